@@ -1,0 +1,157 @@
+// CBlockObj: the base of every diagram element. It holds what all elements share: type code,
+// geometry, block number, twenty pins, generic parameter words, parameter references and the
+// run-time state of the offline simulation. Elements refer to one another by block number; the
+// pointers kept beside the numbers are non-owning caches rebuilt after every load.
+#pragma once
+
+#include "platform/core/Geometry.h"
+#include "platform/core/Object.h"
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+class CArchive;
+class CDC;
+class CStringArray;
+class CVetlaDoc;
+class CVetlaView;
+
+// Pins 0-9 are inputs, 10-19 outputs; only 0 .. m_nInputs-1 and 10 .. 9+m_nOutputs are used.
+constexpr int BLOCK_PIN_COUNT = 20;
+constexpr int BLOCK_FIRST_OUTPUT = 10;
+constexpr int BLOCK_PARAM_COUNT = 17;
+constexpr int BLOCK_PARAMEX_COUNT = 15;
+constexpr int BLOCK_REF_COUNT = 4;
+
+class CBlockObj : public CObject {
+    DECLARE_SERIAL(CBlockObj)
+
+public:
+    // Used by dynamic creation before a load: a 4-input block with every default of the typed
+    // constructor, so that a short (schema 0) record leaves the fields it lacks at their
+    // defaults.
+    CBlockObj();
+    // Used by every subclass constructor and by the factory for codes without a class of their
+    // own; reads the pin kinds of nType and the active child frame's simulated clock.
+    CBlockObj(int nType, int nInputs);
+    ~CBlockObj() override;
+
+    CBlockObj(const CBlockObj&) = delete;
+    CBlockObj& operator=(const CBlockObj&) = delete;
+
+    void Serialize(CArchive& ar) override;
+
+    // Virtual operations, in slot order.
+    virtual BOOL Simulate(CVetlaView* pView);
+    virtual BOOL IsTimeElapsed(CVetlaView* pView, double dLimit);
+    virtual BOOL IsTimeElapsedInt(CVetlaView* pView, int nLimit);
+    virtual void ReadInputs(CVetlaView* pView);
+    virtual void SetInputValue(int nPin, int nValue);
+    virtual int EvalLogic(int* pResult, unsigned int nMode);
+    virtual void TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* pDepth);
+    virtual void CopyTo(CBlockObj* pDst, BOOL bGeometry);
+    virtual void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor);
+    virtual void DrawSelected(CVetlaView* pView, CDC* pDC);
+    virtual void DrawSim(CVetlaView* pView, CDC* pDC);
+    virtual void DrawStateLabel(CVetlaView* pView, CDC* pDC);
+    virtual void DrawValue(CVetlaView* pView, CDC* pDC);
+    virtual void FormatTime(CVetlaView* pView, CString& strOut);
+    virtual void DrawHighlight(CDC* pDC, COLORREF crColor, BOOL bOutline);
+    virtual void GetValueAsDouble(CBlockObj* pSrc, double* pOut);
+    virtual void UpdateLadderContacts();
+
+    // Non-virtual operations.
+    BOOL GetRect(CRect* pRect) const;
+    BOOL GetPinRect(CRect* pRect, int nPin, int nSize) const;
+    int HitTest(CPoint point) const;
+    void GetHandleRect(CRect rects[4]) const;
+    void DrawSelectionHandles(CDC* pDC) const;
+    void ReinitPins(CVetlaDoc* pDoc);
+    void GetInputValue(WORD* pOut, int nPin) const;
+    void GetFormulaText(CString& strOut, CStringArray& parts) const;
+    void DrawOperandComment(CDC* pDC, int* pLineHeight);
+
+    // TRUE when the pin index names a pin this block uses (walk order 0 .. m_nInputs-1,
+    // 10 .. 9+m_nOutputs).
+    BOOL IsPinUsed(int nPin) const;
+    // The view of the main window's active child frame, null when there is none; blocks use
+    // its document for lookups and the hardware generation.
+    static CVetlaView* GetActiveVetlaView();
+    static CVetlaDoc* GetActiveVetlaDoc();
+    // The hardware code of the active view's document, else g_wHardwareCode.
+    static WORD GetActiveHardwareCode();
+    // The model byte of the active hardware code is 0x51 or more.
+    static BOOL IsActiveNewGeneration();
+
+    // Data model, in declaration order.
+    int m_nCacheHigh = 0;
+    int m_nCacheLow = 0;
+    int m_nCacheTimeBase = 0;
+    double m_dCacheSetpoint = 0.0;
+    int m_nType = 0;
+    CPoint m_ptPos;
+    CPoint m_ptPos2;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    int m_nNumber = 0;
+    int m_nPinSource[BLOCK_PIN_COUNT] = {};
+    int m_nPinKind[BLOCK_PIN_COUNT] = {};
+    int m_nPinValue[BLOCK_PIN_COUNT] = {};
+    double m_dPinValue[BLOCK_PIN_COUNT] = {};
+    int m_bPinChanged[BLOCK_PIN_COUNT] = {};
+    CString m_strText;
+    int m_nOperand = 0;
+    CString m_strLabelSuffix;
+    int m_nParam[BLOCK_PARAM_COUNT] = {};
+    int m_nRefBlock[BLOCK_REF_COUNT] = {};
+    CBlockObj* m_pRefBlock[BLOCK_REF_COUNT] = {};
+    int m_nPinSlots = 0;
+    int m_nParamEx[BLOCK_PARAMEX_COUNT] = {};
+    WORD m_wProgramBytes = 0;
+    int m_bPinInvert[BLOCK_PIN_COUNT] = {};
+    int m_nFirstInput = -1;
+    CString m_strComment;
+    int m_bShowComment = 1;
+    int m_nAux[4] = {};
+    int m_nAux2 = 0;
+    int m_bSelected = 0;
+    int m_nAux3 = 0;
+    int m_nContactState = 0;
+    int m_nInputs = 0;
+    int m_nOutputs = 1;
+    int m_nAux4[2] = {};
+    SYSTEMTIME m_stStart = {};
+    SYSTEMTIME m_stStart2 = {};
+    double m_dRunTime = 0.0;
+    double m_dCarried = 0.0;
+    double m_dRemaining = 0.0;
+    int m_bLoopFound = 0;
+    CBlockObj* m_pTraceTarget = nullptr;
+    int m_nAux5 = 0;
+    SYSTEMTIME m_stPause = {};
+    int m_bRestartStamp = 0;
+    int m_bRestartStamp2 = 0;
+    int m_nSchema = 0;
+    CString m_strParamText;
+    double m_dParam = 0.0;
+    BYTE m_nCapFlags = 0x0F;
+    int m_nSetpointChanged = -1;
+    CString m_strTimeText;
+
+private:
+    void InitDefaults(int nType, int nInputs);
+    void InitPins(CVetlaDoc* pLadderDoc);
+    void SerializeStore(CArchive& ar);
+    void SerializeLoad(CArchive& ar);
+    void CopyGenerationFields(CBlockObj* pDst) const;
+    int TimeBaseForFormat() const;
+};
+
+// The hardware code of the current project, used wherever no diagram view is active.
+extern WORD g_wHardwareCode;
+
+// Binary-coded decimal of 0-9999 and back; BCDToInt gives 0 for any nibble above 9.
+int IntToBCD(int n);
+int BCDToInt(int v);
+// Euclid with truncating remainder; b must not be 0.
+int Gcd(int a, int b);
+int Lcm(int a, int b);
