@@ -2,9 +2,12 @@
 // order. A new block takes the kinds of its used pins from its row.
 #pragma once
 
+#include <array>
+
 constexpr int BLOCK_PINKIND_ROWS = 118;
 
-extern const int g_BlockPinKindTable[BLOCK_PINKIND_ROWS][20];
+using BlockPinKindRow = std::array<int, 20>;
+extern const std::array<BlockPinKindRow, BLOCK_PINKIND_ROWS> g_BlockPinKindTable;
 
 // The row of a type code, or -1 when the code is not one of the 118 defined codes. Codes
 // without a row of their own get no pin kinds instead of a neighbour's row or a row past the
