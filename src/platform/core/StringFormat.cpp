@@ -1,0 +1,332 @@
+// The printf-style formatter behind CString::Format. Numbers are converted by the C library's
+// snprintf from a rebuilt narrow conversion, so flags, widths and rounding are exactly the C
+// library's; text and characters are padded here because they are UTF-16.
+#include "platform/core/String.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace formatdetail {
+namespace {
+
+// A width or precision this large is never meant; capping it keeps a bad '*' argument from
+// asking for gigabytes.
+constexpr int kMaxFieldSize = 4096;
+
+struct Spec {
+    std::string flags;
+    int width = 0;
+    int precision = -1; // -1: none given
+    int lengthBits = 0; // 8 for hh, 16 for h; 0 keeps the argument's own width
+    char conversion = 0;
+
+    bool LeftAlign() const { return flags.find('-') != std::string::npos; }
+};
+
+class Formatter {
+public:
+    Formatter(std::u16string& out, std::span<const FormatArg> args) : m_out(out), m_args(args) {}
+
+    void Run(const char16_t* format);
+
+private:
+    const FormatArg* NextArg()
+    {
+        return m_next < m_args.size() ? &m_args[m_next++] : nullptr;
+    }
+    std::optional<long long> NextIntArg();
+    const char16_t* ParseSpec(const char16_t* p, Spec& spec);
+    void Convert(const Spec& spec);
+    void Pad(const Spec& spec, std::u16string_view body);
+    void AppendNarrow(const std::string& narrowFormat, auto value);
+    void ConvertInteger(const Spec& spec, const FormatArg& arg);
+    void ConvertFloating(const Spec& spec, const FormatArg& arg);
+    void ConvertCharacter(const Spec& spec, const FormatArg& arg);
+    void ConvertText(const Spec& spec, const FormatArg& arg);
+
+    std::u16string& m_out;
+    std::span<const FormatArg> m_args;
+    std::size_t m_next = 0;
+};
+
+int ParseNumber(const char16_t*& p)
+{
+    int n = 0;
+    while (*p >= u'0' && *p <= u'9') {
+        n = std::min(n * 10 + (*p - u'0'), kMaxFieldSize);
+        ++p;
+    }
+    return n;
+}
+
+std::optional<long long> Formatter::NextIntArg()
+{
+    const FormatArg* arg = NextArg();
+    if (!arg)
+        return std::nullopt;
+    switch (arg->kind) {
+    case FormatArg::Kind::Signed:
+        return arg->s;
+    case FormatArg::Kind::Unsigned:
+        return static_cast<long long>(std::min<unsigned long long>(arg->u, kMaxFieldSize));
+    case FormatArg::Kind::Character:
+        return static_cast<long long>(arg->ch);
+    default:
+        return std::nullopt;
+    }
+}
+
+const char16_t* Formatter::ParseSpec(const char16_t* p, Spec& spec)
+{
+    for (; *p && std::u16string_view(u"-+ #0").find(*p) != std::u16string_view::npos; ++p)
+        spec.flags += char(*p);
+
+    if (*p == u'*') {
+        ++p;
+        const long long w = NextIntArg().value_or(0);
+        if (w < 0)
+            spec.flags += '-'; // a negative '*' width means left alignment, as in C
+        spec.width = int(std::min<long long>(w < 0 ? -w : w, kMaxFieldSize));
+    } else {
+        spec.width = ParseNumber(p);
+    }
+
+    if (*p == u'.') {
+        ++p;
+        if (*p == u'*') {
+            ++p;
+            const long long prec = NextIntArg().value_or(-1);
+            spec.precision = prec < 0 ? -1 : int(std::min<long long>(prec, kMaxFieldSize));
+        } else {
+            spec.precision = ParseNumber(p);
+        }
+    }
+
+    // Length modifiers: h and hh narrow an integer; the others (l, ll, L, w, I64, z, j, t)
+    // change nothing because each argument already carries its own type.
+    for (;;) {
+        if (*p == u'h') {
+            spec.lengthBits = spec.lengthBits == 16 ? 8 : 16;
+            ++p;
+        } else if (*p == u'l' || *p == u'L' || *p == u'w' || *p == u'z' || *p == u'j' || *p == u't') {
+            ++p;
+        } else if (*p == u'I' && ((p[1] == u'6' && p[2] == u'4') || (p[1] == u'3' && p[2] == u'2'))) {
+            p += 3;
+        } else if (*p == u'I') {
+            ++p;
+        } else {
+            break;
+        }
+    }
+    spec.conversion = (*p > 0 && *p < 0x80) ? char(*p) : 0;
+    return p;
+}
+
+void Formatter::Run(const char16_t* format)
+{
+    if (!format)
+        return;
+    for (const char16_t* p = format; *p;) {
+        if (*p != u'%') {
+            m_out += *p++;
+            continue;
+        }
+        const char16_t* start = p;
+        Spec spec;
+        p = ParseSpec(p + 1, spec);
+        if (spec.conversion == '%') {
+            m_out += u'%';
+            ++p;
+        } else if (spec.conversion && std::string_view("diuoxXcCsSfFeEgGaA").find(spec.conversion) !=
+                                          std::string_view::npos) {
+            Convert(spec);
+            ++p;
+        } else {
+            // Not a conversion: keep the text as written, including the unknown character.
+            if (*p)
+                ++p;
+            m_out.append(start, std::size_t(p - start));
+        }
+    }
+}
+
+void Formatter::Convert(const Spec& spec)
+{
+    const FormatArg* arg = NextArg();
+    if (!arg)
+        return;
+    switch (spec.conversion) {
+    case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+        ConvertInteger(spec, *arg);
+        break;
+    case 'c': case 'C':
+        ConvertCharacter(spec, *arg);
+        break;
+    case 's': case 'S':
+        ConvertText(spec, *arg);
+        break;
+    default:
+        ConvertFloating(spec, *arg);
+        break;
+    }
+}
+
+void Formatter::Pad(const Spec& spec, std::u16string_view body)
+{
+    const std::size_t fill = spec.width > int(body.size()) ? std::size_t(spec.width) - body.size() : 0;
+    if (!spec.LeftAlign())
+        m_out.append(fill, u' ');
+    m_out += body;
+    if (spec.LeftAlign())
+        m_out.append(fill, u' ');
+}
+
+void Formatter::AppendNarrow(const std::string& narrowFormat, auto value)
+{
+    char small[128];
+    const int n = std::snprintf(small, sizeof small, narrowFormat.c_str(), value);
+    if (n < 0)
+        return;
+    std::vector<char> big;
+    const char* text = small;
+    if (std::size_t(n) >= sizeof small) {
+        big.resize(std::size_t(n) + 1);
+        std::snprintf(big.data(), big.size(), narrowFormat.c_str(), value);
+        text = big.data();
+    }
+    m_out.append(text, text + n);
+}
+
+std::string NarrowFormat(const Spec& spec, const char* lengthModifier)
+{
+    std::string f = "%" + spec.flags;
+    if (spec.width > 0)
+        f += std::to_string(spec.width);
+    if (spec.precision >= 0)
+        f += "." + std::to_string(spec.precision);
+    f += lengthModifier;
+    f += spec.conversion;
+    return f;
+}
+
+unsigned long long Mask(int bits)
+{
+    return bits >= 64 ? ~0ULL : (1ULL << bits) - 1;
+}
+
+// Sign-extends the low `bits` of v.
+long long SignExtend(unsigned long long v, int bits)
+{
+    if (bits >= 64)
+        return static_cast<long long>(v);
+    const unsigned long long sign = 1ULL << (bits - 1);
+    v &= Mask(bits);
+    return static_cast<long long>((v ^ sign) - sign);
+}
+
+void Formatter::ConvertInteger(const Spec& spec, const FormatArg& arg)
+{
+    unsigned long long raw = 0;
+    int bits = arg.bits;
+    switch (arg.kind) {
+    case FormatArg::Kind::Signed:
+        raw = static_cast<unsigned long long>(arg.s);
+        break;
+    case FormatArg::Kind::Unsigned:
+        raw = arg.u;
+        break;
+    case FormatArg::Kind::Character:
+        raw = arg.ch;
+        bits = 32;
+        break;
+    default:
+        return; // text or a floating value for an integer conversion
+    }
+    if (spec.lengthBits)
+        bits = std::min(bits, spec.lengthBits);
+
+    const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+    if (isSigned) {
+        // A signed argument keeps its value; an unsigned one is read in its own width.
+        const long long v = arg.kind == FormatArg::Kind::Signed && !spec.lengthBits
+                                ? arg.s
+                                : SignExtend(raw, bits);
+        AppendNarrow(NarrowFormat(spec, "ll"), v);
+    } else {
+        AppendNarrow(NarrowFormat(spec, "ll"), raw & Mask(bits));
+    }
+}
+
+void Formatter::ConvertFloating(const Spec& spec, const FormatArg& arg)
+{
+    double v = 0.0;
+    switch (arg.kind) {
+    case FormatArg::Kind::Floating:
+        v = arg.d;
+        break;
+    case FormatArg::Kind::Signed:
+        v = double(arg.s);
+        break;
+    case FormatArg::Kind::Unsigned:
+        v = double(arg.u);
+        break;
+    default:
+        return; // text or a character for a floating conversion
+    }
+    AppendNarrow(NarrowFormat(spec, ""), v);
+}
+
+void Formatter::ConvertCharacter(const Spec& spec, const FormatArg& arg)
+{
+    char32_t cp = 0;
+    switch (arg.kind) {
+    case FormatArg::Kind::Character:
+        cp = arg.ch;
+        break;
+    case FormatArg::Kind::Signed:
+        if (arg.s < 0)
+            return;
+        cp = char32_t(arg.s);
+        break;
+    case FormatArg::Kind::Unsigned:
+        cp = char32_t(std::min<unsigned long long>(arg.u, 0x110000));
+        break;
+    default:
+        return;
+    }
+    std::u16string body;
+    if (cp < 0x10000) {
+        body += char16_t(cp);
+    } else if (cp <= 0x10FFFF) {
+        body += char16_t(0xD800 + ((cp - 0x10000) >> 10));
+        body += char16_t(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+        return;
+    }
+    Pad(spec, body);
+}
+
+void Formatter::ConvertText(const Spec& spec, const FormatArg& arg)
+{
+    if (arg.kind != FormatArg::Kind::Text)
+        return;
+    std::u16string_view body = arg.nullText ? std::u16string_view(u"(null)") : arg.text;
+    if (spec.precision >= 0 && std::size_t(spec.precision) < body.size())
+        body = body.substr(0, std::size_t(spec.precision));
+    Pad(spec, body);
+}
+
+} // namespace
+
+void FormatInto(std::u16string& out, const char16_t* format, std::span<const FormatArg> args,
+                bool append)
+{
+    std::u16string result = append ? out : std::u16string();
+    Formatter(result, args).Run(format);
+    out.swap(result);
+}
+
+} // namespace formatdetail
