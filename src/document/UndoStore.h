@@ -1,0 +1,57 @@
+// CUndoStore: undo and redo for one document. It keeps no edit history in memory: every
+// snapshot is the whole document written as a project file into a numbered file of a private
+// folder, and Undo or Redo reloads the neighbouring snapshot into the same document.
+#pragma once
+
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+class CDocument;
+class CVetlaDoc;
+
+constexpr int UNDO_MAX_INDEX = 30;
+
+class CUndoStore {
+public:
+    // Creates the store's own snapshot folder under the user's temporary folder.
+    CUndoStore();
+    // Deletes the snapshot files it wrote and its folder.
+    ~CUndoStore();
+
+    CUndoStore(const CUndoStore&) = delete;
+    CUndoStore& operator=(const CUndoStore&) = delete;
+
+    // Writes the next snapshot of pDoc; FALSE (reported) when it could not be written.
+    BOOL SaveState(CDocument* pDoc);
+    // Reload the previous or next snapshot; on failure the document stays as it was, the
+    // failure is reported and the index does not move.
+    BOOL Undo();
+    BOOL Redo();
+    BOOL CanUndo() const;
+    BOOL CanRedo() const;
+    void MakeFolderSuffix();
+
+    // The folder that holds this store's snapshots (empty when it could not be created).
+    const CString& GetFolder() const { return m_strFolder; }
+    // The snapshot file of index n.
+    CString GetSnapshotPath(int n) const;
+
+    int m_nIndex = 0;
+    CString m_strPath;
+    CDocument* m_pDoc = nullptr;
+    CString m_strTempDir;
+    int m_nTopIndex = 0;
+    CString m_strSuffix;
+
+private:
+    void CreateFolder();
+    void ShiftRing();
+    void WriteSnapshot(CDocument* pDoc, const CString& strPath);
+    BOOL Reload(int nIndex);
+    void RefreshActiveView(CVetlaDoc* pDoc) const;
+    void DeleteSnapshotFiles() const;
+
+    CString m_strFolder;
+    // Set once the ring has shifted: from then on index 0 has a file of its own.
+    BOOL m_bShifted = FALSE;
+};

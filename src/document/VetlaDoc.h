@@ -1,0 +1,198 @@
+// CVetlaDoc: the project document of one FBD or LAD diagram. It owns every element of the
+// diagram (blocks, wires, comment boxes and the ladder power rail), the program settings that go
+// to the controller with the program, the selected hardware, the ladder operand maps and the
+// undo store. One routine, Serialize, writes and reads the project file and the undo snapshots.
+#pragma once
+
+#include "document/ComPortSettings.h"
+#include "document/UndoStore.h"
+#include "platform/core/Array.h"
+#include "platform/core/ByteArray.h"
+#include "platform/core/Document.h"
+#include "platform/core/Geometry.h"
+#include "platform/core/Map.h"
+#include "platform/core/ObList.h"
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+class CArchive;
+class CBlockComment;
+class CBlockObj;
+class CConnectLineObj;
+
+// Document types (m_nDocType).
+constexpr int DOC_TYPE_FBD = 1;
+constexpr int DOC_TYPE_LAD = 2;
+
+// The format header: byte 0 'U' = hardware section present, byte 1 'U' = AI range pair
+// present, byte 2 'U' = blocks carry the pin kinds of the current table.
+constexpr int FORMAT_HEADER_SIZE = 100;
+constexpr BYTE FORMAT_MARK = 'U';
+constexpr BYTE FORMAT_FILL = 0xAA;
+
+constexpr int AQ_CHANNEL_COUNT = 32;
+constexpr int UPLOADED_LOGO_SIZE = 960;
+constexpr int PAGE_RESERVED_COUNT = 8;
+
+// One simulated-input setting of a ladder operand: stored as its 20 raw bytes.
+struct OperandSimRecord {
+    int nKind = 0;
+    int nValue = 0;
+    int nMin = 0;
+    int nMax = 0;
+    int nMode = 0;
+};
+static_assert(sizeof(OperandSimRecord) == 20);
+
+// What the view asks of HasRoomForBlock before it adds several blocks at once; the out-counts
+// are filled for coils (Q, M, X operands) and LAD analog outputs (AQ, AM operands).
+struct BlockRoomRequest {
+    int nUnused = 0;
+    int nCount = 0;
+    int nOutCount[3] = {};
+};
+
+class CVetlaDoc : public CDocument {
+    DECLARE_DYNCREATE(CVetlaDoc)
+
+public:
+    CVetlaDoc();
+    ~CVetlaDoc() override;
+
+    CVetlaDoc(const CVetlaDoc&) = delete;
+    CVetlaDoc& operator=(const CVetlaDoc&) = delete;
+
+    // Framework document operations.
+    void Serialize(CArchive& ar) override;
+    BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
+    BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE) override;
+    void DeleteContents() override;
+
+    // The name Save As proposes for a document without a path: the title cut at the first of
+    // " #%;/\" with the document type's extension.
+    CString GetProposedSaveName() const;
+
+    BOOL IsLadder() const { return m_nDocType == DOC_TYPE_LAD; }
+    BOOL IsNewGenerationDoc() const;
+
+    // Block-list services (VetlaDocBlocks.cpp).
+    void AddBlock(CBlockObj* pBlock);
+    void AddPastedBlock(CBlockObj* pBlock);
+    CBlockObj* FindBlockByNumber(int nNumber) const;
+    CBlockObj* FindBlockByOperand(int nOperand, int nType) const;
+    CBlockObj* BlockAtPoint(int x, int y) const;
+    CBlockObj* BlockAtPointWithPins(int x, int y) const;
+    CBlockComment* CommentAtPoint(int x, int y) const;
+    CConnectLineObj* LineAtPoint(int x, int y);
+    void AddLine(CConnectLineObj* pLine);
+    void RemoveLine(CConnectLineObj* pLine);
+    void AddComment(CBlockComment* pComment);
+    int CountFunctionBlocks() const;
+    int CountNonConnectorBlocks() const;
+    int CountReferenceBlocks(int nExcludeNumber) const;
+    int GetProgramSize() const;
+    int CountNamedBlocks() const;
+    BOOL HasRoomForBlock(int nType, BlockRoomRequest* pRequest) const;
+    void UpdateSpecialBlockSizes();
+    void SetClickPoint(int x, int y);
+
+    // Data model, in declaration order.
+    int m_nPagesAcross = 1;
+    int m_nPagesDown = 1;
+    int m_nPageReserved[PAGE_RESERVED_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1};
+    int m_bEditLock = 0;
+    CRect m_rcExtent;
+    SIZE m_sizeScreen = {};
+    int m_bSimulating = 0;
+    CObList m_blockList;
+    CObList m_lineList;
+    CObList m_commentList;
+    CString m_strReserved1;
+    CString m_strReserved2;
+    int m_nReserved1 = 0;
+    CString m_strReserved3;
+    CString m_strReserved4;
+    CString m_strReserved5;
+    int m_nDocType = DOC_TYPE_FBD;
+    int m_nReserved2 = 0;
+    CString m_strProgramName;
+    CString m_strPassword;
+    float m_fZoom = 1.0f;
+    CString m_strCreator;
+    CString m_strProjectName;
+    CString m_strInstallation;
+    CString m_strCustomer;
+    CString m_strDiagramNo;
+    CString m_strChecked;
+    CString m_strLogoFile;
+    CString m_strVersion1;
+    CString m_strVersion2;
+    CString m_strVersion3;
+    int m_bShowAtNewFile = 1;
+    CString m_strProgramComment;
+    int m_bCopyProtect = 0;
+    int m_nRedundancy = 0;
+    int m_nSyncTime = 5000;
+    int m_nTempHigh = 90;
+    int m_nTempLow = -20;
+    int m_bKeepAqValues = 1;
+    CByteArray m_arrAqRangeType;
+    CArray<double, double> m_arrAqFixedValue;
+    int m_nLanguage = 0;
+    int m_nLogoTime = 0;
+    int m_nLcdContrast = 2;
+    int m_nLcdBacklight = 0;
+    int m_bLogoInverse = 0;
+    int m_bHasUploadedLogo = 0;
+    BYTE* m_pUploadedLogo = nullptr;  // UPLOADED_LOGO_SIZE bytes, owned
+    int m_nAiRangeType[2] = {};
+    ComPortSettings m_comSettings[COM_PORT_COUNT];
+    WORD m_wHardwareCode = 0;
+    WORD m_wHardwareCode2 = 0;
+    WORD m_wFirmwareWord = 0;
+    WORD m_wFirmwareWord2 = 0;
+    CString m_strHardwareName;
+    CMap<int, int, CString, LPCTSTR> m_mapOperandComment;
+    CMap<int, int, OperandSimRecord, const OperandSimRecord&> m_mapOperandSim;
+    CObList m_powerBusList;
+    int m_nCharSet1 = 0;
+    int m_nCharSet2 = 0;
+    int m_nDefaultCharSet = 0;
+    int m_nTickerCharTime = 1000;
+    int m_nTickerLineTime = 10000;
+    int m_nAiFilter = 0;
+    int m_nScopeTime = 5;
+    CUndoStore m_undo;
+    POINT m_ptClick = {};
+    BYTE m_byFormatHeader[FORMAT_HEADER_SIZE] = {};
+
+protected:
+    // Clears the ladder operand maps: a load merges into them, so a reload that must reproduce
+    // a stored state exactly starts from empty maps.
+    void PrepareForReload() override;
+
+private:
+    void RegisterWithMainFrame();
+    void UnregisterFromMainFrame();
+
+    // File format pieces (VetlaDocSerialize.cpp).
+    void SerializeSettings(CArchive& ar);
+    void SerializeHardware(CArchive& ar);
+    void SerializeOperandMaps(CArchive& ar);
+    void SerializeMessageTexts(CArchive& ar);
+    void LoadOldMessageTextArrays(CArchive& ar, CBlockObj* pBlock);
+    void ResolveReferencesAfterLoad();
+    void ResolveReference(CBlockObj* pBlock, int k) const;
+    void ResolveDataLogItems(CBlockObj* pBlock) const;
+
+    // Numbering (VetlaDocBlocks.cpp).
+    void NumberInRange(CBlockObj* pBlock, BOOL bKeepContactOperand);
+};
+
+// The category of a type code: 1 I/O, constants and LAD elements, 2 function blocks,
+// 3 connectors, 4 the data log, 0 anything else.
+int GetBlockCategory(int nType);
+
+// The pin's stub rectangle of size 5; FALSE for a null block, a pin outside 0..19 or a pin of
+// kind 0.
+BOOL GetBlockPinRect(CRect* pRect, CBlockObj* pBlock, int nPin);

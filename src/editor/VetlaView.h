@@ -1,0 +1,60 @@
+// CVetlaView: the diagram view of one document. Until the window layer gives it a window it is
+// a plain object holding what the model relies on: its document, the copy of the simulated
+// clock that a scan steps the blocks against, the edit mode, the current wire, the message-text
+// slot flags and the scroll size. Headless runs and tests create it and hand it to a child
+// frame.
+#pragma once
+
+#include "platform/core/Geometry.h"
+#include "platform/core/Types.h"
+
+class CBlockObj;
+class CChildFrame;
+class CConnectLineObj;
+class CVetlaDoc;
+
+// Edit modes (m_nEditMode); other subsystems only test for EDIT_MODE_SIMULATE.
+constexpr int EDIT_MODE_SELECT = 0;
+constexpr int EDIT_MODE_INSERT = 1;
+constexpr int EDIT_MODE_CONNECT = 2;
+constexpr int EDIT_MODE_DRAG_BLOCKS = 3;
+constexpr int EDIT_MODE_DRAG_LINE = 4;
+constexpr int EDIT_MODE_SIMULATE = 100;
+
+constexpr int MSGTEXT_SLOT_COUNT = 16;
+
+class CVetlaView {
+public:
+    CVetlaView() = default;
+    explicit CVetlaView(CVetlaDoc* pDoc) : m_pDocument(pDoc) {}
+
+    CVetlaView(const CVetlaView&) = delete;
+    CVetlaView& operator=(const CVetlaView&) = delete;
+
+    CVetlaDoc* GetDocument() const { return m_pDocument; }
+    // The child frame that holds the view (its simulated clock and simulation bar state).
+    CChildFrame* GetParentFrame() const { return m_pParentFrame; }
+    void SetParentFrame(CChildFrame* pFrame) { m_pParentFrame = pFrame; }
+
+    // The block factory: a new, unnumbered and unplaced block of the class for nType; a
+    // message-text block claims the lowest free message-text slot.
+    CBlockObj* CreateBlockObject(int nType);
+
+    // The scroll extent the window will show.
+    void SetScrollSizes(int nMapMode, CSize sizeTotal);
+    // Marks the slots of the document's message-text blocks as taken and all others as free.
+    void RebuildMsgTextSlots();
+
+    CVetlaDoc* m_pDocument = nullptr;
+    int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
+    // The simulated clock copied from the child frame at the start of each scan.
+    SYSTEMTIME m_simClock = {};
+    int m_nEditMode = EDIT_MODE_SELECT;
+    // The wire being drawn or dragged; null when none.
+    CConnectLineObj* m_pCurLine = nullptr;
+    CSize m_sizeTotal;
+    int m_nMapMode = 0;
+
+private:
+    CChildFrame* m_pParentFrame = nullptr;
+};
