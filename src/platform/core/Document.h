@@ -1,0 +1,83 @@
+// CDocument: the framework's document: its modified flag, path name and title, and the file
+// operations new, open and save. Opening and saving are safe against bad files and failing
+// disks: a load that fails leaves the contents as they were, and a save writes a temporary
+// file beside the target and renames it over the target only when it is complete.
+#pragma once
+
+#include "platform/core/CmdTarget.h"
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+#include <functional>
+
+class CArchive;
+class CFile;
+
+// Resource ids of the Save As dialog titles and the file-dialog flags the documents pass.
+constexpr UINT AFX_IDS_SAVEFILE = 0xF006;
+constexpr UINT AFX_IDS_SAVEFILECOPY = 0xF007;
+constexpr DWORD OFN_OVERWRITEPROMPT = 0x00000002;
+constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
+constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
+
+class CDocument : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocument)
+
+public:
+    // Asks the user for a file name: the application installs the dialog; strName holds the
+    // proposal on entry and the choice on return. FALSE when cancelled.
+    using PromptFileNameFn =
+        std::function<BOOL(CString& strName, UINT nTitleId, DWORD dwFlags, BOOL bOpen, CDocument* pDoc)>;
+    // Installs the prompt; an empty function removes it, after which every save that needs a
+    // name fails.
+    static void SetPromptFileName(PromptFileNameFn fn);
+
+    CDocument() = default;
+    ~CDocument() override = default;
+
+    const CString& GetTitle() const { return m_strTitle; }
+    virtual void SetTitle(LPCTSTR lpszTitle);
+    const CString& GetPathName() const { return m_strPathName; }
+    // Sets the path and takes the file name from it as the title.
+    virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
+
+    virtual BOOL IsModified();
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
+
+    // Empties the document; FALSE only when emptying failed.
+    virtual BOOL OnNewDocument();
+    // Reads the file into the document. A file that cannot be opened or read, or whose content
+    // is bad, is reported through its exception and leaves the document as it was.
+    virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
+    // Writes the document to the path through a temporary file in the same folder; a failure
+    // is reported, leaves the existing file untouched and removes the temporary file.
+    virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
+    // Save (a path given) or Save As (null or empty: the user is asked for a name, starting
+    // from the document's path). FALSE when cancelled, when no name can be asked for, or when
+    // the save fails.
+    virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
+    // Save: the document's path, or Save As when it has none.
+    BOOL DoFileSave();
+    virtual void DeleteContents();
+
+    // Replaces the contents with the document that pFile holds from its current position. On
+    // any failure the previous contents are brought back and the exception is rethrown.
+    void LoadContents(CFile* pFile);
+    // Writes the contents to pFile.
+    void StoreContents(CFile* pFile);
+
+protected:
+    // Called after DeleteContents whenever the contents are about to be loaded again: state
+    // that a load merges into rather than replaces is cleared here.
+    virtual void PrepareForReload() {}
+    // Asks for a file name through the installed prompt; FALSE when none is installed or the
+    // user cancels.
+    BOOL PromptFileName(CString& strName, UINT nTitleId, DWORD dwFlags);
+
+private:
+    void LoadFrom(CFile* pFile);
+
+    CString m_strTitle;
+    CString m_strPathName;
+    BOOL m_bModified = FALSE;
+};
