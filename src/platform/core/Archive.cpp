@@ -1,0 +1,475 @@
+#include "platform/core/Archive.h"
+
+#include "platform/core/Exception.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr WORD kNullTag = 0x0000;
+constexpr WORD kNewClassTag = 0xFFFF;
+constexpr WORD kClassTag = 0x8000;
+constexpr DWORD kBigClassTag = 0x80000000;
+constexpr WORD kBigObjectTag = 0x7FFF;
+constexpr DWORD kMaxMapIndex = 0x7FFFFFFF;
+
+constexpr BYTE kByteEscape = 0xFF;
+constexpr WORD kWideStringMarker = 0xFFFE;
+constexpr WORD kWordEscape = 0xFFFF;
+
+// Strings are read in pieces, so that a damaged length runs into the end of the data instead of
+// reserving gigabytes first.
+constexpr DWORD kStringChunk = 0x10000;
+
+constexpr int kMinBufferSize = 16;
+
+} // namespace
+
+CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
+    : m_pFile(pFile),
+      m_strFileName(pFile->GetFilePath()),
+      m_bLoading((nMode & load) != 0),
+      m_bFlushOnDelete((nMode & bNoFlushOnDelete) == 0),
+      m_nUncaughtAtStart(std::uncaught_exceptions()),
+      m_buffer(std::size_t(std::max(nBufSize, kMinBufferSize)))
+{
+    if (m_bLoading)
+        m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, nullptr});
+}
+
+CArchive::~CArchive()
+{
+    if (m_pFile == nullptr)
+        return;
+    if (!m_bFlushOnDelete || std::uncaught_exceptions() > m_nUncaughtAtStart) {
+        Abort();
+        return;
+    }
+    try {
+        Close();
+    } catch (CException* e) {
+        e->Delete();
+    }
+}
+
+UINT CArchive::GetObjectSchema()
+{
+    const UINT nSchema = m_nObjectSchema;
+    m_nObjectSchema = UINT(-1);
+    return nSchema;
+}
+
+void CArchive::Flush()
+{
+    if (m_pFile == nullptr)
+        Throw(CArchiveException::generic);
+    if (m_bLoading) {
+        if (m_nBufMax > m_nBufCur)
+            m_pFile->Seek(-LONGLONG(m_nBufMax - m_nBufCur), CFile::current);
+        m_nBufCur = m_nBufMax = 0;
+    } else {
+        WriteBufferToFile();
+    }
+}
+
+void CArchive::Close()
+{
+    if (m_pFile == nullptr)
+        return;
+    try {
+        Flush();
+    } catch (...) {
+        Abort();
+        throw;
+    }
+    m_pFile = nullptr;
+}
+
+void CArchive::Abort()
+{
+    m_pFile = nullptr;
+    m_nBufCur = m_nBufMax = 0;
+}
+
+UINT CArchive::Read(void* lpBuf, UINT nMax)
+{
+    CheckLoading();
+    auto* pDest = static_cast<BYTE*>(lpBuf);
+    UINT nDone = 0;
+    while (nDone < nMax) {
+        if (m_nBufCur < m_nBufMax) {
+            const std::size_t nTake = std::min<std::size_t>(nMax - nDone, m_nBufMax - m_nBufCur);
+            std::memcpy(pDest + nDone, m_buffer.data() + m_nBufCur, nTake);
+            m_nBufCur += nTake;
+            nDone += UINT(nTake);
+            continue;
+        }
+        const UINT nLeft = nMax - nDone;
+        if (nLeft >= m_buffer.size()) {
+            const UINT nRead = m_pFile->Read(pDest + nDone, nLeft);
+            if (nRead == 0)
+                break;
+            nDone += nRead;
+            continue;
+        }
+        m_nBufCur = 0;
+        m_nBufMax = m_pFile->Read(m_buffer.data(), UINT(m_buffer.size()));
+        if (m_nBufMax == 0)
+            break;
+    }
+    return nDone;
+}
+
+void CArchive::EnsureRead(void* lpBuf, UINT nCount)
+{
+    if (Read(lpBuf, nCount) != nCount)
+        Throw(CArchiveException::endOfFile);
+}
+
+void CArchive::Write(const void* lpBuf, UINT nMax)
+{
+    CheckStoring();
+    const auto* pSource = static_cast<const BYTE*>(lpBuf);
+    if (nMax <= m_buffer.size() - m_nBufCur) {
+        std::memcpy(m_buffer.data() + m_nBufCur, pSource, nMax);
+        m_nBufCur += nMax;
+        return;
+    }
+    WriteBufferToFile();
+    if (nMax >= m_buffer.size()) {
+        m_pFile->Write(pSource, nMax);
+    } else {
+        std::memcpy(m_buffer.data(), pSource, nMax);
+        m_nBufCur = nMax;
+    }
+}
+
+void CArchive::WriteBufferToFile()
+{
+    if (m_nBufCur == 0)
+        return;
+    const UINT nBytes = UINT(m_nBufCur);
+    m_nBufCur = 0;
+    m_pFile->Write(m_buffer.data(), nBytes);
+}
+
+void CArchive::WriteCount(DWORD_PTR dwCount)
+{
+    if (dwCount > 0xFFFFFFFFu)
+        Throw(CArchiveException::generic);
+    if (dwCount < kWordEscape) {
+        *this << WORD(dwCount);
+    } else {
+        *this << kWordEscape << DWORD(dwCount);
+    }
+}
+
+DWORD_PTR CArchive::ReadCount()
+{
+    WORD wCount;
+    *this >> wCount;
+    if (wCount != kWordEscape)
+        return wCount;
+    DWORD dwCount;
+    *this >> dwCount;
+    return dwCount;
+}
+
+DWORD CArchive::NextStoreIndex()
+{
+    if (m_nMapCount > kMaxMapIndex)
+        Throw(CArchiveException::generic);
+    return m_nMapCount++;
+}
+
+void CArchive::WriteTag(DWORD dwIndex, bool bClass)
+{
+    if (dwIndex < kBigObjectTag) {
+        *this << WORD((bClass ? kClassTag : 0) | dwIndex);
+    } else {
+        *this << kBigObjectTag << DWORD((bClass ? kBigClassTag : 0) | dwIndex);
+    }
+}
+
+void CArchive::WriteClass(const CRuntimeClass* pClassRef)
+{
+    CheckStoring();
+    // A class without a schema has no stored form, and its objects could not be read back.
+    if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
+        Throw(CArchiveException::badClass);
+    if (const auto found = m_storeMap.find(pClassRef); found != m_storeMap.end()) {
+        WriteTag(found->second, true);
+        return;
+    }
+    const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
+    *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << WORD(nLength);
+    Write(pClassRef->m_lpszClassName, UINT(nLength));
+    m_storeMap[pClassRef] = NextStoreIndex();
+}
+
+void CArchive::WriteObject(const CObject* pOb)
+{
+    CheckStoring();
+    if (pOb == nullptr) {
+        *this << kNullTag;
+        return;
+    }
+    if (const auto found = m_storeMap.find(pOb); found != m_storeMap.end()) {
+        WriteTag(found->second, false);
+        return;
+    }
+    WriteClass(pOb->GetRuntimeClass());
+    m_storeMap[pOb] = NextStoreIndex();
+    // Storing does not change the object; Serialize is one routine for both directions.
+    const_cast<CObject*>(pOb)->Serialize(*this);
+}
+
+CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
+{
+    WORD wSchema;
+    WORD wLength;
+    *this >> wSchema >> wLength;
+    std::string name(wLength, '\0');
+    EnsureRead(name.data(), wLength);
+    CRuntimeClass* pClassRef =
+        name.find('\0') == std::string::npos ? CRuntimeClass::FromName(name.c_str()) : nullptr;
+    if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr ||
+        pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
+        Throw(CArchiveException::badClass);
+    if (wSchema != (pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) &&
+        !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
+        Throw(CArchiveException::badSchema);
+    nSchema = wSchema;
+    m_loadArray.push_back({LoadEntry::Kind::Class, pClassRef, nSchema, nullptr});
+    return pClassRef;
+}
+
+CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema,
+                                   DWORD* pObTag)
+{
+    CheckLoading();
+    WORD wTag;
+    *this >> wTag;
+    DWORD obTag;
+    if (wTag == kBigObjectTag)
+        *this >> obTag;
+    else
+        obTag = (DWORD(wTag & kClassTag) << 16) | (wTag & ~kClassTag);
+
+    CRuntimeClass* pClassRef = nullptr;
+    UINT nSchema = 0;
+    if (wTag == kNewClassTag) {
+        pClassRef = LoadNewClass(nSchema);
+    } else if (obTag & kBigClassTag) {
+        const DWORD nIndex = obTag & ~kBigClassTag;
+        if (nIndex >= m_loadArray.size() || m_loadArray[nIndex].kind != LoadEntry::Kind::Class)
+            Throw(CArchiveException::badIndex);
+        pClassRef = m_loadArray[nIndex].pClass;
+        nSchema = m_loadArray[nIndex].nSchema;
+    } else {
+        if (pObTag == nullptr)
+            Throw(CArchiveException::badClass);
+        *pObTag = obTag;
+        return nullptr;
+    }
+    if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested))
+        Throw(CArchiveException::badClass);
+    if (pSchema != nullptr)
+        *pSchema = nSchema;
+    return pClassRef;
+}
+
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
+{
+    UINT nSchema = 0;
+    DWORD obTag = 0;
+    CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    if (pClassRef != nullptr)
+        return LoadNewObject(pClassRef, nSchema);
+
+    if (obTag >= m_loadArray.size() || m_loadArray[obTag].kind != LoadEntry::Kind::Object)
+        Throw(CArchiveException::badIndex);
+    CObject* pOb = m_loadArray[obTag].pObject;
+    if (pOb != nullptr && pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested))
+        Throw(CArchiveException::badClass);
+    return pOb;
+}
+
+CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema)
+{
+    std::unique_ptr<CObject> pOb(pClassRef->CreateObject());
+    if (pOb == nullptr)
+        AfxThrowMemoryException();
+    // Entered before the object's fields are read, so that objects inside it may refer back.
+    const std::size_t nIndex = m_loadArray.size();
+    m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, pOb.get()});
+
+    const UINT nSchemaSave = m_nObjectSchema;
+    m_nObjectSchema = nSchema;
+    try {
+        pOb->Serialize(*this);
+    } catch (...) {
+        m_nObjectSchema = nSchemaSave;
+        // The half-built object goes, and with it whatever it already owns of the objects read
+        // since: none of them may be handed out again as a back-reference.
+        for (std::size_t i = nIndex; i < m_loadArray.size(); ++i) {
+            if (m_loadArray[i].kind == LoadEntry::Kind::Object)
+                m_loadArray[i] = {LoadEntry::Kind::Lost, nullptr, 0, nullptr};
+        }
+        throw;
+    }
+    m_nObjectSchema = nSchemaSave;
+    return pOb.release();
+}
+
+void CArchive::Throw(int cause) const
+{
+    AfxThrowArchiveException(cause, m_strFileName);
+}
+
+void CArchive::CheckLoading() const
+{
+    if (m_pFile == nullptr)
+        Throw(CArchiveException::generic);
+    if (!m_bLoading)
+        Throw(CArchiveException::writeOnly);
+}
+
+void CArchive::CheckStoring() const
+{
+    if (m_pFile == nullptr)
+        Throw(CArchiveException::generic);
+    if (m_bLoading)
+        Throw(CArchiveException::readOnly);
+}
+
+CObject* AfxReadObjectOfClass(CArchive& ar, const CRuntimeClass* pClassRefRequested)
+{
+    return ar.ReadObject(pClassRefRequested);
+}
+
+CArchive& operator<<(CArchive& ar, const CString& str)
+{
+    const auto nLength = DWORD(str.GetLength());
+    ar << kByteEscape << kWideStringMarker;
+    if (nLength < kByteEscape)
+        ar << BYTE(nLength);
+    else if (nLength < kWideStringMarker)
+        ar << kByteEscape << WORD(nLength);
+    else
+        ar << kByteEscape << kWordEscape << nLength;
+    static_assert(std::endian::native == std::endian::little);
+    const auto* pUnits = reinterpret_cast<const BYTE*>(str.GetString());
+    for (std::size_t nLeft = std::size_t(nLength) * 2; nLeft > 0;) {
+        const UINT nPiece = UINT(std::min<std::size_t>(nLeft, kStringChunk * 2));
+        ar.Write(pUnits, nPiece);
+        pUnits += nPiece;
+        nLeft -= nPiece;
+    }
+    return ar;
+}
+
+namespace {
+
+// The length that follows the wide marker, or that stands alone in the narrow form.
+DWORD ReadStringLength(CArchive& ar, bool& bWide)
+{
+    bWide = false;
+    BYTE bLength;
+    ar >> bLength;
+    if (bLength < kByteEscape)
+        return bLength;
+    WORD wLength;
+    ar >> wLength;
+    if (wLength == kWideStringMarker) {
+        bWide = true;
+        ar >> bLength;
+        if (bLength < kByteEscape)
+            return bLength;
+        ar >> wLength;
+    }
+    if (wLength < kWordEscape)
+        return wLength;
+    DWORD dwLength;
+    ar >> dwLength;
+    return dwLength;
+}
+
+template <class Text>
+Text ReadUnits(CArchive& ar, DWORD nLength)
+{
+    Text text;
+    for (DWORD nLeft = nLength; nLeft > 0;) {
+        const DWORD nPiece = std::min(nLeft, kStringChunk);
+        const std::size_t nOld = text.size();
+        text.resize(nOld + nPiece);
+        ar.EnsureRead(text.data() + nOld, UINT(nPiece * sizeof(typename Text::value_type)));
+        nLeft -= nPiece;
+    }
+    return text;
+}
+
+} // namespace
+
+CArchive& operator>>(CArchive& ar, CString& str)
+{
+    bool bWide = false;
+    const DWORD nLength = ReadStringLength(ar, bWide);
+    if (bWide)
+        str = CString(std::u16string_view(ReadUnits<std::u16string>(ar, nLength)));
+    else
+        str = CString::From8Bit(ReadUnits<std::string>(ar, nLength));
+    return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const CObject* pOb)
+{
+    ar.WriteObject(pOb);
+    return ar;
+}
+
+CArchive& operator>>(CArchive& ar, CObject*& pOb)
+{
+    pOb = ar.ReadObject(nullptr);
+    return ar;
+}
+
+CArchive& operator>>(CArchive& ar, const CObject*& pOb)
+{
+    pOb = ar.ReadObject(nullptr);
+    return ar;
+}
+
+CArchive& operator<<(CArchive& ar, const POINT& pt)
+{
+    return ar << int(pt.x) << int(pt.y);
+}
+
+CArchive& operator<<(CArchive& ar, const SIZE& size)
+{
+    return ar << int(size.cx) << int(size.cy);
+}
+
+CArchive& operator<<(CArchive& ar, const RECT& rect)
+{
+    return ar << int(rect.left) << int(rect.top) << int(rect.right) << int(rect.bottom);
+}
+
+CArchive& operator>>(CArchive& ar, POINT& pt)
+{
+    return ar >> pt.x >> pt.y;
+}
+
+CArchive& operator>>(CArchive& ar, SIZE& size)
+{
+    return ar >> size.cx >> size.cy;
+}
+
+CArchive& operator>>(CArchive& ar, RECT& rect)
+{
+    return ar >> rect.left >> rect.top >> rect.right >> rect.bottom;
+}

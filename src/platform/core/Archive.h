@@ -1,0 +1,169 @@
+// CArchive: the framework's binary serialization, byte-exact with the stored project files,
+// clipboard data and undo snapshots. Everything is little-endian:
+//   int, LONG, DWORD, UINT, float: 4 bytes; short, WORD: 2; BYTE: 1; double: 8.
+//   CString: always written in the wide form, FF FE FF, then the length in UTF-16 units (a BYTE
+//     below 255, else FF and a WORD below 0xFFFE, else FF FF FF and a DWORD), then UTF-16LE
+//     units. The narrow form (no FF FE FF prefix, ISO-8859-1 bytes) is read as well.
+//   Count (WriteCount): a WORD, or FF FF and a DWORD when the count is 0xFFFF or more.
+//   Object record (WriteObject): 00 00 for null; the WORD index of an object already written
+//     (7F FF and a DWORD from index 0x7FFF on); otherwise a class record and the object's own
+//     Serialize. Class record: FF FF, the schema WORD, the name length WORD and the ASCII name
+//     for a class not yet written; else WORD 0x8000 | class index (7F FF and DWORD
+//     0x80000000 | index from index 0x7FFF on). Classes and objects share one index counter
+//     per archive that starts at 1 (0 is the null object).
+//
+// Failures throw CArchiveException* (end of file, bad class, bad schema, bad index, a load
+// operation on a storing archive or the reverse), CFileException* from the file underneath and
+// CMemoryException*; see Exception.h for how they are caught and freed. An archive that has
+// thrown is finished: close or destroy it.
+#pragma once
+
+#include "platform/core/File.h"
+#include "platform/core/Object.h"
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+using DWORD_PTR = std::uintptr_t;
+
+class CDocument;
+
+class CArchive {
+public:
+    enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2 };
+
+    // The archive reads from or writes to pFile through a buffer of nBufSize bytes, starting at
+    // the file's current position.
+    CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096);
+    // Does what Close does, unless constructed with bNoFlushOnDelete or destroyed while an
+    // exception unwinds. Errors cannot leave a destructor, so call Close to learn about them.
+    ~CArchive();
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    BOOL IsLoading() const { return m_bLoading; }
+    BOOL IsStoring() const { return !m_bLoading; }
+    CFile* GetFile() const { return m_pFile; }
+
+    // The schema number read with the object being loaded, once; (UINT)-1 on later calls.
+    UINT GetObjectSchema();
+    void SetObjectSchema(UINT nSchema) { m_nObjectSchema = nSchema; }
+
+    // Storing: writes the buffer to the file. Loading: gives back to the file what was read
+    // ahead, so that the file stands right after the last byte the archive handed out.
+    void Flush();
+    // Flushes and detaches the file (which stays open).
+    void Close();
+    // Detaches the file without writing what is still buffered; never throws.
+    void Abort();
+
+    // Raw bytes. Read returns fewer than nMax only at the end of the data; EnsureRead throws
+    // endOfFile instead.
+    UINT Read(void* lpBuf, UINT nMax);
+    void EnsureRead(void* lpBuf, UINT nCount);
+    void Write(const void* lpBuf, UINT nMax);
+
+    void WriteCount(DWORD_PTR dwCount);
+    DWORD_PTR ReadCount();
+
+    void WriteObject(const CObject* pOb);
+    // Reads an object record; with pClassRefRequested, the object must be of that class or a
+    // class derived from it (else badClass). The caller owns the object. An object whose
+    // Serialize throws is deleted before the exception leaves.
+    CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+
+    void WriteClass(const CRuntimeClass* pClassRef);
+    // Reads a class record. A record that is an object tag instead yields null with the tag in
+    // *pObTag (the object index) when pObTag is given, else throws badClass.
+    CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr,
+                             UINT* pSchema = nullptr, DWORD* pObTag = nullptr);
+
+    CArchive& operator<<(BYTE by) { return WriteValue(by); }
+    CArchive& operator<<(WORD w) { return WriteValue(w); }
+    CArchive& operator<<(short n) { return WriteValue(n); }
+    CArchive& operator<<(int n) { return WriteValue(n); }
+    CArchive& operator<<(UINT n) { return WriteValue(n); }
+    CArchive& operator<<(float f) { return WriteValue(f); }
+    CArchive& operator<<(double d) { return WriteValue(d); }
+    CArchive& operator>>(BYTE& by) { return ReadValue(by); }
+    CArchive& operator>>(WORD& w) { return ReadValue(w); }
+    CArchive& operator>>(short& n) { return ReadValue(n); }
+    CArchive& operator>>(int& n) { return ReadValue(n); }
+    CArchive& operator>>(UINT& n) { return ReadValue(n); }
+    CArchive& operator>>(float& f) { return ReadValue(f); }
+    CArchive& operator>>(double& d) { return ReadValue(d); }
+    // No stored item has these types; refusing them keeps a bool or a character from being
+    // promoted silently to a 4-byte int.
+    CArchive& operator<<(bool) = delete;
+    CArchive& operator<<(char) = delete;
+    CArchive& operator<<(char16_t) = delete;
+
+    CDocument* m_pDocument = nullptr;
+
+private:
+    // One entry of the load map: a class with the schema it was stored with, an object, or an
+    // object that was deleted because its load failed.
+    struct LoadEntry {
+        enum class Kind : BYTE { Object, Class, Lost };
+        Kind kind;
+        CRuntimeClass* pClass;
+        UINT nSchema;
+        CObject* pObject;
+    };
+
+    template <class T>
+    CArchive& WriteValue(T value)
+    {
+        static_assert(std::endian::native == std::endian::little);
+        Write(&value, sizeof value);
+        return *this;
+    }
+    template <class T>
+    CArchive& ReadValue(T& value)
+    {
+        EnsureRead(&value, sizeof value);
+        return *this;
+    }
+
+    [[noreturn]] void Throw(int cause) const;
+    void CheckLoading() const;
+    void CheckStoring() const;
+    // The next index of the shared counter when storing.
+    DWORD NextStoreIndex();
+    void WriteTag(DWORD dwIndex, bool bClass);
+    void WriteBufferToFile();
+    CRuntimeClass* LoadNewClass(UINT& nSchema);
+    CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
+
+    CFile* m_pFile;
+    CString m_strFileName;
+    bool m_bLoading;
+    bool m_bFlushOnDelete;
+    int m_nUncaughtAtStart;
+    std::vector<BYTE> m_buffer;
+    std::size_t m_nBufCur = 0; // loading: next byte to hand out; storing: bytes held
+    std::size_t m_nBufMax = 0; // loading: bytes read ahead into the buffer
+    UINT m_nObjectSchema = UINT(-1);
+    DWORD m_nMapCount = 1;                          // storing
+    std::unordered_map<const void*, DWORD> m_storeMap; // storing: classes and objects
+    std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
+};
+
+CArchive& operator<<(CArchive& ar, const CString& str);
+CArchive& operator>>(CArchive& ar, CString& str);
+
+CArchive& operator<<(CArchive& ar, const CObject* pOb);
+CArchive& operator>>(CArchive& ar, CObject*& pOb);
+CArchive& operator>>(CArchive& ar, const CObject*& pOb);
+
+// Points, sizes and rectangles are written as their raw ints.
+CArchive& operator<<(CArchive& ar, const POINT& pt);
+CArchive& operator<<(CArchive& ar, const SIZE& size);
+CArchive& operator<<(CArchive& ar, const RECT& rect);
+CArchive& operator>>(CArchive& ar, POINT& pt);
+CArchive& operator>>(CArchive& ar, SIZE& size);
+CArchive& operator>>(CArchive& ar, RECT& rect);
