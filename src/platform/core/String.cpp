@@ -443,7 +443,8 @@ CString& CString::Trim(TCHAR chTarget)
 
 CString& CString::Trim(LPCTSTR pszTargets)
 {
-    return TrimRight(pszTargets).TrimLeft(pszTargets);
+    const std::u16string targets(ViewOf(pszTargets)); // may point into this string
+    return TrimRight(targets.c_str()).TrimLeft(targets.c_str());
 }
 
 CString& CString::TrimLeft()
