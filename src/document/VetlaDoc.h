@@ -65,12 +65,9 @@ public:
     // Framework document operations.
     void Serialize(CArchive& ar) override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
-    BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE) override;
     void DeleteContents() override;
-
-    // The name Save As proposes for a document without a path: the title cut at the first of
-    // " #%;/\" with the document type's extension.
-    CString GetProposedSaveName() const;
+    // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
+    CString GetProposedSaveName() const override;
 
     BOOL IsLadder() const { return m_nDocType == DOC_TYPE_LAD; }
     BOOL IsNewGenerationDoc() const;

@@ -13,6 +13,10 @@
 class CArchive;
 class CFile;
 
+// Runs fn. A failure it raises (a framework exception, an allocation failure, any other
+// standard exception) is reported in a message box and the result is FALSE.
+BOOL RunAndReport(const std::function<void()>& fn);
+
 // Resource ids of the Save As dialog titles and the file-dialog flags the documents pass.
 constexpr UINT AFX_IDS_SAVEFILE = 0xF006;
 constexpr UINT AFX_IDS_SAVEFILECOPY = 0xF007;
@@ -58,6 +62,9 @@ public:
     virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
     // Save: the document's path, or Save As when it has none.
     BOOL DoFileSave();
+    // The name Save As proposes for a document without a path: the title cut at the first of
+    // " #%;/\\". Documents with a file type of their own append its extension.
+    virtual CString GetProposedSaveName() const;
     virtual void DeleteContents();
 
     // Replaces the contents with the document that pFile holds from its current position. On
@@ -76,6 +83,7 @@ protected:
 
 private:
     void LoadFrom(CFile* pFile);
+    void WriteThroughTemporary(const CString& strPath);
 
     CString m_strTitle;
     CString m_strPathName;

@@ -1,0 +1,187 @@
+#include "platform/core/Document.h"
+
+#include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
+#include "platform/core/File.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/MemFile.h"
+
+#include <cerrno>
+#include <exception>
+#include <new>
+
+#include <unistd.h>
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
+
+namespace {
+
+CDocument::PromptFileNameFn& PromptSink()
+{
+    static CDocument::PromptFileNameFn fn;
+    return fn;
+}
+
+// A name beside strPath that no file has yet: the temporary file of a save is renamed over
+// the target only once it is complete, and a rename works only within one file system.
+CString TemporaryNameBeside(const CString& strPath)
+{
+    static unsigned s_nCounter = 0;
+    CString strTemp;
+    do {
+        strTemp.Format(_T("%s.~%d-%u.tmp"), strPath, int(getpid()), ++s_nCounter);
+    } while (PathFileExists(strTemp));
+    return strTemp;
+}
+
+} // namespace
+
+BOOL RunAndReport(const std::function<void()>& fn)
+{
+    try {
+        fn();
+        return TRUE;
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+    } catch (const std::bad_alloc&) {
+        CMemoryException().ReportError();
+    } catch (const std::exception&) {
+        CArchiveException(CArchiveException::generic).ReportError();
+    }
+    return FALSE;
+}
+
+void CDocument::SetPromptFileName(PromptFileNameFn fn) { PromptSink() = std::move(fn); }
+
+void CDocument::SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL /*bAddToMRU*/)
+{
+    m_strPathName = lpszPathName;
+    const int nSlash = m_strPathName.ReverseFind(PATH_SEPARATOR);
+    SetTitle(m_strPathName.Mid(nSlash + 1));
+}
+
+BOOL CDocument::IsModified() { return m_bModified; }
+
+void CDocument::SetModifiedFlag(BOOL bModified) { m_bModified = bModified; }
+
+BOOL CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.Empty();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    const BOOL bLoaded = RunAndReport([&] {
+        CFile file(lpszPathName, CFile::modeRead | CFile::shareDenyWrite);
+        LoadContents(&file);
+    });
+    if (bLoaded)
+        SetModifiedFlag(FALSE);
+    return bLoaded;
+}
+
+BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    const CString strPath(lpszPathName);
+    if (!RunAndReport([&] { WriteThroughTemporary(strPath); }))
+        return FALSE;
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+void CDocument::WriteThroughTemporary(const CString& strPath)
+{
+    const CString strTemp = TemporaryNameBeside(strPath);
+    try {
+        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite);
+        StoreContents(&file);
+        file.Flush();
+        file.Close();
+        if (!MoveFile(strTemp, strPath))
+            CFileException::ThrowErrno(errno, strPath);
+    } catch (...) {
+        // Only the file this save created goes; the target keeps its old content.
+        DeleteFile(strTemp);
+        throw;
+    }
+}
+
+CString CDocument::GetProposedSaveName() const
+{
+    CString strName = m_strTitle;
+    const int nBad = strName.FindOneOf(_T(" #%;/\\"));
+    if (nBad >= 0)
+        strName = strName.Left(nBad);
+    return strName;
+}
+
+BOOL CDocument::PromptFileName(CString& strName, UINT nTitleId, DWORD dwFlags)
+{
+    const PromptFileNameFn& fn = PromptSink();
+    return fn ? fn(strName, nTitleId, dwFlags, FALSE, this) : FALSE;
+}
+
+BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
+{
+    CString strName(lpszPathName);
+    if (strName.IsEmpty()) {
+        strName = m_strPathName;
+        if (bReplace && strName.IsEmpty())
+            strName = GetProposedSaveName();
+        if (!PromptFileName(strName, bReplace ? AFX_IDS_SAVEFILE : AFX_IDS_SAVEFILECOPY,
+                            OFN_HIDEREADONLY | OFN_PATHMUSTEXIST))
+            return FALSE;
+    }
+    // A failed save leaves no file behind (OnSaveDocument writes through a temporary file), so
+    // there is nothing to remove here.
+    if (!OnSaveDocument(strName))
+        return FALSE;
+    if (bReplace)
+        SetPathName(strName);
+    return TRUE;
+}
+
+BOOL CDocument::DoFileSave() { return DoSave(m_strPathName.IsEmpty() ? nullptr : m_strPathName.GetString()); }
+
+void CDocument::DeleteContents() {}
+
+void CDocument::StoreContents(CFile* pFile)
+{
+    CArchive ar(pFile, CArchive::store);
+    ar.m_pDocument = this;
+    Serialize(ar);
+    ar.Close();
+}
+
+void CDocument::LoadFrom(CFile* pFile)
+{
+    CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
+    ar.m_pDocument = this;
+    Serialize(ar);
+    ar.Close();
+}
+
+void CDocument::LoadContents(CFile* pFile)
+{
+    // The present contents are kept as bytes first: a load that fails part way has already
+    // replaced some of them, and only a reload of these bytes brings all of them back.
+    CMemFile backup;
+    StoreContents(&backup);
+    DeleteContents();
+    PrepareForReload();
+    try {
+        LoadFrom(pFile);
+    } catch (...) {
+        DeleteContents();
+        PrepareForReload();
+        backup.SeekToBegin();
+        LoadFrom(&backup);
+        throw;
+    }
+}
