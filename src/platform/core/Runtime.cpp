@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <locale.h>
 #include <string>
 
 SYSTEMTIME LocalTimeAt(std::chrono::system_clock::time_point when)
@@ -110,5 +111,6 @@ double _wtof(LPCTSTR psz)
     std::string narrow;
     for (const TCHAR* p = SkipSpace(psz); *p > 0 && *p < 0x80; ++p)
         narrow += char(*p);
-    return std::strtod(narrow.c_str(), nullptr);
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return strtod_l(narrow.c_str(), nullptr, cLocale);
 }

@@ -31,6 +31,7 @@ void srand(unsigned int seed);
 // does for a 32-bit long; no digits (or nullptr) gives 0.
 LONG _wtol(LPCTSTR psz);
 int _wtoi(LPCTSTR psz);
-// Leading whitespace, then the longest prefix strtod accepts in the current C locale
-// (decimal, exponent, inf, nan, hexadecimal); 0.0 when there is none.
+// Leading whitespace, then the longest prefix strtod accepts in the "C" locale (a '.' decimal
+// point whatever the process locale, matching CString::Format; exponent, inf, nan and
+// hexadecimal forms); 0.0 when there is none.
 double _wtof(LPCTSTR psz);

@@ -193,6 +193,7 @@ public:
     // A conversion that is given an argument of the wrong kind (a string for %d, a number for
     // %s) or that has no argument left writes nothing; integers are accepted by the floating
     // conversions and characters by the integer ones, as the C library's promotions would.
+    // Numbers use the "C" conventions (a '.' decimal point) whatever the process locale.
     template <class... Args>
     void Format(LPCTSTR pszFormat, const Args&... args)
     {

@@ -1,10 +1,14 @@
 // The printf-style formatter behind CString::Format. Numbers are converted by the C library's
 // snprintf from a rebuilt narrow conversion, so flags, widths and rounding are exactly the C
-// library's; text and characters are padded here because they are UTF-16.
+// library's; text and characters are padded here because they are UTF-16. Numbers always use
+// the "C" conventions (a '.' decimal point) whatever locale the process has chosen, so that a
+// formatted text means the same on every machine.
 #include "platform/core/String.h"
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <locale.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -184,8 +188,26 @@ void Formatter::Pad(const Spec& spec, std::u16string_view body)
         m_out.append(fill, u' ');
 }
 
+// Switches the calling thread to the "C" locale for its lifetime.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t CLocale()
+    {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+        return c;
+    }
+    locale_t m_previous;
+};
+
 void Formatter::AppendNarrow(const std::string& narrowFormat, auto value)
 {
+    const CLocaleScope cLocale;
     char small[128];
     const int n = std::snprintf(small, sizeof small, narrowFormat.c_str(), value);
     if (n < 0)

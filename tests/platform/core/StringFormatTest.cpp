@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <clocale>
 #include <cstdint>
+#include <locale.h>
 
 namespace {
 
@@ -213,6 +215,22 @@ TEST(StringFormat, FormatFromStringTableId)
     CString s;
     s.Format(AFX_IDP_PARSE_INT);
     EXPECT_EQ(s, u"Please enter an integer.");
+}
+
+TEST(StringFormat, DecimalPointIgnoresTheProcessLocale)
+{
+    locale_t comma = locale_t(nullptr);
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
+        if ((comma = newlocale(LC_ALL_MASK, name, locale_t(nullptr))) != locale_t(nullptr))
+            break;
+    }
+    if (comma == locale_t(nullptr))
+        GTEST_SKIP() << "no locale with a decimal comma is installed";
+    const locale_t previous = uselocale(comma);
+    const std::string text = F(u"%.2f", 2.5);
+    uselocale(previous);
+    freelocale(comma);
+    EXPECT_EQ(text, "2.50");
 }
 
 TEST(StringFormat, HugeStarWidthIsCapped)
