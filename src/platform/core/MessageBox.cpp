@@ -7,9 +7,24 @@
 
 namespace {
 
-MessageBoxHandler g_boxHandler;
-MessageBeepHandler g_beepHandler;
-CString g_appTitle(u"qarvo-editor");
+// Function-local so that a box shown while other globals are being constructed finds them ready.
+MessageBoxHandler& BoxHandler()
+{
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+MessageBeepHandler& BeepHandler()
+{
+    static MessageBeepHandler handler;
+    return handler;
+}
+
+CString& AppTitle()
+{
+    static CString title(u"qarvo-editor");
+    return title;
+}
 
 } // namespace
 
@@ -40,39 +55,40 @@ int MessageBoxDefaultButton(UINT nType)
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler)
 {
-    std::swap(g_boxHandler, handler);
+    std::swap(BoxHandler(), handler);
     return handler;
 }
 
 MessageBeepHandler SetMessageBeepHandler(MessageBeepHandler handler)
 {
-    std::swap(g_beepHandler, handler);
+    std::swap(BeepHandler(), handler);
     return handler;
 }
 
 void SetAppTitle(const CString& title)
 {
-    g_appTitle = title;
+    AppTitle() = title;
 }
 
 CString GetAppTitle()
 {
-    return g_appTitle;
+    return AppTitle();
 }
 
 int ShowMessageBox(const CString& text, const CString& caption, UINT nType)
 {
-    const CString shownCaption = caption.IsEmpty() ? g_appTitle : caption;
-    if (g_boxHandler)
-        return g_boxHandler(text, shownCaption, nType);
+    const CString shownCaption = caption.IsEmpty() ? AppTitle() : caption;
+    // A copy: the handler may run a nested event loop in which the handler is replaced.
+    if (const MessageBoxHandler handler = BoxHandler())
+        return handler(text, shownCaption, nType);
     std::fprintf(stderr, "[%s] %s\n", shownCaption.ToUtf8().c_str(), text.ToUtf8().c_str());
     return MessageBoxDefaultButton(nType);
 }
 
 void MessageBeep(UINT nType)
 {
-    if (g_beepHandler)
-        g_beepHandler(nType);
+    if (const MessageBeepHandler handler = BeepHandler())
+        handler(nType);
     else if (isatty(STDERR_FILENO))
         std::fputc('\a', stderr); // the terminal is the only sound device a headless run has
 }
