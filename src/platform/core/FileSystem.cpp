@@ -1,0 +1,146 @@
+#include "platform/core/FileSystem.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Utf8(LPCTSTR lpszPath)
+{
+    return CString(lpszPath).ToUtf8();
+}
+
+// The folder "qarvo-<uid>" in base, made ours alone: created 0700, or when it exists already a
+// real folder (not a link to one) that we own, tightened to 0700. Empty when base cannot hold
+// such a folder.
+std::string PrivateFolderIn(std::string base)
+{
+    if (base.empty() || base.front() != '/')
+        return {};
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
+    const std::string folder =
+        (base == "/" ? std::string() : base) + "/qarvo-" + std::to_string(geteuid());
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return {};
+    // O_NOFOLLOW refuses a symbolic link planted in a shared folder; the checks then run on
+    // the folder actually opened, so it cannot be swapped between check and use.
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    struct stat st {};
+    bool ok = fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == geteuid();
+    if (ok && (st.st_mode & 07777) != 0700)
+        ok = fchmod(fd, 0700) == 0;
+    close(fd);
+    return ok ? folder : std::string();
+}
+
+// The last resort: a folder of our own with a random name in /tmp, made once per process.
+const std::string& RandomPrivateFolder()
+{
+    static const std::string folder = [] {
+        std::string pattern = "/tmp/qarvo-" + std::to_string(geteuid()) + "-XXXXXX";
+        return mkdtemp(pattern.data()) ? pattern : std::string();
+    }();
+    return folder;
+}
+
+} // namespace
+
+CString NativePath(LPCTSTR lpszPath)
+{
+    CString path(lpszPath);
+    path.Replace(u'\\', PATH_SEPARATOR);
+    return path;
+}
+
+CString GetTempPath()
+{
+    std::vector<std::string> candidates;
+    for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+        if (const char* value = std::getenv(name))
+            candidates.emplace_back(value);
+    }
+    candidates.emplace_back("/tmp");
+    std::string folder;
+    for (const std::string& base : candidates) {
+        folder = PrivateFolderIn(base);
+        if (!folder.empty())
+            break;
+    }
+    if (folder.empty())
+        folder = RandomPrivateFolder();
+    return folder.empty() ? CString() : CString::FromUtf8(folder + '/');
+}
+
+CString GetModuleFileName()
+{
+    std::string path(256, '\0');
+    for (;;) {
+        const ssize_t n = readlink("/proc/self/exe", path.data(), path.size());
+        if (n < 0)
+            return CString();
+        if (std::size_t(n) < path.size()) {
+            path.resize(std::size_t(n));
+            return CString::FromUtf8(path);
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+DWORD GetFileAttributes(LPCTSTR lpszPath)
+{
+    struct stat st {};
+    if (stat(Utf8(lpszPath).c_str(), &st) != 0)
+        return INVALID_FILE_ATTRIBUTES;
+    if (S_ISDIR(st.st_mode))
+        return FILE_ATTRIBUTE_DIRECTORY;
+    return (st.st_mode & S_IWUSR) ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
+}
+
+BOOL SetFileAttributes(LPCTSTR lpszPath, DWORD dwFileAttributes)
+{
+    const std::string path = Utf8(lpszPath);
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0)
+        return FALSE;
+    if (S_ISDIR(st.st_mode))
+        return TRUE;
+    const mode_t mode = (dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+                            ? st.st_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH)
+                            : st.st_mode | S_IWUSR;
+    return chmod(path.c_str(), mode & 07777) == 0;
+}
+
+BOOL PathFileExists(LPCTSTR lpszPath)
+{
+    return GetFileAttributes(lpszPath) != INVALID_FILE_ATTRIBUTES;
+}
+
+BOOL CreateDirectory(LPCTSTR lpszPath)
+{
+    return mkdir(Utf8(lpszPath).c_str(), 0777) == 0;
+}
+
+BOOL RemoveDirectory(LPCTSTR lpszPath)
+{
+    return rmdir(Utf8(lpszPath).c_str()) == 0;
+}
+
+BOOL DeleteFile(LPCTSTR lpszPath)
+{
+    return unlink(Utf8(lpszPath).c_str()) == 0;
+}
+
+BOOL MoveFile(LPCTSTR lpszExistingPath, LPCTSTR lpszNewPath)
+{
+    return rename(Utf8(lpszExistingPath).c_str(), Utf8(lpszNewPath).c_str()) == 0;
+}

@@ -1,0 +1,260 @@
+#include "CollectionArchive.h"
+
+#include "platform/core/Exception.h"
+#include "platform/core/ObList.h"
+#include "platform/core/PtrList.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+using CIntList = CList<int, int>;
+
+// Walks the list both ways, so a broken back link shows as a mismatch with the forward walk.
+std::vector<int> Contents(const CIntList& list)
+{
+    std::vector<int> forward;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        forward.push_back(list.GetNext(pos));
+    std::vector<int> backward;
+    for (POSITION pos = list.GetTailPosition(); pos;)
+        backward.insert(backward.begin(), list.GetPrev(pos));
+    EXPECT_EQ(forward, backward);
+    EXPECT_EQ(INT_PTR(forward.size()), list.GetCount());
+    return forward;
+}
+
+void Fill(CIntList& list, std::initializer_list<int> values)
+{
+    for (int v : values)
+        list.AddTail(v);
+}
+
+} // namespace
+
+TEST(List, AddsAtBothEndsAndInsertsInTheMiddle)
+{
+    CIntList list;
+    EXPECT_TRUE(list.IsEmpty());
+    list.AddTail(2);
+    list.AddHead(1);
+    const POSITION three = list.AddTail(3);
+    list.InsertBefore(three, 25);
+    list.InsertAfter(list.GetHeadPosition(), 15);
+    list.InsertAfter(three, 4);
+    list.InsertBefore(list.GetHeadPosition(), 0);
+    list.InsertBefore(nullptr, -1);  // null: at the head
+    list.InsertAfter(nullptr, 5);    // null: at the tail
+    EXPECT_EQ(Contents(list), (std::vector<int>{-1, 0, 1, 15, 2, 25, 3, 4, 5}));
+    EXPECT_EQ(list.GetHead(), -1);
+    EXPECT_EQ(list.GetTail(), 5);
+    EXPECT_EQ(list.GetSize(), 9);
+}
+
+TEST(List, RemovesAtBothEndsAndInTheMiddle)
+{
+    CIntList list;
+    Fill(list, {1, 2, 3, 4, 5});
+    EXPECT_EQ(list.RemoveHead(), 1);
+    EXPECT_EQ(list.RemoveTail(), 5);
+    list.RemoveAt(list.Find(3));
+    EXPECT_EQ(Contents(list), (std::vector<int>{2, 4}));
+    list.RemoveAt(list.GetTailPosition());
+    list.RemoveAt(list.GetHeadPosition());
+    EXPECT_TRUE(list.IsEmpty());
+    EXPECT_EQ(list.GetHeadPosition(), nullptr);
+    EXPECT_EQ(list.GetTailPosition(), nullptr);
+    list.AddTail(7);  // the emptied list is whole again
+    EXPECT_EQ(Contents(list), (std::vector<int>{7}));
+}
+
+TEST(List, PositionsReadAndWriteElements)
+{
+    CIntList list;
+    Fill(list, {10, 20, 30});
+    POSITION pos = list.GetHeadPosition();
+    const POSITION first = pos;
+    EXPECT_EQ(list.GetNext(pos), 10);
+    list.SetAt(pos, 21);
+    list.GetAt(first) = 11;
+    EXPECT_EQ(Contents(list), (std::vector<int>{11, 21, 30}));
+    POSITION last = list.GetTailPosition();
+    EXPECT_EQ(list.GetPrev(last), 30);
+    EXPECT_EQ(list.GetAt(last), 21);
+}
+
+TEST(List, FindsFromAPositionAndByIndex)
+{
+    CIntList list;
+    Fill(list, {7, 8, 7, 9});
+    const POSITION firstSeven = list.Find(7);
+    ASSERT_EQ(firstSeven, list.GetHeadPosition());
+    const POSITION secondSeven = list.Find(7, firstSeven);
+    EXPECT_EQ(secondSeven, list.FindIndex(2));
+    EXPECT_EQ(list.Find(7, secondSeven), nullptr);
+    EXPECT_EQ(list.Find(9, list.GetTailPosition()), nullptr);
+    EXPECT_EQ(list.Find(42), nullptr);
+    EXPECT_EQ(list.FindIndex(3), list.GetTailPosition());
+    EXPECT_EQ(list.FindIndex(4), nullptr);
+    EXPECT_EQ(list.FindIndex(-1), nullptr);
+}
+
+TEST(List, AddsWholeListsInOrderIncludingItself)
+{
+    CIntList list;
+    CIntList other;
+    Fill(list, {3, 4});
+    Fill(other, {1, 2});
+    list.AddHead(&other);
+    list.AddTail(&other);
+    EXPECT_EQ(Contents(list), (std::vector<int>{1, 2, 3, 4, 1, 2}));
+    EXPECT_EQ(Contents(other), (std::vector<int>{1, 2}));
+
+    other.AddTail(&other);
+    EXPECT_EQ(Contents(other), (std::vector<int>{1, 2, 1, 2}));
+    other.AddHead(&other);
+    EXPECT_EQ(Contents(other), (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2}));
+}
+
+TEST(List, EmptyListAndNullPositionThrowInsteadOfCrashing)
+{
+    CIntList list;
+    EXPECT_THROW(list.GetHead(), std::out_of_range);
+    EXPECT_THROW(list.GetTail(), std::out_of_range);
+    EXPECT_THROW(list.RemoveHead(), std::out_of_range);
+    EXPECT_THROW(list.RemoveTail(), std::out_of_range);
+    POSITION pos = nullptr;
+    EXPECT_THROW(list.GetNext(pos), std::out_of_range);
+    EXPECT_THROW(list.RemoveAt(nullptr), std::out_of_range);
+}
+
+TEST(List, PointerListsCompareByAddress)
+{
+    int a = 1;
+    int b = 1;
+    CPtrList list(10);
+    list.AddTail(&a);
+    list.AddTail(&b);
+    list.AddTail(nullptr);
+    CPtrList copy;
+    copy.AddTail(&list);
+    EXPECT_EQ(copy.GetCount(), 3);
+    EXPECT_EQ(copy.Find(&b), copy.FindIndex(1));
+    EXPECT_EQ(copy.Find(nullptr), copy.GetTailPosition());
+}
+
+namespace {
+
+void DeleteAll(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+} // namespace
+
+TEST(ObList, StoresCountThenObjectRecords)
+{
+    CCollTestItem five(5);
+    CCollTestItem seven(7);
+    CCollTestMark mark(9);
+    CObList list;
+    list.AddTail(&five);
+    list.AddTail(&seven);
+    list.AddTail(&mark);
+    list.AddTail(nullptr);
+    list.AddTail(&five);
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { list.Serialize(ar); });
+    const std::vector<BYTE> expected = {
+        0x05, 0x00,                                      // count
+        0xFF, 0xFF, 0x01, 0x00, 0x0D, 0x00,              // new class, schema 1, name length
+        'C', 'C', 'o', 'l', 'l', 'T', 'e', 's', 't', 'I', 't', 'e', 'm',
+        0x05, 0x00, 0x00, 0x00,                          // object 2
+        0x01, 0x80, 0x07, 0x00, 0x00, 0x00,              // class 1 again, object 3
+        0xFF, 0xFF, 0x02, 0x00, 0x0D, 0x00,              // class 4
+        'C', 'C', 'o', 'l', 'l', 'T', 'e', 's', 't', 'M', 'a', 'r', 'k',
+        0x09, 0x00,                                      // object 5
+        0x00, 0x00,                                      // null
+        0x02, 0x00,                                      // object 2 again
+    };
+    EXPECT_EQ(bytes, expected);
+
+    CObList loaded;
+    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(loaded.GetCount(), 5);
+    POSITION pos = loaded.GetHeadPosition();
+    CObject* first = loaded.GetNext(pos);
+    ASSERT_TRUE(first->IsKindOf(RUNTIME_CLASS(CCollTestItem)));
+    EXPECT_EQ(static_cast<CCollTestItem*>(first)->m_nValue, 5);
+    EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetNext(pos))->m_nValue, 7);
+    CObject* third = loaded.GetNext(pos);
+    ASSERT_TRUE(third->IsKindOf(RUNTIME_CLASS(CCollTestMark)));
+    EXPECT_EQ(static_cast<CCollTestMark*>(third)->m_wValue, 9);
+    EXPECT_EQ(loaded.GetNext(pos), nullptr);
+    EXPECT_EQ(loaded.GetNext(pos), first);  // the same object, not a copy
+    loaded.RemoveTail();
+    DeleteAll(loaded);
+}
+
+TEST(ObList, LoadingAppendsToTheList)
+{
+    CCollTestItem stored(3);
+    CObList list;
+    list.AddTail(&stored);
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { list.Serialize(ar); });
+
+    CCollTestItem kept(1);
+    CObList loaded;
+    loaded.AddTail(&kept);
+    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(loaded.GetCount(), 2);
+    EXPECT_EQ(loaded.GetHead(), &kept);
+    EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetTail())->m_nValue, 3);
+    delete loaded.RemoveTail();
+}
+
+// A load that fails part way leaves the objects read so far in the list for their owner, and
+// nothing else: the leak checker of the test build sees any object lost on the way.
+TEST(ObList, FailedLoadKeepsTheObjectsReadBeforeTheFailure)
+{
+    CCollTestItem a(1);
+    CCollTestItem b(2);
+    CCollTestItem c(3);
+    CObList list;
+    list.AddTail(&a);
+    list.AddTail(&b);
+    list.AddTail(&c);
+    std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { list.Serialize(ar); });
+    bytes.resize(bytes.size() - 2);  // the third object's int is cut short
+
+    CObList loaded;
+    try {
+        LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+        FAIL() << "a truncated list loaded";
+    } catch (CArchiveException* e) {
+        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
+        e->Delete();
+    }
+    ASSERT_EQ(loaded.GetCount(), 2);
+    EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetHead())->m_nValue, 1);
+    EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetTail())->m_nValue, 2);
+    DeleteAll(loaded);
+}
+
+TEST(ObList, CountEscapeForLongLists)
+{
+    CObList list;
+    for (int i = 0; i < 0xFFFF; ++i)
+        list.AddTail(nullptr);
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { list.Serialize(ar); });
+    ASSERT_EQ(bytes.size(), 6u + 2u * 0xFFFF);
+    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + 6),
+              (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
+
+    CObList loaded;
+    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(loaded.GetCount(), 0xFFFF);
+}
