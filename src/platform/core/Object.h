@@ -121,7 +121,7 @@ public:                                                                         
 #define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                   \
     CObject* class_name::CreateObject() { return new class_name; }                               \
     QARVO_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, class_name::CreateObject) \
-    CArchive& operator>>(CArchive& ar, class_name*& pOb)                                         \
+    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)                        \
     {                                                                                            \
         pOb = static_cast<class_name*>(AfxReadObjectOfClass(ar, RUNTIME_CLASS(class_name)));     \
         return ar;                                                                               \

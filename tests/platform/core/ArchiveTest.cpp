@@ -1,0 +1,773 @@
+#include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MemFile.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Object.h"
+
+#include "platform/core/StringPrinter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+// Expected archive bytes, little-endian.
+class ByteWriter {
+public:
+    ByteWriter& b(std::initializer_list<int> values)
+    {
+        for (int v : values)
+            m_bytes.push_back(BYTE(v));
+        return *this;
+    }
+    ByteWriter& w(WORD v) { return b({v & 0xFF, v >> 8}); }
+    ByteWriter& d(DWORD v) { return w(WORD(v & 0xFFFF)).w(WORD(v >> 16)); }
+    ByteWriter& ascii(std::string_view text)
+    {
+        m_bytes.insert(m_bytes.end(), text.begin(), text.end());
+        return *this;
+    }
+    ByteWriter& units(std::u16string_view text)
+    {
+        for (char16_t c : text)
+            w(c);
+        return *this;
+    }
+    // A new-class record.
+    ByteWriter& newClass(WORD wSchema, std::string_view name)
+    {
+        return w(0xFFFF).w(wSchema).w(WORD(name.size())).ascii(name);
+    }
+    Bytes bytes() const { return m_bytes; }
+
+private:
+    Bytes m_bytes;
+};
+
+Bytes FileBytes(CMemFile& file)
+{
+    Bytes bytes(file.GetLength());
+    file.SeekToBegin();
+    EXPECT_EQ(file.Read(bytes.data(), UINT(bytes.size())), bytes.size());
+    return bytes;
+}
+
+template <class Fn>
+Bytes Store(Fn&& write, int nBufSize = 4096)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store, nBufSize);
+    write(ar);
+    ar.Close();
+    return FileBytes(file);
+}
+
+// A loading archive over a copy of the given bytes.
+class LoadArchive {
+public:
+    explicit LoadArchive(Bytes bytes, int nBufSize = 4096)
+        : m_bytes(std::move(bytes)), m_file(m_bytes.data(), UINT(m_bytes.size())),
+          m_ar(&m_file, CArchive::load, nBufSize)
+    {
+    }
+    CArchive& ar() { return m_ar; }
+
+private:
+    Bytes m_bytes;
+    CMemFile m_file;
+    CArchive m_ar;
+};
+
+// The cause of the CArchiveException the call throws, or none.
+template <class Fn>
+int ArchiveCause(Fn&& fn)
+{
+    try {
+        fn();
+    } catch (CArchiveException* e) {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return CArchiveException::none;
+}
+
+// Every test object counts itself, so that a failed load can be shown to leave none behind.
+int g_nLiveObjects = 0;
+
+class CArcTestCounted : public CObject {
+    DECLARE_DYNAMIC(CArcTestCounted)
+
+public:
+    CArcTestCounted() { ++g_nLiveObjects; }
+    ~CArcTestCounted() override { --g_nLiveObjects; }
+};
+
+class CArcTestItem : public CArcTestCounted {
+    DECLARE_SERIAL(CArcTestItem)
+
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            ar << m_nValue;
+        else
+            ar >> m_nValue;
+    }
+    int m_nValue = 0;
+};
+
+class CArcTestSpecialItem : public CArcTestItem {
+    DECLARE_SERIAL(CArcTestSpecialItem)
+};
+
+// Versionable: schema 2 added the flags word.
+class CArcTestNote : public CArcTestCounted {
+    DECLARE_SERIAL(CArcTestNote)
+
+public:
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) {
+            ar << m_strText << m_wFlags;
+            return;
+        }
+        m_nSchemaSeen = ar.GetObjectSchema();
+        m_nSchemaSeenAgain = ar.GetObjectSchema();
+        ar >> m_strText;
+        if (m_nSchemaSeen >= 2)
+            ar >> m_wFlags;
+    }
+    CString m_strText;
+    WORD m_wFlags = 0;
+    UINT m_nSchemaSeen = 0;
+    UINT m_nSchemaSeenAgain = 0;
+};
+
+// Owns the objects it holds, as a document owns its elements.
+class CArcTestBag : public CArcTestCounted {
+    DECLARE_SERIAL(CArcTestBag)
+
+public:
+    ~CArcTestBag() override
+    {
+        for (CObject* pObject : m_objects)
+            delete pObject;
+    }
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring()) {
+            ar.WriteCount(m_objects.size());
+            for (CObject* pObject : m_objects)
+                ar << pObject;
+            return;
+        }
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n)
+            m_objects.push_back(ar.ReadObject(nullptr));
+    }
+    std::vector<CObject*> m_objects;
+};
+
+class CArcTestEmpty : public CArcTestCounted {
+    DECLARE_SERIAL(CArcTestEmpty)
+};
+
+IMPLEMENT_DYNAMIC(CArcTestCounted, CObject)
+IMPLEMENT_SERIAL(CArcTestItem, CArcTestCounted, 1)
+IMPLEMENT_SERIAL(CArcTestSpecialItem, CArcTestItem, 1)
+IMPLEMENT_SERIAL(CArcTestNote, CArcTestCounted, VERSIONABLE_SCHEMA | 2)
+IMPLEMENT_SERIAL(CArcTestBag, CArcTestCounted, 1)
+IMPLEMENT_SERIAL(CArcTestEmpty, CArcTestCounted, 1)
+
+class ArchiveTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_nLiveObjects = 0; }
+    void TearDown() override { EXPECT_EQ(g_nLiveObjects, 0) << "test objects left alive"; }
+};
+
+// ---- numbers, counts and strings -------------------------------------------------------------
+
+TEST_F(ArchiveTest, NumbersAreLittleEndianOfTheirOwnWidth)
+{
+    const Bytes bytes = Store([](CArchive& ar) {
+        ar << int(-2) << UINT(0x01020304) << WORD(0xBEEF) << BYTE(0x7F) << short(-3) << 1.5f
+           << 1.0;
+        ar << POINT{1, -1} << RECT{1, 2, 3, 4};
+    });
+    const Bytes expected = ByteWriter()
+                               .d(0xFFFFFFFE)
+                               .d(0x01020304)
+                               .w(0xBEEF)
+                               .b({0x7F})
+                               .w(0xFFFD)
+                               .d(0x3FC00000)
+                               .d(0)
+                               .d(0x3FF00000)
+                               .d(1)
+                               .d(0xFFFFFFFF)
+                               .d(1)
+                               .d(2)
+                               .d(3)
+                               .d(4)
+                               .bytes();
+    EXPECT_EQ(bytes, expected);
+
+    LoadArchive in(bytes);
+    int n = 0;
+    UINT u = 0;
+    WORD w = 0;
+    BYTE by = 0;
+    short s = 0;
+    float f = 0;
+    double d = 0;
+    POINT pt{};
+    RECT rc{};
+    in.ar() >> n >> u >> w >> by >> s >> f >> d >> pt >> rc;
+    EXPECT_EQ(n, -2);
+    EXPECT_EQ(u, 0x01020304u);
+    EXPECT_EQ(w, 0xBEEF);
+    EXPECT_EQ(by, 0x7F);
+    EXPECT_EQ(s, -3);
+    EXPECT_EQ(f, 1.5f);
+    EXPECT_EQ(d, 1.0);
+    EXPECT_EQ(pt.y, -1);
+    EXPECT_EQ(rc.bottom, 4);
+    EXPECT_EQ(ArchiveCause([&] { in.ar() >> by; }), CArchiveException::endOfFile);
+}
+
+TEST_F(ArchiveTest, CountsEscapeToADoubleWordFrom0xFFFF)
+{
+    const struct {
+        DWORD_PTR count;
+        Bytes bytes;
+    } cases[] = {
+        {0, ByteWriter().w(0).bytes()},
+        {0xFFFE, ByteWriter().w(0xFFFE).bytes()},
+        {0xFFFF, ByteWriter().w(0xFFFF).d(0xFFFF).bytes()},
+        {0x12345, ByteWriter().w(0xFFFF).d(0x12345).bytes()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.count);
+        EXPECT_EQ(Store([&](CArchive& ar) { ar.WriteCount(c.count); }), c.bytes);
+        LoadArchive in(c.bytes);
+        EXPECT_EQ(in.ar().ReadCount(), c.count);
+    }
+}
+
+TEST_F(ArchiveTest, ACountBeyond32BitsIsRefused)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_EQ(ArchiveCause([&] { ar.WriteCount(DWORD_PTR(-1)); }), CArchiveException::generic);
+}
+
+CString Pattern(int nLength)
+{
+    std::u16string text(std::size_t(nLength), u'\0');
+    for (int i = 0; i < nLength; ++i)
+        text[std::size_t(i)] = char16_t(u'a' + i % 26);
+    return CString(std::u16string_view(text));
+}
+
+TEST_F(ArchiveTest, StringsAreWrittenInTheWideFormWithTheShortestLength)
+{
+    const struct {
+        int nLength;
+        Bytes header;
+    } cases[] = {
+        {0, ByteWriter().b({0xFF}).w(0xFFFE).b({0x00}).bytes()},
+        {254, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFE}).bytes()},
+        {255, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0x00FF).bytes()},
+        {0xFFFD, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFD).bytes()},
+        {0xFFFE, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0xFFFE).bytes()},
+        {0x10000, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0x10000).bytes()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nLength);
+        const CString text = Pattern(c.nLength);
+        const Bytes bytes = Store([&](CArchive& ar) { ar << text; });
+        ASSERT_EQ(bytes.size(), c.header.size() + 2 * std::size_t(c.nLength));
+        EXPECT_TRUE(std::equal(c.header.begin(), c.header.end(), bytes.begin()));
+        if (c.nLength > 0) {
+            EXPECT_EQ(bytes[c.header.size()], 'a');
+            EXPECT_EQ(bytes[c.header.size() + 1], 0);
+        }
+        LoadArchive in(bytes, 64);
+        CString loaded(u"previous");
+        in.ar() >> loaded;
+        EXPECT_TRUE(loaded == text);
+    }
+}
+
+TEST_F(ArchiveTest, StringsKeepUtf16UnitsOutsideLatin)
+{
+    const CString text(u"\u4E2D\U0001F600");
+    const Bytes bytes = Store([&](CArchive& ar) { ar << text; });
+    EXPECT_EQ(bytes, ByteWriter().b({0xFF}).w(0xFFFE).b({3}).units(u"\u4E2D\U0001F600").bytes());
+    LoadArchive in(bytes);
+    CString loaded;
+    in.ar() >> loaded;
+    EXPECT_EQ(loaded, text);
+}
+
+TEST_F(ArchiveTest, NarrowStringsAreReadAsLatin1)
+{
+    const struct {
+        Bytes bytes;
+        std::u16string text;
+    } cases[] = {
+        {ByteWriter().b({5}).ascii("Hello").bytes(), u"Hello"},
+        {ByteWriter().b({0}).bytes(), u""},
+        {ByteWriter().b({2, 0xE9, 0x41}).bytes(), u"\u00E9A"},
+        {ByteWriter().b({0xFF}).w(300).ascii(std::string(300, 'x')).bytes(),
+         std::u16string(300, u'x')},
+        {ByteWriter().b({0xFF}).w(0xFFFF).d(3).ascii("abc").bytes(), u"abc"},
+    };
+    for (const auto& c : cases) {
+        LoadArchive in(c.bytes);
+        CString loaded(u"previous");
+        in.ar() >> loaded;
+        EXPECT_EQ(loaded, CString(std::u16string_view(c.text)));
+    }
+}
+
+TEST_F(ArchiveTest, AStringLongerThanTheDataEndsInEndOfFile)
+{
+    const Bytes cases[] = {
+        ByteWriter().b({0xFF}).w(0xFFFE).b({10}).units(u"ab").bytes(),
+        ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0xFFFFFFFF).units(u"ab").bytes(),
+        ByteWriter().b({0xFF}).w(0xFFFF).d(0xFFFFFFF0).ascii("abc").bytes(),
+        ByteWriter().b({0xFF}).w(0xFFFE).bytes(),
+        ByteWriter().b({0xFF}).bytes(),
+    };
+    for (const Bytes& bytes : cases) {
+        LoadArchive in(bytes);
+        CString loaded;
+        EXPECT_EQ(ArchiveCause([&] { in.ar() >> loaded; }), CArchiveException::endOfFile);
+    }
+}
+
+// ---- object records --------------------------------------------------------------------------
+
+TEST_F(ArchiveTest, ObjectRecordsShareOneIndexCounterForClassesAndObjects)
+{
+    CArcTestItem first;
+    first.m_nValue = 5;
+    CArcTestNote note;
+    note.m_strText = u"hi";
+    note.m_wFlags = 0x0102;
+    CArcTestItem second;
+    second.m_nValue = 6;
+    CArcTestNote secondNote;
+
+    const Bytes bytes = Store([&](CArchive& ar) {
+        ar.WriteObject(&first);      // class 1, object 2
+        ar.WriteObject(&note);       // class 3, object 4
+        ar.WriteObject(&second);     // class back-reference 1, object 5
+        ar.WriteObject(nullptr);
+        ar.WriteObject(&first);      // object back-reference 2
+        ar.WriteObject(&note);       // object back-reference 4
+        ar << &secondNote;           // class back-reference 3, object 6
+    });
+    const Bytes expected = ByteWriter()
+                               .newClass(1, "CArcTestItem")
+                               .d(5)
+                               .newClass(2, "CArcTestNote")
+                               .b({0xFF}).w(0xFFFE).b({2}).units(u"hi").w(0x0102)
+                               .w(0x8001)
+                               .d(6)
+                               .w(0x0000)
+                               .w(0x0002)
+                               .w(0x0004)
+                               .w(0x8003)
+                               .b({0xFF}).w(0xFFFE).b({0}).w(0)
+                               .bytes();
+    EXPECT_EQ(bytes, expected);
+
+    LoadArchive in(bytes);
+    std::vector<CObject*> loaded;
+    for (int i = 0; i < 7; ++i)
+        loaded.push_back(in.ar().ReadObject(nullptr));
+    ASSERT_TRUE(loaded[0]->IsKindOf(RUNTIME_CLASS(CArcTestItem)));
+    ASSERT_TRUE(loaded[1]->IsKindOf(RUNTIME_CLASS(CArcTestNote)));
+    ASSERT_TRUE(loaded[2]->IsKindOf(RUNTIME_CLASS(CArcTestItem)));
+    EXPECT_EQ(static_cast<CArcTestItem*>(loaded[0])->m_nValue, 5);
+    EXPECT_EQ(static_cast<CArcTestNote*>(loaded[1])->m_strText, CString(u"hi"));
+    EXPECT_EQ(static_cast<CArcTestNote*>(loaded[1])->m_wFlags, 0x0102);
+    EXPECT_EQ(static_cast<CArcTestItem*>(loaded[2])->m_nValue, 6);
+    EXPECT_EQ(loaded[3], nullptr);
+    EXPECT_EQ(loaded[4], loaded[0]);
+    EXPECT_EQ(loaded[5], loaded[1]);
+    EXPECT_TRUE(loaded[6]->IsKindOf(RUNTIME_CLASS(CArcTestNote)));
+    EXPECT_NE(loaded[6], loaded[1]);
+    for (CObject* pObject : {loaded[0], loaded[1], loaded[2], loaded[6]})
+        delete pObject;
+}
+
+TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
+{
+    // Class CArcTestEmpty takes index 1 and its objects 2 .. 0x7FFF.
+    std::vector<CArcTestEmpty> empties(0x7FFE);
+    CArcTestItem item;
+    item.m_nValue = 9;
+    CArcTestItem otherItem;
+
+    const Bytes bytes = Store([&](CArchive& ar) {
+        for (const CArcTestEmpty& empty : empties)
+            ar << &empty;
+        ar << &empties.back();   // object 0x7FFF
+        ar << &empties.front();  // object 2
+        ar << &item;             // class 0x8000, object 0x8001
+        ar << &otherItem;        // class back-reference 0x8000, object 0x8002
+        ar << &item;
+    });
+    const Bytes tail = ByteWriter()
+                           .w(0x7FFF).d(0x7FFF)
+                           .w(0x0002)
+                           .newClass(1, "CArcTestItem").d(9)
+                           .w(0x7FFF).d(0x80008000).d(0)
+                           .w(0x7FFF).d(0x8001)
+                           .bytes();
+    ASSERT_GT(bytes.size(), tail.size());
+    EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - std::ptrdiff_t(tail.size())));
+
+    LoadArchive in(bytes);
+    std::vector<CObject*> loaded;
+    for (std::size_t i = 0; i < empties.size() + 5; ++i)
+        loaded.push_back(in.ar().ReadObject(nullptr));
+    const std::size_t n = empties.size();
+    EXPECT_EQ(loaded[n], loaded[n - 1]);
+    EXPECT_EQ(loaded[n + 1], loaded[0]);
+    EXPECT_EQ(static_cast<CArcTestItem*>(loaded[n + 2])->m_nValue, 9);
+    EXPECT_TRUE(loaded[n + 3]->IsKindOf(RUNTIME_CLASS(CArcTestItem)));
+    EXPECT_NE(loaded[n + 3], loaded[n + 2]);
+    EXPECT_EQ(loaded[n + 4], loaded[n + 2]);
+    for (std::size_t i = 0; i < n; ++i)
+        delete loaded[i];
+    delete loaded[n + 2];
+    delete loaded[n + 3];
+}
+
+TEST_F(ArchiveTest, ObjectSchemaIsHandedOutOnce)
+{
+    CArcTestNote note;
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &note; });
+    LoadArchive in(bytes);
+    CArcTestNote* pLoaded = nullptr;
+    in.ar() >> pLoaded;
+    ASSERT_NE(pLoaded, nullptr);
+    EXPECT_EQ(pLoaded->m_nSchemaSeen, 2u);
+    EXPECT_EQ(pLoaded->m_nSchemaSeenAgain, UINT(-1));
+    EXPECT_EQ(in.ar().GetObjectSchema(), UINT(-1));
+    delete pLoaded;
+}
+
+TEST_F(ArchiveTest, AVersionableClassReadsAnOlderSchema)
+{
+    const Bytes bytes = ByteWriter()
+                            .newClass(1, "CArcTestNote")
+                            .b({0xFF}).w(0xFFFE).b({3}).units(u"old")
+                            .w(0x8001)
+                            .b({0xFF}).w(0xFFFE).b({0})
+                            .bytes();
+    LoadArchive in(bytes);
+    CArcTestNote* pFirst = nullptr;
+    CArcTestNote* pSecond = nullptr;
+    in.ar() >> pFirst >> pSecond;
+    EXPECT_EQ(pFirst->m_nSchemaSeen, 1u);
+    EXPECT_EQ(pFirst->m_strText, CString(u"old"));
+    EXPECT_EQ(pFirst->m_wFlags, 0);
+    // The schema of a class back-reference is the one its class record carried.
+    EXPECT_EQ(pSecond->m_nSchemaSeen, 1u);
+    delete pFirst;
+    delete pSecond;
+}
+
+TEST_F(ArchiveTest, RequestedKindIsChecked)
+{
+    CArcTestItem item;
+    CArcTestSpecialItem special;
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &item << &special << &item; });
+
+    {
+        LoadArchive in(bytes);
+        CArcTestNote* pNote = nullptr;
+        EXPECT_EQ(ArchiveCause([&] { in.ar() >> pNote; }), CArchiveException::badClass);
+        EXPECT_EQ(pNote, nullptr);
+    }
+    {
+        LoadArchive in(bytes);
+        CArcTestItem* pItem = nullptr;
+        CArcTestItem* pSpecial = nullptr;
+        in.ar() >> pItem >> pSpecial; // a derived class is of the requested kind
+        EXPECT_TRUE(pSpecial->IsKindOf(RUNTIME_CLASS(CArcTestSpecialItem)));
+        EXPECT_EQ(ArchiveCause([&] { in.ar().ReadObject(RUNTIME_CLASS(CArcTestSpecialItem)); }),
+                  CArchiveException::badClass); // a back-reference to the base-class item
+        delete pItem;
+        delete pSpecial;
+    }
+}
+
+struct BadRecord {
+    const char* name;
+    Bytes bytes;
+    int cause;
+};
+
+class ArchiveBadRecordTest : public ArchiveTest, public ::testing::WithParamInterface<BadRecord> {
+};
+
+TEST_P(ArchiveBadRecordTest, ThrowsAndLeavesNothingBehind)
+{
+    LoadArchive in(GetParam().bytes);
+    CObject* pObject = nullptr;
+    EXPECT_EQ(ArchiveCause([&] { pObject = in.ar().ReadObject(nullptr); }), GetParam().cause);
+    EXPECT_EQ(pObject, nullptr);
+}
+
+const Bytes kItemRecord = ByteWriter().newClass(1, "CArcTestItem").d(1).bytes();
+
+Bytes After(const Bytes& first, const Bytes& second)
+{
+    Bytes bytes = first;
+    bytes.insert(bytes.end(), second.begin(), second.end());
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, ArchiveBadRecordTest,
+    ::testing::Values(
+        BadRecord{"UnknownClass", ByteWriter().newClass(1, "CArcTestMissing").d(1).bytes(),
+                  CArchiveException::badClass},
+        BadRecord{"ClassNotCreatable", ByteWriter().newClass(1, "CArcTestCounted").bytes(),
+                  CArchiveException::badClass},
+        BadRecord{"NameWithNul",
+                  ByteWriter().newClass(1, std::string_view("CArcTestItem\0x", 14)).d(1).bytes(),
+                  CArchiveException::badClass},
+        BadRecord{"NewerSchema", ByteWriter().newClass(2, "CArcTestItem").d(1).bytes(),
+                  CArchiveException::badSchema},
+        BadRecord{"OlderSchema", ByteWriter().newClass(0, "CArcTestItem").d(1).bytes(),
+                  CArchiveException::badSchema},
+        BadRecord{"ObjectIndexNotYetRead", ByteWriter().w(0x0005).bytes(),
+                  CArchiveException::badIndex},
+        BadRecord{"ClassIndexNotYetRead", ByteWriter().w(0x8001).bytes(),
+                  CArchiveException::badIndex},
+        BadRecord{"BigIndexNotYetRead", ByteWriter().w(0x7FFF).d(0x80000001).bytes(),
+                  CArchiveException::badIndex},
+        BadRecord{"TruncatedName", ByteWriter().w(0xFFFF).w(1).w(12).ascii("CArc").bytes(),
+                  CArchiveException::endOfFile},
+        BadRecord{"TruncatedObject", ByteWriter().newClass(1, "CArcTestItem").w(1).bytes(),
+                  CArchiveException::endOfFile},
+        BadRecord{"Empty", Bytes{}, CArchiveException::endOfFile}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ArchiveTest, IndexesOfTheWrongKindAreRefused)
+{
+    // Index 1 is a class and index 2 an object.
+    for (const WORD tag : {WORD(0x0001), WORD(0x8002)}) {
+        LoadArchive in(After(kItemRecord, ByteWriter().w(tag).bytes()));
+        delete in.ar().ReadObject(nullptr);
+        EXPECT_EQ(ArchiveCause([&] { in.ar().ReadObject(nullptr); }), CArchiveException::badIndex);
+    }
+}
+
+TEST_F(ArchiveTest, EveryTruncationOfNestedObjectsEndsInEndOfFileWithoutLeaks)
+{
+    CArcTestBag bag;
+    auto* pItem = new CArcTestItem;
+    pItem->m_nValue = 3;
+    auto* pNote = new CArcTestNote;
+    pNote->m_strText = u"inner";
+    auto* pInner = new CArcTestBag;
+    pInner->m_objects = {new CArcTestItem, nullptr};
+    bag.m_objects = {pItem, pNote, pInner, nullptr};
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &bag; });
+
+    for (std::size_t nLength = 0; nLength < bytes.size(); ++nLength) {
+        SCOPED_TRACE(nLength);
+        const int nLiveBefore = g_nLiveObjects;
+        LoadArchive in(Bytes(bytes.begin(), bytes.begin() + std::ptrdiff_t(nLength)), 16);
+        EXPECT_EQ(ArchiveCause([&] { in.ar().ReadObject(nullptr); }),
+                  CArchiveException::endOfFile);
+        EXPECT_EQ(g_nLiveObjects, nLiveBefore);
+    }
+
+    LoadArchive in(bytes, 16);
+    CArcTestBag* pLoaded = nullptr;
+    in.ar() >> pLoaded;
+    ASSERT_EQ(pLoaded->m_objects.size(), 4u);
+    EXPECT_EQ(static_cast<CArcTestItem*>(pLoaded->m_objects[0])->m_nValue, 3);
+    EXPECT_EQ(static_cast<CArcTestNote*>(pLoaded->m_objects[1])->m_strText, CString(u"inner"));
+    EXPECT_EQ(pLoaded->m_objects[3], nullptr);
+    delete pLoaded;
+}
+
+TEST_F(ArchiveTest, AnObjectWithoutASchemaCannotBeStored)
+{
+    CArcTestCounted counted;
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_EQ(ArchiveCause([&] { ar << &counted; }), CArchiveException::badClass);
+}
+
+// ---- modes, buffering and closing ------------------------------------------------------------
+
+TEST_F(ArchiveTest, OperationsOfTheOtherDirectionAreRefused)
+{
+    CMemFile file;
+    CArchive storing(&file, CArchive::store);
+    EXPECT_TRUE(storing.IsStoring());
+    EXPECT_EQ(ArchiveCause([&] { storing.ReadCount(); }), CArchiveException::writeOnly);
+
+    BYTE data[4] = {};
+    CMemFile source(data, sizeof data);
+    CArchive loading(&source, CArchive::load);
+    EXPECT_TRUE(loading.IsLoading());
+    EXPECT_EQ(ArchiveCause([&] { loading << int(1); }), CArchiveException::readOnly);
+    EXPECT_EQ(ArchiveCause([&] { loading.WriteObject(nullptr); }), CArchiveException::readOnly);
+}
+
+TEST_F(ArchiveTest, SmallBuffersAndLargeBlocksGiveTheSameBytes)
+{
+    Bytes block(1000);
+    for (std::size_t i = 0; i < block.size(); ++i)
+        block[i] = BYTE(i * 7);
+    const auto write = [&](CArchive& ar) {
+        for (int i = 0; i < 100; ++i)
+            ar << i;
+        ar.Write(block.data(), UINT(block.size()));
+        ar << WORD(0xABCD);
+    };
+    const Bytes reference = Store(write, 4096);
+    EXPECT_EQ(Store(write, 16), reference);
+    ASSERT_EQ(reference.size(), 400u + 1000u + 2u);
+
+    LoadArchive in(reference, 16);
+    for (int i = 0; i < 100; ++i) {
+        int n = -1;
+        in.ar() >> n;
+        ASSERT_EQ(n, i);
+    }
+    Bytes readBack(block.size());
+    EXPECT_EQ(in.ar().Read(readBack.data(), UINT(readBack.size())), block.size());
+    EXPECT_EQ(readBack, block);
+    BYTE rest[8] = {};
+    EXPECT_EQ(in.ar().Read(rest, sizeof rest), 2u); // only what is left
+    EXPECT_EQ(ArchiveCause([&] { in.ar().EnsureRead(rest, 1); }), CArchiveException::endOfFile);
+}
+
+TEST_F(ArchiveTest, ClosingALoadingArchiveGivesBackWhatItReadAhead)
+{
+    BYTE data[12] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
+    CMemFile file(data, sizeof data);
+    {
+        CArchive ar(&file, CArchive::load);
+        int n = 0;
+        ar >> n;
+        EXPECT_EQ(n, 1);
+        ar.Close();
+        EXPECT_EQ(ar.GetFile(), nullptr);
+    }
+    EXPECT_EQ(file.GetPosition(), 4u);
+    CArchive next(&file, CArchive::load);
+    int n = 0;
+    next >> n;
+    EXPECT_EQ(n, 2);
+}
+
+TEST_F(ArchiveTest, DestructionFlushesUnlessToldNotTo)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << int(7);
+    }
+    EXPECT_EQ(file.GetLength(), 4u);
+    {
+        CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete);
+        ar << int(8);
+    }
+    EXPECT_EQ(file.GetLength(), 4u);
+}
+
+TEST_F(ArchiveTest, AClosedArchiveRefusesWork)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    ar << int(1);
+    ar.Close();
+    EXPECT_EQ(file.GetLength(), 4u);
+    EXPECT_EQ(ArchiveCause([&] { ar << int(2); }), CArchiveException::generic);
+    ar.Close(); // closing twice is harmless
+}
+
+TEST_F(ArchiveTest, AbortDropsWhatIsStillBuffered)
+{
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    ar << int(1);
+    ar.Abort();
+    EXPECT_EQ(file.GetLength(), 0u);
+}
+
+// ---- exceptions ------------------------------------------------------------------------------
+
+TEST(ArchiveExceptionTest, MessagesNameTheFile)
+{
+    const struct {
+        int cause;
+        LPCTSTR name;
+        LPCTSTR message;
+    } cases[] = {
+        {CArchiveException::generic, u"/p/a.dfb", u"Unexpected file format."},
+        {CArchiveException::readOnly, u"/p/a.dfb", u"Tried to write to /p/a.dfb while it was being read."},
+        {CArchiveException::endOfFile, u"/p/a.dfb", u"Unexpected end of file while reading /p/a.dfb."},
+        {CArchiveException::writeOnly, u"x", u"Tried to read from x while it was being written."},
+        {CArchiveException::badIndex, u"x", u"Invalid file format."},
+        {CArchiveException::badClass, u"x", u"Unexpected object found while reading x."},
+        {CArchiveException::badSchema, nullptr, u"an unnamed file contains an incorrect schema."},
+    };
+    for (const auto& c : cases) {
+        const CArchiveException e(c.cause, c.name);
+        CString text;
+        EXPECT_TRUE(e.GetErrorMessage(text));
+        EXPECT_EQ(text, CString(c.message));
+    }
+    EXPECT_EQ(CArchiveException::generic, 1);
+    EXPECT_EQ(CArchiveException::badSchema, 7);
+}
+
+TEST(ArchiveExceptionTest, ReportErrorShowsTheMessage)
+{
+    CMessageBoxRecorder recorder;
+    CArchiveException* e = nullptr;
+    try {
+        AfxThrowArchiveException(CArchiveException::badClass, u"b.dld");
+    } catch (CException* caught) {
+        e = dynamic_cast<CArchiveException*>(caught);
+        ASSERT_NE(e, nullptr);
+        EXPECT_EQ(e->ReportError(MB_ICONEXCLAMATION), IDOK);
+        e->Delete();
+    }
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(u"Unexpected object found while reading b.dld."));
+    EXPECT_EQ(recorder.Boxes()[0].type, MB_ICONEXCLAMATION);
+
+    // An exception without a text of its own falls back to a fixed one.
+    recorder.Clear();
+    auto* pPlain = new CException;
+    pPlain->ReportError();
+    pPlain->Delete();
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(u"No error message is available."));
+}
+
+} // namespace
