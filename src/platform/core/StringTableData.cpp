@@ -5,17 +5,14 @@
 namespace {
 
 constexpr StringTableEntry kEntries[] = {
-    {AFX_IDP_PARSE_INT, u"Please enter an integer.", u"请输入一个整数。"},
-    {AFX_IDP_PARSE_REAL, u"Please enter a number.", u"请输入一个数字。"},
-    {AFX_IDP_PARSE_INT_RANGE, u"Please enter an integer between %1 and %2.",
-     u"请输入一个介于 %1 和 %2 之间的整数。"},
-    {AFX_IDP_PARSE_REAL_RANGE, u"Please enter a number between %1 and %2.",
-     u"请输入一个介于 %1 和 %2 之间的数字。"},
-    {AFX_IDP_PARSE_STRING_SIZE, u"Enter no more than %1 characters.", u"请输入不超过 %1 个字符。"},
-    {AFX_IDP_PARSE_RADIO_BUTTON, u"Please select a button.", u"请选择一个按钮。"},
-    {AFX_IDP_PARSE_BYTE, u"Please enter an integer between 0 and 255.",
-     u"请输入一个介于 0 和 255 之间的整数。"},
-    {AFX_IDP_PARSE_UINT, u"Please enter a positive integer.", u"请输入一个正整数。"},
+    {AFX_IDP_PARSE_INT, u"Please enter an integer.", nullptr},
+    {AFX_IDP_PARSE_REAL, u"Please enter a number.", nullptr},
+    {AFX_IDP_PARSE_INT_RANGE, u"Please enter an integer between %1 and %2.", nullptr},
+    {AFX_IDP_PARSE_REAL_RANGE, u"Please enter a number between %1 and %2.", nullptr},
+    {AFX_IDP_PARSE_STRING_SIZE, u"Enter no more than %1 characters.", nullptr},
+    {AFX_IDP_PARSE_RADIO_BUTTON, u"Please select a button.", nullptr},
+    {AFX_IDP_PARSE_BYTE, u"Please enter an integer between 0 and 255.", nullptr},
+    {AFX_IDP_PARSE_UINT, u"Please enter a positive integer.", nullptr},
 };
 
 static_assert(IsSortedUniqueById(kEntries), "string table entries must be sorted by id, without repeats");
