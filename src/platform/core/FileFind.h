@@ -1,5 +1,5 @@
 // CFileFind: lists the entries of one folder whose names match a wildcard pattern, the way the
-// program finds its temporary files ("...\NorviTemp.123\*.*", "...\lcd.dat*"):
+// program finds its temporary files ("<temp>/NorviTemp.123/*.*", "<temp>/lcd.dat*"):
 //
 //     CFileFind finder;
 //     BOOL bWorking = finder.FindFile(pattern);

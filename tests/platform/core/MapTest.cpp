@@ -88,17 +88,17 @@ TEST(Map, NewValuesAreZeros)
 TEST(Map, IteratesInTheClassicHashOrder)
 {
     CIntToStringMap map;
-    for (int key : {0, 16, 272, 1, 300, -1, 4800})
+    for (int key : {256, 0, 16, 272, 1, 300, -1, 4800})
         map[key] = _T("x");
     // 0, 272 and 1 share bucket 0; 16 and 300 bucket 1; -1 is 0x0FFFFFFF, bucket 15;
-    // 4800 is 300, bucket 11.
-    EXPECT_EQ(Keys(map), (std::vector<int>{1, 272, 0, 300, 16, 4800, -1}));
+    // 4800 is 300, bucket 11; 256 hashes to 16, the last bucket.
+    EXPECT_EQ(Keys(map), (std::vector<int>{1, 272, 0, 300, 16, 4800, -1, 256}));
 
     map.SetAt(272, _T("again"));  // an existing key keeps its place
-    EXPECT_EQ(Keys(map), (std::vector<int>{1, 272, 0, 300, 16, 4800, -1}));
+    EXPECT_EQ(Keys(map), (std::vector<int>{1, 272, 0, 300, 16, 4800, -1, 256}));
     map.RemoveKey(272);
     map[272] = _T("new");  // added again: the head of its bucket
-    EXPECT_EQ(Keys(map), (std::vector<int>{272, 1, 0, 300, 16, 4800, -1}));
+    EXPECT_EQ(Keys(map), (std::vector<int>{272, 1, 0, 300, 16, 4800, -1, 256}));
 }
 
 TEST(Map, HashTableSizeDecidesTheBuckets)
