@@ -4,7 +4,6 @@
 #include "platform/core/Exception.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObArray.h"
-#include "platform/core/PtrArray.h"
 #include "platform/core/String.h"
 #include "platform/core/UIntArray.h"
 
@@ -49,20 +48,6 @@ TEST(Array, SizesGrowWithZerosAndShrink)
     EXPECT_EQ(array.GetCount(), 6);
     array.RemoveAll();
     EXPECT_TRUE(array.IsEmpty());
-}
-
-TEST(Array, ElementAccess)
-{
-    CIntArray array;
-    Fill(array, {1, 2, 3});
-    array.SetAt(0, 10);
-    array.ElementAt(1) = 20;
-    array[2] += 30;
-    EXPECT_EQ(array.GetAt(0), 10);
-    const CIntArray& constant = array;
-    EXPECT_EQ(constant[1], 20);
-    EXPECT_EQ(constant.GetAt(2), 33);
-    EXPECT_EQ(array.Add(4), 3);
 }
 
 TEST(Array, InsertsAndRemovesWithCounts)
@@ -112,19 +97,6 @@ TEST(Array, BadIndexesThrowInsteadOfTouchingMemory)
     EXPECT_THROW(array.SetSize(-1), std::out_of_range);
     EXPECT_THROW(array.SetAtGrow(-1, 0), std::out_of_range);
     EXPECT_EQ(Contents(array), (std::vector<int>{1, 2}));
-}
-
-TEST(Array, PointerArraysKeepNullEntries)
-{
-    int value = 0;
-    CPtrArray array;
-    array.SetSize(2);
-    array.SetAt(1, &value);
-    array.InsertAt(0, nullptr, 2);
-    ASSERT_EQ(array.GetSize(), 4);
-    EXPECT_EQ(array[0], nullptr);
-    EXPECT_EQ(array[2], nullptr);
-    EXPECT_EQ(array[3], &value);
 }
 
 struct CapacityCase {
@@ -187,22 +159,6 @@ TEST(Array, StoresStringsAsArchiveStrings)
     ASSERT_EQ(loaded.GetSize(), 2);
     EXPECT_EQ(loaded[0], _T("ab"));
     EXPECT_TRUE(loaded[1].IsEmpty());
-}
-
-TEST(Array, RoundTripReplacesTheContents)
-{
-    CArray<double, double> stored;
-    for (int i = 0; i < 32; ++i)
-        stored.Add(i * 0.25 - 3.0);
-    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { stored.Serialize(ar); });
-    EXPECT_EQ(bytes.size(), 2u + 32u * 8u);
-
-    CArray<double, double> loaded;
-    loaded.SetSize(40);
-    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-    ASSERT_EQ(loaded.GetSize(), 32);
-    for (INT_PTR i = 0; i < 32; ++i)
-        EXPECT_EQ(loaded[i], stored[i]);
 }
 
 TEST(Array, CountEscapeForLongByteArrays)

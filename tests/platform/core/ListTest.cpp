@@ -244,17 +244,3 @@ TEST(ObList, FailedLoadKeepsTheObjectsReadBeforeTheFailure)
     DeleteAll(loaded);
 }
 
-TEST(ObList, CountEscapeForLongLists)
-{
-    CObList list;
-    for (int i = 0; i < 0xFFFF; ++i)
-        list.AddTail(nullptr);
-    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) { list.Serialize(ar); });
-    ASSERT_EQ(bytes.size(), 6u + 2u * 0xFFFF);
-    EXPECT_EQ(std::vector<BYTE>(bytes.begin(), bytes.begin() + 6),
-              (std::vector<BYTE>{0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00}));
-
-    CObList loaded;
-    LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-    EXPECT_EQ(loaded.GetCount(), 0xFFFF);
-}

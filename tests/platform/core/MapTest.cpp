@@ -76,13 +76,6 @@ TEST(Map, SetsLooksUpAndRemoves)
     EXPECT_EQ(map.GetStartPosition(), nullptr);
 }
 
-TEST(Map, NewValuesAreZeros)
-{
-    CIntToRecordMap map;
-    const SimRecord& record = map[4000];
-    EXPECT_EQ(record.nAuto | record.nValue | record.nMin | record.nMax | record.nMode, 0);
-}
-
 // The classic order: buckets from 0 up ((UINT)key >> 4 modulo 17), the newest association of a
 // bucket first. Stored files list map entries in this order.
 TEST(Map, IteratesInTheClassicHashOrder)
@@ -122,17 +115,6 @@ TEST(Map, HashTableSizeDecidesTheBuckets)
     for (int key : {0, 16, 32, 112})
         EXPECT_TRUE(map.Lookup(key, value)) << key;
     EXPECT_THROW(map.InitHashTable(0), std::out_of_range);
-}
-
-TEST(Map, IteratingPastTheEndThrows)
-{
-    CIntToStringMap map;
-    int key = 0;
-    CString value;
-    POSITION pos = nullptr;
-    EXPECT_THROW(map.GetNextAssoc(pos, key, value), std::out_of_range);
-    pos = BEFORE_START_POSITION;
-    EXPECT_THROW(map.GetNextAssoc(pos, key, value), std::out_of_range);  // empty map
 }
 
 TEST(Map, StoresCountThenKeyAndValueInIterationOrder)
