@@ -1,5 +1,5 @@
 // CArray: the growable array template of the classic class library, indexed from 0.
-// CObArray, CPtrArray, CByteArray, CWordArray, CDWordArray and CUIntArray are this template
+// CObArray, CPtrArray, CByteArray and CUIntArray are this template
 // over their element types. New elements are value-initialised: zeros for numbers and plain
 // records.
 #pragma once
