@@ -1,0 +1,44 @@
+// The clock timers of the timer family: Weekly Timer (410), Yearly Timer (411), Astronomical
+// clock (412) and Stopwatch (413). The weekly timer switches by its cam table; the yearly
+// timer keeps its ON date in m_nParam[9] (month) and [8] (day), its OFF date in m_nParamEx[1]
+// and [0], and its monthly flag in m_nParam[2].
+#pragma once
+
+#include "blocks/BlockTime.h"
+
+class CBlockWT : public CBlockTime {
+    DECLARE_SERIAL(CBlockWT)
+
+public:
+    CBlockWT();
+    explicit CBlockWT(int nType);
+
+    // The common copy, then the whole cam table.
+    void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+};
+
+class CBlockYT : public CBlockTime {
+    DECLARE_SERIAL(CBlockYT)
+
+public:
+    CBlockYT();
+    explicit CBlockYT(int nType);
+};
+
+// Its location and times are edited, stored and sent with the program; its output does not
+// change during a simulation.
+class CBlockAC : public CBlockTime {
+    DECLARE_SERIAL(CBlockAC)
+
+public:
+    CBlockAC();
+    explicit CBlockAC(int nType);
+};
+
+class CBlockSW : public CBlockTime {
+    DECLARE_SERIAL(CBlockSW)
+
+public:
+    CBlockSW();
+    explicit CBlockSW(int nType);
+};

@@ -1,0 +1,48 @@
+// The counting blocks: Up/Down Counter (800), Hours Counter (801) and Threshold Trigger (802).
+// They store only the common record; their counts are run-time state.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+// The count (m_dRunTime) starts at the start value m_nParam[7] and stays within 0 .. 999999;
+// ON and OFF thresholds are m_nParam[9] and m_nParamEx[1].
+class CBlockCOUNTER : public CBlockObj {
+    DECLARE_SERIAL(CBlockCOUNTER)
+
+public:
+    CBlockCOUNTER();
+    explicit CBlockCOUNTER(int nType);
+
+    // Set in a counting scan when the threshold of the counting direction comes from a block.
+    int m_bRefThreshold = 0;
+};
+
+// Totals the time its enable input is on and signals when the maintenance interval MI
+// (m_nParam[9] hours, [8] minutes) has run out. All counts are in minutes.
+class CBlockHCOUNTER : public CBlockObj {
+    DECLARE_SERIAL(CBlockHCOUNTER)
+
+public:
+    CBlockHCOUNTER();
+    explicit CBlockHCOUNTER(int nType);
+
+    int m_nRefValue = 0;        // the remaining time last derived from the parameters
+    int m_nMNMinutes = 0;       // MN: time to the next maintenance
+    int m_nOTMinutes = 0;       // OT: total operating time
+    int m_nOTStart = 0;         // OT when the current counting period started
+    SYSTEMTIME m_stCountStart = {};  // start of the current counting period
+};
+
+// Counts pulses over a gate time (m_nParamEx[1] seconds, [0] hundredths) and compares the
+// count with the On and Off thresholds m_nParam[9] and [8].
+class CBlockTHTRG : public CBlockObj {
+    DECLARE_SERIAL(CBlockTHTRG)
+
+public:
+    CBlockTHTRG();
+    explicit CBlockTHTRG(int nType);
+
+    int m_nMeasured = 0;     // fa: the count of the last completed gate
+    int m_nPulseCount = 0;
+    int m_bGateRunning = 0;
+};

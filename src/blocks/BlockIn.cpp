@@ -1,0 +1,82 @@
+#include "blocks/BlockIn.h"
+
+#include "blocks/SimBars.h"
+#include "platform/core/Archive.h"
+
+IMPLEMENT_SERIAL(CBlockIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockFKey, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockShift, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockAnalogIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
+
+namespace {
+
+constexpr BYTE kAnalogInCaps = 0x2F;
+
+// The step of I and F: a Frequency input shows its value in the bar only in the scan in which
+// the value changed, so that the bar is not redrawn on every scan; any other input reports the
+// state change that a click in the diagram flagged on its output pin.
+void EchoDigitalInput(CBlockObj& block, int& nShownValue, CVetlaView* pView)
+{
+    if (block.m_nParamEx[12] == SIM_INPUT_FREQUENCY) {
+        if (block.m_nAux[1] != nShownValue) {
+            nShownValue = block.m_nAux[1];
+            RefreshInputsBar(pView, &block);
+        }
+    } else if (block.m_bPinChanged[BLOCK_FIRST_OUTPUT]) {
+        RefreshInputsBar(pView, &block);
+        block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
+    }
+}
+
+} // namespace
+
+CBlockIn::CBlockIn(int nType) : CBlockObj(nType, 0) {}
+
+void CBlockIn::Serialize(CArchive& ar)
+{
+    CBlockObj::Serialize(ar);
+    if (ar.IsStoring())
+        ar << m_bHighSpeed;
+    else
+        ar >> m_bHighSpeed;
+}
+
+BOOL CBlockIn::Simulate(CVetlaView* pView)
+{
+    EchoDigitalInput(*this, m_nShownValue, pView);
+    return TRUE;
+}
+
+CBlockFKey::CBlockFKey(int nType) : CBlockObj(nType, 0) {}
+
+BOOL CBlockFKey::Simulate(CVetlaView* pView)
+{
+    EchoDigitalInput(*this, m_nShownValue, pView);
+    return TRUE;
+}
+
+CBlockShift::CBlockShift(int nType) : CBlockObj(nType, 0) {}
+
+// The capability bits are not stored, so the loading constructor sets them too.
+CBlockAnalogIn::CBlockAnalogIn()
+{
+    m_nCapFlags = kAnalogInCaps;
+}
+
+CBlockAnalogIn::CBlockAnalogIn(int nType) : CBlockObj(nType, 0)
+{
+    m_nAux[3] = 1000;  // the simulated maximum
+    m_nCapFlags = kAnalogInCaps;
+}
+
+// The bar reads the changed flag of the output pin while it refreshes.
+BOOL CBlockAnalogIn::Simulate(CVetlaView* pView)
+{
+    if (m_nAux[1] != m_nShownValue) {
+        m_nShownValue = m_nAux[1];
+        m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+        RefreshInputsBar(pView, this);
+        m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
+    }
+    return TRUE;
+}

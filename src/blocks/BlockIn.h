@@ -1,0 +1,62 @@
+// The input blocks, where a simulation takes the user's input: digital inputs I (600),
+// function keys F (611), shift-register bits S (602) and analog inputs AI (608). Their state
+// or value is set from outside (the Inputs bar, a click on the block, the shift register);
+// their steps only echo a change back to the Inputs bar.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+// The simulated-input modes (SimInputMode, m_nParamEx[12]).
+constexpr int SIM_INPUT_SWITCH = 0;
+constexpr int SIM_INPUT_PUSH_MAKE = 1;
+constexpr int SIM_INPUT_PUSH_BREAK = 2;
+constexpr int SIM_INPUT_FREQUENCY = 3;
+
+class CBlockIn : public CBlockObj {
+    DECLARE_SERIAL(CBlockIn)
+
+public:
+    CBlockIn() = default;
+    explicit CBlockIn(int nType);
+
+    void Serialize(CArchive& ar) override;
+    BOOL Simulate(CVetlaView* pView) override;
+
+    float m_fVoltage = 0.0f;  // volts, shown by the state label
+    int m_nShownValue = 0;    // the simulated value as the Inputs bar last showed it
+    int m_bHighSpeed = 0;     // the input attribute; the only own field that is stored
+};
+
+class CBlockFKey : public CBlockObj {
+    DECLARE_SERIAL(CBlockFKey)
+
+public:
+    CBlockFKey() = default;
+    explicit CBlockFKey(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
+
+    int m_nShownValue = 0;
+};
+
+// A shift-register bit: its state is written by the shift register's step.
+class CBlockShift : public CBlockObj {
+    DECLARE_SERIAL(CBlockShift)
+
+public:
+    CBlockShift() = default;
+    explicit CBlockShift(int nType);
+};
+
+class CBlockAnalogIn : public CBlockObj {
+    DECLARE_SERIAL(CBlockAnalogIn)
+
+public:
+    CBlockAnalogIn();
+    explicit CBlockAnalogIn(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
+
+    float m_fVoltage = 0.0f;
+    int m_nShownValue = 0;
+};

@@ -1,0 +1,30 @@
+// CBlockLogic: the eight basic gates AND, AND(Edge), NAND, NAND(Edge), OR, NOR, XOR and NOT
+// (type codes 300-307) in one class. NAND, NOR and NOT are AND, OR and a one-input AND with
+// the output pin negated; the edge gates give a one-scan pulse.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+class CBlockLogic : public CBlockObj {
+    DECLARE_SERIAL(CBlockLogic)
+
+public:
+    CBlockLogic();
+    explicit CBlockLogic(int nType);
+
+    void Serialize(CArchive& ar) override;
+    BOOL Simulate(CVetlaView* pView) override;
+
+    // Set by the block's property page and stored; the step does not read it.
+    int m_nLogicAttr = 1;
+
+private:
+    // The gate's plain combination, by type code.
+    int EvalGate();
+    BOOL AnyInputChanged() const;
+    void ClearInputChanges();
+    // The scan in which an input change turned the AND of all inputs from 1 to 0: every input
+    // that changed is 0 now and every other input is 1.
+    BOOL IsAndFallingEdge() const;
+    BOOL IsLadderDocument(CVetlaView* pView) const;
+};

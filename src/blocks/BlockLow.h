@@ -1,0 +1,21 @@
+// The two constant blocks: lo (603) is 0 and hi (604) is 1 in every scan; neither has a
+// simulation step of its own. The ladder power rail derives from hi.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+class CBlockLow : public CBlockObj {
+    DECLARE_SERIAL(CBlockLow)
+
+public:
+    CBlockLow() = default;
+    explicit CBlockLow(int nType);
+};
+
+class CBlockHigh : public CBlockLow {
+    DECLARE_SERIAL(CBlockHigh)
+
+public:
+    CBlockHigh();
+    explicit CBlockHigh(int nType);
+};

@@ -1,0 +1,111 @@
+// The integer math blocks: data array and two-value max/min/average (844, 845), random number
+// (846), parity tests (860, 861), modulo and remainder (862, 863), absolute value (866), GCD
+// and LCM (867, 868), fixed-point truncation and rounding (871, 872). Each computes a number
+// from signed 16-bit inputs and keeps it in m_dRunTime; everything they store is in the common
+// record.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+// Maximum, minimum or average (m_nParam[9]) over m_nParamEx[1] analog I/O blocks of one area
+// (m_nParam[8]: 0 AM, 1 AQ, 2 AI) from index m_nParamEx[0].
+class CBlockARRMXIV : public CBlockObj {
+    DECLARE_SERIAL(CBlockARRMXIV)
+
+public:
+    CBlockARRMXIV();
+    explicit CBlockARRMXIV(int nType);
+};
+
+// Maximum, minimum or average (m_nParam[9]) of two analog inputs.
+class CBlockACMXIV : public CBlockObj {
+    DECLARE_SERIAL(CBlockACMXIV)
+
+public:
+    CBlockACMXIV();
+    explicit CBlockACMXIV(int nType);
+};
+
+// A random number below the range m_nParam[9] in every scan.
+class CBlockRAND : public CBlockObj {
+    DECLARE_SERIAL(CBlockRAND)
+
+public:
+    CBlockRAND();
+    explicit CBlockRAND(int nType);
+};
+
+// The parity tests: no value, only the output state.
+class CBlockODD : public CBlockObj {
+    DECLARE_SERIAL(CBlockODD)
+
+public:
+    CBlockODD();
+    explicit CBlockODD(int nType);
+};
+
+class CBlockEVEN : public CBlockObj {
+    DECLARE_SERIAL(CBlockEVEN)
+
+public:
+    CBlockEVEN();
+    explicit CBlockEVEN(int nType);
+};
+
+// Floored modulo and truncating remainder by the divisor m_nParam[9].
+class CBlockMOD : public CBlockObj {
+    DECLARE_SERIAL(CBlockMOD)
+
+public:
+    CBlockMOD();
+    explicit CBlockMOD(int nType);
+};
+
+class CBlockREM : public CBlockObj {
+    DECLARE_SERIAL(CBlockREM)
+
+public:
+    CBlockREM();
+    explicit CBlockREM(int nType);
+};
+
+class CBlockABS : public CBlockObj {
+    DECLARE_SERIAL(CBlockABS)
+
+public:
+    CBlockABS();
+    explicit CBlockABS(int nType);
+};
+
+class CBlockGCD : public CBlockObj {
+    DECLARE_SERIAL(CBlockGCD)
+
+public:
+    CBlockGCD();
+    explicit CBlockGCD(int nType);
+};
+
+class CBlockLCM : public CBlockObj {
+    DECLARE_SERIAL(CBlockLCM)
+
+public:
+    CBlockLCM();
+    explicit CBlockLCM(int nType);
+};
+
+// Truncation and rounding to m_nParam[10] decimal digits.
+class CBlockFIX : public CBlockObj {
+    DECLARE_SERIAL(CBlockFIX)
+
+public:
+    CBlockFIX();
+    explicit CBlockFIX(int nType);
+};
+
+class CBlockROUND : public CBlockObj {
+    DECLARE_SERIAL(CBlockROUND)
+
+public:
+    CBlockROUND();
+    explicit CBlockROUND(int nType);
+};

@@ -1,0 +1,66 @@
+// The digital function blocks of the relay group: Latching Relay (808), Pulse Relay (809),
+// Shift Register (812), Mathematical instruction error detection (823), Boolean function (830)
+// and Trigger date time (831). Everything they store lives in the common record.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+constexpr int SREG_INDEX_COUNT = 4;
+
+class CBlockLR : public CBlockObj {
+    DECLARE_SERIAL(CBlockLR)
+
+public:
+    CBlockLR();
+    explicit CBlockLR(int nType);
+};
+
+// m_nParamEx[11]: with S and R both 1, 0 lets R win, 1 lets S win.
+class CBlockPR : public CBlockObj {
+    DECLARE_SERIAL(CBlockPR)
+
+public:
+    CBlockPR();
+    explicit CBlockPR(int nType);
+};
+
+// m_nParamEx[9]: the register bit shown at the output (0-15); m_nParamEx[10]: the register
+// index (0-3), which selects the shift-register bits S it drives.
+class CBlockSREG : public CBlockObj {
+    DECLARE_SERIAL(CBlockSREG)
+
+public:
+    CBlockSREG();
+    // On the newer generation a new register takes the lowest index that no shift register of
+    // the active document uses; with all four taken, or on the older generation, index 0.
+    explicit CBlockSREG(int nType);
+
+    WORD m_wShiftReg = 0;  // run-time only
+};
+
+// Watches the math block m_pRefBlock[0]; its parameters go to the controller only.
+class CBlockMATHERR : public CBlockObj {
+    DECLARE_SERIAL(CBlockMATHERR)
+
+public:
+    CBlockMATHERR();
+    explicit CBlockMATHERR(int nType);
+};
+
+// m_nParamEx[10]: the truth table; bit i is the output for input combination i.
+class CBlockBoolean : public CBlockObj {
+    DECLARE_SERIAL(CBlockBoolean)
+
+public:
+    CBlockBoolean();
+    explicit CBlockBoolean(int nType);
+};
+
+// Captures the simulated date and time of a trigger in m_strTimeText (not stored).
+class CBlockTDT : public CBlockObj {
+    DECLARE_SERIAL(CBlockTDT)
+
+public:
+    CBlockTDT();
+    explicit CBlockTDT(int nType);
+};
