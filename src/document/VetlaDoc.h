@@ -4,6 +4,7 @@
 // undo store. One routine, Serialize, writes and reads the project file and the undo snapshots.
 #pragma once
 
+#include "document/BlockNumbering.h"
 #include "document/ComPortSettings.h"
 #include "document/UndoStore.h"
 #include "platform/core/Array.h"
@@ -14,6 +15,9 @@
 #include "platform/core/ObList.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
+
+#include <memory>
+#include <unordered_map>
 
 class CArchive;
 class CBlockComment;
@@ -141,7 +145,7 @@ public:
     int m_nLcdBacklight = 0;
     int m_bLogoInverse = 0;
     int m_bHasUploadedLogo = 0;
-    BYTE* m_pUploadedLogo = nullptr;  // UPLOADED_LOGO_SIZE bytes, owned
+    std::unique_ptr<BYTE[]> m_pUploadedLogo;  // UPLOADED_LOGO_SIZE bytes when set
     int m_nAiRangeType[2] = {};
     ComPortSettings m_comSettings[COM_PORT_COUNT];
     WORD m_wHardwareCode = 0;
@@ -169,26 +173,32 @@ protected:
     void PrepareForReload() override;
 
 private:
+    friend class DocumentLoad;
+
     void RegisterWithMainFrame();
     void UnregisterFromMainFrame();
 
-    // File format pieces (VetlaDocSerialize.cpp).
+    // The project file (VetlaDocSerialize.cpp).
+    void StoreFile(CArchive& ar);
+    void LoadFile(CArchive& ar);
     void SerializeSettings(CArchive& ar);
-    void SerializeHardware(CArchive& ar);
+    void SerializeUploadedLogo(CArchive& ar);
     void SerializeOperandMaps(CArchive& ar);
+    void SerializeHardware(CArchive& ar);
     void SerializeMessageTexts(CArchive& ar);
-    void LoadOldMessageTextArrays(CArchive& ar, CBlockObj* pBlock);
-    void ResolveReferencesAfterLoad();
-    void ResolveReference(CBlockObj* pBlock, int k) const;
-    void ResolveDataLogItems(CBlockObj* pBlock) const;
+    void ResolveReferences();
+    // Numbers a range-numbered block with the lowest free number of its range (and its
+    // operand); a full range leaves the block as it was.
+    void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);
+    void NumberPastedConnector(CBlockObj* pBlock);
 
-    // Numbering (VetlaDocBlocks.cpp).
-    void NumberInRange(CBlockObj* pBlock, BOOL bKeepContactOperand);
+    // While a file is being loaded, block numbers are looked up through this index instead of
+    // walking the list for every wire end and reference.
+    std::unordered_map<int, CBlockObj*>* m_pLoadIndex = nullptr;
+    // Connectors pasted alone so far: old number -> new number, so that the partner pasted
+    // after it takes the matching number.
+    std::unordered_map<int, int> m_mapPastedConnectors;
 };
-
-// The category of a type code: 1 I/O, constants and LAD elements, 2 function blocks,
-// 3 connectors, 4 the data log, 0 anything else.
-int GetBlockCategory(int nType);
 
 // The pin's stub rectangle of size 5; FALSE for a null block, a pin outside 0..19 or a pin of
 // kind 0.

@@ -37,7 +37,8 @@ public:
     void SetParentFrame(CChildFrame* pFrame) { m_pParentFrame = pFrame; }
 
     // The block factory: a new, unnumbered and unplaced block of the class for nType; a
-    // message-text block claims the lowest free message-text slot.
+    // message-text block claims the lowest free message-text slot. Defined with the factory in
+    // blocks/BlockFactory.cpp.
     CBlockObj* CreateBlockObject(int nType);
 
     // The scroll extent the window will show.

@@ -1,0 +1,63 @@
+// The block number space and the capacity limits of the controller generations: which numbers
+// a range-numbered block type may take, how many blocks of a kind a document may hold, the
+// category of a type code and the program sizes that depend on the generation. Pure rules,
+// without a document.
+#pragma once
+
+#include "platform/core/Types.h"
+
+// One range of block numbers: numbers nBase .. nBase + size - 1. With nGroup set, only the
+// first nUsable numbers of each group of nGroup numbers may be handed out.
+struct NumberRange {
+    int nType;
+    int nBase;
+    int nSizeOld;  // older controller generation
+    int nSizeNew;  // newer controller generation
+    int nGroup;
+    int nUsable;
+
+    int Size(BOOL bNewGeneration) const { return bNewGeneration ? nSizeNew : nSizeOld; }
+    BOOL IsAssignable(int nIndex) const { return nGroup == 0 || nIndex % nGroup < nUsable; }
+};
+
+// The range a type code is numbered in; null for types numbered as function blocks.
+const NumberRange* FindNumberRange(int nType);
+
+// An operand table of a ladder document: operands nBase .. nBase + nSize - 1.
+struct OperandRange {
+    int nBase;
+    int nSize;
+
+    BOOL Contains(int nOperand) const { return nOperand >= nBase && nOperand < nBase + nSize; }
+};
+constexpr OperandRange OPERANDS_Q = {600, 128};
+constexpr OperandRange OPERANDS_M = {1316, 512};
+constexpr OperandRange OPERANDS_X = {4800, 128};
+constexpr OperandRange OPERANDS_AQ = {4230, 32};
+constexpr OperandRange OPERANDS_AM = {4288, 512};
+
+// Function blocks take 9000 + the count of blocks numbered 9000..10999.
+constexpr int FUNCTION_BLOCK_LAST = 10999;
+
+// How many blocks of a type a document may hold; null when the type has no limit entry (the
+// document then refuses it).
+struct CapacityLimit {
+    int nType;
+    int nLimitOld;
+    int nLimitNew;
+
+    int Limit(BOOL bNewGeneration) const { return bNewGeneration ? nLimitNew : nLimitOld; }
+};
+const CapacityLimit* FindCapacityLimit(int nType);
+
+// 1 I/O, constants and LAD elements (600-799), 2 function blocks (300-413, 800-899),
+// 3 connectors (900, 901), 4 the data log (911), 0 anything else.
+constexpr int BLOCK_CATEGORY_IO = 1;
+constexpr int BLOCK_CATEGORY_FUNCTION = 2;
+constexpr int BLOCK_CATEGORY_CONNECTOR = 3;
+constexpr int BLOCK_CATEGORY_DATALOG = 4;
+int GetBlockCategory(int nType);
+
+// The program size of the yearly timer, shift register and Modbus write blocks, which differs
+// between the generations (hardware codes below 0x5188 are the older one); 0 for other types.
+WORD GetSpecialProgramBytes(int nType, WORD wHardwareCode);

@@ -1,0 +1,185 @@
+#include "document/UndoStore.h"
+
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/Exception.h"
+#include "platform/core/File.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/Runtime.h"
+#include "platform/gdi/GdiTypes.h"
+#include "shell/MainFrame.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+
+namespace {
+
+constexpr int SNAPSHOT_BUFFER_SIZE = 4096;
+// How many suffixes a new store tries before it gives up on a folder of its own.
+constexpr int FOLDER_ATTEMPTS = 1000;
+
+} // namespace
+
+CUndoStore::CUndoStore()
+{
+    m_strTempDir = GetTempPath();
+    m_strTempDir.Trim();
+    MakeFolderSuffix();
+    RunAndReport([this] { CreateFolder(); });
+}
+
+CUndoStore::~CUndoStore()
+{
+    m_nIndex = 0;
+    m_nTopIndex = 0;
+    if (m_strFolder.IsEmpty())
+        return;
+    DeleteSnapshotFiles();
+    RemoveDirectory(m_strFolder);
+}
+
+void CUndoStore::MakeFolderSuffix()
+{
+    SYSTEMTIME st = {};
+    GetLocalTime(&st);
+    // Wrapping 32-bit arithmetic, as the suffix has always been built.
+    std::uint32_t n = st.wYear;
+    for (WORD w : {st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds})
+        n = n * 10u + w;
+    m_strSuffix.Format(_T(".%d"), std::int32_t(n));
+}
+
+void CUndoStore::CreateFolder()
+{
+    if (m_strTempDir.IsEmpty())
+        AfxThrowFileException(CFileException::badPath);
+    // The folder belongs to this store alone: a folder of the same name, whoever made it, is
+    // never shared; the suffix moves on until a new folder is made.
+    for (int nAttempt = 0; nAttempt < FOLDER_ATTEMPTS; ++nAttempt) {
+        const CString strFolder = m_strTempDir + _T("NorviTemp") + m_strSuffix;
+        if (CreateDirectory(strFolder)) {
+            m_strFolder = strFolder;
+            return;
+        }
+        if (errno != EEXIST)
+            CFileException::ThrowErrno(errno, strFolder);
+        const int nNext = _wtoi(m_strSuffix.Mid(1)) + 1;
+        m_strSuffix.Format(_T(".%d"), nNext);
+    }
+    AfxThrowFileException(CFileException::directoryFull, -1, m_strTempDir);
+}
+
+CString CUndoStore::GetSnapshotPath(int n) const
+{
+    CString strPath;
+    strPath.Format(_T("%s%c%03d.tmp%s"), m_strFolder, PATH_SEPARATOR, n, m_strSuffix);
+    return strPath;
+}
+
+void CUndoStore::DeleteSnapshotFiles() const
+{
+    for (int n = 0; n <= UNDO_MAX_INDEX; ++n)
+        DeleteFile(GetSnapshotPath(n));
+}
+
+BOOL CUndoStore::CanUndo() const { return m_nIndex > 0; }
+
+BOOL CUndoStore::CanRedo() const { return m_nIndex >= 0 && m_nTopIndex >= 1 && m_nIndex < m_nTopIndex; }
+
+void CUndoStore::ShiftRing()
+{
+    for (int n = 0; n < UNDO_MAX_INDEX; ++n) {
+        DeleteFile(GetSnapshotPath(n));
+        if (!MoveFile(GetSnapshotPath(n + 1), GetSnapshotPath(n)))
+            return;
+        if (n == 0)
+            m_bShifted = TRUE;
+    }
+}
+
+void CUndoStore::WriteSnapshot(CDocument* pDoc, const CString& strPath)
+{
+    if (m_strFolder.IsEmpty())
+        AfxThrowFileException(CFileException::badPath, -1, strPath);
+    CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+    CArchive ar(&file, CArchive::store, SNAPSHOT_BUFFER_SIZE);
+    ar.m_pDocument = pDoc;
+    pDoc->Serialize(ar);
+    ar.Close();
+    file.Close();
+}
+
+BOOL CUndoStore::SaveState(CDocument* pDoc)
+{
+    if (!pDoc)
+        return FALSE;
+    m_nIndex = std::min(m_nIndex + 1, UNDO_MAX_INDEX);
+    m_pDoc = pDoc;
+    m_strPath = GetSnapshotPath(m_nIndex);
+    const BOOL bWritten = RunAndReport([&] {
+        if (m_nIndex == UNDO_MAX_INDEX && m_nTopIndex == UNDO_MAX_INDEX)
+            ShiftRing();
+        WriteSnapshot(pDoc, m_strPath);
+    });
+    if (!bWritten) {
+        // The snapshot of this index is missing or partial: nothing at or above it may be
+        // reloaded, while Undo still returns to the state before the edit.
+        DeleteFile(m_strPath);
+        m_nTopIndex = std::min(m_nTopIndex, m_nIndex - 1);
+        return FALSE;
+    }
+    m_nTopIndex = m_nIndex;
+    return TRUE;
+}
+
+BOOL CUndoStore::Undo()
+{
+    if (!m_pDoc || !CanUndo())
+        return FALSE;
+    if (!Reload(m_nIndex - 1))
+        return FALSE;
+    --m_nIndex;
+    return TRUE;
+}
+
+BOOL CUndoStore::Redo()
+{
+    if (!m_pDoc || !CanRedo())
+        return FALSE;
+    if (!Reload(m_nIndex + 1))
+        return FALSE;
+    ++m_nIndex;
+    return TRUE;
+}
+
+BOOL CUndoStore::Reload(int nIndex)
+{
+    auto* pDoc = static_cast<CVetlaDoc*>(m_pDoc);
+    m_strPath = GetSnapshotPath(nIndex);
+    const BOOL bLoaded = RunAndReport([&] {
+        // Index 0 before the ring first shifted is the state before the first snapshot: an
+        // empty diagram with the settings as they are.
+        if (nIndex == 0 && !m_bShifted) {
+            pDoc->DeleteContents();
+            return;
+        }
+        CFile file(m_strPath, CFile::modeRead);
+        pDoc->LoadContents(&file);
+    });
+    if (bLoaded)
+        RefreshActiveView(pDoc);
+    return bLoaded;
+}
+
+void CUndoStore::RefreshActiveView(CVetlaDoc* pDoc) const
+{
+    CMainFrame* pFrame = AfxGetMainFrame();
+    CVetlaView* pView = pFrame ? pFrame->GetActiveView() : nullptr;
+    // Only a view of this document shows what the reload changed.
+    if (!pView || pView->GetDocument() != pDoc)
+        return;
+    pView->SetScrollSizes(MM_TEXT, CSize(pDoc->m_rcExtent.right, pDoc->m_rcExtent.bottom));
+    pView->RebuildMsgTextSlots();
+}

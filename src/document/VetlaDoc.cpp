@@ -1,0 +1,141 @@
+#include "document/VetlaDoc.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "platform/gdi/DC.h"
+#include "shell/MainFrame.h"
+#include "shell/VetlaApp.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CVetlaDoc, CDocument)
+
+namespace {
+
+constexpr int OPERAND_MAP_BUCKETS = 17;
+
+// A new document's extent is the screen, as the display reports it.
+SIZE GetDisplaySize()
+{
+    CDC dc;
+    dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+    return {dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES)};
+}
+
+// The object lists own their elements: emptying one deletes them, head first.
+void DeleteListElements(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+    list.RemoveAll();
+}
+
+} // namespace
+
+CVetlaDoc::CVetlaDoc()
+{
+    m_mapOperandComment.InitHashTable(OPERAND_MAP_BUCKETS);
+    m_mapOperandSim.InitHashTable(OPERAND_MAP_BUCKETS);
+
+    std::fill(std::begin(m_byFormatHeader), std::end(m_byFormatHeader), FORMAT_FILL);
+    m_byFormatHeader[0] = m_byFormatHeader[1] = m_byFormatHeader[2] = FORMAT_MARK;
+    m_sizeScreen = GetDisplaySize();
+    m_rcExtent = CRect(0, 0, m_sizeScreen.cx, m_sizeScreen.cy);
+
+    m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
+    m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
+
+    RegisterWithMainFrame();
+
+    GetHardwareSeries(g_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
+    m_wHardwareCode = g_wHardwareCode;
+}
+
+CVetlaDoc::~CVetlaDoc()
+{
+    UnregisterFromMainFrame();
+    DeleteContents();
+}
+
+void CVetlaDoc::RegisterWithMainFrame()
+{
+    CMainFrame* pFrame = AfxGetMainFrame();
+    if (!pFrame)
+        return;
+    if (pFrame->m_nOpenDocuments == 0)
+        pFrame->OnViewInfoWindow();
+    ++pFrame->m_nOpenDocuments;
+
+    m_bShowAtNewFile = g_bShowAtNewFile;
+    // The frame asks for a ladder document once; the next new document is an FBD again.
+    if (pFrame->m_nNewDocType != DOC_TYPE_FBD) {
+        m_nDocType = pFrame->m_nNewDocType;
+        pFrame->m_nNewDocType = DOC_TYPE_FBD;
+    }
+
+    if (!pFrame->HasSeriesLabel()) {
+        pFrame->m_nPaneControlKind = STATUS_CONTROL_BUTTON;
+        pFrame->m_nPaneIndex = 1;
+        pFrame->AddStatusBarControl();
+        pFrame->m_nPaneControlKind = STATUS_CONTROL_SERIES;
+        pFrame->m_nPaneIndex = 2;
+        pFrame->AddStatusBarControl();
+    }
+}
+
+void CVetlaDoc::UnregisterFromMainFrame()
+{
+    CMainFrame* pFrame = AfxGetMainFrame();
+    if (!pFrame || pFrame->m_nOpenDocuments <= 0)
+        return;
+    if (--pFrame->m_nOpenDocuments == 0 && pFrame->IsInfoWindowVisible()) {
+        pFrame->OnViewInfoWindow();
+        pFrame->RemoveStatusBarControl(STATUS_REMOVE_SERIES);
+        pFrame->RemoveStatusBarControl(STATUS_REMOVE_BUTTON);
+    }
+}
+
+BOOL CVetlaDoc::IsNewGenerationDoc() const { return IsNewGeneration(m_wHardwareCode); }
+
+void CVetlaDoc::DeleteContents()
+{
+    DeleteListElements(m_blockList);
+    DeleteListElements(m_lineList);
+    DeleteListElements(m_commentList);
+    DeleteListElements(m_powerBusList);
+    CDocument::DeleteContents();
+}
+
+void CVetlaDoc::PrepareForReload()
+{
+    m_mapOperandComment.RemoveAll();
+    m_mapOperandSim.RemoveAll();
+}
+
+CString CVetlaDoc::GetProposedSaveName() const
+{
+    return CDocument::GetProposedSaveName() + (IsLadder() ? _T(".dld") : _T(".dfb"));
+}
+
+BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
+{
+    if (!CDocument::OnOpenDocument(lpszPathName))
+        return FALSE;
+
+    g_wHardwareCode = m_wHardwareCode;
+    GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
+    if (CMainFrame* pFrame = AfxGetMainFrame())
+        pFrame->SetSeriesText(m_strHardwareName);
+
+    // Written files always carry the hardware section with its AI pair; blocks of a file
+    // without the third mark carry the pin kinds of an older table and get the current ones.
+    m_byFormatHeader[0] = m_byFormatHeader[1] = FORMAT_MARK;
+    if (m_byFormatHeader[2] != FORMAT_MARK) {
+        m_byFormatHeader[2] = FORMAT_MARK;
+        for (POSITION pos = m_blockList.GetHeadPosition(); pos;)
+            static_cast<CBlockObj*>(m_blockList.GetNext(pos))->ReinitPins(this);
+    }
+
+    m_undo.SaveState(this);
+    return TRUE;
+}

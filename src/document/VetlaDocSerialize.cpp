@@ -1,0 +1,337 @@
+// The project file: one routine writes and reads it in both directions, item by item. The same
+// bytes are the undo snapshots.
+#include "document/VetlaDoc.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
+#include "platform/core/ObArray.h"
+#include "shell/VetlaApp.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr WORD OLD_FILE_HARDWARE_CODE = 0x1188;
+constexpr int LCD_SETTING_COUNT = 4;
+constexpr int MSGTEXT_SETTING_COUNT = 7;
+// A file written by an old program holds one array per message-text block whose element i
+// becomes the only element of the block's i-th array; the block has eight.
+constexpr int MSGTEXT_ARRAY_COUNT = 8;
+
+[[noreturn]] void ThrowBadFormat() { AfxThrowArchiveException(CArchiveException::generic); }
+
+template <class T>
+void SerializeValue(CArchive& ar, T& value)
+{
+    if (ar.IsStoring())
+        ar << value;
+    else
+        ar >> value;
+}
+
+template <class T, std::size_t N>
+void SerializeValues(CArchive& ar, T (&values)[N])
+{
+    for (T& value : values)
+        SerializeValue(ar, value);
+}
+
+void SerializeComSettings(CArchive& ar, ComPortSettings& com)
+{
+    int* fields[] = {&com.nModel,    &com.nProtocol, &com.nAddress,  &com.nBaudIndex,
+                     &com.nParityDataStop, &com.nParity, &com.nDataBits, &com.nStopBits,
+                     &com.nTimeout,  &com.nDelay,    &com.nDataRegister, &com.nSpare};
+    for (int* pField : fields)
+        SerializeValue(ar, *pField);
+}
+
+// A reference number below 9000 names no function block: the reference is dropped together
+// with its use flag. Higher numbers resolve to the block or to null when there is none.
+void ResolveReference(const CVetlaDoc& doc, CBlockObj* pBlock, int k)
+{
+    if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK) {
+        pBlock->m_pRefBlock[k] = nullptr;
+        pBlock->m_nParam[13 + k] = 0;
+    } else {
+        pBlock->m_pRefBlock[k] = doc.FindBlockByNumber(pBlock->m_nRefBlock[k]);
+    }
+}
+
+// The blocks whose parameter references a file carries, by generation: a range of type codes
+// and how many of the four references they use.
+struct ReferenceRule {
+    int nFirstType;
+    int nLastType;
+    int nRefCount;
+};
+
+constexpr ReferenceRule kOldReferenceRules[] = {
+    {BT_DPR, BT_DDR, 1}, {BT_PLR, BT_PLR, 1}, {BT_COUNTER, BT_COUNTER, 2}};
+
+// Timers but the clock timers, the analog blocks but the amplifier, differential trigger,
+// filter and average, and the counters, word, mask, array, random, memory, encoder, motor,
+// pulse-train, word-to-bit and the modulo, remainder, logarithm, fixed-point and round blocks.
+constexpr ReferenceRule kNewReferenceRules[] = {
+    {BT_DPR, BT_MFS, 4},     {BT_COUNTER, BT_ATHTRG, 4}, {BT_AWDOG, BT_AWDOG, 4},
+    {BT_AMATH, BT_PWM, 4},   {BT_MAXMIN, BT_MAXMIN, 4},  {BT_MATHERR, BT_MATHERR, 4},
+    {BT_ROL, BT_PTOE, 4},    {BT_WORD2BIT, BT_WORD2BIT, 4}, {BT_MOD, BT_LOG, 4},
+    {BT_FIX, BT_ROUND, 4}};
+
+template <std::size_t N>
+int ReferenceCount(const ReferenceRule (&rules)[N], int nType)
+{
+    for (const ReferenceRule& rule : rules) {
+        if (nType >= rule.nFirstType && nType <= rule.nLastType)
+            return rule.nRefCount;
+    }
+    return 0;
+}
+
+} // namespace
+
+// One load of a document. Everything it reads must end up owned by exactly one list or array:
+// a damaged file can name an object twice (a back-reference), or put a null or an object of the
+// wrong class where elements belong. Such entries are taken out before anything uses them, so
+// that no object is used as what it is not or deleted twice, and the load fails.
+class DocumentLoad {
+public:
+    explicit DocumentLoad(CVetlaDoc& doc) : m_doc(doc) {}
+    ~DocumentLoad()
+    {
+        m_doc.m_pLoadIndex = nullptr;
+        // Deleted only now, so that no new object of this load can take a dropped one's
+        // address and be mistaken for it.
+        for (CObject* pOb : m_dropped)
+            delete pOb;
+    }
+    DocumentLoad(const DocumentLoad&) = delete;
+    DocumentLoad& operator=(const DocumentLoad&) = delete;
+
+    template <class Collection>
+    void Read(CArchive& ar, Collection& elements, const CRuntimeClass* pClass)
+    {
+        try {
+            elements.Serialize(ar);
+        } catch (...) {
+            Adopt(elements, pClass);
+            throw;
+        }
+        if (!Adopt(elements, pClass))
+            ThrowBadFormat();
+    }
+
+    // From now on block numbers are looked up in an index: the first block of each number,
+    // the ladder power rail before the blocks as FindBlockByNumber takes it.
+    void IndexBlocks()
+    {
+        m_index.clear();
+        m_index.reserve(std::size_t(m_doc.m_blockList.GetCount()) + 1);
+        if (m_doc.IsLadder() && !m_doc.m_powerBusList.IsEmpty()) {
+            auto* pRail = static_cast<CBlockObj*>(m_doc.m_powerBusList.GetHead());
+            m_index.emplace(pRail->m_nNumber, pRail);
+        }
+        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
+            auto* pBlock = static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos));
+            m_index.try_emplace(pBlock->m_nNumber, pBlock);
+        }
+        m_doc.m_pLoadIndex = &m_index;
+    }
+
+private:
+    // FALSE when an entry had to be taken out.
+    BOOL Accept(CObject* pOb, const CRuntimeClass* pClass)
+    {
+        if (!pOb || !m_owned.insert(pOb).second)
+            return FALSE;
+        if (pOb->IsKindOf(pClass))
+            return TRUE;
+        m_dropped.push_back(pOb);
+        return FALSE;
+    }
+    BOOL Adopt(CObList& list, const CRuntimeClass* pClass)
+    {
+        BOOL bClean = TRUE;
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            const POSITION posEntry = pos;
+            if (!Accept(list.GetNext(pos), pClass)) {
+                list.RemoveAt(posEntry);
+                bClean = FALSE;
+            }
+        }
+        return bClean;
+    }
+    BOOL Adopt(CObArray& array, const CRuntimeClass* pClass)
+    {
+        BOOL bClean = TRUE;
+        for (INT_PTR i = array.GetSize() - 1; i >= 0; --i) {
+            if (!Accept(array[i], pClass)) {
+                array.RemoveAt(i);
+                bClean = FALSE;
+            }
+        }
+        return bClean;
+    }
+
+    CVetlaDoc& m_doc;
+    std::unordered_set<const CObject*> m_owned;
+    std::vector<CObject*> m_dropped;
+    std::unordered_map<int, CBlockObj*> m_index;
+};
+
+void CVetlaDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+        StoreFile(ar);
+    else
+        LoadFile(ar);
+}
+
+void CVetlaDoc::StoreFile(CArchive& ar)
+{
+    ar.Write(m_byFormatHeader, FORMAT_HEADER_SIZE);
+    SerializeSettings(ar);
+    m_commentList.Serialize(ar);
+    if (IsLadder())
+        SerializeOperandMaps(ar);
+    SerializeHardware(ar);
+    m_blockList.Serialize(ar);
+    if (IsLadder())
+        m_powerBusList.Serialize(ar);
+    m_lineList.Serialize(ar);
+    SerializeMessageTexts(ar);
+}
+
+void CVetlaDoc::LoadFile(CArchive& ar)
+{
+    DocumentLoad load(*this);
+    ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
+    SerializeSettings(ar);
+    load.Read(ar, m_commentList, RUNTIME_CLASS(CObject));
+    if (IsLadder())
+        SerializeOperandMaps(ar);
+    if (m_byFormatHeader[0] == FORMAT_MARK) {
+        SerializeHardware(ar);
+    } else {
+        m_wHardwareCode = OLD_FILE_HARDWARE_CODE;
+        GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
+    }
+    load.Read(ar, m_blockList, RUNTIME_CLASS(CBlockObj));
+    if (IsLadder())
+        load.Read(ar, m_powerBusList, RUNTIME_CLASS(CBlockObj));
+    load.IndexBlocks();
+    load.Read(ar, m_lineList, RUNTIME_CLASS(CObject));
+    SerializeMessageTexts(ar);
+    ResolveReferences();
+}
+
+void CVetlaDoc::ResolveReferences()
+{
+    const BOOL bNew = IsNewGenerationDoc();
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
+        const int nRefs = bNew ? ReferenceCount(kNewReferenceRules, pBlock->m_nType)
+                               : ReferenceCount(kOldReferenceRules, pBlock->m_nType);
+        for (int k = 0; k < nRefs; ++k)
+            ResolveReference(*this, pBlock, k);
+    }
+}
+
+void CVetlaDoc::SerializeMessageTexts(CArchive&)
+{
+}
+
+void CVetlaDoc::SerializeSettings(CArchive& ar)
+{
+    SerializeValue(ar, m_nReserved2);
+    SerializeValue(ar, m_nPagesAcross);
+    SerializeValue(ar, m_nPagesDown);
+    SerializeValues(ar, m_nPageReserved);
+    SerializeValue(ar, m_strReserved1);
+    SerializeValue(ar, m_strReserved2);
+    SerializeValue(ar, m_nReserved1);
+    SerializeValue(ar, m_strReserved3);
+    SerializeValue(ar, m_strReserved4);
+    SerializeValue(ar, m_strReserved5);
+    SerializeValue(ar, static_cast<RECT&>(m_rcExtent));
+    SerializeValue(ar, m_nDocType);
+    if (m_nDocType != DOC_TYPE_FBD && m_nDocType != DOC_TYPE_LAD)
+        ThrowBadFormat();
+    SerializeValue(ar, m_strProgramName);
+    SerializeValue(ar, m_strPassword);
+    SerializeValue(ar, m_fZoom);
+    CString* projectTexts[] = {&m_strCreator,  &m_strProjectName, &m_strInstallation, &m_strCustomer,
+                               &m_strDiagramNo, &m_strChecked,    &m_strLogoFile,     &m_strVersion1,
+                               &m_strVersion2, &m_strVersion3};
+    for (CString* pText : projectTexts)
+        SerializeValue(ar, *pText);
+    SerializeValue(ar, m_bShowAtNewFile);
+    SerializeValue(ar, m_strProgramComment);
+    int* protection[] = {&m_bCopyProtect, &m_nRedundancy, &m_nSyncTime, &m_nTempHigh, &m_nTempLow};
+    for (int* pValue : protection)
+        SerializeValue(ar, *pValue);
+    for (ComPortSettings& com : m_comSettings)
+        SerializeComSettings(ar, com);
+    SerializeValue(ar, m_bLogoInverse);
+    SerializeValue(ar, m_bHasUploadedLogo);
+    SerializeUploadedLogo(ar);
+}
+
+void CVetlaDoc::SerializeUploadedLogo(CArchive& ar)
+{
+    if (ar.IsLoading()) {
+        m_pUploadedLogo.reset();
+        if (m_bHasUploadedLogo) {
+            auto pLogo = std::make_unique<BYTE[]>(UPLOADED_LOGO_SIZE);
+            ar.EnsureRead(pLogo.get(), UPLOADED_LOGO_SIZE);
+            m_pUploadedLogo = std::move(pLogo);
+        }
+        return;
+    }
+    if (!m_bHasUploadedLogo)
+        return;
+    // A flag set without a logo stores an empty logo rather than reading memory it lacks.
+    static const BYTE s_emptyLogo[UPLOADED_LOGO_SIZE] = {};
+    ar.Write(m_pUploadedLogo ? m_pUploadedLogo.get() : s_emptyLogo, UPLOADED_LOGO_SIZE);
+}
+
+void CVetlaDoc::SerializeOperandMaps(CArchive& ar)
+{
+    m_mapOperandComment.Serialize(ar);
+    m_mapOperandSim.Serialize(ar);
+}
+
+void CVetlaDoc::SerializeHardware(CArchive& ar)
+{
+    SerializeValue(ar, m_wHardwareCode);
+    SerializeValue(ar, m_wHardwareCode2);
+    SerializeValue(ar, m_wFirmwareWord);
+    SerializeValue(ar, m_wFirmwareWord2);
+    SerializeValue(ar, m_strHardwareName);
+    if (!IsNewGenerationDoc())
+        return;
+    SerializeValue(ar, m_bKeepAqValues);
+    m_arrAqRangeType.Serialize(ar);
+    m_arrAqFixedValue.Serialize(ar);
+    if (ar.IsLoading()) {
+        // The pages index the analog outputs 0..31; a file with another count keeps what it
+        // has for those channels.
+        m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
+        m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
+    }
+    int* lcd[LCD_SETTING_COUNT] = {&m_nLanguage, &m_nLogoTime, &m_nLcdContrast, &m_nLcdBacklight};
+    for (int* pValue : lcd)
+        SerializeValue(ar, *pValue);
+    int* msgText[MSGTEXT_SETTING_COUNT] = {&m_nCharSet1,       &m_nCharSet2,  &m_nDefaultCharSet,
+                                           &m_nTickerCharTime, &m_nTickerLineTime, &m_nAiFilter,
+                                           &m_nScopeTime};
+    for (int* pValue : msgText)
+        SerializeValue(ar, *pValue);
+    if (ar.IsStoring() || m_byFormatHeader[1] == FORMAT_MARK)
+        SerializeValues(ar, m_nAiRangeType);
+}
