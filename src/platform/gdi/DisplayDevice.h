@@ -1,0 +1,15 @@
+// The screen as the drawing layer sees it: what GetDeviceCaps reports for display contexts and
+// which kind of surface draws the bitmaps of memory contexts made compatible with the display.
+// Until the window layer installs the real screen, a 1024 x 768 display at 96 dpi with recording
+// surfaces stands in, so that the layer works headless.
+#pragma once
+
+#include "platform/gdi/DrawingSurface.h"
+
+struct DisplayDevice {
+    DeviceCaps caps;
+    BitmapSurfaceMaker pMaker;
+};
+
+const DisplayDevice& GetDisplayDevice();
+void SetDisplayDevice(const DeviceCaps& caps, BitmapSurfaceMaker pMaker);
