@@ -24,17 +24,17 @@ struct NumberRange {
 const NumberRange* FindNumberRange(int nType);
 
 // An operand table of a ladder document: operands nBase .. nBase + nSize - 1.
-struct OperandRange {
+struct OperandTableRange {
     int nBase;
     int nSize;
 
     BOOL Contains(int nOperand) const { return nOperand >= nBase && nOperand < nBase + nSize; }
 };
-constexpr OperandRange OPERANDS_Q = {600, 128};
-constexpr OperandRange OPERANDS_M = {1316, 512};
-constexpr OperandRange OPERANDS_X = {4800, 128};
-constexpr OperandRange OPERANDS_AQ = {4230, 32};
-constexpr OperandRange OPERANDS_AM = {4288, 512};
+constexpr OperandTableRange OPERANDS_Q = {600, 128};
+constexpr OperandTableRange OPERANDS_M = {1316, 512};
+constexpr OperandTableRange OPERANDS_X = {4800, 128};
+constexpr OperandTableRange OPERANDS_AQ = {4230, 32};
+constexpr OperandTableRange OPERANDS_AM = {4288, 512};
 
 // Function blocks take 9000 + the count of blocks numbered 9000..10999.
 constexpr int FUNCTION_BLOCK_LAST = 10999;

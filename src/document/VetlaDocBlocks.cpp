@@ -65,9 +65,9 @@ private:
 
 // The operand tables of a ladder document that coils or analog outputs draw from.
 struct OperandTables {
-    explicit OperandTables(std::initializer_list<OperandRange> ranges) : m_ranges(ranges)
+    explicit OperandTables(std::initializer_list<OperandTableRange> ranges) : m_ranges(ranges)
     {
-        for (const OperandRange& range : m_ranges)
+        for (const OperandTableRange& range : m_ranges)
             m_tables.emplace_back(range.nSize);
     }
     // The operand goes into the highest table whose base it reaches.
@@ -91,7 +91,7 @@ struct OperandTables {
         return -1;
     }
 
-    std::vector<OperandRange> m_ranges;
+    std::vector<OperandTableRange> m_ranges;
     std::vector<UsedTable> m_tables;
 };
 
