@@ -21,6 +21,7 @@
 
 class CArchive;
 class CBlockComment;
+class CBlockDataLog;
 class CBlockObj;
 class CConnectLineObj;
 
@@ -185,8 +186,7 @@ private:
     void SerializeUploadedLogo(CArchive& ar);
     void SerializeOperandMaps(CArchive& ar);
     void SerializeHardware(CArchive& ar);
-    void SerializeMessageTexts(CArchive& ar);
-    void ResolveReferences();
+    void ResolveDataLogItems(CBlockDataLog* pLog) const;
     // Numbers a range-numbered block with the lowest free number of its range (and its
     // operand); a full range leaves the block as it was.
     void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);

@@ -2,11 +2,14 @@
 // bytes are the undo snapshots.
 #include "document/VetlaDoc.h"
 
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
+#include "messagetext/Widget.h"
 #include "shell/VetlaApp.h"
 
 #include <algorithm>
@@ -19,10 +22,9 @@ namespace {
 
 constexpr WORD OLD_FILE_HARDWARE_CODE = 0x1188;
 constexpr int LCD_SETTING_COUNT = 4;
-constexpr int MSGTEXT_SETTING_COUNT = 7;
-// A file written by an old program holds one array per message-text block whose element i
-// becomes the only element of the block's i-th array; the block has eight.
-constexpr int MSGTEXT_ARRAY_COUNT = 8;
+constexpr int MSGTEXT_DOC_SETTING_COUNT = 7;
+// The data log keeps the number of its items in this parameter word.
+constexpr int DATALOG_COUNT_PARAM = 9;
 
 [[noreturn]] void ThrowBadFormat() { AfxThrowArchiveException(CArchiveException::generic); }
 
@@ -143,7 +145,31 @@ public:
         m_doc.m_pLoadIndex = &m_index;
     }
 
+    // The element arrays of one message-text block: the eight of the file, or the single array
+    // of an old file.
+    void ReadWidgets(CArchive& ar, CBlockMSGTEXT* pText, BOOL bOldStyle)
+    {
+        try {
+            if (bOldStyle)
+                pText->LoadOldStyleWidgets(ar);
+            else
+                pText->SerializeWidgets(ar);
+        } catch (...) {
+            AdoptWidgets(pText);
+            throw;
+        }
+        if (!AdoptWidgets(pText))
+            ThrowBadFormat();
+    }
+
 private:
+    BOOL AdoptWidgets(CBlockMSGTEXT* pText)
+    {
+        BOOL bClean = TRUE;
+        for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i)
+            bClean = Adopt(pText->WidgetArray(i), RUNTIME_CLASS(CWidget)) && bClean;
+        return bClean;
+    }
     // FALSE when an entry had to be taken out.
     BOOL Accept(CObject* pOb, const CRuntimeClass* pClass)
     {
@@ -204,7 +230,11 @@ void CVetlaDoc::StoreFile(CArchive& ar)
     if (IsLadder())
         m_powerBusList.Serialize(ar);
     m_lineList.Serialize(ar);
-    SerializeMessageTexts(ar);
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
+        CObject* pBlock = m_blockList.GetNext(pos);
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            static_cast<CBlockMSGTEXT*>(pBlock)->SerializeWidgets(ar);
+    }
 }
 
 void CVetlaDoc::LoadFile(CArchive& ar)
@@ -226,15 +256,17 @@ void CVetlaDoc::LoadFile(CArchive& ar)
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CBlockObj));
     load.IndexBlocks();
     load.Read(ar, m_lineList, RUNTIME_CLASS(CObject));
-    SerializeMessageTexts(ar);
-    ResolveReferences();
-}
 
-void CVetlaDoc::ResolveReferences()
-{
+    // One walk over the blocks reads the element arrays of the message texts and rebuilds
+    // the pointers that the file keeps as numbers, by the generation of the loaded hardware.
     const BOOL bNew = IsNewGenerationDoc();
+    const BOOL bOldStyleTexts = !bNew && m_byFormatHeader[0] != FORMAT_MARK;
     for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            load.ReadWidgets(ar, static_cast<CBlockMSGTEXT*>(pBlock), bOldStyleTexts);
+        if (bNew && pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
+            ResolveDataLogItems(static_cast<CBlockDataLog*>(pBlock));
         const int nRefs = bNew ? ReferenceCount(kNewReferenceRules, pBlock->m_nType)
                                : ReferenceCount(kOldReferenceRules, pBlock->m_nType);
         for (int k = 0; k < nRefs; ++k)
@@ -242,8 +274,17 @@ void CVetlaDoc::ResolveReferences()
     }
 }
 
-void CVetlaDoc::SerializeMessageTexts(CArchive&)
+void CVetlaDoc::ResolveDataLogItems(CBlockDataLog* pLog) const
 {
+    const int nCount = pLog->m_nParam[DATALOG_COUNT_PARAM];
+    if (nCount < 0 || nCount > DATALOG_MAX_ITEMS)
+        ThrowBadFormat();
+    pLog->m_arrLogItems.SetSize(nCount);
+    for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
+        DataLogItem& item = pLog->m_arrLogItems[i];
+        item.nSpare = !item.strItem.IsEmpty() && item.strItem[0] == u'B' ? FindBlockByNumber(item.nValue1)
+                                                                          : nullptr;
+    }
 }
 
 void CVetlaDoc::SerializeSettings(CArchive& ar)
@@ -327,7 +368,7 @@ void CVetlaDoc::SerializeHardware(CArchive& ar)
     int* lcd[LCD_SETTING_COUNT] = {&m_nLanguage, &m_nLogoTime, &m_nLcdContrast, &m_nLcdBacklight};
     for (int* pValue : lcd)
         SerializeValue(ar, *pValue);
-    int* msgText[MSGTEXT_SETTING_COUNT] = {&m_nCharSet1,       &m_nCharSet2,  &m_nDefaultCharSet,
+    int* msgText[MSGTEXT_DOC_SETTING_COUNT] = {&m_nCharSet1,       &m_nCharSet2,  &m_nDefaultCharSet,
                                            &m_nTickerCharTime, &m_nTickerLineTime, &m_nAiFilter,
                                            &m_nScopeTime};
     for (int* pValue : msgText)
