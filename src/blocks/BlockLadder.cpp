@@ -1,0 +1,118 @@
+#include "blocks/BlockLadder.h"
+
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "platform/core/Archive.h"
+
+IMPLEMENT_SERIAL(CBlockMake, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockBreak, CBlockMake, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockAContact, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockRelayCoil, CBlockObj, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockInvOut, CBlockRelayCoil, VERSIONABLE_SCHEMA | 1)
+IMPLEMENT_SERIAL(CBlockAOutLAD, CBlockObj, VERSIONABLE_SCHEMA | 1)
+
+namespace {
+
+// Every ladder element has one input pin.
+constexpr int kLadderInputs = 1;
+// The analog elements announce an actual value to the message texts.
+constexpr BYTE kAnalogCapFlags = 0x2F;
+
+// Inputs, shift bits and the two status ranges.
+constexpr OperandRange kContactOperands[] = {{100, 355}, {1000, 1063}, {1870, 2869}, {2900, 3899}};
+// Analog inputs.
+constexpr OperandRange kAContactOperands[] = {{4000, 4127}};
+// Outputs, flags and open connectors.
+constexpr OperandRange kCoilOperands[] = {{600, 727}, {1316, 1827}, {4800, 4927}};
+// Analog outputs and analog flags.
+constexpr OperandRange kAOutOperands[] = {{4230, 4261}, {4288, 4799}};
+
+const OperandCommentRule kContactRule{kContactOperands, nullptr};
+const OperandCommentRule kAContactRule{kAContactOperands, nullptr};
+const OperandCommentRule kCoilRule{kCoilOperands, nullptr};
+// Only another LAD analog output keeps an analog output's comment.
+const OperandCommentRule kAOutRule{kAOutOperands, RUNTIME_CLASS(CBlockAOutLAD)};
+
+bool InRanges(std::span<const OperandRange> ranges, int nOperand)
+{
+    for (const OperandRange& range : ranges) {
+        if (nOperand >= range.nFirst && nOperand <= range.nLast)
+            return true;
+    }
+    return false;
+}
+
+bool IsOperandUsed(const CVetlaDoc& doc, int nOperand, const CRuntimeClass* pUserClass)
+{
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        const CObject* pObject = doc.m_blockList.GetNext(pos);
+        if (!pObject || !pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)))
+            continue;
+        if (pUserClass && !pObject->IsKindOf(pUserClass))
+            continue;
+        if (static_cast<const CBlockObj*>(pObject)->m_nOperand == nOperand)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+CLadderElement::CLadderElement(const OperandCommentRule& rule) : m_rule(rule) {}
+
+CLadderElement::CLadderElement(int nType, const OperandCommentRule& rule)
+    : CBlockObj(nType, kLadderInputs), m_pOwnerDoc(GetActiveVetlaDoc()), m_rule(rule)
+{
+}
+
+CLadderElement::~CLadderElement()
+{
+    if (!m_pOwnerDoc || !InRanges(m_rule.ranges, m_nOperand))
+        return;
+    if (!IsOperandUsed(*m_pOwnerDoc, m_nOperand, m_rule.pUserClass))
+        m_pOwnerDoc->m_mapOperandComment.RemoveKey(m_nOperand);
+}
+
+void CLadderElement::Serialize(CArchive& ar)
+{
+    CBlockObj::Serialize(ar);
+    if (ar.IsLoading() && ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
+        m_pOwnerDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
+}
+
+CBlockMake::CBlockMake() : CLadderElement(kContactRule) {}
+CBlockMake::CBlockMake(int nType) : CLadderElement(nType, kContactRule) {}
+
+CBlockBreak::CBlockBreak() = default;
+CBlockBreak::CBlockBreak(int nType) : CBlockMake(nType) {}
+
+CBlockAContact::CBlockAContact() : CLadderElement(kAContactRule)
+{
+    m_nCapFlags = kAnalogCapFlags;
+}
+CBlockAContact::CBlockAContact(int nType) : CLadderElement(nType, kAContactRule)
+{
+    m_nCapFlags = kAnalogCapFlags;
+}
+
+// A coil ends its rung: it has no output pin.
+CBlockRelayCoil::CBlockRelayCoil() : CLadderElement(kCoilRule)
+{
+    m_nOutputs = 0;
+}
+CBlockRelayCoil::CBlockRelayCoil(int nType) : CLadderElement(nType, kCoilRule)
+{
+    m_nOutputs = 0;
+}
+
+CBlockInvOut::CBlockInvOut() = default;
+CBlockInvOut::CBlockInvOut(int nType) : CBlockRelayCoil(nType) {}
+
+CBlockAOutLAD::CBlockAOutLAD() : CLadderElement(kAOutRule)
+{
+    m_nCapFlags = kAnalogCapFlags;
+}
+CBlockAOutLAD::CBlockAOutLAD(int nType) : CLadderElement(nType, kAOutRule)
+{
+    m_nCapFlags = kAnalogCapFlags;
+}

@@ -1,0 +1,94 @@
+// The ladder (LAD) elements: make and break contacts, the analog contact, relay coil and
+// inverted output, and the LAD analog output. What each reads or writes is its operand (the
+// block number of an input, output, flag or other element). An element that goes keeps the
+// document's operand comment map free of comments no element uses any more.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+#include <span>
+
+struct OperandRange {
+    int nFirst;
+    int nLast;
+};
+
+// Which operands an element class keeps a comment alive for, and which elements of the
+// document still count as users of the same operand (null: every element).
+struct OperandCommentRule {
+    std::span<const OperandRange> ranges;
+    const CRuntimeClass* pUserClass;
+};
+
+// The shared part of the ladder elements. It is no class of its own to the run-time class
+// records: each element's base there is CBlockObj, as the stored files and the kind tests
+// expect.
+class CLadderElement : public CBlockObj {
+public:
+    // On a load the element belongs to the archive's document.
+    void Serialize(CArchive& ar) override;
+
+    // The document whose block list holds the element: the active view's document when the
+    // element is made, the archive's document when it is loaded. Its operand comment map is
+    // the one the destructor keeps in step; null when the element belongs to no document.
+    CVetlaDoc* m_pOwnerDoc = nullptr;
+
+protected:
+    explicit CLadderElement(const OperandCommentRule& rule);
+    CLadderElement(int nType, const OperandCommentRule& rule);
+    // Removes the comment of the operand when it lies in the rule's ranges and no element of
+    // the owner document's block list uses the operand any more. The element has left the
+    // list by then.
+    ~CLadderElement() override;
+
+private:
+    const OperandCommentRule& m_rule;
+};
+
+class CBlockMake : public CLadderElement {
+    DECLARE_SERIAL(CBlockMake)
+
+public:
+    CBlockMake();
+    explicit CBlockMake(int nType);
+};
+
+class CBlockBreak : public CBlockMake {
+    DECLARE_SERIAL(CBlockBreak)
+
+public:
+    CBlockBreak();
+    explicit CBlockBreak(int nType);
+};
+
+class CBlockAContact : public CLadderElement {
+    DECLARE_SERIAL(CBlockAContact)
+
+public:
+    CBlockAContact();
+    explicit CBlockAContact(int nType);
+};
+
+class CBlockRelayCoil : public CLadderElement {
+    DECLARE_SERIAL(CBlockRelayCoil)
+
+public:
+    CBlockRelayCoil();
+    explicit CBlockRelayCoil(int nType);
+};
+
+class CBlockInvOut : public CBlockRelayCoil {
+    DECLARE_SERIAL(CBlockInvOut)
+
+public:
+    CBlockInvOut();
+    explicit CBlockInvOut(int nType);
+};
+
+class CBlockAOutLAD : public CLadderElement {
+    DECLARE_SERIAL(CBlockAOutLAD)
+
+public:
+    CBlockAOutLAD();
+    explicit CBlockAOutLAD(int nType);
+};

@@ -1,0 +1,229 @@
+#include "blocks/BlockMSGTEXT.h"
+
+#include "blocks/BlockSetup.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "messagetext/Widget.h"
+#include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
+
+IMPLEMENT_SERIAL(CBlockMSGTEXT, CBlockObj, VERSIONABLE_SCHEMA | 1)
+
+namespace {
+
+constexpr BlockSetup kMsgTextSetup = {
+    .nType = BT_MSGTEXT, .nInputs = 3, .wProgramBytes = 8, .nPinSlots = 4, .nCapFlags = 0x04,
+    .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_END}}},
+    // No acknowledgement asked; the factory claims one of the view's slots for the block.
+    .words = {{{BlockWord::ParamEx, 4, 0}, {BlockWord::ParamEx, MSGTEXT_SLOT_PARAM, MSGTEXT_NO_SLOT}}}};
+
+// TRUE when pWidget already belongs to a list of pBlock.
+bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
+{
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& arr = block.WidgetArray(nArray);
+        for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
+            if (arr[i] == pWidget)
+                return true;
+        }
+    }
+    return false;
+}
+
+// An archive hands out an object read before when a record refers back to it. A widget is
+// owned by exactly one list, so such a record in the element arrays is damage: adopting the
+// element twice would delete it twice.
+void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
+{
+    bool bOwned = ListsHold(self, pWidget);
+    if (!bOwned && ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc))) {
+        const CObList& blocks = static_cast<CVetlaDoc*>(ar.m_pDocument)->m_blockList;
+        for (POSITION pos = blocks.GetHeadPosition(); pos && !bOwned;) {
+            CObject* pBlock = blocks.GetNext(pos);
+            if (pBlock != &self && pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+                bOwned = ListsHold(*static_cast<CBlockMSGTEXT*>(pBlock), pWidget);
+        }
+    }
+    if (bOwned)
+        AfxThrowArchiveException(CArchiveException::badIndex);
+}
+
+void CopyWidgetList(const CObArray& src, CObArray& dst)
+{
+    for (INT_PTR i = 0; i < dst.GetSize(); ++i)
+        delete dst[i];
+    dst.RemoveAll();
+    for (INT_PTR i = 0; i < src.GetSize(); ++i) {
+        auto* pCopy = new CWidget;
+        static_cast<const CWidget*>(src[i])->CopyTo(pCopy);
+        dst.Add(pCopy);
+    }
+}
+
+}  // namespace
+
+CBlockMSGTEXT::CBlockMSGTEXT()
+{
+    ApplyLoadDefaults(*this, kMsgTextSetup);
+    InitCells();
+    InitSettings();
+}
+
+CBlockMSGTEXT::CBlockMSGTEXT(int nType) : CBlockObj(nType, kMsgTextSetup.nInputs)
+{
+    ApplyBlockSetup(*this, kMsgTextSetup);
+    InitCells();
+    InitSettings();
+}
+
+CBlockMSGTEXT::~CBlockMSGTEXT()
+{
+    DeleteWidgets();
+}
+
+void CBlockMSGTEXT::InitCells()
+{
+    for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+        for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol) {
+            const LPCTSTR pszCell = (nRow == 0 || nCol == 0) ? _T("W") : _T("");
+            m_strCells1[nRow][nCol] = pszCell;
+            m_strCells2[nRow][nCol] = pszCell;
+        }
+    }
+}
+
+// The newer controllers start a message in the project's default character set.
+void CBlockMSGTEXT::InitSettings()
+{
+    CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    const int nDefaultSet = pDoc ? pDoc->m_nDefaultCharSet : 0;
+    for (int& nSetting : m_nMsgSettings)
+        nSetting = 0;
+    if (IsActiveNewGeneration() && nDefaultSet != 0) {
+        m_nMsgSettings[0] = nDefaultSet;
+        m_nMsgSettings[1] = 0;
+        m_nMsgSettings[2] = 1;
+    } else {
+        m_nMsgSettings[0] = 0;
+        m_nMsgSettings[1] = 1;
+    }
+}
+
+CObArray& CBlockMSGTEXT::WidgetArray(int nArray)
+{
+    return nArray < MSGTEXT_LINES ? m_arrWidgets1[nArray] : m_arrWidgets2[nArray - MSGTEXT_LINES];
+}
+
+void CBlockMSGTEXT::DeleteWidgets()
+{
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        CObArray& arr = WidgetArray(nArray);
+        for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+            delete arr[i];
+        arr.RemoveAll();
+    }
+}
+
+void CBlockMSGTEXT::Serialize(CArchive& ar)
+{
+    CBlockObj::Serialize(ar);
+    if (ar.IsStoring()) {
+        for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+            for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol)
+                ar << m_strCells1[nRow][nCol] << m_strCells2[nRow][nCol];
+        }
+        for (int nSetting : m_nMsgSettings)
+            ar << nSetting;
+        return;
+    }
+    CheckSlot();
+    if (m_nSchema == 0) {
+        for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+            for (int nCol = 0; nCol < MSGTEXT_OLD_COLUMNS; ++nCol)
+                ar >> m_strCells1[nRow][nCol];
+        }
+        return;
+    }
+    if (m_nSchema != 1)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+        for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol)
+            ar >> m_strCells1[nRow][nCol] >> m_strCells2[nRow][nCol];
+    }
+    for (int& nSetting : m_nMsgSettings)
+        ar >> nSetting;
+}
+
+// The slot indexes the view's sixteen slot flags and the controller's message-text area.
+void CBlockMSGTEXT::CheckSlot() const
+{
+    const int nSlot = m_nParamEx[MSGTEXT_SLOT_PARAM];
+    if (nSlot < MSGTEXT_NO_SLOT || nSlot >= MSGTEXT_SLOT_COUNT)
+        AfxThrowArchiveException(CArchiveException::generic);
+}
+
+void CBlockMSGTEXT::CopyTo(CBlockObj* pDst, BOOL bGeometry)
+{
+    if (!pDst || pDst == this)
+        return;
+    CBlockObj::CopyTo(pDst, bGeometry);
+    if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+        return;
+    auto* pText = static_cast<CBlockMSGTEXT*>(pDst);
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine)
+        CopyWidgetList(m_arrWidgets1[nLine], pText->m_arrWidgets1[nLine]);
+    if (!IsActiveNewGeneration()) {
+        for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+            for (int nCol = 0; nCol < MSGTEXT_OLD_COLUMNS; ++nCol)
+                pText->m_strCells1[nRow][nCol] = m_strCells1[nRow][nCol];
+        }
+        return;
+    }
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine)
+        CopyWidgetList(m_arrWidgets2[nLine], pText->m_arrWidgets2[nLine]);
+    for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
+        for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol) {
+            pText->m_strCells1[nRow][nCol] = m_strCells1[nRow][nCol];
+            pText->m_strCells2[nRow][nCol] = m_strCells2[nRow][nCol];
+        }
+    }
+    for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
+        pText->m_nMsgSettings[i] = m_nMsgSettings[i];
+}
+
+void CBlockMSGTEXT::SerializeWidgets(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray)
+            WidgetArray(nArray).Serialize(ar);
+        return;
+    }
+    DeleteWidgets();
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        CObArray& arr = WidgetArray(nArray);
+        for (auto n = ar.ReadCount(); n > 0; --n) {
+            CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget));
+            // A null entry carries no element; the lists hold elements only.
+            if (!pWidget)
+                continue;
+            CheckNotOwned(ar, *this, pWidget);
+            arr.Add(pWidget);
+        }
+    }
+}
+
+void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
+{
+    DeleteWidgets();
+    const auto nCount = ar.ReadCount();
+    if (nCount > MSGTEXT_WIDGET_ARRAYS)
+        AfxThrowArchiveException(CArchiveException::generic);
+    for (int nArray = 0; nArray < int(nCount); ++nArray) {
+        CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget));
+        if (!pWidget)
+            continue;
+        CheckNotOwned(ar, *this, pWidget);
+        WidgetArray(nArray).Add(pWidget);
+    }
+}

@@ -1,0 +1,68 @@
+// The message-text block (810): one LCD message made of two planes of text cells and the value
+// elements (CWidget) placed on them, one list per LCD line and character set.
+#pragma once
+
+#include "blocks/BlockObj.h"
+#include "platform/core/ObArray.h"
+
+class CWidget;
+
+constexpr int MSGTEXT_ROWS = 5;
+constexpr int MSGTEXT_COLUMNS = 25;
+// Older records and the older controllers keep 13 columns of plane 1 only.
+constexpr int MSGTEXT_OLD_COLUMNS = 13;
+// One element list per LCD line.
+constexpr int MSGTEXT_LINES = 4;
+// Both sets of lists, counted set 1 first: the element arrays of a project file.
+constexpr int MSGTEXT_WIDGET_ARRAYS = 2 * MSGTEXT_LINES;
+constexpr int MSGTEXT_BLOCK_SETTING_COUNT = 14;
+// The message-text slot (m_nParamEx[3]): 0..MSGTEXT_SLOT_COUNT-1 of the view's slots, or -1.
+constexpr int MSGTEXT_SLOT_PARAM = 3;
+constexpr int MSGTEXT_NO_SLOT = -1;
+
+class CBlockMSGTEXT : public CBlockObj {
+    DECLARE_SERIAL(CBlockMSGTEXT)
+
+public:
+    CBlockMSGTEXT();
+    explicit CBlockMSGTEXT(int nType);
+    // Deletes the elements of both sets.
+    ~CBlockMSGTEXT() override;
+
+    // Common record, then the cells and settings (schema 1) or plane 1's first 13 columns
+    // (schema 0). A stored message-text slot outside -1..15 is refused with the archive's
+    // generic error. The elements are not part of this record: see SerializeWidgets.
+    void Serialize(CArchive& ar) override;
+    // The common copy, then new copies of the elements and the cells; the newer controllers
+    // also take set 2, both planes in full and the settings. The destination's copied lists
+    // are replaced.
+    void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+
+    // The eight element arrays of the project file, set 1 then set 2, each as an array of
+    // CWidget records. A load replaces the block's elements; an element of another class is
+    // refused with the archive's bad-class error.
+    void SerializeWidgets(CArchive& ar);
+    // The single element array of old project files: its element i, when not null, becomes
+    // the only element of list i (set 1's four lists, then set 2's). An array longer than the
+    // eight lists is refused with the archive's generic error.
+    void LoadOldStyleWidgets(CArchive& ar);
+
+    // List nArray of the eight (0-3 set 1, 4-7 set 2).
+    CObArray& WidgetArray(int nArray);
+    // Deletes every element of both sets.
+    void DeleteWidgets();
+
+    CString m_strCells1[MSGTEXT_ROWS][MSGTEXT_COLUMNS];
+    CString m_strCells2[MSGTEXT_ROWS][MSGTEXT_COLUMNS];
+    CObArray m_arrWidgets1[MSGTEXT_LINES];   // CWidget*, owned
+    CObArray m_arrWidgets2[MSGTEXT_LINES];   // CWidget*, owned; newer controllers only
+    int m_bAwaitingAck = 0;
+    int m_bRefresh[4] = {1, 1, 1, 1};
+    CString m_strCached[3];
+    int m_nMsgSettings[MSGTEXT_BLOCK_SETTING_COUNT] = {};
+
+private:
+    void InitCells();
+    void InitSettings();
+    void CheckSlot() const;
+};
