@@ -1,0 +1,167 @@
+// Shared helpers of the document tests: documents in memory, their bytes, blocks made by the
+// factory, an active frame and view, and a writer of expected file bytes.
+#pragma once
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MemFile.h"
+#include "platform/core/MessageBox.h"
+#include "shell/MainFrame.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+using Bytes = std::vector<BYTE>;
+
+inline Bytes SaveToBytes(CVetlaDoc& doc)
+{
+    CMemFile file;
+    doc.StoreContents(&file);
+    const auto nLength = std::size_t(file.GetLength());
+    Bytes bytes(nLength);
+    file.SeekToBegin();
+    if (nLength)
+        file.Read(bytes.data(), UINT(nLength));
+    return bytes;
+}
+
+// Loads the bytes into the document; a failure propagates as the framework's exception.
+inline void LoadFromBytes(CVetlaDoc& doc, const Bytes& bytes)
+{
+    CMemFile file;
+    if (!bytes.empty())
+        file.Write(bytes.data(), UINT(bytes.size()));
+    file.SeekToBegin();
+    doc.LoadContents(&file);
+}
+
+// TRUE when the load failed with one of the framework's exceptions (which is freed).
+inline BOOL LoadFails(CVetlaDoc& doc, const Bytes& bytes)
+{
+    try {
+        LoadFromBytes(doc, bytes);
+    } catch (CException* e) {
+        e->Delete();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// A new block of the type, numbered and added to the document.
+inline CBlockObj* AddNew(CVetlaDoc& doc, int nType, int x = 0, int y = 0)
+{
+    CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+    pBlock->m_ptPos = CPoint(x, y);
+    doc.AddBlock(pBlock);
+    return pBlock;
+}
+
+inline int CountBlocks(const CVetlaDoc& doc) { return int(doc.m_blockList.GetCount()); }
+
+// Where the bytes contain the text of an 8-bit class name; npos when they do not.
+inline std::size_t FindText(const Bytes& bytes, std::string_view text, std::size_t nFrom = 0)
+{
+    const auto it = std::search(bytes.begin() + std::ptrdiff_t(nFrom), bytes.end(), text.begin(), text.end());
+    return it == bytes.end() ? std::string_view::npos : std::size_t(it - bytes.begin());
+}
+
+// Expected file bytes, written independently of the archive.
+class ByteWriter {
+public:
+    ByteWriter& Byte(BYTE b)
+    {
+        m_bytes.push_back(b);
+        return *this;
+    }
+    ByteWriter& Word(WORD w) { return Byte(LOBYTE(w)).Byte(HIBYTE(w)); }
+    ByteWriter& Int(int n) { return Word(LOWORD(DWORD(n))).Word(HIWORD(DWORD(n))); }
+    ByteWriter& Float(float f)
+    {
+        std::uint32_t u = 0;
+        std::memcpy(&u, &f, 4);
+        return Int(int(u));
+    }
+    ByteWriter& Double(double d)
+    {
+        std::uint64_t u = 0;
+        std::memcpy(&u, &d, 8);
+        return Int(int(u & 0xFFFFFFFFu)).Int(int(u >> 32));
+    }
+    // The wide string form; ASCII text only.
+    ByteWriter& Str(std::string_view text)
+    {
+        Byte(0xFF).Word(0xFFFE).Byte(BYTE(text.size()));
+        for (char c : text)
+            Word(WORD(c));
+        return *this;
+    }
+    ByteWriter& Repeat(BYTE b, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            Byte(b);
+        return *this;
+    }
+    const Bytes& Get() const { return m_bytes; }
+    std::size_t Size() const { return m_bytes.size(); }
+
+private:
+    Bytes m_bytes;
+};
+
+// Sets g_wHardwareCode for a test and puts the old value back.
+class HardwareCodeScope {
+public:
+    explicit HardwareCodeScope(WORD wCode) : m_wOld(g_wHardwareCode) { g_wHardwareCode = wCode; }
+    ~HardwareCodeScope() { g_wHardwareCode = m_wOld; }
+    HardwareCodeScope(const HardwareCodeScope&) = delete;
+    HardwareCodeScope& operator=(const HardwareCodeScope&) = delete;
+
+private:
+    WORD m_wOld;
+};
+
+// Every test of the folder: the classes are registered for loading and message boxes are
+// answered and recorded.
+class DocTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterBlockClasses(); }
+
+    CMessageBoxRecorder m_boxes;
+};
+
+// A main frame registered as the application's main window, with a child frame and a view
+// of a document that the test owns.
+class ActiveFrame {
+public:
+    ActiveFrame()
+    {
+        AfxSetMainFrame(&m_frame);
+        m_child.SetActiveView(&m_view);
+        m_frame.MDIActivate(&m_child);
+    }
+    ~ActiveFrame()
+    {
+        m_frame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+    }
+    ActiveFrame(const ActiveFrame&) = delete;
+    ActiveFrame& operator=(const ActiveFrame&) = delete;
+
+    void Show(CVetlaDoc* pDoc) { m_view.m_pDocument = pDoc; }
+    CMainFrame& Main() { return m_frame; }
+    CChildFrame& Child() { return m_child; }
+    CVetlaView& View() { return m_view; }
+
+private:
+    CMainFrame m_frame;
+    CChildFrame m_child;
+    CVetlaView m_view;
+};

@@ -1,0 +1,43 @@
+#include "shell/VetlaApp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct SeriesCase {
+    WORD wCode;
+    const char* pszName;
+    WORD wFirmware;
+    int nItem;
+};
+
+class HardwareSeriesTest : public testing::TestWithParam<SeriesCase> {};
+
+TEST_P(HardwareSeriesTest, NamesTheSeriesByTheModelByte)
+{
+    const SeriesCase& c = GetParam();
+    CString strName;
+    WORD wFirmware = 0;
+    EXPECT_EQ(GetHardwareSeries(c.wCode, &strName, &wFirmware), c.nItem);
+    EXPECT_EQ(strName.ToUtf8(), c.pszName);
+    EXPECT_EQ(wFirmware, c.wFirmware);
+}
+
+INSTANTIATE_TEST_SUITE_P(KnownModels, HardwareSeriesTest,
+                         testing::Values(SeriesCase{0x1188, "3X Series B1.XX", 0xB100, 1},
+                                         SeriesCase{0x2188, "4X Series B1.XX", 0xB100, 3},
+                                         SeriesCase{0x5188, "75X Series C1.XX", 0xC100, 5},
+                                         SeriesCase{0x5288, "77X Series C1.XX", 0xC100, 7},
+                                         SeriesCase{0x6188, "8X Series C1.XX", 0xC100, 9},
+                                         SeriesCase{0x52FF, "77X Series C1.XX", 0xC100, 7}));
+
+TEST(HardwareSeries, UnknownModelLeavesBothOutputsAlone)
+{
+    CString strName(_T("before"));
+    WORD wFirmware = 0x1234;
+    EXPECT_EQ(GetHardwareSeries(0x3188, &strName, &wFirmware), -1);
+    EXPECT_EQ(strName.ToUtf8(), "before");
+    EXPECT_EQ(wFirmware, 0x1234);
+}
+
+} // namespace
