@@ -1,0 +1,214 @@
+// Input, output and constant blocks in a running simulation: what reaches the Inputs and
+// Outputs bars and when, the values the outputs copy, and the constants.
+#include "SimDriver.h"
+
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLow.h"
+#include "blocks/BlockMath.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimBars.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+// One refresh of a bar: the block and the changed flags the bar saw while it ran.
+struct BarCall {
+    CBlockObj* pBlock;
+    int bInputChanged;
+    int bOutputChanged;
+};
+
+// Records the refreshes of both bars for the lifetime of the object.
+class BarRecorder {
+public:
+    BarRecorder()
+    {
+        SetInputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { Record(m_inputs, pBlock); });
+        SetOutputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { Record(m_outputs, pBlock); });
+    }
+    ~BarRecorder()
+    {
+        SetInputsBarRefresh({});
+        SetOutputsBarRefresh({});
+    }
+    BarRecorder(const BarRecorder&) = delete;
+    BarRecorder& operator=(const BarRecorder&) = delete;
+
+    std::vector<BarCall> m_inputs;
+    std::vector<BarCall> m_outputs;
+
+private:
+    static void Record(std::vector<BarCall>& calls, CBlockObj* pBlock)
+    {
+        calls.push_back({pBlock, pBlock->m_bPinChanged[0], pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT]});
+    }
+};
+
+TEST(BlockInOut, UnconnectedOutputStaysOffAndNeverRefreshesTheBar)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pOut = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT);
+    sim.Start();
+    sim.Run(250);
+    EXPECT_EQ(SimDriver::State(pOut), 0);
+    EXPECT_TRUE(bars.m_outputs.empty());
+}
+
+TEST(BlockInOut, OutputRefreshesTheBarOnlyInTheScanItsStateChanges)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pHigh = sim.Add(new CBlockHigh(BT_HIGH), NUM_HIGH);
+    auto* pOut = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT);
+    SimDriver::Connect(pHigh, pOut, 0);
+    sim.Start();
+    sim.Run(250);
+    EXPECT_EQ(SimDriver::State(pOut), 1);
+    ASSERT_EQ(bars.m_outputs.size(), 1u);
+    EXPECT_EQ(bars.m_outputs[0].pBlock, pOut);
+    EXPECT_EQ(bars.m_outputs[0].bInputChanged, 1) << "pin 0 is flagged while the bar runs";
+    EXPECT_EQ(pOut->m_bPinChanged[0], 0) << "and cleared after";
+}
+
+// The output copies the source's state; the negation flag of its own pin does not enter, and
+// a link that names no block reads 0.
+TEST(BlockInOut, OutputsAndFlagsCopyTheSourceState)
+{
+    SimDriver sim;
+    auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
+    auto* pOut = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT);
+    auto* pMissing = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT + 1);
+    auto* pFlag = sim.Add(new CBlockFlag(BT_FLAG), NUM_FLAG);
+    auto* pOpen = sim.Add(new CBlockOpenX(BT_OPENX), NUM_OPENX);
+    SimDriver::Connect(pIn, pOut, 0);
+    SimDriver::Connect(pIn, pFlag, 0);
+    SimDriver::Connect(pIn, pOpen, 0);
+    pOut->m_bPinInvert[0] = 1;
+    pMissing->m_nPinSource[0] = NUM_INPUT + 7;
+    sim.Start();
+    SimDriver::SetInput(pIn, 1);
+    sim.Run(25);
+    EXPECT_EQ(SimDriver::State(pOut), 1);
+    EXPECT_EQ(SimDriver::State(pMissing), 0);
+    EXPECT_EQ(SimDriver::State(pFlag), 1);
+    EXPECT_EQ(pOpen->m_nPinValue[0], 1);
+    EXPECT_EQ(pOpen->m_nOutputs, 0);
+    SimDriver::SetInput(pIn, 0);
+    sim.Run(25);
+    EXPECT_EQ(SimDriver::State(pOut), 0);
+    EXPECT_EQ(SimDriver::State(pFlag), 0);
+    EXPECT_EQ(pOpen->m_nPinValue[0], 0);
+}
+
+TEST(BlockInOut, ClickedInputIsEchoedToTheInputsBarOnce)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
+    auto* pKey = sim.Add(new CBlockFKey(BT_FKEY), NUM_FKEY);
+    sim.Start();
+    sim.Run(100);
+    EXPECT_TRUE(bars.m_inputs.empty());
+    SimDriver::SetInput(pIn, 1);
+    SimDriver::SetInput(pKey, 1);
+    sim.Run(100);
+    ASSERT_EQ(bars.m_inputs.size(), 2u);
+    EXPECT_EQ(bars.m_inputs[0].pBlock, pIn);
+    EXPECT_EQ(bars.m_inputs[1].pBlock, pKey);
+    EXPECT_EQ(pIn->m_bPinChanged[BLOCK_FIRST_OUTPUT], 0);
+}
+
+// A Frequency input shows its value, not clicks: the bar is refreshed in the scan in which the
+// value changed, never on every scan.
+TEST(BlockInOut, FrequencyInputRefreshesOnlyWhenItsValueChanges)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
+    pIn->m_nParamEx[12] = SIM_INPUT_FREQUENCY;
+    pIn->m_nAux[1] = 50;
+    sim.Start();
+    sim.Run(250);
+    EXPECT_EQ(bars.m_inputs.size(), 1u);
+    EXPECT_EQ(pIn->m_nShownValue, 50);
+    SimDriver::SetInput(pIn, 1);
+    sim.Run(100);
+    EXPECT_EQ(bars.m_inputs.size(), 1u) << "a click does not refresh a Frequency input";
+    pIn->m_nAux[1] = 60;
+    sim.Run(250);
+    EXPECT_EQ(bars.m_inputs.size(), 2u);
+}
+
+// The value the bar writes together with the shown value is not echoed back.
+TEST(BlockInOut, AnalogInputEchoesOnlyValuesTheBarDidNotWrite)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pAi = sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), NUM_ANALOG_IN);
+    sim.Start();
+    pAi->m_nAux[1] = 300;
+    pAi->m_nShownValue = 300;
+    sim.Run(100);
+    EXPECT_TRUE(bars.m_inputs.empty());
+    pAi->m_nAux[1] = 420;
+    sim.Run(100);
+    ASSERT_EQ(bars.m_inputs.size(), 1u);
+    EXPECT_EQ(bars.m_inputs[0].bOutputChanged, 1) << "the output pin is flagged while the bar runs";
+    EXPECT_EQ(pAi->m_bPinChanged[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pAi->m_nShownValue, 420);
+}
+
+// AQ and AM keep the low 16 bits of their input, signed.
+TEST(BlockInOut, AnalogOutputsKeepTheSigned16BitInputValue)
+{
+    BarRecorder bars;
+    SimDriver sim;
+    auto* pSource = sim.Add(new CBlockABS(BT_ABS), NUM_FUNCTION_BLOCK);
+    auto* pAq = sim.Add(new CBlockAnalogOut(BT_ANALOG_OUT), NUM_ANALOG_OUT);
+    auto* pAm = sim.Add(new CBlockAnalogFlag(BT_ANALOG_FLAG), NUM_ANALOG_FLAG);
+    SimDriver::Connect(pSource, pAq, 0);
+    SimDriver::Connect(pSource, pAm, 0);
+    sim.Start();
+    pSource->m_dRunTime = 32768.0;
+    sim.Run(25);
+    EXPECT_EQ(pAq->m_nAux2, -32768);
+    EXPECT_EQ(pAm->m_nAux2, -32768);
+    ASSERT_EQ(bars.m_outputs.size(), 1u) << "only AQ has a bar";
+    EXPECT_EQ(bars.m_outputs[0].bInputChanged, 1);
+    EXPECT_EQ(pAq->m_bPinChanged[0], 0);
+    EXPECT_EQ(pAm->m_bPinChanged[0], 1) << "AM leaves its changed flag set";
+    sim.Run(100);
+    EXPECT_EQ(bars.m_outputs.size(), 1u) << "an unchanged value is not shown again";
+    pSource->m_dRunTime = 70000.0;
+    sim.Run(25);
+    EXPECT_EQ(pAq->m_nAux2, 70000 - 65536);
+}
+
+TEST(BlockInOut, ConstantsKeepTheirLevelInEveryScan)
+{
+    SimDriver sim;
+    auto* pHigh = sim.Add(new CBlockHigh(BT_HIGH), NUM_HIGH);
+    auto* pLow = sim.Add(new CBlockLow(BT_LOW), NUM_LOW);
+    sim.Start();
+    for (int nScan = 0; nScan < 5; ++nScan) {
+        sim.Run(25);
+        EXPECT_EQ(SimDriver::State(pHigh), 1);
+        EXPECT_EQ(SimDriver::State(pLow), 0);
+    }
+}
+
+// A hi block read back from a record is 1 before any simulation resets it.
+TEST(BlockInOut, LoadedHighBlockIsOne)
+{
+    ActiveDocument active;
+    CBlockHigh high(BT_HIGH);
+    auto pLoaded = LoadObject(StoreObject(&high));
+    EXPECT_EQ(static_cast<CBlockObj*>(pLoaded.get())->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+}
+
+} // namespace
