@@ -1,0 +1,473 @@
+#include "blocks/BlockObj.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockFunction.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockMath.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockPinKindTable.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockSpecial.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/BlockWord.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/core/StringArray.h"
+#include "shell/MainFrame.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+// A plain block keeps class schema 0; every subclass is declared versionable with schema 1.
+IMPLEMENT_SERIAL(CBlockObj, CObject, 0)
+
+WORD g_wHardwareCode = 0x1188;
+
+namespace {
+
+constexpr int kParamDefaults[BLOCK_PARAM_COUNT] = {0, 0, 0, 0, 1, 2099, 2000, 0, 0,
+                                                   0, 2, 0, 0, 0, 0, 0, 0};
+constexpr int kParamExDefaults[BLOCK_PARAMEX_COUNT] = {0, 0, 2, 0, 1, 0, 0, 0,
+                                                       0, 0, 0, 0, 0, 1, 1};
+
+// Output kinds that survive in a ladder document: the contacts and the female connector feed
+// other elements; every other element's output is the rung's end.
+bool KeepsOutputKindInLadder(int nType)
+{
+    return nType == BT_MAKE || nType == BT_BREAK || nType == BT_ACONTACT || nType == BT_FEMALE;
+}
+
+// The active child frame's simulated clock; a zero clock when no frame is active.
+SYSTEMTIME ActiveSimTime()
+{
+    SYSTEMTIME st{};
+    if (CMainFrame* pFrame = AfxGetMainFrame()) {
+        if (CChildFrame* pChild = pFrame->MDIGetActive())
+            pChild->GetSimTime(&st);
+    }
+    return st;
+}
+
+// What CopyTo carries in addition for the newer controller generation, by destination class.
+enum GenerationFields : unsigned {
+    kRefs2And3 = 0x01,    // m_nParam[15], [16], m_pRefBlock[2], [3]
+    kParam3 = 0x02,       // m_nParam[3]
+    kParam3To6 = 0x04,    // m_nParam[3] .. [6]
+    kParam7 = 0x08,       // m_nParam[7]
+    kParamEx10 = 0x10,    // m_nParamEx[10]
+    kParamText = 0x20,    // m_strParamText
+    kDoubleParam = 0x40,  // m_dParam
+};
+
+struct GenerationRule {
+    const CRuntimeClass* pClass;
+    unsigned nFields;
+};
+
+const GenerationRule kGenerationRules[] = {
+    {RUNTIME_CLASS(CBlockSLS), kRefs2And3},     {RUNTIME_CLASS(CBlockAMATH), kRefs2And3},
+    {RUNTIME_CLASS(CBlockAMUX), kRefs2And3},    {RUNTIME_CLASS(CBlockWT), kParam3},
+    {RUNTIME_CLASS(CBlockYT), kParam3To6},      {RUNTIME_CLASS(CBlockUDC), kParam3To6},
+    {RUNTIME_CLASS(CBlockCOUNTER), kParam7},    {RUNTIME_CLASS(CBlockENCODER), kParam7},
+    {RUNTIME_CLASS(CBlockSREG), kParamEx10},    {RUNTIME_CLASS(CBlockBoolean), kParamEx10},
+    {RUNTIME_CLASS(CBlockAC), kParamText},      {RUNTIME_CLASS(CBlockANDM), kParamText},
+    {RUNTIME_CLASS(CBlockORM), kParamText},     {RUNTIME_CLASS(CBlockNOTM), kParamText},
+    {RUNTIME_CLASS(CBlockNANDM), kParamText},   {RUNTIME_CLASS(CBlockNORM), kParamText},
+    {RUNTIME_CLASS(CBlockXORM), kParamText},    {RUNTIME_CLASS(CBlockLOG), kDoubleParam},
+    {RUNTIME_CLASS(CBlockSQRT), kDoubleParam},  {RUNTIME_CLASS(CBlockPOW2), kDoubleParam},
+    {RUNTIME_CLASS(CBlockEXP), kDoubleParam},   {RUNTIME_CLASS(CBlockFIX), kDoubleParam},
+    {RUNTIME_CLASS(CBlockROUND), kDoubleParam}, {RUNTIME_CLASS(CBlockSIN), kDoubleParam},
+    {RUNTIME_CLASS(CBlockCOS), kDoubleParam},   {RUNTIME_CLASS(CBlockTAN), kDoubleParam},
+    {RUNTIME_CLASS(CBlockCOT), kDoubleParam},   {RUNTIME_CLASS(CBlockSEC), kDoubleParam},
+    {RUNTIME_CLASS(CBlockCSC), kDoubleParam},   {RUNTIME_CLASS(CBlockQUAD), kDoubleParam},
+};
+
+unsigned GenerationFieldsOf(const CBlockObj* pBlock)
+{
+    unsigned nFields = 0;
+    for (const GenerationRule& rule : kGenerationRules) {
+        if (pBlock->IsKindOf(rule.pClass))
+            nFields |= rule.nFields;
+    }
+    return nFields;
+}
+
+// The low 16 bits of a running value truncated toward zero; values beyond 64 bits saturate
+// instead of being converted with undefined behaviour.
+WORD LowWordOfRunTime(double dValue)
+{
+    if (std::isnan(dValue))
+        return 0;
+    constexpr double kLimit = 9.2e18;
+    const double dClamped = dValue > kLimit ? kLimit : dValue < -kLimit ? -kLimit : dValue;
+    return WORD(std::uint64_t(std::int64_t(dClamped)));
+}
+
+bool InRange(int n, int nFirst, int nLast)
+{
+    return n >= nFirst && n <= nLast;
+}
+
+}  // namespace
+
+CBlockObj::CBlockObj()
+{
+    InitDefaults(0, 4);
+}
+
+CBlockObj::CBlockObj(int nType, int nInputs)
+{
+    InitDefaults(nType, nInputs);
+    CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    InitPins(pDoc && pDoc->IsLadder() ? pDoc : nullptr);
+}
+
+CBlockObj::~CBlockObj() = default;
+
+void CBlockObj::InitDefaults(int nType, int nInputs)
+{
+    for (int i = 0; i < BLOCK_PARAM_COUNT; ++i)
+        m_nParam[i] = kParamDefaults[i];
+    for (int i = 0; i < BLOCK_PARAMEX_COUNT; ++i)
+        m_nParamEx[i] = kParamExDefaults[i];
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+        m_nRefBlock[k] = -1;
+        m_pRefBlock[k] = nullptr;
+    }
+    m_nAux[0] = 1;
+    m_nAux[1] = 0;
+    m_nAux[2] = 0;
+    m_nAux[3] = 9999;
+    m_nAux4[0] = 1;
+    m_nAux4[1] = 1;
+    m_nType = nType;
+    m_nInputs = nInputs;
+    m_nOutputs = 1;
+    m_stStart = ActiveSimTime();
+    m_stStart2 = m_stStart;
+}
+
+void CBlockObj::InitPins(CVetlaDoc* pLadderDoc)
+{
+    for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (!IsPinUsed(nPin))
+            continue;
+        const bool bOutput = nPin >= BLOCK_FIRST_OUTPUT;
+        m_nPinSource[nPin] = bOutput ? LINK_OUTPUT : LINK_OPEN;
+        m_nPinKind[nPin] = PinKindOf(m_nType, nPin);
+        if (bOutput && pLadderDoc && !KeepsOutputKindInLadder(m_nType))
+            m_nPinKind[nPin] = PINKIND_NONE;
+        m_bPinInvert[nPin] = 0;
+        m_nPinValue[nPin] = 0;
+        m_dPinValue[nPin] = 0.0;
+        m_bPinChanged[nPin] = 0;
+    }
+}
+
+void CBlockObj::ReinitPins(CVetlaDoc* pDoc)
+{
+    const bool bLadder = pDoc && pDoc->IsLadder();
+    for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (!IsPinUsed(nPin))
+            continue;
+        m_nPinKind[nPin] = PinKindOf(m_nType, nPin);
+        if (nPin >= BLOCK_FIRST_OUTPUT && bLadder && !KeepsOutputKindInLadder(m_nType))
+            m_nPinKind[nPin] = PINKIND_NONE;
+    }
+}
+
+BOOL CBlockObj::IsPinUsed(int nPin) const
+{
+    if (nPin >= 0 && nPin < BLOCK_FIRST_OUTPUT)
+        return nPin < m_nInputs;
+    if (nPin >= BLOCK_FIRST_OUTPUT && nPin < BLOCK_PIN_COUNT)
+        return nPin < BLOCK_FIRST_OUTPUT + m_nOutputs;
+    return FALSE;
+}
+
+CVetlaView* CBlockObj::GetActiveVetlaView()
+{
+    CMainFrame* pFrame = AfxGetMainFrame();
+    return pFrame ? pFrame->GetActiveView() : nullptr;
+}
+
+CVetlaDoc* CBlockObj::GetActiveVetlaDoc()
+{
+    CVetlaView* pView = GetActiveVetlaView();
+    return pView ? pView->GetDocument() : nullptr;
+}
+
+WORD CBlockObj::GetActiveHardwareCode()
+{
+    CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    return pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode;
+}
+
+BOOL CBlockObj::IsActiveNewGeneration()
+{
+    return IsNewGeneration(GetActiveHardwareCode());
+}
+
+BOOL CBlockObj::GetRect(CRect* pRect) const
+{
+    pRect->SetRect(m_ptPos.x, m_ptPos.y, m_ptPos.x + m_nWidth, m_ptPos.y + m_nHeight);
+    return TRUE;
+}
+
+BOOL CBlockObj::GetPinRect(CRect* pRect, int nPin, int nSize) const
+{
+    if (!IsPinUsed(nPin)) {
+        pRect->SetRectEmpty();
+        return FALSE;
+    }
+    const int k = nSize < 2 ? 1 : 2;
+    const int e = nSize < 2 ? 0 : nSize / 2;
+    const int a = nSize < 2 ? 0 : (3 * nSize) / 2;
+    int nCentre = 0;
+    int nLeft = 0;
+    int nRight = 0;
+    if (nPin < BLOCK_FIRST_OUTPUT) {
+        const int nStep = m_nHeight / (m_nInputs + 1);
+        nCentre = m_ptPos.y + nStep * (nPin + 1);
+        nLeft = m_ptPos.x - a - 2;
+        nRight = m_ptPos.x + 2;
+    } else {
+        const int nStep = m_nHeight / (m_nOutputs + 1);
+        nCentre = m_ptPos.y + nStep * (nPin - 9);
+        nLeft = m_ptPos.x + m_nWidth - 2;
+        nRight = nLeft + a + 2;
+    }
+    pRect->SetRect(nLeft, nCentre - e - k, nRight, nCentre + e + k);
+    return TRUE;
+}
+
+int CBlockObj::HitTest(CPoint point) const
+{
+    CRect body;
+    GetRect(&body);
+    // The rail is a thin line; a band around it keeps it clickable.
+    if (m_nType == BT_POWERBUS)
+        body.InflateRect(5, 0);
+    if (body.PtInRect(point))
+        return 20;
+    for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (!IsPinUsed(nPin) || m_nPinKind[nPin] == PINKIND_NONE)
+            continue;
+        CRect pin;
+        if (GetPinRect(&pin, nPin, 5) && pin.PtInRect(point))
+            return nPin;
+    }
+    return -1;
+}
+
+void CBlockObj::GetHandleRect(CRect rects[4]) const
+{
+    const int l = m_ptPos.x;
+    const int t = m_ptPos.y;
+    const int r = m_ptPos.x + m_nWidth;
+    const int b = m_ptPos.y + m_nHeight;
+    const CPoint corners[4] = {CPoint(l, t), CPoint(l, b), CPoint(r, b), CPoint(r, t)};
+    for (int i = 0; i < 4; ++i)
+        rects[i].SetRect(corners[i].x - 4, corners[i].y - 4, corners[i].x + 4, corners[i].y + 4);
+}
+
+int IntToBCD(int n)
+{
+    return ((n / 1000) << 12) | (((n % 1000) / 100) << 8) | (((n % 100) / 10) << 4) | (n % 10);
+}
+
+int BCDToInt(int v)
+{
+    if (v < 0)
+        v = 0;
+    if (v >= 0x999A)
+        v = 0x9999;
+    int nResult = 0;
+    for (int nShift = 12; nShift >= 0; nShift -= 4) {
+        const int nDigit = (v >> nShift) & 0xF;
+        if (nDigit > 9)
+            return 0;
+        nResult = nResult * 10 + nDigit;
+    }
+    return nResult;
+}
+
+int Gcd(int a, int b)
+{
+    int r = a % b;
+    while (r != 0) {
+        a = b;
+        b = r;
+        r = a % b;
+    }
+    return b;
+}
+
+int Lcm(int a, int b)
+{
+    return (a / Gcd(a, b)) * b;
+}
+
+void CBlockObj::CopyTo(CBlockObj* pDst, BOOL bGeometry)
+{
+    if (!pDst)
+        return;
+    pDst->m_nNumber = m_nNumber;
+    pDst->m_bShowComment = m_bShowComment;
+    pDst->m_strComment = m_strComment;
+    pDst->m_strText = m_strText;
+    pDst->m_nOperand = m_nOperand;
+    pDst->m_strLabelSuffix = m_strLabelSuffix;
+    for (int i : {0, 1, 2, 8, 9, 10, 11, 13, 14})
+        pDst->m_nParam[i] = m_nParam[i];
+    for (int k : {0, 1}) {
+        pDst->m_nRefBlock[k] = m_nRefBlock[k];
+        pDst->m_pRefBlock[k] = m_pRefBlock[k];
+    }
+    for (int i = 0; i < BLOCK_PARAMEX_COUNT; ++i) {
+        if (i != 10)
+            pDst->m_nParamEx[i] = m_nParamEx[i];
+    }
+    if (IsActiveNewGeneration())
+        CopyGenerationFields(pDst);
+    if (bGeometry) {
+        pDst->m_ptPos = m_ptPos;
+        for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
+            if (IsPinUsed(nPin))
+                pDst->m_nPinSource[nPin] = m_nPinSource[nPin];
+        }
+        pDst->m_ptPos2 = m_ptPos2;
+        pDst->m_nWidth = m_nWidth;
+        pDst->m_nHeight = m_nHeight;
+    }
+}
+
+void CBlockObj::CopyGenerationFields(CBlockObj* pDst) const
+{
+    const unsigned nFields = GenerationFieldsOf(pDst);
+    if (nFields & kRefs2And3) {
+        pDst->m_nParam[15] = m_nParam[15];
+        pDst->m_nParam[16] = m_nParam[16];
+        pDst->m_pRefBlock[2] = m_pRefBlock[2];
+        pDst->m_pRefBlock[3] = m_pRefBlock[3];
+    }
+    if (nFields & kParam3)
+        pDst->m_nParam[3] = m_nParam[3];
+    if (nFields & kParam3To6) {
+        for (int i = 3; i <= 6; ++i)
+            pDst->m_nParam[i] = m_nParam[i];
+    }
+    if (nFields & kParam7)
+        pDst->m_nParam[7] = m_nParam[7];
+    if (nFields & kParamEx10)
+        pDst->m_nParamEx[10] = m_nParamEx[10];
+    if (nFields & kParamText)
+        pDst->m_strParamText = m_strParamText;
+    if (nFields & kDoubleParam)
+        pDst->m_dParam = m_dParam;
+}
+
+void CBlockObj::GetInputValue(WORD* pOut, int nPin) const
+{
+    *pOut = 0;
+    if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
+        return;
+    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    const CBlockObj* pSource = pDoc ? pDoc->FindBlockByNumber(m_nPinSource[nPin]) : nullptr;
+    if (!pSource)
+        return;
+    if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(pSource)) {
+        *pOut = WORD(pAnalog->m_nValue);
+    } else if (dynamic_cast<const CBlockAnalogIn*>(pSource) ||
+               dynamic_cast<const CBlockAnalogOut*>(pSource) ||
+               dynamic_cast<const CBlockAnalogFlag*>(pSource)) {
+        *pOut = WORD(pSource->m_nAux2);
+    } else if (dynamic_cast<const CBlockAContact*>(pSource)) {
+        // An analog contact passes on the value of its operand.
+        if (InRange(pSource->m_nOperand, NUM_ANALOG_IN, 4127)) {
+            *pOut = WORD(pSource->m_nAux2);
+        } else if (const CBlockObj* pOperand = pDoc->FindBlockByNumber(pSource->m_nOperand)) {
+            if (dynamic_cast<const CBlockAOutLAD*>(pOperand))
+                *pOut = WORD(pOperand->m_nAux2);
+            else if (const auto* pOperandAnalog = dynamic_cast<const CBlockAnalog*>(pOperand))
+                *pOut = WORD(pOperandAnalog->m_nValue);
+            else
+                *pOut = LowWordOfRunTime(pOperand->m_dRunTime);
+        }
+    } else {
+        *pOut = LowWordOfRunTime(pSource->m_dRunTime);
+    }
+}
+
+void CBlockObj::GetFormulaText(CString& strOut, CStringArray& parts) const
+{
+    if (!IsKindOf(RUNTIME_CLASS(CBlockAMATH)))
+        return;
+    const int nOperand[4] = {m_nParam[9], m_nParamEx[1], m_nParamEx[6], m_nParamEx[8]};
+    const int nOperator[3] = {m_nParam[8], m_nParamEx[0], m_nParamEx[5]};
+    const int p1 = m_nParam[10];
+    const int p2 = m_nParamEx[2];
+    const int p3 = m_nParamEx[7];
+
+    // Brackets around operands a .. b, counted per operand.
+    int nOpen[4] = {};
+    int nClose[4] = {};
+    auto wrap = [&](int a, int b) {
+        ++nOpen[a];
+        ++nClose[b];
+    };
+    if (p1 == 2) {
+        wrap(0, 1);
+        if (p2 == 1)
+            wrap(0, 2);
+        else if (p3 == 1)
+            wrap(2, 3);
+    } else if (p2 == 2) {
+        wrap(1, 2);
+        if (p3 == 1)
+            wrap(1, 3);
+        else if (p1 == 1)
+            wrap(0, 2);
+    } else if (p3 == 2) {
+        wrap(2, 3);
+        if (p1 == 1)
+            wrap(0, 1);
+        else if (p2 == 1)
+            wrap(1, 3);
+    }
+
+    // An operator index outside "+-*/" gives an empty entry, which ends the formula there.
+    static const TCHAR kOperators[] = _T("+-*/");
+    std::vector<CString> tokens;
+    for (int i = 0; i < 4; ++i) {
+        for (int n = 0; n < nOpen[i]; ++n)
+            tokens.emplace_back(_T("("));
+        CString strValue;
+        strValue.Format(_T("%d"), nOperand[i]);
+        tokens.push_back(strValue);
+        for (int n = 0; n < nClose[i]; ++n)
+            tokens.emplace_back(_T(")"));
+        if (i < 3) {
+            const int nOp = nOperator[i];
+            tokens.push_back(nOp >= 0 && nOp < 4 ? CString(kOperators[nOp]) : CString());
+        }
+    }
+
+    constexpr int kPartCount = 20;
+    parts.RemoveAll();
+    parts.SetSize(kPartCount);
+    strOut.Empty();
+    bool bEnded = false;
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        parts[INT_PTR(i)] = tokens[i];
+        bEnded = bEnded || tokens[i].IsEmpty();
+        if (!bEnded)
+            strOut += tokens[i];
+    }
+}

@@ -1,0 +1,329 @@
+// The step framework every block's simulation is built from: reading digital inputs through
+// the block numbers in the pins, the open-input default, gate evaluation, loop tracing, running
+// time against the view's copy of the simulated clock, and ladder contact updates.
+#include "blocks/BlockObj.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimTime.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+
+namespace {
+
+bool IsPaused(const SYSTEMTIME& stPause)
+{
+    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
+}
+
+// The clock runs for timing purposes while the Simulation bar runs freely or steps by a time
+// unit; while stepping by cycles the view advances the running times itself.
+bool ClockDrivesRunTime(const CVetlaView* pView)
+{
+    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+    if (!pFrame)
+        return false;
+    const bool bRunning =
+        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
+    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
+                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
+    return bRunning || bSteppingByTime;
+}
+
+CBlockObj* FindInView(const CVetlaView* pView, int nNumber)
+{
+    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
+}
+
+// AND, NAND, AND(Edge), NAND(Edge) and NOT treat an open input as 1 so that it never decides
+// the gate; every other block reads it as 0.
+int OpenInputDefault(int nType)
+{
+    switch (nType) {
+    case BT_AND:
+    case BT_AND_EDGE:
+    case BT_NAND:
+    case BT_NAND_EDGE:
+    case BT_NOT:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+BOOL CBlockObj::Simulate(CVetlaView*)
+{
+    return TRUE;
+}
+
+BOOL CBlockObj::IsTimeElapsed(CVetlaView* pView, double dLimit)
+{
+    if (!IsPaused(m_stPause) && pView) {
+        if (ClockDrivesRunTime(pView))
+            m_bRestartStamp = 0;
+        m_dRunTime = double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart));
+    }
+    return m_dRunTime >= dLimit;
+}
+
+BOOL CBlockObj::IsTimeElapsedInt(CVetlaView* pView, int nLimit)
+{
+    int nElapsed = 0;
+    if (!IsPaused(m_stPause) && pView) {
+        m_bRestartStamp2 = 0;
+        nElapsed = int(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart2));
+    }
+    return nElapsed <= nLimit;
+}
+
+void CBlockObj::ReadInputs(CVetlaView* pView)
+{
+    for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT &&
+                       m_nPinKind[nPin] == PINKIND_DIGITAL;
+         ++nPin) {
+        const int nOld = m_nPinValue[nPin];
+        int nValue = LINK_OPEN;
+        if (m_nPinSource[nPin] != LINK_OPEN) {
+            if (const CBlockObj* pSource = FindInView(pView, m_nPinSource[nPin]))
+                nValue = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        }
+        SetInputValue(nPin, nValue);
+        m_bPinChanged[nPin] = nOld != m_nPinValue[nPin];
+    }
+}
+
+void CBlockObj::SetInputValue(int nPin, int nValue)
+{
+    if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
+        return;
+    if (nValue == LINK_OPEN)
+        nValue = OpenInputDefault(m_nType);
+    m_nPinValue[nPin] = nValue ^ m_bPinInvert[nPin];
+}
+
+int CBlockObj::EvalLogic(int* pResult, unsigned int nMode)
+{
+    enum class Op { None, And, Or, Xor };
+    const Op op = (nMode & 0x1) ? Op::And : (nMode & 0x2) ? Op::Or : (nMode & 0x4) ? Op::Xor
+                                                                                    : Op::None;
+    if (op != Op::None) {
+        for (int i = 0; i < m_nInputs && i < BLOCK_FIRST_OUTPUT; ++i) {
+            if (m_nPinSource[i] == LINK_PARAM)
+                break;
+            if (op == Op::And)
+                *pResult &= m_nPinValue[i];
+            else if (op == Op::Or)
+                *pResult |= m_nPinValue[i];
+            else
+                *pResult ^= m_nPinValue[i];
+        }
+    }
+    if (m_bPinInvert[BLOCK_FIRST_OUTPUT])
+        return *pResult ? 0 : 1;
+    return *pResult;
+}
+
+void CBlockObj::TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* pDepth)
+{
+    if (m_bLoopFound || !pBlock || pBlock->m_nFirstInput == -1)
+        return;
+    if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
+        return;
+    CBlockObj* pSource = FindInView(pView, pBlock->m_nPinSource[nPin]);
+    // A cut wire continues at the male end that feeds the female one.
+    if (pSource && pSource->IsKindOf(RUNTIME_CLASS(CBlockFemale))) {
+        *pDepth += 1;
+        pSource = FindInView(pView, pSource->m_nNumber - NUM_FEMALE_OFFSET);
+    }
+    if (!pSource)
+        return;
+    if (pSource == m_pTraceTarget) {
+        m_bLoopFound = 1;
+        return;
+    }
+    *pDepth += 1;
+    if (*pDepth >= int(pView->GetDocument()->m_blockList.GetCount())) {
+        m_bLoopFound = 0;
+        return;
+    }
+    TraceLoop(pView, pSource, pSource->m_nFirstInput, pDepth);
+    for (int p = pSource->m_nFirstInput + 1; p < pSource->m_nInputs && p < BLOCK_FIRST_OUTPUT;
+         ++p) {
+        const int nLink = pSource->m_nPinSource[p];
+        if (nLink < LINK_OPEN || nLink > 75)
+            TraceLoop(pView, pSource, p, pDepth);
+    }
+}
+
+namespace {
+
+// The ON setpoint's time base is m_nParam[10], or [11] when the setpoint comes from a block;
+// the OFF setpoint's is m_nParamEx[2], or m_nParam[12] when it comes from a block.
+int OnTimeBase(const CBlockObj& block)
+{
+    return block.m_pRefBlock[0] ? block.m_nParam[11] : block.m_nParam[10];
+}
+
+int OffTimeBase(const CBlockObj& block)
+{
+    return block.m_pRefBlock[1] ? block.m_nParam[12] : block.m_nParamEx[2];
+}
+
+// The base in which a timer shows its running time: the phase it is timing. The working
+// fields are those of the timer classes: m_bTiming is the first, m_nWork[0] the second and
+// m_nWork[1] the third.
+int DisplayTimeBase(const CBlockObj& block)
+{
+    if (const auto* pMplr = dynamic_cast<const CBlockMPLR*>(&block)) {
+        const bool bOnTiming = pMplr->m_bTiming != 0;
+        const bool bOffDone = pMplr->m_nWork[1] != 0;
+        return !bOnTiming && bOffDone ? OffTimeBase(block) : OnTimeBase(block);
+    }
+    if (const auto* pRpr = dynamic_cast<const CBlockRPR*>(&block))
+        return pRpr->m_nWork[0] ? OffTimeBase(block) : OnTimeBase(block);
+    if (const auto* pApg = dynamic_cast<const CBlockAPG*>(&block)) {
+        if (pApg->m_bTiming)
+            return pApg->m_nWork[0] ? OffTimeBase(block) : OnTimeBase(block);
+        return pApg->m_nStopPhase == 0 ? OffTimeBase(block) : OnTimeBase(block);
+    }
+    if (dynamic_cast<const CBlockSLS*>(&block))
+        return OffTimeBase(block);
+    if (const auto* pMfs = dynamic_cast<const CBlockMFS*>(&block)) {
+        switch (pMfs->m_nPhase) {
+        case 0:
+        case 2:
+        case 4:
+            return OffTimeBase(block);
+        case 1:
+        case 3:
+            return OnTimeBase(block);
+        default:
+            return block.m_nParam[10];
+        }
+    }
+    const bool bRefShowsOwnBase = dynamic_cast<const CBlockDPR*>(&block) ||
+                                  dynamic_cast<const CBlockDDR*>(&block) ||
+                                  dynamic_cast<const CBlockPLR*>(&block) ||
+                                  dynamic_cast<const CBlockCPG*>(&block);
+    if (bRefShowsOwnBase && block.m_pRefBlock[0])
+        return block.m_nParam[11];
+    return block.m_nParam[10];
+}
+
+bool IsFormattedTimer(const CBlockObj& block)
+{
+    return dynamic_cast<const CBlockDPR*>(&block) || dynamic_cast<const CBlockDDR*>(&block) ||
+           dynamic_cast<const CBlockMPLR*>(&block) || dynamic_cast<const CBlockPLR*>(&block) ||
+           dynamic_cast<const CBlockCPG*>(&block) || dynamic_cast<const CBlockRPR*>(&block) ||
+           dynamic_cast<const CBlockAPG*>(&block) || dynamic_cast<const CBlockRG*>(&block) ||
+           dynamic_cast<const CBlockSLS*>(&block) || dynamic_cast<const CBlockMFS*>(&block) ||
+           dynamic_cast<const CBlockHCOUNTER*>(&block);
+}
+
+// The time base in which another block reads a timer's running time.
+int ValueTimeBase(const CBlockTime& timer)
+{
+    const int nState = timer.m_nPinValue[BLOCK_FIRST_OUTPUT];
+    if (dynamic_cast<const CBlockMPLR*>(&timer))
+        return timer.m_nPinValue[0] == 1 ? OnTimeBase(timer) : OffTimeBase(timer);
+    if (dynamic_cast<const CBlockAPG*>(&timer))
+        return nState != timer.m_nPinValue[1] ? OnTimeBase(timer) : OffTimeBase(timer);
+    if (dynamic_cast<const CBlockRPR*>(&timer)) {
+        if (nState == 1)
+            return OnTimeBase(timer);
+        return timer.m_bTiming ? OffTimeBase(timer) : OnTimeBase(timer);
+    }
+    if (dynamic_cast<const CBlockSLS*>(&timer))
+        return OffTimeBase(timer);
+    return OnTimeBase(timer);
+}
+
+bool IsRunTimeValueType(int nType)
+{
+    return nType == BT_COUNTER || (nType >= BT_BCD && nType <= BT_ARRMXIV) ||
+           (nType >= BT_MOD && nType <= BT_QUAD);
+}
+
+bool IsAnalogValueType(int nType)
+{
+    return nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP || nType == BT_AMATH ||
+           nType == BT_AMUX;
+}
+
+}  // namespace
+
+void CBlockObj::FormatTime(CVetlaView* pView, CString& strOut)
+{
+    const bool bYearly = dynamic_cast<const CBlockYT*>(this) != nullptr;
+    if (bYearly || dynamic_cast<const CBlockWT*>(this)) {
+        // The yearly timer shows the date with the full month name, the weekly timer the
+        // whole date and time.
+        if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
+            pFrame->FormatSimTime(strOut, FALSE, bYearly ? SIMTIME_DATE : SIMTIME_FULL);
+        return;
+    }
+    if (!IsFormattedTimer(*this))
+        return;
+    const int nBase = DisplayTimeBase(*this);
+    int nHigh = 0;
+    int nLow = 0;
+    if (m_dRunTime != 0.0)
+        SplitTimeValue(m_dRunTime, nBase, &nHigh, &nLow);
+    LPCTSTR pszUnit = nBase == 0 ? _T("h") : nBase == 1 ? _T("m") : _T("s");
+    strOut.Format(_T("%02d:%02d%s"), nHigh, nLow, pszUnit);
+}
+
+void CBlockObj::GetValueAsDouble(CBlockObj* pSrc, double* pOut)
+{
+    if (!pSrc)
+        return;
+    if (IsAnalogValueType(pSrc->m_nType)) {
+        if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(pSrc))
+            *pOut = pAnalog->m_nValue;
+        return;
+    }
+    if (IsRunTimeValueType(pSrc->m_nType)) {
+        *pOut = pSrc->m_dRunTime;
+        return;
+    }
+    if (const auto* pTrigger = dynamic_cast<const CBlockTHTRG*>(pSrc)) {
+        *pOut = pTrigger->m_nMeasured;
+        return;
+    }
+    if (const auto* pTimer = dynamic_cast<const CBlockTime*>(pSrc)) {
+        const int nBase = ValueTimeBase(*pTimer);
+        if (IsValidTimeBase(nBase))
+            *pOut = pTimer->m_dRunTime / g_TimeBaseTable[nBase].nMsPerUnit;
+    }
+}
+
+void CBlockObj::UpdateLadderContacts()
+{
+    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    if (!pDoc)
+        return;
+    const int nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
+    POSITION pos = pDoc->m_blockList.GetHeadPosition();
+    while (pos) {
+        auto* pContact = static_cast<CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+        if (pContact->m_nOperand != m_nNumber || !dynamic_cast<CBlockMake*>(pContact))
+            continue;
+        // A break contact closes while its operand is off.
+        const bool bBreak = dynamic_cast<CBlockBreak*>(pContact) != nullptr;
+        const int nClosed = bBreak ? (nState ? 0 : 1) : (nState ? 1 : 0);
+        pContact->m_nContactState = nClosed;
+        if (pContact->m_nPinValue[0] != 0)
+            pContact->m_nPinValue[BLOCK_FIRST_OUTPUT] = bBreak ? nClosed : nState;
+    }
+}

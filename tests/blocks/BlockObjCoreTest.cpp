@@ -1,0 +1,322 @@
+#include "BlockObjTest.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockPinKindTable.h"
+#include "blocks/BlockTypes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A gate with nInputs inputs placed at (x, y) with the given body size.
+class PlacedBlock : public CBlockObj {
+public:
+    explicit PlacedBlock(int nInputs, int x = 100, int y = 100, int w = 25, int h = 36)
+        : CBlockObj(BT_AND, nInputs)
+    {
+        m_ptPos = CPoint(x, y);
+        m_nWidth = w;
+        m_nHeight = h;
+    }
+};
+
+TEST(BlockObjCore, PinRectanglesFollowTheStubGeometry)
+{
+    PlacedBlock block(1);
+    struct Case {
+        int nPin, nSize;
+        CRect expected;
+    } cases[] = {
+        {10, 5, CRect(123, 114, 132, 122)},  // step 18, centre 118, e 2, k 2, a 7
+        {0, 5, CRect(91, 114, 102, 122)},
+        {0, 1, CRect(98, 117, 102, 119)},    // below 2: k 1, no extent, no arm
+        {0, 2, CRect(95, 115, 102, 121)},
+    };
+    for (const Case& c : cases) {
+        CRect rect;
+        EXPECT_TRUE(block.GetPinRect(&rect, c.nPin, c.nSize));
+        EXPECT_EQ(rect, c.expected) << "pin " << c.nPin << " size " << c.nSize;
+    }
+
+    PlacedBlock four(4, 0, 0, 25, 40);  // step 8
+    CRect rect;
+    ASSERT_TRUE(four.GetPinRect(&rect, 3, 5));
+    EXPECT_EQ(rect.top, 32 - 4);
+    EXPECT_EQ(rect.bottom, 32 + 4);
+}
+
+TEST(BlockObjCore, UnusedPinsHaveNoRectangle)
+{
+    PlacedBlock block(2);
+    for (int nPin : {-1, 2, 9, 11, 19, 20, 1000}) {
+        CRect rect(1, 2, 3, 4);
+        EXPECT_FALSE(block.GetPinRect(&rect, nPin, 5)) << nPin;
+        EXPECT_TRUE(rect.IsRectNull()) << nPin;
+    }
+    block.m_nOutputs = 0;  // the open connector and the male connector have no output
+    CRect rect;
+    EXPECT_FALSE(block.GetPinRect(&rect, 10, 5));
+}
+
+TEST(BlockObjCore, HitTestPrefersTheBodyThenPinsInWalkOrder)
+{
+    PlacedBlock block(1);
+    EXPECT_EQ(block.HitTest(CPoint(110, 110)), 20);
+    EXPECT_EQ(block.HitTest(CPoint(101, 118)), 20) << "on the body and on pin 0's stub";
+    EXPECT_EQ(block.HitTest(CPoint(95, 118)), 0);
+    EXPECT_EQ(block.HitTest(CPoint(128, 118)), 10);
+    EXPECT_EQ(block.HitTest(CPoint(60, 60)), -1);
+    block.m_nPinKind[0] = PINKIND_NONE;  // a pin without a kind is not offered
+    EXPECT_EQ(block.HitTest(CPoint(95, 118)), -1);
+}
+
+TEST(BlockObjCore, PowerRailIsClickableBesideItsLine)
+{
+    CBlockObj rail(BT_POWERBUS, 0);
+    rail.m_ptPos = CPoint(10, 0);
+    rail.m_nWidth = 4;
+    rail.m_nHeight = 400;
+    EXPECT_EQ(rail.HitTest(CPoint(6, 100)), 20);
+    EXPECT_EQ(rail.HitTest(CPoint(18, 100)), 20);
+    EXPECT_EQ(rail.HitTest(CPoint(4, 100)), -1);
+}
+
+TEST(BlockObjCore, SelectionHandlesSitOnTheCorners)
+{
+    PlacedBlock block(1);
+    CRect rects[4];
+    block.GetHandleRect(rects);
+    EXPECT_EQ(rects[0], CRect(96, 96, 104, 104));
+    EXPECT_EQ(rects[1], CRect(96, 132, 104, 140));
+    EXPECT_EQ(rects[2], CRect(121, 132, 129, 140));
+    EXPECT_EQ(rects[3], CRect(121, 96, 129, 104));
+}
+
+TEST(BlockObjCore, BcdConversions)
+{
+    EXPECT_EQ(IntToBCD(1234), 0x1234);
+    EXPECT_EQ(IntToBCD(0), 0);
+    EXPECT_EQ(IntToBCD(9999), 0x9999);
+    EXPECT_EQ(IntToBCD(7), 0x7);
+    struct Case {
+        int v, n;
+    } cases[] = {
+        {0x1234, 1234}, {0x12A4, 0}, {-5, 0}, {0x9999, 9999}, {0x999A, 9999},
+        {0xFFFF, 9999}, {0x0009, 9}, {0x000F, 0}, {0xA000, 9999},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(BCDToInt(c.v), c.n) << std::hex << c.v;
+}
+
+TEST(BlockObjCore, GcdAndLcm)
+{
+    struct Case {
+        int a, b, gcd, lcm;
+    } cases[] = {
+        {12, 18, 6, 36}, {4, 6, 2, 12}, {7, 13, 1, 91}, {0, 5, 5, 0}, {18, 12, 6, 36},
+        {-12, 18, 6, -36}, {5, 5, 5, 5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Gcd(c.a, c.b), c.gcd) << c.a << "," << c.b;
+        EXPECT_EQ(Lcm(c.a, c.b), c.lcm) << c.a << "," << c.b;
+    }
+}
+
+TEST(BlockObjCore, TypedConstructorDefaults)
+{
+    CBlockObj block(BT_SOFTKEY, 4);
+    const int param[17] = {0, 0, 0, 0, 1, 2099, 2000, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0};
+    const int paramEx[15] = {0, 0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
+    for (int i = 0; i < 17; ++i)
+        EXPECT_EQ(block.m_nParam[i], param[i]) << i;
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(block.m_nParamEx[i], paramEx[i]) << i;
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(block.m_nRefBlock[k], -1);
+        EXPECT_EQ(block.m_pRefBlock[k], nullptr);
+    }
+    EXPECT_EQ(block.m_nAux[0], 1);
+    EXPECT_EQ(block.m_nAux[3], 9999);
+    EXPECT_EQ(block.m_nAux4[0], 1);
+    EXPECT_EQ(block.m_nAux4[1], 1);
+    EXPECT_EQ(block.m_bShowComment, 1);
+    EXPECT_EQ(block.m_nCapFlags, 0x0F);
+    EXPECT_EQ(block.m_nFirstInput, -1);
+    EXPECT_EQ(block.m_nInputs, 4);
+    EXPECT_EQ(block.m_nOutputs, 1);
+    for (int nPin = 0; nPin < 4; ++nPin)
+        EXPECT_EQ(block.m_nPinSource[nPin], LINK_OPEN);
+    EXPECT_EQ(block.m_nPinSource[10], LINK_OUTPUT);
+    EXPECT_EQ(block.m_stPause.wYear, 0);
+}
+
+TEST(BlockObjCore, StartStampsComeFromTheActiveSimulatedClock)
+{
+    {
+        CBlockObj block(BT_AND, 4);  // no main frame: a zero clock
+        EXPECT_EQ(block.m_stStart.wYear, 0);
+    }
+    ActiveDocument active;
+    SYSTEMTIME clock{2024, 2, 4, 29, 23, 59, 58, 975};
+    active.Frame().SetSimTime(&clock);
+    CBlockObj block(BT_AND, 4);
+    EXPECT_EQ(block.m_stStart.wDay, 29);
+    EXPECT_EQ(block.m_stStart.wMilliseconds, 975);
+    EXPECT_EQ(block.m_stStart2.wSecond, 58);
+}
+
+// Every defined code gets its row's kinds on its used pins and nothing else.
+TEST(BlockObjCore, PinKindsFollowTheTableInFbd)
+{
+    ActiveDocument active(DOC_TYPE_FBD);
+    for (int nRow = 0; nRow < BLOCK_PINKIND_ROWS; ++nRow) {
+        for (int nType = 300; nType < 1000; ++nType) {
+            if (PinKindRow(nType) != nRow)
+                continue;
+            CBlockObj block(nType, 4);
+            for (int nPin = 0; nPin < 4; ++nPin)
+                EXPECT_EQ(block.m_nPinKind[nPin], g_BlockPinKindTable[nRow][nPin]) << nType;
+            EXPECT_EQ(block.m_nPinKind[10], g_BlockPinKindTable[nRow][10]) << nType;
+            for (int nPin : {4, 5, 9, 11, 19})
+                EXPECT_EQ(block.m_nPinKind[nPin], 0) << nType;
+        }
+    }
+}
+
+TEST(BlockObjCore, PinKindRowsOfSampleCodes)
+{
+    struct Case {
+        int nType;
+        int kinds[4];
+        int nOut;
+    } cases[] = {
+        {300, {1, 1, 1, 1}, 1}, {307, {1, 0, 0, 0}, 1}, {410, {3, 3, 3, 0}, 1},
+        {413, {1, 1, 1, 3}, 2}, {606, {1, 0, 0, 0}, 0}, {608, {0, 0, 0, 0}, 2},
+        {705, {2, 0, 0, 0}, 0}, {818, {1, 1, 2, 3}, 2}, {827, {1, 2, 3, 0}, 0},
+        {830, {1, 1, 1, 1}, 1}, {856, {1, 3, 0, 0}, 2}, {860, {2, 0, 0, 0}, 1},
+        {879, {1, 2, 3, 0}, 2}, {900, {1, 0, 0, 0}, 0}, {901, {0, 0, 0, 0}, 1},
+        {911, {1, 3, 0, 0}, 0},
+    };
+    for (const Case& c : cases) {
+        for (int nPin = 0; nPin < 4; ++nPin)
+            EXPECT_EQ(PinKindOf(c.nType, nPin), c.kinds[nPin]) << c.nType << " pin " << nPin;
+        EXPECT_EQ(PinKindOf(c.nType, 10), c.nOut) << c.nType;
+    }
+}
+
+// Codes without a row of their own: by the row arithmetic they would take a neighbour's row
+// or one past the table; they get no pin kinds instead.
+TEST(BlockObjCore, UndefinedCodesGetNoPinKinds)
+{
+    for (int nType : {0, -5, 299, 308, 399, 414, 599, 612, 706, 828, 829, 857, 858, 859, 880, 899,
+                      902, 910, 912, 950, 951, 999, 1000, 5000}) {
+        EXPECT_EQ(PinKindRow(nType), -1) << nType;
+        CBlockObj block(nType, 4);
+        for (int nPin = 0; nPin < 20; ++nPin)
+            EXPECT_EQ(block.m_nPinKind[nPin], 0) << nType << " pin " << nPin;
+    }
+    EXPECT_EQ(PinKindOf(300, -1), 0);
+    EXPECT_EQ(PinKindOf(300, 20), 0);
+}
+
+TEST(BlockObjCore, LadderKeepsOutputKindsOnlyForContactsAndFemale)
+{
+    struct Case {
+        int nType, nInputs, nFbd, nLad;
+    } cases[] = {
+        {BT_IN, 0, 1, 0},       {BT_MAKE, 1, 1, 1},      {BT_BREAK, 1, 1, 1},
+        {BT_ACONTACT, 1, 2, 2}, {BT_FEMALE, 0, 1, 1},    {BT_AND, 4, 1, 0},
+        {BT_ANALOG_IN, 0, 2, 0}, {BT_RELAY_COIL, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        {
+            ActiveDocument fbd(DOC_TYPE_FBD);
+            CBlockObj block(c.nType, c.nInputs);
+            EXPECT_EQ(block.m_nPinKind[10], c.nFbd) << c.nType;
+        }
+        ActiveDocument lad(DOC_TYPE_LAD);
+        CBlockObj block(c.nType, c.nInputs);
+        EXPECT_EQ(block.m_nPinKind[10], c.nLad) << c.nType;
+        if (c.nInputs > 0) {
+            EXPECT_EQ(block.m_nPinKind[0], PinKindOf(c.nType, 0)) << "inputs keep their kinds";
+        }
+    }
+}
+
+TEST(BlockObjCore, ReinitPinsReloadsTheKindsOfTheUsedPins)
+{
+    CBlockObj block(BT_IN, 0);
+    block.m_nPinKind[10] = 3;
+    block.m_nPinKind[5] = 2;  // unused pin: left alone
+    block.ReinitPins(nullptr);
+    EXPECT_EQ(block.m_nPinKind[10], 1);
+    EXPECT_EQ(block.m_nPinKind[5], 2);
+
+    ActiveDocument lad(DOC_TYPE_LAD);
+    block.ReinitPins(&lad.Doc());
+    EXPECT_EQ(block.m_nPinKind[10], 0);
+    CVetlaDoc fbd;
+    fbd.m_nDocType = DOC_TYPE_FBD;
+    block.ReinitPins(&fbd);
+    EXPECT_EQ(block.m_nPinKind[10], 1);
+}
+
+TEST(BlockObjCore, CopyToCopiesTheSharedFieldsAndGeometryOnRequest)
+{
+    CBlockObj src(BT_SOFTKEY, 4);
+    src.m_nNumber = 9004;
+    src.m_strComment = _T("note");
+    src.m_strText = _T("t");
+    src.m_nOperand = 12;
+    src.m_strLabelSuffix = _T("s");
+    src.m_bShowComment = 0;
+    for (int i = 0; i < 17; ++i)
+        src.m_nParam[i] = 50 + i;
+    for (int i = 0; i < 15; ++i)
+        src.m_nParamEx[i] = 70 + i;
+    src.m_nRefBlock[0] = 9001;
+    src.m_nRefBlock[1] = 9002;
+    src.m_pRefBlock[0] = &src;
+    src.m_ptPos = CPoint(5, 6);
+    src.m_ptPos2 = CPoint(7, 8);
+    src.m_nWidth = 30;
+    src.m_nHeight = 44;
+    src.m_nPinSource[2] = 9010;
+
+    CBlockObj dst(BT_SOFTKEY, 4);
+    src.CopyTo(&dst, FALSE);
+    EXPECT_EQ(dst.m_nNumber, 9004);
+    EXPECT_EQ(dst.m_strComment, CString(_T("note")));
+    EXPECT_EQ(dst.m_strText, CString(_T("t")));
+    EXPECT_EQ(dst.m_nOperand, 12);
+    EXPECT_EQ(dst.m_strLabelSuffix, CString(_T("s")));
+    EXPECT_EQ(dst.m_bShowComment, 0);
+    for (int i : {0, 1, 2, 8, 9, 10, 11, 13, 14})
+        EXPECT_EQ(dst.m_nParam[i], 50 + i) << i;
+    for (int i : {3, 4, 5, 6, 7, 12, 15, 16})
+        EXPECT_NE(dst.m_nParam[i], 50 + i) << i;
+    for (int i = 0; i < 15; ++i) {
+        if (i == 10) {
+            EXPECT_NE(dst.m_nParamEx[i], 70 + i);
+        } else {
+            EXPECT_EQ(dst.m_nParamEx[i], 70 + i) << i;
+        }
+    }
+    EXPECT_EQ(dst.m_nRefBlock[0], 9001);
+    EXPECT_EQ(dst.m_nRefBlock[1], 9002);
+    EXPECT_EQ(dst.m_pRefBlock[0], &src);
+    EXPECT_EQ(dst.m_nWidth, 0) << "geometry only on request";
+    EXPECT_EQ(dst.m_nPinSource[2], LINK_OPEN);
+
+    src.CopyTo(&dst, TRUE);
+    EXPECT_EQ(dst.m_ptPos, CPoint(5, 6));
+    EXPECT_EQ(dst.m_ptPos2, CPoint(7, 8));
+    EXPECT_EQ(dst.m_nWidth, 30);
+    EXPECT_EQ(dst.m_nHeight, 44);
+    EXPECT_EQ(dst.m_nPinSource[2], 9010);
+    EXPECT_EQ(dst.m_nPinSource[10], LINK_OUTPUT);
+
+    src.CopyTo(nullptr, TRUE);  // ignored
+}
+
+}  // namespace

@@ -1,0 +1,364 @@
+#include "BlockObjTest.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "platform/core/StringArray.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <class T>
+T* AddNumbered(ActiveDocument& active, int nType, int nNumber)
+{
+    T* pBlock = active.Add(new T(nType));
+    pBlock->m_nNumber = nNumber;
+    return pBlock;
+}
+
+CString FormatOf(CBlockObj& block, CVetlaView* pView = nullptr)
+{
+    CString strOut(_T("unchanged"));
+    block.FormatTime(pView, strOut);
+    return strOut;
+}
+
+TEST(BlockObjValue, FormatTimeShowsTheRunningTimeInTheTimersBase)
+{
+    CBlockDPR timer(BT_DPR);
+    timer.m_nParam[10] = 2;
+    EXPECT_EQ(FormatOf(timer), CString(_T("00:00s")));
+    timer.m_dRunTime = 12340.0;
+    EXPECT_EQ(FormatOf(timer), CString(_T("12:34s")));
+    timer.m_nParam[10] = 1;
+    timer.m_dRunTime = 125000.0;
+    EXPECT_EQ(FormatOf(timer), CString(_T("02:05m")));
+    timer.m_nParam[10] = 0;
+    timer.m_dRunTime = 3723000.0;
+    EXPECT_EQ(FormatOf(timer), CString(_T("01:02h")));
+
+    // A referenced setpoint shows the reference's base.
+    CBlockDPR source(BT_DPR);
+    timer.m_pRefBlock[0] = &source;
+    timer.m_nParam[11] = 2;
+    timer.m_dRunTime = 12340.0;
+    EXPECT_EQ(FormatOf(timer), CString(_T("12:34s")));
+}
+
+TEST(BlockObjValue, FormatTimePicksThePhaseBaseOfEachTimer)
+{
+    CBlockSLS stairs(BT_SLS);
+    stairs.m_nParam[10] = 1;
+    stairs.m_nParamEx[2] = 2;  // the OFF base
+    stairs.m_dRunTime = 1500.0;
+    EXPECT_EQ(FormatOf(stairs), CString(_T("01:50s")));
+
+    CBlockMPLR onOff(BT_MPLR);
+    onOff.m_nParam[10] = 1;
+    onOff.m_nParamEx[2] = 2;
+    onOff.m_dRunTime = 1500.0;
+    EXPECT_EQ(FormatOf(onOff), CString(_T("00:01m"))) << "ON delay running";
+    onOff.m_bTiming = 0;
+    onOff.m_nWork[1] = 1;  // OFF done
+    EXPECT_EQ(FormatOf(onOff), CString(_T("01:50s")));
+
+    CBlockMFS multi(BT_MFS);
+    multi.m_nParam[10] = 1;
+    multi.m_nParamEx[2] = 2;
+    multi.m_dRunTime = 1500.0;
+    const char16_t* expected[] = {u"01:50s", u"00:01m", u"01:50s", u"00:01m", u"01:50s",
+                                  u"00:01m"};
+    for (int nPhase = 0; nPhase <= 5; ++nPhase) {
+        multi.m_nPhase = nPhase;
+        EXPECT_EQ(FormatOf(multi), CString(expected[nPhase])) << nPhase;
+    }
+}
+
+TEST(BlockObjValue, FormatTimeLeavesOtherClassesAlone)
+{
+    CBlockObj plain(BT_SOFTKEY, 4);
+    EXPECT_EQ(FormatOf(plain), CString(_T("unchanged")));
+    CBlockSW stopwatch(BT_SW);
+    EXPECT_EQ(FormatOf(stopwatch), CString(_T("unchanged")));
+}
+
+TEST(BlockObjValue, ClockTimersShowTheSimulatedDate)
+{
+    ActiveDocument active;
+    SYSTEMTIME clock{2024, 3, 2, 5, 8, 7, 6, 0};
+    active.Frame().SetSimTime(&clock);
+    CBlockYT yearly(BT_YT);
+    EXPECT_EQ(FormatOf(yearly, &active.View()), CString(_T("March 5, 2024")));
+    CBlockWT weekly(BT_WT);
+    EXPECT_EQ(FormatOf(weekly, &active.View()), CString(_T("Tuesday, March 5, 2024 8:7:6 AM")));
+}
+
+TEST(BlockObjValue, GetValueAsDoubleByClass)
+{
+    double dOut = -1.0;
+    CBlockObj reader(BT_SOFTKEY, 4);
+
+    CBlockDPR timer(BT_DPR);
+    timer.m_nParam[10] = 2;
+    timer.m_dRunTime = 1234.0;
+    reader.GetValueAsDouble(&timer, &dOut);
+    EXPECT_DOUBLE_EQ(dOut, 123.4);
+
+    CBlockACOMP comparator(BT_ACOMP);
+    comparator.m_nValue = -250;
+    reader.GetValueAsDouble(&comparator, &dOut);
+    EXPECT_EQ(dOut, -250.0);
+
+    CBlockCOUNTER counter(BT_COUNTER);
+    counter.m_dRunTime = 42.0;
+    reader.GetValueAsDouble(&counter, &dOut);
+    EXPECT_EQ(dOut, 42.0);
+
+    CBlockTHTRG trigger(BT_THTRG);
+    trigger.m_nMeasured = 17;
+    reader.GetValueAsDouble(&trigger, &dOut);
+    EXPECT_EQ(dOut, 17.0);
+
+    dOut = -1.0;
+    CBlockIn input(BT_IN);  // no value: out unchanged
+    reader.GetValueAsDouble(&input, &dOut);
+    EXPECT_EQ(dOut, -1.0);
+    reader.GetValueAsDouble(nullptr, &dOut);
+    EXPECT_EQ(dOut, -1.0);
+
+    CBlockPWM pwm(BT_PWM);  // an analog block without a readable value
+    pwm.m_nValue = 5;
+    reader.GetValueAsDouble(&pwm, &dOut);
+    EXPECT_EQ(dOut, -1.0);
+}
+
+TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
+{
+    CBlockObj reader(BT_SOFTKEY, 4);
+    double dOut = 0.0;
+    CBlockMPLR onOff(BT_MPLR);
+    onOff.m_nParam[10] = 1;
+    onOff.m_nParamEx[2] = 2;
+    onOff.m_dRunTime = 2000.0;
+    onOff.m_nPinValue[0] = 1;
+    reader.GetValueAsDouble(&onOff, &dOut);
+    EXPECT_EQ(dOut, 2.0);
+    onOff.m_nPinValue[0] = 0;
+    reader.GetValueAsDouble(&onOff, &dOut);
+    EXPECT_EQ(dOut, 200.0);
+
+    CBlockRPR wiping(BT_RPR);
+    wiping.m_nParam[10] = 1;
+    wiping.m_nParamEx[2] = 2;
+    wiping.m_dRunTime = 3000.0;
+    wiping.m_bTiming = 1;  // active, output low: the OFF base
+    reader.GetValueAsDouble(&wiping, &dOut);
+    EXPECT_EQ(dOut, 300.0);
+    wiping.m_nPinValue[10] = 1;
+    reader.GetValueAsDouble(&wiping, &dOut);
+    EXPECT_EQ(dOut, 3.0);
+
+    dOut = -1.0;
+    CBlockDPR broken(BT_DPR);
+    broken.m_nParam[10] = 9;  // no such base: not read past the table
+    reader.GetValueAsDouble(&broken, &dOut);
+    EXPECT_EQ(dOut, -1.0);
+}
+
+TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
+{
+    ActiveDocument active;
+    auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
+    auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9001);
+    pAnalog->m_nValue = 70000;  // 0x11170: low word 0x1170
+    auto* pAi = AddNumbered<CBlockAnalogIn>(active, BT_ANALOG_IN, 4000);
+    pAi->m_nAux2 = -2;
+    auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9002);
+    pCounter->m_dRunTime = 65537.9;
+
+    struct Case {
+        int nSource;
+        WORD wExpected;
+    } cases[] = {{9001, 0x1170}, {4000, 0xFFFE}, {9002, 1}, {9999, 0}, {LINK_OPEN, 0}};
+    for (const Case& c : cases) {
+        pReader->m_nPinSource[1] = c.nSource;
+        WORD w = 0xABCD;
+        pReader->GetInputValue(&w, 1);
+        EXPECT_EQ(w, c.wExpected) << c.nSource;
+    }
+    WORD w = 0xABCD;
+    pReader->GetInputValue(&w, 25);
+    EXPECT_EQ(w, 0);
+}
+
+TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
+{
+    ActiveDocument active(DOC_TYPE_LAD);
+    auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
+    auto* pContact = AddNumbered<CBlockAContact>(active, BT_ACONTACT, 18000);
+    pContact->m_nAux2 = 321;
+    auto* pAout = AddNumbered<CBlockAOutLAD>(active, BT_AOUT_LAD, 22000);
+    pAout->m_nAux2 = 55;
+    auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9000);
+    pAnalog->m_nValue = 77;
+    auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9001);
+    pCounter->m_dRunTime = 12.7;
+    pReader->m_nPinSource[0] = 18000;
+
+    struct Case {
+        int nOperand;
+        WORD wExpected;
+    } cases[] = {{4005, 321}, {22000, 55}, {9000, 77}, {9001, 12}, {9500, 0}};
+    for (const Case& c : cases) {
+        pContact->m_nOperand = c.nOperand;
+        WORD w = 0xABCD;
+        pReader->GetInputValue(&w, 0);
+        EXPECT_EQ(w, c.wExpected) << c.nOperand;
+    }
+}
+
+TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
+{
+    ActiveDocument active(DOC_TYPE_LAD);
+    auto* pCoil = AddNumbered<CBlockRelayCoil>(active, BT_RELAY_COIL, 21000);
+    auto* pMake = AddNumbered<CBlockMake>(active, BT_MAKE, 12000);
+    auto* pBreak = AddNumbered<CBlockBreak>(active, BT_BREAK, 15000);
+    auto* pOther = AddNumbered<CBlockMake>(active, BT_MAKE, 12001);
+    pMake->m_nOperand = 21000;
+    pBreak->m_nOperand = 21000;
+    pOther->m_nOperand = 100;
+    pMake->m_nPinValue[0] = 1;  // powered from the rail
+    pBreak->m_nPinValue[0] = 0; // not powered: keeps its output
+    pBreak->m_nPinValue[10] = 7;
+
+    pCoil->m_nPinValue[10] = 1;
+    pCoil->UpdateLadderContacts();
+    EXPECT_EQ(pMake->m_nContactState, 1);
+    EXPECT_EQ(pMake->m_nPinValue[10], 1);
+    EXPECT_EQ(pBreak->m_nContactState, 0);
+    EXPECT_EQ(pBreak->m_nPinValue[10], 7);
+    EXPECT_EQ(pOther->m_nContactState, 0);
+
+    pBreak->m_nPinValue[0] = 1;
+    pCoil->m_nPinValue[10] = 0;
+    pCoil->UpdateLadderContacts();
+    EXPECT_EQ(pMake->m_nContactState, 0);
+    EXPECT_EQ(pMake->m_nPinValue[10], 0);
+    EXPECT_EQ(pBreak->m_nContactState, 1);
+    EXPECT_EQ(pBreak->m_nPinValue[10], 1);
+}
+
+TEST(BlockObjValue, LoopTraceCrossesACutWire)
+{
+    ActiveDocument active;
+    auto* pA = active.Add(new CBlockObj(BT_AND, 2));
+    pA->m_nNumber = 9000;
+    auto* pMale = AddNumbered<CBlockMale>(active, BT_MALE, 5000);
+    auto* pFemale = AddNumbered<CBlockFemale>(active, BT_FEMALE, 7000);
+    (void)pFemale;
+    pA->m_nPinSource[0] = 7000;
+    pA->m_nFirstInput = 0;
+    pMale->m_nPinSource[0] = 9000;
+    pMale->m_nFirstInput = 0;
+    pA->m_bLoopFound = 0;
+    pA->m_pTraceTarget = pA;
+    int nDepth = 0;
+    pA->TraceLoop(&active.View(), pA, 0, &nDepth);
+    EXPECT_EQ(pA->m_bLoopFound, 1);
+}
+
+TEST(BlockObjValue, FormulaTextBracketsByPriority)
+{
+    struct Case {
+        int p1, p2, p3;
+        const char16_t* text;
+    } cases[] = {
+        {0, 2, 1, u"1+((2*3)-4)"}, {0, 0, 0, u"1+2*3-4"},      {2, 0, 0, u"(1+2)*3-4"},
+        {2, 1, 0, u"((1+2)*3)-4"}, {2, 0, 1, u"(1+2)*(3-4)"},  {0, 2, 0, u"1+(2*3)-4"},
+        {1, 2, 0, u"(1+(2*3))-4"}, {0, 0, 2, u"1+2*(3-4)"},    {1, 0, 2, u"(1+2)*(3-4)"},
+        {0, 1, 2, u"1+(2*(3-4))"},
+    };
+    CBlockAMATH math(BT_AMATH);
+    math.m_nParam[9] = 1;
+    math.m_nParamEx[1] = 2;
+    math.m_nParamEx[6] = 3;
+    math.m_nParamEx[8] = 4;
+    math.m_nParam[8] = 0;    // +
+    math.m_nParamEx[0] = 2;  // *
+    math.m_nParamEx[5] = 1;  // -
+    for (const Case& c : cases) {
+        math.m_nParam[10] = c.p1;
+        math.m_nParamEx[2] = c.p2;
+        math.m_nParamEx[7] = c.p3;
+        CString strText;
+        CStringArray parts;
+        math.GetFormulaText(strText, parts);
+        EXPECT_EQ(strText, CString(c.text)) << c.p1 << c.p2 << c.p3;
+        EXPECT_EQ(parts.GetSize(), 20);
+    }
+}
+
+TEST(BlockObjValue, FormulaTextEndsAtAnUnknownOperator)
+{
+    CBlockAMATH math(BT_AMATH);
+    math.m_nParam[9] = -5;
+    math.m_nParamEx[1] = 2;
+    math.m_nParam[8] = 3;     // /
+    math.m_nParamEx[0] = 7;   // no such operator
+    math.m_nParam[10] = 0;
+    math.m_nParamEx[2] = 0;
+    math.m_nParamEx[7] = 0;
+    CString strText;
+    CStringArray parts;
+    math.GetFormulaText(strText, parts);
+    EXPECT_EQ(strText, CString(_T("-5/2")));
+    EXPECT_EQ(parts[2], CString(_T("2")));
+    EXPECT_TRUE(parts[3].IsEmpty());
+
+    CBlockObj plain(BT_SOFTKEY, 4);
+    CString strUntouched(_T("keep"));
+    plain.GetFormulaText(strUntouched, parts);
+    EXPECT_EQ(strUntouched, CString(_T("keep")));
+}
+
+TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
+{
+    ActiveDocument active;
+    active.Doc().m_wHardwareCode = 0x5188;
+    CBlockAMATH src(BT_AMATH);
+    CBlockObj ref(BT_SOFTKEY, 4);
+    src.m_nParam[15] = 15;
+    src.m_nParam[16] = 16;
+    src.m_pRefBlock[2] = &ref;
+    src.m_nParamEx[10] = 10;
+    src.m_strParamText = _T("text");
+    src.m_dParam = 2.5;
+
+    CBlockAMATH math(BT_AMATH);
+    src.CopyTo(&math, FALSE);
+    EXPECT_EQ(math.m_nParam[15], 15);
+    EXPECT_EQ(math.m_nParam[16], 16);
+    EXPECT_EQ(math.m_pRefBlock[2], &ref);
+    EXPECT_EQ(math.m_nParamEx[10], 0) << "not a field of this class";
+    EXPECT_TRUE(math.m_strParamText.IsEmpty());
+
+    CBlockObj plain(BT_SOFTKEY, 4);
+    src.CopyTo(&plain, FALSE);
+    EXPECT_EQ(plain.m_nParam[15], 0);
+
+    active.Doc().m_wHardwareCode = 0x2188;  // older generation: none of them
+    CBlockAMATH old(BT_AMATH);
+    src.CopyTo(&old, FALSE);
+    EXPECT_EQ(old.m_nParam[15], 0);
+    EXPECT_EQ(old.m_pRefBlock[2], nullptr);
+}
+
+}  // namespace
