@@ -36,6 +36,11 @@ const GateRow& GateOf(int nType)
     return kGates[0];
 }
 
+bool IsLadderDocument(const CVetlaView* pView)
+{
+    return pView && pView->m_pDocument && pView->m_pDocument->IsLadder();
+}
+
 } // namespace
 
 CBlockLogic::CBlockLogic()
@@ -132,9 +137,4 @@ BOOL CBlockLogic::IsAndFallingEdge() const
         bAnyChanged = bAnyChanged || m_bPinChanged[nPin];
     }
     return bAnyChanged;
-}
-
-BOOL CBlockLogic::IsLadderDocument(CVetlaView* pView) const
-{
-    return pView && pView->m_pDocument && pView->m_pDocument->IsLadder();
 }

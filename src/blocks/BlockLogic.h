@@ -26,5 +26,4 @@ private:
     // The scan in which an input change turned the AND of all inputs from 1 to 0: every input
     // that changed is 0 now and every other input is 1.
     BOOL IsAndFallingEdge() const;
-    BOOL IsLadderDocument(CVetlaView* pView) const;
 };
