@@ -29,6 +29,7 @@
 #include "editor/VetlaView.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -209,7 +210,12 @@ const BlockCatalogueEntry* FindCatalogueEntry(int nType)
 CBlockObj* CreateBlockForType(int nType, int* pTextSlots)
 {
     const BlockCatalogueEntry* pEntry = FindCatalogueEntry(nType);
-    CBlockObj* pBlock = pEntry && pEntry->pfnCreate ? pEntry->pfnCreate(nType) : NewPlain(nType);
+    CBlockObj* pBlock = nullptr;
+    try {
+        pBlock = pEntry && pEntry->pfnCreate ? pEntry->pfnCreate(nType) : NewPlain(nType);
+    } catch (const std::bad_alloc&) {
+        return nullptr;  // before a message-text slot is claimed
+    }
     if (nType == BT_MSGTEXT)
         ClaimMsgTextSlot(pBlock, pTextSlots);
     pBlock->m_nWidth = 25;

@@ -309,13 +309,23 @@ TEST(BlockRecord, ObjectAfterAPlainBlockLoads)
     EXPECT_EQ(static_cast<CBlockObj*>(pSecond.get())->m_nNumber, 9002);
 }
 
-TEST(BlockRecord, EveryCatalogueCodeRoundTripsByteIdentically)
+class CatalogueRoundTrip : public ::testing::TestWithParam<int> {};
+
+TEST_P(CatalogueRoundTrip, EveryCodeRoundTripsByteIdentically)
 {
     RegisterBlockClasses();
+    ActiveDocument active(GetParam());
     for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
         std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr));
         pBlock->m_nNumber = 9000;
         pBlock->m_ptPos = CPoint(40, 60);
+        pBlock->m_ptPos2 = CPoint(-3, 7);
+        pBlock->m_strComment = _T("comment\r\nline two");
+        pBlock->m_strText = _T("text");
+        pBlock->m_strLabelSuffix = _T("a");
+        pBlock->m_nOperand = 100;
+        if (pBlock->m_nInputs > 0 && pBlock->m_nPinSource[0] == LINK_OPEN)
+            pBlock->m_nPinSource[0] = 9001;
         const Bytes first = StoreObject(pBlock.get());
         std::unique_ptr<CObject> pLoaded;
         try {
@@ -330,5 +340,8 @@ TEST(BlockRecord, EveryCatalogueCodeRoundTripsByteIdentically)
         EXPECT_EQ(StoreObject(pLoaded.get()), first) << "type " << entry.nType;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(FbdAndLad, CatalogueRoundTrip,
+                         ::testing::Values(DOC_TYPE_FBD, DOC_TYPE_LAD));
 
 }  // namespace
