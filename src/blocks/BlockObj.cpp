@@ -27,7 +27,8 @@
 // A plain block keeps class schema 0; every subclass is declared versionable with schema 1.
 IMPLEMENT_SERIAL(CBlockObj, CObject, 0)
 
-WORD g_wHardwareCode = 0x1188;
+// A fresh start assumes a newer-generation controller until a document says otherwise.
+WORD g_wHardwareCode = 0x5188;
 
 namespace {
 
