@@ -165,18 +165,23 @@ TEST(BlockObjCore, StartStampsComeFromTheActiveSimulatedClock)
     EXPECT_EQ(block.m_stStart2.wSecond, 58);
 }
 
-// Every defined code gets its row's kinds on its used pins and nothing else.
-TEST(BlockObjCore, PinKindsFollowTheTableInFbd)
+// Every defined code gets its row's kinds on its used pins and nothing else; in a ladder
+// document only the contacts and the female connector keep an output kind.
+TEST(BlockObjCore, PinKindsFollowTheTableInFbdAndLad)
 {
-    ActiveDocument active(DOC_TYPE_FBD);
-    for (int nRow = 0; nRow < BLOCK_PINKIND_ROWS; ++nRow) {
+    for (int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
+        ActiveDocument active(nDocType);
         for (int nType = 300; nType < 1000; ++nType) {
-            if (PinKindRow(nType) != nRow)
+            const int nRow = PinKindRow(nType);
+            if (nRow < 0)
                 continue;
             CBlockObj block(nType, 4);
             for (int nPin = 0; nPin < 4; ++nPin)
                 EXPECT_EQ(block.m_nPinKind[nPin], g_BlockPinKindTable[nRow][nPin]) << nType;
-            EXPECT_EQ(block.m_nPinKind[10], g_BlockPinKindTable[nRow][10]) << nType;
+            const bool bKeeps = nDocType == DOC_TYPE_FBD || (nType >= 700 && nType <= 702) ||
+                                nType == BT_FEMALE;
+            EXPECT_EQ(block.m_nPinKind[10], bKeeps ? g_BlockPinKindTable[nRow][10] : 0)
+                << nType << " in document type " << nDocType;
             for (int nPin : {4, 5, 9, 11, 19})
                 EXPECT_EQ(block.m_nPinKind[nPin], 0) << nType;
         }
