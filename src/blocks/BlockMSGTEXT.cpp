@@ -18,7 +18,7 @@ constexpr BlockSetup kMsgTextSetup = {
     // No acknowledgement asked; the factory claims one of the view's slots for the block.
     .words = {{{BlockWord::ParamEx, 4, 0}, {BlockWord::ParamEx, MSGTEXT_SLOT_PARAM, MSGTEXT_NO_SLOT}}}};
 
-// TRUE when pWidget already belongs to a list of pBlock.
+// TRUE when pWidget (not null) already belongs to a list of pBlock.
 bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
 {
     for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
@@ -49,14 +49,19 @@ void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
         AfxThrowArchiveException(CArchiveException::badIndex);
 }
 
+// Element by element, null entries keeping their places.
 void CopyWidgetList(const CObArray& src, CObArray& dst)
 {
     for (INT_PTR i = 0; i < dst.GetSize(); ++i)
         delete dst[i];
     dst.RemoveAll();
     for (INT_PTR i = 0; i < src.GetSize(); ++i) {
-        auto* pCopy = new CWidget;
-        static_cast<const CWidget*>(src[i])->CopyTo(pCopy);
+        const auto* pWidget = static_cast<const CWidget*>(src[i]);
+        CWidget* pCopy = nullptr;
+        if (pWidget) {
+            pCopy = new CWidget;
+            pWidget->CopyTo(pCopy);
+        }
         dst.Add(pCopy);
     }
 }
@@ -203,11 +208,10 @@ void CBlockMSGTEXT::SerializeWidgets(CArchive& ar)
     for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
         CObArray& arr = WidgetArray(nArray);
         for (auto n = ar.ReadCount(); n > 0; --n) {
+            // A null entry keeps its place: the line's elements are found by index.
             CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget));
-            // A null entry carries no element; the lists hold elements only.
-            if (!pWidget)
-                continue;
-            CheckNotOwned(ar, *this, pWidget);
+            if (pWidget)
+                CheckNotOwned(ar, *this, pWidget);
             arr.Add(pWidget);
         }
     }

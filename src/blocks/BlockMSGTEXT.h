@@ -39,8 +39,9 @@ public:
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
 
     // The eight element arrays of the project file, set 1 then set 2, each as an array of
-    // CWidget records. A load replaces the block's elements; an element of another class is
-    // refused with the archive's bad-class error.
+    // CWidget records (null entries allowed). A load replaces the block's elements; an element
+    // of another class is refused with the archive's bad-class error, one that another list
+    // already owns with the bad-index error.
     void SerializeWidgets(CArchive& ar);
     // The single element array of old project files: its element i, when not null, becomes
     // the only element of list i (set 1's four lists, then set 2's). An array longer than the
@@ -54,8 +55,8 @@ public:
 
     CString m_strCells1[MSGTEXT_ROWS][MSGTEXT_COLUMNS];
     CString m_strCells2[MSGTEXT_ROWS][MSGTEXT_COLUMNS];
-    CObArray m_arrWidgets1[MSGTEXT_LINES];   // CWidget*, owned
-    CObArray m_arrWidgets2[MSGTEXT_LINES];   // CWidget*, owned; newer controllers only
+    CObArray m_arrWidgets1[MSGTEXT_LINES];   // CWidget* or null, owned
+    CObArray m_arrWidgets2[MSGTEXT_LINES];   // the same; newer controllers only
     int m_bAwaitingAck = 0;
     int m_bRefresh[4] = {1, 1, 1, 1};
     CString m_strCached[3];

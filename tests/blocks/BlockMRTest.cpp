@@ -1,0 +1,90 @@
+#include "RecordTestSupport.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockMR.h"
+#include "blocks/BlockTypes.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BlockMRTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterBlockClasses(); }
+
+    ActiveDocument m_active;
+};
+
+TEST_F(BlockMRTest, NewBlockReadsOneCoilFromSlaveOne)
+{
+    CBlockMW block(BT_MW);
+    EXPECT_EQ(block.m_byModbus1, 1);
+    EXPECT_EQ(block.m_wModbus7, 1);
+    EXPECT_EQ(block.m_strModbus12, _T("0"));
+    EXPECT_EQ(block.m_strModbus13, _T("0"));
+    EXPECT_EQ(block.m_nParam[10], 0);
+    EXPECT_EQ(block.m_nPinSource[2], LINK_PARAM);
+    EXPECT_EQ(block.m_nPinSource[9], LINK_END);
+}
+
+TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)
+{
+    CBlockMR block(BT_MR);
+    block.m_byModbus1 = 0x11;
+    block.m_byModbus2 = 2;
+    block.m_byModbus3 = 0x03;
+    block.m_byModbus4 = 1;
+    block.m_nModbus5 = 2;
+    block.m_wModbus6 = 0x1234;
+    block.m_wModbus7 = 0x0020;
+    block.m_wModbus8 = 0x0254;
+    block.m_wModbus9 = 0xBEEF;
+    block.m_wModbus10 = 0x0007;
+    block.m_nModbus11 = 1;
+    block.m_strModbus12 = _T("A");
+    block.m_strModbus13 = _T("BC");
+    const Bytes bytes = StoreObject(&block);
+    const std::size_t n = ClassHeaderLength(&block) + kCommonShortLength + kCommonTailLength;
+    const Bytes tail(bytes.begin() + std::ptrdiff_t(n), bytes.end());
+    const Bytes expected = {0x11, 0x02, 0x03,                          // slave, command, code
+                            0x34, 0x12, 0x20, 0x00, 0x54, 0x02, 0xEF, 0xBE,  // four words
+                            0x02, 0x00, 0x00, 0x00,                    // port
+                            0x01,                                      // writing mode
+                            0x01, 0x00, 0x00, 0x00,                    // data kind
+                            0x07, 0x00,                                // last word
+                            0xFF, 0xFE, 0xFF, 0x01, 'A', 0x00,
+                            0xFF, 0xFE, 0xFF, 0x02, 'B', 0x00, 'C', 0x00};
+    EXPECT_EQ(tail, expected);
+    auto pLoaded = LoadObjectAs<CBlockMR>(bytes, &m_active.Doc());
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_wModbus9, 0xBEEF);
+    EXPECT_EQ(pLoaded->m_strModbus13, _T("BC"));
+}
+
+// The port indexes the project's three COM settings, the command the page's four function
+// codes, the data kind its lists of at most three kinds.
+TEST_F(BlockMRTest, StoredIndexesOutsideTheirListsAreRefused)
+{
+    struct Case {
+        int nPort;
+        BYTE byCommand;
+        int nKind;
+        bool bAccepted;
+    };
+    const Case cases[] = {
+        {0, 0, 0, true},   {2, 3, 2, true},   {3, 0, 0, false}, {-1, 0, 0, false},
+        {0, 4, 0, false},  {0, 255, 0, false}, {0, 0, 3, false}, {0, 0, -1, false},
+    };
+    for (const Case& c : cases) {
+        CBlockMW block(BT_MW);
+        block.m_nModbus5 = c.nPort;
+        block.m_byModbus2 = c.byCommand;
+        block.m_nModbus11 = c.nKind;
+        const Bytes bytes = StoreObject(&block);
+        const int nCause = ArchiveFailure([&] { LoadObjectAs<CBlockMR>(bytes, &m_active.Doc()); });
+        EXPECT_EQ(nCause, c.bAccepted ? -1 : CArchiveException::generic)
+            << c.nPort << " " << int(c.byCommand) << " " << c.nKind;
+    }
+}
+
+}  // namespace

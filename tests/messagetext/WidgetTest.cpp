@@ -1,0 +1,250 @@
+#include "blocks/RecordTestSupport.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockTypes.h"
+#include "messagetext/MessageTextClasses.h"
+#include "messagetext/ParamTables.h"
+#include "messagetext/Widget.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr WORD kOldModel = 0x2188;
+constexpr WORD kNewModel = 0x5188;
+// A parameter id whose table width is 5 cells.
+constexpr int kFiveCellParam = 19;
+
+class WidgetTest : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        RegisterBlockClasses();
+        RegisterMessageTextClasses();
+    }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewModel; }
+
+    std::unique_ptr<CWidget> RoundTrip(const CWidget& widget)
+    {
+        return LoadObjectAs<CWidget>(StoreObject(&widget), &m_active.Doc());
+    }
+
+    ActiveDocument m_active;
+};
+
+// A parameter element 4 cells of 10 pixels wide, starting at nColumn.
+CWidget ParameterElement(int nColumn)
+{
+    CWidget widget(100, 20, 40, 16, RGB(128, 128, 128));
+    widget.m_nLine = 2;
+    widget.m_nColumn = nColumn;
+    widget.m_nParamId = kFiveCellParam;
+    widget.m_nKind = 1;
+    widget.m_nWidth = 4;
+    return widget;
+}
+
+struct LE {
+    Bytes b;
+    void I32(int v)
+    {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(BYTE(unsigned(v) >> (8 * i)));
+    }
+    void Str(const std::u16string& s)
+    {
+        b.insert(b.end(), {0xFF, 0xFE, 0xFF, BYTE(s.size())});
+        for (char16_t c : s) {
+            b.push_back(BYTE(c));
+            b.push_back(BYTE(c >> 8));
+        }
+    }
+};
+
+TEST_F(WidgetTest, EmptyElementIsUnplacedWithDefaultNameCells)
+{
+    CWidget widget;
+    EXPECT_EQ(widget.m_nLine, -1);
+    EXPECT_EQ(widget.m_nColumn, -1);
+    EXPECT_TRUE(widget.m_strCaption.IsEmpty());
+    EXPECT_EQ(widget.m_strNames[0][5], _T("W"));
+    EXPECT_EQ(widget.m_strNames[2][0], _T("W"));
+    EXPECT_EQ(widget.m_strNames[1][1], _T(" "));
+    EXPECT_EQ(widget.m_nOption, 0);
+
+    CWidget placed(10, 20, 30, 40, RGB(1, 2, 3));
+    EXPECT_EQ(placed.GetRect(), CRect(10, 20, 40, 60));
+    EXPECT_EQ(placed.GetColor(), RGB(1, 2, 3));
+    EXPECT_EQ(placed.m_nBlockNumber, -1);
+    EXPECT_EQ(placed.m_nKind, -1);
+    EXPECT_EQ(placed.m_nWidth, 0);
+}
+
+TEST_F(WidgetTest, RecordHasTheElementLayout)
+{
+    CWidget widget(1, 2, 3, 4, RGB(128, 128, 255));
+    widget.m_nLine = 1;
+    widget.m_nColumn = 5;
+    widget.m_nBlockNumber = 9002;
+    widget.m_nParamId = 26;
+    widget.m_strCaption = _T("Ax");
+    widget.m_nKind = WIDGET_KIND_BARGRAPH;
+    widget.m_nWidth = 6;
+    widget.m_strNames[1][1] = _T("O");
+    widget.m_nValueIndex = 1;
+    widget.m_nMinValue = -10;
+    widget.m_nMaxValue = 1000;
+    widget.m_nOption = 6;
+    const Bytes bytes = StoreObject(&widget);
+
+    LE e;
+    for (int v : {1, 2, 4, 6, int(RGB(128, 128, 255)), 1, 5, 9002, 26})
+        e.I32(v);
+    e.Str(u"Ax");
+    e.I32(WIDGET_KIND_BARGRAPH);
+    e.I32(6);
+    for (int nRow = 0; nRow < 3; ++nRow) {
+        for (int nCol = 0; nCol < 9; ++nCol)
+            e.Str(nRow == 0 || nCol == 0 ? u"W" : (nRow == 1 && nCol == 1 ? u"O" : u" "));
+    }
+    for (int v : {1, -10, 1000, 6})
+        e.I32(v);
+    const Bytes body(bytes.begin() + std::ptrdiff_t(ClassHeaderLength(&widget)), bytes.end());
+    EXPECT_EQ(body, e.b);
+    EXPECT_EQ(ReadU16(bytes, 2), 1u) << "stored with schema 1";
+}
+
+TEST_F(WidgetTest, LoadResolvesTheBlockThroughTheArchivesDocument)
+{
+    auto* pBlock = m_active.Add(new CBlockACOMP(BT_ACOMP));
+    pBlock->m_nNumber = 9002;
+    CWidget shown = ParameterElement(3);
+    shown.m_nBlockNumber = 9002;
+    auto pLoaded = RoundTrip(shown);
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_pBlock, pBlock);
+    EXPECT_EQ(pLoaded->m_pDoc, &m_active.Doc());
+    EXPECT_EQ(StoreObject(pLoaded.get()), StoreObject(&shown));
+
+    CWidget missing = ParameterElement(3);
+    missing.m_nBlockNumber = 9100;
+    pLoaded = RoundTrip(missing);
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_pBlock, nullptr);
+}
+
+TEST_F(WidgetTest, SchemaZeroRecordKeepsDefaultNamesAndSettings)
+{
+    CWidget widget = ParameterElement(3);
+    widget.m_strNames[1][1] = _T("X");
+    widget.m_nOption = 7;
+    Bytes bytes = WithSchema(StoreObject(&widget), 0);
+    // Cut the 27 name cells (one-unit strings of 6 bytes) and the four settings.
+    bytes.resize(bytes.size() - 27 * 6 - 16);
+    auto pLoaded = LoadObjectAs<CWidget>(bytes, &m_active.Doc());
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_strNames[1][1], _T(" "));
+    EXPECT_EQ(pLoaded->m_nOption, 0);
+    EXPECT_EQ(pLoaded->m_nColumn, 3);
+
+    const Bytes schema2 = WithSchema(StoreObject(&widget), 2);
+    EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CWidget>(schema2, &m_active.Doc()); }),
+              CArchiveException::badSchema);
+}
+
+// The older controllers show 12 columns; a parameter element is refitted to its table width
+// and kept on the display.
+TEST_F(WidgetTest, OlderModelsFitParameterElementsToTheirTableWidth)
+{
+    ASSERT_EQ(g_arrParamWidth[kFiveCellParam], 5);
+    struct Case {
+        WORD wModel;
+        int nKind;
+        int nColumn;
+        int nExpectedColumn;
+        CRect rcExpected;
+        int nExpectedWidth;
+    };
+    const Case cases[] = {
+        // Passing column 12 by one cell: moved one cell left.
+        {kOldModel, 1, 9, 8, CRect(90, 20, 140, 36), 5},
+        // Still ending by column 12: grows to the right.
+        {kOldModel, 1, 8, 8, CRect(100, 20, 150, 36), 5},
+        // Newer models keep whatever the element says.
+        {kNewModel, 1, 9, 9, CRect(100, 20, 140, 36), 4},
+        // Special kinds have widths of their own.
+        {kOldModel, WIDGET_KIND_BARGRAPH, 9, 9, CRect(100, 20, 140, 36), 4},
+    };
+    for (const Case& c : cases) {
+        m_active.Doc().m_wHardwareCode = c.wModel;
+        CWidget widget = ParameterElement(c.nColumn);
+        widget.m_nKind = c.nKind;
+        auto pLoaded = RoundTrip(widget);
+        ASSERT_TRUE(pLoaded);
+        EXPECT_EQ(pLoaded->m_nColumn, c.nExpectedColumn) << c.nColumn << " " << c.nKind;
+        EXPECT_EQ(pLoaded->m_rect, c.rcExpected) << c.nColumn << " " << c.nKind;
+        EXPECT_EQ(pLoaded->m_nWidth, c.nExpectedWidth) << c.nColumn << " " << c.nKind;
+    }
+}
+
+TEST_F(WidgetTest, ZeroWidthElementThatNeedsARefitIsRefused)
+{
+    m_active.Doc().m_wHardwareCode = kOldModel;
+    CWidget widget = ParameterElement(3);
+    widget.m_nWidth = 0;
+    const Bytes bytes = StoreObject(&widget);
+    EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CWidget>(bytes, &m_active.Doc()); }),
+              CArchiveException::generic);
+}
+
+TEST_F(WidgetTest, DamagedGeometryRefitsWithoutOverflow)
+{
+    m_active.Doc().m_wHardwareCode = kOldModel;
+    CWidget widget = ParameterElement(0x7FFFFFF0);
+    widget.m_rect = CRect(-0x7FFFFFFF, 0, 0x7FFFFFFF, 10);
+    widget.m_nWidth = -1;
+    auto pLoaded = RoundTrip(widget);
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_nWidth, 5);
+}
+
+TEST_F(WidgetTest, CopyTakesEveryFieldButTheDocument)
+{
+    CBlockACOMP block(BT_ACOMP);
+    CWidget source = ParameterElement(4);
+    source.m_pBlock = &block;
+    source.m_nBlockNumber = 9001;
+    source.m_strCaption = _T("On");
+    source.m_bSelected = TRUE;
+    source.m_strNames[2][8] = _T("Z");
+    source.m_nMaxValue = 42;
+    CVetlaDoc other;
+    CWidget copy;
+    copy.m_pDoc = &other;
+    source.CopyTo(&copy);
+    EXPECT_EQ(copy.m_pDoc, &other);
+    EXPECT_EQ(copy.m_pBlock, &block);
+    EXPECT_EQ(copy.m_bSelected, TRUE);
+    EXPECT_EQ(copy.m_strNames[2][8], _T("Z"));
+    EXPECT_EQ(StoreObject(&copy), StoreObject(&source));
+    source.CopyTo(nullptr);
+}
+
+TEST_F(WidgetTest, HitTestExcludesTheRightAndBottomEdges)
+{
+    const CWidget widget(10, 20, 30, 40, 0);
+    EXPECT_TRUE(widget.HitTest(CPoint(10, 20)));
+    EXPECT_TRUE(widget.HitTest(CPoint(39, 59)));
+    EXPECT_FALSE(widget.HitTest(CPoint(40, 30)));
+    EXPECT_FALSE(widget.HitTest(CPoint(20, 60)));
+}
+
+TEST_F(WidgetTest, ClassIsRegisteredForLoadingByName)
+{
+    EXPECT_EQ(CRuntimeClass::FromName("CWidget"), RUNTIME_CLASS(CWidget));
+}
+
+}  // namespace
