@@ -36,14 +36,6 @@ TEST(BlockFactory, EveryCatalogueCodeCreatesItsClass)
     }
 }
 
-TEST(BlockFactory, SizesOfSampleCodes)
-{
-    EXPECT_EQ(Create(BT_AND)->m_nHeight, 40);
-    EXPECT_EQ(Create(BT_XOR)->m_nHeight, 36);
-    EXPECT_EQ(Create(BT_CURSOR_KEY)->m_nHeight, 40);
-    EXPECT_EQ(Create(BT_SOFTKEY)->m_nHeight, 40);
-}
-
 TEST(BlockFactory, CodesWithoutAClassGivePlainFourInputBlocks)
 {
     for (int nType : {BT_CURSOR_KEY, BT_SOFTKEY, BT_MALE, BT_FEMALE, 828, 829, 857, 859, 880, 899,

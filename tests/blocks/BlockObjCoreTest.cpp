@@ -122,34 +122,6 @@ TEST(BlockObjCore, GcdAndLcm)
     }
 }
 
-TEST(BlockObjCore, TypedConstructorDefaults)
-{
-    CBlockObj block(BT_SOFTKEY, 4);
-    const int param[17] = {0, 0, 0, 0, 1, 2099, 2000, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0};
-    const int paramEx[15] = {0, 0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1};
-    for (int i = 0; i < 17; ++i)
-        EXPECT_EQ(block.m_nParam[i], param[i]) << i;
-    for (int i = 0; i < 15; ++i)
-        EXPECT_EQ(block.m_nParamEx[i], paramEx[i]) << i;
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(block.m_nRefBlock[k], -1);
-        EXPECT_EQ(block.m_pRefBlock[k], nullptr);
-    }
-    EXPECT_EQ(block.m_nAux[0], 1);
-    EXPECT_EQ(block.m_nAux[3], 9999);
-    EXPECT_EQ(block.m_nAux4[0], 1);
-    EXPECT_EQ(block.m_nAux4[1], 1);
-    EXPECT_EQ(block.m_bShowComment, 1);
-    EXPECT_EQ(block.m_nCapFlags, 0x0F);
-    EXPECT_EQ(block.m_nFirstInput, -1);
-    EXPECT_EQ(block.m_nInputs, 4);
-    EXPECT_EQ(block.m_nOutputs, 1);
-    for (int nPin = 0; nPin < 4; ++nPin)
-        EXPECT_EQ(block.m_nPinSource[nPin], LINK_OPEN);
-    EXPECT_EQ(block.m_nPinSource[10], LINK_OUTPUT);
-    EXPECT_EQ(block.m_stPause.wYear, 0);
-}
-
 TEST(BlockObjCore, StartStampsComeFromTheActiveSimulatedClock)
 {
     {
@@ -195,12 +167,9 @@ TEST(BlockObjCore, PinKindRowsOfSampleCodes)
         int kinds[4];
         int nOut;
     } cases[] = {
-        {300, {1, 1, 1, 1}, 1}, {307, {1, 0, 0, 0}, 1}, {410, {3, 3, 3, 0}, 1},
-        {413, {1, 1, 1, 3}, 2}, {606, {1, 0, 0, 0}, 0}, {608, {0, 0, 0, 0}, 2},
-        {705, {2, 0, 0, 0}, 0}, {818, {1, 1, 2, 3}, 2}, {827, {1, 2, 3, 0}, 0},
-        {830, {1, 1, 1, 1}, 1}, {856, {1, 3, 0, 0}, 2}, {860, {2, 0, 0, 0}, 1},
-        {879, {1, 2, 3, 0}, 2}, {900, {1, 0, 0, 0}, 0}, {901, {0, 0, 0, 0}, 1},
-        {911, {1, 3, 0, 0}, 0},
+        {307, {1, 0, 0, 0}, 1}, {410, {3, 3, 3, 0}, 1}, {413, {1, 1, 1, 3}, 2},
+        {606, {1, 0, 0, 0}, 0}, {818, {1, 1, 2, 3}, 2}, {827, {1, 2, 3, 0}, 0},
+        {860, {2, 0, 0, 0}, 1}, {911, {1, 3, 0, 0}, 0},
     };
     for (const Case& c : cases) {
         for (int nPin = 0; nPin < 4; ++nPin)

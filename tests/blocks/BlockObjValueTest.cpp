@@ -38,9 +38,6 @@ TEST(BlockObjValue, FormatTimeShowsTheRunningTimeInTheTimersBase)
     EXPECT_EQ(FormatOf(timer), CString(_T("00:00s")));
     timer.m_dRunTime = 12340.0;
     EXPECT_EQ(FormatOf(timer), CString(_T("12:34s")));
-    timer.m_nParam[10] = 1;
-    timer.m_dRunTime = 125000.0;
-    EXPECT_EQ(FormatOf(timer), CString(_T("02:05m")));
     timer.m_nParam[10] = 0;
     timer.m_dRunTime = 3723000.0;
     EXPECT_EQ(FormatOf(timer), CString(_T("01:02h")));

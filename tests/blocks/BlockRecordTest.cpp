@@ -159,25 +159,6 @@ TEST(BlockRecord, SizesAreFixedApartFromTheStrings)
     EXPECT_EQ(RecordOf(StoreObject(&plain), &plain).size(), 414u + 3 * 4);
 }
 
-TEST(BlockRecord, FullRecordLoadsEveryStoredField)
-{
-    CRecordTestBlock block(812);
-    FillDistinct(block);
-    const Bytes stored = StoreObject(&block);
-    auto pLoaded = LoadObject(stored);
-    auto* pBlock = dynamic_cast<CRecordTestBlock*>(pLoaded.get());
-    ASSERT_NE(pBlock, nullptr);
-    EXPECT_EQ(pBlock->m_nSchema, 1);
-    EXPECT_EQ(pBlock->m_strComment, CString(_T("c\r\nd")));
-    EXPECT_EQ(pBlock->m_strParamText, CString(_T("mask")));
-    EXPECT_EQ(pBlock->m_dParam, 1.5);
-    EXPECT_EQ(pBlock->m_nParam[16], 116);
-    EXPECT_EQ(pBlock->m_nParamEx[10], 210);
-    EXPECT_EQ(pBlock->m_nParamEx[14], 1) << "not stored: keeps its default";
-    EXPECT_EQ(pBlock->m_nPinKind[19], 3);
-    EXPECT_EQ(StoreObject(pBlock), stored);
-}
-
 TEST(BlockRecord, ReferencesAreWrittenWithTheReferencedBlocksCurrentNumbers)
 {
     CRecordTestBlock target(300);

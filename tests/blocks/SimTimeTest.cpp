@@ -166,18 +166,6 @@ TEST(SimTime, AddMsAcrossMonthYearAndLeapDays)
     }
 }
 
-TEST(SimTime, TmConversionsRejectNull)
-{
-    SYSTEMTIME st = MakeSt(2021, 1, 2);
-    struct tm t{};
-    EXPECT_FALSE(SystemTimeToTm(&st, nullptr));
-    EXPECT_FALSE(TmToSystemTime(nullptr, &st));
-    ASSERT_TRUE(SystemTimeToTm(&st, &t));
-    EXPECT_EQ(t.tm_mon, 0);
-    EXPECT_EQ(t.tm_year, 121);
-    EXPECT_EQ(t.tm_isdst, -1);
-}
-
 TEST(SimTime, WaitMsWaitsAtLeastTheTimeOnTheSteadyClock)
 {
     const auto start = std::chrono::steady_clock::now();
