@@ -1,0 +1,472 @@
+#include "platform/ui/QPainterSurface.h"
+
+#include "platform/gdi/DisplayDevice.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <numbers>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+constexpr int kDefaultCellHeight = 16;
+
+QColor ToQColor(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
+
+QRect ToQRect(const RECT& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+bool IsEmpty(const RECT& rect) { return rect.right <= rect.left || rect.bottom <= rect.top; }
+
+// A pen's raster operation as a composition mode; R2_BLACK and R2_WHITE replace the colour.
+struct RopMode {
+    QPainter::CompositionMode mode;
+    std::optional<COLORREF> forcedColour;
+};
+
+RopMode RopFor(int nRop2)
+{
+    using M = QPainter::CompositionMode;
+    switch (nRop2) {
+    case R2_BLACK:
+        return {M::CompositionMode_SourceOver, RGB(0, 0, 0)};
+    case R2_NOTMERGEPEN:
+        return {M::RasterOp_NotSourceAndNotDestination, std::nullopt};
+    case R2_MASKNOTPEN:
+        return {M::RasterOp_NotSourceAndDestination, std::nullopt};
+    case R2_NOTCOPYPEN:
+        return {M::RasterOp_NotSource, std::nullopt};
+    case R2_MASKPENNOT:
+        return {M::RasterOp_SourceAndNotDestination, std::nullopt};
+    case R2_NOT:
+        return {M::RasterOp_NotDestination, std::nullopt};
+    case R2_XORPEN:
+        return {M::RasterOp_SourceXorDestination, std::nullopt};
+    case R2_NOTMASKPEN:
+        return {M::RasterOp_NotSourceOrNotDestination, std::nullopt};
+    case R2_MASKPEN:
+        return {M::RasterOp_SourceAndDestination, std::nullopt};
+    case R2_NOTXORPEN:
+        return {M::RasterOp_NotSourceXorDestination, std::nullopt};
+    case R2_MERGENOTPEN:
+        return {M::RasterOp_NotSourceOrDestination, std::nullopt};
+    case R2_MERGEPENNOT:
+        return {M::RasterOp_SourceOrNotDestination, std::nullopt};
+    case R2_MERGEPEN:
+        return {M::RasterOp_SourceOrDestination, std::nullopt};
+    case R2_WHITE:
+        return {M::CompositionMode_SourceOver, RGB(255, 255, 255)};
+    default:
+        return {M::CompositionMode_SourceOver, std::nullopt};
+    }
+}
+
+// The broken styles of one-pixel pens, in pixels: dash, gap, ...
+QList<qreal> DashPattern(int nStyle)
+{
+    switch (nStyle) {
+    case PS_DASH:
+        return {18, 6};
+    case PS_DOT:
+        return {3, 3};
+    case PS_DASHDOT:
+        return {9, 6, 3, 6};
+    default:
+        return {9, 3, 3, 3, 3, 3};
+    }
+}
+
+// One-pixel pens end flat at the last point's centre; wider pens have round ends and joins, as
+// the classic system gives pens wider than one pixel.
+QPen MakePen(const SurfacePen& pen, const RopMode& rop)
+{
+    if (pen.nStyle == PS_NULL)
+        return QPen(Qt::NoPen);
+    QPen qpen(ToQColor(rop.forcedColour.value_or(pen.crColour)));
+    qpen.setWidth(std::max(1, pen.nWidth));
+    const bool bWide = pen.nWidth > 1;
+    qpen.setCapStyle(bWide ? Qt::RoundCap : Qt::FlatCap);
+    qpen.setJoinStyle(bWide ? Qt::RoundJoin : Qt::MiterJoin);
+    if (pen.nStyle >= PS_DASH && pen.nStyle <= PS_DASHDOTDOT)
+        qpen.setDashPattern(DashPattern(pen.nStyle));
+    return qpen;
+}
+
+QBrush MakeBrush(const SurfaceBrush& brush, const RopMode& rop)
+{
+    if (brush.bHollow)
+        return QBrush(Qt::NoBrush);
+    return QBrush(ToQColor(rop.forcedColour.value_or(brush.crColour)));
+}
+
+QString FaceName(const LOGFONT& font)
+{
+    const auto* pEnd = std::find(font.lfFaceName, font.lfFaceName + LF_FACESIZE, u'\0');
+    return QString::fromUtf16(font.lfFaceName, pEnd - font.lfFaceName);
+}
+
+QFont::StyleHint HintFor(BYTE nPitchAndFamily)
+{
+    if ((nPitchAndFamily & 0x03) == FIXED_PITCH)
+        return QFont::Monospace;
+    switch (nPitchAndFamily & 0xF0) {
+    case FF_ROMAN:
+        return QFont::Serif;
+    case FF_MODERN:
+        return QFont::Monospace;
+    case FF_SCRIPT:
+        return QFont::Cursive;
+    case FF_DECORATIVE:
+        return QFont::Decorative;
+    default:
+        return QFont::SansSerif;
+    }
+}
+
+// A positive height is the cell (ascent + descent), a negative one the character (em) height.
+QFont MakeFont(const LOGFONT& logFont)
+{
+    QFont font;
+    const QString face = FaceName(logFont);
+    font.setFamily(face.isEmpty() ? QStringLiteral("Sans Serif") : face);
+    font.setStyleHint(face.isEmpty() ? QFont::SansSerif : HintFor(logFont.lfPitchAndFamily));
+    const int nWeight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : logFont.lfWeight;
+    font.setWeight(QFont::Weight(std::clamp(nWeight, 1, 1000)));
+    font.setItalic(logFont.lfItalic != 0);
+    font.setUnderline(logFont.lfUnderline != 0);
+    font.setStrikeOut(logFont.lfStrikeOut != 0);
+    if (logFont.lfQuality == NONANTIALIASED_QUALITY)
+        font.setStyleStrategy(QFont::NoAntialias);
+    else if (logFont.lfQuality == ANTIALIASED_QUALITY || logFont.lfQuality == CLEARTYPE_QUALITY)
+        font.setStyleStrategy(QFont::PreferAntialias);
+
+    if (logFont.lfHeight < 0) {
+        font.setPixelSize(-logFont.lfHeight);
+    } else {
+        const int nCell = logFont.lfHeight == 0 ? kDefaultCellHeight : logFont.lfHeight;
+        font.setPixelSize(nCell);
+        const QFontMetricsF metrics(font);
+        const qreal cell = metrics.ascent() + metrics.descent();
+        const int nGuess = cell > 0 ? std::max(1, int(std::lround(nCell * nCell / cell))) : nCell;
+        // Metrics round per size, so the neighbours of the estimate may fit the cell better.
+        int nBest = nGuess;
+        int nBestMiss = INT_MAX;
+        for (int nSize : {nGuess, nGuess + 1, nGuess - 1}) {
+            if (nSize < 1)
+                continue;
+            font.setPixelSize(nSize);
+            const QFontMetrics sized(font);
+            const int nMiss = std::abs(sized.ascent() + sized.descent() - nCell);
+            if (nMiss < nBestMiss) {
+                nBest = nSize;
+                nBestMiss = nMiss;
+            }
+        }
+        font.setPixelSize(nBest);
+    }
+    if (logFont.lfWidth != 0) {
+        const qreal average = QFontMetricsF(font).averageCharWidth();
+        if (average > 0)
+            font.setStretch(std::clamp(int(std::lround(100.0 * std::abs(logFont.lfWidth) / average)), 1, 4000));
+    }
+    return font;
+}
+
+QString ToQString(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), qsizetype(text.size()));
+}
+
+// The start or end of an arc as Qt's angle in degrees: counter-clockwise from three o'clock,
+// on the ellipse's own parameter so that the ray through the point meets the drawn curve.
+qreal ArcAngle(const QRectF& bounds, POINT point)
+{
+    const qreal rx = bounds.width() / 2;
+    const qreal ry = bounds.height() / 2;
+    const qreal dx = point.x + 0.5 - bounds.center().x();
+    const qreal dy = point.y + 0.5 - bounds.center().y();
+    if (rx <= 0 || ry <= 0 || (dx == 0 && dy == 0))
+        return 0;
+    return std::atan2(-dy / ry, dx / rx) * 180.0 / std::numbers::pi;
+}
+
+// How far to go from start to end; a full turn when they meet.
+qreal ArcSpan(qreal start, qreal end, bool bClockwise)
+{
+    qreal span = bClockwise ? start - end : end - start;
+    span = std::fmod(span, 360.0);
+    if (span <= 0)
+        span += 360.0;
+    return bClockwise ? -span : span;
+}
+
+}  // namespace
+
+struct QPainterSurface::Impl {
+    QPainter* pPainter = nullptr;
+    SIZE size{0, 0};
+    DeviceCaps caps;
+    PixelBuffer* pPixels = nullptr;
+    std::optional<QImage> image;
+    std::optional<QPainter> ownPainter;
+    std::unordered_map<std::string, QFont> fonts;
+
+    const QFont& FontFor(const LOGFONT& logFont)
+    {
+        std::string key(sizeof(LOGFONT), '\0');
+        std::memcpy(key.data(), &logFont, sizeof(LOGFONT));
+        auto found = fonts.find(key);
+        if (found == fonts.end())
+            found = fonts.emplace(std::move(key), MakeFont(logFont)).first;
+        return found->second;
+    }
+
+    // Sets up the painter for one primitive; false when nothing may be drawn.
+    bool Prepare(const DrawState& state, bool bUsesRop)
+    {
+        if (IsEmpty(state.rcClip) || (bUsesRop && state.nRop2 == R2_NOP))
+            return false;
+        QPainter& painter = *pPainter;
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setClipRect(ToQRect(state.rcClip));
+        const RopMode rop = RopFor(bUsesRop ? state.nRop2 : R2_COPYPEN);
+        painter.setCompositionMode(rop.mode);
+        painter.setPen(MakePen(state.pen, rop));
+        painter.setBrush(MakeBrush(state.brush, rop));
+        painter.setBackgroundMode(state.nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+        painter.setBackground(QBrush(ToQColor(state.crBk)));
+        return true;
+    }
+
+    // Outlined shapes run through pixel centres; without a pen the fill covers the pixels from
+    // the top-left corner up to, not including, the last row and column, as the classic system.
+    QRectF ShapeRect(const DrawState& state, const RECT& rect) const
+    {
+        const QRectF area(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1);
+        return state.pen.nStyle == PS_NULL ? area : area.translated(0.5, 0.5);
+    }
+};
+
+QPainterSurface::QPainterSurface(std::unique_ptr<Impl> pImpl) : m_pImpl(std::move(pImpl)) {}
+
+QPainterSurface::QPainterSurface(QPainter& painter, SIZE size, const DeviceCaps& caps)
+    : m_pImpl(std::make_unique<Impl>())
+{
+    m_pImpl->pPainter = &painter;
+    m_pImpl->size = size;
+    m_pImpl->caps = caps;
+}
+
+QPainterSurface::~QPainterSurface()
+{
+    if (m_pImpl->ownPainter)
+        m_pImpl->ownPainter->end();
+}
+
+std::unique_ptr<DrawingSurface> QPainterSurface::ForPixels(PixelBuffer& pixels, const DeviceCaps& caps)
+{
+    auto pImpl = std::make_unique<Impl>();
+    pImpl->size = {pixels.Width(), pixels.Height()};
+    pImpl->caps = caps;
+    pImpl->pPixels = &pixels;
+    // The image paints straight into the bitmap's pixels; it never copies them.
+    pImpl->image.emplace(reinterpret_cast<uchar*>(pixels.Data()), pixels.Width(), pixels.Height(),
+                         qsizetype(pixels.Width()) * 4, QImage::Format_RGB32);
+    pImpl->ownPainter.emplace(&*pImpl->image);
+    pImpl->pPainter = &*pImpl->ownPainter;
+    return std::unique_ptr<DrawingSurface>(new QPainterSurface(std::move(pImpl)));
+}
+
+void QPainterSurface::InstallAsDisplay()
+{
+    const QScreen* pScreen = QGuiApplication::primaryScreen();
+    DeviceCaps caps;
+    if (pScreen) {
+        const QSize size = pScreen->size();
+        caps.nHorzRes = caps.nPhysicalWidth = size.width();
+        caps.nVertRes = caps.nPhysicalHeight = size.height();
+        caps.nLogPixelsX = std::max(1, int(std::lround(pScreen->logicalDotsPerInchX())));
+        caps.nLogPixelsY = std::max(1, int(std::lround(pScreen->logicalDotsPerInchY())));
+        caps.nBitsPixel = pScreen->depth();
+        caps.nHorzSizeMm = int(std::lround(pScreen->physicalSize().width()));
+        caps.nVertSizeMm = int(std::lround(pScreen->physicalSize().height()));
+    }
+    SetDisplayDevice(caps, &ForPixels);
+}
+
+SIZE QPainterSurface::GetSize() const { return m_pImpl->size; }
+const DeviceCaps& QPainterSurface::GetDeviceCaps() const { return m_pImpl->caps; }
+const PixelBuffer* QPainterSurface::GetPixels() const { return m_pImpl->pPixels; }
+
+void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int count)
+{
+    if (!m_pImpl->Prepare(state, true))
+        return;
+    QPainter& painter = *m_pImpl->pPainter;
+    if (state.pen.nWidth > 1) {
+        QPolygonF line;
+        for (int i = 0; i < count; ++i)
+            line << QPointF(points[i].x + 0.5, points[i].y + 0.5);
+        painter.drawPolyline(line);
+        return;
+    }
+    // A one-pixel line covers its first point and stops before its last. Qt's aliased lines
+    // cover [min, max) along the main axis at whole coordinates and (min, max] at pixel centres,
+    // whichever way they run, so each segment picks the placement that starts on its first point.
+    for (int i = 0; i + 1 < count; ++i) {
+        const POINT a = points[i];
+        const POINT b = points[i + 1];
+        const LONG dx = b.x - a.x;
+        const LONG dy = b.y - a.y;
+        if (dx == 0 && dy == 0)
+            continue;
+        const bool bForward = std::abs(dx) >= std::abs(dy) ? dx > 0 : dy > 0;
+        const qreal offset = bForward ? 0.0 : 0.5;
+        painter.drawLine(QPointF(a.x + offset, a.y + offset), QPointF(b.x + offset, b.y + offset));
+    }
+}
+
+void QPainterSurface::Dot(const DrawState& state, POINT centre)
+{
+    if (!m_pImpl->Prepare(state, true))
+        return;
+    QPainter& painter = *m_pImpl->pPainter;
+    painter.setBrush(QBrush(painter.pen().color()));
+    painter.setPen(Qt::NoPen);
+    const qreal radius = state.pen.nWidth / 2.0;
+    painter.drawEllipse(QPointF(centre.x + 0.5, centre.y + 0.5), radius, radius);
+}
+
+void QPainterSurface::Polygon(const DrawState& state, const POINT* points, int count)
+{
+    if (!m_pImpl->Prepare(state, true))
+        return;
+    const qreal offset = state.pen.nStyle == PS_NULL ? 0.0 : 0.5;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPointF(points[i].x + offset, points[i].y + offset);
+    m_pImpl->pPainter->drawPolygon(polygon, state.nPolyFillMode == WINDING ? Qt::WindingFill
+                                                                            : Qt::OddEvenFill);
+}
+
+void QPainterSurface::Rectangle(const DrawState& state, const RECT& rect)
+{
+    if (m_pImpl->Prepare(state, true))
+        m_pImpl->pPainter->drawRect(m_pImpl->ShapeRect(state, rect));
+}
+
+void QPainterSurface::Ellipse(const DrawState& state, const RECT& rect)
+{
+    if (m_pImpl->Prepare(state, true))
+        m_pImpl->pPainter->drawEllipse(m_pImpl->ShapeRect(state, rect));
+}
+
+void QPainterSurface::Arc(const DrawState& state, const RECT& bounds, POINT start, POINT end,
+                          bool bClockwise)
+{
+    if (!m_pImpl->Prepare(state, true))
+        return;
+    const QRectF area(bounds.left + 0.5, bounds.top + 0.5, bounds.right - bounds.left - 1,
+                      bounds.bottom - bounds.top - 1);
+    const qreal startAngle = ArcAngle(area, start);
+    const qreal span = ArcSpan(startAngle, ArcAngle(area, end), bClockwise);
+    m_pImpl->pPainter->drawArc(area, int(std::lround(startAngle * 16)), int(std::lround(span * 16)));
+}
+
+void QPainterSurface::FillRect(const DrawState& state, const RECT& rect, COLORREF colour)
+{
+    if (m_pImpl->Prepare(state, false))
+        m_pImpl->pPainter->fillRect(ToQRect(rect), ToQColor(colour));
+}
+
+void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string_view text,
+                           const RECT* pClip)
+{
+    if (!m_pImpl->Prepare(state, false))
+        return;
+    QPainter& painter = *m_pImpl->pPainter;
+    if (pClip)
+        painter.setClipRect(ToQRect(*pClip), Qt::IntersectClip);
+    const QFont& font = m_pImpl->FontFor(state.font);
+    const QString string = ToQString(text);
+    const QFontMetrics metrics(font);
+    painter.save();
+    painter.translate(topLeft.x, topLeft.y);
+    painter.rotate(-state.font.lfEscapement / 10.0);
+    if (state.nBkMode == OPAQUE)
+        painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
+                         ToQColor(state.crBk));
+    painter.setFont(font);
+    painter.setPen(ToQColor(state.crText));
+    painter.drawText(QPoint(0, metrics.ascent()), string);
+    painter.restore();
+}
+
+void QPainterSurface::SetPixel(const DrawState& state, POINT point, COLORREF colour)
+{
+    if (m_pImpl->Prepare(state, false))
+        m_pImpl->pPainter->fillRect(QRect(point.x, point.y, 1, 1), ToQColor(colour));
+}
+
+void QPainterSurface::DrawImage(const DrawState& state, const RECT& dst, const PixelBuffer& src,
+                                const RECT& srcRect)
+{
+    if (!m_pImpl->Prepare(state, false))
+        return;
+    const QImage view(reinterpret_cast<const uchar*>(src.Data()), src.Width(), src.Height(),
+                      qsizetype(src.Width()) * 4, QImage::Format_RGB32);
+    // Copying within one bitmap reads a snapshot, not pixels already overwritten.
+    const QImage image = &src == m_pImpl->pPixels ? view.copy() : view;
+    QPainter& painter = *m_pImpl->pPainter;
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, state.nStretchBltMode == HALFTONE);
+    painter.drawImage(QRectF(ToQRect(dst)), image, QRectF(ToQRect(srcRect)));
+}
+
+SIZE QPainterSurface::MeasureText(const LOGFONT& font, std::u16string_view text)
+{
+    const QFontMetrics metrics(m_pImpl->FontFor(font));
+    return SIZE{metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent()};
+}
+
+TEXTMETRIC QPainterSurface::GetTextMetrics(const LOGFONT& logFont)
+{
+    const QFont& font = m_pImpl->FontFor(logFont);
+    const QFontMetrics metrics(font);
+    TEXTMETRIC tm{};
+    tm.tmAscent = metrics.ascent();
+    tm.tmDescent = metrics.descent();
+    tm.tmHeight = tm.tmAscent + tm.tmDescent;
+    tm.tmInternalLeading = std::max<LONG>(0, tm.tmHeight - font.pixelSize());
+    tm.tmExternalLeading = std::max<LONG>(0, metrics.leading());
+    tm.tmAveCharWidth = metrics.averageCharWidth();
+    tm.tmMaxCharWidth = metrics.maxWidth();
+    tm.tmWeight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : logFont.lfWeight;
+    tm.tmDigitizedAspectX = m_pImpl->caps.nLogPixelsX;
+    tm.tmDigitizedAspectY = m_pImpl->caps.nLogPixelsY;
+    tm.tmFirstChar = u' ';
+    tm.tmLastChar = 0xFFFD;
+    tm.tmDefaultChar = u'?';
+    tm.tmBreakChar = u' ';
+    tm.tmItalic = logFont.lfItalic;
+    tm.tmUnderlined = logFont.lfUnderline;
+    tm.tmStruckOut = logFont.lfStrikeOut;
+    tm.tmPitchAndFamily = BYTE((logFont.lfPitchAndFamily & 0xF0) |
+                               (QFontInfo(font).fixedPitch() ? 0 : TMPF_FIXED_PITCH));
+    tm.tmCharSet = logFont.lfCharSet;
+    return tm;
+}
