@@ -106,6 +106,7 @@ BOOL CDC::OutputText(int x, int y, std::u16string_view text, const RECT* pDevice
     else if (nAlign & TA_BOTTOM)
         origin.y -= DeviceTextMetrics().tmHeight;
 
+    // Empty text draws nothing; an opaque ExtTextOut has filled its rectangle already.
     const DrawState state = MakeDrawState();
     if (lpDxWidths) {
         LONG nOffset = 0;
@@ -114,7 +115,7 @@ BOOL CDC::OutputText(int x, int y, std::u16string_view text, const RECT* pDevice
             m_pSurface->Text(state, at, text.substr(i, 1), pDeviceClip);
             nOffset += lpDxWidths[i];
         }
-    } else {
+    } else if (!text.empty()) {
         m_pSurface->Text(state, origin, text, pDeviceClip);
     }
 

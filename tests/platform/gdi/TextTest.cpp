@@ -126,6 +126,9 @@ TEST(Text, ExtTextOutFillsClipsAndSpaces)
               "Text (0,20) \"a\" font=\"Arial\" 12x6 w400 colour=RGB(0,0,0) bk=RGB(0,0,255)\n"
               "Text (10,20) \"b\" font=\"Arial\" 12x6 w400 colour=RGB(0,0,0) bk=RGB(0,0,255)\n"
               "Text (20,20) \"c\" font=\"Arial\" 12x6 w400 colour=RGB(0,0,0) bk=RGB(0,0,255)\n");
+    t.surface.Clear();
+    ASSERT_TRUE(t.dc.ExtTextOut(0, 0, ETO_OPAQUE, box, nullptr, 0, nullptr));  // a plain fill
+    EXPECT_EQ(t.surface.Dump(), "FillRect (0,0)-(30,12) RGB(0,0,255)\n");
 }
 
 TEST(Text, DrawTextCalcRect)
