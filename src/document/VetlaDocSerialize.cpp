@@ -2,10 +2,13 @@
 // bytes are the undo snapshots.
 #include "document/VetlaDoc.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
@@ -242,7 +245,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     DocumentLoad load(*this);
     ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
-    load.Read(ar, m_commentList, RUNTIME_CLASS(CObject));
+    load.Read(ar, m_commentList, RUNTIME_CLASS(CBlockComment));
     if (IsLadder())
         SerializeOperandMaps(ar);
     if (m_byFormatHeader[0] == FORMAT_MARK) {
@@ -253,9 +256,9 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     }
     load.Read(ar, m_blockList, RUNTIME_CLASS(CBlockObj));
     if (IsLadder())
-        load.Read(ar, m_powerBusList, RUNTIME_CLASS(CBlockObj));
+        load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
     load.IndexBlocks();
-    load.Read(ar, m_lineList, RUNTIME_CLASS(CObject));
+    load.Read(ar, m_lineList, RUNTIME_CLASS(CConnectLineObj));
 
     // One walk over the blocks reads the element arrays of the message texts and rebuilds
     // the pointers that the file keeps as numbers, by the generation of the loaded hardware.

@@ -8,6 +8,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
 #include "shell/MainFrame.h"
@@ -18,6 +19,8 @@
 #include <memory>
 #include <string_view>
 #include <vector>
+
+#include <unistd.h>
 
 using Bytes = std::vector<BYTE>;
 
@@ -115,6 +118,15 @@ public:
 private:
     Bytes m_bytes;
 };
+
+// A path in the user's temporary folder that no other test process uses: ctest runs the tests
+// of this program in parallel processes.
+inline CString UniqueTempPath(LPCTSTR pszName)
+{
+    CString strPath;
+    strPath.Format(_T("%sdoctest-%d-%s"), GetTempPath(), int(getpid()), pszName);
+    return strPath;
+}
 
 // Sets g_wHardwareCode for a test and puts the old value back.
 class HardwareCodeScope {

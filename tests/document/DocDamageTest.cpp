@@ -1,0 +1,185 @@
+#include "DocSamples.h"
+
+#include <random>
+
+namespace {
+
+class DocDamageTest : public DocTest {
+protected:
+    // The document a failed load must leave as it was: small, and unlike the samples.
+    DocDamageTest()
+    {
+        AddNew(m_target, BT_OR, 5, 5);
+        AddNew(m_target, BT_FLAG, 50, 5);
+        m_target.m_strProgramName = _T("KEEP");
+        m_target.m_mapOperandComment.SetAt(7, _T("kept"));
+        m_before = SaveToBytes(m_target);
+    }
+
+    // Loads the bytes into the target; a failure must leave it byte for byte as it was.
+    // Returns TRUE when the load failed.
+    BOOL LoadExpectingNoHarm(const Bytes& bytes)
+    {
+        const BOOL bFailed = LoadFails(m_target, bytes);
+        if (bFailed) {
+            EXPECT_EQ(SaveToBytes(m_target), m_before);
+        }
+        return bFailed;
+    }
+
+    CVetlaDoc m_target;
+    Bytes m_before;
+};
+
+Bytes SampleBytes(BOOL bLadder)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    if (bLadder)
+        FillLadSample(doc);
+    else
+        FillFbdSample(doc, FALSE);
+    return SaveToBytes(doc);
+}
+
+TEST_F(DocDamageTest, SamplesLoadAndSaveToTheSameBytes)
+{
+    for (BOOL bLadder : {FALSE, TRUE}) {
+        const Bytes bytes = SampleBytes(bLadder);
+        CVetlaDoc doc;
+        LoadFromBytes(doc, bytes);
+        EXPECT_EQ(SaveToBytes(doc), bytes) << bLadder;
+    }
+}
+
+TEST_F(DocDamageTest, EveryBlockTypeRoundTrips)
+{
+    for (WORD wCode : {WORD(0x2188), WORD(0x5288)}) {
+        HardwareCodeScope hw(wCode);
+        CVetlaDoc doc;
+        FillFbdSample(doc, TRUE);
+        const Bytes bytes = SaveToBytes(doc);
+        CVetlaDoc loaded;
+        LoadFromBytes(loaded, bytes);
+        EXPECT_EQ(CountBlocks(loaded), CountBlocks(doc));
+        EXPECT_EQ(SaveToBytes(loaded), bytes) << wCode;
+    }
+}
+
+TEST_F(DocDamageTest, TruncatedAtEveryOffsetFailsAndHarmsNothing)
+{
+    for (BOOL bLadder : {FALSE, TRUE}) {
+        const Bytes bytes = SampleBytes(bLadder);
+        for (std::size_t n = 0; n < bytes.size(); ++n) {
+            const Bytes cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(n));
+            ASSERT_TRUE(LoadExpectingNoHarm(cut)) << "cut at " << n << (bLadder ? " (LAD)" : " (FBD)");
+        }
+    }
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(DocDamageTest, RandomBytesNeverHarm)
+{
+    std::mt19937 random(20240305);
+    const Bytes sample = SampleBytes(FALSE);
+    for (int i = 0; i < 400; ++i) {
+        // Half start with the sample's settings, so that the lists are reached.
+        const std::size_t nPrefix = i % 2 ? 430 : 0;
+        Bytes bytes(sample.begin(), sample.begin() + std::ptrdiff_t(nPrefix));
+        const std::size_t nRandom = random() % 3000;
+        for (std::size_t k = 0; k < nRandom; ++k)
+            bytes.push_back(BYTE(random()));
+        LoadExpectingNoHarm(bytes);
+    }
+}
+
+TEST_F(DocDamageTest, FlippedBytesNeverHarm)
+{
+    std::mt19937 random(7);
+    for (BOOL bLadder : {FALSE, TRUE}) {
+        const Bytes sample = SampleBytes(bLadder);
+        for (int i = 0; i < 600; ++i) {
+            Bytes bytes = sample;
+            for (int nFlips = 1 + int(random() % 3); nFlips > 0; --nFlips)
+                bytes[random() % bytes.size()] ^= BYTE(1u << (random() % 8));
+            if (!LoadExpectingNoHarm(bytes)) {
+                // A load that succeeded replaced the target; start again from the original.
+                LoadFromBytes(m_target, m_before);
+            }
+        }
+    }
+}
+
+void Replace(Bytes& bytes, std::string_view from, std::string_view to)
+{
+    const std::size_t nAt = FindText(bytes, from);
+    ASSERT_NE(nAt, std::string_view::npos);
+    std::copy(to.begin(), to.end(), bytes.begin() + std::ptrdiff_t(nAt));
+}
+
+// The cause of the archive exception a load raises; none when it loads.
+int LoadFailureCause(CVetlaDoc& doc, const Bytes& bytes)
+{
+    try {
+        LoadFromBytes(doc, bytes);
+    } catch (CArchiveException* e) {
+        const int nCause = e->m_cause;
+        e->Delete();
+        return nCause;
+    }
+    return CArchiveException::none;
+}
+
+TEST_F(DocDamageTest, UnknownClassNameFailsWithBadClass)
+{
+    Bytes bytes = SampleBytes(FALSE);
+    Replace(bytes, "CBlockLogic", "CBlockLogiX");
+    EXPECT_EQ(LoadFailureCause(m_target, bytes), CArchiveException::badClass);
+    EXPECT_EQ(SaveToBytes(m_target), m_before);
+}
+
+// A file of one AND block whose block list is rewritten to hold the given entries after the
+// block record: a back-reference to the block (object index 2), a null, a comment box.
+Bytes BlockListWithExtra(const Bytes& extra, WORD wCount)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    Bytes bytes = SaveToBytes(doc);
+    const std::size_t nClass = FindText(bytes, "CBlockLogic") - 6;
+    bytes[nClass - 2] = LOBYTE(wCount);
+    bytes[nClass - 1] = HIBYTE(wCount);
+    // The block record ends right before the empty wire list, the last two bytes.
+    bytes.insert(bytes.end() - 2, extra.begin(), extra.end());
+    return bytes;
+}
+
+TEST_F(DocDamageTest, ABlockNamedTwiceIsRefusedWithoutDoubleOwnership)
+{
+    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra({0x02, 0x00}, 2)), CArchiveException::generic);
+    EXPECT_EQ(SaveToBytes(m_target), m_before);
+}
+
+TEST_F(DocDamageTest, ANullBlockIsRefused)
+{
+    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra({0x00, 0x00}, 2)), CArchiveException::generic);
+    EXPECT_EQ(SaveToBytes(m_target), m_before);
+}
+
+TEST_F(DocDamageTest, AnElementOfTheWrongClassIsRefused)
+{
+    CBlockComment comment;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteObject(&comment);
+        ar.Close();
+    }
+    Bytes record(std::size_t(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(record.data(), UINT(record.size()));
+    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(record, 2)), CArchiveException::generic);
+    EXPECT_EQ(SaveToBytes(m_target), m_before);
+}
+
+} // namespace

@@ -1,0 +1,450 @@
+#include "DocTestSupport.h"
+
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/PowerBusObj.h"
+#include "messagetext/Widget.h"
+#include "platform/core/Archive.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/ObArray.h"
+
+namespace {
+
+int IntAt(const Bytes& bytes, std::size_t nOffset)
+{
+    DWORD d = 0;
+    for (int i = 3; i >= 0; --i)
+        d = (d << 8) | bytes.at(nOffset + std::size_t(i));
+    return int(d);
+}
+
+WORD WordAt(const Bytes& bytes, std::size_t nOffset) { return WORD(bytes.at(nOffset) | (bytes.at(nOffset + 1) << 8)); }
+
+// The bytes of a new document up to and including its (empty) comment list.
+ByteWriter ExpectedHead(int nDocType)
+{
+    ByteWriter w;
+    w.Repeat('U', 3).Repeat(0xAA, 97);
+    w.Int(0);
+    for (int i = 0; i < 10; ++i)
+        w.Int(1);
+    w.Str("").Str("").Int(0).Str("").Str("").Str("");
+    w.Int(0).Int(0).Int(1024).Int(768);
+    w.Int(nDocType);
+    w.Str("").Str("");
+    w.Float(1.0f);
+    for (int i = 0; i < 10; ++i)
+        w.Str("");
+    w.Int(1).Str("");
+    w.Int(0).Int(0).Int(5000).Int(90).Int(-20);
+    for (int com = 0; com < 3; ++com) {
+        for (int n : {1, 0, 1, 3, 0, 0, 1, 0, 200, 0, 0, 0})
+            w.Int(n);
+    }
+    w.Int(0).Int(0);
+    w.Word(0);
+    return w;
+}
+
+void AppendHardware(ByteWriter& w, WORD wCode, WORD wFirmware, const char* pszName)
+{
+    w.Word(wCode).Word(0).Word(wFirmware).Word(0).Str(pszName);
+    if (HIBYTE(wCode) < 0x51)
+        return;
+    w.Int(1).Word(32).Repeat(0, 32).Word(32);
+    for (int i = 0; i < 32; ++i)
+        w.Double(0.0);
+    for (int n : {0, 0, 2, 0, 0, 0, 0, 1000, 10000, 0, 5, 0, 0})
+        w.Int(n);
+}
+
+// Offsets that the layout fixes, up to the reserved strings, and where the variable part
+// starts in a new document.
+constexpr std::size_t OFFSET_RESERVED = 100;
+constexpr std::size_t OFFSET_PAGES = 104;
+constexpr std::size_t OFFSET_STRINGS = 144;
+constexpr std::size_t OFFSET_EXTENT = 168;
+constexpr std::size_t OFFSET_DOCTYPE = 184;
+constexpr std::size_t OFFSET_HARDWARE = 422;
+
+class DocFileTest : public DocTest {};
+
+TEST_F(DocFileTest, NewFbdDocumentOfTheNewerGeneration)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    ByteWriter expected = ExpectedHead(DOC_TYPE_FBD);
+    AppendHardware(expected, 0x5188, 0xC100, "75X Series C1.XX");
+    expected.Word(0).Word(0);
+    const Bytes bytes = SaveToBytes(doc);
+    EXPECT_EQ(bytes, expected.Get());
+    EXPECT_EQ(IntAt(bytes, OFFSET_RESERVED), 0);
+    EXPECT_EQ(IntAt(bytes, OFFSET_PAGES), 1);
+    EXPECT_EQ(WordAt(bytes, OFFSET_STRINGS), 0xFEFF);
+    EXPECT_EQ(IntAt(bytes, OFFSET_EXTENT + 8), 1024);
+    EXPECT_EQ(IntAt(bytes, OFFSET_DOCTYPE), DOC_TYPE_FBD);
+    EXPECT_EQ(WordAt(bytes, OFFSET_HARDWARE), 0x5188);
+}
+
+TEST_F(DocFileTest, NewFbdDocumentOfTheOlderGenerationHasNoNewerSettings)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    ByteWriter expected = ExpectedHead(DOC_TYPE_FBD);
+    AppendHardware(expected, 0x2188, 0xB100, "4X Series B1.XX");
+    expected.Word(0).Word(0);
+    EXPECT_EQ(SaveToBytes(doc), expected.Get());
+}
+
+TEST_F(DocFileTest, NewLadDocumentWritesTheMapsBeforeTheHardwareAndTheRailBeforeTheWires)
+{
+    HardwareCodeScope hw(0x6188);
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    doc.m_mapOperandComment.SetAt(100, _T("Start"));
+    doc.m_mapOperandSim.SetAt(100, OperandSimRecord{1, 2, 3, 4, 5});
+    auto* pRail = new CPowerBusObj(BT_POWERBUS);
+    doc.m_powerBusList.AddTail(pRail);
+
+    CMemFile railFile;
+    {
+        CArchive ar(&railFile, CArchive::store);
+        ar.WriteObject(pRail);
+        ar.Close();
+    }
+    Bytes railRecord(std::size_t(railFile.GetLength()));
+    railFile.SeekToBegin();
+    railFile.Read(railRecord.data(), UINT(railRecord.size()));
+
+    ByteWriter expected = ExpectedHead(DOC_TYPE_LAD);
+    expected.Word(1).Int(100).Str("Start");
+    expected.Word(1).Int(100).Int(1).Int(2).Int(3).Int(4).Int(5);
+    AppendHardware(expected, 0x6188, 0xC100, "8X Series C1.XX");
+    expected.Word(0).Word(1);
+    for (BYTE b : railRecord)
+        expected.Byte(b);
+    expected.Word(0);
+    EXPECT_EQ(SaveToBytes(doc), expected.Get());
+}
+
+TEST_F(DocFileTest, SaveLoadSaveGivesTheSameBytesForEveryField)
+{
+    HardwareCodeScope hw(0x5288);
+    CVetlaDoc doc;
+    doc.m_nPagesAcross = 3;
+    doc.m_nPageReserved[7] = 9;
+    doc.m_strReserved3 = _T("r3");
+    doc.m_nReserved1 = 17;
+    doc.m_nReserved2 = -4;
+    doc.m_strProgramName = _T("PUMP1");
+    doc.m_strPassword = _T("ABC");
+    doc.m_fZoom = 1.5f;
+    doc.m_strVersion3 = _T("v3");
+    doc.m_strProgramComment = _T("line 1\r\nline 2");
+    doc.m_nSyncTime = 2500;
+    doc.m_comSettings[2].nBaudIndex = 12;
+    doc.m_bHasUploadedLogo = 1;
+    doc.m_pUploadedLogo = std::make_unique<BYTE[]>(UPLOADED_LOGO_SIZE);
+    doc.m_pUploadedLogo[959] = 0x5A;
+    doc.m_arrAqRangeType[31] = 2;
+    doc.m_arrAqFixedValue[0] = 12.5;
+    doc.m_nLcdBacklight = 3;
+    doc.m_nScopeTime = 9;
+    doc.m_nAiRangeType[1] = 2;
+    doc.m_rcExtent = CRect(1, 2, 3000, 4000);
+    AddNew(doc, BT_IN);
+    AddNew(doc, BT_AND);
+
+    const Bytes first = SaveToBytes(doc);
+    CVetlaDoc copy;
+    LoadFromBytes(copy, first);
+    EXPECT_EQ(SaveToBytes(copy), first);
+    EXPECT_EQ(copy.m_pUploadedLogo[959], 0x5A);
+    EXPECT_EQ(copy.m_strProgramComment, doc.m_strProgramComment);
+    EXPECT_EQ(CountBlocks(copy), 2);
+}
+
+// Cuts the hardware section of a saved file out and clears header byte 0, as a file of an old
+// program looks.
+Bytes WithoutHardwareSection(Bytes bytes, std::size_t nHardwareSize)
+{
+    bytes.erase(bytes.begin() + std::ptrdiff_t(OFFSET_HARDWARE), bytes.begin() + std::ptrdiff_t(OFFSET_HARDWARE + nHardwareSize));
+    bytes[0] = 0;
+    return bytes;
+}
+
+constexpr std::size_t OLD_HARDWARE_SIZE = 8 + 4 + 2 * 15;  // "4X Series B1.XX"
+
+TEST_F(DocFileTest, FileWithoutHardwareSectionLoadsAsTheOldestSeries)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_OUT);
+    const Bytes bytes = WithoutHardwareSection(SaveToBytes(doc), OLD_HARDWARE_SIZE);
+
+    HardwareCodeScope newer(0x5188);
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, bytes);
+    EXPECT_EQ(loaded.m_wHardwareCode, 0x1188);
+    EXPECT_EQ(loaded.m_strHardwareName.ToUtf8(), "3X Series B1.XX");
+    EXPECT_EQ(loaded.m_wFirmwareWord, 0xB100);
+    EXPECT_EQ(CountBlocks(loaded), 1);
+}
+
+TEST_F(DocFileTest, NewerFileWithoutTheAiMarkKeepsTheAiPair)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    doc.m_nAiRangeType[0] = 3;
+    doc.m_nAiRangeType[1] = 4;
+    Bytes bytes = SaveToBytes(doc);
+    // The pair is the last 8 bytes before the (empty) block and wire lists.
+    bytes.erase(bytes.end() - 4 - 8, bytes.end() - 4);
+    bytes[1] = 0;
+
+    CVetlaDoc loaded;
+    loaded.m_nAiRangeType[0] = 7;
+    LoadFromBytes(loaded, bytes);
+    EXPECT_EQ(loaded.m_nAiRangeType[0], 7);
+    EXPECT_EQ(loaded.m_nAiRangeType[1], 0);
+    EXPECT_EQ(loaded.m_byFormatHeader[1], 0);
+}
+
+class DocOpenTest : public DocTest {
+protected:
+    void SetUp() override { m_strPath = UniqueTempPath(_T("open.dfb")); }
+    void TearDown() override { DeleteFile(m_strPath); }
+
+    void Write(const Bytes& bytes)
+    {
+        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
+        file.Write(bytes.data(), UINT(bytes.size()));
+        file.Close();
+    }
+
+    CString m_strPath;
+};
+
+TEST_F(DocOpenTest, OpeningAnOldFileSetsTheGlobalHardwareAndTheMarks)
+{
+    HardwareCodeScope hw(0x2188);
+    {
+        CVetlaDoc doc;
+        AddNew(doc, BT_IN);
+        Write(WithoutHardwareSection(SaveToBytes(doc), OLD_HARDWARE_SIZE));
+    }
+    g_wHardwareCode = 0x5288;
+    CVetlaDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(m_strPath));
+    EXPECT_EQ(g_wHardwareCode, 0x1188);
+    EXPECT_EQ(doc.m_byFormatHeader[0], 'U');
+    EXPECT_EQ(doc.m_byFormatHeader[1], 'U');
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_TRUE(doc.m_undo.CanUndo());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(DocOpenTest, OpeningAFileWithOldPinKindsReinitialisesThemOnce)
+{
+    {
+        CVetlaDoc doc;
+        CBlockObj* pAnd = AddNew(doc, BT_AND);
+        pAnd->m_nPinKind[0] = PINKIND_TEXT;
+        doc.m_byFormatHeader[2] = 0x00;
+        Write(SaveToBytes(doc));
+    }
+    CVetlaDoc doc;
+    ASSERT_TRUE(doc.OnOpenDocument(m_strPath));
+    auto* pAnd = static_cast<CBlockObj*>(doc.m_blockList.GetHead());
+    EXPECT_EQ(pAnd->m_nPinKind[0], PINKIND_DIGITAL);
+    EXPECT_EQ(SaveToBytes(doc)[2], 'U');
+}
+
+TEST_F(DocOpenTest, AMissingFileIsReportedAndChangesNothing)
+{
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    const Bytes before = SaveToBytes(doc);
+    EXPECT_FALSE(doc.OnOpenDocument(m_strPath + _T(".missing")));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(SaveToBytes(doc), before);
+    EXPECT_FALSE(doc.m_undo.CanUndo());
+}
+
+// A block whose reference k points at a block object numbered nNumber, which need not be in
+// the document: the file then names a block that may not exist.
+void PointReference(CBlockObj* pBlock, int k, int nNumber, std::vector<std::unique_ptr<CBlockObj>>& strays)
+{
+    strays.push_back(std::make_unique<CBlockObj>(BT_AND, 4));
+    strays.back()->m_nNumber = nNumber;
+    pBlock->m_pRefBlock[k] = strays.back().get();
+    pBlock->m_nParam[13 + k] = 1;
+}
+
+TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    CBlockObj* pTimer = AddNew(doc, BT_DPR);
+    CBlockObj* pTarget = AddNew(doc, BT_COUNTER);
+    std::vector<std::unique_ptr<CBlockObj>> strays;
+    pTimer->m_pRefBlock[0] = pTarget;
+    pTimer->m_nParam[13] = 1;
+    PointReference(pTimer, 1, 500, strays);
+    PointReference(pTimer, 2, 9999, strays);
+    const Bytes bytes = SaveToBytes(doc);
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, bytes);
+    auto* pLoadedTimer = static_cast<CBlockObj*>(loaded.m_blockList.GetHead());
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[0], loaded.FindBlockByNumber(9001));
+    EXPECT_EQ(pLoadedTimer->m_nParam[13], 1);
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[1], nullptr);
+    EXPECT_EQ(pLoadedTimer->m_nParam[14], 0);
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[2], nullptr);
+    EXPECT_EQ(pLoadedTimer->m_nParam[15], 1);
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[3], nullptr);
+    EXPECT_EQ(pLoadedTimer->m_nParam[16], 0);
+}
+
+TEST_F(DocFileTest, OlderGenerationResolvesOnlyTheReferencesItSupports)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    CBlockObj* pTimer = AddNew(doc, BT_DPR);
+    CBlockObj* pCounter = AddNew(doc, BT_COUNTER);
+    CBlockObj* pCompare = AddNew(doc, BT_ACOMP);
+    pTimer->m_pRefBlock[0] = pTimer->m_pRefBlock[1] = pCounter;
+    pCounter->m_pRefBlock[0] = pCounter->m_pRefBlock[1] = pTimer;
+    pCompare->m_pRefBlock[0] = pCounter;
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, SaveToBytes(doc));
+    CBlockObj* pLoadedTimer = loaded.FindBlockByNumber(9000);
+    CBlockObj* pLoadedCounter = loaded.FindBlockByNumber(9001);
+    CBlockObj* pLoadedCompare = loaded.FindBlockByNumber(9002);
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[0], pLoadedCounter);
+    EXPECT_EQ(pLoadedTimer->m_pRefBlock[1], nullptr);
+    EXPECT_EQ(pLoadedCounter->m_pRefBlock[0], pLoadedTimer);
+    EXPECT_EQ(pLoadedCounter->m_pRefBlock[1], pLoadedTimer);
+    EXPECT_EQ(pLoadedCompare->m_pRefBlock[0], nullptr);
+    EXPECT_EQ(pLoadedCompare->m_nRefBlock[0], 9001);
+}
+
+TEST_F(DocFileTest, DataLogItemsOfFunctionBlocksPointAtTheirBlocks)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    auto* pLog = static_cast<CBlockDataLog*>(AddNew(doc, BT_DATALOG));
+    DataLogItem block;
+    block.strItem = _T("B1");
+    block.nValue1 = 9000;
+    DataLogItem input;
+    input.strItem = _T("I1");
+    input.nValue1 = 9000;
+    pLog->m_arrLogItems.Add(block);
+    pLog->m_arrLogItems.Add(input);
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, SaveToBytes(doc));
+    auto* pLoadedLog = static_cast<CBlockDataLog*>(loaded.FindBlockByNumber(8950));
+    ASSERT_EQ(pLoadedLog->m_arrLogItems.GetSize(), 2);
+    EXPECT_EQ(pLoadedLog->m_arrLogItems[0].nSpare, loaded.FindBlockByNumber(9000));
+    EXPECT_EQ(pLoadedLog->m_arrLogItems[1].nSpare, nullptr);
+}
+
+CWidget* NewWidget(int nBlockNumber, int nKind)
+{
+    auto* pWidget = new CWidget;
+    pWidget->m_nBlockNumber = nBlockNumber;
+    pWidget->m_nKind = nKind;
+    return pWidget;
+}
+
+TEST_F(DocFileTest, MessageTextElementArraysFollowTheWires)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    auto* pText = static_cast<CBlockMSGTEXT*>(AddNew(doc, BT_MSGTEXT));
+    pText->m_arrWidgets1[0].Add(NewWidget(9000, 0));
+    pText->m_arrWidgets2[3].Add(NewWidget(9000, WIDGET_KIND_BARGRAPH));
+    const Bytes bytes = SaveToBytes(doc);
+    EXPECT_NE(FindText(bytes, "CWidget"), std::string_view::npos);
+    EXPECT_GT(FindText(bytes, "CWidget"), FindText(bytes, "CBlockMSGTEXT"));
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, bytes);
+    auto* pLoaded = static_cast<CBlockMSGTEXT*>(loaded.FindBlockByNumber(9001));
+    ASSERT_EQ(pLoaded->m_arrWidgets1[0].GetSize(), 1);
+    ASSERT_EQ(pLoaded->m_arrWidgets2[3].GetSize(), 1);
+    EXPECT_EQ(static_cast<CWidget*>(pLoaded->m_arrWidgets1[0][0])->m_pBlock, loaded.FindBlockByNumber(9000));
+    EXPECT_EQ(SaveToBytes(loaded), bytes);
+}
+
+// An old file: no hardware section and one element array per message-text block. The array is
+// written after the file's two blocks, so that its class and object indexes continue theirs.
+Bytes OldStyleMessageTextFile(CObArray& elements)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    AddNew(doc, BT_MSGTEXT);
+    Bytes bytes = WithoutHardwareSection(SaveToBytes(doc), OLD_HARDWARE_SIZE);
+    bytes.resize(bytes.size() - 2 * MSGTEXT_WIDGET_ARRAYS);
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        ar.WriteObject(doc.m_blockList.GetNext(pos));
+    ar.Flush();
+    const auto nBlocks = std::size_t(file.GetLength());
+    elements.Serialize(ar);
+    ar.Close();
+    const std::size_t nOld = bytes.size();
+    bytes.resize(nOld + std::size_t(file.GetLength()) - nBlocks);
+    file.Seek(LONGLONG(nBlocks), CFile::begin);
+    file.Read(bytes.data() + nOld, UINT(bytes.size() - nOld));
+    return bytes;
+}
+
+TEST_F(DocFileTest, OldStyleElementArrayFillsOneListPerElement)
+{
+    CObArray elements;
+    elements.Add(NewWidget(9000, 1));
+    elements.Add(nullptr);
+    elements.Add(nullptr);
+    elements.Add(nullptr);
+    elements.Add(nullptr);
+    elements.Add(NewWidget(9000, 2));
+    const Bytes bytes = OldStyleMessageTextFile(elements);
+    for (INT_PTR i = 0; i < elements.GetSize(); ++i)
+        delete elements[i];
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, bytes);
+    auto* pText = static_cast<CBlockMSGTEXT*>(loaded.FindBlockByNumber(9001));
+    EXPECT_EQ(pText->m_arrWidgets1[0].GetSize(), 1);
+    EXPECT_EQ(pText->m_arrWidgets1[1].GetSize(), 0);
+    EXPECT_EQ(pText->m_arrWidgets2[1].GetSize(), 1);
+    EXPECT_EQ(static_cast<CWidget*>(pText->m_arrWidgets2[1][0])->m_nKind, 2);
+}
+
+TEST_F(DocFileTest, OldStyleElementArrayLongerThanEightIsRefused)
+{
+    CObArray elements;
+    for (int i = 0; i < 9; ++i)
+        elements.Add(NewWidget(9000, i));
+    const Bytes bytes = OldStyleMessageTextFile(elements);
+    for (INT_PTR i = 0; i < elements.GetSize(); ++i)
+        delete elements[i];
+
+    CVetlaDoc loaded;
+    AddNew(loaded, BT_OR);
+    const Bytes before = SaveToBytes(loaded);
+    EXPECT_TRUE(LoadFails(loaded, bytes));
+    EXPECT_EQ(SaveToBytes(loaded), before);
+}
+
+} // namespace

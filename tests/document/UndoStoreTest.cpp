@@ -1,0 +1,204 @@
+#include "DocSamples.h"
+
+#include "platform/core/File.h"
+#include "platform/core/FileSystem.h"
+
+#include <memory>
+
+namespace {
+
+Bytes ReadFileBytes(const CString& strPath)
+{
+    CFile file(strPath, CFile::modeRead);
+    Bytes bytes(std::size_t(file.GetLength()));
+    if (!bytes.empty())
+        file.Read(bytes.data(), UINT(bytes.size()));
+    return bytes;
+}
+
+class UndoStoreTest : public DocTest {
+protected:
+    // Snapshot n of the edit history: the document with its program name set to "S<n>".
+    Bytes Snapshot(int n)
+    {
+        CString strName;
+        strName.Format(_T("S%d"), n);
+        m_doc.m_strProgramName = strName;
+        EXPECT_TRUE(m_doc.m_undo.SaveState(&m_doc));
+        return SaveToBytes(m_doc);
+    }
+    CString Name() const { return m_doc.m_strProgramName; }
+
+    CVetlaDoc m_doc;
+    CUndoStore& m_undo = m_doc.m_undo;
+};
+
+TEST_F(UndoStoreTest, ThirtyOneSnapshotsFillFilesZeroToThirty)
+{
+    std::vector<Bytes> states;
+    for (int n = 1; n <= 31; ++n)
+        states.push_back(Snapshot(n));
+    EXPECT_EQ(m_undo.m_nIndex, 30);
+    for (int i = 0; i <= 30; ++i)
+        EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(i)), states[std::size_t(i)]) << i;
+
+    // The 32nd drops the first.
+    states.push_back(Snapshot(32));
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(0)), states[1]);
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(30)), states[31]);
+
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(m_undo.Undo()) << i;
+    EXPECT_EQ(m_undo.m_nIndex, 0);
+    EXPECT_FALSE(m_undo.CanUndo());
+    EXPECT_EQ(Name().ToUtf8(), "S2");
+    EXPECT_TRUE(m_undo.CanRedo());
+}
+
+TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
+{
+    AddNew(m_doc, BT_AND);
+    AddNew(m_doc, BT_IN);
+    const Bytes first = Snapshot(1);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(CountBlocks(m_doc), 0);
+    EXPECT_EQ(Name().ToUtf8(), "S1");  // the settings stay
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(SaveToBytes(m_doc), first);
+    EXPECT_FALSE(m_undo.CanRedo());
+}
+
+TEST_F(UndoStoreTest, UndoAndRedoRestoreExactlyWhatWasSaved)
+{
+    FillFbdSample(m_doc, FALSE);
+    const Bytes first = Snapshot(1);
+    AddNew(m_doc, BT_NOR, 500, 500);
+    const Bytes second = Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), first);
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(SaveToBytes(m_doc), second);
+}
+
+TEST_F(UndoStoreTest, ASnapshotCutsOffTheRedoStates)
+{
+    Snapshot(1);
+    Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_TRUE(m_undo.CanRedo());
+    Snapshot(3);
+    EXPECT_FALSE(m_undo.CanRedo());
+    EXPECT_FALSE(m_undo.Redo());
+    EXPECT_EQ(Name().ToUtf8(), "S3");
+}
+
+TEST_F(UndoStoreTest, AMissingSnapshotIsReportedAndChangesNothing)
+{
+    Snapshot(1);
+    Snapshot(2);
+    AddNew(m_doc, BT_AND);
+    const Bytes current = SaveToBytes(m_doc);
+    ASSERT_TRUE(DeleteFile(m_undo.GetSnapshotPath(1)));
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_undo.m_nIndex, 2);
+    EXPECT_EQ(SaveToBytes(m_doc), current);
+}
+
+TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
+{
+    FillFbdSample(m_doc, FALSE);
+    Snapshot(1);
+    Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    const Bytes current = SaveToBytes(m_doc);
+    {
+        const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
+        CFile file(m_undo.GetSnapshotPath(2), CFile::modeCreate | CFile::modeWrite);
+        file.Write(full.data(), UINT(full.size() / 2));
+    }
+    EXPECT_FALSE(m_undo.Redo());
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_undo.m_nIndex, 1);
+    EXPECT_EQ(SaveToBytes(m_doc), current);
+}
+
+TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
+{
+    const Bytes first = Snapshot(1);
+    Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    ASSERT_TRUE(m_undo.Undo());
+    // The folder goes away: the next snapshot cannot be written.
+    for (int i = 0; i <= UNDO_MAX_INDEX; ++i)
+        DeleteFile(m_undo.GetSnapshotPath(i));
+    ASSERT_TRUE(RemoveDirectory(m_undo.GetFolder()));
+    m_doc.m_strProgramName = _T("EDIT");
+    EXPECT_FALSE(m_undo.SaveState(&m_doc));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_FALSE(m_undo.CanRedo());
+    EXPECT_TRUE(m_undo.CanUndo());
+    // Back to the state before the failed edit: index 0, the empty diagram.
+    EXPECT_TRUE(m_undo.Undo());
+    EXPECT_EQ(Name().ToUtf8(), "EDIT");
+}
+
+TEST_F(UndoStoreTest, UndoWithoutAnySnapshotDoesNothing)
+{
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_FALSE(m_undo.Redo());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(UndoStoreTest, LadderUndoKeepsOneRailAndReplacesTheOperandMaps)
+{
+    FillLadSample(m_doc);
+    Snapshot(1);
+    m_doc.m_mapOperandComment.SetAt(4242, _T("added later"));
+    AddNew(m_doc, BT_MAKE);
+    Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(m_doc.m_powerBusList.GetCount(), 1);
+    CString strComment;
+    EXPECT_FALSE(m_doc.m_mapOperandComment.Lookup(4242, strComment));
+    EXPECT_TRUE(m_doc.m_mapOperandComment.Lookup(600, strComment));
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(m_doc.m_powerBusList.GetCount(), 1);
+    EXPECT_TRUE(m_doc.m_mapOperandComment.Lookup(4242, strComment));
+}
+
+TEST_F(UndoStoreTest, MessageTextSlotsOfTheViewFollowTheBlocks)
+{
+    ActiveFrame frame;
+    frame.Show(&m_doc);
+    Snapshot(1);
+    CBlockObj* pText = CreateBlockForType(BT_MSGTEXT, frame.View().m_bMsgTextUsed);
+    m_doc.AddBlock(pText);
+    EXPECT_EQ(frame.View().m_bMsgTextUsed[0], 1);
+    pText->m_nParamEx[MSGTEXT_SLOT_PARAM] = 3;
+    m_doc.m_rcExtent = CRect(0, 0, 2048, 1536);
+    Snapshot(2);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(frame.View().m_bMsgTextUsed[0], 0);
+    EXPECT_EQ(frame.View().m_bMsgTextUsed[3], 0);
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(frame.View().m_bMsgTextUsed[3], 1);
+    EXPECT_EQ(frame.View().m_sizeTotal.cx, 2048);
+    EXPECT_EQ(frame.View().m_sizeTotal.cy, 1536);
+}
+
+TEST(UndoStoreFolder, EveryStoreHasAFolderOfItsOwnThatGoesWithIt)
+{
+    CString strFirst;
+    {
+        CUndoStore first;
+        CUndoStore second;
+        strFirst = first.GetFolder();
+        EXPECT_FALSE(strFirst.IsEmpty());
+        EXPECT_NE(strFirst, second.GetFolder());
+        EXPECT_EQ(GetFileAttributes(strFirst), FILE_ATTRIBUTE_DIRECTORY);
+    }
+    EXPECT_EQ(GetFileAttributes(strFirst), INVALID_FILE_ATTRIBUTES);
+}
+
+} // namespace
