@@ -29,7 +29,7 @@ public:
     // Fills the part of the rectangle inside both the buffer and the clip rectangle.
     void Fill(const RECT& rect, const RECT& clip, COLORREF colour);
     // Copies srcRect of src onto dst, stretched by nearest pixel when the sizes differ, limited to
-    // clip; rectangles with a negative width or height mirror the image.
+    // clip. Copying within one buffer reads the pixels as they were before the copy.
     void Blit(const RECT& dst, const PixelBuffer& src, const RECT& srcRect, const RECT& clip);
 
     static std::uint32_t FromColour(COLORREF colour);
