@@ -4,6 +4,7 @@
 // undo store. One routine, Serialize, writes and reads the project file and the undo snapshots.
 #pragma once
 
+#include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
 #include "document/ComPortSettings.h"
 #include "document/UndoStore.h"
@@ -174,6 +175,7 @@ protected:
     void PrepareForReload() override;
 
 private:
+    friend class CBlockNumberIndex;
     friend class DocumentLoad;
 
     void RegisterWithMainFrame();
@@ -192,9 +194,8 @@ private:
     void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);
     void NumberPastedConnector(CBlockObj* pBlock);
 
-    // While a file is being loaded, block numbers are looked up through this index instead of
-    // walking the list for every wire end and reference.
-    std::unordered_map<int, CBlockObj*>* m_pLoadIndex = nullptr;
+    // Set while a CBlockNumberIndex of this document lives.
+    const CBlockNumberIndex* m_pNumberIndex = nullptr;
     // Connectors pasted alone so far: old number -> new number, so that the partner pasted
     // after it takes the matching number.
     std::unordered_map<int, int> m_mapPastedConnectors;

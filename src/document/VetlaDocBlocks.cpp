@@ -228,10 +228,8 @@ void CVetlaDoc::NumberPastedConnector(CBlockObj* pBlock)
 
 CBlockObj* CVetlaDoc::FindBlockByNumber(int nNumber) const
 {
-    if (m_pLoadIndex) {
-        const auto it = m_pLoadIndex->find(nNumber);
-        return it == m_pLoadIndex->end() ? nullptr : it->second;
-    }
+    if (m_pNumberIndex)
+        return m_pNumberIndex->Find(nNumber);
     if (IsLadder() && !m_powerBusList.IsEmpty()) {
         auto* pRail = static_cast<CBlockObj*>(m_powerBusList.GetHead());
         if (pRail->m_nNumber == nNumber)

@@ -17,7 +17,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <unordered_map>
+#include <optional>
 #include <unordered_set>
 #include <vector>
 
@@ -109,7 +109,7 @@ public:
     explicit DocumentLoad(CVetlaDoc& doc) : m_doc(doc) {}
     ~DocumentLoad()
     {
-        m_doc.m_pLoadIndex = nullptr;
+        m_index.reset();
         // Deleted only now, so that no new object of this load can take a dropped one's
         // address and be mistaken for it.
         for (CObject* pOb : m_dropped)
@@ -131,22 +131,9 @@ public:
             ThrowBadFormat();
     }
 
-    // From now on block numbers are looked up in an index: the first block of each number,
-    // the ladder power rail before the blocks as FindBlockByNumber takes it.
-    void IndexBlocks()
-    {
-        m_index.clear();
-        m_index.reserve(std::size_t(m_doc.m_blockList.GetCount()) + 1);
-        if (m_doc.IsLadder() && !m_doc.m_powerBusList.IsEmpty()) {
-            auto* pRail = static_cast<CBlockObj*>(m_doc.m_powerBusList.GetHead());
-            m_index.emplace(pRail->m_nNumber, pRail);
-        }
-        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
-            auto* pBlock = static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos));
-            m_index.try_emplace(pBlock->m_nNumber, pBlock);
-        }
-        m_doc.m_pLoadIndex = &m_index;
-    }
+    // From now on block numbers are looked up in an index: the wire ends, the message-text
+    // elements and the references all name blocks by number.
+    void IndexBlocks() { m_index.emplace(m_doc); }
 
     // The element arrays of one message-text block: the eight of the file, or the single array
     // of an old file.
@@ -210,7 +197,7 @@ private:
     CVetlaDoc& m_doc;
     std::unordered_set<const CObject*> m_owned;
     std::vector<CObject*> m_dropped;
-    std::unordered_map<int, CBlockObj*> m_index;
+    std::optional<CBlockNumberIndex> m_index;
 };
 
 void CVetlaDoc::Serialize(CArchive& ar)

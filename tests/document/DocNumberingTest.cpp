@@ -261,6 +261,42 @@ TEST_F(DocLookupTest, FindBlockByNumberTakesTheFirstOfANumber)
     EXPECT_EQ(m_doc.FindBlockByNumber(9001), nullptr);
 }
 
+TEST_F(DocLookupTest, NumberIndexAnswersLikeTheListWhileItLives)
+{
+    CBlockObj* pFirst = AddNew(m_doc, BT_AND);
+    CBlockObj* pTwin = CreateBlockForType(BT_OR, nullptr);
+    pTwin->m_nNumber = pFirst->m_nNumber;
+    m_doc.m_blockList.AddTail(pTwin);
+    CBlockObj* pLater = nullptr;
+    {
+        CBlockNumberIndex index(m_doc);
+        pLater = AddNew(m_doc, BT_XOR);
+        EXPECT_EQ(m_doc.FindBlockByNumber(9000), pFirst);
+        // Blocks added while an index lives are not in it: such stretches add none.
+        EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), nullptr);
+        {
+            CBlockNumberIndex inner(m_doc);
+            EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), pLater);
+        }
+        EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), nullptr);
+    }
+    EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), pLater);
+}
+
+TEST_F(DocLookupTest, LadderRailIsFoundFirst)
+{
+    m_doc.m_nDocType = DOC_TYPE_LAD;
+    auto* pRail = CreateBlockForType(BT_AND, nullptr);
+    pRail->m_nNumber = -1;
+    m_doc.m_powerBusList.AddTail(pRail);
+    CBlockObj* pSameNumber = CreateBlockForType(BT_OR, nullptr);
+    pSameNumber->m_nNumber = -1;
+    m_doc.m_blockList.AddTail(pSameNumber);
+    EXPECT_EQ(m_doc.FindBlockByNumber(-1), pRail);
+    CBlockNumberIndex index(m_doc);
+    EXPECT_EQ(m_doc.FindBlockByNumber(-1), pRail);
+}
+
 TEST_F(DocLookupTest, CountsByKind)
 {
     CBlockObj* pNamed = AddNew(m_doc, BT_AND);

@@ -1,0 +1,26 @@
+#include "document/BlockNumberIndex.h"
+
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+
+CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
+{
+    m_index.reserve(std::size_t(doc.m_blockList.GetCount()) + 1);
+    if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
+        auto* pRail = static_cast<CBlockObj*>(doc.m_powerBusList.GetHead());
+        m_index.emplace(pRail->m_nNumber, pRail);
+    }
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        m_index.try_emplace(pBlock->m_nNumber, pBlock);
+    }
+    doc.m_pNumberIndex = this;
+}
+
+CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
+
+CBlockObj* CBlockNumberIndex::Find(int nNumber) const
+{
+    const auto it = m_index.find(nNumber);
+    return it == m_index.end() ? nullptr : it->second;
+}

@@ -1,0 +1,30 @@
+// CBlockNumberIndex: while it lives, the document's FindBlockByNumber answers from an index of
+// the block list instead of walking the list. A load resolves every wire end and reference by
+// number, and a simulation scan reads every connected input by number; both run over a block
+// list and block numbers that do not change while they run, and only such stretches may use
+// the index.
+#pragma once
+
+#include <unordered_map>
+
+class CBlockObj;
+class CVetlaDoc;
+
+class CBlockNumberIndex {
+public:
+    // Indexes the document's blocks as they stand: the first block of each number, the ladder
+    // power rail before the blocks, as FindBlockByNumber takes them.
+    explicit CBlockNumberIndex(CVetlaDoc& doc);
+    // The document goes back to the index it had before (usually none).
+    ~CBlockNumberIndex();
+
+    CBlockNumberIndex(const CBlockNumberIndex&) = delete;
+    CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
+
+    CBlockObj* Find(int nNumber) const;
+
+private:
+    CVetlaDoc& m_doc;
+    const CBlockNumberIndex* m_pPrevious;
+    std::unordered_map<int, CBlockObj*> m_index;
+};
