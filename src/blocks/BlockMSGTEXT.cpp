@@ -16,7 +16,8 @@ constexpr BlockSetup kMsgTextSetup = {
     .nType = BT_MSGTEXT, .nInputs = 3, .wProgramBytes = 8, .nPinSlots = 4, .nCapFlags = 0x04,
     .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_END}}},
     // No acknowledgement asked; the factory claims one of the view's slots for the block.
-    .words = {{{BlockWord::ParamEx, 4, 0}, {BlockWord::ParamEx, MSGTEXT_SLOT_PARAM, MSGTEXT_NO_SLOT}}}};
+    .words = {{{BlockWord::ParamEx, 4, 0},
+               {BlockWord::ParamEx, MSGTEXT_SLOT_PARAM, MSGTEXT_NO_SLOT}}}};
 
 // TRUE when pWidget (not null) already belongs to a list of pBlock.
 bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)

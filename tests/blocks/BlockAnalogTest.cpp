@@ -3,7 +3,6 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/BlockWIFI.h"
 
 #include <gtest/gtest.h>
 
@@ -24,21 +23,6 @@ void SetPiFields(CBlockAnalog& block)
     block.m_nPiOpt4 = 9;
     block.m_nPiOpt5 = 10;
     block.m_nPwmOpt = 11;
-}
-
-TEST_F(BlockAnalogTest, NewBlockStartsWithUnitGainAndTheAnalogRange)
-{
-    CBlockACOMP block(BT_ACOMP);
-    EXPECT_EQ(block.m_dGain, 1.0);
-    EXPECT_EQ(block.m_nOffset, 0);
-    EXPECT_EQ(block.m_nAnalogOpt3, 1000);
-    EXPECT_EQ(block.m_nAnalogOpt5, 1);
-    EXPECT_EQ(block.m_dPiOpt2, 0.5);
-    EXPECT_EQ(block.m_nPiOpt5, 30);
-    EXPECT_EQ(block.m_nAux[2], -20000);
-    EXPECT_EQ(block.m_nAux[3], 20000);
-    EXPECT_EQ(block.m_nPwmOpt, 0);
-    EXPECT_EQ(CBlockPWM(BT_PWM).m_nPwmOpt, 4);
 }
 
 TEST_F(BlockAnalogTest, AnalogRecordFollowsTheCommonRecordInItsOrder)
@@ -122,16 +106,6 @@ TEST_F(BlockAnalogTest, OnlyThePiControllerTakesThePiSettingsAndOnlyItAndPwmTheP
         EXPECT_EQ(copy.m_nPiOpt5, c.bPi ? 10 : 30) << c.nType;
         EXPECT_EQ(copy.m_nPwmOpt, c.bPwm ? 11 : nPwmBefore) << c.nType;
     }
-}
-
-TEST_F(BlockAnalogTest, CopyIntoAnotherFamilyTakesTheCommonFieldsOnly)
-{
-    CBlockACOMP source(BT_ACOMP);
-    source.m_nNumber = 9004;
-    CBlockWIFIIn other(BT_WIFI_IN);
-    source.CopyTo(&other, FALSE);
-    EXPECT_EQ(other.m_nNumber, 9004);
-    source.CopyTo(nullptr, TRUE);
 }
 
 }  // namespace

@@ -38,15 +38,6 @@ Bytes RecordWithCount(int nCount, int nItems)
     return bytes;
 }
 
-TEST_F(BlockDataLogTest, NewLogHasNoOutputAndATextPin)
-{
-    CBlockDataLog log(BT_DATALOG);
-    EXPECT_EQ(log.m_nInputs, 2);
-    EXPECT_EQ(log.m_nOutputs, 0);
-    EXPECT_EQ(log.m_nPinSource[1], LINK_PARAM);
-    EXPECT_TRUE(log.m_arrLogItems.IsEmpty());
-}
-
 TEST_F(BlockDataLogTest, ItemsRoundTripAndTheirBlockPointerStartsEmpty)
 {
     CBlockDataLog log(BT_DATALOG);
@@ -96,13 +87,6 @@ TEST_F(BlockDataLogTest, CountOutsideTheLogsCapacityIsRefused)
                   CArchiveException::generic)
             << nCount;
     }
-}
-
-TEST_F(BlockDataLogTest, CountLargerThanTheItemsRunsIntoTheEndOfTheData)
-{
-    const Bytes bytes = RecordWithCount(4, 2);
-    EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CBlockDataLog>(bytes, &m_active.Doc()); }),
-              CArchiveException::endOfFile);
 }
 
 }  // namespace

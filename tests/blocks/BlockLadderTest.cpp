@@ -1,6 +1,5 @@
 #include "RecordTestSupport.h"
 
-#include "blocks/BlockConnector.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockTypes.h"
@@ -38,20 +37,6 @@ protected:
 
     ActiveDocument m_active{DOC_TYPE_LAD};
 };
-
-TEST_F(BlockLadderTest, ConnectorPairHasOneSideEach)
-{
-    CBlockMale male(BT_MALE);
-    CBlockFemale female(BT_FEMALE);
-    EXPECT_EQ(male.m_nInputs, 1);
-    EXPECT_EQ(male.m_nOutputs, 0);
-    EXPECT_EQ(male.m_nPinSource[0], LINK_OPEN);
-    EXPECT_EQ(female.m_nInputs, 0);
-    EXPECT_EQ(female.m_nOutputs, 1);
-    EXPECT_EQ(female.m_nPinKind[10], PINKIND_DIGITAL) << "a female feeds the rung in a ladder";
-    EXPECT_EQ(male.m_nOperand, 0);
-    EXPECT_EQ(female.m_nOperand, 0);
-}
 
 TEST_F(BlockLadderTest, CommentStaysWhileAnotherElementUsesTheOperand)
 {

@@ -15,18 +15,6 @@ protected:
     ActiveDocument m_active;
 };
 
-TEST_F(BlockMRTest, NewBlockReadsOneCoilFromSlaveOne)
-{
-    CBlockMW block(BT_MW);
-    EXPECT_EQ(block.m_byModbus1, 1);
-    EXPECT_EQ(block.m_wModbus7, 1);
-    EXPECT_EQ(block.m_strModbus12, _T("0"));
-    EXPECT_EQ(block.m_strModbus13, _T("0"));
-    EXPECT_EQ(block.m_nParam[10], 0);
-    EXPECT_EQ(block.m_nPinSource[2], LINK_PARAM);
-    EXPECT_EQ(block.m_nPinSource[9], LINK_END);
-}
-
 TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)
 {
     CBlockMR block(BT_MR);

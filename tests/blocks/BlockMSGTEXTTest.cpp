@@ -36,23 +36,20 @@ CWidget* NewWidget(int nBlockNumber)
     return pWidget;
 }
 
+void LoadWidgets(const Bytes& bytes, CVetlaDoc& doc, CBlockMSGTEXT& text, bool bOldStyle)
+{
+    LoadWith(bytes, &doc, [&](CArchive& ar) {
+        if (bOldStyle)
+            text.LoadOldStyleWidgets(ar);
+        else
+            text.SerializeWidgets(ar);
+    });
+}
+
 int BlockNumberAt(CBlockMSGTEXT& text, int nArray, INT_PTR i)
 {
     const auto* pWidget = static_cast<const CWidget*>(text.WidgetArray(nArray)[i]);
     return pWidget ? pWidget->m_nBlockNumber : -1;
-}
-
-TEST_F(BlockMSGTEXTTest, NewMessageHasHeaderCellsAndNoSlot)
-{
-    CBlockMSGTEXT text(BT_MSGTEXT);
-    EXPECT_EQ(text.m_nParamEx[MSGTEXT_SLOT_PARAM], MSGTEXT_NO_SLOT);
-    EXPECT_EQ(text.m_nParamEx[4], 0);
-    EXPECT_EQ(text.m_strCells1[0][24], _T("W"));
-    EXPECT_EQ(text.m_strCells2[3][0], _T("W"));
-    EXPECT_TRUE(text.m_strCells1[1][1].IsEmpty());
-    EXPECT_TRUE(text.m_strCells2[4][24].IsEmpty());
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(text.m_bRefresh[i], 1);
 }
 
 TEST_F(BlockMSGTEXTTest, NewMessageTakesTheDefaultCharacterSetOnNewerModels)
@@ -148,7 +145,7 @@ TEST_F(BlockMSGTEXTTest, ElementArraysRoundTripWithNullEntriesInPlace)
 
     CBlockMSGTEXT loaded(BT_MSGTEXT);
     loaded.m_arrWidgets1[1].Add(NewWidget(1));  // replaced by the load
-    LoadWith(bytes, &m_active.Doc(), [&](CArchive& ar) { loaded.SerializeWidgets(ar); });
+    LoadWidgets(bytes, m_active.Doc(), loaded, false);
     ASSERT_EQ(loaded.m_arrWidgets1[0].GetSize(), 3);
     EXPECT_EQ(BlockNumberAt(loaded, 0, 0), 9001);
     EXPECT_EQ(BlockNumberAt(loaded, 0, 1), -1);
@@ -170,9 +167,7 @@ TEST_F(BlockMSGTEXTTest, ElementArraysRefuseForeignObjectsAndSharedElements)
     shared.m_arrWidgets1[2].RemoveAll();
 
     CBlockMSGTEXT loaded(BT_MSGTEXT);
-    EXPECT_EQ(ArchiveFailure([&] {
-                  LoadWith(twice, &m_active.Doc(), [&](CArchive& ar) { loaded.SerializeWidgets(ar); });
-              }),
+    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(twice, m_active.Doc(), loaded, false); }),
               CArchiveException::badIndex);
 
     const Bytes foreign = StoreWith([&](CArchive& ar) {
@@ -181,9 +176,7 @@ TEST_F(BlockMSGTEXTTest, ElementArraysRefuseForeignObjectsAndSharedElements)
         ar.WriteObject(&comment);
     });
     CBlockMSGTEXT other(BT_MSGTEXT);
-    EXPECT_EQ(ArchiveFailure([&] {
-                  LoadWith(foreign, &m_active.Doc(), [&](CArchive& ar) { other.SerializeWidgets(ar); });
-              }),
+    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(foreign, m_active.Doc(), other, false); }),
               CArchiveException::badClass);
 }
 
@@ -203,7 +196,7 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
             delete old[i];
     });
     CBlockMSGTEXT text(BT_MSGTEXT);
-    LoadWith(bytes, &m_active.Doc(), [&](CArchive& ar) { text.LoadOldStyleWidgets(ar); });
+    LoadWidgets(bytes, m_active.Doc(), text, true);
     EXPECT_EQ(BlockNumberAt(text, 0, 0), 9001);
     EXPECT_TRUE(text.m_arrWidgets1[1].IsEmpty());
     EXPECT_EQ(BlockNumberAt(text, 2, 0), 9002);
@@ -224,7 +217,7 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
     });
     CBlockMSGTEXT text(BT_MSGTEXT);
     EXPECT_EQ(ArchiveFailure([&] {
-                  LoadWith(bytes, &m_active.Doc(), [&](CArchive& ar) { text.LoadOldStyleWidgets(ar); });
+                  LoadWidgets(bytes, m_active.Doc(), text, true);
               }),
               CArchiveException::generic);
     for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i)

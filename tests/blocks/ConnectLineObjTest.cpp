@@ -113,20 +113,6 @@ TEST_F(ConnectLineObjTest, RecordHoldsTwelveIntsAndTwoPointLists)
     EXPECT_EQ(StoreObject(pLoaded.get()), bytes);
 }
 
-TEST_F(ConnectLineObjTest, LongVertexListUsesTheEscapedCount)
-{
-    CConnectLineObj line;
-    for (int i = 0; i < 0x10000; ++i)
-        line.m_arrVertices.Add(CPoint(i, 0));
-    const Bytes bytes = StoreObject(&line);
-    const std::size_t nCount = ClassHeaderLength(&line) + 48;
-    EXPECT_EQ(ReadU16(bytes, nCount), 0xFFFFu);
-    EXPECT_EQ(ReadI32(bytes, nCount + 2), 0x10000);
-    auto pLoaded = RoundTrip(line);
-    ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_arrVertices.GetSize(), 0x10000);
-}
-
 TEST_F(ConnectLineObjTest, EndsResolveByNumberAndLadderWiresHangOnTheRail)
 {
     CBlockObj* pInput = AddBlock(BT_IN, 100);
@@ -169,19 +155,6 @@ TEST_F(ConnectLineObjTest, PinIndexOutsideTheTwentyPinsIsRefused)
             EXPECT_EQ(ArchiveFailure([&] { RoundTrip(line); }), CArchiveException::generic)
                 << nPin;
         }
-    }
-}
-
-TEST_F(ConnectLineObjTest, TruncatedRecordEndsWithEndOfFile)
-{
-    CConnectLineObj line;
-    SetRoute(line, {{0, 0}, {10, 0}, {10, 10}});
-    const Bytes bytes = StoreObject(&line);
-    for (std::size_t nLength = ClassHeaderLength(&line); nLength < bytes.size(); ++nLength) {
-        const Bytes cut(bytes.begin(), bytes.begin() + std::ptrdiff_t(nLength));
-        EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CConnectLineObj>(cut, &m_active.Doc()); }),
-                  CArchiveException::endOfFile)
-            << nLength;
     }
 }
 
@@ -248,23 +221,6 @@ TEST_F(ConnectLineObjTest, JunctionDotsOnlyAtExistingVertices)
     surface.Clear();
     line.Draw(&dc, RGB(0, 0, 255), 0);
     EXPECT_TRUE(surface.Records().empty());
-}
-
-TEST_F(ConnectLineObjTest, SelectedWireShowsBlueEndsAndRedBends)
-{
-    CConnectLineObj line;
-    SetRoute(line, {{0, 0}, {10, 0}, {10, 10}});
-    RecordingSurface surface;
-    CDC dc(surface);
-    line.DrawSelected(&dc, RGB(0, 0, 0));
-    std::vector<COLORREF> fills;
-    for (const auto& r : surface.Records()) {
-        if (r.kind == RecordingSurface::Kind::Rectangle) {
-            fills.push_back(r.state.brush.crColour);
-            EXPECT_EQ(r.rect.right - r.rect.left, 8);
-        }
-    }
-    EXPECT_EQ(fills, (std::vector<COLORREF>{RGB(0, 0, 255), RGB(255, 0, 0), RGB(0, 0, 255)}));
 }
 
 TEST_F(ConnectLineObjTest, HitTestFindsSegmentsAndTheirOrientation)

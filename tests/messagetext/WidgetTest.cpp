@@ -64,25 +64,6 @@ struct LE {
     }
 };
 
-TEST_F(WidgetTest, EmptyElementIsUnplacedWithDefaultNameCells)
-{
-    CWidget widget;
-    EXPECT_EQ(widget.m_nLine, -1);
-    EXPECT_EQ(widget.m_nColumn, -1);
-    EXPECT_TRUE(widget.m_strCaption.IsEmpty());
-    EXPECT_EQ(widget.m_strNames[0][5], _T("W"));
-    EXPECT_EQ(widget.m_strNames[2][0], _T("W"));
-    EXPECT_EQ(widget.m_strNames[1][1], _T(" "));
-    EXPECT_EQ(widget.m_nOption, 0);
-
-    CWidget placed(10, 20, 30, 40, RGB(1, 2, 3));
-    EXPECT_EQ(placed.GetRect(), CRect(10, 20, 40, 60));
-    EXPECT_EQ(placed.GetColor(), RGB(1, 2, 3));
-    EXPECT_EQ(placed.m_nBlockNumber, -1);
-    EXPECT_EQ(placed.m_nKind, -1);
-    EXPECT_EQ(placed.m_nWidth, 0);
-}
-
 TEST_F(WidgetTest, RecordHasTheElementLayout)
 {
     CWidget widget(1, 2, 3, 4, RGB(128, 128, 255));
@@ -231,15 +212,6 @@ TEST_F(WidgetTest, CopyTakesEveryFieldButTheDocument)
     EXPECT_EQ(copy.m_strNames[2][8], _T("Z"));
     EXPECT_EQ(StoreObject(&copy), StoreObject(&source));
     source.CopyTo(nullptr);
-}
-
-TEST_F(WidgetTest, HitTestExcludesTheRightAndBottomEdges)
-{
-    const CWidget widget(10, 20, 30, 40, 0);
-    EXPECT_TRUE(widget.HitTest(CPoint(10, 20)));
-    EXPECT_TRUE(widget.HitTest(CPoint(39, 59)));
-    EXPECT_FALSE(widget.HitTest(CPoint(40, 30)));
-    EXPECT_FALSE(widget.HitTest(CPoint(20, 60)));
 }
 
 TEST_F(WidgetTest, ClassIsRegisteredForLoadingByName)
