@@ -14,10 +14,6 @@
 #include <filesystem>
 #include <string>
 
-// fontconfig keeps its font cache until the process ends and never frees it; that is no leak of
-// ours, and LeakSanitizer would otherwise fail every program that draws text with Qt.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
