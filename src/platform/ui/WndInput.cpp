@@ -1,0 +1,105 @@
+// Focus, mouse capture and timers: the layer's own state, mirrored to the backend afterwards.
+#include "platform/ui/NativeWindow.h"
+#include "platform/ui/Wnd.h"
+
+namespace {
+
+CWnd*& FocusWindow()
+{
+    static CWnd* s_pFocus = nullptr;
+    return s_pFocus;
+}
+
+CWnd*& CaptureWindow()
+{
+    static CWnd* s_pCapture = nullptr;
+    return s_pCapture;
+}
+
+}  // namespace
+
+CWnd* CWnd::GetFocus() { return FocusWindow(); }
+
+CWnd* CWnd::SetFocus() { return ::SetFocus(this); }
+
+HWND GetFocus() { return FocusWindow(); }
+
+HWND SetFocus(HWND hWnd)
+{
+    if (hWnd && !IsWindow(hWnd))
+        return nullptr;
+    CWnd* pOld = FocusWindow();
+    if (pOld == hWnd)
+        return pOld;
+    if (pOld)
+        pOld->SendMessage(WM_KILLFOCUS, WParamFromWnd(hWnd));
+    // The old window's handler may have moved the focus itself or destroyed the new window.
+    if (FocusWindow() != pOld || (hWnd && !IsWindow(hWnd)))
+        return pOld;
+    FocusWindow() = hWnd;
+    if (hWnd) {
+        hWnd->SendMessage(WM_SETFOCUS, WParamFromWnd(IsWindow(pOld) ? pOld : nullptr));
+        if (FocusWindow() == hWnd && hWnd->m_pPeer)
+            hWnd->m_pPeer->SetFocus();
+    }
+    return IsWindow(pOld) ? pOld : nullptr;
+}
+
+CWnd* CWnd::GetCapture() { return CaptureWindow(); }
+
+CWnd* CWnd::SetCapture()
+{
+    if (!m_hWnd)
+        return nullptr;
+    CWnd* pOld = CaptureWindow();
+    if (pOld == this)
+        return pOld;
+    CaptureWindow() = this;
+    if (pOld) {
+        if (pOld->m_pPeer)
+            pOld->m_pPeer->SetCapture(false);
+        pOld->SendMessage(WM_CAPTURECHANGED, 0, LParamFromWnd(this));
+    }
+    if (m_pPeer)
+        m_pPeer->SetCapture(true);
+    return pOld;
+}
+
+BOOL CWnd::ReleaseCapture()
+{
+    CWnd* pOld = CaptureWindow();
+    if (!pOld)
+        return TRUE;
+    CaptureWindow() = nullptr;
+    if (pOld->m_pPeer)
+        pOld->m_pPeer->SetCapture(false);
+    pOld->SendMessage(WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+void CWnd::ReleaseStateOfSubtree()
+{
+    CWnd* pFocus = FocusWindow();
+    if (pFocus && (pFocus == this || IsChild(pFocus)))
+        ::SetFocus(m_pParent);
+    // A handler may have put the focus back; the window is going, so it is simply dropped.
+    pFocus = FocusWindow();
+    if (pFocus && (pFocus == this || IsChild(pFocus)))
+        FocusWindow() = nullptr;
+    CWnd* pCapture = CaptureWindow();
+    if (pCapture && (pCapture == this || IsChild(pCapture)))
+        ReleaseCapture();
+}
+
+UINT_PTR CWnd::SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
+{
+    if (!m_hWnd)
+        return 0;
+    CMessageQueue::Get().SetTimer(this, nIDEvent, nElapse, lpfnTimer);
+    return nIDEvent ? nIDEvent : 1;
+}
+
+BOOL CWnd::KillTimer(UINT_PTR nIDEvent)
+{
+    return CMessageQueue::Get().KillTimer(this, nIDEvent) ? TRUE : FALSE;
+}

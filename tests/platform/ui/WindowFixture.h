@@ -1,0 +1,41 @@
+// A clean window layer for each test: no backend, an empty queue on a hand-driven clock, no
+// focus, capture or pressed keys, and a thread object for the pump.
+#pragma once
+
+#include "platform/ui/KeyState.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/NativeWindow.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/Wnd.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxSetWindowBackend(nullptr);
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(&m_clock);
+        AfxResetKeyState();
+        ::SetFocus(nullptr);
+        CWnd::ReleaseCapture();
+    }
+    void TearDown() override
+    {
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(nullptr);
+        AfxResetKeyState();
+    }
+
+    CManualTickSource m_clock;
+    CWinThread m_thread;
+};
+
+// Records what reaches it, as "name:argument" lines.
+using EventLog = std::vector<std::string>;
+
+inline const CRect kRect(10, 20, 110, 70);
