@@ -6,6 +6,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
+#include "platform/core/MemFile.h"
 #include "platform/core/Runtime.h"
 #include "platform/gdi/GdiTypes.h"
 #include "shell/MainFrame.h"
@@ -13,10 +14,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 
 namespace {
 
 constexpr int SNAPSHOT_BUFFER_SIZE = 4096;
+constexpr UINT SNAPSHOT_GROW_BYTES = 256 * 1024;
 // How many suffixes a new store tries before it gives up on a folder of its own.
 constexpr int FOLDER_ATTEMPTS = 1000;
 
@@ -103,11 +107,20 @@ void CUndoStore::WriteSnapshot(CDocument* pDoc, const CString& strPath)
 {
     if (m_strFolder.IsEmpty())
         AfxThrowFileException(CFileException::badPath, -1, strPath);
+    // The snapshot is composed in memory and written with one call: a document of the
+    // controller's largest size would otherwise take some two hundred small writes.
+    CMemFile image(SNAPSHOT_GROW_BYTES);
+    {
+        CArchive ar(&image, CArchive::store, SNAPSHOT_BUFFER_SIZE);
+        ar.m_pDocument = pDoc;
+        pDoc->Serialize(ar);
+        ar.Close();
+    }
+    const auto nLength = UINT(image.GetLength());
+    BYTE* pImage = image.Detach();
+    std::unique_ptr<BYTE, decltype(&std::free)> owner(pImage, &std::free);
     CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-    CArchive ar(&file, CArchive::store, SNAPSHOT_BUFFER_SIZE);
-    ar.m_pDocument = pDoc;
-    pDoc->Serialize(ar);
-    ar.Close();
+    file.Write(pImage, nLength);
     file.Close();
 }
 

@@ -172,6 +172,7 @@ private:
     }
     BOOL Adopt(CObList& list, const CRuntimeClass* pClass)
     {
+        m_owned.reserve(m_owned.size() + std::size_t(list.GetCount()));
         BOOL bClean = TRUE;
         for (POSITION pos = list.GetHeadPosition(); pos;) {
             const POSITION posEntry = pos;
