@@ -26,8 +26,10 @@ constexpr int FOLDER_ATTEMPTS = 1000;
 
 } // namespace
 
-CUndoStore::CUndoStore()
+CUndoStore::CUndoStore(BOOL bWithFolder)
 {
+    if (!bWithFolder)
+        return;
     m_strTempDir = GetTempPath();
     m_strTempDir.Trim();
     MakeFolderSuffix();

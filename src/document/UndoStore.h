@@ -13,8 +13,10 @@ constexpr int UNDO_MAX_INDEX = 30;
 
 class CUndoStore {
 public:
-    // Creates the store's own snapshot folder under the user's temporary folder.
-    CUndoStore();
+    // Creates the store's own snapshot folder under the user's temporary folder; without
+    // bWithFolder the store has none and every snapshot fails (a document that only tries a
+    // load keeps no history).
+    explicit CUndoStore(BOOL bWithFolder = TRUE);
     // Deletes the snapshot files it wrote and its folder.
     ~CUndoStore();
 

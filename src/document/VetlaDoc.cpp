@@ -32,7 +32,15 @@ void DeleteListElements(CObList& list)
 
 } // namespace
 
-CVetlaDoc::CVetlaDoc()
+CVetlaDoc::CVetlaDoc() : m_undo(TRUE)
+{
+    InitContents();
+    RegisterWithMainFrame();
+}
+
+CVetlaDoc::CVetlaDoc(TrialTag) : m_undo(FALSE) { InitContents(); }
+
+void CVetlaDoc::InitContents()
 {
     m_mapOperandComment.InitHashTable(OPERAND_MAP_BUCKETS);
     m_mapOperandSim.InitHashTable(OPERAND_MAP_BUCKETS);
@@ -45,10 +53,13 @@ CVetlaDoc::CVetlaDoc()
     m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
     m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
 
-    RegisterWithMainFrame();
-
     GetHardwareSeries(g_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
     m_wHardwareCode = g_wHardwareCode;
+}
+
+std::unique_ptr<CDocument> CVetlaDoc::CreateTrialDocument() const
+{
+    return std::unique_ptr<CDocument>(new CVetlaDoc(TrialTag{}));
 }
 
 CVetlaDoc::~CVetlaDoc()
@@ -65,6 +76,7 @@ void CVetlaDoc::RegisterWithMainFrame()
     if (pFrame->m_nOpenDocuments == 0)
         pFrame->OnViewInfoWindow();
     ++pFrame->m_nOpenDocuments;
+    m_bCounted = TRUE;
 
     m_bShowAtNewFile = g_bShowAtNewFile;
     // The frame asks for a ladder document once; the next new document is an FBD again.
@@ -86,7 +98,7 @@ void CVetlaDoc::RegisterWithMainFrame()
 void CVetlaDoc::UnregisterFromMainFrame()
 {
     CMainFrame* pFrame = AfxGetMainFrame();
-    if (!pFrame || pFrame->m_nOpenDocuments <= 0)
+    if (!m_bCounted || !pFrame || pFrame->m_nOpenDocuments <= 0)
         return;
     if (--pFrame->m_nOpenDocuments == 0 && pFrame->IsInfoWindowVisible()) {
         pFrame->OnViewInfoWindow();

@@ -173,11 +173,18 @@ protected:
     // Clears the ladder operand maps: a load merges into them, so a reload that must reproduce
     // a stored state exactly starts from empty maps.
     void PrepareForReload() override;
+    std::unique_ptr<CDocument> CreateTrialDocument() const override;
 
 private:
+    struct TrialTag {};
+    // A document that only a load is tried on: it is not counted by the main frame, takes no
+    // document type from it and keeps no undo history.
+    explicit CVetlaDoc(TrialTag);
+
     friend class CBlockNumberIndex;
     friend class DocumentLoad;
 
+    void InitContents();
     void RegisterWithMainFrame();
     void UnregisterFromMainFrame();
 
@@ -194,6 +201,8 @@ private:
     void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);
     void NumberPastedConnector(CBlockObj* pBlock);
 
+    // The main frame counts this document among the open ones.
+    BOOL m_bCounted = FALSE;
     // Set while a CBlockNumberIndex of this document lives.
     const CBlockNumberIndex* m_pNumberIndex = nullptr;
     // Connectors pasted alone so far: old number -> new number, so that the partner pasted

@@ -14,6 +14,7 @@ protected:
         m_target.m_strProgramName = _T("KEEP");
         m_target.m_mapOperandComment.SetAt(7, _T("kept"));
         m_before = SaveToBytes(m_target);
+        m_objects = ElementObjects(m_target);
     }
 
     // Loads the bytes into the target; a failure must leave it byte for byte as it was.
@@ -23,12 +24,14 @@ protected:
         const BOOL bFailed = LoadFails(m_target, bytes);
         if (bFailed) {
             EXPECT_EQ(SaveToBytes(m_target), m_before);
+            EXPECT_EQ(ElementObjects(m_target), m_objects);
         }
         return bFailed;
     }
 
     CVetlaDoc m_target;
     Bytes m_before;
+    std::vector<const CObject*> m_objects;
 };
 
 Bytes SampleBytes(BOOL bLadder)
@@ -105,6 +108,7 @@ TEST_F(DocDamageTest, FlippedBytesNeverHarm)
             if (!LoadExpectingNoHarm(bytes)) {
                 // A load that succeeded replaced the target; start again from the original.
                 LoadFromBytes(m_target, m_before);
+                m_objects = ElementObjects(m_target);
             }
         }
     }

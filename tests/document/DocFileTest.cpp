@@ -261,12 +261,38 @@ TEST_F(DocOpenTest, OpeningAFileWithOldPinKindsReinitialisesThemOnce)
     EXPECT_EQ(SaveToBytes(doc)[2], 'U');
 }
 
+TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
+{
+    {
+        CVetlaDoc doc;
+        AddNew(doc, BT_AND);
+        AddNew(doc, BT_OR);
+        Bytes bytes = SaveToBytes(doc);
+        bytes.resize(bytes.size() - 3);
+        Write(bytes);
+    }
+    ActiveFrame frame;
+    CVetlaDoc doc;
+    AddNew(doc, BT_XOR);
+    const Bytes before = SaveToBytes(doc);
+    const auto objects = ElementObjects(doc);
+    const WORD wHardware = g_wHardwareCode;
+    EXPECT_FALSE(doc.OnOpenDocument(m_strPath));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(ElementObjects(doc), objects);
+    EXPECT_EQ(SaveToBytes(doc), before);
+    EXPECT_EQ(g_wHardwareCode, wHardware);
+    EXPECT_EQ(frame.Main().m_nOpenDocuments, 1);
+}
+
 TEST_F(DocOpenTest, AMissingFileIsReportedAndChangesNothing)
 {
     CVetlaDoc doc;
     AddNew(doc, BT_AND);
     const Bytes before = SaveToBytes(doc);
+    const auto objects = ElementObjects(doc);
     EXPECT_FALSE(doc.OnOpenDocument(m_strPath + _T(".missing")));
+    EXPECT_EQ(ElementObjects(doc), objects);
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(SaveToBytes(doc), before);
     EXPECT_FALSE(doc.m_undo.CanUndo());

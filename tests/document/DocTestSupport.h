@@ -67,6 +67,19 @@ inline CBlockObj* AddNew(CVetlaDoc& doc, int nType, int x = 0, int y = 0)
     return pBlock;
 }
 
+// Every element object of the document, list by list: a failed load must leave these very
+// objects in place, since the view keeps pointers to them.
+inline std::vector<const CObject*> ElementObjects(const CVetlaDoc& doc)
+{
+    std::vector<const CObject*> objects;
+    for (const CObList* pList : {&doc.m_blockList, &doc.m_lineList, &doc.m_commentList, &doc.m_powerBusList}) {
+        for (POSITION pos = pList->GetHeadPosition(); pos;)
+            objects.push_back(pList->GetNext(pos));
+        objects.push_back(nullptr);
+    }
+    return objects;
+}
+
 inline int CountBlocks(const CVetlaDoc& doc) { return int(doc.m_blockList.GetCount()); }
 
 // Where the bytes contain the text of an 8-bit class name; npos when they do not.

@@ -98,11 +98,13 @@ TEST_F(UndoStoreTest, AMissingSnapshotIsReportedAndChangesNothing)
     Snapshot(2);
     AddNew(m_doc, BT_AND);
     const Bytes current = SaveToBytes(m_doc);
+    const auto objects = ElementObjects(m_doc);
     ASSERT_TRUE(DeleteFile(m_undo.GetSnapshotPath(1)));
     EXPECT_FALSE(m_undo.Undo());
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_undo.m_nIndex, 2);
     EXPECT_EQ(SaveToBytes(m_doc), current);
+    EXPECT_EQ(ElementObjects(m_doc), objects);
 }
 
 TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
@@ -112,6 +114,7 @@ TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
     Snapshot(2);
     ASSERT_TRUE(m_undo.Undo());
     const Bytes current = SaveToBytes(m_doc);
+    const auto objects = ElementObjects(m_doc);
     {
         const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
         CFile file(m_undo.GetSnapshotPath(2), CFile::modeCreate | CFile::modeWrite);
@@ -121,6 +124,7 @@ TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_undo.m_nIndex, 1);
     EXPECT_EQ(SaveToBytes(m_doc), current);
+    EXPECT_EQ(ElementObjects(m_doc), objects);
 }
 
 TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)

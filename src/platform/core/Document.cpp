@@ -22,6 +22,9 @@ CDocument::PromptFileNameFn& PromptSink()
     return fn;
 }
 
+constexpr UINT IMAGE_GROW_BYTES = 64 * 1024;
+constexpr UINT READ_CHUNK_BYTES = 16 * 1024;
+
 // A name beside strPath that no file has yet: the temporary file of a save is renamed over
 // the target only once it is complete, and a rename works only within one file system.
 CString TemporaryNameBeside(const CString& strPath)
@@ -169,14 +172,24 @@ void CDocument::LoadFrom(CFile* pFile)
 
 void CDocument::LoadContents(CFile* pFile)
 {
-    // The present contents are kept as bytes first: a load that fails part way has already
+    CMemFile image(IMAGE_GROW_BYTES);
+    BYTE chunk[READ_CHUNK_BYTES];
+    while (const UINT nRead = pFile->Read(chunk, sizeof chunk))
+        image.Write(chunk, nRead);
+    if (const std::unique_ptr<CDocument> pTrial = CreateTrialDocument()) {
+        image.SeekToBegin();
+        pTrial->LoadFrom(&image);
+    }
+
+    // The present contents are kept as bytes too: a load that fails part way has already
     // replaced some of them, and only a reload of these bytes brings all of them back.
     CMemFile backup;
     StoreContents(&backup);
     DeleteContents();
     PrepareForReload();
     try {
-        LoadFrom(pFile);
+        image.SeekToBegin();
+        LoadFrom(&image);
     } catch (...) {
         DeleteContents();
         PrepareForReload();

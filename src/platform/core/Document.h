@@ -9,6 +9,7 @@
 #include "platform/core/Types.h"
 
 #include <functional>
+#include <memory>
 
 class CArchive;
 class CFile;
@@ -67,8 +68,11 @@ public:
     virtual CString GetProposedSaveName() const;
     virtual void DeleteContents();
 
-    // Replaces the contents with the document that pFile holds from its current position. On
-    // any failure the previous contents are brought back and the exception is rethrown.
+    // Replaces the contents with the document that pFile holds from its current position. The
+    // file is read whole first and, when the document offers a trial document, loaded into that
+    // one: a file that cannot be read or holds a bad document fails before anything of this
+    // document is touched, so that every object of it stays what and where it was. Should the
+    // real load still fail, the previous contents are brought back. Failures are rethrown.
     void LoadContents(CFile* pFile);
     // Writes the contents to pFile.
     void StoreContents(CFile* pFile);
@@ -77,6 +81,9 @@ protected:
     // Called after DeleteContents whenever the contents are about to be loaded again: state
     // that a load merges into rather than replaces is cleared here.
     virtual void PrepareForReload() {}
+    // An empty document of the same kind, with no effect on anything outside it, that a load
+    // is tried on first; null when the document offers none.
+    virtual std::unique_ptr<CDocument> CreateTrialDocument() const { return nullptr; }
     // Asks for a file name through the installed prompt; FALSE when none is installed or the
     // user cancels.
     BOOL PromptFileName(CString& strName, UINT nTitleId, DWORD dwFlags);
