@@ -9,6 +9,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "messagetext/MessageTextClasses.h"
 #include "platform/core/Archive.h"
 #include "platform/core/MemFile.h"
 #include "shell/MainFrame.h"
@@ -59,6 +60,7 @@ struct LargeDiagram {
     LargeDiagram()
     {
         RegisterBlockClasses();
+        RegisterMessageTextClasses();
         g_wHardwareCode = 0x5188;
         AfxSetMainFrame(&frame);
         child.SetActiveView(&view);

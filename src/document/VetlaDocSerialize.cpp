@@ -183,11 +183,12 @@ private:
         }
         return bClean;
     }
+    // Element arrays may hold null entries: an element is found by its index in the array.
     BOOL Adopt(CObArray& array, const CRuntimeClass* pClass)
     {
         BOOL bClean = TRUE;
         for (INT_PTR i = array.GetSize() - 1; i >= 0; --i) {
-            if (!Accept(array[i], pClass)) {
+            if (array[i] && !Accept(array[i], pClass)) {
                 array.RemoveAt(i);
                 bClean = FALSE;
             }

@@ -396,6 +396,8 @@ TEST_F(DocFileTest, MessageTextElementArraysFollowTheWires)
     AddNew(doc, BT_AND);
     auto* pText = static_cast<CBlockMSGTEXT*>(AddNew(doc, BT_MSGTEXT));
     pText->m_arrWidgets1[0].Add(NewWidget(9000, 0));
+    // A null entry keeps its place: elements are found by their index.
+    pText->m_arrWidgets2[3].Add(nullptr);
     pText->m_arrWidgets2[3].Add(NewWidget(9000, WIDGET_KIND_BARGRAPH));
     const Bytes bytes = SaveToBytes(doc);
     EXPECT_NE(FindText(bytes, "CWidget"), std::string_view::npos);
@@ -405,7 +407,8 @@ TEST_F(DocFileTest, MessageTextElementArraysFollowTheWires)
     LoadFromBytes(loaded, bytes);
     auto* pLoaded = static_cast<CBlockMSGTEXT*>(loaded.FindBlockByNumber(9001));
     ASSERT_EQ(pLoaded->m_arrWidgets1[0].GetSize(), 1);
-    ASSERT_EQ(pLoaded->m_arrWidgets2[3].GetSize(), 1);
+    ASSERT_EQ(pLoaded->m_arrWidgets2[3].GetSize(), 2);
+    EXPECT_EQ(pLoaded->m_arrWidgets2[3][0], nullptr);
     EXPECT_EQ(static_cast<CWidget*>(pLoaded->m_arrWidgets1[0][0])->m_pBlock, loaded.FindBlockByNumber(9000));
     EXPECT_EQ(SaveToBytes(loaded), bytes);
 }

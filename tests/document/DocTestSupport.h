@@ -7,6 +7,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "messagetext/MessageTextClasses.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
@@ -157,7 +158,11 @@ private:
 // answered and recorded.
 class DocTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { RegisterBlockClasses(); }
+    static void SetUpTestSuite()
+    {
+        RegisterBlockClasses();
+        RegisterMessageTextClasses();
+    }
 
     CMessageBoxRecorder m_boxes;
 };
