@@ -82,6 +82,8 @@ public:
     // The last call on a destroyed window; windows created with new delete themselves here.
     virtual void PostNcDestroy();
     const CString& GetClassName() const { return m_strClassName; }
+    // The backend's side of the window; null without a backend or a window.
+    INativeWindow* GetNativeWindow() const { return m_pPeer.get(); }
 
     // ---- the window tree ----
     // A child's parent; for a top-level WS_POPUP window its owner; otherwise null.

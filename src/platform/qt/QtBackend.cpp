@@ -1,0 +1,144 @@
+#include "platform/qt/QtBackend.h"
+
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/QPainterSurface.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/Wnd.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <atomic>
+
+namespace {
+
+Qt::CursorShape ShapeOf(HCURSOR hCursor)
+{
+    if (!hCursor || !hCursor->bStandard)
+        return Qt::ArrowCursor;
+    static constexpr struct {
+        UINT nID;
+        Qt::CursorShape shape;
+    } kShapes[] = {
+        {IDC_ARROW, Qt::ArrowCursor},        {IDC_IBEAM, Qt::IBeamCursor},
+        {IDC_WAIT, Qt::WaitCursor},          {IDC_CROSS, Qt::CrossCursor},
+        {IDC_UPARROW, Qt::UpArrowCursor},    {IDC_SIZENWSE, Qt::SizeFDiagCursor},
+        {IDC_SIZENESW, Qt::SizeBDiagCursor}, {IDC_SIZEWE, Qt::SizeHorCursor},
+        {IDC_SIZENS, Qt::SizeVerCursor},     {IDC_SIZEALL, Qt::SizeAllCursor},
+        {IDC_NO, Qt::ForbiddenCursor},       {IDC_HAND, Qt::PointingHandCursor},
+        {IDC_APPSTARTING, Qt::BusyCursor},   {IDC_HELP, Qt::WhatsThisCursor},
+    };
+    for (const auto& entry : kShapes) {
+        if (entry.nID == hCursor->nID)
+            return entry.shape;
+    }
+    return Qt::ArrowCursor;
+}
+
+class QtWindowBackend : public IWindowBackend {
+public:
+    QtWindowBackend()
+    {
+        m_timer.setSingleShot(true);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Pump(); });
+    }
+
+    std::unique_ptr<INativeWindow> CreatePeer(CWnd& wnd) override
+    {
+        auto pNative = std::make_unique<QtNativeWindow>(wnd);
+        QtPeerWidget* pWidget = pNative->Widget();
+        if ((wnd.GetStyle() & WS_CHILD) && wnd.GetParent()) {
+            if (QWidget* pParent = QtWidgetOf(*wnd.GetParent()))
+                pWidget->setParent(pParent);
+        }
+        // Hidden until the layer shows it, even when its parent is shown.
+        pWidget->hide();
+        return pNative;
+    }
+
+    void Wake() override
+    {
+        if (m_bPumpQueued.exchange(true))
+            return;
+        QMetaObject::invokeMethod(&m_timer, [this] { Pump(); }, Qt::QueuedConnection);
+    }
+
+    int RunLoop(CWinThread&) override
+    {
+        QEventLoop loop;
+        m_pLoop = &loop;
+        Wake();
+        const int nCode = loop.exec();
+        m_pLoop = nullptr;
+        return nCode;
+    }
+
+    void SetCursor(HCURSOR hCursor) override
+    {
+        // The cursor shows over the window under the mouse (or the one holding the capture).
+        CWnd* pWnd = CWnd::GetCapture();
+        QWidget* pWidget = pWnd ? QtWidgetOf(*pWnd) : QApplication::widgetAt(QCursor::pos());
+        if (pWidget)
+            pWidget->setCursor(ShapeOf(hCursor));
+    }
+
+private:
+    void Pump()
+    {
+        m_bPumpQueued = false;
+        CMessageQueue& queue = CMessageQueue::Get();
+        CWinThread* pThread = AfxGetThread();
+        if (pThread) {
+            pThread->PumpPending();
+            if (pThread->IsQuitReceived()) {
+                if (m_pLoop)
+                    m_pLoop->exit(pThread->GetExitCode());
+                return;
+            }
+            pThread->RunIdle();
+        } else {
+            MSG msg;
+            while (queue.Take(msg)) {
+                if (msg.message == WM_QUIT) {
+                    if (m_pLoop)
+                        m_pLoop->exit(int(msg.wParam));
+                    return;
+                }
+                DispatchMessage(&msg);
+            }
+        }
+        if (const std::optional<ULONGLONG> nDue = queue.NextTimerDue()) {
+            const ULONGLONG nNow = queue.Now();
+            m_timer.start(int(*nDue > nNow ? *nDue - nNow : 0));
+        }
+    }
+
+    QTimer m_timer;
+    std::atomic<bool> m_bPumpQueued{false};
+    QEventLoop* m_pLoop = nullptr;
+};
+
+std::unique_ptr<QtWindowBackend>& Instance()
+{
+    static std::unique_ptr<QtWindowBackend> s_pBackend;
+    return s_pBackend;
+}
+
+}  // namespace
+
+void InitQtBackend()
+{
+    if (Instance())
+        return;
+    QPainterSurface::InstallAsDisplay();
+    Instance() = std::make_unique<QtWindowBackend>();
+    AfxSetWindowBackend(Instance().get());
+}
+
+void ShutdownQtBackend()
+{
+    AfxSetWindowBackend(nullptr);
+    Instance().reset();
+}

@@ -1,0 +1,374 @@
+#include "platform/qt/QtPeerWidget.h"
+
+#include "platform/gdi/DisplayDevice.h"
+#include "platform/qt/QtKeyMap.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/QPainterSurface.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/Wnd.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+QRect ToQRect(const RECT& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+// Input goes through the thread's filters (pre-translation, accelerators) as queued messages do.
+BOOL Route(MSG& msg)
+{
+    if (CWinThread* pThread = AfxGetThread())
+        return pThread->RouteMessage(msg);
+    DispatchMessage(&msg);
+    return FALSE;
+}
+
+void SetModifierState(Qt::KeyboardModifiers modifiers)
+{
+    AfxSetKeyState(VK_SHIFT, modifiers.testFlag(Qt::ShiftModifier));
+    AfxSetKeyState(VK_CONTROL, modifiers.testFlag(Qt::ControlModifier));
+    AfxSetKeyState(VK_MENU, modifiers.testFlag(Qt::AltModifier));
+}
+
+void SetButtonState(Qt::MouseButtons buttons)
+{
+    AfxSetKeyState(VK_LBUTTON, buttons.testFlag(Qt::LeftButton));
+    AfxSetKeyState(VK_RBUTTON, buttons.testFlag(Qt::RightButton));
+    AfxSetKeyState(VK_MBUTTON, buttons.testFlag(Qt::MiddleButton));
+}
+
+DWORD MessageTime() { return DWORD(CMessageQueue::Get().Now()); }
+
+}  // namespace
+
+QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
+{
+    setMouseTracking(true);
+    // The layer decides the focus; Qt only follows it.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QtPeerWidget::~QtPeerWidget() = default;
+
+DrawingSurface* QtPeerWidget::PaintSurface() const { return m_pSurface.get(); }
+
+bool QtPeerWidget::event(QEvent* pEvent)
+{
+    // Tab belongs to the windows (dialogs move the focus themselves), not to Qt's focus chain.
+    if (pEvent->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent*>(pEvent));
+        return true;
+    }
+    return QWidget::event(pEvent);
+}
+
+void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
+{
+    QPainter painter(this);
+    if (m_rectClient != rect()) {
+        // The border styles' frame around the client area.
+        painter.fillRect(rect(), QColor(128, 128, 128));
+    }
+    QRect rectDirty = pEvent->rect().intersected(m_rectClient).translated(-m_rectClient.topLeft());
+    if (rectDirty.isEmpty())
+        return;
+    m_bSyncingPaint = true;
+    const CRect rectUpdate(rectDirty.left(), rectDirty.top(), rectDirty.right() + 1,
+                           rectDirty.bottom() + 1);
+    m_wnd.InvalidateRect(rectUpdate, FALSE);
+    m_bSyncingPaint = false;
+
+    painter.translate(m_rectClient.topLeft());
+    painter.setClipRect(QRect(QPoint(0, 0), m_rectClient.size()));
+    const SIZE size = {m_rectClient.width(), m_rectClient.height()};
+    m_pSurface = std::make_unique<QPainterSurface>(painter, size, GetDisplayDevice().caps);
+    m_wnd.SendMessage(WM_PAINT);
+    m_pSurface.reset();
+}
+
+void QtPeerWidget::MouseMessage(QMouseEvent* pEvent, UINT nMessage)
+{
+    SetModifierState(pEvent->modifiers());
+    SetButtonState(pEvent->buttons());
+    CWnd* pTarget = &m_wnd;
+    CPoint point(pEvent->position().toPoint().x() - m_rectClient.left(),
+                 pEvent->position().toPoint().y() - m_rectClient.top());
+    if (CWnd* pCapture = CWnd::GetCapture(); pCapture && pCapture != &m_wnd) {
+        // The window holding the capture gets every mouse message, in its own coordinates.
+        m_wnd.ClientToScreen(&point);
+        pCapture->ScreenToClient(&point);
+        pTarget = pCapture;
+    }
+    if (nMessage == WM_MOUSEMOVE)
+        pTarget->SendMessage(WM_SETCURSOR, WParamFromWnd(pTarget),
+                             MAKELPARAM(WORD(HTCLIENT), WORD(WM_MOUSEMOVE)));
+    if (!IsWindow(pTarget))
+        return;
+    MSG msg = {pTarget, nMessage, AfxGetMouseKeyFlags(), MakePointLParam(point), MessageTime(),
+               {0, 0}};
+    Route(msg);
+}
+
+void QtPeerWidget::mousePressEvent(QMouseEvent* pEvent)
+{
+    switch (pEvent->button()) {
+    case Qt::LeftButton:
+        MouseMessage(pEvent, WM_LBUTTONDOWN);
+        break;
+    case Qt::RightButton:
+        MouseMessage(pEvent, WM_RBUTTONDOWN);
+        break;
+    case Qt::MiddleButton:
+        MouseMessage(pEvent, WM_MBUTTONDOWN);
+        break;
+    default:
+        break;
+    }
+}
+
+void QtPeerWidget::mouseReleaseEvent(QMouseEvent* pEvent)
+{
+    switch (pEvent->button()) {
+    case Qt::LeftButton:
+        MouseMessage(pEvent, WM_LBUTTONUP);
+        break;
+    case Qt::RightButton:
+        MouseMessage(pEvent, WM_RBUTTONUP);
+        if (IsWindow(&m_wnd)) {
+            // A right-button release asks for the context menu, at the screen position.
+            const QPoint global = pEvent->globalPosition().toPoint();
+            m_wnd.SendMessage(WM_CONTEXTMENU, WParamFromWnd(&m_wnd),
+                              MAKELPARAM(WORD(global.x()), WORD(global.y())));
+        }
+        break;
+    case Qt::MiddleButton:
+        MouseMessage(pEvent, WM_MBUTTONUP);
+        break;
+    default:
+        break;
+    }
+}
+
+void QtPeerWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    if (pEvent->button() == Qt::LeftButton)
+        MouseMessage(pEvent, WM_LBUTTONDBLCLK);
+    else if (pEvent->button() == Qt::RightButton)
+        MouseMessage(pEvent, WM_RBUTTONDBLCLK);
+}
+
+void QtPeerWidget::mouseMoveEvent(QMouseEvent* pEvent) { MouseMessage(pEvent, WM_MOUSEMOVE); }
+
+void QtPeerWidget::wheelEvent(QWheelEvent* pEvent)
+{
+    SetModifierState(pEvent->modifiers());
+    SetButtonState(pEvent->buttons());
+    // The wheel turns what has the focus, as on the classic system.
+    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    const QPoint global = pEvent->globalPosition().toPoint();
+    MSG msg = {pTarget, WM_MOUSEWHEEL,
+               MAKEWPARAM(WORD(AfxGetMouseKeyFlags()), WORD(SHORT(pEvent->angleDelta().y()))),
+               MAKELPARAM(WORD(global.x()), WORD(global.y())), MessageTime(), {0, 0}};
+    Route(msg);
+}
+
+void QtPeerWidget::KeyMessage(QKeyEvent* pEvent, bool bDown)
+{
+    SetModifierState(pEvent->modifiers());
+    const bool bKeypad = pEvent->modifiers().testFlag(Qt::KeypadModifier);
+    const UINT nVirtKey = VirtualKeyFromQtKey(pEvent->key(), bKeypad);
+    if (nVirtKey)
+        AfxSetKeyState(int(nVirtKey), bDown);
+    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    const bool bAlt = pEvent->modifiers().testFlag(Qt::AltModifier);
+    // lParam: repeat count 1, the context code (Alt) in bit 29, the previous state in bit 30,
+    // the transition in bit 31.
+    LPARAM lParam = 1;
+    if (bAlt)
+        lParam |= LPARAM(1) << 29;
+    if (!bDown || pEvent->isAutoRepeat())
+        lParam |= LPARAM(1) << 30;
+    if (!bDown)
+        lParam |= LPARAM(1) << 31;
+    if (nVirtKey) {
+        const UINT nMessage = bAlt ? (bDown ? WM_SYSKEYDOWN : WM_SYSKEYUP)
+                                   : (bDown ? WM_KEYDOWN : WM_KEYUP);
+        MSG msg = {pTarget, nMessage, nVirtKey, lParam, MessageTime(), {0, 0}};
+        if (Route(msg) || !bDown)
+            return;
+    } else if (!bDown) {
+        return;
+    }
+    if (!IsWindow(pTarget))
+        return;
+    const bool bCtrl = pEvent->modifiers().testFlag(Qt::ControlModifier);
+    QString text = pEvent->text();
+    if (bCtrl && nVirtKey >= 'A' && nVirtKey <= 'Z')
+        text = QString(QChar(char16_t(nVirtKey - 'A' + 1)));   // Ctrl+letter: control code
+    for (QChar ch : text) {
+        MSG msg = {pTarget, bAlt ? WM_SYSCHAR : WM_CHAR, ch.unicode(), lParam, MessageTime(),
+                   {0, 0}};
+        Route(msg);
+        if (!IsWindow(pTarget))
+            break;
+    }
+}
+
+void QtPeerWidget::keyPressEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, true); }
+void QtPeerWidget::keyReleaseEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, false); }
+
+void QtPeerWidget::resizeEvent(QResizeEvent*)
+{
+    // The user resized a top-level window: the layer takes the new size.
+    CRect rectWindow;
+    m_wnd.GetWindowRect(rectWindow);
+    if (isWindow() && (rectWindow.Width() != width() || rectWindow.Height() != height()))
+        m_wnd.SetWindowPos(nullptr, 0, 0, width(), height(),
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void QtPeerWidget::moveEvent(QMoveEvent*)
+{
+    CRect rectWindow;
+    m_wnd.GetWindowRect(rectWindow);
+    if (isWindow() && rectWindow.TopLeft() != CPoint(x(), y()))
+        m_wnd.SetWindowPos(nullptr, x(), y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void QtPeerWidget::closeEvent(QCloseEvent* pEvent)
+{
+    // The window decides: WM_CLOSE destroys it (and so the widget) unless a handler refuses.
+    pEvent->ignore();
+    m_wnd.SendMessage(WM_CLOSE);
+}
+
+// ---- QtNativeWindow ----
+
+QtNativeWindow::QtNativeWindow(CWnd& wnd) : m_pWidget(new QtPeerWidget(wnd)) {}
+
+QtNativeWindow::~QtNativeWindow() { delete m_pWidget.data(); }
+
+void QtNativeWindow::SetGeometry(const RECT& rectWindow, const RECT& rectClient)
+{
+    if (!m_pWidget)
+        return;
+    QRect rect = ToQRect(rectWindow);
+    if (auto* pParent = qobject_cast<QtPeerWidget*>(m_pWidget->parentWidget()))
+        rect.translate(pParent->ClientRect().topLeft());
+    m_pWidget->SetClientRect(ToQRect(rectClient));
+    m_pWidget->setGeometry(rect);
+    m_pWidget->update();
+}
+
+void QtNativeWindow::SetVisible(bool bVisible)
+{
+    if (m_pWidget)
+        m_pWidget->setVisible(bVisible);
+}
+
+void QtNativeWindow::SetEnabled(bool bEnabled)
+{
+    if (m_pWidget)
+        m_pWidget->setEnabled(bEnabled);
+}
+
+void QtNativeWindow::SetText(const CString& strText)
+{
+    if (m_pWidget)
+        m_pWidget->setWindowTitle(QString::fromUtf16(strText.GetString(), strText.GetLength()));
+}
+
+void QtNativeWindow::SetFont(const LOGFONT* pLogFont)
+{
+    if (!m_pWidget)
+        return;
+    if (!pLogFont) {
+        m_pWidget->setFont(QFont());
+        return;
+    }
+    QFont font;
+    const std::u16string_view face(pLogFont->lfFaceName);
+    if (!face.empty() && face.front() != 0)
+        font.setFamily(QString::fromUtf16(pLogFont->lfFaceName));
+    if (pLogFont->lfHeight != 0)
+        font.setPixelSize(std::abs(int(pLogFont->lfHeight)));
+    font.setWeight(pLogFont->lfWeight >= 600 ? QFont::Bold : QFont::Normal);
+    font.setItalic(pLogFont->lfItalic != 0);
+    font.setUnderline(pLogFont->lfUnderline != 0);
+    m_pWidget->setFont(font);
+}
+
+void QtNativeWindow::SetParent(INativeWindow* pParent)
+{
+    if (!m_pWidget)
+        return;
+    const bool bVisible = m_pWidget->Window().GetStyle() & WS_VISIBLE;
+    auto* pParentWindow = static_cast<QtNativeWindow*>(pParent);
+    m_pWidget->setParent(pParentWindow ? pParentWindow->Widget() : nullptr);
+    m_pWidget->setVisible(bVisible);
+}
+
+void QtNativeWindow::StackUnder(INativeWindow* pAbove)
+{
+    if (!m_pWidget)
+        return;
+    auto* pAboveWindow = static_cast<QtNativeWindow*>(pAbove);
+    if (pAboveWindow && pAboveWindow->Widget())
+        m_pWidget->stackUnder(pAboveWindow->Widget());
+    else
+        m_pWidget->raise();
+}
+
+void QtNativeWindow::Invalidate(const RECT& rectClient)
+{
+    if (m_pWidget && !m_pWidget->IsSyncingPaint())
+        m_pWidget->update(ToQRect(rectClient).translated(m_pWidget->ClientRect().topLeft()));
+}
+
+void QtNativeWindow::UpdateNow()
+{
+    if (!m_pWidget)
+        return;
+    CRect rect;
+    if (m_pWidget->Window().GetUpdateRect(rect))
+        m_pWidget->repaint(ToQRect(rect).translated(m_pWidget->ClientRect().topLeft()));
+    // Qt may decline to paint (no backing store yet); the layer's paint runs anyway.
+    if (m_pWidget && m_pWidget->Window().GetUpdateRect(nullptr))
+        m_pWidget->Window().SendMessage(WM_PAINT);
+}
+
+void QtNativeWindow::SetCapture(bool bCapture)
+{
+    if (!m_pWidget || !m_pWidget->isVisible())
+        return;
+    if (bCapture)
+        m_pWidget->grabMouse();
+    else
+        m_pWidget->releaseMouse();
+}
+
+void QtNativeWindow::SetFocus()
+{
+    if (m_pWidget)
+        m_pWidget->setFocus(Qt::OtherFocusReason);
+}
+
+DrawingSurface* QtNativeWindow::BeginPaint()
+{
+    return m_pWidget ? m_pWidget->PaintSurface() : nullptr;
+}
+
+void QtNativeWindow::EndPaint() {}
+
+QWidget* QtWidgetOf(const CWnd& wnd)
+{
+    auto* pNative = dynamic_cast<QtNativeWindow*>(wnd.GetNativeWindow());
+    return pNative ? pNative->Widget() : nullptr;
+}

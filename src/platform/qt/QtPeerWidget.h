@@ -1,0 +1,85 @@
+// The widget that shows one window of the layer. It mirrors the window's state as the layer
+// tells it and turns Qt's events into the layer's messages, in client coordinates. Only the Qt
+// backend and its tests see this header.
+#pragma once
+
+#include "platform/ui/NativeWindow.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
+class QPainter;
+class QPainterSurface;
+
+class QtPeerWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit QtPeerWidget(CWnd& wnd);
+    ~QtPeerWidget() override;
+
+    CWnd& Window() const { return m_wnd; }
+    // The client area inside the widget.
+    QRect ClientRect() const { return m_rectClient; }
+    void SetClientRect(const QRect& rect) { m_rectClient = rect; }
+    DrawingSurface* PaintSurface() const;
+    // Invalidations from the layer are ignored while a Qt paint hands its area to the layer.
+    bool IsSyncingPaint() const { return m_bSyncingPaint; }
+
+protected:
+    bool event(QEvent* pEvent) override;
+    void paintEvent(QPaintEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void wheelEvent(QWheelEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void keyReleaseEvent(QKeyEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
+    void moveEvent(QMoveEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void MouseMessage(QMouseEvent* pEvent, UINT nMessage);
+    void KeyMessage(QKeyEvent* pEvent, bool bDown);
+
+    CWnd& m_wnd;
+    QRect m_rectClient;
+    bool m_bSyncingPaint = false;
+    std::unique_ptr<QPainter> m_pPainter;
+    std::unique_ptr<QPainterSurface> m_pSurface;
+};
+
+// The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first.
+class QtNativeWindow : public INativeWindow {
+public:
+    explicit QtNativeWindow(CWnd& wnd);
+    ~QtNativeWindow() override;
+
+    QtPeerWidget* Widget() const { return m_pWidget.data(); }
+
+    void SetGeometry(const RECT& rectWindow, const RECT& rectClient) override;
+    void SetVisible(bool bVisible) override;
+    void SetEnabled(bool bEnabled) override;
+    void SetText(const CString& strText) override;
+    void SetFont(const LOGFONT* pLogFont) override;
+    void SetParent(INativeWindow* pParent) override;
+    void StackUnder(INativeWindow* pAbove) override;
+    void Invalidate(const RECT& rectClient) override;
+    void UpdateNow() override;
+    void SetCapture(bool bCapture) override;
+    void SetFocus() override;
+    DrawingSurface* BeginPaint() override;
+    void EndPaint() override;
+
+private:
+    QPointer<QtPeerWidget> m_pWidget;
+    QRect m_rectWindow;
+};
+
+// The widget showing a window, or null (no Qt backend, or no window).
+QWidget* QtWidgetOf(const CWnd& wnd);
