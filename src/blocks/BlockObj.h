@@ -69,6 +69,9 @@ public:
     void GetInputValue(WORD* pOut, int nPin) const;
     void GetFormulaText(CString& strOut, CStringArray& parts) const;
     void DrawOperandComment(CDC* pDC, int* pLineHeight);
+    // The stub of a parameter pin (kind 3) and the block's parameter lines beside it, in the
+    // block font that the caller has selected (BlockPinText.cpp).
+    void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
 
     // TRUE when the pin index names a pin this block uses (walk order 0 .. m_nInputs-1,
     // 10 .. 9+m_nOutputs).
