@@ -1,0 +1,30 @@
+// CBlockWordValue: the base of the blocks whose output is a computed word rather than a state:
+// the code converters, the word shift and mask blocks and the math blocks that show a value.
+// In a simulation paint they are drawn in black and show their value m_dRunTime in a value box,
+// formatted and sized by type code.
+#pragma once
+
+#include "blocks/BlockObj.h"
+
+class CBlockWordValue : public CBlockObj {
+    DECLARE_DYNAMIC(CBlockWordValue)
+
+public:
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+
+    // The text the value box shows for the current value.
+    CString FormatValue() const;
+
+protected:
+    CBlockWordValue() = default;
+    CBlockWordValue(int nType, int nInputs) : CBlockObj(nType, nInputs) {}
+};
+
+// The 16-bit rules of the word and math blocks: the low 16 bits of an int taken as signed, and a
+// double clamped to -32767 .. 32767 (not -32768); NaN clamps to 0.
+int WrapWord(int nValue);
+double ClampWord(double dValue);
+// A signed 16-bit word as a double: a double truncated toward zero (saturating at the int range)
+// and wrapped to 16 bits.
+double WordOf(double dValue);
