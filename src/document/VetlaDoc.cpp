@@ -34,6 +34,8 @@ void DeleteListElements(CObList& list)
 
 CVetlaDoc::CVetlaDoc() : m_undo(TRUE)
 {
+    // The captions follow the interface language of the moment a document is made.
+    InitBlockCaptions();
     InitContents();
     RegisterWithMainFrame();
 }

@@ -15,6 +15,7 @@
 #include "platform/core/Map.h"
 #include "platform/core/ObList.h"
 #include "platform/core/String.h"
+#include "platform/core/StringArray.h"
 #include "platform/core/Types.h"
 
 #include <memory>
@@ -99,6 +100,33 @@ public:
     void UpdateSpecialBlockSizes();
     void SetClickPoint(int x, int y);
 
+    // Names and lookups for pages and the view (VetlaDocNames.cpp).
+    static void InitBlockCaptions();
+    static void InitParameterNames();
+    CString GetBlockLabel(CBlockObj* pBlock) const;
+    // The blocks a page may offer as a parameter reference, or as a value source: one
+    // "B%d[type name]" line each, leaving out the block being edited. The lists are filled
+    // through their AddString, so that the document needs no window class; null adds nothing.
+    enum class BlockChoice { Reference, Value };
+    void GetBlockChoiceLines(BlockChoice choice, int nExcludeNumber, CStringArray& lines) const;
+    template <class TCombo>
+    void FillReferenceCombo(int nExcludeNumber, TCombo* pCombo) const
+    {
+        FillBlockChoices(BlockChoice::Reference, nExcludeNumber, pCombo);
+    }
+    template <class TCombo>
+    void FillValueBlockCombo(int nExcludeNumber, TCombo* pCombo) const
+    {
+        FillBlockChoices(BlockChoice::Value, nExcludeNumber, pCombo);
+    }
+    template <class TList>
+    void FillValueBlockList(int nExcludeNumber, TList* pList) const
+    {
+        FillBlockChoices(BlockChoice::Value, nExcludeNumber, pList);
+    }
+    CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const;
+    BOOL IsDuplicateLine(CConnectLineObj* pLine, CBlockObj* pBlock, int nPin) const;
+
     // Data model, in declaration order.
     int m_nPagesAcross = 1;
     int m_nPagesDown = 1;
@@ -176,6 +204,17 @@ protected:
     std::unique_ptr<CDocument> CreateTrialDocument() const override;
 
 private:
+    template <class TList>
+    void FillBlockChoices(BlockChoice choice, int nExcludeNumber, TList* pList) const
+    {
+        if (!pList)
+            return;
+        CStringArray lines;
+        GetBlockChoiceLines(choice, nExcludeNumber, lines);
+        for (INT_PTR i = 0; i < lines.GetSize(); ++i)
+            pList->AddString(lines[i]);
+    }
+
     struct TrialTag {};
     // A document that only a load is tried on: it is not counted by the main frame, takes no
     // document type from it and keeps no undo history.

@@ -1,0 +1,266 @@
+// The document's naming services: the caption and parameter-name tables, the short address
+// label of a block (I001, Q102, S1.3, B3, AQ003), the block lists that pages offer as parameter
+// references and value sources, and the wire lookups of connectors and of a wire being drawn.
+#include "document/VetlaDoc.h"
+
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockLogic.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/BlockNames.h"
+#include "shell/VetlaApp.h"
+
+#include <initializer_list>
+
+namespace {
+
+// Capability bits of m_nCapFlags.
+constexpr BYTE CAP_REFERENCE = 0x01;
+constexpr BYTE CAP_VALUE = 0x08;
+
+struct LabelRow {
+    LPCTSTR pszPrefix;
+    int nBase;
+};
+
+LPCTSTR LabelPrefix(int nType)
+{
+    switch (nType) {
+    case BT_IN: return _T("I");
+    case BT_CURSOR_KEY: return _T("C");
+    case BT_SHIFT: return _T("S");
+    case BT_LOW: return _T("Low");
+    case BT_HIGH: return _T("High");
+    case BT_OUT: return _T("Q");
+    case BT_OPENX: return _T("X");
+    case BT_FLAG: return _T("M");
+    case BT_ANALOG_IN: return _T("AI");
+    case BT_ANALOG_OUT: return _T("AQ");
+    case BT_ANALOG_FLAG: return _T("AM");
+    case BT_FKEY: return _T("F");
+    case BT_MAKE: case BT_BREAK: return _T("I");
+    case BT_ACONTACT: return _T("AI");
+    case BT_RELAY_COIL: case BT_INV_OUT: return _T("Q");
+    case BT_DATALOG: return _T("L");
+    default: return _T("B");
+    }
+}
+
+// An address of module and point: prefix, n / d and n % d in two digits.
+CString ModuleLabel(LPCTSTR pszPrefix, long long n, int nDivisor)
+{
+    CString str;
+    str.Format(_T("%s%d%02d"), pszPrefix, n / nDivisor, n % nDivisor);
+    return str;
+}
+
+CString PrefixNumber(LPCTSTR pszPrefix, long long n)
+{
+    CString str;
+    str.Format(_T("%s%d"), pszPrefix, n);
+    return str;
+}
+
+// An FBD I/O block is labelled by its operand field, the index of its point.
+CString IoLabel(int nType, int k, BOOL bNewGeneration)
+{
+    switch (nType) {
+    case BT_LOW: case BT_HIGH: return LabelPrefix(nType);
+    case BT_IN: return ModuleLabel(_T("I"), k, 32);
+    case BT_OUT: return ModuleLabel(_T("Q"), k, 16);
+    case BT_ANALOG_IN: return ModuleLabel(_T("AI"), k, 8);
+    case BT_ANALOG_OUT: return ModuleLabel(_T("AQ"), k, 4);
+    case BT_SHIFT: {
+        if (!bNewGeneration)
+            return PrefixNumber(_T("S"), k);
+        CString str;
+        str.Format(_T("S%d.%d"), k / 16, k % 16);
+        return str;
+    }
+    default: return PrefixNumber(LabelPrefix(nType), k);
+    }
+}
+
+// A ladder element is labelled by its operand: an address, or the coil or analog output it
+// reads back (by block number), in the address space of that element's operand.
+CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
+{
+    LabelRow rows[6] = {{_T("I"), NUM_INPUT},      {_T("I"), NUM_INPUT},  {_T("AI"), NUM_ANALOG_IN},
+                        {_T("Q"), NUM_OUTPUT},     {_T("Q"), NUM_OUTPUT}, {_T("AQ"), NUM_ANALOG_OUT}};
+    auto set = [&rows](std::initializer_list<int> types, LabelRow row) {
+        for (int t : types)
+            rows[t - BT_MAKE] = row;
+    };
+    auto setPrefix = [&rows](std::initializer_list<int> types, LPCTSTR pszPrefix) {
+        for (int t : types)
+            rows[t - BT_MAKE].pszPrefix = pszPrefix;
+    };
+    int x = element.m_nOperand;
+    int nDivisor = 0;
+    if (x >= NUM_COIL) {
+        // A named element missing from the document leaves the default rows.
+        const CBlockObj* pNamed = doc.FindBlockByNumber(x);
+        const bool bAnalog = x >= NUM_AOUT_LAD;
+        if (pNamed) {
+            x = pNamed->m_nOperand;
+            if (bAnalog && x >= NUM_ANALOG_FLAG && x < NUM_OPENX) {
+                set({BT_ACONTACT}, {_T("AM"), NUM_ANALOG_FLAG});
+            } else if (bAnalog && x >= NUM_ANALOG_OUT && x < 4262) {
+                set({BT_ACONTACT}, {_T("AQ"), NUM_ANALOG_OUT});
+                nDivisor = 4;
+            } else if (!bAnalog && x >= NUM_FLAG && x < 1828) {
+                set({BT_MAKE, BT_BREAK}, {_T("M"), NUM_FLAG});
+            } else if (!bAnalog && x >= NUM_OUTPUT && x <= 727) {
+                set({BT_MAKE, BT_BREAK}, {_T("Q"), NUM_OUTPUT});
+                nDivisor = 16;
+            }
+        }
+    } else if (x >= NUM_FUNCTION_BLOCK) {
+        set({BT_MAKE, BT_BREAK, BT_ACONTACT}, {_T("B"), NUM_FUNCTION_BLOCK});
+    } else if (x >= NUM_OPENX) {
+        set({BT_RELAY_COIL, BT_INV_OUT}, {_T("X"), NUM_OPENX});
+    } else if (x >= NUM_ANALOG_FLAG) {
+        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AM"), NUM_ANALOG_FLAG});
+    } else if (x >= NUM_ANALOG_OUT) {
+        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AQ"), NUM_ANALOG_OUT});
+        nDivisor = 4;
+    } else if (x >= NUM_ANALOG_IN) {
+        set({BT_ACONTACT}, {_T("AI"), NUM_ANALOG_IN});
+        nDivisor = 8;
+    } else if (x >= NUM_HIGH) {
+        setPrefix({BT_MAKE, BT_BREAK}, _T("High"));
+    } else if (x >= NUM_LOW) {
+        setPrefix({BT_MAKE, BT_BREAK}, _T("Low"));
+    } else if (x >= NUM_FLAG) {
+        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("M"), NUM_FLAG});
+    } else if (x >= NUM_SHIFT) {
+        set({BT_MAKE, BT_BREAK}, {_T("S"), NUM_SHIFT});
+    } else if (x >= NUM_OUTPUT) {
+        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("Q"), NUM_OUTPUT});
+        nDivisor = 16;
+    } else if (x >= NUM_INPUT) {
+        set({BT_MAKE, BT_BREAK}, {_T("I"), NUM_INPUT});
+        nDivisor = 32;
+    }
+
+    const LabelRow& row = rows[element.m_nType - BT_MAKE];
+    const long long r = static_cast<long long>(x) - row.nBase;
+    if (nDivisor != 0)
+        return ModuleLabel(row.pszPrefix, r, nDivisor);
+    // Status operands (low 1870.., high 2900..) are shown by their name alone.
+    if (x >= NUM_LOW && x <= 3899)
+        return row.pszPrefix;
+    return PrefixNumber(row.pszPrefix, r);
+}
+
+bool IsLadderElementType(int nType)
+{
+    return nType >= BT_MAKE && nType <= BT_AOUT_LAD;
+}
+
+// The far end of a wire being drawn is at a connector.
+bool EndsAtConnector(const CConnectLineObj& line)
+{
+    const CBlockObj* pEnd = line.m_pEndBlock;
+    return pEnd && (pEnd->IsKindOf(RUNTIME_CLASS(CBlockFemale)) || pEnd->IsKindOf(RUNTIME_CLASS(CBlockMale)));
+}
+
+bool Joins(const CConnectLineObj& line, const CBlockObj* pA, int nPinA, const CBlockObj* pB, int nPinB)
+{
+    return line.m_pStartBlock == pA && line.m_nStartPin == nPinA && line.m_pEndBlock == pB &&
+           line.m_nEndPin == nPinB;
+}
+
+} // namespace
+
+void CVetlaDoc::InitBlockCaptions()
+{
+    const BOOL bChinese = g_bChineseUI != 0;
+    for (const BlockCaptionEntry& entry : BlockCaptionTable()) {
+        if (bChinese && entry.chinese == ChineseCaption::NotWritten)
+            continue;
+        g_mapBlockCaption.SetAt(entry.nType, BlockCaptionText(entry, bChinese));
+    }
+}
+
+void CVetlaDoc::InitParameterNames()
+{
+    const auto names = ParameterNameTable();
+    g_arrParameterNames.SetSize(INT_PTR(names.size()));
+    for (std::size_t i = 0; i < names.size(); ++i)
+        g_arrParameterNames.SetAt(INT_PTR(i), names[i]);
+}
+
+CString CVetlaDoc::GetBlockLabel(CBlockObj* pBlock) const
+{
+    if (!pBlock)
+        return CString();
+    const int nType = pBlock->m_nType;
+    const int nNumber = pBlock->m_nNumber;
+    if (nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST) {
+        if (nType == BT_LOW || nType == BT_HIGH)
+            return LabelPrefix(nType);
+        return PrefixNumber(LabelPrefix(nType), nNumber - (nType == BT_DATALOG ? NUM_DATALOG : NUM_FUNCTION_BLOCK));
+    }
+    if (IsLadderElementType(nType))
+        return LadderLabel(*pBlock, *this);
+    return IoLabel(nType, pBlock->m_nOperand, IsNewGenerationDoc());
+}
+
+void CVetlaDoc::GetBlockChoiceLines(BlockChoice choice, int nExcludeNumber, CStringArray& lines) const
+{
+    const BOOL bNew = IsNewGenerationDoc();
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(m_blockList.GetNext(pos));
+        if (pBlock->m_nNumber == nExcludeNumber)
+            continue;
+        const int nType = pBlock->m_nType;
+        const bool bFunction =
+            GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && !pBlock->IsKindOf(RUNTIME_CLASS(CBlockLogic));
+        bool bOffered = false;
+        if (choice == BlockChoice::Value)
+            bOffered = bFunction && (pBlock->m_nCapFlags & CAP_VALUE);
+        else if (bNew)
+            bOffered = bFunction && (pBlock->m_nCapFlags & CAP_REFERENCE);
+        else
+            bOffered = nType == BT_COUNTER || nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP;
+        if (!bOffered)
+            continue;
+        CString strName;
+        g_mapBlockNames.Lookup(nType, strName);
+        CString strLine;
+        strLine.Format(_T("B%d%s"), static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK, strName);
+        lines.Add(strLine);
+    }
+}
+
+CConnectLineObj* CVetlaDoc::FindLineToConnector(CBlockObj* pConnector) const
+{
+    if (!pConnector)
+        return nullptr;
+    for (POSITION pos = m_lineList.GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(m_lineList.GetNext(pos));
+        if (EndsAtConnector(*pLine) && pLine->m_pEndBlock == pConnector)
+            return pLine;
+    }
+    return nullptr;
+}
+
+BOOL CVetlaDoc::IsDuplicateLine(CConnectLineObj* pLine, CBlockObj* pBlock, int nPin) const
+{
+    if (!pLine || !pBlock)
+        return FALSE;
+    // The end the wire is drawn from stays; the other end is the pin offered.
+    const bool bFromStart = pLine->m_nDragEnd == 1;
+    const CBlockObj* pFixed = bFromStart ? pLine->m_pStartBlock : pLine->m_pEndBlock;
+    const int nFixedPin = bFromStart ? pLine->m_nStartPin : pLine->m_nEndPin;
+    for (POSITION pos = m_lineList.GetHeadPosition(); pos;) {
+        const auto* pOther = static_cast<const CConnectLineObj*>(m_lineList.GetNext(pos));
+        if (pOther == pLine)
+            continue;
+        if (Joins(*pOther, pFixed, nFixedPin, pBlock, nPin) || Joins(*pOther, pBlock, nPin, pFixed, nFixedPin))
+            return TRUE;
+    }
+    return FALSE;
+}
