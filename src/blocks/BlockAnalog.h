@@ -5,12 +5,39 @@
 
 #include "blocks/BlockObj.h"
 
+class CStringArray;
+
+// The largest magnitude an analog value takes; the analog math result may also reach -32768.
+constexpr int ANALOG_LIMIT = 32767;
+
+// A scaled analog value: rounded on its first decimal digit with halves away from zero (2.5
+// gives 3, -2.5 gives -3, 2.49 gives 2), clamped to -32767 .. 32767 and truncated toward zero.
+// A value that is no number gives 0.
+int RoundAnalogValue(double x);
+// A value read from a referenced block: clamped to -32767 .. 32767 and truncated, not rounded.
+int ClampAnalogValue(double x);
+// The value of an analog math formula given as the token array of CBlockObj::GetFormulaText
+// (ended by the first empty entry). "*" and "/" bind before "+" and "-", operators of one
+// rank bind left to right, brackets group. Every operator reads its operands as whole numbers
+// and computes in single precision, so a quotient keeps its fraction only until the next
+// operator. A division by zero gives 32767; the result is clamped to -32768 .. 32767.
+int EvaluateAnalogFormula(const CStringArray& parts);
+
 class CBlockAnalog : public CBlockObj {
     DECLARE_DYNAMIC(CBlockAnalog)
 
 public:
     void Serialize(CArchive& ar) override;
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+    // One step of whichever analog class the block is; the ramp, PI, PWM, filter, max/min and
+    // average blocks keep their value and state.
+    BOOL Simulate(CVetlaView* pView) override;
+    // The step, the block in its state colour (comparator, triggers and watchdog) or black,
+    // then the value box.
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    // The value; the watchdog adds its reference value, the differential trigger its Off
+    // threshold.
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
 
     int m_nAnalogOpt1 = 0;
     int m_nAnalogOpt2 = 0;
@@ -42,6 +69,24 @@ protected:
     // The analog fields' defaults and the value range -20000 .. 20000; the class constructor
     // adds its own settings.
     CBlockAnalog(int nType, int nInputs);
+
+private:
+    int ScaledInput(int nPin) const;
+    int Scale(int nValue) const;
+    // The current value of reference nRef into nParam when the reference is set.
+    void ResolveReference(int nRef, int& nParam);
+    // The trigger rule of the comparator and the threshold trigger on nValue.
+    int TriggerState(int nValue) const;
+    void StepComparator(CVetlaView* pView);
+    void StepThresholdTrigger(CVetlaView* pView);
+    void StepAmplifier(CVetlaView* pView);
+    void StepWatchdog(CVetlaView* pView);
+    void StepDifferentialTrigger(CVetlaView* pView);
+    void StepMultiplexer(CVetlaView* pView);
+    void StepMath(CVetlaView* pView);
+    // The amplifier in a feedback loop takes the value of the nearest analog block up its
+    // input-0 chain.
+    int LoopValue(const CVetlaView* pView) const;
 };
 
 class CBlockACOMP : public CBlockAnalog {

@@ -1,0 +1,255 @@
+// The analog blocks' simulation step and their drawing during a simulation. All thirteen
+// classes share one step; the type code picks the rule.
+#include "blocks/BlockAnalog.h"
+
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/OutputState.h"
+#include "blocks/ValueBox.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/StringArray.h"
+
+#include <cmath>
+#include <unordered_set>
+
+namespace {
+
+double ClampToLimit(double x)
+{
+    if (x > ANALOG_LIMIT)
+        return ANALOG_LIMIT;
+    if (x < -ANALOG_LIMIT)
+        return -ANALOG_LIMIT;
+    return x;
+}
+
+// The blocks whose body shows their output state; the others are drawn in black.
+bool ShowsState(int nType)
+{
+    return nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AWDOG || nType == BT_ADTRG;
+}
+
+}  // namespace
+
+int RoundAnalogValue(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    if (x != 0.0) {
+        const double dFirstDecimal = std::fmod(std::trunc(x * 10.0), 10.0);
+        if (std::fabs(dFirstDecimal) >= 5.0)
+            x += x >= 0.0 ? 1.0 : -1.0;
+    }
+    return int(ClampToLimit(x));
+}
+
+int ClampAnalogValue(double x)
+{
+    return std::isnan(x) ? 0 : int(ClampToLimit(x));
+}
+
+int CBlockAnalog::Scale(int nValue) const
+{
+    return RoundAnalogValue(nValue * m_dGain + m_nOffset);
+}
+
+// The input is read as a signed 16-bit number, whatever range its source block works in.
+int CBlockAnalog::ScaledInput(int nPin) const
+{
+    WORD wValue = 0;
+    GetInputValue(&wValue, nPin);
+    return Scale(SHORT(wValue));
+}
+
+void CBlockAnalog::ResolveReference(int nRef, int& nParam)
+{
+    CBlockObj* pRef = m_pRefBlock[nRef];
+    if (!pRef)
+        return;
+    double dValue = 0.0;
+    GetValueAsDouble(pRef, &dValue);
+    nParam = ClampAnalogValue(dValue);
+}
+
+int CBlockAnalog::TriggerState(int nValue) const
+{
+    const int nOn = m_nThreshold1;
+    const int nOff = m_nThreshold2;
+    if (nOn < nOff)
+        return nValue >= nOn && nValue < nOff ? 1 : 0;
+    if (nValue > nOn)
+        return 1;
+    if (nValue <= nOff)
+        return 0;
+    return m_nPinValue[BLOCK_FIRST_OUTPUT];
+}
+
+BOOL CBlockAnalog::Simulate(CVetlaView* pView)
+{
+    switch (m_nType) {
+    case BT_ACOMP:
+        StepComparator(pView);
+        break;
+    case BT_ATHTRG:
+        StepThresholdTrigger(pView);
+        break;
+    case BT_AAMP:
+        StepAmplifier(pView);
+        break;
+    case BT_AWDOG:
+        StepWatchdog(pView);
+        break;
+    case BT_ADTRG:
+        StepDifferentialTrigger(pView);
+        break;
+    case BT_AMUX:
+        StepMultiplexer(pView);
+        break;
+    case BT_AMATH:
+        StepMath(pView);
+        break;
+    default:
+        break;
+    }
+    PassOutputChange(*this);
+    return TRUE;
+}
+
+void CBlockAnalog::StepComparator(CVetlaView* pView)
+{
+    m_nAx = ScaledInput(0);
+    m_nAy = ScaledInput(1);
+    m_nValue = int(ClampToLimit(double(m_nAx) - double(m_nAy)));
+    ResolveReference(0, m_nThreshold1);
+    ResolveReference(1, m_nThreshold2);
+    SetOutputState(*this, pView, TriggerState(m_nValue));
+}
+
+void CBlockAnalog::StepThresholdTrigger(CVetlaView* pView)
+{
+    m_nValue = m_nAx = ScaledInput(0);
+    ResolveReference(0, m_nThreshold1);
+    ResolveReference(1, m_nThreshold2);
+    SetOutputState(*this, pView, TriggerState(m_nValue));
+}
+
+void CBlockAnalog::StepAmplifier(CVetlaView* pView)
+{
+    m_nValue = m_nAx = ScaledInput(0);
+    if (!pView || !pView->GetDocument())
+        return;
+    m_bLoopFound = 0;
+    m_pTraceTarget = this;
+    int nDepth = 0;
+    TraceLoop(pView, this, m_nFirstInput, &nDepth);
+    if (m_bLoopFound)
+        m_nValue = Scale(SHORT(WORD(LoopValue(pView))));
+}
+
+int CBlockAnalog::LoopValue(const CVetlaView* pView) const
+{
+    const CVetlaDoc* pDoc = pView->GetDocument();
+    // The chain may close on itself without passing an analog block: each block is visited
+    // once, and a chain that comes back gives 0 like a chain that ends.
+    std::unordered_set<const CBlockObj*> visited;
+    const CBlockObj* pBlock = pDoc->FindBlockByNumber(m_nPinSource[0]);
+    while (pBlock && visited.insert(pBlock).second) {
+        if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(pBlock))
+            return pAnalog->m_nValue;
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockFemale))) {
+            pBlock = pDoc->FindBlockByNumber(pBlock->m_nNumber - NUM_FEMALE_OFFSET);
+            if (!pBlock || !visited.insert(pBlock).second)
+                return 0;
+        }
+        pBlock = pDoc->FindBlockByNumber(pBlock->m_nPinSource[0]);
+    }
+    return 0;
+}
+
+void CBlockAnalog::StepWatchdog(CVetlaView* pView)
+{
+    m_nValue = m_nAx = ScaledInput(1);
+    ReadInputs(pView);
+    const int nEnable = m_nPinValue[0];
+    if (m_bPinChanged[0]) {
+        m_nRefValue = nEnable ? m_nValue : 0;
+        m_bPinChanged[0] = 0;
+    }
+    if (!nEnable) {
+        SetOutputState(*this, pView, 0);
+        return;
+    }
+    ResolveReference(0, m_nThreshold1);
+    ResolveReference(1, m_nThreshold2);
+    const long long nLow = (long long)m_nRefValue - m_nThreshold2;
+    const long long nHigh = (long long)m_nRefValue + m_nThreshold1;
+    const bool bInBand = m_nValue >= nLow && m_nValue <= nHigh;
+    SetOutputState(*this, pView, bInBand ? 0 : 1);
+}
+
+void CBlockAnalog::StepDifferentialTrigger(CVetlaView* pView)
+{
+    m_nValue = m_nAx = ScaledInput(0);
+    const long long nOn = m_nThreshold1;
+    const long long nDelta = m_nThreshold2;
+    const long long nValue = m_nValue;
+    if (nDelta > 0) {
+        SetOutputState(*this, pView, nValue >= nOn && nValue < nOn + nDelta ? 1 : 0);
+    } else if (nValue > nOn) {
+        SetOutputState(*this, pView, 1);
+    } else if (nValue <= nOn + nDelta) {
+        SetOutputState(*this, pView, 0);
+    }
+}
+
+void CBlockAnalog::StepMultiplexer(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    if (!m_nPinValue[0]) {
+        m_nValue = 0;
+        return;
+    }
+    const int nPick = (m_nPinValue[1] ? 2 : 0) + (m_nPinValue[2] ? 1 : 0);
+    int nValues[4] = {m_nParam[9], m_nParamEx[1], m_nParamEx[6], m_nParamEx[8]};
+    ResolveReference(nPick, nValues[nPick]);
+    m_nValue = nValues[nPick];
+}
+
+void CBlockAnalog::StepMath(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    if (!m_nPinValue[0]) {
+        if (!m_nParamEx[11])
+            m_nValue = 0;
+        return;
+    }
+    ResolveReference(0, m_nParam[9]);
+    ResolveReference(1, m_nParamEx[1]);
+    ResolveReference(2, m_nParamEx[6]);
+    ResolveReference(3, m_nParamEx[8]);
+    CString strFormula;
+    CStringArray parts;
+    GetFormulaText(strFormula, parts);
+    m_nValue = EvaluateAnalogFormula(parts);
+}
+
+void CBlockAnalog::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC,
+                        ShowsState(m_nType) ? SimBodyColour::State : SimBodyColour::Black);
+}
+
+void CBlockAnalog::DrawValue(CVetlaView*, CDC* pDC)
+{
+    // One and a half block widths.
+    constexpr int kHalfWidths = 3;
+    CString strLines[2];
+    strLines[0].Format(_T("%-6ld"), m_nValue);
+    if (m_nType == BT_ADTRG)
+        strLines[1].Format(_T("%-6d"), (long long)m_nThreshold1 + m_nThreshold2);
+    else if (m_nType == BT_AWDOG)
+        strLines[1].Format(_T("%-6ld"), m_nRefValue);
+    const bool bTwoLines = m_nType == BT_ADTRG || m_nType == BT_AWDOG;
+    DrawValueBox(pDC, *this, kHalfWidths, std::span<const CString>(strLines, bTwoLines ? 2 : 1));
+}
