@@ -17,5 +17,25 @@ constexpr std::array<BlockSetup, 2> kConverterSetups = {{
 
 } // namespace
 
-IMPLEMENT_TABLE_BLOCK(CBlockBCD, CBlockObj, kConverterSetups, BT_BCD)
-IMPLEMENT_TABLE_BLOCK(CBlockBIN, CBlockObj, kConverterSetups, BT_BIN)
+IMPLEMENT_TABLE_BLOCK(CBlockBCD, CBlockWordValue, kConverterSetups, BT_BCD)
+IMPLEMENT_TABLE_BLOCK(CBlockBIN, CBlockWordValue, kConverterSetups, BT_BIN)
+
+// The conversion is a function of the input word alone, so it is computed in every scan: the
+// first scan of a run then always shows the value of the input it finds.
+BOOL CBlockBCD::Simulate(CVetlaView*)
+{
+    WORD wInput = 0;
+    GetInputValue(&wInput, 0);
+    const int w = short(wInput);
+    const int nDecimal = w > 9999 ? w % 10000 : w < 0 ? 0 : w;
+    m_dRunTime = IntToBCD(nDecimal);
+    return TRUE;
+}
+
+BOOL CBlockBIN::Simulate(CVetlaView*)
+{
+    WORD wInput = 0;
+    GetInputValue(&wInput, 0);
+    m_dRunTime = BCDToInt(wInput);
+    return TRUE;
+}

@@ -2,20 +2,26 @@
 // BIN (833) a packed BCD word back into binary. The converted value is kept in m_dRunTime.
 #pragma once
 
-#include "blocks/BlockObj.h"
+#include "blocks/BlockWordValue.h"
 
-class CBlockBCD : public CBlockObj {
+// A signed input above 9999 keeps its last four decimal digits; a negative input gives 0.
+class CBlockBCD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockBCD)
 
 public:
     CBlockBCD();
     explicit CBlockBCD(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockBIN : public CBlockObj {
+// A word above 0x9999 counts as 0x9999; a nibble above 9 gives 0.
+class CBlockBIN : public CBlockWordValue {
     DECLARE_SERIAL(CBlockBIN)
 
 public:
     CBlockBIN();
     explicit CBlockBIN(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };

@@ -1,7 +1,18 @@
 #include "blocks/BlockCounter.h"
 
+#include "blocks/BlockIn.h"
 #include "blocks/BlockSetup.h"
+#include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/BlockWordValue.h"
+#include "blocks/SimTime.h"
+#include "blocks/ValueBox.h"
+#include "editor/ChildFrame.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -22,6 +33,66 @@ constexpr std::array<BlockSetup, 3> kCounterSetups = {{
      .words = {{{BlockWord::ParamEx, 1, 1}}}},
 }};
 
+constexpr int kMaxCount = 999999;
+// The hours counter's referenced interval is held to 9999 hours.
+constexpr double kMaxIntervalHours = 9999.0;
+// The operating time stops at 99999 hours.
+constexpr std::int64_t kOTLimitMinutes = 6000000;
+constexpr int kOTCapMinutes = 5999940;
+constexpr std::int64_t kMsPerMinute = 60000;
+
+// Pins of the counters.
+constexpr int kPinReset = 0;
+constexpr int kPinCount = 1;
+constexpr int kPinDirection = 2;
+constexpr int kPinEnable = 1;
+constexpr int kPinResetAll = 2;
+constexpr int kPinFrequency = 0;
+
+bool IsPaused(const SYSTEMTIME& stPause)
+{
+    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
+}
+
+// Operating time and gates advance while the Simulation bar runs or steps in any unit.
+bool BarRunsOrSteps(const CVetlaView* pView)
+{
+    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+    return pFrame && (pFrame->GetSimRunState() == SIM_RUN_RUNNING ||
+                      pFrame->GetSimStepState() == SIM_STEP_STEPPING);
+}
+
+std::int64_t ElapsedMs(const CVetlaView& view, const SYSTEMTIME& stFrom)
+{
+    return SystemTimeToMs(&view.m_simClock) - SystemTimeToMs(&stFrom);
+}
+
+// A threshold, or the referenced value held to 0 .. 999999.
+int Threshold(CBlockObj& block, int nRef, int nParam)
+{
+    return ParamOrClampedRef(block, nRef, nParam, 0, kMaxCount);
+}
+
+// Where a hysteresis switches: the counter turns on at count >= On and off at count < Off, the
+// threshold trigger on at fa > On and off at fa <= Off.
+enum class Hysteresis { Counter, Trigger };
+
+// On < Off is a window: 1 for On <= value < Off. Otherwise a hysteresis that keeps the state
+// between its two edges.
+int CompareWithThresholds(int nValue, int nOn, int nOff, int nState, Hysteresis kind)
+{
+    if (nOn < nOff)
+        return nOn <= nValue && nValue < nOff ? 1 : 0;
+    const bool bTrigger = kind == Hysteresis::Trigger;
+    const bool bOn = bTrigger ? nValue > nOn : nValue >= nOn;
+    const bool bOff = bTrigger ? nValue <= nOff : nValue < nOff;
+    if (bOn)
+        return 1;
+    if (bOff)
+        return 0;
+    return nState;
+}
+
 } // namespace
 
 IMPLEMENT_TABLE_BLOCK(CBlockHCOUNTER, CBlockObj, kCounterSetups, BT_HCOUNTER)
@@ -40,4 +111,238 @@ CBlockCOUNTER::CBlockCOUNTER(int nType)
 {
     ApplyBlockSetup(*this, FindBlockSetup(kCounterSetups, BT_COUNTER));
     m_dRunTime = m_nParam[7];
+}
+
+BOOL CBlockCOUNTER::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const bool bLadder = IsLadderView(pView);
+    const int nOn = Threshold(*this, 0, m_nParam[9]);
+    const int nOff = Threshold(*this, 1, m_nParamEx[1]);
+    if (m_nPinValue[kPinReset] == 1) {
+        m_dRunTime = std::clamp(m_nParam[7], 0, kMaxCount);
+        SetOutputState(*this, 0, bLadder);
+    } else {
+        if (IsRisingEdge(*this, kPinCount)) {
+            const bool bDown = m_nPinValue[kPinDirection] == 1;
+            m_bRefThreshold = m_pRefBlock[bDown ? 1 : 0] ? 1 : 0;
+            if (!bDown && m_dRunTime < kMaxCount)
+                m_dRunTime += 1.0;
+            else if (bDown && m_dRunTime > 0)
+                m_dRunTime -= 1.0;
+        }
+        const int nCount = TruncToInt(m_dRunTime);
+        SetOutputState(*this,
+                       CompareWithThresholds(nCount, nOn, nOff, m_nPinValue[BLOCK_FIRST_OUTPUT],
+                                             Hysteresis::Counter),
+                       bLadder);
+    }
+    m_bPinChanged[kPinCount] = 0;
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+void CBlockCOUNTER::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+}
+
+void CBlockCOUNTER::DrawValue(CVetlaView*, CDC* pDC)
+{
+    CString strCount;
+    strCount.Format(_T("%6ld"), TruncToInt(m_dRunTime));
+    DrawValueBox(pDC, *this, 3, {&strCount, 1});
+}
+
+BOOL CBlockHCOUNTER::Simulate(CVetlaView* pView)
+{
+    if (!pView)
+        return TRUE;
+    ReadInputs(pView);
+    const bool bLadder = IsLadderView(pView);
+    const int nOldState = m_nPinValue[BLOCK_FIRST_OUTPUT];
+    int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
+
+    // The time to go as the parameters give it; a change of them re-derives MN.
+    std::int64_t nDerived = 0;
+    double dHours = 0.0;
+    if (GetReferencedValue(*this, 0, &dHours)) {
+        if (dHours > 0.0)
+            nDerived = std::int64_t(std::min(dHours, kMaxIntervalHours) * 60.0);
+    } else {
+        const std::int64_t nMI = std::int64_t(m_nParam[9]) * 60 + m_nParam[8];
+        const std::int64_t nOT = std::int64_t(m_nParamEx[1]) * 60 + m_nParamEx[0];
+        if (nMI > 0)
+            nDerived = nMI - ((nOT % nMI) + nMI) % nMI;
+    }
+    const int nInterval = int(std::min<std::int64_t>(nDerived, INT_MAX));
+    if (nInterval != m_nRefValue) {
+        m_nMNMinutes = nInterval;
+        m_nRefValue = nInterval;
+    }
+
+    const bool bEnabled = m_nPinValue[kPinEnable] == 1;
+    const bool bReset = m_nPinValue[kPinReset] == 1;
+    if (m_nPinValue[kPinResetAll] == 1) {
+        if (m_bPinChanged[kPinResetAll]) {
+            nState = 0;
+            m_nOTMinutes = 0;
+            m_nOTStart = 0;
+            m_nParamEx[1] = 0;
+            m_nParamEx[0] = 0;
+        }
+    } else if (bReset) {
+        // R restores the time to go as well, so that a new maintenance interval starts.
+        if (m_bPinChanged[kPinReset]) {
+            nState = 0;
+            m_nOTStart = m_nOTMinutes;
+            m_nMNMinutes = nInterval;
+        }
+    } else {
+        const bool bReleased = m_bPinChanged[kPinResetAll] || m_bPinChanged[kPinReset];
+        if (bReleased && bEnabled) {
+            m_stCountStart = pView->m_simClock;
+            m_bRestartStamp = 1;
+        }
+        if (!bEnabled) {
+            if (m_nParamEx[4] == 0)
+                nState = 0;
+        } else {
+            CountOperatingTime(pView);
+            nState = m_nMNMinutes == 0 ? 1 : 0;
+        }
+    }
+    if (bLadder && nState != nOldState)
+        m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+    ClearInputChanges(*this);
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+// While En is 1: whole minutes run since the start of the counting period, beyond those already
+// counted, move from MN to OT.
+void CBlockHCOUNTER::CountOperatingTime(CVetlaView* pView)
+{
+    if (m_bPinChanged[kPinEnable]) {
+        m_stCountStart = pView->m_simClock;
+        m_nOTStart = m_nOTMinutes;
+    }
+    if (IsPaused(m_stPause) || !BarRunsOrSteps(pView))
+        return;
+    const std::int64_t nCounted = std::int64_t(m_nOTMinutes) - m_nOTStart;
+    const std::int64_t nRunning = ElapsedMs(*pView, m_stCountStart) - nCounted * kMsPerMinute;
+    if (nRunning < kMsPerMinute)
+        return;
+    const std::int64_t nMinutes = nRunning / kMsPerMinute;
+    m_nMNMinutes = int(std::max<std::int64_t>(m_nMNMinutes - nMinutes, 0));
+    const std::int64_t nOT = m_nOTMinutes + nMinutes;
+    if (nOT >= kOTLimitMinutes) {
+        m_nOTMinutes = kOTCapMinutes;
+        m_nOTStart = kOTCapMinutes;
+    } else {
+        m_nOTMinutes = int(nOT);
+    }
+}
+
+void CBlockHCOUNTER::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+}
+
+void CBlockHCOUNTER::DrawValue(CVetlaView*, CDC* pDC)
+{
+    CString lines[3];
+    FormatValueLines(lines);
+    DrawValueBox(pDC, *this, 3, lines);
+}
+
+void CBlockHCOUNTER::FormatValueLines(CString lines[3]) const
+{
+    if (m_pRefBlock[0]) {
+        CString strRef;
+        strRef.Format(_T("B%dh"), m_pRefBlock[0]->m_nNumber - NUM_FUNCTION_BLOCK);
+        lines[0].Format(_T("MI=%8s"), strRef);
+    } else {
+        lines[0].Format(_T("MI=%5ldh%2ldm"), m_nParam[9], m_nParam[8]);
+    }
+    lines[1].Format(_T("MN=%5ldh%2ldm"), m_nMNMinutes / 60, m_nMNMinutes % 60);
+    lines[2].Format(_T("OT=%5ldh%2ldm"), m_nOTMinutes / 60, m_nOTMinutes % 60);
+}
+
+BOOL CBlockTHTRG::Simulate(CVetlaView* pView)
+{
+    if (!pView)
+        return TRUE;
+    ReadInputs(pView);
+    const bool bLadder = IsLadderView(pView);
+    if (IsRisingEdge(*this, kPinFrequency))
+        ++m_nPulseCount;
+    if (!m_bGateRunning || IsTimeUp(pView, TRUE)) {
+        if (m_bGateRunning)
+            CountFrequencyInput(pView);
+        m_nMeasured = m_nPulseCount;
+        SetOutputState(*this,
+                       CompareWithThresholds(m_nMeasured, m_nParam[9], m_nParam[8],
+                                             m_nPinValue[BLOCK_FIRST_OUTPUT], Hysteresis::Trigger),
+                       bLadder);
+        m_nPulseCount = 0;
+        m_stStart = pView->m_simClock;
+        m_bRestartStamp = 1;
+        m_bGateRunning = 1;
+    }
+    ClearInputChanges(*this);
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+// An input in Frequency mode stands for a pulse train of its simulated value in Hz: the gate
+// counts value x gate time pulses.
+void CBlockTHTRG::CountFrequencyInput(CVetlaView* pView)
+{
+    const CBlockObj* pSource = pView->GetDocument()
+                                   ? pView->GetDocument()->FindBlockByNumber(m_nPinSource[kPinFrequency])
+                                   : nullptr;
+    const auto* pInput = dynamic_cast<const CBlockIn*>(pSource);
+    if (pInput && pInput->m_nParamEx[12] == SIM_INPUT_FREQUENCY)
+        m_nPulseCount = TruncToInt(pInput->m_nAux[1] * GateTimeMs() * 0.001);
+}
+
+double CBlockTHTRG::GateTimeMs()
+{
+    double dRef = 0.0;
+    if (GetReferencedValue(*this, 0, &dRef))
+        return dRef < 0.0 || std::isnan(dRef) ? 0.0 : dRef;
+    return (100.0 * m_nParamEx[1] + m_nParamEx[0]) * 10.0;
+}
+
+// The re-stamp flag is taken back once the gate is measured, as the timers' running time does;
+// otherwise the view would re-stamp the gate in every scan and it would never end.
+BOOL CBlockTHTRG::IsTimeUp(CVetlaView* pView, BOOL)
+{
+    if (IsPaused(m_stPause))
+        return FALSE;
+    if (BarRunsOrSteps(pView)) {
+        m_bRestartStamp = 0;
+        m_dRunTime = double(ElapsedMs(*pView, m_stStart));
+    }
+    const double dGate = GateTimeMs();
+    if (dGate <= m_dRunTime) {
+        m_dRunTime = std::trunc(dGate);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CBlockTHTRG::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+}
+
+void CBlockTHTRG::DrawValue(CVetlaView*, CDC* pDC)
+{
+    const int nHundredths = TruncToInt(m_dRunTime) / 10;
+    CString lines[2];
+    lines[0].Format(_T("%6ld"), m_nMeasured);
+    lines[1].Format(_T("%02d:%02d%s"), nHundredths / 100, nHundredths % 100, _T("s"));
+    DrawValueBox(pDC, *this, 3, lines);
 }

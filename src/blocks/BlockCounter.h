@@ -13,12 +13,17 @@ public:
     CBlockCOUNTER();
     explicit CBlockCOUNTER(int nType);
 
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+
     // Set in a counting scan when the threshold of the counting direction comes from a block.
     int m_bRefThreshold = 0;
 };
 
 // Totals the time its enable input is on and signals when the maintenance interval MI
-// (m_nParam[9] hours, [8] minutes) has run out. All counts are in minutes.
+// (m_nParam[9] hours, [8] minutes) has run out. All counts are in minutes. A referenced interval
+// is held to 9999 hours, and R restores the time to go to the interval.
 class CBlockHCOUNTER : public CBlockObj {
     DECLARE_SERIAL(CBlockHCOUNTER)
 
@@ -26,11 +31,20 @@ public:
     CBlockHCOUNTER();
     explicit CBlockHCOUNTER(int nType);
 
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    // The three value lines: MI, MN and OT as hours and minutes.
+    void FormatValueLines(CString lines[3]) const;
+
     int m_nRefValue = 0;        // the remaining time last derived from the parameters
     int m_nMNMinutes = 0;       // MN: time to the next maintenance
     int m_nOTMinutes = 0;       // OT: total operating time
     int m_nOTStart = 0;         // OT when the current counting period started
     SYSTEMTIME m_stCountStart = {};  // start of the current counting period
+
+private:
+    void CountOperatingTime(CVetlaView* pView);
 };
 
 // Counts pulses over a gate time (m_nParamEx[1] seconds, [0] hundredths) and compares the
@@ -42,7 +56,19 @@ public:
     CBlockTHTRG();
     explicit CBlockTHTRG(int nType);
 
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    // Measures the gate's running time (m_dRunTime, ms) and tells whether the gate time has
+    // been reached; reaching it exactly is enough. bOn is not used: the trigger has one gate.
+    BOOL IsTimeUp(CVetlaView* pView, BOOL bOn);
+
     int m_nMeasured = 0;     // fa: the count of the last completed gate
     int m_nPulseCount = 0;
     int m_bGateRunning = 0;
+
+private:
+    void CountFrequencyInput(CVetlaView* pView);
+    // The gate time: the parameter, or the referenced value in ms (0 when negative).
+    double GateTimeMs();
 };

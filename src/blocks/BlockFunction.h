@@ -6,9 +6,26 @@
 // record.
 #pragma once
 
-#include "blocks/BlockObj.h"
+#include "blocks/BlockWordValue.h"
 
-class CBlockLOG : public CBlockObj {
+// The step shared by the factor blocks: the function is chosen by the type code.
+class CBlockFactorFn : public CBlockWordValue {
+    DECLARE_DYNAMIC(CBlockFactorFn)
+
+public:
+    BOOL Simulate(CVetlaView* pView) override;
+
+protected:
+    CBlockFactorFn() = default;
+    CBlockFactorFn(int nType, int nInputs) : CBlockWordValue(nType, nInputs) {}
+};
+
+// The value of factor block nType for the signed input word x, the factor k and (LOG only) the
+// base word. Undefined cases give the block's fixed value: a logarithm of x <= 0 gives 0, a
+// square root of x < 0 gives -1, a pole of TAN, COT, SEC or CSC gives 32767.
+double FactorFunction(int nType, int x, double k, int nBase);
+
+class CBlockLOG : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockLOG)
 
 public:
@@ -16,7 +33,7 @@ public:
     explicit CBlockLOG(int nType);
 };
 
-class CBlockSQRT : public CBlockObj {
+class CBlockSQRT : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockSQRT)
 
 public:
@@ -24,7 +41,7 @@ public:
     explicit CBlockSQRT(int nType);
 };
 
-class CBlockPOW2 : public CBlockObj {
+class CBlockPOW2 : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockPOW2)
 
 public:
@@ -32,7 +49,7 @@ public:
     explicit CBlockPOW2(int nType);
 };
 
-class CBlockEXP : public CBlockObj {
+class CBlockEXP : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockEXP)
 
 public:
@@ -40,7 +57,7 @@ public:
     explicit CBlockEXP(int nType);
 };
 
-class CBlockSIN : public CBlockObj {
+class CBlockSIN : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockSIN)
 
 public:
@@ -48,7 +65,7 @@ public:
     explicit CBlockSIN(int nType);
 };
 
-class CBlockCOS : public CBlockObj {
+class CBlockCOS : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockCOS)
 
 public:
@@ -56,7 +73,7 @@ public:
     explicit CBlockCOS(int nType);
 };
 
-class CBlockTAN : public CBlockObj {
+class CBlockTAN : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockTAN)
 
 public:
@@ -64,7 +81,7 @@ public:
     explicit CBlockTAN(int nType);
 };
 
-class CBlockCOT : public CBlockObj {
+class CBlockCOT : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockCOT)
 
 public:
@@ -72,7 +89,7 @@ public:
     explicit CBlockCOT(int nType);
 };
 
-class CBlockSEC : public CBlockObj {
+class CBlockSEC : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockSEC)
 
 public:
@@ -80,7 +97,7 @@ public:
     explicit CBlockSEC(int nType);
 };
 
-class CBlockCSC : public CBlockObj {
+class CBlockCSC : public CBlockFactorFn {
     DECLARE_SERIAL(CBlockCSC)
 
 public:
@@ -88,10 +105,17 @@ public:
     explicit CBlockCSC(int nType);
 };
 
-class CBlockQUAD : public CBlockObj {
+// Pin 0 at 1 suppresses the result (0).
+class CBlockQUAD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockQUAD)
 
 public:
     CBlockQUAD();
     explicit CBlockQUAD(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
+    // The root y for the input word at pin 1; 0 when there is no real root, when the root
+    // word is neither 0 nor 1, and when A is 0 (only from a damaged record or an upload: the
+    // property page refuses it), so that no division by zero happens.
+    double SolveRoot() const;
 };

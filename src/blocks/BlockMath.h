@@ -5,34 +5,40 @@
 // record.
 #pragma once
 
-#include "blocks/BlockObj.h"
+#include "blocks/BlockWordValue.h"
 
 // Maximum, minimum or average (m_nParam[9]) over m_nParamEx[1] analog I/O blocks of one area
 // (m_nParam[8]: 0 AM, 1 AQ, 2 AI) from index m_nParamEx[0].
-class CBlockARRMXIV : public CBlockObj {
+class CBlockARRMXIV : public CBlockWordValue {
     DECLARE_SERIAL(CBlockARRMXIV)
 
 public:
     CBlockARRMXIV();
     explicit CBlockARRMXIV(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // Maximum, minimum or average (m_nParam[9]) of two analog inputs.
-class CBlockACMXIV : public CBlockObj {
+class CBlockACMXIV : public CBlockWordValue {
     DECLARE_SERIAL(CBlockACMXIV)
 
 public:
     CBlockACMXIV();
     explicit CBlockACMXIV(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // A random number below the range m_nParam[9] in every scan.
-class CBlockRAND : public CBlockObj {
+class CBlockRAND : public CBlockWordValue {
     DECLARE_SERIAL(CBlockRAND)
 
 public:
     CBlockRAND();
     explicit CBlockRAND(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // The parity tests: no value, only the output state.
@@ -42,6 +48,8 @@ class CBlockODD : public CBlockObj {
 public:
     CBlockODD();
     explicit CBlockODD(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockEVEN : public CBlockObj {
@@ -50,62 +58,78 @@ class CBlockEVEN : public CBlockObj {
 public:
     CBlockEVEN();
     explicit CBlockEVEN(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // Floored modulo and truncating remainder by the divisor m_nParam[9].
-class CBlockMOD : public CBlockObj {
+class CBlockMOD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockMOD)
 
 public:
     CBlockMOD();
     explicit CBlockMOD(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockREM : public CBlockObj {
+class CBlockREM : public CBlockWordValue {
     DECLARE_SERIAL(CBlockREM)
 
 public:
     CBlockREM();
     explicit CBlockREM(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockABS : public CBlockObj {
+class CBlockABS : public CBlockWordValue {
     DECLARE_SERIAL(CBlockABS)
 
 public:
     CBlockABS();
     explicit CBlockABS(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockGCD : public CBlockObj {
+class CBlockGCD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockGCD)
 
 public:
     CBlockGCD();
     explicit CBlockGCD(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockLCM : public CBlockObj {
+class CBlockLCM : public CBlockWordValue {
     DECLARE_SERIAL(CBlockLCM)
 
 public:
     CBlockLCM();
     explicit CBlockLCM(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // Truncation and rounding to m_nParam[10] decimal digits.
-class CBlockFIX : public CBlockObj {
+class CBlockFIX : public CBlockWordValue {
     DECLARE_SERIAL(CBlockFIX)
 
 public:
     CBlockFIX();
     explicit CBlockFIX(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-class CBlockROUND : public CBlockObj {
+class CBlockROUND : public CBlockWordValue {
     DECLARE_SERIAL(CBlockROUND)
 
 public:
     CBlockROUND();
     explicit CBlockROUND(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };

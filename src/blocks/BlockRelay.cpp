@@ -1,8 +1,14 @@
 #include "blocks/BlockRelay.h"
 
+#include "blocks/BlockIn.h"
 #include "blocks/BlockSetup.h"
+#include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ValueBox.h"
+#include "blocks/WordBit.h"
 #include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
 #include "platform/core/ObList.h"
 
 namespace {
@@ -45,6 +51,20 @@ int FirstFreeRegisterIndex(const CVetlaDoc* pDoc)
     return 0;
 }
 
+constexpr int kRegisterBits = 16;
+
+// The shift-register bits S of register nIndex take the bits of the register word.
+void DriveRegisterBits(const CVetlaDoc& doc, int nIndex, WORD wRegister)
+{
+    const int nFirst = NUM_SHIFT + kRegisterBits * nIndex;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        const int nBit = pBlock->m_nNumber - nFirst;
+        if (nBit >= 0 && nBit < kRegisterBits && pBlock->IsKindOf(RUNTIME_CLASS(CBlockShift)))
+            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = GetWordBit(wRegister, nBit);
+    }
+}
+
 } // namespace
 
 IMPLEMENT_TABLE_BLOCK(CBlockLR, CBlockObj, kRelaySetups, BT_LR)
@@ -67,4 +87,96 @@ CBlockSREG::CBlockSREG(int nType)
     const CVetlaDoc* pDoc = GetActiveVetlaDoc();
     if (pDoc && IsActiveNewGeneration())
         m_nParamEx[10] = FirstFreeRegisterIndex(pDoc);
+}
+
+// Reset always wins; the block has no priority parameter.
+BOOL CBlockLR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const bool bLadder = IsLadderView(pView);
+    if (m_nPinValue[1] == 1)
+        SetOutputState(*this, 0, bLadder);
+    else if (m_nPinValue[0] == 1)
+        SetOutputState(*this, 1, bLadder);
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+// While S or R is 1, trigger edges are ignored.
+BOOL CBlockPR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const bool bLadder = IsLadderView(pView);
+    const bool bSet = m_nPinValue[1] == 1;
+    const bool bReset = m_nPinValue[2] == 1;
+    if (bSet && bReset) {
+        SetOutputState(*this, m_nParamEx[11] ? 1 : 0, bLadder);
+    } else if (bSet || bReset) {
+        SetOutputState(*this, bSet ? 1 : 0, bLadder);
+    } else {
+        if (IsRisingEdge(*this, 0))
+            SetOutputState(*this, m_nPinValue[BLOCK_FIRST_OUTPUT] ? 0 : 1, bLadder);
+        m_bPinChanged[0] = 0;
+    }
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+BOOL CBlockSREG::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    if (IsRisingEdge(*this, 1)) {
+        const bool bData = m_nPinValue[0] == 1;
+        if (m_nPinValue[2] == 0)
+            m_wShiftReg = WORD(((unsigned(m_wShiftReg) << 1) & 0xFFFFu) | (bData ? 0x0001u : 0u));
+        else
+            m_wShiftReg = WORD((m_wShiftReg >> 1) | (bData ? 0x8000u : 0u));
+        SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[9]), IsLadderView(pView));
+        if (const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr)
+            DriveRegisterBits(*pDoc, m_nParamEx[10], m_wShiftReg);
+    }
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+// The inputs up to the first parameter pin form the row index of the truth table, pin 0 the
+// highest bit; open inputs count 0.
+BOOL CBlockBoolean::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    int nIndex = 0;
+    for (int nPin = 0; nPin < m_nInputs && nPin < 4 && m_nPinSource[nPin] != LINK_PARAM; ++nPin) {
+        if (m_nPinValue[nPin] == 1)
+            nIndex |= 1 << (3 - nPin);
+    }
+    SetOutputState(*this, GetWordBit(WORD(unsigned(m_nParamEx[10]) & 0xFFFFu), nIndex), true);
+    FinishOutputChange(*this);
+    return TRUE;
+}
+
+// The captured time is the simulated clock as twelve digits; its state is not passed to ladder
+// contacts.
+BOOL CBlockTDT::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    if (IsRisingEdge(*this, 1)) {
+        m_strTimeText.Empty();
+        m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    }
+    if (IsRisingEdge(*this, 0) && m_nPinValue[1] == 0) {
+        if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
+            pFrame->FormatSimTime(m_strTimeText, FALSE, SIMTIME_DIGITS);
+        m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    }
+    return TRUE;
+}
+
+void CBlockTDT::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+}
+
+void CBlockTDT::DrawValue(CVetlaView*, CDC* pDC)
+{
+    DrawValueBox(pDC, *this, 6, {&m_strTimeText, 1});
 }

@@ -13,6 +13,8 @@ class CBlockLR : public CBlockObj {
 public:
     CBlockLR();
     explicit CBlockLR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // m_nParamEx[11]: with S and R both 1, 0 lets R win, 1 lets S win.
@@ -22,6 +24,8 @@ class CBlockPR : public CBlockObj {
 public:
     CBlockPR();
     explicit CBlockPR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 // m_nParamEx[9]: the register bit shown at the output (0-15); m_nParamEx[10]: the register
@@ -34,6 +38,8 @@ public:
     // On the newer generation a new register takes the lowest index that no shift register of
     // the active document uses; with all four taken, or on the older generation, index 0.
     explicit CBlockSREG(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 
     WORD m_wShiftReg = 0;  // run-time only
 };
@@ -54,13 +60,20 @@ class CBlockBoolean : public CBlockObj {
 public:
     CBlockBoolean();
     explicit CBlockBoolean(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
-// Captures the simulated date and time of a trigger in m_strTimeText (not stored).
+// Captures the simulated date and time of a trigger in m_strTimeText (not stored) and shows it in
+// its value box; the reset input empties it.
 class CBlockTDT : public CBlockObj {
     DECLARE_SERIAL(CBlockTDT)
 
 public:
     CBlockTDT();
     explicit CBlockTDT(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
 };

@@ -5,9 +5,31 @@
 // mask as the text their property page edits (m_strParamText).
 #pragma once
 
-#include "blocks/BlockObj.h"
+#include "blocks/BlockWordValue.h"
 
-class CBlockROL : public CBlockObj {
+// The step shared by the ten word blocks: the operation is chosen by the type code.
+class CBlockWordOp : public CBlockWordValue {
+    DECLARE_DYNAMIC(CBlockWordOp)
+
+public:
+    BOOL Simulate(CVetlaView* pView) override;
+
+protected:
+    CBlockWordOp() = default;
+    CBlockWordOp(int nType, int nInputs) : CBlockWordValue(nType, nInputs) {}
+
+private:
+    // The shift count or mask: m_nParam[9], or the referenced block's value.
+    int Operand();
+};
+
+// The operation of word block nType on the input word w with operand n (a shift count or a
+// mask), as a signed 16-bit result. A shift count outside 0-15 (only from a damaged record)
+// rotates by its remainder modulo 16, shifts out every bit when 16 or more and leaves the word
+// unchanged when negative.
+int WordOperation(int nType, WORD w, int n);
+
+class CBlockROL : public CBlockWordOp {
     DECLARE_SERIAL(CBlockROL)
 
 public:
@@ -15,7 +37,7 @@ public:
     explicit CBlockROL(int nType);
 };
 
-class CBlockROR : public CBlockObj {
+class CBlockROR : public CBlockWordOp {
     DECLARE_SERIAL(CBlockROR)
 
 public:
@@ -23,7 +45,7 @@ public:
     explicit CBlockROR(int nType);
 };
 
-class CBlockSHL : public CBlockObj {
+class CBlockSHL : public CBlockWordOp {
     DECLARE_SERIAL(CBlockSHL)
 
 public:
@@ -31,7 +53,7 @@ public:
     explicit CBlockSHL(int nType);
 };
 
-class CBlockSHR : public CBlockObj {
+class CBlockSHR : public CBlockWordOp {
     DECLARE_SERIAL(CBlockSHR)
 
 public:
@@ -39,7 +61,7 @@ public:
     explicit CBlockSHR(int nType);
 };
 
-class CBlockANDM : public CBlockObj {
+class CBlockANDM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockANDM)
 
 public:
@@ -47,7 +69,7 @@ public:
     explicit CBlockANDM(int nType);
 };
 
-class CBlockORM : public CBlockObj {
+class CBlockORM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockORM)
 
 public:
@@ -55,7 +77,7 @@ public:
     explicit CBlockORM(int nType);
 };
 
-class CBlockNOTM : public CBlockObj {
+class CBlockNOTM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockNOTM)
 
 public:
@@ -63,7 +85,7 @@ public:
     explicit CBlockNOTM(int nType);
 };
 
-class CBlockNANDM : public CBlockObj {
+class CBlockNANDM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockNANDM)
 
 public:
@@ -71,7 +93,7 @@ public:
     explicit CBlockNANDM(int nType);
 };
 
-class CBlockNORM : public CBlockObj {
+class CBlockNORM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockNORM)
 
 public:
@@ -79,7 +101,7 @@ public:
     explicit CBlockNORM(int nType);
 };
 
-class CBlockXORM : public CBlockObj {
+class CBlockXORM : public CBlockWordOp {
     DECLARE_SERIAL(CBlockXORM)
 
 public:

@@ -3,6 +3,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
 
+#include <algorithm>
 #include <cmath>
 
 IMPLEMENT_DYNAMIC(CBlockWordValue, CBlockObj)
@@ -90,4 +91,29 @@ double ClampWord(double dValue)
 double WordOf(double dValue)
 {
     return WrapWord(TruncToInt(dValue));
+}
+
+bool GetReferencedValue(CBlockObj& block, int nRef, double* pValue)
+{
+    if (nRef < 0 || nRef >= BLOCK_REF_COUNT || !block.m_pRefBlock[nRef])
+        return false;
+    block.GetValueAsDouble(block.m_pRefBlock[nRef], pValue);
+    return true;
+}
+
+int ParamOrClampedRef(CBlockObj& block, int nRef, int nParam, int nLow, int nHigh)
+{
+    double v = 0.0;
+    if (!GetReferencedValue(block, nRef, &v))
+        return nParam;
+    if (std::isnan(v))
+        return nLow;
+    return TruncToInt(std::clamp(v, double(nLow), double(nHigh)));
+}
+
+int InputWord(const CBlockObj& block, int nPin)
+{
+    WORD w = 0;
+    block.GetInputValue(&w, nPin);
+    return short(w);
 }

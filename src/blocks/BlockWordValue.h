@@ -28,3 +28,14 @@ double ClampWord(double dValue);
 // A signed 16-bit word as a double: a double truncated toward zero (saturating at the int range)
 // and wrapped to 16 bits.
 double WordOf(double dValue);
+
+// The value of the block that reference nRef of block names (GetValueAsDouble); FALSE, and
+// *pValue untouched, when the reference names no block and the parameter stays in force.
+bool GetReferencedValue(CBlockObj& block, int nRef, double* pValue);
+
+// nParam, or, when reference nRef names a block, that block's value clamped to nLow .. nHigh
+// and truncated toward zero.
+int ParamOrClampedRef(CBlockObj& block, int nRef, int nParam, int nLow, int nHigh);
+
+// The signed 16-bit word at input pin nPin (GetInputValue).
+int InputWord(const CBlockObj& block, int nPin);

@@ -4,7 +4,6 @@
 
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLow.h"
-#include "blocks/BlockMath.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimBars.h"
@@ -168,7 +167,8 @@ TEST(BlockInOut, AnalogOutputsKeepTheSigned16BitInputValue)
 {
     BarRecorder bars;
     SimDriver sim;
-    auto* pSource = sim.Add(new CBlockABS(BT_ABS), NUM_FUNCTION_BLOCK);
+    // A plain block keeps the value the test gives it: no step recomputes it.
+    auto* pSource = sim.Add(new CBlockObj(BT_ABS, 1), NUM_FUNCTION_BLOCK);
     auto* pAq = sim.Add(new CBlockAnalogOut(BT_ANALOG_OUT), NUM_ANALOG_OUT);
     auto* pAm = sim.Add(new CBlockAnalogFlag(BT_ANALOG_FLAG), NUM_ANALOG_FLAG);
     SimDriver::Connect(pSource, pAq, 0);
