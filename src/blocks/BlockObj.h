@@ -72,6 +72,10 @@ public:
     // The stub of a parameter pin (kind 3) and the block's parameter lines beside it, in the
     // block font that the caller has selected (BlockPinText.cpp).
     void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
+    // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
+    void DrawSymbol(CDC* pDC) const;
+    // TRUE when the view's mouse position lies in the pin's rectangle (size 5).
+    BOOL IsPinUnderCursor(CVetlaView* pView, int nPin, CDC* pDC) const;
 
     // TRUE when the pin index names a pin this block uses (walk order 0 .. m_nInputs-1,
     // 10 .. 9+m_nOutputs).
@@ -141,6 +145,16 @@ public:
     CString m_strTimeText;
 
 private:
+    // The family painters of DrawSymbol.
+    void DrawIOSymbol(CDC* pDC) const;
+    void DrawContactSymbol(CDC* pDC) const;
+    void DrawLogicSymbol(CDC* pDC) const;
+    void DrawTimerSymbol(CDC* pDC) const;
+    void DrawCounterSymbol(CDC* pDC) const;
+    void DrawFunctionSymbol(CDC* pDC) const;
+    void DrawMathSymbol(CDC* pDC) const;
+    void DrawDataLogSymbol(CDC* pDC) const;
+
     void InitDefaults(int nType, int nInputs);
     void InitPins(CVetlaDoc* pLadderDoc);
     void SerializeStore(CArchive& ar);

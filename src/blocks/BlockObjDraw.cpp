@@ -1,12 +1,15 @@
-// The drawing operations shared by every element: the state colours of a simulation, the body,
-// the selection handles, the ON/OFF state label and the operand comment of ladder elements.
-// The full block frame (pins, symbol, label) is drawn by Draw, which the drawing of the blocks
-// supplies; the base Draw does not draw yet.
+// The drawing operations shared by every element: the block frame (pins, negation dots, body,
+// symbol, label, operand comment), the state colours of a simulation, the selection handles and
+// the ON/OFF state label.
 #include "blocks/BlockObj.h"
 
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockLabel.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
+#include "blocks/BlockSymbol.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "platform/gdi/DC.h"
@@ -18,8 +21,8 @@ namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kBodyFill = RGB(255, 222, 140);
+using symbol::kBlack;
+using symbol::kBodyFill;
 
 COLORREF StateColour(const CBlockObj& block)
 {
@@ -102,10 +105,167 @@ CString CommentText(const CBlockObj& block, const CVetlaDoc* pDoc)
     return block.m_strComment;
 }
 
+constexpr int kPinStub = 5;
+constexpr int kPinRectSize = 5;
+constexpr int kCharWidth = 6;
+constexpr int kLineHeight = 12;
+// The label stands four thirds of the font height above the body.
+constexpr int kLabelRise = 16;
+
+// Placing a block, drawing a wire or dragging a wire's end: the pin under the mouse is outlined
+// so that the user sees where the wire will attach.
+bool ShowsPinUnderCursor(const CVetlaView* pView)
+{
+    if (!pView)
+        return false;
+    const int nMode = pView->m_nEditMode;
+    return nMode == EDIT_MODE_INSERT || nMode == EDIT_MODE_CONNECT ||
+           (nMode == EDIT_MODE_DRAG_LINE && pView->m_pCurLine && pView->m_pCurLine->m_bEndDrag);
+}
+
+// A connected input of these elements takes no second wire, so it is never offered.
+bool RefusesSecondWire(const CBlockObj& block, int nPin)
+{
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockAWDOG)))
+        return nPin == 1;
+    return block.IsKindOf(RUNTIME_CLASS(CBlockACOMP)) ||
+           block.IsKindOf(RUNTIME_CLASS(CBlockATHTRG)) ||
+           block.IsKindOf(RUNTIME_CLASS(CBlockAAMP)) ||
+           block.IsKindOf(RUNTIME_CLASS(CBlockADTRG)) ||
+           block.IsKindOf(RUNTIME_CLASS(CBlockAOutLAD));
+}
+
+bool OffersPin(const CBlockObj& block, const CVetlaView& view, int nPin)
+{
+    if (nPin >= BLOCK_FIRST_OUTPUT || block.m_nPinSource[nPin] == LINK_OPEN)
+        return true;
+    const CVetlaDoc* pDoc = view.GetDocument();
+    if (pDoc && pDoc->m_nDocType == DOC_TYPE_FBD)
+        return false;
+    return !RefusesSecondWire(block, nPin);
+}
+
+void OutlinePin(const CBlockObj& block, CDC* pDC, int nPin)
+{
+    CRect pin;
+    block.GetPinRect(&pin, nPin, kPinRectSize);
+    const POINT path[5] = {{pin.left, pin.top},
+                           {pin.left, pin.bottom},
+                           {pin.right, pin.bottom},
+                           {pin.right, pin.top},
+                           {pin.left, pin.top}};
+    pDC->Polyline(path, 5);
+}
+
+void Line(CDC* pDC, int x1, int y, int x2)
+{
+    pDC->MoveTo(x1, y);
+    pDC->LineTo(x2, y);
+}
+
+// One pin: its stub (or parameter text), the outline when the mouse is over it, its negation
+// dot. The body pen is selected on entry and again on return.
+void DrawPin(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor, int nPin,
+             int nPitch)
+{
+    const bool bInput = nPin < BLOCK_FIRST_OUTPUT;
+    const int nKind = block.m_nPinKind[nPin];
+    const int x = block.m_ptPos.x;
+    const int xr = x + block.m_nWidth;
+    const int py = block.m_ptPos.y + (bInput ? nPin + 1 : nPin - 9) * nPitch;
+    const COLORREF crPin =
+        crColor == kBlack ? kBlack : (block.m_nPinValue[nPin] != 0 ? kRed : kBlue);
+
+    if (bInput) {
+        symbol::SelectedPen pinPen(pDC, PS_SOLID, 1, crPin);
+        if (nKind == PINKIND_DIGITAL) {
+            Line(pDC, x - kPinStub, py, x);
+        } else if (nKind == PINKIND_ANALOG) {
+            symbol::SelectedPen analogPen(pDC, PS_SOLID, 2, kBlack);
+            Line(pDC, x - kPinStub, py, x);
+        } else {
+            block.DrawPinText(pDC, nPin, nPitch, kCharWidth, kLineHeight);
+        }
+    } else if (nKind == PINKIND_ANALOG) {
+        symbol::SelectedPen analogPen(pDC, PS_SOLID, 2, kBlack);
+        Line(pDC, xr + kPinStub, py, xr);
+    } else {
+        Line(pDC, xr + kPinStub, py, xr);
+    }
+
+    if (ShowsPinUnderCursor(pView) && OffersPin(block, *pView, nPin) &&
+        block.IsPinUnderCursor(pView, nPin, pDC))
+        OutlinePin(block, pDC, nPin);
+
+    if (block.m_bPinInvert[nPin]) {
+        symbol::SelectedPen dotPen(pDC, PS_SOLID, 5, crPin);
+        const int xDot = bInput ? x - 2 : xr + 2;
+        Line(pDC, xDot, py, xDot);
+    }
+}
+
+void DrawPins(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor)
+{
+    const int nInputPitch = block.m_nHeight / (block.m_nInputs + 1);
+    for (int nPin = 0; nPin < block.m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
+        if (block.m_nPinKind[nPin] != PINKIND_NONE)
+            DrawPin(block, pView, pDC, crColor, nPin, nInputPitch);
+    }
+    const int nOutputPitch = block.m_nHeight / (block.m_nOutputs + 1);
+    for (int nPin = BLOCK_FIRST_OUTPUT;
+         nPin < BLOCK_FIRST_OUTPUT + block.m_nOutputs && nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (block.m_nPinKind[nPin] != PINKIND_NONE)
+            DrawPin(block, pView, pDC, crColor, nPin, nOutputPitch);
+    }
+}
+
+// X, AI, AQ and AM blocks keep a black outline in a simulation.
+bool KeepsBlackOutline(int nType)
+{
+    return nType == BT_OPENX || nType == BT_ANALOG_IN || nType == BT_ANALOG_OUT ||
+           nType == BT_ANALOG_FLAG;
+}
+
 }  // namespace
 
-void CBlockObj::Draw(CVetlaView*, CDC*, BOOL, COLORREF)
+void CBlockObj::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
 {
+    CPen bodyPen(PS_SOLID, 1, crColor);
+    CPen* pOldPen = pDC->SelectObject(&bodyPen);
+    CFont font;
+    font.CreateFont(kLineHeight, kCharWidth, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+                    OUT_TT_PRECIS, 0, 0, FIXED_PITCH, _T("Arial"));
+    CFont* pOldFont = pDC->SelectObject(&font);
+    pDC->SetBkMode(TRANSPARENT);
+
+    DrawPins(*this, pView, pDC, crColor);
+
+    // Ladder elements stand on their rung without a frame while the diagram is edited.
+    const bool bLadderElement = m_nType >= BT_MAKE && m_nType <= BT_AOUT_LAD;
+    const BOOL bOutline = !bLadderElement || IsSimulating(pView);
+    DrawHighlight(pDC, KeepsBlackOutline(m_nType) ? kBlack : crColor, bOutline);
+    DrawSymbol(pDC);
+
+    const CString strLabel = FormatBlockLabel(*this, GetActiveVetlaDoc());
+    if (!strLabel.IsEmpty())
+        pDC->TextOut(m_ptPos.x + (m_nWidth - kCharWidth * strLabel.GetLength()) / 2,
+                     m_ptPos.y - kLabelRise, strLabel);
+    int nLineHeight = kLineHeight;
+    DrawOperandComment(pDC, &nLineHeight);
+
+    pDC->SelectObject(pOldFont);
+    pDC->SelectObject(pOldPen);
+}
+
+BOOL CBlockObj::IsPinUnderCursor(CVetlaView* pView, int nPin, CDC* pDC) const
+{
+    if (!pView)
+        return FALSE;
+    CRect pin;
+    if (!GetPinRect(&pin, nPin, kPinRectSize))
+        return FALSE;
+    pDC->LPtoDP(&pin);
+    return pin.PtInRect(pView->m_ptCursor);
 }
 
 void CBlockObj::DrawSelected(CVetlaView* pView, CDC* pDC)

@@ -53,6 +53,10 @@ public:
     int m_nEditMode = EDIT_MODE_SELECT;
     // The wire being drawn or dragged; null when none.
     CConnectLineObj* m_pCurLine = nullptr;
+    // The mouse position in client (device) coordinates as the view's mouse handling last saw
+    // it; the block drawing outlines the pin under it while placing or connecting. Far outside
+    // every block until the mouse has moved over the view.
+    CPoint m_ptCursor{-32768, -32768};
     CSize m_sizeTotal;
     int m_nMapMode = 0;
 
