@@ -5,6 +5,10 @@
 
 #include "blocks/BlockObj.h"
 
+// The 7-segment code of a hexadecimal digit (bit 0 segment a .. bit 6 segment g); only the low
+// four bits of the digit count.
+BYTE SegmentPattern(int nDigit);
+
 class CBlockMEM : public CBlockObj {
     DECLARE_SERIAL(CBlockMEM)
 
@@ -19,6 +23,12 @@ class CBlockENCODER : public CBlockObj {
 public:
     CBlockENCODER();
     explicit CBlockENCODER(int nType);
+
+    // Counts the coincident pulses of two inputs (I1 and I2, or I3 and I4) and switches on
+    // its On and Off counts; input 0 resets the count to its start value.
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
 };
 
 class CBlockSMC : public CBlockObj {
@@ -27,6 +37,9 @@ class CBlockSMC : public CBlockObj {
 public:
     CBlockSMC();
     explicit CBlockSMC(int nType);
+
+    // The output follows input 0 on its changes.
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockSMCE : public CBlockObj {
@@ -35,6 +48,12 @@ class CBlockSMCE : public CBlockObj {
 public:
     CBlockSMCE();
     explicit CBlockSMCE(int nType);
+
+    // Starts on a rising input 0, stops on a rising input 1 or when its run is over, and is
+    // held off while input 1 is on.
+    BOOL Simulate(CVetlaView* pView) override;
+    // TRUE once the run has lasted its limit; the running time then stops at the limit.
+    virtual BOOL IsTimeUp(CVetlaView* pView);
 };
 
 class CBlockPTO : public CBlockObj {
@@ -43,6 +62,9 @@ class CBlockPTO : public CBlockObj {
 public:
     CBlockPTO();
     explicit CBlockPTO(int nType);
+
+    // The output follows input 0 on its changes.
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockPTOE : public CBlockObj {
@@ -51,6 +73,10 @@ class CBlockPTOE : public CBlockObj {
 public:
     CBlockPTOE();
     explicit CBlockPTOE(int nType);
+
+    // The edge-triggered run of CBlockSMCE with the pulse train's own limit.
+    BOOL Simulate(CVetlaView* pView) override;
+    virtual BOOL IsTimeUp(CVetlaView* pView);
 };
 
 class CBlockSEG : public CBlockObj {
@@ -59,6 +85,11 @@ class CBlockSEG : public CBlockObj {
 public:
     CBlockSEG();
     explicit CBlockSEG(int nType);
+
+    // The 7-segment pattern of the low digit of input 1 while input 0 enables it, else 0.
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
 };
 
 class CBlockWORD2BIT : public CBlockObj {
@@ -67,6 +98,10 @@ class CBlockWORD2BIT : public CBlockObj {
 public:
     CBlockWORD2BIT();
     explicit CBlockWORD2BIT(int nType);
+
+    // The output is one bit of the input word; TRUE when the bit number or the word changed
+    // since the last step.
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockUDC : public CBlockObj {
@@ -83,4 +118,9 @@ class CBlockCRC16 : public CBlockObj {
 public:
     CBlockCRC16();
     explicit CBlockCRC16(int nType);
+
+    // While enabled, the CRC-16 of a run of analog flags' values, else 0.
+    BOOL Simulate(CVetlaView* pView) override;
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
 };

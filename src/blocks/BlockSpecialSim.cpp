@@ -1,0 +1,333 @@
+// The special blocks' simulation steps and their value boxes: encoder, stepping motor and pulse
+// train (level and edge), 7-segment display, word to bit and CRC-16.
+#include "blocks/BlockSpecial.h"
+
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/OutputState.h"
+#include "blocks/SimTime.h"
+#include "blocks/ValueBox.h"
+#include "blocks/WordBit.h"
+#include "controller/ModBus.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kEncoderLimit = 999999;
+constexpr double kRunLimit = 99999999.0;
+// The analog flags form a register area of this many words.
+constexpr int kAnalogFlagCount = 512;
+
+constexpr BYTE kSegmentPatterns[16] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07,
+                                       0x7F, 0x67, 0x77, 0x7C, 0x39, 0x5E, 0x79, 0x71};
+
+bool IsPaused(const SYSTEMTIME& stPause)
+{
+    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
+}
+
+// The simulated clock drives running times while the simulation runs freely or steps by a
+// time unit, as for the timers; stepping by cycles leaves them to the view.
+bool ClockRuns(const CVetlaView* pView)
+{
+    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+    if (!pFrame)
+        return false;
+    if (pFrame->GetSimStepState() == SIM_STEP_STEPPING)
+        return pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
+    return pFrame->GetSimRunState() == SIM_RUN_RUNNING &&
+           pFrame->GetSimStepState() == SIM_STEP_NONE;
+}
+
+SYSTEMTIME SimNow(const CVetlaView* pView)
+{
+    SYSTEMTIME stNow = {};
+    if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
+        pFrame->GetSimTime(&stNow);
+    else if (pView)
+        stNow = pView->m_simClock;
+    return stNow;
+}
+
+// A referenced value as the run limits read it: negative values are 0, the largest is
+// 99999999.
+double RunLimitValue(CBlockObj& block, int nRef, int nStored)
+{
+    CBlockObj* pRef = block.m_pRefBlock[nRef];
+    if (!pRef)
+        return nStored;
+    double dValue = 0.0;
+    block.GetValueAsDouble(pRef, &dValue);
+    if (std::isnan(dValue) || dValue < 0.0)
+        return 0.0;
+    return dValue >= kRunLimit ? kRunLimit : dValue;
+}
+
+// The run is over once it has lasted k x A x B milliseconds (A the speed or frequency word, B
+// the count word, either from a reference); the running time then stops at the limit.
+BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
+{
+    if (IsPaused(block.m_stPause))
+        return FALSE;
+    if (ClockRuns(pView)) {
+        const SYSTEMTIME stNow = SimNow(pView);
+        block.m_dRunTime = double(SystemTimeToMs(&stNow) - SystemTimeToMs(&block.m_stStart));
+    }
+    const double dA = RunLimitValue(block, 1, block.m_nParamEx[1]);
+    const double dB = RunLimitValue(block, 0, block.m_nParamEx[6]);
+    const double dLimit = dFactor * dA * dB;
+    if (dLimit > block.m_dRunTime)
+        return FALSE;
+    block.m_dRunTime = std::trunc(dLimit);
+    return TRUE;
+}
+
+void StepLevelRun(CBlockObj& block, CVetlaView* pView)
+{
+    block.ReadInputs(pView);
+    if (block.m_bPinChanged[0]) {
+        SetOutputState(block, pView, block.m_nPinValue[0]);
+        block.m_bPinChanged[0] = 0;
+    }
+    PassOutputChange(block);
+}
+
+template <class IsTimeUp>
+void StepEdgeRun(CBlockObj& block, CVetlaView* pView, IsTimeUp isTimeUp)
+{
+    block.ReadInputs(pView);
+    const int nState = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
+    if (block.m_bPinChanged[1]) {
+        if (block.m_nPinValue[1] == 1 && nState == 1)
+            SetOutputState(block, pView, 0);
+        block.m_bPinChanged[1] = 0;
+    } else if (block.m_nPinValue[1] == 1) {
+        // Held off.
+    } else if (block.m_bPinChanged[0]) {
+        if (block.m_nPinValue[0] == 1 && nState == 0) {
+            block.m_stStart = SimNow(pView);
+            SetOutputState(block, pView, 1);
+        }
+        block.m_bPinChanged[0] = 0;
+    } else if (nState == 1 && isTimeUp()) {
+        SetOutputState(block, pView, 0);
+    }
+    PassOutputChange(block);
+}
+
+int EncoderThreshold(CBlockObj& block, int nRef, int nStored)
+{
+    CBlockObj* pRef = block.m_pRefBlock[nRef];
+    if (!pRef)
+        return nStored;
+    double dValue = 0.0;
+    block.GetValueAsDouble(pRef, &dValue);
+    if (std::isnan(dValue))
+        return 0;
+    if (dValue > kEncoderLimit)
+        return kEncoderLimit;
+    if (dValue < -kEncoderLimit)
+        return -kEncoderLimit;
+    return int(dValue);
+}
+
+int StateOf(const CBlockObj* pBlock)
+{
+    return pBlock ? pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] : 0;
+}
+
+// Two bytes per value, low byte first, in the order the flags stand in the block list; the
+// places of flags the document lacks stay 0.
+std::vector<BYTE> AnalogFlagBytes(const CVetlaDoc& doc, int nStart, int nCount)
+{
+    std::vector<BYTE> bytes(std::size_t(nCount) * 2, 0);
+    const int nFirst = NUM_ANALOG_FLAG + nStart;
+    std::size_t nAt = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos && nAt < bytes.size();) {
+        const CObject* pObject = doc.m_blockList.GetNext(pos);
+        if (!pObject || !pObject->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)))
+            continue;
+        const auto* pFlag = static_cast<const CBlockAnalogFlag*>(pObject);
+        if (pFlag->m_nNumber < nFirst || pFlag->m_nNumber >= nFirst + nCount)
+            continue;
+        const WORD wValue = WORD(pFlag->m_nAux2);
+        bytes[nAt++] = BYTE(wValue & 0xFF);
+        bytes[nAt++] = BYTE(wValue >> 8);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+BYTE SegmentPattern(int nDigit)
+{
+    return kSegmentPatterns[nDigit & 0xF];
+}
+
+BOOL CBlockENCODER::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const int nOn = EncoderThreshold(*this, 0, m_nParam[9]);
+    const int nOff = EncoderThreshold(*this, 1, m_nParamEx[1]);
+    if (m_nPinValue[0] == 1) {
+        SetOutputState(*this, pView, 0);
+        m_dRunTime = m_nParam[8];
+        PassOutputChange(*this);
+        return TRUE;
+    }
+    const bool bSecondPair = m_nParamEx[6] != 0;
+    const int nFirstInput = bSecondPair ? NUM_INPUT + 2 : NUM_INPUT;
+    int& nEdgeMemory = m_nPinValue[bSecondPair ? 3 : 2];
+    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CBlockObj* pA = pDoc ? pDoc->FindBlockByNumber(nFirstInput) : nullptr;
+    const CBlockObj* pB = pDoc ? pDoc->FindBlockByNumber(nFirstInput + 1) : nullptr;
+    if (StateOf(pA) == 1 && StateOf(pB) == 1) {
+        if (nEdgeMemory == 0) {
+            if (m_dRunTime < m_nAux[3])
+                m_dRunTime += 1.0;
+            nEdgeMemory = 1;
+        }
+    } else {
+        nEdgeMemory = 0;
+    }
+    const double v = m_dRunTime;
+    if (nOn < nOff)
+        SetOutputState(*this, pView, v >= nOn && v < nOff ? 1 : 0);
+    else if (v >= nOn)
+        SetOutputState(*this, pView, 1);
+    else if (v < nOff)
+        SetOutputState(*this, pView, 0);
+    PassOutputChange(*this);
+    return TRUE;
+}
+
+void CBlockENCODER::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+}
+
+void CBlockENCODER::DrawValue(CVetlaView*, CDC* pDC)
+{
+    CString strValue;
+    strValue.Format(_T("%-7ld"), TruncToInt(m_dRunTime));
+    DrawValueBox(pDC, *this, 4, std::span<const CString>(&strValue, 1));
+}
+
+BOOL CBlockSMC::Simulate(CVetlaView* pView)
+{
+    StepLevelRun(*this, pView);
+    return TRUE;
+}
+
+BOOL CBlockPTO::Simulate(CVetlaView* pView)
+{
+    StepLevelRun(*this, pView);
+    return TRUE;
+}
+
+BOOL CBlockSMCE::Simulate(CVetlaView* pView)
+{
+    StepEdgeRun(*this, pView, [&] { return IsTimeUp(pView); });
+    return TRUE;
+}
+
+// m_nParam[9] selects the finer of the two step rates.
+BOOL CBlockSMCE::IsTimeUp(CVetlaView* pView)
+{
+    return RunIsOver(*this, pView, m_nParam[9] ? 0.01 : 0.005);
+}
+
+BOOL CBlockPTOE::Simulate(CVetlaView* pView)
+{
+    StepEdgeRun(*this, pView, [&] { return IsTimeUp(pView); });
+    return TRUE;
+}
+
+BOOL CBlockPTOE::IsTimeUp(CVetlaView* pView)
+{
+    return RunIsOver(*this, pView, 0.02);
+}
+
+BOOL CBlockSEG::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    m_bPinChanged[0] = 0;
+    BYTE byPattern = 0;
+    if (m_nPinValue[0] == 1) {
+        WORD wDigit = 0;
+        GetInputValue(&wDigit, 1);
+        byPattern = SegmentPattern(wDigit);
+    }
+    m_dRunTime = byPattern;
+    return TRUE;
+}
+
+void CBlockSEG::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::Black);
+}
+
+void CBlockSEG::DrawValue(CVetlaView*, CDC* pDC)
+{
+    CString strValue;
+    strValue.Format(_T("0x%02X"), TruncToInt(m_dRunTime));
+    DrawValueBox(pDC, *this, 5, std::span<const CString>(&strValue, 1));
+}
+
+// The last bit number and word are kept in the run-time words m_nAux5 and m_nAux3.
+BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
+{
+    WORD wValue = 0;
+    GetInputValue(&wValue, 0);
+    int nBit = m_nParam[9];
+    if (CBlockObj* pRef = m_pRefBlock[0]) {
+        double dValue = 0.0;
+        GetValueAsDouble(pRef, &dValue);
+        nBit = std::isnan(dValue) || dValue < 0.0 ? 0 : dValue > 15.0 ? 15 : int(dValue);
+    }
+    SetOutputState(*this, pView, GetWordBit(wValue, nBit));
+    PassOutputChange(*this);
+    const BOOL bChanged = nBit != m_nAux5 || int(wValue) != m_nAux3;
+    m_nAux5 = nBit;
+    m_nAux3 = wValue;
+    return bChanged;
+}
+
+BOOL CBlockCRC16::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    if (m_nPinValue[0] != 1) {
+        m_dRunTime = 0.0;
+        return TRUE;
+    }
+    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    // Only a run of analog flags is computed; a start or count outside the flags' register
+    // area covers no values.
+    const int nStart = m_nParamEx[0];
+    int nCount = 0;
+    if (pDoc && m_nParam[8] == 0 && nStart >= 0 && nStart < kAnalogFlagCount)
+        nCount = std::min(std::max(m_nParamEx[1], 0), kAnalogFlagCount - nStart);
+    const std::vector<BYTE> bytes =
+        nCount > 0 ? AnalogFlagBytes(*pDoc, nStart, nCount) : std::vector<BYTE>();
+    const CModBus modbus;
+    m_dRunTime = modbus.CalcCRC(bytes.data(), int(bytes.size()));
+    return TRUE;
+}
+
+void CBlockCRC16::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::Black);
+}
+
+void CBlockCRC16::DrawValue(CVetlaView*, CDC* pDC)
+{
+    CString strValue;
+    strValue.Format(_T("0x%04X"), TruncToInt(m_dRunTime));
+    DrawValueBox(pDC, *this, 3, std::span<const CString>(&strValue, 1));
+}
