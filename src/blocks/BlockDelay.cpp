@@ -28,3 +28,270 @@ IMPLEMENT_TABLE_BLOCK(CBlockMPLR, CBlockTime, kDelaySetups, BT_MPLR)
 IMPLEMENT_TABLE_BLOCK(CBlockPLR, CBlockTime, kDelaySetups, BT_PLR)
 IMPLEMENT_TABLE_BLOCK(CBlockCPG, CBlockTime, kDelaySetups, BT_CPG)
 IMPLEMENT_TABLE_BLOCK(CBlockRPR, CBlockTime, kDelaySetups, BT_RPR)
+
+namespace {
+
+constexpr int kTrg = 0;
+constexpr int kReset = 1;
+
+} // namespace
+
+BOOL CBlockDPR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    m_nSetpointChanged = -1;
+    const int nTrg = m_nPinValue[kTrg];
+    if (m_bPinChanged[kTrg]) {
+        if (nTrg == 1) {
+            m_bTiming = 1;
+            StampInterval(pView);
+        } else {
+            m_dRunTime = 0.0;
+            m_dCarried = 0.0;
+            m_bTiming = 0;
+            SetState(pView, 0);
+        }
+        m_bPinChanged[kTrg] = 0;
+    }
+    if (nTrg == 1) {
+        if (GetState() == 1) {
+            m_nSetpointChanged = UpdateSetpoint(TRUE);
+        } else if (IsTimeUp(pView, TRUE)) {
+            m_dCarried = 0.0;
+            m_bTiming = 0;
+            SetState(pView, 1);
+        }
+    }
+    EndStep();
+    return TRUE;
+}
+
+BOOL CBlockDDR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const int nTrg = m_nPinValue[kTrg];
+    if (m_nPinValue[kReset] == 1) {
+        // Only the rising edge of R acts; while it stays 1 nothing else happens.
+        if (m_bPinChanged[kReset]) {
+            m_dRunTime = 0.0;
+            m_bTiming = 0;
+            SetState(pView, 0);
+            m_bPinChanged[kReset] = 0;
+        }
+        EndStep();
+        return TRUE;
+    }
+    if (m_bPinChanged[kReset]) {
+        // Reset released: the output takes the trigger level at once.
+        SetState(pView, nTrg);
+        m_bPinChanged[kReset] = 0;
+        EndStep();
+        return TRUE;
+    }
+    if (m_bPinChanged[kTrg]) {
+        if (nTrg == 0) {
+            m_bTiming = 1;
+            StampInterval(pView);
+        } else {
+            m_dRunTime = 0.0;
+            m_dCarried = 0.0;
+            m_bTiming = 0;
+            SetState(pView, 1);
+        }
+        m_bPinChanged[kTrg] = 0;
+    }
+    if (nTrg == 0 && GetState() == 1 && IsTimeUp(pView, TRUE)) {
+        m_dRunTime = 0.0;
+        m_dCarried = 0.0;
+        m_bTiming = 0;
+        SetState(pView, 0);
+    }
+    EndStep();
+    return TRUE;
+}
+
+BOOL CBlockMPLR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    int& nOnTiming = m_bTiming;
+    int& nOffTiming = m_nWork[0];
+    int& nOffDone = m_nWork[1];
+    const int nTrg = m_nPinValue[kTrg];
+    if (m_bPinChanged[kTrg]) {
+        if (nTrg == 1) {
+            // A new trigger cuts off an OFF delay in progress.
+            nOffDone = 0;
+            nOnTiming = 1;
+            nOffTiming = 0;
+            StartInterval(pView);
+            SetState(pView, 0);
+        } else if (nOnTiming == 0) {
+            // The ON delay had completed: the OFF delay starts.
+            StartInterval(pView);
+            nOffTiming = 1;
+        } else {
+            m_dRunTime = 0.0;
+            m_dCarried = 0.0;
+            nOffTiming = 0;
+            nOnTiming = 0;
+        }
+        m_bPinChanged[kTrg] = 0;
+    }
+    if (nTrg == 1) {
+        if (GetState() == 0) {
+            if (IsTimeUp(pView, TRUE)) {
+                nOnTiming = 0;
+                SetState(pView, 1);
+            }
+        } else {
+            UpdateSetpoint(TRUE);
+        }
+    } else if (GetState() == 1) {
+        if (IsTimeUp(pView, FALSE)) {
+            m_dCarried = 0.0;
+            nOffTiming = 0;
+            nOffDone = 1;
+            SetState(pView, 0);
+        }
+    } else if (nOffDone) {
+        UpdateSetpoint(FALSE);
+    }
+    EndStep();
+    return TRUE;
+}
+
+// The trigger level, not its edge, starts the interval; once started it runs on after Trg
+// returns to 0, and only R ends it.
+BOOL CBlockPLR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    m_nSetpointChanged = -1;
+    if (m_nPinValue[kReset] == 1) {
+        m_bTiming = 0;
+        StartInterval(pView);
+        SetState(pView, 0);
+        EndStep();
+        return TRUE;
+    }
+    if (m_nPinValue[kTrg] == 1 && !m_bTiming && GetState() == 0) {
+        m_bTiming = 1;
+        StampInterval(pView);
+    }
+    if (!m_bTiming && GetState() == 1)
+        m_nSetpointChanged = UpdateSetpoint(TRUE);
+    if (m_bTiming && IsTimeUp(pView, TRUE)) {
+        SetState(pView, 1);
+        m_bTiming = 0;
+    }
+    EndStep();
+    return TRUE;
+}
+
+// The output is 1 from the rising edge of Trg for T, and falls early when Trg falls.
+BOOL CBlockCPG::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const int nTrg = m_nPinValue[kTrg];
+    if (m_bPinChanged[kTrg]) {
+        if (nTrg == 1) {
+            m_bTiming = 1;
+            StampInterval(pView);
+            SetState(pView, 1);
+        } else {
+            m_dRunTime = 0.0;
+            m_dCarried = 0.0;
+            m_bTiming = 0;
+            SetState(pView, 0);
+        }
+        m_bPinChanged[kTrg] = 0;
+    }
+    if (nTrg == 1) {
+        if (GetState() == 0) {
+            UpdateSetpoint(TRUE);
+        } else if (IsTimeUp(pView, TRUE)) {
+            m_bTiming = 0;
+            m_dCarried = 0.0;
+            SetState(pView, 0);
+        }
+    }
+    EndStep();
+    return TRUE;
+}
+
+// After a trigger the output is low for TL, then high for TH, repeated: the pulse counter
+// starts at -1 and is compared after its increment, so a pulse total n gives n + 1 high
+// pulses. A zero TL keeps the output high across the low phases, a zero TH keeps it low.
+BOOL CBlockRPR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    int& nActive = m_bTiming;
+    int& nLowPhase = m_nWork[0];
+    int& nTriggered = m_nWork[1];
+    if (m_nPinValue[kReset] == 1) {
+        m_dRunTime = 0.0;
+        m_dCarried = 0.0;
+        nLowPhase = 0;
+        nActive = 0;
+        SetState(pView, 0);
+        nTriggered = 0;
+        EndStep();
+        return TRUE;
+    }
+    const double dOn = m_pRefBlock[0] ? ReferencedMs(0, m_nParam[11], TRUE)
+                                      : double(m_nParam[9]) + m_nParam[8];
+    const double dOff = m_pRefBlock[1] ? ReferencedMs(1, m_nParam[12], TRUE)
+                                       : double(m_nParamEx[1]) + m_nParamEx[0];
+    if (dOn == 0.0 && dOff == 0.0) {
+        StartInterval(pView);
+        nActive = 0;
+        nLowPhase = 0;
+        m_nPulseCount = -1;
+        SetState(pView, 0);
+        m_bPinChanged[kTrg] = 0;
+        EndStep();
+        return TRUE;
+    }
+    if (m_bPinChanged[kTrg]) {
+        if (m_nPinValue[kTrg] == 1) {
+            nActive = 1;
+            StartInterval(pView);
+            SetState(pView, 0);
+            nLowPhase = 1;
+            m_nPulseCount = -1;
+            m_nPulseTotal = m_nParamEx[3];
+            nTriggered = 1;
+        }
+        m_bPinChanged[kTrg] = 0;
+        EndStep();
+        return TRUE;
+    }
+    if (!nActive) {
+        nLowPhase = 0;
+        m_nPulseCount = -1;
+        SetState(pView, 0);
+        if (!nTriggered)
+            StampInterval(pView);  // the reference stamp follows the clock
+        else
+            UpdateSetpoint(TRUE);
+    } else if (!nLowPhase) {
+        if (IsTimeUp(pView, TRUE)) {
+            if (dOff > 0.0)
+                SetState(pView, 0);
+            StampInterval(pView);
+            nLowPhase = 1;
+            m_dCarried = 0.0;
+            ++m_nPulseCount;
+            if (m_nPulseCount < m_nPulseTotal)
+                m_dRunTime = 0.0;
+            else
+                nActive = 0;
+        }
+    } else if (IsTimeUp(pView, FALSE)) {
+        if (dOn > 0.0)
+            SetState(pView, 1);
+        StartInterval(pView);
+        nLowPhase = 0;
+    }
+    EndStep();
+    return TRUE;
+}

@@ -1,6 +1,12 @@
 // The six delay timers of the timer family: On-Delay (400), Off-Delay (401), On-/Off-Delay
 // (402), Retentive On-Delay (403), Wiping Relay with pulse output (404) and Edge Triggered
-// Wiping Relay (405). T, TH and TL are parameter pins holding the ON and OFF setpoints.
+// Wiping Relay (405). T, TH and TL are parameter pins holding the ON and OFF setpoints; the
+// Off-Delay times its delay with the ON setpoint T.
+//
+// Working fields: m_bTiming is the timing flag of each; the On-/Off-Delay keeps its OFF-timing
+// flag in m_nWork[0] and its OFF-done flag in m_nWork[1]; the edge triggered wiping relay uses
+// m_bTiming as its active flag, m_nWork[0] as its phase (1: output low, timed by TL) and
+// m_nWork[1] as its triggered flag.
 #pragma once
 
 #include "blocks/BlockTime.h"
@@ -11,6 +17,8 @@ class CBlockDPR : public CBlockTime {
 public:
     CBlockDPR();
     explicit CBlockDPR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockDDR : public CBlockTime {
@@ -19,6 +27,8 @@ class CBlockDDR : public CBlockTime {
 public:
     CBlockDDR();
     explicit CBlockDDR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockMPLR : public CBlockTime {
@@ -27,6 +37,8 @@ class CBlockMPLR : public CBlockTime {
 public:
     CBlockMPLR();
     explicit CBlockMPLR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockPLR : public CBlockTime {
@@ -35,6 +47,8 @@ class CBlockPLR : public CBlockTime {
 public:
     CBlockPLR();
     explicit CBlockPLR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockCPG : public CBlockTime {
@@ -43,6 +57,8 @@ class CBlockCPG : public CBlockTime {
 public:
     CBlockCPG();
     explicit CBlockCPG(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockRPR : public CBlockTime {
@@ -51,6 +67,8 @@ class CBlockRPR : public CBlockTime {
 public:
     CBlockRPR();
     explicit CBlockRPR(int nType);
+
+    BOOL Simulate(CVetlaView* pView) override;
 
     // High pulses given since the trigger (starting at -1) and the pulse count parameter
     // taken at the trigger; run-time only.

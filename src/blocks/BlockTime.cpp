@@ -2,8 +2,12 @@
 
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/gdi/DC.h"
 
 #include <algorithm>
 #include <iterator>
@@ -47,6 +51,36 @@ bool InRange(int nIndex, int nCount)
 {
     return nIndex >= 0 && nIndex < nCount;
 }
+
+// A time-base word that names no row (set by a page or an upload rather than read from a
+// checked record) is read as the finest base, as SplitTimeValue does, never past the tables.
+const TimeBaseRow& BaseRow(int nBase)
+{
+    return g_TimeBaseTable[IsValidTimeBase(nBase) ? nBase : 2];
+}
+
+const TimeLimitRow& LimitRow(int nBase)
+{
+    return g_TimeLimitTable[IsValidTimeBase(nBase) ? nBase : 2];
+}
+
+// The words that make up the ON or OFF setpoint.
+struct SetpointWords {
+    int nHigh;
+    int nLow;
+    int nBase;     // time base of the parameter parts
+    int nRef;      // block reference that replaces them
+    int nRefBase;  // time base of the referenced value
+};
+
+SetpointWords WordsOf(const CBlockObj& block, BOOL bOn)
+{
+    if (bOn)
+        return {block.m_nParam[9], block.m_nParam[8], block.m_nParam[10], 0, block.m_nParam[11]};
+    return {block.m_nParamEx[1], block.m_nParamEx[0], block.m_nParamEx[2], 1, block.m_nParam[12]};
+}
+
+constexpr COLORREF kValueBoxFill = RGB(255, 255, 204);
 
 template <class T, std::size_t N>
 void SerializeInts(CArchive& ar, T (&values)[N])
@@ -120,4 +154,182 @@ void CBlockTime::CopyCamsTo(CBlockTime* pDst) const
     std::copy(std::begin(m_bOnDisabled), std::end(m_bOnDisabled), pDst->m_bOnDisabled);
     std::copy(&m_nOffTime[0][0], &m_nOffTime[0][0] + TIMER_CAM_COUNT * 2, &pDst->m_nOffTime[0][0]);
     std::copy(std::begin(m_bOffDisabled), std::end(m_bOffDisabled), pDst->m_bOffDisabled);
+}
+
+double CBlockTime::PartsToMs(int nHigh, int nLow, int nBase)
+{
+    const TimeBaseRow& row = BaseRow(nBase);
+    // In double: parts from a record or an upload may be any int.
+    return (double(row.nModulus) * nHigh + nLow) * row.nMsPerUnit;
+}
+
+double CBlockTime::ReferencedMs(int nRef, int nBase, BOOL bLowerLimit) const
+{
+    double dValue = 0.0;
+    if (nRef < 0 || nRef >= BLOCK_REF_COUNT || !m_pRefBlock[nRef])
+        return dValue;
+    // GetValueAsDouble does not use the block it is called on.
+    CBlockObj* pSource = m_pRefBlock[nRef];
+    pSource->GetValueAsDouble(pSource, &dValue);
+    const TimeLimitRow& row = LimitRow(nBase);
+    dValue = std::min(dValue, double(row.nMaximum));
+    if (bLowerLimit)
+        dValue = std::max(dValue, 0.0);
+    return dValue * row.nMultiplier;
+}
+
+double CBlockTime::GetSetpointMs(BOOL bOn, BOOL bLowerLimit) const
+{
+    const SetpointWords words = WordsOf(*this, bOn);
+    if (m_pRefBlock[words.nRef])
+        return ReferencedMs(words.nRef, words.nRefBase, bLowerLimit);
+    return PartsToMs(words.nHigh, words.nLow, words.nBase);
+}
+
+int CBlockTime::GetTimeBase(BOOL bOn) const
+{
+    const SetpointWords words = WordsOf(*this, bOn);
+    return m_pRefBlock[words.nRef] ? words.nRefBase : words.nBase;
+}
+
+BOOL CBlockTime::ClockDrivesRunTime(const CVetlaView* pView)
+{
+    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+    if (!pFrame)
+        return FALSE;
+    const bool bRunning =
+        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
+    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
+                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
+    return bRunning || bSteppingByTime;
+}
+
+BOOL CBlockTime::IsPaused() const
+{
+    return m_stPause.wYear != 0 || m_stPause.wMonth != 0 || m_stPause.wDay != 0;
+}
+
+double CBlockTime::ClockMs(const CVetlaView* pView)
+{
+    return pView ? double(SystemTimeToMs(&pView->m_simClock)) : 0.0;
+}
+
+double CBlockTime::TimeSinceStamp(const CVetlaView* pView) const
+{
+    const double dNow = IsPaused() ? double(SystemTimeToMs(&m_stPause)) : ClockMs(pView);
+    return dNow - double(SystemTimeToMs(&m_stStart));
+}
+
+// The stamp is the view's copy of the clock, the moment every running time of this scan is
+// measured against, so that an interval started in a scan measures 0 in that scan.
+void CBlockTime::StampInterval(const CVetlaView* pView)
+{
+    if (pView)
+        m_stStart = pView->m_simClock;
+    m_bRestartStamp = 1;
+}
+
+void CBlockTime::StartInterval(const CVetlaView* pView)
+{
+    m_dRunTime = 0.0;
+    m_dCarried = 0.0;
+    StampInterval(pView);
+}
+
+void CBlockTime::SetState(const CVetlaView* pView, int nState)
+{
+    int& nOutput = m_nPinValue[BLOCK_FIRST_OUTPUT];
+    if (nOutput != nState && pView && pView->m_pDocument && pView->m_pDocument->IsLadder())
+        m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+    nOutput = nState;
+}
+
+void CBlockTime::EndStep()
+{
+    if (!m_bPinChanged[BLOCK_FIRST_OUTPUT])
+        return;
+    UpdateLadderContacts();
+    m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
+}
+
+// A measurement on the running clock also takes the stamp over from the view, as
+// IsTimeElapsed does: it ends the re-stamping that starting an interval asked for. Without
+// that the stamp would follow the clock for ever and no interval could end.
+BOOL CBlockTime::MeasureRunTime(const CVetlaView* pView, double dCarried)
+{
+    if (IsPaused())
+        return FALSE;
+    if (ClockDrivesRunTime(pView)) {
+        m_bRestartStamp = 0;
+        m_dRunTime = ClockMs(pView) - double(SystemTimeToMs(&m_stStart)) + dCarried;
+    }
+    return TRUE;
+}
+
+BOOL CBlockTime::IsTimeUp(CVetlaView* pView, BOOL bOn)
+{
+    if (!MeasureRunTime(pView, m_dCarried))
+        return FALSE;
+    const double dSetpoint = GetSetpointMs(bOn);
+    BOOL bUp = FALSE;
+    if (dSetpoint < m_dRunTime) {
+        m_dRunTime = dSetpoint;
+        bUp = TRUE;
+    }
+    m_dRemaining = dSetpoint - m_dRunTime;
+    return bUp;
+}
+
+BOOL CBlockTime::UpdateSetpoint(BOOL bOn)
+{
+    const SetpointWords words = WordsOf(*this, bOn);
+    if (!m_pRefBlock[words.nRef]) {
+        if (m_nCacheTimeBase == words.nBase && m_nCacheHigh == words.nHigh &&
+            m_nCacheLow == words.nLow)
+            return FALSE;
+        m_nCacheTimeBase = words.nBase;
+        m_nCacheHigh = words.nHigh;
+        m_nCacheLow = words.nLow;
+        m_dCacheSetpoint = PartsToMs(words.nHigh, words.nLow, words.nBase);
+    } else {
+        const double dMs = ReferencedMs(words.nRef, words.nRefBase, TRUE);
+        if (dMs == m_dCacheSetpoint && words.nRefBase == m_nCacheTimeBase)
+            return FALSE;
+        m_dCacheSetpoint = dMs;
+        m_nCacheTimeBase = words.nRefBase;
+        SplitTimeValue(dMs, words.nRefBase, &m_nCacheHigh, &m_nCacheLow);
+    }
+    m_dRunTime = m_dCacheSetpoint;
+    m_dRemaining = 0.0;
+    return TRUE;
+}
+
+void CBlockTime::AdvanceByCycle()
+{
+    const bool bSecondCounts = m_nType != BT_RPR && m_nType != BT_RG;
+    if (m_bTiming || (bSecondCounts && m_nWork[0]))
+        m_dRunTime += TIMER_CYCLE_MS;
+}
+
+void CBlockTime::DrawSim(CVetlaView* pView, CDC* pDC)
+{
+    CBlockObj::DrawSim(pView, pDC);
+    if (m_nType != BT_WT)
+        DrawValue(pView, pDC);
+}
+
+void CBlockTime::DrawValue(CVetlaView* pView, CDC* pDC)
+{
+    FormatTime(pView, m_strTimeText);
+    const int x = m_ptPos.x;
+    const int yTop = m_ptPos.y + m_nHeight + 2;
+    const CRect box(x, yTop, x + m_nWidth * 3 / 2, yTop + 12);
+    CBrush brush(kValueBoxFill);
+    pDC->FillRect(&box, &brush);
+    CFont font;
+    font.CreateFont(12, 6, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET, OUT_TT_PRECIS, 0, 0,
+                    FIXED_PITCH, nullptr);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    pDC->TextOut(x, yTop, m_strTimeText);
+    pDC->SelectObject(pOldFont);
 }

@@ -8,6 +8,9 @@
 constexpr int TIMER_CAM_COUNT = 3;
 constexpr int TIMER_WORK_COUNT = 6;
 
+// The run time a cycle adds while the Simulation bar steps by cycles.
+constexpr double TIMER_CYCLE_MS = 10.0;
+
 class CBlockTime : public CBlockObj {
     DECLARE_SERIAL(CBlockTime)
 
@@ -18,6 +21,39 @@ public:
     // The common record, then the cam table as 39 ints. On load, every time-base index the
     // class uses must name a row of the time-base and time-limit tables.
     void Serialize(CArchive& ar) override;
+
+    // The block in its state colour, then (except for the weekly timer, which shows nothing
+    // beside itself) the value box.
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    // The value box: FormatTime's text on a pale yellow strip 1.5 block widths wide below the
+    // block.
+    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+
+    // Virtual operations after those of CBlockObj.
+    // Measures the running time (unless paused, or stepping by cycles, where the view counts
+    // it) and tells whether it has passed the ON (bOn) or OFF setpoint; a time that is up is
+    // held at the setpoint. Equal is not yet up.
+    virtual BOOL IsTimeUp(CVetlaView* pView, BOOL bOn);
+    // Re-reads the ON or OFF setpoint; when it changed, the running time shows the new
+    // setpoint with nothing remaining. TRUE when it changed.
+    virtual BOOL UpdateSetpoint(BOOL bOn);
+
+    // One counted cycle of stepping by cycles: 10 ms more running time for a timer that is
+    // timing (its first working field set or, except for the edge triggered wiping relay and
+    // the random generator, its second).
+    void AdvanceByCycle();
+
+    // The ON or OFF setpoint in milliseconds: the referenced block's value through the
+    // time-limit table (clamped to 0 .. maximum, or only from above without bLowerLimit),
+    // else the parameter parts through the time-base table.
+    double GetSetpointMs(BOOL bOn, BOOL bLowerLimit = TRUE) const;
+    // The time base of the ON or OFF setpoint: the reference's unit while a block supplies it.
+    int GetTimeBase(BOOL bOn) const;
+    // (modulus x high + low) x ms per unit of a time base.
+    static double PartsToMs(int nHigh, int nLow, int nBase);
+    // The value of block reference nRef clamped from above (and from below at 0 when
+    // bLowerLimit) by the time-limit row of nBase, in milliseconds; 0 without a block.
+    double ReferencedMs(int nRef, int nBase, BOOL bLowerLimit) const;
 
     // The first working field: set while a timing interval runs. While the simulation steps by
     // cycles the view adds 10 ms per cycle to the running time of a timer with this field (or,
@@ -37,6 +73,28 @@ public:
 protected:
     // Copies the whole cam table into another timer.
     void CopyCamsTo(CBlockTime* pDst) const;
+
+    // The running time follows the clock while the simulation runs freely or steps by a time
+    // unit; stepping by cycles advances it by hand (AdvanceByCycle).
+    static BOOL ClockDrivesRunTime(const CVetlaView* pView);
+    BOOL IsPaused() const;
+    // The running time from the clock plus dCarried, when the clock drives it. FALSE while
+    // paused, when nothing may be measured.
+    BOOL MeasureRunTime(const CVetlaView* pView, double dCarried);
+    // The view's copy of the simulated clock in milliseconds.
+    static double ClockMs(const CVetlaView* pView);
+    // Simulated time since the reference stamp; frozen at the pause stamp while paused.
+    double TimeSinceStamp(const CVetlaView* pView) const;
+    // Starts a timing interval: the reference stamp takes the clock, and the view is asked to
+    // stamp it once more at the end of the scan.
+    void StampInterval(const CVetlaView* pView);
+    // The same with the running and carried time cleared.
+    void StartInterval(const CVetlaView* pView);
+    int GetState() const { return m_nPinValue[BLOCK_FIRST_OUTPUT]; }
+    // A change of the state in a ladder document flags output pin 10 for EndStep.
+    void SetState(const CVetlaView* pView, int nState);
+    // A flagged state change reaches the ladder contacts of this block.
+    void EndStep();
 
 private:
     void SerializeCams(CArchive& ar);

@@ -7,11 +7,26 @@
 
 #include "BlockObjTest.h"
 
+#include "blocks/BlockIn.h"
+#include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimTime.h"
 #include "platform/core/ObList.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
+
+// One beat of a script played against a block: at nAtMs after Start, optionally a change of
+// the input block that feeds pin nPin (-1: none; the view repaints at once, one more scan),
+// and the state the block is expected to have after it.
+struct ScriptBeat {
+    int nAtMs;
+    int nPin;
+    int nValue;
+    int nExpect;
+};
 
 class SimDriver {
 public:
@@ -49,6 +64,7 @@ public:
     {
         SYSTEMTIME stNow = {};
         Frame().GetSimTime(&stNow);
+        m_stRunStart = stNow;
         for (CBlockObj* pBlock : Blocks()) {
             ResetRunTime(*pBlock);
             pBlock->m_stStart = stNow;
@@ -102,7 +118,134 @@ public:
 
     static int State(const CBlockObj* pBlock) { return pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]; }
 
+    // Simulated milliseconds since Start.
+    int Elapsed()
+    {
+        SYSTEMTIME stNow = {};
+        Frame().GetSimTime(&stNow);
+        return int(SystemTimeToMs(&stNow) - SystemTimeToMs(&m_stRunStart));
+    }
+
+    // Runs 25 ms ticks, a scan after each, until nMs have passed since Start.
+    void RunTo(int nMs)
+    {
+        while (Elapsed() < nMs) {
+            Frame().AdvanceSimTime();
+            Scan();
+        }
+    }
+
+    // The Simulation bar's Suspend: the clock runs on and the blocks are stepped, but each
+    // function block is stamped with the moment of the pause.
+    void Suspend()
+    {
+        Frame().m_nSimRunState = SIM_RUN_SUSPENDED;
+        SYSTEMTIME stNow = {};
+        Frame().GetSimTime(&stNow);
+        for (CBlockObj* pBlock : FunctionBlocks())
+            pBlock->m_stPause = stNow;
+    }
+
+    // Resuming moves the start stamps forward by the length of the pause.
+    void Resume()
+    {
+        SYSTEMTIME stNow = {};
+        Frame().GetSimTime(&stNow);
+        for (CBlockObj* pBlock : FunctionBlocks()) {
+            ShiftStamps(*pBlock, int(SystemTimeToMs(&stNow) - SystemTimeToMs(&pBlock->m_stPause)));
+            pBlock->m_stPause = {};
+        }
+        Frame().m_nSimRunState = SIM_RUN_RUNNING;
+    }
+
+    // Steps nCycles cycles with the step unit "Cycles": each cycle gives every timer that is
+    // timing 10 ms more running time, then scans; the clock stands still.
+    void StepCycles(int nCycles)
+    {
+        Frame().m_nSimStepState = SIM_STEP_STEPPING;
+        Frame().m_nSimStepUnit = SIM_STEP_UNIT_CYCLES;
+        for (int i = 0; i < nCycles; ++i) {
+            for (CBlockObj* pBlock : m_order) {
+                if (auto* pTimer = dynamic_cast<CBlockTime*>(pBlock))
+                    pTimer->AdvanceByCycle();
+            }
+            Scan();
+        }
+        Frame().m_nSimStepState = SIM_STEP_NONE;
+    }
+
+    // Wires a new input block to pin nPin of pBlock, for Play.
+    CBlockObj* FeedPin(CBlockObj* pBlock, int nPin)
+    {
+        CBlockObj* pInput = Add(new CBlockIn(BT_IN), NUM_INPUT + int(m_feeds.size()));
+        Connect(pInput, pBlock, nPin);
+        m_feeds[{pBlock, nPin}] = pInput;
+        return pInput;
+    }
+
+    // Plays the beats (after Start) and gives the block's state after each, to compare with
+    // the nExpect column (Expected).
+    std::vector<int> Play(const CBlockObj* pBlock, const std::vector<ScriptBeat>& beats)
+    {
+        std::vector<int> states;
+        for (const ScriptBeat& beat : beats) {
+            RunTo(beat.nAtMs);
+            if (beat.nPin >= 0) {
+                SetInput(m_feeds.at({pBlock, beat.nPin}), beat.nValue);
+                Scan();
+            }
+            states.push_back(State(pBlock));
+        }
+        return states;
+    }
+
+    static std::vector<int> Expected(const std::vector<ScriptBeat>& beats)
+    {
+        std::vector<int> states;
+        for (const ScriptBeat& beat : beats)
+            states.push_back(beat.nExpect);
+        return states;
+    }
+
+    // The user sets the simulated clock: the start stamps move by the jump, so that a clock
+    // change neither ends nor extends a running interval.
+    void SetClock(const SYSTEMTIME& stNew)
+    {
+        SYSTEMTIME stOld = {};
+        Frame().GetSimTime(&stOld);
+        Frame().SetSimTime(&stNew);
+        const int nJump = int(SystemTimeToMs(&stNew) - SystemTimeToMs(&stOld));
+        for (CBlockObj* pBlock : FunctionBlocks())
+            ShiftStamps(*pBlock, nJump);
+        m_stRunStart = AddMs(m_stRunStart, nJump);
+        Frame().m_bClockSet = 0;
+    }
+
 private:
+    static SYSTEMTIME AddMs(const SYSTEMTIME& st, int nMs)
+    {
+        SYSTEMTIME stOut = {};
+        AddMsToSystemTime(&st, nMs, &stOut);
+        return stOut;
+    }
+
+    static void ShiftStamps(CBlockObj& block, int nMs)
+    {
+        block.m_stStart = AddMs(block.m_stStart, nMs);
+        block.m_stStart2 = AddMs(block.m_stStart2, nMs);
+    }
+
+    std::vector<CBlockObj*> FunctionBlocks()
+    {
+        std::vector<CBlockObj*> blocks;
+        for (CBlockObj* pBlock : Blocks()) {
+            const int nType = pBlock->m_nType;
+            if ((nType >= BT_AND && nType <= BT_SW) || (nType >= 800 && nType <= 899))
+                blocks.push_back(pBlock);
+        }
+        return blocks;
+    }
+
     std::vector<CBlockObj*> Blocks()
     {
         std::vector<CBlockObj*> blocks;
@@ -157,4 +300,6 @@ private:
 
     ActiveDocument m_active;
     std::vector<CBlockObj*> m_order;
+    SYSTEMTIME m_stRunStart = {};
+    std::map<std::pair<const CBlockObj*, int>, CBlockObj*> m_feeds;
 };
