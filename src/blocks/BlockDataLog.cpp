@@ -53,3 +53,15 @@ void CBlockDataLog::Serialize(CArchive& ar)
         item.nSpare = nullptr;
     }
 }
+
+void CBlockDataLog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
+{
+    if (!pDst || pDst == this)
+        return;
+    CBlockObj::CopyTo(pDst, bGeometry);
+    if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
+        return;
+    auto* pLog = static_cast<CBlockDataLog*>(pDst);
+    pLog->m_arrLogItems.Copy(m_arrLogItems);
+    pLog->m_nParam[kCountParam] = int(m_arrLogItems.GetSize());
+}

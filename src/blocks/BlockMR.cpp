@@ -2,6 +2,7 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/OutputState.h"
 #include "document/ComPortSettings.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -75,6 +76,14 @@ void CBlockMR::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     pModbus->m_nModbus11 = m_nModbus11;
     pModbus->m_strModbus12 = m_strModbus12;
     pModbus->m_strModbus13 = m_strModbus13;
+}
+
+BOOL CBlockMR::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    SetOutputState(*this, pView, m_nPinValue[1] ? 0 : m_nPinValue[0]);
+    PassOutputChange(*this);
+    return TRUE;
 }
 
 CBlockMW::CBlockMW() = default;

@@ -2,6 +2,7 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/OutputState.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "messagetext/Widget.h"
@@ -231,4 +232,23 @@ void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
         CheckNotOwned(ar, *this, pWidget);
         WidgetArray(nArray).Add(pWidget);
     }
+}
+
+BOOL CBlockMSGTEXT::Simulate(CVetlaView* pView)
+{
+    ReadInputs(pView);
+    const int nEnable = m_nPinValue[0];
+    if (!m_bPinChanged[0]) {
+        if (!m_bAwaitingAck)
+            SetOutputState(*this, pView, nEnable);
+    } else if (nEnable == 1) {
+        SetOutputState(*this, pView, 1);
+        // A message that asks for an acknowledgement is marked as shown.
+        if (m_nParamEx[4] && m_nParam[0] == 0)
+            m_nParam[0] = 1;
+    } else {
+        SetOutputState(*this, pView, m_bAwaitingAck ? 1 : 0);
+    }
+    PassOutputChange(*this);
+    return TRUE;
 }

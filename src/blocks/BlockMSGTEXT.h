@@ -37,6 +37,9 @@ public:
     // also take set 2, both planes in full and the settings. The destination's copied lists
     // are replaced.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+    // The output follows the enable input; a message that waits for its acknowledgement stays
+    // on after the enable input goes off.
+    BOOL Simulate(CVetlaView* pView) override;
 
     // The eight element arrays of the project file, set 1 then set 2, each as an array of
     // CWidget records (null entries allowed). A load replaces the block's elements; an element

@@ -1,4 +1,5 @@
 #include "RecordTestSupport.h"
+#include "SimDriver.h"
 
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockFactory.h"
@@ -87,6 +88,29 @@ TEST_F(BlockDataLogTest, CountOutsideTheLogsCapacityIsRefused)
                   CArchiveException::generic)
             << nCount;
     }
+}
+
+// The count travels with the common words: a copy must carry the items it names.
+TEST_F(BlockDataLogTest, CopyCarriesTheItemsItsCountNames)
+{
+    CBlockDataLog source(BT_DATALOG);
+    AddItems(source, 3);
+    source.m_nParam[9] = 3;
+    CBlockDataLog copy(BT_DATALOG);
+    AddItems(copy, 5);
+    source.CopyTo(&copy, FALSE);
+    ASSERT_EQ(copy.m_arrLogItems.GetSize(), 3);
+    EXPECT_EQ(copy.m_nParam[9], 3);
+    EXPECT_EQ(copy.m_arrLogItems[2].strItem, _T("B002"));
+    EXPECT_EQ(copy.m_arrLogItems[2].nValue1, 9002);
+
+    // A count that had drifted from the items is set right in the copy.
+    source.m_nParam[9] = 7;
+    source.CopyTo(&copy, FALSE);
+    EXPECT_EQ(copy.m_nParam[9], 3);
+    auto pLoaded = LoadObjectAs<CBlockDataLog>(StoreObject(&copy), &m_active.Doc());
+    ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_arrLogItems.GetSize(), 3);
 }
 
 }  // namespace

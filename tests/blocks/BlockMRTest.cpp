@@ -1,4 +1,5 @@
 #include "RecordTestSupport.h"
+#include "SimDriver.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMR.h"
@@ -72,6 +73,33 @@ TEST_F(BlockMRTest, StoredIndexesOutsideTheirListsAreRefused)
         const int nCause = ArchiveFailure([&] { LoadObjectAs<CBlockMR>(bytes, &m_active.Doc()); });
         EXPECT_EQ(nCause, c.bAccepted ? -1 : CArchiveException::generic)
             << c.nPort << " " << int(c.byCommand) << " " << c.nKind;
+    }
+}
+
+TEST(BlockMRSim, InputOneHoldsTheBlockOffWhateverInputZeroIs)
+{
+    struct Case {
+        int nInput0;
+        int nInput1;
+        int nState;
+    };
+    const Case cases[] = {{1, 0, 1}, {0, 0, 0}, {1, 1, 0}, {0, 1, 0}, {1, 0, 1}};
+    SimDriver sim;
+    auto* pIn0 = sim.Add(new CBlockObj(BT_IN, 0), 100);
+    auto* pIn1 = sim.Add(new CBlockObj(BT_IN, 0), 101);
+    auto* pRead = sim.Add(new CBlockMR(BT_MR), 9000);
+    auto* pWrite = sim.Add(new CBlockMW(BT_MW), 9001);
+    for (CBlockObj* pBlock : {static_cast<CBlockObj*>(pRead), static_cast<CBlockObj*>(pWrite)}) {
+        SimDriver::Connect(pIn0, pBlock, 0);
+        SimDriver::Connect(pIn1, pBlock, 1);
+    }
+    sim.Start();
+    for (const Case& c : cases) {
+        SimDriver::SetInput(pIn0, c.nInput0);
+        SimDriver::SetInput(pIn1, c.nInput1);
+        sim.Scan();
+        EXPECT_EQ(SimDriver::State(pRead), c.nState) << c.nInput0 << c.nInput1;
+        EXPECT_EQ(SimDriver::State(pWrite), c.nState) << c.nInput0 << c.nInput1;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "RecordTestSupport.h"
+#include "SimDriver.h"
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockFactory.h"
@@ -251,6 +252,57 @@ TEST_F(BlockMSGTEXTTest, CopyDuplicatesElementsAndTakesWhatTheGenerationShows)
         EXPECT_EQ(copy.m_arrWidgets2[0].GetSize(), bNew ? 1 : 0);
         EXPECT_EQ(copy.m_nMsgSettings[5], bNew ? 7 : 0);
     }
+}
+
+class BlockMSGTEXTSim : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pEnable = m_sim.Add(new CBlockObj(BT_IN, 0), 100);
+        m_pText = m_sim.Add(new CBlockMSGTEXT(BT_MSGTEXT), 9000);
+        SimDriver::Connect(m_pEnable, m_pText, 0);
+        m_sim.Start();
+    }
+
+    struct Step {
+        int nEnable;
+        int nAwaitingAck;
+        int nState;
+    };
+    void ExpectStates(std::initializer_list<Step> steps)
+    {
+        for (const Step& step : steps) {
+            SimDriver::SetInput(m_pEnable, step.nEnable);
+            m_pText->m_bAwaitingAck = step.nAwaitingAck;
+            m_sim.Scan();
+            EXPECT_EQ(SimDriver::State(m_pText), step.nState)
+                << "enable " << step.nEnable << " awaiting " << step.nAwaitingAck;
+        }
+    }
+
+    SimDriver m_sim;
+    CBlockObj* m_pEnable = nullptr;
+    CBlockMSGTEXT* m_pText = nullptr;
+};
+
+TEST_F(BlockMSGTEXTSim, MessageFollowsItsEnableUnlessItAwaitsAcknowledgement)
+{
+    ExpectStates({{1, 0, 1}, {1, 0, 1}, {0, 0, 0}, {0, 0, 0}});
+    // Shown and awaiting: the falling enable and the scans after it keep the message on.
+    ExpectStates({{1, 0, 1}, {1, 1, 1}, {0, 1, 1}, {0, 1, 1}});
+    // Acknowledged: the next scan follows the enable again.
+    ExpectStates({{0, 0, 0}});
+}
+
+TEST_F(BlockMSGTEXTSim, RisingEnableMarksAMessageThatAsksForAcknowledgement)
+{
+    m_pText->m_nParamEx[4] = 1;
+    ExpectStates({{1, 0, 1}});
+    EXPECT_EQ(m_pText->m_nParam[0], 1);
+    m_pText->m_nParamEx[4] = 0;
+    m_pText->m_nParam[0] = 0;
+    ExpectStates({{0, 0, 0}, {1, 0, 1}});
+    EXPECT_EQ(m_pText->m_nParam[0], 0);
 }
 
 }  // namespace
