@@ -134,6 +134,11 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
         setPrefix({BT_MAKE, BT_BREAK}, _T("Low"));
     } else if (x >= NUM_FLAG) {
         set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("M"), NUM_FLAG});
+    } else if (x >= NUM_FKEY) {
+        // Function and cursor keys read as they do on an FBD diagram rather than as shift bits.
+        set({BT_MAKE, BT_BREAK}, {_T("F"), NUM_FKEY});
+    } else if (x >= NUM_CURSOR_KEY) {
+        set({BT_MAKE, BT_BREAK}, {_T("C"), NUM_CURSOR_KEY});
     } else if (x >= NUM_SHIFT) {
         set({BT_MAKE, BT_BREAK}, {_T("S"), NUM_SHIFT});
     } else if (x >= NUM_OUTPUT) {
