@@ -1,5 +1,10 @@
 // The generators and switches of the timer family: Asynchronous Pulse Generator (406), Random
 // Generator (407), Stairway Lighting Switch (408) and Multiple Function Switch (409).
+//
+// Working fields: the pulse generator keeps its enabled flag in m_bTiming and its phase in
+// m_nWork[0] (1: the second phase, timed by TL); the random generator its timing flag in
+// m_bTiming and its phase in m_nWork[0] (1: waiting to switch off); the two switches their
+// timing flag in m_bTiming.
 #pragma once
 
 #include "blocks/BlockTime.h"
@@ -11,6 +16,9 @@ public:
     CBlockAPG();
     explicit CBlockAPG(int nType);
 
+    // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
+    BOOL Simulate(CVetlaView* pView) override;
+
     // Written when En falls: 1 when the generator was in its first phase, else 0.
     int m_nStopPhase = 0;
 };
@@ -21,6 +29,16 @@ class CBlockRG : public CBlockTime {
 public:
     CBlockRG();
     explicit CBlockRG(int nType);
+
+    // En rising switches on after a random part of TH, En falling off after a random part
+    // of TL.
+    BOOL Simulate(CVetlaView* pView) override;
+    // Draws the ON or OFF delay from the C runtime's generator (reseeded with its own next
+    // value): rand() modulo the setpoint in milliseconds, so never above 32767 ms.
+    void PickRandomDelay(BOOL bOn);
+    // As the base, but against the drawn delay, without carried time, and a delay equal to
+    // the running time is up.
+    BOOL IsTimeUp(CVetlaView* pView, BOOL bOn) override;
 
     // The random ON and OFF delays last drawn, as seconds and hundredths.
     int m_nOnDelaySec = 0;
@@ -43,8 +61,25 @@ public:
     CBlockSLS();
     explicit CBlockSLS(int nType);
 
+    // The light comes on with Trg and goes off T after the last release; T! before the end
+    // it blinks off for T!L as a warning.
+    BOOL Simulate(CVetlaView* pView) override;
+    // T (the OFF setpoint), the warning time T! and the warning length T!L of a staircase
+    // switch in milliseconds; references 1, 2 and 3 replace them, limited from above only.
+    static void GetWarningTimes(const CBlockTime& timer, double* pTime, double* pWarnTime,
+                                double* pWarnLength);
+    // TRUE when the warning blink switches the light in this scan.
+    BOOL CheckWarning(CVetlaView* pView, int nTrg);
+
     int m_nWarning = WARNING_NONE;
 };
+
+// Phases of the multiple function switch.
+constexpr int MFS_OFF = 0;
+constexpr int MFS_PRESSED = 1;    // Trg held, timed by TH
+constexpr int MFS_STAIRCASE = 2;  // timed by T, with the warning blink
+constexpr int MFS_PERMANENT = 3;
+constexpr int MFS_ENDED = 4;      // the staircase time ran out
 
 class CBlockMFS : public CBlockTime {
     DECLARE_SERIAL(CBlockMFS)
@@ -53,7 +88,18 @@ public:
     CBlockMFS();
     explicit CBlockMFS(int nType);
 
-    // 0 off, 1 pressed, 2 staircase, 3 permanent light, 4 staircase ended.
-    int m_nPhase = 0;
+    // A short press starts the staircase time T (with the warning blink), a press longer
+    // than TH gives permanent light, and a press switches the light off again.
+    BOOL Simulate(CVetlaView* pView) override;
+    // The staircase warning, measured on the running time alone.
+    BOOL CheckWarning(int nTrg);
+
+    int m_nPhase = MFS_OFF;
     int m_nWarning = WARNING_NONE;
+
+private:
+    void OnPress(CVetlaView* pView);
+    void OnRelease(CVetlaView* pView);
+    // A scan without a change of Trg: the phase's time and the warning.
+    void Advance(CVetlaView* pView, int nTrg);
 };
