@@ -35,6 +35,8 @@ void CVetlaDoc::RemoveLine(CConnectLineObj* pLine)
 
 void CVetlaDoc::AddComment(CBlockComment* pComment)
 {
+    if (!pComment)
+        return;
     m_commentList.AddTail(pComment);
     SetModifiedFlag(TRUE);
 }

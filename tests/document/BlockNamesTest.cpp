@@ -1,5 +1,6 @@
 #include "DocTestSupport.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -244,7 +245,7 @@ TEST_F(BlockChoices, ValueBlocksInBothGenerations)
     m_doc.FillReferenceCombo(-1, static_cast<FakeList*>(nullptr));
 }
 
-class WireLookups : public DocTest {
+class ElementLookups : public DocTest {
 protected:
     CConnectLineObj* AddLine(CBlockObj* pStart, int nStartPin, CBlockObj* pEnd, int nEndPin)
     {
@@ -267,7 +268,7 @@ protected:
     CVetlaDoc m_doc;
 };
 
-TEST_F(WireLookups, WireIntoAConnector)
+TEST_F(ElementLookups, WireIntoAConnector)
 {
     CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
     CBlockObj* pGate = AddNew(m_doc, BT_AND);
@@ -285,7 +286,7 @@ TEST_F(WireLookups, WireIntoAConnector)
 
 // A wire being drawn from one end is a duplicate when a wire joins its fixed pin and the
 // offered pin already, in either direction; it does not count itself.
-TEST_F(WireLookups, DuplicateWires)
+TEST_F(ElementLookups, DuplicateWires)
 {
     CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
     CBlockObj* pGate = AddNew(m_doc, BT_AND);
@@ -305,6 +306,18 @@ TEST_F(WireLookups, DuplicateWires)
     EXPECT_FALSE(m_doc.IsDuplicateLine(&drawn, pGate, 0));
     EXPECT_FALSE(m_doc.IsDuplicateLine(pExisting, pGate, 0));
     EXPECT_FALSE(m_doc.IsDuplicateLine(nullptr, pGate, 0));
+}
+
+// A null comment box is not added and does not mark the document modified.
+TEST_F(ElementLookups, AddCommentIgnoresNull)
+{
+    m_doc.SetModifiedFlag(FALSE);
+    m_doc.AddComment(nullptr);
+    EXPECT_EQ(m_doc.m_commentList.GetCount(), 0);
+    EXPECT_FALSE(m_doc.IsModified());
+    m_doc.AddComment(new CBlockComment);
+    EXPECT_EQ(m_doc.m_commentList.GetCount(), 1);
+    EXPECT_TRUE(m_doc.IsModified());
 }
 
 } // namespace
