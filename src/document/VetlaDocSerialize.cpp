@@ -9,10 +9,10 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
+#include "messagetext/Widget.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
-#include "messagetext/Widget.h"
 #include "shell/VetlaApp.h"
 
 #include <algorithm>

@@ -29,6 +29,8 @@ void CMainFrame::OnViewInfoWindow() { m_bInfoWindowVisible = !m_bInfoWindowVisib
 
 void CMainFrame::AddStatusBarControl()
 {
+    if (m_nPaneIndex < 0 || m_nPaneIndex > STATUS_PANE_LAST)
+        return;
     if (m_nPaneControlKind == STATUS_CONTROL_BUTTON) {
         m_bStatusButton = TRUE;
     } else if (m_nPaneControlKind == STATUS_CONTROL_SERIES && !m_bSeriesLabel) {

@@ -17,6 +17,8 @@ constexpr int STATUS_CONTROL_BUTTON = 4;
 constexpr int STATUS_CONTROL_SERIES = 6;
 constexpr int STATUS_REMOVE_BUTTON = 1;
 constexpr int STATUS_REMOVE_SERIES = 2;
+// Controls go into panes 0 .. STATUS_PANE_LAST.
+constexpr int STATUS_PANE_LAST = 20;
 
 class CMainFrame {
 public:
