@@ -117,7 +117,6 @@ const PinTextCase kCases[] = {
      {{1, u"Rem=off\n"}, {2, u"B2m+"}, {3, u""}}},
     {"EdgeWipingRelayPulseCount", BT_RPR, TRUE, [](CBlockObj& b) { Times(b); b.m_nParamEx[3] = 4; },
      {{1, u"Rem=off\n"}, {2, u"05:30s+"}, {3, u"01:15m"}, {4, u"5"}}},
-    {"RandomGenerator", BT_RG, TRUE, Times, {{1, u"05:30s+"}, {2, u"01:15m"}}},
     {"StairwayWarningTimesFollowReferencedFirstTime", BT_SLS, TRUE,
      [](CBlockObj& b) {
          Times(b);
@@ -197,16 +196,11 @@ const PinTextCase kCases[] = {
     {"ThresholdTriggerGateReferenced", BT_THTRG, FALSE,
      [](CBlockObj& b) { Times(b); b.m_nParam[9] = 50, b.m_nParam[8] = 20; Refer(b, 0, Block(9003)); },
      {{1, u"ON=50+"}, {2, u"OFF=20"}, {3, u"G_T=B3ms"}}, -1},
-    {"LatchingRelay", BT_LR, TRUE, [](CBlockObj& b) { b.m_nParam[0] = 0; }, {{1, u"Rem=off\n"}}},
     {"PulseRelayResetFirst", BT_PR, TRUE, [](CBlockObj& b) { b.m_nParam[0] = 1, b.m_nParamEx[11] = 1; },
      {{1, u"RS"}, {2, u"Rem=on\n"}}},
-    {"SoftkeyMomentary", BT_SOFTKEY, TRUE, [](CBlockObj& b) { b.m_nParam[0] = 0, b.m_nParam[1] = 0, b.m_nParamEx[12] = 1; },
-     {{1, u"Rem=off\n"}, {2, u"Momentary+"}}},
     {"SoftkeySwitchOff", BT_SOFTKEY, TRUE,
      [](CBlockObj& b) { b.m_nParam[0] = 0, b.m_nParam[1] = 1, b.m_nParamEx[12] = 0, b.m_nParamEx[13] = 1; },
      {{1, u"Rem=off\n"}, {2, u"Switch=Off-"}}},
-    {"ShiftRegister", BT_SREG, TRUE, [](CBlockObj& b) { b.m_nParam[0] = 0, b.m_nParamEx[10] = 1, b.m_nParamEx[9] = 2; },
-     {{1, u"Q=S1.2"}, {2, u"Rem=off\n"}}},
     {"AnalogComparatorOnTakenFromBlockWithoutFlag", BT_ACOMP, TRUE,
      [](CBlockObj& b) {
          auto& a = As<CBlockAnalog>(b);
@@ -281,9 +275,6 @@ const PinTextCase kCases[] = {
     {"WifiDigitalWriteVirtual", BT_WIFI_OUT, TRUE,
      [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifi1 = 1, w.m_nWifi2 = 2, w.m_nWifi4 = 4; },
      {{1, u""}, {2, u"Block : VM4"}}, 16},
-    {"WifiAnalogReadVirtual", BT_WIFI_AI, TRUE,
-     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifi1 = 1, w.m_nWifi2 = 2, w.m_nWifi4 = 4; },
-     {{1, u"WiFi ID2"}, {2, u"Block : VAM4"}}, 16},
     {"WifiUnknownModeEmptyLines", BT_WIFI_AOUT, TRUE, [](CBlockObj& b) { As<CBlockWIFI>(b).m_nWifi1 = 2; },
      {{1, u""}, {2, u""}}, 16},
     {"RotateCountReferenced", BT_ROL, TRUE, [](CBlockObj& b) { Refer(b, 0, Block(9011)); }, {{2, u"NbR = B11"}}},
@@ -298,17 +289,13 @@ const PinTextCase kCases[] = {
     {"DataArrayAverage", BT_ARRMXIV, TRUE,
      [](CBlockObj& b) { b.m_nParam[9] = 2, b.m_nParam[8] = 2, b.m_nParamEx[0] = 5, b.m_nParamEx[1] = 3; },
      {{1, u"Mode=AVG"}, {2, u"Data=AI5"}, {3, u"Count=3"}}, 10},
-    {"DataMinimumOfTwo", BT_ACMXIV, TRUE, [](CBlockObj& b) { b.m_nParam[9] = 1; }, {{3, u"Mode=MIN(Ax,Ay)"}}, 10},
     {"SteppingMotorEdge", BT_SMCE, TRUE,
      [](CBlockObj& b) { b.m_nParam[9] = 2, b.m_nParam[8] = 1, b.m_nParamEx[1] = 100, b.m_nParamEx[6] = 200; },
      {{1, u"Mode=2 steps"}, {2, u"Pin=Q4~Q7"}, {3, u"Speed=100"}, {4, u"Steps=200"}}, 10},
     {"PulseTrainEdgeReferenced", BT_PTOE, TRUE,
      [](CBlockObj& b) { b.m_nParam[8] = 2; Refer(b, 1, Block(9001)); Refer(b, 0, Block(9002)); },
      {{2, u"Pin=Q2"}, {3, u"Pulse Width=B1"}, {4, u"Number=B2"}}, 10},
-    {"Crc16", BT_CRC16, TRUE, [](CBlockObj& b) { b.m_nParamEx[0] = 3, b.m_nParamEx[1] = 4; },
-     {{3, u"Start Address=AM3"}, {4, u"Count=4"}}, 10},
     {"GatesShowNothing", BT_AND, TRUE, Times, {}},
-    {"SegmentDisplayShowsNothing", BT_SEG, TRUE, Times, {}},
 };
 
 class PinTexts : public ::testing::TestWithParam<PinTextCase> {};
