@@ -4,7 +4,7 @@
 
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/OutputState.h"
+#include "blocks/BlockStep.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
@@ -112,7 +112,7 @@ BOOL CBlockAnalog::Simulate(CVetlaView* pView)
     default:
         break;
     }
-    PassOutputChange(*this);
+    FinishOutputChange(*this);
     return TRUE;
 }
 
@@ -123,7 +123,7 @@ void CBlockAnalog::StepComparator(CVetlaView* pView)
     m_nValue = int(ClampToLimit(double(m_nAx) - double(m_nAy)));
     ResolveReference(0, m_nThreshold1);
     ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, pView, TriggerState(m_nValue));
+    SetOutputState(*this, TriggerState(m_nValue), IsLadderView(pView));
 }
 
 void CBlockAnalog::StepThresholdTrigger(CVetlaView* pView)
@@ -131,7 +131,7 @@ void CBlockAnalog::StepThresholdTrigger(CVetlaView* pView)
     m_nValue = m_nAx = ScaledInput(0);
     ResolveReference(0, m_nThreshold1);
     ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, pView, TriggerState(m_nValue));
+    SetOutputState(*this, TriggerState(m_nValue), IsLadderView(pView));
 }
 
 void CBlockAnalog::StepAmplifier(CVetlaView* pView)
@@ -177,7 +177,7 @@ void CBlockAnalog::StepWatchdog(CVetlaView* pView)
         m_bPinChanged[0] = 0;
     }
     if (!nEnable) {
-        SetOutputState(*this, pView, 0);
+        SetOutputState(*this, 0, IsLadderView(pView));
         return;
     }
     ResolveReference(0, m_nThreshold1);
@@ -185,7 +185,7 @@ void CBlockAnalog::StepWatchdog(CVetlaView* pView)
     const long long nLow = (long long)m_nRefValue - m_nThreshold2;
     const long long nHigh = (long long)m_nRefValue + m_nThreshold1;
     const bool bInBand = m_nValue >= nLow && m_nValue <= nHigh;
-    SetOutputState(*this, pView, bInBand ? 0 : 1);
+    SetOutputState(*this, bInBand ? 0 : 1, IsLadderView(pView));
 }
 
 void CBlockAnalog::StepDifferentialTrigger(CVetlaView* pView)
@@ -195,11 +195,12 @@ void CBlockAnalog::StepDifferentialTrigger(CVetlaView* pView)
     const long long nDelta = m_nThreshold2;
     const long long nValue = m_nValue;
     if (nDelta > 0) {
-        SetOutputState(*this, pView, nValue >= nOn && nValue < nOn + nDelta ? 1 : 0);
+        const int nState = nValue >= nOn && nValue < nOn + nDelta ? 1 : 0;
+        SetOutputState(*this, nState, IsLadderView(pView));
     } else if (nValue > nOn) {
-        SetOutputState(*this, pView, 1);
+        SetOutputState(*this, 1, IsLadderView(pView));
     } else if (nValue <= nOn + nDelta) {
-        SetOutputState(*this, pView, 0);
+        SetOutputState(*this, 0, IsLadderView(pView));
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/OutputState.h"
+#include "blocks/BlockStep.h"
 #include "document/ComPortSettings.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -81,8 +81,8 @@ void CBlockMR::CopyTo(CBlockObj* pDst, BOOL bGeometry)
 BOOL CBlockMR::Simulate(CVetlaView* pView)
 {
     ReadInputs(pView);
-    SetOutputState(*this, pView, m_nPinValue[1] ? 0 : m_nPinValue[0]);
-    PassOutputChange(*this);
+    SetOutputState(*this, m_nPinValue[1] ? 0 : m_nPinValue[0], IsLadderView(pView));
+    FinishOutputChange(*this);
     return TRUE;
 }
 

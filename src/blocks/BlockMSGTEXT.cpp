@@ -2,7 +2,7 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/OutputState.h"
+#include "blocks/BlockStep.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "messagetext/Widget.h"
@@ -240,15 +240,15 @@ BOOL CBlockMSGTEXT::Simulate(CVetlaView* pView)
     const int nEnable = m_nPinValue[0];
     if (!m_bPinChanged[0]) {
         if (!m_bAwaitingAck)
-            SetOutputState(*this, pView, nEnable);
+            SetOutputState(*this, nEnable, IsLadderView(pView));
     } else if (nEnable == 1) {
-        SetOutputState(*this, pView, 1);
+        SetOutputState(*this, 1, IsLadderView(pView));
         // A message that asks for an acknowledgement is marked as shown.
         if (m_nParamEx[4] && m_nParam[0] == 0)
             m_nParam[0] = 1;
     } else {
-        SetOutputState(*this, pView, m_bAwaitingAck ? 1 : 0);
+        SetOutputState(*this, m_bAwaitingAck ? 1 : 0, IsLadderView(pView));
     }
-    PassOutputChange(*this);
+    FinishOutputChange(*this);
     return TRUE;
 }

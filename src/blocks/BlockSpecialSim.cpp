@@ -4,7 +4,7 @@
 
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/OutputState.h"
+#include "blocks/BlockStep.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
@@ -92,10 +92,10 @@ void StepLevelRun(CBlockObj& block, CVetlaView* pView)
 {
     block.ReadInputs(pView);
     if (block.m_bPinChanged[0]) {
-        SetOutputState(block, pView, block.m_nPinValue[0]);
+        SetOutputState(block, block.m_nPinValue[0], IsLadderView(pView));
         block.m_bPinChanged[0] = 0;
     }
-    PassOutputChange(block);
+    FinishOutputChange(block);
 }
 
 template <class IsTimeUp>
@@ -105,20 +105,20 @@ void StepEdgeRun(CBlockObj& block, CVetlaView* pView, IsTimeUp isTimeUp)
     const int nState = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
     if (block.m_bPinChanged[1]) {
         if (block.m_nPinValue[1] == 1 && nState == 1)
-            SetOutputState(block, pView, 0);
+            SetOutputState(block, 0, IsLadderView(pView));
         block.m_bPinChanged[1] = 0;
     } else if (block.m_nPinValue[1] == 1) {
         // Held off.
     } else if (block.m_bPinChanged[0]) {
         if (block.m_nPinValue[0] == 1 && nState == 0) {
             block.m_stStart = SimNow(pView);
-            SetOutputState(block, pView, 1);
+            SetOutputState(block, 1, IsLadderView(pView));
         }
         block.m_bPinChanged[0] = 0;
     } else if (nState == 1 && isTimeUp()) {
-        SetOutputState(block, pView, 0);
+        SetOutputState(block, 0, IsLadderView(pView));
     }
-    PassOutputChange(block);
+    FinishOutputChange(block);
 }
 
 int EncoderThreshold(CBlockObj& block, int nRef, int nStored)
@@ -176,9 +176,9 @@ BOOL CBlockENCODER::Simulate(CVetlaView* pView)
     const int nOn = EncoderThreshold(*this, 0, m_nParam[9]);
     const int nOff = EncoderThreshold(*this, 1, m_nParamEx[1]);
     if (m_nPinValue[0] == 1) {
-        SetOutputState(*this, pView, 0);
+        SetOutputState(*this, 0, IsLadderView(pView));
         m_dRunTime = m_nParam[8];
-        PassOutputChange(*this);
+        FinishOutputChange(*this);
         return TRUE;
     }
     const bool bSecondPair = m_nParamEx[6] != 0;
@@ -198,12 +198,12 @@ BOOL CBlockENCODER::Simulate(CVetlaView* pView)
     }
     const double v = m_dRunTime;
     if (nOn < nOff)
-        SetOutputState(*this, pView, v >= nOn && v < nOff ? 1 : 0);
+        SetOutputState(*this, v >= nOn && v < nOff ? 1 : 0, IsLadderView(pView));
     else if (v >= nOn)
-        SetOutputState(*this, pView, 1);
+        SetOutputState(*this, 1, IsLadderView(pView));
     else if (v < nOff)
-        SetOutputState(*this, pView, 0);
-    PassOutputChange(*this);
+        SetOutputState(*this, 0, IsLadderView(pView));
+    FinishOutputChange(*this);
     return TRUE;
 }
 
@@ -291,8 +291,8 @@ BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
         GetValueAsDouble(pRef, &dValue);
         nBit = std::isnan(dValue) || dValue < 0.0 ? 0 : dValue > 15.0 ? 15 : int(dValue);
     }
-    SetOutputState(*this, pView, GetWordBit(wValue, nBit));
-    PassOutputChange(*this);
+    SetOutputState(*this, GetWordBit(wValue, nBit), IsLadderView(pView));
+    FinishOutputChange(*this);
     const BOOL bChanged = nBit != m_nAux5 || int(wValue) != m_nAux3;
     m_nAux5 = nBit;
     m_nAux3 = wValue;

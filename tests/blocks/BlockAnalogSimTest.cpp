@@ -75,7 +75,8 @@ TEST(AnalogFormula, OperatorsBindByRankAndBracketsThenLeftToRight)
     };
     const Case cases[] = {
         {"times before plus", Tokens({_T("1"), _T("+"), _T("2"), _T("*"), _T("3")}), 7},
-        {"brackets first", Tokens({_T("("), _T("1"), _T("+"), _T("2"), _T(")"), _T("*"), _T("3")}), 9},
+        {"brackets first",
+         Tokens({_T("("), _T("1"), _T("+"), _T("2"), _T(")"), _T("*"), _T("3")}), 9},
         {"left to right", Tokens({_T("10"), _T("-"), _T("4"), _T("-"), _T("3")}), 3},
         {"quotient loses its fraction at the next operator",
          Tokens({_T("7"), _T("/"), _T("2"), _T("+"), _T("1")}), 4},
@@ -117,7 +118,8 @@ protected:
         int nInput;
         int nState;
     };
-    void ExpectStates(CBlockAnalogIn* pInput, const CBlockObj* pBlock, std::initializer_list<Step> steps)
+    void ExpectStates(CBlockAnalogIn* pInput, const CBlockObj* pBlock,
+                      std::initializer_list<Step> steps)
     {
         for (const Step& step : steps) {
             pInput->m_nAux2 = step.nInput;
@@ -150,7 +152,8 @@ TEST_F(AnalogSim, InputIsScaledAsASignedWordWithGainOffsetAndRounding)
         pAmp->m_dGain = c.dGain;
         pAmp->m_nOffset = c.nOffset;
         m_sim.Scan();
-        EXPECT_EQ(pAmp->m_nValue, c.nExpected) << c.nInput << " x " << c.dGain << " + " << c.nOffset;
+        EXPECT_EQ(pAmp->m_nValue, c.nExpected)
+            << c.nInput << " x " << c.dGain << " + " << c.nOffset;
         EXPECT_EQ(pAmp->m_nAx, c.nExpected);
     }
 }
@@ -310,7 +313,7 @@ TEST_F(AnalogSim, MathBlockEvaluatesItsFormulaAndKeepsOrDropsItsValueWhenDisable
     auto* pEnable = AddInput(kIn1);
     auto* pKeep = AddAnalog<CBlockAMATH>(BT_AMATH, kBlock);
     auto* pDrop = AddAnalog<CBlockAMATH>(BT_AMATH, kBlock + 1);
-    for (CBlockAnalog* pMath : {static_cast<CBlockAnalog*>(pKeep), static_cast<CBlockAnalog*>(pDrop)}) {
+    for (CBlockAnalog* pMath : std::initializer_list<CBlockAnalog*>{pKeep, pDrop}) {
         SimDriver::Connect(pEnable, pMath, 0);
         // 1 + ((2 * 3) - 4): the middle operator has the high priority, the last the middle.
         pMath->m_nParam[9] = 1;

@@ -89,7 +89,7 @@ TEST(BlockMRSim, InputOneHoldsTheBlockOffWhateverInputZeroIs)
     auto* pIn1 = sim.Add(new CBlockObj(BT_IN, 0), 101);
     auto* pRead = sim.Add(new CBlockMR(BT_MR), 9000);
     auto* pWrite = sim.Add(new CBlockMW(BT_MW), 9001);
-    for (CBlockObj* pBlock : {static_cast<CBlockObj*>(pRead), static_cast<CBlockObj*>(pWrite)}) {
+    for (CBlockObj* pBlock : std::initializer_list<CBlockObj*>{pRead, pWrite}) {
         SimDriver::Connect(pIn0, pBlock, 0);
         SimDriver::Connect(pIn1, pBlock, 1);
     }

@@ -137,7 +137,7 @@ protected:
         m_pStop = AddInput(101);
         m_pMotor = AddBlock<CBlockSMCE>(BT_SMCE, kBlock);
         m_pPulses = AddBlock<CBlockPTOE>(BT_PTOE, kBlock + 1);
-        for (CBlockObj* pBlock : {static_cast<CBlockObj*>(m_pMotor), static_cast<CBlockObj*>(m_pPulses)}) {
+        for (CBlockObj* pBlock : std::initializer_list<CBlockObj*>{m_pMotor, m_pPulses}) {
             SimDriver::Connect(m_pStart, pBlock, 0);
             SimDriver::Connect(m_pStop, pBlock, 1);
             pBlock->m_nParamEx[6] = 100;
