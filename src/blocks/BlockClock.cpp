@@ -2,6 +2,13 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimTime.h"
+#include "editor/VetlaView.h"
+
+#include <compare>
+#include <cstdint>
+#include <ctime>
+#include <optional>
 
 namespace {
 
@@ -43,4 +50,103 @@ void CBlockWT::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     CBlockObj::CopyTo(pDst, bGeometry);
     if (pDst->IsKindOf(RUNTIME_CLASS(CBlockTime)))
         CopyCamsTo(static_cast<CBlockTime*>(pDst));
+}
+
+namespace {
+
+constexpr std::int64_t kMinutesPerDay = 24 * 60;
+
+// The simulated clock as a normalised calendar time; the weekday is computed from the date
+// rather than trusted from the clock, which the user may have set.
+struct tm ClockTm(const CVetlaView* pView)
+{
+    struct tm t = {};
+    if (pView) {
+        SystemTimeToTm(&pView->m_simClock, &t);
+        MakeTimeUtc(&t);
+    }
+    return t;
+}
+
+// One switching event of a cam: its minute of the week, the cam and the kind. Ordered so
+// that the later minute wins, then the later cam, then OFF over ON.
+struct CamEvent {
+    std::int64_t nMinute;
+    int nCam;
+    int bOff;
+
+    auto operator<=>(const CamEvent&) const = default;
+};
+
+// Seconds since 1970 of 00:00:00 on a day of a year; an impossible day or month carries on
+// as the calendar normalisation does.
+std::int64_t DateSeconds(int nYear, int nMonth, int nDay)
+{
+    struct tm t = {};
+    // Out-of-range words from a record narrow modulo 2^32 (defined in C++20) and then
+    // normalise; nothing here overflows.
+    t.tm_year = int(std::int64_t(nYear) - 1900);
+    t.tm_mon = int(std::int64_t(nMonth) - 1);
+    t.tm_mday = nDay;
+    return MakeTimeUtc(&t);
+}
+
+bool InSpan(std::int64_t nNow, std::int64_t nOn, std::int64_t nOff)
+{
+    if (nOn == nOff)
+        return false;
+    if (nOn < nOff)
+        return nOn <= nNow && nNow < nOff;
+    return nNow >= nOn || nNow < nOff;
+}
+
+} // namespace
+
+BOOL CBlockWT::Simulate(CVetlaView* pView)
+{
+    const struct tm now = ClockTm(pView);
+    const std::int64_t nNow = now.tm_wday * kMinutesPerDay + now.tm_hour * 60 + now.tm_min;
+    std::optional<CamEvent> passed;  // latest at or before now
+    std::optional<CamEvent> ahead;   // latest after now: the previous week's
+    auto consider = [&](const CamEvent& event) {
+        std::optional<CamEvent>& best = event.nMinute <= nNow ? passed : ahead;
+        if (!best || *best < event)
+            best = event;
+    };
+    for (int nCam = 0; nCam < TIMER_CAM_COUNT; ++nCam) {
+        if (m_bOnDisabled[nCam] && m_bOffDisabled[nCam])
+            continue;
+        const std::int64_t nOn = std::int64_t(m_nOnTime[nCam][0]) * 60 + m_nOnTime[nCam][1];
+        const std::int64_t nOff = std::int64_t(m_nOffTime[nCam][0]) * 60 + m_nOffTime[nCam][1];
+        for (int nDay = 0; nDay < 7; ++nDay) {
+            if (!m_bDay[nCam][nDay])
+                continue;
+            if (!m_bOnDisabled[nCam])
+                consider({nDay * kMinutesPerDay + nOn, nCam, 0});
+            if (!m_bOffDisabled[nCam])
+                consider({nDay * kMinutesPerDay + nOff, nCam, 1});
+        }
+    }
+    const std::optional<CamEvent>& latest = passed ? passed : ahead;
+    SetState(pView, latest && !latest->bOff ? 1 : 0);
+    EndStep();
+    return TRUE;
+}
+
+BOOL CBlockYT::Simulate(CVetlaView* pView)
+{
+    const struct tm now = ClockTm(pView);
+    bool bOn = false;
+    if (m_nParam[2]) {
+        bOn = InSpan(now.tm_mday, m_nParam[8], m_nParamEx[0]);
+    } else {
+        const int nYear = now.tm_year + 1900;
+        const std::int64_t nNow =
+            pView ? SystemTimeToMs(&pView->m_simClock) / 1000 : std::int64_t(0);
+        bOn = InSpan(nNow, DateSeconds(nYear, m_nParam[9], m_nParam[8]),
+                     DateSeconds(nYear, m_nParamEx[1], m_nParamEx[0]));
+    }
+    SetState(pView, bOn ? 1 : 0);
+    EndStep();
+    return TRUE;
 }

@@ -134,32 +134,21 @@ TEST(DelayTimers, Scripts)
     }
 }
 
-TEST(DelayTimers, OnDelayHoldsTheRunningTimeAtTheSetpoint)
-{
-    SimDriver sim;
-    auto* pTimer = sim.Add(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK);
-    SetOn(*pTimer, kThreeSeconds);
-    sim.FeedPin(pTimer, kTrg);
-    sim.Start();
-    sim.Play(pTimer, {{0, kTrg, 1, 0}, {2000, kNone, 0, 0}});
-    EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 2000.0);
-    EXPECT_DOUBLE_EQ(pTimer->m_dRemaining, 1000.0);
-    sim.RunTo(3025);
-    ASSERT_EQ(SimDriver::State(pTimer), 1);
-    EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 3000.0);
-    EXPECT_DOUBLE_EQ(pTimer->m_dRemaining, 0.0);
-}
-
-// Changing the setpoint of an On-Delay that is already on shows the new setpoint as its
-// running time.
-TEST(DelayTimers, OnDelaySetpointChangeWhileOn)
+// Switching on holds the running time at the setpoint with nothing remaining; changing the
+// setpoint of an On-Delay that is already on shows the new setpoint as its running time.
+TEST(DelayTimers, OnDelayRunningTimeAndSetpointChangeWhileOn)
 {
     SimDriver sim;
     auto* pTimer = sim.Add(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK);
     SetOn(*pTimer, kOneSecond);
     sim.FeedPin(pTimer, kTrg);
     sim.Start();
-    sim.Play(pTimer, {{0, kTrg, 1, 0}, {1100, kNone, 0, 1}});
+    sim.Play(pTimer, {{0, kTrg, 1, 0}, {500, kNone, 0, 0}});
+    EXPECT_DOUBLE_EQ(pTimer->m_dRemaining, 500.0);
+    sim.RunTo(1025);
+    EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 1000.0);
+    EXPECT_DOUBLE_EQ(pTimer->m_dRemaining, 0.0);
+    sim.RunTo(1100);
     EXPECT_EQ(pTimer->m_nSetpointChanged, FALSE) << "the cache has taken the setpoint";
     SetOn(*pTimer, {1, 0, 7});
     sim.RunTo(1125);

@@ -206,18 +206,6 @@ TEST_F(RandomGenerator, EnFallingBeforeTheDelayDropsTheSwitchOn)
     EXPECT_EQ(m_sim.Play(m_pGen, beats), SimDriver::Expected(beats));
 }
 
-// Reseeding from its own next value makes the draws a fixed sequence after srand.
-TEST_F(RandomGenerator, DrawsAreRepeatableFromASeed)
-{
-    SetOn(*m_pGen, 2, 10, 0);  // 10 s
-    crt::srand(99);
-    m_pGen->PickRandomDelay(TRUE);
-    const int nFirst = DrawnOnDelay();
-    crt::srand(99);
-    crt::srand(unsigned(crt::rand()));
-    EXPECT_EQ(nFirst, crt::rand() % 10000 / 10 * 10);
-}
-
 // A referenced setpoint is limited from above only; one that truncates to 0 ms draws no delay
 // rather than dividing by zero, and a negative one stays below its magnitude.
 TEST_F(RandomGenerator, ReferencedSetpoints)
