@@ -86,13 +86,16 @@ void CArchive::Close()
         Abort();
         throw;
     }
-    m_pFile = nullptr;
+    Abort();
 }
 
+// Detaches the file and drops the buffer, so that the inline value paths find no room and every
+// later read or write reaches the checks that refuse it.
 void CArchive::Abort()
 {
     m_pFile = nullptr;
     m_nBufCur = m_nBufMax = 0;
+    m_buffer.clear();
 }
 
 UINT CArchive::Read(void* lpBuf, UINT nMax)

@@ -25,6 +25,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -115,17 +116,29 @@ private:
         CObject* pObject;
     };
 
+    // Fixed-size values are most of a record: when the buffer has room they are copied inline,
+    // and only the buffer's edges go through the general Write and EnsureRead.
     template <class T>
     CArchive& WriteValue(T value)
     {
         static_assert(std::endian::native == std::endian::little);
-        Write(&value, sizeof value);
+        if (!m_bLoading && sizeof value <= m_buffer.size() - m_nBufCur) {
+            std::memcpy(m_buffer.data() + m_nBufCur, &value, sizeof value);
+            m_nBufCur += sizeof value;
+        } else {
+            Write(&value, sizeof value);
+        }
         return *this;
     }
     template <class T>
     CArchive& ReadValue(T& value)
     {
-        EnsureRead(&value, sizeof value);
+        if (m_bLoading && sizeof value <= m_nBufMax - m_nBufCur) {
+            std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
+            m_nBufCur += sizeof value;
+        } else {
+            EnsureRead(&value, sizeof value);
+        }
         return *this;
     }
 
