@@ -251,7 +251,7 @@ int ValueTimeBase(const CBlockTime& timer)
 
 bool IsRunTimeValueType(int nType)
 {
-    return nType == BT_COUNTER || (nType >= BT_BCD && nType <= BT_ARRMXIV) ||
+    return nType == BT_COUNTER || (nType >= BT_BCD && nType <= BT_ENCODER) ||
            (nType >= BT_MOD && nType <= BT_QUAD);
 }
 

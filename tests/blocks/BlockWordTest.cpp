@@ -74,6 +74,20 @@ TEST(BlockWord, OperandsFromReferences)
     }
 }
 
+// Every math block that keeps its value in m_dRunTime passes it to references, the two-value
+// and random blocks included.
+TEST(BlockWord, ShiftCountReferencedFromMathBlocks)
+{
+    for (int nSourceType : {BT_ACMXIV, BT_RAND, BT_ABS, BT_BCD}) {
+        WordRig rig(BT_SHL);
+        CBlockObj* pSource = rig.Sim().Add(CreateBlockForType(nSourceType, nullptr), 9050);
+        pSource->m_dRunTime = 3.0;
+        double v = -1.0;
+        rig.Block()->GetValueAsDouble(pSource, &v);
+        EXPECT_EQ(v, 3.0) << nSourceType;
+    }
+}
+
 TEST(BlockWord, ParameterOperandAndOpenInput)
 {
     WordRig rig(BT_ROR);
