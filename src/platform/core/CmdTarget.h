@@ -22,6 +22,8 @@
 
 class CCmdTarget;
 class CCmdUI;
+class CMenu;
+class CWnd;
 
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_COMMAND = 0x0111;
@@ -84,6 +86,11 @@ public:
     UINT m_nID = 0;
     UINT m_nIndex = 0;
     UINT m_nIndexMax = 0;
+    // The menu whose item is being updated (null for other items), and the bar or control
+    // that shows the item otherwise.
+    CMenu* m_pMenu = nullptr;
+    CMenu* m_pSubMenu = nullptr;
+    CWnd* m_pOther = nullptr;
     BOOL m_bContinueRouting = FALSE;
     BOOL m_bEnableChanged = FALSE;
 

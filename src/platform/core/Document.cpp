@@ -5,8 +5,13 @@
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/Position.h"
+#include "platform/core/StringTable.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <exception>
 #include <new>
 
@@ -21,6 +26,16 @@ CDocument::PromptFileNameFn& PromptSink()
     static CDocument::PromptFileNameFn fn;
     return fn;
 }
+
+const DocumentWindowOps*& WindowOps()
+{
+    static const DocumentWindowOps* s_pOps = nullptr;
+    return s_pOps;
+}
+
+// Positions in the view list are index + 1, so that null ends the walk.
+POSITION PositionOf(std::size_t nIndex) { return reinterpret_cast<POSITION>(nIndex + 1); }
+std::size_t IndexOf(POSITION pos) { return reinterpret_cast<std::uintptr_t>(pos) - 1; }
 
 constexpr UINT IMAGE_GROW_BYTES = 64 * 1024;
 constexpr UINT READ_CHUNK_BYTES = 16 * 1024;
@@ -55,15 +70,139 @@ BOOL RunAndReport(const std::function<void()>& fn)
     return FALSE;
 }
 
+void AfxSetDocumentWindowOps(const DocumentWindowOps* pOps) { WindowOps() = pOps; }
+
+CDocument::~CDocument()
+{
+    if (m_pDocTemplate && WindowOps())
+        WindowOps()->removeFromTemplate(m_pDocTemplate, this);
+}
+
+void CDocument::AddView(CView* pView)
+{
+    if (!pView || std::find(m_views.begin(), m_views.end(), pView) != m_views.end())
+        return;
+    m_views.push_back(pView);
+    if (WindowOps())
+        WindowOps()->attachView(pView, this);
+    OnChangedViewList();
+}
+
+void CDocument::RemoveView(CView* pView)
+{
+    const auto it = std::find(m_views.begin(), m_views.end(), pView);
+    if (it == m_views.end())
+        return;
+    m_views.erase(it);
+    if (WindowOps())
+        WindowOps()->attachView(pView, nullptr);
+    OnChangedViewList();
+}
+
+POSITION CDocument::GetFirstViewPosition() const
+{
+    return m_views.empty() ? nullptr : PositionOf(0);
+}
+
+CView* CDocument::GetNextView(POSITION& rPosition) const
+{
+    const std::size_t nIndex = IndexOf(rPosition);
+    if (!rPosition || nIndex >= m_views.size()) {
+        rPosition = nullptr;
+        return nullptr;
+    }
+    rPosition = nIndex + 1 < m_views.size() ? PositionOf(nIndex + 1) : nullptr;
+    return m_views[nIndex];
+}
+
+void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint)
+{
+    if (!WindowOps())
+        return;
+    for (CView* pView : std::vector<CView*>(m_views)) {
+        if (pView != pSender)
+            WindowOps()->updateView(pView, pSender, lHint, pHint);
+    }
+}
+
+void CDocument::OnChangedViewList()
+{
+    if (m_views.empty() && m_bAutoDelete)
+        OnCloseDocument();
+}
+
+void CDocument::OnCloseDocument()
+{
+    // The frames go first; their views leave the list as they are destroyed, and the document
+    // must not delete itself half way through.
+    const BOOL bAutoDelete = m_bAutoDelete;
+    m_bAutoDelete = FALSE;
+    while (!m_views.empty() && WindowOps()) {
+        CView* pView = m_views.front();
+        if (CFrameWnd* pFrame = WindowOps()->frameOfView(pView)) {
+            PreCloseFrame(pFrame);
+            WindowOps()->destroyFrame(pFrame);
+        }
+        // A view without a frame (or one its frame did not take down) still leaves the list.
+        if (!m_views.empty() && m_views.front() == pView)
+            RemoveView(pView);
+    }
+    m_bAutoDelete = bAutoDelete;
+    DeleteContents();
+    if (m_bAutoDelete)
+        delete this;
+}
+
+BOOL CDocument::SaveModified()
+{
+    if (!IsModified())
+        return TRUE;
+    CString strName = m_strPathName.IsEmpty() ? m_strTitle : m_strPathName;
+    CString strPrompt;
+    const LPCTSTR args[] = {strName.GetString()};
+    AfxFormatStrings(strPrompt, _T("Save changes to %1?"), args);
+    switch (AfxMessageBox(strPrompt, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDCANCEL:
+        return FALSE;
+    case IDYES:
+        return DoFileSave();
+    default:
+        return TRUE;
+    }
+}
+
+BOOL CDocument::CanCloseFrame(CFrameWnd* pFrame)
+{
+    if (WindowOps()) {
+        for (CView* pView : m_views) {
+            if (WindowOps()->frameOfView(pView) != pFrame)
+                return TRUE;
+        }
+    }
+    return SaveModified();
+}
+
+void CDocument::PreCloseFrame(CFrameWnd*) {}
+
+BOOL CDocument::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CCmdTarget::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocTemplate && WindowOps() &&
+           WindowOps()->templateCmdMsg(m_pDocTemplate, nID, nCode, pExtra, pHandlerInfo);
+}
+
 void CDocument::SetPromptFileName(PromptFileNameFn fn) { PromptSink() = std::move(fn); }
 
 void CDocument::SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
 
-void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL /*bAddToMRU*/)
+void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
 {
     m_strPathName = lpszPathName;
     const int nSlash = m_strPathName.ReverseFind(PATH_SEPARATOR);
     SetTitle(m_strPathName.Mid(nSlash + 1));
+    if (bAddToMRU && WindowOps() && WindowOps()->addToRecentFiles)
+        WindowOps()->addToRecentFiles(m_strPathName);
 }
 
 BOOL CDocument::IsModified() { return m_bModified; }

@@ -10,9 +10,31 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class CArchive;
+class CDocTemplate;
+class CDocument;
 class CFile;
+class CFrameWnd;
+class CView;
+struct PositionTag;
+using POSITION = PositionTag*;
+
+// What a document asks of the window layer, where its views, their frames, its template and the
+// recent-file list live. The layer installs these before it makes its first view or template;
+// without them a document has no views and no template, and none of these is called.
+struct DocumentWindowOps {
+    void (*attachView)(CView* pView, CDocument* pDoc);   // the view's m_pDocument
+    void (*updateView)(CView* pView, CView* pSender, LPARAM lHint, CObject* pHint);
+    CFrameWnd* (*frameOfView)(CView* pView);
+    void (*destroyFrame)(CFrameWnd* pFrame);
+    BOOL (*templateCmdMsg)(CDocTemplate* pTemplate, UINT nID, int nCode, void* pExtra,
+                           AFX_CMDHANDLERINFO* pHandlerInfo);
+    void (*removeFromTemplate)(CDocTemplate* pTemplate, CDocument* pDoc);
+    void (*addToRecentFiles)(LPCTSTR lpszPathName);
+};
+void AfxSetDocumentWindowOps(const DocumentWindowOps* pOps);
 
 // Runs fn. A failure it raises (a framework exception, an allocation failure, any other
 // standard exception) is reported in a message box and the result is FALSE.
@@ -38,7 +60,8 @@ public:
     static void SetPromptFileName(PromptFileNameFn fn);
 
     CDocument() = default;
-    ~CDocument() override = default;
+    // Leaves its template's list.
+    ~CDocument() override;
 
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCTSTR lpszTitle);
@@ -77,6 +100,36 @@ public:
     // Writes the contents to pFile.
     void StoreContents(CFile* pFile);
 
+    // ---- views, frames and the template ----
+    // The template that made the document; null for a document made without one.
+    CDocTemplate* m_pDocTemplate = nullptr;
+    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
+    // Whether the document deletes itself when its last view goes or it is closed.
+    BOOL m_bAutoDelete = TRUE;
+
+    void AddView(CView* pView);
+    void RemoveView(CView* pView);
+    POSITION GetFirstViewPosition() const;
+    CView* GetNextView(POSITION& rPosition) const;
+    int GetViewCount() const { return int(m_views.size()); }
+    // OnUpdate of every view but pSender.
+    void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+    // The last view gone: an auto-deleting document closes.
+    virtual void OnChangedViewList();
+    // Destroys the frames of all views, empties the document and, when it deletes itself,
+    // deletes it.
+    virtual void OnCloseDocument();
+    // The classic question "Save changes to <name>?" with Yes, No and Cancel when the document
+    // is modified: Yes saves (a failed or cancelled save keeps the document open). TRUE when
+    // the document may close.
+    virtual BOOL SaveModified();
+    // Closing pFrame closes the document only when no other frame shows it; only then is the
+    // user asked to save.
+    virtual BOOL CanCloseFrame(CFrameWnd* pFrame);
+    virtual void PreCloseFrame(CFrameWnd* pFrame);
+    // The document's own map, then its template's.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 protected:
     // Called after DeleteContents whenever the contents are about to be loaded again: state
     // that a load merges into rather than replaces is cleared here.
@@ -95,4 +148,5 @@ private:
     CString m_strTitle;
     CString m_strPathName;
     BOOL m_bModified = FALSE;
+    std::vector<CView*> m_views;
 };

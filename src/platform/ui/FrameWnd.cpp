@@ -1,0 +1,503 @@
+#include "platform/ui/FrameWnd.h"
+
+#include "platform/core/Document.h"
+#include "platform/core/StringTable.h"
+#include "platform/ui/ControlBar.h"
+#include "platform/ui/CreateContext.h"
+#include "platform/ui/MenuBarWnd.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WinApp.h"
+#include "platform/ui/WndMessageMap.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_CLOSE()
+    ON_WM_SIZE()
+    ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_ACTIVATE, OnActivateMessage)
+    ON_MESSAGE(WM_INITMENUPOPUP, OnInitMenuPopupMessage)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheckCommand)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+END_MESSAGE_MAP()
+
+const CRect CFrameWnd::rectDefault(0, 0, 800, 600);
+
+namespace {
+
+// The update-UI of one menu item: what the handlers decide goes straight into the menu data.
+class CMenuCmdUI : public CCmdUI {
+public:
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : MF_GRAYED));
+    }
+    void SetCheck(int nCheck) override
+    {
+        CCmdUI::SetCheck(nCheck);
+        m_pMenu->CheckMenuItem(m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    }
+    void SetText(LPCTSTR lpszText) override
+    {
+        CCmdUI::SetText(lpszText);
+        const UINT nState = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION);
+        m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | (nState & (MF_GRAYED | MF_CHECKED)),
+                            m_nID, lpszText);
+    }
+};
+
+DWORD SideOfDockBar(UINT nDockBarID)
+{
+    switch (nDockBarID) {
+    case AFX_IDW_DOCKBAR_TOP:
+        return CBRS_ALIGN_TOP;
+    case AFX_IDW_DOCKBAR_BOTTOM:
+        return CBRS_ALIGN_BOTTOM;
+    case AFX_IDW_DOCKBAR_LEFT:
+        return CBRS_ALIGN_LEFT;
+    case AFX_IDW_DOCKBAR_RIGHT:
+        return CBRS_ALIGN_RIGHT;
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+CFrameWnd::CFrameWnd() { AfxInstallDocumentWindowOps(); }
+
+CFrameWnd::~CFrameWnd()
+{
+    delete m_pMenuBar;
+    for (CControlBar* pBar : m_listControlBars)
+        pBar->m_pDockSite = nullptr;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                          CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    CString strFull;
+    if (strFull.LoadString(nIDResource)) {
+        const int nNewLine = strFull.Find(_T('\n'));
+        m_strTitle = nNewLine >= 0 ? strFull.Left(nNewLine) : strFull;
+    }
+    if (AfxHasMenuResource(nIDResource) && !m_menuDefault.GetSafeHmenu())
+        m_menuDefault.LoadMenu(nIDResource);
+    if (!Create(nullptr, m_strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
+        return FALSE;
+    if (!pContext)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+    return TRUE;
+}
+
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                       const RECT& rect, CWnd* pParentWnd, LPCTSTR, DWORD dwExStyle,
+                       CCreateContext* pContext)
+{
+    if (lpszWindowName)
+        m_strTitle = lpszWindowName;
+    m_bSelfDelete = CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd,
+                             0, pContext);
+    return m_bSelfDelete;
+}
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    if (m_menuDefault.GetSafeHmenu()) {
+        m_pMenuBar = new CMenuBarWnd;
+        if (!m_pMenuBar->Create(this)) {
+            delete m_pMenuBar;
+            m_pMenuBar = nullptr;
+            return -1;
+        }
+        OnUpdateFrameMenu(nullptr);
+    }
+    if (!OnCreateClient(lpcs, static_cast<CCreateContext*>(lpcs->lpCreateParams)))
+        return -1;
+    RecalcLayout();
+    return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    if (pContext && pContext->m_pNewViewClass)
+        return CreateView(pContext, AFX_IDW_PANE_FIRST) != nullptr;
+    return TRUE;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    auto* pView = dynamic_cast<CWnd*>(pObject);
+    if (!pView) {
+        delete pObject;
+        return nullptr;
+    }
+    // A view whose window fails after it was made deletes itself (PostNcDestroy).
+    if (!pView->Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 0, 0), this, nID,
+                       pContext))
+        return nullptr;
+    return pView;
+}
+
+void CFrameWnd::OnDestroy()
+{
+    if (m_pMenuBar)
+        m_pMenuBar->SetMenu(nullptr);
+    CWnd::OnDestroy();
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    if (CWinApp* pApp = AfxGetApp(); pApp && pApp->m_pMainWnd == this) {
+        pApp->m_pMainWnd = nullptr;
+        PostQuitMessage(0);
+    }
+    if (m_bSelfDelete)
+        delete this;
+}
+
+void CFrameWnd::OnClose()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp && pApp->m_pMainWnd == this) {
+        if (!pApp->SaveAllModified())
+            return;
+        pApp->CloseAllDocuments(FALSE);
+        if (IsWindow(this))
+            DestroyWindow();
+        return;
+    }
+    CDocument* pDoc = GetActiveDocument();
+    if (pDoc && !pDoc->CanCloseFrame(this))
+        return;
+    if (pDoc && pDoc->m_bAutoDelete) {
+        // The last frame of the document closes the document, which takes the frame down.
+        bool bOtherFrame = false;
+        for (POSITION pos = pDoc->GetFirstViewPosition(); pos;) {
+            if (CView* pView = pDoc->GetNextView(pos); pView->GetParentFrame() != this)
+                bOtherFrame = true;
+        }
+        if (!bOtherFrame) {
+            pDoc->OnCloseDocument();
+            return;
+        }
+    }
+    DestroyWindow();
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    RecalcLayout();
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pViewActive && IsWindow(m_pViewActive))
+        m_pViewActive->SetFocus();
+    else
+        CWnd::OnSetFocus(pOldWnd);
+}
+
+// ---- views and documents ----
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
+{
+    CView* pViewOld = m_pViewActive;
+    if (pViewNew == pViewOld)
+        return;
+    m_pViewActive = pViewNew;
+    if (!bNotify)
+        return;
+    if (pViewOld && IsWindow(pViewOld))
+        pViewOld->OnActivateView(FALSE, pViewNew, pViewOld);
+    if (pViewNew && IsWindow(pViewNew))
+        pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    CView* pView = GetActiveView();
+    return pView ? pView->GetDocument() : nullptr;
+}
+
+CFrameWnd* CFrameWnd::GetActiveFrame() { return this; }
+
+CFrameWnd* CFrameWnd::GetParentFrame() const
+{
+    for (CWnd* pWnd = GetParent(); pWnd; pWnd = pWnd->GetParent()) {
+        if (pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+            return static_cast<CFrameWnd*>(pWnd);
+    }
+    return nullptr;
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)
+{
+    if (!m_pViewActive) {
+        CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
+        if (pPane && pPane->IsKindOf(RUNTIME_CLASS(CView)))
+            SetActiveView(static_cast<CView*>(pPane), FALSE);
+    }
+    if (bMakeVisible) {
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+        ActivateFrame();
+        if (m_pViewActive)
+            m_pViewActive->OnActivateView(TRUE, m_pViewActive, m_pViewActive);
+    }
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow)
+{
+    if (nCmdShow == -1)
+        nCmdShow = IsWindowVisible() ? SW_SHOW : SW_SHOWNORMAL;
+    ShowWindow(nCmdShow);
+    SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// ---- title ----
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CDocument* pDoc = GetActiveDocument();
+    if (bAddToTitle && (GetStyle() & FWS_ADDTOTITLE) && pDoc)
+        UpdateFrameTitleForDocument(pDoc->GetTitle());
+    else
+        UpdateFrameTitleForDocument(nullptr);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
+{
+    CString strText = m_strTitle;
+    if (lpszDocName && *lpszDocName) {
+        if (m_strTitle.IsEmpty())
+            strText = lpszDocName;
+        else if (GetStyle() & FWS_PREFIXTITLE)
+            strText = CString(lpszDocName) + _T(" - ") + m_strTitle;
+        else
+            strText = m_strTitle + _T(" - ") + lpszDocName;
+    }
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld != strText)
+        SetWindowText(strText);
+}
+
+// ---- menus ----
+
+void CFrameWnd::ShowMenuInBar()
+{
+    if (m_pMenuBar)
+        m_pMenuBar->SetMenu(m_pMenuShown);
+}
+
+void CFrameWnd::SetMenu(CMenu* pMenu)
+{
+    m_pMenuShown = pMenu ? pMenu : GetDefaultMenu();
+    ShowMenuInBar();
+}
+
+void CFrameWnd::OnUpdateFrameMenu(CMenu* pMenuAlt) { SetMenu(pMenuAlt); }
+
+void CFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
+{
+    if (bSysMenu || !pPopupMenu)
+        return;
+    CMenuCmdUI state;
+    state.m_pMenu = pPopupMenu;
+    state.m_nIndexMax = pPopupMenu->GetMenuItemCount();
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+        state.m_nID = pPopupMenu->GetMenuItemID(int(state.m_nIndex));
+        // Popups and separators have no command to ask about.
+        if (state.m_nID == 0 || state.m_nID == UINT(-1))
+            continue;
+        state.m_pSubMenu = nullptr;
+        state.DoUpdate(this, m_bAutoMenuEnable);
+        // A handler may have added or removed items (the recent-file list does).
+        const UINT nCount = pPopupMenu->GetMenuItemCount();
+        if (nCount < state.m_nIndexMax) {
+            state.m_nIndex -= std::min(state.m_nIndex, state.m_nIndexMax - nCount);
+            while (state.m_nIndex < nCount &&
+                   pPopupMenu->GetMenuItemID(int(state.m_nIndex)) == state.m_nID)
+                ++state.m_nIndex;
+        }
+        state.m_nIndexMax = nCount;
+    }
+}
+
+LRESULT CFrameWnd::OnInitMenuPopupMessage(WPARAM wParam, LPARAM lParam)
+{
+    OnInitMenuPopup(reinterpret_cast<CMenu*>(wParam), LOWORD(DWORD(lParam)),
+                    HIWORD(DWORD(lParam)) != 0);
+    return 0;
+}
+
+LRESULT CFrameWnd::OnActivateMessage(WPARAM wParam, LPARAM lParam)
+{
+    OnActivate(LOWORD(DWORD(wParam)), WndFromParam(lParam), HIWORD(DWORD(wParam)) != 0);
+    return 0;
+}
+
+void CFrameWnd::OnActivate(UINT nState, CWnd*, BOOL)
+{
+    CFrameWnd* pActive = GetActiveFrame();
+    CView* pView = pActive ? pActive->GetActiveView() : nullptr;
+    if (pView && IsWindow(pView)) {
+        pView->OnActivateFrame(nState, pActive);
+        if (nState != WA_INACTIVE)
+            pView->SetFocus();
+    }
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+{
+    OnUpdateFrameTitle(TRUE);
+    return 0;
+}
+
+// ---- routing ----
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CView* pView = GetActiveView();
+        pView && IsWindow(pView) && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    // The application comes last, once: a frame inside another leaves it to the outer one.
+    if (GetParentFrame())
+        return FALSE;
+    CWinApp* pApp = AfxGetApp();
+    return pApp && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && m_hAccelTable)
+        return TranslateAccelerator(this, m_hAccelTable, pMsg) != 0;
+    return FALSE;
+}
+
+// ---- control bars ----
+
+void CFrameWnd::AddControlBar(CControlBar* pBar)
+{
+    if (std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar) ==
+        m_listControlBars.end())
+        m_listControlBars.push_back(pBar);
+    pBar->m_pDockSite = this;
+}
+
+void CFrameWnd::RemoveControlBar(CControlBar* pBar) { std::erase(m_listControlBars, pBar); }
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID) const
+{
+    for (CControlBar* pBar : m_listControlBars) {
+        if (UINT(pBar->GetDlgCtrlID()) == nID)
+            return pBar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::EnableDocking(DWORD dwDockStyle) { m_dwDockSides = dwDockStyle & CBRS_ALIGN_ANY; }
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
+{
+    DWORD dwSide = SideOfDockBar(nDockBarID);
+    if (!dwSide) {
+        // The bar's present side when allowed, else the first side both allow.
+        const DWORD dwAllowed = m_dwDockSides & pBar->m_dwDockStyle;
+        dwSide = pBar->m_dwStyle & dwAllowed & CBRS_ALIGN_ANY;
+        for (DWORD dwTry : {CBRS_ALIGN_TOP, CBRS_ALIGN_BOTTOM, CBRS_ALIGN_LEFT, CBRS_ALIGN_RIGHT}) {
+            if ((dwSide & dwTry) || (!dwSide && (dwAllowed & dwTry))) {
+                dwSide = dwTry;
+                break;
+            }
+        }
+    }
+    if (!dwSide)
+        return;
+    pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
+    // Bars at one side lie in the order they were docked: the newest goes innermost.
+    std::erase(m_listControlBars, pBar);
+    m_listControlBars.push_back(pBar);
+    pBar->m_pDockSite = this;
+    RecalcLayout();
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
+{
+    if (!pBar || !IsWindow(pBar))
+        return;
+    pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    RecalcLayout();
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CControlBar* pBar = GetControlBar(nID);
+    if (!pBar)
+        return FALSE;
+    ShowControlBar(pBar, !pBar->IsVisible(), FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::OnBarCheckCommand(UINT nID) { OnBarCheck(nID); }
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CControlBar* pBar = GetControlBar(pCmdUI->m_nID);
+    if (!pBar) {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
+}
+
+void CFrameWnd::RecalcLayout(BOOL)
+{
+    if (!m_hWnd)
+        return;
+    CRect rectLeft;
+    GetClientRect(rectLeft);
+    if (m_pMenuBar && m_pMenuBar->IsWindowVisible()) {
+        m_pMenuBar->MoveWindow(rectLeft.left, rectLeft.top, rectLeft.Width(),
+                               CMenuBarWnd::kHeight);
+        rectLeft.top += CMenuBarWnd::kHeight;
+    }
+    for (CControlBar* pBar : m_listControlBars) {
+        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
+        const bool bHorz = (dwSide & CBRS_ORIENT_HORZ) != 0 || dwSide == 0;
+        const CSize size = pBar->CalcFixedLayout(TRUE, bHorz);
+        CRect rect = rectLeft;
+        if (dwSide & CBRS_ALIGN_BOTTOM) {
+            rect.top = std::max(rectLeft.top, rectLeft.bottom - size.cy);
+            rectLeft.bottom = rect.top;
+        } else if (dwSide & CBRS_ALIGN_LEFT) {
+            rect.right = std::min(rectLeft.right, rectLeft.left + size.cx);
+            rectLeft.left = rect.right;
+        } else if (dwSide & CBRS_ALIGN_RIGHT) {
+            rect.left = std::max(rectLeft.left, rectLeft.right - size.cx);
+            rectLeft.right = rect.left;
+        } else {
+            rect.bottom = std::min(rectLeft.bottom, rectLeft.top + size.cy);
+            rectLeft.top = rect.bottom;
+        }
+        pBar->MoveWindow(rect);
+    }
+    if (CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST))
+        pPane->MoveWindow(rectLeft);
+}

@@ -1,0 +1,136 @@
+// CFrameWnd: a window that frames a view (or, for the MDI frame, the MDI client area) with a
+// menu bar and control bars. It is the middle of the command routing: its active view (which
+// asks its document) first, then its own handlers, then, for the top-level frame, the
+// application. It keeps its title current with the active document's, switches the menu bar
+// data, updates menu items when a popup opens and lays out its bars around the view.
+#pragma once
+
+#include "platform/ui/Accelerator.h"
+#include "platform/ui/FrameIds.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/Wnd.h"
+
+#include <vector>
+
+class CControlBar;
+class CDocument;
+class CMenuBarWnd;
+class CView;
+struct CCreateContext;
+
+// The style of a frame's view window.
+constexpr DWORD AFX_WS_DEFAULT_VIEW = WS_CHILD | WS_VISIBLE | WS_BORDER;
+
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
+public:
+    static const CRect rectDefault;
+
+    CFrameWnd();
+    ~CFrameWnd() override;
+
+    // Loads the title (the first "\n" field of string nIDResource), the menu resource of that id
+    // when one is registered, and creates the window. Without a context the frame's descendants
+    // get their initial update at once. A frame whose window was made deletes itself when the
+    // window is destroyed; after a failed load the caller still owns the object.
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
+                DWORD dwStyle = WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                CCreateContext* pContext = nullptr);
+
+    // ---- views and documents ----
+    CView* GetActiveView() const { return m_pViewActive; }
+    // With bNotify the old view hears OnActivateView(FALSE ...) and the new one (TRUE ...).
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CDocument* GetActiveDocument();
+    // The frame whose view has the user's attention: the active MDI child of an MDI frame,
+    // otherwise this frame.
+    virtual CFrameWnd* GetActiveFrame();
+    // The frame holding this one (an MDI child's main frame); null for a top-level frame.
+    CFrameWnd* GetParentFrame() const;
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+    // Activates the view, sends the initial update when bMakeVisible and shows the frame.
+    virtual void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    virtual void ActivateFrame(int nCmdShow = -1);
+
+    // ---- title ----
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    // "title - document" (or "document - title" with FWS_PREFIXTITLE); the title alone without
+    // a document name.
+    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    const CString& GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+
+    // ---- menus ----
+    // The menu the frame's menu bar shows now; null when it has none.
+    CMenu* GetMenu() const { return m_pMenuShown; }
+    // Shows pMenu (not owned) in the menu bar; null shows the frame's own menu.
+    void SetMenu(CMenu* pMenu);
+    CMenu* GetDefaultMenu() { return m_menuDefault.GetSafeHmenu() ? &m_menuDefault : nullptr; }
+    // Chooses what the menu bar shows: by default the frame's own menu.
+    virtual void OnUpdateFrameMenu(CMenu* pMenuAlt);
+    // Runs the update-UI of every command item of the popup through the routing.
+    virtual void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    // Items nobody handles are disabled.
+    BOOL m_bAutoMenuEnable = TRUE;
+    // Translated for this frame by PreTranslateMessage; not owned.
+    HACCEL m_hAccelTable = nullptr;
+
+    // ---- control bars ----
+    // Lays out the menu bar, the visible control bars (in creation order, each taking its side
+    // of what is left) and the pane (AFX_IDW_PANE_FIRST) in the rest.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // The sides bars may dock at (CBRS_ALIGN_ bits).
+    void EnableDocking(DWORD dwDockStyle);
+    DWORD GetDockingSides() const { return m_dwDockSides; }
+    // Docks the bar at the side nDockBarID names (AFX_IDW_DOCKBAR_TOP ...), or at the first
+    // side both the frame and the bar allow when 0. The bar goes after the bars already there.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID) const;
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    const std::vector<CControlBar*>& GetControlBars() const { return m_listControlBars; }
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    virtual void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+
+    CString m_strTitle;
+    UINT m_nIDHelp = 0;
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnDestroy() override;
+    void OnClose() override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    void OnSetFocus(CWnd* pOldWnd) override;
+    void PostNcDestroy() override;
+    LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnInitMenuPopupMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    BOOL OnBarCheck(UINT nID);
+    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    void OnBarCheckCommand(UINT nID);
+
+    // The window that shows the menu bar; null when the frame has no menu.
+    CMenuBarWnd* m_pMenuBar = nullptr;
+    CMenu m_menuDefault;
+    // Set once the window exists: only then does the frame delete itself with it.
+    BOOL m_bSelfDelete = FALSE;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ShowMenuInBar();
+
+    CView* m_pViewActive = nullptr;
+    CMenu* m_pMenuShown = nullptr;
+    DWORD m_dwDockSides = 0;
+    std::vector<CControlBar*> m_listControlBars;
+};

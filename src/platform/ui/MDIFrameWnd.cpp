@@ -1,0 +1,239 @@
+#include "platform/ui/MDIFrameWnd.h"
+
+#include "platform/core/Document.h"
+#include "platform/ui/MDIChildWnd.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WndMessageMap.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
+    ON_WM_DESTROY()
+    ON_COMMAND_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnWindowArrange)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnUpdateWindowArrange)
+    ON_COMMAND_RANGE(AFX_IDM_FIRST_MDICHILD, AFX_IDM_FIRST_MDICHILD + 0xFF, OnWindowListItem)
+END_MESSAGE_MAP()
+
+namespace {
+
+// The MDI client area: keeps its maximised document frames filling it.
+class CMDIClientWnd : public CWnd {
+protected:
+    void OnSize(UINT nType, int cx, int cy) override
+    {
+        CWnd::OnSize(nType, cx, cy);
+        for (CWnd* pChild = GetTopWindow(); pChild; pChild = pChild->GetNextWindow()) {
+            if (pChild->IsZoomed())
+                pChild->MoveWindow(0, 0, cx, cy);
+        }
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMDIClientWnd, CWnd)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+bool IsWindowMenu(const CMenu* pMenu)
+{
+    for (UINT nID : {ID_WINDOW_ARRANGE, ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ, ID_WINDOW_TILE_VERT}) {
+        if (pMenu->GetMenuState(nID, MF_BYCOMMAND) != UINT(-1))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+CMDIFrameWnd::CMDIFrameWnd() = default;
+
+CMDIFrameWnd::~CMDIFrameWnd() { delete m_pMDIClient; }
+
+BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
+{
+    m_pMDIClient = new CMDIClientWnd;
+    return m_pMDIClient->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                CRect(0, 0, 0, 0), this, AFX_IDW_PANE_FIRST);
+}
+
+void CMDIFrameWnd::OnDestroy()
+{
+    m_pActiveChild = nullptr;
+    CFrameWnd::OnDestroy();
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::GetMDIChildren() const
+{
+    std::vector<CMDIChildWnd*> children;
+    if (!m_pMDIClient || !m_pMDIClient->GetSafeHwnd())
+        return children;
+    for (CWnd* pChild = m_pMDIClient->GetTopWindow(); pChild; pChild = pChild->GetNextWindow()) {
+        if (pChild->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)))
+            children.push_back(static_cast<CMDIChildWnd*>(pChild));
+    }
+    return children;
+}
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
+{
+    if (pbMaximized)
+        *pbMaximized = m_pActiveChild != nullptr;
+    return m_pActiveChild;
+}
+
+void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)
+{
+    auto* pChild = dynamic_cast<CMDIChildWnd*>(pWndActivate);
+    if (pChild == m_pActiveChild || (pChild && !IsWindow(pChild)))
+        return;
+    CMDIChildWnd* pOld = m_pActiveChild;
+    m_pActiveChild = pChild;
+    if (pChild) {
+        pChild->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (pChild->IsWindowVisible() || !pChild->IsZoomed())
+            pChild->ShowWindow(SW_SHOWMAXIMIZED);
+    }
+    if (pOld && IsWindow(pOld))
+        pOld->OnMDIActivate(FALSE, pChild, pOld);
+    if (pChild)
+        pChild->OnMDIActivate(TRUE, pChild, pOld);
+    OnUpdateFrameMenu(nullptr);
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CMDIFrameWnd::MDINext()
+{
+    const std::vector<CMDIChildWnd*> children = GetMDIChildren();
+    if (children.size() < 2 || !m_pActiveChild)
+        return;
+    m_pActiveChild->SetWindowPos(&wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    MDIActivate(children[1]);
+}
+
+void CMDIFrameWnd::MDIPrev()
+{
+    const std::vector<CMDIChildWnd*> children = GetMDIChildren();
+    if (children.size() >= 2)
+        MDIActivate(children.back());
+}
+
+void CMDIFrameWnd::MDIMaximize(CWnd* pWnd)
+{
+    if (IsWindow(pWnd))
+        pWnd->ShowWindow(SW_SHOWMAXIMIZED);
+}
+
+void CMDIFrameWnd::OnChildDestroyed(CMDIChildWnd* pChild)
+{
+    if (pChild != m_pActiveChild)
+        return;
+    m_pActiveChild = nullptr;
+    for (CMDIChildWnd* pOther : GetMDIChildren()) {
+        if (pOther != pChild) {
+            MDIActivate(pOther);
+            return;
+        }
+    }
+    OnUpdateFrameMenu(nullptr);
+    OnUpdateFrameTitle(TRUE);
+}
+
+CFrameWnd* CMDIFrameWnd::GetActiveFrame()
+{
+    return m_pActiveChild ? static_cast<CFrameWnd*>(m_pActiveChild) : this;
+}
+
+CDocument* CMDIFrameWnd::GetActiveDocument()
+{
+    return m_pActiveChild ? m_pActiveChild->GetActiveDocument() : CFrameWnd::GetActiveDocument();
+}
+
+void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CDocument* pDoc = m_pActiveChild ? m_pActiveChild->GetActiveDocument() : nullptr;
+    if (bAddToTitle && (GetStyle() & FWS_ADDTOTITLE) && pDoc)
+        UpdateFrameTitleForDocument(pDoc->GetTitle());
+    else
+        UpdateFrameTitleForDocument(nullptr);
+}
+
+void CMDIFrameWnd::OnUpdateFrameMenu(CMenu* pMenuAlt)
+{
+    if (!pMenuAlt && m_pActiveChild)
+        pMenuAlt = m_pActiveChild->m_hMenuShared;
+    SetMenu(pMenuAlt);
+}
+
+void CMDIFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu)
+{
+    if (pPopupMenu && !bSysMenu && IsWindowMenu(pPopupMenu))
+        FillWindowList(pPopupMenu);
+    CFrameWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
+}
+
+void CMDIFrameWnd::FillWindowList(CMenu* pPopupMenu)
+{
+    // Take out the list of the last time, with the separator before it.
+    bool bHadList = false;
+    for (int i = int(pPopupMenu->GetMenuItemCount()) - 1; i >= 0; --i) {
+        const UINT nID = pPopupMenu->GetMenuItemID(i);
+        if (nID >= AFX_IDM_FIRST_MDICHILD && nID != UINT(-1)) {
+            pPopupMenu->RemoveMenu(UINT(i), MF_BYPOSITION);
+            bHadList = true;
+        }
+    }
+    const UINT nCount = pPopupMenu->GetMenuItemCount();
+    if (bHadList && nCount > 0 &&
+        (pPopupMenu->GetMenuState(nCount - 1, MF_BYPOSITION) & MF_SEPARATOR))
+        pPopupMenu->RemoveMenu(nCount - 1, MF_BYPOSITION);
+
+    std::vector<CMDIChildWnd*> children = GetMDIChildren();
+    std::sort(children.begin(), children.end(), [](CMDIChildWnd* a, CMDIChildWnd* b) {
+        return a->GetDlgCtrlID() < b->GetDlgCtrlID();
+    });
+    if (children.empty())
+        return;
+    pPopupMenu->AppendMenu(MF_SEPARATOR);
+    int nNumber = 1;
+    for (CMDIChildWnd* pChild : children) {
+        CString strTitle;
+        pChild->GetWindowText(strTitle);
+        CString strItem;
+        strItem.Format(_T("&%d %s"), nNumber++, strTitle);
+        pPopupMenu->AppendMenu(MF_STRING | (pChild == m_pActiveChild ? MF_CHECKED : 0),
+                               UINT(pChild->GetDlgCtrlID()), strItem);
+    }
+}
+
+void CMDIFrameWnd::OnWindowListItem(UINT nID)
+{
+    for (CMDIChildWnd* pChild : GetMDIChildren()) {
+        if (UINT(pChild->GetDlgCtrlID()) == nID) {
+            MDIActivate(pChild);
+            return;
+        }
+    }
+}
+
+void CMDIFrameWnd::OnWindowArrange(UINT) {}
+
+void CMDIFrameWnd::OnUpdateWindowArrange(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pActiveChild != nullptr); }
+
+BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pActiveChild && IsWindow(m_pActiveChild) &&
+        m_pActiveChild->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_pActiveChild && IsWindow(m_pActiveChild) && m_pActiveChild->m_hAccelTable &&
+        pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+        TranslateAccelerator(m_pActiveChild, m_pActiveChild->m_hAccelTable, pMsg))
+        return TRUE;
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}

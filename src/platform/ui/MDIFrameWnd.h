@@ -1,0 +1,62 @@
+// CMDIFrameWnd: the main frame of a multiple-document application. Its pane is the MDI client
+// area, whose children are the document frames (CMDIChildWnd), always maximised: one document
+// window fills the area at a time. Commands go to the active child first (its view, document and
+// the child itself), then to this frame and the application. The menu bar shows the active
+// child's menu (its template's shared menu), or the frame's own menu when no document is open.
+#pragma once
+
+#include "platform/ui/FrameWnd.h"
+
+#include <vector>
+
+class CMDIChildWnd;
+
+class CMDIFrameWnd : public CFrameWnd {
+    DECLARE_DYNCREATE(CMDIFrameWnd)
+
+public:
+    CMDIFrameWnd();
+    ~CMDIFrameWnd() override;
+
+    // The active document frame; null when none. *pbMaximized is always TRUE when one exists.
+    CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = nullptr) const;
+    void MDIActivate(CWnd* pWndActivate);
+    // Activates the next document frame (the active one goes to the back).
+    void MDINext();
+    void MDIPrev();
+    void MDIMaximize(CWnd* pWnd);
+    // The MDI client area, parent of the document frames.
+    CWnd* GetMDIClient() const { return m_pMDIClient; }
+    // The document frames in activation order (most recently active first).
+    std::vector<CMDIChildWnd*> GetMDIChildren() const;
+
+    CFrameWnd* GetActiveFrame() override;
+    CDocument* GetActiveDocument() override;
+    void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    void OnUpdateFrameMenu(CMenu* pMenuAlt) override;
+    void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // A document frame is going: the next one becomes active, or none.
+    void OnChildDestroyed(CMDIChildWnd* pChild);
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void OnDestroy() override;
+    // Cascade, tile and arrange: document frames here are always maximised, so there is nothing
+    // to arrange; the commands are accepted and leave the layout as it is.
+    void OnWindowArrange(UINT nID);
+    void OnUpdateWindowArrange(CCmdUI* pCmdUI);
+    // The Window menu's document entries (AFX_IDM_FIRST_MDICHILD + n).
+    void OnWindowListItem(UINT nID);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // The Window menu lists the open documents after its own items.
+    void FillWindowList(CMenu* pPopupMenu);
+
+    CWnd* m_pMDIClient = nullptr;
+    CMDIChildWnd* m_pActiveChild = nullptr;
+};

@@ -1,0 +1,160 @@
+#include "platform/ui/ProfileFile.h"
+
+#include "platform/core/FileSystem.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+// Values are single lines: line breaks in a value would start a new key.
+CString OneLine(LPCTSTR lpsz)
+{
+    CString str(lpsz);
+    str.Replace(_T('\r'), _T(' '));
+    str.Replace(_T('\n'), _T(' '));
+    return str;
+}
+
+bool SameName(const CString& a, LPCTSTR b) { return a.CompareNoCase(b) == 0; }
+
+}  // namespace
+
+CString GetUserConfigFolder()
+{
+    if (const char* pszXdg = std::getenv("XDG_CONFIG_HOME"); pszXdg && *pszXdg == '/')
+        return CString::FromUtf8(pszXdg);
+    const char* pszHome = std::getenv("HOME");
+    return CString::FromUtf8(pszHome ? pszHome : "") + _T("/.config");
+}
+
+void CProfileFile::Open(const CString& strPath)
+{
+    m_strPath = strPath;
+    m_sections.clear();
+    std::ifstream file(strPath.ToUtf8(), std::ios::binary);
+    std::string line;
+    Section* pSection = nullptr;
+    while (std::getline(file, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            m_sections.push_back({CString::FromUtf8(line.substr(1, line.size() - 2)), {}});
+            pSection = &m_sections.back();
+            continue;
+        }
+        const std::size_t nEquals = line.find('=');
+        if (!pSection || nEquals == std::string::npos || nEquals == 0)
+            continue;
+        pSection->entries.push_back({CString::FromUtf8(line.substr(0, nEquals)),
+                                     CString::FromUtf8(line.substr(nEquals + 1))});
+    }
+}
+
+const CProfileFile::Section* CProfileFile::FindSection(LPCTSTR lpszSection) const
+{
+    for (const Section& section : m_sections) {
+        if (SameName(section.strName, lpszSection))
+            return &section;
+    }
+    return nullptr;
+}
+
+CString CProfileFile::GetString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault) const
+{
+    if (const Section* pSection = FindSection(lpszSection)) {
+        for (const Entry& entry : pSection->entries) {
+            if (SameName(entry.strKey, lpszEntry))
+                return entry.strValue;
+        }
+    }
+    return CString(lpszDefault ? lpszDefault : _T(""));
+}
+
+int CProfileFile::GetInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault) const
+{
+    const CString strValue = GetString(lpszSection, lpszEntry, nullptr);
+    if (strValue.IsEmpty())
+        return nDefault;
+    const std::string utf8 = strValue.ToUtf8();
+    char* pEnd = nullptr;
+    const long nValue = std::strtol(utf8.c_str(), &pEnd, 10);
+    return (pEnd == utf8.c_str() || *pEnd) ? nDefault : int(nValue);
+}
+
+BOOL CProfileFile::WriteString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    auto* pSection = const_cast<Section*>(FindSection(lpszSection));
+    if (!lpszEntry) {
+        if (pSection)
+            std::erase_if(m_sections, [&](const Section& s) { return &s == pSection; });
+        return Save();
+    }
+    if (!pSection) {
+        if (!lpszValue)
+            return TRUE;
+        m_sections.push_back({OneLine(lpszSection), {}});
+        pSection = &m_sections.back();
+    }
+    std::vector<Entry>& entries = pSection->entries;
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&](const Entry& e) { return SameName(e.strKey, lpszEntry); });
+    if (!lpszValue) {
+        if (it != entries.end())
+            entries.erase(it);
+    } else if (it != entries.end()) {
+        it->strValue = OneLine(lpszValue);
+    } else {
+        entries.push_back({OneLine(lpszEntry), OneLine(lpszValue)});
+    }
+    return Save();
+}
+
+BOOL CProfileFile::WriteInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    CString strValue;
+    strValue.Format(_T("%d"), nValue);
+    return WriteString(lpszSection, lpszEntry, strValue);
+}
+
+BOOL CProfileFile::Save() const
+{
+    if (m_strPath.IsEmpty())
+        return FALSE;
+    const int nSlash = m_strPath.ReverseFind(PATH_SEPARATOR);
+    if (nSlash > 0) {
+        // Each missing folder of the path, outermost first.
+        for (int i = 1; i <= nSlash; ++i) {
+            if (i == nSlash || m_strPath[i] == PATH_SEPARATOR) {
+                const CString strFolder = m_strPath.Left(i);
+                if (!PathFileExists(strFolder))
+                    CreateDirectory(strFolder);
+            }
+        }
+    }
+    std::ostringstream text;
+    for (const Section& section : m_sections) {
+        text << '[' << section.strName.ToUtf8() << "]\n";
+        for (const Entry& entry : section.entries)
+            text << entry.strKey.ToUtf8() << '=' << entry.strValue.ToUtf8() << '\n';
+    }
+    const std::string strTemp = m_strPath.ToUtf8() + ".tmp";
+    {
+        std::ofstream file(strTemp, std::ios::binary | std::ios::trunc);
+        file << text.str();
+        file.flush();
+        if (!file) {
+            file.close();
+            std::remove(strTemp.c_str());
+            return FALSE;
+        }
+    }
+    if (std::rename(strTemp.c_str(), m_strPath.ToUtf8().c_str()) != 0) {
+        std::remove(strTemp.c_str());
+        return FALSE;
+    }
+    return TRUE;
+}

@@ -1,0 +1,52 @@
+// CView: a window that shows a document. It draws through OnDraw on a context that OnPrepareDC
+// has set up, hears of document changes through OnUpdate, and is first in the command routing:
+// its own handlers, then its document's. A view is made by its frame from the creation
+// context's class and deletes itself when its window is destroyed.
+#pragma once
+
+#include "platform/ui/Wnd.h"
+
+class CDocument;
+class CFrameWnd;
+struct CPrintInfo;
+
+class CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+
+public:
+    CView();
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    // The frame holding the view (the child frame in an MDI application); null when none.
+    CFrameWnd* GetParentFrame() const;
+
+    // Draws the document; pDC is prepared by OnPrepareDC.
+    virtual void OnDraw(CDC* pDC) = 0;
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+    // After the frame is made and before it shows: by default OnUpdate(nullptr, 0, nullptr).
+    virtual void OnInitialUpdate();
+    // The document changed (UpdateAllViews); by default the whole view is repainted.
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    // The view became (bActivate) or stopped being the frame's active view.
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+
+    // The view's own map, then its document's.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    CDocument* m_pDocument = nullptr;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnDestroy() override;
+    void OnPaint() override;
+    void PostNcDestroy() override;
+    LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
+
+    DECLARE_MESSAGE_MAP()
+};
+
+// Connects documents to the window layer (views, frames, templates, the recent-file list);
+// the layer's classes call it when they are made, so it runs before any document needs it.
+void AfxInstallDocumentWindowOps();
