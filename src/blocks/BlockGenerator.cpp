@@ -2,10 +2,9 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ValueBox.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Runtime.h"
-
-#include <limits>
 
 namespace {
 
@@ -56,16 +55,6 @@ double OnPartsSum(const CBlockObj& block)
 double OffPartsSum(const CBlockObj& block)
 {
     return double(block.m_nParamEx[1]) + block.m_nParamEx[0];
-}
-
-// A setpoint from a record, an upload or a reference may be far outside an int; it is
-// clamped before the conversion, which would otherwise be undefined.
-int ClampToInt(double dValue)
-{
-    constexpr double dMax = double(std::numeric_limits<int>::max());
-    return dValue >= dMax ? std::numeric_limits<int>::max()
-           : dValue <= -dMax ? -std::numeric_limits<int>::max()
-                             : int(dValue);
 }
 
 } // namespace
@@ -164,7 +153,7 @@ BOOL CBlockRG::Simulate(CVetlaView* pView)
 void CBlockRG::PickRandomDelay(BOOL bOn)
 {
     crt::srand(unsigned(crt::rand()));
-    const int nSetpoint = ClampToInt(GetSetpointMs(bOn, FALSE));
+    const int nSetpoint = TruncToInt(GetSetpointMs(bOn, FALSE));
     const int nDelay = nSetpoint != 0 ? crt::rand() % nSetpoint : 0;
     (bOn ? m_nOnDelaySec : m_nOffDelaySec) = nDelay / 1000;
     (bOn ? m_nOnDelayHund : m_nOffDelayHund) = nDelay / 10 % 100;

@@ -2,12 +2,12 @@
 
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
+#include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
-#include "platform/gdi/DC.h"
 
 #include <algorithm>
 #include <iterator>
@@ -79,8 +79,6 @@ SetpointWords WordsOf(const CBlockObj& block, BOOL bOn)
         return {block.m_nParam[9], block.m_nParam[8], block.m_nParam[10], 0, block.m_nParam[11]};
     return {block.m_nParamEx[1], block.m_nParamEx[0], block.m_nParamEx[2], 1, block.m_nParam[12]};
 }
-
-constexpr COLORREF kValueBoxFill = RGB(255, 255, 204);
 
 template <class T, std::size_t N>
 void SerializeInts(CArchive& ar, T (&values)[N])
@@ -321,15 +319,5 @@ void CBlockTime::DrawSim(CVetlaView* pView, CDC* pDC)
 void CBlockTime::DrawValue(CVetlaView* pView, CDC* pDC)
 {
     FormatTime(pView, m_strTimeText);
-    const int x = m_ptPos.x;
-    const int yTop = m_ptPos.y + m_nHeight + 2;
-    const CRect box(x, yTop, x + m_nWidth * 3 / 2, yTop + 12);
-    CBrush brush(kValueBoxFill);
-    pDC->FillRect(&box, &brush);
-    CFont font;
-    font.CreateFont(12, 6, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET, OUT_TT_PRECIS, 0, 0,
-                    FIXED_PITCH, nullptr);
-    CFont* pOldFont = pDC->SelectObject(&font);
-    pDC->TextOut(x, yTop, m_strTimeText);
-    pDC->SelectObject(pOldFont);
+    DrawValueBox(pDC, *this, 3, {&m_strTimeText, 1});
 }
