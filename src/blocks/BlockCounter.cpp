@@ -163,19 +163,8 @@ BOOL CBlockHCOUNTER::Simulate(CVetlaView* pView)
     const int nOldState = m_nPinValue[BLOCK_FIRST_OUTPUT];
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
 
-    // The time to go as the parameters give it; a change of them re-derives MN.
-    std::int64_t nDerived = 0;
-    double dHours = 0.0;
-    if (GetReferencedValue(*this, 0, &dHours)) {
-        if (dHours > 0.0)
-            nDerived = std::int64_t(std::min(dHours, kMaxIntervalHours) * 60.0);
-    } else {
-        const std::int64_t nMI = std::int64_t(m_nParam[9]) * 60 + m_nParam[8];
-        const std::int64_t nOT = std::int64_t(m_nParamEx[1]) * 60 + m_nParamEx[0];
-        if (nMI > 0)
-            nDerived = nMI - ((nOT % nMI) + nMI) % nMI;
-    }
-    const int nInterval = int(std::min<std::int64_t>(nDerived, INT_MAX));
+    // A change of the parameters re-derives the time to go.
+    const int nInterval = DerivedInterval();
     if (nInterval != m_nRefValue) {
         m_nMNMinutes = nInterval;
         m_nRefValue = nInterval;
@@ -217,6 +206,21 @@ BOOL CBlockHCOUNTER::Simulate(CVetlaView* pView)
     ClearInputChanges(*this);
     FinishOutputChange(*this);
     return TRUE;
+}
+
+// The time to go in minutes as the parameters give it: the interval less the part of it that the
+// OT parameter has used, or the referenced interval in hours, held to 0 .. 9999 hours.
+int CBlockHCOUNTER::DerivedInterval()
+{
+    double dHours = 0.0;
+    if (GetReferencedValue(*this, 0, &dHours))
+        return dHours > 0.0 ? int(std::min(dHours, kMaxIntervalHours) * 60.0) : 0;
+    const std::int64_t nMI = std::int64_t(m_nParam[9]) * 60 + m_nParam[8];
+    if (nMI <= 0)
+        return 0;
+    const std::int64_t nOT = std::int64_t(m_nParamEx[1]) * 60 + m_nParamEx[0];
+    const std::int64_t nDerived = nMI - ((nOT % nMI) + nMI) % nMI;
+    return int(std::min<std::int64_t>(nDerived, INT_MAX));
 }
 
 // While En is 1: whole minutes run since the start of the counting period, beyond those already
@@ -299,9 +303,9 @@ BOOL CBlockTHTRG::Simulate(CVetlaView* pView)
 // counts value x gate time pulses.
 void CBlockTHTRG::CountFrequencyInput(CVetlaView* pView)
 {
-    const CBlockObj* pSource = pView->GetDocument()
-                                   ? pView->GetDocument()->FindBlockByNumber(m_nPinSource[kPinFrequency])
-                                   : nullptr;
+    const CVetlaDoc* pDoc = pView->GetDocument();
+    const CBlockObj* pSource =
+        pDoc ? pDoc->FindBlockByNumber(m_nPinSource[kPinFrequency]) : nullptr;
     const auto* pInput = dynamic_cast<const CBlockIn*>(pSource);
     if (pInput && pInput->m_nParamEx[12] == SIM_INPUT_FREQUENCY)
         m_nPulseCount = TruncToInt(pInput->m_nAux[1] * GateTimeMs() * 0.001);

@@ -44,6 +44,7 @@ public:
     SYSTEMTIME m_stCountStart = {};  // start of the current counting period
 
 private:
+    int DerivedInterval();
     void CountOperatingTime(CVetlaView* pView);
 };
 

@@ -8,7 +8,9 @@
 #include "blocks/BlockWordValue.h"
 
 // Maximum, minimum or average (m_nParam[9]) over m_nParamEx[1] analog I/O blocks of one area
-// (m_nParam[8]: 0 AM, 1 AQ, 2 AI) from index m_nParamEx[0].
+// (m_nParam[8]: 0 AM, 1 AQ, 2 AI) from index m_nParamEx[0]. A range that leaves no element of
+// the area gives 0; a count outside 1-32 or an area word outside 0-2 from a damaged record is
+// held to the nearest allowed one.
 class CBlockARRMXIV : public CBlockWordValue {
     DECLARE_SERIAL(CBlockARRMXIV)
 
@@ -30,7 +32,7 @@ public:
     BOOL Simulate(CVetlaView* pView) override;
 };
 
-// A random number below the range m_nParam[9] in every scan.
+// A random number below the range m_nParam[9] in every scan; a range of 0 or below gives 0.
 class CBlockRAND : public CBlockWordValue {
     DECLARE_SERIAL(CBlockRAND)
 
@@ -62,7 +64,8 @@ public:
     BOOL Simulate(CVetlaView* pView) override;
 };
 
-// Floored modulo and truncating remainder by the divisor m_nParam[9].
+// Floored modulo and truncating remainder by the divisor m_nParam[9]. A divisor of 0 passes the
+// input through; a referenced divisor of exactly 0 gives 0.
 class CBlockMOD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockMOD)
 
@@ -113,7 +116,7 @@ public:
     BOOL Simulate(CVetlaView* pView) override;
 };
 
-// Truncation and rounding to m_nParam[10] decimal digits.
+// Truncation and rounding to m_nParam[10] decimal digits, held to 0-5.
 class CBlockFIX : public CBlockWordValue {
     DECLARE_SERIAL(CBlockFIX)
 

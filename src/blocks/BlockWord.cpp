@@ -49,7 +49,8 @@ WORD Rotate(WORD w, int n, bool bLeft)
     if (nBits == 0)
         return w;
     const unsigned u = w;
-    const unsigned r = bLeft ? (u << nBits) | (u >> (16 - nBits)) : (u >> nBits) | (u << (16 - nBits));
+    const unsigned r =
+        bLeft ? (u << nBits) | (u >> (16 - nBits)) : (u >> nBits) | (u << (16 - nBits));
     return WORD(r & 0xFFFFu);
 }
 

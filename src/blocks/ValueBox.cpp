@@ -18,7 +18,8 @@ constexpr int kBoxGap = 2;
 
 } // namespace
 
-void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths, std::span<const CString> lines)
+void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
+                  std::span<const CString> lines)
 {
     const int x = block.m_ptPos.x;
     const int yTop = block.m_ptPos.y + block.m_nHeight + kBoxGap;

@@ -17,7 +17,8 @@ constexpr int VALUE_BOX_LINE_HEIGHT = 12;
 // Draws the box from the block's left edge, nHalfWidths half block widths wide (3: one and a
 // half widths, 5: two and a half, 6: three), 2 units below the block, one 12-unit line per
 // text in a fixed-pitch 12 x 6 font and the DC's text colour. The DC's font is restored.
-void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths, std::span<const CString> lines);
+void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
+                  std::span<const CString> lines);
 
 // Colour of the block body in a simulation paint that shows a value.
 enum class SimBodyColour {

@@ -93,7 +93,8 @@ TEST(BlockFunction, QuadraticRoots)
         block.m_nParam[10] = c.nDirection;
         block.m_dParam = c.k;
         rig.SetInput(1, c.x);
-        EXPECT_EQ(rig.Step(), c.nExpected) << c.a << "y^2 + " << c.b << "y + " << c.c << " = " << c.x;
+        EXPECT_EQ(rig.Step(), c.nExpected)
+            << c.a << "y^2 + " << c.b << "y + " << c.c << " = " << c.x;
     }
 }
 

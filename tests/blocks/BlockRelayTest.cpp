@@ -21,7 +21,8 @@ using States = std::vector<int>;
 TEST(BlockRelay, LatchingRelayResetWins)
 {
     DigitalRig rig(BT_LR, 2);
-    EXPECT_EQ(rig.Run({{1, 0}, {0, 0}, {1, 1}, {0, 0}, {0, 1}, {1, 0}}), (States{1, 1, 0, 0, 0, 1}));
+    EXPECT_EQ(rig.Run({{1, 0}, {0, 0}, {1, 1}, {0, 0}, {0, 1}, {1, 0}}),
+              (States{1, 1, 0, 0, 0, 1}));
 }
 
 TEST(BlockRelay, PulseRelayTogglesOnRisingTriggerEdges)
