@@ -344,6 +344,9 @@ void CBlockObj::DrawOperandComment(CDC* pDC, int* pLineHeight)
     if (!m_bShowComment)
         return;
     const CString strComment = CommentText(*this, GetActiveVetlaDoc());
+    // Most blocks carry no comment; an empty line would draw nothing anyway.
+    if (strComment.IsEmpty())
+        return;
     std::vector<CString> lines;
     std::u16string_view rest(strComment.GetString(), std::size_t(strComment.GetLength()));
     for (;;) {

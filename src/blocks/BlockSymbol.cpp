@@ -22,6 +22,8 @@
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
 
+#include <unordered_map>
+
 
 namespace symbol {
 
@@ -96,9 +98,10 @@ constexpr LPCTSTR kIoPrefixes[] = {_T("I"),  _T("C"),  _T("S"),  _T("lo"), _T("h
 void CBlockObj::DrawSymbol(CDC* pDC) const
 {
     // The family of a class decides its painter; the first row whose class the block is wins.
+    using Painter = void (CBlockObj::*)(CDC*) const;
     struct Family {
         const CRuntimeClass* pClass;
-        void (CBlockObj::*pfnPaint)(CDC*) const;
+        Painter pfnPaint;
     };
     static const Family kFamilies[] = {
         {RUNTIME_CLASS(CBlockMake), &CBlockObj::DrawContactSymbol},
@@ -171,12 +174,23 @@ void CBlockObj::DrawSymbol(CDC* pDC) const
         DrawIOSymbol(pDC);
         return;
     }
-    for (const Family& family : kFamilies) {
-        if (IsKindOf(family.pClass)) {
-            (this->*family.pfnPaint)(pDC);
-            return;
+    // The painter depends on the class alone; a simulated paint asks for every block on every
+    // tick, so each class walks the table once.
+    static std::unordered_map<const CRuntimeClass*, Painter> s_painters;
+    const CRuntimeClass* pClass = GetRuntimeClass();
+    auto found = s_painters.find(pClass);
+    if (found == s_painters.end()) {
+        Painter pfnPaint = nullptr;
+        for (const Family& family : kFamilies) {
+            if (IsKindOf(family.pClass)) {
+                pfnPaint = family.pfnPaint;
+                break;
+            }
         }
+        found = s_painters.emplace(pClass, pfnPaint).first;
     }
+    if (found->second)
+        (this->*found->second)(pDC);
 }
 
 void CBlockObj::DrawIOSymbol(CDC* pDC) const
