@@ -10,6 +10,16 @@ class CBlockMale : public CBlockObj {
 public:
     CBlockMale();
     explicit CBlockMale(int nType);
+
+    // Each input takes the state of its source block.
+    BOOL Simulate(CVetlaView* pView) override;
+    // The arrow, the input stub in the given colour and, above, the label and pin of the
+    // block that the partner feeds ("B3/1").
+    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    // The step, then the drawing in the colour of the signal coming in.
+    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    // The green arrow pointing right.
+    void DrawShape(CDC* pDC, BOOL bFlag) const;
 };
 
 class CBlockFemale : public CBlockObj {
@@ -18,4 +28,12 @@ class CBlockFemale : public CBlockObj {
 public:
     CBlockFemale();
     explicit CBlockFemale(int nType);
+
+    // The output gives the state of the block wired to the partner's input.
+    BOOL Simulate(CVetlaView* pView) override;
+    // The notched box, the output stub and, above, the label of the block that feeds the
+    // partner.
+    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    // The green box with a notch on its left side.
+    void DrawShape(CDC* pDC, BOOL bFlag) const;
 };

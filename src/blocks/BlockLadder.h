@@ -51,6 +51,13 @@ class CBlockMake : public CLadderElement {
 public:
     CBlockMake();
     explicit CBlockMake(int nType);
+
+    // On a change of its input the contact passes it on while it is closed
+    // (m_nContactState); the operand closes and opens it through UpdateLadderContacts.
+    BOOL Simulate(CVetlaView* pView) override;
+    // The frame of a contact: stubs, the body in the colour of the contact's own state during
+    // a simulation, the symbol, the operand label just above the body, the comment.
+    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
 };
 
 class CBlockBreak : public CBlockMake {
@@ -67,6 +74,9 @@ class CBlockAContact : public CLadderElement {
 public:
     CBlockAContact();
     explicit CBlockAContact(int nType);
+
+    // Reads its input when it has one; its value is its operand's (CBlockObj::GetInputValue).
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockRelayCoil : public CLadderElement {
@@ -75,6 +85,10 @@ class CBlockRelayCoil : public CLadderElement {
 public:
     CBlockRelayCoil();
     explicit CBlockRelayCoil(int nType);
+
+    // Takes its input on a change (the inverted output its inverse) and sets the contacts
+    // that name the coil; a coil on an open connector X does nothing.
+    BOOL Simulate(CVetlaView* pView) override;
 };
 
 class CBlockInvOut : public CBlockRelayCoil {
@@ -91,4 +105,8 @@ class CBlockAOutLAD : public CLadderElement {
 public:
     CBlockAOutLAD();
     explicit CBlockAOutLAD(int nType);
+
+    // Keeps its input's value in m_nAux2 as a signed word and marks pin 0 changed when it
+    // differs from the last.
+    BOOL Simulate(CVetlaView* pView) override;
 };

@@ -1,0 +1,337 @@
+// Ladder elements simulated from end to end in a LAD diagram: contacts on a function block and
+// on coils, coils and inverted outputs, an analog contact feeding an analog block and a LAD
+// analog output, and connector pairs in both document types; then the contacts' and
+// connectors' own drawing.
+#include "SimDriver.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockOut.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Kind = RecordingSurface::Kind;
+
+// A wire from the output of pSource to input nPin of pDest, as the view records it.
+void AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
+{
+    auto* pLine = new CConnectLineObj;
+    pLine->m_nStartBlock = pSource->m_nNumber;
+    pLine->m_pStartBlock = pSource;
+    pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+    pLine->m_nEndBlock = pDest->m_nNumber;
+    pLine->m_pEndBlock = pDest;
+    pLine->m_nEndPin = nPin;
+    doc.AddLine(pLine);
+    SimDriver::Connect(pSource, pDest, nPin);
+}
+
+template <class T>
+T* AddElement(SimDriver& sim, int nType, int nNumber, int nOperand, const CBlockObj* pSource)
+{
+    T* pElement = sim.Add(new T(nType), nNumber);
+    pElement->m_nOperand = nOperand;
+    if (pSource)
+        SimDriver::Connect(pSource, pElement, 0);
+    return pElement;
+}
+
+class LadderRun : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pRail = new CPowerBusObj(BT_POWERBUS);
+        m_sim.Doc().m_powerBusList.AddTail(m_pRail);
+        // An analog input read through an analog contact drives a threshold trigger (on above
+        // 50, off at 10 and below); contact K1 reads the trigger.
+        m_pAnalog = AddElement<CBlockAContact>(m_sim, BT_ACONTACT, 18000, 4000, m_pRail);
+        m_pTrigger = m_sim.Add(new CBlockATHTRG(BT_ATHTRG), 9000);
+        SimDriver::Connect(m_pAnalog, m_pTrigger, 0);
+        m_pTrigger->m_nThreshold1 = 50;
+        m_pTrigger->m_nThreshold2 = 10;
+        m_pK1 = AddElement<CBlockMake>(m_sim, BT_MAKE, 12000, 9000, m_pRail);
+        // K1 drives coil Q0 and an inverted output Q1, and a coil on an open connector X.
+        m_pCoil = AddElement<CBlockRelayCoil>(m_sim, BT_RELAY_COIL, 21000, 600, m_pK1);
+        m_pInverted = AddElement<CBlockInvOut>(m_sim, BT_INV_OUT, 21001, 601, m_pK1);
+        m_pOpenX = AddElement<CBlockRelayCoil>(m_sim, BT_RELAY_COIL, 21002, 4800, m_pK1);
+        // A make and a break contact on coil Q0 drive flags M0 and M1.
+        m_pFollow = AddElement<CBlockMake>(m_sim, BT_MAKE, 12001, 21000, m_pRail);
+        m_pOpposite = AddElement<CBlockBreak>(m_sim, BT_BREAK, 15000, 21000, m_pRail);
+        m_pFlag0 = AddElement<CBlockRelayCoil>(m_sim, BT_RELAY_COIL, 21003, 1316, m_pFollow);
+        m_pFlag1 = AddElement<CBlockRelayCoil>(m_sim, BT_RELAY_COIL, 21004, 1317, m_pOpposite);
+        // The trigger's value goes to analog output AQ0.
+        m_pOutput = AddElement<CBlockAOutLAD>(m_sim, BT_AOUT_LAD, 22000, 4230, m_pTrigger);
+        // K1's signal also crosses a connector pair to coil Q2.
+        auto* pMale = m_sim.Add(new CBlockMale(BT_MALE), 5000);
+        auto* pFemale = m_sim.Add(new CBlockFemale(BT_FEMALE), 7000);
+        AddWire(m_sim.Doc(), m_pK1, pMale, 0);
+        m_pRemote = AddElement<CBlockRelayCoil>(m_sim, BT_RELAY_COIL, 21005, 602, pFemale);
+        pFemale->m_nPinSource[BLOCK_FIRST_OUTPUT] = m_pRemote->m_nNumber;
+        m_sim.Start();
+        // The view switches the rail on when the simulation starts.
+        m_pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    }
+
+    void RunWith(int nAnalog)
+    {
+        m_pAnalog->m_nAux2 = nAnalog;
+        // Connector ends are stepped last: what crosses them arrives a scan later.
+        m_sim.Scan();
+        m_sim.Scan();
+    }
+
+    struct Expected {
+        int nK1, nCoil, nInverted, nFollow, nOpposite, nFlag0, nFlag1, nRemote;
+    };
+    void ExpectStates(const Expected& e, const char* pszWhen)
+    {
+        EXPECT_EQ(SimDriver::State(m_pK1), e.nK1) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pCoil), e.nCoil) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pInverted), e.nInverted) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pFollow), e.nFollow) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pOpposite), e.nOpposite) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pFlag0), e.nFlag0) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pFlag1), e.nFlag1) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pRemote), e.nRemote) << pszWhen;
+        EXPECT_EQ(SimDriver::State(m_pOpenX), 0) << pszWhen << ": a coil on X is not simulated";
+    }
+
+    SimDriver m_sim{DOC_TYPE_LAD};
+    CPowerBusObj* m_pRail = nullptr;
+    CBlockAContact* m_pAnalog = nullptr;
+    CBlockATHTRG* m_pTrigger = nullptr;
+    CBlockMake* m_pK1 = nullptr;
+    CBlockRelayCoil* m_pCoil = nullptr;
+    CBlockInvOut* m_pInverted = nullptr;
+    CBlockRelayCoil* m_pOpenX = nullptr;
+    CBlockMake* m_pFollow = nullptr;
+    CBlockBreak* m_pOpposite = nullptr;
+    CBlockRelayCoil* m_pFlag0 = nullptr;
+    CBlockRelayCoil* m_pFlag1 = nullptr;
+    CBlockAOutLAD* m_pOutput = nullptr;
+    CBlockRelayCoil* m_pRemote = nullptr;
+};
+
+TEST_F(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
+{
+    RunWith(0);
+    // The break contact on the coil closes as soon as the coil steps; nothing else is on.
+    ExpectStates({0, 0, 0, 0, 1, 0, 1, 0}, "analog 0");
+    EXPECT_EQ(m_pK1->m_nContactState, 0);
+
+    RunWith(60);
+    ExpectStates({1, 1, 0, 1, 0, 1, 0, 1}, "analog 60: trigger on");
+    EXPECT_EQ(m_pK1->m_nContactState, 1);
+    EXPECT_EQ(m_pFollow->m_nContactState, 1);
+    EXPECT_EQ(m_pOpposite->m_nContactState, 0);
+
+    RunWith(30);
+    ExpectStates({1, 1, 0, 1, 0, 1, 0, 1}, "analog 30: inside the hysteresis");
+
+    RunWith(5);
+    ExpectStates({0, 0, 1, 0, 1, 0, 1, 0}, "analog 5: trigger off");
+}
+
+TEST_F(LadderRun, OpenContactPassesNothingWhenItsInputChanges)
+{
+    m_pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    RunWith(60);
+    EXPECT_EQ(m_pK1->m_nContactState, 1);
+    EXPECT_EQ(SimDriver::State(m_pK1), 0) << "no power: the contact state waits for the input";
+    m_pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    RunWith(60);
+    EXPECT_EQ(SimDriver::State(m_pK1), 1);
+    m_pK1->m_nContactState = 0;
+    m_pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    RunWith(60);
+    m_pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    RunWith(60);
+    EXPECT_EQ(SimDriver::State(m_pK1), 0) << "an open contact blocks a rising input";
+}
+
+TEST_F(LadderRun, AnalogOutputTakesTheTriggersValueAndMarksOnlyChanges)
+{
+    RunWith(-40);
+    EXPECT_EQ(m_pOutput->m_nAux2, -40);
+    EXPECT_EQ(m_pOutput->m_bPinChanged[0], 1);
+    m_pOutput->m_bPinChanged[0] = 0;
+    RunWith(-40);
+    EXPECT_EQ(m_pOutput->m_bPinChanged[0], 0) << "the same value again";
+    RunWith(70000);
+    EXPECT_EQ(m_pOutput->m_nAux2, 4464) << "the contact's word, read signed";
+    EXPECT_EQ(m_pOutput->m_bPinChanged[0], 1);
+}
+
+TEST(ConnectorPair, FemaleGivesTheStateOfWhatFeedsItsPartnerInAFunctionBlockDiagram)
+{
+    SimDriver sim;
+    auto* pInput = sim.Add(new CBlockIn(BT_IN), 100);
+    auto* pMale = sim.Add(new CBlockMale(BT_MALE), 5000);
+    auto* pFemale = sim.Add(new CBlockFemale(BT_FEMALE), 7000);
+    auto* pOutput = sim.Add(new CBlockOut(BT_OUT), 600);
+    AddWire(sim.Doc(), pInput, pMale, 0);
+    SimDriver::Connect(pFemale, pOutput, 0);
+    pFemale->m_nPinSource[BLOCK_FIRST_OUTPUT] = pOutput->m_nNumber;
+    sim.Start();
+    for (int nState : {1, 0, 1}) {
+        SimDriver::SetInput(pInput, nState);
+        sim.Scan();
+        EXPECT_EQ(pMale->m_nPinValue[0], nState);
+        EXPECT_EQ(SimDriver::State(pFemale), nState);
+        sim.Scan();
+        EXPECT_EQ(SimDriver::State(pOutput), nState);
+    }
+
+    // An unconnected female output is left alone; a partner without a wire gives 0.
+    pFemale->m_nPinSource[BLOCK_FIRST_OUTPUT] = LINK_OUTPUT;
+    SimDriver::SetInput(pInput, 0);
+    sim.Scan();
+    EXPECT_EQ(SimDriver::State(pFemale), 1);
+    pFemale->m_nPinSource[BLOCK_FIRST_OUTPUT] = pOutput->m_nNumber;
+    SimDriver::SetInput(pInput, 1);
+    sim.Doc().RemoveLine(static_cast<CConnectLineObj*>(sim.Doc().m_lineList.GetHead()));
+    sim.Scan();
+    EXPECT_EQ(SimDriver::State(pFemale), 0);
+    pMale->m_nPinSource[0] = LINK_OPEN;
+    sim.Scan();
+    EXPECT_EQ(pMale->m_nPinValue[0], 0);
+}
+
+std::vector<std::u16string> Texts(const RecordingSurface& surface)
+{
+    std::vector<std::u16string> texts;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == Kind::Text)
+            texts.push_back(record.text);
+    }
+    return texts;
+}
+
+class LadderDraw : public testing::Test {
+protected:
+    template <class T>
+    T* Place(int nType, int nNumber)
+    {
+        T* pBlock = m_sim.Add(new T(nType), nNumber);
+        pBlock->m_ptPos = CPoint(100, 100);
+        pBlock->m_nWidth = 25;
+        pBlock->m_nHeight = 36;
+        return pBlock;
+    }
+
+    SimDriver m_sim{DOC_TYPE_LAD};
+    RecordingSurface m_surface;
+    CDC m_dc{m_surface};
+};
+
+TEST_F(LadderDraw, ContactLabelStandsJustAboveTheBodyByItsOperand)
+{
+    struct Case {
+        int nOperand;
+        const char16_t* pszLabel;
+    };
+    const Case cases[] = {{1000, u"S0.0"}, {1316, u"M0"}, {1900, u"Low"},
+                          {101, u"I001"},  {2900, u"High"}, {9005, u"B5"}};
+    auto* pContact = Place<CBlockMake>(BT_MAKE, 12000);
+    pContact->m_bShowComment = 0;
+    for (const Case& c : cases) {
+        pContact->m_nOperand = c.nOperand;
+        m_surface.Clear();
+        pContact->Draw(&m_sim.View(), &m_dc, TRUE, RGB(0, 0, 0));
+        const auto& records = m_surface.Records();
+        const auto it = std::find_if(records.begin(), records.end(),
+                                     [](const auto& r) { return r.kind == Kind::Text; });
+        ASSERT_NE(it, records.end()) << c.nOperand;
+        EXPECT_EQ(it->text, c.pszLabel);
+        const int nLength = int(std::u16string(c.pszLabel).size());
+        EXPECT_EQ(it->points[0].x, 100 + (25 - 6 * nLength) / 2) << c.nOperand;
+        EXPECT_EQ(it->points[0].y, 88) << c.nOperand;
+    }
+}
+
+TEST_F(LadderDraw, ContactBodyShowsWhetherItIsClosedInASimulation)
+{
+    struct Case {
+        int nMode;
+        int nContactState;
+        COLORREF crColour;
+        COLORREF crBody;
+        int nBodyPenStyle;
+    };
+    const Case cases[] = {
+        {EDIT_MODE_SELECT, 1, RGB(0, 0, 0), RGB(0, 0, 0), PS_NULL},
+        {EDIT_MODE_SIMULATE, 1, RGB(0, 0, 255), RGB(255, 0, 0), PS_SOLID},
+        {EDIT_MODE_SIMULATE, 0, RGB(255, 0, 0), RGB(0, 0, 255), PS_SOLID},
+    };
+    auto* pContact = Place<CBlockBreak>(BT_BREAK, 15000);
+    for (const Case& c : cases) {
+        m_sim.View().m_nEditMode = c.nMode;
+        pContact->m_nContactState = c.nContactState;
+        pContact->m_nPinValue[0] = 1;
+        m_surface.Clear();
+        pContact->Draw(&m_sim.View(), &m_dc, TRUE, c.crColour);
+        const auto& records = m_surface.Records();
+        const auto body = std::find_if(records.begin(), records.end(),
+                                       [](const auto& r) { return r.kind == Kind::Polygon; });
+        ASSERT_NE(body, records.end()) << m_surface.Dump();
+        EXPECT_EQ(body->state.pen.crColour, c.crBody) << c.nMode << " " << c.nContactState;
+        EXPECT_EQ(body->state.pen.nStyle, c.nBodyPenStyle) << c.nMode;
+        // The input stub is drawn first: red in a simulation for its value 1, black in editing.
+        ASSERT_EQ(records.front().kind, Kind::Polyline);
+        EXPECT_EQ(records.front().state.pen.crColour,
+                  c.crColour == RGB(0, 0, 0) ? RGB(0, 0, 0) : RGB(255, 0, 0));
+    }
+}
+
+TEST_F(LadderDraw, ConnectorsDrawTheirShapeAndNameTheFarSideOfTheirPartner)
+{
+    auto* pSource = m_sim.Add(new CBlockObj(BT_AND, 4), 9003);
+    auto* pTarget = m_sim.Add(new CBlockObj(BT_OR, 4), 9004);
+    auto* pMale = Place<CBlockMale>(BT_MALE, 5000);
+    auto* pFemale = Place<CBlockFemale>(BT_FEMALE, 7000);
+    AddWire(m_sim.Doc(), pSource, pMale, 0);
+    // The wire from the female was drawn starting at the target's input pin 2.
+    auto* pLine = new CConnectLineObj;
+    pLine->m_nStartBlock = pTarget->m_nNumber;
+    pLine->m_pStartBlock = pTarget;
+    pLine->m_nStartPin = 2;
+    pLine->m_nEndBlock = pFemale->m_nNumber;
+    pLine->m_pEndBlock = pFemale;
+    m_sim.Doc().AddLine(pLine);
+
+    pFemale->Draw(&m_sim.View(), &m_dc, TRUE, RGB(0, 0, 0));
+    const auto& female = m_surface.Records();
+    ASSERT_FALSE(female.empty());
+    EXPECT_EQ(female[0].kind, Kind::Polygon);
+    const std::vector<POINT> notch = {{100, 100}, {108, 118}, {100, 136},
+                                      {125, 136}, {125, 100}, {100, 100}};
+    ASSERT_EQ(female[0].points.size(), notch.size());
+    for (std::size_t i = 0; i < notch.size(); ++i) {
+        EXPECT_EQ(female[0].points[i].x, notch[i].x) << i;
+        EXPECT_EQ(female[0].points[i].y, notch[i].y) << i;
+    }
+    EXPECT_EQ(female[0].state.brush.crColour, RGB(64, 192, 64));
+    EXPECT_EQ(Texts(m_surface), std::vector<std::u16string>{u"B3"});
+
+    m_surface.Clear();
+    pMale->DrawSim(&m_sim.View(), &m_dc);
+    const auto& male = m_surface.Records();
+    ASSERT_GE(male.size(), 2u);
+    EXPECT_EQ(male[0].points[3].x, 125);
+    EXPECT_EQ(male[0].points[3].y, 118) << "the arrow's tip";
+    EXPECT_EQ(male[1].state.pen.crColour, RGB(0, 0, 255)) << "input 0 is off";
+    EXPECT_EQ(Texts(m_surface), std::vector<std::u16string>{u"B4/2"});
+}
+
+}  // namespace
