@@ -139,6 +139,7 @@ TEST_F(DiagramRender, EveryTypeCodeInSimulationColours)
         nState = 1 - nState;
         for (int& nValue : pBlock->m_nPinValue)
             nValue = nState;
+        pBlock->m_nContactState = nState;  // what a contact shows its state by
         pBlock->m_dRunTime = 1234;
         pBlock->Draw(&view, &image.GetDC(), TRUE, nState ? RGB(255, 0, 0) : RGB(0, 0, 255));
         pBlock->DrawValue(&view, &image.GetDC());
