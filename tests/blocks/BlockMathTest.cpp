@@ -1,30 +1,24 @@
-// The integer math blocks: modulo and remainder, absolute value, GCD and LCM, fixed point and
-// rounding, two-value max/min/average, the data array over analog I/O blocks, parity and the
-// random number, with the fixed results of their undefined cases.
-#include "WordBlockRig.h"
+// The math blocks: integer rules within 16 bits, clamped references, the data array over analog
+// I/O blocks, the factor functions and the quadratic equation, with the fixed results of
+// undefined cases and of words only a damaged record or an upload holds.
+#include "BlockRig.h"
 
-#include "blocks/BlockMath.h"
+#include "blocks/BlockFunction.h"
 #include "blocks/BlockOut.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <set>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr int kNoParam = INT_MIN;
+constexpr int kDefault = INT_MIN;
 
-struct MathCase {
-    int nType;
-    std::vector<int> inputs;
-    int nParam;  // the divisor, digits or mode word; kNoParam keeps the default
-    int nExpected;
-};
-
-// The parameter word each type reads.
+// The parameter word (divisor, digits or mode) that each type reads.
 int& ParamWord(CBlockObj& block)
 {
     return block.m_nType == BT_FIX || block.m_nType == BT_ROUND ? block.m_nParam[10]
@@ -33,168 +27,157 @@ int& ParamWord(CBlockObj& block)
 
 TEST(BlockMath, IntegerRulesWithinSixteenBits)
 {
-    const MathCase cases[] = {
-        {BT_MOD, {-7}, 3, 2},        {BT_MOD, {7}, -3, -2},       {BT_MOD, {-6}, 3, 0},
-        {BT_MOD, {7}, 3, 1},         {BT_REM, {-7}, 3, -1},       {BT_REM, {7}, -3, 1},
-        {BT_MOD, {-7}, 0, -7},       {BT_REM, {0}, 5, 0},         {BT_MOD, {-7}, 100000, -31079},
-        {BT_ABS, {-32768}, kNoParam, -32768},
-        {BT_ABS, {-5}, kNoParam, 5},
-        {BT_GCD, {12, 18}, kNoParam, 6},
-        {BT_GCD, {0, 5}, kNoParam, 0},
-        {BT_GCD, {-12, 18}, kNoParam, 0},
-        {BT_LCM, {300, 400}, kNoParam, 1200},
-        {BT_LCM, {32767, 32766}, kNoParam, 32767},
-        {BT_LCM, {4, -6}, kNoParam, 0},
-        {BT_FIX, {1234}, 2, 1200},   {BT_FIX, {-1299}, 2, -1200}, {BT_FIX, {99}, 2, 0},
-        {BT_FIX, {1234}, 0, 1234},   {BT_FIX, {-32768}, 1, 0},
-        {BT_ROUND, {1250}, 2, 1300}, {BT_ROUND, {1249}, 2, 1200}, {BT_ROUND, {-1250}, 2, -1300},
-        {BT_ROUND, {50}, 2, 100},    {BT_ROUND, {49}, 2, 0},      {BT_ROUND, {32767}, 1, -32766},
-        {BT_ROUND, {-32768}, 3, 0},
-        // Digit counts beyond 5 (a damaged record) are held to 5, so 10^n stays an int.
-        {BT_FIX, {32767}, 12, 0},    {BT_ROUND, {32767}, 40, 0},  {BT_FIX, {1234}, -2, 1234},
-        {BT_ACMXIV, {-3, 0}, 2, -1}, {BT_ACMXIV, {32767, 32767}, 2, 32767},
-        {BT_ACMXIV, {-3, 4}, 0, 4},  {BT_ACMXIV, {-3, 4}, 1, -3}, {BT_ACMXIV, {-3, 4}, 9, 0},
+    const struct {
+        int nType;
+        std::vector<int> inputs;
+        int nParam;
+        int nExpected;
+    } cases[] = {
+        {BT_MOD, {-7}, 3, 2},         {BT_MOD, {7}, -3, -2},       {BT_MOD, {-6}, 3, 0},
+        {BT_REM, {-7}, 3, -1},        {BT_MOD, {-7}, 0, -7},       {BT_MOD, {-7}, 100000, -31079},
+        {BT_ABS, {-32768}, kDefault, -32768},  {BT_GCD, {12, 18}, kDefault, 6},
+        {BT_GCD, {0, 5}, kDefault, 0},         {BT_LCM, {300, 400}, kDefault, 1200},
+        {BT_LCM, {32767, 32766}, kDefault, 32767}, {BT_LCM, {4, -6}, kDefault, 0},
+        {BT_FIX, {1234}, 2, 1200},    {BT_FIX, {-1299}, 2, -1200}, {BT_FIX, {99}, 2, 0},
+        {BT_FIX, {-32768}, 1, 0},     {BT_ROUND, {1250}, 2, 1300}, {BT_ROUND, {1249}, 2, 1200},
+        {BT_ROUND, {-1250}, 2, -1300}, {BT_ROUND, {50}, 2, 100},   {BT_ROUND, {49}, 2, 0},
+        {BT_ROUND, {32767}, 1, -32766},
+        // Digit counts outside 0-5 (a damaged record) are held there, so 10^n stays an int.
+        {BT_FIX, {32767}, 12, 0},     {BT_ROUND, {32767}, 40, 0},  {BT_FIX, {1234}, -2, 1234},
+        {BT_ACMXIV, {-3, 0}, 2, -1},  {BT_ACMXIV, {32767, 32767}, 2, 32767},
+        {BT_ACMXIV, {-3, 4}, 1, -3},  {BT_ACMXIV, {-3, 4}, 9, 0},
     };
-    for (const MathCase& c : cases) {
-        WordRig rig(c.nType);
+    for (const auto& c : cases) {
+        BlockRig rig(c.nType);
         for (std::size_t i = 0; i < c.inputs.size(); ++i)
-            rig.SetInput(int(i), c.inputs[i]);
-        if (c.nParam != kNoParam)
+            rig.SetWord(int(i), c.inputs[i]);
+        if (c.nParam != kDefault)
             ParamWord(*rig.Block()) = c.nParam;
         EXPECT_EQ(rig.Step(), c.nExpected) << c.nType << " param " << c.nParam;
     }
 }
 
-struct RefCase {
-    int nType;
-    int nInput;
-    double dReference;
-    int nExpected;
-};
-
 TEST(BlockMath, ReferencedParametersAreClamped)
 {
-    const RefCase cases[] = {
-        {BT_MOD, -7, 0.0, 0},        // exactly 0 from a reference: the value is 0
-        {BT_REM, -7, 0.4, -7},       // truncated to 0: x passes through
-        {BT_REM, 7, -3.9, 1},
-        {BT_MOD, 7, -1e9, -32760},   // clamped to -32767
-        {BT_FIX, 1234, 2.9, 1200},
+    const struct {
+        int nType;
+        int nInput;
+        double dReference;
+        int nExpected;
+    } cases[] = {
+        {BT_MOD, -7, 0.0, 0},        // exactly 0 from a reference
+        {BT_REM, -7, 0.4, -7},       // truncated to 0: the input passes
+        {BT_MOD, 7, -1e9, -32760},   // held to -32767
         {BT_ROUND, 1234, 9.0, 0},    // held to 5 digits
-        {BT_ROUND, 1234, -1.0, 1234},
         {BT_ACMXIV, 5, 7.0, 2},      // mode held to 2: (5 + 0) / 2
+        {BT_LOG, 1000, 0.9, 6},      // base 0: the natural logarithm
+        {BT_RAND, 0, -100.0, 0},     // range held to 1
     };
-    for (const RefCase& c : cases) {
-        WordRig rig(c.nType);
-        rig.SetInput(0, c.nInput);
+    for (const auto& c : cases) {
+        BlockRig rig(c.nType);
+        rig.SetWord(0, c.nInput);
         rig.SetReference(0, c.dReference);
         EXPECT_EQ(rig.Step(), c.nExpected) << c.nType << " reference " << c.dReference;
     }
 }
 
-TEST(BlockMath, ParityDrivesTheOutputState)
+// Flags AM at index 0 (10), 2 (20) and 511 (-7); index 1 is missing and counts 0.
+TEST(BlockMath, DataArrayRanges)
 {
     const struct {
-        int nType;
-        int nInput;
-        int nState;
-    } cases[] = {{BT_ODD, -3, 1}, {BT_ODD, 4, 0}, {BT_EVEN, -32768, 1}, {BT_EVEN, 7, 0}};
+        int nMode, nFirst, nCount, nArea;
+        int nExpected;
+    } cases[] = {
+        {2, 0, 3, 0, 10}, {0, 0, 3, 0, 20},  {1, 0, 3, 0, 0}, {1, 511, 32, 0, -7},
+        // Ranges with no element, counts and areas from a damaged record or an upload.
+        {2, 512, 4, 0, 0}, {2, -3, 4, 0, 0}, {2, 511, 0, 0, -7}, {1, 511, 32, -4, -7},
+        {1, 0, 32, 9, 0},
+    };
     for (const auto& c : cases) {
-        WordRig rig(c.nType);
-        rig.SetInput(0, c.nInput);
-        rig.Step();
-        EXPECT_EQ(SimDriver::State(rig.Block()), c.nState) << c.nType << " of " << c.nInput;
-    }
-}
-
-// A data array over analog flags AM numbered 4288 + index with the given values. The flags'
-// own steps, scanned after the array, copy their open input; each run sets the values again.
-class DataArray : public ::testing::Test {
-protected:
-    DataArray() : m_rig(BT_ARRMXIV) {}
-
-    void AddFlag(int nIndex, int nValue)
-    {
-        auto* pFlag = new CBlockAnalogFlag(BT_ANALOG_FLAG);
-        m_flags.emplace_back(m_rig.Sim().Add(pFlag, NUM_ANALOG_FLAG + nIndex), nValue);
-    }
-
-    double Run(int nMode, int nFirst, int nCount, int nArea = 0)
-    {
-        CBlockObj& block = *m_rig.Block();
-        block.m_nParam[9] = nMode;
-        block.m_nParamEx[0] = nFirst;
-        block.m_nParamEx[1] = nCount;
-        block.m_nParam[8] = nArea;
-        for (auto [pFlag, nValue] : m_flags)
+        BlockRig rig(BT_ARRMXIV);
+        for (auto [nIndex, nValue] : {std::pair{0, 10}, {2, 20}, {511, -7}}) {
+            auto* pFlag = new CBlockAnalogFlag(BT_ANALOG_FLAG);
+            rig.Sim().Add(pFlag, NUM_ANALOG_FLAG + nIndex);
             pFlag->m_nAux2 = nValue;
-        return m_rig.Step();
+        }
+        CBlockObj& block = *rig.Block();
+        block.m_nParam[9] = c.nMode;
+        block.m_nParamEx[0] = c.nFirst;
+        block.m_nParamEx[1] = c.nCount;
+        block.m_nParam[8] = c.nArea;
+        EXPECT_EQ(rig.Step(), c.nExpected) << c.nMode << " from " << c.nFirst << " " << c.nCount;
     }
-
-    WordRig m_rig;
-    std::vector<std::pair<CBlockObj*, int>> m_flags;
-};
-
-TEST_F(DataArray, MissingEntriesCountAsZero)
-{
-    AddFlag(0, 10);
-    AddFlag(2, 20);
-    EXPECT_EQ(Run(2, 0, 3), 10);
-    EXPECT_EQ(Run(0, 0, 3), 20);
-    EXPECT_EQ(Run(1, 0, 3), 0);
-    EXPECT_EQ(Run(1, 2, 1), 20);
-}
-
-TEST_F(DataArray, SumWrapsInSixteenBits)
-{
-    AddFlag(0, 30000);
-    AddFlag(1, 30000);
-    EXPECT_EQ(Run(2, 0, 2), (60000 - 65536) / 2);
-    EXPECT_EQ(Run(0, 0, 2), 30000);
-}
-
-// Ranges and words that only a damaged record or an upload holds give defined results.
-TEST_F(DataArray, RangesWithoutElementsAndDamagedWords)
-{
-    AddFlag(511, -7);
-    EXPECT_EQ(Run(1, 511, 32), -7) << "the count is cut at the end of the area";
-    EXPECT_EQ(Run(2, 512, 4), 0) << "a first index beyond the area leaves no element";
-    EXPECT_EQ(Run(2, -3, 4), 0) << "a negative first index leaves no element";
-    EXPECT_EQ(Run(2, 511, 0), -7) << "a count of 0 reads one entry, no division by zero";
-    EXPECT_EQ(Run(1, 511, 32, -4), -7) << "an area word below 0 reads the AM area";
-    EXPECT_EQ(Run(1, 0, 32, 9), 0) << "an area word above 2 reads the AI area, here empty";
-}
-
-TEST_F(DataArray, CountAndModeFromReferences)
-{
-    AddFlag(0, 5);
-    AddFlag(1, 9);
-    m_rig.SetReference(1, 0.0);
-    EXPECT_EQ(Run(0, 0, 32), 5) << "a referenced count is held to 1";
-    m_rig.SetReference(1, 100.0);
-    m_rig.SetReference(0, -3.0);
-    EXPECT_EQ(Run(2, 0, 1), 9) << "mode held to 0 (max) over 32 entries";
 }
 
 TEST(BlockMath, RandomNumbersStayBelowTheRange)
 {
-    WordRig rig(BT_RAND);
+    BlockRig rig(BT_RAND);
     EXPECT_EQ(rig.Step(), 0) << "range 1";
     rig.Block()->m_nParam[9] = 0;
     EXPECT_EQ(rig.Step(), 0) << "a range of 0 from a damaged record";
-    rig.Block()->m_nParam[9] = -5;
-    EXPECT_EQ(rig.Step(), 0);
     rig.Block()->m_nParam[9] = 10;
     std::set<int> seen;
-    for (int i = 0; i < 200; ++i) {
-        const int n = int(rig.Step());
-        ASSERT_GE(n, 0);
-        ASSERT_LT(n, 10);
-        seen.insert(n);
+    for (int i = 0; i < 200; ++i)
+        seen.insert(int(rig.Step()));
+    EXPECT_EQ(*seen.begin(), 0);
+    EXPECT_EQ(*seen.rbegin(), 9);
+}
+
+TEST(BlockMath, FactorFunctionsAndTheirFixedValues)
+{
+    const struct {
+        int nType;
+        int x;
+        double k;
+        int nBase;
+        double dExpected;
+    } cases[] = {
+        {BT_LOG, 500, 1, 2, 2},        {BT_LOG, 1000, 1, 1, 9},       {BT_LOG, -5, 1, 0, 0},
+        {BT_LOG, 10, 100, 0, 230},     {BT_LOG, 10, 7, 5, 7},         {BT_LOG, 9999, 1e6, 2, 32767},
+        {BT_SQRT, -1, 10, 0, -1},      {BT_SQRT, 16, 10, 0, 40},    {BT_SQRT, 99, -1e4, 0, -32767},
+        {BT_POW2, 14, 1, 0, 16384},    {BT_POW2, 15, -1, 0, -32767},  {BT_POW2, 20, 0, 0, 0},
+        {BT_POW2, -1, 1, 0, 0.5},      {BT_EXP, 10, 1, 0, 22026.465794806718},
+        {BT_EXP, 11, 1, 0, 32767},     {BT_SIN, 90, 1000, 0, 1000},   {BT_SIN, -360, 1000, 0, 0},
+        {BT_SIN, 30, 1000, 0, 499},    {BT_COS, 270, 1000, 0, 0},     {BT_COS, 180, 1000, 0, -1000},
+        {BT_TAN, -90, -5, 0, 32767},   {BT_TAN, 45, 100, 0, 99},      {BT_COT, 0, 1, 0, 32767},
+        {BT_SEC, 270, 1, 0, 32767},    {BT_CSC, 180, 1, 0, 32767},    {BT_CSC, 1, 1000, 0, 32767},
+        // SIN and COS are not clamped; a factor from a damaged record still wraps defined.
+        {BT_SIN, 90, 40000, 0, 40000 - 65536},                        {BT_COS, 0, 1e300, 0, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(FactorFunction(c.nType, c.x, c.k, c.nBase), c.dExpected)
+            << c.nType << " of " << c.x << " with factor " << c.k;
+}
+
+TEST(BlockMath, QuadraticRoots)
+{
+    const struct {
+        int a, b, c, nDirection, x;
+        double k;
+        int nExpected;
+    } cases[] = {
+        {1, 0, 0, 0, 16, 1, 4},    {1, 0, 0, 1, 16, 1, -4},   {1, 0, 20, 0, 16, 1, 0},
+        {1, -4, 4, 0, 0, 1, 2},    {2, 3, 0, 1, 0, 10, -15},  {1, 0, 0, 2, 16, 1, 0},
+        {1, 0, 0, 0, 16, -1e9, -32767},
+        // A = 0 and a discriminant beyond 32 bits come only from a damaged record or an upload.
+        {0, 5, 1, 0, 11, 1, 0},    {1, 0, -2000000000, 0, 0, 1, 32767},
+        {-2000000000, 2000000000, 2000000000, 1, 0, 1, 1},
+    };
+    for (const auto& c : cases) {
+        BlockRig rig(BT_QUAD);
+        CBlockObj& block = *rig.Block();
+        block.m_nParam[9] = c.a;
+        block.m_nParamEx[1] = c.b;
+        block.m_nParamEx[6] = c.c;
+        block.m_nParam[10] = c.nDirection;
+        block.m_dParam = c.k;
+        rig.SetWord(1, c.x);
+        EXPECT_EQ(rig.Step(), c.nExpected) << c.a << " " << c.b << " " << c.c << " = " << c.x;
     }
-    EXPECT_GT(seen.size(), 5u) << "a new number every scan";
-    rig.SetReference(0, -100.0);
-    EXPECT_EQ(rig.Step(), 0) << "a referenced range is held to 1";
+    BlockRig suppressed(BT_QUAD, 1);
+    suppressed.SetWord(1, 16);
+    suppressed.Scan({1});
+    EXPECT_EQ(suppressed.Block()->m_dRunTime, 0) << "pin 0 at 1 suppresses the root";
 }
 
 }  // namespace
