@@ -47,6 +47,13 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
     CMenu* pMenu = pCmdUI->m_pMenu;
     if (!pMenu)
         return;
+    if (MenuShowsList(*pMenu, pCmdUI->m_nIndex)) {
+        // Already right (the idle update asks every time): leave the menu untouched, so that a
+        // native menu is not rebuilt for nothing.
+        pCmdUI->m_nIndex += UINT(std::max(0, GetCount() - 1));
+        pCmdUI->m_bEnableChanged = TRUE;
+        return;
+    }
     // The entries shown last time go; the first keeps the place.
     for (UINT nID = m_nStart + 1; nID < m_nStart + UINT(m_nSize); ++nID)
         pMenu->RemoveMenu(nID, MF_BYCOMMAND);
@@ -64,6 +71,24 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
     pCmdUI->m_nIndex += UINT(GetCount() - 1);
     pCmdUI->m_nIndexMax = pMenu->GetMenuItemCount();
     pCmdUI->m_bEnableChanged = TRUE;
+}
+
+bool CRecentFileList::MenuShowsList(const CMenu& menu, UINT nFirst) const
+{
+    if (m_files.empty()) {
+        CString strText;
+        menu.GetMenuString(nFirst, strText, MF_BYPOSITION);
+        return menu.GetMenuItemID(int(nFirst)) == m_nStart && strText == _T("Recent File") &&
+               (menu.GetMenuState(nFirst, MF_BYPOSITION) & MF_GRAYED) &&
+               menu.GetMenuItemID(int(nFirst) + 1) != m_nStart + 1;
+    }
+    for (int i = 0; i < GetCount(); ++i) {
+        CString strText;
+        menu.GetMenuString(nFirst + UINT(i), strText, MF_BYPOSITION);
+        if (menu.GetMenuItemID(int(nFirst) + i) != m_nStart + UINT(i) || strText != GetMenuText(i))
+            return false;
+    }
+    return menu.GetMenuItemID(int(nFirst) + GetCount()) != m_nStart + UINT(GetCount());
 }
 
 void CRecentFileList::ReadList(const CProfileFile& profile)

@@ -9,6 +9,7 @@
 #include <vector>
 
 class CCmdUI;
+class CMenu;
 class CProfileFile;
 
 class CRecentFileList {
@@ -31,6 +32,9 @@ public:
     void WriteList(CProfileFile& profile) const;
 
 private:
+    // Whether the menu already shows the list from position nFirst on.
+    bool MenuShowsList(const CMenu& menu, UINT nFirst) const;
+
     UINT m_nStart;
     CString m_strSection;
     CString m_strEntryFormat;

@@ -294,3 +294,17 @@ TEST_F(FrameworkTest, DocumentStringsAndTypeMatching)
     EXPECT_EQ(pTemplate->MatchDocType(_T("/x/A.TST"), pMatch), CDocTemplate::yesAttemptNative);
     EXPECT_EQ(pTemplate->MatchDocType(_T("/x/a.txt"), pMatch), CDocTemplate::maybeAttemptForeign);
 }
+
+TEST_F(FrameworkTest, AnUnchangedRecentListLeavesTheMenuAlone)
+{
+    StartApp();
+    m_pApp->AddToRecentFileList(TempPath("a.tst"));
+    CMenu* pMenu = MainFrame()->GetMenu();
+    m_pApp->OnIdle(0);
+    const unsigned nRevision = pMenu->GetRevision();
+    m_pApp->OnIdle(0);
+    EXPECT_EQ(pMenu->GetRevision(), nRevision);
+    m_pApp->AddToRecentFileList(TempPath("b.tst"));
+    m_pApp->OnIdle(0);
+    EXPECT_NE(pMenu->GetRevision(), nRevision);
+}

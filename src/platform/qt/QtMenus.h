@@ -1,0 +1,14 @@
+// Native menus and file dialogs for the window layer: a frame's menu-bar strip gets a QMenuBar
+// built from its CMenu data (rebuilt whenever the data changes), popups opened with
+// TrackPopupMenu become QMenus, and file dialogs QFileDialogs. The menus ask the frame for the
+// items' state (WM_INITMENUPOPUP) before they open and post the chosen command to it as
+// WM_COMMAND. Call after InitQtBackend.
+#pragma once
+
+class CMenuBarWnd;
+class QMenuBar;
+
+void InitQtMenus();
+void ShutdownQtMenus();
+// The native menu bar of a strip; null when it has none (no Qt, or no menu yet).
+QMenuBar* QtMenuBarOf(const CMenuBarWnd& bar);
