@@ -71,11 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
                       // A named element that the document lacks.
                       LabelCase{BT_MAKE, 12000, 21005, u"I?"}));
 
-TEST_F(BlockDrawTest, SuffixFollowsTheDisplayNumberAfterABlank)
+// The function block's suffix is in the frame test of the label's place.
+TEST_F(BlockDrawTest, DataLogSuffixFollowsItsNumberAfterABlank)
 {
-    CBlockObj* pBlock = Place(BT_DPR, 9012);
-    pBlock->m_strLabelSuffix = _T("Pump");
-    EXPECT_EQ(FormatBlockLabel(*pBlock, nullptr), CString(_T("B12 Pump")));
     CBlockObj* pLog = Place(BT_DATALOG, 8951);
     pLog->m_strLabelSuffix = _T("Log");
     EXPECT_EQ(FormatBlockLabel(*pLog, nullptr), CString(_T("L1 Log")));
