@@ -56,12 +56,13 @@ void CBlockDataLog::Serialize(CArchive& ar)
 
 void CBlockDataLog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
 {
-    if (!pDst || pDst == this)
+    if (!pDst)
         return;
     CBlockObj::CopyTo(pDst, bGeometry);
     if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
         return;
+    // The items are not copied; the count, copied with the common words, must name the items
+    // that the destination holds.
     auto* pLog = static_cast<CBlockDataLog*>(pDst);
-    pLog->m_arrLogItems.Copy(m_arrLogItems);
-    pLog->m_nParam[kCountParam] = int(m_arrLogItems.GetSize());
+    pLog->m_nParam[kCountParam] = int(pLog->m_arrLogItems.GetSize());
 }

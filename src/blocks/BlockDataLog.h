@@ -28,8 +28,8 @@ public:
     // Common record, then the items; their count is m_nParam[9] of the common record. A
     // stored count outside 0..DATALOG_MAX_ITEMS is refused with the archive's generic error.
     void Serialize(CArchive& ar) override;
-    // The common copy, then the items, so that the copy's item count (m_nParam[9], copied
-    // with the common words) names the items it holds.
+    // The common copy; the item count (m_nParam[9], one of the common words) is then set to
+    // the number of items the destination holds, which the copy leaves as they were.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
 
     CArray<DataLogItem> m_arrLogItems;

@@ -90,8 +90,9 @@ TEST_F(BlockDataLogTest, CountOutsideTheLogsCapacityIsRefused)
     }
 }
 
-// The count travels with the common words: a copy must carry the items it names.
-TEST_F(BlockDataLogTest, CopyCarriesTheItemsItsCountNames)
+// The count travels with the common words while the items stay: the copy's count must still
+// name the items it holds.
+TEST_F(BlockDataLogTest, CopyLeavesACountThatNamesTheDestinationsItems)
 {
     CBlockDataLog source(BT_DATALOG);
     AddItems(source, 3);
@@ -99,18 +100,16 @@ TEST_F(BlockDataLogTest, CopyCarriesTheItemsItsCountNames)
     CBlockDataLog copy(BT_DATALOG);
     AddItems(copy, 5);
     source.CopyTo(&copy, FALSE);
-    ASSERT_EQ(copy.m_arrLogItems.GetSize(), 3);
-    EXPECT_EQ(copy.m_nParam[9], 3);
-    EXPECT_EQ(copy.m_arrLogItems[2].strItem, _T("B002"));
-    EXPECT_EQ(copy.m_arrLogItems[2].nValue1, 9002);
+    EXPECT_EQ(copy.m_arrLogItems.GetSize(), 5);
+    EXPECT_EQ(copy.m_nParam[9], 5);
 
-    // A count that had drifted from the items is set right in the copy.
-    source.m_nParam[9] = 7;
-    source.CopyTo(&copy, FALSE);
-    EXPECT_EQ(copy.m_nParam[9], 3);
+    CBlockDataLog empty(BT_DATALOG);
+    source.CopyTo(&empty, FALSE);
+    EXPECT_EQ(empty.m_nParam[9], 0);
     auto pLoaded = LoadObjectAs<CBlockDataLog>(StoreObject(&copy), &m_active.Doc());
     ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_arrLogItems.GetSize(), 3);
+    EXPECT_EQ(pLoaded->m_arrLogItems.GetSize(), 5);
+    EXPECT_EQ(pLoaded->m_arrLogItems[4].nValue1, 9004);
 }
 
 }  // namespace

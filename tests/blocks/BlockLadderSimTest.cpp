@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -200,7 +201,9 @@ TEST(ConnectorPair, FemaleGivesTheStateOfWhatFeedsItsPartnerInAFunctionBlockDiag
     EXPECT_EQ(SimDriver::State(pFemale), 1);
     pFemale->m_nPinSource[BLOCK_FIRST_OUTPUT] = pOutput->m_nNumber;
     SimDriver::SetInput(pInput, 1);
-    sim.Doc().RemoveLine(static_cast<CConnectLineObj*>(sim.Doc().m_lineList.GetHead()));
+    auto* pLine = static_cast<CConnectLineObj*>(sim.Doc().m_lineList.GetHead());
+    sim.Doc().RemoveLine(pLine);
+    delete pLine;
     sim.Scan();
     EXPECT_EQ(SimDriver::State(pFemale), 0);
     pMale->m_nPinSource[0] = LINK_OPEN;
