@@ -11,6 +11,8 @@
 #include "editor/VetlaView.h"
 #include "platform/core/ObList.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr std::array<BlockSetup, 6> kRelaySetups = {{
@@ -53,15 +55,16 @@ int FirstFreeRegisterIndex(const CVetlaDoc* pDoc)
 
 constexpr int kRegisterBits = 16;
 
-// The shift-register bits S of register nIndex take the bits of the register word.
+// The shift-register bits S of register nIndex take the bits of the register word. An index from
+// a damaged record is computed wide, so that it names no bit rather than overflowing.
 void DriveRegisterBits(const CVetlaDoc& doc, int nIndex, WORD wRegister)
 {
-    const int nFirst = NUM_SHIFT + kRegisterBits * nIndex;
+    const std::int64_t nFirst = NUM_SHIFT + std::int64_t(kRegisterBits) * nIndex;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-        const int nBit = pBlock->m_nNumber - nFirst;
+        const std::int64_t nBit = pBlock->m_nNumber - nFirst;
         if (nBit >= 0 && nBit < kRegisterBits && pBlock->IsKindOf(RUNTIME_CLASS(CBlockShift)))
-            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = GetWordBit(wRegister, nBit);
+            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = GetWordBit(wRegister, int(nBit));
     }
 }
 
