@@ -75,9 +75,10 @@ BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
 {
     if (IsPaused(block.m_stPause))
         return FALSE;
+    // The scan's copy of the clock: the tick may move the live clock while the scan runs.
     if (ClockRuns(pView)) {
-        const SYSTEMTIME stNow = SimNow(pView);
-        block.m_dRunTime = double(SystemTimeToMs(&stNow) - SystemTimeToMs(&block.m_stStart));
+        block.m_dRunTime =
+            double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&block.m_stStart));
     }
     const double dA = RunLimitValue(block, 1, block.m_nParamEx[1]);
     const double dB = RunLimitValue(block, 0, block.m_nParamEx[6]);
