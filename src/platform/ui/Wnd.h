@@ -178,6 +178,15 @@ public:
     // The message being handled (the innermost one sent), as the handler got it.
     static const MSG* GetCurrentMessage();
 
+    // ---- subclassing (WndSubclass.cpp) ----
+    // The layer's handle is the window object itself, so an object cannot be attached to a
+    // window another object already owns. Instead this object takes the live window's place:
+    // it is created with the window's class, id, styles, rectangle, text and font at the same
+    // z-order position, takes over the focus and the content (CopyStateFrom), and the old window
+    // is destroyed. A dialog's member control so becomes the control its template made.
+    BOOL SubclassWindow(HWND hWnd);
+    BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
+
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
@@ -186,6 +195,9 @@ protected:
     LRESULT Default();
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // Takes the content of the window this object replaces (see SubclassWindow); windows
+    // without content of their own have nothing to take.
+    virtual void CopyStateFrom(CWnd& other);
 
     // ---- handlers, run when the class maps them ----
     virtual int OnCreate(LPCREATESTRUCT lpCreateStruct);

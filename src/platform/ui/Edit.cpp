@@ -1,0 +1,308 @@
+#include "platform/ui/Edit.h"
+
+#include "platform/core/MessageBox.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/KeyState.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CEdit, CControlWnd)
+
+namespace {
+
+// A single-line edit keeps only the first line of pasted text.
+CString FirstLine(const CString& strText)
+{
+    const int nBreak = strText.FindOneOf(_T("\r\n"));
+    return nBreak < 0 ? strText : strText.Left(nBreak);
+}
+
+bool IsDigit(TCHAR ch) { return ch >= '0' && ch <= '9'; }
+
+}  // namespace
+
+BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
+{
+    return CWnd::Create(WC_EDIT, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+CString CEdit::Text() const
+{
+    CString strText;
+    GetWindowText(strText);
+    return strText;
+}
+
+void CEdit::GetSel(int& nStartChar, int& nEndChar) const
+{
+    const DWORD dwSel = GetSel();
+    nStartChar = LOWORD(dwSel);
+    nEndChar = HIWORD(dwSel);
+}
+
+void CEdit::SetSel(int nStartChar, int nEndChar, BOOL)
+{
+    SendMessage(EM_SETSEL, WPARAM(nStartChar), LPARAM(nEndChar));
+}
+
+void CEdit::SetSel(DWORD dwSelection, BOOL bNoScroll)
+{
+    SetSel(int(SHORT(LOWORD(dwSelection))), int(SHORT(HIWORD(dwSelection))), bNoScroll);
+}
+
+void CEdit::ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo)
+{
+    SendMessage(EM_REPLACESEL, bCanUndo, reinterpret_cast<LPARAM>(lpszNewText));
+}
+
+BOOL CEdit::LineScroll(int nLines, int nChars)
+{
+    return BOOL(SendMessage(EM_LINESCROLL, WPARAM(nChars), LPARAM(nLines)));
+}
+
+void CEdit::ChangeText(const CString& strText, int nCaret)
+{
+    CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.GetString()));
+    m_nSelStart = m_nSelEnd = std::clamp(nCaret, 0, strText.GetLength());
+    m_bModified = TRUE;
+    StateChanged();
+    NotifyCommand(EN_UPDATE);
+    if (IsWindow(this))
+        NotifyCommand(EN_CHANGE);
+}
+
+void CEdit::ReplaceSelection(CString strInsert, bool bByUser)
+{
+    if (!(GetStyle() & ES_MULTILINE))
+        strInsert = FirstLine(strInsert);
+    const CString strText = Text();
+    const int nStart = std::min(m_nSelStart, m_nSelEnd);
+    const int nEnd = std::max(m_nSelStart, m_nSelEnd);
+    const int nRoom = int(m_nLimit) - (strText.GetLength() - (nEnd - nStart));
+    if (strInsert.GetLength() > std::max(nRoom, 0)) {
+        // What does not fit is dropped; the parent hears of it.
+        strInsert = strInsert.Left(std::max(nRoom, 0));
+        NotifyCommand(EN_MAXTEXT);
+        if (bByUser)
+            MessageBeep(MB_OK);
+        if (!IsWindow(this) || (strInsert.IsEmpty() && nStart == nEnd))
+            return;
+    }
+    ChangeText(strText.Left(nStart) + strInsert + strText.Mid(nEnd),
+               nStart + strInsert.GetLength());
+}
+
+void CEdit::TypeChar(TCHAR ch)
+{
+    if (IsReadOnly())
+        return;
+    const CString strText = Text();
+    if (ch == VK_BACK) {
+        if (m_nSelStart == m_nSelEnd && m_nSelStart > 0)
+            --m_nSelStart;
+        if (m_nSelStart != m_nSelEnd)
+            ReplaceSelection(CString(), true);
+        return;
+    }
+    if (ch == '\r') {
+        if ((GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN))
+            ReplaceSelection(CString(_T("\r\n")), true);
+        return;
+    }
+    if (ch < 0x20 && ch != '\t')
+        return;
+    if ((GetStyle() & ES_NUMBER) && !IsDigit(ch)) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    CString strChar(ch);
+    if (GetStyle() & ES_UPPERCASE)
+        strChar.MakeUpper();
+    else if (GetStyle() & ES_LOWERCASE)
+        strChar.MakeLower();
+    ReplaceSelection(strChar, true);
+}
+
+void CEdit::KeyDown(UINT nChar)
+{
+    const int nLength = GetWindowTextLength();
+    const bool bShift = GetKeyState(VK_SHIFT) < 0;
+    int nCaret = m_nSelEnd;
+    switch (nChar) {
+    case VK_DELETE:
+        if (IsReadOnly())
+            return;
+        if (m_nSelStart == m_nSelEnd && m_nSelEnd < nLength)
+            ++m_nSelEnd;
+        if (m_nSelStart != m_nSelEnd)
+            ReplaceSelection(CString(), true);
+        return;
+    case VK_LEFT:
+        nCaret = std::max(nCaret - 1, 0);
+        break;
+    case VK_RIGHT:
+        nCaret = std::min(nCaret + 1, nLength);
+        break;
+    case VK_HOME:
+        nCaret = 0;
+        break;
+    case VK_END:
+        nCaret = nLength;
+        break;
+    default:
+        return;
+    }
+    m_nSelEnd = nCaret;
+    if (!bShift)
+        m_nSelStart = nCaret;
+    StateChanged();
+}
+
+void CEdit::UserEdit(const CString& strText, int nCaret)
+{
+    if (IsReadOnly() || strText == Text())
+        return;
+    CString strNew = strText;
+    if (strNew.GetLength() > int(m_nLimit)) {
+        strNew = strNew.Left(int(m_nLimit));
+        NotifyCommand(EN_MAXTEXT);
+        if (!IsWindow(this))
+            return;
+    }
+    ChangeText(strNew, nCaret);
+}
+
+LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETTEXT: {
+        // Text set by the program is not cut to the limit, and notifies as typing does.
+        CWnd::DefWindowProc(message, wParam, lParam);
+        m_nSelStart = m_nSelEnd = 0;
+        m_bModified = FALSE;
+        m_nFirstLine = 0;
+        StateChanged();
+        NotifyCommand(EN_UPDATE);
+        if (IsWindow(this))
+            NotifyCommand(EN_CHANGE);
+        return TRUE;
+    }
+    case EM_LIMITTEXT:
+        m_nLimit = wParam ? UINT(wParam) : 0x7FFFFFFE;
+        StateChanged();
+        return 0;
+    case EM_GETLIMITTEXT:
+        return m_nLimit;
+    case EM_GETSEL: {
+        const int nStart = std::min(m_nSelStart, m_nSelEnd);
+        const int nEnd = std::max(m_nSelStart, m_nSelEnd);
+        if (auto* pStart = reinterpret_cast<DWORD*>(wParam))
+            *pStart = DWORD(nStart);
+        if (auto* pEnd = reinterpret_cast<DWORD*>(lParam))
+            *pEnd = DWORD(nEnd);
+        return MAKELONG(WORD(std::min(nStart, 0xFFFF)), WORD(std::min(nEnd, 0xFFFF)));
+    }
+    case EM_SETSEL: {
+        const int nLength = GetWindowTextLength();
+        const int nStart = int(wParam);
+        const int nEnd = int(lParam);
+        if (nStart == -1) {
+            m_nSelStart = m_nSelEnd;
+        } else {
+            m_nSelStart = std::clamp(nStart, 0, nLength);
+            m_nSelEnd = nEnd < 0 ? nLength : std::min(nEnd, nLength);
+        }
+        StateChanged();
+        return 0;
+    }
+    case EM_REPLACESEL:
+        ReplaceSelection(CString(reinterpret_cast<LPCTSTR>(lParam)), false);
+        return 0;
+    case EM_GETLINECOUNT: {
+        if (!(GetStyle() & ES_MULTILINE))
+            return 1;
+        const CString strText = Text();
+        int nLines = 1;
+        for (int i = 0; i < strText.GetLength(); ++i) {
+            if (strText[i] == '\n')
+                ++nLines;
+        }
+        return nLines;
+    }
+    case EM_LINESCROLL:
+        if (!(GetStyle() & ES_MULTILINE))
+            return FALSE;
+        m_nFirstLine = std::clamp(m_nFirstLine + int(lParam), 0, GetLineCount() - 1);
+        StateChanged();
+        return TRUE;
+    case EM_GETFIRSTVISIBLELINE:
+        return m_nFirstLine;
+    case EM_SCROLLCARET:
+        StateChanged();
+        return TRUE;
+    case EM_SETREADONLY:
+        ModifyStyle(wParam ? 0 : ES_READONLY, wParam ? ES_READONLY : 0);
+        StateChanged();
+        return TRUE;
+    case EM_GETMODIFY:
+        return m_bModified;
+    case EM_SETMODIFY:
+        m_bModified = BOOL(wParam != 0);
+        return 0;
+    case WM_CHAR:
+        TypeChar(TCHAR(wParam));
+        return 0;
+    case WM_KEYDOWN:
+        KeyDown(UINT(wParam));
+        return 0;
+    case WM_COPY:
+    case WM_CUT:
+        if (m_nSelStart != m_nSelEnd) {
+            const int nStart = std::min(m_nSelStart, m_nSelEnd);
+            CClipboard::Empty();
+            CClipboard::SetText(Text().Mid(nStart, std::abs(m_nSelEnd - m_nSelStart)));
+            if (message == WM_CUT && !IsReadOnly())
+                ReplaceSelection(CString(), false);
+        }
+        return 0;
+    case WM_CLEAR:
+        if (m_nSelStart != m_nSelEnd && !IsReadOnly())
+            ReplaceSelection(CString(), false);
+        return 0;
+    case WM_PASTE: {
+        CString strPaste;
+        if (!IsReadOnly() && CClipboard::GetText(strPaste))
+            ReplaceSelection(strPaste, false);
+        return 0;
+    }
+    case WM_SETFOCUS:
+        NotifyCommand(EN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        NotifyCommand(EN_KILLFOCUS);
+        return 0;
+    case WM_GETDLGCODE: {
+        UINT nCode = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        const auto* pMsg = reinterpret_cast<const MSG*>(lParam);
+        // Enter (its key and its character) belongs to a multi-line edit that wants returns.
+        if (pMsg && (pMsg->message == WM_KEYDOWN || pMsg->message == WM_CHAR) &&
+            pMsg->wParam == WPARAM(VK_RETURN) &&
+            (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN))
+            nCode |= DLGC_WANTMESSAGE;
+        return nCode;
+    }
+    default:
+        return CControlWnd::DefWindowProc(message, wParam, lParam);
+    }
+}
+
+void CEdit::CopyStateFrom(CWnd& other)
+{
+    if (auto* pEdit = dynamic_cast<CEdit*>(&other)) {
+        m_nLimit = pEdit->m_nLimit;
+        m_nSelStart = pEdit->m_nSelStart;
+        m_nSelEnd = pEdit->m_nSelEnd;
+        m_bModified = pEdit->m_bModified;
+        StateChanged();
+    }
+}

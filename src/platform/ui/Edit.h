@@ -1,0 +1,89 @@
+// CEdit: the edit control. Its text, limit, selection, modified flag and read-only state live in
+// the object. Every change of the text, the program's (SetWindowText, ReplaceSel) as well as the
+// user's, sends EN_UPDATE and then EN_CHANGE to the parent, as the window system's edit does.
+#pragma once
+
+#include "platform/ui/ControlWnd.h"
+
+constexpr DWORD ES_LEFT = 0x0000;
+constexpr DWORD ES_CENTER = 0x0001;
+constexpr DWORD ES_RIGHT = 0x0002;
+constexpr DWORD ES_MULTILINE = 0x0004;
+constexpr DWORD ES_UPPERCASE = 0x0008;
+constexpr DWORD ES_LOWERCASE = 0x0010;
+constexpr DWORD ES_PASSWORD = 0x0020;
+constexpr DWORD ES_AUTOVSCROLL = 0x0040;
+constexpr DWORD ES_AUTOHSCROLL = 0x0080;
+constexpr DWORD ES_NOHIDESEL = 0x0100;
+constexpr DWORD ES_READONLY = 0x0800;
+constexpr DWORD ES_WANTRETURN = 0x1000;
+constexpr DWORD ES_NUMBER = 0x2000;
+
+constexpr UINT EM_GETSEL = 0x00B0;
+constexpr UINT EM_SETSEL = 0x00B1;
+constexpr UINT EM_LINESCROLL = 0x00B6;
+constexpr UINT EM_SCROLLCARET = 0x00B7;
+constexpr UINT EM_GETMODIFY = 0x00B8;
+constexpr UINT EM_SETMODIFY = 0x00B9;
+constexpr UINT EM_GETLINECOUNT = 0x00BA;
+constexpr UINT EM_REPLACESEL = 0x00C2;
+constexpr UINT EM_LIMITTEXT = 0x00C5;
+constexpr UINT EM_SETLIMITTEXT = EM_LIMITTEXT;
+constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
+constexpr UINT EM_SETREADONLY = 0x00CF;
+constexpr UINT EM_GETLIMITTEXT = 0x00D5;
+
+class CEdit : public CControlWnd {
+    DECLARE_DYNAMIC(CEdit)
+
+public:
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+
+    // 0 restores the default limit (0x7FFFFFFE units).
+    void SetLimitText(UINT nMax) { SendMessage(EM_LIMITTEXT, nMax); }
+    void LimitText(int nChars = 0) { SetLimitText(UINT(nChars)); }
+    UINT GetLimitText() const { return UINT(Send(EM_GETLIMITTEXT)); }
+    void GetSel(int& nStartChar, int& nEndChar) const;
+    DWORD GetSel() const { return DWORD(Send(EM_GETSEL)); }
+    // nStartChar -1 removes the selection; nEndChar -1 means the end of the text.
+    void SetSel(int nStartChar, int nEndChar, BOOL bNoScroll = FALSE);
+    void SetSel(DWORD dwSelection, BOOL bNoScroll = FALSE);
+    void ReplaceSel(LPCTSTR lpszNewText, BOOL bCanUndo = FALSE);
+    int GetLineCount() const { return int(Send(EM_GETLINECOUNT)); }
+    BOOL LineScroll(int nLines, int nChars = 0);
+    int GetFirstVisibleLine() const { return int(Send(EM_GETFIRSTVISIBLELINE)); }
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return BOOL(SendMessage(EM_SETREADONLY, bReadOnly)); }
+    BOOL GetModify() const { return BOOL(Send(EM_GETMODIFY)); }
+    void SetModify(BOOL bModified = TRUE) { SendMessage(EM_SETMODIFY, bModified); }
+    void Clear() { SendMessage(WM_CLEAR); }
+    void Copy() { SendMessage(WM_COPY); }
+    void Cut() { SendMessage(WM_CUT); }
+    void Paste() { SendMessage(WM_PASTE); }
+
+    // The user's edit in the native view: the whole new text and the caret after it. Read-only
+    // controls refuse it; the limit cuts it; the parent hears EN_UPDATE and EN_CHANGE.
+    void UserEdit(const CString& strText, int nCaret);
+
+protected:
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CopyStateFrom(CWnd& other) override;
+
+private:
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return const_cast<CEdit*>(this)->SendMessage(message, wParam, lParam);
+    }
+    CString Text() const;
+    // Replaces the selection by the text as far as the limit lets it; the caret follows it.
+    void ReplaceSelection(CString strInsert, bool bByUser);
+    void ChangeText(const CString& strText, int nCaret);
+    void TypeChar(TCHAR ch);
+    void KeyDown(UINT nChar);
+    bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
+
+    UINT m_nLimit = 0x7FFFFFFE;
+    int m_nSelStart = 0;
+    int m_nSelEnd = 0;
+    int m_nFirstLine = 0;
+    BOOL m_bModified = FALSE;
+};
