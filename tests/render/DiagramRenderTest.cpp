@@ -9,7 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "editor/VetlaView.h"
-#include "platform/ui/OffscreenImage.h"
+#include "platform/qt/OffscreenImage.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

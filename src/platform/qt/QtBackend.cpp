@@ -1,7 +1,7 @@
 #include "platform/qt/QtBackend.h"
 
+#include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtPeerWidget.h"
-#include "platform/ui/QPainterSurface.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 

@@ -1,9 +1,9 @@
 #include "platform/qt/QtPeerWidget.h"
 
 #include "platform/gdi/DisplayDevice.h"
+#include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtKeyMap.h"
 #include "platform/ui/KeyState.h"
-#include "platform/ui/QPainterSurface.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 

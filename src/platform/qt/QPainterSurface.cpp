@@ -1,4 +1,4 @@
-#include "platform/ui/QPainterSurface.h"
+#include "platform/qt/QPainterSurface.h"
 
 #include "platform/gdi/DisplayDevice.h"
 

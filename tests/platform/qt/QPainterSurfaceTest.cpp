@@ -1,8 +1,8 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DisplayDevice.h"
 #include "platform/gdi/RecordingSurface.h"
-#include "platform/ui/OffscreenImage.h"
-#include "platform/ui/QPainterSurface.h"
+#include "platform/qt/OffscreenImage.h"
+#include "platform/qt/QPainterSurface.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "platform/ui/OffscreenImage.h"
+#include "platform/qt/OffscreenImage.h"
 
 #include "platform/gdi/DisplayDevice.h"
-#include "platform/ui/QPainterSurface.h"
+#include "platform/qt/QPainterSurface.h"
 
 #include <QImage>
 #include <QString>
