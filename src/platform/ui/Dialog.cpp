@@ -7,7 +7,9 @@
 #include "platform/ui/KeyState.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/Static.h"
+#include "platform/ui/TabCtrl.h"
 #include "platform/ui/UserException.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
@@ -58,7 +60,8 @@ struct ControlKind {
 constexpr ControlKind kControlKinds[] = {
     {WC_BUTTON, &MakeControl<CButton>},     {WC_EDIT, &MakeControl<CEdit>},
     {WC_STATIC, &MakeControl<CStatic>},     {WC_COMBOBOX, &MakeControl<CComboBox>},
-    {WC_LISTBOX, &MakeControl<CListBox>},
+    {WC_LISTBOX, &MakeControl<CListBox>},   {UPDOWN_CLASS, &MakeControl<CSpinButtonCtrl>},
+    {WC_TABCONTROL, &MakeControl<CTabCtrl>},
 };
 
 // The control's own visibility counts: in OnInitDialog the dialog itself is not shown yet.
