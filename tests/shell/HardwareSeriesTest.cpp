@@ -1,4 +1,4 @@
-#include "shell/VetlaApp.h"
+#include "shell/HardwareSeries.h"
 
 #include <gtest/gtest.h>
 
@@ -33,11 +33,21 @@ INSTANTIATE_TEST_SUITE_P(KnownModels, HardwareSeriesTest,
 
 TEST(HardwareSeries, UnknownModelLeavesBothOutputsAlone)
 {
-    CString strName(_T("before"));
-    WORD wFirmware = 0x1234;
-    EXPECT_EQ(GetHardwareSeries(0x3188, &strName, &wFirmware), -1);
-    EXPECT_EQ(strName.ToUtf8(), "before");
-    EXPECT_EQ(wFirmware, 0x1234);
+    for (WORD wCode : {0x3188, 0x0000, 0x1088, 0x5388, 0x6088, 0xFF88}) {
+        CString strName(_T("before"));
+        WORD wFirmware = 0x1234;
+        EXPECT_EQ(GetHardwareSeries(wCode, &strName, &wFirmware), -1) << wCode;
+        EXPECT_EQ(strName.ToUtf8(), "before");
+        EXPECT_EQ(wFirmware, 0x1234);
+    }
+}
+
+TEST(HardwareSeries, OutputsMayBeLeftOut)
+{
+    EXPECT_EQ(GetHardwareSeries(0x5188, nullptr, nullptr), 5);
+    CString strName;
+    EXPECT_EQ(GetHardwareSeries(0x6188, &strName, nullptr), 9);
+    EXPECT_EQ(strName.ToUtf8(), "8X Series C1.XX");
 }
 
 } // namespace
