@@ -147,8 +147,9 @@ void CPropertySheet::ShowPage(int nPage)
         if (!pPage->CreateDialogWindow(this, FALSE))
             return;
         pPage->MoveWindow(PageRect());
-        // In tab order a page's controls follow the tabs and come before the buttons.
-        pPage->SetWindowPos(m_pTab, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Pages lie above the tab control, which covers their area too; so in tab order a
+        // page's controls come first, then the tabs, then the buttons.
+        pPage->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     if (pOld && pOld != pPage && IsWindow(pOld))
         pOld->ShowWindow(SW_HIDE);

@@ -1,0 +1,106 @@
+#include "platform/qt/QtControlView.h"
+
+#include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/SpinButtonCtrl.h"
+#include "platform/ui/Static.h"
+#include "platform/ui/TabCtrl.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+// Watches the widget for focus changes the user makes and for the keys the view sends to the
+// layer.
+class QtControlView::EventFilter : public QObject {
+public:
+    explicit EventFilter(QtControlView& view) : m_view(view) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* pEvent) override
+    {
+        // A click focuses a control that takes the focus by clicks, as on the classic system
+        // (and also where the window system gives no focus to an inactive window).
+        const bool bClickFocus = pEvent->type() == QEvent::MouseButtonPress &&
+                                 (m_view.m_pWidget->focusPolicy() & Qt::ClickFocus);
+        const bool bUserFocus = pEvent->type() == QEvent::FocusIn &&
+                                static_cast<QFocusEvent*>(pEvent)->reason() != Qt::OtherFocusReason;
+        if (bClickFocus || bUserFocus)
+            m_view.FollowFocus();
+        if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease)
+            return m_view.ForwardKey(pEvent);
+        return false;
+    }
+
+private:
+    QtControlView& m_view;
+};
+
+QtControlView::QtControlView(CWnd& wnd, QWidget* pWidget) : m_wnd(wnd), m_pWidget(pWidget)
+{
+    QWidget* pPeer = QtWidgetOf(wnd);
+    if (pPeer) {
+        auto* pLayout = new QHBoxLayout(pPeer);
+        pLayout->setContentsMargins(0, 0, 0, 0);
+        pLayout->addWidget(pWidget);
+        pPeer->setFocusProxy(pWidget);
+    }
+    m_pFilter = new EventFilter(*this);
+    m_pFilter->setParent(pWidget);
+    pWidget->installEventFilter(m_pFilter);
+}
+
+QtControlView::~QtControlView() { delete m_pWidget.data(); }
+
+void QtControlView::Refresh()
+{
+    if (!m_pWidget)
+        return;
+    const QSignalBlocker blocker(m_pWidget.data());
+    m_pWidget->setEnabled(m_wnd.IsWindowEnabled());
+    Sync();
+}
+
+bool QtControlView::ForwardKey(QEvent* pEvent)
+{
+    QWidget* pPeer = QtWidgetOf(m_wnd);
+    if (!pPeer)
+        return false;
+    QCoreApplication::sendEvent(pPeer, pEvent);
+    return true;
+}
+
+void QtControlView::FollowFocus()
+{
+    if (CWnd::GetFocus() != &m_wnd)
+        m_wnd.SetFocus();
+}
+
+void InitQtControls()
+{
+    AfxSetControlViewFactory([](CWnd& wnd) -> std::unique_ptr<IControlView> {
+        if (!QtWidgetOf(wnd))
+            return nullptr;
+        if (auto* pEdit = dynamic_cast<CEdit*>(&wnd))
+            return MakeQtEditView(*pEdit);
+        if (auto* pCombo = dynamic_cast<CComboBox*>(&wnd))
+            return MakeQtComboBoxView(*pCombo);
+        if (auto* pButton = dynamic_cast<CButton*>(&wnd))
+            return MakeQtButtonView(*pButton);
+        if (auto* pStatic = dynamic_cast<CStatic*>(&wnd))
+            return MakeQtStaticView(*pStatic);
+        if (auto* pList = dynamic_cast<CListBox*>(&wnd))
+            return MakeQtListBoxView(*pList);
+        if (auto* pSpin = dynamic_cast<CSpinButtonCtrl*>(&wnd))
+            return MakeQtSpinView(*pSpin);
+        if (auto* pTab = dynamic_cast<CTabCtrl*>(&wnd))
+            return MakeQtTabView(*pTab);
+        return nullptr;
+    });
+}

@@ -1,0 +1,40 @@
+// The Qt side of the standard controls: for each control the layer creates, a real Qt widget
+// inside the window's peer widget. The widget only shows the control's state (re-read on every
+// change) and turns the user's input into the control's own operations, so that the C++ state
+// stays the one truth and the parent gets the classic notifications. Keys reach the layer first
+// (as WM_KEYDOWN and WM_CHAR through the thread's filters), so dialog keys and the program's
+// key handlers work as on the classic system.
+#pragma once
+
+#include "platform/ui/ControlWnd.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QtControlView : public IControlView {
+public:
+    // The widget fills the window's peer and takes the focus the layer gives the peer.
+    QtControlView(CWnd& wnd, QWidget* pWidget);
+    ~QtControlView() override;
+
+    void Refresh() final;
+
+protected:
+    // Shows the control's state in the widget (its signals are blocked meanwhile).
+    virtual void Sync() = 0;
+    // Sends a Qt key event to the layer instead of the widget: the peer turns it into the
+    // layer's key messages for the window with the focus.
+    bool ForwardKey(QEvent* pEvent);
+    // The user focused the widget (a click): the layer's focus follows.
+    void FollowFocus();
+
+    CWnd& m_wnd;
+    QPointer<QWidget> m_pWidget;
+
+private:
+    class EventFilter;
+    EventFilter* m_pFilter = nullptr;
+};
+
+// Installs the view factory for the standard controls (call once, after InitQtBackend).
+void InitQtControls();

@@ -1,0 +1,162 @@
+#include "platform/qt/QtDialogServices.h"
+
+#include "platform/core/MessageBox.h"
+#include "platform/qt/QtControlView.h"
+#include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+int ShowQtMessageBox(const CString& strText, const CString& strCaption, UINT nType)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setText(ToQString(strText));
+    box.setWindowTitle(ToQString(strCaption));
+    switch (nType & MB_ICONMASK) {
+    case MB_ICONSTOP:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case MB_ICONQUESTION:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case MB_ICONEXCLAMATION:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MB_ICONINFORMATION:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    static constexpr struct {
+        int nID;
+        QMessageBox::StandardButton button;
+    } kButtons[] = {
+        {IDOK, QMessageBox::Ok},       {IDCANCEL, QMessageBox::Cancel}, {IDABORT, QMessageBox::Abort},
+        {IDRETRY, QMessageBox::Retry}, {IDIGNORE, QMessageBox::Ignore}, {IDYES, QMessageBox::Yes},
+        {IDNO, QMessageBox::No},
+    };
+    const int nDefault = MessageBoxDefaultButton(nType);
+    for (int nID : MessageBoxButtons(nType)) {
+        for (const auto& entry : kButtons) {
+            if (entry.nID != nID)
+                continue;
+            QPushButton* pButton = box.addButton(entry.button);
+            if (nID == nDefault)
+                box.setDefaultButton(pButton);
+        }
+    }
+    box.exec();
+    for (const auto& entry : kButtons) {
+        if (box.clickedButton() == box.button(entry.button))
+            return entry.nID;
+    }
+    // Closed without a button: Cancel where there is one, else the default.
+    const std::vector<int> buttons = MessageBoxButtons(nType);
+    return std::find(buttons.begin(), buttons.end(), IDCANCEL) != buttons.end() ? IDCANCEL : nDefault;
+}
+
+QString MimeType(UINT nFormat)
+{
+    return QStringLiteral("application/x-qarvo-") + ToQString(AfxGetClipboardFormatName(nFormat));
+}
+
+// Publishes the layer's clipboard to Qt's and takes back what other programs put there.
+class QtClipboardMirror : public IClipboardMirror {
+public:
+    void Publish(const ClipboardData& data) override
+    {
+        auto* pMime = new QMimeData;
+        for (const auto& [nFormat, bytes] : data) {
+            if (nFormat == CF_UNICODETEXT) {
+                // UTF-16LE up to the NUL (asking the clipboard here would fetch Qt's old data).
+                QString strText;
+                for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+                    const char16_t ch = char16_t(bytes[i] | (bytes[i + 1] << 8));
+                    if (ch == 0)
+                        break;
+                    strText.append(QChar(ch));
+                }
+                pMime->setText(strText);
+            } else if (nFormat >= CF_REGISTERED_FIRST) {
+                pMime->setData(MimeType(nFormat),
+                               QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
+            }
+        }
+        m_pPublished = pMime;
+        QApplication::clipboard()->setMimeData(pMime);
+    }
+
+    std::optional<ClipboardData> Fetch() override
+    {
+        const QMimeData* pMime = QApplication::clipboard()->mimeData();
+        if (!pMime || pMime == m_pPublished)
+            return std::nullopt;
+        ClipboardData data;
+        if (pMime->hasText()) {
+            const QString strText = pMime->text();
+            std::vector<BYTE>& bytes = data[CF_UNICODETEXT];
+            for (QChar ch : strText) {
+                bytes.push_back(BYTE(ch.unicode() & 0xFF));
+                bytes.push_back(BYTE(ch.unicode() >> 8));
+            }
+            bytes.insert(bytes.end(), {0, 0});
+        }
+        for (const QString& strType : pMime->formats()) {
+            if (!strType.startsWith(QStringLiteral("application/x-qarvo-")))
+                continue;
+            const UINT nFormat = AfxFindClipboardFormat(FromQString(strType.mid(20)));
+            if (!nFormat)
+                continue;
+            const QByteArray raw = pMime->data(strType);
+            data[nFormat] = std::vector<BYTE>(raw.begin(), raw.end());
+        }
+        m_pPublished = pMime;
+        return data;
+    }
+
+private:
+    const QMimeData* m_pPublished = nullptr;
+};
+
+std::unique_ptr<QtClipboardMirror>& Mirror()
+{
+    static std::unique_ptr<QtClipboardMirror> s_pMirror;
+    return s_pMirror;
+}
+
+}  // namespace
+
+void InitQtDialogServices()
+{
+    InitQtControls();
+    SetMessageBoxHandler(&ShowQtMessageBox);
+    CDialog::SetModalLoopRunner([](const std::function<bool()>& bContinue) {
+        // The layer's queue is pumped from Qt's loop; a dialog ends inside some event's handling,
+        // after which this wait returns and the condition is asked again.
+        while (bContinue())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    });
+    Mirror() = std::make_unique<QtClipboardMirror>();
+    CClipboard::SetMirror(Mirror().get());
+}
+
+void ShutdownQtDialogServices()
+{
+    CClipboard::SetMirror(nullptr);
+    Mirror().reset();
+    CDialog::SetModalLoopRunner(nullptr);
+    SetMessageBoxHandler(nullptr);
+    AfxSetControlViewFactory(nullptr);
+}

@@ -1,0 +1,119 @@
+// The edit's view: a QLineEdit, or a QPlainTextEdit for ES_MULTILINE. Keys go to the layer
+// (which edits the text and notifies); edits that come another way (the context menu's paste, an
+// input method) arrive as the user's whole new text.
+#include "platform/qt/QtControlViews.h"
+
+#include "platform/ui/Edit.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+QString ToQString(const CString& str) { return QString::fromUtf16(str.GetString(), str.GetLength()); }
+
+CString FromQString(const QString& str)
+{
+    return CString(std::u16string_view(reinterpret_cast<const char16_t*>(str.utf16()),
+                                       std::size_t(str.size())));
+}
+
+namespace {
+
+// The layer keeps line breaks as "\r\n", Qt as "\n": positions differ by the breaks before them.
+int LayerPosition(const QString& strQt, int nQtPos)
+{
+    return nQtPos + int(strQt.left(nQtPos).count(QLatin1Char('\n')));
+}
+
+int QtPosition(const CString& strLayer, int nLayerPos)
+{
+    int nBreaks = 0;
+    for (int i = 0; i + 1 < nLayerPos && i + 1 < strLayer.GetLength(); ++i) {
+        if (strLayer[i] == '\r' && strLayer[i + 1] == '\n')
+            ++nBreaks;
+    }
+    return nLayerPos - nBreaks;
+}
+
+class QtEditView : public QtControlView {
+public:
+    QtEditView(CEdit& edit, QLineEdit* pLine) : QtControlView(edit, pLine), m_edit(edit), m_pLine(pLine)
+    {
+        QObject::connect(pLine, &QLineEdit::textEdited, [this](const QString& strText) {
+            m_edit.UserEdit(FromQString(strText), m_pLine->cursorPosition());
+            Refresh();
+        });
+        QObject::connect(pLine, &QLineEdit::selectionChanged, [this] { TakeSelection(); });
+        QObject::connect(pLine, &QLineEdit::cursorPositionChanged, [this] { TakeSelection(); });
+    }
+    QtEditView(CEdit& edit, QPlainTextEdit* pText) : QtControlView(edit, pText), m_edit(edit), m_pText(pText)
+    {
+        QObject::connect(pText, &QPlainTextEdit::textChanged, [this] {
+            const QString strQt = m_pText->toPlainText();
+            QString strLayer = strQt;
+            strLayer.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+            m_edit.UserEdit(FromQString(strLayer),
+                            LayerPosition(strQt, m_pText->textCursor().position()));
+            Refresh();
+        });
+    }
+
+protected:
+    void Sync() override
+    {
+        CString strText;
+        m_edit.GetWindowText(strText);
+        int nStart = 0, nEnd = 0;
+        m_edit.GetSel(nStart, nEnd);
+        const bool bReadOnly = (m_edit.GetStyle() & ES_READONLY) != 0;
+        if (m_pLine) {
+            if (FromQString(m_pLine->text()) != strText)
+                m_pLine->setText(ToQString(strText));
+            m_pLine->setReadOnly(bReadOnly);
+            m_pLine->setMaxLength(int(std::min<UINT>(m_edit.GetLimitText(), 32767)));
+            m_pLine->setEchoMode((m_edit.GetStyle() & ES_PASSWORD) ? QLineEdit::Password
+                                                                   : QLineEdit::Normal);
+            if (nStart == nEnd)
+                m_pLine->setCursorPosition(nEnd);
+            else
+                m_pLine->setSelection(nStart, nEnd - nStart);
+        } else if (m_pText) {
+            QString strQt = ToQString(strText);
+            strQt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (m_pText->toPlainText() != strQt)
+                m_pText->setPlainText(strQt);
+            m_pText->setReadOnly(bReadOnly);
+            QTextCursor cursor = m_pText->textCursor();
+            cursor.setPosition(QtPosition(strText, nStart));
+            cursor.setPosition(QtPosition(strText, nEnd), QTextCursor::KeepAnchor);
+            m_pText->setTextCursor(cursor);
+            m_pText->ensureCursorVisible();
+        }
+    }
+
+private:
+    void TakeSelection()
+    {
+        const int nStart = m_pLine->hasSelectedText() ? m_pLine->selectionStart()
+                                                      : m_pLine->cursorPosition();
+        const int nEnd = m_pLine->hasSelectedText() ? nStart + int(m_pLine->selectedText().size())
+                                                    : nStart;
+        int nOldStart = 0, nOldEnd = 0;
+        m_edit.GetSel(nOldStart, nOldEnd);
+        if (nStart != nOldStart || nEnd != nOldEnd)
+            m_edit.SetSel(nStart, nEnd);
+    }
+
+    CEdit& m_edit;
+    QLineEdit* m_pLine = nullptr;
+    QPlainTextEdit* m_pText = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<IControlView> MakeQtEditView(CEdit& edit)
+{
+    if (edit.GetStyle() & ES_MULTILINE)
+        return std::make_unique<QtEditView>(edit, new QPlainTextEdit);
+    return std::make_unique<QtEditView>(edit, new QLineEdit);
+}

@@ -1,0 +1,234 @@
+// A dialog under the offscreen platform: real widgets for its controls, synthetic Qt input
+// reaching the controls' C++ state and the dialog's handlers as the classic notifications.
+#include "platform/core/MessageBox.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtDialogServices.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/WndMessageMap.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT IDD_QT = 9301;
+constexpr int IDC_EDIT = 1401;
+constexpr int IDC_COMBO = 1402;
+constexpr int IDC_CHECK = 1403;
+
+std::vector<std::string> g_notes;
+
+class CQtDlg : public CDialog {
+public:
+    CQtDlg() : CDialog(IDD_QT) {}
+    CString m_strText = _T("ab");
+    int m_nChoice = 1;
+    int m_bChecked = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override
+    {
+        DDX_Text(pDX, IDC_EDIT, m_strText);
+        DDX_CBIndex(pDX, IDC_COMBO, m_nChoice);
+        DDX_Check(pDX, IDC_CHECK, m_bChecked);
+    }
+    void OnEditUpdate() { g_notes.push_back("update"); }
+    void OnEditChange() { g_notes.push_back("change"); }
+    void OnComboChange() { g_notes.push_back("selchange"); }
+    void OnCheckClicked() { g_notes.push_back("clicked"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CQtDlg, CDialog)
+    ON_EN_UPDATE(IDC_EDIT, OnEditUpdate)
+    ON_EN_CHANGE(IDC_EDIT, OnEditChange)
+    ON_CBN_SELCHANGE(IDC_COMBO, OnComboChange)
+    ON_BN_CLICKED(IDC_CHECK, OnCheckClicked)
+END_MESSAGE_MAP()
+
+DialogItemTemplate MakeItem(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText,
+                            std::vector<CString> items = {})
+{
+    DialogItemTemplate item;
+    item.nID = nID;
+    item.strClass = lpszClass;
+    item.dwStyle = dwStyle | WS_VISIBLE | WS_TABSTOP;
+    item.rect = rect;
+    item.strText = lpszText;
+    item.items = std::move(items);
+    return item;
+}
+
+template <class W>
+W* WidgetIn(CWnd* pWnd)
+{
+    QWidget* pPeer = pWnd ? QtWidgetOf(*pWnd) : nullptr;
+    return pPeer ? pPeer->findChild<W*>() : nullptr;
+}
+
+void Type(QWidget* pWidget, Qt::Key key, const QString& strText)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, strText);
+    QApplication::sendEvent(pWidget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, strText);
+    QApplication::sendEvent(pWidget, &release);
+}
+
+void Click(QWidget* pWidget)
+{
+    const QPointF center = QRectF(pWidget->rect()).center();
+    QMouseEvent press(QEvent::MouseButtonPress, center, pWidget->mapToGlobal(center), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, center, pWidget->mapToGlobal(center),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &release);
+}
+
+class QtDialogTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "platform_qt_tests";
+        static char* argv[] = {name, nullptr};
+        if (!QApplication::instance())
+            new QApplication(argc, argv);
+        InitQtBackend();
+    }
+    static void TearDownTestSuite() { ShutdownQtBackend(); }
+    void SetUp() override
+    {
+        InitQtDialogServices();
+        SetMessageBoxHandler(nullptr);
+        DialogTemplate t;
+        t.nID = IDD_QT;
+        t.strCaption = _T("Qt dialog");
+        t.size = CSize(160, 90);
+        t.items = {
+            MakeItem(IDC_EDIT, WC_EDIT, WS_BORDER, CRect(7, 7, 150, 21), _T("")),
+            MakeItem(IDC_COMBO, WC_COMBOBOX, CBS_DROPDOWNLIST, CRect(7, 26, 150, 80), _T(""),
+                     {CString(_T("Red")), CString(_T("Green")), CString(_T("Blue"))}),
+            MakeItem(IDC_CHECK, WC_BUTTON, BS_AUTOCHECKBOX, CRect(7, 45, 150, 57), _T("Enabled")),
+            MakeItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON, CRect(50, 68, 100, 82), _T("OK")),
+        };
+        AfxRegisterDialogTemplate(t);
+        g_notes.clear();
+    }
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        ShutdownQtDialogServices();
+        CMessageQueue::Get().Reset();
+    }
+
+    CWinThread m_thread;
+    CMessageBoxRecorder m_boxes;
+};
+
+TEST_F(QtDialogTest, ControlsShowAsRealWidgetsAndUserInputReachesTheirState)
+{
+    CQtDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_QT));
+    dlg.ShowWindow(SW_SHOW);
+    auto* pLine = WidgetIn<QLineEdit>(dlg.GetDlgItem(IDC_EDIT));
+    auto* pBox = WidgetIn<QComboBox>(dlg.GetDlgItem(IDC_COMBO));
+    auto* pCheck = WidgetIn<QCheckBox>(dlg.GetDlgItem(IDC_CHECK));
+    ASSERT_NE(pLine, nullptr);
+    ASSERT_NE(pBox, nullptr);
+    ASSERT_NE(pCheck, nullptr);
+    EXPECT_TRUE(pLine->isVisible());
+    EXPECT_EQ(pLine->text(), QStringLiteral("ab"));
+    EXPECT_EQ(pBox->count(), 3);
+    EXPECT_EQ(pBox->currentText(), QStringLiteral("Green"));
+    EXPECT_EQ(pCheck->text(), QStringLiteral("Enabled"));
+    EXPECT_FALSE(pCheck->isChecked());
+
+    // Typing goes through the layer into the edit's own text and notifies the dialog.
+    g_notes.clear();
+    ASSERT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_EDIT));
+    static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT))->SetSel(2, 2);
+    Type(pLine, Qt::Key_C, QStringLiteral("c"));
+    CString strText;
+    dlg.GetDlgItem(IDC_EDIT)->GetWindowText(strText);
+    EXPECT_EQ(strText, CString(_T("abc")));
+    EXPECT_EQ(pLine->text(), QStringLiteral("abc"));
+    EXPECT_EQ(g_notes, (std::vector<std::string>{"update", "change"}));
+
+    // A click on the check box checks the control and sends BN_CLICKED.
+    g_notes.clear();
+    Click(pCheck);
+    EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_CHECK))->GetCheck(), BST_CHECKED);
+    EXPECT_TRUE(pCheck->isChecked());
+    EXPECT_EQ(g_notes, (std::vector<std::string>{"clicked"}));
+    EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_CHECK));
+
+    // Choosing in the native list is the user's selection.
+    g_notes.clear();
+    emit pBox->activated(2);
+    EXPECT_EQ(static_cast<CComboBox*>(dlg.GetDlgItem(IDC_COMBO))->GetCurSel(), 2);
+    EXPECT_EQ(g_notes, (std::vector<std::string>{"selchange"}));
+
+    // The program's changes show in the widgets.
+    dlg.CheckDlgButton(IDC_CHECK, BST_UNCHECKED);
+    EXPECT_FALSE(pCheck->isChecked());
+    EXPECT_TRUE(dlg.UpdateData(TRUE));
+    EXPECT_EQ(dlg.m_strText, CString(_T("abc")));
+    EXPECT_EQ(dlg.m_nChoice, 2);
+    dlg.DestroyWindow();
+}
+
+TEST_F(QtDialogTest, ModalDialogRunsInQtsLoopAndEndsWithEnter)
+{
+    CQtDlg dlg;
+    CDialog::SetDialogHook([](CDialog& d) {
+        // Enter, typed once Qt's loop turns, presses the default button.
+        QTimer::singleShot(0, [&d] {
+            auto* pLine = WidgetIn<QLineEdit>(d.GetDlgItem(IDC_EDIT));
+            Type(pLine, Qt::Key_X, QStringLiteral("x"));
+            Type(pLine, Qt::Key_Return, QStringLiteral("\r"));
+        });
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strText, CString(_T("x")));
+}
+
+TEST_F(QtDialogTest, ClipboardFormatsReachQtsClipboard)
+{
+    const UINT nFormat = RegisterClipboardFormat(_T("NorviFAB"));
+    CClipboard::Empty();
+    CClipboard::SetData(nFormat, {1, 2, 3});
+    CClipboard::SetText(_T("hi"));
+    const QMimeData* pMime = QApplication::clipboard()->mimeData();
+    ASSERT_NE(pMime, nullptr);
+    EXPECT_EQ(pMime->text(), QStringLiteral("hi"));
+    EXPECT_EQ(pMime->data(QStringLiteral("application/x-qarvo-NorviFAB")), QByteArray("\x01\x02\x03"));
+    // Text another program puts there replaces the layer's formats.
+    QApplication::clipboard()->setText(QStringLiteral("outside"));
+    CString strText;
+    ASSERT_TRUE(CClipboard::GetText(strText));
+    EXPECT_EQ(strText, CString(_T("outside")));
+    EXPECT_FALSE(CClipboard::IsFormatAvailable(nFormat));
+}
+
+}  // namespace
