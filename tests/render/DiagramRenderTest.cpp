@@ -10,6 +10,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "editor/VetlaView.h"
 #include "platform/qt/OffscreenImage.h"
+#include "support/QtTestApp.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -24,21 +25,11 @@ constexpr int kCellWidth = 200;
 constexpr int kCellHeight = 170;
 constexpr COLORREF kBodyFill = RGB(255, 222, 140);
 
-void EnsureApplication()
-{
-    if (QApplication::instance())
-        return;
-    static int argc = 1;
-    static char name[] = "render_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
-
 class DiagramRender : public ::testing::Test {
 protected:
     DiagramRender()
     {
-        EnsureApplication();
+        QtTestApp();
         m_active.Doc().m_wHardwareCode = 0x5188;
         int nIndex = 0;
         for (const BlockCatalogueEntry& entry : BlockCatalogue()) {

@@ -3,6 +3,7 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/qt/OffscreenImage.h"
 #include "platform/qt/QPainterSurface.h"
+#include "support/QtTestApp.h"
 
 #include <QApplication>
 #include <QImage>
@@ -22,22 +23,10 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kGreen = RGB(0, 160, 0);
 
-// Qt paints fonts only with an application object; the test program has no main of its own.
-void EnsureApplication()
-{
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "platform_ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-}
 
 class QPainterSurfaceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { EnsureApplication(); }
+    static void SetUpTestSuite() { QtTestApp(); }
 };
 
 std::string Hex(COLORREF colour)

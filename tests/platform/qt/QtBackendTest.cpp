@@ -7,6 +7,7 @@
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
+#include "support/QtTestApp.h"
 
 #include <QApplication>
 #include <QImage>
@@ -72,11 +73,7 @@ class QtBackendTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static int argc = 1;
-        static char name[] = "platform_qt_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            s_pApp = new QApplication(argc, argv);
+        QtTestApp();
         InitQtBackend();
     }
     static void TearDownTestSuite() { ShutdownQtBackend(); }
@@ -93,13 +90,10 @@ protected:
     }
     void TearDown() override { m_top.DestroyWindow(); }
 
-    static QApplication* s_pApp;
     CWinThread m_thread;
     CWnd m_top;
     CInputWnd m_child;
 };
-
-QApplication* QtBackendTest::s_pApp = nullptr;
 
 TEST_F(QtBackendTest, ACreatedWindowGetsAWidgetThatFollowsIt)
 {

@@ -13,6 +13,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
+#include "support/QtTestApp.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -109,11 +110,7 @@ class QtDialogTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static int argc = 1;
-        static char name[] = "platform_qt_tests";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
+        QtTestApp();
         InitQtBackend();
     }
     static void TearDownTestSuite() { ShutdownQtBackend(); }

@@ -13,6 +13,7 @@
 #include "platform/ui/ToolBar.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
+#include "support/QtTestApp.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,11 +98,7 @@ class QtFramesTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        static int argc = 1;
-        static char arg0[] = "qt_frames_test";
-        static char* argv[] = {arg0, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
+        QtTestApp();
         InitQtBackend();
         InitQtMenus();
     }
