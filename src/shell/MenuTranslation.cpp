@@ -1,72 +1,93 @@
 #include "shell/MenuTranslation.h"
 
-#include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
 #include "shell/ChineseTables.h"
-#include "shell/Resource.h"
 
 #include <span>
 
 namespace {
 
-constexpr UINT kNoDocumentCommands[] = {
-    ID_FILE_NEW,      ID_FILE_NEW_LAD,      ID_FILE_OPEN,       ID_FILE_PRINT_SETUP, ID_APP_EXIT,
-    ID_VIEW_TOOLBAR,  ID_VIEW_STATUS_BAR,   ID_PLC_UPLOAD,      ID_PLC_CLOCK,        ID_PLC_SUMMER_TIME,
-    ID_PLC_CLEAR_PROGRAM, ID_PLC_IO_STATUS, ID_OPTIONS_COM_CONFIG, ID_OPTIONS_LANGUAGE,
-    ID_OPTIONS_FRAME_BGCOLOR, ID_HELP_CONTENTS, ID_APP_ABOUT,
+// One menu of the bar: whether its first item is a popup named in the caption table ("New",
+// "Transfer"), and the commands that take their captions from the numbered texts.
+struct MenuPlan {
+    BOOL bNamedFirstPopup;
+    std::span<const UINT> commands;
 };
 
-constexpr UINT kDocumentCommands[] = {
-    ID_FILE_NEW, ID_FILE_NEW_LAD, ID_FILE_OPEN, ID_FILE_PRINT_SETUP, ID_APP_EXIT, ID_FILE_CLOSE, ID_FILE_SAVE,
-    ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PAGE_SETUP, ID_FILE_MSGTEXT_SETTINGS,
-    ID_FILE_PROPERTIES,
-    ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL,
-    ID_EDIT_BLOCK_PROPERTIES, ID_EDIT_GOTO_BLOCK,
-    ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_VIEW_SIMULATION_BAR, ID_VIEW_INFO_WINDOW,
-    ID_PLC_UPLOAD, ID_PLC_CLOCK, ID_PLC_SUMMER_TIME, ID_PLC_CLEAR_PROGRAM, ID_PLC_IO_STATUS, ID_PLC_DOWNLOAD,
-    ID_TOOLS_SIMULATION,
-    ID_OPTIONS_COM_CONFIG, ID_OPTIONS_LANGUAGE, ID_OPTIONS_WIRE_COLOR, ID_OPTIONS_BG_COLOR,
-    ID_OPTIONS_FRAME_BGCOLOR, ID_OPTIONS_SELECT_HARDWARE,
-    ID_WINDOW_CASCADE, ID_WINDOW_TILE_HORZ,
-    ID_HELP_CONTENTS, ID_APP_ABOUT,
+constexpr UINT kNoDocFile[] = {57600, 32824, 57601, 57606, 57665};
+constexpr UINT kNoDocView[] = {59392, 59393};
+constexpr UINT kNoDocTools[] = {32806, 32798, 32815, 32820, 32830};
+constexpr UINT kNoDocOptions[] = {32773, 32852, 32834};
+constexpr UINT kHelp[] = {57667, 57664};
+
+constexpr MenuPlan kNoDocMenus[] = {
+    {TRUE, kNoDocFile}, {FALSE, kNoDocView}, {TRUE, kNoDocTools}, {FALSE, kNoDocOptions},
+    {FALSE, kHelp},
 };
 
-// The popups whose own captions are translated: the menu bar's and the "New" and "Transfer"
-// popups one level down.
-void TranslatePopupCaptions(CMenu* pMenu, int nDepth)
+constexpr UINT kDocFile[] = {57600, 32824, 57601, 57606, 57665, 57602, 57603,
+                             57604, 57607, 57609, 57605, 32835, 32779};
+constexpr UINT kDocEdit[] = {57643, 57644, 57635, 57634, 57637, 57632, 57642, 32829, 32709};
+constexpr UINT kDocView[] = {59392, 59393, 59580, 32817};
+constexpr UINT kDocTools[] = {32806, 32798, 32815, 32820, 32830, 32807, 32802};
+constexpr UINT kDocOptions[] = {32773, 32852, 32795, 32818, 32834, 32819};
+constexpr UINT kDocWindow[] = {57650, 57651};
+
+constexpr MenuPlan kDocMenus[] = {
+    {TRUE, kDocFile},     {FALSE, kDocEdit},   {FALSE, kDocView}, {TRUE, kDocTools},
+    {FALSE, kDocOptions}, {FALSE, kDocWindow}, {FALSE, kHelp},
+};
+
+// What a new caption leaves of an item's state: it stays a string item.
+constexpr UINT kKeptState =
+    MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK | MF_DEFAULT;
+
+void SetCaption(CMenu& menu, UINT nItem, UINT nBy, UINT nID, const CString& strCaption)
 {
-    for (UINT nPos = 0; nPos < pMenu->GetMenuItemCount(); ++nPos) {
-        CMenu* pSub = pMenu->GetSubMenu(int(nPos));
-        if (!pSub)
-            continue;
-        CString strEnglish;
-        CString strChinese;
-        pMenu->GetMenuString(nPos, strEnglish, MF_BYPOSITION);
-        if (g_mapMenuText.Lookup(strEnglish, strChinese))
-            pMenu->ModifyMenu(nPos, MF_BYPOSITION | MF_STRING, 0, strChinese);
-        if (nDepth == 0)
-            TranslatePopupCaptions(pSub, 1);
-    }
+    const UINT nState = menu.GetMenuState(nItem, nBy);
+    menu.ModifyMenu(nItem, nBy | MF_STRING | (nState & kKeptState), nID, strCaption);
 }
 
-void TranslateCommands(CMenu* pMenu, std::span<const UINT> commands)
+void TranslateCaptionAt(CMenu& menu, int nPos)
 {
-    for (UINT nID : commands) {
-        CString strChinese;
-        if (g_mapIdText.Lookup(WORD(nID), strChinese) && pMenu->GetMenuState(nID, MF_BYCOMMAND) != UINT(-1))
-            pMenu->ModifyMenu(nID, MF_BYCOMMAND | MF_STRING, nID, strChinese);
-    }
+    if (nPos < 0 || UINT(nPos) >= menu.GetMenuItemCount())
+        return;
+    CString strEnglish;
+    CString strChinese;
+    menu.GetMenuString(UINT(nPos), strEnglish, MF_BYPOSITION);
+    if (!g_mapMenuText.Lookup(strEnglish, strChinese))
+        return;
+    // A popup keeps its submenu; a command item keeps its command.
+    const UINT nID = menu.GetMenuItemID(nPos);
+    SetCaption(menu, UINT(nPos), MF_BYPOSITION, nID == UINT(-1) ? 0 : nID, strChinese);
+}
+
+void TranslateCommand(CMenu& menuBar, UINT nID)
+{
+    CString strChinese;
+    if (menuBar.GetMenuState(nID, MF_BYCOMMAND) != UINT(-1) &&
+        g_mapIdText.Lookup(WORD(nID), strChinese))
+        SetCaption(menuBar, nID, MF_BYCOMMAND, nID, strChinese);
 }
 
 } // namespace
 
-void TranslateMenus(CMenu* pMenuBar, BOOL bDocMenus)
+void TranslateMenuBar(CMenu* pMenuBar, BOOL bDocMenus, int nStart)
 {
     if (!pMenuBar)
         return;
-    TranslatePopupCaptions(pMenuBar, 0);
-    if (bDocMenus)
-        TranslateCommands(pMenuBar, kDocumentCommands);
-    else
-        TranslateCommands(pMenuBar, kNoDocumentCommands);
+    const std::span<const MenuPlan> menus =
+        bDocMenus ? std::span<const MenuPlan>(kDocMenus) : std::span<const MenuPlan>(kNoDocMenus);
+    const int nFirst = bDocMenus ? nStart : 0;
+
+    for (std::size_t i = 0; i < menus.size(); ++i)
+        TranslateCaptionAt(*pMenuBar, nFirst + int(i));
+    for (std::size_t i = 0; i < menus.size(); ++i) {
+        const int nPos = nFirst + int(i);
+        CMenu* pSubMenu = pMenuBar->GetSubMenu(nPos);
+        if (pSubMenu && menus[i].bNamedFirstPopup)
+            TranslateCaptionAt(*pSubMenu, 0);
+        for (UINT nID : menus[i].commands)
+            TranslateCommand(*pMenuBar, nID);
+    }
 }
