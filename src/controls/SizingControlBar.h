@@ -1,0 +1,125 @@
+// CSizingControlBar: a docking bar whose thickness the user drags. The layer's docking puts every
+// bar in a strip of its own along its side, so a bar is always alone in its row: the only edge it
+// can offer is the one facing the middle of the frame, and dragging it changes the bar's
+// thickness (the row's length is the frame's). The bar keeps three sizes, for lying along the
+// top or bottom, along the left or right and for floating; each is held at its minimum, and
+// they can be stored in and read from the user profile.
+//
+// The window layer has no non-client area, so the bar's own frame (edges, and in the derived
+// classes the gripper or caption and the close button) lies inside its window: NcCalcClient
+// gives the rectangle left for the content, and with SCBS_SIZECHILD the first child fills it.
+#pragma once
+
+#include "platform/ui/ControlBar.h"
+
+// Sizing styles.
+constexpr DWORD SCBS_EDGELEFT = 0x00000001;
+constexpr DWORD SCBS_EDGERIGHT = 0x00000002;
+constexpr DWORD SCBS_EDGETOP = 0x00000004;
+constexpr DWORD SCBS_EDGEBOTTOM = 0x00000008;
+constexpr DWORD SCBS_EDGEALL = 0x0000000F;
+constexpr DWORD SCBS_SHOWEDGES = 0x00000010;
+constexpr DWORD SCBS_SIZECHILD = 0x00000020;
+
+class CSizingControlBar : public CControlBar {
+    DECLARE_DYNAMIC(CSizingControlBar)
+
+public:
+    // Hit-test codes of the bar's own parts. Kept in the class: the window layer names only the
+    // codes it uses itself.
+    static constexpr UINT HTLEFT = 10;
+    static constexpr UINT HTRIGHT = 11;
+    static constexpr UINT HTTOP = 12;
+    static constexpr UINT HTBOTTOM = 15;
+    static constexpr UINT HTCLOSE = 20;
+
+    CSizingControlBar();
+
+    // The CBRS_ bits of dwStyle become the bar style; WS_CLIPCHILDREN is added to the rest.
+    virtual BOOL Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, UINT nID,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP);
+    // Sets all three sizes to sizeDefault first. The gripper flag is kept for the classic
+    // signature; whether a bar has a gripper is its class's answer (HasGripper).
+    virtual BOOL Create(LPCTSTR lpszWindowName, CWnd* pParentWnd, CSize sizeDefault,
+                        BOOL bHasGripper, UINT nID,
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP);
+
+    // The sides the bar may dock at; a bar without an owner takes its parent.
+    void EnableDocking(DWORD dwDockStyle);
+
+    // Profile section "<name>-SCBar-<id>", values sizeHorzCX/CY, sizeVertCX/CY, sizeFloatCX/CY.
+    // Loading raises each size to its minimum; missing values keep the present size. FALSE
+    // without an application to hold the profile, or (SaveState) when it cannot be written.
+    virtual BOOL LoadState(LPCTSTR lpszProfileName);
+    virtual BOOL SaveState(LPCTSTR lpszProfileName);
+
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+
+    // The dock bar the bar lies at (AFX_IDW_DOCKBAR_TOP ...), from its side.
+    UINT GetDockBarID() const;
+    BOOL IsHorzDocked() const;
+    BOOL IsVertDocked() const { return !IsFloating() && !IsHorzDocked(); }
+    // The thickness across the side the bar lies at.
+    int GetThickness() const;
+    // Where the content goes, in client coordinates.
+    void GetInsideRect(CRect& rect) const;
+    // The part of the bar under a client point: an edge code, HTCLOSE, HTCAPTION or HTCLIENT.
+    virtual UINT HitTest(CPoint point) const;
+    BOOL IsTracking() const { return m_bTracking; }
+
+    DWORD m_dwSCBStyle = 0;
+    UINT m_htEdge = 0;
+    CSize m_szHorz{125, 125};
+    CSize m_szVert{125, 125};
+    CSize m_szFloat{125, 125};
+    CSize m_szMinHorz{33, 32};
+    CSize m_szMinVert{33, 32};
+    CSize m_szMinFloat{37, 32};
+    int m_nTrackPosMin = 0;
+    int m_nTrackPosMax = 0;
+    int m_nTrackPosOld = 0;
+    int m_nTrackEdgeOfs = 0;
+    BOOL m_bTracking = FALSE;
+    BOOL m_bKeepSize = FALSE;
+    BOOL m_bParentSizing = FALSE;
+    BOOL m_bDragShowContent = TRUE;
+    UINT m_nDockBarID = 0;
+    int m_cxEdge = 5;
+
+protected:
+    // Takes the bar's frame off rect (client coordinates on entry and exit).
+    virtual void NcCalcClient(LPRECT pRc, UINT nDockBarID);
+    virtual void StartTracking(UINT nHitTest, CPoint point);
+    virtual void StopTracking();
+    // point: the cursor on the screen.
+    virtual void OnTrackUpdateSize(CPoint& point);
+    virtual void NcPaintGripper(CDC* pDC, const CRect& rcClient);
+    // A release of the left button over the bar's frame (not its content), with the part hit.
+    virtual void OnNcLButtonUp(UINT nHitTest, CPoint point);
+
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    void OnPaint() override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnRButtonDown(UINT nFlags, CPoint point) override;
+    void OnCaptureChanged(CWnd* pWnd) override;
+    DECLARE_MESSAGE_MAP()
+
+    // The edge that faces the middle of the frame: the one a drag sizes the bar by.
+    UINT InnerEdge() const;
+    // Sets the edge bits from the side the bar lies at.
+    void UpdateEdges();
+    void SizeFirstChild();
+
+private:
+    // How far the bar may grow: the frame's view area along the bar's thickness.
+    int RoomToGrow() const;
+    int CursorPos(CPoint ptScreen) const;
+    void SetThickness(int nThickness);
+
+    int m_nTrackStartPos = 0;
+    int m_nTrackThickness = 0;
+};

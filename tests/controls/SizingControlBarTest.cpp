@@ -1,0 +1,270 @@
+// Sizing bars in a frame: their sizes and minimums, the side they lie at, dragging the edge that
+// faces the frame's middle, the close button and its lock, and the sizes kept in the profile.
+#include "controls/SizingControlBarCF.h"
+
+#include "BarFixture.h"
+
+namespace {
+
+constexpr UINT kBarID = 0xE823;
+
+class SizingBarTest : public BarTest {
+protected:
+    // Docks the bar at a side of the frame, as the main frame docks the information window.
+    void Dock(CSizingControlBar& bar, UINT nDockBarID, CSize sizeDefault = CSize(125, 125))
+    {
+        ASSERT_TRUE(bar.Create(_T("Infomation Window"), m_pFrame, sizeDefault, TRUE, kBarID));
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&bar, nDockBarID);
+    }
+    // A point in the middle of the bar's inner edge, in its client coordinates.
+    static CPoint InnerEdgePoint(const CSizingControlBar& bar)
+    {
+        CRect rc;
+        bar.GetClientRect(rc);
+        switch (bar.GetDockBarID()) {
+        case AFX_IDW_DOCKBAR_TOP:
+            return CPoint(rc.CenterPoint().x, rc.bottom - 2);
+        case AFX_IDW_DOCKBAR_BOTTOM:
+            return CPoint(rc.CenterPoint().x, rc.top + 2);
+        case AFX_IDW_DOCKBAR_LEFT:
+            return CPoint(rc.right - 2, rc.CenterPoint().y);
+        default:
+            return CPoint(rc.left + 2, rc.CenterPoint().y);
+        }
+    }
+    // Drags the inner edge by (dx, dy) and lets go.
+    static void DragEdge(CSizingControlBar& bar, CSize delta)
+    {
+        const CPoint pt = InnerEdgePoint(bar);
+        CPoint ptScreen = pt;
+        bar.ClientToScreen(&ptScreen);
+        Press(bar, pt);
+        ASSERT_TRUE(bar.IsTracking());
+        // The bar moves while it is dragged: each move is given where the cursor then is.
+        CPoint ptTarget = ptScreen + delta;
+        bar.ScreenToClient(&ptTarget);
+        MoveTo(bar, ptTarget);
+        ptTarget = ptScreen + delta;
+        bar.ScreenToClient(&ptTarget);
+        Release(bar, ptTarget);
+    }
+};
+
+BOOL PowerFailureInProgress() { return TRUE; }
+
+}  // namespace
+
+TEST_F(SizingBarTest, DefaultSizesAreHeldAtTheirMinimums)
+{
+    CSizingControlBarCF bar;
+    EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE), CSize(125, 125));
+    EXPECT_EQ(bar.CalcFixedLayout(FALSE, FALSE), CSize(125, 125));
+    bar.m_szHorz = CSize(10, 5);
+    bar.m_szVert = CSize(0, 40);
+    EXPECT_EQ(bar.CalcFixedLayout(FALSE, TRUE), CSize(33, 32));
+    EXPECT_EQ(bar.CalcFixedLayout(FALSE, FALSE), CSize(33, 40));
+    // Stretched, a bar claims the whole side with its own thickness.
+    EXPECT_EQ(bar.CalcFixedLayout(TRUE, TRUE), CSize(32767, 32));
+    EXPECT_EQ(bar.CalcFixedLayout(TRUE, FALSE), CSize(33, 32767));
+}
+
+TEST_F(SizingBarTest, FloatingSizeFollowsTheLengthAskedForAboveItsMinimum)
+{
+    CSizingControlBarCF bar;
+    EXPECT_EQ(bar.CalcDynamicLayout(200, 0), CSize(200, 125));
+    EXPECT_EQ(bar.CalcDynamicLayout(10, LM_LENGTHY), CSize(200, 32));
+    // The most recent size is only read.
+    EXPECT_EQ(bar.CalcDynamicLayout(500, LM_MRUWIDTH), CSize(200, 32));
+    EXPECT_EQ(bar.CalcDynamicLayout(20, LM_COMMIT), CSize(37, 32));
+}
+
+TEST_F(SizingBarTest, ADockedBarTakesItsThicknessAlongItsSide)
+{
+    CSizingControlBarCF bottom;
+    Dock(bottom, AFX_IDW_DOCKBAR_BOTTOM, CSize(200, 90));
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    const CRect rcBar = WindowRectOf(bottom);
+    EXPECT_EQ(rcBar.Height(), 90);
+    EXPECT_EQ(rcBar.Width(), rcClient.Width());
+    EXPECT_EQ(PaneRect().bottom, rcBar.top);
+    EXPECT_EQ(bottom.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_EQ(bottom.m_dwSCBStyle & SCBS_EDGEALL, SCBS_EDGETOP);
+
+    CSizingControlBarCF left;
+    ASSERT_TRUE(left.Create(_T("Left"), m_pFrame, CSize(70, 70), TRUE, kBarID + 1));
+    left.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&left, AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(WindowRectOf(left).Width(), 70);
+    EXPECT_EQ(PaneRect().left, WindowRectOf(left).right);
+    EXPECT_EQ(left.m_dwSCBStyle & SCBS_EDGEALL, SCBS_EDGERIGHT);
+    // A bar without an owner reports to its frame.
+    EXPECT_EQ(left.GetOwner(), m_pFrame);
+
+    // Both caption orientations paint.
+    for (CSizingControlBarCF* pBar : {&bottom, &left}) {
+        pBar->Invalidate();
+        pBar->UpdateWindow();
+        CRect rcUpdate;
+        EXPECT_FALSE(pBar->GetUpdateRect(rcUpdate));
+    }
+
+    m_pFrame->ShowControlBar(&bottom, FALSE, FALSE);
+    EXPECT_FALSE(bottom.IsVisible());
+    EXPECT_EQ(PaneRect().bottom, rcClient.bottom);
+    m_pFrame->ShowControlBar(&bottom, TRUE, FALSE);
+    EXPECT_EQ(WindowRectOf(bottom).Height(), 90);
+}
+
+TEST_F(SizingBarTest, DraggingTheInnerEdgeSizesTheBarWithinItsLimits)
+{
+    struct Case {
+        UINT nDockBarID;
+        CSize delta;
+        int nExpected;  // thickness; -1: the largest the pane allows
+    };
+    const Case cases[] = {
+        {AFX_IDW_DOCKBAR_BOTTOM, CSize(0, -40), 165},
+        {AFX_IDW_DOCKBAR_BOTTOM, CSize(0, 30), 95},
+        {AFX_IDW_DOCKBAR_BOTTOM, CSize(0, 500), 32},
+        {AFX_IDW_DOCKBAR_BOTTOM, CSize(0, -2000), -1},
+        {AFX_IDW_DOCKBAR_TOP, CSize(0, 25), 150},
+        {AFX_IDW_DOCKBAR_LEFT, CSize(50, 0), 175},
+        {AFX_IDW_DOCKBAR_LEFT, CSize(-400, 0), 33},
+        {AFX_IDW_DOCKBAR_RIGHT, CSize(-10, 0), 135},
+        {AFX_IDW_DOCKBAR_RIGHT, CSize(3000, 0), 33},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.nDockBarID << std::dec << " by "
+                                        << c.delta.cx << "," << c.delta.cy);
+        CSizingControlBarCF bar;
+        Dock(bar, c.nDockBarID);
+        const CRect rcPane = PaneRect();
+        const bool bHorz = bar.IsHorzDocked();
+        const int nLargest = 125 + (bHorz ? rcPane.Height() : rcPane.Width()) - 2;
+        DragEdge(bar, c.delta);
+        EXPECT_FALSE(bar.IsTracking());
+        EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        const int nExpected = c.nExpected < 0 ? nLargest : c.nExpected;
+        EXPECT_EQ(bar.GetThickness(), nExpected);
+        const CRect rcBar = WindowRectOf(bar);
+        EXPECT_EQ(bHorz ? rcBar.Height() : rcBar.Width(), nExpected);
+        bar.DestroyWindow();
+    }
+}
+
+TEST_F(SizingBarTest, TrackingStopsOnTheRightButtonAndOnALostCapture)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    const CPoint pt = InnerEdgePoint(bar);
+    Press(bar, pt);
+    EXPECT_EQ(CWnd::GetCapture(), &bar);
+    bar.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MakePointLParam(pt));
+    EXPECT_FALSE(bar.IsTracking());
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    Press(bar, pt);
+    MoveTo(bar, pt - CSize(0, 20));
+    EXPECT_EQ(bar.GetThickness(), 145);
+    m_pane.SetCapture();
+    EXPECT_FALSE(bar.IsTracking());
+    // Moves after the capture went elsewhere change nothing.
+    MoveTo(bar, pt - CSize(0, 60));
+    EXPECT_EQ(bar.GetThickness(), 145);
+}
+
+TEST_F(SizingBarTest, APressAwayFromTheEdgeStartsNoTracking)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    CRect rcInside;
+    bar.GetInsideRect(rcInside);
+    EXPECT_EQ(bar.HitTest(rcInside.CenterPoint()), UINT(HTCLIENT));
+    Press(bar, rcInside.CenterPoint());
+    EXPECT_FALSE(bar.IsTracking());
+    // Double clicks leave a docked bar where it is.
+    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(rcInside.CenterPoint()));
+    EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+}
+
+TEST_F(SizingBarTest, TheCloseButtonHidesTheBarUnlessItIsLocked)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    const CPoint ptClose = bar.GetCloseButtonRect().CenterPoint();
+    EXPECT_EQ(bar.HitTest(ptClose), CSizingControlBar::HTCLOSE);
+
+    const auto pfnOld = CSizingControlBarG::SetCloseLockQuery(&PowerFailureInProgress);
+    EXPECT_EQ(bar.HitTest(ptClose), UINT(HTCLIENT));
+    MoveTo(bar, ptClose, 0);
+    EXPECT_FALSE(bar.IsCloseButtonRaised());
+    Press(bar, ptClose);
+    Release(bar, ptClose);
+    EXPECT_TRUE(bar.IsVisible());
+    CSizingControlBarG::SetCloseLockQuery(pfnOld);
+
+    MoveTo(bar, ptClose, 0);
+    EXPECT_TRUE(bar.IsCloseButtonRaised());
+    Press(bar, ptClose);
+    EXPECT_TRUE(bar.IsCloseButtonPushed());
+    Release(bar, ptClose);
+    EXPECT_FALSE(bar.IsVisible());
+    EXPECT_FALSE(bar.IsCloseButtonPushed());
+}
+
+TEST_F(SizingBarTest, TheFirstChildFillsTheInsideWithTheSizeChildStyle)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    bar.m_dwSCBStyle |= SCBS_SIZECHILD | SCBS_SHOWEDGES;
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), &bar, 1));
+    DragEdge(bar, CSize(0, -10));
+    CRect rcInside, rcChild, rcBar;
+    bar.GetInsideRect(rcInside);
+    child.GetWindowRect(rcChild);
+    bar.ScreenToClient(rcChild);
+    EXPECT_EQ(rcChild, rcInside);
+    bar.GetClientRect(rcBar);
+    // The caption runs down the left side; the shown top edge takes its own room.
+    EXPECT_GE(rcInside.left, 12);
+    EXPECT_GE(rcInside.top, 5 + bar.m_cxEdge);
+    EXPECT_LT(rcInside.bottom, rcBar.bottom);
+}
+
+TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
+{
+    {
+        CSizingControlBarCF bar;
+        Dock(bar, AFX_IDW_DOCKBAR_BOTTOM, CSize(140, 80));
+        bar.m_szVert = CSize(60, 300);
+        bar.m_szFloat = CSize(250, 110);
+        ASSERT_TRUE(bar.SaveState(_T("Bars")));
+    }
+    const CString strSection = CString(_T("Bars-SCBar-")) + CString(_T("59427"));
+    EXPECT_EQ(m_pApp->GetProfileInt(strSection, _T("sizeHorzCY"), 0), 80u);
+    EXPECT_EQ(m_pApp->GetProfileInt(strSection, _T("sizeVertCX"), 0), 60u);
+    EXPECT_EQ(m_pApp->GetProfileInt(strSection, _T("sizeFloatCX"), 0), 250u);
+
+    // A new run reads the same file.
+    m_pApp->SetProfilePath(ProfilePath());
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    ASSERT_TRUE(bar.LoadState(_T("Bars")));
+    EXPECT_EQ(bar.m_szHorz, CSize(140, 80));
+    EXPECT_EQ(bar.m_szVert, CSize(60, 300));
+    EXPECT_EQ(bar.m_szFloat, CSize(250, 110));
+    EXPECT_EQ(WindowRectOf(bar).Height(), 80);
+
+    m_pApp->WriteProfileInt(strSection, _T("sizeHorzCY"), 3);
+    m_pApp->WriteProfileInt(strSection, _T("sizeFloatCX"), -20);
+    ASSERT_TRUE(bar.LoadState(_T("Bars")));
+    EXPECT_EQ(bar.m_szHorz, CSize(140, 32));
+    EXPECT_EQ(bar.m_szFloat, CSize(37, 110));
+
+    // Another profile name has nothing stored: the sizes stay.
+    ASSERT_TRUE(bar.LoadState(_T("Other")));
+    EXPECT_EQ(bar.m_szVert, CSize(60, 300));
+}
