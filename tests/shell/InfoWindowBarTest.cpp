@@ -1,0 +1,88 @@
+// The information window: created as the main frame creates it, its log lines, its visibility
+// and the release over its caption that ends a simulated power failure first.
+#include "shell/InfoWindowBar.h"
+
+#include "controls/BarFixture.h"
+
+namespace {
+
+class InfoWindowBarTest : public BarTest {
+protected:
+    void SetUp() override
+    {
+        BarTest::SetUp();
+        ASSERT_TRUE(m_bar.Create(_T("Infomation Window"), m_pFrame, CInfoWindowBar::kID,
+                                 WS_CHILD | WS_VISIBLE | CBRS_TOP));
+        m_bar.EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_BOTTOM);
+        m_pFrame->ShowControlBar(&m_bar, FALSE, FALSE);
+    }
+    CInfoWindowBar m_bar;
+};
+
+int g_nPowerReleases = 0;
+void CountPowerRelease() { ++g_nPowerReleases; }
+
+}  // namespace
+
+TEST_F(InfoWindowBarTest, TheEditFillsTheBarAndTakesTheUsersTyping)
+{
+    EXPECT_FALSE(m_bar.IsVisible());
+    m_pFrame->ShowControlBar(&m_bar, TRUE, FALSE);
+    ASSERT_TRUE(IsWindow(&m_bar.m_wndEdit));
+    EXPECT_EQ(m_bar.m_wndEdit.GetDlgCtrlID(), int(CInfoWindowBar::kID));
+    EXPECT_TRUE(m_bar.m_wndEdit.GetStyle() & ES_MULTILINE);
+    EXPECT_FALSE(m_bar.m_wndEdit.GetStyle() & ES_READONLY);
+    EXPECT_TRUE(m_bar.m_wndEdit.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(m_bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+    CRect rcInside, rcEdit;
+    m_bar.GetInsideRect(rcInside);
+    m_bar.m_wndEdit.GetWindowRect(rcEdit);
+    m_bar.ScreenToClient(rcEdit);
+    EXPECT_EQ(rcEdit, rcInside);
+    EXPECT_GT(rcEdit.Height(), 50);
+}
+
+TEST_F(InfoWindowBarTest, LogLinesAreAppendedAndTheLastOnesScrolledToTheTop)
+{
+    m_bar.AppendLog(_T("DownLoad Starts...\n"));
+    m_bar.AppendLog(_T("Write Data Error!\nUpLoad Succeeds\n"));
+    EXPECT_EQ(m_bar.GetLogText(),
+              CString(_T("DownLoad Starts...\r\nWrite Data Error!\r\nUpLoad Succeeds\r\n")));
+    // Four lines with the empty one after the last line feed: nothing to scroll yet.
+    EXPECT_EQ(m_bar.m_wndEdit.GetFirstVisibleLine(), 0);
+    m_bar.AppendLog(_T("a\r\nb\n"));
+    EXPECT_EQ(m_bar.GetLogText().Right(6), CString(_T("a\r\nb\r\n")));
+    EXPECT_EQ(m_bar.m_wndEdit.GetLineCount(), 6);
+    EXPECT_EQ(m_bar.m_wndEdit.GetFirstVisibleLine(), 2);
+
+    // Hiding and showing the bar keeps the log.
+    m_pFrame->ShowControlBar(&m_bar, TRUE, FALSE);
+    m_pFrame->ShowControlBar(&m_bar, FALSE, FALSE);
+    m_pFrame->ShowControlBar(&m_bar, TRUE, FALSE);
+    EXPECT_EQ(m_bar.m_wndEdit.GetLineCount(), 6);
+}
+
+TEST_F(InfoWindowBarTest, AReleaseOverTheCaptionEndsAPowerFailureBeforeTheCloseButtonActs)
+{
+    m_pFrame->ShowControlBar(&m_bar, TRUE, FALSE);
+    const auto pfnOld = CInfoWindowBar::SetPowerReleaseHandler(&CountPowerRelease);
+    g_nPowerReleases = 0;
+    CRect rcClose = m_bar.GetCloseButtonRect();
+    const CPoint ptCaption(rcClose.CenterPoint().x, rcClose.bottom + 20);
+    ASSERT_EQ(m_bar.HitTest(ptCaption), UINT(HTCAPTION));
+    m_bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptCaption));
+    EXPECT_EQ(g_nPowerReleases, 1);
+    EXPECT_TRUE(m_bar.IsVisible());
+
+    // Releases over the log itself are the edit box's.
+    CRect rcInside;
+    m_bar.GetInsideRect(rcInside);
+    m_bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(rcInside.CenterPoint()));
+    EXPECT_EQ(g_nPowerReleases, 1);
+
+    m_bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(rcClose.CenterPoint()));
+    EXPECT_EQ(g_nPowerReleases, 2);
+    EXPECT_FALSE(m_bar.IsVisible());
+    CInfoWindowBar::SetPowerReleaseHandler(pfnOld);
+}
