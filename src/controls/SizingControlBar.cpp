@@ -414,7 +414,6 @@ void CSizingControlBar::StartTracking(UINT nHitTest, CPoint point)
     const int nPosGrown = m_nTrackStartPos + nSign * (nMax - m_nTrackThickness);
     m_nTrackPosMin = std::min(nPosShrunk, nPosGrown);
     m_nTrackPosMax = std::max(nPosShrunk, nPosGrown);
-    m_nTrackEdgeOfs = 0;
 }
 
 void CSizingControlBar::OnTrackUpdateSize(CPoint& point)

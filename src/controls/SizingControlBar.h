@@ -79,9 +79,7 @@ public:
     int m_nTrackPosMin = 0;
     int m_nTrackPosMax = 0;
     int m_nTrackPosOld = 0;
-    int m_nTrackEdgeOfs = 0;
     BOOL m_bTracking = FALSE;
-    BOOL m_bKeepSize = FALSE;
     BOOL m_bParentSizing = FALSE;
     BOOL m_bDragShowContent = TRUE;
     UINT m_nDockBarID = 0;
