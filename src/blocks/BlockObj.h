@@ -76,6 +76,11 @@ public:
     void DrawSymbol(CDC* pDC) const;
     // TRUE when the view's mouse position lies in the pin's rectangle (size 5).
     BOOL IsPinUnderCursor(CVetlaView* pView, int nPin, CDC* pDC) const;
+    // The text of a message-text element showing parameter nParamId (element kind nKind): as
+    // the editor shows it, and as the simulated LCD shows it (BlockWidgetText*.cpp). A type or
+    // id without a text leaves *pOut as it was.
+    void GetWidgetText(CVetlaView* pView, CString* pOut, int nParamId, int nKind);
+    void GetWidgetValueText(CVetlaView* pView, CString* pOut, int nParamId, int nKind);
 
     // TRUE when the pin index names a pin this block uses (walk order 0 .. m_nInputs-1,
     // 10 .. 9+m_nOutputs).

@@ -1,0 +1,252 @@
+// Message-text element texts of the analog blocks (803-823) and of the analog input and flag
+// values (608, 610). Analog values are shown with the block's decimal places: the stored
+// integer divided by 10 to the power m_nDecimals.
+#include "blocks/BlockWidgetText.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockTypes.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMaxDecimals = 3;
+constexpr double kPowersOfTen[kMaxDecimals + 1] = {1.0, 10.0, 100.0, 1000.0};
+using ScaledFormats = LPCTSTR[kMaxDecimals + 1];
+constexpr ScaledFormats kAnalogFormats = {_T("%6.0f "), _T("%7.1f"), _T("%7.2f"), _T("%7.3f")};
+// The ramp's offset and speed are one character narrower.
+constexpr ScaledFormats kRampFormats = {_T("%5.0f "), _T("%6.1f"), _T("%6.2f"), _T("%6.3f")};
+
+const CBlockAnalog* AnalogOf(const WidgetTextRequest& r)
+{
+    return dynamic_cast<const CBlockAnalog*>(&r.block);
+}
+
+// Decimal places outside 0-3 (from a damaged record) are held to the nearest.
+CString Scaled(const CBlockAnalog& a, long long nValue, const ScaledFormats& formats)
+{
+    const int nDecimals = std::clamp(a.m_nDecimals, 0, kMaxDecimals);
+    return WidgetFormat(formats[nDecimals], double(nValue) / kPowersOfTen[nDecimals]);
+}
+
+// A stored analog field, scaled; pField names the field of the analog base.
+template <int CBlockAnalog::*pField>
+CString Field(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? Scaled(*pAnalog, pAnalog->*pField, kAnalogFormats) : CString();
+}
+
+// A threshold that block reference nRef may supply: on the LCD the block's number, in the
+// editor its value held to the analog range, scaled.
+template <int CBlockAnalog::*pField, int nRef>
+CString Threshold(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    if (!pAnalog)
+        return CString();
+    if (r.bDisplay && pAnalog->m_pRefBlock[nRef])
+        return WidgetBlockNumber(*pAnalog->m_pRefBlock[nRef]);
+    const int nValue = WidgetParamValue(r, nRef, pAnalog->*pField, -ANALOG_LIMIT, ANALOG_LIMIT);
+    return Scaled(*pAnalog, nValue, kAnalogFormats);
+}
+
+// The differential trigger switches off at On + Delta.
+CString DifferentialOff(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    if (!pAnalog)
+        return CString();
+    const long long nOff = (long long)pAnalog->m_nThreshold1 + pAnalog->m_nThreshold2;
+    return Scaled(*pAnalog, nOff, kAnalogFormats);
+}
+
+CString Gain(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dGain) : CString();
+}
+
+CString Offset(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? WidgetFormat(_T("%6d"), pAnalog->m_nOffset) : CString();
+}
+
+// A whole number from the analog base: the filter's, Max/Min's and the average's values, the
+// multiplexer's output.
+template <int CBlockAnalog::*pField>
+CString Whole(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? WidgetDecimal(pAnalog->*pField) : CString();
+}
+
+// The multiplexer's and the analog math's values V1-V4; block references 0-3 replace them.
+template <int nRef>
+CString Operand(const WidgetTextRequest& r)
+{
+    const CBlockObj& b = r.block;
+    const int nStored[] = {b.m_nParam[9], b.m_nParamEx[1], b.m_nParamEx[6], b.m_nParamEx[8]};
+    return WidgetParamText(r, nRef, nStored[nRef], -ANALOG_LIMIT, ANALOG_LIMIT, WidgetDecimal);
+}
+
+CString RampWord(const WidgetTextRequest& r, int nValue, const ScaledFormats& formats)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? Scaled(*pAnalog, nValue, formats) : CString();
+}
+
+CString RampMaximum(const WidgetTextRequest& r)
+{
+    return RampWord(r, r.block.m_nParamEx[1], kAnalogFormats);
+}
+
+CString RampStartStop(const WidgetTextRequest& r)
+{
+    return RampWord(r, r.block.m_nParamEx[6], kRampFormats);
+}
+
+CString RampSpeed(const WidgetTextRequest& r)
+{
+    return RampWord(r, r.block.m_nParam[9], kRampFormats);
+}
+
+CString ControllerAmplification(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dPiOpt2) : CString();
+}
+
+CString IntegrationTime(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    if (!pAnalog)
+        return CString();
+    return WidgetFormat(_T("%02d:%02dm"), pAnalog->m_nPiOpt4, pAnalog->m_nPiOpt5);
+}
+
+CString ManualOutput(const WidgetTextRequest& r)
+{
+    const CBlockAnalog* pAnalog = AnalogOf(r);
+    if (!pAnalog)
+        return CString();
+    return WidgetParamText(r, 1, pAnalog->m_nThreshold2, -ANALOG_LIMIT, ANALOG_LIMIT,
+                           WidgetDecimal);
+}
+
+// The filter takes 8 samples doubled per step; a step beyond what an int holds is cut.
+CString SampleCount(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(8 << std::clamp(r.block.m_nParam[10], 0, 27));
+}
+
+CString Mode(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 0, r.block.m_nParam[9], -ANALOG_LIMIT, ANALOG_LIMIT, WidgetDecimal);
+}
+
+// The average's sampling time: days, hours or minutes by m_nParam[10], else seconds.
+CString SamplingTime(const WidgetTextRequest& r)
+{
+    static constexpr LPCTSTR kUnits[] = {_T("d"), _T("h"), _T("m")};
+    const int nUnit = r.block.m_nParam[10];
+    const LPCTSTR pszUnit = nUnit >= 0 && nUnit <= 2 ? kUnits[nUnit] : _T("s");
+    return WidgetFormat(_T("%d%s"), r.block.m_nParam[9], pszUnit);
+}
+
+CString AverageSamples(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[8]); }
+
+// The error detection's watched math block.
+CString WatchedBlock(const WidgetTextRequest& r)
+{
+    const CBlockObj* pRef = r.block.m_pRefBlock[0];
+    return pRef ? WidgetBlockNumber(*pRef) : CString(_T("----"));
+}
+
+// m_nParam[8] chooses the error to detect: 0 zero division, 1 overflow, 2 both.
+CString DetectsOverflow(const WidgetTextRequest& r)
+{
+    return r.block.m_nParam[8] == 0 ? _T("N") : _T("Y");
+}
+
+CString DetectsZeroDivision(const WidgetTextRequest& r)
+{
+    return r.block.m_nParam[8] == 1 ? _T("N") : _T("Y");
+}
+
+CString IOValue(const WidgetTextRequest& r)
+{
+    return WidgetFormat(_T("%6.1f"), double(r.block.m_nAux2));
+}
+
+using A = CBlockAnalog;
+
+// Earlier rows win: the watchdog's and the differential trigger's own meanings come before the
+// rows that the comparator-like blocks share.
+constexpr WidgetTextRow kRows[] = {
+    {BT_AWDOG, BT_AWDOG, 31, Threshold<&A::m_nThreshold2, 1>},
+    {BT_AWDOG, BT_AWDOG, 68, Threshold<&A::m_nThreshold1, 0>},
+    {BT_AWDOG, BT_AWDOG, 69, Threshold<&A::m_nThreshold2, 1>},
+    {BT_AWDOG, BT_AWDOG, 32, Field<&A::m_nRefValue>},
+    {BT_ADTRG, BT_ADTRG, 24, Field<&A::m_nThreshold1>},
+    {BT_ADTRG, BT_ADTRG, 31, Field<&A::m_nThreshold2>},
+    {BT_ADTRG, BT_ADTRG, 25, DifferentialOff},
+    {BT_ACOMP, BT_ADTRG, 24, Threshold<&A::m_nThreshold1, 0>},
+    {BT_ACOMP, BT_ADTRG, 25, Threshold<&A::m_nThreshold2, 1>},
+    {BT_ACOMP, BT_ADTRG, 26, Gain},
+    {BT_ACOMP, BT_ADTRG, 27, Offset},
+    {BT_ACOMP, BT_ADTRG, 28, Field<&A::m_nAx>},
+    {BT_ACOMP, BT_ADTRG, 29, Field<&A::m_nAy>},
+    {BT_ACOMP, BT_ADTRG, 30, Field<&A::m_nValue>},
+    {BT_AMATH, BT_AMUX, 70, Whole<&A::m_nValue>},
+    {BT_AMATH, BT_AMUX, 71, Operand<0>},
+    {BT_AMATH, BT_AMUX, 72, Operand<1>},
+    {BT_AMATH, BT_AMUX, 73, Operand<2>},
+    {BT_AMATH, BT_AMUX, 74, Operand<3>},
+    {BT_AMATH, BT_AMUX, 84, Operand<0>},
+    {BT_AMATH, BT_AMUX, 85, Operand<1>},
+    {BT_AMATH, BT_AMUX, 86, Operand<2>},
+    {BT_AMATH, BT_AMUX, 87, Operand<3>},
+    {BT_ARAMP, BT_PWM, 26, Gain},
+    {BT_ARAMP, BT_PWM, 27, Offset},
+    {BT_ARAMP, BT_ARAMP, 102, Field<&A::m_nValue>},
+    {BT_ARAMP, BT_ARAMP, 103, Threshold<&A::m_nThreshold1, 0>},
+    {BT_ARAMP, BT_ARAMP, 104, Threshold<&A::m_nThreshold2, 1>},
+    {BT_ARAMP, BT_ARAMP, 105, RampMaximum},
+    {BT_ARAMP, BT_ARAMP, 106, RampStartStop},
+    {BT_ARAMP, BT_ARAMP, 107, RampSpeed},
+    {BT_PI, BT_PI, 108, Field<&A::m_nAnalogOpt2>},
+    {BT_PI, BT_PI, 109, Field<&A::m_nAnalogOpt3>},
+    {BT_PI, BT_PI, 110, Threshold<&A::m_nThreshold1, 0>},
+    {BT_PI, BT_PI, 111, ControllerAmplification},
+    {BT_PI, BT_PI, 112, IntegrationTime},
+    {BT_PI, BT_PI, 113, ManualOutput},
+    {BT_PI, BT_PI, 114, Field<&A::m_nValue>},
+    {BT_PI, BT_PI, 115, Field<&A::m_nAx>},
+    {BT_PWM, BT_PWM, 117, Field<&A::m_nAx>},
+    {BT_AFILTER, BT_AFILTER, 88, SampleCount},
+    {BT_AFILTER, BT_MAXMIN, 89, Whole<&A::m_nAx>},
+    {BT_AFILTER, BT_MAXMIN, 98, Whole<&A::m_nValue>},
+    {BT_MAXMIN, BT_MAXMIN, 95, Mode},
+    // Max/Min keeps its minimum and maximum in the analog base's second input and captured
+    // reference fields.
+    {BT_MAXMIN, BT_MAXMIN, 96, Whole<&A::m_nAy>},
+    {BT_MAXMIN, BT_MAXMIN, 97, Whole<&A::m_nRefValue>},
+    {BT_AVGVAL, BT_AVGVAL, 91, SamplingTime},
+    {BT_AVGVAL, BT_AVGVAL, 92, AverageSamples},
+    {BT_AVGVAL, BT_AVGVAL, 93, Whole<&A::m_nAx>},
+    {BT_AVGVAL, BT_AVGVAL, 94, Whole<&A::m_nValue>},
+    {BT_MATHERR, BT_MATHERR, 99, WatchedBlock},
+    {BT_MATHERR, BT_MATHERR, 100, DetectsOverflow},
+    {BT_MATHERR, BT_MATHERR, 101, DetectsZeroDivision},
+    {BT_ANALOG_IN, BT_ANALOG_IN, 131, IOValue},
+    {BT_ANALOG_FLAG, BT_ANALOG_FLAG, 137, IOValue},
+};
+
+}  // namespace
+
+std::span<const WidgetTextRow> AnalogWidgetTextRows()
+{
+    return kRows;
+}

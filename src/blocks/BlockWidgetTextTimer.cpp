@@ -1,0 +1,234 @@
+// Message-text element texts of the delay timers, generators and switches (400-409), the
+// stopwatch's times and the PWM block's period: their setpoints and their running and remaining
+// times. A time is two fields "%02d:%02d" in a time base; the editor names the base in words,
+// the LCD with its unit letter. A setpoint taken from another block shows that block's number
+// on the LCD and its value, split in the reference's unit, in the editor.
+#include "blocks/BlockWidgetText.h"
+
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimTime.h"
+
+namespace {
+
+LPCTSTR BaseLetter(int nBase)
+{
+    return nBase == 0 ? _T("h") : nBase == 1 ? _T("m") : _T("s");
+}
+
+// A value taken from a block is in minutes, seconds or milliseconds by its unit code.
+LPCTSTR ReferencedUnitLetter(int nUnit)
+{
+    return nUnit == 0 ? _T("m") : nUnit == 1 ? _T("s") : _T("ms");
+}
+
+CString TimeFields(const WidgetTextRequest& req, int nHigh, int nLow, int nBase)
+{
+    if (req.bDisplay)
+        return WidgetFormat(_T("%02d:%02d%s"), nHigh, nLow, BaseLetter(nBase));
+    return WidgetFormat(_T("%02d:%02d %s"), nHigh, nLow, WidgetEditorBaseWord(nBase));
+}
+
+// A time setpoint: its two parameter fields and their base, and the block reference (with the
+// unit of the referenced value) that may replace them.
+struct TimeParam {
+    int nHigh;
+    int nLow;
+    int nBase;
+    int nRef;
+    int nRefUnit;
+};
+
+TimeParam Time1(const CBlockObj& b)
+{
+    return {b.m_nParam[9], b.m_nParam[8], b.m_nParam[10], 0, b.m_nParam[11]};
+}
+
+TimeParam Time2(const CBlockObj& b)
+{
+    return {b.m_nParamEx[1], b.m_nParamEx[0], b.m_nParamEx[2], 1, b.m_nParam[12]};
+}
+
+// The warning times of the two staircase switches, read in the base of the OFF setpoint.
+TimeParam Time3(const CBlockObj& b)
+{
+    return {b.m_nParamEx[6], b.m_nParamEx[5], b.m_nParamEx[2], 2, b.m_nParam[12]};
+}
+
+TimeParam Time4(const CBlockObj& b)
+{
+    return {b.m_nParamEx[8], b.m_nParamEx[7], b.m_nParamEx[2], 3, b.m_nParam[12]};
+}
+
+// The referenced value is held to the limit of its unit, as the timer itself reads it, and split
+// by the modulus of the unit taken as a time base: a value of 1234 in unit 2 reads 12:34.
+CString TimeParamText(const WidgetTextRequest& req, const TimeParam& time)
+{
+    const CBlockObj* pRef = req.block.m_pRefBlock[time.nRef];
+    if (!pRef)
+        return TimeFields(req, time.nHigh, time.nLow, time.nBase);
+    if (req.bDisplay)
+        return WidgetBlockNumber(*pRef) + ReferencedUnitLetter(time.nRefUnit);
+    const int nUnit = IsValidTimeBase(time.nRefUnit) ? time.nRefUnit : 2;
+    const int nValue = WidgetParamValue(req, time.nRef, 0, 0, g_TimeLimitTable[nUnit].nMaximum);
+    const int nModulus = g_TimeBaseTable[nUnit].nModulus;
+    return TimeFields(req, nValue / nModulus, nValue % nModulus, nUnit);
+}
+
+// The base of the ON (time 1) or OFF (time 2) setpoint: the reference's unit while a block
+// supplies it.
+int OnBase(const WidgetTextRequest& req)
+{
+    const CBlockObj& b = req.block;
+    return b.m_pRefBlock[0] ? b.m_nParam[11] : b.m_nParam[10];
+}
+
+int OffBase(const WidgetTextRequest& req)
+{
+    const CBlockObj& b = req.block;
+    return b.m_pRefBlock[1] ? b.m_nParam[12] : b.m_nParamEx[2];
+}
+
+CString MsText(const WidgetTextRequest& req, double dMs, int nBase)
+{
+    int nHigh = 0;
+    int nLow = 0;
+    if (dMs != 0.0)
+        SplitTimeValue(dMs, nBase, &nHigh, &nLow);
+    return TimeFields(req, nHigh, nLow, nBase);
+}
+
+CString RunTimeText(const WidgetTextRequest& req, int nBase)
+{
+    return MsText(req, req.block.m_dRunTime, nBase);
+}
+
+// The time still to go exists only while the timer times an interval in a simulation; a
+// stopped timer shows 00:00.
+CString RemainingText(const WidgetTextRequest& req, int nBase)
+{
+    const auto* pTimer = dynamic_cast<const CBlockTime*>(&req.block);
+    bool bRuns = false;
+    if (pTimer && req.bSimulating && pTimer->m_dRunTime != 0.0) {
+        const bool bSecondCounts = pTimer->m_nType != BT_RPR && pTimer->m_nType != BT_RG;
+        bRuns = pTimer->m_bTiming || (bSecondCounts && pTimer->m_nWork[0]);
+    }
+    return MsText(req, bRuns ? req.block.m_dRemaining : 0.0, nBase);
+}
+
+// The timers whose running time belongs to the ON or the OFF setpoint by their phase: the
+// On-/Off-Delay is in its OFF phase while it times the OFF delay or has done it; the wiping
+// relay with pulse output, the pulse and the random generator keep their phase in their second
+// working field.
+bool InOffPhase(const WidgetTextRequest& req)
+{
+    const auto* pTimer = dynamic_cast<const CBlockTime*>(&req.block);
+    if (!pTimer)
+        return false;
+    if (pTimer->m_nType == BT_MPLR)
+        return pTimer->m_nWork[0] != 0 || pTimer->m_nWork[1] != 0;
+    return pTimer->m_nWork[0] != 0;
+}
+
+int PhaseBase(const WidgetTextRequest& req)
+{
+    return InOffPhase(req) ? OffBase(req) : OnBase(req);
+}
+
+int SwitchPhase(const WidgetTextRequest& req)
+{
+    const auto* pSwitch = dynamic_cast<const CBlockMFS*>(&req.block);
+    return pSwitch ? pSwitch->m_nPhase : MFS_OFF;
+}
+
+// The random generator's drawn ON or OFF delay, by its phase, in the base of that setpoint.
+CString RandomDelayText(const WidgetTextRequest& req)
+{
+    const auto* pRandom = dynamic_cast<const CBlockRG*>(&req.block);
+    if (!pRandom)
+        return CString();
+    const bool bOff = InOffPhase(req);
+    const int nSec = bOff ? pRandom->m_nOffDelaySec : pRandom->m_nOnDelaySec;
+    const int nHund = bOff ? pRandom->m_nOffDelayHund : pRandom->m_nOnDelayHund;
+    return MsText(req, (100.0 * nSec + nHund) * 10.0, bOff ? OffBase(req) : OnBase(req));
+}
+
+CString T1(const WidgetTextRequest& r) { return TimeParamText(r, Time1(r.block)); }
+CString T2(const WidgetTextRequest& r) { return TimeParamText(r, Time2(r.block)); }
+CString T3(const WidgetTextRequest& r) { return TimeParamText(r, Time3(r.block)); }
+CString T4(const WidgetTextRequest& r) { return TimeParamText(r, Time4(r.block)); }
+CString RunOn(const WidgetTextRequest& r) { return RunTimeText(r, OnBase(r)); }
+CString RunOff(const WidgetTextRequest& r) { return RunTimeText(r, OffBase(r)); }
+CString RunPhase(const WidgetTextRequest& r) { return RunTimeText(r, PhaseBase(r)); }
+CString LeftOn(const WidgetTextRequest& r) { return RemainingText(r, OnBase(r)); }
+CString LeftOff(const WidgetTextRequest& r) { return RemainingText(r, OffBase(r)); }
+CString LeftPhase(const WidgetTextRequest& r) { return RemainingText(r, PhaseBase(r)); }
+
+// The multiple function switch times the staircase (phases 0, 2, 4) in the OFF base and the
+// press and permanent light (1, 3) in the ON base; its time to go is in the ON base in phases
+// 0, 1 and 3.
+CString SwitchRun(const WidgetTextRequest& r)
+{
+    return RunTimeText(r, SwitchPhase(r) % 2 == 0 ? OffBase(r) : OnBase(r));
+}
+
+// The stopwatch's current, lap and output times: no operation measures them, so its running
+// time stays as the simulation left it, shown in the stopwatch's own base.
+CString StopwatchTime(const WidgetTextRequest& r)
+{
+    return RunTimeText(r, r.block.m_nParam[10]);
+}
+
+CString SwitchLeft(const WidgetTextRequest& r)
+{
+    const int nPhase = SwitchPhase(r);
+    const bool bOn = nPhase == MFS_OFF || nPhase == MFS_PRESSED || nPhase == MFS_PERMANENT;
+    return RemainingText(r, bOn ? OnBase(r) : OffBase(r));
+}
+
+constexpr WidgetTextRow kRows[] = {
+    {BT_DPR, BT_DDR, 0, RunOn},
+    {BT_DPR, BT_DDR, 4, T1},
+    {BT_DPR, BT_DDR, 5, T1},
+    {BT_DPR, BT_DDR, 50, LeftOn},
+    {BT_PLR, BT_PLR, 0, RunOn},
+    {BT_PLR, BT_PLR, 4, T1},
+    {BT_PLR, BT_PLR, 5, T1},
+    {BT_PLR, BT_PLR, 50, LeftOn},
+    {BT_MPLR, BT_MPLR, 0, RunPhase},
+    {BT_MPLR, BT_MPLR, 50, LeftPhase},
+    {BT_MPLR, BT_MPLR, 6, T1},
+    {BT_MPLR, BT_MPLR, 7, T2},
+    {BT_CPG, BT_CPG, 0, RunOn},
+    {BT_CPG, BT_CPG, 50, LeftOn},
+    {BT_CPG, BT_CPG, 7, T1},
+    {BT_RPR, BT_APG, 0, RunPhase},
+    {BT_RPR, BT_APG, 50, LeftPhase},
+    {BT_RPR, BT_APG, 39, T2},
+    {BT_RPR, BT_APG, 40, T1},
+    {BT_RG, BT_RG, 10, T1},
+    {BT_RG, BT_RG, 11, T2},
+    {BT_RG, BT_RG, 50, RandomDelayText},
+    {BT_SLS, BT_SLS, 0, RunOff},
+    {BT_SLS, BT_SLS, 5, T2},
+    {BT_SLS, BT_MFS, 12, T3},
+    {BT_SLS, BT_MFS, 13, T4},
+    {BT_SLS, BT_SLS, 50, LeftOff},
+    {BT_MFS, BT_MFS, 0, SwitchRun},
+    {BT_MFS, BT_MFS, 14, T1},
+    {BT_MFS, BT_MFS, 41, T2},
+    {BT_MFS, BT_MFS, 50, SwitchLeft},
+    {BT_SW, BT_SW, 81, StopwatchTime},
+    {BT_SW, BT_SW, 82, StopwatchTime},
+    {BT_SW, BT_SW, 83, StopwatchTime},
+    // The PWM block's period is a time setpoint like a timer's ON time.
+    {BT_PWM, BT_PWM, 116, T1},
+};
+
+}  // namespace
+
+std::span<const WidgetTextRow> TimerWidgetTextRows()
+{
+    return kRows;
+}

@@ -1,0 +1,149 @@
+// Message-text element texts of the word, math and special blocks (832-879): their input words,
+// their current value (m_dRunTime) and the count, mask, base or limit they work with. A
+// parameter taken from another block shows the block's number on the LCD and its value, held to
+// the parameter's range, in the editor.
+#include "blocks/BlockWidgetText.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/BlockWordValue.h"
+#include "blocks/ValueBox.h"
+
+namespace {
+
+constexpr int kWordLimit = 32767;
+// The encoder's count range and the stepping motor's and pulse train's limits.
+constexpr int kEncoderLimit = 999999;
+constexpr int kPulseLimit = 99999999;
+
+// Input word 0 or 1: the word at the pin while a simulation runs; in the editor the defaults
+// kept in m_nAux4.
+int InputWordOf(const WidgetTextRequest& r, int nPin)
+{
+    return r.bSimulating ? InputWord(r.block, nPin) : WrapWord(r.block.m_nAux4[nPin]);
+}
+
+// The binary-code block reads BCD, shown in hexadecimal.
+CString InputText(const WidgetTextRequest& r, int nPin)
+{
+    const int nWord = InputWordOf(r, nPin);
+    return r.block.m_nType == BT_BIN ? WidgetHexWord(nWord) : WidgetDecimal(nWord);
+}
+
+CString InputA(const WidgetTextRequest& r) { return InputText(r, 0); }
+CString InputB(const WidgetTextRequest& r) { return InputText(r, 1); }
+
+int CurrentValue(const WidgetTextRequest& r)
+{
+    return TruncToInt(r.block.m_dRunTime);
+}
+
+CString Value(const WidgetTextRequest& r) { return WidgetDecimal(CurrentValue(r)); }
+CString ValueHexWord(const WidgetTextRequest& r) { return WidgetHexWord(CurrentValue(r)); }
+CString SegmentPattern(const WidgetTextRequest& r)
+{
+    return WidgetFormat(_T("0x%02X"), unsigned(CurrentValue(r)) & 0xFFu);
+}
+
+template <int nLow, int nHigh>
+CString Param9(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 0, r.block.m_nParam[9], nLow, nHigh, WidgetDecimal);
+}
+
+CString Mask(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 0, r.block.m_nParam[9], -kWordLimit, 65535, WidgetHexWord);
+}
+
+CString BaseOfLogarithm(int nBase)
+{
+    return nBase == 0 ? CString(_T("e")) : nBase == 1 ? CString(_T("2")) : CString(_T("10"));
+}
+
+// The logarithm names its base; the fixed-point blocks count decimal places.
+CString Base10(const WidgetTextRequest& r)
+{
+    const auto pFormat = r.block.m_nType == BT_LOG ? BaseOfLogarithm : WidgetDecimal;
+    return WidgetParamText(r, 0, r.block.m_nParam[10], -kWordLimit, kWordLimit, pFormat);
+}
+
+CString Amplification(const WidgetTextRequest& r)
+{
+    return WidgetFormat(_T("%.2f"), r.block.m_dParam);
+}
+
+CString ModeName(int nMode)
+{
+    if (nMode == 0)
+        return _T("Maximum");
+    return nMode == 1 ? _T("Minimum") : _T("Average");
+}
+
+CString Mode(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 0, r.block.m_nParam[9], 0, 2, ModeName);
+}
+
+CString ArrayCount(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 1, r.block.m_nParamEx[1], 1, 32, WidgetDecimal);
+}
+
+// The pulse blocks keep one parameter in m_nParamEx[1] (reference 1) and one in m_nParamEx[6]
+// (reference 0).
+template <int nLow, int nHigh>
+CString PulseEx1(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 1, r.block.m_nParamEx[1], nLow, nHigh, WidgetDecimal);
+}
+
+CString PulseEx6(const WidgetTextRequest& r)
+{
+    return WidgetParamText(r, 0, r.block.m_nParamEx[6], 0, kPulseLimit, WidgetDecimal);
+}
+
+CString EncoderStart(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[7]); }
+
+CString EncoderSource(const WidgetTextRequest& r)
+{
+    return r.block.m_nParamEx[6] == 0 ? CString(_T("I0&I1")) : CString(_T("I2&I3"));
+}
+
+CString Cycle(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[10]); }
+
+// Earlier rows win: the special meanings of 114 and 122 come before the shared ones.
+constexpr WidgetTextRow kRows[] = {
+    {BT_BCD, BT_QUAD, 89, InputA},
+    {BT_BCD, BT_QUAD, 90, InputB},
+    {BT_BCD, BT_BCD, 114, ValueHexWord},
+    {BT_SEG, BT_SEG, 114, SegmentPattern},
+    {BT_BIN, BT_QUAD, 114, Value},
+    {BT_ROL, BT_SHR, 118, Param9<1, 15>},
+    {BT_ROL, BT_SHR, 119, Param9<1, 15>},
+    {BT_ANDM, BT_XORM, 120, Mask},
+    {BT_LOG, BT_QUAD, 122, Base10},
+    {BT_RAND, BT_REM, 122, Param9<-kWordLimit, kWordLimit>},
+    {BT_LOG, BT_QUAD, 123, Amplification},
+    {BT_WORD2BIT, BT_WORD2BIT, 124, Param9<0, 15>},
+    {BT_ARRMXIV, BT_ACMXIV, 95, Mode},
+    {BT_ARRMXIV, BT_ARRMXIV, 121, ArrayCount},
+    {BT_ENCODER, BT_ENCODER, 144, Value},
+    {BT_ENCODER, BT_ENCODER, 140, EncoderStart},
+    {BT_ENCODER, BT_ENCODER, 130, EncoderSource},
+    {BT_ENCODER, BT_ENCODER, 141, Param9<-kEncoderLimit, kEncoderLimit>},
+    {BT_ENCODER, BT_ENCODER, 142, PulseEx1<-kEncoderLimit, kEncoderLimit>},
+    {BT_SMC, BT_SMCE, 126, PulseEx1<0, kPulseLimit>},
+    {BT_SMCE, BT_SMCE, 127, PulseEx6},
+    {BT_PTO, BT_PTOE, 138, PulseEx1<0, kPulseLimit>},
+    {BT_PTOE, BT_PTOE, 143, PulseEx6},
+    {BT_UDC, BT_UDC, 128, Cycle},
+    {BT_CRC16, BT_CRC16, 129, ValueHexWord},
+};
+
+}  // namespace
+
+std::span<const WidgetTextRow> WordWidgetTextRows()
+{
+    return kRows;
+}
