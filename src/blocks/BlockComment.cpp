@@ -2,12 +2,39 @@
 
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+#include <string_view>
 
 IMPLEMENT_SERIAL(CBlockComment, CObject, VERSIONABLE_SCHEMA | 1)
 
 namespace {
 
 constexpr int kDefaultFontHeight = 12;
+constexpr COLORREF kBackground = RGB(180, 180, 180);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kGripFill = RGB(255, 0, 0);
+// Half the side of a grip square.
+constexpr int kGripHalf = 4;
+
+// Coordinates come from files and may hold any int: sums are taken wide and held to the int
+// range rather than overflow.
+int ClampToInt(long long n)
+{
+    using Limits = std::numeric_limits<int>;
+    return int(std::clamp<long long>(n, Limits::min(), Limits::max()));
+}
+
+POINT Point(long long x, long long y)
+{
+    return POINT{ClampToInt(x), ClampToInt(y)};
+}
 
 }  // namespace
 
@@ -61,4 +88,110 @@ void CBlockComment::Serialize(CArchive& ar)
             ch = WCHAR(w);
         }
     }
+}
+
+void CBlockComment::Draw(CDC* pDC)
+{
+    CFont font;
+    font.CreateFontIndirect(&m_logFont);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    const COLORREF crOldBk = pDC->SetBkColor(kBackground);
+    pDC->SetTextColor(m_crText);
+    if (m_nLineCount != 0)
+        DrawText(pDC);
+    pDC->SelectObject(pOldFont);
+    pDC->SetTextColor(kBlack);
+    pDC->SetBkColor(crOldBk);
+}
+
+void CBlockComment::DrawText(CDC* pDC) const
+{
+    const std::u16string_view separator = u"\r\n";
+    std::u16string_view rest = m_strBoxText.View();
+    long long nLine = 0;
+    auto lineTop = [&] {
+        return ClampToInt(m_nTop + (long long)m_nBoxHeight * nLine / m_nLineCount);
+    };
+    for (std::size_t nBreak = rest.find(separator); nBreak != std::u16string_view::npos;
+         nBreak = rest.find(separator)) {
+        pDC->TextOut(m_nLeft, lineTop(), CString(rest.substr(0, nBreak)));
+        rest.remove_prefix(nBreak + separator.size());
+        ++nLine;
+    }
+    if (!rest.empty())
+        pDC->TextOut(m_nLeft, lineTop(), CString(rest));
+}
+
+void CBlockComment::DrawSelected(CDC* pDC)
+{
+    Draw(pDC);
+    DrawGrips(pDC);
+}
+
+void CBlockComment::DrawGrips(CDC* pDC)
+{
+    CPen pen(PS_SOLID, 1, kBlack);
+    CBrush brush(kGripFill);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    CBrush* pOldBrush = pDC->SelectObject(&brush);
+    const int nOldFill = pDC->SetPolyFillMode(ALTERNATE);
+    for (int nGrip = 0; nGrip < COMMENT_GRIP_COUNT; ++nGrip) {
+        const CPoint c = GripCorner(nGrip);
+        const long long x = c.x;
+        const long long y = c.y;
+        const POINT square[4] = {Point(x - kGripHalf, y - kGripHalf),
+                                 Point(x - kGripHalf, y + kGripHalf),
+                                 Point(x + kGripHalf, y + kGripHalf),
+                                 Point(x + kGripHalf, y - kGripHalf)};
+        pDC->Polygon(square, 4);
+    }
+    pDC->SetPolyFillMode(nOldFill);
+    pDC->SelectObject(pOldBrush);
+    pDC->SelectObject(pOldPen);
+}
+
+CPoint CBlockComment::GripCorner(int nGrip) const
+{
+    const int nRight = ClampToInt((long long)m_nLeft + m_nBoxWidth);
+    const int nBottom = ClampToInt((long long)m_nTop + m_nBoxHeight);
+    switch (nGrip) {
+    case COMMENT_GRIP_BOTTOM_LEFT: return CPoint(m_nLeft, nBottom);
+    case COMMENT_GRIP_BOTTOM_RIGHT: return CPoint(nRight, nBottom);
+    case COMMENT_GRIP_TOP_RIGHT: return CPoint(nRight, m_nTop);
+    default: return CPoint(m_nLeft, m_nTop);
+    }
+}
+
+CRect CBlockComment::GetBoxRect() const
+{
+    const CPoint bottomRight = GripCorner(COMMENT_GRIP_BOTTOM_RIGHT);
+    return CRect(m_nLeft, m_nTop, bottomRight.x, bottomRight.y);
+}
+
+BOOL CBlockComment::HitTest(CPoint point) const
+{
+    return GetBoxRect().PtInRect(point);
+}
+
+int CBlockComment::HitTestGrip(CPoint point) const
+{
+    for (int nGrip = 0; nGrip < COMMENT_GRIP_COUNT; ++nGrip) {
+        const CPoint c = GripCorner(nGrip);
+        if (std::llabs((long long)point.x - c.x) <= kGripHalf &&
+            std::llabs((long long)point.y - c.y) <= kGripHalf)
+            return nGrip;
+    }
+    return -1;
+}
+
+void CBlockComment::MoveGrip(int nGrip, CPoint point)
+{
+    if (nGrip < 0 || nGrip >= COMMENT_GRIP_COUNT)
+        return;
+    // Grips 0 and 2, and 1 and 3, face each other.
+    const CPoint fixed = GripCorner((nGrip + 2) % COMMENT_GRIP_COUNT);
+    m_nLeft = std::min(fixed.x, point.x);
+    m_nTop = std::min(fixed.y, point.y);
+    m_nBoxWidth = ClampToInt((long long)std::max(fixed.x, point.x) - m_nLeft);
+    m_nBoxHeight = ClampToInt((long long)std::max(fixed.y, point.y) - m_nTop);
 }

@@ -2,10 +2,14 @@
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockFactory.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -89,6 +93,137 @@ TEST_F(BlockCommentTest, OtherSchemaIsRefused)
     const Bytes schema2 = WithSchema(StoreObject(&comment), 2);
     EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CBlockComment>(schema2, nullptr); }),
               CArchiveException::badSchema);
+}
+
+// The texts a box draws, each with its position.
+struct DrawnText {
+    std::u16string text;
+    int x;
+    int y;
+    bool operator==(const DrawnText&) const = default;
+};
+
+std::vector<DrawnText> DrawnTexts(const RecordingSurface& surface)
+{
+    std::vector<DrawnText> texts;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Text)
+            texts.push_back({record.text, int(record.points[0].x), int(record.points[0].y)});
+    }
+    return texts;
+}
+
+CBlockComment& Box(CBlockComment& comment, const char16_t* pszText, int nLines, int nHeight)
+{
+    comment.m_nLeft = 10;
+    comment.m_nTop = 100;
+    comment.m_nBoxWidth = 60;
+    comment.m_nBoxHeight = nHeight;
+    comment.m_strBoxText = pszText;
+    comment.m_nLineCount = nLines;
+    return comment;
+}
+
+TEST_F(BlockCommentTest, LinesAreSpreadOverTheBoxHeight)
+{
+    const struct {
+        const char16_t* pszText;
+        int nLines;
+        int nHeight;
+        std::vector<DrawnText> expected;
+    } rows[] = {
+        {u"Comment", 1, 12, {{u"Comment", 10, 100}}},
+        {u"a\r\nb", 2, 40, {{u"a", 10, 100}, {u"b", 10, 120}}},
+        // No empty line after a final separator; an empty line inside keeps its place.
+        {u"a\r\n", 2, 40, {{u"a", 10, 100}}},
+        {u"a\r\n\r\nc", 3, 40, {{u"a", 10, 100}, {u"c", 10, 126}}},
+        {u"a\r\nb", 0, 40, {}},
+    };
+    for (const auto& row : rows) {
+        CBlockComment comment;
+        RecordingSurface surface;
+        CDC dc(surface);
+        Box(comment, row.pszText, row.nLines, row.nHeight).Draw(&dc);
+        EXPECT_EQ(DrawnTexts(surface), row.expected) << "row " << &row - rows;
+    }
+}
+
+TEST_F(BlockCommentTest, TextIsDrawnInTheBoxFontAndColourOnGrey)
+{
+    CBlockComment comment;
+    comment.m_crText = RGB(0, 128, 0);
+    RecordingSurface surface;
+    CDC dc(surface);
+    const COLORREF crBkBefore = dc.GetBkColor();
+    Box(comment, u"x", 1, 12).Draw(&dc);
+    ASSERT_EQ(surface.Records().size(), 1u);
+    const DrawState& state = surface.Records()[0].state;
+    EXPECT_EQ(state.crText, RGB(0, 128, 0));
+    EXPECT_EQ(state.crBk, RGB(180, 180, 180));
+    EXPECT_EQ(std::u16string(state.font.lfFaceName), u"Arial");
+    EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetBkColor(), crBkBefore);
+}
+
+TEST_F(BlockCommentTest, SelectedBoxHasRedGripsOnItsCorners)
+{
+    CBlockComment comment;
+    RecordingSurface surface;
+    CDC dc(surface);
+    Box(comment, u"x", 1, 12).DrawSelected(&dc);
+    std::vector<std::pair<int, int>> centres;
+    for (const auto& record : surface.Records()) {
+        if (record.kind != RecordingSurface::Kind::Polygon)
+            continue;
+        ASSERT_EQ(record.points.size(), 4u);
+        EXPECT_EQ(record.state.brush.crColour, RGB(255, 0, 0));
+        EXPECT_EQ(record.state.pen.crColour, RGB(0, 0, 0));
+        EXPECT_EQ(record.points[2].x - record.points[0].x, 8);
+        centres.emplace_back(record.points[0].x + 4, record.points[0].y + 4);
+    }
+    const std::vector<std::pair<int, int>> corners = {{10, 100}, {10, 112}, {70, 112}, {70, 100}};
+    EXPECT_EQ(centres, corners);
+}
+
+TEST_F(BlockCommentTest, HitTestsTheBoxAndItsGrips)
+{
+    CBlockComment comment;
+    Box(comment, u"x", 1, 20);
+    const struct {
+        CPoint point;
+        BOOL bInBox;
+        int nGrip;
+    } rows[] = {
+        {{10, 100}, TRUE, COMMENT_GRIP_TOP_LEFT},  {{65, 115}, TRUE, -1},
+        {{70, 110}, FALSE, -1},                     {{74, 124}, FALSE, COMMENT_GRIP_BOTTOM_RIGHT},
+        {{75, 100}, FALSE, -1},                     {{6, 116}, FALSE, COMMENT_GRIP_BOTTOM_LEFT},
+        {{66, 96}, FALSE, COMMENT_GRIP_TOP_RIGHT},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(comment.HitTest(row.point), row.bInBox) << row.point.x << "," << row.point.y;
+        EXPECT_EQ(comment.HitTestGrip(row.point), row.nGrip) << row.point.x << "," << row.point.y;
+    }
+}
+
+// Dragging a grip moves its corner; the opposite corner stays, also when the drag crosses it.
+TEST_F(BlockCommentTest, GripsResizeTheBox)
+{
+    const struct {
+        int nGrip;
+        CPoint to;
+        CRect expected;
+    } rows[] = {
+        {COMMENT_GRIP_BOTTOM_RIGHT, {90, 150}, {10, 100, 90, 150}},
+        {COMMENT_GRIP_TOP_LEFT, {0, 90}, {0, 90, 70, 120}},
+        {COMMENT_GRIP_TOP_RIGHT, {40, 130}, {10, 120, 40, 130}},
+        {COMMENT_GRIP_BOTTOM_LEFT, {80, 90}, {70, 90, 80, 100}},
+        {7, {500, 500}, {10, 100, 70, 120}},
+    };
+    for (const auto& row : rows) {
+        CBlockComment comment;
+        Box(comment, u"x", 1, 20).MoveGrip(row.nGrip, row.to);
+        EXPECT_EQ(comment.GetBoxRect(), row.expected) << row.nGrip;
+    }
 }
 
 }  // namespace
