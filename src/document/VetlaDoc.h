@@ -127,6 +127,11 @@ public:
     CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const;
     BOOL IsDuplicateLine(CConnectLineObj* pLine, CBlockObj* pBlock, int nPin) const;
 
+    // Wire route tidying (VetlaDocRoute.cpp): a wire end follows its moved block; pin side
+    // LINE_PIN_SIDE_INPUT, _OUTPUT or _NONE (document/LineRoute.h).
+    void MoveLineEnd(CConnectLineObj* pLine, int x, int y, BOOL bStart, int nPinSide);
+    void SimplifyLine(CConnectLineObj* pLine);
+
     // Data model, in declaration order.
     int m_nPagesAcross = 1;
     int m_nPagesDown = 1;
