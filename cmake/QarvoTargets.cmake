@@ -50,6 +50,8 @@ function(qarvo_link_group)
     if(NOT type STREQUAL "STATIC_LIBRARY")
       continue()
     endif()
+    # The group's cycle is long; repeat it often enough that every member sees every other.
+    set_property(TARGET ${target} PROPERTY LINK_INTERFACE_MULTIPLICITY 4)
     foreach(other ${ARGN})
       get_target_property(other_type ${other} TYPE)
       if(NOT other STREQUAL target AND other_type STREQUAL "STATIC_LIBRARY")
