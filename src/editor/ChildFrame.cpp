@@ -12,6 +12,8 @@ const LPCTSTR g_astrMonthNames[13] = {
     _T(""),     _T("January"), _T("February"),  _T("March"),   _T("April"),    _T("May"),     _T("June"),
     _T("July"), _T("August"),  _T("September"), _T("October"), _T("November"), _T("December")};
 
+IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+
 namespace {
 
 // Names of a clock that was set to something impossible show as empty text rather than
@@ -32,10 +34,17 @@ CChildFrame::CChildFrame()
     m_stPrevClock = m_stClock;
 }
 
-void CChildFrame::SetActiveView(CVetlaView* pView)
+CChildFrame* AsChildFrame(CWnd* pWnd)
 {
-    m_pActiveView = pView;
-    if (pView)
+    return pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CChildFrame)) ? static_cast<CChildFrame*>(pWnd) : nullptr;
+}
+
+CVetlaView* CChildFrame::GetActiveView() const { return AsVetlaView(CMDIChildWnd::GetActiveView()); }
+
+void CChildFrame::SetActiveView(CView* pViewNew, BOOL bNotify)
+{
+    CMDIChildWnd::SetActiveView(pViewNew, bNotify);
+    if (CVetlaView* pView = AsVetlaView(pViewNew))
         pView->SetParentFrame(this);
 }
 

@@ -1,11 +1,12 @@
-// CChildFrame: the frame of one diagram view. It keeps the simulated clock that every timer
-// and clock block reads, and the run state of the simulation that the Simulation bar will
-// drive. Until the window layer gives it a window it is a plain object; headless runs set the
-// active view and advance the clock by hand.
+// CChildFrame: the MDI frame of one diagram view, the frame class of both document templates.
+// It keeps the simulated clock that every timer and clock block reads, and the run state of the
+// simulation that the Simulation bar will drive. Without a window (headless runs and tests) it is
+// a plain object that is handed its view directly and whose clock is advanced by hand.
 #pragma once
 
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
+#include "platform/ui/MDIChildWnd.h"
 
 class CVetlaView;
 
@@ -26,7 +27,9 @@ constexpr int SIMTIME_DATE = 1;        // "March 5, 2024" / "Mar 5, 2024"
 constexpr int SIMTIME_CLOCK = 2;       // "8:07:06 AM"
 constexpr int SIMTIME_DIGITS = 3;      // "240305080706"
 
-class CChildFrame {
+class CChildFrame : public CMDIChildWnd {
+    DECLARE_DYNCREATE(CChildFrame)
+
 public:
     // The clock starts at the PC's local time.
     CChildFrame();
@@ -34,9 +37,11 @@ public:
     CChildFrame(const CChildFrame&) = delete;
     CChildFrame& operator=(const CChildFrame&) = delete;
 
-    CVetlaView* GetActiveView() const { return m_pActiveView; }
-    // Makes pView the frame's view and the frame its parent.
-    void SetActiveView(CVetlaView* pView);
+    // The active view when it is a diagram view.
+    CVetlaView* GetActiveView() const;
+    // Makes pView the frame's active view; a diagram view also learns that this frame holds
+    // it, which is all a windowless view has to go by.
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
 
     SYSTEMTIME* GetSimTime(SYSTEMTIME* pOut) const;
     void GetPrevSimTime(SYSTEMTIME* pOut) const;
@@ -62,8 +67,10 @@ public:
 private:
     SYSTEMTIME m_stClock = {};
     SYSTEMTIME m_stPrevClock = {};
-    CVetlaView* m_pActiveView = nullptr;
 };
+
+// The frame as a diagram's child frame; null for another kind of frame (or none).
+CChildFrame* AsChildFrame(CWnd* pWnd);
 
 // English day names by wDayOfWeek (0 = Sunday) and month names by wMonth (1 = January, index
 // 0 empty).

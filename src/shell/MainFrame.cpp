@@ -2,11 +2,52 @@
 
 #include "blocks/BlockObj.h"
 #include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/core/MessageBox.h"
+#include "platform/gdi/DC.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/WndMessageMap.h"
+#include "shell/ChineseTables.h"
+#include "shell/Resource.h"
+#include "shell/SettingsFile.h"
 #include "shell/VetlaApp.h"
+
+IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_VIEW_INFO_WINDOW, OnViewInfoWindow)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_INFO_WINDOW, OnUpdateViewInfoWindow)
+    ON_COMMAND(ID_OPTIONS_LANGUAGE, OnLanguage)
+    ON_UPDATE_COMMAND_UI(ID_OPTIONS_LANGUAGE, OnUpdateAlwaysEnabled)
+    ON_UPDATE_COMMAND_UI(ID_PLC_MONIT, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_IN, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateDisabled)
+    ON_UPDATE_COMMAND_UI(ID_INSERT_COMMENTS, OnUpdateDisabled)
+END_MESSAGE_MAP()
 
 namespace {
 
 CMainFrame* g_pMainFrame = nullptr;
+
+constexpr UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_ZOOM, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                ID_INDICATOR_SCRL};
+
+// The frame's style whatever the template asked for: a maximised, titled top-level window.
+constexpr DWORD kMainFrameStyle = WS_OVERLAPPEDWINDOW | WS_MAXIMIZE | FWS_ADDTOTITLE;
+constexpr DWORD kToolBarStyle =
+    WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+
+// The caption of a drop-down item: its Chinese text in the Chinese interface (empty when the
+// table has none), else the English one.
+CString NewMenuCaption(UINT nID, LPCTSTR lpszEnglish)
+{
+    if (!g_bChineseUI)
+        return lpszEnglish;
+    CString strText;
+    g_mapIdText.Lookup(WORD(nID), strText);
+    return strText;
+}
 
 } // namespace
 
@@ -14,18 +55,143 @@ CMainFrame* AfxGetMainFrame() { return g_pMainFrame; }
 
 void AfxSetMainFrame(CMainFrame* pFrame) { g_pMainFrame = pFrame; }
 
+CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI) {}
+
 CMainFrame::~CMainFrame()
 {
     if (g_pMainFrame == this)
         g_pMainFrame = nullptr;
 }
 
+CChildFrame* CMainFrame::MDIGetActive(BOOL* pbMaximized) const
+{
+    CChildFrame* pChild = GetSafeHwnd() ? AsChildFrame(CMDIFrameWnd::MDIGetActive()) : m_pHeadlessChild;
+    if (pbMaximized)
+        *pbMaximized = pChild != nullptr;
+    return pChild;
+}
+
+void CMainFrame::MDIActivate(CWnd* pWndActivate)
+{
+    if (GetSafeHwnd())
+        CMDIFrameWnd::MDIActivate(pWndActivate);
+    else
+        m_pHeadlessChild = AsChildFrame(pWndActivate);
+}
+
 CVetlaView* CMainFrame::GetActiveView() const
 {
-    return m_pActiveChild ? m_pActiveChild->GetActiveView() : nullptr;
+    CChildFrame* pChild = MDIGetActive();
+    return pChild ? pChild->GetActiveView() : nullptr;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!CMDIFrameWnd::PreCreateWindow(cs))
+        return FALSE;
+    cs.style = LONG(kMainFrameStyle);
+    return TRUE;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!CreateStatusBar() || !CreateToolBar())
+        return -1;
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    m_hAccelTable = &ShellAccelerators();
+    m_nOpenDocuments = 0;
+    return 0;
+}
+
+BOOL CMainFrame::CreateStatusBar()
+{
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, int(std::size(kIndicators))))
+        return FALSE;
+    // The layer sizes a pane from the program's string table; these panes' texts are the
+    // application's own.
+    CDC dc;
+    dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+    for (int nIndex = 1; nIndex < int(std::size(kIndicators)); ++nIndex) {
+        const CString strText = LoadShellString(kIndicators[nIndex]);
+        m_wndStatusBar.SetPaneInfo(nIndex, kIndicators[nIndex], m_wndStatusBar.GetPaneStyle(nIndex),
+                                   dc.GetTextExtent(strText).cx);
+    }
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateToolBar()
+{
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, kToolBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return FALSE;
+    m_wndToolBar.SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS);
+    const int nNew = m_wndToolBar.CommandToIndex(ID_FILE_NEW);
+    if (nNew >= 0)
+        m_wndToolBar.SetButtonStyle(nNew, m_wndToolBar.GetButtonStyle(nNew) | TBSTYLE_DROPDOWN);
+    m_wndToolBar.SendMessage(TB_HIDEBUTTON, ID_PLC_RUNSTOP, TRUE);
+    return TRUE;
+}
+
+BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+    if (pHeader && int(pHeader->code) == TBN_DROPDOWN)
+        ShowNewMenu(reinterpret_cast<const NMTOOLBAR*>(lParam)->rcButton);
+    return CMDIFrameWnd::OnNotify(wParam, lParam, pResult);
+}
+
+void CMainFrame::ShowNewMenu(const RECT& rcButton)
+{
+    CRect rect(rcButton);
+    m_wndToolBar.ClientToScreen(rect);
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_FILE_NEW, NewMenuCaption(ID_FILE_NEW, _T("Function block diagram(FBD)")));
+    menu.AppendMenu(MF_STRING, ID_FILE_NEW_LAD, NewMenuCaption(ID_FILE_NEW_LAD, _T("Ladder diagram(LAD)")));
+    menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, rect.left, rect.bottom, this);
+    menu.DestroyMenu();
 }
 
 void CMainFrame::OnViewInfoWindow() { m_bInfoWindowVisible = !m_bInfoWindowVisible; }
+
+void CMainFrame::OnUpdateViewInfoWindow(CCmdUI* pCmdUI)
+{
+    CMDIChildWnd* pChild = CMDIFrameWnd::MDIGetActive();
+    pCmdUI->Enable(pChild && pChild->CFrameWnd::GetActiveView());
+    pCmdUI->SetCheck(m_bInfoWindowVisible);
+}
+
+void CMainFrame::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+
+void CMainFrame::OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+
+void CMainFrame::OnLanguage()
+{
+    // The choice is between the two languages, so the command offers the other one.
+    const int nChoice = m_nLanguage == LANGUAGE_CHINESE ? LANGUAGE_ENGLISH : LANGUAGE_CHINESE;
+    const CString strPrompt = nChoice == LANGUAGE_CHINESE
+                                  ? _T("Switch the interface to Chinese at the next start?")
+                                  : _T("Switch the interface to English at the next start?");
+    if (AfxMessageBox(strPrompt, MB_YESNO | MB_ICONQUESTION) == IDYES)
+        ApplyLanguageChoice(nChoice);
+}
+
+void CMainFrame::ApplyLanguageChoice(int nChoice)
+{
+    if (nChoice == m_nLanguage)
+        return;
+    CString strReason;
+    if (!WriteLanguageSetting(GetSettingsFilePath(), nChoice, &strReason)) {
+        AfxMessageBox(_T("The language setting could not be saved: ") + strReason, MB_ICONSTOP);
+        return;
+    }
+    m_nLanguage = nChoice;
+}
 
 void CMainFrame::AddStatusBarControl()
 {

@@ -1,4 +1,190 @@
 #include "shell/VetlaApp.h"
 
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/StringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/StatusBar.h"
+#include "shell/ChineseTables.h"
+#include "shell/MainFrame.h"
+#include "shell/MenuTranslation.h"
+#include "shell/Resource.h"
+#include "shell/SettingsFile.h"
+
 int g_bChineseUI = 0;
 int g_bShowAtNewFile = 1;
+
+BEGIN_MESSAGE_MAP(CVetlaApp, CWinApp)
+    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+    ON_COMMAND(ID_FILE_NEW_LAD, OnFileNewLad)
+    ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr LPCTSTR kRegistryKey = _T("Local AppWizard-Generated Applications");
+constexpr UINT kRecentFiles = 4;
+
+} // namespace
+
+CVetlaApp* AfxGetVetlaApp() { return dynamic_cast<CVetlaApp*>(AfxGetApp()); }
+
+CVetlaApp::CVetlaApp() : CVetlaApp(GetSettingsFilePath()) {}
+
+CVetlaApp::CVetlaApp(const CString& strSettingsPath) : CWinApp(_T("QARVOEditor"))
+{
+    // The language is fixed for the run before any window or text exists.
+    if (ReadChineseSetting(strSettingsPath))
+        g_bChineseUI = 1;
+    SetUiLanguage(g_bChineseUI ? UiLanguage::SimplifiedChinese : UiLanguage::English);
+    SetAppTitle(LoadShellString(IDR_MAINFRAME));
+    // Save As asks with the type of the document being saved, which the template alone does
+    // not tell: FBD and LAD documents share one template.
+    CDocument::SetPromptFileName([](CString& strName, UINT nTitleId, DWORD dwFlags, BOOL bOpen, CDocument* pDoc) {
+        CVetlaApp* pApp = AfxGetVetlaApp();
+        if (!pApp)
+            return FALSE;
+        pApp->m_pPromptDocument = pDoc;
+        const BOOL bResult =
+            pApp->DoPromptFileName(strName, nTitleId, dwFlags, bOpen, pDoc ? pDoc->GetDocTemplate() : nullptr);
+        pApp->m_pPromptDocument = nullptr;
+        return bResult;
+    });
+}
+
+CVetlaApp::~CVetlaApp()
+{
+    CloseAllDocuments(TRUE);
+    if (AfxGetMainFrame() == m_pMainWnd)
+        AfxSetMainFrame(nullptr);
+}
+
+BOOL CVetlaApp::InitInstance()
+{
+    const CString strModule = GetModuleFileName();
+    const int nSlash = strModule.ReverseFind(PATH_SEPARATOR);
+    if (nSlash < 0)
+        return FALSE;
+    m_strAppFolder = strModule.Left(nSlash + 1);
+
+    if (GetProfilePath().IsEmpty())
+        SetRegistryKey(kRegistryKey);
+    LoadStdProfileSettings(kRecentFiles);
+    RegisterShellResources();
+
+    m_pFBDTemplate = new CMultiDocTemplate(IDR_FBDTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
+                                           RUNTIME_CLASS(CVetlaView));
+    m_pFBDTemplate->SetDocStrings(LoadShellString(IDR_FBDTYPE));
+    AddDocTemplate(m_pFBDTemplate);
+    m_pLADTemplate = new CMultiDocTemplate(IDR_LADTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
+                                           RUNTIME_CLASS(CVetlaView));
+    m_pLADTemplate->SetDocStrings(LoadShellString(IDR_LADTYPE));
+    AddDocTemplate(m_pLADTemplate);
+
+    auto* pMainFrame = new CMainFrame;
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE)) {
+        delete pMainFrame;
+        return FALSE;
+    }
+    pMainFrame->SetTitle(LoadShellString(IDR_MAINFRAME));
+    pMainFrame->OnUpdateFrameTitle(TRUE);
+    m_pMainWnd = pMainFrame;
+    AfxSetMainFrame(pMainFrame);
+
+    if (g_bChineseUI) {
+        InitChineseTexts();
+        TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);
+    }
+
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (cmdInfo.m_bRunEmbedded || cmdInfo.m_bRunAutomated)
+        return TRUE;
+    if (cmdInfo.m_nShellCommand == CCommandLineInfo::FileNew)
+        cmdInfo.m_nShellCommand = CCommandLineInfo::FileNothing;
+    if (!ProcessShellCommand(cmdInfo))
+        return FALSE;
+
+    // The no-document menu shows the device commands with their strings' captions, also in the
+    // Chinese interface.
+    if (CMenu* pMenu = pMainFrame->GetDefaultMenu()) {
+        for (UINT nID : {ID_PLC_UPLOAD, ID_PLC_CLOCK})
+            pMenu->ModifyMenu(nID, MF_BYCOMMAND | MF_STRING, nID, ShellMenuCaption(nID));
+    }
+    pMainFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    pMainFrame->UpdateWindow();
+    return TRUE;
+}
+
+void CVetlaApp::OnFileNewLad()
+{
+    if (CMainFrame* pFrame = AfxGetMainFrame())
+        pFrame->m_nNewDocType = DOC_TYPE_LAD;
+    OnFileNew();
+}
+
+void CVetlaApp::OnFileNew()
+{
+    if (!m_pFBDTemplate || !m_pFBDTemplate->OpenDocumentFile(nullptr))
+        return;
+    UpdateDocumentMenu();
+    // Opens the new document's Properties sheet once that command has its handler.
+    if (g_bShowAtNewFile && m_pMainWnd)
+        m_pMainWnd->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+}
+
+void CVetlaApp::UpdateDocumentMenu()
+{
+    CMainFrame* pFrame = AfxGetMainFrame();
+    CMenu* pMenu = pFrame ? pFrame->GetMenu() : nullptr;
+    if (!pMenu)
+        return;
+    for (UINT nID : {ID_PLC_DOWNLOAD, ID_PLC_UPLOAD, ID_PLC_CLOCK}) {
+        CString strCaption = ShellMenuCaption(nID);
+        if (nID == ID_PLC_CLOCK && g_bChineseUI)
+            g_mapIdText.Lookup(WORD(nID), strCaption);
+        pMenu->ModifyMenu(nID, MF_BYCOMMAND | MF_STRING, nID, strCaption);
+    }
+    pMenu->RemoveMenu(ID_OPTIONS_SELECT_HARDWARE, MF_BYCOMMAND);
+    if (g_bChineseUI && !m_bDocMenusTranslated) {
+        TranslateMenuBar(pMenu, TRUE, 0);
+        m_bDocMenusTranslated = TRUE;
+    }
+}
+
+BOOL CVetlaApp::OnIdle(LONG lCount)
+{
+    CWnd* pBar = m_pMainWnd ? m_pMainWnd->GetDlgItem(AFX_IDW_STATUS_BAR) : nullptr;
+    if (pBar && pBar->IsKindOf(RUNTIME_CLASS(CStatusBar))) {
+        auto* pStatusBar = static_cast<CStatusBar*>(pBar);
+        const int nIndex = pStatusBar->CommandToIndex(ID_INDICATOR_ZOOM);
+        if (nIndex >= 0) {
+            const CString strText = ZoomPaneText();
+            CDC dc;
+            dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+            UINT nID = 0;
+            UINT nStyle = 0;
+            int cxWidth = 0;
+            pStatusBar->GetPaneInfo(nIndex, nID, nStyle, cxWidth);
+            pStatusBar->SetPaneInfo(nIndex, nID, nStyle, dc.GetTextExtent(strText).cx);
+            pStatusBar->SetPaneText(nIndex, strText);
+        }
+    }
+    return CWinApp::OnIdle(lCount);
+}
+
+CString CVetlaApp::ZoomPaneText() const
+{
+    const CMainFrame* pFrame = AfxGetMainFrame();
+    const CVetlaView* pView = pFrame ? pFrame->GetActiveView() : nullptr;
+    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const int nPercent = pDoc ? int(pDoc->m_fZoom * 100) : 100;
+    CString strText;
+    strText.Format(LoadShellString(IDS_ZOOM_FORMAT), nPercent);
+    return strText + _T("%");
+}

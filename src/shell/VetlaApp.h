@@ -10,3 +10,56 @@
 extern int g_bChineseUI;
 // The application-wide "Show at new file" setting copied into each new document.
 extern int g_bShowAtNewFile;
+
+#include "platform/ui/WinApp.h"
+
+class CDocTemplate;
+class CMultiDocTemplate;
+class CVetlaDoc;
+
+// CVetlaApp: the application object. It reads the language setting when it is made, builds the
+// two document templates (FBD 129 and LAD 130; every document, FBD or LAD, is made and opened
+// through the FBD template, whose menu all documents share) and the main frame, applies the
+// Chinese interface when chosen, creates and opens documents, asks for file names with the
+// filter of the document's own type, and keeps the zoom pane current at idle time.
+class CVetlaApp : public CWinApp {
+public:
+    // strSettingsPath: the settings file to read (tests pass their own).
+    explicit CVetlaApp(const CString& strSettingsPath);
+    CVetlaApp();
+    ~CVetlaApp() override;
+
+    BOOL InitInstance() override;
+    BOOL OnIdle(LONG lCount) override;
+    // Always through the FBD template: the file's content says whether it is FBD or LAD.
+    CDocument* OpenDocumentFile(LPCTSTR lpszFileName) override;
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          CDocTemplate* pTemplate) override;
+
+    void OnFileNew();
+    void OnFileNewLad();
+    void OnFileOpen();
+
+    CMultiDocTemplate* m_pFBDTemplate = nullptr;
+    CMultiDocTemplate* m_pLADTemplate = nullptr;
+    // The folder of the program file, ending in a separator.
+    CString m_strAppFolder;
+    // TRUE once the shared document menu has its Chinese captions.
+    BOOL m_bDocMenusTranslated = FALSE;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // After a document was created or opened: the device commands' captions from their
+    // strings, no "Select hardware" item, and the document menu translated once.
+    void UpdateDocumentMenu();
+    // The zoom pane's text for the active view's document, "Zoom:100%" without one.
+    CString ZoomPaneText() const;
+    BOOL IsLadderDocumentSaving() const;
+
+    // The document whose Save As asks for a name; null when the prompt is not for a document.
+    CDocument* m_pPromptDocument = nullptr;
+};
+
+CVetlaApp* AfxGetVetlaApp();

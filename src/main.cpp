@@ -1,0 +1,30 @@
+// qarvo-editor: starts the Qt backend of the window layer (windows, menus, message boxes and
+// dialogs), then the application object, whose
+// InitInstance builds the main window and whose Run is the message loop.
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtDialogServices.h"
+#include "platform/qt/QtMenus.h"
+#include "shell/VetlaApp.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication qtApp(argc, argv);
+    InitQtBackend();
+    InitQtMenus();
+    InitQtDialogServices();
+    int nExitCode = 1;
+    {
+        CVetlaApp theApp;
+        theApp.SetCommandLineArgs(argc, argv);
+        if (theApp.InitInstance())
+            nExitCode = theApp.Run();
+        else
+            theApp.ExitInstance();
+    }
+    ShutdownQtDialogServices();
+    ShutdownQtMenus();
+    ShutdownQtBackend();
+    return nExitCode;
+}

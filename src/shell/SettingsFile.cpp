@@ -1,0 +1,82 @@
+#include "shell/SettingsFile.h"
+
+#include "platform/core/FileSystem.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+namespace {
+
+CString Utf8ToString(const char* psz) { return CString::FromUtf8(psz); }
+
+std::string NativeName(const CString& strPath) { return strPath.ToUtf8(); }
+
+} // namespace
+
+CString GetSettingsFolder() { return GetTempPath() + _T("DruvoProperty"); }
+
+CString GetSettingsFilePath() { return GetSettingsFolder() + _T("/DruvoEditor.ini"); }
+
+CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength)
+{
+    std::u16string text;
+    text.reserve(nLength / 2);
+    for (std::size_t i = 0; i + 1 < nLength; i += 2)
+        text.push_back(char16_t(pBytes[i] | (pBytes[i + 1] << 8)));
+    return CString(std::u16string_view(text));
+}
+
+BOOL ReadChineseSetting(const CString& strPath)
+{
+    std::ifstream file(NativeName(strPath), std::ios::binary);
+    if (!file)
+        return FALSE;
+    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return DecodeUtf16Le(bytes.data(), bytes.size()).Find(_T("zh_CN")) >= 0;
+}
+
+BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReason)
+{
+    auto fail = [pReason](int nError) {
+        if (pReason)
+            *pReason = Utf8ToString(std::strerror(nError));
+        return FALSE;
+    };
+    const int nSlash = strPath.ReverseFind(PATH_SEPARATOR);
+    const CString strFolder = nSlash > 0 ? strPath.Left(nSlash) : CString();
+    if (!strFolder.IsEmpty() && !PathFileExists(strFolder)) {
+        if (!CreateDirectory(strFolder))
+            return fail(errno);
+        SetFileAttributes(strFolder, FILE_ATTRIBUTE_NORMAL);
+    }
+    CString strLine;
+    strLine.Format(_T("language=%s\n"), nLanguage == LANGUAGE_CHINESE ? _T("zh_CN") : _T("en_US"));
+    std::string bytes;
+    for (char16_t ch : strLine.View()) {
+        bytes.push_back(char(ch & 0xFF));
+        bytes.push_back(char(ch >> 8));
+    }
+    const CString strTemp = strPath + _T(".new");
+    {
+        std::ofstream file(NativeName(strTemp), std::ios::binary | std::ios::trunc);
+        if (!file)
+            return fail(errno ? errno : EIO);
+        file.write(bytes.data(), std::streamsize(bytes.size()));
+        file.flush();
+        if (!file) {
+            const int nError = errno ? errno : EIO;
+            file.close();
+            DeleteFile(strTemp);
+            return fail(nError);
+        }
+    }
+    if (!MoveFile(strTemp, strPath)) {
+        const int nError = errno;
+        DeleteFile(strTemp);
+        return fail(nError);
+    }
+    return TRUE;
+}

@@ -1,0 +1,25 @@
+// The per-user settings file "<temporary folder>DruvoProperty/DruvoEditor.ini": UTF-16LE text
+// without byte-order mark, one line "language=zh_CN" or "language=en_US" ending in a line feed.
+// The interface is Chinese exactly when the file's text holds "zh_CN" anywhere; the Language
+// command rewrites the file and the choice takes effect at the next start.
+#pragma once
+
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+constexpr int LANGUAGE_ENGLISH = 0;
+constexpr int LANGUAGE_CHINESE = 1;
+
+// The folder and the file under the user's temporary folder.
+CString GetSettingsFolder();
+CString GetSettingsFilePath();
+
+// The UTF-16LE text of a file's bytes: length/2 code units, an odd last byte ignored.
+CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength);
+// Whether the settings file at strPath selects Chinese: FALSE for a missing, empty, unreadable
+// or 8-bit file.
+BOOL ReadChineseSetting(const CString& strPath);
+// Writes the file anew as the single line for nLanguage, creating its folder when missing. The
+// line goes into a temporary file that then replaces the old one, so a failed write leaves the
+// old file as it was. FALSE on failure, with the system's reason in *pReason.
+BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReason);

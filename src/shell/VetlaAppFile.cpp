@@ -1,0 +1,115 @@
+// The application's file commands: Open with its filter and extension check, opening through
+// the FBD template, and the file dialog of a document's Save As.
+#include "shell/VetlaApp.h"
+
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/FileDialogRequest.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+
+namespace {
+
+constexpr LPCTSTR kAllFilesFilter = _T("All Files (*.*)|*.*||");
+
+CString TemplateFilterName(CDocTemplate* pTemplate)
+{
+    CString strName;
+    if (pTemplate)
+        pTemplate->GetDocString(strName, CDocTemplate::filterName);
+    return strName;
+}
+
+BOOL IsProjectExtension(const CString& strExtension)
+{
+    return strExtension.CompareNoCase(_T(".dfb")) == 0 || strExtension.CompareNoCase(_T(".dld")) == 0;
+}
+
+} // namespace
+
+CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
+{
+    if (!m_pFBDTemplate)
+        return nullptr;
+    CDocument* pOpen = nullptr;
+    if (m_pFBDTemplate->MatchDocType(lpszFileName, pOpen) == CDocTemplate::yesAlreadyOpen && pOpen)
+        return pOpen;
+    return m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
+}
+
+void CVetlaApp::OnFileOpen()
+{
+    CString strFilter;
+    strFilter.Format(LoadShellString(IDS_OPEN_FILTER), LoadShellString(IDR_MAINFRAME),
+                     TemplateFilterName(m_pFBDTemplate), TemplateFilterName(m_pLADTemplate));
+    FileDialogRequest request;
+    request.bOpenFileDialog = TRUE;
+    request.strFilter = strFilter;
+    request.dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_ALLOWMULTISELECT;
+    request.pOwner = m_pMainWnd;
+    if (!AfxRunFileDialog(request))
+        return;
+    try {
+        int nOpened = 0;
+        for (const CString& strPath : request.fileNames) {
+            const CString strExtension = strPath.Right(4);
+            if (IsProjectExtension(strExtension)) {
+                OpenDocumentFile(strPath);
+                ++nOpened;
+                continue;
+            }
+            CString strMessage;
+            strMessage.Format(LoadShellString(IDS_WRONG_FILE_TYPE), LoadShellString(IDR_MAINFRAME), strExtension);
+            AfxMessageBox(strMessage, MB_ICONINFORMATION);
+        }
+        if (nOpened > 0)
+            UpdateDocumentMenu();
+    } catch (CException* e) {
+        e->Delete();
+        AfxMessageBox(_T("Open file error!"), MB_ICONSTOP);
+    }
+}
+
+BOOL CVetlaApp::IsLadderDocumentSaving() const
+{
+    const CDocument* pDoc = m_pPromptDocument;
+    if (!pDoc) {
+        const CMainFrame* pFrame = AfxGetMainFrame();
+        const CVetlaView* pView = pFrame ? pFrame->GetActiveView() : nullptr;
+        pDoc = pView ? pView->GetDocument() : nullptr;
+    }
+    return pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CVetlaDoc)) && static_cast<const CVetlaDoc*>(pDoc)->IsLadder();
+}
+
+BOOL CVetlaApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                                 CDocTemplate* pTemplate)
+{
+    if (!pTemplate)
+        return FALSE;
+    FileDialogRequest request;
+    request.bOpenFileDialog = bOpenFileDialog;
+    request.strTitle.LoadString(nIDSTitle);
+    request.dwFlags = lFlags | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+    request.strInitialDir = m_strAppFolder + _T("Projects");
+    request.pOwner = m_pMainWnd;
+    request.strFileName = fileName;
+
+    CString strExtension;
+    pTemplate->GetDocString(strExtension, CDocTemplate::filterExt);
+    CString strFilter = TemplateFilterName(pTemplate) + _T("|*") + strExtension + _T("|");
+    request.strDefExt = strExtension.Mid(1);
+    if (IsLadderDocumentSaving()) {
+        const CString strLadExtension = LoadShellString(IDS_LAD_EXTENSION);
+        strFilter.Replace(_T(".dfb"), strLadExtension);
+        strFilter.Replace(_T("Function Block"), _T("Ladder"));
+        request.strDefExt = strLadExtension.Mid(1);
+    }
+    request.strFilter = strFilter + kAllFilesFilter;
+    if (!AfxRunFileDialog(request))
+        return FALSE;
+    fileName = request.strFileName;
+    return TRUE;
+}
