@@ -2,7 +2,9 @@
 
 #include "blocks/SimTime.h"
 #include "editor/VetlaView.h"
+#include "platform/core/Document.h"
 #include "platform/core/Runtime.h"
+#include "platform/ui/WndMessageMap.h"
 
 #include <ctime>
 
@@ -13,6 +15,12 @@ const LPCTSTR g_astrMonthNames[13] = {
     _T("July"), _T("August"),  _T("September"), _T("October"), _T("November"), _T("December")};
 
 IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
+    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -46,6 +54,25 @@ void CChildFrame::SetActiveView(CView* pViewNew, BOOL bNotify)
     CMDIChildWnd::SetActiveView(pViewNew, bNotify);
     if (CVetlaView* pView = AsVetlaView(pViewNew))
         pView->SetParentFrame(this);
+}
+
+void CChildFrame::OnFileSave()
+{
+    if (CDocument* pDoc = GetActiveDocument())
+        pDoc->DoFileSave();
+}
+
+void CChildFrame::OnFileSaveAs()
+{
+    if (CDocument* pDoc = GetActiveDocument())
+        pDoc->DoSave(nullptr);
+}
+
+void CChildFrame::OnFileClose()
+{
+    // The user may keep the document by cancelling the save question.
+    if (CDocument* pDoc = GetActiveDocument(); pDoc && pDoc->SaveModified())
+        pDoc->OnCloseDocument();
 }
 
 SYSTEMTIME* CChildFrame::GetSimTime(SYSTEMTIME* pOut) const

@@ -64,6 +64,14 @@ public:
     int m_nSimStepState = SIM_STEP_NONE;
     int m_nSimStepUnit = SIM_STEP_UNIT_CYCLES;
 
+protected:
+    // Save, Save As and Close of the frame's document.
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnFileClose();
+
+    DECLARE_MESSAGE_MAP()
+
 private:
     SYSTEMTIME m_stClock = {};
     SYSTEMTIME m_stPrevClock = {};
