@@ -49,11 +49,6 @@ constexpr int kPinEnable = 1;
 constexpr int kPinResetAll = 2;
 constexpr int kPinFrequency = 0;
 
-bool IsPaused(const SYSTEMTIME& stPause)
-{
-    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
-}
-
 // Operating time and gates advance while the Simulation bar runs or steps in any unit.
 bool BarRunsOrSteps(const CVetlaView* pView)
 {
@@ -231,7 +226,7 @@ void CBlockHCOUNTER::CountOperatingTime(CVetlaView* pView)
         m_stCountStart = pView->m_simClock;
         m_nOTStart = m_nOTMinutes;
     }
-    if (IsPaused(m_stPause) || !BarRunsOrSteps(pView))
+    if (IsPaused() || !BarRunsOrSteps(pView))
         return;
     const std::int64_t nCounted = std::int64_t(m_nOTMinutes) - m_nOTStart;
     const std::int64_t nRunning = ElapsedMs(*pView, m_stCountStart) - nCounted * kMsPerMinute;
@@ -323,7 +318,7 @@ double CBlockTHTRG::GateTimeMs()
 // otherwise the view would re-stamp the gate in every scan and it would never end.
 BOOL CBlockTHTRG::IsTimeUp(CVetlaView* pView, BOOL)
 {
-    if (IsPaused(m_stPause))
+    if (IsPaused())
         return FALSE;
     if (BarRunsOrSteps(pView)) {
         m_bRestartStamp = 0;

@@ -68,6 +68,8 @@ public:
     void ReinitPins(CVetlaDoc* pDoc);
     void GetInputValue(WORD* pOut, int nPin) const;
     void GetFormulaText(CString& strOut, CStringArray& parts) const;
+    // A pause stamp with a year, month or day marks a suspended simulation.
+    BOOL IsPaused() const;
     void DrawOperandComment(CDC* pDC, int* pLineHeight);
     // The stub of a parameter pin (kind 3) and the block's parameter lines beside it, in the
     // block font that the caller has selected (BlockPinText.cpp).
@@ -170,6 +172,10 @@ private:
 
 // The hardware code of the current project, used wherever no diagram view is active.
 extern WORD g_wHardwareCode;
+
+// The simulated clock drives running times while the simulation runs freely or steps by a time
+// unit; while stepping by cycles the view advances the running times itself.
+BOOL SimClockDrivesRunTime(const CVetlaView* pView);
 
 // Binary-coded decimal of 0-9999 and back; BCDToInt gives 0 for any nibble above 9.
 int IntToBCD(int n);

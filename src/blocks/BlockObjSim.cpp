@@ -19,25 +19,6 @@
 
 namespace {
 
-bool IsPaused(const SYSTEMTIME& stPause)
-{
-    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
-}
-
-// The clock runs for timing purposes while the Simulation bar runs freely or steps by a time
-// unit; while stepping by cycles the view advances the running times itself.
-bool ClockDrivesRunTime(const CVetlaView* pView)
-{
-    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-    if (!pFrame)
-        return false;
-    const bool bRunning =
-        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
-    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
-                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
-    return bRunning || bSteppingByTime;
-}
-
 CBlockObj* FindInView(const CVetlaView* pView, int nNumber)
 {
     const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
@@ -62,6 +43,23 @@ int OpenInputDefault(int nType)
 
 }  // namespace
 
+BOOL SimClockDrivesRunTime(const CVetlaView* pView)
+{
+    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+    if (!pFrame)
+        return FALSE;
+    const bool bRunning =
+        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
+    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
+                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
+    return bRunning || bSteppingByTime;
+}
+
+BOOL CBlockObj::IsPaused() const
+{
+    return m_stPause.wYear != 0 || m_stPause.wMonth != 0 || m_stPause.wDay != 0;
+}
+
 BOOL CBlockObj::Simulate(CVetlaView*)
 {
     return TRUE;
@@ -69,8 +67,8 @@ BOOL CBlockObj::Simulate(CVetlaView*)
 
 BOOL CBlockObj::IsTimeElapsed(CVetlaView* pView, double dLimit)
 {
-    if (!IsPaused(m_stPause) && pView) {
-        if (ClockDrivesRunTime(pView))
+    if (!IsPaused() && pView) {
+        if (SimClockDrivesRunTime(pView))
             m_bRestartStamp = 0;
         m_dRunTime = double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart));
     }
@@ -80,7 +78,7 @@ BOOL CBlockObj::IsTimeElapsed(CVetlaView* pView, double dLimit)
 BOOL CBlockObj::IsTimeElapsedInt(CVetlaView* pView, int nLimit)
 {
     int nElapsed = 0;
-    if (!IsPaused(m_stPause) && pView) {
+    if (!IsPaused() && pView) {
         m_bRestartStamp2 = 0;
         nElapsed = int(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart2));
     }

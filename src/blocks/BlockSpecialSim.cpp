@@ -27,24 +27,6 @@ constexpr int kAnalogFlagCount = 512;
 constexpr BYTE kSegmentPatterns[16] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07,
                                        0x7F, 0x67, 0x77, 0x7C, 0x39, 0x5E, 0x79, 0x71};
 
-bool IsPaused(const SYSTEMTIME& stPause)
-{
-    return stPause.wYear != 0 || stPause.wMonth != 0 || stPause.wDay != 0;
-}
-
-// The simulated clock drives running times while the simulation runs freely or steps by a
-// time unit, as for the timers; stepping by cycles leaves them to the view.
-bool ClockRuns(const CVetlaView* pView)
-{
-    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-    if (!pFrame)
-        return false;
-    if (pFrame->GetSimStepState() == SIM_STEP_STEPPING)
-        return pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
-    return pFrame->GetSimRunState() == SIM_RUN_RUNNING &&
-           pFrame->GetSimStepState() == SIM_STEP_NONE;
-}
-
 SYSTEMTIME SimNow(const CVetlaView* pView)
 {
     SYSTEMTIME stNow = {};
@@ -73,10 +55,10 @@ double RunLimitValue(CBlockObj& block, int nRef, int nStored)
 // the count word, either from a reference); the running time then stops at the limit.
 BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
 {
-    if (IsPaused(block.m_stPause))
+    if (block.IsPaused())
         return FALSE;
     // The scan's copy of the clock: the tick may move the live clock while the scan runs.
-    if (ClockRuns(pView)) {
+    if (SimClockDrivesRunTime(pView)) {
         block.m_dRunTime =
             double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&block.m_stStart));
     }

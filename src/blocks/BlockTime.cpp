@@ -190,23 +190,6 @@ int CBlockTime::GetTimeBase(BOOL bOn) const
     return m_pRefBlock[words.nRef] ? words.nRefBase : words.nBase;
 }
 
-BOOL CBlockTime::ClockDrivesRunTime(const CVetlaView* pView)
-{
-    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-    if (!pFrame)
-        return FALSE;
-    const bool bRunning =
-        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
-    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
-                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
-    return bRunning || bSteppingByTime;
-}
-
-BOOL CBlockTime::IsPaused() const
-{
-    return m_stPause.wYear != 0 || m_stPause.wMonth != 0 || m_stPause.wDay != 0;
-}
-
 double CBlockTime::ClockMs(const CVetlaView* pView)
 {
     return pView ? double(SystemTimeToMs(&pView->m_simClock)) : 0.0;
@@ -257,7 +240,7 @@ BOOL CBlockTime::MeasureRunTime(const CVetlaView* pView, double dCarried)
 {
     if (IsPaused())
         return FALSE;
-    if (ClockDrivesRunTime(pView)) {
+    if (SimClockDrivesRunTime(pView)) {
         m_bRestartStamp = 0;
         m_dRunTime = ClockMs(pView) - double(SystemTimeToMs(&m_stStart)) + dCarried;
     }

@@ -76,8 +76,6 @@ protected:
 
     // The running time follows the clock while the simulation runs freely or steps by a time
     // unit; stepping by cycles advances it by hand (AdvanceByCycle).
-    static BOOL ClockDrivesRunTime(const CVetlaView* pView);
-    BOOL IsPaused() const;
     // The running time from the clock plus dCarried, when the clock drives it. FALSE while
     // paused, when nothing may be measured.
     BOOL MeasureRunTime(const CVetlaView* pView, double dCarried);
