@@ -1,0 +1,277 @@
+#include "controls/XListCtrl.h"
+
+#include "controls/BarColors.h"
+#include "platform/ui/WndMessageMap.h"
+
+#include <utility>
+
+const UINT WM_XLISTCTRL_CHECKBOX_CLICKED =
+    ::RegisterWindowMessage(_T("WM_XLISTCTRL_CHECKBOX_CLICKED"));
+const UINT WM_XLISTCTRL_COMBO_SELECTION = ::RegisterWindowMessage(_T("WM_XLISTCTRL_COMBO_SELECTION"));
+
+IMPLEMENT_DYNAMIC(CXListCtrl, CListCtrl)
+
+BEGIN_MESSAGE_MAP(CXListCtrl, CListCtrl)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+CXListCtrl::~CXListCtrl()
+{
+    // The header member and the records must outlive the window's WM_DESTROY.
+    if (GetSafeHwnd())
+        DestroyWindow();
+}
+
+// ---- records ----
+
+const CXListCtrl::CellRow* CXListCtrl::CellsOf(int nItem) const
+{
+    if (!GetRow(nItem))
+        return nullptr;
+    const auto it = m_records.find(LPARAM(CListCtrl::GetItemData(nItem)));
+    return it == m_records.end() ? nullptr : it->second.get();
+}
+
+CXListCtrl::CellRow* CXListCtrl::CellsOf(int nItem)
+{
+    return const_cast<CellRow*>(std::as_const(*this).CellsOf(nItem));
+}
+
+const CXListCtrl::XCell* CXListCtrl::GetCell(int nItem, int nSubItem) const
+{
+    const CellRow* pCells = CellsOf(nItem);
+    if (!pCells || nSubItem < 0 || nSubItem >= GetColumnCount() ||
+        std::size_t(nSubItem) >= pCells->size())
+        return nullptr;
+    return &(*pCells)[std::size_t(nSubItem)];
+}
+
+CXListCtrl::XCell* CXListCtrl::CellOf(int nItem, int nSubItem)
+{
+    return const_cast<XCell*>(GetCell(nItem, nSubItem));
+}
+
+int CXListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
+{
+    if (nItem < 0)
+        return -1;
+    XCell cell;
+    cell.crText = kColorWindowText;
+    cell.crBackground = kColorWindow;
+    auto pCells = std::make_unique<CellRow>(std::size_t(GetColumnCount()), cell);
+    const int nIndex = CListCtrl::InsertItem(nItem, lpszItem);
+    if (nIndex < 0)
+        return -1;
+    const auto key = reinterpret_cast<LPARAM>(pCells.get());
+    CListCtrl::SetItemData(nIndex, DWORD_PTR(key));
+    m_records.emplace(key, std::move(pCells));
+    return nIndex;
+}
+
+BOOL CXListCtrl::SetItemText(int nItem, int nSubItem, LPCTSTR lpszText, COLORREF crText,
+                             COLORREF crBackground)
+{
+    if (!CListCtrl::SetItemText(nItem, nSubItem, lpszText))
+        return FALSE;
+    if (XCell* pCell = CellOf(nItem, nSubItem)) {
+        pCell->crText = crText;
+        pCell->crBackground = crBackground;
+        Update(nItem);
+    }
+    return TRUE;
+}
+
+BOOL CXListCtrl::SetCheckbox(int nItem, int nSubItem, int nCheckedState)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell || nCheckedState < -1 || nCheckedState > 1)
+        return FALSE;
+    pCell->nCheckedState = nCheckedState;
+    Update(nItem);
+    StateChanged();
+    UpdateHeaderCheckbox(nSubItem);
+    return TRUE;
+}
+
+int CXListCtrl::GetCheckbox(int nItem, int nSubItem) const
+{
+    const XCell* pCell = GetCell(nItem, nSubItem);
+    return pCell ? pCell->nCheckedState : -1;
+}
+
+BOOL CXListCtrl::SetEnabled(int nItem, BOOL bEnable)
+{
+    CellRow* pCells = CellsOf(nItem);
+    if (!pCells)
+        return FALSE;
+    for (XCell& cell : *pCells)
+        cell.bEnabled = bEnable;
+    Update(nItem);
+    return TRUE;
+}
+
+BOOL CXListCtrl::GetEnabled(int nItem) const
+{
+    const XCell* pCell = GetCell(nItem, 0);
+    return pCell ? pCell->bEnabled : FALSE;
+}
+
+BOOL CXListCtrl::SetItemToolTipText(int nItem, int nSubItem, LPCTSTR lpszToolTipText)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell)
+        return FALSE;
+    pCell->strToolTip = lpszToolTipText ? CString(lpszToolTipText) : CString();
+    return TRUE;
+}
+
+CString CXListCtrl::GetItemToolTipText(int nItem, int nSubItem) const
+{
+    const XCell* pCell = GetCell(nItem, nSubItem);
+    return pCell ? pCell->strToolTip : CString();
+}
+
+BOOL CXListCtrl::SetItemData(int nItem, DWORD dwData)
+{
+    XCell* pCell = CellOf(nItem, 0);
+    if (!pCell)
+        return FALSE;
+    pCell->dwItemData = dwData;
+    return TRUE;
+}
+
+DWORD CXListCtrl::GetItemData(int nItem) const
+{
+    const XCell* pCell = GetCell(nItem, 0);
+    return pCell ? pCell->dwItemData : 0;
+}
+
+int CXListCtrl::CellToolHitTest(CPoint point, CString& strTip) const
+{
+    LVHITTESTINFO hit = {point, 0, -1, -1};
+    SubItemHitTest(&hit);
+    const XCell* pCell = GetCell(hit.iItem, hit.iSubItem);
+    if (!pCell || pCell->strToolTip.IsEmpty())
+        return -1;
+    strTip = pCell->strToolTip.Left(kMaxToolTip);
+    return hit.iSubItem + hit.iItem * 1000 + 1;
+}
+
+// ---- selection ----
+
+BOOL CXListCtrl::SetCurSel(int nItem)
+{
+    if (!GetRow(nItem))
+        return FALSE;
+    return SetItemState(nItem, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+int CXListCtrl::GetCurSel() const { return GetNextItem(-1, LVNI_SELECTED); }
+
+// ---- the header's check boxes ----
+
+void CXListCtrl::SubclassHeader()
+{
+    CHeaderCtrl* pHeader = GetHeaderCtrl();
+    if (pHeader && pHeader != &m_HeaderCtrl && !m_HeaderCtrl.GetSafeHwnd())
+        m_HeaderCtrl.SubclassWindow(pHeader);
+}
+
+void CXListCtrl::UpdateHeaderCheckbox(int nSubItem)
+{
+    CXHeaderCtrl* pHeader = GetXHeaderCtrl();
+    const int nImage = pHeader ? pHeader->GetItemImage(nSubItem) : -1;
+    if (nImage != CXHeaderCtrl::kUnchecked && nImage != CXHeaderCtrl::kChecked)
+        return;
+    bool bAllChecked = true;
+    for (int nItem = 0; nItem < GetItemCount() && bAllChecked; ++nItem)
+        bAllChecked = GetCheckbox(nItem, nSubItem) == 1;
+    pHeader->SetItemImage(nSubItem, bAllChecked ? CXHeaderCtrl::kChecked : CXHeaderCtrl::kUnchecked);
+}
+
+void CXListCtrl::OnHeaderCheckboxClicked(int nSubItem)
+{
+    CXHeaderCtrl* pHeader = GetXHeaderCtrl();
+    const int nImage = pHeader ? pHeader->GetItemImage(nSubItem) : -1;
+    if (nImage != CXHeaderCtrl::kUnchecked && nImage != CXHeaderCtrl::kChecked)
+        return;
+    const bool bCheck = nImage == CXHeaderCtrl::kUnchecked;
+    pHeader->SetItemImage(nSubItem, bCheck ? CXHeaderCtrl::kChecked : CXHeaderCtrl::kUnchecked);
+    for (int nItem = 0; nItem < GetItemCount(); ++nItem) {
+        if (XCell* pCell = CellOf(nItem, nSubItem); pCell && pCell->nCheckedState >= 0)
+            pCell->nCheckedState = bCheck ? 1 : 0;
+    }
+    Invalidate();
+    StateChanged();
+}
+
+// ---- messages ----
+
+BOOL CXListCtrl::OnReflectNotify(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    switch (pNMHDR->code) {
+    case UINT(NM_CUSTOMDRAW):
+        *pResult = OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR));
+        return TRUE;
+    case LVN_DELETEITEM:
+        m_records.erase(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->lParam);
+        return FALSE;
+    case LVN_DELETEALLITEMS:
+        m_records.clear();
+        return FALSE;
+    case LVN_COLUMNCLICK:
+        OnHeaderCheckboxClicked(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem);
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+void CXListCtrl::CopyStateFrom(CWnd& other)
+{
+    CListCtrl::CopyStateFrom(other);
+    // The rows came with their item data: their records come along.
+    if (auto* pList = dynamic_cast<CXListCtrl*>(&other))
+        m_records = std::move(pList->m_records);
+}
+
+int CXListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CListCtrl::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    SubclassHeader();
+    return 0;
+}
+
+void CXListCtrl::OnDestroy()
+{
+    m_records.clear();
+    CListCtrl::OnDestroy();
+}
+
+void CXListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    LVHITTESTINFO hit = {point, 0, -1, -1};
+    SubItemHitTest(&hit);
+    if (hit.iItem >= 0) {
+        const XCell* pFirst = GetCell(hit.iItem, 0);
+        if (!pFirst || !pFirst->bEnabled)
+            return;
+        if (XCell* pCell = CellOf(hit.iItem, hit.iSubItem); pCell && pCell->nCheckedState >= 0) {
+            pCell->nCheckedState = pCell->nCheckedState ? 0 : 1;
+            Update(hit.iItem);
+            StateChanged();
+            CWnd* pTarget = GetParent() ? GetParent() : GetOwner();
+            if (pTarget)
+                pTarget->SendMessage(WM_XLISTCTRL_CHECKBOX_CLICKED, WPARAM(hit.iItem),
+                                     LPARAM(hit.iSubItem));
+            // The parent may have closed the list.
+            if (!IsWindow(this))
+                return;
+            UpdateHeaderCheckbox(hit.iSubItem);
+        }
+    }
+    CListCtrl::OnLButtonDown(nFlags, point);
+}
