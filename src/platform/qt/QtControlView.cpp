@@ -9,6 +9,11 @@
 #include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/TabCtrl.h"
+#include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/ListCtrl.h"
+#include "platform/ui/ProgressCtrl.h"
+#include "platform/ui/SliderCtrl.h"
+#include "platform/ui/TreeCtrl.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -101,6 +106,16 @@ void InitQtControls()
             return MakeQtSpinView(*pSpin);
         if (auto* pTab = dynamic_cast<CTabCtrl*>(&wnd))
             return MakeQtTabView(*pTab);
+        if (auto* pProgress = dynamic_cast<CProgressCtrl*>(&wnd))
+            return MakeQtProgressView(*pProgress);
+        if (auto* pSlider = dynamic_cast<CSliderCtrl*>(&wnd))
+            return MakeQtSliderView(*pSlider);
+        if (auto* pPicker = dynamic_cast<CDateTimeCtrl*>(&wnd))
+            return MakeQtDateTimeView(*pPicker);
+        if (auto* pTree = dynamic_cast<CTreeCtrl*>(&wnd))
+            return MakeQtTreeView(*pTree);
+        if (auto* pList = dynamic_cast<CListCtrl*>(&wnd))
+            return MakeQtListCtrlView(*pList);
         return nullptr;
     });
 }
