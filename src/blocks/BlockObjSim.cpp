@@ -312,16 +312,22 @@ void CBlockObj::UpdateLadderContacts()
     if (!pDoc)
         return;
     const int nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
-    POSITION pos = pDoc->m_blockList.GetHeadPosition();
-    while (pos) {
-        auto* pContact = static_cast<CBlockObj*>(pDoc->m_blockList.GetNext(pos));
-        if (pContact->m_nOperand != m_nNumber || !dynamic_cast<CBlockMake*>(pContact))
-            continue;
+    auto update = [nState](CBlockObj* pContact) {
         // A break contact closes while its operand is off.
         const bool bBreak = dynamic_cast<CBlockBreak*>(pContact) != nullptr;
         const int nClosed = bBreak ? (nState ? 0 : 1) : (nState ? 1 : 0);
         pContact->m_nContactState = nClosed;
         if (pContact->m_nPinValue[0] != 0)
             pContact->m_nPinValue[BLOCK_FIRST_OUTPUT] = bBreak ? nClosed : nState;
+    };
+    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
+        for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber))
+            update(pContact);
+        return;
+    }
+    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
+        auto* pContact = static_cast<CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+        if (pContact->m_nOperand == m_nNumber && dynamic_cast<CBlockMake*>(pContact))
+            update(pContact);
     }
 }

@@ -1,5 +1,6 @@
 #include "document/BlockNumberIndex.h"
 
+#include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
 #include "document/VetlaDoc.h"
 
@@ -13,6 +14,8 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
         m_index.try_emplace(pBlock->m_nNumber, pBlock);
+        if (dynamic_cast<CBlockMake*>(pBlock))
+            m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
     doc.m_pNumberIndex = this;
 }
@@ -23,4 +26,11 @@ CBlockObj* CBlockNumberIndex::Find(int nNumber) const
 {
     const auto it = m_index.find(nNumber);
     return it == m_index.end() ? nullptr : it->second;
+}
+
+const std::vector<CBlockObj*>& CBlockNumberIndex::ContactsOn(int nOperand) const
+{
+    static const std::vector<CBlockObj*> s_none;
+    const auto it = m_contacts.find(nOperand);
+    return it == m_contacts.end() ? s_none : it->second;
 }

@@ -1,11 +1,13 @@
 // CBlockNumberIndex: while it lives, the document's FindBlockByNumber answers from an index of
-// the block list instead of walking the list. A load resolves every wire end and reference by
+// the block list instead of walking the list, and a ladder document's contacts are found by
+// their operand, so that an element whose state changed updates its contacts directly. A load resolves every wire end and reference by
 // number, and a simulation scan reads every connected input by number; both run over a block
 // list and block numbers that do not change while they run, and only such stretches may use
 // the index.
 #pragma once
 
 #include <unordered_map>
+#include <vector>
 
 class CBlockObj;
 class CVetlaDoc;
@@ -22,9 +24,12 @@ public:
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
     CBlockObj* Find(int nNumber) const;
+    // The make and break contacts (and kinds of them) that read nOperand, in list order.
+    const std::vector<CBlockObj*>& ContactsOn(int nOperand) const;
 
 private:
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
     std::unordered_map<int, CBlockObj*> m_index;
+    std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
 };

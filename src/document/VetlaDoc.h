@@ -83,6 +83,8 @@ public:
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
     CBlockObj* FindBlockByNumber(int nNumber) const;
+    // The index of a scan or a load while one lives, else null.
+    const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
     CBlockObj* FindBlockByOperand(int nOperand, int nType) const;
     CBlockObj* BlockAtPoint(int x, int y) const;
     CBlockObj* BlockAtPointWithPins(int x, int y) const;

@@ -11,12 +11,14 @@
 #include "blocks/BlockOut.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
+#include "document/BlockNumberIndex.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,7 +50,9 @@ T* AddElement(SimDriver& sim, int nType, int nNumber, int nOperand, const CBlock
     return pElement;
 }
 
-class LadderRun : public testing::Test {
+// Contacts are found by walking the block list, or through the scan's number index when one
+// lives: both must give the same rungs.
+class LadderRun : public testing::TestWithParam<bool> {
 protected:
     void SetUp() override
     {
@@ -87,6 +91,9 @@ protected:
     void RunWith(int nAnalog)
     {
         m_pAnalog->m_nAux2 = nAnalog;
+        std::optional<CBlockNumberIndex> index;
+        if (GetParam())
+            index.emplace(m_sim.Doc());
         // Connector ends are stepped last: what crosses them arrives a scan later.
         m_sim.Scan();
         m_sim.Scan();
@@ -124,7 +131,7 @@ protected:
     CBlockRelayCoil* m_pRemote = nullptr;
 };
 
-TEST_F(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
+TEST_P(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
 {
     RunWith(0);
     // The break contact on the coil closes as soon as the coil steps; nothing else is on.
@@ -144,7 +151,7 @@ TEST_F(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
     ExpectStates({0, 0, 1, 0, 1, 0, 1, 0}, "analog 5: trigger off");
 }
 
-TEST_F(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
+TEST_P(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
 {
     RunWith(-40);
     EXPECT_EQ(m_pOutput->m_nAux2, -40);
@@ -155,6 +162,8 @@ TEST_F(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
     EXPECT_EQ(m_pOutput->m_nAux2, 4464) << "the contact's word, read signed";
     EXPECT_EQ(m_pOutput->m_bPinChanged[0], 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(ListWalkAndIndex, LadderRun, testing::Bool());
 
 TEST(ConnectorPair, FemaleGivesTheStateOfWhatFeedsItsPartnerInAFunctionBlockDiagram)
 {
