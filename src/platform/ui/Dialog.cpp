@@ -3,13 +3,18 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/ListCtrl.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/ProgressCtrl.h"
+#include "platform/ui/SliderCtrl.h"
 #include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/TabCtrl.h"
+#include "platform/ui/TreeCtrl.h"
 #include "platform/ui/UserException.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
@@ -62,6 +67,11 @@ constexpr ControlKind kControlKinds[] = {
     {WC_STATIC, &MakeControl<CStatic>},     {WC_COMBOBOX, &MakeControl<CComboBox>},
     {WC_LISTBOX, &MakeControl<CListBox>},   {UPDOWN_CLASS, &MakeControl<CSpinButtonCtrl>},
     {WC_TABCONTROL, &MakeControl<CTabCtrl>},
+    {PROGRESS_CLASS, &MakeControl<CProgressCtrl>},
+    {TRACKBAR_CLASS, &MakeControl<CSliderCtrl>},
+    {DATETIMEPICK_CLASS, &MakeControl<CDateTimeCtrl>},
+    {WC_LISTVIEW, &MakeControl<CListCtrl>},
+    {WC_TREEVIEW, &MakeControl<CTreeCtrl>},
 };
 
 // The control's own visibility counts: in OnInitDialog the dialog itself is not shown yet.
