@@ -1,17 +1,14 @@
-// qarvo-editor: starts the Qt backend of the window layer (windows, menus, message boxes and
-// dialogs), then the application object, whose
-// InitInstance builds the main window and whose Run is the message loop.
+// qarvo-editor: starts the Qt backend of the window layer (the toolkit's application object,
+// windows, menus, message boxes and dialogs), then the application object, whose InitInstance
+// builds the main window and whose Run is the message loop.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtMenus.h"
 #include "shell/VetlaApp.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
-    QApplication qtApp(argc, argv);
-    InitQtBackend();
+    InitQtBackend(argc, argv);
     InitQtMenus();
     InitQtDialogServices();
     int nExitCode = 1;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEventLoop>
+#include <QScreen>
 #include <QTimer>
 
 #include <atomic>
@@ -84,6 +85,15 @@ public:
             pWidget->setCursor(ShapeOf(hCursor));
     }
 
+    CRect GetWorkArea() const override
+    {
+        const QScreen* pScreen = QGuiApplication::primaryScreen();
+        if (!pScreen)
+            return CRect();
+        const QRect rect = pScreen->availableGeometry();
+        return CRect(rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height());
+    }
+
 private:
     void Pump()
     {
@@ -126,7 +136,20 @@ std::unique_ptr<QtWindowBackend>& Instance()
     return s_pBackend;
 }
 
+std::unique_ptr<QApplication>& OwnApplication()
+{
+    static std::unique_ptr<QApplication> s_pApp;
+    return s_pApp;
+}
+
 }  // namespace
+
+void InitQtBackend(int& argc, char** argv)
+{
+    if (!QCoreApplication::instance())
+        OwnApplication() = std::make_unique<QApplication>(argc, argv);
+    InitQtBackend();
+}
 
 void InitQtBackend()
 {
@@ -141,4 +164,5 @@ void ShutdownQtBackend()
 {
     AfxSetWindowBackend(nullptr);
     Instance().reset();
+    OwnApplication().reset();
 }

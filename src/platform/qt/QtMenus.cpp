@@ -81,6 +81,9 @@ void ShowMenuBar(CMenuBarWnd& bar)
     if (!pMenuBar) {
         pMenuBar = new QMenuBar(pHost);
         pMenuBar->setObjectName(kMenuBarName);
+        // The bar belongs in the strip of its frame; a desktop's global menu would take it away
+        // from the window.
+        pMenuBar->setNativeMenuBar(false);
         auto* pLayout = new QVBoxLayout(pHost);
         pLayout->setContentsMargins(0, 0, 0, 0);
         pLayout->addWidget(pMenuBar);
@@ -110,6 +113,7 @@ void ShowMenuBar(CMenuBarWnd& bar)
         });
         FillMenu(pQMenu, *pPopup, pFrame);
     }
+    bar.SetBarHeight(pMenuBar->sizeHint().height());
 }
 
 // The chosen command is returned, not posted: TrackPopupMenu decides where it goes.

@@ -74,7 +74,9 @@ void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
     QPainter painter(this);
     if (m_rectClient != rect()) {
         // The border styles' frame around the client area.
-        painter.fillRect(rect(), QColor(128, 128, 128));
+        const QRegion frame = QRegion(rect()).subtracted(QRegion(m_rectClient));
+        for (const QRect& rectPart : frame)
+            painter.fillRect(rectPart, QColor(128, 128, 128));
     }
     QRect rectDirty = pEvent->rect().intersected(m_rectClient).translated(-m_rectClient.topLeft());
     if (rectDirty.isEmpty())
@@ -82,7 +84,9 @@ void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
     m_bSyncingPaint = true;
     const CRect rectUpdate(rectDirty.left(), rectDirty.top(), rectDirty.right() + 1,
                            rectDirty.bottom() + 1);
-    m_wnd.InvalidateRect(rectUpdate, FALSE);
+    // Qt keeps no pixels of the area it asks for: the window erases its background there too,
+    // or what it does not draw itself would show whatever the painter held before.
+    m_wnd.InvalidateRect(rectUpdate, TRUE);
     m_bSyncingPaint = false;
 
     painter.translate(m_rectClient.topLeft());
@@ -236,10 +240,13 @@ void QtPeerWidget::resizeEvent(QResizeEvent*)
 
 void QtPeerWidget::moveEvent(QMoveEvent*)
 {
+    // The layer's window is the widget's geometry (its own frame is drawn inside); the native
+    // frame of a window manager lies outside it, where x() and y() would count it.
     CRect rectWindow;
     m_wnd.GetWindowRect(rectWindow);
-    if (isWindow() && rectWindow.TopLeft() != CPoint(x(), y()))
-        m_wnd.SetWindowPos(nullptr, x(), y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const QPoint pos = geometry().topLeft();
+    if (isWindow() && rectWindow.TopLeft() != CPoint(pos.x(), pos.y()))
+        m_wnd.SetWindowPos(nullptr, pos.x(), pos.y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QtPeerWidget::closeEvent(QCloseEvent* pEvent)
@@ -269,8 +276,25 @@ void QtNativeWindow::SetGeometry(const RECT& rectWindow, const RECT& rectClient)
 
 void QtNativeWindow::SetVisible(bool bVisible)
 {
-    if (m_pWidget)
+    if (!m_pWidget)
+        return;
+    const CWnd& wnd = m_pWidget->Window();
+    if (!bVisible || !m_pWidget->isWindow()) {
         m_pWidget->setVisible(bVisible);
+        return;
+    }
+    // The layer has already sized a maximised window to the work area; a window manager, where
+    // there is one, is told as well so that it keeps the window maximised under its own frame.
+    if (wnd.IsZoomed())
+        m_pWidget->showMaximized();
+    else
+        m_pWidget->show();
+    // A captioned window (a frame, a dialog) takes the keyboard when it appears, as it does on
+    // the classic system; without a window manager nothing else would give it the focus.
+    if ((wnd.GetStyle() & WS_CAPTION) == WS_CAPTION) {
+        m_pWidget->raise();
+        m_pWidget->activateWindow();
+    }
 }
 
 void QtNativeWindow::SetEnabled(bool bEnabled)

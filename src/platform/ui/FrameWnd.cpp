@@ -471,10 +471,12 @@ void CFrameWnd::RecalcLayout(BOOL)
         return;
     CRect rectLeft;
     GetClientRect(rectLeft);
-    if (m_pMenuBar && m_pMenuBar->IsWindowVisible()) {
-        m_pMenuBar->MoveWindow(rectLeft.left, rectLeft.top, rectLeft.Width(),
-                               CMenuBarWnd::kHeight);
-        rectLeft.top += CMenuBarWnd::kHeight;
+    // The strip's own style decides, not its visibility on screen: a frame lays itself out
+    // while it is still hidden (at creation), and the strip must have its place by then.
+    if (m_pMenuBar && (m_pMenuBar->GetStyle() & WS_VISIBLE)) {
+        const int nHeight = m_pMenuBar->GetBarHeight();
+        m_pMenuBar->MoveWindow(rectLeft.left, rectLeft.top, rectLeft.Width(), nHeight);
+        rectLeft.top += nHeight;
     }
     for (CControlBar* pBar : m_listControlBars) {
         if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))

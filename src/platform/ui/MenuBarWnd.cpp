@@ -2,6 +2,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/FrameWnd.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WndMessageMap.h"
@@ -32,8 +33,17 @@ MenuBarHandler AfxSetMenuBarHandler(MenuBarHandler handler)
 
 BOOL CMenuBarWnd::Create(CWnd* pFrame)
 {
-    return CWnd::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, kHeight), pFrame,
+    return CWnd::Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, m_nHeight), pFrame,
                         AFX_IDW_MENU_BAR);
+}
+
+void CMenuBarWnd::SetBarHeight(int nHeight)
+{
+    if (nHeight <= 0 || nHeight == m_nHeight)
+        return;
+    m_nHeight = nHeight;
+    if (CWnd* pParent = GetParent(); pParent && pParent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        static_cast<CFrameWnd*>(pParent)->RecalcLayout();
 }
 
 void CMenuBarWnd::SetMenu(CMenu* pMenu)

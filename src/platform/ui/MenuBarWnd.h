@@ -15,9 +15,14 @@ class CMenuBarWnd : public CWnd {
     DECLARE_DYNAMIC(CMenuBarWnd)
 
 public:
+    // The height until a native menu bar tells its own.
     static constexpr int kHeight = 22;
 
     BOOL Create(CWnd* pFrame);
+    int GetBarHeight() const { return m_nHeight; }
+    // The native menu bar needs nHeight pixels (its font decides): the frame lays out its bars
+    // again when that changed.
+    void SetBarHeight(int nHeight);
     CMenu* GetMenu() const { return m_pMenu; }
     // The bar now shows pMenu (not owned; null for none).
     void SetMenu(CMenu* pMenu);
@@ -34,6 +39,7 @@ private:
 
     CMenu* m_pMenu = nullptr;
     unsigned m_nShownRevision = 0;
+    int m_nHeight = kHeight;
 };
 
 // Shows a bar's menu natively (the Qt backend installs one); called whenever the bar's menu is

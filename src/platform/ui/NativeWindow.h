@@ -54,6 +54,9 @@ public:
     // Runs the native event loop as the thread's message loop until WM_QUIT; returns its code.
     virtual int RunLoop(CWinThread& thread) = 0;
     virtual void SetCursor(HCURSOR hCursor) = 0;
+    // The part of the primary screen that top-level windows may cover (without the desktop's
+    // panels), in screen coordinates: what a maximised top-level window fills.
+    virtual CRect GetWorkArea() const = 0;
 };
 
 // The application installs its backend once at start-up, before the first window is created;

@@ -316,13 +316,18 @@ BOOL CWnd::ShowWindow(int nCmdShow)
                               nCmdShow == SW_SHOWMINNOACTIVE)                        ? SW_SHOWMINIMIZED
                            : (nCmdShow == SW_SHOW)                                   ? m_nShowState
                                                                                      : SW_SHOWNORMAL;
-        if (nState == SW_SHOWMAXIMIZED && m_pParent) {
-            // A maximised child fills its parent's client area.
-            CRect rectParent;
-            m_pParent->GetClientRect(rectParent);
+        if (nState == SW_SHOWMAXIMIZED) {
+            // A maximised child fills its parent's client area, a top-level window the screen's
+            // work area. The layer sizes it itself: without a window manager nobody else would.
+            CRect rectMax;
+            if (m_pParent)
+                m_pParent->GetClientRect(rectMax);
+            else if (IWindowBackend* pBackend = AfxGetWindowBackend())
+                rectMax = pBackend->GetWorkArea();
             m_nShowState = nState;
-            SetWindowPos(nullptr, 0, 0, rectParent.Width(), rectParent.Height(),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+            if (m_pParent || !rectMax.IsRectEmpty())
+                SetWindowPos(nullptr, rectMax.left, rectMax.top, rectMax.Width(), rectMax.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
         }
         m_nShowState = nState;
     }

@@ -1,0 +1,184 @@
+// The main window as a user meets it, under Qt's offscreen platform: maximised to the screen's
+// work area, its menu bar above the toolbar, keyboard shortcuts typed anywhere in it reaching the
+// accelerator table, and areas Qt repaints showing the window's background rather than stale
+// pixels.
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/FrameWnd.h"
+#include "platform/ui/MenuBarWnd.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/ToolBar.h"
+#include "platform/ui/WinApp.h"
+#include "platform/ui/WndMessageMap.h"
+#include "support/QtTestApp.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr UINT IDR_QT_MAINWND = 720;
+constexpr UINT ID_QT_SHORTCUT = 42001;
+
+std::vector<UINT> g_commands;
+
+class CShortcutFrame : public CFrameWnd {
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        g_commands.push_back(LOWORD(DWORD(wParam)));
+        return CFrameWnd::OnCommand(wParam, lParam);
+    }
+};
+
+// A view that draws only a small mark: everything else must be its erased background.
+class CMarkView : public CWnd {
+protected:
+    void OnPaint() override
+    {
+        CPaintDC dc(this);
+        dc.FillSolidRect(CRect(0, 0, 4, 4), RGB(0, 0, 255));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CMarkView, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+class QtMainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QtTestApp();
+        InitQtBackend();
+        InitQtMenus();
+        AfxRegisterMenuResource(IDR_QT_MAINWND, {
+            {MF_POPUP, 0, _T("&File")},
+            {MF_END, ID_QT_SHORTCUT, _T("&New\tCtrl+N")},
+            {MF_POPUP | MF_END, 0, _T("&Help")},
+            {MF_END, ID_APP_ABOUT, _T("&About")},
+        });
+        AfxRegisterToolBarResource(IDR_QT_MAINWND, {16, 15, {ID_QT_SHORTCUT, 0, ID_APP_ABOUT}, nullptr});
+    }
+    static void TearDownTestSuite()
+    {
+        ShutdownQtMenus();
+        ShutdownQtBackend();
+    }
+
+    void SetUp() override
+    {
+        g_commands.clear();
+        m_pFrame = new CShortcutFrame;
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_QT_MAINWND));
+        m_app.m_pMainWnd = m_pFrame;
+        ASSERT_TRUE(m_toolBar.CreateEx(m_pFrame));
+        ASSERT_TRUE(m_toolBar.LoadToolBar(IDR_QT_MAINWND));
+        ASSERT_TRUE(m_view.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(), m_pFrame,
+                                  AFX_IDW_PANE_FIRST));
+        m_pFrame->m_hAccelTable = &m_accelerators;
+        m_pFrame->RecalcLayout();
+    }
+    void TearDown() override
+    {
+        if (IsWindow(m_pFrame))
+            m_pFrame->DestroyWindow();
+    }
+
+    QWidget* FrameWidget() const { return QtWidgetOf(*m_pFrame); }
+
+    CWinApp m_app{_T("QtMainWindow")};
+    CShortcutFrame* m_pFrame = nullptr;   // deletes itself with its window
+    CToolBar m_toolBar;
+    CMarkView m_view;
+    CAcceleratorTable m_accelerators{{FVIRTKEY | FCONTROL, 'N', WORD(ID_QT_SHORTCUT)}};
+};
+
+QRect ToQRect(const CRect& rect) { return QRect(rect.left, rect.top, rect.Width(), rect.Height()); }
+
+}  // namespace
+
+TEST_F(QtMainWindowTest, AMaximisedTopLevelWindowFillsTheScreensWorkArea)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    EXPECT_TRUE(m_pFrame->IsZoomed());
+    // The layer sizes the window itself, as no window manager may be there to do it. (The
+    // offscreen platform then shifts the widget by the frame it pretends to draw.)
+    CRect rectWindow;
+    m_pFrame->GetWindowRect(rectWindow);
+    EXPECT_EQ(ToQRect(rectWindow), available);
+    EXPECT_EQ(FrameWidget()->size(), available.size());
+    // The bars follow the new size at once.
+    CRect rectView;
+    m_view.GetWindowRect(rectView);
+    EXPECT_EQ(rectView.Width(), available.width());
+}
+
+TEST_F(QtMainWindowTest, TheMenuBarIsVisibleAndLaidOutAboveTheToolBar)
+{
+    // Laid out while the frame was still hidden; shown afterwards without another layout.
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    auto* pStrip = static_cast<CMenuBarWnd*>(m_pFrame->GetDlgItem(AFX_IDW_MENU_BAR));
+    ASSERT_NE(pStrip, nullptr);
+    QMenuBar* pMenuBar = QtMenuBarOf(*pStrip);
+    ASSERT_NE(pMenuBar, nullptr);
+    EXPECT_TRUE(pMenuBar->isVisible());
+    const QRect menuRect(pMenuBar->mapTo(FrameWidget(), QPoint(0, 0)), pMenuBar->size());
+    EXPECT_EQ(menuRect.top(), 0);
+    EXPECT_EQ(menuRect.width(), FrameWidget()->width());
+    // The strip is as tall as the native bar wants, so its captions are never cut.
+    EXPECT_EQ(menuRect.height(), pMenuBar->sizeHint().height());
+    const QWidget* pToolBar = QtWidgetOf(m_toolBar);
+    EXPECT_TRUE(pToolBar->isVisible());
+    EXPECT_EQ(pToolBar->geometry().top(), menuRect.bottom() + 1);
+    ASSERT_EQ(pMenuBar->actions().size(), 2);
+    EXPECT_EQ(pMenuBar->actions()[0]->text(), QStringLiteral("&File"));
+    EXPECT_GT(pMenuBar->actionGeometry(pMenuBar->actions()[1]).right(), 0);
+}
+
+TEST_F(QtMainWindowTest, CtrlNTypedIntoTheWindowReachesTheAcceleratorTableAsWmCommand)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    // Qt hands a key to the window's focus object; with the layer's focus in a view or nowhere,
+    // the shortcut arrives as the frame's command and types no character.
+    for (bool bViewFocused : {true, false}) {
+        g_commands.clear();
+        if (bViewFocused)
+            m_view.SetFocus();
+        else
+            ::SetFocus(nullptr);
+        QKeyEvent ctrlN(QEvent::KeyPress, Qt::Key_N, Qt::ControlModifier, QStringLiteral("\x0e"));
+        QApplication::sendEvent(FrameWidget()->windowHandle(), &ctrlN);
+        EXPECT_EQ(g_commands, std::vector<UINT>{ID_QT_SHORTCUT}) << "view focused: " << bViewFocused;
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_N, Qt::ControlModifier);
+        QApplication::sendEvent(FrameWidget()->windowHandle(), &release);
+    }
+    // N without Ctrl is no shortcut.
+    g_commands.clear();
+    QKeyEvent plainN(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, QStringLiteral("n"));
+    QApplication::sendEvent(FrameWidget()->windowHandle(), &plainN);
+    EXPECT_TRUE(g_commands.empty());
+}
+
+TEST_F(QtMainWindowTest, AnAreaQtRepaintsShowsTheErasedBackgroundNotStalePixels)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    QWidget* pView = QtWidgetOf(m_view);
+    // The layer's own paint has run and been validated; Qt now asks for the pixels again.
+    m_view.UpdateWindow();
+    const QImage image = pView->grab().toImage();
+    ASSERT_GT(image.width(), 40);
+    // Inside the 1-pixel border: the mark, then the white background the window erased.
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(30, 30), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(128, 128, 128));
+}
