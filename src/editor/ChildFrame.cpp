@@ -1,11 +1,17 @@
 #include "editor/ChildFrame.h"
 
+#include "blocks/SimBars.h"
 #include "blocks/SimTime.h"
+#include "editor/OutputsBarDlg.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Document.h"
 #include "platform/core/Runtime.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/PeriodicTimer.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
 #include <ctime>
 
 const LPCTSTR g_astrDayNames[7] = {_T("Sunday"),   _T("Monday"), _T("Tuesday"), _T("Wednesday"),
@@ -20,6 +26,8 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
     ON_COMMAND(ID_FILE_SAVE, OnFileSave)
     ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
     ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_SIM_TICK, OnSimTickMessage)
 END_MESSAGE_MAP()
 
 namespace {
@@ -34,12 +42,31 @@ CString MonthName(WORD wMonth, BOOL bShort)
     return bShort ? strName.Left(3) : strName;
 }
 
+template <class Bar>
+void DeleteBar(Bar*& pBar)
+{
+    if (!pBar)
+        return;
+    if (IsWindow(pBar)) {
+        pBar->ShowWindow(SW_HIDE);
+        pBar->DestroyWindow();
+    }
+    delete pBar;
+    pBar = nullptr;
+}
+
 } // namespace
 
 CChildFrame::CChildFrame()
 {
     GetLocalTime(&m_stClock);
     m_stPrevClock = m_stClock;
+}
+
+CChildFrame::~CChildFrame()
+{
+    StopSimTimer();
+    DestroySimBars();
 }
 
 CChildFrame* AsChildFrame(CWnd* pWnd)
@@ -135,5 +162,223 @@ void CChildFrame::FormatSimTime(CString& strOut, BOOL bShortMonth, int nMode) co
         break;
     default:
         break;
+    }
+}
+
+// ---- the simulation's timer and bars ----
+
+int CChildFrame::GetSimRunState() const
+{
+    const CSimulationBarDlg* pBar = GetSimulationBarDlg();
+    return pBar ? pBar->m_nSimRunState : m_nSimRunState;
+}
+
+int CChildFrame::GetSimStepState() const
+{
+    const CSimulationBarDlg* pBar = GetSimulationBarDlg();
+    return pBar ? pBar->m_nSimStepState : m_nSimStepState;
+}
+
+int CChildFrame::GetSimStepUnit() const
+{
+    const CSimulationBarDlg* pBar = GetSimulationBarDlg();
+    return pBar ? pBar->GetStepUnit() : m_nSimStepUnit;
+}
+
+CSimulationBarDlg* CChildFrame::GetSimulationBarDlg() const
+{
+    CSimulationBarDlg* pDlg = m_pSimulationBar ? m_pSimulationBar->GetDlg() : nullptr;
+    return pDlg && IsWindow(pDlg) ? pDlg : nullptr;
+}
+
+void CChildFrame::StartSimTimer()
+{
+    StopSimTimer();
+    GetLocalTime(&m_stClock);
+    m_stPrevClock = m_stClock;
+    if (!m_hWnd)
+        return;
+    m_pSimTimer = AfxCreatePeriodicTimer();
+    // The timer's thread only posts: the tick's work happens when the UI thread takes the
+    // message, so the clock, the step count and the blocks have one writer.
+    const HWND hWnd = m_hWnd;
+    m_pSimTimer->Start(SIM_TICK_MS, [hWnd] { ::PostMessage(hWnd, WM_SIM_TICK); });
+}
+
+void CChildFrame::StopSimTimer()
+{
+    if (m_pSimTimer) {
+        m_pSimTimer->Stop();
+        m_pSimTimer.reset();
+    }
+}
+
+BOOL CChildFrame::IsSimTimerRunning() const { return m_pSimTimer && m_pSimTimer->IsRunning(); }
+
+LRESULT CChildFrame::OnSimTickMessage(WPARAM, LPARAM)
+{
+    // A tick posted just before the timer stopped may still arrive; it finds no timer.
+    if (IsSimTimerRunning())
+        OnSimTick();
+    return 0;
+}
+
+void CChildFrame::OnSimTick()
+{
+    if (!m_pSimulationBar)
+        return;
+    AdvanceSimTime();
+    if (CSimulationBarDlg* pBar = GetSimulationBarDlg();
+        pBar && pBar->m_nSimStepState == SIM_STEP_STEPPING && pBar->GetStepUnit() == SIM_STEP_UNIT_CYCLES &&
+        SystemTimeToMs(&m_stClock) - SystemTimeToMs(&m_stStepRef) >= SIM_TICK_MS) {
+        m_stStepRef = m_stClock;
+        pBar->StepCyclesTick(this);
+    }
+    if (CVetlaView* pView = GetActiveView(); pView && pView->m_hWnd)
+        pView->Invalidate(FALSE);
+    if (!m_bBarsRedrawn) {
+        m_bBarsRedrawn = 1;
+        for (CControlBar* pBar : m_barRow)
+            pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+}
+
+int CChildFrame::CreateSimBars()
+{
+    if (!m_pSimulationBar)
+        m_pSimulationBar = new CSimulationBar(this);
+    if (!m_pOutputsBar)
+        m_pOutputsBar = new COutputsBar(this);
+    if (!m_pInputsBar)
+        m_pInputsBar = new CInputsBar(this);
+    if (!m_hWnd)
+        return -1;
+    RegisterSimBarTemplates();
+    constexpr DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM;
+    const struct {
+        cdxCDynamicBar* pBar;
+        LPCTSTR lpszTitle;
+        UINT nID;
+    } bars[] = {{m_pSimulationBar, _T("Simulation"), ID_SIMULATION_BAR},
+                {m_pOutputsBar, _T("Outputs"), ID_OUTPUTS_BAR},
+                {m_pInputsBar, _T("Inputs"), ID_INPUTS_BAR}};
+    for (const auto& bar : bars) {
+        if (!IsWindow(bar.pBar) && !bar.pBar->Create(bar.lpszTitle, this, bar.nID, dwStyle))
+            return -1;
+        bar.pBar->SetBarStyle(bar.pBar->GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+        bar.pBar->EnableDocking(CBRS_ALIGN_BOTTOM);
+    }
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(m_pInputsBar, AFX_IDW_DOCKBAR_BOTTOM);
+    DockBarAfter(m_pOutputsBar, m_pInputsBar);
+    DockBarAfter(m_pSimulationBar, m_pOutputsBar);
+    // The input and output blocks report their changes to this frame's bars.
+    SetInputsBarRefresh([](CVetlaView* pView, CBlockObj* pBlock) {
+        CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+        if (pFrame && pFrame->m_pInputsBar && IsWindow(pFrame->m_pInputsBar->GetDlg()))
+            pFrame->m_pInputsBar->GetDlg()->RefreshInputs(pBlock);
+    });
+    SetOutputsBarRefresh([](CVetlaView* pView, CBlockObj* pBlock) {
+        CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
+        if (pFrame && pFrame->m_pOutputsBar && IsWindow(pFrame->m_pOutputsBar->GetDlg()))
+            pFrame->m_pOutputsBar->GetDlg()->RefreshOutputs(pBlock);
+    });
+    return 1;
+}
+
+void CChildFrame::DestroySimBars()
+{
+    if (m_pSimulationBar || m_pOutputsBar || m_pInputsBar) {
+        SetInputsBarRefresh(nullptr);
+        SetOutputsBarRefresh(nullptr);
+    }
+    m_barRow.clear();
+    DeleteBar(m_pSimulationBar);
+    DeleteBar(m_pOutputsBar);
+    DeleteBar(m_pInputsBar);
+    if (m_hWnd)
+        RecalcLayout();
+}
+
+void CChildFrame::OnDestroy()
+{
+    // The timer stops before the bars go, so that no tick finds them half destroyed.
+    if (m_pSimulationBar) {
+        StopSimTimer();
+        DestroySimBars();
+    }
+    CMDIChildWnd::OnDestroy();
+}
+
+void CChildFrame::DockBarAfter(CControlBar* pBar, CControlBar* pAfter)
+{
+    if (!pBar || !pAfter || pBar == pAfter)
+        return;
+    if (std::find(m_barRow.begin(), m_barRow.end(), pAfter) == m_barRow.end()) {
+        // The reference bar starts the row; the frame lays the row out itself from now on.
+        m_barRow.assign(1, pAfter);
+        RemoveControlBar(pAfter);
+    }
+    std::erase(m_barRow, pBar);
+    RemoveControlBar(pBar);
+    m_barRow.insert(std::find(m_barRow.begin(), m_barRow.end(), pAfter) + 1, pBar);
+    pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | (pAfter->m_dwStyle & CBRS_ALIGN_ANY);
+    pBar->m_pDockSite = this;
+    RecalcLayout();
+}
+
+void CChildFrame::RecalcLayout(BOOL bNotify)
+{
+    CMDIChildWnd::RecalcLayout(bNotify);
+    CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST);
+    if (!m_hWnd || m_barRow.empty())
+        return;
+    CRect rectPane;
+    if (pPane) {
+        pPane->GetWindowRect(rectPane);
+        ScreenToClient(rectPane);
+    } else {
+        GetClientRect(rectPane);
+    }
+    LayOutBarRow(rectPane);
+    if (pPane)
+        pPane->MoveWindow(rectPane);
+}
+
+void CChildFrame::LayOutBarRow(CRect& rectPane)
+{
+    // Lines of bars, each as wide as fits; a bar wider than the frame has a line of its own.
+    std::vector<std::vector<std::pair<CControlBar*, CSize>>> lines(1);
+    int nLineWidth = 0;
+    for (CControlBar* pBar : m_barRow) {
+        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
+            continue;
+        const CSize size = pBar->CalcFixedLayout(FALSE, TRUE);
+        if (!lines.back().empty() && nLineWidth + size.cx > rectPane.Width()) {
+            lines.emplace_back();
+            nLineWidth = 0;
+        }
+        lines.back().emplace_back(pBar, size);
+        nLineWidth += size.cx;
+    }
+    int nTotal = 0;
+    for (const auto& line : lines) {
+        int nHeight = 0;
+        for (const auto& entry : line)
+            nHeight = std::max<int>(nHeight, entry.second.cy);
+        nTotal += nHeight;
+    }
+    int y = std::max<int>(rectPane.top, rectPane.bottom - nTotal);
+    rectPane.bottom = y;
+    for (const auto& line : lines) {
+        int nHeight = 0;
+        for (const auto& entry : line)
+            nHeight = std::max<int>(nHeight, entry.second.cy);
+        int x = rectPane.left;
+        for (const auto& [pBar, size] : line) {
+            pBar->MoveWindow(x, y, size.cx, nHeight);
+            x += size.cx;
+        }
+        y += nHeight;
     }
 }

@@ -8,7 +8,24 @@
 #include "platform/core/Types.h"
 #include "platform/ui/MDIChildWnd.h"
 
+#include <memory>
+#include <vector>
+
+class CControlBar;
+class CInputsBar;
+class COutputsBar;
+class CSimulationBar;
+class CSimulationBarDlg;
 class CVetlaView;
+class IPeriodicTimer;
+
+// The simulation tick, posted by the timer's thread to the frame: the clock is only ever
+// written on the UI thread, which also scans and paints.
+constexpr UINT WM_SIM_TICK = WM_APP + 0x110;
+// Control-bar ids of the three simulation bars.
+constexpr UINT ID_SIMULATION_BAR = 59424;
+constexpr UINT ID_OUTPUTS_BAR = 59425;
+constexpr UINT ID_INPUTS_BAR = 59426;
 
 // Simulation run states and step states as the Simulation bar reports them.
 constexpr int SIM_RUN_STOPPED = 0;
@@ -33,6 +50,7 @@ class CChildFrame : public CMDIChildWnd {
 public:
     // The clock starts at the PC's local time.
     CChildFrame();
+    ~CChildFrame() override;
 
     CChildFrame(const CChildFrame&) = delete;
     CChildFrame& operator=(const CChildFrame&) = delete;
@@ -53,9 +71,41 @@ public:
     void AdvanceSimTime();
     void FormatSimTime(CString& strOut, BOOL bShortMonth, int nMode) const;
 
-    int GetSimRunState() const { return m_nSimRunState; }
-    int GetSimStepState() const { return m_nSimStepState; }
-    int GetSimStepUnit() const { return m_nSimStepUnit; }
+    // The step reference takes the clock (stepping begins).
+    void ResetStepReference() { m_stStepRef = m_stClock; }
+
+    // The run state, step state and step unit of the Simulation bar while its window exists,
+    // else the frame's own fields below.
+    int GetSimRunState() const;
+    int GetSimStepState() const;
+    int GetSimStepUnit() const;
+
+    // ---- the simulation's timer and bars ----
+    // The clock jumps to the PC's time and, when the frame has a window, the 25 ms timer
+    // starts; its ticks arrive as WM_SIM_TICK.
+    void StartSimTimer();
+    void StopSimTimer();
+    BOOL IsSimTimerRunning() const;
+    // One tick, on the UI thread: nothing without a Simulation bar; otherwise the clock
+    // advances, a cycle step is counted, the view is invalidated and the bars are redrawn
+    // once after they were made.
+    void OnSimTick();
+    // Allocates the three bars (unless the caller already did), creates their windows and
+    // docks them in one row at the bottom: Inputs, Outputs, Simulation. 1, or -1 when a bar
+    // could not be created (always without a window).
+    int CreateSimBars();
+    // Hides and deletes the bars (Simulation, Outputs, Inputs) and clears the pointers.
+    void DestroySimBars();
+    // Docks pBar right after pAfter in pAfter's row.
+    void DockBarAfter(CControlBar* pBar, CControlBar* pAfter);
+    CSimulationBarDlg* GetSimulationBarDlg() const;
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+
+    CSimulationBar* m_pSimulationBar = nullptr;
+    COutputsBar* m_pOutputsBar = nullptr;
+    CInputsBar* m_pInputsBar = nullptr;
+    // 0 when the bars are made; the first tick redraws them and sets it.
+    int m_bBarsRedrawn = 0;
 
     // Set by SetSimTime; the scan that shifts the timers clears it.
     int m_bClockSet = 0;
@@ -69,12 +119,21 @@ protected:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileClose();
+    void OnDestroy() override;
+    LRESULT OnSimTickMessage(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The bars of the bottom row, left to right; the frame lays them out itself, wrapping
+    // onto a further row a bar the frame is too narrow for.
+    void LayOutBarRow(CRect& rectPane);
+
     SYSTEMTIME m_stClock = {};
     SYSTEMTIME m_stPrevClock = {};
+    SYSTEMTIME m_stStepRef = {};
+    std::unique_ptr<IPeriodicTimer> m_pSimTimer;
+    std::vector<CControlBar*> m_barRow;
 };
 
 // The frame as a diagram's child frame; null for another kind of frame (or none).

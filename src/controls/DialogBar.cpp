@@ -1,0 +1,72 @@
+#include "controls/DialogBar.h"
+
+#include "platform/ui/FrameIds.h"
+#include "platform/ui/WndMessageMap.h"
+
+IMPLEMENT_DYNAMIC(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
+IMPLEMENT_DYNAMIC(cdxCDynamicBar, CSizingControlBarCF)
+
+BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
+    ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(cdxCDynamicBar, CSizingControlBarCF)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+cdxCDynamicBarDlg::cdxCDynamicBarDlg(UINT nIDTemplate, DWORD dwFreedom, DWORD dwFlags)
+    : cdxCDynamicChildDlg(nIDTemplate, nullptr, dwFreedom, dwFlags)
+{
+}
+
+BOOL cdxCDynamicBarDlg::Create(CWnd* pParentWnd) { return CDialog::Create(m_nIDTemplate, pParentWnd); }
+
+cdxCDynamicBar::cdxCDynamicBar(cdxCDynamicBarDlg* pDlg) : m_pDlg(pDlg) {}
+
+cdxCDynamicBar::~cdxCDynamicBar()
+{
+    if (m_pDlg && IsWindow(m_pDlg.get()))
+        m_pDlg->DestroyWindow();
+}
+
+CSize cdxCDynamicBar::NonClientMargins(UINT nDockBarID)
+{
+    CRect rc(0, 0, 0, 0);
+    NcCalcClient(rc, nDockBarID);
+    return CSize(-rc.Width(), -rc.Height());
+}
+
+int cdxCDynamicBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CSizingControlBarCF::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    // The dialog fills the bar, which offers no edges of its own to drag.
+    m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_EDGEALL) | SCBS_SIZECHILD;
+    if (!m_pDlg || !m_pDlg->Create(this))
+        return -1;
+    m_pDlg->ModifyFlags(0, cdxCDynamicLayoutEngine::flSWPCopyBits);
+    const CSize szDlg = m_pDlg->GetMinSize();
+    const CSize szHorz = NonClientMargins(AFX_IDW_DOCKBAR_TOP);
+    const CSize szVert = NonClientMargins(AFX_IDW_DOCKBAR_LEFT);
+    const CSize szFloat = NonClientMargins(AFX_IDW_DOCKBAR_FLOAT);
+    m_szHorz = m_szMinHorz = CSize(szDlg.cx + szHorz.cx, szDlg.cy + szHorz.cy);
+    m_szVert = m_szMinVert = CSize(szDlg.cx + szVert.cx, szDlg.cy + szVert.cy);
+    m_szFloat = m_szMinFloat = CSize(szDlg.cx + szFloat.cx, szDlg.cy + szFloat.cy);
+    SizeFirstChild();
+    return 0;
+}
+
+void cdxCDynamicBar::OnDestroy()
+{
+    if (m_pDlg && IsWindow(m_pDlg.get()))
+        m_pDlg->DestroyWindow();
+    CSizingControlBarCF::OnDestroy();
+}
+
+BOOL cdxCDynamicBar::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pDlg && IsWindow(m_pDlg.get()) && m_pDlg->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CSizingControlBarCF::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}

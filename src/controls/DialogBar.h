@@ -1,0 +1,52 @@
+// The bar dialogs and their docking bars: cdxCDynamicBarDlg is a resizable child dialog that
+// lives in a bar and cannot be closed by Enter, Escape or a close request; cdxCDynamicBar is a
+// sizing bar with a caption whose whole inside is that dialog, never smaller than the dialog's
+// first size. Commands and their update requests reach the dialog before the bar.
+#pragma once
+
+#include "controls/ResizableDialog.h"
+#include "controls/SizingControlBarCF.h"
+
+#include <memory>
+
+class cdxCDynamicBarDlg : public cdxCDynamicChildDlg {
+    DECLARE_DYNAMIC(cdxCDynamicBarDlg)
+
+public:
+    // The simulation bars' dialogs stretch both ways and smooth their resizing.
+    explicit cdxCDynamicBarDlg(UINT nIDTemplate, DWORD dwFreedom = fdAll, DWORD dwFlags = flAntiFlicker);
+
+    // The dialog from its template, as a child of the bar.
+    virtual BOOL Create(CWnd* pParentWnd);
+    using CDialog::Create;
+
+protected:
+    void OnOK() override {}
+    void OnCancel() override {}
+    void OnClose() override { OnCancel(); }
+    DECLARE_MESSAGE_MAP()
+};
+
+class cdxCDynamicBar : public CSizingControlBarCF {
+    DECLARE_DYNAMIC(cdxCDynamicBar)
+
+public:
+    // The bar owns the dialog.
+    explicit cdxCDynamicBar(cdxCDynamicBarDlg* pDlg);
+    ~cdxCDynamicBar() override;
+
+    cdxCDynamicBarDlg* GetBarDlg() const { return m_pDlg.get(); }
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnDestroy() override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    // What the bar's frame takes around its inside when it lies at nDockBarID.
+    CSize NonClientMargins(UINT nDockBarID);
+
+    std::unique_ptr<cdxCDynamicBarDlg> m_pDlg;
+};

@@ -1,0 +1,302 @@
+#include "editor/InputsBarDlg.h"
+
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockTypes.h"
+#include "controls/IconButton.h"
+#include "controls/IconImages.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/Static.h"
+#include "platform/ui/WndMessageMap.h"
+
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CInputsBarDlg, cdxCDynamicBarDlg)
+IMPLEMENT_DYNAMIC(CInputsBar, cdxCDynamicBar)
+
+BEGIN_MESSAGE_MAP(CInputsBarDlg, cdxCDynamicBarDlg)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr int kButtonWidth = 27;
+constexpr int kValueWidth = 57;
+
+struct InputRange {
+    int nFirst;
+    int nLast;
+    LPCTSTR lpszPrefix;
+};
+// The numbers of the inputs the bar shows, in the order it shows them.
+constexpr InputRange kAnalogInputs{4000, 4007, _T("AI")};
+constexpr InputRange kFunctionKeys{1300, 1304, _T("F")};
+constexpr InputRange kDigitalInputs{100, 115, _T("I")};
+
+bool IsFunctionKey(int nNumber) { return nNumber >= 1300 && nNumber < 1400; }
+bool IsAnalog(int nNumber) { return nNumber >= 4000 && nNumber < 4100; }
+
+CString InputLabel(int nNumber)
+{
+    CString str;
+    if (IsAnalog(nNumber))
+        str.Format(_T("AI%d"), nNumber - 4000);
+    else if (IsFunctionKey(nNumber))
+        str.Format(_T("F%d"), nNumber - 1300);
+    else
+        str.Format(_T("I%d"), nNumber - 100);
+    return str;
+}
+
+// The edit takes digits only (five at most); anything else ends the number.
+int ParseValue(const CString& strText)
+{
+    int nValue = 0;
+    for (int i = 0; i < strText.GetLength() && strText[i] >= '0' && strText[i] <= '9'; ++i)
+        nValue = nValue * 10 + (strText[i] - '0');
+    return nValue;
+}
+
+int SimInputMode(const CBlockObj* pBlock) { return pBlock ? pBlock->m_nParamEx[12] : SIM_INPUT_SWITCH; }
+
+} // namespace
+
+CInputsBarDlg::CInputsBarDlg(CChildFrame* pFrame) : cdxCDynamicBarDlg(IDD_INPUTS_BAR), m_pFrame(pFrame) {}
+
+CInputsBarDlg::~CInputsBarDlg() { ClearControls(); }
+
+std::vector<int> CInputsBarDlg::CollectInputs(const CVetlaDoc& doc)
+{
+    std::vector<int> analog, keys, digital;
+    auto add = [](std::vector<int>& list, int nNumber) {
+        if (std::find(list.begin(), list.end(), nNumber) == list.end())
+            list.push_back(nNumber);
+    };
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos));
+        if (doc.IsLadder()) {
+            if (!dynamic_cast<const CBlockMake*>(pBlock) && !dynamic_cast<const CBlockAContact*>(pBlock))
+                continue;
+            const int n = pBlock->m_nOperand;
+            if (n >= kDigitalInputs.nFirst && n <= kDigitalInputs.nLast)
+                add(digital, n);
+            else if (n >= kFunctionKeys.nFirst && n <= kFunctionKeys.nLast)
+                add(keys, n);
+            else if (n >= kAnalogInputs.nFirst && n <= kAnalogInputs.nLast)
+                add(analog, n);
+            continue;
+        }
+        const int n = pBlock->m_nNumber;
+        if (pBlock->m_nType == BT_IN && n >= kDigitalInputs.nFirst && n <= kDigitalInputs.nLast)
+            add(digital, n);
+        else if (pBlock->m_nType == BT_ANALOG_IN && n >= kAnalogInputs.nFirst && n <= kAnalogInputs.nLast)
+            add(analog, n);
+        else if (pBlock->m_nType == BT_FKEY)
+            add(keys, n);
+    }
+    std::vector<int> all;
+    for (std::vector<int>* pList : {&analog, &keys, &digital}) {
+        std::sort(pList->begin(), pList->end());
+        all.insert(all.end(), pList->begin(), pList->end());
+    }
+    return all;
+}
+
+BOOL CInputsBarDlg::OnInitDialog()
+{
+    cdxCDynamicBarDlg::OnInitDialog();
+    RebuildControls();
+    return TRUE;
+}
+
+CBlockObj* CInputsBarDlg::FindBlock(int nNumber) const
+{
+    CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
+    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
+}
+
+void CInputsBarDlg::ClearControls()
+{
+    for (const SimBarControl& control : m_controls) {
+        RemSzControl(control.pWnd);
+        if (control.pLabel)
+            RemSzControl(control.pLabel);
+    }
+    m_controls.clear();
+    m_windows.clear();
+    m_nValueControls = 0;
+    m_nButtonControls = 0;
+}
+
+void CInputsBarDlg::RebuildControls()
+{
+    ClearControls();
+    CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
+    if (!m_hWnd || !pView || !pView->GetDocument())
+        return;
+    for (int nNumber : CollectInputs(*pView->GetDocument()))
+        AddInputControl(nNumber);
+    for (const SimBarControl& control : m_controls) {
+        if (CBlockObj* pBlock = FindBlock(control.nNumber))
+            RefreshInputs(pBlock);
+    }
+}
+
+void CInputsBarDlg::AddInputControl(int nNumber)
+{
+    CRect rcCollapse(0, 0, 0, 0);
+    if (CWnd* pCollapse = GetDlgItem(IDC_BAR_COLLAPSE))
+        pCollapse->GetClientRect(rcCollapse);
+    const int x = rcCollapse.Width() + kValueWidth * m_nValueControls + kButtonWidth * m_nButtonControls;
+    const int nHeight = rcCollapse.Height();
+    const CBlockObj* pBlock = FindBlock(nNumber);
+    const UINT nID = IsAnalog(nNumber) ? IDC_BAR_ANALOG_INPUT : IsFunctionKey(nNumber) ? IDC_BAR_FKEY : IDC_BAR_INPUT;
+    SimBarControl control;
+    control.nNumber = nNumber;
+    if (!IsAnalog(nNumber) && SimInputMode(pBlock) != SIM_INPUT_FREQUENCY) {
+        auto pButton = std::make_unique<CIconButton>();
+        pButton->Create(InputLabel(nNumber), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(x, 0, x + kButtonWidth, nHeight),
+                        this, nID);
+        pButton->SetIcon(IDI_LAMP_OFF, 0);
+        pButton->SetIconId(IDI_LAMP_OFF);
+        pButton->SetFlat(TRUE);
+        control.pWnd = pButton.get();
+        m_windows.push_back(std::move(pButton));
+        ++m_nButtonControls;
+    } else {
+        auto pLabel = std::make_unique<CStatic>();
+        pLabel->Create(InputLabel(nNumber), WS_CHILD | WS_VISIBLE | SS_CENTER,
+                       CRect(x, nHeight / 2, x + kValueWidth, nHeight), this, IDC_BAR_LABEL);
+        auto pEdit = std::make_unique<CEdit>();
+        pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER, CRect(x, 0, x + kValueWidth, nHeight / 2), this, nID);
+        pEdit->SetLimitText(5);
+        CString strValue;
+        strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[1] : 0);
+        pEdit->SetWindowText(strValue);
+        control.pWnd = pEdit.get();
+        control.pLabel = pLabel.get();
+        m_windows.push_back(std::move(pLabel));
+        m_windows.push_back(std::move(pEdit));
+        ++m_nValueControls;
+    }
+    AddSzControl(control.pWnd, cdxNone, cdxNone);
+    if (control.pLabel)
+        AddSzControl(control.pLabel, cdxNone, cdxNone);
+    m_controls.push_back(control);
+}
+
+const SimBarControl* CInputsBarDlg::FindControl(int nNumber) const
+{
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [nNumber](const SimBarControl& c) { return c.nNumber == nNumber; });
+    return it == m_controls.end() ? nullptr : &*it;
+}
+
+BOOL CInputsBarDlg::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nCode = HIWORD(DWORD(wParam));
+    const CWnd* pSender = WndFromParam(lParam);
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [pSender](const SimBarControl& c) { return c.pWnd == pSender; });
+    if (pSender && it != m_controls.end()) {
+        if (nCode == BN_CLICKED)
+            OnInputButton(*it);
+        else if (nCode == EN_UPDATE)
+            OnValueEdit(*it);
+        return TRUE;
+    }
+    return cdxCDynamicBarDlg::OnCommand(wParam, lParam);
+}
+
+void CInputsBarDlg::OnInputButton(const SimBarControl& control)
+{
+    auto* pButton = dynamic_cast<CIconButton*>(control.pWnd);
+    CBlockObj* pBlock = FindBlock(control.nNumber);
+    if (!pButton || !pBlock || SimInputMode(pBlock) != SIM_INPUT_SWITCH)
+        return;
+    const int nState = pButton->GetIconId() == IDI_LAMP_OFF ? 1 : 0;
+    pButton->SetIcon(nState ? IDI_LAMP_ON : IDI_LAMP_OFF, 0);
+    pButton->SetIconId(nState ? IDI_LAMP_ON : IDI_LAMP_OFF);
+    pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
+    Redraw();
+}
+
+BOOL CInputsBarDlg::PressMomentary(CWnd* pWnd, BOOL bDown)
+{
+    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
+                                 [pWnd](const SimBarControl& c) { return c.pWnd == pWnd; });
+    auto* pButton = it == m_controls.end() ? nullptr : dynamic_cast<CIconButton*>(it->pWnd);
+    CBlockObj* pBlock = pButton ? FindBlock(it->nNumber) : nullptr;
+    const int nMode = SimInputMode(pBlock);
+    if (!pBlock || (nMode != SIM_INPUT_PUSH_MAKE && nMode != SIM_INPUT_PUSH_BREAK))
+        return FALSE;
+    const int nState = (nMode == SIM_INPUT_PUSH_MAKE) == bool(bDown) ? 1 : 0;
+    pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
+    pButton->SetIcon(nState ? IDI_LAMP_ON : IDI_LAMP_OFF, 0);
+    pButton->SetIconId(nState ? IDI_LAMP_ON : IDI_LAMP_OFF);
+    Redraw();
+    return TRUE;
+}
+
+BOOL CInputsBarDlg::PreTranslateMessage(MSG* pMsg)
+{
+    if ((pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_LBUTTONUP) && pMsg->hwnd &&
+        PressMomentary(pMsg->hwnd, pMsg->message == WM_LBUTTONDOWN))
+        return TRUE;
+    return cdxCDynamicBarDlg::PreTranslateMessage(pMsg);
+}
+
+void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
+{
+    CBlockObj* pBlock = FindBlock(control.nNumber);
+    if (!pBlock)
+        return;
+    CString strText;
+    control.pWnd->GetWindowText(strText);
+    const int nValue = ParseValue(strText);
+    if (nValue == pBlock->m_nAux[1])
+        return;
+    pBlock->m_nAux[1] = nValue;
+    if (auto* pIn = dynamic_cast<CBlockIn*>(pBlock))
+        pIn->m_nShownValue = nValue;
+    else if (auto* pKey = dynamic_cast<CBlockFKey*>(pBlock))
+        pKey->m_nShownValue = nValue;
+    else if (auto* pAnalog = dynamic_cast<CBlockAnalogIn*>(pBlock))
+        pAnalog->m_nShownValue = nValue;
+}
+
+void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
+{
+    if (!pBlock)
+        return;
+    const int nNumber = dynamic_cast<const CBlockMake*>(pBlock) || dynamic_cast<const CBlockAContact*>(pBlock)
+                            ? pBlock->m_nOperand
+                            : pBlock->m_nNumber;
+    const SimBarControl* pControl = FindControl(nNumber);
+    if (!pControl)
+        return;
+    if (auto* pButton = dynamic_cast<CIconButton*>(pControl->pWnd)) {
+        const int nIcon = pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? IDI_LAMP_ON : IDI_LAMP_OFF;
+        if (pButton->GetIconId() != nIcon) {
+            pButton->SetIcon(nIcon, 0);
+            pButton->SetIconId(nIcon);
+        }
+    } else {
+        CString strValue;
+        strValue.Format(_T("%d"), pBlock->m_nAux[1]);
+        CString strShown;
+        pControl->pWnd->GetWindowText(strShown);
+        if (strShown != strValue)
+            pControl->pWnd->SetWindowText(strValue);
+    }
+    Redraw();
+}
+
+void CInputsBarDlg::Redraw()
+{
+    if (m_hWnd)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
