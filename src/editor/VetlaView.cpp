@@ -2,27 +2,53 @@
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
-#include "platform/gdi/DC.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
+#include "shell/Resource.h"
+
+namespace {
+
+// Selection from the toolbar (Escape) and from the context menu.
+constexpr UINT ID_TOOLBAR_SELECTION = 32816;
+constexpr UINT ID_CONTEXT_SELECTION = 32790;
+
+} // namespace
 
 IMPLEMENT_DYNCREATE(CVetlaView, CScrollView)
 
 BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_COMMAND(ID_TOOLS_SIMULATION, OnSimulation)
+    ON_UPDATE_COMMAND_UI(ID_TOOLS_SIMULATION, OnUpdateSimulation)
+    ON_COMMAND(ID_VIEW_ZOOM_IN, OnZoomIn)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_IN, OnUpdateZoomIn)
+    ON_COMMAND(ID_VIEW_ZOOM_OUT, OnZoomOut)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateZoomOut)
+    ON_COMMAND(ID_TOOLBAR_SELECTION, OnSelection)
+    ON_UPDATE_COMMAND_UI(ID_TOOLBAR_SELECTION, OnUpdateSelection)
+    ON_COMMAND(ID_CONTEXT_SELECTION, OnSelection)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
+    ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateFileSave)
 END_MESSAGE_MAP()
 
-namespace {
-
-constexpr COLORREF kEditColour = RGB(0, 0, 0);
-
-} // namespace
+CVetlaView* g_pSimulatingView = nullptr;
 
 CVetlaView* AsVetlaView(CWnd* pWnd)
 {
     return pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CVetlaView)) ? static_cast<CVetlaView*>(pWnd) : nullptr;
+}
+
+// The document may be gone already; only the global mark of the simulating view is dropped.
+CVetlaView::~CVetlaView()
+{
+    if (g_pSimulatingView == this)
+        g_pSimulatingView = nullptr;
 }
 
 CChildFrame* CVetlaView::GetParentFrame() const
@@ -43,10 +69,17 @@ int CVetlaView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 void CVetlaView::OnInitialUpdate()
 {
     if (m_pDocument) {
-        SetScrollSizes(MM_TEXT, CSize(m_pDocument->m_rcExtent.right, m_pDocument->m_rcExtent.bottom));
+        UpdateScrollSizes();
         RebuildMsgTextSlots();
     }
     CScrollView::OnInitialUpdate();
+}
+
+void CVetlaView::PostNcDestroy()
+{
+    // The simulation ends before the frame's timer could ask a deleted view to repaint.
+    EndSimulationOnClose();
+    CScrollView::PostNcDestroy();
 }
 
 void CVetlaView::SetScrollSizes(int nMapMode, CSize sizeTotal)
@@ -55,16 +88,10 @@ void CVetlaView::SetScrollSizes(int nMapMode, CSize sizeTotal)
     CScrollView::SetScrollSizes(nMapMode, sizeTotal);
 }
 
-void CVetlaView::OnDraw(CDC* pDC)
+void CVetlaView::InvalidateAll()
 {
-    if (!m_pDocument)
-        return;
-    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;)
-        static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos))->Draw(pDC, kEditColour, 0);
-    for (CObList* pList : {&m_pDocument->m_powerBusList, &m_pDocument->m_blockList}) {
-        for (POSITION pos = pList->GetHeadPosition(); pos;)
-            static_cast<CBlockObj*>(pList->GetNext(pos))->Draw(this, pDC, TRUE, kEditColour);
-    }
+    if (m_hWnd)
+        Invalidate(FALSE);
 }
 
 void CVetlaView::RebuildMsgTextSlots()
@@ -80,3 +107,18 @@ void CVetlaView::RebuildMsgTextSlots()
             m_bMsgTextUsed[nSlot] = 1;
     }
 }
+
+void CVetlaView::OnSelection()
+{
+    if (m_nEditMode == EDIT_MODE_SIMULATE)
+        OnSimulation();
+    m_nEditMode = EDIT_MODE_SELECT;
+    if (GetCapture() == this)
+        ReleaseCapture();
+    InvalidateAll();
+}
+
+void CVetlaView::OnUpdateSelection(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nEditMode == EDIT_MODE_SELECT); }
+
+// The document saves itself; a simulating view only keeps it from saving a half-run state.
+void CVetlaView::OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nEditMode != EDIT_MODE_SIMULATE); }

@@ -1,17 +1,24 @@
 // CVetlaView: the diagram view of one document, a scroll view in its child frame. It holds what
 // the model relies on: its document, the copy of the simulated clock that a scan steps the
 // blocks against, the edit mode, the current wire, the message-text slot flags and the scroll
-// size. It paints the diagram's elements in edit colours; editing and the simulation's paint
-// come with their own handlers. Without a window (headless runs and tests) it is a plain object
-// that is handed a document and a child frame directly.
+// size. It maps the document to the window under the zoom factor, paints through a memory
+// bitmap, and in simulation mode every paint is one scan of the blocks in the simulation order
+// (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp). Without a window
+// (headless runs and tests) it is a plain object that is handed a document and a child frame
+// directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
 #include "platform/core/Geometry.h"
 #include "platform/core/Types.h"
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/DC.h"
 #include "platform/ui/ScrollView.h"
+
+#include <memory>
 
 class CBlockObj;
 class CChildFrame;
+class CCmdUI;
 class CConnectLineObj;
 class CVetlaDoc;
 
@@ -25,12 +32,32 @@ constexpr int EDIT_MODE_SIMULATE = 100;
 
 constexpr int MSGTEXT_SLOT_COUNT = 16;
 
+// The zoom factor's range.
+constexpr float VIEW_ZOOM_MIN = 0.25f;
+constexpr float VIEW_ZOOM_MAX = 4.0f;
+
+// Colours of the diagram (COLORREF 0x00BBGGRR).
+constexpr COLORREF SIM_COLOUR_ON = RGB(255, 0, 0);
+constexpr COLORREF SIM_COLOUR_OFF = RGB(0, 0, 255);
+constexpr COLORREF VIEW_COLOUR_OUTSIDE = RGB(128, 128, 128);
+constexpr COLORREF VIEW_COLOUR_BACKGROUND = RGB(180, 180, 180);
+
+// What a scan reads of the Simulation bar: its run state (SIM_RUN_*), whether the simulated
+// supply is on and whether the Power button is held.
+struct SimBarState {
+    int nRunState;
+    BOOL bPowerOn;
+    BOOL bPowerPressed;
+};
+
 class CVetlaView : public CScrollView {
     DECLARE_DYNCREATE(CVetlaView)
 
 public:
     CVetlaView() = default;
     explicit CVetlaView(CVetlaDoc* pDoc) : m_pDocument(pDoc) {}
+    // A view that simulates hands the simulation back first.
+    ~CVetlaView() override;
 
     CVetlaView(const CVetlaView&) = delete;
     CVetlaView& operator=(const CVetlaView&) = delete;
@@ -53,6 +80,62 @@ public:
 
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
+    // Repaints the whole client area without erasing; in simulation the repaint is a scan.
+    void InvalidateAll();
+
+    // ---- geometry (VetlaViewGeometry.cpp) ----
+    // The document's zoom factor (1 without a document).
+    float GetZoom() const;
+    // Stores the factor in the document, clamped to VIEW_ZOOM_MIN .. VIEW_ZOOM_MAX.
+    void SetZoom(float fZoom);
+    // The next factor of Zoom In and Zoom Out: quarter steps up to 1, half steps above.
+    static float ZoomInStep(float fZoom);
+    static float ZoomOutStep(float fZoom);
+    // MM_ISOTROPIC with 100 logical units to round(zoom x 100) device pixels; the viewport
+    // origin stays. Returns the previous map mode.
+    int ApplyZoomMapping(CDC* pDC) const;
+    // m_sizeTotal from the base rectangle and the zoom, and the scroll sizes from it.
+    void UpdateScrollSizes();
+    // The middle of the window in scrolled device pixels.
+    CPoint GetViewCentre() const;
+    // Zooms keeping the document point in the middle of the window (from a factor below 1 the
+    // view goes back to the origin).
+    void ZoomTo(float fZoom);
+    // A rectangle of the window's device coordinates in document coordinates.
+    void ClientToDocRect(CRect& rect) const;
+    // A client point in document coordinates as the mouse handlers take it: scrolled, divided
+    // by the zoom and truncated towards zero.
+    CPoint ClientToDoc(CPoint ptClient) const;
+    // What OK of the Page Layout dialog does: the base becomes nAcross x nDown pages.
+    void SetPageLayout(int nAcross, int nDown);
+
+    // ---- drawing and the scan (VetlaViewDraw.cpp) ----
+    // The diagram; in simulation mode one scan of every block in list order, each drawn in
+    // its state colour, then the wires in the colour of their source pin.
+    void DrawDiagram(CDC* pDC, BOOL bScreen);
+    // The page grid over the scroll extent, the base in the background colour and its frame.
+    void DrawPageBackground(CDC* pDC);
+    void DrawPageFrame(CDC* pDC, const CRect& rcArea);
+    // What the scan reads of the Simulation bar; a running free simulation when there is none.
+    SimBarState GetSimBarState() const;
+
+    // ---- simulation (VetlaViewSimulation.cpp) ----
+    // The Simulation command: enters simulation mode, or leaves it.
+    void OnSimulation();
+    void OnUpdateSimulation(CCmdUI* pCmdUI);
+    // Re-orders the document's block list into the simulation order: inputs by number, then
+    // function blocks, outputs, flags, analog outputs, analog flags, open outputs, connectors,
+    // the data log and any other kind.
+    void BuildSimulationOrder();
+    // The view goes away: a simulation of it ends without touching any window.
+    void EndSimulationOnClose();
+    // Normalises the simulated-input settings of an input block: a mode other than Switch has
+    // the range 0 .. 9999, and the value stays within the range.
+    void UpdateSimInputSettings(CBlockObj* pBlock);
+    // A click on an input block during the simulation (left button down and up, document
+    // coordinates); FALSE when the point is on no block.
+    BOOL PressSimulatedInput(CPoint ptDoc);
+    void ReleaseSimulatedInput(CPoint ptDoc);
 
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.
@@ -63,20 +146,59 @@ public:
     int m_nEditMode = EDIT_MODE_SELECT;
     // The wire being drawn or dragged; null when none.
     CConnectLineObj* m_pCurLine = nullptr;
+    // The block the user acted on last; drawn on top of the others.
+    CBlockObj* m_pCurBlock = nullptr;
     // The mouse position in client (device) coordinates as the view's mouse handling last saw
     // it; the block drawing outlines the pin under it while placing or connecting. Far outside
     // every block until the mouse has moved over the view.
     CPoint m_ptCursor{-32768, -32768};
     CSize m_sizeTotal;
+    COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
+    COLORREF m_crWire = RGB(0, 0, 0);
+    // The last left press in document coordinates.
+    CPoint m_ptLastMouse;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(CDC* pDC) override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void PostNcDestroy() override;
+
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnUpdateZoomIn(CCmdUI* pCmdUI);
+    void OnUpdateZoomOut(CCmdUI* pCmdUI);
+    void OnSelection();
+    void OnUpdateSelection(CCmdUI* pCmdUI);
+    void OnUpdateFileSave(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The scan's parts (VetlaViewDraw.cpp).
+    void DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar);
+    void DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar);
+    COLORREF WireColour(const CConnectLineObj& line, const SimBarState& bar) const;
+    void RestampBlocks();
+    // Entering and leaving simulation mode (VetlaViewSimulation.cpp).
+    void EnterSimulation();
+    void LeaveSimulation();
+    // This view is the frame's active view in the main window (the only one that draws).
+    BOOL IsActiveDiagramView() const;
+    // The memory bitmap exists and has the client area's size.
+    void PrepareMemoryBitmap(const CSize& sizeClient);
+
     CChildFrame* m_pParentFrame = nullptr;
+    // Every paint draws here first and reaches the window in one copy.
+    CDC m_memDC;
+    std::unique_ptr<CBitmap> m_pMemBitmap;
+    CSize m_sizeMemBitmap;
 };
 
 // The view as a diagram view; null for another kind of view (or none).
 CVetlaView* AsVetlaView(CWnd* pWnd);
+
+// The one view whose simulation runs, or null: only one view simulates at a time.
+extern CVetlaView* g_pSimulatingView;

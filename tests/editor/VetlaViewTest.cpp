@@ -1,3 +1,4 @@
+#include "blocks/BlockObjTest.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 
@@ -45,19 +46,25 @@ TEST(VetlaView, ScrollSizesReachTheScrollViewAndTheModel)
     EXPECT_EQ(view.GetTotalSize(), CSize(2048, 1536));
 }
 
-TEST(VetlaView, DrawPaintsEveryBlockAndNothingWithoutADocument)
+// Only the active view of the main window draws: an inactive one keeps its last image.
+TEST(VetlaView, OnlyTheActiveViewDrawsAndNothingWithoutADocument)
 {
-    CVetlaDoc doc;
-    CVetlaView view(&doc);
+    ActiveDocument active;
     for (int nType : {BT_AND, BT_OR}) {
-        CBlockObj* pBlock = view.CreateBlockObject(nType);
+        CBlockObj* pBlock = active.View().CreateBlockObject(nType);
         ASSERT_NE(pBlock, nullptr);
-        doc.m_blockList.AddTail(pBlock);
+        active.Add(pBlock);
     }
     RecordingSurface surface;
     CDC dc(surface);
-    view.OnDraw(&dc);
+    active.View().OnDraw(&dc);
     EXPECT_FALSE(surface.Records().empty());
+
+    CVetlaView inactive(&active.Doc());
+    RecordingSurface inactiveSurface;
+    CDC inactiveDc(inactiveSurface);
+    inactive.OnDraw(&inactiveDc);
+    EXPECT_TRUE(inactiveSurface.Records().empty());
 
     CVetlaView empty;
     RecordingSurface emptySurface;

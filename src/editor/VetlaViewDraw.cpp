@@ -1,0 +1,236 @@
+// Drawing the diagram, which in simulation mode is the scan itself: every paint steps each block
+// once, in the order of the document's list, and draws it in the colour of its state; the wires
+// follow in the colour of their source pin. The 25 ms tick only asks for the paint.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
+#include "blocks/SimTime.h"
+#include "document/BlockNumberIndex.h"
+#include "document/BlockNumbering.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+
+#include <climits>
+#include <cstdint>
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kPageLine = RGB(0, 200, 0);
+constexpr COLORREF kPageSeparator = 0x62C400;
+
+// Moves a stamp by a signed 64-bit span: a clock set months ahead must move the timers by all
+// of it, while one addition takes only an int of milliseconds (24.8 days).
+void ShiftStamp(SYSTEMTIME& st, std::int64_t nMs)
+{
+    while (nMs != 0) {
+        const std::int64_t nStep = nMs > INT_MAX ? INT_MAX : nMs < INT_MIN ? INT_MIN : nMs;
+        AddMsToSystemTime(&st, int(nStep), &st);
+        nMs -= nStep;
+    }
+}
+
+void ShiftStamps(CBlockObj& block, std::int64_t nMs)
+{
+    ShiftStamp(block.m_stStart, nMs);
+    ShiftStamp(block.m_stStart2, nMs);
+}
+
+std::int64_t MsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
+{
+    return SystemTimeToMs(&stTo) - SystemTimeToMs(&stFrom);
+}
+
+// Black while stopped, blue while the Power button holds the supply off.
+COLORREF StoppedColour(const SimBarState& bar)
+{
+    return !bar.bPowerOn && bar.bPowerPressed ? SIM_COLOUR_OFF : kBlack;
+}
+
+template <class T, class Fn>
+void ForEach(CObList& list, Fn fn)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        fn(*static_cast<T*>(list.GetNext(pos)));
+}
+
+} // namespace
+
+SimBarState CVetlaView::GetSimBarState() const
+{
+    const CChildFrame* pFrame = GetParentFrame();
+    return {pFrame ? pFrame->GetSimRunState() : SIM_RUN_RUNNING, TRUE, FALSE};
+}
+
+void CVetlaView::DrawPageBackground(CDC* pDC)
+{
+    const CSize sizePage = m_pDocument->m_sizeScreen;
+    CPen pen(PS_SOLID, 1, kPageLine);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    for (int x = sizePage.cx; sizePage.cx > 0 && x < m_sizeTotal.cx; x += sizePage.cx) {
+        pDC->MoveTo(x, 0);
+        pDC->LineTo(x, m_sizeTotal.cy);
+    }
+    for (int y = sizePage.cy; sizePage.cy > 0 && y < m_sizeTotal.cy; y += sizePage.cy) {
+        pDC->MoveTo(0, y);
+        pDC->LineTo(m_sizeTotal.cx, y);
+    }
+    pDC->SelectObject(pOldPen);
+    pDC->FillSolidRect(m_pDocument->m_rcExtent, m_crBackground);
+    DrawPageFrame(pDC, m_pDocument->m_rcExtent);
+    if (!m_pDocument->IsLadder())
+        return;
+    if (m_pDocument->m_powerBusList.IsEmpty()) {
+        auto* pRail = new CPowerBusObj(BT_POWERBUS);
+        pRail->m_nWidth = 4;
+        pRail->m_nHeight = m_sizeTotal.cy - 4;
+        m_pDocument->m_powerBusList.AddTail(pRail);
+    }
+    static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(this, pDC, FALSE, kBlack);
+}
+
+void CVetlaView::DrawPageFrame(CDC* pDC, const CRect& rcArea)
+{
+    CPen framePen(PS_SOLID, 2, kBlack);
+    CPen* pOldPen = pDC->SelectObject(&framePen);
+    const POINT frame[] = {{rcArea.left, rcArea.top},
+                           {rcArea.right, rcArea.top},
+                           {rcArea.right, rcArea.bottom - 2},
+                           {rcArea.left, rcArea.bottom - 2},
+                           {rcArea.left, rcArea.top}};
+    pDC->Polyline(frame, 5);
+    CPen separatorPen(PS_SOLID, 1, kPageSeparator);
+    pDC->SelectObject(&separatorPen);
+    const CSize sizePage = m_pDocument->m_sizeScreen;
+    for (int i = 1; i < m_pDocument->m_nPagesAcross; ++i) {
+        pDC->MoveTo(rcArea.left + i * sizePage.cx, rcArea.top);
+        pDC->LineTo(rcArea.left + i * sizePage.cx, rcArea.bottom);
+    }
+    for (int i = 1; i < m_pDocument->m_nPagesDown; ++i) {
+        pDC->MoveTo(rcArea.left, rcArea.top + i * sizePage.cy);
+        pDC->LineTo(rcArea.right, rcArea.top + i * sizePage.cy);
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
+{
+    if (!m_pDocument)
+        return;
+    const SimBarState bar = GetSimBarState();
+    CChildFrame* pFrame = GetParentFrame();
+    if (pFrame)
+        pFrame->GetSimTime(&m_simClock);
+    // Block numbers and the list stand still for the whole scan: every input is read by number.
+    const CBlockNumberIndex index(*m_pDocument);
+    DrawBlocks(pDC, bScreen, bar);
+    if (pFrame)
+        pFrame->m_bClockSet = 0;
+    DrawWires(pDC, bScreen, bar);
+    const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
+    if (bSimulating && m_pDocument->IsLadder() && !m_pDocument->m_powerBusList.IsEmpty())
+        static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(this, pDC, FALSE, SIM_COLOUR_ON);
+    ForEach<CBlockComment>(m_pDocument->m_commentList, [pDC](CBlockComment& comment) { comment.Draw(pDC); });
+    if (bSimulating && bar.nRunState != SIM_RUN_STOPPED)
+        RestampBlocks();
+}
+
+void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
+{
+    const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
+    const CChildFrame* pFrame = GetParentFrame();
+    std::int64_t nClockJump = 0;
+    if (pFrame && pFrame->m_bClockSet) {
+        SYSTEMTIME stPrevious = {};
+        pFrame->GetPrevSimTime(&stPrevious);
+        nClockJump = MsBetween(stPrevious, m_simClock);
+    }
+    ForEach<CBlockObj>(m_pDocument->m_blockList, [&](CBlockObj& block) {
+        if (!bSimulating) {
+            if (block.m_bSelected && !pDC->IsPrinting())
+                block.DrawSelected(this, pDC);
+            else
+                block.Draw(this, pDC, bScreen, kBlack);
+            return;
+        }
+        switch (bar.nRunState) {
+        case SIM_RUN_STOPPED:
+            block.m_stStart = m_simClock;
+            block.m_stStart2 = m_simClock;
+            block.m_stPause = {};
+            block.Draw(this, pDC, bScreen, StoppedColour(bar));
+            return;
+        case SIM_RUN_SUSPENDED:
+            // The pause keeps the moment of the first suspended scan.
+            if (!block.IsPaused())
+                block.m_stPause = m_simClock;
+            break;
+        default:
+            // Timers measure from their stamps: moving the stamps by the pause or the clock
+            // jump keeps their remaining time as it was.
+            if (GetBlockCategory(block.m_nType) == BLOCK_CATEGORY_FUNCTION) {
+                if (block.IsPaused()) {
+                    ShiftStamps(block, MsBetween(block.m_stPause, m_simClock));
+                    block.m_stPause = {};
+                } else if (nClockJump != 0) {
+                    ShiftStamps(block, nClockJump);
+                }
+            }
+            break;
+        }
+        block.DrawSim(this, pDC);
+    });
+    if (!m_pCurBlock)
+        return;
+    if (bSimulating && bar.nRunState == SIM_RUN_STOPPED) {
+        m_pCurBlock->Draw(this, pDC, bScreen, kBlack);
+        m_pCurBlock->DrawSelectionHandles(pDC);
+    } else {
+        m_pCurBlock->DrawSelected(this, pDC);
+    }
+}
+
+COLORREF CVetlaView::WireColour(const CConnectLineObj& line, const SimBarState& bar) const
+{
+    if (m_nEditMode != EDIT_MODE_SIMULATE)
+        return m_crWire;
+    if (bar.nRunState == SIM_RUN_STOPPED)
+        return StoppedColour(bar);
+    // A wire drawn from an input pin has its source at the other end.
+    const bool bStartIsSource = line.m_nStartPin >= BLOCK_FIRST_OUTPUT;
+    const int nNumber = bStartIsSource ? line.m_nStartBlock : line.m_nEndBlock;
+    const int nPin = bStartIsSource ? line.m_nStartPin : line.m_nEndPin;
+    const CBlockObj* pSource = m_pDocument->FindBlockByNumber(nNumber);
+    const bool bOn = pSource && nPin >= 0 && nPin < BLOCK_PIN_COUNT && pSource->m_nPinValue[nPin] == 1;
+    return bOn ? SIM_COLOUR_ON : SIM_COLOUR_OFF;
+}
+
+void CVetlaView::DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar)
+{
+    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
+        line.Draw(pDC, WireColour(line, bar), bScreen);
+    });
+}
+
+// A block that decided in this scan to start a new interval asked for its stamp; it gets the
+// clock only now, so that every block of the scan measured against the same start.
+void CVetlaView::RestampBlocks()
+{
+    SYSTEMTIME stNow = m_simClock;
+    if (const CChildFrame* pFrame = GetParentFrame())
+        pFrame->GetSimTime(&stNow);
+    ForEach<CBlockObj>(m_pDocument->m_blockList, [&stNow](CBlockObj& block) {
+        if (block.m_bRestartStamp) {
+            block.m_stStart = stNow;
+            block.m_bRestartStamp = 0;
+        }
+        if (block.m_bRestartStamp2) {
+            block.m_stStart2 = stNow;
+            block.m_bRestartStamp2 = 0;
+        }
+    });
+}

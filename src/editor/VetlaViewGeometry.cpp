@@ -1,0 +1,165 @@
+// The view's geometry: the zoom factor and its steps, the scroll extent of the base, the
+// mapping between the window and the document, and the paint through the memory bitmap.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+#include "platform/ui/PaintDC.h"
+
+#include <cmath>
+
+namespace {
+
+// Every float-to-int conversion of the geometry rounds half away from zero.
+int RoundHalfAway(double dValue) { return dValue >= 0 ? int(dValue + 0.5) : int(dValue - 0.5); }
+
+} // namespace
+
+float CVetlaView::GetZoom() const { return m_pDocument ? m_pDocument->m_fZoom : 1.0f; }
+
+void CVetlaView::SetZoom(float fZoom)
+{
+    if (!m_pDocument)
+        return;
+    if (fZoom <= VIEW_ZOOM_MIN)
+        fZoom = VIEW_ZOOM_MIN;
+    else if (fZoom >= VIEW_ZOOM_MAX)
+        fZoom = VIEW_ZOOM_MAX;
+    m_pDocument->m_fZoom = fZoom;
+}
+
+float CVetlaView::ZoomInStep(float fZoom) { return fZoom < 1.0f ? fZoom + 0.25f : fZoom + 0.5f; }
+
+float CVetlaView::ZoomOutStep(float fZoom) { return fZoom <= 1.0f ? fZoom - 0.25f : fZoom - 0.5f; }
+
+int CVetlaView::ApplyZoomMapping(CDC* pDC) const
+{
+    const int nOldMode = pDC->SetMapMode(MM_ISOTROPIC);
+    const int nDevice = RoundHalfAway(double(GetZoom()) * 100.0);
+    pDC->SetWindowExt(100, 100);
+    pDC->SetViewportExt(nDevice, nDevice);
+    return nOldMode;
+}
+
+void CVetlaView::UpdateScrollSizes()
+{
+    if (!m_pDocument)
+        return;
+    const double dZoom = GetZoom();
+    const CRect& rcBase = m_pDocument->m_rcExtent;
+    SetScrollSizes(MM_TEXT, CSize(RoundHalfAway(rcBase.Width() * dZoom), RoundHalfAway(rcBase.Height() * dZoom)));
+}
+
+CPoint CVetlaView::GetViewCentre() const
+{
+    CRect rcClient;
+    GetClientRect(rcClient);
+    return GetScrollPosition() + CPoint(rcClient.Width() / 2, rcClient.Height() / 2);
+}
+
+void CVetlaView::ZoomTo(float fZoom)
+{
+    const double dOld = GetZoom();
+    const CPoint ptCentre = GetViewCentre();
+    SetZoom(fZoom);
+    UpdateScrollSizes();
+    const double dNew = GetZoom();
+    if (dOld >= 1.0) {
+        CRect rcClient;
+        GetClientRect(rcClient);
+        const CPoint ptNewCentre(RoundHalfAway(ptCentre.x / dOld * dNew), RoundHalfAway(ptCentre.y / dOld * dNew));
+        ScrollToPosition(CPoint(ptNewCentre.x - rcClient.Width() / 2, ptNewCentre.y - rcClient.Height() / 2));
+    } else {
+        ScrollToPosition(CPoint(0, 0));
+    }
+    InvalidateAll();
+}
+
+void CVetlaView::ClientToDocRect(CRect& rect) const
+{
+    CDC dc;
+    const_cast<CVetlaView*>(this)->OnPrepareDC(&dc);
+    ApplyZoomMapping(&dc);
+    dc.DPtoLP(&rect);
+}
+
+CPoint CVetlaView::ClientToDoc(CPoint ptClient) const
+{
+    const double dZoom = GetZoom();
+    const CPoint ptScrolled = ptClient + GetScrollPosition();
+    return CPoint(int(ptScrolled.x / dZoom), int(ptScrolled.y / dZoom));
+}
+
+void CVetlaView::SetPageLayout(int nAcross, int nDown)
+{
+    if (!m_pDocument || nAcross < 1 || nDown < 1)
+        return;
+    m_pDocument->m_rcExtent.right = nAcross * m_pDocument->m_sizeScreen.cx;
+    m_pDocument->m_rcExtent.bottom = nDown * m_pDocument->m_sizeScreen.cy;
+    m_pDocument->m_nPagesAcross = nAcross;
+    m_pDocument->m_nPagesDown = nDown;
+    m_pDocument->SetModifiedFlag(TRUE);
+    UpdateScrollSizes();
+    InvalidateAll();
+}
+
+void CVetlaView::OnZoomIn() { ZoomTo(ZoomInStep(GetZoom())); }
+
+void CVetlaView::OnZoomOut() { ZoomTo(ZoomOutStep(GetZoom())); }
+
+void CVetlaView::OnUpdateZoomIn(CCmdUI* pCmdUI) { pCmdUI->Enable(GetZoom() < VIEW_ZOOM_MAX); }
+
+void CVetlaView::OnUpdateZoomOut(CCmdUI* pCmdUI) { pCmdUI->Enable(GetZoom() > VIEW_ZOOM_MIN); }
+
+BOOL CVetlaView::IsActiveDiagramView() const { return CBlockObj::GetActiveVetlaView() == this; }
+
+void CVetlaView::PrepareMemoryBitmap(const CSize& sizeClient)
+{
+    if (m_pMemBitmap && m_sizeMemBitmap == sizeClient)
+        return;
+    if (!m_memDC.GetSafeHdc())
+        m_memDC.CreateCompatibleDC(nullptr);
+    // A new bitmap can only be made while the old one is not selected anywhere.
+    m_pMemBitmap = std::make_unique<CBitmap>();
+    m_pMemBitmap->CreateCompatibleBitmap(&m_memDC, sizeClient.cx, sizeClient.cy);
+    m_sizeMemBitmap = sizeClient;
+}
+
+// The memory bitmap keeps the last image, so the paint copies only the invalid part and an
+// inactive view goes on showing what it showed.
+void CVetlaView::OnPaint()
+{
+    CPaintDC dc(this);
+    OnPrepareDC(&dc);
+    ApplyZoomMapping(&dc);
+    CRect rcClient;
+    GetClientRect(rcClient);
+    PrepareMemoryBitmap(rcClient.Size());
+    ApplyZoomMapping(&m_memDC);
+    m_memDC.SetViewportOrg(dc.GetViewportOrg());
+    CRect rcClip;
+    dc.GetClipBox(rcClip);
+    if (rcClip.IsRectEmpty())
+        return;
+    CBitmap* pOldBitmap = m_memDC.SelectObject(m_pMemBitmap.get());
+    m_memDC.SelectClipRgn(nullptr);
+    m_memDC.IntersectClipRect(rcClip);
+    OnDraw(&m_memDC);
+    dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &m_memDC, rcClip.left, rcClip.top, SRCCOPY);
+    m_memDC.SelectObject(pOldBitmap);
+}
+
+BOOL CVetlaView::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CVetlaView::OnDraw(CDC* pDC)
+{
+    if (!m_pDocument || !IsActiveDiagramView() || pDC->IsPrinting())
+        return;
+    CRect rcClip;
+    if (pDC->GetClipBox(rcClip) == ERROR)
+        return;
+    // The clip box is already in document units: everything outside the base shows grey.
+    pDC->FillSolidRect(rcClip, VIEW_COLOUR_OUTSIDE);
+    DrawPageBackground(pDC);
+    DrawDiagram(pDC, TRUE);
+}

@@ -1,0 +1,188 @@
+// Entering and leaving simulation mode: the order of the block list, the start state of the
+// blocks, what leaving clears, and which view may simulate.
+#include "blocks/BlockObjTest.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "platform/core/CmdTarget.h"
+#include "platform/ui/FrameIds.h"
+#include "shell/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+std::vector<int> Numbers(const CObList& list)
+{
+    std::vector<int> numbers;
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        numbers.push_back(static_cast<const CBlockObj*>(list.GetNext(pos))->m_nNumber);
+    return numbers;
+}
+
+CCmdUI SimulationUpdate(CVetlaView& view)
+{
+    CCmdUI cmdUI;
+    cmdUI.m_nID = ID_TOOLS_SIMULATION;
+    cmdUI.DoUpdate(&view, FALSE);
+    return cmdUI;
+}
+
+class SimulationMode : public ::testing::Test {
+protected:
+    CBlockObj* Add(int nType, int nNumber)
+    {
+        CBlockObj* pBlock = m_active.View().CreateBlockObject(nType);
+        pBlock->m_nNumber = nNumber;
+        return m_active.Add(pBlock);
+    }
+
+    template <class T>
+    void AddOfClass(int nType, int nNumber)
+    {
+        m_active.Add(new T(nType))->m_nNumber = nNumber;
+    }
+
+    ActiveDocument m_active;
+};
+
+TEST_F(SimulationMode, OrderPutsInputsByNumberFirstAndKeepsUnknownKinds)
+{
+    Add(BT_DATALOG, NUM_DATALOG);
+    Add(BT_OUT, NUM_OUTPUT);
+    AddOfClass<CBlockFemale>(BT_FEMALE, NUM_FEMALE);
+    Add(BT_AND, NUM_FUNCTION_BLOCK + 1);
+    Add(BT_IN, NUM_INPUT + 2);
+    Add(BT_OPENX, NUM_OPENX);
+    Add(999, 12345);  // a kind that fits no group of the order
+    Add(BT_ANALOG_FLAG, NUM_ANALOG_FLAG);
+    AddOfClass<CBlockMale>(BT_MALE, NUM_MALE);
+    Add(BT_FLAG, NUM_FLAG);
+    Add(BT_OR, NUM_FUNCTION_BLOCK);
+    Add(BT_HIGH, NUM_HIGH);
+    Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
+    Add(BT_IN, NUM_INPUT);
+    Add(BT_ANALOG_IN, NUM_ANALOG_IN);
+
+    m_active.View().OnSimulation();
+    EXPECT_EQ(Numbers(m_active.Doc().m_blockList),
+              (std::vector<int>{NUM_INPUT, NUM_INPUT + 2, NUM_HIGH, NUM_ANALOG_IN, NUM_FUNCTION_BLOCK + 1,
+                                NUM_FUNCTION_BLOCK, NUM_OUTPUT, NUM_FLAG, NUM_ANALOG_OUT, NUM_ANALOG_FLAG, NUM_OPENX,
+                                NUM_MALE, NUM_FEMALE, NUM_DATALOG, 12345}));
+    m_active.View().OnSimulation();
+    EXPECT_EQ(m_active.Doc().m_blockList.GetCount(), 15) << "the order stays after the run";
+    EXPECT_EQ(Numbers(m_active.Doc().m_blockList).front(), NUM_INPUT);
+}
+
+TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
+{
+    CBlockObj* pSwitch = Add(BT_IN, NUM_INPUT);
+    CBlockObj* pBreak = Add(BT_IN, NUM_INPUT + 1);
+    CBlockObj* pFrequency = Add(BT_IN, NUM_INPUT + 2);
+    CBlockObj* pHigh = Add(BT_HIGH, NUM_HIGH);
+    CBlockObj* pAnalogOut = Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
+    auto* pTimer = static_cast<CBlockTime*>(Add(BT_DPR, NUM_FUNCTION_BLOCK));
+    CBlockObj* pCounter = Add(BT_COUNTER, NUM_FUNCTION_BLOCK + 1);
+    CBlockObj* pOut = Add(BT_OUT, NUM_OUTPUT);
+    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    pFrequency->m_nParamEx[12] = SIM_INPUT_FREQUENCY;
+    pFrequency->m_nAux[0] = 40;
+    pFrequency->m_nAux[1] = 7;
+    pAnalogOut->m_nAux2 = 123;
+    pTimer->m_dRunTime = 900.0;
+    pTimer->m_dCarried = 300.0;
+    pTimer->m_bTiming = 1;
+    pTimer->m_nPinSource[1] = NUM_INPUT;
+    pCounter->m_nParam[7] = 5;
+    pOut->m_dRunTime = 42.0;
+    SYSTEMTIME stNow = {};
+    m_active.Frame().GetSimTime(&stNow);
+
+    m_active.View().OnSimulation();
+    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_EQ(m_active.Doc().m_bSimulating, 1);
+    EXPECT_EQ(g_pSimulatingView, &m_active.View());
+    EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(pFrequency->m_nAux[1], 40) << "the default value";
+    EXPECT_EQ(pHigh->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(pAnalogOut->m_nAux2, 0);
+    EXPECT_EQ(pTimer->m_dRunTime, 0.0);
+    EXPECT_EQ(pTimer->m_dCarried, 0.0);
+    EXPECT_EQ(pTimer->m_bTiming, 0);
+    EXPECT_EQ(pTimer->m_nFirstInput, 1);
+    EXPECT_EQ(std::memcmp(&pTimer->m_stStart, &stNow, sizeof stNow), 0);
+    EXPECT_EQ(pCounter->m_dRunTime, 5.0) << "a counter starts at its start value";
+    EXPECT_EQ(pOut->m_dRunTime, 0.0);
+}
+
+TEST_F(SimulationMode, LeavingClearsThePinsAndTheSimulatingView)
+{
+    CBlockObj* pInput = Add(BT_IN, NUM_INPUT);
+    CBlockObj* pOut = Add(BT_OUT, NUM_OUTPUT);
+    pOut->m_nPinSource[0] = NUM_INPUT;
+    m_active.View().OnSimulation();
+    pInput->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    pOut->m_nPinValue[0] = 1;
+    pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    pOut->m_bRestartStamp = 1;
+
+    m_active.View().OnSimulation();
+    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+    EXPECT_EQ(pInput->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pOut->m_nPinValue[0], 0);
+    EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pOut->m_nFirstInput, -1);
+    EXPECT_EQ(pOut->m_bRestartStamp, 0);
+}
+
+TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
+{
+    EXPECT_FALSE(SimulationUpdate(m_active.View()).m_bEnabled) << "nothing to simulate";
+    m_active.Doc().m_commentList.AddTail(new CBlockComment);
+    EXPECT_TRUE(SimulationUpdate(m_active.View()).m_bEnabled) << "comments alone are enough";
+
+    CVetlaView other(&m_active.Doc());
+    m_active.View().OnSimulation();
+    CCmdUI own = SimulationUpdate(m_active.View());
+    EXPECT_TRUE(own.m_bEnabled);
+    EXPECT_EQ(own.m_nCheck, 1);
+    EXPECT_FALSE(SimulationUpdate(other).m_bEnabled);
+
+    m_active.View().EndSimulationOnClose();
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+    EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
+    EXPECT_TRUE(SimulationUpdate(other).m_bEnabled);
+}
+
+TEST_F(SimulationMode, SaveIsDisabledWhileSimulatingAndSelectionLeaves)
+{
+    Add(BT_IN, NUM_INPUT);
+    auto saveEnabled = [this] {
+        CCmdUI cmdUI;
+        cmdUI.m_nID = ID_FILE_SAVE;
+        cmdUI.DoUpdate(&m_active.View(), FALSE);
+        return cmdUI.m_bEnabled;
+    };
+    EXPECT_TRUE(saveEnabled());
+    m_active.View().OnSimulation();
+    EXPECT_FALSE(saveEnabled());
+    m_active.View().OnCmdMsg(32816, CN_COMMAND, nullptr, nullptr);
+    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
+    EXPECT_TRUE(saveEnabled());
+}
+
+} // namespace
