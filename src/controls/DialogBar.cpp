@@ -32,9 +32,11 @@ cdxCDynamicBar::~cdxCDynamicBar()
 
 CSize cdxCDynamicBar::NonClientMargins(UINT nDockBarID)
 {
-    CRect rc(0, 0, 0, 0);
+    // Measured on a roomy rectangle: the frame's parts are clamped to what an empty one holds.
+    constexpr int kRoom = 1000;
+    CRect rc(0, 0, kRoom, kRoom);
     NcCalcClient(rc, nDockBarID);
-    return CSize(-rc.Width(), -rc.Height());
+    return CSize(kRoom - rc.Width(), kRoom - rc.Height());
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT lpCreateStruct)

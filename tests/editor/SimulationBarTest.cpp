@@ -1,0 +1,366 @@
+// The simulation's tick, bars and their row, driven by a manual timer (no real time passes):
+// ticks advance the clock only when the UI thread takes them, the Simulation bar's suspend,
+// step and power buttons act on the blocks, and the Inputs and Outputs bars set and follow them.
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimBars.h"
+#include "blocks/SimTime.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/OutputsBarDlg.h"
+#include "editor/SimulationBarDlg.h"
+#include "editor/VetlaView.h"
+#include "controls/IconImages.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/PeriodicTimer.h"
+#include "platform/ui/WindowFixture.h"
+
+#include <memory>
+
+namespace {
+
+constexpr SYSTEMTIME kStart = {2024, 3, 1, 4, 8, 0, 0, 0};  // Monday 4 March 2024 08:00:00
+
+class SimBarTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_previousFactory = AfxSetPeriodicTimerFactory([this] {
+            auto pTimer = std::make_unique<CManualPeriodicTimer>();
+            m_pTimer = pTimer.get();
+            return pTimer;
+        });
+        m_doc.m_nDocType = DOC_TYPE_FBD;
+        m_view.m_pDocument = &m_doc;
+    }
+    void TearDown() override
+    {
+        if (IsWindow(m_pFrame))
+            m_pFrame->DestroyWindow();
+        AfxSetPeriodicTimerFactory(m_previousFactory);
+        WindowTest::TearDown();
+    }
+
+    template <class T>
+    T* Add(T* pBlock, int nNumber)
+    {
+        pBlock->m_nNumber = nNumber;
+        m_doc.m_blockList.AddTail(pBlock);
+        return pBlock;
+    }
+
+    // The frame with its bars and a running timer, the clock at kStart.
+    void StartSimulation(int nWidth = 2400)
+    {
+        m_pFrame = new CChildFrame;
+        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, nWidth, 600)));
+        m_pFrame->SetActiveView(&m_view);
+        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
+        m_pFrame->StartSimTimer();
+        ASSERT_NE(m_pTimer, nullptr);
+        SetClock(kStart);
+    }
+    void SetClock(const SYSTEMTIME& st)
+    {
+        m_pFrame->SetSimTime(&st);
+        m_pFrame->m_bClockSet = 0;
+    }
+    // nTicks ticks of the timer, taken by the UI thread.
+    void Tick(int nTicks = 1)
+    {
+        m_pTimer->Fire(nTicks);
+        m_thread.PumpPending();
+    }
+    std::int64_t ElapsedMs() const
+    {
+        SYSTEMTIME st = {};
+        m_pFrame->GetSimTime(&st);
+        return SystemTimeToMs(&st) - SystemTimeToMs(&kStart);
+    }
+    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
+    CInputsBarDlg& Inputs() { return *m_pFrame->m_pInputsBar->GetDlg(); }
+    COutputsBarDlg& Outputs() { return *m_pFrame->m_pOutputsBar->GetDlg(); }
+    static CRect RectOf(const CWnd& wnd)
+    {
+        CRect rc;
+        wnd.GetWindowRect(rc);
+        return rc;
+    }
+    MSG MouseMsg(CWnd& wnd, UINT message) { return MSG{&wnd, message, MK_LBUTTON, 0, 0, {0, 0}}; }
+
+    CVetlaDoc m_doc;
+    CVetlaView m_view;
+    CChildFrame* m_pFrame = nullptr;
+    CManualPeriodicTimer* m_pTimer = nullptr;
+    PeriodicTimerFactory m_previousFactory;
+};
+
+TEST_F(SimBarTest, TickAdvancesTheClockOnlyWhenTheUiThreadTakesIt)
+{
+    StartSimulation();
+    EXPECT_EQ(m_pTimer->GetPeriod(), UINT(SIM_TICK_MS));
+    m_pTimer->Fire(4);
+    EXPECT_EQ(ElapsedMs(), 0) << "the timer's side must not write the clock";
+    m_thread.PumpPending();
+    EXPECT_EQ(ElapsedMs(), 100);
+    Tick(40);
+    EXPECT_EQ(ElapsedMs(), 1100);
+}
+
+TEST_F(SimBarTest, TicksPostedBeforeStopAndTicksAfterItDoNothing)
+{
+    StartSimulation();
+    m_pTimer->Fire(2);
+    m_pFrame->StopSimTimer();
+    m_thread.PumpPending();
+    EXPECT_EQ(ElapsedMs(), 0);
+    EXPECT_FALSE(m_pFrame->IsSimTimerRunning());
+}
+
+TEST_F(SimBarTest, ATickWithoutTheSimulationBarDoesNothing)
+{
+    CChildFrame frame;
+    frame.SetSimTime(&kStart);
+    frame.OnSimTick();
+    SYSTEMTIME st = {};
+    frame.GetSimTime(&st);
+    EXPECT_EQ(SystemTimeToMs(&st), SystemTimeToMs(&kStart));
+}
+
+TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
+{
+    StartSimulation();
+    const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
+    const CRect rcOut = RectOf(*m_pFrame->m_pOutputsBar);
+    const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    m_pFrame->ClientToScreen(rcClient);
+    EXPECT_EQ(rcIn.top, rcOut.top);
+    EXPECT_EQ(rcOut.top, rcSim.top);
+    EXPECT_EQ(rcIn.right, rcOut.left);
+    EXPECT_EQ(rcOut.right, rcSim.left);
+    EXPECT_EQ(rcIn.left, rcClient.left);
+    EXPECT_EQ(std::max({rcIn.bottom, rcOut.bottom, rcSim.bottom}), rcClient.bottom);
+    // Every bar is at least as large as its dialog's first size: nothing is clipped.
+    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)}) {
+        CRect rcInside;
+        pBar->GetInsideRect(rcInside);
+        EXPECT_GE(rcInside.Width(), pBar->GetBarDlg()->GetMinSize().cx);
+        EXPECT_GE(rcInside.Height(), pBar->GetBarDlg()->GetMinSize().cy);
+    }
+}
+
+TEST_F(SimBarTest, ANarrowFrameWrapsTheRowInsteadOfClippingABar)
+{
+    StartSimulation(1200);
+    const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
+    const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    m_pFrame->ClientToScreen(rcClient);
+    EXPECT_LE(rcIn.bottom, rcSim.top);
+    EXPECT_LE(rcSim.right, rcClient.right);
+}
+
+TEST_F(SimBarTest, DestroyingTheFrameStopsTheTimerAndDeletesTheBars)
+{
+    StartSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    // The refresh hooks went with the bars: a block's report reaches nothing.
+    CBlockOut out(BT_OUT);
+    RefreshOutputsBar(&m_view, &out);
+}
+
+TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
+{
+    auto* pTimer = Add(new CBlockDPR(BT_DPR), 9000);
+    StartSimulation();
+    pTimer->m_dRunTime = 3000.0;
+    Bar().OnSuspend();
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
+    pTimer->m_stPause = kStart;   // the first suspended scan's stamp
+    Tick(400);                     // 10 s of pause
+    Bar().OnSuspend();
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_RUNNING);
+    SYSTEMTIME stNow = {};
+    m_pFrame->GetSimTime(&stNow);
+    EXPECT_EQ(SystemTimeToMs(&stNow) - SystemTimeToMs(&pTimer->m_stStart), 3000);
+    EXPECT_EQ(SystemTimeToMs(&stNow) - SystemTimeToMs(&pTimer->m_stStart2), 3000);
+    EXPECT_EQ(pTimer->m_stPause.wYear, 0);
+}
+
+TEST_F(SimBarTest, SettingTheClockKeepsTheJumpForTheNextScan)
+{
+    StartSimulation();
+    SYSTEMTIME stLater = kStart;
+    stLater.wHour = 9;
+    m_pFrame->SetSimTime(&stLater);
+    SYSTEMTIME stPrev = {};
+    m_pFrame->GetPrevSimTime(&stPrev);
+    EXPECT_EQ(m_pFrame->m_bClockSet, 1);
+    EXPECT_EQ(SystemTimeToMs(&stLater) - SystemTimeToMs(&stPrev), 3600 * 1000);
+}
+
+TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends)
+{
+    auto* pTimer = Add(new CBlockDPR(BT_DPR), 9000);
+    StartSimulation();
+    Bar().OnSuspend();
+    ASSERT_EQ(Bar().m_nSimStepState, SIM_STEP_ENABLED);
+    Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("3"));
+    pTimer->m_bTiming = 1;
+    pTimer->m_dRunTime = 100.0;
+    Bar().OnStep();
+    EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_STEPPING);
+    EXPECT_EQ(Bar().m_nStepCount, 3);
+    CString strCounter;
+    std::vector<std::string> counters;
+    for (int i = 0; i < 3; ++i) {
+        Tick();
+        Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+        counters.push_back(strCounter.ToUtf8());
+    }
+    EXPECT_EQ(counters, (std::vector<std::string>{"2", "1", "1"}));
+    EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
+    EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_ENABLED);
+    Tick(4);
+    EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
+}
+
+TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
+{
+    StartSimulation();
+    Bar().OnSuspend();
+    auto* pUnit = static_cast<CComboBox*>(Bar().GetDlgItem(IDC_SIM_STEP_UNIT));
+    pUnit->SetCurSel(SIM_STEP_UNIT_MINUTES);
+    Bar().SetDlgItemText(IDC_SIM_STEP_SPAN, _T("01:30"));
+    Bar().OnStep();
+    CString strCounter;
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "01:30m");
+    Tick(40);
+    Bar().UpdateStepTimeText(m_pFrame, FALSE);
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
+}
+
+TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
+{
+    auto* pIn = Add(new CBlockIn(BT_IN), 100);
+    auto* pOut = Add(new CBlockOut(BT_OUT), 600);
+    pOut->m_nPinSource[0] = 100;
+    StartSimulation();
+    Bar().OnStop();
+    pIn->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    pOut->m_nPinValue[0] = 1;
+    pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    MSG down = MouseMsg(*pPower, WM_LBUTTONDOWN);
+    AfxGetThread()->RouteMessage(down);
+    EXPECT_TRUE(Bar().IsPowerPressed());
+    EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pOut->m_nPinValue[0], 0);
+    EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    MSG up = MouseMsg(*pPower, WM_LBUTTONUP);
+    AfxGetThread()->RouteMessage(up);
+    EXPECT_FALSE(Bar().IsPowerPressed());
+    EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(pOut->m_nPinValue[0], 1);
+    EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(Bar().m_nSimStarted, 0);
+}
+
+TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
+{
+    auto* pPlain = Add(new CBlockDPR(BT_DPR), 9000);
+    auto* pRetentive = Add(new CBlockDPR(BT_DPR), 9001);
+    pRetentive->m_nParam[0] = 1;
+    StartSimulation();
+    pPlain->m_dRunTime = 500.0;
+    pRetentive->m_dRunTime = 700.0;
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    MSG down = MouseMsg(*pPower, WM_LBUTTONDOWN);
+    AfxGetThread()->RouteMessage(down);
+    EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_STOPPED);
+    MSG up = MouseMsg(*pPower, WM_LBUTTONUP);
+    AfxGetThread()->RouteMessage(up);
+    EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_RUNNING);
+    EXPECT_DOUBLE_EQ(pPlain->m_dRunTime, 0.0);
+    EXPECT_DOUBLE_EQ(pRetentive->m_dCarried, 700.0);
+}
+
+TEST_F(SimBarTest, InputsBarShowsAnalogKeysAndTheFirstSixteenInputsInOrder)
+{
+    for (int n = 100; n <= 120; ++n)
+        Add(new CBlockIn(BT_IN), n);
+    Add(new CBlockFKey(BT_FKEY), 1301);
+    Add(new CBlockAnalogIn(BT_ANALOG_IN), 4000);
+    const std::vector<int> inputs = CInputsBarDlg::CollectInputs(m_doc);
+    ASSERT_EQ(inputs.size(), 18u);
+    EXPECT_EQ(inputs[0], 4000);
+    EXPECT_EQ(inputs[1], 1301);
+    EXPECT_EQ(inputs[2], 100);
+    EXPECT_EQ(inputs.back(), 115);
+}
+
+TEST_F(SimBarTest, InputButtonsAndValueEditsSetTheBlocks)
+{
+    auto* pSwitch = Add(new CBlockIn(BT_IN), 100);
+    auto* pAnalog = Add(new CBlockAnalogIn(BT_ANALOG_IN), 4000);
+    StartSimulation();
+    const SimBarControl* pButton = Inputs().FindControl(100);
+    ASSERT_NE(pButton, nullptr);
+    static_cast<CButton*>(pButton->pWnd)->Click();
+    EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(static_cast<CIconButton*>(pButton->pWnd)->GetIconId(), IDI_LAMP_ON);
+    static_cast<CButton*>(pButton->pWnd)->Click();
+    EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    const SimBarControl* pEdit = Inputs().FindControl(4000);
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->pWnd->SetWindowText(_T("321"));
+    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
+    EXPECT_EQ(pAnalog->m_nAux[1], 321);
+    EXPECT_EQ(pAnalog->m_nShownValue, 321);
+}
+
+TEST_F(SimBarTest, MomentaryBreakInputIsOnUntilPressed)
+{
+    auto* pBreak = Add(new CBlockIn(BT_IN), 101);
+    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    StartSimulation();
+    CWnd* pButton = Inputs().FindControl(101)->pWnd;
+    MSG down = MouseMsg(*pButton, WM_LBUTTONDOWN);
+    AfxGetThread()->RouteMessage(down);
+    EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    MSG up = MouseMsg(*pButton, WM_LBUTTONUP);
+    AfxGetThread()->RouteMessage(up);
+    EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+}
+
+TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
+{
+    auto* pOut = Add(new CBlockOut(BT_OUT), 601);
+    StartSimulation();
+    pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    RefreshOutputsBar(&m_view, pOut);
+    const SimBarControl* pControl = Outputs().FindControl(601);
+    ASSERT_NE(pControl, nullptr);
+    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
+    CString strText;
+    pControl->pWnd->GetWindowText(strText);
+    EXPECT_EQ(strText.ToUtf8(), "Q1");
+    pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    RefreshOutputsBar(&m_view, pOut);
+    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
+}
+
+} // namespace
