@@ -193,6 +193,8 @@ private:
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;
+    // Blocks outside the painted area step and draw here, where nothing is painted.
+    CDC m_hiddenDC;
     std::unique_ptr<CBitmap> m_pMemBitmap;
     CSize m_sizeMemBitmap;
 };

@@ -22,6 +22,8 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kPageLine = RGB(0, 200, 0);
 constexpr COLORREF kPageSeparator = 0x62C400;
+// How far a block's labels, pin texts and value box may reach beyond its body.
+constexpr int kBlockDrawingMargin = 200;
 
 // Moves a stamp by a signed 64-bit span: a clock set months ahead must move the timers by all
 // of it, while one addition takes only an int of milliseconds (24.8 days).
@@ -49,6 +51,27 @@ std::int64_t MsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
 COLORREF StoppedColour(const SimBarState& bar)
 {
     return !bar.bPowerOn && bar.bPowerPressed ? SIM_COLOUR_OFF : kBlack;
+}
+
+// Wide pens and junction dots reach a few units beyond a route.
+constexpr int kWireDrawingMargin = 8;
+
+bool RouteMayShow(const CConnectLineObj& line, const CRect& rcVisible)
+{
+    for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i) {
+        const CPoint pt = line.m_arrVertices[i];
+        if (rcVisible.PtInRect(pt))
+            return true;
+        if (i > 0) {
+            CRect rcSegment(line.m_arrVertices[i - 1], pt);
+            rcSegment.NormalizeRect();
+            rcSegment.InflateRect(0, 0, 1, 1);
+            CRect rcCommon;
+            if (rcCommon.IntersectRect(rcSegment, rcVisible))
+                return true;
+        }
+    }
+    return false;
 }
 
 template <class T, class Fn>
@@ -149,12 +172,23 @@ void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
         pFrame->GetPrevSimTime(&stPrevious);
         nClockJump = MsBetween(stPrevious, m_simClock);
     }
+    // A block the paint cannot show still steps, drawing into a context without a device: the
+    // scan must not depend on what the window shows, and painting the invisible would cost
+    // most of the tick.
+    CRect rcVisible;
+    const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
+    rcVisible.InflateRect(kBlockDrawingMargin, kBlockDrawingMargin);
     ForEach<CBlockObj>(m_pDocument->m_blockList, [&](CBlockObj& block) {
+        CRect rcBlock(block.m_ptPos, CSize(block.m_nWidth, block.m_nHeight));
+        rcBlock.NormalizeRect();
+        rcBlock.InflateRect(0, 0, 1, 1);
+        CRect rcShown;
+        CDC* pBlockDC = !bClipped || rcShown.IntersectRect(rcBlock, rcVisible) ? pDC : &m_hiddenDC;
         if (!bSimulating) {
             if (block.m_bSelected && !pDC->IsPrinting())
-                block.DrawSelected(this, pDC);
+                block.DrawSelected(this, pBlockDC);
             else
-                block.Draw(this, pDC, bScreen, kBlack);
+                block.Draw(this, pBlockDC, bScreen, kBlack);
             return;
         }
         switch (bar.nRunState) {
@@ -162,7 +196,7 @@ void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
             block.m_stStart = m_simClock;
             block.m_stStart2 = m_simClock;
             block.m_stPause = {};
-            block.Draw(this, pDC, bScreen, StoppedColour(bar));
+            block.Draw(this, pBlockDC, bScreen, StoppedColour(bar));
             return;
         case SIM_RUN_SUSPENDED:
             // The pause keeps the moment of the first suspended scan.
@@ -182,7 +216,7 @@ void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
             }
             break;
         }
-        block.DrawSim(this, pDC);
+        block.DrawSim(this, pBlockDC);
     });
     if (!m_pCurBlock)
         return;
@@ -211,8 +245,12 @@ COLORREF CVetlaView::WireColour(const CConnectLineObj& line, const SimBarState& 
 
 void CVetlaView::DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar)
 {
+    CRect rcVisible;
+    const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
+    rcVisible.InflateRect(kWireDrawingMargin, kWireDrawingMargin);
     ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
-        line.Draw(pDC, WireColour(line, bar), bScreen);
+        if (!bClipped || RouteMayShow(line, rcVisible))
+            line.Draw(pDC, WireColour(line, bar), bScreen);
     });
 }
 

@@ -155,8 +155,8 @@ TEST_F(ScanTest, SampleDiagramGivesItsOutputsAtTheirTimes)
     pTimer->m_nParam[8] = 2;   // 00:02
     pCounter->m_nParam[9] = 3;
     pCounter->m_nParamEx[1] = 3;
-    Wire(pAnd, BLOCK_FIRST_OUTPUT, pTimer, kTrg, 2000);
-    Wire(pQ1, 0, pTimer, BLOCK_FIRST_OUTPUT, 2100);  // drawn from the input end
+    Wire(pAnd, BLOCK_FIRST_OUTPUT, pTimer, kTrg, 700);
+    Wire(pQ1, 0, pTimer, BLOCK_FIRST_OUTPUT, 720);  // drawn from the input end
 
     Start();
     EXPECT_EQ(Doc().m_blockList.GetHead(), pI1) << "inputs first";
@@ -165,14 +165,14 @@ TEST_F(ScanTest, SampleDiagramGivesItsOutputsAtTheirTimes)
     EXPECT_EQ(State(pAnd), 0);
     Click(pI2);
     EXPECT_EQ(State(pAnd), 1);
-    EXPECT_EQ(StrokeColourAt(2000), SIM_COLOUR_ON);
-    EXPECT_EQ(StrokeColourAt(2100), SIM_COLOUR_OFF) << "the timer has not switched";
+    EXPECT_EQ(StrokeColourAt(700), SIM_COLOUR_ON);
+    EXPECT_EQ(StrokeColourAt(720), SIM_COLOUR_OFF) << "the timer has not switched";
     const std::int64_t nTriggered = ElapsedMs();
     RunTo(nTriggered + 1975);
     EXPECT_EQ(State(pQ1), 0) << "not before 2 s";
     RunTo(nTriggered + 2050);
     EXPECT_EQ(State(pQ1), 1);
-    EXPECT_EQ(StrokeColourAt(2100), SIM_COLOUR_ON) << "coloured by the source at the far end";
+    EXPECT_EQ(StrokeColourAt(720), SIM_COLOUR_ON) << "coloured by the source at the far end";
 
     for (int i = 0; i < 5; ++i) {
         Click(pI3);
@@ -262,20 +262,36 @@ TEST_F(ScanTest, PauseAndClockJumpMoveTheStampsOfFunctionBlocks)
     EXPECT_EQ(State(pTimer), 0) << "20 s have not passed on the timer";
 }
 
+// A block far outside the painted area steps all the same; only its drawing is left out.
+TEST_F(ScanTest, BlocksOutsideThePaintStillStep)
+{
+    auto* pInput = Place(new CBlockIn(BT_IN), NUM_INPUT, 0, 0);
+    auto* pFar = Place(new CBlockOut(BT_OUT), NUM_OUTPUT, 0, 0);
+    pFar->m_ptPos = CPoint(7000, 7000);
+    Connect(pInput, pFar, 0);
+    Start();
+    Click(pInput);
+    EXPECT_EQ(State(pFar), 1);
+    for (const auto& record : m_surface.Records()) {
+        for (const POINT& pt : record.points)
+            EXPECT_LT(pt.x, 10000) << "nothing of the far block reaches the surface";
+    }
+}
+
 TEST_F(ScanTest, StoppedSimulationDrawsBlackAndStampsTheClock)
 {
     auto* pTimer = Place(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK, 1, 0);
     auto* pInput = Place(new CBlockIn(BT_IN), NUM_INPUT, 0, 0);
-    Wire(pInput, BLOCK_FIRST_OUTPUT, pTimer, kTrg, 2000);
+    Wire(pInput, BLOCK_FIRST_OUTPUT, pTimer, kTrg, 700);
     Start();
-    EXPECT_EQ(StrokeColourAt(2000), SIM_COLOUR_OFF);
+    EXPECT_EQ(StrokeColourAt(700), SIM_COLOUR_OFF);
     Frame().m_nSimRunState = SIM_RUN_STOPPED;
     RunTo(500);
     EXPECT_EQ(MsBetween(pTimer->m_stStart, Now()), 0);
-    EXPECT_EQ(StrokeColourAt(2000), RGB(0, 0, 0));
+    EXPECT_EQ(StrokeColourAt(700), RGB(0, 0, 0));
     View().OnSimulation();
     Paint();
-    EXPECT_EQ(StrokeColourAt(2000), View().m_crWire) << "editing colour after the simulation";
+    EXPECT_EQ(StrokeColourAt(700), View().m_crWire) << "editing colour after the simulation";
 }
 
 } // namespace

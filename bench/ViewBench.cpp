@@ -1,0 +1,177 @@
+// One paint of a simulating diagram view at the controller's largest size: every block steps and
+// is drawn in its state colour, every wire in its source's colour, through the QPainter surface
+// into an offscreen image at zoom 1, as the 25 ms tick's repaint does. 1024 function blocks
+// cycling through every function-block type (as many message texts, shift registers and filters
+// as a controller allows), 128 inputs, 64 analog inputs, 64 outputs and the data log, every
+// input wired. Measured into a screen-sized image (what a window's paint covers) and into an
+// image of the whole diagram. The aim: under 10 ms, so a scan fits in every tick with room to
+// spare.
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "messagetext/MessageTextClasses.h"
+#include "platform/qt/OffscreenImage.h"
+#include "shell/MainFrame.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int FUNCTION_BLOCKS = 1024;
+constexpr int INPUTS = 128;
+constexpr int ANALOG_INPUTS = 64;
+constexpr int OUTPUTS = 64;
+constexpr int COLUMNS = 40;
+constexpr int PITCH_X = 80;
+constexpr int PITCH_Y = 90;
+
+QApplication& App()
+{
+    static int argc = 1;
+    static char name[] = "view-bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* pApp = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *pApp;
+}
+
+bool HasRoomFor(const CVetlaDoc& doc, int nType)
+{
+    const bool bLimited = nType == BT_MSGTEXT || nType == BT_SREG || nType == BT_AFILTER;
+    return !bLimited || doc.HasRoomForBlock(nType, nullptr);
+}
+
+struct SimulatingView {
+    SimulatingView()
+    {
+        App();
+        RegisterBlockClasses();
+        RegisterMessageTextClasses();
+        g_wHardwareCode = 0x5188;
+        doc.m_wHardwareCode = 0x5188;
+        AfxSetMainFrame(&frame);
+        child.SetActiveView(&view);
+        frame.MDIActivate(&child);
+        view.m_pDocument = &doc;
+        Build();
+        doc.m_sizeScreen = {COLUMNS * PITCH_X + 100, (placed / COLUMNS + 1) * PITCH_Y + 100};
+        doc.m_rcExtent = CRect(0, 0, doc.m_sizeScreen.cx, doc.m_sizeScreen.cy);
+        view.UpdateScrollSizes();
+        view.OnSimulation();
+    }
+    ~SimulatingView()
+    {
+        frame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+    }
+
+    CBlockObj* Place(int nType)
+    {
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+        const int i = placed++;
+        pBlock->m_ptPos = CPoint(60 + PITCH_X * (i % COLUMNS), 40 + PITCH_Y * (i / COLUMNS));
+        doc.AddBlock(pBlock);
+        return pBlock;
+    }
+
+    // Each input is wired to a random earlier source of its kind, with a two-segment route.
+    void Wire(const CBlockObj* pSource, CBlockObj* pDest, int nPin)
+    {
+        pDest->m_nPinSource[nPin] = pSource->m_nNumber;
+        auto* pLine = new CConnectLineObj;
+        pLine->m_nStartBlock = pSource->m_nNumber;
+        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+        pLine->m_nEndBlock = pDest->m_nNumber;
+        pLine->m_nEndPin = nPin;
+        const CPoint ptFrom = pSource->m_ptPos + CPoint(pSource->m_nWidth + 8, 10);
+        const CPoint ptTo = pDest->m_ptPos + CPoint(-8, 8 + 6 * nPin);
+        pLine->m_arrVertices.Add(ptFrom);
+        pLine->m_arrVertices.Add(CPoint(ptFrom.x, ptTo.y));
+        pLine->m_arrVertices.Add(ptTo);
+        doc.m_lineList.AddTail(pLine);
+    }
+
+    void Build()
+    {
+        std::vector<int> functionTypes;
+        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+            if (IsFunctionBlockType(entry.nType))
+                functionTypes.push_back(entry.nType);
+        }
+        std::vector<CBlockObj*> digital;
+        std::vector<CBlockObj*> analog;
+        for (int i = 0; i < INPUTS; ++i)
+            inputs.push_back(digital.emplace_back(Place(BT_IN)));
+        for (int i = 0; i < ANALOG_INPUTS; ++i)
+            analog.push_back(Place(BT_ANALOG_IN));
+        std::mt19937 random(1024);
+        int nFunctionBlocks = 0;
+        for (std::size_t i = 0; nFunctionBlocks < FUNCTION_BLOCKS; ++i) {
+            const int nType = functionTypes[i % functionTypes.size()];
+            if (!HasRoomFor(doc, nType))
+                continue;
+            CBlockObj* pBlock = Place(nType);
+            ++nFunctionBlocks;
+            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
+                const int nKind = pBlock->m_nPinKind[nPin];
+                const std::vector<CBlockObj*>& sources = nKind == PINKIND_ANALOG ? analog : digital;
+                if (nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG)
+                    Wire(sources[random() % sources.size()], pBlock, nPin);
+            }
+            (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG ? analog : digital).push_back(pBlock);
+        }
+        for (int i = 0; i < OUTPUTS; ++i)
+            Wire(digital[digital.size() - 1 - std::size_t(i)], Place(BT_OUT), 0);
+        Place(BT_DATALOG);
+    }
+
+    // What a tick does before its paint: the clock moves on and one input flips, so that the
+    // blocks see edges.
+    void Tick(int nTick)
+    {
+        CBlockObj* pInput = inputs[std::size_t(nTick) % inputs.size()];
+        pInput->m_nPinValue[BLOCK_FIRST_OUTPUT] ^= 1;
+        pInput->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+        child.AdvanceSimTime();
+    }
+
+    CMainFrame frame;
+    CChildFrame child;
+    CVetlaView view;
+    CVetlaDoc doc;
+    std::vector<CBlockObj*> inputs;
+    int placed = 0;
+};
+
+// Arguments: the image's width and height; 0 takes the whole diagram (3300 x 3010 pixels).
+// A window shows at most a screen of it, which is what a tick's paint copies.
+void BM_SimulationPaintIntoImage(benchmark::State& state)
+{
+    static SimulatingView s_host;
+    const CRect& rcBase = s_host.doc.m_rcExtent;
+    const int nWidth = state.range(0) ? int(state.range(0)) : rcBase.Width();
+    const int nHeight = state.range(1) ? int(state.range(1)) : rcBase.Height();
+    COffscreenImage image(nWidth, nHeight);
+    CDC& dc = image.GetDC();
+    s_host.view.ApplyZoomMapping(&dc);
+    int nTick = 0;
+    for (auto _ : state) {
+        s_host.Tick(nTick++);
+        s_host.view.OnDraw(&dc);
+    }
+    state.counters["blocks"] = double(s_host.placed);
+    state.counters["wires"] = double(s_host.doc.m_lineList.GetCount());
+}
+BENCHMARK(BM_SimulationPaintIntoImage)->Args({1920, 1080})->Args({0, 0})->Unit(benchmark::kMillisecond);
+
+} // namespace
