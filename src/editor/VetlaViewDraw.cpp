@@ -13,6 +13,7 @@
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/SimulationBarDlg.h"
 
 #include <climits>
 #include <cstdint>
@@ -86,6 +87,8 @@ void ForEach(CObList& list, Fn fn)
 SimBarState CVetlaView::GetSimBarState() const
 {
     const CChildFrame* pFrame = GetParentFrame();
+    if (const CSimulationBarDlg* pBar = pFrame ? pFrame->GetSimulationBarDlg() : nullptr)
+        return {pBar->m_nSimRunState, pBar->m_nSimPowerOn, pBar->IsPowerPressed()};
     return {pFrame ? pFrame->GetSimRunState() : SIM_RUN_RUNNING, TRUE, FALSE};
 }
 
@@ -144,8 +147,13 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
 {
     if (!m_pDocument)
         return;
-    const SimBarState bar = GetSimBarState();
     CChildFrame* pFrame = GetParentFrame();
+    CSimulationBarDlg* pBar = pFrame ? pFrame->GetSimulationBarDlg() : nullptr;
+    if (m_nEditMode == EDIT_MODE_SIMULATE && pBar) {
+        pBar->UpdateStepTimeText(pFrame, FALSE);
+        pBar->UpdateClockText();
+    }
+    const SimBarState bar = GetSimBarState();
     if (pFrame)
         pFrame->GetSimTime(&m_simClock);
     // Block numbers and the list stand still for the whole scan: every input is read by number.

@@ -277,20 +277,27 @@ void CVetlaView::EnterSimulation()
     if (m_pDocument->IsLadder() && !m_pDocument->m_powerBusList.IsEmpty())
         static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
 
+    BuildSimulationOrder();
+    // The clock jumps to the PC's time when the timer starts. The blocks take their start
+    // stamps from the clock as it will run: stamped before the jump, every timer would see
+    // the whole jump as time already passed in the first scan.
     CChildFrame* pFrame = GetParentFrame();
     SYSTEMTIME stNow = m_simClock;
-    if (pFrame)
+    if (pFrame) {
+        pFrame->StartSimTimer();
         pFrame->GetSimTime(&stNow);
-    BuildSimulationOrder();
+    }
     for (CBlockObj* pBlock : BlocksOf(m_pDocument->m_blockList)) {
         FindFirstInput(*pBlock);
         if (!ResetSpecialKind(*this, *pBlock, stNow))
             pBlock->m_dRunTime = 0.0;
     }
-    // A new Simulation bar starts running freely.
     if (pFrame) {
+        // Without its bar's window the frame's own fields stand for a bar that runs freely.
         pFrame->m_nSimRunState = SIM_RUN_RUNNING;
         pFrame->m_nSimStepState = SIM_STEP_NONE;
+        pFrame->CreateSimBars();
+        pFrame->m_bBarsRedrawn = 0;
     }
     InvalidateAll();
 }
@@ -302,8 +309,11 @@ void CVetlaView::LeaveSimulation()
     m_nEditMode = EDIT_MODE_SELECT;
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
-    if (CChildFrame* pFrame = GetParentFrame())
+    if (CChildFrame* pFrame = GetParentFrame()) {
+        pFrame->StopSimTimer();
+        pFrame->DestroySimBars();
         pFrame->m_nSimRunState = SIM_RUN_STOPPED;
+    }
     if (m_pDocument) {
         m_pDocument->m_bSimulating = 0;
         const BOOL bLadder = m_pDocument->IsLadder();

@@ -105,10 +105,9 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     pTimer->m_nPinSource[1] = NUM_INPUT;
     pCounter->m_nParam[7] = 5;
     pOut->m_dRunTime = 42.0;
+    m_active.View().OnSimulation();
     SYSTEMTIME stNow = {};
     m_active.Frame().GetSimTime(&stNow);
-
-    m_active.View().OnSimulation();
     EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SIMULATE);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 1);
     EXPECT_EQ(g_pSimulatingView, &m_active.View());
