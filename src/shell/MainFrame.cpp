@@ -4,12 +4,12 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
-#include "platform/gdi/DC.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/WndMessageMap.h"
 #include "shell/ChineseTables.h"
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
+#include "shell/StatusLabel.h"
 #include "shell/VetlaApp.h"
 
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
@@ -24,6 +24,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_IN, OnUpdateDisabled)
     ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateDisabled)
     ON_UPDATE_COMMAND_UI(ID_INSERT_COMMENTS, OnUpdateDisabled)
+    ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_BUTTON, OnStatusControl)
+    ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_TEXT, OnStatusControl)
 END_MESSAGE_MAP()
 
 namespace {
@@ -37,6 +39,7 @@ constexpr UINT kIndicators[] = {ID_SEPARATOR, ID_INDICATOR_ZOOM, ID_INDICATOR_CA
 constexpr DWORD kMainFrameStyle = WS_OVERLAPPEDWINDOW | WS_MAXIMIZE | FWS_ADDTOTITLE;
 constexpr DWORD kToolBarStyle =
     WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+constexpr DWORD kInfoBarExtraStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
 
 // The caption of a drop-down item: its Chinese text in the Chinese interface (empty when the
 // table has none), else the English one.
@@ -65,7 +68,8 @@ CMainFrame::~CMainFrame()
 
 CChildFrame* CMainFrame::MDIGetActive(BOOL* pbMaximized) const
 {
-    CChildFrame* pChild = GetSafeHwnd() ? AsChildFrame(CMDIFrameWnd::MDIGetActive()) : m_pHeadlessChild;
+    CChildFrame* pChild =
+        GetSafeHwnd() ? AsChildFrame(CMDIFrameWnd::MDIGetActive()) : m_headless.pActiveChild;
     if (pbMaximized)
         *pbMaximized = pChild != nullptr;
     return pChild;
@@ -76,7 +80,7 @@ void CMainFrame::MDIActivate(CWnd* pWndActivate)
     if (GetSafeHwnd())
         CMDIFrameWnd::MDIActivate(pWndActivate);
     else
-        m_pHeadlessChild = AsChildFrame(pWndActivate);
+        m_headless.pActiveChild = AsChildFrame(pWndActivate);
 }
 
 CVetlaView* CMainFrame::GetActiveView() const
@@ -90,6 +94,10 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     if (!CMDIFrameWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style = LONG(kMainFrameStyle);
+    // The caption is the frame's title. LoadFrame hands Create the title's own buffer as the
+    // window name, and Create's copy of it into the title frees that buffer: the name must come
+    // from the title as it is now.
+    cs.lpszName = m_strTitle.GetString();
     return TRUE;
 }
 
@@ -97,11 +105,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    if (!CreateStatusBar() || !CreateToolBar())
+    if (!CreateStatusBar() || !CreateToolBar() || !CreateInfoBar())
         return -1;
     EnableDocking(CBRS_ALIGN_ANY);
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndInfoBar.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
+    DockControlBar(&m_wndInfoBar, AFX_IDW_DOCKBAR_BOTTOM);
+    // Shown with the first open document.
+    ShowControlBar(&m_wndInfoBar, FALSE, FALSE);
     m_hAccelTable = &ShellAccelerators();
     m_nOpenDocuments = 0;
     return 0;
@@ -109,18 +121,16 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 BOOL CMainFrame::CreateStatusBar()
 {
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(kIndicators, int(std::size(kIndicators))))
+    // Each pane is as wide as its string ("   Zoom:100%   " for the zoom pane).
+    return m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) &&
+           m_wndStatusBar.SetIndicators(kIndicators, int(std::size(kIndicators)));
+}
+
+BOOL CMainFrame::CreateInfoBar()
+{
+    if (!m_wndInfoBar.Create(_T("Infomation Window"), this, CInfoWindowBar::kID, WS_CHILD | WS_VISIBLE | CBRS_TOP))
         return FALSE;
-    // The layer sizes a pane from the program's string table; these panes' texts are the
-    // application's own.
-    CDC dc;
-    dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
-    for (int nIndex = 1; nIndex < int(std::size(kIndicators)); ++nIndex) {
-        const CString strText = LoadShellString(kIndicators[nIndex]);
-        m_wndStatusBar.SetPaneInfo(nIndex, kIndicators[nIndex], m_wndStatusBar.GetPaneStyle(nIndex),
-                                   dc.GetTextExtent(strText).cx);
-    }
+    m_wndInfoBar.SetBarStyle(m_wndInfoBar.GetBarStyle() | kInfoBarExtraStyle);
     return TRUE;
 }
 
@@ -157,13 +167,24 @@ void CMainFrame::ShowNewMenu(const RECT& rcButton)
     menu.DestroyMenu();
 }
 
-void CMainFrame::OnViewInfoWindow() { m_bInfoWindowVisible = !m_bInfoWindowVisible; }
+void CMainFrame::OnViewInfoWindow()
+{
+    if (GetSafeHwnd())
+        ShowControlBar(&m_wndInfoBar, !m_wndInfoBar.IsVisible(), FALSE);
+    else
+        m_headless.bInfoWindow = !m_headless.bInfoWindow;
+}
+
+BOOL CMainFrame::IsInfoWindowVisible() const
+{
+    return GetSafeHwnd() ? m_wndInfoBar.IsVisible() : m_headless.bInfoWindow;
+}
 
 void CMainFrame::OnUpdateViewInfoWindow(CCmdUI* pCmdUI)
 {
     CMDIChildWnd* pChild = CMDIFrameWnd::MDIGetActive();
     pCmdUI->Enable(pChild && pChild->CFrameWnd::GetActiveView());
-    pCmdUI->SetCheck(m_bInfoWindowVisible);
+    pCmdUI->SetCheck(IsInfoWindowVisible());
 }
 
 void CMainFrame::OnUpdateAlwaysEnabled(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
@@ -193,31 +214,69 @@ void CMainFrame::ApplyLanguageChoice(int nChoice)
     m_nLanguage = nChoice;
 }
 
+void CMainFrame::OnStatusControl()
+{
+    const CVetlaView* pView = GetActiveView();
+    if (!pView || pView->m_nEditMode == EDIT_MODE_SIMULATE)
+        return;
+    m_nPropertiesStartPage = 1;
+    SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+}
+
 void CMainFrame::AddStatusBarControl()
 {
-    if (m_nPaneIndex < 0 || m_nPaneIndex > STATUS_PANE_LAST)
+    if (GetSafeHwnd()) {
+        m_statusControls.Add(m_nPaneControlKind, m_nPaneIndex, g_wHardwareCode);
+        return;
+    }
+    if (m_nPaneIndex < 0 || m_nPaneIndex > CStatusBarControls::kLastPaneIndex)
         return;
     if (m_nPaneControlKind == STATUS_CONTROL_BUTTON) {
-        m_bStatusButton = TRUE;
-    } else if (m_nPaneControlKind == STATUS_CONTROL_SERIES && !m_bSeriesLabel) {
-        // The label starts with the series of the current hardware; an unknown model byte
-        // leaves it empty.
-        CString strSeries;
-        WORD wFirmware = 0;
-        GetHardwareSeries(g_wHardwareCode, &strSeries, &wFirmware);
-        m_strSeriesText = strSeries;
-        m_bSeriesLabel = TRUE;
+        m_headless.bButton = TRUE;
+    } else if (m_nPaneControlKind == STATUS_CONTROL_SERIES && !m_headless.bSeriesLabel) {
+        GetHardwareSeries(g_wHardwareCode, &m_headless.strSeries, nullptr);
+        m_headless.bSeriesLabel = TRUE;
     }
 }
 
 void CMainFrame::RemoveStatusBarControl(int nWhich)
 {
+    if (GetSafeHwnd()) {
+        m_statusControls.Remove(nWhich);
+        return;
+    }
     if (nWhich == STATUS_REMOVE_BUTTON) {
-        m_bStatusButton = FALSE;
+        m_headless.bButton = FALSE;
     } else if (nWhich == STATUS_REMOVE_SERIES) {
-        m_bSeriesLabel = FALSE;
-        m_strSeriesText.Empty();
+        m_headless.bSeriesLabel = FALSE;
+        m_headless.strSeries.Empty();
     }
 }
 
-void CMainFrame::SetSeriesText(const CString& strText) { m_strSeriesText = strText; }
+BOOL CMainFrame::HasStatusButton() const
+{
+    return GetSafeHwnd() ? m_statusControls.GetButton() != nullptr : m_headless.bButton;
+}
+
+BOOL CMainFrame::HasSeriesLabel() const
+{
+    return GetSafeHwnd() ? m_statusControls.GetSeriesLabel() != nullptr : m_headless.bSeriesLabel;
+}
+
+void CMainFrame::SetSeriesText(const CString& strText)
+{
+    if (GetSafeHwnd())
+        m_statusControls.SetSeriesText(strText);
+    else if (m_headless.bSeriesLabel)
+        m_headless.strSeries = strText;
+}
+
+CString CMainFrame::GetSeriesText() const
+{
+    if (!GetSafeHwnd())
+        return m_headless.strSeries;
+    CString strText;
+    if (const CWnd* pLabel = m_statusControls.GetSeriesLabel())
+        pLabel->GetWindowText(strText);
+    return strText;
+}

@@ -1,28 +1,33 @@
 // CMainFrame: the application's main window, an MDI frame with the menu bar, the toolbar of
-// resource 128 (File New with its FBD/LAD drop-down, the Run/Stop button hidden) and the status
-// bar with its five panes. It keeps the document bookkeeping the model relies on: the count of
-// open documents, the type of the next new document, whether the information window shows, and
-// the two status-bar controls (whether each exists and the series text shown). Without a window
-// (headless runs and tests) it is a plain object that is handed its active child frame directly.
+// resource 128 (File New with its FBD/LAD drop-down, the Run/Stop button hidden), the status bar
+// with its five panes and the two controls it hosts while documents are open, and the
+// information window docked at the bottom, shown while documents are open. It keeps the document
+// bookkeeping the model relies on: the count of open documents and the type of the next new
+// document.
+//
+// Without a window (the model's tests run the frame as a plain object) there are no bars: the
+// frame is handed its active child frame directly and remembers what the documents asked of the
+// bars (information window shown, status controls added, series text), so that the same calls
+// keep their meaning.
 #pragma once
 
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/MDIFrameWnd.h"
-#include "platform/ui/StatusBar.h"
 #include "platform/ui/ToolBar.h"
+#include "shell/CtrlStatusBar.h"
+#include "shell/InfoWindowBar.h"
+#include "shell/StatusBarControls.h"
 
 class CChildFrame;
 class CVetlaView;
 
 // Status-bar control kinds of AddStatusBarControl and the which-argument of
 // RemoveStatusBarControl.
-constexpr int STATUS_CONTROL_BUTTON = 4;
-constexpr int STATUS_CONTROL_SERIES = 6;
-constexpr int STATUS_REMOVE_BUTTON = 1;
-constexpr int STATUS_REMOVE_SERIES = 2;
-// Controls go into panes 0 .. STATUS_PANE_LAST.
-constexpr int STATUS_PANE_LAST = 20;
+constexpr int STATUS_CONTROL_BUTTON = CStatusBarControls::kButton;
+constexpr int STATUS_CONTROL_SERIES = CStatusBarControls::kSeries;
+constexpr int STATUS_REMOVE_BUTTON = CStatusBarControls::kRemoveButton;
+constexpr int STATUS_REMOVE_SERIES = CStatusBarControls::kRemoveSeries;
 
 class CMainFrame : public CMDIFrameWnd {
     DECLARE_DYNCREATE(CMainFrame)
@@ -43,29 +48,43 @@ public:
 
     // Shows the information window when it is hidden and hides it when it shows.
     void OnViewInfoWindow();
-    BOOL IsInfoWindowVisible() const { return m_bInfoWindowVisible; }
+    BOOL IsInfoWindowVisible() const;
 
     // Creates the control of kind m_nPaneControlKind at pane m_nPaneIndex unless it exists.
     void AddStatusBarControl();
-    // 1 removes the button, 2 the series text.
+    // 1 removes the button, 2 the series text, each with its own pane.
     void RemoveStatusBarControl(int nWhich);
-    BOOL HasStatusButton() const { return m_bStatusButton; }
-    BOOL HasSeriesLabel() const { return m_bSeriesLabel; }
+    BOOL HasStatusButton() const;
+    BOOL HasSeriesLabel() const;
     // The hardware series the status bar shows.
     void SetSeriesText(const CString& strText);
-    const CString& GetSeriesText() const { return m_strSeriesText; }
+    CString GetSeriesText() const;
+
+    // Appends the formatted text (complete lines ending in "\n") to the information window.
+    template <class... Args>
+    void LogMessage(LPCTSTR pszFormat, const Args&... args)
+    {
+        CString strText;
+        strText.Format(pszFormat, args...);
+        m_wndInfoBar.AppendLog(strText);
+    }
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
-    CStatusBar m_wndStatusBar;
-    CToolBar m_wndToolBar;
+    CCtrlStatusBar m_wndStatusBar;
+    // Declared after the bar it places its controls in.
+    CStatusBarControls m_statusControls{m_wndStatusBar};
+    // The page the next Properties command opens first: 0 the first, 1 the hardware page.
+    int m_nPropertiesStartPage = 0;
     int m_nPaneIndex = 0;
     int m_nPaneControlKind = 0;
     int m_nOpenDocuments = 0;
+    CInfoWindowBar m_wndInfoBar;
     // Kind of the next new document: 1 FBD, 2 LAD; the document constructor takes and resets it.
     int m_nNewDocType = 1;
     // The language of the next start: 1 Chinese, 0 English.
     int m_nLanguage = 0;
+    CToolBar m_wndToolBar;
 
     // The Language command once the user has chosen: rewrites the settings file for nChoice
     // and, when that worked, makes it the language of the next start. A failed write keeps the
@@ -79,20 +98,28 @@ protected:
     void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
     void OnUpdateDisabled(CCmdUI* pCmdUI);
     void OnLanguage();
+    // A click on the status bar's button or series text: the Properties sheet on its hardware
+    // page, unless the active view simulates.
+    void OnStatusControl();
 
     DECLARE_MESSAGE_MAP()
 
 private:
     BOOL CreateStatusBar();
     BOOL CreateToolBar();
+    BOOL CreateInfoBar();
     // The FBD/LAD menu under the File New button's arrow.
     void ShowNewMenu(const RECT& rcButton);
 
-    CChildFrame* m_pHeadlessChild = nullptr;
-    BOOL m_bInfoWindowVisible = FALSE;
-    BOOL m_bStatusButton = FALSE;
-    BOOL m_bSeriesLabel = FALSE;
-    CString m_strSeriesText;
+    // What the documents asked of the bars while the frame has no window.
+    struct Headless {
+        CChildFrame* pActiveChild = nullptr;
+        BOOL bInfoWindow = FALSE;
+        BOOL bButton = FALSE;
+        BOOL bSeriesLabel = FALSE;
+        CString strSeries;
+    };
+    Headless m_headless;
 };
 
 // The application's main window; null when there is none (headless runs without a frame).

@@ -1,5 +1,5 @@
 // The application's resources: the ids of its menus, toolbar, strings and commands, and the
-// registration of the menus, the toolbar, the accelerators and the texts with the window layer.
+// registration of the menus, the toolbar and the accelerators with the window layer.
 #pragma once
 
 #include "platform/core/String.h"
@@ -58,8 +58,7 @@ constexpr UINT ID_VIEW_SIMULATION_BAR = 59580;
 void RegisterShellResources();
 // The keyboard accelerators of the main frame.
 const CAcceleratorTable& ShellAccelerators();
-// The text of string nID: the application's own table, else the program's string table; empty
-// when neither has it.
-CString LoadShellString(UINT nID);
+// The text of string nID in the interface language; empty when the string table has none.
+CString ResourceString(UINT nID);
 // The string-resource caption of a menu command, with its tab-separated accelerator.
 CString ShellMenuCaption(UINT nID);

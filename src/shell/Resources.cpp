@@ -1,46 +1,13 @@
-// The application's menus, toolbar, accelerators and texts as data.
+// The application's menus, toolbar and accelerators as data; its texts are in the program's
+// string table.
 #include "shell/Resource.h"
 
-#include "platform/core/StringTable.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/ToolBar.h"
 
-namespace {
-
-constexpr StringTableEntry kShellStrings[] = {
-    {IDR_MAINFRAME, u"QARVO Editor", nullptr},
-    {IDR_FBDTYPE,
-     u"\nDiagram\nFunction Block\nFunction Block Files (*.dfb)\n.dfb\nFunctionBlock.Document\nFunction Block Document",
-     nullptr},
-    {IDR_LADTYPE, u"\nDiagram\nLadder\nLadder Files (*.dld)\n.dld\nLadder.Document\nLadder Document", nullptr},
-    {IDS_WRONG_FILE_TYPE, u"%s Can't load this type of file %s", nullptr},
-    {IDS_ZOOM_FORMAT, u"Zoom:%d", nullptr},
-    {IDS_OPEN_FILTER,
-     u"%s Files(*.dfb, *.dld)|*.dfb; *.dld|%s File(*.dfb)|*.dfb|%s File(*.dld)|*.dld|All Files(*.*)|*.*||", nullptr},
-    {IDS_LAD_EXTENSION, u".dld", nullptr},
-    {ID_PLC_CLOCK, u"Clock Setting/Calibration", nullptr},
-    {ID_PLC_UPLOAD, u"Device->PC   Ctrl+U", nullptr},
-    {ID_PLC_DOWNLOAD, u"PC->Device   Ctrl+D", nullptr},
-    {ID_INDICATOR_ZOOM, u"   Zoom:100%   ", nullptr},
-    {ID_INDICATOR_CAPS, u"CAP", nullptr},
-    {ID_INDICATOR_NUM, u"NUM", nullptr},
-    {ID_INDICATOR_SCRL, u"SCRL", nullptr},
-};
-static_assert(IsSortedUniqueById(kShellStrings), "shell strings must be sorted by id, without repeats");
-
-const CStringTable& ShellStringTable()
+CString ResourceString(UINT nID)
 {
-    static const CStringTable table(kShellStrings);
-    return table;
-}
-
-} // namespace
-
-CString LoadShellString(UINT nID)
-{
-    if (LPCTSTR psz = ShellStringTable().Lookup(nID, GetUiLanguage()))
-        return psz;
     CString strText;
     strText.LoadString(nID);
     return strText;
@@ -50,7 +17,7 @@ CString ShellMenuCaption(UINT nID)
 {
     // The strings give "caption   Ctrl+X" with blanks; a menu item separates its accelerator
     // text with a tab.
-    CString strText = LoadShellString(nID);
+    CString strText = ResourceString(nID);
     const int nGap = strText.Find(_T("   "));
     if (nGap < 0)
         return strText;

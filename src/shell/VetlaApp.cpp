@@ -42,7 +42,7 @@ CVetlaApp::CVetlaApp(const CString& strSettingsPath) : CWinApp(_T("QARVOEditor")
     if (ReadChineseSetting(strSettingsPath))
         g_bChineseUI = 1;
     SetUiLanguage(g_bChineseUI ? UiLanguage::SimplifiedChinese : UiLanguage::English);
-    SetAppTitle(LoadShellString(IDR_MAINFRAME));
+    SetAppTitle(ResourceString(IDR_MAINFRAME));
     // Save As asks with the type of the document being saved, which the template alone does
     // not tell: FBD and LAD documents share one template.
     CDocument::SetPromptFileName([](CString& strName, UINT nTitleId, DWORD dwFlags, BOOL bOpen, CDocument* pDoc) {
@@ -79,11 +79,11 @@ BOOL CVetlaApp::InitInstance()
 
     m_pFBDTemplate = new CMultiDocTemplate(IDR_FBDTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CVetlaView));
-    m_pFBDTemplate->SetDocStrings(LoadShellString(IDR_FBDTYPE));
+    m_pFBDTemplate->SetDocStrings(ResourceString(IDR_FBDTYPE));
     AddDocTemplate(m_pFBDTemplate);
     m_pLADTemplate = new CMultiDocTemplate(IDR_LADTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CVetlaView));
-    m_pLADTemplate->SetDocStrings(LoadShellString(IDR_LADTYPE));
+    m_pLADTemplate->SetDocStrings(ResourceString(IDR_LADTYPE));
     AddDocTemplate(m_pLADTemplate);
 
     auto* pMainFrame = new CMainFrame;
@@ -91,7 +91,7 @@ BOOL CVetlaApp::InitInstance()
         delete pMainFrame;
         return FALSE;
     }
-    pMainFrame->SetTitle(LoadShellString(IDR_MAINFRAME));
+    pMainFrame->SetTitle(ResourceString(IDR_MAINFRAME));
     pMainFrame->OnUpdateFrameTitle(TRUE);
     m_pMainWnd = pMainFrame;
     AfxSetMainFrame(pMainFrame);
@@ -185,6 +185,6 @@ CString CVetlaApp::ZoomPaneText() const
     const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
     const int nPercent = pDoc ? int(pDoc->m_fZoom * 100) : 100;
     CString strText;
-    strText.Format(LoadShellString(IDS_ZOOM_FORMAT), nPercent);
+    strText.Format(ResourceString(IDS_ZOOM_FORMAT), nPercent);
     return strText + _T("%");
 }

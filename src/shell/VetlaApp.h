@@ -35,6 +35,10 @@ public:
     CDocument* OpenDocumentFile(LPCTSTR lpszFileName) override;
     BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
                           CDocTemplate* pTemplate) override;
+    // Asks once, in the Close All dialog, which modified documents to save: the changes of the
+    // others are dropped, the chosen ones get the usual save question. FALSE when the user
+    // cancelled (the program stays open).
+    BOOL SaveAllModified() override;
 
     void OnFileNew();
     void OnFileNewLad();

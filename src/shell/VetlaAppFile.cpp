@@ -1,5 +1,6 @@
 // The application's file commands: Open with its filter and extension check, opening through
-// the FBD template, and the file dialog of a document's Save As.
+// the FBD template, the file dialog of a document's Save As, and the choice of the documents to
+// save when the program closes.
 #include "shell/VetlaApp.h"
 
 #include "document/VetlaDoc.h"
@@ -8,8 +9,11 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/FileDialogRequest.h"
+#include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
+
+#include <vector>
 
 namespace {
 
@@ -28,6 +32,19 @@ BOOL IsProjectExtension(const CString& strExtension)
     return strExtension.CompareNoCase(_T(".dfb")) == 0 || strExtension.CompareNoCase(_T(".dld")) == 0;
 }
 
+// The modified documents in the template's order (it holds every open document); the Close All
+// list and its flags follow that order.
+std::vector<CDocument*> ModifiedDocuments(const CDocTemplate* pTemplate)
+{
+    std::vector<CDocument*> documents;
+    for (POSITION pos = pTemplate ? pTemplate->GetFirstDocPosition() : nullptr; pos;) {
+        CDocument* pDoc = pTemplate->GetNextDoc(pos);
+        if (pDoc->IsModified())
+            documents.push_back(pDoc);
+    }
+    return documents;
+}
+
 } // namespace
 
 CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
@@ -43,7 +60,7 @@ CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
 void CVetlaApp::OnFileOpen()
 {
     CString strFilter;
-    strFilter.Format(LoadShellString(IDS_OPEN_FILTER), LoadShellString(IDR_MAINFRAME),
+    strFilter.Format(ResourceString(IDS_OPEN_FILTER), ResourceString(IDR_MAINFRAME),
                      TemplateFilterName(m_pFBDTemplate), TemplateFilterName(m_pLADTemplate));
     FileDialogRequest request;
     request.bOpenFileDialog = TRUE;
@@ -62,7 +79,7 @@ void CVetlaApp::OnFileOpen()
                 continue;
             }
             CString strMessage;
-            strMessage.Format(LoadShellString(IDS_WRONG_FILE_TYPE), LoadShellString(IDR_MAINFRAME), strExtension);
+            strMessage.Format(ResourceString(IDS_WRONG_FILE_TYPE), ResourceString(IDR_MAINFRAME), strExtension);
             AfxMessageBox(strMessage, MB_ICONINFORMATION);
         }
         if (nOpened > 0)
@@ -102,7 +119,7 @@ BOOL CVetlaApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags
     CString strFilter = TemplateFilterName(pTemplate) + _T("|*") + strExtension + _T("|");
     request.strDefExt = strExtension.Mid(1);
     if (IsLadderDocumentSaving()) {
-        const CString strLadExtension = LoadShellString(IDS_LAD_EXTENSION);
+        const CString strLadExtension = ResourceString(IDS_LAD_EXTENSION);
         strFilter.Replace(_T(".dfb"), strLadExtension);
         strFilter.Replace(_T("Function Block"), _T("Ladder"));
         request.strDefExt = strLadExtension.Mid(1);
@@ -112,4 +129,22 @@ BOOL CVetlaApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags
         return FALSE;
     fileName = request.strFileName;
     return TRUE;
+}
+
+BOOL CVetlaApp::SaveAllModified()
+{
+    const std::vector<CDocument*> modified = ModifiedDocuments(m_pFBDTemplate);
+    if (!modified.empty()) {
+        CCloseAllDlg dlg(m_pMainWnd);
+        for (const CDocument* pDoc : modified)
+            dlg.AddDocument(pDoc->GetTitle());
+        if (dlg.DoModal() != IDOK)
+            return FALSE;
+        // A cleared Save box drops that document's changes without a further question.
+        for (int i = 0; i < int(modified.size()); ++i) {
+            if (!dlg.GetSaveFlag(i))
+                modified[std::size_t(i)]->SetModifiedFlag(FALSE);
+        }
+    }
+    return CWinApp::SaveAllModified();
 }

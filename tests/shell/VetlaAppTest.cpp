@@ -1,7 +1,9 @@
 // The application driven through the window layer: start-up, File New/New LAD, Save As and
-// Open, the extension check, closing documents, the zoom pane and the language setting.
+// Open, the extension check, closing documents with the status bar's controls and the
+// information window, the Close All question, the zoom pane and the language setting.
 #include "shell/VetlaApp.h"
 
+#include "blocks/BlockObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -10,7 +12,10 @@
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NativeWindow.h"
+#include "shell/StatusBitmapButton.h"
+#include "shell/StatusLabel.h"
 #include "shell/ChineseTables.h"
+#include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
@@ -19,6 +24,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
@@ -26,6 +32,10 @@
 #include <vector>
 
 namespace {
+
+const std::vector<UINT> kStartPanes = {ID_SEPARATOR, ID_INDICATOR_ZOOM, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
+                                       ID_INDICATOR_SCRL};
+constexpr DWORD kInfoBarExtraStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
 {
@@ -78,6 +88,7 @@ protected:
             m_pApp->m_pMainWnd->DestroyWindow();
         }
         m_pApp.reset();
+        CDialog::SetDialogHook(nullptr);
         g_bChineseUI = 0;
         SetUiLanguage(UiLanguage::English);
         g_mapIdText.RemoveAll();
@@ -110,6 +121,62 @@ protected:
         return Frame()->m_wndStatusBar.GetPaneText(Frame()->m_wndStatusBar.CommandToIndex(ID_INDICATOR_ZOOM));
     }
 
+    CVetlaView* ActiveView() const { return Frame()->GetActiveView(); }
+    std::vector<UINT> PaneIDs() const
+    {
+        std::vector<UINT> ids;
+        for (int i = 0; i < Frame()->m_wndStatusBar.GetCount(); ++i)
+            ids.push_back(Frame()->m_wndStatusBar.GetItemID(i));
+        return ids;
+    }
+    // The picture button and the series text, hosted over their panes after the message pane.
+    void ExpectControlsOverTheirPanes() const
+    {
+        EXPECT_EQ(PaneIDs(), std::vector<UINT>({ID_SEPARATOR, CStatusBarControls::ID_PANE_MODEL_BUTTON,
+                                                CStatusBarControls::ID_PANE_MODEL_TEXT, ID_INDICATOR_ZOOM,
+                                                ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL}));
+        const CStatusBarControls& controls = Frame()->m_statusControls;
+        ASSERT_TRUE(IsWindow(controls.GetButton()));
+        ASSERT_TRUE(IsWindow(controls.GetSeriesLabel()));
+        const CCtrlStatusBar& bar = Frame()->m_wndStatusBar;
+        EXPECT_EQ(bar.GetPaneControl(CStatusBarControls::ID_PANE_MODEL_BUTTON), controls.GetButton());
+        EXPECT_EQ(bar.GetPaneControl(CStatusBarControls::ID_PANE_MODEL_TEXT), controls.GetSeriesLabel());
+        CString strSeries;
+        GetHardwareSeries(g_wHardwareCode, &strSeries, nullptr);
+        EXPECT_FALSE(strSeries.IsEmpty());
+        EXPECT_EQ(Frame()->GetSeriesText(), strSeries);
+    }
+    void ClickSeriesText() const
+    {
+        CStatusSeriesLabel* pLabel = Frame()->m_statusControls.GetSeriesLabel();
+        ASSERT_TRUE(IsWindow(pLabel));
+        pLabel->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+        pLabel->SendMessage(WM_LBUTTONUP, 0, 0);
+    }
+
+    // The Close All dialog, when it comes, gets the user's actions and then the closing button.
+    void RunCloseAll(const std::function<void(CDialog&)>& actions, UINT nClose = IDOK)
+    {
+        CDialog::SetDialogHook([actions, nClose](CDialog& d) {
+            if (d.GetTemplateID() != CCloseAllDlg::IDD)
+                return;
+            actions(d);
+            d.PostMessage(WM_COMMAND, MAKEWPARAM(nClose, BN_CLICKED), 0);
+        });
+    }
+    static CXListCtrl& List(CDialog& d)
+    {
+        return *static_cast<CXListCtrl*>(d.GetDlgItem(CCloseAllDlg::IDC_DOCUMENT_LIST));
+    }
+    // A click in the middle of the row's Save cell.
+    static void ClickSave(CDialog& d, int nItem)
+    {
+        CRect rect;
+        ASSERT_TRUE(List(d).GetSubItemRect(nItem, 0, LVIR_LABEL, rect));
+        List(d).SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(rect.CenterPoint()));
+        List(d).SendMessage(WM_LBUTTONUP, 0, MakePointLParam(rect.CenterPoint()));
+    }
+
     CManualTickSource m_clock;
     std::filesystem::path m_folder;
     CMessageBoxRecorder m_boxes;
@@ -126,9 +193,15 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     ASSERT_NE(Frame(), nullptr);
     EXPECT_EQ(m_pApp->m_pMainWnd, Frame());
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
-    EXPECT_EQ(Frame()->m_wndStatusBar.GetCount(), 5);
+    EXPECT_EQ(PaneIDs(), kStartPanes);
     EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:100%");
+    // The information window is docked at the bottom, hidden until a document opens.
+    CInfoWindowBar& infoBar = Frame()->m_wndInfoBar;
+    ASSERT_TRUE(IsWindow(&infoBar));
+    EXPECT_FALSE(infoBar.IsVisible());
     EXPECT_FALSE(Frame()->IsInfoWindowVisible());
+    EXPECT_EQ(infoBar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_EQ(infoBar.GetBarStyle() & kInfoBarExtraStyle, kInfoBarExtraStyle);
     EXPECT_EQ(Frame()->GetTitle().ToUtf8(), "QARVO Editor");
     // The Run/Stop button is hidden and File New has its drop-down arrow.
     CToolBar& toolBar = Frame()->m_wndToolBar;
@@ -143,8 +216,8 @@ TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
     Command(ID_FILE_NEW);
     ASSERT_NE(ActiveDoc(), nullptr);
     EXPECT_FALSE(ActiveDoc()->IsLadder());
-    EXPECT_TRUE(Frame()->IsInfoWindowVisible());
-    EXPECT_TRUE(Frame()->HasSeriesLabel());
+    EXPECT_TRUE(Frame()->m_wndInfoBar.IsVisible());
+    ExpectControlsOverTheirPanes();
     Command(ID_FILE_NEW_LAD);
     EXPECT_TRUE(ActiveDoc()->IsLadder());
     Command(ID_FILE_NEW);
@@ -168,9 +241,106 @@ TEST_F(VetlaAppTest, ClosingTheLastDocumentHidesTheInformationWindowAndTheContro
     EXPECT_TRUE(Frame()->IsInfoWindowVisible());
     Command(ID_FILE_CLOSE);
     EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
-    EXPECT_FALSE(Frame()->IsInfoWindowVisible());
+    EXPECT_FALSE(Frame()->m_wndInfoBar.IsVisible());
     EXPECT_FALSE(Frame()->HasStatusButton());
     EXPECT_FALSE(Frame()->HasSeriesLabel());
+    // Each control went with its own pane: the zoom pane and the key panes stay.
+    EXPECT_EQ(PaneIDs(), kStartPanes);
+    EXPECT_EQ(Frame()->m_wndStatusBar.GetPaneControl(CStatusBarControls::ID_PANE_MODEL_TEXT), nullptr);
+    EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:100%");
+
+    // The next document brings them back.
+    Command(ID_FILE_NEW);
+    ExpectControlsOverTheirPanes();
+}
+
+TEST_F(VetlaAppTest, TheInformationWindowKeepsItsLogAndTheViewCommandTogglesIt)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    Frame()->LogMessage(_T("COM%d fail to open, Please check!\n"), 3);
+    Frame()->LogMessage(_T("DownLoad Starts...\n"));
+    Command(ID_VIEW_INFO_WINDOW);
+    EXPECT_FALSE(Frame()->m_wndInfoBar.IsVisible());
+    Command(ID_VIEW_INFO_WINDOW);
+    EXPECT_TRUE(Frame()->m_wndInfoBar.IsVisible());
+    EXPECT_EQ(Frame()->m_wndInfoBar.GetLogText().ToUtf8(),
+              "COM3 fail to open, Please check!\r\nDownLoad Starts...\r\n");
+}
+
+TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    ActiveView()->m_nEditMode = EDIT_MODE_SIMULATE;
+    ClickSeriesText();
+    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
+    ActiveView()->m_nEditMode = EDIT_MODE_SELECT;
+    ClickSeriesText();
+    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 1);
+    Frame()->m_nPropertiesStartPage = 0;
+    Command(CStatusBarControls::ID_STATUS_MODEL_BUTTON);
+    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 1);
+}
+
+// ---- closing the program with modified documents ----
+
+TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CVetlaDoc* pFirst = ActiveDoc();
+    Command(ID_FILE_NEW_LAD);
+    CVetlaDoc* pLadder = ActiveDoc();
+    Command(ID_FILE_NEW);  // unmodified: not listed
+    pFirst->SetModifiedFlag(TRUE);
+    pLadder->SetModifiedFlag(TRUE);
+    const std::vector<CString> expectedRows = {pFirst->GetTitle(), pLadder->GetTitle()};
+
+    std::vector<CString> rows;
+    RunCloseAll([&](CDialog& d) {
+        CXListCtrl& list = List(d);
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            rows.push_back(list.GetItemText(i, 1));
+        ClickSave(d, 1);
+    });
+    m_boxes.QueueAnswer(IDYES);
+    m_answers = {Path("ladder.dld")};
+    Frame()->SendMessage(WM_CLOSE);
+
+    EXPECT_EQ(rows, expectedRows);
+    // The ladder was asked about once and saved as a ladder; the other was dropped unasked.
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].type & MB_TYPEMASK, MB_YESNOCANCEL);
+    ASSERT_EQ(m_requests.size(), 1u);
+    EXPECT_EQ(m_requests[0].strDefExt.ToUtf8(), "dld");
+    EXPECT_FALSE(ReadBytes(m_folder / "ladder.dld").empty());
+    EXPECT_EQ(m_pApp->m_pMainWnd, nullptr);
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+}
+
+TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    ActiveDoc()->SetModifiedFlag(TRUE);
+    RunCloseAll([&](CDialog& d) { ClickSave(d, 0); }, IDCANCEL);
+    Frame()->SendMessage(WM_CLOSE);
+    ASSERT_TRUE(IsWindow(m_pApp->m_pMainWnd));
+    EXPECT_TRUE(ActiveDoc()->IsModified());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+}
+
+TEST_F(VetlaAppTest, ClosingWithoutModifiedDocumentsAsksNothing)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    int nDialogs = 0;
+    RunCloseAll([&](CDialog&) { ++nDialogs; });
+    EXPECT_TRUE(m_pApp->SaveAllModified());
+    EXPECT_EQ(nDialogs, 0);
+    EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
@@ -250,9 +420,9 @@ TEST_F(VetlaAppTest, InformationWindowToggleNeedsADocumentAndLanguageIsAlwaysOn)
     Frame()->OnCmdMsg(ID_VIEW_INFO_WINDOW, CN_UPDATE_COMMAND_UI, &withDoc, nullptr);
     EXPECT_EQ(withDoc.m_nEnabled, TRUE);
     // The view's commands that are not built yet stay disabled when no view answers.
-    CStateUI zoom(ID_VIEW_ZOOM_IN);
-    Frame()->OnCmdMsg(ID_VIEW_ZOOM_IN, CN_UPDATE_COMMAND_UI, &zoom, nullptr);
-    EXPECT_EQ(zoom.m_nEnabled, FALSE);
+    CStateUI monitor(ID_PLC_MONIT);
+    Frame()->OnCmdMsg(ID_PLC_MONIT, CN_UPDATE_COMMAND_UI, &monitor, nullptr);
+    EXPECT_EQ(monitor.m_nEnabled, FALSE);
 }
 
 // ---- the settings file ----

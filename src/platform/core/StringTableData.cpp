@@ -5,6 +5,14 @@
 namespace {
 
 constexpr StringTableEntry kEntries[] = {
+    // The application's name and its two document types (their document strings).
+    {128, u"QARVO Editor", nullptr},
+    {129,
+     u"\nDiagram\nFunction Block\nFunction Block Files (*.dfb)\n.dfb\nFunctionBlock.Document\nFunction Block "
+     u"Document",
+     nullptr},
+    {130, u"\nDiagram\nLadder\nLadder Files (*.dld)\n.dld\nLadder.Document\nLadder Document", nullptr},
+    {377, u"%s Can't load this type of file %s", nullptr},
     // Display names of the block types.
     {450, u"AND", nullptr},
     {451, u"AND(Edge)", nullptr},
@@ -106,6 +114,7 @@ constexpr StringTableEntry kEntries[] = {
     {562, u"Cotangent function", nullptr},
     {563, u"Secant function", nullptr},
     {564, u"UDC Communication", nullptr},
+    {565, u"Zoom:%d", nullptr}, // the status bar's zoom pane
     {566, u"Cosecant function", nullptr},
     {567, u"Quadratic equation", nullptr},
     {568, u"MEM", nullptr},
@@ -122,6 +131,18 @@ constexpr StringTableEntry kEntries[] = {
     {646, u"WiFi Digital Write", nullptr},
     {647, u"WiFi Analog Read", nullptr},
     {648, u"WiFi Analog Write", nullptr},
+    // Texts of the application shell: the Open filter, the ladder extension, the device
+    // commands' captions and the status bar's panes.
+    {912, u"%s Files(*.dfb, *.dld)|*.dfb; *.dld|%s File(*.dfb)|*.dfb|%s File(*.dld)|*.dld|All Files(*.*)|*.*||",
+     nullptr},
+    {952, u".dld", nullptr},
+    {32798, u"Clock Setting/Calibration", nullptr},
+    {32806, u"Device->PC   Ctrl+U", nullptr},
+    {32807, u"PC->Device   Ctrl+D", nullptr},
+    {0xE6FF, u"   Zoom:100%   ", nullptr},
+    {0xE701, u"CAP", nullptr},
+    {0xE702, u"NUM", nullptr},
+    {0xE703, u"SCRL", nullptr},
     {AFX_IDP_PARSE_INT, u"Please enter an integer.", nullptr},
     {AFX_IDP_PARSE_REAL, u"Please enter a number.", nullptr},
     {AFX_IDP_PARSE_INT_RANGE, u"Please enter an integer between %1 and %2.", nullptr},
