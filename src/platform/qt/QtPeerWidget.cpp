@@ -20,13 +20,21 @@ QRect ToQRect(const RECT& rect)
     return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
-// Input goes through the thread's filters (pre-translation, accelerators) as queued messages do.
+// Input goes through the thread's filters (pre-translation, accelerators) as queued messages do,
+// and is followed by idle time as they are: a shortcut or a click that opened a document must
+// bring the menus and bars up to date although nothing was posted.
 BOOL Route(MSG& msg)
 {
-    if (CWinThread* pThread = AfxGetThread())
-        return pThread->RouteMessage(msg);
-    DispatchMessage(&msg);
-    return FALSE;
+    CWinThread* pThread = AfxGetThread();
+    if (!pThread) {
+        DispatchMessage(&msg);
+        return FALSE;
+    }
+    const BOOL bSwallowed = pThread->RouteMessage(msg);
+    IWindowBackend* pBackend = AfxGetWindowBackend();
+    if (pBackend && pThread->IsIdleMessage(&msg))
+        pBackend->Wake();
+    return bSwallowed;
 }
 
 void SetModifierState(Qt::KeyboardModifiers modifiers)

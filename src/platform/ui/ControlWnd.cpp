@@ -41,7 +41,7 @@ LRESULT CControlWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE:
         // The derived control's state is complete by now; the view shows it from the start.
-        if (ViewFactory())
+        if (ViewFactory() && !PaintsItself())
             m_pView = ViewFactory()(*this);
         StateChanged();
         return 0;

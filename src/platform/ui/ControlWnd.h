@@ -56,6 +56,10 @@ public:
     // Set for controls a dialog made from its template: destroying the window deletes them.
     void SetAutoDelete(BOOL bAutoDelete) { m_bAutoDelete = bAutoDelete; }
     IControlView* GetView() const { return m_pView.get(); }
+    // Whether the program's class draws the control itself (it handles WM_PAINT, as an
+    // owner-drawn subclass does). Such a control gets no view: a native control would cover the
+    // drawing, so the window's own painting and the layer's input handling show it instead.
+    BOOL PaintsItself() const { return FindMessageEntry(WM_PAINT, 0, 0) != nullptr; }
     // WM_COMMAND with nCode to the owner (the parent unless SetOwner said otherwise).
     void NotifyCommand(UINT nCode) { NotifyParent(nCode); }
     // WM_NOTIFY to the owner: fills the header's window, id and code first. Returns the owner's

@@ -2,7 +2,9 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/PaintDC.h"
+#include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <map>
@@ -94,10 +96,55 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
             button.iImage = iImage++;
         m_buttons.push_back(button);
     }
+    UpdateLabels();
     Invalidate();
     if (m_pDockSite)
         m_pDockSite->RecalcLayout();
     return TRUE;
+}
+
+bool CToolBar::HasPicture(const Button& button) const
+{
+    return (m_pImages && button.iImage >= 0) || HasStockToolGlyph(button.nID);
+}
+
+CString CToolBar::CommandCaption(UINT nID) const
+{
+    CString strText;
+    if (m_pDockSite) {
+        for (const CMenu* pMenu : {m_pDockSite->GetMenu(), m_pDockSite->GetDefaultMenu()}) {
+            if (pMenu && pMenu->GetMenuString(nID, strText, MF_BYCOMMAND) > 0)
+                break;
+        }
+    }
+    // "&Zoom In\tCtrl+I" and "Setup..." show as "Zoom In" and "Setup".
+    const int nTab = strText.Find(_T('\t'));
+    if (nTab >= 0)
+        strText = strText.Left(nTab);
+    strText.Remove(_T('&'));
+    strText.TrimRight(_T(". "));
+    return strText;
+}
+
+void CToolBar::UpdateLabels()
+{
+    bool bChanged = false;
+    CDC dc;
+    dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+    for (Button& button : m_buttons) {
+        if ((button.nStyle & TBSTYLE_SEP) || HasPicture(button))
+            continue;
+        // A caption once found stays until the menus give another: a command missing from the
+        // menu shown now (the document menu is gone) keeps its button as it was.
+        const CString strLabel = CommandCaption(button.nID);
+        if (strLabel.IsEmpty() || strLabel == button.strLabel)
+            continue;
+        button.strLabel = strLabel;
+        button.cxLabel = dc.GetTextExtent(strLabel).cx;
+        bChanged = true;
+    }
+    if (bChanged)
+        Invalidate();
 }
 
 int CToolBar::CommandToIndex(UINT nIDFind) const
@@ -122,7 +169,8 @@ int CToolBar::ButtonWidth(int nIndex) const
     if (button.nStyle & TBSTYLE_SEP)
         return kSeparatorWidth;
     const bool bArrow = (button.nStyle & TBSTYLE_DROPDOWN) && (m_dwExStyle & TBSTYLE_EX_DRAWDDARROWS);
-    return m_sizeImage.cx + kPadding + (bArrow ? kDropArrowWidth : 0);
+    const int cxFace = button.strLabel.IsEmpty() ? m_sizeImage.cx : button.cxLabel;
+    return cxFace + kPadding + (bArrow ? kDropArrowWidth : 0);
 }
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
@@ -182,6 +230,7 @@ CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
+    UpdateLabels();
     CToolCmdUI state;
     state.m_pBar = this;
     state.m_pOther = this;
@@ -316,8 +365,15 @@ void CToolBar::OnPaint()
                     dc.SetPixel(x0 + x, y0 + y, cr);
                 }
             }
+        } else if (HasStockToolGlyph(button.nID)) {
+            DrawStockToolGlyph(dc, button.nID, CPoint(x0, y0), bEnabled);
+        } else if (!button.strLabel.IsEmpty()) {
+            const CSize sizeText = dc.GetTextExtent(button.strLabel);
+            dc.SetBkMode(TRANSPARENT);
+            dc.SetTextColor(bEnabled ? RGB(0, 0, 0) : RGB(160, 160, 160));
+            dc.TextOut(x0, rect.top + (rect.Height() - sizeText.cy) / 2, button.strLabel);
         } else {
-            // A resource without images: the button shows as an outlined face.
+            // Nothing to show for the command: the button shows as an outlined face.
             dc.Draw3dRect(CRect(x0, y0, x0 + m_sizeImage.cx, y0 + m_sizeImage.cy),
                           RGB(160, 160, 160), RGB(160, 160, 160));
         }

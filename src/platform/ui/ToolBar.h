@@ -1,7 +1,9 @@
 // CToolBar: a row of command buttons loaded from a registered toolbar resource (button size,
 // command ids with 0 for separators, and optionally an image strip with one image per button).
 // Button states come from the command routing at idle time; a click sends WM_COMMAND to the
-// owner, and the arrow of a TBSTYLE_DROPDOWN button sends TBN_DROPDOWN instead.
+// owner, and the arrow of a TBSTYLE_DROPDOWN button sends TBN_DROPDOWN instead. Without an image
+// strip a button shows the layer's pictogram of a standard command, or else its caption in the
+// frame's menus (kept current at idle, so that a translated menu gives translated buttons).
 #pragma once
 
 #include "platform/gdi/PixelBuffer.h"
@@ -76,7 +78,10 @@ public:
         UINT nStyle = TBSTYLE_BUTTON;
         UINT nState = TBSTATE_ENABLED;
         int iImage = -1;
+        CString strLabel;   // shown instead of a picture when there is none
+        int cxLabel = 0;
     };
+    const Button& GetButton(int nIndex) const { return m_buttons[std::size_t(nIndex)]; }
     void SetButtonState(int nIndex, UINT nState);
 
 protected:
@@ -93,6 +98,9 @@ private:
     int HitTest(CPoint point) const;
     bool InDropArrow(int nIndex, CPoint point) const;
     int ButtonWidth(int nIndex) const;
+    bool HasPicture(const Button& button) const;
+    CString CommandCaption(UINT nID) const;
+    void UpdateLabels();
 
     std::vector<Button> m_buttons;
     CSize m_sizeImage{16, 15};

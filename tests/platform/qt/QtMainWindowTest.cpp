@@ -1,11 +1,12 @@
 // The main window as a user meets it, under Qt's offscreen platform: maximised to the screen's
 // work area, its menu bar above the toolbar, keyboard shortcuts typed anywhere in it reaching the
-// accelerator table, and areas Qt repaints showing the window's background rather than stale
-// pixels.
+// accelerator table and followed by idle-time updates, and areas Qt repaints showing the window's
+// background rather than stale pixels.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/MenuBarWnd.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/ToolBar.h"
@@ -31,13 +32,25 @@ constexpr UINT ID_QT_SHORTCUT = 42001;
 std::vector<UINT> g_commands;
 
 class CShortcutFrame : public CFrameWnd {
+public:
+    int m_nUpdates = 0;
+
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         g_commands.push_back(LOWORD(DWORD(wParam)));
         return CFrameWnd::OnCommand(wParam, lParam);
     }
+    void OnUpdateShortcut(CCmdUI* pCmdUI)
+    {
+        ++m_nUpdates;
+        pCmdUI->Enable(TRUE);
+    }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(CShortcutFrame, CFrameWnd)
+    ON_UPDATE_COMMAND_UI(ID_QT_SHORTCUT, OnUpdateShortcut)
+END_MESSAGE_MAP()
 
 // A view that draws only a small mark: everything else must be its erased background.
 class CMarkView : public CWnd {
@@ -76,6 +89,8 @@ protected:
 
     void SetUp() override
     {
+        // The previous test's main window posted its WM_QUIT when it went.
+        CMessageQueue::Get().Reset();
         g_commands.clear();
         m_pFrame = new CShortcutFrame;
         ASSERT_TRUE(m_pFrame->LoadFrame(IDR_QT_MAINWND));
@@ -162,6 +177,12 @@ TEST_F(QtMainWindowTest, CtrlNTypedIntoTheWindowReachesTheAcceleratorTableAsWmCo
         QKeyEvent release(QEvent::KeyRelease, Qt::Key_N, Qt::ControlModifier);
         QApplication::sendEvent(FrameWidget()->windowHandle(), &release);
     }
+    // The loop's idle time follows the key, as it follows every message: menus and bars ask
+    // for their commands' state again although nothing was posted.
+    m_pFrame->m_nUpdates = 0;
+    QCoreApplication::processEvents();
+    EXPECT_GT(m_pFrame->m_nUpdates, 0);
+
     // N without Ctrl is no shortcut.
     g_commands.clear();
     QKeyEvent plainN(QEvent::KeyPress, Qt::Key_N, Qt::NoModifier, QStringLiteral("n"));
