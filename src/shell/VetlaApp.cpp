@@ -8,8 +8,8 @@
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/ui/DocTemplate.h"
-#include "platform/ui/StatusBar.h"
 #include "shell/ChineseTables.h"
+#include "shell/CtrlStatusBar.h"
 #include "shell/MainFrame.h"
 #include "shell/MenuTranslation.h"
 #include "shell/Resource.h"
@@ -160,19 +160,17 @@ void CVetlaApp::UpdateDocumentMenu()
 BOOL CVetlaApp::OnIdle(LONG lCount)
 {
     CWnd* pBar = m_pMainWnd ? m_pMainWnd->GetDlgItem(AFX_IDW_STATUS_BAR) : nullptr;
-    if (pBar && pBar->IsKindOf(RUNTIME_CLASS(CStatusBar))) {
-        auto* pStatusBar = static_cast<CStatusBar*>(pBar);
+    if (pBar && pBar->IsKindOf(RUNTIME_CLASS(CCtrlStatusBar))) {
+        auto* pStatusBar = static_cast<CCtrlStatusBar*>(pBar);
         const int nIndex = pStatusBar->CommandToIndex(ID_INDICATOR_ZOOM);
-        if (nIndex >= 0) {
-            const CString strText = ZoomPaneText();
+        PaneInfo info;
+        if (pStatusBar->GetPaneInfoEx(nIndex, info)) {
+            info.strText = ZoomPaneText();
             CDC dc;
             dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
-            UINT nID = 0;
-            UINT nStyle = 0;
-            int cxWidth = 0;
-            pStatusBar->GetPaneInfo(nIndex, nID, nStyle, cxWidth);
-            pStatusBar->SetPaneInfo(nIndex, nID, nStyle, dc.GetTextExtent(strText).cx);
-            pStatusBar->SetPaneText(nIndex, strText);
+            info.cxWidth = dc.GetTextExtent(info.strText).cx;
+            // Also enables the pane's hosted controls, or disables them with SBPS_DISABLED.
+            pStatusBar->SetPaneInfoEx(nIndex, info);
         }
     }
     return CWinApp::OnIdle(lCount);
