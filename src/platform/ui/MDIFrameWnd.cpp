@@ -1,6 +1,7 @@
 #include "platform/ui/MDIFrameWnd.h"
 
 #include "platform/core/Document.h"
+#include "platform/gdi/DC.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WndMessageMap.h"
@@ -18,9 +19,19 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The MDI client area: keeps its maximised document frames filling it.
+constexpr COLORREF kAppWorkspaceColour = RGB(171, 171, 171);
+
+// The MDI client area: keeps its maximised document frames filling it, and shows the
+// application workspace colour while no document covers it.
 class CMDIClientWnd : public CWnd {
 protected:
+    BOOL OnEraseBkgnd(CDC* pDC) override
+    {
+        CRect rect;
+        GetClientRect(rect);
+        pDC->FillSolidRect(rect, kAppWorkspaceColour);
+        return TRUE;
+    }
     void OnSize(UINT nType, int cx, int cy) override
     {
         CWnd::OnSize(nType, cx, cy);
@@ -33,6 +44,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CMDIClientWnd, CWnd)
+    ON_WM_ERASEBKGND()
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -175,9 +176,13 @@ TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuComman
     app.PumpPending();
     EXPECT_EQ(g_log, (std::vector<std::string>{"main", "view"}));
 
-    // Closing the document brings back the no-document menu.
+    // Closing the document brings back the no-document menu, and the empty client area shows
+    // the workspace colour.
     pChild->SendMessage(WM_CLOSE);
     EXPECT_EQ(QtMenuBarOf(*pBar)->actions().size(), 1);
+    const QImage client = QtWidgetOf(*pFrame->GetMDIClient())->grab().toImage();
+    ASSERT_FALSE(client.isNull());
+    EXPECT_EQ(client.pixelColor(client.width() / 2, client.height() / 2), QColor(171, 171, 171));
 
     app.CloseAllDocuments(TRUE);
     pFrame->DestroyWindow();
