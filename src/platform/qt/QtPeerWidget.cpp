@@ -299,10 +299,8 @@ void QtNativeWindow::SetVisible(bool bVisible)
         m_pWidget->show();
     // A captioned window (a frame, a dialog) takes the keyboard when it appears, as it does on
     // the classic system; without a window manager nothing else would give it the focus.
-    if ((wnd.GetStyle() & WS_CAPTION) == WS_CAPTION) {
-        m_pWidget->raise();
+    if ((wnd.GetStyle() & WS_CAPTION) == WS_CAPTION)
         m_pWidget->activateWindow();
-    }
 }
 
 void QtNativeWindow::SetEnabled(bool bEnabled)
