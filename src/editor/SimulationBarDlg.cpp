@@ -30,6 +30,7 @@ BEGIN_MESSAGE_MAP(CSimulationBarDlg, cdxCDynamicBarDlg)
     ON_BN_CLICKED(IDC_SIM_SUSPEND, OnSuspend)
     ON_BN_CLICKED(IDC_SIM_STEP, OnStep)
     ON_CBN_SELCHANGE(IDC_SIM_STEP_UNIT, OnStepUnitChange)
+    ON_BN_CLICKED(IDC_SIM_SET_CLOCK, OnSetClock)
 END_MESSAGE_MAP()
 
 namespace {
@@ -392,6 +393,20 @@ void CSimulationBarDlg::OnStepUnitChange()
         pCycles->ShowWindow(bCycles ? SW_SHOW : SW_HIDE);
     if (CWnd* pSpan = GetDlgItem(IDC_SIM_STEP_SPAN))
         pSpan->ShowWindow(bCycles ? SW_HIDE : SW_SHOW);
+}
+
+void CSimulationBarDlg::OnSetClock()
+{
+    if (m_btnSetClock.GetCheck()) {
+        if (!m_pClockDlg)
+            m_pClockDlg = std::make_unique<CSimClockDlg>(m_pFrame);
+        if (!m_pClockDlg->m_hWnd)
+            m_pClockDlg->Create(&m_btnSetClock, &m_bApplyClockImmediately, this);
+    } else if (m_pClockDlg) {
+        if (m_pClockDlg->m_hWnd)
+            m_pClockDlg->DestroyWindow();
+        m_pClockDlg.reset();
+    }
 }
 
 void CSimulationBarDlg::StepCyclesTick(CChildFrame* pFrame)

@@ -7,8 +7,10 @@
 
 #include "controls/DialogBar.h"
 #include "controls/IconButton.h"
+#include "editor/SimClockDlg.h"
 
 #include <array>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -63,6 +65,9 @@ public:
     void OnSuspend();
     void OnStep();
     void OnStepUnitChange();
+    // The Set date/time button: checked opens the Set Clock dialog, un-checked closes it.
+    void OnSetClock();
+    CSimClockDlg* GetClockDlg() const { return m_pClockDlg.get(); }
     // The Power button held down and let go (the bar's mouse filter calls them).
     void PressPower();
     void UpdatePowerState();
@@ -104,6 +109,9 @@ private:
     CIconButton m_btnSetClock;
     // Saved pin values of a stopped simulation's power press, per block and pin.
     std::vector<std::pair<CBlockObj*, std::array<double, 20>>> m_savedPins;
+    std::unique_ptr<CSimClockDlg> m_pClockDlg;
+    // "Apply values immediately" of the Set Clock dialog, kept across its openings.
+    int m_bApplyClockImmediately = 0;
 };
 
 class CSimulationBar : public cdxCDynamicBar {
