@@ -94,10 +94,6 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     if (!CMDIFrameWnd::PreCreateWindow(cs))
         return FALSE;
     cs.style = LONG(kMainFrameStyle);
-    // The caption is the frame's title. LoadFrame hands Create the title's own buffer as the
-    // window name, and Create's copy of it into the title frees that buffer: the name must come
-    // from the title as it is now.
-    cs.lpszName = m_strTitle.GetString();
     return TRUE;
 }
 

@@ -101,10 +101,13 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
                        const RECT& rect, CWnd* pParentWnd, LPCTSTR, DWORD dwExStyle,
                        CCreateContext* pContext)
 {
+    // LoadFrame passes the title's own buffer: copy it before the title is assigned, which
+    // may free that buffer.
+    const CString strName = lpszWindowName ? CString(lpszWindowName) : CString();
     if (lpszWindowName)
-        m_strTitle = lpszWindowName;
-    m_bSelfDelete = CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect, pParentWnd,
-                             0, pContext);
+        m_strTitle = strName;
+    m_bSelfDelete = CreateEx(dwExStyle, lpszClassName, lpszWindowName ? strName.GetString() : nullptr,
+                             dwStyle, rect, pParentWnd, 0, pContext);
     return m_bSelfDelete;
 }
 
