@@ -47,6 +47,7 @@ CVetlaView* AsVetlaView(CWnd* pWnd)
 // The document may be gone already; only the global mark of the simulating view is dropped.
 CVetlaView::~CVetlaView()
 {
+    CloseValuePopup();
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
 }

@@ -16,6 +16,7 @@
 
 #include <memory>
 
+class CAnalogSliderDlg;
 class CBlockObj;
 class CChildFrame;
 class CCmdUI;
@@ -136,6 +137,13 @@ public:
     // coordinates); FALSE when the point is on no block.
     BOOL PressSimulatedInput(CPoint ptDoc);
     void ReleaseSimulatedInput(CPoint ptDoc);
+    // The value popup of an analog or frequency input (AnalogSliderDlg.cpp): opened for pBlock
+    // (nothing when it is open for that block already), placed by the block's position less
+    // the offset; closing destroys it.
+    void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
+    void CloseValuePopup();
+    CBlockObj* m_pPopupBlock = nullptr;
+    CAnalogSliderDlg* m_pValuePopup = nullptr;
 
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.

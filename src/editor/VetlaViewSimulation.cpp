@@ -20,6 +20,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
+#include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
 #include "platform/core/CmdTarget.h"
 
@@ -306,6 +307,7 @@ void CVetlaView::LeaveSimulation()
 {
     if (m_hWnd)
         SetFocus();
+    CloseValuePopup();
     m_nEditMode = EDIT_MODE_SELECT;
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
@@ -338,12 +340,18 @@ void CVetlaView::EndSimulationOnClose()
 BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
 {
     CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
-    if (!pBlock)
+    if (!pBlock) {
+        CloseValuePopup();
         return FALSE;
-    if (!IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
+    }
+    if (CAnalogSliderDlg::OpensFor(*this, *pBlock)) {
+        OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
         return TRUE;
-    if (pBlock->m_nParamEx[SIM_INPUT_MODE] == SIM_INPUT_FREQUENCY)
+    }
+    if (!IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)})) {
+        CloseValuePopup();
         return TRUE;
+    }
     // Inputs follow clicks only while the simulation runs freely.
     const CChildFrame* pFrame = GetParentFrame();
     if (pFrame && (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))

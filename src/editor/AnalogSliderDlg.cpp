@@ -1,0 +1,266 @@
+#include "editor/AnalogSliderDlg.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/SimBars.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/SliderCtrl.h"
+#include "platform/ui/Static.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/WndMessageMap.h"
+
+IMPLEMENT_DYNAMIC(CAnalogSliderDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CAnalogSliderDlg, CDialog)
+    // The trackbar is no scroll bar, so its WM_HSCROLL is taken as the plain message.
+    ON_MESSAGE(WM_HSCROLL, OnSliderScroll)
+END_MESSAGE_MAP()
+
+namespace {
+
+// The simulated-input fields of an input block (m_nAux) and its input mode (m_nParamEx).
+constexpr int kSimValue = 1;
+constexpr int kSimMinimum = 2;
+constexpr int kSimMaximum = 3;
+constexpr int kSimInputMode = 12;
+// An analog contact's operand with no record yet.
+constexpr int kContactMin = 0;
+constexpr int kContactMax = 1000;
+constexpr int kRecordKindInput = 1;
+// The popup stands this many block-width units left of its block.
+constexpr int kPlacementWidths = 8;
+constexpr int kMaxRangeText = 6;
+
+constexpr UINT ID_TOOLS_SIMULATION = 32802;
+
+// A key that leaves the simulation and then runs a command of the view or the main window.
+struct CommandKey {
+    UINT nMessage;   // WM_KEYDOWN (virtual key) or WM_CHAR with Ctrl held (character)
+    WPARAM nKey;
+    bool bCtrl;      // WM_KEYDOWN only: Ctrl must be held
+    UINT nCommand;   // 0: leaving the simulation is all
+    bool bMain;
+};
+constexpr CommandKey kCommandKeys[] = {
+    {WM_KEYDOWN, VK_F3, false, 0, false},
+    {WM_KEYDOWN, VK_F5, false, 32801, false},
+    {WM_KEYDOWN, VK_F11, false, 32780, false},
+    {WM_KEYDOWN, VK_F9, false, 32822, false},
+    {WM_KEYDOWN, VK_F4, true, 57602, true},
+    {WM_CHAR, 18, true, 32806, false},   // Ctrl+R
+    {WM_CHAR, 23, true, 32807, false},   // Ctrl+W
+    {WM_CHAR, 14, true, 57600, true},    // Ctrl+N
+    {WM_CHAR, 15, true, 57601, true},    // Ctrl+O
+};
+
+bool IsInputInFrequencyMode(const CBlockObj& block)
+{
+    return (block.IsKindOf(RUNTIME_CLASS(CBlockIn)) || block.IsKindOf(RUNTIME_CLASS(CBlockFKey))) &&
+           block.m_nParamEx[kSimInputMode] == SIM_INPUT_FREQUENCY;
+}
+
+CString RangeText(int nValue)
+{
+    CString str;
+    str.Format(_T("%d"), nValue);
+    return str.Left(kMaxRangeText);
+}
+
+DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect)
+{
+    DialogItemTemplate item;
+    item.nID = nID;
+    item.strClass = lpszClass;
+    item.dwStyle = WS_CHILD | WS_VISIBLE | dwStyle;
+    item.rect = rect;
+    return item;
+}
+
+} // namespace
+
+void RegisterAnalogSliderTemplate()
+{
+    DialogTemplate dlg;
+    dlg.nID = IDD_ANALOG_SLIDER;
+    dlg.dwStyle = WS_POPUP | WS_BORDER | WS_VISIBLE | DS_SETFONT;
+    dlg.size = CSize(153, 16);
+    dlg.items = {
+        Item(IDC_SLIDER_MIN, WC_STATIC, SS_RIGHT, CRect(1, 4, 24, 12)),
+        Item(IDC_SLIDER, TRACKBAR_CLASS, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, CRect(26, 1, 127, 15)),
+        Item(IDC_SLIDER_MAX, WC_STATIC, SS_LEFT, CRect(129, 4, 152, 12)),
+    };
+    AfxRegisterDialogTemplate(std::move(dlg));
+}
+
+CAnalogSliderDlg::CAnalogSliderDlg(CVetlaView* pView, CBlockObj* pBlock, int nOffsetX, int nOffsetY)
+    : CDialog(IDD_ANALOG_SLIDER), m_pView(pView), m_pBlock(pBlock), m_nOffsetX(nOffsetX), m_nOffsetY(nOffsetY)
+{
+    const ValueRange range = RangeOf(*pView, *pBlock);
+    m_strMin = RangeText(range.nMin);
+    m_strMax = RangeText(range.nMax);
+    m_nSliderPos = range.nValue;
+}
+
+BOOL CAnalogSliderDlg::Create()
+{
+    if (!AfxFindDialogTemplate(IDD_ANALOG_SLIDER))
+        RegisterAnalogSliderTemplate();
+    return CDialog::Create(IDD_ANALOG_SLIDER, m_pView->m_hWnd ? m_pView : nullptr);
+}
+
+BOOL CAnalogSliderDlg::OpensFor(const CVetlaView& view, const CBlockObj& block)
+{
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || IsInputInFrequencyMode(block))
+        return TRUE;
+    // A contact on the operand of an analog input block follows that block instead.
+    return block.IsKindOf(RUNTIME_CLASS(CBlockAContact)) && view.GetDocument() &&
+           !view.GetDocument()->FindBlockByNumber(block.m_nOperand);
+}
+
+CAnalogSliderDlg::ValueRange CAnalogSliderDlg::RangeOf(const CVetlaView& view, const CBlockObj& block)
+{
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
+        OperandSimRecord record;
+        if (view.GetDocument() && view.GetDocument()->m_mapOperandSim.Lookup(block.m_nOperand, record))
+            return {record.nMin, record.nMax, record.nValue};
+        return {kContactMin, kContactMax, 0};
+    }
+    return {block.m_nAux[kSimMinimum], block.m_nAux[kSimMaximum], block.m_nAux[kSimValue]};
+}
+
+CSliderCtrl* CAnalogSliderDlg::GetSlider() const { return dynamic_cast<CSliderCtrl*>(GetDlgItem(IDC_SLIDER)); }
+
+BOOL CAnalogSliderDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_bSelfDeleting = true;
+    SetDlgItemText(IDC_SLIDER_MIN, m_strMin);
+    SetDlgItemText(IDC_SLIDER_MAX, m_strMax);
+    if (CSliderCtrl* pSlider = GetSlider()) {
+        const ValueRange range = RangeOf(*m_pView, *m_pBlock);
+        pSlider->SetLineSize(1);
+        pSlider->SetPageSize((range.nMax - range.nMin) / 10);
+        pSlider->SetRange(range.nMin, range.nMax);
+        pSlider->SetPos(m_nSliderPos);
+    }
+    PlaceAtBlock();
+    return TRUE;
+}
+
+void CAnalogSliderDlg::PlaceAtBlock()
+{
+    CPoint pt(m_pBlock->m_ptPos.x - kPlacementWidths * m_pBlock->m_nWidth - m_nOffsetX, m_pBlock->m_ptPos.y - m_nOffsetY);
+    if (m_pView->m_hWnd)
+        m_pView->ClientToScreen(&pt);
+    SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT CAnalogSliderDlg::OnSliderScroll(WPARAM, LPARAM)
+{
+    if (const CSliderCtrl* pSlider = GetSlider())
+        StoreValue(pSlider->GetPos());
+    return 0;
+}
+
+void CAnalogSliderDlg::StoreValue(int nValue)
+{
+    CVetlaDoc* pDoc = m_pView->GetDocument();
+    const bool bOperandRecord = m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)) ||
+                                (m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) &&
+                                 m_pBlock->m_nParamEx[kSimInputMode] == SIM_INPUT_FREQUENCY);
+    if (bOperandRecord && pDoc) {
+        OperandSimRecord record{kRecordKindInput, 0, kContactMin, kContactMax, SIM_INPUT_FREQUENCY};
+        pDoc->m_mapOperandSim.Lookup(m_pBlock->m_nOperand, record);
+        record.nValue = nValue;
+        pDoc->m_mapOperandSim.SetAt(m_pBlock->m_nOperand, record);
+    }
+    m_nSliderPos = nValue;
+    m_pBlock->m_nAux[kSimValue] = nValue;
+    m_pView->UpdateSimInputSettings(m_pBlock);
+    // The Inputs bar shows the new value even while the simulation is suspended and no scan
+    // runs to report it.
+    RefreshInputsBar(m_pView, m_pBlock);
+    m_pView->InvalidateAll();
+}
+
+void CAnalogSliderDlg::PostCommand(UINT nID, BOOL bMain) const
+{
+    CWnd* pTarget = bMain ? AfxGetMainWnd() : m_pView;
+    if (pTarget && pTarget->m_hWnd)
+        pTarget->PostMessage(WM_COMMAND, nID);
+}
+
+BOOL CAnalogSliderDlg::HandleCommandKey(const MSG& msg) const
+{
+    const UINT nMessage = msg.message == WM_SYSKEYDOWN ? UINT(WM_KEYDOWN) : msg.message;
+    const bool bCtrl = GetKeyState(VK_CONTROL) < 0;
+    for (const CommandKey& key : kCommandKeys) {
+        if (key.nMessage != nMessage || key.nKey != msg.wParam || (key.bCtrl && !bCtrl))
+            continue;
+        PostCommand(ID_TOOLS_SIMULATION, FALSE);
+        if (key.nCommand)
+            PostCommand(key.nCommand, key.bMain);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CAnalogSliderDlg::PreTranslateMessage(MSG* pMsg)
+{
+    const bool bKeyDown = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
+    if (bKeyDown && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN || pMsg->wParam == VK_MENU)) {
+        m_pView->CloseValuePopup();   // this object is gone now
+        return TRUE;
+    }
+    if (HandleCommandKey(*pMsg))
+        return TRUE;
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CAnalogSliderDlg::OnOK() { m_pView->CloseValuePopup(); }
+
+void CAnalogSliderDlg::OnCancel() { m_pView->CloseValuePopup(); }
+
+void CAnalogSliderDlg::PostNcDestroy()
+{
+    if (m_pView->m_pValuePopup == this) {
+        m_pView->m_pValuePopup = nullptr;
+        m_pView->m_pPopupBlock = nullptr;
+    }
+    if (m_bSelfDeleting)
+        delete this;
+}
+
+// ---- the view's side: one popup at a time ----
+
+void CVetlaView::OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY)
+{
+    if (m_pValuePopup && m_pPopupBlock == pBlock)
+        return;
+    CloseValuePopup();
+    auto* pPopup = new CAnalogSliderDlg(this, pBlock, nOffsetX, nOffsetY);
+    m_pValuePopup = pPopup;
+    m_pPopupBlock = pBlock;
+    if (!pPopup->Create()) {
+        // A window that went during its creation has deleted its object once it was set up.
+        m_pValuePopup = nullptr;
+        m_pPopupBlock = nullptr;
+        if (!pPopup->IsSelfDeleting())
+            delete pPopup;
+    }
+}
+
+void CVetlaView::CloseValuePopup()
+{
+    CAnalogSliderDlg* pPopup = m_pValuePopup;
+    if (!pPopup)
+        return;
+    m_pValuePopup = nullptr;
+    m_pPopupBlock = nullptr;
+    pPopup->DestroyWindow();
+    if (CWnd::GetCapture())
+        CWnd::ReleaseCapture();
+}

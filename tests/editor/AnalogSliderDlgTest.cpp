@@ -1,0 +1,195 @@
+// The value popup of a simulation: which blocks open it, the range and value it starts with,
+// where it stands, what moving its slider writes (block, analog contact record, Inputs bar), the
+// keys that close it, and that only one is open at a time.
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockOut.h"
+#include "blocks/SimBars.h"
+#include "document/VetlaDoc.h"
+#include "editor/AnalogSliderDlg.h"
+#include "editor/VetlaView.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/SliderCtrl.h"
+#include "platform/ui/WindowFixture.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kSimValue = 1;
+constexpr int kSimMinimum = 2;
+constexpr int kSimMaximum = 3;
+constexpr int kSimInputMode = 12;
+
+class AnalogSliderDlgTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_doc.m_nDocType = DOC_TYPE_FBD;
+        m_view.m_pDocument = &m_doc;
+        m_view.m_nEditMode = EDIT_MODE_SIMULATE;
+        SetInputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { m_refreshed.push_back(pBlock); });
+    }
+    void TearDown() override
+    {
+        m_view.CloseValuePopup();
+        SetInputsBarRefresh({});
+        WindowTest::TearDown();
+    }
+    template <class T>
+    T* Add(T* pBlock, int nNumber, CPoint pt = CPoint(200, 100))
+    {
+        pBlock->m_nNumber = nNumber;
+        pBlock->m_ptPos = pt;
+        pBlock->m_nWidth = 25;
+        pBlock->m_nHeight = 30;
+        m_doc.m_blockList.AddTail(pBlock);
+        return pBlock;
+    }
+    CBlockAnalogIn* AnalogIn(int nMin, int nMax, int nValue)
+    {
+        auto* pBlock = Add(new CBlockAnalogIn, 4001);
+        pBlock->m_nAux[kSimMinimum] = nMin;
+        pBlock->m_nAux[kSimMaximum] = nMax;
+        pBlock->m_nAux[kSimValue] = nValue;
+        return pBlock;
+    }
+    CAnalogSliderDlg& Popup()
+    {
+        EXPECT_NE(m_view.m_pValuePopup, nullptr);
+        return *m_view.m_pValuePopup;
+    }
+    CString Text(UINT nID)
+    {
+        CString str;
+        Popup().GetDlgItemText(int(nID), str);
+        return str;
+    }
+
+    CVetlaDoc m_doc;
+    CVetlaView m_view;
+    std::vector<CBlockObj*> m_refreshed;
+};
+
+TEST_F(AnalogSliderDlgTest, OpensForAnalogInputsFrequencyInputsAndFreeAnalogContacts)
+{
+    auto* pAnalogIn = Add(new CBlockAnalogIn, 4000);
+    auto* pSwitch = Add(new CBlockIn, 100);
+    auto* pFrequency = Add(new CBlockIn, 101);
+    pFrequency->m_nParamEx[kSimInputMode] = SIM_INPUT_FREQUENCY;
+    auto* pKey = Add(new CBlockFKey, 1300);
+    pKey->m_nParamEx[kSimInputMode] = SIM_INPUT_FREQUENCY;
+    auto* pFreeContact = Add(new CBlockAContact, 0);
+    pFreeContact->m_nOperand = 4005;
+    auto* pBoundContact = Add(new CBlockAContact, 0);
+    pBoundContact->m_nOperand = 4000;  // the analog input above stands for it
+    auto* pOut = Add(new CBlockOut, 600);
+
+    const struct {
+        const CBlockObj* pBlock;
+        BOOL bOpens;
+    } cases[] = {{pAnalogIn, TRUE},     {pSwitch, FALSE},       {pFrequency, TRUE}, {pKey, TRUE},
+                 {pFreeContact, TRUE}, {pBoundContact, FALSE}, {pOut, FALSE}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CAnalogSliderDlg::OpensFor(m_view, *c.pBlock), c.bOpens) << c.pBlock->m_nNumber;
+}
+
+TEST_F(AnalogSliderDlgTest, StartsWithTheBlocksRangeAndValueLeftOfTheBlock)
+{
+    CBlockAnalogIn* pBlock = AnalogIn(10, 510, 60);
+    m_view.OpenValuePopup(pBlock, 30, 40);
+    CSliderCtrl* pSlider = Popup().GetSlider();
+    ASSERT_NE(pSlider, nullptr);
+    EXPECT_EQ(pSlider->GetRangeMin(), 10);
+    EXPECT_EQ(pSlider->GetRangeMax(), 510);
+    EXPECT_EQ(pSlider->GetPos(), 60);
+    EXPECT_EQ(pSlider->GetPageSize(), 50);
+    EXPECT_EQ(pSlider->GetLineSize(), 1);
+    EXPECT_EQ(Text(IDC_SLIDER_MIN), CString(_T("10")));
+    EXPECT_EQ(Text(IDC_SLIDER_MAX), CString(_T("510")));
+    CRect rc;
+    Popup().GetWindowRect(rc);
+    EXPECT_EQ(rc.TopLeft(), CPoint(200 - 8 * 25 - 30, 100 - 40));
+    EXPECT_EQ(m_view.m_pPopupBlock, pBlock);
+}
+
+TEST_F(AnalogSliderDlgTest, MovingTheSliderSetsTheBlockAndTheInputsBar)
+{
+    CBlockAnalogIn* pBlock = AnalogIn(0, 1000, 0);
+    m_view.OpenValuePopup(pBlock, 0, 0);
+    Popup().GetSlider()->UserMove(TB_THUMBTRACK, 725);
+    EXPECT_EQ(pBlock->m_nAux[kSimValue], 725);
+    EXPECT_EQ(Popup().GetSliderPos(), 725);
+    ASSERT_FALSE(m_refreshed.empty());
+    EXPECT_EQ(m_refreshed.back(), pBlock);
+    Popup().GetSlider()->UserMove(TB_PAGEDOWN);
+    EXPECT_EQ(pBlock->m_nAux[kSimValue], 825);
+    Popup().GetSlider()->UserMove(TB_BOTTOM);
+    EXPECT_EQ(pBlock->m_nAux[kSimValue], 1000) << "the end of the range, never past it";
+}
+
+TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)
+{
+    auto* pNew = Add(new CBlockAContact, 0);
+    pNew->m_nOperand = 4006;
+    m_view.OpenValuePopup(pNew, 0, 0);
+    EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 1000) << "no record: 0 .. 1000";
+    Popup().GetSlider()->UserMove(TB_THUMBPOSITION, 300);
+    OperandSimRecord record;
+    ASSERT_TRUE(m_doc.m_mapOperandSim.Lookup(4006, record));
+    EXPECT_EQ(record.nKind, 1);
+    EXPECT_EQ(record.nValue, 300);
+    EXPECT_EQ(record.nMin, 0);
+    EXPECT_EQ(record.nMax, 1000);
+    EXPECT_EQ(record.nMode, SIM_INPUT_FREQUENCY);
+
+    auto* pKept = Add(new CBlockAContact, 0, CPoint(400, 100));
+    pKept->m_nOperand = 4007;
+    m_doc.m_mapOperandSim.SetAt(4007, OperandSimRecord{1, 42, 20, 80, 3});
+    m_view.OpenValuePopup(pKept, 0, 0);
+    EXPECT_EQ(Popup().GetSlider()->GetRangeMin(), 20);
+    EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 80);
+    EXPECT_EQ(Popup().GetSlider()->GetPos(), 42);
+    EXPECT_EQ(Text(IDC_SLIDER_MIN), CString(_T("20")));
+}
+
+TEST_F(AnalogSliderDlgTest, OneBlockOnePopupAndAnotherBlockReplacesIt)
+{
+    CBlockAnalogIn* pFirst = AnalogIn(0, 100, 5);
+    auto* pSecond = Add(new CBlockAnalogIn, 4002, CPoint(400, 100));
+    m_view.OpenValuePopup(pFirst, 0, 0);
+    CAnalogSliderDlg* pPopup = m_view.m_pValuePopup;
+    m_view.OpenValuePopup(pFirst, 0, 0);
+    EXPECT_EQ(m_view.m_pValuePopup, pPopup) << "open for that block already";
+    m_view.OpenValuePopup(pSecond, 0, 0);
+    EXPECT_EQ(m_view.m_pPopupBlock, pSecond);
+    EXPECT_EQ(Popup().GetBlock(), pSecond);
+}
+
+TEST_F(AnalogSliderDlgTest, EscapeEnterAndAltCloseIt)
+{
+    CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
+    for (WPARAM nKey : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN), WPARAM(VK_MENU)}) {
+        m_view.OpenValuePopup(pBlock, 0, 0);
+        MSG msg{m_view.m_pValuePopup->GetSlider(), nKey == VK_MENU ? UINT(WM_SYSKEYDOWN) : UINT(WM_KEYDOWN), nKey, 0, 0, {0, 0}};
+        EXPECT_TRUE(m_view.m_pValuePopup->PreTranslateMessage(&msg)) << nKey;
+        EXPECT_EQ(m_view.m_pValuePopup, nullptr) << nKey;
+        EXPECT_EQ(m_view.m_pPopupBlock, nullptr) << nKey;
+    }
+}
+
+TEST_F(AnalogSliderDlgTest, APressOnTheDiagramOpensOrClosesIt)
+{
+    CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
+    Add(new CBlockOut, 600, CPoint(400, 100));
+    EXPECT_TRUE(m_view.PressSimulatedInput(CPoint(210, 110)));
+    EXPECT_EQ(m_view.m_pPopupBlock, pBlock);
+    EXPECT_TRUE(m_view.PressSimulatedInput(CPoint(410, 110)));
+    EXPECT_EQ(m_view.m_pValuePopup, nullptr) << "a press on another block closes it";
+    m_view.PressSimulatedInput(CPoint(210, 110));
+    EXPECT_FALSE(m_view.PressSimulatedInput(CPoint(5, 5)));
+    EXPECT_EQ(m_view.m_pValuePopup, nullptr) << "and so does a press beside every block";
+}
+
+} // namespace
