@@ -179,6 +179,48 @@ TEST_F(AnalogSliderDlgTest, EscapeEnterAndAltCloseIt)
     }
 }
 
+// Records the commands that reach it.
+class CommandRecorder : public CWnd {
+public:
+    std::vector<UINT> m_commands;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_COMMAND)
+            m_commands.push_back(UINT(wParam));
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(AnalogSliderDlgTest, FileKeysReachTheMainWindowOnlyWithControlHeld)
+{
+    CommandRecorder mainWnd;
+    ASSERT_TRUE(mainWnd.CreateEx(0, nullptr, _T("Main"), WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    m_thread.m_pMainWnd = &mainWnd;
+    m_view.OpenValuePopup(AnalogIn(0, 100, 5), 0, 0);
+    const struct {
+        UINT nMessage;
+        WPARAM nKey;
+        bool bCtrl;
+        UINT nCommand;   // 0: none
+    } cases[] = {{WM_KEYDOWN, VK_F4, true, 57602}, {WM_KEYDOWN, VK_F4, false, 0}, {WM_CHAR, 14, true, 57600},
+                 {WM_CHAR, 15, true, 57601},       {WM_CHAR, 15, false, 0}};
+    for (const auto& c : cases) {
+        AfxSetKeyState(VK_CONTROL, c.bCtrl);
+        MSG msg{m_view.m_pValuePopup, c.nMessage, c.nKey, 0, 0, {0, 0}};
+        m_view.m_pValuePopup->PreTranslateMessage(&msg);
+        m_thread.PumpPending();
+        const std::vector<UINT> expected = c.nCommand ? std::vector<UINT>{c.nCommand} : std::vector<UINT>{};
+        EXPECT_EQ(mainWnd.m_commands, expected) << c.nKey << (c.bCtrl ? " with Ctrl" : "");
+        mainWnd.m_commands.clear();
+    }
+    AfxSetKeyState(VK_CONTROL, false);
+    m_view.CloseValuePopup();
+    m_thread.m_pMainWnd = nullptr;
+    mainWnd.DestroyWindow();
+}
+
 TEST_F(AnalogSliderDlgTest, APressOnTheDiagramOpensOrClosesIt)
 {
     CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
