@@ -17,6 +17,19 @@ namespace {
 constexpr int kCaptionFontHeight = 11;
 constexpr int kTitleInset = 3;
 
+// The title cut to fit nRoom units along its baseline, with "..." where it was cut.
+CString FitWithEllipsis(CDC* pDC, const CString& strTitle, int nRoom)
+{
+    if (pDC->GetTextExtent(strTitle).cx <= nRoom)
+        return strTitle;
+    for (int nLength = strTitle.GetLength() - 1; nLength > 0; --nLength) {
+        const CString strCut = strTitle.Left(nLength) + _T("...");
+        if (pDC->GetTextExtent(strCut).cx <= nRoom)
+            return strCut;
+    }
+    return CString();
+}
+
 }  // namespace
 
 CSizingControlBarCF::CSizingControlBarCF() : m_sFontFace(_T("Arial")) {}
@@ -58,8 +71,11 @@ void CSizingControlBarCF::NcPaintGripper(CDC* pDC, const CRect&)
     const COLORREF crOld = pDC->SetTextColor(kColorCaptionText);
     const CRect rcClose = GetCloseButtonRect();
     if (bVertical) {
-        // Rotated text starts at its baseline's left end: the caption's bottom, running up.
-        pDC->TextOut(rcCaption.left + 1, rcCaption.bottom - kTitleInset, strTitle);
+        // Rotated text starts at its baseline's left end: the caption's bottom, running up, and
+        // must end short of the close button at the top.
+        const int nRoom = rcCaption.bottom - kTitleInset - (rcClose.bottom + kTitleInset);
+        pDC->TextOut(rcCaption.left + 1, rcCaption.bottom - kTitleInset,
+                     FitWithEllipsis(pDC, strTitle, nRoom));
     } else {
         CRect rcText(rcCaption.left + kTitleInset, rcCaption.top, rcClose.left - 1,
                      rcCaption.bottom);

@@ -3,6 +3,10 @@
 #include "controls/SizingControlBarCF.h"
 
 #include "BarFixture.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+
+using namespace std::string_literals;
 
 namespace {
 
@@ -52,6 +56,27 @@ protected:
 };
 
 BOOL PowerFailureInProgress() { return TRUE; }
+
+// Paints the caption alone, as the bar's frame painting does.
+class CaptionPainter : public CSizingControlBarCF {
+public:
+    using CSizingControlBarCF::NcPaintGripper;
+};
+
+// The caption title of the bar as painted into a recording surface.
+std::u16string PaintedTitle(CaptionPainter& bar)
+{
+    RecordingSurface surface(SIZE{800, 600});
+    CDC dc(surface);
+    CRect rcClient;
+    bar.GetClientRect(rcClient);
+    bar.NcPaintGripper(&dc, rcClient);
+    for (const RecordingSurface::Record& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Text)
+            return record.text;
+    }
+    return {};
+}
 
 }  // namespace
 
@@ -267,4 +292,19 @@ TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
     // Another profile name has nothing stored: the sizes stay.
     ASSERT_TRUE(bar.LoadState(_T("Other")));
     EXPECT_EQ(bar.m_szVert, CSize(60, 300));
+}
+
+TEST_F(SizingBarTest, AnUprightCaptionTooLongForItsBarEndsInAnEllipsisBeforeTheCloseButton)
+{
+    CaptionPainter bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM, CSize(200, 200));
+    EXPECT_EQ(PaintedTitle(bar), u"Infomation Window") << "room enough";
+
+    m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
+    CaptionPainter low;
+    Dock(low, AFX_IDW_DOCKBAR_BOTTOM, CSize(200, 60));
+    const std::u16string title = PaintedTitle(low);
+    ASSERT_GE(title.size(), 4u);
+    EXPECT_EQ(title.substr(title.size() - 3), u"...");
+    EXPECT_EQ(u"Infomation Window"s.substr(0, title.size() - 3), title.substr(0, title.size() - 3));
 }
