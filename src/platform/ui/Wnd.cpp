@@ -286,6 +286,7 @@ void CWnd::DestroyTree()
 void CWnd::FinishDestroy()
 {
     CMessageQueue::Get().RemoveWindow(this);
+    DropInputState();
     for (CWnd* pWnd : TopLevelWindows()) {
         if (pWnd->m_pOwner == this)
             pWnd->m_pOwner = nullptr;

@@ -39,6 +39,35 @@ struct PAINTSTRUCT {
 };
 using LPPAINTSTRUCT = PAINTSTRUCT*;
 
+// A window's own scroll bars (WS_HSCROLL, WS_VSCROLL).
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+constexpr int SB_CTL = 2;
+constexpr int SB_BOTH = 3;
+
+constexpr UINT SIF_RANGE = 0x0001;
+constexpr UINT SIF_PAGE = 0x0002;
+constexpr UINT SIF_POS = 0x0004;
+constexpr UINT SIF_DISABLENOSCROLL = 0x0008;
+constexpr UINT SIF_TRACKPOS = 0x0010;
+constexpr UINT SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+
+struct SCROLLINFO {
+    UINT cbSize;
+    UINT fMask;
+    int nMin;
+    int nMax;
+    UINT nPage;
+    int nPos;
+    int nTrackPos;
+};
+using LPSCROLLINFO = SCROLLINFO*;
+using LPCSCROLLINFO = const SCROLLINFO*;
+
+// The width of a vertical bar and the height of a horizontal one, taken from the client area
+// while the bar is shown.
+constexpr int kScrollBarThickness = 16;
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 
@@ -165,6 +194,24 @@ public:
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
     BOOL KillTimer(UINT_PTR nIDEvent);
 
+    // ---- the window's own scroll bars (WndScroll.cpp) ----
+    // nBar is SB_HORZ or SB_VERT. A bar is shown while the window has its style (WS_HSCROLL,
+    // WS_VSCROLL). Setting a range or page that leaves nothing to scroll hides the bar, or with
+    // SIF_DISABLENOSCROLL disables it; one that needs the bar shows it again. The position stays
+    // within nMin .. nMax - nPage + 1. Returns the new position.
+    int SetScrollInfo(int nBar, LPCSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
+    BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL) const;
+    // Returns the previous position.
+    int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE);
+    int GetScrollPos(int nBar) const;
+    void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE);
+    void GetScrollRange(int nBar, int* lpMinPos, int* lpMaxPos) const;
+    // nBar may also be SB_BOTH. The client area shrinks or grows by the bar (WM_SIZE follows).
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE);
+    // The backend's report of the thumb being dragged: the position GetScrollInfo gives as
+    // nTrackPos, in full where the scroll message's 16-bit position cannot hold it.
+    void SetScrollTrackPos(int nBar, int nTrackPos);
+
     // ---- messages ----
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
@@ -258,6 +305,21 @@ private:
     void BeginPaintOn(CDC& dc, PAINTSTRUCT& ps);
     void EndPaintOn(CDC& dc);
     void ReleaseStateOfSubtree();
+    struct ScrollBarState {
+        int nMin = 0;
+        int nMax = 100;
+        UINT nPage = 0;
+        int nPos = 0;
+        int nTrackPos = 0;
+        bool bEnabled = true;
+    };
+    static DWORD ScrollStyleOf(int nBar);
+    // Shows or hides bars (a mask of WS_HSCROLL and WS_VSCROLL) without telling the peer twice.
+    void SetScrollBarsShown(DWORD dwBars, bool bShow);
+    void SyncPeerScrollBar(int nBar);
+    // The window is gone: focus or capture still on it (an owned popup goes with its owner
+    // without handing them on) are dropped, never left pointing at it.
+    void DropInputState();
 
     CString m_strClassName;
     CString m_strText;
@@ -276,6 +338,7 @@ private:
     bool m_bDestroying = false;
     std::unique_ptr<INativeWindow> m_pPeer;
     std::unique_ptr<CDC> m_pPaintDC;
+    ScrollBarState m_scrollBars[2];
 };
 
 BOOL IsWindow(HWND hWnd);

@@ -77,6 +77,14 @@ BOOL CWnd::ReleaseCapture()
     return TRUE;
 }
 
+void CWnd::DropInputState()
+{
+    if (FocusWindow() == this)
+        FocusWindow() = nullptr;
+    if (CaptureWindow() == this)
+        CaptureWindow() = nullptr;
+}
+
 void CWnd::ReleaseStateOfSubtree()
 {
     CWnd* pFocus = FocusWindow();

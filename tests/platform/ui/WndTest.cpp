@@ -222,6 +222,21 @@ TEST_F(WndTest, DestroyingTheFocusedWindowMovesTheFocusOut)
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
 }
 
+TEST_F(WndTest, DestroyingAnOwnerDropsTheFocusAndCaptureHeldInItsOwnedPopup)
+{
+    CLogWnd owner("owner");
+    ASSERT_TRUE(owner.Create(nullptr, nullptr, WS_OVERLAPPED | WS_VISIBLE, kRect, nullptr, 0));
+    auto* pPopup = new CLogWnd("popup", true);
+    ASSERT_TRUE(pPopup->CreateEx(0, nullptr, nullptr, WS_POPUP | WS_VISIBLE, kRect, &owner, 0));
+    auto* pEdit = new CLogWnd("edit", true);
+    ASSERT_TRUE(pEdit->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, kRect, pPopup, 1));
+    pEdit->SetFocus();
+    pEdit->SetCapture();
+    owner.DestroyWindow();
+    EXPECT_EQ(CWnd::GetFocus(), nullptr) << "no focus left on a deleted popup's control";
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
 TEST_F(WndTest, InvalidateThenUpdateSendsOnePaintWithTheUnion)
 {
     CLogWnd wnd("w");
