@@ -81,6 +81,7 @@ BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR /*lps
 BOOL CDC::DeleteDC()
 {
     const BOOL bHadDevice = m_hDC != nullptr;
+    ReleasePrinter();
     DetachBitmapSurface();
     m_pSurface = nullptr;
     m_pMeasureSurface.reset();

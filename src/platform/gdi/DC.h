@@ -22,6 +22,25 @@
 #include <utility>
 #include <vector>
 
+// What StartDoc and the page calls return on failure.
+constexpr int SP_ERROR = -1;
+
+// A printer as its device context drives it: the page's capabilities from the start, then one
+// document at a time whose pages are drawn on the surface StartDoc hands back.
+class PrinterDevice {
+public:
+    virtual ~PrinterDevice() = default;
+    // The printable area in pixels at the printer's resolution.
+    virtual const DeviceCaps& GetDeviceCaps() const = 0;
+    // The surface of the document's pages (the printer's, valid until EndDoc or AbortDoc);
+    // nullptr when the printer refuses the document.
+    virtual DrawingSurface* StartDoc(const CString& strDocName) = 0;
+    virtual bool StartPage() = 0;
+    virtual bool EndPage() = 0;
+    virtual bool EndDoc() = 0;
+    virtual void AbortDoc() = 0;
+};
+
 class CDC : public CObject {
     DECLARE_DYNAMIC(CDC)
 public:
@@ -55,6 +74,19 @@ public:
     // The area the window system allows painting in (a paint's invalid area), device units;
     // nullptr allows the whole surface. Kept outside the saved state, like the system's.
     void SetSystemClip(const RECT* pDeviceRect);
+
+    // --- Printing (DCPrint.cpp) ---------------------------------------------------------------
+    // A context on the printer (owned from now on): GetDeviceCaps reports its page and
+    // IsPrinting is TRUE. Drawing reaches the printer between StartPage and EndPage.
+    BOOL CreatePrinterDC(std::unique_ptr<PrinterDevice> pPrinter);
+    // Each returns SP_ERROR when the printer fails or the call comes out of order (a page
+    // outside a document, a document inside another); StartDoc returns a positive job number.
+    int StartDoc(LPCTSTR lpszDocName);
+    int StartPage();
+    int EndPage();
+    // Ends an open page first.
+    int EndDoc();
+    int AbortDoc();
 
     // --- Mapping ------------------------------------------------------------------------------
     // MM_TEXT, MM_ISOTROPIC and MM_ANISOTROPIC; other modes are refused with 0.
@@ -241,8 +273,13 @@ private:
     void DrawTabbedLine(POINT topLeft, std::u16string_view text, int nTabWidth, int nUnderline,
                         const RECT* pDeviceClip);
 
+    void ReleasePrinter();
+
     State m_state;
     std::vector<State> m_saved;
+    enum class PrintPhase { None, Document, Page };
+    std::unique_ptr<PrinterDevice> m_pPrinter;
+    PrintPhase m_printPhase = PrintPhase::None;
     DrawingSurface* m_pSurface = nullptr;
     DeviceCaps m_caps;
     std::optional<RECT> m_rcSystemClip;

@@ -37,7 +37,21 @@ public:
 
     CDocument* m_pDocument = nullptr;
 
+    // The print loop (ViewPrint.cpp), for ID_FILE_PRINT and ID_FILE_PRINT_DIRECT (no dialog) in
+    // a view's map: prepare, begin, then for each page OnPrepareDC and OnPrint, then end.
+    void OnFilePrint();
+
 protected:
+    // By default DoPreparePrinting: a view sets the page range first.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // Asks for the printer (the dialog, or the default printer when printing direct); FALSE
+    // when cancelled or when there is no printer.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // By default OnDraw.
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     void OnPaint() override;

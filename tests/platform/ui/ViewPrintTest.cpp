@@ -1,0 +1,353 @@
+// The view's print loop on a recording printer: the dialog is answered by the test, the pages
+// reach the printer in order, each prepared and drawn by the view.
+#include "platform/core/MessageBox.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/PrintInfo.h"
+#include "platform/ui/FrameIds.h"
+#include "platform/ui/View.h"
+#include "platform/ui/WndMessageMap.h"
+#include "WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+DeviceCaps PrinterCaps()
+{
+    DeviceCaps caps;
+    caps.nHorzRes = caps.nPhysicalWidth = 2000;
+    caps.nVertRes = caps.nPhysicalHeight = 3000;
+    caps.nLogPixelsX = caps.nLogPixelsY = 300;
+    return caps;
+}
+
+// Logs what the print loop asks of it; a page call fails when told to.
+class CRecordingPrinter : public PrinterDevice {
+public:
+    CRecordingPrinter(Log& log, RecordingSurface& surface) : m_log(log), m_surface(surface) {}
+
+    const DeviceCaps& GetDeviceCaps() const override { return m_caps; }
+    DrawingSurface* StartDoc(const CString& strDocName) override
+    {
+        m_log.push_back("startdoc:" + strDocName.ToUtf8());
+        return &m_surface;
+    }
+    bool StartPage() override
+    {
+        m_log.push_back("startpage");
+        return !m_bFailPages;
+    }
+    bool EndPage() override
+    {
+        m_log.push_back("endpage");
+        return true;
+    }
+    bool EndDoc() override
+    {
+        m_log.push_back("enddoc");
+        return true;
+    }
+    void AbortDoc() override { m_log.push_back("abortdoc"); }
+
+    bool m_bFailPages = false;
+
+private:
+    Log& m_log;
+    RecordingSurface& m_surface;
+    DeviceCaps m_caps = PrinterCaps();
+};
+
+class CPrintView : public CView {
+public:
+    explicit CPrintView(Log& log) : m_log(log) {}
+
+    UINT m_nMaxPage = 3;        // 0: unknown, printing stops after m_nLastPage
+    UINT m_nLastPage = 2;
+    BOOL m_bDirect = FALSE;
+    CRect m_rectDrawSeen;
+
+    void OnDraw(CDC* pDC) override
+    {
+        pDC->Rectangle(0, 0, 10, 10);
+        m_log.push_back("draw");
+    }
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        ASSERT_NE(pInfo, nullptr);
+        m_log.push_back("prepare:" + std::to_string(pInfo->m_nCurPage));
+        pDC->SetWindowOrg(100, 50);
+        if (m_nMaxPage == 0 && pInfo->m_nCurPage > m_nLastPage)
+            pInfo->m_bContinuePrinting = FALSE;
+    }
+
+protected:
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        if (m_bDirect)
+            pInfo->m_bDirect = TRUE;
+        if (m_nMaxPage != 0)
+            pInfo->SetMaxPage(m_nMaxPage);
+        return DoPreparePrinting(pInfo);
+    }
+    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override
+    {
+        m_log.push_back("begin:printing=" + std::to_string(pDC->IsPrinting()) +
+                        ",res=" + std::to_string(pDC->GetDeviceCaps(HORZRES)) + "x" +
+                        std::to_string(pDC->GetDeviceCaps(VERTRES)));
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        m_rectDrawSeen = pInfo->m_rectDraw;
+        CView::OnPrint(pDC, pInfo);
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { m_log.push_back("end"); }
+
+private:
+    Log& m_log;
+};
+
+// Printing as a program's view maps it.
+class CMappedPrintView : public CPrintView {
+public:
+    using CPrintView::CPrintView;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMappedPrintView, CPrintView)
+    ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
+END_MESSAGE_MAP()
+
+class ViewPrintTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_previous = AfxSetPrintBackend(PrintBackend{
+            [this] { return m_bInstalled; },
+            [this](PrintDialogSettings& settings) -> std::unique_ptr<PrinterDevice> {
+                m_log.push_back("dialog:" + std::to_string(settings.nMinPage) + "-" +
+                                std::to_string(settings.nMaxPage));
+                if (!m_bAnswerOk)
+                    return nullptr;
+                settings.Flags = m_dwChosenFlags;
+                settings.nFromPage = m_nChosenFrom;
+                settings.nToPage = m_nChosenTo;
+                return MakePrinter();
+            },
+            [this](const PrintDialogSettings&) -> std::unique_ptr<PrinterDevice> {
+                m_log.push_back("default");
+                return m_bHasDefault ? MakePrinter() : nullptr;
+            },
+        });
+    }
+    void TearDown() override
+    {
+        AfxSetPrintBackend(m_previous);
+        WindowTest::TearDown();
+    }
+
+    std::unique_ptr<PrinterDevice> MakePrinter()
+    {
+        auto pPrinter = std::make_unique<CRecordingPrinter>(m_log, m_surface);
+        pPrinter->m_bFailPages = m_bFailPages;
+        return pPrinter;
+    }
+
+    Log m_log;
+    RecordingSurface m_surface{SIZE{2000, 3000}, PrinterCaps()};
+    CMessageBoxRecorder m_boxes;
+    PrintBackend m_previous;
+    bool m_bInstalled = true;
+    bool m_bAnswerOk = true;
+    bool m_bHasDefault = true;
+    bool m_bFailPages = false;
+    DWORD m_dwChosenFlags = PD_ALLPAGES;
+    WORD m_nChosenFrom = 1;
+    WORD m_nChosenTo = 1;
+};
+
+Log PageCalls(std::initializer_list<int> pages)
+{
+    Log log;
+    for (int nPage : pages)
+        log.insert(log.end(), {"prepare:" + std::to_string(nPage), "startpage", "draw", "endpage"});
+    return log;
+}
+
+Log Job(const Log& pages, const std::string& strEnd = "enddoc")
+{
+    Log log{"dialog:1-3", "begin:printing=1,res=2000x3000", "startdoc:Report"};
+    log.insert(log.end(), pages.begin(), pages.end());
+    log.insert(log.end(), {strEnd, "end"});
+    return log;
+}
+
+TEST_F(ViewPrintTest, PrintsEveryPageInOrderOnThePrinter)
+{
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    view.OnFilePrint();
+
+    EXPECT_EQ(m_log, Job(PageCalls({1, 2, 3})));
+    EXPECT_EQ(m_surface.Records().size(), 3u);
+    // The printable area in the logical units of the prepared context.
+    EXPECT_EQ(view.m_rectDrawSeen, CRect(100, 50, 2100, 3050));
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(ViewPrintTest, PrintsTheChosenRangeWithinTheDocument)
+{
+    struct Case {
+        WORD nFrom, nTo;
+        std::initializer_list<int> pages;
+    };
+    const Case cases[] = {{2, 3, {2, 3}}, {2, 2, {2}}, {0, 9, {1, 2, 3}}, {3, 1, {3}}};
+    for (const Case& c : cases) {
+        m_log.clear();
+        m_dwChosenFlags = PD_PAGENUMS;
+        m_nChosenFrom = c.nFrom;
+        m_nChosenTo = c.nTo;
+        CPrintView view(m_log);
+        view.SetWindowText(_T("Report"));
+        view.OnFilePrint();
+        EXPECT_EQ(m_log, Job(PageCalls(c.pages))) << c.nFrom << ".." << c.nTo;
+    }
+}
+
+TEST_F(ViewPrintTest, StopsWhenTheViewEndsAJobOfUnknownLength)
+{
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    view.m_nMaxPage = 0;
+    view.m_nLastPage = 2;
+    view.OnFilePrint();
+
+    Log expected = PageCalls({1, 2});
+    expected.push_back("prepare:3");
+    Log job = Job(expected);
+    job[0] = "dialog:1-65535";
+    EXPECT_EQ(m_log, job);
+}
+
+TEST_F(ViewPrintTest, CancelInTheDialogPrintsNothing)
+{
+    m_bAnswerOk = false;
+    CPrintView view(m_log);
+    view.OnFilePrint();
+
+    EXPECT_EQ(m_log, Log{"dialog:1-3"});
+    EXPECT_TRUE(m_surface.Records().empty());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(ViewPrintTest, NoPrinterInstalledSaysSoAndPrintsNothing)
+{
+    m_bInstalled = false;
+    CPrintView view(m_log);
+    view.OnFilePrint();
+
+    EXPECT_TRUE(m_log.empty());
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_NE(m_boxes.Boxes()[0].text.Find(_T("No printers")), -1);
+}
+
+TEST_F(ViewPrintTest, DirectPrintingUsesTheDefaultPrinterWithoutTheDialog)
+{
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    view.m_bDirect = TRUE;
+    view.OnFilePrint();
+
+    Log job = Job(PageCalls({1, 2, 3}));
+    job[0] = "default";
+    EXPECT_EQ(m_log, job);
+
+    // Without a default printer the user still gets to choose one.
+    m_log.clear();
+    m_bHasDefault = false;
+    view.OnFilePrint();
+    EXPECT_EQ(m_log.at(0), "default");
+    EXPECT_EQ(m_log.at(1), "dialog:1-3");
+    EXPECT_EQ(m_log.back(), "end");
+}
+
+TEST_F(ViewPrintTest, PrintCommandsReachTheLoopThroughTheViewsMap)
+{
+    auto* pView = new CMappedPrintView(m_log);  // deletes itself with its window
+    ASSERT_TRUE(pView->Create(nullptr, u"Report", WS_OVERLAPPED, kRect, nullptr, 0));
+
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
+    EXPECT_EQ(m_log.at(0), "default");
+    EXPECT_EQ(m_log.back(), "end");
+
+    m_log.clear();
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    EXPECT_EQ(m_log, Job(PageCalls({1, 2, 3})));
+    pView->DestroyWindow();
+}
+
+TEST_F(ViewPrintTest, APrinterFailureAbortsTheJobAndSaysSo)
+{
+    m_bFailPages = true;
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    view.OnFilePrint();
+
+    EXPECT_EQ(m_log, (Log{"dialog:1-3", "begin:printing=1,res=2000x3000", "startdoc:Report",
+                          "prepare:1", "startpage", "abortdoc", "end"}));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
+TEST(PrinterDCTest, ReportsThePrinterAndKeepsThePageCallsInOrder)
+{
+    Log log;
+    RecordingSurface surface{SIZE{2000, 3000}, PrinterCaps()};
+    CDC dc;
+    EXPECT_FALSE(dc.IsPrinting());
+    EXPECT_EQ(dc.StartDoc(_T("x")), SP_ERROR);
+    ASSERT_TRUE(dc.CreatePrinterDC(std::make_unique<CRecordingPrinter>(log, surface)));
+    EXPECT_TRUE(dc.IsPrinting());
+    EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 2000);
+    EXPECT_EQ(dc.GetDeviceCaps(LOGPIXELSY), 300);
+
+    EXPECT_EQ(dc.StartPage(), SP_ERROR);  // no document yet
+    EXPECT_GT(dc.StartDoc(_T("doc")), 0);
+    EXPECT_EQ(dc.StartDoc(_T("again")), SP_ERROR);
+    EXPECT_EQ(dc.EndPage(), SP_ERROR);  // no page yet
+    EXPECT_GT(dc.StartPage(), 0);
+    EXPECT_TRUE(dc.LineTo(5, 5));
+    EXPECT_GT(dc.EndDoc(), 0);  // ends the open page first
+    EXPECT_EQ(log, (Log{"startdoc:doc", "startpage", "endpage", "enddoc"}));
+    EXPECT_EQ(surface.Records().size(), 1u);
+
+    // Deleting the context in the middle of a document abandons it.
+    log.clear();
+    EXPECT_GT(dc.StartDoc(_T("late")), 0);
+    EXPECT_TRUE(dc.DeleteDC());
+    EXPECT_FALSE(dc.IsPrinting());
+    EXPECT_EQ(log, (Log{"startdoc:late", "abortdoc"}));
+}
+
+TEST(PrintInfoTest, KeepsThePageRangeInTheDialogSettings)
+{
+    CPrintInfo info;
+    EXPECT_EQ(info.GetMinPage(), 1u);
+    EXPECT_EQ(info.GetMaxPage(), 0xFFFFu);
+    info.SetMinPage(2);
+    info.SetMaxPage(7);
+    EXPECT_EQ(info.m_pPD->m_pd.nMinPage, 2);
+    EXPECT_EQ(info.m_pPD->m_pd.nMaxPage, 7);
+    EXPECT_EQ(info.GetFromPage(), 2u);
+    EXPECT_EQ(info.GetToPage(), 7u);
+    EXPECT_EQ(info.m_nCurPage, 1u);
+    EXPECT_TRUE(info.m_bContinuePrinting);
+}
+
+}  // namespace
