@@ -11,7 +11,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -53,6 +58,47 @@ void SetButtonState(Qt::MouseButtons buttons)
 
 DWORD MessageTime() { return DWORD(CMessageQueue::Get().Now()); }
 
+// A window's own scroll bar. A release of the mouse ends every scroll action, after the drag's
+// final position, as the classic bars report it.
+class PeerScrollBar : public QScrollBar {
+public:
+    PeerScrollBar(Qt::Orientation orientation, QWidget* pParent, std::function<void()> onEnd)
+        : QScrollBar(orientation, pParent), m_onEnd(std::move(onEnd))
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* pEvent) override
+    {
+        QScrollBar::mouseReleaseEvent(pEvent);
+        m_onEnd();
+    }
+
+private:
+    std::function<void()> m_onEnd;
+};
+
+UINT ScrollCodeOf(int nAction)
+{
+    switch (nAction) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        return SB_LINEDOWN;
+    case QAbstractSlider::SliderSingleStepSub:
+        return SB_LINEUP;
+    case QAbstractSlider::SliderPageStepAdd:
+        return SB_PAGEDOWN;
+    case QAbstractSlider::SliderPageStepSub:
+        return SB_PAGEUP;
+    case QAbstractSlider::SliderToMinimum:
+        return SB_TOP;
+    case QAbstractSlider::SliderToMaximum:
+        return SB_BOTTOM;
+    default:
+        return SB_THUMBTRACK;
+    }
+}
+
 }  // namespace
 
 QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
@@ -66,6 +112,57 @@ QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
 QtPeerWidget::~QtPeerWidget() = default;
 
 DrawingSurface* QtPeerWidget::PaintSurface() const { return m_pSurface.get(); }
+
+void QtPeerWidget::SetClientRect(const QRect& rect)
+{
+    m_rectClient = rect;
+    LayoutScrollBars();
+}
+
+void QtPeerWidget::SetScrollBar(int nBar, const NativeScrollBar& bar)
+{
+    QScrollBar*& pBar = m_pScrollBars[nBar];
+    if (!pBar) {
+        if (!bar.bVisible)
+            return;
+        pBar = new PeerScrollBar(nBar == SB_VERT ? Qt::Vertical : Qt::Horizontal, this,
+                                 [this, nBar] { ScrollMessage(nBar, SB_ENDSCROLL, 0); });
+        connect(pBar, &QAbstractSlider::actionTriggered, this, [this, nBar, pBar](int nAction) {
+            ScrollMessage(nBar, ScrollCodeOf(nAction), pBar->sliderPosition());
+        });
+        connect(pBar, &QAbstractSlider::sliderReleased, this, [this, nBar, pBar] {
+            ScrollMessage(nBar, SB_THUMBPOSITION, pBar->sliderPosition());
+        });
+        LayoutScrollBars();
+    }
+    // The window's state is the truth: showing it must not echo back as a scroll action.
+    const QSignalBlocker blocker(pBar);
+    pBar->setRange(bar.nMin, bar.nMaxPos);
+    pBar->setPageStep(std::max(1, bar.nPage));
+    pBar->setValue(bar.nPos);
+    pBar->setEnabled(bar.bEnabled);
+    pBar->setVisible(bar.bVisible);
+}
+
+void QtPeerWidget::LayoutScrollBars()
+{
+    const QRect& rc = m_rectClient;
+    if (m_pScrollBars[SB_VERT])
+        m_pScrollBars[SB_VERT]->setGeometry(rc.right() + 1, rc.top(), kScrollBarThickness,
+                                            rc.height());
+    if (m_pScrollBars[SB_HORZ])
+        m_pScrollBars[SB_HORZ]->setGeometry(rc.left(), rc.bottom() + 1, rc.width(),
+                                            kScrollBarThickness);
+}
+
+void QtPeerWidget::ScrollMessage(int nBar, UINT nSBCode, int nPos)
+{
+    if (nSBCode == SB_THUMBTRACK || nSBCode == SB_THUMBPOSITION)
+        m_wnd.SetScrollTrackPos(nBar, nPos);
+    MSG msg = {&m_wnd, UINT(nBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL),
+               MAKEWPARAM(WORD(nSBCode), WORD(nPos)), 0, MessageTime(), {0, 0}};
+    Route(msg);
+}
 
 bool QtPeerWidget::event(QEvent* pEvent)
 {
@@ -396,6 +493,12 @@ DrawingSurface* QtNativeWindow::BeginPaint()
 }
 
 void QtNativeWindow::EndPaint() {}
+
+void QtNativeWindow::SetScrollBar(int nBar, const NativeScrollBar& bar)
+{
+    if (m_pWidget)
+        m_pWidget->SetScrollBar(nBar, bar);
+}
 
 QWidget* QtWidgetOf(const CWnd& wnd)
 {

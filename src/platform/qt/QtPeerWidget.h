@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPainterSurface;
+class QScrollBar;
 
 class QtPeerWidget : public QWidget {
     Q_OBJECT
@@ -23,7 +24,11 @@ public:
     CWnd& Window() const { return m_wnd; }
     // The client area inside the widget.
     QRect ClientRect() const { return m_rectClient; }
-    void SetClientRect(const QRect& rect) { m_rectClient = rect; }
+    void SetClientRect(const QRect& rect);
+    // nBar: SB_HORZ or SB_VERT; the bar is made on its first use.
+    void SetScrollBar(int nBar, const NativeScrollBar& bar);
+    // The bar's widget; null until the window first set it.
+    QScrollBar* ScrollBarWidget(int nBar) const { return m_pScrollBars[nBar]; }
     DrawingSurface* PaintSurface() const;
     // Invalidations from the layer are ignored while a Qt paint hands its area to the layer.
     bool IsSyncingPaint() const { return m_bSyncingPaint; }
@@ -46,12 +51,16 @@ protected:
 private:
     void MouseMessage(QMouseEvent* pEvent, UINT nMessage);
     void KeyMessage(QKeyEvent* pEvent, bool bDown);
+    void LayoutScrollBars();
+    // Tells the window what the user did to its bar (nPos: the thumb's position).
+    void ScrollMessage(int nBar, UINT nSBCode, int nPos);
 
     CWnd& m_wnd;
     QRect m_rectClient;
     bool m_bSyncingPaint = false;
     std::unique_ptr<QPainter> m_pPainter;
     std::unique_ptr<QPainterSurface> m_pSurface;
+    QScrollBar* m_pScrollBars[2] = {nullptr, nullptr};   // children of this widget
 };
 
 // The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first.
@@ -75,6 +84,7 @@ public:
     void SetFocus() override;
     DrawingSurface* BeginPaint() override;
     void EndPaint() override;
+    void SetScrollBar(int nBar, const NativeScrollBar& bar) override;
 
 private:
     QPointer<QtPeerWidget> m_pWidget;

@@ -16,6 +16,17 @@ class CWnd;
 class DrawingSurface;
 struct LOGFONT;
 
+// One of a window's own scroll bars as the peer shows it: along the right (SB_VERT) or bottom
+// (SB_HORZ) edge of the client area, in the room the layer leaves there.
+struct NativeScrollBar {
+    bool bVisible;
+    bool bEnabled;
+    int nMin;
+    int nMaxPos;   // the largest position (the range's end less the page)
+    int nPage;
+    int nPos;
+};
+
 // The native side of one created window.
 class INativeWindow {
 public:
@@ -41,6 +52,9 @@ public:
     // The surface of the paint in progress (inside WM_PAINT); null when there is none.
     virtual DrawingSurface* BeginPaint() = 0;
     virtual void EndPaint() = 0;
+    // nBar: SB_HORZ or SB_VERT. The user's actions on the bar come back as WM_HSCROLL and
+    // WM_VSCROLL without a sender.
+    virtual void SetScrollBar(int nBar, const NativeScrollBar& bar) = 0;
 };
 
 class IWindowBackend {

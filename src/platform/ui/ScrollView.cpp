@@ -37,8 +37,39 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
         m_lineDev.cx = m_pageDev.cx / 10;
     if (m_lineDev.cy == 0)
         m_lineDev.cy = m_pageDev.cy / 10;
+    UpdateBars();
     // A smaller document may leave the old position out of range.
     ScrollToPosition(m_ptScroll);
+}
+
+void CScrollView::UpdateBars()
+{
+    if (!m_hWnd || m_bInsideUpdate)
+        return;
+    m_bInsideUpdate = true;
+    CRect rect;
+    GetClientRect(rect);
+    // The room without any bar; a bar needed one way takes room from the other way.
+    const int nRoomX = rect.Width() + ((GetStyle() & WS_VSCROLL) ? kScrollBarThickness : 0);
+    const int nRoomY = rect.Height() + ((GetStyle() & WS_HSCROLL) ? kScrollBarThickness : 0);
+    bool bHorz = m_totalLog.cx > nRoomX;
+    bool bVert = m_totalLog.cy > nRoomY;
+    if (bHorz && !bVert)
+        bVert = m_totalLog.cy > nRoomY - kScrollBarThickness;
+    if (bVert && !bHorz)
+        bHorz = m_totalLog.cx > nRoomX - kScrollBarThickness;
+    ShowScrollBar(SB_HORZ, bHorz);
+    ShowScrollBar(SB_VERT, bVert);
+    ScrollToPosition(m_ptScroll);
+    GetClientRect(rect);
+    SCROLLINFO info = {sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE | SIF_POS, 0,
+                       int(m_totalLog.cx) - 1, UINT(rect.Width()), int(m_ptScroll.x), 0};
+    SetScrollInfo(SB_HORZ, &info);
+    info.nMax = int(m_totalLog.cy) - 1;
+    info.nPage = UINT(rect.Height());
+    info.nPos = int(m_ptScroll.y);
+    SetScrollInfo(SB_VERT, &info);
+    m_bInsideUpdate = false;
 }
 
 void CScrollView::GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage,
@@ -66,6 +97,10 @@ void CScrollView::ScrollToPosition(POINT pt)
     if (ptNew == m_ptScroll)
         return;
     m_ptScroll = ptNew;
+    if (!m_hWnd)
+        return;
+    SetScrollPos(SB_HORZ, m_ptScroll.x);
+    SetScrollPos(SB_VERT, m_ptScroll.y);
     Invalidate();
 }
 
@@ -137,18 +172,31 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
 void CScrollView::OnSize(UINT nType, int cx, int cy)
 {
     CView::OnSize(nType, cx, cy);
-    // A larger window may show the end of the document: keep the position in range.
+    // A larger window may need fewer bars and show the end of the document.
+    UpdateBars();
     ScrollToPosition(m_ptScroll);
 }
 
-void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+UINT CScrollView::ThumbPosition(int nBar, UINT nSBCode, UINT nPos,
+                                const CScrollBar* pScrollBar) const
 {
-    OnScroll(MAKEWORD(BYTE(nSBCode), BYTE(kNoScroll)), nPos);
+    if (pScrollBar || (nSBCode != SB_THUMBTRACK && nSBCode != SB_THUMBPOSITION))
+        return nPos;
+    SCROLLINFO info = {sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
+    GetScrollInfo(nBar, &info, SIF_TRACKPOS);
+    return WORD(info.nTrackPos) == WORD(nPos) ? UINT(std::max(0, info.nTrackPos)) : nPos;
 }
 
-void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+void CScrollView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
-    OnScroll(MAKEWORD(BYTE(kNoScroll), BYTE(nSBCode)), nPos);
+    OnScroll(MAKEWORD(BYTE(nSBCode), BYTE(kNoScroll)),
+             ThumbPosition(SB_HORZ, nSBCode, nPos, pScrollBar));
+}
+
+void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    OnScroll(MAKEWORD(BYTE(kNoScroll), BYTE(nSBCode)),
+             ThumbPosition(SB_VERT, nSBCode, nPos, pScrollBar));
 }
 
 BOOL CScrollView::OnMouseWheel(UINT, short zDelta, CPoint)

@@ -1,7 +1,9 @@
 // CScrollView: a view larger than its window. It keeps the document's total size, the page and
 // line steps and the scroll position (device units, MM_TEXT), moves the position on the classic
 // scroll codes, and sets the context's origin so that OnDraw draws in document coordinates.
-// The position never leaves 0 .. total - client size.
+// The position never leaves 0 .. total - client size. While created, the window's own scroll bars
+// follow: a bar shows where the document does not fit the client area (range 0 .. total - 1,
+// page the client size), and hides when it fits.
 #pragma once
 
 #include "platform/ui/View.h"
@@ -52,4 +54,12 @@ protected:
 private:
     // The new position along one axis for a scroll code; nCurrent when the code moves nothing.
     int PositionForCode(UINT nCode, UINT nPos, int nCurrent, int nPage, int nLine, int nMax) const;
+    // Shows the bars the total size needs in the window and sets their range, page and position.
+    void UpdateBars();
+    // The thumb's position for a drag code of the window's own bar: the bar's full track
+    // position where the message's 16-bit one is its low word.
+    UINT ThumbPosition(int nBar, UINT nSBCode, UINT nPos, const CScrollBar* pScrollBar) const;
+
+    // Showing a bar resizes the client area, whose WM_SIZE comes back here.
+    bool m_bInsideUpdate = false;
 };

@@ -21,6 +21,11 @@ CRect CWnd::ClientInWindow() const
     }
     CRect rect(0, 0, m_rectWindow.Width(), m_rectWindow.Height());
     rect.DeflateRect(nInset, nInset);
+    // The window's own scroll bars take their room from the client area.
+    if (m_dwStyle & WS_VSCROLL)
+        rect.right -= kScrollBarThickness;
+    if (m_dwStyle & WS_HSCROLL)
+        rect.bottom -= kScrollBarThickness;
     if (rect.right < rect.left)
         rect.right = rect.left;
     if (rect.bottom < rect.top)

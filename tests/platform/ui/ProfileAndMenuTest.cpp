@@ -104,9 +104,10 @@ TEST_F(FrameworkTest, ScrollViewKeepsItsPositionInRange)
     Command(ID_FILE_NEW);
     auto* pView = static_cast<CScrollView*>(MainFrame()->MDIGetActive()->GetActiveView());
     pView->MoveWindow(0, 0, 200, 100);
+    pView->SetScrollSizes(MM_TEXT, CSize(1000, 500));
+    // The scroll bars the document needs take their room from the client area.
     CRect rectClient;
     pView->GetClientRect(rectClient);
-    pView->SetScrollSizes(MM_TEXT, CSize(1000, 500));
     int nMapMode = 0;
     CSize total, page, line;
     pView->GetDeviceScrollSizes(nMapMode, total, page, line);
