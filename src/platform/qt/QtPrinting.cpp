@@ -1,0 +1,193 @@
+#include "platform/qt/QtPrinting.h"
+
+#include "platform/qt/QPainterSurface.h"
+#include "platform/qt/QtControlViews.h"
+#include "platform/ui/PrintDialog.h"
+
+#include <QApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cmath>
+
+namespace {
+
+// The printable area as GetDeviceCaps reports it: a QPainter on the printer has its origin at
+// the area's top-left corner, as a printer context's drawing has.
+DeviceCaps CapsOf(const QPrinter& printer)
+{
+    const int nDpi = printer.resolution();
+    const QPageLayout layout = printer.pageLayout();
+    const QRect paint = layout.paintRectPixels(nDpi);
+    const QRect full = layout.fullRectPixels(nDpi);
+    const QRectF paintMm = layout.paintRect(QPageLayout::Millimeter);
+    DeviceCaps caps;
+    caps.nHorzRes = paint.width();
+    caps.nVertRes = paint.height();
+    caps.nLogPixelsX = caps.nLogPixelsY = nDpi;
+    caps.nBitsPixel = 24;
+    caps.nHorzSizeMm = static_cast<int>(std::lround(paintMm.width()));
+    caps.nVertSizeMm = static_cast<int>(std::lround(paintMm.height()));
+    caps.nPhysicalWidth = full.width();
+    caps.nPhysicalHeight = full.height();
+    caps.nPhysicalOffsetX = paint.left();
+    caps.nPhysicalOffsetY = paint.top();
+    return caps;
+}
+
+class QtPrinterDevice : public PrinterDevice {
+public:
+    explicit QtPrinterDevice(std::unique_ptr<QPrinter> pPrinter)
+        : m_pPrinter(std::move(pPrinter)), m_caps(CapsOf(*m_pPrinter))
+    {
+    }
+    ~QtPrinterDevice() override
+    {
+        if (m_painter.isActive())
+            AbortDoc();
+    }
+
+    const DeviceCaps& GetDeviceCaps() const override { return m_caps; }
+
+    DrawingSurface* StartDoc(const CString& strDocName) override
+    {
+        m_pPrinter->setDocName(ToQString(strDocName));
+        if (!m_painter.begin(m_pPrinter.get()))
+            return nullptr;
+        m_nPages = 0;
+        m_pSurface = std::make_unique<QPainterSurface>(m_painter, SIZE{m_caps.nHorzRes, m_caps.nVertRes},
+                                                       m_caps);
+        return m_pSurface.get();
+    }
+    // Qt's document starts on its first page; every later page is a new one.
+    bool StartPage() override { return m_nPages++ == 0 || m_pPrinter->newPage(); }
+    bool EndPage() override { return true; }
+    bool EndDoc() override
+    {
+        if (m_nPages == 0) {
+            // A job without pages would still come out as one blank sheet.
+            AbortDoc();
+            return true;
+        }
+        m_pSurface.reset();
+        return m_painter.end();
+    }
+    void AbortDoc() override
+    {
+        m_pSurface.reset();
+        m_pPrinter->abort();
+        m_painter.end();
+    }
+
+private:
+    std::unique_ptr<QPrinter> m_pPrinter;
+    DeviceCaps m_caps;
+    QPainter m_painter;
+    std::unique_ptr<QPainterSurface> m_pSurface;
+    int m_nPages = 0;
+};
+
+QAbstractPrintDialog::PrintRange RangeOf(DWORD dwFlags)
+{
+    if (dwFlags & PD_PAGENUMS)
+        return QAbstractPrintDialog::PageRange;
+    if (dwFlags & PD_SELECTION)
+        return QAbstractPrintDialog::Selection;
+    return QAbstractPrintDialog::AllPages;
+}
+
+DWORD FlagsOf(QAbstractPrintDialog::PrintRange range)
+{
+    switch (range) {
+    case QAbstractPrintDialog::PageRange:
+        return PD_PAGENUMS;
+    case QAbstractPrintDialog::Selection:
+        return PD_SELECTION;
+    default:
+        return PD_ALLPAGES;
+    }
+}
+
+void SetUpDialog(QPrintDialog& dlg, const PrintDialogSettings& settings)
+{
+    QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintCollateCopies |
+                                                       QAbstractPrintDialog::PrintShowPageSize;
+    if (!(settings.Flags & PD_NOPAGENUMS))
+        options |= QAbstractPrintDialog::PrintPageRange;
+    if (!(settings.Flags & PD_NOSELECTION))
+        options |= QAbstractPrintDialog::PrintSelection;
+    if (settings.Flags & PD_PRINTTOFILE)
+        options |= QAbstractPrintDialog::PrintToFile;
+    dlg.setOptions(options);
+    // Qt insists on an ordered range inside the limits.
+    if (settings.nMinPage <= settings.nMaxPage) {
+        dlg.setMinMax(settings.nMinPage, settings.nMaxPage);
+        if (settings.nMinPage <= settings.nFromPage && settings.nFromPage <= settings.nToPage &&
+            settings.nToPage <= settings.nMaxPage)
+            dlg.setFromTo(settings.nFromPage, settings.nToPage);
+    }
+    dlg.setPrintRange(RangeOf(settings.Flags));
+}
+
+void ReadBack(const QPrintDialog& dlg, const QPrinter& printer, PrintDialogSettings& settings)
+{
+    settings.Flags &= ~(PD_PAGENUMS | PD_SELECTION | PD_COLLATE);
+    settings.Flags |= FlagsOf(dlg.printRange());
+    if (printer.collateCopies())
+        settings.Flags |= PD_COLLATE;
+    if (settings.Flags & PD_PAGENUMS) {
+        settings.nFromPage = static_cast<WORD>(printer.fromPage());
+        settings.nToPage = static_cast<WORD>(printer.toPage());
+    }
+    settings.nCopies = static_cast<WORD>(printer.copyCount());
+}
+
+std::unique_ptr<PrinterDevice> RunDialog(PrintDialogSettings& settings)
+{
+    auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pPrinter->setCopyCount(settings.nCopies);
+    QPrintDialog dlg(pPrinter.get(), QApplication::activeWindow());
+    SetUpDialog(dlg, settings);
+    if (dlg.exec() != QDialog::Accepted)
+        return nullptr;
+    ReadBack(dlg, *pPrinter, settings);
+    return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
+}
+
+std::unique_ptr<PrinterDevice> DefaultPrinter(const PrintDialogSettings& settings)
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (printers.isEmpty())
+            return nullptr;
+        info = printers.front();
+    }
+    auto pPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    pPrinter->setCopyCount(settings.nCopies);
+    return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
+}
+
+}  // namespace
+
+void InitQtPrinting()
+{
+    AfxSetPrintBackend(PrintBackend{
+        [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
+        &RunDialog,
+        &DefaultPrinter,
+    });
+}
+
+void ShutdownQtPrinting() { AfxSetPrintBackend(PrintBackend{}); }
+
+std::unique_ptr<PrinterDevice> MakeQtPdfPrinter(const CString& strPath)
+{
+    auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    pPrinter->setOutputFormat(QPrinter::PdfFormat);
+    pPrinter->setOutputFileName(ToQString(strPath));
+    return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
+}

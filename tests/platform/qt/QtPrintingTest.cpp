@@ -1,0 +1,116 @@
+// Printing through QPrinter under the offscreen platform, to PDF files instead of a printer.
+#include "platform/core/MessageBox.h"
+#include "platform/qt/QtPrinting.h"
+#include "platform/ui/PrintDialog.h"
+#include "platform/ui/PrintInfo.h"
+#include "platform/ui/View.h"
+#include "support/QtTestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace {
+
+class CPagesView : public CView {
+public:
+    void OnDraw(CDC* pDC) override
+    {
+        pDC->Rectangle(100, 100, 1000, 600);
+        pDC->TextOut(120, 120, CString(_T("Page")));
+    }
+
+protected:
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        pInfo->SetMaxPage(2);
+        return DoPreparePrinting(pInfo);
+    }
+};
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Page objects of a PDF ("/Type /Page", not the page tree's "/Type /Pages").
+int CountPdfPages(const std::string& strPdf)
+{
+    int nPages = 0;
+    const std::string strKey = "/Type /Page";
+    for (std::size_t pos = strPdf.find(strKey); pos != std::string::npos;
+         pos = strPdf.find(strKey, pos + 1)) {
+        if (strPdf.compare(pos + strKey.size(), 1, "s") != 0)
+            ++nPages;
+    }
+    return nPages;
+}
+
+class QtPrintingTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QtTestApp(); }
+    void SetUp() override
+    {
+        m_path = std::filesystem::temp_directory_path() /
+                 ("qarvo-print-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".pdf");
+        std::filesystem::remove(m_path);
+        m_previous = AfxSetPrintBackend(PrintBackend{
+            [] { return true; },
+            [this](PrintDialogSettings&) { return MakeQtPdfPrinter(CString(m_path.string().c_str())); },
+            nullptr,
+        });
+    }
+    void TearDown() override
+    {
+        AfxSetPrintBackend(m_previous);
+        std::filesystem::remove(m_path);
+    }
+
+    std::filesystem::path m_path;
+    PrintBackend m_previous;
+    CMessageBoxRecorder m_boxes;
+};
+
+TEST_F(QtPrintingTest, PrintsTheViewsPagesToAPdfFile)
+{
+    CPagesView view;
+    view.OnFilePrint();
+
+    ASSERT_TRUE(std::filesystem::exists(m_path));
+    const std::string strPdf = ReadFile(m_path);
+    EXPECT_EQ(strPdf.rfind("%PDF", 0), 0u);
+    EXPECT_EQ(CountPdfPages(strPdf), 2);
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(QtPrintingTest, APrinterContextReportsThePrintablePage)
+{
+    CDC dc;
+    ASSERT_TRUE(dc.CreatePrinterDC(MakeQtPdfPrinter(CString(m_path.string().c_str()))));
+    EXPECT_TRUE(dc.IsPrinting());
+    const int nDpi = dc.GetDeviceCaps(LOGPIXELSX);
+    EXPECT_GE(nDpi, 300);
+    // Some paper size between A5 and A3 whatever the locale's default is, in pixels.
+    EXPECT_GT(dc.GetDeviceCaps(HORZRES), nDpi * 5);
+    EXPECT_LT(dc.GetDeviceCaps(HORZRES), nDpi * 12);
+    EXPECT_GT(dc.GetDeviceCaps(VERTRES), dc.GetDeviceCaps(HORZRES));
+    EXPECT_LE(dc.GetDeviceCaps(HORZRES) + dc.GetDeviceCaps(PHYSICALOFFSETX),
+              dc.GetDeviceCaps(PHYSICALWIDTH));
+}
+
+TEST_F(QtPrintingTest, APrinterThatCannotStartTheJobIsReported)
+{
+    m_path = "/nonexistent-qarvo-dir/out.pdf";
+    CPagesView view;
+    view.OnFilePrint();
+
+    EXPECT_FALSE(std::filesystem::exists(m_path));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
+}  // namespace
