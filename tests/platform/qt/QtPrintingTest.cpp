@@ -17,10 +17,19 @@ namespace {
 
 class CPagesView : public CView {
 public:
+    // A shape, text and a picture stretched from a memory context, as diagrams are printed.
     void OnDraw(CDC* pDC) override
     {
         pDC->Rectangle(100, 100, 1000, 600);
         pDC->TextOut(120, 120, CString(_T("Page")));
+        CDC memDC;
+        CBitmap bitmap;
+        ASSERT_TRUE(memDC.CreateCompatibleDC(pDC));
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(pDC, 40, 30));
+        CBitmap* pOld = memDC.SelectObject(&bitmap);
+        memDC.FillSolidRect(0, 0, 40, 30, RGB(0, 128, 255));
+        EXPECT_TRUE(pDC->StretchBlt(0, 700, 400, 300, &memDC, 0, 0, 40, 30, SRCCOPY));
+        memDC.SelectObject(pOld);
     }
 
 protected:
@@ -85,6 +94,7 @@ TEST_F(QtPrintingTest, PrintsTheViewsPagesToAPdfFile)
     const std::string strPdf = ReadFile(m_path);
     EXPECT_EQ(strPdf.rfind("%PDF", 0), 0u);
     EXPECT_EQ(CountPdfPages(strPdf), 2);
+    EXPECT_NE(strPdf.find("/Subtype /Image"), std::string::npos);
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 

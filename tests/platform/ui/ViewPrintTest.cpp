@@ -69,6 +69,7 @@ public:
 
     UINT m_nMaxPage = 3;        // 0: unknown, printing stops after m_nLastPage
     UINT m_nLastPage = 2;
+    UINT m_nMaxPageAtBegin = 0;  // set in OnBeginPrinting when not 0
     BOOL m_bDirect = FALSE;
     CRect m_rectDrawSeen;
 
@@ -95,8 +96,10 @@ protected:
             pInfo->SetMaxPage(m_nMaxPage);
         return DoPreparePrinting(pInfo);
     }
-    void OnBeginPrinting(CDC* pDC, CPrintInfo*) override
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
     {
+        if (m_nMaxPageAtBegin != 0)
+            pInfo->SetMaxPage(m_nMaxPageAtBegin);
         m_log.push_back("begin:printing=" + std::to_string(pDC->IsPrinting()) +
                         ",res=" + std::to_string(pDC->GetDeviceCaps(HORZRES)) + "x" +
                         std::to_string(pDC->GetDeviceCaps(VERTRES)));
@@ -232,6 +235,20 @@ TEST_F(ViewPrintTest, StopsWhenTheViewEndsAJobOfUnknownLength)
     Log expected = PageCalls({1, 2});
     expected.push_back("prepare:3");
     Log job = Job(expected);
+    job[0] = "dialog:1-65535";
+    EXPECT_EQ(m_log, job);
+}
+
+TEST_F(ViewPrintTest, APageCountKnownOnlyOnceThePrinterIsChosenIsHonoured)
+{
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    view.m_nMaxPage = 0;
+    view.m_nLastPage = 9;
+    view.m_nMaxPageAtBegin = 2;
+    view.OnFilePrint();
+
+    Log job = Job(PageCalls({1, 2}));
     job[0] = "dialog:1-65535";
     EXPECT_EQ(m_log, job);
 }
