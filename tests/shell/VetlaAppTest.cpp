@@ -11,6 +11,8 @@
 #include "platform/core/StringTable.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtMenus.h"
 #include "platform/ui/NativeWindow.h"
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
@@ -19,15 +21,18 @@
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
+#include "support/QtTestApp.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -62,7 +67,13 @@ class VetlaAppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        AfxSetWindowBackend(nullptr);
+        if (OnQt()) {
+            QtTestApp();
+            InitQtBackend();
+            InitQtMenus();
+        } else {
+            AfxSetWindowBackend(nullptr);
+        }
         CMessageQueue::Get().Reset();
         CMessageQueue::Get().SetTickSource(&m_clock);
         m_folder = std::filesystem::temp_directory_path() /
@@ -97,6 +108,18 @@ protected:
         CMessageQueue::Get().Reset();
         CMessageQueue::Get().SetTickSource(nullptr);
         std::filesystem::remove_all(m_folder);
+        if (OnQt()) {
+            ShutdownQtMenus();
+            ShutdownQtBackend();
+        }
+    }
+
+    // The same tests run on the headless layer and, registered a second time with
+    // QARVO_TEST_BACKEND=qt, with every window a real widget on Qt's offscreen platform.
+    static bool OnQt()
+    {
+        const char* pszBackend = std::getenv("QARVO_TEST_BACKEND");
+        return pszBackend && std::string_view(pszBackend) == "qt";
     }
 
     CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
