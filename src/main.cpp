@@ -1,9 +1,10 @@
 // qarvo-editor: starts the Qt backend of the window layer (the toolkit's application object,
-// windows, menus, message boxes and dialogs), then the application object, whose InitInstance
+// windows, menus, message boxes, dialogs and printers), then the application object, whose InitInstance
 // builds the main window and whose Run is the message loop.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtMenus.h"
+#include "platform/qt/QtPrinting.h"
 #include "shell/VetlaApp.h"
 
 int main(int argc, char* argv[])
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     InitQtBackend(argc, argv);
     InitQtMenus();
     InitQtDialogServices();
+    InitQtPrinting();
     int nExitCode = 1;
     {
         CVetlaApp theApp;
@@ -20,6 +22,7 @@ int main(int argc, char* argv[])
         else
             theApp.ExitInstance();
     }
+    ShutdownQtPrinting();
     ShutdownQtDialogServices();
     ShutdownQtMenus();
     ShutdownQtBackend();
