@@ -1,6 +1,6 @@
 // qarvo-editor: starts the Qt backend of the window layer (the toolkit's application object,
-// windows, menus, message boxes, dialogs and printers), then the application object, whose InitInstance
-// builds the main window and whose Run is the message loop.
+// windows, menus, message boxes, dialogs and printers), then the application object, whose
+// InitInstance builds the main window and whose Run is the message loop.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtMenus.h"
