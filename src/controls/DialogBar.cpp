@@ -48,6 +48,9 @@ int cdxCDynamicBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_pDlg || !m_pDlg->Create(this))
         return -1;
     m_pDlg->ModifyFlags(0, cdxCDynamicLayoutEngine::flSWPCopyBits);
+    // A bar template need not carry WS_VISIBLE: the dialog is the bar's whole inside, so it
+    // shows whenever the bar does.
+    m_pDlg->ShowWindow(SW_SHOWNA);
     const CSize szDlg = m_pDlg->GetMinSize();
     const CSize szHorz = NonClientMargins(AFX_IDW_DOCKBAR_TOP);
     const CSize szVert = NonClientMargins(AFX_IDW_DOCKBAR_LEFT);

@@ -1,5 +1,6 @@
 #include "platform/ui/ComboBox.h"
 
+#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/KeyState.h"
 
 #include <algorithm>
@@ -9,6 +10,18 @@ IMPLEMENT_DYNAMIC(CComboBox, CControlWnd)
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(WC_COMBOBOX, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID);
+}
+
+BOOL CComboBox::PreCreateWindow(CREATESTRUCT& cs)
+{
+    // The height given to a drop-down combo is that of its open list; the window itself is
+    // only its selection field, one line of the dialog font with its frame, so that it never
+    // reaches past the strip it sits in.
+    if ((DWORD(cs.style) & 0x3) != CBS_SIMPLE) {
+        constexpr int kFramePixels = 8;
+        cs.cy = std::min<int>(cs.cy, AfxGetDialogBaseUnits(8).cy + kFramePixels);
+    }
+    return CControlWnd::PreCreateWindow(cs);
 }
 
 int CComboBox::AddString(LPCTSTR lpszString)

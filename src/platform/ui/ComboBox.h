@@ -76,6 +76,7 @@ public:
     void UserEditText(const CString& strText);
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CopyStateFrom(CWnd& other) override;
 

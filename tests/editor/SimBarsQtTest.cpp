@@ -1,0 +1,96 @@
+// The simulation bars under Qt's offscreen platform: every control a bar's dialog holds, from
+// its template or made at run time, is a shown widget of some size lying inside its bar.
+#include "blocks/BlockIn.h"
+#include "blocks/BlockOut.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/InputsBarDlg.h"
+#include "editor/OutputsBarDlg.h"
+#include "editor/SimulationBarDlg.h"
+#include "editor/VetlaView.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/MessageQueue.h"
+#include "support/QtTestApp.h"
+
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SimBarsQtTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QtTestApp();
+        InitQtBackend();
+    }
+    static void TearDownTestSuite() { ShutdownQtBackend(); }
+    void SetUp() override
+    {
+        m_doc.m_nDocType = DOC_TYPE_FBD;
+        m_view.m_pDocument = &m_doc;
+        for (int nNumber : {100, 101})
+            AddBlock(new CBlockIn(BT_IN), nNumber);
+        AddBlock(new CBlockOut(BT_OUT), 601);
+        m_pFrame = new CChildFrame;
+        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                                CRect(0, 0, 1260, 600)));
+        m_pFrame->SetActiveView(&m_view);
+        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
+    }
+    void TearDown() override
+    {
+        if (IsWindow(m_pFrame))
+            m_pFrame->DestroyWindow();
+        CMessageQueue::Get().Reset();
+    }
+    void AddBlock(CBlockObj* pBlock, int nNumber)
+    {
+        pBlock->m_nNumber = nNumber;
+        m_doc.m_blockList.AddTail(pBlock);
+    }
+
+    // Every shown control of the bar's dialog: a visible widget, not empty, inside the bar.
+    static void ExpectControlsShownInside(cdxCDynamicBar& bar, int nExpectedShown)
+    {
+        QWidget* pBar = QtWidgetOf(bar);
+        ASSERT_NE(pBar, nullptr);
+        ASSERT_TRUE(pBar->isVisible());
+        int nShown = 0;
+        for (CWnd* pChild = bar.GetBarDlg()->GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+            if (!(pChild->GetStyle() & WS_VISIBLE))
+                continue;
+            ++nShown;
+            QWidget* pWidget = QtWidgetOf(*pChild);
+            ASSERT_NE(pWidget, nullptr);
+            EXPECT_TRUE(pWidget->isVisible()) << pChild->GetDlgCtrlID();
+            EXPECT_GT(pWidget->width(), 0);
+            EXPECT_GT(pWidget->height(), 0);
+            const QRect rcInBar(pWidget->mapTo(pBar, QPoint(0, 0)), pWidget->size());
+            EXPECT_TRUE(pBar->rect().contains(rcInBar)) << pChild->GetDlgCtrlID();
+        }
+        EXPECT_EQ(nShown, nExpectedShown);
+    }
+
+    CVetlaDoc m_doc;
+    CVetlaView m_view;
+    CChildFrame* m_pFrame = nullptr;
+};
+
+TEST_F(SimBarsQtTest, TemplateControlsOfTheSimulationBarAreShownWidgets)
+{
+    // Power, start, stop, suspend, step, set clock, the cycles edit, the unit combo, the clock.
+    ExpectControlsShownInside(*m_pFrame->m_pSimulationBar, 9);
+}
+
+TEST_F(SimBarsQtTest, InputAndOutputLampsAreShownWidgets)
+{
+    // The "<<" button and one lamp per block.
+    ExpectControlsShownInside(*m_pFrame->m_pInputsBar, 3);
+    ExpectControlsShownInside(*m_pFrame->m_pOutputsBar, 2);
+}
+
+}  // namespace
