@@ -3,6 +3,8 @@
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
 IMPLEMENT_DYNAMIC(cdxCDynamicBar, CSizingControlBarCF)
 
@@ -37,6 +39,24 @@ CSize cdxCDynamicBar::NonClientMargins(UINT nDockBarID)
     CRect rc(0, 0, kRoom, kRoom);
     NcCalcClient(rc, nDockBarID);
     return CSize(kRoom - rc.Width(), kRoom - rc.Height());
+}
+
+CSize cdxCDynamicBar::CalcContentSize()
+{
+    CRect rcContent(0, 0, 0, 0);
+    if (m_pDlg && IsWindow(m_pDlg.get())) {
+        for (CWnd* pChild = m_pDlg->GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+            if (!(pChild->GetStyle() & WS_VISIBLE))
+                continue;
+            CRect rc;
+            pChild->GetWindowRect(rc);
+            m_pDlg->ScreenToClient(rc);
+            rcContent.right = std::max(rcContent.right, rc.right);
+            rcContent.bottom = std::max(rcContent.bottom, rc.bottom);
+        }
+    }
+    const CSize szMargins = NonClientMargins(AFX_IDW_DOCKBAR_TOP);
+    return CSize(rcContent.right + szMargins.cx, rcContent.bottom + szMargins.cy);
 }
 
 int cdxCDynamicBar::OnCreate(LPCREATESTRUCT lpCreateStruct)

@@ -36,6 +36,9 @@ public:
     ~cdxCDynamicBar() override;
 
     cdxCDynamicBarDlg* GetBarDlg() const { return m_pDlg.get(); }
+    // The least size, docked in a row, that still shows every shown control of the dialog
+    // whole: a row short of room may give the bar no less.
+    CSize CalcContentSize();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 

@@ -345,39 +345,74 @@ void CChildFrame::RecalcLayout(BOOL bNotify)
         pPane->MoveWindow(rectPane);
 }
 
+namespace {
+
+// A bar of the frame's row: the size it asks for and the least width that shows its controls.
+struct BarEntry {
+    CControlBar* pBar;
+    CSize size;
+    int nMinWidth;
+};
+
+int BarLineHeight(const std::vector<BarEntry>& line)
+{
+    int nHeight = 0;
+    for (const BarEntry& entry : line)
+        nHeight = std::max<int>(nHeight, entry.size.cy);
+    return nHeight;
+}
+
+// A line wider than the frame gives up the room its bars hold beyond their controls, in row
+// order; a narrower one lets its last bar reach the frame's edge.
+void FitBarLine(std::vector<BarEntry>& line, int nWidth)
+{
+    int nTotal = 0;
+    for (const BarEntry& entry : line)
+        nTotal += entry.size.cx;
+    int nExcess = nTotal - nWidth;
+    for (BarEntry& entry : line) {
+        const int nGive = std::clamp<int>(nExcess, 0, entry.size.cx - entry.nMinWidth);
+        entry.size.cx -= nGive;
+        nExcess -= nGive;
+    }
+    if (nExcess < 0 && !line.empty())
+        line.back().size.cx -= nExcess;
+}
+
+}  // namespace
+
 void CChildFrame::LayOutBarRow(CRect& rectPane)
 {
-    // Lines of bars, each as wide as fits; a bar wider than the frame has a line of its own.
-    std::vector<std::vector<std::pair<CControlBar*, CSize>>> lines(1);
-    int nLineWidth = 0;
+    // Lines of bars, each holding as many as fit at their content sizes; a bar that does not fit
+    // even so has a line of its own.
+    std::vector<std::vector<BarEntry>> lines(1);
+    int nLineMin = 0;
     for (CControlBar* pBar : m_barRow) {
         if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
             continue;
         const CSize size = pBar->CalcFixedLayout(FALSE, TRUE);
-        if (!lines.back().empty() && nLineWidth + size.cx > rectPane.Width()) {
+        auto* pDynamic = dynamic_cast<cdxCDynamicBar*>(pBar);
+        const int nMinWidth = pDynamic ? std::min<int>(size.cx, pDynamic->CalcContentSize().cx) : size.cx;
+        if (!lines.back().empty() && nLineMin + nMinWidth > rectPane.Width()) {
             lines.emplace_back();
-            nLineWidth = 0;
+            nLineMin = 0;
         }
-        lines.back().emplace_back(pBar, size);
-        nLineWidth += size.cx;
+        lines.back().push_back({pBar, size, nMinWidth});
+        nLineMin += nMinWidth;
     }
+    for (auto& line : lines)
+        FitBarLine(line, rectPane.Width());
     int nTotal = 0;
-    for (const auto& line : lines) {
-        int nHeight = 0;
-        for (const auto& entry : line)
-            nHeight = std::max<int>(nHeight, entry.second.cy);
-        nTotal += nHeight;
-    }
+    for (const auto& line : lines)
+        nTotal += BarLineHeight(line);
     int y = std::max<int>(rectPane.top, rectPane.bottom - nTotal);
     rectPane.bottom = y;
     for (const auto& line : lines) {
-        int nHeight = 0;
-        for (const auto& entry : line)
-            nHeight = std::max<int>(nHeight, entry.second.cy);
+        const int nHeight = BarLineHeight(line);
         int x = rectPane.left;
-        for (const auto& [pBar, size] : line) {
-            pBar->MoveWindow(x, y, size.cx, nHeight);
-            x += size.cx;
+        for (const BarEntry& entry : line) {
+            entry.pBar->MoveWindow(x, y, entry.size.cx, nHeight);
+            x += entry.size.cx;
         }
         y += nHeight;
     }

@@ -14,6 +14,7 @@
 #include "platform/ui/MessageQueue.h"
 #include "support/QtTestApp.h"
 
+#include <QImage>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -91,6 +92,19 @@ TEST_F(SimBarsQtTest, InputAndOutputLampsAreShownWidgets)
     // The "<<" button and one lamp per block.
     ExpectControlsShownInside(*m_pFrame->m_pInputsBar, 3);
     ExpectControlsShownInside(*m_pFrame->m_pOutputsBar, 2);
+}
+
+TEST_F(SimBarsQtTest, TheRoomBesideTheLampsIsTheDialogFaceNotWhite)
+{
+    CInputsBarDlg& dlg = *m_pFrame->m_pInputsBar->GetDlg();
+    QWidget* pDlg = QtWidgetOf(dlg);
+    ASSERT_NE(pDlg, nullptr);
+    CRect rc;
+    dlg.GetClientRect(rc);
+    const QImage image = pDlg->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    const QColor colour = image.pixelColor(rc.right - 2, rc.Height() / 2);
+    EXPECT_EQ(colour, QColor(240, 240, 240));
 }
 
 }  // namespace

@@ -145,6 +145,7 @@ TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
     EXPECT_EQ(rcIn.right, rcOut.left);
     EXPECT_EQ(rcOut.right, rcSim.left);
     EXPECT_EQ(rcIn.left, rcClient.left);
+    EXPECT_EQ(rcSim.right, rcClient.right);
     EXPECT_EQ(std::max({rcIn.bottom, rcOut.bottom, rcSim.bottom}), rcClient.bottom);
     // Every bar is at least as large as its dialog's first size: nothing is clipped.
     for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
@@ -157,16 +158,47 @@ TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
     }
 }
 
-TEST_F(SimBarTest, ANarrowFrameWrapsTheRowInsteadOfClippingABar)
+TEST_F(SimBarTest, AFrameNarrowerThanTheFirstSizesShrinksTheBarsToTheirControlsInOneRow)
 {
-    StartSimulation(1200);
+    Add(new CBlockIn(BT_IN), 100);
+    Add(new CBlockOut(BT_OUT), 601);
+    StartSimulation(1260);
     const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
+    const CRect rcOut = RectOf(*m_pFrame->m_pOutputsBar);
     const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
     CRect rcClient;
     m_pFrame->GetClientRect(rcClient);
     m_pFrame->ClientToScreen(rcClient);
+    EXPECT_EQ(rcIn.top, rcSim.top);
+    EXPECT_EQ(rcIn.right, rcOut.left);
+    EXPECT_EQ(rcOut.right, rcSim.left);
+    EXPECT_EQ(rcSim.right, rcClient.right);
+    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)})
+        EXPECT_GE(RectOf(*pBar).Width(), pBar->CalcContentSize().cx);
+    // The Simulation bar's clock is its rightmost control and shows whole.
+    const CRect rcClock = RectOf(*Bar().GetDlgItem(IDC_SIM_CLOCK_TEXT));
+    EXPECT_LE(rcClock.right, rcSim.right);
+}
+
+TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar)
+{
+    StartSimulation(400);
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    m_pFrame->ClientToScreen(rcClient);
+    int nContent = 0;
+    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
+                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)})
+        nContent += pBar->CalcContentSize().cx;
+    ASSERT_GT(nContent, rcClient.Width());
+    const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
+    const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
     EXPECT_LE(rcIn.bottom, rcSim.top);
     EXPECT_LE(rcSim.right, rcClient.right);
+    EXPECT_GE(rcSim.Width(), m_pFrame->m_pSimulationBar->CalcContentSize().cx);
 }
 
 TEST_F(SimBarTest, DestroyingTheFrameStopsTheTimerAndDeletesTheBars)

@@ -1,5 +1,6 @@
 #include "platform/ui/Dialog.h"
 
+#include "platform/gdi/DC.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
@@ -330,6 +331,16 @@ LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         // Closing a dialog is its Cancel.
         PressButton(IDCANCEL);
         return 0;
+    case WM_ERASEBKGND:
+        // A dialog's window class brush is the button face, not the plain window's white.
+        if (auto* pDC = reinterpret_cast<CDC*>(wParam)) {
+            constexpr COLORREF kDialogFace = RGB(240, 240, 240);
+            CRect rect;
+            GetClientRect(rect);
+            pDC->FillSolidRect(rect, kDialogFace);
+            return TRUE;
+        }
+        return FALSE;
     case WM_SETFOCUS:
         // The focus goes on to the first control, as the window system's dialogs do.
         if (CWnd* pFirst = GetNextDlgTabItem(nullptr))
