@@ -49,10 +49,10 @@ DialogTemplate SimulationBarTemplate()
     items.push_back(Item(IDC_SIM_STEP_SPAN, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(x, 6, x + 24, 18), _T("01:00")));
     x += 26;
     DialogItemTemplate unit = Item(IDC_SIM_STEP_UNIT, WC_COMBOBOX, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
-                                   CRect(x, 6, x + 30, 60));
+                                   CRect(x, 6, x + 44, 60));
     unit.items = {_T("Cycles"), _T("s"), _T("m"), _T("h")};
     items.push_back(unit);
-    x += 32;
+    x += 46;
     items.push_back(Item(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + 24, 18)));
     items.push_back(Item(IDC_SIM_CLOCK_TEXT, WC_STATIC, WS_VISIBLE | SS_LEFT, CRect(x, 8, x + 50, 18)));
     return BarTemplate(IDD_SIMULATION_BAR, CSize(235, 24), std::move(items));

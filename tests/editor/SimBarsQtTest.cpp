@@ -10,6 +10,7 @@
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "support/QtTestApp.h"
@@ -31,6 +32,8 @@ protected:
     static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override
     {
+        // The controls' native views, as the program has them.
+        InitQtDialogServices();
         m_doc.m_nDocType = DOC_TYPE_FBD;
         m_view.m_pDocument = &m_doc;
         for (int nNumber : {100, 101})
@@ -46,6 +49,7 @@ protected:
     {
         if (IsWindow(m_pFrame))
             m_pFrame->DestroyWindow();
+        ShutdownQtDialogServices();
         CMessageQueue::Get().Reset();
     }
     void AddBlock(CBlockObj* pBlock, int nNumber)
@@ -105,6 +109,18 @@ TEST_F(SimBarsQtTest, TheRoomBesideTheLampsIsTheDialogFaceNotWhite)
     ASSERT_FALSE(image.isNull());
     const QColor colour = image.pixelColor(rc.right - 2, rc.Height() / 2);
     EXPECT_EQ(colour, QColor(240, 240, 240));
+}
+
+TEST_F(SimBarsQtTest, ALabelShowsTheDialogFaceAroundItsText)
+{
+    CWnd* pClock = m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT);
+    ASSERT_NE(pClock, nullptr);
+    pClock->SetWindowText(_T(""));
+    QWidget* pWidget = QtWidgetOf(*pClock);
+    ASSERT_NE(pWidget, nullptr);
+    const QImage image = pWidget->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(240, 240, 240));
 }
 
 }  // namespace

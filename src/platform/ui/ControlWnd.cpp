@@ -56,6 +56,13 @@ LRESULT CControlWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ENABLE:
         StateChanged();
         return 0;
+    case WM_ERASEBKGND:
+        // A native view draws the control and leaves the rest clear (a label's room beside its
+        // text): that room shows the parent's background, as a control's colour message gives
+        // it the parent's brush on the classic system.
+        if (m_pView && GetParent())
+            return GetParent()->SendMessage(WM_ERASEBKGND, wParam, lParam);
+        return CWnd::DefWindowProc(message, wParam, lParam);
     default:
         return CWnd::DefWindowProc(message, wParam, lParam);
     }
