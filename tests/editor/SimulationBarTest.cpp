@@ -1,8 +1,10 @@
 // The simulation's tick, bars and their row, driven by a manual timer (no real time passes):
 // ticks advance the clock only when the UI thread takes them, the Simulation bar's suspend,
 // step and power buttons act on the blocks, and the Inputs and Outputs bars set and follow them.
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockIn.h"
+#include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimBars.h"
@@ -12,12 +14,16 @@
 #include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
+#include "shell/MainFrame.h"
 #include "controls/IconImages.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PeriodicTimer.h"
 #include "platform/ui/WindowFixture.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace {
@@ -396,3 +402,94 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
 }
 
 } // namespace
+
+// The sample diagram operated from the Inputs bar while the view scans on every tick: I1 AND I2
+// start a 2 s on-delay into Q1; three rising edges of I3 reach the counter's ON threshold into Q2.
+TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
+{
+    auto* pI1 = Add(new CBlockIn(BT_IN), 100);
+    auto* pI2 = Add(new CBlockIn(BT_IN), 101);
+    auto* pI3 = Add(new CBlockIn(BT_IN), 102);
+    auto* pAnd = Add(new CBlockLogic(BT_AND), 9000);
+    auto* pTimer = Add(new CBlockDPR(BT_DPR), 9001);
+    auto* pCounter = Add(new CBlockCOUNTER(BT_COUNTER), 9002);
+    auto* pQ1 = Add(new CBlockOut(BT_OUT), 600);
+    auto* pQ2 = Add(new CBlockOut(BT_OUT), 601);
+    pAnd->m_nPinSource[0] = pI1->m_nNumber;
+    pAnd->m_nPinSource[1] = pI2->m_nNumber;
+    pTimer->m_nPinSource[0] = pAnd->m_nNumber;
+    pQ1->m_nPinSource[0] = pTimer->m_nNumber;
+    pCounter->m_nPinSource[1] = pI3->m_nNumber;
+    pQ2->m_nPinSource[0] = pCounter->m_nNumber;
+    pTimer->m_nParam[10] = 1;  // minutes:seconds
+    pTimer->m_nParam[8] = 2;   // 00:02
+    pCounter->m_nParam[9] = 3;
+    pCounter->m_nParamEx[1] = 3;
+
+    m_pFrame = new CChildFrame;
+    ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+    m_pFrame->SetActiveView(&m_view);
+    // The blocks find their sources through the main frame's active view, as in the program.
+    CMainFrame mainFrame;
+    AfxSetMainFrame(&mainFrame);
+    mainFrame.MDIActivate(m_pFrame);
+    struct Deactivate {
+        CMainFrame& frame;
+        ~Deactivate()
+        {
+            frame.MDIActivate(nullptr);
+            AfxSetMainFrame(nullptr);
+        }
+    } deactivate{mainFrame};
+    m_view.OnSimulation();
+    ASSERT_NE(m_pTimer, nullptr);
+    ASSERT_NE(m_pFrame->m_pInputsBar, nullptr);
+
+    RecordingSurface surface(SIZE{1200, 800});
+    CDC dc(surface);
+    SYSTEMTIME stStart = {};
+    m_pFrame->GetSimTime(&stStart);
+    auto elapsed = [&] {
+        SYSTEMTIME st = {};
+        m_pFrame->GetSimTime(&st);
+        return SystemTimeToMs(&st) - SystemTimeToMs(&stStart);
+    };
+    auto runTo = [&](std::int64_t nMs) {
+        while (elapsed() < nMs) {
+            Tick();
+            surface.Clear();
+            m_view.OnDraw(&dc);
+        }
+    };
+    auto press = [&](int nInput) {
+        static_cast<CButton*>(Inputs().FindControl(nInput)->pWnd)->Click();
+        surface.Clear();
+        m_view.OnDraw(&dc);
+    };
+    auto state = [](const CBlockObj* pBlock) { return pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]; };
+
+    runTo(100);
+    press(100);
+    EXPECT_EQ(state(pAnd), 0);
+    press(101);
+    EXPECT_EQ(state(pAnd), 1);
+    const std::int64_t nTriggered = elapsed();
+    runTo(nTriggered + 1975);
+    EXPECT_EQ(state(pQ1), 0) << "not before 2 s";
+    runTo(nTriggered + 2050);
+    EXPECT_EQ(state(pQ1), 1);
+    EXPECT_EQ(static_cast<CIconButton*>(Outputs().FindControl(600)->pWnd)->GetIconId(), IDI_LAMP_ON)
+        << "the Outputs bar follows Q1";
+
+    for (int i = 0; i < 3; ++i) {
+        press(102);
+        runTo(elapsed() + 50);
+        press(102);
+        runTo(elapsed() + 50);
+    }
+    EXPECT_EQ(pCounter->m_dRunTime, 3.0);
+    EXPECT_EQ(state(pQ2), 1);
+
+    press(100);
+    EXPECT_EQ(state(pQ1), 0) << "the trigger fell";
+}
