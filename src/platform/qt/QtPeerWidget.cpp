@@ -174,6 +174,14 @@ bool QtPeerWidget::event(QEvent* pEvent)
     return QWidget::event(pEvent);
 }
 
+namespace {
+
+int s_nPaintsRunning = 0;
+
+}  // namespace
+
+bool QtPeerWidget::IsAnyPainting() { return s_nPaintsRunning > 0; }
+
 void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
 {
     QPainter painter(this);
@@ -198,7 +206,9 @@ void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
     painter.setClipRect(QRect(QPoint(0, 0), m_rectClient.size()));
     const SIZE size = {m_rectClient.width(), m_rectClient.height()};
     m_pSurface = std::make_unique<QPainterSurface>(painter, size, GetDisplayDevice().caps);
+    ++s_nPaintsRunning;
     m_wnd.SendMessage(WM_PAINT);
+    --s_nPaintsRunning;
     m_pSurface.reset();
 }
 
@@ -464,8 +474,15 @@ void QtNativeWindow::UpdateNow()
     if (!m_pWidget)
         return;
     CRect rect;
-    if (m_pWidget->Window().GetUpdateRect(rect))
-        m_pWidget->repaint(ToQRect(rect).translated(m_pWidget->ClientRect().topLeft()));
+    if (!m_pWidget->Window().GetUpdateRect(rect))
+        return;
+    if (QtPeerWidget::IsAnyPainting()) {
+        // A window updated from inside another's paint (a bar refreshed by the simulation scan)
+        // would break the painter that paint holds: it is painted in Qt's next pass instead.
+        m_pWidget->update(ToQRect(rect).translated(m_pWidget->ClientRect().topLeft()));
+        return;
+    }
+    m_pWidget->repaint(ToQRect(rect).translated(m_pWidget->ClientRect().topLeft()));
     // Qt may decline to paint (no backing store yet); the layer's paint runs anyway.
     if (m_pWidget && m_pWidget->Window().GetUpdateRect(nullptr))
         m_pWidget->Window().SendMessage(WM_PAINT);

@@ -32,6 +32,8 @@ public:
     DrawingSurface* PaintSurface() const;
     // Invalidations from the layer are ignored while a Qt paint hands its area to the layer.
     bool IsSyncingPaint() const { return m_bSyncingPaint; }
+    // True while any peer's paint runs: Qt cannot paint another widget inside it.
+    static bool IsAnyPainting();
 
 protected:
     bool event(QEvent* pEvent) override;
