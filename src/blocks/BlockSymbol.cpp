@@ -8,6 +8,7 @@
 #include "blocks/BlockBCD.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDataLog.h"
+#include "blocks/BlockExtended.h"
 #include "blocks/BlockFunction.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockLogic.h"
@@ -16,7 +17,6 @@
 #include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
-#include "blocks/BlockSpecial.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
@@ -29,21 +29,21 @@ namespace symbol {
 
 namespace {
 
-CFont* CreateSymbolFont(CFont& font, const FontSpec& spec)
+CFont* CreateSymbolFont(CFont& font, const FontSpec& style)
 {
-    if (spec.bSwiss)
-        font.CreateFont(spec.nHeight, spec.nWidth, 0, 0, spec.nWeight, 0, 0, 0, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, 0, 0, FF_SWISS, spec.pszFace);
+    if (style.bSwiss)
+        font.CreateFont(style.nHeight, style.nWidth, 0, 0, style.nWeight, 0, 0, 0, ANSI_CHARSET,
+                        OUT_DEFAULT_PRECIS, 0, 0, FF_SWISS, style.pszFace);
     else
-        font.CreateFont(spec.nHeight, spec.nWidth, 0, 0, spec.nWeight, 0, 0, 0, DEFAULT_CHARSET,
-                        OUT_TT_PRECIS, 0, 0, FIXED_PITCH, spec.pszFace);
+        font.CreateFont(style.nHeight, style.nWidth, 0, 0, style.nWeight, 0, 0, 0, DEFAULT_CHARSET,
+                        OUT_TT_PRECIS, 0, 0, FIXED_PITCH, style.pszFace);
     return &font;
 }
 
 }  // namespace
 
-SelectedFont::SelectedFont(CDC* pDC, const FontSpec& spec)
-    : m_selection(pDC, CreateSymbolFont(m_font, spec))
+SelectedFont::SelectedFont(CDC* pDC, const FontSpec& style)
+    : m_selection(pDC, CreateSymbolFont(m_font, style))
 {
 }
 

@@ -84,7 +84,7 @@ private:
 
 class SelectedFont {
 public:
-    SelectedFont(CDC* pDC, const FontSpec& spec);
+    SelectedFont(CDC* pDC, const FontSpec& style);
 
 private:
     CFont m_font;

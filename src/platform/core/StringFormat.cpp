@@ -20,7 +20,7 @@ namespace {
 // asking for gigabytes.
 constexpr int kMaxFieldSize = 4096;
 
-struct Spec {
+struct Conversion {
     std::string flags;
     int width = 0;
     int precision = -1; // -1: none given
@@ -42,14 +42,14 @@ private:
         return m_next < m_args.size() ? &m_args[m_next++] : nullptr;
     }
     std::optional<long long> NextIntArg();
-    const char16_t* ParseSpec(const char16_t* p, Spec& spec);
-    void Convert(const Spec& spec);
-    void Pad(const Spec& spec, std::u16string_view body);
+    const char16_t* ParseSpec(const char16_t* p, Conversion& conv);
+    void Convert(const Conversion& conv);
+    void Pad(const Conversion& conv, std::u16string_view body);
     void AppendNarrow(const std::string& narrowFormat, auto value);
-    void ConvertInteger(const Spec& spec, const FormatArg& arg);
-    void ConvertFloating(const Spec& spec, const FormatArg& arg);
-    void ConvertCharacter(const Spec& spec, const FormatArg& arg);
-    void ConvertText(const Spec& spec, const FormatArg& arg);
+    void ConvertInteger(const Conversion& conv, const FormatArg& arg);
+    void ConvertFloating(const Conversion& conv, const FormatArg& arg);
+    void ConvertCharacter(const Conversion& conv, const FormatArg& arg);
+    void ConvertText(const Conversion& conv, const FormatArg& arg);
 
     std::u16string& m_out;
     std::span<const FormatArg> m_args;
@@ -83,19 +83,19 @@ std::optional<long long> Formatter::NextIntArg()
     }
 }
 
-const char16_t* Formatter::ParseSpec(const char16_t* p, Spec& spec)
+const char16_t* Formatter::ParseSpec(const char16_t* p, Conversion& conv)
 {
     for (; *p && std::u16string_view(u"-+ #0").find(*p) != std::u16string_view::npos; ++p)
-        spec.flags += char(*p);
+        conv.flags += char(*p);
 
     if (*p == u'*') {
         ++p;
         const long long w = NextIntArg().value_or(0);
         if (w < 0)
-            spec.flags += '-'; // a negative '*' width means left alignment, as in C
-        spec.width = int(std::min<long long>(w < 0 ? -w : w, kMaxFieldSize));
+            conv.flags += '-'; // a negative '*' width means left alignment, as in C
+        conv.width = int(std::min<long long>(w < 0 ? -w : w, kMaxFieldSize));
     } else {
-        spec.width = ParseNumber(p);
+        conv.width = ParseNumber(p);
     }
 
     if (*p == u'.') {
@@ -103,9 +103,9 @@ const char16_t* Formatter::ParseSpec(const char16_t* p, Spec& spec)
         if (*p == u'*') {
             ++p;
             const long long prec = NextIntArg().value_or(-1);
-            spec.precision = prec < 0 ? -1 : int(std::min<long long>(prec, kMaxFieldSize));
+            conv.precision = prec < 0 ? -1 : int(std::min<long long>(prec, kMaxFieldSize));
         } else {
-            spec.precision = ParseNumber(p);
+            conv.precision = ParseNumber(p);
         }
     }
 
@@ -113,7 +113,7 @@ const char16_t* Formatter::ParseSpec(const char16_t* p, Spec& spec)
     // change nothing because each argument already carries its own type.
     for (;;) {
         if (*p == u'h') {
-            spec.lengthBits = spec.lengthBits == 16 ? 8 : 16;
+            conv.lengthBits = conv.lengthBits == 16 ? 8 : 16;
             ++p;
         } else if (*p == u'l' || *p == u'L' || *p == u'w' || *p == u'z' || *p == u'j' || *p == u't') {
             ++p;
@@ -125,7 +125,7 @@ const char16_t* Formatter::ParseSpec(const char16_t* p, Spec& spec)
             break;
         }
     }
-    spec.conversion = (*p > 0 && *p < 0x80) ? char(*p) : 0;
+    conv.conversion = (*p > 0 && *p < 0x80) ? char(*p) : 0;
     return p;
 }
 
@@ -139,14 +139,14 @@ void Formatter::Run(const char16_t* format)
             continue;
         }
         const char16_t* start = p;
-        Spec spec;
-        p = ParseSpec(p + 1, spec);
-        if (spec.conversion == '%') {
+        Conversion conv;
+        p = ParseSpec(p + 1, conv);
+        if (conv.conversion == '%') {
             m_out += u'%';
             ++p;
-        } else if (spec.conversion && std::string_view("diuoxXcCsSfFeEgGaA").find(spec.conversion) !=
+        } else if (conv.conversion && std::string_view("diuoxXcCsSfFeEgGaA").find(conv.conversion) !=
                                           std::string_view::npos) {
-            Convert(spec);
+            Convert(conv);
             ++p;
         } else {
             // Not a conversion: keep the text as written, including the unknown character.
@@ -157,34 +157,34 @@ void Formatter::Run(const char16_t* format)
     }
 }
 
-void Formatter::Convert(const Spec& spec)
+void Formatter::Convert(const Conversion& conv)
 {
     const FormatArg* arg = NextArg();
     if (!arg)
         return;
-    switch (spec.conversion) {
+    switch (conv.conversion) {
     case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
-        ConvertInteger(spec, *arg);
+        ConvertInteger(conv, *arg);
         break;
     case 'c': case 'C':
-        ConvertCharacter(spec, *arg);
+        ConvertCharacter(conv, *arg);
         break;
     case 's': case 'S':
-        ConvertText(spec, *arg);
+        ConvertText(conv, *arg);
         break;
     default:
-        ConvertFloating(spec, *arg);
+        ConvertFloating(conv, *arg);
         break;
     }
 }
 
-void Formatter::Pad(const Spec& spec, std::u16string_view body)
+void Formatter::Pad(const Conversion& conv, std::u16string_view body)
 {
-    const std::size_t fill = spec.width > int(body.size()) ? std::size_t(spec.width) - body.size() : 0;
-    if (!spec.LeftAlign())
+    const std::size_t fill = conv.width > int(body.size()) ? std::size_t(conv.width) - body.size() : 0;
+    if (!conv.LeftAlign())
         m_out.append(fill, u' ');
     m_out += body;
-    if (spec.LeftAlign())
+    if (conv.LeftAlign())
         m_out.append(fill, u' ');
 }
 
@@ -222,15 +222,15 @@ void Formatter::AppendNarrow(const std::string& narrowFormat, auto value)
     m_out.append(text, text + n);
 }
 
-std::string NarrowFormat(const Spec& spec, const char* lengthModifier)
+std::string NarrowFormat(const Conversion& conv, const char* lengthModifier)
 {
-    std::string f = "%" + spec.flags;
-    if (spec.width > 0)
-        f += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        f += "." + std::to_string(spec.precision);
+    std::string f = "%" + conv.flags;
+    if (conv.width > 0)
+        f += std::to_string(conv.width);
+    if (conv.precision >= 0)
+        f += "." + std::to_string(conv.precision);
     f += lengthModifier;
-    f += spec.conversion;
+    f += conv.conversion;
     return f;
 }
 
@@ -249,7 +249,7 @@ long long SignExtend(unsigned long long v, int bits)
     return static_cast<long long>((v ^ sign) - sign);
 }
 
-void Formatter::ConvertInteger(const Spec& spec, const FormatArg& arg)
+void Formatter::ConvertInteger(const Conversion& conv, const FormatArg& arg)
 {
     unsigned long long raw = 0;
     int bits = arg.bits;
@@ -267,22 +267,22 @@ void Formatter::ConvertInteger(const Spec& spec, const FormatArg& arg)
     default:
         return; // text or a floating value for an integer conversion
     }
-    if (spec.lengthBits)
-        bits = std::min(bits, spec.lengthBits);
+    if (conv.lengthBits)
+        bits = std::min(bits, conv.lengthBits);
 
-    const bool isSigned = spec.conversion == 'd' || spec.conversion == 'i';
+    const bool isSigned = conv.conversion == 'd' || conv.conversion == 'i';
     if (isSigned) {
         // A signed argument keeps its value; an unsigned one is read in its own width.
-        const long long v = arg.kind == FormatArg::Kind::Signed && !spec.lengthBits
+        const long long v = arg.kind == FormatArg::Kind::Signed && !conv.lengthBits
                                 ? arg.s
                                 : SignExtend(raw, bits);
-        AppendNarrow(NarrowFormat(spec, "ll"), v);
+        AppendNarrow(NarrowFormat(conv, "ll"), v);
     } else {
-        AppendNarrow(NarrowFormat(spec, "ll"), raw & Mask(bits));
+        AppendNarrow(NarrowFormat(conv, "ll"), raw & Mask(bits));
     }
 }
 
-void Formatter::ConvertFloating(const Spec& spec, const FormatArg& arg)
+void Formatter::ConvertFloating(const Conversion& conv, const FormatArg& arg)
 {
     double v = 0.0;
     switch (arg.kind) {
@@ -298,10 +298,10 @@ void Formatter::ConvertFloating(const Spec& spec, const FormatArg& arg)
     default:
         return; // text or a character for a floating conversion
     }
-    AppendNarrow(NarrowFormat(spec, ""), v);
+    AppendNarrow(NarrowFormat(conv, ""), v);
 }
 
-void Formatter::ConvertCharacter(const Spec& spec, const FormatArg& arg)
+void Formatter::ConvertCharacter(const Conversion& conv, const FormatArg& arg)
 {
     char32_t cp = 0;
     switch (arg.kind) {
@@ -328,17 +328,17 @@ void Formatter::ConvertCharacter(const Spec& spec, const FormatArg& arg)
     } else {
         return;
     }
-    Pad(spec, body);
+    Pad(conv, body);
 }
 
-void Formatter::ConvertText(const Spec& spec, const FormatArg& arg)
+void Formatter::ConvertText(const Conversion& conv, const FormatArg& arg)
 {
     if (arg.kind != FormatArg::Kind::Text)
         return;
     std::u16string_view body = arg.nullText ? std::u16string_view(u"(null)") : arg.text;
-    if (spec.precision >= 0 && std::size_t(spec.precision) < body.size())
-        body = body.substr(0, std::size_t(spec.precision));
-    Pad(spec, body);
+    if (conv.precision >= 0 && std::size_t(conv.precision) < body.size())
+        body = body.substr(0, std::size_t(conv.precision));
+    Pad(conv, body);
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "SimDriver.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockExtended.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockOut.h"
-#include "blocks/BlockSpecial.h"
 #include "controller/ModBus.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "blocks/BlockSpecial.h"
+#include "blocks/BlockExtended.h"
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"

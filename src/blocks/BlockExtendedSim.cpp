@@ -1,10 +1,10 @@
 // The special blocks' simulation steps and their value boxes: encoder, stepping motor and pulse
 // train (level and edge), 7-segment display, word to bit and CRC-16.
-#include "blocks/BlockSpecial.h"
+#include "blocks/BlockExtended.h"
 
 #include "blocks/BlockOut.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockStep.h"
+#include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
