@@ -2,6 +2,7 @@
 
 #include "blocks/SimBars.h"
 #include "blocks/SimTime.h"
+#include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"

@@ -14,15 +14,14 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNAMIC(CInputsBarDlg, cdxCDynamicBarDlg)
+IMPLEMENT_DYNAMIC(CInputsBarDlg, CSimIoBarDlg)
 IMPLEMENT_DYNAMIC(CInputsBar, cdxCDynamicBar)
 
-BEGIN_MESSAGE_MAP(CInputsBarDlg, cdxCDynamicBarDlg)
+BEGIN_MESSAGE_MAP(CInputsBarDlg, CSimIoBarDlg)
 END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kButtonWidth = 27;
 constexpr int kValueWidth = 57;
 
 struct InputRange {
@@ -63,9 +62,9 @@ int SimInputMode(const CBlockObj* pBlock) { return pBlock ? pBlock->m_nParamEx[1
 
 } // namespace
 
-CInputsBarDlg::CInputsBarDlg(CChildFrame* pFrame) : cdxCDynamicBarDlg(IDD_INPUTS_BAR), m_pFrame(pFrame) {}
+CInputsBarDlg::CInputsBarDlg(CChildFrame* pFrame) : CSimIoBarDlg(IDD_INPUTS_BAR, kValueWidth), m_pFrame(pFrame) {}
 
-CInputsBarDlg::~CInputsBarDlg() { ClearControls(); }
+CInputsBarDlg::~CInputsBarDlg() = default;
 
 std::vector<int> CInputsBarDlg::CollectInputs(const CVetlaDoc& doc)
 {
@@ -118,19 +117,6 @@ CBlockObj* CInputsBarDlg::FindBlock(int nNumber) const
     return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
 }
 
-void CInputsBarDlg::ClearControls()
-{
-    for (const SimBarControl& control : m_controls) {
-        RemSzControl(control.pWnd);
-        if (control.pLabel)
-            RemSzControl(control.pLabel);
-    }
-    m_controls.clear();
-    m_windows.clear();
-    m_nValueControls = 0;
-    m_nButtonControls = 0;
-}
-
 void CInputsBarDlg::RebuildControls()
 {
     ClearControls();
@@ -147,52 +133,17 @@ void CInputsBarDlg::RebuildControls()
 
 void CInputsBarDlg::AddInputControl(int nNumber)
 {
-    CRect rcCollapse(0, 0, 0, 0);
-    if (CWnd* pCollapse = GetDlgItem(IDC_BAR_COLLAPSE))
-        pCollapse->GetClientRect(rcCollapse);
-    const int x = rcCollapse.Width() + kValueWidth * m_nValueControls + kButtonWidth * m_nButtonControls;
-    const int nHeight = rcCollapse.Height();
     const CBlockObj* pBlock = FindBlock(nNumber);
     const UINT nID = IsAnalog(nNumber) ? IDC_BAR_ANALOG_INPUT : IsFunctionKey(nNumber) ? IDC_BAR_FKEY : IDC_BAR_INPUT;
-    SimBarControl control;
-    control.nNumber = nNumber;
     if (!IsAnalog(nNumber) && SimInputMode(pBlock) != SIM_INPUT_FREQUENCY) {
-        auto pButton = std::make_unique<CIconButton>();
-        pButton->Create(InputLabel(nNumber), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(x, 0, x + kButtonWidth, nHeight),
-                        this, nID);
-        pButton->SetIcon(IDI_LAMP_OFF, 0);
-        pButton->SetIconId(IDI_LAMP_OFF);
-        pButton->SetFlat(TRUE);
-        control.pWnd = pButton.get();
-        m_windows.push_back(std::move(pButton));
-        ++m_nButtonControls;
-    } else {
-        auto pLabel = std::make_unique<CStatic>();
-        pLabel->Create(InputLabel(nNumber), WS_CHILD | WS_VISIBLE | SS_CENTER,
-                       CRect(x, nHeight / 2, x + kValueWidth, nHeight), this, IDC_BAR_LABEL);
-        auto pEdit = std::make_unique<CEdit>();
-        pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER, CRect(x, 0, x + kValueWidth, nHeight / 2), this, nID);
-        pEdit->SetLimitText(5);
-        CString strValue;
-        strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[1] : 0);
-        pEdit->SetWindowText(strValue);
-        control.pWnd = pEdit.get();
-        control.pLabel = pLabel.get();
-        m_windows.push_back(std::move(pLabel));
-        m_windows.push_back(std::move(pEdit));
-        ++m_nValueControls;
+        AddLampButton(nNumber, InputLabel(nNumber), nID)->SetFlat(TRUE);
+        return;
     }
-    AddSzControl(control.pWnd, cdxNone, cdxNone);
-    if (control.pLabel)
-        AddSzControl(control.pLabel, cdxNone, cdxNone);
-    m_controls.push_back(control);
-}
-
-const SimBarControl* CInputsBarDlg::FindControl(int nNumber) const
-{
-    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
-                                 [nNumber](const SimBarControl& c) { return c.nNumber == nNumber; });
-    return it == m_controls.end() ? nullptr : &*it;
+    CEdit* pEdit = AddValueEdit(nNumber, InputLabel(nNumber), ES_NUMBER, nID);
+    pEdit->SetLimitText(5);
+    CString strValue;
+    strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[1] : 0);
+    pEdit->SetWindowText(strValue);
 }
 
 BOOL CInputsBarDlg::OnCommand(WPARAM wParam, LPARAM lParam)

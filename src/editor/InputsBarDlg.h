@@ -5,34 +5,15 @@
 // reports changes back through RefreshInputs.
 #pragma once
 
-#include "controls/DialogBar.h"
+#include "editor/SimIoBarDlg.h"
 
-#include <memory>
 #include <vector>
 
 class CBlockObj;
 class CChildFrame;
 class CVetlaDoc;
 
-constexpr UINT IDD_INPUTS_BAR = 4571;
-constexpr UINT IDD_OUTPUTS_BAR = 4570;
-constexpr UINT IDC_BAR_COLLAPSE = 1322;
-constexpr UINT IDC_BAR_INPUT = 600;
-constexpr UINT IDC_BAR_FKEY = 611;
-constexpr UINT IDC_BAR_ANALOG_INPUT = 608;
-constexpr UINT IDC_BAR_OUTPUT = 605;
-constexpr UINT IDC_BAR_ANALOG_OUTPUT = 609;
-constexpr UINT IDC_BAR_LABEL = 112;
-
-// One run-time control of a bar: the block number it stands for, its window and, for a value,
-// the label under it.
-struct SimBarControl {
-    int nNumber = 0;
-    CWnd* pWnd = nullptr;
-    CWnd* pLabel = nullptr;
-};
-
-class CInputsBarDlg : public cdxCDynamicBarDlg {
+class CInputsBarDlg : public CSimIoBarDlg {
     DECLARE_DYNAMIC(CInputsBarDlg)
 
 public:
@@ -46,8 +27,6 @@ public:
     void RefreshInputs(CBlockObj* pBlock);
     // Clears, collects and makes the controls again.
     void RebuildControls();
-    const std::vector<SimBarControl>& GetControls() const { return m_controls; }
-    const SimBarControl* FindControl(int nNumber) const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
@@ -58,7 +37,6 @@ protected:
 
 private:
     void AddInputControl(int nNumber);
-    void ClearControls();
     void OnInputButton(const SimBarControl& control);
     void OnValueEdit(const SimBarControl& control);
     // A momentary input's press (bDown) or release; FALSE when the control is no such button.
@@ -67,10 +45,6 @@ private:
     void Redraw();
 
     CChildFrame* m_pFrame;
-    std::vector<SimBarControl> m_controls;
-    std::vector<std::unique_ptr<CWnd>> m_windows;
-    int m_nValueControls = 0;
-    int m_nButtonControls = 0;
 };
 
 class CInputsBar : public cdxCDynamicBar {

@@ -13,22 +13,21 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNAMIC(COutputsBarDlg, cdxCDynamicBarDlg)
+IMPLEMENT_DYNAMIC(COutputsBarDlg, CSimIoBarDlg)
 IMPLEMENT_DYNAMIC(COutputsBar, cdxCDynamicBar)
 
-BEGIN_MESSAGE_MAP(COutputsBarDlg, cdxCDynamicBarDlg)
+BEGIN_MESSAGE_MAP(COutputsBarDlg, CSimIoBarDlg)
 END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kButtonWidth = 27;
 constexpr int kValueWidth = 86;
 
 bool IsAnalogOutput(int nNumber) { return nNumber >= 4230 && nNumber <= 4261; }
 
 } // namespace
 
-COutputsBarDlg::COutputsBarDlg(CChildFrame* pFrame) : cdxCDynamicBarDlg(IDD_OUTPUTS_BAR), m_pFrame(pFrame) {}
+COutputsBarDlg::COutputsBarDlg(CChildFrame* pFrame) : CSimIoBarDlg(IDD_OUTPUTS_BAR, kValueWidth), m_pFrame(pFrame) {}
 
 COutputsBarDlg::~COutputsBarDlg() = default;
 
@@ -62,50 +61,14 @@ BOOL COutputsBarDlg::OnInitDialog()
 
 void COutputsBarDlg::AddOutputControl(int nNumber)
 {
-    CRect rcCollapse(0, 0, 0, 0);
-    if (CWnd* pCollapse = GetDlgItem(IDC_BAR_COLLAPSE))
-        pCollapse->GetClientRect(rcCollapse);
-    const int x = rcCollapse.Width() + kButtonWidth * m_nButtonControls + kValueWidth * m_nValueControls;
-    const int nHeight = rcCollapse.Height();
-    SimBarControl control;
-    control.nNumber = nNumber;
     CString strLabel;
     if (!IsAnalogOutput(nNumber)) {
         strLabel.Format(_T("Q%d"), nNumber - 600);
-        auto pButton = std::make_unique<CIconButton>();
-        pButton->Create(strLabel, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(x, 0, x + kButtonWidth, nHeight), this,
-                        IDC_BAR_OUTPUT);
-        pButton->SetIcon(IDI_LAMP_OFF, 0);
-        pButton->SetIconId(IDI_LAMP_OFF);
-        control.pWnd = pButton.get();
-        m_windows.push_back(std::move(pButton));
-        ++m_nButtonControls;
-    } else {
-        strLabel.Format(_T("AQ%d"), nNumber - 4230);
-        auto pLabel = std::make_unique<CStatic>();
-        pLabel->Create(strLabel, WS_CHILD | WS_VISIBLE | SS_CENTER, CRect(x, nHeight / 2, x + kValueWidth, nHeight), this,
-                       IDC_BAR_LABEL);
-        auto pEdit = std::make_unique<CEdit>();
-        pEdit->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_READONLY, CRect(x, 0, x + kValueWidth, nHeight / 2), this,
-                      IDC_BAR_ANALOG_OUTPUT);
-        pEdit->SetWindowText(_T("0"));
-        control.pWnd = pEdit.get();
-        control.pLabel = pLabel.get();
-        m_windows.push_back(std::move(pLabel));
-        m_windows.push_back(std::move(pEdit));
-        ++m_nValueControls;
+        AddLampButton(nNumber, strLabel, IDC_BAR_OUTPUT);
+        return;
     }
-    AddSzControl(control.pWnd, cdxNone, cdxNone);
-    if (control.pLabel)
-        AddSzControl(control.pLabel, cdxNone, cdxNone);
-    m_controls.push_back(control);
-}
-
-const SimBarControl* COutputsBarDlg::FindControl(int nNumber) const
-{
-    const auto it = std::find_if(m_controls.begin(), m_controls.end(),
-                                 [nNumber](const SimBarControl& c) { return c.nNumber == nNumber; });
-    return it == m_controls.end() ? nullptr : &*it;
+    strLabel.Format(_T("AQ%d"), nNumber - 4230);
+    AddValueEdit(nNumber, strLabel, ES_READONLY, IDC_BAR_ANALOG_OUTPUT)->SetWindowText(_T("0"));
 }
 
 void COutputsBarDlg::RefreshOutputs(CBlockObj* pBlock)

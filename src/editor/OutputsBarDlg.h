@@ -3,9 +3,15 @@
 // left, following the output blocks' states as their Simulate reports them.
 #pragma once
 
-#include "editor/InputsBarDlg.h"
+#include "editor/SimIoBarDlg.h"
 
-class COutputsBarDlg : public cdxCDynamicBarDlg {
+#include <vector>
+
+class CBlockObj;
+class CChildFrame;
+class CVetlaDoc;
+
+class COutputsBarDlg : public CSimIoBarDlg {
     DECLARE_DYNAMIC(COutputsBarDlg)
 
 public:
@@ -15,8 +21,6 @@ public:
     // Digital outputs 600..607, then analog outputs 4230..4233, each by number.
     static std::vector<int> CollectOutputs(const CVetlaDoc& doc);
     void RefreshOutputs(CBlockObj* pBlock);
-    const std::vector<SimBarControl>& GetControls() const { return m_controls; }
-    const SimBarControl* FindControl(int nNumber) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -26,10 +30,6 @@ private:
     void AddOutputControl(int nNumber);
 
     CChildFrame* m_pFrame;
-    std::vector<SimBarControl> m_controls;
-    std::vector<std::unique_ptr<CWnd>> m_windows;
-    int m_nValueControls = 0;
-    int m_nButtonControls = 0;
 };
 
 class COutputsBar : public cdxCDynamicBar {

@@ -11,6 +11,7 @@
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
