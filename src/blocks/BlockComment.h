@@ -61,8 +61,10 @@ public:
     int m_nLineCount = 1;
     COLORREF m_crText = 0;
     LOGFONT m_logFont = {};
-    // Run-time value, not stored.
-    int m_nTransient = 0;
+    // Editing state, not stored: the box is in the view's selection, and where it stood when
+    // the current drag started.
+    int m_bCommentSelected = 0;
+    CPoint m_ptDragStart;
 
 private:
     // The lines of m_strBoxText, each at its share of the box height; a text ending in CR LF

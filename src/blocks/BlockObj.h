@@ -128,6 +128,8 @@ public:
     int m_nAux[4] = {};
     int m_nAux2 = 0;
     int m_bSelected = 0;
+    // Editing state, not stored: where the block stood when the current drag started.
+    CPoint m_ptDragStart;
     int m_nAux3 = 0;
     int m_nContactState = 0;
     int m_nInputs = 0;
@@ -138,6 +140,8 @@ public:
     double m_dRunTime = 0.0;
     double m_dCarried = 0.0;
     double m_dRemaining = 0.0;
+    // The loop-trace mark: set by TraceLoop when its walk returns to the start block, and the
+    // visited flag of the editor's loop checks.
     int m_bLoopFound = 0;
     CBlockObj* m_pTraceTarget = nullptr;
     int m_nAux5 = 0;

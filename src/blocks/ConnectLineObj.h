@@ -63,7 +63,10 @@ public:
     CBlockObj* m_pStartBlock = nullptr;
     CBlockObj* m_pEndBlock = nullptr;
     CVetlaDoc* m_pDoc = nullptr;
-    int m_nLineRuntime[3] = {};
+    // Editing state, not stored: the wire is in the view's selection; it was moved or tidied
+    // once in the current drag step.
+    int m_bLineSelected = 0;
+    int m_bMoved = 0;
     int m_nLineAux[2] = {1, 0};
     CArray<CPoint> m_arrJunctions;
     int m_bEndDrag = 0;

@@ -8,7 +8,10 @@
 // directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
+#include "blocks/ConnectLineObj.h"
 #include "platform/core/Geometry.h"
+#include "platform/core/ObList.h"
+#include "platform/core/PtrArray.h"
 #include "platform/core/Types.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
@@ -17,6 +20,7 @@
 #include <memory>
 
 class CAnalogSliderDlg;
+class CBlockComment;
 class CBlockObj;
 class CChildFrame;
 class CCmdUI;
@@ -29,7 +33,22 @@ constexpr int EDIT_MODE_INSERT = 1;
 constexpr int EDIT_MODE_CONNECT = 2;
 constexpr int EDIT_MODE_DRAG_BLOCKS = 3;
 constexpr int EDIT_MODE_DRAG_LINE = 4;
+constexpr int EDIT_MODE_BAND = 6;
+constexpr int EDIT_MODE_INSERT_COMMENT = 8;
+constexpr int EDIT_MODE_DRAG_COMMENTS = 9;
+constexpr int EDIT_MODE_CUT_JOIN = 13;
 constexpr int EDIT_MODE_SIMULATE = 100;
+
+// What ClearSelection clears.
+constexpr BYTE SELECTION_ALL = 0;
+constexpr BYTE SELECTION_LINES = 1;
+constexpr BYTE SELECTION_BLOCKS = 2;
+constexpr BYTE SELECTION_COMMENTS = 3;
+
+// Verdicts of the connection check at the pin under the mouse (m_nHoverVerdict).
+constexpr int HOVER_ALLOWED = 0;
+constexpr int HOVER_INCOMPATIBLE = 1;
+constexpr int HOVER_RECURSION = 2;
 
 constexpr int MSGTEXT_SLOT_COUNT = 16;
 
@@ -145,6 +164,83 @@ public:
     CBlockObj* m_pPopupBlock = nullptr;
     CAnalogSliderDlg* m_pValuePopup = nullptr;
 
+    // ---- mouse editing (VetlaViewMouse.cpp) ----
+    // Scrolls when a drag reaches the window border; x and y are the scrolled device point.
+    void AutoScroll(BOOL bActive, int x, int y);
+
+    // ---- hit tests and selection (VetlaViewSelection.cpp) ----
+    CBlockObj* SelectedBlockAt(int x, int y) const;
+    CBlockObj* SelectedBlockPinsAt(int x, int y) const;
+    CConnectLineObj* SelectedLineAt(int x, int y) const;
+    CBlockComment* SelectedCommentAt(int x, int y) const;
+    // The pin of the block under the point, -1 when none (inputs first, each in index order).
+    int PinAt(const CBlockObj* pBlock, int x, int y) const;
+    CBlockObj* BlockByNumber(int nNumber) const;
+    // A ladder document's power rail when the point lies on it (its rectangle widened by 7
+    // units left and right), else null.
+    CBlockObj* PowerBusAt(int x, int y) const;
+    // A left press in select mode: what it selects and the edit mode of the drag it starts.
+    int PressInSelectMode(int x, int y, UINT nFlags);
+    void ClearSelection(BYTE nWhat);
+    BOOL IsBlockSelected(const CBlockObj* pBlock, BOOL bByNumber) const;
+    BOOL IsLineSelected(const CConnectLineObj* pLine) const;
+    BOOL IsCommentSelected(const CBlockComment* pComment) const;
+    void UpdateBandSelection();
+    void SelectLinesOfBlock(CBlockObj* pBlock);
+    // pKey: the arrow key that moves the selection, null for the mouse.
+    void MoveSelection(int dx, int dy, const UINT* pKey);
+    void DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey);
+    BOOL IsSegmentAtPinRow(int x, int y, const CConnectLineObj* pLine) const;
+    void OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly);
+    void ClearMoveMarks(BOOL bWires);
+    // FALSE (after message 339) when the point is off the base; else TRUE, the point pulled
+    // inside the base's margins for the object (null: a block about to be made).
+    BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
+    int CheckDragEnd();
+    void RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment);
+    void RerouteAllLines();
+
+    // ---- wiring (VetlaViewWiring.cpp) ----
+    // The hover check at the mouse: sets m_nHoverVerdict and shows the pin's label or the
+    // reason for a refusal in the balloon tip.
+    void ShowPinTip(int x, int y, CPoint ptClient);
+    // One click of the wire tool: starts, finishes or abandons a wire.
+    void WireClickAt(int x, int y);
+    void EndConnectMode();
+    BOOL IsPinCompatible(CBlockObj* pSource, CBlockObj* pDest, int nDestPin);
+    void WritePinSources(CConnectLineObj* pLine);
+    // A finished wire without the mouse and without the connection rules.
+    CConnectLineObj* ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
+                                 CBlockObj* pEnd, int nEndPin);
+    void RenumberLineEnds(int nOldNumber);
+    static BOOL IsPinConnected(CVetlaDoc* pDoc, const CBlockObj* pBlock, const CConnectLineObj* pExcept,
+                               int nPin);
+    int GetBlockLines(CPtrArray& arrLines, const CBlockObj* pBlock) const;
+
+    // ---- connection upkeep (VetlaViewConnections.cpp) ----
+    void ClearReferencesTo(CBlockObj* pDeleted);
+    void RemoveMsgTextRefsByNumber(int nNumber);
+    void RemoveMsgTextRefsByBlock(CBlockObj* pBlock);
+    void RefreshMsgTextRefNumbers();
+    void KeepSelectionOnPage(int x, int y);
+    int CountLinesAtPin(const CBlockObj* pBlock, int nPin) const;
+    int GetLinesAtPin(CPtrArray& arrLines, const CBlockObj* pBlock, int nPin) const;
+    void UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* pBlock, BOOL bRefresh, int nPin);
+    void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
+    void TidyDraggedLine(CConnectLineObj* pLine);
+
+    // ---- loop checks (VetlaViewLoops.cpp) ----
+    // 0 when the new connection of the wire's fixed end to (pTarget, nPin) closes no loop the
+    // program forbids, else nonzero.
+    int CheckLoopRule(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin);
+    int CheckLadLoop(CConnectLineObj* pLine);
+    int GetDistinctInputLines(CPtrArray& arrLines, CBlockObj* pBlock);
+
+    // ---- placing a block (VetlaViewPlace.cpp) ----
+    // A new block of the type at the point, not yet in the document; null when the program
+    // has no room for it (after the refusal message) or the type cannot be placed.
+    CBlockObj* PlaceNewBlock(int nType, POINT* pPoint);
+
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
@@ -163,8 +259,35 @@ public:
     CSize m_sizeTotal;
     COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
     COLORREF m_crWire = RGB(0, 0, 0);
-    // The last left press in document coordinates.
+    // The last mouse position in document coordinates (every press and move writes it).
     CPoint m_ptLastMouse;
+    // The last left or right press in document coordinates.
+    CPoint m_ptContext;
+    CBlockComment* m_pCurComment = nullptr;
+    // The selection: each object once, its selected flag set while it is listed.
+    CObList m_selBlocks;
+    CObList m_selLines;
+    CObList m_selComments;
+    // The rubber band in document coordinates; the second corner follows the mouse.
+    CRect m_rcBand;
+    // The wire segment dragged in mode 4 and its direction (0 vertical, 1 horizontal, -1 end).
+    int m_nDragSegment = 0;
+    int m_nDragSegmentDir = 0;
+    int m_nHoverVerdict = HOVER_ALLOWED;
+    // What the last right press hit; chooses the context menu.
+    int m_bHitBlock = 1;
+    int m_bHitLine = 1;
+    int m_bHitComment = 1;
+    // The block type the palette chose for insert mode.
+    int m_nPaletteType = 0;
+    // The wire tool: 0 idle, 1 a wire is started; the wire in progress and its start pin's
+    // centre; whether a press in insert mode started it; whether finishing it takes an undo
+    // snapshot (the connector-pair cut builds its wires without).
+    int m_nWireState = 0;
+    CConnectLineObj m_wireInProgress;
+    CPoint m_ptWireStart;
+    int m_bWireFromInsert = 0;
+    int m_bUndoOnWire = 1;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;

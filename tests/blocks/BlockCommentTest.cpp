@@ -49,7 +49,7 @@ TEST_F(BlockCommentTest, RecordHasTheBoxLayout)
     comment.m_logFont.lfWeight = 700;
     comment.m_logFont.lfItalic = 1;
     comment.m_logFont.lfPitchAndFamily = 0x22;
-    comment.m_nTransient = 9;
+    comment.m_bCommentSelected = 9;
     const Bytes bytes = StoreObject(&comment);
     const std::size_t n = ClassHeaderLength(&comment);
     // Six ints, the text (4 + 2 x 4), two ints, five font ints, eight font bytes, 32 units.
@@ -67,7 +67,7 @@ TEST_F(BlockCommentTest, RecordHasTheBoxLayout)
 
     auto pLoaded = LoadObjectAs<CBlockComment>(bytes, nullptr);
     ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_nTransient, 0);
+    EXPECT_EQ(pLoaded->m_bCommentSelected, 0);
     EXPECT_EQ(StoreObject(pLoaded.get()), bytes);
 }
 
