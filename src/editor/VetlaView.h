@@ -207,6 +207,13 @@ public:
     // One click of the wire tool: starts, finishes or abandons a wire.
     void WireClickAt(int x, int y);
     void EndConnectMode();
+    // The connection rules for joining the wire's fixed end (its start; while one end is
+    // dragged, the other end) to pin nPin of pTarget (the ladder power rail as pin 10): input
+    // to input, output to output, an input already fed (in a ladder document only by a role
+    // code) and unfit pin kinds give HOVER_INCOMPATIBLE; else the loop check (FBD rule, or the
+    // ladder walk with the wire's open side at the target for the time of the check) gives
+    // HOVER_RECURSION when it refuses; else HOVER_ALLOWED. Changes nothing in the diagram.
+    int CheckConnectionRules(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin);
     BOOL IsPinCompatible(CBlockObj* pSource, CBlockObj* pDest, int nDestPin);
     void WritePinSources(CConnectLineObj* pLine);
     // A finished wire without the mouse and without the connection rules.
