@@ -187,9 +187,13 @@ public:
     BOOL IsCommentSelected(const CBlockComment* pComment) const;
     void UpdateBandSelection();
     void SelectLinesOfBlock(CBlockObj* pBlock);
-    // pKey: the arrow key that moves the selection, null for the mouse.
+    // pKey: the arrow key (VK_LEFT .. VK_DOWN) that moves the selection, null for the mouse.
+    // Selected wires without a moved end have their segments dragged: the segment under the
+    // mouse in mode 4 (m_nDragSegment, m_nDragSegmentDir), else those the route's shape offers
+    // for the key's axis or the step's direction.
     void MoveSelection(int dx, int dy, const UINT* pKey);
     void DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey);
+    // Segment m_nDragSegment of the wire, moved to x, would come too close to a pin on its row.
     BOOL IsSegmentAtPinRow(int x, int y, const CConnectLineObj* pLine) const;
     void OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly);
     void ClearMoveMarks(BOOL bWires);
@@ -247,6 +251,59 @@ public:
     // A new block of the type at the point, not yet in the document; null when the program
     // has no room for it (after the refusal message) or the type cannot be placed.
     CBlockObj* PlaceNewBlock(int nType, POINT* pPoint);
+
+    // ---- clipboard, delete and connector pairs (VetlaViewClipboard.cpp, VetlaViewDelete.cpp,
+    // VetlaViewConnectorPair.cpp) ----
+    // Copy puts the selection on the clipboard (a connector only with its partner and both of
+    // their wires, when the blocks at both far ends are selected too); Cut is Copy and Delete.
+    // Paste adds the clipboard's blocks, wires and comments, renumbered, at the last press
+    // point, after the compatibility and capacity checks (a refusal changes nothing).
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditDelete();
+    void OnEditSelectAll();
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnUpdateEditDelete(CCmdUI* pCmdUI);
+    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    // The Cut/Join Connection mode on and off.
+    void OnCutJoinConnection();
+    void OnUpdateCutJoinConnection(CCmdUI* pCmdUI);
+    // Context-menu commands at m_ptContext: cut the wire there into a connector pair (or join
+    // the pair it ends at), join the current pair, select the current connector's partner.
+    void OnWireSeparate();
+    void OnWireJoin();
+    void OnGoToPartner();
+    // Deletes the selection and everything that depends on it: a connector's partner and the
+    // pair's wires, ladder contacts of a deleted coil or block, the wires at deleted blocks,
+    // parameter references, data-log items and message-text elements naming deleted blocks;
+    // the function blocks are renumbered. No undo snapshot.
+    void DeleteSelection();
+    // Function blocks 9000, 9001, ... in list order, wire ends and data-log items following.
+    void RenumberFunctionBlocks();
+    // Every wire takes the current numbers of its end blocks; both end pins name each other.
+    void RefreshLineEnds();
+    void SelectAll();
+    // TRUE when the blocks at the far ends of the wires into the connector and into its
+    // partner are both selected.
+    BOOL IsConnectorPairInSelection(CBlockObj* pConnector);
+    // Replaces the current wire (the only selection) by a Female left of its input end and a
+    // Male right of its output end, each on the first free spot of the search order; without
+    // room for the pair nothing changes and the edit mode returns to select.
+    void SeparateLine();
+    // Replaces the current connector pair (the current wire's end connector or the current
+    // block) and its two wires by one wire between the two far pins.
+    void JoinConnectorPair();
+    // A new connector of the type (a plain 4-input block for another code) beside the current
+    // wire's end, not in the document; pWireEnd receives that end's point.
+    CBlockObj* CreateConnector(int nType, POINT* pWireEnd);
+    void PlaceConnectorFree(CBlockObj* pConnector);
+    BOOL OffsetCollides(CBlockObj* pBlock, POINT* pOffset);
+    void LookupSearchOffset(CBlockObj* pConnector, POINT* pOffset, BYTE nIndex);
+    // Cuts every wire that crosses a block into a connector pair (after an upload or the
+    // ladder conversion). Returns 0.
+    int CutWiresCrossingBlocks();
 
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.
