@@ -1,4 +1,4 @@
-#include "shell/PaletteTypes.h"
+#include "editor/PaletteTypes.h"
 
 #include <gtest/gtest.h>
 

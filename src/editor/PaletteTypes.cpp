@@ -1,4 +1,4 @@
-#include "shell/PaletteTypes.h"
+#include "editor/PaletteTypes.h"
 
 #include <initializer_list>
 #include <vector>
