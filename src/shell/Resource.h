@@ -11,6 +11,8 @@
 constexpr UINT IDR_MAINFRAME = 128;
 constexpr UINT IDR_FBDTYPE = 129;
 constexpr UINT IDR_LADTYPE = 130;
+// The diagram view's context menus (six popups).
+constexpr UINT IDR_CONTEXT_MENU = 141;
 
 // Strings.
 constexpr UINT IDS_WRONG_FILE_TYPE = 377;
@@ -28,9 +30,11 @@ constexpr UINT ID_OPTIONS_COM_CONFIG = 32773;
 constexpr UINT ID_FILE_PROPERTIES = 32779;
 constexpr UINT ID_CUT_JOIN_CONNECTION = 32780;
 constexpr UINT ID_WIRE_JOIN = 32787;
+constexpr UINT ID_EDIT_SELECTION = 32790;
 constexpr UINT ID_PLC_RUNSTOP = 32794;
 constexpr UINT ID_OPTIONS_WIRE_COLOR = 32795;
 constexpr UINT ID_PLC_CLOCK = 32798;
+constexpr UINT ID_CONNECT = 32801;
 constexpr UINT ID_TOOLS_SIMULATION = 32802;
 constexpr UINT ID_PLC_UPLOAD = 32806;
 constexpr UINT ID_PLC_DOWNLOAD = 32807;
@@ -51,8 +55,9 @@ constexpr UINT ID_FILE_MSGTEXT_SETTINGS = 32835;
 constexpr UINT ID_GOTO_PARTNER = 32850;
 constexpr UINT ID_OPTIONS_LANGUAGE = 32852;
 constexpr UINT ID_PLC_WIFI_SETUP = 32853;
-constexpr UINT ID_ALIGN_HORZ = 32854;
-constexpr UINT ID_ALIGN_VERT = 32855;
+// Align Vertically stands the selection in one column (one x), Align Horizontally in one row.
+constexpr UINT ID_ALIGN_VERT = 32854;
+constexpr UINT ID_ALIGN_HORZ = 32855;
 constexpr UINT ID_PLC_REMOTE_WIFI_SETUP = 32856;
 constexpr UINT ID_EDIT_GOTO_BLOCK = 32709;
 constexpr UINT ID_HELP_CONTENTS = 57667;

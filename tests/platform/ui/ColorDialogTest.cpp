@@ -1,0 +1,83 @@
+// The colour dialog: its start colour, the basic swatches, the typed parts and how it ends.
+#include "WindowFixture.h"
+
+#include "platform/ui/Button.h"
+#include "platform/ui/ColorDialog.h"
+
+#include <functional>
+
+namespace {
+
+class ColorDialogTest : public WindowTest {
+protected:
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        WindowTest::TearDown();
+    }
+    // Runs the dialog: the actions, then the closing button.
+    INT_PTR Run(CColorDialog& dlg, const std::function<void(CDialog&)>& actions, UINT nClose = IDOK)
+    {
+        CDialog::SetDialogHook([&](CDialog& d) {
+            actions(d);
+            d.PostMessage(WM_COMMAND, MAKEWPARAM(nClose, BN_CLICKED), 0);
+        });
+        return dlg.DoModal();
+    }
+    static UINT Part(CDialog& d, UINT nID) { return d.GetDlgItemInt(int(nID), nullptr, FALSE); }
+    static COLORREF Sample(CDialog& d)
+    {
+        return static_cast<CColorSwatch*>(d.GetDlgItem(int(IDC_COLOR_SAMPLE)))->GetColor();
+    }
+};
+
+TEST_F(ColorDialogTest, StartsAtTheGivenColourOnlyWhenAskedTo)
+{
+    const COLORREF crStart = RGB(10, 200, 30);
+    CColorDialog withInit(crStart, CC_RGBINIT);
+    EXPECT_EQ(Run(withInit,
+                  [&](CDialog& d) {
+                      EXPECT_EQ(Part(d, IDC_COLOR_RED), 10u);
+                      EXPECT_EQ(Part(d, IDC_COLOR_GREEN), 200u);
+                      EXPECT_EQ(Part(d, IDC_COLOR_BLUE), 30u);
+                      EXPECT_EQ(Sample(d), crStart);
+                  }),
+              IDOK);
+    EXPECT_EQ(withInit.GetColor(), crStart);
+
+    CColorDialog withoutInit(crStart, 0);
+    Run(withoutInit, [](CDialog&) {});
+    EXPECT_EQ(withoutInit.GetColor(), RGB(0, 0, 0));
+}
+
+TEST_F(ColorDialogTest, ClickedSwatchAndTypedPartsGiveTheColour)
+{
+    CColorDialog dlg(RGB(1, 2, 3), CC_RGBINIT);
+    Run(dlg, [](CDialog& d) {
+        // The twelfth basic colour is yellow.
+        d.GetDlgItem(int(IDC_COLOR_BASIC_FIRST) + 11)->SendMessage(WM_LBUTTONUP, 0, 0);
+        EXPECT_EQ(Part(d, IDC_COLOR_RED), 255u);
+        EXPECT_EQ(Part(d, IDC_COLOR_BLUE), 0u);
+        EXPECT_EQ(Sample(d), RGB(255, 255, 0));
+        d.SetDlgItemText(int(IDC_COLOR_GREEN), _T("128"));
+        EXPECT_EQ(Sample(d), RGB(255, 128, 0));
+    });
+    EXPECT_EQ(dlg.GetColor(), RGB(255, 128, 0));
+    EXPECT_EQ(CColorDialog::BasicColors()[11], RGB(255, 255, 0));
+}
+
+TEST_F(ColorDialogTest, PartsBeyondTheRangeCountAsTheirLimitAndCancelKeepsNothing)
+{
+    CColorDialog clamped(RGB(0, 0, 0), CC_RGBINIT);
+    Run(clamped, [](CDialog& d) {
+        d.SetDlgItemText(int(IDC_COLOR_RED), _T("999"));
+        d.SetDlgItemText(int(IDC_COLOR_BLUE), _T(""));
+    });
+    EXPECT_EQ(clamped.GetColor(), RGB(255, 0, 0));
+
+    CColorDialog cancelled(RGB(5, 6, 7), CC_RGBINIT);
+    EXPECT_EQ(Run(cancelled, [](CDialog& d) { d.SetDlgItemText(int(IDC_COLOR_RED), _T("200")); }, IDCANCEL),
+              IDCANCEL);
+}
+
+} // namespace
