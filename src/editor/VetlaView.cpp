@@ -4,6 +4,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/PaletteHost.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
 #include "shell/Resource.h"
@@ -24,6 +25,10 @@ BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_WM_ERASEBKGND()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_MOUSEMOVE()
+    ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONUP()
     ON_COMMAND(ID_TOOLS_SIMULATION, OnSimulation)
     ON_UPDATE_COMMAND_UI(ID_TOOLS_SIMULATION, OnUpdateSimulation)
     ON_COMMAND(ID_VIEW_ZOOM_IN, OnZoomIn)
@@ -35,6 +40,7 @@ BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_COMMAND(ID_CONTEXT_SELECTION, OnSelection)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateFileSave)
+    ON_COMMAND(ID_PALETTE_REFRESH, OnPaletteRefresh)
 END_MESSAGE_MAP()
 
 CVetlaView* g_pSimulatingView = nullptr;
@@ -64,6 +70,8 @@ int CVetlaView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The creation context has just made the view one of its document's views.
     CDocument* pDoc = CView::m_pDocument;
     m_pDocument = pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CVetlaDoc)) ? static_cast<CVetlaDoc*>(pDoc) : nullptr;
+    LoadEditCursors();
+    CreateBalloonTip();
     return 0;
 }
 
@@ -73,6 +81,7 @@ void CVetlaView::OnInitialUpdate()
         UpdateScrollSizes();
         RebuildMsgTextSlots();
     }
+    LoadBlockText();
     CScrollView::OnInitialUpdate();
 }
 

@@ -9,12 +9,16 @@
 #pragma once
 
 #include "blocks/ConnectLineObj.h"
+#include "controls/BalloonTipWnd.h"
+#include "editor/BlockTextTable.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObList.h"
 #include "platform/core/PtrArray.h"
 #include "platform/core/Types.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/ScrollView.h"
 
 #include <memory>
@@ -51,6 +55,9 @@ constexpr int HOVER_INCOMPATIBLE = 1;
 constexpr int HOVER_RECURSION = 2;
 
 constexpr int MSGTEXT_SLOT_COUNT = 16;
+
+// The icon of the view's balloon tip.
+constexpr int IDI_BALLOON_TIP = 133;
 
 // The zoom factor's range.
 constexpr float VIEW_ZOOM_MIN = 0.25f;
@@ -136,6 +143,12 @@ public:
     // The page grid over the scroll extent, the base in the background colour and its frame.
     void DrawPageBackground(CDC* pDC);
     void DrawPageFrame(CDC* pDC, const CRect& rcArea);
+    // The wire in progress as a rubber line from its start through its corners to the mouse.
+    void DrawWireRubberBand(CDC* pDC);
+    // One rubber segment along the dominant axis of the step (inverting what lies below, so
+    // that drawing it twice erases it); returns the point reached, ptFrom when the points
+    // are equal.
+    CPoint DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo);
     // What the scan reads of the Simulation bar; a running free simulation when there is none.
     SimBarState GetSimBarState() const;
 
@@ -153,7 +166,7 @@ public:
     // the range 0 .. 9999, and the value stays within the range.
     void UpdateSimInputSettings(CBlockObj* pBlock);
     // A click on an input block during the simulation (left button down and up, document
-    // coordinates); FALSE when the point is on no block.
+    // coordinates; VetlaViewMouse.cpp); FALSE when the point is on no block.
     BOOL PressSimulatedInput(CPoint ptDoc);
     void ReleaseSimulatedInput(CPoint ptDoc);
     // The value popup of an analog or frequency input (AnalogSliderDlg.cpp): opened for pBlock
@@ -167,6 +180,18 @@ public:
     // ---- mouse editing (VetlaViewMouse.cpp) ----
     // Scrolls when a drag reaches the window border; x and y are the scrolled device point.
     void AutoScroll(BOOL bActive, int x, int y);
+    // A new comment box ("Comment" in 12-point Arial, as large as its text) with its top-left
+    // corner at the point pulled inside the base; null (after message 339) off the base. Not
+    // yet in the document.
+    CBlockComment* PlaceComment(int x, int y);
+    // The cursors of the edit modes: Connect over a pin and elsewhere, Cut/Join, Insert
+    // Comments, inserting a block. Loaded when the window is created.
+    void LoadEditCursors();
+    HCURSOR m_hCursorConnectPin = nullptr;
+    HCURSOR m_hCursorConnect = nullptr;
+    HCURSOR m_hCursorCutJoin = nullptr;
+    HCURSOR m_hCursorComment = nullptr;
+    HCURSOR m_hCursorInsert = nullptr;
 
     // ---- hit tests and selection (VetlaViewSelection.cpp) ----
     CBlockObj* SelectedBlockAt(int x, int y) const;
@@ -227,6 +252,16 @@ public:
     static BOOL IsPinConnected(CVetlaDoc* pDoc, const CBlockObj* pBlock, const CConnectLineObj* pExcept,
                                int nPin);
     int GetBlockLines(CPtrArray& arrLines, const CBlockObj* pBlock) const;
+    // The balloon tip (with its icon and font) made with the window; the block-name and
+    // pin-label table its texts come from, loaded by OnInitialUpdate.
+    void CreateBalloonTip();
+    void LoadBlockText();
+    // Every message passes the balloon tip first: a button press hides it.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    CBalloonTipWnd m_balloonTip;
+    int m_nTipIcon = IDI_BALLOON_TIP;
+    std::unique_ptr<CFont> m_pTipFont;
+    BlockTextTable m_strBlockText;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
     void ClearReferencesTo(CBlockObj* pDeleted);
@@ -251,6 +286,10 @@ public:
     // A new block of the type at the point, not yet in the document; null when the program
     // has no room for it (after the refusal message) or the type cannot be placed.
     CBlockObj* PlaceNewBlock(int nType, POINT* pPoint);
+    // Command ID_PALETTE_REFRESH: the main window's palette selection takes effect. A running
+    // simulation ends; the pointer item gives select mode, a block item insert mode for its type
+    // (abandoning a half-drawn wire).
+    void OnPaletteRefresh();
 
     // ---- clipboard, delete and connector pairs (VetlaViewClipboard.cpp, VetlaViewDelete.cpp,
     // VetlaViewConnectorPair.cpp) ----
@@ -304,6 +343,33 @@ public:
     // Cuts every wire that crosses a block into a connector pair (after an upload or the
     // ladder conversion). Returns 0.
     int CutWiresCrossingBlocks();
+
+    // ---- view commands and keys (VetlaViewCommands.cpp, VetlaViewContextMenu.cpp,
+    // VetlaViewKeys.cpp, VetlaViewAlign.cpp) ----
+    // Centres the window on the block with that number and makes it the only selection; a
+    // number no block has changes nothing.
+    void GoToBlock(int nNumber);
+    // Selection and Escape: ends the wire tool, else a running simulation, and returns to
+    // select mode with the arrow cursor and without the mouse capture.
+    void EndTool();
+    // Lines up the selected blocks and comments with the first selected block: axis 0 gives
+    // them its x (a column), axis 1 its y (a row). Wires follow their blocks; one undo
+    // snapshot when anything moved.
+    void AlignSelection(int nAxis);
+    void OnAlignVertically();
+    void OnAlignHorizontally();
+    void OnUpdateAlign(CCmdUI* pCmdUI);
+    // Insert Comments: the comment tool on (leaving a simulation first) and off again.
+    void OnInsertComments();
+    void OnUpdateInsertComments(CCmdUI* pCmdUI);
+    void OnWireColor();
+    void OnBackgroundColor();
+    void OnGoToBlock();
+    // The transfer commands wait for the controller link: disabled.
+    void OnUpdateDeviceCommand(CCmdUI* pCmdUI);
+    // The popup of context menu 141 that the last right press chose (by what it hit and what
+    // is selected), -1 for no menu; choosing it may drop wires or blocks from the selection.
+    int ChooseContextPopup();
 
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.
@@ -359,6 +425,10 @@ protected:
     BOOL OnEraseBkgnd(CDC* pDC) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnRButtonDown(UINT nFlags, CPoint point) override;
+    void OnRButtonUp(UINT nFlags, CPoint point) override;
     void PostNcDestroy() override;
 
     void OnZoomIn();
@@ -372,10 +442,35 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Mouse editing by mode (VetlaViewMouse.cpp).
+    BOOL IsInClientArea(CPoint point) const;
+    void PressToInsert(CPoint pt);
+    BOOL CanStartWire(const CBlockObj& block, int nPin) const;
+    void PressToComment(CPoint pt);
+    void PressToCutOrJoin(CPoint pt);
+    void FinishWireAt(CPoint pt);
+    void EndSelectionDrag();
+    void EndLineDrag(CPoint pt);
+    void TidyMovedLines(BOOL bSelected);
+    void RefreshJunctionsAt(CBlockObj* pBlock, int nPin);
+    void ReattachDraggedEnd(CPoint pt);
+    void DoubleClickOnPin(CPoint pt);
+    void DefaultMouseMove(UINT nFlags, CPoint point);
+    void FollowWireEnd(CPoint pt);
+    BOOL IsOverPin(CPoint pt) const;
+    void DragLine(CPoint pt, CSize step);
+    void RightPressInTool(CPoint pt);
+    void RightPressSelects(CPoint pt);
+    void SelectAlone(CBlockObj* pBlock);
+    void SelectAlone(CConnectLineObj* pLine);
+    void SelectAlone(CBlockComment* pComment);
+    void PressBesideBlocks(CPoint ptDoc);
+
     // The scan's parts (VetlaViewDraw.cpp).
     void DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar);
     void DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar);
     COLORREF WireColour(const CConnectLineObj& line, const SimBarState& bar) const;
+    void DrawEditMarks(CDC* pDC);
     void RestampBlocks();
     // Entering and leaving simulation mode (VetlaViewSimulation.cpp).
     void EnterSimulation();
