@@ -1,0 +1,475 @@
+// The connection upkeep of the diagram view: what other blocks keep of a deleted block
+// (parameter references, data-log items, message-text elements), the page margins of a moved
+// selection, the wires and junction dots at a pin, re-attaching a dragged wire end and tidying
+// a wire after a segment drag.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockExtended.h"
+#include "blocks/BlockFunction.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockMath.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/BlockWord.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "messagetext/Widget.h"
+
+#include <array>
+#include <cstdlib>
+#include <initializer_list>
+#include <set>
+#include <vector>
+
+namespace {
+
+// ---- parameter references of a deleted block ----
+
+// The parameter words a reference feeds: P0-P4 are m_nParam[8..12], Q0-Q8 m_nParamEx[0..8],
+// A0 and A1 the two values an analog block compares or watches.
+enum class Word { P0, P1, P2, P3, P4, Q0, Q1, Q2, Q3, Q4, Q5, Q6, Q7, Q8, A0, A1 };
+
+constexpr int kFirstPWord = 8;
+// 2 in a time base word is seconds with hundredths.
+constexpr int kSecondsBase = 2;
+
+int* WordOf(CBlockObj& block, Word word)
+{
+    const int n = int(word);
+    if (word <= Word::P4)
+        return &block.m_nParam[kFirstPWord + n];
+    if (word <= Word::Q8)
+        return &block.m_nParamEx[n - int(Word::Q0)];
+    auto* pAnalog = dynamic_cast<CBlockAnalog*>(&block);
+    if (!pAnalog)
+        return nullptr;
+    return word == Word::A0 ? &pAnalog->m_nThreshold1 : &pAnalog->m_nThreshold2;
+}
+
+struct WordReset {
+    Word word;
+    int nValue;
+};
+using Resets = std::vector<WordReset>;
+
+// One row of the reference table: the classes it applies to and, per reference, the words
+// that fall back to their defaults when the reference goes.
+struct ReferenceRow {
+    std::vector<const CRuntimeClass*> classes;
+    std::array<Resets, BLOCK_REF_COUNT> resets;
+
+    bool Matches(const CBlockObj& block) const
+    {
+        for (const CRuntimeClass* pClass : classes)
+            if (block.IsKindOf(pClass))
+                return true;
+        return false;
+    }
+};
+
+const Resets kTimerFirst = {{Word::P3, 0}, {Word::P1, 0}, {Word::P0, 0}, {Word::P2, kSecondsBase}};
+
+// Tested in this order; the first row whose classes match applies. The counter row and the
+// timer row (last) also serve the older generation.
+const std::vector<ReferenceRow>& ReferenceRows()
+{
+    static const std::vector<ReferenceRow> rows = {
+        {{RUNTIME_CLASS(CBlockCOUNTER), RUNTIME_CLASS(CBlockARRMXIV), RUNTIME_CLASS(CBlockENCODER)},
+         {Resets{{Word::P1, 0}}, Resets{{Word::Q1, 0}}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockHCOUNTER)}, {Resets{{Word::P1, 0}, {Word::P0, 0}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockTHTRG)}, {Resets{{Word::Q1, 0}, {Word::Q0, 0}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockPWM)}, {kTimerFirst, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockAMUX), RUNTIME_CLASS(CBlockAMATH)},
+         {Resets{{Word::P1, 0}}, Resets{{Word::Q1, 0}}, Resets{{Word::Q6, 0}}, Resets{{Word::Q8, 0}}}},
+        {{RUNTIME_CLASS(CBlockMAXMIN)},
+         {Resets{{Word::P1, 0}}, Resets{{Word::A1, 0}}, Resets{{Word::Q6, 0}}, Resets{{Word::Q8, 0}}}},
+        {{RUNTIME_CLASS(CBlockACOMP), RUNTIME_CLASS(CBlockATHTRG), RUNTIME_CLASS(CBlockAWDOG),
+          RUNTIME_CLASS(CBlockARAMP), RUNTIME_CLASS(CBlockPI)},
+         {Resets{{Word::A0, 0}}, Resets{{Word::A1, 0}}, Resets{{Word::Q6, 0}}, Resets{{Word::Q8, 0}}}},
+        {{RUNTIME_CLASS(CBlockMATHERR), RUNTIME_CLASS(CBlockANDM), RUNTIME_CLASS(CBlockORM),
+          RUNTIME_CLASS(CBlockNOTM), RUNTIME_CLASS(CBlockNANDM), RUNTIME_CLASS(CBlockNORM),
+          RUNTIME_CLASS(CBlockXORM), RUNTIME_CLASS(CBlockACMXIV), RUNTIME_CLASS(CBlockLOG),
+          RUNTIME_CLASS(CBlockWORD2BIT)},
+         {Resets{{Word::P1, 0}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockMEM)}, {Resets{{Word::P0, 0}, {Word::P1, 0}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockROL), RUNTIME_CLASS(CBlockROR), RUNTIME_CLASS(CBlockSHL),
+          RUNTIME_CLASS(CBlockSHR), RUNTIME_CLASS(CBlockRAND)},
+         {Resets{{Word::P1, 1}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockPTO), RUNTIME_CLASS(CBlockPTOE)},
+         {Resets{{Word::Q6, 0}}, Resets{{Word::Q1, 0}}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockSMC), RUNTIME_CLASS(CBlockSMCE)},
+         {Resets{{Word::Q6, 0}}, Resets{{Word::Q1, 250}}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockMOD), RUNTIME_CLASS(CBlockREM)}, {Resets{{Word::P1, 10}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockFIX), RUNTIME_CLASS(CBlockROUND)}, {Resets{{Word::P2, 0}}, Resets{}, Resets{}, Resets{}}},
+        {{RUNTIME_CLASS(CBlockTime)},
+         {kTimerFirst, Resets{{Word::P4, 0}, {Word::Q1, 0}, {Word::Q0, 0}, {Word::Q2, kSecondsBase}},
+          Resets{{Word::Q6, 0}, {Word::Q5, 0}}, Resets{{Word::Q8, 0}, {Word::Q7, 0}}}},
+    };
+    return rows;
+}
+
+bool IsClockTimer(const CBlockObj& block)
+{
+    return block.IsKindOf(RUNTIME_CLASS(CBlockWT)) || block.IsKindOf(RUNTIME_CLASS(CBlockYT)) ||
+           block.IsKindOf(RUNTIME_CLASS(CBlockAC)) || block.IsKindOf(RUNTIME_CLASS(CBlockSW));
+}
+
+// The row of a block and how many of its references the row covers. The older generation
+// keeps references only on the on- and off-delay and pulse timers (one) and the counter (two);
+// its other blocks have no row.
+const ReferenceRow* FindReferenceRow(const CBlockObj& block, BOOL bNewGeneration, int* pRefCount)
+{
+    const std::vector<ReferenceRow>& rows = ReferenceRows();
+    if (!bNewGeneration) {
+        *pRefCount = block.m_nType == BT_COUNTER ? 2 : 1;
+        if (block.m_nType == BT_COUNTER)
+            return &rows.front();
+        if (block.m_nType == BT_DPR || block.m_nType == BT_DDR || block.m_nType == BT_PLR)
+            return &rows.back();
+        return nullptr;
+    }
+    *pRefCount = BLOCK_REF_COUNT;
+    if (IsClockTimer(block))
+        return nullptr;
+    for (const ReferenceRow& row : rows)
+        if (row.Matches(block))
+            return &row;
+    return nullptr;
+}
+
+void DropReference(CBlockObj& block, int k)
+{
+    block.m_pRefBlock[k] = nullptr;
+    block.m_nRefBlock[k] = -1;
+}
+
+// Reference k of the block fed from the deleted block: the reference goes, its use flag is
+// cleared and the words it fed fall back to the row's values.
+void ClearReference(CBlockObj& block, int k, const Resets& resets)
+{
+    DropReference(block, k);
+    block.m_nParam[13 + k] = 0;
+    for (const WordReset& reset : resets)
+        if (int* pWord = WordOf(block, reset.word))
+            *pWord = reset.nValue;
+}
+
+void ClearBlockReferences(CBlockObj& block, const CBlockObj* pDeleted, BOOL bNewGeneration)
+{
+    int nRefCount = 0;
+    if (const ReferenceRow* pRow = FindReferenceRow(block, bNewGeneration, &nRefCount)) {
+        for (int k = 0; k < nRefCount; ++k)
+            if (block.m_pRefBlock[k] == pDeleted)
+                ClearReference(block, k, pRow->resets[k]);
+    }
+    // A reference that no row covers keeps its words, but never the deleted block's address.
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        if (block.m_pRefBlock[k] == pDeleted)
+            DropReference(block, k);
+}
+
+void DropLogItems(CBlockDataLog& log, const CBlockObj* pDeleted)
+{
+    for (INT_PTR i = log.m_arrLogItems.GetSize() - 1; i >= 0; --i)
+        if (log.m_arrLogItems[i].nSpare == pDeleted)
+            log.m_arrLogItems.RemoveAt(i);
+    log.m_nParam[9] = int(log.m_arrLogItems.GetSize());
+}
+
+// ---- message-text elements ----
+
+template <class Pred>
+void DeleteWidgetsIf(CBlockMSGTEXT& text, Pred shouldGo)
+{
+    for (int a = 0; a < MSGTEXT_WIDGET_ARRAYS; ++a) {
+        CObArray& arr = text.WidgetArray(a);
+        for (INT_PTR i = arr.GetSize() - 1; i >= 0; --i) {
+            auto* pWidget = static_cast<CWidget*>(arr[i]);
+            if (pWidget && shouldGo(*pWidget)) {
+                delete pWidget;
+                arr.RemoveAt(i);
+            }
+        }
+    }
+}
+
+template <class Fn>
+void ForEachMsgText(CVetlaDoc* pDoc, Fn fn)
+{
+    if (!pDoc)
+        return;
+    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            fn(*static_cast<CBlockMSGTEXT*>(pBlock));
+    }
+}
+
+// ---- junction dots ----
+
+bool StartsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
+{
+    return line.m_pStartBlock == pBlock && line.m_nStartPin == nPin;
+}
+
+bool EndsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
+{
+    return line.m_pEndBlock == pBlock && line.m_nEndPin == nPin;
+}
+
+// A wire's junction list made as long as its vertex list; new entries mark nothing.
+void FitJunctions(CConnectLineObj& line)
+{
+    const INT_PTR nVertices = line.m_arrVertices.GetSize();
+    const INT_PTR nOld = line.m_arrJunctions.GetSize();
+    line.m_arrJunctions.SetSize(nVertices);
+    for (INT_PTR i = nOld; i < nVertices; ++i)
+        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
+}
+
+// A wire's vertices read from its end at the pin: index i of the walk is vertex Own(i).
+struct PinWalk {
+    CConnectLineObj* pLine;
+    bool bForward;
+
+    INT_PTR Count() const { return pLine->m_arrVertices.GetSize(); }
+    INT_PTR Own(INT_PTR i) const { return bForward ? i : Count() - 1 - i; }
+    const CPoint& At(INT_PTR i) const { return pLine->m_arrVertices[Own(i)]; }
+    void Mark(INT_PTR i) const { pLine->m_arrJunctions[Own(i)] = At(i); }
+};
+
+// The pair of wires read from their shared pin: where they run on together along one line and
+// one turns off, the vertex where it parts gets the dot; where they leave in opposite
+// directions, the shared vertex does.
+void MarkJunctions(const PinWalk& l, const PinWalk& m)
+{
+    for (INT_PTR i = 1; i < l.Count() && i < m.Count(); ++i) {
+        if (l.At(i - 1) != m.At(i - 1))
+            continue;
+        const CPoint& base = l.At(i - 1);
+        const CPoint& pl = l.At(i);
+        const CPoint& pm = m.At(i);
+        long long dL = 0;
+        long long dM = 0;
+        if (pl.x == base.x && pm.x == base.x) {
+            dL = pl.y - base.y;
+            dM = pm.y - base.y;
+        } else if (pl.y == base.y && pm.y == base.y) {
+            dL = pl.x - base.x;
+            dM = pm.x - base.x;
+        } else {
+            continue;
+        }
+        if (dL * dM < 1)
+            l.Mark(i - 1);
+        else if (std::llabs(dL) > std::llabs(dM))
+            m.Mark(i);
+        else if (std::llabs(dL) < std::llabs(dM))
+            l.Mark(i);
+    }
+}
+
+// Each dot of the wire is put back on its vertex; a dot where no other wire passes goes.
+void RefreshJunctions(CVetlaDoc* pDoc, CConnectLineObj& line)
+{
+    const INT_PTR n = std::min(line.m_arrJunctions.GetSize(), line.m_arrVertices.GetSize());
+    for (INT_PTR i = 0; i < n; ++i) {
+        if (!line.IsJunction(i))
+            continue;
+        const CPoint& pt = line.m_arrVertices[i];
+        line.m_arrJunctions[i] = CountLinesAtPoint(pDoc, pt.x, pt.y) < 2 ? CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION) : pt;
+    }
+}
+
+// ---- tidying a wire after a segment drag ----
+
+// A 4-vertex wire whose middle run lies beyond either end is pulled 5 units inside that end.
+void TidyFourVertices(CArray<CPoint>& v)
+{
+    const CPoint s = v[0];
+    const CPoint e = v[3];
+    int x1 = v[1].x;
+    int x2 = v[2].x;
+    if (static_cast<long long>(x1 - s.x) * (x1 - e.x) >= 1) {
+        if (s.x > e.x) {
+            if (x1 > s.x)
+                x1 = x2 = s.x - 5;
+            else if (x1 < e.x)
+                x1 = x2 = e.x + 5;
+        } else {
+            if (x1 < s.x)
+                x1 = x2 = s.x + 5;
+            else if (x1 > e.x)
+                x1 = x2 = e.x - 5;
+        }
+    }
+    v[1] = CPoint(x1, s.y);
+    v[2] = CPoint(x2, e.y);
+}
+
+// A 6-vertex wire keeps its middle segment clear of the ends by 5 units.
+void TidySixVertices(CArray<CPoint>& v)
+{
+    const CPoint s = v[0];
+    const CPoint e = v[5];
+    int x1 = v[1].x;
+    int x2 = v[2].x;
+    int y2 = v[2].y;
+    int x3 = v[3].x;
+    int y3 = v[3].y;
+    int x4 = v[4].x;
+    const auto pullStart = [&](int x) {
+        x1 = x;
+        x2 = x1;
+        y3 = y2;
+        x3 = x4;
+    };
+    const auto pullEnd = [&](int x) {
+        x4 = x;
+        x3 = x4;
+        x2 = x1;
+        y2 = y3;
+    };
+    if (s.x >= e.x) {
+        if (x1 <= s.x + 5)
+            pullStart(s.x + 5);
+        else if (x4 >= e.x - 5)
+            pullEnd(e.x - 5);
+    } else {
+        if (x4 > e.x + 5 && x1 >= s.x - 5)
+            pullStart(s.x - 5);
+        if (x4 <= e.x + 5)
+            pullEnd(e.x + 5);
+    }
+    v[1] = CPoint(x1, s.y);
+    v[2] = CPoint(x2, y2);
+    v[3] = CPoint(x3, y3);
+    v[4] = CPoint(x4, e.y);
+}
+
+void TidyLineRoute(CConnectLineObj& line)
+{
+    CArray<CPoint>& v = line.m_arrVertices;
+    switch (v.GetSize()) {
+    case 3:
+        v.RemoveAt(1);
+        break;
+    case 4:
+        TidyFourVertices(v);
+        break;
+    case 6:
+        TidySixVertices(v);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void CVetlaView::ClearReferencesTo(CBlockObj* pDeleted)
+{
+    if (!m_pDocument || !pDeleted)
+        return;
+    const BOOL bNewGeneration = m_pDocument->IsNewGenerationDoc();
+    for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(m_pDocument->m_blockList.GetNext(pos));
+        if (auto* pLog = dynamic_cast<CBlockDataLog*>(pBlock)) {
+            if (bNewGeneration)
+                DropLogItems(*pLog, pDeleted);
+            else
+                for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i)
+                    if (pLog->m_arrLogItems[i].nSpare == pDeleted)
+                        pLog->m_arrLogItems[i].nSpare = nullptr;
+        }
+        ClearBlockReferences(*pBlock, pDeleted, bNewGeneration);
+    }
+}
+
+void CVetlaView::RemoveMsgTextRefsByNumber(int nNumber)
+{
+    ForEachMsgText(m_pDocument, [nNumber](CBlockMSGTEXT& text) {
+        DeleteWidgetsIf(text, [nNumber](const CWidget& w) { return !w.m_pBlock && w.m_nBlockNumber == nNumber; });
+    });
+}
+
+void CVetlaView::RemoveMsgTextRefsByBlock(CBlockObj* pBlock)
+{
+    ForEachMsgText(m_pDocument, [pBlock](CBlockMSGTEXT& text) {
+        if (&text != pBlock)
+            DeleteWidgetsIf(text, [pBlock](const CWidget& w) { return w.m_pBlock == pBlock; });
+    });
+}
+
+void CVetlaView::RefreshMsgTextRefNumbers()
+{
+    if (!m_pDocument)
+        return;
+    std::set<const CBlockObj*> blocks;
+    for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;)
+        blocks.insert(static_cast<const CBlockObj*>(m_pDocument->m_blockList.GetNext(pos)));
+    ForEachMsgText(m_pDocument, [&blocks](CBlockMSGTEXT& text) {
+        for (int a = 0; a < MSGTEXT_WIDGET_ARRAYS; ++a) {
+            CObArray& arr = text.WidgetArray(a);
+            for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
+                auto* pWidget = static_cast<CWidget*>(arr[i]);
+                if (pWidget && pWidget->m_pBlock && blocks.count(pWidget->m_pBlock))
+                    pWidget->m_nBlockNumber = pWidget->m_pBlock->m_nNumber;
+            }
+        }
+    });
+}
+
+int CVetlaView::CountLinesAtPin(const CBlockObj* pBlock, int nPin) const
+{
+    CPtrArray arrLines;
+    return GetLinesAtPin(arrLines, pBlock, nPin);
+}
+
+int CVetlaView::GetLinesAtPin(CPtrArray& arrLines, const CBlockObj* pBlock, int nPin) const
+{
+    arrLines.RemoveAll();
+    if (!m_pDocument)
+        return 0;
+    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
+        if (StartsAt(*pLine, pBlock, nPin) || EndsAt(*pLine, pBlock, nPin))
+            arrLines.Add(pLine);
+    }
+    return int(arrLines.GetSize());
+}
+
+void CVetlaView::UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* pBlock, BOOL bRefresh, int nPin)
+{
+    if (!pLine)
+        return;
+    FitJunctions(*pLine);
+    CPtrArray arrLines;
+    GetLinesAtPin(arrLines, pBlock, nPin);
+    const PinWalk walkL{pLine, StartsAt(*pLine, pBlock, nPin)};
+    for (INT_PTR i = 0; i < arrLines.GetSize(); ++i) {
+        auto* pOther = static_cast<CConnectLineObj*>(arrLines[i]);
+        if (pOther == pLine)
+            continue;
+        FitJunctions(*pOther);
+        MarkJunctions(walkL, PinWalk{pOther, StartsAt(*pOther, pBlock, nPin)});
+    }
+    if (!bRefresh)
+        return;
+    for (INT_PTR i = 0; i < arrLines.GetSize(); ++i)
+        RefreshJunctions(m_pDocument, *static_cast<CConnectLineObj*>(arrLines[i]));
+}
+
+void CVetlaView::TidyDraggedLine(CConnectLineObj* pLine)
+{
+    if (pLine)
+        TidyLineRoute(*pLine);
+    InvalidateAll();
+}

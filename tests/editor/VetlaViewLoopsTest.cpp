@@ -1,0 +1,221 @@
+// The loop checks of new connections: the FBD rule with its class table, connector pairs as
+// one wire, a diagram that already holds a cycle, and the ladder walks.
+#include "editor/DiagramConsistency.h"
+#include "editor/WiredDiagram.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class FbdLoopTest : public WiredDiagram {
+protected:
+    // The verdict on a new wire from (pFrom, nFromPin) to (pTo, nToPin), asked as the wire
+    // tool asks it: the wire in progress has its start, the target is the pin under the mouse.
+    int Verdict(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
+    {
+        CConnectLineObj wire;
+        wire.m_pStartBlock = pFrom;
+        wire.m_nStartPin = nFromPin;
+        wire.m_nStartBlock = pFrom->m_nNumber;
+        return View().CheckLoopRule(&wire, pTo, nToPin);
+    }
+};
+
+TEST_F(FbdLoopTest, ClosingALoopBetweenGatesIsRefused)
+{
+    CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+    CBlockObj* pAnd2 = Block(BT_AND, 250, 40);
+    Wire(pAnd1, 10, pAnd2, 0);
+    EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 1);
+    // The same pair drawn from the input end.
+    EXPECT_EQ(Verdict(pAnd1, 1, pAnd2, 10), 1);
+    EXPECT_EQ(Verdict(pAnd1, 10, pAnd2, 1), 0) << "a second wire alongside closes no loop";
+}
+
+TEST_F(FbdLoopTest, ALoopThroughAnOutputOrAFlagIsAllowed)
+{
+    for (int nType : {BT_OUT, BT_FLAG}) {
+        SCOPED_TRACE("through type " + std::to_string(nType));
+        CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+        CBlockObj* pMid = Block(nType, 200, 40);
+        CBlockObj* pAnd2 = Block(BT_AND, 300, 40);
+        Wire(pAnd1, 10, pMid, 0);
+        Wire(pMid, 10, pAnd2, 0);
+        EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 0);
+    }
+}
+
+TEST_F(FbdLoopTest, AGateWiredToItselfIsRefused)
+{
+    CBlockObj* pAnd = Block(BT_AND, 100, 40);
+    EXPECT_EQ(Verdict(pAnd, 10, pAnd, 0), 1);
+    EXPECT_EQ(Verdict(pAnd, 2, pAnd, 10), 1);
+}
+
+TEST_F(FbdLoopTest, ALongerLoopIsFoundAndAnUnrelatedConnectionAllowed)
+{
+    CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+    CBlockObj* pOr = Block(BT_OR, 200, 40);
+    CBlockObj* pXor = Block(BT_XOR, 300, 40);
+    CBlockObj* pOther = Block(BT_AND, 300, 200);
+    Wire(pAnd1, 10, pOr, 1);
+    Wire(pOr, 10, pXor, 0);
+    EXPECT_EQ(Verdict(pXor, 10, pAnd1, 2), 1);
+    EXPECT_EQ(Verdict(pXor, 10, pOther, 0), 0);
+    EXPECT_EQ(Verdict(pOther, 10, pAnd1, 0), 0);
+}
+
+// A loop through a connector pair counts as one through a wire.
+TEST_F(FbdLoopTest, ALoopThroughAConnectorPairIsFound)
+{
+    CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+    CBlockObj* pAnd2 = Block(BT_AND, 400, 40);
+    CBlockObj* pMale = Block(BT_MALE, 160, 40);
+    CBlockObj* pFemale = Block(BT_FEMALE, 340, 40, pMale->m_nNumber + NUM_FEMALE_OFFSET);
+    Wire(pAnd1, 10, pMale, 0);
+    Wire(pAnd2, 0, pFemale, 10);  // as Separate draws it: from the consumer to the Female
+    EXPECT_TRUE(DiagramIsConsistent(Doc()));
+    EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 1);
+
+    CPtrArray arr;
+    Wire(pAnd1, 10, pAnd2, 1);
+    EXPECT_EQ(View().GetDistinctInputLines(arr, pAnd2), 1) << "the pair and the wire come from one block";
+}
+
+// The fixed end of a wire whose start is dragged is its end; connectors there stand for the
+// block behind the pair.
+TEST_F(FbdLoopTest, ADraggedEndIsJudgedFromTheOtherEnd)
+{
+    CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+    CBlockObj* pAnd2 = Block(BT_AND, 250, 40);
+    CBlockObj* pAnd3 = Block(BT_AND, 250, 200);
+    Wire(pAnd1, 10, pAnd2, 0);
+    CConnectLineObj* pLine = Wire(pAnd3, 10, pAnd1, 1);
+    pLine->m_bEndDrag = 1;
+    pLine->m_nDragEnd = -1;  // the start (at AND3) is dragged
+    EXPECT_EQ(View().CheckLoopRule(pLine, pAnd2, 10), 1);
+    pLine->m_nDragEnd = 1;  // the end is dragged: AND3 stays
+    EXPECT_EQ(View().CheckLoopRule(pLine, pAnd2, 1), 0);
+}
+
+// A diagram that already holds a cycle (loaded or pasted) must not keep the search going.
+TEST_F(FbdLoopTest, AnExistingCycleEndsTheSearch)
+{
+    CBlockObj* pAnd1 = Block(BT_AND, 100, 40);
+    CBlockObj* pAnd2 = Block(BT_AND, 250, 40);
+    CBlockObj* pAnd3 = Block(BT_AND, 400, 40);
+    CBlockObj* pAnd4 = Block(BT_AND, 550, 40);
+    Wire(pAnd1, 10, pAnd2, 0);
+    Wire(pAnd2, 10, pAnd1, 0);
+    Wire(pAnd2, 10, pAnd3, 0);
+    EXPECT_EQ(Verdict(pAnd3, 10, pAnd4, 0), 0);
+    EXPECT_EQ(Verdict(pAnd3, 10, pAnd1, 1), 1);
+}
+
+struct ClassCase {
+    int nSource;
+    int nTarget;
+    int nVerdict;
+};
+
+// Once a loop is closed the two blocks' kinds decide; a target of no listed kind answers by
+// the source's class only.
+TEST_F(FbdLoopTest, TheBlockKindsDecideAClosedLoop)
+{
+    const ClassCase cases[] = {
+        {BT_AND, BT_AND, 1},         {BT_AND, BT_ACOMP, 2},   {BT_ACOMP, BT_AND, 1},
+        {BT_BCD, BT_BCD, 1},         {BT_BCD, BT_AND, 2},     {BT_BCD, BT_AWDOG, 1},
+        {BT_AMATH, BT_AMATH, 2},     {BT_AMATH, BT_BCD, 1},   {BT_PWM, BT_PI, 1},
+        {BT_AND, BT_EXP, 0},         {BT_ACOMP, BT_EXP, 2},   {BT_BCD, BT_EXP, 0},
+        {BT_AMATH, BT_EXP, 0},       {BT_COUNTER, BT_ARRMXIV, 0},
+    };
+    for (const ClassCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nSource) + " -> " + std::to_string(c.nTarget));
+        Doc().DeleteContents();
+        CBlockObj* pTarget = Block(c.nTarget, 100, 40);
+        CBlockObj* pSource = Block(c.nSource, 250, 40);
+        Wire(pTarget, 10, pSource, 0);
+        EXPECT_EQ(Verdict(pSource, 10, pTarget, 0), c.nVerdict);
+    }
+}
+
+// ---- ladder ----
+
+class LadLoopTest : public WiredDiagram {
+protected:
+    LadLoopTest() : WiredDiagram(DOC_TYPE_LAD) {}
+
+    // The verdict on a wire just added, as the wire tool asks while the wire is in the list.
+    int Verdict(CConnectLineObj* pLine) { return View().CheckLadLoop(pLine); }
+
+    void ExpectMarksCleared()
+    {
+        for (POSITION pos = Doc().m_blockList.GetHeadPosition(); pos;) {
+            auto* pBlock = static_cast<CBlockObj*>(Doc().m_blockList.GetNext(pos));
+            EXPECT_EQ(pBlock->m_bLoopFound, 0) << "block " << pBlock->m_nNumber;
+            for (int k = 0; k < BLOCK_FIRST_OUTPUT; ++k)
+                EXPECT_EQ(pBlock->m_bPinChanged[k], 0) << "block " << pBlock->m_nNumber << " pin " << k;
+        }
+    }
+};
+
+TEST_F(LadLoopTest, ParallelBranchesIntoACoilAreAllowed)
+{
+    CBlockObj* pA = Block(BT_MAKE, 100, 40);
+    CBlockObj* pB = Block(BT_MAKE, 100, 140);
+    CBlockObj* pCoil = Block(BT_RELAY_COIL, 300, 40);
+    Wire(m_pRail, 10, pA, 0);
+    Wire(m_pRail, 10, pB, 0);
+    Wire(pA, 10, pCoil, 0);
+    CConnectLineObj* pNew = Wire(pB, 10, pCoil, 0);
+    EXPECT_EQ(Verdict(pNew), 0);
+    ExpectMarksCleared();
+}
+
+TEST_F(LadLoopTest, AWireBackToAnEarlierContactIsALoop)
+{
+    CBlockObj* pA = Block(BT_MAKE, 100, 40);
+    CBlockObj* pB = Block(BT_MAKE, 200, 40);
+    CBlockObj* pCoil = Block(BT_RELAY_COIL, 300, 40);
+    Wire(m_pRail, 10, pA, 0);
+    Wire(pA, 10, pB, 0);
+    Wire(pB, 10, pCoil, 0);
+    CConnectLineObj* pNew = Wire(pB, 10, pA, 0);
+    EXPECT_EQ(Verdict(pNew), 1);
+    ExpectMarksCleared();
+}
+
+// A function block ends its rung; a contact of its own in the rung that feeds it reads its
+// output back into its input.
+TEST_F(LadLoopTest, ARungThatFeedsAFunctionBlockThroughItsOwnContactIsALoop)
+{
+    CBlockObj* pTimer = Block(BT_DPR, 300, 40);
+    CBlockObj* pOwn = Block(BT_MAKE, 100, 40);
+    CBlockObj* pOther = Block(BT_MAKE, 100, 140);
+    CBlockObj* pTimer2 = Block(BT_DPR, 300, 140);
+    pOwn->m_nOperand = pTimer->m_nNumber;
+    pOther->m_nOperand = pTimer2->m_nNumber;
+    Wire(m_pRail, 10, pOwn, 0);
+    Wire(m_pRail, 10, pOther, 0);
+    EXPECT_EQ(Verdict(Wire(pOther, 10, pTimer, 0)), 0) << "a contact of another timer";
+    ExpectMarksCleared();
+    EXPECT_EQ(Verdict(Wire(pOwn, 10, pTimer, 1)), 1);
+    ExpectMarksCleared();
+}
+
+// The contact reading the function block may sit further up the rung, behind another contact.
+TEST_F(LadLoopTest, TheOwnContactIsFoundFurtherUpTheRung)
+{
+    CBlockObj* pTimer = Block(BT_DPR, 400, 40);
+    CBlockObj* pOwn = Block(BT_MAKE, 100, 40);
+    CBlockObj* pMid = Block(BT_BREAK, 250, 40);
+    pOwn->m_nOperand = pTimer->m_nNumber;
+    pMid->m_nOperand = NUM_INPUT;
+    Wire(m_pRail, 10, pOwn, 0);
+    Wire(pOwn, 10, pMid, 0);
+    EXPECT_EQ(Verdict(Wire(pMid, 10, pTimer, 0)), 1);
+}
+
+}  // namespace
