@@ -14,8 +14,11 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/SimulationBarDlg.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Pen.h"
 
 #include <climits>
+#include <cstdlib>
 #include <cstdint>
 
 namespace {
@@ -23,6 +26,7 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kPageLine = RGB(0, 200, 0);
 constexpr COLORREF kPageSeparator = 0x62C400;
+constexpr COLORREF kBandFrame = RGB(128, 0, 0);
 // How far a block's labels, pin texts and value box may reach beyond its body.
 constexpr int kBlockDrawingMargin = 200;
 
@@ -165,9 +169,59 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
     if (bSimulating && m_pDocument->IsLadder() && !m_pDocument->m_powerBusList.IsEmpty())
         static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(this, pDC, FALSE, SIM_COLOUR_ON);
-    ForEach<CBlockComment>(m_pDocument->m_commentList, [pDC](CBlockComment& comment) { comment.Draw(pDC); });
+    ForEach<CBlockComment>(m_pDocument->m_commentList, [pDC](CBlockComment& comment) {
+        if (comment.m_bCommentSelected && !pDC->IsPrinting())
+            comment.DrawSelected(pDC);
+        else
+            comment.Draw(pDC);
+    });
+    if (!pDC->IsPrinting())
+        DrawEditMarks(pDC);
     if (bSimulating && bar.nRunState != SIM_RUN_STOPPED)
         RestampBlocks();
+}
+
+// What the edit in progress shows over the diagram: the rubber band of a selection, the wire
+// being drawn.
+void CVetlaView::DrawEditMarks(CDC* pDC)
+{
+    if (m_nEditMode == EDIT_MODE_BAND) {
+        CRect rcBand = m_rcBand;
+        rcBand.NormalizeRect();
+        CBrush brush(kBandFrame);
+        pDC->FrameRect(rcBand, &brush);
+    } else if (m_nEditMode == EDIT_MODE_CONNECT || m_bWireFromInsert) {
+        DrawWireRubberBand(pDC);
+    }
+}
+
+// The wire runs from its start through its corners and turns once more to reach the mouse, so
+// that the line always keeps to the two axes a finished wire uses.
+void CVetlaView::DrawWireRubberBand(CDC* pDC)
+{
+    const CArray<CPoint>& vertices = m_wireInProgress.m_arrVertices;
+    if (m_nWireState == 0 || vertices.GetSize() == 0)
+        return;
+    CPen pen(PS_SOLID, 1, m_crWire);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    const int nOldRop = pDC->SetROP2(R2_NOTXORPEN);
+    CPoint pt = m_wireInProgress.m_ptStart;
+    for (INT_PTR i = 1; i < vertices.GetSize(); ++i)
+        pt = DrawRubberSegment(pDC, pt, vertices[i]);
+    DrawRubberSegment(pDC, pt, vertices[vertices.GetSize() - 1]);
+    pDC->SetROP2(nOldRop);
+    pDC->SelectObject(pOldPen);
+}
+
+CPoint CVetlaView::DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo)
+{
+    if (ptFrom == ptTo)
+        return ptFrom;
+    const CPoint ptReached = std::abs(ptTo.x - ptFrom.x) > std::abs(ptTo.y - ptFrom.y) ? CPoint(ptTo.x, ptFrom.y)
+                                                                                      : CPoint(ptFrom.x, ptTo.y);
+    pDC->MoveTo(ptFrom);
+    pDC->LineTo(ptReached);
+    return ptReached;
 }
 
 void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
@@ -257,7 +311,11 @@ void CVetlaView::DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar)
     const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
     rcVisible.InflateRect(kWireDrawingMargin, kWireDrawingMargin);
     ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
-        if (!bClipped || RouteMayShow(line, rcVisible))
+        if (bClipped && !RouteMayShow(line, rcVisible))
+            return;
+        if (line.m_bLineSelected && !pDC->IsPrinting())
+            line.DrawSelected(pDC, WireColour(line, bar));
+        else
             line.Draw(pDC, WireColour(line, bar), bScreen);
     });
 }

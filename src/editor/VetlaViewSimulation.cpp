@@ -1,6 +1,5 @@
 // Entering and leaving the offline simulation: the block list goes into the order in which a
-// scan must step the blocks, every block gets a defined run-time state, and clicks on input
-// blocks operate them while the simulation runs.
+// scan must step the blocks, and every block gets a defined run-time state.
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockAnalog.h"
@@ -20,7 +19,6 @@
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
-#include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
 #include "platform/core/CmdTarget.h"
 
@@ -335,67 +333,4 @@ void CVetlaView::EndSimulationOnClose()
     }
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
-}
-
-BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
-{
-    CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
-    if (!pBlock) {
-        CloseValuePopup();
-        return FALSE;
-    }
-    if (CAnalogSliderDlg::OpensFor(*this, *pBlock)) {
-        OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
-        return TRUE;
-    }
-    if (!IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)})) {
-        CloseValuePopup();
-        return TRUE;
-    }
-    // Inputs follow clicks only while the simulation runs freely.
-    const CChildFrame* pFrame = GetParentFrame();
-    if (pFrame && (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))
-        return TRUE;
-    const int nState = 1 - pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
-    SetOutput(*pBlock, nState);
-    pBlock->m_nPinValue[0] = nState;
-    m_ptLastMouse = ptDoc;
-    InvalidateAll();
-    return TRUE;
-}
-
-void CVetlaView::ReleaseSimulatedInput(CPoint ptDoc)
-{
-    CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
-    if (!pBlock || !IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
-        return;
-    switch (pBlock->m_nParamEx[SIM_INPUT_MODE]) {
-    case SIM_INPUT_PUSH_MAKE:
-        SetOutput(*pBlock, 0);
-        break;
-    case SIM_INPUT_PUSH_BREAK:
-        SetOutput(*pBlock, 1);
-        break;
-    default:
-        return;
-    }
-    InvalidateAll();
-}
-
-void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
-{
-    if (m_nEditMode == EDIT_MODE_SIMULATE && m_pDocument && !m_pDocument->m_bEditLock) {
-        CRect rcClient;
-        GetClientRect(rcClient);
-        if (rcClient.PtInRect(point))
-            PressSimulatedInput(ClientToDoc(point));
-    }
-    CScrollView::OnLButtonDown(nFlags, point);
-}
-
-void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
-{
-    if (m_nEditMode == EDIT_MODE_SIMULATE)
-        ReleaseSimulatedInput(ClientToDoc(point));
-    CScrollView::OnLButtonUp(nFlags, point);
 }

@@ -1,0 +1,980 @@
+// Mouse editing: what a press, a move and a release of either button do in each edit mode. The
+// handlers turn the window point into document units once and hand the work to the selection,
+// wiring, placing and connection-upkeep operations; while a simulation runs, presses operate the
+// simulated inputs instead.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/AnalogSliderDlg.h"
+#include "editor/ChildFrame.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MessageBox.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/ui/Cursor.h"
+
+#include <cstdlib>
+#include <initializer_list>
+
+namespace {
+
+// The editing cursors by resource id, and the stock shape each is shown with.
+struct EditCursorLook {
+    UINT nResource;
+    UINT nLook;
+};
+constexpr UINT IDC_CONNECT_PIN = 192;   // Connect mode, over a pin: the wire hooks on here
+constexpr UINT IDC_CONNECT = 191;       // Connect mode elsewhere
+constexpr UINT IDC_CUT_JOIN = 167;      // Cut/Join mode: a wire comes apart
+constexpr UINT IDC_INSERT_COMMENT = 232;
+constexpr UINT IDC_INSERT_BLOCK = 4509;
+constexpr EditCursorLook kEditCursors[] = {
+    {IDC_CONNECT_PIN, IDC_HAND},       {IDC_CONNECT, IDC_CROSS},         {IDC_CUT_JOIN, IDC_SIZEWE},
+    {IDC_INSERT_COMMENT, IDC_IBEAM}, {IDC_INSERT_BLOCK, IDC_SIZEALL},
+};
+
+HCURSOR LoadEditCursor(UINT nResource)
+{
+    for (const EditCursorLook& cursor : kEditCursors) {
+        if (cursor.nResource == nResource)
+            return AfxLoadStandardCursor(cursor.nLook);
+    }
+    return AfxLoadStandardCursor(IDC_ARROW);
+}
+
+void ShowCursor(HCURSOR hCursor)
+{
+    if (hCursor && GetCursor() != hCursor)
+        SetCursor(hCursor);
+}
+
+// Blocks and comments that end a drag this far (in x or y) from where it began are worth an undo
+// step; a shorter drag is taken for a click that slipped.
+constexpr int kDragUndoDistance = 10;
+// A drag scrolls when it comes this close to the window's border, by at most one step per move.
+constexpr int kAutoScrollMargin = 10;
+constexpr int kAutoScrollMaxStep = 100;
+// The longest exception text a mouse-move failure report shows.
+constexpr int kMaxErrorText = 255;
+
+// Operand ranges a click can operate: the digital inputs and the function keys.
+constexpr int kLastInputOperand = 355;
+constexpr int kLastFunctionKeyOperand = 1304;
+
+// A direction no wire segment has: set when a wire drag starts, so that a move before the first
+// segment hit drags nothing.
+constexpr int kNoSegmentDir = -2;
+
+bool IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
+{
+    for (const CRuntimeClass* pClass : classes) {
+        if (block.IsKindOf(pClass))
+            return true;
+    }
+    return false;
+}
+
+bool IsConnector(const CBlockObj* pBlock)
+{
+    return pBlock && IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMale), RUNTIME_CLASS(CBlockFemale)});
+}
+
+bool IsContact(const CBlockObj& block) { return block.IsKindOf(RUNTIME_CLASS(CBlockMake)); }
+
+// A contact on a digital input or a function key: the contacts a click operates.
+bool HasOperableOperand(const CBlockObj& contact)
+{
+    const int n = contact.m_nOperand;
+    return (n >= NUM_INPUT && n <= kLastInputOperand) || (n >= NUM_FKEY && n <= kLastFunctionKeyOperand);
+}
+
+// The blocks a double click during a simulation only operates: simulated inputs.
+bool IsSimulatedInput(const CBlockObj& block)
+{
+    if (IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockAnalogIn),
+                        RUNTIME_CLASS(CBlockAContact)}))
+        return true;
+    return IsContact(block) && HasOperableOperand(block);
+}
+
+int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[12]; }
+
+// A contact's output follows its input while its switch is closed.
+void SetContactSwitch(CBlockObj& contact, int nClosed)
+{
+    contact.m_nContactState = nClosed;
+    contact.m_nPinValue[BLOCK_FIRST_OUTPUT] = nClosed ? contact.m_nPinValue[0] : 0;
+}
+
+// The switch of a clicked contact flips; every contact of the same operand follows, a contact
+// of the other kind (make against break) the opposite way.
+void ToggleContact(CVetlaDoc& doc, CBlockObj& clicked)
+{
+    const int nClosed = clicked.m_nContactState ? 0 : 1;
+    SetContactSwitch(clicked, nClosed);
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        auto* pOther = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        if (pOther == &clicked || !IsContact(*pOther) || pOther->m_nOperand != clicked.m_nOperand)
+            continue;
+        SetContactSwitch(*pOther, pOther->m_nType == clicked.m_nType ? nClosed : 1 - nClosed);
+    }
+}
+
+// The step along one axis when the point comes near a border of the visible part; 0 when it
+// does not or when there is nothing more to show that way.
+int AutoScrollStep(int v, int nVisibleLow, int nVisibleHigh, int nTotal)
+{
+    if (nTotal > nVisibleHigh && v >= nVisibleHigh - kAutoScrollMargin)
+        return std::min(kAutoScrollMaxStep, nTotal - nVisibleHigh);
+    if (nVisibleLow >= 1 && v <= nVisibleLow + kAutoScrollMargin)
+        return -std::min(kAutoScrollMaxStep, nVisibleLow);
+    return 0;
+}
+
+bool MovedFarEnough(CPoint ptNow, CPoint ptStart)
+{
+    return std::abs(ptNow.x - ptStart.x) >= kDragUndoDistance || std::abs(ptNow.y - ptStart.y) >= kDragUndoDistance;
+}
+
+template <class T, class Fn>
+bool AnyOf(CObList& list, Fn fn)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        if (fn(*static_cast<T*>(list.GetNext(pos))))
+            return true;
+    }
+    return false;
+}
+
+void ReleaseCaptureOf(const CWnd* pWnd)
+{
+    if (CWnd::GetCapture() == pWnd)
+        CWnd::ReleaseCapture();
+}
+
+} // namespace
+
+void CVetlaView::LoadEditCursors()
+{
+    m_hCursorConnectPin = LoadEditCursor(IDC_CONNECT_PIN);
+    m_hCursorConnect = LoadEditCursor(IDC_CONNECT);
+    m_hCursorCutJoin = LoadEditCursor(IDC_CUT_JOIN);
+    m_hCursorComment = LoadEditCursor(IDC_INSERT_COMMENT);
+    m_hCursorInsert = LoadEditCursor(IDC_INSERT_BLOCK);
+}
+
+BOOL CVetlaView::IsInClientArea(CPoint point) const
+{
+    CRect rcClient;
+    GetClientRect(rcClient);
+    return rcClient.PtInRect(point);
+}
+
+// ---- left button ----
+
+void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    if (!IsInClientArea(point)) {
+        if (m_nEditMode == EDIT_MODE_SIMULATE)
+            CloseValuePopup();
+        CScrollView::OnLButtonDown(nFlags, point);
+        return;
+    }
+    if (!m_pDocument || m_pDocument->m_bEditLock)
+        return;
+    const CPoint pt = ClientToDoc(point);
+    m_ptContext = pt;
+    switch (m_nEditMode) {
+    case EDIT_MODE_SELECT:
+        m_nEditMode = PressInSelectMode(pt.x, pt.y, nFlags);
+        if (m_nEditMode == EDIT_MODE_DRAG_LINE)
+            m_nDragSegmentDir = kNoSegmentDir;
+        break;
+    case EDIT_MODE_INSERT:
+        PressToInsert(pt);
+        break;
+    case EDIT_MODE_CONNECT:
+        SetCapture();
+        WireClickAt(pt.x, pt.y);
+        break;
+    case EDIT_MODE_INSERT_COMMENT:
+        PressToComment(pt);
+        break;
+    case EDIT_MODE_CUT_JOIN:
+        PressToCutOrJoin(pt);
+        break;
+    case EDIT_MODE_SIMULATE:
+        // The simulated input writes the last mouse point itself: a refused press leaves it.
+        PressSimulatedInput(pt);
+        CScrollView::OnLButtonDown(nFlags, point);
+        return;
+    default:
+        break;
+    }
+    m_ptLastMouse = pt;
+    CScrollView::OnLButtonDown(nFlags, point);
+}
+
+// A press in insert mode: a wire from a pin that may start one, else a new block on free
+// ground. A point off the base ends insert mode.
+void CVetlaView::PressToInsert(CPoint pt)
+{
+    POINT ptPlace = pt;
+    if (m_nPaletteType > 100 && !CheckPlacement(&ptPlace, nullptr)) {
+        m_nEditMode = EDIT_MODE_SELECT;
+        ReleaseCaptureOf(this);
+        return;
+    }
+    CBlockObj* pPinBlock = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
+    const int nPin = PinAt(pPinBlock, pt.x, pt.y);
+    if (nPin >= 0 && CanStartWire(*pPinBlock, nPin)) {
+        m_bWireFromInsert = 1;
+        SetCapture();
+        WireClickAt(pt.x, pt.y);
+        return;
+    }
+    if (m_pDocument->BlockAtPoint(pt.x, pt.y) || m_pDocument->LineAtPoint(pt.x, pt.y))
+        return;
+    CBlockObj* pBlock = PlaceNewBlock(m_nPaletteType, &ptPlace);
+    if (!pBlock)
+        return;
+    ClearSelection(SELECTION_ALL);
+    m_pDocument->AddBlock(pBlock);
+    m_pDocument->m_undo.SaveState(m_pDocument);
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    // A contact is of no use until its operand is chosen: it becomes the block the properties
+    // command acts on.
+    if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
+        ClearSelection(SELECTION_ALL);
+        m_pCurBlock = pBlock;
+    }
+    InvalidateAll();
+}
+
+// An output pin starts a wire, and so does an open input; in a ladder diagram any pin may,
+// since a rung's input may take several wires.
+BOOL CVetlaView::CanStartWire(const CBlockObj& block, int nPin) const
+{
+    if (m_pDocument->IsLadder())
+        return nPin >= 0 && nPin < BLOCK_PIN_COUNT;
+    if (nPin >= BLOCK_FIRST_OUTPUT && nPin < BLOCK_PIN_COUNT)
+        return TRUE;
+    return nPin >= 0 && nPin < BLOCK_FIRST_OUTPUT && block.m_nPinSource[nPin] == LINK_OPEN;
+}
+
+void CVetlaView::PressToComment(CPoint pt)
+{
+    if (m_pDocument->BlockAtPointWithPins(pt.x, pt.y))
+        return;
+    CBlockComment* pComment = PlaceComment(pt.x, pt.y);
+    if (!pComment)
+        return;
+    ClearSelection(SELECTION_ALL);
+    m_pDocument->AddComment(pComment);
+    m_pDocument->m_undo.SaveState(m_pDocument);
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    InvalidateAll();
+}
+
+CBlockComment* CVetlaView::PlaceComment(int x, int y)
+{
+    if (!m_pDocument)
+        return nullptr;
+    POINT pt{x, y};
+    if (!CheckPlacement(&pt, nullptr))
+        return nullptr;
+    auto* pComment = new CBlockComment;
+    // The box's font is as tall as 12 points are on this screen.
+    CDC dc;
+    pComment->m_logFont.lfHeight = MulDiv(12, dc.GetDeviceCaps(LOGPIXELSY), 72);
+    CFont font;
+    font.CreateFontIndirect(&pComment->m_logFont);
+    CFont* pOldFont = dc.SelectObject(&font);
+    const CSize sizeText = dc.GetTextExtent(pComment->m_strBoxText);
+    dc.SelectObject(pOldFont);
+    pComment->m_nLeft = pt.x;
+    pComment->m_nTop = pt.y;
+    pComment->m_nAuxX = pt.x;
+    pComment->m_nAuxY = pt.y;
+    pComment->m_nBoxWidth = sizeText.cx;
+    pComment->m_nBoxHeight = sizeText.cy;
+    return pComment;
+}
+
+// A press in Cut/Join mode selects the wire or connector under it alone; a wire into a
+// connector is joined with its partner's, any other wire is cut into a connector pair.
+void CVetlaView::PressToCutOrJoin(CPoint pt)
+{
+    if (CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y)) {
+        const BOOL bAtBus = m_pDocument->IsLadder() &&
+                            ((pLine->m_pStartBlock && pLine->m_pStartBlock->m_nType == BT_POWERBUS) ||
+                             (pLine->m_pEndBlock && pLine->m_pEndBlock->m_nType == BT_POWERBUS));
+        if (bAtBus) {
+            // A rung's wire from the power rail is never cut.
+            if (IsLineSelected(pLine)) {
+                pLine->m_bLineSelected = 0;
+                m_selLines.RemoveAt(m_selLines.Find(pLine));
+            }
+            return;
+        }
+        ClearSelection(SELECTION_ALL);
+        m_pCurBlock = nullptr;
+        m_pCurLine = pLine;
+        pLine->m_bLineSelected = 1;
+        m_selLines.AddTail(pLine);
+        if (IsConnector(pLine->m_pEndBlock))
+            JoinConnectorPair();
+        else
+            SeparateLine();
+    } else if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(pt.x, pt.y)) {
+        ClearSelection(SELECTION_ALL);
+        m_pCurLine = nullptr;
+        m_pCurComment = nullptr;
+        m_pCurBlock = pBlock;
+        pBlock->m_bSelected = 1;
+        m_selBlocks.AddTail(pBlock);
+        if (IsConnector(pBlock))
+            JoinConnectorPair();
+        else
+            InvalidateAll();
+    }
+    // The pair's operations may end in select mode when they find no room; the tool stays.
+    m_nEditMode = EDIT_MODE_CUT_JOIN;
+}
+
+void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    if (!m_pDocument) {
+        CScrollView::OnLButtonUp(nFlags, point);
+        return;
+    }
+    const CPoint pt = ClientToDoc(point);
+    switch (m_nEditMode) {
+    case EDIT_MODE_INSERT:
+        if (m_pCurBlock) {
+            m_pCurBlock->m_bSelected = 0;
+            m_pCurBlock = nullptr;
+        }
+        ClearSelection(SELECTION_ALL);
+        ReleaseCaptureOf(this);
+        FinishWireAt(pt);
+        InvalidateAll();
+        break;
+    case EDIT_MODE_CONNECT:
+        ReleaseCaptureOf(this);
+        FinishWireAt(pt);
+        break;
+    case EDIT_MODE_DRAG_BLOCKS:
+    case EDIT_MODE_DRAG_COMMENTS:
+        EndSelectionDrag();
+        break;
+    case EDIT_MODE_DRAG_LINE:
+        EndLineDrag(pt);
+        break;
+    case EDIT_MODE_BAND:
+        m_nEditMode = EDIT_MODE_SELECT;
+        ReleaseCaptureOf(this);
+        InvalidateAll();
+        break;
+    case EDIT_MODE_SIMULATE:
+        ReleaseSimulatedInput(pt);
+        break;
+    default:
+        break;
+    }
+    CScrollView::OnLButtonUp(nFlags, point);
+}
+
+// A release on a block body abandons the wire in progress; elsewhere it is the wire tool's
+// second click.
+void CVetlaView::FinishWireAt(CPoint pt)
+{
+    if (m_pDocument->BlockAtPoint(pt.x, pt.y))
+        EndConnectMode();
+    else if (m_nWireState != 0)
+        WireClickAt(pt.x, pt.y);
+}
+
+void CVetlaView::EndSelectionDrag()
+{
+    m_nEditMode = EDIT_MODE_SELECT;
+    TidyMovedLines(FALSE);
+    CheckDragEnd();
+    m_pDocument->SetModifiedFlag(TRUE);
+    ReleaseCaptureOf(this);
+    const BOOL bBlocksMoved = AnyOf<CBlockObj>(
+        m_selBlocks, [](const CBlockObj& block) { return MovedFarEnough(block.m_ptPos, block.m_ptDragStart); });
+    const BOOL bCommentsMoved = !bBlocksMoved && AnyOf<CBlockComment>(m_selComments, [](const CBlockComment& c) {
+        return MovedFarEnough(CPoint(c.m_nLeft, c.m_nTop), c.m_ptDragStart);
+    });
+    if (bBlocksMoved || bCommentsMoved)
+        m_pDocument->m_undo.SaveState(m_pDocument);
+    InvalidateAll();
+}
+
+void CVetlaView::EndLineDrag(CPoint pt)
+{
+    m_nEditMode = EDIT_MODE_SELECT;
+    m_pDocument->SetModifiedFlag(TRUE);
+    ReleaseCaptureOf(this);
+    if (!m_selLines.IsEmpty() && m_pCurLine) {
+        if (m_pCurLine->m_bEndDrag)
+            ReattachDraggedEnd(pt);
+        else
+            TidyMovedLines(TRUE);
+    }
+    InvalidateAll();
+}
+
+// After a drag: every wire the drag moved (and, with bSelected, every selected wire) is tidied
+// and the junction dots at both of its pins are worked out again.
+void CVetlaView::TidyMovedLines(BOOL bSelected)
+{
+    CPtrArray lines;
+    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
+        if (pLine->m_bMoved || (bSelected && pLine->m_bLineSelected))
+            lines.Add(pLine);
+    }
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
+        TidyDraggedLine(static_cast<CConnectLineObj*>(lines[i]));
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+        auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
+        RefreshJunctionsAt(pLine->m_pStartBlock, pLine->m_nStartPin);
+        RefreshJunctionsAt(pLine->m_pEndBlock, pLine->m_nEndPin);
+    }
+    ClearMoveMarks(TRUE);
+}
+
+// The junction dots of the wires that meet at one pin, when more than one does.
+void CVetlaView::RefreshJunctionsAt(CBlockObj* pBlock, int nPin)
+{
+    if (!pBlock)
+        return;
+    CPtrArray lines;
+    if (GetLinesAtPin(lines, pBlock, nPin) < 2)
+        return;
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
+        UpdateJunctionsAtPin(static_cast<CConnectLineObj*>(lines[i]), pBlock, TRUE, nPin);
+}
+
+// The dragged end of the current wire is dropped at the point: on a pin that accepts it the
+// wire is re-attached there; anywhere else, or where the connection rules refuse, the end goes
+// back to the pin it came from.
+void CVetlaView::ReattachDraggedEnd(CPoint pt)
+{
+    CConnectLineObj* pLine = m_pCurLine;
+    const BOOL bEnd = pLine->m_nDragEnd == 1;
+    CBlockObj* pOld = bEnd ? pLine->m_pEndBlock : pLine->m_pStartBlock;
+    const int nOldPin = bEnd ? pLine->m_nEndPin : pLine->m_nStartPin;
+    CBlockObj* pTarget = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
+    int nPin = PinAt(pTarget, pt.x, pt.y);
+    if (!pTarget && m_pDocument->IsLadder()) {
+        pTarget = PowerBusAt(pt.x, pt.y);
+        nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
+    }
+    BOOL bRestore = nPin < 0 || m_nHoverVerdict != HOVER_ALLOWED || IsConnector(pOld);
+    if (!bRestore && !(pTarget == pOld && nPin == nOldPin)) {
+        ReattachLineEnd(pt, pTarget, nPin);
+        if (m_nHoverVerdict != HOVER_ALLOWED) {
+            m_nHoverVerdict = HOVER_ALLOWED;
+            bRestore = TRUE;
+        } else if (CountLinesAtPin(pOld, nOldPin) > 0) {
+            RefreshJunctionsAt(pOld, nOldPin);
+        }
+    } else {
+        bRestore = TRUE;
+    }
+    if (bRestore && pLine->m_arrVertices.GetSize() > 0) {
+        if (bEnd)
+            pLine->m_arrVertices[pLine->m_arrVertices.GetSize() - 1] = pLine->m_ptEnd;
+        else
+            pLine->m_arrVertices[0] = pLine->m_ptStart;
+    }
+    pLine->m_bEndDrag = 0;
+    pLine->m_nDragEnd = 0;
+    InvalidateAll();
+}
+
+void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (!m_pDocument || m_pDocument->m_bEditLock)
+        return;
+    const CPoint pt = ClientToDoc(point);
+    m_pCurBlock = m_pDocument->BlockAtPoint(pt.x, pt.y);
+    if (m_nEditMode == EDIT_MODE_SIMULATE && m_pCurBlock) {
+        if (IsSimulatedInput(*m_pCurBlock)) {
+            m_pCurBlock = nullptr;
+            return;
+        }
+        ClearSelection(SELECTION_ALL);
+        m_pCurBlock->m_bSelected = 1;
+        m_selBlocks.AddTail(m_pCurBlock);
+    }
+    if (m_pCurBlock) {
+        ReleaseCaptureOf(this);
+        if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT)
+            m_nEditMode = EDIT_MODE_SELECT;
+    } else if (m_pCurComment) {
+        ReleaseCaptureOf(this);
+        if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT_COMMENT)
+            m_nEditMode = EDIT_MODE_SELECT;
+    } else if (!m_pDocument->IsLadder()) {
+        DoubleClickOnPin(pt);
+    }
+    InvalidateAll();
+    CScrollView::OnLButtonDblClk(nFlags, point);
+}
+
+// A double click on a pin of a function block ends the wire tool, or in select mode toggles
+// the negation of a digital input.
+void CVetlaView::DoubleClickOnPin(CPoint pt)
+{
+    CBlockObj* pBlock = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
+    if (!pBlock || pBlock->m_nNumber < NUM_FUNCTION_BLOCK || pBlock->m_nNumber > FUNCTION_BLOCK_LAST)
+        return;
+    const int nPin = PinAt(pBlock, pt.x, pt.y);
+    if (nPin < 0)
+        return;
+    if (m_nEditMode == EDIT_MODE_INSERT || m_nEditMode == EDIT_MODE_CONNECT) {
+        EndConnectMode();
+    } else if (m_nEditMode == EDIT_MODE_SELECT && nPin < BLOCK_FIRST_OUTPUT &&
+               pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL) {
+        pBlock->m_bPinInvert[nPin] = pBlock->m_bPinInvert[nPin] ? 0 : 1;
+        // The negation is part of the program: it is saved and undone like any other edit.
+        m_pDocument->SetModifiedFlag(TRUE);
+        m_pDocument->m_undo.SaveState(m_pDocument);
+    }
+}
+
+// ---- mouse move ----
+
+void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
+{
+    if (m_nEditMode == EDIT_MODE_SIMULATE || !m_pDocument) {
+        DefaultMouseMove(nFlags, point);
+        return;
+    }
+    CRect rcClient;
+    GetClientRect(rcClient);
+    if (point.x < 1 || point.y < 1 || point.x >= rcClient.right || point.y >= rcClient.bottom) {
+        ShowCursor(AfxLoadStandardCursor(IDC_ARROW));
+        DefaultMouseMove(nFlags, point);
+        return;
+    }
+    m_ptCursor = point;
+    // The point is converted as it was before any auto-scroll: the drag goes on from the same
+    // diagram point, and the next move sees the scrolled view.
+    const CPoint ptScrolled = point + GetScrollPosition();
+    const BOOL bDragging = m_nEditMode == EDIT_MODE_DRAG_BLOCKS || m_nEditMode == EDIT_MODE_DRAG_LINE ||
+                           m_nEditMode == EDIT_MODE_DRAG_COMMENTS ||
+                           (m_nEditMode == EDIT_MODE_CONNECT && m_nWireState > 0) ||
+                           (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0);
+    AutoScroll(bDragging, ptScrolled.x, ptScrolled.y);
+    const double dZoom = GetZoom();
+    const CPoint pt(int(ptScrolled.x / dZoom), int(ptScrolled.y / dZoom));
+    m_pDocument->SetClickPoint(pt.x, pt.y);
+    const CSize step = pt - m_ptLastMouse;
+    const BOOL bLeftHeld = (nFlags & MK_LBUTTON) != 0;
+    switch (m_nEditMode) {
+    case EDIT_MODE_INSERT:
+        if (m_bWireFromInsert && m_nWireState > 0) {
+            FollowWireEnd(pt);
+        } else if (m_pDocument->BlockAtPoint(pt.x, pt.y)) {
+            ShowCursor(AfxLoadStandardCursor(IDC_ARROW));
+            if (bLeftHeld)
+                MoveSelection(step.cx, step.cy, nullptr);
+        } else {
+            ShowCursor(m_hCursorInsert);
+        }
+        InvalidateAll();
+        break;
+    case EDIT_MODE_CONNECT:
+        ShowCursor(IsOverPin(pt) ? m_hCursorConnectPin : m_hCursorConnect);
+        if (m_nWireState > 0)
+            FollowWireEnd(pt);
+        InvalidateAll();
+        break;
+    case EDIT_MODE_DRAG_BLOCKS:
+    case EDIT_MODE_DRAG_COMMENTS:
+        if (bLeftHeld) {
+            MoveSelection(step.cx, step.cy, nullptr);
+            KeepSelectionOnPage(pt.x, pt.y);
+            InvalidateAll();
+        }
+        break;
+    case EDIT_MODE_DRAG_LINE:
+        if (bLeftHeld)
+            DragLine(pt, step);
+        break;
+    case EDIT_MODE_BAND:
+        if (bLeftHeld) {
+            m_rcBand.right = pt.x;
+            m_rcBand.bottom = pt.y;
+            UpdateBandSelection();
+            InvalidateAll();
+        }
+        break;
+    case EDIT_MODE_INSERT_COMMENT:
+        ShowCursor(m_hCursorComment);
+        break;
+    case EDIT_MODE_CUT_JOIN:
+        ShowCursor(m_hCursorCutJoin);
+        break;
+    default:
+        break;
+    }
+    ShowPinTip(pt.x, pt.y, point);
+    m_ptLastMouse = pt;
+    DefaultMouseMove(nFlags, point);
+}
+
+// A failure of the framework's own handling of a move is reported, and the view stays usable.
+void CVetlaView::DefaultMouseMove(UINT nFlags, CPoint point)
+{
+    try {
+        CScrollView::OnMouseMove(nFlags, point);
+    } catch (CException* e) {
+        CString strError;
+        e->GetErrorMessage(strError);
+        ShowMessageBox(_T("The because of this error: ") + strError.Left(kMaxErrorText), _T("ERROR"), MB_ICONHAND);
+        e->Delete();
+    }
+}
+
+// The wire in progress ends at the mouse: its last vertex and end point follow it.
+void CVetlaView::FollowWireEnd(CPoint pt)
+{
+    CArray<CPoint>& vertices = m_wireInProgress.m_arrVertices;
+    if (vertices.GetSize() > 0)
+        vertices[vertices.GetSize() - 1] = pt;
+    m_wireInProgress.m_ptEnd = pt;
+}
+
+BOOL CVetlaView::IsOverPin(CPoint pt) const
+{
+    if (PinAt(m_pDocument->BlockAtPointWithPins(pt.x, pt.y), pt.x, pt.y) >= 0)
+        return TRUE;
+    return m_pDocument->IsLadder() && PowerBusAt(pt.x, pt.y) != nullptr;
+}
+
+// A drag in mode 4: the dragged end follows the mouse, or the segment under it moves, or (at a
+// wire's end segment) the whole selection moves.
+void CVetlaView::DragLine(CPoint pt, CSize step)
+{
+    if (m_selLines.IsEmpty() || !m_pCurLine)
+        return;
+    if (m_pCurLine->m_bEndDrag) {
+        CArray<CPoint>& vertices = m_pCurLine->m_arrVertices;
+        if (vertices.GetSize() > 0)
+            vertices[m_pCurLine->m_nDragEnd == -1 ? 0 : vertices.GetSize() - 1] = pt;
+        InvalidateAll();
+        return;
+    }
+    if (!IsLineSelected(m_pCurLine))
+        return;
+    // A fast move can leave the segment behind the hit margin: the segment last grabbed goes on
+    // following the mouse.
+    int nSegment = 0;
+    int nDir = 0;
+    int stepFlags[2] = {step.cx, step.cy};
+    if (m_pCurLine->HitTest(pt.x, pt.y, &nSegment, &nDir, stepFlags)) {
+        m_nDragSegment = nSegment;
+        m_nDragSegmentDir = nDir;
+    }
+    if (m_nDragSegmentDir == 0 || m_nDragSegmentDir == 1)
+        DragSegment(step.cx, step.cy, m_pCurLine, nullptr);
+    else if (m_nDragSegmentDir == -1)
+        MoveSelection(step.cx, step.cy, nullptr);
+    else
+        return;
+    KeepSelectionOnPage(pt.x, pt.y);
+    InvalidateAll();
+}
+
+void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
+{
+    if (!bActive)
+        return;
+    CRect rcVisible;
+    GetClientRect(rcVisible);
+    rcVisible.OffsetRect(GetScrollPosition());
+    const int dx = AutoScrollStep(x, rcVisible.left, rcVisible.right, m_sizeTotal.cx);
+    const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, m_sizeTotal.cy);
+    if (dx == 0 && dy == 0)
+        return;
+    ScrollToPosition(GetScrollPosition() + CPoint(dx, dy));
+    InvalidateAll();
+}
+
+// ---- right button ----
+
+void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
+{
+    if (!m_pDocument || m_pDocument->m_bEditLock)
+        return;
+    const CPoint pt = ClientToDoc(point);
+    m_ptContext = pt;
+    switch (m_nEditMode) {
+    case EDIT_MODE_INSERT:
+    case EDIT_MODE_CONNECT:
+    case EDIT_MODE_INSERT_COMMENT:
+    case EDIT_MODE_CUT_JOIN:
+        RightPressInTool(pt);
+        InvalidateAll();
+        break;
+    case EDIT_MODE_DRAG_BLOCKS:
+    case EDIT_MODE_DRAG_LINE:
+        // The drag stops where it stands. The left button still holds the capture, which would
+        // keep every later mouse message of the program in this view.
+        m_nEditMode = EDIT_MODE_SELECT;
+        m_bHitBlock = m_bHitLine = m_bHitComment = 0;
+        ReleaseCaptureOf(this);
+        m_pDocument->SetModifiedFlag(TRUE);
+        InvalidateAll();
+        break;
+    default:
+        if (m_nEditMode == EDIT_MODE_SIMULATE)
+            CloseValuePopup();
+        RightPressSelects(pt);
+        break;
+    }
+    CScrollView::OnRButtonDown(nFlags, point);
+}
+
+// A right press in a tool mode picks the block, wire or comment under it for the context menu.
+void CVetlaView::RightPressInTool(CPoint pt)
+{
+    m_bHitBlock = m_bHitLine = m_bHitComment = 0;
+    if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(pt.x, pt.y)) {
+        m_bHitBlock = 1;
+        if (!pBlock->m_bSelected) {
+            ClearSelection(SELECTION_ALL);
+            SelectAlone(pBlock);
+        }
+    } else if (CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y)) {
+        m_bHitLine = 1;
+        if (!pLine->m_bLineSelected) {
+            ClearSelection(SELECTION_ALL);
+            SelectAlone(pLine);
+        }
+    } else if (CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y)) {
+        m_bHitComment = 1;
+        if (!pComment->m_bCommentSelected) {
+            ClearSelection(SELECTION_ALL);
+            SelectAlone(pComment);
+        }
+    } else {
+        ClearSelection(SELECTION_ALL);
+        m_pCurBlock = nullptr;
+        m_pCurLine = nullptr;
+    }
+}
+
+void CVetlaView::SelectAlone(CBlockObj* pBlock)
+{
+    pBlock->m_bSelected = 1;
+    m_selBlocks.AddTail(pBlock);
+    m_pCurBlock = pBlock;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+}
+
+void CVetlaView::SelectAlone(CConnectLineObj* pLine)
+{
+    pLine->m_bLineSelected = 1;
+    m_selLines.AddTail(pLine);
+    m_pCurLine = pLine;
+    m_pCurBlock = nullptr;
+    m_pCurComment = nullptr;
+}
+
+void CVetlaView::SelectAlone(CBlockComment* pComment)
+{
+    pComment->m_bCommentSelected = 1;
+    m_selComments.AddTail(pComment);
+    m_pCurComment = pComment;
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+}
+
+// A right press in select mode keeps a selection the press lies in (so the context menu acts on
+// all of it), else selects what it hit alone; wires, blocks and comments are each looked at.
+void CVetlaView::RightPressSelects(CPoint pt)
+{
+    CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y);
+    CBlockObj* pBody = m_pDocument->BlockAtPoint(pt.x, pt.y);
+    m_pCurLine = pLine;
+    if (pLine && !m_selLines.IsEmpty() && IsLineSelected(pLine)) {
+        m_bHitLine = 1;
+    } else if (pLine) {
+        ClearSelection(SELECTION_ALL);
+        pLine->m_bLineSelected = 1;
+        m_selLines.AddTail(pLine);
+        m_bHitLine = 1;
+        InvalidateAll();
+    } else {
+        m_bHitLine = 0;
+        if (m_selLines.IsEmpty() || !pBody) {
+            ClearSelection(SELECTION_LINES);
+            InvalidateAll();
+        }
+    }
+
+    m_pCurBlock = pBody;
+    if (pBody && !m_selBlocks.IsEmpty() && IsBlockSelected(pBody, FALSE)) {
+        m_bHitBlock = 1;
+    } else if (pBody) {
+        ClearSelection(SELECTION_ALL);
+        pBody->m_bSelected = 1;
+        m_selBlocks.AddTail(pBody);
+        m_bHitBlock = 1;
+        InvalidateAll();
+    } else {
+        m_bHitBlock = 0;
+        if (!pLine) {
+            ClearSelection(SELECTION_BLOCKS);
+            InvalidateAll();
+        }
+    }
+
+    CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y);
+    m_pCurComment = pComment;
+    if (pComment && !m_selComments.IsEmpty() && IsCommentSelected(pComment)) {
+        m_bHitComment = 1;
+    } else if (pComment) {
+        ClearSelection(SELECTION_ALL);
+        pComment->m_bCommentSelected = 1;
+        m_selComments.AddTail(pComment);
+        m_bHitComment = 1;
+        InvalidateAll();
+    } else {
+        m_bHitComment = 0;
+        if (!pLine) {
+            ClearSelection(SELECTION_COMMENTS);
+            InvalidateAll();
+        }
+    }
+}
+
+void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
+{
+    if (!m_pDocument) {
+        CScrollView::OnRButtonUp(nFlags, point);
+        return;
+    }
+    const CPoint pt = ClientToDoc(point);
+    if (m_nEditMode == EDIT_MODE_SELECT) {
+        if (m_pCurLine && m_pCurLine->m_bEndDrag)
+            ReattachDraggedEnd(pt);
+        else if (m_selBlocks.GetCount() == 1 && m_pCurBlock)
+            m_bHitBlock = 1;
+        InvalidateAll();
+    } else if (m_nEditMode == EDIT_MODE_CONNECT ||
+               (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0)) {
+        EndConnectMode();
+    }
+    CScrollView::OnRButtonUp(nFlags, point);
+}
+
+// ---- simulated inputs ----
+
+BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
+{
+    CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
+    if (!pBlock) {
+        PressBesideBlocks(ptDoc);
+        m_ptLastMouse = ptDoc;
+        return FALSE;
+    }
+    if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockMake)})) {
+        const BOOL bContact = IsContact(*pBlock);
+        if (bContact && !HasOperableOperand(*pBlock))
+            return TRUE;
+        if (!bContact && SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
+            OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+            m_ptLastMouse = ptDoc;
+            return TRUE;
+        }
+        // Inputs follow clicks only while the simulation runs freely.
+        const CChildFrame* pFrame = GetParentFrame();
+        if (pFrame &&
+            (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))
+            return TRUE;
+        if (bContact) {
+            ToggleContact(*m_pDocument, *pBlock);
+        } else {
+            const int nState = 1 - pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
+            pBlock->m_nPinValue[0] = nState;
+            pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+        }
+        m_ptLastMouse = ptDoc;
+        InvalidateAll();
+        return TRUE;
+    }
+    if (CAnalogSliderDlg::OpensFor(*this, *pBlock))
+        OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+    else if (!pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)))
+        CloseValuePopup();
+    m_ptLastMouse = ptDoc;
+    return TRUE;
+}
+
+// A press beside every block: on the value popup it goes to the popup; else it closes the popup
+// and the view takes the mouse and the keys back.
+void CVetlaView::PressBesideBlocks(CPoint ptDoc)
+{
+    if (!m_pValuePopup)
+        return;
+    const double dZoom = GetZoom();
+    CPoint ptScreen(int(ptDoc.x * dZoom), int(ptDoc.y * dZoom));
+    ptScreen -= GetScrollPosition();
+    if (m_hWnd)
+        ClientToScreen(&ptScreen);
+    CRect rcPopup;
+    if (m_pValuePopup->m_hWnd)
+        m_pValuePopup->GetWindowRect(rcPopup);
+    if (rcPopup.PtInRect(ptScreen)) {
+        ReleaseCaptureOf(this);
+        m_pValuePopup->SetFocus();
+        return;
+    }
+    CloseValuePopup();
+    if (m_hWnd) {
+        SetCapture();
+        SetFocus();
+    }
+}
+
+void CVetlaView::ReleaseSimulatedInput(CPoint ptDoc)
+{
+    // The press beside the blocks took the mouse; the release gives it back.
+    ReleaseCaptureOf(this);
+    CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
+    if (!pBlock || !IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
+        return;
+    switch (SimInputMode(*pBlock)) {
+    case SIM_INPUT_PUSH_MAKE:
+        pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+        break;
+    case SIM_INPUT_PUSH_BREAK:
+        pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+        break;
+    default:
+        return;
+    }
+    pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+    InvalidateAll();
+}
