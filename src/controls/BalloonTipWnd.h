@@ -1,0 +1,86 @@
+// CBalloonTipWnd: a tip box beside the mouse with an optional icon and one line of text, as the
+// diagram view shows pin labels and the reasons a wire would be refused. A tip that is asked
+// for appears after a short delay, so that the mouse sweeping over pins does not make it
+// flicker; while it shows, a new text or place takes effect at once. Windows registered with a
+// text of their own get that text when the relay sees the mouse move over them; a button press
+// hides the tip.
+#pragma once
+
+#include "platform/core/String.h"
+#include "platform/ui/Msg.h"
+#include "platform/ui/Wnd.h"
+
+#include <vector>
+
+class CFont;
+
+class CBalloonTipWnd : public CWnd {
+    DECLARE_DYNAMIC(CBalloonTipWnd)
+
+public:
+    // Milliseconds between asking for a hidden tip and its appearing.
+    static constexpr UINT SHOW_DELAY = 400;
+
+    CBalloonTipWnd() = default;
+    ~CBalloonTipWnd() override;
+    CBalloonTipWnd(const CBalloonTipWnd&) = delete;
+    CBalloonTipWnd& operator=(const CBalloonTipWnd&) = delete;
+
+    // The tip's popup window, hidden, owned by pParentWnd; FALSE when it cannot be created.
+    BOOL Create(CWnd* pParentWnd);
+    // The icon drawn left of the text (an icon id of controls/IconImages.h); 0 or an id without
+    // a picture draws none.
+    void SetIcon(int nIconId);
+    int GetIcon() const { return m_nIconId; }
+    // The font of the text; not owned, null for the window's default.
+    void SetTipFont(CFont* pFont);
+    CFont* GetTipFont() const { return m_pFont; }
+
+    // An empty text hides the tip and stops a pending show. Otherwise the tip takes the text
+    // and shows with its top-left corner beside the screen point (null: where the relay last
+    // saw the mouse): at once when it shows already, else after SHOW_DELAY.
+    void Show(const CString& strText, const POINT* pScreenPoint);
+    void Hide();
+
+    // A window whose tip is the given text when the mouse moves over it; a second call replaces
+    // the text.
+    void AddTool(CWnd* pWnd, const CString& strText);
+    void DelTool(CWnd* pWnd);
+    // Every message of the owner's window passes here first: a mouse move over a registered
+    // window shows its text (and over another window ends a registered window's tip), a button
+    // press hides the tip.
+    void RelayEvent(const MSG* pMsg);
+
+    const CString& GetText() const { return m_strText; }
+    // The screen point the tip stands beside.
+    CPoint GetAnchor() const { return m_ptAnchor; }
+    // A show is waiting for its delay.
+    BOOL IsShowPending() const { return m_bPending; }
+    // The box's size for the present text, font and icon.
+    CSize GetBoxSize() const;
+
+protected:
+    void OnPaint() override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    DECLARE_MESSAGE_MAP()
+
+private:
+    struct Tool {
+        CWnd* pWnd;
+        CString strText;
+    };
+
+    void ShowNow();
+    void StopPending();
+    const Tool* FindTool(const CWnd* pWnd) const;
+
+    CString m_strText;
+    CPoint m_ptAnchor;
+    CPoint m_ptLastMouse;
+    int m_nIconId = 0;
+    CFont* m_pFont = nullptr;
+    BOOL m_bPending = FALSE;
+    // The registered window whose text the tip shows, null when the owner asked for it.
+    const CWnd* m_pShownTool = nullptr;
+    std::vector<Tool> m_tools;
+};

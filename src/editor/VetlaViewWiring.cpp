@@ -1,0 +1,649 @@
+// The wire tool of the diagram view: the connection rules and the pin-kind table, the hover
+// check with its balloon tip, drawing a wire by two clicks (a press and a release), routing
+// and recording it in both blocks' pin tables, wires built without the mouse, and keeping
+// wire ends in step with renumbered blocks.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "document/BlockNumbering.h"
+#include "document/LineRoute.h"
+#include "document/VetlaDoc.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/WindowStyles.h"
+
+#include <array>
+
+namespace {
+
+const TCHAR kIncompatibleText[] = _T("Incompatible connectors!");
+const TCHAR kRecursionText[] = _T("Recursions only allowed via outputs and flags!");
+
+// Codes 53-75 in an input's source are roles of the pin, not a wire.
+constexpr int LINK_ROLE_CODE_LAST = 75;
+
+bool IsInputPin(int nPin) { return nPin >= 0 && nPin < BLOCK_FIRST_OUTPUT; }
+bool IsOutputPin(int nPin) { return nPin >= BLOCK_FIRST_OUTPUT && nPin < BLOCK_PIN_COUNT; }
+bool IsPowerBus(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_POWERBUS; }
+bool IsMale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_MALE; }
+bool IsFemale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_FEMALE; }
+bool IsFunctionBlockNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
+
+// An input whose source is something other than the open code.
+bool IsFedInput(const CBlockObj* pBlock, int nPin)
+{
+    return IsInputPin(nPin) && pBlock->m_nPinSource[nPin] != LINK_OPEN;
+}
+
+bool IsRoleCode(int nSource) { return nSource >= LINK_END && nSource <= LINK_ROLE_CODE_LAST; }
+
+// The centre of a pin's stub rectangle; false for a pin without one.
+bool PinCentre(CBlockObj* pBlock, int nPin, CPoint& ptCentre)
+{
+    CRect rect;
+    if (!GetBlockPinRect(&rect, pBlock, nPin))
+        return false;
+    ptCentre = CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    return true;
+}
+
+// The orthogonal route of a new wire: across at mid-way between its ends.
+void RouteStraightAcross(CConnectLineObj& line)
+{
+    const CPoint ptStart = line.m_ptStart;
+    const CPoint ptEnd = line.m_ptEnd;
+    const int m = (ptStart.x + ptEnd.x) / 2;
+    line.m_arrVertices.SetSize(4);
+    line.m_arrVertices[0] = ptStart;
+    line.m_arrVertices[1] = CPoint(m, ptStart.y);
+    line.m_arrVertices[2] = CPoint(m, ptEnd.y);
+    line.m_arrVertices[3] = ptEnd;
+}
+
+void RouteTwoPoints(CConnectLineObj& line)
+{
+    line.m_arrVertices.SetSize(2);
+    line.m_arrVertices[0] = line.m_ptStart;
+    line.m_arrVertices[1] = line.m_ptEnd;
+}
+
+// One junction entry per vertex, none marking a dot.
+void ResetJunctions(CConnectLineObj& line)
+{
+    const INT_PTR nCount = line.m_arrVertices.GetSize();
+    line.m_arrJunctions.SetSize(nCount);
+    for (INT_PTR i = 0; i < nCount; ++i)
+        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
+}
+
+// ---- pin kinds ----
+
+struct KindRun {
+    int nFirst;
+    int nLast;
+    int nKind;
+};
+
+// The kind of a block as the source of a wire: 0 analog outputs and contacts, 1 and 2 the
+// analog and digital function-block outputs, 3 connectors, 4 everything else.
+constexpr KindRun kSourceKinds[] = {
+    {608, 610, 0}, {702, 702, 0},
+    {413, 413, 1}, {805, 805, 1}, {815, 818, 1}, {820, 822, 1}, {826, 826, 1}, {832, 847, 1},
+    {853, 853, 1}, {856, 856, 1}, {862, 879, 1},
+    {803, 804, 2}, {806, 807, 2}, {819, 819, 2}, {854, 854, 2}, {860, 861, 2},
+    {900, 901, 3},
+};
+constexpr int kOtherSourceKind = 4;
+
+// The kind of a destination pin by the block's type: pins 0, 1, 2 and the others. The first
+// matching run applies.
+struct DestKindRun {
+    int nFirst;
+    int nLast;
+    std::array<int, 4> nKinds;
+};
+
+constexpr DestKindRun kDestKinds[] = {
+    {608, 610, {0, 0, 0, 0}}, {705, 705, {0, 0, 0, 0}},
+    {806, 806, {1, 2, 0, 0}}, {819, 819, {1, 2, 0, 0}}, {827, 827, {1, 2, 0, 0}},
+    {853, 853, {1, 2, 0, 0}}, {879, 879, {1, 2, 0, 0}},
+    {413, 413, {1, 1, 1, 1}}, {815, 817, {1, 1, 1, 1}}, {847, 847, {1, 1, 1, 1}},
+    {818, 818, {1, 1, 2, 0}}, {821, 822, {1, 1, 2, 0}},
+    {803, 805, {2, 2, 2, 2}}, {807, 807, {2, 2, 2, 2}}, {820, 820, {2, 2, 2, 2}},
+    {832, 843, {2, 2, 2, 2}}, {845, 846, {2, 2, 2, 2}}, {854, 854, {2, 2, 2, 2}},
+    {860, 878, {2, 2, 2, 2}},
+    {900, 901, {3, 3, 3, 3}},
+};
+constexpr int kOtherDestKind = 4;
+
+// Which source kind may feed which destination kind.
+constexpr BOOL kKindFits[5][5] = {
+    {1, 0, 1, 1, 0},
+    {1, 0, 1, 1, 0},
+    {0, 1, 0, 1, 1},
+    {1, 1, 1, 1, 1},
+    {0, 1, 0, 1, 1},
+};
+
+int SourceKindOf(int nType)
+{
+    for (const KindRun& run : kSourceKinds) {
+        if (nType >= run.nFirst && nType <= run.nLast)
+            return run.nKind;
+    }
+    return kOtherSourceKind;
+}
+
+int DestKindOf(int nType, int nPin)
+{
+    for (const DestKindRun& run : kDestKinds) {
+        if (nType >= run.nFirst && nType <= run.nLast)
+            return run.nKinds[std::size_t(nPin >= 0 && nPin < 3 ? nPin : 3)];
+    }
+    return kOtherDestKind;
+}
+
+// Blocks whose pin decides the kind when a connector stands for them.
+bool TakesPinFromWire(const CBlockObj* pBlock)
+{
+    switch (pBlock->m_nType) {
+    case BT_AWDOG:
+    case BT_PI:
+    case BT_MAXMIN:
+    case BT_AVGVAL:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The wire into the connector that partners pConnector (its number plus nOffset), else null.
+CConnectLineObj* PartnerWire(const CVetlaDoc& doc, const CBlockObj* pConnector, int nOffset)
+{
+    return doc.FindLineToConnector(doc.FindBlockByNumber(pConnector->m_nNumber + nOffset));
+}
+
+// A connector stands for the block behind it: a Male for the start of the wire into its
+// Female (whose pin may become the pin that decides the kind), a Female for the start of the
+// wire into its Male. Without such a wire the connector stays.
+CBlockObj* BlockBehindConnector(const CVetlaDoc& doc, CBlockObj* pBlock, int* pPin)
+{
+    CConnectLineObj* pLine = nullptr;
+    if (IsMale(pBlock))
+        pLine = PartnerWire(doc, pBlock, NUM_FEMALE_OFFSET);
+    else if (IsFemale(pBlock))
+        pLine = PartnerWire(doc, pBlock, -NUM_FEMALE_OFFSET);
+    if (!pLine || !pLine->m_pStartBlock)
+        return pBlock;
+    if (IsMale(pBlock) && pPin && TakesPinFromWire(pLine->m_pStartBlock))
+        *pPin = pLine->m_nStartPin;
+    return pLine->m_pStartBlock;
+}
+
+// ---- ladder refusals ----
+
+// In a ladder document an input may take several wires; only these inputs refuse to start
+// another one once fed.
+bool RefusesSecondWire(const CBlockObj* pBlock, int nPin)
+{
+    switch (pBlock->m_nType) {
+    case BT_ACOMP:
+    case BT_ATHTRG:
+    case BT_AAMP:
+    case BT_ADTRG:
+    case BT_AOUT_LAD:
+        return true;
+    case BT_AWDOG:
+        return nPin == 1;
+    default:
+        return false;
+    }
+}
+
+bool JoinsPins(const CConnectLineObj& line, const CBlockObj* pA, int nPinA, const CBlockObj* pB, int nPinB)
+{
+    return line.m_pStartBlock == pA && line.m_nStartPin == nPinA && line.m_pEndBlock == pB &&
+           line.m_nEndPin == nPinB;
+}
+
+} // namespace
+
+// ---- rules ----
+
+BOOL CVetlaView::IsPinCompatible(CBlockObj* pSource, CBlockObj* pDest, int nDestPin)
+{
+    if (!pSource || !pDest)
+        return FALSE;
+    if (m_pDocument) {
+        pSource = BlockBehindConnector(*m_pDocument, pSource, IsMale(pSource) ? &nDestPin : nullptr);
+        pDest = BlockBehindConnector(*m_pDocument, pDest, IsMale(pDest) ? &nDestPin : nullptr);
+    }
+    const int nSourceKind = SourceKindOf(pSource->m_nType);
+    const int nDestKind = DestKindOf(pDest->m_nType, nDestPin);
+    return kKindFits[nSourceKind][nDestKind];
+}
+
+int CVetlaView::CheckConnectionRules(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin)
+{
+    if (!pLine || !pTarget || !m_pDocument)
+        return HOVER_INCOMPATIBLE;
+    const BOOL bFixedIsEnd = pLine->m_bEndDrag && pLine->m_nDragEnd == -1;
+    CBlockObj* pFixed = bFixedIsEnd ? pLine->m_pEndBlock : pLine->m_pStartBlock;
+    const int nFixedPin = bFixedIsEnd ? pLine->m_nEndPin : pLine->m_nStartPin;
+    if (IsPowerBus(pTarget))
+        nPin = BLOCK_FIRST_OUTPUT;
+    if (!pFixed || nPin < 0 || nPin >= BLOCK_PIN_COUNT)
+        return HOVER_INCOMPATIBLE;
+    const BOOL bLadder = m_pDocument->IsLadder();
+
+    if (IsInputPin(nFixedPin) && IsInputPin(nPin))
+        return HOVER_INCOMPATIBLE;
+    if (IsOutputPin(nFixedPin) && IsOutputPin(nPin))
+        return HOVER_INCOMPATIBLE;
+    if (IsFedInput(pTarget, nPin) && (!bLadder || IsRoleCode(pTarget->m_nPinSource[nPin])))
+        return HOVER_INCOMPATIBLE;
+    const BOOL bFits = IsInputPin(nPin) ? IsPinCompatible(pFixed, pTarget, nPin)
+                                        : IsPinCompatible(pTarget, pFixed, nFixedPin);
+    if (!bFits)
+        return HOVER_INCOMPATIBLE;
+
+    if (!bLadder)
+        return CheckLoopRule(pLine, pTarget, nPin) ? HOVER_RECURSION : HOVER_ALLOWED;
+
+    // The ladder walk reads the wire as if it were finished: its open side at the target and
+    // the wire among the document's wires. Both are put back afterwards, and so are the marks
+    // the walk leaves on the blocks.
+    CBlockObj*& pOpen = bFixedIsEnd ? pLine->m_pStartBlock : pLine->m_pEndBlock;
+    int& nOpenPin = bFixedIsEnd ? pLine->m_nStartPin : pLine->m_nEndPin;
+    int& nOpenNumber = bFixedIsEnd ? pLine->m_nStartBlock : pLine->m_nEndBlock;
+    CBlockObj* const pSavedBlock = pOpen;
+    const int nSavedPin = nOpenPin;
+    const int nSavedNumber = nOpenNumber;
+    pOpen = pTarget;
+    nOpenPin = nPin;
+    nOpenNumber = pTarget->m_nNumber;
+    CObList& lines = m_pDocument->m_lineList;
+    const BOOL bListed = lines.Find(pLine) != nullptr;
+    if (!bListed)
+        lines.AddTail(pLine);
+    const int nLoop = CheckLadLoop(pLine);
+    if (!bListed)
+        lines.RemoveAt(lines.Find(pLine));
+    pOpen = pSavedBlock;
+    nOpenPin = nSavedPin;
+    nOpenNumber = nSavedNumber;
+    ClearMoveMarks(FALSE);
+    for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(m_pDocument->m_blockList.GetNext(pos));
+        if (IsFunctionBlockNumber(pBlock->m_nNumber)) {
+            for (int nInput = 0; nInput < BLOCK_FIRST_OUTPUT; ++nInput)
+                pBlock->m_bPinChanged[nInput] = 0;
+        }
+    }
+    return nLoop ? HOVER_RECURSION : HOVER_ALLOWED;
+}
+
+// ---- the hover check ----
+
+void CVetlaView::ShowPinTip(int x, int y, CPoint ptClient)
+{
+    // A verdict belongs to the pin it was found at; anywhere else nothing is refused.
+    m_nHoverVerdict = HOVER_ALLOWED;
+    if (!m_pDocument)
+        return;
+    CBlockObj* pBlock = m_pDocument->BlockAtPointWithPins(x, y);
+    if (!pBlock && m_pDocument->IsLadder())
+        pBlock = PowerBusAt(x, y);
+    const int nRow = pBlock ? BlockTextRow(pBlock->m_nType) : -1;
+    if (nRow < 0) {
+        m_balloonTip.Show(CString(), nullptr);
+        return;
+    }
+    const int nPin = pBlock->HitTest(CPoint(x, y));
+    const BOOL bBus = IsPowerBus(pBlock);
+    const int nRulePin = bBus ? BLOCK_FIRST_OUTPUT : nPin;
+    // A body counts as a target only on the power rail; off every pin nothing is joined.
+    const BOOL bTarget = nPin != -1 && (nPin != BLOCK_TEXT_NAME || bBus);
+
+    const BOOL bDrawing = (m_nEditMode == EDIT_MODE_CONNECT || m_bWireFromInsert) && m_nWireState > 0;
+    CConnectLineObj* pDragged =
+        m_nEditMode == EDIT_MODE_DRAG_LINE && m_pCurLine && m_pCurLine->m_bEndDrag ? m_pCurLine : nullptr;
+    CBlockObj* pStart = m_wireInProgress.m_pStartBlock;
+    if (bDrawing && bTarget && pStart &&
+        (IsPowerBus(pStart) || m_pDocument->m_blockList.Find(pStart))) {
+        m_nHoverVerdict = CheckConnectionRules(&m_wireInProgress, pBlock, nRulePin);
+        // A connector's input never starts a wire that could be finished.
+        if (m_nHoverVerdict == HOVER_ALLOWED && IsMale(pStart) && !IsFedInput(pBlock, nPin))
+            m_nHoverVerdict = HOVER_INCOMPATIBLE;
+    } else if (pDragged && bTarget) {
+        m_nHoverVerdict = CheckConnectionRules(pDragged, pBlock, nRulePin);
+    }
+
+    CString strText;
+    if (m_nHoverVerdict == HOVER_INCOMPATIBLE) {
+        // Back over the wire's own start, or the pin the dragged end sits on, nothing is wrong
+        // enough to say.
+        BOOL bOwnPin = bDrawing && pBlock == pStart;
+        if (pDragged) {
+            const BOOL bEnd = pDragged->m_nDragEnd == 1;
+            bOwnPin = pBlock == (bEnd ? pDragged->m_pEndBlock : pDragged->m_pStartBlock) &&
+                      nRulePin == (bEnd ? pDragged->m_nEndPin : pDragged->m_nStartPin);
+        }
+        if (!bOwnPin)
+            strText = kIncompatibleText;
+    } else if (m_nHoverVerdict == HOVER_RECURSION) {
+        strText = kRecursionText;
+    } else if (nPin != -1) {
+        strText = m_strBlockText[nRow][nPin];
+    }
+    CPoint ptScreen = ptClient;
+    if (m_hWnd)
+        ClientToScreen(&ptScreen);
+    m_balloonTip.Show(strText, &ptScreen);
+}
+
+// ---- the wire tool ----
+
+void CVetlaView::EndConnectMode()
+{
+    m_bWireFromInsert = 0;
+    m_nWireState = 0;
+    m_wireInProgress.m_pStartBlock = nullptr;
+    m_wireInProgress.m_pEndBlock = nullptr;
+    m_nHoverVerdict = HOVER_ALLOWED;
+    m_balloonTip.Show(CString(), nullptr);
+    if (GetCapture() == this)
+        ReleaseCapture();
+    InvalidateAll();
+}
+
+namespace {
+
+// The first click: the wire in progress starts at the pin (or, in a ladder document, at the
+// power rail) under the point. False when nothing may start there.
+enum class StartResult { Started, Refused, NoCentre };
+
+StartResult StartWire(CVetlaView& view, int x, int y)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    const BOOL bLadder = doc.IsLadder();
+    CConnectLineObj& wire = view.m_wireInProgress;
+    CBlockObj* pBlock = doc.BlockAtPointWithPins(x, y);
+    if (!pBlock && bLadder) {
+        if (CBlockObj* pBus = view.PowerBusAt(x, y)) {
+            // A rung starts at the rail, level with the click.
+            wire.m_ptStart = wire.m_ptEnd = CPoint(pBus->m_ptPos.x, y);
+            RouteTwoPoints(wire);
+            wire.m_pStartBlock = pBus;
+            wire.m_nStartPin = BLOCK_FIRST_OUTPUT;
+            wire.m_nStartBlock = pBus->m_nNumber;
+            wire.m_pEndBlock = nullptr;
+            view.m_ptWireStart = wire.m_ptStart;
+            view.m_nWireState = 1;
+            return StartResult::Started;
+        }
+    }
+    const int nPin = view.PinAt(pBlock, x, y);
+    if (!pBlock || nPin < 0)
+        return StartResult::Refused;
+    if (IsFedInput(pBlock, nPin) && (!bLadder || RefusesSecondWire(pBlock, nPin)))
+        return StartResult::Refused;
+    CPoint ptCentre;
+    if (!PinCentre(pBlock, nPin, ptCentre))
+        return StartResult::NoCentre;
+    wire.m_ptStart = wire.m_ptEnd = ptCentre;
+    wire.m_arrVertices.SetSize(4);
+    for (INT_PTR i = 0; i < 4; ++i)
+        wire.m_arrVertices[i] = ptCentre;
+    wire.m_pStartBlock = pBlock;
+    wire.m_nStartPin = nPin;
+    wire.m_nStartBlock = pBlock->m_nNumber;
+    wire.m_pEndBlock = nullptr;
+    view.m_ptWireStart = ptCentre;
+    view.m_nWireState = 1;
+    return StartResult::Started;
+}
+
+// A ladder wire that would repeat one of the start block's wires, in either direction.
+bool DuplicatesWire(CVetlaView& view, const CBlockObj* pStart, int nStartPin, const CBlockObj* pEnd, int nEndPin)
+{
+    CPtrArray lines;
+    view.GetBlockLines(lines, pStart);
+    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+        const auto& line = *static_cast<const CConnectLineObj*>(lines[i]);
+        if (JoinsPins(line, pStart, nStartPin, pEnd, nEndPin) || JoinsPins(line, pEnd, nEndPin, pStart, nStartPin))
+            return true;
+    }
+    return false;
+}
+
+// The refusals of the second click that the hover check does not make (and so shows nothing
+// for), then the connection rules.
+bool IsRefusedEnd(CVetlaView& view, CBlockObj* pEnd, int nEndPin)
+{
+    CConnectLineObj& wire = view.m_wireInProgress;
+    CBlockObj* pStart = wire.m_pStartBlock;
+    if ((IsFemale(pStart) && IsMale(pEnd)) || (IsMale(pStart) && IsFemale(pEnd)))
+        return true;
+    if (view.m_pDocument->IsLadder()) {
+        if (pStart == pEnd || DuplicatesWire(view, pStart, wire.m_nStartPin, pEnd, nEndPin))
+            return true;
+        // Nothing ends at the rail that did not start at an input, and never a connector's.
+        if (IsPowerBus(pEnd) && IsMale(pStart))
+            return true;
+    }
+    return view.CheckConnectionRules(&wire, pEnd, nEndPin) != HOVER_ALLOWED;
+}
+
+} // namespace
+
+void CVetlaView::WireClickAt(int x, int y)
+{
+    if (!m_pDocument)
+        return;
+    if (m_nHoverVerdict != HOVER_ALLOWED) {
+        EndConnectMode();
+        return;
+    }
+    if (m_nWireState == 0) {
+        switch (StartWire(*this, x, y)) {
+        case StartResult::Refused:
+            EndConnectMode();
+            return;
+        case StartResult::NoCentre:
+            return;
+        case StartResult::Started:
+            InvalidateAll();
+            return;
+        }
+        return;
+    }
+
+    CVetlaDoc& doc = *m_pDocument;
+    const BOOL bLadder = doc.IsLadder();
+    CBlockObj* pStart = m_wireInProgress.m_pStartBlock;
+    CBlockObj* pEnd = doc.BlockAtPointWithPins(x, y);
+    int nEndPin = -1;
+    if (!pEnd && bLadder && (pEnd = PowerBusAt(x, y)) != nullptr)
+        nEndPin = BLOCK_FIRST_OUTPUT;
+    const BOOL bStartAlive = pStart && (IsPowerBus(pStart) || doc.m_blockList.Find(pStart));
+    if (!pEnd || !bStartAlive) {
+        EndConnectMode();
+        if (doc.m_blockList.IsEmpty()) {
+            m_nEditMode = EDIT_MODE_SELECT;
+            ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
+            if (GetCapture() == this)
+                ReleaseCapture();
+        }
+        return;
+    }
+    if (!IsPowerBus(pEnd))
+        nEndPin = PinAt(pEnd, x, y);
+    if (nEndPin < 0 || IsRefusedEnd(*this, pEnd, nEndPin)) {
+        EndConnectMode();
+        return;
+    }
+
+    // The finished wire: a rung at the rail is one straight run level with the pin at its
+    // other end; any other wire runs across at mid-way and has both ends laid out.
+    CConnectLineObj& wire = m_wireInProgress;
+    const BOOL bRung = IsPowerBus(pStart) || IsPowerBus(pEnd);
+    if (IsPowerBus(pEnd)) {
+        wire.m_ptEnd = CPoint(pEnd->m_ptPos.x, wire.m_ptStart.y);
+    } else {
+        PinCentre(pEnd, nEndPin, wire.m_ptEnd);
+        if (IsPowerBus(pStart))
+            wire.m_ptStart.y = wire.m_ptEnd.y;
+    }
+    wire.m_pEndBlock = pEnd;
+    wire.m_nEndPin = nEndPin;
+    wire.m_nEndBlock = pEnd->m_nNumber;
+    if (bRung)
+        RouteTwoPoints(wire);
+    else
+        RouteStraightAcross(wire);
+
+    auto* pLine = new CConnectLineObj;
+    pLine->CopyFrom(&wire);
+    pLine->m_pDoc = &doc;
+    doc.AddLine(pLine);
+    m_nWireState = 0;
+    m_bWireFromInsert = 0;
+    if (!bRung) {
+        doc.MoveLineEnd(pLine, pLine->m_ptStart.x, pLine->m_ptStart.y, TRUE, LinePinSideOf(pLine->m_nStartPin));
+        doc.MoveLineEnd(pLine, pLine->m_ptEnd.x, pLine->m_ptEnd.y, FALSE, LinePinSideOf(pLine->m_nEndPin));
+    }
+    WritePinSources(pLine);
+    ResetJunctions(*pLine);
+    const BOOL bStartShared = !IsPowerBus(pStart) && CountLinesAtPin(pStart, pLine->m_nStartPin) > 1;
+    const BOOL bEndShared = !IsPowerBus(pEnd) && CountLinesAtPin(pEnd, pLine->m_nEndPin) > 1;
+    if (bStartShared)
+        UpdateJunctionsAtPin(pLine, pStart, TRUE, pLine->m_nStartPin);
+    // In a ladder document several wires may meet at an input too: both ends get their dots.
+    if (bEndShared && (bLadder || !bStartShared))
+        UpdateJunctionsAtPin(pLine, pEnd, TRUE, pLine->m_nEndPin);
+    if (m_bUndoOnWire)
+        doc.m_undo.SaveState(&doc);
+    InvalidateAll();
+}
+
+// ---- wires without the mouse ----
+
+CConnectLineObj* CVetlaView::ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
+                                         CBlockObj* pEnd, int nEndPin)
+{
+    if (!m_pDocument || !pStart || !pEnd)
+        return nullptr;
+    auto* pLine = new CConnectLineObj;
+    pLine->m_pDoc = m_pDocument;
+    pLine->m_ptStart = ptStart;
+    pLine->m_ptEnd = ptEnd;
+    pLine->m_pStartBlock = pStart;
+    pLine->m_pEndBlock = pEnd;
+    pLine->m_nStartBlock = pStart->m_nNumber;
+    pLine->m_nEndBlock = pEnd->m_nNumber;
+    pLine->m_nStartPin = nStartPin;
+    pLine->m_nEndPin = nEndPin;
+    RouteStraightAcross(*pLine);
+    m_pDocument->AddLine(pLine);
+    m_pDocument->MoveLineEnd(pLine, ptStart.x, ptStart.y, TRUE, LinePinSideOf(nStartPin));
+    m_pDocument->MoveLineEnd(pLine, ptEnd.x, ptEnd.y, FALSE, LinePinSideOf(nEndPin));
+    WritePinSources(pLine);
+    ResetJunctions(*pLine);
+    if (CountLinesAtPin(pStart, nStartPin) > 1)
+        UpdateJunctionsAtPin(pLine, pStart, TRUE, nStartPin);
+    else if (CountLinesAtPin(pEnd, nEndPin) > 1)
+        UpdateJunctionsAtPin(pLine, pEnd, TRUE, nEndPin);
+    InvalidateAll();
+    return pLine;
+}
+
+void CVetlaView::WritePinSources(CConnectLineObj* pLine)
+{
+    if (!pLine || !pLine->m_pStartBlock || !pLine->m_pEndBlock)
+        return;
+    const int nStartPin = pLine->m_nStartPin;
+    const int nEndPin = pLine->m_nEndPin;
+    // The power rail keeps no pin table.
+    if (nStartPin >= 0 && nStartPin < BLOCK_PIN_COUNT && !IsPowerBus(pLine->m_pStartBlock))
+        pLine->m_pStartBlock->m_nPinSource[nStartPin] = pLine->m_pEndBlock->m_nNumber;
+    if (nEndPin >= 0 && nEndPin < BLOCK_PIN_COUNT && !IsPowerBus(pLine->m_pEndBlock))
+        pLine->m_pEndBlock->m_nPinSource[nEndPin] = pLine->m_pStartBlock->m_nNumber;
+}
+
+void CVetlaView::RenumberLineEnds(int nOldNumber)
+{
+    if (!m_pDocument)
+        return;
+    // A function block's own entry stands in for its number: the other end's table takes it.
+    auto sourceFor = [](const CBlockObj* pMoved, int nMovedPin) {
+        const int nNumber = pMoved->m_nNumber;
+        if (!IsFunctionBlockNumber(nNumber) || nMovedPin < 0 || nMovedPin >= BLOCK_PIN_COUNT)
+            return nNumber;
+        return pMoved->m_nPinSource[nMovedPin];
+    };
+    auto writeSource = [](CBlockObj* pBlock, int nPin, int nSource) {
+        if (pBlock && nPin >= 0 && nPin < BLOCK_PIN_COUNT && !IsPowerBus(pBlock))
+            pBlock->m_nPinSource[nPin] = nSource;
+    };
+    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
+        if (pLine->m_nStartBlock == nOldNumber && pLine->m_pStartBlock) {
+            pLine->m_nStartBlock = pLine->m_pStartBlock->m_nNumber;
+            writeSource(pLine->m_pEndBlock, pLine->m_nEndPin, sourceFor(pLine->m_pStartBlock, pLine->m_nStartPin));
+        }
+        if (pLine->m_nEndBlock == nOldNumber && pLine->m_pEndBlock) {
+            pLine->m_nEndBlock = pLine->m_pEndBlock->m_nNumber;
+            writeSource(pLine->m_pStartBlock, pLine->m_nStartPin, sourceFor(pLine->m_pEndBlock, pLine->m_nEndPin));
+        }
+    }
+}
+
+BOOL CVetlaView::IsPinConnected(CVetlaDoc* pDoc, const CBlockObj* pBlock, const CConnectLineObj* pExcept,
+                                int nPin)
+{
+    if (!pDoc || !pBlock)
+        return FALSE;
+    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
+        const auto* pLine = static_cast<const CConnectLineObj*>(pDoc->m_lineList.GetNext(pos));
+        if (pLine == pExcept)
+            continue;
+        if ((pLine->m_pStartBlock == pBlock && pLine->m_nStartPin == nPin) ||
+            (pLine->m_pEndBlock == pBlock && pLine->m_nEndPin == nPin))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+int CVetlaView::GetBlockLines(CPtrArray& arrLines, const CBlockObj* pBlock) const
+{
+    arrLines.RemoveAll();
+    if (!m_pDocument || !pBlock)
+        return 0;
+    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
+        if (pLine->m_pStartBlock == pBlock || pLine->m_pEndBlock == pBlock)
+            arrLines.Add(pLine);
+    }
+    return int(arrLines.GetSize());
+}
+
+// ---- the balloon tip and its texts ----
+
+void CVetlaView::CreateBalloonTip()
+{
+    m_balloonTip.Create(this);
+    m_balloonTip.SetIcon(m_nTipIcon);
+    m_pTipFont = std::make_unique<CFont>();
+    m_pTipFont->CreateFont(12, 6, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH, _T(""));
+    m_balloonTip.SetTipFont(m_pTipFont.get());
+}
+
+void CVetlaView::LoadBlockText() { LoadBlockTextTable(m_strBlockText); }
+
+BOOL CVetlaView::PreTranslateMessage(MSG* pMsg)
+{
+    m_balloonTip.RelayEvent(pMsg);
+    return CScrollView::PreTranslateMessage(pMsg);
+}

@@ -1,0 +1,20 @@
+// Tip windows: small popups that show a hint beside the mouse. The layer keeps a tip as an
+// ordinary popup window; a backend that shows windows natively is told which windows are
+// tips, so that the toolkit shows them without a frame, above the other windows and without
+// taking the activation from the window under the mouse.
+#pragma once
+
+class CWnd;
+
+class ITipWindowBackend {
+public:
+    virtual ~ITipWindowBackend() = default;
+    // The created window pWnd is a tip from now on.
+    virtual void MakeTipWindow(CWnd& wnd) = 0;
+};
+
+// Installed once by the native backend after the window backend; null removes it. Not owned.
+void AfxSetTipWindowBackend(ITipWindowBackend* pBackend);
+ITipWindowBackend* AfxGetTipWindowBackend();
+// Tells the installed tip backend, if any, that the created window is a tip.
+void AfxMakeTipWindow(CWnd& wnd);

@@ -1,0 +1,192 @@
+#include "controls/BalloonTipWnd.h"
+
+#include "platform/ui/WindowFixture.h"
+
+#include "controls/IconImages.h"
+#include "platform/gdi/Font.h"
+#include "platform/ui/TipWindow.h"
+#include "platform/ui/WindowStyles.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BalloonTipTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_OVERLAPPED | WS_VISIBLE, CRect(100, 50, 500, 450), nullptr, 0));
+        ASSERT_TRUE(m_tip.Create(&m_owner));
+    }
+    void TearDown() override
+    {
+        m_tip.DestroyWindow();
+        m_owner.DestroyWindow();
+        WindowTest::TearDown();
+    }
+
+    // Lets the test clock run and delivers the timers that fell due.
+    void Wait(UINT nMilliseconds)
+    {
+        m_clock.Advance(nMilliseconds);
+        m_thread.PumpPending();
+    }
+    MSG Message(CWnd* pWnd, UINT nMessage, CPoint ptClient)
+    {
+        return MSG{pWnd, nMessage, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, {0, 0}};
+    }
+
+    CWnd m_owner;
+    CBalloonTipWnd m_tip;
+};
+
+TEST_F(BalloonTipTest, TheTipIsAHiddenPopupOwnedByItsWindow)
+{
+    EXPECT_TRUE(m_tip.GetStyle() & WS_POPUP);
+    EXPECT_FALSE(m_tip.GetStyle() & WS_CHILD);
+    EXPECT_EQ(m_tip.GetParent(), &m_owner);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+}
+
+TEST_F(BalloonTipTest, ATextShowsBesideThePointAfterTheDelay)
+{
+    const CPoint pt(300, 200);
+    m_tip.Show(_T("In1"), &pt);
+    EXPECT_TRUE(m_tip.IsShowPending());
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    Wait(CBalloonTipWnd::SHOW_DELAY - 1);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    Wait(1);
+    EXPECT_TRUE(m_tip.IsWindowVisible());
+    EXPECT_FALSE(m_tip.IsShowPending());
+    CRect rect;
+    m_tip.GetWindowRect(rect);
+    EXPECT_GT(rect.left, pt.x);
+    EXPECT_GT(rect.top, pt.y);
+    EXPECT_EQ(rect.Size(), m_tip.GetBoxSize());
+    EXPECT_EQ(m_tip.GetText(), CString(_T("In1")));
+}
+
+TEST_F(BalloonTipTest, EachRequestWhileHiddenRestartsTheDelay)
+{
+    const CPoint pt(300, 200);
+    m_tip.Show(_T("In1"), &pt);
+    Wait(CBalloonTipWnd::SHOW_DELAY - 100);
+    m_tip.Show(_T("In2"), &pt);
+    Wait(150);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    EXPECT_TRUE(m_tip.IsWindowVisible());
+    EXPECT_EQ(m_tip.GetText(), CString(_T("In2")));
+}
+
+TEST_F(BalloonTipTest, AShownTipFollowsAtOnceAndAnEmptyTextHidesIt)
+{
+    const CPoint pt(300, 200);
+    m_tip.Show(_T("In1"), &pt);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    CRect before;
+    m_tip.GetWindowRect(before);
+    const CPoint ptMoved(340, 260);
+    m_tip.Show(_T("Incompatible connectors!"), &ptMoved);
+    EXPECT_FALSE(m_tip.IsShowPending());
+    CRect after;
+    m_tip.GetWindowRect(after);
+    EXPECT_EQ(after.TopLeft() - before.TopLeft(), CSize(40, 60));
+    EXPECT_GT(after.Width(), before.Width());
+
+    m_tip.Show(CString(), nullptr);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    EXPECT_TRUE(m_tip.GetText().IsEmpty());
+    // An empty text also stops a show that was waiting.
+    m_tip.Show(_T("In1"), &pt);
+    m_tip.Show(CString(), &pt);
+    EXPECT_FALSE(m_tip.IsShowPending());
+    Wait(2 * CBalloonTipWnd::SHOW_DELAY);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+}
+
+TEST_F(BalloonTipTest, TheRelayShowsARegisteredWindowsTipAndAPressHidesIt)
+{
+    CWnd tool;
+    ASSERT_TRUE(tool.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 60, 40), &m_owner, 5));
+    m_tip.AddTool(&tool, _T("Tool tip"));
+    CWnd other;
+    ASSERT_TRUE(other.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(100, 10, 160, 40), &m_owner, 6));
+
+    MSG move = Message(&tool, WM_MOUSEMOVE, CPoint(5, 5));
+    m_tip.RelayEvent(&move);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    ASSERT_TRUE(m_tip.IsWindowVisible());
+    EXPECT_EQ(m_tip.GetText(), CString(_T("Tool tip")));
+    CPoint ptScreen(5, 5);
+    tool.ClientToScreen(&ptScreen);
+    EXPECT_EQ(m_tip.GetAnchor(), ptScreen);
+
+    MSG press = Message(&tool, WM_LBUTTONDOWN, CPoint(5, 5));
+    m_tip.RelayEvent(&press);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+
+    // Over a window without a tip of its own, a registered window's tip goes away.
+    m_tip.RelayEvent(&move);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    ASSERT_TRUE(m_tip.IsWindowVisible());
+    MSG moveOther = Message(&other, WM_MOUSEMOVE, CPoint(5, 5));
+    m_tip.RelayEvent(&moveOther);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+
+    // A tip its owner asked for stays while the mouse moves over other windows, and a null
+    // point means where the relay last saw the mouse.
+    m_tip.Show(_T("Owner's"), nullptr);
+    CPoint ptOther(5, 5);
+    other.ClientToScreen(&ptOther);
+    EXPECT_EQ(m_tip.GetAnchor(), ptOther);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    m_tip.RelayEvent(&moveOther);
+    EXPECT_TRUE(m_tip.IsWindowVisible());
+
+    m_tip.DelTool(&tool);
+    m_tip.RelayEvent(&move);
+    EXPECT_EQ(m_tip.GetText(), CString(_T("Owner's")));
+}
+
+TEST_F(BalloonTipTest, TheIconAndTheFontSizeTheBox)
+{
+    m_tip.Show(_T("Out"), nullptr);
+    const CSize sizePlain = m_tip.GetBoxSize();
+    m_tip.SetIcon(IDI_LAMP_ON);
+    const CSize sizeIcon = m_tip.GetBoxSize();
+    EXPECT_GT(sizeIcon.cx, sizePlain.cx + ICON_IMAGE_SIZE);
+    EXPECT_GE(sizeIcon.cy, ICON_IMAGE_SIZE);
+    // An id without a picture takes no room.
+    m_tip.SetIcon(133);
+    EXPECT_EQ(m_tip.GetBoxSize(), sizePlain);
+
+    CFont font;
+    ASSERT_TRUE(font.CreateFont(24, 12, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH, _T("")));
+    m_tip.SetTipFont(&font);
+    EXPECT_EQ(m_tip.GetTipFont(), &font);
+    EXPECT_GT(m_tip.GetBoxSize().cy, sizePlain.cy);
+    m_tip.SetTipFont(nullptr);
+}
+
+// The native side learns which windows are tips.
+class RecordingTipBackend : public ITipWindowBackend {
+public:
+    void MakeTipWindow(CWnd& wnd) override { m_pLast = &wnd; }
+    CWnd* m_pLast = nullptr;
+};
+
+TEST_F(BalloonTipTest, CreatingATipTellsTheTipBackend)
+{
+    RecordingTipBackend backend;
+    AfxSetTipWindowBackend(&backend);
+    CBalloonTipWnd tip;
+    ASSERT_TRUE(tip.Create(&m_owner));
+    AfxSetTipWindowBackend(nullptr);
+    EXPECT_EQ(backend.m_pLast, &tip);
+}
+
+} // namespace
