@@ -1,0 +1,810 @@
+// What lies under the mouse, the three selection lists and moving what is selected: the hit
+// tests with their pin tolerances, the press of select mode, the rubber band, moving blocks with
+// the wires attached to them, dragging wire segments, and the checks that keep blocks and
+// comments on the base.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/LineRoute.h"
+#include "document/VetlaDoc.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/PtrArray.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/Msg.h"
+
+namespace {
+
+constexpr UINT IDS_PLACED_OFF_BASE = 339;
+
+// Pin stubs are tested with a little slack: an input is reached from its wire's side and a
+// little into the body, an output only from outside the body.
+constexpr int INPUT_SLACK_LEFT = 2;
+constexpr int INPUT_SLACK_RIGHT = 1;
+constexpr int OUTPUT_SLACK_RIGHT = 2;
+constexpr int PIN_SLACK_VERTICAL = 1;
+constexpr int PIN_STUB_SIZE = 5;
+// A selected block's pins reach this far beside its body.
+constexpr int PIN_STUB_REACH = 9;
+// The power rail is thin; a band around it takes the press.
+constexpr int POWER_BUS_REACH = 7;
+
+// The margins a placement is pulled into when no block size is known yet.
+constexpr int PLACE_MARGIN = 25;
+constexpr int PLACE_MARGIN_BOTTOM = 50;
+constexpr int PLACE_MARGIN_BOTTOM_BLOCK = 10;
+
+// A vertical segment may not come closer than this to the pin its row leads to.
+constexpr int PIN_ROW_CLEARANCE = 6;
+
+// Route shapes whose segments a block drag or an arrow key moves.
+constexpr INT_PTR ROUTE_FOUR = 4;
+constexpr INT_PTR ROUTE_SIX = 6;
+constexpr int SECOND_SEGMENT = 2;
+constexpr int THIRD_SEGMENT = 3;
+constexpr int FOURTH_SEGMENT = 4;
+
+// Segment directions of the wire hit test.
+constexpr int SEGMENT_VERTICAL = 0;
+constexpr int SEGMENT_HORIZONTAL = 1;
+constexpr int SEGMENT_AT_END = -1;
+constexpr int SEGMENT_NONE = -2;
+
+// The selected flag of each kind of object; its list membership changes with it.
+int& SelectedFlag(CBlockObj& block) { return block.m_bSelected; }
+int& SelectedFlag(CConnectLineObj& line) { return line.m_bLineSelected; }
+int& SelectedFlag(CBlockComment& comment) { return comment.m_bCommentSelected; }
+
+// The entries of an object list that are objects of the kind, in list order; null entries and
+// entries of another class are passed over.
+template <class T, class Visit>
+void ForEach(const CObList& list, Visit visit)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        if (T* pObject = dynamic_cast<T*>(list.GetNext(pos)))
+            visit(*pObject);
+    }
+}
+
+template <class T, class Match>
+T* FindFirst(const CObList& list, Match match)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        T* pObject = dynamic_cast<T*>(list.GetNext(pos));
+        if (pObject && match(*pObject))
+            return pObject;
+    }
+    return nullptr;
+}
+
+BOOL IsListed(const CObList& list, const CObject* pObject)
+{
+    return pObject && list.Find(const_cast<CObject*>(pObject)) != nullptr;
+}
+
+// Selects or unselects the object: its flag and its one entry in the list.
+template <class T>
+void SetSelected(CObList& list, T* pObject, bool bSelected)
+{
+    if (!pObject)
+        return;
+    SelectedFlag(*pObject) = bSelected ? 1 : 0;
+    if (bSelected) {
+        if (!IsListed(list, pObject))
+            list.AddTail(pObject);
+        return;
+    }
+    while (POSITION pos = list.Find(pObject))
+        list.RemoveAt(pos);
+}
+
+// Toggles the object's selection; TRUE when it is selected afterwards.
+template <class T>
+bool ToggleSelected(CObList& list, T* pObject)
+{
+    const bool bSelected = !IsListed(list, pObject);
+    SetSelected(list, pObject, bSelected);
+    return bSelected;
+}
+
+// Clears the flag of every object of the kind in the document (when there is one) and empties
+// the list.
+template <class T>
+void ClearKind(const CObList* pDocumentList, CObList& selection)
+{
+    if (pDocumentList)
+        ForEach<T>(*pDocumentList, [](T& object) { SelectedFlag(object) = 0; });
+    selection.RemoveAll();
+}
+
+CRect BodyRect(const CBlockObj& block)
+{
+    CRect rect;
+    block.GetRect(&rect);
+    return rect;
+}
+
+BOOL IsSelectedBlock(const CBlockObj* pBlock) { return pBlock && pBlock->m_bSelected; }
+
+// Which end of the wire a press on the block's pin grabs: 1 the end, -1 the start, 0 neither
+// (the wire merely passes the pin). A wire with both ends at the block goes by the pin.
+int WireEndAtPin(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
+{
+    const bool bEnd = line.m_pEndBlock == pBlock;
+    const bool bStart = line.m_pStartBlock == pBlock;
+    if (bEnd && bStart)
+        return line.m_nStartPin == nPin && line.m_nEndPin != nPin ? -1 : 1;
+    return bEnd ? 1 : (bStart ? -1 : 0);
+}
+
+// A rung from the power rail stays horizontal: the end at the moved block goes along with it,
+// the end at the rail follows in y only.
+void MoveRungEnd(CConnectLineObj& line, BOOL bStart, int dx, int dy)
+{
+    CPoint& moved = bStart ? line.m_ptStart : line.m_ptEnd;
+    CPoint& atBus = bStart ? line.m_ptEnd : line.m_ptStart;
+    moved.Offset(dx, dy);
+    atBus.y = moved.y;
+    const INT_PTR n = line.m_arrVertices.GetSize();
+    if (n == 0)
+        return;
+    CPoint& movedVertex = line.m_arrVertices[bStart ? 0 : n - 1];
+    CPoint& busVertex = line.m_arrVertices[bStart ? n - 1 : 0];
+    movedVertex.Offset(dx, dy);
+    busVertex.y = movedVertex.y;
+}
+
+// Moves the end of the wire that sits on the moved block by the step.
+void FollowMovedBlock(CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pBlock, int dx, int dy)
+{
+    const BOOL bStart = line.m_pStartBlock == pBlock;
+    const CBlockObj* pOther = bStart ? line.m_pEndBlock : line.m_pStartBlock;
+    if (doc.IsLadder() && pOther && pOther->m_nType == BT_POWERBUS) {
+        MoveRungEnd(line, bStart, dx, dy);
+        return;
+    }
+    const CPoint end = bStart ? line.m_ptStart : line.m_ptEnd;
+    const int nPin = bStart ? line.m_nStartPin : line.m_nEndPin;
+    doc.MoveLineEnd(&line, end.x + dx, end.y + dy, bStart, LinePinSideOf(nPin));
+}
+
+void ResetJunctions(CConnectLineObj& line)
+{
+    const INT_PTR n = line.m_arrVertices.GetSize();
+    line.m_arrJunctions.SetSize(n);
+    for (INT_PTR i = 0; i < n; ++i)
+        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
+}
+
+BOOL IsSegmentIndex(const CConnectLineObj& line, int k) { return k >= 1 && k < line.m_arrVertices.GetSize(); }
+
+// A horizontal segment k moves up or down: its first vertex by dy, its second to the same level.
+void MoveHorizontalSegment(CConnectLineObj& line, int k, int dy)
+{
+    if (!IsSegmentIndex(line, k))
+        return;
+    line.m_arrVertices[k - 1].y += dy;
+    line.m_arrVertices[k].y = line.m_arrVertices[k - 1].y;
+}
+
+void OffsetVertices(CConnectLineObj& line, INT_PTR nFirst, INT_PTR nLast, int dx, int dy)
+{
+    for (INT_PTR i = nFirst; i <= nLast && i < line.m_arrVertices.GetSize(); ++i)
+        line.m_arrVertices[i].Offset(dx, dy);
+}
+
+// Dragging a segment at either end of the wire bends the wire instead of tearing its ends off
+// their pins: a straight wire gets a middle vertex, the inner vertices of the standard routes
+// move with the step.
+void BendAtEnd(CConnectLineObj& line, int dx, int dy)
+{
+    switch (line.m_arrVertices.GetSize()) {
+    case 2: {
+        const CPoint& a = line.m_arrVertices[0];
+        const CPoint& b = line.m_arrVertices[1];
+        line.m_arrVertices.InsertAt(1, CPoint((a.x + b.x) / 2, (a.y + b.y) / 2));
+        break;
+    }
+    case 3:
+        OffsetVertices(line, 1, 1, dx, dy);
+        break;
+    case 4:
+        OffsetVertices(line, 1, 2, dx, dy);
+        break;
+    case 6:
+        OffsetVertices(line, 1, 4, dx, dy);
+        break;
+    default:
+        break;
+    }
+}
+
+// The segment direction an arrow key moves: Up and Down move horizontal segments, Left and
+// Right vertical ones.
+int DirectionOfKey(UINT nKey)
+{
+    if (nKey == UINT(VK_UP) || nKey == UINT(VK_DOWN))
+        return SEGMENT_HORIZONTAL;
+    if (nKey == UINT(VK_LEFT) || nKey == UINT(VK_RIGHT))
+        return SEGMENT_VERTICAL;
+    return SEGMENT_NONE;
+}
+
+// The direction a step of the whole selection gives: a vertical step moves horizontal
+// segments, a horizontal step vertical ones, a slanted step bends the ends.
+int DirectionOfStep(int dx, int dy)
+{
+    if (dx == 0 && dy == 0)
+        return SEGMENT_NONE;
+    if (dx == 0)
+        return SEGMENT_HORIZONTAL;
+    return dy == 0 ? SEGMENT_VERTICAL : SEGMENT_AT_END;
+}
+
+// Clamps a coordinate that lies on the base but outside the inner area onto the inner edge.
+int PullInside(int v, int nBaseLow, int nInnerLow, int nInnerHigh, int nBaseHigh)
+{
+    if (v >= nBaseLow && v < nInnerLow)
+        return nInnerLow;
+    if (v >= nInnerHigh && v < nBaseHigh)
+        return nInnerHigh;
+    return v;
+}
+
+void ReportOffBase(UINT nType)
+{
+    MessageBeep(MB_ICONEXCLAMATION);
+    AfxMessageBox(IDS_PLACED_OFF_BASE, nType);
+}
+
+// Both corners of the rectangle on the base (its right and bottom edges are off it).
+BOOL LiesOnBase(const CRect& base, const CRect& rect)
+{
+    return base.PtInRect(rect.TopLeft()) && base.PtInRect(rect.BottomRight());
+}
+
+// The drag starts of every selected block and comment, which the end of the drag may go back
+// to; taken at each press that starts one, so that a drag never restores an older position.
+void SaveDragStarts(CVetlaView& view)
+{
+    ForEach<CBlockObj>(view.m_selBlocks, [](CBlockObj& block) { block.m_ptDragStart = block.m_ptPos; });
+    ForEach<CBlockComment>(view.m_selComments, [](CBlockComment& comment) {
+        comment.m_ptDragStart = CPoint(comment.m_nLeft, comment.m_nTop);
+    });
+}
+
+// A press on a pin at an end of the selected wire starts dragging that end. bFromSelection: the
+// press hit an already selected wire, whose end may also sit on the ladder's power rail.
+void GrabLineEndAt(CVetlaView& view, CConnectLineObj& line, int x, int y, bool bFromSelection)
+{
+    CBlockObj* pBlock = bFromSelection ? view.SelectedBlockPinsAt(x, y) : nullptr;
+    if (!pBlock)
+        pBlock = view.m_pDocument->BlockAtPointWithPins(x, y);
+    int nPin = -1;
+    if (pBlock) {
+        nPin = view.PinAt(pBlock, x, y);
+    } else if (bFromSelection && (pBlock = view.PowerBusAt(x, y)) != nullptr) {
+        // The rail has no stubs: anywhere on it is its one output.
+        nPin = BLOCK_FIRST_OUTPUT;
+    }
+    if (nPin < 0)
+        return;
+    const int nEnd = WireEndAtPin(line, pBlock, nPin);
+    if (nEnd == 0)
+        return;
+    line.m_bEndDrag = 1;
+    line.m_nDragEnd = nEnd;
+}
+
+// Every moved wire gets a fresh junction list, then the dots at its crowded pins again.
+void RefreshJunctionsOfMovedLines(CVetlaView& view)
+{
+    const CObList& lines = view.m_pDocument->m_lineList;
+    ForEach<CConnectLineObj>(lines, [](CConnectLineObj& line) {
+        if (line.m_bMoved)
+            ResetJunctions(line);
+    });
+    ForEach<CConnectLineObj>(lines, [&view](CConnectLineObj& line) {
+        if (!line.m_bMoved)
+            return;
+        CPtrArray atPin;
+        if (view.GetLinesAtPin(atPin, line.m_pStartBlock, line.m_nStartPin) > 1)
+            view.UpdateJunctionsAtPin(&line, line.m_pStartBlock, TRUE, line.m_nStartPin);
+        if (view.GetLinesAtPin(atPin, line.m_pEndBlock, line.m_nEndPin) > 1)
+            view.UpdateJunctionsAtPin(&line, line.m_pEndBlock, TRUE, line.m_nEndPin);
+    });
+}
+
+// A vertical segment k moves sideways, unless that brings it too close to a pin on its row.
+void MoveVerticalSegment(CVetlaView& view, CConnectLineObj& line, int k, int dx)
+{
+    if (!IsSegmentIndex(line, k))
+        return;
+    CPoint& first = line.m_arrVertices[k - 1];
+    CPoint& second = line.m_arrVertices[k];
+    const int x = first.x + dx;
+    view.m_nDragSegment = k;
+    if (view.IsSegmentAtPinRow(x, (first.y + second.y) / 2, &line))
+        return;
+    first.x = x;
+    second.x = x;
+}
+
+} // namespace
+
+// ---- hit tests ----
+
+CBlockObj* CVetlaView::SelectedBlockAt(int x, int y) const
+{
+    const CPoint point(x, y);
+    return FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) { return BodyRect(block).PtInRect(point); });
+}
+
+CBlockObj* CVetlaView::SelectedBlockPinsAt(int x, int y) const
+{
+    const CPoint point(x, y);
+    return FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) {
+        CRect rect = BodyRect(block);
+        rect.InflateRect(PIN_STUB_REACH, 0);
+        return rect.PtInRect(point);
+    });
+}
+
+CConnectLineObj* CVetlaView::SelectedLineAt(int x, int y) const
+{
+    return FindFirst<CConnectLineObj>(m_selLines, [&](const CConnectLineObj& line) {
+        return line.HitTest(x, y, nullptr, nullptr, nullptr);
+    });
+}
+
+CBlockComment* CVetlaView::SelectedCommentAt(int x, int y) const
+{
+    const CPoint point(x, y);
+    return FindFirst<CBlockComment>(m_selComments, [&](const CBlockComment& comment) { return comment.HitTest(point); });
+}
+
+int CVetlaView::PinAt(const CBlockObj* pBlock, int x, int y) const
+{
+    if (!pBlock)
+        return -1;
+    const CPoint point(x, y);
+    // A pin of kind 0 has no stub to hit.
+    auto hits = [&](int nPin, int nLeft, int nRight) {
+        CRect stub;
+        if (pBlock->m_nPinKind[nPin] == PINKIND_NONE || !pBlock->GetPinRect(&stub, nPin, PIN_STUB_SIZE))
+            return false;
+        stub.InflateRect(nLeft, PIN_SLACK_VERTICAL, nRight, PIN_SLACK_VERTICAL);
+        return stub.PtInRect(point) != FALSE;
+    };
+    for (int i = 0; i < pBlock->m_nInputs && i < BLOCK_FIRST_OUTPUT; ++i) {
+        if (hits(i, INPUT_SLACK_LEFT, INPUT_SLACK_RIGHT))
+            return i;
+    }
+    for (int i = BLOCK_FIRST_OUTPUT; i < BLOCK_FIRST_OUTPUT + pBlock->m_nOutputs && i < BLOCK_PIN_COUNT; ++i) {
+        if (hits(i, 0, OUTPUT_SLACK_RIGHT))
+            return i;
+    }
+    return -1;
+}
+
+CBlockObj* CVetlaView::BlockByNumber(int nNumber) const
+{
+    if (!m_pDocument)
+        return nullptr;
+    return FindFirst<CBlockObj>(m_pDocument->m_blockList,
+                                [nNumber](const CBlockObj& block) { return block.m_nNumber == nNumber; });
+}
+
+CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
+{
+    if (!m_pDocument || !m_pDocument->IsLadder())
+        return nullptr;
+    const CPoint point(x, y);
+    return FindFirst<CBlockObj>(m_pDocument->m_powerBusList, [&](const CBlockObj& rail) {
+        CRect rect = BodyRect(rail);
+        rect.InflateRect(POWER_BUS_REACH, 0);
+        return rect.PtInRect(point);
+    });
+}
+
+// ---- selection ----
+
+int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
+{
+    if (!m_pDocument)
+        return EDIT_MODE_SELECT;
+    const bool bToggle = (nFlags & MK_CONTROL) != 0;
+
+    if (CBlockObj* pBlock = SelectedBlockAt(x, y)) {
+        if (bToggle) {
+            SetSelected(m_selBlocks, pBlock, false);
+            m_pCurBlock = nullptr;
+        }
+        SaveDragStarts(*this);
+        SetCapture();
+        return EDIT_MODE_DRAG_BLOCKS;
+    }
+    if (CConnectLineObj* pLine = SelectedLineAt(x, y)) {
+        m_pCurLine = pLine;
+        if (bToggle) {
+            SetSelected(m_selLines, pLine, false);
+            m_pCurLine = nullptr;
+        } else {
+            GrabLineEndAt(*this, *pLine, x, y, true);
+        }
+        SetCapture();
+        return EDIT_MODE_DRAG_LINE;
+    }
+    if (CBlockComment* pComment = SelectedCommentAt(x, y)) {
+        if (bToggle) {
+            SetSelected(m_selComments, pComment, false);
+            m_pCurComment = nullptr;
+        }
+        SaveDragStarts(*this);
+        SetCapture();
+        return EDIT_MODE_DRAG_COMMENTS;
+    }
+    if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(x, y)) {
+        m_pCurLine = nullptr;
+        m_pCurComment = nullptr;
+        InvalidateAll();
+        if (bToggle) {
+            m_pCurBlock = ToggleSelected(m_selBlocks, pBlock) ? pBlock : nullptr;
+            return EDIT_MODE_SELECT;
+        }
+        if (!IsListed(m_selBlocks, pBlock)) {
+            ClearSelection(SELECTION_ALL);
+            SetSelected(m_selBlocks, pBlock, true);
+            m_pCurBlock = pBlock;
+        }
+        SaveDragStarts(*this);
+        SetCapture();
+        return EDIT_MODE_DRAG_BLOCKS;
+    }
+    if (CConnectLineObj* pLine = m_pDocument->LineAtPoint(x, y)) {
+        m_pCurLine = pLine;
+        if (bToggle) {
+            if (!m_pDocument->BlockAtPointWithPins(x, y))
+                ToggleSelected(m_selLines, pLine);
+            return EDIT_MODE_SELECT;
+        }
+        if (!IsListed(m_selLines, pLine)) {
+            ClearSelection(SELECTION_ALL);
+            SetSelected(m_selLines, pLine, true);
+            m_pCurBlock = nullptr;
+        } else {
+            GrabLineEndAt(*this, *pLine, x, y, false);
+        }
+        SetCapture();
+        return EDIT_MODE_DRAG_LINE;
+    }
+    if (CBlockComment* pComment = m_pDocument->CommentAtPoint(x, y)) {
+        m_pCurComment = pComment;
+        m_pCurLine = nullptr;
+        m_pCurBlock = nullptr;
+        if (bToggle) {
+            ToggleSelected(m_selComments, pComment);
+            return EDIT_MODE_SELECT;
+        }
+        if (!IsListed(m_selComments, pComment)) {
+            ClearSelection(SELECTION_ALL);
+            SetSelected(m_selComments, pComment, true);
+        }
+        SaveDragStarts(*this);
+        SetCapture();
+        return EDIT_MODE_DRAG_COMMENTS;
+    }
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    ClearSelection(SELECTION_ALL);
+    m_rcBand.SetRect(x, y, x, y);
+    InvalidateAll();
+    SetCapture();
+    return EDIT_MODE_BAND;
+}
+
+void CVetlaView::ClearSelection(BYTE nWhat)
+{
+    auto clears = [nWhat](BYTE nKind) { return nWhat == SELECTION_ALL || nWhat == nKind; };
+    CVetlaDoc* pDoc = m_pDocument;
+    if (clears(SELECTION_LINES))
+        ClearKind<CConnectLineObj>(pDoc ? &pDoc->m_lineList : nullptr, m_selLines);
+    if (clears(SELECTION_BLOCKS))
+        ClearKind<CBlockObj>(pDoc ? &pDoc->m_blockList : nullptr, m_selBlocks);
+    if (clears(SELECTION_COMMENTS))
+        ClearKind<CBlockComment>(pDoc ? &pDoc->m_commentList : nullptr, m_selComments);
+}
+
+BOOL CVetlaView::IsBlockSelected(const CBlockObj* pBlock, BOOL bByNumber) const
+{
+    if (!pBlock)
+        return FALSE;
+    if (IsListed(m_selBlocks, pBlock))
+        return TRUE;
+    if (!bByNumber)
+        return FALSE;
+    const int nNumber = pBlock->m_nNumber;
+    return FindFirst<CBlockObj>(m_selBlocks, [nNumber](const CBlockObj& block) { return block.m_nNumber == nNumber; })
+           != nullptr;
+}
+
+BOOL CVetlaView::IsLineSelected(const CConnectLineObj* pLine) const { return IsListed(m_selLines, pLine); }
+
+BOOL CVetlaView::IsCommentSelected(const CBlockComment* pComment) const
+{
+    return IsListed(m_selComments, pComment);
+}
+
+void CVetlaView::UpdateBandSelection()
+{
+    m_selBlocks.RemoveAll();
+    m_selLines.RemoveAll();
+    m_selComments.RemoveAll();
+    if (!m_pDocument)
+        return;
+    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bLineSelected = 0; });
+    CRect band = m_rcBand;
+    band.NormalizeRect();
+    auto inBand = [&band](CRect rect) {
+        rect.NormalizeRect();
+        CRect common;
+        return common.IntersectRect(&rect, &band) != FALSE;
+    };
+    ForEach<CBlockObj>(m_pDocument->m_blockList, [&](CBlockObj& block) {
+        const bool bIn = inBand(BodyRect(block));
+        SetSelected(m_selBlocks, &block, bIn);
+        if (bIn)
+            SelectLinesOfBlock(&block);
+    });
+    ForEach<CBlockComment>(m_pDocument->m_commentList, [&](CBlockComment& comment) {
+        SetSelected(m_selComments, &comment, inBand(comment.GetBoxRect()));
+    });
+}
+
+void CVetlaView::SelectLinesOfBlock(CBlockObj* pBlock)
+{
+    if (!m_pDocument || !pBlock)
+        return;
+    // The other end counts as selected by its listing: while the band rebuilds the selection,
+    // the flags of blocks not yet visited still tell the previous band.
+    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
+        CBlockObj* pOther = nullptr;
+        if (line.m_pStartBlock == pBlock)
+            pOther = line.m_pEndBlock;
+        else if (line.m_pEndBlock == pBlock)
+            pOther = line.m_pStartBlock;
+        else
+            return;
+        SetSelected(m_selLines, &line, IsListed(m_selBlocks, pOther) != FALSE);
+    });
+}
+
+// ---- moving ----
+
+void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
+{
+    if ((dx == 0 && dy == 0) || !m_pDocument)
+        return;
+    ClearMoveMarks(TRUE);
+    CVetlaDoc& doc = *m_pDocument;
+
+    ForEach<CBlockObj>(doc.m_blockList, [&](CBlockObj& block) {
+        if (!block.m_bSelected)
+            return;
+        block.m_ptPos.Offset(dx, dy);
+        CPtrArray lines;
+        GetBlockLines(lines, &block);
+        for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
+            auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
+            if (!pLine)
+                continue;
+            if (IsSelectedBlock(pLine->m_pStartBlock) && IsSelectedBlock(pLine->m_pEndBlock)) {
+                if (!pLine->m_bMoved)
+                    OffsetLine(pLine, dx, dy, FALSE);
+            } else {
+                FollowMovedBlock(doc, *pLine, &block, dx, dy);
+            }
+            pLine->m_bMoved = 1;
+        }
+    });
+
+    ForEach<CConnectLineObj>(doc.m_lineList, [&](CConnectLineObj& line) {
+        if (!line.m_bLineSelected || line.m_bMoved)
+            return;
+        line.m_bMoved = 1;
+        DragSegment(dx, dy, &line, pKey);
+    });
+
+    RefreshJunctionsOfMovedLines(*this);
+
+    ForEach<CBlockComment>(doc.m_commentList, [&](CBlockComment& comment) {
+        if (!comment.m_bCommentSelected)
+            return;
+        comment.m_nLeft += dx;
+        comment.m_nTop += dy;
+    });
+    InvalidateAll();
+}
+
+void CVetlaView::DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey)
+{
+    if (!pLine)
+        return;
+    CConnectLineObj& line = *pLine;
+    // Only the wire drag of mode 4 has a segment of its own under the mouse; a key or a drag of
+    // the whole selection moves the segments the route's shape offers.
+    const bool bByShape = pKey || m_nEditMode != EDIT_MODE_DRAG_LINE;
+    int nDirection = m_nDragSegmentDir;
+    if (pKey)
+        nDirection = DirectionOfKey(*pKey);
+    else if (bByShape)
+        nDirection = DirectionOfStep(dx, dy);
+    const INT_PTR n = line.m_arrVertices.GetSize();
+
+    switch (nDirection) {
+    case SEGMENT_HORIZONTAL:
+        if (!bByShape)
+            MoveHorizontalSegment(line, m_nDragSegment, dy);
+        else if (n == ROUTE_SIX)
+            MoveHorizontalSegment(line, THIRD_SEGMENT, dy);
+        break;
+    case SEGMENT_VERTICAL:
+        if (!bByShape) {
+            MoveVerticalSegment(*this, line, m_nDragSegment, dx);
+        } else if (n == ROUTE_FOUR) {
+            MoveVerticalSegment(*this, line, SECOND_SEGMENT, dx);
+        } else if (n == ROUTE_SIX) {
+            MoveVerticalSegment(*this, line, FOURTH_SEGMENT, dx);
+            MoveVerticalSegment(*this, line, SECOND_SEGMENT, dx);
+        }
+        break;
+    case SEGMENT_AT_END:
+        BendAtEnd(line, dx, dy);
+        break;
+    default:
+        return;
+    }
+    InvalidateAll();
+}
+
+BOOL CVetlaView::IsSegmentAtPinRow(int x, int /*y*/, const CConnectLineObj* pLine) const
+{
+    if (!pLine || !IsSegmentIndex(*pLine, m_nDragSegment))
+        return FALSE;
+    // Too close to a pin whose row the segment reaches: left of an output's clearance, right of
+    // an input's.
+    auto blocked = [x](const CPoint& pin, int nPin) {
+        return nPin >= BLOCK_FIRST_OUTPUT ? x < pin.x + PIN_ROW_CLEARANCE : x > pin.x - PIN_ROW_CLEARANCE;
+    };
+    for (int k : {m_nDragSegment - 1, m_nDragSegment}) {
+        const CPoint& vertex = pLine->m_arrVertices[k];
+        if (vertex.y == pLine->m_ptStart.y && blocked(pLine->m_ptStart, pLine->m_nStartPin))
+            return TRUE;
+        if (vertex.y == pLine->m_ptEnd.y && blocked(pLine->m_ptEnd, pLine->m_nEndPin))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CVetlaView::OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly)
+{
+    if (!pLine)
+        return;
+    const INT_PTR n = pLine->m_arrVertices.GetSize();
+    if (bInnerOnly) {
+        OffsetVertices(*pLine, 1, n - 2, dx, dy);
+        return;
+    }
+    OffsetVertices(*pLine, 0, n - 1, dx, dy);
+    pLine->m_ptStart.Offset(dx, dy);
+    pLine->m_ptEnd.Offset(dx, dy);
+}
+
+void CVetlaView::ClearMoveMarks(BOOL bWires)
+{
+    if (!m_pDocument)
+        return;
+    if (bWires) {
+        ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bMoved = 0; });
+        return;
+    }
+    ForEach<CBlockObj>(m_pDocument->m_blockList, [](CBlockObj& block) { block.m_bLoopFound = 0; });
+    ForEach<CBlockObj>(m_pDocument->m_powerBusList, [](CBlockObj& rail) { rail.m_bLoopFound = 0; });
+}
+
+// ---- staying on the base ----
+
+BOOL CVetlaView::CheckPlacement(POINT* pPoint, const CBlockObj* pObject)
+{
+    if (!pPoint || !m_pDocument)
+        return FALSE;
+    const CRect base = m_pDocument->m_rcExtent;
+    if (!base.PtInRect(*pPoint)) {
+        ReportOffBase(MB_ICONSTOP);
+        return FALSE;
+    }
+    CRect inner(base.left + PLACE_MARGIN, base.top + PLACE_MARGIN, base.right - PLACE_MARGIN,
+                base.bottom - PLACE_MARGIN_BOTTOM);
+    if (pObject) {
+        const int w = pObject->m_nWidth;
+        const int h = pObject->m_nHeight;
+        inner.SetRect(base.left + w / 2, base.top + h, base.right - w, base.bottom - PLACE_MARGIN_BOTTOM_BLOCK - h);
+    }
+    if (inner.PtInRect(*pPoint))
+        return TRUE;
+    pPoint->x = PullInside(pPoint->x, base.left, inner.left, inner.right, base.right);
+    pPoint->y = PullInside(pPoint->y, base.top, inner.top, inner.bottom, base.bottom);
+    return TRUE;
+}
+
+int CVetlaView::CheckDragEnd()
+{
+    if (!m_pDocument)
+        return 0;
+    const CRect base = m_pDocument->m_rcExtent;
+    const bool bBlocksOff = FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) {
+                                return !LiesOnBase(base, BodyRect(block));
+                            }) != nullptr;
+    if (bBlocksOff) {
+        CObList blocks;
+        blocks.AddTail(&m_selBlocks);
+        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { RestoreDragStart(&block, m_pDocument, nullptr); });
+        RerouteAllLines();
+        ClearSelection(SELECTION_ALL);
+        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { SetSelected(m_selBlocks, &block, true); });
+        ReportOffBase(MB_OK);
+        InvalidateAll();
+        return 1;
+    }
+    const bool bCommentsOff = FindFirst<CBlockComment>(m_selComments, [&](const CBlockComment& comment) {
+                                  return !LiesOnBase(base, comment.GetBoxRect());
+                              }) != nullptr;
+    if (bCommentsOff) {
+        CObList comments;
+        comments.AddTail(&m_selComments);
+        ForEach<CBlockComment>(comments, [this](CBlockComment& comment) {
+            RestoreDragStart(nullptr, m_pDocument, &comment);
+        });
+        ClearSelection(SELECTION_ALL);
+        ForEach<CBlockComment>(comments, [this](CBlockComment& comment) { SetSelected(m_selComments, &comment, true); });
+        ReportOffBase(MB_OK);
+        InvalidateAll();
+        return 1;
+    }
+    return 0;
+}
+
+void CVetlaView::RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment)
+{
+    if (pComment) {
+        pComment->m_nLeft = pComment->m_ptDragStart.x;
+        pComment->m_nTop = pComment->m_ptDragStart.y;
+    }
+    if (!pBlock)
+        return;
+    pBlock->m_ptPos = pBlock->m_ptDragStart;
+    if (!pDoc)
+        return;
+    // The wire ends go back onto the pins; RerouteAllLines lays the routes to them.
+    const int nNumber = pBlock->m_nNumber;
+    ForEach<CConnectLineObj>(pDoc->m_lineList, [&](CConnectLineObj& line) {
+        CRect stub;
+        if (line.m_nStartBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nStartPin))
+            line.m_ptStart = stub.CenterPoint();
+        if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nEndPin))
+            line.m_ptEnd = stub.CenterPoint();
+    });
+}
+
+void CVetlaView::RerouteAllLines()
+{
+    if (!m_pDocument)
+        return;
+    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [this](CConnectLineObj& line) {
+        m_pDocument->MoveLineEnd(&line, line.m_ptStart.x, line.m_ptStart.y, TRUE, LinePinSideOf(line.m_nStartPin));
+        m_pDocument->MoveLineEnd(&line, line.m_ptEnd.x, line.m_ptEnd.y, FALSE, LinePinSideOf(line.m_nEndPin));
+    });
+}
