@@ -1,0 +1,240 @@
+// Hit testing and wiring on a diagram at the controller's largest size: 1024 function blocks
+// cycling through every function-block type, 128 inputs, 64 analog inputs and 64 outputs, every
+// input wired to an earlier block of its kind with its pointers and pin tables set, as a
+// finished or loaded diagram has them. Measured:
+// - CVetlaDoc::BlockAtPoint on the last block of the list and on empty space (whole list);
+// - the pin hit test under the mouse: the block with its pin stubs, then CVetlaView::PinAt;
+// - a whole wire by the mouse: the press on the last function block's output, the hover check
+//   over an open input (connection rules and the loop search upstream through the diagram) and
+//   the release that routes, lays out and records the wire. The wire is taken away again
+//   outside the measured time. Without the undo snapshot (a file of the whole document), which
+//   is measured on its own.
+// The aim: each under 1 ms, so the editor answers every mouse move at once.
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/VetlaView.h"
+#include "messagetext/MessageTextClasses.h"
+#include "shell/MainFrame.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+constexpr int FUNCTION_BLOCKS = 1024;
+constexpr int INPUTS = 128;
+constexpr int ANALOG_INPUTS = 64;
+constexpr int OUTPUTS = 64;
+constexpr int COLUMNS = 40;
+constexpr int PITCH_X = 80;
+constexpr int PITCH_Y = 90;
+
+bool HasRoomFor(const CVetlaDoc& doc, int nType)
+{
+    const bool bLimited = nType == BT_MSGTEXT || nType == BT_SREG || nType == BT_AFILTER;
+    return !bLimited || doc.HasRoomForBlock(nType, nullptr);
+}
+
+CPoint PinCentre(CBlockObj* pBlock, int nPin)
+{
+    CRect rect;
+    GetBlockPinRect(&rect, pBlock, nPin);
+    return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+struct EditedDiagram {
+    EditedDiagram()
+    {
+        RegisterBlockClasses();
+        RegisterMessageTextClasses();
+        g_wHardwareCode = 0x5188;
+        doc.m_wHardwareCode = 0x5188;
+        AfxSetMainFrame(&frame);
+        child.SetActiveView(&view);
+        frame.MDIActivate(&child);
+        view.m_pDocument = &doc;
+        Build();
+        doc.m_sizeScreen = {COLUMNS * PITCH_X + 100, (placed / COLUMNS + 2) * PITCH_Y + 100};
+        doc.m_rcExtent = CRect(0, 0, doc.m_sizeScreen.cx, doc.m_sizeScreen.cy);
+        view.LoadBlockText();
+        view.m_nEditMode = EDIT_MODE_CONNECT;
+    }
+    ~EditedDiagram()
+    {
+        frame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+    }
+
+    CBlockObj* Place(int nType)
+    {
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+        const int i = placed++;
+        pBlock->m_ptPos = CPoint(60 + PITCH_X * (i % COLUMNS), 40 + PITCH_Y * (i / COLUMNS));
+        doc.AddBlock(pBlock);
+        return pBlock;
+    }
+
+    void Wire(CBlockObj* pSource, CBlockObj* pDest, int nPin)
+    {
+        view.ConnectPins(PinCentre(pSource, BLOCK_FIRST_OUTPUT), pSource, BLOCK_FIRST_OUTPUT,
+                         PinCentre(pDest, nPin), pDest, nPin);
+    }
+
+    void Build()
+    {
+        std::vector<int> functionTypes;
+        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+            if (IsFunctionBlockType(entry.nType))
+                functionTypes.push_back(entry.nType);
+        }
+        std::vector<CBlockObj*> digital;
+        std::vector<CBlockObj*> analog;
+        for (int i = 0; i < INPUTS; ++i)
+            digital.push_back(Place(BT_IN));
+        for (int i = 0; i < ANALOG_INPUTS; ++i)
+            analog.push_back(Place(BT_ANALOG_IN));
+        // The open AND the measured wire goes to, early in the list.
+        pTarget = Place(BT_AND);
+        std::mt19937 random(1024);
+        int nFunctionBlocks = 1;
+        for (std::size_t i = 0; nFunctionBlocks < FUNCTION_BLOCKS; ++i) {
+            const int nType = functionTypes[i % functionTypes.size()];
+            if (!HasRoomFor(doc, nType))
+                continue;
+            CBlockObj* pBlock = Place(nType);
+            ++nFunctionBlocks;
+            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
+                const int nKind = pBlock->m_nPinKind[nPin];
+                const std::vector<CBlockObj*>& sources = nKind == PINKIND_ANALOG ? analog : digital;
+                if (nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG)
+                    Wire(sources[random() % sources.size()], pBlock, nPin);
+            }
+            (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG ? analog : digital).push_back(pBlock);
+            if (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_DIGITAL)
+                pLastDigital = pBlock;
+        }
+        for (int i = 0; i < OUTPUTS; ++i)
+            Wire(digital[digital.size() - 1 - std::size_t(i)], Place(BT_OUT), 0);
+        pLast = static_cast<CBlockObj*>(doc.m_blockList.GetTail());
+    }
+
+    // The press, the hover over the target and the release: one finished wire.
+    void DrawWire()
+    {
+        const CPoint ptFrom = PinCentre(pLastDigital, BLOCK_FIRST_OUTPUT);
+        const CPoint ptTo = PinCentre(pTarget, 0);
+        view.WireClickAt(ptFrom.x, ptFrom.y);
+        view.ShowPinTip(ptTo.x, ptTo.y, ptTo);
+        view.WireClickAt(ptTo.x, ptTo.y);
+    }
+
+    void TakeWireAway()
+    {
+        auto* pLine = static_cast<CConnectLineObj*>(doc.m_lineList.GetTail());
+        doc.RemoveLine(pLine);
+        delete pLine;
+        pTarget->m_nPinSource[0] = LINK_OPEN;
+    }
+
+    CMainFrame frame;
+    CChildFrame child;
+    CVetlaView view;
+    CVetlaDoc doc;
+    CBlockObj* pTarget = nullptr;
+    CBlockObj* pLastDigital = nullptr;
+    CBlockObj* pLast = nullptr;
+    int placed = 0;
+};
+
+EditedDiagram& Diagram()
+{
+    static EditedDiagram s_diagram;
+    return s_diagram;
+}
+
+void BM_BlockAtPointLastBlock(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    const CPoint pt = d.pLast->m_ptPos + CPoint(d.pLast->m_nWidth / 2, d.pLast->m_nHeight / 2);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(d.doc.BlockAtPoint(pt.x, pt.y));
+    if (d.doc.BlockAtPoint(pt.x, pt.y) != d.pLast)
+        state.SkipWithError("the last block was not hit");
+    state.counters["blocks"] = double(d.doc.m_blockList.GetCount());
+}
+BENCHMARK(BM_BlockAtPointLastBlock)->Unit(benchmark::kMicrosecond);
+
+void BM_BlockAtPointEmptySpace(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(d.doc.BlockAtPoint(5, 5));
+}
+BENCHMARK(BM_BlockAtPointEmptySpace)->Unit(benchmark::kMicrosecond);
+
+void BM_PinHitUnderTheMouse(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    const CPoint pt = PinCentre(d.pLast, 0);
+    int nPin = -1;
+    for (auto _ : state) {
+        CBlockObj* pBlock = d.doc.BlockAtPointWithPins(pt.x, pt.y);
+        nPin = d.view.PinAt(pBlock, pt.x, pt.y);
+        benchmark::DoNotOptimize(nPin);
+    }
+    if (nPin != 0)
+        state.SkipWithError("the pin was not hit");
+}
+BENCHMARK(BM_PinHitUnderTheMouse)->Unit(benchmark::kMicrosecond);
+
+void BM_WireByTheMouse(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    d.view.m_bUndoOnWire = 0;
+    const INT_PTR nWires = d.doc.m_lineList.GetCount();
+    for (auto _ : state) {
+        d.DrawWire();
+        state.PauseTiming();
+        if (d.doc.m_lineList.GetCount() != nWires + 1) {
+            state.SkipWithError("no wire was drawn");
+            break;
+        }
+        d.TakeWireAway();
+        state.ResumeTiming();
+    }
+    d.view.m_bUndoOnWire = 1;
+    state.counters["wires"] = double(nWires);
+}
+BENCHMARK(BM_WireByTheMouse)->Unit(benchmark::kMicrosecond);
+
+// The hover check alone, as every mouse move with a wire in progress runs it.
+void BM_HoverCheckWithAWireInProgress(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    const CPoint ptFrom = PinCentre(d.pLastDigital, BLOCK_FIRST_OUTPUT);
+    const CPoint ptTo = PinCentre(d.pTarget, 0);
+    d.view.WireClickAt(ptFrom.x, ptFrom.y);
+    for (auto _ : state)
+        d.view.ShowPinTip(ptTo.x, ptTo.y, ptTo);
+    if (d.view.m_nHoverVerdict != HOVER_ALLOWED)
+        state.SkipWithError("the target was refused");
+    d.view.EndConnectMode();
+}
+BENCHMARK(BM_HoverCheckWithAWireInProgress)->Unit(benchmark::kMicrosecond);
+
+// The undo snapshot a finished wire takes: the whole document written to a file.
+void BM_UndoSnapshotOfTheDiagram(benchmark::State& state)
+{
+    EditedDiagram& d = Diagram();
+    for (auto _ : state)
+        d.doc.m_undo.SaveState(&d.doc);
+}
+BENCHMARK(BM_UndoSnapshotOfTheDiagram)->Unit(benchmark::kMillisecond);
+
+} // namespace
