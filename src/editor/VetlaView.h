@@ -290,6 +290,9 @@ public:
     // simulation ends; the pointer item gives select mode, a block item insert mode for its type
     // (abandoning a half-drawn wire).
     void OnPaletteRefresh();
+    // An activated diagram repaints the palette, whose lists follow the active document's kind
+    // and generation.
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 
     // ---- clipboard, delete and connector pairs (VetlaViewClipboard.cpp, VetlaViewDelete.cpp,
     // VetlaViewConnectorPair.cpp) ----

@@ -1,7 +1,7 @@
 // Placing a block chosen in the palette: the room checks of the program (function-block count,
 // program memory, the limit of each kind), the refusal messages, and the new block's defaults
 // that depend on the view or on the controller generation. The palette's selection reaches the
-// view here too, as command ID_PALETTE_REFRESH.
+// view here too, as command ID_PALETTE_REFRESH, and an activated diagram repaints the palette.
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockFactory.h"
@@ -11,6 +11,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/PaletteHost.h"
 #include "editor/PlacementRules.h"
+#include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/String.h"
 
@@ -133,4 +134,11 @@ void CVetlaView::OnPaletteRefresh()
         m_nWireState = 0;
         InvalidateAll();
     }
+}
+
+void CVetlaView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+{
+    if (bActivate)
+        CWorkspaceView::RedrawAll();
+    CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
 }

@@ -34,6 +34,13 @@ constexpr UINT IDC_PALETTE_ITEM = 4509;
 // Where no main window offers a colour the palette stands on white.
 constexpr COLORREF DEFAULT_PALETTE_BACKGROUND = RGB(255, 255, 255);
 
+// Every palette page that exists, for RedrawAll.
+std::vector<CWorkspaceView*>& PalettePages()
+{
+    static std::vector<CWorkspaceView*> pages;
+    return pages;
+}
+
 } // namespace
 
 IMPLEMENT_DYNCREATE(CWorkspaceView, CScrollView)
@@ -45,6 +52,16 @@ BEGIN_MESSAGE_MAP(CWorkspaceView, CScrollView)
     ON_WM_MOUSEMOVE()
     ON_MESSAGE(WM_NCLBUTTONUP, OnNcLButtonUp)
 END_MESSAGE_MAP()
+
+CWorkspaceView::CWorkspaceView() { PalettePages().push_back(this); }
+
+CWorkspaceView::~CWorkspaceView() { std::erase(PalettePages(), this); }
+
+void CWorkspaceView::RedrawAll()
+{
+    for (CWorkspaceView* pPage : PalettePages())
+        pPage->Repaint();
+}
 
 CRect CWorkspaceView::ItemBox(int nIndex)
 {
@@ -165,8 +182,11 @@ LRESULT CWorkspaceView::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
     if (pView && pView->m_nEditMode == EDIT_MODE_SIMULATE) {
         CChildFrame* pFrame = pView->GetParentFrame();
         CSimulationBarDlg* pBar = pFrame ? pFrame->GetSimulationBarDlg() : nullptr;
-        if (pBar && pBar->IsPowerPressed())
-            pBar->UpdatePowerState();
+        // The bar's own filter lets the button go and ends the power failure.
+        if (pBar && pBar->IsPowerPressed()) {
+            MSG msg{m_hWnd, WM_NCLBUTTONUP, wParam, lParam, 0, {0, 0}};
+            pBar->PreTranslateMessage(&msg);
+        }
     }
     return DefWindowProc(WM_NCLBUTTONUP, wParam, lParam);
 }

@@ -17,7 +17,14 @@ class CWorkspaceView : public CScrollView {
     DECLARE_DYNCREATE(CWorkspaceView)
 
 public:
-    CWorkspaceView() = default;
+    CWorkspaceView();
+    ~CWorkspaceView() override;
+    CWorkspaceView(const CWorkspaceView&) = delete;
+    CWorkspaceView& operator=(const CWorkspaceView&) = delete;
+
+    // Repaints every palette page that has a window: their lists follow the active document,
+    // which has just changed.
+    static void RedrawAll();
 
     // The palette's scroll extent.
     static constexpr int SCROLL_WIDTH = 30;

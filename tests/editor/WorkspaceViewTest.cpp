@@ -6,10 +6,13 @@
 #include "blocks/BlockTypes.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/WorkspaceView.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/Cursor.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/NativeWindow.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 
@@ -364,6 +367,83 @@ TEST_F(WorkspaceViewTest, EdgeGatesShowTheirEdgeMark)
     EXPECT_EQ(nEdgeMarks, 2) << "AND(Edge) and NAND(Edge)";
     // NAND, NAND(Edge), NOR and NOT negate their output.
     EXPECT_EQ(OfKind(records, Kind::Ellipse).size(), 4u);
+}
+
+// The lists follow the active document, so a diagram that becomes active repaints the palette.
+TEST(PaletteRedraw, ActivatingADiagramRepaintsThePalettePages)
+{
+    AfxSetWindowBackend(nullptr);
+    CWinThread thread;
+    CWnd top;
+    ASSERT_TRUE(top.Create(nullptr, u"top", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 300, 400), nullptr, 0));
+    auto* pPalette = new CWorkspaceView;  // deletes itself with its window
+    ASSERT_TRUE(pPalette->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 300), &top, 0));
+    pPalette->ValidateRect(nullptr);
+    ASSERT_FALSE(pPalette->GetUpdateRect(nullptr, FALSE));
+
+    CVetlaView view;
+    view.OnActivateView(FALSE, nullptr, &view);
+    EXPECT_FALSE(pPalette->GetUpdateRect(nullptr, FALSE)) << "deactivation changes nothing";
+    view.OnActivateView(TRUE, &view, nullptr);
+    EXPECT_TRUE(pPalette->GetUpdateRect(nullptr, FALSE));
+    top.DestroyWindow();
+}
+
+// A release on the palette's border while the Simulation bar's Power button is held ends the
+// simulated power failure of the simulating view; otherwise the button stays held.
+class PaletteBorderRelease : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxSetWindowBackend(nullptr);
+        CMessageQueue::Get().Reset();
+        AfxSetMainFrame(&m_main);
+        m_view.m_pDocument = &m_doc;
+        m_pFrame = new CChildFrame;
+        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+        m_pFrame->SetActiveView(&m_view);
+        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
+        m_main.MDIActivate(m_pFrame);
+    }
+    void TearDown() override
+    {
+        m_main.MDIActivate(nullptr);
+        if (IsWindow(m_pFrame))
+            m_pFrame->DestroyWindow();
+        AfxSetMainFrame(nullptr);
+        CMessageQueue::Get().Reset();
+    }
+
+    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
+    void PressPower()
+    {
+        MSG down{Bar().GetDlgItem(IDC_SIM_POWER), WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+        AfxGetThread()->RouteMessage(down);
+        ASSERT_TRUE(Bar().IsPowerPressed());
+    }
+
+    CWinThread m_thread;
+    CMainFrame m_main;
+    CVetlaDoc m_doc;
+    CVetlaView m_view;
+    CChildFrame* m_pFrame = nullptr;
+    CWorkspaceView m_palette;
+};
+
+TEST_F(PaletteBorderRelease, EndsThePowerFailureOfTheSimulatingView)
+{
+    m_view.m_nEditMode = EDIT_MODE_SIMULATE;
+    PressPower();
+    m_palette.SendMessage(WM_NCLBUTTONUP, 0, 0);
+    EXPECT_FALSE(Bar().IsPowerPressed());
+}
+
+TEST_F(PaletteBorderRelease, LeavesTheButtonAloneWhenTheViewDoesNotSimulate)
+{
+    m_view.m_nEditMode = EDIT_MODE_SELECT;
+    PressPower();
+    m_palette.SendMessage(WM_NCLBUTTONUP, 0, 0);
+    EXPECT_TRUE(Bar().IsPowerPressed());
 }
 
 } // namespace
