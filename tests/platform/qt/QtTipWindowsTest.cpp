@@ -1,0 +1,81 @@
+// Tip windows on Qt's offscreen platform: a popup the layer marks as a tip becomes a frameless
+// tool-tip widget that shows, moves and hides as the layer says, without taking the activation.
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/qt/QtTipWindows.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/TipWindow.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/Wnd.h"
+#include "support/QtTestApp.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class QtTipWindowsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QtTestApp();
+        InitQtBackend();
+        InitQtTipWindows();
+    }
+    static void TearDownTestSuite()
+    {
+        ShutdownQtTipWindows();
+        ShutdownQtBackend();
+    }
+
+    void SetUp() override
+    {
+        CMessageQueue::Get().Reset();
+        ASSERT_TRUE(m_owner.Create(nullptr, u"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200),
+                                   nullptr, 0));
+        ASSERT_TRUE(m_tip.CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, nullptr, nullptr, WS_POPUP, CRect(0, 0, 0, 0),
+                                   &m_owner, 0));
+    }
+    void TearDown() override
+    {
+        m_tip.DestroyWindow();
+        m_owner.DestroyWindow();
+    }
+
+    CWnd m_owner;
+    CWnd m_tip;
+};
+
+TEST_F(QtTipWindowsTest, AMarkedPopupBecomesAFramelessToolTipThatFollowsTheLayer)
+{
+    QWidget* pWidget = QtWidgetOf(m_tip);
+    ASSERT_NE(pWidget, nullptr);
+    EXPECT_NE(pWidget->windowType(), Qt::ToolTip);
+    AfxMakeTipWindow(m_tip);
+    EXPECT_EQ(pWidget, QtWidgetOf(m_tip));
+    EXPECT_EQ(pWidget->windowType(), Qt::ToolTip);
+    EXPECT_TRUE(pWidget->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(pWidget->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(pWidget->testAttribute(Qt::WA_ShowWithoutActivating));
+    EXPECT_FALSE(pWidget->isVisible());
+
+    m_tip.SetWindowPos(&CWnd::wndTopMost, 120, 80, 60, 20, SWP_NOACTIVATE);
+    m_tip.ShowWindow(SW_SHOWNA);
+    EXPECT_TRUE(pWidget->isVisible());
+    EXPECT_EQ(pWidget->geometry(), QRect(120, 80, 60, 20));
+    EXPECT_NE(QApplication::activeWindow(), pWidget);
+    m_tip.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(pWidget->isVisible());
+}
+
+TEST_F(QtTipWindowsTest, WithoutTheTipServiceAPopupStaysAsItWas)
+{
+    ShutdownQtTipWindows();
+    AfxMakeTipWindow(m_tip);
+    EXPECT_NE(QtWidgetOf(m_tip)->windowType(), Qt::ToolTip);
+    InitQtTipWindows();
+}
+
+} // namespace
