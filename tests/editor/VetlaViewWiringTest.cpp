@@ -559,14 +559,16 @@ TEST(BlockTextTable, EveryPinThatCanBeWiredHasALabel)
     view.LoadBlockText();
     for (int nRow = 0; nRow < BLOCK_TEXT_POWER_BUS_ROW; ++nRow) {
         int nType = 0;
-        for (int nCode = 300; nCode < 1000 && !nType; ++nCode)
+        for (int nCode = 300; nCode < 1000 && !nType; ++nCode) {
             if (BlockTextRow(nCode) == nRow)
                 nType = nCode;
+        }
         ASSERT_NE(nType, 0) << nRow;
         CBlockObj* pBlock = view.CreateBlockObject(nType);
         for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
-            if (pBlock->IsPinUsed(nPin) && pBlock->m_nPinKind[nPin] != PINKIND_NONE)
+            if (pBlock->IsPinUsed(nPin) && pBlock->m_nPinKind[nPin] != PINKIND_NONE) {
                 EXPECT_FALSE(view.m_strBlockText[nRow][nPin].IsEmpty()) << nType << " pin " << nPin;
+            }
         }
         delete pBlock;
     }
