@@ -6,6 +6,7 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
+#include "blocks/BlockComment.h"
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDataLog.h"
@@ -19,6 +20,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
 #include "messagetext/Widget.h"
 
@@ -212,6 +214,41 @@ void ForEachMsgText(CVetlaDoc* pDoc, Fn fn)
     }
 }
 
+// ---- the page margins of the selection ----
+
+bool BlockLeavesPage(const CBlockObj& b, int nWidth, int nHeight)
+{
+    const int nLeftMargin = b.m_nInputs > 0 ? 5 : 4;
+    const int nRightMargin = b.m_nOutputs > 0 ? 5 : 4;
+    return b.m_ptPos.x - nLeftMargin < 1 || b.m_ptPos.y - 12 < 1 ||
+           b.m_ptPos.x + b.m_nWidth + nRightMargin >= nWidth || b.m_ptPos.y + b.m_nHeight + 4 >= nHeight;
+}
+
+bool LineLeavesPage(const CConnectLineObj& line, int nWidth, int nHeight)
+{
+    for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i) {
+        const CPoint& pt = line.m_arrVertices[i];
+        if (pt.x - 2 < 1 || pt.y - 2 < 1 || pt.x + 2 >= nWidth || pt.y + 2 >= nHeight)
+            return true;
+    }
+    return false;
+}
+
+bool CommentLeavesPage(const CBlockComment& c, int nWidth, int nHeight)
+{
+    return c.m_nLeft - 4 < 1 || c.m_nTop - 12 < 1 || c.m_nLeft + c.m_nBoxWidth + 4 >= nWidth ||
+           c.m_nTop + c.m_nBoxHeight + 4 >= nHeight;
+}
+
+template <class T, class Test>
+bool AnyListed(const CObList& list, Test leaves)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        if (leaves(*static_cast<const T*>(list.GetNext(pos))))
+            return true;
+    return false;
+}
+
 // ---- junction dots ----
 
 bool StartsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
@@ -232,6 +269,12 @@ void FitJunctions(CConnectLineObj& line)
     line.m_arrJunctions.SetSize(nVertices);
     for (INT_PTR i = nOld; i < nVertices; ++i)
         line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
+}
+
+void ClearJunctions(CConnectLineObj& line)
+{
+    line.m_arrJunctions.SetSize(0);
+    FitJunctions(line);
 }
 
 // A wire's vertices read from its end at the pin: index i of the walk is vertex Own(i).
@@ -286,6 +329,66 @@ void RefreshJunctions(CVetlaDoc* pDoc, CConnectLineObj& line)
         const CPoint& pt = line.m_arrVertices[i];
         line.m_arrJunctions[i] = CountLinesAtPoint(pDoc, pt.x, pt.y) < 2 ? CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION) : pt;
     }
+}
+
+// ---- re-attaching a dragged wire end ----
+
+// The side of a wire that is dragged, or fixed: its block, pin, number and point.
+struct LineSide {
+    CBlockObj*& pBlock;
+    int& nPin;
+    int& nNumber;
+    CPoint& pt;
+};
+
+LineSide StartSide(CConnectLineObj& line)
+{
+    return {line.m_pStartBlock, line.m_nStartPin, line.m_nStartBlock, line.m_ptStart};
+}
+
+LineSide EndSide(CConnectLineObj& line)
+{
+    return {line.m_pEndBlock, line.m_nEndPin, line.m_nEndBlock, line.m_ptEnd};
+}
+
+bool IsRail(const CVetlaDoc& doc, const CBlockObj* pBlock)
+{
+    return pBlock && !doc.m_powerBusList.IsEmpty() && doc.m_powerBusList.GetHead() == pBlock;
+}
+
+// The route a new wire takes: an elbow half way across, then both ends re-laid on their pins.
+// A rung to or from the ladder's rail keeps its two end points.
+void RouteLine(CVetlaDoc& doc, CConnectLineObj& line)
+{
+    line.m_arrVertices.RemoveAll();
+    line.m_arrVertices.Add(line.m_ptStart);
+    if (doc.IsLadder() && (IsRail(doc, line.m_pStartBlock) || IsRail(doc, line.m_pEndBlock))) {
+        line.m_arrVertices.Add(line.m_ptEnd);
+        return;
+    }
+    const int m = (line.m_ptStart.x + line.m_ptEnd.x) / 2;
+    line.m_arrVertices.Add(CPoint(m, line.m_ptStart.y));
+    line.m_arrVertices.Add(CPoint(m, line.m_ptEnd.y));
+    line.m_arrVertices.Add(line.m_ptEnd);
+    doc.MoveLineEnd(&line, line.m_ptStart.x, line.m_ptStart.y, TRUE, LinePinSideOf(line.m_nStartPin));
+    doc.MoveLineEnd(&line, line.m_ptEnd.x, line.m_ptEnd.y, FALSE, LinePinSideOf(line.m_nEndPin));
+}
+
+// The pin a dragged end has left: open again when no wire is left there; a ladder input that
+// keeps other wires names the block at the far end of the first of them, and the dots of the
+// wires left are recomputed.
+void ReleaseOldPin(CVetlaView& view, CBlockObj* pBlock, int nPin)
+{
+    CPtrArray arrLines;
+    if (view.GetLinesAtPin(arrLines, pBlock, nPin) == 0) {
+        pBlock->m_nPinSource[nPin] = nPin < BLOCK_FIRST_OUTPUT ? LINK_OPEN : LINK_OUTPUT;
+        return;
+    }
+    auto* pFirst = static_cast<CConnectLineObj*>(arrLines[0]);
+    const CBlockObj* pFar = StartsAt(*pFirst, pBlock, nPin) ? pFirst->m_pEndBlock : pFirst->m_pStartBlock;
+    if (nPin < BLOCK_FIRST_OUTPUT && pFar)
+        pBlock->m_nPinSource[nPin] = pFar->m_nNumber;
+    view.UpdateJunctionsAtPin(pFirst, pBlock, TRUE, nPin);
 }
 
 // ---- tidying a wire after a segment drag ----
@@ -427,6 +530,20 @@ void CVetlaView::RefreshMsgTextRefNumbers()
     });
 }
 
+void CVetlaView::KeepSelectionOnPage(int x, int y)
+{
+    if (!m_pDocument)
+        return;
+    const int w = m_pDocument->m_rcExtent.Width();
+    const int h = m_pDocument->m_rcExtent.Height();
+    const bool bLeaves =
+        AnyListed<CBlockObj>(m_selBlocks, [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
+        AnyListed<CConnectLineObj>(m_selLines, [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
+        AnyListed<CBlockComment>(m_selComments, [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
+    if (bLeaves)
+        MoveSelection(m_ptLastMouse.x - x, m_ptLastMouse.y - y, nullptr);
+}
+
 int CVetlaView::CountLinesAtPin(const CBlockObj* pBlock, int nPin) const
 {
     CPtrArray arrLines;
@@ -465,6 +582,61 @@ void CVetlaView::UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* p
         return;
     for (INT_PTR i = 0; i < arrLines.GetSize(); ++i)
         RefreshJunctions(m_pDocument, *static_cast<CConnectLineObj*>(arrLines[i]));
+}
+
+void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
+{
+    (void)point;  // the end goes to the pin's centre, not to the drop point
+    CConnectLineObj* pLine = m_pCurLine;
+    if (!pLine || !pTarget || !m_pDocument)
+        return;
+    CVetlaDoc& doc = *m_pDocument;
+    const bool bDragStart = pLine->m_nDragEnd == -1;
+    const LineSide dragged = bDragStart ? StartSide(*pLine) : EndSide(*pLine);
+    const LineSide fixed = bDragStart ? EndSide(*pLine) : StartSide(*pLine);
+    const bool bInput = nPin < BLOCK_FIRST_OUTPUT;
+
+    const bool bRefused =
+        (bInput && pTarget->m_nPinSource[nPin] != LINK_OPEN) || (bInput == (fixed.nPin < BLOCK_FIRST_OUTPUT)) ||
+        (bDragStart && pLine->m_pEndBlock && pLine->m_pEndBlock->m_nType == BT_MALE && pTarget->m_nType == BT_FEMALE) ||
+        doc.IsDuplicateLine(pLine, pTarget, nPin);
+    if (bRefused) {
+        m_nHoverVerdict = HOVER_INCOMPATIBLE;
+        return;
+    }
+    const int nVerdict = CheckConnectionRules(pLine, pTarget, nPin);
+    if (nVerdict != HOVER_ALLOWED) {
+        m_nHoverVerdict = nVerdict;
+        return;
+    }
+
+    CBlockObj* pOldBlock = dragged.pBlock;
+    const int nOldPin = dragged.nPin;
+    if (IsRail(doc, pTarget)) {
+        dragged.pt = CPoint(pTarget->m_ptPos.x, fixed.pt.y);
+    } else {
+        CRect rcPin;
+        if (!GetBlockPinRect(&rcPin, pTarget, nPin))
+            return;
+        dragged.pt = rcPin.CenterPoint();
+        // A rung from the rail stays level with the pin it now reaches.
+        if (IsRail(doc, fixed.pBlock))
+            fixed.pt.y = dragged.pt.y;
+    }
+    dragged.pBlock = pTarget;
+    dragged.nPin = nPin;
+    dragged.nNumber = pTarget->m_nNumber;
+    WritePinSources(pLine);
+    RouteLine(doc, *pLine);
+    ClearJunctions(*pLine);
+    if (pOldBlock)
+        ReleaseOldPin(*this, pOldBlock, nOldPin);
+    if (CountLinesAtPin(pLine->m_pStartBlock, pLine->m_nStartPin) > 1)
+        UpdateJunctionsAtPin(pLine, pLine->m_pStartBlock, TRUE, pLine->m_nStartPin);
+    if (CountLinesAtPin(pLine->m_pEndBlock, pLine->m_nEndPin) > 1)
+        UpdateJunctionsAtPin(pLine, pLine->m_pEndBlock, TRUE, pLine->m_nEndPin);
+    doc.m_undo.SaveState(&doc);
+    InvalidateAll();
 }
 
 void CVetlaView::TidyDraggedLine(CConnectLineObj* pLine)

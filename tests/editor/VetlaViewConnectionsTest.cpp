@@ -5,6 +5,9 @@
 #include "editor/DiagramConsistency.h"
 #include "editor/WiredDiagram.h"
 
+#include "blocks/BlockComment.h"
+#include "document/DocTestSupport.h"
+
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
@@ -475,6 +478,224 @@ TEST_F(TidyTest, MiddleRunsArePulledInsideTheEnds)
             EXPECT_EQ(line.m_arrVertices[INT_PTR(i + 1)], c.expected[i]) << "vertex " << i + 1;
         EXPECT_EQ(line.m_arrVertices[line.m_arrVertices.GetUpperBound()], c.e);
     }
+}
+
+// ---- the page margins of a moved selection ----
+
+class PageMarginTest : public WiredDiagram {
+protected:
+    void Select(CBlockObj* pBlock)
+    {
+        pBlock->m_bSelected = 1;
+        View().m_selBlocks.AddTail(pBlock);
+    }
+    // The step of a drag from the last mouse point one unit left (or up) to the current one.
+    void StepBack(int dx, int dy)
+    {
+        View().m_ptLastMouse = CPoint(400, 400);
+        View().KeepSelectionOnPage(400 + dx, 400 + dy);
+    }
+};
+
+TEST_F(PageMarginTest, ABlockWithInputsKeepsFiveUnitsFromTheLeftEdge)
+{
+    CBlockObj* pAnd = Block(BT_AND, 5, 200);
+    Select(pAnd);
+    StepBack(-1, 0);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(6, 200)) << "5 - 5 is below 1: the step is undone";
+    StepBack(-1, 0);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(6, 200)) << "x = 6 is accepted";
+}
+
+TEST_F(PageMarginTest, EachKindOfObjectIsHeldInsideThePage)
+{
+    const int w = Doc().m_rcExtent.Width();
+    const int h = Doc().m_rcExtent.Height();
+    CBlockObj* pIn = Block(BT_IN, 5, 200);  // no inputs: 4 units are enough on the left
+    Select(pIn);
+    StepBack(0, -1);
+    EXPECT_EQ(pIn->m_ptPos, CPoint(5, 200));
+    pIn->m_ptPos = CPoint(4, 200);
+    StepBack(-1, 0);
+    EXPECT_EQ(pIn->m_ptPos, CPoint(5, 200));
+
+    pIn->m_ptPos = CPoint(400, 12);
+    StepBack(0, -1);
+    EXPECT_EQ(pIn->m_ptPos, CPoint(400, 13)) << "12 units above";
+    pIn->m_ptPos = CPoint(400, h - 4 - pIn->m_nHeight);
+    StepBack(0, 1);
+    EXPECT_EQ(pIn->m_ptPos, CPoint(400, h - 5 - pIn->m_nHeight)) << "4 units below";
+    pIn->m_ptPos = CPoint(w - 5 - pIn->m_nWidth, 400);
+    StepBack(1, 0);
+    EXPECT_EQ(pIn->m_ptPos, CPoint(w - 6 - pIn->m_nWidth, 400)) << "5 units right of a block with an output";
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
+{
+    auto* pComment = new CBlockComment;
+    pComment->m_nLeft = 300;
+    pComment->m_nTop = 12;
+    pComment->m_nBoxWidth = 80;
+    pComment->m_nBoxHeight = 30;
+    Doc().m_commentList.AddTail(pComment);
+    pComment->m_bCommentSelected = 1;
+    View().m_selComments.AddTail(pComment);
+    StepBack(0, -1);
+    EXPECT_EQ(pComment->m_nTop, 13);
+    View().ClearSelection(SELECTION_ALL);
+
+    CBlockObj* pI1 = Block(BT_IN, 40, 200);
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    CConnectLineObj* pLine = RoutedWire(pI1, 10, pAnd, 0, {CPoint(100, 218), CPoint(100, 2), CPoint(150, 2),
+                                                           CPoint(150, PinCentre(pAnd, 0).y)});
+    const CArray<CPoint>& v = pLine->m_arrVertices;
+    pLine->m_bLineSelected = 1;
+    View().m_selLines.AddTail(pLine);
+    View().m_ptLastMouse = CPoint(400, 400);
+    View().KeepSelectionOnPage(400, 399);
+    EXPECT_EQ(v[2].y, 3) << "a vertex 2 units from the top is moved back";
+    View().KeepSelectionOnPage(400, 399);
+    EXPECT_EQ(v[2].y, 3) << "3 units are enough";
+}
+
+// ---- re-attaching a dragged wire end ----
+
+class ReattachTest : public WiredDiagram {
+protected:
+    ReattachTest()
+    {
+        m_pI1 = Block(BT_IN, 40, 40);
+        m_pI2 = Block(BT_IN, 40, 140);
+        m_pAnd = Block(BT_AND, 200, 40);
+        m_pOr = Block(BT_OR, 200, 140);
+        m_pLine = Wire(m_pI1, 10, m_pAnd, 0);
+        Wire(m_pI2, 10, m_pAnd, 1);
+        Doc().m_undo.SaveState(&Doc());
+    }
+    // Drops the end (bEnd) or the start of the wire on pin nPin of the block.
+    void Drop(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin)
+    {
+        pLine->m_bEndDrag = 1;
+        pLine->m_nDragEnd = bEnd ? 1 : -1;
+        View().m_pCurLine = pLine;
+        View().m_nHoverVerdict = HOVER_ALLOWED;
+        View().ReattachLineEnd(PinCentre(pTarget, nPin), pTarget, nPin);
+        pLine->m_bEndDrag = 0;
+        pLine->m_nDragEnd = 0;
+    }
+    // The drop is refused with the verdict and leaves the document as it was.
+    void ExpectRefused(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin, int nVerdict)
+    {
+        const Bytes before = SaveToBytes(Doc());
+        const int nUndo = Doc().m_undo.m_nIndex;
+        Drop(pLine, bEnd, pTarget, nPin);
+        EXPECT_EQ(View().m_nHoverVerdict, nVerdict);
+        EXPECT_EQ(SaveToBytes(Doc()), before);
+        EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo) << "no snapshot";
+    }
+
+    CBlockObj* m_pI1;
+    CBlockObj* m_pI2;
+    CBlockObj* m_pAnd;
+    CBlockObj* m_pOr;
+    CConnectLineObj* m_pLine;
+};
+
+TEST_F(ReattachTest, DroppingOnAnInputAlreadyFedChangesNothing)
+{
+    ExpectRefused(m_pLine, true, m_pAnd, 1, HOVER_INCOMPATIBLE);
+}
+
+TEST_F(ReattachTest, OutputToOutputAndInputToInputAreRefused)
+{
+    ExpectRefused(m_pLine, true, m_pOr, 10, HOVER_INCOMPATIBLE);
+    ExpectRefused(m_pLine, false, m_pOr, 0, HOVER_INCOMPATIBLE);
+}
+
+TEST_F(ReattachTest, TheEndMovesToTheNewInput)
+{
+    const int nUndo = Doc().m_undo.m_nIndex;
+    Drop(m_pLine, true, m_pOr, 1);
+    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(m_pLine->m_pEndBlock, m_pOr);
+    EXPECT_EQ(m_pLine->m_nEndPin, 1);
+    EXPECT_EQ(m_pLine->m_nEndBlock, m_pOr->m_nNumber);
+    EXPECT_EQ(m_pLine->m_ptEnd, PinCentre(m_pOr, 1));
+    EXPECT_EQ(m_pAnd->m_nPinSource[0], LINK_OPEN) << "the input left is open again";
+    EXPECT_EQ(m_pOr->m_nPinSource[1], m_pI1->m_nNumber);
+    EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo + 1);
+    EXPECT_EQ(m_pLine->m_arrJunctions.GetSize(), m_pLine->m_arrVertices.GetSize());
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+TEST_F(ReattachTest, TheStartMovesToAnotherSourceAndTheOldOutputIsFree)
+{
+    Drop(m_pLine, false, m_pOr, 10);
+    EXPECT_EQ(m_pLine->m_pStartBlock, m_pOr);
+    EXPECT_EQ(m_pLine->m_ptStart, PinCentre(m_pOr, 10));
+    EXPECT_EQ(m_pI1->m_nPinSource[10], LINK_OUTPUT);
+    EXPECT_EQ(m_pAnd->m_nPinSource[0], m_pOr->m_nNumber);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+// Two wires from one output: the moved wire's junction dots are worked out at its new pin, and
+// a dot of the wire left behind that no other wire passes any more goes.
+TEST_F(ReattachTest, JunctionDotsFollowTheMovedWire)
+{
+    CConnectLineObj* pSecond = Wire(m_pI2, 10, m_pOr, 0);
+    Drop(pSecond, false, m_pI1, 10);
+    EXPECT_EQ(View().CountLinesAtPin(m_pI1, 10), 2);
+    EXPECT_EQ(View().CountLinesAtPin(m_pI2, 10), 1);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+    CPtrArray arr;
+    ASSERT_EQ(View().GetLinesAtPin(arr, m_pI2, 10), 1);
+    const auto* pLeft = static_cast<const CConnectLineObj*>(arr[0]);
+    for (INT_PTR i = 0; i < pLeft->m_arrJunctions.GetSize(); ++i) {
+        if (pLeft->IsJunction(i)) {
+            EXPECT_GE(CountLinesAtPoint(&Doc(), pLeft->m_arrVertices[i].x, pLeft->m_arrVertices[i].y), 2);
+        }
+    }
+}
+
+TEST_F(ReattachTest, ALoopIsRefusedWithTheRecursionVerdict)
+{
+    CBlockObj* pAnd2 = Block(BT_AND, 350, 40);
+    Wire(m_pAnd, 10, pAnd2, 0);
+    CConnectLineObj* pBack = Wire(m_pOr, 10, m_pAnd, 2);
+    ExpectRefused(pBack, false, pAnd2, 10, HOVER_RECURSION);
+}
+
+TEST_F(ReattachTest, AWireIntoAMaleCannotStartAtAFemale)
+{
+    CBlockObj* pMale = Block(BT_MALE, 120, 300);
+    CBlockObj* pFemale = Block(BT_FEMALE, 40, 300, pMale->m_nNumber + NUM_FEMALE_OFFSET);
+    CConnectLineObj* pIntoMale = Wire(m_pOr, 10, pMale, 0);
+    ExpectRefused(pIntoMale, false, pFemale, 10, HOVER_INCOMPATIBLE);
+}
+
+class LadderReattachTest : public WiredDiagram {
+protected:
+    LadderReattachTest() : WiredDiagram(DOC_TYPE_LAD) {}
+};
+
+// A rung dragged to another contact stays a straight run from the rail.
+TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)
+{
+    CBlockObj* pA = Block(BT_MAKE, 100, 40);
+    CBlockObj* pB = Block(BT_MAKE, 100, 140);
+    CConnectLineObj* pRung = Wire(m_pRail, 10, pA, 0);
+    pRung->m_bEndDrag = 1;
+    pRung->m_nDragEnd = 1;
+    View().m_pCurLine = pRung;
+    View().ReattachLineEnd(PinCentre(pB, 0), pB, 0);
+    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    ASSERT_EQ(pRung->m_arrVertices.GetSize(), 2);
+    EXPECT_EQ(pRung->m_ptEnd, PinCentre(pB, 0));
+    EXPECT_EQ(pRung->m_ptStart, CPoint(m_pRail->m_ptPos.x, PinCentre(pB, 0).y));
+    EXPECT_EQ(pA->m_nPinSource[0], LINK_OPEN);
+    pRung->m_bEndDrag = 0;
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
 }  // namespace
