@@ -635,6 +635,9 @@ void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
         UpdateJunctionsAtPin(pLine, pLine->m_pStartBlock, TRUE, pLine->m_nStartPin);
     if (CountLinesAtPin(pLine->m_pEndBlock, pLine->m_nEndPin) > 1)
         UpdateJunctionsAtPin(pLine, pLine->m_pEndBlock, TRUE, pLine->m_nEndPin);
+    // The drag ends with the drop; the snapshot must not keep the wire marked as dragged.
+    pLine->m_bEndDrag = 0;
+    pLine->m_nDragEnd = 0;
     doc.m_undo.SaveState(&doc);
     InvalidateAll();
 }

@@ -573,26 +573,32 @@ protected:
         Wire(m_pI2, 10, m_pAnd, 1);
         Doc().m_undo.SaveState(&Doc());
     }
-    // Drops the end (bEnd) or the start of the wire on pin nPin of the block.
-    void Drop(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin)
+    // The end (bEnd) or the start of the wire is being dragged.
+    void StartDrag(CConnectLineObj* pLine, bool bEnd)
     {
         pLine->m_bEndDrag = 1;
         pLine->m_nDragEnd = bEnd ? 1 : -1;
         View().m_pCurLine = pLine;
         View().m_nHoverVerdict = HOVER_ALLOWED;
+    }
+    // Drops the dragged side on pin nPin of the block.
+    void Drop(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin)
+    {
+        StartDrag(pLine, bEnd);
         View().ReattachLineEnd(PinCentre(pTarget, nPin), pTarget, nPin);
-        pLine->m_bEndDrag = 0;
-        pLine->m_nDragEnd = 0;
     }
     // The drop is refused with the verdict and leaves the document as it was.
     void ExpectRefused(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin, int nVerdict)
     {
+        StartDrag(pLine, bEnd);
         const Bytes before = SaveToBytes(Doc());
         const int nUndo = Doc().m_undo.m_nIndex;
-        Drop(pLine, bEnd, pTarget, nPin);
+        View().ReattachLineEnd(PinCentre(pTarget, nPin), pTarget, nPin);
         EXPECT_EQ(View().m_nHoverVerdict, nVerdict);
         EXPECT_EQ(SaveToBytes(Doc()), before);
         EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo) << "no snapshot";
+        pLine->m_bEndDrag = 0;
+        pLine->m_nDragEnd = 0;
     }
 
     CBlockObj* m_pI1;
@@ -626,7 +632,14 @@ TEST_F(ReattachTest, TheEndMovesToTheNewInput)
     EXPECT_EQ(m_pOr->m_nPinSource[1], m_pI1->m_nNumber);
     EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo + 1);
     EXPECT_EQ(m_pLine->m_arrJunctions.GetSize(), m_pLine->m_arrVertices.GetSize());
+    EXPECT_EQ(m_pLine->m_bEndDrag, 0) << "the drag ends with the drop";
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+    // The snapshot holds the diagram as it is now: undo and redo come back to the same bytes.
+    const Bytes after = SaveToBytes(Doc());
+    ASSERT_TRUE(Doc().m_undo.Undo());
+    EXPECT_NE(SaveToBytes(Doc()), after);
+    ASSERT_TRUE(Doc().m_undo.Redo());
+    EXPECT_EQ(SaveToBytes(Doc()), after);
 }
 
 TEST_F(ReattachTest, TheStartMovesToAnotherSourceAndTheOldOutputIsFree)
@@ -694,7 +707,6 @@ TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)
     EXPECT_EQ(pRung->m_ptEnd, PinCentre(pB, 0));
     EXPECT_EQ(pRung->m_ptStart, CPoint(m_pRail->m_ptPos.x, PinCentre(pB, 0).y));
     EXPECT_EQ(pA->m_nPinSource[0], LINK_OPEN);
-    pRung->m_bEndDrag = 0;
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
