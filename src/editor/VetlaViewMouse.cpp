@@ -25,29 +25,12 @@
 
 namespace {
 
-// The editing cursors by resource id, and the stock shape each is shown with.
-struct EditCursorLook {
-    UINT nResource;
-    UINT nLook;
-};
+// The editing cursors' resource ids; the backend gives each its look.
 constexpr UINT IDC_CONNECT_PIN = 192;   // Connect mode, over a pin: the wire hooks on here
 constexpr UINT IDC_CONNECT = 191;       // Connect mode elsewhere
-constexpr UINT IDC_CUT_JOIN = 167;      // Cut/Join mode: a wire comes apart
+constexpr UINT IDC_CUT_JOIN = 167;
 constexpr UINT IDC_INSERT_COMMENT = 232;
 constexpr UINT IDC_INSERT_BLOCK = 4509;
-constexpr EditCursorLook kEditCursors[] = {
-    {IDC_CONNECT_PIN, IDC_HAND},       {IDC_CONNECT, IDC_CROSS},         {IDC_CUT_JOIN, IDC_SIZEWE},
-    {IDC_INSERT_COMMENT, IDC_IBEAM}, {IDC_INSERT_BLOCK, IDC_SIZEALL},
-};
-
-HCURSOR LoadEditCursor(UINT nResource)
-{
-    for (const EditCursorLook& cursor : kEditCursors) {
-        if (cursor.nResource == nResource)
-            return AfxLoadStandardCursor(cursor.nLook);
-    }
-    return AfxLoadStandardCursor(IDC_ARROW);
-}
 
 void ShowCursor(HCURSOR hCursor)
 {
@@ -163,11 +146,11 @@ void ReleaseCaptureOf(const CWnd* pWnd)
 
 void CVetlaView::LoadEditCursors()
 {
-    m_hCursorConnectPin = LoadEditCursor(IDC_CONNECT_PIN);
-    m_hCursorConnect = LoadEditCursor(IDC_CONNECT);
-    m_hCursorCutJoin = LoadEditCursor(IDC_CUT_JOIN);
-    m_hCursorComment = LoadEditCursor(IDC_INSERT_COMMENT);
-    m_hCursorInsert = LoadEditCursor(IDC_INSERT_BLOCK);
+    m_hCursorConnectPin = AfxLoadCursor(IDC_CONNECT_PIN);
+    m_hCursorConnect = AfxLoadCursor(IDC_CONNECT);
+    m_hCursorCutJoin = AfxLoadCursor(IDC_CUT_JOIN);
+    m_hCursorComment = AfxLoadCursor(IDC_INSERT_COMMENT);
+    m_hCursorInsert = AfxLoadCursor(IDC_INSERT_BLOCK);
 }
 
 BOOL CVetlaView::IsInClientArea(CPoint point) const

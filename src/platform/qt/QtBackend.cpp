@@ -15,10 +15,32 @@
 
 namespace {
 
+// The program's own cursor resources, shown as the nearest Qt shapes.
+Qt::CursorShape ResourceShapeOf(UINT nID)
+{
+    static constexpr struct {
+        UINT nID;
+        Qt::CursorShape shape;
+    } kResources[] = {
+        {191, Qt::CrossCursor},          // drawing a wire
+        {192, Qt::PointingHandCursor},   // a wire can be hooked on the pin under it
+        {167, Qt::SplitHCursor},         // cutting a wire into a connector pair, joining one
+        {232, Qt::IBeamCursor},          // placing a comment box
+        {4509, Qt::DragCopyCursor},      // placing a block from the palette
+    };
+    for (const auto& entry : kResources) {
+        if (entry.nID == nID)
+            return entry.shape;
+    }
+    return Qt::ArrowCursor;
+}
+
 Qt::CursorShape ShapeOf(HCURSOR hCursor)
 {
-    if (!hCursor || !hCursor->bStandard)
+    if (!hCursor)
         return Qt::ArrowCursor;
+    if (!hCursor->bStandard)
+        return ResourceShapeOf(hCursor->nID);
     static constexpr struct {
         UINT nID;
         Qt::CursorShape shape;
