@@ -1,0 +1,192 @@
+#include "editor/DiagramClipboard.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockObj.h"
+#include "blocks/ConnectLineObj.h"
+#include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
+#include "platform/core/MemFile.h"
+#include "platform/core/ObList.h"
+#include "platform/ui/Clipboard.h"
+
+#include <cstdlib>
+#include <set>
+
+namespace {
+
+constexpr UINT kArchiveBuffer = 4096;
+constexpr UINT kGrowBytes = 4096;
+constexpr std::size_t kSourceBytes = 12;
+
+UINT CopySourceFormat() { return RegisterClipboardFormat(COPY_SOURCE_CLIPBOARD_FORMAT); }
+
+template <class T>
+void PutLittleEndian(std::vector<BYTE>& bytes, T value)
+{
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        bytes.push_back(BYTE((std::uint64_t(value) >> (8 * i)) & 0xFF));
+}
+
+template <class T>
+T GetLittleEndian(const std::vector<BYTE>& bytes, std::size_t nOffset)
+{
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < sizeof(T); ++i)
+        value |= std::uint64_t(bytes[nOffset + i]) << (8 * i);
+    return T(value);
+}
+
+// Every object the three lists hold; a null entry or an object read twice (a record referring
+// back to an earlier one) is damage, which valid clipboard data never holds.
+BOOL CollectObjects(CObList (&lists)[3], std::set<CObject*>& objects)
+{
+    BOOL bSound = TRUE;
+    for (CObList& list : lists) {
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            CObject* pObject = list.GetNext(pos);
+            if (!pObject || !objects.insert(pObject).second)
+                bSound = FALSE;
+        }
+    }
+    objects.erase(nullptr);
+    return bSound;
+}
+
+void DeleteObjects(const std::set<CObject*>& objects)
+{
+    for (CObject* pObject : objects)
+        delete pObject;
+}
+
+// Moves a list into owned objects of one class; FALSE when an object is of another class.
+template <class T>
+BOOL TakeList(CObList& list, const CRuntimeClass* pClass, std::vector<std::unique_ptr<T>>& out)
+{
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        if (!list.GetNext(pos)->IsKindOf(pClass))
+            return FALSE;
+    }
+    for (POSITION pos = list.GetHeadPosition(); pos;)
+        out.emplace_back(static_cast<T*>(list.GetNext(pos)));
+    list.RemoveAll();
+    return TRUE;
+}
+
+} // namespace
+
+UINT RegisterDiagramClipboardFormats()
+{
+    RegisterClipboardFormat(DIAGRAM_CLIPBOARD_FORMAT_UNUSED);
+    CopySourceFormat();
+    return RegisterClipboardFormat(DIAGRAM_CLIPBOARD_FORMAT);
+}
+
+std::vector<BYTE> EncodeCopySource(const CopySource& source)
+{
+    std::vector<BYTE> bytes;
+    PutLittleEndian(bytes, std::int32_t(source.nDocType));
+    PutLittleEndian(bytes, source.wHardwareCode);
+    PutLittleEndian(bytes, source.wFirmwareWord);
+    PutLittleEndian(bytes, std::int32_t(source.bPowerBusWires ? 1 : 0));
+    return bytes;
+}
+
+std::optional<CopySource> DecodeCopySource(const std::vector<BYTE>& bytes)
+{
+    if (bytes.size() != kSourceBytes)
+        return std::nullopt;
+    CopySource source;
+    source.nDocType = GetLittleEndian<std::int32_t>(bytes, 0);
+    source.wHardwareCode = GetLittleEndian<WORD>(bytes, 4);
+    source.wFirmwareWord = GetLittleEndian<WORD>(bytes, 6);
+    const std::int32_t nPowerBus = GetLittleEndian<std::int32_t>(bytes, 8);
+    if ((source.nDocType != 1 && source.nDocType != 2) || (nPowerBus != 0 && nPowerBus != 1))
+        return std::nullopt;
+    source.bPowerBusWires = nPowerBus;
+    return source;
+}
+
+std::vector<BYTE> StoreDiagramObjects(CObList& blocks, CObList& lines, CObList& comments)
+{
+    CMemFile file(kGrowBytes);
+    CArchive ar(&file, CArchive::store, int(kArchiveBuffer));
+    blocks.Serialize(ar);
+    lines.Serialize(ar);
+    comments.Serialize(ar);
+    ar.Close();
+    const auto nLength = std::size_t(file.GetLength());
+    BYTE* pData = file.Detach();
+    std::vector<BYTE> bytes(pData, pData + nLength);
+    std::free(pData);
+    return bytes;
+}
+
+BOOL WriteDiagramClipboard(CObList& blocks, CObList& lines, CObList& comments, const CopySource& source)
+{
+    std::vector<BYTE> bytes;
+    try {
+        bytes = StoreDiagramObjects(blocks, lines, comments);
+    } catch (CException* e) {
+        e->Delete();
+        return FALSE;
+    }
+    const UINT nFormat = RegisterDiagramClipboardFormats();
+    CClipboard::Empty();
+    CClipboard::SetData(nFormat, std::move(bytes));
+    CClipboard::SetData(CopySourceFormat(), EncodeCopySource(source));
+    return TRUE;
+}
+
+BOOL LoadDiagramObjects(const std::vector<BYTE>& bytes, DiagramClipboardContents& contents)
+{
+    CObList lists[3];
+    std::set<CObject*> objects;
+    BOOL bLoaded = TRUE;
+    try {
+        std::vector<BYTE> copy = bytes;
+        CMemFile file(copy.data(), UINT(copy.size()));
+        CArchive ar(&file, CArchive::load, int(kArchiveBuffer));
+        // No document: the wires are attached to the pasted blocks by number afterwards, and
+        // no loaded element may reach into any document before the paste adopts it.
+        ar.m_pDocument = nullptr;
+        for (CObList& list : lists)
+            list.Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        e->Delete();
+        bLoaded = FALSE;
+    }
+    const BOOL bSound = CollectObjects(lists, objects);
+    if (!bLoaded || !bSound) {
+        DeleteObjects(objects);
+        return FALSE;
+    }
+    DiagramClipboardContents loaded;
+    if (!TakeList(lists[0], RUNTIME_CLASS(CBlockObj), loaded.blocks) ||
+        !TakeList(lists[1], RUNTIME_CLASS(CConnectLineObj), loaded.lines) ||
+        !TakeList(lists[2], RUNTIME_CLASS(CBlockComment), loaded.comments)) {
+        // What a list could not take is still listed; what it took is owned by loaded.
+        std::set<CObject*> listed;
+        CollectObjects(lists, listed);
+        DeleteObjects(listed);
+        return FALSE;
+    }
+    contents.blocks = std::move(loaded.blocks);
+    contents.lines = std::move(loaded.lines);
+    contents.comments = std::move(loaded.comments);
+    return TRUE;
+}
+
+BOOL ReadDiagramClipboard(DiagramClipboardContents& contents)
+{
+    std::vector<BYTE> bytes;
+    if (!CClipboard::GetData(RegisterDiagramClipboardFormats(), bytes) || !LoadDiagramObjects(bytes, contents))
+        return FALSE;
+    std::vector<BYTE> sourceBytes;
+    contents.source.reset();
+    if (CClipboard::GetData(CopySourceFormat(), sourceBytes))
+        contents.source = DecodeCopySource(sourceBytes);
+    return TRUE;
+}
+
+BOOL IsDiagramClipboardAvailable() { return CClipboard::IsFormatAvailable(RegisterDiagramClipboardFormats()); }

@@ -1,0 +1,53 @@
+#include "editor/DiagramEditHelpers.h"
+
+#include "blocks/BlockConnector.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "shell/BlockNameMap.h"
+
+BOOL IsConnectorBlock(const CBlockObj* pBlock)
+{
+    return pBlock && (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMale)) || pBlock->IsKindOf(RUNTIME_CLASS(CBlockFemale)));
+}
+
+int PartnerNumber(const CBlockObj* pConnector)
+{
+    const BOOL bFemale = pConnector->IsKindOf(RUNTIME_CLASS(CBlockFemale));
+    return pConnector->m_nNumber + (bFemale ? -NUM_FEMALE_OFFSET : NUM_FEMALE_OFFSET);
+}
+
+CBlockObj* FindPartner(const CVetlaDoc& doc, const CBlockObj* pConnector)
+{
+    if (!IsConnectorBlock(pConnector))
+        return nullptr;
+    CBlockObj* pPartner = doc.FindBlockByNumber(PartnerNumber(pConnector));
+    return IsConnectorBlock(pPartner) ? pPartner : nullptr;
+}
+
+CBlockObj* FarBlockOfConnector(const CVetlaDoc& doc, CBlockObj* pConnector)
+{
+    const CConnectLineObj* pLine = doc.FindLineToConnector(pConnector);
+    return pLine ? pLine->m_pStartBlock : nullptr;
+}
+
+CBlockObj* PowerRailOf(const CVetlaDoc& doc)
+{
+    if (!doc.IsLadder() || doc.m_powerBusList.IsEmpty())
+        return nullptr;
+    return static_cast<CBlockObj*>(doc.m_powerBusList.GetHead());
+}
+
+BOOL IsPowerBusLine(const CVetlaDoc& doc, const CConnectLineObj* pLine)
+{
+    const CBlockObj* pRail = PowerRailOf(doc);
+    return pRail && pLine && (pLine->m_pStartBlock == pRail || pLine->m_pEndBlock == pRail);
+}
+
+CString DataLogItemText(const CBlockObj* pBlock)
+{
+    CString strName;
+    g_mapBlockNames.Lookup(pBlock->m_nType, strName);
+    CString strText;
+    strText.Format(_T("B%d%s"), static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK, strName);
+    return strText;
+}

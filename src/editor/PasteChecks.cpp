@@ -1,0 +1,290 @@
+#include "editor/PasteChecks.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "document/BlockNames.h"
+#include "document/BlockNumbering.h"
+#include "document/VetlaDoc.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <set>
+
+namespace {
+
+constexpr UINT IDS_PROGRAM_FULL = 612;
+constexpr UINT IDS_BLOCKS_TAKEN = 336;
+constexpr UINT IDS_SHIFT_TOO_HIGH = 617;
+constexpr UINT IDS_FKEY_NOT_SUPPORTED = 618;
+constexpr UINT IDS_REFERENCE_NOT_SUPPORTED = 619;
+constexpr UINT IDS_BLOCK_NOT_SUPPORTED = 623;
+constexpr UINT IDS_START_VALUE = 628;
+constexpr UINT IDS_IO_TOO_HIGH = 643;
+constexpr UINT IDS_DATALOG_NOT_SUPPORTED = 649;
+
+// The older controllers have 16 shift bits, the lower 16 inputs of each group of 32 and the
+// lower 8 outputs of each group of 16.
+constexpr int OLD_SHIFT_BITS = 16;
+constexpr int INPUT_GROUP = 32;
+constexpr int OLD_INPUTS_PER_GROUP = 16;
+constexpr int OUTPUT_GROUP = 16;
+constexpr int OLD_OUTPUTS_PER_GROUP = 8;
+
+// The blocks of the older controllers' palette: the plain logic, the first twelve timers and
+// the older Misc list.
+bool IsOlderGenerationType(int nType)
+{
+    return (nType >= BT_AND && nType <= BT_NOT) || (nType >= BT_DPR && nType <= BT_YT) ||
+           (nType >= BT_COUNTER && nType <= BT_MSGTEXT) || (nType >= BT_SREG && nType <= BT_MW);
+}
+
+// How many parameter references of a block type the older controllers carry.
+int OlderReferenceCount(int nType)
+{
+    switch (nType) {
+    case BT_DPR: case BT_DDR: case BT_PLR: return 1;
+    case BT_COUNTER: return 2;
+    default: return 0;
+    }
+}
+
+constexpr int REF_USED_PARAM = 13;     // m_nParam[13 + k]: reference k is used
+constexpr int START_VALUE_PARAM = 7;   // the counter's start value
+
+bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
+
+// Contact operands that name a block (a coil, a ladder analog output or a function block)
+// rather than an address.
+bool NamesBlock(int nOperand)
+{
+    return (nOperand >= NUM_COIL && nOperand <= 21767) || (nOperand >= NUM_AOUT_LAD && nOperand <= 22543) ||
+           (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
+}
+
+bool IsLadderOnly(int nType) { return nType >= BT_MAKE && nType <= BT_AOUT_LAD; }
+
+// The FBD I/O blocks and the logic blocks without edge evaluation have no place on a rung.
+bool IsFbdOnly(int nType)
+{
+    return (nType >= BT_IN && nType <= BT_ANALOG_FLAG) ||
+           (nType >= BT_AND && nType <= BT_NOT && nType != BT_AND_EDGE && nType != BT_NAND_EDGE);
+}
+
+CString Caption(int nType)
+{
+    CString strCaption;
+    g_mapBlockCaption.Lookup(nType, strCaption);
+    return strCaption;
+}
+
+CString BlockLine(const CVetlaDoc& doc, CBlockObj* pBlock)
+{
+    CString strLine;
+    strLine.Format(_T("\n-%s%s"), doc.GetBlockLabel(pBlock), Caption(pBlock->m_nType));
+    return strLine;
+}
+
+long long FunctionIndex(const CBlockObj* pBlock) { return static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK; }
+
+// The text for a block an older controller cannot hold; empty when it can.
+CString GenerationProblem(const CVetlaDoc& target, const CBlockObj* pBlock)
+{
+    const int nType = pBlock->m_nType;
+    const int k = pBlock->m_nOperand;
+    const CString strCaption = Caption(nType);
+    CString strText;
+    if (nType == BT_FKEY) {
+        strText.Format(IDS_FKEY_NOT_SUPPORTED, k, strCaption);
+    } else if (nType == BT_DATALOG) {
+        strText.Format(IDS_DATALOG_NOT_SUPPORTED, k, strCaption);
+    } else if (nType == BT_SHIFT && k >= OLD_SHIFT_BITS) {
+        strText.Format(IDS_SHIFT_TOO_HIGH, k / OLD_SHIFT_BITS, k % OLD_SHIFT_BITS, strCaption);
+    } else if (nType == BT_IN && k % INPUT_GROUP >= OLD_INPUTS_PER_GROUP) {
+        strText.Format(IDS_IO_TOO_HIGH, _T("I"), k / INPUT_GROUP, k % INPUT_GROUP, strCaption);
+    } else if (nType == BT_OUT && k % OUTPUT_GROUP >= OLD_OUTPUTS_PER_GROUP) {
+        strText.Format(IDS_IO_TOO_HIGH, _T("Q"), k / OUTPUT_GROUP, k % OUTPUT_GROUP, strCaption);
+    } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && !IsOlderGenerationType(nType)) {
+        strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption);
+    } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
+        for (int r = OlderReferenceCount(nType); r < BLOCK_REF_COUNT && strText.IsEmpty(); ++r) {
+            if (pBlock->m_nParam[REF_USED_PARAM + r])
+                strText.Format(IDS_REFERENCE_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption,
+                               target.m_strHardwareName);
+        }
+        if (strText.IsEmpty() && nType == BT_COUNTER && pBlock->m_nParam[START_VALUE_PARAM] != 0)
+            strText.Format(IDS_START_VALUE, FunctionIndex(pBlock), strCaption);
+    }
+    return strText;
+}
+
+int CountOfType(const CVetlaDoc& doc, int nType)
+{
+    int nCount = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        if (static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == nType)
+            ++nCount;
+    }
+    return nCount;
+}
+
+// The limited kinds in the order they are checked, with their refusal texts. Break and analog
+// contacts have no text of their own and say how many blocks of the kind the program holds.
+struct KindMessage {
+    int nType;
+    UINT nStringId;
+};
+constexpr KindMessage kKinds[] = {
+    {BT_IN, 570},          {BT_CURSOR_KEY, 579},  {BT_SHIFT, 580},     {BT_LOW, 583},
+    {BT_HIGH, 584},        {BT_OUT, 571},         {BT_OPENX, 581},     {BT_FLAG, 582},
+    {BT_ANALOG_IN, 585},   {BT_ANALOG_OUT, 586},  {BT_ANALOG_FLAG, 587}, {BT_FKEY, 605},
+    {BT_BREAK, IDS_BLOCKS_TAKEN}, {BT_ACONTACT, IDS_BLOCKS_TAKEN}, {BT_RELAY_COIL, 600},
+    {BT_INV_OUT, 600},     {BT_AOUT_LAD, 599},    {BT_MSGTEXT, 592},   {BT_SREG, 593},
+    {BT_AFILTER, 624},     {BT_DATALOG, 637},
+};
+
+bool IsCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT; }
+
+// The operand tables of coils (Q, M, X) and of ladder analog outputs (AQ, AM) with how many
+// operands each may hold.
+struct OperandLimit {
+    OperandTableRange range;
+    int nMax;
+};
+constexpr OperandLimit kCoilOperands[] = {{{600, 128}, 128}, {{1316, 512}, 512}, {{4800, 128}, 128}};
+constexpr OperandLimit kAnalogOutOperands[] = {{{4230, 32}, 32}, {{4288, 512}, 512}};
+
+// The pasted operands of each table added to the document's (counted by HasRoomForBlock) stay
+// within the tables.
+template <std::size_t N>
+bool OperandsFit(const OperandLimit (&limits)[N], const int* pExisting, std::span<CBlockObj* const> blocks,
+                 bool (*isKind)(int))
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        int nCount = pExisting[i];
+        for (const CBlockObj* pBlock : blocks) {
+            if (isKind(pBlock->m_nType) && limits[i].range.Contains(pBlock->m_nOperand))
+                ++nCount;
+        }
+        if (nCount > limits[i].nMax)
+            return false;
+    }
+    return true;
+}
+
+bool HasKindRoom(const CVetlaDoc& target, int nType, std::span<CBlockObj* const> blocks)
+{
+    // Relay coils and inverted outputs share one limit.
+    const auto sameKind = [nType](int t) { return t == nType || (IsCoil(nType) && IsCoil(t)); };
+    BlockRoomRequest request;
+    request.nCount = int(std::count_if(blocks.begin(), blocks.end(),
+                                       [&](const CBlockObj* p) { return sameKind(p->m_nType); }));
+    if (!target.HasRoomForBlock(nType, &request))
+        return false;
+    if (IsCoil(nType))
+        return OperandsFit(kCoilOperands, request.nOutCount, blocks, [](int t) { return IsCoil(t); });
+    if (nType == BT_AOUT_LAD)
+        return OperandsFit(kAnalogOutOperands, request.nOutCount, blocks, [](int t) { return t == BT_AOUT_LAD; });
+    return true;
+}
+
+bool HasProgramRoom(const CVetlaDoc& target, std::span<CBlockObj* const> blocks)
+{
+    int nFunctions = 0;
+    int nNamed = 0;
+    int nBytes = 0;
+    for (const CBlockObj* pBlock : blocks) {
+        if (GetBlockCategory(pBlock->m_nType) != BLOCK_CATEGORY_FUNCTION)
+            continue;
+        ++nFunctions;
+        if (!pBlock->m_strLabelSuffix.IsEmpty())
+            ++nNamed;
+        nBytes += pBlock->m_wProgramBytes;
+    }
+    return nFunctions + target.CountFunctionBlocks() <= PROGRAM_MAX_FUNCTION_BLOCKS &&
+           nNamed + target.CountNamedBlocks() <= PROGRAM_MAX_NAMED_BLOCKS &&
+           nBytes + target.GetProgramSize() < PROGRAM_MAX_BYTES;
+}
+
+} // namespace
+
+PasteWireCheck CheckPasteWires(int nTargetType, const CopySource& source, BOOL bWiresPasted)
+{
+    PasteWireCheck check;
+    if (!bWiresPasted)
+        return check;
+    if (nTargetType == DOC_TYPE_LAD && source.nDocType == DOC_TYPE_FBD) {
+        check.verdict = PasteWireVerdict::AskWithout;
+        check.strText = PASTE_ASK_WITHOUT_WIRES;
+    } else if (source.nDocType == DOC_TYPE_LAD && source.bPowerBusWires) {
+        check.verdict = PasteWireVerdict::Refuse;
+        check.strText = nTargetType == DOC_TYPE_LAD ? PASTE_POWER_BUS_LAD : PASTE_POWER_BUS_FBD;
+    }
+    return check;
+}
+
+CString ListBlocksOutsideLanguage(const CVetlaDoc& target, std::span<CBlockObj* const> blocks)
+{
+    const BOOL bLadder = target.IsLadder();
+    std::set<int> pastedNumbers;
+    for (const CBlockObj* pBlock : blocks)
+        pastedNumbers.insert(pBlock->m_nNumber);
+    CString strList;
+    for (CBlockObj* pBlock : blocks) {
+        const int nType = pBlock->m_nType;
+        const int nOperand = pBlock->m_nOperand;
+        const bool bForeign = bLadder ? IsFbdOnly(nType) : IsLadderOnly(nType);
+        const bool bOrphanContact = bLadder && IsContact(nType) && NamesBlock(nOperand) &&
+                                    !pastedNumbers.count(nOperand) && !target.FindBlockByNumber(nOperand);
+        if (bForeign || bOrphanContact)
+            strList += BlockLine(target, pBlock);
+    }
+    return strList;
+}
+
+CString ListBlocksBeyondGeneration(const CVetlaDoc& target, const CopySource& source,
+                                   std::span<CBlockObj* const> blocks)
+{
+    CString strList;
+    if (source.wFirmwareWord <= target.m_wFirmwareWord || target.IsNewGenerationDoc())
+        return strList;
+    for (const CBlockObj* pBlock : blocks) {
+        const CString strProblem = GenerationProblem(target, pBlock);
+        if (!strProblem.IsEmpty())
+            strList += _T("\n") + strProblem;
+    }
+    return strList;
+}
+
+CString CheckPasteBlocks(const CVetlaDoc& target, const CopySource& source, std::span<CBlockObj* const> blocks)
+{
+    const CString strForeign = ListBlocksOutsideLanguage(target, blocks);
+    if (!strForeign.IsEmpty())
+        return CString(PASTE_NOT_IN_LANGUAGE) + strForeign;
+    const CString strBeyond = ListBlocksBeyondGeneration(target, source, blocks);
+    if (!strBeyond.IsEmpty())
+        return CString(PASTE_NOT_IN_GENERATION) + strBeyond;
+    return CString();
+}
+
+std::optional<PasteCapacityRefusal> CheckPasteCapacity(const CVetlaDoc& target, std::span<CBlockObj* const> blocks)
+{
+    PasteCapacityRefusal refusal;
+    if (!HasProgramRoom(target, blocks)) {
+        refusal.nStringId = IDS_PROGRAM_FULL;
+        refusal.strText.LoadString(IDS_PROGRAM_FULL);
+        return refusal;
+    }
+    for (const KindMessage& kind : kKinds) {
+        const bool bPasted = std::any_of(blocks.begin(), blocks.end(),
+                                         [&](const CBlockObj* p) { return p->m_nType == kind.nType; });
+        if (!bPasted || HasKindRoom(target, kind.nType, blocks))
+            continue;
+        refusal.nStringId = kind.nStringId;
+        if (kind.nStringId == IDS_BLOCKS_TAKEN)
+            refusal.strText.Format(IDS_BLOCKS_TAKEN, CountOfType(target, kind.nType));
+        else
+            refusal.strText.LoadString(kind.nStringId);
+        return refusal;
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,430 @@
+// Copy, Cut and Paste of the view's selection through the diagram's private clipboard.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/BlockNumbering.h"
+#include "document/VetlaDoc.h"
+#include "editor/DiagramClipboard.h"
+#include "editor/DiagramEditHelpers.h"
+#include "editor/PasteChecks.h"
+#include "platform/core/CmdTarget.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <set>
+#include <span>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int REF_USED_PARAM = 13;  // m_nParam[13 + k]: parameter k takes reference k's value
+constexpr int DATALOG_COUNT_PARAM = 9;  // the data log keeps its item count here too
+
+// A connector goes on the clipboard only with its partner and the wires into both, and only
+// when the blocks at both far sides go along: a pasted pair stands for a wire between them.
+void GatherConnectorPairs(CVetlaView& view)
+{
+    const CVetlaDoc& doc = *view.m_pDocument;
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks)) {
+        if (!IsConnectorBlock(pBlock) || !pBlock->m_bSelected)
+            continue;
+        if (!view.IsConnectorPairInSelection(pBlock)) {
+            RemoveFromSelection(view.m_selBlocks, pBlock);
+            continue;
+        }
+        CBlockObj* pPartner = FindPartner(doc, pBlock);
+        if (pPartner)
+            AddToSelection(view.m_selBlocks, pPartner);
+        for (CBlockObj* pConnector : {pBlock, pPartner}) {
+            if (CConnectLineObj* pLine = doc.FindLineToConnector(pConnector))
+                AddToSelection(view.m_selLines, pLine);
+        }
+    }
+    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.m_selLines)) {
+        CBlockObj* pConnector = pLine->m_pEndBlock;
+        if (!IsConnectorBlock(pConnector))
+            continue;
+        if (!view.IsConnectorPairInSelection(pConnector)) {
+            RemoveFromSelection(view.m_selLines, pLine);
+            continue;
+        }
+        if (CConnectLineObj* pPartnerLine = doc.FindLineToConnector(FindPartner(doc, pConnector)))
+            AddToSelection(view.m_selLines, pPartnerLine);
+    }
+}
+
+CopySource DescribeSource(const CVetlaDoc& doc, const CObList& lines)
+{
+    CopySource source;
+    source.nDocType = doc.m_nDocType;
+    source.wHardwareCode = doc.m_wHardwareCode;
+    source.wFirmwareWord = doc.m_wFirmwareWord;
+    for (POSITION pos = lines.GetHeadPosition(); pos;) {
+        if (IsPowerBusLine(doc, static_cast<const CConnectLineObj*>(lines.GetNext(pos))))
+            source.bPowerBusWires = TRUE;
+    }
+    return source;
+}
+
+// Data without a description of its source is taken as copied from a document like the target.
+CopySource TargetAsSource(const CVetlaDoc& doc)
+{
+    CopySource source;
+    source.nDocType = doc.m_nDocType;
+    source.wHardwareCode = doc.m_wHardwareCode;
+    source.wFirmwareWord = doc.m_wFirmwareWord;
+    return source;
+}
+
+std::vector<CBlockObj*> RawBlocks(const DiagramClipboardContents& contents)
+{
+    std::vector<CBlockObj*> blocks;
+    for (const auto& pBlock : contents.blocks)
+        blocks.push_back(pBlock.get());
+    return blocks;
+}
+
+// The compatibility and capacity checks with their messages; FALSE when the paste stops.
+BOOL AcceptPaste(const CVetlaDoc& doc, const CopySource& source, std::span<CBlockObj* const> blocks,
+                 BOOL bWiresPasted, BOOL* pWithWires)
+{
+    *pWithWires = bWiresPasted;
+    const PasteWireCheck wires = CheckPasteWires(doc.m_nDocType, source, bWiresPasted);
+    if (wires.verdict == PasteWireVerdict::Refuse) {
+        AfxMessageBox(wires.strText, MB_ICONINFORMATION);
+        return FALSE;
+    }
+    if (wires.verdict == PasteWireVerdict::AskWithout) {
+        if (AfxMessageBox(wires.strText, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return FALSE;
+        *pWithWires = FALSE;
+    }
+    const CString strRefusal = CheckPasteBlocks(doc, source, blocks);
+    if (!strRefusal.IsEmpty()) {
+        AfxMessageBox(strRefusal, MB_ICONINFORMATION);
+        return FALSE;
+    }
+    if (const auto capacity = CheckPasteCapacity(doc, blocks)) {
+        AfxMessageBox(capacity->strText, MB_ICONSTOP);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
+
+// Contact operands that name a coil, a ladder analog output or a function block.
+bool NamesBlock(int nOperand)
+{
+    return (nOperand >= NUM_COIL && nOperand <= 21767) || (nOperand >= NUM_AOUT_LAD && nOperand <= 22543) ||
+           (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
+}
+
+// A pasted message text keeps its slot when no message text of the document holds it, else it
+// takes the lowest free one.
+void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
+{
+    BOOL bHeld[MSGTEXT_SLOT_COUNT] = {};
+    const CObList& blocks = view.m_pDocument->m_blockList;
+    for (POSITION pos = blocks.GetHeadPosition(); pos;) {
+        const auto* pOther = static_cast<const CBlockObj*>(blocks.GetNext(pos));
+        const int nSlot = pOther->m_nParamEx[MSGTEXT_SLOT_PARAM];
+        if (pOther->m_nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
+            bHeld[nSlot] = TRUE;
+    }
+    int& nSlot = block.m_nParamEx[MSGTEXT_SLOT_PARAM];
+    if (nSlot < 0 || nSlot >= MSGTEXT_SLOT_COUNT || bHeld[nSlot]) {
+        const auto* pFree = std::find(std::begin(bHeld), std::end(bHeld), FALSE);
+        nSlot = pFree == std::end(bHeld) ? MSGTEXT_NO_SLOT : int(pFree - std::begin(bHeld));
+    }
+    if (nSlot != MSGTEXT_NO_SLOT)
+        view.m_bMsgTextUsed[nSlot] = 1;
+}
+
+// The references a block was copied with name blocks of its source: its parameters take their
+// own values again.
+void DropReferences(CBlockObj& block)
+{
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+        block.m_nParam[REF_USED_PARAM + k] = 0;
+        block.m_pRefBlock[k] = nullptr;
+        block.m_nRefBlock[k] = -1;
+    }
+}
+
+// Links to blocks of the source are cut until the pasted wires restore those they keep.
+void OpenPinLinks(CBlockObj& block)
+{
+    for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (block.m_nPinSource[nPin] >= NUM_INPUT)
+            block.m_nPinSource[nPin] = nPin < BLOCK_FIRST_OUTPUT ? LINK_OPEN : LINK_OUTPUT;
+    }
+}
+
+// Pasted blocks by the number they were copied with.
+using PastedBlocks = std::map<int, CBlockObj*>;
+
+// A pasted data log logs the pasted blocks under their new numbers; an item whose block is
+// neither pasted along nor in the target would log nothing and is dropped.
+void RelinkDataLog(CBlockDataLog& log, const CVetlaDoc& doc, const PastedBlocks& pasted)
+{
+    for (INT_PTR i = log.m_arrLogItems.GetSize(); i-- > 0;) {
+        DataLogItem& item = log.m_arrLogItems[i];
+        if (item.strItem.IsEmpty() || item.strItem[0] != u'B')
+            continue;
+        const auto it = pasted.find(item.nValue1);
+        CBlockObj* pBlock = it != pasted.end() ? it->second : doc.FindBlockByNumber(item.nValue1);
+        if (!pBlock || GetBlockCategory(pBlock->m_nType) != BLOCK_CATEGORY_FUNCTION) {
+            log.m_arrLogItems.RemoveAt(i);
+            continue;
+        }
+        item.nSpare = pBlock;
+        if (item.nValue1 != pBlock->m_nNumber) {
+            item.nValue1 = pBlock->m_nNumber;
+            item.strItem = DataLogItemText(pBlock);
+        }
+    }
+    log.m_nParam[DATALOG_COUNT_PARAM] = int(log.m_arrLogItems.GetSize());
+}
+
+// Adds the pasted blocks in their order, numbered for the target. Blocks from a document of the
+// other language take that language's pins (a function block on a rung has no output pin: its
+// state is read by contacts).
+PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& contents, BOOL bOtherLanguage)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    PastedBlocks byOldNumber;
+    for (const auto& pBlock : contents.blocks)
+        byOldNumber.emplace(pBlock->m_nNumber, pBlock.get());
+
+    // Ladder contacts that read a block pasted along follow that block's new number.
+    std::vector<std::pair<CBlockObj*, CBlockObj*>> contactReads;
+    if (doc.IsLadder()) {
+        for (const auto& pBlock : contents.blocks) {
+            const auto it = byOldNumber.find(pBlock->m_nOperand);
+            if (IsContact(pBlock->m_nType) && NamesBlock(pBlock->m_nOperand) && it != byOldNumber.end())
+                contactReads.emplace_back(pBlock.get(), it->second);
+        }
+    }
+
+    for (auto& pOwned : contents.blocks) {
+        CBlockObj* pBlock = pOwned.release();
+        if (pBlock->m_nType == BT_MSGTEXT)
+            ClaimMessageTextSlot(view, *pBlock);
+        DropReferences(*pBlock);
+        if (bOtherLanguage)
+            pBlock->ReinitPins(&doc);
+        AddToSelection(view.m_selBlocks, pBlock);
+        if (GetBlockCategory(pBlock->m_nType) == BLOCK_CATEGORY_FUNCTION)
+            doc.AddBlock(pBlock);
+        else
+            doc.AddPastedBlock(pBlock);
+        OpenPinLinks(*pBlock);
+    }
+    contents.blocks.clear();
+
+    for (const auto& [pContact, pRead] : contactReads)
+        pContact->m_nOperand = pRead->m_nNumber;
+    for (const auto& [nOld, pBlock] : byOldNumber) {
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
+            RelinkDataLog(*static_cast<CBlockDataLog*>(pBlock), doc, byOldNumber);
+    }
+    return byOldNumber;
+}
+
+CPoint PinCentre(const CRect& rcPin) { return CPoint((rcPin.left + rcPin.right) / 2, (rcPin.top + rcPin.bottom) / 2); }
+
+// Attaches a pasted wire to the pasted blocks it joined in the source; FALSE when one of them
+// was not pasted along or the wire does not join an input to an output.
+BOOL AttachPastedLine(CVetlaDoc& doc, CConnectLineObj& line, const PastedBlocks& pasted)
+{
+    const auto itStart = pasted.find(line.m_nStartBlock);
+    const auto itEnd = pasted.find(line.m_nEndBlock);
+    if (itStart == pasted.end() || itEnd == pasted.end())
+        return FALSE;
+    if ((line.m_nStartPin < BLOCK_FIRST_OUTPUT) == (line.m_nEndPin < BLOCK_FIRST_OUTPUT))
+        return FALSE;
+    CRect rcStart;
+    CRect rcEnd;
+    if (!GetBlockPinRect(&rcStart, itStart->second, line.m_nStartPin) ||
+        !GetBlockPinRect(&rcEnd, itEnd->second, line.m_nEndPin))
+        return FALSE;
+    line.m_pDoc = &doc;
+    line.m_pStartBlock = itStart->second;
+    line.m_pEndBlock = itEnd->second;
+    line.m_nStartBlock = itStart->second->m_nNumber;
+    line.m_nEndBlock = itEnd->second->m_nNumber;
+    line.m_ptStart = PinCentre(rcStart);
+    line.m_ptEnd = PinCentre(rcEnd);
+    if (line.m_arrVertices.GetSize() < 2) {
+        line.m_arrVertices.RemoveAll();
+        line.m_arrVertices.Add(line.m_ptStart);
+        line.m_arrVertices.Add(line.m_ptEnd);
+    }
+    line.m_arrVertices[0] = line.m_ptStart;
+    line.m_arrVertices[line.m_arrVertices.GetSize() - 1] = line.m_ptEnd;
+    if (line.m_arrJunctions.GetSize() > line.m_arrVertices.GetSize())
+        line.m_arrJunctions.SetSize(line.m_arrVertices.GetSize());
+    return TRUE;
+}
+
+void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const PastedBlocks& pasted)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    // An FBD input takes one wire; damaged data offering a second is not followed.
+    std::set<std::pair<const CBlockObj*, int>> fedInputs;
+    for (auto& pOwned : contents.lines) {
+        CConnectLineObj& line = *pOwned;
+        if (!AttachPastedLine(doc, line, pasted))
+            continue;
+        const BOOL bStartIn = line.m_nStartPin < BLOCK_FIRST_OUTPUT;
+        const std::pair<const CBlockObj*, int> input(bStartIn ? line.m_pStartBlock : line.m_pEndBlock,
+                                                     bStartIn ? line.m_nStartPin : line.m_nEndPin);
+        if (!doc.IsLadder() && !fedInputs.insert(input).second)
+            continue;
+        CConnectLineObj* pLine = pOwned.release();
+        view.WritePinSources(pLine);
+        doc.AddLine(pLine);
+        AddToSelection(view.m_selLines, pLine);
+    }
+    contents.lines.clear();
+}
+
+void AddPastedComments(CVetlaView& view, DiagramClipboardContents& contents)
+{
+    for (auto& pOwned : contents.comments) {
+        CBlockComment* pComment = pOwned.release();
+        view.m_pDocument->AddComment(pComment);
+        AddToSelection(view.m_selComments, pComment);
+    }
+    contents.comments.clear();
+}
+
+// The rectangle the selection covers: blocks, wire vertices and comment boxes.
+CRect SelectionBounds(const CVetlaView& view)
+{
+    CRect bounds(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    const auto take = [&bounds](int l, int t, int r, int b) {
+        bounds.left = std::min<LONG>(bounds.left, l);
+        bounds.top = std::min<LONG>(bounds.top, t);
+        bounds.right = std::max<LONG>(bounds.right, r);
+        bounds.bottom = std::max<LONG>(bounds.bottom, b);
+    };
+    for (const CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks))
+        take(pBlock->m_ptPos.x, pBlock->m_ptPos.y, pBlock->m_ptPos.x + pBlock->m_nWidth,
+             pBlock->m_ptPos.y + pBlock->m_nHeight);
+    for (const CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.m_selLines)) {
+        for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
+            take(pLine->m_arrVertices[i].x, pLine->m_arrVertices[i].y, pLine->m_arrVertices[i].x,
+                 pLine->m_arrVertices[i].y);
+    }
+    for (const CBlockComment* pComment : ListSnapshot<CBlockComment>(view.m_selComments))
+        take(pComment->m_nLeft, pComment->m_nTop, pComment->m_nLeft + pComment->m_nBoxWidth,
+             pComment->m_nTop + pComment->m_nBoxHeight);
+    return bounds;
+}
+
+// The pasted group's top-left goes to the last press point; a group that would leave the page
+// there stays where it was copied from.
+void PlacePastedGroup(CVetlaView& view)
+{
+    const CRect bounds = SelectionBounds(view);
+    if (bounds.left > bounds.right)
+        return;
+    const int dx = view.m_ptContext.x - bounds.left;
+    const int dy = view.m_ptContext.y - bounds.top;
+    if (dx == 0 && dy == 0)
+        return;
+    view.MoveSelection(dx, dy, nullptr);
+    view.KeepSelectionOnPage(view.m_ptLastMouse.x + dx, view.m_ptLastMouse.y + dy);
+}
+
+// Pages are added across and down until the base holds the pasted group.
+void GrowPagesForSelection(CVetlaView& view)
+{
+    const CVetlaDoc& doc = *view.m_pDocument;
+    const CRect bounds = SelectionBounds(view);
+    const int nPageWidth = doc.m_sizeScreen.cx;
+    const int nPageHeight = doc.m_sizeScreen.cy;
+    if (bounds.left > bounds.right || nPageWidth <= 0 || nPageHeight <= 0)
+        return;
+    if (bounds.right <= nPageWidth && bounds.bottom <= nPageHeight)
+        return;
+    const int nAcross = std::max(doc.m_nPagesAcross, int(bounds.right / nPageWidth + 1));
+    const int nDown = std::max(doc.m_nPagesDown, int(bounds.bottom / nPageHeight + 1));
+    if (nAcross != doc.m_nPagesAcross || nDown != doc.m_nPagesDown)
+        view.SetPageLayout(nAcross, nDown);
+}
+
+} // namespace
+
+void CVetlaView::OnEditCopy()
+{
+    if (!m_pDocument)
+        return;
+    GatherConnectorPairs(*this);
+    // A failed transfer leaves the clipboard as it was; the user sees that nothing was copied.
+    WriteDiagramClipboard(m_selBlocks, m_selLines, m_selComments, DescribeSource(*m_pDocument, m_selLines));
+    InvalidateAll();
+}
+
+void CVetlaView::OnEditCut()
+{
+    OnEditCopy();
+    OnEditDelete();
+}
+
+void CVetlaView::OnEditPaste()
+{
+    if (!m_pDocument)
+        return;
+    InvalidateAll();
+    DiagramClipboardContents contents;
+    if (!ReadDiagramClipboard(contents))
+        return;
+    if (contents.blocks.empty() && contents.lines.empty() && contents.comments.empty())
+        return;
+    CVetlaDoc& doc = *m_pDocument;
+    for (const auto& pBlock : contents.blocks) {
+        if (const WORD wBytes = GetSpecialProgramBytes(pBlock->m_nType, doc.m_wHardwareCode))
+            pBlock->m_wProgramBytes = wBytes;
+    }
+    const CopySource source = contents.source.value_or(TargetAsSource(doc));
+    const std::vector<CBlockObj*> blocks = RawBlocks(contents);
+    BOOL bWithWires = FALSE;
+    if (!AcceptPaste(doc, source, blocks, !contents.lines.empty(), &bWithWires))
+        return;
+
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    ClearSelection(SELECTION_ALL);
+    const PastedBlocks pasted = AddPastedBlocks(*this, contents, source.nDocType != doc.m_nDocType);
+    if (bWithWires && !pasted.empty())
+        AddPastedLines(*this, contents, pasted);
+    AddPastedComments(*this, contents);
+    PlacePastedGroup(*this);
+    GrowPagesForSelection(*this);
+    doc.m_undo.SaveState(&doc);
+    doc.SetModifiedFlag(TRUE);
+    InvalidateAll();
+}
+
+void CVetlaView::OnUpdateEditCopy(CCmdUI* pCmdUI)
+{
+    const BOOL bSelected = !m_selBlocks.IsEmpty() || !m_selComments.IsEmpty();
+    pCmdUI->Enable(bSelected && m_pDocument && !m_pDocument->m_bSimulating);
+}
+
+void CVetlaView::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pDocument && !m_pDocument->m_bSimulating && IsDiagramClipboardAvailable());
+}

@@ -1,0 +1,370 @@
+// Delete and Select All. Deleting takes along what cannot stand without the deleted objects: a
+// connector's partner and the pair's wires, the ladder contacts that read a deleted block, the
+// wires at deleted blocks, and every reference to a deleted block; the function blocks are then
+// numbered again without gaps.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/BlockNumbering.h"
+#include "document/VetlaDoc.h"
+#include "editor/DiagramEditHelpers.h"
+#include "messagetext/Widget.h"
+#include "platform/core/CmdTarget.h"
+#include "platform/core/PtrArray.h"
+
+#include <initializer_list>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
+bool IsFunctionNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
+
+// The blocks a delete removes, each once, in the order they were taken.
+class DeleteSet {
+public:
+    bool Add(CBlockObj* pBlock)
+    {
+        if (!pBlock || !m_set.insert(pBlock).second)
+            return false;
+        m_order.push_back(pBlock);
+        return true;
+    }
+    bool Holds(const CBlockObj* pBlock) const { return m_set.count(pBlock) != 0; }
+    const std::vector<CBlockObj*>& Blocks() const { return m_order; }
+
+private:
+    std::set<const CBlockObj*> m_set;
+    std::vector<CBlockObj*> m_order;
+};
+
+// The selected blocks with their connector partners and, in a ladder document, the contacts
+// that read a deleted block.
+void CollectBlocks(const CVetlaView& view, DeleteSet& blocks)
+{
+    const CVetlaDoc& doc = *view.m_pDocument;
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks)) {
+        blocks.Add(pBlock);
+        blocks.Add(FindPartner(doc, pBlock));
+    }
+    if (!doc.IsLadder())
+        return;
+    const std::vector<CBlockObj*> all = ListSnapshot<CBlockObj>(doc.m_blockList);
+    for (std::size_t i = 0; i < blocks.Blocks().size(); ++i) {
+        const CBlockObj* pBlock = blocks.Blocks()[i];
+        if (IsConnectorBlock(pBlock) || IsContact(pBlock->m_nType))
+            continue;
+        for (CBlockObj* pContact : all) {
+            if (IsContact(pContact->m_nType) && pContact->m_nOperand == pBlock->m_nNumber)
+                blocks.Add(pContact);
+        }
+    }
+}
+
+// The selected wires and the wires at deleted blocks; a wire into a connector takes the pair
+// (and so the partner's wire) with it, until nothing more joins.
+std::vector<CConnectLineObj*> CollectLines(const CVetlaView& view, DeleteSet& blocks)
+{
+    const CVetlaDoc& doc = *view.m_pDocument;
+    std::vector<CConnectLineObj*> lines;
+    std::set<const CConnectLineObj*> taken;
+    for (bool bGrew = true; bGrew;) {
+        bGrew = false;
+        for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(doc.m_lineList)) {
+            if (taken.count(pLine))
+                continue;
+            if (pLine->m_bLineSelected || blocks.Holds(pLine->m_pStartBlock) || blocks.Holds(pLine->m_pEndBlock)) {
+                taken.insert(pLine);
+                lines.push_back(pLine);
+                bGrew = true;
+            }
+        }
+        for (const CConnectLineObj* pLine : lines) {
+            CBlockObj* pConnector = pLine->m_pEndBlock;
+            if (IsConnectorBlock(pConnector) && !blocks.Holds(pConnector)) {
+                blocks.Add(pConnector);
+                blocks.Add(FindPartner(doc, pConnector));
+                bGrew = true;
+            }
+        }
+    }
+    return lines;
+}
+
+// A pin no wire uses any more is open again: an input reads the open code, an output feeds
+// nothing.
+void OpenPinIfUnused(CVetlaDoc& doc, CBlockObj* pBlock, const CConnectLineObj* pLine, int nPin)
+{
+    if (!pBlock || nPin < 0 || nPin >= BLOCK_PIN_COUNT || CVetlaView::IsPinConnected(&doc, pBlock, pLine, nPin))
+        return;
+    pBlock->m_nPinSource[nPin] = nPin < BLOCK_FIRST_OUTPUT ? LINK_OPEN : LINK_OUTPUT;
+}
+
+void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, const DeleteSet& blocks)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    const std::set<const CConnectLineObj*> doomed(lines.begin(), lines.end());
+    // The wires that shared a pin with a deleted one, by that pin: their junction dots change.
+    std::set<std::tuple<CConnectLineObj*, CBlockObj*, int>> neighbours;
+    for (CConnectLineObj* pLine : lines) {
+        for (const auto& [pBlock, nPin] : {std::pair(pLine->m_pStartBlock, pLine->m_nStartPin),
+                                           std::pair(pLine->m_pEndBlock, pLine->m_nEndPin)}) {
+            if (!pBlock || blocks.Holds(pBlock))
+                continue;
+            CPtrArray shared;
+            view.GetLinesAtPin(shared, pBlock, nPin);
+            for (INT_PTR i = 0; i < shared.GetSize(); ++i) {
+                auto* pOther = static_cast<CConnectLineObj*>(shared[i]);
+                if (!doomed.count(pOther))
+                    neighbours.emplace(pOther, pBlock, nPin);
+            }
+            OpenPinIfUnused(doc, pBlock, pLine, nPin);
+        }
+        doc.RemoveLine(pLine);
+        RemoveFromSelection(view.m_selLines, pLine);
+        if (view.m_pCurLine == pLine)
+            view.m_pCurLine = nullptr;
+        delete pLine;
+    }
+    for (const auto& [pLine, pBlock, nPin] : neighbours)
+        view.UpdateJunctionsAtPin(pLine, pBlock, TRUE, nPin);
+}
+
+// LAD operands that message texts show by number.
+bool IsShownOperand(int nOperand)
+{
+    struct Range {
+        int nFirst;
+        int nLast;
+    };
+    constexpr Range kShown[] = {{100, 355}, {600, 727}, {1000, 1063}, {1300, 1304}, {1316, 1827}, {4000, 4127}, {4288, 4799}};
+    for (const Range& range : kShown) {
+        if (nOperand >= range.nFirst && nOperand <= range.nLast)
+            return true;
+    }
+    return false;
+}
+
+// I/O blocks that message texts of the newer controllers show by block.
+bool IsShownIoBlock(int nType)
+{
+    for (int nShown : {BT_IN, BT_ANALOG_IN, BT_OUT, BT_FLAG, BT_FKEY, BT_SHIFT, BT_ANALOG_FLAG}) {
+        if (nType == nShown)
+            return true;
+    }
+    return false;
+}
+
+int CountWithOperand(const CVetlaDoc& doc, int nOperand)
+{
+    int nCount = 0;
+    for (const CBlockObj* pBlock : ListSnapshot<CBlockObj>(doc.m_blockList)) {
+        if (pBlock->m_nOperand == nOperand)
+            ++nCount;
+    }
+    return nCount;
+}
+
+// Message-text elements that still name the block keep its number but lose its address.
+void ForgetShownBlock(const CVetlaDoc& doc, const CBlockObj* pBlock)
+{
+    for (CBlockObj* pText : ListSnapshot<CBlockObj>(doc.m_blockList)) {
+        if (!pText->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            continue;
+        for (int a = 0; a < MSGTEXT_WIDGET_ARRAYS; ++a) {
+            CObArray& widgets = static_cast<CBlockMSGTEXT*>(pText)->WidgetArray(a);
+            for (INT_PTR i = 0; i < widgets.GetSize(); ++i) {
+                auto* pWidget = static_cast<CWidget*>(widgets[i]);
+                if (pWidget && pWidget->m_pBlock == pBlock)
+                    pWidget->m_pBlock = nullptr;
+            }
+        }
+    }
+}
+
+// Clears what refers to the block before it goes; TRUE for a function block.
+BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    const int nType = pBlock->m_nType;
+    BOOL bFunction = FALSE;
+    if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
+        view.ClearReferencesTo(pBlock);
+        view.RemoveMsgTextRefsByBlock(pBlock);
+        bFunction = TRUE;
+    } else if (doc.IsNewGenerationDoc()) {
+        if (IsShownIoBlock(nType))
+            view.RemoveMsgTextRefsByBlock(pBlock);
+        else if (IsShownOperand(pBlock->m_nOperand) && CountWithOperand(doc, pBlock->m_nOperand) == 1)
+            view.RemoveMsgTextRefsByNumber(pBlock->m_nOperand);
+    }
+    // The older controllers' texts keep their elements; none may keep the deleted address.
+    ForgetShownBlock(doc, pBlock);
+    const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAM];
+    if (nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
+        view.m_bMsgTextUsed[nSlot] = 0;
+    return bFunction;
+}
+
+void DeleteBlock(CVetlaView& view, CBlockObj* pBlock)
+{
+    CObList& blocks = view.m_pDocument->m_blockList;
+    if (POSITION pos = blocks.Find(pBlock))
+        blocks.RemoveAt(pos);
+    RemoveFromSelection(view.m_selBlocks, pBlock);
+    if (view.m_pCurBlock == pBlock)
+        view.m_pCurBlock = nullptr;
+    delete pBlock;
+}
+
+// Renumbers the function blocks; ladder contacts that read one follow it.
+void RenumberFollowingContacts(CVetlaView& view)
+{
+    CVetlaDoc& doc = *view.m_pDocument;
+    std::vector<std::pair<CBlockObj*, CBlockObj*>> reads;
+    if (doc.IsLadder()) {
+        for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(doc.m_blockList)) {
+            if (!IsContact(pBlock->m_nType) || !IsFunctionNumber(pBlock->m_nOperand))
+                continue;
+            if (CBlockObj* pRead = doc.FindBlockByNumber(pBlock->m_nOperand))
+                reads.emplace_back(pBlock, pRead);
+        }
+    }
+    view.RenumberFunctionBlocks();
+    for (const auto& [pContact, pRead] : reads)
+        pContact->m_nOperand = pRead->m_nNumber;
+    view.RefreshMsgTextRefNumbers();
+    doc.SetModifiedFlag(TRUE);
+}
+
+} // namespace
+
+void CVetlaView::DeleteSelection()
+{
+    if (!m_pDocument)
+        return;
+    CVetlaDoc& doc = *m_pDocument;
+    DeleteSet blocks;
+    CollectBlocks(*this, blocks);
+    const std::vector<CConnectLineObj*> lines = CollectLines(*this, blocks);
+    DeleteLines(*this, lines, blocks);
+
+    BOOL bFunctionDeleted = FALSE;
+    for (CBlockObj* pBlock : blocks.Blocks()) {
+        if (ReleaseBlock(*this, pBlock))
+            bFunctionDeleted = TRUE;
+        DeleteBlock(*this, pBlock);
+    }
+    if (bFunctionDeleted)
+        RenumberFollowingContacts(*this);
+
+    for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_selComments)) {
+        if (POSITION pos = doc.m_commentList.Find(pComment))
+            doc.m_commentList.RemoveAt(pos);
+        delete pComment;
+    }
+    if (!blocks.Blocks().empty() || !lines.empty() || !m_selComments.IsEmpty())
+        doc.SetModifiedFlag(TRUE);
+    m_selBlocks.RemoveAll();
+    m_selLines.RemoveAll();
+    m_selComments.RemoveAll();
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    InvalidateAll();
+}
+
+void CVetlaView::RenumberFunctionBlocks()
+{
+    if (!m_pDocument)
+        return;
+    std::set<const CBlockObj*> renumbered;
+    int nNext = NUM_FUNCTION_BLOCK;
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList)) {
+        if (!IsFunctionNumber(pBlock->m_nNumber))
+            continue;
+        if (pBlock->m_nNumber != nNext) {
+            pBlock->m_nNumber = nNext;
+            renumbered.insert(pBlock);
+        }
+        ++nNext;
+    }
+    RefreshLineEnds();
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList)) {
+        auto* pLog = dynamic_cast<CBlockDataLog*>(pBlock);
+        if (!pLog)
+            continue;
+        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
+            DataLogItem& item = pLog->m_arrLogItems[i];
+            if (item.nSpare && renumbered.count(item.nSpare)) {
+                item.nValue1 = item.nSpare->m_nNumber;
+                item.strItem = DataLogItemText(item.nSpare);
+            }
+        }
+    }
+    m_pDocument->SetModifiedFlag(TRUE);
+}
+
+void CVetlaView::RefreshLineEnds()
+{
+    if (!m_pDocument)
+        return;
+    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList)) {
+        if (!pLine->m_pStartBlock || !pLine->m_pEndBlock)
+            continue;
+        pLine->m_nStartBlock = pLine->m_pStartBlock->m_nNumber;
+        pLine->m_nEndBlock = pLine->m_pEndBlock->m_nNumber;
+        WritePinSources(pLine);
+    }
+}
+
+void CVetlaView::SelectAll()
+{
+    if (!m_pDocument)
+        return;
+    m_pCurBlock = nullptr;
+    m_pCurLine = nullptr;
+    m_pCurComment = nullptr;
+    ClearSelection(SELECTION_ALL);
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList))
+        AddToSelection(m_selBlocks, pBlock);
+    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList))
+        AddToSelection(m_selLines, pLine);
+    for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_pDocument->m_commentList))
+        AddToSelection(m_selComments, pComment);
+    InvalidateAll();
+}
+
+void CVetlaView::OnEditDelete()
+{
+    if (!m_pDocument || m_pDocument->m_bSimulating)
+        return;
+    DeleteSelection();
+    m_pDocument->m_undo.SaveState(m_pDocument);
+}
+
+void CVetlaView::OnEditSelectAll()
+{
+    if (m_pDocument && !m_pDocument->m_bSimulating)
+        SelectAll();
+}
+
+void CVetlaView::OnUpdateEditDelete(CCmdUI* pCmdUI)
+{
+    const BOOL bSelected = !m_selBlocks.IsEmpty() || !m_selLines.IsEmpty() || !m_selComments.IsEmpty();
+    pCmdUI->Enable(bSelected && m_pDocument && !m_pDocument->m_bSimulating);
+}
+
+void CVetlaView::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
+{
+    const BOOL bContent =
+        m_pDocument && (m_pDocument->CountNonConnectorBlocks() > 0 || !m_pDocument->m_commentList.IsEmpty());
+    pCmdUI->Enable(bContent && !m_pDocument->m_bSimulating);
+}

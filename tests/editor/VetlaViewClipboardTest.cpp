@@ -1,0 +1,488 @@
+#include "editor/EditDocuments.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "document/BlockNames.h"
+#include "editor/DiagramClipboard.h"
+#include "editor/PasteChecks.h"
+#include "platform/core/CmdTarget.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+std::string Narrow(const CString& str)
+{
+    std::string out;
+    for (int i = 0; i < str.GetLength(); ++i)
+        out += char(str[i]);
+    return out;
+}
+
+CString Caption(int nType)
+{
+    CString strCaption;
+    g_mapBlockCaption.Lookup(nType, strCaption);
+    return strCaption;
+}
+
+class ClipboardTest : public EditingTest {
+protected:
+    // I1 and I2 into an AND that drives Q1.
+    struct AndDiagram {
+        CBlockObj* pIn1;
+        CBlockObj* pIn2;
+        CBlockObj* pAnd;
+        CBlockObj* pOut;
+        CConnectLineObj* pWire1;
+        CConnectLineObj* pWire2;
+        CConnectLineObj* pWireOut;
+    };
+    static AndDiagram BuildAnd(EditDocument& d)
+    {
+        AndDiagram a{};
+        a.pIn1 = d.Block(BT_IN, 100, 100);
+        a.pIn2 = d.Block(BT_IN, 100, 200);
+        a.pAnd = d.Block(BT_AND, 200, 150);
+        a.pOut = d.Block(BT_OUT, 300, 150);
+        a.pWire1 = d.Wire(a.pIn1, 10, a.pAnd, 0);
+        a.pWire2 = d.Wire(a.pIn2, 10, a.pAnd, 1);
+        a.pWireOut = d.Wire(a.pAnd, 10, a.pOut, 0);
+        return a;
+    }
+
+    // Two on-delay timers, the first's output into the second's trigger.
+    static void BuildTimers(EditDocument& d, bool bSelect)
+    {
+        CBlockObj* pT1 = d.Block(BT_DPR, 200, 100);
+        CBlockObj* pT2 = d.Block(BT_DPR, 400, 100);
+        CConnectLineObj* pLine = d.Wire(pT1, 10, pT2, 0);
+        if (bSelect) {
+            d.Select(pT1);
+            d.Select(pT2);
+            d.Select(pLine);
+        }
+    }
+
+    // A contact on the rail feeding a relay coil; the rung's first wire is at the rail.
+    static void BuildRung(EditDocument& d, bool bSelectRailWire)
+    {
+        CBlockObj* pContact = d.Block(BT_MAKE, 100, 100);
+        CBlockObj* pCoil = d.Block(BT_RELAY_COIL, 300, 100);
+        CConnectLineObj* pRailWire = d.Wire(d.Rail(), 10, pContact, 0);
+        CConnectLineObj* pLine = d.Wire(pContact, 10, pCoil, 0);
+        d.Select(pContact);
+        d.Select(pCoil);
+        d.Select(pLine);
+        if (bSelectRailWire)
+            d.Select(pRailWire);
+    }
+};
+
+TEST_F(ClipboardTest, PasteWithinTheDocumentRenumbersAndLandsOnThePressPoint)
+{
+    EditDocument& d = NewDocument();
+    const AndDiagram a = BuildAnd(d);
+    for (CBlockObj* pBlock : {a.pIn1, a.pIn2, a.pAnd})
+        d.Select(pBlock);
+    d.Select(a.pWire1);
+    d.Select(a.pWire2);
+    d.View().OnEditCopy();
+    Paste(d, CPoint(600, 400));
+
+    ASSERT_EQ(d.Blocks().size(), 7u);
+    ASSERT_EQ(d.Lines().size(), 5u);
+    const std::vector<CBlockObj*> blocks = d.Blocks();
+    CBlockObj* pIn1 = blocks[4];
+    CBlockObj* pIn2 = blocks[5];
+    CBlockObj* pAnd = blocks[6];
+    // Function blocks take 9000 + the count; inputs whose numbers are taken the lowest free.
+    EXPECT_EQ(pAnd->m_nNumber, 9001);
+    EXPECT_NE(pIn1->m_nNumber, a.pIn1->m_nNumber);
+    EXPECT_NE(pIn2->m_nNumber, a.pIn2->m_nNumber);
+    EXPECT_EQ(pIn1->m_ptPos, CPoint(600, 400));
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(700, 450));
+    EXPECT_EQ(pAnd->m_nPinSource[0], pIn1->m_nNumber);
+    EXPECT_EQ(pAnd->m_nPinSource[1], pIn2->m_nNumber);
+    // The pasted objects are the selection; the originals are not.
+    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 3);
+    EXPECT_EQ(d.View().m_selLines.GetCount(), 2);
+    EXPECT_FALSE(a.pAnd->m_bSelected);
+    EXPECT_TRUE(pAnd->m_bSelected);
+    EXPECT_TRUE(d.Doc().m_undo.CanUndo());
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    const AndDiagram a = BuildAnd(source);
+    target.Block(BT_DPR, 500, 500);
+    for (CBlockObj* pBlock : {a.pIn1, a.pIn2, a.pAnd, a.pOut})
+        source.Select(pBlock);
+    for (CConnectLineObj* pLine : {a.pWire1, a.pWire2, a.pWireOut})
+        source.Select(pLine);
+    source.View().OnEditCopy();
+    Paste(target, CPoint(300, 300));
+
+    ASSERT_EQ(target.Blocks().size(), 5u);
+    const std::vector<CBlockObj*> blocks = target.Blocks();
+    EXPECT_EQ(blocks[1]->m_nNumber, a.pIn1->m_nNumber);
+    EXPECT_EQ(blocks[2]->m_nNumber, a.pIn2->m_nNumber);
+    EXPECT_EQ(blocks[3]->m_nNumber, 9001);
+    EXPECT_EQ(blocks[4]->m_nNumber, a.pOut->m_nNumber);
+    EXPECT_EQ(target.Lines().size(), 3u);
+    EXPECT_TRUE(DiagramIsConsistent(target.Doc(), &target.View()));
+    // The source is as it was, its selection the copied one.
+    EXPECT_EQ(source.Blocks().size(), 4u);
+    EXPECT_TRUE(DiagramIsConsistent(source.Doc(), &source.View()));
+}
+
+TEST_F(ClipboardTest, FbdWiresIntoALadderDocumentAskFirst)
+{
+    EditDocument& source = NewDocument(DOC_TYPE_FBD);
+    EditDocument& target = NewDocument(DOC_TYPE_LAD);
+    BuildTimers(source, true);
+    source.View().OnEditCopy();
+    const Bytes before = target.Saved();
+
+    CMessageBoxRecorder recorder;
+    recorder.QueueAnswer(IDNO);
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_ASK_WITHOUT_WIRES));
+    EXPECT_TRUE(recorder.Boxes()[0].type & MB_YESNO);
+    EXPECT_EQ(target.Saved(), before);
+
+    recorder.Clear();
+    recorder.QueueAnswer(IDYES);
+    Paste(target, CPoint(300, 300));
+    EXPECT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(target.CountType(BT_DPR), 2);
+    EXPECT_TRUE(target.Lines().empty());
+    for (CBlockObj* pTimer : target.Blocks())
+        EXPECT_EQ(pTimer->m_nPinSource[0], LINK_OPEN);
+    EXPECT_TRUE(DiagramIsConsistent(target.Doc(), &target.View()));
+}
+
+TEST_F(ClipboardTest, LadderElementsIntoAnFbdDocumentAreListedAsUnavailable)
+{
+    EditDocument& source = NewDocument(DOC_TYPE_LAD);
+    EditDocument& target = NewDocument(DOC_TYPE_FBD);
+    BuildRung(source, false);
+    source.View().OnEditCopy();
+    const Bytes before = target.Saved();
+
+    CMessageBoxRecorder recorder;
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    const CString strText = recorder.Boxes()[0].text;
+    EXPECT_EQ(strText, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
+                           Caption(BT_RELAY_COIL))
+        << Narrow(strText);
+    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONINFORMATION));
+    EXPECT_EQ(target.Saved(), before);
+}
+
+TEST_F(ClipboardTest, WiresAtThePowerRailAreRefused)
+{
+    EditDocument& source = NewDocument(DOC_TYPE_LAD);
+    EditDocument& ladder = NewDocument(DOC_TYPE_LAD);
+    EditDocument& fbd = NewDocument(DOC_TYPE_FBD);
+    BuildRung(source, true);
+    source.View().OnEditCopy();
+    const Bytes ladderBefore = ladder.Saved();
+    const Bytes fbdBefore = fbd.Saved();
+
+    CMessageBoxRecorder recorder;
+    Paste(ladder, CPoint(300, 300));
+    Paste(fbd, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 2u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_POWER_BUS_LAD));
+    EXPECT_EQ(recorder.Boxes()[1].text, CString(PASTE_POWER_BUS_FBD));
+    EXPECT_EQ(ladder.Saved(), ladderBefore);
+    EXPECT_EQ(fbd.Saved(), fbdBefore);
+}
+
+TEST_F(ClipboardTest, FunctionBlocksTravelFromFbdToLadderAndBack)
+{
+    EditDocument& fbd = NewDocument(DOC_TYPE_FBD);
+    EditDocument& ladder = NewDocument(DOC_TYPE_LAD);
+    CBlockObj* pTimer = fbd.Block(BT_DPR, 200, 200);
+    pTimer->m_strLabelSuffix = _T("T1");
+    fbd.Select(pTimer);
+    fbd.View().OnEditCopy();
+    CMessageBoxRecorder recorder;
+    Paste(ladder, CPoint(400, 300));
+    ASSERT_EQ(ladder.CountType(BT_DPR), 1);
+
+    // On a rung a timer's output is read by contacts, not wired.
+    CBlockObj* pLadderTimer = ladder.Blocks()[0];
+    EXPECT_EQ(pLadderTimer->m_strLabelSuffix, CString(_T("T1")));
+    EXPECT_EQ(pLadderTimer->m_nPinKind[10], PINKIND_NONE);
+    ladder.View().OnEditCopy();
+    Paste(fbd, CPoint(600, 300));
+    EXPECT_TRUE(recorder.Boxes().empty());
+    ASSERT_EQ(fbd.CountType(BT_DPR), 2);
+    EXPECT_EQ(fbd.Blocks()[1]->m_nNumber, 9001);
+    EXPECT_EQ(fbd.Blocks()[1]->m_ptPos, CPoint(600, 300));
+    EXPECT_EQ(fbd.Blocks()[1]->m_nPinKind[10], pTimer->m_nPinKind[10]);
+    EXPECT_TRUE(DiagramIsConsistent(fbd.Doc(), &fbd.View()));
+    EXPECT_TRUE(DiagramIsConsistent(ladder.Doc(), &ladder.View()));
+}
+
+TEST_F(ClipboardTest, TenFunctionBlocksDoNotFitBeside1020)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    for (int i = 0; i < 10; ++i)
+        source.Select(source.Block(BT_AND, 100 + 40 * i, 100));
+    for (int i = 0; i < 1020; ++i)
+        target.Block(BT_AND, 100, 100);
+    source.View().OnEditCopy();
+    const Bytes before = target.Saved();
+    CMessageBoxRecorder recorder;
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(_T("Insufficient Resources to create/paste the blocks.")));
+    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONSTOP));
+    EXPECT_EQ(target.Saved(), before);
+}
+
+// The document the copy came from has closed: what the paste needs came with the data.
+TEST_F(ClipboardTest, PasteAfterTheSourceDocumentClosed)
+{
+    EditDocument& target = NewDocument(DOC_TYPE_LAD);
+    {
+        EditDocument& rung = NewDocument(DOC_TYPE_LAD);
+        BuildRung(rung, true);
+        rung.View().OnEditCopy();
+        rung.Close();
+    }
+    CMessageBoxRecorder recorder;
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_POWER_BUS_LAD));
+
+    EditDocument& timers = NewDocument(DOC_TYPE_FBD);
+    BuildTimers(timers, true);
+    timers.View().OnEditCopy();
+    timers.Close();
+    recorder.Clear();
+    recorder.QueueAnswer(IDYES);
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_ASK_WITHOUT_WIRES));
+    EXPECT_EQ(target.CountType(BT_DPR), 2);
+    EXPECT_TRUE(DiagramIsConsistent(target.Doc(), &target.View()));
+}
+
+TEST_F(ClipboardTest, DamagedClipboardDataPastesNothing)
+{
+    EditDocument& d = NewDocument();
+    d.Block(BT_AND, 100, 100);
+    const Bytes before = d.Saved();
+    const UINT nFormat = RegisterDiagramClipboardFormats();
+    CMessageBoxRecorder recorder;
+
+    CClipboard::SetData(nFormat, {0x03, 0x00, 0xFF, 0xFF, 0x01});
+    Paste(d, CPoint(300, 300));
+
+    // A comment where the blocks belong.
+    CBlockComment comment;
+    CObList blocks;
+    CObList none;
+    blocks.AddTail(&comment);
+    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, none, none));
+    Paste(d, CPoint(300, 300));
+
+    EXPECT_TRUE(recorder.Boxes().empty());
+    EXPECT_EQ(d.Saved(), before);
+}
+
+TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
+{
+    EditDocument& d = NewDocument();
+    CBlockObj* pIn = d.Block(BT_IN, 100, 100);
+    CBlockObj* pOut = d.Block(BT_OUT, 600, 300);
+    CConnectLineObj* pLine = d.Wire(pIn, 10, pOut, 0);
+    d.View().m_pCurLine = pLine;
+    d.View().SeparateLine();
+    CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    ASSERT_NE(pFemale, nullptr);
+
+    // One side only: the connector stays behind.
+    d.View().ClearSelection(SELECTION_ALL);
+    d.Select(pIn);
+    d.Select(pFemale);
+    EXPECT_FALSE(d.View().IsConnectorPairInSelection(pFemale));
+    d.View().OnEditCopy();
+    EXPECT_FALSE(pFemale->m_bSelected);
+    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 1);
+
+    // Both sides: the pair with both wires.
+    d.View().ClearSelection(SELECTION_ALL);
+    d.Select(pIn);
+    d.Select(pOut);
+    d.Select(pFemale);
+    EXPECT_TRUE(d.View().IsConnectorPairInSelection(pFemale));
+    d.View().OnEditCopy();
+    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 4);
+    EXPECT_EQ(d.View().m_selLines.GetCount(), 2);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+
+    // Pasted, the pair stays a pair under new numbers.
+    Paste(d, CPoint(100, 600));
+    EXPECT_EQ(d.CountType(BT_MALE), 2);
+    EXPECT_NE(d.Doc().FindBlockByNumber(NUM_MALE + 1), nullptr);
+    EXPECT_NE(d.Doc().FindBlockByNumber(NUM_FEMALE + 1), nullptr);
+    EXPECT_EQ(d.Lines().size(), 4u);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    source.Block(BT_DPR, 100, 100);
+    CBlockObj* pLogged = source.Block(BT_COUNTER, 200, 100);
+    auto* pLog = static_cast<CBlockDataLog*>(source.Block(BT_DATALOG, 300, 100));
+    DataLogItem item;
+    item.nValue1 = pLogged->m_nNumber;
+    item.nSpare = pLogged;
+    item.strItem = _T("B1");
+    pLog->m_arrLogItems.Add(item);
+    pLog->m_nParam[9] = 1;
+    for (int i = 0; i < 3; ++i)
+        target.Block(BT_AND, 100, 100 + 50 * i);
+    source.Select(pLogged);
+    source.Select(pLog);
+    source.View().OnEditCopy();
+    Paste(target, CPoint(400, 400));
+
+    auto* pPastedLog = static_cast<CBlockDataLog*>(target.Doc().FindBlockByNumber(NUM_DATALOG));
+    CBlockObj* pPastedCounter = target.Doc().FindBlockByNumber(9003);
+    ASSERT_NE(pPastedLog, nullptr);
+    ASSERT_NE(pPastedCounter, nullptr);
+    ASSERT_EQ(pPastedLog->m_arrLogItems.GetSize(), 1);
+    CString strName;
+    g_mapBlockNames.Lookup(BT_COUNTER, strName);
+    EXPECT_EQ(pPastedLog->m_arrLogItems[0].nValue1, 9003);
+    EXPECT_EQ(pPastedLog->m_arrLogItems[0].nSpare, pPastedCounter);
+    EXPECT_EQ(pPastedLog->m_arrLogItems[0].strItem, CString(_T("B3")) + strName);
+
+    // A second data log finds no room.
+    CMessageBoxRecorder recorder;
+    Paste(target, CPoint(400, 400));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(_T("All available Data Log Block is in use!")));
+}
+
+TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
+{
+    EditDocument& d = NewDocument();
+    CBlockObj* pText = d.Block(BT_MSGTEXT, 100, 100);
+    ASSERT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAM], 0);
+    d.Select(pText);
+    d.View().OnEditCopy();
+    Paste(d, CPoint(300, 300));
+    CBlockObj* pPasted = d.Blocks().back();
+    EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAM], 1);
+    EXPECT_EQ(d.View().m_bMsgTextUsed[1], 1);
+}
+
+// At the press point (0, 0) the group would leave the page: it stays where it was copied, and
+// the base grows to hold it (a right edge of 2100 on 1024-unit pages: three pages across).
+TEST_F(ClipboardTest, AGroupBeyondTheBaseAddsPages)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    CBlockObj* pFar = source.Block(BT_AND, 2075, 100);
+    source.Select(pFar);
+    source.View().OnEditCopy();
+    Paste(target, CPoint(0, 0));
+    ASSERT_EQ(target.Blocks().size(), 1u);
+    EXPECT_EQ(target.Blocks()[0]->m_ptPos, CPoint(2075, 100));
+    EXPECT_EQ(target.Doc().m_nPagesAcross, 3);
+    EXPECT_EQ(target.Doc().m_nPagesDown, 2);
+    EXPECT_EQ(target.Doc().m_rcExtent.right, 3 * 1024);
+}
+
+TEST_F(ClipboardTest, NewerBlocksIntoAnOlderControllerAreListed)
+{
+    EditDocument& source = NewDocument(DOC_TYPE_FBD, HW_NEWER);
+    EditDocument& target = NewDocument(DOC_TYPE_FBD, HW_OLDER);
+    CBlockObj* pBoolean = source.Block(BT_BOOLEAN, 100, 100);
+    CBlockObj* pKey = source.Block(BT_FKEY, 100, 200);
+    source.Select(pBoolean);
+    source.Select(pKey);
+    source.View().OnEditCopy();
+    const Bytes before = target.Saved();
+    CMessageBoxRecorder recorder;
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(recorder.Boxes().size(), 1u);
+    CString strKey;
+    strKey.Format(_T("\nF%d %s : Not supported!"), pKey->m_nOperand, Caption(BT_FKEY));
+    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_NOT_IN_GENERATION) + _T("\nB0") + Caption(BT_BOOLEAN) +
+                                            _T(" : Not supported!") + strKey);
+    EXPECT_EQ(target.Saved(), before);
+}
+
+TEST_F(ClipboardTest, YearlyTimerTakesTheTargetGenerationsProgramSize)
+{
+    EditDocument& source = NewDocument(DOC_TYPE_FBD, HW_NEWER);
+    EditDocument& target = NewDocument(DOC_TYPE_FBD, HW_OLDER);
+    CBlockObj* pYearly = source.Block(BT_YT, 100, 100);
+    pYearly->m_wProgramBytes = 14;
+    source.Select(pYearly);
+    source.View().OnEditCopy();
+    Paste(target, CPoint(300, 300));
+    ASSERT_EQ(target.Blocks().size(), 1u);
+    EXPECT_EQ(target.Blocks()[0]->m_wProgramBytes, 8);
+}
+
+TEST_F(ClipboardTest, CommandStatesFollowTheSelectionAndTheClipboard)
+{
+    EditDocument& d = NewDocument();
+    CBlockObj* pBlock = d.Block(BT_AND, 100, 100);
+    const auto enabled = [&d](void (CVetlaView::*pUpdate)(CCmdUI*)) {
+        CCmdUI ui;
+        (d.View().*pUpdate)(&ui);
+        return ui.m_bEnabled;
+    };
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditCopy));
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditPaste));
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditDelete));
+    EXPECT_TRUE(enabled(&CVetlaView::OnUpdateEditSelectAll));
+    d.Select(pBlock);
+    EXPECT_TRUE(enabled(&CVetlaView::OnUpdateEditCopy));
+    EXPECT_TRUE(enabled(&CVetlaView::OnUpdateEditDelete));
+    d.View().OnEditCopy();
+    EXPECT_TRUE(enabled(&CVetlaView::OnUpdateEditPaste));
+    d.Doc().m_bSimulating = 1;
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditCopy));
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditPaste));
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditDelete));
+    EXPECT_FALSE(enabled(&CVetlaView::OnUpdateEditSelectAll));
+}
+
+TEST_F(ClipboardTest, CutCopiesThenDeletes)
+{
+    EditDocument& d = NewDocument();
+    const AndDiagram a = BuildAnd(d);
+    d.Select(a.pAnd);
+    d.View().OnEditCut();
+    EXPECT_EQ(d.Blocks().size(), 3u);
+    EXPECT_TRUE(d.Lines().empty());
+    Paste(d, CPoint(500, 500));
+    EXPECT_EQ(d.CountType(BT_AND), 1);
+    EXPECT_EQ(d.Doc().FindBlockByNumber(9000)->m_ptPos, CPoint(500, 500));
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+} // namespace

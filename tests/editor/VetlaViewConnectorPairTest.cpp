@@ -1,0 +1,250 @@
+#include "editor/EditDocuments.h"
+
+#include "blocks/BlockConnector.h"
+#include "platform/core/CmdTarget.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+class ConnectorPairTest : public EditingTest {
+protected:
+    // I1 at (100, 100) wired to Q1 at (600, 300).
+    struct Wired {
+        CBlockObj* pIn;
+        CBlockObj* pOut;
+        CConnectLineObj* pLine;
+        CPoint ptOutput;  // I1's output pin
+        CPoint ptInput;   // Q1's input pin
+    };
+    static Wired Build(EditDocument& d, CPoint ptOut = CPoint(600, 300))
+    {
+        Wired w{};
+        w.pIn = d.Block(BT_IN, 100, 100);
+        w.pOut = d.Block(BT_OUT, ptOut.x, ptOut.y);
+        w.pLine = d.Wire(w.pIn, 10, w.pOut, 0);
+        w.ptOutput = EditDocument::PinCentre(w.pIn, 10);
+        w.ptInput = EditDocument::PinCentre(w.pOut, 0);
+        return w;
+    }
+
+    static void Separate(EditDocument& d, CConnectLineObj* pLine)
+    {
+        d.View().ClearSelection(SELECTION_ALL);
+        d.Select(pLine);
+        d.View().m_pCurLine = pLine;
+        d.View().SeparateLine();
+    }
+};
+
+TEST_F(ConnectorPairTest, SearchOrderRunsOutwardInRings)
+{
+    EditDocument& d = NewDocument();
+    std::unique_ptr<CBlockObj> pMale(d.View().CreateConnector(BT_MALE, nullptr));
+    std::unique_ptr<CBlockObj> pFemale(d.View().CreateConnector(BT_FEMALE, nullptr));
+    const std::vector<std::pair<int, int>> expected = {{0, 0},  {0, -1}, {0, 1},  {1, 0},  {0, -2}, {0, 2},
+                                                       {1, -1}, {1, 1},  {1, -2}, {1, 2},  {2, 0}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        POINT offset = {};
+        d.View().LookupSearchOffset(pMale.get(), &offset, BYTE(i));
+        EXPECT_EQ(std::pair(int(offset.x), int(offset.y)), expected[i]) << i;
+        d.View().LookupSearchOffset(pFemale.get(), &offset, BYTE(i));
+        EXPECT_EQ(std::pair(int(offset.x), int(offset.y)), std::pair(-expected[i].first, expected[i].second)) << i;
+    }
+    POINT last = {};
+    d.View().LookupSearchOffset(pMale.get(), &last, 135);
+    EXPECT_EQ(std::pair(int(last.x), int(last.y)), std::pair(7, 8));
+    d.View().LookupSearchOffset(pMale.get(), &last, 136);
+    EXPECT_EQ(std::pair(int(last.x), int(last.y)), std::pair(0, 0));
+}
+
+TEST_F(ConnectorPairTest, SeparatePutsTheFemaleBeforeTheInputAndTheMaleAfterTheOutput)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d);
+    const int nUndoBefore = d.Doc().m_undo.m_nIndex;
+    Separate(d, w.pLine);
+
+    CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
+    ASSERT_NE(pFemale, nullptr);
+    ASSERT_NE(pMale, nullptr);
+    EXPECT_TRUE(pFemale->IsKindOf(RUNTIME_CLASS(CBlockFemale)));
+    EXPECT_TRUE(pMale->IsKindOf(RUNTIME_CLASS(CBlockMale)));
+    EXPECT_EQ(pFemale->m_ptPos, CPoint(w.ptInput.x - 35, w.ptInput.y - 5));
+    EXPECT_EQ(pMale->m_ptPos, CPoint(w.ptOutput.x + 20, w.ptOutput.y - 5));
+    EXPECT_EQ(pFemale->m_nWidth, 15);
+    EXPECT_EQ(pFemale->m_nHeight, 10);
+
+    // Two wires: Q1's input from the Female, the Male's input from I1.
+    ASSERT_EQ(d.Lines().size(), 2u);
+    CConnectLineObj* pIntoFemale = d.Doc().FindLineToConnector(pFemale);
+    CConnectLineObj* pIntoMale = d.Doc().FindLineToConnector(pMale);
+    ASSERT_NE(pIntoFemale, nullptr);
+    ASSERT_NE(pIntoMale, nullptr);
+    EXPECT_EQ(pIntoFemale->m_pStartBlock, w.pOut);
+    EXPECT_EQ(pIntoMale->m_pStartBlock, w.pIn);
+    EXPECT_EQ(w.pOut->m_nPinSource[0], NUM_FEMALE);
+    EXPECT_EQ(pMale->m_nPinSource[0], w.pIn->m_nNumber);
+    // The cut is one step of undo.
+    EXPECT_EQ(d.Doc().m_undo.m_nIndex, nUndoBefore + 1);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, ATakenSpotMovesTheMaleOneGridStepUp)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d);
+    d.Block(BT_AND, w.ptOutput.x + 23, w.ptOutput.y - 3);
+    Separate(d, w.pLine);
+    CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
+    ASSERT_NE(pMale, nullptr);
+    EXPECT_EQ(pMale->m_ptPos, CPoint(w.ptOutput.x + 20, w.ptOutput.y - 5 - 20));
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, AFemaleAtTheLeftBorderStaysWhereItWasMade)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d, CPoint(20, 300));
+    Separate(d, w.pLine);
+    CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    ASSERT_NE(pFemale, nullptr);
+    EXPECT_EQ(pFemale->m_ptPos, CPoint(w.ptInput.x - 35, w.ptInput.y - 5));
+}
+
+// Without room for the pair the wire stays: the check comes before anything is removed.
+TEST_F(ConnectorPairTest, WithoutRoomForThePairNothingChanges)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d);
+    for (int i = 0; i < 1900; ++i) {
+        CBlockObj* pMale = d.View().CreateConnector(BT_MALE, nullptr);
+        pMale->m_ptPos = CPoint(1900, 1400);
+        d.Doc().m_blockList.AddTail(pMale);
+    }
+    d.View().m_nEditMode = EDIT_MODE_CUT_JOIN;
+    const Bytes before = d.Saved();
+    Separate(d, w.pLine);
+    EXPECT_EQ(d.Saved(), before);
+    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_SELECT);
+    ASSERT_EQ(d.Lines().size(), 1u);
+    EXPECT_EQ(d.Lines()[0], w.pLine);
+}
+
+TEST_F(ConnectorPairTest, JoinLeavesOneWireBetweenTheFarPins)
+{
+    for (const bool bFromWire : {false, true}) {
+        EditDocument& d = NewDocument();
+        Activate(d);
+        const Wired w = Build(d);
+        Separate(d, w.pLine);
+        CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
+        ASSERT_NE(pFemale, nullptr);
+        d.View().m_pCurLine = bFromWire ? d.Doc().FindLineToConnector(d.Doc().FindBlockByNumber(NUM_MALE)) : nullptr;
+        d.View().m_pCurBlock = bFromWire ? nullptr : pFemale;
+        d.View().JoinConnectorPair();
+
+        EXPECT_EQ(d.CountType(BT_MALE) + d.CountType(BT_FEMALE), 0) << bFromWire;
+        ASSERT_EQ(d.Lines().size(), 1u) << bFromWire;
+        CConnectLineObj* pLine = d.Lines()[0];
+        const bool bJoins = (pLine->m_pStartBlock == w.pOut && pLine->m_pEndBlock == w.pIn) ||
+                            (pLine->m_pStartBlock == w.pIn && pLine->m_pEndBlock == w.pOut);
+        EXPECT_TRUE(bJoins) << bFromWire;
+        EXPECT_EQ(w.pOut->m_nPinSource[0], w.pIn->m_nNumber);
+        EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+    }
+}
+
+TEST_F(ConnectorPairTest, SeparateCommandCutsAtThePressPointAndJoinsAPair)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d);
+    // A point on the wire's horizontal run at I1's height.
+    d.View().m_ptContext = CPoint(w.ptOutput.x + 40, w.ptOutput.y);
+    d.View().OnWireSeparate();
+    EXPECT_EQ(d.CountType(BT_FEMALE), 1);
+    EXPECT_EQ(d.Lines().size(), 2u);
+
+    // On a wire into a connector the same command joins the pair again.
+    CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
+    ASSERT_NE(pMale, nullptr);
+    const CPoint ptMaleIn = EditDocument::PinCentre(pMale, 0);
+    d.View().m_ptContext = CPoint(ptMaleIn.x - 6, ptMaleIn.y);
+    d.View().OnWireSeparate();
+    EXPECT_EQ(d.CountType(BT_FEMALE), 0);
+    EXPECT_EQ(d.Lines().size(), 1u);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, ARungAtThePowerRailIsOnlyUnselected)
+{
+    EditDocument& d = NewDocument(DOC_TYPE_LAD);
+    CBlockObj* pContact = d.Block(BT_MAKE, 200, 100);
+    CConnectLineObj* pRung = d.Wire(d.Rail(), 10, pContact, 0);
+    d.Select(pRung);
+    const Bytes before = d.Saved();
+    d.View().m_ptContext = CPoint((pRung->m_ptStart.x + pRung->m_ptEnd.x) / 2, pRung->m_ptEnd.y);
+    d.View().OnWireSeparate();
+    EXPECT_EQ(d.Saved(), before);
+    EXPECT_FALSE(pRung->m_bLineSelected);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, GoToPartnerSelectsThePartner)
+{
+    EditDocument& d = NewDocument();
+    const Wired w = Build(d);
+    Separate(d, w.pLine);
+    CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
+    d.View().m_pCurBlock = pFemale;
+    d.View().OnGoToPartner();
+    EXPECT_EQ(d.View().m_pCurBlock, pMale);
+    EXPECT_TRUE(pMale->m_bSelected);
+    EXPECT_FALSE(pFemale->m_bSelected);
+    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 1);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, OnlyWiresThatCrossABlockAreCut)
+{
+    EditDocument& d = NewDocument();
+    const Wired crossing = Build(d, CPoint(600, 100));
+    d.Block(BT_AND, 300, 100);
+    CBlockObj* pIn2 = d.Block(BT_IN, 100, 500);
+    CBlockObj* pOut2 = d.Block(BT_OUT, 600, 500);
+    CConnectLineObj* pClear = d.Wire(pIn2, 10, pOut2, 0);
+    EXPECT_EQ(d.View().CutWiresCrossingBlocks(), 0);
+    EXPECT_EQ(d.CountType(BT_MALE), 1);
+    EXPECT_EQ(d.CountType(BT_FEMALE), 1);
+    const std::vector<CConnectLineObj*> lines = d.Lines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), crossing.pLine), 0);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), pClear), 1);
+    EXPECT_EQ(lines.size(), 3u);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+TEST_F(ConnectorPairTest, CutJoinModeTogglesAndIsOfferedWithWires)
+{
+    EditDocument& d = NewDocument();
+    CCmdUI empty;
+    d.View().OnUpdateCutJoinConnection(&empty);
+    EXPECT_FALSE(empty.m_bEnabled);
+    Build(d);
+    d.View().OnCutJoinConnection();
+    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_CUT_JOIN);
+    CCmdUI ui;
+    d.View().OnUpdateCutJoinConnection(&ui);
+    EXPECT_TRUE(ui.m_bEnabled);
+    EXPECT_EQ(ui.m_nCheck, 1);
+    d.View().OnCutJoinConnection();
+    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_SELECT);
+}
+
+} // namespace
