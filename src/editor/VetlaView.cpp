@@ -11,9 +11,8 @@
 
 namespace {
 
-// Selection from the toolbar (Escape) and from the context menu.
+// Selection from the toolbar (Escape); the context menu's is ID_EDIT_SELECTION.
 constexpr UINT ID_TOOLBAR_SELECTION = 32816;
-constexpr UINT ID_CONTEXT_SELECTION = 32790;
 
 } // namespace
 
@@ -37,10 +36,25 @@ BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_UPDATE_COMMAND_UI(ID_VIEW_ZOOM_OUT, OnUpdateZoomOut)
     ON_COMMAND(ID_TOOLBAR_SELECTION, OnSelection)
     ON_UPDATE_COMMAND_UI(ID_TOOLBAR_SELECTION, OnUpdateSelection)
-    ON_COMMAND(ID_CONTEXT_SELECTION, OnSelection)
+    ON_COMMAND(ID_EDIT_SELECTION, OnSelection)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE, OnUpdateFileSave)
     ON_UPDATE_COMMAND_UI(ID_FILE_SAVE_AS, OnUpdateFileSave)
     ON_COMMAND(ID_PALETTE_REFRESH, OnPaletteRefresh)
+    ON_WM_KEYDOWN()
+    ON_WM_SYSKEYDOWN()
+    ON_WM_CONTEXTMENU()
+    ON_COMMAND(ID_INSERT_COMMENTS, OnInsertComments)
+    ON_UPDATE_COMMAND_UI(ID_INSERT_COMMENTS, OnUpdateInsertComments)
+    ON_COMMAND(ID_OPTIONS_WIRE_COLOR, OnWireColor)
+    ON_COMMAND(ID_OPTIONS_BG_COLOR, OnBackgroundColor)
+    ON_COMMAND(ID_EDIT_GOTO_BLOCK, OnGoToBlock)
+    ON_COMMAND(ID_ALIGN_VERT, OnAlignVertically)
+    ON_COMMAND(ID_ALIGN_HORZ, OnAlignHorizontally)
+    ON_UPDATE_COMMAND_UI(ID_ALIGN_VERT, OnUpdateAlign)
+    ON_UPDATE_COMMAND_UI(ID_ALIGN_HORZ, OnUpdateAlign)
+    ON_UPDATE_COMMAND_UI(ID_PLC_DOWNLOAD, OnUpdateDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_UPLOAD, OnUpdateDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_RUNSTOP, OnUpdateDeviceCommand)
 END_MESSAGE_MAP()
 
 CVetlaView* g_pSimulatingView = nullptr;
@@ -120,11 +134,7 @@ void CVetlaView::RebuildMsgTextSlots()
 
 void CVetlaView::OnSelection()
 {
-    if (m_nEditMode == EDIT_MODE_SIMULATE)
-        OnSimulation();
-    m_nEditMode = EDIT_MODE_SELECT;
-    if (GetCapture() == this)
-        ReleaseCapture();
+    EndTool();
     InvalidateAll();
 }
 

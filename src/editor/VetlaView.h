@@ -373,6 +373,9 @@ public:
     // The popup of context menu 141 that the last right press chose (by what it hit and what
     // is selected), -1 for no menu; choosing it may drop wires or blocks from the selection.
     int ChooseContextPopup();
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    void OnContextMenu(CWnd* pWnd, CPoint point) override;
 
     // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
     // same object once the window exists; a windowless view has only this one.

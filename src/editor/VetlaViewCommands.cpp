@@ -1,0 +1,104 @@
+// The view's smaller commands: Go To Block, Selection (and Escape), Insert Comments, the wire
+// and background colours, and the state of the transfer commands.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockObj.h"
+#include "controls/HColorDialog.h"
+#include "document/VetlaDoc.h"
+#include "editor/SelectBlockDlg.h"
+#include "platform/core/CmdTarget.h"
+#include "platform/ui/Cursor.h"
+
+namespace {
+
+// Captions of the colour dialogs.
+constexpr UINT IDS_BG_COLOR_CAPTION = 303;
+constexpr UINT IDS_WIRE_COLOR_CAPTION = 305;
+
+} // namespace
+
+void CVetlaView::GoToBlock(int nNumber)
+{
+    CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(nNumber) : nullptr;
+    if (!pBlock)
+        return;
+    const float fZoom = GetZoom();
+    CenterOnPoint(CPoint(int(float(pBlock->m_ptPos.x) * fZoom), int(float(pBlock->m_ptPos.y) * fZoom)));
+    m_pCurBlock = nullptr;
+    ClearSelection(SELECTION_ALL);
+    pBlock->m_bSelected = 1;
+    m_selBlocks.AddTail(pBlock);
+    InvalidateAll();
+}
+
+void CVetlaView::EndTool()
+{
+    if (m_nWireState > 0 || m_nEditMode == EDIT_MODE_CONNECT)
+        EndConnectMode();
+    else if (m_nEditMode == EDIT_MODE_SIMULATE)
+        OnSimulation();
+    m_nEditMode = EDIT_MODE_SELECT;
+    HCURSOR hArrow = AfxLoadStandardCursor(IDC_ARROW);
+    if (GetCursor() != hArrow)
+        SetCursor(hArrow);
+    if (GetCapture() == this)
+        ReleaseCapture();
+}
+
+void CVetlaView::OnInsertComments()
+{
+    if (m_nEditMode == EDIT_MODE_INSERT_COMMENT) {
+        m_nEditMode = EDIT_MODE_SELECT;
+        return;
+    }
+    if (m_nEditMode == EDIT_MODE_SIMULATE)
+        OnSimulation();
+    // A wire half drawn in Connect mode would stay hanging from the mouse over the comments.
+    if (m_nWireState > 0)
+        EndConnectMode();
+    m_nEditMode = EDIT_MODE_INSERT_COMMENT;
+    SetCursor(m_hCursorComment);
+}
+
+void CVetlaView::OnUpdateInsertComments(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_nEditMode == EDIT_MODE_INSERT_COMMENT);
+}
+
+namespace {
+
+// The colour dialog with its caption, starting at the colour; TRUE and the new colour on OK.
+BOOL ChooseColour(UINT nCaption, COLORREF& crColour, CWnd* pParent)
+{
+    CString strCaption;
+    strCaption.LoadString(nCaption);
+    CHColorDialog dlg(strCaption, crColour, CC_RGBINIT | CC_FULLOPEN, pParent);
+    if (dlg.DoModal() != IDOK)
+        return FALSE;
+    crColour = dlg.GetColor();
+    return TRUE;
+}
+
+} // namespace
+
+void CVetlaView::OnWireColor()
+{
+    if (ChooseColour(IDS_WIRE_COLOR_CAPTION, m_crWire, m_hWnd ? this : nullptr))
+        InvalidateAll();
+}
+
+void CVetlaView::OnBackgroundColor()
+{
+    if (ChooseColour(IDS_BG_COLOR_CAPTION, m_crBackground, m_hWnd ? this : nullptr))
+        InvalidateAll();
+}
+
+// The dialog moves the view while it is open; how it was closed does not matter.
+void CVetlaView::OnGoToBlock()
+{
+    CSelectBlockDlg dlg(m_hWnd ? this : nullptr);
+    dlg.DoModal();
+}
+
+void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }

@@ -1,0 +1,169 @@
+// A diagram view in a window, as the program has it: the application on the headless window
+// layer with its main frame, one new FBD (or LAD) document and its child frame and view, so that
+// keys, context menus and commands travel as messages (posted ones too) through the frames'
+// routing. Popup menus are answered by a recorder that keeps what was shown and picks a command.
+#pragma once
+
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/MessageBox.h"
+#include "platform/core/String.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/NativeWindow.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+#include "shell/VetlaApp.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+class DiagramWindow : public ::testing::Test {
+protected:
+    // What a popup menu showed: each item's command and flags.
+    struct ShownItem {
+        UINT nID;
+        UINT nFlags;
+    };
+
+    void SetUp() override
+    {
+        AfxSetWindowBackend(nullptr);
+        AfxResetKeyState();
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(&m_clock);
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("qarvo-view-" + std::to_string(getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::create_directories(m_folder);
+        m_bShowAtNewFile = g_bShowAtNewFile;
+        g_bShowAtNewFile = 0;
+        m_previousPopup = AfxSetTrackPopupMenuHandler([this](CMenu& menu, UINT, CPoint ptScreen, CWnd* pOwner) {
+            m_shown.clear();
+            for (const CMenu::Item& item : menu.Items())
+                m_shown.push_back({item.nID, item.nFlags});
+            m_ptPopup = ptScreen;
+            m_pPopupOwner = pOwner;
+            ++m_nPopups;
+            return m_nPick;
+        });
+        m_pApp = std::make_unique<CVetlaApp>(Path("missing.ini"));
+        m_pApp->SetProfilePath(Path("profile.ini"));
+        ASSERT_TRUE(m_pApp->InitInstance());
+        CVetlaDoc::InitBlockCaptions();
+        Frame()->SendMessage(WM_COMMAND, m_nDocType == DOC_TYPE_LAD ? ID_FILE_NEW_LAD : ID_FILE_NEW);
+        ASSERT_NE(View(), nullptr);
+        ASSERT_TRUE(IsWindow(View()));
+    }
+
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
+            m_pApp->CloseAllDocuments(TRUE);
+            m_pApp->m_pMainWnd->DestroyWindow();
+        }
+        m_pApp.reset();
+        AfxSetTrackPopupMenuHandler(m_previousPopup);
+        g_bShowAtNewFile = m_bShowAtNewFile;
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(nullptr);
+        AfxResetKeyState();
+        std::filesystem::remove_all(m_folder);
+    }
+
+    CMainFrame* Frame() const { return AfxGetMainFrame(); }
+    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
+    CVetlaDoc& Doc() const { return *View()->GetDocument(); }
+
+    // A block of the type at (x, y), added and numbered by the document.
+    CBlockObj* Block(int nType, int x, int y)
+    {
+        CBlockObj* pBlock = View()->CreateBlockObject(nType);
+        pBlock->m_ptPos = CPoint(x, y);
+        pBlock->m_ptPos2 = pBlock->m_ptPos;
+        Doc().AddBlock(pBlock);
+        return pBlock;
+    }
+
+    LRESULT Key(UINT nVirtKey, UINT nMessage = WM_KEYDOWN, LPARAM lParam = 1)
+    {
+        return View()->SendMessage(nMessage, nVirtKey, lParam);
+    }
+    // A key with Ctrl held.
+    LRESULT CtrlKey(UINT nVirtKey)
+    {
+        AfxSetKeyState(VK_CONTROL, true);
+        const LRESULT lResult = Key(nVirtKey);
+        AfxSetKeyState(VK_CONTROL, false);
+        return lResult;
+    }
+    // The posted messages, taken as the program's loop takes them.
+    void Pump() { m_pApp->PumpPending(); }
+    // A command as the menu sends it: to the main frame, which routes it to the active view.
+    void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
+    // The state a menu or toolbar would show for the command, through the frame's routing.
+    struct CommandState {
+        BOOL bEnabled;
+        int nCheck;
+    };
+    CommandState State(UINT nID) const
+    {
+        CMenu menu;
+        menu.CreatePopupMenu();
+        menu.AppendMenu(MF_STRING, nID, _T("item"));
+        Frame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&menu), 0);
+        const UINT nState = menu.GetMenuState(nID, MF_BYCOMMAND);
+        return {(nState & (MF_GRAYED | MF_DISABLED)) == 0, (nState & MF_CHECKED) ? 1 : 0};
+    }
+    // The right button at the document point, as the mouse sends it, then the menu it asks for.
+    void RightClick(CPoint ptDoc)
+    {
+        const LPARAM lParam = MAKELPARAM(WORD(ptDoc.x), WORD(ptDoc.y));
+        View()->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, lParam);
+        View()->SendMessage(WM_RBUTTONUP, 0, lParam);
+        CPoint ptScreen = ptDoc;
+        View()->ClientToScreen(&ptScreen);
+        View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()),
+                            MAKELPARAM(WORD(ptScreen.x), WORD(ptScreen.y)));
+    }
+    std::vector<UINT> ShownCommands() const
+    {
+        std::vector<UINT> ids;
+        for (const ShownItem& item : m_shown)
+            ids.push_back(item.nID);
+        return ids;
+    }
+    UINT ShownFlags(UINT nID) const
+    {
+        for (const ShownItem& item : m_shown) {
+            if (item.nID == nID)
+                return item.nFlags;
+        }
+        return UINT(-1);
+    }
+
+    CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
+
+    int m_nDocType = DOC_TYPE_FBD;
+    CManualTickSource m_clock;
+    std::filesystem::path m_folder;
+    CMessageBoxRecorder m_boxes;
+    std::unique_ptr<CVetlaApp> m_pApp;
+    int m_bShowAtNewFile = 1;
+    TrackPopupMenuHandler m_previousPopup;
+    std::vector<ShownItem> m_shown;
+    CPoint m_ptPopup;
+    CWnd* m_pPopupOwner = nullptr;
+    int m_nPopups = 0;
+    // The command the next popup returns (0: dismissed).
+    UINT m_nPick = 0;
+};

@@ -1,0 +1,197 @@
+// The keys of the diagram view, sent as WM_KEYDOWN and WM_SYSKEYDOWN to a view in its window:
+// Escape, the scroll keys, the arrows that move the selection and the function keys that post
+// the mode commands.
+#include "editor/DiagramConsistency.h"
+#include "editor/DiagramWindow.h"
+
+#include "blocks/BlockTypes.h"
+#include "platform/ui/FrameIds.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+class ViewKeysTest : public DiagramWindow {
+protected:
+    void Select(CBlockObj* pBlock)
+    {
+        pBlock->m_bSelected = 1;
+        View()->m_selBlocks.AddTail(pBlock);
+    }
+    // The next posted message, taken off the queue without dispatching it.
+    static std::optional<MSG> TakePosted()
+    {
+        MSG msg = {};
+        if (!CMessageQueue::Get().HasPosted() || !CMessageQueue::Get().Take(msg))
+            return std::nullopt;
+        return msg;
+    }
+    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
+    {
+        CRect rc;
+        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
+        return rc.CenterPoint();
+    }
+    // Starts a wire at the output pin of the block as the wire tool's first click does.
+    void StartWire(CBlockObj* pFrom)
+    {
+        const CPoint pt = PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
+        View()->m_nEditMode = EDIT_MODE_CONNECT;
+        View()->WireClickAt(pt.x, pt.y);
+        ASSERT_EQ(View()->m_nWireState, 1);
+    }
+};
+
+TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
+{
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    Block(BT_AND, 200, 100);
+    StartWire(pIn);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(View()->m_nWireState, 0);
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_TRUE(Doc().m_lineList.IsEmpty());
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+}
+
+TEST_F(ViewKeysTest, EscapeEndsASimulationAndTheCaptureAndShowsTheArrow)
+{
+    Block(BT_IN, 40, 100);
+    Command(ID_TOOLS_SIMULATION);
+    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    View()->SetCapture();
+    SetCursor(AfxLoadCursor(232));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+    EXPECT_EQ(Doc().m_bSimulating, 0);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+}
+
+TEST_F(ViewKeysTest, PageKeysScrollByAPageAndCtrlHomeEndToTheEnds)
+{
+    View()->SetPageLayout(1, 6);
+    const CSize limit = View()->GetScrollLimit();
+    ASSERT_GT(limit.cy, 0);
+    Key(VK_NEXT);
+    const int nPage = View()->GetScrollPosition().y;
+    EXPECT_GT(nPage, 0);
+    Key(VK_NEXT);
+    EXPECT_EQ(View()->GetScrollPosition().y, std::min(2 * nPage, int(limit.cy)));
+    Key(VK_PRIOR);
+    EXPECT_EQ(View()->GetScrollPosition().y, std::min(2 * nPage, int(limit.cy)) - nPage);
+    Key(VK_END);
+    EXPECT_EQ(View()->GetScrollPosition().y, std::min(2 * nPage, int(limit.cy)) - nPage) << "End alone";
+    CtrlKey(VK_END);
+    EXPECT_EQ(View()->GetScrollPosition().y, limit.cy);
+    Key(VK_HOME);
+    EXPECT_EQ(View()->GetScrollPosition().y, limit.cy) << "Home alone";
+    CtrlKey(VK_HOME);
+    EXPECT_EQ(View()->GetScrollPosition().y, 0);
+}
+
+TEST_F(ViewKeysTest, ArrowsMoveTheSelectionOneUnitAndItsWiresFollow)
+{
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    CBlockObj* pAnd = Block(BT_AND, 200, 140);
+    CBlockObj* pOther = Block(BT_OR, 400, 140);
+    View()->ConnectPins(PinCentre(pIn, BLOCK_FIRST_OUTPUT), pIn, BLOCK_FIRST_OUTPUT, PinCentre(pAnd, 0), pAnd, 0);
+    Select(pAnd);
+    Key(VK_RIGHT);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(201, 140));
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(201, 142));
+    Key(VK_LEFT);
+    Key(VK_UP);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(200, 141));
+    EXPECT_EQ(pIn->m_ptPos, CPoint(40, 100));
+    EXPECT_EQ(pOther->m_ptPos, CPoint(400, 140));
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+}
+
+TEST_F(ViewKeysTest, ArrowsWithNothingSelectedChangeNothing)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 140);
+    for (UINT nKey : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN})
+        Key(nKey);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(200, 140));
+}
+
+TEST_F(ViewKeysTest, AnArrowThatWouldLeaveThePageIsTakenBack)
+{
+    // A block with inputs keeps 5 units left of its body on the page.
+    CBlockObj* pAnd = Block(BT_AND, 6, 140);
+    Select(pAnd);
+    Key(VK_LEFT);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(6, 140));
+    Key(VK_RIGHT);
+    EXPECT_EQ(pAnd->m_ptPos, CPoint(7, 140));
+}
+
+struct CommandKeyCase {
+    UINT nKey;
+    bool bCtrl;
+    UINT nCommand;
+    bool bMainWindow;
+};
+
+TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
+{
+    const CommandKeyCase cases[] = {
+        {VK_F3, false, ID_TOOLS_SIMULATION, false}, {VK_F5, false, ID_CONNECT, false},
+        {VK_F9, false, ID_INSERT_COMMENTS, false},  {VK_F11, false, ID_CUT_JOIN_CONNECTION, false},
+        {VK_F4, true, ID_FILE_CLOSE, true},
+    };
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    for (const CommandKeyCase& c : cases) {
+        StartWire(pIn);
+        if (c.bCtrl)
+            CtrlKey(c.nKey);
+        else
+            Key(c.nKey);
+        EXPECT_EQ(View()->m_nWireState, 0) << c.nKey;
+        const std::optional<MSG> msg = TakePosted();
+        ASSERT_TRUE(msg) << c.nKey;
+        EXPECT_EQ(msg->hwnd, c.bMainWindow ? static_cast<CWnd*>(Frame()) : View()) << c.nKey;
+        EXPECT_EQ(msg->message, WM_COMMAND);
+        EXPECT_EQ(msg->wParam, c.nCommand);
+        EXPECT_FALSE(TakePosted()) << "one command per key";
+    }
+    View()->m_nEditMode = EDIT_MODE_SELECT;
+    Key(VK_F4);
+    EXPECT_FALSE(TakePosted()) << "F4 without Ctrl";
+}
+
+TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
+{
+    Block(BT_IN, 40, 100);
+    Key(VK_F3);
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT) << "posted, not yet run";
+    Pump();
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    Key(VK_F9);
+    Pump();
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT) << "the simulation ended first";
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+    Doc().SetModifiedFlag(FALSE);
+    CtrlKey(VK_F4);
+    Pump();
+    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+}
+
+TEST_F(ViewKeysTest, AltClosesTheValuePopup)
+{
+    CBlockObj* pIn = Block(BT_ANALOG_IN, 200, 100);
+    Command(ID_TOOLS_SIMULATION);
+    View()->OpenValuePopup(pIn, 0, 0);
+    ASSERT_NE(View()->m_pValuePopup, nullptr);
+    Key(VK_MENU, WM_SYSKEYDOWN, 1);
+    EXPECT_NE(View()->m_pValuePopup, nullptr) << "without the context bit it is not Alt";
+    Key(VK_MENU, WM_SYSKEYDOWN, 1 | (LPARAM(1) << 29));
+    EXPECT_EQ(View()->m_pValuePopup, nullptr);
+}
+
+} // namespace
