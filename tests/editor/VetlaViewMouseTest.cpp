@@ -1,0 +1,556 @@
+// Mouse editing driven by synthetic mouse messages to a diagram view in the application's
+// window, without a screen: the coordinates under zoom and scroll, drags and their undo
+// snapshots, the right button during a drag, wire segments, the insert tool on pins, the
+// simulated inputs of a running simulation, double clicks on pins, the auto-scroll, the cursors,
+// and undo after every kind of edit compared through the saved bytes.
+#include "editor/DiagramWindow.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockLadder.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/DiagramConsistency.h"
+#include "editor/SimulationBarDlg.h"
+#include "editor/VetlaView.h"
+#include "platform/core/Archive.h"
+#include "platform/core/MemFile.h"
+#include "platform/ui/Cursor.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+LPARAM At(CPoint pt) { return MAKELPARAM(WORD(SHORT(pt.x)), WORD(SHORT(pt.y))); }
+
+class MouseEditing : public DiagramWindow {
+protected:
+    void SetUp() override
+    {
+        DiagramWindow::SetUp();
+        CRect rcClient;
+        View()->GetClientRect(rcClient);
+        ASSERT_GE(rcClient.Width(), 600);
+        ASSERT_GE(rcClient.Height(), 350);
+        // What the mouse meets is measured from the base, whatever the screen it was made on.
+        Doc().m_rcExtent = CRect(0, 0, 1600, 1200);
+        View()->UpdateScrollSizes();
+    }
+
+    CVetlaView& V() const { return *View(); }
+
+    // Mouse messages at client points, the left button held from the press to the release.
+    void Down(CPoint pt, UINT nFlags = MK_LBUTTON) { V().SendMessage(WM_LBUTTONDOWN, nFlags, At(pt)); }
+    void Move(CPoint pt, UINT nFlags = MK_LBUTTON) { V().SendMessage(WM_MOUSEMOVE, nFlags, At(pt)); }
+    void Up(CPoint pt) { V().SendMessage(WM_LBUTTONUP, 0, At(pt)); }
+    void DoubleClick(CPoint pt) { V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(pt)); }
+    void RightDown(CPoint pt) { V().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(pt)); }
+    void RightUp(CPoint pt) { V().SendMessage(WM_RBUTTONUP, 0, At(pt)); }
+    void Click(CPoint pt)
+    {
+        Down(pt);
+        Up(pt);
+    }
+    // Press, a few moves on the way and the release, as a hand drags.
+    void Drag(CPoint ptFrom, CPoint ptTo, int nSteps = 3)
+    {
+        Down(ptFrom);
+        for (int i = 1; i <= nSteps; ++i)
+            Move(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / nSteps, (ptTo.y - ptFrom.y) * i / nSteps));
+        Up(ptTo);
+    }
+
+    static CPoint Centre(CBlockObj* pBlock) { return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2); }
+    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
+    {
+        CRect rc;
+        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "pin " << nPin;
+        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    }
+
+    // A wire drawn with the Connect tool from one pin to another.
+    CConnectLineObj* Connect(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
+    {
+        const int nMode = V().m_nEditMode;
+        V().m_nEditMode = EDIT_MODE_CONNECT;
+        const INT_PTR nBefore = Doc().m_lineList.GetCount();
+        Drag(PinCentre(pFrom, nFromPin), PinCentre(pTo, nToPin));
+        V().m_nEditMode = nMode;
+        EXPECT_EQ(Doc().m_lineList.GetCount(), nBefore + 1);
+        return Doc().m_lineList.IsEmpty() ? nullptr : static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
+    }
+
+    Bytes Saved() const
+    {
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            ar.m_pDocument = &Doc();
+            Doc().Serialize(ar);
+            ar.Close();
+        }
+        const auto nLength = std::size_t(file.GetLength());
+        BYTE* pData = file.Detach();
+        Bytes bytes(pData, pData + nLength);
+        std::free(pData);
+        return bytes;
+    }
+
+    int Snapshots() const { return Doc().m_undo.m_nIndex; }
+
+    // The view lets go of the diagram's objects before a reload replaces them.
+    void ForgetObjects()
+    {
+        V().ClearSelection(SELECTION_ALL);
+        V().m_pCurBlock = nullptr;
+        V().m_pCurLine = nullptr;
+        V().m_pCurComment = nullptr;
+    }
+
+    // The view's simulation with the bar running freely.
+    void StartSimulation()
+    {
+        Command(ID_TOOLS_SIMULATION);
+        ASSERT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+    }
+    void SetRunState(int nRunState, int nStepState = SIM_STEP_NONE)
+    {
+        CChildFrame* pFrame = V().GetParentFrame();
+        ASSERT_NE(pFrame, nullptr);
+        pFrame->m_nSimRunState = nRunState;
+        pFrame->m_nSimStepState = nStepState;
+        if (CSimulationBarDlg* pBar = pFrame->GetSimulationBarDlg()) {
+            pBar->m_nSimRunState = nRunState;
+            pBar->m_nSimStepState = nStepState;
+        }
+    }
+};
+
+TEST_F(MouseEditing, ClientPointsBecomeDocumentPointsUnderZoomAndScroll)
+{
+    const struct {
+        float fZoom;
+        CPoint ptScroll;
+        CPoint ptDoc;
+    } cases[] = {
+        {2.0f, CPoint(0, 0), CPoint(50, 30)},
+        {0.75f, CPoint(0, 0), CPoint(133, 80)},
+        {2.0f, CPoint(40, 20), CPoint(70, 40)},
+        {1.0f, CPoint(0, 0), CPoint(100, 60)},
+    };
+    V().m_nEditMode = EDIT_MODE_CUT_JOIN;  // a press on nothing there changes nothing else
+    for (const auto& c : cases) {
+        V().SetZoom(c.fZoom);
+        V().UpdateScrollSizes();
+        V().ScrollToPosition(c.ptScroll);
+        ASSERT_EQ(V().GetScrollPosition(), c.ptScroll);
+        Down(CPoint(100, 60));
+        EXPECT_EQ(V().m_ptContext, c.ptDoc) << "left press at zoom " << c.fZoom;
+        EXPECT_EQ(V().m_ptLastMouse, c.ptDoc);
+        Up(CPoint(100, 60));
+        V().m_ptContext = CPoint();
+        RightDown(CPoint(100, 60));
+        EXPECT_EQ(V().m_ptContext, c.ptDoc) << "right press at zoom " << c.fZoom;
+        RightUp(CPoint(100, 60));
+    }
+}
+
+TEST_F(MouseEditing, ABlockDragOfTenUnitsTakesAnUndoSnapshotAndOneOfNineDoesNot)
+{
+    const struct {
+        CSize step;
+        bool bSnapshot;
+    } cases[] = {
+        {CSize(9, 9), false},
+        {CSize(-9, 9), false},
+        {CSize(10, 0), true},
+        {CSize(0, -10), true},
+    };
+    for (const auto& c : cases) {
+        CBlockObj* pBlock = Block(BT_AND, 300, 300);
+        const int nBefore = Snapshots();
+        const CPoint ptFrom = Centre(pBlock);
+        Drag(ptFrom, ptFrom + c.step);
+        EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+        EXPECT_EQ(pBlock->m_ptPos, CPoint(300, 300) + c.step);
+        EXPECT_EQ(Snapshots() - nBefore, c.bSnapshot ? 1 : 0) << c.step.cx << ", " << c.step.cy;
+        EXPECT_TRUE(Doc().IsModified());
+        EXPECT_EQ(CWnd::GetCapture(), nullptr);
+        EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+        ForgetObjects();
+        Doc().m_blockList.RemoveAt(Doc().m_blockList.Find(pBlock));
+        delete pBlock;
+    }
+}
+
+TEST_F(MouseEditing, TheRightButtonAbandonsABlockDragWhereItStands)
+{
+    CBlockObj* pBlock = Block(BT_AND, 300, 300);
+    const int nBefore = Snapshots();
+    const CPoint ptFrom = Centre(pBlock);
+    Down(ptFrom);
+    ASSERT_EQ(V().m_nEditMode, EDIT_MODE_DRAG_BLOCKS);
+    Move(ptFrom + CPoint(30, 20));
+    RightDown(ptFrom + CPoint(30, 20));
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr) << "the view must not keep the mouse";
+    Move(ptFrom + CPoint(60, 40));
+    RightUp(ptFrom + CPoint(60, 40));
+    Up(ptFrom + CPoint(60, 40));
+    EXPECT_EQ(pBlock->m_ptPos, CPoint(330, 320));
+    EXPECT_EQ(Snapshots(), nBefore);
+    EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 1) << "the release in select mode";
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+}
+
+TEST_F(MouseEditing, DraggingAWireSegmentMarksTheDocumentModifiedWithoutASnapshot)
+{
+    CBlockObj* pIn = Block(BT_IN, 100, 100);
+    CBlockObj* pOut = Block(BT_OUT, 400, 250);
+    CConnectLineObj* pLine = Connect(pIn, BLOCK_FIRST_OUTPUT, pOut, 0);
+    ASSERT_NE(pLine, nullptr);
+    ASSERT_EQ(pLine->m_arrVertices.GetSize(), 4);
+    const CPoint ptMiddle((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
+                          (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
+    Click(ptMiddle);  // selects the wire
+    ASSERT_TRUE(pLine->m_bLineSelected);
+    Doc().SetModifiedFlag(FALSE);
+    const int nBefore = Snapshots();
+    const int xBefore = pLine->m_arrVertices[1].x;
+    Drag(ptMiddle, ptMiddle + CPoint(30, 0), 10);
+    EXPECT_EQ(pLine->m_arrVertices[1].x, xBefore + 30);
+    EXPECT_EQ(pLine->m_arrVertices[2].x, xBefore + 30);
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Snapshots(), nBefore);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+}
+
+TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffTheBlock)
+{
+    CBlockObj* pAnd = Block(BT_AND, 300, 200);
+    CBlockObj* pIn = Block(BT_IN, 100, 100);
+    V().m_nEditMode = EDIT_MODE_INSERT;
+    V().m_nPaletteType = BT_OR;
+    Down(PinCentre(pAnd, 0));
+    EXPECT_EQ(V().m_nWireState, 1);
+    EXPECT_EQ(V().m_bWireFromInsert, 1);
+    EXPECT_EQ(CWnd::GetCapture(), &V());
+    Move(PinCentre(pIn, BLOCK_FIRST_OUTPUT) + CPoint(0, 1));
+    Up(PinCentre(pIn, BLOCK_FIRST_OUTPUT));
+    EXPECT_EQ(Doc().m_lineList.GetCount(), 1) << "the wire ends at the input's output pin";
+    EXPECT_EQ(V().m_nWireState, 0);
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
+
+    // Input 0 is fed now: a press there is no wire start; on the wire or the body it does
+    // nothing, on free ground a block is placed.
+    Click(PinCentre(pAnd, 0) + CPoint(-1, 0));
+    Click(Centre(pAnd));
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
+    EXPECT_EQ(V().m_nWireState, 0);
+    const int nBefore = Snapshots();
+    Click(CPoint(600, 300));
+    ASSERT_EQ(Doc().m_blockList.GetCount(), 3);
+    const auto* pNew = static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
+    EXPECT_EQ(pNew->m_nType, BT_OR);
+    EXPECT_EQ(pNew->m_ptPos, CPoint(600 - 12, 300));
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+}
+
+TEST_F(MouseEditing, AnInsertPressOffTheBaseEndsInsertMode)
+{
+    Doc().m_rcExtent = CRect(0, 0, 400, 300);
+    V().m_nEditMode = EDIT_MODE_INSERT;
+    V().m_nPaletteType = BT_AND;
+    Click(CPoint(500, 100));
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_TRUE(Doc().m_blockList.IsEmpty());
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
+}
+
+TEST_F(MouseEditing, ASwitchInputTogglesOnlyWhileTheSimulationRunsFreely)
+{
+    CBlockObj* pSwitch = Block(BT_IN, 100, 100);
+    StartSimulation();
+    const CPoint pt = Centre(pSwitch);
+    const struct {
+        int nRunState;
+        int nStepState;
+    } refused[] = {{SIM_RUN_STOPPED, SIM_STEP_NONE}, {SIM_RUN_SUSPENDED, SIM_STEP_NONE}, {SIM_RUN_RUNNING, SIM_STEP_STEPPING}};
+    for (const auto& r : refused) {
+        SetRunState(r.nRunState, r.nStepState);
+        V().m_ptLastMouse = CPoint(-1, -1);
+        Click(pt);
+        EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0) << r.nRunState << "/" << r.nStepState;
+        EXPECT_EQ(V().m_ptLastMouse, CPoint(-1, -1)) << "a refused press leaves the last point";
+    }
+    SetRunState(SIM_RUN_RUNNING, SIM_STEP_ENABLED);
+    Click(pt);
+    EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(pSwitch->m_nPinValue[0], 1);
+    EXPECT_EQ(V().m_ptLastMouse, pt);
+    Click(pt);
+    EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+}
+
+TEST_F(MouseEditing, MomentaryPushButtonsFollowTheButton)
+{
+    CBlockObj* pMake = Block(BT_IN, 100, 100);
+    CBlockObj* pBreak = Block(BT_IN, 100, 200);
+    pMake->m_nParamEx[12] = SIM_INPUT_PUSH_MAKE;
+    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    StartSimulation();
+    ASSERT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    for (CBlockObj* pBlock : {pMake, pBreak}) {
+        const int nIdle = pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        Down(Centre(pBlock));
+        EXPECT_EQ(pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT], 1 - nIdle) << "pressed";
+        pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
+        Up(Centre(pBlock));
+        EXPECT_EQ(pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT], nIdle) << "released";
+        EXPECT_EQ(pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT], 1);
+    }
+}
+
+TEST_F(MouseEditing, APressOutsideTheWindowClosesTheValuePopupAndChangesNothing)
+{
+    CBlockObj* pAnalog = Block(BT_ANALOG_IN, 100, 100);
+    StartSimulation();
+    Click(Centre(pAnalog));
+    ASSERT_EQ(V().m_pPopupBlock, pAnalog);
+    CRect rcClient;
+    V().GetClientRect(rcClient);
+    Click(CPoint(rcClient.right + 5, 10));
+    EXPECT_EQ(V().m_pValuePopup, nullptr);
+    Click(Centre(pAnalog));
+    Click(CPoint(rcClient.right - 5, rcClient.bottom - 5));
+    EXPECT_EQ(V().m_pValuePopup, nullptr) << "a press beside every block closes it too";
+    EXPECT_EQ(CWnd::GetCapture(), nullptr) << "and the release gives the mouse back";
+}
+
+TEST_F(MouseEditing, DoubleClickOnADigitalInputPinTogglesItsNegation)
+{
+    CBlockObj* pAnd = Block(BT_AND, 300, 200);
+    CBlockObj* pCompare = Block(BT_ACOMP, 300, 280);
+    ASSERT_EQ(pAnd->m_nPinKind[0], PINKIND_DIGITAL);
+    ASSERT_EQ(pCompare->m_nPinKind[0], PINKIND_ANALOG);
+    const CPoint ptPin = PinCentre(pAnd, 0);
+    Click(ptPin);
+    DoubleClick(ptPin);
+    Up(ptPin);
+    EXPECT_EQ(pAnd->m_bPinInvert[0], 1);
+    EXPECT_TRUE(Doc().IsModified());
+    Click(ptPin);
+    DoubleClick(ptPin);
+    Up(ptPin);
+    EXPECT_EQ(pAnd->m_bPinInvert[0], 0);
+    const CPoint ptAnalog = PinCentre(pCompare, 0);
+    Click(ptAnalog);
+    DoubleClick(ptAnalog);
+    Up(ptAnalog);
+    EXPECT_EQ(pCompare->m_bPinInvert[0], 0);
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+}
+
+TEST_F(MouseEditing, AutoScrollStepsTowardsTheBorderAtMostAHundredPixels)
+{
+    CRect rcClient;
+    V().GetClientRect(rcClient);
+    const CSize total = V().m_sizeTotal;
+    const int nLimitX = total.cx - rcClient.Width();
+    ASSERT_GT(nLimitX, 150);
+    // Near the right edge: at most 100 pixels, and only what is left to show.
+    V().ScrollToPosition(CPoint(0, 0));
+    V().AutoScroll(TRUE, rcClient.right - 5, 200);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(100, 0));
+    V().ScrollToPosition(CPoint(nLimitX - 30, 0));
+    V().AutoScroll(TRUE, nLimitX - 30 + rcClient.right - 10, 200);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX, 0));
+    V().AutoScroll(TRUE, nLimitX + rcClient.right - 1, 200);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX, 0)) << "nothing more at the end";
+    // Back at the left edge, and not at all when the drag is not active or in the middle.
+    V().AutoScroll(TRUE, nLimitX + 10, 200);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX - 100, 0));
+    V().AutoScroll(FALSE, nLimitX - 100 + 2, 200);
+    V().AutoScroll(TRUE, nLimitX - 100 + rcClient.Width() / 2, 200);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX - 100, 0));
+}
+
+TEST_F(MouseEditing, ABlockDraggedToTheRightBorderScrollsTheView)
+{
+    CBlockObj* pBlock = Block(BT_AND, 300, 300);
+    CRect rcClient;
+    V().GetClientRect(rcClient);
+    const CPoint ptFrom = Centre(pBlock);
+    Down(ptFrom);
+    Move(CPoint(rcClient.right - 20, ptFrom.y));
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(0, 0));
+    Move(CPoint(rcClient.right - 5, ptFrom.y));
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(100, 0));
+    EXPECT_EQ(pBlock->m_ptPos.x, 300 + (rcClient.right - 5 - ptFrom.x)) << "moved by the unscrolled step";
+    Up(CPoint(rcClient.right - 5, ptFrom.y));
+    V().ScrollToPosition(CPoint(0, 0));
+    Move(CPoint(rcClient.right - 5, ptFrom.y), 0);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(0, 0)) << "no drag, no scroll";
+}
+
+TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
+{
+    CBlockObj* pAnd = Block(BT_AND, 300, 200);
+    const struct {
+        int nMode;
+        CPoint pt;
+        HCURSOR CVetlaView::*pCursor;
+    } cases[] = {
+        {EDIT_MODE_CONNECT, PinCentre(pAnd, 0), &CVetlaView::m_hCursorConnectPin},
+        {EDIT_MODE_CONNECT, CPoint(600, 300), &CVetlaView::m_hCursorConnect},
+        {EDIT_MODE_INSERT, CPoint(600, 300), &CVetlaView::m_hCursorInsert},
+        {EDIT_MODE_INSERT_COMMENT, CPoint(600, 300), &CVetlaView::m_hCursorComment},
+        {EDIT_MODE_CUT_JOIN, CPoint(600, 300), &CVetlaView::m_hCursorCutJoin},
+    };
+    for (const auto& c : cases) {
+        V().m_nEditMode = c.nMode;
+        Move(c.pt, 0);
+        EXPECT_EQ(GetCursor(), V().*c.pCursor) << "mode " << c.nMode;
+        ASSERT_NE(GetCursor(), nullptr);
+        EXPECT_NE(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+    }
+    // The program's cursor resources, whose look the backend chooses.
+    EXPECT_EQ(V().m_hCursorConnectPin, AfxLoadCursor(192));
+    EXPECT_EQ(V().m_hCursorConnect, AfxLoadCursor(191));
+    EXPECT_EQ(V().m_hCursorCutJoin, AfxLoadCursor(167));
+    EXPECT_EQ(V().m_hCursorComment, AfxLoadCursor(232));
+    EXPECT_EQ(V().m_hCursorInsert, AfxLoadCursor(4509));
+    V().m_nEditMode = EDIT_MODE_INSERT;
+    Move(Centre(pAnd), 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "over a block body";
+    V().m_nEditMode = EDIT_MODE_CUT_JOIN;
+    Move(CPoint(600, 300), 0);
+    Move(CPoint(0, 50), 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "at the window's edge";
+}
+
+TEST_F(MouseEditing, CommentsArePlacedInTheirModeButNotOnABlock)
+{
+    CBlockObj* pAnd = Block(BT_AND, 300, 200);
+    V().m_nEditMode = EDIT_MODE_INSERT_COMMENT;
+    Click(Centre(pAnd));
+    EXPECT_TRUE(Doc().m_commentList.IsEmpty());
+    const int nBefore = Snapshots();
+    Click(CPoint(500, 300));
+    ASSERT_EQ(Doc().m_commentList.GetCount(), 1);
+    const auto* pComment = static_cast<const CBlockComment*>(Doc().m_commentList.GetHead());
+    EXPECT_EQ(CPoint(pComment->m_nLeft, pComment->m_nTop), CPoint(500, 300));
+    EXPECT_GT(pComment->m_nBoxWidth, 0);
+    EXPECT_GT(pComment->m_nBoxHeight, 0);
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+}
+
+TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
+{
+    CBlockObj* pA = Block(BT_AND, 300, 200);
+    CBlockObj* pB = Block(BT_OR, 400, 200);
+    // A band around both.
+    Drag(CPoint(280, 180), CPoint(450, 260));
+    ASSERT_EQ(V().m_selBlocks.GetCount(), 2);
+    RightDown(Centre(pA));
+    RightUp(Centre(pA));
+    EXPECT_EQ(V().m_selBlocks.GetCount(), 2);
+    EXPECT_EQ(V().m_bHitBlock, 1);
+    EXPECT_EQ(V().m_pCurBlock, pA);
+    RightDown(CPoint(700, 330));
+    RightUp(CPoint(700, 330));
+    EXPECT_TRUE(V().m_selBlocks.IsEmpty());
+    EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 0);
+    // In a tool mode a right press selects the block alone and leaves the tool on.
+    V().m_nEditMode = EDIT_MODE_CONNECT;
+    RightDown(Centre(pB));
+    RightUp(Centre(pB));
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_TRUE(pB->m_bSelected);
+    EXPECT_EQ(V().m_bHitBlock, 1);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+}
+
+// Each kind of edit is undone to the very bytes the document had before it, and redone to the
+// bytes it had after.
+TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
+{
+    const struct {
+        const char* name;
+        std::function<void()> edit;
+    } edits[] = {
+        {"place",
+         [this] {
+             V().m_nEditMode = EDIT_MODE_INSERT;
+             V().m_nPaletteType = BT_XOR;
+             Click(CPoint(600, 320));
+             V().m_nEditMode = EDIT_MODE_SELECT;
+         }},
+        {"wire",
+         [this] {
+             Connect(Doc().FindBlockByNumber(NUM_INPUT + 1), BLOCK_FIRST_OUTPUT,
+                       Doc().FindBlockByNumber(NUM_FUNCTION_BLOCK), 1);
+         }},
+        {"move",
+         [this] {
+             const CPoint pt = Centre(Doc().FindBlockByNumber(NUM_FUNCTION_BLOCK));
+             Drag(pt, pt + CPoint(40, 30));
+         }},
+        {"band and move",
+         [this] {
+             Drag(CPoint(80, 80), CPoint(340, 200));
+             EXPECT_EQ(V().m_selBlocks.GetCount(), 2);
+             const CPoint pt = Centre(Doc().FindBlockByNumber(NUM_INPUT));
+             Drag(pt, pt + CPoint(20, 60));
+         }},
+        {"reattach",
+         [this] {
+             CConnectLineObj* pLine = static_cast<CConnectLineObj*>(Doc().m_lineList.GetHead());
+             CBlockObj* pAnd = Doc().FindBlockByNumber(NUM_FUNCTION_BLOCK);
+             Click(pLine->m_arrVertices[1] + CPoint(0, 2));
+             ASSERT_TRUE(pLine->m_bLineSelected);
+             Drag(PinCentre(pAnd, 0), PinCentre(pAnd, 2), 6);
+             EXPECT_EQ(pLine->m_nEndPin, 2);
+         }},
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.name);
+        // I1 at (100, 100) into input 0 of an AND at (300, 150); I2 below I1.
+        CBlockObj* pIn1 = Block(BT_IN, 100, 100);
+        Block(BT_IN, 100, 250);
+        CBlockObj* pAnd = Block(BT_AND, 300, 150);
+        Connect(pIn1, BLOCK_FIRST_OUTPUT, pAnd, 0);
+        V().ClearSelection(SELECTION_ALL);
+        ASSERT_TRUE(Doc().m_undo.SaveState(&Doc()));
+        const Bytes before = Saved();
+        const int nBefore = Snapshots();
+        e.edit();
+        EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
+        const Bytes after = Saved();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(Snapshots(), nBefore + 1);
+        ForgetObjects();
+        ASSERT_TRUE(Doc().m_undo.Undo());
+        EXPECT_EQ(Saved(), before);
+        ASSERT_TRUE(Doc().m_undo.Redo());
+        EXPECT_EQ(Saved(), after);
+        ForgetObjects();
+        Doc().DeleteContents();
+    }
+}
+
+} // namespace
