@@ -35,7 +35,7 @@ namespace {
 constexpr LPCTSTR kSwatchClass = _T("QarvoColorSwatch");
 constexpr int kSwatchColumns = 8;
 constexpr UINT kPartIDs[] = {IDC_COLOR_RED, IDC_COLOR_GREEN, IDC_COLOR_BLUE};
-constexpr LPCTSTR kPartLabels[] = {_T("&Red:"), _T("&Green:"), _T("&Blue:")};
+constexpr LPCTSTR kPartLabels[] = {_T("Red:"), _T("Green:"), _T("Blue:")};
 
 DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
 {
@@ -56,7 +56,7 @@ void RegisterColorTemplate()
     dlg.nID = IDD_COLOR_DIALOG;
     dlg.strCaption = _T("Color");
     dlg.size = CSize(156, 132);
-    dlg.items.push_back(Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 149, 15), _T("&Basic colors:")));
+    dlg.items.push_back(Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 149, 15), _T("Basic colors:")));
     for (int i = 0; i < COLOR_BASIC_COUNT; ++i) {
         const int x = 7 + (i % kSwatchColumns) * 18;
         const int y = 17 + (i / kSwatchColumns) * 16;
