@@ -442,6 +442,16 @@ protected:
     void OnUpdateZoomIn(CCmdUI* pCmdUI);
     void OnUpdateZoomOut(CCmdUI* pCmdUI);
     void OnSelection();
+    // Connect mode on and off, Undo and Redo (VetlaViewModes.cpp).
+    void OnConnect();
+    void OnUpdateConnect(CCmdUI* pCmdUI);
+    void OnUndo();
+    void OnUpdateUndo(CCmdUI* pCmdUI);
+    void OnRedo();
+    void OnUpdateRedo(CCmdUI* pCmdUI);
+    void StepUndo(BOOL bRedo);
+    // Neither a simulation nor the edit lock holds the document.
+    BOOL IsDocumentEditable() const;
     void OnUpdateSelection(CCmdUI* pCmdUI);
     void OnUpdateFileSave(CCmdUI* pCmdUI);
 

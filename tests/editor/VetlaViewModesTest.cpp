@@ -1,0 +1,85 @@
+// Connect mode and the view's Undo and Redo commands.
+#include "editor/DiagramConsistency.h"
+#include "editor/WiredDiagram.h"
+
+#include "document/DocTestSupport.h"
+
+#include "platform/core/CmdTarget.h"
+#include "platform/ui/FrameIds.h"
+#include "shell/Resource.h"
+
+namespace {
+
+class ModesTest : public WiredDiagram {
+protected:
+    BOOL Enabled(UINT nID)
+    {
+        CCmdUI cmdUI;
+        cmdUI.m_nID = nID;
+        cmdUI.DoUpdate(&View(), FALSE);
+        return cmdUI.m_bEnabled;
+    }
+    void Command(UINT nID) { View().SendMessage(WM_COMMAND, nID); }
+};
+
+TEST_F(ModesTest, ConnectNeedsABlockTogglesTheModeAndDropsTheSelection)
+{
+    EXPECT_FALSE(Enabled(ID_CONNECT));
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    ASSERT_TRUE(Enabled(ID_CONNECT));
+    pAnd->m_bSelected = 1;
+    View().m_selBlocks.AddTail(pAnd);
+    View().m_pCurBlock = pAnd;
+
+    Command(ID_CONNECT);
+    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
+    EXPECT_EQ(pAnd->m_bSelected, 0);
+    EXPECT_EQ(View().m_pCurBlock, nullptr);
+
+    // A wire half drawn when Connect is chosen again is abandoned with the mode.
+    View().m_nWireState = 1;
+    Command(ID_CONNECT);
+    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+TEST_F(ModesTest, UndoAndRedoStepThroughTheSnapshotsAndForgetTheSelection)
+{
+    Doc().m_undo.SaveState(&Doc());
+    const auto before = SaveToBytes(Doc());
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    Doc().m_undo.SaveState(&Doc());
+    const auto after = SaveToBytes(Doc());
+    pAnd->m_bSelected = 1;
+    View().m_selBlocks.AddTail(pAnd);
+    View().m_pCurBlock = pAnd;
+
+    ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(SaveToBytes(Doc()), before);
+    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
+    EXPECT_EQ(View().m_pCurBlock, nullptr);
+
+    ASSERT_TRUE(Enabled(ID_EDIT_REDO));
+    Command(ID_EDIT_REDO);
+    EXPECT_EQ(SaveToBytes(Doc()), after);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+TEST_F(ModesTest, UndoIsOfferedNeitherInASimulationNorUnderTheEditLock)
+{
+    Doc().m_undo.SaveState(&Doc());
+    Block(BT_AND, 200, 100);
+    Doc().m_undo.SaveState(&Doc());
+    ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
+    Doc().m_bSimulating = 1;
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    Doc().m_bSimulating = 0;
+    Doc().m_bEditLock = 1;
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+}
+
+} // namespace
