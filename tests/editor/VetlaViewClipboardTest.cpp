@@ -7,6 +7,8 @@
 #include "editor/DiagramClipboard.h"
 #include "editor/PasteChecks.h"
 #include "platform/core/CmdTarget.h"
+#include "platform/ui/FrameIds.h"
+#include "shell/Resource.h"
 
 #include <gtest/gtest.h>
 
@@ -483,6 +485,48 @@ TEST_F(ClipboardTest, CutCopiesThenDeletes)
     EXPECT_EQ(d.CountType(BT_AND), 1);
     EXPECT_EQ(d.Doc().FindBlockByNumber(9000)->m_ptPos, CPoint(500, 500));
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+// The edit commands reach the view through its command routing, as menus and keys send them.
+TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
+{
+    EditDocument& d = NewDocument();
+    CVetlaView& v = d.View();
+    const AndDiagram a = BuildAnd(d);
+    const CPoint ptFirst = a.pIn1->m_ptPos;
+    for (UINT nID : {ID_EDIT_COPY, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL, ID_CUT_JOIN_CONNECTION}) {
+        CCmdUI ui;
+        ui.m_nID = nID;
+        EXPECT_TRUE(ui.DoUpdate(&v, TRUE)) << nID;
+    }
+    const auto send = [&v](UINT nID) { return v.OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr); };
+
+    // Select All, Copy, Delete and Paste: the diagram comes back where it was.
+    EXPECT_TRUE(send(ID_EDIT_SELECT_ALL));
+    EXPECT_EQ(v.m_selBlocks.GetCount(), 4);
+    EXPECT_TRUE(send(ID_EDIT_COPY));
+    EXPECT_TRUE(send(ID_EDIT_CLEAR));
+    EXPECT_TRUE(d.Blocks().empty());
+    v.m_ptContext = ptFirst;
+    EXPECT_TRUE(send(ID_EDIT_PASTE));
+    EXPECT_EQ(d.Blocks().size(), 4u);
+    ASSERT_EQ(d.Lines().size(), 3u);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &v));
+
+    // Separate at a point of the AND's output wire, Go To Partner, Join.
+    CConnectLineObj* pLine = d.Lines()[2];
+    v.m_ptContext = pLine->m_arrVertices[1];
+    EXPECT_TRUE(send(ID_WIRE_SEPARATE));
+    EXPECT_EQ(d.CountType(BT_FEMALE), 1);
+    v.m_pCurBlock = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    EXPECT_TRUE(send(ID_GOTO_PARTNER));
+    EXPECT_EQ(v.m_pCurBlock, d.Doc().FindBlockByNumber(NUM_MALE));
+    EXPECT_TRUE(send(ID_WIRE_JOIN));
+    EXPECT_EQ(d.CountType(BT_MALE), 0);
+    EXPECT_EQ(d.Lines().size(), 3u);
+    EXPECT_TRUE(send(ID_CUT_JOIN_CONNECTION));
+    EXPECT_EQ(v.m_nEditMode, EDIT_MODE_CUT_JOIN);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &v));
 }
 
 } // namespace
