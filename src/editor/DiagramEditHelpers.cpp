@@ -2,6 +2,7 @@
 
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTypes.h"
+#include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "shell/BlockNameMap.h"
 
@@ -41,6 +42,16 @@ BOOL IsPowerBusLine(const CVetlaDoc& doc, const CConnectLineObj* pLine)
 {
     const CBlockObj* pRail = PowerRailOf(doc);
     return pRail && pLine && (pLine->m_pStartBlock == pRail || pLine->m_pEndBlock == pRail);
+}
+
+BOOL IsLadderContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
+
+BOOL OperandNamesBlock(int nOperand)
+{
+    constexpr int COIL_LAST = 21767;
+    constexpr int AOUT_LAD_LAST = 22543;
+    return (nOperand >= NUM_COIL && nOperand <= COIL_LAST) || (nOperand >= NUM_AOUT_LAD && nOperand <= AOUT_LAD_LAST) ||
+           (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
 }
 
 CString DataLogItemText(const CBlockObj* pBlock)

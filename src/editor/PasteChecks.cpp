@@ -5,9 +5,9 @@
 #include "document/BlockNames.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
+#include "editor/DiagramEditHelpers.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <set>
 
 namespace {
@@ -48,18 +48,7 @@ int OlderReferenceCount(int nType)
     }
 }
 
-constexpr int REF_USED_PARAM = 13;     // m_nParam[13 + k]: reference k is used
 constexpr int START_VALUE_PARAM = 7;   // the counter's start value
-
-bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
-
-// Contact operands that name a block (a coil, a ladder analog output or a function block)
-// rather than an address.
-bool NamesBlock(int nOperand)
-{
-    return (nOperand >= NUM_COIL && nOperand <= 21767) || (nOperand >= NUM_AOUT_LAD && nOperand <= 22543) ||
-           (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
-}
 
 bool IsLadderOnly(int nType) { return nType >= BT_MAKE && nType <= BT_AOUT_LAD; }
 
@@ -233,7 +222,7 @@ CString ListBlocksOutsideLanguage(const CVetlaDoc& target, std::span<CBlockObj* 
         const int nType = pBlock->m_nType;
         const int nOperand = pBlock->m_nOperand;
         const bool bForeign = bLadder ? IsFbdOnly(nType) : IsLadderOnly(nType);
-        const bool bOrphanContact = bLadder && IsContact(nType) && NamesBlock(nOperand) &&
+        const bool bOrphanContact = bLadder && IsLadderContact(nType) && OperandNamesBlock(nOperand) &&
                                     !pastedNumbers.count(nOperand) && !target.FindBlockByNumber(nOperand);
         if (bForeign || bOrphanContact)
             strList += BlockLine(target, pBlock);

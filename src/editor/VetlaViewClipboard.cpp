@@ -25,7 +25,6 @@
 
 namespace {
 
-constexpr int REF_USED_PARAM = 13;  // m_nParam[13 + k]: parameter k takes reference k's value
 constexpr int DATALOG_COUNT_PARAM = 9;  // the data log keeps its item count here too
 
 // A connector goes on the clipboard only with its partner and the wires into both, and only
@@ -119,15 +118,6 @@ BOOL AcceptPaste(const CVetlaDoc& doc, const CopySource& source, std::span<CBloc
     return TRUE;
 }
 
-bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
-
-// Contact operands that name a coil, a ladder analog output or a function block.
-bool NamesBlock(int nOperand)
-{
-    return (nOperand >= NUM_COIL && nOperand <= 21767) || (nOperand >= NUM_AOUT_LAD && nOperand <= 22543) ||
-           (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
-}
-
 // A pasted message text keeps its slot when no message text of the document holds it, else it
 // takes the lowest free one.
 void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
@@ -210,7 +200,7 @@ PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& content
     if (doc.IsLadder()) {
         for (const auto& pBlock : contents.blocks) {
             const auto it = byOldNumber.find(pBlock->m_nOperand);
-            if (IsContact(pBlock->m_nType) && NamesBlock(pBlock->m_nOperand) && it != byOldNumber.end())
+            if (IsLadderContact(pBlock->m_nType) && OperandNamesBlock(pBlock->m_nOperand) && it != byOldNumber.end())
                 contactReads.emplace_back(pBlock.get(), it->second);
         }
     }

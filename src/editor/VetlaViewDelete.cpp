@@ -24,7 +24,6 @@
 
 namespace {
 
-bool IsContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
 bool IsFunctionNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
 
 // The blocks a delete removes, each once, in the order they were taken.
@@ -59,10 +58,10 @@ void CollectBlocks(const CVetlaView& view, DeleteSet& blocks)
     const std::vector<CBlockObj*> all = ListSnapshot<CBlockObj>(doc.m_blockList);
     for (std::size_t i = 0; i < blocks.Blocks().size(); ++i) {
         const CBlockObj* pBlock = blocks.Blocks()[i];
-        if (IsConnectorBlock(pBlock) || IsContact(pBlock->m_nType))
+        if (IsConnectorBlock(pBlock) || IsLadderContact(pBlock->m_nType))
             continue;
         for (CBlockObj* pContact : all) {
-            if (IsContact(pContact->m_nType) && pContact->m_nOperand == pBlock->m_nNumber)
+            if (IsLadderContact(pContact->m_nType) && pContact->m_nOperand == pBlock->m_nNumber)
                 blocks.Add(pContact);
         }
     }
@@ -231,7 +230,7 @@ void RenumberFollowingContacts(CVetlaView& view)
     std::vector<std::pair<CBlockObj*, CBlockObj*>> reads;
     if (doc.IsLadder()) {
         for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(doc.m_blockList)) {
-            if (!IsContact(pBlock->m_nType) || !IsFunctionNumber(pBlock->m_nOperand))
+            if (!IsLadderContact(pBlock->m_nType) || !IsFunctionNumber(pBlock->m_nOperand))
                 continue;
             if (CBlockObj* pRead = doc.FindBlockByNumber(pBlock->m_nOperand))
                 reads.emplace_back(pBlock, pRead);
