@@ -2,6 +2,7 @@
 
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/DiagramClipboard.h"
 #include "editor/VetlaView.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
@@ -76,6 +77,7 @@ BOOL CVetlaApp::InitInstance()
         SetRegistryKey(kRegistryKey);
     LoadStdProfileSettings(kRecentFiles);
     RegisterShellResources();
+    RegisterDiagramClipboardFormats();
 
     m_pFBDTemplate = new CMultiDocTemplate(IDR_FBDTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CVetlaView));
