@@ -99,6 +99,9 @@ BOOL CCJTabCtrlBar::AddView(LPCTSTR lpszTitle, CRuntimeClass* pViewClass, CCreat
     // A view whose window fails after it was made deletes itself (PostNcDestroy).
     if (!pView->Create(nullptr, nullptr, dwStyle, CRect(0, 0, 0, 0), this, 0, pContext ? pContext : &context))
         return FALSE;
+    // The views lie over the tab control's display area: the control goes beneath them, else it
+    // would cover them (a window made later lies below its older siblings).
+    m_tabctrl.SetWindowPos(&wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     const CString strTitle = CString(lpszTitle).Left(kMaxTitle);
     m_views.push_back({pView, strTitle});
     if (bFirst) {

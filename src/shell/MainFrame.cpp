@@ -2,6 +2,7 @@
 
 #include "blocks/BlockObj.h"
 #include "editor/ChildFrame.h"
+#include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Menu.h"
@@ -26,6 +27,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_INSERT_COMMENTS, OnUpdateDisabled)
     ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_BUTTON, OnStatusControl)
     ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_TEXT, OnStatusControl)
+    ON_MESSAGE(WM_PALETTE_SELECT, OnPaletteSelect)
 END_MESSAGE_MAP()
 
 namespace {
@@ -58,7 +60,11 @@ CMainFrame* AfxGetMainFrame() { return g_pMainFrame; }
 
 void AfxSetMainFrame(CMainFrame* pFrame) { g_pMainFrame = pFrame; }
 
-CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI) {}
+CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
+{
+    // Rebuilt with every frame, so that each starts from the lists as the program defines them.
+    InitPaletteTypeLists();
+}
 
 CMainFrame::~CMainFrame()
 {
@@ -110,6 +116,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     DockControlBar(&m_wndInfoBar, AFX_IDW_DOCKBAR_BOTTOM);
     // Shown with the first open document.
     ShowControlBar(&m_wndInfoBar, FALSE, FALSE);
+    // The program runs on without a palette rather than not at all.
+    CreatePaletteBar();
     m_hAccelTable = &ShellAccelerators();
     m_nOpenDocuments = 0;
     return 0;

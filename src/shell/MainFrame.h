@@ -1,7 +1,8 @@
 // CMainFrame: the application's main window, an MDI frame with the menu bar, the toolbar of
 // resource 128 (File New with its FBD/LAD drop-down, the Run/Stop button hidden), the status bar
 // with its five panes and the two controls it hosts while documents are open, and the
-// information window docked at the bottom, shown while documents are open. It keeps the document
+// information window docked at the bottom, shown while documents are open, and the block palette
+// "WorkBox" docked at the left, whose selections it keeps for the diagram view. It keeps the document
 // bookkeeping the model relies on: the count of open documents and the type of the next new
 // document.
 //
@@ -11,6 +12,7 @@
 // keep their meaning.
 #pragma once
 
+#include "editor/PaletteHost.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/MDIFrameWnd.h"
@@ -18,6 +20,7 @@
 #include "shell/CtrlStatusBar.h"
 #include "shell/InfoWindowBar.h"
 #include "shell/StatusBarControls.h"
+#include "shell/WorkBoxBar.h"
 
 class CChildFrame;
 class CVetlaView;
@@ -29,10 +32,13 @@ constexpr int STATUS_CONTROL_SERIES = CStatusBarControls::kSeries;
 constexpr int STATUS_REMOVE_BUTTON = CStatusBarControls::kRemoveButton;
 constexpr int STATUS_REMOVE_SERIES = CStatusBarControls::kRemoveSeries;
 
-class CMainFrame : public CMDIFrameWnd {
+class CMainFrame : public CMDIFrameWnd, public IPaletteHost {
     DECLARE_DYNCREATE(CMainFrame)
 
 public:
+    // The palette bar's control id.
+    static constexpr UINT kWorkBoxID = 101;
+
     CMainFrame();
     // Unregisters the frame when it is the application's main window.
     ~CMainFrame() override;
@@ -71,6 +77,11 @@ public:
 
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
+    // The palette's last selection and the colour its pages stand on.
+    int GetPaletteFlag() const override { return m_nPaletteFlag; }
+    int GetPaletteTypeCode() const override { return m_nPaletteTypeCode; }
+    COLORREF GetPaletteBackground() const override { return m_crFrameBg; }
+
     CCtrlStatusBar m_wndStatusBar;
     // Declared after the bar it places its controls in.
     CStatusBarControls m_statusControls{m_wndStatusBar};
@@ -85,6 +96,15 @@ public:
     // The language of the next start: 1 Chinese, 0 English.
     int m_nLanguage = 0;
     CToolBar m_wndToolBar;
+    // The background the user chose for the frame's own windows: the palette's pages.
+    COLORREF m_crFrameBg = RGB(255, 255, 255);
+    // The last WM_PALETTE_SELECT: lParam, the block type code (0 with a tab change), and wParam,
+    // 1 when a block item was clicked and 0 when the palette's tab changed.
+    int m_nPaletteTypeCode = 0;
+    int m_nPaletteFlag = 0;
+    // The palette bar once it is docked; null when it could not be made.
+    CWorkBoxBar* m_pWorkBox = nullptr;
+    CWorkBoxBar m_wndWorkBox;
 
     // The Language command once the user has chosen: rewrites the settings file for nChoice
     // and, when that worked, makes it the language of the next start. A failed write keeps the
@@ -101,6 +121,9 @@ protected:
     // A click on the status bar's button or series text: the Properties sheet on its hardware
     // page, unless the active view simulates.
     void OnStatusControl();
+    // Keeps the palette's selection and hands it to the active diagram view as ID_PALETTE_REFRESH;
+    // returns what that command returned.
+    LRESULT OnPaletteSelect(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
@@ -108,6 +131,10 @@ private:
     BOOL CreateStatusBar();
     BOOL CreateToolBar();
     BOOL CreateInfoBar();
+    // The palette "WorkBox" docked at the left: the tabs BSC, TMR, I/O and Misc, and Aux, Math
+    // and Profile when g_wHardwareCode is of the newer generation. FALSE when the bar or one of
+    // its pages could not be made.
+    BOOL CreatePaletteBar();
     // The FBD/LAD menu under the File New button's arrow.
     void ShowNewMenu(const RECT& rcButton);
 

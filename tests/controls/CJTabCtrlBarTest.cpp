@@ -171,6 +171,8 @@ TEST_F(TabBarTest, TheFirstViewIsShownAndTheOthersWaitHiddenAndDisabled)
         EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->strText, CString(kTitles[i]));
     EXPECT_EQ(Bar().GetView(-1), nullptr);
     EXPECT_EQ(Bar().GetView(4), nullptr);
+    // The views lie above the tab control, whose display area they cover.
+    EXPECT_EQ(Bar().GetWindow(GW_CHILD), Bar().GetView(0));
 }
 
 TEST_F(TabBarTest, ATitleKeepsFifteenCharacters)

@@ -1,0 +1,43 @@
+// The main frame's side of the block palette: the "WorkBox" bar it docks at the left, and the
+// selections the palette reports, which it keeps for the diagram view.
+#include "shell/MainFrame.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "editor/WorkspaceView.h"
+
+namespace {
+
+constexpr CSize kWorkBoxSize(160, 200);
+// The bar's own CBRS_ bits, as the information window has them.
+constexpr DWORD kWorkBoxExtraStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+
+// The tabs in order: the first four for every controller, the rest for the newer generation.
+constexpr LPCTSTR kPaletteTabs[] = {_T("BSC"), _T("TMR"), _T("I/O"), _T("Misc"), _T("Aux"), _T("Math"), _T("Profile")};
+constexpr int kOlderGenerationTabs = 4;
+
+} // namespace
+
+BOOL CMainFrame::CreatePaletteBar()
+{
+    if (!m_wndWorkBox.Create(this, kWorkBoxID, _T("WorkBox"), kWorkBoxSize, WS_CHILD | WS_VISIBLE | CBRS_TOP))
+        return FALSE;
+    // The tab set follows the controller at start-up and stays for the run.
+    const int nTabs = IsNewGeneration(g_wHardwareCode) ? int(std::size(kPaletteTabs)) : kOlderGenerationTabs;
+    for (int i = 0; i < nTabs; ++i) {
+        if (!m_wndWorkBox.AddView(kPaletteTabs[i], RUNTIME_CLASS(CWorkspaceView)))
+            return FALSE;
+    }
+    m_wndWorkBox.SetBarStyle(m_wndWorkBox.GetBarStyle() | kWorkBoxExtraStyle);
+    m_wndWorkBox.EnableDocking(CBRS_ALIGN_ANY);
+    m_pWorkBox = &m_wndWorkBox;
+    DockControlBar(&m_wndWorkBox, AFX_IDW_DOCKBAR_LEFT);
+    return TRUE;
+}
+
+LRESULT CMainFrame::OnPaletteSelect(WPARAM wParam, LPARAM lParam)
+{
+    m_nPaletteTypeCode = int(lParam);
+    m_nPaletteFlag = int(wParam);
+    return SendMessage(WM_COMMAND, ID_PALETTE_REFRESH);
+}

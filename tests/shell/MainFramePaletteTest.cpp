@@ -1,0 +1,304 @@
+// The block palette in the running application: the "WorkBox" bar docked at the left with its
+// tabs by controller generation, the palette's messages reaching the active diagram view as
+// ID_PALETTE_REFRESH, the tab change that returns the view to select mode, the pages repainted
+// when the active document's kind changes, and the bar's sizing border within the main frame.
+#include "shell/MainFrame.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "editor/PaletteHost.h"
+#include "editor/VetlaView.h"
+#include "editor/WorkspaceView.h"
+#include "platform/core/MessageBox.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/NativeWindow.h"
+#include "shell/Resource.h"
+#include "shell/VetlaApp.h"
+#include "support/QtTestApp.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const std::vector<std::string> kAllTabs = {"BSC", "TMR", "I/O", "Misc", "Aux", "Math", "Profile"};
+
+class PaletteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (OnQt()) {
+            QtTestApp();
+            InitQtBackend();
+            InitQtMenus();
+        } else {
+            AfxSetWindowBackend(nullptr);
+        }
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(&m_clock);
+        m_folder = std::filesystem::temp_directory_path() /
+                   ("qarvo-palette-" + std::to_string(getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
+        m_wOldHardware = g_wHardwareCode;
+        // A new document would open its Properties sheet.
+        g_bShowAtNewFile = 0;
+    }
+
+    void TearDown() override
+    {
+        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
+            m_pApp->CloseAllDocuments(TRUE);
+            m_pApp->m_pMainWnd->DestroyWindow();
+        }
+        m_pApp.reset();
+        g_bShowAtNewFile = 1;
+        g_wHardwareCode = m_wOldHardware;
+        CMessageQueue::Get().Reset();
+        CMessageQueue::Get().SetTickSource(nullptr);
+        std::filesystem::remove_all(m_folder);
+        if (OnQt()) {
+            ShutdownQtMenus();
+            ShutdownQtBackend();
+        }
+    }
+
+    // Registered a second time with QARVO_TEST_BACKEND=qt: every window a real widget.
+    static bool OnQt()
+    {
+        const char* pszBackend = std::getenv("QARVO_TEST_BACKEND");
+        return pszBackend && std::string_view(pszBackend) == "qt";
+    }
+
+    void Start()
+    {
+        m_pApp = std::make_unique<CVetlaApp>(CString::FromUtf8((m_folder / "missing.ini").string()));
+        m_pApp->SetProfilePath(CString::FromUtf8((m_folder / "profile.ini").string()));
+        ASSERT_TRUE(m_pApp->InitInstance());
+        ASSERT_NE(Frame(), nullptr);
+    }
+
+    static CMainFrame* Frame() { return AfxGetMainFrame(); }
+    static CWorkBoxBar& WorkBox() { return Frame()->m_wndWorkBox; }
+    static CWorkspaceView* Page(int nTab) { return static_cast<CWorkspaceView*>(WorkBox().GetView(nTab)); }
+    static void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
+    static CVetlaView* ActiveView() { return Frame()->GetActiveView(); }
+    static std::vector<std::string> TabTitles()
+    {
+        std::vector<std::string> titles;
+        CTabCtrl& tabs = WorkBox().GetTabCtrl();
+        for (int i = 0; i < tabs.GetItemCount(); ++i)
+            titles.push_back(tabs.GetItem(i)->strText.ToUtf8());
+        return titles;
+    }
+    static CRect WindowRectOf(CWnd& wnd)
+    {
+        CRect rect;
+        wnd.GetWindowRect(rect);
+        return rect;
+    }
+    // Idle time, as after every message: the bars update, then what they invalidated is painted.
+    void Idle() { m_pApp->OnIdle(0); }
+    static BOOL NeedsPaint(CWnd& wnd)
+    {
+        CRect rect;
+        return wnd.GetUpdateRect(rect);
+    }
+
+    CManualTickSource m_clock;
+    std::filesystem::path m_folder;
+    CMessageBoxRecorder m_boxes;
+    std::unique_ptr<CVetlaApp> m_pApp;
+    WORD m_wOldHardware = 0;
+};
+
+TEST_F(PaletteTest, TheNewerGenerationAtStartGivesSevenTabsDockedAtTheLeft)
+{
+    g_wHardwareCode = 0x5188;
+    Start();
+    EXPECT_EQ(Frame()->m_pWorkBox, &WorkBox());
+    ASSERT_TRUE(IsWindow(&WorkBox()));
+    EXPECT_EQ(WorkBox().GetDlgCtrlID(), int(CMainFrame::kWorkBoxID));
+    EXPECT_EQ(TabTitles(), kAllTabs);
+    for (int i = 0; i < WorkBox().GetViewCount(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(WorkBox().GetView(i)->IsKindOf(RUNTIME_CLASS(CWorkspaceView)));
+        EXPECT_EQ(Page(i)->m_nCategory, 0);
+        EXPECT_EQ(bool(Page(i)->GetStyle() & WS_VISIBLE), i == 0);
+    }
+    EXPECT_TRUE(WorkBox().IsVisible());
+    EXPECT_EQ(WorkBox().GetDockBarID(), UINT(AFX_IDW_DOCKBAR_LEFT));
+    const DWORD dwExtra = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
+    EXPECT_EQ(WorkBox().GetBarStyle() & dwExtra, dwExtra);
+    // 160 wide, from below the toolbar to above the status bar; the documents lie to its right.
+    const CRect rcBar = WindowRectOf(WorkBox());
+    EXPECT_EQ(rcBar.Width(), 160);
+    EXPECT_EQ(rcBar.top, WindowRectOf(Frame()->m_wndToolBar).bottom);
+    EXPECT_EQ(rcBar.bottom, WindowRectOf(Frame()->m_wndStatusBar).top);
+    EXPECT_EQ(WindowRectOf(*Frame()->GetMDIClient()).left, rcBar.right);
+}
+
+TEST_F(PaletteTest, AnOlderGenerationAtStartGivesFourTabs)
+{
+    g_wHardwareCode = 0x2188;
+    Start();
+    EXPECT_EQ(TabTitles(), std::vector<std::string>(kAllTabs.begin(), kAllTabs.begin() + 4));
+    EXPECT_EQ(WorkBox().GetViewCount(), 4);
+}
+
+TEST_F(PaletteTest, ASelectionReachesTheActiveViewAsThePaletteRefreshCommand)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CVetlaView* pView = ActiveView();
+    ASSERT_NE(pView, nullptr);
+    EXPECT_EQ(AfxGetPaletteHost(), static_cast<IPaletteHost*>(Frame()));
+
+    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OR);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->m_nPaletteType, BT_OR);
+
+    // A tab change's (0, 0) still reaches the view, with a type code of 0: select mode.
+    Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, 0);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+}
+
+TEST_F(PaletteTest, WithoutADocumentTheSelectionIsOnlyKept)
+{
+    Start();
+    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_AND);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_AND);
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(PaletteTest, AClickOnAPaletteItemPutsTheDiagramIntoInsertMode)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CVetlaView* pView = ActiveView();
+    ASSERT_NE(pView, nullptr);
+    // The second item of the BSC page, in its client coordinates (the page is not scrolled).
+    const CPoint ptItem = CWorkspaceView::ItemBox(1).CenterPoint();
+    Page(0)->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptItem));
+    Page(0)->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
+    EXPECT_EQ(Page(0)->m_nSelectedType, BT_AND_EDGE);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->m_nPaletteType, BT_AND_EDGE);
+}
+
+TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CVetlaView* pView = ActiveView();
+    ASSERT_NE(pView, nullptr);
+    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
+    ASSERT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    Page(2)->m_nSelectedType = 602;
+
+    WorkBox().GetTabCtrl().UserSelect(2);
+    EXPECT_EQ(WorkBox().GetActiveView(), Page(2));
+    EXPECT_EQ(Page(2)->m_nCategory, 2);
+    EXPECT_EQ(Page(2)->m_nSelectedType, 0);
+    EXPECT_TRUE(Page(2)->GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(Page(0)->GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, 0);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+    // The page now offers the I/O items: its first box is the input.
+    WPARAM wParam = 0;
+    int nType = 0;
+    const CPoint ptFirst = CWorkspaceView::ItemBox(0).CenterPoint();
+    ASSERT_EQ(Page(2)->HitTestItem(&wParam, &nType, ptFirst.x, ptFirst.y), 1);
+    EXPECT_EQ(nType, BT_IN);
+
+    // The active tab again: nothing is sent, the view keeps its insert mode.
+    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
+    WorkBox().GetTabCtrl().UserSelect(2);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
+}
+
+TEST_F(PaletteTest, ThePagesRepaintWhenTheActiveDocumentsKindChanges)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    Idle();
+    Page(0)->UpdateWindow();
+    ASSERT_FALSE(NeedsPaint(*Page(0)));
+    // Idle time with the same kind of document leaves the page as it is.
+    Idle();
+    EXPECT_FALSE(NeedsPaint(*Page(0)));
+    // A ladder diagram offers other items.
+    Command(ID_FILE_NEW_LAD);
+    Page(0)->UpdateWindow();
+    Idle();
+    EXPECT_TRUE(NeedsPaint(*Page(0)));
+    Page(0)->UpdateWindow();
+    // So does another controller.
+    ActiveView()->GetDocument()->m_wHardwareCode = 0x2188;
+    Idle();
+    EXPECT_TRUE(NeedsPaint(*Page(0)));
+}
+
+TEST_F(PaletteTest, TheBorderHoldsTheBarWithinTheFramesWidthPlusItsOwn)
+{
+    Start();
+    CWorkBoxBar& bar = WorkBox();
+    CRect rcFrame;
+    Frame()->GetClientRect(rcFrame);
+    for (const int nDelta : {5000, -5000}) {
+        SCOPED_TRACE(nDelta);
+        const int nOld = bar.m_sizeVert.cx;
+        const CPoint pt = bar.GetBorderRect().CenterPoint();
+        CPoint ptScreen = pt;
+        bar.ClientToScreen(&ptScreen);
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
+        ASSERT_TRUE(bar.IsTracking());
+        CPoint ptEnd = ptScreen + CSize(nDelta, 0);
+        bar.ScreenToClient(&ptEnd);
+        bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptEnd));
+        EXPECT_EQ(bar.m_sizeVert.cx, nDelta > 0 ? rcFrame.Width() + nOld : 32);
+    }
+}
+
+TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)
+{
+    if (!OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    Start();
+    QWidget* pBar = QtWidgetOf(WorkBox());
+    QWidget* pPage = QtWidgetOf(*Page(0));
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_NE(pPage, nullptr);
+    EXPECT_TRUE(pPage->isVisible());
+    // The tab control's area holds the pages: they, not the control, take the clicks there.
+    EXPECT_EQ(pBar->childAt(pPage->geometry().center()), pPage);
+    // The first symbol box is filled with the palette's item colour.
+    const QImage image = pPage->grab().toImage();
+    const CPoint ptBox = CWorkspaceView::ItemBox(0).CenterPoint();
+    const QRgb rgb = image.pixel(ptBox.x + 4, ptBox.y + 8);
+    EXPECT_EQ(QColor(rgb), QColor(245, 217, 129));
+}
+
+}  // namespace
