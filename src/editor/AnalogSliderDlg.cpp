@@ -69,16 +69,6 @@ CString RangeText(int nValue)
     return str.Left(kMaxRangeText);
 }
 
-DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect)
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = WS_CHILD | WS_VISIBLE | dwStyle;
-    item.rect = rect;
-    return item;
-}
-
 } // namespace
 
 void RegisterAnalogSliderTemplate()
@@ -88,9 +78,9 @@ void RegisterAnalogSliderTemplate()
     dlg.dwStyle = WS_POPUP | WS_BORDER | WS_VISIBLE | DS_SETFONT;
     dlg.size = CSize(153, 16);
     dlg.items = {
-        Item(IDC_SLIDER_MIN, WC_STATIC, SS_RIGHT, CRect(1, 4, 24, 12)),
-        Item(IDC_SLIDER, TRACKBAR_CLASS, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, CRect(26, 1, 127, 15)),
-        Item(IDC_SLIDER_MAX, WC_STATIC, SS_LEFT, CRect(129, 4, 152, 12)),
+        DialogItem(IDC_SLIDER_MIN, WC_STATIC, SS_RIGHT, CRect(1, 4, 24, 12)),
+        DialogItem(IDC_SLIDER, TRACKBAR_CLASS, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, CRect(26, 1, 127, 15)),
+        DialogItem(IDC_SLIDER_MAX, WC_STATIC, SS_LEFT, CRect(129, 4, 152, 12)),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }

@@ -188,17 +188,6 @@ SelectBlockName LadderName(const CBlockObj& element, const CVetlaDoc& doc, const
     return name;
 }
 
-DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = WS_CHILD | WS_VISIBLE | dwStyle;
-    item.rect = rect;
-    item.strText = lpszText;
-    return item;
-}
-
 void RegisterSelectBlockTemplate()
 {
     if (AfxFindDialogTemplate(IDD_SELECT_BLOCK))
@@ -209,14 +198,14 @@ void RegisterSelectBlockTemplate()
     dlg.size = CSize(117, 329);
     // There is no help to show: the Help button stays, greyed.
     dlg.items = {
-        Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 110, 15), _T("Block Number")),
-        Item(IDC_SELECT_BLOCK_FIND, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(7, 17, 110, 29)),
-        Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 110, 43), _T("Available Blocks")),
-        Item(IDC_SELECT_BLOCK_LIST, WC_LISTBOX, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 110, 15), _T("Block Number")),
+        DialogItem(IDC_SELECT_BLOCK_FIND, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(7, 17, 110, 29)),
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 110, 43), _T("Available Blocks")),
+        DialogItem(IDC_SELECT_BLOCK_LIST, WC_LISTBOX, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
              CRect(7, 45, 110, 286)),
-        Item(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 292, 110, 306), _T("OK")),
-        Item(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(7, 310, 56, 324), _T("Cancel")),
-        Item(IDHELP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, CRect(61, 310, 110, 324), _T("Help")),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 292, 110, 306), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(7, 310, 56, 324), _T("Cancel")),
+        DialogItem(IDHELP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, CRect(61, 310, 110, 324), _T("Help")),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }

@@ -15,21 +15,6 @@ BEGIN_MESSAGE_MAP(CSimClockDlg, CDialog)
     ON_NOTIFY(DTN_DATETIMECHANGE, IDC_SIM_CLOCK_TIME, OnTimeChange)
 END_MESSAGE_MAP()
 
-namespace {
-
-DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = WS_CHILD | WS_VISIBLE | dwStyle;
-    item.rect = rect;
-    item.strText = lpszText;
-    return item;
-}
-
-} // namespace
-
 void RegisterSimClockTemplate()
 {
     DialogTemplate dlg;
@@ -38,14 +23,14 @@ void RegisterSimClockTemplate()
     dlg.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
     dlg.size = CSize(157, 99);
     dlg.items = {
-        Item(IDC_SIM_CLOCK_SHOWN, WC_STATIC, SS_LEFT, CRect(7, 7, 150, 17)),
-        Item(IDC_SIM_CLOCK_DATE, DATETIMEPICK_CLASS, WS_TABSTOP | WS_GROUP | DTS_SHORTDATEFORMAT, CRect(7, 22, 77, 36)),
-        Item(IDC_SIM_CLOCK_TIME, DATETIMEPICK_CLASS, WS_TABSTOP | DTS_TIMEFORMAT, CRect(82, 22, 150, 36)),
-        Item(IDC_SIM_CLOCK_IMMEDIATE, WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, CRect(7, 46, 150, 58),
+        DialogItem(IDC_SIM_CLOCK_SHOWN, WC_STATIC, SS_LEFT, CRect(7, 7, 150, 17)),
+        DialogItem(IDC_SIM_CLOCK_DATE, DATETIMEPICK_CLASS, WS_TABSTOP | WS_GROUP | DTS_SHORTDATEFORMAT, CRect(7, 22, 77, 36)),
+        DialogItem(IDC_SIM_CLOCK_TIME, DATETIMEPICK_CLASS, WS_TABSTOP | DTS_TIMEFORMAT, CRect(82, 22, 150, 36)),
+        DialogItem(IDC_SIM_CLOCK_IMMEDIATE, WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, CRect(7, 46, 150, 58),
              _T("Apply values immediately")),
-        Item(IDC_SIM_CLOCK_APPLY, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(7, 78, 50, 92), _T("Apply")),
-        Item(IDOK, WC_BUTTON, WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(57, 78, 100, 92), _T("OK")),
-        Item(IDCANCEL, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(107, 78, 150, 92), _T("Cancel")),
+        DialogItem(IDC_SIM_CLOCK_APPLY, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(7, 78, 50, 92), _T("Apply")),
+        DialogItem(IDOK, WC_BUTTON, WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(57, 78, 100, 92), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(107, 78, 150, 92), _T("Cancel")),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }

@@ -11,17 +11,6 @@ namespace {
 
 constexpr DWORD kBarDlgStyle = WS_CHILD | DS_CONTROL | DS_SETFONT;
 
-DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = WS_CHILD | dwStyle;
-    item.rect = rect;
-    item.strText = lpszText;
-    return item;
-}
-
 DialogTemplate BarTemplate(UINT nID, CSize size, std::vector<DialogItemTemplate> items)
 {
     DialogTemplate dlg;
@@ -39,22 +28,22 @@ DialogTemplate SimulationBarTemplate()
     const UINT nButtons[] = {IDC_SIM_POWER, IDC_SIM_START, IDC_SIM_STOP, IDC_SIM_SUSPEND, IDC_SIM_STEP};
     int x = 2;
     for (UINT nID : nButtons) {
-        items.push_back(Item(nID, WC_BUTTON, kIcon, CRect(x, 2, x + 16, 22)));
+        items.push_back(DialogControl(nID, WC_BUTTON, kIcon, CRect(x, 2, x + 16, 22)));
         x += 18;
     }
-    items.push_back(Item(IDC_SIM_SET_CLOCK, WC_BUTTON, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, CRect(x, 2, x + 16, 22)));
+    items.push_back(DialogControl(IDC_SIM_SET_CLOCK, WC_BUTTON, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, CRect(x, 2, x + 16, 22)));
     x += 20;
-    items.push_back(Item(IDC_SIM_STEP_CYCLES, WC_EDIT, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER,
+    items.push_back(DialogControl(IDC_SIM_STEP_CYCLES, WC_EDIT, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER,
                          CRect(x, 6, x + 24, 18), _T("1")));
-    items.push_back(Item(IDC_SIM_STEP_SPAN, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(x, 6, x + 24, 18), _T("01:00")));
+    items.push_back(DialogControl(IDC_SIM_STEP_SPAN, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(x, 6, x + 24, 18), _T("01:00")));
     x += 26;
-    DialogItemTemplate unit = Item(IDC_SIM_STEP_UNIT, WC_COMBOBOX, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+    DialogItemTemplate unit = DialogControl(IDC_SIM_STEP_UNIT, WC_COMBOBOX, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
                                    CRect(x, 6, x + 44, 60));
     unit.items = {_T("Cycles"), _T("s"), _T("m"), _T("h")};
     items.push_back(unit);
     x += 46;
-    items.push_back(Item(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + 24, 18)));
-    items.push_back(Item(IDC_SIM_CLOCK_TEXT, WC_STATIC, WS_VISIBLE | SS_LEFT, CRect(x, 8, x + 50, 18)));
+    items.push_back(DialogControl(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + 24, 18)));
+    items.push_back(DialogControl(IDC_SIM_CLOCK_TEXT, WC_STATIC, WS_VISIBLE | SS_LEFT, CRect(x, 8, x + 50, 18)));
     return BarTemplate(IDD_SIMULATION_BAR, CSize(235, 24), std::move(items));
 }
 
@@ -65,8 +54,8 @@ void RegisterSimBarTemplates()
     AfxRegisterDialogTemplate(SimulationBarTemplate());
     AfxRegisterDialogTemplate(BarTemplate(
         IDD_OUTPUTS_BAR, CSize(283, 28),
-        {Item(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 28), _T("<<"))}));
+        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 28), _T("<<"))}));
     AfxRegisterDialogTemplate(BarTemplate(
         IDD_INPUTS_BAR, CSize(579, 27),
-        {Item(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 27), _T("<<"))}));
+        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 27), _T("<<"))}));
 }

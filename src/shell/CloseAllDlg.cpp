@@ -17,17 +17,6 @@ namespace {
 constexpr int kSaveColumnShare = 14;
 constexpr int kWidthShares = 64;
 
-DialogItemTemplate Control(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText)
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = dwStyle | WS_VISIBLE;
-    item.rect = rect;
-    item.strText = lpszText;
-    return item;
-}
-
 void RegisterCloseAllTemplate()
 {
     if (AfxFindDialogTemplate(CCloseAllDlg::IDD))
@@ -37,13 +26,13 @@ void RegisterCloseAllTemplate()
     dialog.strCaption = _T("Close All");
     dialog.size = CSize(262, 182);
     dialog.items = {
-        Control(CCloseAllDlg::IDC_DOCUMENT_LIST, WC_LISTVIEW,
+        DialogItem(CCloseAllDlg::IDC_DOCUMENT_LIST, WC_LISTVIEW,
                 LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP,
                 CRect(7, 7, 255, 140), _T("")),
-        Control(CCloseAllDlg::IDC_SELECT_ALL, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP,
+        DialogItem(CCloseAllDlg::IDC_SELECT_ALL, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP,
                 CRect(7, 146, 160, 158), _T("Select all documents to save")),
-        Control(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(151, 161, 201, 175), _T("OK")),
-        Control(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(205, 161, 255, 175),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(151, 161, 201, 175), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(205, 161, 255, 175),
                 _T("Cancel")),
     };
     AfxRegisterDialogTemplate(std::move(dialog));

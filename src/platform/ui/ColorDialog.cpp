@@ -37,17 +37,6 @@ constexpr int kSwatchColumns = 8;
 constexpr UINT kPartIDs[] = {IDC_COLOR_RED, IDC_COLOR_GREEN, IDC_COLOR_BLUE};
 constexpr LPCTSTR kPartLabels[] = {_T("Red:"), _T("Green:"), _T("Blue:")};
 
-DialogItemTemplate Item(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = WS_CHILD | WS_VISIBLE | dwStyle;
-    item.rect = rect;
-    item.strText = lpszText;
-    return item;
-}
-
 void RegisterColorTemplate()
 {
     if (AfxFindDialogTemplate(IDD_COLOR_DIALOG))
@@ -56,21 +45,21 @@ void RegisterColorTemplate()
     dlg.nID = IDD_COLOR_DIALOG;
     dlg.strCaption = _T("Color");
     dlg.size = CSize(156, 132);
-    dlg.items.push_back(Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 149, 15), _T("Basic colors:")));
+    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 149, 15), _T("Basic colors:")));
     for (int i = 0; i < COLOR_BASIC_COUNT; ++i) {
         const int x = 7 + (i % kSwatchColumns) * 18;
         const int y = 17 + (i / kSwatchColumns) * 16;
-        dlg.items.push_back(Item(IDC_COLOR_BASIC_FIRST + UINT(i), kSwatchClass, WS_TABSTOP, CRect(x, y, x + 15, y + 13)));
+        dlg.items.push_back(DialogItem(IDC_COLOR_BASIC_FIRST + UINT(i), kSwatchClass, WS_TABSTOP, CRect(x, y, x + 15, y + 13)));
     }
     for (int i = 0; i < 3; ++i) {
         const int y = 54 + i * 16;
-        dlg.items.push_back(Item(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, y + 2, 37, y + 10), kPartLabels[i]));
+        dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, y + 2, 37, y + 10), kPartLabels[i]));
         dlg.items.push_back(
-            Item(kPartIDs[i], WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, CRect(40, y, 70, y + 12)));
+            DialogItem(kPartIDs[i], WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, CRect(40, y, 70, y + 12)));
     }
-    dlg.items.push_back(Item(IDC_COLOR_SAMPLE, kSwatchClass, 0, CRect(85, 54, 149, 98)));
-    dlg.items.push_back(Item(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(45, 111, 95, 125), _T("OK")));
-    dlg.items.push_back(Item(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(99, 111, 149, 125), _T("Cancel")));
+    dlg.items.push_back(DialogItem(IDC_COLOR_SAMPLE, kSwatchClass, 0, CRect(85, 54, 149, 98)));
+    dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(45, 111, 95, 125), _T("OK")));
+    dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(99, 111, 149, 125), _T("Cancel")));
     AfxRegisterDialogTemplate(std::move(dlg));
 }
 

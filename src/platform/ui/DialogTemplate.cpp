@@ -38,3 +38,14 @@ void AfxMapDialogRect(LPRECT lpRect, int nPointSize)
     lpRect->top = MulDiv(lpRect->top, base.cy, 8);
     lpRect->bottom = MulDiv(lpRect->bottom, base.cy, 8);
 }
+
+DialogItemTemplate DialogControl(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText)
+{
+    DialogItemTemplate item;
+    item.nID = nID;
+    item.strClass = lpszClass;
+    item.dwStyle = WS_CHILD | dwStyle;
+    item.rect = rect;
+    item.strText = lpszText;
+    return item;
+}

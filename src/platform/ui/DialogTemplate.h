@@ -38,6 +38,14 @@ struct DialogItemTemplate {
     std::vector<CString> items;  // initial strings of a combo or list box, in order
 };
 
+// A control of a template: WS_CHILD is added, and WS_VISIBLE only when the style has it.
+DialogItemTemplate DialogControl(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""));
+// A control of a template that shows from the start.
+inline DialogItemTemplate DialogItem(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText = _T(""))
+{
+    return DialogControl(nID, lpszClass, WS_VISIBLE | dwStyle, rect, lpszText);
+}
+
 struct DialogTemplate {
     UINT nID = 0;
     CString strCaption;
