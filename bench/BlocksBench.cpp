@@ -20,24 +20,14 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "shell/MainFrame.h"
 
+#include "LargestDiagram.h"
+
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 namespace {
 
-constexpr int FUNCTION_BLOCKS = 1024;
-constexpr int INPUTS = 128;
-constexpr int ANALOG_INPUTS = 64;
-constexpr int OUTPUTS = 64;
-
-// Types whose count a controller limits; the others may repeat freely.
-bool HasRoomFor(const CVetlaDoc& doc, int nType)
-{
-    const bool bLimited = nType == BT_MSGTEXT || nType == BT_SREG || nType == BT_AFILTER;
-    return !bLimited || doc.HasRoomForBlock(nType, nullptr);
-}
 
 // A document with its view and frames, set up as a running simulation.
 struct DiagramHost {
@@ -110,44 +100,15 @@ struct DiagramHost {
 struct LargeDiagram : DiagramHost {
     LargeDiagram() : DiagramHost(DOC_TYPE_FBD)
     {
-
-        std::vector<int> functionTypes;
-        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-            if (IsFunctionBlockType(entry.nType))
-                functionTypes.push_back(entry.nType);
-        }
-
-        std::vector<CBlockObj*> digital;
-        std::vector<CBlockObj*> analog;
-        for (int i = 0; i < INPUTS; ++i)
-            digital.push_back(Place(BT_IN));
-        for (int i = 0; i < ANALOG_INPUTS; ++i)
-            analog.push_back(Place(BT_ANALOG_IN));
-        std::mt19937 random(1024);
-        for (std::size_t i = 0; functionBlocks < FUNCTION_BLOCKS; ++i) {
-            const int nType = functionTypes[i % functionTypes.size()];
-            if (!HasRoomFor(doc, nType))
-                continue;
-            CBlockObj* pBlock = Place(nType);
-            ++functionBlocks;
-            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-                const int nKind = pBlock->m_nPinKind[nPin];
-                const std::vector<CBlockObj*>& sources = nKind == PINKIND_ANALOG ? analog : digital;
-                if (nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG)
-                    pBlock->m_nPinSource[nPin] = sources[random() % sources.size()]->m_nNumber;
-            }
-            (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG ? analog : digital)
-                .push_back(pBlock);
-        }
-        for (int i = 0; i < OUTPUTS; ++i)
-            Place(BT_OUT)->m_nPinSource[0] = digital[digital.size() - 1 - std::size_t(i)]->m_nNumber;
+        BuildLargestDiagram(doc, [this](int nType) { return Place(nType); },
+                            [](const CBlockObj* pSource, CBlockObj* pDest, int nPin) {
+                                pDest->m_nPinSource[nPin] = pSource->m_nNumber;
+                            });
         Place(BT_DATALOG);
         StartRun();
     }
 
-    void Tick(int nTick) { DiagramHost::Tick(nTick, INPUTS); }
-
-    int functionBlocks = 0;
+    void Tick(int nTick) { DiagramHost::Tick(nTick, LARGEST_INPUTS); }
 };
 
 // Rungs as a ladder program at the coil limit: a make contact on an input, then a break contact

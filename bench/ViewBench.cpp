@@ -17,18 +17,15 @@
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
 
+#include "LargestDiagram.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include <random>
 #include <vector>
 
 namespace {
 
-constexpr int FUNCTION_BLOCKS = 1024;
-constexpr int INPUTS = 128;
-constexpr int ANALOG_INPUTS = 64;
-constexpr int OUTPUTS = 64;
 constexpr int COLUMNS = 40;
 constexpr int PITCH_X = 80;
 constexpr int PITCH_Y = 90;
@@ -43,12 +40,6 @@ QApplication& App()
         return new QApplication(argc, argv);
     }();
     return *pApp;
-}
-
-bool HasRoomFor(const CVetlaDoc& doc, int nType)
-{
-    const bool bLimited = nType == BT_MSGTEXT || nType == BT_SREG || nType == BT_AFILTER;
-    return !bLimited || doc.HasRoomForBlock(nType, nullptr);
 }
 
 struct SimulatingView {
@@ -103,35 +94,10 @@ struct SimulatingView {
 
     void Build()
     {
-        std::vector<int> functionTypes;
-        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-            if (IsFunctionBlockType(entry.nType))
-                functionTypes.push_back(entry.nType);
-        }
-        std::vector<CBlockObj*> digital;
-        std::vector<CBlockObj*> analog;
-        for (int i = 0; i < INPUTS; ++i)
-            inputs.push_back(digital.emplace_back(Place(BT_IN)));
-        for (int i = 0; i < ANALOG_INPUTS; ++i)
-            analog.push_back(Place(BT_ANALOG_IN));
-        std::mt19937 random(1024);
-        int nFunctionBlocks = 0;
-        for (std::size_t i = 0; nFunctionBlocks < FUNCTION_BLOCKS; ++i) {
-            const int nType = functionTypes[i % functionTypes.size()];
-            if (!HasRoomFor(doc, nType))
-                continue;
-            CBlockObj* pBlock = Place(nType);
-            ++nFunctionBlocks;
-            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-                const int nKind = pBlock->m_nPinKind[nPin];
-                const std::vector<CBlockObj*>& sources = nKind == PINKIND_ANALOG ? analog : digital;
-                if (nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG)
-                    Wire(sources[random() % sources.size()], pBlock, nPin);
-            }
-            (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG ? analog : digital).push_back(pBlock);
-        }
-        for (int i = 0; i < OUTPUTS; ++i)
-            Wire(digital[digital.size() - 1 - std::size_t(i)], Place(BT_OUT), 0);
+        inputs = BuildLargestDiagram(
+                     doc, [this](int nType) { return Place(nType); },
+                     [this](const CBlockObj* pSource, CBlockObj* pDest, int nPin) { Wire(pSource, pDest, nPin); })
+                     .inputs;
         Place(BT_DATALOG);
     }
 

@@ -1,0 +1,60 @@
+// The diagram of the controller's largest size that the benchmarks measure: 128 inputs and 64
+// analog inputs, then function blocks cycling through every function-block type (as many
+// message texts, shift registers and analog filters as a controller allows) until the document
+// holds 1024 of them, each input pin fed by a random earlier block of its kind, then 64 outputs
+// fed by the last digital blocks. Each benchmark places and wires the blocks its own way.
+#pragma once
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+
+#include <random>
+#include <vector>
+
+constexpr int LARGEST_FUNCTION_BLOCKS = 1024;
+constexpr int LARGEST_INPUTS = 128;
+constexpr int LARGEST_ANALOG_INPUTS = 64;
+constexpr int LARGEST_OUTPUTS = 64;
+
+// The blocks a diagram's inputs can be fed from, by kind, in the order they were placed.
+struct LargestDiagramSources {
+    std::vector<CBlockObj*> inputs;
+    std::vector<CBlockObj*> digital;
+    std::vector<CBlockObj*> analog;
+};
+
+// place(type) makes a block and adds it to the document; wire(source, dest, pin) feeds the pin.
+template <class Place, class Wire>
+LargestDiagramSources BuildLargestDiagram(const CVetlaDoc& doc, Place place, Wire wire)
+{
+    std::vector<int> functionTypes;
+    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+        if (IsFunctionBlockType(entry.nType))
+            functionTypes.push_back(entry.nType);
+    }
+    LargestDiagramSources sources;
+    for (int i = 0; i < LARGEST_INPUTS; ++i)
+        sources.inputs.push_back(sources.digital.emplace_back(place(BT_IN)));
+    for (int i = 0; i < LARGEST_ANALOG_INPUTS; ++i)
+        sources.analog.push_back(place(BT_ANALOG_IN));
+    std::mt19937 random(1024);
+    for (std::size_t i = 0; doc.CountFunctionBlocks() < LARGEST_FUNCTION_BLOCKS; ++i) {
+        const int nType = functionTypes[i % functionTypes.size()];
+        const bool bLimited = nType == BT_MSGTEXT || nType == BT_SREG || nType == BT_AFILTER;
+        if (bLimited && !doc.HasRoomForBlock(nType, nullptr))
+            continue;
+        CBlockObj* pBlock = place(nType);
+        for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
+            const int nKind = pBlock->m_nPinKind[nPin];
+            const std::vector<CBlockObj*>& from = nKind == PINKIND_ANALOG ? sources.analog : sources.digital;
+            if (nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG)
+                wire(from[random() % from.size()], pBlock, nPin);
+        }
+        (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG ? sources.analog : sources.digital).push_back(pBlock);
+    }
+    for (int i = 0; i < LARGEST_OUTPUTS; ++i)
+        wire(sources.digital[sources.digital.size() - 1 - std::size_t(i)], place(BT_OUT), 0);
+    return sources;
+}
