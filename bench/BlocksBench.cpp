@@ -20,6 +20,7 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "shell/MainFrame.h"
 
+#include "DiagramHost.h"
 #include "LargestDiagram.h"
 
 #include <benchmark/benchmark.h>
@@ -28,26 +29,9 @@
 
 namespace {
 
-
 // A document with its view and frames, set up as a running simulation.
-struct DiagramHost {
-    explicit DiagramHost(int nDocType)
-    {
-        RegisterBlockClasses();
-        RegisterMessageTextClasses();
-        g_wHardwareCode = 0x5188;
-        doc.m_wHardwareCode = 0x5188;
-        doc.m_nDocType = nDocType;
-        AfxSetMainFrame(&frame);
-        child.SetActiveView(&view);
-        frame.MDIActivate(&child);
-        view.m_pDocument = &doc;
-    }
-    ~DiagramHost()
-    {
-        frame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-    }
+struct SimulationHost : DiagramHost {
+    explicit SimulationHost(int nDocType) : DiagramHost(nDocType) {}
 
     // The order of the document's list once it is built, and the run state of the bar.
     void StartRun()
@@ -57,16 +41,6 @@ struct DiagramHost {
         view.m_nEditMode = EDIT_MODE_SIMULATE;
         child.m_nSimRunState = SIM_RUN_RUNNING;
         child.GetSimTime(&view.m_simClock);
-    }
-
-    // Blocks stand on a grid as a user would place them, so that the drawing covers a sheet.
-    CBlockObj* Place(int nType)
-    {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
-        const int i = placed++;
-        pBlock->m_ptPos = CPoint(60 + 80 * (i % 40), 40 + 90 * (i / 40));
-        doc.AddBlock(pBlock);
-        return pBlock;
     }
 
     // What a tick does before the scan: the clock moves on, one block's output flips so that
@@ -89,16 +63,11 @@ struct DiagramHost {
         }
     }
 
-    CMainFrame frame;
-    CChildFrame child;
-    CVetlaView view;
-    CVetlaDoc doc;
     std::vector<CBlockObj*> order;
-    int placed = 0;
 };
 
-struct LargeDiagram : DiagramHost {
-    LargeDiagram() : DiagramHost(DOC_TYPE_FBD)
+struct LargeDiagram : SimulationHost {
+    LargeDiagram() : SimulationHost(DOC_TYPE_FBD)
     {
         BuildLargestDiagram(doc, [this](int nType) { return Place(nType); },
                             [](const CBlockObj* pSource, CBlockObj* pDest, int nPin) {
@@ -108,16 +77,16 @@ struct LargeDiagram : DiagramHost {
         StartRun();
     }
 
-    void Tick(int nTick) { DiagramHost::Tick(nTick, LARGEST_INPUTS); }
+    void Tick(int nTick) { SimulationHost::Tick(nTick, LARGEST_INPUTS); }
 };
 
 // Rungs as a ladder program at the coil limit: a make contact on an input, then a break contact
 // on the previous rung's coil, into a flag coil; and analog contacts into analog outputs.
-struct LadderDiagram : DiagramHost {
+struct LadderDiagram : SimulationHost {
     static constexpr int RUNGS = 768;
     static constexpr int ANALOG_RUNGS = 256;
 
-    LadderDiagram() : DiagramHost(DOC_TYPE_LAD)
+    LadderDiagram() : SimulationHost(DOC_TYPE_LAD)
     {
         auto* pRail = new CPowerBusObj(BT_POWERBUS);
         doc.m_powerBusList.AddTail(pRail);
@@ -142,7 +111,7 @@ struct LadderDiagram : DiagramHost {
         return pElement;
     }
 
-    void Tick(int nTick) { DiagramHost::Tick(nTick, RUNGS); }
+    void Tick(int nTick) { SimulationHost::Tick(nTick, RUNGS); }
 };
 
 LargeDiagram& Diagram()

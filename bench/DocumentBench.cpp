@@ -14,6 +14,8 @@
 #include "platform/core/MemFile.h"
 #include "shell/MainFrame.h"
 
+#include "DiagramHost.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -47,7 +49,7 @@ void Wire(CVetlaDoc& doc, CBlockObj* pFrom, CBlockObj* pTo, int nPin)
     doc.AddLine(pLine);
 }
 
-CBlockObj* Place(CVetlaDoc& doc, int nType, int i)
+CBlockObj* PlaceAt(CVetlaDoc& doc, int nType, int i)
 {
     CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
     pBlock->m_ptPos = CPoint(40 + 60 * (i % 32), 40 + 60 * (i / 32));
@@ -56,51 +58,33 @@ CBlockObj* Place(CVetlaDoc& doc, int nType, int i)
 }
 
 // A diagram with an active frame and view, as a running simulation has it.
-struct LargeDiagram {
+struct LargeDiagram : DiagramHost {
     LargeDiagram()
     {
-        RegisterBlockClasses();
-        RegisterMessageTextClasses();
-        g_wHardwareCode = 0x5188;
-        AfxSetMainFrame(&frame);
-        child.SetActiveView(&view);
-        frame.MDIActivate(&child);
-        view.m_pDocument = &doc;
-
         std::mt19937 random(1024);
         std::vector<CBlockObj*> sources;
         for (int i = 0; i < INPUTS; ++i)
-            sources.push_back(Place(doc, BT_IN, i));
+            sources.push_back(PlaceAt(doc, BT_IN, i));
         for (int i = 0; i < FUNCTION_BLOCKS; ++i) {
-            CBlockObj* pGate = Place(doc, LOGIC_TYPES[i % std::size(LOGIC_TYPES)], INPUTS + i);
+            CBlockObj* pGate = PlaceAt(doc, LOGIC_TYPES[i % std::size(LOGIC_TYPES)], INPUTS + i);
             for (int nPin = 0; nPin < std::min(pGate->m_nInputs, 2); ++nPin)
                 Wire(doc, sources[random() % sources.size()], pGate, nPin);
             sources.push_back(pGate);
         }
         for (int i = 0; i < OUTPUTS; ++i)
-            Wire(doc, sources[sources.size() - 1 - std::size_t(i)], Place(doc, BT_OUT, INPUTS + FUNCTION_BLOCKS + i), 0);
+            Wire(doc, sources[sources.size() - 1 - std::size_t(i)], PlaceAt(doc, BT_OUT, INPUTS + FUNCTION_BLOCKS + i), 0);
 
         view.m_nEditMode = EDIT_MODE_SIMULATE;
         child.m_nSimRunState = SIM_RUN_RUNNING;
         child.GetSimTime(&view.m_simClock);
         Save(bytes);
     }
-    ~LargeDiagram()
-    {
-        frame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-    }
-
     void Save(CMemFile& file)
     {
         file.SetLength(0);
         doc.StoreContents(&file);
     }
 
-    CMainFrame frame;
-    CChildFrame child;
-    CVetlaView view;
-    CVetlaDoc doc;
     CMemFile bytes;
 };
 

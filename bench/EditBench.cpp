@@ -20,6 +20,7 @@
 #include "messagetext/MessageTextClasses.h"
 #include "shell/MainFrame.h"
 
+#include "DiagramHost.h"
 #include "LargestDiagram.h"
 
 #include <benchmark/benchmark.h>
@@ -28,10 +29,6 @@
 
 namespace {
 
-constexpr int COLUMNS = 40;
-constexpr int PITCH_X = 80;
-constexpr int PITCH_Y = 90;
-
 CPoint PinCentre(CBlockObj* pBlock, int nPin)
 {
     CRect rect;
@@ -39,36 +36,13 @@ CPoint PinCentre(CBlockObj* pBlock, int nPin)
     return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
-struct EditedDiagram {
+struct EditedDiagram : DiagramHost {
     EditedDiagram()
     {
-        RegisterBlockClasses();
-        RegisterMessageTextClasses();
-        g_wHardwareCode = 0x5188;
-        doc.m_wHardwareCode = 0x5188;
-        AfxSetMainFrame(&frame);
-        child.SetActiveView(&view);
-        frame.MDIActivate(&child);
-        view.m_pDocument = &doc;
         Build();
-        doc.m_sizeScreen = {COLUMNS * PITCH_X + 100, (placed / COLUMNS + 2) * PITCH_Y + 100};
-        doc.m_rcExtent = CRect(0, 0, doc.m_sizeScreen.cx, doc.m_sizeScreen.cy);
+        FitPage(2);
         view.LoadBlockText();
         view.m_nEditMode = EDIT_MODE_CONNECT;
-    }
-    ~EditedDiagram()
-    {
-        frame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-    }
-
-    CBlockObj* Place(int nType)
-    {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
-        const int i = placed++;
-        pBlock->m_ptPos = CPoint(60 + PITCH_X * (i % COLUMNS), 40 + PITCH_Y * (i / COLUMNS));
-        doc.AddBlock(pBlock);
-        return pBlock;
     }
 
     void Wire(CBlockObj* pSource, CBlockObj* pDest, int nPin)
@@ -106,14 +80,9 @@ struct EditedDiagram {
         pTarget->m_nPinSource[0] = LINK_OPEN;
     }
 
-    CMainFrame frame;
-    CChildFrame child;
-    CVetlaView view;
-    CVetlaDoc doc;
     CBlockObj* pTarget = nullptr;
     CBlockObj* pLastDigital = nullptr;
     CBlockObj* pLast = nullptr;
-    int placed = 0;
 };
 
 EditedDiagram& Diagram()

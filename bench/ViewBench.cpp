@@ -17,6 +17,7 @@
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
 
+#include "DiagramHost.h"
 #include "LargestDiagram.h"
 
 #include <QApplication>
@@ -25,10 +26,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int COLUMNS = 40;
-constexpr int PITCH_X = 80;
-constexpr int PITCH_Y = 90;
 
 QApplication& App()
 {
@@ -42,37 +39,14 @@ QApplication& App()
     return *pApp;
 }
 
-struct SimulatingView {
+struct SimulatingView : DiagramHost {
     SimulatingView()
     {
         App();
-        RegisterBlockClasses();
-        RegisterMessageTextClasses();
-        g_wHardwareCode = 0x5188;
-        doc.m_wHardwareCode = 0x5188;
-        AfxSetMainFrame(&frame);
-        child.SetActiveView(&view);
-        frame.MDIActivate(&child);
-        view.m_pDocument = &doc;
         Build();
-        doc.m_sizeScreen = {COLUMNS * PITCH_X + 100, (placed / COLUMNS + 1) * PITCH_Y + 100};
-        doc.m_rcExtent = CRect(0, 0, doc.m_sizeScreen.cx, doc.m_sizeScreen.cy);
+        FitPage(1);
         view.UpdateScrollSizes();
         view.OnSimulation();
-    }
-    ~SimulatingView()
-    {
-        frame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-    }
-
-    CBlockObj* Place(int nType)
-    {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
-        const int i = placed++;
-        pBlock->m_ptPos = CPoint(60 + PITCH_X * (i % COLUMNS), 40 + PITCH_Y * (i / COLUMNS));
-        doc.AddBlock(pBlock);
-        return pBlock;
     }
 
     // Each input is wired to a random earlier source of its kind, with a two-segment route.
@@ -111,12 +85,7 @@ struct SimulatingView {
         child.AdvanceSimTime();
     }
 
-    CMainFrame frame;
-    CChildFrame child;
-    CVetlaView view;
-    CVetlaDoc doc;
     std::vector<CBlockObj*> inputs;
-    int placed = 0;
 };
 
 // Arguments: the image's width and height; 0 takes the whole diagram (3300 x 3010 pixels).
