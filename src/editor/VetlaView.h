@@ -459,6 +459,7 @@ protected:
 
 private:
     // Mouse editing by mode (VetlaViewMouse.cpp).
+    void TakeFocus();
     BOOL IsInClientArea(CPoint point) const;
     void PressToInsert(CPoint pt);
     BOOL CanStartWire(const CBlockObj& block, int nPin) const;

@@ -153,6 +153,14 @@ void CVetlaView::LoadEditCursors()
     m_hCursorInsert = AfxLoadCursor(IDC_INSERT_BLOCK);
 }
 
+// A press in the diagram makes it the window the keys go to (after a palette click they went
+// to the palette), as a click activates a view.
+void CVetlaView::TakeFocus()
+{
+    if (m_hWnd && GetFocus() != this)
+        SetFocus();
+}
+
 BOOL CVetlaView::IsInClientArea(CPoint point) const
 {
     CRect rcClient;
@@ -170,6 +178,7 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         CScrollView::OnLButtonDown(nFlags, point);
         return;
     }
+    TakeFocus();
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);
@@ -705,6 +714,7 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
 
 void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
 {
+    TakeFocus();
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);

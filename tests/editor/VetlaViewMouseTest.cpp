@@ -485,6 +485,23 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
 }
 
+// After a click in the palette the keys went there; a press in the diagram takes them back, so
+// that Escape, Delete and the function keys reach the view.
+TEST_F(MouseEditing, APressInTheDiagramTakesTheKeyboard)
+{
+    for (const bool bRight : {false, true}) {
+        Frame()->SetFocus();
+        ASSERT_NE(CWnd::GetFocus(), &V());
+        if (bRight) {
+            RightDown(CPoint(500, 300));
+            RightUp(CPoint(500, 300));
+        } else {
+            Click(CPoint(500, 300));
+        }
+        EXPECT_EQ(CWnd::GetFocus(), &V()) << (bRight ? "right" : "left");
+    }
+}
+
 // Each kind of edit is undone to the very bytes the document had before it, and redone to the
 // bytes it had after.
 TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
