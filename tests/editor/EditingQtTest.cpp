@@ -1,0 +1,230 @@
+// Building and running a diagram in the program's window under Qt's offscreen platform, with the
+// mouse as Qt delivers it to the view's widget: I1, I2, an AND and Q1 chosen from the palette and
+// placed, wired from pin to pin, then the simulation run and the inputs clicked, each repaint
+// being a scan whose colours the widget's picture shows.
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/DiagramConsistency.h"
+#include "editor/PaletteHost.h"
+#include "editor/VetlaView.h"
+#include "platform/core/MessageBox.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/MessageQueue.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+#include "shell/VetlaApp.h"
+#include "support/QtTestApp.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class EditingQtTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QtTestApp();
+        InitQtBackend();
+        InitQtMenus();
+        CMessageQueue::Get().Reset();
+        m_folder = std::filesystem::temp_directory_path() / ("qarvo-editing-" + std::to_string(getpid()));
+        std::filesystem::create_directories(m_folder);
+        m_bShowAtNewFile = g_bShowAtNewFile;
+        g_bShowAtNewFile = 0;
+        m_pApp = std::make_unique<CVetlaApp>(Path("missing.ini"));
+        m_pApp->SetProfilePath(Path("profile.ini"));
+        ASSERT_TRUE(m_pApp->InitInstance());
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        ASSERT_NE(View(), nullptr);
+        m_pWidget = QtWidgetOf(*View());
+        ASSERT_NE(m_pWidget, nullptr);
+    }
+
+    void TearDown() override
+    {
+        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
+            m_pApp->CloseAllDocuments(TRUE);
+            m_pApp->m_pMainWnd->DestroyWindow();
+        }
+        m_pApp.reset();
+        g_bShowAtNewFile = m_bShowAtNewFile;
+        CMessageQueue::Get().Reset();
+        std::filesystem::remove_all(m_folder);
+        ShutdownQtMenus();
+        ShutdownQtBackend();
+    }
+
+    CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
+    CMainFrame* Frame() const { return AfxGetMainFrame(); }
+    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
+    CVetlaDoc& Doc() const { return *View()->GetDocument(); }
+
+    // A palette item as its click reaches the main window.
+    void ChooseFromPalette(int nType) const { Frame()->SendMessage(WM_PALETTE_SELECT, 1, nType); }
+
+    // Where the client area starts in the view's widget (inside the window's border).
+    CPoint ClientOffset() const
+    {
+        CRect rcWindow;
+        View()->GetWindowRect(rcWindow);
+        CPoint ptClient(0, 0);
+        View()->ClientToScreen(&ptClient);
+        return CPoint(ptClient.x - rcWindow.left, ptClient.y - rcWindow.top);
+    }
+
+    QPoint Offset() const
+    {
+        const CPoint pt = ClientOffset();
+        return QPoint(pt.x, pt.y);
+    }
+
+    // A mouse event at a client point, as Qt delivers it to the view's widget.
+    void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held) const
+    {
+        const CPoint ptWidget = pt + ClientOffset();
+        const QPointF local(ptWidget.x, ptWidget.y);
+        QMouseEvent event(type, local, m_pWidget->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(m_pWidget, &event);
+    }
+    void Press(CPoint pt) const { Mouse(QEvent::MouseButtonPress, pt, Qt::LeftButton, Qt::LeftButton); }
+    void MoveHeld(CPoint pt) const { Mouse(QEvent::MouseMove, pt, Qt::NoButton, Qt::LeftButton); }
+    void Release(CPoint pt) const { Mouse(QEvent::MouseButtonRelease, pt, Qt::LeftButton, Qt::NoButton); }
+    void Click(CPoint pt) const
+    {
+        Press(pt);
+        Release(pt);
+    }
+    void DragPinToPin(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin) const
+    {
+        const CPoint ptFrom = PinCentre(pFrom, nFromPin);
+        const CPoint ptTo = PinCentre(pTo, nToPin);
+        Press(ptFrom);
+        for (int i = 1; i <= 4; ++i)
+            MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
+        Release(ptTo);
+    }
+    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
+    {
+        CRect rc;
+        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
+        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    }
+
+    // A repaint of the view, which in simulation mode is one scan, and what it shows.
+    QImage Paint() const
+    {
+        m_pWidget->repaint();
+        return m_pWidget->grab().toImage();
+    }
+
+    CBlockObj* PlaceAt(int nType, CPoint pt) const
+    {
+        ChooseFromPalette(nType);
+        EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT);
+        EXPECT_EQ(View()->m_nPaletteType, nType);
+        const INT_PTR nBefore = Doc().m_blockList.GetCount();
+        Click(pt);
+        EXPECT_EQ(Doc().m_blockList.GetCount(), nBefore + 1);
+        return static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
+    }
+
+    std::filesystem::path m_folder;
+    CMessageBoxRecorder m_boxes;
+    std::unique_ptr<CVetlaApp> m_pApp;
+    QWidget* m_pWidget = nullptr;
+    int m_bShowAtNewFile = 1;
+};
+
+TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
+{
+    CBlockObj* pI1 = PlaceAt(BT_IN, CPoint(100, 80));
+    CBlockObj* pI2 = PlaceAt(BT_IN, CPoint(100, 200));
+    CBlockObj* pAnd = PlaceAt(BT_AND, CPoint(300, 130));
+    CBlockObj* pQ1 = PlaceAt(BT_OUT, CPoint(450, 140));
+    EXPECT_EQ(pI1->m_nNumber, NUM_INPUT);
+    EXPECT_EQ(pI2->m_nNumber, NUM_INPUT + 1);
+    EXPECT_EQ(pAnd->m_nNumber, NUM_FUNCTION_BLOCK);
+    EXPECT_EQ(pQ1->m_nNumber, NUM_OUTPUT);
+
+    // Still in insert mode, a press on an output pin draws a wire.
+    DragPinToPin(pI1, BLOCK_FIRST_OUTPUT, pAnd, 0);
+    DragPinToPin(pI2, BLOCK_FIRST_OUTPUT, pAnd, 1);
+    DragPinToPin(pAnd, BLOCK_FIRST_OUTPUT, pQ1, 0);
+    ASSERT_EQ(Doc().m_lineList.GetCount(), 3);
+    EXPECT_EQ(pAnd->m_nPinSource[0], pI1->m_nNumber);
+    EXPECT_EQ(pAnd->m_nPinSource[1], pI2->m_nNumber);
+    EXPECT_EQ(pQ1->m_nPinSource[0], pAnd->m_nNumber);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 4) << "wiring placed nothing";
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+
+    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    auto* pOutWire = static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
+    const CPoint ptOnWire = pOutWire->m_arrVertices[pOutWire->m_arrVertices.GetSize() - 1] + CPoint(-8, 0);
+    const struct {
+        CBlockObj* pClicked;
+        int nQ1;
+    } steps[] = {{pI1, 0}, {pI2, 1}, {pI1, 0}, {pI1, 1}};
+    for (const auto& step : steps) {
+        Click(step.pClicked->m_ptPos + CPoint(step.pClicked->m_nWidth / 2, step.pClicked->m_nHeight / 2));
+        Paint();
+        const QImage image = Paint();
+        EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], step.nQ1);
+        const CPoint ptPixel = ptOnWire + ClientOffset();
+        const QColor wire = image.pixelColor(ptPixel.x, ptPixel.y);
+
+        EXPECT_EQ(wire, step.nQ1 ? QColor(255, 0, 0) : QColor(0, 0, 255)) << "the AND's wire into Q1";
+    }
+}
+
+// While the mouse is held, the picture shows the edit in progress: the selection band framed in
+// dark red, and the wire being drawn as a line that turns once to reach the mouse, inverting the
+// base below it.
+TEST_F(EditingQtTest, TheBandAndTheWireInProgressShowWhileTheButtonIsHeld)
+{
+    CBlockObj* pIn = PlaceAt(BT_IN, CPoint(100, 80));
+    Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
+    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    const QColor base = Paint().pixelColor(QPoint(300, 300) + Offset());
+
+    Press(CPoint(300, 250));
+    MoveHeld(CPoint(360, 300));
+    MoveHeld(CPoint(400, 330));
+    QImage image = Paint();
+    EXPECT_EQ(image.pixelColor(QPoint(300, 290) + Offset()), QColor(128, 0, 0)) << "left edge";
+    EXPECT_EQ(image.pixelColor(QPoint(350, 250) + Offset()), QColor(128, 0, 0)) << "top edge";
+    EXPECT_EQ(image.pixelColor(QPoint(350, 290) + Offset()), base) << "inside";
+    Release(CPoint(400, 330));
+    EXPECT_EQ(Paint().pixelColor(QPoint(300, 290) + Offset()), base) << "gone with the release";
+
+    ChooseFromPalette(BT_AND);
+    const CPoint ptPin = PinCentre(pIn, BLOCK_FIRST_OUTPUT);
+    Press(ptPin);
+    MoveHeld(ptPin + CPoint(30, 20));
+    MoveHeld(ptPin + CPoint(60, 40));
+    image = Paint();
+    const QColor inverted(255 - base.red(), 255 - base.green(), 255 - base.blue());
+    EXPECT_EQ(image.pixelColor(QPoint(ptPin.x + 30, ptPin.y) + Offset()), inverted) << "along the pin's row";
+    EXPECT_EQ(image.pixelColor(QPoint(ptPin.x + 60, ptPin.y + 20) + Offset()), inverted) << "down to the mouse";
+    EXPECT_EQ(image.pixelColor(QPoint(ptPin.x + 30, ptPin.y + 20) + Offset()), base) << "never across";
+    Release(ptPin + CPoint(60, 40));
+    EXPECT_EQ(View()->m_nWireState, 0) << "a release on empty ground abandons the wire";
+    EXPECT_TRUE(Doc().m_lineList.IsEmpty());
+    EXPECT_EQ(Paint().pixelColor(QPoint(ptPin.x + 30, ptPin.y) + Offset()), base);
+}
+
+} // namespace
