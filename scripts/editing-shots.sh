@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# A scripted editing session in the real program under a virtual X screen (Xvfb, 1280 x 800) with
+# xdotool as the user, leaving screenshots for a person to look at: the palette's tabs for a
+# document of the newer and of the older controller generation, I1, I2, an AND and Q1 placed
+# from the palette and wired pin to pin, the wire being drawn, and the simulation with the
+# inputs clicked on and off. The clicks are screen positions of this window layout.
+#   scripts/editing-shots.sh [program] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+app=${1:-$top/build/src/qarvo-editor}
+out=${2:-/tmp/qarvo-shots}
+mkdir -p "$out"
+work=$(mktemp -d)
+export DISPLAY=:97
+export HOME=$work
+export ASAN_OPTIONS=detect_leaks=0
+
+Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
+xvfb=$!
+app_pid=
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+sleep 1
+
+start() {
+  "$app" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  sleep 4
+}
+stop() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+shot() { import -window root "$out/$1.png"; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+# Press on one point, move there in steps with the button held, release.
+drag() {
+  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
+  for f in 1 2 3 4; do
+    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
+  done
+  [ -n "${5:-}" ] && shot "$5"
+  xdotool mouseup 1; sleep 0.4
+}
+
+# The palette's tab strip (bottom of the WorkBox bar): its scroll arrows and the tabs it shows.
+tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
+palette_tabs() {
+  tab_left
+  click 30 632 1; shot "palette-$1-BSC"
+  click 76 632 1; shot "palette-$1-TMR"
+  click 116 632 1; shot "palette-$1-IO"
+  for tab in Misc Aux Math Profile; do
+    click 141 632 0.3; click 95 632 1; shot "palette-$1-$tab"
+  done
+}
+
+# A document of the newer generation (File New).
+start
+xdotool key ctrl+n; sleep 2
+palette_tabs newer
+
+# I1, I2 and Q1 from the I/O tab, the AND from BSC; the insert tool stays on after each click.
+tab_left
+click 116 632; click 33 103 0.3
+click 330 150; click 330 300
+click 33 333 0.3; click 760 232
+click 12 632; click 33 103 0.3; click 560 222
+shot placed
+# Wires drawn from output pins to input pins, still with the insert tool.
+drag 346 168 545 230 wire-in-progress
+drag 346 318 545 238
+drag 575 242 745 250
+xdotool mousemove 900 500; sleep 0.5; shot wired
+
+# The simulation (toolbar), then the inputs clicked: I1, I2 (Q1 on), I1 again (Q1 off).
+click 471 32 1.5
+xdotool mousemove 900 500; sleep 0.5; shot simulation
+click 330 168 1; xdotool mousemove 900 500; sleep 0.5; shot simulation-I1
+click 330 318 1; xdotool mousemove 900 500; sleep 0.5; shot simulation-I1-I2
+click 330 168 1; xdotool mousemove 900 500; sleep 0.5; shot simulation-I2
+stop
+
+# An empty document of the older generation: the palette offers that generation's blocks.
+base64 -d >"$work/older.dfb" <<'DFB'
+VVVVqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqq
+qqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqqgAAAAABAAAAAQAAAAEA
+AAABAAAAAQAAAAEAAAABAAAAAQAAAAEAAAABAAAA//7/AP/+/wAAAAAA//7/AP/+/wD//v8AAAAA
+AAAAAAAABQAAIAMAAAEAAAD//v8A//7/AAAAgD///v8A//7/AP/+/wD//v8A//7/AP/+/wD//v8A
+//7/AP/+/wD//v8AAQAAAP/+/wAAAAAAAAAAAIgTAABaAAAA7P///wEAAAAAAAAAAQAAAAMAAAAA
+AAAAAAAAAAEAAAAAAAAAyAAAAAAAAAAAAAAAAAAAAAEAAAAAAAAAAQAAAAMAAAAAAAAAAAAAAAEA
+AAAAAAAAyAAAAAAAAAAAAAAAAAAAAAEAAAAAAAAAAQAAAAMAAAAAAAAAAAAAAAEAAAAAAAAAyAAA
+AAAAAAAAAAAAAAAAAAAAAAAAAAAAAACIIQAAAMEAAP/+/xA3ADUAWAAgAFMAZQByAGkAZQBzACAA
+QwAxAC4AWABYAAAAAAA=
+DFB
+start "$work/older.dfb"
+palette_tabs older
+stop
+echo "pictures in $out"
