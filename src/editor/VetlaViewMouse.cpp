@@ -20,6 +20,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 
