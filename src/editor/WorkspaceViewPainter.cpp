@@ -145,6 +145,10 @@ void CWorkspaceView::OnDraw(CDC* pDC)
     CFont font;
     font.CreateFont(14, 8, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, _T("Arial"));
+    // Symbols of five or six letters ("ON/OFF", "R-ON-D") would run out of the 25-unit box.
+    CFont narrow;
+    narrow.CreateFont(11, 4, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                      DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, _T("Arial"));
     CPen outline(PS_SOLID, 1, BOX_OUTLINE);
     CPen selection(PS_SOLID, 1, SELECTION_FRAME);
     CBrush fill(BOX_FILL);
@@ -173,8 +177,13 @@ void CWorkspaceView::OnDraw(CDC* pDC)
         const Mark mark = pSymbol ? pSymbol->mark : Mark::None;
         if (pSymbol) {
             const CString strSymbol(pSymbol->pszText);
-            const CSize size = pDC->GetTextExtent(strSymbol);
+            CSize size = pDC->GetTextExtent(strSymbol);
+            if (size.cx > box.Width() - 2) {
+                pDC->SelectObject(&narrow);
+                size = pDC->GetTextExtent(strSymbol);
+            }
             pDC->TextOut(box.left + (box.Width() - size.cx) / 2, box.top + (box.Height() - size.cy) / 2, strSymbol);
+            pDC->SelectObject(&font);
         }
         if (mark == Mark::Edge || mark == Mark::EdgeNegated)
             DrawEdgeMark(pDC, box);
