@@ -6,9 +6,18 @@
 #include "document/VetlaDoc.h"
 #include "shell/BlockNameMap.h"
 
+#include <algorithm>
+
+BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
+{
+    return std::any_of(classes.begin(), classes.end(),
+                       [&block](const CRuntimeClass* pClass) { return block.IsKindOf(pClass); });
+}
+
+// By type code: the block factory makes the halves of a pair as plain blocks.
 BOOL IsConnectorBlock(const CBlockObj* pBlock)
 {
-    return pBlock && (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMale)) || pBlock->IsKindOf(RUNTIME_CLASS(CBlockFemale)));
+    return pBlock && (pBlock->m_nType == BT_MALE || pBlock->m_nType == BT_FEMALE);
 }
 
 int PartnerNumber(const CBlockObj* pConnector)

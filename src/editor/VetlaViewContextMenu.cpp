@@ -5,6 +5,7 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
+#include "editor/DiagramEditHelpers.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
 #include "shell/Resource.h"
@@ -48,11 +49,6 @@ void RegisterContextMenu()
     });
 }
 
-bool IsConnector(const CBlockObj* pBlock)
-{
-    return pBlock && (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMale)) || pBlock->IsKindOf(RUNTIME_CLASS(CBlockFemale)));
-}
-
 // The edit items the main frame draws itself.
 void MakeOwnerDrawn(CMenu& popup)
 {
@@ -78,7 +74,7 @@ int CVetlaView::ChooseContextPopup()
     if (m_bHitBlock) {
         if (!m_pCurBlock)
             return -1;
-        if (!IsConnector(m_pCurBlock))
+        if (!IsConnectorBlock(m_pCurBlock))
             return POPUP_EDIT;
         ClearSelection(SELECTION_LINES);
         m_pCurLine = nullptr;
@@ -88,7 +84,7 @@ int CVetlaView::ChooseContextPopup()
         return m_pCurComment ? POPUP_EDIT : -1;
     if (!m_pCurLine)
         return -1;
-    if (!IsConnector(m_pCurLine->m_pEndBlock))
+    if (!IsConnectorBlock(m_pCurLine->m_pEndBlock))
         return POPUP_WIRE;
     ClearSelection(SELECTION_BLOCKS);
     m_pCurBlock = nullptr;

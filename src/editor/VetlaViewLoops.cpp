@@ -12,6 +12,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
+#include "editor/DiagramEditHelpers.h"
 
 #include <algorithm>
 #include <deque>
@@ -224,11 +225,6 @@ bool IsOutputOrFlag(const CBlockObj* pBlock)
                       pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)));
 }
 
-bool IsConnector(const CBlockObj* pBlock)
-{
-    return pBlock && (pBlock->m_nType == BT_MALE || pBlock->m_nType == BT_FEMALE);
-}
-
 // The search upstream from Y for X's output. Each (block, arrival pin) is expanded once, so a
 // diagram that already holds a cycle ends the search; expanding it again would find nothing new.
 class UpstreamSearch {
@@ -280,7 +276,7 @@ private:
         const CBlockObj* pC = current.pBlock;
         const CConnectLineObj* pLine = &wire;
         const PinEnd far = FarFrom(wire, pC);
-        if (IsConnector(far.pBlock)) {
+        if (IsConnectorBlock(far.pBlock)) {
             const CConnectLineObj* pPartnerLine = m_net.PartnerLine(*far.pBlock);
             if (pPartnerLine && TouchesBlock(*pPartnerLine, m_x.pBlock))
                 pLine = pPartnerLine;
@@ -291,7 +287,7 @@ private:
         }
         if (!TouchesBlock(*pLine, pC))
             return;
-        From(IsConnector(far.pBlock) ? m_net.Across(far) : far);
+        From(IsConnectorBlock(far.pBlock) ? m_net.Across(far) : far);
     }
 
     // The end of a wire at the block's input away from it.
@@ -530,7 +526,7 @@ int CVetlaView::CheckLoopRule(CConnectLineObj* pLine, CBlockObj* pTarget, int nP
         return 0;
     const Net net(*this);
     PinEnd s = FixedEnd(*pLine);
-    if (pLine->m_bEndDrag && IsConnector(s.pBlock))
+    if (pLine->m_bEndDrag && IsConnectorBlock(s.pBlock))
         s = net.Across(s);
     if (!s.pBlock)
         return 0;

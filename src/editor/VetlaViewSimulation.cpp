@@ -20,6 +20,7 @@
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
 
 #include <algorithm>
@@ -58,12 +59,6 @@ enum SimGroup {
     GROUP_DATALOG,
     GROUP_OTHER,
 };
-
-bool IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
-{
-    return std::any_of(classes.begin(), classes.end(),
-                       [&block](const CRuntimeClass* pClass) { return block.IsKindOf(pClass); });
-}
 
 // Groups are tested in this order; each block goes to the first that matches.
 SimGroup GroupOf(const CBlockObj& block)
