@@ -707,7 +707,14 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
     const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, m_sizeTotal.cy);
     if (dx == 0 && dy == 0)
         return;
-    ScrollToPosition(GetScrollPosition() + CPoint(dx, dy));
+    const CPoint ptBefore = GetScrollPosition();
+    ScrollToPosition(ptBefore + CPoint(dx, dy));
+    // The pointer goes back by what the view scrolled, so that it stays over the diagram point
+    // it was dragging; otherwise the next move would jump the drag by a whole step.
+    const CSize scrolled = GetScrollPosition() - ptBefore;
+    CPoint ptCursor;
+    if (GetCursorPos(&ptCursor))
+        SetCursorPos(ptCursor.x - scrolled.cx, ptCursor.y - scrolled.cy);
     InvalidateAll();
 }
 

@@ -1,8 +1,8 @@
 // Mouse editing driven by synthetic mouse messages to a diagram view in the application's
 // window, without a screen: the coordinates under zoom and scroll, drags and their undo
 // snapshots, the right button during a drag, wire segments, the insert tool on pins, the
-// simulated inputs of a running simulation, double clicks on pins, the auto-scroll, the cursors,
-// and undo after every kind of edit compared through the saved bytes.
+// simulated inputs of a running simulation, double clicks on pins, the auto-scroll and the pointer
+// it moves back, the cursors, and undo after every kind of edit compared through the saved bytes.
 #include "editor/DiagramWindow.h"
 
 #include "blocks/BlockComment.h"
@@ -371,21 +371,35 @@ TEST_F(MouseEditing, AutoScrollStepsTowardsTheBorderAtMostAHundredPixels)
     const CSize total = V().m_sizeTotal;
     const int nLimitX = total.cx - rcClient.Width();
     ASSERT_GT(nLimitX, 150);
+    // The pointer moves against every scroll, by what the view really scrolled.
+    const CPoint ptPointer(400, 300);
+    SetCursorPos(ptPointer.x, ptPointer.y);
+    const auto pointerMoved = [&] {
+        CPoint pt;
+        EXPECT_TRUE(GetCursorPos(&pt));
+        SetCursorPos(ptPointer.x, ptPointer.y);
+        return pt - ptPointer;
+    };
     // Near the right edge: at most 100 pixels, and only what is left to show.
     V().ScrollToPosition(CPoint(0, 0));
     V().AutoScroll(TRUE, rcClient.right - 5, 200);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(100, 0));
+    EXPECT_EQ(pointerMoved(), CSize(-100, 0));
     V().ScrollToPosition(CPoint(nLimitX - 30, 0));
     V().AutoScroll(TRUE, nLimitX - 30 + rcClient.right - 10, 200);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX, 0));
+    EXPECT_EQ(pointerMoved(), CSize(-30, 0));
     V().AutoScroll(TRUE, nLimitX + rcClient.right - 1, 200);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX, 0)) << "nothing more at the end";
+    EXPECT_EQ(pointerMoved(), CSize(0, 0));
     // Back at the left edge, and not at all when the drag is not active or in the middle.
     V().AutoScroll(TRUE, nLimitX + 10, 200);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX - 100, 0));
+    EXPECT_EQ(pointerMoved(), CSize(100, 0));
     V().AutoScroll(FALSE, nLimitX - 100 + 2, 200);
     V().AutoScroll(TRUE, nLimitX - 100 + rcClient.Width() / 2, 200);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(nLimitX - 100, 0));
+    EXPECT_EQ(pointerMoved(), CSize(0, 0));
 }
 
 TEST_F(MouseEditing, ABlockDraggedToTheRightBorderScrollsTheView)
@@ -397,10 +411,25 @@ TEST_F(MouseEditing, ABlockDraggedToTheRightBorderScrollsTheView)
     Down(ptFrom);
     Move(CPoint(rcClient.right - 20, ptFrom.y));
     EXPECT_EQ(V().GetScrollPosition(), CPoint(0, 0));
-    Move(CPoint(rcClient.right - 5, ptFrom.y));
+    // The pointer stands where the move reports it.
+    const CPoint ptBorder(rcClient.right - 5, ptFrom.y);
+    CPoint ptScreen = ptBorder;
+    V().ClientToScreen(&ptScreen);
+    SetCursorPos(ptScreen.x, ptScreen.y);
+    Move(ptBorder);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(100, 0));
     EXPECT_EQ(pBlock->m_ptPos.x, 300 + (rcClient.right - 5 - ptFrom.x)) << "moved by the unscrolled step";
-    Up(CPoint(rcClient.right - 5, ptFrom.y));
+    // The pointer went back by the step and so still stands over the block's diagram point:
+    // the next move, from there, leaves the block where it is and scrolls no further.
+    CPoint ptCursor;
+    ASSERT_TRUE(GetCursorPos(&ptCursor));
+    EXPECT_EQ(ptCursor, ptScreen - CSize(100, 0));
+    const int nDraggedX = pBlock->m_ptPos.x;
+    V().ScreenToClient(&ptCursor);
+    Move(ptCursor);
+    EXPECT_EQ(pBlock->m_ptPos.x, nDraggedX);
+    EXPECT_EQ(V().GetScrollPosition(), CPoint(100, 0));
+    Up(ptCursor);
     V().ScrollToPosition(CPoint(0, 0));
     Move(CPoint(rcClient.right - 5, ptFrom.y), 0);
     EXPECT_EQ(V().GetScrollPosition(), CPoint(0, 0)) << "no drag, no scroll";

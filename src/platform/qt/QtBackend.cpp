@@ -107,6 +107,14 @@ public:
             pWidget->setCursor(ShapeOf(hCursor));
     }
 
+    CPoint GetCursorPos() const override
+    {
+        const QPoint pt = QCursor::pos();
+        return CPoint(pt.x(), pt.y());
+    }
+
+    void SetCursorPos(CPoint ptScreen) override { QCursor::setPos(ptScreen.x, ptScreen.y); }
+
     CRect GetWorkArea() const override
     {
         const QScreen* pScreen = QGuiApplication::primaryScreen();

@@ -22,6 +22,12 @@ HCURSOR& CurrentCursor()
     return s_hCursor;
 }
 
+POINT& LogicalCursorPos()
+{
+    static POINT s_pt = {0, 0};
+    return s_pt;
+}
+
 }  // namespace
 
 HCURSOR AfxLoadStandardCursor(UINT nIDCursor) { return Intern(true, nIDCursor); }
@@ -37,3 +43,22 @@ HCURSOR SetCursor(HCURSOR hCursor)
 }
 
 HCURSOR GetCursor() { return CurrentCursor(); }
+
+BOOL GetCursorPos(LPPOINT lpPoint)
+{
+    if (!lpPoint)
+        return FALSE;
+    if (IWindowBackend* pBackend = AfxGetWindowBackend())
+        *lpPoint = pBackend->GetCursorPos();
+    else
+        *lpPoint = LogicalCursorPos();
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y)
+{
+    LogicalCursorPos() = POINT{x, y};
+    if (IWindowBackend* pBackend = AfxGetWindowBackend())
+        pBackend->SetCursorPos(CPoint(x, y));
+    return TRUE;
+}

@@ -32,3 +32,9 @@ HCURSOR AfxLoadCursor(UINT nIDResource);
 // The cursor shown now; SetCursor hands it to the backend and returns the previous one.
 HCURSOR SetCursor(HCURSOR hCursor);
 HCURSOR GetCursor();
+
+// The mouse pointer's position in screen coordinates. The backend reads and moves the real
+// pointer; without one the layer keeps the position itself, so that headless runs and tests see
+// where the program last put it. GetCursorPos fails only for a null pointer.
+BOOL GetCursorPos(LPPOINT lpPoint);
+BOOL SetCursorPos(int x, int y);

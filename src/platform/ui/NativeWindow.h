@@ -68,6 +68,9 @@ public:
     // Runs the native event loop as the thread's message loop until WM_QUIT; returns its code.
     virtual int RunLoop(CWinThread& thread) = 0;
     virtual void SetCursor(HCURSOR hCursor) = 0;
+    // The mouse pointer in screen coordinates; SetCursorPos moves it (warps the pointer).
+    virtual CPoint GetCursorPos() const = 0;
+    virtual void SetCursorPos(CPoint ptScreen) = 0;
     // The part of the primary screen that top-level windows may cover (without the desktop's
     // panels), in screen coordinates: what a maximised top-level window fills.
     virtual CRect GetWorkArea() const = 0;

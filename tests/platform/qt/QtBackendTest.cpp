@@ -3,6 +3,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WinThread.h"
@@ -10,6 +11,7 @@
 #include "support/QtTestApp.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -140,6 +142,23 @@ TEST_F(QtBackendTest, APaintDrawsThroughTheDeviceContextIntoTheWidget)
     // The client area starts inside the 2-pixel edge.
     EXPECT_EQ(image.pixelColor(2 + 3, 2 + 3), QColor(0, 0, 255));
     EXPECT_EQ(image.pixelColor(2 + 50, 2 + 40), QColor(255, 0, 0));
+}
+
+TEST_F(QtBackendTest, TheCursorPositionIsTheRealPointerInScreenCoordinates)
+{
+    for (const CPoint pt : {CPoint(137, 84), CPoint(12, 250)}) {
+        ASSERT_TRUE(SetCursorPos(pt.x, pt.y));
+        EXPECT_EQ(QCursor::pos(), QPoint(pt.x, pt.y));
+        CPoint ptRead;
+        ASSERT_TRUE(GetCursorPos(&ptRead));
+        EXPECT_EQ(ptRead, pt);
+    }
+    // Qt moving the pointer is what the layer reads, not a position the layer keeps.
+    QCursor::setPos(40, 60);
+    CPoint ptRead;
+    ASSERT_TRUE(GetCursorPos(&ptRead));
+    EXPECT_EQ(ptRead, CPoint(40, 60));
+    EXPECT_FALSE(GetCursorPos(nullptr));
 }
 
 TEST_F(QtBackendTest, TheQtLoopDeliversTimersAndPostedMessagesUntilQuit)
