@@ -37,6 +37,9 @@ void CVetlaView::EndTool()
         EndConnectMode();
     else if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
+    // A pin's tip asked for by the last hover would otherwise stay up (or still appear) until
+    // the mouse moves again, though the tool it belonged to is gone.
+    m_balloonTip.Hide();
     m_nEditMode = EDIT_MODE_SELECT;
     HCURSOR hArrow = AfxLoadStandardCursor(IDC_ARROW);
     if (GetCursor() != hArrow)

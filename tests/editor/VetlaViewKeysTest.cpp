@@ -7,7 +7,9 @@
 #include "blocks/BlockTypes.h"
 #include "platform/ui/FrameIds.h"
 
+#include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -41,6 +43,12 @@ protected:
         View()->WireClickAt(pt.x, pt.y);
         ASSERT_EQ(View()->m_nWireState, 1);
     }
+    // The balloon tip's delay runs out and its timer is delivered.
+    void WaitForTip()
+    {
+        m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
+        Pump();
+    }
 };
 
 TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
@@ -53,6 +61,42 @@ TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
     EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
     EXPECT_TRUE(Doc().m_lineList.IsEmpty());
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+}
+
+// The pin tip of the last hover goes with the tool when Escape ends it while the mouse rests:
+// shown already, or still waiting for its delay.
+TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
+{
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    const CPoint ptPin = PinCentre(pAnd, 0);
+    CBalloonTipWnd& tip = View()->m_balloonTip;
+    const struct {
+        const char* pszTool;
+        std::function<void()> start;
+    } tools[] = {
+        {"connect, wire in progress", [&] { StartWire(pIn); }},
+        {"connect, no wire", [&] { View()->m_nEditMode = EDIT_MODE_CONNECT; }},
+        {"insert", [&] { View()->m_nEditMode = EDIT_MODE_INSERT; }},
+        {"select", [&] { View()->m_nEditMode = EDIT_MODE_SELECT; }},
+    };
+    for (const auto& tool : tools) {
+        for (const bool bShown : {true, false}) {
+            SCOPED_TRACE(std::string(tool.pszTool) + (bShown ? ", tip shown" : ", tip pending"));
+            tool.start();
+            View()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptPin.x, ptPin.y));
+            ASSERT_EQ(tip.GetText(), CString(_T("In1")));
+            if (bShown)
+                WaitForTip();
+            ASSERT_EQ(tip.IsWindowVisible(), bShown);
+            Key(VK_ESCAPE);
+            EXPECT_FALSE(tip.IsWindowVisible());
+            EXPECT_FALSE(tip.IsShowPending());
+            WaitForTip();
+            EXPECT_FALSE(tip.IsWindowVisible()) << "a tip that was waiting shows no more";
+            EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+        }
+    }
 }
 
 TEST_F(ViewKeysTest, EscapeEndsASimulationAndTheCaptureAndShowsTheArrow)
