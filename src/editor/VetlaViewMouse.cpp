@@ -14,6 +14,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
+#include "editor/DiagramEditHelpers.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/DC.h"
@@ -22,7 +23,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <initializer_list>
 
 namespace {
 
@@ -55,20 +55,6 @@ constexpr int kLastFunctionKeyOperand = 1304;
 // A direction no wire segment has: set when a wire drag starts, so that a move before the first
 // segment hit drags nothing.
 constexpr int kNoSegmentDir = -2;
-
-bool IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
-{
-    for (const CRuntimeClass* pClass : classes) {
-        if (block.IsKindOf(pClass))
-            return true;
-    }
-    return false;
-}
-
-bool IsConnector(const CBlockObj* pBlock)
-{
-    return pBlock && IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMale), RUNTIME_CLASS(CBlockFemale)});
-}
 
 bool IsContact(const CBlockObj& block) { return block.IsKindOf(RUNTIME_CLASS(CBlockMake)); }
 
@@ -326,7 +312,7 @@ void CVetlaView::PressToCutOrJoin(CPoint pt)
         m_pCurLine = pLine;
         pLine->m_bLineSelected = 1;
         m_selLines.AddTail(pLine);
-        if (IsConnector(pLine->m_pEndBlock))
+        if (IsConnectorBlock(pLine->m_pEndBlock))
             JoinConnectorPair();
         else
             SeparateLine();
@@ -337,7 +323,7 @@ void CVetlaView::PressToCutOrJoin(CPoint pt)
         m_pCurBlock = pBlock;
         pBlock->m_bSelected = 1;
         m_selBlocks.AddTail(pBlock);
-        if (IsConnector(pBlock))
+        if (IsConnectorBlock(pBlock))
             JoinConnectorPair();
         else
             InvalidateAll();
@@ -477,7 +463,7 @@ void CVetlaView::ReattachDraggedEnd(CPoint pt)
         pTarget = PowerBusAt(pt.x, pt.y);
         nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
     }
-    BOOL bRestore = nPin < 0 || m_nHoverVerdict != HOVER_ALLOWED || IsConnector(pOld);
+    BOOL bRestore = nPin < 0 || m_nHoverVerdict != HOVER_ALLOWED || IsConnectorBlock(pOld);
     if (!bRestore && !(pTarget == pOld && nPin == nOldPin)) {
         ReattachLineEnd(pt, pTarget, nPin);
         if (m_nHoverVerdict != HOVER_ALLOWED) {
