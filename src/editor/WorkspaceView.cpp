@@ -100,15 +100,23 @@ std::vector<UINT> CWorkspaceView::GetItems() const
     return PaletteItems(m_nCategory, kind.byModel, kind.bLadder);
 }
 
+BOOL CWorkspaceView::ShowsCurrentItems() const { return !m_shownItems || *m_shownItems == GetItems(); }
+
 int CWorkspaceView::HitTestItem(WPARAM* pwParam, int* pnType, int x, int y) const
 {
-    const std::vector<UINT> items = GetItems();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (ItemBox(int(i)).PtInRect(CPoint(x, y))) {
-            *pwParam = 1;
-            *pnType = int(items[i]);
-            return 1;
-        }
+    const std::vector<UINT> current = GetItems();
+    // The two lists differ only between a change of the active document and the repaint it
+    // asked for; a click in between means the block that was on the screen, which another
+    // generation's list may have elsewhere or not at all.
+    const std::vector<UINT>& shown = m_shownItems ? *m_shownItems : current;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (!ItemBox(int(i)).PtInRect(CPoint(x, y)))
+            continue;
+        if (std::find(current.begin(), current.end(), shown[i]) == current.end())
+            return 0;
+        *pwParam = 1;
+        *pnType = int(shown[i]);
+        return 1;
     }
     return 0;
 }
@@ -164,8 +172,10 @@ void CWorkspaceView::OnLButtonDown(UINT nFlags, CPoint point)
         m_nSelectedType = nType;
         if (CWnd* pMain = AfxGetMainWnd())
             pMain->SendMessage(WM_PALETTE_SELECT, 1, nType);
-        Repaint();
     }
+    // A page still showing another document's list is brought up to date by any click.
+    if (nType != 0 || !ShowsCurrentItems())
+        Repaint();
     CScrollView::OnLButtonDown(nFlags, point);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/ui/Msg.h"
 #include "platform/ui/ScrollView.h"
 
+#include <optional>
 #include <vector>
 
 class CWorkspaceView : public CScrollView {
@@ -46,9 +47,15 @@ public:
     static DocumentKind ActiveDocumentKind();
     // The items of the view's category for the active document.
     std::vector<UINT> GetItems() const;
+    // Whether the page shows the items of the active document (also before its first drawing);
+    // FALSE once another document or controller became active after it was drawn.
+    BOOL ShowsCurrentItems() const;
 
     // 1 with *pwParam 1 and *pnType the item's type code when (x, y), in scrolled view
     // coordinates, lies in the symbol box of an item; else 0. The name beside a box is no hit.
+    // The boxes are those the page drew last, so that a click gives the block the user saw
+    // there even when the active document changed after the drawing; a block the active
+    // document is not offered is no hit.
     int HitTestItem(WPARAM* pwParam, int* pnType, int x, int y) const;
 
     void OnInitialUpdate() override;
@@ -73,6 +80,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The items of the last drawing, in box order; none before the first one.
+    std::optional<std::vector<UINT>> m_shownItems;
+
     // The item under a client point (scrolled here), or 0.
     int TypeAtClientPoint(CPoint point) const;
     void Repaint();

@@ -141,6 +141,7 @@ void CWorkspaceView::OnDraw(CDC* pDC)
 {
     const DocumentKind kind = ActiveDocumentKind();
     const std::vector<UINT> items = PaletteItems(m_nCategory, kind.byModel, kind.bLadder);
+    m_shownItems = items;
     const bool bLowNames = m_nCategory == PALETTE_TAB_MISC && kind.byModel >= MODEL_NEW_GENERATION;
     CFont font;
     font.CreateFont(14, 8, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

@@ -4,7 +4,11 @@
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
+#include "platform/core/Document.h"
+#include "platform/ui/DocTemplate.h"
+#include "platform/ui/WinApp.h"
 
 namespace {
 
@@ -15,6 +19,31 @@ constexpr DWORD kWorkBoxExtraStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNA
 // The tabs in order: the first four for every controller, the rest for the newer generation.
 constexpr LPCTSTR kPaletteTabs[] = {_T("BSC"), _T("TMR"), _T("I/O"), _T("Misc"), _T("Aux"), _T("Math"), _T("Profile")};
 constexpr int kOlderGenerationTabs = 4;
+
+// Every diagram view but pActive that is still in insert mode from an earlier selection goes
+// back to select mode: the palette frames the new selection now, and such a view, activated
+// again, would place the old type under a click. An inactive view holds nothing else of the
+// insert tool (no capture, no wire on the way).
+void EndStaleInsertModes(const CVetlaView* pActive)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (!pApp)
+        return;
+    for (POSITION posTemplate = pApp->GetFirstDocTemplatePosition(); posTemplate;) {
+        CDocTemplate* pTemplate = pApp->GetNextDocTemplate(posTemplate);
+        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc;) {
+            CDocument* pDoc = pTemplate->GetNextDoc(posDoc);
+            for (POSITION posView = pDoc->GetFirstViewPosition(); posView;) {
+                CView* pView = pDoc->GetNextView(posView);
+                if (pView == pActive || !pView->IsKindOf(RUNTIME_CLASS(CVetlaView)))
+                    continue;
+                auto* pDiagram = static_cast<CVetlaView*>(pView);
+                if (pDiagram->m_nEditMode == EDIT_MODE_INSERT)
+                    pDiagram->m_nEditMode = EDIT_MODE_SELECT;
+            }
+        }
+    }
+}
 
 } // namespace
 
@@ -39,5 +68,7 @@ LRESULT CMainFrame::OnPaletteSelect(WPARAM wParam, LPARAM lParam)
 {
     m_nPaletteTypeCode = int(lParam);
     m_nPaletteFlag = int(wParam);
-    return SendMessage(WM_COMMAND, ID_PALETTE_REFRESH);
+    const LRESULT lResult = SendMessage(WM_COMMAND, ID_PALETTE_REFRESH);
+    EndStaleInsertModes(GetActiveView());
+    return lResult;
 }

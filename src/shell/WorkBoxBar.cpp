@@ -6,12 +6,6 @@
 
 IMPLEMENT_DYNAMIC(CWorkBoxBar, CCJTabCtrlBar)
 
-namespace {
-
-int KindKey(const CWorkspaceView::DocumentKind& kind) { return (kind.byModel << 1) | (kind.bLadder ? 1 : 0); }
-
-}  // namespace
-
 void CWorkBoxBar::OnTabSelected(int nTab, CView* pView)
 {
     if (!pView || !pView->IsKindOf(RUNTIME_CLASS(CWorkspaceView)))
@@ -27,10 +21,11 @@ void CWorkBoxBar::OnTabSelected(int nTab, CView* pView)
 void CWorkBoxBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     CCJTabCtrlBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
-    const int nKind = KindKey(CWorkspaceView::ActiveDocumentKind());
-    if (nKind == m_nShownKind)
-        return;
-    m_nShownKind = nKind;
-    for (int i = 0; i < GetViewCount(); ++i)
-        GetView(i)->Invalidate(FALSE);
+    // Each page knows what it drew last: one painted in passing (while a new document's frame
+    // had no view yet, say) is caught as well as one drawn before the change.
+    for (int i = 0; i < GetViewCount(); ++i) {
+        CView* pView = GetView(i);
+        if (pView->IsKindOf(RUNTIME_CLASS(CWorkspaceView)) && !static_cast<CWorkspaceView*>(pView)->ShowsCurrentItems())
+            pView->Invalidate(FALSE);
+    }
 }

@@ -3,10 +3,10 @@
 // nothing selected, and tells the main window, which returns the diagram view to select mode.
 //
 // What a page offers depends on the active document (its generation and whether it is a ladder
-// diagram), so the bar watches that at idle time and has its pages repainted when it changes:
+// diagram), so at idle time the bar has every page repainted whose drawing no longer matches:
 // opening, creating, closing or switching documents and choosing another controller all change
-// the lists, and a page left showing an old list would place a different block than the one
-// under the click.
+// the lists, and a page left showing an old list would show blocks the document is not
+// offered.
 #pragma once
 
 #include "controls/CJTabCtrlBar.h"
@@ -19,8 +19,4 @@ public:
 
 protected:
     void OnTabSelected(int nTab, CView* pView) override;
-
-private:
-    // The document kind the pages were last drawn for: model byte, and 1 for a ladder diagram.
-    int m_nShownKind = -1;
 };

@@ -212,6 +212,36 @@ TEST_F(WorkspaceViewTest, AClickSelectsTheTypeForTheMainWindow)
     EXPECT_EQ(m_view.m_nSelectedType, BT_PLR);
 }
 
+// The boxes a click hits are those drawn last: between a change of the active document and
+// the repaint it asks for, the page still shows the other generation's list.
+TEST_F(WorkspaceViewTest, AClickHitsTheListDrawnLastWhileTheActiveDocumentChanged)
+{
+    m_view.m_nCategory = PALETTE_TAB_IO;
+    EXPECT_TRUE(m_view.ShowsCurrentItems()) << "nothing drawn yet";
+    Doc().m_wHardwareCode = 0x5188;
+    Draw();
+    EXPECT_TRUE(m_view.ShowsCurrentItems());
+    // Box 5 shows the output; in the older list it is the open connector's, and box 1, the
+    // function key's, is the shift register bit's.
+    Doc().m_wHardwareCode = 0x2188;
+    EXPECT_FALSE(m_view.ShowsCurrentItems());
+    EXPECT_EQ(HitAt(20, 46 * 5 + 30), BT_OUT);
+    EXPECT_EQ(HitAt(20, 46 * 1 + 30), 0) << "the older generation has no function key";
+    m_view.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 46 * 1 + 30));
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+    Click(20, 46 * 1 + 30);
+    EXPECT_TRUE(m_main.m_selections.empty());
+    Click(20, 46 * 5 + 30);
+    ASSERT_EQ(m_main.m_selections.size(), 1u);
+    EXPECT_EQ(m_main.m_selections[0], (std::pair<WPARAM, LPARAM>(1, BT_OUT)));
+
+    // Drawn again, the page shows and hits the older list.
+    Draw();
+    EXPECT_TRUE(m_view.ShowsCurrentItems());
+    EXPECT_EQ(HitAt(20, 46 * 5 + 30), BT_OPENX);
+    EXPECT_EQ(HitAt(20, 46 * 4 + 30), BT_OUT);
+}
+
 TEST_F(WorkspaceViewTest, AClickCountsTheScrollPosition)
 {
     m_view.m_nCategory = PALETTE_TAB_AUX;

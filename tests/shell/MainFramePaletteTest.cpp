@@ -7,7 +7,9 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
 #include "editor/PaletteHost.h"
+#include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
@@ -25,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -239,26 +242,120 @@ TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
     EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
 }
 
-TEST_F(PaletteTest, ThePagesRepaintWhenTheActiveDocumentsKindChanges)
+// At idle time every page whose drawing no longer matches the active document is repainted,
+// and only such a page.
+TEST_F(PaletteTest, ThePagesRepaintWhenTheActiveDocumentsListsChange)
 {
+    g_wHardwareCode = 0x5188;
     Start();
+    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_TMR);
+    CWorkspaceView& page = *Page(PALETTE_TAB_TMR);
     Command(ID_FILE_NEW);
     Idle();
-    Page(0)->UpdateWindow();
-    ASSERT_FALSE(NeedsPaint(*Page(0)));
-    // Idle time with the same kind of document leaves the page as it is.
+    page.UpdateWindow();
+    ASSERT_FALSE(NeedsPaint(page));
+    // Idle time with the same document leaves the page as it is, and so does a controller of
+    // the same generation: the timers are the same.
     Idle();
-    EXPECT_FALSE(NeedsPaint(*Page(0)));
-    // A ladder diagram offers other items.
-    Command(ID_FILE_NEW_LAD);
-    Page(0)->UpdateWindow();
+    EXPECT_FALSE(NeedsPaint(page));
+    CVetlaDoc* pDoc = ActiveView()->GetDocument();
+    pDoc->m_wHardwareCode = 0x5288;
     Idle();
-    EXPECT_TRUE(NeedsPaint(*Page(0)));
-    Page(0)->UpdateWindow();
-    // So does another controller.
-    ActiveView()->GetDocument()->m_wHardwareCode = 0x2188;
+    EXPECT_FALSE(NeedsPaint(page));
+    // An older controller offers two timers fewer.
+    pDoc->m_wHardwareCode = 0x2188;
     Idle();
-    EXPECT_TRUE(NeedsPaint(*Page(0)));
+    EXPECT_TRUE(NeedsPaint(page));
+    page.UpdateWindow();
+    Idle();
+    EXPECT_FALSE(NeedsPaint(page));
+}
+
+// A page painted in passing while another document was briefly active (a new document's frame
+// before its view, say) is caught at idle time, although the active document is again the one
+// of the idle time before.
+TEST_F(PaletteTest, APagePaintedInPassingForAnotherDocumentIsRepaintedAtIdle)
+{
+    g_wHardwareCode = 0x5188;
+    Start();
+    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
+    CWorkspaceView& page = *Page(PALETTE_TAB_IO);
+    Command(ID_FILE_NEW);
+    Idle();
+    page.UpdateWindow();
+    CVetlaDoc* pDoc = ActiveView()->GetDocument();
+    pDoc->m_wHardwareCode = 0x2188;
+    page.Invalidate(FALSE);
+    page.UpdateWindow();
+    pDoc->m_wHardwareCode = 0x5188;
+    ASSERT_FALSE(NeedsPaint(page));
+    Idle();
+    EXPECT_TRUE(NeedsPaint(page));
+}
+
+// A page painted for one document and clicked after a document of the other generation became
+// active, before the page was painted again (the click queued behind the new document's
+// activation): the click gives the block drawn under it, never the one at that place in the
+// other generation's list ("Output" is the fifth I/O item of the older list and the sixth of
+// the newer, where the older list has the open connector and the newer the high level).
+class PaletteStaleClickTest : public PaletteTest {
+protected:
+    // Paints the I/O page for a new document of wPainted, makes a new document of wActive, and
+    // clicks the box that was painted with nType. The active view, which the click reached.
+    CVetlaView* ClickPaintedItem(WORD wPainted, WORD wActive, int nType)
+    {
+        g_wHardwareCode = 0x5188;
+        Start();
+        WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
+        CWorkspaceView& page = *Page(PALETTE_TAB_IO);
+        g_wHardwareCode = wPainted;
+        Command(ID_FILE_NEW);
+        Idle();
+        page.UpdateWindow();
+        const std::vector<UINT> painted = page.GetItems();
+        const auto it = std::find(painted.begin(), painted.end(), UINT(nType));
+        EXPECT_NE(it, painted.end());
+        const CPoint ptItem = CWorkspaceView::ItemBox(int(it - painted.begin())).CenterPoint();
+
+        g_wHardwareCode = wActive;
+        Command(ID_FILE_NEW);
+        EXPECT_EQ(ActiveView()->GetDocument()->m_wHardwareCode, wActive);
+        EXPECT_FALSE(page.ShowsCurrentItems());
+        page.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptItem));
+        page.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
+        return ActiveView();
+    }
+};
+
+TEST_F(PaletteStaleClickTest, PaintedForTheNewerGenerationClickedForTheOlder)
+{
+    CVetlaView* pView = ClickPaintedItem(0x5188, 0x2188, BT_OUT);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(Page(PALETTE_TAB_IO)->m_nSelectedType, BT_OUT);
+    EXPECT_TRUE(NeedsPaint(*Page(PALETTE_TAB_IO)));
+}
+
+TEST_F(PaletteStaleClickTest, PaintedForTheOlderGenerationClickedForTheNewer)
+{
+    CVetlaView* pView = ClickPaintedItem(0x2188, 0x5188, BT_OUT);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
+    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+}
+
+// The function key is the newer generation's alone: clicked on a page still showing the newer
+// list while an older document is active it selects nothing, and the page is repainted with
+// the older list.
+TEST_F(PaletteStaleClickTest, ABlockTheActiveDocumentIsNotOfferedIsNoHit)
+{
+    CVetlaView* pView = ClickPaintedItem(0x5188, 0x2188, BT_FKEY);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
+    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(Page(PALETTE_TAB_IO)->m_nSelectedType, 0);
+    EXPECT_TRUE(NeedsPaint(*Page(PALETTE_TAB_IO)));
+    Page(PALETTE_TAB_IO)->UpdateWindow();
+    EXPECT_TRUE(Page(PALETTE_TAB_IO)->ShowsCurrentItems());
 }
 
 TEST_F(PaletteTest, TheBorderHoldsTheBarWithinTheFramesWidthPlusItsOwn)
@@ -299,6 +396,55 @@ TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)
     const CPoint ptBox = CWorkspaceView::ItemBox(0).CenterPoint();
     const QRgb rgb = image.pixel(ptBox.x + 4, ptBox.y + 8);
     EXPECT_EQ(QColor(rgb), QColor(245, 217, 129));
+}
+
+// An older diagram left in insert mode with the open connector, then a new diagram for which the
+// palette's output is chosen: the older diagram, activated again, does not place the open
+// connector under a click while the palette frames the output.
+TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
+{
+    g_wHardwareCode = 0x2188;
+    Start();
+    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
+    CWorkspaceView& page = *Page(PALETTE_TAB_IO);
+    const auto clickItem = [&page](int nType) {
+        const std::vector<UINT> items = page.GetItems();
+        const auto it = std::find(items.begin(), items.end(), UINT(nType));
+        ASSERT_NE(it, items.end());
+        const CPoint pt = CWorkspaceView::ItemBox(int(it - items.begin())).CenterPoint();
+        page.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
+        page.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(pt));
+    };
+    Command(ID_FILE_NEW);
+    CVetlaView* pOlder = ActiveView();
+    CChildFrame* pOlderFrame = pOlder->GetParentFrame();
+    clickItem(BT_OPENX);
+    ASSERT_EQ(pOlder->m_nEditMode, EDIT_MODE_INSERT);
+
+    g_wHardwareCode = 0x5188;
+    Command(ID_FILE_NEW);
+    CVetlaView* pNewer = ActiveView();
+    ASSERT_NE(pNewer, pOlder);
+    clickItem(BT_OUT);
+    EXPECT_EQ(pNewer->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(pNewer->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pOlder->m_nEditMode, EDIT_MODE_SELECT);
+
+    Frame()->MDIActivate(pOlderFrame);
+    ASSERT_EQ(ActiveView(), pOlder);
+    const CPoint ptDiagram(200, 150);
+    pOlder->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptDiagram));
+    pOlder->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptDiagram));
+    EXPECT_TRUE(pOlder->GetDocument()->m_blockList.IsEmpty());
+
+    // A tab change returns every diagram to select mode, not only the active one.
+    clickItem(BT_OUT);
+    ASSERT_EQ(pOlder->m_nEditMode, EDIT_MODE_INSERT);
+    Frame()->MDIActivate(pNewer->GetParentFrame());
+    clickItem(BT_OUT);
+    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_BSC);
+    EXPECT_EQ(pOlder->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pNewer->m_nEditMode, EDIT_MODE_SELECT);
 }
 
 }  // namespace
