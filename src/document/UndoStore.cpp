@@ -90,7 +90,7 @@ void CUndoStore::DeleteSnapshotFiles() const
         DeleteFile(GetSnapshotPath(n));
 }
 
-BOOL CUndoStore::CanUndo() const { return m_nIndex > 0; }
+BOOL CUndoStore::CanUndo() const { return m_nIndex > m_nOldestIndex; }
 
 BOOL CUndoStore::CanRedo() const { return m_nIndex >= 0 && m_nTopIndex >= 1 && m_nIndex < m_nTopIndex; }
 
@@ -102,6 +102,8 @@ void CUndoStore::ShiftRing()
             return;
         if (n == 0)
             m_bShifted = TRUE;
+        if (n + 1 == m_nOldestIndex)
+            m_nOldestIndex = n;
     }
 }
 
@@ -147,6 +149,14 @@ BOOL CUndoStore::SaveState(CDocument* pDoc)
     }
     m_nTopIndex = m_nIndex;
     return TRUE;
+}
+
+BOOL CUndoStore::SaveOpenedState(CDocument* pDoc)
+{
+    const BOOL bWritten = SaveState(pDoc);
+    // Without its file the opened state cannot come back either: the oldest is the next one.
+    m_nOldestIndex = bWritten ? m_nIndex : m_nIndex + 1;
+    return bWritten;
 }
 
 BOOL CUndoStore::Undo()

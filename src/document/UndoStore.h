@@ -25,6 +25,10 @@ public:
 
     // Writes the next snapshot of pDoc; FALSE (reported) when it could not be written.
     BOOL SaveState(CDocument* pDoc);
+    // The snapshot of a document as it was read whole (opened from a file): the oldest state
+    // it has. Undo goes no further back, where it would reload the empty diagram of index 0
+    // over the document read.
+    BOOL SaveOpenedState(CDocument* pDoc);
     // Reload the previous or next snapshot; on failure the document stays as it was, the
     // failure is reported and the index does not move.
     BOOL Undo();
@@ -56,4 +60,7 @@ private:
     CString m_strFolder;
     // Set once the ring has shifted: from then on index 0 has a file of its own.
     BOOL m_bShifted = FALSE;
+    // The lowest index Undo returns to: 0, or the opened state's index, which moves down with
+    // the ring.
+    int m_nOldestIndex = 0;
 };

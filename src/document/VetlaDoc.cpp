@@ -150,6 +150,6 @@ BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
             static_cast<CBlockObj*>(m_blockList.GetNext(pos))->ReinitPins(this);
     }
 
-    m_undo.SaveState(this);
+    m_undo.SaveOpenedState(this);
     return TRUE;
 }

@@ -68,6 +68,98 @@ TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
     EXPECT_FALSE(m_undo.CanRedo());
 }
 
+// An opened document's first snapshot is the diagram as read: nothing comes before it, so
+// Undo is not offered until an edit, and never reloads the empty diagram over the opened one
+// (whose snapshot an edit after that would have overwritten).
+class UndoAfterOpenTest : public UndoStoreTest {
+protected:
+    void SetUp() override
+    {
+        m_strPath = UniqueTempPath(_T("undo-open.dfb"));
+        CVetlaDoc source;
+        FillFbdSample(source, FALSE);
+        m_opened = SaveToBytes(source);
+        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
+        file.Write(m_opened.data(), UINT(m_opened.size()));
+        file.Close();
+    }
+    void TearDown() override { DeleteFile(m_strPath); }
+
+    void Open()
+    {
+        ASSERT_TRUE(m_doc.OnOpenDocument(m_strPath));
+        ASSERT_EQ(SaveToBytes(m_doc), m_opened);
+    }
+
+    CString m_strPath;
+    Bytes m_opened;
+};
+
+TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpening)
+{
+    Open();
+    EXPECT_FALSE(m_undo.CanUndo());
+    EXPECT_FALSE(m_undo.CanRedo());
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), m_opened);
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(UndoAfterOpenTest, UndoOfTheFirstEditReturnsToTheOpenedDiagram)
+{
+    Open();
+    AddNew(m_doc, BT_NOR, 500, 500);
+    const Bytes edited = Snapshot(2);
+    ASSERT_TRUE(m_undo.CanUndo());
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), m_opened);
+    EXPECT_FALSE(m_undo.CanUndo());
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), m_opened);
+    ASSERT_TRUE(m_undo.Redo());
+    EXPECT_EQ(SaveToBytes(m_doc), edited);
+}
+
+// Once the ring has shifted the opened diagram's snapshot moves down with the others, and drops
+// out as the oldest state: Undo reaches file 000 and goes no further.
+TEST_F(UndoAfterOpenTest, TheOpenedDiagramMovesDownTheRingAndDropsOut)
+{
+    Open();
+    for (int n = 2; n <= 31; ++n)
+        Snapshot(n);
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(0)), m_opened) << "30 edits: the opened diagram in 000";
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(m_undo.Undo()) << i;
+    EXPECT_EQ(SaveToBytes(m_doc), m_opened);
+    EXPECT_FALSE(m_undo.CanUndo());
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(m_undo.Redo()) << i;
+    Snapshot(32);
+    EXPECT_NE(ReadFileBytes(m_undo.GetSnapshotPath(0)), m_opened);
+    for (int i = 0; i < 30; ++i)
+        ASSERT_TRUE(m_undo.Undo()) << i;
+    EXPECT_EQ(Name().ToUtf8(), "S2");
+    EXPECT_FALSE(m_undo.CanUndo());
+}
+
+// The opened diagram's snapshot could not be written (reported): the first edit cannot be
+// undone either, so Undo is offered from the second edit on.
+TEST_F(UndoAfterOpenTest, AnUnwrittenOpenedStateIsNeverReloaded)
+{
+    ASSERT_TRUE(RemoveDirectory(m_undo.GetFolder()));
+    ASSERT_TRUE(m_doc.OnOpenDocument(m_strPath));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_FALSE(m_undo.CanUndo());
+    ASSERT_TRUE(CreateDirectory(m_undo.GetFolder()));
+    Snapshot(2);
+    EXPECT_FALSE(m_undo.CanUndo());
+    Snapshot(3);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(Name().ToUtf8(), "S2");
+    EXPECT_FALSE(m_undo.CanUndo());
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
 TEST_F(UndoStoreTest, UndoAndRedoRestoreExactlyWhatWasSaved)
 {
     FillFbdSample(m_doc, FALSE);

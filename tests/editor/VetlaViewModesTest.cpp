@@ -5,6 +5,8 @@
 #include "document/DocTestSupport.h"
 
 #include "platform/core/CmdTarget.h"
+#include "platform/core/File.h"
+#include "platform/core/FileSystem.h"
 #include "platform/ui/FrameIds.h"
 #include "shell/Resource.h"
 
@@ -66,6 +68,40 @@ TEST_F(ModesTest, UndoAndRedoStepThroughTheSnapshotsAndForgetTheSelection)
     ASSERT_TRUE(Enabled(ID_EDIT_REDO));
     Command(ID_EDIT_REDO);
     EXPECT_EQ(SaveToBytes(Doc()), after);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
+}
+
+// Neither a new diagram nor one just opened has anything to undo: Undo right after opening
+// would have reloaded the empty diagram over the file's.
+TEST_F(ModesTest, UndoIsNotOfferedAfterNewNorAfterOpen)
+{
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+
+    const CString strPath = UniqueTempPath(_T("modes-open.dfb"));
+    Bytes opened;
+    {
+        CVetlaDoc source;
+        AddNew(source, BT_AND, 200, 100);
+        AddNew(source, BT_IN, 100, 100);
+        opened = SaveToBytes(source);
+        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+        file.Write(opened.data(), UINT(opened.size()));
+    }
+    ASSERT_TRUE(Doc().OnOpenDocument(strPath));
+    DeleteFile(strPath);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(ID_EDIT_REDO));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(SaveToBytes(Doc()), opened);
+
+    // The first edit can be undone, back to the opened diagram and no further.
+    Block(BT_OR, 300, 100);
+    Doc().m_undo.SaveState(&Doc());
+    ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(SaveToBytes(Doc()), opened);
+    EXPECT_FALSE(Enabled(ID_EDIT_UNDO));
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
