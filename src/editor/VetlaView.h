@@ -481,6 +481,7 @@ private:
     void SelectAlone(CBlockObj* pBlock);
     void SelectAlone(CConnectLineObj* pLine);
     void SelectAlone(CBlockComment* pComment);
+    void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
     void PressBesideBlocks(CPoint ptDoc);
 
     // The scan's parts (VetlaViewDraw.cpp).

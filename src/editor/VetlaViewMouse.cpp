@@ -771,29 +771,27 @@ void CVetlaView::RightPressInTool(CPoint pt)
 
 void CVetlaView::SelectAlone(CBlockObj* pBlock)
 {
-    pBlock->m_bSelected = 1;
-    m_selBlocks.AddTail(pBlock);
-    m_pCurBlock = pBlock;
-    m_pCurLine = nullptr;
-    m_pCurComment = nullptr;
+    AddToSelection(m_selBlocks, pBlock);
+    SetCurrentObjects(pBlock, nullptr, nullptr);
 }
 
 void CVetlaView::SelectAlone(CConnectLineObj* pLine)
 {
-    pLine->m_bLineSelected = 1;
-    m_selLines.AddTail(pLine);
-    m_pCurLine = pLine;
-    m_pCurBlock = nullptr;
-    m_pCurComment = nullptr;
+    AddToSelection(m_selLines, pLine);
+    SetCurrentObjects(nullptr, pLine, nullptr);
 }
 
 void CVetlaView::SelectAlone(CBlockComment* pComment)
 {
-    pComment->m_bCommentSelected = 1;
-    m_selComments.AddTail(pComment);
+    AddToSelection(m_selComments, pComment);
+    SetCurrentObjects(nullptr, nullptr, pComment);
+}
+
+void CVetlaView::SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment)
+{
+    m_pCurBlock = pBlock;
+    m_pCurLine = pLine;
     m_pCurComment = pComment;
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
 }
 
 // A right press in select mode keeps a selection the press lies in (so the context menu acts on
