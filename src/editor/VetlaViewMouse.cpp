@@ -129,6 +129,26 @@ void ReleaseCaptureOf(const CWnd* pWnd)
         CWnd::ReleaseCapture();
 }
 
+// One kind's step of a right press in select mode: an object already selected keeps the
+// selection, another becomes the only selected object; a miss clears this kind's selection unless
+// bKeepOnMiss. Returns whether the press hit an object of the kind.
+template <class T>
+int RightPressStep(CVetlaView& view, T* pHit, CObList& selection, BYTE nKind, bool bKeepOnMiss)
+{
+    if (pHit && selection.Find(pHit))
+        return 1;
+    if (pHit) {
+        view.ClearSelection(SELECTION_ALL);
+        AddToSelection(selection, pHit);
+    } else if (!bKeepOnMiss) {
+        view.ClearSelection(nKind);
+    } else {
+        return 0;
+    }
+    view.InvalidateAll();
+    return pHit ? 1 : 0;
+}
+
 } // namespace
 
 void CVetlaView::LoadEditCursors()
@@ -800,57 +820,13 @@ void CVetlaView::RightPressSelects(CPoint pt)
 {
     CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y);
     CBlockObj* pBody = m_pDocument->BlockAtPoint(pt.x, pt.y);
-    m_pCurLine = pLine;
-    if (pLine && !m_selLines.IsEmpty() && IsLineSelected(pLine)) {
-        m_bHitLine = 1;
-    } else if (pLine) {
-        ClearSelection(SELECTION_ALL);
-        pLine->m_bLineSelected = 1;
-        m_selLines.AddTail(pLine);
-        m_bHitLine = 1;
-        InvalidateAll();
-    } else {
-        m_bHitLine = 0;
-        if (m_selLines.IsEmpty() || !pBody) {
-            ClearSelection(SELECTION_LINES);
-            InvalidateAll();
-        }
-    }
-
-    m_pCurBlock = pBody;
-    if (pBody && !m_selBlocks.IsEmpty() && IsBlockSelected(pBody, FALSE)) {
-        m_bHitBlock = 1;
-    } else if (pBody) {
-        ClearSelection(SELECTION_ALL);
-        pBody->m_bSelected = 1;
-        m_selBlocks.AddTail(pBody);
-        m_bHitBlock = 1;
-        InvalidateAll();
-    } else {
-        m_bHitBlock = 0;
-        if (!pLine) {
-            ClearSelection(SELECTION_BLOCKS);
-            InvalidateAll();
-        }
-    }
-
     CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y);
+    m_pCurLine = pLine;
+    m_bHitLine = RightPressStep(*this, pLine, m_selLines, SELECTION_LINES, !m_selLines.IsEmpty() && pBody);
+    m_pCurBlock = pBody;
+    m_bHitBlock = RightPressStep(*this, pBody, m_selBlocks, SELECTION_BLOCKS, pLine != nullptr);
     m_pCurComment = pComment;
-    if (pComment && !m_selComments.IsEmpty() && IsCommentSelected(pComment)) {
-        m_bHitComment = 1;
-    } else if (pComment) {
-        ClearSelection(SELECTION_ALL);
-        pComment->m_bCommentSelected = 1;
-        m_selComments.AddTail(pComment);
-        m_bHitComment = 1;
-        InvalidateAll();
-    } else {
-        m_bHitComment = 0;
-        if (!pLine) {
-            ClearSelection(SELECTION_COMMENTS);
-            InvalidateAll();
-        }
-    }
+    m_bHitComment = RightPressStep(*this, pComment, m_selComments, SELECTION_COMMENTS, pLine != nullptr);
 }
 
 void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
