@@ -17,6 +17,7 @@
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
+#include "support/RunningApp.h"
 
 #include <gtest/gtest.h>
 
@@ -36,14 +37,7 @@ protected:
 
     void SetUp() override
     {
-        AfxSetWindowBackend(nullptr);
         AfxResetKeyState();
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(&m_clock);
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("qarvo-view-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(m_folder);
         m_bShowAtNewFile = g_bShowAtNewFile;
         g_bShowAtNewFile = 0;
         m_previousPopup = AfxSetTrackPopupMenuHandler([this](CMenu& menu, UINT, CPoint ptScreen, CWnd* pOwner) {
@@ -55,9 +49,7 @@ protected:
             ++m_nPopups;
             return m_nPick;
         });
-        m_pApp = std::make_unique<CVetlaApp>(Path("missing.ini"));
-        m_pApp->SetProfilePath(Path("profile.ini"));
-        ASSERT_TRUE(m_pApp->InitInstance());
+        ASSERT_TRUE(m_app.Start());
         CVetlaDoc::InitBlockCaptions();
         Frame()->SendMessage(WM_COMMAND, m_nDocType == DOC_TYPE_LAD ? ID_FILE_NEW_LAD : ID_FILE_NEW);
         ASSERT_NE(View(), nullptr);
@@ -67,17 +59,10 @@ protected:
     void TearDown() override
     {
         CDialog::SetDialogHook(nullptr);
-        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
-            m_pApp->CloseAllDocuments(TRUE);
-            m_pApp->m_pMainWnd->DestroyWindow();
-        }
-        m_pApp.reset();
+        m_app.Close();
         AfxSetTrackPopupMenuHandler(m_previousPopup);
         g_bShowAtNewFile = m_bShowAtNewFile;
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(nullptr);
         AfxResetKeyState();
-        std::filesystem::remove_all(m_folder);
     }
 
     CMainFrame* Frame() const { return AfxGetMainFrame(); }
@@ -107,7 +92,7 @@ protected:
         return lResult;
     }
     // The posted messages, taken as the program's loop takes them.
-    void Pump() { m_pApp->PumpPending(); }
+    void Pump() { m_app->PumpPending(); }
     // A command as the menu sends it: to the main frame, which routes it to the active view.
     void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
     // The state a menu or toolbar would show for the command, through the frame's routing.
@@ -151,13 +136,10 @@ protected:
         return UINT(-1);
     }
 
-    CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
-
     int m_nDocType = DOC_TYPE_FBD;
     CManualTickSource m_clock;
-    std::filesystem::path m_folder;
+    RunningApp m_app{"qarvo-view", RunningApp::Backend::Headless, &m_clock};
     CMessageBoxRecorder m_boxes;
-    std::unique_ptr<CVetlaApp> m_pApp;
     int m_bShowAtNewFile = 1;
     TrackPopupMenuHandler m_previousPopup;
     std::vector<ShownItem> m_shown;

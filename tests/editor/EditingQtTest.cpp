@@ -17,7 +17,7 @@
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
-#include "support/QtTestApp.h"
+#include "support/RunningApp.h"
 
 #include <QImage>
 #include <QMouseEvent>
@@ -36,17 +36,9 @@ class EditingQtTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        QtTestApp();
-        InitQtBackend();
-        InitQtMenus();
-        CMessageQueue::Get().Reset();
-        m_folder = std::filesystem::temp_directory_path() / ("qarvo-editing-" + std::to_string(getpid()));
-        std::filesystem::create_directories(m_folder);
         m_bShowAtNewFile = g_bShowAtNewFile;
         g_bShowAtNewFile = 0;
-        m_pApp = std::make_unique<CVetlaApp>(Path("missing.ini"));
-        m_pApp->SetProfilePath(Path("profile.ini"));
-        ASSERT_TRUE(m_pApp->InitInstance());
+        ASSERT_TRUE(m_app.Start());
         Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
         ASSERT_NE(View(), nullptr);
         m_pWidget = QtWidgetOf(*View());
@@ -55,19 +47,10 @@ protected:
 
     void TearDown() override
     {
-        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
-            m_pApp->CloseAllDocuments(TRUE);
-            m_pApp->m_pMainWnd->DestroyWindow();
-        }
-        m_pApp.reset();
+        m_app.Close();
         g_bShowAtNewFile = m_bShowAtNewFile;
-        CMessageQueue::Get().Reset();
-        std::filesystem::remove_all(m_folder);
-        ShutdownQtMenus();
-        ShutdownQtBackend();
     }
 
-    CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
     CMainFrame* Frame() const { return AfxGetMainFrame(); }
     CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
     CVetlaDoc& Doc() const { return *View()->GetDocument(); }
@@ -141,9 +124,8 @@ protected:
         return static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
     }
 
-    std::filesystem::path m_folder;
+    RunningApp m_app{"qarvo-editing", RunningApp::Backend::Qt};
     CMessageBoxRecorder m_boxes;
-    std::unique_ptr<CVetlaApp> m_pApp;
     QWidget* m_pWidget = nullptr;
     int m_bShowAtNewFile = 1;
 };

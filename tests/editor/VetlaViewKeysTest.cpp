@@ -223,7 +223,7 @@ TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
     Doc().SetModifiedFlag(FALSE);
     CtrlKey(VK_F4);
     Pump();
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);
 }
 
 TEST_F(ViewKeysTest, AltClosesTheValuePopup)

@@ -20,7 +20,7 @@
 #include "platform/ui/NativeWindow.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
-#include "support/QtTestApp.h"
+#include "support/RunningApp.h"
 
 #include <QImage>
 #include <QWidget>
@@ -44,20 +44,6 @@ class PaletteTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (OnQt()) {
-            QtTestApp();
-            InitQtBackend();
-            InitQtMenus();
-        } else {
-            AfxSetWindowBackend(nullptr);
-        }
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(&m_clock);
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("qarvo-palette-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
         m_wOldHardware = g_wHardwareCode;
         // A new document would open its Properties sheet.
         g_bShowAtNewFile = 0;
@@ -65,34 +51,15 @@ protected:
 
     void TearDown() override
     {
-        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
-            m_pApp->CloseAllDocuments(TRUE);
-            m_pApp->m_pMainWnd->DestroyWindow();
-        }
-        m_pApp.reset();
+        m_app.Close();
         g_bShowAtNewFile = 1;
         g_wHardwareCode = m_wOldHardware;
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(nullptr);
-        std::filesystem::remove_all(m_folder);
-        if (OnQt()) {
-            ShutdownQtMenus();
-            ShutdownQtBackend();
-        }
     }
 
-    // Registered a second time with QARVO_TEST_BACKEND=qt: every window a real widget.
-    static bool OnQt()
-    {
-        const char* pszBackend = std::getenv("QARVO_TEST_BACKEND");
-        return pszBackend && std::string_view(pszBackend) == "qt";
-    }
 
     void Start()
     {
-        m_pApp = std::make_unique<CVetlaApp>(CString::FromUtf8((m_folder / "missing.ini").string()));
-        m_pApp->SetProfilePath(CString::FromUtf8((m_folder / "profile.ini").string()));
-        ASSERT_TRUE(m_pApp->InitInstance());
+        ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
     }
 
@@ -116,7 +83,7 @@ protected:
         return rect;
     }
     // Idle time, as after every message: the bars update, then what they invalidated is painted.
-    void Idle() { m_pApp->OnIdle(0); }
+    void Idle() { m_app->OnIdle(0); }
     static BOOL NeedsPaint(CWnd& wnd)
     {
         CRect rect;
@@ -124,9 +91,8 @@ protected:
     }
 
     CManualTickSource m_clock;
-    std::filesystem::path m_folder;
+    RunningApp m_app{"qarvo-palette", RunningApp::BackendOfTheRun(), &m_clock};
     CMessageBoxRecorder m_boxes;
-    std::unique_ptr<CVetlaApp> m_pApp;
     WORD m_wOldHardware = 0;
 };
 
@@ -381,7 +347,7 @@ TEST_F(PaletteTest, TheBorderHoldsTheBarWithinTheFramesWidthPlusItsOwn)
 
 TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)
 {
-    if (!OnQt())
+    if (!RunningApp::OnQt())
         GTEST_SKIP() << "needs the Qt backend";
     Start();
     QWidget* pBar = QtWidgetOf(WorkBox());

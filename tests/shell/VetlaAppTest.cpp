@@ -21,7 +21,7 @@
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
-#include "support/QtTestApp.h"
+#include "support/RunningApp.h"
 
 #include <gtest/gtest.h>
 
@@ -67,20 +67,6 @@ class VetlaAppTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        if (OnQt()) {
-            QtTestApp();
-            InitQtBackend();
-            InitQtMenus();
-        } else {
-            AfxSetWindowBackend(nullptr);
-        }
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(&m_clock);
-        m_folder = std::filesystem::temp_directory_path() /
-                   ("qarvo-app-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
         m_previousDialog = AfxSetFileDialogHandler([this](FileDialogRequest& request) {
             m_requests.push_back(request);
             if (m_answers.empty())
@@ -94,41 +80,21 @@ protected:
 
     void TearDown() override
     {
-        if (m_pApp && IsWindow(m_pApp->m_pMainWnd)) {
-            m_pApp->CloseAllDocuments(TRUE);
-            m_pApp->m_pMainWnd->DestroyWindow();
-        }
-        m_pApp.reset();
+        m_app.Close();
         CDialog::SetDialogHook(nullptr);
         g_bChineseUI = 0;
         SetUiLanguage(UiLanguage::English);
         g_mapIdText.RemoveAll();
         g_mapMenuText.RemoveAll();
         AfxSetFileDialogHandler(m_previousDialog);
-        CMessageQueue::Get().Reset();
-        CMessageQueue::Get().SetTickSource(nullptr);
-        std::filesystem::remove_all(m_folder);
-        if (OnQt()) {
-            ShutdownQtMenus();
-            ShutdownQtBackend();
-        }
     }
 
-    // The same tests run on the headless layer and, registered a second time with
-    // QARVO_TEST_BACKEND=qt, with every window a real widget on Qt's offscreen platform.
-    static bool OnQt()
-    {
-        const char* pszBackend = std::getenv("QARVO_TEST_BACKEND");
-        return pszBackend && std::string_view(pszBackend) == "qt";
-    }
 
-    CString Path(const char* name) const { return CString::FromUtf8((m_folder / name).string()); }
+    CString Path(const char* name) const { return m_app.Path(name); }
 
     void Start(const char* settings = "missing.ini")
     {
-        m_pApp = std::make_unique<CVetlaApp>(Path(settings));
-        m_pApp->SetProfilePath(Path("profile.ini"));
-        ASSERT_TRUE(m_pApp->InitInstance());
+        ASSERT_TRUE(m_app.Start(settings));
     }
 
     CMainFrame* Frame() const { return AfxGetMainFrame(); }
@@ -140,7 +106,7 @@ protected:
     }
     CString ZoomPane() const
     {
-        m_pApp->OnIdle(0);
+        m_app->OnIdle(0);
         return Frame()->m_wndStatusBar.GetPaneText(Frame()->m_wndStatusBar.CommandToIndex(ID_INDICATOR_ZOOM));
     }
 
@@ -201,9 +167,8 @@ protected:
     }
 
     CManualTickSource m_clock;
-    std::filesystem::path m_folder;
+    RunningApp m_app{"qarvo-app", RunningApp::BackendOfTheRun(), &m_clock};
     CMessageBoxRecorder m_boxes;
-    std::unique_ptr<CVetlaApp> m_pApp;
     std::vector<CString> m_answers;
     std::vector<FileDialogRequest> m_requests;
     FileDialogHandler m_previousDialog;
@@ -214,8 +179,8 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     g_bShowAtNewFile = 0;
     Start();
     ASSERT_NE(Frame(), nullptr);
-    EXPECT_EQ(m_pApp->m_pMainWnd, Frame());
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    EXPECT_EQ(m_app->m_pMainWnd, Frame());
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);
     EXPECT_EQ(PaneIDs(), kStartPanes);
     EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:100%");
     // The information window is docked at the bottom, hidden until a document opens.
@@ -245,7 +210,7 @@ TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
     EXPECT_TRUE(ActiveDoc()->IsLadder());
     Command(ID_FILE_NEW);
     EXPECT_FALSE(ActiveDoc()->IsLadder());
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 3);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 3);
     // The document menu shows the device commands' captions and no "Select hardware".
     CMenu* pMenu = Frame()->GetMenu();
     ASSERT_NE(pMenu, nullptr);
@@ -263,7 +228,7 @@ TEST_F(VetlaAppTest, ClosingTheLastDocumentHidesTheInformationWindowAndTheContro
     Command(ID_FILE_CLOSE);
     EXPECT_TRUE(Frame()->IsInfoWindowVisible());
     Command(ID_FILE_CLOSE);
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);
     EXPECT_FALSE(Frame()->m_wndInfoBar.IsVisible());
     EXPECT_FALSE(Frame()->HasStatusButton());
     EXPECT_FALSE(Frame()->HasSeriesLabel());
@@ -337,9 +302,9 @@ TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_TYPEMASK, MB_YESNOCANCEL);
     ASSERT_EQ(m_requests.size(), 1u);
     EXPECT_EQ(m_requests[0].strDefExt.ToUtf8(), "dld");
-    EXPECT_FALSE(ReadBytes(m_folder / "ladder.dld").empty());
-    EXPECT_EQ(m_pApp->m_pMainWnd, nullptr);
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 0);
+    EXPECT_FALSE(ReadBytes(m_app.Folder() / "ladder.dld").empty());
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);
 }
 
 TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)
@@ -349,10 +314,10 @@ TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)
     ActiveDoc()->SetModifiedFlag(TRUE);
     RunCloseAll([&](CDialog& d) { ClickSave(d, 0); }, IDCANCEL);
     Frame()->SendMessage(WM_CLOSE);
-    ASSERT_TRUE(IsWindow(m_pApp->m_pMainWnd));
+    ASSERT_TRUE(IsWindow(m_app->m_pMainWnd));
     EXPECT_TRUE(ActiveDoc()->IsModified());
     EXPECT_TRUE(m_boxes.Boxes().empty());
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);
 }
 
 TEST_F(VetlaAppTest, ClosingWithoutModifiedDocumentsAsksNothing)
@@ -361,7 +326,7 @@ TEST_F(VetlaAppTest, ClosingWithoutModifiedDocumentsAsksNothing)
     Command(ID_FILE_NEW);
     int nDialogs = 0;
     RunCloseAll([&](CDialog&) { ++nDialogs; });
-    EXPECT_TRUE(m_pApp->SaveAllModified());
+    EXPECT_TRUE(m_app->SaveAllModified());
     EXPECT_EQ(nDialogs, 0);
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
@@ -379,7 +344,7 @@ TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
     // The saved document is a ladder: its own filter and extension, whatever the template.
     EXPECT_EQ(m_requests[0].strFilter.ToUtf8(), "Ladder Files (*.dld)|*.dld|All Files (*.*)|*.*||");
     EXPECT_EQ(m_requests[0].strDefExt.ToUtf8(), "dld");
-    const std::string saved = ReadBytes(m_folder / "pump.dld");
+    const std::string saved = ReadBytes(m_app.Folder() / "pump.dld");
     ASSERT_FALSE(saved.empty());
     Command(ID_FILE_CLOSE);
 
@@ -391,7 +356,7 @@ TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
     EXPECT_EQ(pOpened->m_strProgramName.ToUtf8(), "PUMP");
     m_answers = {Path("again.dld")};
     Command(ID_FILE_SAVE_AS);
-    EXPECT_EQ(ReadBytes(m_folder / "again.dld"), saved);
+    EXPECT_EQ(ReadBytes(m_app.Folder() / "again.dld"), saved);
 }
 
 TEST_F(VetlaAppTest, OpenRefusesOtherExtensionsAndOpensTheRest)
@@ -404,7 +369,7 @@ TEST_F(VetlaAppTest, OpenRefusesOtherExtensionsAndOpensTheRest)
     m_boxes.Clear();
     m_answers = {Path("a.dfb"), Path("notes.txt")};
     Command(ID_FILE_OPEN);
-    EXPECT_EQ(m_pApp->GetOpenDocumentCount(), 1);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);
     ASSERT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), "QARVO Editor Can't load this type of file .txt");
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, MB_ICONINFORMATION);
@@ -462,7 +427,7 @@ TEST_P(SettingsFileTest, ChineseExactlyWhenTheUtf16TextHoldsZhCn)
 {
     const SettingsCase& c = GetParam();
     if (c.name != std::string("missing"))
-        WriteBytes(m_folder / "settings.ini", c.bytes);
+        WriteBytes(m_app.Folder() / "settings.ini", c.bytes);
     EXPECT_EQ(ReadChineseSetting(Path("settings.ini")), c.nChinese);
 }
 
@@ -480,7 +445,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
 {
-    WriteBytes(m_folder / "zh.ini", Utf16Le("language=zh_CN\n"));
+    WriteBytes(m_app.Folder() / "zh.ini", Utf16Le("language=zh_CN\n"));
     Start("zh.ini");
     EXPECT_EQ(g_bChineseUI, 1);
     CString strText;
@@ -494,12 +459,12 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     Frame()->GetMenu()->GetMenuString(ID_FILE_SAVE, strCaption, MF_BYCOMMAND);
     ASSERT_TRUE(g_mapIdText.Lookup(WORD(ID_FILE_SAVE), strText));
     EXPECT_EQ(strCaption, strText);
-    EXPECT_TRUE(m_pApp->m_bDocMenusTranslated);
+    EXPECT_TRUE(m_app->m_bDocMenusTranslated);
 }
 
 TEST_F(VetlaAppTest, LanguageWriteReplacesTheWholeFileWithItsOneLine)
 {
-    const std::filesystem::path file = m_folder / "sub" / "DruvoEditor.ini";
+    const std::filesystem::path file = m_app.Folder() / "sub" / "DruvoEditor.ini";
     const CString strPath = CString::FromUtf8(file.string());
     ASSERT_TRUE(WriteLanguageSetting(strPath, LANGUAGE_ENGLISH, nullptr));
     WriteBytes(file, Utf16Le("language=en_US\nlanguage=en_US\ntrailing text that stays no more"));
@@ -512,11 +477,11 @@ TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)
 {
     Start();
     // A plain file where the folder should be: nothing can be written below it.
-    WriteBytes(m_folder / "blocked", "x");
+    WriteBytes(m_app.Folder() / "blocked", "x");
     CString strReason;
     EXPECT_FALSE(WriteLanguageSetting(Path("blocked/DruvoEditor.ini"), LANGUAGE_CHINESE, &strReason));
     EXPECT_FALSE(strReason.IsEmpty());
-    EXPECT_EQ(ReadBytes(m_folder / "blocked"), "x");
+    EXPECT_EQ(ReadBytes(m_app.Folder() / "blocked"), "x");
 }
 
 } // namespace
