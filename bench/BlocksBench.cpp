@@ -15,7 +15,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "shell/MainFrame.h"

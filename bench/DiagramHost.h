@@ -8,7 +8,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "shell/MainFrame.h"
 
 struct DiagramHost {
@@ -39,7 +39,7 @@ struct DiagramHost {
     // A block of the type in the next place of the grid, added to the document.
     CBlockObj* Place(int nType)
     {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
         const int i = placed++;
         pBlock->m_ptPos = CPoint(60 + PITCH_X * (i % COLUMNS), 40 + PITCH_Y * (i / COLUMNS));
         doc.AddBlock(pBlock);

@@ -9,7 +9,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "platform/core/Archive.h"
 #include "platform/core/MemFile.h"
 #include "shell/MainFrame.h"
@@ -51,7 +51,7 @@ void Wire(CVetlaDoc& doc, CBlockObj* pFrom, CBlockObj* pTo, int nPin)
 
 CBlockObj* PlaceAt(CVetlaDoc& doc, int nType, int i)
 {
-    CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+    CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
     pBlock->m_ptPos = CPoint(40 + 60 * (i % 32), 40 + 60 * (i / 32));
     doc.AddBlock(pBlock);
     return pBlock;

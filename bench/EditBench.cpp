@@ -17,7 +17,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "shell/MainFrame.h"
 
 #include "DiagramHost.h"

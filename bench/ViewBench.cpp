@@ -13,7 +13,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
 

@@ -1,9 +1,14 @@
-# Every folder of sources is one library and every folder of tests one test program; files are
-# picked up by globbing so that adding a class never means editing a list.
+# Every library is made of one or more folders of sources and every folder of tests is one test
+# program; files are picked up by globbing so that adding a class never means editing a list.
 
-function(qarvo_library name folder)
-  file(GLOB sources CONFIGURE_DEPENDS
-       ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+# folders: one folder under src/, or a list of them ("blocks;document").
+function(qarvo_library name folders)
+  set(sources)
+  foreach(folder ${folders})
+    file(GLOB folder_sources CONFIGURE_DEPENDS
+         ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+    list(APPEND sources ${folder_sources})
+  endforeach()
   set(compiled ${sources})
   list(FILTER compiled INCLUDE REGEX "\\.cpp$")
   if(compiled)
@@ -42,21 +47,36 @@ function(qarvo_bench name)
   target_link_libraries(${name} PRIVATE benchmark::benchmark_main)
 endfunction()
 
-# The model's folders call one another (a block asks its view for the simulated clock, the view
-# steps the blocks, the document owns both), so their libraries are linked as one group.
-function(qarvo_link_group)
-  foreach(target ${ARGN})
-    get_target_property(type ${target} TYPE)
-    if(NOT type STREQUAL "STATIC_LIBRARY")
+# Fails the configuration when target links, directly or through any library it links, one of
+# the forbidden targets or libraries (matched by name): the model must stand without windows.
+function(qarvo_forbid_links target)
+  set(pending ${target})
+  set(seen)
+  while(pending)
+    list(POP_FRONT pending current)
+    if(current IN_LIST seen OR NOT TARGET ${current})
       continue()
     endif()
-    # The group's cycle is long; repeat it often enough that every member sees every other.
-    set_property(TARGET ${target} PROPERTY LINK_INTERFACE_MULTIPLICITY 4)
-    foreach(other ${ARGN})
-      get_target_property(other_type ${other} TYPE)
-      if(NOT other STREQUAL target AND other_type STREQUAL "STATIC_LIBRARY")
-        target_link_libraries(${target} PUBLIC ${other})
+    list(APPEND seen ${current})
+    get_target_property(type ${current} TYPE)
+    set(links)
+    if(NOT type STREQUAL "INTERFACE_LIBRARY")
+      get_target_property(direct ${current} LINK_LIBRARIES)
+      if(direct)
+        list(APPEND links ${direct})
       endif()
+    endif()
+    get_target_property(interface ${current} INTERFACE_LINK_LIBRARIES)
+    if(interface)
+      list(APPEND links ${interface})
+    endif()
+    foreach(link ${links})
+      foreach(forbidden ${ARGN})
+        if(link MATCHES "${forbidden}")
+          message(FATAL_ERROR "${target} links ${link} through ${current}")
+        endif()
+      endforeach()
+      list(APPEND pending ${link})
     endforeach()
-  endforeach()
+  endwhile()
 endfunction()

@@ -31,13 +31,13 @@ public:
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
     // One step of whichever analog class the block is; the ramp, PI, PWM, filter, max/min and
     // average blocks keep their value and state.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The step, the block in its state colour (comparator, triggers and watchdog) or black,
     // then the value box.
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     // The value; the watchdog adds its reference value, the differential trigger its Off
     // threshold.
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     int m_nAnalogOpt1 = 0;
     int m_nAnalogOpt2 = 0;
@@ -77,16 +77,16 @@ private:
     void ResolveReference(int nRef, int& nParam);
     // The trigger rule of the comparator and the threshold trigger on nValue.
     int TriggerState(int nValue) const;
-    void StepComparator(CVetlaView* pView);
-    void StepThresholdTrigger(CVetlaView* pView);
-    void StepAmplifier(CVetlaView* pView);
-    void StepWatchdog(CVetlaView* pView);
-    void StepDifferentialTrigger(CVetlaView* pView);
-    void StepMultiplexer(CVetlaView* pView);
-    void StepMath(CVetlaView* pView);
+    void StepComparator(const CSimContext* pSim);
+    void StepThresholdTrigger(const CSimContext* pSim);
+    void StepAmplifier(const CSimContext* pSim);
+    void StepWatchdog(const CSimContext* pSim);
+    void StepDifferentialTrigger(const CSimContext* pSim);
+    void StepMultiplexer(const CSimContext* pSim);
+    void StepMath(const CSimContext* pSim);
     // The amplifier in a feedback loop takes the value of the nearest analog block up its
     // input-0 chain.
-    int LoopValue(const CVetlaView* pView) const;
+    int LoopValue() const;
 };
 
 class CBlockACOMP : public CBlockAnalog {

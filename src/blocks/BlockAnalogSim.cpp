@@ -7,7 +7,7 @@
 #include "blocks/BlockStep.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/StringArray.h"
 
 #include <cmath>
@@ -85,29 +85,29 @@ int CBlockAnalog::TriggerState(int nValue) const
     return m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
-BOOL CBlockAnalog::Simulate(CVetlaView* pView)
+BOOL CBlockAnalog::Simulate(const CSimContext* pSim)
 {
     switch (m_nType) {
     case BT_ACOMP:
-        StepComparator(pView);
+        StepComparator(pSim);
         break;
     case BT_ATHTRG:
-        StepThresholdTrigger(pView);
+        StepThresholdTrigger(pSim);
         break;
     case BT_AAMP:
-        StepAmplifier(pView);
+        StepAmplifier(pSim);
         break;
     case BT_AWDOG:
-        StepWatchdog(pView);
+        StepWatchdog(pSim);
         break;
     case BT_ADTRG:
-        StepDifferentialTrigger(pView);
+        StepDifferentialTrigger(pSim);
         break;
     case BT_AMUX:
-        StepMultiplexer(pView);
+        StepMultiplexer(pSim);
         break;
     case BT_AMATH:
-        StepMath(pView);
+        StepMath(pSim);
         break;
     default:
         break;
@@ -116,40 +116,40 @@ BOOL CBlockAnalog::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockAnalog::StepComparator(CVetlaView* pView)
+void CBlockAnalog::StepComparator(const CSimContext* pSim)
 {
     m_nAx = ScaledInput(0);
     m_nAy = ScaledInput(1);
     m_nValue = int(ClampToLimit(double(m_nAx) - double(m_nAy)));
     ResolveReference(0, m_nThreshold1);
     ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, TriggerState(m_nValue), IsLadderView(pView));
+    SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepThresholdTrigger(CVetlaView* pView)
+void CBlockAnalog::StepThresholdTrigger(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(0);
     ResolveReference(0, m_nThreshold1);
     ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, TriggerState(m_nValue), IsLadderView(pView));
+    SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepAmplifier(CVetlaView* pView)
+void CBlockAnalog::StepAmplifier(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(0);
-    if (!pView || !pView->GetDocument())
+    if (!pSim || !GetDocument())
         return;
     m_bLoopFound = 0;
     m_pTraceTarget = this;
     int nDepth = 0;
-    TraceLoop(pView, this, m_nFirstInput, &nDepth);
+    TraceLoop(pSim, this, m_nFirstInput, &nDepth);
     if (m_bLoopFound)
-        m_nValue = Scale(SHORT(WORD(LoopValue(pView))));
+        m_nValue = Scale(SHORT(WORD(LoopValue())));
 }
 
-int CBlockAnalog::LoopValue(const CVetlaView* pView) const
+int CBlockAnalog::LoopValue() const
 {
-    const CVetlaDoc* pDoc = pView->GetDocument();
+    const CVetlaDoc* pDoc = GetDocument();
     // The chain may close on itself without passing an analog block: each block is visited
     // once, and a chain that comes back gives 0 like a chain that ends.
     std::unordered_set<const CBlockObj*> visited;
@@ -167,17 +167,17 @@ int CBlockAnalog::LoopValue(const CVetlaView* pView) const
     return 0;
 }
 
-void CBlockAnalog::StepWatchdog(CVetlaView* pView)
+void CBlockAnalog::StepWatchdog(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(1);
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nEnable = m_nPinValue[0];
     if (m_bPinChanged[0]) {
         m_nRefValue = nEnable ? m_nValue : 0;
         m_bPinChanged[0] = 0;
     }
     if (!nEnable) {
-        SetOutputState(*this, 0, IsLadderView(pView));
+        SetOutputState(*this, 0, InLadderDocument(*this));
         return;
     }
     ResolveReference(0, m_nThreshold1);
@@ -185,10 +185,10 @@ void CBlockAnalog::StepWatchdog(CVetlaView* pView)
     const long long nLow = (long long)m_nRefValue - m_nThreshold2;
     const long long nHigh = (long long)m_nRefValue + m_nThreshold1;
     const bool bInBand = m_nValue >= nLow && m_nValue <= nHigh;
-    SetOutputState(*this, bInBand ? 0 : 1, IsLadderView(pView));
+    SetOutputState(*this, bInBand ? 0 : 1, InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepDifferentialTrigger(CVetlaView* pView)
+void CBlockAnalog::StepDifferentialTrigger(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(0);
     const long long nOn = m_nThreshold1;
@@ -196,17 +196,17 @@ void CBlockAnalog::StepDifferentialTrigger(CVetlaView* pView)
     const long long nValue = m_nValue;
     if (nDelta > 0) {
         const int nState = nValue >= nOn && nValue < nOn + nDelta ? 1 : 0;
-        SetOutputState(*this, nState, IsLadderView(pView));
+        SetOutputState(*this, nState, InLadderDocument(*this));
     } else if (nValue > nOn) {
-        SetOutputState(*this, 1, IsLadderView(pView));
+        SetOutputState(*this, 1, InLadderDocument(*this));
     } else if (nValue <= nOn + nDelta) {
-        SetOutputState(*this, 0, IsLadderView(pView));
+        SetOutputState(*this, 0, InLadderDocument(*this));
     }
 }
 
-void CBlockAnalog::StepMultiplexer(CVetlaView* pView)
+void CBlockAnalog::StepMultiplexer(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (!m_nPinValue[0]) {
         m_nValue = 0;
         return;
@@ -217,9 +217,9 @@ void CBlockAnalog::StepMultiplexer(CVetlaView* pView)
     m_nValue = nValues[nPick];
 }
 
-void CBlockAnalog::StepMath(CVetlaView* pView)
+void CBlockAnalog::StepMath(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (!m_nPinValue[0]) {
         if (!m_nParamEx[11])
             m_nValue = 0;
@@ -235,13 +235,13 @@ void CBlockAnalog::StepMath(CVetlaView* pView)
     m_nValue = EvaluateAnalogFormula(parts);
 }
 
-void CBlockAnalog::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockAnalog::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC,
+    DrawSimShowingValue(*this, pSim, pDC,
                         ShowsState(m_nType) ? SimBodyColour::State : SimBodyColour::Black);
 }
 
-void CBlockAnalog::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockAnalog::DrawValue(const CSimContext*, CDC* pDC)
 {
     // One and a half block widths.
     constexpr int kHalfWidths = 3;

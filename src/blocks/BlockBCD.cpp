@@ -22,7 +22,7 @@ IMPLEMENT_TABLE_BLOCK(CBlockBIN, CBlockWordValue, kConverterSetups, BT_BIN)
 
 // The conversion is a function of the input word alone, so it is computed in every scan: the
 // first scan of a run then always shows the value of the input it finds.
-BOOL CBlockBCD::Simulate(CVetlaView*)
+BOOL CBlockBCD::Simulate(const CSimContext*)
 {
     WORD wInput = 0;
     GetInputValue(&wInput, 0);
@@ -32,7 +32,7 @@ BOOL CBlockBCD::Simulate(CVetlaView*)
     return TRUE;
 }
 
-BOOL CBlockBIN::Simulate(CVetlaView*)
+BOOL CBlockBIN::Simulate(const CSimContext*)
 {
     WORD wInput = 0;
     GetInputValue(&wInput, 0);

@@ -12,7 +12,7 @@ public:
     CBlockBCD();
     explicit CBlockBCD(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // A word above 0x9999 counts as 0x9999; a nibble above 9 gives 0.
@@ -23,5 +23,5 @@ public:
     CBlockBIN();
     explicit CBlockBIN(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -3,7 +3,7 @@
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 
 #include <compare>
 #include <cstdint>
@@ -58,11 +58,11 @@ constexpr std::int64_t kMinutesPerDay = 24 * 60;
 
 // The simulated clock as a normalised calendar time; the weekday is computed from the date
 // rather than trusted from the clock, which the user may have set.
-struct tm ClockTm(const CVetlaView* pView)
+struct tm ClockTm(const CSimContext* pSim)
 {
     struct tm t = {};
-    if (pView) {
-        SystemTimeToTm(&pView->m_simClock, &t);
+    if (pSim) {
+        SystemTimeToTm(&pSim->stScan, &t);
         MakeTimeUtc(&t);
     }
     return t;
@@ -102,9 +102,9 @@ bool InSpan(std::int64_t nNow, std::int64_t nOn, std::int64_t nOff)
 
 } // namespace
 
-BOOL CBlockWT::Simulate(CVetlaView* pView)
+BOOL CBlockWT::Simulate(const CSimContext* pSim)
 {
-    const struct tm now = ClockTm(pView);
+    const struct tm now = ClockTm(pSim);
     const std::int64_t nNow = now.tm_wday * kMinutesPerDay + now.tm_hour * 60 + now.tm_min;
     std::optional<CamEvent> passed;  // latest at or before now
     std::optional<CamEvent> ahead;   // latest after now: the previous week's
@@ -128,25 +128,25 @@ BOOL CBlockWT::Simulate(CVetlaView* pView)
         }
     }
     const std::optional<CamEvent>& latest = passed ? passed : ahead;
-    SetState(pView, latest && !latest->bOff ? 1 : 0);
+    SetState(pSim, latest && !latest->bOff ? 1 : 0);
     EndStep();
     return TRUE;
 }
 
-BOOL CBlockYT::Simulate(CVetlaView* pView)
+BOOL CBlockYT::Simulate(const CSimContext* pSim)
 {
-    const struct tm now = ClockTm(pView);
+    const struct tm now = ClockTm(pSim);
     bool bOn = false;
     if (m_nParam[2]) {
         bOn = InSpan(now.tm_mday, m_nParam[8], m_nParamEx[0]);
     } else {
         const int nYear = now.tm_year + 1900;
         const std::int64_t nNow =
-            pView ? SystemTimeToMs(&pView->m_simClock) / 1000 : std::int64_t(0);
+            pSim ? SystemTimeToMs(&pSim->stScan) / 1000 : std::int64_t(0);
         bOn = InSpan(nNow, DateSeconds(nYear, m_nParam[9], m_nParam[8]),
                      DateSeconds(nYear, m_nParamEx[1], m_nParamEx[0]));
     }
-    SetState(pView, bOn ? 1 : 0);
+    SetState(pSim, bOn ? 1 : 0);
     EndStep();
     return TRUE;
 }

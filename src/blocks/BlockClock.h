@@ -15,7 +15,7 @@ public:
 
     // The state of the latest cam event at or before the simulated weekday and minute; with
     // none this week, the week before's latest event.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     // The common copy, then the whole cam table.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
@@ -30,7 +30,7 @@ public:
 
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // Its location and times are edited, stored and sent with the program; its output does not

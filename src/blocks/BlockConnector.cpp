@@ -3,7 +3,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
@@ -37,12 +37,6 @@ constexpr COLORREF kConnectorFill = RGB(64, 192, 64);
 constexpr int kPinStub = 5;
 constexpr int kCharWidth = 6;
 constexpr int kLineHeight = 12;
-
-CVetlaDoc* DocOf(const CVetlaView* pView)
-{
-    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
-    return pDoc ? pDoc : CBlockObj::GetActiveVetlaDoc();
-}
 
 // The wire that ends at the partner of a connector; null without a partner or such a wire.
 const CConnectLineObj* PartnerLine(const CVetlaDoc* pDoc, int nPartner)
@@ -85,9 +79,9 @@ void DrawConnectorLabel(const CBlockObj& connector, CDC* pDC, const CString& str
 
 }  // namespace
 
-BOOL CBlockMale::Simulate(CVetlaView* pView)
+BOOL CBlockMale::Simulate(const CSimContext* pSim)
 {
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CVetlaDoc* pDoc = GetDocument();
     for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         const CBlockObj* pSource = nullptr;
         if (pDoc && m_nPinSource[nPin] != LINK_OPEN)
@@ -97,10 +91,9 @@ BOOL CBlockMale::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockMale::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockMale::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    Simulate(pView);
-    Draw(pView, pDC, TRUE, m_nPinValue[0] == 1 ? kRed : kBlue);
+    Draw(pSim, pDC, TRUE, m_nPinValue[0] == 1 ? kRed : kBlue);
 }
 
 void CBlockMale::DrawShape(CDC* pDC, BOOL) const
@@ -118,7 +111,7 @@ void CBlockMale::DrawShape(CDC* pDC, BOOL) const
     FillShape(pDC, arrow);
 }
 
-void CBlockMale::Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor)
+void CBlockMale::Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor)
 {
     CPen pen(PS_SOLID, 1, kBlack);
     CPen* pOldPen = pDC->SelectObject(&pen);
@@ -131,7 +124,7 @@ void CBlockMale::Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor)
     pDC->SelectObject(pOldPen);
 
     // Where the signal goes on: the block and pin at the far side of the partner.
-    const CVetlaDoc* pDoc = DocOf(pView);
+    const CVetlaDoc* pDoc = GetDocument();
     const CConnectLineObj* pLine = PartnerLine(pDoc, m_nNumber + NUM_FEMALE_OFFSET);
     CString strLabel;
     if (CBlockObj* pTarget = LineStartBlock(pDoc, pLine))
@@ -139,9 +132,9 @@ void CBlockMale::Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor)
     DrawConnectorLabel(*this, pDC, strLabel);
 }
 
-BOOL CBlockFemale::Simulate(CVetlaView* pView)
+BOOL CBlockFemale::Simulate(const CSimContext* pSim)
 {
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CVetlaDoc* pDoc = GetDocument();
     const CBlockObj* pSource =
         LineStartBlock(pDoc, PartnerLine(pDoc, m_nNumber - NUM_FEMALE_OFFSET));
     const int nEnd = std::min(BLOCK_FIRST_OUTPUT + m_nOutputs, BLOCK_PIN_COUNT);
@@ -163,7 +156,7 @@ void CBlockFemale::DrawShape(CDC* pDC, BOOL) const
     FillShape(pDC, box);
 }
 
-void CBlockFemale::Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF)
+void CBlockFemale::Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF)
 {
     CPen pen(PS_SOLID, 1, kBlack);
     CPen* pOldPen = pDC->SelectObject(&pen);
@@ -174,7 +167,7 @@ void CBlockFemale::Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF)
     pDC->SelectObject(pOldPen);
 
     // Where the signal comes from: the block wired to the partner.
-    const CVetlaDoc* pDoc = DocOf(pView);
+    const CVetlaDoc* pDoc = GetDocument();
     CString strLabel;
     if (CBlockObj* pSource = LineStartBlock(pDoc, PartnerLine(pDoc, m_nNumber - NUM_FEMALE_OFFSET)))
         strLabel = pDoc->GetBlockLabel(pSource);

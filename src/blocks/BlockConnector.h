@@ -12,12 +12,12 @@ public:
     explicit CBlockMale(int nType);
 
     // Each input takes the state of its source block.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The arrow, the input stub in the given colour and, above, the label and pin of the
     // block that the partner feeds ("B3/1").
-    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
     // The step, then the drawing in the colour of the signal coming in.
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     // The green arrow pointing right.
     void DrawShape(CDC* pDC, BOOL bFlag) const;
 };
@@ -30,10 +30,10 @@ public:
     explicit CBlockFemale(int nType);
 
     // The output gives the state of the block wired to the partner's input.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The notched box, the output stub and, above, the label of the block that feeds the
     // partner.
-    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
     // The green box with a notch on its left side.
     void DrawShape(CDC* pDC, BOOL bFlag) const;
 };

@@ -7,7 +7,7 @@
 #include "blocks/BlockWordValue.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
-#include "editor/ChildFrame.h"
+#include "blocks/SimContext.h"
 
 #include <algorithm>
 #include <climits>
@@ -50,16 +50,14 @@ constexpr int kPinResetAll = 2;
 constexpr int kPinFrequency = 0;
 
 // Operating time and gates advance while the Simulation bar runs or steps in any unit.
-bool BarRunsOrSteps(const CVetlaView* pView)
+bool BarRunsOrSteps(const CSimContext* pSim)
 {
-    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-    return pFrame && (pFrame->GetSimRunState() == SIM_RUN_RUNNING ||
-                      pFrame->GetSimStepState() == SIM_STEP_STEPPING);
+    return pSim && (pSim->nRunState == SIM_RUN_RUNNING || pSim->nStepState == SIM_STEP_STEPPING);
 }
 
-std::int64_t ElapsedMs(const CVetlaView& view, const SYSTEMTIME& stFrom)
+std::int64_t ElapsedMs(const CSimContext& sim, const SYSTEMTIME& stFrom)
 {
-    return SystemTimeToMs(&view.m_simClock) - SystemTimeToMs(&stFrom);
+    return SystemTimeToMs(&sim.stScan) - SystemTimeToMs(&stFrom);
 }
 
 // A threshold, or the referenced value held to 0 .. 999999.
@@ -108,10 +106,10 @@ CBlockCOUNTER::CBlockCOUNTER(int nType)
     m_dRunTime = m_nParam[7];
 }
 
-BOOL CBlockCOUNTER::Simulate(CVetlaView* pView)
+BOOL CBlockCOUNTER::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
-    const bool bLadder = IsLadderView(pView);
+    ReadInputs(pSim);
+    const bool bLadder = InLadderDocument(*this);
     const int nOn = Threshold(*this, 0, m_nParam[9]);
     const int nOff = Threshold(*this, 1, m_nParamEx[1]);
     if (m_nPinValue[kPinReset] == 1) {
@@ -137,24 +135,24 @@ BOOL CBlockCOUNTER::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockCOUNTER::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockCOUNTER::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
-void CBlockCOUNTER::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockCOUNTER::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString strCount;
     strCount.Format(_T("%6ld"), TruncToInt(m_dRunTime));
     DrawValueBox(pDC, *this, 3, {&strCount, 1});
 }
 
-BOOL CBlockHCOUNTER::Simulate(CVetlaView* pView)
+BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
 {
-    if (!pView)
+    if (!pSim)
         return TRUE;
-    ReadInputs(pView);
-    const bool bLadder = IsLadderView(pView);
+    ReadInputs(pSim);
+    const bool bLadder = InLadderDocument(*this);
     const int nOldState = m_nPinValue[BLOCK_FIRST_OUTPUT];
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
 
@@ -185,14 +183,14 @@ BOOL CBlockHCOUNTER::Simulate(CVetlaView* pView)
     } else {
         const bool bReleased = m_bPinChanged[kPinResetAll] || m_bPinChanged[kPinReset];
         if (bReleased && bEnabled) {
-            m_stCountStart = pView->m_simClock;
+            m_stCountStart = pSim->stScan;
             m_bRestartStamp = 1;
         }
         if (!bEnabled) {
             if (m_nParamEx[4] == 0)
                 nState = 0;
         } else {
-            CountOperatingTime(pView);
+            CountOperatingTime(pSim);
             nState = m_nMNMinutes == 0 ? 1 : 0;
         }
     }
@@ -220,16 +218,16 @@ int CBlockHCOUNTER::DerivedInterval()
 
 // While En is 1: whole minutes run since the start of the counting period, beyond those already
 // counted, move from MN to OT.
-void CBlockHCOUNTER::CountOperatingTime(CVetlaView* pView)
+void CBlockHCOUNTER::CountOperatingTime(const CSimContext* pSim)
 {
     if (m_bPinChanged[kPinEnable]) {
-        m_stCountStart = pView->m_simClock;
+        m_stCountStart = pSim->stScan;
         m_nOTStart = m_nOTMinutes;
     }
-    if (IsPaused() || !BarRunsOrSteps(pView))
+    if (IsPaused() || !BarRunsOrSteps(pSim))
         return;
     const std::int64_t nCounted = std::int64_t(m_nOTMinutes) - m_nOTStart;
-    const std::int64_t nRunning = ElapsedMs(*pView, m_stCountStart) - nCounted * kMsPerMinute;
+    const std::int64_t nRunning = ElapsedMs(*pSim, m_stCountStart) - nCounted * kMsPerMinute;
     if (nRunning < kMsPerMinute)
         return;
     const std::int64_t nMinutes = nRunning / kMsPerMinute;
@@ -243,12 +241,12 @@ void CBlockHCOUNTER::CountOperatingTime(CVetlaView* pView)
     }
 }
 
-void CBlockHCOUNTER::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockHCOUNTER::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
-void CBlockHCOUNTER::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockHCOUNTER::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString lines[3];
     FormatValueLines(lines);
@@ -268,24 +266,24 @@ void CBlockHCOUNTER::FormatValueLines(CString lines[3]) const
     lines[2].Format(_T("OT=%5ldh%2ldm"), m_nOTMinutes / 60, m_nOTMinutes % 60);
 }
 
-BOOL CBlockTHTRG::Simulate(CVetlaView* pView)
+BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)
 {
-    if (!pView)
+    if (!pSim)
         return TRUE;
-    ReadInputs(pView);
-    const bool bLadder = IsLadderView(pView);
+    ReadInputs(pSim);
+    const bool bLadder = InLadderDocument(*this);
     if (IsRisingEdge(*this, kPinFrequency))
         ++m_nPulseCount;
-    if (!m_bGateRunning || IsTimeUp(pView, TRUE)) {
+    if (!m_bGateRunning || IsTimeUp(pSim, TRUE)) {
         if (m_bGateRunning)
-            CountFrequencyInput(pView);
+            CountFrequencyInput(pSim);
         m_nMeasured = m_nPulseCount;
         SetOutputState(*this,
                        CompareWithThresholds(m_nMeasured, m_nParam[9], m_nParam[8],
                                              m_nPinValue[BLOCK_FIRST_OUTPUT], Hysteresis::Trigger),
                        bLadder);
         m_nPulseCount = 0;
-        m_stStart = pView->m_simClock;
+        m_stStart = pSim->stScan;
         m_bRestartStamp = 1;
         m_bGateRunning = 1;
     }
@@ -296,9 +294,9 @@ BOOL CBlockTHTRG::Simulate(CVetlaView* pView)
 
 // An input in Frequency mode stands for a pulse train of its simulated value in Hz: the gate
 // counts value x gate time pulses.
-void CBlockTHTRG::CountFrequencyInput(CVetlaView* pView)
+void CBlockTHTRG::CountFrequencyInput(const CSimContext* pSim)
 {
-    const CVetlaDoc* pDoc = pView->GetDocument();
+    const CVetlaDoc* pDoc = GetDocument();
     const CBlockObj* pSource =
         pDoc ? pDoc->FindBlockByNumber(m_nPinSource[kPinFrequency]) : nullptr;
     const auto* pInput = dynamic_cast<const CBlockIn*>(pSource);
@@ -316,13 +314,13 @@ double CBlockTHTRG::GateTimeMs()
 
 // The re-stamp flag is taken back once the gate is measured, as the timers' running time does;
 // otherwise the view would re-stamp the gate in every scan and it would never end.
-BOOL CBlockTHTRG::IsTimeUp(CVetlaView* pView, BOOL)
+BOOL CBlockTHTRG::IsTimeUp(const CSimContext* pSim, BOOL)
 {
     if (IsPaused())
         return FALSE;
-    if (BarRunsOrSteps(pView)) {
+    if (BarRunsOrSteps(pSim)) {
         m_bRestartStamp = 0;
-        m_dRunTime = double(ElapsedMs(*pView, m_stStart));
+        m_dRunTime = double(ElapsedMs(*pSim, m_stStart));
     }
     const double dGate = GateTimeMs();
     if (dGate <= m_dRunTime) {
@@ -332,12 +330,12 @@ BOOL CBlockTHTRG::IsTimeUp(CVetlaView* pView, BOOL)
     return FALSE;
 }
 
-void CBlockTHTRG::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockTHTRG::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
-void CBlockTHTRG::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockTHTRG::DrawValue(const CSimContext*, CDC* pDC)
 {
     const int nHundredths = TruncToInt(m_dRunTime) / 10;
     CString lines[2];

@@ -13,9 +13,9 @@ public:
     CBlockCOUNTER();
     explicit CBlockCOUNTER(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     // Set in a counting scan when the threshold of the counting direction comes from a block.
     int m_bRefThreshold = 0;
@@ -31,9 +31,9 @@ public:
     CBlockHCOUNTER();
     explicit CBlockHCOUNTER(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // The three value lines: MI, MN and OT as hours and minutes.
     void FormatValueLines(CString lines[3]) const;
 
@@ -45,7 +45,7 @@ public:
 
 private:
     int DerivedInterval();
-    void CountOperatingTime(CVetlaView* pView);
+    void CountOperatingTime(const CSimContext* pSim);
 };
 
 // Counts pulses over a gate time (m_nParamEx[1] seconds, [0] hundredths) and compares the
@@ -57,19 +57,19 @@ public:
     CBlockTHTRG();
     explicit CBlockTHTRG(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // Measures the gate's running time (m_dRunTime, ms) and tells whether the gate time has
     // been reached; reaching it exactly is enough. bOn is not used: the trigger has one gate.
-    BOOL IsTimeUp(CVetlaView* pView, BOOL bOn);
+    BOOL IsTimeUp(const CSimContext* pSim, BOOL bOn);
 
     int m_nMeasured = 0;     // fa: the count of the last completed gate
     int m_nPulseCount = 0;
     int m_bGateRunning = 0;
 
 private:
-    void CountFrequencyInput(CVetlaView* pView);
+    void CountFrequencyInput(const CSimContext* pSim);
     // The gate time: the parameter, or the referenced value in ms (0 when negative).
     double GateTimeMs();
 };

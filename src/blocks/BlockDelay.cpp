@@ -36,46 +36,46 @@ constexpr int kReset = 1;
 
 } // namespace
 
-BOOL CBlockDPR::Simulate(CVetlaView* pView)
+BOOL CBlockDPR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     m_nSetpointChanged = -1;
     const int nTrg = m_nPinValue[kTrg];
     if (m_bPinChanged[kTrg]) {
         if (nTrg == 1) {
             m_bTiming = 1;
-            StampInterval(pView);
+            StampInterval(pSim);
         } else {
             m_dRunTime = 0.0;
             m_dCarried = 0.0;
             m_bTiming = 0;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         }
         m_bPinChanged[kTrg] = 0;
     }
     if (nTrg == 1) {
         if (GetState() == 1) {
             m_nSetpointChanged = UpdateSetpoint(TRUE);
-        } else if (IsTimeUp(pView, TRUE)) {
+        } else if (IsTimeUp(pSim, TRUE)) {
             m_dCarried = 0.0;
             m_bTiming = 0;
-            SetState(pView, 1);
+            SetState(pSim, 1);
         }
     }
     EndStep();
     return TRUE;
 }
 
-BOOL CBlockDDR::Simulate(CVetlaView* pView)
+BOOL CBlockDDR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nTrg = m_nPinValue[kTrg];
     if (m_nPinValue[kReset] == 1) {
         // Only the rising edge of R acts; while it stays 1 nothing else happens.
         if (m_bPinChanged[kReset]) {
             m_dRunTime = 0.0;
             m_bTiming = 0;
-            SetState(pView, 0);
+            SetState(pSim, 0);
             m_bPinChanged[kReset] = 0;
         }
         EndStep();
@@ -83,7 +83,7 @@ BOOL CBlockDDR::Simulate(CVetlaView* pView)
     }
     if (m_bPinChanged[kReset]) {
         // Reset released: the output takes the trigger level at once.
-        SetState(pView, nTrg);
+        SetState(pSim, nTrg);
         m_bPinChanged[kReset] = 0;
         EndStep();
         return TRUE;
@@ -91,28 +91,28 @@ BOOL CBlockDDR::Simulate(CVetlaView* pView)
     if (m_bPinChanged[kTrg]) {
         if (nTrg == 0) {
             m_bTiming = 1;
-            StampInterval(pView);
+            StampInterval(pSim);
         } else {
             m_dRunTime = 0.0;
             m_dCarried = 0.0;
             m_bTiming = 0;
-            SetState(pView, 1);
+            SetState(pSim, 1);
         }
         m_bPinChanged[kTrg] = 0;
     }
-    if (nTrg == 0 && GetState() == 1 && IsTimeUp(pView, TRUE)) {
+    if (nTrg == 0 && GetState() == 1 && IsTimeUp(pSim, TRUE)) {
         m_dRunTime = 0.0;
         m_dCarried = 0.0;
         m_bTiming = 0;
-        SetState(pView, 0);
+        SetState(pSim, 0);
     }
     EndStep();
     return TRUE;
 }
 
-BOOL CBlockMPLR::Simulate(CVetlaView* pView)
+BOOL CBlockMPLR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int& nOnTiming = m_bTiming;
     int& nOffTiming = m_nWork[0];
     int& nOffDone = m_nWork[1];
@@ -123,11 +123,11 @@ BOOL CBlockMPLR::Simulate(CVetlaView* pView)
             nOffDone = 0;
             nOnTiming = 1;
             nOffTiming = 0;
-            StartInterval(pView);
-            SetState(pView, 0);
+            StartInterval(pSim);
+            SetState(pSim, 0);
         } else if (nOnTiming == 0) {
             // The ON delay had completed: the OFF delay starts.
-            StartInterval(pView);
+            StartInterval(pSim);
             nOffTiming = 1;
         } else {
             m_dRunTime = 0.0;
@@ -139,19 +139,19 @@ BOOL CBlockMPLR::Simulate(CVetlaView* pView)
     }
     if (nTrg == 1) {
         if (GetState() == 0) {
-            if (IsTimeUp(pView, TRUE)) {
+            if (IsTimeUp(pSim, TRUE)) {
                 nOnTiming = 0;
-                SetState(pView, 1);
+                SetState(pSim, 1);
             }
         } else {
             UpdateSetpoint(TRUE);
         }
     } else if (GetState() == 1) {
-        if (IsTimeUp(pView, FALSE)) {
+        if (IsTimeUp(pSim, FALSE)) {
             m_dCarried = 0.0;
             nOffTiming = 0;
             nOffDone = 1;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         }
     } else if (nOffDone) {
         UpdateSetpoint(FALSE);
@@ -162,25 +162,25 @@ BOOL CBlockMPLR::Simulate(CVetlaView* pView)
 
 // The trigger level, not its edge, starts the interval; once started it runs on after Trg
 // returns to 0, and only R ends it.
-BOOL CBlockPLR::Simulate(CVetlaView* pView)
+BOOL CBlockPLR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     m_nSetpointChanged = -1;
     if (m_nPinValue[kReset] == 1) {
         m_bTiming = 0;
-        StartInterval(pView);
-        SetState(pView, 0);
+        StartInterval(pSim);
+        SetState(pSim, 0);
         EndStep();
         return TRUE;
     }
     if (m_nPinValue[kTrg] == 1 && !m_bTiming && GetState() == 0) {
         m_bTiming = 1;
-        StampInterval(pView);
+        StampInterval(pSim);
     }
     if (!m_bTiming && GetState() == 1)
         m_nSetpointChanged = UpdateSetpoint(TRUE);
-    if (m_bTiming && IsTimeUp(pView, TRUE)) {
-        SetState(pView, 1);
+    if (m_bTiming && IsTimeUp(pSim, TRUE)) {
+        SetState(pSim, 1);
         m_bTiming = 0;
     }
     EndStep();
@@ -188,30 +188,30 @@ BOOL CBlockPLR::Simulate(CVetlaView* pView)
 }
 
 // The output is 1 from the rising edge of Trg for T, and falls early when Trg falls.
-BOOL CBlockCPG::Simulate(CVetlaView* pView)
+BOOL CBlockCPG::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nTrg = m_nPinValue[kTrg];
     if (m_bPinChanged[kTrg]) {
         if (nTrg == 1) {
             m_bTiming = 1;
-            StampInterval(pView);
-            SetState(pView, 1);
+            StampInterval(pSim);
+            SetState(pSim, 1);
         } else {
             m_dRunTime = 0.0;
             m_dCarried = 0.0;
             m_bTiming = 0;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         }
         m_bPinChanged[kTrg] = 0;
     }
     if (nTrg == 1) {
         if (GetState() == 0) {
             UpdateSetpoint(TRUE);
-        } else if (IsTimeUp(pView, TRUE)) {
+        } else if (IsTimeUp(pSim, TRUE)) {
             m_bTiming = 0;
             m_dCarried = 0.0;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         }
     }
     EndStep();
@@ -221,9 +221,9 @@ BOOL CBlockCPG::Simulate(CVetlaView* pView)
 // After a trigger the output is low for TL, then high for TH, repeated: the pulse counter
 // starts at -1 and is compared after its increment, so a pulse total n gives n + 1 high
 // pulses. A zero TL keeps the output high across the low phases, a zero TH keeps it low.
-BOOL CBlockRPR::Simulate(CVetlaView* pView)
+BOOL CBlockRPR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int& nActive = m_bTiming;
     int& nLowPhase = m_nWork[0];
     int& nTriggered = m_nWork[1];
@@ -232,7 +232,7 @@ BOOL CBlockRPR::Simulate(CVetlaView* pView)
         m_dCarried = 0.0;
         nLowPhase = 0;
         nActive = 0;
-        SetState(pView, 0);
+        SetState(pSim, 0);
         nTriggered = 0;
         EndStep();
         return TRUE;
@@ -242,11 +242,11 @@ BOOL CBlockRPR::Simulate(CVetlaView* pView)
     const double dOff = m_pRefBlock[1] ? ReferencedMs(1, m_nParam[12], TRUE)
                                        : double(m_nParamEx[1]) + m_nParamEx[0];
     if (dOn == 0.0 && dOff == 0.0) {
-        StartInterval(pView);
+        StartInterval(pSim);
         nActive = 0;
         nLowPhase = 0;
         m_nPulseCount = -1;
-        SetState(pView, 0);
+        SetState(pSim, 0);
         m_bPinChanged[kTrg] = 0;
         EndStep();
         return TRUE;
@@ -254,8 +254,8 @@ BOOL CBlockRPR::Simulate(CVetlaView* pView)
     if (m_bPinChanged[kTrg]) {
         if (m_nPinValue[kTrg] == 1) {
             nActive = 1;
-            StartInterval(pView);
-            SetState(pView, 0);
+            StartInterval(pSim);
+            SetState(pSim, 0);
             nLowPhase = 1;
             m_nPulseCount = -1;
             m_nPulseTotal = m_nParamEx[3];
@@ -268,16 +268,16 @@ BOOL CBlockRPR::Simulate(CVetlaView* pView)
     if (!nActive) {
         nLowPhase = 0;
         m_nPulseCount = -1;
-        SetState(pView, 0);
+        SetState(pSim, 0);
         if (!nTriggered)
-            StampInterval(pView);  // the reference stamp follows the clock
+            StampInterval(pSim);  // the reference stamp follows the clock
         else
             UpdateSetpoint(TRUE);
     } else if (!nLowPhase) {
-        if (IsTimeUp(pView, TRUE)) {
+        if (IsTimeUp(pSim, TRUE)) {
             if (dOff > 0.0)
-                SetState(pView, 0);
-            StampInterval(pView);
+                SetState(pSim, 0);
+            StampInterval(pSim);
             nLowPhase = 1;
             m_dCarried = 0.0;
             ++m_nPulseCount;
@@ -286,10 +286,10 @@ BOOL CBlockRPR::Simulate(CVetlaView* pView)
             else
                 nActive = 0;
         }
-    } else if (IsTimeUp(pView, FALSE)) {
+    } else if (IsTimeUp(pSim, FALSE)) {
         if (dOn > 0.0)
-            SetState(pView, 1);
-        StartInterval(pView);
+            SetState(pSim, 1);
+        StartInterval(pSim);
         nLowPhase = 0;
     }
     EndStep();

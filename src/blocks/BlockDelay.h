@@ -18,7 +18,7 @@ public:
     CBlockDPR();
     explicit CBlockDPR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockDDR : public CBlockTime {
@@ -28,7 +28,7 @@ public:
     CBlockDDR();
     explicit CBlockDDR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockMPLR : public CBlockTime {
@@ -38,7 +38,7 @@ public:
     CBlockMPLR();
     explicit CBlockMPLR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockPLR : public CBlockTime {
@@ -48,7 +48,7 @@ public:
     CBlockPLR();
     explicit CBlockPLR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockCPG : public CBlockTime {
@@ -58,7 +58,7 @@ public:
     CBlockCPG();
     explicit CBlockCPG(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockRPR : public CBlockTime {
@@ -68,7 +68,7 @@ public:
     CBlockRPR();
     explicit CBlockRPR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     // High pulses given since the trigger (starting at -1) and the pulse count parameter
     // taken at the trigger; run-time only.

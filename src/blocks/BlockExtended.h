@@ -26,9 +26,9 @@ public:
 
     // Counts the coincident pulses of two inputs (I1 and I2, or I3 and I4) and switches on
     // its On and Off counts; input 0 resets the count to its start value.
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };
 
 class CBlockSMC : public CBlockObj {
@@ -39,7 +39,7 @@ public:
     explicit CBlockSMC(int nType);
 
     // The output follows input 0 on its changes.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockSMCE : public CBlockObj {
@@ -51,9 +51,9 @@ public:
 
     // Starts on a rising input 0, stops on a rising input 1 or when its run is over, and is
     // held off while input 1 is on.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // TRUE once the run has lasted its limit; the running time then stops at the limit.
-    virtual BOOL IsTimeUp(CVetlaView* pView);
+    virtual BOOL IsTimeUp(const CSimContext* pSim);
 };
 
 class CBlockPTO : public CBlockObj {
@@ -64,7 +64,7 @@ public:
     explicit CBlockPTO(int nType);
 
     // The output follows input 0 on its changes.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockPTOE : public CBlockObj {
@@ -75,8 +75,8 @@ public:
     explicit CBlockPTOE(int nType);
 
     // The edge-triggered run of CBlockSMCE with the pulse train's own limit.
-    BOOL Simulate(CVetlaView* pView) override;
-    virtual BOOL IsTimeUp(CVetlaView* pView);
+    BOOL Simulate(const CSimContext* pSim) override;
+    virtual BOOL IsTimeUp(const CSimContext* pSim);
 };
 
 class CBlockSEG : public CBlockObj {
@@ -87,9 +87,9 @@ public:
     explicit CBlockSEG(int nType);
 
     // The 7-segment pattern of the low digit of input 1 while input 0 enables it, else 0.
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };
 
 class CBlockWORD2BIT : public CBlockObj {
@@ -101,7 +101,7 @@ public:
 
     // The output is one bit of the input word; TRUE when the bit number or the word changed
     // since the last step.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockUDC : public CBlockObj {
@@ -120,7 +120,7 @@ public:
     explicit CBlockCRC16(int nType);
 
     // While enabled, the CRC-16 of a run of analog flags' values, else 0.
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };

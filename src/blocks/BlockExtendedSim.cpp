@@ -8,10 +8,9 @@
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
-#include "controller/ModBus.h"
+#include "protocol/ModBus.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -27,14 +26,9 @@ constexpr int kAnalogFlagCount = 512;
 constexpr BYTE kSegmentPatterns[16] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07,
                                        0x7F, 0x67, 0x77, 0x7C, 0x39, 0x5E, 0x79, 0x71};
 
-SYSTEMTIME SimNow(const CVetlaView* pView)
+SYSTEMTIME SimNow(const CSimContext* pSim)
 {
-    SYSTEMTIME stNow = {};
-    if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
-        pFrame->GetSimTime(&stNow);
-    else if (pView)
-        stNow = pView->m_simClock;
-    return stNow;
+    return pSim ? pSim->stNow : SYSTEMTIME{};
 }
 
 // A referenced value as the run limits read it: negative values are 0, the largest is
@@ -53,14 +47,14 @@ double RunLimitValue(CBlockObj& block, int nRef, int nStored)
 
 // The run is over once it has lasted k x A x B milliseconds (A the speed or frequency word, B
 // the count word, either from a reference); the running time then stops at the limit.
-BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
+BOOL RunIsOver(CBlockObj& block, const CSimContext* pSim, double dFactor)
 {
     if (block.IsPaused())
         return FALSE;
     // The scan's copy of the clock: the tick may move the live clock while the scan runs.
-    if (SimClockDrivesRunTime(pView)) {
+    if ((pSim && pSim->ClockDrivesRunTime())) {
         block.m_dRunTime =
-            double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&block.m_stStart));
+            double(SystemTimeToMs(&pSim->stScan) - SystemTimeToMs(&block.m_stStart));
     }
     const double dA = RunLimitValue(block, 1, block.m_nParamEx[1]);
     const double dB = RunLimitValue(block, 0, block.m_nParamEx[6]);
@@ -71,35 +65,35 @@ BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
     return TRUE;
 }
 
-void StepLevelRun(CBlockObj& block, CVetlaView* pView)
+void StepLevelRun(CBlockObj& block, const CSimContext* pSim)
 {
-    block.ReadInputs(pView);
+    block.ReadInputs(pSim);
     if (block.m_bPinChanged[0]) {
-        SetOutputState(block, block.m_nPinValue[0], IsLadderView(pView));
+        SetOutputState(block, block.m_nPinValue[0], InLadderDocument(block));
         block.m_bPinChanged[0] = 0;
     }
     FinishOutputChange(block);
 }
 
 template <class IsTimeUp>
-void StepEdgeRun(CBlockObj& block, CVetlaView* pView, IsTimeUp isTimeUp)
+void StepEdgeRun(CBlockObj& block, const CSimContext* pSim, IsTimeUp isTimeUp)
 {
-    block.ReadInputs(pView);
+    block.ReadInputs(pSim);
     const int nState = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
     if (block.m_bPinChanged[1]) {
         if (block.m_nPinValue[1] == 1 && nState == 1)
-            SetOutputState(block, 0, IsLadderView(pView));
+            SetOutputState(block, 0, InLadderDocument(block));
         block.m_bPinChanged[1] = 0;
     } else if (block.m_nPinValue[1] == 1) {
         // Held off.
     } else if (block.m_bPinChanged[0]) {
         if (block.m_nPinValue[0] == 1 && nState == 0) {
-            block.m_stStart = SimNow(pView);
-            SetOutputState(block, 1, IsLadderView(pView));
+            block.m_stStart = SimNow(pSim);
+            SetOutputState(block, 1, InLadderDocument(block));
         }
         block.m_bPinChanged[0] = 0;
     } else if (nState == 1 && isTimeUp()) {
-        SetOutputState(block, 0, IsLadderView(pView));
+        SetOutputState(block, 0, InLadderDocument(block));
     }
     FinishOutputChange(block);
 }
@@ -153,13 +147,13 @@ BYTE SegmentPattern(int nDigit)
     return kSegmentPatterns[nDigit & 0xF];
 }
 
-BOOL CBlockENCODER::Simulate(CVetlaView* pView)
+BOOL CBlockENCODER::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nOn = EncoderThreshold(*this, 0, m_nParam[9]);
     const int nOff = EncoderThreshold(*this, 1, m_nParamEx[1]);
     if (m_nPinValue[0] == 1) {
-        SetOutputState(*this, 0, IsLadderView(pView));
+        SetOutputState(*this, 0, InLadderDocument(*this));
         m_dRunTime = m_nParam[8];
         FinishOutputChange(*this);
         return TRUE;
@@ -167,7 +161,7 @@ BOOL CBlockENCODER::Simulate(CVetlaView* pView)
     const bool bSecondPair = m_nParamEx[6] != 0;
     const int nFirstInput = bSecondPair ? NUM_INPUT + 2 : NUM_INPUT;
     int& nEdgeMemory = m_nPinValue[bSecondPair ? 3 : 2];
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CVetlaDoc* pDoc = GetDocument();
     const CBlockObj* pA = pDoc ? pDoc->FindBlockByNumber(nFirstInput) : nullptr;
     const CBlockObj* pB = pDoc ? pDoc->FindBlockByNumber(nFirstInput + 1) : nullptr;
     if (StateOf(pA) == 1 && StateOf(pB) == 1) {
@@ -181,65 +175,65 @@ BOOL CBlockENCODER::Simulate(CVetlaView* pView)
     }
     const double v = m_dRunTime;
     if (nOn < nOff)
-        SetOutputState(*this, v >= nOn && v < nOff ? 1 : 0, IsLadderView(pView));
+        SetOutputState(*this, v >= nOn && v < nOff ? 1 : 0, InLadderDocument(*this));
     else if (v >= nOn)
-        SetOutputState(*this, 1, IsLadderView(pView));
+        SetOutputState(*this, 1, InLadderDocument(*this));
     else if (v < nOff)
-        SetOutputState(*this, 0, IsLadderView(pView));
+        SetOutputState(*this, 0, InLadderDocument(*this));
     FinishOutputChange(*this);
     return TRUE;
 }
 
-void CBlockENCODER::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockENCODER::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
-void CBlockENCODER::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockENCODER::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString strValue;
     strValue.Format(_T("%-7ld"), TruncToInt(m_dRunTime));
     DrawValueBox(pDC, *this, 4, std::span<const CString>(&strValue, 1));
 }
 
-BOOL CBlockSMC::Simulate(CVetlaView* pView)
+BOOL CBlockSMC::Simulate(const CSimContext* pSim)
 {
-    StepLevelRun(*this, pView);
+    StepLevelRun(*this, pSim);
     return TRUE;
 }
 
-BOOL CBlockPTO::Simulate(CVetlaView* pView)
+BOOL CBlockPTO::Simulate(const CSimContext* pSim)
 {
-    StepLevelRun(*this, pView);
+    StepLevelRun(*this, pSim);
     return TRUE;
 }
 
-BOOL CBlockSMCE::Simulate(CVetlaView* pView)
+BOOL CBlockSMCE::Simulate(const CSimContext* pSim)
 {
-    StepEdgeRun(*this, pView, [&] { return IsTimeUp(pView); });
+    StepEdgeRun(*this, pSim, [&] { return IsTimeUp(pSim); });
     return TRUE;
 }
 
 // m_nParam[9] selects the finer of the two step rates.
-BOOL CBlockSMCE::IsTimeUp(CVetlaView* pView)
+BOOL CBlockSMCE::IsTimeUp(const CSimContext* pSim)
 {
-    return RunIsOver(*this, pView, m_nParam[9] ? 0.01 : 0.005);
+    return RunIsOver(*this, pSim, m_nParam[9] ? 0.01 : 0.005);
 }
 
-BOOL CBlockPTOE::Simulate(CVetlaView* pView)
+BOOL CBlockPTOE::Simulate(const CSimContext* pSim)
 {
-    StepEdgeRun(*this, pView, [&] { return IsTimeUp(pView); });
+    StepEdgeRun(*this, pSim, [&] { return IsTimeUp(pSim); });
     return TRUE;
 }
 
-BOOL CBlockPTOE::IsTimeUp(CVetlaView* pView)
+BOOL CBlockPTOE::IsTimeUp(const CSimContext* pSim)
 {
-    return RunIsOver(*this, pView, 0.02);
+    return RunIsOver(*this, pSim, 0.02);
 }
 
-BOOL CBlockSEG::Simulate(CVetlaView* pView)
+BOOL CBlockSEG::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     m_bPinChanged[0] = 0;
     BYTE byPattern = 0;
     if (m_nPinValue[0] == 1) {
@@ -251,12 +245,12 @@ BOOL CBlockSEG::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockSEG::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockSEG::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::Black);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::Black);
 }
 
-void CBlockSEG::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockSEG::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString strValue;
     strValue.Format(_T("0x%02X"), TruncToInt(m_dRunTime));
@@ -264,7 +258,7 @@ void CBlockSEG::DrawValue(CVetlaView*, CDC* pDC)
 }
 
 // The last bit number and word are kept in the run-time words m_nAux5 and m_nAux3.
-BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
+BOOL CBlockWORD2BIT::Simulate(const CSimContext* pSim)
 {
     WORD wValue = 0;
     GetInputValue(&wValue, 0);
@@ -274,7 +268,7 @@ BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
         GetValueAsDouble(pRef, &dValue);
         nBit = std::isnan(dValue) || dValue < 0.0 ? 0 : dValue > 15.0 ? 15 : int(dValue);
     }
-    SetOutputState(*this, GetWordBit(wValue, nBit), IsLadderView(pView));
+    SetOutputState(*this, GetWordBit(wValue, nBit), InLadderDocument(*this));
     FinishOutputChange(*this);
     const BOOL bChanged = nBit != m_nAux5 || int(wValue) != m_nAux3;
     m_nAux5 = nBit;
@@ -282,14 +276,14 @@ BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
     return bChanged;
 }
 
-BOOL CBlockCRC16::Simulate(CVetlaView* pView)
+BOOL CBlockCRC16::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (m_nPinValue[0] != 1) {
         m_dRunTime = 0.0;
         return TRUE;
     }
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CVetlaDoc* pDoc = GetDocument();
     // Only a run of analog flags is computed; a start or count outside the flags' register
     // area covers no values.
     const int nStart = m_nParamEx[0];
@@ -303,12 +297,12 @@ BOOL CBlockCRC16::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockCRC16::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockCRC16::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::Black);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::Black);
 }
 
-void CBlockCRC16::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockCRC16::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString strValue;
     strValue.Format(_T("0x%04X"), TruncToInt(m_dRunTime));

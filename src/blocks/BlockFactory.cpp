@@ -26,7 +26,6 @@
 #include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
-#include "editor/VetlaView.h"
 
 #include <algorithm>
 #include <new>
@@ -207,7 +206,7 @@ const BlockCatalogueEntry* FindCatalogueEntry(int nType)
     return it != std::end(kCatalogue) && it->nType == nType ? it : nullptr;
 }
 
-CBlockObj* CreateBlockForType(int nType, int* pTextSlots)
+CBlockObj* CreateBlockForType(int nType, int* pTextSlots, CVetlaDoc* pDoc)
 {
     const BlockCatalogueEntry* pEntry = FindCatalogueEntry(nType);
     CBlockObj* pBlock = nullptr;
@@ -216,16 +215,12 @@ CBlockObj* CreateBlockForType(int nType, int* pTextSlots)
     } catch (const std::bad_alloc&) {
         return nullptr;  // before a message-text slot is claimed
     }
+    pBlock->InitForDocument(pDoc);
     if (nType == BT_MSGTEXT)
         ClaimMsgTextSlot(pBlock, pTextSlots);
     pBlock->m_nWidth = 25;
     pBlock->m_nHeight = pBlock->m_nInputs == 4 ? 40 : 36;
     return pBlock;
-}
-
-CBlockObj* CVetlaView::CreateBlockObject(int nType)
-{
-    return CreateBlockForType(nType, m_bMsgTextUsed);
 }
 
 void RegisterBlockClasses()

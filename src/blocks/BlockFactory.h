@@ -1,11 +1,12 @@
-// The block factory: turns a block type code into a new, unplaced block of the right class.
-// CVetlaView::CreateBlockObject (declared with the view) is defined in BlockFactory.cpp on top
-// of CreateBlockForType, claiming one of the view's message-text slots for a message text.
+// The block factory: turns a block type code into a new, unplaced block of the right class for
+// a document. CVetlaView::CreateBlockObject is a thin member on top of CreateBlockForType that
+// passes the view's document and message-text slots.
 #pragma once
 
 #include <span>
 
 class CBlockObj;
+class CVetlaDoc;
 
 // One row of the type-code catalogue.
 struct BlockCatalogueEntry {
@@ -25,8 +26,9 @@ const BlockCatalogueEntry* FindCatalogueEntry(int nType);
 // nor placed. A code without a class of its own (601, 811, 900, 901 and every code outside the
 // catalogue) gives a plain CBlockObj with 4 inputs. For a message text (810), pTextSlots (16
 // flags, 0 free, 1 taken) gives the lowest free slot, which is marked taken and stored in the
-// block; with every slot taken, or no flags given, the block keeps slot -1.
-CBlockObj* CreateBlockForType(int nType, int* pTextSlots);
+// block; with every slot taken, or no flags given, the block keeps slot -1. The block takes
+// what it needs of pDoc (InitForDocument) but is not added to it; pDoc may be null.
+CBlockObj* CreateBlockForType(int nType, int* pTextSlots, CVetlaDoc* pDoc);
 
 // Registers every serializable class of the block library for creation by name, so that
 // files, the clipboard and undo snapshots can name them even when nothing else refers to a

@@ -122,7 +122,7 @@ double FactorFunction(int nType, int x, double k, int nBase)
     }
 }
 
-BOOL CBlockFactorFn::Simulate(CVetlaView*)
+BOOL CBlockFactorFn::Simulate(const CSimContext*)
 {
     const int nBase = m_nType == BT_LOG ? ParamOrClampedRef(*this, 0, m_nParam[10], 0, 2) : 0;
     m_dRunTime = FactorFunction(m_nType, InputWord(*this, 0), m_dParam, nBase);
@@ -141,9 +141,9 @@ IMPLEMENT_TABLE_BLOCK(CBlockSEC, CBlockFactorFn, kFunctionSetups, BT_SEC)
 IMPLEMENT_TABLE_BLOCK(CBlockCSC, CBlockFactorFn, kFunctionSetups, BT_CSC)
 IMPLEMENT_TABLE_BLOCK(CBlockQUAD, CBlockWordValue, kFunctionSetups, BT_QUAD)
 
-BOOL CBlockQUAD::Simulate(CVetlaView* pView)
+BOOL CBlockQUAD::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     m_dRunTime = m_nPinValue[0] == 1 ? 0.0 : WordOf(ClampWord(m_dParam * SolveRoot()));
     return TRUE;
 }

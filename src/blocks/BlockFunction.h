@@ -13,7 +13,7 @@ class CBlockFactorFn : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockFactorFn)
 
 public:
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
     CBlockFactorFn() = default;
@@ -113,7 +113,7 @@ public:
     CBlockQUAD();
     explicit CBlockQUAD(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The root y for the input word at pin 1; 0 when there is no real root, when the root
     // word is neither 0 nor 1, and when A is 0 (only from a damaged record or an upload: the
     // property page refuses it), so that no division by zero happens.

@@ -3,7 +3,7 @@
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/Runtime.h"
 
 namespace {
@@ -59,16 +59,16 @@ double OffPartsSum(const CBlockObj& block)
 
 } // namespace
 
-BOOL CBlockAPG::Simulate(CVetlaView* pView)
+BOOL CBlockAPG::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int& nEnabled = m_bTiming;
     int& nPhase = m_nWork[0];
     const int nEn = m_nPinValue[kEn];
     const int nInv = m_nPinValue[kInv] ? 1 : 0;
     if (m_bPinChanged[kEn] && nEn == 1) {
         nEnabled = 1;
-        StartInterval(pView);
+        StartInterval(pSim);
         nPhase = OnPartsSum(*this) == 0.0 && OffPartsSum(*this) > 0.0 ? 1 : 0;
     } else if (m_bPinChanged[kEn]) {
         m_dRunTime = 0.0;
@@ -76,32 +76,32 @@ BOOL CBlockAPG::Simulate(CVetlaView* pView)
         m_nStopPhase = nPhase == 0 ? 1 : 0;
         nEnabled = 0;
         nPhase = 0;
-        SetState(pView, 0);
+        SetState(pSim, 0);
     } else if (nEnabled && nEn == 1) {
         const bool bNoTimes = m_nParam[8] == 0 && m_nParam[9] == 0 && m_nParamEx[0] == 0 &&
                               m_nParamEx[1] == 0 && ReferencedMs(0, m_nParam[11], TRUE) == 0.0 &&
                               ReferencedMs(1, m_nParam[12], TRUE) == 0.0;
         if (bNoTimes) {
-            StartInterval(pView);
-            SetState(pView, Not(nInv));
+            StartInterval(pSim);
+            SetState(pSim, Not(nInv));
         } else if (nPhase == 0) {
-            if (!IsTimeUp(pView, TRUE)) {
-                SetState(pView, Not(nInv));
+            if (!IsTimeUp(pSim, TRUE)) {
+                SetState(pSim, Not(nInv));
             } else {
                 const double dOff =
                     m_pRefBlock[1] ? ReferencedMs(1, m_nParam[12], TRUE) : OffPartsSum(*this);
                 if (dOff > 0.0) {
                     nPhase = 1;
-                    SetState(pView, Not(GetState()));
+                    SetState(pSim, Not(GetState()));
                 }
-                StartInterval(pView);
+                StartInterval(pSim);
             }
-        } else if (IsTimeUp(pView, FALSE)) {
-            SetState(pView, Not(GetState()));
-            StartInterval(pView);
+        } else if (IsTimeUp(pSim, FALSE)) {
+            SetState(pSim, Not(GetState()));
+            StartInterval(pSim);
             nPhase = 0;
         } else {
-            SetState(pView, nInv);
+            SetState(pSim, nInv);
         }
     }
     m_bPinChanged[kEn] = 0;
@@ -110,35 +110,35 @@ BOOL CBlockAPG::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-BOOL CBlockRG::Simulate(CVetlaView* pView)
+BOOL CBlockRG::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int& nOffPhase = m_nWork[0];
     if (m_bPinChanged[kEn]) {
         if (m_nPinValue[kEn] == 1) {
             PickRandomDelay(TRUE);
             m_bTiming = 1;
-            StartInterval(pView);
+            StartInterval(pSim);
             nOffPhase = 0;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         } else {
             PickRandomDelay(FALSE);
             // A pending switch-on is dropped; a lit output waits for its OFF delay.
             m_bTiming = GetState() == 1 ? 1 : 0;
             if (m_bTiming) {
-                StartInterval(pView);
+                StartInterval(pSim);
                 nOffPhase = 1;
             }
         }
     }
     if (m_bTiming) {
         if (!nOffPhase) {
-            if (IsTimeUp(pView, TRUE)) {
-                SetState(pView, 1);
+            if (IsTimeUp(pSim, TRUE)) {
+                SetState(pSim, 1);
                 m_bTiming = 0;
             }
-        } else if (IsTimeUp(pView, FALSE)) {
-            SetState(pView, 0);
+        } else if (IsTimeUp(pSim, FALSE)) {
+            SetState(pSim, 0);
             m_dRunTime = 0.0;
             m_bTiming = 0;
         }
@@ -159,9 +159,9 @@ void CBlockRG::PickRandomDelay(BOOL bOn)
     (bOn ? m_nOnDelayHund : m_nOffDelayHund) = nDelay / 10 % 100;
 }
 
-BOOL CBlockRG::IsTimeUp(CVetlaView* pView, BOOL bOn)
+BOOL CBlockRG::IsTimeUp(const CSimContext* pSim, BOOL bOn)
 {
-    if (!MeasureRunTime(pView, 0.0))
+    if (!MeasureRunTime(pSim, 0.0))
         return FALSE;
     const int nSec = bOn ? m_nOnDelaySec : m_nOffDelaySec;
     const int nHund = bOn ? m_nOnDelayHund : m_nOffDelayHund;
@@ -176,35 +176,35 @@ BOOL CBlockRG::IsTimeUp(CVetlaView* pView, BOOL bOn)
 }
 
 // A trigger while the time runs keeps the light on; the time counts from the last release.
-BOOL CBlockSLS::Simulate(CVetlaView* pView)
+BOOL CBlockSLS::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nTrg = m_nPinValue[kTrg];
     if (m_bPinChanged[kTrg]) {
         if (nTrg == 0) {
             m_bTiming = 1;
-            StartInterval(pView);
+            StartInterval(pSim);
             m_nWarning = WARNING_NONE;
         } else {
-            SetState(pView, 1);
+            SetState(pSim, 1);
         }
         m_bPinChanged[kTrg] = 0;
     }
     if (!m_bTiming) {
         UpdateSetpoint(FALSE);
-    } else if (CheckWarning(pView, nTrg)) {
-        SetState(pView, Not(GetState()));
-    } else if (IsTimeUp(pView, FALSE)) {
+    } else if (CheckWarning(pSim, nTrg)) {
+        SetState(pSim, Not(GetState()));
+    } else if (IsTimeUp(pSim, FALSE)) {
         double dTime = 0.0;
         double dWarnTime = 0.0;
         double dWarnLength = 0.0;
         GetWarningTimes(*this, &dTime, &dWarnTime, &dWarnLength);
         // A warning blink that has not yet ended holds the end of the time back.
-        const double dSince = TimeSinceStamp(pView);
+        const double dSince = TimeSinceStamp(pSim);
         const bool bBlinkRunning = m_nWarning == WARNING_BLINKING &&
                                    (dSince < dTime - dWarnTime + dWarnLength || dSince < dWarnLength);
         if (!bBlinkRunning) {
-            SetState(pView, nTrg);
+            SetState(pSim, nTrg);
             m_bTiming = 0;
             m_nWarning = WARNING_NONE;
         }
@@ -228,7 +228,7 @@ void CBlockSLS::GetWarningTimes(const CBlockTime& timer, double* pTime, double* 
 
 // The warning starts T! before the end of T (at once when T! exceeds T) and lasts T!L; the
 // light goes off when it starts and comes back when it ends.
-BOOL CBlockSLS::CheckWarning(CVetlaView* pView, int nTrg)
+BOOL CBlockSLS::CheckWarning(const CSimContext* pSim, int nTrg)
 {
     if (nTrg != 0 || !m_bTiming)
         return FALSE;
@@ -245,7 +245,7 @@ BOOL CBlockSLS::CheckWarning(CVetlaView* pView, int nTrg)
     }
     if (m_nWarning != WARNING_BLINKING)
         return FALSE;
-    const double dSince = TimeSinceStamp(pView);
+    const double dSince = TimeSinceStamp(pSim);
     const bool bOver = dStart >= 0.0
                            ? dStart + dWarnLength <= m_dRunTime || dStart + dWarnLength <= dSince
                            : dSince >= dWarnLength;
@@ -255,27 +255,27 @@ BOOL CBlockSLS::CheckWarning(CVetlaView* pView, int nTrg)
     return TRUE;
 }
 
-BOOL CBlockMFS::Simulate(CVetlaView* pView)
+BOOL CBlockMFS::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nTrg = m_nPinValue[kTrg];
     if (m_nPinValue[kReset] == 1) {
         m_nPhase = MFS_OFF;
-        StartInterval(pView);
-        SetState(pView, 0);
+        StartInterval(pSim);
+        SetState(pSim, 0);
         m_nWarning = WARNING_NONE;
     } else if (m_bPinChanged[kReset] && nTrg == 1) {
         // R released while Trg is held: the press counts from now.
         m_nPhase = MFS_PRESSED;
-        StartInterval(pView);
-        SetState(pView, 1);
+        StartInterval(pSim);
+        SetState(pSim, 1);
     } else if (m_bPinChanged[kTrg]) {
         if (nTrg == 1)
-            OnPress(pView);
+            OnPress(pSim);
         else
-            OnRelease(pView);
+            OnRelease(pSim);
     } else {
-        Advance(pView, nTrg);
+        Advance(pSim, nTrg);
     }
     if (m_nPhase == MFS_PERMANENT)
         UpdateSetpoint(TRUE);
@@ -288,16 +288,16 @@ BOOL CBlockMFS::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockMFS::OnPress(CVetlaView* pView)
+void CBlockMFS::OnPress(const CSimContext* pSim)
 {
-    SetState(pView, Not(GetState()));
+    SetState(pSim, Not(GetState()));
     switch (m_nPhase) {
     case MFS_OFF:
     case MFS_PERMANENT:
     case MFS_ENDED:
         if (GetState() == 1) {
             m_nPhase = MFS_PRESSED;
-            StartInterval(pView);
+            StartInterval(pSim);
         }
         break;
     case MFS_STAIRCASE:
@@ -305,37 +305,37 @@ void CBlockMFS::OnPress(CVetlaView* pView)
             // A press switches the staircase light off.
             m_nPhase = MFS_OFF;
             m_nWarning = WARNING_NONE;
-            SetState(pView, 0);
+            SetState(pSim, 0);
         } else {
             // During the warning blink the light comes back and the staircase time restarts.
-            m_stStart2 = pView ? pView->m_simClock : m_stStart2;
+            m_stStart2 = pSim ? pSim->stScan : m_stStart2;
             m_bRestartStamp2 = 1;
         }
-        StartInterval(pView);
+        StartInterval(pSim);
         break;
     default:
         break;
     }
 }
 
-void CBlockMFS::OnRelease(CVetlaView* pView)
+void CBlockMFS::OnRelease(const CSimContext* pSim)
 {
     switch (m_nPhase) {
     case MFS_OFF:
     case MFS_PERMANENT:
     case MFS_ENDED:
         if (GetState() == 0)
-            StartInterval(pView);
+            StartInterval(pSim);
         break;
     case MFS_PRESSED:
         // A short press starts the staircase time.
         m_nPhase = MFS_STAIRCASE;
-        StartInterval(pView);
+        StartInterval(pSim);
         break;
     case MFS_STAIRCASE:
         if (GetState() == 1) {
             m_nWarning = WARNING_NONE;
-            StartInterval(pView);
+            StartInterval(pSim);
         }
         break;
     default:
@@ -343,10 +343,10 @@ void CBlockMFS::OnRelease(CVetlaView* pView)
     }
 }
 
-void CBlockMFS::Advance(CVetlaView* pView, int nTrg)
+void CBlockMFS::Advance(const CSimContext* pSim, int nTrg)
 {
     if (m_nPhase == MFS_PRESSED) {
-        if (IsTimeUp(pView, TRUE)) {
+        if (IsTimeUp(pSim, TRUE)) {
             m_nWarning = WARNING_NONE;
             m_nPhase = MFS_PERMANENT;
         }
@@ -354,19 +354,19 @@ void CBlockMFS::Advance(CVetlaView* pView, int nTrg)
     }
     if (m_nPhase != MFS_STAIRCASE)
         return;
-    if (IsTimeUp(pView, FALSE)) {
-        SetState(pView, 0);
+    if (IsTimeUp(pSim, FALSE)) {
+        SetState(pSim, 0);
         m_nWarning = WARNING_NONE;
         m_nPhase = MFS_ENDED;
     } else if (CheckWarning(nTrg)) {
-        SetState(pView, Not(GetState()));
+        SetState(pSim, Not(GetState()));
     } else if (m_nWarning == WARNING_BLINKING && nTrg == 1 && GetState() == 1 &&
-               !IsTimeElapsedInt(pView, kMfsHoldOffMs)) {
+               !IsTimeElapsedInt(pSim, kMfsHoldOffMs)) {
         // Holding the button pressed during the warning switches the light off.
         m_nPhase = MFS_OFF;
         m_nWarning = WARNING_NONE;
-        SetState(pView, 0);
-        StartInterval(pView);
+        SetState(pSim, 0);
+        StartInterval(pSim);
     }
 }
 

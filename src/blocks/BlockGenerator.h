@@ -17,7 +17,7 @@ public:
     explicit CBlockAPG(int nType);
 
     // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     // Written when En falls: 1 when the generator was in its first phase, else 0.
     int m_nStopPhase = 0;
@@ -32,13 +32,13 @@ public:
 
     // En rising switches on after a random part of TH, En falling off after a random part
     // of TL.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // Draws the ON or OFF delay from the C runtime's generator (reseeded with its own next
     // value): rand() modulo the setpoint in milliseconds, so never above 32767 ms.
     void PickRandomDelay(BOOL bOn);
     // As the base, but against the drawn delay, without carried time, and a delay equal to
     // the running time is up.
-    BOOL IsTimeUp(CVetlaView* pView, BOOL bOn) override;
+    BOOL IsTimeUp(const CSimContext* pSim, BOOL bOn) override;
 
     // The random ON and OFF delays last drawn, as seconds and hundredths.
     int m_nOnDelaySec = 0;
@@ -63,13 +63,13 @@ public:
 
     // The light comes on with Trg and goes off T after the last release; T! before the end
     // it blinks off for T!L as a warning.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // T (the OFF setpoint), the warning time T! and the warning length T!L of a staircase
     // switch in milliseconds; references 1, 2 and 3 replace them, limited from above only.
     static void GetWarningTimes(const CBlockTime& timer, double* pTime, double* pWarnTime,
                                 double* pWarnLength);
     // TRUE when the warning blink switches the light in this scan.
-    BOOL CheckWarning(CVetlaView* pView, int nTrg);
+    BOOL CheckWarning(const CSimContext* pSim, int nTrg);
 
     int m_nWarning = WARNING_NONE;
 };
@@ -90,7 +90,7 @@ public:
 
     // A short press starts the staircase time T (with the warning blink), a press longer
     // than TH gives permanent light, and a press switches the light off again.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The staircase warning, measured on the running time alone.
     BOOL CheckWarning(int nTrg);
 
@@ -98,8 +98,8 @@ public:
     int m_nWarning = WARNING_NONE;
 
 private:
-    void OnPress(CVetlaView* pView);
-    void OnRelease(CVetlaView* pView);
+    void OnPress(const CSimContext* pSim);
+    void OnRelease(const CSimContext* pSim);
     // A scan without a change of Trg: the phase's time and the warning.
-    void Advance(CVetlaView* pView, int nTrg);
+    void Advance(const CSimContext* pSim, int nTrg);
 };

@@ -1,6 +1,6 @@
 #include "blocks/BlockIn.h"
 
-#include "blocks/SimBars.h"
+#include "blocks/SimContext.h"
 #include "platform/core/Archive.h"
 
 IMPLEMENT_SERIAL(CBlockIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -15,15 +15,17 @@ constexpr BYTE kAnalogInCaps = 0x2F;
 // The step of I and F: a Frequency input shows its value in the bar only in the scan in which
 // the value changed, so that the bar is not redrawn on every scan; any other input reports the
 // state change that a click in the diagram flagged on its output pin.
-void EchoDigitalInput(CBlockObj& block, int& nShownValue, CVetlaView* pView)
+void EchoDigitalInput(CBlockObj& block, int& nShownValue, const CSimContext* pSim)
 {
     if (block.m_nParamEx[12] == SIM_INPUT_FREQUENCY) {
         if (block.m_nAux[1] != nShownValue) {
             nShownValue = block.m_nAux[1];
-            RefreshInputsBar(pView, &block);
+            if (pSim)
+                pSim->RefreshInputsBar(&block);
         }
     } else if (block.m_bPinChanged[BLOCK_FIRST_OUTPUT]) {
-        RefreshInputsBar(pView, &block);
+        if (pSim)
+            pSim->RefreshInputsBar(&block);
         block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
     }
 }
@@ -41,17 +43,17 @@ void CBlockIn::Serialize(CArchive& ar)
         ar >> m_bHighSpeed;
 }
 
-BOOL CBlockIn::Simulate(CVetlaView* pView)
+BOOL CBlockIn::Simulate(const CSimContext* pSim)
 {
-    EchoDigitalInput(*this, m_nShownValue, pView);
+    EchoDigitalInput(*this, m_nShownValue, pSim);
     return TRUE;
 }
 
 CBlockFKey::CBlockFKey(int nType) : CBlockObj(nType, 0) {}
 
-BOOL CBlockFKey::Simulate(CVetlaView* pView)
+BOOL CBlockFKey::Simulate(const CSimContext* pSim)
 {
-    EchoDigitalInput(*this, m_nShownValue, pView);
+    EchoDigitalInput(*this, m_nShownValue, pSim);
     return TRUE;
 }
 
@@ -70,12 +72,13 @@ CBlockAnalogIn::CBlockAnalogIn(int nType) : CBlockObj(nType, 0)
 }
 
 // The bar reads the changed flag of the output pin while it refreshes.
-BOOL CBlockAnalogIn::Simulate(CVetlaView* pView)
+BOOL CBlockAnalogIn::Simulate(const CSimContext* pSim)
 {
     if (m_nAux[1] != m_nShownValue) {
         m_nShownValue = m_nAux[1];
         m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
-        RefreshInputsBar(pView, this);
+        if (pSim)
+            pSim->RefreshInputsBar(this);
         m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
     }
     return TRUE;

@@ -20,7 +20,7 @@ public:
     explicit CBlockIn(int nType);
 
     void Serialize(CArchive& ar) override;
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     float m_fVoltage = 0.0f;  // volts, shown by the state label
     int m_nShownValue = 0;    // the simulated value as the Inputs bar last showed it
@@ -34,7 +34,7 @@ public:
     CBlockFKey() = default;
     explicit CBlockFKey(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     int m_nShownValue = 0;
 };
@@ -55,7 +55,7 @@ public:
     CBlockAnalogIn();
     explicit CBlockAnalogIn(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     float m_fVoltage = 0.0f;
     int m_nShownValue = 0;

@@ -61,23 +61,17 @@ bool IsOperandUsed(const CVetlaDoc& doc, int nOperand, const CRuntimeClass* pUse
 CLadderElement::CLadderElement(const OperandCommentRule& rule) : m_rule(rule) {}
 
 CLadderElement::CLadderElement(int nType, const OperandCommentRule& rule)
-    : CBlockObj(nType, kLadderInputs), m_pOwnerDoc(GetActiveVetlaDoc()), m_rule(rule)
+    : CBlockObj(nType, kLadderInputs), m_rule(rule)
 {
 }
 
 CLadderElement::~CLadderElement()
 {
-    if (!m_pOwnerDoc || !InRanges(m_rule.ranges, m_nOperand))
+    CVetlaDoc* pDoc = GetDocument();
+    if (!pDoc || !InRanges(m_rule.ranges, m_nOperand))
         return;
-    if (!IsOperandUsed(*m_pOwnerDoc, m_nOperand, m_rule.pUserClass))
-        m_pOwnerDoc->m_mapOperandComment.RemoveKey(m_nOperand);
-}
-
-void CLadderElement::Serialize(CArchive& ar)
-{
-    CBlockObj::Serialize(ar);
-    if (ar.IsLoading() && ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
-        m_pOwnerDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
+    if (!IsOperandUsed(*pDoc, m_nOperand, m_rule.pUserClass))
+        pDoc->m_mapOperandComment.RemoveKey(m_nOperand);
 }
 
 CBlockMake::CBlockMake() : CLadderElement(kContactRule) {}

@@ -24,21 +24,11 @@ struct OperandCommentRule {
 // records: each element's base there is CBlockObj, as the stored files and the kind tests
 // expect.
 class CLadderElement : public CBlockObj {
-public:
-    // On a load the element belongs to the archive's document.
-    void Serialize(CArchive& ar) override;
-
-    // The document whose block list holds the element: the active view's document when the
-    // element is made, the archive's document when it is loaded. Its operand comment map is
-    // the one the destructor keeps in step; null when the element belongs to no document.
-    CVetlaDoc* m_pOwnerDoc = nullptr;
-
 protected:
     explicit CLadderElement(const OperandCommentRule& rule);
     CLadderElement(int nType, const OperandCommentRule& rule);
     // Removes the comment of the operand when it lies in the rule's ranges and no element of
-    // the owner document's block list uses the operand any more. The element has left the
-    // list by then.
+    // the block's document uses the operand any more. The element has left the list by then.
     ~CLadderElement() override;
 
 private:
@@ -54,10 +44,10 @@ public:
 
     // On a change of its input the contact passes it on while it is closed
     // (m_nContactState); the operand closes and opens it through UpdateLadderContacts.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
     // The frame of a contact: stubs, the body in the colour of the contact's own state during
     // a simulation, the symbol, the operand label just above the body, the comment.
-    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
 };
 
 class CBlockBreak : public CBlockMake {
@@ -76,7 +66,7 @@ public:
     explicit CBlockAContact(int nType);
 
     // Reads its input when it has one; its value is its operand's (CBlockObj::GetInputValue).
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockRelayCoil : public CLadderElement {
@@ -88,7 +78,7 @@ public:
 
     // Takes its input on a change (the inverted output its inverse) and sets the contacts
     // that name the coil; a coil on an open connector X does nothing.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockInvOut : public CBlockRelayCoil {
@@ -108,5 +98,5 @@ public:
 
     // Keeps its input's value in m_nAux2 as a signed word and marks pin 0 changed when it
     // differs from the last.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };

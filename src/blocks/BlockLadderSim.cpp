@@ -5,7 +5,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/gdi/DC.h"
 
 namespace {
@@ -22,19 +22,17 @@ constexpr int kLineHeight = 12;
 constexpr int kOpenXFirst = 4800;
 constexpr int kOpenXLast = 4927;
 
-bool IsSimulating(const CVetlaView* pView)
+bool IsSimulating(const CSimContext* pSim)
 {
-    return pView && pView->m_nEditMode == EDIT_MODE_SIMULATE;
+    return pSim && pSim->bSimulating;
 }
 
 // Drawing a wire or dragging a wire's end.
-bool IsConnecting(const CVetlaView* pView)
+bool IsConnecting(const CSimContext* pSim)
 {
-    if (!pView)
+    if (!pSim)
         return false;
-    return pView->m_nEditMode == EDIT_MODE_CONNECT ||
-           (pView->m_nEditMode == EDIT_MODE_DRAG_LINE && pView->m_pCurLine &&
-            pView->m_pCurLine->m_bEndDrag);
+    return pSim->pinTool == SimPinTool::Wiring;
 }
 
 void Line(CDC* pDC, int x1, int y, int x2)
@@ -43,9 +41,9 @@ void Line(CDC* pDC, int x1, int y, int x2)
     pDC->LineTo(x2, y);
 }
 
-void OutlinePinUnderCursor(CBlockObj& block, CVetlaView* pView, CDC* pDC, int nPin)
+void OutlinePinUnderCursor(CBlockObj& block, const CSimContext* pSim, CDC* pDC, int nPin)
 {
-    if (!IsConnecting(pView) || !block.IsPinUnderCursor(pView, nPin, pDC))
+    if (!IsConnecting(pSim) || !block.IsPinUnderCursor(pSim, nPin, pDC))
         return;
     CRect pin;
     block.GetPinRect(&pin, nPin, kPinRectSize);
@@ -58,7 +56,7 @@ void OutlinePinUnderCursor(CBlockObj& block, CVetlaView* pView, CDC* pDC, int nP
 }
 
 // Input stubs take the colour of their value in a simulation; output stubs take the body pen.
-void DrawContactPins(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor)
+void DrawContactPins(CBlockObj& block, const CSimContext* pSim, CDC* pDC, COLORREF crColor)
 {
     const int x = block.m_ptPos.x;
     const int xRight = x + block.m_nWidth;
@@ -71,20 +69,20 @@ void DrawContactPins(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crC
         CPen* pBodyPen = pDC->SelectObject(&pinPen);
         Line(pDC, x - kPinStub, py, x);
         pDC->SelectObject(pBodyPen);
-        OutlinePinUnderCursor(block, pView, pDC, nPin);
+        OutlinePinUnderCursor(block, pSim, pDC, nPin);
     }
     for (int k = 0; k < block.m_nOutputs && BLOCK_FIRST_OUTPUT + k < BLOCK_PIN_COUNT; ++k) {
         const int py = block.m_ptPos.y + ((k + 1) * h) / (block.m_nOutputs + 1);
         Line(pDC, xRight, py, xRight + kPinStub);
-        OutlinePinUnderCursor(block, pView, pDC, BLOCK_FIRST_OUTPUT + k);
+        OutlinePinUnderCursor(block, pSim, pDC, BLOCK_FIRST_OUTPUT + k);
     }
 }
 
 }  // namespace
 
-BOOL CBlockMake::Simulate(CVetlaView* pView)
+BOOL CBlockMake::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (m_bPinChanged[0]) {
         m_nPinValue[BLOCK_FIRST_OUTPUT] = m_nContactState ? m_nPinValue[0] : 0;
         m_bPinChanged[0] = 0;
@@ -92,7 +90,7 @@ BOOL CBlockMake::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-void CBlockMake::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
+void CBlockMake::Draw(const CSimContext* pSim, CDC* pDC, BOOL, COLORREF crColor)
 {
     CPen bodyPen(PS_SOLID, 1, crColor);
     CPen* pOldPen = pDC->SelectObject(&bodyPen);
@@ -101,13 +99,13 @@ void CBlockMake::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
                     OUT_TT_PRECIS, 0, 0, DEFAULT_PITCH, _T("Arial"));
     CFont* pOldFont = pDC->SelectObject(&font);
     pDC->SetBkMode(TRANSPARENT);
-    DrawContactPins(*this, pView, pDC, crColor);
+    DrawContactPins(*this, pSim, pDC, crColor);
     // A simulation shows whether the contact is closed, whatever passes through it.
-    const BOOL bSimulating = IsSimulating(pView);
+    const BOOL bSimulating = IsSimulating(pSim);
     const COLORREF crBody = bSimulating ? (m_nContactState > 0 ? kRed : kBlue) : crColor;
     DrawHighlight(pDC, crBody, bSimulating);
     DrawSymbol(pDC);
-    const CString strLabel = FormatBlockLabel(*this, GetActiveVetlaDoc());
+    const CString strLabel = FormatBlockLabel(*this, GetDocument());
     pDC->TextOut(m_ptPos.x + (m_nWidth - kCharWidth * strLabel.GetLength()) / 2,
                  m_ptPos.y - kLineHeight, strLabel);
     int nLineHeight = kLineHeight;
@@ -116,16 +114,16 @@ void CBlockMake::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
     pDC->SelectObject(pOldPen);
 }
 
-BOOL CBlockAContact::Simulate(CVetlaView* pView)
+BOOL CBlockAContact::Simulate(const CSimContext* pSim)
 {
     if (m_nPinSource[0] != LINK_OPEN)
-        ReadInputs(pView);
+        ReadInputs(pSim);
     return TRUE;
 }
 
-BOOL CBlockRelayCoil::Simulate(CVetlaView* pView)
+BOOL CBlockRelayCoil::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (m_nOperand >= kOpenXFirst && m_nOperand <= kOpenXLast)
         return TRUE;
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
@@ -142,7 +140,7 @@ BOOL CBlockRelayCoil::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-BOOL CBlockAOutLAD::Simulate(CVetlaView*)
+BOOL CBlockAOutLAD::Simulate(const CSimContext*)
 {
     WORD wValue = 0;
     GetInputValue(&wValue, 0);

@@ -1,8 +1,9 @@
 #include "blocks/BlockLogic.h"
 
+#include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/Archive.h"
 
 IMPLEMENT_SERIAL(CBlockLogic, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -36,10 +37,6 @@ const GateRow& GateOf(int nType)
     return kGates[0];
 }
 
-bool IsLadderDocument(const CVetlaView* pView)
-{
-    return pView && pView->m_pDocument && pView->m_pDocument->IsLadder();
-}
 
 } // namespace
 
@@ -70,9 +67,9 @@ void CBlockLogic::Serialize(CArchive& ar)
         ar >> m_nLogicAttr;
 }
 
-BOOL CBlockLogic::Simulate(CVetlaView* pView)
+BOOL CBlockLogic::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
     if (m_nType == BT_AND_EDGE || m_nType == BT_NAND_EDGE) {
         // AND(Edge) pulses when an input change makes all inputs 1; NAND(Edge) is its mirror
@@ -80,7 +77,7 @@ BOOL CBlockLogic::Simulate(CVetlaView* pView)
         const BOOL bEdge = m_nType == BT_AND_EDGE ? AnyInputChanged() : IsAndFallingEdge();
         ClearInputChanges();
         const int nResult = (EvalGate() && bEdge) ? 1 : 0;
-        if (IsLadderDocument(pView) && nResult != nState)
+        if (pSim && InLadderDocument(*this) && nResult != nState)
             m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
         nState = nResult;
     } else {

@@ -13,7 +13,7 @@ public:
     explicit CBlockLogic(int nType);
 
     void Serialize(CArchive& ar) override;
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     // Set by the block's property page and stored; the step does not read it.
     int m_nLogicAttr = 1;

@@ -78,10 +78,10 @@ void CBlockMR::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     pModbus->m_strModbus13 = m_strModbus13;
 }
 
-BOOL CBlockMR::Simulate(CVetlaView* pView)
+BOOL CBlockMR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
-    SetOutputState(*this, m_nPinValue[1] ? 0 : m_nPinValue[0], IsLadderView(pView));
+    ReadInputs(pSim);
+    SetOutputState(*this, m_nPinValue[1] ? 0 : m_nPinValue[0], InLadderDocument(*this));
     FinishOutputChange(*this);
     return TRUE;
 }

@@ -21,7 +21,7 @@ public:
     void Serialize(CArchive& ar) override;
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
     // The output follows input 0 while input 1 is off, and is off while input 1 is on.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     BYTE m_byModbus1 = 1;    // slave address
     BYTE m_byModbus2 = 0;    // command index

@@ -4,8 +4,8 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockStep.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
-#include "messagetext/Widget.h"
+#include "blocks/SimContext.h"
+#include "blocks/Widget.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 
@@ -84,6 +84,12 @@ CBlockMSGTEXT::CBlockMSGTEXT(int nType) : CBlockObj(nType, kMsgTextSetup.nInputs
     InitSettings();
 }
 
+void CBlockMSGTEXT::InitForDocument(CVetlaDoc* pDoc)
+{
+    CBlockObj::InitForDocument(pDoc);
+    InitSettings();
+}
+
 CBlockMSGTEXT::~CBlockMSGTEXT()
 {
     DeleteWidgets();
@@ -103,11 +109,11 @@ void CBlockMSGTEXT::InitCells()
 // The newer controllers start a message in the project's default character set.
 void CBlockMSGTEXT::InitSettings()
 {
-    CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    CVetlaDoc* pDoc = GetDocument();
     const int nDefaultSet = pDoc ? pDoc->m_nDefaultCharSet : 0;
     for (int& nSetting : m_nMsgSettings)
         nSetting = 0;
-    if (IsActiveNewGeneration() && nDefaultSet != 0) {
+    if (IsNewGeneration() && nDefaultSet != 0) {
         m_nMsgSettings[0] = nDefaultSet;
         m_nMsgSettings[1] = 0;
         m_nMsgSettings[2] = 1;
@@ -180,7 +186,7 @@ void CBlockMSGTEXT::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     auto* pText = static_cast<CBlockMSGTEXT*>(pDst);
     for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine)
         CopyWidgetList(m_arrWidgets1[nLine], pText->m_arrWidgets1[nLine]);
-    if (!IsActiveNewGeneration()) {
+    if (!CopiesNewGeneration(pDst)) {
         for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
             for (int nCol = 0; nCol < MSGTEXT_OLD_COLUMNS; ++nCol)
                 pText->m_strCells1[nRow][nCol] = m_strCells1[nRow][nCol];
@@ -234,20 +240,20 @@ void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
     }
 }
 
-BOOL CBlockMSGTEXT::Simulate(CVetlaView* pView)
+BOOL CBlockMSGTEXT::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     const int nEnable = m_nPinValue[0];
     if (!m_bPinChanged[0]) {
         if (!m_bAwaitingAck)
-            SetOutputState(*this, nEnable, IsLadderView(pView));
+            SetOutputState(*this, nEnable, InLadderDocument(*this));
     } else if (nEnable == 1) {
-        SetOutputState(*this, 1, IsLadderView(pView));
+        SetOutputState(*this, 1, InLadderDocument(*this));
         // A message that asks for an acknowledgement is marked as shown.
         if (m_nParamEx[4] && m_nParam[0] == 0)
             m_nParam[0] = 1;
     } else {
-        SetOutputState(*this, m_bAwaitingAck ? 1 : 0, IsLadderView(pView));
+        SetOutputState(*this, m_bAwaitingAck ? 1 : 0, InLadderDocument(*this));
     }
     FinishOutputChange(*this);
     return TRUE;

@@ -18,6 +18,7 @@ constexpr int MSGTEXT_WIDGET_ARRAYS = 2 * MSGTEXT_LINES;
 constexpr int MSGTEXT_BLOCK_SETTING_COUNT = 14;
 // The message-text slot (m_nParamEx[3]): 0..MSGTEXT_SLOT_COUNT-1 of the view's slots, or -1.
 constexpr int MSGTEXT_SLOT_PARAM = 3;
+constexpr int MSGTEXT_SLOT_COUNT = 16;
 constexpr int MSGTEXT_NO_SLOT = -1;
 
 class CBlockMSGTEXT : public CBlockObj {
@@ -37,9 +38,11 @@ public:
     // also take set 2, both planes in full and the settings. The destination's copied lists
     // are replaced.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+    // A new message starts in the project's default character set.
+    void InitForDocument(CVetlaDoc* pDoc) override;
     // The output follows the enable input; a message that waits for its acknowledgement stays
     // on after the enable input goes off.
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
     // The eight element arrays of the project file, set 1 then set 2, each as an array of
     // CWidget records (null entries allowed). A load replaces the block's elements; an element

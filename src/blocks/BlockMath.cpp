@@ -6,7 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/ObList.h"
 #include "platform/core/Runtime.h"
 
@@ -221,7 +221,7 @@ IMPLEMENT_TABLE_BLOCK(CBlockLCM, CBlockWordValue, kMathSetups, BT_LCM)
 IMPLEMENT_TABLE_BLOCK(CBlockFIX, CBlockWordValue, kMathSetups, BT_FIX)
 IMPLEMENT_TABLE_BLOCK(CBlockROUND, CBlockWordValue, kMathSetups, BT_ROUND)
 
-BOOL CBlockARRMXIV::Simulate(CVetlaView* pView)
+BOOL CBlockARRMXIV::Simulate(const CSimContext* pSim)
 {
     const int nMode = ParamOrClampedRef(*this, 0, m_nParam[9], 0, 2);
     const int nCount = std::clamp(ParamOrClampedRef(*this, 1, m_nParamEx[1], 1, kMaxArrayCount),
@@ -229,7 +229,7 @@ BOOL CBlockARRMXIV::Simulate(CVetlaView* pView)
     const ArrayArea& area = AreaOf(m_nParam[8]);
     const int nFirstIndex = m_nParamEx[0];
     // A first index outside the area leaves no element to combine.
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const CVetlaDoc* pDoc = GetDocument();
     if (!pDoc || nFirstIndex < 0 || nFirstIndex >= area.nEntries) {
         m_dRunTime = 0.0;
         return TRUE;
@@ -249,7 +249,7 @@ BOOL CBlockARRMXIV::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-BOOL CBlockACMXIV::Simulate(CVetlaView*)
+BOOL CBlockACMXIV::Simulate(const CSimContext*)
 {
     const int a = InputWord(*this, 0);
     const int b = InputWord(*this, 1);
@@ -261,7 +261,7 @@ BOOL CBlockACMXIV::Simulate(CVetlaView*)
 
 // The runtime generator is reseeded with its own next output before each draw; a range of 0 or
 // below (only from a damaged record) gives 0 instead of a division by zero.
-BOOL CBlockRAND::Simulate(CVetlaView*)
+BOOL CBlockRAND::Simulate(const CSimContext*)
 {
     const int nRange = ParamOrClampedRef(*this, 0, m_nParam[9], 1, 32767);
     crt::srand(unsigned(crt::rand()));
@@ -270,39 +270,39 @@ BOOL CBlockRAND::Simulate(CVetlaView*)
     return TRUE;
 }
 
-BOOL CBlockODD::Simulate(CVetlaView*)
+BOOL CBlockODD::Simulate(const CSimContext*)
 {
     m_nPinValue[BLOCK_FIRST_OUTPUT] = InputWord(*this, 0) & 1;
     return TRUE;
 }
 
-BOOL CBlockEVEN::Simulate(CVetlaView*)
+BOOL CBlockEVEN::Simulate(const CSimContext*)
 {
     m_nPinValue[BLOCK_FIRST_OUTPUT] = (InputWord(*this, 0) & 1) ? 0 : 1;
     return TRUE;
 }
 
-BOOL CBlockMOD::Simulate(CVetlaView*)
+BOOL CBlockMOD::Simulate(const CSimContext*)
 {
     int d = 0;
     m_dRunTime = DivisorOf(*this, &d) ? WrapWord(FlooredModulo(InputWord(*this, 0), d)) : 0;
     return TRUE;
 }
 
-BOOL CBlockREM::Simulate(CVetlaView*)
+BOOL CBlockREM::Simulate(const CSimContext*)
 {
     int d = 0;
     m_dRunTime = DivisorOf(*this, &d) ? WrapWord(TruncatedRemainder(InputWord(*this, 0), d)) : 0;
     return TRUE;
 }
 
-BOOL CBlockABS::Simulate(CVetlaView*)
+BOOL CBlockABS::Simulate(const CSimContext*)
 {
     m_dRunTime = WordAbs(InputWord(*this, 0));
     return TRUE;
 }
 
-BOOL CBlockGCD::Simulate(CVetlaView*)
+BOOL CBlockGCD::Simulate(const CSimContext*)
 {
     const int a = InputWord(*this, 0);
     const int b = InputWord(*this, 1);
@@ -311,7 +311,7 @@ BOOL CBlockGCD::Simulate(CVetlaView*)
 }
 
 // Both operands are below 2^15, so the product in Lcm stays within an int.
-BOOL CBlockLCM::Simulate(CVetlaView*)
+BOOL CBlockLCM::Simulate(const CSimContext*)
 {
     const int a = InputWord(*this, 0);
     const int b = InputWord(*this, 1);
@@ -319,13 +319,13 @@ BOOL CBlockLCM::Simulate(CVetlaView*)
     return TRUE;
 }
 
-BOOL CBlockFIX::Simulate(CVetlaView*)
+BOOL CBlockFIX::Simulate(const CSimContext*)
 {
     m_dRunTime = DigitsStep(*this, FixDigits);
     return TRUE;
 }
 
-BOOL CBlockROUND::Simulate(CVetlaView*)
+BOOL CBlockROUND::Simulate(const CSimContext*)
 {
     m_dRunTime = DigitsStep(*this, RoundDigits);
     return TRUE;

@@ -18,7 +18,7 @@ public:
     CBlockARRMXIV();
     explicit CBlockARRMXIV(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // Maximum, minimum or average (m_nParam[9]) of two analog inputs.
@@ -29,7 +29,7 @@ public:
     CBlockACMXIV();
     explicit CBlockACMXIV(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // A random number below the range m_nParam[9] in every scan; a range of 0 or below gives 0.
@@ -40,7 +40,7 @@ public:
     CBlockRAND();
     explicit CBlockRAND(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // The parity tests: no value, only the output state.
@@ -51,7 +51,7 @@ public:
     CBlockODD();
     explicit CBlockODD(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockEVEN : public CBlockObj {
@@ -61,7 +61,7 @@ public:
     CBlockEVEN();
     explicit CBlockEVEN(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // Floored modulo and truncating remainder by the divisor m_nParam[9]. A divisor of 0 passes the
@@ -73,7 +73,7 @@ public:
     CBlockMOD();
     explicit CBlockMOD(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockREM : public CBlockWordValue {
@@ -83,7 +83,7 @@ public:
     CBlockREM();
     explicit CBlockREM(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockABS : public CBlockWordValue {
@@ -93,7 +93,7 @@ public:
     CBlockABS();
     explicit CBlockABS(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockGCD : public CBlockWordValue {
@@ -103,7 +103,7 @@ public:
     CBlockGCD();
     explicit CBlockGCD(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockLCM : public CBlockWordValue {
@@ -113,7 +113,7 @@ public:
     CBlockLCM();
     explicit CBlockLCM(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // Truncation and rounding to m_nParam[10] decimal digits, held to 0-5.
@@ -124,7 +124,7 @@ public:
     CBlockFIX();
     explicit CBlockFIX(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockROUND : public CBlockWordValue {
@@ -134,5 +134,5 @@ public:
     CBlockROUND();
     explicit CBlockROUND(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -15,11 +15,9 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
 #include "platform/core/StringArray.h"
-#include "shell/MainFrame.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -42,17 +40,6 @@ constexpr int kParamExDefaults[BLOCK_PARAMEX_COUNT] = {0, 0, 2, 0, 1, 0, 0, 0,
 bool KeepsOutputKindInLadder(int nType)
 {
     return nType == BT_MAKE || nType == BT_BREAK || nType == BT_ACONTACT || nType == BT_FEMALE;
-}
-
-// The active child frame's simulated clock; a zero clock when no frame is active.
-SYSTEMTIME ActiveSimTime()
-{
-    SYSTEMTIME st{};
-    if (CMainFrame* pFrame = AfxGetMainFrame()) {
-        if (CChildFrame* pChild = pFrame->MDIGetActive())
-            pChild->GetSimTime(&st);
-    }
-    return st;
 }
 
 // What CopyTo carries in addition for the newer controller generation, by destination class.
@@ -125,8 +112,7 @@ CBlockObj::CBlockObj()
 CBlockObj::CBlockObj(int nType, int nInputs)
 {
     InitDefaults(nType, nInputs);
-    CVetlaDoc* pDoc = GetActiveVetlaDoc();
-    InitPins(pDoc && pDoc->IsLadder() ? pDoc : nullptr);
+    InitPins(nullptr);
 }
 
 CBlockObj::~CBlockObj() = default;
@@ -150,8 +136,6 @@ void CBlockObj::InitDefaults(int nType, int nInputs)
     m_nType = nType;
     m_nInputs = nInputs;
     m_nOutputs = 1;
-    m_stStart = ActiveSimTime();
-    m_stStart2 = m_stStart;
 }
 
 void CBlockObj::InitPins(CVetlaDoc* pLadderDoc)
@@ -192,27 +176,32 @@ BOOL CBlockObj::IsPinUsed(int nPin) const
     return FALSE;
 }
 
-CVetlaView* CBlockObj::GetActiveVetlaView()
+BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
 {
-    CMainFrame* pFrame = AfxGetMainFrame();
-    return pFrame ? pFrame->GetActiveView() : nullptr;
+    return std::any_of(classes.begin(), classes.end(),
+                       [&block](const CRuntimeClass* pClass) { return block.IsKindOf(pClass); });
 }
 
-CVetlaDoc* CBlockObj::GetActiveVetlaDoc()
+void CBlockObj::InitForDocument(CVetlaDoc* pDoc)
 {
-    CVetlaView* pView = GetActiveVetlaView();
-    return pView ? pView->GetDocument() : nullptr;
+    m_pDocument = pDoc;
+    if (pDoc && pDoc->IsLadder())
+        InitPins(pDoc);
 }
 
-WORD CBlockObj::GetActiveHardwareCode()
+BOOL CBlockObj::CopiesNewGeneration(const CBlockObj* pDst) const
 {
-    CVetlaDoc* pDoc = GetActiveVetlaDoc();
-    return pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode;
+    return m_pDocument || !pDst ? IsNewGeneration() : pDst->IsNewGeneration();
 }
 
-BOOL CBlockObj::IsActiveNewGeneration()
+WORD CBlockObj::GetHardwareCode() const
 {
-    return IsNewGeneration(GetActiveHardwareCode());
+    return m_pDocument ? m_pDocument->m_wHardwareCode : g_wHardwareCode;
+}
+
+BOOL CBlockObj::IsNewGeneration() const
+{
+    return ::IsNewGeneration(GetHardwareCode());
 }
 
 BOOL CBlockObj::GetRect(CRect* pRect) const
@@ -335,7 +324,7 @@ void CBlockObj::CopyTo(CBlockObj* pDst, BOOL bGeometry)
         if (i != 10)
             pDst->m_nParamEx[i] = m_nParamEx[i];
     }
-    if (IsActiveNewGeneration())
+    if (CopiesNewGeneration(pDst))
         CopyGenerationFields(pDst);
     if (bGeometry) {
         pDst->m_ptPos = m_ptPos;
@@ -379,7 +368,7 @@ void CBlockObj::GetInputValue(WORD* pOut, int nPin) const
     *pOut = 0;
     if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
         return;
-    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    const CVetlaDoc* pDoc = m_pDocument;
     const CBlockObj* pSource = pDoc ? pDoc->FindBlockByNumber(m_nPinSource[nPin]) : nullptr;
     if (!pSource)
         return;

@@ -9,11 +9,13 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <initializer_list>
+
 class CArchive;
 class CDC;
 class CStringArray;
 class CVetlaDoc;
-class CVetlaView;
+struct CSimContext;
 
 // Pins 0-9 are inputs, 10-19 outputs; only 0 .. m_nInputs-1 and 10 .. 9+m_nOutputs are used.
 constexpr int BLOCK_PIN_COUNT = 20;
@@ -31,7 +33,7 @@ public:
     // defaults.
     CBlockObj();
     // Used by every subclass constructor and by the factory for codes without a class of their
-    // own; reads the pin kinds of nType and the active child frame's simulated clock.
+    // own; reads the pin kinds of nType.
     CBlockObj(int nType, int nInputs);
     ~CBlockObj() override;
 
@@ -41,20 +43,20 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Virtual operations, in slot order.
-    virtual BOOL Simulate(CVetlaView* pView);
-    virtual BOOL IsTimeElapsed(CVetlaView* pView, double dLimit);
-    virtual BOOL IsTimeElapsedInt(CVetlaView* pView, int nLimit);
-    virtual void ReadInputs(CVetlaView* pView);
+    virtual BOOL Simulate(const CSimContext* pSim);
+    virtual BOOL IsTimeElapsed(const CSimContext* pSim, double dLimit);
+    virtual BOOL IsTimeElapsedInt(const CSimContext* pSim, int nLimit);
+    virtual void ReadInputs(const CSimContext* pSim);
     virtual void SetInputValue(int nPin, int nValue);
     virtual int EvalLogic(int* pResult, unsigned int nMode);
-    virtual void TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* pDepth);
+    virtual void TraceLoop(const CSimContext* pSim, CBlockObj* pBlock, int nPin, int* pDepth);
     virtual void CopyTo(CBlockObj* pDst, BOOL bGeometry);
-    virtual void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor);
-    virtual void DrawSelected(CVetlaView* pView, CDC* pDC);
-    virtual void DrawSim(CVetlaView* pView, CDC* pDC);
-    virtual void DrawStateLabel(CVetlaView* pView, CDC* pDC);
-    virtual void DrawValue(CVetlaView* pView, CDC* pDC);
-    virtual void FormatTime(CVetlaView* pView, CString& strOut);
+    virtual void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor);
+    virtual void DrawSelected(const CSimContext* pSim, CDC* pDC);
+    virtual void DrawSim(const CSimContext* pSim, CDC* pDC);
+    virtual void DrawStateLabel(const CSimContext* pSim, CDC* pDC);
+    virtual void DrawValue(const CSimContext* pSim, CDC* pDC);
+    virtual void FormatTime(const CSimContext* pSim, CString& strOut);
     virtual void DrawHighlight(CDC* pDC, COLORREF crColor, BOOL bOutline);
     virtual void GetValueAsDouble(CBlockObj* pSrc, double* pOut);
     virtual void UpdateLadderContacts();
@@ -77,24 +79,30 @@ public:
     // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
     void DrawSymbol(CDC* pDC) const;
     // TRUE when the view's mouse position lies in the pin's rectangle (size 5).
-    BOOL IsPinUnderCursor(CVetlaView* pView, int nPin, CDC* pDC) const;
+    BOOL IsPinUnderCursor(const CSimContext* pSim, int nPin, CDC* pDC) const;
     // The text of a message-text element showing parameter nParamId (element kind nKind): as
     // the editor shows it, and as the simulated LCD shows it (BlockWidgetText*.cpp). A type or
     // id without a text leaves *pOut as it was.
-    void GetWidgetText(CVetlaView* pView, CString* pOut, int nParamId, int nKind);
-    void GetWidgetValueText(CVetlaView* pView, CString* pOut, int nParamId, int nKind);
+    void GetWidgetText(const CSimContext* pSim, CString* pOut, int nParamId, int nKind);
+    void GetWidgetValueText(const CSimContext* pSim, CString* pOut, int nParamId, int nKind);
 
     // TRUE when the pin index names a pin this block uses (walk order 0 .. m_nInputs-1,
     // 10 .. 9+m_nOutputs).
     BOOL IsPinUsed(int nPin) const;
-    // The view of the main window's active child frame, null when there is none; blocks use
-    // its document for lookups and the hardware generation.
-    static CVetlaView* GetActiveVetlaView();
-    static CVetlaDoc* GetActiveVetlaDoc();
-    // The hardware code of the active view's document, else g_wHardwareCode.
-    static WORD GetActiveHardwareCode();
-    // The model byte of the active hardware code is 0x51 or more.
-    static BOOL IsActiveNewGeneration();
+    // The document that holds the block, null until one takes it (the factory, AddBlock, a
+    // load, a paste); its lookups, maps and hardware generation are the block's own.
+    CVetlaDoc* GetDocument() const { return m_pDocument; }
+    void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
+    // What a block made for pDoc takes from it before it is placed: the document itself, the
+    // ladder output-pin rule and, for some families, the project's settings.
+    virtual void InitForDocument(CVetlaDoc* pDoc);
+    // The hardware code of the block's document, else g_wHardwareCode.
+    WORD GetHardwareCode() const;
+    // The model byte of that hardware code is 0x51 or more.
+    BOOL IsNewGeneration() const;
+    // The generation a copy between this block and pDst is made for: that of whichever of the
+    // two belongs to a diagram (a working copy of a block belongs to none).
+    BOOL CopiesNewGeneration(const CBlockObj* pDst) const;
 
     // Data model, in declaration order.
     int m_nCacheHigh = 0;
@@ -156,6 +164,9 @@ public:
     CString m_strTimeText;
 
 private:
+    // Not stored: set by whoever adds the block to a document.
+    CVetlaDoc* m_pDocument = nullptr;
+
     // The family painters of DrawSymbol.
     void DrawIOSymbol(CDC* pDC) const;
     void DrawContactSymbol(CDC* pDC) const;
@@ -177,9 +188,8 @@ private:
 // The hardware code of the current project, used wherever no diagram view is active.
 extern WORD g_wHardwareCode;
 
-// The simulated clock drives running times while the simulation runs freely or steps by a time
-// unit; while stepping by cycles the view advances the running times itself.
-BOOL SimClockDrivesRunTime(const CVetlaView* pView);
+// The block is of one of the classes (or derived from one).
+BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes);
 
 // Binary-coded decimal of 0-9999 and back; BCDToInt gives 0 for any nibble above 9.
 int IntToBCD(int n);

@@ -11,7 +11,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/gdi/DC.h"
 
 #include <string_view>
@@ -29,9 +29,9 @@ COLORREF StateColour(const CBlockObj& block)
     return block.m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? kRed : kBlue;
 }
 
-bool IsSimulating(const CVetlaView* pView)
+bool IsSimulating(const CSimContext* pSim)
 {
-    return pView && pView->m_nEditMode == EDIT_MODE_SIMULATE;
+    return pSim && pSim->bSimulating;
 }
 
 // The operand-comment map entry of an operand; empty when there is none.
@@ -114,13 +114,11 @@ constexpr int kLabelRise = 16;
 
 // Placing a block, drawing a wire or dragging a wire's end: the pin under the mouse is outlined
 // so that the user sees where the wire will attach.
-bool ShowsPinUnderCursor(const CVetlaView* pView)
+bool ShowsPinUnderCursor(const CSimContext* pSim)
 {
-    if (!pView)
+    if (!pSim)
         return false;
-    const int nMode = pView->m_nEditMode;
-    return nMode == EDIT_MODE_INSERT || nMode == EDIT_MODE_CONNECT ||
-           (nMode == EDIT_MODE_DRAG_LINE && pView->m_pCurLine && pView->m_pCurLine->m_bEndDrag);
+    return pSim->pinTool != SimPinTool::None;
 }
 
 // A connected input of these elements takes no second wire, so it is never offered.
@@ -135,11 +133,11 @@ bool RefusesSecondWire(const CBlockObj& block, int nPin)
            block.IsKindOf(RUNTIME_CLASS(CBlockAOutLAD));
 }
 
-bool OffersPin(const CBlockObj& block, const CVetlaView& view, int nPin)
+bool OffersPin(const CBlockObj& block, int nPin)
 {
     if (nPin >= BLOCK_FIRST_OUTPUT || block.m_nPinSource[nPin] == LINK_OPEN)
         return true;
-    const CVetlaDoc* pDoc = view.GetDocument();
+    const CVetlaDoc* pDoc = block.GetDocument();
     if (pDoc && pDoc->m_nDocType == DOC_TYPE_FBD)
         return false;
     return !RefusesSecondWire(block, nPin);
@@ -165,7 +163,7 @@ void Line(CDC* pDC, int x1, int y, int x2)
 
 // One pin: its stub (or parameter text), the outline when the mouse is over it, its negation
 // dot. The body pen is selected on entry and again on return.
-void DrawPin(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor, int nPin,
+void DrawPin(CBlockObj& block, const CSimContext* pSim, CDC* pDC, COLORREF crColor, int nPin,
              int nPitch)
 {
     const bool bInput = nPin < BLOCK_FIRST_OUTPUT;
@@ -193,8 +191,8 @@ void DrawPin(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor, in
         Line(pDC, xr + kPinStub, py, xr);
     }
 
-    if (ShowsPinUnderCursor(pView) && OffersPin(block, *pView, nPin) &&
-        block.IsPinUnderCursor(pView, nPin, pDC))
+    if (ShowsPinUnderCursor(pSim) && OffersPin(block, nPin) &&
+        block.IsPinUnderCursor(pSim, nPin, pDC))
         OutlinePin(block, pDC, nPin);
 
     if (block.m_bPinInvert[nPin]) {
@@ -204,18 +202,18 @@ void DrawPin(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor, in
     }
 }
 
-void DrawPins(CBlockObj& block, CVetlaView* pView, CDC* pDC, COLORREF crColor)
+void DrawPins(CBlockObj& block, const CSimContext* pSim, CDC* pDC, COLORREF crColor)
 {
     const int nInputPitch = block.m_nHeight / (block.m_nInputs + 1);
     for (int nPin = 0; nPin < block.m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         if (block.m_nPinKind[nPin] != PINKIND_NONE)
-            DrawPin(block, pView, pDC, crColor, nPin, nInputPitch);
+            DrawPin(block, pSim, pDC, crColor, nPin, nInputPitch);
     }
     const int nOutputPitch = block.m_nHeight / (block.m_nOutputs + 1);
     for (int nPin = BLOCK_FIRST_OUTPUT;
          nPin < BLOCK_FIRST_OUTPUT + block.m_nOutputs && nPin < BLOCK_PIN_COUNT; ++nPin) {
         if (block.m_nPinKind[nPin] != PINKIND_NONE)
-            DrawPin(block, pView, pDC, crColor, nPin, nOutputPitch);
+            DrawPin(block, pSim, pDC, crColor, nPin, nOutputPitch);
     }
 }
 
@@ -228,7 +226,7 @@ bool KeepsBlackOutline(int nType)
 
 }  // namespace
 
-void CBlockObj::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
+void CBlockObj::Draw(const CSimContext* pSim, CDC* pDC, BOOL, COLORREF crColor)
 {
     CPen bodyPen(PS_SOLID, 1, crColor);
     CPen* pOldPen = pDC->SelectObject(&bodyPen);
@@ -238,15 +236,15 @@ void CBlockObj::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
     CFont* pOldFont = pDC->SelectObject(&font);
     pDC->SetBkMode(TRANSPARENT);
 
-    DrawPins(*this, pView, pDC, crColor);
+    DrawPins(*this, pSim, pDC, crColor);
 
     // Ladder elements stand on their rung without a frame while the diagram is edited.
     const bool bLadderElement = m_nType >= BT_MAKE && m_nType <= BT_AOUT_LAD;
-    const BOOL bOutline = !bLadderElement || IsSimulating(pView);
+    const BOOL bOutline = !bLadderElement || IsSimulating(pSim);
     DrawHighlight(pDC, KeepsBlackOutline(m_nType) ? kBlack : crColor, bOutline);
     DrawSymbol(pDC);
 
-    const CString strLabel = FormatBlockLabel(*this, GetActiveVetlaDoc());
+    const CString strLabel = FormatBlockLabel(*this, GetDocument());
     if (!strLabel.IsEmpty())
         pDC->TextOut(m_ptPos.x + (m_nWidth - kCharWidth * strLabel.GetLength()) / 2,
                      m_ptPos.y - kLabelRise, strLabel);
@@ -257,32 +255,31 @@ void CBlockObj::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
     pDC->SelectObject(pOldPen);
 }
 
-BOOL CBlockObj::IsPinUnderCursor(CVetlaView* pView, int nPin, CDC* pDC) const
+BOOL CBlockObj::IsPinUnderCursor(const CSimContext* pSim, int nPin, CDC* pDC) const
 {
-    if (!pView)
+    if (!pSim)
         return FALSE;
     CRect pin;
     if (!GetPinRect(&pin, nPin, kPinRectSize))
         return FALSE;
     pDC->LPtoDP(&pin);
-    return pin.PtInRect(pView->m_ptCursor);
+    return pin.PtInRect(pSim->ptCursor);
 }
 
-void CBlockObj::DrawSelected(CVetlaView* pView, CDC* pDC)
+void CBlockObj::DrawSelected(const CSimContext* pSim, CDC* pDC)
 {
-    Draw(pView, pDC, TRUE, IsSimulating(pView) ? StateColour(*this) : kBlack);
+    Draw(pSim, pDC, TRUE, IsSimulating(pSim) ? StateColour(*this) : kBlack);
     DrawSelectionHandles(pDC);
 }
 
-void CBlockObj::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockObj::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    Simulate(pView);
-    Draw(pView, pDC, TRUE, StateColour(*this));
+    Draw(pSim, pDC, TRUE, StateColour(*this));
 }
 
-void CBlockObj::DrawStateLabel(CVetlaView* pView, CDC* pDC)
+void CBlockObj::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
 {
-    Draw(pView, pDC, TRUE, IsSimulating(pView) ? StateColour(*this) : kBlack);
+    Draw(pSim, pDC, TRUE, IsSimulating(pSim) ? StateColour(*this) : kBlack);
     if (m_nOutputs < 1 || m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_NONE)
         return;
     if (IsKindOf(RUNTIME_CLASS(CBlockOpenX)) || IsKindOf(RUNTIME_CLASS(CBlockFlag)))
@@ -300,7 +297,7 @@ void CBlockObj::DrawStateLabel(CVetlaView* pView, CDC* pDC)
     pDC->SelectObject(pOldFont);
 }
 
-void CBlockObj::DrawValue(CVetlaView*, CDC*)
+void CBlockObj::DrawValue(const CSimContext*, CDC*)
 {
 }
 
@@ -343,7 +340,7 @@ void CBlockObj::DrawOperandComment(CDC* pDC, int* pLineHeight)
 {
     if (!m_bShowComment)
         return;
-    const CString strComment = CommentText(*this, GetActiveVetlaDoc());
+    const CString strComment = CommentText(*this, GetDocument());
     // Most blocks carry no comment; an empty line would draw nothing anyway.
     if (strComment.IsEmpty())
         return;

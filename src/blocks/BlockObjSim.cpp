@@ -14,14 +14,12 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 
 namespace {
 
-CBlockObj* FindInView(const CVetlaView* pView, int nNumber)
+CBlockObj* FindInDocument(const CVetlaDoc* pDoc, int nNumber)
 {
-    const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
     return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
 }
 
@@ -43,49 +41,37 @@ int OpenInputDefault(int nType)
 
 }  // namespace
 
-BOOL SimClockDrivesRunTime(const CVetlaView* pView)
-{
-    const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-    if (!pFrame)
-        return FALSE;
-    const bool bRunning =
-        pFrame->GetSimRunState() == SIM_RUN_RUNNING && pFrame->GetSimStepState() == SIM_STEP_NONE;
-    const bool bSteppingByTime = pFrame->GetSimStepState() == SIM_STEP_STEPPING &&
-                                 pFrame->GetSimStepUnit() != SIM_STEP_UNIT_CYCLES;
-    return bRunning || bSteppingByTime;
-}
-
 BOOL CBlockObj::IsPaused() const
 {
     return m_stPause.wYear != 0 || m_stPause.wMonth != 0 || m_stPause.wDay != 0;
 }
 
-BOOL CBlockObj::Simulate(CVetlaView*)
+BOOL CBlockObj::Simulate(const CSimContext*)
 {
     return TRUE;
 }
 
-BOOL CBlockObj::IsTimeElapsed(CVetlaView* pView, double dLimit)
+BOOL CBlockObj::IsTimeElapsed(const CSimContext* pSim, double dLimit)
 {
-    if (!IsPaused() && pView) {
-        if (SimClockDrivesRunTime(pView))
+    if (!IsPaused() && pSim) {
+        if ((pSim && pSim->ClockDrivesRunTime()))
             m_bRestartStamp = 0;
-        m_dRunTime = double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart));
+        m_dRunTime = double(SystemTimeToMs(&pSim->stScan) - SystemTimeToMs(&m_stStart));
     }
     return m_dRunTime >= dLimit;
 }
 
-BOOL CBlockObj::IsTimeElapsedInt(CVetlaView* pView, int nLimit)
+BOOL CBlockObj::IsTimeElapsedInt(const CSimContext* pSim, int nLimit)
 {
     int nElapsed = 0;
-    if (!IsPaused() && pView) {
+    if (!IsPaused() && pSim) {
         m_bRestartStamp2 = 0;
-        nElapsed = int(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&m_stStart2));
+        nElapsed = int(SystemTimeToMs(&pSim->stScan) - SystemTimeToMs(&m_stStart2));
     }
     return nElapsed <= nLimit;
 }
 
-void CBlockObj::ReadInputs(CVetlaView* pView)
+void CBlockObj::ReadInputs(const CSimContext*)
 {
     for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT &&
                        m_nPinKind[nPin] == PINKIND_DIGITAL;
@@ -93,7 +79,7 @@ void CBlockObj::ReadInputs(CVetlaView* pView)
         const int nOld = m_nPinValue[nPin];
         int nValue = LINK_OPEN;
         if (m_nPinSource[nPin] != LINK_OPEN) {
-            if (const CBlockObj* pSource = FindInView(pView, m_nPinSource[nPin]))
+            if (const CBlockObj* pSource = FindInDocument(GetDocument(), m_nPinSource[nPin]))
                 nValue = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
         }
         SetInputValue(nPin, nValue);
@@ -132,17 +118,17 @@ int CBlockObj::EvalLogic(int* pResult, unsigned int nMode)
     return *pResult;
 }
 
-void CBlockObj::TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* pDepth)
+void CBlockObj::TraceLoop(const CSimContext* pSim, CBlockObj* pBlock, int nPin, int* pDepth)
 {
     if (m_bLoopFound || !pBlock || pBlock->m_nFirstInput == -1)
         return;
     if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
         return;
-    CBlockObj* pSource = FindInView(pView, pBlock->m_nPinSource[nPin]);
+    CBlockObj* pSource = FindInDocument(GetDocument(), pBlock->m_nPinSource[nPin]);
     // A cut wire continues at the male end that feeds the female one.
     if (pSource && pSource->IsKindOf(RUNTIME_CLASS(CBlockFemale))) {
         *pDepth += 1;
-        pSource = FindInView(pView, pSource->m_nNumber - NUM_FEMALE_OFFSET);
+        pSource = FindInDocument(GetDocument(), pSource->m_nNumber - NUM_FEMALE_OFFSET);
     }
     if (!pSource)
         return;
@@ -151,16 +137,16 @@ void CBlockObj::TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* p
         return;
     }
     *pDepth += 1;
-    if (*pDepth >= int(pView->GetDocument()->m_blockList.GetCount())) {
+    if (*pDepth >= int(GetDocument()->m_blockList.GetCount())) {
         m_bLoopFound = 0;
         return;
     }
-    TraceLoop(pView, pSource, pSource->m_nFirstInput, pDepth);
+    TraceLoop(pSim, pSource, pSource->m_nFirstInput, pDepth);
     for (int p = pSource->m_nFirstInput + 1; p < pSource->m_nInputs && p < BLOCK_FIRST_OUTPUT;
          ++p) {
         const int nLink = pSource->m_nPinSource[p];
         if (nLink < LINK_OPEN || nLink > 75)
-            TraceLoop(pView, pSource, p, pDepth);
+            TraceLoop(pSim, pSource, p, pDepth);
     }
 }
 
@@ -261,14 +247,14 @@ bool IsAnalogValueType(int nType)
 
 }  // namespace
 
-void CBlockObj::FormatTime(CVetlaView* pView, CString& strOut)
+void CBlockObj::FormatTime(const CSimContext* pSim, CString& strOut)
 {
     const bool bYearly = dynamic_cast<const CBlockYT*>(this) != nullptr;
     if (bYearly || dynamic_cast<const CBlockWT*>(this)) {
         // The yearly timer shows the date with the full month name, the weekly timer the
         // whole date and time.
-        if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
-            pFrame->FormatSimTime(strOut, FALSE, bYearly ? SIMTIME_DATE : SIMTIME_FULL);
+        if (pSim)
+            FormatSimTime(pSim->stNow, strOut, FALSE, bYearly ? SIMTIME_DATE : SIMTIME_FULL);
         return;
     }
     if (!IsFormattedTimer(*this))
@@ -308,7 +294,7 @@ void CBlockObj::GetValueAsDouble(CBlockObj* pSrc, double* pOut)
 
 void CBlockObj::UpdateLadderContacts()
 {
-    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
+    const CVetlaDoc* pDoc = GetDocument();
     if (!pDoc)
         return;
     const int nState = m_nPinValue[BLOCK_FIRST_OUTPUT];

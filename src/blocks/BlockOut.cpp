@@ -1,9 +1,9 @@
 #include "blocks/BlockOut.h"
 
 #include "blocks/BlockTypes.h"
-#include "blocks/SimBars.h"
+#include "blocks/SimContext.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 
 IMPLEMENT_SERIAL(CBlockOut, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockOpenX, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -17,20 +17,20 @@ constexpr BYTE kAnalogOutCaps = 0x2F;
 
 // The output state of the block wired to an input pin; 0 for an open input or a link that
 // names no block. The pin's negation flag does not enter here.
-int SourceState(const CBlockObj& block, CVetlaView* pView, int nPin)
+int SourceState(const CBlockObj& block, const CSimContext* pSim, int nPin)
 {
     const int nSource = block.m_nPinSource[nPin];
-    if (nSource == LINK_OPEN || !pView || !pView->m_pDocument)
+    if (nSource == LINK_OPEN || !pSim || !block.GetDocument())
         return 0;
-    const CBlockObj* pSource = pView->m_pDocument->FindBlockByNumber(nSource);
+    const CBlockObj* pSource = block.GetDocument()->FindBlockByNumber(nSource);
     return pSource ? pSource->m_nPinValue[BLOCK_FIRST_OUTPUT] : 0;
 }
 
 // Every input pin takes the state of its source.
-void CopySourceStates(CBlockObj& block, CVetlaView* pView)
+void CopySourceStates(CBlockObj& block, const CSimContext* pSim)
 {
     for (int nPin = 0; nPin < block.m_nInputs; ++nPin)
-        block.m_nPinValue[nPin] = SourceState(block, pView, nPin);
+        block.m_nPinValue[nPin] = SourceState(block, pSim, nPin);
 }
 
 // The analog value fed to pin 0, as AQ and AM keep it: the low 16 bits, signed. Returns TRUE
@@ -54,14 +54,15 @@ CBlockOut::CBlockOut(int nType) : CBlockObj(nType, 1)
 }
 
 // The changed flag of pin 0 is what the Outputs bar reads while it refreshes.
-BOOL CBlockOut::Simulate(CVetlaView* pView)
+BOOL CBlockOut::Simulate(const CSimContext* pSim)
 {
-    const int nValue = SourceState(*this, pView, 0);
+    const int nValue = SourceState(*this, pSim, 0);
     m_nPinValue[0] = nValue;
     if (nValue != m_nPinValue[BLOCK_FIRST_OUTPUT]) {
         m_nPinValue[BLOCK_FIRST_OUTPUT] = nValue;
         m_bPinChanged[0] = 1;
-        RefreshOutputsBar(pView, this);
+        if (pSim)
+            pSim->RefreshOutputsBar(this);
         m_bPinChanged[0] = 0;
     }
     return TRUE;
@@ -72,17 +73,17 @@ CBlockOpenX::CBlockOpenX(int nType) : CBlockObj(nType, 1)
     m_nOutputs = 0;
 }
 
-BOOL CBlockOpenX::Simulate(CVetlaView* pView)
+BOOL CBlockOpenX::Simulate(const CSimContext* pSim)
 {
-    CopySourceStates(*this, pView);
+    CopySourceStates(*this, pSim);
     return TRUE;
 }
 
 CBlockFlag::CBlockFlag(int nType) : CBlockObj(nType, 1) {}
 
-BOOL CBlockFlag::Simulate(CVetlaView* pView)
+BOOL CBlockFlag::Simulate(const CSimContext* pSim)
 {
-    CopySourceStates(*this, pView);
+    CopySourceStates(*this, pSim);
     int nState = 0;
     for (int nPin = 0; nPin < m_nInputs; ++nPin)
         nState |= m_nPinValue[nPin];
@@ -100,11 +101,12 @@ CBlockAnalogOut::CBlockAnalogOut(int nType) : CBlockObj(nType, 1)
     m_nCapFlags = kAnalogOutCaps;
 }
 
-BOOL CBlockAnalogOut::Simulate(CVetlaView* pView)
+BOOL CBlockAnalogOut::Simulate(const CSimContext* pSim)
 {
     if (TakeAnalogInput(*this)) {
         m_bPinChanged[0] = 1;
-        RefreshOutputsBar(pView, this);
+        if (pSim)
+            pSim->RefreshOutputsBar(this);
         m_bPinChanged[0] = 0;
     }
     return TRUE;
@@ -121,7 +123,7 @@ CBlockAnalogFlag::CBlockAnalogFlag(int nType) : CBlockObj(nType, 1)
 }
 
 // An analog flag has no bar; its changed flag stays set after a change.
-BOOL CBlockAnalogFlag::Simulate(CVetlaView*)
+BOOL CBlockAnalogFlag::Simulate(const CSimContext*)
 {
     if (TakeAnalogInput(*this))
         m_bPinChanged[0] = 1;

@@ -13,7 +13,7 @@ public:
     CBlockOut() = default;
     explicit CBlockOut(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // An open connector ends a wire without an output of its own.
@@ -24,7 +24,7 @@ public:
     CBlockOpenX() = default;
     explicit CBlockOpenX(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockFlag : public CBlockObj {
@@ -34,7 +34,7 @@ public:
     CBlockFlag() = default;
     explicit CBlockFlag(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // AQ and AM keep their current value in m_nAux2, as a signed 16-bit number.
@@ -45,7 +45,7 @@ public:
     CBlockAnalogOut();
     explicit CBlockAnalogOut(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 class CBlockAnalogFlag : public CBlockObj {
@@ -55,5 +55,5 @@ public:
     CBlockAnalogFlag();
     explicit CBlockAnalogFlag(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -734,7 +734,7 @@ void CBlockObj::DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int 
     pDC->LineTo(x, yPin);
     pDC->SelectObject(pOldPen);
 
-    const PinTextLayout layout = BuildPinText(*this, nPin, IsActiveNewGeneration());
+    const PinTextLayout layout = BuildPinText(*this, nPin, IsNewGeneration());
     if (layout.lines.empty())
         return;
 

@@ -4,11 +4,11 @@
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/ObList.h"
 
 #include <cstdint>
@@ -87,16 +87,20 @@ CBlockSREG::CBlockSREG(int nType)
     : CBlockObj(nType, FindBlockSetup(kRelaySetups, BT_SREG).nInputs)
 {
     ApplyBlockSetup(*this, FindBlockSetup(kRelaySetups, BT_SREG));
-    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
-    if (pDoc && IsActiveNewGeneration())
+}
+
+void CBlockSREG::InitForDocument(CVetlaDoc* pDoc)
+{
+    CBlockObj::InitForDocument(pDoc);
+    if (pDoc && IsNewGeneration())
         m_nParamEx[10] = FirstFreeRegisterIndex(pDoc);
 }
 
 // Reset always wins; the block has no priority parameter.
-BOOL CBlockLR::Simulate(CVetlaView* pView)
+BOOL CBlockLR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
-    const bool bLadder = IsLadderView(pView);
+    ReadInputs(pSim);
+    const bool bLadder = InLadderDocument(*this);
     if (m_nPinValue[1] == 1)
         SetOutputState(*this, 0, bLadder);
     else if (m_nPinValue[0] == 1)
@@ -106,10 +110,10 @@ BOOL CBlockLR::Simulate(CVetlaView* pView)
 }
 
 // While S or R is 1, trigger edges are ignored.
-BOOL CBlockPR::Simulate(CVetlaView* pView)
+BOOL CBlockPR::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
-    const bool bLadder = IsLadderView(pView);
+    ReadInputs(pSim);
+    const bool bLadder = InLadderDocument(*this);
     const bool bSet = m_nPinValue[1] == 1;
     const bool bReset = m_nPinValue[2] == 1;
     if (bSet && bReset) {
@@ -125,17 +129,17 @@ BOOL CBlockPR::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-BOOL CBlockSREG::Simulate(CVetlaView* pView)
+BOOL CBlockSREG::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (IsRisingEdge(*this, 1)) {
         const bool bData = m_nPinValue[0] == 1;
         if (m_nPinValue[2] == 0)
             m_wShiftReg = WORD(((unsigned(m_wShiftReg) << 1) & 0xFFFFu) | (bData ? 0x0001u : 0u));
         else
             m_wShiftReg = WORD((m_wShiftReg >> 1) | (bData ? 0x8000u : 0u));
-        SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[9]), IsLadderView(pView));
-        if (const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr)
+        SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[9]), InLadderDocument(*this));
+        if (const CVetlaDoc* pDoc = GetDocument())
             DriveRegisterBits(*pDoc, m_nParamEx[10], m_wShiftReg);
     }
     FinishOutputChange(*this);
@@ -144,9 +148,9 @@ BOOL CBlockSREG::Simulate(CVetlaView* pView)
 
 // The inputs up to the first parameter pin form the row index of the truth table, pin 0 the
 // highest bit; open inputs count 0.
-BOOL CBlockBoolean::Simulate(CVetlaView* pView)
+BOOL CBlockBoolean::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     int nIndex = 0;
     for (int nPin = 0; nPin < m_nInputs && nPin < 4 && m_nPinSource[nPin] != LINK_PARAM; ++nPin) {
         if (m_nPinValue[nPin] == 1)
@@ -159,27 +163,27 @@ BOOL CBlockBoolean::Simulate(CVetlaView* pView)
 
 // The captured time is the simulated clock as twelve digits; its state is not passed to ladder
 // contacts.
-BOOL CBlockTDT::Simulate(CVetlaView* pView)
+BOOL CBlockTDT::Simulate(const CSimContext* pSim)
 {
-    ReadInputs(pView);
+    ReadInputs(pSim);
     if (IsRisingEdge(*this, 1)) {
         m_strTimeText.Empty();
         m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
     }
     if (IsRisingEdge(*this, 0) && m_nPinValue[1] == 0) {
-        if (const CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr)
-            pFrame->FormatSimTime(m_strTimeText, FALSE, SIMTIME_DIGITS);
+        if (pSim)
+            FormatSimTime(pSim->stNow, m_strTimeText, FALSE, SIMTIME_DIGITS);
         m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     }
     return TRUE;
 }
 
-void CBlockTDT::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockTDT::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::State);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
-void CBlockTDT::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockTDT::DrawValue(const CSimContext*, CDC* pDC)
 {
     DrawValueBox(pDC, *this, 6, {&m_strTimeText, 1});
 }

@@ -14,7 +14,7 @@ public:
     CBlockLR();
     explicit CBlockLR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // m_nParamEx[11]: with S and R both 1, 0 lets R win, 1 lets S win.
@@ -25,7 +25,7 @@ public:
     CBlockPR();
     explicit CBlockPR(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // m_nParamEx[9]: the register bit shown at the output (0-15); m_nParamEx[10]: the register
@@ -35,11 +35,13 @@ class CBlockSREG : public CBlockObj {
 
 public:
     CBlockSREG();
-    // On the newer generation a new register takes the lowest index that no shift register of
-    // the active document uses; with all four taken, or on the older generation, index 0.
     explicit CBlockSREG(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    // On the newer generation a new register takes the lowest index that no shift register of
+    // its document uses; with all four taken, or on the older generation, index 0.
+    void InitForDocument(CVetlaDoc* pDoc) override;
+
+    BOOL Simulate(const CSimContext* pSim) override;
 
     WORD m_wShiftReg = 0;  // run-time only
 };
@@ -61,7 +63,7 @@ public:
     CBlockBoolean();
     explicit CBlockBoolean(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 };
 
 // Captures the simulated date and time of a trigger in m_strTimeText (not stored) and shows it in
@@ -73,7 +75,7 @@ public:
     CBlockTDT();
     explicit CBlockTDT(int nType);
 
-    BOOL Simulate(CVetlaView* pView) override;
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    BOOL Simulate(const CSimContext* pSim) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };

@@ -6,11 +6,11 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
 
-inline bool IsLadderView(const CVetlaView* pView)
+// Ladder contacts follow the outputs of a block in a ladder document.
+inline bool InLadderDocument(const CBlockObj& block)
 {
-    return pView && pView->GetDocument() && pView->GetDocument()->IsLadder();
+    return block.GetDocument() && block.GetDocument()->IsLadder();
 }
 
 // The input is 1 and changed in this scan's ReadInputs.

@@ -108,7 +108,7 @@ void MaskMarks(CDC* pDC, int nType, int x, int y, CSize size)
 // The math and data-log names: 12 x 5 fixed, centred on the default width.
 void DrawMathName(const CBlockObj& block, CDC* pDC)
 {
-    if (!CBlockObj::IsActiveNewGeneration())
+    if (!block.IsNewGeneration())
         return;
     const MathRow* pRow = FindRow(kMathRows, block.m_nType);
     if (!pRow)
@@ -124,7 +124,7 @@ void DrawMathName(const CBlockObj& block, CDC* pDC)
 
 void CBlockObj::DrawFunctionSymbol(CDC* pDC) const
 {
-    if (!IsActiveNewGeneration())
+    if (!IsNewGeneration())
         return;
     const FunctionRow* pRow = FindRow(kFunctionRows, m_nType);
     if (!pRow)

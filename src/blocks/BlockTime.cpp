@@ -1,11 +1,11 @@
 #include "blocks/BlockTime.h"
 
+#include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 
@@ -190,37 +190,37 @@ int CBlockTime::GetTimeBase(BOOL bOn) const
     return m_pRefBlock[words.nRef] ? words.nRefBase : words.nBase;
 }
 
-double CBlockTime::ClockMs(const CVetlaView* pView)
+double CBlockTime::ClockMs(const CSimContext* pSim)
 {
-    return pView ? double(SystemTimeToMs(&pView->m_simClock)) : 0.0;
+    return pSim ? double(SystemTimeToMs(&pSim->stScan)) : 0.0;
 }
 
-double CBlockTime::TimeSinceStamp(const CVetlaView* pView) const
+double CBlockTime::TimeSinceStamp(const CSimContext* pSim) const
 {
-    const double dNow = IsPaused() ? double(SystemTimeToMs(&m_stPause)) : ClockMs(pView);
+    const double dNow = IsPaused() ? double(SystemTimeToMs(&m_stPause)) : ClockMs(pSim);
     return dNow - double(SystemTimeToMs(&m_stStart));
 }
 
 // The stamp is the view's copy of the clock, the moment every running time of this scan is
 // measured against, so that an interval started in a scan measures 0 in that scan.
-void CBlockTime::StampInterval(const CVetlaView* pView)
+void CBlockTime::StampInterval(const CSimContext* pSim)
 {
-    if (pView)
-        m_stStart = pView->m_simClock;
+    if (pSim)
+        m_stStart = pSim->stScan;
     m_bRestartStamp = 1;
 }
 
-void CBlockTime::StartInterval(const CVetlaView* pView)
+void CBlockTime::StartInterval(const CSimContext* pSim)
 {
     m_dRunTime = 0.0;
     m_dCarried = 0.0;
-    StampInterval(pView);
+    StampInterval(pSim);
 }
 
-void CBlockTime::SetState(const CVetlaView* pView, int nState)
+void CBlockTime::SetState(const CSimContext* pSim, int nState)
 {
     int& nOutput = m_nPinValue[BLOCK_FIRST_OUTPUT];
-    if (nOutput != nState && pView && pView->m_pDocument && pView->m_pDocument->IsLadder())
+    if (nOutput != nState && pSim && InLadderDocument(*this))
         m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
     nOutput = nState;
 }
@@ -236,20 +236,20 @@ void CBlockTime::EndStep()
 // A measurement on the running clock also takes the stamp over from the view, as
 // IsTimeElapsed does: it ends the re-stamping that starting an interval asked for. Without
 // that the stamp would follow the clock for ever and no interval could end.
-BOOL CBlockTime::MeasureRunTime(const CVetlaView* pView, double dCarried)
+BOOL CBlockTime::MeasureRunTime(const CSimContext* pSim, double dCarried)
 {
     if (IsPaused())
         return FALSE;
-    if (SimClockDrivesRunTime(pView)) {
+    if ((pSim && pSim->ClockDrivesRunTime())) {
         m_bRestartStamp = 0;
-        m_dRunTime = ClockMs(pView) - double(SystemTimeToMs(&m_stStart)) + dCarried;
+        m_dRunTime = ClockMs(pSim) - double(SystemTimeToMs(&m_stStart)) + dCarried;
     }
     return TRUE;
 }
 
-BOOL CBlockTime::IsTimeUp(CVetlaView* pView, BOOL bOn)
+BOOL CBlockTime::IsTimeUp(const CSimContext* pSim, BOOL bOn)
 {
-    if (!MeasureRunTime(pView, m_dCarried))
+    if (!MeasureRunTime(pSim, m_dCarried))
         return FALSE;
     const double dSetpoint = GetSetpointMs(bOn);
     BOOL bUp = FALSE;
@@ -292,15 +292,15 @@ void CBlockTime::AdvanceByCycle()
         m_dRunTime += TIMER_CYCLE_MS;
 }
 
-void CBlockTime::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockTime::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    CBlockObj::DrawSim(pView, pDC);
+    CBlockObj::DrawSim(pSim, pDC);
     if (m_nType != BT_WT)
-        DrawValue(pView, pDC);
+        DrawValue(pSim, pDC);
 }
 
-void CBlockTime::DrawValue(CVetlaView* pView, CDC* pDC)
+void CBlockTime::DrawValue(const CSimContext* pSim, CDC* pDC)
 {
-    FormatTime(pView, m_strTimeText);
+    FormatTime(pSim, m_strTimeText);
     DrawValueBox(pDC, *this, 3, {&m_strTimeText, 1});
 }

@@ -24,16 +24,16 @@ public:
 
     // The block in its state colour, then (except for the weekly timer, which shows nothing
     // beside itself) the value box.
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     // The value box: FormatTime's text on a pale yellow strip 1.5 block widths wide below the
     // block.
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     // Virtual operations after those of CBlockObj.
     // Measures the running time (unless paused, or stepping by cycles, where the view counts
     // it) and tells whether it has passed the ON (bOn) or OFF setpoint; a time that is up is
     // held at the setpoint. Equal is not yet up.
-    virtual BOOL IsTimeUp(CVetlaView* pView, BOOL bOn);
+    virtual BOOL IsTimeUp(const CSimContext* pSim, BOOL bOn);
     // Re-reads the ON or OFF setpoint; when it changed, the running time shows the new
     // setpoint with nothing remaining. TRUE when it changed.
     virtual BOOL UpdateSetpoint(BOOL bOn);
@@ -78,19 +78,19 @@ protected:
     // unit; stepping by cycles advances it by hand (AdvanceByCycle).
     // The running time from the clock plus dCarried, when the clock drives it. FALSE while
     // paused, when nothing may be measured.
-    BOOL MeasureRunTime(const CVetlaView* pView, double dCarried);
+    BOOL MeasureRunTime(const CSimContext* pSim, double dCarried);
     // The view's copy of the simulated clock in milliseconds.
-    static double ClockMs(const CVetlaView* pView);
+    static double ClockMs(const CSimContext* pSim);
     // Simulated time since the reference stamp; frozen at the pause stamp while paused.
-    double TimeSinceStamp(const CVetlaView* pView) const;
+    double TimeSinceStamp(const CSimContext* pSim) const;
     // Starts a timing interval: the reference stamp takes the clock, and the view is asked to
     // stamp it once more at the end of the scan.
-    void StampInterval(const CVetlaView* pView);
+    void StampInterval(const CSimContext* pSim);
     // The same with the running and carried time cleared.
-    void StartInterval(const CVetlaView* pView);
+    void StartInterval(const CSimContext* pSim);
     int GetState() const { return m_nPinValue[BLOCK_FIRST_OUTPUT]; }
     // A change of the state in a ladder document flags output pin 10 for EndStep.
-    void SetState(const CVetlaView* pView, int nState);
+    void SetState(const CSimContext* pSim, int nState);
     // A flagged state change reaches the ladder contacts of this block.
     void EndStep();
 

@@ -8,8 +8,8 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWordValue.h"
-#include "editor/VetlaView.h"
-#include "messagetext/Widget.h"
+#include "blocks/SimContext.h"
+#include "blocks/Widget.h"
 
 #include <algorithm>
 #include <initializer_list>
@@ -37,7 +37,7 @@ bool HasNoBlockText(int nKind, BOOL bDisplay)
     return bDisplay && nKind == WIDGET_KIND_GRAPH;
 }
 
-void WriteWidgetText(CBlockObj& block, CVetlaView* pView, CString* pOut, int nParamId,
+void WriteWidgetText(CBlockObj& block, const CSimContext* pSim, CString* pOut, int nParamId,
                      int nKind, BOOL bDisplay)
 {
     if (!pOut || HasNoBlockText(nKind, bDisplay))
@@ -51,21 +51,21 @@ void WriteWidgetText(CBlockObj& block, CVetlaView* pView, CString* pOut, int nPa
     const WidgetTextRow* pRow = FindWidgetTextRow(block.m_nType, nParamId);
     if (!pRow)
         return;
-    const BOOL bSimulating = pView && pView->m_nEditMode == EDIT_MODE_SIMULATE;
-    const WidgetTextRequest req{block, pView, nParamId, nKind, bDisplay, bSimulating};
+    const BOOL bSimulating = pSim && pSim->bSimulating;
+    const WidgetTextRequest req{block, pSim, nParamId, nKind, bDisplay, bSimulating};
     *pOut = pRow->pText(req);
 }
 
 }  // namespace
 
-void CBlockObj::GetWidgetText(CVetlaView* pView, CString* pOut, int nParamId, int nKind)
+void CBlockObj::GetWidgetText(const CSimContext* pSim, CString* pOut, int nParamId, int nKind)
 {
-    WriteWidgetText(*this, pView, pOut, nParamId, nKind, FALSE);
+    WriteWidgetText(*this, pSim, pOut, nParamId, nKind, FALSE);
 }
 
-void CBlockObj::GetWidgetValueText(CVetlaView* pView, CString* pOut, int nParamId, int nKind)
+void CBlockObj::GetWidgetValueText(const CSimContext* pSim, CString* pOut, int nParamId, int nKind)
 {
-    WriteWidgetText(*this, pView, pOut, nParamId, nKind, TRUE);
+    WriteWidgetText(*this, pSim, pOut, nParamId, nKind, TRUE);
 }
 
 const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId)

@@ -11,12 +11,12 @@
 #include <span>
 
 class CBlockObj;
-class CVetlaView;
+struct CSimContext;
 
 // One text asked for.
 struct WidgetTextRequest {
     CBlockObj& block;
-    CVetlaView* pView;
+    const CSimContext* pSim;
     int nParamId;
     int nKind;        // the element's list index, or its negative kind code
     BOOL bDisplay;    // the LCD's text rather than the editor's

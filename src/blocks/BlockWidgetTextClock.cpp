@@ -6,8 +6,8 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
+#include "blocks/SimTime.h"
 #include "platform/core/Runtime.h"
 
 namespace {
@@ -119,9 +119,8 @@ CString StopwatchBase(const WidgetTextRequest& r)
 SYSTEMTIME CurrentTime(const WidgetTextRequest& req)
 {
     SYSTEMTIME st = {};
-    const CChildFrame* pFrame = req.pView ? req.pView->GetParentFrame() : nullptr;
-    if (req.bSimulating && pFrame)
-        pFrame->GetSimTime(&st);
+    if (req.bSimulating && req.pSim)
+        st = req.pSim->stNow;
     else
         GetLocalTime(&st);
     return st;

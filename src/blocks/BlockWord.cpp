@@ -115,7 +115,7 @@ int WordOperation(int nType, WORD w, int n)
     return short(r);
 }
 
-BOOL CBlockWordOp::Simulate(CVetlaView*)
+BOOL CBlockWordOp::Simulate(const CSimContext*)
 {
     WORD w = 0;
     GetInputValue(&w, 0);

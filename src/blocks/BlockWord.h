@@ -12,7 +12,7 @@ class CBlockWordOp : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockWordOp)
 
 public:
-    BOOL Simulate(CVetlaView* pView) override;
+    BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
     CBlockWordOp() = default;

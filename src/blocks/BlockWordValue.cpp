@@ -50,12 +50,12 @@ ValueStyle StyleOf(int nType)
 
 } // namespace
 
-void CBlockWordValue::DrawSim(CVetlaView* pView, CDC* pDC)
+void CBlockWordValue::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
-    DrawSimShowingValue(*this, pView, pDC, SimBodyColour::Black);
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::Black);
 }
 
-void CBlockWordValue::DrawValue(CVetlaView*, CDC* pDC)
+void CBlockWordValue::DrawValue(const CSimContext*, CDC* pDC)
 {
     const CString strValue = FormatValue();
     DrawValueBox(pDC, *this, StyleOf(m_nType).nHalfWidths, {&strValue, 1});

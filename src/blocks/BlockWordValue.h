@@ -10,8 +10,8 @@ class CBlockWordValue : public CBlockObj {
     DECLARE_DYNAMIC(CBlockWordValue)
 
 public:
-    void DrawSim(CVetlaView* pView, CDC* pDC) override;
-    void DrawValue(CVetlaView* pView, CDC* pDC) override;
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     // The text the value box shows for the current value.
     CString FormatValue() const;

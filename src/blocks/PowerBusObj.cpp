@@ -32,7 +32,7 @@ void CPowerBusObj::InitRail()
     m_ptPos = CPoint(kRailLeft, kRailTop);
 }
 
-void CPowerBusObj::Draw(CVetlaView* /*pView*/, CDC* pDC, BOOL /*bFlag*/, COLORREF crColor)
+void CPowerBusObj::Draw(const CSimContext* /*pSim*/, CDC* pDC, BOOL /*bFlag*/, COLORREF crColor)
 {
     CPen pen(PS_SOLID, kRailPenWidth, crColor);
     CPen* pOldPen = pDC->SelectObject(&pen);

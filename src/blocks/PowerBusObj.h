@@ -13,7 +13,7 @@ public:
     explicit CPowerBusObj(int nType);
 
     // A 4-unit line in the given colour from the rail's top down to its bottom y.
-    void Draw(CVetlaView* pView, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
 
 private:
     void InitRail();

@@ -194,3 +194,62 @@ void WaitMs(int nMs)
     while (std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_until(deadline);
 }
+
+const LPCTSTR g_astrDayNames[7] = {_T("Sunday"),   _T("Monday"), _T("Tuesday"), _T("Wednesday"),
+                                   _T("Thursday"), _T("Friday"), _T("Saturday")};
+const LPCTSTR g_astrMonthNames[13] = {
+    _T(""),     _T("January"), _T("February"),  _T("March"),   _T("April"),    _T("May"),     _T("June"),
+    _T("July"), _T("August"),  _T("September"), _T("October"), _T("November"), _T("December")};
+
+namespace {
+
+// Names of a clock that was set to something impossible show as empty text rather than
+// reading outside the tables.
+CString DayName(WORD wDayOfWeek) { return wDayOfWeek < 7 ? CString(g_astrDayNames[wDayOfWeek]) : CString(); }
+
+CString MonthName(WORD wMonth, BOOL bShort)
+{
+    const CString strName = wMonth >= 1 && wMonth <= 12 ? CString(g_astrMonthNames[wMonth]) : CString();
+    return bShort ? strName.Left(3) : strName;
+}
+
+} // namespace
+
+void AdvanceSimClock(SYSTEMTIME* pClock)
+{
+    pClock->wMilliseconds = WORD(pClock->wMilliseconds + SIM_TICK_MS);
+    if (pClock->wMilliseconds < 1000)
+        return;
+    pClock->wSecond = WORD(pClock->wSecond + 1);
+    pClock->wMilliseconds = 0;
+    struct tm tmClock = {};
+    SystemTimeToTm(pClock, &tmClock);
+    if (MakeTimeUtc(&tmClock) >= 0)
+        TmToSystemTime(&tmClock, pClock);
+}
+
+void FormatSimTime(const SYSTEMTIME& st, CString& strOut, BOOL bShortMonth, int nMode)
+{
+    strOut.Empty();
+    const BOOL bAm = st.wHour < 12 || st.wHour > 23;
+    const CString strSuffix = bAm ? _T("AM") : _T("PM");
+    const int nHour12 = !bAm && st.wHour >= 13 ? st.wHour - 12 : st.wHour;
+    switch (nMode) {
+    case SIMTIME_FULL:
+        strOut.Format(_T("%s, %s %d, %d %d:%d:%d %s"), DayName(st.wDayOfWeek), MonthName(st.wMonth, FALSE),
+                      st.wDay, st.wYear, nHour12, st.wMinute, st.wSecond, strSuffix);
+        break;
+    case SIMTIME_DATE:
+        strOut.Format(_T("%s %d, %d"), MonthName(st.wMonth, bShortMonth), st.wDay, st.wYear);
+        break;
+    case SIMTIME_CLOCK:
+        strOut.Format(_T("%d:%02d:%02d %s"), nHour12, st.wMinute, st.wSecond, strSuffix);
+        break;
+    case SIMTIME_DIGITS:
+        strOut.Format(_T("%02d%02d%02d%02d%02d%02d"), st.wYear % 100, st.wMonth, st.wDay, st.wHour, st.wMinute,
+                      st.wSecond);
+        break;
+    default:
+        break;
+    }
+}

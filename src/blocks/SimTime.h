@@ -2,6 +2,7 @@
 // or daylight saving, so that the results never depend on the process environment.
 #pragma once
 
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <cstdint>
@@ -49,3 +50,24 @@ void AddMsToSystemTime(const SYSTEMTIME* pIn, int nMs, SYSTEMTIME* pOut);
 
 // Waits nMs milliseconds on the steady clock (the serial transfer's pause between frames).
 void WaitMs(int nMs);
+
+// The simulated clock ticks every 25 ms.
+constexpr int SIM_TICK_MS = 25;
+
+// One tick of a simulated clock: a full second carries without loss of a second (the part
+// above it is dropped) and the date is normalised.
+void AdvanceSimClock(SYSTEMTIME* pClock);
+
+// English day names by wDayOfWeek (0 = Sunday) and month names by wMonth (1 = January, index
+// 0 empty).
+extern const LPCTSTR g_astrDayNames[7];
+extern const LPCTSTR g_astrMonthNames[13];
+
+// FormatSimTime modes.
+constexpr int SIMTIME_FULL = 0;        // "Tuesday, March 5, 2024 8:7:6 AM"
+constexpr int SIMTIME_DATE = 1;        // "March 5, 2024" / "Mar 5, 2024"
+constexpr int SIMTIME_CLOCK = 2;       // "8:07:06 AM"
+constexpr int SIMTIME_DIGITS = 3;      // "240305080706"
+
+// A simulated clock as the Simulation bar and the clock blocks show it.
+void FormatSimTime(const SYSTEMTIME& st, CString& strOut, BOOL bShortMonth, int nMode);

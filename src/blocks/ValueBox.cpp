@@ -41,14 +41,13 @@ void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
     pDC->SelectObject(pOldFont);
 }
 
-void DrawSimShowingValue(CBlockObj& block, CVetlaView* pView, CDC* pDC, SimBodyColour colour)
+void DrawSimShowingValue(CBlockObj& block, const CSimContext* pSim, CDC* pDC, SimBodyColour colour)
 {
-    block.Simulate(pView);
     COLORREF crBody = kBlack;
     if (colour == SimBodyColour::State)
         crBody = block.m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? kStateOn : kStateOff;
-    block.Draw(pView, pDC, TRUE, crBody);
-    block.DrawValue(pView, pDC);
+    block.Draw(pSim, pDC, TRUE, crBody);
+    block.DrawValue(pSim, pDC);
 }
 
 int TruncToInt(double dValue)

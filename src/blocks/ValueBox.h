@@ -10,7 +10,7 @@
 
 class CBlockObj;
 class CDC;
-class CVetlaView;
+struct CSimContext;
 
 constexpr int VALUE_BOX_LINE_HEIGHT = 12;
 
@@ -26,9 +26,9 @@ enum class SimBodyColour {
     Black,  // blocks whose output is a word, not a state
 };
 
-// The simulation paint of a block that shows a value: its step, the block, then its value box
+// The simulation paint of a block that shows a value: the block, then its value box
 // (DrawValue).
-void DrawSimShowingValue(CBlockObj& block, CVetlaView* pView, CDC* pDC, SimBodyColour colour);
+void DrawSimShowingValue(CBlockObj& block, const CSimContext* pSim, CDC* pDC, SimBodyColour colour);
 
 // A running value truncated toward zero to an int, as the boxes and the 16-bit rules read it;
 // values beyond the int range saturate and NaN reads 0, never undefined behaviour.

@@ -1,15 +1,14 @@
 #include "document/UndoStore.h"
 
 #include "blocks/BlockObj.h"
+#include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
 #include "platform/core/Exception.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/Runtime.h"
 #include "platform/gdi/GdiTypes.h"
-#include "shell/MainFrame.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -193,18 +192,8 @@ BOOL CUndoStore::Reload(int nIndex)
         CFile file(m_strPath, CFile::modeRead);
         pDoc->LoadContents(&file);
     });
-    if (bLoaded)
-        RefreshActiveView(pDoc);
+    if (bLoaded && pDoc->GetObserver())
+        pDoc->GetObserver()->OnContentsReloaded(*pDoc);
     return bLoaded;
 }
 
-void CUndoStore::RefreshActiveView(CVetlaDoc* pDoc) const
-{
-    CMainFrame* pFrame = AfxGetMainFrame();
-    CVetlaView* pView = pFrame ? pFrame->GetActiveView() : nullptr;
-    // Only a view of this document shows what the reload changed.
-    if (!pView || pView->GetDocument() != pDoc)
-        return;
-    pView->SetScrollSizes(MM_TEXT, CSize(pDoc->m_rcExtent.right, pDoc->m_rcExtent.bottom));
-    pView->RebuildMsgTextSlots();
-}

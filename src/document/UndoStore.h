@@ -54,7 +54,6 @@ private:
     void ShiftRing();
     void WriteSnapshot(CDocument* pDoc, const CString& strPath);
     BOOL Reload(int nIndex);
-    void RefreshActiveView(CVetlaDoc* pDoc) const;
     void DeleteSnapshotFiles() const;
 
     CString m_strFolder;

@@ -2,9 +2,9 @@
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "document/DocumentObserver.h"
+#include "document/HardwareSeries.h"
 #include "platform/gdi/DC.h"
-#include "shell/MainFrame.h"
-#include "shell/VetlaApp.h"
 
 #include <algorithm>
 
@@ -37,7 +37,9 @@ CVetlaDoc::CVetlaDoc() : m_undo(TRUE)
     // The captions follow the interface language of the moment a document is made.
     InitBlockCaptions();
     InitContents();
-    RegisterWithMainFrame();
+    m_pObserver = GetDocumentObserver();
+    if (m_pObserver)
+        m_pObserver->OnDocumentCreated(*this);
 }
 
 CVetlaDoc::CVetlaDoc(TrialTag) : m_undo(FALSE) { InitContents(); }
@@ -66,47 +68,14 @@ std::unique_ptr<CDocument> CVetlaDoc::CreateTrialDocument() const
 
 CVetlaDoc::~CVetlaDoc()
 {
-    UnregisterFromMainFrame();
+    if (IDocumentObserver* pObserver = GetObserver())
+        pObserver->OnDocumentDestroyed(*this);
     DeleteContents();
 }
 
-void CVetlaDoc::RegisterWithMainFrame()
+IDocumentObserver* CVetlaDoc::GetObserver() const
 {
-    CMainFrame* pFrame = AfxGetMainFrame();
-    if (!pFrame)
-        return;
-    if (pFrame->m_nOpenDocuments == 0)
-        pFrame->OnViewInfoWindow();
-    ++pFrame->m_nOpenDocuments;
-    m_bCounted = TRUE;
-
-    m_bShowAtNewFile = g_bShowAtNewFile;
-    // The frame asks for a ladder document once; the next new document is an FBD again.
-    if (pFrame->m_nNewDocType != DOC_TYPE_FBD) {
-        m_nDocType = pFrame->m_nNewDocType;
-        pFrame->m_nNewDocType = DOC_TYPE_FBD;
-    }
-
-    if (!pFrame->HasSeriesLabel()) {
-        pFrame->m_nPaneControlKind = STATUS_CONTROL_BUTTON;
-        pFrame->m_nPaneIndex = 1;
-        pFrame->AddStatusBarControl();
-        pFrame->m_nPaneControlKind = STATUS_CONTROL_SERIES;
-        pFrame->m_nPaneIndex = 2;
-        pFrame->AddStatusBarControl();
-    }
-}
-
-void CVetlaDoc::UnregisterFromMainFrame()
-{
-    CMainFrame* pFrame = AfxGetMainFrame();
-    if (!m_bCounted || !pFrame || pFrame->m_nOpenDocuments <= 0)
-        return;
-    if (--pFrame->m_nOpenDocuments == 0 && pFrame->IsInfoWindowVisible()) {
-        pFrame->OnViewInfoWindow();
-        pFrame->RemoveStatusBarControl(STATUS_REMOVE_SERIES);
-        pFrame->RemoveStatusBarControl(STATUS_REMOVE_BUTTON);
-    }
+    return m_pObserver && m_pObserver == GetDocumentObserver() ? m_pObserver : nullptr;
 }
 
 BOOL CVetlaDoc::IsNewGenerationDoc() const { return IsNewGeneration(m_wHardwareCode); }
@@ -138,8 +107,8 @@ BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
 
     g_wHardwareCode = m_wHardwareCode;
     GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
-    if (CMainFrame* pFrame = AfxGetMainFrame())
-        pFrame->SetSeriesText(m_strHardwareName);
+    if (IDocumentObserver* pObserver = GetObserver())
+        pObserver->OnHardwareSeriesChanged(*this);
 
     // Written files always carry the hardware section with its AI pair; blocks of a file
     // without the third mark carry the pin kinds of an older table and get the current ones.

@@ -26,6 +26,7 @@ class CBlockComment;
 class CBlockDataLog;
 class CBlockObj;
 class CConnectLineObj;
+class IDocumentObserver;
 
 // Document types (m_nDocType).
 constexpr int DOC_TYPE_FBD = 1;
@@ -85,6 +86,9 @@ public:
     CBlockObj* FindBlockByNumber(int nNumber) const;
     // The index of a scan or a load while one lives, else null.
     const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
+    // The shell that was told of this document when it was made, while it is still the
+    // documents' observer; null for none.
+    IDocumentObserver* GetObserver() const;
     CBlockObj* FindBlockByOperand(int nOperand, int nType) const;
     CBlockObj* BlockAtPoint(int x, int y) const;
     CBlockObj* BlockAtPointWithPins(int x, int y) const;
@@ -223,16 +227,14 @@ private:
     }
 
     struct TrialTag {};
-    // A document that only a load is tried on: it is not counted by the main frame, takes no
-    // document type from it and keeps no undo history.
+    // A document that only a load is tried on: the shell is not told of it, and it keeps no
+    // undo history.
     explicit CVetlaDoc(TrialTag);
 
     friend class CBlockNumberIndex;
     friend class DocumentLoad;
 
     void InitContents();
-    void RegisterWithMainFrame();
-    void UnregisterFromMainFrame();
 
     // The project file (VetlaDocSerialize.cpp).
     void StoreFile(CArchive& ar);
@@ -247,8 +249,8 @@ private:
     void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);
     void NumberPastedConnector(CBlockObj* pBlock);
 
-    // The main frame counts this document among the open ones.
-    BOOL m_bCounted = FALSE;
+    // The shell that was told of this document when it was made; null for none.
+    IDocumentObserver* m_pObserver = nullptr;
     // Set while a CBlockNumberIndex of this document lives.
     const CBlockNumberIndex* m_pNumberIndex = nullptr;
     // Connectors pasted alone so far: old number -> new number, so that the partner pasted

@@ -96,13 +96,6 @@ struct OperandTables {
     std::vector<UsedTable> m_tables;
 };
 
-// A ladder element keeps the operand comments of the document that holds it.
-void AdoptLadderElement(CBlockObj* pBlock, CVetlaDoc* pDoc)
-{
-    if (auto* pElement = dynamic_cast<CLadderElement*>(pBlock))
-        pElement->m_pOwnerDoc = pDoc;
-}
-
 } // namespace
 
 void CVetlaDoc::SetClickPoint(int x, int y) { m_ptClick = {x, y}; }
@@ -115,7 +108,7 @@ void CVetlaDoc::AddBlock(CBlockObj* pBlock)
         NumberInRange(pBlock, FALSE);
     else
         pBlock->m_nNumber = NUM_FUNCTION_BLOCK + CountFunctionBlocks();
-    AdoptLadderElement(pBlock, this);
+    pBlock->SetDocument(this);
     m_blockList.AddTail(pBlock);
     SetModifiedFlag(TRUE);
 }
@@ -185,7 +178,7 @@ void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
     }
     if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockIn)))
         static_cast<CBlockIn*>(pBlock)->m_bHighSpeed = 0;
-    AdoptLadderElement(pBlock, this);
+    pBlock->SetDocument(this);
     m_blockList.AddTail(pBlock);
     SetModifiedFlag(TRUE);
 }

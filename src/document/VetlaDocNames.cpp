@@ -9,7 +9,8 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNames.h"
-#include "shell/VetlaApp.h"
+#include "document/BlockNameMap.h"
+#include "document/ModelSettings.h"
 
 #include <initializer_list>
 

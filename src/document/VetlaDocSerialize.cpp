@@ -9,11 +9,11 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
-#include "shell/VetlaApp.h"
+#include "document/HardwareSeries.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -3,8 +3,8 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
-#include "blocks/SimBars.h"
 #include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/SliderCtrl.h"
@@ -172,7 +172,8 @@ void CAnalogSliderDlg::StoreValue(int nValue)
     m_pView->UpdateSimInputSettings(m_pBlock);
     // The Inputs bar shows the new value even while the simulation is suspended and no scan
     // runs to report it.
-    RefreshInputsBar(m_pView, m_pBlock);
+    if (CChildFrame* pFrame = m_pView->GetParentFrame())
+        pFrame->RefreshInputs(m_pBlock);
     m_pView->InvalidateAll();
 }
 

@@ -1,6 +1,5 @@
 #include "editor/ChildFrame.h"
 
-#include "blocks/SimBars.h"
 #include "blocks/SimTime.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
@@ -15,12 +14,6 @@
 #include <algorithm>
 #include <ctime>
 
-const LPCTSTR g_astrDayNames[7] = {_T("Sunday"),   _T("Monday"), _T("Tuesday"), _T("Wednesday"),
-                                   _T("Thursday"), _T("Friday"), _T("Saturday")};
-const LPCTSTR g_astrMonthNames[13] = {
-    _T(""),     _T("January"), _T("February"),  _T("March"),   _T("April"),    _T("May"),     _T("June"),
-    _T("July"), _T("August"),  _T("September"), _T("October"), _T("November"), _T("December")};
-
 IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
 
 BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
@@ -32,16 +25,6 @@ BEGIN_MESSAGE_MAP(CChildFrame, CMDIChildWnd)
 END_MESSAGE_MAP()
 
 namespace {
-
-// Names of a clock that was set to something impossible show as empty text rather than
-// reading outside the tables.
-CString DayName(WORD wDayOfWeek) { return wDayOfWeek < 7 ? CString(g_astrDayNames[wDayOfWeek]) : CString(); }
-
-CString MonthName(WORD wMonth, BOOL bShort)
-{
-    const CString strName = wMonth >= 1 && wMonth <= 12 ? CString(g_astrMonthNames[wMonth]) : CString();
-    return bShort ? strName.Left(3) : strName;
-}
 
 template <class Bar>
 void DeleteBar(Bar*& pBar)
@@ -127,43 +110,12 @@ void CChildFrame::SetSimTime(const SYSTEMTIME* pTime)
 
 void CChildFrame::AdvanceSimTime()
 {
-    m_stClock.wMilliseconds = WORD(m_stClock.wMilliseconds + SIM_TICK_MS);
-    if (m_stClock.wMilliseconds < 1000)
-        return;
-    // The part above a full second is dropped, so the clock never skips a second.
-    m_stClock.wSecond = WORD(m_stClock.wSecond + 1);
-    m_stClock.wMilliseconds = 0;
-    struct tm tmClock = {};
-    SystemTimeToTm(&m_stClock, &tmClock);
-    if (MakeTimeUtc(&tmClock) >= 0)
-        TmToSystemTime(&tmClock, &m_stClock);
+    AdvanceSimClock(&m_stClock);
 }
 
 void CChildFrame::FormatSimTime(CString& strOut, BOOL bShortMonth, int nMode) const
 {
-    strOut.Empty();
-    const SYSTEMTIME& st = m_stClock;
-    const BOOL bAm = st.wHour < 12 || st.wHour > 23;
-    const CString strSuffix = bAm ? _T("AM") : _T("PM");
-    const int nHour12 = !bAm && st.wHour >= 13 ? st.wHour - 12 : st.wHour;
-    switch (nMode) {
-    case SIMTIME_FULL:
-        strOut.Format(_T("%s, %s %d, %d %d:%d:%d %s"), DayName(st.wDayOfWeek), MonthName(st.wMonth, FALSE),
-                      st.wDay, st.wYear, nHour12, st.wMinute, st.wSecond, strSuffix);
-        break;
-    case SIMTIME_DATE:
-        strOut.Format(_T("%s %d, %d"), MonthName(st.wMonth, bShortMonth), st.wDay, st.wYear);
-        break;
-    case SIMTIME_CLOCK:
-        strOut.Format(_T("%d:%02d:%02d %s"), nHour12, st.wMinute, st.wSecond, strSuffix);
-        break;
-    case SIMTIME_DIGITS:
-        strOut.Format(_T("%02d%02d%02d%02d%02d%02d"), st.wYear % 100, st.wMonth, st.wDay, st.wHour, st.wMinute,
-                      st.wSecond);
-        break;
-    default:
-        break;
-    }
+    ::FormatSimTime(m_stClock, strOut, bShortMonth, nMode);
 }
 
 // ---- the simulation's timer and bars ----
@@ -273,26 +225,23 @@ int CChildFrame::CreateSimBars()
     DockControlBar(m_pInputsBar, AFX_IDW_DOCKBAR_BOTTOM);
     DockBarAfter(m_pOutputsBar, m_pInputsBar);
     DockBarAfter(m_pSimulationBar, m_pOutputsBar);
-    // The input and output blocks report their changes to this frame's bars.
-    SetInputsBarRefresh([](CVetlaView* pView, CBlockObj* pBlock) {
-        CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-        if (pFrame && pFrame->m_pInputsBar && IsWindow(pFrame->m_pInputsBar->GetDlg()))
-            pFrame->m_pInputsBar->GetDlg()->RefreshInputs(pBlock);
-    });
-    SetOutputsBarRefresh([](CVetlaView* pView, CBlockObj* pBlock) {
-        CChildFrame* pFrame = pView ? pView->GetParentFrame() : nullptr;
-        if (pFrame && pFrame->m_pOutputsBar && IsWindow(pFrame->m_pOutputsBar->GetDlg()))
-            pFrame->m_pOutputsBar->GetDlg()->RefreshOutputs(pBlock);
-    });
     return 1;
+}
+
+void CChildFrame::RefreshInputs(CBlockObj* pBlock)
+{
+    if (m_pInputsBar && IsWindow(m_pInputsBar->GetDlg()))
+        m_pInputsBar->GetDlg()->RefreshInputs(pBlock);
+}
+
+void CChildFrame::RefreshOutputs(CBlockObj* pBlock)
+{
+    if (m_pOutputsBar && IsWindow(m_pOutputsBar->GetDlg()))
+        m_pOutputsBar->GetDlg()->RefreshOutputs(pBlock);
 }
 
 void CChildFrame::DestroySimBars()
 {
-    if (m_pSimulationBar || m_pOutputsBar || m_pInputsBar) {
-        SetInputsBarRefresh(nullptr);
-        SetOutputsBarRefresh(nullptr);
-    }
     m_barRow.clear();
     DeleteBar(m_pSimulationBar);
     DeleteBar(m_pOutputsBar);

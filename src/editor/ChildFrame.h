@@ -4,6 +4,8 @@
 // a plain object that is handed its view directly and whose clock is advanced by hand.
 #pragma once
 
+#include "blocks/SimContext.h"
+#include "blocks/SimTime.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/MDIChildWnd.h"
@@ -11,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class CBlockObj;
 class CControlBar;
 class CInputsBar;
 class COutputsBar;
@@ -27,24 +30,8 @@ constexpr UINT ID_SIMULATION_BAR = 59424;
 constexpr UINT ID_OUTPUTS_BAR = 59425;
 constexpr UINT ID_INPUTS_BAR = 59426;
 
-// Simulation run states and step states as the Simulation bar reports them.
-constexpr int SIM_RUN_STOPPED = 0;
-constexpr int SIM_RUN_SUSPENDED = 1;
-constexpr int SIM_RUN_RUNNING = 2;
-constexpr int SIM_STEP_NONE = 0;
-constexpr int SIM_STEP_STEPPING = 2;
-// Step units of the Simulation bar's unit combo.
-constexpr int SIM_STEP_UNIT_CYCLES = 0;
 
-constexpr int SIM_TICK_MS = 25;
-
-// FormatSimTime modes.
-constexpr int SIMTIME_FULL = 0;        // "Tuesday, March 5, 2024 8:7:6 AM"
-constexpr int SIMTIME_DATE = 1;        // "March 5, 2024" / "Mar 5, 2024"
-constexpr int SIMTIME_CLOCK = 2;       // "8:07:06 AM"
-constexpr int SIMTIME_DIGITS = 3;      // "240305080706"
-
-class CChildFrame : public CMDIChildWnd {
+class CChildFrame : public CMDIChildWnd, public ISimBars {
     DECLARE_DYNCREATE(CChildFrame)
 
 public:
@@ -99,6 +86,9 @@ public:
     // Docks pBar right after pAfter in pAfter's row.
     void DockBarAfter(CControlBar* pBar, CControlBar* pAfter);
     CSimulationBarDlg* GetSimulationBarDlg() const;
+    // The input and output blocks report a changed state to the bars while they exist.
+    void RefreshInputs(CBlockObj* pBlock) override;
+    void RefreshOutputs(CBlockObj* pBlock) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
 
     CSimulationBar* m_pSimulationBar = nullptr;
@@ -138,8 +128,3 @@ private:
 
 // The frame as a diagram's child frame; null for another kind of frame (or none).
 CChildFrame* AsChildFrame(CWnd* pWnd);
-
-// English day names by wDayOfWeek (0 = Sunday) and month names by wMonth (1 = January, index
-// 0 empty).
-extern const LPCTSTR g_astrDayNames[7];
-extern const LPCTSTR g_astrMonthNames[13];

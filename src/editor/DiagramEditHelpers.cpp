@@ -4,15 +4,9 @@
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
-#include "shell/BlockNameMap.h"
+#include "document/BlockNameMap.h"
 
 #include <algorithm>
-
-BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
-{
-    return std::any_of(classes.begin(), classes.end(),
-                       [&block](const CRuntimeClass* pClass) { return block.IsKindOf(pClass); });
-}
 
 // By type code: the block factory makes the halves of a pair as plain blocks.
 BOOL IsConnectorBlock(const CBlockObj* pBlock)

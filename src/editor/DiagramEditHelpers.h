@@ -15,8 +15,6 @@
 
 class CVetlaDoc;
 
-// The block is of one of the classes (or derived from one).
-BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes);
 BOOL IsConnectorBlock(const CBlockObj* pBlock);
 // The number of a connector's partner: a Female's Male is 2000 below it, a Male's Female 2000
 // above.

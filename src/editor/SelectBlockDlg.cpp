@@ -4,6 +4,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
+#include "editor/ActiveDiagram.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
@@ -254,7 +255,7 @@ int CSelectBlockDlg::GetBlockNumber(int nIndex) const
     return nIndex >= 0 && std::size_t(nIndex) < m_lineNumbers.size() ? m_lineNumbers[std::size_t(nIndex)] : -1;
 }
 
-CVetlaView* CSelectBlockDlg::ActiveView() { return CBlockObj::GetActiveVetlaView(); }
+CVetlaView* CSelectBlockDlg::ActiveView() { return GetActiveVetlaView(); }
 
 BOOL CSelectBlockDlg::OnInitDialog()
 {

@@ -10,6 +10,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "document/BlockNumbering.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -93,13 +94,6 @@ void RestartCounters(CBlockObj* pBlock, const SYSTEMTIME& stNow)
     } else if (auto* pTrigger = dynamic_cast<CBlockTHTRG*>(pBlock)) {
         pTrigger->m_nPulseCount = 0;
     }
-}
-
-SYSTEMTIME MinusMs(const SYSTEMTIME& st, double dMs)
-{
-    SYSTEMTIME stOut = {};
-    AddMsToSystemTime(&st, -int(dMs), &stOut);
-    return stOut;
 }
 
 } // namespace
@@ -314,19 +308,8 @@ void CSimulationBarDlg::OnSuspend()
     m_nAnimationFrame = 0;
     ShowCounter(FALSE);
     m_nSimStepState = SIM_STEP_NONE;
-    const SYSTEMTIME stNow = Clock();
-    for (CBlockObj* pBlock : BlocksOf(GetDocument())) {
-        if (GetBlockCategory(pBlock->m_nType) == 0)
-            continue;
-        // The running time measured so far stays: the stamps move up to now less that time.
-        pBlock->m_stStart = MinusMs(stNow, pBlock->m_dRunTime);
-        pBlock->m_stStart2 = MinusMs(stNow, pBlock->m_dRunTime);
-        const bool bPaused = pBlock->m_stPause.wYear && pBlock->m_stPause.wMonth && pBlock->m_stPause.wDay;
-        pBlock->m_dCarried = dynamic_cast<CBlockHCOUNTER*>(pBlock) && bPaused
-                                 ? double(MsBetween(stNow, pBlock->m_stPause))
-                                 : 0.0;
-        pBlock->m_stPause = {};
-    }
+    if (CVetlaDoc* pDoc = GetDocument())
+        ResumeSimulationRun(*pDoc, Clock());
     UpdateStepControls();
 }
 
@@ -415,10 +398,8 @@ void CSimulationBarDlg::StepCyclesTick(CChildFrame* pFrame)
     if (MsBetween(stNow, m_stStepStart) >= SIM_TICK_MS && m_nStepCount > 0) {
         --m_nStepCount;
         m_stStepStart = stNow;
-        for (CBlockObj* pBlock : BlocksOf(GetDocument())) {
-            if (auto* pTimer = dynamic_cast<CBlockTime*>(pBlock))
-                pTimer->AdvanceByCycle();
-        }
+        if (CVetlaDoc* pDoc = GetDocument())
+            AdvanceTimersByCycle(*pDoc);
         if (CVetlaView* pView = pFrame ? pFrame->GetActiveView() : nullptr; pView && pView->m_hWnd)
             pView->Invalidate(FALSE);
     }

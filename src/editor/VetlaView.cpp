@@ -1,5 +1,6 @@
 #include "editor/VetlaView.h"
 
+#include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
@@ -91,6 +92,11 @@ CVetlaView::~CVetlaView()
     CloseValuePopup();
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
+}
+
+CBlockObj* CVetlaView::CreateBlockObject(int nType)
+{
+    return CreateBlockForType(nType, m_bMsgTextUsed, m_pDocument);
 }
 
 CChildFrame* CVetlaView::GetParentFrame() const

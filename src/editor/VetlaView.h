@@ -8,7 +8,9 @@
 // directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/SimContext.h"
 #include "controls/BalloonTipWnd.h"
 #include "editor/BlockTextTable.h"
 #include "platform/core/Geometry.h"
@@ -54,8 +56,6 @@ constexpr int HOVER_ALLOWED = 0;
 constexpr int HOVER_INCOMPATIBLE = 1;
 constexpr int HOVER_RECURSION = 2;
 
-constexpr int MSGTEXT_SLOT_COUNT = 16;
-
 // The icon of the view's balloon tip.
 constexpr int IDI_BALLOON_TIP = 133;
 
@@ -95,9 +95,8 @@ public:
     CChildFrame* GetParentFrame() const;
     void SetParentFrame(CChildFrame* pFrame) { m_pParentFrame = pFrame; }
 
-    // The block factory: a new, unnumbered and unplaced block of the class for nType; a
-    // message-text block claims the lowest free message-text slot. Defined with the factory in
-    // blocks/BlockFactory.cpp.
+    // The model's block factory for this view's document: a new, unnumbered and unplaced block
+    // of the class for nType; a message-text block claims the lowest free message-text slot.
     CBlockObj* CreateBlockObject(int nType);
 
     // The scroll extent the window shows; m_sizeTotal keeps it for the model.
@@ -151,6 +150,10 @@ public:
     CPoint DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo);
     // What the scan reads of the Simulation bar; a running free simulation when there is none.
     SimBarState GetSimBarState() const;
+    // What the blocks may know of this view's simulation and edit as they stand now: the clock
+    // of the last scan and the frame's clock, the Simulation bar's states, the pin outline
+    // wanted by the wire tool, the mouse, and the frame's Inputs and Outputs bars.
+    CSimContext MakeSimContext() const;
 
     // ---- simulation (VetlaViewSimulation.cpp) ----
     // The Simulation command: enters simulation mode, or leaves it.
@@ -485,11 +488,10 @@ private:
     void PressBesideBlocks(CPoint ptDoc);
 
     // The scan's parts (VetlaViewDraw.cpp).
-    void DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar);
+    void DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, const CSimContext& sim);
     void DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar);
     COLORREF WireColour(const CConnectLineObj& line, const SimBarState& bar) const;
     void DrawEditMarks(CDC* pDC);
-    void RestampBlocks();
     // Entering and leaving simulation mode (VetlaViewSimulation.cpp).
     void EnterSimulation();
     void LeaveSimulation();
@@ -501,8 +503,6 @@ private:
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;
-    // Blocks outside the painted area step and draw here, where nothing is painted.
-    CDC m_hiddenDC;
     std::unique_ptr<CBitmap> m_pMemBitmap;
     CSize m_sizeMemBitmap;
 };

@@ -22,7 +22,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 #include <array>
 #include <cstdlib>

@@ -167,6 +167,7 @@ CBlockObj* CVetlaView::CreateConnector(int nType, POINT* pWireEnd)
     CBlockObj* pConnector = nType == BT_FEMALE ? new CBlockFemale(BT_FEMALE)
                             : nType == BT_MALE ? static_cast<CBlockObj*>(new CBlockMale(BT_MALE))
                                                : new CBlockObj(nType, 4);
+    pConnector->InitForDocument(m_pDocument);
     pConnector->m_nWidth = CONNECTOR_WIDTH;
     pConnector->m_nHeight = CONNECTOR_HEIGHT;
     LineEnd end;

@@ -13,7 +13,7 @@
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramEditHelpers.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/core/PtrArray.h"
 

@@ -1,5 +1,5 @@
-// Drawing the diagram, which in simulation mode is the scan itself: every paint steps each block
-// once, in the order of the document's list, and draws it in the colour of its state; the wires
+// Drawing the diagram. In simulation mode every paint is one scan of the document (the model's
+// ScanDocument) followed by the drawing of each block in the colour of its state; the wires
 // follow in the colour of their source pin. The 25 ms tick only asks for the paint.
 #include "editor/VetlaView.h"
 
@@ -8,18 +8,17 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
-#include "blocks/SimTime.h"
+#include "blocks/SimContext.h"
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/SimulationBarDlg.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Pen.h"
 
-#include <climits>
 #include <cstdlib>
-#include <cstdint>
 
 namespace {
 
@@ -29,28 +28,6 @@ constexpr COLORREF kPageSeparator = 0x62C400;
 constexpr COLORREF kBandFrame = RGB(128, 0, 0);
 // How far a block's labels, pin texts and value box may reach beyond its body.
 constexpr int kBlockDrawingMargin = 200;
-
-// Moves a stamp by a signed 64-bit span: a clock set months ahead must move the timers by all
-// of it, while one addition takes only an int of milliseconds (24.8 days).
-void ShiftStamp(SYSTEMTIME& st, std::int64_t nMs)
-{
-    while (nMs != 0) {
-        const std::int64_t nStep = nMs > INT_MAX ? INT_MAX : nMs < INT_MIN ? INT_MIN : nMs;
-        AddMsToSystemTime(&st, int(nStep), &st);
-        nMs -= nStep;
-    }
-}
-
-void ShiftStamps(CBlockObj& block, std::int64_t nMs)
-{
-    ShiftStamp(block.m_stStart, nMs);
-    ShiftStamp(block.m_stStart2, nMs);
-}
-
-std::int64_t MsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
-{
-    return SystemTimeToMs(&stTo) - SystemTimeToMs(&stFrom);
-}
 
 // Black while stopped, blue while the Power button holds the supply off.
 COLORREF StoppedColour(const SimBarState& bar)
@@ -116,11 +93,12 @@ void CVetlaView::DrawPageBackground(CDC* pDC)
         return;
     if (m_pDocument->m_powerBusList.IsEmpty()) {
         auto* pRail = new CPowerBusObj(BT_POWERBUS);
+        pRail->InitForDocument(m_pDocument);
         pRail->m_nWidth = 4;
         pRail->m_nHeight = m_sizeTotal.cy - 4;
         m_pDocument->m_powerBusList.AddTail(pRail);
     }
-    static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(this, pDC, FALSE, kBlack);
+    static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(nullptr, pDC, FALSE, kBlack);
 }
 
 void CVetlaView::DrawPageFrame(CDC* pDC, const CRect& rcArea)
@@ -160,15 +138,20 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     const SimBarState bar = GetSimBarState();
     if (pFrame)
         pFrame->GetSimTime(&m_simClock);
-    // Block numbers and the list stand still for the whole scan: every input is read by number.
+    // Block numbers and the list stand still for the scan and the drawing: every input and every
+    // wire's source is found by number.
     const CBlockNumberIndex index(*m_pDocument);
-    DrawBlocks(pDC, bScreen, bar);
-    if (pFrame)
-        pFrame->m_bClockSet = 0;
+    const CSimContext sim = MakeSimContext();
+    if (sim.bSimulating) {
+        ScanDocument(*m_pDocument, sim);
+        if (pFrame)
+            pFrame->m_bClockSet = 0;
+    }
+    DrawBlocks(pDC, bScreen, bar, sim);
     DrawWires(pDC, bScreen, bar);
     const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
     if (bSimulating && m_pDocument->IsLadder() && !m_pDocument->m_powerBusList.IsEmpty())
-        static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(this, pDC, FALSE, SIM_COLOUR_ON);
+        static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(nullptr, pDC, FALSE, SIM_COLOUR_ON);
     ForEach<CBlockComment>(m_pDocument->m_commentList, [pDC](CBlockComment& comment) {
         if (comment.m_bCommentSelected && !pDC->IsPrinting())
             comment.DrawSelected(pDC);
@@ -177,8 +160,6 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     });
     if (!pDC->IsPrinting())
         DrawEditMarks(pDC);
-    if (bSimulating && bar.nRunState != SIM_RUN_STOPPED)
-        RestampBlocks();
 }
 
 // What the edit in progress shows over the diagram: the rubber band of a selection, the wire
@@ -224,19 +205,10 @@ CPoint CVetlaView::DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo)
     return ptReached;
 }
 
-void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
+void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, const CSimContext& sim)
 {
-    const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
-    const CChildFrame* pFrame = GetParentFrame();
-    std::int64_t nClockJump = 0;
-    if (pFrame && pFrame->m_bClockSet) {
-        SYSTEMTIME stPrevious = {};
-        pFrame->GetPrevSimTime(&stPrevious);
-        nClockJump = MsBetween(stPrevious, m_simClock);
-    }
-    // A block the paint cannot show still steps, drawing into a context without a device: the
-    // scan must not depend on what the window shows, and painting the invisible would cost
-    // most of the tick.
+    // A block the paint cannot show is not drawn: painting the invisible would cost most of the
+    // tick.
     CRect rcVisible;
     const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
     rcVisible.InflateRect(kBlockDrawingMargin, kBlockDrawingMargin);
@@ -245,48 +217,26 @@ void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar)
         rcBlock.NormalizeRect();
         rcBlock.InflateRect(0, 0, 1, 1);
         CRect rcShown;
-        CDC* pBlockDC = !bClipped || rcShown.IntersectRect(rcBlock, rcVisible) ? pDC : &m_hiddenDC;
-        if (!bSimulating) {
+        if (bClipped && !rcShown.IntersectRect(rcBlock, rcVisible))
+            return;
+        if (!sim.bSimulating) {
             if (block.m_bSelected && !pDC->IsPrinting())
-                block.DrawSelected(this, pBlockDC);
+                block.DrawSelected(&sim, pDC);
             else
-                block.Draw(this, pBlockDC, bScreen, kBlack);
-            return;
+                block.Draw(&sim, pDC, bScreen, kBlack);
+        } else if (bar.nRunState == SIM_RUN_STOPPED) {
+            block.Draw(&sim, pDC, bScreen, StoppedColour(bar));
+        } else {
+            block.DrawSim(&sim, pDC);
         }
-        switch (bar.nRunState) {
-        case SIM_RUN_STOPPED:
-            block.m_stStart = m_simClock;
-            block.m_stStart2 = m_simClock;
-            block.m_stPause = {};
-            block.Draw(this, pBlockDC, bScreen, StoppedColour(bar));
-            return;
-        case SIM_RUN_SUSPENDED:
-            // The pause keeps the moment of the first suspended scan.
-            if (!block.IsPaused())
-                block.m_stPause = m_simClock;
-            break;
-        default:
-            // Timers measure from their stamps: moving the stamps by the pause or the clock
-            // jump keeps their remaining time as it was.
-            if (GetBlockCategory(block.m_nType) == BLOCK_CATEGORY_FUNCTION) {
-                if (block.IsPaused()) {
-                    ShiftStamps(block, MsBetween(block.m_stPause, m_simClock));
-                    block.m_stPause = {};
-                } else if (nClockJump != 0) {
-                    ShiftStamps(block, nClockJump);
-                }
-            }
-            break;
-        }
-        block.DrawSim(this, pBlockDC);
     });
     if (!m_pCurBlock)
         return;
-    if (bSimulating && bar.nRunState == SIM_RUN_STOPPED) {
-        m_pCurBlock->Draw(this, pDC, bScreen, kBlack);
+    if (sim.bSimulating && bar.nRunState == SIM_RUN_STOPPED) {
+        m_pCurBlock->Draw(&sim, pDC, bScreen, kBlack);
         m_pCurBlock->DrawSelectionHandles(pDC);
     } else {
-        m_pCurBlock->DrawSelected(this, pDC);
+        m_pCurBlock->DrawSelected(&sim, pDC);
     }
 }
 
@@ -317,24 +267,5 @@ void CVetlaView::DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar)
             line.DrawSelected(pDC, WireColour(line, bar));
         else
             line.Draw(pDC, WireColour(line, bar), bScreen);
-    });
-}
-
-// A block that decided in this scan to start a new interval asked for its stamp; it gets the
-// clock only now, so that every block of the scan measured against the same start.
-void CVetlaView::RestampBlocks()
-{
-    SYSTEMTIME stNow = m_simClock;
-    if (const CChildFrame* pFrame = GetParentFrame())
-        pFrame->GetSimTime(&stNow);
-    ForEach<CBlockObj>(m_pDocument->m_blockList, [&stNow](CBlockObj& block) {
-        if (block.m_bRestartStamp) {
-            block.m_stStart = stNow;
-            block.m_bRestartStamp = 0;
-        }
-        if (block.m_bRestartStamp2) {
-            block.m_stStart2 = stNow;
-            block.m_bRestartStamp2 = 0;
-        }
     });
 }

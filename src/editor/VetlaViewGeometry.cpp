@@ -1,5 +1,6 @@
 // The view's geometry: the zoom factor and its steps, the scroll extent of the base, the
 // mapping between the window and the document, and the paint through the memory bitmap.
+#include "editor/ActiveDiagram.h"
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
@@ -111,7 +112,7 @@ void CVetlaView::OnUpdateZoomIn(CCmdUI* pCmdUI) { pCmdUI->Enable(GetZoom() < VIE
 
 void CVetlaView::OnUpdateZoomOut(CCmdUI* pCmdUI) { pCmdUI->Enable(GetZoom() > VIEW_ZOOM_MIN); }
 
-BOOL CVetlaView::IsActiveDiagramView() const { return CBlockObj::GetActiveVetlaView() == this; }
+BOOL CVetlaView::IsActiveDiagramView() const { return GetActiveVetlaView() == this; }
 
 void CVetlaView::PrepareMemoryBitmap(const CSize& sizeClient)
 {

@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
+#include "editor/ActiveDiagram.h"
 #include "editor/ChildFrame.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
@@ -89,7 +90,7 @@ std::vector<UINT> CWorkspaceView::PaletteItems(int nCategory, BYTE byModel, BOOL
 
 CWorkspaceView::DocumentKind CWorkspaceView::ActiveDocumentKind()
 {
-    const CVetlaDoc* pDoc = CBlockObj::GetActiveVetlaDoc();
+    const CVetlaDoc* pDoc = GetActiveVetlaDoc();
     const WORD wHardware = pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode;
     return {HIBYTE(wHardware), pDoc && pDoc->IsLadder()};
 }
@@ -188,7 +189,7 @@ void CWorkspaceView::OnMouseMove(UINT nFlags, CPoint point)
 
 LRESULT CWorkspaceView::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
 {
-    CVetlaView* pView = CBlockObj::GetActiveVetlaView();
+    CVetlaView* pView = GetActiveVetlaView();
     if (pView && pView->m_nEditMode == EDIT_MODE_SIMULATE) {
         CChildFrame* pFrame = pView->GetParentFrame();
         CSimulationBarDlg* pBar = pFrame ? pFrame->GetSimulationBarDlg() : nullptr;

@@ -58,7 +58,12 @@ CString NewMenuCaption(UINT nID, LPCTSTR lpszEnglish)
 
 CMainFrame* AfxGetMainFrame() { return g_pMainFrame; }
 
-void AfxSetMainFrame(CMainFrame* pFrame) { g_pMainFrame = pFrame; }
+void AfxSetMainFrame(CMainFrame* pFrame)
+{
+    g_pMainFrame = pFrame;
+    SetDocumentObserver(pFrame);
+    SetDiagramFrame(pFrame);
+}
 
 CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
 {
@@ -69,7 +74,7 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
 CMainFrame::~CMainFrame()
 {
     if (g_pMainFrame == this)
-        g_pMainFrame = nullptr;
+        AfxSetMainFrame(nullptr);
 }
 
 CChildFrame* CMainFrame::MDIGetActive(BOOL* pbMaximized) const

@@ -2,9 +2,9 @@
 // resource 128 (File New with its FBD/LAD drop-down, the Run/Stop button hidden), the status bar
 // with its five panes and the two controls it hosts while documents are open, and the
 // information window docked at the bottom, shown while documents are open, and the block palette
-// "WorkBox" docked at the left, whose selections it keeps for the diagram view. It keeps the document
-// bookkeeping the model relies on: the count of open documents and the type of the next new
-// document.
+// "WorkBox" docked at the left, whose selections it keeps for the diagram view. As the observer of
+// the documents it keeps their bookkeeping: the count of open documents and the type of the next
+// new document.
 //
 // Without a window (the model's tests run the frame as a plain object) there are no bars: the
 // frame is handed its active child frame directly and remembers what the documents asked of the
@@ -12,6 +12,8 @@
 // keep their meaning.
 #pragma once
 
+#include "document/DocumentObserver.h"
+#include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
@@ -23,6 +25,7 @@
 #include "shell/WorkBoxBar.h"
 
 class CChildFrame;
+class CVetlaDoc;
 class CVetlaView;
 
 // Status-bar control kinds of AddStatusBarControl and the which-argument of
@@ -32,7 +35,7 @@ constexpr int STATUS_CONTROL_SERIES = CStatusBarControls::kSeries;
 constexpr int STATUS_REMOVE_BUTTON = CStatusBarControls::kRemoveButton;
 constexpr int STATUS_REMOVE_SERIES = CStatusBarControls::kRemoveSeries;
 
-class CMainFrame : public CMDIFrameWnd, public IPaletteHost {
+class CMainFrame : public CMDIFrameWnd, public IPaletteHost, public IDocumentObserver, public IDiagramFrame {
     DECLARE_DYNCREATE(CMainFrame)
 
 public:
@@ -51,6 +54,7 @@ public:
     void MDIActivate(CWnd* pWndActivate);
     // The diagram view of the active child frame; null when there is none.
     CVetlaView* GetActiveView() const;
+    CVetlaView* GetActiveDiagramView() const override { return GetActiveView(); }
 
     // Shows the information window when it is hidden and hides it when it shows.
     void OnViewInfoWindow();
@@ -64,6 +68,16 @@ public:
     BOOL HasSeriesLabel() const;
     // The hardware series the status bar shows.
     void SetSeriesText(const CString& strText);
+
+    // ---- the documents (MainFrameDocuments.cpp) ----
+    // The first document shows the information window and the status bar's controls; a new
+    // document takes the kind the frame was asked for (once) and "Show at new file".
+    void OnDocumentCreated(CVetlaDoc& doc) override;
+    // The last document hides them again.
+    void OnDocumentDestroyed(CVetlaDoc& doc) override;
+    void OnHardwareSeriesChanged(CVetlaDoc& doc) override;
+    // The active view of the document takes its extent and message-text slots again.
+    void OnContentsReloaded(CVetlaDoc& doc) override;
     CString GetSeriesText() const;
 
     // Appends the formatted text (complete lines ending in "\n") to the information window.
@@ -149,6 +163,7 @@ private:
     Headless m_headless;
 };
 
-// The application's main window; null when there is none (headless runs without a frame).
+// The application's main window; null when there is none (headless runs without a frame). The
+// main window is the documents' observer.
 CMainFrame* AfxGetMainFrame();
 void AfxSetMainFrame(CMainFrame* pFrame);

@@ -2,7 +2,7 @@
 
 #include "platform/core/MessageBox.h"
 #include "shell/CtrlStatusBar.h"
-#include "shell/HardwareSeries.h"
+#include "document/HardwareSeries.h"
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 

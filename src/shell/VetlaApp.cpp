@@ -16,7 +16,6 @@
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
 
-int g_bChineseUI = 0;
 int g_bShowAtNewFile = 1;
 
 BEGIN_MESSAGE_MAP(CVetlaApp, CWinApp)

@@ -88,7 +88,7 @@ TEST_F(AnalogSim, TriggerRulesOfComparatorThresholdAndDifferentialTrigger)
     int nNumber = 9000;
     std::vector<CBlockAnalog*> blocks;
     for (const Row& row : rows) {
-        auto* pBlock = m_sim.Add(static_cast<CBlockAnalog*>(CreateBlockForType(row.nType, nullptr)),
+        auto* pBlock = m_sim.Add(static_cast<CBlockAnalog*>(CreateBlockForType(row.nType, nullptr, nullptr)),
                                  nNumber++);
         SimDriver::Connect(pInput, pBlock, 0);
         pBlock->m_nThreshold1 = row.nOn;

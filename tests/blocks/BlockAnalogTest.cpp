@@ -12,7 +12,7 @@ class BlockAnalogTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 void SetPiFields(CBlockAnalog& block)
@@ -57,7 +57,7 @@ TEST_F(BlockAnalogTest, AnalogRecordFollowsTheCommonRecordInItsOrder)
 TEST_F(BlockAnalogTest, SchemaZeroRecordKeepsThePiAndPwmDefaults)
 {
     for (int nType : {BT_PI, BT_PWM}) {
-        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr));
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr, nullptr));
         auto& analog = static_cast<CBlockAnalog&>(*pBlock);
         analog.m_nThreshold1 = 123;
         analog.m_nAnalogOpt5 = 55;
@@ -91,8 +91,8 @@ TEST_F(BlockAnalogTest, OnlyThePiControllerTakesThePiSettingsAndOnlyItAndPwmTheP
     };
     for (const Case& c : {Case{BT_ACOMP, false, false}, Case{BT_PWM, false, true},
                           Case{BT_PI, true, true}}) {
-        std::unique_ptr<CBlockObj> pSource(CreateBlockForType(c.nType, nullptr));
-        std::unique_ptr<CBlockObj> pCopy(CreateBlockForType(c.nType, nullptr));
+        std::unique_ptr<CBlockObj> pSource(CreateBlockForType(c.nType, nullptr, nullptr));
+        std::unique_ptr<CBlockObj> pCopy(CreateBlockForType(c.nType, nullptr, nullptr));
         auto& source = static_cast<CBlockAnalog&>(*pSource);
         auto& copy = static_cast<CBlockAnalog&>(*pCopy);
         const int nPwmBefore = copy.m_nPwmOpt;

@@ -33,10 +33,10 @@ SYSTEMTIME ClockAt(const Moment& m)
     return st;
 }
 
-int StateAt(ActiveDocument& active, CBlockObj& timer, const Moment& m)
+int StateAt(TestDocument& active, CBlockObj& timer, const Moment& m)
 {
-    active.View().m_simClock = ClockAt(m);
-    timer.Simulate(&active.View());
+    active.SetClock(ClockAt(m));
+    timer.Simulate(&active.Sim());
     return SimDriver::State(&timer);
 }
 
@@ -120,7 +120,7 @@ const WeeklyCase kWeeklyCases[] = {
 
 TEST(WeeklyTimer, CamEvents)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (const WeeklyCase& c : kWeeklyCases) {
         SCOPED_TRACE(c.pszName);
         CBlockWT timer(BT_WT);
@@ -168,7 +168,7 @@ const YearlyCase kYearlyCases[] = {
 
 TEST(YearlyTimer, Dates)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (const YearlyCase& c : kYearlyCases) {
         SCOPED_TRACE(c.pszName);
         CBlockYT timer(BT_YT);

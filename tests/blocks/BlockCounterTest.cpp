@@ -74,10 +74,7 @@ protected:
 
     int After(int nMinutes, const std::vector<int>& levels)
     {
-        SYSTEMTIME st = {};
-        m_rig.Sim().Frame().GetSimTime(&st);
-        AddMsToSystemTime(&st, nMinutes * 60000, &st);
-        m_rig.Sim().Frame().SetSimTime(&st);
+        m_rig.Sim().Pass(nMinutes * 60000);
         return m_rig.Scan(levels);
     }
 
@@ -137,7 +134,7 @@ protected:
     {
         int nState = 0;
         for (int i = 0; i < nTicks; ++i) {
-            m_rig.Sim().Frame().AdvanceSimTime();
+            m_rig.Sim().Tick();
             nState = m_rig.Scan({i < 2 * nPulses ? (i + 1) % 2 : 0});
         }
         return nState;

@@ -13,7 +13,7 @@ class BlockDataLogTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 void AddItems(CBlockDataLog& log, int nCount)

@@ -5,7 +5,7 @@
 
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "editor/VetlaView.h"
+#include "blocks/SimContext.h"
 
 namespace {
 
@@ -175,16 +175,15 @@ protected:
 TEST_F(DrawLadderFrame, LadderElementsHaveNoOutlineWhileEdited)
 {
     for (int nType : {BT_ACONTACT, BT_RELAY_COIL, BT_AOUT_LAD}) {  // the frame's ladder elements
-        for (int nMode : {EDIT_MODE_SELECT, EDIT_MODE_SIMULATE}) {
+        for (BOOL bSimulating : {FALSE, TRUE}) {
             m_surface.Clear();
-            m_active.View().m_nEditMode = nMode;
+            m_active.Sim().bSimulating = bSimulating;
             CBlockObj* pBlock = Place(nType, 21000);
-            pBlock->Draw(&m_active.View(), &m_dc, TRUE, nMode == EDIT_MODE_SIMULATE ? kTestRed : kTestBlack);
+            pBlock->Draw(&m_active.Sim(), &m_dc, TRUE, bSimulating ? kTestRed : kTestBlack);
             const DrawRecord* pBody = Body(Records());
             ASSERT_NE(pBody, nullptr);
-            EXPECT_EQ(pBody->state.pen.nStyle, nMode == EDIT_MODE_SIMULATE ? PS_SOLID : PS_NULL)
-                << nType;
-            if (nMode == EDIT_MODE_SIMULATE) {
+            EXPECT_EQ(pBody->state.pen.nStyle, bSimulating ? PS_SOLID : PS_NULL) << nType;
+            if (bSimulating) {
                 EXPECT_EQ(pBody->state.pen.crColour, kTestRed);
             }
         }
@@ -205,27 +204,23 @@ struct CursorCase {
     int nType;
     int nPin;
     bool bConnected;
-    int nMode;
-    int bEndDrag;
+    SimPinTool tool;
     bool bOutlined;
 };
 
 class PinUnderCursor : public ::testing::TestWithParam<CursorCase> {};
 
-TEST_P(PinUnderCursor, IsOutlinedWhenTheModeAndThePinAllowAWire)
+TEST_P(PinUnderCursor, IsOutlinedWhenTheToolAndThePinAllowAWire)
 {
     const CursorCase& c = GetParam();
-    ActiveDocument active(c.nDocType);
-    CBlockObj* pBlock = active.Add(CreateBlockForType(c.nType, nullptr));
+    TestDocument active(c.nDocType);
+    CBlockObj* pBlock = active.Add(CreateBlockForType(c.nType, nullptr, nullptr));
     pBlock->m_ptPos = CPoint(100, 100);
     pBlock->m_nNumber = 9000;
     if (c.bConnected)
         pBlock->m_nPinSource[c.nPin] = 100;
-    CConnectLineObj line;
-    line.m_bEndDrag = c.bEndDrag;
-    CVetlaView& view = active.View();
-    view.m_nEditMode = c.nMode;
-    view.m_pCurLine = &line;
+    CSimContext& sim = active.Sim();
+    sim.pinTool = c.tool;
 
     // The view is zoomed 2:1, so the cursor is compared in device units.
     RecordingSurface surface;
@@ -235,31 +230,28 @@ TEST_P(PinUnderCursor, IsOutlinedWhenTheModeAndThePinAllowAWire)
     dc.SetViewportExt(2, 2);
     CRect pin;
     pBlock->GetPinRect(&pin, c.nPin, 5);
-    view.m_ptCursor = CPoint(2 * pin.CenterPoint().x, 2 * pin.CenterPoint().y);
-    pBlock->Draw(&view, &dc, TRUE, kTestBlack);
+    sim.ptCursor = CPoint(2 * pin.CenterPoint().x, 2 * pin.CenterPoint().y);
+    pBlock->Draw(&sim, &dc, TRUE, kTestBlack);
     EXPECT_EQ(PinOutlines(surface.Records()), c.bOutlined ? 1 : 0) << surface.Dump();
 
     surface.Clear();
-    view.m_ptCursor = CPoint(pin.CenterPoint().x, pin.CenterPoint().y);
-    pBlock->Draw(&view, &dc, TRUE, kTestBlack);
+    sim.ptCursor = CPoint(pin.CenterPoint().x, pin.CenterPoint().y);
+    pBlock->Draw(&sim, &dc, TRUE, kTestBlack);
     EXPECT_EQ(PinOutlines(surface.Records()), 0) << "logical position taken for a device one";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, PinUnderCursor,
     ::testing::Values(
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_CONNECT, 0, true},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_INSERT, 0, true},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_SELECT, 0, false},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_SIMULATE, 0, false},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_DRAG_LINE, 1, true},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, EDIT_MODE_DRAG_LINE, 0, false},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 0, false, EDIT_MODE_CONNECT, 0, true},
-        CursorCase{DOC_TYPE_FBD, BT_AND, 0, true, EDIT_MODE_CONNECT, 0, false},
-        CursorCase{DOC_TYPE_LAD, BT_AND, 0, true, EDIT_MODE_CONNECT, 0, true},
-        CursorCase{DOC_TYPE_LAD, BT_ACOMP, 0, true, EDIT_MODE_CONNECT, 0, false},
-        CursorCase{DOC_TYPE_LAD, BT_ACOMP, 0, false, EDIT_MODE_CONNECT, 0, true},
-        CursorCase{DOC_TYPE_LAD, BT_AWDOG, 1, true, EDIT_MODE_CONNECT, 0, false},
-        CursorCase{DOC_TYPE_LAD, BT_AWDOG, 0, true, EDIT_MODE_CONNECT, 0, true}));
+        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, SimPinTool::Wiring, true},
+        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, SimPinTool::Placing, true},
+        CursorCase{DOC_TYPE_FBD, BT_AND, 10, false, SimPinTool::None, false},
+        CursorCase{DOC_TYPE_FBD, BT_AND, 0, false, SimPinTool::Wiring, true},
+        CursorCase{DOC_TYPE_FBD, BT_AND, 0, true, SimPinTool::Wiring, false},
+        CursorCase{DOC_TYPE_LAD, BT_AND, 0, true, SimPinTool::Wiring, true},
+        CursorCase{DOC_TYPE_LAD, BT_ACOMP, 0, true, SimPinTool::Wiring, false},
+        CursorCase{DOC_TYPE_LAD, BT_ACOMP, 0, false, SimPinTool::Wiring, true},
+        CursorCase{DOC_TYPE_LAD, BT_AWDOG, 1, true, SimPinTool::Wiring, false},
+        CursorCase{DOC_TYPE_LAD, BT_AWDOG, 0, true, SimPinTool::Wiring, true}));
 
 }  // namespace

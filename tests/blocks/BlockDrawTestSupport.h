@@ -34,7 +34,7 @@ protected:
 
     CBlockObj* Place(int nType, int nNumber = 9000)
     {
-        CBlockObj* pBlock = m_active.Add(CreateBlockForType(nType, nullptr));
+        CBlockObj* pBlock = m_active.Add(CreateBlockForType(nType, nullptr, nullptr));
         pBlock->m_ptPos = CPoint(100, 100);
         pBlock->m_nNumber = nNumber;
         return pBlock;
@@ -79,7 +79,7 @@ protected:
 
     static bool Same(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
     RecordingSurface m_surface;
     CDC m_dc{m_surface};
 };

@@ -23,7 +23,7 @@ TEST_P(SimulationPaint, DrawsTheFrameInItsColourThenTheValueBoxBelow)
 {
     const ValueCase& c = GetParam();
     SimDriver driver;
-    CBlockObj* pBlock = driver.Add(CreateBlockForType(c.nType, nullptr), NUM_FUNCTION_BLOCK);
+    CBlockObj* pBlock = driver.Add(CreateBlockForType(c.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
     pBlock->m_ptPos = CPoint(100, 100);
     CBlockObj* pFeed = c.bInputHigh ? driver.FeedPin(pBlock, 0) : nullptr;
     driver.Doc().m_wHardwareCode = kNewHardware;
@@ -34,7 +34,7 @@ TEST_P(SimulationPaint, DrawsTheFrameInItsColourThenTheValueBoxBelow)
 
     RecordingSurface surface;
     CDC dc(surface);
-    pBlock->DrawSim(&driver.View(), &dc);
+    pBlock->DrawSim(&driver.Sim(), &dc);
 
     const auto& records = surface.Records();
     std::size_t nBody = records.size();

@@ -7,7 +7,7 @@
 #include "blocks/BlockExtended.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockOut.h"
-#include "controller/ModBus.h"
+#include "protocol/ModBus.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,6 @@ TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
     SimDriver::Connect(pBitSource, pAmp, 0);
     auto* pSplit = m_sim.Add(new CBlockWORD2BIT(BT_WORD2BIT), 9001);
     SimDriver::Connect(pWord, pSplit, 0);
-    pWord->m_nAux2 = 0x8001;
     struct Case {
         bool bReference;
         int nBit;
@@ -71,6 +70,7 @@ TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
     const Case cases[] = {{false, 1, 0}, {false, 15, 1}, {false, 16, 0}, {false, -1, 0},
                           {true, 20, 1}, {true, -3, 1},  {true, 14, 0}};
     m_sim.Start();
+    pWord->m_nAux2 = 0x8001;  // the start of the run clears the analog inputs' values
     for (const Case& c : cases) {
         pSplit->m_pRefBlock[0] = c.bReference ? pAmp : nullptr;
         pSplit->m_nParam[9] = c.bReference ? 1 : c.nBit;
@@ -145,10 +145,11 @@ TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
     auto* pCrc = m_sim.Add(new CBlockCRC16(BT_CRC16), 9000);
     SimDriver::Connect(pEnable, pCrc, 0);
     int nSource = 4000;
+    std::vector<std::pair<CBlockObj*, int>> values;
     for (const auto& [nNumber, nValue] :
          {std::pair{4290, 0x1234}, {4289, 0x00AB}, {4799, 0x0102}, {4798, 0x0304}}) {
         auto* pValue = AddAnalogIn(nSource++);
-        pValue->m_nAux2 = nValue;
+        values.emplace_back(pValue, nValue);
         auto* pFlag = m_sim.Add(new CBlockAnalogFlag(BT_ANALOG_FLAG), nNumber);
         SimDriver::Connect(pValue, pFlag, 0);
     }
@@ -172,6 +173,9 @@ TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
         {"another source", 0, 2, 1, 0xFFFF},
     };
     m_sim.Start();
+    // The start of the run clears the analog inputs' values.
+    for (const auto& [pValue, nValue] : values)
+        pValue->m_nAux2 = nValue;
     SimDriver::SetInput(pEnable, 1);
     for (const Case& c : cases) {
         pCrc->m_nParamEx[0] = c.nStart;

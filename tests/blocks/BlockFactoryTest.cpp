@@ -1,6 +1,7 @@
 #include "BlockObjTest.h"
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockPinKindTable.h"
 #include "blocks/BlockTypes.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 std::unique_ptr<CBlockObj> Create(int nType, int* pSlots = nullptr)
 {
-    return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, pSlots));
+    return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, pSlots, nullptr));
 }
 
 // Every code of the catalogue gives its own class, with the class's input count and the
@@ -69,15 +70,6 @@ TEST(BlockFactory, MessageTextsClaimTheLowestFreeSlot)
     slots[5] = 0;
     Create(BT_AND, slots);
     EXPECT_EQ(slots[5], 0);
-}
-
-TEST(BlockFactory, TheViewCreatesThroughItsSlots)
-{
-    CVetlaView view;
-    view.m_bMsgTextUsed[0] = 1;
-    std::unique_ptr<CBlockObj> pBlock(view.CreateBlockObject(BT_MSGTEXT));
-    EXPECT_EQ(pBlock->m_nParamEx[3], 1);
-    EXPECT_EQ(view.m_bMsgTextUsed[1], 1);
 }
 
 }  // namespace

@@ -72,7 +72,13 @@ constexpr FamilyRow kFamilies[] = {
 
 std::unique_ptr<CBlockObj> Create(int nType)
 {
-    return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, nullptr));
+    return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, nullptr, nullptr));
+}
+
+// A block made for the document (its generation, its registers), not added to it.
+std::unique_ptr<CBlockObj> CreateFor(TestDocument& doc, int nType)
+{
+    return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, nullptr, &doc.Doc()));
 }
 
 bool IsTimer(int nType)
@@ -82,7 +88,7 @@ bool IsTimer(int nType)
 
 TEST(BlockFamily, FactoryGivesEachCodeItsClassAndSettings)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (const FamilyRow& row : kFamilies) {
         SCOPED_TRACE(row.nType);
         auto pBlock = Create(row.nType);
@@ -185,7 +191,7 @@ int FieldOf(const CBlockObj& block, Field field, int nIndex)
 
 TEST(BlockFamily, ConstructorDefaultsOfTheParameters)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (const DefaultRow& row : kDefaults) {
         SCOPED_TRACE(testing::Message() << row.nType << " field " << int(row.field) << "["
                                         << row.nIndex << "]");
@@ -196,7 +202,7 @@ TEST(BlockFamily, ConstructorDefaultsOfTheParameters)
 
 TEST(BlockFamily, FactorTextAndCountDefaults)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (int nType : {864, 865, 869, 870, 873, 874, 875, 876, 877, 878, 879})
         EXPECT_EQ(Create(nType)->m_dParam, 1.0) << nType;
     for (int nType : {862, 866, 871})
@@ -221,20 +227,20 @@ TEST(BlockFamily, FactorTextAndCountDefaults)
 // register of the document uses.
 TEST(BlockFamily, ShiftRegisterTakesTheFirstFreeIndex)
 {
-    ActiveDocument active;
+    TestDocument active;
     active.Doc().m_wHardwareCode = 0x5188;
     for (int nIndex : {0, 1, 3}) {
-        auto* pRegister = active.Add(CreateBlockForType(BT_SREG, nullptr));
+        auto* pRegister = active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr));
         pRegister->m_nParamEx[10] = nIndex;
     }
-    EXPECT_EQ(Create(BT_SREG)->m_nParamEx[10], 2);
-    active.Add(CreateBlockForType(BT_SREG, nullptr))->m_nParamEx[10] = 2;
-    EXPECT_EQ(Create(BT_SREG)->m_nParamEx[10], 0) << "all four taken";
+    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[10], 2);
+    active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[10] = 2;
+    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[10], 0) << "all four taken";
 
-    ActiveDocument older;
+    TestDocument older;
     older.Doc().m_wHardwareCode = 0x2188;
-    older.Add(CreateBlockForType(BT_SREG, nullptr))->m_nParamEx[10] = 0;
-    EXPECT_EQ(Create(BT_SREG)->m_nParamEx[10], 0) << "the older generation has one register";
+    older.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[10] = 0;
+    EXPECT_EQ(CreateFor(older, BT_SREG)->m_nParamEx[10], 0) << "the older generation has one register";
 }
 
 // Distinct values in every stored field a family may use; time-base words stay in range.
@@ -282,7 +288,7 @@ std::size_t OwnRecordBytes(int nType)
 
 TEST(BlockFamily, RecordsCarryTheOwnFieldsAndRoundTrip)
 {
-    ActiveDocument active;
+    TestDocument active;
     // The four strings of FillStored: "t", "s", "note", "00FF".
     const std::size_t nStrings = (4 + 2) + (4 + 2) + (4 + 8) + (4 + 8);
     for (const FamilyRow& row : kFamilies) {
@@ -329,7 +335,7 @@ Bytes AsSchemaZero(const CBlockObj& block)
 
 TEST(BlockFamily, SchemaZeroRecordsKeepTheClassDefaultsOfTheTail)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (int nType : {864, 873, 879}) {
         auto pBlock = Create(nType);
         pBlock->m_dParam = 4.0;
@@ -441,13 +447,13 @@ void FillCopied(CBlockObj& block, unsigned nExtras, CBlockObj* pReference)
 // class copies arrives, and nothing else was changed.
 TEST(BlockFamily, CopyIntoANewBlockOfTheClassReproducesTheRecord)
 {
-    ActiveDocument active;
+    TestDocument active;
     active.Doc().m_wHardwareCode = 0x5188;
     CBlockObj reference(300, 4);
     reference.m_nNumber = 9001;
     for (const FamilyRow& row : kFamilies) {
         SCOPED_TRACE(row.nType);
-        auto pSource = Create(row.nType);
+        auto pSource = CreateFor(active, row.nType);
         auto pCopy = Create(row.nType);
         FillCopied(*pSource, ExtrasOf(row.nType), &reference);
         pSource->CopyTo(pCopy.get(), TRUE);
@@ -457,9 +463,9 @@ TEST(BlockFamily, CopyIntoANewBlockOfTheClassReproducesTheRecord)
 
 TEST(BlockFamily, OlderGenerationCopiesLeaveTheNewerFieldsAlone)
 {
-    ActiveDocument active;
+    TestDocument active;
     active.Doc().m_wHardwareCode = 0x2188;
-    auto pSource = Create(BT_WT);
+    auto pSource = CreateFor(active, BT_WT);
     auto pCopy = Create(BT_WT);
     FillCopied(*pSource, ExtrasOf(BT_WT), nullptr);
     pSource->CopyTo(pCopy.get(), FALSE);
@@ -471,7 +477,7 @@ TEST(BlockFamily, OlderGenerationCopiesLeaveTheNewerFieldsAlone)
 
 TEST(BlockFamily, WeeklyTimerCopyIgnoresANullDestination)
 {
-    ActiveDocument active;
+    TestDocument active;
     auto pSource = Create(BT_WT);
     pSource->CopyTo(nullptr, TRUE);
 }

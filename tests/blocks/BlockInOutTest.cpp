@@ -6,7 +6,7 @@
 #include "blocks/BlockLow.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/SimBars.h"
+#include "blocks/SimContext.h"
 
 #include <gtest/gtest.h>
 
@@ -21,21 +21,13 @@ struct BarCall {
     int bOutputChanged;
 };
 
-// Records the refreshes of both bars for the lifetime of the object.
-class BarRecorder {
+// The bars of a simulation run: records their refreshes.
+class BarRecorder : public ISimBars {
 public:
-    BarRecorder()
-    {
-        SetInputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { Record(m_inputs, pBlock); });
-        SetOutputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { Record(m_outputs, pBlock); });
-    }
-    ~BarRecorder()
-    {
-        SetInputsBarRefresh({});
-        SetOutputsBarRefresh({});
-    }
-    BarRecorder(const BarRecorder&) = delete;
-    BarRecorder& operator=(const BarRecorder&) = delete;
+    explicit BarRecorder(SimDriver& sim) { sim.Sim().pBars = this; }
+
+    void RefreshInputs(CBlockObj* pBlock) override { Record(m_inputs, pBlock); }
+    void RefreshOutputs(CBlockObj* pBlock) override { Record(m_outputs, pBlock); }
 
     std::vector<BarCall> m_inputs;
     std::vector<BarCall> m_outputs;
@@ -49,8 +41,8 @@ private:
 
 TEST(BlockInOut, UnconnectedOutputStaysOffAndNeverRefreshesTheBar)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     auto* pOut = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT);
     sim.Start();
     sim.Run(250);
@@ -60,8 +52,8 @@ TEST(BlockInOut, UnconnectedOutputStaysOffAndNeverRefreshesTheBar)
 
 TEST(BlockInOut, OutputRefreshesTheBarOnlyInTheScanItsStateChanges)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     auto* pHigh = sim.Add(new CBlockHigh(BT_HIGH), NUM_HIGH);
     auto* pOut = sim.Add(new CBlockOut(BT_OUT), NUM_OUTPUT);
     SimDriver::Connect(pHigh, pOut, 0);
@@ -106,8 +98,8 @@ TEST(BlockInOut, OutputsAndFlagsCopyTheSourceState)
 
 TEST(BlockInOut, ClickedInputIsEchoedToTheInputsBarOnce)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
     auto* pKey = sim.Add(new CBlockFKey(BT_FKEY), NUM_FKEY);
     sim.Start();
@@ -126,28 +118,29 @@ TEST(BlockInOut, ClickedInputIsEchoedToTheInputsBarOnce)
 // value changed, never on every scan.
 TEST(BlockInOut, FrequencyInputRefreshesOnlyWhenItsValueChanges)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
     pIn->m_nParamEx[12] = SIM_INPUT_FREQUENCY;
-    pIn->m_nAux[1] = 50;
+    pIn->m_nAux[0] = 50;  // the default value a run starts from, shown from the start
     sim.Start();
     sim.Run(250);
-    EXPECT_EQ(bars.m_inputs.size(), 1u);
+    EXPECT_TRUE(bars.m_inputs.empty());
     EXPECT_EQ(pIn->m_nShownValue, 50);
     SimDriver::SetInput(pIn, 1);
     sim.Run(100);
-    EXPECT_EQ(bars.m_inputs.size(), 1u) << "a click does not refresh a Frequency input";
+    EXPECT_TRUE(bars.m_inputs.empty()) << "a click does not refresh a Frequency input";
     pIn->m_nAux[1] = 60;
     sim.Run(250);
-    EXPECT_EQ(bars.m_inputs.size(), 2u);
+    ASSERT_EQ(bars.m_inputs.size(), 1u);
+    EXPECT_EQ(pIn->m_nShownValue, 60);
 }
 
 // The value the bar writes together with the shown value is not echoed back.
 TEST(BlockInOut, AnalogInputEchoesOnlyValuesTheBarDidNotWrite)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     auto* pAi = sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), NUM_ANALOG_IN);
     sim.Start();
     pAi->m_nAux[1] = 300;
@@ -165,8 +158,8 @@ TEST(BlockInOut, AnalogInputEchoesOnlyValuesTheBarDidNotWrite)
 // AQ and AM keep the low 16 bits of their input, signed.
 TEST(BlockInOut, AnalogOutputsKeepTheSigned16BitInputValue)
 {
-    BarRecorder bars;
     SimDriver sim;
+    BarRecorder bars(sim);
     // A plain block keeps the value the test gives it: no step recomputes it.
     auto* pSource = sim.Add(new CBlockObj(BT_ABS, 1), NUM_FUNCTION_BLOCK);
     auto* pAq = sim.Add(new CBlockAnalogOut(BT_ANALOG_OUT), NUM_ANALOG_OUT);
@@ -205,7 +198,7 @@ TEST(BlockInOut, ConstantsKeepTheirLevelInEveryScan)
 // A hi block read back from a record is 1 before any simulation resets it.
 TEST(BlockInOut, LoadedHighBlockIsOne)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockHigh high(BT_HIGH);
     auto pLoaded = LoadObject(StoreObject(&high));
     EXPECT_EQ(static_cast<CBlockObj*>(pLoaded.get())->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);

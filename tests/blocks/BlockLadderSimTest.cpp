@@ -230,7 +230,7 @@ TEST_F(LadderDraw, ContactLabelStandsJustAboveTheBodyByItsOperand)
     for (const Case& c : cases) {
         pContact->m_nOperand = c.nOperand;
         m_surface.Clear();
-        pContact->Draw(&m_sim.View(), &m_dc, TRUE, RGB(0, 0, 0));
+        pContact->Draw(&m_sim.Sim(), &m_dc, TRUE, RGB(0, 0, 0));
         const auto& records = m_surface.Records();
         const auto it = std::find_if(records.begin(), records.end(),
                                      [](const auto& r) { return r.kind == Kind::Text; });
@@ -258,7 +258,7 @@ TEST_F(LadderDraw, ConnectorsDrawTheirShapeAndNameTheFarSideOfTheirPartner)
     pLine->m_pEndBlock = pFemale;
     m_sim.Doc().AddLine(pLine);
 
-    pFemale->Draw(&m_sim.View(), &m_dc, TRUE, RGB(0, 0, 0));
+    pFemale->Draw(&m_sim.Sim(), &m_dc, TRUE, RGB(0, 0, 0));
     const auto& female = m_surface.Records();
     ASSERT_FALSE(female.empty());
     ASSERT_EQ(female[0].kind, Kind::Polygon);
@@ -269,7 +269,7 @@ TEST_F(LadderDraw, ConnectorsDrawTheirShapeAndNameTheFarSideOfTheirPartner)
     EXPECT_EQ(Texts(m_surface), std::vector<std::u16string>{u"B3"});
 
     m_surface.Clear();
-    pMale->DrawSim(&m_sim.View(), &m_dc);
+    pMale->DrawSim(&m_sim.Sim(), &m_dc);
     const auto& male = m_surface.Records();
     ASSERT_GE(male.size(), 2u);
     EXPECT_EQ(male[0].points[3].x, 125);

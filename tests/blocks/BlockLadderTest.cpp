@@ -35,7 +35,7 @@ protected:
         return pBlock;
     }
 
-    ActiveDocument m_active{DOC_TYPE_LAD};
+    TestDocument m_active{DOC_TYPE_LAD};
 };
 
 TEST_F(BlockLadderTest, CommentStaysWhileAnotherElementUsesTheOperand)
@@ -67,7 +67,7 @@ TEST_F(BlockLadderTest, EachClassCleansOnlyItsOwnOperandRanges)
     CVetlaDoc& doc = m_active.Doc();
     for (const Case& c : cases) {
         doc.m_mapOperandComment.SetAt(c.nOperand, _T("note"));
-        CBlockObj* pBlock = m_active.Add(CreateBlockForType(c.nType, nullptr));
+        CBlockObj* pBlock = m_active.Add(CreateBlockForType(c.nType, nullptr, nullptr));
         pBlock->m_nOperand = c.nOperand;
         Delete(doc, pBlock);
         EXPECT_EQ(HasComment(doc, c.nOperand), !c.bCleaned) << c.nType << " " << c.nOperand;
@@ -91,9 +91,9 @@ TEST_F(BlockLadderTest, OnlyAnotherAnalogOutputKeepsAnAnalogOutputsComment)
     EXPECT_TRUE(HasComment(doc, 4230));
 }
 
-// The active view may show another document when an element goes (a document closing in the
-// background): the element cleans its own document's map.
-TEST_F(BlockLadderTest, DestructorCleansItsOwnDocumentNotTheActiveOne)
+// Another document may hold the same operand with a comment of its own: an element that goes
+// cleans its own document's map.
+TEST_F(BlockLadderTest, DestructorCleansItsOwnDocumentOnly)
 {
     CVetlaDoc& own = m_active.Doc();
     auto* pContact = AddElement<CBlockMake>(BT_MAKE, 102);
@@ -102,12 +102,10 @@ TEST_F(BlockLadderTest, DestructorCleansItsOwnDocumentNotTheActiveOne)
     CVetlaDoc other;
     other.m_nDocType = DOC_TYPE_LAD;
     other.m_mapOperandComment.SetAt(102, _T("other"));
-    m_active.View().m_pDocument = &other;
 
     Delete(own, pContact);
     EXPECT_FALSE(HasComment(own, 102));
     EXPECT_TRUE(HasComment(other, 102));
-    m_active.View().m_pDocument = &own;
 }
 
 TEST_F(BlockLadderTest, LoadedElementBelongsToTheArchivesDocument)
@@ -122,7 +120,7 @@ TEST_F(BlockLadderTest, LoadedElementBelongsToTheArchivesDocument)
     m_active.Doc().m_mapOperandComment.SetAt(600, _T("active"));
     auto pLoaded = LoadObjectAs<CBlockRelayCoil>(bytes, &target);
     ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_pOwnerDoc, &target);
+    EXPECT_EQ(pLoaded->GetDocument(), &target);
     pLoaded.reset();
     EXPECT_FALSE(HasComment(target, 600));
     EXPECT_TRUE(HasComment(m_active.Doc(), 600));
@@ -130,10 +128,8 @@ TEST_F(BlockLadderTest, LoadedElementBelongsToTheArchivesDocument)
 
 TEST_F(BlockLadderTest, ElementWithoutADocumentTouchesNoMap)
 {
-    m_active.View().m_pDocument = nullptr;
     auto pContact = std::make_unique<CBlockMake>(BT_MAKE);
-    m_active.View().m_pDocument = &m_active.Doc();
-    EXPECT_EQ(pContact->m_pOwnerDoc, nullptr);
+    EXPECT_EQ(pContact->GetDocument(), nullptr);
     pContact->m_nOperand = 103;
     m_active.Doc().m_mapOperandComment.SetAt(103, _T("kept"));
     pContact.reset();

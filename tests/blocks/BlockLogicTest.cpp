@@ -242,7 +242,7 @@ TEST(BlockLogic, FeedbackThroughAFlagHoldsTheState)
 
 TEST(BlockLogic, LogicAttributeFollowsTheCommonRecord)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockLogic gate(BT_XOR);
     gate.m_nLogicAttr = 0x1234;
     const Bytes stored = StoreObject(&gate);

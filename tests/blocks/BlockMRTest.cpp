@@ -13,7 +13,7 @@ class BlockMRTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)

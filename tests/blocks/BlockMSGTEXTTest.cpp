@@ -5,8 +5,8 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
-#include "messagetext/MessageTextClasses.h"
-#include "messagetext/Widget.h"
+#include "blocks/MessageTextClasses.h"
+#include "blocks/Widget.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
     }
     void SetUp() override { m_active.Doc().m_wHardwareCode = kNewModel; }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 CWidget* NewWidget(int nBlockNumber)
@@ -66,6 +66,7 @@ TEST_F(BlockMSGTEXTTest, NewMessageTakesTheDefaultCharacterSetOnNewerModels)
         m_active.Doc().m_wHardwareCode = c.wModel;
         m_active.Doc().m_nDefaultCharSet = c.nDefaultSet;
         CBlockMSGTEXT text(BT_MSGTEXT);
+        text.InitForDocument(&m_active.Doc());
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(text.m_nMsgSettings[i], c.nExpected[i]) << c.wModel << " " << i;
         EXPECT_EQ(text.m_nMsgSettings[13], 0);
@@ -231,6 +232,7 @@ TEST_F(BlockMSGTEXTTest, CopyDuplicatesElementsAndTakesWhatTheGenerationShows)
         m_active.Doc().m_wHardwareCode = wModel;
         const bool bNew = wModel == kNewModel;
         CBlockMSGTEXT source(BT_MSGTEXT);
+        source.SetDocument(&m_active.Doc());
         source.m_arrWidgets1[1].Add(nullptr);
         source.m_arrWidgets1[1].Add(NewWidget(9001));
         source.m_arrWidgets2[0].Add(NewWidget(9002));

@@ -98,7 +98,7 @@ TEST(BlockMath, DataArrayRanges)
         for (auto [nIndex, nValue] : {std::pair{0, 10}, {2, 20}, {511, -7}}) {
             auto* pFlag = new CBlockAnalogFlag(BT_ANALOG_FLAG);
             rig.Sim().Add(pFlag, NUM_ANALOG_FLAG + nIndex);
-            pFlag->m_nAux2 = nValue;
+            rig.HoldWord(pFlag, nValue);
         }
         CBlockObj& block = *rig.Block();
         block.m_nParam[9] = c.nMode;

@@ -122,19 +122,15 @@ TEST(BlockObjCore, GcdAndLcm)
     }
 }
 
-TEST(BlockObjCore, StartStampsComeFromTheActiveSimulatedClock)
+// A block reads no clock when it is made, whatever simulation runs elsewhere: the start of a run
+// stamps it.
+TEST(BlockObjCore, ANewBlockHasNoStartStampsUntilARunStampsIt)
 {
-    {
-        CBlockObj block(BT_AND, 4);  // no main frame: a zero clock
-        EXPECT_EQ(block.m_stStart.wYear, 0);
-    }
-    ActiveDocument active;
-    SYSTEMTIME clock{2024, 2, 4, 29, 23, 59, 58, 975};
-    active.Frame().SetSimTime(&clock);
-    CBlockObj block(BT_AND, 4);
-    EXPECT_EQ(block.m_stStart.wDay, 29);
-    EXPECT_EQ(block.m_stStart.wMilliseconds, 975);
-    EXPECT_EQ(block.m_stStart2.wSecond, 58);
+    TestDocument active;
+    active.SetClock(SYSTEMTIME{2024, 2, 4, 29, 23, 59, 58, 975});
+    CBlockObj* pBlock = active.Add(new CBlockObj(BT_AND, 4));
+    EXPECT_EQ(pBlock->m_stStart.wYear, 0);
+    EXPECT_EQ(pBlock->m_stStart2.wDay, 0);
 }
 
 // Every defined code gets its row's kinds on its used pins and nothing else; in a ladder
@@ -142,12 +138,13 @@ TEST(BlockObjCore, StartStampsComeFromTheActiveSimulatedClock)
 TEST(BlockObjCore, PinKindsFollowTheTableInFbdAndLad)
 {
     for (int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
-        ActiveDocument active(nDocType);
+        TestDocument active(nDocType);
         for (int nType = 300; nType < 1000; ++nType) {
             const int nRow = PinKindRow(nType);
             if (nRow < 0)
                 continue;
             CBlockObj block(nType, 4);
+            block.InitForDocument(&active.Doc());
             for (int nPin = 0; nPin < 4; ++nPin)
                 EXPECT_EQ(block.m_nPinKind[nPin], g_BlockPinKindTable[nRow][nPin]) << nType;
             const bool bKeeps = nDocType == DOC_TYPE_FBD || (nType >= 700 && nType <= 702) ||
@@ -204,12 +201,14 @@ TEST(BlockObjCore, LadderKeepsOutputKindsOnlyForContactsAndFemale)
     };
     for (const Case& c : cases) {
         {
-            ActiveDocument fbd(DOC_TYPE_FBD);
+            TestDocument fbd(DOC_TYPE_FBD);
             CBlockObj block(c.nType, c.nInputs);
+            block.InitForDocument(&fbd.Doc());
             EXPECT_EQ(block.m_nPinKind[10], c.nFbd) << c.nType;
         }
-        ActiveDocument lad(DOC_TYPE_LAD);
+        TestDocument lad(DOC_TYPE_LAD);
         CBlockObj block(c.nType, c.nInputs);
+        block.InitForDocument(&lad.Doc());
         EXPECT_EQ(block.m_nPinKind[10], c.nLad) << c.nType;
         if (c.nInputs > 0) {
             EXPECT_EQ(block.m_nPinKind[0], PinKindOf(c.nType, 0)) << "inputs keep their kinds";
@@ -226,7 +225,7 @@ TEST(BlockObjCore, ReinitPinsReloadsTheKindsOfTheUsedPins)
     EXPECT_EQ(block.m_nPinKind[10], 1);
     EXPECT_EQ(block.m_nPinKind[5], 2);
 
-    ActiveDocument lad(DOC_TYPE_LAD);
+    TestDocument lad(DOC_TYPE_LAD);
     block.ReinitPins(&lad.Doc());
     EXPECT_EQ(block.m_nPinKind[10], 0);
     CVetlaDoc fbd;

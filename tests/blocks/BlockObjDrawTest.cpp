@@ -23,13 +23,13 @@ public:
         m_nWidth = 25;
         m_nHeight = 36;
     }
-    BOOL Simulate(CVetlaView*) override
+    BOOL Simulate(const CSimContext*) override
     {
         ++m_nSteps;
         m_nPinValue[10] = 1;
         return TRUE;
     }
-    void Draw(CVetlaView*, CDC*, BOOL, COLORREF crColor) override
+    void Draw(const CSimContext*, CDC*, BOOL, COLORREF crColor) override
     {
         m_crDrawn = crColor;
         m_nStepsAtDraw = m_nSteps;
@@ -85,19 +85,24 @@ TEST_F(BlockDraw, SelectedBlockGetsFourRedHandles)
     for (const auto& handle : m_surface.Records())
         EXPECT_EQ(handle.state.brush.crColour, RGB(255, 0, 0));
 
-    CVetlaView view;
-    view.m_nEditMode = EDIT_MODE_SIMULATE;
+    CSimContext sim;
+    sim.bSimulating = TRUE;
     block.m_nPinValue[10] = 0;
-    block.DrawSelected(&view, &m_dc);
+    block.DrawSelected(&sim, &m_dc);
     EXPECT_EQ(block.m_crDrawn, RGB(0, 0, 255));
 }
 
-TEST_F(BlockDraw, DrawSimStepsThenDrawsInTheStateColour)
+// The scan steps the blocks before the paint draws them: drawing steps nothing.
+TEST_F(BlockDraw, DrawSimDrawsInTheStateColourWithoutAStep)
 {
     CountingBlock block;
+    block.m_nPinValue[10] = 1;
     block.DrawSim(nullptr, &m_dc);
-    EXPECT_EQ(block.m_nStepsAtDraw, 1);
+    EXPECT_EQ(block.m_nStepsAtDraw, 0);
     EXPECT_EQ(block.m_crDrawn, RGB(255, 0, 0));
+    block.m_nPinValue[10] = 0;
+    block.DrawSim(nullptr, &m_dc);
+    EXPECT_EQ(block.m_crDrawn, RGB(0, 0, 255));
 }
 
 TEST_F(BlockDraw, StateLabelBelowTheOutputPin)
@@ -167,7 +172,7 @@ TEST_F(BlockDraw, OperandCommentLinesStandAboveTheElement)
 
 TEST_F(BlockDraw, LadderCommentsComeFromTheOperand)
 {
-    ActiveDocument active(DOC_TYPE_LAD);
+    TestDocument active(DOC_TYPE_LAD);
     CVetlaDoc& doc = active.Doc();
     doc.m_mapOperandComment.SetAt(100, _T("start button"));
     doc.m_mapOperandComment.SetAt(600, _T("motor"));

@@ -7,7 +7,7 @@
 
 namespace {
 
-CBlockObj* AddBlock(ActiveDocument& active, int nType, int nInputs, int nNumber)
+CBlockObj* AddBlock(TestDocument& active, int nType, int nInputs, int nNumber)
 {
     auto* pBlock = active.Add(new CBlockObj(nType, nInputs));
     pBlock->m_nNumber = nNumber;
@@ -39,7 +39,7 @@ TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
 
 TEST(BlockObjSim, ReadInputsWalksTheDigitalPinsAndFlagsChanges)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockObj* pSource = AddBlock(active, BT_IN, 0, 100);
     CBlockObj* pGate = AddBlock(active, BT_AND, 4, 9000);
     pGate->m_nPinSource[0] = 100;
@@ -49,19 +49,19 @@ TEST(BlockObjSim, ReadInputsWalksTheDigitalPinsAndFlagsChanges)
     pGate->m_nPinValue[2] = 7;
 
     pSource->m_nPinValue[10] = 1;
-    pGate->ReadInputs(&active.View());
+    pGate->ReadInputs(&active.Sim());
     EXPECT_EQ(pGate->m_nPinValue[0], 1);
     EXPECT_EQ(pGate->m_bPinChanged[0], 1);
     EXPECT_EQ(pGate->m_nPinValue[1], 1);
     EXPECT_EQ(pGate->m_bPinChanged[1], 1);
     EXPECT_EQ(pGate->m_nPinValue[2], 7) << "analog pin not read";
 
-    pGate->ReadInputs(&active.View());
+    pGate->ReadInputs(&active.Sim());
     EXPECT_EQ(pGate->m_bPinChanged[0], 0) << "no change in the second scan";
 
     pSource->m_nPinValue[10] = 0;
     pGate->m_bPinInvert[0] = 1;
-    pGate->ReadInputs(&active.View());
+    pGate->ReadInputs(&active.Sim());
     EXPECT_EQ(pGate->m_nPinValue[0], 1) << "0 negated";
     EXPECT_EQ(pGate->m_bPinChanged[0], 0);
 }
@@ -106,47 +106,51 @@ class RunningTime : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_active.Frame().m_nSimRunState = SIM_RUN_RUNNING;
+        m_active.Sim().nRunState = SIM_RUN_RUNNING;
         m_start = SYSTEMTIME{2021, 12, 5, 31, 23, 59, 59, 0};
         m_block.m_stStart = m_start;
         m_block.m_stStart2 = m_start;
         SetClockMs(0);
     }
-    void SetClockMs(int nMs) { AddMsToSystemTime(&m_start, nMs, &m_active.View().m_simClock); }
+    void SetClockMs(int nMs)
+    {
+        SYSTEMTIME st = {};
+        AddMsToSystemTime(&m_start, nMs, &st);
+        m_active.SetClock(st);
+    }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
     SYSTEMTIME m_start{};
     CBlockObj m_block{BT_DPR, 2};
 };
 
 TEST_F(RunningTime, IsTimeElapsedMeasuresAgainstTheViewsClock)
 {
-    CVetlaView& view = m_active.View();
+    CSimContext& sim = m_active.Sim();
     m_block.m_bRestartStamp = 1;
     SetClockMs(2999);
-    EXPECT_FALSE(m_block.IsTimeElapsed(&view, 3000.0));
+    EXPECT_FALSE(m_block.IsTimeElapsed(&sim, 3000.0));
     EXPECT_EQ(m_block.m_dRunTime, 2999.0);
     EXPECT_EQ(m_block.m_bRestartStamp, 0) << "a running clock takes over the stamp";
     SetClockMs(3000);  // across the year end
-    EXPECT_TRUE(m_block.IsTimeElapsed(&view, 3000.0));
+    EXPECT_TRUE(m_block.IsTimeElapsed(&sim, 3000.0));
 }
 
 TEST_F(RunningTime, IsTimeElapsedWhilePausedKeepsTheLastRunningTime)
 {
-    CVetlaView& view = m_active.View();
+    CSimContext& sim = m_active.Sim();
     SetClockMs(1000);
-    m_block.IsTimeElapsed(&view, 5000.0);
-    m_block.m_stPause = view.m_simClock;
+    m_block.IsTimeElapsed(&sim, 5000.0);
+    m_block.m_stPause = sim.stScan;
     SetClockMs(9000);
-    EXPECT_FALSE(m_block.IsTimeElapsed(&view, 5000.0));
+    EXPECT_FALSE(m_block.IsTimeElapsed(&sim, 5000.0));
     EXPECT_EQ(m_block.m_dRunTime, 1000.0);
-    EXPECT_TRUE(m_block.IsTimeElapsed(&view, 1000.0));
+    EXPECT_TRUE(m_block.IsTimeElapsed(&sim, 1000.0));
 }
 
 TEST_F(RunningTime, RestartFlagStaysWhileSteppingByCyclesOrSuspended)
 {
-    CVetlaView& view = m_active.View();
-    CChildFrame& frame = m_active.Frame();
+    CSimContext& sim = m_active.Sim();
     struct Case {
         int nRun, nStep, nUnit, nFlagAfter;
     } cases[] = {
@@ -157,27 +161,27 @@ TEST_F(RunningTime, RestartFlagStaysWhileSteppingByCyclesOrSuspended)
         {SIM_RUN_STOPPED, SIM_STEP_NONE, 0, 1},
     };
     for (const Case& c : cases) {
-        frame.m_nSimRunState = c.nRun;
-        frame.m_nSimStepState = c.nStep;
-        frame.m_nSimStepUnit = c.nUnit;
+        sim.nRunState = c.nRun;
+        sim.nStepState = c.nStep;
+        sim.nStepUnit = c.nUnit;
         m_block.m_bRestartStamp = 1;
-        m_block.IsTimeElapsed(&view, 0.0);
+        m_block.IsTimeElapsed(&sim, 0.0);
         EXPECT_EQ(m_block.m_bRestartStamp, c.nFlagAfter) << c.nRun << c.nStep << c.nUnit;
     }
 }
 
 TEST_F(RunningTime, IsTimeElapsedIntIsTrueUntilTheLimitIsPassed)
 {
-    CVetlaView& view = m_active.View();
+    CSimContext& sim = m_active.Sim();
     m_block.m_bRestartStamp2 = 1;
     SetClockMs(500);
-    EXPECT_TRUE(m_block.IsTimeElapsedInt(&view, 500));
+    EXPECT_TRUE(m_block.IsTimeElapsedInt(&sim, 500));
     EXPECT_EQ(m_block.m_bRestartStamp2, 0);
     SetClockMs(501);
-    EXPECT_FALSE(m_block.IsTimeElapsedInt(&view, 500));
-    m_block.m_stPause = view.m_simClock;
-    EXPECT_TRUE(m_block.IsTimeElapsedInt(&view, 0)) << "paused: no time has elapsed";
-    EXPECT_FALSE(m_block.IsTimeElapsedInt(&view, -1));
+    EXPECT_FALSE(m_block.IsTimeElapsedInt(&sim, 500));
+    m_block.m_stPause = sim.stScan;
+    EXPECT_TRUE(m_block.IsTimeElapsedInt(&sim, 0)) << "paused: no time has elapsed";
+    EXPECT_FALSE(m_block.IsTimeElapsedInt(&sim, -1));
 }
 
 // Chains of plain blocks wired through their first inputs.
@@ -195,11 +199,11 @@ protected:
         pStarter->m_bLoopFound = 0;
         pStarter->m_pTraceTarget = pStarter;
         int nDepth = 0;
-        pStarter->TraceLoop(&m_active.View(), pStarter, pStarter->m_nFirstInput, &nDepth);
+        pStarter->TraceLoop(&m_active.Sim(), pStarter, pStarter->m_nFirstInput, &nDepth);
         return pStarter->m_bLoopFound != 0;
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 TEST_F(LoopTrace, FindsAFeedbackPathBackToTheStarter)

@@ -1,58 +1,50 @@
-// Shared helpers of the block core tests: an active main frame, child frame, view and
-// document as the blocks find them at run time, and archive round trips in memory.
+// Shared helpers of the block core tests: a document with the simulation context that the view
+// scanning it would give its blocks (no window, no frame), and archive round trips in memory.
 #pragma once
 
 #include "blocks/BlockObj.h"
+#include "blocks/SimContext.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
 #include "platform/core/Archive.h"
 #include "platform/core/MemFile.h"
-#include "shell/MainFrame.h"
 
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-// Makes a document of the given type the active one for the lifetime of the object.
-class ActiveDocument {
+// A document of the given type that owns the blocks added to it, and the context its blocks are
+// stepped and drawn with: a running simulation at a clock the test sets.
+class TestDocument {
 public:
-    explicit ActiveDocument(int nDocType = DOC_TYPE_FBD)
+    explicit TestDocument(int nDocType = DOC_TYPE_FBD) : m_pDoc(std::make_unique<CVetlaDoc>())
     {
-        AfxSetMainFrame(&m_frame);
-        m_pDoc = std::make_unique<CVetlaDoc>();
         m_pDoc->m_nDocType = nDocType;
-        m_view.m_pDocument = m_pDoc.get();
-        m_child.SetActiveView(&m_view);
-        m_frame.MDIActivate(&m_child);
     }
-    ~ActiveDocument()
-    {
-        m_frame.MDIActivate(nullptr);
-        m_pDoc.reset();
-        AfxSetMainFrame(nullptr);
-    }
-    ActiveDocument(const ActiveDocument&) = delete;
-    ActiveDocument& operator=(const ActiveDocument&) = delete;
 
     CVetlaDoc& Doc() { return *m_pDoc; }
-    CVetlaView& View() { return m_view; }
-    CChildFrame& Frame() { return m_child; }
+    CSimContext& Sim() { return m_sim; }
 
-    // Adds a block to the document's list, which owns it from now on.
+    // The simulated clock, both as the scan took it and as it stands.
+    void SetClock(const SYSTEMTIME& st)
+    {
+        m_sim.stScan = st;
+        m_sim.stNow = st;
+    }
+
+    // Adds a block made for this document to its list, which owns it from now on.
     template <class T>
     T* Add(T* pBlock)
     {
+        if (!pBlock->GetDocument())
+            pBlock->InitForDocument(m_pDoc.get());
         m_pDoc->m_blockList.AddTail(pBlock);
         return pBlock;
     }
 
 private:
-    CMainFrame m_frame;
-    CChildFrame m_child;
-    CVetlaView m_view;
     std::unique_ptr<CVetlaDoc> m_pDoc;
+    CSimContext m_sim;
 };
 
 using Bytes = std::vector<BYTE>;

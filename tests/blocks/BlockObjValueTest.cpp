@@ -17,17 +17,17 @@
 namespace {
 
 template <class T>
-T* AddNumbered(ActiveDocument& active, int nType, int nNumber)
+T* AddNumbered(TestDocument& active, int nType, int nNumber)
 {
     T* pBlock = active.Add(new T(nType));
     pBlock->m_nNumber = nNumber;
     return pBlock;
 }
 
-CString FormatOf(CBlockObj& block, CVetlaView* pView = nullptr)
+CString FormatOf(CBlockObj& block, const CSimContext* pSim = nullptr)
 {
     CString strOut(_T("unchanged"));
-    block.FormatTime(pView, strOut);
+    block.FormatTime(pSim, strOut);
     return strOut;
 }
 
@@ -89,13 +89,13 @@ TEST(BlockObjValue, FormatTimeLeavesOtherClassesAlone)
 
 TEST(BlockObjValue, ClockTimersShowTheSimulatedDate)
 {
-    ActiveDocument active;
+    TestDocument active;
     SYSTEMTIME clock{2024, 3, 2, 5, 8, 7, 6, 0};
-    active.Frame().SetSimTime(&clock);
+    active.SetClock(clock);
     CBlockYT yearly(BT_YT);
-    EXPECT_EQ(FormatOf(yearly, &active.View()), CString(_T("March 5, 2024")));
+    EXPECT_EQ(FormatOf(yearly, &active.Sim()), CString(_T("March 5, 2024")));
     CBlockWT weekly(BT_WT);
-    EXPECT_EQ(FormatOf(weekly, &active.View()), CString(_T("Tuesday, March 5, 2024 8:7:6 AM")));
+    EXPECT_EQ(FormatOf(weekly, &active.Sim()), CString(_T("Tuesday, March 5, 2024 8:7:6 AM")));
 }
 
 TEST(BlockObjValue, GetValueAsDoubleByClass)
@@ -172,7 +172,7 @@ TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
 
 TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
 {
-    ActiveDocument active;
+    TestDocument active;
     auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
     auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9001);
     pAnalog->m_nValue = 70000;  // 0x11170: low word 0x1170
@@ -198,7 +198,7 @@ TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
 
 TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
 {
-    ActiveDocument active(DOC_TYPE_LAD);
+    TestDocument active(DOC_TYPE_LAD);
     auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
     auto* pContact = AddNumbered<CBlockAContact>(active, BT_ACONTACT, 18000);
     pContact->m_nAux2 = 321;
@@ -224,7 +224,7 @@ TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
 
 TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
 {
-    ActiveDocument active(DOC_TYPE_LAD);
+    TestDocument active(DOC_TYPE_LAD);
     auto* pCoil = AddNumbered<CBlockRelayCoil>(active, BT_RELAY_COIL, 21000);
     auto* pMake = AddNumbered<CBlockMake>(active, BT_MAKE, 12000);
     auto* pBreak = AddNumbered<CBlockBreak>(active, BT_BREAK, 15000);
@@ -255,7 +255,7 @@ TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
 
 TEST(BlockObjValue, LoopTraceCrossesACutWire)
 {
-    ActiveDocument active;
+    TestDocument active;
     auto* pA = active.Add(new CBlockObj(BT_AND, 2));
     pA->m_nNumber = 9000;
     auto* pMale = AddNumbered<CBlockMale>(active, BT_MALE, 5000);
@@ -268,7 +268,7 @@ TEST(BlockObjValue, LoopTraceCrossesACutWire)
     pA->m_bLoopFound = 0;
     pA->m_pTraceTarget = pA;
     int nDepth = 0;
-    pA->TraceLoop(&active.View(), pA, 0, &nDepth);
+    pA->TraceLoop(&active.Sim(), pA, 0, &nDepth);
     EXPECT_EQ(pA->m_bLoopFound, 1);
 }
 
@@ -328,9 +328,10 @@ TEST(BlockObjValue, FormulaTextEndsAtAnUnknownOperator)
 
 TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
 {
-    ActiveDocument active;
+    TestDocument active;
     active.Doc().m_wHardwareCode = 0x5188;
     CBlockAMATH src(BT_AMATH);
+    src.SetDocument(&active.Doc());
     CBlockObj ref(BT_SOFTKEY, 4);
     src.m_nParam[15] = 15;
     src.m_nParam[16] = 16;

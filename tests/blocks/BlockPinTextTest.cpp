@@ -76,7 +76,7 @@ struct PinTextCase {
 
 std::unique_ptr<CBlockObj> Make(const PinTextCase& c)
 {
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr, nullptr));
     c.setup(*pBlock);
     return pBlock;
 }
@@ -322,7 +322,7 @@ INSTANTIATE_TEST_SUITE_P(Types, PinTexts, ::testing::ValuesIn(kCases),
 // shows dashes.
 TEST(PinTexts, WeeklyTimerCamsAtTheLastPinOnly)
 {
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_WT, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_WT, nullptr, nullptr));
     auto& wt = As<CBlockTime>(*pBlock);
     wt.m_nParam[1] = 1;
     wt.m_bDay[0][0] = wt.m_bDay[0][1] = 1;
@@ -343,7 +343,7 @@ TEST(PinTexts, WeeklyTimerCamsAtTheLastPinOnly)
 
 TEST(PinTexts, MessageTextAtTheLastPinOnly)
 {
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_MSGTEXT, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_MSGTEXT, nullptr, nullptr));
     pBlock->m_nParamEx[3] = 3, pBlock->m_nParamEx[4] = 1;
     EXPECT_TRUE(BuildPinText(*pBlock, 1, TRUE).lines.empty());
     EXPECT_EQ(LinesOf(BuildPinText(*pBlock, 2, TRUE)), (Lines{{1, u"Prio=3"}, {2, u"Quit=On"}}));
@@ -352,17 +352,17 @@ TEST(PinTexts, MessageTextAtTheLastPinOnly)
 // Words from a damaged file reach the texts unchecked: extreme values format without overflow.
 TEST(PinTexts, ExtremeWordsFormatWithoutOverflow)
 {
-    std::unique_ptr<CBlockObj> pClock(CreateBlockForType(BT_AC, nullptr));
+    std::unique_ptr<CBlockObj> pClock(CreateBlockForType(BT_AC, nullptr, nullptr));
     pClock->m_nParamEx[2] = INT_MAX;
     EXPECT_EQ(LinesOf(BuildPinText(*pClock, 0, TRUE))[2].second, u"TZ:-2147483635");
 
-    std::unique_ptr<CBlockObj> pFilter(CreateBlockForType(BT_AFILTER, nullptr));
+    std::unique_ptr<CBlockObj> pFilter(CreateBlockForType(BT_AFILTER, nullptr, nullptr));
     pFilter->m_nParam[10] = 40;
     EXPECT_EQ(LinesOf(BuildPinText(*pFilter, 1, TRUE))[0].second, u"SN = 1073741824");
     pFilter->m_nParam[10] = -1;
     EXPECT_EQ(LinesOf(BuildPinText(*pFilter, 1, TRUE))[0].second, u"SN = 8");
 
-    std::unique_ptr<CBlockObj> pYearly(CreateBlockForType(BT_YT, nullptr));
+    std::unique_ptr<CBlockObj> pYearly(CreateBlockForType(BT_YT, nullptr, nullptr));
     pYearly->m_nParam[6] = INT_MIN;
     pYearly->m_nParam[2] = 1;
     EXPECT_EQ(LinesOf(BuildPinText(*pYearly, 0, TRUE))[1].second.substr(0, 12), u"-2147485648:");
@@ -388,7 +388,7 @@ protected:
         return n;
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
     RecordingSurface m_surface;
     CDC m_dc{m_surface};
 };
@@ -399,7 +399,7 @@ protected:
 TEST_F(PinTextDrawing, TimerLinesStandUnderThePin)
 {
     m_active.Doc().m_wHardwareCode = 0x5188;
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_DPR, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_DPR, nullptr, nullptr));
     Times(*pBlock);
     pBlock->m_ptPos = CPoint(200, 100);
     m_dc.SetTextColor(RGB(1, 2, 3));
@@ -421,11 +421,11 @@ TEST_F(PinTextDrawing, TimerLinesStandUnderThePin)
     EXPECT_EQ(m_dc.GetTextColor(), RGB(1, 2, 3));
 }
 
-// The generation is the active document's: the same yearly timer shows the year in a
+// The generation is the block's document's: the same yearly timer shows the year in a
 // newer-generation document only.
-TEST_F(PinTextDrawing, GenerationFollowsTheActiveDocument)
+TEST_F(PinTextDrawing, GenerationFollowsTheBlocksDocument)
 {
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_YT, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_YT, nullptr, &m_active.Doc()));
     pBlock->m_nParam[0] = 0;
     for (const auto& [wCode, pszFirst, nTexts] :
          {std::tuple{WORD(0x5188), u"YY:MM.DD\n", 5}, std::tuple{WORD(0x2188), u"MM.DD\n", 3}}) {
@@ -441,7 +441,7 @@ TEST_F(PinTextDrawing, GenerationFollowsTheActiveDocument)
 // An analog block's lines stand left of the block by the width of its widest line plus 20.
 TEST_F(PinTextDrawing, AnalogLinesMeasureTheirWidestLine)
 {
-    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_AAMP, nullptr));
+    std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_AAMP, nullptr, nullptr));
     pBlock->m_ptPos = CPoint(300, 50);
     As<CBlockAnalog>(*pBlock).m_dGain = 2.0;
     pBlock->m_nParam[1] = 0;

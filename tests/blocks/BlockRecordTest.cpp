@@ -245,7 +245,7 @@ TEST(BlockRecord, TruncatedRecordEndsWithEndOfFile)
 // A plain block has class schema 0 and is read in the short form, so it must be written so.
 TEST(BlockRecord, SoftkeyBlockIsStoredAndLoadedInTheShortForm)
 {
-    std::unique_ptr<CBlockObj> pSoftkey(CreateBlockForType(BT_SOFTKEY, nullptr));
+    std::unique_ptr<CBlockObj> pSoftkey(CreateBlockForType(BT_SOFTKEY, nullptr, nullptr));
     ASSERT_EQ(pSoftkey->GetRuntimeClass(), RUNTIME_CLASS(CBlockObj));
     pSoftkey->m_nNumber = 9001;
     pSoftkey->m_nParamEx[12] = 1;
@@ -271,7 +271,7 @@ TEST(BlockRecord, SoftkeyBlockIsStoredAndLoadedInTheShortForm)
 // where the writer stopped, or the next record is misread.
 TEST(BlockRecord, ObjectAfterAPlainBlockLoads)
 {
-    std::unique_ptr<CBlockObj> pSoftkey(CreateBlockForType(BT_SOFTKEY, nullptr));
+    std::unique_ptr<CBlockObj> pSoftkey(CreateBlockForType(BT_SOFTKEY, nullptr, nullptr));
     CRecordTestBlock next(300);
     next.m_nNumber = 9002;
     CMemFile file;
@@ -295,9 +295,9 @@ class CatalogueRoundTrip : public ::testing::TestWithParam<int> {};
 TEST_P(CatalogueRoundTrip, EveryCodeRoundTripsByteIdentically)
 {
     RegisterBlockClasses();
-    ActiveDocument active(GetParam());
+    TestDocument active(GetParam());
     for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr));
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr, nullptr));
         pBlock->m_nNumber = 9000;
         pBlock->m_ptPos = CPoint(40, 60);
         pBlock->m_ptPos2 = CPoint(-3, 7);

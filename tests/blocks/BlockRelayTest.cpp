@@ -90,7 +90,7 @@ TEST(BlockRelay, TriggerDateTimeCapturesTheSimulatedClock)
 {
     BlockRig rig(BT_TDT, 2);
     const SYSTEMTIME stMoment = {2024, 3, 2, 5, 7, 8, 9, 0};
-    rig.Sim().Frame().SetSimTime(&stMoment);
+    rig.Sim().SetClock(stMoment);
     EXPECT_EQ(rig.Run({{0, 1}, {1, 1}}), (States{0, 0})) << "no capture while reset is 1";
     EXPECT_TRUE(rig.Block()->m_strTimeText.IsEmpty());
     EXPECT_EQ(rig.Run({{0, 0}, {1, 0}}), (States{0, 1}));

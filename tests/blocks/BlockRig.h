@@ -17,7 +17,7 @@ public:
     explicit BlockRig(int nType, int nDigitalPins = 0, int nDocType = DOC_TYPE_FBD)
         : m_sim(nDocType)
     {
-        m_pBlock = m_sim.Add(CreateBlockForType(nType, nullptr), NUM_FUNCTION_BLOCK);
+        m_pBlock = m_sim.Add(CreateBlockForType(nType, nullptr, &m_sim.Doc()), NUM_FUNCTION_BLOCK);
         for (int nPin = 0; nPin < nDigitalPins; ++nPin) {
             m_inputs.push_back(m_sim.Add(new CBlockIn(BT_IN), NUM_INPUT + nPin));
             SimDriver::Connect(m_inputs.back(), m_pBlock, nPin);
@@ -27,12 +27,20 @@ public:
     CBlockObj* Block() { return m_pBlock; }
     SimDriver& Sim() { return m_sim; }
 
-    // Input pin nPin reads the signed word nValue from an analog input.
+    // Input pin nPin reads the signed word nValue from an analog input (held through the start
+    // of a run, which clears the inputs' values).
     void SetWord(int nPin, int nValue)
     {
         auto* pInput = m_sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), NUM_ANALOG_IN + nPin);
-        pInput->m_nAux2 = nValue;
+        HoldWord(pInput, nValue);
         SimDriver::Connect(pInput, m_pBlock, nPin);
+    }
+
+    // An analog input or flag holds the word nValue, also through the start of a run.
+    void HoldWord(CBlockObj* pBlock, int nValue)
+    {
+        pBlock->m_nAux2 = nValue;
+        m_words[pBlock] = nValue;
     }
 
     // Reference nRef names a block whose value is dValue.
@@ -85,6 +93,8 @@ private:
         m_bStarted = true;
         for (auto& [nRef, ref] : m_refs)
             ref.pSource->m_dRunTime = ref.dValue;
+        for (auto& [pBlock, nValue] : m_words)
+            pBlock->m_nAux2 = nValue;
     }
 
     struct Ref {
@@ -96,5 +106,6 @@ private:
     CBlockObj* m_pBlock = nullptr;
     std::vector<CBlockObj*> m_inputs;
     std::map<int, Ref> m_refs;
+    std::map<CBlockObj*, int> m_words;
     bool m_bStarted = false;
 };

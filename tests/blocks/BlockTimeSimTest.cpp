@@ -57,8 +57,7 @@ TEST_F(OnDelayRun, ClockSetNeitherEndsNorExtendsTheInterval)
 {
     m_sim.Play(m_pTimer, {{0, kTrg, 1, 0}});
     m_sim.RunTo(1000);
-    SYSTEMTIME stNow = {};
-    m_sim.Frame().GetSimTime(&stNow);
+    SYSTEMTIME stNow = m_sim.Clock();
     for (int nJump : {3600 * 1000, -30 * 1000}) {
         SYSTEMTIME stNew = {};
         AddMsToSystemTime(&stNow, nJump, &stNew);
@@ -66,7 +65,7 @@ TEST_F(OnDelayRun, ClockSetNeitherEndsNorExtendsTheInterval)
         m_sim.Scan();
         EXPECT_EQ(State(), 0) << nJump;
         EXPECT_DOUBLE_EQ(m_pTimer->m_dRunTime, 1000.0) << nJump;
-        m_sim.Frame().GetSimTime(&stNow);
+        stNow = m_sim.Clock();
     }
     m_sim.RunTo(3000);
     EXPECT_EQ(State(), 0);
@@ -79,7 +78,7 @@ TEST_F(OnDelayRun, SteppingByCycles)
 {
     m_pTimer->m_nParam[10] = 2;  // 0.10 s
     m_pTimer->m_nParam[8] = 10;
-    m_sim.Frame().m_nSimRunState = SIM_RUN_SUSPENDED;
+    m_sim.Sim().nRunState = SIM_RUN_SUSPENDED;
     m_sim.Play(m_pTimer, {{0, kTrg, 1, 0}});
     m_sim.StepCycles(10);
     EXPECT_DOUBLE_EQ(m_pTimer->m_dRunTime, 100.0);
@@ -102,7 +101,7 @@ TEST(TimerCycles, WorkingFieldsThatCount)
         double dRelay;  // added to an edge triggered wiping relay (the random generator alike)
     };
     const Case cases[] = {{1, 0, 10.0, 10.0}, {0, 1, 10.0, 0.0}, {0, 0, 0.0, 0.0}};
-    ActiveDocument active;
+    TestDocument active;
     for (const Case& c : cases) {
         CBlockDPR plain(BT_DPR);
         CBlockRPR relay(BT_RPR);
@@ -127,16 +126,18 @@ TEST_F(OnDelayRun, RestampRule)
     m_sim.Play(m_pTimer, {{0, kTrg, 1, 0}});
     EXPECT_EQ(m_pTimer->m_bRestartStamp, 0) << "measured in the same scan";
     m_sim.RunTo(500);
-    EXPECT_EQ(pRelay->m_bRestartStamp, 1);
-    EXPECT_EQ(SystemTimeToMs(&pRelay->m_stStart), SystemTimeToMs(&m_sim.View().m_simClock));
-    EXPECT_EQ(SystemTimeToMs(&m_sim.View().m_simClock) - SystemTimeToMs(&m_pTimer->m_stStart),
+    EXPECT_EQ(pRelay->m_bRestartStamp, 0) << "the end of the scan took the request";
+    EXPECT_EQ(SystemTimeToMs(&pRelay->m_stStart), SystemTimeToMs(&m_sim.Clock()));
+    EXPECT_EQ(SystemTimeToMs(&m_sim.Clock()) - SystemTimeToMs(&m_pTimer->m_stStart),
               500)
         << "the On-Delay's stamp stays where its interval started";
 
-    // While stepping by cycles the flag stays as the step set it.
+    // While stepping by cycles the measurement leaves the request alone; the end of the scan
+    // takes it.
     m_pTimer->m_bRestartStamp = 1;
     m_sim.StepCycles(1);
-    EXPECT_EQ(m_pTimer->m_bRestartStamp, 1);
+    EXPECT_EQ(m_pTimer->m_bRestartStamp, 0);
+    EXPECT_EQ(SystemTimeToMs(&m_pTimer->m_stStart), SystemTimeToMs(&m_sim.Clock()));
 }
 
 // Setpoints in milliseconds: parameter parts through the time-base table, references through
@@ -163,7 +164,7 @@ TEST(TimerSetpoints, ParametersAndReferences)
         {2, 0, 0, true, 150000.0, 99990.0},
         {7, 0, 0, true, 150000.0, 99990.0},
     };
-    ActiveDocument active;
+    TestDocument active;
     CBlockObj source(BT_COUNTER, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nBase << " " << c.nHigh << ":" << c.nLow << " ref "
@@ -181,7 +182,7 @@ TEST(TimerSetpoints, ParametersAndReferences)
 // A referenced setpoint that changes is taken into the cache as parts of its own time base.
 TEST(TimerSetpoints, UpdateSetpointFromAReference)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockObj source(BT_COUNTER, 0);
     CBlockDPR timer(BT_DPR);
     timer.m_pRefBlock[0] = &source;
@@ -216,7 +217,7 @@ protected:
         return found;
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
     RecordingSurface m_surface;
     CDC m_dc{m_surface};
 };
@@ -228,7 +229,7 @@ TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
     Place(timer);
     timer.m_nParam[10] = 1;
     timer.m_dRunTime = 125000.0;
-    timer.DrawValue(&m_active.View(), &m_dc);
+    timer.DrawValue(&m_active.Sim(), &m_dc);
     const auto fills = Find(Kind::FillRect);
     ASSERT_EQ(fills.size(), 1u) << m_surface.Dump();
     EXPECT_EQ(fills[0].colour, RGB(255, 255, 204));
@@ -246,19 +247,18 @@ TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
 TEST_F(TimerValueBox, ClockTimers)
 {
     const SYSTEMTIME stDay = {2024, 3, 1, 4, 8, 0, 0, 0};
-    m_active.Frame().SetSimTime(&stDay);
-    m_active.View().m_simClock = stDay;
-    m_active.View().m_nEditMode = EDIT_MODE_SIMULATE;
+    m_active.SetClock(stDay);
+    m_active.Sim().bSimulating = TRUE;
     CBlockWT weekly(BT_WT);
     Place(weekly);
-    weekly.DrawSim(&m_active.View(), &m_dc);
+    weekly.DrawSim(&m_active.Sim(), &m_dc);
     for (const auto& fill : Find(Kind::FillRect))
         EXPECT_NE(fill.colour, RGB(255, 255, 204)) << m_surface.Dump();
 
     m_surface.Clear();
     CBlockYT yearly(BT_YT);
     Place(yearly);
-    yearly.DrawSim(&m_active.View(), &m_dc);
+    yearly.DrawSim(&m_active.Sim(), &m_dc);
     const auto texts = Find(Kind::Text);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
                             [](const auto& r) { return r.text == u"March 4, 2024"; }))

@@ -25,7 +25,7 @@ std::vector<int> TailInts(const Bytes& bytes, std::size_t nCount)
 // flags, the OFF times, the OFF-unset flags.
 TEST(BlockTime, CamTableRecordOrder)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockWT timer(BT_WT);
     timer.m_bDay[0][0] = 1;   // cam 0 Sunday
     timer.m_bDay[2][6] = 1;   // cam 2 Saturday
@@ -95,7 +95,7 @@ int LoadFailure(const Bytes& bytes)
 
 TEST(BlockTime, StoredTimeBasesAreCheckedOnLoad)
 {
-    ActiveDocument active;
+    TestDocument active;
     for (const TimeBaseCase& c : kTimeBaseCases) {
         SCOPED_TRACE(testing::Message() << c.nType << (c.bParamEx ? " ex[" : " [") << c.nIndex
                                         << "] = " << c.nValue);
@@ -108,7 +108,7 @@ TEST(BlockTime, StoredTimeBasesAreCheckedOnLoad)
 
 TEST(BlockTime, WeeklyTimerCopiesItsCamsOnlyIntoTimers)
 {
-    ActiveDocument active;
+    TestDocument active;
     CBlockWT source(BT_WT);
     source.m_bDay[1][2] = 1;
     source.m_nOffTime[0][0] = 23;

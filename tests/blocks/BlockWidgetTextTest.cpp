@@ -8,7 +8,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 #include <gtest/gtest.h>
 
@@ -32,12 +32,12 @@ public:
         m_active.Doc().m_wHardwareCode = 0x5188;
         // Monday 4 March 2024, 08:05:07.
         const SYSTEMTIME st = {2024, 3, 1, 4, 8, 5, 7, 0};
-        m_active.Frame().SetSimTime(&st);
+        m_active.SetClock(st);
     }
 
     CBlockObj* Make(int nType)
     {
-        m_blocks.emplace_back(CreateBlockForType(nType, nullptr));
+        m_blocks.emplace_back(CreateBlockForType(nType, nullptr, nullptr));
         return m_blocks.back().get();
     }
 
@@ -52,15 +52,15 @@ public:
 
     Texts TextsOf(CBlockObj& block, int nId, int nKind, bool bSimulating)
     {
-        m_active.View().m_nEditMode = bSimulating ? EDIT_MODE_SIMULATE : EDIT_MODE_SELECT;
+        m_active.Sim().bSimulating = bSimulating;
         CString strEditor;
         CString strDisplay;
-        block.GetWidgetText(&m_active.View(), &strEditor, nId, nKind);
-        block.GetWidgetValueText(&m_active.View(), &strDisplay, nId, nKind);
+        block.GetWidgetText(&m_active.Sim(), &strEditor, nId, nKind);
+        block.GetWidgetValueText(&m_active.Sim(), &strDisplay, nId, nKind);
         return {std::u16string(strEditor.View()), std::u16string(strDisplay.View())};
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
     std::vector<std::unique_ptr<CBlockObj>> m_blocks;
 };
 
@@ -133,7 +133,7 @@ TEST_F(WidgetTextTest, GraphicKindsShowPlaceholdersInTheEditor)
     };
     for (const auto& row : rows) {
         CString str(_T("keep"));
-        pBlock->GetWidgetText(&m_active.View(), &str, 0, row.nKind);
+        pBlock->GetWidgetText(&m_active.Sim(), &str, 0, row.nKind);
         EXPECT_EQ(str.View(), row.pszEditor) << row.nKind;
     }
     // On the LCD a bar graph shows the value its id names; a scale time draws its own digits.
@@ -146,7 +146,7 @@ TEST_F(WidgetTextTest, UnknownTypeOrIdLeavesTheTextAsPassed)
 {
     for (auto [nType, nId] : {std::pair{BT_AND, 0}, {BT_DPR, 16}, {BT_COUNTER, 999}}) {
         CString str(_T("keep"));
-        Make(nType)->GetWidgetValueText(&m_active.View(), &str, nId, 0);
+        Make(nType)->GetWidgetValueText(&m_active.Sim(), &str, nId, 0);
         EXPECT_EQ(str, _T("keep")) << nType << " id " << nId;
     }
 }
@@ -319,7 +319,7 @@ TEST_F(WidgetTextTest, FieldsSetByHand)
 
 TEST_F(WidgetTextTest, InputWordsAreTheDefaultsInTheEditorAndThePinsInASimulation)
 {
-    CBlockObj* pBlock = m_active.Add(CreateBlockForType(BT_GCD, nullptr));
+    CBlockObj* pBlock = m_active.Add(CreateBlockForType(BT_GCD, nullptr, nullptr));
     auto* pInput = m_active.Add(new CBlockAnalogIn(BT_ANALOG_IN));
     pInput->m_nNumber = NUM_ANALOG_IN;
     pInput->m_nAux2 = 40000;
@@ -334,19 +334,19 @@ TEST_F(WidgetTextTest, InputWordsAreTheDefaultsInTheEditorAndThePinsInASimulatio
 TEST_F(WidgetTextTest, MessageEnableTimeIsCachedUntilTheFlagIsSetAgain)
 {
     auto& message = dynamic_cast<CBlockMSGTEXT&>(*Make(BT_MSGTEXT));
-    m_active.View().m_nEditMode = EDIT_MODE_SIMULATE;
+    m_active.Sim().bSimulating = TRUE;
     auto text = [&](int nId, bool bDisplay) {
         CString str;
         if (bDisplay)
-            message.GetWidgetValueText(&m_active.View(), &str, nId, nId);
+            message.GetWidgetValueText(&m_active.Sim(), &str, nId, nId);
         else
-            message.GetWidgetText(&m_active.View(), &str, nId, nId);
+            message.GetWidgetText(&m_active.Sim(), &str, nId, nId);
         return std::u16string(str.View());
     };
     EXPECT_EQ(text(2, true), u"Mo 08:05");
     EXPECT_EQ(message.m_bRefresh[0], 0);
     const SYSTEMTIME later = {2024, 3, 2, 5, 21, 30, 0, 0};
-    m_active.Frame().SetSimTime(&later);
+    m_active.SetClock(later);
     EXPECT_EQ(text(2, false), u"Mo 08:05");
     message.m_bRefresh[0] = 1;
     EXPECT_EQ(text(2, false), u"PM 09:30:00");

@@ -65,7 +65,7 @@ TEST(BlockWord, MathBlocksPassTheirValueToReferences)
 {
     BlockRig rig(BT_SHL);
     for (int nType : {BT_ACMXIV, BT_RAND, BT_ABS, BT_BCD}) {
-        std::unique_ptr<CBlockObj> pSource(CreateBlockForType(nType, nullptr));
+        std::unique_ptr<CBlockObj> pSource(CreateBlockForType(nType, nullptr, nullptr));
         pSource->m_dRunTime = 3.0;
         double v = -1.0;
         rig.Block()->GetValueAsDouble(pSource.get(), &v);

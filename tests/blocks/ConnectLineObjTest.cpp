@@ -19,7 +19,7 @@ protected:
 
     CBlockObj* AddBlock(int nType, int nNumber)
     {
-        CBlockObj* pBlock = m_active.Add(CreateBlockForType(nType, nullptr));
+        CBlockObj* pBlock = m_active.Add(CreateBlockForType(nType, nullptr, nullptr));
         pBlock->m_nNumber = nNumber;
         return pBlock;
     }
@@ -29,7 +29,7 @@ protected:
         return LoadObjectAs<CConnectLineObj>(StoreObject(&line), &m_active.Doc());
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 void SetRoute(CConnectLineObj& line, std::initializer_list<CPoint> points)

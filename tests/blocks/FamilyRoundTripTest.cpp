@@ -79,7 +79,7 @@ CBlockObj* Create(int nType)
         return new CBlockMale(nType);
     if (nType == BT_FEMALE)
         return new CBlockFemale(nType);
-    return CreateBlockForType(nType, nullptr);
+    return CreateBlockForType(nType, nullptr, nullptr);
 }
 
 // Distinct values in common fields that every copy takes.
@@ -169,7 +169,7 @@ protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
     void SetUp() override { m_active.Doc().m_wHardwareCode = 0x5188; }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 TEST_P(FamilyRoundTrip, ConstructorGivesTheCataloguedClassAndItsControllerSizes)

@@ -14,7 +14,7 @@ class PowerBusObjTest : public testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
 
-    ActiveDocument m_active{DOC_TYPE_LAD};
+    TestDocument m_active{DOC_TYPE_LAD};
 };
 
 TEST_F(PowerBusObjTest, BothConstructorsGiveTheRailWithoutPins)
@@ -53,7 +53,7 @@ TEST_F(PowerBusObjTest, RailIsAWideLineDownToItsBottom)
     rail.m_nHeight = 500;
     RecordingSurface surface;
     CDC dc(surface);
-    rail.Draw(&m_active.View(), &dc, TRUE, RGB(255, 0, 0));
+    rail.Draw(&m_active.Sim(), &dc, TRUE, RGB(255, 0, 0));
     ASSERT_EQ(surface.Records().size(), 1u);
     const auto& line = surface.Records()[0];
     EXPECT_EQ(line.kind, RecordingSurface::Kind::Polyline);

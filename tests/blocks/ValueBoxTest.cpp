@@ -39,16 +39,16 @@ TEST(ValueBox, WidthAndTextsByClass)
         {BT_POW2, 0.5, 165, {u"0"}},
         {BT_QUAD, -4, 165, {u"-4"}},
     };
-    ActiveDocument active;
+    TestDocument active;
     for (const BoxCase& c : cases) {
-        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr));
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr, nullptr));
         pBlock->m_ptPos = CPoint(100, 100);
         pBlock->m_nWidth = 26;
         pBlock->m_nHeight = 36;
         pBlock->m_dRunTime = c.dValue;
         RecordingSurface surface;
         CDC dc(surface);
-        pBlock->DrawValue(&active.View(), &dc);
+        pBlock->DrawValue(&active.Sim(), &dc);
         std::vector<std::u16string> texts;
         std::vector<RECT> boxes;
         for (const auto& record : surface.Records()) {

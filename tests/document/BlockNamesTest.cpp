@@ -6,7 +6,8 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNames.h"
 #include "platform/core/StringTable.h"
-#include "shell/VetlaApp.h"
+#include "document/BlockNameMap.h"
+#include "document/ModelSettings.h"
 
 #include <set>
 #include <string>
@@ -134,7 +135,7 @@ TEST_P(BlockLabels, AddressOfTheBlock)
     doc.m_wHardwareCode = c.wHardware;
     // Elements that ladder operands of 21000 and more name.
     auto addNamed = [&doc](int nType, int nNumber, int nOperand) {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
         pBlock->m_nNumber = nNumber;
         pBlock->m_nOperand = nOperand;
         doc.m_blockList.AddTail(pBlock);
@@ -144,7 +145,7 @@ TEST_P(BlockLabels, AddressOfTheBlock)
     addNamed(BT_AOUT_LAD, 22000, 4290);
     addNamed(BT_AOUT_LAD, 22001, 4231);
 
-    CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr);
+    CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, nullptr);
     pBlock->m_nNumber = c.nNumber;
     pBlock->m_nOperand = c.nOperand;
     doc.m_blockList.AddTail(pBlock);
@@ -195,8 +196,10 @@ struct FakeList {
 
 class BlockChoices : public DocTest {
 protected:
+    // The name map holds the counter's name alone, whatever another test built before.
     BlockChoices()
     {
+        g_mapBlockNames.RemoveAll();
         g_mapBlockNames.SetAt(BT_COUNTER, _T("[Up/Down Counter]"));
         Add(BT_COUNTER, 0x01);   // B0
         Add(BT_AND, 0x0F);       // B1: a gate is never offered
@@ -205,7 +208,7 @@ protected:
         Add(BT_IN, 0x0F);        // an input is no function block
         Add(BT_MEM, 0x08);       // B4
     }
-    ~BlockChoices() override { g_mapBlockNames.RemoveKey(BT_COUNTER); }
+    ~BlockChoices() override { g_mapBlockNames.RemoveAll(); }
 
     void Add(int nType, BYTE nCaps) { AddNew(m_doc, nType)->m_nCapFlags = nCaps; }
 

@@ -4,7 +4,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/PowerBusObj.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 #include "platform/core/Archive.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/ObArray.h"
@@ -271,7 +271,7 @@ TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
         bytes.resize(bytes.size() - 3);
         Write(bytes);
     }
-    ActiveFrame frame;
+    RecordingObserver shell;
     CVetlaDoc doc;
     AddNew(doc, BT_XOR);
     const Bytes before = SaveToBytes(doc);
@@ -282,7 +282,8 @@ TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
     EXPECT_EQ(ElementObjects(doc), objects);
     EXPECT_EQ(SaveToBytes(doc), before);
     EXPECT_EQ(g_wHardwareCode, wHardware);
-    EXPECT_EQ(frame.Main().m_nOpenDocuments, 1);
+    EXPECT_EQ(shell.OpenDocuments(), 1);
+    EXPECT_TRUE(shell.m_series.empty()) << "a failed open shows no series";
 }
 
 TEST_F(DocOpenTest, AMissingFileIsReportedAndChangesNothing)

@@ -53,7 +53,7 @@ TEST_F(DocNumberingTest, AFullRangeLeavesTheNumberAlone)
 {
     for (int i = 0; i < 5; ++i)
         AddNew(m_doc, BT_FKEY);
-    CBlockObj* pSixth = CreateBlockForType(BT_FKEY, nullptr);
+    CBlockObj* pSixth = CreateBlockForType(BT_FKEY, nullptr, nullptr);
     pSixth->m_nNumber = 4242;
     m_doc.AddBlock(pSixth);
     EXPECT_EQ(pSixth->m_nNumber, 4242);
@@ -70,10 +70,10 @@ TEST_F(DocNumberingTest, FunctionBlocksTakeNineThousandPlusTheirCount)
 
 TEST_F(DocNumberingTest, StoredNumbersOutsideTheRangeAreIgnored)
 {
-    CBlockObj* pStray = CreateBlockForType(BT_FLAG, nullptr);
+    CBlockObj* pStray = CreateBlockForType(BT_FLAG, nullptr, nullptr);
     pStray->m_nNumber = 99999;
     m_doc.m_blockList.AddTail(pStray);
-    CBlockObj* pBelow = CreateBlockForType(BT_FLAG, nullptr);
+    CBlockObj* pBelow = CreateBlockForType(BT_FLAG, nullptr, nullptr);
     pBelow->m_nNumber = -7;
     m_doc.m_blockList.AddTail(pBelow);
     EXPECT_EQ(AddNew(m_doc, BT_FLAG)->m_nNumber, 1316);
@@ -179,7 +179,7 @@ class PasteNumberingTest : public DocTest {
 protected:
     CBlockObj* Paste(int nType, int nNumber)
     {
-        CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
         pBlock->m_nNumber = nNumber;
         m_doc.AddPastedBlock(pBlock);
         return pBlock;
@@ -189,7 +189,7 @@ protected:
 
 TEST_F(PasteNumberingTest, InputsKeepAFreeNumberAndLoseTheirAttribute)
 {
-    CBlockObj* pIn = CreateBlockForType(BT_IN, nullptr);
+    CBlockObj* pIn = CreateBlockForType(BT_IN, nullptr, nullptr);
     pIn->m_nNumber = 105;
     static_cast<CBlockIn*>(pIn)->m_bHighSpeed = 1;
     m_doc.AddPastedBlock(pIn);
@@ -226,7 +226,7 @@ TEST_F(PasteNumberingTest, LadderContactsKeepTheirOperandWhenRenumbered)
 {
     m_doc.m_nDocType = DOC_TYPE_LAD;
     Paste(BT_MAKE, 12000);
-    CBlockObj* pContact = CreateBlockForType(BT_MAKE, nullptr);
+    CBlockObj* pContact = CreateBlockForType(BT_MAKE, nullptr, nullptr);
     pContact->m_nNumber = 12000;
     pContact->m_nOperand = 9004;
     m_doc.AddPastedBlock(pContact);
@@ -254,7 +254,7 @@ TEST_F(DocLookupTest, BlockAtPointTakesTheBodyAndWithPinsTheStubsToo)
 TEST_F(DocLookupTest, FindBlockByNumberTakesTheFirstOfANumber)
 {
     CBlockObj* pFirst = AddNew(m_doc, BT_AND);
-    CBlockObj* pSecond = CreateBlockForType(BT_OR, nullptr);
+    CBlockObj* pSecond = CreateBlockForType(BT_OR, nullptr, nullptr);
     pSecond->m_nNumber = pFirst->m_nNumber;
     m_doc.m_blockList.AddTail(pSecond);
     EXPECT_EQ(m_doc.FindBlockByNumber(9000), pFirst);
@@ -264,7 +264,7 @@ TEST_F(DocLookupTest, FindBlockByNumberTakesTheFirstOfANumber)
 TEST_F(DocLookupTest, NumberIndexAnswersLikeTheListWhileItLives)
 {
     CBlockObj* pFirst = AddNew(m_doc, BT_AND);
-    CBlockObj* pTwin = CreateBlockForType(BT_OR, nullptr);
+    CBlockObj* pTwin = CreateBlockForType(BT_OR, nullptr, nullptr);
     pTwin->m_nNumber = pFirst->m_nNumber;
     m_doc.m_blockList.AddTail(pTwin);
     CBlockObj* pLater = nullptr;
@@ -286,10 +286,10 @@ TEST_F(DocLookupTest, NumberIndexAnswersLikeTheListWhileItLives)
 TEST_F(DocLookupTest, LadderRailIsFoundFirst)
 {
     m_doc.m_nDocType = DOC_TYPE_LAD;
-    auto* pRail = CreateBlockForType(BT_AND, nullptr);
+    auto* pRail = CreateBlockForType(BT_AND, nullptr, nullptr);
     pRail->m_nNumber = -1;
     m_doc.m_powerBusList.AddTail(pRail);
-    CBlockObj* pSameNumber = CreateBlockForType(BT_OR, nullptr);
+    CBlockObj* pSameNumber = CreateBlockForType(BT_OR, nullptr, nullptr);
     pSameNumber->m_nNumber = -1;
     m_doc.m_blockList.AddTail(pSameNumber);
     EXPECT_EQ(m_doc.FindBlockByNumber(-1), pRail);

@@ -11,7 +11,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 inline CConnectLineObj* AddWire(CVetlaDoc& doc, CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
 {
@@ -72,7 +72,7 @@ inline void FillFbdSample(CVetlaDoc& doc, BOOL bEveryType)
     pLog->m_arrLogItems.Add(item);
 
     CBlockObj* pMale = AddNew(doc, BT_MALE, 400, 40);
-    CBlockObj* pFemale = CreateBlockForType(BT_FEMALE, nullptr);
+    CBlockObj* pFemale = CreateBlockForType(BT_FEMALE, nullptr, nullptr);
     doc.AddBlock(pFemale);
     pFemale->m_nNumber = pMale->m_nNumber + NUM_FEMALE_OFFSET;
 

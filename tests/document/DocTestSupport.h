@@ -1,18 +1,16 @@
 // Shared helpers of the document tests: documents in memory, their bytes, blocks made by the
-// factory, an active frame and view, and a writer of expected file bytes.
+// factory, a recorder of what documents tell the shell, and a writer of expected file bytes.
 #pragma once
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
-#include "shell/MainFrame.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +60,7 @@ inline BOOL LoadFails(CVetlaDoc& doc, const Bytes& bytes)
 // A new block of the type, numbered and added to the document.
 inline CBlockObj* AddNew(CVetlaDoc& doc, int nType, int x = 0, int y = 0)
 {
-    CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+    CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
     pBlock->m_ptPos = CPoint(x, y);
     doc.AddBlock(pBlock);
     return pBlock;
@@ -167,31 +165,23 @@ protected:
     CMessageBoxRecorder m_boxes;
 };
 
-// A main frame registered as the application's main window, with a child frame and a view
-// of a document that the test owns.
-class ActiveFrame {
+// The documents' observer for the lifetime of the object: records what they tell the shell.
+class RecordingObserver : public IDocumentObserver {
 public:
-    ActiveFrame()
-    {
-        AfxSetMainFrame(&m_frame);
-        m_child.SetActiveView(&m_view);
-        m_frame.MDIActivate(&m_child);
-    }
-    ~ActiveFrame()
-    {
-        m_frame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-    }
-    ActiveFrame(const ActiveFrame&) = delete;
-    ActiveFrame& operator=(const ActiveFrame&) = delete;
+    RecordingObserver() { SetDocumentObserver(this); }
+    ~RecordingObserver() { SetDocumentObserver(nullptr); }
+    RecordingObserver(const RecordingObserver&) = delete;
+    RecordingObserver& operator=(const RecordingObserver&) = delete;
 
-    void Show(CVetlaDoc* pDoc) { m_view.m_pDocument = pDoc; }
-    CMainFrame& Main() { return m_frame; }
-    CChildFrame& Child() { return m_child; }
-    CVetlaView& View() { return m_view; }
+    void OnDocumentCreated(CVetlaDoc& doc) override { m_created.push_back(&doc); }
+    void OnDocumentDestroyed(CVetlaDoc& doc) override { m_destroyed.push_back(&doc); }
+    void OnHardwareSeriesChanged(CVetlaDoc& doc) override { m_series.push_back(doc.m_strHardwareName); }
+    void OnContentsReloaded(CVetlaDoc& doc) override { m_reloaded.push_back(&doc); }
 
-private:
-    CMainFrame m_frame;
-    CChildFrame m_child;
-    CVetlaView m_view;
+    int OpenDocuments() const { return int(m_created.size() - m_destroyed.size()); }
+
+    std::vector<CVetlaDoc*> m_created;
+    std::vector<CVetlaDoc*> m_destroyed;
+    std::vector<CString> m_series;
+    std::vector<CVetlaDoc*> m_reloaded;
 };

@@ -263,24 +263,19 @@ TEST_F(UndoStoreTest, LadderUndoKeepsOneRailAndReplacesTheOperandMaps)
     EXPECT_TRUE(m_doc.m_mapOperandComment.Lookup(4242, strComment));
 }
 
-TEST_F(UndoStoreTest, MessageTextSlotsOfTheViewFollowTheBlocks)
+// The shell is told of every reload, and only of those.
+TEST_F(UndoStoreTest, UndoAndRedoTellTheShellOfTheReload)
 {
-    ActiveFrame frame;
-    frame.Show(&m_doc);
-    Snapshot(1);
-    CBlockObj* pText = CreateBlockForType(BT_MSGTEXT, frame.View().m_bMsgTextUsed);
-    m_doc.AddBlock(pText);
-    EXPECT_EQ(frame.View().m_bMsgTextUsed[0], 1);
-    pText->m_nParamEx[MSGTEXT_SLOT_PARAM] = 3;
-    m_doc.m_rcExtent = CRect(0, 0, 2048, 1536);
-    Snapshot(2);
-    ASSERT_TRUE(m_undo.Undo());
-    EXPECT_EQ(frame.View().m_bMsgTextUsed[0], 0);
-    EXPECT_EQ(frame.View().m_bMsgTextUsed[3], 0);
-    ASSERT_TRUE(m_undo.Redo());
-    EXPECT_EQ(frame.View().m_bMsgTextUsed[3], 1);
-    EXPECT_EQ(frame.View().m_sizeTotal.cx, 2048);
-    EXPECT_EQ(frame.View().m_sizeTotal.cy, 1536);
+    RecordingObserver shell;
+    CVetlaDoc doc;
+    doc.m_undo.SaveState(&doc);
+    doc.m_strProgramName = _T("S2");
+    doc.m_undo.SaveState(&doc);
+    ASSERT_TRUE(doc.m_undo.Undo());
+    ASSERT_TRUE(doc.m_undo.Redo());
+    EXPECT_EQ(shell.m_reloaded, (std::vector<CVetlaDoc*>{&doc, &doc}));
+    EXPECT_FALSE(doc.m_undo.Redo());
+    EXPECT_EQ(shell.m_reloaded.size(), 2u);
 }
 
 TEST(UndoStoreFolder, EveryStoreHasAFolderOfItsOwnThatGoesWithIt)

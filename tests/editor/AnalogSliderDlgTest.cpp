@@ -4,9 +4,9 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
-#include "blocks/SimBars.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
+#include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/SliderCtrl.h"
@@ -21,6 +21,13 @@ constexpr int kSimMinimum = 2;
 constexpr int kSimMaximum = 3;
 constexpr int kSimInputMode = 12;
 
+// The view's frame, whose Inputs bar is told of the blocks the popup changed.
+class RecordingFrame : public CChildFrame {
+public:
+    void RefreshInputs(CBlockObj* pBlock) override { m_refreshed.push_back(pBlock); }
+    std::vector<CBlockObj*> m_refreshed;
+};
+
 class AnalogSliderDlgTest : public WindowTest {
 protected:
     void SetUp() override
@@ -29,12 +36,11 @@ protected:
         m_doc.m_nDocType = DOC_TYPE_FBD;
         m_view.m_pDocument = &m_doc;
         m_view.m_nEditMode = EDIT_MODE_SIMULATE;
-        SetInputsBarRefresh([this](CVetlaView*, CBlockObj* pBlock) { m_refreshed.push_back(pBlock); });
+        m_view.SetParentFrame(&m_frame);
     }
     void TearDown() override
     {
         m_view.CloseValuePopup();
-        SetInputsBarRefresh({});
         WindowTest::TearDown();
     }
     template <class T>
@@ -44,6 +50,7 @@ protected:
         pBlock->m_ptPos = pt;
         pBlock->m_nWidth = 25;
         pBlock->m_nHeight = 30;
+        pBlock->InitForDocument(&m_doc);
         m_doc.m_blockList.AddTail(pBlock);
         return pBlock;
     }
@@ -68,8 +75,8 @@ protected:
     }
 
     CVetlaDoc m_doc;
+    RecordingFrame m_frame;
     CVetlaView m_view;
-    std::vector<CBlockObj*> m_refreshed;
 };
 
 TEST_F(AnalogSliderDlgTest, OpensForAnalogInputsFrequencyInputsAndFreeAnalogContacts)
@@ -121,8 +128,8 @@ TEST_F(AnalogSliderDlgTest, MovingTheSliderSetsTheBlockAndTheInputsBar)
     Popup().GetSlider()->UserMove(TB_THUMBTRACK, 725);
     EXPECT_EQ(pBlock->m_nAux[kSimValue], 725);
     EXPECT_EQ(Popup().GetSliderPos(), 725);
-    ASSERT_FALSE(m_refreshed.empty());
-    EXPECT_EQ(m_refreshed.back(), pBlock);
+    ASSERT_FALSE(m_frame.m_refreshed.empty());
+    EXPECT_EQ(m_frame.m_refreshed.back(), pBlock);
     Popup().GetSlider()->UserMove(TB_PAGEDOWN);
     EXPECT_EQ(pBlock->m_nAux[kSimValue], 825);
     Popup().GetSlider()->UserMove(TB_BOTTOM);

@@ -17,7 +17,7 @@
 #include "platform/core/Geometry.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
-#include "shell/BlockNameMap.h"
+#include "document/BlockNameMap.h"
 #include "shell/MainFrame.h"
 
 #include <gtest/gtest.h>

@@ -21,7 +21,7 @@ protected:
     static void Fill(CVetlaDoc& doc, int nType, int nCount, int nOperand = 0)
     {
         for (int i = 0; i < nCount; ++i) {
-            CBlockObj* pBlock = CreateBlockForType(nType, nullptr);
+            CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
             pBlock->m_nOperand = nOperand;
             doc.m_blockList.AddTail(pBlock);
         }
@@ -30,7 +30,7 @@ protected:
     // One pasted block of the type, owned by the test.
     CBlockObj* Pasted(int nType, int nOperand = 0)
     {
-        m_pasted.emplace_back(CreateBlockForType(nType, nullptr));
+        m_pasted.emplace_back(CreateBlockForType(nType, nullptr, nullptr));
         m_pasted.back()->m_nOperand = nOperand;
         m_raw.push_back(m_pasted.back().get());
         return m_pasted.back().get();

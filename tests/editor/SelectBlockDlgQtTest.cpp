@@ -1,6 +1,6 @@
 // The Select Block dialog under Qt's offscreen platform: the native list shows the sorted
 // names, and a row the user clicks there moves the view to its block.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockTypes.h"
 #include "editor/SelectBlockDlg.h"

@@ -1,6 +1,6 @@
 // The Select Block dialog: the names and sort keys of every kind of block, the order of the
 // list, and the view following the list and the typed name.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockTypes.h"
 #include "editor/SelectBlockDlg.h"

@@ -55,6 +55,7 @@ protected:
     void AddBlock(CBlockObj* pBlock, int nNumber)
     {
         pBlock->m_nNumber = nNumber;
+        pBlock->InitForDocument(&m_doc);
         m_doc.m_blockList.AddTail(pBlock);
     }
 

@@ -7,7 +7,6 @@
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/SimBars.h"
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
@@ -56,6 +55,7 @@ protected:
     T* Add(T* pBlock, int nNumber)
     {
         pBlock->m_nNumber = nNumber;
+        pBlock->InitForDocument(&m_doc);
         m_doc.m_blockList.AddTail(pBlock);
         return pBlock;
     }
@@ -213,9 +213,6 @@ TEST_F(SimBarTest, DestroyingTheFrameStopsTheTimerAndDeletesTheBars)
     StartSimulation();
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
-    // The refresh hooks went with the bars: a block's report reaches nothing.
-    CBlockOut out(BT_OUT);
-    RefreshOutputsBar(&m_view, &out);
 }
 
 TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
@@ -390,7 +387,7 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
     auto* pOut = Add(new CBlockOut(BT_OUT), 601);
     StartSimulation();
     pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
-    RefreshOutputsBar(&m_view, pOut);
+    m_view.MakeSimContext().RefreshOutputsBar(pOut);
     const SimBarControl* pControl = Outputs().FindControl(601);
     ASSERT_NE(pControl, nullptr);
     EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
@@ -398,7 +395,7 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
     pControl->pWnd->GetWindowText(strText);
     EXPECT_EQ(strText.ToUtf8(), "Q1");
     pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-    RefreshOutputsBar(&m_view, pOut);
+    m_view.MakeSimContext().RefreshOutputsBar(pOut);
     EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
 }
 

@@ -11,7 +11,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 #include <gtest/gtest.h>
 

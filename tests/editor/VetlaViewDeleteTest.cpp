@@ -3,7 +3,7 @@
 #include "blocks/BlockComment.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 #include "platform/core/CmdTarget.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Placing a block from the palette: the program's limits and their messages, the new block's
 // defaults and geometry, every palette type in an FBD and a LAD document, and the palette's
 // selection reaching the view as command ID_PALETTE_REFRESH.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 #include "editor/DiagramConsistency.h"
 
 #include "blocks/BlockFactory.h"
@@ -63,7 +63,7 @@ protected:
     {
         for (int i = 0; i < nCount; ++i) {
             const int nNumber = NUM_FUNCTION_BLOCK + Doc().CountFunctionBlocks();
-            CBlockObj* pBlock = m_active.Add(CreateBlockForType(BT_NOT, nullptr));
+            CBlockObj* pBlock = m_active.Add(CreateBlockForType(BT_NOT, nullptr, nullptr));
             pBlock->m_nNumber = nNumber;
             pBlock->m_wProgramBytes = wBytesEach;
         }

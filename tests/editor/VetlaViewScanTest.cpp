@@ -1,7 +1,7 @@
 // The simulation scan as the paint runs it, driven by a hand-advanced clock: a sample diagram
 // operated by clicks on its input blocks, the stamps moved across a pause and a clock jump,
 // and the colours of blocks and wires.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"

@@ -1,6 +1,6 @@
 // Entering and leaving simulation mode: the order of the block list, the start state of the
 // blocks, what leaving clears, and which view may simulate.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockConnector.h"

@@ -1,4 +1,4 @@
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 

@@ -71,6 +71,7 @@ protected:
         CBlockObj* pBlock = nType == BT_MALE ? static_cast<CBlockObj*>(new CBlockMale(BT_MALE))
                                              : new CBlockFemale(BT_FEMALE);
         pBlock->m_ptPos = CPoint(x, y);
+        pBlock->InitForDocument(&Doc());
         Doc().m_blockList.AddTail(pBlock);
         pBlock->m_nNumber = nNumber;
         return pBlock;

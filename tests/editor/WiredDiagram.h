@@ -3,7 +3,7 @@
 // centre with both pin tables written, as a finished wire leaves them.
 #pragma once
 
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"

@@ -1,9 +1,10 @@
 // The block palette page: which items a tab offers for the active document, the hit test of the
 // symbol boxes, the click that selects a type for the main window, the cursor, and the drawing
 // (boxes, highlight frame, symbols and names) through the recording surface.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockTypes.h"
+#include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
 #include "editor/SimulationBarDlg.h"
@@ -169,7 +170,7 @@ TEST_F(WorkspaceViewTest, WifiBlocksOnlyForTheWifiModel)
 TEST(WorkspaceView, WithoutADiagramTheStartHardwareAndFbdListsApply)
 {
     InitPaletteTypeLists();
-    ASSERT_EQ(CBlockObj::GetActiveVetlaDoc(), nullptr);
+    ASSERT_EQ(GetActiveVetlaDoc(), nullptr);
     const WORD wSaved = g_wHardwareCode;
     CWorkspaceView view;
     for (WORD wHardware : {WORD(0x2188), WORD(0x5188)}) {

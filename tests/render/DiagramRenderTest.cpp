@@ -2,7 +2,7 @@
 // images that stay in the test's working directory (diagram-edit.png, diagram-simulation.png)
 // for a person to look at. They are not compared pixel by pixel: the checks here are that the
 // drawing runs and the image is written, and that bodies and state colours reach the pixels.
-#include "blocks/BlockObjTest.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
@@ -33,7 +33,7 @@ protected:
         m_active.Doc().m_wHardwareCode = 0x5188;
         int nIndex = 0;
         for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-            CBlockObj* pBlock = m_active.Add(CreateBlockForType(entry.nType, nullptr));
+            CBlockObj* pBlock = m_active.Add(CreateBlockForType(entry.nType, nullptr, nullptr));
             pBlock->m_ptPos = CPoint(130 + (nIndex % kColumns) * kCellWidth,
                                      40 + (nIndex / kColumns) * kCellHeight);
             pBlock->m_nNumber = SampleNumber(entry.nType, nIndex);
@@ -110,9 +110,9 @@ protected:
 TEST_F(DiagramRender, EveryTypeCodeInEditColours)
 {
     COffscreenImage image = MakeImage();
-    CVetlaView& view = m_active.View();
+    const CSimContext sim = m_active.View().MakeSimContext();
     for (CBlockObj* pBlock : m_blocks)
-        pBlock->Draw(&view, &image.GetDC(), TRUE, RGB(0, 0, 0));
+        pBlock->Draw(&sim, &image.GetDC(), TRUE, RGB(0, 0, 0));
     for (const CBlockObj* pBlock : m_blocks)
         EXPECT_TRUE(BodyShowsFill(image, *pBlock)) << pBlock->m_nType;
     Save(image, u"diagram-edit.png");
@@ -125,6 +125,7 @@ TEST_F(DiagramRender, EveryTypeCodeInSimulationColours)
     COffscreenImage image = MakeImage();
     CVetlaView& view = m_active.View();
     view.m_nEditMode = EDIT_MODE_SIMULATE;
+    const CSimContext sim = view.MakeSimContext();
     int nState = 0;
     for (CBlockObj* pBlock : m_blocks) {
         nState = 1 - nState;
@@ -132,8 +133,8 @@ TEST_F(DiagramRender, EveryTypeCodeInSimulationColours)
             nValue = nState;
         pBlock->m_nContactState = nState;  // what a contact shows its state by
         pBlock->m_dRunTime = 1234;
-        pBlock->Draw(&view, &image.GetDC(), TRUE, nState ? RGB(255, 0, 0) : RGB(0, 0, 255));
-        pBlock->DrawValue(&view, &image.GetDC());
+        pBlock->Draw(&sim, &image.GetDC(), TRUE, nState ? RGB(255, 0, 0) : RGB(0, 0, 255));
+        pBlock->DrawValue(&sim, &image.GetDC());
     }
     for (const CBlockObj* pBlock : m_blocks) {
         const int nType = pBlock->m_nType;

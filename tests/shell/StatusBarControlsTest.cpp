@@ -8,7 +8,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/ui/Static.h"
-#include "shell/HardwareSeries.h"
+#include "document/HardwareSeries.h"
 
 #include "controls/BarFixture.h"
 

@@ -3,9 +3,9 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockTypes.h"
-#include "messagetext/MessageTextClasses.h"
-#include "messagetext/ParamTables.h"
-#include "messagetext/Widget.h"
+#include "blocks/MessageTextClasses.h"
+#include "blocks/ParamTables.h"
+#include "blocks/Widget.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ protected:
         return LoadObjectAs<CWidget>(StoreObject(&widget), &m_active.Doc());
     }
 
-    ActiveDocument m_active;
+    TestDocument m_active;
 };
 
 // A parameter element 4 cells of 10 pixels wide, starting at nColumn.

@@ -1,4 +1,4 @@
-#include "shell/BlockNameMap.h"
+#include "document/BlockNameMap.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "controller/ModBus.h"
+#include "protocol/ModBus.h"
 
 #include <array>
 

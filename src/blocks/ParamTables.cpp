@@ -1,4 +1,4 @@
-#include "messagetext/ParamTables.h"
+#include "blocks/ParamTables.h"
 
 const int g_arrParamWidth[PARAM_NAME_COUNT] = {
     6, 10, 8, 10, 7, 7, 7, 7, 6, 6,  // 0

@@ -1,4 +1,4 @@
-#include "shell/HardwareSeries.h"
+#include "document/HardwareSeries.h"
 
 #include <gtest/gtest.h>
 

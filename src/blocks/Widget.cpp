@@ -1,9 +1,9 @@
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
-#include "messagetext/ParamTables.h"
+#include "blocks/ParamTables.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

@@ -1,6 +1,6 @@
-#include "messagetext/MessageTextClasses.h"
+#include "blocks/MessageTextClasses.h"
 
-#include "messagetext/Widget.h"
+#include "blocks/Widget.h"
 
 void RegisterMessageTextClasses()
 {

@@ -1,0 +1,3 @@
+#include "document/ModelSettings.h"
+
+int g_bChineseUI = 0;

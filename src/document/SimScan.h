@@ -1,0 +1,45 @@
+// The offline simulation of a document as the model runs it, without any window: the block list
+// put into the order a scan must step it in, the start-of-run and end-of-run states of every
+// block, and the scan itself. The diagram view calls the scan at every paint of a simulating
+// view and draws afterwards; tests and benchmarks call it directly with a context of their own.
+#pragma once
+
+#include "platform/core/Types.h"
+
+class CBlockObj;
+class CVetlaDoc;
+struct CSimContext;
+
+// Re-orders the document's block list into the simulation order: inputs by number, then
+// function blocks, outputs, flags, analog outputs, analog flags, open outputs, male and female
+// connectors, the data log and any other kind, each group keeping its relative order.
+void BuildSimulationOrder(CVetlaDoc& doc);
+
+// What entering the simulation does to the blocks (already in simulation order): the ladder
+// power rail is on, every block finds its first wired input, and every block's run-time state
+// starts from nothing, stamped with stNow (the clock as the run will see it).
+void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
+
+// What leaving the simulation leaves of a run: the rail off, no pin states, the simulated
+// inputs back at their default values.
+void EndSimulationRun(CVetlaDoc& doc);
+
+// The Simulation bar's Resume: the running time each function block measured so far stays, its
+// stamps moving up to stNow less that time; an hours counter carries the length of its pause.
+void ResumeSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
+
+// One counted cycle of stepping by cycles: every timer that is timing gets 10 ms more running
+// time (the clock stands still; the scan that follows measures nothing from it).
+void AdvanceTimersByCycle(CVetlaDoc& doc);
+
+// Normalises the simulated-input settings of an input block: a mode other than Switch has the
+// range 0 .. 9999, and the value stays within the range.
+void NormaliseSimInput(CBlockObj& block);
+
+// One scan: every block of the list in its order, under the run state of sim. Stopped, the
+// blocks only take the clock as their start stamps; suspended, each keeps the moment of the
+// first suspended scan as its pause stamp and is stepped; running, a function block's stamps
+// move by the length of a pause just ended or by the jump of a clock the user set, so that its
+// remaining time stays as it was, and every block is stepped. At the end of a scan that was not
+// stopped, the blocks that asked for a new interval get the clock as their stamp.
+void ScanDocument(CVetlaDoc& doc, const CSimContext& sim);
