@@ -116,7 +116,7 @@ BOOL CBlockAnalog::Simulate(const CSimContext* pSim)
     return TRUE;
 }
 
-void CBlockAnalog::StepComparator(const CSimContext* pSim)
+void CBlockAnalog::StepComparator(const CSimContext*)
 {
     m_nAx = ScaledInput(0);
     m_nAy = ScaledInput(1);
@@ -126,7 +126,7 @@ void CBlockAnalog::StepComparator(const CSimContext* pSim)
     SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepThresholdTrigger(const CSimContext* pSim)
+void CBlockAnalog::StepThresholdTrigger(const CSimContext*)
 {
     m_nValue = m_nAx = ScaledInput(0);
     ResolveReference(0, m_nThreshold1);
@@ -188,7 +188,7 @@ void CBlockAnalog::StepWatchdog(const CSimContext* pSim)
     SetOutputState(*this, bInBand ? 0 : 1, InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepDifferentialTrigger(const CSimContext* pSim)
+void CBlockAnalog::StepDifferentialTrigger(const CSimContext*)
 {
     m_nValue = m_nAx = ScaledInput(0);
     const long long nOn = m_nThreshold1;

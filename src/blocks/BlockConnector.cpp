@@ -79,7 +79,7 @@ void DrawConnectorLabel(const CBlockObj& connector, CDC* pDC, const CString& str
 
 }  // namespace
 
-BOOL CBlockMale::Simulate(const CSimContext* pSim)
+BOOL CBlockMale::Simulate(const CSimContext*)
 {
     const CVetlaDoc* pDoc = GetDocument();
     for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
@@ -111,7 +111,7 @@ void CBlockMale::DrawShape(CDC* pDC, BOOL) const
     FillShape(pDC, arrow);
 }
 
-void CBlockMale::Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor)
+void CBlockMale::Draw(const CSimContext*, CDC* pDC, BOOL bFlag, COLORREF crColor)
 {
     CPen pen(PS_SOLID, 1, kBlack);
     CPen* pOldPen = pDC->SelectObject(&pen);
@@ -132,7 +132,7 @@ void CBlockMale::Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF cr
     DrawConnectorLabel(*this, pDC, strLabel);
 }
 
-BOOL CBlockFemale::Simulate(const CSimContext* pSim)
+BOOL CBlockFemale::Simulate(const CSimContext*)
 {
     const CVetlaDoc* pDoc = GetDocument();
     const CBlockObj* pSource =
@@ -156,7 +156,7 @@ void CBlockFemale::DrawShape(CDC* pDC, BOOL) const
     FillShape(pDC, box);
 }
 
-void CBlockFemale::Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF)
+void CBlockFemale::Draw(const CSimContext*, CDC* pDC, BOOL bFlag, COLORREF)
 {
     CPen pen(PS_SOLID, 1, kBlack);
     CPen* pOldPen = pDC->SelectObject(&pen);

@@ -294,7 +294,7 @@ BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)
 
 // An input in Frequency mode stands for a pulse train of its simulated value in Hz: the gate
 // counts value x gate time pulses.
-void CBlockTHTRG::CountFrequencyInput(const CSimContext* pSim)
+void CBlockTHTRG::CountFrequencyInput(const CSimContext*)
 {
     const CVetlaDoc* pDoc = GetDocument();
     const CBlockObj* pSource =

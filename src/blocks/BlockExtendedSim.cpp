@@ -258,7 +258,7 @@ void CBlockSEG::DrawValue(const CSimContext*, CDC* pDC)
 }
 
 // The last bit number and word are kept in the run-time words m_nAux5 and m_nAux3.
-BOOL CBlockWORD2BIT::Simulate(const CSimContext* pSim)
+BOOL CBlockWORD2BIT::Simulate(const CSimContext*)
 {
     WORD wValue = 0;
     GetInputValue(&wValue, 0);

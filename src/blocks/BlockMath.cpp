@@ -221,7 +221,7 @@ IMPLEMENT_TABLE_BLOCK(CBlockLCM, CBlockWordValue, kMathSetups, BT_LCM)
 IMPLEMENT_TABLE_BLOCK(CBlockFIX, CBlockWordValue, kMathSetups, BT_FIX)
 IMPLEMENT_TABLE_BLOCK(CBlockROUND, CBlockWordValue, kMathSetups, BT_ROUND)
 
-BOOL CBlockARRMXIV::Simulate(const CSimContext* pSim)
+BOOL CBlockARRMXIV::Simulate(const CSimContext*)
 {
     const int nMode = ParamOrClampedRef(*this, 0, m_nParam[9], 0, 2);
     const int nCount = std::clamp(ParamOrClampedRef(*this, 1, m_nParamEx[1], 1, kMaxArrayCount),

@@ -112,7 +112,7 @@ CBlockObj::CBlockObj()
 CBlockObj::CBlockObj(int nType, int nInputs)
 {
     InitDefaults(nType, nInputs);
-    InitPins(nullptr);
+    InitPins();
 }
 
 CBlockObj::~CBlockObj() = default;
@@ -138,7 +138,7 @@ void CBlockObj::InitDefaults(int nType, int nInputs)
     m_nOutputs = 1;
 }
 
-void CBlockObj::InitPins(CVetlaDoc* pLadderDoc)
+void CBlockObj::InitPins()
 {
     for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
         if (!IsPinUsed(nPin))
@@ -146,8 +146,6 @@ void CBlockObj::InitPins(CVetlaDoc* pLadderDoc)
         const bool bOutput = nPin >= BLOCK_FIRST_OUTPUT;
         m_nPinSource[nPin] = bOutput ? LINK_OUTPUT : LINK_OPEN;
         m_nPinKind[nPin] = PinKindOf(m_nType, nPin);
-        if (bOutput && pLadderDoc && !KeepsOutputKindInLadder(m_nType))
-            m_nPinKind[nPin] = PINKIND_NONE;
         m_bPinInvert[nPin] = 0;
         m_nPinValue[nPin] = 0;
         m_dPinValue[nPin] = 0.0;
@@ -157,12 +155,20 @@ void CBlockObj::InitPins(CVetlaDoc* pLadderDoc)
 
 void CBlockObj::ReinitPins(CVetlaDoc* pDoc)
 {
-    const bool bLadder = pDoc && pDoc->IsLadder();
     for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
-        if (!IsPinUsed(nPin))
-            continue;
-        m_nPinKind[nPin] = PinKindOf(m_nType, nPin);
-        if (nPin >= BLOCK_FIRST_OUTPUT && bLadder && !KeepsOutputKindInLadder(m_nType))
+        if (IsPinUsed(nPin))
+            m_nPinKind[nPin] = PinKindOf(m_nType, nPin);
+    }
+    if (pDoc && pDoc->IsLadder())
+        ApplyLadderOutputKinds();
+}
+
+void CBlockObj::ApplyLadderOutputKinds()
+{
+    if (KeepsOutputKindInLadder(m_nType))
+        return;
+    for (int nPin = BLOCK_FIRST_OUTPUT; nPin < BLOCK_PIN_COUNT; ++nPin) {
+        if (IsPinUsed(nPin))
             m_nPinKind[nPin] = PINKIND_NONE;
     }
 }
@@ -186,7 +192,7 @@ void CBlockObj::InitForDocument(CVetlaDoc* pDoc)
 {
     m_pDocument = pDoc;
     if (pDoc && pDoc->IsLadder())
-        InitPins(pDoc);
+        ApplyLadderOutputKinds();
 }
 
 BOOL CBlockObj::CopiesNewGeneration(const CBlockObj* pDst) const

@@ -178,7 +178,10 @@ private:
     void DrawDataLogSymbol(CDC* pDC) const;
 
     void InitDefaults(int nType, int nInputs);
-    void InitPins(CVetlaDoc* pLadderDoc);
+    void InitPins();
+    // In a ladder document only the contacts and the female connector feed other elements:
+    // every other element's outputs are the rung's end and have no kind.
+    void ApplyLadderOutputKinds();
     void SerializeStore(CArchive& ar);
     void SerializeLoad(CArchive& ar);
     void CopyGenerationFields(CBlockObj* pDst) const;

@@ -503,6 +503,9 @@ private:
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;
+    // Blocks outside the painted area draw here, where nothing is painted: what a block keeps
+    // of its drawing (the text of its value box) stays current for every block.
+    CDC m_hiddenDC;
     std::unique_ptr<CBitmap> m_pMemBitmap;
     CSize m_sizeMemBitmap;
 };

@@ -207,8 +207,8 @@ CPoint CVetlaView::DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo)
 
 void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, const CSimContext& sim)
 {
-    // A block the paint cannot show is not drawn: painting the invisible would cost most of the
-    // tick.
+    // A block the paint cannot show draws into a context without a device: painting the
+    // invisible would cost most of the tick.
     CRect rcVisible;
     const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
     rcVisible.InflateRect(kBlockDrawingMargin, kBlockDrawingMargin);
@@ -217,17 +217,16 @@ void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, cons
         rcBlock.NormalizeRect();
         rcBlock.InflateRect(0, 0, 1, 1);
         CRect rcShown;
-        if (bClipped && !rcShown.IntersectRect(rcBlock, rcVisible))
-            return;
+        CDC* pBlockDC = !bClipped || rcShown.IntersectRect(rcBlock, rcVisible) ? pDC : &m_hiddenDC;
         if (!sim.bSimulating) {
             if (block.m_bSelected && !pDC->IsPrinting())
-                block.DrawSelected(&sim, pDC);
+                block.DrawSelected(&sim, pBlockDC);
             else
-                block.Draw(&sim, pDC, bScreen, kBlack);
+                block.Draw(&sim, pBlockDC, bScreen, kBlack);
         } else if (bar.nRunState == SIM_RUN_STOPPED) {
-            block.Draw(&sim, pDC, bScreen, StoppedColour(bar));
+            block.Draw(&sim, pBlockDC, bScreen, StoppedColour(bar));
         } else {
-            block.DrawSim(&sim, pDC);
+            block.DrawSim(&sim, pBlockDC);
         }
     });
     if (!m_pCurBlock)

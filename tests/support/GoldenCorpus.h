@@ -27,11 +27,11 @@
 #include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
-#include "messagetext/MessageTextClasses.h"
-#include "messagetext/Widget.h"
+#include "blocks/MessageTextClasses.h"
+#include "blocks/Widget.h"
 #include "platform/core/Geometry.h"
-#include "shell/BlockNameMap.h"
-#include "shell/HardwareSeries.h"
+#include "document/BlockNameMap.h"
+#include "document/HardwareSeries.h"
 #include "shell/MainFrame.h"
 
 #include <algorithm>
