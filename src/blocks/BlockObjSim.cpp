@@ -159,7 +159,7 @@ void CBlockObj::TraceLoop(CVetlaView* pView, CBlockObj* pBlock, int nPin, int* p
     for (int p = pSource->m_nFirstInput + 1; p < pSource->m_nInputs && p < BLOCK_FIRST_OUTPUT;
          ++p) {
         const int nLink = pSource->m_nPinSource[p];
-        if (nLink < LINK_OPEN || nLink > 75)
+        if (nLink < LINK_OPEN || nLink > LINK_ROLE_CODE_LAST)
             TraceLoop(pView, pSource, p, pDepth);
     }
 }

@@ -11,6 +11,7 @@
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramEditHelpers.h"
 
@@ -21,20 +22,6 @@
 #include <vector>
 
 namespace {
-
-// Pin source codes that name a role of the pin, not a wire.
-constexpr int kRoleFirst = LINK_END;
-constexpr int kRoleLast = 75;
-
-bool IsRoleCode(int nSource)
-{
-    return nSource >= kRoleFirst && nSource <= kRoleLast;
-}
-
-bool IsFunctionNumber(int nNumber)
-{
-    return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= 10999;
-}
 
 // One end of a wire.
 struct PinEnd {
@@ -159,7 +146,7 @@ public:
     {
         for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
             auto* pBlock = static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos));
-            if (IsFunctionNumber(pBlock->m_nNumber))
+            if (IsFunctionBlockNumber(pBlock->m_nNumber))
                 for (int k = 0; k < BLOCK_FIRST_OUTPUT; ++k)
                     pBlock->m_bPinChanged[k] = 0;
         }
@@ -379,7 +366,7 @@ bool CountFanReturns(const Net& net, const PinEnd& input)
 
 bool IsFunctionBlock(const CBlockObj* pBlock)
 {
-    return pBlock && IsFunctionNumber(pBlock->m_nNumber);
+    return pBlock && IsFunctionBlockNumber(pBlock->m_nNumber);
 }
 
 // An input pin the ladder walks follow: not a role, and on a function block only a marked one.
@@ -456,7 +443,7 @@ bool SearchNet(const Net& net, BlockQueue& queue, const CBlockObj& k)
             }
         }
         pV->m_bLoopFound = 1;
-        if (IsFunctionNumber(pV->m_nOperand)) {
+        if (IsFunctionBlockNumber(pV->m_nOperand)) {
             if (CBlockObj* pOperand = net.Doc().FindBlockByNumber(pV->m_nOperand)) {
                 queue.push_back(pOperand);
                 for (int nIn : Net::InputPins(*pOperand))

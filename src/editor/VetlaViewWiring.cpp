@@ -19,23 +19,17 @@ namespace {
 const TCHAR kIncompatibleText[] = _T("Incompatible connectors!");
 const TCHAR kRecursionText[] = _T("Recursions only allowed via outputs and flags!");
 
-// Codes 53-75 in an input's source are roles of the pin, not a wire.
-constexpr int LINK_ROLE_CODE_LAST = 75;
-
 bool IsInputPin(int nPin) { return nPin >= 0 && nPin < BLOCK_FIRST_OUTPUT; }
 bool IsOutputPin(int nPin) { return nPin >= BLOCK_FIRST_OUTPUT && nPin < BLOCK_PIN_COUNT; }
 bool IsPowerBus(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_POWERBUS; }
 bool IsMale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_MALE; }
 bool IsFemale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_FEMALE; }
-bool IsFunctionBlockNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
 
 // An input whose source is something other than the open code.
 bool IsFedInput(const CBlockObj* pBlock, int nPin)
 {
     return IsInputPin(nPin) && pBlock->m_nPinSource[nPin] != LINK_OPEN;
 }
-
-bool IsRoleCode(int nSource) { return nSource >= LINK_END && nSource <= LINK_ROLE_CODE_LAST; }
 
 // The centre of a pin's stub rectangle; false for a pin without one.
 bool PinCentre(CBlockObj* pBlock, int nPin, CPoint& ptCentre)
