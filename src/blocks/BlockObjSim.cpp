@@ -145,7 +145,7 @@ void CBlockObj::TraceLoop(const CSimContext* pSim, CBlockObj* pBlock, int nPin, 
     for (int p = pSource->m_nFirstInput + 1; p < pSource->m_nInputs && p < BLOCK_FIRST_OUTPUT;
          ++p) {
         const int nLink = pSource->m_nPinSource[p];
-        if (nLink < LINK_OPEN || nLink > 75)
+        if (nLink < LINK_OPEN || nLink > LINK_ROLE_CODE_LAST)
             TraceLoop(pSim, pSource, p, pDepth);
     }
 }

@@ -142,8 +142,19 @@ constexpr int LINK_OUTPUT = 0;
 constexpr int LINK_OPEN = 52;
 constexpr int LINK_END = 53;
 constexpr int LINK_PARAM = 55;
-constexpr int LINK_ROLE_FIRST = 56;
-constexpr int LINK_ROLE_LAST = 101;
+// The parameter roles a class constructor sets on the pin slots after its inputs (and on pins
+// 11-19): which parameter the block's controller record holds at that slot.
+constexpr int LINK_PARAM_ROLE_FIRST = 56;
+constexpr int LINK_PARAM_ROLE_LAST = 101;
+// A pin whose source lies from LINK_END to LINK_ROLE_CODE_LAST carries a role of its class and
+// no wire: the wire rules refuse it, the loop walks and the scan pass it over. The parameter
+// roles above it stand only on slots past a block's inputs, which none of those visits.
+constexpr int LINK_ROLE_CODE_LAST = 75;
+
+constexpr bool IsRoleCode(int nSource)
+{
+    return nSource >= LINK_END && nSource <= LINK_ROLE_CODE_LAST;
+}
 
 // Pin kinds (m_nPinKind).
 constexpr int PINKIND_NONE = 0;

@@ -4,6 +4,7 @@
 // without a document.
 #pragma once
 
+#include "blocks/BlockTypes.h"
 #include "platform/core/Types.h"
 
 // One range of block numbers: numbers nBase .. nBase + size - 1. With nGroup set, only the
@@ -38,6 +39,11 @@ constexpr OperandTableRange OPERANDS_AM = {4288, 512};
 
 // Function blocks take 9000 + the count of blocks numbered 9000..10999.
 constexpr int FUNCTION_BLOCK_LAST = 10999;
+
+constexpr bool IsFunctionBlockNumber(int nNumber)
+{
+    return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST;
+}
 
 // How many blocks of a type a document may hold; null when the type has no limit entry (the
 // document then refuses it).

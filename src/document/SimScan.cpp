@@ -34,7 +34,6 @@ namespace {
 
 // Input pin codes of pins that carry a role and no wire.
 constexpr int PIN_SOURCE_OPEN = 52;
-constexpr int PIN_SOURCE_ROLE_LAST = 75;
 // Codes that end the input pins of a block.
 constexpr int PIN_SOURCE_END_A = 55;
 constexpr int PIN_SOURCE_END_B = 72;
@@ -176,7 +175,7 @@ void FindFirstInput(CBlockObj& block)
 {
     for (int nPin = 0; nPin < block.m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         const int nSource = block.m_nPinSource[nPin];
-        if (nSource < PIN_SOURCE_OPEN || nSource > PIN_SOURCE_ROLE_LAST) {
+        if (nSource < PIN_SOURCE_OPEN || nSource > LINK_ROLE_CODE_LAST) {
             block.m_nFirstInput = nPin;
             return;
         }

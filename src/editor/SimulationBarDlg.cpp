@@ -284,7 +284,7 @@ void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
         }
     }
     for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-        if (pBlock->m_nPinSource[nPin] < 53 || pBlock->m_nPinSource[nPin] > 75)
+        if (!IsRoleCode(pBlock->m_nPinSource[nPin]))
             pBlock->m_nPinValue[nPin] = 0;
     }
     pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;

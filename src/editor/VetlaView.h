@@ -12,6 +12,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
 #include "controls/BalloonTipWnd.h"
+#include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObList.h"
@@ -50,11 +51,6 @@ constexpr BYTE SELECTION_ALL = 0;
 constexpr BYTE SELECTION_LINES = 1;
 constexpr BYTE SELECTION_BLOCKS = 2;
 constexpr BYTE SELECTION_COMMENTS = 3;
-
-// Verdicts of the connection check at the pin under the mouse (m_nHoverVerdict).
-constexpr int HOVER_ALLOWED = 0;
-constexpr int HOVER_INCOMPATIBLE = 1;
-constexpr int HOVER_RECURSION = 2;
 
 // The icon of the view's balloon tip.
 constexpr int IDI_BALLOON_TIP = 133;
@@ -233,20 +229,13 @@ public:
     void RerouteAllLines();
 
     // ---- wiring (VetlaViewWiring.cpp) ----
-    // The hover check at the mouse: sets m_nHoverVerdict and shows the pin's label or the
-    // reason for a refusal in the balloon tip.
+    // The hover check at the mouse: sets m_nHoverVerdict by the wiring rules
+    // (document/WiringRules.h) and shows the pin's label or the reason for a refusal in the
+    // balloon tip.
     void ShowPinTip(int x, int y, CPoint ptClient);
     // One click of the wire tool: starts, finishes or abandons a wire.
     void WireClickAt(int x, int y);
     void EndConnectMode();
-    // The connection rules for joining the wire's fixed end (its start; while one end is
-    // dragged, the other end) to pin nPin of pTarget (the ladder power rail as pin 10): input
-    // to input, output to output, an input already fed (in a ladder document only by a role
-    // code) and unfit pin kinds give HOVER_INCOMPATIBLE; else the loop check (FBD rule, or the
-    // ladder walk with the wire's open side at the target for the time of the check) gives
-    // HOVER_RECURSION when it refuses; else HOVER_ALLOWED. Changes nothing in the diagram.
-    int CheckConnectionRules(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin);
-    BOOL IsPinCompatible(CBlockObj* pSource, CBlockObj* pDest, int nDestPin);
     void WritePinSources(CConnectLineObj* pLine);
     // A finished wire without the mouse and without the connection rules.
     CConnectLineObj* ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
@@ -277,13 +266,6 @@ public:
     void UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* pBlock, BOOL bRefresh, int nPin);
     void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
     void TidyDraggedLine(CConnectLineObj* pLine);
-
-    // ---- loop checks (VetlaViewLoops.cpp) ----
-    // 0 when the new connection of the wire's fixed end to (pTarget, nPin) closes no loop the
-    // program forbids, else nonzero.
-    int CheckLoopRule(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin);
-    int CheckLadLoop(CConnectLineObj* pLine);
-    int GetDistinctInputLines(CPtrArray& arrLines, CBlockObj* pBlock);
 
     // ---- placing a block (VetlaViewPlace.cpp) ----
     // A new block of the type at the point, not yet in the document; null when the program

@@ -23,6 +23,7 @@
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
 #include "blocks/Widget.h"
+#include "document/WiringRules.h"
 
 #include <array>
 #include <cstdlib>
@@ -254,11 +255,6 @@ bool AnyListed(const CObList& list, Test leaves)
 bool StartsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
 {
     return line.m_pStartBlock == pBlock && line.m_nStartPin == nPin;
-}
-
-bool EndsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
-{
-    return line.m_pEndBlock == pBlock && line.m_nEndPin == nPin;
 }
 
 // A wire's junction list made as long as its vertex list; new entries mark nothing.
@@ -555,11 +551,8 @@ int CVetlaView::GetLinesAtPin(CPtrArray& arrLines, const CBlockObj* pBlock, int 
     arrLines.RemoveAll();
     if (!m_pDocument)
         return 0;
-    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
-        if (StartsAt(*pLine, pBlock, nPin) || EndsAt(*pLine, pBlock, nPin))
-            arrLines.Add(pLine);
-    }
+    for (CConnectLineObj* pLine : LinesAtPin(*m_pDocument, pBlock, nPin))
+        arrLines.Add(pLine);
     return int(arrLines.GetSize());
 }
 
@@ -594,17 +587,11 @@ void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
     const bool bDragStart = pLine->m_nDragEnd == -1;
     const LineSide dragged = bDragStart ? StartSide(*pLine) : EndSide(*pLine);
     const LineSide fixed = bDragStart ? EndSide(*pLine) : StartSide(*pLine);
-    const bool bInput = nPin < BLOCK_FIRST_OUTPUT;
-
-    const bool bRefused =
-        (bInput && pTarget->m_nPinSource[nPin] != LINK_OPEN) || (bInput == (fixed.nPin < BLOCK_FIRST_OUTPUT)) ||
-        (bDragStart && pLine->m_pEndBlock && pLine->m_pEndBlock->m_nType == BT_MALE && pTarget->m_nType == BT_FEMALE) ||
-        doc.IsDuplicateLine(pLine, pTarget, nPin);
-    if (bRefused) {
+    if (IsRefusedDrop(doc, *pLine, *pTarget, nPin)) {
         m_nHoverVerdict = HOVER_INCOMPATIBLE;
         return;
     }
-    const int nVerdict = CheckConnectionRules(pLine, pTarget, nPin);
+    const int nVerdict = CheckConnectionRules(doc, *pLine, *pTarget, nPin);
     if (nVerdict != HOVER_ALLOWED) {
         m_nHoverVerdict = nVerdict;
         return;

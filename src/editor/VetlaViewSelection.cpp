@@ -9,6 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/LineRoute.h"
+#include "document/LoopRules.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/PtrArray.h"
@@ -711,8 +712,7 @@ void CVetlaView::ClearMoveMarks(BOOL bWires)
         ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bMoved = 0; });
         return;
     }
-    ForEach<CBlockObj>(m_pDocument->m_blockList, [](CBlockObj& block) { block.m_bLoopFound = 0; });
-    ForEach<CBlockObj>(m_pDocument->m_powerBusList, [](CBlockObj& rail) { rail.m_bLoopFound = 0; });
+    ClearLoopMarks(*m_pDocument);
 }
 
 // ---- staying on the base ----

@@ -1,7 +1,7 @@
-// The wire tool of the diagram view: the connection rules and the pin-kind table, the hover
-// check with its balloon tip, drawing a wire by two clicks (a press and a release), routing
-// and recording it in both blocks' pin tables, wires built without the mouse, and keeping
-// wire ends in step with renumbered blocks.
+// The wire tool of the diagram view: the hover check with its balloon tip, drawing a wire by
+// two clicks (a press and a release), routing and recording it in both blocks' pin tables,
+// wires built without the mouse, and keeping wire ends in step with renumbered blocks. What
+// may be joined is decided by the model's wiring rules (document/WiringRules.h).
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
@@ -9,33 +9,16 @@
 #include "document/BlockNumbering.h"
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
+#include "document/WiringRules.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowStyles.h"
-
-#include <array>
 
 namespace {
 
 const TCHAR kIncompatibleText[] = _T("Incompatible connectors!");
 const TCHAR kRecursionText[] = _T("Recursions only allowed via outputs and flags!");
 
-// Codes 53-75 in an input's source are roles of the pin, not a wire.
-constexpr int LINK_ROLE_CODE_LAST = 75;
-
-bool IsInputPin(int nPin) { return nPin >= 0 && nPin < BLOCK_FIRST_OUTPUT; }
-bool IsOutputPin(int nPin) { return nPin >= BLOCK_FIRST_OUTPUT && nPin < BLOCK_PIN_COUNT; }
 bool IsPowerBus(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_POWERBUS; }
-bool IsMale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_MALE; }
-bool IsFemale(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_FEMALE; }
-bool IsFunctionBlockNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
-
-// An input whose source is something other than the open code.
-bool IsFedInput(const CBlockObj* pBlock, int nPin)
-{
-    return IsInputPin(nPin) && pBlock->m_nPinSource[nPin] != LINK_OPEN;
-}
-
-bool IsRoleCode(int nSource) { return nSource >= LINK_END && nSource <= LINK_ROLE_CODE_LAST; }
 
 // The centre of a pin's stub rectangle; false for a pin without one.
 bool PinCentre(CBlockObj* pBlock, int nPin, CPoint& ptCentre)
@@ -76,212 +59,7 @@ void ResetJunctions(CConnectLineObj& line)
         line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
-// ---- pin kinds ----
-
-struct KindRun {
-    int nFirst;
-    int nLast;
-    int nKind;
-};
-
-// The kind of a block as the source of a wire: 0 analog outputs and contacts, 1 and 2 the
-// analog and digital function-block outputs, 3 connectors, 4 everything else.
-constexpr KindRun kSourceKinds[] = {
-    {608, 610, 0}, {702, 702, 0},
-    {413, 413, 1}, {805, 805, 1}, {815, 818, 1}, {820, 822, 1}, {826, 826, 1}, {832, 847, 1},
-    {853, 853, 1}, {856, 856, 1}, {862, 879, 1},
-    {803, 804, 2}, {806, 807, 2}, {819, 819, 2}, {854, 854, 2}, {860, 861, 2},
-    {900, 901, 3},
-};
-constexpr int kOtherSourceKind = 4;
-
-// The kind of a destination pin by the block's type: pins 0, 1, 2 and the others. The first
-// matching run applies.
-struct DestKindRun {
-    int nFirst;
-    int nLast;
-    std::array<int, 4> nKinds;
-};
-
-constexpr DestKindRun kDestKinds[] = {
-    {608, 610, {0, 0, 0, 0}}, {705, 705, {0, 0, 0, 0}},
-    {806, 806, {1, 2, 0, 0}}, {819, 819, {1, 2, 0, 0}}, {827, 827, {1, 2, 0, 0}},
-    {853, 853, {1, 2, 0, 0}}, {879, 879, {1, 2, 0, 0}},
-    {413, 413, {1, 1, 1, 1}}, {815, 817, {1, 1, 1, 1}}, {847, 847, {1, 1, 1, 1}},
-    {818, 818, {1, 1, 2, 0}}, {821, 822, {1, 1, 2, 0}},
-    {803, 805, {2, 2, 2, 2}}, {807, 807, {2, 2, 2, 2}}, {820, 820, {2, 2, 2, 2}},
-    {832, 843, {2, 2, 2, 2}}, {845, 846, {2, 2, 2, 2}}, {854, 854, {2, 2, 2, 2}},
-    {860, 878, {2, 2, 2, 2}},
-    {900, 901, {3, 3, 3, 3}},
-};
-constexpr int kOtherDestKind = 4;
-
-// Which source kind may feed which destination kind.
-constexpr BOOL kKindFits[5][5] = {
-    {1, 0, 1, 1, 0},
-    {1, 0, 1, 1, 0},
-    {0, 1, 0, 1, 1},
-    {1, 1, 1, 1, 1},
-    {0, 1, 0, 1, 1},
-};
-
-int SourceKindOf(int nType)
-{
-    for (const KindRun& run : kSourceKinds) {
-        if (nType >= run.nFirst && nType <= run.nLast)
-            return run.nKind;
-    }
-    return kOtherSourceKind;
-}
-
-int DestKindOf(int nType, int nPin)
-{
-    for (const DestKindRun& run : kDestKinds) {
-        if (nType >= run.nFirst && nType <= run.nLast)
-            return run.nKinds[std::size_t(nPin >= 0 && nPin < 3 ? nPin : 3)];
-    }
-    return kOtherDestKind;
-}
-
-// Blocks whose pin decides the kind when a connector stands for them.
-bool TakesPinFromWire(const CBlockObj* pBlock)
-{
-    switch (pBlock->m_nType) {
-    case BT_AWDOG:
-    case BT_PI:
-    case BT_MAXMIN:
-    case BT_AVGVAL:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// The wire into the connector that partners pConnector (its number plus nOffset), else null.
-CConnectLineObj* PartnerWire(const CVetlaDoc& doc, const CBlockObj* pConnector, int nOffset)
-{
-    return doc.FindLineToConnector(doc.FindBlockByNumber(pConnector->m_nNumber + nOffset));
-}
-
-// A connector stands for the block behind it: a Male for the start of the wire into its
-// Female (whose pin may become the pin that decides the kind), a Female for the start of the
-// wire into its Male. Without such a wire the connector stays.
-CBlockObj* BlockBehindConnector(const CVetlaDoc& doc, CBlockObj* pBlock, int* pPin)
-{
-    CConnectLineObj* pLine = nullptr;
-    if (IsMale(pBlock))
-        pLine = PartnerWire(doc, pBlock, NUM_FEMALE_OFFSET);
-    else if (IsFemale(pBlock))
-        pLine = PartnerWire(doc, pBlock, -NUM_FEMALE_OFFSET);
-    if (!pLine || !pLine->m_pStartBlock)
-        return pBlock;
-    if (IsMale(pBlock) && pPin && TakesPinFromWire(pLine->m_pStartBlock))
-        *pPin = pLine->m_nStartPin;
-    return pLine->m_pStartBlock;
-}
-
-// ---- ladder refusals ----
-
-// In a ladder document an input may take several wires; only these inputs refuse to start
-// another one once fed.
-bool RefusesSecondWire(const CBlockObj* pBlock, int nPin)
-{
-    switch (pBlock->m_nType) {
-    case BT_ACOMP:
-    case BT_ATHTRG:
-    case BT_AAMP:
-    case BT_ADTRG:
-    case BT_AOUT_LAD:
-        return true;
-    case BT_AWDOG:
-        return nPin == 1;
-    default:
-        return false;
-    }
-}
-
-bool JoinsPins(const CConnectLineObj& line, const CBlockObj* pA, int nPinA, const CBlockObj* pB, int nPinB)
-{
-    return line.m_pStartBlock == pA && line.m_nStartPin == nPinA && line.m_pEndBlock == pB &&
-           line.m_nEndPin == nPinB;
-}
-
 } // namespace
-
-// ---- rules ----
-
-BOOL CVetlaView::IsPinCompatible(CBlockObj* pSource, CBlockObj* pDest, int nDestPin)
-{
-    if (!pSource || !pDest)
-        return FALSE;
-    if (m_pDocument) {
-        pSource = BlockBehindConnector(*m_pDocument, pSource, IsMale(pSource) ? &nDestPin : nullptr);
-        pDest = BlockBehindConnector(*m_pDocument, pDest, IsMale(pDest) ? &nDestPin : nullptr);
-    }
-    const int nSourceKind = SourceKindOf(pSource->m_nType);
-    const int nDestKind = DestKindOf(pDest->m_nType, nDestPin);
-    return kKindFits[nSourceKind][nDestKind];
-}
-
-int CVetlaView::CheckConnectionRules(CConnectLineObj* pLine, CBlockObj* pTarget, int nPin)
-{
-    if (!pLine || !pTarget || !m_pDocument)
-        return HOVER_INCOMPATIBLE;
-    const BOOL bFixedIsEnd = pLine->m_bEndDrag && pLine->m_nDragEnd == -1;
-    CBlockObj* pFixed = bFixedIsEnd ? pLine->m_pEndBlock : pLine->m_pStartBlock;
-    const int nFixedPin = bFixedIsEnd ? pLine->m_nEndPin : pLine->m_nStartPin;
-    if (IsPowerBus(pTarget))
-        nPin = BLOCK_FIRST_OUTPUT;
-    if (!pFixed || nPin < 0 || nPin >= BLOCK_PIN_COUNT)
-        return HOVER_INCOMPATIBLE;
-    const BOOL bLadder = m_pDocument->IsLadder();
-
-    if (IsInputPin(nFixedPin) && IsInputPin(nPin))
-        return HOVER_INCOMPATIBLE;
-    if (IsOutputPin(nFixedPin) && IsOutputPin(nPin))
-        return HOVER_INCOMPATIBLE;
-    if (IsFedInput(pTarget, nPin) && (!bLadder || IsRoleCode(pTarget->m_nPinSource[nPin])))
-        return HOVER_INCOMPATIBLE;
-    const BOOL bFits = IsInputPin(nPin) ? IsPinCompatible(pFixed, pTarget, nPin)
-                                        : IsPinCompatible(pTarget, pFixed, nFixedPin);
-    if (!bFits)
-        return HOVER_INCOMPATIBLE;
-
-    if (!bLadder)
-        return CheckLoopRule(pLine, pTarget, nPin) ? HOVER_RECURSION : HOVER_ALLOWED;
-
-    // The ladder walk reads the wire as if it were finished: its open side at the target and
-    // the wire among the document's wires. Both are put back afterwards, and so are the marks
-    // the walk leaves on the blocks.
-    CBlockObj*& pOpen = bFixedIsEnd ? pLine->m_pStartBlock : pLine->m_pEndBlock;
-    int& nOpenPin = bFixedIsEnd ? pLine->m_nStartPin : pLine->m_nEndPin;
-    int& nOpenNumber = bFixedIsEnd ? pLine->m_nStartBlock : pLine->m_nEndBlock;
-    CBlockObj* const pSavedBlock = pOpen;
-    const int nSavedPin = nOpenPin;
-    const int nSavedNumber = nOpenNumber;
-    pOpen = pTarget;
-    nOpenPin = nPin;
-    nOpenNumber = pTarget->m_nNumber;
-    CObList& lines = m_pDocument->m_lineList;
-    const BOOL bListed = lines.Find(pLine) != nullptr;
-    if (!bListed)
-        lines.AddTail(pLine);
-    const int nLoop = CheckLadLoop(pLine);
-    if (!bListed)
-        lines.RemoveAt(lines.Find(pLine));
-    pOpen = pSavedBlock;
-    nOpenPin = nSavedPin;
-    nOpenNumber = nSavedNumber;
-    ClearMoveMarks(FALSE);
-    for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(m_pDocument->m_blockList.GetNext(pos));
-        if (IsFunctionBlockNumber(pBlock->m_nNumber)) {
-            for (int nInput = 0; nInput < BLOCK_FIRST_OUTPUT; ++nInput)
-                pBlock->m_bPinChanged[nInput] = 0;
-        }
-    }
-    return nLoop ? HOVER_RECURSION : HOVER_ALLOWED;
-}
 
 // ---- the hover check ----
 
@@ -311,12 +89,9 @@ void CVetlaView::ShowPinTip(int x, int y, CPoint ptClient)
     CBlockObj* pStart = m_wireInProgress.m_pStartBlock;
     if (bDrawing && bTarget && pStart &&
         (IsPowerBus(pStart) || m_pDocument->m_blockList.Find(pStart))) {
-        m_nHoverVerdict = CheckConnectionRules(&m_wireInProgress, pBlock, nRulePin);
-        // A connector's input never starts a wire that could be finished.
-        if (m_nHoverVerdict == HOVER_ALLOWED && IsMale(pStart) && !IsFedInput(pBlock, nPin))
-            m_nHoverVerdict = HOVER_INCOMPATIBLE;
+        m_nHoverVerdict = CheckWireInProgress(*m_pDocument, m_wireInProgress, *pBlock, nPin);
     } else if (pDragged && bTarget) {
-        m_nHoverVerdict = CheckConnectionRules(pDragged, pBlock, nRulePin);
+        m_nHoverVerdict = CheckConnectionRules(*m_pDocument, *pDragged, *pBlock, nRulePin);
     }
 
     CString strText;
@@ -386,7 +161,7 @@ StartResult StartWire(CVetlaView& view, int x, int y)
     const int nPin = view.PinAt(pBlock, x, y);
     if (!pBlock || nPin < 0)
         return StartResult::Refused;
-    if (IsFedInput(pBlock, nPin) && (!bLadder || RefusesSecondWire(pBlock, nPin)))
+    if (!MayStartWire(doc, *pBlock, nPin))
         return StartResult::Refused;
     CPoint ptCentre;
     if (!PinCentre(pBlock, nPin, ptCentre))
@@ -402,37 +177,6 @@ StartResult StartWire(CVetlaView& view, int x, int y)
     view.m_ptWireStart = ptCentre;
     view.m_nWireState = 1;
     return StartResult::Started;
-}
-
-// A ladder wire that would repeat one of the start block's wires, in either direction.
-bool DuplicatesWire(CVetlaView& view, const CBlockObj* pStart, int nStartPin, const CBlockObj* pEnd, int nEndPin)
-{
-    CPtrArray lines;
-    view.GetBlockLines(lines, pStart);
-    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
-        const auto& line = *static_cast<const CConnectLineObj*>(lines[i]);
-        if (JoinsPins(line, pStart, nStartPin, pEnd, nEndPin) || JoinsPins(line, pEnd, nEndPin, pStart, nStartPin))
-            return true;
-    }
-    return false;
-}
-
-// The refusals of the second click that the hover check does not make (and so shows nothing
-// for), then the connection rules.
-bool IsRefusedEnd(CVetlaView& view, CBlockObj* pEnd, int nEndPin)
-{
-    CConnectLineObj& wire = view.m_wireInProgress;
-    CBlockObj* pStart = wire.m_pStartBlock;
-    if ((IsFemale(pStart) && IsMale(pEnd)) || (IsMale(pStart) && IsFemale(pEnd)))
-        return true;
-    if (view.m_pDocument->IsLadder()) {
-        if (pStart == pEnd || DuplicatesWire(view, pStart, wire.m_nStartPin, pEnd, nEndPin))
-            return true;
-        // Nothing ends at the rail that did not start at an input, and never a connector's.
-        if (IsPowerBus(pEnd) && IsMale(pStart))
-            return true;
-    }
-    return view.CheckConnectionRules(&wire, pEnd, nEndPin) != HOVER_ALLOWED;
 }
 
 } // namespace
@@ -479,7 +223,7 @@ void CVetlaView::WireClickAt(int x, int y)
     }
     if (!IsPowerBus(pEnd))
         nEndPin = PinAt(pEnd, x, y);
-    if (nEndPin < 0 || IsRefusedEnd(*this, pEnd, nEndPin)) {
+    if (nEndPin < 0 || IsRefusedWireEnd(doc, m_wireInProgress, *pEnd, nEndPin)) {
         EndConnectMode();
         return;
     }

@@ -3,6 +3,8 @@
 #include "editor/DiagramConsistency.h"
 #include "editor/WiredDiagram.h"
 
+#include "document/LoopRules.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,7 +21,7 @@ protected:
         wire.m_pStartBlock = pFrom;
         wire.m_nStartPin = nFromPin;
         wire.m_nStartBlock = pFrom->m_nNumber;
-        return View().CheckLoopRule(&wire, pTo, nToPin);
+        return CheckLoopRule(Doc(), wire, *pTo, nToPin);
     }
 };
 
@@ -79,9 +81,8 @@ TEST_F(FbdLoopTest, ALoopThroughAConnectorPairIsFound)
     EXPECT_TRUE(DiagramIsConsistent(Doc()));
     EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 1);
 
-    CPtrArray arr;
     Wire(pAnd1, 10, pAnd2, 1);
-    EXPECT_EQ(View().GetDistinctInputLines(arr, pAnd2), 1) << "the pair and the wire come from one block";
+    EXPECT_EQ(GetDistinctInputLines(Doc(), *pAnd2).size(), 1u) << "the pair and the wire come from one block";
 }
 
 // The fixed end of a wire whose start is dragged is its end; connectors there stand for the
@@ -95,9 +96,9 @@ TEST_F(FbdLoopTest, ADraggedEndIsJudgedFromTheOtherEnd)
     CConnectLineObj* pLine = Wire(pAnd3, 10, pAnd1, 1);
     pLine->m_bEndDrag = 1;
     pLine->m_nDragEnd = -1;  // the start (at AND3) is dragged
-    EXPECT_EQ(View().CheckLoopRule(pLine, pAnd2, 10), 1);
+    EXPECT_EQ(CheckLoopRule(Doc(), *pLine, *pAnd2, 10), 1);
     pLine->m_nDragEnd = 1;  // the end is dragged: AND3 stays
-    EXPECT_EQ(View().CheckLoopRule(pLine, pAnd2, 1), 0);
+    EXPECT_EQ(CheckLoopRule(Doc(), *pLine, *pAnd2, 1), 0);
 }
 
 // A diagram that already holds a cycle (loaded or pasted) must not keep the search going.
@@ -148,7 +149,7 @@ protected:
     LadLoopTest() : WiredDiagram(DOC_TYPE_LAD) {}
 
     // The verdict on a wire just added, as the wire tool asks while the wire is in the list.
-    int Verdict(CConnectLineObj* pLine) { return View().CheckLadLoop(pLine); }
+    int Verdict(CConnectLineObj* pLine) { return CheckLadLoop(Doc(), *pLine); }
 
     void ExpectMarksCleared()
     {

@@ -6,6 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
+#include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
 #include "editor/VetlaView.h"
 #include "platform/core/StringTable.h"
@@ -223,8 +224,8 @@ TEST_F(WiringTest, AnAnalogOutputFeedsAnalogInputsButNoDigitalOne)
     CBlockObj* pAq = Block(BT_ANALOG_OUT, 100, 100);
     CBlockObj* pAm = Block(BT_ANALOG_FLAG, 200, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
-    EXPECT_TRUE(View().IsPinCompatible(pAq, Block(BT_ANALOG_IN, 300, 300), 0));
-    EXPECT_FALSE(View().IsPinCompatible(pAq, pAnd, 0));
+    EXPECT_TRUE(IsPinCompatible(Doc(), *pAq, *Block(BT_ANALOG_IN, 300, 300), 0));
+    EXPECT_FALSE(IsPinCompatible(Doc(), *pAq, *pAnd, 0));
     Draw(pAq, 10, pAnd, 0);
     EXPECT_EQ(LineCount(), 0);
     Draw(pAq, 10, pAm, 0);
@@ -392,7 +393,7 @@ TEST_F(WiringTest, PinKindsDecideWhichOutputMayFeedWhichInput)
     for (const KindCase& c : cases) {
         CBlockObj* pSource = Block(c.nSource, 100, 100);
         CBlockObj* pDest = Block(c.nDest, 200, 100);
-        EXPECT_EQ(View().IsPinCompatible(pSource, pDest, c.nPin) != FALSE, c.bFits)
+        EXPECT_EQ(IsPinCompatible(Doc(), *pSource, *pDest, c.nPin), c.bFits)
             << c.nSource << " -> " << c.nDest << " pin " << c.nPin;
     }
 }
@@ -406,8 +407,8 @@ TEST_F(WiringTest, AConnectorPairStandsForTheBlockThatFeedsIt)
     CBlockObj* pAq = Block(BT_ANALOG_OUT, 400, 400);
     Wire(pAi, 10, pMale, 0);
     // The Female gives the analog input's signal: it may feed an analog output, not an AND.
-    EXPECT_FALSE(View().IsPinCompatible(pFemale, pAnd, 0));
-    EXPECT_TRUE(View().IsPinCompatible(pFemale, pAq, 0));
+    EXPECT_FALSE(IsPinCompatible(Doc(), *pFemale, *pAnd, 0));
+    EXPECT_TRUE(IsPinCompatible(Doc(), *pFemale, *pAq, 0));
     Draw(pFemale, 10, pAnd, 0);
     EXPECT_EQ(LineCount(), 1);
 }

@@ -288,7 +288,7 @@ private:
         probe.m_pStartBlock = pFrom;
         probe.m_nStartBlock = pFrom->m_nNumber;
         probe.m_nStartPin = BLOCK_FIRST_OUTPUT;
-        if (View().CheckConnectionRules(&probe, pTo, nPin) != HOVER_ALLOWED)
+        if (CheckConnectionRules(m_doc, probe, *pTo, nPin) != HOVER_ALLOWED)
             return false;
         const CPoint ptTo = PinCentre(pTo, nPin);
         const bool bRail = IsLadder() && pFrom == Rail();
