@@ -8,6 +8,7 @@
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockSymbol.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
@@ -241,7 +242,7 @@ void CBlockObj::Draw(CVetlaView* pView, CDC* pDC, BOOL, COLORREF crColor)
     DrawPins(*this, pView, pDC, crColor);
 
     // Ladder elements stand on their rung without a frame while the diagram is edited.
-    const bool bLadderElement = m_nType >= BT_MAKE && m_nType <= BT_AOUT_LAD;
+    const bool bLadderElement = IsLadderElementType(m_nType);
     const BOOL bOutline = !bLadderElement || IsSimulating(pView);
     DrawHighlight(pDC, KeepsBlackOutline(m_nType) ? kBlack : crColor, bOutline);
     DrawSymbol(pDC);

@@ -8,6 +8,7 @@
 // directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/ConnectLineObj.h"
 #include "controls/BalloonTipWnd.h"
 #include "editor/BlockTextTable.h"
@@ -54,8 +55,6 @@ constexpr int HOVER_ALLOWED = 0;
 constexpr int HOVER_INCOMPATIBLE = 1;
 constexpr int HOVER_RECURSION = 2;
 
-constexpr int MSGTEXT_SLOT_COUNT = 16;
-
 // The icon of the view's balloon tip.
 constexpr int IDI_BALLOON_TIP = 133;
 
@@ -95,9 +94,9 @@ public:
     CChildFrame* GetParentFrame() const;
     void SetParentFrame(CChildFrame* pFrame) { m_pParentFrame = pFrame; }
 
-    // The block factory: a new, unnumbered and unplaced block of the class for nType; a
-    // message-text block claims the lowest free message-text slot. Defined with the factory in
-    // blocks/BlockFactory.cpp.
+    // The block factory (CreateBlockForType) with this view's message-text slots: a new,
+    // unnumbered and unplaced block of the class for nType; a message-text block claims the
+    // lowest free message-text slot.
     CBlockObj* CreateBlockObject(int nType);
 
     // The scroll extent the window shows; m_sizeTotal keeps it for the model.

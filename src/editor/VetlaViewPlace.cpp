@@ -92,6 +92,11 @@ int BlockLeftForClick(const CVetlaDoc& doc, int x)
 
 } // namespace
 
+CBlockObj* CVetlaView::CreateBlockObject(int nType)
+{
+    return CreateBlockForType(nType, m_bMsgTextUsed);
+}
+
 CBlockObj* CVetlaView::PlaceNewBlock(int nType, POINT* pPoint)
 {
     if (!m_pDocument || !pPoint)
@@ -104,7 +109,7 @@ CBlockObj* CVetlaView::PlaceNewBlock(int nType, POINT* pPoint)
 
     // The factory sizes the block (25 wide, 40 high with 4 inputs, else 36) and gives a message
     // text the lowest free message-text number.
-    CBlockObj* pBlock = CreateBlockForType(nType, m_bMsgTextUsed);
+    CBlockObj* pBlock = CreateBlockObject(nType);
     if (!pBlock)
         return nullptr;
     // The yearly timer, the shift register and the Modbus write take the memory of the

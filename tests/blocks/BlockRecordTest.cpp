@@ -1,6 +1,7 @@
 #include "BlockObjTest.h"
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "platform/core/Exception.h"
 
@@ -296,7 +297,7 @@ TEST_P(CatalogueRoundTrip, EveryCodeRoundTripsByteIdentically)
 {
     RegisterBlockClasses();
     ActiveDocument active(GetParam());
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
         std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr));
         pBlock->m_nNumber = 9000;
         pBlock->m_ptPos = CPoint(40, 60);
