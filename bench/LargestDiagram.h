@@ -7,6 +7,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 
@@ -30,7 +31,7 @@ template <class Place, class Wire>
 LargestDiagramSources BuildLargestDiagram(const CVetlaDoc& doc, Place place, Wire wire)
 {
     std::vector<int> functionTypes;
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
         if (IsFunctionBlockType(entry.nType))
             functionTypes.push_back(entry.nType);
     }

@@ -1,31 +1,15 @@
-// The block factory: turns a block type code into a new, unplaced block of the right class for
-// a document. CVetlaView::CreateBlockObject is a thin member on top of CreateBlockForType that
-// passes the view's document and message-text slots.
+// The block factory: turns a block type code into a new, unplaced block of the class its row of
+// the block-type table names, for a document. CVetlaView::CreateBlockObject is a thin member on
+// top of it that passes the view's document and message-text slots.
 #pragma once
-
-#include <span>
 
 class CBlockObj;
 class CVetlaDoc;
 
-// One row of the type-code catalogue.
-struct BlockCatalogueEntry {
-    int nType;
-    const char* pszClassName;  // the class the factory creates; "CBlockObj" for a plain block
-    int nInputs;               // the input count the class passes to the typed constructor
-    int nNameId;               // string-table id of the display name; 0 for none
-    CBlockObj* (*pfnCreate)(int nType);
-};
-
-// Every type code of the catalogue, in code order.
-std::span<const BlockCatalogueEntry> BlockCatalogue();
-// The catalogue row of a code, or null for a code the catalogue does not list.
-const BlockCatalogueEntry* FindCatalogueEntry(int nType);
-
 // A new block for nType, sized 25 x 40 with 4 inputs and 25 x 36 otherwise, neither numbered
-// nor placed. A code without a class of its own (601, 811, 900, 901 and every code outside the
-// catalogue) gives a plain CBlockObj with 4 inputs. For a message text (810), pTextSlots (16
-// flags, 0 free, 1 taken) gives the lowest free slot, which is marked taken and stored in the
+// nor placed. A code without a class of its own (601, 811, 900, 901, the power rail 951 and
+// every code without a row) gives a plain CBlockObj with 4 inputs. For a message text (810),
+// pTextSlots (16 flags, 0 free, 1 taken) gives the lowest free slot, which is marked taken and stored in the
 // block; with every slot taken, or no flags given, the block keeps slot -1. The block takes
 // what it needs of pDoc (InitForDocument) but is not added to it; pDoc may be null.
 CBlockObj* CreateBlockForType(int nType, int* pTextSlots, CVetlaDoc* pDoc);

@@ -18,8 +18,9 @@ constexpr int MSGTEXT_WIDGET_ARRAYS = 2 * MSGTEXT_LINES;
 constexpr int MSGTEXT_BLOCK_SETTING_COUNT = 14;
 // The message-text slot (m_nParamEx[3]): 0..MSGTEXT_SLOT_COUNT-1 of the view's slots, or -1.
 constexpr int MSGTEXT_SLOT_PARAM = 3;
-constexpr int MSGTEXT_SLOT_COUNT = 16;
 constexpr int MSGTEXT_NO_SLOT = -1;
+// The message texts a program may hold: the view keeps one taken-flag per slot.
+constexpr int MSGTEXT_SLOT_COUNT = 16;
 
 class CBlockMSGTEXT : public CBlockObj {
     DECLARE_SERIAL(CBlockMSGTEXT)

@@ -8,6 +8,7 @@
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockSymbol.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
@@ -239,7 +240,7 @@ void CBlockObj::Draw(const CSimContext* pSim, CDC* pDC, BOOL, COLORREF crColor)
     DrawPins(*this, pSim, pDC, crColor);
 
     // Ladder elements stand on their rung without a frame while the diagram is edited.
-    const bool bLadderElement = m_nType >= BT_MAKE && m_nType <= BT_AOUT_LAD;
+    const bool bLadderElement = IsLadderElementType(m_nType);
     const BOOL bOutline = !bLadderElement || IsSimulating(pSim);
     DrawHighlight(pDC, KeepsBlackOutline(m_nType) ? kBlack : crColor, bOutline);
     DrawSymbol(pDC);

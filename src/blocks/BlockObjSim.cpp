@@ -11,6 +11,7 @@
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
@@ -235,14 +236,12 @@ int ValueTimeBase(const CBlockTime& timer)
 
 bool IsRunTimeValueType(int nType)
 {
-    return nType == BT_COUNTER || (nType >= BT_BCD && nType <= BT_ENCODER) ||
-           (nType >= BT_MOD && nType <= BT_QUAD);
+    return HasTypeFlag(nType, BTF_RUN_TIME_VALUE);
 }
 
 bool IsAnalogValueType(int nType)
 {
-    return nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP || nType == BT_AMATH ||
-           nType == BT_AMUX;
+    return HasTypeFlag(nType, BTF_ANALOG_VALUE);
 }
 
 }  // namespace

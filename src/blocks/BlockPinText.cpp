@@ -9,6 +9,7 @@
 #include "blocks/BlockMR.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "platform/core/StringArray.h"
@@ -702,7 +703,7 @@ PinTextLayout PinTextBuilder::Build()
         AddSpecialLines();
         break;
     default:
-        if (m_nType >= BT_DPR && m_nType <= BT_SW)
+        if (BlockFamilyOf(m_nType) == BlockFamily::Timer)
             AddTimerLines();
         else if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(&m_b))
             AddAnalogLines(*pAnalog);

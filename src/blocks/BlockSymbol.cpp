@@ -18,6 +18,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
@@ -170,7 +171,7 @@ void CBlockObj::DrawSymbol(CDC* pDC) const
         {RUNTIME_CLASS(CBlockQUAD), &CBlockObj::DrawMathSymbol},
         {RUNTIME_CLASS(CBlockDataLog), &CBlockObj::DrawDataLogSymbol},
     };
-    if (m_nType >= BT_IN && m_nType <= BT_FKEY) {
+    if (BlockFamilyOf(m_nType) == BlockFamily::IO) {
         DrawIOSymbol(pDC);
         return;
     }

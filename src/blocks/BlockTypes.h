@@ -1,5 +1,7 @@
 // Block type codes, pin link codes, pin kinds and block number spaces: the integers through
-// which palettes, files, the program image and the classes name the kinds of element.
+// which palettes, files, the program image and the classes name the kinds of element. What a
+// type code stands for (its class, pins, names, palette entry, family) is its row of the
+// block-type table (BlockTypeTable.h).
 #pragma once
 
 #include "platform/core/Types.h"
@@ -129,13 +131,6 @@ constexpr int BT_MALE = 900;
 constexpr int BT_FEMALE = 901;
 constexpr int BT_DATALOG = 911;
 constexpr int BT_POWERBUS = 951;
-
-// Codes 300-413 and 800-899 are function blocks: numbered from 9000 and counted in the
-// program size.
-constexpr bool IsFunctionBlockType(int nType)
-{
-    return (nType >= 300 && nType <= 413) || (nType >= 800 && nType <= 899);
-}
 
 // Link codes: values of m_nPinSource below 100 (block numbers start at 100).
 constexpr int LINK_OUTPUT = 0;

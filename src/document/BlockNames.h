@@ -1,10 +1,12 @@
 // The process-wide naming tables of the editor: the caption of every block type (its name in
-// square brackets, English or Chinese by the interface language) and the 145 parameter names
+// square brackets, English or Chinese by the interface language, from the block-type table's
+// caption column) and the 145 parameter names
 // that message-text elements, the data log and the program image refer to by index. The
 // document fills them (CVetlaDoc::InitBlockCaptions, CVetlaDoc::InitParameterNames); everyone
 // else only reads them.
 #pragma once
 
+#include "blocks/BlockTypeTable.h"
 #include "platform/core/Map.h"
 #include "platform/core/String.h"
 #include "platform/core/StringArray.h"
@@ -19,29 +21,10 @@ extern CMap<int, int, CString, LPCTSTR> g_mapBlockCaption;
 // Parameter-name id -> name; PARAMETER_NAME_COUNT entries once filled, ids 131-137 empty.
 extern CStringArray g_arrParameterNames;
 
-// How a caption reads in the Chinese interface.
-enum class ChineseCaption {
-    English,      // the English caption
-    FromStrings,  // "[" + the Chinese block name of string nChineseId + "]"
-    Own,          // pszChinese
-    NotWritten,   // the entry is left as it was
-};
-
-struct BlockCaptionEntry {
-    int nType;
-    LPCTSTR pszEnglish;
-    ChineseCaption chinese;
-    UINT nChineseId;
-    LPCTSTR pszChinese;
-};
-
-// Every row of the caption table, in type-code order.
-std::span<const BlockCaptionEntry> BlockCaptionTable();
-
-// The caption of one row in the given interface language; empty for a row that the Chinese
-// interface does not write. A Chinese block name missing from the string table gives the
-// English caption rather than empty brackets.
-CString BlockCaptionText(const BlockCaptionEntry& entry, BOOL bChinese);
+// The caption of a type in the given interface language (from its row of the block-type
+// table); empty for a caption that the Chinese interface does not write. A Chinese block name
+// missing from the string table gives the English caption rather than empty brackets.
+CString BlockCaptionText(const BlockCaption& caption, BOOL bChinese);
 
 // The names in id order.
 std::span<const LPCTSTR> ParameterNameTable();

@@ -1,5 +1,6 @@
 #include "document/BlockNumbering.h"
 
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 
 #include <cstddef>
@@ -41,13 +42,6 @@ constexpr CapacityLimit kLimits[] = {
     {BT_FEMALE, 1900, 1900},     {BT_DATALOG, 1, 1},
 };
 
-struct SpecialSize {
-    int nType;
-    WORD wOld;
-    WORD wNew;
-};
-constexpr SpecialSize kSpecialSizes[] = {{BT_YT, 8, 14}, {BT_SREG, 12, 16}, {BT_MW, 18, 22}};
-
 constexpr WORD FIRST_NEW_HARDWARE_CODE = 0x5188;
 
 template <class Row, std::size_t N>
@@ -68,21 +62,30 @@ const CapacityLimit* FindCapacityLimit(int nType) { return FindRow(kLimits, nTyp
 
 int GetBlockCategory(int nType)
 {
-    if (nType >= 600 && nType <= 799)
+    switch (BlockFamilyOf(nType)) {
+    case BlockFamily::IO:
+    case BlockFamily::LadderContact:
+    case BlockFamily::LadderOutput:
         return BLOCK_CATEGORY_IO;
-    if (IsFunctionBlockType(nType))
+    case BlockFamily::Logic:
+    case BlockFamily::Timer:
+    case BlockFamily::Function:
         return BLOCK_CATEGORY_FUNCTION;
-    if (nType == BT_MALE || nType == BT_FEMALE)
+    case BlockFamily::Connector:
         return BLOCK_CATEGORY_CONNECTOR;
-    if (nType == BT_DATALOG)
+    case BlockFamily::DataLog:
         return BLOCK_CATEGORY_DATALOG;
+    case BlockFamily::None:
+    case BlockFamily::PowerBus:
+        break;
+    }
     return 0;
 }
 
 WORD GetSpecialProgramBytes(int nType, WORD wHardwareCode)
 {
-    const SpecialSize* pRow = FindRow(kSpecialSizes, nType);
-    if (!pRow)
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    if (!pRow || pRow->placement.wBytesOlder == pRow->placement.wBytesNewer)
         return 0;
-    return wHardwareCode < FIRST_NEW_HARDWARE_CODE ? pRow->wOld : pRow->wNew;
+    return wHardwareCode < FIRST_NEW_HARDWARE_CODE ? pRow->placement.wBytesOlder : pRow->placement.wBytesNewer;
 }

@@ -56,14 +56,15 @@ struct CapacityLimit {
 };
 const CapacityLimit* FindCapacityLimit(int nType);
 
-// 1 I/O, constants and LAD elements (600-799), 2 function blocks (300-413, 800-899),
-// 3 connectors (900, 901), 4 the data log (911), 0 anything else.
+// By the type's family: 1 I/O, constants and LAD elements, 2 logic, timer and function blocks,
+// 3 connectors, 4 the data log, 0 the power rail and every code without a row.
 constexpr int BLOCK_CATEGORY_IO = 1;
 constexpr int BLOCK_CATEGORY_FUNCTION = 2;
 constexpr int BLOCK_CATEGORY_CONNECTOR = 3;
 constexpr int BLOCK_CATEGORY_DATALOG = 4;
 int GetBlockCategory(int nType);
 
-// The program size of the yearly timer, shift register and Modbus write blocks, which differs
-// between the generations (hardware codes below 0x5188 are the older one); 0 for other types.
+// The program size of a type whose size differs between the generations (the yearly timer,
+// shift register and Modbus write; hardware codes below 0x5188 are the older one), from its
+// row's placement bytes; 0 for other types.
 WORD GetSpecialProgramBytes(int nType, WORD wHardwareCode);

@@ -4,77 +4,23 @@
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockOut.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "document/WireNet.h"
 
 #include <algorithm>
-#include <initializer_list>
 #include <set>
-#include <span>
 #include <utility>
 
 namespace {
-
-struct LoopClassRow {
-    int nClass;
-    std::initializer_list<int> types;
-};
-
-// The class of the fixed end's block: 0 the logic, timer and counting blocks, 1 outputs and
-// flags, 2 analog outputs and flags, 3 blocks that compute a value, 4 blocks that judge a value,
-// 5 the value selectors and controllers. A code not listed is of class 3.
-const LoopClassRow kSourceClasses[] = {
-    {0,
-     {BT_AND, BT_AND_EDGE, BT_NAND, BT_NAND_EDGE, BT_OR, BT_NOR, BT_XOR, BT_NOT, BT_DPR, BT_DDR, BT_MPLR, BT_PLR,
-      BT_CPG, BT_RPR, BT_APG, BT_RG, BT_SLS, BT_MFS, BT_COUNTER, BT_HCOUNTER, BT_THTRG, BT_LR, BT_PR, BT_MSGTEXT,
-      BT_SOFTKEY, BT_SREG, BT_MR, BT_MW, BT_MATHERR, BT_BOOLEAN, BT_TDT, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO,
-      BT_PTOE, BT_SEG, BT_WORD2BIT, BT_UDC}},
-    {1, {BT_OUT, BT_FLAG}},
-    {2, {BT_ANALOG_OUT, BT_ANALOG_FLAG}},
-    {3,
-     {BT_AAMP, BT_AFILTER, BT_BCD, BT_BIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM,
-      BT_NORM, BT_XORM, BT_ARRMXIV, BT_ACMXIV, BT_RAND, BT_CRC16, BT_MOD, BT_REM, BT_LOG, BT_SQRT, BT_ABS,
-      BT_GCD, BT_LCM, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD}},
-    {4, {BT_ACOMP, BT_ATHTRG, BT_AWDOG, BT_ADTRG, BT_PWM, BT_ODD, BT_EVEN}},
-    {5, {BT_SW, BT_AMATH, BT_AMUX, BT_ARAMP, BT_PI, BT_MAXMIN, BT_AVGVAL, BT_MEM}},
-};
-constexpr int kOtherSourceClass = 3;
-
-// The class of the target block. Targets are grouped a little differently (SW, AMATH, AMUX,
-// ARAMP and MEM with the logic blocks; AWDOG, PI, PWM, MAXMIN, AVGVAL and QUAD together), and a
-// code not listed takes the last column.
-const LoopClassRow kTargetClasses[] = {
-    {0,
-     {BT_AND, BT_AND_EDGE, BT_NAND, BT_NAND_EDGE, BT_OR, BT_NOR, BT_XOR, BT_NOT, BT_DPR, BT_DDR, BT_MPLR, BT_PLR,
-      BT_CPG, BT_RPR, BT_APG, BT_RG, BT_SLS, BT_MFS, BT_SW, BT_COUNTER, BT_HCOUNTER, BT_THTRG, BT_LR, BT_PR,
-      BT_MSGTEXT, BT_SOFTKEY, BT_SREG, BT_MR, BT_MW, BT_AMATH, BT_AMUX, BT_ARAMP, BT_MATHERR, BT_BOOLEAN, BT_TDT,
-      BT_MEM, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG, BT_WORD2BIT, BT_UDC}},
-    {1, {BT_OUT, BT_FLAG}},
-    {2, {BT_ANALOG_OUT, BT_ANALOG_FLAG}},
-    {3,
-     {BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_ADTRG, BT_AFILTER, BT_BCD, BT_BIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR,
-      BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM, BT_ACMXIV, BT_RAND, BT_CRC16, BT_ODD, BT_EVEN,
-      BT_MOD, BT_REM, BT_LOG, BT_SQRT, BT_ABS, BT_GCD, BT_LCM}},
-    {4, {BT_AWDOG, BT_PI, BT_PWM, BT_MAXMIN, BT_AVGVAL, BT_QUAD}},
-};
-constexpr int kOtherTargetClass = 5;
 
 // The verdict on a loop by source class (rows) and target class (columns); 0 allows it.
 constexpr int kLoopVerdict[6][6] = {
     {1, 0, 2, 2, 1, 0}, {0, 0, 2, 2, 0, 2}, {2, 2, 0, 0, 0, 2},
     {2, 2, 0, 1, 1, 0}, {1, 0, 2, 2, 1, 2}, {2, 2, 0, 1, 1, 0},
 };
-
-int ClassOf(std::span<const LoopClassRow> rows, int nType, int nOther)
-{
-    for (const LoopClassRow& row : rows) {
-        if (std::find(row.types.begin(), row.types.end(), nType) != row.types.end())
-            return row.nClass;
-    }
-    return nOther;
-}
 
 bool IsOutputOrFlag(const CBlockObj* pBlock)
 {
@@ -215,7 +161,7 @@ int CheckLoopRule(const CVetlaDoc& doc, const CConnectLineObj& line, CBlockObj& 
         if (!UpstreamSearch(net, x, y).Run())
             return 0;
     }
-    const int nSourceClass = ClassOf(kSourceClasses, s.pBlock->m_nType, kOtherSourceClass);
-    const int nTargetClass = ClassOf(kTargetClasses, target.m_nType, kOtherTargetClass);
+    const int nSourceClass = LoopSourceClass(s.pBlock->m_nType);
+    const int nTargetClass = LoopTargetClass(target.m_nType);
     return kLoopVerdict[nSourceClass][nTargetClass];
 }

@@ -6,6 +6,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 
 #include <initializer_list>
@@ -23,8 +24,7 @@ BOOL IsRangeNumbered(int nType) { return nType != BT_CURSOR_KEY && FindNumberRan
 // The I/O and ladder blocks a paste keeps the number of, when it is free.
 BOOL KeepsPastedNumber(int nType)
 {
-    return (nType >= BT_IN && nType <= BT_FKEY && nType != BT_CURSOR_KEY) ||
-           (nType >= BT_MAKE && nType <= BT_AOUT_LAD);
+    return IsRangeNumbered(nType) && GetBlockCategory(nType) == BLOCK_CATEGORY_IO;
 }
 
 BOOL IsCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT; }
@@ -172,7 +172,7 @@ void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
     } else if (KeepsPastedNumber(nType) || nType == BT_DATALOG) {
         // Contacts pasted into a ladder document keep the operand they were copied with.
         if (FindBlockByNumber(pBlock->m_nNumber))
-            NumberInRange(pBlock, IsLadder() && nType >= BT_MAKE && nType <= BT_ACONTACT);
+            NumberInRange(pBlock, IsLadder() && IsLadderContactType(nType));
     } else {
         pBlock->m_nNumber = NUM_FUNCTION_BLOCK + CountFunctionBlocks();
     }
@@ -303,7 +303,7 @@ int CVetlaDoc::CountReferenceBlocks(int nExcludeNumber) const
             continue;
         const int nType = pBlock->m_nType;
         const BOOL bOffers =
-            bNew ? GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && !(nType >= BT_AND && nType <= BT_NOT) &&
+            bNew ? GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && BlockFamilyOf(nType) != BlockFamily::Logic &&
                        (pBlock->m_nCapFlags & 0x01)
                  : nType == BT_COUNTER || nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP;
         if (bOffers)

@@ -6,6 +6,7 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNames.h"
@@ -160,11 +161,6 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
     return PrefixNumber(row.pszPrefix, r);
 }
 
-bool IsLadderElementType(int nType)
-{
-    return nType >= BT_MAKE && nType <= BT_AOUT_LAD;
-}
-
 // The far end of a wire being drawn is at a connector.
 bool EndsAtConnector(const CConnectLineObj& line)
 {
@@ -183,10 +179,10 @@ bool Joins(const CConnectLineObj& line, const CBlockObj* pA, int nPinA, const CB
 void CVetlaDoc::InitBlockCaptions()
 {
     const BOOL bChinese = g_bChineseUI != 0;
-    for (const BlockCaptionEntry& entry : BlockCaptionTable()) {
-        if (bChinese && entry.chinese == ChineseCaption::NotWritten)
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        if (!row.caption.pszEnglish || (bChinese && row.caption.chinese == ChineseCaption::NotWritten))
             continue;
-        g_mapBlockCaption.SetAt(entry.nType, BlockCaptionText(entry, bChinese));
+        g_mapBlockCaption.SetAt(row.nType, BlockCaptionText(row.caption, bChinese));
     }
 }
 

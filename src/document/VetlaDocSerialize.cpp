@@ -6,6 +6,7 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
@@ -68,34 +69,13 @@ void ResolveReference(const CVetlaDoc& doc, CBlockObj* pBlock, int k)
     }
 }
 
-// The blocks whose parameter references a file carries, by generation: a range of type codes
-// and how many of the four references they use.
-struct ReferenceRule {
-    int nFirstType;
-    int nLastType;
-    int nRefCount;
-};
-
-constexpr ReferenceRule kOldReferenceRules[] = {
-    {BT_DPR, BT_DDR, 1}, {BT_PLR, BT_PLR, 1}, {BT_COUNTER, BT_COUNTER, 2}};
-
-// Timers but the clock timers, the analog blocks but the amplifier, differential trigger,
-// filter and average, and the counters, word, mask, array, random, memory, encoder, motor,
-// pulse-train, word-to-bit and the modulo, remainder, logarithm, fixed-point and round blocks.
-constexpr ReferenceRule kNewReferenceRules[] = {
-    {BT_DPR, BT_MFS, 4},     {BT_COUNTER, BT_ATHTRG, 4}, {BT_AWDOG, BT_AWDOG, 4},
-    {BT_AMATH, BT_PWM, 4},   {BT_MAXMIN, BT_MAXMIN, 4},  {BT_MATHERR, BT_MATHERR, 4},
-    {BT_ROL, BT_PTOE, 4},    {BT_WORD2BIT, BT_WORD2BIT, 4}, {BT_MOD, BT_LOG, 4},
-    {BT_FIX, BT_ROUND, 4}};
-
-template <std::size_t N>
-int ReferenceCount(const ReferenceRule (&rules)[N], int nType)
+// How many of its parameter references a block carries in a file of the generation.
+int ReferenceCount(int nType, BOOL bNewGeneration)
 {
-    for (const ReferenceRule& rule : rules) {
-        if (nType >= rule.nFirstType && nType <= rule.nLastType)
-            return rule.nRefCount;
-    }
-    return 0;
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    if (!pRow)
+        return 0;
+    return bNewGeneration ? pRow->references.nNewer : pRow->references.nOlder;
 }
 
 } // namespace
@@ -259,8 +239,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
             load.ReadWidgets(ar, static_cast<CBlockMSGTEXT*>(pBlock), bOldStyleTexts);
         if (bNew && pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
             ResolveDataLogItems(static_cast<CBlockDataLog*>(pBlock));
-        const int nRefs = bNew ? ReferenceCount(kNewReferenceRules, pBlock->m_nType)
-                               : ReferenceCount(kOldReferenceRules, pBlock->m_nType);
+        const int nRefs = ReferenceCount(pBlock->m_nType, bNew);
         for (int k = 0; k < nRefs; ++k)
             ResolveReference(*this, pBlock, k);
     }

@@ -1,6 +1,7 @@
 // The diagram view's block-name and pin-label table: one row of 21 texts per block kind, the
-// labels of pins 0-19 in pin order and, in column 20, the kind's descriptive name. The texts
-// come from the string table; the hover tip over a pin or a block body shows them.
+// labels of pins 0-19 in pin order and, in column 20, the kind's descriptive name: one row per
+// type of the block-type table that has a tip, in code order. The texts come from the string
+// table; the hover tip over a pin or a block body shows them.
 #pragma once
 
 #include "platform/core/String.h"
@@ -15,10 +16,9 @@ constexpr int BLOCK_TEXT_POWER_BUS_ROW = 116;
 
 using BlockTextTable = CString[BLOCK_TEXT_ROWS][BLOCK_TEXT_COLUMNS];
 
-// The row of a type code: the code less an offset per run of codes (logic from row 0, timers
-// from 8, I/O from 22, ladder elements from 34, function blocks from 40, the data log at 115),
-// the power rail's row for 951. -1 for a code that has no row of its own: the connectors 900
-// and 901, and every code the run arithmetic would put on another kind's row or past the end.
+// The row of a type code (logic from row 0, timers from 8, I/O from 22, ladder elements from
+// 34, function blocks from 40, the data log at 115, the power rail at 116). -1 for a code that
+// has no tip: the connectors 900 and 901 and every code without a row.
 int BlockTextRow(int nType);
 
 // The string id of a cell, 0 for a cell that stays empty (and for a row or column outside the

@@ -1,6 +1,7 @@
 #include "editor/DiagramEditHelpers.h"
 
 #include "blocks/BlockConnector.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
@@ -47,7 +48,7 @@ BOOL IsPowerBusLine(const CVetlaDoc& doc, const CConnectLineObj* pLine)
     return pRail && pLine && (pLine->m_pStartBlock == pRail || pLine->m_pEndBlock == pRail);
 }
 
-BOOL IsLadderContact(int nType) { return nType >= BT_MAKE && nType <= BT_ACONTACT; }
+BOOL IsLadderContact(int nType) { return IsLadderContactType(nType); }
 
 BOOL OperandNamesBlock(int nOperand)
 {

@@ -1,6 +1,8 @@
 #include "editor/PaletteTypes.h"
 
-#include <initializer_list>
+#include "blocks/BlockTypeTable.h"
+
+#include <algorithm>
 #include <vector>
 
 CUIntArray g_paletteTypeLists[PALETTE_LIST_COUNT];
@@ -11,52 +13,31 @@ constexpr BYTE kFirstModel = 0x11;
 constexpr BYTE kFirstNewerModel = 0x51;
 constexpr BYTE kWifiModel = 0x52;
 
-std::vector<UINT> Range(UINT nFirst, UINT nLast)
-{
-    std::vector<UINT> codes;
-    for (UINT nCode = nFirst; nCode <= nLast; ++nCode)
-        codes.push_back(nCode);
-    return codes;
-}
+// The page of each list and, for the pages that differ by controller generation, the
+// generation whose palette the list is.
+struct ListRule {
+    PaletteGroup group;
+    BYTE byGeneration;  // 0: the page is the same for every generation
+};
 
-std::vector<UINT> Join(std::initializer_list<std::vector<UINT>> parts)
-{
-    std::vector<UINT> codes;
-    for (const std::vector<UINT>& part : parts)
-        codes.insert(codes.end(), part.begin(), part.end());
-    return codes;
-}
+constexpr ListRule kListRules[PALETTE_LIST_COUNT] = {
+    {PaletteGroup::Basic, 0},          {PaletteGroup::Timers, 0},       {PaletteGroup::Ladder, 0},
+    {PaletteGroup::IO, GEN_OLDER},     {PaletteGroup::IO, GEN_NEWER},   {PaletteGroup::Misc, GEN_OLDER},
+    {PaletteGroup::Misc, GEN_NEWER},   {PaletteGroup::Misc, GEN_WIFI},  {PaletteGroup::Aux, 0},
+    {PaletteGroup::Math, 0},           {PaletteGroup::Profile, 0},
+};
 
-// The codes of each list in the order the palette shows them.
-std::vector<UINT> CodesOf(int nList)
+// The rows of each list in the order the palette shows them.
+std::vector<const BlockTypeRow*> RowsOf(int nList)
 {
-    const std::vector<UINT> miscNewer = {800, 801, 802, 815, 803, 804, 805, 806, 807, 816, 817, 818,
-                                         819, 820, 821, 822, 808, 809, 810, 812, 823, 813, 814};
-    switch (nList) {
-    case PALETTE_BASIC:
-        return Range(300, 307);
-    case PALETTE_TIMERS:
-        return Range(400, 413);
-    case PALETTE_LADDER:
-        return Range(700, 705);
-    case PALETTE_IO_OLDER:
-        return Join({{600}, Range(602, 610)});
-    case PALETTE_IO_NEWER:
-        return Join({{600, 611}, Range(602, 610)});
-    case PALETTE_MISC_OLDER:
-        return Join({Range(800, 810), {812, 813, 814}});
-    case PALETTE_MISC_NEWER:
-        return miscNewer;
-    case PALETTE_MISC_WIFI:
-        return Join({miscNewer, Range(824, 827)});
-    case PALETTE_AUX:
-        return Range(830, 856);
-    case PALETTE_MATH:
-        return Range(860, 879);
-    case PALETTE_PROFILE:
-        return {911};
+    const ListRule& rule = kListRules[nList];
+    std::vector<const BlockTypeRow*> rows;
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        if (row.palette.group == rule.group && (rule.byGeneration == 0 || (row.byGenerations & rule.byGeneration)))
+            rows.push_back(&row);
     }
-    return {};
+    std::ranges::stable_sort(rows, {}, [](const BlockTypeRow* pRow) { return pRow->palette.nOrder; });
+    return rows;
 }
 
 } // namespace
@@ -64,12 +45,12 @@ std::vector<UINT> CodesOf(int nList)
 void InitPaletteTypeLists()
 {
     for (int nList = 0; nList < PALETTE_LIST_COUNT; ++nList) {
-        const std::vector<UINT> codes = CodesOf(nList);
+        const std::vector<const BlockTypeRow*> rows = RowsOf(nList);
         CUIntArray& list = g_paletteTypeLists[nList];
         list.RemoveAll();
-        list.SetSize(INT_PTR(codes.size()));
-        for (std::size_t i = 0; i < codes.size(); ++i)
-            list.SetAt(INT_PTR(i), codes[i]);
+        list.SetSize(INT_PTR(rows.size()));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            list.SetAt(INT_PTR(i), UINT(rows[i]->nType));
     }
 }
 

@@ -1,5 +1,6 @@
 // The block type codes that the tabs of the block palette offer, one list per tab and
-// controller generation, and the rule that picks a tab's list.
+// controller generation (taken from the palette columns of the block-type table), and the rule
+// that picks a tab's list.
 #pragma once
 
 #include "platform/core/Types.h"

@@ -1,6 +1,7 @@
 #include "editor/PasteChecks.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 #include "document/BlockNumbering.h"
@@ -34,29 +35,26 @@ constexpr int OLD_OUTPUTS_PER_GROUP = 8;
 // the older Misc list.
 bool IsOlderGenerationType(int nType)
 {
-    return (nType >= BT_AND && nType <= BT_NOT) || (nType >= BT_DPR && nType <= BT_YT) ||
-           (nType >= BT_COUNTER && nType <= BT_MSGTEXT) || (nType >= BT_SREG && nType <= BT_MW);
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && (pRow->byGenerations & GEN_OLDER);
 }
 
 // How many parameter references of a block type the older controllers carry.
 int OlderReferenceCount(int nType)
 {
-    switch (nType) {
-    case BT_DPR: case BT_DDR: case BT_PLR: return 1;
-    case BT_COUNTER: return 2;
-    default: return 0;
-    }
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->references.nOlder : 0;
 }
 
 constexpr int START_VALUE_PARAM = 7;   // the counter's start value
 
-bool IsLadderOnly(int nType) { return nType >= BT_MAKE && nType <= BT_AOUT_LAD; }
+bool IsLadderOnly(int nType) { return IsLadderElementType(nType); }
 
 // The FBD I/O blocks and the logic blocks without edge evaluation have no place on a rung.
 bool IsFbdOnly(int nType)
 {
-    return (nType >= BT_IN && nType <= BT_ANALOG_FLAG) ||
-           (nType >= BT_AND && nType <= BT_NOT && nType != BT_AND_EDGE && nType != BT_NAND_EDGE);
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && !(pRow->byLanguages & LANG_LAD);
 }
 
 CString Caption(int nType)

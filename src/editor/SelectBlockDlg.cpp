@@ -1,6 +1,7 @@
 #include "editor/SelectBlockDlg.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
@@ -217,11 +218,11 @@ BOOL GetSelectBlockName(const CBlockObj& block, const CVetlaDoc& doc, SelectBloc
 {
     const int nType = block.m_nType;
     const CString strCaption = Caption(nType);
-    if ((nType >= 300 && nType <= 599) || (nType >= 800 && nType <= 899)) {
+    if (IsFunctionBlockType(nType)) {
         name = FbdName(kFunction, block.m_nNumber, strCaption);
         return TRUE;
     }
-    if (nType >= BT_MAKE && nType <= BT_AOUT_LAD) {
+    if (IsLadderElementType(nType)) {
         name = LadderName(block, doc, strCaption);
         return TRUE;
     }

@@ -104,7 +104,7 @@ CBlockObj* CVetlaView::PlaceNewBlock(int nType, POINT* pPoint)
 
     // The factory sizes the block (25 wide, 40 high with 4 inputs, else 36) and gives a message
     // text the lowest free message-text number.
-    CBlockObj* pBlock = CreateBlockForType(nType, m_bMsgTextUsed, m_pDocument);
+    CBlockObj* pBlock = CreateBlockObject(nType);
     if (!pBlock)
         return nullptr;
     // The yearly timer, the shift register and the Modbus write take the memory of the

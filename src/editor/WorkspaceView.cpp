@@ -1,6 +1,7 @@
 #include "editor/WorkspaceView.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ActiveDiagram.h"
@@ -80,8 +81,12 @@ std::vector<UINT> CWorkspaceView::PaletteItems(int nCategory, BYTE byModel, BOOL
     for (INT_PTR i = 0; i < list.GetSize(); ++i)
         items.push_back(list[i]);
     if (nCategory == PALETTE_TAB_BSC && bLadder) {
-        // A rung combines contacts itself; of the gates only the edge-triggered ones remain.
-        std::erase_if(items, [](UINT nType) { return nType != BT_AND_EDGE && nType != BT_NAND_EDGE; });
+        // A rung combines contacts itself; of the gates only the edge-triggered ones have a place
+        // in a ladder program.
+        std::erase_if(items, [](UINT nType) {
+            const BlockTypeRow* pRow = FindBlockType(int(nType));
+            return !pRow || !(pRow->byLanguages & LANG_LAD);
+        });
     } else if (nCategory == PALETTE_TAB_TMR && byModel < MODEL_NEW_GENERATION && items.size() > OLDER_TIMER_COUNT) {
         items.resize(OLDER_TIMER_COUNT);
     }

@@ -1,10 +1,10 @@
 // The drawing of a palette page: every item is a filled symbol box with its symbol text, the
 // marks of its block (edge trigger, negation) and its pins, the name beside it, and a frame
-// round the selected item. One table gives every palette type its symbol; the names are the
-// block catalogue's, in the interface language.
+// round the selected item. The symbols, marks, input counts and names (in the interface
+// language) are the block-type table's.
 #include "editor/WorkspaceView.h"
 
-#include "blocks/BlockFactory.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "editor/PaletteTypes.h"
 #include "platform/core/String.h"
@@ -13,7 +13,6 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -28,77 +27,6 @@ constexpr int NAME_GAP = 5;
 constexpr int LOW_NAME_RISE = 20;
 constexpr int PIN_LENGTH = 5;
 constexpr int NEGATION_DIAMETER = 6;
-
-enum class Mark { None, Edge, Negated, EdgeNegated };
-
-struct PaletteSymbol {
-    int nType;
-    LPCTSTR pszText;
-    Mark mark;
-};
-
-// In code order.
-constexpr PaletteSymbol kSymbols[] = {
-    {300, _T("&"), Mark::None},      {301, _T("&"), Mark::Edge},        {302, _T("&"), Mark::Negated},
-    {303, _T("&"), Mark::EdgeNegated}, {304, _T(">1"), Mark::None},     {305, _T(">1"), Mark::Negated},
-    {306, _T("=1"), Mark::None},     {307, _T("1"), Mark::Negated},
-    {400, _T("ON-D"), Mark::None},   {401, _T("OFF-D"), Mark::None},    {402, _T("ON/OFF"), Mark::None},
-    {403, _T("R-ON-D"), Mark::None}, {404, _T("W-R"), Mark::None},      {405, _T("ETWR"), Mark::None},
-    {406, _T("A-P-G"), Mark::None},  {407, _T("R-G"), Mark::None},      {408, _T("S-L-S"), Mark::None},
-    {409, _T("M-F-S"), Mark::None},  {410, _T("W-T"), Mark::None},      {411, _T("Y-T"), Mark::None},
-    {412, _T("AC"), Mark::None},     {413, _T("SW"), Mark::None},
-    {600, _T("I"), Mark::None},      {602, _T("S"), Mark::None},        {603, _T("lo"), Mark::None},
-    {604, _T("hi"), Mark::None},     {605, _T("Q"), Mark::None},        {606, _T("X"), Mark::None},
-    {607, _T("M"), Mark::None},      {608, _T("AI"), Mark::None},       {609, _T("AQ"), Mark::None},
-    {610, _T("AM"), Mark::None},     {611, _T("F"), Mark::None},
-    // Contacts read as inputs, coils as outputs; the break contact and the inverted output
-    // carry the negation.
-    {700, _T("NI"), Mark::None},     {701, _T("NI"), Mark::Negated},    {702, _T("AI"), Mark::None},
-    {703, _T("NQ"), Mark::None},     {704, _T("NQ"), Mark::Negated},    {705, _T("AQ"), Mark::None},
-    {800, _T("U/D"), Mark::None},    {801, _T("H-C"), Mark::None},      {802, _T("TRG"), Mark::None},
-    {803, _T("CMP"), Mark::None},    {804, _T("ATRG"), Mark::None},     {805, _T("AMP"), Mark::None},
-    {806, _T("AWD"), Mark::None},    {807, _T("ADT"), Mark::None},      {808, _T("L-R"), Mark::None},
-    {809, _T("P-R"), Mark::None},    {810, _T("Text"), Mark::None},     {812, _T(">>"), Mark::None},
-    {813, _T("MR"), Mark::None},     {814, _T("MW"), Mark::None},       {815, _T("MATH"), Mark::None},
-    {816, _T("MUX"), Mark::None},    {817, _T("RAMP"), Mark::None},     {818, _T("PI"), Mark::None},
-    {819, _T("PWM"), Mark::None},    {820, _T("FLT"), Mark::None},      {821, _T("MAX"), Mark::None},
-    {822, _T("AVG"), Mark::None},    {823, _T("ERR"), Mark::None},      {824, _T("WI"), Mark::None},
-    {825, _T("WQ"), Mark::None},     {826, _T("WAI"), Mark::None},      {827, _T("WAQ"), Mark::None},
-    {830, _T("BOOL"), Mark::None},   {831, _T("TDT"), Mark::None},      {832, _T("BCD"), Mark::None},
-    {833, _T("BIN"), Mark::None},    {834, _T("ROL"), Mark::None},      {835, _T("ROR"), Mark::None},
-    {836, _T("SHL"), Mark::None},    {837, _T("SHR"), Mark::None},      {838, _T("&"), Mark::None},
-    {839, _T(">1"), Mark::None},     {840, _T("1"), Mark::Negated},     {841, _T("&"), Mark::Negated},
-    {842, _T(">1"), Mark::Negated},  {843, _T("=1"), Mark::None},       {844, _T("AXIV"), Mark::None},
-    {845, _T("DXIV"), Mark::None},   {846, _T("Rand"), Mark::None},     {847, _T("MEM"), Mark::None},
-    {848, _T("ENC"), Mark::None},    {849, _T("SMC"), Mark::None},      {850, _T("SMCE"), Mark::None},
-    {851, _T("PTO"), Mark::None},    {852, _T("PTOE"), Mark::None},     {853, _T("SEG"), Mark::None},
-    {854, _T("WTB"), Mark::None},    {855, _T("UDC"), Mark::None},      {856, _T("CRC"), Mark::None},
-    {860, _T("ODD"), Mark::None},    {861, _T("EVEN"), Mark::None},     {862, _T("MOD"), Mark::None},
-    {863, _T("REM"), Mark::None},    {864, _T("LOG"), Mark::None},      {865, _T("SQRT"), Mark::None},
-    {866, _T("ABS"), Mark::None},    {867, _T("GCD"), Mark::None},      {868, _T("LCM"), Mark::None},
-    {869, _T("POW2"), Mark::None},   {870, _T("EXP"), Mark::None},      {871, _T("FIX"), Mark::None},
-    {872, _T("round"), Mark::None},  {873, _T("SIN"), Mark::None},      {874, _T("COS"), Mark::None},
-    {875, _T("TAN"), Mark::None},    {876, _T("COT"), Mark::None},      {877, _T("SEC"), Mark::None},
-    {878, _T("CSC"), Mark::None},    {879, _T("QUAD"), Mark::None},
-    {911, _T("L"), Mark::None},
-};
-
-constexpr bool SymbolsSorted()
-{
-    for (std::size_t i = 1; i < std::size(kSymbols); ++i) {
-        if (kSymbols[i - 1].nType >= kSymbols[i].nType)
-            return false;
-    }
-    return true;
-}
-static_assert(SymbolsSorted(), "the symbols are searched by code");
-
-const PaletteSymbol* FindSymbol(UINT nType)
-{
-    const auto* it = std::lower_bound(std::begin(kSymbols), std::end(kSymbols), int(nType),
-                                      [](const PaletteSymbol& symbol, int n) { return symbol.nType < n; });
-    return it != std::end(kSymbols) && it->nType == int(nType) ? it : nullptr;
-}
 
 // The rising edge in the box's top left corner.
 void DrawEdgeMark(CDC* pDC, const CRect& box)
@@ -127,11 +55,11 @@ void DrawPins(CDC* pDC, const CRect& box, int nInputs, bool bNegated)
     pDC->LineTo(x + PIN_LENGTH, y);
 }
 
-CString ItemName(UINT nType)
+CString ItemName(const BlockTypeRow* pRow)
 {
     CString strName;
-    if (const BlockCatalogueEntry* pEntry = FindCatalogueEntry(int(nType)); pEntry && pEntry->nNameId != 0)
-        strName.LoadString(pEntry->nNameId);
+    if (pRow && pRow->texts.nNameId != 0)
+        strName.LoadString(pRow->texts.nNameId);
     return strName;
 }
 
@@ -174,10 +102,10 @@ void CWorkspaceView::OnDraw(CDC* pDC)
             pDC->SelectObject(&outline);
         }
         pDC->SelectStockObject(NULL_BRUSH);
-        const PaletteSymbol* pSymbol = FindSymbol(nType);
-        const Mark mark = pSymbol ? pSymbol->mark : Mark::None;
-        if (pSymbol) {
-            const CString strSymbol(pSymbol->pszText);
+        const BlockTypeRow* pRow = FindBlockType(int(nType));
+        const PaletteMark mark = pRow ? pRow->palette.mark : PaletteMark::None;
+        if (pRow && pRow->palette.pszSymbol) {
+            const CString strSymbol(pRow->palette.pszSymbol);
             CSize size = pDC->GetTextExtent(strSymbol);
             if (size.cx > box.Width() - 2) {
                 pDC->SelectObject(&narrow);
@@ -186,12 +114,12 @@ void CWorkspaceView::OnDraw(CDC* pDC)
             pDC->TextOut(box.left + (box.Width() - size.cx) / 2, box.top + (box.Height() - size.cy) / 2, strSymbol);
             pDC->SelectObject(&font);
         }
-        if (mark == Mark::Edge || mark == Mark::EdgeNegated)
+        if (mark == PaletteMark::Edge || mark == PaletteMark::EdgeNegated)
             DrawEdgeMark(pDC, box);
-        const BlockCatalogueEntry* pEntry = FindCatalogueEntry(int(nType));
-        DrawPins(pDC, box, pEntry ? pEntry->nInputs : 0, mark == Mark::Negated || mark == Mark::EdgeNegated);
+        DrawPins(pDC, box, pRow ? pRow->pins.nInputs : 0,
+                 mark == PaletteMark::Negated || mark == PaletteMark::EdgeNegated);
 
-        const CString strName = ItemName(nType);
+        const CString strName = ItemName(pRow);
         const CSize size = pDC->GetTextExtent(strName);
         const int y = bLowNames ? box.bottom - LOW_NAME_RISE : box.top + (box.Height() - size.cy) / 2;
         pDC->TextOut(box.right + NAME_GAP, y, strName);

@@ -3,6 +3,7 @@
 // stays black whatever colour the block is drawn in.
 #include "BlockDrawTestSupport.h"
 
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
@@ -25,7 +26,7 @@ class DrawFrame : public BlockDrawTest {};
 // every stroke of the symbol after it is black.
 TEST_F(DrawFrame, EveryTypeOutlinesInItsColourAndKeepsItsSymbolBlack)
 {
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
         // The contacts and the connectors draw themselves.
         if (entry.nType == BT_MAKE || entry.nType == BT_BREAK || entry.nType == BT_MALE ||
             entry.nType == BT_FEMALE)

@@ -2,12 +2,13 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"
-#include "blocks/BlockPinKindTable.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <ranges>
 
 namespace {
 
@@ -16,24 +17,22 @@ std::unique_ptr<CBlockObj> Create(int nType, int* pSlots = nullptr)
     return std::unique_ptr<CBlockObj>(CreateBlockForType(nType, pSlots, nullptr));
 }
 
-// Every code of the catalogue gives its own class, with the class's input count and the
+// Every code the factory makes gives its row's class, with the row's input count and the
 // factory's size, and is registered for loading by name.
-TEST(BlockFactory, EveryCatalogueCodeCreatesItsClass)
+TEST(BlockFactory, EveryFactoryCodeCreatesItsClass)
 {
     RegisterBlockClasses();
-    ASSERT_EQ(BlockCatalogue().size(), std::size_t(BLOCK_PINKIND_ROWS));
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-        auto pBlock = Create(entry.nType);
+    EXPECT_EQ(std::ranges::distance(FactoryTypeRows()), 118);
+    for (const BlockTypeRow& row : FactoryTypeRows()) {
+        auto pBlock = Create(row.nType);
         ASSERT_NE(pBlock, nullptr);
-        EXPECT_STREQ(pBlock->GetRuntimeClass()->m_lpszClassName, entry.pszClassName)
-            << entry.nType;
-        EXPECT_EQ(pBlock->m_nType, entry.nType);
-        EXPECT_EQ(pBlock->m_nInputs, entry.nInputs) << entry.nType;
+        EXPECT_EQ(pBlock->GetRuntimeClass(), row.cls.pClass) << row.nType;
+        EXPECT_EQ(pBlock->m_nType, row.nType);
+        EXPECT_EQ(pBlock->m_nInputs, row.pins.nInputs) << row.nType;
         EXPECT_EQ(pBlock->m_nWidth, 25);
-        EXPECT_EQ(pBlock->m_nHeight, entry.nInputs == 4 ? 40 : 36) << entry.nType;
-        EXPECT_NE(PinKindRow(entry.nType), -1) << entry.nType;
-        EXPECT_EQ(CRuntimeClass::FromName(entry.pszClassName), pBlock->GetRuntimeClass())
-            << entry.pszClassName;
+        EXPECT_EQ(pBlock->m_nHeight, row.pins.nInputs == 4 ? 40 : 36) << row.nType;
+        EXPECT_EQ(CRuntimeClass::FromName(row.cls.pClass->m_lpszClassName), pBlock->GetRuntimeClass())
+            << row.cls.pClass->m_lpszClassName;
     }
 }
 
@@ -47,9 +46,9 @@ TEST(BlockFactory, CodesWithoutAClassGivePlainFourInputBlocks)
         EXPECT_EQ(pBlock->m_nInputs, 4);
         EXPECT_EQ(pBlock->m_nHeight, 40);
     }
-    EXPECT_EQ(FindCatalogueEntry(828), nullptr);
-    ASSERT_NE(FindCatalogueEntry(911), nullptr);
-    EXPECT_STREQ(FindCatalogueEntry(911)->pszClassName, "CBlockDataLog");
+    EXPECT_EQ(FindBlockType(828), nullptr);
+    ASSERT_NE(FindBlockType(911), nullptr);
+    EXPECT_STREQ(FindBlockType(911)->cls.pClass->m_lpszClassName, "CBlockDataLog");
 }
 
 TEST(BlockFactory, MessageTextsClaimTheLowestFreeSlot)

@@ -2,6 +2,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockPinKindTable.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 
 #include <gtest/gtest.h>
@@ -139,17 +140,15 @@ TEST(BlockObjCore, PinKindsFollowTheTableInFbdAndLad)
 {
     for (int nDocType : {DOC_TYPE_FBD, DOC_TYPE_LAD}) {
         TestDocument active(nDocType);
-        for (int nType = 300; nType < 1000; ++nType) {
-            const int nRow = PinKindRow(nType);
-            if (nRow < 0)
-                continue;
+        for (const BlockTypeRow& row : BlockTypeRows()) {
+            const int nType = row.nType;
             CBlockObj block(nType, 4);
             block.InitForDocument(&active.Doc());
             for (int nPin = 0; nPin < 4; ++nPin)
-                EXPECT_EQ(block.m_nPinKind[nPin], g_BlockPinKindTable[nRow][nPin]) << nType;
+                EXPECT_EQ(block.m_nPinKind[nPin], row.pins.nInputKinds[std::size_t(nPin)]) << nType;
             const bool bKeeps = nDocType == DOC_TYPE_FBD || (nType >= 700 && nType <= 702) ||
                                 nType == BT_FEMALE;
-            EXPECT_EQ(block.m_nPinKind[10], bKeeps ? g_BlockPinKindTable[nRow][10] : 0)
+            EXPECT_EQ(block.m_nPinKind[10], bKeeps ? row.pins.nOutputKind : 0)
                 << nType << " in document type " << nDocType;
             for (int nPin : {4, 5, 9, 11, 19})
                 EXPECT_EQ(block.m_nPinKind[nPin], 0) << nType;
@@ -175,13 +174,13 @@ TEST(BlockObjCore, PinKindRowsOfSampleCodes)
     }
 }
 
-// Codes without a row of their own: by the row arithmetic they would take a neighbour's row
-// or one past the table; they get no pin kinds instead.
+// Codes without a row of their own (and the power rail, whose row has no pin kinds) get no pin
+// kinds, whatever family their neighbours belong to.
 TEST(BlockObjCore, UndefinedCodesGetNoPinKinds)
 {
     for (int nType : {0, -5, 299, 308, 399, 414, 599, 612, 706, 828, 829, 857, 858, 859, 880, 899,
                       902, 910, 912, 950, 951, 999, 1000, 5000}) {
-        EXPECT_EQ(PinKindRow(nType), -1) << nType;
+        EXPECT_TRUE(!FindBlockType(nType) || nType == BT_POWERBUS) << nType;
         CBlockObj block(nType, 4);
         for (int nPin = 0; nPin < 20; ++nPin)
             EXPECT_EQ(block.m_nPinKind[nPin], 0) << nType << " pin " << nPin;

@@ -1,6 +1,7 @@
 #include "BlockObjTest.h"
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "platform/core/Exception.h"
 
@@ -296,8 +297,8 @@ TEST_P(CatalogueRoundTrip, EveryCodeRoundTripsByteIdentically)
 {
     RegisterBlockClasses();
     TestDocument active(GetParam());
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr, nullptr));
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr, &active.Doc()));
         pBlock->m_nNumber = 9000;
         pBlock->m_ptPos = CPoint(40, 60);
         pBlock->m_ptPos2 = CPoint(-3, 7);

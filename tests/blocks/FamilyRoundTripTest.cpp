@@ -10,6 +10,7 @@
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 
@@ -182,9 +183,9 @@ TEST_P(FamilyRoundTrip, ConstructorGivesTheCataloguedClassAndItsControllerSizes)
     EXPECT_EQ(pBlock->m_nPinSlots, c.nPinSlots);
     EXPECT_EQ(pBlock->m_nCapFlags, c.byCapFlags);
     EXPECT_EQ(pBlock->m_nOutputs, c.nOutputs);
-    const BlockCatalogueEntry* pEntry = FindCatalogueEntry(c.nType);
-    if (pEntry && std::string(pEntry->pszClassName) != "CBlockObj") {
-        EXPECT_EQ(pBlock->m_nInputs, pEntry->nInputs);
+    const BlockTypeRow* pRow = FindBlockType(c.nType);
+    if (pRow && pRow->cls.pfnCreate && pRow->cls.pClass != RUNTIME_CLASS(CBlockObj)) {
+        EXPECT_EQ(pBlock->m_nInputs, pRow->pins.nInputs);
     }
     // Every used input that no role code claims is open.
     for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin)

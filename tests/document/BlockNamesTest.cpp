@@ -2,6 +2,7 @@
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockConnector.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNames.h"
@@ -45,18 +46,20 @@ TEST_F(BlockNames, EveryCatalogueTypeHasItsCaptionAndDisplayName)
 {
     CVetlaDoc doc;
     std::set<int> captioned;
-    for (const BlockCaptionEntry& entry : BlockCaptionTable())
-        captioned.insert(entry.nType);
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        if (row.caption.pszEnglish)
+            captioned.insert(row.nType);
+    }
     EXPECT_EQ(captioned.size(), 116u);
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
         const bool bConnector = entry.nType == BT_MALE || entry.nType == BT_FEMALE;
         EXPECT_EQ(captioned.count(entry.nType), bConnector ? 0u : 1u) << entry.nType;
         EXPECT_EQ(Caption(entry.nType) == u"<none>", bConnector) << entry.nType;
-        if (entry.nNameId == 0)
+        if (entry.texts.nNameId == 0)
             continue;
         CString strName;
-        EXPECT_TRUE(strName.LoadString(UINT(entry.nNameId))) << entry.nNameId;
-        EXPECT_FALSE(strName.IsEmpty()) << entry.nNameId;
+        EXPECT_TRUE(strName.LoadString(entry.texts.nNameId)) << entry.texts.nNameId;
+        EXPECT_FALSE(strName.IsEmpty()) << entry.texts.nNameId;
     }
 }
 
@@ -97,7 +100,7 @@ TEST_F(BlockNames, ChineseCaptions)
         EXPECT_EQ(Caption(BT_AND), u"[AND]");
         EXPECT_EQ(Caption(BT_QUAD), u"[Quadratic equation]");
     }
-    const BlockCaptionEntry fromTable{BT_ANALOG_OUT, u"[Analog output]", ChineseCaption::FromStrings, 487, nullptr};
+    const BlockCaption fromTable{u"[Analog output]", ChineseCaption::FromStrings, 487, nullptr};
     EXPECT_EQ(Text(BlockCaptionText(fromTable, TRUE)), u"[Analog Output]");
     EXPECT_EQ(Text(BlockCaptionText(fromTable, FALSE)), u"[Analog output]");
     CVetlaDoc::InitBlockCaptions();

@@ -98,11 +98,13 @@ TEST(CapacityLimit, TypesWithoutAnEntryHaveNone)
         EXPECT_EQ(FindCapacityLimit(nType), nullptr) << nType;
 }
 
-TEST(BlockCategory, ByTypeCodeRanges)
+// By the family of the type's row: a code without a row has no category, even inside a run of
+// codes of one family.
+TEST(BlockCategory, ByTypeFamily)
 {
     const std::pair<int, int> cases[] = {{299, 0}, {300, 2}, {307, 2}, {413, 2}, {414, 0}, {599, 0},
-                                         {600, 1}, {705, 1}, {799, 1}, {800, 2}, {899, 2}, {900, 3},
-                                         {901, 3}, {902, 0}, {911, 4}, {951, 0}};
+                                         {600, 1}, {705, 1}, {799, 0}, {800, 2}, {828, 0}, {879, 2},
+                                         {899, 0}, {900, 3}, {901, 3}, {902, 0}, {911, 4}, {951, 0}};
     for (const auto& [nType, nCategory] : cases)
         EXPECT_EQ(GetBlockCategory(nType), nCategory) << nType;
 }

@@ -8,6 +8,7 @@
 #include "blocks/BlockComment.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
@@ -79,7 +80,7 @@ inline void FillFbdSample(CVetlaDoc& doc, BOOL bEveryType)
     if (!bEveryType)
         return;
     int x = 0;
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
         x += 40;
         if (entry.nType == BT_MSGTEXT || entry.nType == BT_DATALOG)
             continue;

@@ -4,9 +4,12 @@
 // and the role codes those rules read.
 #include "RuleDiagram.h"
 
+#include "blocks/BlockTypeTable.h"
 #include "document/WiringRules.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -286,8 +289,8 @@ TEST(LinkRoles, RoleCodesRunFromTheEndMarkerToTheLastRoleThatStandsOnAnInput)
 // on a pin that is never wired.
 TEST(LinkRoles, EveryWirableInputHoldsTheOpenCodeOrARoleCode)
 {
-    for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
-        CBlockObj* pBlock = CreateBlockForType(entry.nType, nullptr, nullptr);
+    for (const BlockTypeRow& entry : FactoryTypeRows()) {
+        const std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(entry.nType, nullptr, nullptr));
         for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
             const int nSource = pBlock->m_nPinSource[nPin];
             const bool bWirable = pBlock->m_nPinKind[nPin] != PINKIND_NONE;
@@ -301,7 +304,6 @@ TEST(LinkRoles, EveryWirableInputHoldsTheOpenCodeOrARoleCode)
                 EXPECT_FALSE(pBlock->IsPinUsed(nPin)) << entry.nType << " pin " << nPin;
             }
         }
-        delete pBlock;
     }
 }
 

@@ -1,7 +1,10 @@
 #include "editor/PaletteTypes.h"
 
+#include "blocks/BlockTypeTable.h"
+
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -98,3 +101,24 @@ INSTANTIATE_TEST_SUITE_P(
                     TabCase{7, 0x51, FALSE, -1}, TabCase{-1, 0x51, FALSE, -1}));
 
 } // namespace
+
+// Every code a palette page offers is a placeable type with a row that gives the page its
+// symbol, name and pins, and each row offered on a page is on one of its lists.
+TEST(PaletteTypes, EveryOfferedCodeHasAPlaceableRowWithASymbol)
+{
+    InitPaletteTypeLists();
+    std::set<int> offered;
+    for (int nList = 0; nList < PALETTE_LIST_COUNT; ++nList) {
+        for (UINT nCode : Codes(nList)) {
+            const BlockTypeRow* pRow = FindBlockType(int(nCode));
+            ASSERT_NE(pRow, nullptr) << nCode;
+            EXPECT_NE(pRow->palette.group, PaletteGroup::None) << nCode;
+            EXPECT_NE(pRow->palette.pszSymbol, nullptr) << nCode;
+            EXPECT_NE(pRow->texts.nNameId, 0u) << nCode;
+            EXPECT_TRUE(pRow->placement.bPlaceable) << nCode;
+            offered.insert(int(nCode));
+        }
+    }
+    for (const BlockTypeRow& row : BlockTypeRows())
+        EXPECT_EQ(offered.count(row.nType) == 1, row.palette.group != PaletteGroup::None) << row.nType;
+}

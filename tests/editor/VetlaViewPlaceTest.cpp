@@ -6,6 +6,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/PowerBusObj.h"
 #include "document/VetlaDoc.h"
@@ -343,7 +344,7 @@ void PlaceEveryPaletteType(int nDocType, WORD wHardware)
         CBlockObj* pBlock = active.View().PlaceNewBlock(nType, &pt);
         ASSERT_NE(pBlock, nullptr) << nType;
         EXPECT_EQ(pBlock->m_nType, nType);
-        EXPECT_STREQ(pBlock->GetRuntimeClass()->m_lpszClassName, FindCatalogueEntry(nType)->pszClassName);
+        EXPECT_STREQ(pBlock->GetRuntimeClass()->m_lpszClassName, FindBlockType(nType)->cls.pClass->m_lpszClassName);
         active.Doc().AddBlock(pBlock);
         EXPECT_NE(pBlock->m_nNumber, 0) << nType;
     }
@@ -372,7 +373,7 @@ TEST(PlacementProgramBytes, AgreesWithTheClassesExceptWhereTheCheckCountsOtherwi
     ActiveDocument active;
     for (WORD wHardware : {kOlderHardware, kNewerHardware}) {
         active.Doc().m_wHardwareCode = wHardware;
-        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+        for (const BlockTypeRow& entry : FactoryTypeRows()) {
             const int nType = entry.nType;
             if (!IsFunctionBlockType(nType) || !IsPlaceableType(nType))
                 continue;

@@ -6,6 +6,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "editor/VetlaView.h"
@@ -32,7 +33,7 @@ protected:
         QtTestApp();
         m_active.Doc().m_wHardwareCode = 0x5188;
         int nIndex = 0;
-        for (const BlockCatalogueEntry& entry : BlockCatalogue()) {
+        for (const BlockTypeRow& entry : FactoryTypeRows()) {
             CBlockObj* pBlock = m_active.Add(CreateBlockForType(entry.nType, nullptr, nullptr));
             pBlock->m_ptPos = CPoint(130 + (nIndex % kColumns) * kCellWidth,
                                      40 + (nIndex / kColumns) * kCellHeight);

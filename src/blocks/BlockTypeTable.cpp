@@ -1,0 +1,61 @@
+#include "blocks/BlockTypeTable.h"
+
+BlockFamily BlockFamilyOf(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->family : BlockFamily::None;
+}
+
+bool IsFunctionBlockType(int nType)
+{
+    const BlockFamily family = BlockFamilyOf(nType);
+    return family == BlockFamily::Logic || family == BlockFamily::Timer || family == BlockFamily::Function;
+}
+
+bool IsLadderContactType(int nType)
+{
+    return BlockFamilyOf(nType) == BlockFamily::LadderContact;
+}
+
+bool IsLadderElementType(int nType)
+{
+    const BlockFamily family = BlockFamilyOf(nType);
+    return family == BlockFamily::LadderContact || family == BlockFamily::LadderOutput;
+}
+
+bool HasTypeFlag(int nType, UINT nFlag)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && (pRow->nFlags & nFlag) != 0;
+}
+
+namespace {
+
+const WiringKinds& WiringOf(int nType)
+{
+    static constexpr WiringKinds kUnknown;
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->wiring : kUnknown;
+}
+
+}  // namespace
+
+WireSourceKind SourceKindOf(int nType)
+{
+    return WireSourceKind(WiringOf(nType).nSourceKind);
+}
+
+WireDestKind DestKindOf(int nType, int nPin)
+{
+    return WireDestKind(WiringOf(nType).nDestKinds[std::size_t(nPin >= 0 && nPin < 3 ? nPin : 3)]);
+}
+
+int LoopSourceClass(int nType)
+{
+    return WiringOf(nType).nLoopSource;
+}
+
+int LoopTargetClass(int nType)
+{
+    return WiringOf(nType).nLoopTarget;
+}

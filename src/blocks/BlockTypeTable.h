@@ -1,0 +1,202 @@
+// The descriptor table of block types: one row per type code (its BT_ name), holding everything
+// the program knows of a kind of block apart from its class's behaviour: the class the factory
+// makes, the pins, the names and captions, the palette entry, the placement and paste rules and
+// the kinds the wiring and loop rules sort it into. The factory, the pin kinds, the palette, the
+// name tables and the placement rules read their columns here, so that adding a type means one
+// row and its class.
+#pragma once
+
+#include "platform/core/Object.h"
+#include "platform/core/Types.h"
+
+#include <array>
+#include <ranges>
+#include <span>
+
+class CBlockObj;
+
+// What a type is, as the numbering, the paste and the drawing sort blocks.
+enum class BlockFamily : BYTE {
+    None,           // no row: an unknown code
+    Logic,          // the basic gates
+    Timer,          // timers and clocks
+    IO,             // inputs, outputs, flags, constants, keys
+    LadderContact,  // make, break and analog contacts
+    LadderOutput,   // relay coil, inverted output, ladder analog output
+    Function,       // the function blocks
+    Connector,      // the two halves of a cut wire
+    DataLog,
+    PowerBus,       // the ladder power rail
+};
+
+// The class the factory makes for a code: its run-time class and its typed constructor. A row
+// without pfnCreate is not made by the factory (the view lays the power rail itself).
+struct BlockClass {
+    const CRuntimeClass* pClass = nullptr;
+    CBlockObj* (*pfnCreate)(int nType) = nullptr;
+};
+
+// The used pins of a new block (inputs 0 .. nInputs-1, outputs 10 .. 9+nOutputs) and the kinds
+// (PINKIND_*) of input pins 0-3 and output pin 10; no other pin carries a kind.
+struct BlockPins {
+    int nInputs = 0;
+    int nOutputs = 0;
+    std::array<int, 4> nInputKinds{};
+    int nOutputKind = 0;
+};
+
+// String ids: the display name (palette, lists; 0 for none) and the hover tip's block name and
+// pin labels of the diagram view (nTipNameId 0: the kind has no tip row).
+struct BlockTexts {
+    UINT nNameId = 0;
+    UINT nTipNameId = 0;
+    std::array<UINT, 4> nInputLabels{};
+    UINT nOutputLabel = 0;
+};
+
+// How a caption reads in the Chinese interface.
+enum class ChineseCaption {
+    English,      // the English caption
+    FromStrings,  // "[" + the Chinese block name of string nChineseId + "]"
+    Own,          // pszChinese
+    NotWritten,   // the entry is left as it was
+};
+
+// The caption in square brackets that sheet captions, block lists and paste reports show;
+// pszEnglish null: the kind has none.
+struct BlockCaption {
+    LPCTSTR pszEnglish = nullptr;
+    ChineseCaption chinese = ChineseCaption::English;
+    UINT nChineseId = 0;
+    LPCTSTR pszChinese = nullptr;
+};
+
+// The English function-block name of the lists that label a block "B%d%s"; nOrder is its place
+// in the order the name map receives the names (the order decides how the map iterates).
+struct BlockListName {
+    LPCTSTR pszName = nullptr;
+    int nOrder = -1;
+};
+
+// The palette page a type is offered on, its place in the page's order and its symbol.
+enum class PaletteGroup : BYTE { None, Basic, Timers, IO, Ladder, Misc, Aux, Math, Profile };
+enum class PaletteMark : BYTE { None, Edge, Negated, EdgeNegated };
+
+struct PaletteEntry {
+    PaletteGroup group = PaletteGroup::None;
+    int nOrder = -1;
+    LPCTSTR pszSymbol = nullptr;
+    PaletteMark mark = PaletteMark::None;
+};
+
+// The controller generations whose palette offers a type: the older (model byte below 0x51),
+// the newer, and the newer with WiFi (model byte 0x52). A type the older generation lacks is
+// refused when a paste brings it into an older-generation document.
+constexpr BYTE GEN_OLDER = 0x01;
+constexpr BYTE GEN_NEWER = 0x02;
+constexpr BYTE GEN_WIFI = 0x04;
+constexpr BYTE GEN_NEWER_ONES = GEN_NEWER | GEN_WIFI;
+constexpr BYTE GEN_ALL = GEN_OLDER | GEN_NEWER_ONES;
+
+// The programming languages a type has a place in.
+constexpr BYTE LANG_FBD = 0x01;
+constexpr BYTE LANG_LAD = 0x02;
+constexpr BYTE LANG_BOTH = LANG_FBD | LANG_LAD;
+
+// How the palette lets a type into the program: whether it creates one at all, the program
+// memory a new block is counted with before it is placed (by generation; it may differ from
+// what the block's class gives it) and the "All available ... are in use!" text (0: none).
+struct BlockPlacement {
+    BOOL bPlaceable = FALSE;
+    WORD wBytesOlder = 0;
+    WORD wBytesNewer = 0;
+    UINT nRefusalId = 0;
+};
+
+// How many of the four parameter references a block of the type carries in a file, by
+// controller generation.
+struct BlockReferences {
+    int nOlder = 0;
+    int nNewer = 0;
+};
+
+// The kind of a block as the source of a wire.
+enum class WireSourceKind {
+    AnalogSignal = 0, // analog inputs, outputs and flags, analog contacts
+    AnalogFunction,  // function blocks whose output is a value
+    DigitalFunction, // function blocks that judge values and give a digital output
+    Connector,
+    Digital,         // every other block
+};
+
+// The kind of a destination pin.
+enum class WireDestKind {
+    AnalogSignal = 0, // the pins of the analog inputs, outputs and flags and the ladder analog output
+    DigitalFunction, // the digital pins of function blocks that take analog values too
+    AnalogFunction,  // the analog pins of function blocks
+    Connector,
+    Digital,         // every pin of every other block
+};
+
+// The kinds the wiring rules sort a block into, as the numbers of the enums above: as the
+// source of a wire (0 analog outputs and contacts, 1 and 2 analog and digital function-block
+// outputs, 3 connectors, 4 everything else), as the destination of a wire by pin (pins 0, 1, 2,
+// the others; 4 for no listed kind), and the source and target classes of the FBD loop check.
+struct WiringKinds {
+    int nSourceKind = WIRE_OTHER_SOURCE;
+    std::array<int, 4> nDestKinds{WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST};
+    int nLoopSource = LOOP_DEFAULT_SOURCE;
+    int nLoopTarget = LOOP_NO_TARGET;
+
+    static constexpr int WIRE_OTHER_SOURCE = 4;
+    static constexpr int WIRE_OTHER_DEST = 4;
+    static constexpr int LOOP_DEFAULT_SOURCE = 3;
+    static constexpr int LOOP_NO_TARGET = 5;
+};
+
+// Flags of a row.
+constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
+constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
+
+struct BlockTypeRow {
+    int nType = 0;
+    BlockFamily family = BlockFamily::None;
+    BlockClass cls;
+    BlockPins pins;
+    BlockTexts texts;
+    BlockCaption caption;
+    BlockListName listName;
+    PaletteEntry palette;
+    BYTE byGenerations = 0;
+    BYTE byLanguages = LANG_BOTH;
+    BlockPlacement placement;
+    BlockReferences references;
+    WiringKinds wiring;
+    UINT nFlags = 0;
+};
+
+// Every row, in code order.
+std::span<const BlockTypeRow> BlockTypeRows();
+// The rows the factory makes a block for (every row but the power rail's).
+inline auto FactoryTypeRows()
+{
+    return BlockTypeRows() | std::views::filter([](const BlockTypeRow& row) { return row.cls.pfnCreate != nullptr; });
+}
+// The row of a type code; null for a code that names no block type.
+const BlockTypeRow* FindBlockType(int nType);
+
+// Classification by the row; an unknown code belongs to no family.
+BlockFamily BlockFamilyOf(int nType);
+// The logic, timer and function blocks: numbered from 9000 and counted in the program size.
+bool IsFunctionBlockType(int nType);
+bool IsLadderContactType(int nType);
+// A contact or a ladder output.
+bool IsLadderElementType(int nType);
+bool HasTypeFlag(int nType, UINT nFlag);
+
+// The wiring kinds of a type (the "other" kinds for an unknown code).
+WireSourceKind SourceKindOf(int nType);
+// nPin 0-2 has its own column; every other pin takes the last.
+WireDestKind DestKindOf(int nType, int nPin);
+int LoopSourceClass(int nType);
+int LoopTargetClass(int nType);
