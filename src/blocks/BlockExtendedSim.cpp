@@ -62,8 +62,8 @@ BOOL RunIsOver(CBlockObj& block, CVetlaView* pView, double dFactor)
         block.m_dRunTime =
             double(SystemTimeToMs(&pView->m_simClock) - SystemTimeToMs(&block.m_stStart));
     }
-    const double dA = RunLimitValue(block, 1, block.m_nParamEx[1]);
-    const double dB = RunLimitValue(block, 0, block.m_nParamEx[6]);
+    const double dA = RunLimitValue(block, 1, block.m_nParamEx[PULSE_RATE_PARAMEX]);
+    const double dB = RunLimitValue(block, 0, block.m_nParamEx[PULSE_LENGTH_PARAMEX]);
     const double dLimit = dFactor * dA * dB;
     if (dLimit > block.m_dRunTime)
         return FALSE;
@@ -156,15 +156,15 @@ BYTE SegmentPattern(int nDigit)
 BOOL CBlockENCODER::Simulate(CVetlaView* pView)
 {
     ReadInputs(pView);
-    const int nOn = EncoderThreshold(*this, 0, m_nParam[9]);
-    const int nOff = EncoderThreshold(*this, 1, m_nParamEx[1]);
+    const int nOn = EncoderThreshold(*this, 0, m_nParam[ENCODER_ON_PARAM]);
+    const int nOff = EncoderThreshold(*this, 1, m_nParamEx[ENCODER_OFF_PARAMEX]);
     if (m_nPinValue[0] == 1) {
         SetOutputState(*this, 0, IsLadderView(pView));
-        m_dRunTime = m_nParam[8];
+        m_dRunTime = m_nParam[ENCODER_RESET_VALUE_PARAM];
         FinishOutputChange(*this);
         return TRUE;
     }
-    const bool bSecondPair = m_nParamEx[6] != 0;
+    const bool bSecondPair = m_nParamEx[ENCODER_PAIR_PARAMEX] != 0;
     const int nFirstInput = bSecondPair ? NUM_INPUT + 2 : NUM_INPUT;
     int& nEdgeMemory = m_nPinValue[bSecondPair ? 3 : 2];
     const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
@@ -172,7 +172,7 @@ BOOL CBlockENCODER::Simulate(CVetlaView* pView)
     const CBlockObj* pB = pDoc ? pDoc->FindBlockByNumber(nFirstInput + 1) : nullptr;
     if (StateOf(pA) == 1 && StateOf(pB) == 1) {
         if (nEdgeMemory == 0) {
-            if (m_dRunTime < m_nAux[3])
+            if (m_dRunTime < m_nAux[BLOCK_VALUE_MAX_AUX])
                 m_dRunTime += 1.0;
             nEdgeMemory = 1;
         }
@@ -220,7 +220,7 @@ BOOL CBlockSMCE::Simulate(CVetlaView* pView)
     return TRUE;
 }
 
-// m_nParam[9] selects the finer of the two step rates.
+// The mode word selects the finer of the two step rates.
 BOOL CBlockSMCE::IsTimeUp(CVetlaView* pView)
 {
     return RunIsOver(*this, pView, m_nParam[9] ? 0.01 : 0.005);
@@ -268,7 +268,7 @@ BOOL CBlockWORD2BIT::Simulate(CVetlaView* pView)
 {
     WORD wValue = 0;
     GetInputValue(&wValue, 0);
-    int nBit = m_nParam[9];
+    int nBit = m_nParam[WORD2BIT_BIT_PARAM];
     if (CBlockObj* pRef = m_pRefBlock[0]) {
         double dValue = 0.0;
         GetValueAsDouble(pRef, &dValue);
@@ -292,10 +292,10 @@ BOOL CBlockCRC16::Simulate(CVetlaView* pView)
     const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
     // Only a run of analog flags is computed; a start or count outside the flags' register
     // area covers no values.
-    const int nStart = m_nParamEx[0];
+    const int nStart = m_nParamEx[CRC16_START_PARAMEX];
     int nCount = 0;
-    if (pDoc && m_nParam[8] == 0 && nStart >= 0 && nStart < kAnalogFlagCount)
-        nCount = std::min(std::max(m_nParamEx[1], 0), kAnalogFlagCount - nStart);
+    if (pDoc && m_nParam[CRC16_SOURCE_PARAM] == 0 && nStart >= 0 && nStart < kAnalogFlagCount)
+        nCount = std::min(std::max(m_nParamEx[CRC16_COUNT_PARAMEX], 0), kAnalogFlagCount - nStart);
     const std::vector<BYTE> bytes =
         nCount > 0 ? AnalogFlagBytes(*pDoc, nStart, nCount) : std::vector<BYTE>();
     const CModBus modbus;

@@ -1,5 +1,6 @@
 #include "editor/PasteChecks.h"
 
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
@@ -48,8 +49,6 @@ int OlderReferenceCount(int nType)
     }
 }
 
-constexpr int START_VALUE_PARAM = 7;   // the counter's start value
-
 bool IsLadderOnly(int nType) { return nType >= BT_MAKE && nType <= BT_AOUT_LAD; }
 
 // The FBD I/O blocks and the logic blocks without edge evaluation have no place on a rung.
@@ -96,11 +95,11 @@ CString GenerationProblem(const CVetlaDoc& target, const CBlockObj* pBlock)
         strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption);
     } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
         for (int r = OlderReferenceCount(nType); r < BLOCK_REF_COUNT && strText.IsEmpty(); ++r) {
-            if (pBlock->m_nParam[REF_USED_PARAM + r])
+            if (pBlock->m_nParam[BLOCK_REF_USED_PARAM + r])
                 strText.Format(IDS_REFERENCE_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption,
                                target.m_strHardwareName);
         }
-        if (strText.IsEmpty() && nType == BT_COUNTER && pBlock->m_nParam[START_VALUE_PARAM] != 0)
+        if (strText.IsEmpty() && nType == BT_COUNTER && pBlock->m_nParam[COUNTER_START_PARAM] != 0)
             strText.Format(IDS_START_VALUE, FunctionIndex(pBlock), strCaption);
     }
     return strText;

@@ -126,7 +126,7 @@ TEST_F(BlockMSGTEXTTest, StoredSlotOutsideTheSixteenSlotsIsRefused)
 {
     for (int nSlot : {-1, 0, 15, 16, -2, 1000}) {
         CBlockMSGTEXT text(BT_MSGTEXT);
-        text.m_nParamEx[MSGTEXT_SLOT_PARAM] = nSlot;
+        text.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = nSlot;
         const Bytes bytes = StoreObject(&text);
         const bool bValid = nSlot >= -1 && nSlot < 16;
         EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CBlockMSGTEXT>(bytes, &m_active.Doc()); }),

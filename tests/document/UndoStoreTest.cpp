@@ -271,7 +271,7 @@ TEST_F(UndoStoreTest, MessageTextSlotsOfTheViewFollowTheBlocks)
     CBlockObj* pText = CreateBlockForType(BT_MSGTEXT, frame.View().m_bMsgTextUsed);
     m_doc.AddBlock(pText);
     EXPECT_EQ(frame.View().m_bMsgTextUsed[0], 1);
-    pText->m_nParamEx[MSGTEXT_SLOT_PARAM] = 3;
+    pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX] = 3;
     m_doc.m_rcExtent = CRect(0, 0, 2048, 1536);
     Snapshot(2);
     ASSERT_TRUE(m_undo.Undo());
