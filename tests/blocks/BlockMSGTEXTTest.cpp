@@ -287,9 +287,9 @@ protected:
 
 TEST_F(BlockMSGTEXTSim, MessageFollowsItsEnableUnlessItAwaitsAcknowledgement)
 {
-    m_pText->m_nParamEx[4] = 1;
+    m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX] = 1;
     ExpectStates({{1, 0, 1}, {1, 0, 1}, {0, 0, 0}, {0, 0, 0}});
-    EXPECT_EQ(m_pText->m_nParam[0], 1) << "a message asking for acknowledgement is marked";
+    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1) << "a message asking for acknowledgement is marked";
     // Shown and awaiting: the falling enable and the scans after it keep the message on.
     ExpectStates({{1, 0, 1}, {1, 1, 1}, {0, 1, 1}, {0, 1, 1}});
     // Acknowledged: the next scan follows the enable again.

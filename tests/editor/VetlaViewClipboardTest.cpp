@@ -359,7 +359,7 @@ TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
     item.nSpare = pLogged;
     item.strItem = _T("B1");
     pLog->m_arrLogItems.Add(item);
-    pLog->m_nParam[9] = 1;
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
     for (int i = 0; i < 3; ++i)
         target.Block(BT_AND, 100, 100 + 50 * i);
     source.Select(pLogged);
