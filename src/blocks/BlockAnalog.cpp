@@ -22,35 +22,38 @@ constexpr std::array<BlockSetup, 13> kAnalogSetups = {{
      .links = {{{1, 72}, {2, 73}, {3, 74}, {4, LINK_END}}}},
     {.nType = BT_AWDOG, .nInputs = 3, .wProgramBytes = 20, .nPinSlots = 7, .nCapFlags = 0x1E,
      .links = {{{2, LINK_PARAM}, {3, 72}, {4, 73}, {5, 74}, {6, LINK_END}}},
-     .words = {{{BlockWord::Param, 0, 0}}}},
+     .words = {{{BlockWord::Param, BLOCK_RETENTIVE_PARAM, 0}}}},
     {.nType = BT_ADTRG, .nInputs = 2, .wProgramBytes = 16, .nPinSlots = 7, .nCapFlags = 0x1E,
      .links = {{{1, LINK_PARAM}, {2, 75}, {3, 72}, {4, 73}, {5, 74}, {6, LINK_END}}}},
     {.nType = BT_AMATH, .nInputs = 2, .wProgramBytes = 20, .nPinSlots = 11, .nCapFlags = 0x3F,
      .links = {{{1, LINK_PARAM}, {2, 70}, {3, 71}, {4, 73}, {5, 61}, {6, 62}, {7, 63}, {8, 64},
                 {9, 74}, {11, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 2, 1}}}},
+     .words = {{{BlockWord::ParamEx, AMATH_PRIO2_PARAMEX, 1}}}},
     {.nType = BT_AMUX, .nInputs = 4, .wProgramBytes = 20, .nPinSlots = 9, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, 70}, {5, 71}, {6, 73}, {7, 74}, {8, LINK_END}}}},
     {.nType = BT_ARAMP, .nInputs = 4, .wProgramBytes = 28, .nPinSlots = 12, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, 71}, {5, 76}, {6, 77}, {7, 78}, {8, 72}, {9, 73}, {11, 74},
                 {12, LINK_END}}},
-     .words = {{{BlockWord::Param, 9, 10}, {BlockWord::ParamEx, 1, 1000}}}},
+     .words = {{{BlockWord::Param, ARAMP_SPEED_PARAM, 10},
+                {BlockWord::ParamEx, ARAMP_MAX_OUTPUT_PARAMEX, 1000}}}},
     {.nType = BT_PI, .nInputs = 4, .wProgramBytes = 28, .nPinSlots = 14, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, 71}, {5, 76}, {6, 77}, {7, 89}, {8, 79}, {9, 72}, {11, 73},
                 {12, 78}, {13, 74}, {14, LINK_END}}},
-     .words = {{{BlockWord::Param, 0, 1}}}},
+     .words = {{{BlockWord::Param, BLOCK_RETENTIVE_PARAM, 1}}}},
     {.nType = BT_PWM, .nInputs = 3, .wProgramBytes = 24, .nPinSlots = 11, .nCapFlags = 0x1E,
      .links = {{{2, LINK_PARAM}, {3, 72}, {4, 73}, {5, 89}, {6, 79}, {7, 95}, {8, 96}, {9, 74},
                 {11, LINK_END}}}},
     {.nType = BT_AFILTER, .nInputs = 2, .wProgramBytes = 8, .nPinSlots = 4, .nCapFlags = 0x3F,
      .links = {{{1, LINK_PARAM}, {2, 94}, {3, LINK_END}}},
-     .words = {{{BlockWord::Param, 10, 3}}}},
+     .words = {{{BlockWord::Param, AFILTER_SAMPLES_PARAM, 3}}}},
     {.nType = BT_MAXMIN, .nInputs = 4, .wProgramBytes = 16, .nPinSlots = 6, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, 72}, {5, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 4, 0}}}},
+     .words = {{{BlockWord::ParamEx, MAXMIN_RESET_PARAMEX, 0}}}},
     {.nType = BT_AVGVAL, .nInputs = 4, .wProgramBytes = 16, .nPinSlots = 6, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, 72}, {5, LINK_END}}},
-     .words = {{{BlockWord::Param, 8, 1}, {BlockWord::Param, 9, 1}, {BlockWord::Param, 10, 0}}}},
+     .words = {{{BlockWord::Param, AVGVAL_SAMPLES_PARAM, 1},
+                {BlockWord::Param, AVGVAL_TIME_PARAM, 1},
+                {BlockWord::Param, AVGVAL_UNIT_PARAM, 0}}}},
 }};
 
 }  // namespace
@@ -72,8 +75,8 @@ IMPLEMENT_SERIAL(CBlockPWM, CBlockAnalog, VERSIONABLE_SCHEMA | 1)
 
 CBlockAnalog::CBlockAnalog(int nType, int nInputs) : CBlockObj(nType, nInputs)
 {
-    m_nAux[2] = kAnalogMin;
-    m_nAux[3] = kAnalogMax;
+    m_nAux[BLOCK_VALUE_MIN_AUX] = kAnalogMin;
+    m_nAux[BLOCK_VALUE_MAX_AUX] = kAnalogMax;
 }
 
 void CBlockAnalog::Serialize(CArchive& ar)

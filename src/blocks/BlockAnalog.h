@@ -10,6 +10,40 @@ class CStringArray;
 // The largest magnitude an analog value takes; the analog math result may also reach -32768.
 constexpr int ANALOG_LIMIT = 32767;
 
+// The values V1-V4 of the analog math and the analog multiplexer; block references 0-3 replace
+// them.
+constexpr int AMATH_V1_PARAM = 9;
+constexpr int AMATH_V2_PARAMEX = 1;
+constexpr int AMATH_V3_PARAMEX = 6;
+constexpr int AMATH_V4_PARAMEX = 8;
+// The analog math's operators between V1-V2, V2-V3 and V3-V4 (indexes into "+-*/"), their
+// priorities (0 low, 1 middle, 2 high), and whether the value is kept while En is 0.
+constexpr int AMATH_OP1_PARAM = 8;
+constexpr int AMATH_OP2_PARAMEX = 0;
+constexpr int AMATH_OP3_PARAMEX = 5;
+constexpr int AMATH_PRIO1_PARAM = 10;
+constexpr int AMATH_PRIO2_PARAMEX = 2;
+constexpr int AMATH_PRIO3_PARAMEX = 7;
+constexpr int AMATH_KEEP_VALUE_PARAMEX = 11;
+
+// The analog ramp's speed of change, largest output value and start/stop offset.
+constexpr int ARAMP_SPEED_PARAM = 9;
+constexpr int ARAMP_MAX_OUTPUT_PARAMEX = 1;
+constexpr int ARAMP_START_STOP_PARAMEX = 6;
+
+// The analog filter's number of samples, as a shift of 8.
+constexpr int AFILTER_SAMPLES_PARAM = 10;
+
+// The Max/Min block's mode and its reset of the kept maximum and minimum.
+constexpr int MAXMIN_MODE_PARAM = 9;
+constexpr int MAXMIN_RESET_PARAMEX = 4;
+
+// The average value's sampling time (a count in a unit: days, hours, minutes, else seconds)
+// and number of samples.
+constexpr int AVGVAL_TIME_PARAM = 9;
+constexpr int AVGVAL_UNIT_PARAM = 10;
+constexpr int AVGVAL_SAMPLES_PARAM = 8;
+
 // A scaled analog value: rounded on its first decimal digit with halves away from zero (2.5
 // gives 3, -2.5 gives -3, 2.49 gives 2), clamped to -32767 .. 32767 and truncated toward zero.
 // A value that is no number gives 0.

@@ -212,7 +212,8 @@ void CBlockAnalog::StepMultiplexer(const CSimContext* pSim)
         return;
     }
     const int nPick = (m_nPinValue[1] ? 2 : 0) + (m_nPinValue[2] ? 1 : 0);
-    int nValues[4] = {m_nParam[9], m_nParamEx[1], m_nParamEx[6], m_nParamEx[8]};
+    int nValues[4] = {m_nParam[AMATH_V1_PARAM], m_nParamEx[AMATH_V2_PARAMEX],
+                      m_nParamEx[AMATH_V3_PARAMEX], m_nParamEx[AMATH_V4_PARAMEX]};
     ResolveReference(nPick, nValues[nPick]);
     m_nValue = nValues[nPick];
 }
@@ -221,14 +222,14 @@ void CBlockAnalog::StepMath(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     if (!m_nPinValue[0]) {
-        if (!m_nParamEx[11])
+        if (!m_nParamEx[AMATH_KEEP_VALUE_PARAMEX])
             m_nValue = 0;
         return;
     }
-    ResolveReference(0, m_nParam[9]);
-    ResolveReference(1, m_nParamEx[1]);
-    ResolveReference(2, m_nParamEx[6]);
-    ResolveReference(3, m_nParamEx[8]);
+    ResolveReference(0, m_nParam[AMATH_V1_PARAM]);
+    ResolveReference(1, m_nParamEx[AMATH_V2_PARAMEX]);
+    ResolveReference(2, m_nParamEx[AMATH_V3_PARAMEX]);
+    ResolveReference(3, m_nParamEx[AMATH_V4_PARAMEX]);
     CString strFormula;
     CStringArray parts;
     GetFormulaText(strFormula, parts);

@@ -25,15 +25,17 @@ constexpr std::array<BlockSetup, 4> kClockSetups = {{
     {.nType = BT_YT, .nInputs = 1, .wProgramBytes = 8, .nCapFlags = 0x06,
      .links = {{{0, LINK_PARAM}, {1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_PARAM},
                 {4, LINK_END}, {5, LINK_END}}},
-     .words = {{{BlockWord::Param, 9, 1}, {BlockWord::Param, 8, 1}, {BlockWord::ParamEx, 1, 1},
-                {BlockWord::ParamEx, 0, 1}}}},
+     .words = {{{BlockWord::Param, YT_ON_MONTH_PARAM, 1}, {BlockWord::Param, YT_ON_DAY_PARAM, 1},
+                {BlockWord::ParamEx, YT_OFF_MONTH_PARAMEX, 1},
+                {BlockWord::ParamEx, YT_OFF_DAY_PARAMEX, 1}}}},
     {.nType = BT_AC, .nInputs = 1, .wProgramBytes = 16, .nCapFlags = 0x0E,
      .links = {{{0, LINK_PARAM}, {1, 89}, {5, 89}, {2, 90}, {6, 90}, {3, 91}, {7, 91}, {4, 88},
                 {8, 92}, {9, 93}, {11, LINK_END}}},
-     .words = {{{BlockWord::Param, 10, 0}, {BlockWord::ParamEx, 2, 0}}}},
+     .words = {{{BlockWord::Param, TIMER_ON_BASE_PARAM, 0},
+                {BlockWord::ParamEx, AC_TIME_ZONE_PARAMEX, 0}}}},
     {.nType = BT_SW, .nInputs = 4, .wProgramBytes = 16, .nPinSlots = 5, .nCapFlags = 0x3F,
      .links = {{{3, LINK_PARAM}, {4, LINK_END}}},
-     .words = {{{BlockWord::Param, 10, 1}}}},
+     .words = {{{BlockWord::Param, SW_BASE_PARAM, 1}}}},
 }};
 
 } // namespace
@@ -137,14 +139,16 @@ BOOL CBlockYT::Simulate(const CSimContext* pSim)
 {
     const struct tm now = ClockTm(pSim);
     bool bOn = false;
-    if (m_nParam[2]) {
-        bOn = InSpan(now.tm_mday, m_nParam[8], m_nParamEx[0]);
+    if (m_nParam[YT_MONTHLY_PARAM]) {
+        bOn = InSpan(now.tm_mday, m_nParam[YT_ON_DAY_PARAM], m_nParamEx[YT_OFF_DAY_PARAMEX]);
     } else {
         const int nYear = now.tm_year + 1900;
         const std::int64_t nNow =
             pSim ? SystemTimeToMs(&pSim->stScan) / 1000 : std::int64_t(0);
-        bOn = InSpan(nNow, DateSeconds(nYear, m_nParam[9], m_nParam[8]),
-                     DateSeconds(nYear, m_nParamEx[1], m_nParamEx[0]));
+        bOn = InSpan(nNow,
+                     DateSeconds(nYear, m_nParam[YT_ON_MONTH_PARAM], m_nParam[YT_ON_DAY_PARAM]),
+                     DateSeconds(nYear, m_nParamEx[YT_OFF_MONTH_PARAMEX],
+                                 m_nParamEx[YT_OFF_DAY_PARAMEX]));
     }
     SetState(pSim, bOn ? 1 : 0);
     EndStep();

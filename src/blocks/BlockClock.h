@@ -1,10 +1,38 @@
 // The clock timers of the timer family: Weekly Timer (410), Yearly Timer (411), Astronomical
-// clock (412) and Stopwatch (413). The weekly timer switches by its cam table; the yearly
-// timer keeps its ON date in m_nParam[9] (month) and [8] (day), its OFF date in m_nParamEx[1]
-// and [0], and its monthly flag in m_nParam[2].
+// clock (412) and Stopwatch (413). The weekly timer switches by its cam table, the yearly timer
+// by its ON and OFF dates.
 #pragma once
 
 #include "blocks/BlockTime.h"
+
+constexpr int WT_PULSE_PARAM = 3;  // pulse output
+
+// The yearly timer's dates. With the monthly flag only the days count; the years, the yearly
+// flag and the pulse output are the newer generation's.
+constexpr int YT_ON_MONTH_PARAM = 9;
+constexpr int YT_ON_DAY_PARAM = 8;
+constexpr int YT_ON_YEAR_PARAM = 6;
+constexpr int YT_OFF_MONTH_PARAMEX = 1;
+constexpr int YT_OFF_DAY_PARAMEX = 0;
+constexpr int YT_OFF_YEAR_PARAM = 5;
+constexpr int YT_MONTHLY_PARAM = 2;
+constexpr int YT_YEARLY_PARAM = 4;
+constexpr int YT_PULSE_PARAM = 3;
+
+// The astronomical clock's location (a direction flag, degrees, minutes and seconds of each
+// angle) and time zone (above 12: west of Greenwich).
+constexpr int AC_LONGITUDE_WEST_PARAM = 9;
+constexpr int AC_LONGITUDE_DEGREES_PARAMEX = 1;
+constexpr int AC_LONGITUDE_MINUTES_PARAMEX = 6;
+constexpr int AC_LONGITUDE_SECONDS_PARAMEX = 8;
+constexpr int AC_LATITUDE_SOUTH_PARAM = 8;
+constexpr int AC_LATITUDE_DEGREES_PARAMEX = 0;
+constexpr int AC_LATITUDE_MINUTES_PARAMEX = 5;
+constexpr int AC_LATITUDE_SECONDS_PARAMEX = 7;
+constexpr int AC_TIME_ZONE_PARAMEX = 2;
+
+// The stopwatch's time base, with a fourth base (milliseconds) of its own.
+constexpr int SW_BASE_PARAM = 10;
 
 class CBlockWT : public CBlockTime {
     DECLARE_SERIAL(CBlockWT)

@@ -25,12 +25,14 @@ constexpr std::array<BlockSetup, 3> kCounterSetups = {{
     {.nType = BT_HCOUNTER, .nInputs = 4, .wProgramBytes = 24, .nPinSlots = 7, .nCapFlags = 0x1E,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = 1023,
      .links = {{{3, LINK_PARAM}, {4, 59}, {5, 58}, {6, LINK_END}}},
-     .words = {{{BlockWord::Param, 0, 1}, {BlockWord::Param, 10, 0}, {BlockWord::ParamEx, 4, 0}}}},
+     .words = {{{BlockWord::Param, BLOCK_RETENTIVE_PARAM, 1},
+                {BlockWord::Param, HCOUNTER_BASE_PARAM, 0},
+                {BlockWord::ParamEx, HCOUNTER_RETAIN_OUTPUT_PARAMEX, 0}}}},
     // A gate of one second.
     {.nType = BT_THTRG, .nInputs = 2, .wProgramBytes = 16, .nPinSlots = 5, .nCapFlags = 0x1F,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = 9999,
      .links = {{{1, LINK_PARAM}, {2, 59}, {3, 58}, {4, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 1}}}},
+     .words = {{{BlockWord::ParamEx, THTRG_GATE_SECONDS_PARAMEX, 1}}}},
 }};
 
 constexpr int kMaxCount = 999999;
@@ -103,17 +105,17 @@ CBlockCOUNTER::CBlockCOUNTER(int nType)
     : CBlockObj(nType, FindBlockSetup(kCounterSetups, BT_COUNTER).nInputs)
 {
     ApplyBlockSetup(*this, FindBlockSetup(kCounterSetups, BT_COUNTER));
-    m_dRunTime = m_nParam[7];
+    m_dRunTime = m_nParam[COUNTER_START_PARAM];
 }
 
 BOOL CBlockCOUNTER::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     const bool bLadder = InLadderDocument(*this);
-    const int nOn = Threshold(*this, 0, m_nParam[9]);
-    const int nOff = Threshold(*this, 1, m_nParamEx[1]);
+    const int nOn = Threshold(*this, 0, m_nParam[COUNTER_ON_PARAM]);
+    const int nOff = Threshold(*this, 1, m_nParamEx[COUNTER_OFF_PARAMEX]);
     if (m_nPinValue[kPinReset] == 1) {
-        m_dRunTime = std::clamp(m_nParam[7], 0, kMaxCount);
+        m_dRunTime = std::clamp(m_nParam[COUNTER_START_PARAM], 0, kMaxCount);
         SetOutputState(*this, 0, bLadder);
     } else {
         if (IsRisingEdge(*this, kPinCount)) {
@@ -170,8 +172,8 @@ BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
             nState = 0;
             m_nOTMinutes = 0;
             m_nOTStart = 0;
-            m_nParamEx[1] = 0;
-            m_nParamEx[0] = 0;
+            m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 0;
+            m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 0;
         }
     } else if (bReset) {
         // R restores the time to go as well, so that a new maintenance interval starts.
@@ -187,7 +189,7 @@ BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
             m_bRestartStamp = 1;
         }
         if (!bEnabled) {
-            if (m_nParamEx[4] == 0)
+            if (m_nParamEx[HCOUNTER_RETAIN_OUTPUT_PARAMEX] == 0)
                 nState = 0;
         } else {
             CountOperatingTime(pSim);
@@ -208,10 +210,12 @@ int CBlockHCOUNTER::DerivedInterval()
     double dHours = 0.0;
     if (GetReferencedValue(*this, 0, &dHours))
         return dHours > 0.0 ? int(std::min(dHours, kMaxIntervalHours) * 60.0) : 0;
-    const std::int64_t nMI = std::int64_t(m_nParam[9]) * 60 + m_nParam[8];
+    const std::int64_t nMI =
+        std::int64_t(m_nParam[HCOUNTER_MI_HOURS_PARAM]) * 60 + m_nParam[HCOUNTER_MI_MINUTES_PARAM];
     if (nMI <= 0)
         return 0;
-    const std::int64_t nOT = std::int64_t(m_nParamEx[1]) * 60 + m_nParamEx[0];
+    const std::int64_t nOT = std::int64_t(m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX]) * 60 +
+                             m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
     const std::int64_t nDerived = nMI - ((nOT % nMI) + nMI) % nMI;
     return int(std::min<std::int64_t>(nDerived, INT_MAX));
 }
@@ -260,7 +264,8 @@ void CBlockHCOUNTER::FormatValueLines(CString lines[3]) const
         strRef.Format(_T("B%dh"), m_pRefBlock[0]->m_nNumber - NUM_FUNCTION_BLOCK);
         lines[0].Format(_T("MI=%8s"), strRef);
     } else {
-        lines[0].Format(_T("MI=%5ldh%2ldm"), m_nParam[9], m_nParam[8]);
+        lines[0].Format(_T("MI=%5ldh%2ldm"), m_nParam[HCOUNTER_MI_HOURS_PARAM],
+                        m_nParam[HCOUNTER_MI_MINUTES_PARAM]);
     }
     lines[1].Format(_T("MN=%5ldh%2ldm"), m_nMNMinutes / 60, m_nMNMinutes % 60);
     lines[2].Format(_T("OT=%5ldh%2ldm"), m_nOTMinutes / 60, m_nOTMinutes % 60);
@@ -279,7 +284,8 @@ BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)
             CountFrequencyInput(pSim);
         m_nMeasured = m_nPulseCount;
         SetOutputState(*this,
-                       CompareWithThresholds(m_nMeasured, m_nParam[9], m_nParam[8],
+                       CompareWithThresholds(m_nMeasured, m_nParam[THTRG_ON_PARAM],
+                                             m_nParam[THTRG_OFF_PARAM],
                                              m_nPinValue[BLOCK_FIRST_OUTPUT], Hysteresis::Trigger),
                        bLadder);
         m_nPulseCount = 0;
@@ -300,8 +306,8 @@ void CBlockTHTRG::CountFrequencyInput(const CSimContext*)
     const CBlockObj* pSource =
         pDoc ? pDoc->FindBlockByNumber(m_nPinSource[kPinFrequency]) : nullptr;
     const auto* pInput = dynamic_cast<const CBlockIn*>(pSource);
-    if (pInput && pInput->m_nParamEx[12] == SIM_INPUT_FREQUENCY)
-        m_nPulseCount = TruncToInt(pInput->m_nAux[1] * GateTimeMs() * 0.001);
+    if (pInput && pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY)
+        m_nPulseCount = TruncToInt(pInput->m_nAux[INPUT_SIM_VALUE_AUX] * GateTimeMs() * 0.001);
 }
 
 double CBlockTHTRG::GateTimeMs()
@@ -309,7 +315,9 @@ double CBlockTHTRG::GateTimeMs()
     double dRef = 0.0;
     if (GetReferencedValue(*this, 0, &dRef))
         return dRef < 0.0 || std::isnan(dRef) ? 0.0 : dRef;
-    return (100.0 * m_nParamEx[1] + m_nParamEx[0]) * 10.0;
+    return (100.0 * m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] +
+            m_nParamEx[THTRG_GATE_HUNDREDTHS_PARAMEX]) *
+           10.0;
 }
 
 // The re-stamp flag is taken back once the gate is measured, as the timers' running time does;

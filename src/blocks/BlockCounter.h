@@ -4,8 +4,26 @@
 
 #include "blocks/BlockObj.h"
 
-// The count (m_dRunTime) starts at the start value m_nParam[7] and stays within 0 .. 999999;
-// ON and OFF thresholds are m_nParam[9] and m_nParamEx[1].
+constexpr int COUNTER_START_PARAM = 7;
+constexpr int COUNTER_ON_PARAM = 9;
+constexpr int COUNTER_OFF_PARAMEX = 1;
+
+// The maintenance interval MI and the operating-time parameter OT as hours and minutes, their
+// time base (0, hours), and the output retention (0: the output falls while En is 0).
+constexpr int HCOUNTER_MI_HOURS_PARAM = 9;
+constexpr int HCOUNTER_MI_MINUTES_PARAM = 8;
+constexpr int HCOUNTER_OT_HOURS_PARAMEX = 1;
+constexpr int HCOUNTER_OT_MINUTES_PARAMEX = 0;
+constexpr int HCOUNTER_BASE_PARAM = 10;
+constexpr int HCOUNTER_RETAIN_OUTPUT_PARAMEX = 4;
+
+// The threshold trigger's On and Off thresholds and its gate time as seconds and hundredths.
+constexpr int THTRG_ON_PARAM = 9;
+constexpr int THTRG_OFF_PARAM = 8;
+constexpr int THTRG_GATE_SECONDS_PARAMEX = 1;
+constexpr int THTRG_GATE_HUNDREDTHS_PARAMEX = 0;
+
+// The count (m_dRunTime) starts at the start value and stays within 0 .. 999999.
 class CBlockCOUNTER : public CBlockObj {
     DECLARE_SERIAL(CBlockCOUNTER)
 
@@ -21,9 +39,9 @@ public:
     int m_bRefThreshold = 0;
 };
 
-// Totals the time its enable input is on and signals when the maintenance interval MI
-// (m_nParam[9] hours, [8] minutes) has run out. All counts are in minutes. A referenced interval
-// is held to 9999 hours, and R restores the time to go to the interval.
+// Totals the time its enable input is on and signals when the maintenance interval MI has run
+// out. All counts are in minutes. A referenced interval is held to 9999 hours, and R restores
+// the time to go to the interval.
 class CBlockHCOUNTER : public CBlockObj {
     DECLARE_SERIAL(CBlockHCOUNTER)
 
@@ -48,8 +66,7 @@ private:
     void CountOperatingTime(const CSimContext* pSim);
 };
 
-// Counts pulses over a gate time (m_nParamEx[1] seconds, [0] hundredths) and compares the
-// count with the On and Off thresholds m_nParam[9] and [8].
+// Counts pulses over a gate time and compares the count with the On and Off thresholds.
 class CBlockTHTRG : public CBlockObj {
     DECLARE_SERIAL(CBlockTHTRG)
 

@@ -9,9 +9,6 @@ IMPLEMENT_SERIAL(CBlockDataLog, CBlockObj, VERSIONABLE_SCHEMA | 1)
 
 namespace {
 
-// The common word that carries the number of items.
-constexpr int kCountParam = 9;
-
 // The log records what other blocks do: it has no output and its second pin holds a text.
 constexpr BlockSetup kDataLogSetup = {
     .nType = BT_DATALOG, .nInputs = 2, .nCapFlags = 0x00, .links = {{{1, LINK_PARAM}}}};
@@ -34,7 +31,7 @@ void CBlockDataLog::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         // The reader takes the item count from the common record, so the record must carry
         // the number of items that follow it.
-        m_nParam[kCountParam] = int(m_arrLogItems.GetSize());
+        m_nParam[DATALOG_COUNT_PARAM] = int(m_arrLogItems.GetSize());
         CBlockObj::Serialize(ar);
         for (INT_PTR i = 0; i < m_arrLogItems.GetSize(); ++i) {
             const DataLogItem& item = m_arrLogItems[i];
@@ -43,7 +40,7 @@ void CBlockDataLog::Serialize(CArchive& ar)
         return;
     }
     CBlockObj::Serialize(ar);
-    const int nCount = m_nParam[kCountParam];
+    const int nCount = m_nParam[DATALOG_COUNT_PARAM];
     if (nCount < 0 || nCount > DATALOG_MAX_ITEMS)
         AfxThrowArchiveException(CArchiveException::generic);
     m_arrLogItems.SetSize(nCount);
@@ -64,5 +61,5 @@ void CBlockDataLog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     // The items are not copied; the count, copied with the common words, must name the items
     // that the destination holds.
     auto* pLog = static_cast<CBlockDataLog*>(pDst);
-    pLog->m_nParam[kCountParam] = int(pLog->m_arrLogItems.GetSize());
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = int(pLog->m_arrLogItems.GetSize());
 }

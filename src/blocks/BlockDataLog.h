@@ -6,6 +6,8 @@
 
 // The data-log page accepts no more items than this.
 constexpr int DATALOG_MAX_ITEMS = 32;
+// The number of logged items, kept in a common word as well.
+constexpr int DATALOG_COUNT_PARAM = 9;
 
 // One logged item as the data-log page lists it.
 struct DataLogItem {
@@ -25,10 +27,10 @@ public:
     CBlockDataLog();
     explicit CBlockDataLog(int nType);
 
-    // Common record, then the items; their count is m_nParam[9] of the common record. A
+    // Common record, then the items; their count is DATALOG_COUNT_PARAM of the common record. A
     // stored count outside 0..DATALOG_MAX_ITEMS is refused with the archive's generic error.
     void Serialize(CArchive& ar) override;
-    // The common copy; the item count (m_nParam[9], one of the common words) is then set to
+    // The common copy; the item count (DATALOG_COUNT_PARAM, a common word) is then set to
     // the number of items the destination holds, which the copy leaves as they were.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
 

@@ -237,10 +237,13 @@ BOOL CBlockRPR::Simulate(const CSimContext* pSim)
         EndStep();
         return TRUE;
     }
-    const double dOn = m_pRefBlock[0] ? ReferencedMs(0, m_nParam[11], TRUE)
-                                      : double(m_nParam[9]) + m_nParam[8];
-    const double dOff = m_pRefBlock[1] ? ReferencedMs(1, m_nParam[12], TRUE)
-                                       : double(m_nParamEx[1]) + m_nParamEx[0];
+    const double dOn =
+        m_pRefBlock[0] ? ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], TRUE)
+                       : double(m_nParam[TIMER_ON_HIGH_PARAM]) + m_nParam[TIMER_ON_LOW_PARAM];
+    const double dOff =
+        m_pRefBlock[1]
+            ? ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], TRUE)
+            : double(m_nParamEx[TIMER_OFF_HIGH_PARAMEX]) + m_nParamEx[TIMER_OFF_LOW_PARAMEX];
     if (dOn == 0.0 && dOff == 0.0) {
         StartInterval(pSim);
         nActive = 0;
@@ -258,7 +261,7 @@ BOOL CBlockRPR::Simulate(const CSimContext* pSim)
             SetState(pSim, 0);
             nLowPhase = 1;
             m_nPulseCount = -1;
-            m_nPulseTotal = m_nParamEx[3];
+            m_nPulseTotal = m_nParamEx[RPR_PULSES_PARAMEX];
             nTriggered = 1;
         }
         m_bPinChanged[kTrg] = 0;

@@ -11,6 +11,9 @@
 
 #include "blocks/BlockTime.h"
 
+// The edge triggered wiping relay's pulse count less one.
+constexpr int RPR_PULSES_PARAMEX = 3;
+
 class CBlockDPR : public CBlockTime {
     DECLARE_SERIAL(CBlockDPR)
 

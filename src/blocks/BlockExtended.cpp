@@ -18,19 +18,21 @@ constexpr std::array<BlockSetup, 9> kSpecialSetups = {{
     {.nType = BT_SMC, .nInputs = 3, .wProgramBytes = 16, .nPinSlots = 6, .nCapFlags = 0x0E,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = kPulseMax,
      .links = {{{2, LINK_PARAM}, {3, 95}, {4, 78}, {5, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 250}}}},
+     .words = {{{BlockWord::ParamEx, PULSE_RATE_PARAMEX, 250}}}},
     {.nType = BT_SMCE, .nInputs = 4, .wProgramBytes = 22, .nPinSlots = 8, .nCapFlags = 0x0E,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = kPulseMax,
      .links = {{{3, LINK_PARAM}, {4, 95}, {5, 78}, {6, 77}, {7, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 250}, {BlockWord::ParamEx, 6, 0}}}},
+     .words = {{{BlockWord::ParamEx, PULSE_RATE_PARAMEX, 250},
+                {BlockWord::ParamEx, PULSE_LENGTH_PARAMEX, 0}}}},
     {.nType = BT_PTO, .nInputs = 2, .wProgramBytes = 12, .nPinSlots = 4, .nCapFlags = 0x0E,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = kPulseMax,
      .links = {{{1, LINK_PARAM}, {2, 78}, {3, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 0}}}},
+     .words = {{{BlockWord::ParamEx, PULSE_RATE_PARAMEX, 0}}}},
     {.nType = BT_PTOE, .nInputs = 3, .wProgramBytes = 18, .nPinSlots = 6, .nCapFlags = 0x0E,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = kPulseMax,
      .links = {{{2, LINK_PARAM}, {3, 78}, {4, 77}, {5, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 0}, {BlockWord::ParamEx, 6, 0}}}},
+     .words = {{{BlockWord::ParamEx, PULSE_RATE_PARAMEX, 0},
+                {BlockWord::ParamEx, PULSE_LENGTH_PARAMEX, 0}}}},
     {.nType = BT_SEG, .nInputs = 2, .wProgramBytes = 10, .nPinSlots = 4, .nCapFlags = 0x3C,
      .links = {{{2, LINK_END}, {3, LINK_END}}}},
     {.nType = BT_WORD2BIT, .nInputs = 2, .wProgramBytes = 10, .nPinSlots = 4, .nCapFlags = 0x0E,
@@ -38,7 +40,7 @@ constexpr std::array<BlockSetup, 9> kSpecialSetups = {{
      .links = {{{1, LINK_PARAM}, {2, LINK_END}, {3, LINK_END}}}},
     {.nType = BT_CRC16, .nInputs = 2, .wProgramBytes = 12, .nPinSlots = 5, .nCapFlags = 0x2E,
      .links = {{{1, LINK_PARAM}, {2, 85}, {3, 83}, {4, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 1}}}},
+     .words = {{{BlockWord::ParamEx, CRC16_COUNT_PARAMEX, 1}}}},
 }};
 
 // The user-defined communication block names fourteen pin roles and eight parameter words,
@@ -76,12 +78,12 @@ CBlockUDC::CBlockUDC(int nType) : CBlockObj(nType, kUdcInputs)
     m_wProgramBytes = kUdcProgramBytes;
     m_nPinSlots = kUdcPinSlots;
     m_nCapFlags = kUdcCapFlags;
-    m_nParam[4] = 0;
-    m_nParam[5] = 0;
-    m_nParam[6] = 0;
-    m_nParam[10] = 1;
-    m_nParamEx[2] = 0;
-    m_nParamEx[4] = 0;
-    m_nParamEx[7] = 1;
-    m_nParamEx[8] = 1;
+    m_nParam[UDC_TX_START_FLAG_PARAM] = 0;
+    m_nParam[UDC_TX_NUMBER_PARAM] = 0;
+    m_nParam[UDC_RX_NUMBER_PARAM] = 0;
+    m_nParam[UDC_CYCLE_PARAM] = 1;
+    m_nParamEx[UDC_TX_END_CHAR_PARAMEX] = 0;
+    m_nParamEx[4] = 0;  // a word the UDC page does not edit
+    m_nParamEx[UDC_TX_KIND_PARAMEX] = 1;
+    m_nParamEx[UDC_RX_COUNT_PARAMEX] = 1;
 }

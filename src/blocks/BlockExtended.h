@@ -9,6 +9,42 @@
 // four bits of the digit count.
 BYTE SegmentPattern(int nDigit);
 
+// The encoder's On and Off counts, its start value, the value its reset input sets (a word of
+// its own, which the simulation start does not use) and its input pair (0: I0 and I1, else I2
+// and I3).
+constexpr int ENCODER_ON_PARAM = 9;
+constexpr int ENCODER_OFF_PARAMEX = 1;
+constexpr int ENCODER_START_PARAM = 7;
+constexpr int ENCODER_RESET_VALUE_PARAM = 8;
+constexpr int ENCODER_PAIR_PARAMEX = 6;
+
+// The pulse blocks' run: its rate (the stepping motor's speed, the pulse train's pulse width;
+// reference 1) and, for the edge variants, its length (steps, number of pulses; reference 0).
+constexpr int PULSE_RATE_PARAMEX = 1;
+constexpr int PULSE_LENGTH_PARAMEX = 6;
+// The stepping motor's mode (0 half step, 1 full step, else two steps; the edge variant's finer
+// rate while set) and output group (0 Q0-Q3, else Q4-Q7); the pulse train's output Q.
+constexpr int SMC_MODE_PARAM = 9;
+constexpr int SMC_PINS_PARAM = 8;
+constexpr int PTO_PIN_PARAM = 8;
+
+constexpr int WORD2BIT_BIT_PARAM = 9;
+
+// The user-defined communication's cycle, and for each direction the number of the first data
+// word, the data kind, the word count and the start and end characters with their flags.
+constexpr int UDC_CYCLE_PARAM = 10;
+constexpr int UDC_TX_START_FLAG_PARAM = 4;
+constexpr int UDC_TX_NUMBER_PARAM = 5;
+constexpr int UDC_TX_END_CHAR_PARAMEX = 2;
+constexpr int UDC_TX_KIND_PARAMEX = 7;
+constexpr int UDC_RX_NUMBER_PARAM = 6;
+constexpr int UDC_RX_COUNT_PARAMEX = 8;
+
+// The CRC's data source (0: the analog flags, the only one simulated), first index and count.
+constexpr int CRC16_SOURCE_PARAM = 8;
+constexpr int CRC16_START_PARAMEX = 0;
+constexpr int CRC16_COUNT_PARAMEX = 1;
+
 class CBlockMEM : public CBlockObj {
     DECLARE_SERIAL(CBlockMEM)
 

@@ -56,8 +56,8 @@ BOOL RunIsOver(CBlockObj& block, const CSimContext* pSim, double dFactor)
         block.m_dRunTime =
             double(SystemTimeToMs(&pSim->stScan) - SystemTimeToMs(&block.m_stStart));
     }
-    const double dA = RunLimitValue(block, 1, block.m_nParamEx[1]);
-    const double dB = RunLimitValue(block, 0, block.m_nParamEx[6]);
+    const double dA = RunLimitValue(block, 1, block.m_nParamEx[PULSE_RATE_PARAMEX]);
+    const double dB = RunLimitValue(block, 0, block.m_nParamEx[PULSE_LENGTH_PARAMEX]);
     const double dLimit = dFactor * dA * dB;
     if (dLimit > block.m_dRunTime)
         return FALSE;
@@ -150,15 +150,15 @@ BYTE SegmentPattern(int nDigit)
 BOOL CBlockENCODER::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
-    const int nOn = EncoderThreshold(*this, 0, m_nParam[9]);
-    const int nOff = EncoderThreshold(*this, 1, m_nParamEx[1]);
+    const int nOn = EncoderThreshold(*this, 0, m_nParam[ENCODER_ON_PARAM]);
+    const int nOff = EncoderThreshold(*this, 1, m_nParamEx[ENCODER_OFF_PARAMEX]);
     if (m_nPinValue[0] == 1) {
         SetOutputState(*this, 0, InLadderDocument(*this));
-        m_dRunTime = m_nParam[8];
+        m_dRunTime = m_nParam[ENCODER_RESET_VALUE_PARAM];
         FinishOutputChange(*this);
         return TRUE;
     }
-    const bool bSecondPair = m_nParamEx[6] != 0;
+    const bool bSecondPair = m_nParamEx[ENCODER_PAIR_PARAMEX] != 0;
     const int nFirstInput = bSecondPair ? NUM_INPUT + 2 : NUM_INPUT;
     int& nEdgeMemory = m_nPinValue[bSecondPair ? 3 : 2];
     const CVetlaDoc* pDoc = GetDocument();
@@ -166,7 +166,7 @@ BOOL CBlockENCODER::Simulate(const CSimContext* pSim)
     const CBlockObj* pB = pDoc ? pDoc->FindBlockByNumber(nFirstInput + 1) : nullptr;
     if (StateOf(pA) == 1 && StateOf(pB) == 1) {
         if (nEdgeMemory == 0) {
-            if (m_dRunTime < m_nAux[3])
+            if (m_dRunTime < m_nAux[BLOCK_VALUE_MAX_AUX])
                 m_dRunTime += 1.0;
             nEdgeMemory = 1;
         }
@@ -214,10 +214,10 @@ BOOL CBlockSMCE::Simulate(const CSimContext* pSim)
     return TRUE;
 }
 
-// m_nParam[9] selects the finer of the two step rates.
+// The mode word selects the finer of the two step rates.
 BOOL CBlockSMCE::IsTimeUp(const CSimContext* pSim)
 {
-    return RunIsOver(*this, pSim, m_nParam[9] ? 0.01 : 0.005);
+    return RunIsOver(*this, pSim, m_nParam[SMC_MODE_PARAM] ? 0.01 : 0.005);
 }
 
 BOOL CBlockPTOE::Simulate(const CSimContext* pSim)
@@ -262,7 +262,7 @@ BOOL CBlockWORD2BIT::Simulate(const CSimContext*)
 {
     WORD wValue = 0;
     GetInputValue(&wValue, 0);
-    int nBit = m_nParam[9];
+    int nBit = m_nParam[WORD2BIT_BIT_PARAM];
     if (CBlockObj* pRef = m_pRefBlock[0]) {
         double dValue = 0.0;
         GetValueAsDouble(pRef, &dValue);
@@ -286,10 +286,10 @@ BOOL CBlockCRC16::Simulate(const CSimContext* pSim)
     const CVetlaDoc* pDoc = GetDocument();
     // Only a run of analog flags is computed; a start or count outside the flags' register
     // area covers no values.
-    const int nStart = m_nParamEx[0];
+    const int nStart = m_nParamEx[CRC16_START_PARAMEX];
     int nCount = 0;
-    if (pDoc && m_nParam[8] == 0 && nStart >= 0 && nStart < kAnalogFlagCount)
-        nCount = std::min(std::max(m_nParamEx[1], 0), kAnalogFlagCount - nStart);
+    if (pDoc && m_nParam[CRC16_SOURCE_PARAM] == 0 && nStart >= 0 && nStart < kAnalogFlagCount)
+        nCount = std::min(std::max(m_nParamEx[CRC16_COUNT_PARAMEX], 0), kAnalogFlagCount - nStart);
     const std::vector<BYTE> bytes =
         nCount > 0 ? AnalogFlagBytes(*pDoc, nStart, nCount) : std::vector<BYTE>();
     const CModBus modbus;

@@ -39,7 +39,7 @@ void ClaimMsgTextSlot(CBlockObj* pBlock, int* pTextSlots)
     for (int i = 0; i < MSGTEXT_SLOT_COUNT; ++i) {
         if (pTextSlots[i] == 0) {
             pTextSlots[i] = 1;
-            pBlock->m_nParamEx[MSGTEXT_SLOT_PARAM] = i;
+            pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX] = i;
             return;
         }
     }

@@ -37,7 +37,7 @@ constexpr std::array<BlockSetup, 11> kFunctionSetups = {{
     {.nType = BT_QUAD, .nInputs = 3, .wProgramBytes = 20, .nPinSlots = 8, .nCapFlags = 0x3F,
      .bLimits = true, .nLimitLow = -10000, .nLimitHigh = 10000,
      .links = {{{2, LINK_PARAM}, {3, 61}, {4, 62}, {5, 63}, {6, 72}, {7, LINK_END}}},
-     .words = {{{BlockWord::Param, 9, 1}, {BlockWord::Param, 10, 0}}},
+     .words = {{{BlockWord::Param, QUAD_A_PARAM, 1}, {BlockWord::Param, QUAD_ROOT_PARAM, 0}}},
      .dFactor = 1.0},
 }};
 
@@ -124,7 +124,8 @@ double FactorFunction(int nType, int x, double k, int nBase)
 
 BOOL CBlockFactorFn::Simulate(const CSimContext*)
 {
-    const int nBase = m_nType == BT_LOG ? ParamOrClampedRef(*this, 0, m_nParam[10], 0, 2) : 0;
+    const int nBase =
+        m_nType == BT_LOG ? ParamOrClampedRef(*this, 0, m_nParam[LOG_BASE_PARAM], 0, 2) : 0;
     m_dRunTime = FactorFunction(m_nType, InputWord(*this, 0), m_dParam, nBase);
     return TRUE;
 }
@@ -152,9 +153,9 @@ BOOL CBlockQUAD::Simulate(const CSimContext* pSim)
 // and free of the overflow that 32-bit products give for coefficients from a damaged record.
 double CBlockQUAD::SolveRoot() const
 {
-    const int a = m_nParam[9];
-    const int b = m_nParamEx[1];
-    const int c = m_nParamEx[6];
+    const int a = m_nParam[QUAD_A_PARAM];
+    const int b = m_nParamEx[QUAD_B_PARAMEX];
+    const int c = m_nParamEx[QUAD_C_PARAMEX];
     if (a == 0)
         return 0.0;
     const int x = InputWord(*this, 1);
@@ -163,7 +164,7 @@ double CBlockQUAD::SolveRoot() const
         return double(std::int64_t(b) / (-2 * std::int64_t(a)));
     if (d < 0.0)
         return 0.0;
-    switch (m_nParam[10]) {
+    switch (m_nParam[QUAD_ROOT_PARAM]) {
     case 0:
         return (std::sqrt(d) - b) / (2.0 * a);
     case 1:

@@ -1,12 +1,16 @@
 // The math functions that scale their result by a factor m_dParam (1.0 for a new block):
-// logarithm (864, base m_nParam[10]: 0 e, 1 two, 2 ten), square root (865), powers of 2 and of
-// e (869, 870), the six trigonometric functions of whole degrees (873-878) and the quadratic
-// equation A y^2 + B y + C = x (879: A m_nParam[9], B m_nParamEx[1], C m_nParamEx[6], root
-// m_nParam[10]). The result is kept in m_dRunTime; everything they store is in the common
-// record.
+// logarithm (864), square root (865), powers of 2 and of e (869, 870), the six trigonometric
+// functions of whole degrees (873-878) and the quadratic equation A y^2 + B y + C = x (879).
+// The result is kept in m_dRunTime; everything they store is in the common record.
 #pragma once
 
 #include "blocks/BlockWordValue.h"
+
+constexpr int LOG_BASE_PARAM = 10;  // 0 e, 1 two, 2 ten
+constexpr int QUAD_A_PARAM = 9;
+constexpr int QUAD_B_PARAMEX = 1;
+constexpr int QUAD_C_PARAMEX = 6;
+constexpr int QUAD_ROOT_PARAM = 10;  // which root: 0 or 1
 
 // The step shared by the factor blocks: the function is chosen by the type code.
 class CBlockFactorFn : public CBlockWordValue {

@@ -16,8 +16,9 @@ constexpr std::array<BlockSetup, 4> kGeneratorSetups = {{
     // T (the OFF setpoint) in minutes:seconds, a warning 15 s before the end lasting 1 s.
     {.nType = BT_SLS, .nInputs = 2, .wProgramBytes = 12,
      .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_PARAM}, {4, LINK_END}}},
-     .words = {{{BlockWord::Param, 10, 1}, {BlockWord::ParamEx, 5, 15},
-                {BlockWord::ParamEx, 7, 1}}}},
+     .words = {{{BlockWord::Param, TIMER_ON_BASE_PARAM, 1},
+                {BlockWord::ParamEx, STAIRCASE_WARN_TIME_LOW_PARAMEX, 15},
+                {BlockWord::ParamEx, STAIRCASE_WARN_LENGTH_LOW_PARAMEX, 1}}}},
     {.nType = BT_MFS, .nInputs = 3, .wProgramBytes = 16,
      .links = {{{2, LINK_PARAM}, {3, LINK_PARAM}, {4, LINK_PARAM}, {5, LINK_PARAM},
                 {6, LINK_END}}}},
@@ -49,12 +50,13 @@ int Not(int nValue)
 // The sum of a setpoint's parameter parts, which the generators test for 0.
 double OnPartsSum(const CBlockObj& block)
 {
-    return double(block.m_nParam[9]) + block.m_nParam[8];
+    return double(block.m_nParam[TIMER_ON_HIGH_PARAM]) + block.m_nParam[TIMER_ON_LOW_PARAM];
 }
 
 double OffPartsSum(const CBlockObj& block)
 {
-    return double(block.m_nParamEx[1]) + block.m_nParamEx[0];
+    return double(block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX]) +
+           block.m_nParamEx[TIMER_OFF_LOW_PARAMEX];
 }
 
 } // namespace
@@ -78,9 +80,11 @@ BOOL CBlockAPG::Simulate(const CSimContext* pSim)
         nPhase = 0;
         SetState(pSim, 0);
     } else if (nEnabled && nEn == 1) {
-        const bool bNoTimes = m_nParam[8] == 0 && m_nParam[9] == 0 && m_nParamEx[0] == 0 &&
-                              m_nParamEx[1] == 0 && ReferencedMs(0, m_nParam[11], TRUE) == 0.0 &&
-                              ReferencedMs(1, m_nParam[12], TRUE) == 0.0;
+        const bool bNoTimes =
+            m_nParam[TIMER_ON_LOW_PARAM] == 0 && m_nParam[TIMER_ON_HIGH_PARAM] == 0 &&
+            m_nParamEx[TIMER_OFF_LOW_PARAMEX] == 0 && m_nParamEx[TIMER_OFF_HIGH_PARAMEX] == 0 &&
+            ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], TRUE) == 0.0 &&
+            ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], TRUE) == 0.0;
         if (bNoTimes) {
             StartInterval(pSim);
             SetState(pSim, Not(nInv));
@@ -89,7 +93,8 @@ BOOL CBlockAPG::Simulate(const CSimContext* pSim)
                 SetState(pSim, Not(nInv));
             } else {
                 const double dOff =
-                    m_pRefBlock[1] ? ReferencedMs(1, m_nParam[12], TRUE) : OffPartsSum(*this);
+                    m_pRefBlock[1] ? ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], TRUE)
+                                   : OffPartsSum(*this);
                 if (dOff > 0.0) {
                     nPhase = 1;
                     SetState(pSim, Not(GetState()));
@@ -220,10 +225,12 @@ void CBlockSLS::GetWarningTimes(const CBlockTime& timer, double* pTime, double* 
     *pTime = timer.GetSetpointMs(FALSE, FALSE);
     *pWarnTime = timer.m_pRefBlock[2]
                      ? timer.ReferencedMs(2, nBase, FALSE)
-                     : PartsToMs(timer.m_nParamEx[6], timer.m_nParamEx[5], nBase);
+                     : PartsToMs(timer.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX],
+                                 timer.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX], nBase);
     *pWarnLength = timer.m_pRefBlock[3]
                        ? timer.ReferencedMs(3, nBase, FALSE)
-                       : PartsToMs(timer.m_nParamEx[8], timer.m_nParamEx[7], nBase);
+                       : PartsToMs(timer.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX],
+                                   timer.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], nBase);
 }
 
 // The warning starts T! before the end of T (at once when T! exceeds T) and lasts T!L; the

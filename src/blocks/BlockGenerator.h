@@ -52,8 +52,13 @@ constexpr int WARNING_NONE = 0;
 constexpr int WARNING_BLINKING = 1;
 constexpr int WARNING_DONE = 2;
 
-// The warning time T! (m_nParamEx[5] low, [6] high) and warning length T!L ([7], [8]) are read
-// in the time base of the OFF setpoint T; block references 2 and 3 replace them.
+// The warning time T! and warning length T!L of both staircase switches (408, 409), high and low
+// part each, read in the time base of the OFF setpoint T; block references 2 and 3 replace them.
+constexpr int STAIRCASE_WARN_TIME_HIGH_PARAMEX = 6;
+constexpr int STAIRCASE_WARN_TIME_LOW_PARAMEX = 5;
+constexpr int STAIRCASE_WARN_LENGTH_HIGH_PARAMEX = 8;
+constexpr int STAIRCASE_WARN_LENGTH_LOW_PARAMEX = 7;
+
 class CBlockSLS : public CBlockTime {
     DECLARE_SERIAL(CBlockSLS)
 

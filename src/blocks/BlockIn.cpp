@@ -17,9 +17,9 @@ constexpr BYTE kAnalogInCaps = 0x2F;
 // state change that a click in the diagram flagged on its output pin.
 void EchoDigitalInput(CBlockObj& block, int& nShownValue, const CSimContext* pSim)
 {
-    if (block.m_nParamEx[12] == SIM_INPUT_FREQUENCY) {
-        if (block.m_nAux[1] != nShownValue) {
-            nShownValue = block.m_nAux[1];
+    if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY) {
+        if (block.m_nAux[INPUT_SIM_VALUE_AUX] != nShownValue) {
+            nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
             if (pSim)
                 pSim->RefreshInputsBar(&block);
         }
@@ -67,15 +67,15 @@ CBlockAnalogIn::CBlockAnalogIn()
 
 CBlockAnalogIn::CBlockAnalogIn(int nType) : CBlockObj(nType, 0)
 {
-    m_nAux[3] = 1000;  // the simulated maximum
+    m_nAux[BLOCK_VALUE_MAX_AUX] = 1000;  // the simulated maximum
     m_nCapFlags = kAnalogInCaps;
 }
 
 // The bar reads the changed flag of the output pin while it refreshes.
 BOOL CBlockAnalogIn::Simulate(const CSimContext* pSim)
 {
-    if (m_nAux[1] != m_nShownValue) {
-        m_nShownValue = m_nAux[1];
+    if (m_nAux[INPUT_SIM_VALUE_AUX] != m_nShownValue) {
+        m_nShownValue = m_nAux[INPUT_SIM_VALUE_AUX];
         m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
         if (pSim)
             pSim->RefreshInputsBar(this);

@@ -6,7 +6,14 @@
 
 #include "blocks/BlockObj.h"
 
-// The simulated-input modes (SimInputMode, m_nParamEx[12]).
+// The simulated input of I, F, AI and the analog contacts: the mode of I and F (SimInputMode),
+// the value a run starts with and the current value (a frequency in Hz, an analog level); the
+// range offered is BLOCK_VALUE_MIN_AUX .. BLOCK_VALUE_MAX_AUX.
+constexpr int INPUT_SIM_MODE_PARAMEX = 12;
+constexpr int INPUT_SIM_START_AUX = 0;
+constexpr int INPUT_SIM_VALUE_AUX = 1;
+
+// The simulated-input modes.
 constexpr int SIM_INPUT_SWITCH = 0;
 constexpr int SIM_INPUT_PUSH_MAKE = 1;
 constexpr int SIM_INPUT_PUSH_BREAK = 2;

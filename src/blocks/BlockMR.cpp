@@ -14,7 +14,7 @@ constexpr BlockSetup kModbusSetup = {
     .nType = BT_MR, .nInputs = 3, .wProgramBytes = 18, .nPinSlots = 8, .nCapFlags = 0x00,
     .links = {{{2, LINK_PARAM}, {3, 82}, {4, 83}, {5, 84}, {6, 85}, {7, 86}, {8, 57},
                {9, LINK_END}}},
-    .words = {{{BlockWord::Param, 10, 0}}}};
+    .words = {{{BlockWord::Param, MODBUS_CYCLE_PARAM, 0}}}};
 
 }  // namespace
 

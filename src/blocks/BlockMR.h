@@ -7,6 +7,7 @@
 // The Modbus page's lists that the stored indexes select from.
 constexpr int MODBUS_COMMAND_COUNT = 4;   // four function codes per block type
 constexpr int MODBUS_KIND_COUNT = 3;      // M/Q/I or AM/AQ/AI
+constexpr int MODBUS_CYCLE_PARAM = 10;
 
 class CBlockMR : public CBlockObj {
     DECLARE_SERIAL(CBlockMR)

@@ -17,8 +17,8 @@ constexpr BlockSetup kMsgTextSetup = {
     .nType = BT_MSGTEXT, .nInputs = 3, .wProgramBytes = 8, .nPinSlots = 4, .nCapFlags = 0x04,
     .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_END}}},
     // No acknowledgement asked; the factory claims one of the view's slots for the block.
-    .words = {{{BlockWord::ParamEx, 4, 0},
-               {BlockWord::ParamEx, MSGTEXT_SLOT_PARAM, MSGTEXT_NO_SLOT}}}};
+    .words = {{{BlockWord::ParamEx, MSGTEXT_ACK_PARAMEX, 0},
+               {BlockWord::ParamEx, MSGTEXT_SLOT_PARAMEX, MSGTEXT_NO_SLOT}}}};
 
 // TRUE when pWidget (not null) already belongs to a list of pBlock.
 bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
@@ -171,7 +171,7 @@ void CBlockMSGTEXT::Serialize(CArchive& ar)
 // The slot indexes the view's sixteen slot flags and the controller's message-text area.
 void CBlockMSGTEXT::CheckSlot() const
 {
-    const int nSlot = m_nParamEx[MSGTEXT_SLOT_PARAM];
+    const int nSlot = m_nParamEx[MSGTEXT_SLOT_PARAMEX];
     if (nSlot < MSGTEXT_NO_SLOT || nSlot >= MSGTEXT_SLOT_COUNT)
         AfxThrowArchiveException(CArchiveException::generic);
 }
@@ -250,8 +250,8 @@ BOOL CBlockMSGTEXT::Simulate(const CSimContext* pSim)
     } else if (nEnable == 1) {
         SetOutputState(*this, 1, InLadderDocument(*this));
         // A message that asks for an acknowledgement is marked as shown.
-        if (m_nParamEx[4] && m_nParam[0] == 0)
-            m_nParam[0] = 1;
+        if (m_nParamEx[MSGTEXT_ACK_PARAMEX] && m_nParam[MSGTEXT_SHOWN_PARAM] == 0)
+            m_nParam[MSGTEXT_SHOWN_PARAM] = 1;
     } else {
         SetOutputState(*this, m_bAwaitingAck ? 1 : 0, InLadderDocument(*this));
     }

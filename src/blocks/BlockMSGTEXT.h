@@ -16,11 +16,16 @@ constexpr int MSGTEXT_LINES = 4;
 // Both sets of lists, counted set 1 first: the element arrays of a project file.
 constexpr int MSGTEXT_WIDGET_ARRAYS = 2 * MSGTEXT_LINES;
 constexpr int MSGTEXT_BLOCK_SETTING_COUNT = 14;
-// The message-text slot (m_nParamEx[3]): 0..MSGTEXT_SLOT_COUNT-1 of the view's slots, or -1.
-constexpr int MSGTEXT_SLOT_PARAM = 3;
+// The message-text slot, which is also the message's priority: 0..MSGTEXT_SLOT_COUNT-1 of the
+// view's slots, or -1.
+constexpr int MSGTEXT_SLOT_PARAMEX = 3;
 constexpr int MSGTEXT_NO_SLOT = -1;
 // The message texts a program may hold: the view keeps one taken-flag per slot.
 constexpr int MSGTEXT_SLOT_COUNT = 16;
+// The message asks for an acknowledgement ("Quit"); such a message is marked as shown in the
+// word where other blocks keep their retentivity.
+constexpr int MSGTEXT_ACK_PARAMEX = 4;
+constexpr int MSGTEXT_SHOWN_PARAM = BLOCK_RETENTIVE_PARAM;
 
 class CBlockMSGTEXT : public CBlockObj {
     DECLARE_SERIAL(CBlockMSGTEXT)

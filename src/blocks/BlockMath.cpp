@@ -36,14 +36,14 @@ constexpr BlockSetup DivisorSetup(int nType)
     setup.bLimits = true;
     setup.nLimitLow = -32767;
     setup.nLimitHigh = 32767;
-    setup.words = {{{BlockWord::Param, 9, 10}}};
+    setup.words = {{{BlockWord::Param, MOD_DIVISOR_PARAM, 10}}};
     return setup;
 }
 
 constexpr BlockSetup DigitsSetup(int nType)
 {
     BlockSetup setup = ParamInputSetup(nType);
-    setup.words = {{{BlockWord::Param, 10, 0}}};
+    setup.words = {{{BlockWord::Param, FIX_DIGITS_PARAM, 0}}};
     return setup;
 }
 
@@ -58,14 +58,14 @@ constexpr std::array<BlockSetup, 12> kMathSetups = {{
     {.nType = BT_ARRMXIV, .nInputs = 1, .wProgramBytes = 12, .nPinSlots = 5, .nCapFlags = 0x3F,
      .bLimits = true, .nLimitLow = 1, .nLimitHigh = 32,
      .links = {{{0, LINK_PARAM}, {1, 85}, {2, 83}, {3, LINK_END}, {4, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 1, 1}}}},
+     .words = {{{BlockWord::ParamEx, ARRMXIV_COUNT_PARAMEX, 1}}}},
     {.nType = BT_ACMXIV, .nInputs = 3, .wProgramBytes = 12, .nPinSlots = 5, .nCapFlags = 0x3F,
      .bLimits = true, .nLimitLow = 0, .nLimitHigh = 2,
      .links = {{{2, LINK_PARAM}, {3, LINK_END}, {4, LINK_END}}}},
     {.nType = BT_RAND, .nInputs = 1, .wProgramBytes = 8, .nPinSlots = 3, .nCapFlags = 0x3F,
      .bLimits = true, .nLimitLow = 1, .nLimitHigh = 32767,
      .links = {{{0, LINK_PARAM}, {1, LINK_END}, {2, LINK_END}}},
-     .words = {{{BlockWord::Param, 9, 1}}}},
+     .words = {{{BlockWord::Param, RAND_RANGE_PARAM, 1}}}},
     OneInputSetup(BT_ODD, 0x04),
     OneInputSetup(BT_EVEN, 0x04),
     DivisorSetup(BT_MOD),
@@ -149,7 +149,7 @@ bool DivisorOf(CBlockObj& block, int* pDivisor)
 {
     double v = 0.0;
     if (!GetReferencedValue(block, 0, &v)) {
-        *pDivisor = block.m_nParam[9];
+        *pDivisor = block.m_nParam[MOD_DIVISOR_PARAM];
         return true;
     }
     if (v == 0.0)
@@ -166,12 +166,13 @@ int PowerOfTen(int n)
     return p;
 }
 
-// The digit count: m_nParam[10] or the referenced value, both held to 0..5 so that 10^n stays
-// within an int.
+// The digit count: the parameter or the referenced value, both held to 0..5 so that 10^n
+// stays within an int.
 int DigitsOf(CBlockObj& block)
 {
-    return std::clamp(ParamOrClampedRef(block, 0, block.m_nParam[10], 0, kMaxDigits), 0,
-                      kMaxDigits);
+    return std::clamp(
+        ParamOrClampedRef(block, 0, block.m_nParam[FIX_DIGITS_PARAM], 0, kMaxDigits), 0,
+        kMaxDigits);
 }
 
 // The absolute value within 16 bits: -32768 stays -32768.
@@ -223,11 +224,12 @@ IMPLEMENT_TABLE_BLOCK(CBlockROUND, CBlockWordValue, kMathSetups, BT_ROUND)
 
 BOOL CBlockARRMXIV::Simulate(const CSimContext*)
 {
-    const int nMode = ParamOrClampedRef(*this, 0, m_nParam[9], 0, 2);
-    const int nCount = std::clamp(ParamOrClampedRef(*this, 1, m_nParamEx[1], 1, kMaxArrayCount),
-                                  1, kMaxArrayCount);
-    const ArrayArea& area = AreaOf(m_nParam[8]);
-    const int nFirstIndex = m_nParamEx[0];
+    const int nMode = ParamOrClampedRef(*this, 0, m_nParam[ARRMXIV_MODE_PARAM], 0, 2);
+    const int nCount = std::clamp(
+        ParamOrClampedRef(*this, 1, m_nParamEx[ARRMXIV_COUNT_PARAMEX], 1, kMaxArrayCount), 1,
+        kMaxArrayCount);
+    const ArrayArea& area = AreaOf(m_nParam[ARRMXIV_AREA_PARAM]);
+    const int nFirstIndex = m_nParamEx[ARRMXIV_FIRST_PARAMEX];
     // A first index outside the area leaves no element to combine.
     const CVetlaDoc* pDoc = GetDocument();
     if (!pDoc || nFirstIndex < 0 || nFirstIndex >= area.nEntries) {
@@ -253,7 +255,7 @@ BOOL CBlockACMXIV::Simulate(const CSimContext*)
 {
     const int a = InputWord(*this, 0);
     const int b = InputWord(*this, 1);
-    const int nMode = ParamOrClampedRef(*this, 0, m_nParam[9], 0, 2);
+    const int nMode = ParamOrClampedRef(*this, 0, m_nParam[ACMXIV_MODE_PARAM], 0, 2);
     const int values[2] = {a, b};
     m_dRunTime = Combine(nMode, values, 2, SumWidth::Int);
     return TRUE;
@@ -263,7 +265,7 @@ BOOL CBlockACMXIV::Simulate(const CSimContext*)
 // below (only from a damaged record) gives 0 instead of a division by zero.
 BOOL CBlockRAND::Simulate(const CSimContext*)
 {
-    const int nRange = ParamOrClampedRef(*this, 0, m_nParam[9], 1, 32767);
+    const int nRange = ParamOrClampedRef(*this, 0, m_nParam[RAND_RANGE_PARAM], 1, 32767);
     crt::srand(unsigned(crt::rand()));
     const int nDraw = crt::rand();
     m_dRunTime = nRange > 0 ? nDraw % nRange : 0;

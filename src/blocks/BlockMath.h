@@ -7,10 +7,20 @@
 
 #include "blocks/BlockWordValue.h"
 
-// Maximum, minimum or average (m_nParam[9]) over m_nParamEx[1] analog I/O blocks of one area
-// (m_nParam[8]: 0 AM, 1 AQ, 2 AI) from index m_nParamEx[0]. A range that leaves no element of
-// the area gives 0; a count outside 1-32 or an area word outside 0-2 from a damaged record is
-// held to the nearest allowed one.
+// Mode (0 maximum, 1 minimum, 2 average), count, area (0 AM, 1 AQ, 2 AI) and first index of the
+// data array.
+constexpr int ARRMXIV_MODE_PARAM = 9;
+constexpr int ARRMXIV_COUNT_PARAMEX = 1;
+constexpr int ARRMXIV_AREA_PARAM = 8;
+constexpr int ARRMXIV_FIRST_PARAMEX = 0;
+constexpr int ACMXIV_MODE_PARAM = 9;
+constexpr int RAND_RANGE_PARAM = 9;
+constexpr int MOD_DIVISOR_PARAM = 9;   // MOD and REM
+constexpr int FIX_DIGITS_PARAM = 10;   // FIX and ROUND
+
+// Maximum, minimum or average over a count of analog I/O blocks of one area from a first
+// index. A range that leaves no element of the area gives 0; a count outside 1-32 or an area
+// word outside 0-2 from a damaged record is held to the nearest allowed one.
 class CBlockARRMXIV : public CBlockWordValue {
     DECLARE_SERIAL(CBlockARRMXIV)
 
@@ -21,7 +31,7 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// Maximum, minimum or average (m_nParam[9]) of two analog inputs.
+// Maximum, minimum or average of two analog inputs.
 class CBlockACMXIV : public CBlockWordValue {
     DECLARE_SERIAL(CBlockACMXIV)
 
@@ -32,7 +42,7 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// A random number below the range m_nParam[9] in every scan; a range of 0 or below gives 0.
+// A random number below the range in every scan; a range of 0 or below gives 0.
 class CBlockRAND : public CBlockWordValue {
     DECLARE_SERIAL(CBlockRAND)
 
@@ -64,8 +74,8 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// Floored modulo and truncating remainder by the divisor m_nParam[9]. A divisor of 0 passes the
-// input through; a referenced divisor of exactly 0 gives 0.
+// Floored modulo and truncating remainder by the divisor. A divisor of 0 passes the input
+// through; a referenced divisor of exactly 0 gives 0.
 class CBlockMOD : public CBlockWordValue {
     DECLARE_SERIAL(CBlockMOD)
 
@@ -116,7 +126,7 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// Truncation and rounding to m_nParam[10] decimal digits, held to 0-5.
+// Truncation and rounding to a number of decimal digits, held to 0-5.
 class CBlockFIX : public CBlockWordValue {
     DECLARE_SERIAL(CBlockFIX)
 

@@ -44,14 +44,20 @@ bool KeepsOutputKindInLadder(int nType)
 
 // What CopyTo carries in addition for the newer controller generation, by destination class.
 enum GenerationFields : unsigned {
-    kRefs2And3 = 0x01,    // m_nParam[15], [16], m_pRefBlock[2], [3]
-    kParam3 = 0x02,       // m_nParam[3]
-    kParam3To6 = 0x04,    // m_nParam[3] .. [6]
-    kParam7 = 0x08,       // m_nParam[7]
-    kParamEx10 = 0x10,    // m_nParamEx[10]
+    kRefs2And3 = 0x01,    // the use flags and blocks of references 2 and 3
+    kParam3 = 0x02,       // the weekly timer's pulse output
+    kParam3To6 = 0x04,    // m_nParam 3 .. 6: the yearly timer's, the UDC block's
+    kParam7 = 0x08,       // the start value
+    kParamEx10 = 0x10,    // the register index, the truth table
     kParamText = 0x20,    // m_strParamText
     kDoubleParam = 0x40,  // m_dParam
 };
+
+// The one word of m_nParamEx that a copy carries on the newer generation only.
+constexpr int kNewerGenerationParamEx = SREG_INDEX_PARAMEX;
+static_assert(BOOLEAN_TABLE_PARAMEX == kNewerGenerationParamEx);
+// The counter's and the encoder's start values share a word.
+static_assert(ENCODER_START_PARAM == COUNTER_START_PARAM);
 
 struct GenerationRule {
     const CRuntimeClass* pClass;
@@ -127,10 +133,10 @@ void CBlockObj::InitDefaults(int nType, int nInputs)
         m_nRefBlock[k] = -1;
         m_pRefBlock[k] = nullptr;
     }
-    m_nAux[0] = 1;
-    m_nAux[1] = 0;
-    m_nAux[2] = 0;
-    m_nAux[3] = 9999;
+    m_nAux[INPUT_SIM_START_AUX] = 1;
+    m_nAux[INPUT_SIM_VALUE_AUX] = 0;
+    m_nAux[BLOCK_VALUE_MIN_AUX] = 0;
+    m_nAux[BLOCK_VALUE_MAX_AUX] = 9999;
     m_nAux4[0] = 1;
     m_nAux4[1] = 1;
     m_nType = nType;
@@ -327,7 +333,7 @@ void CBlockObj::CopyTo(CBlockObj* pDst, BOOL bGeometry)
         pDst->m_pRefBlock[k] = m_pRefBlock[k];
     }
     for (int i = 0; i < BLOCK_PARAMEX_COUNT; ++i) {
-        if (i != 10)
+        if (i != kNewerGenerationParamEx)
             pDst->m_nParamEx[i] = m_nParamEx[i];
     }
     if (CopiesNewGeneration(pDst))
@@ -348,21 +354,21 @@ void CBlockObj::CopyGenerationFields(CBlockObj* pDst) const
 {
     const unsigned nFields = GenerationFieldsOf(pDst);
     if (nFields & kRefs2And3) {
-        pDst->m_nParam[15] = m_nParam[15];
-        pDst->m_nParam[16] = m_nParam[16];
+        pDst->m_nParam[BLOCK_REF_USED_PARAM + 2] = m_nParam[BLOCK_REF_USED_PARAM + 2];
+        pDst->m_nParam[BLOCK_REF_USED_PARAM + 3] = m_nParam[BLOCK_REF_USED_PARAM + 3];
         pDst->m_pRefBlock[2] = m_pRefBlock[2];
         pDst->m_pRefBlock[3] = m_pRefBlock[3];
     }
     if (nFields & kParam3)
-        pDst->m_nParam[3] = m_nParam[3];
+        pDst->m_nParam[WT_PULSE_PARAM] = m_nParam[WT_PULSE_PARAM];
     if (nFields & kParam3To6) {
         for (int i = 3; i <= 6; ++i)
             pDst->m_nParam[i] = m_nParam[i];
     }
     if (nFields & kParam7)
-        pDst->m_nParam[7] = m_nParam[7];
+        pDst->m_nParam[COUNTER_START_PARAM] = m_nParam[COUNTER_START_PARAM];
     if (nFields & kParamEx10)
-        pDst->m_nParamEx[10] = m_nParamEx[10];
+        pDst->m_nParamEx[kNewerGenerationParamEx] = m_nParamEx[kNewerGenerationParamEx];
     if (nFields & kParamText)
         pDst->m_strParamText = m_strParamText;
     if (nFields & kDoubleParam)
@@ -405,11 +411,13 @@ void CBlockObj::GetFormulaText(CString& strOut, CStringArray& parts) const
 {
     if (!IsKindOf(RUNTIME_CLASS(CBlockAMATH)))
         return;
-    const int nOperand[4] = {m_nParam[9], m_nParamEx[1], m_nParamEx[6], m_nParamEx[8]};
-    const int nOperator[3] = {m_nParam[8], m_nParamEx[0], m_nParamEx[5]};
-    const int p1 = m_nParam[10];
-    const int p2 = m_nParamEx[2];
-    const int p3 = m_nParamEx[7];
+    const int nOperand[4] = {m_nParam[AMATH_V1_PARAM], m_nParamEx[AMATH_V2_PARAMEX],
+                             m_nParamEx[AMATH_V3_PARAMEX], m_nParamEx[AMATH_V4_PARAMEX]};
+    const int nOperator[3] = {m_nParam[AMATH_OP1_PARAM], m_nParamEx[AMATH_OP2_PARAMEX],
+                              m_nParamEx[AMATH_OP3_PARAMEX]};
+    const int p1 = m_nParam[AMATH_PRIO1_PARAM];
+    const int p2 = m_nParamEx[AMATH_PRIO2_PARAMEX];
+    const int p3 = m_nParamEx[AMATH_PRIO3_PARAMEX];
 
     // Brackets around operands a .. b, counted per operand.
     int nOpen[4] = {};

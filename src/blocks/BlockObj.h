@@ -24,6 +24,22 @@ constexpr int BLOCK_PARAM_COUNT = 17;
 constexpr int BLOCK_PARAMEX_COUNT = 15;
 constexpr int BLOCK_REF_COUNT = 4;
 
+// Named slots of the generic words m_nParam, m_nParamEx and m_nAux. The words stay arrays, as
+// the block record stores them; each family names the slots it uses in its own header as
+// <FAMILY>_<CONTENT>_<ARRAY>: the prefix is the family or type (TIMER_, COUNTER_, YT_ ...), the
+// suffix the array the slot indexes (_PARAM, _PARAMEX, _AUX), so that a slot used with the
+// wrong array reads wrong. A slot that holds different things in different types of a family
+// has a name for each. The slots that every element shares:
+constexpr int BLOCK_RETENTIVE_PARAM = 0;
+// "Protection Active"; the parameter texts show it as the sign after a parameter.
+constexpr int BLOCK_PROTECTION_PARAM = 1;
+// The first of four flags: parameter k (0-3) is taken from the block m_pRefBlock[k].
+constexpr int BLOCK_REF_USED_PARAM = 13;
+// The lower and upper limit of the block's value as the editors offer it (each class sets its
+// own; the input blocks' simulated range).
+constexpr int BLOCK_VALUE_MIN_AUX = 2;
+constexpr int BLOCK_VALUE_MAX_AUX = 3;
+
 class CBlockObj : public CObject {
     DECLARE_SERIAL(CBlockObj)
 

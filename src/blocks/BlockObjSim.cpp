@@ -153,16 +153,17 @@ void CBlockObj::TraceLoop(const CSimContext* pSim, CBlockObj* pBlock, int nPin, 
 
 namespace {
 
-// The ON setpoint's time base is m_nParam[10], or [11] when the setpoint comes from a block;
-// the OFF setpoint's is m_nParamEx[2], or m_nParam[12] when it comes from a block.
+// A setpoint that comes from a block is read in the unit of its reference.
 int OnTimeBase(const CBlockObj& block)
 {
-    return block.m_pRefBlock[0] ? block.m_nParam[11] : block.m_nParam[10];
+    return block.m_pRefBlock[0] ? block.m_nParam[TIMER_ON_REF_UNIT_PARAM]
+                                 : block.m_nParam[TIMER_ON_BASE_PARAM];
 }
 
 int OffTimeBase(const CBlockObj& block)
 {
-    return block.m_pRefBlock[1] ? block.m_nParam[12] : block.m_nParamEx[2];
+    return block.m_pRefBlock[1] ? block.m_nParam[TIMER_OFF_REF_UNIT_PARAM]
+                                 : block.m_nParamEx[TIMER_OFF_BASE_PARAMEX];
 }
 
 // The base in which a timer shows its running time: the phase it is timing. The working
@@ -194,7 +195,7 @@ int DisplayTimeBase(const CBlockObj& block)
         case 3:
             return OnTimeBase(block);
         default:
-            return block.m_nParam[10];
+            return block.m_nParam[TIMER_ON_BASE_PARAM];
         }
     }
     const bool bRefShowsOwnBase = dynamic_cast<const CBlockDPR*>(&block) ||
@@ -202,8 +203,8 @@ int DisplayTimeBase(const CBlockObj& block)
                                   dynamic_cast<const CBlockPLR*>(&block) ||
                                   dynamic_cast<const CBlockCPG*>(&block);
     if (bRefShowsOwnBase && block.m_pRefBlock[0])
-        return block.m_nParam[11];
-    return block.m_nParam[10];
+        return block.m_nParam[TIMER_ON_REF_UNIT_PARAM];
+    return block.m_nParam[TIMER_ON_BASE_PARAM];
 }
 
 bool IsFormattedTimer(const CBlockObj& block)

@@ -80,7 +80,7 @@ private:
     int Param(int i) const { return m_b.m_nParam[i]; }
     int ParamEx(int i) const { return m_b.m_nParamEx[i]; }
     // Parameter i (0-3) is taken from another block.
-    bool IsReferenced(int i) const { return m_b.m_nParam[13 + i] != 0; }
+    bool IsReferenced(int i) const { return m_b.m_nParam[BLOCK_REF_USED_PARAM + i] != 0; }
 
     // The referenced block i shown by its display number as the first argument of the
     // format; empty when the reference is not resolved.

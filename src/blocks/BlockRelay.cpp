@@ -18,18 +18,18 @@ namespace {
 constexpr std::array<BlockSetup, 6> kRelaySetups = {{
     {.nType = BT_LR, .nInputs = 3, .wProgramBytes = 8, .nPinSlots = 3, .nCapFlags = 0x00,
      .links = {{{2, LINK_PARAM}}},
-     .words = {{{BlockWord::Param, 1, 1}}}},
+     .words = {{{BlockWord::Param, BLOCK_PROTECTION_PARAM, 1}}}},
     {.nType = BT_PR, .nInputs = 4, .wProgramBytes = 12, .nPinSlots = 5, .nCapFlags = 0x04,
      .links = {{{3, LINK_PARAM}, {4, LINK_END}}},
-     .words = {{{BlockWord::Param, 1, 1}}}},
+     .words = {{{BlockWord::Param, BLOCK_PROTECTION_PARAM, 1}}}},
     // 12 bytes on the older generation; the document sets 16 for the newer one.
     {.nType = BT_SREG, .nInputs = 4, .wProgramBytes = 12, .nPinSlots = 5, .nCapFlags = 0x04,
      .links = {{{3, LINK_PARAM}, {4, LINK_END}}},
-     .words = {{{BlockWord::Param, 1, 1}}}},
+     .words = {{{BlockWord::Param, BLOCK_PROTECTION_PARAM, 1}}}},
     // Role codes 58 and 59 are kept and sent with the program as written.
     {.nType = BT_MATHERR, .nInputs = 3, .wProgramBytes = 16, .nPinSlots = 6, .nCapFlags = 0x1E,
      .links = {{{2, LINK_PARAM}, {3, 58}, {4, 59}, {5, LINK_END}}},
-     .words = {{{BlockWord::ParamEx, 4, 0}}}},
+     .words = {{{BlockWord::ParamEx, MATHERR_AUTO_RESET_PARAMEX, 0}}}},
     {.nType = BT_BOOLEAN, .nInputs = 4, .wProgramBytes = 16, .nPinSlots = 7, .nCapFlags = 0x06,
      .links = {{{4, LINK_PARAM}, {5, LINK_END}, {6, LINK_END}}}},
     {.nType = BT_TDT, .nInputs = 2, .wProgramBytes = 8, .nPinSlots = 3, .nCapFlags = 0x00,
@@ -42,7 +42,7 @@ int FirstFreeRegisterIndex(const CVetlaDoc* pDoc)
     bool bTaken[SREG_INDEX_COUNT] = {};
     for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
         const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
-        const int nIndex = pBlock->m_nParamEx[10];
+        const int nIndex = pBlock->m_nParamEx[SREG_INDEX_PARAMEX];
         if (pBlock->m_nType == BT_SREG && nIndex >= 0 && nIndex < SREG_INDEX_COUNT)
             bTaken[nIndex] = true;
     }
@@ -93,7 +93,7 @@ void CBlockSREG::InitForDocument(CVetlaDoc* pDoc)
 {
     CBlockObj::InitForDocument(pDoc);
     if (pDoc && IsNewGeneration())
-        m_nParamEx[10] = FirstFreeRegisterIndex(pDoc);
+        m_nParamEx[SREG_INDEX_PARAMEX] = FirstFreeRegisterIndex(pDoc);
 }
 
 // Reset always wins; the block has no priority parameter.
@@ -117,7 +117,7 @@ BOOL CBlockPR::Simulate(const CSimContext* pSim)
     const bool bSet = m_nPinValue[1] == 1;
     const bool bReset = m_nPinValue[2] == 1;
     if (bSet && bReset) {
-        SetOutputState(*this, m_nParamEx[11] ? 1 : 0, bLadder);
+        SetOutputState(*this, m_nParamEx[PR_SET_WINS_PARAMEX] ? 1 : 0, bLadder);
     } else if (bSet || bReset) {
         SetOutputState(*this, bSet ? 1 : 0, bLadder);
     } else {
@@ -138,9 +138,9 @@ BOOL CBlockSREG::Simulate(const CSimContext* pSim)
             m_wShiftReg = WORD(((unsigned(m_wShiftReg) << 1) & 0xFFFFu) | (bData ? 0x0001u : 0u));
         else
             m_wShiftReg = WORD((m_wShiftReg >> 1) | (bData ? 0x8000u : 0u));
-        SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[9]), InLadderDocument(*this));
+        SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[SREG_BIT_PARAMEX]), InLadderDocument(*this));
         if (const CVetlaDoc* pDoc = GetDocument())
-            DriveRegisterBits(*pDoc, m_nParamEx[10], m_wShiftReg);
+            DriveRegisterBits(*pDoc, m_nParamEx[SREG_INDEX_PARAMEX], m_wShiftReg);
     }
     FinishOutputChange(*this);
     return TRUE;
@@ -156,7 +156,9 @@ BOOL CBlockBoolean::Simulate(const CSimContext* pSim)
         if (m_nPinValue[nPin] == 1)
             nIndex |= 1 << (3 - nPin);
     }
-    SetOutputState(*this, GetWordBit(WORD(unsigned(m_nParamEx[10]) & 0xFFFFu), nIndex), true);
+    SetOutputState(*this,
+                   GetWordBit(WORD(unsigned(m_nParamEx[BOOLEAN_TABLE_PARAMEX]) & 0xFFFFu), nIndex),
+                   true);
     FinishOutputChange(*this);
     return TRUE;
 }

@@ -7,6 +7,18 @@
 
 constexpr int SREG_INDEX_COUNT = 4;
 
+// With S and R both 1: 0 lets R win, 1 lets S win.
+constexpr int PR_SET_WINS_PARAMEX = 11;
+// The register bit shown at the output (0-15) and the register index (0-3), which selects the
+// shift-register bits S the register drives.
+constexpr int SREG_BIT_PARAMEX = 9;
+constexpr int SREG_INDEX_PARAMEX = 10;
+// The error to detect (0 zero division, 1 overflow, 2 both) and the automatic reset.
+constexpr int MATHERR_ERROR_PARAM = 8;
+constexpr int MATHERR_AUTO_RESET_PARAMEX = 4;
+// The truth table; bit i is the output for input combination i.
+constexpr int BOOLEAN_TABLE_PARAMEX = 10;
+
 class CBlockLR : public CBlockObj {
     DECLARE_SERIAL(CBlockLR)
 
@@ -17,7 +29,6 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// m_nParamEx[11]: with S and R both 1, 0 lets R win, 1 lets S win.
 class CBlockPR : public CBlockObj {
     DECLARE_SERIAL(CBlockPR)
 
@@ -28,8 +39,6 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// m_nParamEx[9]: the register bit shown at the output (0-15); m_nParamEx[10]: the register
-// index (0-3), which selects the shift-register bits S it drives.
 class CBlockSREG : public CBlockObj {
     DECLARE_SERIAL(CBlockSREG)
 
@@ -55,7 +64,6 @@ public:
     explicit CBlockMATHERR(int nType);
 };
 
-// m_nParamEx[10]: the truth table; bit i is the output for input combination i.
 class CBlockBoolean : public CBlockObj {
     DECLARE_SERIAL(CBlockBoolean)
 

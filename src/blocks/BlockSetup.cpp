@@ -31,8 +31,8 @@ void ApplyBlockSetup(CBlockObj& block, const BlockSetup& setup)
     if (setup.nPinSlots >= 0)
         block.m_nPinSlots = setup.nPinSlots;
     if (setup.bLimits) {
-        block.m_nAux[2] = setup.nLimitLow;
-        block.m_nAux[3] = setup.nLimitHigh;
+        block.m_nAux[BLOCK_VALUE_MIN_AUX] = setup.nLimitLow;
+        block.m_nAux[BLOCK_VALUE_MAX_AUX] = setup.nLimitHigh;
     }
     for (const WordDefault& def : setup.words)
         ApplyWordDefault(block, def);

@@ -34,7 +34,7 @@ struct BlockSetup {
     WORD wProgramBytes = 0;
     int nPinSlots = -1;   // -1: not set by the class
     int nCapFlags = -1;   // -1: the base's 0x0F stays
-    // Lower and upper value limits offered for editing (m_nAux[2], m_nAux[3]).
+    // Lower and upper value limits offered for editing (BLOCK_VALUE_MIN_AUX, _MAX_AUX).
     bool bLimits = false;
     int nLimitLow = 0;
     int nLimitHigh = 0;

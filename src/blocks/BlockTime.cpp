@@ -19,14 +19,14 @@ namespace {
 
 // Which generic words of a timer hold a time-base index (into g_TimeBaseTable) or the unit of
 // a referenced time (into g_TimeLimitTable). Only the words a class reads as such are checked:
-// the astronomical clock keeps its time zone in m_nParamEx[2], and the stopwatch has a fourth
-// time base (10 ms) of its own.
+// the astronomical clock keeps its time zone in the OFF base's word, and the stopwatch has a
+// fourth time base (10 ms) of its own.
 struct TimeBaseWords {
     int nType;
-    bool bOnBase;     // m_nParam[10]
-    bool bOnRefUnit;  // m_nParam[11]
-    bool bOffBase;    // m_nParamEx[2]
-    bool bOffRefUnit; // m_nParam[12]
+    bool bOnBase;     // TIMER_ON_BASE_PARAM
+    bool bOnRefUnit;  // TIMER_ON_REF_UNIT_PARAM
+    bool bOffBase;    // TIMER_OFF_BASE_PARAMEX
+    bool bOffRefUnit; // TIMER_OFF_REF_UNIT_PARAM
     int nOnBaseCount; // valid ON base indexes 0 .. count-1
 };
 
@@ -76,8 +76,10 @@ struct SetpointWords {
 SetpointWords WordsOf(const CBlockObj& block, BOOL bOn)
 {
     if (bOn)
-        return {block.m_nParam[9], block.m_nParam[8], block.m_nParam[10], 0, block.m_nParam[11]};
-    return {block.m_nParamEx[1], block.m_nParamEx[0], block.m_nParamEx[2], 1, block.m_nParam[12]};
+        return {block.m_nParam[TIMER_ON_HIGH_PARAM], block.m_nParam[TIMER_ON_LOW_PARAM],
+                block.m_nParam[TIMER_ON_BASE_PARAM], 0, block.m_nParam[TIMER_ON_REF_UNIT_PARAM]};
+    return {block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX], block.m_nParamEx[TIMER_OFF_LOW_PARAMEX],
+            block.m_nParamEx[TIMER_OFF_BASE_PARAMEX], 1, block.m_nParam[TIMER_OFF_REF_UNIT_PARAM]};
 }
 
 template <class T, std::size_t N>
@@ -103,7 +105,7 @@ CBlockTime::CBlockTime()
 
 CBlockTime::CBlockTime(int nType, int nInputs) : CBlockObj(nType, nInputs)
 {
-    m_nAux[3] = 99;
+    m_nAux[BLOCK_VALUE_MAX_AUX] = 99;
     m_nSetpointChanged = -1;
     std::fill(std::begin(m_bOnDisabled), std::end(m_bOnDisabled), 1);
     std::fill(std::begin(m_bOffDisabled), std::end(m_bOffDisabled), 1);
@@ -137,10 +139,11 @@ void CBlockTime::CheckTimeBases() const
                                     [this](const TimeBaseWords& row) { return row.nType == m_nType; });
     if (pRow == pEnd)
         return;
-    const bool bValid = (!pRow->bOnBase || InRange(m_nParam[10], pRow->nOnBaseCount)) &&
-                        (!pRow->bOnRefUnit || InRange(m_nParam[11], TIME_BASE_COUNT)) &&
-                        (!pRow->bOffBase || InRange(m_nParamEx[2], TIME_BASE_COUNT)) &&
-                        (!pRow->bOffRefUnit || InRange(m_nParam[12], TIME_BASE_COUNT));
+    const bool bValid =
+        (!pRow->bOnBase || InRange(m_nParam[TIMER_ON_BASE_PARAM], pRow->nOnBaseCount)) &&
+        (!pRow->bOnRefUnit || InRange(m_nParam[TIMER_ON_REF_UNIT_PARAM], TIME_BASE_COUNT)) &&
+        (!pRow->bOffBase || InRange(m_nParamEx[TIMER_OFF_BASE_PARAMEX], TIME_BASE_COUNT)) &&
+        (!pRow->bOffRefUnit || InRange(m_nParam[TIMER_OFF_REF_UNIT_PARAM], TIME_BASE_COUNT));
     if (!bValid)
         AfxThrowArchiveException(CArchiveException::generic);
 }

@@ -8,6 +8,18 @@
 constexpr int TIMER_CAM_COUNT = 3;
 constexpr int TIMER_WORK_COUNT = 6;
 
+// The setpoints of a timer: high and low part (hours:minutes, minutes:seconds or
+// seconds:hundredths) and time-base index of the ON and OFF setpoint, and the unit of each
+// while a block (reference 0 or 1) supplies it.
+constexpr int TIMER_ON_HIGH_PARAM = 9;
+constexpr int TIMER_ON_LOW_PARAM = 8;
+constexpr int TIMER_ON_BASE_PARAM = 10;
+constexpr int TIMER_ON_REF_UNIT_PARAM = 11;
+constexpr int TIMER_OFF_HIGH_PARAMEX = 1;
+constexpr int TIMER_OFF_LOW_PARAMEX = 0;
+constexpr int TIMER_OFF_BASE_PARAMEX = 2;
+constexpr int TIMER_OFF_REF_UNIT_PARAM = 12;
+
 // The run time a cycle adds while the Simulation bar steps by cycles.
 constexpr double TIMER_CYCLE_MS = 10.0;
 

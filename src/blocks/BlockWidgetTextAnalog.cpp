@@ -4,6 +4,7 @@
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 
 #include <algorithm>
@@ -87,7 +88,8 @@ template <int nRef>
 CString Operand(const WidgetTextRequest& r)
 {
     const CBlockObj& b = r.block;
-    const int nStored[] = {b.m_nParam[9], b.m_nParamEx[1], b.m_nParamEx[6], b.m_nParamEx[8]};
+    const int nStored[] = {b.m_nParam[AMATH_V1_PARAM], b.m_nParamEx[AMATH_V2_PARAMEX],
+                           b.m_nParamEx[AMATH_V3_PARAMEX], b.m_nParamEx[AMATH_V4_PARAMEX]};
     return WidgetParamText(r, nRef, nStored[nRef], -ANALOG_LIMIT, ANALOG_LIMIT, WidgetDecimal);
 }
 
@@ -99,17 +101,17 @@ CString RampWord(const WidgetTextRequest& r, int nValue, const ScaledFormats& fo
 
 CString RampMaximum(const WidgetTextRequest& r)
 {
-    return RampWord(r, r.block.m_nParamEx[1], kAnalogFormats);
+    return RampWord(r, r.block.m_nParamEx[ARAMP_MAX_OUTPUT_PARAMEX], kAnalogFormats);
 }
 
 CString RampStartStop(const WidgetTextRequest& r)
 {
-    return RampWord(r, r.block.m_nParamEx[6], kRampFormats);
+    return RampWord(r, r.block.m_nParamEx[ARAMP_START_STOP_PARAMEX], kRampFormats);
 }
 
 CString RampSpeed(const WidgetTextRequest& r)
 {
-    return RampWord(r, r.block.m_nParam[9], kRampFormats);
+    return RampWord(r, r.block.m_nParam[ARAMP_SPEED_PARAM], kRampFormats);
 }
 
 CString ControllerAmplification(const WidgetTextRequest& r)
@@ -138,24 +140,28 @@ CString ManualOutput(const WidgetTextRequest& r)
 // The filter takes 8 samples doubled per step; a step beyond what an int holds is cut.
 CString SampleCount(const WidgetTextRequest& r)
 {
-    return WidgetDecimal(8 << std::clamp(r.block.m_nParam[10], 0, 27));
+    return WidgetDecimal(8 << std::clamp(r.block.m_nParam[AFILTER_SAMPLES_PARAM], 0, 27));
 }
 
 CString Mode(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], -ANALOG_LIMIT, ANALOG_LIMIT, WidgetDecimal);
+    return WidgetParamText(r, 0, r.block.m_nParam[MAXMIN_MODE_PARAM], -ANALOG_LIMIT, ANALOG_LIMIT,
+                           WidgetDecimal);
 }
 
-// The average's sampling time: days, hours or minutes by m_nParam[10], else seconds.
+// The average's sampling time: days, hours or minutes by its unit, else seconds.
 CString SamplingTime(const WidgetTextRequest& r)
 {
     static constexpr LPCTSTR kUnits[] = {_T("d"), _T("h"), _T("m")};
-    const int nUnit = r.block.m_nParam[10];
+    const int nUnit = r.block.m_nParam[AVGVAL_UNIT_PARAM];
     const LPCTSTR pszUnit = nUnit >= 0 && nUnit <= 2 ? kUnits[nUnit] : _T("s");
-    return WidgetFormat(_T("%d%s"), r.block.m_nParam[9], pszUnit);
+    return WidgetFormat(_T("%d%s"), r.block.m_nParam[AVGVAL_TIME_PARAM], pszUnit);
 }
 
-CString AverageSamples(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[8]); }
+CString AverageSamples(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[AVGVAL_SAMPLES_PARAM]);
+}
 
 // The error detection's watched math block.
 CString WatchedBlock(const WidgetTextRequest& r)
@@ -164,15 +170,15 @@ CString WatchedBlock(const WidgetTextRequest& r)
     return pRef ? WidgetBlockNumber(*pRef) : CString(_T("----"));
 }
 
-// m_nParam[8] chooses the error to detect: 0 zero division, 1 overflow, 2 both.
+// The error to detect: 0 zero division, 1 overflow, 2 both.
 CString DetectsOverflow(const WidgetTextRequest& r)
 {
-    return r.block.m_nParam[8] == 0 ? _T("N") : _T("Y");
+    return r.block.m_nParam[MATHERR_ERROR_PARAM] == 0 ? _T("N") : _T("Y");
 }
 
 CString DetectsZeroDivision(const WidgetTextRequest& r)
 {
-    return r.block.m_nParam[8] == 1 ? _T("N") : _T("Y");
+    return r.block.m_nParam[MATHERR_ERROR_PARAM] == 1 ? _T("N") : _T("Y");
 }
 
 CString IOValue(const WidgetTextRequest& r)

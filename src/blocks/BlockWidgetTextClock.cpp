@@ -3,6 +3,7 @@
 // current time comes from the simulated clock while a simulation runs, else from the PC.
 #include "blocks/BlockWidgetText.h"
 
+#include "blocks/BlockClock.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
@@ -57,8 +58,9 @@ CString CamOff(const WidgetTextRequest& r) { return CamTimeText(r, false); }
 // The yearly timer's dates; a set month wildcard shows only the day.
 CString DateText(const WidgetTextRequest& req, int nMonth, int nDay)
 {
-    CString str = req.block.m_nParam[2] ? WidgetFormat(_T("**.%02d "), nDay)
-                                        : WidgetFormat(_T("%02d.%02d "), nMonth, nDay);
+    CString str = req.block.m_nParam[YT_MONTHLY_PARAM]
+                      ? WidgetFormat(_T("**.%02d "), nDay)
+                      : WidgetFormat(_T("%02d.%02d "), nMonth, nDay);
     if (!req.bDisplay)
         str += _T("Day.Month");
     return str;
@@ -66,12 +68,13 @@ CString DateText(const WidgetTextRequest& req, int nMonth, int nDay)
 
 CString OnDate(const WidgetTextRequest& r)
 {
-    return DateText(r, r.block.m_nParam[9], r.block.m_nParam[8]);
+    return DateText(r, r.block.m_nParam[YT_ON_MONTH_PARAM], r.block.m_nParam[YT_ON_DAY_PARAM]);
 }
 
 CString OffDate(const WidgetTextRequest& r)
 {
-    return DateText(r, r.block.m_nParamEx[1], r.block.m_nParamEx[0]);
+    return DateText(r, r.block.m_nParamEx[YT_OFF_MONTH_PARAMEX],
+                    r.block.m_nParamEx[YT_OFF_DAY_PARAMEX]);
 }
 
 // Longitude and latitude as the parameter pin shows them: direction, degrees, minutes and
@@ -83,11 +86,15 @@ CString AngleText(const WidgetTextRequest& req, bool bLongitude)
     const CBlockObj& b = req.block;
     constexpr LPCTSTR kFormat = _T("%s%d.%d'%d\"");
     if (bLongitude) {
-        return WidgetFormat(kFormat, b.m_nParam[9] == 0 ? _T("E") : _T("W"), b.m_nParamEx[1],
-                            b.m_nParamEx[6], b.m_nParamEx[8]);
+        return WidgetFormat(kFormat, b.m_nParam[AC_LONGITUDE_WEST_PARAM] == 0 ? _T("E") : _T("W"),
+                            b.m_nParamEx[AC_LONGITUDE_DEGREES_PARAMEX],
+                            b.m_nParamEx[AC_LONGITUDE_MINUTES_PARAMEX],
+                            b.m_nParamEx[AC_LONGITUDE_SECONDS_PARAMEX]);
     }
-    return WidgetFormat(kFormat, b.m_nParam[8] == 0 ? _T("N") : _T("S"), b.m_nParamEx[0],
-                        b.m_nParamEx[5], b.m_nParamEx[7]);
+    return WidgetFormat(kFormat, b.m_nParam[AC_LATITUDE_SOUTH_PARAM] == 0 ? _T("N") : _T("S"),
+                        b.m_nParamEx[AC_LATITUDE_DEGREES_PARAMEX],
+                        b.m_nParamEx[AC_LATITUDE_MINUTES_PARAMEX],
+                        b.m_nParamEx[AC_LATITUDE_SECONDS_PARAMEX]);
 }
 
 CString Longitude(const WidgetTextRequest& r) { return AngleText(r, true); }
@@ -96,7 +103,7 @@ CString Latitude(const WidgetTextRequest& r) { return AngleText(r, false); }
 // Zones above 12 lie west of Greenwich.
 CString TimeZone(const WidgetTextRequest& r)
 {
-    const int nStored = r.block.m_nParamEx[2];
+    const int nStored = r.block.m_nParamEx[AC_TIME_ZONE_PARAMEX];
     const long long nZone = nStored > 12 ? 12LL - nStored : nStored;
     return WidgetFormat(r.bDisplay ? _T("%2d") : _T("%d"), nZone);
 }
@@ -112,7 +119,7 @@ CString SunTime(const WidgetTextRequest& r)
 CString StopwatchBase(const WidgetTextRequest& r)
 {
     static constexpr LPCTSTR kBases[] = {_T("h"), _T("m"), _T("s")};
-    const int n = r.block.m_nParam[10];
+    const int n = r.block.m_nParam[SW_BASE_PARAM];
     return n >= 0 && n <= 2 ? CString(kBases[n]) : CString(_T("ms"));
 }
 

@@ -20,15 +20,19 @@ constexpr int kGateMsMax = std::numeric_limits<int>::max();
 CString Count(const WidgetTextRequest& r) { return WidgetDecimal(TruncToInt(r.block.m_dRunTime)); }
 CString OnThreshold(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], 0, kCountMax, WidgetDecimal);
+    return WidgetParamText(r, 0, r.block.m_nParam[COUNTER_ON_PARAM], 0, kCountMax, WidgetDecimal);
 }
 
 CString OffThreshold(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 1, r.block.m_nParamEx[1], 0, kCountMax, WidgetDecimal);
+    return WidgetParamText(r, 1, r.block.m_nParamEx[COUNTER_OFF_PARAMEX], 0, kCountMax,
+                           WidgetDecimal);
 }
 
-CString StartValue(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[7]); }
+CString StartValue(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[COUNTER_START_PARAM]);
+}
 
 // The hours counter's own counts in minutes: MN the time to go, OT the total time.
 struct HoursCounts {
@@ -69,7 +73,8 @@ CString TotalHM(const WidgetTextRequest& r) { return MinutesAsHM(r, CountsOf(r).
 
 CString IntervalHours(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], 0, kIntervalHoursMax, WidgetDecimal);
+    return WidgetParamText(r, 0, r.block.m_nParam[HCOUNTER_MI_HOURS_PARAM], 0, kIntervalHoursMax,
+                           WidgetDecimal);
 }
 
 // A referenced interval is a number of hours.
@@ -77,7 +82,8 @@ CString IntervalHM(const WidgetTextRequest& r)
 {
     const CBlockObj& b = r.block;
     if (!b.m_pRefBlock[0])
-        return HoursMinutes(r, b.m_nParam[9], b.m_nParam[8]);
+        return HoursMinutes(r, b.m_nParam[HCOUNTER_MI_HOURS_PARAM],
+                            b.m_nParam[HCOUNTER_MI_MINUTES_PARAM]);
     if (r.bDisplay)
         return WidgetBlockNumber(*b.m_pRefBlock[0]) + _T("h");
     return HoursMinutes(r, WidgetParamValue(r, 0, 0, 0, kIntervalHoursMax), 0);
@@ -89,15 +95,22 @@ CString Frequency(const WidgetTextRequest& r)
     return WidgetDecimal(pTrigger ? pTrigger->m_nMeasured : 0);
 }
 
-CString TriggerOn(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[9]); }
-CString TriggerOff(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[8]); }
+CString TriggerOn(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[THTRG_ON_PARAM]);
+}
+
+CString TriggerOff(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[THTRG_OFF_PARAM]);
+}
 
 // Seconds and hundredths; a gate time taken from a block is in milliseconds.
 CString GateTime(const WidgetTextRequest& r)
 {
     const CBlockObj& b = r.block;
-    long long nSec = b.m_nParamEx[1];
-    long long nHund = b.m_nParamEx[0];
+    long long nSec = b.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX];
+    long long nHund = b.m_nParamEx[THTRG_GATE_HUNDREDTHS_PARAMEX];
     if (const CBlockObj* pRef = b.m_pRefBlock[0]) {
         if (r.bDisplay)
             return WidgetBlockNumber(*pRef) + _T("ms");

@@ -5,6 +5,7 @@
 // on the LCD and its value, split in the reference's unit, in the editor.
 #include "blocks/BlockWidgetText.h"
 
+#include "blocks/BlockClock.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
@@ -42,23 +43,29 @@ struct TimeParam {
 
 TimeParam Time1(const CBlockObj& b)
 {
-    return {b.m_nParam[9], b.m_nParam[8], b.m_nParam[10], 0, b.m_nParam[11]};
+    return {b.m_nParam[TIMER_ON_HIGH_PARAM], b.m_nParam[TIMER_ON_LOW_PARAM],
+            b.m_nParam[TIMER_ON_BASE_PARAM], 0, b.m_nParam[TIMER_ON_REF_UNIT_PARAM]};
 }
 
 TimeParam Time2(const CBlockObj& b)
 {
-    return {b.m_nParamEx[1], b.m_nParamEx[0], b.m_nParamEx[2], 1, b.m_nParam[12]};
+    return {b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX], b.m_nParamEx[TIMER_OFF_LOW_PARAMEX],
+            b.m_nParamEx[TIMER_OFF_BASE_PARAMEX], 1, b.m_nParam[TIMER_OFF_REF_UNIT_PARAM]};
 }
 
 // The warning times of the two staircase switches, read in the base of the OFF setpoint.
 TimeParam Time3(const CBlockObj& b)
 {
-    return {b.m_nParamEx[6], b.m_nParamEx[5], b.m_nParamEx[2], 2, b.m_nParam[12]};
+    return {b.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX],
+            b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX], b.m_nParamEx[TIMER_OFF_BASE_PARAMEX], 2,
+            b.m_nParam[TIMER_OFF_REF_UNIT_PARAM]};
 }
 
 TimeParam Time4(const CBlockObj& b)
 {
-    return {b.m_nParamEx[8], b.m_nParamEx[7], b.m_nParamEx[2], 3, b.m_nParam[12]};
+    return {b.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX],
+            b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], b.m_nParamEx[TIMER_OFF_BASE_PARAMEX],
+            3, b.m_nParam[TIMER_OFF_REF_UNIT_PARAM]};
 }
 
 // The referenced value is held to the limit of its unit, as the timer itself reads it, and split
@@ -81,13 +88,14 @@ CString TimeParamText(const WidgetTextRequest& req, const TimeParam& time)
 int OnBase(const WidgetTextRequest& req)
 {
     const CBlockObj& b = req.block;
-    return b.m_pRefBlock[0] ? b.m_nParam[11] : b.m_nParam[10];
+    return b.m_pRefBlock[0] ? b.m_nParam[TIMER_ON_REF_UNIT_PARAM] : b.m_nParam[TIMER_ON_BASE_PARAM];
 }
 
 int OffBase(const WidgetTextRequest& req)
 {
     const CBlockObj& b = req.block;
-    return b.m_pRefBlock[1] ? b.m_nParam[12] : b.m_nParamEx[2];
+    return b.m_pRefBlock[1] ? b.m_nParam[TIMER_OFF_REF_UNIT_PARAM]
+                            : b.m_nParamEx[TIMER_OFF_BASE_PARAMEX];
 }
 
 CString MsText(const WidgetTextRequest& req, double dMs, int nBase)
@@ -177,7 +185,7 @@ CString SwitchRun(const WidgetTextRequest& r)
 // time stays as the simulation left it, shown in the stopwatch's own base.
 CString StopwatchTime(const WidgetTextRequest& r)
 {
-    return RunTimeText(r, r.block.m_nParam[10]);
+    return RunTimeText(r, r.block.m_nParam[SW_BASE_PARAM]);
 }
 
 CString SwitchLeft(const WidgetTextRequest& r)

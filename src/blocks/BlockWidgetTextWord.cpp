@@ -4,8 +4,12 @@
 // the parameter's range, in the editor.
 #include "blocks/BlockWidgetText.h"
 
+#include "blocks/BlockExtended.h"
+#include "blocks/BlockFunction.h"
+#include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/BlockWord.h"
 #include "blocks/BlockWordValue.h"
 #include "blocks/ValueBox.h"
 
@@ -15,6 +19,18 @@ constexpr int kWordLimit = 32767;
 // The encoder's count range and the stepping motor's and pulse train's limits.
 constexpr int kEncoderLimit = 999999;
 constexpr int kPulseLimit = 99999999;
+
+// The texts below serve several types from one word, which each family names for itself: the
+// first parameter (shift count, mask, range, divisor, bit number, the encoder's On count),
+static_assert(RAND_RANGE_PARAM == WORDOP_OPERAND_PARAM);
+static_assert(MOD_DIVISOR_PARAM == WORDOP_OPERAND_PARAM);
+static_assert(WORD2BIT_BIT_PARAM == WORDOP_OPERAND_PARAM);
+static_assert(ENCODER_ON_PARAM == WORDOP_OPERAND_PARAM);
+// the base word (the logarithm's base, the decimal digits, the quadratic equation's root),
+static_assert(FIX_DIGITS_PARAM == LOG_BASE_PARAM && QUAD_ROOT_PARAM == LOG_BASE_PARAM);
+// the mode of both max/min/average blocks and the encoder's Off count beside the pulse rate.
+static_assert(ACMXIV_MODE_PARAM == ARRMXIV_MODE_PARAM);
+static_assert(ENCODER_OFF_PARAMEX == PULSE_RATE_PARAMEX);
 
 // Input word 0 or 1: the word at the pin while a simulation runs; in the editor the defaults
 // kept in m_nAux4.
@@ -48,12 +64,14 @@ CString SegmentPattern(const WidgetTextRequest& r)
 template <int nLow, int nHigh>
 CString Param9(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], nLow, nHigh, WidgetDecimal);
+    return WidgetParamText(r, 0, r.block.m_nParam[WORDOP_OPERAND_PARAM], nLow, nHigh,
+                           WidgetDecimal);
 }
 
 CString Mask(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], -kWordLimit, 65535, WidgetHexWord);
+    return WidgetParamText(r, 0, r.block.m_nParam[WORDOP_OPERAND_PARAM], -kWordLimit, 65535,
+                           WidgetHexWord);
 }
 
 CString BaseOfLogarithm(int nBase)
@@ -65,7 +83,8 @@ CString BaseOfLogarithm(int nBase)
 CString Base10(const WidgetTextRequest& r)
 {
     const auto pFormat = r.block.m_nType == BT_LOG ? BaseOfLogarithm : WidgetDecimal;
-    return WidgetParamText(r, 0, r.block.m_nParam[10], -kWordLimit, kWordLimit, pFormat);
+    return WidgetParamText(r, 0, r.block.m_nParam[LOG_BASE_PARAM], -kWordLimit, kWordLimit,
+                           pFormat);
 }
 
 CString Amplification(const WidgetTextRequest& r)
@@ -82,35 +101,43 @@ CString ModeName(int nMode)
 
 CString Mode(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParam[9], 0, 2, ModeName);
+    return WidgetParamText(r, 0, r.block.m_nParam[ARRMXIV_MODE_PARAM], 0, 2, ModeName);
 }
 
 CString ArrayCount(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 1, r.block.m_nParamEx[1], 1, 32, WidgetDecimal);
+    return WidgetParamText(r, 1, r.block.m_nParamEx[ARRMXIV_COUNT_PARAMEX], 1, 32, WidgetDecimal);
 }
 
-// The pulse blocks keep one parameter in m_nParamEx[1] (reference 1) and one in m_nParamEx[6]
-// (reference 0).
+// The pulse blocks' rate (reference 1) and length (reference 0).
 template <int nLow, int nHigh>
 CString PulseEx1(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 1, r.block.m_nParamEx[1], nLow, nHigh, WidgetDecimal);
+    return WidgetParamText(r, 1, r.block.m_nParamEx[PULSE_RATE_PARAMEX], nLow, nHigh,
+                           WidgetDecimal);
 }
 
 CString PulseEx6(const WidgetTextRequest& r)
 {
-    return WidgetParamText(r, 0, r.block.m_nParamEx[6], 0, kPulseLimit, WidgetDecimal);
+    return WidgetParamText(r, 0, r.block.m_nParamEx[PULSE_LENGTH_PARAMEX], 0, kPulseLimit,
+                           WidgetDecimal);
 }
 
-CString EncoderStart(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[7]); }
+CString EncoderStart(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[ENCODER_START_PARAM]);
+}
 
 CString EncoderSource(const WidgetTextRequest& r)
 {
-    return r.block.m_nParamEx[6] == 0 ? CString(_T("I0&I1")) : CString(_T("I2&I3"));
+    return r.block.m_nParamEx[ENCODER_PAIR_PARAMEX] == 0 ? CString(_T("I0&I1"))
+                                                          : CString(_T("I2&I3"));
 }
 
-CString Cycle(const WidgetTextRequest& r) { return WidgetDecimal(r.block.m_nParam[10]); }
+CString Cycle(const WidgetTextRequest& r)
+{
+    return WidgetDecimal(r.block.m_nParam[UDC_CYCLE_PARAM]);
+}
 
 // Earlier rows win: the special meanings of 114 and 122 come before the shared ones.
 constexpr WidgetTextRow kRows[] = {

@@ -12,7 +12,7 @@ constexpr BlockSetup ShiftSetup(int nType)
     return {.nType = nType, .nInputs = 2, .wProgramBytes = 8, .nPinSlots = 3, .nCapFlags = 0x3F,
             .bLimits = true, .nLimitLow = 1, .nLimitHigh = 15,
             .links = {{{1, LINK_PARAM}, {2, LINK_END}}},
-            .words = {{{BlockWord::Param, 9, 1}}}};
+            .words = {{{BlockWord::Param, WORDOP_OPERAND_PARAM, 1}}}};
 }
 
 constexpr BlockSetup MaskSetup(int nType, LPCTSTR pszMaskText = nullptr)
@@ -127,7 +127,7 @@ int CBlockWordOp::Operand()
 {
     double v = 0.0;
     if (!GetReferencedValue(*this, 0, &v))
-        return m_nParam[9];
+        return m_nParam[WORDOP_OPERAND_PARAM];
     if (!IsShiftType(m_nType))
         return TruncToInt(v);
     if (v > 15.0)

@@ -1,11 +1,13 @@
 // The word blocks: rotations ROL (834) and ROR (835), shifts SHL (836) and SHR (837), and the
 // masks ANDM (838), ORM (839), NOTM (840), NANDM (841), NORM (842) and XORM (843). Each turns
 // its 16-bit input word into a signed 16-bit result kept in m_dRunTime. The shift count or
-// mask is m_nParam[9], or the value of the block m_pRefBlock[0]; the mask blocks also keep the
-// mask as the text their property page edits (m_strParamText).
+// mask is a parameter word, or the value of the block m_pRefBlock[0]; the mask blocks also keep
+// the mask as the text their property page edits (m_strParamText).
 #pragma once
 
 #include "blocks/BlockWordValue.h"
+
+constexpr int WORDOP_OPERAND_PARAM = 9;  // the shift count or mask
 
 // The step shared by the ten word blocks: the operation is chosen by the type code.
 class CBlockWordOp : public CBlockWordValue {
@@ -19,7 +21,7 @@ protected:
     CBlockWordOp(int nType, int nInputs) : CBlockWordValue(nType, nInputs) {}
 
 private:
-    // The shift count or mask: m_nParam[9], or the referenced block's value.
+    // The shift count or mask: the parameter word, or the referenced block's value.
     int Operand();
 };
 

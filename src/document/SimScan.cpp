@@ -39,13 +39,6 @@ constexpr int PIN_SOURCE_END_A = 55;
 constexpr int PIN_SOURCE_END_B = 72;
 constexpr int SIM_INPUT_RANGE_MAX = 9999;
 
-// Simulated-input fields of an input block.
-constexpr int SIM_DEFAULT_VALUE = 0;
-constexpr int SIM_VALUE = 1;
-constexpr int SIM_MINIMUM = 2;
-constexpr int SIM_MAXIMUM = 3;
-constexpr int SIM_INPUT_MODE = 12;  // m_nParamEx
-
 // The groups of the simulation order, in the order the scan walks them. A kind the order does
 // not name goes last rather than out of the scan.
 enum SimGroup {
@@ -127,22 +120,22 @@ void ResetAnalogOutputValue(CBlockObj& block) { block.m_nAux2 = 0; }
 bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
 {
     if (IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)})) {
-        const int nMode = block.m_nParamEx[SIM_INPUT_MODE];
+        const int nMode = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
         if (nMode == SIM_INPUT_PUSH_BREAK) {
             SetOutput(block, 1);  // a momentary-break input is ON until pressed
         } else if (nMode == SIM_INPUT_FREQUENCY) {
-            block.m_nAux[SIM_VALUE] = block.m_nAux[SIM_DEFAULT_VALUE];
+            block.m_nAux[INPUT_SIM_VALUE_AUX] = block.m_nAux[INPUT_SIM_START_AUX];
             if (auto* pIn = dynamic_cast<CBlockIn*>(&block))
-                pIn->m_nShownValue = block.m_nAux[SIM_VALUE];
+                pIn->m_nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
             else if (auto* pKey = dynamic_cast<CBlockFKey*>(&block))
-                pKey->m_nShownValue = block.m_nAux[SIM_VALUE];
+                pKey->m_nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
         }
     } else if (block.IsKindOf(RUNTIME_CLASS(CBlockHigh))) {
         SetOutput(block, 1);
     } else if (auto* pAnalogIn = dynamic_cast<CBlockAnalogIn*>(&block)) {
         NormaliseSimInput(*pAnalogIn);
-        pAnalogIn->m_nAux[SIM_VALUE] = pAnalogIn->m_nAux[SIM_DEFAULT_VALUE];
-        pAnalogIn->m_nShownValue = pAnalogIn->m_nAux[SIM_DEFAULT_VALUE];
+        pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX] = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
+        pAnalogIn->m_nShownValue = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
         ResetAnalogOutputValue(block);
     } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockAnalogOut), RUNTIME_CLASS(CBlockAnalogFlag),
                                RUNTIME_CLASS(CBlockAOutLAD)})) {
@@ -158,7 +151,7 @@ bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
         pRegister->m_wShiftReg = 0;
     } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockCOUNTER), RUNTIME_CLASS(CBlockENCODER)})) {
         // A counter counts in its running value, from its start value.
-        block.m_dRunTime = block.m_nParam[7];
+        block.m_dRunTime = block.m_nParam[COUNTER_START_PARAM];
     } else if (auto* pTrigger = dynamic_cast<CBlockTHTRG*>(&block)) {
         pTrigger->m_nMeasured = 0;
         pTrigger->m_nPulseCount = 0;
@@ -192,7 +185,7 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
                                      block.m_nOperand >= NUM_ANALOG_IN && block.m_nOperand < NUM_ANALOG_IN + 128;
     if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || bAnalogContactInput) {
         ResetAnalogOutputValue(block);
-        block.m_nAux[SIM_VALUE] = block.m_nAux[SIM_DEFAULT_VALUE];
+        block.m_nAux[INPUT_SIM_VALUE_AUX] = block.m_nAux[INPUT_SIM_START_AUX];
     }
     if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block))
         pMessage->m_bAwaitingAck = 0;
@@ -273,13 +266,13 @@ void BuildSimulationOrder(CVetlaDoc& doc)
 void NormaliseSimInput(CBlockObj& block)
 {
     int* pSim = block.m_nAux;
-    if (block.m_nParamEx[SIM_INPUT_MODE] != SIM_INPUT_SWITCH) {
-        pSim[SIM_MINIMUM] = 0;
-        pSim[SIM_MAXIMUM] = SIM_INPUT_RANGE_MAX;
+    if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] != SIM_INPUT_SWITCH) {
+        pSim[BLOCK_VALUE_MIN_AUX] = 0;
+        pSim[BLOCK_VALUE_MAX_AUX] = SIM_INPUT_RANGE_MAX;
     }
-    if (pSim[SIM_MINIMUM] > pSim[SIM_MAXIMUM])
-        std::swap(pSim[SIM_MINIMUM], pSim[SIM_MAXIMUM]);
-    pSim[SIM_VALUE] = std::clamp(pSim[SIM_VALUE], pSim[SIM_MINIMUM], pSim[SIM_MAXIMUM]);
+    if (pSim[BLOCK_VALUE_MIN_AUX] > pSim[BLOCK_VALUE_MAX_AUX])
+        std::swap(pSim[BLOCK_VALUE_MIN_AUX], pSim[BLOCK_VALUE_MAX_AUX]);
+    pSim[INPUT_SIM_VALUE_AUX] = std::clamp(pSim[INPUT_SIM_VALUE_AUX], pSim[BLOCK_VALUE_MIN_AUX], pSim[BLOCK_VALUE_MAX_AUX]);
 }
 
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)

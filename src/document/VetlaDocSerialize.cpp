@@ -27,8 +27,6 @@ namespace {
 constexpr WORD OLD_FILE_HARDWARE_CODE = 0x1188;
 constexpr int LCD_SETTING_COUNT = 4;
 constexpr int MSGTEXT_DOC_SETTING_COUNT = 7;
-// The data log keeps the number of its items in this parameter word.
-constexpr int DATALOG_COUNT_PARAM = 9;
 
 [[noreturn]] void ThrowBadFormat() { AfxThrowArchiveException(CArchiveException::generic); }
 
@@ -63,7 +61,7 @@ void ResolveReference(const CVetlaDoc& doc, CBlockObj* pBlock, int k)
 {
     if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK) {
         pBlock->m_pRefBlock[k] = nullptr;
-        pBlock->m_nParam[13 + k] = 0;
+        pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
     } else {
         pBlock->m_pRefBlock[k] = doc.FindBlockByNumber(pBlock->m_nRefBlock[k]);
     }

@@ -21,11 +21,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-// The simulated-input fields of an input block (m_nAux) and its input mode (m_nParamEx).
-constexpr int kSimValue = 1;
-constexpr int kSimMinimum = 2;
-constexpr int kSimMaximum = 3;
-constexpr int kSimInputMode = 12;
 // An analog contact's operand with no record yet.
 constexpr int kContactMin = 0;
 constexpr int kContactMax = 1000;
@@ -59,7 +54,7 @@ constexpr CommandKey kCommandKeys[] = {
 bool IsInputInFrequencyMode(const CBlockObj& block)
 {
     return (block.IsKindOf(RUNTIME_CLASS(CBlockIn)) || block.IsKindOf(RUNTIME_CLASS(CBlockFKey))) &&
-           block.m_nParamEx[kSimInputMode] == SIM_INPUT_FREQUENCY;
+           block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY;
 }
 
 CString RangeText(int nValue)
@@ -118,7 +113,8 @@ CAnalogSliderDlg::ValueRange CAnalogSliderDlg::RangeOf(const CVetlaView& view, c
             return {record.nMin, record.nMax, record.nValue};
         return {kContactMin, kContactMax, 0};
     }
-    return {block.m_nAux[kSimMinimum], block.m_nAux[kSimMaximum], block.m_nAux[kSimValue]};
+    return {block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX],
+            block.m_nAux[INPUT_SIM_VALUE_AUX]};
 }
 
 CSliderCtrl* CAnalogSliderDlg::GetSlider() const { return dynamic_cast<CSliderCtrl*>(GetDlgItem(IDC_SLIDER)); }
@@ -160,7 +156,7 @@ void CAnalogSliderDlg::StoreValue(int nValue)
     CVetlaDoc* pDoc = m_pView->GetDocument();
     const bool bOperandRecord = m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)) ||
                                 (m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) &&
-                                 m_pBlock->m_nParamEx[kSimInputMode] == SIM_INPUT_FREQUENCY);
+                                 m_pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY);
     if (bOperandRecord && pDoc) {
         OperandSimRecord record{kRecordKindInput, 0, kContactMin, kContactMax, SIM_INPUT_FREQUENCY};
         pDoc->m_mapOperandSim.Lookup(m_pBlock->m_nOperand, record);
@@ -168,7 +164,7 @@ void CAnalogSliderDlg::StoreValue(int nValue)
         pDoc->m_mapOperandSim.SetAt(m_pBlock->m_nOperand, record);
     }
     m_nSliderPos = nValue;
-    m_pBlock->m_nAux[kSimValue] = nValue;
+    m_pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
     m_pView->UpdateSimInputSettings(m_pBlock);
     // The Inputs bar shows the new value even while the simulation is suspended and no scan
     // runs to report it.

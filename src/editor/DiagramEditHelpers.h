@@ -28,9 +28,6 @@ CBlockObj* PowerRailOf(const CVetlaDoc& doc);
 // In a ladder document, the wire has the power rail at one end.
 BOOL IsPowerBusLine(const CVetlaDoc& doc, const CConnectLineObj* pLine);
 
-// m_nParam[REF_USED_PARAM + k]: parameter k takes its value from reference k.
-constexpr int REF_USED_PARAM = 13;
-
 // Make, break and analog contacts.
 BOOL IsLadderContact(int nType);
 // A contact operand that names a block (a coil, a ladder analog output or a function block)

@@ -58,7 +58,10 @@ int ParseValue(const CString& strText)
     return nValue;
 }
 
-int SimInputMode(const CBlockObj* pBlock) { return pBlock ? pBlock->m_nParamEx[12] : SIM_INPUT_SWITCH; }
+int SimInputMode(const CBlockObj* pBlock)
+{
+    return pBlock ? pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] : SIM_INPUT_SWITCH;
+}
 
 } // namespace
 
@@ -142,7 +145,7 @@ void CInputsBarDlg::AddInputControl(int nNumber)
     CEdit* pEdit = AddValueEdit(nNumber, InputLabel(nNumber), ES_NUMBER, nID);
     pEdit->SetLimitText(5);
     CString strValue;
-    strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[1] : 0);
+    strValue.Format(_T("%d"), pBlock ? pBlock->m_nAux[INPUT_SIM_VALUE_AUX] : 0);
     pEdit->SetWindowText(strValue);
 }
 
@@ -208,9 +211,9 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
     CString strText;
     control.pWnd->GetWindowText(strText);
     const int nValue = ParseValue(strText);
-    if (nValue == pBlock->m_nAux[1])
+    if (nValue == pBlock->m_nAux[INPUT_SIM_VALUE_AUX])
         return;
-    pBlock->m_nAux[1] = nValue;
+    pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
     if (auto* pIn = dynamic_cast<CBlockIn*>(pBlock))
         pIn->m_nShownValue = nValue;
     else if (auto* pKey = dynamic_cast<CBlockFKey*>(pBlock))
@@ -237,7 +240,7 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
         }
     } else {
         CString strValue;
-        strValue.Format(_T("%d"), pBlock->m_nAux[1]);
+        strValue.Format(_T("%d"), pBlock->m_nAux[INPUT_SIM_VALUE_AUX]);
         CString strShown;
         pControl->pWnd->GetWindowText(strShown);
         if (strShown != strValue)

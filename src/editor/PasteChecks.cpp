@@ -1,5 +1,6 @@
 #include "editor/PasteChecks.h"
 
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -45,8 +46,6 @@ int OlderReferenceCount(int nType)
     const BlockTypeRow* pRow = FindBlockType(nType);
     return pRow ? pRow->references.nOlder : 0;
 }
-
-constexpr int START_VALUE_PARAM = 7;   // the counter's start value
 
 bool IsLadderOnly(int nType) { return IsLadderElementType(nType); }
 
@@ -94,11 +93,11 @@ CString GenerationProblem(const CVetlaDoc& target, const CBlockObj* pBlock)
         strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption);
     } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
         for (int r = OlderReferenceCount(nType); r < BLOCK_REF_COUNT && strText.IsEmpty(); ++r) {
-            if (pBlock->m_nParam[REF_USED_PARAM + r])
+            if (pBlock->m_nParam[BLOCK_REF_USED_PARAM + r])
                 strText.Format(IDS_REFERENCE_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption,
                                target.m_strHardwareName);
         }
-        if (strText.IsEmpty() && nType == BT_COUNTER && pBlock->m_nParam[START_VALUE_PARAM] != 0)
+        if (strText.IsEmpty() && nType == BT_COUNTER && pBlock->m_nParam[COUNTER_START_PARAM] != 0)
             strText.Format(IDS_START_VALUE, FunctionIndex(pBlock), strCaption);
     }
     return strText;

@@ -238,7 +238,7 @@ void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
 {
     if (IsOneOf<CBlockAnalog, CBlockMSGTEXT>(pBlock))
         return;
-    if (pBlock->m_nParam[0]) {
+    if (pBlock->m_nParam[BLOCK_RETENTIVE_PARAM]) {
         // A retentive block keeps its time for the next start.
         pBlock->m_dCarried = pBlock->m_dRunTime;
     } else {
@@ -338,7 +338,7 @@ void CSimulationBarDlg::OnStep()
                 if (GetBlockCategory(pBlock->m_nType) == 0)
                     continue;
                 pBlock->m_stStart = pBlock->m_stStart2 = stNow;
-                if (pBlock->m_nParam[0]) {
+                if (pBlock->m_nParam[BLOCK_RETENTIVE_PARAM]) {
                     pBlock->m_dRunTime = pBlock->m_dCarried;
                 } else {
                     pBlock->m_dRunTime = 0.0;

@@ -1,6 +1,7 @@
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
@@ -153,7 +154,7 @@ void CVetlaView::RebuildMsgTextSlots()
         return;
     for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;) {
         const auto* pBlock = static_cast<const CBlockObj*>(m_pDocument->m_blockList.GetNext(pos));
-        const int nSlot = pBlock->m_nParamEx[3];
+        const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
         if (pBlock->m_nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
             m_bMsgTextUsed[nSlot] = 1;
     }

@@ -25,8 +25,6 @@
 
 namespace {
 
-constexpr int DATALOG_COUNT_PARAM = 9;  // the data log keeps its item count here too
-
 // A connector goes on the clipboard only with its partner and the wires into both, and only
 // when the blocks at both far sides go along: a pasted pair stands for a wire between them.
 void GatherConnectorPairs(CVetlaView& view)
@@ -126,11 +124,11 @@ void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
     const CObList& blocks = view.m_pDocument->m_blockList;
     for (POSITION pos = blocks.GetHeadPosition(); pos;) {
         const auto* pOther = static_cast<const CBlockObj*>(blocks.GetNext(pos));
-        const int nSlot = pOther->m_nParamEx[MSGTEXT_SLOT_PARAM];
+        const int nSlot = pOther->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
         if (pOther->m_nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
             bHeld[nSlot] = TRUE;
     }
-    int& nSlot = block.m_nParamEx[MSGTEXT_SLOT_PARAM];
+    int& nSlot = block.m_nParamEx[MSGTEXT_SLOT_PARAMEX];
     if (nSlot < 0 || nSlot >= MSGTEXT_SLOT_COUNT || bHeld[nSlot]) {
         const auto* pFree = std::find(std::begin(bHeld), std::end(bHeld), FALSE);
         nSlot = pFree == std::end(bHeld) ? MSGTEXT_NO_SLOT : int(pFree - std::begin(bHeld));
@@ -144,7 +142,7 @@ void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
 void DropReferences(CBlockObj& block)
 {
     for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
-        block.m_nParam[REF_USED_PARAM + k] = 0;
+        block.m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
         block.m_pRefBlock[k] = nullptr;
         block.m_nRefBlock[k] = -1;
     }

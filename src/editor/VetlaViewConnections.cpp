@@ -158,7 +158,7 @@ void DropReference(CBlockObj& block, int k)
 void ClearReference(CBlockObj& block, int k, const Resets& resets)
 {
     DropReference(block, k);
-    block.m_nParam[13 + k] = 0;
+    block.m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
     for (const WordReset& reset : resets)
         if (int* pWord = WordOf(block, reset.word))
             *pWord = reset.nValue;
@@ -183,7 +183,7 @@ void DropLogItems(CBlockDataLog& log, const CBlockObj* pDeleted)
     for (INT_PTR i = log.m_arrLogItems.GetSize() - 1; i >= 0; --i)
         if (log.m_arrLogItems[i].nSpare == pDeleted)
             log.m_arrLogItems.RemoveAt(i);
-    log.m_nParam[9] = int(log.m_arrLogItems.GetSize());
+    log.m_nParam[DATALOG_COUNT_PARAM] = int(log.m_arrLogItems.GetSize());
 }
 
 // ---- message-text elements ----

@@ -206,7 +206,7 @@ BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
     }
     // The older controllers' texts keep their elements; none may keep the deleted address.
     ForgetShownBlock(doc, pBlock);
-    const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAM];
+    const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
     if (nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
         view.m_bMsgTextUsed[nSlot] = 0;
     return bFunction;

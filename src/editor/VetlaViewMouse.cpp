@@ -74,7 +74,7 @@ bool IsSimulatedInput(const CBlockObj& block)
     return IsContact(block) && HasOperableOperand(block);
 }
 
-int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[12]; }
+int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]; }
 
 // A contact's output follows its input while its switch is closed.
 void SetContactSwitch(CBlockObj& contact, int nClosed)

@@ -172,11 +172,11 @@ TEST(YearlyTimer, Dates)
     for (const YearlyCase& c : kYearlyCases) {
         SCOPED_TRACE(c.pszName);
         CBlockYT timer(BT_YT);
-        timer.m_nParam[9] = c.nOnMonth;
-        timer.m_nParam[8] = c.nOnDay;
-        timer.m_nParamEx[1] = c.nOffMonth;
-        timer.m_nParamEx[0] = c.nOffDay;
-        timer.m_nParam[2] = c.bMonthly;
+        timer.m_nParam[YT_ON_MONTH_PARAM] = c.nOnMonth;
+        timer.m_nParam[YT_ON_DAY_PARAM] = c.nOnDay;
+        timer.m_nParamEx[YT_OFF_MONTH_PARAMEX] = c.nOffMonth;
+        timer.m_nParamEx[YT_OFF_DAY_PARAMEX] = c.nOffDay;
+        timer.m_nParam[YT_MONTHLY_PARAM] = c.bMonthly;
         for (const Probe& probe : c.probes) {
             SCOPED_TRACE(testing::Message() << probe.at.nYear << "-" << probe.at.nMonth << "-"
                                             << probe.at.nDay << " " << probe.at.nHour << ":"

@@ -35,8 +35,8 @@ TEST(BlockCounter, WindowAndHysteresis)
     };
     for (const auto& c : cases) {
         BlockRig rig(BT_COUNTER, 3);
-        rig.Block()->m_nParam[9] = c.nOn;
-        rig.Block()->m_nParamEx[1] = c.nOff;
+        rig.Block()->m_nParam[COUNTER_ON_PARAM] = c.nOn;
+        rig.Block()->m_nParamEx[COUNTER_OFF_PARAMEX] = c.nOff;
         States states = Count(rig, c.nUp, 0);
         const States down = Count(rig, c.nDown, 1);
         states.insert(states.end(), down.begin(), down.end());
@@ -48,14 +48,14 @@ TEST(BlockCounter, CountLimitsResetAndReferences)
 {
     BlockRig rig(BT_COUNTER, 3);
     CBlockObj& counter = *rig.Block();
-    counter.m_nParam[9] = 100;
-    counter.m_nParamEx[1] = 50;
+    counter.m_nParam[COUNTER_ON_PARAM] = 100;
+    counter.m_nParamEx[COUNTER_OFF_PARAMEX] = 50;
     Count(rig, 1, 1);
     EXPECT_EQ(counter.m_dRunTime, 0) << "counting down from 0";
     counter.m_dRunTime = 999999;
     Count(rig, 1, 0);
     EXPECT_EQ(counter.m_dRunTime, 999999);
-    counter.m_nParam[7] = 7;
+    counter.m_nParam[COUNTER_START_PARAM] = 7;
     EXPECT_EQ(rig.Run({{1, 1, 0}, {1, 0, 0}, {1, 1, 0}, {1, 0, 0}}), (States{0, 0, 0, 0}));
     EXPECT_EQ(counter.m_dRunTime, 7) << "R keeps the start value";
     rig.SetReference(0, 8.7);
@@ -68,7 +68,7 @@ TEST(BlockCounter, CountLimitsResetAndReferences)
 // Pins R, En, Ral; MI 1 h. The clock jumps by whole minutes, each jump ending with a scan.
 class HoursCounter : public ::testing::Test {
 protected:
-    HoursCounter() : m_rig(BT_HCOUNTER, 3) { Counter().m_nParam[9] = 1; }
+    HoursCounter() : m_rig(BT_HCOUNTER, 3) { Counter().m_nParam[HCOUNTER_MI_HOURS_PARAM] = 1; }
 
     CBlockHCOUNTER& Counter() { return static_cast<CBlockHCOUNTER&>(*m_rig.Block()); }
 
@@ -122,8 +122,8 @@ class ThresholdTrigger : public ::testing::Test {
 protected:
     ThresholdTrigger() : m_rig(BT_THTRG, 1)
     {
-        Trigger().m_nParam[9] = 10;
-        Trigger().m_nParam[8] = 5;
+        Trigger().m_nParam[THTRG_ON_PARAM] = 10;
+        Trigger().m_nParam[THTRG_OFF_PARAM] = 5;
         m_rig.Scan({0});  // the first gate starts
     }
 
@@ -159,12 +159,12 @@ TEST_F(ThresholdTrigger, CountsPulsesPerGate)
 TEST_F(ThresholdTrigger, FrequencyInputAndReferencedGate)
 {
     auto* pInput = static_cast<CBlockIn*>(m_rig.Sim().Doc().FindBlockByNumber(NUM_INPUT));
-    pInput->m_nParamEx[12] = SIM_INPUT_FREQUENCY;
-    pInput->m_nAux[1] = 50;
-    Trigger().m_nParamEx[1] = 2;
+    pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
+    pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 50;
+    Trigger().m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] = 2;
     Ticks(80);  // the running gate, now of 2 s, ends
     EXPECT_EQ(Trigger().m_nMeasured, 100);
-    pInput->m_nParamEx[12] = SIM_INPUT_SWITCH;
+    pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_SWITCH;
     m_rig.SetReference(0, 100.0);
     Ticks(4);  // the next gate ends after 100 ms
     EXPECT_EQ(Trigger().m_nMeasured, 0);

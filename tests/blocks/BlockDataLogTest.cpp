@@ -62,11 +62,11 @@ TEST_F(BlockDataLogTest, StoredCountIsTheNumberOfItemsWritten)
 {
     CBlockDataLog log(BT_DATALOG);
     AddItems(log, 3);
-    log.m_nParam[9] = 1;
+    log.m_nParam[DATALOG_COUNT_PARAM] = 1;
     auto pLoaded = LoadObjectAs<CBlockDataLog>(StoreObject(&log), &m_active.Doc());
     ASSERT_TRUE(pLoaded);
     EXPECT_EQ(pLoaded->m_arrLogItems.GetSize(), 3);
-    EXPECT_EQ(pLoaded->m_nParam[9], 3);
+    EXPECT_EQ(pLoaded->m_nParam[DATALOG_COUNT_PARAM], 3);
 }
 
 TEST_F(BlockDataLogTest, CountZeroLoadsNoItemsEvenWhenItemsFollow)
@@ -96,16 +96,16 @@ TEST_F(BlockDataLogTest, CopyLeavesACountThatNamesTheDestinationsItems)
 {
     CBlockDataLog source(BT_DATALOG);
     AddItems(source, 3);
-    source.m_nParam[9] = 3;
+    source.m_nParam[DATALOG_COUNT_PARAM] = 3;
     CBlockDataLog copy(BT_DATALOG);
     AddItems(copy, 5);
     source.CopyTo(&copy, FALSE);
     EXPECT_EQ(copy.m_arrLogItems.GetSize(), 5);
-    EXPECT_EQ(copy.m_nParam[9], 5);
+    EXPECT_EQ(copy.m_nParam[DATALOG_COUNT_PARAM], 5);
 
     CBlockDataLog empty(BT_DATALOG);
     source.CopyTo(&empty, FALSE);
-    EXPECT_EQ(empty.m_nParam[9], 0);
+    EXPECT_EQ(empty.m_nParam[DATALOG_COUNT_PARAM], 0);
     auto pLoaded = LoadObjectAs<CBlockDataLog>(StoreObject(&copy), &m_active.Doc());
     ASSERT_TRUE(pLoaded);
     EXPECT_EQ(pLoaded->m_arrLogItems.GetSize(), 5);

@@ -26,16 +26,16 @@ struct Time {
 
 void SetOn(CBlockObj& block, Time t)
 {
-    block.m_nParam[10] = t.nBase;
-    block.m_nParam[9] = t.nHigh;
-    block.m_nParam[8] = t.nLow;
+    block.m_nParam[TIMER_ON_BASE_PARAM] = t.nBase;
+    block.m_nParam[TIMER_ON_HIGH_PARAM] = t.nHigh;
+    block.m_nParam[TIMER_ON_LOW_PARAM] = t.nLow;
 }
 
 void SetOff(CBlockObj& block, Time t)
 {
-    block.m_nParamEx[2] = t.nBase;
-    block.m_nParamEx[1] = t.nHigh;
-    block.m_nParamEx[0] = t.nLow;
+    block.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = t.nBase;
+    block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = t.nHigh;
+    block.m_nParamEx[TIMER_OFF_LOW_PARAMEX] = t.nLow;
 }
 
 constexpr Time kOneSecond = {1, 0, 1};
@@ -108,11 +108,19 @@ const DelayScript kScripts[] = {
      {{0, kTrg, 1, 0}, {500, kNone, 0, 0}, {525, kNone, 0, 1}, {1525, kNone, 0, 1},
       {1550, kNone, 0, 0}, {6000, kNone, 0, 0}}},
     {"edge triggered wiping relay: pulse total 1 gives two pulses", BT_RPR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kHalfSecond); b.m_nParamEx[3] = 1; },
+     [](CBlockTime& b) {
+         SetOn(b, kOneSecond);
+         SetOff(b, kHalfSecond);
+         b.m_nParamEx[RPR_PULSES_PARAMEX] = 1;
+     },
      {{0, kTrg, 1, 0}, {525, kNone, 0, 1}, {1550, kNone, 0, 0}, {2050, kNone, 0, 0},
       {2075, kNone, 0, 1}, {3075, kNone, 0, 1}, {3100, kNone, 0, 0}, {8000, kNone, 0, 0}}},
     {"edge triggered wiping relay: R ends the pulses; a falling Trg does not", BT_RPR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kHalfSecond); b.m_nParamEx[3] = 5; },
+     [](CBlockTime& b) {
+         SetOn(b, kOneSecond);
+         SetOff(b, kHalfSecond);
+         b.m_nParamEx[RPR_PULSES_PARAMEX] = 5;
+     },
      {{0, kTrg, 1, 0}, {300, kTrg, 0, 0}, {600, kNone, 0, 1}, {700, kR, 1, 0},
       {900, kR, 0, 0}, {4000, kNone, 0, 0}}},
     {"edge triggered wiping relay with TL and TH 0 stays 0", BT_RPR, [](CBlockTime&) {},

@@ -73,7 +73,7 @@ TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
     pWord->m_nAux2 = 0x8001;  // the start of the run clears the analog inputs' values
     for (const Case& c : cases) {
         pSplit->m_pRefBlock[0] = c.bReference ? pAmp : nullptr;
-        pSplit->m_nParam[9] = c.bReference ? 1 : c.nBit;
+        pSplit->m_nParam[WORD2BIT_BIT_PARAM] = c.bReference ? 1 : c.nBit;
         pBitSource->m_nAux2 = c.nBit;
         m_sim.Scan();
         EXPECT_EQ(SimDriver::State(pSplit), c.nState) << c.bReference << " " << c.nBit;
@@ -90,9 +90,9 @@ TEST_F(SpecialSim, EdgeRunsStartOnARisingInputAndStopAtTheirLimitOrOnStop)
     for (CBlockObj* pBlock : std::initializer_list<CBlockObj*>{pMotor, pPulses}) {
         SimDriver::Connect(pStart, pBlock, 0);
         SimDriver::Connect(pStop, pBlock, 1);
-        pBlock->m_nParamEx[6] = 100;
+        pBlock->m_nParamEx[PULSE_LENGTH_PARAMEX] = 100;
     }
-    pPulses->m_nParamEx[1] = 50;
+    pPulses->m_nParamEx[PULSE_RATE_PARAMEX] = 50;
     m_sim.Start();
     Press(pStart);
     m_sim.Run(50);
@@ -120,9 +120,9 @@ TEST_F(SpecialSim, EncoderCountsCoincidentPulsesAndSwitchesWithHysteresis)
     auto* pReset = AddInput(104);
     auto* pEncoder = m_sim.Add(new CBlockENCODER(BT_ENCODER), 9000);
     SimDriver::Connect(pReset, pEncoder, 0);
-    pEncoder->m_nParam[9] = 10;
-    pEncoder->m_nParamEx[1] = 5;
-    pEncoder->m_nParam[8] = 3;
+    pEncoder->m_nParam[ENCODER_ON_PARAM] = 10;
+    pEncoder->m_nParamEx[ENCODER_OFF_PARAMEX] = 5;
+    pEncoder->m_nParam[ENCODER_RESET_VALUE_PARAM] = 3;
     m_sim.Start();
     SimDriver::SetInput(pA, 1);
     for (int nCount = 1; nCount <= 10; ++nCount) {
@@ -178,9 +178,9 @@ TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
         pValue->m_nAux2 = nValue;
     SimDriver::SetInput(pEnable, 1);
     for (const Case& c : cases) {
-        pCrc->m_nParamEx[0] = c.nStart;
-        pCrc->m_nParamEx[1] = c.nCount;
-        pCrc->m_nParam[8] = c.nSource;
+        pCrc->m_nParamEx[CRC16_START_PARAMEX] = c.nStart;
+        pCrc->m_nParamEx[CRC16_COUNT_PARAMEX] = c.nCount;
+        pCrc->m_nParam[CRC16_SOURCE_PARAM] = c.nSource;
         // The flags are stepped after the function blocks: their values arrive a scan later.
         m_sim.Scan();
         m_sim.Scan();

@@ -57,12 +57,12 @@ TEST(BlockFactory, MessageTextsClaimTheLowestFreeSlot)
     std::vector<std::unique_ptr<CBlockObj>> blocks;
     for (int i = 0; i < MSGTEXT_SLOT_COUNT; ++i) {
         blocks.push_back(Create(BT_MSGTEXT, slots));
-        EXPECT_EQ(blocks.back()->m_nParamEx[3], i);
+        EXPECT_EQ(blocks.back()->m_nParamEx[MSGTEXT_SLOT_PARAMEX], i);
     }
     auto pSeventeenth = Create(BT_MSGTEXT, slots);
-    EXPECT_EQ(pSeventeenth->m_nParamEx[3], -1) << "all taken: the constructor's -1 stays";
+    EXPECT_EQ(pSeventeenth->m_nParamEx[MSGTEXT_SLOT_PARAMEX], -1) << "all taken: the constructor's -1 stays";
     slots[3] = 0;
-    EXPECT_EQ(Create(BT_MSGTEXT, slots)->m_nParamEx[3], 3);
+    EXPECT_EQ(Create(BT_MSGTEXT, slots)->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
     EXPECT_EQ(slots[3], 1);
 
     // Other codes leave the slots alone.

@@ -4,9 +4,11 @@
 #include "BlockObjTest.h"
 
 #include "blocks/BlockClock.h"
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLogic.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 
@@ -211,7 +213,7 @@ TEST(BlockFamily, FactorTextAndCountDefaults)
     EXPECT_TRUE(Create(839)->m_strParamText.IsEmpty());
 
     auto pCounter = Create(800);
-    EXPECT_EQ(pCounter->m_dRunTime, pCounter->m_nParam[7]) << "the count starts at the start value";
+    EXPECT_EQ(pCounter->m_dRunTime, pCounter->m_nParam[COUNTER_START_PARAM]) << "the count starts at the start value";
 
     auto* pTimer = dynamic_cast<CBlockTime*>(Create(410).release());
     ASSERT_NE(pTimer, nullptr);
@@ -231,16 +233,16 @@ TEST(BlockFamily, ShiftRegisterTakesTheFirstFreeIndex)
     active.Doc().m_wHardwareCode = 0x5188;
     for (int nIndex : {0, 1, 3}) {
         auto* pRegister = active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr));
-        pRegister->m_nParamEx[10] = nIndex;
+        pRegister->m_nParamEx[SREG_INDEX_PARAMEX] = nIndex;
     }
-    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[10], 2);
-    active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[10] = 2;
-    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[10], 0) << "all four taken";
+    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[SREG_INDEX_PARAMEX], 2);
+    active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[SREG_INDEX_PARAMEX] = 2;
+    EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[SREG_INDEX_PARAMEX], 0) << "all four taken";
 
     TestDocument older;
     older.Doc().m_wHardwareCode = 0x2188;
-    older.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[10] = 0;
-    EXPECT_EQ(CreateFor(older, BT_SREG)->m_nParamEx[10], 0) << "the older generation has one register";
+    older.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[SREG_INDEX_PARAMEX] = 0;
+    EXPECT_EQ(CreateFor(older, BT_SREG)->m_nParamEx[SREG_INDEX_PARAMEX], 0) << "the older generation has one register";
 }
 
 // Distinct values in every stored field a family may use; time-base words stay in range.

@@ -18,25 +18,25 @@ constexpr int kR = 1;    // Inv of the pulse generator
 
 void SetOn(CBlockObj& block, int nBase, int nHigh, int nLow)
 {
-    block.m_nParam[10] = nBase;
-    block.m_nParam[9] = nHigh;
-    block.m_nParam[8] = nLow;
+    block.m_nParam[TIMER_ON_BASE_PARAM] = nBase;
+    block.m_nParam[TIMER_ON_HIGH_PARAM] = nHigh;
+    block.m_nParam[TIMER_ON_LOW_PARAM] = nLow;
 }
 
 void SetOff(CBlockObj& block, int nBase, int nHigh, int nLow)
 {
-    block.m_nParamEx[2] = nBase;
-    block.m_nParamEx[1] = nHigh;
-    block.m_nParamEx[0] = nLow;
+    block.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = nBase;
+    block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = nHigh;
+    block.m_nParamEx[TIMER_OFF_LOW_PARAMEX] = nLow;
 }
 
 // Warning time T! and warning length T!L, in the base of the OFF setpoint.
 void SetWarning(CBlockObj& block, int nWarnHigh, int nWarnLow, int nLengthHigh, int nLengthLow)
 {
-    block.m_nParamEx[6] = nWarnHigh;
-    block.m_nParamEx[5] = nWarnLow;
-    block.m_nParamEx[8] = nLengthHigh;
-    block.m_nParamEx[7] = nLengthLow;
+    block.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX] = nWarnHigh;
+    block.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = nWarnLow;
+    block.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX] = nLengthHigh;
+    block.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = nLengthLow;
 }
 
 CBlockTime* NewGenerator(int nType)
@@ -221,7 +221,7 @@ TEST_F(RandomGenerator, ReferencedSetpoints)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dValue);
         source.m_dRunTime = c.dValue;
-        m_pGen->m_nParam[11] = c.nBase;
+        m_pGen->m_nParam[TIMER_ON_REF_UNIT_PARAM] = c.nBase;
         for (unsigned nSeed = 1; nSeed <= 20; ++nSeed) {
             crt::srand(nSeed);
             m_pGen->PickRandomDelay(TRUE);

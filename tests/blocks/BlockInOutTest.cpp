@@ -121,8 +121,8 @@ TEST(BlockInOut, FrequencyInputRefreshesOnlyWhenItsValueChanges)
     SimDriver sim;
     BarRecorder bars(sim);
     auto* pIn = sim.Add(new CBlockIn(BT_IN), NUM_INPUT);
-    pIn->m_nParamEx[12] = SIM_INPUT_FREQUENCY;
-    pIn->m_nAux[0] = 50;  // the default value a run starts from, shown from the start
+    pIn->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
+    pIn->m_nAux[INPUT_SIM_START_AUX] = 50;  // the value a run starts from, shown from the start
     sim.Start();
     sim.Run(250);
     EXPECT_TRUE(bars.m_inputs.empty());
@@ -130,7 +130,7 @@ TEST(BlockInOut, FrequencyInputRefreshesOnlyWhenItsValueChanges)
     SimDriver::SetInput(pIn, 1);
     sim.Run(100);
     EXPECT_TRUE(bars.m_inputs.empty()) << "a click does not refresh a Frequency input";
-    pIn->m_nAux[1] = 60;
+    pIn->m_nAux[INPUT_SIM_VALUE_AUX] = 60;
     sim.Run(250);
     ASSERT_EQ(bars.m_inputs.size(), 1u);
     EXPECT_EQ(pIn->m_nShownValue, 60);
@@ -143,11 +143,11 @@ TEST(BlockInOut, AnalogInputEchoesOnlyValuesTheBarDidNotWrite)
     BarRecorder bars(sim);
     auto* pAi = sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), NUM_ANALOG_IN);
     sim.Start();
-    pAi->m_nAux[1] = 300;
+    pAi->m_nAux[INPUT_SIM_VALUE_AUX] = 300;
     pAi->m_nShownValue = 300;
     sim.Run(100);
     EXPECT_TRUE(bars.m_inputs.empty());
-    pAi->m_nAux[1] = 420;
+    pAi->m_nAux[INPUT_SIM_VALUE_AUX] = 420;
     sim.Run(100);
     ASSERT_EQ(bars.m_inputs.size(), 1u);
     EXPECT_EQ(bars.m_inputs[0].bOutputChanged, 1) << "the output pin is flagged while the bar runs";

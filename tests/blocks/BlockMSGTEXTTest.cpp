@@ -127,7 +127,7 @@ TEST_F(BlockMSGTEXTTest, StoredSlotOutsideTheSixteenSlotsIsRefused)
 {
     for (int nSlot : {-1, 0, 15, 16, -2, 1000}) {
         CBlockMSGTEXT text(BT_MSGTEXT);
-        text.m_nParamEx[MSGTEXT_SLOT_PARAM] = nSlot;
+        text.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = nSlot;
         const Bytes bytes = StoreObject(&text);
         const bool bValid = nSlot >= -1 && nSlot < 16;
         EXPECT_EQ(ArchiveFailure([&] { LoadObjectAs<CBlockMSGTEXT>(bytes, &m_active.Doc()); }),
@@ -289,9 +289,9 @@ protected:
 
 TEST_F(BlockMSGTEXTSim, MessageFollowsItsEnableUnlessItAwaitsAcknowledgement)
 {
-    m_pText->m_nParamEx[4] = 1;
+    m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX] = 1;
     ExpectStates({{1, 0, 1}, {1, 0, 1}, {0, 0, 0}, {0, 0, 0}});
-    EXPECT_EQ(m_pText->m_nParam[0], 1) << "a message asking for acknowledgement is marked";
+    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1) << "a message asking for acknowledgement is marked";
     // Shown and awaiting: the falling enable and the scans after it keep the message on.
     ExpectStates({{1, 0, 1}, {1, 1, 1}, {0, 1, 1}, {0, 1, 1}});
     // Acknowledged: the next scan follows the enable again.

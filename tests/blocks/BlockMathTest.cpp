@@ -4,6 +4,7 @@
 #include "BlockRig.h"
 
 #include "blocks/BlockFunction.h"
+#include "blocks/BlockMath.h"
 #include "blocks/BlockOut.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,8 @@ constexpr int kDefault = INT_MIN;
 // The parameter word (divisor, digits or mode) that each type reads.
 int& ParamWord(CBlockObj& block)
 {
-    return block.m_nType == BT_FIX || block.m_nType == BT_ROUND ? block.m_nParam[10]
-                                                                 : block.m_nParam[9];
+    const bool bDigits = block.m_nType == BT_FIX || block.m_nType == BT_ROUND;
+    return block.m_nParam[bDigits ? FIX_DIGITS_PARAM : MOD_DIVISOR_PARAM];
 }
 
 TEST(BlockMath, IntegerRulesWithinSixteenBits)
@@ -101,10 +102,10 @@ TEST(BlockMath, DataArrayRanges)
             rig.HoldWord(pFlag, nValue);
         }
         CBlockObj& block = *rig.Block();
-        block.m_nParam[9] = c.nMode;
-        block.m_nParamEx[0] = c.nFirst;
-        block.m_nParamEx[1] = c.nCount;
-        block.m_nParam[8] = c.nArea;
+        block.m_nParam[ARRMXIV_MODE_PARAM] = c.nMode;
+        block.m_nParamEx[ARRMXIV_FIRST_PARAMEX] = c.nFirst;
+        block.m_nParamEx[ARRMXIV_COUNT_PARAMEX] = c.nCount;
+        block.m_nParam[ARRMXIV_AREA_PARAM] = c.nArea;
         EXPECT_EQ(rig.Step(), c.nExpected) << c.nMode << " from " << c.nFirst << " " << c.nCount;
     }
 }
@@ -113,9 +114,9 @@ TEST(BlockMath, RandomNumbersStayBelowTheRange)
 {
     BlockRig rig(BT_RAND);
     EXPECT_EQ(rig.Step(), 0) << "range 1";
-    rig.Block()->m_nParam[9] = 0;
+    rig.Block()->m_nParam[RAND_RANGE_PARAM] = 0;
     EXPECT_EQ(rig.Step(), 0) << "a range of 0 from a damaged record";
-    rig.Block()->m_nParam[9] = 10;
+    rig.Block()->m_nParam[RAND_RANGE_PARAM] = 10;
     std::set<int> seen;
     for (int i = 0; i < 200; ++i)
         seen.insert(int(rig.Step()));
@@ -166,10 +167,10 @@ TEST(BlockMath, QuadraticRoots)
     for (const auto& c : cases) {
         BlockRig rig(BT_QUAD);
         CBlockObj& block = *rig.Block();
-        block.m_nParam[9] = c.a;
-        block.m_nParamEx[1] = c.b;
-        block.m_nParamEx[6] = c.c;
-        block.m_nParam[10] = c.nDirection;
+        block.m_nParam[QUAD_A_PARAM] = c.a;
+        block.m_nParamEx[QUAD_B_PARAMEX] = c.b;
+        block.m_nParamEx[QUAD_C_PARAMEX] = c.c;
+        block.m_nParam[QUAD_ROOT_PARAM] = c.nDirection;
         block.m_dParam = c.k;
         rig.SetWord(1, c.x);
         EXPECT_EQ(rig.Step(), c.nExpected) << c.a << " " << c.b << " " << c.c << " = " << c.x;

@@ -9,6 +9,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 #include "platform/core/StringArray.h"
 
@@ -34,18 +35,18 @@ CString FormatOf(CBlockObj& block, const CSimContext* pSim = nullptr)
 TEST(BlockObjValue, FormatTimeShowsTheRunningTimeInTheTimersBase)
 {
     CBlockDPR timer(BT_DPR);
-    timer.m_nParam[10] = 2;
+    timer.m_nParam[TIMER_ON_BASE_PARAM] = 2;
     EXPECT_EQ(FormatOf(timer), CString(_T("00:00s")));
     timer.m_dRunTime = 12340.0;
     EXPECT_EQ(FormatOf(timer), CString(_T("12:34s")));
-    timer.m_nParam[10] = 0;
+    timer.m_nParam[TIMER_ON_BASE_PARAM] = 0;
     timer.m_dRunTime = 3723000.0;
     EXPECT_EQ(FormatOf(timer), CString(_T("01:02h")));
 
     // A referenced setpoint shows the reference's base.
     CBlockDPR source(BT_DPR);
     timer.m_pRefBlock[0] = &source;
-    timer.m_nParam[11] = 2;
+    timer.m_nParam[TIMER_ON_REF_UNIT_PARAM] = 2;
     timer.m_dRunTime = 12340.0;
     EXPECT_EQ(FormatOf(timer), CString(_T("12:34s")));
 }
@@ -53,14 +54,14 @@ TEST(BlockObjValue, FormatTimeShowsTheRunningTimeInTheTimersBase)
 TEST(BlockObjValue, FormatTimePicksThePhaseBaseOfEachTimer)
 {
     CBlockSLS stairs(BT_SLS);
-    stairs.m_nParam[10] = 1;
-    stairs.m_nParamEx[2] = 2;  // the OFF base
+    stairs.m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    stairs.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;  // the OFF base
     stairs.m_dRunTime = 1500.0;
     EXPECT_EQ(FormatOf(stairs), CString(_T("01:50s")));
 
     CBlockMPLR onOff(BT_MPLR);
-    onOff.m_nParam[10] = 1;
-    onOff.m_nParamEx[2] = 2;
+    onOff.m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    onOff.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     onOff.m_dRunTime = 1500.0;
     EXPECT_EQ(FormatOf(onOff), CString(_T("00:01m"))) << "ON delay running";
     onOff.m_bTiming = 0;
@@ -68,8 +69,8 @@ TEST(BlockObjValue, FormatTimePicksThePhaseBaseOfEachTimer)
     EXPECT_EQ(FormatOf(onOff), CString(_T("01:50s")));
 
     CBlockMFS multi(BT_MFS);
-    multi.m_nParam[10] = 1;
-    multi.m_nParamEx[2] = 2;
+    multi.m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    multi.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     multi.m_dRunTime = 1500.0;
     const char16_t* expected[] = {u"01:50s", u"00:01m", u"01:50s", u"00:01m", u"01:50s",
                                   u"00:01m"};
@@ -104,7 +105,7 @@ TEST(BlockObjValue, GetValueAsDoubleByClass)
     CBlockObj reader(BT_SOFTKEY, 4);
 
     CBlockDPR timer(BT_DPR);
-    timer.m_nParam[10] = 2;
+    timer.m_nParam[TIMER_ON_BASE_PARAM] = 2;
     timer.m_dRunTime = 1234.0;
     reader.GetValueAsDouble(&timer, &dOut);
     EXPECT_DOUBLE_EQ(dOut, 123.4);
@@ -142,8 +143,8 @@ TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
     CBlockObj reader(BT_SOFTKEY, 4);
     double dOut = 0.0;
     CBlockMPLR onOff(BT_MPLR);
-    onOff.m_nParam[10] = 1;
-    onOff.m_nParamEx[2] = 2;
+    onOff.m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    onOff.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     onOff.m_dRunTime = 2000.0;
     onOff.m_nPinValue[0] = 1;
     reader.GetValueAsDouble(&onOff, &dOut);
@@ -153,8 +154,8 @@ TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
     EXPECT_EQ(dOut, 200.0);
 
     CBlockRPR wiping(BT_RPR);
-    wiping.m_nParam[10] = 1;
-    wiping.m_nParamEx[2] = 2;
+    wiping.m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    wiping.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     wiping.m_dRunTime = 3000.0;
     wiping.m_bTiming = 1;  // active, output low: the OFF base
     reader.GetValueAsDouble(&wiping, &dOut);
@@ -165,7 +166,7 @@ TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
 
     dOut = -1.0;
     CBlockDPR broken(BT_DPR);
-    broken.m_nParam[10] = 9;  // no such base: not read past the table
+    broken.m_nParam[TIMER_ON_BASE_PARAM] = 9;  // no such base: not read past the table
     reader.GetValueAsDouble(&broken, &dOut);
     EXPECT_EQ(dOut, -1.0);
 }
@@ -284,17 +285,17 @@ TEST(BlockObjValue, FormulaTextBracketsByPriority)
         {0, 1, 2, u"1+(2*(3-4))"},
     };
     CBlockAMATH math(BT_AMATH);
-    math.m_nParam[9] = 1;
-    math.m_nParamEx[1] = 2;
-    math.m_nParamEx[6] = 3;
-    math.m_nParamEx[8] = 4;
-    math.m_nParam[8] = 0;    // +
-    math.m_nParamEx[0] = 2;  // *
-    math.m_nParamEx[5] = 1;  // -
+    math.m_nParam[AMATH_V1_PARAM] = 1;
+    math.m_nParamEx[AMATH_V2_PARAMEX] = 2;
+    math.m_nParamEx[AMATH_V3_PARAMEX] = 3;
+    math.m_nParamEx[AMATH_V4_PARAMEX] = 4;
+    math.m_nParam[AMATH_OP1_PARAM] = 0;    // +
+    math.m_nParamEx[AMATH_OP2_PARAMEX] = 2;  // *
+    math.m_nParamEx[AMATH_OP3_PARAMEX] = 1;  // -
     for (const Case& c : cases) {
-        math.m_nParam[10] = c.p1;
-        math.m_nParamEx[2] = c.p2;
-        math.m_nParamEx[7] = c.p3;
+        math.m_nParam[AMATH_PRIO1_PARAM] = c.p1;
+        math.m_nParamEx[AMATH_PRIO2_PARAMEX] = c.p2;
+        math.m_nParamEx[AMATH_PRIO3_PARAMEX] = c.p3;
         CString strText;
         CStringArray parts;
         math.GetFormulaText(strText, parts);
@@ -306,13 +307,13 @@ TEST(BlockObjValue, FormulaTextBracketsByPriority)
 TEST(BlockObjValue, FormulaTextEndsAtAnUnknownOperator)
 {
     CBlockAMATH math(BT_AMATH);
-    math.m_nParam[9] = -5;
-    math.m_nParamEx[1] = 2;
-    math.m_nParam[8] = 3;     // /
-    math.m_nParamEx[0] = 7;   // no such operator
-    math.m_nParam[10] = 0;
-    math.m_nParamEx[2] = 0;
-    math.m_nParamEx[7] = 0;
+    math.m_nParam[AMATH_V1_PARAM] = -5;
+    math.m_nParamEx[AMATH_V2_PARAMEX] = 2;
+    math.m_nParam[AMATH_OP1_PARAM] = 3;     // /
+    math.m_nParamEx[AMATH_OP2_PARAMEX] = 7;   // no such operator
+    math.m_nParam[AMATH_PRIO1_PARAM] = 0;
+    math.m_nParamEx[AMATH_PRIO2_PARAMEX] = 0;
+    math.m_nParamEx[AMATH_PRIO3_PARAMEX] = 0;
     CString strText;
     CStringArray parts;
     math.GetFormulaText(strText, parts);
@@ -333,29 +334,29 @@ TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
     CBlockAMATH src(BT_AMATH);
     src.SetDocument(&active.Doc());
     CBlockObj ref(BT_SOFTKEY, 4);
-    src.m_nParam[15] = 15;
-    src.m_nParam[16] = 16;
+    src.m_nParam[BLOCK_REF_USED_PARAM + 2] = 15;
+    src.m_nParam[BLOCK_REF_USED_PARAM + 3] = 16;
     src.m_pRefBlock[2] = &ref;
-    src.m_nParamEx[10] = 10;
+    src.m_nParamEx[SREG_INDEX_PARAMEX] = 10;
     src.m_strParamText = _T("text");
     src.m_dParam = 2.5;
 
     CBlockAMATH math(BT_AMATH);
     src.CopyTo(&math, FALSE);
-    EXPECT_EQ(math.m_nParam[15], 15);
-    EXPECT_EQ(math.m_nParam[16], 16);
+    EXPECT_EQ(math.m_nParam[BLOCK_REF_USED_PARAM + 2], 15);
+    EXPECT_EQ(math.m_nParam[BLOCK_REF_USED_PARAM + 3], 16);
     EXPECT_EQ(math.m_pRefBlock[2], &ref);
-    EXPECT_EQ(math.m_nParamEx[10], 0) << "not a field of this class";
+    EXPECT_EQ(math.m_nParamEx[SREG_INDEX_PARAMEX], 0) << "not a field of this class";
     EXPECT_TRUE(math.m_strParamText.IsEmpty());
 
     CBlockObj plain(BT_SOFTKEY, 4);
     src.CopyTo(&plain, FALSE);
-    EXPECT_EQ(plain.m_nParam[15], 0);
+    EXPECT_EQ(plain.m_nParam[BLOCK_REF_USED_PARAM + 2], 0);
 
     active.Doc().m_wHardwareCode = 0x2188;  // older generation: none of them
     CBlockAMATH old(BT_AMATH);
     src.CopyTo(&old, FALSE);
-    EXPECT_EQ(old.m_nParam[15], 0);
+    EXPECT_EQ(old.m_nParam[BLOCK_REF_USED_PARAM + 2], 0);
     EXPECT_EQ(old.m_pRefBlock[2], nullptr);
 }
 

@@ -25,7 +25,7 @@ TEST(BlockRelay, RelaySequences)
                          {1, 0, 1}, {1, 0, 0}, {0, 0, 0}, {1, 0, 0}}),
               (States{1, 1, 0, 0, 0, 1, 0, 0, 0, 1}))
         << "rising edges toggle; with S and R both 1, R wins; an edge while R is held is lost";
-    pulse.Block()->m_nParamEx[11] = 1;
+    pulse.Block()->m_nParamEx[PR_SET_WINS_PARAMEX] = 1;
     EXPECT_EQ(pulse.Scan({0, 1, 1}), 1) << "S takes priority";
 }
 
@@ -45,8 +45,8 @@ TEST(BlockRelay, ShiftRegister)
 {
     BlockRig rig(BT_SREG, 3);
     auto& reg = static_cast<CBlockSREG&>(*rig.Block());
-    reg.m_nParamEx[9] = 3;
-    reg.m_nParamEx[10] = 1;
+    reg.m_nParamEx[SREG_BIT_PARAMEX] = 3;
+    reg.m_nParamEx[SREG_INDEX_PARAMEX] = 1;
     auto* pOwnBit1 = rig.Sim().Add(new CBlockShift(BT_SHIFT), NUM_SHIFT + 17);
     auto* pOtherBit1 = rig.Sim().Add(new CBlockShift(BT_SHIFT), NUM_SHIFT + 1);
     const struct {
@@ -81,7 +81,7 @@ TEST(BlockRelay, BooleanTruthTable)
     };
     for (const auto& c : cases) {
         BlockRig rig(BT_BOOLEAN, c.nConnected);
-        rig.Block()->m_nParamEx[10] = c.nTable;
+        rig.Block()->m_nParamEx[BOOLEAN_TABLE_PARAMEX] = c.nTable;
         EXPECT_EQ(rig.Scan(c.levels), c.nExpected) << std::hex << c.nTable;
     }
 }

@@ -24,8 +24,8 @@ protected:
     void SetUp() override
     {
         m_pTimer = m_sim.Add(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK);
-        m_pTimer->m_nParam[10] = 1;
-        m_pTimer->m_nParam[8] = 3;
+        m_pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;
+        m_pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 3;
         m_sim.FeedPin(m_pTimer, kTrg);
         m_sim.Start();
     }
@@ -76,8 +76,8 @@ TEST_F(OnDelayRun, ClockSetNeitherEndsNorExtendsTheInterval)
 // Stepping by cycles: the clock stands still and each cycle adds 10 ms to a timing timer.
 TEST_F(OnDelayRun, SteppingByCycles)
 {
-    m_pTimer->m_nParam[10] = 2;  // 0.10 s
-    m_pTimer->m_nParam[8] = 10;
+    m_pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // 0.10 s
+    m_pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 10;
     m_sim.Sim().nRunState = SIM_RUN_SUSPENDED;
     m_sim.Play(m_pTimer, {{0, kTrg, 1, 0}});
     m_sim.StepCycles(10);
@@ -121,7 +121,7 @@ TEST(TimerCycles, WorkingFieldsThatCount)
 TEST_F(OnDelayRun, RestampRule)
 {
     auto* pRelay = m_sim.Add(new CBlockRPR(BT_RPR), NUM_FUNCTION_BLOCK + 1);
-    pRelay->m_nParam[8] = 1;
+    pRelay->m_nParam[TIMER_ON_LOW_PARAM] = 1;
     m_sim.Start();
     m_sim.Play(m_pTimer, {{0, kTrg, 1, 0}});
     EXPECT_EQ(m_pTimer->m_bRestartStamp, 0) << "measured in the same scan";
@@ -170,9 +170,9 @@ TEST(TimerSetpoints, ParametersAndReferences)
         SCOPED_TRACE(testing::Message() << c.nBase << " " << c.nHigh << ":" << c.nLow << " ref "
                                         << c.dRefValue);
         CBlockDPR timer(BT_DPR);
-        timer.m_nParam[c.bReferenced ? 11 : 10] = c.nBase;
-        timer.m_nParam[9] = c.nHigh;
-        timer.m_nParam[8] = c.nLow;
+        timer.m_nParam[c.bReferenced ? TIMER_ON_REF_UNIT_PARAM : TIMER_ON_BASE_PARAM] = c.nBase;
+        timer.m_nParam[TIMER_ON_HIGH_PARAM] = c.nHigh;
+        timer.m_nParam[TIMER_ON_LOW_PARAM] = c.nLow;
         source.m_dRunTime = c.dRefValue;
         timer.m_pRefBlock[0] = c.bReferenced ? &source : nullptr;
         EXPECT_DOUBLE_EQ(timer.GetSetpointMs(TRUE), c.dExpectMs);
@@ -186,14 +186,15 @@ TEST(TimerSetpoints, UpdateSetpointFromAReference)
     CBlockObj source(BT_COUNTER, 0);
     CBlockDPR timer(BT_DPR);
     timer.m_pRefBlock[0] = &source;
-    timer.m_nParam[11] = 1;
+    timer.m_nParam[TIMER_ON_REF_UNIT_PARAM] = 1;
     source.m_dRunTime = 125.0;  // 125 s
     EXPECT_TRUE(timer.UpdateSetpoint(TRUE));
     EXPECT_EQ(timer.m_nCacheHigh, 2);
     EXPECT_EQ(timer.m_nCacheLow, 5);
     EXPECT_DOUBLE_EQ(timer.m_dRunTime, 125000.0);
     EXPECT_FALSE(timer.UpdateSetpoint(TRUE));
-    timer.m_nParam[11] = 2;  // the same value read in hundredths is another setpoint
+    // The same value read in hundredths is another setpoint.
+    timer.m_nParam[TIMER_ON_REF_UNIT_PARAM] = 2;
     EXPECT_TRUE(timer.UpdateSetpoint(TRUE));
     EXPECT_DOUBLE_EQ(timer.m_dRunTime, 125.0);
 }
@@ -227,7 +228,7 @@ TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
 {
     CBlockDPR timer(BT_DPR);
     Place(timer);
-    timer.m_nParam[10] = 1;
+    timer.m_nParam[TIMER_ON_BASE_PARAM] = 1;
     timer.m_dRunTime = 125000.0;
     timer.DrawValue(&m_active.Sim(), &m_dc);
     const auto fills = Find(Kind::FillRect);

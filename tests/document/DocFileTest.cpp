@@ -306,7 +306,7 @@ void PointReference(CBlockObj* pBlock, int k, int nNumber, std::vector<std::uniq
     strays.push_back(std::make_unique<CBlockObj>(BT_AND, 4));
     strays.back()->m_nNumber = nNumber;
     pBlock->m_pRefBlock[k] = strays.back().get();
-    pBlock->m_nParam[13 + k] = 1;
+    pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
 }
 
 TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
@@ -317,7 +317,7 @@ TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
     CBlockObj* pTarget = AddNew(doc, BT_COUNTER);
     std::vector<std::unique_ptr<CBlockObj>> strays;
     pTimer->m_pRefBlock[0] = pTarget;
-    pTimer->m_nParam[13] = 1;
+    pTimer->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     PointReference(pTimer, 1, 500, strays);
     PointReference(pTimer, 2, 9999, strays);
     const Bytes bytes = SaveToBytes(doc);
@@ -326,13 +326,13 @@ TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
     LoadFromBytes(loaded, bytes);
     auto* pLoadedTimer = static_cast<CBlockObj*>(loaded.m_blockList.GetHead());
     EXPECT_EQ(pLoadedTimer->m_pRefBlock[0], loaded.FindBlockByNumber(9001));
-    EXPECT_EQ(pLoadedTimer->m_nParam[13], 1);
+    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM], 1);
     EXPECT_EQ(pLoadedTimer->m_pRefBlock[1], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[14], 0);
+    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 1], 0);
     EXPECT_EQ(pLoadedTimer->m_pRefBlock[2], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[15], 1);
+    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 2], 1);
     EXPECT_EQ(pLoadedTimer->m_pRefBlock[3], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[16], 0);
+    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 3], 0);
 }
 
 TEST_F(DocFileTest, OlderGenerationResolvesOnlyTheReferencesItSupports)

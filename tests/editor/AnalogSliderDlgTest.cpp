@@ -16,11 +16,6 @@
 
 namespace {
 
-constexpr int kSimValue = 1;
-constexpr int kSimMinimum = 2;
-constexpr int kSimMaximum = 3;
-constexpr int kSimInputMode = 12;
-
 // The view's frame, whose Inputs bar is told of the blocks the popup changed.
 class RecordingFrame : public CChildFrame {
 public:
@@ -57,9 +52,9 @@ protected:
     CBlockAnalogIn* AnalogIn(int nMin, int nMax, int nValue)
     {
         auto* pBlock = Add(new CBlockAnalogIn, 4001);
-        pBlock->m_nAux[kSimMinimum] = nMin;
-        pBlock->m_nAux[kSimMaximum] = nMax;
-        pBlock->m_nAux[kSimValue] = nValue;
+        pBlock->m_nAux[BLOCK_VALUE_MIN_AUX] = nMin;
+        pBlock->m_nAux[BLOCK_VALUE_MAX_AUX] = nMax;
+        pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
         return pBlock;
     }
     CAnalogSliderDlg& Popup()
@@ -84,9 +79,9 @@ TEST_F(AnalogSliderDlgTest, OpensForAnalogInputsFrequencyInputsAndFreeAnalogCont
     auto* pAnalogIn = Add(new CBlockAnalogIn, 4000);
     auto* pSwitch = Add(new CBlockIn, 100);
     auto* pFrequency = Add(new CBlockIn, 101);
-    pFrequency->m_nParamEx[kSimInputMode] = SIM_INPUT_FREQUENCY;
+    pFrequency->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
     auto* pKey = Add(new CBlockFKey, 1300);
-    pKey->m_nParamEx[kSimInputMode] = SIM_INPUT_FREQUENCY;
+    pKey->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
     auto* pFreeContact = Add(new CBlockAContact, 0);
     pFreeContact->m_nOperand = 4005;
     auto* pBoundContact = Add(new CBlockAContact, 0);
@@ -126,14 +121,14 @@ TEST_F(AnalogSliderDlgTest, MovingTheSliderSetsTheBlockAndTheInputsBar)
     CBlockAnalogIn* pBlock = AnalogIn(0, 1000, 0);
     m_view.OpenValuePopup(pBlock, 0, 0);
     Popup().GetSlider()->UserMove(TB_THUMBTRACK, 725);
-    EXPECT_EQ(pBlock->m_nAux[kSimValue], 725);
+    EXPECT_EQ(pBlock->m_nAux[INPUT_SIM_VALUE_AUX], 725);
     EXPECT_EQ(Popup().GetSliderPos(), 725);
     ASSERT_FALSE(m_frame.m_refreshed.empty());
     EXPECT_EQ(m_frame.m_refreshed.back(), pBlock);
     Popup().GetSlider()->UserMove(TB_PAGEDOWN);
-    EXPECT_EQ(pBlock->m_nAux[kSimValue], 825);
+    EXPECT_EQ(pBlock->m_nAux[INPUT_SIM_VALUE_AUX], 825);
     Popup().GetSlider()->UserMove(TB_BOTTOM);
-    EXPECT_EQ(pBlock->m_nAux[kSimValue], 1000) << "the end of the range, never past it";
+    EXPECT_EQ(pBlock->m_nAux[INPUT_SIM_VALUE_AUX], 1000) << "the end of the range, never past it";
 }
 
 TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)

@@ -1,5 +1,6 @@
 #include "editor/PasteChecks.h"
 
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
@@ -194,12 +195,12 @@ TEST_F(PasteChecks, OlderControllerLimits)
     // A counter with a start value, and one using its third reference.
     CBlockObj* pCounter = Pasted(BT_COUNTER);
     pCounter->m_nNumber = 9002;
-    pCounter->m_nParam[7] = 5;
+    pCounter->m_nParam[COUNTER_START_PARAM] = 5;
     std::vector<CBlockObj*> counter = {pCounter};
     EXPECT_GE(ListBlocksBeyondGeneration(older.Doc(), newer, counter).Find(_T("B2")), 0);
     EXPECT_GE(ListBlocksBeyondGeneration(older.Doc(), newer, counter).Find(_T("The start value cannot be used")), 0);
-    pCounter->m_nParam[7] = 0;
-    pCounter->m_nParam[13 + 2] = 1;
+    pCounter->m_nParam[COUNTER_START_PARAM] = 0;
+    pCounter->m_nParam[BLOCK_REF_USED_PARAM + 2] = 1;
     EXPECT_GE(ListBlocksBeyondGeneration(older.Doc(), newer, counter).Find(_T("The reference is not supported")), 0);
     // From an older controller nothing is checked.
     CopySource same = newer;

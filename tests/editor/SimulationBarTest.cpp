@@ -319,7 +319,7 @@ TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveT
 {
     auto* pPlain = Add(new CBlockDPR(BT_DPR), 9000);
     auto* pRetentive = Add(new CBlockDPR(BT_DPR), 9001);
-    pRetentive->m_nParam[0] = 1;
+    pRetentive->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
     StartSimulation();
     pPlain->m_dRunTime = 500.0;
     pRetentive->m_dRunTime = 700.0;
@@ -364,14 +364,14 @@ TEST_F(SimBarTest, InputButtonsAndValueEditsSetTheBlocks)
     ASSERT_NE(pEdit, nullptr);
     pEdit->pWnd->SetWindowText(_T("321"));
     Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
-    EXPECT_EQ(pAnalog->m_nAux[1], 321);
+    EXPECT_EQ(pAnalog->m_nAux[INPUT_SIM_VALUE_AUX], 321);
     EXPECT_EQ(pAnalog->m_nShownValue, 321);
 }
 
 TEST_F(SimBarTest, MomentaryBreakInputIsOnUntilPressed)
 {
     auto* pBreak = Add(new CBlockIn(BT_IN), 101);
-    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    pBreak->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_BREAK;
     StartSimulation();
     CWnd* pButton = Inputs().FindControl(101)->pWnd;
     MSG down = MouseMsg(*pButton, WM_LBUTTONDOWN);
@@ -419,10 +419,10 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     pQ1->m_nPinSource[0] = pTimer->m_nNumber;
     pCounter->m_nPinSource[1] = pI3->m_nNumber;
     pQ2->m_nPinSource[0] = pCounter->m_nNumber;
-    pTimer->m_nParam[10] = 1;  // minutes:seconds
-    pTimer->m_nParam[8] = 2;   // 00:02
-    pCounter->m_nParam[9] = 3;
-    pCounter->m_nParamEx[1] = 3;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;  // minutes:seconds
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 2;   // 00:02
+    pCounter->m_nParam[COUNTER_ON_PARAM] = 3;
+    pCounter->m_nParamEx[COUNTER_OFF_PARAMEX] = 3;
 
     m_pFrame = new CChildFrame;
     ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));

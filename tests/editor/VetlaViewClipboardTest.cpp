@@ -359,7 +359,7 @@ TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
     item.nSpare = pLogged;
     item.strItem = _T("B1");
     pLog->m_arrLogItems.Add(item);
-    pLog->m_nParam[9] = 1;
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
     for (int i = 0; i < 3; ++i)
         target.Block(BT_AND, 100, 100 + 50 * i);
     source.Select(pLogged);
@@ -389,12 +389,12 @@ TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
 {
     EditDocument& d = NewDocument();
     CBlockObj* pText = d.Block(BT_MSGTEXT, 100, 100);
-    ASSERT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAM], 0);
+    ASSERT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
     d.Select(pText);
     d.View().OnEditCopy();
     Paste(d, CPoint(300, 300));
     CBlockObj* pPasted = d.Blocks().back();
-    EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAM], 1);
+    EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
     EXPECT_EQ(d.View().m_bMsgTextUsed[1], 1);
 }
 

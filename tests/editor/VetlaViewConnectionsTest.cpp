@@ -137,7 +137,7 @@ protected:
         }
         pBlock->m_pRefBlock[k] = pSource;
         pBlock->m_nRefBlock[k] = pSource->m_nNumber;
-        pBlock->m_nParam[13 + k] = 1;
+        pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
         return pBlock;
     }
 };
@@ -188,7 +188,7 @@ TEST_F(ReferenceTest, DeletingTheSourceResetsTheWordsItFed)
         pBlock->m_pRefBlock[kOther] = pOther;
         View().ClearReferencesTo(pSource);
         EXPECT_EQ(pBlock->m_pRefBlock[c.k], nullptr);
-        EXPECT_EQ(pBlock->m_nParam[13 + c.k], 0);
+        EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM + c.k], 0);
         EXPECT_EQ(pBlock->m_pRefBlock[kOther], pOther) << "a reference to another block stays";
         for (W w : kAllWords) {
             int nExpected = kMark;
@@ -212,7 +212,7 @@ TEST_F(ReferenceTest, BlocksWithoutARowKeepTheirWordsButNotTheAddress)
         CBlockObj* pBlock = Referring(nType, 0, pSource);
         View().ClearReferencesTo(pSource);
         EXPECT_EQ(pBlock->m_pRefBlock[0], nullptr);
-        EXPECT_EQ(pBlock->m_nParam[13], 1) << "the use flag is the block's own";
+        EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 1) << "the use flag is the block's own";
         for (W w : kAllWords)
             EXPECT_EQ(WordOf(pBlock, w), kMark) << "word " << int(w);
     }
@@ -232,13 +232,13 @@ TEST_F(ReferenceTest, OlderGenerationExaminesOnlyTimersAndTheCounter)
     EXPECT_EQ(WordOf(pTimer, W::P2), 2);
     EXPECT_EQ(WordOf(pTimer, W::P0), 0);
     EXPECT_EQ(WordOf(pCounter, W::Q1), 0);
-    EXPECT_EQ(pCounter->m_nParam[14], 0);
+    EXPECT_EQ(pCounter->m_nParam[BLOCK_REF_USED_PARAM + 1], 0);
     for (CBlockObj* pKept : {pPwm, pTimer2})
         for (W w : kAllWords)
             EXPECT_EQ(WordOf(pKept, w), kMark) << "word " << int(w);
     EXPECT_EQ(WordOf(pPwm, W::A0), kMark);
-    EXPECT_EQ(pPwm->m_nParam[13], 1) << "the PWM block is not examined";
-    EXPECT_EQ(pTimer2->m_nParam[14], 1) << "a timer's second reference is not examined";
+    EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 1) << "the PWM block is not examined";
+    EXPECT_EQ(pTimer2->m_nParam[BLOCK_REF_USED_PARAM + 1], 1) << "a timer's second reference is not examined";
     EXPECT_NE(pPwm->m_pRefBlock[0], pSource) << "but no pointer to the deleted block stays";
     EXPECT_NE(pTimer2->m_pRefBlock[1], pSource);
 }
@@ -255,11 +255,11 @@ TEST_F(ReferenceTest, DataLogDropsEveryItemOfTheDeletedBlock)
         item.nSpare = pItem;
         pLog->m_arrLogItems.Add(item);
     }
-    pLog->m_nParam[9] = 3;
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = 3;
     View().ClearReferencesTo(pSource);
     ASSERT_EQ(pLog->m_arrLogItems.GetSize(), 1);
     EXPECT_EQ(pLog->m_arrLogItems[0].nSpare, pKept);
-    EXPECT_EQ(pLog->m_nParam[9], 1);
+    EXPECT_EQ(pLog->m_nParam[DATALOG_COUNT_PARAM], 1);
 }
 
 // ---- message-text elements ----

@@ -38,7 +38,7 @@ TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
     item.nValue1 = pCounter->m_nNumber;
     item.nSpare = pCounter;
     pLog->m_arrLogItems.Add(item);
-    pLog->m_nParam[9] = 1;
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
     CWidget* pWidget = ShowBlock(pText, pCounter);
     ASSERT_EQ(pCounter->m_nNumber, 9002);
 
@@ -62,7 +62,7 @@ TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
     d.Select(pCounter);
     d.View().OnEditDelete();
     EXPECT_EQ(pLog->m_arrLogItems.GetSize(), 0);
-    EXPECT_EQ(pLog->m_nParam[9], 0);
+    EXPECT_EQ(pLog->m_nParam[DATALOG_COUNT_PARAM], 0);
     EXPECT_EQ(static_cast<CBlockMSGTEXT*>(pText)->WidgetArray(0).GetSize(), 0);
     EXPECT_EQ(pOut->m_nPinSource[0], LINK_OPEN);
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
@@ -144,13 +144,13 @@ TEST_F(DeleteTest, ReferencesAndMessageTextSlotsAreReleased)
     CBlockObj* pText = d.Block(BT_MSGTEXT, 100, 300);
     pTimer->m_pRefBlock[0] = pCounter;
     pTimer->m_nRefBlock[0] = pCounter->m_nNumber;
-    pTimer->m_nParam[13] = 1;
+    pTimer->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     d.View().m_bMsgTextUsed[0] = 1;
     d.Select(pCounter);
     d.Select(pText);
     d.View().OnEditDelete();
     EXPECT_EQ(pTimer->m_pRefBlock[0], nullptr);
-    EXPECT_EQ(pTimer->m_nParam[13], 0);
+    EXPECT_EQ(pTimer->m_nParam[BLOCK_REF_USED_PARAM], 0);
     EXPECT_EQ(pTimer->m_nNumber, 9000);
     EXPECT_EQ(d.View().m_bMsgTextUsed[0], 0);
 }

@@ -309,8 +309,8 @@ TEST_F(MouseEditing, MomentaryPushButtonsFollowTheButton)
 {
     CBlockObj* pMake = Block(BT_IN, 100, 100);
     CBlockObj* pBreak = Block(BT_IN, 100, 200);
-    pMake->m_nParamEx[12] = SIM_INPUT_PUSH_MAKE;
-    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    pMake->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_MAKE;
+    pBreak->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_BREAK;
     StartSimulation();
     ASSERT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     for (CBlockObj* pBlock : {pMake, pBreak}) {

@@ -5,6 +5,7 @@
 #include "editor/DiagramConsistency.h"
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -149,7 +150,7 @@ TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
     for (int i = 0; i < MSGTEXT_SLOT_COUNT; ++i) {
         CBlockObj* pBlock = PlaceAndAdd(BT_MSGTEXT);
         ASSERT_NE(pBlock, nullptr) << i;
-        EXPECT_EQ(pBlock->m_nParamEx[3], i);
+        EXPECT_EQ(pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX], i);
         texts.push_back(pBlock);
     }
     EXPECT_EQ(Place(BT_MSGTEXT), nullptr);
@@ -161,7 +162,7 @@ TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
     View().m_bMsgTextUsed[3] = 0;
     CBlockObj* pBlock = PlaceAndAdd(BT_MSGTEXT);
     ASSERT_NE(pBlock, nullptr);
-    EXPECT_EQ(pBlock->m_nParamEx[3], 3);
+    EXPECT_EQ(pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
 }
 
 TEST_F(PlaceNewBlock, OnlyOneDataLog)

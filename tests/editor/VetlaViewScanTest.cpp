@@ -152,10 +152,10 @@ TEST_F(ScanTest, SampleDiagramGivesItsOutputsAtTheirTimes)
     Connect(pTimer, pQ1, 0);
     Connect(pI3, pCounter, kCount);
     Connect(pCounter, pQ2, 0);
-    pTimer->m_nParam[10] = 1;  // minutes:seconds
-    pTimer->m_nParam[8] = 2;   // 00:02
-    pCounter->m_nParam[9] = 3;
-    pCounter->m_nParamEx[1] = 3;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;  // minutes:seconds
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 2;   // 00:02
+    pCounter->m_nParam[COUNTER_ON_PARAM] = 3;
+    pCounter->m_nParamEx[COUNTER_OFF_PARAMEX] = 3;
     Wire(pAnd, BLOCK_FIRST_OUTPUT, pTimer, kTrg, 700);
     Wire(pQ1, 0, pTimer, BLOCK_FIRST_OUTPUT, 720);  // drawn from the input end
 
@@ -214,8 +214,8 @@ TEST_F(ScanTest, SampleDiagramStoresAsAProjectFile)
         pLine->m_arrVertices.Add(CPoint((ptFrom.x + ptTo.x) / 2, ptTo.y));
         pLine->m_arrVertices.Add(ptTo);
     }
-    pTimer->m_nParam[10] = 1;
-    pTimer->m_nParam[8] = 2;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 2;
     ASSERT_TRUE(Doc().OnSaveDocument(_T("view-sample.dfb")));
     CVetlaDoc loaded;
     ASSERT_TRUE(loaded.OnOpenDocument(_T("view-sample.dfb")));
@@ -228,8 +228,8 @@ TEST_F(ScanTest, ClicksToggleInputsOnlyWhileRunningFreely)
     auto* pSwitch = Place(new CBlockIn(BT_IN), NUM_INPUT, 0, 0);
     auto* pMake = Place(new CBlockIn(BT_IN), NUM_INPUT + 1, 0, 1);
     auto* pBreak = Place(new CBlockIn(BT_IN), NUM_INPUT + 2, 0, 2);
-    pMake->m_nParamEx[12] = SIM_INPUT_PUSH_MAKE;
-    pBreak->m_nParamEx[12] = SIM_INPUT_PUSH_BREAK;
+    pMake->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_MAKE;
+    pBreak->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_BREAK;
     Start();
     EXPECT_EQ(State(pBreak), 1) << "a momentary-break input is ON until pressed";
 
@@ -264,8 +264,8 @@ TEST_F(ScanTest, PauseAndClockJumpMoveTheStampsOfFunctionBlocks)
     auto* pInput = Place(new CBlockIn(BT_IN), NUM_INPUT, 0, 0);
     auto* pTimer = Place(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK, 1, 0);
     Connect(pInput, pTimer, kTrg);
-    pTimer->m_nParam[10] = 1;
-    pTimer->m_nParam[8] = 20;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 20;
     Start();
     Click(pInput);
     RunTo(1000);

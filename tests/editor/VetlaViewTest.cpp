@@ -2,6 +2,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
@@ -9,6 +10,8 @@
 #include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -71,6 +74,66 @@ TEST(VetlaView, OnlyTheActiveViewDrawsAndNothingWithoutADocument)
     CDC emptyDc(emptySurface);
     empty.OnDraw(&emptyDc);
     EXPECT_TRUE(emptySurface.Records().empty());
+}
+
+TEST(VetlaView, CreatesBlocksForItsDocumentThroughItsSlots)
+{
+    ActiveDocument active(DOC_TYPE_LAD);
+    CVetlaView& view = active.View();
+    view.m_bMsgTextUsed[0] = 1;
+    std::unique_ptr<CBlockObj> pText(view.CreateBlockObject(BT_MSGTEXT));
+    EXPECT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
+    EXPECT_EQ(view.m_bMsgTextUsed[1], 1);
+    EXPECT_EQ(pText->GetDocument(), &active.Doc());
+    std::unique_ptr<CBlockObj> pGate(view.CreateBlockObject(BT_AND));
+    EXPECT_EQ(pGate->m_nPinKind[BLOCK_FIRST_OUTPUT], PINKIND_NONE) << "a gate ends its rung";
+}
+
+// What the view tells its blocks: the frame's clocks and states, simulation mode, and which
+// edits ask for the pin under the mouse to be outlined.
+TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
+{
+    ActiveDocument active;
+    CVetlaView& view = active.View();
+    CChildFrame& frame = active.Frame();
+    const SYSTEMTIME stScan = {2024, 3, 1, 4, 8, 0, 0, 0};
+    const SYSTEMTIME stSet = {2024, 3, 1, 4, 9, 30, 0, 0};
+    view.m_simClock = stScan;
+    frame.SetSimTime(&stSet);
+    frame.m_nSimRunState = SIM_RUN_SUSPENDED;
+    frame.m_nSimStepState = SIM_STEP_STEPPING;
+    view.m_nEditMode = EDIT_MODE_SIMULATE;
+    view.m_ptCursor = CPoint(7, 9);
+    CSimContext sim = view.MakeSimContext();
+    EXPECT_EQ(sim.stScan.wHour, 8);
+    EXPECT_EQ(sim.stNow.wMinute, 30);
+    EXPECT_TRUE(sim.bClockSet);
+    EXPECT_EQ(sim.nRunState, SIM_RUN_SUSPENDED);
+    EXPECT_EQ(sim.nStepState, SIM_STEP_STEPPING);
+    EXPECT_TRUE(sim.bSimulating);
+    EXPECT_EQ(sim.ptCursor, CPoint(7, 9));
+    EXPECT_EQ(sim.pBars, &frame);
+    EXPECT_EQ(sim.pinTool, SimPinTool::None);
+
+    CConnectLineObj line;
+    view.m_pCurLine = &line;
+    const struct {
+        int nMode;
+        int bEndDrag;
+        SimPinTool tool;
+    } cases[] = {
+        {EDIT_MODE_INSERT, 0, SimPinTool::Placing},    {EDIT_MODE_CONNECT, 0, SimPinTool::Wiring},
+        {EDIT_MODE_DRAG_LINE, 1, SimPinTool::Wiring},  {EDIT_MODE_DRAG_LINE, 0, SimPinTool::None},
+        {EDIT_MODE_SELECT, 0, SimPinTool::None},       {EDIT_MODE_DRAG_BLOCKS, 0, SimPinTool::None},
+    };
+    for (const auto& c : cases) {
+        view.m_nEditMode = c.nMode;
+        line.m_bEndDrag = c.bEndDrag;
+        sim = view.MakeSimContext();
+        EXPECT_EQ(sim.pinTool, c.tool) << c.nMode << " " << c.bEndDrag;
+        EXPECT_FALSE(sim.bSimulating);
+    }
+    view.m_pCurLine = nullptr;
 }
 
 } // namespace

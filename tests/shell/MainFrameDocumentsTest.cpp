@@ -127,7 +127,7 @@ TEST_F(MainFrameDocuments, UndoGivesTheViewTheMessageTextSlotsAndExtentOfTheRelo
     CBlockObj* pText = CreateBlockForType(BT_MSGTEXT, m_frame.View().m_bMsgTextUsed, &doc);
     doc.AddBlock(pText);
     EXPECT_EQ(m_frame.View().m_bMsgTextUsed[0], 1);
-    pText->m_nParamEx[MSGTEXT_SLOT_PARAM] = 3;
+    pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX] = 3;
     doc.m_rcExtent = CRect(0, 0, 2048, 1536);
     doc.m_undo.SaveState(&doc);
     ASSERT_TRUE(doc.m_undo.Undo());
