@@ -38,6 +38,9 @@ constexpr int PIN_SOURCE_OPEN = 52;
 constexpr int PIN_SOURCE_END_A = 55;
 constexpr int PIN_SOURCE_END_B = 72;
 constexpr int SIM_INPUT_RANGE_MAX = 9999;
+// Operand ranges a click can operate: the digital inputs and the function keys.
+constexpr int kLastInputOperand = 355;
+constexpr int kLastFunctionKeyOperand = 1304;
 
 // The groups of the simulation order, in the order the scan walks them. A kind the order does
 // not name goes last rather than out of the scan.
@@ -224,6 +227,13 @@ std::int64_t MsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
     return SystemTimeToMs(&stTo) - SystemTimeToMs(&stFrom);
 }
 
+// A contact's output follows its input while its switch is closed.
+void SetContactSwitch(CBlockObj& contact, int nClosed)
+{
+    contact.m_nContactState = nClosed;
+    contact.m_nPinValue[BLOCK_FIRST_OUTPUT] = nClosed ? contact.m_nPinValue[0] : 0;
+}
+
 // A pause stamp with year, month and day all set: a pause the Simulation bar's Resume ends.
 bool IsFullDate(const SYSTEMTIME& st) { return st.wYear && st.wMonth && st.wDay; }
 
@@ -315,6 +325,49 @@ void AdvanceTimersByCycle(CVetlaDoc& doc)
         if (auto* pTimer = dynamic_cast<CBlockTime*>(pBlock))
             pTimer->AdvanceByCycle();
     }
+}
+
+BOOL IsOperableContact(const CBlockObj& block)
+{
+    const int n = block.m_nOperand;
+    return block.IsKindOf(RUNTIME_CLASS(CBlockMake)) &&
+           ((n >= NUM_INPUT && n <= kLastInputOperand) || (n >= NUM_FKEY && n <= kLastFunctionKeyOperand));
+}
+
+void ToggleSimulatedInput(CVetlaDoc& doc, CBlockObj& block)
+{
+    if (!block.IsKindOf(RUNTIME_CLASS(CBlockMake))) {
+        const int nState = 1 - block.m_nPinValue[BLOCK_FIRST_OUTPUT];
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
+        block.m_nPinValue[0] = nState;
+        block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+        return;
+    }
+    const int nClosed = block.m_nContactState ? 0 : 1;
+    SetContactSwitch(block, nClosed);
+    for (CBlockObj* pOther : BlocksOf(doc.m_blockList)) {
+        if (pOther == &block || !pOther->IsKindOf(RUNTIME_CLASS(CBlockMake)) || pOther->m_nOperand != block.m_nOperand)
+            continue;
+        SetContactSwitch(*pOther, pOther->m_nType == block.m_nType ? nClosed : 1 - nClosed);
+    }
+}
+
+BOOL ReleaseSimulatedInput(CBlockObj& block)
+{
+    if (!IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
+        return FALSE;
+    switch (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]) {
+    case SIM_INPUT_PUSH_MAKE:
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+        break;
+    case SIM_INPUT_PUSH_BREAK:
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+        break;
+    default:
+        return FALSE;
+    }
+    block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+    return TRUE;
 }
 
 void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)

@@ -32,6 +32,18 @@ void ResumeSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
 // time (the clock stands still; the scan that follows measures nothing from it).
 void AdvanceTimersByCycle(CVetlaDoc& doc);
 
+// A make or break contact whose operand a click operates: a digital input or a function key.
+BOOL IsOperableContact(const CBlockObj& block);
+
+// What a click on a simulated input does to the blocks: an input or function key toggles (its
+// output pin flagged changed for the Inputs bar); an operable contact's switch flips, and every
+// contact of its operand follows, one of the other kind (make against break) the other way.
+void ToggleSimulatedInput(CVetlaDoc& doc, CBlockObj& block);
+
+// The release of a momentary input: a make button goes off, a break button on again. FALSE when
+// the block is no such input (nothing changed).
+BOOL ReleaseSimulatedInput(CBlockObj& block);
+
 // Normalises the simulated-input settings of an input block: a mode other than Switch has the
 // range 0 .. 9999, and the value stays within the range.
 void NormaliseSimInput(CBlockObj& block);

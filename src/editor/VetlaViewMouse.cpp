@@ -11,6 +11,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
@@ -48,22 +49,9 @@ constexpr int kAutoScrollMaxStep = 100;
 // The longest exception text a mouse-move failure report shows.
 constexpr int kMaxErrorText = 255;
 
-// Operand ranges a click can operate: the digital inputs and the function keys.
-constexpr int kLastInputOperand = 355;
-constexpr int kLastFunctionKeyOperand = 1304;
-
 // A direction no wire segment has: set when a wire drag starts, so that a move before the first
 // segment hit drags nothing.
 constexpr int kNoSegmentDir = -2;
-
-bool IsContact(const CBlockObj& block) { return block.IsKindOf(RUNTIME_CLASS(CBlockMake)); }
-
-// A contact on a digital input or a function key: the contacts a click operates.
-bool HasOperableOperand(const CBlockObj& contact)
-{
-    const int n = contact.m_nOperand;
-    return (n >= NUM_INPUT && n <= kLastInputOperand) || (n >= NUM_FKEY && n <= kLastFunctionKeyOperand);
-}
 
 // The blocks a double click during a simulation only operates: simulated inputs.
 bool IsSimulatedInput(const CBlockObj& block)
@@ -71,31 +59,10 @@ bool IsSimulatedInput(const CBlockObj& block)
     if (IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockAnalogIn),
                         RUNTIME_CLASS(CBlockAContact)}))
         return true;
-    return IsContact(block) && HasOperableOperand(block);
+    return IsOperableContact(block);
 }
 
 int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]; }
-
-// A contact's output follows its input while its switch is closed.
-void SetContactSwitch(CBlockObj& contact, int nClosed)
-{
-    contact.m_nContactState = nClosed;
-    contact.m_nPinValue[BLOCK_FIRST_OUTPUT] = nClosed ? contact.m_nPinValue[0] : 0;
-}
-
-// The switch of a clicked contact flips; every contact of the same operand follows, a contact
-// of the other kind (make against break) the opposite way.
-void ToggleContact(CVetlaDoc& doc, CBlockObj& clicked)
-{
-    const int nClosed = clicked.m_nContactState ? 0 : 1;
-    SetContactSwitch(clicked, nClosed);
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pOther = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-        if (pOther == &clicked || !IsContact(*pOther) || pOther->m_nOperand != clicked.m_nOperand)
-            continue;
-        SetContactSwitch(*pOther, pOther->m_nType == clicked.m_nType ? nClosed : 1 - nClosed);
-    }
-}
 
 // The step along one axis when the point comes near a border of the visible part; 0 when it
 // does not or when there is nothing more to show that way.
@@ -860,8 +827,8 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         return FALSE;
     }
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockMake)})) {
-        const BOOL bContact = IsContact(*pBlock);
-        if (bContact && !HasOperableOperand(*pBlock))
+        const BOOL bContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake));
+        if (bContact && !IsOperableContact(*pBlock))
             return TRUE;
         if (!bContact && SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
             OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
@@ -873,14 +840,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         if (pFrame &&
             (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))
             return TRUE;
-        if (bContact) {
-            ToggleContact(*m_pDocument, *pBlock);
-        } else {
-            const int nState = 1 - pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
-            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
-            pBlock->m_nPinValue[0] = nState;
-            pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
-        }
+        ToggleSimulatedInput(*m_pDocument, *pBlock);
         m_ptLastMouse = ptDoc;
         InvalidateAll();
         return TRUE;
@@ -924,18 +884,6 @@ void CVetlaView::ReleaseSimulatedInput(CPoint ptDoc)
     // The press beside the blocks took the mouse; the release gives it back.
     ReleaseCaptureOf(this);
     CBlockObj* pBlock = m_pDocument ? m_pDocument->BlockAtPoint(ptDoc.x, ptDoc.y) : nullptr;
-    if (!pBlock || !IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))
-        return;
-    switch (SimInputMode(*pBlock)) {
-    case SIM_INPUT_PUSH_MAKE:
-        pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-        break;
-    case SIM_INPUT_PUSH_BREAK:
-        pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
-        break;
-    default:
-        return;
-    }
-    pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
-    InvalidateAll();
+    if (pBlock && ::ReleaseSimulatedInput(*pBlock))
+        InvalidateAll();
 }
