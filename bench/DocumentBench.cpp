@@ -5,7 +5,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/BlockNumberIndex.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -182,9 +182,7 @@ void BM_ScanAllBlocks(benchmark::State& state)
         order[std::size_t(nFlip++ % INPUTS)]->m_nPinValue[BLOCK_FIRST_OUTPUT] ^= 1;
         diagram.child.AdvanceSimTime();
         diagram.child.GetSimTime(&diagram.view.m_simClock);
-        CBlockNumberIndex index(diagram.doc);
-        for (CBlockObj* pBlock : order)
-            pBlock->Simulate(&diagram.view);
+        ScanDocument(diagram.doc, diagram.view.MakeSimContext());
     }
     state.counters["ns_per_block"] = benchmark::Counter(
         double(state.iterations()) * double(order.size()),

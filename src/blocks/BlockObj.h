@@ -94,7 +94,7 @@ public:
     void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
     // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
     void DrawSymbol(CDC* pDC) const;
-    // TRUE when the view's mouse position lies in the pin's rectangle (size 5).
+    // TRUE when the mouse position of the context lies in the pin's rectangle (size 5).
     BOOL IsPinUnderCursor(const CSimContext* pSim, int nPin, CDC* pDC) const;
     // The text of a message-text element showing parameter nParamId (element kind nKind): as
     // the editor shows it, and as the simulated LCD shows it (BlockWidgetText*.cpp). A type or
@@ -204,7 +204,7 @@ private:
     int TimeBaseForFormat() const;
 };
 
-// The hardware code of the current project, used wherever no diagram view is active.
+// The hardware code of the current project, used for a block that belongs to no document.
 extern WORD g_wHardwareCode;
 
 // The block is of one of the classes (or derived from one).

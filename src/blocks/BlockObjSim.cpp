@@ -1,6 +1,6 @@
 // The step framework every block's simulation is built from: reading digital inputs through
 // the block numbers in the pins, the open-input default, gate evaluation, loop tracing, running
-// time against the view's copy of the simulated clock, and ladder contact updates.
+// time against the scan's simulated clock, and ladder contact updates.
 #include "blocks/BlockObj.h"
 
 #include "blocks/BlockAnalog.h"

@@ -204,7 +204,7 @@ double CBlockTime::TimeSinceStamp(const CSimContext* pSim) const
     return dNow - double(SystemTimeToMs(&m_stStart));
 }
 
-// The stamp is the view's copy of the clock, the moment every running time of this scan is
+// The stamp is the scan's clock, the moment every running time of this scan is
 // measured against, so that an interval started in a scan measures 0 in that scan.
 void CBlockTime::StampInterval(const CSimContext* pSim)
 {

@@ -42,8 +42,8 @@ public:
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     // Virtual operations after those of CBlockObj.
-    // Measures the running time (unless paused, or stepping by cycles, where the view counts
-    // it) and tells whether it has passed the ON (bOn) or OFF setpoint; a time that is up is
+    // Measures the running time (unless paused, or stepping by cycles, where each cycle
+    // adds to it) and tells whether it has passed the ON (bOn) or OFF setpoint; a time that is up is
     // held at the setpoint. Equal is not yet up.
     virtual BOOL IsTimeUp(const CSimContext* pSim, BOOL bOn);
     // Re-reads the ON or OFF setpoint; when it changed, the running time shows the new
@@ -68,7 +68,7 @@ public:
     double ReferencedMs(int nRef, int nBase, BOOL bLowerLimit) const;
 
     // The first working field: set while a timing interval runs. While the simulation steps by
-    // cycles the view adds 10 ms per cycle to the running time of a timer with this field (or,
+    // cycles each cycle adds 10 ms to the running time of a timer with this field (or,
     // except for the edge triggered wiping relay and the random generator, the second working
     // field m_nWork[0]) set.
     int m_bTiming = 0;
@@ -91,11 +91,11 @@ protected:
     // The running time from the clock plus dCarried, when the clock drives it. FALSE while
     // paused, when nothing may be measured.
     BOOL MeasureRunTime(const CSimContext* pSim, double dCarried);
-    // The view's copy of the simulated clock in milliseconds.
+    // The scan's simulated clock in milliseconds.
     static double ClockMs(const CSimContext* pSim);
     // Simulated time since the reference stamp; frozen at the pause stamp while paused.
     double TimeSinceStamp(const CSimContext* pSim) const;
-    // Starts a timing interval: the reference stamp takes the clock, and the view is asked to
+    // Starts a timing interval: the reference stamp takes the clock, and the scan is asked to
     // stamp it once more at the end of the scan.
     void StampInterval(const CSimContext* pSim);
     // The same with the running and carried time cleared.

@@ -631,6 +631,20 @@ constexpr bool RowsSortedAndUnique()
 }
 static_assert(RowsSortedAndUnique(), "the rows are searched by code");
 
+// Every scan looks rows up for many blocks: a code finds its row by one index.
+constexpr int kFirstCode = kRows[0].nType;
+constexpr int kLastCode = kRows[std::size(kRows) - 1].nType;
+constexpr unsigned char kNoRow = 0xFF;
+static_assert(std::size(kRows) < kNoRow, "a row's index fits a byte");
+
+constexpr auto kRowOfCode = [] {
+    std::array<unsigned char, std::size_t(kLastCode - kFirstCode + 1)> index{};
+    index.fill(kNoRow);
+    for (std::size_t i = 0; i < std::size(kRows); ++i)
+        index[std::size_t(kRows[i].nType - kFirstCode)] = static_cast<unsigned char>(i);
+    return index;
+}();
+
 }  // namespace
 
 std::span<const BlockTypeRow> BlockTypeRows()
@@ -640,7 +654,8 @@ std::span<const BlockTypeRow> BlockTypeRows()
 
 const BlockTypeRow* FindBlockType(int nType)
 {
-    const auto* it = std::lower_bound(std::begin(kRows), std::end(kRows), nType,
-                                      [](const BlockTypeRow& row, int n) { return row.nType < n; });
-    return it != std::end(kRows) && it->nType == nType ? it : nullptr;
+    if (nType < kFirstCode || nType > kLastCode)
+        return nullptr;
+    const unsigned char nRow = kRowOfCode[std::size_t(nType - kFirstCode)];
+    return nRow == kNoRow ? nullptr : &kRows[nRow];
 }

@@ -237,13 +237,15 @@ void SetContactSwitch(CBlockObj& contact, int nClosed)
 // A pause stamp with year, month and day all set: a pause the Simulation bar's Resume ends.
 bool IsFullDate(const SYSTEMTIME& st) { return st.wYear && st.wMonth && st.wDay; }
 
+bool AsksForStamp(const CBlockObj& block) { return block.m_bRestartStamp || block.m_bRestartStamp2; }
+
 // A block that decided in this scan to start a new interval asked for its stamp; it gets the
 // clock only at the end of the scan, so that every block of the scan measured against the same
-// start.
-void RestampBlocks(CVetlaDoc& doc, const SYSTEMTIME& stNow)
+// start. A block only ever sets its own requests, in its step or between scans, so the blocks
+// that still ask after their step are all that may ask at the end.
+void RestampBlocks(const std::vector<CBlockObj*>& asking, const SYSTEMTIME& stNow)
 {
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+    for (CBlockObj* pBlock : asking) {
         if (pBlock->m_bRestartStamp) {
             pBlock->m_stStart = stNow;
             pBlock->m_bRestartStamp = 0;
@@ -377,6 +379,7 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
     if (!doc.GetNumberIndex())
         index.emplace(doc);
     const std::int64_t nClockJump = sim.bClockSet ? MsBetween(sim.stPrevious, sim.stScan) : 0;
+    std::vector<CBlockObj*> asking;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         CBlockObj& block = *static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
         switch (sim.nRunState) {
@@ -393,18 +396,20 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
         default:
             // Timers measure from their stamps: moving the stamps by the pause or the clock
             // jump keeps their remaining time as it was.
-            if (GetBlockCategory(block.m_nType) == BLOCK_CATEGORY_FUNCTION) {
+            if ((block.IsPaused() || nClockJump != 0) &&
+                GetBlockCategory(block.m_nType) == BLOCK_CATEGORY_FUNCTION) {
                 if (block.IsPaused()) {
                     ShiftStamps(block, MsBetween(block.m_stPause, sim.stScan));
                     block.m_stPause = {};
-                } else if (nClockJump != 0) {
+                } else {
                     ShiftStamps(block, nClockJump);
                 }
             }
             break;
         }
         block.Simulate(&sim);
+        if (AsksForStamp(block))
+            asking.push_back(&block);
     }
-    if (sim.nRunState != SIM_RUN_STOPPED)
-        RestampBlocks(doc, sim.stNow);
+    RestampBlocks(asking, sim.stNow);
 }
