@@ -5,10 +5,10 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/MessageTextClasses.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "blocks/MessageTextClasses.h"
 #include "shell/MainFrame.h"
 
 struct DiagramHost {

@@ -10,10 +10,10 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/MessageTextClasses.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "blocks/MessageTextClasses.h"
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
 

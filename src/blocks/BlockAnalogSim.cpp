@@ -3,11 +3,11 @@
 #include "blocks/BlockAnalog.h"
 
 #include "blocks/BlockConnector.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockStep.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
 #include "platform/core/StringArray.h"
 
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/SimTime.h"
 #include "blocks/SimContext.h"
+#include "blocks/SimTime.h"
 
 #include <compare>
 #include <cstdint>

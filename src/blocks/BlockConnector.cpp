@@ -2,8 +2,8 @@
 
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/VetlaDoc.h"
 #include "blocks/SimContext.h"
+#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>

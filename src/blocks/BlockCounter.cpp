@@ -5,9 +5,9 @@
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWordValue.h"
+#include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
-#include "blocks/SimContext.h"
 
 #include <algorithm>
 #include <climits>

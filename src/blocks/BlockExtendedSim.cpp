@@ -5,12 +5,12 @@
 #include "blocks/BlockOut.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
-#include "protocol/ModBus.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
+#include "protocol/ModBus.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/ValueBox.h"
 #include "blocks/SimContext.h"
+#include "blocks/ValueBox.h"
 #include "platform/core/Runtime.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include "blocks/BlockLabel.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/VetlaDoc.h"
 #include "blocks/SimContext.h"
+#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 namespace {

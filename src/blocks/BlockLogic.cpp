@@ -2,8 +2,8 @@
 
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 #include "blocks/SimContext.h"
+#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 
 IMPLEMENT_SERIAL(CBlockLogic, CBlockObj, VERSIONABLE_SCHEMA | 1)

@@ -1,8 +1,8 @@
 #include "blocks/BlockMR.h"
 
 #include "blocks/BlockSetup.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockStep.h"
+#include "blocks/BlockTypes.h"
 #include "document/ComPortSettings.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"

@@ -1,11 +1,11 @@
 #include "blocks/BlockMSGTEXT.h"
 
 #include "blocks/BlockSetup.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockStep.h"
-#include "document/VetlaDoc.h"
+#include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/Widget.h"
+#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

@@ -4,9 +4,9 @@
 #include "blocks/BlockOut.h"
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
 #include "platform/core/ObList.h"
 #include "platform/core/Runtime.h"
 

@@ -11,8 +11,8 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/VetlaDoc.h"
 #include "blocks/SimContext.h"
+#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 #include <string_view>

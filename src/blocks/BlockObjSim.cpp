@@ -13,9 +13,9 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
 #include "platform/core/ObList.h"
 
 #include <cstdint>

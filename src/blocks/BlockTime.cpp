@@ -2,10 +2,10 @@
 
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "document/VetlaDoc.h"
-#include "blocks/SimContext.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

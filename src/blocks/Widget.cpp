@@ -2,8 +2,8 @@
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 #include "blocks/ParamTables.h"
+#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

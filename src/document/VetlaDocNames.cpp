@@ -9,8 +9,8 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/BlockNames.h"
 #include "document/BlockNameMap.h"
+#include "document/BlockNames.h"
 #include "document/ModelSettings.h"
 
 #include <initializer_list>

@@ -11,10 +11,10 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "blocks/Widget.h"
+#include "document/HardwareSeries.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
-#include "document/HardwareSeries.h"
 
 #include <algorithm>
 #include <cstddef>

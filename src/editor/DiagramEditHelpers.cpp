@@ -3,9 +3,9 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "document/BlockNameMap.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
-#include "document/BlockNameMap.h"
 
 #include <algorithm>
 

@@ -20,9 +20,9 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/Widget.h"
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
-#include "blocks/Widget.h"
 #include "document/WiringRules.h"
 
 #include <array>

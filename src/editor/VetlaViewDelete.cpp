@@ -10,10 +10,10 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramEditHelpers.h"
-#include "blocks/Widget.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/core/PtrArray.h"
 

@@ -1,8 +1,8 @@
 #include "shell/StatusBarControls.h"
 
+#include "document/HardwareSeries.h"
 #include "platform/core/MessageBox.h"
 #include "shell/CtrlStatusBar.h"
-#include "document/HardwareSeries.h"
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 

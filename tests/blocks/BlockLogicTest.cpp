@@ -5,8 +5,8 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockLogic.h"
-#include "blocks/BlockOut.h"
 #include "blocks/BlockLow.h"
+#include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 
 #include <gtest/gtest.h>

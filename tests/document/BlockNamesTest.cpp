@@ -5,10 +5,10 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/BlockNames.h"
-#include "platform/core/StringTable.h"
 #include "document/BlockNameMap.h"
+#include "document/BlockNames.h"
 #include "document/ModelSettings.h"
+#include "platform/core/StringTable.h"
 
 #include <set>
 #include <string>

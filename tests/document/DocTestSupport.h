@@ -4,9 +4,9 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/MessageTextClasses.h"
 #include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
-#include "blocks/MessageTextClasses.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"

@@ -9,6 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
+#include "document/BlockNameMap.h"
 #include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
@@ -17,7 +18,6 @@
 #include "platform/core/Geometry.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
-#include "document/BlockNameMap.h"
 #include "shell/MainFrame.h"
 
 #include <gtest/gtest.h>

@@ -3,11 +3,11 @@
 #include "support/ActiveDocument.h"
 
 #include "blocks/BlockTypes.h"
+#include "editor/DiagramConsistency.h"
 #include "editor/SelectBlockDlg.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/WindowFixture.h"
-#include "editor/DiagramConsistency.h"
 
 #include <functional>
 #include <string>

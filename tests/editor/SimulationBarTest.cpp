@@ -8,20 +8,20 @@
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
+#include "controls/IconImages.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
-#include "shell/MainFrame.h"
-#include "controls/IconImages.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/PeriodicTimer.h"
 #include "platform/ui/WindowFixture.h"
+#include "shell/MainFrame.h"
 
 #include <cstdint>
 #include <memory>

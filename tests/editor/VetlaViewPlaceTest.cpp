@@ -1,8 +1,8 @@
 // Placing a block from the palette: the program's limits and their messages, the new block's
 // defaults and geometry, every palette type in an FBD and a LAD document, and the palette's
 // selection reaching the view as command ID_PALETTE_REFRESH.
-#include "support/ActiveDocument.h"
 #include "editor/DiagramConsistency.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"

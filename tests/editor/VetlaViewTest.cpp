@@ -1,6 +1,6 @@
-#include "support/ActiveDocument.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "support/ActiveDocument.h"
 
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"

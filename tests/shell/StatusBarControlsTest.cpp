@@ -5,10 +5,10 @@
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 
+#include "document/HardwareSeries.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/ui/Static.h"
-#include "document/HardwareSeries.h"
 
 #include "controls/BarFixture.h"
 
