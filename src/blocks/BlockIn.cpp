@@ -1,7 +1,10 @@
 #include "blocks/BlockIn.h"
 
+#include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
+#include "blocks/ValueBox.h"
 #include "platform/core/Archive.h"
+#include "platform/gdi/DC.h"
 
 IMPLEMENT_SERIAL(CBlockIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockFKey, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -11,6 +14,9 @@ IMPLEMENT_SERIAL(CBlockAnalogIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
 namespace {
 
 constexpr BYTE kAnalogInCaps = 0x2F;
+// The controller's own inputs, whose state labels show their voltage.
+constexpr int kLastOwnInput = 355;
+constexpr int kLastOwnAnalogInput = 4127;
 
 // The step of I and F: a Frequency input shows its value in the bar only in the scan in which
 // the value changed, so that the bar is not redrawn on every scan; any other input reports the
@@ -28,6 +34,21 @@ void EchoDigitalInput(CBlockObj& block, int& nShownValue, const CSimContext* pSi
             pSim->RefreshInputsBar(&block);
         block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
     }
+}
+
+// The state label of I and AI: the block in its state colour or black, then "ON"/"OFF" 3 units
+// right of and below the top-left corner of the output pin, with the voltage ("ON---%.1f v")
+// for the controller's own inputs.
+void DrawInputStateLabel(CBlockObj& block, const CSimContext* pSim, CDC* pDC, bool bWithVoltage,
+                         float fVoltage)
+{
+    block.DrawInStateColour(pSim, pDC);
+    CString strText = block.StateWord();
+    if (bWithVoltage)
+        strText.Format(_T("%s---%.1f v"), LPCTSTR(block.StateWord()), double(fVoltage));
+    CRect pin;
+    block.GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
+    block.DrawStateText(pDC, strText, CPoint(pin.left + 3, pin.top + 3));
 }
 
 } // namespace
@@ -49,6 +70,11 @@ BOOL CBlockIn::Simulate(const CSimContext* pSim)
     return TRUE;
 }
 
+void CBlockIn::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
+{
+    DrawInputStateLabel(*this, pSim, pDC, m_nNumber >= NUM_INPUT && m_nNumber <= kLastOwnInput, m_fVoltage);
+}
+
 CBlockFKey::CBlockFKey(int nType) : CBlockObj(nType, 0) {}
 
 BOOL CBlockFKey::Simulate(const CSimContext* pSim)
@@ -58,6 +84,11 @@ BOOL CBlockFKey::Simulate(const CSimContext* pSim)
 }
 
 CBlockShift::CBlockShift(int nType) : CBlockObj(nType, 0) {}
+
+void CBlockShift::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
+{
+    Draw(pSim, pDC, TRUE, RGB(0, 0, 0));
+}
 
 // The capability bits are not stored, so the loading constructor sets them too.
 CBlockAnalogIn::CBlockAnalogIn()
@@ -82,4 +113,23 @@ BOOL CBlockAnalogIn::Simulate(const CSimContext* pSim)
         m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
     }
     return TRUE;
+}
+
+void CBlockAnalogIn::DrawSim(const CSimContext* pSim, CDC* pDC)
+{
+    DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
+}
+
+void CBlockAnalogIn::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
+{
+    DrawInputStateLabel(*this, pSim, pDC, m_nNumber >= NUM_ANALOG_IN && m_nNumber <= kLastOwnAnalogInput,
+                        m_fVoltage);
+}
+
+void CBlockAnalogIn::DrawValue(const CSimContext*, CDC* pDC)
+{
+    CString strLines[2];
+    strLines[0].Format(_T("%-6d"), m_nAux[INPUT_SIM_VALUE_AUX]);
+    strLines[1].Format(_T("%-6d"), m_nAux2);
+    DrawValueBox(pDC, *this, 3, {strLines, m_nAux2 >= 0 ? 2u : 1u});
 }

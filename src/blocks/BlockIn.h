@@ -28,6 +28,8 @@ public:
 
     void Serialize(CArchive& ar) override;
     BOOL Simulate(const CSimContext* pSim) override;
+    // ON or OFF, with the voltage for the controller's own inputs (numbers 100 to 355).
+    void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
 
     float m_fVoltage = 0.0f;  // volts, shown by the state label
     int m_nShownValue = 0;    // the simulated value as the Inputs bar last showed it
@@ -53,6 +55,9 @@ class CBlockShift : public CBlockObj {
 public:
     CBlockShift() = default;
     explicit CBlockShift(int nType);
+
+    // The block alone: a shift-register bit has no state label.
+    void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
 };
 
 class CBlockAnalogIn : public CBlockObj {
@@ -63,6 +68,12 @@ public:
     explicit CBlockAnalogIn(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // The block in its state colour, then its value box.
+    void DrawSim(const CSimContext* pSim, CDC* pDC) override;
+    // ON or OFF, with the voltage for the controller's own inputs (numbers 4000 to 4127).
+    void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
+    // The simulated value and, when it is not negative, the value the block passes on.
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     float m_fVoltage = 0.0f;
     int m_nShownValue = 0;

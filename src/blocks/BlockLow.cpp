@@ -5,6 +5,11 @@ IMPLEMENT_SERIAL(CBlockHigh, CBlockLow, VERSIONABLE_SCHEMA | 1)
 
 CBlockLow::CBlockLow(int nType) : CBlockObj(nType, 0) {}
 
+void CBlockLow::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
+{
+    Draw(pSim, pDC, TRUE, RGB(0, 0, 0));
+}
+
 // The state is not stored, so a loaded hi block needs it from its constructor as well.
 CBlockHigh::CBlockHigh()
 {

@@ -10,6 +10,9 @@ class CBlockLow : public CBlockObj {
 public:
     CBlockLow() = default;
     explicit CBlockLow(int nType);
+
+    // The block alone: lo and hi have no input pin to label.
+    void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
 };
 
 class CBlockHigh : public CBlockLow {

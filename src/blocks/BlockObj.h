@@ -94,6 +94,13 @@ public:
     void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
     // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
     void DrawSymbol(CDC* pDC) const;
+    // The block in its state colour while simulating (red on, blue off), else black.
+    void DrawInStateColour(const CSimContext* pSim, CDC* pDC);
+    // "ON" while the output state is 1, else "OFF".
+    CString StateWord() const;
+    // A state label: the text in the 12 x 6 label font, red while the state is 1, else black,
+    // on a transparent background.
+    void DrawStateText(CDC* pDC, const CString& strText, CPoint pt) const;
     // TRUE when the mouse position of the context lies in the pin's rectangle (size 5).
     BOOL IsPinUnderCursor(const CSimContext* pSim, int nPin, CDC* pDC) const;
     // The text of a message-text element showing parameter nParamId (element kind nKind): as

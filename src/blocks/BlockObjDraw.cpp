@@ -269,8 +269,13 @@ BOOL CBlockObj::IsPinUnderCursor(const CSimContext* pSim, int nPin, CDC* pDC) co
 
 void CBlockObj::DrawSelected(const CSimContext* pSim, CDC* pDC)
 {
-    Draw(pSim, pDC, TRUE, IsSimulating(pSim) ? StateColour(*this) : kBlack);
+    DrawInStateColour(pSim, pDC);
     DrawSelectionHandles(pDC);
+}
+
+void CBlockObj::DrawInStateColour(const CSimContext* pSim, CDC* pDC)
+{
+    Draw(pSim, pDC, TRUE, IsSimulating(pSim) ? StateColour(*this) : kBlack);
 }
 
 void CBlockObj::DrawSim(const CSimContext* pSim, CDC* pDC)
@@ -280,21 +285,32 @@ void CBlockObj::DrawSim(const CSimContext* pSim, CDC* pDC)
 
 void CBlockObj::DrawStateLabel(const CSimContext* pSim, CDC* pDC)
 {
-    Draw(pSim, pDC, TRUE, IsSimulating(pSim) ? StateColour(*this) : kBlack);
+    DrawInStateColour(pSim, pDC);
     if (m_nOutputs < 1 || m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_NONE)
         return;
     if (IsKindOf(RUNTIME_CLASS(CBlockOpenX)) || IsKindOf(RUNTIME_CLASS(CBlockFlag)))
         return;
     CRect pin;
     GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
+    DrawStateText(pDC, StateWord(), CPoint(pin.left + 3, pin.bottom + 3));
+}
+
+CString CBlockObj::StateWord() const
+{
+    return m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? CString(_T("ON")) : CString(_T("OFF"));
+}
+
+void CBlockObj::DrawStateText(CDC* pDC, const CString& strText, CPoint pt) const
+{
     CFont font;
     font.CreateFont(12, 6, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_TT_PRECIS, 0, 0,
                     FIXED_PITCH, nullptr);
     CFont* pOldFont = pDC->SelectObject(&font);
-    const bool bOn = m_nPinValue[BLOCK_FIRST_OUTPUT] == 1;
-    const COLORREF crOld = pDC->SetTextColor(bOn ? kRed : kBlack);
-    pDC->TextOut(pin.left + 3, pin.bottom + 3, bOn ? CString(_T("ON")) : CString(_T("OFF")));
+    const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const COLORREF crOld = pDC->SetTextColor(m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? kRed : kBlack);
+    pDC->TextOut(pt.x, pt.y, strText);
     pDC->SetTextColor(crOld);
+    pDC->SetBkMode(nOldMode);
     pDC->SelectObject(pOldFont);
 }
 

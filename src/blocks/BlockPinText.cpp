@@ -721,6 +721,10 @@ PinTextLayout BuildPinText(const CBlockObj& block, int nPin, BOOL bNewGeneration
     // These blocks have several parameter pins and show their settings once, at the last.
     if ((block.m_nType == BT_WT || block.m_nType == BT_MSGTEXT) && nPin < 2)
         return {};
+    // An older controller has no texts for the types only the newer generation offers.
+    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
+    if (!bNewGeneration && pRow && !(pRow->byGenerations & GEN_OLDER))
+        return {};
     return PinTextBuilder(block, bNewGeneration).Build();
 }
 

@@ -350,6 +350,19 @@ TEST(PinTexts, MessageTextAtTheLastPinOnly)
 }
 
 // Words from a damaged file reach the texts unchecked: extreme values format without overflow.
+// An older controller has no texts for the types only the newer generation offers; a type both
+// generations offer keeps its texts there.
+TEST(PinTexts, NewerOnlyTypesHaveNoTextsOnAnOlderController)
+{
+    for (int nType : {BT_ARRMXIV, BT_MATHERR, BT_PTO}) {
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr, nullptr));
+        EXPECT_FALSE(BuildPinText(*pBlock, 3, TRUE).lines.empty()) << nType;
+        EXPECT_TRUE(BuildPinText(*pBlock, 3, FALSE).lines.empty()) << nType;
+    }
+    std::unique_ptr<CBlockObj> pTimer(CreateBlockForType(BT_DPR, nullptr, nullptr));
+    EXPECT_FALSE(BuildPinText(*pTimer, 3, FALSE).lines.empty());
+}
+
 TEST(PinTexts, ExtremeWordsFormatWithoutOverflow)
 {
     std::unique_ptr<CBlockObj> pClock(CreateBlockForType(BT_AC, nullptr, nullptr));
