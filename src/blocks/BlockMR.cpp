@@ -48,7 +48,7 @@ void CBlockMR::Serialize(CArchive& ar)
 
 void CBlockMR::CheckIndexes() const
 {
-    const bool bPortOk = m_nModbus5 >= 0 && m_nModbus5 < COM_PORT_COUNT;
+    const bool bPortOk = m_nModbus5 >= MODBUS_NO_PORT && m_nModbus5 < COM_PORT_COUNT;
     const bool bCommandOk = m_byModbus2 < MODBUS_COMMAND_COUNT;
     const bool bKindOk = m_nModbus11 >= 0 && m_nModbus11 < MODBUS_KIND_COUNT;
     if (!bPortOk || !bCommandOk || !bKindOk)

@@ -503,13 +503,13 @@ void PinTextBuilder::AddModbusLines(const CBlockMR& mr)
         _T("16 Write Multiple Registers")};
     Indent(14);
     const int nPort = mr.m_nModbus5;
-    const LPCTSTR pszPort = nPort == -1 ? _T("No Setting")
+    const LPCTSTR pszPort = nPort == MODBUS_NO_PORT ? _T("No Setting")
                             : nPort == 0 ? _T("COM0(RS232)")
                             : nPort == 1 ? _T("COM1(RS485)")
                                          : _T("COM2(RS485)");
     const int nCommand = mr.m_byModbus2;
     CString strFunction;
-    if (nPort == -1)
+    if (nPort == MODBUS_NO_PORT)
         strFunction = _T("No Setting");
     else if (nCommand < MODBUS_COMMAND_COUNT)
         strFunction = (m_nType == BT_MR ? kRead : kWrite)[nCommand];

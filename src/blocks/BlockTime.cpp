@@ -17,41 +17,6 @@ IMPLEMENT_SERIAL(CBlockTime, CBlockObj, VERSIONABLE_SCHEMA | 1)
 
 namespace {
 
-// Which generic words of a timer hold a time-base index (into g_TimeBaseTable) or the unit of
-// a referenced time (into g_TimeLimitTable). Only the words a class reads as such are checked:
-// the astronomical clock keeps its time zone in the OFF base's word, and the stopwatch has a
-// fourth time base (10 ms) of its own.
-struct TimeBaseWords {
-    int nType;
-    bool bOnBase;     // TIMER_ON_BASE_PARAM
-    bool bOnRefUnit;  // TIMER_ON_REF_UNIT_PARAM
-    bool bOffBase;    // TIMER_OFF_BASE_PARAMEX
-    bool bOffRefUnit; // TIMER_OFF_REF_UNIT_PARAM
-    int nOnBaseCount; // valid ON base indexes 0 .. count-1
-};
-
-constexpr TimeBaseWords kTimeBaseWords[] = {
-    {BT_DPR, true, true, false, false, TIME_BASE_COUNT},
-    {BT_DDR, true, true, false, false, TIME_BASE_COUNT},
-    {BT_MPLR, true, true, true, true, TIME_BASE_COUNT},
-    {BT_PLR, true, true, false, false, TIME_BASE_COUNT},
-    {BT_CPG, true, true, false, false, TIME_BASE_COUNT},
-    {BT_RPR, true, true, true, true, TIME_BASE_COUNT},
-    {BT_APG, true, true, true, true, TIME_BASE_COUNT},
-    {BT_RG, true, true, true, true, TIME_BASE_COUNT},
-    {BT_SLS, true, false, true, true, TIME_BASE_COUNT},
-    {BT_MFS, true, true, true, true, TIME_BASE_COUNT},
-    {BT_WT, true, false, false, false, TIME_BASE_COUNT},
-    {BT_YT, true, false, false, false, TIME_BASE_COUNT},
-    {BT_AC, true, false, false, false, TIME_BASE_COUNT},
-    {BT_SW, true, false, false, false, TIME_BASE_COUNT + 1},
-};
-
-bool InRange(int nIndex, int nCount)
-{
-    return nIndex >= 0 && nIndex < nCount;
-}
-
 // A time-base word that names no row (set by a page or an upload rather than read from a
 // checked record) is read as the finest base, as SplitTimeValue does, never past the tables.
 const TimeBaseRow& BaseRow(int nBase)
@@ -115,8 +80,6 @@ void CBlockTime::Serialize(CArchive& ar)
 {
     CBlockObj::Serialize(ar);
     SerializeCams(ar);
-    if (ar.IsLoading())
-        CheckTimeBases();
 }
 
 // Record order: the 21 day flags, the ON times, the ON-unset flags, the OFF times, the
@@ -128,24 +91,6 @@ void CBlockTime::SerializeCams(CArchive& ar)
     SerializeInts(ar, m_bOnDisabled);
     SerializeInts(ar, m_nOffTime);
     SerializeInts(ar, m_bOffDisabled);
-}
-
-// The steps and the value texts index the time tables with these words; a damaged record must
-// fail the load rather than lead them past the tables.
-void CBlockTime::CheckTimeBases() const
-{
-    const auto* pEnd = std::end(kTimeBaseWords);
-    const auto* pRow = std::find_if(std::begin(kTimeBaseWords), pEnd,
-                                    [this](const TimeBaseWords& row) { return row.nType == m_nType; });
-    if (pRow == pEnd)
-        return;
-    const bool bValid =
-        (!pRow->bOnBase || InRange(m_nParam[TIMER_ON_BASE_PARAM], pRow->nOnBaseCount)) &&
-        (!pRow->bOnRefUnit || InRange(m_nParam[TIMER_ON_REF_UNIT_PARAM], TIME_BASE_COUNT)) &&
-        (!pRow->bOffBase || InRange(m_nParamEx[TIMER_OFF_BASE_PARAMEX], TIME_BASE_COUNT)) &&
-        (!pRow->bOffRefUnit || InRange(m_nParam[TIMER_OFF_REF_UNIT_PARAM], TIME_BASE_COUNT));
-    if (!bValid)
-        AfxThrowArchiveException(CArchiveException::generic);
 }
 
 void CBlockTime::CopyCamsTo(CBlockTime* pDst) const

@@ -30,8 +30,9 @@ public:
     CBlockTime();
     CBlockTime(int nType, int nInputs);
 
-    // The common record, then the cam table as 39 ints. On load, every time-base index the
-    // class uses must name a row of the time-base and time-limit tables.
+    // The common record, then the cam table as 39 ints. A time-base word that names no row of
+    // the time tables loads as stored and reads as the finest base (seconds) wherever it is
+    // used.
     void Serialize(CArchive& ar) override;
 
     // The block in its state colour, then (except for the weekly timer, which shows nothing
@@ -108,5 +109,4 @@ protected:
 
 private:
     void SerializeCams(CArchive& ar);
-    void CheckTimeBases() const;
 };

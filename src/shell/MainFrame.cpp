@@ -69,6 +69,7 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
 {
     // Rebuilt with every frame, so that each starts from the lists as the program defines them.
     InitPaletteTypeLists();
+    InitBlockNames();
 }
 
 CMainFrame::~CMainFrame()

@@ -50,8 +50,8 @@ TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)
     EXPECT_EQ(pLoaded->m_strModbus13, _T("BC"));
 }
 
-// The port indexes the project's three COM settings, the command the page's four function
-// codes, the data kind its lists of at most three kinds.
+// The port indexes the project's three COM settings or is "No Setting" (-1), the command the
+// page's four function codes, the data kind its lists of at most three kinds.
 TEST_F(BlockMRTest, StoredIndexesOutsideTheirListsAreRefused)
 {
     struct Case {
@@ -61,7 +61,7 @@ TEST_F(BlockMRTest, StoredIndexesOutsideTheirListsAreRefused)
         bool bAccepted;
     };
     const Case cases[] = {
-        {0, 0, 0, true},   {2, 3, 2, true},   {3, 0, 0, false}, {-1, 0, 0, false},
+        {0, 0, 0, true},   {2, 3, 2, true},   {3, 0, 0, false}, {-1, 0, 0, true}, {-2, 0, 0, false},
         {0, 4, 0, false},  {0, 255, 0, false}, {0, 0, 3, false}, {0, 0, -1, false},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,8 @@
 #include "shell/MainFrame.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "document/BlockNameMap.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 
@@ -50,6 +52,21 @@ TEST(MainFrame, StatusBarControlsByKindAndPane)
     EXPECT_FALSE(frame.HasSeriesLabel());
     EXPECT_TRUE(frame.GetSeriesText().IsEmpty());
     g_wHardwareCode = wOld;
+}
+
+} // namespace
+
+namespace {
+
+// Data-log items and block lists name a function block by the map the main frame fills.
+TEST(MainFrame, FillsTheBlockNameMap)
+{
+    g_mapBlockNames.RemoveAll();
+    CMainFrame frame;
+    CString strName;
+    EXPECT_TRUE(g_mapBlockNames.Lookup(BT_DPR, strName));
+    EXPECT_FALSE(strName.IsEmpty());
+    EXPECT_EQ(g_mapBlockNames.GetCount(), BLOCK_NAME_COUNT);
 }
 
 } // namespace
