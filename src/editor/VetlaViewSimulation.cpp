@@ -8,20 +8,6 @@
 #include "editor/ChildFrame.h"
 #include "platform/core/CmdTarget.h"
 
-#include <vector>
-
-namespace {
-
-std::vector<CBlockObj*> BlocksOf(CObList& list)
-{
-    std::vector<CBlockObj*> blocks;
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        blocks.push_back(static_cast<CBlockObj*>(list.GetNext(pos)));
-    return blocks;
-}
-
-} // namespace
-
 void CVetlaView::BuildSimulationOrder()
 {
     if (m_pDocument)
@@ -78,13 +64,15 @@ void CVetlaView::EnterSimulation()
 {
     if (!m_pDocument)
         return;
-    m_pCurLine = nullptr;
+    // A wire being drawn is abandoned rather than finished by the simulation's clicks.
+    if (m_nEditMode == EDIT_MODE_CONNECT || m_nWireState > 0)
+        EndConnectMode();
     g_pSimulatingView = this;
     m_nEditMode = EDIT_MODE_SIMULATE;
     m_pDocument->m_bSimulating = 1;
+    ClearSelection(SELECTION_ALL);
     m_pCurBlock = nullptr;
-    for (CBlockObj* pBlock : BlocksOf(m_pDocument->m_blockList))
-        pBlock->m_bSelected = 0;
+    m_pCurLine = nullptr;
     BuildSimulationOrder();
     // The clock jumps to the PC's time when the timer starts. The blocks take their start
     // stamps from the clock as it will run: stamped before the jump, every timer would see

@@ -147,6 +147,31 @@ TEST_F(SimulationMode, LeavingClearsThePinsAndTheSimulatingView)
     EXPECT_EQ(pOut->m_bRestartStamp, 0);
 }
 
+// The simulation's clicks never finish a wire begun before it, and nothing stays selected.
+TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
+{
+    CVetlaView& view = m_active.View();
+    CBlockObj* pInput = Add(BT_IN, NUM_INPUT);
+    pInput->m_ptPos = CPoint(100, 100);
+    Add(BT_OUT, NUM_OUTPUT)->m_ptPos = CPoint(300, 100);
+    view.PressInSelectMode(pInput->m_ptPos.x + 5, pInput->m_ptPos.y + 5, 0);
+    ASSERT_EQ(pInput->m_bSelected, 1);
+    view.m_nEditMode = EDIT_MODE_CONNECT;
+    CRect pin;
+    pInput->GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
+    view.WireClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
+    ASSERT_EQ(view.m_nWireState, 1) << "a wire is being drawn";
+
+    view.OnSimulation();
+    EXPECT_EQ(view.m_nWireState, 0);
+    EXPECT_EQ(view.m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_TRUE(view.m_selBlocks.IsEmpty());
+    EXPECT_TRUE(view.m_selLines.IsEmpty());
+    EXPECT_EQ(pInput->m_bSelected, 0);
+    EXPECT_EQ(m_active.Doc().m_lineList.GetCount(), 0) << "the wire was not finished";
+    view.OnSimulation();
+}
+
 TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
 {
     EXPECT_FALSE(SimulationUpdate(m_active.View()).m_bEnabled) << "nothing to simulate";
