@@ -47,8 +47,6 @@ void RegisterComConfigTemplate()
     dialog.strCaption = _T("Communication Configuration");
     dialog.size = CSize(236, 96);
     dialog.items = {
-        DialogItem(CComConfigDlg::IDC_PORT_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(7, 7, 229, 44),
-                   _T("Select Communication Port")),
         DialogItem(CComConfigDlg::IDC_PORT, WC_COMBOBOX, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
                    CRect(15, 21, 221, 120)),
         DialogItem(CComConfigDlg::IDC_CONNECT, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 52, 113, 66),
@@ -59,6 +57,9 @@ void RegisterComConfigTemplate()
                    _T("Cancel")),
         DialogItem(CComConfigDlg::IDC_HELP_BUTTON, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(123, 74, 229, 88),
                    _T("Help")),
+        // Last, so that the frame stays below the box it surrounds.
+        DialogItem(CComConfigDlg::IDC_PORT_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(7, 7, 229, 44),
+                   _T("Select Communication Port")),
     };
     AfxRegisterDialogTemplate(std::move(dialog));
 }
@@ -115,13 +116,13 @@ void CComConfigDlg::FillPortList()
 
 CString CComConfigDlg::ChosenPath() const
 {
+    // The edit field shows the chosen entry, or what the user typed over it.
     CString strPath;
-    const int nSel = m_wndPort.GetCurSel();
-    if (nSel != CB_ERR)
-        m_wndPort.GetLBText(nSel, strPath);
-    else
-        m_wndPort.GetWindowText(strPath);
+    m_wndPort.GetWindowText(strPath);
     strPath.Trim();
+    const int nSel = m_wndPort.GetCurSel();
+    if (strPath.IsEmpty() && nSel != CB_ERR)
+        m_wndPort.GetLBText(nSel, strPath);
     return strPath;
 }
 

@@ -44,7 +44,7 @@ protected:
 private:
     void TranslateTexts();
     void FillPortList();
-    // The selected entry's path, else the typed one; empty when there is neither.
+    // The path in the edit field (the chosen entry or a typed one); empty when there is none.
     CString ChosenPath() const;
 
     CMainFrame* m_pFrame;

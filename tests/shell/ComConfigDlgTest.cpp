@@ -97,7 +97,9 @@ TEST_F(ComConfigDlgTest, TypedPathIsWhatOkKeeps)
     PtyPair pty;
     Frame()->m_nComPort = 0;
     RunCommand([&](CDialog& d) {
-        ClearChoice(d);
+        // Typed over whatever entry was selected.
+        Ports(d).AddString(_T("/dev/ttyS77"));
+        Ports(d).SetCurSel(0);
         Ports(d).UserEditText(CString::FromUtf8(pty.Path()));
         ClickLater(d, CComConfigDlg::IDC_CONNECT);
     });
