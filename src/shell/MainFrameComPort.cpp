@@ -29,6 +29,9 @@ constexpr WORD kDeviceInfoRegister = 210;
 constexpr WORD kDeviceInfoCount = 3;
 constexpr int kEchoLength = 8;
 constexpr int kFrameBuffer = 280;
+// A reply that comes at once is read on this thread, which holds the windows for at most this
+// long; only a slower one is handed to the worker, so that a fast line costs no thread hand-over.
+constexpr int kInlineReadMs = 3;
 
 // Setting mask bits that pick a frame or an area.
 constexpr UINT kBitClockWrite = 0x001;
@@ -128,10 +131,10 @@ void CMainFrame::CloseComPort()
 
 BOOL CMainFrame::SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError)
 {
-    const int nError = CBusyWait::RunElsewhere<int>([&] {
-        m_comPort.Purge();
-        return m_comPort.Write(pBuf, nLength);
-    });
+    // The device does not block: a frame goes into the driver's buffer at once, and only a line
+    // that takes no byte for a second holds this thread.
+    m_comPort.Purge();
+    const int nError = m_comPort.Write(pBuf, nLength);
     if (nError == 0)
         return TRUE;
     *pdwError = DWORD(nError);
@@ -144,12 +147,9 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
     const SteadyClock::time_point start = SteadyClock::now();
     const int nExpected = *pwLength;
     int nTotal = 0;
+    ReadResult result;
+    result.nError = m_comPort.Read(pBuf, nExpected, &result.nRead, kInlineReadMs);
     for (;;) {
-        const ReadResult result = CBusyWait::RunElsewhere<ReadResult>([&] {
-            ReadResult r;
-            r.nError = m_comPort.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead);
-            return r;
-        });
         if (result.nError != 0) {
             *pdwError = DWORD(result.nError);
             return FALSE;
@@ -162,19 +162,24 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
             return TRUE;
         }
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
-        if (elapsed.count() * m_nLinkTimeScale < nTimeoutMs)
-            continue;
-        // An exception reply is shorter than every reply asked for, so it shows only now.
-        CString strException;
-        if (nTotal == kExceptionReplyLength && m_modbus.GetExceptionText(pBuf, nTotal, strException) != 0) {
-            LogMessage(_T("Exception Code : %s,Please Check!\n"), strException);
-            *pdwError = ERR_EXCEPTION_REPLY;
-            return FALSE;
-        }
-        LogMessage(_T("Time Out! Can't Read Data in %d Seconds, Please check!\n"), nTimeoutMs / 1000);
-        *pdwError = ERR_TIMEOUT;
+        if (elapsed.count() * m_nLinkTimeScale >= nTimeoutMs)
+            break;
+        result = CBusyWait::RunElsewhere<ReadResult>([&] {
+            ReadResult r;
+            r.nError = m_comPort.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead);
+            return r;
+        });
+    }
+    // An exception reply is shorter than every reply asked for, so it shows only now.
+    CString strException;
+    if (nTotal == kExceptionReplyLength && m_modbus.GetExceptionText(pBuf, nTotal, strException) != 0) {
+        LogMessage(_T("Exception Code : %s,Please Check!\n"), strException);
+        *pdwError = ERR_EXCEPTION_REPLY;
         return FALSE;
     }
+    LogMessage(_T("Time Out! Can't Read Data in %d Seconds, Please check!\n"), nTimeoutMs / 1000);
+    *pdwError = ERR_TIMEOUT;
+    return FALSE;
 }
 
 BOOL CMainFrame::OpenConfiguredPort()

@@ -153,12 +153,12 @@ int CSerialPort::Write(const BYTE* pData, int n)
     return 0;
 }
 
-int CSerialPort::Read(BYTE* pData, int n, int* pnRead)
+int CSerialPort::Read(BYTE* pData, int n, int* pnRead, int nTimeoutMs)
 {
     *pnRead = 0;
     if (m_fd < 0)
         return EBADF;
-    const SteadyClock::time_point deadline = SteadyClock::now() + std::chrono::milliseconds(kReadTimeoutMs);
+    const SteadyClock::time_point deadline = SteadyClock::now() + std::chrono::milliseconds(nTimeoutMs);
     while (*pnRead < n) {
         pollfd pfd{m_fd, POLLIN, 0};
         const int nReady = ::poll(&pfd, 1, RemainingMs(deadline));

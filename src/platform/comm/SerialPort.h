@@ -45,9 +45,9 @@ public:
     void SetDtr(BOOL bRaise);
     // Writes all n bytes: 0, or the errno (ETIMEDOUT when the line takes no byte for a second).
     int Write(const BYTE* pData, int n);
-    // Reads up to n bytes into pData within the read time-out; *pnRead tells how many came.
-    // 0, or the errno (EIO when the other end has gone).
-    int Read(BYTE* pData, int n, int* pnRead);
+    // Reads up to n bytes into pData within the read time-out (or a shorter one); *pnRead tells
+    // how many came. 0, or the errno (EIO when the other end has gone).
+    int Read(BYTE* pData, int n, int* pnRead, int nTimeoutMs = kReadTimeoutMs);
 
 private:
     int Configure(const SerialLineSettings& settings, SerialOpenStep* pFailedStep);
