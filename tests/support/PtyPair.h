@@ -36,6 +36,8 @@ public:
     const std::string& Path() const { return m_strPath; }
     // The controller's end.
     int ControllerFd() const { return m_master; }
+    // The test's own descriptor of the program's side (terminal state is shared by all).
+    int ProgramSideFd() const { return m_slave; }
 
 private:
     int m_master = -1;

@@ -1,6 +1,6 @@
-// The line speed of an open serial device, any rate from 1200 to 921600 (14400 and 28800 have
-// no classic speed constant and go through the kernel's free-rate form). Kept apart because the
-// kernel's own termios header cannot be included beside the C library's.
+// The line speed of an open serial device by the kernel's free-rate form, for the rates that have
+// no classic speed constant (14400, 28800). Kept apart because the kernel's own termios header
+// cannot be included beside the C library's.
 #pragma once
 
 #include "platform/core/Types.h"

@@ -35,6 +35,24 @@ void SetCharacterSize(termios& tio, const SerialLineSettings& settings)
         tio.c_cflag |= CSTOPB;
 }
 
+// The classic speed constants; other rates go through the kernel's free-rate form.
+speed_t ClassicSpeed(DWORD dwBaud)
+{
+    static constexpr struct {
+        DWORD dwBaud;
+        speed_t speed;
+    } kSpeeds[] = {
+        {1200, B1200},     {2400, B2400},     {4800, B4800},     {9600, B9600},
+        {19200, B19200},   {38400, B38400},   {57600, B57600},   {115200, B115200},
+        {230400, B230400}, {460800, B460800}, {921600, B921600},
+    };
+    for (const auto& entry : kSpeeds) {
+        if (entry.dwBaud == dwBaud)
+            return entry.speed;
+    }
+    return B0;
+}
+
 bool IsValidLine(const SerialLineSettings& settings)
 {
     return IsSupportedBaudRate(settings.dwBaud) && (settings.nDataBits == 7 || settings.nDataBits == 8) &&
@@ -66,6 +84,7 @@ int CSerialPort::Open(const std::string& strPath, const SerialLineSettings& sett
     m_fd = fd;
     const int nError = Configure(settings, pFailedStep);
     if (nError != 0) {
+        ::ioctl(m_fd, TIOCNXCL);
         ::close(m_fd);
         m_fd = -1;
         return nError;
@@ -98,9 +117,12 @@ int CSerialPort::Configure(const SerialLineSettings& settings, SerialOpenStep* p
     if (!IsValidLine(settings))
         return EINVAL;
     SetCharacterSize(tio, settings);
+    const speed_t speed = ClassicSpeed(settings.dwBaud);
+    if (speed != B0)
+        ::cfsetspeed(&tio, speed);
     if (::tcsetattr(m_fd, TCSANOW, &tio) != 0)
         return errno;
-    return SetBaudRate(m_fd, settings.dwBaud);
+    return speed != B0 ? 0 : SetBaudRate(m_fd, settings.dwBaud);
 }
 
 void CSerialPort::Close()
@@ -109,6 +131,9 @@ void CSerialPort::Close()
         return;
     SetDtr(FALSE);
     Purge();
+    // The exclusive mode belongs to the terminal, not to this descriptor: it would outlive the
+    // close while anyone else (a pseudo-terminal's owner) still holds the device.
+    ::ioctl(m_fd, TIOCNXCL);
     ::close(m_fd);
     m_fd = -1;
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <chrono>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -52,6 +54,36 @@ TEST(SerialPort, EveryLineSettingOfTheControllerOpens)
             EXPECT_EQ(port.Open(pty.Path(), settings), 0) << dwBaud;
         }
     }
+}
+
+TEST(SerialPort, DeviceIsHeldExclusivelyWhileOpen)
+{
+    PtyPair pty;
+    int nExclusive = -1;
+    CSerialPort port;
+    ASSERT_EQ(port.Open(pty.Path(), SerialLineSettings{}), 0);
+    ASSERT_EQ(ioctl(pty.ProgramSideFd(), TIOCGEXCL, &nExclusive), 0);
+    EXPECT_EQ(nExclusive, 1);
+    termios tio{};
+    ASSERT_EQ(tcgetattr(pty.ProgramSideFd(), &tio), 0);
+    EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CRTSCTS), tcflag_t(0));
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), tcflag_t(0));
+    port.Close();
+    // Released with the port, though the terminal stays open elsewhere.
+    ASSERT_EQ(ioctl(pty.ProgramSideFd(), TIOCGEXCL, &nExclusive), 0);
+    EXPECT_EQ(nExclusive, 0);
+
+    // A pseudo-terminal keeps 8 bits without parity whatever it is told; the parity's sense,
+    // the stop bits and the speed it keeps.
+    ASSERT_EQ(port.Open(pty.Path(), SerialLineSettings{9600, 7, SerialParity::Odd, 2}), 0);
+    ASSERT_EQ(tcgetattr(pty.ProgramSideFd(), &tio), 0);
+    EXPECT_EQ(tio.c_cflag & (PARODD | CSTOPB), tcflag_t(PARODD | CSTOPB));
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+    port.Close();
+    ASSERT_EQ(port.Open(pty.Path(), SerialLineSettings{14400, 8, SerialParity::Even, 1}), 0);
+    ASSERT_EQ(tcgetattr(pty.ProgramSideFd(), &tio), 0);
+    EXPECT_EQ(tio.c_cflag & (PARODD | CSTOPB), tcflag_t(0));
 }
 
 TEST(SerialPort, SecondOpenOfTheSameDeviceIsRefused)
