@@ -15,10 +15,12 @@
 #include "document/DocumentObserver.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
+#include "platform/comm/SerialPort.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ToolBar.h"
+#include "protocol/ModBus.h"
 #include "shell/CtrlStatusBar.h"
 #include "shell/InfoWindowBar.h"
 #include "shell/StatusBarControls.h"
@@ -26,6 +28,21 @@
 
 class CChildFrame;
 class CVetlaDoc;
+
+// Line settings of OpenComPort in the classic numbering: parity 0 none, 1 odd, 2 even; stop bits
+// 0 one, 2 two.
+constexpr int NOPARITY = 0;
+constexpr int ODDPARITY = 1;
+constexpr int EVENPARITY = 2;
+constexpr int ONESTOPBIT = 0;
+constexpr int TWOSTOPBITS = 2;
+// The line settings of every transfer operation.
+constexpr DWORD CONTROLLER_BAUD = 115200;
+// Reply time-outs of the controller link, in milliseconds.
+constexpr int REPLY_TIMEOUT_MS = 3000;
+constexpr int SETTING_READ_TIMEOUT_MS = 1000;
+constexpr int FIRST_BLOCK_TIMEOUT_MS = 6000;
+constexpr int REMOTE_MODULE_TIMEOUT_MS = 30000;
 class CVetlaView;
 
 // Status-bar control kinds of AddStatusBarControl and the which-argument of
@@ -120,6 +137,56 @@ public:
     CWorkBoxBar* m_pWorkBox = nullptr;
     CWorkBoxBar m_wndWorkBox;
 
+    // ---- the controller link's serial port (MainFrameComPort.cpp) ----
+    // Every exchange runs its port input and output on a worker thread while this thread waits
+    // with the windows repainting and everything else held back (CBusyWait); to the caller it
+    // is one synchronous call. Errors are errno values, ERR_TIMEOUT or ERR_EXCEPTION_REPLY.
+
+    // Opens the configured port with the line settings (closing it first when open); a failure
+    // is shown in a box and gives FALSE with no port held.
+    BOOL OpenComPort(DWORD dwBaud, int nByteSize, int nParity, int nStopBits);
+    void CloseComPort();
+    BOOL IsComPortOpen() const { return m_comPort.IsOpen(); }
+    // Purges both directions (stale replies go) and writes the frame.
+    BOOL SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError);
+    // Reads *pwLength bytes within the time-out; a 17-byte "any machine" or older controller's
+    // handshake reply where 19 were expected completes at once and sets *pwLength to 17. At the
+    // time-out an exception reply is logged and gives ERR_EXCEPTION_REPLY, anything else logs
+    // the time-out line and gives ERR_TIMEOUT. pBuf must hold *pwLength bytes.
+    BOOL ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int nTimeoutMs);
+    // Opens port nPort in place of the configured one, sends the download end frame with the
+    // flag and waits 3 s for its 8-byte echo; FALSE also when the port does not open.
+    BOOL ProbePort(DWORD* pdwError, BYTE byFlag, int nPort);
+    // The device information (3 registers at 210); the reply's byte 3 is the model code.
+    // pBuf must hold nSize >= 11 bytes.
+    BOOL ReadDeviceInfo(BYTE* pBuf, int nSize, DWORD* pdwError);
+    // One setting frame of the settings operation: nBit picks the function code (0x001 clock,
+    // 0x010 calibration, 0x004 or 0x040 summer/winter time), nMask the texts. For the clock the
+    // register field comes from pData[18..19], so pData then holds 20 bytes.
+    BOOL WriteSetting(const BYTE* pData, int nLength, DWORD* pdwError, UINT nBit, UINT nMask);
+    // One settings area read into pBuf: 0x02 the clock, 0x20 the calibration, 0x80 the WiFi
+    // block, 0x08 the summer/winter time memory, anything else register 0. FALSE (EINVAL) when
+    // the reply would not fit nBufSize.
+    BOOL ReadArea(BYTE* pBuf, int nBufSize, int nByteCount, DWORD* pdwError, UINT nBit);
+    // Opens the configured port for a transfer (115200 baud, 8 data bits, no parity, one stop
+    // bit); FALSE, with a box, when it does not open, and FALSE when no port is configured.
+    BOOL OpenConfiguredPort();
+    void CloseConfiguredPort();
+    // The device path of a port number, or "COM<n>" for a number that names none.
+    static CString PortDisplayName(int nPort);
+    // The Communication Configuration dialog, preset with the configured port; OK keeps its
+    // choice.
+    void OnComConfig();
+    // Tests run the link's clock this many times as fast as the steady clock, so that long
+    // time-outs pass quickly; the log lines still give the time-outs as asked.
+    void SetLinkTimeScale(int nScale) { m_nLinkTimeScale = nScale > 0 ? nScale : 1; }
+
+    // The configured port number (0: none chosen yet).
+    int m_nComPort = 0;
+    BOOL m_bPortOpen = FALSE;
+    BOOL m_bPortOpen2 = FALSE;
+    CModBus m_modbus;
+
     // The Language command once the user has chosen: rewrites the settings file for nChoice
     // and, when that worked, makes it the language of the next start. A failed write keeps the
     // old choice and says why.
@@ -161,6 +228,9 @@ private:
         CString strSeries;
     };
     Headless m_headless;
+
+    CSerialPort m_comPort;
+    int m_nLinkTimeScale = 1;
 };
 
 // The application's main window; null when there is none (headless runs without a frame). The

@@ -158,6 +158,7 @@ constexpr StringTableEntry kEntries[] = {
     {623, u"B%d%s : Not supported!", nullptr},
     {624, u"All available Analog filter Blocks are in use!", nullptr},
     {628, u"B%d%s : The start value cannot be used", nullptr},
+    {631, u"Please check if cable connects Device and PC, Initial/Run Mode Setting, ComPort is selected correctly, and Machine type(Device/PC) matches!", nullptr},
     {636, u"Data Log", nullptr},
     {637, u"All available Data Log Block is in use!", nullptr},
     {643, u"%s%d%d %s : Block number too high!", nullptr},

@@ -2,6 +2,7 @@
 
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/BusyWait.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 
@@ -128,6 +129,9 @@ private:
     void Pump()
     {
         m_bPumpQueued = false;
+        // A busy wait holds the layer's messages and timers back; it wakes the pump when done.
+        if (CBusyWait::IsRunning())
+            return;
         CMessageQueue& queue = CMessageQueue::Get();
         CWinThread* pThread = AfxGetThread();
         if (pThread) {
@@ -188,10 +192,21 @@ void InitQtBackend()
     QPainterSurface::InstallAsDisplay();
     Instance() = std::make_unique<QtWindowBackend>();
     AfxSetWindowBackend(Instance().get());
+    CBusyWait::SetBackend(
+        [](const std::function<bool()>& bDone) {
+            // Paints, resizes and the wake go on; clicks and keys wait for the end.
+            while (!bDone())
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+        },
+        [] {
+            if (QCoreApplication* pApp = QCoreApplication::instance())
+                QMetaObject::invokeMethod(pApp, [] {}, Qt::QueuedConnection);
+        });
 }
 
 void ShutdownQtBackend()
 {
+    CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetWindowBackend(nullptr);
     Instance().reset();
     OwnApplication().reset();

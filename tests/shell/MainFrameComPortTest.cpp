@@ -1,0 +1,323 @@
+// The main frame's serial port against a simulated controller on a pseudo-terminal, in the
+// running application on both backends: frames out, replies in with their time-outs and
+// shortened forms, exception replies and silence, the device information, the settings frames,
+// the port probe and the open failures.
+#include "shell/MainFrame.h"
+
+#include "platform/comm/SerialPortNames.h"
+#include "platform/core/MessageBox.h"
+#include "support/RunningApp.h"
+#include "support/SimulatedController.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Bytes = std::vector<BYTE>;
+using Fault = SimulatedController::Fault;
+
+long MsSince(Clock::time_point start)
+{
+    return long(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+class ComPortTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSerialPortNumbers();
+        ASSERT_TRUE(m_app.Start());
+        ASSERT_NE(Frame(), nullptr);
+    }
+    void TearDown() override
+    {
+        Frame()->CloseConfiguredPort();
+        m_app.Close();
+        ResetSerialPortNumbers();
+    }
+
+    static CMainFrame* Frame() { return AfxGetMainFrame(); }
+
+    // Configures the path as the frame's port and opens it.
+    static void Connect(const std::string& strPath)
+    {
+        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(strPath));
+        ASSERT_TRUE(Frame()->OpenConfiguredPort());
+    }
+    static BOOL Send(const BYTE* pFrame, int n)
+    {
+        DWORD dwError = 0;
+        return Frame()->SendFrame(pFrame, n, &dwError);
+    }
+    // The log lines written since the test began.
+    std::vector<std::string> NewLogLines()
+    {
+        const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(m_nLogStart);
+        std::vector<std::string> lines;
+        std::size_t nStart = 0;
+        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
+            lines.push_back(strLog.substr(nStart, nEnd - nStart));
+        return lines;
+    }
+    void MarkLog() { m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size(); }
+
+    RunningApp m_app{"qarvo-comport", RunningApp::BackendOfTheRun()};
+    CMessageBoxRecorder m_boxes;
+    std::size_t m_nLogStart = 0;
+};
+
+TEST_F(ComPortTest, DeviceInformationGivesTheModelCode)
+{
+    SimulatedController controller(0x5188, 0xC100);
+    Connect(controller.Path());
+    EXPECT_TRUE(Frame()->m_bPortOpen);
+    EXPECT_TRUE(Frame()->m_bPortOpen2);
+    BYTE reply[32];
+    DWORD dwError = 99;
+    ASSERT_TRUE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_EQ(dwError, PLC_RESULT_OK);
+    EXPECT_EQ(reply[3], 0x51);
+    ASSERT_FALSE(controller.Requests().empty());
+    EXPECT_EQ(controller.Requests().front(), (Bytes{0x00, 0x03, 0x00, 0xD2, 0x00, 0x03, 0xA4, 0x23}));
+    Frame()->CloseConfiguredPort();
+    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->m_bPortOpen);
+    EXPECT_FALSE(Frame()->m_bPortOpen2);
+}
+
+TEST_F(ComPortTest, DeviceInformationThatFailsItsCheckIsLogged)
+{
+    SimulatedController controller;
+    controller.SetFault(Fault::WrongSlave);
+    Connect(controller.Path());
+    MarkLog();
+    BYTE reply[16];
+    DWORD dwError = 0;
+    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_EQ(dwError, PLC_RESULT_DEVICE_ID);
+    EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Device ID Error!"});
+    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, 10, &dwError));
+}
+
+TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
+{
+    SimulatedController controller;
+    controller.SetFault(Fault::AnyMachineReply, FC_DOWNLOAD_START);
+    Connect(controller.Path());
+    BYTE frame[16];
+    ASSERT_TRUE(Send(frame, Frame()->m_modbus.BuildDownloadStart(frame)));
+    BYTE reply[32];
+    WORD wLength = 19;
+    DWORD dwError = 0;
+    const Clock::time_point start = Clock::now();
+    ASSERT_TRUE(Frame()->ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    EXPECT_LT(MsSince(start), 1000);
+    EXPECT_EQ(wLength, 17);
+    EXPECT_EQ(reply[3], 0x88);
+    EXPECT_EQ(reply[4], 0x99);
+
+    // An older controller's upload handshake where the newer form was expected.
+    SimulatedController older(0x2188, 0xB100);
+    Frame()->CloseConfiguredPort();
+    Connect(older.Path());
+    ASSERT_TRUE(Send(frame, Frame()->m_modbus.BuildUploadStart(frame)));
+    wLength = 19;
+    ASSERT_TRUE(Frame()->ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    EXPECT_EQ(wLength, 17);
+}
+
+TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
+{
+    SimulatedController controller;
+    controller.SetFault(Fault::Exception, FC_READ_HOLDING_REGISTERS, 3);
+    Connect(controller.Path());
+    Frame()->SetLinkTimeScale(10);
+    MarkLog();
+    BYTE reply[16];
+    DWORD dwError = 0;
+    const Clock::time_point start = Clock::now();
+    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 10);
+    EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
+    EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Exception Code : No=3->ILLIGAL DATA VALUE,Please Check!"});
+}
+
+TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
+{
+    SimulatedController controller;
+    Connect(controller.Path());
+    Frame()->SetLinkTimeScale(10);
+    for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
+        controller.SetFault(fault);
+        MarkLog();
+        BYTE reply[16];
+        DWORD dwError = 0;
+        EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+        EXPECT_EQ(dwError, ERR_TIMEOUT);
+        EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
+    }
+}
+
+TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
+{
+    SimulatedController controller;
+    controller.SetFault(Fault::InPieces);
+    Connect(controller.Path());
+    BYTE reply[16];
+    DWORD dwError = 0;
+    EXPECT_TRUE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_EQ(reply[3], 0x51);
+}
+
+TEST_F(ComPortTest, LongTimeOutsAreHonoured)
+{
+    // The link's clock runs 10 times as fast: 3000 ms are 300 ms, 6000 ms 600 ms, 30000 ms 3 s.
+    // Each echo comes half-way between the short time-out and the long one.
+    constexpr int kScale = 10;
+    SimulatedController controller;
+    Connect(controller.Path());
+    Frame()->SetLinkTimeScale(kScale);
+    Bytes data(128, 0x5A);
+    BYTE frame[160];
+    const int n = Frame()->m_modbus.BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
+    struct Case {
+        int nDelayMs;
+        int nTimeoutMs;
+        BOOL bArrives;
+    };
+    const Case cases[] = {
+        {4500, FIRST_BLOCK_TIMEOUT_MS, TRUE},
+        {4500, REPLY_TIMEOUT_MS, FALSE},
+        {16500, REMOTE_MODULE_TIMEOUT_MS, TRUE},
+        {16500, REPLY_TIMEOUT_MS, FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nTimeoutMs);
+        controller.SetReplyDelay(c.nDelayMs / kScale, FC_WRITE_MULTIPLE_REGISTERS);
+        ASSERT_TRUE(Send(frame, n));
+        BYTE reply[8];
+        WORD wLength = 8;
+        DWORD dwError = 0;
+        EXPECT_EQ(Frame()->ReceiveReply(reply, &wLength, &dwError, c.nTimeoutMs), c.bArrives);
+        if (!c.bArrives) {
+            EXPECT_EQ(dwError, ERR_TIMEOUT);
+            // The late echo lands before the next request purges the line.
+            std::this_thread::sleep_for(std::chrono::milliseconds((c.nDelayMs - c.nTimeoutMs) / kScale + 50));
+        }
+    }
+    EXPECT_EQ(controller.Register(0x8C00), 0x5A5A);
+}
+
+TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
+{
+    SimulatedController controller(0x5188);
+    Connect(controller.Path());
+    MarkLog();
+    DWORD dwError = 0;
+    const BYTE calibration[] = {0, 1, 0, 7};
+    ASSERT_TRUE(Frame()->WriteSetting(calibration, 4, &dwError, 0x010, 0x010));
+    BYTE area[64];
+    ASSERT_TRUE(Frame()->ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
+    EXPECT_EQ(Bytes(area + 3, area + 7), (Bytes{0, 1, 0, 7}));
+
+    const BYTE dst[12] = {4, 0, 0, 0, 0x0B, 0x01, 0x03, 0x08, 0x3C, 0, 0, 0};
+    ASSERT_TRUE(Frame()->WriteSetting(dst, 12, &dwError, 0x004, 0x004));
+    ASSERT_TRUE(Frame()->ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
+    EXPECT_EQ(Bytes(area + 7, area + 19), (Bytes{4, 0, 0x0B, 0, 0x01, 0, 0x03, 0, 0x08, 0, 0x3C, 0}));
+
+    // The clock frame's register field is the identification's first two bytes, at 18-19.
+    BYTE clock[20] = {0, 1, 0x07, 0xEA, 0, 12, 0, 7, 0, 10, 0, 30, 0, 15};
+    clock[18] = 0x51;
+    clock[19] = 0x88;
+    ASSERT_TRUE(Frame()->WriteSetting(clock, 14, &dwError, 0x001, 0x001));
+    EXPECT_EQ(controller.Register(301), 1);
+    EXPECT_EQ(controller.Register(302), 0x07EA);
+    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"Clock Calibration Setting Starts...",
+                                                       "Summer/Winter Time Writing Starts...",
+                                                       "Clock Setting Starts..."}));
+
+    // A reply that fails its check names the frame.
+    controller.SetFault(Fault::WrongCrc);
+    MarkLog();
+    EXPECT_FALSE(Frame()->WriteSetting(dst, 12, &dwError, 0x004, 0x044));
+    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"WIFI Setup Setting Starts...",
+                                                       "WIFI Config Setting(RTU Function Code 233) Error!"}));
+    MarkLog();
+    EXPECT_FALSE(Frame()->ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
+    EXPECT_EQ(dwError, PLC_RESULT_CHECKSUM);
+    EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Check Sum Error!"});
+}
+
+TEST_F(ComPortTest, ReadAreaRefusesABufferTheReplyWouldOverrun)
+{
+    SimulatedController controller;
+    Connect(controller.Path());
+    BYTE area[16];
+    DWORD dwError = 0;
+    EXPECT_FALSE(Frame()->ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
+    EXPECT_EQ(dwError, DWORD(EINVAL));
+    EXPECT_TRUE(controller.Requests().empty());
+}
+
+TEST_F(ComPortTest, ProbeAnswersWhetherAControllerEchoes)
+{
+    SimulatedController controller;
+    PtyPair silent;
+    const int nController = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+    const int nSilent = SerialPortNumberOf(CString::FromUtf8(silent.Path()));
+    const int nMissing = SerialPortNumberOf(_T("/nonexistent/ttyUSB7"));
+    Frame()->m_nComPort = 0;
+    Frame()->SetLinkTimeScale(10);
+    DWORD dwError = 0;
+    EXPECT_TRUE(Frame()->ProbePort(&dwError, 0, nController));
+    ASSERT_FALSE(controller.Requests().empty());
+    EXPECT_EQ(controller.Requests().back()[1], FC_DOWNLOAD_END);
+    EXPECT_EQ(controller.LastEndFlag(), 0);
+    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_EQ(Frame()->m_nComPort, 0);
+
+    MarkLog();
+    EXPECT_FALSE(Frame()->ProbePort(&dwError, 0, nSilent));
+    EXPECT_EQ(dwError, ERR_TIMEOUT);
+    EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
+
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_FALSE(Frame()->ProbePort(&dwError, 0, nMissing));
+    ASSERT_EQ(m_boxes.Boxes().size(), 2U);
+    EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), "This Port is not ready!, Error Code=[2]");
+    EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, MB_ICONERROR);
+    EXPECT_EQ(m_boxes.Boxes()[1].text.ToUtf8(), "/nonexistent/ttyUSB7 fail to open, Please check!");
+    EXPECT_FALSE(Frame()->m_bPortOpen);
+    EXPECT_EQ(Frame()->m_nComPort, 0);
+}
+
+TEST_F(ComPortTest, NoConfiguredPortOpensNothing)
+{
+    Frame()->m_nComPort = 0;
+    EXPECT_FALSE(Frame()->OpenConfiguredPort());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    // A port number that names no device fails as a missing device.
+    Frame()->m_nComPort = 42;
+    EXPECT_FALSE(Frame()->OpenConfiguredPort());
+    ASSERT_EQ(m_boxes.Boxes().size(), 2U);
+    EXPECT_EQ(m_boxes.Boxes()[1].text.ToUtf8(), "COM42 fail to open, Please check!");
+}
+
+TEST_F(ComPortTest, SendingOnAClosedPortGivesTheSystemError)
+{
+    BYTE frame[8] = {};
+    DWORD dwError = 0;
+    EXPECT_FALSE(Frame()->SendFrame(frame, 8, &dwError));
+    EXPECT_EQ(dwError, DWORD(EBADF));
+    WORD wLength = 8;
+    EXPECT_FALSE(Frame()->ReceiveReply(frame, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    EXPECT_EQ(dwError, DWORD(EBADF));
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// The simulated controller that the controller-link tests talk to, driven through the main
+// frame's port as the transfer operations will: the upload handshake reports what was written,
+// the password is checked, the message-text area and the standard reads and writes work on its
+// maps, and the end frames are echoed.
+#include "shell/MainFrame.h"
+
+#include "platform/comm/SerialPortNames.h"
+#include "platform/core/MessageBox.h"
+#include "support/SimulatedController.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<BYTE>;
+
+class SimulatedControllerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSerialPortNumbers();
+        m_frame.m_nComPort = SerialPortNumberOf(CString::FromUtf8(m_controller.Path()));
+        ASSERT_TRUE(m_frame.OpenConfiguredPort());
+    }
+    void TearDown() override { ResetSerialPortNumbers(); }
+
+    // Sends the frame and returns the reply of the expected length (empty on failure).
+    Bytes Exchange(const BYTE* pFrame, int n, int nReplyLength)
+    {
+        DWORD dwError = 0;
+        Bytes reply(static_cast<std::size_t>(nReplyLength));
+        WORD wLength = WORD(nReplyLength);
+        if (!m_frame.SendFrame(pFrame, n, &dwError) ||
+            !m_frame.ReceiveReply(reply.data(), &wLength, &dwError, REPLY_TIMEOUT_MS))
+            return {};
+        reply.resize(wLength);
+        return reply;
+    }
+
+    CMessageBoxRecorder m_boxes;
+    SimulatedController m_controller{0x5188, 0xC105};
+    CMainFrame m_frame;
+    CModBus& m_modbus = m_frame.m_modbus;
+};
+
+TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheProgramWrittenAndItsPassword)
+{
+    BYTE frame[160];
+    Bytes data(128, 0x11);
+    for (WORD wRegister : {WORD(0x8C00), WORD(0x8C40)}) {
+        const int n = m_modbus.BuildWriteMultiple(wRegister, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
+        ASSERT_EQ(Exchange(frame, n, 8).size(), 8U);
+    }
+    const int nMsg = m_modbus.BuildWriteMultiple(0, 64, data.data(), frame, FC_WRITE_MSGTEXT);
+    ASSERT_EQ(Exchange(frame, nMsg, 8).size(), 8U);
+    m_controller.SetPassword("AB");
+    Bytes reply = Exchange(frame, m_modbus.BuildUploadStart(frame), 19);
+    ASSERT_EQ(reply.size(), 19U);
+    BOOL bPassword = FALSE;
+    EXPECT_EQ(m_modbus.CheckUploadStartReply(reply.data(), 19, &bPassword), PLC_RESULT_OK);
+    EXPECT_TRUE(bPassword);
+    EXPECT_EQ((reply[13] << 8) | reply[14], 128);   // words of program
+    EXPECT_EQ((reply[15] << 8) | reply[16], 64);    // words of message texts
+
+    BYTE password[8];
+    CModBus::MakePasswordBytes(_T("AB"), password);
+    reply = Exchange(frame, m_modbus.BuildPassword(password, frame), 7);
+    EXPECT_TRUE(m_modbus.CheckPasswordReply(reply.data(), int(reply.size())));
+    CModBus::MakePasswordBytes(_T("BA"), password);
+    reply = Exchange(frame, m_modbus.BuildPassword(password, frame), 7);
+    EXPECT_FALSE(m_modbus.CheckPasswordReply(reply.data(), int(reply.size())));
+
+    reply = Exchange(frame, m_modbus.BuildUploadEnd(1, frame), 8);
+    EXPECT_TRUE(m_modbus.CheckUploadEndReply(reply.data(), int(reply.size()), 1));
+    EXPECT_EQ(m_controller.LastEndFlag(), 1);
+}
+
+TEST_F(SimulatedControllerTest, MessageTextsAndStandardAreasReadBack)
+{
+    BYTE frame[160];
+    Bytes data(128);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = BYTE(i);
+    int n = m_modbus.BuildWriteMultiple(0, 64, data.data(), frame, FC_WRITE_MSGTEXT);
+    ASSERT_EQ(Exchange(frame, n, 8).size(), 8U);
+    n = m_modbus.BuildReadRequest(0, 64, frame, FC_READ_MSGTEXT);
+    Bytes reply = Exchange(frame, n, 133);
+    ASSERT_EQ(m_modbus.CheckReadReply(reply.data(), int(reply.size()), FC_READ_MSGTEXT), PLC_RESULT_OK);
+    EXPECT_EQ(Bytes(reply.begin() + 3, reply.end() - 2), data);
+
+    const BYTE value[] = {0x12, 0x34};
+    ASSERT_EQ(Exchange(frame, m_modbus.BuildWriteSingle(9160, value, frame, FC_WRITE_SINGLE_REGISTER), 8).size(), 8U);
+    EXPECT_EQ(m_controller.Register(9160), 0x1234);
+
+    m_controller.SetDiscreteInput(1, true);
+    m_controller.SetDiscreteInput(9, true);
+    reply = Exchange(frame, m_modbus.BuildReadRequest(0, 16, frame, FC_READ_DISCRETE_INPUTS), 7);
+    ASSERT_EQ(m_modbus.CheckReadReply(reply.data(), int(reply.size()), FC_READ_DISCRETE_INPUTS), PLC_RESULT_OK);
+    EXPECT_EQ(reply[3], 0x02);
+    EXPECT_EQ(reply[4], 0x02);
+    m_controller.SetCoil(256, true);
+    reply = Exchange(frame, m_modbus.BuildReadRequest(256, 8, frame, FC_READ_COILS), 6);
+    EXPECT_EQ(reply[3], 0x01);
+    m_controller.SetInputRegister(500, 1234);
+    reply = Exchange(frame, m_modbus.BuildReadRequest(500, 1, frame, FC_READ_INPUT_REGISTERS), 7);
+    EXPECT_EQ((reply[3] << 8) | reply[4], 1234);
+}
+
+TEST_F(SimulatedControllerTest, DownloadHandshakeMatchesTheProject)
+{
+    BYTE frame[16];
+    const Bytes reply = Exchange(frame, m_modbus.BuildDownloadStart(frame), 19);
+    ASSERT_EQ(reply.size(), 19U);
+    EXPECT_EQ(m_modbus.CheckDownloadStartReply(reply.data(), 19, {0x5188, 0, 0xC100, HANDSHAKE_DOWNLOAD}),
+              PLC_RESULT_OK);
+    EXPECT_EQ(m_modbus.CheckDownloadStartReply(reply.data(), 19, {0x5188, 0, 0xC200, HANDSHAKE_DOWNLOAD}),
+              PLC_RESULT_MACHINE_VERSION);
+    EXPECT_EQ(m_modbus.CheckDownloadStartReply(reply.data(), 19, {0x6188, 0, 0xC100, HANDSHAKE_DOWNLOAD}),
+              PLC_RESULT_MACHINE_TYPE);
+}
+
+TEST_F(SimulatedControllerTest, UnknownFunctionGivesAnExceptionReply)
+{
+    BYTE frame[16] = {0x00, 0x2B, 0, 0, 0, 0};
+    m_modbus.AppendCRC(frame, 6);
+    m_frame.SetLinkTimeScale(30);
+    DWORD dwError = 0;
+    BYTE reply[8];
+    WORD wLength = 8;
+    ASSERT_TRUE(m_frame.SendFrame(frame, 8, &dwError));
+    EXPECT_FALSE(m_frame.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
+    CString strText;
+    EXPECT_EQ(m_modbus.GetExceptionText(reply, 5, strText), 1);
+}
+
+}  // namespace

@@ -1,0 +1,424 @@
+// A controller on the far end of a pseudo-terminal, for the tests of the controller link. It
+// answers on its own thread as a controller of the given model code and firmware version would:
+// the device information at register 210, the download and upload handshakes and their ends,
+// the program password, the message-text area, the clock, calibration and summer/winter time
+// settings, memory reads, and the standard reads and writes on its register map. Program memory
+// keeps what was written. Switches make it misbehave the ways a line or a controller can: no
+// reply, a reply cut short, a wrong CRC, an exception reply, a wrong slave address, the 17-byte
+// "any machine" handshake reply, a reply sent in pieces, a late reply.
+//
+// Frames are recognised by their function code's layout; a frame whose length its header does
+// not give ends at a pause on the line, as Modbus RTU frames do.
+#pragma once
+
+#include "support/PtyPair.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <poll.h>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+class SimulatedController {
+public:
+    using Bytes = std::vector<std::uint8_t>;
+
+    enum class Fault { None, NoReply, CutShort, WrongCrc, Exception, WrongSlave, AnyMachineReply, InPieces };
+
+    static constexpr std::uint16_t kImageBuffer0 = 35840;
+    static constexpr std::uint16_t kImageBuffer1 = 40960;
+    static constexpr std::uint16_t kDeviceInfoRegister = 210;
+    static constexpr std::uint32_t kDstAddress = 0x200004B8;
+
+    // hardware code: model code in the high byte (0x51 and above the newer generation).
+    explicit SimulatedController(std::uint16_t wHardwareCode = 0x5188, std::uint16_t wVersion = 0xC100)
+        : m_wHardwareCode(wHardwareCode), m_wVersion(wVersion)
+    {
+        m_holding[kDeviceInfoRegister] = wHardwareCode;
+        m_holding[kDeviceInfoRegister + 1] = wVersion;
+        m_holding[kDeviceInfoRegister + 2] = 0;
+        m_thread = std::thread([this] { Run(); });
+    }
+    ~SimulatedController()
+    {
+        m_bStop = true;
+        m_thread.join();
+    }
+    SimulatedController(const SimulatedController&) = delete;
+    SimulatedController& operator=(const SimulatedController&) = delete;
+
+    const std::string& Path() const { return m_pty.Path(); }
+    std::uint8_t ModelCode() const { return std::uint8_t(m_wHardwareCode >> 8); }
+
+    // ---- switches ----
+    // The fault applies to the replies to the function code given (0: to every reply).
+    void SetFault(Fault fault, std::uint8_t byFunction = 0, std::uint8_t byException = 3)
+    {
+        std::lock_guard lock(m_mutex);
+        m_fault = fault;
+        m_byFaultFunction = byFunction;
+        m_byException = byException;
+    }
+    // Replies to the function code (0: every reply) leave after this many milliseconds.
+    void SetReplyDelay(int nMilliseconds, std::uint8_t byFunction = 0)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nDelayMs = nMilliseconds;
+        m_byDelayFunction = byFunction;
+    }
+    // Up to eight capital letters; empty for none.
+    void SetPassword(const std::string& strPassword)
+    {
+        std::lock_guard lock(m_mutex);
+        m_strPassword = strPassword;
+    }
+    void SetProgramSize(int nBytes, int nMessageTextBytes = 0)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nProgramBytes = nBytes;
+        m_nMessageTextBytes = nMessageTextBytes;
+    }
+
+    // ---- its memory ----
+    void SetRegister(std::uint16_t wRegister, std::uint16_t wValue)
+    {
+        std::lock_guard lock(m_mutex);
+        m_holding[wRegister] = wValue;
+    }
+    std::uint16_t Register(std::uint16_t wRegister)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_holding[wRegister];
+    }
+    std::uint16_t MessageTextRegister(std::uint16_t wRegister)
+    {
+        std::lock_guard lock(m_mutex);
+        return m_messageTexts[wRegister];
+    }
+    void SetInputRegister(std::uint16_t wRegister, std::uint16_t wValue)
+    {
+        std::lock_guard lock(m_mutex);
+        m_input[wRegister] = wValue;
+    }
+    void SetCoil(std::uint16_t wAddress, bool bOn)
+    {
+        std::lock_guard lock(m_mutex);
+        m_coils[wAddress] = bOn;
+    }
+    void SetDiscreteInput(std::uint16_t wAddress, bool bOn)
+    {
+        std::lock_guard lock(m_mutex);
+        m_discrete[wAddress] = bOn;
+    }
+    void SetMemory(std::uint32_t dwAddress, const Bytes& bytes)
+    {
+        std::lock_guard lock(m_mutex);
+        for (std::size_t i = 0; i < bytes.size(); ++i)
+            m_memory[dwAddress + std::uint32_t(i)] = bytes[i];
+    }
+    Bytes Memory(std::uint32_t dwAddress, int n)
+    {
+        std::lock_guard lock(m_mutex);
+        Bytes bytes;
+        for (int i = 0; i < n; ++i)
+            bytes.push_back(m_memory[dwAddress + std::uint32_t(i)]);
+        return bytes;
+    }
+
+    // Every request received, in order.
+    std::vector<Bytes> Requests()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_requests;
+    }
+    // The last download or upload end flag (-1 before one came).
+    int LastEndFlag()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_nLastEndFlag;
+    }
+
+    static std::uint16_t Crc(const Bytes& bytes, std::size_t n)
+    {
+        unsigned crc = 0xFFFF;
+        for (std::size_t i = 0; i < n; ++i) {
+            crc ^= bytes[i];
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1U) ? (crc >> 1) ^ 0xA001U : crc >> 1;
+        }
+        return std::uint16_t(crc);
+    }
+    static void AppendCrc(Bytes& bytes)
+    {
+        const std::uint16_t crc = Crc(bytes, bytes.size());
+        bytes.push_back(std::uint8_t(crc & 0xFF));
+        bytes.push_back(std::uint8_t(crc >> 8));
+    }
+
+private:
+    // A pause this long ends a frame whose length the header does not give.
+    static constexpr int kFrameGapMs = 5;
+
+    static std::uint16_t Word(const Bytes& b, std::size_t i) { return std::uint16_t((b[i] << 8) | b[i + 1]); }
+    static void PutWord(Bytes& b, std::uint16_t w)
+    {
+        b.push_back(std::uint8_t(w >> 8));
+        b.push_back(std::uint8_t(w & 0xFF));
+    }
+
+    // The frame length the header gives, 0 when it needs more bytes to tell, -1 when only a
+    // pause can tell.
+    static int FrameLength(const Bytes& b)
+    {
+        if (b.size() < 2)
+            return 0;
+        switch (b[1]) {
+        case 16: case 120: case 220:
+            return b.size() < 7 ? 0 : 9 + b[6];
+        case 110:
+            return 17;
+        case 249:
+            return 9;
+        case 233:
+            return -1;
+        default:
+            return 8;
+        }
+    }
+
+    void Run()
+    {
+        Bytes pending;
+        const int fd = m_pty.ControllerFd();
+        while (!m_bStop) {
+            pollfd pfd{fd, POLLIN, 0};
+            const int nReady = poll(&pfd, 1, pending.empty() ? 20 : kFrameGapMs);
+            if (nReady > 0 && (pfd.revents & POLLIN)) {
+                std::uint8_t chunk[512];
+                const ssize_t n = read(fd, chunk, sizeof chunk);
+                if (n > 0)
+                    pending.insert(pending.end(), chunk, chunk + n);
+            } else if (nReady > 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            }
+            const bool bPause = nReady == 0;
+            for (;;) {
+                const int nLength = FrameLength(pending);
+                int nTake = 0;
+                if (nLength > 0 && int(pending.size()) >= nLength)
+                    nTake = nLength;
+                else if (nLength < 0 && bPause)
+                    nTake = int(pending.size());
+                if (nTake == 0)
+                    break;
+                const Bytes frame(pending.begin(), pending.begin() + nTake);
+                pending.erase(pending.begin(), pending.begin() + nTake);
+                Answer(frame);
+            }
+            // A stray byte with nothing after it is line noise.
+            if (bPause && pending.size() < 2)
+                pending.clear();
+        }
+    }
+
+    void Answer(const Bytes& request)
+    {
+        Bytes reply;
+        int nDelayMs = 0;
+        Fault fault = Fault::None;
+        std::uint8_t byException = 3;
+        {
+            std::lock_guard lock(m_mutex);
+            m_requests.push_back(request);
+            const std::size_t n = request.size();
+            if (n < 4 || Crc(request, n - 2) != std::uint16_t(request[n - 2] | (request[n - 1] << 8)))
+                return;   // a garbled request gets no reply, as on a real line
+            const std::uint8_t fc = request[1];
+            if (m_byFaultFunction == 0 || m_byFaultFunction == fc)
+                fault = m_fault;
+            if (m_byDelayFunction == 0 || m_byDelayFunction == fc)
+                nDelayMs = m_nDelayMs;
+            byException = m_byException;
+            reply = fault == Fault::Exception ? Bytes{request[0], std::uint8_t(fc | 0x80), byException}
+                                              : Respond(request, fault == Fault::AnyMachineReply);
+        }
+        if (reply.empty() || fault == Fault::NoReply)
+            return;
+        if (fault == Fault::WrongSlave)
+            reply[0] = std::uint8_t(reply[0] + 1);
+        AppendCrc(reply);
+        if (fault == Fault::WrongCrc)
+            reply.back() ^= 0x5A;
+        if (fault == Fault::CutShort)
+            reply.resize(reply.size() - 3);
+        if (nDelayMs > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(nDelayMs));
+        Send(reply, fault == Fault::InPieces);
+    }
+
+    void Send(const Bytes& reply, bool bInPieces)
+    {
+        const int fd = m_pty.ControllerFd();
+        const std::size_t nPiece = bInPieces ? 3 : reply.size();
+        for (std::size_t i = 0; i < reply.size(); i += nPiece) {
+            const std::size_t n = std::min(nPiece, reply.size() - i);
+            if (write(fd, reply.data() + i, n) != ssize_t(n))
+                return;
+            if (bInPieces)
+                std::this_thread::sleep_for(std::chrono::milliseconds(15));
+        }
+    }
+
+    // The reply without its CRC; empty for none. Called with the lock held.
+    Bytes Respond(const Bytes& q, bool bAnyMachine)
+    {
+        const std::uint8_t s = q[0];
+        const std::uint8_t fc = q[1];
+        switch (fc) {
+        case 1: case 2: return ReadBits(q, fc == 1 ? m_coils : m_discrete);
+        case 3: return ReadWords(q, m_holding);
+        case 4: return ReadWords(q, m_input);
+        case 121: return ReadWords(q, m_messageTexts);
+        case 6:
+            m_holding[Word(q, 2)] = Word(q, 4);
+            return Bytes(q.begin(), q.begin() + 6);
+        case 16: case 120: return WriteWords(q, fc == 16 ? m_holding : m_messageTexts);
+        case 100: return Handshake(s, fc, bAnyMachine);
+        case 102: return Handshake(s, fc, bAnyMachine);
+        case 101: case 103:
+            m_nLastEndFlag = q[5];
+            return Bytes(q.begin(), q.begin() + 6);
+        case 110: return Bytes{s, 110, 2, 0, std::uint8_t(PasswordMatches(q) ? 0 : 1)};
+        case 220: {
+            for (int i = 0; i < q[6] / 2; ++i)
+                m_holding[std::uint16_t(301 + i)] = Word(q, 7 + 2 * std::size_t(i));
+            return Bytes{s, 220, q[2], q[3], 0, std::uint8_t(q[6] / 2)};
+        }
+        case 234:
+            m_holding[262] = Word(q, 2);
+            m_holding[263] = Word(q, 4);
+            return Bytes(q.begin(), q.begin() + 6);
+        case 233: {
+            // The summer/winter time record comes as mode, three zeros, end month and day,
+            // start month and day, difference; the controller keeps each value in an even byte.
+            const std::size_t n = q.size() - 4;
+            const std::size_t kept[] = {0, 4, 5, 6, 7, 8};
+            for (std::size_t k = 0; k < std::size(kept); ++k)
+                m_memory[kDstAddress + 2 * std::uint32_t(k)] = kept[k] < n ? q[2 + kept[k]] : 0;
+            Bytes reply(q.begin(), q.begin() + 2);
+            for (std::size_t i = 0; i < 12; ++i)
+                reply.push_back(i < n ? q[2 + i] : 0);
+            return reply;
+        }
+        case 249: {
+            const std::uint32_t address = (std::uint32_t(Word(q, 2)) << 16) | Word(q, 4);
+            Bytes reply(q.begin(), q.begin() + 7);
+            for (int i = 0; i < q[6]; ++i)
+                reply.push_back(m_memory[address + std::uint32_t(i)]);
+            return reply;
+        }
+        default:
+            return Bytes{s, std::uint8_t(fc | 0x80), 1};
+        }
+    }
+
+    Bytes ReadWords(const Bytes& q, std::map<std::uint16_t, std::uint16_t>& map)
+    {
+        const std::uint16_t first = Word(q, 2);
+        const int count = Word(q, 4);
+        if (count < 1 || count > 125)
+            return Bytes{q[0], std::uint8_t(q[1] | 0x80), 3};
+        Bytes reply{q[0], q[1], std::uint8_t(2 * count)};
+        for (int i = 0; i < count; ++i)
+            PutWord(reply, map[std::uint16_t(first + i)]);
+        return reply;
+    }
+
+    Bytes ReadBits(const Bytes& q, std::map<std::uint16_t, bool>& map)
+    {
+        const std::uint16_t first = Word(q, 2);
+        const int count = Word(q, 4);
+        if (count < 1 || count > 2000)
+            return Bytes{q[0], std::uint8_t(q[1] | 0x80), 3};
+        Bytes reply{q[0], q[1], std::uint8_t((count + 7) / 8)};
+        for (int i = 0; i < count; i += 8) {
+            std::uint8_t byte = 0;
+            for (int bit = 0; bit < 8 && i + bit < count; ++bit)
+                byte |= std::uint8_t(map[std::uint16_t(first + i + bit)] ? 1 << bit : 0);
+            reply.push_back(byte);
+        }
+        return reply;
+    }
+
+    Bytes WriteWords(const Bytes& q, std::map<std::uint16_t, std::uint16_t>& map)
+    {
+        const std::uint16_t first = Word(q, 2);
+        const int count = Word(q, 4);
+        for (int i = 0; i < count && 8 + 2 * std::size_t(i) < q.size(); ++i)
+            map[std::uint16_t(first + i)] = Word(q, 7 + 2 * std::size_t(i));
+        if (q[1] == 16 && first >= kImageBuffer0)
+            m_nProgramBytes = std::max(m_nProgramBytes, (first - kImageBuffer0 + count) * 2);
+        if (q[1] == 120)
+            m_nMessageTextBytes = std::max(m_nMessageTextBytes, (first + count) * 2);
+        return Bytes(q.begin(), q.begin() + 6);
+    }
+
+    // FC100 and FC102: 19 bytes from the newer generation on, 17 before; the "any machine"
+    // reply is always 17.
+    Bytes Handshake(std::uint8_t s, std::uint8_t fc, bool bAnyMachine)
+    {
+        const bool bLong = !bAnyMachine && (m_wHardwareCode >> 8) >= 0x51;
+        Bytes reply{s, fc, std::uint8_t(bLong ? 14 : 12)};
+        PutWord(reply, bAnyMachine ? 0x8899 : m_wHardwareCode);
+        PutWord(reply, 0);
+        PutWord(reply, m_wVersion);
+        PutWord(reply, 0);
+        PutWord(reply, m_strPassword.empty() ? 0 : 0x5057);
+        PutWord(reply, std::uint16_t(m_nProgramBytes / 2));
+        if (bLong)
+            PutWord(reply, std::uint16_t(m_nMessageTextBytes / 2));
+        return reply;
+    }
+
+    bool PasswordMatches(const Bytes& q) const
+    {
+        std::uint8_t expected[8];
+        for (int i = 0; i < 8; ++i)
+            expected[i] = i < int(m_strPassword.size()) ? std::uint8_t(m_strPassword[std::size_t(i)]) : 0xFF;
+        for (int i = 0; i < 8; i += 2)
+            std::swap(expected[i], expected[i + 1]);
+        for (int i = 0; i < 8; ++i) {
+            if (q[7 + std::size_t(i)] != expected[i])
+                return false;
+        }
+        return true;
+    }
+
+    PtyPair m_pty;
+    std::uint16_t m_wHardwareCode;
+    std::uint16_t m_wVersion;
+    std::mutex m_mutex;
+    std::map<std::uint16_t, std::uint16_t> m_holding;
+    std::map<std::uint16_t, std::uint16_t> m_input;
+    std::map<std::uint16_t, std::uint16_t> m_messageTexts;
+    std::map<std::uint16_t, bool> m_coils;
+    std::map<std::uint16_t, bool> m_discrete;
+    std::map<std::uint32_t, std::uint8_t> m_memory;
+    std::vector<Bytes> m_requests;
+    std::string m_strPassword;
+    int m_nProgramBytes = 0;
+    int m_nMessageTextBytes = 0;
+    int m_nLastEndFlag = -1;
+    Fault m_fault = Fault::None;
+    std::uint8_t m_byFaultFunction = 0;
+    std::uint8_t m_byException = 3;
+    int m_nDelayMs = 0;
+    std::uint8_t m_byDelayFunction = 0;
+    std::atomic<bool> m_bStop{false};
+    std::thread m_thread;
+};
