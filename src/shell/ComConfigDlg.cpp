@@ -154,7 +154,10 @@ void CComConfigDlg::OnAutoDetect()
     }
     m_nPort = nPort;
     CWnd* pButton = GetDlgItem(IDC_AUTO_DETECT);
+    // The caption comes back afterwards in the interface's language.
+    CString strCaption = kAutoDetectText;
     if (pButton) {
+        pButton->GetWindowText(strCaption);
         pButton->SetWindowText(strPath);
         pButton->EnableWindow(FALSE);
     }
@@ -163,7 +166,7 @@ void CComConfigDlg::OnAutoDetect()
         ShowLinkCheck();
     if (pButton) {
         pButton->EnableWindow(TRUE);
-        pButton->SetWindowText(kAutoDetectText);
+        pButton->SetWindowText(strCaption);
     }
 }
 

@@ -18,8 +18,6 @@ namespace {
 // where the newer generation sends 19.
 constexpr int kLongHandshake = 19;
 constexpr int kShortHandshake = 17;
-constexpr BYTE kAnyMachineHigh = 0x88;
-constexpr BYTE kAnyMachineLow = 0x99;
 // Upload handshake replies with a model code outside this range are the short form.
 constexpr BYTE kLongFormModelFirst = 34;
 constexpr BYTE kLongFormModelLast = 254;
@@ -58,7 +56,7 @@ bool IsShortenedHandshake(const BYTE* pReply, int nExpected, int nReceived)
     if (nExpected != kLongHandshake || nReceived != kShortHandshake)
         return false;
     if (pReply[1] == FC_DOWNLOAD_START)
-        return pReply[3] == kAnyMachineHigh && pReply[4] == kAnyMachineLow;
+        return pReply[3] == BYTE(MACHINE_TYPE_ANY >> 8) && pReply[4] == BYTE(MACHINE_TYPE_ANY & 0xFF);
     return pReply[1] == FC_UPLOAD_START && (pReply[3] < kLongFormModelFirst || pReply[3] > kLongFormModelLast);
 }
 

@@ -178,7 +178,15 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
     std::string strGroup;
     std::string strCancel;
     std::string strConnect;
+    std::string strDetectAfterProbe;
+    PtyPair silent;
+    SerialPortNumberOf(CString::FromUtf8(silent.Path()));
     RunCommand([&](CDialog& d) {
+        Ports(d).SetCurSel(Ports(d).FindStringExact(-1, CString::FromUtf8(silent.Path())));
+        Click(d, CComConfigDlg::IDC_AUTO_DETECT);
+        CString strDetect;
+        d.GetDlgItem(CComConfigDlg::IDC_AUTO_DETECT)->GetWindowText(strDetect);
+        strDetectAfterProbe = strDetect.ToUtf8();
         CString strText;
         d.GetDlgItem(CComConfigDlg::IDC_PORT_GROUP)->GetWindowText(strText);
         strGroup = strText.ToUtf8();
@@ -192,6 +200,7 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
     EXPECT_EQ(strGroup, "COM配置");
     EXPECT_EQ(strCancel, "取消");
     EXPECT_EQ(strConnect, "连接设备");
+    EXPECT_EQ(strDetectAfterProbe, "自动检测");
 }
 
 }  // namespace

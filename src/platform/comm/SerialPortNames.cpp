@@ -1,11 +1,11 @@
 #include "platform/comm/SerialPortNames.h"
 
-#include "platform/comm/SerialPort.h"
-
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <mutex>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -106,6 +106,14 @@ std::vector<CString> FindSerialDevices(const CString& strFolder)
 
 BOOL CanOpenSerialDevice(const CString& strPath)
 {
-    CSerialPort port;
-    return !strPath.IsEmpty() && port.Open(strPath.ToUtf8(), SerialLineSettings{}) == 0;
+    // Opened and closed again, nothing set: a look at the list must not change a device's line
+    // settings or its modem lines (a serial console, an adapter that resets on DTR).
+    if (strPath.IsEmpty())
+        return FALSE;
+    const int fd = ::open(strPath.ToUtf8().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return FALSE;
+    const BOOL bTerminal = ::isatty(fd);
+    ::close(fd);
+    return bTerminal;
 }

@@ -23,5 +23,6 @@ void ResetSerialPortNumbers();
 // The serial device nodes under the folder (normally /dev), in natural order: ttyS0 before
 // ttyS10, ttyS* before ttyUSB* before ttyACM*.
 std::vector<CString> FindSerialDevices(const CString& strFolder = _T("/dev"));
-// Whether the device opens for reading and writing now (it is closed again at once).
+// Whether the device is a terminal that opens for reading and writing now (it is closed again
+// at once, its settings untouched).
 BOOL CanOpenSerialDevice(const CString& strPath);

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -46,7 +47,17 @@ TEST(SerialPortNames, DevicesAreFoundByFamilyInUnitOrder)
 TEST(SerialPortNames, OnlyTerminalsThatOpenCount)
 {
     PtyPair pty;
+    // A look at the device leaves its line settings as they were.
+    termios tio{};
+    ASSERT_EQ(tcgetattr(pty.ProgramSideFd(), &tio), 0);
+    tio.c_lflag |= ICANON | ECHO;
+    cfsetspeed(&tio, B2400);
+    ASSERT_EQ(tcsetattr(pty.ProgramSideFd(), TCSANOW, &tio), 0);
     EXPECT_TRUE(CanOpenSerialDevice(CString::FromUtf8(pty.Path())));
+    termios after{};
+    ASSERT_EQ(tcgetattr(pty.ProgramSideFd(), &after), 0);
+    EXPECT_EQ(after.c_lflag & (ICANON | ECHO), tcflag_t(ICANON | ECHO));
+    EXPECT_EQ(cfgetospeed(&after), speed_t(B2400));
     EXPECT_FALSE(CanOpenSerialDevice(_T("/dev/null")));
     EXPECT_FALSE(CanOpenSerialDevice(_T("/nonexistent/ttyS0")));
     EXPECT_FALSE(CanOpenSerialDevice(_T("")));
