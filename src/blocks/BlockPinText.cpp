@@ -12,6 +12,8 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
+#include "blocks/BlockWord.h"
+#include "blocks/TypeCodeList.h"
 #include "platform/core/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
@@ -33,15 +35,6 @@ CString Fmt(LPCTSTR pszFormat, const Args&... args)
     CString str;
     str.Format(pszFormat, args...);
     return str;
-}
-
-bool IsOneOf(int nType, std::initializer_list<int> types)
-{
-    for (int t : types) {
-        if (t == nType)
-            return true;
-    }
-    return false;
 }
 
 // The unit letter of a time given by its time base: 0 hours, 1 minutes, else seconds.
@@ -575,9 +568,9 @@ void PinTextBuilder::AddWordAndMathLines()
         return IsReferenced(0) ? Ref(0, pszRef) : Fmt(pszValue, nValue);
     };
     const CString strAmp = Fmt(_T("Amp=%5.2f"), m_b.m_dParam);
-    if (m_nType >= BT_ROL && m_nType <= BT_SHR) {
+    if (IsShiftType(m_nType)) {
         Line(2, refOr(_T("NbR = B%d"), _T("NbR = %d"), Param(9)));
-    } else if (m_nType >= BT_ANDM && m_nType <= BT_XORM) {
+    } else if (IsMaskType(m_nType)) {
         Line(3, refOr(_T("Mask = B%d"), _T("Mask = 0x%04X"), Param(9)));
     } else if (m_nType == BT_WORD2BIT) {
         Line(2, refOr(_T("BitNo = B%d"), _T("BitNo = %d"), Param(9)));
@@ -588,7 +581,7 @@ void PinTextBuilder::AddWordAndMathLines()
     } else if (m_nType == BT_LOG) {
         Indent(10);
         Lines({{2, P1()}, {3, strAmp}});
-    } else if (IsOneOf(m_nType, {BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC})) {
+    } else if (ListsType({BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC}, m_nType)) {
         Indent(10);
         Line(3, strAmp);
     } else if (m_nType == BT_QUAD) {

@@ -88,14 +88,6 @@ CSize Extent(CDC* pDC, LPCTSTR pszText)
 
 using namespace symbol;
 
-namespace {
-
-// Type codes 600 + k; the same prefixes as the labels.
-constexpr LPCTSTR kIoPrefixes[] = {_T("I"),  _T("C"),  _T("S"),  _T("lo"), _T("hi"), _T("Q"),
-                                   _T("X"),  _T("M"),  _T("AI"), _T("AQ"), _T("AM"), _T("F")};
-
-}  // namespace
-
 void CBlockObj::DrawSymbol(CDC* pDC) const
 {
     // The family of a class decides its painter; the first row whose class the block is wins.
@@ -196,7 +188,11 @@ void CBlockObj::DrawSymbol(CDC* pDC) const
 
 void CBlockObj::DrawIOSymbol(CDC* pDC) const
 {
-    const LPCTSTR pszPrefix = kIoPrefixes[m_nType - BT_IN];
+    // The prefix of the block's address label.
+    const BlockAddressLabel* pAddress = AddressLabelOf(m_nType);
+    if (!pAddress)
+        return;
+    const LPCTSTR pszPrefix = pAddress->pszPrefix;
     const CSize size = Extent(pDC, pszPrefix);
     pDC->TextOut(m_ptPos.x + (m_nWidth - size.cx) / 2, m_ptPos.y + (m_nHeight - size.cy) / 2,
                  CString(pszPrefix));
@@ -204,13 +200,13 @@ void CBlockObj::DrawIOSymbol(CDC* pDC) const
 
 void CBlockObj::DrawLogicSymbol(CDC* pDC) const
 {
-    static constexpr LPCTSTR kTexts[] = {_T("&"),  _T("&"),  _T("&"),  _T("&"),
-                                         _T(">1"), _T(">1"), _T("=1"), _T("1")};
-    if (m_nType < BT_AND || m_nType > BT_NOT)
+    // A gate shows the symbol its palette button shows.
+    const BlockTypeRow* pRow = FindBlockType(m_nType);
+    if (!pRow || pRow->family != BlockFamily::Logic)
         return;
     SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
     SelectedFont font(pDC, Fixed(12, 8));
-    const CString strText = kTexts[m_nType - BT_AND];
+    const CString strText = pRow->palette.pszSymbol;
     const CSize size = pDC->GetTextExtent(strText);
     const int cx = size.cx;
     const int cy = size.cy;

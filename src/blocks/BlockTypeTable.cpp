@@ -29,6 +29,12 @@ bool HasTypeFlag(int nType, UINT nFlag)
     return pRow && (pRow->nFlags & nFlag) != 0;
 }
 
+const BlockAddressLabel* AddressLabelOf(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && pRow->address.pszPrefix ? &pRow->address : nullptr;
+}
+
 namespace {
 
 const WiringKinds& WiringOf(int nType)

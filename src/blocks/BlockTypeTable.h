@@ -158,6 +158,17 @@ struct WiringKinds {
 constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
 constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
 
+// The address an I/O block or ladder element is labelled with (I001, Q102, S1.3, AQ003; an I/O
+// block shows the prefix as its symbol too): the prefix, the number that reads as point 0 and
+// the points of a module for an address of module and point (0: the number is shown whole). A
+// ladder element's operand may give it the prefix and base of another space. pszPrefix null:
+// the type has no address.
+struct BlockAddressLabel {
+    LPCTSTR pszPrefix = nullptr;
+    int nBase = 0;
+    int nDivisor = 0;
+};
+
 struct BlockTypeRow {
     int nType = 0;
     BlockFamily family = BlockFamily::None;
@@ -173,6 +184,7 @@ struct BlockTypeRow {
     BlockReferences references;
     WiringKinds wiring;
     UINT nFlags = 0;
+    BlockAddressLabel address;
 };
 
 // Every row, in code order.
@@ -193,6 +205,8 @@ bool IsLadderContactType(int nType);
 // A contact or a ladder output.
 bool IsLadderElementType(int nType);
 bool HasTypeFlag(int nType, UINT nFlag);
+// The address label of an I/O or ladder type; null for every other code.
+const BlockAddressLabel* AddressLabelOf(int nType);
 
 // The wiring kinds of a type (the "other" kinds for an unknown code).
 WireSourceKind SourceKindOf(int nType);

@@ -73,7 +73,7 @@ const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId)
     for (auto rows : {TimerWidgetTextRows(), ClockWidgetTextRows(), CounterWidgetTextRows(),
                       AnalogWidgetTextRows(), WordWidgetTextRows()}) {
         const auto it = std::find_if(rows.begin(), rows.end(), [&](const WidgetTextRow& row) {
-            return row.nParamId == nParamId && nType >= row.nTypeFirst && nType <= row.nTypeLast;
+            return row.nParamId == nParamId && ListsType(row.types, nType);
         });
         if (it != rows.end())
             return &*it;

@@ -5,6 +5,7 @@
 // CBlockObj::GetWidgetValueText look the block's type and parameter id up in them.
 #pragma once
 
+#include "blocks/TypeCodeList.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
@@ -23,10 +24,9 @@ struct WidgetTextRequest {
     BOOL bSimulating; // the view runs a simulation
 };
 
-// The text of one parameter id of a range of block types.
+// The text of one parameter id of the block types a row lists.
 struct WidgetTextRow {
-    int nTypeFirst;
-    int nTypeLast;
+    TypeCodeList types;
     int nParamId;
     CString (*pText)(const WidgetTextRequest& req);
 };
@@ -38,7 +38,7 @@ std::span<const WidgetTextRow> CounterWidgetTextRows();
 std::span<const WidgetTextRow> AnalogWidgetTextRows();
 std::span<const WidgetTextRow> WordWidgetTextRows();
 
-// The row for a type and id in any family, null when none has one.
+// The first row for a type and id in any family, null when none lists them.
 const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId);
 
 // Helpers shared by the families.

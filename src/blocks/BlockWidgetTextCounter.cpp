@@ -124,20 +124,20 @@ CString GateTime(const WidgetTextRequest& r)
 }
 
 constexpr WidgetTextRow kRows[] = {
-    {BT_COUNTER, BT_COUNTER, 16, Count},
-    {BT_COUNTER, BT_COUNTER, 17, OnThreshold},
-    {BT_COUNTER, BT_COUNTER, 18, OffThreshold},
-    {BT_COUNTER, BT_COUNTER, 64, StartValue},
-    {BT_HCOUNTER, BT_HCOUNTER, 19, IntervalHours},
-    {BT_HCOUNTER, BT_HCOUNTER, 20, ToGoHours},
-    {BT_HCOUNTER, BT_HCOUNTER, 21, TotalHours},
-    {BT_HCOUNTER, BT_HCOUNTER, 65, IntervalHM},
-    {BT_HCOUNTER, BT_HCOUNTER, 66, ToGoHM},
-    {BT_HCOUNTER, BT_HCOUNTER, 67, TotalHM},
-    {BT_THTRG, BT_THTRG, 22, Frequency},
-    {BT_THTRG, BT_THTRG, 37, TriggerOn},
-    {BT_THTRG, BT_THTRG, 38, TriggerOff},
-    {BT_THTRG, BT_THTRG, 23, GateTime},
+    {{BT_COUNTER}, 16, Count},
+    {{BT_COUNTER}, 17, OnThreshold},
+    {{BT_COUNTER}, 18, OffThreshold},
+    {{BT_COUNTER}, 64, StartValue},
+    {{BT_HCOUNTER}, 19, IntervalHours},
+    {{BT_HCOUNTER}, 20, ToGoHours},
+    {{BT_HCOUNTER}, 21, TotalHours},
+    {{BT_HCOUNTER}, 65, IntervalHM},
+    {{BT_HCOUNTER}, 66, ToGoHM},
+    {{BT_HCOUNTER}, 67, TotalHM},
+    {{BT_THTRG}, 22, Frequency},
+    {{BT_THTRG}, 37, TriggerOn},
+    {{BT_THTRG}, 38, TriggerOff},
+    {{BT_THTRG}, 23, GateTime},
 };
 
 }  // namespace

@@ -139,33 +139,45 @@ CString Cycle(const WidgetTextRequest& r)
     return WidgetDecimal(r.block.m_nParam[UDC_CYCLE_PARAM]);
 }
 
+// The word, math and special blocks, and the math functions among them that have a base and an
+// amplification.
+constexpr TypeCodeList kWordTypes = {
+    BT_BCD, BT_BIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM,
+    BT_ARRMXIV, BT_ACMXIV, BT_RAND, BT_MEM, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG,
+    BT_WORD2BIT, BT_UDC, BT_CRC16, BT_ODD, BT_EVEN, BT_MOD, BT_REM, BT_LOG, BT_SQRT, BT_ABS, BT_GCD,
+    BT_LCM, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD};
+constexpr TypeCodeList kMathTypes = {BT_LOG, BT_SQRT, BT_ABS, BT_GCD, BT_LCM, BT_POW2, BT_EXP, BT_FIX,
+                                     BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD};
+
 // Earlier rows win: the special meanings of 114 and 122 come before the shared ones.
 constexpr WidgetTextRow kRows[] = {
-    {BT_BCD, BT_QUAD, 89, InputA},
-    {BT_BCD, BT_QUAD, 90, InputB},
-    {BT_BCD, BT_BCD, 114, ValueHexWord},
-    {BT_SEG, BT_SEG, 114, SegmentPattern},
-    {BT_BIN, BT_QUAD, 114, Value},
-    {BT_ROL, BT_SHR, 118, Param9<1, 15>},
-    {BT_ROL, BT_SHR, 119, Param9<1, 15>},
-    {BT_ANDM, BT_XORM, 120, Mask},
-    {BT_LOG, BT_QUAD, 122, Base10},
-    {BT_RAND, BT_REM, 122, Param9<-kWordLimit, kWordLimit>},
-    {BT_LOG, BT_QUAD, 123, Amplification},
-    {BT_WORD2BIT, BT_WORD2BIT, 124, Param9<0, 15>},
-    {BT_ARRMXIV, BT_ACMXIV, 95, Mode},
-    {BT_ARRMXIV, BT_ARRMXIV, 121, ArrayCount},
-    {BT_ENCODER, BT_ENCODER, 144, Value},
-    {BT_ENCODER, BT_ENCODER, 140, EncoderStart},
-    {BT_ENCODER, BT_ENCODER, 130, EncoderSource},
-    {BT_ENCODER, BT_ENCODER, 141, Param9<-kEncoderLimit, kEncoderLimit>},
-    {BT_ENCODER, BT_ENCODER, 142, PulseEx1<-kEncoderLimit, kEncoderLimit>},
-    {BT_SMC, BT_SMCE, 126, PulseEx1<0, kPulseLimit>},
-    {BT_SMCE, BT_SMCE, 127, PulseEx6},
-    {BT_PTO, BT_PTOE, 138, PulseEx1<0, kPulseLimit>},
-    {BT_PTOE, BT_PTOE, 143, PulseEx6},
-    {BT_UDC, BT_UDC, 128, Cycle},
-    {BT_CRC16, BT_CRC16, 129, ValueHexWord},
+    {kWordTypes, 89, InputA},
+    {kWordTypes, 90, InputB},
+    {{BT_BCD}, 114, ValueHexWord},
+    {{BT_SEG}, 114, SegmentPattern},
+    {kWordTypes, 114, Value},
+    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR}, 118, Param9<1, 15>},
+    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR}, 119, Param9<1, 15>},
+    {{BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM}, 120, Mask},
+    {kMathTypes, 122, Base10},
+    {{BT_RAND, BT_MEM, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG, BT_WORD2BIT, BT_UDC, BT_CRC16,
+      BT_ODD, BT_EVEN, BT_MOD, BT_REM},
+     122, Param9<-kWordLimit, kWordLimit>},
+    {kMathTypes, 123, Amplification},
+    {{BT_WORD2BIT}, 124, Param9<0, 15>},
+    {{BT_ARRMXIV, BT_ACMXIV}, 95, Mode},
+    {{BT_ARRMXIV}, 121, ArrayCount},
+    {{BT_ENCODER}, 144, Value},
+    {{BT_ENCODER}, 140, EncoderStart},
+    {{BT_ENCODER}, 130, EncoderSource},
+    {{BT_ENCODER}, 141, Param9<-kEncoderLimit, kEncoderLimit>},
+    {{BT_ENCODER}, 142, PulseEx1<-kEncoderLimit, kEncoderLimit>},
+    {{BT_SMC, BT_SMCE}, 126, PulseEx1<0, kPulseLimit>},
+    {{BT_SMCE}, 127, PulseEx6},
+    {{BT_PTO, BT_PTOE}, 138, PulseEx1<0, kPulseLimit>},
+    {{BT_PTOE}, 143, PulseEx6},
+    {{BT_UDC}, 128, Cycle},
+    {{BT_CRC16}, 129, ValueHexWord},
 };
 
 }  // namespace

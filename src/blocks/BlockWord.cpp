@@ -2,6 +2,7 @@
 
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/TypeCodeList.h"
 #include "blocks/ValueBox.h"
 
 namespace {
@@ -38,11 +39,6 @@ constexpr std::array<BlockSetup, 10> kWordSetups = {{
     MaskSetup(BT_XORM),
 }};
 
-bool IsShiftType(int nType)
-{
-    return nType >= BT_ROL && nType <= BT_SHR;
-}
-
 WORD Rotate(WORD w, int n, bool bLeft)
 {
     const int nBits = ((n % 16) + 16) % 16;
@@ -71,6 +67,16 @@ WORD ShiftRightArithmetic(WORD w, int n)
 }
 
 } // namespace
+
+bool IsShiftType(int nType)
+{
+    return ListsType({BT_ROL, BT_ROR, BT_SHL, BT_SHR}, nType);
+}
+
+bool IsMaskType(int nType)
+{
+    return ListsType({BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM}, nType);
+}
 
 IMPLEMENT_DYNAMIC(CBlockWordOp, CBlockWordValue)
 

@@ -25,6 +25,12 @@ private:
     int Operand();
 };
 
+// The rotations and shifts (ROL, ROR, SHL, SHR), whose operand is a count of places.
+bool IsShiftType(int nType);
+// The masks (ANDM, ORM, NOTM, NANDM, NORM, XORM), whose operand is a word of bits (NOTM has
+// none).
+bool IsMaskType(int nType);
+
 // The operation of word block nType on the input word w with operand n (a shift count or a
 // mask), as a signed 16-bit result. A shift count outside 0-15 (only from a damaged record)
 // rotates by its remainder modulo 16, shifts out every bit when 16 or more and leaves the word

@@ -9,11 +9,10 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/TypeCodeList.h"
 #include "document/BlockNameMap.h"
 #include "document/BlockNames.h"
 #include "document/ModelSettings.h"
-
-#include <initializer_list>
 
 namespace {
 
@@ -88,20 +87,24 @@ CString IoLabel(int nType, int k, BOOL bNewGeneration)
 // reads back (by block number), in the address space of that element's operand.
 CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
 {
-    LabelRow rows[6] = {{_T("I"), NUM_INPUT},      {_T("I"), NUM_INPUT},  {_T("AI"), NUM_ANALOG_IN},
-                        {_T("Q"), NUM_OUTPUT},     {_T("Q"), NUM_OUTPUT}, {_T("AQ"), NUM_ANALOG_OUT}};
-    auto set = [&rows](std::initializer_list<int> types, LabelRow row) {
-        for (int t : types)
-            rows[t - BT_MAKE] = row;
+    // The element's own address, unless its operand's space changes it for the types listed.
+    const int nType = element.m_nType;
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    if (!pAddress)
+        return CString();
+    LabelRow row = {pAddress->pszPrefix, pAddress->nBase};
+    auto set = [&row, nType](TypeCodeList types, LabelRow changed) {
+        if (ListsType(types, nType))
+            row = changed;
     };
-    auto setPrefix = [&rows](std::initializer_list<int> types, LPCTSTR pszPrefix) {
-        for (int t : types)
-            rows[t - BT_MAKE].pszPrefix = pszPrefix;
+    auto setPrefix = [&row, nType](TypeCodeList types, LPCTSTR pszPrefix) {
+        if (ListsType(types, nType))
+            row.pszPrefix = pszPrefix;
     };
     int x = element.m_nOperand;
     int nDivisor = 0;
     if (x >= NUM_COIL) {
-        // A named element missing from the document leaves the default rows.
+        // A named element missing from the document leaves the element's own address.
         const CBlockObj* pNamed = doc.FindBlockByNumber(x);
         const bool bAnalog = x >= NUM_AOUT_LAD;
         if (pNamed) {
@@ -151,7 +154,6 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
         nDivisor = 32;
     }
 
-    const LabelRow& row = rows[element.m_nType - BT_MAKE];
     const long long r = static_cast<long long>(x) - row.nBase;
     if (nDivisor != 0)
         return ModuleLabel(row.pszPrefix, r, nDivisor);

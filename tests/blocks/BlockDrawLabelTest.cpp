@@ -71,6 +71,17 @@ INSTANTIATE_TEST_SUITE_P(
                       // A named element that the document lacks.
                       LabelCase{BT_MAKE, 12000, 21005, u"I?"}));
 
+// A code that names no block type has no label, whichever codes lie around it.
+TEST_F(BlockDrawTest, UnassignedCodesHaveNoLabel)
+{
+    for (int nType : {-1, 308, 500, 612, 706, 857, 880, 905, 920, 999}) {
+        CBlockObj block(nType, 4);
+        block.m_nNumber = 9003;
+        block.m_nOperand = 617;
+        EXPECT_EQ(FormatBlockLabel(block, &m_active.Doc()), CString()) << nType;
+    }
+}
+
 // The function block's suffix is in the frame test of the label's place.
 TEST_F(BlockDrawTest, DataLogSuffixFollowsItsNumberAfterABlank)
 {

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <string>
 #include <utility>
 
 namespace {
@@ -44,6 +45,7 @@ TEST(BlockTypeTable, UnknownCodesHaveNoRowAndTheOtherKinds)
             EXPECT_EQ(int(DestKindOf(nType, nPin)), WiringKinds::WIRE_OTHER_DEST) << nType;
         EXPECT_EQ(LoopSourceClass(nType), WiringKinds::LOOP_DEFAULT_SOURCE) << nType;
         EXPECT_EQ(LoopTargetClass(nType), WiringKinds::LOOP_NO_TARGET) << nType;
+        EXPECT_EQ(AddressLabelOf(nType), nullptr) << nType;
     }
 }
 
@@ -101,6 +103,38 @@ TEST(BlockTypeTable, FamiliesDecideTheClassifications)
     EXPECT_TRUE(IsLadderElementType(BT_AOUT_LAD));
     EXPECT_EQ(BlockFamilyOf(BT_SOFTKEY), BlockFamily::Function);
     EXPECT_EQ(BlockFamilyOf(BT_CURSOR_KEY), BlockFamily::IO);
+}
+
+// The I/O blocks and ladder elements, and no other type, are labelled by an address; a ladder
+// element's operand decides its module layout, so its own address has none.
+TEST(BlockTypeTable, AddressesBelongToTheIoTypesAndTheLadderElements)
+{
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        const BlockAddressLabel* pAddress = AddressLabelOf(row.nType);
+        const bool bAddressed = row.family == BlockFamily::IO || IsLadderElementType(row.nType);
+        ASSERT_EQ(pAddress != nullptr, bAddressed) << row.nType;
+        if (pAddress && IsLadderElementType(row.nType)) {
+            EXPECT_EQ(pAddress->nDivisor, 0) << row.nType;
+        }
+    }
+    const struct {
+        int nType;
+        const char16_t* pszPrefix;
+        int nBase;
+        int nDivisor;
+    } samples[] = {
+        {BT_IN, u"I", NUM_INPUT, 32},          {BT_SHIFT, u"S", NUM_SHIFT, 16},
+        {BT_LOW, u"lo", NUM_LOW, 0},           {BT_ANALOG_OUT, u"AQ", NUM_ANALOG_OUT, 4},
+        {BT_FKEY, u"F", NUM_FKEY, 0},          {BT_ACONTACT, u"AI", NUM_ANALOG_IN, 0},
+        {BT_INV_OUT, u"Q", NUM_OUTPUT, 0},     {BT_AOUT_LAD, u"AQ", NUM_ANALOG_OUT, 0},
+    };
+    for (const auto& sample : samples) {
+        const BlockAddressLabel* pAddress = AddressLabelOf(sample.nType);
+        ASSERT_NE(pAddress, nullptr) << sample.nType;
+        EXPECT_EQ(std::u16string(pAddress->pszPrefix), sample.pszPrefix) << sample.nType;
+        EXPECT_EQ(pAddress->nBase, sample.nBase) << sample.nType;
+        EXPECT_EQ(pAddress->nDivisor, sample.nDivisor) << sample.nType;
+    }
 }
 
 // The palette pages and the function-block name list are ordered by their columns: no two rows

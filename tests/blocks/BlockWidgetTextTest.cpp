@@ -7,7 +7,9 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/BlockWidgetText.h"
 #include "blocks/Widget.h"
 
 #include <gtest/gtest.h>
@@ -149,6 +151,30 @@ TEST_F(WidgetTextTest, UnknownTypeOrIdLeavesTheTextAsPassed)
         Make(nType)->GetWidgetValueText(&m_active.Sim(), &str, nId, 0);
         EXPECT_EQ(str, _T("keep")) << nType << " id " << nId;
     }
+}
+
+// Every row lists block types by code, and a code between two listed ones (the unassigned
+// 857-859 among the word blocks) finds no row, nor does a code beside a family's last.
+TEST_F(WidgetTextTest, RowsListBlockTypesAndNothingBetweenThem)
+{
+    for (auto rows : {TimerWidgetTextRows(), ClockWidgetTextRows(), CounterWidgetTextRows(),
+                      AnalogWidgetTextRows(), WordWidgetTextRows()}) {
+        for (const WidgetTextRow& row : rows) {
+            EXPECT_NE(row.types.size(), 0u) << "id " << row.nParamId;
+            for (int nType : row.types)
+                EXPECT_NE(FindBlockType(nType), nullptr) << nType << " id " << row.nParamId;
+        }
+    }
+    for (int nId : {89, 90, 114, 122}) {
+        EXPECT_NE(FindWidgetTextRow(BT_CRC16, nId), nullptr) << nId;
+        EXPECT_NE(FindWidgetTextRow(BT_ODD, nId), nullptr) << nId;
+        for (int nType : {857, 858, 859, 880})
+            EXPECT_EQ(FindWidgetTextRow(nType, nId), nullptr) << nType << " id " << nId;
+    }
+    CBlockObj unassigned(858, 4);
+    CString str(_T("keep"));
+    unassigned.GetWidgetValueText(&m_active.Sim(), &str, 89, 0);
+    EXPECT_EQ(str, _T("keep"));
 }
 
 // One hand-set block state and the texts it gives.
