@@ -1,0 +1,20 @@
+// The fonts of the LCD editor. Where the drawing names "Arial" the face name is left empty
+// with the swiss family, so that the platform picks its sans-serif font: on Linux that is
+// fontconfig's "Sans Serif" (DejaVu Sans on the machines we build on), with Chinese glyphs
+// taken from the CJK font fontconfig falls back to (WenQuanYi Micro Hei).
+#pragma once
+
+#include "platform/gdi/GdiTypes.h"
+
+// A font by its cell height and character width (device pixels), weight and pitch and
+// family; no face is named.
+LOGFONT MakeLcdFont(int nHeight, int nWidth, int nWeight, BYTE nPitchAndFamily);
+
+// The cells' font: height 24, width 8, the sans-serif face.
+LOGFONT GridCellFont();
+// A double-width character's glyph over its two cells: height 20, width 16, fixed pitch.
+LOGFONT WideGlyphFont();
+// "Arial" of the element drawing: sans-serif, swiss family.
+LOGFONT SansFont(int nHeight, int nWidth, int nWeight);
+// A fixed-pitch font without a face name.
+LOGFONT FixedFont(int nHeight, int nWidth, int nWeight);
