@@ -108,17 +108,17 @@ BOOL CGridCellBase::Draw(CDC* pDC, int, int nCol, CRect rect, BOOL bEraseBkgnd)
     cellFont.CreateFontIndirect(GetFont());
     CFont wideFont;
     CFont* pOldFont = pDC->SelectObject(&cellFont);
+    const int nMargin = int(GetMargin());
+    const CString strText = GetText();
     if (IsWideFirst()) {
         rect.right = 2 * rect.right - rect.left;
-        const LOGFONT lf = WideGlyphFont();
+        const LOGFONT lf = FitWideGlyphFont(*pDC, strText, rect.Width() - 2 * nMargin + 1);
         wideFont.CreateFontIndirect(&lf);
         pDC->SelectObject(&wideFont);
     }
-    const int nMargin = int(GetMargin());
     rect.DeflateRect(nMargin, nMargin);
     rect.right++;
     rect.bottom++;
-    const CString strText = GetText();
     if (!strText.IsEmpty())
         pDC->DrawText(strText, &rect, GetFormat() | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);

@@ -1,5 +1,10 @@
 #include "messagetext/LcdFonts.h"
 
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+
+#include <algorithm>
+
 LOGFONT MakeLcdFont(int nHeight, int nWidth, int nWeight, BYTE nPitchAndFamily)
 {
     LOGFONT lf{};
@@ -24,4 +29,18 @@ LOGFONT SansFont(int nHeight, int nWidth, int nWeight)
 LOGFONT FixedFont(int nHeight, int nWidth, int nWeight)
 {
     return MakeLcdFont(nHeight, nWidth, nWeight, FIXED_PITCH);
+}
+
+LOGFONT FitWideGlyphFont(CDC& dc, const CString& strChar, int nTargetWidth)
+{
+    LOGFONT lf = WideGlyphFont();
+    CFont font;
+    if (strChar.IsEmpty() || nTargetWidth <= 0 || !font.CreateFontIndirect(&lf))
+        return lf;
+    CFont* pOld = dc.SelectObject(&font);
+    const int nMeasured = dc.GetTextExtent(strChar).cx;
+    dc.SelectObject(pOld);
+    if (nMeasured > 0)
+        lf.lfWidth = std::max(1, int(lf.lfWidth) * nTargetWidth / nMeasured);
+    return lf;
 }

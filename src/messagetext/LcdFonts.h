@@ -4,7 +4,10 @@
 // taken from the CJK font fontconfig falls back to (WenQuanYi Micro Hei).
 #pragma once
 
+#include "platform/core/String.h"
 #include "platform/gdi/GdiTypes.h"
+
+class CDC;
 
 // A font by its cell height and character width (device pixels), weight and pitch and
 // family; no face is named.
@@ -14,6 +17,9 @@ LOGFONT MakeLcdFont(int nHeight, int nWidth, int nWeight, BYTE nPitchAndFamily);
 LOGFONT GridCellFont();
 // A double-width character's glyph over its two cells: height 20, width 16, fixed pitch.
 LOGFONT WideGlyphFont();
+// That font with its width set so that the character, measured on dc, is as wide as the two
+// cells' text rectangle: fonts differ in how wide they draw a Chinese glyph for a given width.
+LOGFONT FitWideGlyphFont(CDC& dc, const CString& strChar, int nTargetWidth);
 // "Arial" of the element drawing: sans-serif, swiss family.
 LOGFONT SansFont(int nHeight, int nWidth, int nWeight);
 // A fixed-pitch font without a face name.

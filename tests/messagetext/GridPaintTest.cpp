@@ -78,8 +78,12 @@ TEST_F(GridPaint, WideGlyphIsDrawnInTheWideFontAfterTheCells)
         if (records[i].kind == RecordingSurface::Kind::Text && records[i].text == std::u16string(1, kChinese)) {
             ++nGlyphs;
             nGlyphAt = i;
+            // Height 20, and as wide as both cells less the margins (the recording surface
+            // draws a Chinese character two widths wide).
             EXPECT_EQ(records[i].state.font.lfHeight, 20);
-            EXPECT_EQ(records[i].state.font.lfWidth, 16);
+            const int nMargin = int(Grid().GetDefaultCell(FALSE, FALSE)->GetMargin());
+            const int nTarget = 2 * (kCellWidth - 1) - 2 * nMargin + 1;
+            EXPECT_NEAR(2 * records[i].state.font.lfWidth, nTarget, 1);
         }
     }
     // Drawn with its cell and again on top of every cell background.
