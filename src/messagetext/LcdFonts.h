@@ -1,7 +1,7 @@
-// The fonts of the LCD editor. Where the drawing names "Arial" the face name is left empty
-// with the swiss family, so that the platform picks its sans-serif font: on Linux that is
-// fontconfig's "Sans Serif" (DejaVu Sans on the machines we build on), with Chinese glyphs
-// taken from the CJK font fontconfig falls back to (WenQuanYi Micro Hei).
+// The fonts of the LCD editor. The sans-serif texts name no face, only the swiss family, so
+// that the platform picks its sans-serif font: on Linux that is fontconfig's "Sans Serif"
+// (DejaVu Sans on the machines we build on), with Chinese glyphs taken from the CJK font
+// fontconfig falls back to (WenQuanYi Micro Hei).
 #pragma once
 
 #include "platform/core/String.h"
@@ -20,7 +20,7 @@ LOGFONT WideGlyphFont();
 // That font with its width set so that the character, measured on dc, is as wide as the two
 // cells' text rectangle: fonts differ in how wide they draw a Chinese glyph for a given width.
 LOGFONT FitWideGlyphFont(CDC& dc, const CString& strChar, int nTargetWidth);
-// "Arial" of the element drawing: sans-serif, swiss family.
+// The element drawing's sans-serif texts.
 LOGFONT SansFont(int nHeight, int nWidth, int nWeight);
 // A fixed-pitch font without a face name.
 LOGFONT FixedFont(int nHeight, int nWidth, int nWeight);

@@ -13,7 +13,7 @@ struct TypeLabelFont {
     int nHeight;
     int nWidth;
     int nWeight;
-    bool bSans;   // "Arial" (the platform's sans-serif) rather than a fixed-pitch font
+    bool bSans;   // the platform's sans-serif rather than a fixed-pitch font
 };
 
 struct TypeLabelRow {
