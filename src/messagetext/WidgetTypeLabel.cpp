@@ -1,6 +1,7 @@
 #include "messagetext/WidgetTypeLabel.h"
 
 #include "messagetext/LcdFonts.h"
+#include "messagetext/WidgetTypePictogram.h"
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
@@ -159,6 +160,8 @@ void DrawTypeLabel(CDC& dc, const CRect& box, int nType)
     CPen pen(PS_SOLID, 0, RGB(0, 0, 0));
     CPen* pOldPen = dc.SelectObject(&pen);
     const COLORREF crOldBk = dc.SetBkColor(kTypeBoxColour);
+    const bool bPictogram = !PictogramOf(nType).empty();
+    DrawPictogram(dc, box, nType);
     if (nType == 400) {
         DrawOnDelay(dc, box, pRow->font);
     } else if (pRow->pszText && pRow->pszSecond) {
@@ -166,7 +169,9 @@ void DrawTypeLabel(CDC& dc, const CRect& box, int nType)
         DrawCentred(dc, box, box.top + (bMask ? 9 : 3), pRow->pszText, pRow->font);
         DrawCentred(dc, box, box.top + (bMask ? 24 : 18), pRow->pszSecond, pRow->second);
     } else if (pRow->pszText) {
-        DrawCentred(dc, box, box.top + 12, pRow->pszText, pRow->font);
+        // Under a pictogram the text sits near the bottom of the box, as the on-delay's does.
+        const int y = bPictogram ? box.bottom - pRow->font.nHeight / 4 - 9 : box.top + 12;
+        DrawCentred(dc, box, y, pRow->pszText, pRow->font);
     }
     dc.SetBkColor(crOldBk);
     dc.SelectObject(pOldPen);

@@ -1,6 +1,7 @@
 // Element drawing in both styles and the block-type labels, read from a recording surface.
 #include "messagetext/WidgetDraw.h"
 #include "messagetext/WidgetTypeLabel.h"
+#include "messagetext/WidgetTypePictogram.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
@@ -212,6 +213,58 @@ TEST_F(WidgetDraw, OnDelayPictogramHasSixSegments)
         if (record.kind == RecordingSurface::Kind::Polyline)
             nSegments += int(record.points.size()) - 1;
     EXPECT_EQ(nSegments, 6);
+}
+
+}  // namespace
+
+namespace {
+
+// Segments, ellipses and arcs of a pictogram as the recording surface sees them.
+struct ShapeCount {
+    int nSegments = 0;
+    int nEllipses = 0;
+    int nArcs = 0;
+    bool operator==(const ShapeCount&) const = default;
+};
+
+ShapeCount CountShapes(int nType)
+{
+    RecordingSurface surface{SIZE{100, 100}};
+    CDC dc(surface);
+    DrawTypeLabel(dc, CRect(1, 1, 24, 35), nType);
+    ShapeCount count;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Polyline)
+            count.nSegments += int(record.points.size()) - 1;
+        count.nEllipses += record.kind == RecordingSurface::Kind::Ellipse ? 1 : 0;
+        count.nArcs += record.kind == RecordingSurface::Kind::Arc ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(TypePictogram, SegmentEllipseAndArcCountsOfEveryRow)
+{
+    const struct {
+        int nType;
+        ShapeCount count;
+    } expected[] = {
+        {400, {6, 0, 0}}, {401, {6, 0, 0}}, {402, {9, 0, 0}}, {403, {8, 0, 0}}, {404, {10, 0, 0}},
+        {405, {12, 0, 0}}, {406, {20, 0, 0}}, {407, {8, 0, 0}}, {408, {0, 0, 0}}, {409, {0, 0, 0}},
+        {410, {2, 1, 0}}, {411, {2, 1, 0}}, {412, {2, 1, 0}}, {413, {7, 1, 0}}, {800, {3, 0, 0}},
+        {801, {0, 0, 0}}, {802, {9, 0, 0}}, {803, {7, 0, 0}}, {804, {9, 0, 0}}, {805, {2, 0, 0}},
+        {806, {8, 0, 2}}, {807, {7, 0, 0}}, {810, {0, 0, 0}}, {815, {3, 0, 0}}, {816, {10, 0, 0}},
+        {817, {7, 0, 0}}, {818, {6, 0, 0}}, {819, {12, 0, 0}}, {820, {3, 0, 0}}, {821, {2, 0, 0}},
+        {822, {1, 0, 0}}, {823, {12, 0, 0}}, {838, {0, 0, 0}}, {839, {1, 0, 0}}, {840, {1, 0, 0}},
+        {841, {1, 0, 0}}, {842, {2, 0, 0}}, {843, {0, 0, 0}}, {856, {0, 0, 0}}, {879, {0, 0, 0}},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(CountShapes(e.nType), e.count) << e.nType;
+}
+
+TEST(TypePictogram, ThresholdTriggersShareTheirDrawing)
+{
+    EXPECT_EQ(PictogramOf(802).data(), PictogramOf(804).data());
+    EXPECT_TRUE(PictogramOf(830).empty());
 }
 
 }  // namespace
