@@ -173,6 +173,9 @@ public:
         MOUSE_SELECT_CELLS = 4,
     };
     int GetMouseMode() const { return m_MouseMode; }
+    // The timer that scrolls while a selection is dragged out of the window.
+    static constexpr UINT_PTR kAutoScrollTimer = 513;
+    static constexpr UINT kAutoScrollInterval = 50;
 
 protected:
     void OnPaint() override;
@@ -187,6 +190,7 @@ protected:
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnCaptureChanged(CWnd* pWnd) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
     LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
@@ -244,6 +248,7 @@ private:
     int m_MouseMode = MOUSE_NOTHING;
     BOOL m_bLMouseButtonDown = FALSE;
     CPoint m_LeftClickDownPoint;
+    CPoint m_LastMousePoint;
     CCellID m_LeftClickDownCell;
     CCellID m_SelectionStartCell;
     CCellID m_idCurrentCell;

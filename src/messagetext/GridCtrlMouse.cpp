@@ -3,6 +3,8 @@
 // columns and sort.
 #include "messagetext/GridCtrl.h"
 
+#include <algorithm>
+
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     m_LeftClickDownPoint = point;
@@ -48,10 +50,13 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
         OnSelecting(m_LeftClickDownCell);
     }
+    m_LastMousePoint = point;
+    SetTimer(kAutoScrollTimer, kAutoScrollInterval, nullptr);
 }
 
 void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
+    m_LastMousePoint = point;
     if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0)
         return;
     if (m_MouseMode != MOUSE_SELECT_CELLS && m_MouseMode != MOUSE_SELECT_ROW && m_MouseMode != MOUSE_SELECT_COL)
@@ -69,6 +74,7 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint)
 {
     const bool bWasDown = m_bLMouseButtonDown;
     m_bLMouseButtonDown = FALSE;
+    KillTimer(kAutoScrollTimer);
     if (GetCapture() == this)
         ReleaseCapture();
     if (bWasDown) {
@@ -83,6 +89,42 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint)
 
 void CGridCtrl::OnCaptureChanged(CWnd* pWnd)
 {
-    if (pWnd != this)
+    if (pWnd != this) {
         m_bLMouseButtonDown = FALSE;
+        KillTimer(kAutoScrollTimer);
+    }
+}
+
+void CGridCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kAutoScrollTimer)
+        return;
+    const bool bSelecting = m_MouseMode == MOUSE_SELECT_CELLS || m_MouseMode == MOUSE_SELECT_ROW ||
+                            m_MouseMode == MOUSE_SELECT_COL;
+    if (!m_bLMouseButtonDown || !bSelecting) {
+        KillTimer(kAutoScrollTimer);
+        return;
+    }
+    // Scrolls a line towards the side the mouse left and extends the selection to the cell at
+    // the edge, so that a selection can be dragged beyond what the window shows.
+    CRect client;
+    GetClientRect(&client);
+    CPoint point = m_LastMousePoint;
+    if (point.y >= client.bottom)
+        SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    else if (point.y < GetFixedRowHeight())
+        SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+    if (point.x >= client.right)
+        SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    else if (point.x < GetFixedColumnWidth())
+        SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
+    point.x = std::clamp(point.x, LONG(GetFixedColumnWidth()), LONG(client.right - 1));
+    point.y = std::clamp(point.y, LONG(GetFixedRowHeight()), LONG(client.bottom - 1));
+    CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell)) {
+        const CCellRange visible = GetVisibleNonFixedCellRange();
+        cell = CCellID(cell.row < 0 ? visible.nMaxRow : cell.row, cell.col < 0 ? visible.nMaxCol : cell.col);
+    }
+    ExtendSelectionOverWideChars(cell);
+    OnSelecting(cell);
 }

@@ -203,3 +203,30 @@ TEST_F(GridNavigation, DeleteClearsSelectedCellsAndPairsAsAWhole)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridNavigation, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
+{
+    CGridCtrl tall(30, 4, 1, 1);
+    ASSERT_TRUE(tall.Create(CRect(0, 0, 200, 100), &m_host, 1001));
+    for (int r = 0; r < 30; ++r)
+        tall.SetRowHeight(r, 20);
+    for (int c = 0; c < 4; ++c)
+        tall.SetColumnWidth(c, 40);
+    tall.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(50, 30)));
+    const int nLastVisible = tall.GetVisibleNonFixedCellRange().nMaxRow;
+    tall.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(50, 150)));
+    for (int i = 0; i < 5; ++i)
+        tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
+    EXPECT_GT(tall.GetScrollPos(SB_VERT), 0);
+    EXPECT_GT(tall.GetSelectedCellRange().nMaxRow, nLastVisible);
+    EXPECT_EQ(tall.GetSelectedCellRange().nMinRow, 1);
+    tall.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(50, 150)));
+    // Released, the timer stops extending.
+    const CCellRange released = tall.GetSelectedCellRange();
+    tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
+    EXPECT_EQ(tall.GetSelectedCellRange(), released);
+}
+
+}  // namespace
