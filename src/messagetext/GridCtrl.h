@@ -171,7 +171,14 @@ public:
         MOUSE_SELECT_COL = 2,
         MOUSE_SELECT_ROW = 3,
         MOUSE_SELECT_CELLS = 4,
+        MOUSE_OVER_ROW_DIVIDE = 6,
+        MOUSE_SIZING_ROW = 7,
+        MOUSE_OVER_COL_DIVIDE = 8,
+        MOUSE_SIZING_COL = 9,
     };
+    // Whether the header dividers resize rows and columns.
+    void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
+    void SetColumnResize(BOOL bResize) { m_bAllowColumnResize = bResize; }
     int GetMouseMode() const { return m_MouseMode; }
     // The timer that scrolls while a selection is dragged out of the window.
     static constexpr UINT_PTR kAutoScrollTimer = 513;
@@ -191,6 +198,7 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnCaptureChanged(CWnd* pWnd) override;
     void OnTimer(UINT_PTR nIDEvent) override;
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
     LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
@@ -245,7 +253,15 @@ private:
     int m_nSortColumn = -1;
     int m_nRowsPerWheelNotch = 3;
 
+    // The divider mode for a point: over a column divider in the header row, over a row
+    // divider in the header column, else nothing; the divided row or column in nIndex.
+    int DividerModeAt(CPoint point, int& nIndex) const;
+    void FinishResize(CPoint point);
+
     int m_MouseMode = MOUSE_NOTHING;
+    BOOL m_bAllowRowResize = TRUE;
+    BOOL m_bAllowColumnResize = TRUE;
+    int m_nResizeIndex = -1;
     BOOL m_bLMouseButtonDown = FALSE;
     CPoint m_LeftClickDownPoint;
     CPoint m_LastMousePoint;

@@ -1,9 +1,70 @@
 // The mouse: a press starts a selection (widened so that it never splits a double-width
 // character), moving with the button down extends it, header presses select whole rows or
-// columns and sort.
+// columns and sort, and the header's dividers size columns and rows.
 #include "messagetext/GridCtrl.h"
 
+#include "platform/ui/Cursor.h"
+
 #include <algorithm>
+
+namespace {
+
+// How near a divider the mouse counts as over it.
+constexpr int kResizeCaptureRange = 3;
+
+}  // namespace
+
+int CGridCtrl::DividerModeAt(CPoint point, int& nIndex) const
+{
+    const CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell))
+        return MOUSE_NOTHING;
+    CRect rect;
+    GetCellRect(cell.row, cell.col, &rect);
+    if (m_bAllowColumnResize && cell.row < m_nFixedRows) {
+        if (point.x >= rect.right - kResizeCaptureRange) {
+            nIndex = cell.col;
+            return MOUSE_OVER_COL_DIVIDE;
+        }
+        if (point.x <= rect.left + kResizeCaptureRange && cell.col > 0) {
+            nIndex = cell.col - 1;
+            return MOUSE_OVER_COL_DIVIDE;
+        }
+    }
+    if (m_bAllowRowResize && cell.col < m_nFixedCols) {
+        if (point.y >= rect.bottom - kResizeCaptureRange) {
+            nIndex = cell.row;
+            return MOUSE_OVER_ROW_DIVIDE;
+        }
+        if (point.y <= rect.top + kResizeCaptureRange && cell.row > 0) {
+            nIndex = cell.row - 1;
+            return MOUSE_OVER_ROW_DIVIDE;
+        }
+    }
+    return MOUSE_NOTHING;
+}
+
+BOOL CGridCtrl::OnSetCursor(CWnd*, UINT, UINT)
+{
+    UINT nCursor = IDC_ARROW;
+    if (m_MouseMode == MOUSE_OVER_COL_DIVIDE || m_MouseMode == MOUSE_SIZING_COL)
+        nCursor = IDC_SIZEWE;
+    else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE || m_MouseMode == MOUSE_SIZING_ROW)
+        nCursor = IDC_SIZENS;
+    ::SetCursor(AfxLoadStandardCursor(nCursor));
+    return TRUE;
+}
+
+void CGridCtrl::FinishResize(CPoint point)
+{
+    POINT origin;
+    if (m_MouseMode == MOUSE_SIZING_COL && GetCellOrigin(0, m_nResizeIndex, &origin))
+        SetColumnWidth(m_nResizeIndex, std::max(1, int(point.x - origin.x)));
+    else if (m_MouseMode == MOUSE_SIZING_ROW && GetCellOrigin(m_nResizeIndex, 0, &origin))
+        SetRowHeight(m_nResizeIndex, std::max(1, int(point.y - origin.y)));
+    ResetScrollBars();
+    Invalidate();
+}
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
@@ -12,6 +73,15 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (!IsValid(m_LeftClickDownCell))
         return;
     m_bLMouseButtonDown = TRUE;
+    int nDivided = -1;
+    const int nDivider = DividerModeAt(point, nDivided);
+    if (nDivider != MOUSE_NOTHING) {
+        // A press on a header divider sizes that column or row until the release.
+        m_MouseMode = nDivider == MOUSE_OVER_COL_DIVIDE ? MOUSE_SIZING_COL : MOUSE_SIZING_ROW;
+        m_nResizeIndex = nDivided;
+        SetCapture();
+        return;
+    }
     const bool bShift = (nFlags & MK_SHIFT) != 0;
     const bool bCtrl = (nFlags & MK_CONTROL) != 0;
     if (!bShift)
@@ -57,8 +127,11 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     m_LastMousePoint = point;
-    if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0)
+    if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
+        int nDivided = -1;
+        m_MouseMode = DividerModeAt(point, nDivided);
         return;
+    }
     if (m_MouseMode != MOUSE_SELECT_CELLS && m_MouseMode != MOUSE_SELECT_ROW && m_MouseMode != MOUSE_SELECT_COL)
         return;
     CCellID cell = GetCellFromPt(point);
@@ -70,8 +143,16 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         SetFocusCell(cell);
 }
 
-void CGridCtrl::OnLButtonUp(UINT, CPoint)
+void CGridCtrl::OnLButtonUp(UINT, CPoint point)
 {
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
+        m_bLMouseButtonDown = FALSE;
+        if (GetCapture() == this)
+            ReleaseCapture();
+        FinishResize(point);
+        m_MouseMode = MOUSE_NOTHING;
+        return;
+    }
     const bool bWasDown = m_bLMouseButtonDown;
     m_bLMouseButtonDown = FALSE;
     KillTimer(kAutoScrollTimer);

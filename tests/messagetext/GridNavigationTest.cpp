@@ -2,6 +2,7 @@
 // the geometry and row order of the grid.
 #include "GridTestSupport.h"
 
+#include "platform/ui/Cursor.h"
 #include "platform/ui/MessageQueue.h"
 
 namespace {
@@ -227,6 +228,49 @@ TEST_F(GridNavigation, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
     const CCellRange released = tall.GetSelectedCellRange();
     tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
     EXPECT_EQ(tall.GetSelectedCellRange(), released);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridNavigation, HeaderDividersSizeColumnsAndRowsWithTheirCursors)
+{
+    CGridCtrl table(4, 4, 1, 1);
+    ASSERT_TRUE(table.Create(CRect(0, 0, 300, 200), &m_host, 1002));
+    for (int i = 0; i < 4; ++i) {
+        table.SetRowHeight(i, 20);
+        table.SetColumnWidth(i, 40);
+    }
+    // The divider between columns 1 and 2 lies at x = 79 in the header row.
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_COL_DIVIDE);
+    table.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_SIZEWE));
+    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(79, 5)));
+    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(100, 5)));
+    EXPECT_EQ(table.GetColumnWidth(1), 60);
+    EXPECT_EQ(table.GetSelectedCellRange(), CCellRange());
+
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(5, 39)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_ROW_DIVIDE);
+    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(5, 39)));
+    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(5, 30)));
+    EXPECT_EQ(table.GetRowHeight(1), 10);
+
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(60, 50)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    table.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+}
+
+TEST_F(GridNavigation, HiddenHeaderOfTheLcdHasNoDividers)
+{
+    Grid().SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(kCellWidth - 1, 1)));
+    EXPECT_EQ(Grid().GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    Focus(1, 1);
+    Type('a');
+    EXPECT_EQ(Text(1, 1), "a");
 }
 
 }  // namespace
