@@ -9,6 +9,7 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WndMessageMap.h"
 
@@ -20,6 +21,35 @@ namespace {
 
 constexpr UINT kDefaultFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr COLORREF kFocusFrame = RGB(255, 0, 0);
+
+// The sort column's header triangle at the right of the cell, pointing up for an ascending
+// sort, drawn in the 3D edge colours; the text keeps the room left of it.
+void DrawSortArrow(CDC& dc, CRect& rect, BOOL bAscending)
+{
+    const int nSize = std::max(2, int(dc.GetTextExtent(CString(_T("M"))).cy) - 4);
+    const int nLeft = rect.right - nSize - 2;
+    const int nTop = rect.top + (rect.Height() - nSize) / 2;
+    const int nBottom = nTop + nSize;
+    const int nMid = nLeft + nSize / 2;
+    CPen shadow(PS_SOLID, 1, kColorBtnShadow);
+    CPen light(PS_SOLID, 1, kColorBtnHighlight);
+    CPen* pOld = dc.SelectObject(&shadow);
+    if (bAscending) {
+        dc.MoveTo(nLeft, nBottom);
+        dc.LineTo(nMid, nTop);
+        dc.SelectObject(&light);
+        dc.LineTo(nLeft + nSize, nBottom);
+        dc.LineTo(nLeft, nBottom);
+    } else {
+        dc.MoveTo(nLeft + nSize, nTop);
+        dc.LineTo(nLeft, nTop);
+        dc.LineTo(nMid, nBottom);
+        dc.SelectObject(&light);
+        dc.LineTo(nLeft + nSize, nTop);
+    }
+    dc.SelectObject(pOld);
+    rect.right = nLeft - 1;
+}
 
 }  // namespace
 
@@ -48,7 +78,7 @@ void CGridCellBase::Assign(const CGridCellBase& other)
     SetMargin(other.GetMargin());
 }
 
-BOOL CGridCellBase::Draw(CDC* pDC, int, int nCol, CRect rect, BOOL bEraseBkgnd)
+BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd)
 {
     CGridCtrl* pGrid = GetGrid();
     const CGridDefaultCell* pDefault = GetDefaultCell();
@@ -119,6 +149,8 @@ BOOL CGridCellBase::Draw(CDC* pDC, int, int nCol, CRect rect, BOOL bEraseBkgnd)
     rect.DeflateRect(nMargin, nMargin);
     rect.right++;
     rect.bottom++;
+    if (nRow == 0 && nCol == pGrid->GetSortColumn())
+        DrawSortArrow(*pDC, rect, pGrid->GetSortAscending());
     if (!strText.IsEmpty())
         pDC->DrawText(strText, &rect, GetFormat() | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);

@@ -153,3 +153,28 @@ TEST_F(GridPaint, DeleteRemovesSelectedElementsExceptInTheDisplay)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPaint, SortColumnHeaderShowsItsDirection)
+{
+    Grid().SetRowHeight(0, kCellHeight);
+    Grid().SetHeaderSort(TRUE);
+    Grid().SortTextItems(3, TRUE);
+    auto arrowTip = [&] {
+        // The triangle's tip: the middle point of its first two-point stroke in the header.
+        for (const auto& record : Paint())
+            if (record.kind == RecordingSurface::Kind::Polyline && record.state.pen.crColour == RGB(160, 160, 160) &&
+                record.points[0].y < kCellHeight && record.points[1].y < kCellHeight)
+                return std::make_pair(record.points[0].y, record.points[1].y);
+        return std::make_pair(LONG(-1), LONG(-1));
+    };
+    const auto up = arrowTip();
+    ASSERT_NE(up.first, -1);
+    EXPECT_GT(up.first, up.second);   // drawn from the bottom up to the tip
+    Grid().SortTextItems(3, FALSE);
+    const auto down = arrowTip();
+    EXPECT_EQ(down.first, down.second);   // the top edge first
+}
+
+}  // namespace
