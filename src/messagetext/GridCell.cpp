@@ -63,21 +63,6 @@ const CGridDefaultCell* CGridCellBase::GetDefaultCell() const
     return pGrid->GetDefaultCell(IsFixedRow(), IsFixedCol());
 }
 
-void CGridCellBase::Assign(const CGridCellBase& other)
-{
-    SetGrid(other.GetGrid());
-    SetText(other.GetText());
-    SetData(other.GetData());
-    SetState(other.GetState());
-    SetFormat(other.GetFormat());
-    SetTextClr(other.GetTextClr());
-    SetBackClr(other.GetBackClr());
-    const CGridDefaultCell* pDefault = other.GetDefaultCell();
-    const bool bDefaultFont = !pDefault || other.GetFont() == pDefault->GetFont();
-    SetFont(bDefaultFont ? nullptr : other.GetFont());
-    SetMargin(other.GetMargin());
-}
-
 BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd)
 {
     CGridCtrl* pGrid = GetGrid();
@@ -156,23 +141,6 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
     pDC->SelectObject(pOldFont);
     pDC->RestoreDC(nSaved);
     return TRUE;
-}
-
-CSize CGridCellBase::GetTextExtent(LPCTSTR pszText, CDC* pDC) const
-{
-    const CGridDefaultCell* pDefault = GetDefaultCell();
-    const CString strText(pszText ? pszText : _T(""));
-    if (strText.IsEmpty() || !pDC)
-        return pDefault ? CSize(pDefault->GetWidth(), pDefault->GetHeight()) : CSize(0, 0);
-    CFont font;
-    font.CreateFontIndirect(GetFont());
-    CFont* pOld = pDC->SelectObject(&font);
-    CSize size = pDC->GetTextExtent(strText);
-    pDC->SelectObject(pOld);
-    const int nMargin = int(GetMargin());
-    size.cx += 2 * nMargin;
-    size.cy += 2 * nMargin;
-    return size;
 }
 
 // ---- CGridCell ----

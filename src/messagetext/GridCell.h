@@ -49,19 +49,15 @@ public:
     bool IsFixed() const { return (GetState() & GVIS_FIXED) != 0; }
     bool IsFixedRow() const { return (GetState() & GVIS_FIXEDROW) != 0; }
     bool IsFixedCol() const { return (GetState() & GVIS_FIXEDCOL) != 0; }
-    bool IsReadOnly() const { return (GetState() & GVIS_READONLY) != 0; }
     bool IsDropHighlighted() const { return (GetState() & GVIS_DROPHILITED) != 0; }
     bool IsWideFirst() const { return (GetState() & CELLSTATE_WIDE_FIRST) != 0; }
     bool IsWideSecond() const { return (GetState() & CELLSTATE_WIDE_SECOND) != 0; }
     virtual bool IsEditing() const = 0;
 
-    // Copies the grid, text, data, state, format, colours, font and margin through the setters.
-    virtual void Assign(const CGridCellBase& other);
     virtual void Reset() = 0;
 
     // Draws the cell in rect; FALSE when it cannot (no grid, no default cell, empty rect).
     virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
-    virtual CSize GetTextExtent(LPCTSTR pszText, CDC* pDC) const;
     // Typing reaches the cell here (character 1: an edit started by the mouse).
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
     virtual BOOL ValidateEdit(LPCTSTR) { return TRUE; }
@@ -146,8 +142,6 @@ public:
 
     int GetWidth() const { return m_size.cx; }
     int GetHeight() const { return m_size.cy; }
-    void SetWidth(int nWidth) { m_size.cx = nWidth; }
-    void SetHeight(int nHeight) { m_size.cy = nHeight; }
 
 private:
     LOGFONT m_logFont{};

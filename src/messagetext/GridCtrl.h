@@ -263,7 +263,6 @@ private:
     BOOL m_bAllowColumnResize = TRUE;
     int m_nResizeIndex = -1;
     BOOL m_bLMouseButtonDown = FALSE;
-    CPoint m_LeftClickDownPoint;
     CPoint m_LastMousePoint;
     CCellID m_LeftClickDownCell;
     CCellID m_SelectionStartCell;

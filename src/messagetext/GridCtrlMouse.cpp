@@ -68,7 +68,6 @@ void CGridCtrl::FinishResize(CPoint point)
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    m_LeftClickDownPoint = point;
     m_LeftClickDownCell = GetCellFromPt(point);
     if (!IsValid(m_LeftClickDownCell))
         return;
