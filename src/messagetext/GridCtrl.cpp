@@ -12,6 +12,7 @@ IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 BOOL g_bShowMsgTextDetails = TRUE;
 
 BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
+    ON_WM_CREATE()
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
     ON_WM_SIZE()
@@ -71,15 +72,21 @@ void CGridCtrl::DeleteWidgets()
 
 BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
 {
-    if (!CWnd::CreateEx(WS_EX_CLIENTEDGE, _T("MFCGridCtrl"), _T(""), dwStyle, rect, pParentWnd, nID))
-        return FALSE;
-    // The cells' font in the LCD's size, as a dialog control would get it.
+    return CWnd::CreateEx(WS_EX_CLIENTEDGE, _T("MFCGridCtrl"), _T(""), dwStyle, rect, pParentWnd, nID);
+}
+
+// Runs for a grid created here and for one that takes a dialog's control over (subclassing).
+int CGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ModifyStyleEx(0, WS_EX_CLIENTEDGE);
+    // The cells' font in the LCD's size, whatever font the dialog gave its control.
     const LOGFONT lf = GridCellFont();
     m_pGridFont = std::make_unique<CFont>();
     m_pGridFont->CreateFontIndirect(&lf);
     SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pGridFont.get()), 0);
-    ResetScrollBars();
-    return TRUE;
+    return 0;
 }
 
 // ---- counts and cells ----

@@ -185,6 +185,7 @@ public:
     static constexpr UINT kAutoScrollInterval = 50;
 
 protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
     void OnSize(UINT nType, int cx, int cy) override;

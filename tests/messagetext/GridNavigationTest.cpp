@@ -274,3 +274,21 @@ TEST_F(GridNavigation, HiddenHeaderOfTheLcdHasNoDividers)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridNavigation, GridTakingOverADialogControlGetsTheLcdFont)
+{
+    CWnd placeholder;
+    ASSERT_TRUE(placeholder.CreateEx(0, _T("Static"), _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 100),
+                                     &m_host, 1123));
+    CGridCtrl grid(5, 13, 1, 1);
+    ASSERT_TRUE(grid.SubclassDlgItem(1123, &m_host));
+    EXPECT_EQ(m_host.GetDlgItem(1123), &grid);
+    EXPECT_NE(grid.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+    EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetFont()->lfHeight, 24);
+    EXPECT_EQ(grid.GetDefaultCell(TRUE, TRUE)->GetFont()->lfWidth, 8);
+    EXPECT_NE(grid.SendMessage(WM_GETFONT), 0);
+}
+
+}  // namespace
