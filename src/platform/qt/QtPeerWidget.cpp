@@ -8,6 +8,7 @@
 #include "platform/ui/Wnd.h"
 
 #include <QCloseEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -107,6 +108,8 @@ QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
     // The layer decides the focus; Qt only follows it.
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Text composed in an input method (Chinese, for one) arrives as committed strings.
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 QtPeerWidget::~QtPeerWidget() = default;
@@ -169,6 +172,10 @@ bool QtPeerWidget::event(QEvent* pEvent)
     // Tab belongs to the windows (dialogs move the focus themselves), not to Qt's focus chain.
     if (pEvent->type() == QEvent::KeyPress) {
         keyPressEvent(static_cast<QKeyEvent*>(pEvent));
+        return true;
+    }
+    if (pEvent->type() == QEvent::InputMethod) {
+        InputMethodMessage(static_cast<QInputMethodEvent*>(pEvent));
         return true;
     }
     return QWidget::event(pEvent);
@@ -338,6 +345,20 @@ void QtPeerWidget::KeyMessage(QKeyEvent* pEvent, bool bDown)
         if (!IsWindow(pTarget))
             break;
     }
+}
+
+// Each committed character goes to the focus window as WM_IME_CHAR, as an input method editor
+// hands over what the user composed.
+void QtPeerWidget::InputMethodMessage(QInputMethodEvent* pEvent)
+{
+    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    for (QChar ch : pEvent->commitString()) {
+        if (!IsWindow(pTarget))
+            break;
+        MSG msg = {pTarget, WM_IME_CHAR, ch.unicode(), 1, MessageTime(), {0, 0}};
+        Route(msg);
+    }
+    pEvent->accept();
 }
 
 void QtPeerWidget::keyPressEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, true); }

@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPainterSurface;
+class QInputMethodEvent;
 class QScrollBar;
 
 class QtPeerWidget : public QWidget {
@@ -44,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void wheelEvent(QWheelEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void InputMethodMessage(QInputMethodEvent* pEvent);
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -38,6 +39,11 @@ protected:
         g_events.push_back("key:" + std::to_string(nChar) + ":" + std::to_string(nRepCnt));
     }
     void OnChar(UINT nChar, UINT, UINT) override { g_events.push_back("char:" + std::to_string(nChar)); }
+    LRESULT OnImeChar(WPARAM wParam, LPARAM)
+    {
+        g_events.push_back("ime:" + std::to_string(wParam));
+        return 0;
+    }
     void OnPaint() override
     {
         CPaintDC dc(this);
@@ -69,6 +75,7 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_TIMER()
     ON_MESSAGE(WM_USER + 1, OnPosted)
+    ON_MESSAGE(WM_IME_CHAR, OnImeChar)
 END_MESSAGE_MAP()
 
 class QtBackendTest : public ::testing::Test {
@@ -133,6 +140,17 @@ TEST_F(QtBackendTest, AKeyPressArrivesAsKeyDownAndCharAtTheFocusWindow)
     QApplication::sendEvent(QtWidgetOf(m_child), &ctrlN);
     EXPECT_EQ(g_events, (std::vector<std::string>{"key:116:1", "key:65:1", "char:97", "key:78:1",
                                                   "char:14"}));
+}
+
+TEST_F(QtBackendTest, CommittedInputMethodTextArrivesAsImeCharsAtTheFocusWindow)
+{
+    m_child.SetFocus();
+    QInputMethodEvent composing(QStringLiteral("zhong"), {});
+    QApplication::sendEvent(QtWidgetOf(m_top), &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(QString::fromUtf16(u"\u4E2D\u6587"));
+    QApplication::sendEvent(QtWidgetOf(m_top), &committed);
+    EXPECT_EQ(g_events, (std::vector<std::string>{"ime:20013", "ime:25991"}));
 }
 
 TEST_F(QtBackendTest, APaintDrawsThroughTheDeviceContextIntoTheWidget)

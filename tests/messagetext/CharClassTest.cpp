@@ -1,4 +1,4 @@
-#include "shell/CharClass.h"
+#include "messagetext/CharClass.h"
 
 #include <gtest/gtest.h>
 

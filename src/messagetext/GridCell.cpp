@@ -1,0 +1,292 @@
+#include "messagetext/GridCell.h"
+
+#include "messagetext/CharClass.h"
+#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdFonts.h"
+#include "messagetext/WidePairs.h"
+
+#include "controls/BarColors.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/WndMessageMap.h"
+
+IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
+IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
+IMPLEMENT_DYNCREATE(CGridDefaultCell, CGridCell)
+
+namespace {
+
+constexpr UINT kDefaultFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr COLORREF kFocusFrame = RGB(255, 0, 0);
+
+// The sort column's header triangle at the right of the cell, pointing up for an ascending
+// sort, drawn in the 3D edge colours; the text keeps the room left of it.
+void DrawSortArrow(CDC& dc, CRect& rect, BOOL bAscending)
+{
+    const int nSize = std::max(2, int(dc.GetTextExtent(CString(_T("M"))).cy) - 4);
+    const int nLeft = rect.right - nSize - 2;
+    const int nTop = rect.top + (rect.Height() - nSize) / 2;
+    const int nBottom = nTop + nSize;
+    const int nMid = nLeft + nSize / 2;
+    CPen shadow(PS_SOLID, 1, kColorBtnShadow);
+    CPen light(PS_SOLID, 1, kColorBtnHighlight);
+    CPen* pOld = dc.SelectObject(&shadow);
+    if (bAscending) {
+        dc.MoveTo(nLeft, nBottom);
+        dc.LineTo(nMid, nTop);
+        dc.SelectObject(&light);
+        dc.LineTo(nLeft + nSize, nBottom);
+        dc.LineTo(nLeft, nBottom);
+    } else {
+        dc.MoveTo(nLeft + nSize, nTop);
+        dc.LineTo(nLeft, nTop);
+        dc.LineTo(nMid, nBottom);
+        dc.SelectObject(&light);
+        dc.LineTo(nLeft + nSize, nTop);
+    }
+    dc.SelectObject(pOld);
+    rect.right = nLeft - 1;
+}
+
+}  // namespace
+
+// ---- CGridCellBase ----
+
+const CGridDefaultCell* CGridCellBase::GetDefaultCell() const
+{
+    const CGridCtrl* pGrid = GetGrid();
+    if (!pGrid)
+        return nullptr;
+    return pGrid->GetDefaultCell(IsFixedRow(), IsFixedCol());
+}
+
+BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd)
+{
+    CGridCtrl* pGrid = GetGrid();
+    const CGridDefaultCell* pDefault = GetDefaultCell();
+    if (!pGrid || !pDC || rect.IsRectEmpty() || !pDefault)
+        return FALSE;
+    const int nSaved = pDC->SaveDC();
+    pDC->SetBkMode(TRANSPARENT);
+
+    COLORREF crText = GetTextClr();
+    COLORREF crBack = GetBackClr();
+    if (crBack != pDefault->GetBackClr())
+        bEraseBkgnd = TRUE;
+    // A pair's background and focus frame cover both of its cells.
+    const int nPairExtra = IsWideFirst() ? std::max(0, pGrid->GetColumnWidth(nCol + 1)) : 0;
+
+    if (IsFocused() || IsDropHighlighted()) {
+        if (IsSelected()) {
+            crBack = kColorHighlight;
+            crText = kColorHighlightText;
+            bEraseBkgnd = TRUE;
+        }
+        rect.right++;
+        rect.bottom++;
+        if (bEraseBkgnd)
+            pDC->FillSolidRect(CRect(rect.left, rect.top, rect.right + nPairExtra, rect.bottom), crBack);
+        if (pGrid->GetGridLines() != GVL_NONE) {
+            rect.right--;
+            rect.bottom--;
+        }
+        if (pGrid->GetFrameFocusCell()) {
+            CBrush brush(kFocusFrame);
+            CRect frame(rect.left, rect.top, rect.right + nPairExtra, rect.bottom);
+            pDC->FrameRect(&frame, &brush);
+        }
+        pDC->SetTextColor(crText);
+        if (pGrid->GetGridLines() == GVL_NONE) {
+            rect.right--;
+            rect.bottom--;
+        }
+    } else if (IsSelected()) {
+        pDC->FillSolidRect(CRect(rect.left, rect.top, rect.right + 1 + nPairExtra, rect.bottom + 1),
+                           kColorHighlight);
+        pDC->SetTextColor(kColorHighlightText);
+    } else {
+        if (bEraseBkgnd)
+            pDC->FillSolidRect(CRect(rect.left, rect.top, rect.right + 1 + nPairExtra, rect.bottom + 1),
+                               crBack);
+        pDC->SetTextColor(crText);
+    }
+
+    if (IsFixed() && pGrid->GetGridLines() != GVL_NONE) {
+        pDC->Draw3dRect(rect, kColorBtnHighlight, kColorBtnShadow);
+        rect.DeflateRect(1, 1);
+    }
+
+    CFont cellFont;
+    cellFont.CreateFontIndirect(GetFont());
+    CFont wideFont;
+    CFont* pOldFont = pDC->SelectObject(&cellFont);
+    const int nMargin = int(GetMargin());
+    const CString strText = GetText();
+    if (IsWideFirst()) {
+        rect.right = 2 * rect.right - rect.left;
+        const LOGFONT lf = FitWideGlyphFont(*pDC, strText, rect.Width() - 2 * nMargin + 1);
+        wideFont.CreateFontIndirect(&lf);
+        pDC->SelectObject(&wideFont);
+    }
+    rect.DeflateRect(nMargin, nMargin);
+    rect.right++;
+    rect.bottom++;
+    if (nRow == 0 && nCol == pGrid->GetSortColumn())
+        DrawSortArrow(*pDC, rect, pGrid->GetSortAscending());
+    if (!strText.IsEmpty())
+        pDC->DrawText(strText, &rect, GetFormat() | DT_NOPREFIX);
+    pDC->SelectObject(pOldFont);
+    pDC->RestoreDC(nSaved);
+    return TRUE;
+}
+
+// ---- CGridCell ----
+
+CGridCell::CGridCell() = default;
+CGridCell::~CGridCell() = default;
+
+void CGridCell::SetFont(const LOGFONT* pLogFont)
+{
+    if (pLogFont)
+        m_pLogFont = std::make_unique<LOGFONT>(*pLogFont);
+    else
+        m_pLogFont.reset();
+}
+
+DWORD CGridCell::GetFormat() const
+{
+    if (m_nFormat == DWORD(-1) && GetDefaultCell())
+        return GetDefaultCell()->GetFormat();
+    return m_nFormat;
+}
+
+COLORREF CGridCell::GetTextClr() const
+{
+    if (m_crFgClr == CLR_DEFAULT && GetDefaultCell())
+        return GetDefaultCell()->GetTextClr();
+    return m_crFgClr;
+}
+
+COLORREF CGridCell::GetBackClr() const
+{
+    if (m_crBkClr == CLR_DEFAULT && GetDefaultCell())
+        return GetDefaultCell()->GetBackClr();
+    return m_crBkClr;
+}
+
+const LOGFONT* CGridCell::GetFont() const
+{
+    if (!m_pLogFont && GetDefaultCell())
+        return GetDefaultCell()->GetFont();
+    return m_pLogFont.get();
+}
+
+UINT CGridCell::GetMargin() const
+{
+    if (m_nMargin == UINT(-1) && GetDefaultCell())
+        return GetDefaultCell()->GetMargin();
+    return m_nMargin;
+}
+
+void CGridCell::Reset()
+{
+    m_nState = 0;
+    m_strText.Empty();
+    m_lParam = 0;
+    m_nFormat = DWORD(-1);
+    m_crFgClr = CLR_DEFAULT;
+    m_crBkClr = CLR_DEFAULT;
+    m_pLogFont.reset();
+    m_nMargin = UINT(-1);
+    m_bEditing = FALSE;
+    m_pGrid = nullptr;
+}
+
+BOOL CGridCell::Edit(int nRow, int nCol, CRect, CPoint, UINT, UINT nChar)
+{
+    if (m_bEditing || !m_pGrid)
+        return TRUE;
+    m_bEditing = TRUE;
+    if (nChar == 1) {
+        m_pGrid->OnEndEditCell(nRow, nCol, m_strText);
+        return TRUE;
+    }
+    if (nChar < 0x80) {
+        if (IsWideFirst()) {
+            // A single-width character never overwrites half of a double-width one.
+            m_bEditing = FALSE;
+        } else {
+            const CString strNew = nChar == VK_BACK ? CString() : CString(TCHAR(nChar));
+            if (IsWideSecond())
+                WidePairs::Break(*m_pGrid, nRow, nCol);
+            m_pGrid->OnEndEditCell(nRow, nCol, strNew);
+        }
+        if (nChar != VK_BACK)
+            m_pGrid->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+        return TRUE;
+    }
+    EditExtended(nRow, nCol, nChar);
+    return TRUE;
+}
+
+void CGridCell::EditExtended(int nRow, int nCol, UINT nChar)
+{
+    const int nClass = GetCharClass(nChar);
+    if (nClass == CHARCLASS_OTHER || nClass != m_pGrid->GetAcceptedCharClass()) {
+        m_bEditing = FALSE;
+        return;
+    }
+    const CString strChar(static_cast<TCHAR>(nChar));
+    if (nClass == CHARCLASS_DOUBLE_WIDTH) {
+        // No room for the right half, or it would cut the next character in two.
+        if (!m_pGrid->IsValid(nRow, nCol + 1) || WidePairs::IsFirst(*m_pGrid, nRow, nCol + 1)) {
+            m_bEditing = FALSE;
+            return;
+        }
+        if (IsWideSecond())
+            WidePairs::Break(*m_pGrid, nRow, nCol);
+        if (m_pGrid->OnEndEditCell(nRow, nCol, strChar))
+            WidePairs::Join(*m_pGrid, nRow, nCol);
+    } else {
+        if (IsWideFirst() || IsWideSecond())
+            WidePairs::Break(*m_pGrid, nRow, nCol);
+        m_pGrid->OnEndEditCell(nRow, nCol, strChar);
+    }
+    m_pGrid->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
+    m_pGrid->SendMessage(WM_KEYUP, VK_RIGHT, 0);
+}
+
+// ---- CGridDefaultCell ----
+
+CGridDefaultCell::CGridDefaultCell()
+{
+    SetFormat(kDefaultFormat);
+    LOGFONT lf = SansFont(-8, 0, FW_NORMAL);
+    SetFont(&lf);
+}
+
+DWORD CGridDefaultCell::GetFormat() const { return m_nFormat; }
+COLORREF CGridDefaultCell::GetTextClr() const { return m_crText; }
+COLORREF CGridDefaultCell::GetBackClr() const { return m_crBack; }
+
+void CGridDefaultCell::SetFont(const LOGFONT* pLogFont)
+{
+    if (!pLogFont)
+        return;
+    m_logFont = *pLogFont;
+    CDC dc;
+    CFont font;
+    if (!dc.CreateCompatibleDC(nullptr) || !font.CreateFontIndirect(&m_logFont)) {
+        m_nDefaultMargin = 3;
+        m_size = CSize(40, 16);
+        return;
+    }
+    CFont* pOld = dc.SelectObject(&font);
+    m_nDefaultMargin = 2;
+    m_size = dc.GetTextExtent(_T(" XXXXXXXXXXXX "));
+    m_size.cy = (m_size.cy * 3) / 2;
+    dc.SelectObject(pOld);
+}

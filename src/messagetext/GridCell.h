@@ -1,0 +1,152 @@
+// The cells of the grid control. In the LCD editor one cell is one character position: its
+// text is one character or empty, and a double-width character takes two neighbouring cells
+// of a row (CELLSTATE_WIDE_FIRST on the left one, which holds it, CELLSTATE_WIDE_SECOND on
+// the right one, which stays empty) and is drawn as one glyph over both.
+#pragma once
+
+#include "messagetext/GridTypes.h"
+
+#include "platform/core/Geometry.h"
+#include "platform/core/Object.h"
+#include "platform/core/String.h"
+#include "platform/gdi/GdiTypes.h"
+
+#include <memory>
+
+class CDC;
+class CFont;
+class CGridCtrl;
+class CGridDefaultCell;
+
+class CGridCellBase : public CObject {
+    DECLARE_DYNAMIC(CGridCellBase)
+
+public:
+    virtual void SetText(LPCTSTR pszText) = 0;
+    virtual void SetData(LPARAM lParam) = 0;
+    virtual void SetState(DWORD nState) { m_nState = nState; }
+    virtual void SetFormat(DWORD nFormat) = 0;
+    virtual void SetTextClr(COLORREF clr) = 0;
+    virtual void SetBackClr(COLORREF clr) = 0;
+    virtual void SetFont(const LOGFONT* pLogFont) = 0;
+    virtual void SetMargin(UINT nMargin) = 0;
+    virtual void SetGrid(CGridCtrl* pGrid) = 0;
+
+    virtual CString GetText() const = 0;
+    virtual LPARAM GetData() const = 0;
+    virtual DWORD GetState() const { return m_nState; }
+    virtual DWORD GetFormat() const = 0;
+    virtual COLORREF GetTextClr() const = 0;
+    virtual COLORREF GetBackClr() const = 0;
+    virtual const LOGFONT* GetFont() const = 0;
+    virtual UINT GetMargin() const = 0;
+    virtual CGridCtrl* GetGrid() const = 0;
+    // The grid's default cell of this cell's kind (fixed row, fixed column, both, ordinary).
+    virtual const CGridDefaultCell* GetDefaultCell() const;
+
+    bool IsFocused() const { return (GetState() & GVIS_FOCUSED) != 0; }
+    bool IsSelected() const { return (GetState() & GVIS_SELECTED) != 0; }
+    bool IsFixed() const { return (GetState() & GVIS_FIXED) != 0; }
+    bool IsFixedRow() const { return (GetState() & GVIS_FIXEDROW) != 0; }
+    bool IsFixedCol() const { return (GetState() & GVIS_FIXEDCOL) != 0; }
+    bool IsDropHighlighted() const { return (GetState() & GVIS_DROPHILITED) != 0; }
+    bool IsWideFirst() const { return (GetState() & CELLSTATE_WIDE_FIRST) != 0; }
+    bool IsWideSecond() const { return (GetState() & CELLSTATE_WIDE_SECOND) != 0; }
+    virtual bool IsEditing() const = 0;
+
+    virtual void Reset() = 0;
+
+    // Draws the cell in rect; FALSE when it cannot (no grid, no default cell, empty rect).
+    virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
+    // Typing reaches the cell here (character 1: an edit started by the mouse).
+    virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
+    virtual BOOL ValidateEdit(LPCTSTR) { return TRUE; }
+    virtual void OnEndEdit() = 0;
+
+protected:
+    DWORD m_nState = 0;
+};
+
+class CGridCell : public CGridCellBase {
+    DECLARE_DYNCREATE(CGridCell)
+
+public:
+    CGridCell();
+    ~CGridCell() override;
+
+    void SetText(LPCTSTR pszText) override { m_strText = pszText; }
+    void SetData(LPARAM lParam) override { m_lParam = lParam; }
+    void SetFormat(DWORD nFormat) override { m_nFormat = nFormat; }
+    void SetTextClr(COLORREF clr) override { m_crFgClr = clr; }
+    void SetBackClr(COLORREF clr) override { m_crBkClr = clr; }
+    void SetFont(const LOGFONT* pLogFont) override;
+    void SetMargin(UINT nMargin) override { m_nMargin = nMargin; }
+    void SetGrid(CGridCtrl* pGrid) override { m_pGrid = pGrid; }
+
+    CString GetText() const override { return m_strText; }
+    LPARAM GetData() const override { return m_lParam; }
+    DWORD GetFormat() const override;
+    COLORREF GetTextClr() const override;
+    COLORREF GetBackClr() const override;
+    const LOGFONT* GetFont() const override;
+    UINT GetMargin() const override;
+    CGridCtrl* GetGrid() const override { return m_pGrid; }
+    bool IsEditing() const override { return m_bEditing; }
+
+    void Reset() override;
+    BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) override;
+    void OnEndEdit() override { m_bEditing = FALSE; }
+
+protected:
+    DWORD m_nFormat = DWORD(-1);
+
+private:
+    // A character of the extended sets: refused unless the host's character set takes it.
+    void EditExtended(int nRow, int nCol, UINT nChar);
+
+    CString m_strText;
+    LPARAM m_lParam = 0;
+    COLORREF m_crFgClr = CLR_DEFAULT;
+    COLORREF m_crBkClr = CLR_DEFAULT;
+    std::unique_ptr<LOGFONT> m_pLogFont;
+    UINT m_nMargin = UINT(-1);
+    BOOL m_bEditing = FALSE;
+    CGridCtrl* m_pGrid = nullptr;
+};
+
+// One per cell kind in every grid: the format, colours, font, margin and size that cells
+// without their own take.
+class CGridDefaultCell : public CGridCell {
+    DECLARE_DYNCREATE(CGridDefaultCell)
+
+public:
+    CGridDefaultCell();
+
+    // Default cells take no data and no state; they always read as read-only.
+    void SetData(LPARAM) override {}
+    void SetState(DWORD) override {}
+    DWORD GetState() const override { return CGridCell::GetState() | GVIS_READONLY; }
+    DWORD GetFormat() const override;
+    COLORREF GetTextClr() const override;
+    COLORREF GetBackClr() const override;
+    const LOGFONT* GetFont() const override { return &m_logFont; }
+    UINT GetMargin() const override { return m_nDefaultMargin; }
+    const CGridDefaultCell* GetDefaultCell() const override { return this; }
+
+    // Keeps the font and measures the default size from it: margin 2, the extent of a
+    // 14-character text with the height times 1.5.
+    void SetFont(const LOGFONT* pLogFont) override;
+    void SetTextClr(COLORREF clr) override { m_crText = clr; }
+    void SetBackClr(COLORREF clr) override { m_crBack = clr; }
+    void SetMargin(UINT nMargin) override { m_nDefaultMargin = nMargin; }
+
+    int GetWidth() const { return m_size.cx; }
+    int GetHeight() const { return m_size.cy; }
+
+private:
+    LOGFONT m_logFont{};
+    COLORREF m_crText = CLR_DEFAULT;
+    COLORREF m_crBack = CLR_DEFAULT;
+    UINT m_nDefaultMargin = 2;
+    CSize m_size{30, 10};
+};

@@ -1,0 +1,328 @@
+#include "messagetext/GridCtrl.h"
+
+#include "blocks/Widget.h"
+#include "controls/BarColors.h"
+#include "messagetext/LcdFonts.h"
+#include "platform/gdi/Font.h"
+#include "platform/ui/ControlWnd.h"
+#include "platform/ui/WndMessageMap.h"
+
+IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
+
+BOOL g_bShowMsgTextDetails = TRUE;
+
+BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
+    ON_WM_CREATE()
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
+    ON_WM_KEYDOWN()
+    ON_WM_CHAR()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_MOUSEMOVE()
+    ON_WM_LBUTTONUP()
+    ON_WM_MOUSEWHEEL()
+    ON_WM_HSCROLL()
+    ON_WM_VSCROLL()
+    ON_WM_CAPTURECHANGED()
+    ON_WM_TIMER()
+    ON_WM_SETCURSOR()
+    ON_MESSAGE(WM_IME_CHAR, OnImeChar)
+    ON_MESSAGE(WM_SETFONT, OnSetFont)
+    ON_MESSAGE(WM_GETFONT, OnGetFont)
+    ON_MESSAGE(WM_GETDLGCODE, OnGetDlgCode)
+END_MESSAGE_MAP()
+
+CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
+    : m_cellDefault(std::make_unique<CGridDefaultCell>()),
+      m_cellFixedColDef(std::make_unique<CGridDefaultCell>()),
+      m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
+      m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
+      m_crGridBkColour(kColorBtnShadow)
+{
+    for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
+                                    m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()}) {
+        pCell->SetTextClr(kColorWindowText);
+        pCell->SetBackClr(pCell == m_cellDefault.get() ? kColorWindow : kColorBtnFace);
+    }
+    SetRowCount(nRows);
+    SetColumnCount(nCols);
+    SetFixedRowCount(nFixedRows);
+    SetFixedColumnCount(nFixedCols);
+}
+
+CGridCtrl::~CGridCtrl()
+{
+    DeleteWidgets();
+    if (m_hWnd)
+        DestroyWindow();
+}
+
+void CGridCtrl::DeleteWidgets()
+{
+    for (int nLine = 0; nLine < LCD_LINE_COUNT; ++nLine) {
+        for (CObArray* pList : {&m_arrWidgets[nLine], &m_arrWidgetsSet1[nLine], &m_arrWidgetsSet2[nLine]}) {
+            for (INT_PTR i = 0; i < pList->GetSize(); ++i)
+                delete pList->GetAt(i);
+            pList->RemoveAll();
+        }
+    }
+    m_pSelectedWidget = nullptr;
+}
+
+BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
+{
+    return CWnd::CreateEx(WS_EX_CLIENTEDGE, _T("MFCGridCtrl"), _T(""), dwStyle, rect, pParentWnd, nID);
+}
+
+// Runs for a grid created here and for one that takes a dialog's control over (subclassing).
+int CGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    ModifyStyleEx(0, WS_EX_CLIENTEDGE);
+    // The cells' font in the LCD's size, whatever font the dialog gave its control.
+    const LOGFONT lf = GridCellFont();
+    m_pGridFont = std::make_unique<CFont>();
+    m_pGridFont->CreateFontIndirect(&lf);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pGridFont.get()), 0);
+    return 0;
+}
+
+// ---- counts and cells ----
+
+std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell()
+{
+    auto pCell = std::make_unique<CGridCell>();
+    pCell->SetGrid(this);
+    return pCell;
+}
+
+void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return;
+    DWORD nState = pCell->GetState() & ~(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
+    if (nRow < m_nFixedRows)
+        nState |= GVIS_FIXED | GVIS_FIXEDROW;
+    if (nCol < m_nFixedCols)
+        nState |= GVIS_FIXED | GVIS_FIXEDCOL;
+    pCell->SetState(nState);
+}
+
+BOOL CGridCtrl::SetRowCount(int nRows)
+{
+    if (nRows < 0)
+        return FALSE;
+    const int nOld = GetRowCount();
+    m_rows.resize(size_t(nRows));
+    m_rowHeights.resize(size_t(nRows), UINT(m_cellDefault->GetHeight()));
+    for (int r = nOld; r < nRows; ++r) {
+        m_rows[size_t(r)].clear();
+        for (int c = 0; c < GetColumnCount(); ++c) {
+            m_rows[size_t(r)].push_back(CreateCell());
+            ApplyFixedBits(r, c);
+        }
+    }
+    if (nRows < m_nFixedRows)
+        m_nFixedRows = nRows;
+    if (m_idCurrentCell.row >= nRows)
+        m_idCurrentCell = CCellID();
+    ResetRowOrder();
+    ResetScrollBars();
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetColumnCount(int nCols)
+{
+    if (nCols < 0)
+        return FALSE;
+    m_colWidths.resize(size_t(nCols), UINT(m_cellDefault->GetWidth()));
+    for (int r = 0; r < GetRowCount(); ++r) {
+        auto& row = m_rows[size_t(r)];
+        const int nOld = int(row.size());
+        row.resize(size_t(nCols));
+        for (int c = nOld; c < nCols; ++c) {
+            row[size_t(c)] = CreateCell();
+            ApplyFixedBits(r, c);
+        }
+    }
+    if (nCols < m_nFixedCols)
+        m_nFixedCols = nCols;
+    if (m_idCurrentCell.col >= nCols)
+        m_idCurrentCell = CCellID();
+    ResetScrollBars();
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetFixedRowCount(int nFixedRows)
+{
+    if (nFixedRows < 0)
+        return FALSE;
+    ResetSelectedRange();
+    if (nFixedRows > GetRowCount())
+        SetRowCount(nFixedRows);
+    m_nFixedRows = nFixedRows;
+    if (m_idCurrentCell.row >= 0 && m_idCurrentCell.row < nFixedRows)
+        SetFocusCell(CCellID());
+    for (int r = 0; r < GetRowCount(); ++r)
+        for (int c = 0; c < GetColumnCount(); ++c)
+            ApplyFixedBits(r, c);
+    Refresh();
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols)
+{
+    if (nFixedCols < 0)
+        return FALSE;
+    ResetSelectedRange();
+    if (nFixedCols > GetColumnCount())
+        SetColumnCount(nFixedCols);
+    m_nFixedCols = nFixedCols;
+    if (m_idCurrentCell.col >= 0 && m_idCurrentCell.col < nFixedCols)
+        SetFocusCell(CCellID());
+    for (int r = 0; r < GetRowCount(); ++r)
+        for (int c = 0; c < GetColumnCount(); ++c)
+            ApplyFixedBits(r, c);
+    Refresh();
+    return TRUE;
+}
+
+CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
+{
+    if (!IsValid(nRow, nCol))
+        return nullptr;
+    return m_rows[size_t(nRow)][size_t(nCol)].get();
+}
+
+BOOL CGridCtrl::IsValid(int nRow, int nCol) const
+{
+    return nRow >= 0 && nRow < GetRowCount() && nCol >= 0 && nCol < GetColumnCount();
+}
+
+void CGridCtrl::DeleteAllItems()
+{
+    m_rows.clear();
+    m_rowHeights.clear();
+    m_colWidths.clear();
+    m_nFixedRows = 0;
+    m_nFixedCols = 0;
+    m_idCurrentCell = CCellID();
+    m_SelectionStartCell = CCellID();
+    m_nSortColumn = -1;
+    ResetRowOrder();
+    ResetScrollBars();
+}
+
+BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR pszText)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetText(pszText);
+    return TRUE;
+}
+
+CString CGridCtrl::GetItemText(int nRow, int nCol) const
+{
+    const CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->GetText() : CString();
+}
+
+BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT nState)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    const DWORD nWide = pCell->GetState() & CELLSTATE_WIDE_MASK;
+    pCell->SetState((nState & ~CELLSTATE_WIDE_MASK) | nWide);
+    return TRUE;
+}
+
+UINT CGridCtrl::GetItemState(int nRow, int nCol) const
+{
+    const CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? UINT(pCell->GetState()) : 0;
+}
+
+void CGridCtrl::SetWideBits(int nRow, int nCol, UINT nBits)
+{
+    if (CGridCellBase* pCell = GetCell(nRow, nCol))
+        pCell->SetState((pCell->GetState() & ~CELLSTATE_WIDE_MASK) | (nBits & CELLSTATE_WIDE_MASK));
+}
+
+BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetBackClr(cr);
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
+{
+    CGridCellBase* pCell = GetCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetTextClr(cr);
+    return TRUE;
+}
+
+CGridDefaultCell* CGridCtrl::GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) const
+{
+    if (bFixedRow && bFixedCol)
+        return m_cellFixedRowColDef.get();
+    if (bFixedRow)
+        return m_cellFixedRowDef.get();
+    if (bFixedCol)
+        return m_cellFixedColDef.get();
+    return m_cellDefault.get();
+}
+
+// ---- the owner ----
+
+LRESULT CGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)
+{
+    CWnd* pOwner = GetOwner();
+    if (!m_hWnd || !pOwner || !IsWindow(pOwner->GetSafeHwnd()))
+        return 0;
+    NM_GRIDVIEW nmgv{};
+    nmgv.hdr.hwndFrom = m_hWnd;
+    nmgv.hdr.idFrom = UINT_PTR(GetDlgCtrlID());
+    nmgv.hdr.code = UINT(nMessage);
+    nmgv.iRow = nRow;
+    nmgv.iColumn = nCol;
+    return pOwner->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&nmgv));
+}
+
+ILcdGridHost* CGridCtrl::GetHost() const { return dynamic_cast<ILcdGridHost*>(GetOwner()); }
+
+LcdGridHostKind CGridCtrl::GetHostKind() const
+{
+    const ILcdGridHost* pHost = GetHost();
+    return pHost ? pHost->GetGridHostKind() : LcdGridHostKind::Other;
+}
+
+// ---- fonts and dialog codes ----
+
+LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM)
+{
+    const auto* pFont = reinterpret_cast<const CFont*>(wParam);
+    LOGFONT lf{};
+    if (!pFont || !pFont->GetLogFont(&lf))
+        return 0;
+    // Whatever font the host gives, the LCD's cells draw in the LCD's size and face.
+    lf = GridCellFont();
+    for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
+                                    m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()})
+        pCell->SetFont(&lf);
+    Refresh();
+    return 0;
+}
+
+LRESULT CGridCtrl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_pGridFont.get()); }
+
+LRESULT CGridCtrl::OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }

@@ -1,0 +1,203 @@
+// The keyboard: cursor keys that step over the right half of a double-width character, the
+// clipboard keys, Delete for elements and cells, and typing.
+#include "messagetext/GridCtrl.h"
+
+#include "blocks/Widget.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/KeyState.h"
+
+namespace {
+
+bool IsKeyDown(int nVirtKey) { return (GetKeyState(nVirtKey) & 0x8000) != 0; }
+
+}  // namespace
+
+int CGridCtrl::NextVisibleColumn(int nRow, int nCol, int nStep) const
+{
+    for (int c = nCol + nStep; c >= m_nFixedCols && c < GetColumnCount(); c += nStep) {
+        if (GetColumnWidth(c) > 0)
+            return WidePairs::StepOverSecond(*this, nRow, c, nStep);
+    }
+    return nCol;
+}
+
+int CGridCtrl::NextVisibleRow(int nRow, int nStep) const
+{
+    for (int r = nRow + nStep; r >= m_nFixedRows && r < GetRowCount(); r += nStep) {
+        if (GetRowHeight(r) > 0)
+            return r;
+    }
+    return nRow;
+}
+
+BOOL CGridCtrl::DeleteSelectedWidgets()
+{
+    BOOL bRemoved = FALSE;
+    for (CObArray& list : m_arrWidgets) {
+        for (INT_PTR i = 0; i < list.GetSize();) {
+            auto* pWidget = static_cast<CWidget*>(list.GetAt(i));
+            if (pWidget && pWidget->m_bSelected) {
+                delete pWidget;
+                list.RemoveAt(i);
+                bRemoved = TRUE;
+            } else {
+                ++i;
+            }
+        }
+    }
+    if (bRemoved)
+        m_pSelectedWidget = nullptr;
+    Invalidate();
+    return bRemoved;
+}
+
+void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar == UINT(VK_DELETE)) {
+        if (GetHostKind() == LcdGridHostKind::MsgTxtDisplay)
+            return;
+        DeleteSelectedWidgets();
+    }
+    if (!IsValid(m_idCurrentCell)) {
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    const CCellID focus = m_idCurrentCell;
+    if (IsKeyDown(VK_CONTROL)) {
+        switch (nChar) {
+        case VK_INSERT:
+        case 'C': CClipboard::SetText(GetSelectionText()); break;
+        case 'X':
+            if (m_bEditable) {
+                CClipboard::SetText(GetSelectionText());
+                CutSelectedText();
+            }
+            break;
+        case 'V': {
+            CString strText;
+            if (m_bEditable && CClipboard::GetText(strText)) {
+                const CCellRange sel = GetSelectedCellRange();
+                PasteText(sel.IsValid() ? sel.GetTopLeft() : focus, strText, TRUE);
+            }
+            break;
+        }
+        case 'A':
+            m_MouseMode = MOUSE_SELECT_ALL;
+            OnSelecting(focus);
+            m_MouseMode = MOUSE_NOTHING;
+            break;
+        default: break;
+        }
+    }
+    CCellID next = focus;
+    const bool bShift = IsKeyDown(VK_SHIFT);
+    switch (nChar) {
+    case VK_INSERT:
+        if (bShift && !IsKeyDown(VK_CONTROL)) {
+            CString strText;
+            if (m_bEditable && CClipboard::GetText(strText))
+                PasteText(focus, strText, TRUE);
+            return;
+        }
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    case VK_DELETE:
+        CutSelectedText();
+        break;
+    case VK_DOWN: next.row = NextVisibleRow(focus.row, +1); break;
+    case VK_UP: next.row = NextVisibleRow(focus.row, -1); break;
+    case VK_HOME:
+        next.col = NextVisibleColumn(focus.row, m_nFixedCols - 1, +1);
+        if (IsKeyDown(VK_CONTROL))
+            next.row = NextVisibleRow(m_nFixedRows - 1, +1);
+        break;
+    case VK_END: {
+        if (IsKeyDown(VK_CONTROL))
+            next.row = NextVisibleRow(GetRowCount(), -1);
+        int c = GetColumnCount() - 1;
+        while (c > m_nFixedCols && GetColumnWidth(c) == 0)
+            --c;
+        if (WidePairs::IsSecond(*this, next.row, c))
+            c = NextVisibleColumn(next.row, c, -1);
+        next.col = c;
+        break;
+    }
+    case VK_RIGHT: next.col = NextVisibleColumn(focus.row, focus.col, +1); break;
+    case VK_TAB:
+        if (bShift) {
+            next.col = NextVisibleColumn(focus.row, focus.col, -1);
+            if (next.col == focus.col && next.row > m_nFixedRows) {
+                next.row = NextVisibleRow(focus.row, -1);
+                next.col = NextVisibleColumn(next.row, GetColumnCount(), -1);
+            }
+        } else {
+            next.col = NextVisibleColumn(focus.row, focus.col, +1);
+            if (next.col == focus.col && next.row < GetRowCount() - 1) {
+                next.row = NextVisibleRow(focus.row, +1);
+                next.col = NextVisibleColumn(next.row, m_nFixedCols - 1, +1);
+            }
+        }
+        break;
+    case VK_LEFT:
+    case VK_BACK: next.col = NextVisibleColumn(focus.row, focus.col, -1); break;
+    default:
+        CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+        return;
+    }
+    MoveFocusByKey(nChar, next);
+}
+
+void CGridCtrl::MoveFocusByKey(UINT nChar, CCellID next)
+{
+    // A pair that ends in the last column still restarts its selection over both halves.
+    const bool bPairAtEnd = WidePairs::IsFirst(*this, next.row, next.col) &&
+                            next.col + 2 == GetColumnCount();
+    if (next == m_idCurrentCell && !bPairAtEnd)
+        return;
+    const bool bArrow = nChar == UINT(VK_LEFT) || nChar == UINT(VK_RIGHT) || nChar == UINT(VK_UP) ||
+                        nChar == UINT(VK_DOWN) || nChar == UINT(VK_HOME) || nChar == UINT(VK_END);
+    const bool bExtend = IsKeyDown(VK_SHIFT) && bArrow && !m_bCharTyped;
+    SendMessageToParent(next.row, next.col, GVN_SELCHANGING);
+    CCellRange range;
+    if (bExtend) {
+        CCellID end = next;
+        ExtendSelectionOverWideChars(end);
+        range = CCellRange::Between(m_SelectionStartCell, end);
+    } else {
+        m_bCharTyped = FALSE;
+        m_SelectionStartCell = next;
+        const int nLast = WidePairs::IsFirst(*this, next.row, next.col) ? next.col + 1 : next.col;
+        range = CCellRange(next.row, next.col, next.row, nLast);
+    }
+    if (m_bListMode)
+        range = CCellRange(range.nMinRow, m_nFixedCols, range.nMaxRow, GetColumnCount() - 1);
+    SetSelectedRange(range);
+    SetFocusCell(next);
+    SendMessageToParent(next.row, next.col, GVN_SELCHANGED);
+    EnsureVisible(next.row, next.col);
+    m_MouseMode = MOUSE_NOTHING;
+}
+
+void CGridCtrl::TypeCharacter(UINT nChar)
+{
+    if (IsKeyDown(VK_CONTROL) || m_MouseMode != MOUSE_NOTHING || nChar == UINT(VK_ESCAPE))
+        return;
+    if (!IsValid(m_idCurrentCell))
+        return;
+    m_bCharTyped = TRUE;
+    OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), nChar);
+}
+
+void CGridCtrl::OnChar(UINT nChar, UINT, UINT)
+{
+    // The grid does not take Tab for itself; the dialog moves the focus with it.
+    if (nChar == UINT(VK_TAB))
+        return;
+    TypeCharacter(nChar);
+}
+
+LRESULT CGridCtrl::OnImeChar(WPARAM wParam, LPARAM)
+{
+    TypeCharacter(UINT(wParam));
+    return 0;
+}

@@ -1,0 +1,210 @@
+// The mouse: a press starts a selection (widened so that it never splits a double-width
+// character), moving with the button down extends it, header presses select whole rows or
+// columns and sort, and the header's dividers size columns and rows.
+#include "messagetext/GridCtrl.h"
+
+#include "platform/ui/Cursor.h"
+
+#include <algorithm>
+
+namespace {
+
+// How near a divider the mouse counts as over it.
+constexpr int kResizeCaptureRange = 3;
+
+}  // namespace
+
+int CGridCtrl::DividerModeAt(CPoint point, int& nIndex) const
+{
+    const CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell))
+        return MOUSE_NOTHING;
+    CRect rect;
+    GetCellRect(cell.row, cell.col, &rect);
+    if (m_bAllowColumnResize && cell.row < m_nFixedRows) {
+        if (point.x >= rect.right - kResizeCaptureRange) {
+            nIndex = cell.col;
+            return MOUSE_OVER_COL_DIVIDE;
+        }
+        if (point.x <= rect.left + kResizeCaptureRange && cell.col > 0) {
+            nIndex = cell.col - 1;
+            return MOUSE_OVER_COL_DIVIDE;
+        }
+    }
+    if (m_bAllowRowResize && cell.col < m_nFixedCols) {
+        if (point.y >= rect.bottom - kResizeCaptureRange) {
+            nIndex = cell.row;
+            return MOUSE_OVER_ROW_DIVIDE;
+        }
+        if (point.y <= rect.top + kResizeCaptureRange && cell.row > 0) {
+            nIndex = cell.row - 1;
+            return MOUSE_OVER_ROW_DIVIDE;
+        }
+    }
+    return MOUSE_NOTHING;
+}
+
+BOOL CGridCtrl::OnSetCursor(CWnd*, UINT, UINT)
+{
+    UINT nCursor = IDC_ARROW;
+    if (m_MouseMode == MOUSE_OVER_COL_DIVIDE || m_MouseMode == MOUSE_SIZING_COL)
+        nCursor = IDC_SIZEWE;
+    else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE || m_MouseMode == MOUSE_SIZING_ROW)
+        nCursor = IDC_SIZENS;
+    ::SetCursor(AfxLoadStandardCursor(nCursor));
+    return TRUE;
+}
+
+void CGridCtrl::FinishResize(CPoint point)
+{
+    POINT origin;
+    if (m_MouseMode == MOUSE_SIZING_COL && GetCellOrigin(0, m_nResizeIndex, &origin))
+        SetColumnWidth(m_nResizeIndex, std::max(1, int(point.x - origin.x)));
+    else if (m_MouseMode == MOUSE_SIZING_ROW && GetCellOrigin(m_nResizeIndex, 0, &origin))
+        SetRowHeight(m_nResizeIndex, std::max(1, int(point.y - origin.y)));
+    ResetScrollBars();
+    Invalidate();
+}
+
+void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    m_LeftClickDownCell = GetCellFromPt(point);
+    if (!IsValid(m_LeftClickDownCell))
+        return;
+    m_bLMouseButtonDown = TRUE;
+    int nDivided = -1;
+    const int nDivider = DividerModeAt(point, nDivided);
+    if (nDivider != MOUSE_NOTHING) {
+        // A press on a header divider sizes that column or row until the release.
+        m_MouseMode = nDivider == MOUSE_OVER_COL_DIVIDE ? MOUSE_SIZING_COL : MOUSE_SIZING_ROW;
+        m_nResizeIndex = nDivided;
+        SetCapture();
+        return;
+    }
+    const bool bShift = (nFlags & MK_SHIFT) != 0;
+    const bool bCtrl = (nFlags & MK_CONTROL) != 0;
+    if (!bShift)
+        m_SelectionStartCell = m_LeftClickDownCell;
+    else if (!IsValid(m_SelectionStartCell))
+        m_SelectionStartCell = m_idCurrentCell;
+    const bool bFixed = m_LeftClickDownCell.row < m_nFixedRows || m_LeftClickDownCell.col < m_nFixedCols;
+    if (!bFixed && !(bShift && !IsValid(m_SelectionStartCell)))
+        WidePairs::WidenPress(*this, m_SelectionStartCell, m_LeftClickDownCell, bShift);
+
+    if (IsCellSelected(m_LeftClickDownCell.row, m_LeftClickDownCell.col)) {
+        SetFocusCell(m_LeftClickDownCell);
+        if (bCtrl) {
+            SetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col,
+                         GetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col) & ~GVIS_SELECTED);
+            RedrawCell(m_LeftClickDownCell.row, m_LeftClickDownCell.col);
+            return;
+        }
+    } else {
+        SetFocusCell(bFixed ? CCellID() : m_LeftClickDownCell);
+    }
+    SetCapture();
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    m_PrevSelection.clear();
+    if (bCtrl) {
+        for (int r = 0; r < GetRowCount(); ++r)
+            for (int c = 0; c < GetColumnCount(); ++c)
+                if (IsCellSelected(r, c))
+                    m_PrevSelection.emplace_back(r, c);
+    }
+    if (m_LeftClickDownCell.row < m_nFixedRows) {
+        OnFixedRowClick(m_LeftClickDownCell);
+    } else if (m_LeftClickDownCell.col < m_nFixedCols) {
+        OnFixedColumnClick(m_LeftClickDownCell);
+    } else {
+        m_MouseMode = m_bListMode ? MOUSE_SELECT_ROW : MOUSE_SELECT_CELLS;
+        OnSelecting(m_LeftClickDownCell);
+    }
+    m_LastMousePoint = point;
+    SetTimer(kAutoScrollTimer, kAutoScrollInterval, nullptr);
+}
+
+void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
+{
+    m_LastMousePoint = point;
+    if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
+        int nDivided = -1;
+        m_MouseMode = DividerModeAt(point, nDivided);
+        return;
+    }
+    if (m_MouseMode != MOUSE_SELECT_CELLS && m_MouseMode != MOUSE_SELECT_ROW && m_MouseMode != MOUSE_SELECT_COL)
+        return;
+    CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell) || cell == m_idCurrentCell)
+        return;
+    ExtendSelectionOverWideChars(cell);
+    OnSelecting(cell);
+    if (cell.row >= m_nFixedRows && cell.col >= m_nFixedCols)
+        SetFocusCell(cell);
+}
+
+void CGridCtrl::OnLButtonUp(UINT, CPoint point)
+{
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
+        m_bLMouseButtonDown = FALSE;
+        if (GetCapture() == this)
+            ReleaseCapture();
+        FinishResize(point);
+        m_MouseMode = MOUSE_NOTHING;
+        return;
+    }
+    const bool bWasDown = m_bLMouseButtonDown;
+    m_bLMouseButtonDown = FALSE;
+    KillTimer(kAutoScrollTimer);
+    if (GetCapture() == this)
+        ReleaseCapture();
+    if (bWasDown) {
+        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
+    }
+    m_MouseMode = MOUSE_NOTHING;
+    if (bWasDown && IsValid(m_LeftClickDownCell) && GetOwner())
+        GetOwner()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID()), BN_CLICKED),
+                                reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CGridCtrl::OnCaptureChanged(CWnd* pWnd)
+{
+    if (pWnd != this) {
+        m_bLMouseButtonDown = FALSE;
+        KillTimer(kAutoScrollTimer);
+    }
+}
+
+void CGridCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kAutoScrollTimer)
+        return;
+    const bool bSelecting = m_MouseMode == MOUSE_SELECT_CELLS || m_MouseMode == MOUSE_SELECT_ROW ||
+                            m_MouseMode == MOUSE_SELECT_COL;
+    if (!m_bLMouseButtonDown || !bSelecting) {
+        KillTimer(kAutoScrollTimer);
+        return;
+    }
+    // Scrolls a line towards the side the mouse left and extends the selection to the cell at
+    // the edge, so that a selection can be dragged beyond what the window shows.
+    CRect client;
+    GetClientRect(&client);
+    CPoint point = m_LastMousePoint;
+    if (point.y >= client.bottom)
+        SendMessage(WM_VSCROLL, SB_LINEDOWN, 0);
+    else if (point.y < GetFixedRowHeight())
+        SendMessage(WM_VSCROLL, SB_LINEUP, 0);
+    if (point.x >= client.right)
+        SendMessage(WM_HSCROLL, SB_LINERIGHT, 0);
+    else if (point.x < GetFixedColumnWidth())
+        SendMessage(WM_HSCROLL, SB_LINELEFT, 0);
+    point.x = std::clamp(point.x, LONG(GetFixedColumnWidth()), LONG(client.right - 1));
+    point.y = std::clamp(point.y, LONG(GetFixedRowHeight()), LONG(client.bottom - 1));
+    CCellID cell = GetCellFromPt(point);
+    if (!IsValid(cell)) {
+        const CCellRange visible = GetVisibleNonFixedCellRange();
+        cell = CCellID(cell.row < 0 ? visible.nMaxRow : cell.row, cell.col < 0 ? visible.nMaxCol : cell.col);
+    }
+    ExtendSelectionOverWideChars(cell);
+    OnSelecting(cell);
+}

@@ -1,0 +1,144 @@
+// Painting: backgrounds, cells, the double-width glyphs on top of their right halves, grid
+// lines that never cross a pair, and the host's element layer.
+#include "messagetext/GridCtrl.h"
+
+#include "blocks/Widget.h"
+#include "messagetext/WidgetDraw.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Pen.h"
+#include "platform/ui/PaintDC.h"
+
+void CGridCtrl::OnPaint()
+{
+    // The window layer paints into its own back buffer, so the grid draws straight into the
+    // paint context without a memory context of its own.
+    CPaintDC dc(this);
+    DrawGrid(&dc);
+}
+
+BOOL CGridCtrl::OnEraseBkgnd(CDC*) { return TRUE; }
+
+void CGridCtrl::RedrawCell(int nRow, int nCol, CDC*)
+{
+    CRect rect;
+    if (m_hWnd && GetCellRect(nRow, nCol, &rect)) {
+        rect.right += 1 + (WidePairs::IsFirst(*this, nRow, nCol) ? GetColumnWidth(nCol + 1) : 0);
+        rect.bottom++;
+        InvalidateRect(&rect, FALSE);
+    }
+}
+
+void CGridCtrl::DrawGrid(CDC* pDC)
+{
+    CRect clip;
+    if (!pDC || pDC->GetClipBox(&clip) == ERROR)
+        return;
+    CRect client;
+    if (m_hWnd)
+        GetClientRect(&client);
+    else
+        client = clip;
+    CRect visRect;
+    const CCellRange visible = GetVisibleNonFixedCellRange(&visRect);
+    const int nFixedWidth = GetFixedColumnWidth();
+    const int nFixedHeight = GetFixedRowHeight();
+
+    pDC->FillSolidRect(CRect(0, 0, nFixedWidth, nFixedHeight), m_cellFixedRowColDef->GetBackClr());
+    pDC->FillSolidRect(CRect(0, nFixedHeight, nFixedWidth, visRect.bottom), m_cellFixedColDef->GetBackClr());
+    pDC->FillSolidRect(CRect(nFixedWidth, 0, visRect.right, nFixedHeight), m_cellFixedRowDef->GetBackClr());
+    pDC->FillSolidRect(CRect(nFixedWidth, nFixedHeight, visRect.right, visRect.bottom), m_cellDefault->GetBackClr());
+    pDC->FillSolidRect(CRect(visRect.right, 0, std::max(client.right, visRect.right), client.bottom), m_crGridBkColour);
+    pDC->FillSolidRect(CRect(0, visRect.bottom, visRect.right, std::max(client.bottom, visRect.bottom)), m_crGridBkColour);
+
+    auto drawCell = [&](int r, int c) {
+        CRect rect;
+        if (GetRowHeight(r) > 0 && GetColumnWidth(c) > 0 && GetCellRect(r, c, &rect))
+            GetCell(r, c)->Draw(pDC, r, c, rect, FALSE);
+    };
+    for (int r = 0; r < m_nFixedRows; ++r)
+        for (int c = 0; c < m_nFixedCols; ++c)
+            drawCell(r, c);
+    for (int r = 0; r < m_nFixedRows; ++r)
+        for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c)
+            drawCell(r, c);
+    for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r)
+        for (int c = 0; c < m_nFixedCols; ++c)
+            drawCell(r, c);
+    for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r)
+        for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c)
+            drawCell(r, c);
+    // A double-width glyph reaches over its right half, whose background came after it.
+    for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r)
+        for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c)
+            if (WidePairs::IsFirst(*this, r, c))
+                drawCell(r, c);
+
+    DrawGridLines(pDC, visible, visRect);
+    DrawWidgets(pDC);
+}
+
+void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect)
+{
+    if (!visible.IsValid())
+        return;
+    CPen pen(PS_SOLID, 0, m_crGridLineColour);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
+        // Cell by cell, so that no line runs between the two halves of a pair.
+        int y = m_nFixedRows > 0 ? GetFixedRowHeight() : 1;
+        for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r) {
+            const int nHeight = GetRowHeight(r);
+            if (nHeight <= 0)
+                continue;
+            int x = GetFixedColumnWidth();
+            for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c) {
+                const int nWidth = GetColumnWidth(c);
+                if (nWidth <= 0)
+                    continue;
+                x += nWidth;
+                if (!WidePairs::IsFirst(*this, r, c)) {
+                    pDC->MoveTo(x - 1, y - 1);
+                    pDC->LineTo(x - 1, y + nHeight - 1);
+                }
+            }
+            y += nHeight;
+        }
+    }
+    if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
+        int y = GetFixedRowHeight();
+        for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r) {
+            const int nHeight = GetRowHeight(r);
+            if (nHeight <= 0)
+                continue;
+            y += nHeight;
+            pDC->MoveTo(GetFixedColumnWidth(), y - 1);
+            pDC->LineTo(visRect.right, y - 1);
+        }
+    }
+    pDC->SelectObject(pOldPen);
+}
+
+void CGridCtrl::DrawWidgets(CDC* pDC)
+{
+    INT_PTR nCount = 0;
+    for (const CObArray& list : m_arrWidgets)
+        nCount += list.GetSize();
+    const LcdGridHostKind kind = GetHostKind();
+    if (nCount == 0 || kind == LcdGridHostKind::IoStatus)
+        return;
+    const ILcdGridHost* pHost = GetHost();
+    const CSimContext* pSim = pHost ? pHost->GetGridSimContext() : nullptr;
+    CVetlaDoc* pDoc = pHost ? pHost->GetGridDocument() : nullptr;
+    const BOOL bDetails = kind == LcdGridHostKind::MsgTxtDisplay ? g_bShowMsgTextDetails : TRUE;
+    for (const CObArray& list : m_arrWidgets) {
+        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+            auto* pWidget = static_cast<CWidget*>(list.GetAt(i));
+            if (!pWidget)
+                continue;
+            if (pWidget->m_bSelected)
+                DrawWidgetSelected(*pWidget, *pDC, pDoc, pSim, bDetails);
+            else
+                DrawWidget(*pWidget, *pDC, pDoc, pSim, bDetails);
+        }
+    }
+}

@@ -1,0 +1,34 @@
+// What the LCD grid asks of the window that owns it. The grid behaves differently in its
+// hosts (which characters it takes, whether it draws elements and in which style), so each
+// host window implements this interface; a grid whose owner does not is a plain table.
+#pragma once
+
+#include "platform/core/Types.h"
+
+class CVetlaDoc;
+struct CSimContext;
+
+enum class LcdGridHostKind {
+    Other,
+    MessageTexts,      // the older message-text page: 12 x 4 cells
+    MessageTextsNew,   // the newer message-text page: 24 x 4 cells, two character sets
+    MsgTxtDisplay,     // the message texts during simulation
+    IoStatusName,      // the I/O status name dialog
+    IoStatus,          // the online I/O status monitor: tables only, no elements
+};
+
+class ILcdGridHost {
+public:
+    virtual ~ILcdGridHost() = default;
+    virtual LcdGridHostKind GetGridHostKind() const = 0;
+    // The document of the diagram the host edits or shows; null when it has none.
+    virtual CVetlaDoc* GetGridDocument() const = 0;
+    // The simulation that the elements read their values under; null outside one.
+    virtual const CSimContext* GetGridSimContext() const { return nullptr; }
+    // The character set the newer page shows: 0 set 1, 1 set 2.
+    virtual int GetShownCharSet() const { return 0; }
+};
+
+// The simulation display's "Details" switch: elements in the detailed style rather than as
+// the LCD shows them. Not stored; on at start.
+extern BOOL g_bShowMsgTextDetails;

@@ -1,0 +1,210 @@
+// Typing into LCD cells: which characters a cell takes in which host, and how a double-width
+// character takes and keeps its two cells.
+#include "GridTestSupport.h"
+
+#include "blocks/Widget.h"
+
+namespace {
+
+using GridTyping = LcdGridTest;
+
+TEST_F(GridTyping, LatinLetterWritesTheCellAndMovesOn)
+{
+    Focus(1, 3);
+    Type('A');
+    EXPECT_EQ(Text(1, 3), "A");
+    EXPECT_EQ(FocusCell(), CCellID(1, 4));
+}
+
+TEST_F(GridTyping, ChineseCharacterTakesTwoCells)
+{
+    PutChinese(2, 5);
+    EXPECT_EQ(Text(2, 5), "#");
+    EXPECT_EQ(WideBits(2, 5), CELLSTATE_WIDE_FIRST);
+    EXPECT_EQ(WideBits(2, 6), CELLSTATE_WIDE_SECOND);
+    EXPECT_EQ(FocusCell(), CCellID(2, 7));
+}
+
+TEST_F(GridTyping, InputMethodCharactersTypeLikeKeys)
+{
+    Focus(1, 1);
+    TypeIme(kChinese);
+    EXPECT_EQ(WideBits(1, 1), CELLSTATE_WIDE_FIRST);
+    EXPECT_EQ(FocusCell(), CCellID(1, 3));
+}
+
+TEST_F(GridTyping, LatinLetterOnLeftHalfKeepsThePairAndMovesPastIt)
+{
+    PutChinese(1, 3);
+    Focus(1, 3);
+    Type('x');
+    EXPECT_EQ(Text(1, 3), "#");
+    EXPECT_EQ(WideBits(1, 3), CELLSTATE_WIDE_FIRST);
+    EXPECT_EQ(FocusCell(), CCellID(1, 5));
+}
+
+TEST_F(GridTyping, BackspaceKeepsLeftHalfAndEmptiesSingleCellsWithoutMoving)
+{
+    PutChinese(1, 3);
+    Focus(1, 3);
+    Type(VK_BACK);
+    EXPECT_EQ(Text(1, 3), "#");
+    EXPECT_EQ(FocusCell(), CCellID(1, 3));
+
+    Focus(1, 8);
+    Type('q');
+    Focus(1, 8);
+    Type(VK_BACK);
+    EXPECT_EQ(Text(1, 8), "");
+    EXPECT_EQ(FocusCell(), CCellID(1, 8));
+}
+
+TEST_F(GridTyping, ChineseInLastColumnIsRefused)
+{
+    Focus(1, 24);
+    Type('z');
+    Focus(1, 24);
+    Type(kChinese);
+    EXPECT_EQ(Text(1, 24), "z");
+    EXPECT_EQ(WideBits(1, 24), 0u);
+    // The refused character ended the edit: the cell takes the next one.
+    Type('y');
+    EXPECT_EQ(Text(1, 24), "y");
+}
+
+TEST_F(GridTyping, ChineseInColumn23OverTwoSinglesTakes23And24)
+{
+    Focus(1, 23);
+    Type('a');
+    Type('b');
+    Focus(1, 23);
+    Type(kChinese);
+    EXPECT_EQ(Text(1, 23), "#");
+    EXPECT_EQ(Text(1, 24), "");
+    EXPECT_EQ(WideBits(1, 24), CELLSTATE_WIDE_SECOND);
+}
+
+TEST_F(GridTyping, ChineseBeforeAnotherPairIsRefused)
+{
+    PutChinese(1, 6);
+    Focus(1, 5);
+    Type(kChinese2);
+    EXPECT_EQ(Text(1, 5), "");
+    EXPECT_EQ(WideBits(1, 5), 0u);
+    EXPECT_EQ(WideBits(1, 6), CELLSTATE_WIDE_FIRST);
+}
+
+TEST_F(GridTyping, ChineseOverARightHalfReplacesTheWholeOldPair)
+{
+    PutChinese(1, 6);
+    Focus(1, 7);
+    Type(kChinese2);
+    EXPECT_EQ(Text(1, 6), "");
+    EXPECT_EQ(WideBits(1, 6), 0u);
+    EXPECT_EQ(WideBits(1, 7), CELLSTATE_WIDE_FIRST);
+    EXPECT_EQ(BrokenPair(Grid()), "");
+}
+
+TEST_F(GridTyping, LatinOverARightHalfRemovesThePair)
+{
+    PutChinese(1, 6);
+    Focus(1, 7);
+    Type('k');
+    EXPECT_EQ(Text(1, 6), "");
+    EXPECT_EQ(Text(1, 7), "k");
+    EXPECT_EQ(BrokenPair(Grid()), "");
+}
+
+TEST_F(GridTyping, ChineseRefusedOnOlderModelOtherLanguagesAndNameDialog)
+{
+    m_doc.m_wHardwareCode = 0x4188;
+    PutChinese(1, 1);
+    EXPECT_EQ(Text(1, 1), "");
+
+    m_doc.m_wHardwareCode = 0x5188;
+    m_doc.m_nCharSet1 = 2;
+    PutChinese(1, 1);
+    EXPECT_EQ(Text(1, 1), "");
+
+    m_doc.m_nCharSet1 = 0;
+    m_host.m_kind = LcdGridHostKind::IoStatusName;
+    PutChinese(1, 1);
+    EXPECT_EQ(Text(1, 1), "");
+
+    m_host.m_kind = LcdGridHostKind::MessageTextsNew;
+    PutChinese(1, 1);
+    EXPECT_EQ(Text(1, 1), "#");
+}
+
+TEST_F(GridTyping, ShownSecondSetDecidesTheClass)
+{
+    m_doc.m_nCharSet1 = 0;
+    m_doc.m_nCharSet2 = 2;
+    m_host.m_nShownSet = 1;
+    PutChinese(1, 1);
+    EXPECT_EQ(Text(1, 1), "");
+    Focus(1, 1);
+    Type(kAccented);
+    EXPECT_EQ(Text(1, 1), "#");
+    EXPECT_EQ(WideBits(1, 1), 0u);
+    EXPECT_EQ(FocusCell(), CCellID(1, 2));
+}
+
+TEST_F(GridTyping, AccentedOnlyOnNewerModelWithOtherLanguages)
+{
+    Focus(1, 1);
+    Type(kAccented);
+    EXPECT_EQ(Text(1, 1), "");
+    m_doc.m_nCharSet1 = 2;
+    m_doc.m_wHardwareCode = 0x4188;
+    Focus(1, 1);
+    Type(kAccented);
+    EXPECT_EQ(Text(1, 1), "");
+    m_doc.m_wHardwareCode = 0x5188;
+    Focus(1, 1);
+    Type(kAccented);
+    EXPECT_EQ(Text(1, 1), "#");
+}
+
+TEST_F(GridTyping, CellUnderAnElementTakesNothing)
+{
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = 2;
+    pWidget->m_nColumn = 4;
+    pWidget->m_nWidth = 3;
+    pWidget->m_nKind = 0;
+    Grid().m_arrWidgets[1].Add(pWidget);
+    Focus(2, 5);
+    Type('a');
+    EXPECT_EQ(Text(2, 5), "");
+    // A double-width character would take the covered cell as its right half.
+    PutChinese(2, 3);
+    EXPECT_EQ(Text(2, 3), "");
+    Focus(2, 3);
+    Type('b');
+    EXPECT_EQ(Text(2, 3), "b");
+}
+
+TEST_F(GridTyping, EndOfEditNotifiesOnlyOnChangeAndTakesRefusalBack)
+{
+    Focus(1, 2);
+    Type('a');
+    m_host.m_codes.clear();
+    EXPECT_TRUE(Grid().OnEndEditCell(1, 2, _T("a")));
+    EXPECT_EQ(std::count(m_host.m_codes.begin(), m_host.m_codes.end(), GVN_ENDLABELEDIT), 0);
+
+    m_host.m_nEndEditReply = -1;
+    EXPECT_FALSE(Grid().OnEndEditCell(1, 2, _T("b")));
+    EXPECT_EQ(Text(1, 2), "a");
+    EXPECT_EQ(std::count(m_host.m_codes.begin(), m_host.m_codes.end(), GVN_ENDLABELEDIT), 1);
+}
+
+TEST_F(GridTyping, RefusedChineseLeavesNoHalfPair)
+{
+    m_host.m_nEndEditReply = -1;
+    PutChinese(1, 4);
+    EXPECT_EQ(WideBits(1, 4), 0u);
+    EXPECT_EQ(BrokenPair(Grid()), "");
+}
+
+}  // namespace

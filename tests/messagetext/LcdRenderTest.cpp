@@ -1,0 +1,139 @@
+// A 24 x 4 LCD with Latin text, a Chinese word, a parameter and a bar graph, painted with Qt
+// into lcd-details.png (the editor's style) and lcd-display.png (as the controller's LCD shows
+// it) in the test's working directory for a person to look at, and every block-type label
+// at three times its size into lcd-type-labels.png. The checks here are that the
+// painting runs, the images are written, and a Chinese glyph spreads over both of its cells.
+#include "GridTestSupport.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/Widget.h"
+#include "messagetext/WidgetTypeLabel.h"
+#include "platform/qt/OffscreenImage.h"
+#include "support/QtTestApp.h"
+
+#include <filesystem>
+
+namespace {
+
+constexpr int kImageWidth = kLcdColumns * kCellWidth + 8;
+constexpr int kImageHeight = 4 * kCellHeight + 8;
+
+class LcdRender : public LcdGridTest {
+protected:
+    void SetUp() override
+    {
+        QtTestApp();
+        LcdGridTest::SetUp();
+        // As the message-text page sets its grid up: the LCD's green behind black text.
+        for (int r = 1; r <= LCD_LINE_COUNT; ++r)
+            for (int c = 1; c <= kLcdColumns; ++c)
+                Grid().SetItemBkColour(r, c, RGB(85, 157, 85));
+        Focus(1, 1);
+        for (char ch : std::string("LEVEL"))
+            Type(WCHAR(ch));
+        PutChinese(1, 8, 0x6C34);   // "water level"
+        PutChinese(1, 10, 0x4F4D);
+        Focus(4, 1);
+        for (char ch : std::string("OK"))
+            Type(WCHAR(ch));
+        Focus(4, 24);
+
+        CBlockObj* pCounter = CreateBlockForType(800, nullptr, &m_doc);
+        m_doc.AddBlock(pCounter);
+        pCounter->m_nNumber = 9012;
+        AddElement(2, 3, 8, 0, pCounter, _T("Counter"), RGB(128, 128, 128)).m_nParamId = 16;
+        CWidget& bar = AddElement(3, 5, 10, WIDGET_KIND_BARGRAPH, pCounter, _T("Current"), RGB(128, 128, 255));
+        bar.m_nParamId = 16;
+        bar.m_nOption = 10;
+        bar.m_bSelected = TRUE;
+    }
+    CWidget& AddElement(int nLine, int nColumn, int nWidth, int nKind, CBlockObj* pBlock, LPCTSTR pszCaption,
+                        COLORREF crColor)
+    {
+        auto* pWidget = new CWidget((nColumn - 1) * kCellWidth, (nLine - 1) * kCellHeight,
+                                    nWidth * kCellWidth - 1, kCellHeight - 1, crColor);
+        pWidget->m_nLine = nLine;
+        pWidget->m_nColumn = nColumn;
+        pWidget->m_nWidth = nWidth;
+        pWidget->m_nKind = nKind;
+        pWidget->m_pBlock = pBlock;
+        pWidget->m_nBlockNumber = pBlock->m_nNumber;
+        pWidget->m_strCaption = pszCaption;
+        Grid().m_arrWidgets[nLine - 1].Add(pWidget);
+        return *pWidget;
+    }
+    void Render(COffscreenImage& image, bool bDetails)
+    {
+        m_host.m_kind = bDetails ? LcdGridHostKind::MessageTextsNew : LcdGridHostKind::MsgTxtDisplay;
+        g_bShowMsgTextDetails = bDetails;
+        Grid().DrawGrid(&image.GetDC());
+        g_bShowMsgTextDetails = TRUE;
+    }
+    // The columns of a cell range that hold dark (glyph) pixels.
+    static std::pair<int, int> InkColumns(const COffscreenImage& image, const CRect& area)
+    {
+        int nLeft = area.right;
+        int nRight = area.left - 1;
+        for (int x = area.left; x < area.right; ++x)
+            for (int y = area.top; y < area.bottom; ++y)
+                if ((image.GetPixel(x, y) & 0xFF) < 96 && ((image.GetPixel(x, y) >> 8) & 0xFF) < 96) {
+                    nLeft = std::min(nLeft, x);
+                    nRight = std::max(nRight, x);
+                }
+        return {nLeft, nRight};
+    }
+};
+
+TEST_F(LcdRender, DetailsAndDisplayImagesAreWritten)
+{
+    for (bool bDetails : {true, false}) {
+        COffscreenImage image(kImageWidth, kImageHeight);
+        Render(image, bDetails);
+        const char16_t* pszName = bDetails ? u"lcd-details.png" : u"lcd-display.png";
+        std::filesystem::remove(std::filesystem::path(pszName));
+        ASSERT_TRUE(image.SavePng(pszName));
+        EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(pszName)));
+    }
+}
+
+TEST_F(LcdRender, ChineseGlyphFillsItsDoubleCell)
+{
+    COffscreenImage image(kImageWidth, kImageHeight);
+    Render(image, true);
+    // The pair in columns 8 and 9 of line 1, inside the grid lines.
+    const CRect pair(7 * kCellWidth, 1, 9 * kCellWidth - 1, kCellHeight - 1);
+    const auto [nLeft, nRight] = InkColumns(image, pair);
+    ASSERT_LE(nLeft, nRight) << "no glyph drawn";
+    EXPECT_GE(nRight - nLeft + 1, kCellWidth * 2 * 3 / 4) << nLeft << ".." << nRight;
+    // It reaches into the right half, over that cell's background.
+    EXPECT_GT(nRight, 8 * kCellWidth + kCellWidth / 2);
+}
+
+TEST(LcdTypeLabels, SheetOfEveryLabelIsWritten)
+{
+    QtTestApp();
+    constexpr int kPerRow = 19;
+    constexpr int kBoxW = 25;
+    constexpr int kBoxH = 36;
+    constexpr int kScale = 3;
+    COffscreenImage small(kPerRow * (kBoxW + 4), 4 * (kBoxH + 4));
+    int nIndex = 0;
+    for (const TypeLabelRow& row : TypeLabelRows()) {
+        const int x = (nIndex % kPerRow) * (kBoxW + 4);
+        const int y = (nIndex / kPerRow) * (kBoxH + 4);
+        CRect box(x, y, x + kBoxW, y + kBoxH);
+        box.DeflateRect(1, 1);
+        small.GetDC().FillSolidRect(&box, RGB(245, 217, 129));
+        DrawTypeLabel(small.GetDC(), box, row.nType);
+        ++nIndex;
+    }
+    COffscreenImage sheet(small.Width() * kScale, small.Height() * kScale);
+    for (int y = 0; y < sheet.Height(); ++y)
+        for (int x = 0; x < sheet.Width(); ++x)
+            sheet.GetDC().SetPixel(x, y, small.GetPixel(x / kScale, y / kScale));
+    std::filesystem::remove(std::filesystem::path(u"lcd-type-labels.png"));
+    ASSERT_TRUE(sheet.SavePng(u"lcd-type-labels.png"));
+}
+
+}  // namespace

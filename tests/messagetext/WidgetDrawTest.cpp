@@ -1,0 +1,270 @@
+// Element drawing in both styles and the block-type labels, read from a recording surface.
+#include "messagetext/WidgetDraw.h"
+#include "messagetext/WidgetTypeLabel.h"
+#include "messagetext/WidgetTypePictogram.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/Widget.h"
+#include "document/VetlaDoc.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kCell = 20;
+
+class WidgetDraw : public testing::Test {
+protected:
+    WidgetDraw() { m_doc.m_wHardwareCode = 0x5188; }
+
+    CBlockObj* AddBlock(int nType, int nNumber)
+    {
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr, &m_doc);
+        pBlock->m_nNumber = nNumber;
+        m_doc.AddBlock(pBlock);
+        return pBlock;
+    }
+    CWidget& MakeWidget(int nKind, int nWidth, int nNumber, CBlockObj* pBlock, int nLines = 1)
+    {
+        m_widgets.push_back(std::make_unique<CWidget>(0, 0, nWidth * kCell, nLines * 30, RGB(128, 128, 128)));
+        CWidget& widget = *m_widgets.back();
+        widget.m_nKind = nKind;
+        widget.m_nWidth = nWidth;
+        widget.m_nBlockNumber = nNumber;
+        widget.m_pBlock = pBlock;
+        widget.m_nLine = 1;
+        widget.m_nColumn = 1;
+        return widget;
+    }
+    std::vector<std::u16string> Texts(CWidget& widget, BOOL bDetails)
+    {
+        m_surface.Clear();
+        CDC dc(m_surface);
+        DrawWidget(widget, dc, &m_doc, nullptr, bDetails);
+        std::vector<std::u16string> texts;
+        for (const auto& record : m_surface.Records())
+            if (record.kind == RecordingSurface::Kind::Text)
+                texts.push_back(record.text);
+        return texts;
+    }
+    bool Shows(CWidget& widget, const std::u16string& text, BOOL bDetails = TRUE)
+    {
+        const auto texts = Texts(widget, bDetails);
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+
+    CVetlaDoc m_doc;
+    std::vector<std::unique_ptr<CWidget>> m_widgets;
+    RecordingSurface m_surface{SIZE{400, 200}};
+};
+
+TEST_F(WidgetDraw, ReferencesOfIoPoints)
+{
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 101, AddBlock(600, 101)), u"I001"));
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 617, AddBlock(605, 617)), u"Q101"));
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 4009, AddBlock(608, 4009)), u"AI101"));
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 4290, AddBlock(610, 4290)), u"AM2"));
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 1017, AddBlock(602, 1017)), u"S1.1"));
+    // Without a block the number's range names the point.
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 4009, nullptr), u"AI101"));
+    EXPECT_TRUE(Shows(MakeWidget(0, 6, 4009, nullptr), u"AI"));
+}
+
+TEST_F(WidgetDraw, FunctionBlockReferenceIsCutBesideTheTypeBox)
+{
+    CBlockObj* pCounter = AddBlock(800, 9012);
+    CWidget& wide = MakeWidget(0, 8, 9012, pCounter);
+    wide.m_strCaption = _T("Counter");
+    EXPECT_TRUE(Shows(wide, u"B12 - Counter"));
+    EXPECT_TRUE(Shows(wide, u"U/D"));
+    // 60 pixels leave 35 beside the box: 8 characters of 4 pixels.
+    CWidget& narrow = MakeWidget(0, 3, 9012, pCounter);
+    narrow.m_strCaption = _T("Counter");
+    EXPECT_TRUE(Shows(narrow, u"B12 - Co"));
+}
+
+TEST_F(WidgetDraw, SecondLinesOfTheGraphicElements)
+{
+    CBlockObj* pCounter = AddBlock(800, 9003);
+    CWidget& scale = MakeWidget(WIDGET_KIND_SCALETIME, 11, 9003, pCounter);
+    scale.m_nOption = 2;
+    EXPECT_TRUE(Shows(scale, u"00:00:00"));
+    EXPECT_TRUE(Shows(MakeWidget(WIDGET_KIND_BARGRAPH, 6, 9003, pCounter), u"Bar"));
+    EXPECT_TRUE(Shows(MakeWidget(WIDGET_KIND_SCOPE, 12, 9003, pCounter, 3), u"Scope 12 X 3"));
+    EXPECT_TRUE(Shows(MakeWidget(WIDGET_KIND_POINTER, 12, 9003, pCounter, 3), u"Pointer 12 X 3"));
+}
+
+TEST_F(WidgetDraw, GraphShowsNoTypeBoxInDetailAndBlankCellsOnTheLcd)
+{
+    CWidget& graph = MakeWidget(WIDGET_KIND_GRAPH, 12, -1, nullptr, 4);
+    EXPECT_TRUE(Shows(graph, u"[Graph]"));
+    EXPECT_TRUE(Shows(graph, u"Graph 12 X 4"));
+    for (const auto& record : m_surface.Records())
+        EXPECT_FALSE(record.kind == RecordingSurface::Kind::FillRect && record.colour == RGB(245, 217, 129));
+    for (const auto& text : Texts(graph, FALSE))
+        EXPECT_EQ(text, u" ");
+}
+
+TEST_F(WidgetDraw, LcdStyleRightAlignsOneCharacterPerCell)
+{
+    CBlockObj* pConst = AddBlock(800, 9004);
+    CWidget& widget = MakeWidget(0, 6, 9004, pConst);
+    widget.m_nParamId = 16;
+    CString strValue;
+    pConst->GetWidgetValueText(nullptr, &strValue, widget.m_nParamId, widget.m_nKind);
+    const auto texts = Texts(widget, FALSE);
+    ASSERT_EQ(int(texts.size()), std::max(6, strValue.GetLength()));
+    const int nBlanks = int(texts.size()) - strValue.GetLength();
+    for (int i = 0; i < int(texts.size()); ++i)
+        EXPECT_EQ(texts[size_t(i)], i < nBlanks ? u" " : std::u16string(1, strValue.GetAt(i - nBlanks)));
+    // Each character centred in its own cell, on the LCD's green.
+    for (const auto& record : m_surface.Records()) {
+        if (record.kind != RecordingSurface::Kind::Text)
+            continue;
+        EXPECT_EQ(record.state.crBk, RGB(85, 157, 85));
+        // The height is B - T + 1 of a rectangle 30 high, less 3.
+        EXPECT_EQ(record.state.font.lfHeight, 30 + 1 - 3);
+    }
+}
+
+TEST_F(WidgetDraw, SelectionFrameAndDragOutline)
+{
+    CWidget& widget = MakeWidget(0, 4, 101, nullptr);
+    CDC dc(m_surface);
+    m_surface.Clear();
+    DrawWidgetSelectionFrame(widget, dc);
+    ASSERT_EQ(m_surface.Records().size(), 1u);
+    const auto& frame = m_surface.Records()[0];
+    EXPECT_EQ(frame.state.pen.crColour, RGB(255, 0, 0));
+    EXPECT_EQ(frame.state.pen.nWidth, 2);
+    EXPECT_EQ(frame.points.size(), 5u);
+    m_surface.Clear();
+    DrawWidgetDragOutline(widget, dc, CPoint(50, 60));
+    ASSERT_EQ(m_surface.Records().size(), 1u);
+    EXPECT_EQ(m_surface.Records()[0].state.nRop2, R2_NOT);
+    EXPECT_EQ(m_surface.Records()[0].points[0].x, 50);
+    EXPECT_EQ(m_surface.Records()[0].points[2].x, 50 + 4 * kCell);
+    EXPECT_FALSE(widget.HitTest(CPoint(4 * kCell, 5)));
+    EXPECT_TRUE(widget.HitTest(CPoint(4 * kCell - 1, 5)));
+}
+
+TEST_F(WidgetDraw, SeventySixLabelRows)
+{
+    EXPECT_EQ(TypeLabelRows().size(), 76u);
+    struct Expect {
+        int nType;
+        std::u16string first;
+        std::u16string second;
+    };
+    const Expect expected[] = {
+        {400, u"ON-D", u""}, {412, u"*", u"AC"}, {802, u"", u""}, {810, u"Text", u""},
+        {815, u"+=", u"A"}, {823, u"+=", u"E"}, {838, u"&", u"MASK"}, {843, u"=1", u"MASK"},
+        {856, u"CRC", u""}, {872, u"round", u""}, {879, u"QUAD", u""},
+    };
+    for (const Expect& e : expected) {
+        const TypeLabelRow* pRow = FindTypeLabelRow(e.nType);
+        ASSERT_NE(pRow, nullptr) << e.nType;
+        EXPECT_EQ(std::u16string(pRow->pszText ? pRow->pszText : u""), e.first) << e.nType;
+        EXPECT_EQ(std::u16string(pRow->pszSecond ? pRow->pszSecond : u""), e.second) << e.nType;
+    }
+    for (int nType : {830, 831, 847, 808, 600})
+        EXPECT_EQ(FindTypeLabelRow(nType), nullptr) << nType;
+}
+
+TEST_F(WidgetDraw, EveryLabelRowDrawsItsTextsInTheBox)
+{
+    const CRect box(1, 1, 24, 35);
+    for (const TypeLabelRow& row : TypeLabelRows()) {
+        m_surface.Clear();
+        CDC dc(m_surface);
+        DrawTypeLabel(dc, box, row.nType);
+        std::vector<std::u16string> texts;
+        for (const auto& record : m_surface.Records()) {
+            if (record.kind != RecordingSurface::Kind::Text)
+                continue;
+            texts.push_back(record.text);
+            EXPECT_EQ(record.state.crBk, RGB(245, 217, 129)) << row.nType;
+            EXPECT_GE(record.points[0].y, box.top) << row.nType;
+            EXPECT_LT(record.points[0].y, box.bottom) << row.nType;
+        }
+        std::vector<std::u16string> expected;
+        if (row.pszText)
+            expected.emplace_back(row.pszText);
+        if (row.pszSecond)
+            expected.emplace_back(row.pszSecond);
+        EXPECT_EQ(texts, expected) << row.nType;
+    }
+}
+
+TEST_F(WidgetDraw, OnDelayPictogramHasSixSegments)
+{
+    CDC dc(m_surface);
+    m_surface.Clear();
+    DrawTypeLabel(dc, CRect(1, 1, 24, 35), 400);
+    int nSegments = 0;
+    for (const auto& record : m_surface.Records())
+        if (record.kind == RecordingSurface::Kind::Polyline)
+            nSegments += int(record.points.size()) - 1;
+    EXPECT_EQ(nSegments, 6);
+}
+
+}  // namespace
+
+namespace {
+
+// Segments, ellipses and arcs of a pictogram as the recording surface sees them.
+struct ShapeCount {
+    int nSegments = 0;
+    int nEllipses = 0;
+    int nArcs = 0;
+    bool operator==(const ShapeCount&) const = default;
+};
+
+ShapeCount CountShapes(int nType)
+{
+    RecordingSurface surface{SIZE{100, 100}};
+    CDC dc(surface);
+    DrawTypeLabel(dc, CRect(1, 1, 24, 35), nType);
+    ShapeCount count;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Polyline)
+            count.nSegments += int(record.points.size()) - 1;
+        count.nEllipses += record.kind == RecordingSurface::Kind::Ellipse ? 1 : 0;
+        count.nArcs += record.kind == RecordingSurface::Kind::Arc ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(TypePictogram, SegmentEllipseAndArcCountsOfEveryRow)
+{
+    const struct {
+        int nType;
+        ShapeCount count;
+    } expected[] = {
+        {400, {6, 0, 0}}, {401, {6, 0, 0}}, {402, {9, 0, 0}}, {403, {8, 0, 0}}, {404, {10, 0, 0}},
+        {405, {12, 0, 0}}, {406, {20, 0, 0}}, {407, {8, 0, 0}}, {408, {0, 0, 0}}, {409, {0, 0, 0}},
+        {410, {2, 1, 0}}, {411, {2, 1, 0}}, {412, {2, 1, 0}}, {413, {7, 1, 0}}, {800, {3, 0, 0}},
+        {801, {0, 0, 0}}, {802, {9, 0, 0}}, {803, {7, 0, 0}}, {804, {9, 0, 0}}, {805, {2, 0, 0}},
+        {806, {8, 0, 2}}, {807, {7, 0, 0}}, {810, {0, 0, 0}}, {815, {3, 0, 0}}, {816, {10, 0, 0}},
+        {817, {7, 0, 0}}, {818, {6, 0, 0}}, {819, {12, 0, 0}}, {820, {3, 0, 0}}, {821, {2, 0, 0}},
+        {822, {1, 0, 0}}, {823, {12, 0, 0}}, {838, {0, 0, 0}}, {839, {1, 0, 0}}, {840, {1, 0, 0}},
+        {841, {1, 0, 0}}, {842, {2, 0, 0}}, {843, {0, 0, 0}}, {856, {0, 0, 0}}, {879, {0, 0, 0}},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(CountShapes(e.nType), e.count) << e.nType;
+}
+
+TEST(TypePictogram, ThresholdTriggersShareTheirDrawing)
+{
+    EXPECT_EQ(PictogramOf(802).data(), PictogramOf(804).data());
+    EXPECT_TRUE(PictogramOf(830).empty());
+}
+
+}  // namespace
