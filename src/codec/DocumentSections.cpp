@@ -53,7 +53,7 @@ void WriteStamp(EncodeContext& ctx, const SYSTEMTIME& st)
                   st.wHour % 100, st.wMinute % 100, st.wSecond % 100);
     RecordWriter w(ctx.Section("ID"));
     for (int i = 0; i < kStampChars; i += 2)
-        w.WordHighFirst(BYTE(sz[i]) << 8 | BYTE(sz[i + 1]));
+        w.Word(BYTE(sz[i]) << 8 | BYTE(sz[i + 1]));
 }
 
 int AiFilterCode(int nSetting)
