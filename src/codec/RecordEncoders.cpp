@@ -361,7 +361,8 @@ void EncodeMessageTextRecord(EncodeContext& ctx, const CBlockObj& block, RecordW
 void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const auto& mr = static_cast<const CBlockMR&>(block);
-    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
+    // Every item is one word: the newer write block's longer record reaches its cycle (57).
+    WalkSlots(ctx, block, w, w.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
             w.Byte(mr.m_byModbus1);

@@ -4,6 +4,7 @@
 
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 
 namespace {
 
@@ -83,6 +84,41 @@ TEST_F(NewerRecords, RecordsFollowOneAnotherByProgramSize)
     EXPECT_EQ(Record(22, 1), Bytes{0x06});
     EXPECT_EQ(Record(30, 1), Bytes{0xFF});
     EXPECT_EQ(Codec().m_nImageSize1, 128);
+}
+
+// The read block keeps 18 bytes on the newer controllers too, as the upload's walk reads it; only
+// the write block grows to 22.
+TEST_F(NewerRecords, ModbusReadKeepsEighteenBytes)
+{
+    Block(BT_MR);
+    Block(BT_MW);
+    Block(BT_NOT);
+    ASSERT_TRUE(Encode().bOk);
+    EXPECT_EQ(Record(18, 1), Bytes{0x3C});
+    // The write block's cycle (0 is sent as 0xFFFF) ends its 22 bytes.
+    EXPECT_EQ(Record(18 + 16, 6), (Bytes{0x00, 0x00, 0xFF, 0xFF, 0x00, 0x00}));
+    EXPECT_EQ(Record(40, 1), Bytes{0x03});
+}
+
+TEST(RecordSizes, TableMatchesWhatEachBlockCountsInItsDocument)
+{
+    for (const WORD wHardware : {kOlderHardware, kNewerHardware}) {
+        for (const BlockTypeRow& row : FactoryTypeRows()) {
+            // The soft key has no class of its own to count it.
+            if (!IsFunctionBlockType(row.nType) || row.nType == BT_SOFTKEY)
+                continue;
+            CVetlaDoc doc;
+            doc.m_wHardwareCode = wHardware;
+            CBlockObj* pBlock = CreateBlockForType(row.nType, nullptr, &doc);
+            doc.AddBlock(pBlock);
+            doc.UpdateSpecialBlockSizes();
+            EXPECT_EQ(pBlock->m_wProgramBytes, ImageRecordBytes(row.nType, doc.IsNewGenerationDoc()))
+                << row.nType << " " << wHardware;
+        }
+    }
+    EXPECT_EQ(ImageRecordBytes(BT_MR, TRUE), 18);
+    EXPECT_EQ(ImageRecordBytes(BT_MW, TRUE), 22);
+    EXPECT_EQ(ImageRecordBytes(BT_IN, TRUE), 0);
 }
 
 TEST_F(Records, OnDelayWritesItsTimeWordAndIndex)
