@@ -290,14 +290,26 @@ void EncodeThresholdTrigger(EncodeContext& ctx, const CBlockObj& block, RecordWr
     });
 }
 
+// The soft key is a plain block: no roles in its pins, two digital inputs, then its state word.
+void EncodeSoftKey(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    constexpr int kSoftKeyInputs = 2;
+    for (int nPin = 0; nPin < kSoftKeyInputs; ++nPin)
+        ctx.WritePinSource(w, block.m_nPinSource[nPin], block.m_bPinInvert[nPin]);
+    w.Word(block.m_nParamEx[SOFTKEY_STATE_PARAMEX] > 0 ? 256 : 257);
+}
+
 void EncodeRelay(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
+    if (block.m_nType == BT_SOFTKEY) {
+        EncodeSoftKey(ctx, block, w);
+        return;
+    }
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             switch (block.m_nType) {
             case BT_LR: w.Word(OwnIndex(block)); break;
             case BT_PR: w.Word(block.m_nParamEx[PR_SET_WINS_PARAMEX] ? 1 : 0); break;
-            case BT_SOFTKEY: w.Word(block.m_nParamEx[SOFTKEY_STATE_PARAMEX] > 0 ? 256 : 257); break;
             default: w.Word(1 << std::clamp(block.m_nParamEx[SREG_BIT_PARAMEX], 0, 15)); break;
             }
             return true;

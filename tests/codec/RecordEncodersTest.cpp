@@ -172,6 +172,17 @@ TEST_F(NewerRecords, PulseBlocksSwapTheirReferenceFlags)
     EXPECT_EQ(Record(0, 2), (Bytes{0x5D, 0x10}));
 }
 
+TEST_F(Records, SoftKeyWritesTwoInputsAndItsState)
+{
+    CBlockObj* pKey = Block(BT_SOFTKEY);
+    Feed(Point(BT_IN, NUM_INPUT + 1), pKey, 0);
+    Feed(Point(BT_IN, NUM_INPUT + 2), pKey, 1);
+    Feed(Point(BT_IN, NUM_INPUT + 3), pKey, 2);  // no pin of the controller's soft key
+    pKey->m_nParam[BLOCK_PROTECTION_PARAM] = 1;
+    ASSERT_TRUE(Encode().bOk);
+    EXPECT_EQ(Record(0, 8), (Bytes{0x37, 0x00, 0x01, 0x00, 0x02, 0x00, 0x01, 0x01}));
+}
+
 TEST_F(Records, CounterWritesThirtyTwoBitThresholds)
 {
     CBlockObj* pCounter = Block(BT_COUNTER);
