@@ -201,10 +201,7 @@ EncodeContext::EncodeContext(const CVetlaDoc& doc, int nBuffer1Bytes, int nTextA
 
 std::span<BYTE> EncodeContext::Section(const char* pszName)
 {
-    const ImageSection* pSection = FindImageSection(pszName);
-    std::vector<BYTE>& buffer = m_buffers[pSection->nBuffer];
-    const std::size_t nOffset = std::min(std::size_t(pSection->nOffset), buffer.size());
-    return std::span<BYTE>(buffer).subspan(nOffset, std::min(std::size_t(pSection->nSize), buffer.size() - nOffset));
+    return ImageSectionBytes(m_buffers, pszName);
 }
 
 SourceRef EncodeContext::ResolveSource(int nSource, BOOL bNegated, WORD* pWord) const

@@ -23,6 +23,7 @@ struct EncodeResult {
 // message texts than section C holds are refused with 612; a block whose number or point index
 // the image cannot express, a source that is no block the image can name, or a record that would
 // not fit its block's program size with 604. A refusal leaves the codec's buffers as they were.
+// Buffer 1 takes the size of the records as written (each type's record size by generation).
 EncodeResult BuildProgramImage(CVetlaCoreRule& codec, const SYSTEMTIME& stNow);
 
 // The checksums that close a finished image: the sum of buffer 0 from byte 1024 and of buffer

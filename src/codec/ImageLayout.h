@@ -5,6 +5,7 @@
 
 #include "platform/core/Types.h"
 
+#include <algorithm>
 #include <span>
 
 constexpr int IMAGE_BUFFER0_BYTES = 10240;
@@ -34,6 +35,20 @@ struct ImageSection {
 std::span<const ImageSection> ImageSections();
 // The first section of that name; null for a name the image does not have.
 const ImageSection* FindImageSection(const char* pszName);
+
+// A section's bytes in the image buffers (buffer 0 and buffer 1), clipped to what its buffer
+// holds; empty for a name the image lacks.
+template <class Buffers>
+auto ImageSectionBytes(Buffers& buffers, const char* pszName) -> decltype(std::span(buffers[0]))
+{
+    const ImageSection* pSection = FindImageSection(pszName);
+    if (!pSection)
+        return {};
+    auto& buffer = buffers[pSection->nBuffer];
+    const std::size_t nOffset = std::min(std::size_t(pSection->nOffset), buffer.size());
+    const std::size_t nSize = std::min(std::size_t(pSection->nSize), buffer.size() - nOffset);
+    return std::span(buffer).subspan(nOffset, nSize);
+}
 
 // The size of buffer 1 for a program of nProgramBytes: rounded up to whole 128-byte steps, 128
 // for an empty program, never above 24576.

@@ -50,18 +50,12 @@ BOOL CVetlaCoreRule::AllocImageBuffers(UINT nMode, int nTexts)
 
 std::span<BYTE> CVetlaCoreRule::Section(const char* pszName)
 {
-    const ImageSection* pSection = FindImageSection(pszName);
-    if (!pSection)
-        return {};
-    std::vector<BYTE>& buffer = m_image[pSection->nBuffer];
-    const std::size_t nOffset = std::min(std::size_t(pSection->nOffset), buffer.size());
-    const std::size_t nSize = std::min(std::size_t(pSection->nSize), buffer.size() - nOffset);
-    return std::span<BYTE>(buffer).subspan(nOffset, nSize);
+    return ImageSectionBytes(m_image, pszName);
 }
 
 std::span<const BYTE> CVetlaCoreRule::Section(const char* pszName) const
 {
-    return const_cast<CVetlaCoreRule*>(this)->Section(pszName);
+    return ImageSectionBytes(m_image, pszName);
 }
 
 void CVetlaCoreRule::ReplaceBuffer1(std::vector<BYTE> buffer1)

@@ -5,6 +5,7 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockWord.h"
 
 namespace {
 
@@ -151,15 +152,16 @@ TEST_F(Records, TimeBasesGiveTheirCodes)
 
 TEST_F(NewerRecords, MathParameterFromAReferenceWritesItsOffset)
 {
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         Block(BT_NOT);
     CBlockObj* pRol = Block(BT_ROL);
     pRol->m_nParam[BLOCK_REF_USED_PARAM] = 1;
-    pRol->m_nRefBlock[0] = 9005 - 1;  // B5 is block 9004 (B1 = 9000)
+    pRol->m_nRefBlock[0] = 9005;  // B5
+    pRol->m_nParam[WORDOP_OPERAND_PARAM] = 3;
     pRol->m_nParam[BLOCK_PROTECTION_PARAM] = 1;
     ASSERT_TRUE(Encode().bOk);
-    // Bit 5 of the flags: parameter 1 is a reference.
-    EXPECT_EQ(Record(20, 6), (Bytes{0x0F, 0x20, 0xFF, 0xFF, 0x04, 0x00}));
+    // Bit 5 of the flags: parameter 1 is a reference, whose offset replaces the constant 3.
+    EXPECT_EQ(Record(24, 6), (Bytes{0x0F, 0x20, 0xFF, 0xFF, 0x05, 0x00}));
 }
 
 TEST_F(NewerRecords, PulseBlocksSwapTheirReferenceFlags)
