@@ -1,7 +1,6 @@
 #include "codec/ImageEncoder.h"
 
 #include "blocks/BlockIn.h"
-#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -20,8 +19,6 @@ namespace {
 
 // Connector pairs may be chained; a chain longer than the program could hold is a loop.
 constexpr int kMaxConnectorHops = 1024;
-// The older generation keeps its message texts in section C, 64 bytes each.
-constexpr int kOldTextsMax = 2048 / IMAGE_OLD_TEXT_BYTES;
 
 struct OutputSection {
     int nType;
@@ -93,21 +90,25 @@ int PointIndex(const CBlockObj& block, int nEntries)
 
 // The limits a program must keep before anything is written: the controller's program memory,
 // the name table and, on the older generation, the message texts of section C. The function
-// blocks must be numbered within the reach of the reference word.
+// blocks must be numbered from 9000 without a gap: a reference names a block by its number's
+// offset, which the controller (and the upload) take as the place of its record in J, so a gap or
+// a twice-used number would wire the program to the wrong blocks.
 UINT CheckLimits(const BlockLists& lists, BOOL bNew, int nTextCapacity)
 {
+    const int nOldTextsMax = FindImageSection("C")->nSize / IMAGE_OLD_TEXT_BYTES;
     int nBytes = 0;
     int nNamed = 0;
     int nTexts = 0;
+    int nExpected = 0;
     for (const CBlockObj* pBlock : lists.functions) {
         const int nOffset = pBlock->m_nNumber - NUM_FUNCTION_BLOCK;
-        if (nOffset < 0 || nOffset >= IMAGE_FUNCTION_BLOCKS_MAX)
+        if (nOffset != nExpected++ || nOffset >= IMAGE_FUNCTION_BLOCKS_MAX)
             return IDS_ENCODE_INTERNAL_ERROR;
         nBytes += RecordBytes(*pBlock, bNew);
         nNamed += pBlock->m_strLabelSuffix.IsEmpty() ? 0 : 1;
         nTexts += pBlock->m_nType == BT_MSGTEXT ? 1 : 0;
     }
-    if (nBytes > IMAGE_PROGRAM_BYTES_MAX || nNamed > IMAGE_NAMED_BLOCKS_MAX || (!bNew && nTexts > kOldTextsMax))
+    if (nBytes > IMAGE_PROGRAM_BYTES_MAX || nNamed > IMAGE_NAMED_BLOCKS_MAX || (!bNew && nTexts > nOldTextsMax))
         return IDS_ENCODE_NO_RESOURCES;
     if (bNew && nTexts > nTextCapacity)
         return IDS_ENCODE_INTERNAL_ERROR;

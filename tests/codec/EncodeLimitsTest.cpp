@@ -67,9 +67,27 @@ TEST_F(Limits, ThirtyTwoOlderMessageTextsFit)
     EXPECT_EQ(SectionBytes("C", 31 * 64, 1), Bytes{1});
 }
 
+// The 1025th function block (9000 + 1024) would reach the reference word's negation bit.
 TEST_F(Limits, BlockNumberBeyondTheReferenceWord)
 {
-    Block(BT_NOT)->m_nNumber = 9000 + 1024;
+    for (int i = 0; i < 1025; ++i)
+        Block(BT_NOT);
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+// Records follow one another in number order and a reference names a block by its offset from
+// 9000, so the numbers must leave no gap and none may be used twice.
+TEST_F(Limits, FunctionBlockNumbersWithAGap)
+{
+    Block(BT_NOT);
+    Block(BT_NOT)->m_nNumber = 9002;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+TEST_F(Limits, FunctionBlockNumberUsedTwice)
+{
+    Block(BT_NOT);
+    Block(BT_NOT)->m_nNumber = 9000;
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
 }
 
