@@ -439,8 +439,12 @@ int AnalogOperandCode(int nKind, int nIndex)
 
 } // namespace
 
+// The roles past the constant stand in the same slots in every math class that has them: the
+// operand's kind and first index (the array block's area and first element, the CRC's source
+// and start), the count, and the pulse length.
 void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
+    static_assert(ARRMXIV_AREA_PARAM == CRC16_SOURCE_PARAM && ARRMXIV_FIRST_PARAMEX == CRC16_START_PARAMEX);
     const int nKindParam = ARRMXIV_AREA_PARAM;
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
@@ -481,29 +485,36 @@ void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     });
 }
 
-// The user-defined communication: send and receive settings, one byte or one word each.
+// The user-defined communication: send and receive settings, one word or one byte each. The
+// byte settings without a name of their own in the block family are placed as the upload reads
+// them back: role 86 P[2], 64 P[3], 62 P[8], 60 P[9], 63 P[26], 61 P[27], 59 P[30].
 void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
+    constexpr int kOperandArea = 0xA000;  // the analog flags' source codes
+    const int* P = block.m_nParam;
+    const int* X = block.m_nParamEx;
+    const struct {
+        int nRole;
+        int nValue;
+    } kBytes[] = {{58, P[UDC_TX_START_FLAG_PARAM]}, {86, P[2]}, {64, P[3]}, {62, P[8]}, {60, P[9]},
+                  {63, X[0]},                      {61, X[1]}, {59, X[4]}};
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
-        const int* P = block.m_nParam;
-        const int* X = block.m_nParamEx;
         switch (nRole) {
-        case LINK_PARAM: w.Word(X[2]); return true;
+        case LINK_PARAM: w.Word(X[UDC_TX_END_CHAR_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;
-        case 82: w.Word(P[UDC_TX_NUMBER_PARAM] + 0xA000); return true;
-        case 83: w.Word(X[8]); return true;
-        case 84: w.Word(P[UDC_RX_NUMBER_PARAM] + 0xA000); return true;
-        case 85: w.Word(X[7]); return true;
-        case 58: w.Byte(P[UDC_TX_START_FLAG_PARAM]); return true;
-        case 86: w.Byte(P[2]); return true;
-        case 59: w.Byte(X[4]); return true;
-        case 64: w.Byte(P[3]); return true;
-        case 60: w.Byte(P[9]); return true;
-        case 61: w.Byte(X[1]); return true;
-        case 62: w.Byte(P[8]); return true;
-        case 63: w.Byte(X[0]); return true;
-        default: return false;
+        case 82: w.Word(P[UDC_TX_NUMBER_PARAM] + kOperandArea); return true;
+        case 83: w.Word(X[UDC_RX_COUNT_PARAMEX]); return true;
+        case 84: w.Word(P[UDC_RX_NUMBER_PARAM] + kOperandArea); return true;
+        case 85: w.Word(X[UDC_TX_KIND_PARAMEX]); return true;
+        default: break;
         }
+        for (const auto& byte : kBytes) {
+            if (byte.nRole == nRole) {
+                w.Byte(byte.nValue);
+                return true;
+            }
+        }
+        return false;
     });
 }
 
