@@ -34,8 +34,8 @@ public:
     // The reference word of the block numbered nSource feeding a pin, through connector pairs
     // to the block that feeds the pair.
     SourceRef ResolveSource(int nSource, BOOL bNegated, WORD* pWord) const;
-    // Writes the reference of a pin's source (nothing for no source, 0x00 0xF4 for an open
-    // negated pin, two bytes left as they are for an open pin); a source the image cannot name
+    // Writes the reference of a pin's source (0x00 0xF4 for an open negated pin; an open pin or
+    // one whose source names no block leaves its two bytes); a source the image cannot name
     // fails the pass.
     void WritePinSource(RecordWriter& w, int nSource, BOOL bNegated);
 

@@ -43,17 +43,10 @@ int ParamSlots(const CBlockObj& block)
     return std::max(block.m_nPinSlots, block.m_nInputs);
 }
 
-// The time parameters of the timers: larger and smaller part, the time-base setting (0
-// hours:minutes, 1 minutes:seconds, 2 seconds:hundredths) and, for a referenced parameter, the
-// unit setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and
-// count in seconds:hundredths.
-struct TimeSlots {
-    int nHigh;
-    int nLow;
-    int nBase;  // -1: seconds:hundredths
-    int nRefUnit;
-};
-
+// The time parameters of the timers: larger and smaller part and the time-base setting (0
+// hours:minutes, 1 minutes:seconds, 2 seconds:hundredths), for a referenced parameter its unit
+// setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and count
+// in seconds:hundredths.
 constexpr int kSecondsHundredths = 2;
 constexpr int kTimeValueMask = 0x3FFF;
 
