@@ -65,3 +65,17 @@ int LoopTargetClass(int nType)
 {
     return WiringOf(nType).nLoopTarget;
 }
+
+WORD ImageRecordBytes(int nType, BOOL bNewGeneration)
+{
+    const ImageRecord* pRecord = FindImageRecord(nType);
+    if (!pRecord)
+        return 0;
+    return bNewGeneration ? pRecord->wBytesNewer : pRecord->wBytesOlder;
+}
+
+const ImageRecord* FindImageRecord(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && pRow->image.wRecordWord != 0 ? &pRow->image : nullptr;
+}

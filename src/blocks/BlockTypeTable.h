@@ -154,6 +154,49 @@ struct WiringKinds {
     static constexpr int LOOP_NO_TARGET = 5;
 };
 
+// How a function block lives in the controller's program image: the family of record encoders
+// (and decoders) that share its record layout, and its record word, whose high byte is the
+// record code the record starts with and whose low byte is the sub-byte of the key an uploaded
+// record header is looked up by, and the record's length in bytes by generation (the program
+// memory the block takes). A row without a record word has no record of its own.
+enum class ImageFamily : BYTE {
+    None,
+    Logic,
+    Timer,
+    WeeklyTimer,
+    YearlyTimer,
+    AstroClock,
+    Stopwatch,
+    Counter,
+    HoursCounter,
+    ThresholdTrigger,
+    AnalogMux,
+    AnalogFilter,
+    Average,
+    MaxMin,
+    AnalogWatchdog,
+    AnalogRamp,
+    PiController,
+    Pwm,
+    Analog,
+    Relay,
+    MathError,
+    MessageText,
+    Modbus,
+    Math,
+    Udc,
+    Quad,
+    Encoder,
+    Wifi,
+};
+
+struct ImageRecord {
+    WORD wRecordWord = 0;
+    ImageFamily family = ImageFamily::None;
+    WORD wBytesOlder = 0;
+    WORD wBytesNewer = 0;
+};
+
 // Flags of a row.
 constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
 constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
@@ -185,6 +228,7 @@ struct BlockTypeRow {
     WiringKinds wiring;
     UINT nFlags = 0;
     BlockAddressLabel address;
+    ImageRecord image;
 };
 
 // Every row, in code order.
@@ -214,3 +258,11 @@ WireSourceKind SourceKindOf(int nType);
 WireDestKind DestKindOf(int nType, int nPin);
 int LoopSourceClass(int nType);
 int LoopTargetClass(int nType);
+
+// The bytes a block of the type takes in the controller's program memory, which is the length
+// of its record in the program image, by generation. The editor's sizes of the types that differ
+// by generation, the image encoder's record addresses and the decoder's record walk all read
+// it, so that they never disagree on where a record ends. 0 for a type without a record.
+WORD ImageRecordBytes(int nType, BOOL bNewGeneration);
+// The image record of a type; null for a type without a record word.
+const ImageRecord* FindImageRecord(int nType);

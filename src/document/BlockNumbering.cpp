@@ -84,8 +84,9 @@ int GetBlockCategory(int nType)
 
 WORD GetSpecialProgramBytes(int nType, WORD wHardwareCode)
 {
-    const BlockTypeRow* pRow = FindBlockType(nType);
-    if (!pRow || pRow->placement.wBytesOlder == pRow->placement.wBytesNewer)
+    const WORD wOlder = ImageRecordBytes(nType, FALSE);
+    const WORD wNewer = ImageRecordBytes(nType, TRUE);
+    if (wOlder == wNewer)
         return 0;
-    return wHardwareCode < FIRST_NEW_HARDWARE_CODE ? pRow->placement.wBytesOlder : pRow->placement.wBytesNewer;
+    return wHardwareCode < FIRST_NEW_HARDWARE_CODE ? wOlder : wNewer;
 }

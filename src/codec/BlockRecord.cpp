@@ -1,0 +1,102 @@
+// A function block's record: the header (record code and flag byte) and the body by family.
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
+#include "codec/EncodeContext.h"
+#include "codec/RecordEncoders.h"
+#include "codec/RecordWriter.h"
+
+namespace {
+
+using FamilyEncoder = void (*)(EncodeContext&, const CBlockObj&, RecordWriter&);
+
+struct FamilyRow {
+    ImageFamily family;
+    FamilyEncoder pfnEncode;
+};
+
+constexpr FamilyRow kEncoders[] = {
+    {ImageFamily::Logic, &record::EncodeLogic},
+    {ImageFamily::Timer, &record::EncodeTimer},
+    {ImageFamily::WeeklyTimer, &record::EncodeWeeklyTimer},
+    {ImageFamily::YearlyTimer, &record::EncodeYearlyTimer},
+    {ImageFamily::AstroClock, &record::EncodeAstroClock},
+    {ImageFamily::Stopwatch, &record::EncodeStopwatch},
+    {ImageFamily::Counter, &record::EncodeCounter},
+    {ImageFamily::HoursCounter, &record::EncodeHoursCounter},
+    {ImageFamily::ThresholdTrigger, &record::EncodeThresholdTrigger},
+    {ImageFamily::AnalogMux, &record::EncodeAnalogMux},
+    {ImageFamily::AnalogFilter, &record::EncodeAnalogFilter},
+    {ImageFamily::Average, &record::EncodeAverage},
+    {ImageFamily::MaxMin, &record::EncodeMaxMin},
+    {ImageFamily::AnalogWatchdog, &record::EncodeAnalogWatchdog},
+    {ImageFamily::AnalogRamp, &record::EncodeAnalogRamp},
+    {ImageFamily::PiController, &record::EncodePiController},
+    {ImageFamily::Pwm, &record::EncodePwm},
+    {ImageFamily::Analog, &record::EncodeAnalog},
+    {ImageFamily::Relay, &record::EncodeRelay},
+    {ImageFamily::MathError, &record::EncodeMathError},
+    {ImageFamily::MessageText, &record::EncodeMessageTextRecord},
+    {ImageFamily::Modbus, &record::EncodeModbus},
+    {ImageFamily::Math, &record::EncodeMath},
+    {ImageFamily::Udc, &record::EncodeUdc},
+    {ImageFamily::Quad, &record::EncodeQuad},
+    {ImageFamily::Encoder, &record::EncodeEncoder},
+    {ImageFamily::Wifi, &record::EncodeWifi},
+};
+
+FamilyEncoder EncoderOf(ImageFamily family)
+{
+    for (const FamilyRow& row : kEncoders) {
+        if (row.family == family)
+            return row.pfnEncode;
+    }
+    return nullptr;
+}
+
+// The reference flags of the header: bits 5, 4, 3, 2 for parameters 1 to 4. The memory block
+// has only parameter 1; the pulse blocks 849-852 carry parameter 2's flag in bit 5 and
+// parameter 1's in bit 4.
+int ReferenceFlags(const CBlockObj& block)
+{
+    const int nType = block.m_nType;
+    if (nType == BT_MEM)
+        return record::RefUsed(block, 0) ? 0x20 : 0;
+    if (nType >= BT_SMC && nType <= BT_PTOE)
+        return (record::RefUsed(block, 1) ? 0x20 : 0) | (record::RefUsed(block, 0) ? 0x10 : 0);
+    int nFlags = 0;
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        nFlags |= record::RefUsed(block, k) ? 0x20 >> k : 0;
+    return nFlags;
+}
+
+} // namespace
+
+BYTE RecordCodeOf(int nType)
+{
+    const ImageRecord* pRecord = FindImageRecord(nType);
+    return pRecord ? HIBYTE(pRecord->wRecordWord) : 0;
+}
+
+WORD BlockHeaderFlags(const CBlockObj& block)
+{
+    int nFlags = block.m_nParam[BLOCK_RETENTIVE_PARAM] ? 0x80 : 0;
+    nFlags |= block.m_nParam[BLOCK_PROTECTION_PARAM] ? 0 : 0x40;
+    nFlags |= ReferenceFlags(block);
+    return WORD(RecordCodeOf(block.m_nType) << 8 | nFlags);
+}
+
+void EncodeBlockRecord(EncodeContext& ctx, const CBlockObj& block, std::span<BYTE> record)
+{
+    const ImageRecord* pRecord = FindImageRecord(block.m_nType);
+    FamilyEncoder pfnEncode = pRecord ? EncoderOf(pRecord->family) : nullptr;
+    if (!pfnEncode) {
+        ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+        return;
+    }
+    RecordWriter w(record);
+    w.WordHighFirst(BlockHeaderFlags(block));
+    pfnEncode(ctx, block, w);
+    if (w.Overrun())
+        ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+}

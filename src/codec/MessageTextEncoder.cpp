@@ -1,0 +1,233 @@
+// The texts of the message-text blocks: 64 bytes of section C per text on the older controllers,
+// a 1280-byte block of the message-text area on the newer ones.
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/Widget.h"
+#include "codec/EncodeContext.h"
+#include "codec/ImageLayout.h"
+#include "codec/LcdCharMap.h"
+#include "codec/MultiByteText.h"
+#include "codec/RecordWriter.h"
+#include "document/VetlaDoc.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int kLineBytes = 16;
+constexpr int kOldLineChars = 12;
+constexpr int kOldCharsAfterElement = kLineBytes - 7;
+// The LCD code of a blank cell.
+constexpr BYTE kLcdBlank = 0x5B;
+// The element kind a line of the older layout is written as.
+constexpr int kLineText = 1;
+constexpr int kLineParameter = 2;
+
+const CWidget* FirstElement(const CObArray& line)
+{
+    for (int i = 0; i < line.GetSize(); ++i) {
+        if (const auto* pWidget = static_cast<const CWidget*>(line[i]))
+            return pWidget;
+    }
+    return nullptr;
+}
+
+int OldLineKind(int nElementKind)
+{
+    switch (nElementKind) {
+    case 0x22: return 3;
+    case 1: return 4;
+    case 2: return 5;
+    case 3: return 6;
+    case -1: return kLineText;
+    default: return kLineParameter;
+    }
+}
+
+BYTE OldCell(const CString& strCell)
+{
+    if (strCell.IsEmpty() || strCell[0] == u' ')
+        return kLcdBlank;
+    return UnicodeToLcd(strCell[0]);
+}
+
+void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, RecordWriter& w)
+{
+    const CString* pRow = text.m_strCells1[nLine + 1];
+    const CWidget* pElement = FirstElement(text.m_arrWidgets1[nLine]);
+    const int nStart = w.Position();
+    if (!pElement) {
+        w.Byte(kLineText);
+        w.Skip(1);
+        for (int nCol = 1; nCol <= kOldLineChars; ++nCol)
+            w.Byte(OldCell(pRow[nCol]));
+        return;
+    }
+    const int nKind = OldLineKind(pElement->m_nKind);
+    w.Byte(nKind);
+    w.Byte(pElement->m_nColumn - 1);
+    if (nKind == kLineParameter) {
+        const CBlockObj* pBlock = ctx.Doc().FindBlockByNumber(pElement->m_nBlockNumber);
+        w.Word(pElement->m_nBlockNumber - NUM_FUNCTION_BLOCK);
+        w.Byte(pBlock ? RecordCodeOf(pBlock->m_nType) : 0);
+        w.Byte(pElement->m_nKind + (pBlock && pBlock->m_nType == BT_RG ? 1 : 0));
+    }
+    // The characters outside the element, from byte 7.
+    RecordWriter chars(w.Remaining(nStart + 7, kOldCharsAfterElement));
+    for (int nCol = 1; nCol <= MSGTEXT_OLD_COLUMNS - 1; ++nCol) {
+        if (nCol >= pElement->m_nColumn && nCol < pElement->m_nColumn + pElement->m_nWidth)
+            continue;
+        chars.Byte(OldCell(pRow[nCol]));
+    }
+}
+
+// Section C at 64 bytes per text: one 16-byte line per LCD line.
+void EncodeOldText(EncodeContext& ctx, const CBlockMSGTEXT& text)
+{
+    std::span<BYTE> c = ctx.Section("C");
+    const std::size_t nOffset = std::size_t(ctx.m_nTexts) * IMAGE_OLD_TEXT_BYTES;
+    if (nOffset + IMAGE_OLD_TEXT_BYTES > c.size()) {
+        ctx.Fail(IDS_ENCODE_NO_RESOURCES);
+        return;
+    }
+    std::span<BYTE> slot = c.subspan(nOffset, IMAGE_OLD_TEXT_BYTES);
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        RecordWriter w(slot.subspan(std::size_t(nLine * kLineBytes), kLineBytes));
+        EncodeOldLine(ctx, text, nLine, w);
+    }
+}
+
+// The newer layout of one text block.
+constexpr int kRowCells = 32;
+constexpr int kTextCells = 24;
+constexpr int kScreenAttrBytes = 128;
+constexpr int kScreenCharsFirst = 256;
+constexpr int kScreenCharBytes = kTextCells * MSGTEXT_LINES * 2;
+constexpr BYTE kAttrSingle = 1;
+constexpr BYTE kAttrGbk = 0x61;
+constexpr BYTE kAttrBig5 = 0x51;
+constexpr BYTE kAttrBlockParameter = 2;
+// The settings of a screen in its attribute rows: column 27 of row 1, column 28 of each row,
+// columns 29 and 30 of row 1; seven of the block's fourteen settings per screen.
+constexpr int kSettingsPerScreen = 7;
+
+struct SpecialChar {
+    TCHAR ch;
+    BYTE byCode;
+};
+
+constexpr SpecialChar kSpecialChars[] = {
+    {u'\u20AC', 0x0E}, {u'\u2109', 0x0F}, {u'\u25BA', 0x10}, {u'\u25C4', 0x11}, {u'\u25BC', 0x12},
+    {u'\u25B2', 0x13}, {u'\u00B1', 0x14}, {u'\u2103', 0x15}, {u'\u2551', 0x16}, {u'\u25A0', 0x17},
+};
+
+int SpecialCode(TCHAR ch)
+{
+    const auto* it = std::ranges::find(kSpecialChars, ch, &SpecialChar::ch);
+    return it == std::end(kSpecialChars) ? -1 : it->byCode;
+}
+
+struct Screen {
+    std::span<BYTE> attrs;
+    std::span<BYTE> chars;
+    int nCharSet;
+};
+
+void PutChar(const Screen& screen, int nRow, int nCol, BYTE byAttr, int nValue)
+{
+    screen.attrs[std::size_t(nRow * kRowCells + nCol)] = byAttr;
+    RecordWriter(screen.chars, (nRow * kTextCells + nCol) * 2).Word(nValue);
+}
+
+void EncodeScreenRow(const Screen& screen, const CString* pRow, int nRow)
+{
+    const bool bDoubleByteSet = screen.nCharSet == 0 || screen.nCharSet == 1;
+    for (int nCol = 0; nCol < kTextCells; ++nCol) {
+        const CString& strCell = pRow[nCol + 1];
+        const TCHAR ch = strCell.IsEmpty() ? u' ' : strCell[0];
+        const int nSpecial = SpecialCode(ch);
+        if (!bDoubleByteSet || ch < 0x80 || nSpecial >= 0) {
+            PutChar(screen, nRow, nCol, kAttrSingle, nSpecial >= 0 ? nSpecial : ch);
+            continue;
+        }
+        const BYTE byAttr = screen.nCharSet == 0 ? kAttrGbk : kAttrBig5;
+        const WORD wDouble = ToDoubleByte(ch, byAttr == kAttrBig5 ? MultiBytePage::Big5_950 : MultiBytePage::Gbk936);
+        if (wDouble == 0 || nCol + 1 >= kTextCells) {
+            PutChar(screen, nRow, nCol, kAttrSingle, u' ');
+            continue;
+        }
+        PutChar(screen, nRow, nCol, byAttr, wDouble);
+        RecordWriter(screen.chars, (nRow * kTextCells + nCol + 1) * 2).Word(u' ');
+        ++nCol;
+    }
+}
+
+// A block parameter shown in a line: its kind, the record code of the block's type, and the
+// block's offset with the parameter index in the high nibble of the last byte.
+void MarkElements(EncodeContext& ctx, const Screen& screen, const CObArray& line, int nRow)
+{
+    for (int i = 0; i < line.GetSize(); ++i) {
+        const auto* pWidget = static_cast<const CWidget*>(line[i]);
+        if (!pWidget || pWidget->m_nKind < 0)
+            continue;
+        const int nCol = pWidget->m_nColumn - 1;
+        const CBlockObj* pBlock = ctx.Doc().FindBlockByNumber(pWidget->m_nBlockNumber);
+        if (nCol < 0 || nCol + 4 > kTextCells || !pBlock)
+            continue;
+        const int nOffset = pBlock->m_nNumber - NUM_FUNCTION_BLOCK;
+        RecordWriter w(screen.attrs, nRow * kRowCells + nCol);
+        w.Byte(kAttrBlockParameter);
+        w.Byte(RecordCodeOf(pBlock->m_nType));
+        w.Byte(nOffset & 0xFF);
+        w.Byte((pWidget->m_nKind & 0xF) << 4 | ((nOffset >> 8) & 0xF));
+    }
+}
+
+void EncodeScreenSettings(const Screen& screen, const int* pSettings)
+{
+    screen.attrs[27] = BYTE(pSettings[0]);
+    for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
+        screen.attrs[std::size_t(nRow * kRowCells + 28)] = BYTE(pSettings[1 + nRow]);
+    screen.attrs[29] = BYTE(pSettings[5]);
+    screen.attrs[30] = BYTE(pSettings[6]);
+}
+
+void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
+{
+    std::span<BYTE> area = ctx.TextArea();
+    const std::size_t nOffset = std::size_t(ctx.m_nTexts) * IMAGE_TEXT_BLOCK_BYTES;
+    if (nOffset + IMAGE_TEXT_BLOCK_BYTES > area.size()) {
+        ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+        return;
+    }
+    std::span<BYTE> block = area.subspan(nOffset, IMAGE_TEXT_BLOCK_BYTES);
+    const CVetlaDoc& doc = ctx.Doc();
+    for (int nScreen = 0; nScreen < 2; ++nScreen) {
+        const Screen screen{block.subspan(std::size_t(nScreen * kScreenAttrBytes), kScreenAttrBytes),
+                            block.subspan(std::size_t(kScreenCharsFirst + nScreen * kScreenCharBytes), kScreenCharBytes),
+                            nScreen == 0 ? doc.m_nCharSet1 : doc.m_nCharSet2};
+        const auto& cells = nScreen == 0 ? text.m_strCells1 : text.m_strCells2;
+        const CObArray* pLines = nScreen == 0 ? text.m_arrWidgets1 : text.m_arrWidgets2;
+        for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow) {
+            EncodeScreenRow(screen, cells[nRow + 1], nRow);
+            MarkElements(ctx, screen, pLines[nRow], nRow);
+        }
+        EncodeScreenSettings(screen, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
+    }
+}
+
+} // namespace
+
+void EncodeMessageText(EncodeContext& ctx, const CBlockObj& block)
+{
+    if (!block.IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT))) {
+        ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+        return;
+    }
+    const auto& text = static_cast<const CBlockMSGTEXT&>(block);
+    if (ctx.IsNewGeneration())
+        EncodeNewText(ctx, text);
+    else
+        EncodeOldText(ctx, text);
+}

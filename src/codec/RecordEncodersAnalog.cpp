@@ -1,0 +1,217 @@
+// The analog families. Their parameters live in CBlockAnalog's own fields: the first and second
+// analog parameter (the thresholds), the gain, the offset (kept twice), the scaled offset and
+// the setting word (the decimals the value is shown with).
+#include "codec/RecordEncoders.h"
+
+#include "blocks/BlockAnalog.h"
+
+#include <cmath>
+
+namespace record {
+
+namespace {
+
+const CBlockAnalog& Analog(const CBlockObj& block)
+{
+    return static_cast<const CBlockAnalog&>(block);
+}
+
+int GainTimes100(const CBlockAnalog& a)
+{
+    return int(a.m_dGain * 100.0);
+}
+
+// Roles every analog member writes the same way; FALSE for a role that is the member's own.
+bool WriteAnalogRole(EncodeContext& ctx, const CBlockAnalog& a, RecordWriter& w, int nRole)
+{
+    const BOOL bNew = ctx.IsNewGeneration();
+    switch (nRole) {
+    case 70: w.Word(a.m_nThreshold1); return true;
+    case 71: w.Word(bNew ? RefOr(a, 1, a.m_nThreshold2) : a.m_nThreshold2); return true;
+    case 72: w.Word(GainTimes100(a)); return true;
+    case 73: w.Word(a.m_nOffset); return true;
+    case 74: w.Word(a.m_nDecimals); return true;
+    case 75: w.Word(a.m_nThreshold1 + a.m_nThreshold2); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    const int nType = block.m_nType;
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        if (nRole == LINK_PARAM) {
+            int nValue = 0;
+            if (nType == BT_AAMP)
+                nValue = int(std::trunc(a.m_dGain)) * 100;
+            else if (nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_ADTRG)
+                nValue = a.m_nThreshold1;
+            w.Word(ctx.IsNewGeneration() ? RefOr(a, 0, nValue) : nValue);
+            return true;
+        }
+        if (nRole != LINK_END)
+            return WriteAnalogRole(ctx, a, w, nRole);
+        if (nType == BT_ADTRG)
+            w.Word((a.m_nThreshold1 + a.m_nThreshold2) >> 16);
+        else
+            w.Word(OwnIndex(block) | 0x8000);
+        if (nType == BT_ACOMP)
+            w.Zeros(6);
+        return true;
+    });
+}
+
+void EncodeAnalogWatchdog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        if (nRole == LINK_PARAM) {
+            w.Word(ctx.IsNewGeneration() ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
+            return true;
+        }
+        if (nRole == LINK_END) {
+            w.Word(OwnIndex(block));
+            w.Zeros(4);
+            return true;
+        }
+        return WriteAnalogRole(ctx, a, w, nRole);
+    });
+}
+
+void EncodeAnalogMux(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    const int* P = block.m_nParam;
+    const int* X = block.m_nParamEx;
+    const bool bMath = block.m_nType == BT_AMATH;
+    const int nSlots = std::max(block.m_nPinSlots, block.m_nInputs);
+    WalkSlots(ctx, block, w, nSlots, [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(RefOr(a, 0, P[AMATH_V1_PARAM])); return true;
+        case 70: w.Word(RefOr(a, 1, X[AMATH_V2_PARAMEX])); return true;
+        case 71: w.Word(RefOr(a, 2, X[AMATH_V3_PARAMEX])); return true;
+        case 73: w.Word(RefOr(a, 3, X[AMATH_V4_PARAMEX])); return true;
+        case 61: w.Byte(P[AMATH_OP1_PARAM]); return true;
+        case 62: w.Byte(X[AMATH_OP2_PARAMEX]); return true;
+        case 63: w.Byte(X[AMATH_OP3_PARAMEX]); return true;
+        case 64:
+            w.Byte(P[AMATH_PRIO1_PARAM] | X[AMATH_PRIO2_PARAMEX] << 2 |
+                   (X[AMATH_KEEP_VALUE_PARAMEX] << 2 | X[AMATH_PRIO3_PARAMEX]) << 4);
+            return true;
+        case 74: w.Word(a.m_nDecimals); return true;
+        case LINK_END: w.Zeros(2); return true;
+        default: return false;
+        }
+    });
+    // The math block's record closes with the two bytes of the role-53 slot its walk stops at.
+    const int nNext = nSlots == BLOCK_FIRST_OUTPUT ? nSlots + 1 : nSlots;
+    if (bMath && nNext < BLOCK_PIN_COUNT && block.m_nPinSource[nNext] == LINK_END)
+        w.Zeros(2);
+}
+
+void EncodeAnalogFilter(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        if (nRole == LINK_PARAM)
+            w.Byte(block.m_nParam[AFILTER_SAMPLES_PARAM] + 3);
+        else if (nRole == 94)
+            w.Byte(ctx.m_nFilters++);
+        else
+            return false;
+        return true;
+    });
+}
+
+void EncodeAverage(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(block.m_nParam[AVGVAL_SAMPLES_PARAM]); return true;
+        case 72:
+            w.Word(block.m_nParam[AVGVAL_TIME_PARAM] * 8 | (4 - block.m_nParam[AVGVAL_UNIT_PARAM]));
+            return true;
+        case LINK_END: w.Zeros(4); return true;
+        default: return false;
+        }
+    });
+}
+
+void EncodeMaxMin(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(RefOr(block, 0, block.m_nParam[MAXMIN_MODE_PARAM])); return true;
+        case 72: w.Word(block.m_nParamEx[MAXMIN_RESET_PARAMEX]); return true;
+        case LINK_END: w.Zeros(4); return true;
+        default: return false;
+        }
+    });
+}
+
+void EncodeAnalogRamp(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
+        case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
+        case 76: w.Word(block.m_nParamEx[ARAMP_MAX_OUTPUT_PARAMEX]); return true;
+        case 77: w.Word(block.m_nParamEx[ARAMP_START_STOP_PARAMEX]); return true;
+        case 78: w.Word(block.m_nParam[ARAMP_SPEED_PARAM]); return true;
+        default: return WriteAnalogRole(ctx, a, w, nRole);
+        }
+    });
+}
+
+// The PI controller's own settings: KC times 100 (role 76), TI as minutes and seconds with bit
+// 15 set (77), the direction as the character "+" or "-" (78), the offset's second copy (89)
+// and the scaled offset (79).
+void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
+        case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
+        case 76: w.Word(int(a.m_dPiOpt2 * 100.0)); return true;
+        case 77: w.Word(0x8000 | (a.m_nPiOpt4 * 60 + a.m_nPiOpt5)); return true;
+        case 78:
+            w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
+            w.Byte(0);
+            return true;
+        case 89: w.Word(a.m_nAnalogOpt1); return true;
+        case 79: w.Word(a.m_nAnalogOpt3); return true;
+        default: return WriteAnalogRole(ctx, a, w, nRole);
+        }
+    });
+}
+
+// The PWM block: its period as a timer's time word (55), the first and second analog
+// parameters (89, 79), its output and mode (95), a further setting word (96) and the 4-byte
+// setting item (74).
+void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
+{
+    const CBlockAnalog& a = Analog(block);
+    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: w.Word(TimeWord(block, 1)); return true;
+        case 89: w.Word(a.m_nThreshold1); return true;
+        case 79: w.Word(a.m_nThreshold2); return true;
+        case 95:
+            w.Byte(a.m_nAnalogOpt2);
+            w.Byte((a.m_nPwmOpt + 1) % 5);
+            return true;
+        case 96: w.Word(a.m_nAnalogOpt4); return true;
+        case 74:
+            w.Word(a.m_nDecimals);
+            w.Zeros(2);
+            return true;
+        default: return WriteAnalogRole(ctx, a, w, nRole);
+        }
+    });
+}
+
+} // namespace record

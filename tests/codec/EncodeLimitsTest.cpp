@@ -1,0 +1,114 @@
+// Limits the encoder refuses before anything reaches the codec's buffers.
+#include "CodecTestSupport.h"
+
+#include <algorithm>
+
+namespace {
+
+class Limits : public CodecDiagram {
+protected:
+    // Encodes and expects the refusal, with the codec's buffers as the allocation left them.
+    void ExpectRefused(UINT nMessageId)
+    {
+        Codec().m_pDoc = &Doc();
+        ASSERT_TRUE(Codec().AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
+        const Bytes before0(Codec().Image(0).begin(), Codec().Image(0).end());
+        const Bytes before1(Codec().Image(1).begin(), Codec().Image(1).end());
+        const EncodeResult result = BuildProgramImage(Codec(), kStamp);
+        EXPECT_FALSE(result.bOk);
+        EXPECT_EQ(result.nMessageId, nMessageId);
+        EXPECT_TRUE(std::ranges::equal(Codec().Image(0), before0));
+        EXPECT_TRUE(std::ranges::equal(Codec().Image(1), before1));
+    }
+};
+
+class NewerLimits : public Limits {
+protected:
+    NewerLimits() { Doc().m_wHardwareCode = kNewerHardware; }
+};
+
+TEST_F(NewerLimits, MoreProgramBytesThanTheControllerHolds)
+{
+    // 878 PI controllers of 28 bytes: 24584 bytes.
+    for (int i = 0; i < 878; ++i)
+        Block(BT_PI);
+    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
+}
+
+TEST_F(Limits, ExactlyTheProgramMemoryIsAccepted)
+{
+    // 1024 comparators of 24 bytes fill the 24576 bytes.
+    for (int i = 0; i < 1024; ++i)
+        Block(BT_ACOMP);
+    ASSERT_TRUE(Encode().bOk);
+    EXPECT_EQ(Codec().m_nImageSize1, 24576);
+    EXPECT_EQ(SectionBytes("J", 24552, 1), Bytes{0x36});
+}
+
+TEST_F(Limits, MoreThan256Names)
+{
+    for (int i = 0; i < 257; ++i)
+        Block(BT_NOT)->m_strLabelSuffix = _T("N");
+    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
+}
+
+TEST_F(Limits, MoreOlderMessageTextsThanSectionCHolds)
+{
+    for (int i = 0; i < 33; ++i)
+        Block(BT_MSGTEXT);
+    ExpectRefused(IDS_ENCODE_NO_RESOURCES);
+}
+
+TEST_F(Limits, ThirtyTwoOlderMessageTextsFit)
+{
+    for (int i = 0; i < 32; ++i)
+        Block(BT_MSGTEXT);
+    ASSERT_TRUE(Encode().bOk);
+    EXPECT_EQ(SectionBytes("C", 31 * 64, 1), Bytes{1});
+}
+
+// The 1025th function block (9000 + 1024) would reach the reference word's negation bit.
+TEST_F(Limits, BlockNumberBeyondTheReferenceWord)
+{
+    for (int i = 0; i < 1025; ++i)
+        Block(BT_NOT);
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+// Records follow one another in number order and a reference names a block by its offset from
+// 9000, so the numbers must leave no gap and none may be used twice.
+TEST_F(Limits, FunctionBlockNumbersWithAGap)
+{
+    Block(BT_NOT);
+    Block(BT_NOT)->m_nNumber = 9002;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+TEST_F(Limits, FunctionBlockNumberUsedTwice)
+{
+    Block(BT_NOT);
+    Block(BT_NOT)->m_nNumber = 9000;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+TEST_F(Limits, OutputBeyondItsSection)
+{
+    Point(BT_OUT, NUM_OUTPUT + 128);
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+TEST_F(Limits, SourceTheImageCannotName)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    Feed(Point(BT_IN, NUM_INPUT + 300), pAnd, 0);
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+TEST_F(NewerLimits, MessageTextsBeyondTheAllocatedArea)
+{
+    Block(BT_MSGTEXT);
+    // Allocated for no message text at all.
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+} // namespace
