@@ -490,10 +490,12 @@ void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
     if (m_pCurBlock) {
         ReleaseCaptureOf(this);
+        OnBlockProperties();
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (m_pCurComment) {
         ReleaseCaptureOf(this);
+        OnBlockProperties();
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT_COMMENT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (!m_pDocument->IsLadder()) {
