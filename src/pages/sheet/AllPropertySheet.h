@@ -48,11 +48,12 @@ public:
     void RefreshValue(CBlockObj& block, const CSimContext& sim);
     // The help topic of the type (1052 for the types the help has no topic of).
     UINT GetHelpTopic() const;
+    // A modeless sheet closes on Escape without applying.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    BOOL PreTranslateMessage(MSG* pMsg) override;
     void PostNcDestroy() override;
 
 private:
