@@ -5,8 +5,13 @@
 #include "pages/sheet/PageTemplates.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/PaintDC.h"
+#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CBlockPage, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CBlockPage, CPropertyPage)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
 
 namespace {
 

@@ -36,6 +36,7 @@ protected:
     // Pages with a live value make the box in the strip the sheet added.
     virtual BOOL ShowsCurrentValue() const { return FALSE; }
     virtual ValueBoxFamily GetValueBoxFamily() const { return ValueBoxFamily::B; }
+    DECLARE_MESSAGE_MAP()
 
 private:
     CValueBox m_valueBox;
