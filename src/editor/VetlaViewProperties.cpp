@@ -72,6 +72,7 @@ void CVetlaView::OpenModelessSheet(CBlockObj& block, const CString& strCaption)
 {
     auto* pSheet = new CAllPropertySheet(block.m_nType, strCaption, this, 0);
     pSheet->m_nBlockNumber = block.m_nNumber;
+    pSheet->m_nCascade = m_openSheets.GetCount();
     pSheet->CopyIn(block);
     if (!pSheet->Create(GetSheetParent())) {
         delete pSheet;

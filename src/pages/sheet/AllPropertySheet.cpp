@@ -10,6 +10,9 @@
 #include "pages/sheet/SheetHost.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/TabCtrl.h"
+#include "platform/ui/WinThread.h"
+
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CAllPropertySheet, CPropertySheet)
 
@@ -20,6 +23,8 @@ constexpr UINT kDefaultHelpTopic = 1052;
 // The height of a modeless sheet's button strip.
 constexpr int kButtonStrip = 29;
 constexpr int kButtonGap = 6;
+constexpr int kSheetMargin = 7;
+constexpr int kCascadeStep = 24;
 // The time base "Seconds(s:1/100s)".
 constexpr int kTimeBaseSeconds = 2;
 
@@ -180,6 +185,8 @@ BOOL CAllPropertySheet::OnInitDialog()
     const BOOL bResult = CPropertySheet::OnInitDialog();
     CreateSheetButtons();
     ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
+    FitButtonStrip();
+    PlaceOverMainWindow();
     if (m_pMainPage && IsWindow(m_pMainPage))
         m_pMainPage->GetWindowRect(m_pageComment.m_rcPage);
     SetButtonTexts();
@@ -198,18 +205,86 @@ BOOL CAllPropertySheet::CreateSheetButtons()
     GetTabControl()->GetWindowRect(rcTab);
     ScreenToClient(rcTab);
     GrowWindow(this, kButtonStrip);
-    int nRight = rcTab.right;
     for (int nID : kStripButtons) {
         CWnd* pButton = GetDlgItem(nID);
         CRect rect;
         pButton->GetWindowRect(rect);
-        pButton->SetWindowPos(nullptr, nRight - rect.Width(), rcTab.bottom + kButtonGap, 0, 0,
+        ScreenToClient(rect);
+        pButton->SetWindowPos(nullptr, rect.left, rcTab.bottom + kButtonGap, 0, 0,
                               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         pButton->ShowWindow(SW_SHOW);
         pButton->EnableWindow(TRUE);
-        nRight -= rect.Width() + kButtonGap;
     }
     return TRUE;
+}
+
+// The shown buttons from the right edge leftwards; a sheet narrower than its buttons (a small
+// page such as the logic gates') widens to hold them, its tabs with it.
+void CAllPropertySheet::FitButtonStrip()
+{
+    std::vector<CWnd*> shown;
+    int nNeeded = kSheetMargin;
+    for (int nID : kStripButtons) {
+        CWnd* pButton = GetDlgItem(nID);
+        if (!pButton || !(pButton->GetStyle() & WS_VISIBLE))
+            continue;
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        nNeeded += rect.Width() + kButtonGap;
+        shown.push_back(pButton);
+    }
+    nNeeded += kSheetMargin - kButtonGap;
+    CRect rcClient;
+    GetClientRect(rcClient);
+    if (rcClient.Width() < nNeeded) {
+        const int nWider = nNeeded - rcClient.Width();
+        CRect rcWindow;
+        GetWindowRect(rcWindow);
+        SetWindowPos(nullptr, 0, 0, rcWindow.Width() + nWider, rcWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rcTab;
+        GetTabControl()->GetWindowRect(rcTab);
+        GetTabControl()->SetWindowPos(nullptr, 0, 0, rcTab.Width() + nWider, rcTab.Height(),
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The pages made so far take the wider area too.
+        GetTabControl()->GetWindowRect(rcTab);
+        ScreenToClient(rcTab);
+        GetTabControl()->AdjustRect(FALSE, rcTab);
+        for (int i = 0; i < GetPageCount(); ++i) {
+            CPropertyPage* pPage = GetPage(i);
+            if (IsWindow(pPage)) {
+                CRect rcPage;
+                pPage->GetWindowRect(rcPage);
+                ScreenToClient(rcPage);
+                pPage->MoveWindow(rcPage.left, rcPage.top, rcTab.Width(), rcPage.Height());
+            }
+        }
+        GetClientRect(rcClient);
+    }
+    int nRight = rcClient.right - kSheetMargin;
+    for (CWnd* pButton : shown) {
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        ScreenToClient(rect);
+        pButton->SetWindowPos(nullptr, nRight - rect.Width(), rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        nRight -= rect.Width() + kButtonGap;
+    }
+}
+
+// A sheet opens over the main window; modeless ones one below the other, so that none hides
+// another.
+void CAllPropertySheet::PlaceOverMainWindow()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (!pMain || !IsWindow(pMain))
+        return;
+    CRect rcMain;
+    pMain->GetWindowRect(rcMain);
+    CRect rect;
+    GetWindowRect(rect);
+    const int nStep = kCascadeStep * m_nCascade;
+    SetWindowPos(nullptr, rcMain.left + (rcMain.Width() - rect.Width()) / 2 + nStep,
+                 rcMain.top + (rcMain.Height() - rect.Height()) / 3 + nStep, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAllPropertySheet::ArrangeLayout(int nExtra)

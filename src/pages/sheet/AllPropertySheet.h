@@ -29,6 +29,8 @@ public:
     int m_nType;
     // The edited block's number; -1 until the view sets it for a modeless sheet.
     int m_nBlockNumber = -1;
+    // How many modeless sheets were open before this one: it opens that many steps lower.
+    int m_nCascade = 0;
     CComment m_pageComment;
     CBlockPage* m_pMainPage = nullptr;
 
@@ -61,6 +63,8 @@ private:
     BOOL CreateSheetButtons();
     // Room for the current-value box in simulation.
     void ArrangeLayout(int nExtra);
+    void FitButtonStrip();
+    void PlaceOverMainWindow();
     void SetButtonTexts();
     void TranslateTexts();
     void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
