@@ -7,7 +7,9 @@
 #include "pages/sheet/AllPropertySheet.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "platform/qt/QtBackend.h"
 
+#include <QApplication>
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -51,6 +53,29 @@ void BM_OpenBooleanSheet(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenBooleanSheet)->Unit(benchmark::kMillisecond);
+
+// The same with every window a Qt widget (offscreen), as the program shows it.
+void BM_OpenBooleanSheetAsWidgets(benchmark::State& state)
+{
+    static int argc = 1;
+    static char name[] = "pages-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* pApp = new QApplication(argc, argv);
+    benchmark::DoNotOptimize(pApp);
+    InitQtBackend();
+    {
+        SheetHost host;
+        CBlockObj* pBlock = host.doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1);
+        for (auto _ : state) {
+            CAllPropertySheet* pSheet = host.Open(pBlock);
+            benchmark::DoNotOptimize(pSheet);
+            pSheet->DestroyWindow();
+        }
+    }
+    ShutdownQtBackend();
+}
+BENCHMARK(BM_OpenBooleanSheetAsWidgets)->Unit(benchmark::kMillisecond);
 
 // Ten sheets open: per scan each is found by its block's number and shown a counter's value
 // text, as a page with a value box is.
