@@ -218,10 +218,11 @@ void CVetlaView::PressToInsert(CPoint pt)
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
     // A contact is of no use until its operand is chosen: it becomes the block the properties
-    // command acts on.
+    // command acts on, and the command runs at once.
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
         ClearSelection(SELECTION_ALL);
         m_pCurBlock = pBlock;
+        OnBlockProperties();
     }
     InvalidateAll();
 }
