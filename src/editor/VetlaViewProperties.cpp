@@ -65,6 +65,8 @@ void CVetlaView::RunModalSheet(CBlockObj& block, const CString& strCaption)
     if (sheet.DoModal() != IDOK)
         return;
     sheet.CopyBack(block);
+    if (const BlockPageRow* pRow = sheet.GetRow(); pRow && pRow->pfnAfterWrite)
+        pRow->pfnAfterWrite(*m_pDocument, &block, FALSE);
     m_pDocument->m_undo.SaveState(m_pDocument);
 }
 
@@ -93,6 +95,8 @@ BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
     CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(record.nBlockNumber) : nullptr;
     if (!pBlock || !WriteApplyRecord(record, *pBlock))
         return FALSE;
+    if (const BlockPageRow* pRow = FindBlockPageRow(pBlock->m_nType); pRow && pRow->pfnAfterWrite)
+        pRow->pfnAfterWrite(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
     InvalidateAll();
     return TRUE;
 }

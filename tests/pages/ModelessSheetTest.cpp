@@ -3,6 +3,7 @@
 // the value box, live values after a scan, and the end of every sheet with the simulation.
 #include "SheetFixture.h"
 
+#include "blocks/BlockIn.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "pages/sheet/BlockPage.h"
@@ -197,6 +198,50 @@ TEST_F(ModelessSheet, ADoubleClickOpensTheSheetOfAFunctionBlockButNotOfAnInput)
     dblClick(pAnd);
     EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
     EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+}
+
+}  // namespace
+
+namespace {
+
+// An analog input whose value lies outside the comparator's measuring range, wired to it.
+struct FedComparator {
+    CBlockObj* pInput;
+    CBlockObj* pComparator;
+};
+
+class AnalogSheet : public SheetFixture {
+protected:
+    FedComparator Build()
+    {
+        CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 200);
+        CBlockObj* pComparator = Block(BT_ACOMP, 200, 200);
+        pComparator->m_nPinSource[0] = pInput->m_nNumber;
+        pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
+        pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
+        return {pInput, pComparator};
+    }
+};
+
+TEST_F(AnalogSheet, OkOnAComparatorFitsTheInputThatFeedsIt)
+{
+    const FedComparator d = Build();
+    OnModal([](CPropertySheet&) {}, IDOK);
+    Properties(d.pComparator);
+    EXPECT_EQ(d.pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 1000);
+    EXPECT_EQ(d.pInput->m_nAux[INPUT_SIM_VALUE_AUX], 1000);
+}
+
+TEST_F(AnalogSheet, ApplyOnAComparatorFitsTheInputInTheRunningSimulation)
+{
+    const FedComparator d = Build();
+    StartSimulation();
+    Properties(d.pComparator);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(d.pComparator->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    d.pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(d.pInput->m_nAux[INPUT_SIM_VALUE_AUX], 1000);
 }
 
 }  // namespace

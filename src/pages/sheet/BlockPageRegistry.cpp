@@ -6,6 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
+#include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
 
 #include <algorithm>
@@ -256,6 +257,9 @@ std::vector<BlockPageRow> BuildRows()
         row.nType = type.nType;
         row.nHelpTopic = type.nHelpTopic;
         row.nGrowth = type.nGrowth;
+        // A block that measures an analog input fits that input's range to its own again.
+        if ((type.nType >= BT_ACOMP && type.nType <= BT_ADTRG) || type.nType == BT_PI || type.nType == BT_PWM)
+            row.pfnAfterWrite = RefreshAnalogSources;
         for (const LiveRow& live : kLiveValues) {
             if (live.nType == type.nType)
                 row.pfnLiveValue = live.pfnLiveValue;

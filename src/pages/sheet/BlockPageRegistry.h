@@ -13,6 +13,7 @@
 
 class CBlockObj;
 class CBlockPage;
+class CVetlaDoc;
 struct CSimContext;
 
 // A generic parameter word of a block by its array and slot.
@@ -49,6 +50,9 @@ struct ControlTextKey {
     WORD nKey;
 };
 
+// What follows a write of the sheet's values into the block (OK or Apply) beyond the block.
+using AfterWriteHook = void (*)(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);
+
 // The text of the block's live value in its open sheet; FALSE draws nothing.
 using LiveValueFormatter = BOOL (*)(CBlockObj& block, const CSimContext& sim, CString& strText);
 
@@ -61,6 +65,7 @@ struct BlockPageRow {
     CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
     std::vector<PageBinding> bindings;
     LiveValueFormatter pfnLiveValue = nullptr;
+    AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
 };
 
