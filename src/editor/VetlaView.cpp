@@ -56,6 +56,8 @@ BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_COMMAND(ID_OPTIONS_WIRE_COLOR, OnWireColor)
     ON_COMMAND(ID_OPTIONS_BG_COLOR, OnBackgroundColor)
     ON_COMMAND(ID_EDIT_GOTO_BLOCK, OnGoToBlock)
+    ON_COMMAND(ID_EDIT_BLOCK_PROPERTIES, OnBlockProperties)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_BLOCK_PROPERTIES, OnUpdateBlockProperties)
     ON_COMMAND(ID_ALIGN_VERT, OnAlignVertically)
     ON_COMMAND(ID_ALIGN_HORZ, OnAlignHorizontally)
     ON_UPDATE_COMMAND_UI(ID_ALIGN_VERT, OnUpdateAlign)
@@ -91,6 +93,7 @@ CVetlaView* AsVetlaView(CWnd* pWnd)
 CVetlaView::~CVetlaView()
 {
     CloseValuePopup();
+    m_openSheets.CloseAll();
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
 }

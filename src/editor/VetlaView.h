@@ -14,6 +14,8 @@
 #include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
+#include "pages/sheet/OpenSheets.h"
+#include "pages/sheet/SheetHost.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObList.h"
 #include "platform/core/PtrArray.h"
@@ -32,6 +34,7 @@ class CBlockObj;
 class CChildFrame;
 class CCmdUI;
 class CConnectLineObj;
+class CInsComments;
 class CVetlaDoc;
 
 // Edit modes (m_nEditMode); other subsystems only test for EDIT_MODE_SIMULATE.
@@ -73,7 +76,7 @@ struct SimBarState {
     BOOL bPowerPressed;
 };
 
-class CVetlaView : public CScrollView {
+class CVetlaView : public CScrollView, public ISheetHost {
     DECLARE_DYNCREATE(CVetlaView)
 
 public:
@@ -175,6 +178,28 @@ public:
     void CloseValuePopup();
     CBlockObj* m_pPopupBlock = nullptr;
     CAnalogSliderDlg* m_pValuePopup = nullptr;
+
+    // ---- block properties (VetlaViewProperties.cpp) ----
+    // Block Properties: the current comment box's sheet, then the current block's: modal while
+    // editing (OK writes the block and takes one undo snapshot), modeless while simulating (one
+    // per block; its Apply writes the running block).
+    void OnBlockProperties();
+    void OnUpdateBlockProperties(CCmdUI* pCmdUI);
+    // The current block's address label, a blank and its bracketed type caption.
+    CString FormatBlockCaption() const;
+    // The block's live value into its open sheet.
+    void RefreshPropertyPageValues(CBlockObj* pBlock);
+    // The modeless sheets of the simulation.
+    COpenSheets m_openSheets;
+    // ISheetHost.
+    CVetlaDoc* GetSheetDocument() const override { return m_pDocument; }
+    BOOL IsSheetSimulating() const override { return m_nEditMode == EDIT_MODE_SIMULATE; }
+    CWnd* GetSheetParent() override { return m_hWnd ? this : nullptr; }
+    BOOL ApplySheetValues(const SheetApplyRecord& record) override;
+    void OnSheetDestroyed(CAllPropertySheet* pSheet) override { m_openSheets.Remove(pSheet); }
+    // The current comment box's sheet, modal in every mode: OK with a text changes the box (the
+    // drawing grows to hold it), OK with no text deletes it; either takes one undo snapshot.
+    void EditCommentBox();
 
     // ---- mouse editing (VetlaViewMouse.cpp) ----
     // Scrolls when a drag reaches the window border; x and y are the scrolled device point.
@@ -468,6 +493,12 @@ private:
     void SelectAlone(CBlockComment* pComment);
     void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
     void PressBesideBlocks(CPoint ptDoc);
+
+    // Block Properties' two kinds of sheet and the comment box's two outcomes.
+    void RunModalSheet(CBlockObj& block, const CString& strCaption);
+    void OpenModelessSheet(CBlockObj& block, const CString& strCaption);
+    void DeleteCommentBox(CBlockComment* pBox);
+    void UpdateCommentBox(CBlockComment& box, const CInsComments& page);
 
     // The scan's parts (VetlaViewDraw.cpp).
     void DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, const CSimContext& sim);

@@ -144,6 +144,7 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     const CSimContext sim = MakeSimContext();
     if (sim.bSimulating) {
         ScanDocument(*m_pDocument, sim);
+        m_openSheets.RefreshAll(*m_pDocument, sim);
         if (pFrame)
             pFrame->m_bClockSet = 0;
     }

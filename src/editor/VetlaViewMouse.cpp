@@ -218,10 +218,11 @@ void CVetlaView::PressToInsert(CPoint pt)
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
     // A contact is of no use until its operand is chosen: it becomes the block the properties
-    // command acts on.
+    // command acts on, and the command runs at once.
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
         ClearSelection(SELECTION_ALL);
         m_pCurBlock = pBlock;
+        OnBlockProperties();
     }
     InvalidateAll();
 }
@@ -490,10 +491,12 @@ void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
     if (m_pCurBlock) {
         ReleaseCaptureOf(this);
+        OnBlockProperties();
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (m_pCurComment) {
         ReleaseCaptureOf(this);
+        OnBlockProperties();
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT_COMMENT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (!m_pDocument->IsLadder()) {

@@ -99,6 +99,7 @@ void CVetlaView::LeaveSimulation()
     if (m_hWnd)
         SetFocus();
     CloseValuePopup();
+    m_openSheets.CloseAll();
     m_nEditMode = EDIT_MODE_SELECT;
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
@@ -116,6 +117,7 @@ void CVetlaView::LeaveSimulation()
 
 void CVetlaView::EndSimulationOnClose()
 {
+    m_openSheets.CloseAll();
     if (m_pDocument && m_pDocument->m_bSimulating) {
         m_pDocument->m_bSimulating = 0;
         m_nEditMode = EDIT_MODE_SELECT;

@@ -4,6 +4,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/DiagramClipboard.h"
 #include "editor/VetlaView.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
@@ -97,6 +98,8 @@ BOOL CVetlaApp::InitInstance()
     m_pMainWnd = pMainFrame;
     AfxSetMainFrame(pMainFrame);
 
+    // The property sheets take their Chinese texts from the same map.
+    SetPageTextLookup([](WORD nKey, CString& strText) { return LookupChineseText(nKey, strText); });
     if (g_bChineseUI) {
         InitChineseTexts();
         TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);

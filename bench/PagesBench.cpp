@@ -1,0 +1,107 @@
+// The property sheets against their speed targets: opening a sheet with all its pages made
+// (under 30 ms), and what the live values of ten open sheets add to a scan (under 1 ms).
+#include "DiagramHost.h"
+
+#include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "pages/sheet/BlockPage.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "platform/qt/QtBackend.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+// A simulating diagram of the controller's size with a Boolean block to open.
+struct SheetHost : DiagramHost {
+    SheetHost()
+    {
+        for (int i = 0; i < 200; ++i)
+            Place(i % 2 ? BT_BOOLEAN : BT_COUNTER);
+        FitPage(1);
+        view.m_nEditMode = EDIT_MODE_SIMULATE;
+    }
+    CAllPropertySheet* Open(CBlockObj* pBlock)
+    {
+        auto* pSheet = new CAllPropertySheet(pBlock->m_nType, _T("B1 [Boolean]"), &view, 0);
+        pSheet->m_nBlockNumber = pBlock->m_nNumber;
+        pSheet->CopyIn(*pBlock);
+        if (!pSheet->Create(nullptr)) {
+            delete pSheet;
+            return nullptr;
+        }
+        // Every page made, as a user who looks at each tab.
+        for (int i = pSheet->GetPageCount() - 1; i >= 0; --i)
+            pSheet->SetActivePage(i);
+        view.m_openSheets.Add(pSheet);
+        return pSheet;
+    }
+};
+
+void BM_OpenBooleanSheet(benchmark::State& state)
+{
+    SheetHost host;
+    CBlockObj* pBlock = host.doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1);
+    for (auto _ : state) {
+        CAllPropertySheet* pSheet = host.Open(pBlock);
+        benchmark::DoNotOptimize(pSheet);
+        pSheet->DestroyWindow();
+    }
+}
+BENCHMARK(BM_OpenBooleanSheet)->Unit(benchmark::kMillisecond);
+
+// The same with every window a Qt widget (offscreen), as the program shows it.
+void BM_OpenBooleanSheetAsWidgets(benchmark::State& state)
+{
+    static int argc = 1;
+    static char name[] = "pages-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* pApp = new QApplication(argc, argv);
+    benchmark::DoNotOptimize(pApp);
+    InitQtBackend();
+    {
+        SheetHost host;
+        CBlockObj* pBlock = host.doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1);
+        for (auto _ : state) {
+            CAllPropertySheet* pSheet = host.Open(pBlock);
+            benchmark::DoNotOptimize(pSheet);
+            pSheet->DestroyWindow();
+        }
+    }
+    ShutdownQtBackend();
+}
+BENCHMARK(BM_OpenBooleanSheetAsWidgets)->Unit(benchmark::kMillisecond);
+
+// Ten sheets open: per scan each is found by its block's number and shown a counter's value
+// text, as a page with a value box is.
+void BM_LiveValuesOfTenSheets(benchmark::State& state)
+{
+    SheetHost host;
+    std::vector<CAllPropertySheet*> sheets;
+    std::vector<CBlockObj*> counters;
+    for (int i = 0; i < 10; ++i) {
+        sheets.push_back(host.Open(host.doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 2 * i + 1)));
+        counters.push_back(host.doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 2 * i));
+    }
+    const CSimContext sim = host.view.MakeSimContext();
+    const LiveValueFormatter pfnCounter = FindBlockPageRow(BT_COUNTER)->pfnLiveValue;
+    int nScan = 0;
+    for (auto _ : state) {
+        host.view.m_openSheets.RefreshAll(host.doc, sim);
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            counters[i]->m_dRunTime = ++nScan;
+            CString strText;
+            pfnCounter(*counters[i], sim, strText);
+            sheets[i]->m_pMainPage->DrawCurrentValue(strText);
+        }
+    }
+    host.view.m_openSheets.CloseAll();
+}
+BENCHMARK(BM_LiveValuesOfTenSheets)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,152 @@
+// Block Properties: the road from a diagram element to its parameters. A comment box opens its
+// own sheet; a block opens the block property sheet of its type, modal while the diagram is
+// edited and modeless while it is simulated, where Apply writes into the running block by the
+// block's number and every scan shows the block's live value in its sheet.
+#include "editor/VetlaView.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockObj.h"
+#include "document/BlockNames.h"
+#include "document/VetlaDoc.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/InsComments.h"
+#include "platform/core/CmdTarget.h"
+
+#include <algorithm>
+
+namespace {
+
+// The box's text reaches past the drawing's pages: pages are added across and down.
+int PagesToHold(int nPages, int nEdge, int nPageSize)
+{
+    return nPageSize > 0 && nEdge > nPageSize ? std::max(nPages, nEdge / nPageSize + 1) : nPages;
+}
+
+}  // namespace
+
+void CVetlaView::OnUpdateBlockProperties(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCurBlock || m_pCurComment); }
+
+CString CVetlaView::FormatBlockCaption() const
+{
+    CString strCaption = m_pDocument->GetBlockLabel(m_pCurBlock) + _T(" ");
+    CString strType;
+    if (g_mapBlockCaption.Lookup(WORD(m_pCurBlock->m_nType), strType))
+        strCaption += strType;
+    return strCaption;
+}
+
+void CVetlaView::OnBlockProperties()
+{
+    m_balloonTip.Show(CString(), nullptr);
+    if (m_pCurComment)
+        EditCommentBox();
+    CBlockObj* pBlock = m_pCurBlock;
+    if (!pBlock || !m_pDocument)
+        return;
+    const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
+    if (bSimulating && m_openSheets.IsOpenFor(pBlock->m_nNumber))
+        return;
+    if (FindBlockPageRow(pBlock->m_nType)) {
+        const CString strCaption = FormatBlockCaption();
+        if (bSimulating)
+            OpenModelessSheet(*pBlock, strCaption);
+        else
+            RunModalSheet(*pBlock, strCaption);
+    }
+    m_balloonTip.Show(CString(), nullptr);
+    InvalidateAll();
+}
+
+void CVetlaView::RunModalSheet(CBlockObj& block, const CString& strCaption)
+{
+    CAllPropertySheet sheet(block.m_nType, strCaption, this, 0);
+    sheet.CopyIn(block);
+    if (sheet.DoModal() != IDOK)
+        return;
+    sheet.CopyBack(block);
+    if (const BlockPageRow* pRow = sheet.GetRow(); pRow && pRow->pfnAfterWrite)
+        pRow->pfnAfterWrite(*m_pDocument, &block, FALSE);
+    m_pDocument->m_undo.SaveState(m_pDocument);
+}
+
+void CVetlaView::OpenModelessSheet(CBlockObj& block, const CString& strCaption)
+{
+    auto* pSheet = new CAllPropertySheet(block.m_nType, strCaption, this, 0);
+    pSheet->m_nBlockNumber = block.m_nNumber;
+    pSheet->m_nCascade = m_openSheets.GetCount();
+    pSheet->CopyIn(block);
+    if (!pSheet->Create(GetSheetParent())) {
+        delete pSheet;
+        return;
+    }
+    m_openSheets.Add(pSheet);
+    RefreshPropertyPageValues(&block);
+}
+
+void CVetlaView::RefreshPropertyPageValues(CBlockObj* pBlock)
+{
+    if (pBlock && !m_openSheets.IsEmpty())
+        m_openSheets.RefreshValue(*pBlock, MakeSimContext());
+}
+
+BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
+{
+    CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(record.nBlockNumber) : nullptr;
+    if (!pBlock || !WriteApplyRecord(record, *pBlock))
+        return FALSE;
+    if (const BlockPageRow* pRow = FindBlockPageRow(pBlock->m_nType); pRow && pRow->pfnAfterWrite)
+        pRow->pfnAfterWrite(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
+    InvalidateAll();
+    return TRUE;
+}
+
+// ---- comment boxes ----
+
+void CVetlaView::EditCommentBox()
+{
+    CBlockComment* pBox = m_pCurComment;
+    CInsCommentsPropSh sheet(_T("Property"), nullptr, 0);
+    sheet.m_page.m_strText = pBox->m_strBoxText;
+    sheet.m_page.m_crText = pBox->m_crText;
+    sheet.m_page.m_lf = pBox->m_logFont;
+    if (sheet.DoModal() != IDOK)
+        return;
+    if (sheet.m_page.m_strText.IsEmpty())
+        DeleteCommentBox(pBox);
+    else
+        UpdateCommentBox(*pBox, sheet.m_page);
+    // Both a changed and a deleted box are a step of their own for Undo.
+    m_pDocument->m_undo.SaveState(m_pDocument);
+    InvalidateAll();
+}
+
+void CVetlaView::DeleteCommentBox(CBlockComment* pBox)
+{
+    if (POSITION pos = m_pDocument->m_commentList.Find(pBox))
+        m_pDocument->m_commentList.RemoveAt(pos);
+    if (POSITION pos = m_selComments.Find(pBox))
+        m_selComments.RemoveAt(pos);
+    delete pBox;
+    m_pCurComment = nullptr;
+    m_pDocument->SetModifiedFlag(TRUE);
+    if (m_nEditMode == EDIT_MODE_SIMULATE && m_pDocument->m_commentList.IsEmpty() &&
+        m_pDocument->m_blockList.IsEmpty())
+        OnSimulation();
+}
+
+void CVetlaView::UpdateCommentBox(CBlockComment& box, const CInsComments& page)
+{
+    box.m_strBoxText = page.m_strText;
+    box.m_nBoxWidth = page.m_size.cx;
+    box.m_nBoxHeight = page.m_size.cy;
+    box.m_nLineCount = page.m_nLines;
+    box.m_crText = page.m_crText;
+    box.m_logFont = page.m_lf;
+    m_pDocument->SetModifiedFlag(TRUE);
+    const CSize sizePage = m_pDocument->m_sizeScreen;
+    const int nAcross = PagesToHold(m_pDocument->m_nPagesAcross, box.m_nLeft + box.m_nBoxWidth, sizePage.cx);
+    const int nDown = PagesToHold(m_pDocument->m_nPagesDown, box.m_nTop + box.m_nBoxHeight, sizePage.cy);
+    if (nAcross != m_pDocument->m_nPagesAcross || nDown != m_pDocument->m_nPagesDown)
+        SetPageLayout(nAcross, nDown);
+}

@@ -1,0 +1,386 @@
+#include "pages/sheet/AllPropertySheet.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "pages/sheet/BlockPage.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
+#include "pages/sheet/SheetHost.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/TabCtrl.h"
+#include "platform/ui/WinThread.h"
+
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CAllPropertySheet, CPropertySheet)
+
+namespace {
+
+// The help topic of the types the help file has no topic of.
+constexpr UINT kDefaultHelpTopic = 1052;
+// The height of a modeless sheet's button strip.
+constexpr int kButtonStrip = 29;
+constexpr int kButtonGap = 6;
+constexpr int kSheetMargin = 7;
+constexpr int kCascadeStep = 24;
+// The time base "Seconds(s:1/100s)".
+constexpr int kTimeBaseSeconds = 2;
+
+// The sheet's buttons from right to left.
+constexpr int kStripButtons[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, IDOK};
+
+struct ButtonText {
+    int nID;
+    LPCTSTR lpszText;
+};
+constexpr ButtonText kButtonTexts[] = {
+    {IDOK, _T("OK")}, {IDCANCEL, _T("Cancel")}, {ID_APPLY_NOW, _T("Apply")}, {IDHELP, _T("Help")}};
+
+void GrowWindow(CWnd* pWnd, int nExtra)
+{
+    if (!pWnd)
+        return;
+    CRect rect;
+    pWnd->GetWindowRect(rect);
+    pWnd->SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height() + nExtra,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage)
+    : CPropertySheet(pszCaption, pHost ? pHost->GetSheetParent() : nullptr, iSelectPage),
+      m_nType(nType),
+      m_pHost(pHost),
+      m_pRow(FindBlockPageRow(nType)),
+      m_bModeless(pHost && pHost->IsSheetSimulating())
+{
+    m_psh.dwFlags |= PSH_HASHELP;
+    if (!m_bModeless)
+        m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    if (m_pRow && m_pRow->pfnCreatePage) {
+        m_pMainPage = m_pRow->pfnCreatePage(nType);
+        m_pMainPage->m_bSimulating = m_bModeless;
+        m_pMainPage->m_pDocument = pHost ? pHost->GetSheetDocument() : nullptr;
+        AddPage(m_pMainPage);
+    }
+    AddPage(&m_pageComment);
+    if (IsChinesePageUI()) {
+        if (m_pMainPage)
+            SetTabTitle(*m_pMainPage, TEXT_KEY_MAIN_PAGE, m_strMainTitle);
+        SetTabTitle(m_pageComment, TEXT_KEY_COMMENT_PAGE, m_strCommentTitle);
+    }
+}
+
+CAllPropertySheet::~CAllPropertySheet()
+{
+    delete m_pMainPage;
+    m_pMainPage = nullptr;
+}
+
+// A key the map lacks keeps the template's caption as the tab's title.
+void CAllPropertySheet::SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle)
+{
+    if (!LookupPageText(nKey, strTitle))
+        return;
+    page.m_psp.pszTitle = strTitle;
+    page.m_psp.dwFlags |= PSP_USETITLE;
+}
+
+UINT CAllPropertySheet::GetHelpTopic() const
+{
+    return m_pRow && m_nType != BT_IN && m_pRow->nHelpTopic ? m_pRow->nHelpTopic : kDefaultHelpTopic;
+}
+
+// ---- copying ----
+
+void CAllPropertySheet::CopyIn(const CBlockObj& block)
+{
+    m_pageComment.m_strComment = block.m_strComment;
+    if (!m_pMainPage)
+        return;
+    m_pMainPage->m_strName = block.m_strLabelSuffix;
+    for (const PageBinding& binding : m_pRow->bindings)
+        binding.pfnMember(*m_pMainPage) = ReadBlockWord(block, binding.word);
+}
+
+void CAllPropertySheet::CopyBack(CBlockObj& block) const
+{
+    block.m_strComment = m_pageComment.m_strComment;
+    if (!m_pMainPage)
+        return;
+    block.m_strLabelSuffix = m_pMainPage->m_strName;
+    for (const PageBinding& binding : m_pRow->bindings) {
+        if (binding.nWriteBack & WRITE_ON_OK)
+            WriteBlockWord(block, binding.word, binding.pfnMember(*m_pMainPage));
+    }
+}
+
+SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
+{
+    SheetApplyRecord record;
+    record.nType = m_nType;
+    record.nBlockNumber = m_nBlockNumber;
+    record.strComment = m_pageComment.m_strComment;
+    if (!m_pMainPage)
+        return record;
+    record.bHasName = TRUE;
+    record.strName = m_pMainPage->m_strName;
+    for (const PageBinding& binding : m_pRow->bindings) {
+        if (binding.nWriteBack & WRITE_ON_APPLY)
+            record.words.emplace_back(binding.word, binding.pfnMember(*m_pMainPage));
+    }
+    return record;
+}
+
+BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block)
+{
+    if (block.m_nType != record.nType)
+        return FALSE;
+    if (record.bHasName)
+        block.m_strLabelSuffix = record.strName;
+    block.m_strComment = record.strComment;
+    for (const auto& [word, nValue] : record.words)
+        WriteBlockWord(block, word, nValue);
+    return TRUE;
+}
+
+// ---- Apply and the live value ----
+
+BOOL CAllPropertySheet::OnApplyNow()
+{
+    CPropertyPage* pActive = GetActivePage();
+    if (pActive && IsWindow(pActive) && !pActive->UpdateData(TRUE))
+        return FALSE;
+    const SheetApplyRecord record = BuildApplyRecord();
+    const BOOL bWritten = m_pHost && m_pHost->ApplySheetValues(record);
+    if (m_pMainPage)
+        m_pMainPage->SetModified(FALSE);
+    m_pageComment.SetModified(FALSE);
+    if (pActive && IsWindow(pActive))
+        pActive->SetFocus();
+    // A record whose block has gone changed nothing, so it takes no snapshot either.
+    if (bWritten) {
+        if (CVetlaDoc* pDoc = m_pHost->GetSheetDocument())
+            pDoc->m_undo.SaveState(pDoc);
+    }
+    return TRUE;
+}
+
+void CAllPropertySheet::RefreshValue(CBlockObj& block, const CSimContext& sim)
+{
+    if (!m_pMainPage || !m_pRow->pfnLiveValue || GetActivePage() == &m_pageComment)
+        return;
+    CString strText;
+    if (m_pRow->pfnLiveValue(block, sim, strText))
+        m_pMainPage->DrawCurrentValue(strText);
+}
+
+// ---- the window ----
+
+BOOL CAllPropertySheet::OnInitDialog()
+{
+    const BOOL bResult = CPropertySheet::OnInitDialog();
+    CreateSheetButtons();
+    ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
+    FitButtonStrip();
+    PlaceOverMainWindow();
+    if (m_pMainPage && IsWindow(m_pMainPage))
+        m_pMainPage->GetWindowRect(m_pageComment.m_rcPage);
+    SetButtonTexts();
+    if (IsChinesePageUI())
+        TranslateTexts();
+    if (CWnd* pHelp = GetDlgItem(IDHELP))
+        pHelp->EnableWindow(HasPageHelp());
+    return bResult;
+}
+
+BOOL CAllPropertySheet::CreateSheetButtons()
+{
+    if (!m_bModeless)
+        return FALSE;
+    CRect rcTab;
+    GetTabControl()->GetWindowRect(rcTab);
+    ScreenToClient(rcTab);
+    GrowWindow(this, kButtonStrip);
+    for (int nID : kStripButtons) {
+        CWnd* pButton = GetDlgItem(nID);
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        ScreenToClient(rect);
+        pButton->SetWindowPos(nullptr, rect.left, rcTab.bottom + kButtonGap, 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pButton->ShowWindow(SW_SHOW);
+        pButton->EnableWindow(TRUE);
+    }
+    return TRUE;
+}
+
+// The shown buttons from the right edge leftwards; a sheet narrower than its buttons (a small
+// page such as the logic gates') widens to hold them, its tabs with it.
+void CAllPropertySheet::FitButtonStrip()
+{
+    std::vector<CWnd*> shown;
+    int nNeeded = kSheetMargin;
+    for (int nID : kStripButtons) {
+        CWnd* pButton = GetDlgItem(nID);
+        if (!pButton || !(pButton->GetStyle() & WS_VISIBLE))
+            continue;
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        nNeeded += rect.Width() + kButtonGap;
+        shown.push_back(pButton);
+    }
+    nNeeded += kSheetMargin - kButtonGap;
+    CRect rcClient;
+    GetClientRect(rcClient);
+    if (rcClient.Width() < nNeeded) {
+        const int nWider = nNeeded - rcClient.Width();
+        CRect rcWindow;
+        GetWindowRect(rcWindow);
+        SetWindowPos(nullptr, 0, 0, rcWindow.Width() + nWider, rcWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        CRect rcTab;
+        GetTabControl()->GetWindowRect(rcTab);
+        GetTabControl()->SetWindowPos(nullptr, 0, 0, rcTab.Width() + nWider, rcTab.Height(),
+                                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The pages made so far take the wider area too.
+        GetTabControl()->GetWindowRect(rcTab);
+        ScreenToClient(rcTab);
+        GetTabControl()->AdjustRect(FALSE, rcTab);
+        for (int i = 0; i < GetPageCount(); ++i) {
+            CPropertyPage* pPage = GetPage(i);
+            if (IsWindow(pPage)) {
+                CRect rcPage;
+                pPage->GetWindowRect(rcPage);
+                ScreenToClient(rcPage);
+                pPage->MoveWindow(rcPage.left, rcPage.top, rcTab.Width(), rcPage.Height());
+            }
+        }
+        GetClientRect(rcClient);
+    }
+    int nRight = rcClient.right - kSheetMargin;
+    for (CWnd* pButton : shown) {
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        ScreenToClient(rect);
+        pButton->SetWindowPos(nullptr, nRight - rect.Width(), rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        nRight -= rect.Width() + kButtonGap;
+    }
+}
+
+// A sheet opens over the main window; modeless ones one below the other, so that none hides
+// another.
+void CAllPropertySheet::PlaceOverMainWindow()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (!pMain || !IsWindow(pMain))
+        return;
+    CRect rcMain;
+    pMain->GetWindowRect(rcMain);
+    CRect rect;
+    GetWindowRect(rect);
+    const int nStep = kCascadeStep * m_nCascade;
+    SetWindowPos(nullptr, rcMain.left + (rcMain.Width() - rect.Width()) / 2 + nStep,
+                 rcMain.top + (rcMain.Height() - rect.Height()) / 3 + nStep, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CAllPropertySheet::ArrangeLayout(int nExtra)
+{
+    if (!m_bModeless || nExtra == 0)
+        return;
+    GrowWindow(this, nExtra);
+    GrowWindow(GetTabControl(), nExtra);
+    GrowWindow(m_pMainPage && IsWindow(m_pMainPage) ? m_pMainPage : nullptr, nExtra);
+    for (int nID : kStripButtons) {
+        CWnd* pButton = GetDlgItem(nID);
+        CRect rect;
+        pButton->GetWindowRect(rect);
+        ScreenToClient(rect);
+        pButton->SetWindowPos(nullptr, rect.left, rect.top + nExtra, 0, 0,
+                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void CAllPropertySheet::SetButtonTexts()
+{
+    for (const ButtonText& button : kButtonTexts) {
+        if (CWnd* pButton = GetDlgItem(button.nID))
+            pButton->SetWindowText(button.lpszText);
+    }
+}
+
+// A key the map lacks keeps the text the control has.
+void CAllPropertySheet::TranslateTexts()
+{
+    CString strText;
+    if (m_pMainPage && IsWindow(m_pMainPage)) {
+        for (const ControlTextKey& key : m_pRow->textKeys) {
+            CWnd* pControl = m_pMainPage->GetDlgItem(key.nControlID);
+            if (pControl && LookupPageText(key.nKey, strText))
+                pControl->SetWindowText(strText);
+        }
+    }
+    for (const ButtonText& button : kButtonTexts) {
+        CWnd* pButton = GetDlgItem(button.nID);
+        if (pButton && LookupPageText(WORD(button.nID), strText))
+            pButton->SetWindowText(strText);
+    }
+}
+
+BOOL CAllPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int nID = LOWORD(DWORD(wParam));
+    if (nID == IDHELP) {
+        OpenPageHelp(GetHelpTopic());
+        return TRUE;
+    }
+    if (!m_bModeless)
+        return CPropertySheet::OnCommand(wParam, lParam);
+    switch (nID) {
+    case IDOK:
+        // A refused value keeps the sheet open with the user's edits.
+        if (OnApplyNow())
+            DestroyWindow();
+        return TRUE;
+    case ID_APPLY_NOW:
+        OnApplyNow();
+        return TRUE;
+    case IDCANCEL:
+        DestroyWindow();
+        return TRUE;
+    default:
+        return CPropertySheet::OnCommand(wParam, lParam);
+    }
+}
+
+BOOL CAllPropertySheet::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_bModeless && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
+        DestroyWindow();
+        return TRUE;
+    }
+    return CPropertySheet::PreTranslateMessage(pMsg);
+}
+
+void CAllPropertySheet::PostNcDestroy()
+{
+    CPropertySheet::PostNcDestroy();
+    if (!m_bModeless)
+        return;
+    // A timer that took its first time from a reference keeps a plain constant time behind it.
+    if (m_nType == BT_DPR || m_nType == BT_DDR || m_nType == BT_PLR) {
+        CVetlaDoc* pDoc = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
+        CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr;
+        if (pBlock && pBlock->m_nParam[BLOCK_REF_USED_PARAM]) {
+            pBlock->m_nParam[TIMER_ON_LOW_PARAM] = 0;
+            pBlock->m_nParam[TIMER_ON_HIGH_PARAM] = 0;
+            pBlock->m_nParam[TIMER_ON_BASE_PARAM] = kTimeBaseSeconds;
+        }
+    }
+    if (m_pHost)
+        m_pHost->OnSheetDestroyed(this);
+    delete this;
+}

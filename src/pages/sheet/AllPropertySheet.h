@@ -1,0 +1,78 @@
+// CAllPropertySheet: the property sheet of every function block and I/O block. Its pages come
+// from the block page registry by the block's type code: the main page (none for some types),
+// then the comment page. While the diagram is edited the sheet is modal (OK, Cancel, Help) and
+// the view copies the values back after OK; while it is simulated the sheet is modeless, one per
+// block, with an Apply that writes into the running block through the view, and it deletes
+// itself when its window goes.
+#pragma once
+
+#include "pages/sheet/CommentPage.h"
+#include "pages/sheet/SheetApplyRecord.h"
+#include "platform/ui/PropertySheet.h"
+
+#include <array>
+
+class CBlockObj;
+class CBlockPage;
+class ISheetHost;
+
+class CAllPropertySheet : public CPropertySheet {
+    DECLARE_DYNAMIC(CAllPropertySheet)
+
+public:
+    CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage = 0);
+    ~CAllPropertySheet() override;
+
+    CAllPropertySheet(const CAllPropertySheet&) = delete;
+    CAllPropertySheet& operator=(const CAllPropertySheet&) = delete;
+
+    int m_nType;
+    // The edited block's number; -1 until the view sets it for a modeless sheet.
+    int m_nBlockNumber = -1;
+    // How many modeless sheets were open before this one: it opens that many steps lower.
+    int m_nCascade = 0;
+    CComment m_pageComment;
+    CBlockPage* m_pMainPage = nullptr;
+
+    const BlockPageRow* GetRow() const { return m_pRow; }
+    BOOL IsModeless() const { return m_bModeless; }
+
+    // The block's name, comment and bound words into the pages.
+    void CopyIn(const CBlockObj& block);
+    // The pages' values into the block after a modal OK.
+    void CopyBack(CBlockObj& block) const;
+    // The pages' values as an apply record.
+    SheetApplyRecord BuildApplyRecord() const;
+    // Apply: the active page's values are checked and sent to the view, then one undo snapshot.
+    // FALSE when a value was refused (the page has said so) and nothing was sent.
+    BOOL OnApplyNow();
+    // The live value of the block into the main page (nothing while the comment page shows).
+    void RefreshValue(CBlockObj& block, const CSimContext& sim);
+    // The help topic of the type (1052 for the types the help has no topic of).
+    UINT GetHelpTopic() const;
+    // A modeless sheet closes on Escape without applying.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+private:
+    // Shows the OK, Cancel, Apply and Help strip that a modeless sheet of the layer leaves out.
+    BOOL CreateSheetButtons();
+    // Room for the current-value box in simulation.
+    void ArrangeLayout(int nExtra);
+    void FitButtonStrip();
+    void PlaceOverMainWindow();
+    void SetButtonTexts();
+    void TranslateTexts();
+    void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
+
+    ISheetHost* m_pHost;
+    const BlockPageRow* m_pRow;
+    BOOL m_bModeless;
+    // Chinese tab titles; the pages point at them.
+    CString m_strMainTitle;
+    CString m_strCommentTitle;
+};

@@ -1,0 +1,68 @@
+#include "pages/sheet/BlockPage.h"
+
+#include "pages/sheet/NameEdit.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTemplates.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/PaintDC.h"
+#include "platform/ui/WndMessageMap.h"
+
+IMPLEMENT_DYNAMIC(CBlockPage, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CBlockPage, CPropertyPage)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+namespace {
+
+// The strip the sheet adds under a page with a live value.
+constexpr int kValueStrip = 30;
+
+}  // namespace
+
+CBlockPage::CBlockPage(UINT nIDTemplate, int nType) : CPropertyPage(nIDTemplate), m_nType(nType)
+{
+    RegisterPageTemplates();
+    m_psp.dwFlags |= PSP_HASHELP;
+}
+
+BOOL CBlockPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    CNameEdit::Enable(*this, m_pDocument, m_strName);
+    if (m_bSimulating && ShowsCurrentValue())
+        m_valueBox.Create(*this, kValueStrip, GetValueBoxFamily());
+    return TRUE;
+}
+
+void CBlockPage::DoDataExchange(CDataExchange* pDX)
+{
+    if (!GetDlgItem(IDC_BLOCK_NAME))
+        return;
+    DDX_Text(pDX, IDC_BLOCK_NAME, m_strName);
+    DDV_MaxChars(pDX, m_strName, BLOCK_NAME_MAX_CHARS);
+}
+
+BOOL CBlockPage::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(DWORD(wParam)) == IDC_BLOCK_NAME && HIWORD(DWORD(wParam)) == EN_CHANGE) {
+        CNameEdit::OnChange(*this);
+        SetModified(TRUE);
+        return TRUE;
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
+}
+
+void CBlockPage::DrawCurrentValue(const CString& strText) { m_valueBox.SetText(*this, strText); }
+
+void CBlockPage::OnPaint()
+{
+    CPaintDC dc(this);
+    m_valueBox.Draw(dc);
+}
+
+void CBlockPage::PostNcDestroy()
+{
+    m_valueBox.Forget();
+    CPropertyPage::PostNcDestroy();
+}

@@ -1,0 +1,43 @@
+// CBlockPage: the base of the main pages of the block property sheet. It holds what the sheet's
+// copy steps and Apply find on every main page: the block's type code and name, the name
+// edit's rules, and the "Current Parameter Value" box of pages that show a live value. A page
+// never holds its block: the sheet copies the values in and out of its public members.
+#pragma once
+
+#include "pages/sheet/ValueBox.h"
+#include "platform/ui/PropertyPage.h"
+
+class CVetlaDoc;
+
+class CBlockPage : public CPropertyPage {
+    DECLARE_DYNAMIC(CBlockPage)
+
+public:
+    CBlockPage(UINT nIDTemplate, int nType);
+
+    int m_nType;
+    CString m_strName;
+    // The document whose named blocks the name edit counts (set by the sheet).
+    const CVetlaDoc* m_pDocument = nullptr;
+    // Simulating: pages with a live value make its box (set by the sheet).
+    BOOL m_bSimulating = FALSE;
+
+    // The live value's text; the box repaints when it changed.
+    void DrawCurrentValue(const CString& strText);
+    const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
+    BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
+    void PostNcDestroy() override;
+    // Pages with a live value make the box in the strip the sheet added.
+    virtual BOOL ShowsCurrentValue() const { return FALSE; }
+    virtual ValueBoxFamily GetValueBoxFamily() const { return ValueBoxFamily::B; }
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CValueBox m_valueBox;
+};

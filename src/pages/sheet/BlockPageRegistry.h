@@ -1,0 +1,76 @@
+// The block page registry: one row per block type code that has a property sheet, holding
+// everything the sheet, the Block Properties command, Apply and the live values need of the
+// type: the main page's factory, the bindings of block words to page members (and whether OK
+// and Apply write them back), the live-value formatter, the layout growth in simulation, the
+// help topic and the keys of the Chinese control texts. A page for a new type is one row.
+#pragma once
+
+#include "platform/core/String.h"
+#include "platform/core/Types.h"
+
+#include <span>
+#include <vector>
+
+class CBlockObj;
+class CBlockPage;
+class CVetlaDoc;
+struct CSimContext;
+
+// A generic parameter word of a block by its array and slot.
+enum class BlockWordArray { Param, ParamEx, Aux };
+struct BlockWord {
+    BlockWordArray array;
+    int nIndex;
+};
+int ReadBlockWord(const CBlockObj& block, BlockWord word);
+void WriteBlockWord(CBlockObj& block, BlockWord word, int nValue);
+
+// Which confirmations write a bound member back into the block.
+constexpr unsigned WRITE_ON_OK = 1;
+constexpr unsigned WRITE_ON_APPLY = 2;
+constexpr unsigned WRITE_ON_BOTH = WRITE_ON_OK | WRITE_ON_APPLY;
+
+// One block word shown by one int member of the main page.
+struct PageBinding {
+    BlockWord word;
+    int& (*pfnMember)(CBlockPage& page);
+    unsigned nWriteBack;
+};
+
+// The accessor of an int member of a page class, for PageBinding::pfnMember.
+template <class TPage, int TPage::*Member>
+int& PageMember(CBlockPage& page)
+{
+    return static_cast<TPage&>(page).*Member;
+}
+
+// A control of the main page whose text, in the Chinese interface, is the text under nKey.
+struct ControlTextKey {
+    int nControlID;
+    WORD nKey;
+};
+
+// What follows a write of the sheet's values into the block (OK or Apply) beyond the block.
+using AfterWriteHook = void (*)(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);
+
+// The text of the block's live value in its open sheet; FALSE draws nothing.
+using LiveValueFormatter = BOOL (*)(CBlockObj& block, const CSimContext& sim, CString& strText);
+
+struct BlockPageRow {
+    int nType = 0;
+    UINT nHelpTopic = 0;
+    // Pixels the sheet, its tabs and its main page grow by in simulation for the value box.
+    int nGrowth = 0;
+    // The main page for the type; null for a sheet with the comment page only.
+    CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
+    std::vector<PageBinding> bindings;
+    LiveValueFormatter pfnLiveValue = nullptr;
+    AfterWriteHook pfnAfterWrite = nullptr;
+    std::vector<ControlTextKey> textKeys;
+};
+
+// The row of the type code; null for a type that gets no sheet (ladder elements, the cursor
+// keys, soft keys and connector pairs).
+const BlockPageRow* FindBlockPageRow(int nType);
+// Every row, in type-code order.
+std::span<const BlockPageRow> GetBlockPageRows();

@@ -1,0 +1,38 @@
+#include "pages/sheet/CommentPage.h"
+
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTemplates.h"
+#include "platform/ui/DataExchange.h"
+
+IMPLEMENT_DYNAMIC(CComment, CPropertyPage)
+
+CComment::CComment() : CPropertyPage(IDD_COMMENT_PAGE)
+{
+    RegisterPageTemplates();
+    m_psp.dwFlags |= PSP_HASHELP;
+}
+
+BOOL CComment::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    CWnd* pEdit = GetDlgItem(IDC_COMMENT_EDIT);
+    if (!pEdit)
+        return TRUE;
+    CRect rect;
+    pEdit->GetWindowRect(rect);
+    const CSize size = m_rcPage.IsRectEmpty() ? CSize(rect.Width() + 120, rect.Height())
+                                              : CSize(m_rcPage.Width() - 25, m_rcPage.Height() - 20);
+    pEdit->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
+    return TRUE;
+}
+
+void CComment::DoDataExchange(CDataExchange* pDX) { DDX_Text(pDX, IDC_COMMENT_EDIT, m_strComment); }
+
+BOOL CComment::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (LOWORD(DWORD(wParam)) == IDC_COMMENT_EDIT && HIWORD(DWORD(wParam)) == EN_CHANGE) {
+        SetModified(TRUE);
+        return TRUE;
+    }
+    return CPropertyPage::OnCommand(wParam, lParam);
+}

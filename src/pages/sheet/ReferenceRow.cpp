@@ -1,0 +1,88 @@
+#include "pages/sheet/ReferenceRow.h"
+
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Dialog.h"
+
+namespace {
+
+// The drop-down part of the list reaches this far below the value control.
+constexpr int kDropHeight = 120;
+
+}  // namespace
+
+int CReferenceRow::NumberOfLine(const CString& strLine)
+{
+    if (strLine.GetLength() < 2 || strLine[0] != 'B')
+        return -1;
+    int nValue = 0;
+    int i = 1;
+    for (; i < strLine.GetLength() && strLine[i] >= '0' && strLine[i] <= '9'; ++i)
+        nValue = nValue * 10 + (strLine[i] - '0');
+    return i == 1 ? -1 : NUM_FUNCTION_BLOCK + nValue;
+}
+
+BOOL CReferenceRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber)
+{
+    CWnd* pValue = page.GetDlgItem(m_nValueID);
+    if (!pValue || !page.GetDlgItem(m_nCheckID))
+        return FALSE;
+    CRect rect;
+    pValue->GetWindowRect(rect);
+    page.ScreenToClient(rect);
+    rect.bottom += kDropHeight;
+    auto* pCombo = new CComboBox;
+    pCombo->SetAutoDelete(TRUE);
+    if (!pCombo->Create(WS_CHILD | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, rect, &page, m_nComboID)) {
+        delete pCombo;
+        return FALSE;
+    }
+    m_pCombo = pCombo;
+    m_pCombo->SetWindowPos(pValue, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (pDoc)
+        pDoc->FillReferenceCombo(nOwnNumber, m_pCombo);
+    SelectBlock();
+    page.CheckDlgButton(m_nCheckID, m_bUse ? 1 : 0);
+    Show(page);
+    return TRUE;
+}
+
+void CReferenceRow::SelectBlock()
+{
+    for (int i = 0; i < m_pCombo->GetCount(); ++i) {
+        CString strLine;
+        m_pCombo->GetLBText(i, strLine);
+        if (NumberOfLine(strLine) == m_nBlockNumber) {
+            m_pCombo->SetCurSel(i);
+            return;
+        }
+    }
+    m_pCombo->SetCurSel(m_pCombo->GetCount() > 0 ? 0 : -1);
+}
+
+void CReferenceRow::OnCheckClicked(CDialog& page)
+{
+    m_bUse = page.IsDlgButtonChecked(m_nCheckID) != 0;
+    Show(page);
+}
+
+void CReferenceRow::Show(CDialog& page)
+{
+    if (CWnd* pValue = page.GetDlgItem(m_nValueID))
+        pValue->ShowWindow(m_bUse ? SW_HIDE : SW_SHOW);
+    if (m_pCombo)
+        m_pCombo->ShowWindow(m_bUse ? SW_SHOW : SW_HIDE);
+}
+
+void CReferenceRow::ReadChoice()
+{
+    if (!m_pCombo)
+        return;
+    const int nSel = m_pCombo->GetCurSel();
+    CString strLine;
+    if (nSel >= 0)
+        m_pCombo->GetLBText(nSel, strLine);
+    m_nBlockNumber = m_bUse && nSel >= 0 ? NumberOfLine(strLine) : -1;
+}

@@ -1,0 +1,276 @@
+// The block property sheet through Block Properties: the pages chosen by type code, the modal
+// OK, Cancel and refused entries, the name edit's rules, the Boolean truth table, and the sheet's
+// texts and help; all driven through the sheet's control ids.
+#include "SheetFixture.h"
+
+#include "blocks/BlockComment.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockTypes.h"
+#include "pages/blocks/Boolean.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/NameEdit.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/TabCtrl.h"
+
+#include <map>
+
+namespace {
+
+TEST(BlockPageRegistry, RowsHoldTheSheetOfEachType)
+{
+    struct Case {
+        int nType;
+        bool bMainPage;
+        UINT nHelp;
+        int nGrowth;
+    };
+    const Case cases[] = {
+        {BT_AND, true, 1030, 0},      {BT_NOT, true, 1070, 0},      {BT_BOOLEAN, true, 1108, 0},
+        {BT_LOW, false, 1080, 0},     {BT_HIGH, false, 1080, 0},    {BT_SLS, false, 1002, 50},
+        {BT_MFS, false, 1064, 50},    {BT_COUNTER, false, 1101, 30}, {BT_WIFI_IN, false, 1113, 0},
+        {BT_DATALOG, false, 1042, 0}, {BT_IN, false, 1052, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        const BlockPageRow* pRow = FindBlockPageRow(c.nType);
+        ASSERT_NE(pRow, nullptr);
+        EXPECT_EQ(pRow->pfnCreatePage != nullptr, c.bMainPage);
+        EXPECT_EQ(pRow->nHelpTopic, c.nHelp);
+        EXPECT_EQ(pRow->nGrowth, c.nGrowth);
+    }
+    for (int nType : {BT_CURSOR_KEY, BT_SOFTKEY, BT_MALE, BT_FEMALE, BT_MAKE, BT_AOUT_LAD, BT_POWERBUS, 0})
+        EXPECT_EQ(FindBlockPageRow(nType), nullptr) << nType;
+    const auto rows = GetBlockPageRows();
+    EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end(),
+                               [](const BlockPageRow& a, const BlockPageRow& b) { return a.nType < b.nType; }));
+}
+
+TEST(NameEdit, EnabledWhileNamesAreLeftOrTheBlockHasOne)
+{
+    EXPECT_TRUE(CNameEdit::IsEnabled(255, CString()));
+    EXPECT_FALSE(CNameEdit::IsEnabled(256, CString()));
+    EXPECT_TRUE(CNameEdit::IsEnabled(256, CString(_T("Pump"))));
+    EXPECT_EQ(CNameEdit::Filter(CString(u"Pu\u00e9mp\u4e2d1")), CString(_T("Pump1")));
+}
+
+TEST(WordBits, OnlyTheLowWordChanges)
+{
+    int w = 0x30000;
+    SetWordBit(w, 5);
+    EXPECT_EQ(w, 0x30020);
+    SetWordBit(w, 37);  // k is taken modulo 32, and bit 5 is set already
+    EXPECT_EQ(w, 0x30020);
+    ClearWordBit(w, 5);
+    ClearWordBit(w, 17);  // bits above 15 are never cleared
+    EXPECT_EQ(w, 0x30000);
+}
+
+class BlockSheet : public SheetFixture {};
+
+TEST_F(BlockSheet, ModalOkWritesTheFieldsAndTakesOneSnapshot)
+{
+    CBlockObj* pBool = Block(BT_BOOLEAN);
+    pBool->m_nParamEx[BOOLEAN_TABLE_PARAMEX] = 0x50001;  // bits above 15 travel through
+    const int nBefore = Snapshots();
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            CPropertyPage* pPage = sheet.GetActivePage();
+            ASSERT_NE(pPage, nullptr);
+            EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST))->GetCurSel(), 1);
+            EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5))->GetCurSel(), 0);
+            SetText(*pPage, IDC_BLOCK_NAME, _T("Mixer"));
+            auto* pRow5 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5));
+            pRow5->SetFocus();
+            pRow5->UserSelect(1);
+            auto* pRow0 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST));
+            pRow0->SetFocus();
+            pRow0->UserSelect(0);
+            pPage->CheckDlgButton(IDC_PROTECTION, 1);
+        },
+        IDOK);
+    Properties(pBool);
+    EXPECT_EQ(pBool->m_strLabelSuffix, CString(_T("Mixer")));
+    EXPECT_EQ(pBool->m_nParamEx[BOOLEAN_TABLE_PARAMEX], 0x50020);
+    EXPECT_EQ(pBool->m_nParam[BLOCK_PROTECTION_PARAM], 1);
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+}
+
+TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    const int nBefore = Snapshots();
+    OnModal([](CPropertySheet&) {}, IDOK);
+    Properties(pAnd);
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+}
+
+TEST_F(BlockSheet, CancelChangesNothing)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    pAnd->m_strComment = _T("first");
+    const Bytes before = SaveToBytes(Doc());
+    const int nBefore = Snapshots();
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            SetText(*sheet.GetActivePage(), IDC_BLOCK_NAME, _T("Gate"));
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("second"));
+        },
+        IDCANCEL);
+    Properties(pAnd);
+    EXPECT_EQ(SaveToBytes(Doc()), before);
+    EXPECT_EQ(Snapshots(), nBefore);
+}
+
+TEST_F(BlockSheet, OkWithARefusedEntryKeepsTheSheetOpenAndChangesNothing)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    const Bytes before = SaveToBytes(Doc());
+    bool bStillOpen = false;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_BLOCK_NAME, _T("NineChars"));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        bStillOpen = IsWindow(&dlg) != FALSE;
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Properties(pAnd);
+    EXPECT_TRUE(bStillOpen);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u) << "the data exchange's prompt";
+    EXPECT_EQ(SaveToBytes(Doc()), before);
+}
+
+TEST_F(BlockSheet, CommentAndBlockBothCurrentOpenTheCommentBoxFirst)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    auto* pBox = new CBlockComment;
+    Doc().AddComment(pBox);
+    std::vector<CString> shown;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        CString strTitle;
+        dlg.GetWindowText(strTitle);
+        shown.push_back(strTitle);
+        dlg.EndDialog(IDCANCEL);
+    });
+    V().m_pCurComment = pBox;
+    Properties(pAnd);
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], CString(_T("Property")));
+    EXPECT_EQ(shown[1], V().FormatBlockCaption());
+    EXPECT_NE(shown[1].Find(_T("[AND]")), -1) << shown[1].ToUtf8();
+}
+
+TEST_F(BlockSheet, LevelBlocksHaveOnlyTheCommentPageAndOtherKindsNoSheet)
+{
+    CBlockObj* pLow = Block(BT_LOW);
+    int nPages = -1;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            nPages = sheet.GetPageCount();
+            EXPECT_EQ(static_cast<CAllPropertySheet&>(sheet).GetHelpTopic(), 1080u);
+            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("always off"));
+        },
+        IDOK);
+    Properties(pLow);
+    EXPECT_EQ(nPages, 1);
+    EXPECT_EQ(pLow->m_strComment, CString(_T("always off")));
+    int nShown = 0;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        ++nShown;
+        dlg.EndDialog(IDCANCEL);
+    });
+    for (int nType : {BT_CURSOR_KEY, BT_SOFTKEY})
+        Properties(Block(nType));
+    EXPECT_EQ(nShown, 0);
+}
+
+TEST_F(BlockSheet, TheNameEditIsDisabledOnceTwoHundredFiftySixBlocksAreNamed)
+{
+    for (int i = 0; i < NAMED_BLOCKS_MAX; ++i)
+        Block(BT_OR)->m_strLabelSuffix.Format(_T("N%d"), i);
+    CBlockObj* pUnnamed = Block(BT_AND);
+    CBlockObj* pNamed = Doc().FindBlockByNumber(9000);
+    ASSERT_NE(pNamed, nullptr);
+    std::vector<BOOL> enabled;
+    OnModal([&](CPropertySheet& sheet) { enabled.push_back(sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME)->IsWindowEnabled()); },
+            IDCANCEL);
+    Properties(pUnnamed);
+    Properties(pNamed);
+    EXPECT_EQ(enabled, (std::vector<BOOL>{FALSE, TRUE}));
+}
+
+TEST_F(BlockSheet, ACharacterOfCode128OrMoreLeavesTheFocusedName)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
+            pEdit->SetFocus();
+            pEdit->SetWindowText(CString(u"Ga\u00fcte"));
+            EXPECT_EQ(Text(*sheet.GetActivePage(), IDC_BLOCK_NAME), CString(_T("Gate")));
+        },
+        IDOK);
+    Properties(pAnd);
+    EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Gate")));
+}
+
+TEST_F(BlockSheet, ChineseTabTitlesAndTextsKeepTheTemplateWhereAKeyIsMissing)
+{
+    const std::map<WORD, CString> texts = {{TEXT_KEY_MAIN_PAGE, CString(u"\u53c2\u6570")},
+                                           {IDC_BLOCK_NAME_LABEL, CString(u"\u540d\u79f0")},
+                                           {WORD(IDOK), CString(u"\u786e\u5b9a")}};
+    SetPageTextLookup([&](WORD nKey, CString& str) {
+        const auto it = texts.find(nKey);
+        if (it == texts.end())
+            return FALSE;
+        str = it->second;
+        return TRUE;
+    });
+    const int nWasChinese = g_bChineseUI;
+    g_bChineseUI = 1;
+    CBlockObj* pAnd = Block(BT_AND);
+    std::vector<CString> tabs;
+    CString strLabel;
+    CString strOK;
+    CString strCancel;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            for (int i = 0; i < sheet.GetPageCount(); ++i)
+                tabs.push_back(sheet.GetPage(i)->GetTabTitle());
+            strLabel = Text(*sheet.GetActivePage(), IDC_BLOCK_NAME_LABEL);
+            strOK = Text(sheet, IDOK);
+            strCancel = Text(sheet, IDCANCEL);
+        },
+        IDCANCEL);
+    Properties(pAnd);
+    g_bChineseUI = nWasChinese;
+    SetPageTextLookup(nullptr);
+    EXPECT_EQ(tabs, (std::vector<CString>{texts.at(TEXT_KEY_MAIN_PAGE), CString(_T("Comment"))}));
+    EXPECT_EQ(strLabel, texts.at(IDC_BLOCK_NAME_LABEL));
+    EXPECT_EQ(strOK, texts.at(WORD(IDOK)));
+    EXPECT_EQ(strCancel, CString(_T("Cancel")));
+}
+
+TEST_F(BlockSheet, HelpOpensTheTopicOfTheTypeAndIsOffWithoutAHelpFile)
+{
+    std::vector<UINT> topics;
+    SetPageHelpHandler([&](UINT nTopic) { topics.push_back(nTopic); });
+    CBlockObj* pNand = Block(BT_NAND);
+    BOOL bHelpEnabled = FALSE;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled();
+            sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
+        },
+        IDCANCEL);
+    Properties(pNand);
+    SetPageHelpHandler(nullptr);
+    EXPECT_TRUE(bHelpEnabled);
+    EXPECT_EQ(topics, (std::vector<UINT>{1066}));
+    OnModal([&](CPropertySheet& sheet) { bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled(); }, IDCANCEL);
+    Properties(pNand);
+    EXPECT_FALSE(bHelpEnabled);
+}
+
+}  // namespace

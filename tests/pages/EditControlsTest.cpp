@@ -1,0 +1,161 @@
+// The numeric and masked boxes by keystroke tables: digits, sign, the locale's decimal point,
+// the digit budget, paste, text set by the program, leaving the box, and the "##:##" mask with
+// Backspace.
+#include "SheetFixture.h"
+
+#include "pages/controls/MaskedEdit.h"
+#include "pages/controls/NumericEdit.h"
+#include "platform/ui/Clipboard.h"
+
+#include <string>
+
+namespace {
+
+class EditControls : public SheetFixture {
+protected:
+    template <class TEdit>
+    void Make(TEdit& edit)
+    {
+        ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 150, 30), Frame(), 4001));
+    }
+    static void Type(CEdit& edit, const std::u16string& keys)
+    {
+        for (char16_t ch : keys)
+            edit.SendMessage(WM_CHAR, WPARAM(ch), 1);
+    }
+    static CString Text(const CEdit& edit)
+    {
+        CString str;
+        edit.GetWindowText(str);
+        return str;
+    }
+    static int Caret(const CEdit& edit)
+    {
+        int nStart = 0;
+        int nEnd = 0;
+        edit.GetSel(nStart, nEnd);
+        return nEnd;
+    }
+};
+
+TEST_F(EditControls, AnIntegerBoxKeepsItsDigitBudgetAndRefusesWhatIsNoDigit)
+{
+    CIntegerEdit edit(9);
+    Make(edit);
+    edit.AllowNegative(false);
+    Type(edit, u"-12.5a");
+    EXPECT_EQ(Text(edit), CString(_T("125")));
+    edit.SetWindowText(_T("123456789"));
+    edit.SetSel(9, 9);
+    Type(edit, u"7");
+    EXPECT_EQ(Text(edit), CString(_T("123456789"))) << "a tenth digit at the end is dropped";
+    edit.SetSel(2, 2);
+    Type(edit, u"0");
+    EXPECT_EQ(Text(edit), CString(_T("120456789"))) << "inside a full box a digit overwrites";
+    edit.SetWindowText(_T("12a"));
+    EXPECT_EQ(Text(edit), CString(_T("12"))) << "text set by the program is filtered too";
+}
+
+TEST_F(EditControls, TheSignTogglesAwayFromTheStart)
+{
+    CIntegerEdit edit(9);
+    Make(edit);
+    Type(edit, u"12");
+    edit.SetSel(1, 1);
+    Type(edit, u"-");
+    EXPECT_EQ(Text(edit), CString(_T("-12")));
+    Type(edit, u"-");
+    EXPECT_EQ(Text(edit), CString(_T("12")));
+}
+
+TEST_F(EditControls, ADecimalBoxPutsThePointBeforeADigitTheWholePartHasNoRoomFor)
+{
+    CNumericEdit edit(9, 4);
+    Make(edit);
+    edit.SetLocaleMarks('-', '.', ',');
+    edit.SetMaxWholeDigits(3);
+    edit.ModifyFlags(NUM_POINT_BEFORE_EXTRA_DIGIT, 0);
+    Type(edit, u"1234");
+    EXPECT_EQ(Text(edit), CString(_T("123.4")));
+    Type(edit, u"567");
+    EXPECT_EQ(Text(edit), CString(_T("123.4567")));
+    Type(edit, u"8");
+    EXPECT_EQ(Text(edit), CString(_T("123.4567"))) << "a fifth decimal at the end is dropped";
+    edit.SetSel(5, 5);
+    Type(edit, u"9");
+    EXPECT_EQ(Text(edit), CString(_T("123.4967"))) << "inside the decimals it overwrites";
+}
+
+TEST_F(EditControls, TheLocalesDecimalPointAndADoubleBackAndForth)
+{
+    CNumericEdit edit(9, 4);
+    Make(edit);
+    edit.SetLocaleMarks('-', ',', ',');
+    edit.SetGrouping(3);
+    edit.SetDouble(1234.5);
+    EXPECT_EQ(Text(edit), CString(_T("1.234,5"))) << "the group separator gave way to the point";
+    EXPECT_DOUBLE_EQ(edit.GetDouble(), 1234.5);
+    edit.SetGrouping(0);
+    edit.SetDouble(2.5);
+    EXPECT_EQ(Text(edit), CString(_T("2,5")));
+    edit.SetDouble(3.0);
+    EXPECT_EQ(Text(edit), CString(_T("3")));
+    edit.SetDouble(3.0, false);
+    EXPECT_EQ(Text(edit), CString(_T("3,0000"))) << "six decimals cut to the budget";
+}
+
+TEST_F(EditControls, PasteIsCutToTheValidText)
+{
+    CIntegerEdit edit(4);
+    Make(edit);
+    CClipboard::Empty();
+    CClipboard::SetText(_T("98x7654"));
+    edit.SendMessage(WM_PASTE);
+    EXPECT_EQ(Text(edit), CString(_T("9876"))) << "the letter dropped, the digits cut to four";
+}
+
+TEST_F(EditControls, LeavingTheBoxClampsIntoTheRangeOrReportsIt)
+{
+    CIntegerEdit edit(9);
+    Make(edit);
+    edit.SetRange(0, 100);
+    edit.ModifyFlags(NUM_CLAMP_INVALID, 0);
+    edit.SetWindowText(_T("150"));
+    edit.SendMessage(WM_KILLFOCUS);
+    EXPECT_EQ(Text(edit), CString(_T("100")));
+    edit.SetWindowText(_T(""));
+    edit.SendMessage(WM_KILLFOCUS);
+    EXPECT_EQ(Text(edit), CString()) << "an empty box is left alone without NUM_CLAMP_EMPTY";
+    edit.ModifyFlags(NUM_FOCUS_INVALID | NUM_MESSAGE_INVALID, NUM_CLAMP_INVALID);
+    edit.SetWindowText(_T("-5"));
+    edit.SendMessage(WM_KILLFOCUS);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("Please specify a numeric value between 0 and 100.")));
+    EXPECT_EQ(CWnd::GetFocus(), &edit);
+}
+
+TEST_F(EditControls, ATimeMaskStepsOverItsColonAndBackspaceClearsToZero)
+{
+    CMaskedEdit edit(_T("##:##"));
+    Make(edit);
+    edit.SetWindowText(_T("01:00"));
+    edit.SetSel(2, 2);
+    Type(edit, u"2");
+    EXPECT_EQ(Text(edit), CString(_T("01:20")));
+    Type(edit, u"3");
+    EXPECT_EQ(Text(edit), CString(_T("01:23")));
+    Type(edit, u"\b");
+    EXPECT_EQ(Text(edit), CString(_T("01:20")));
+    EXPECT_EQ(Caret(edit), 4);
+    edit.SetSel(3, 3);
+    Type(edit, u"\b");
+    EXPECT_EQ(Text(edit), CString(_T("01:20"))) << "behind the colon Backspace only moves";
+    EXPECT_EQ(Caret(edit), 2);
+    Type(edit, u"x");
+    EXPECT_EQ(Text(edit), CString(_T("01:20")));
+    edit.SetWindowText(_T("1234567"));
+    EXPECT_EQ(Text(edit), CString(_T("12:34"))) << "literals put in, the rest cut";
+    EXPECT_EQ(edit.GetNumericText(), CString(_T("1234")));
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// Sheets of a simulated diagram: one modeless sheet per block, Apply into the running block by
+// the block's number with one undo snapshot, OK, Cancel and Escape, the growth of the sheet for
+// the value box, live values after a scan, and the end of every sheet with the simulation.
+#include "SheetFixture.h"
+
+#include "blocks/BlockIn.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
+#include "pages/sheet/BlockPage.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageIds.h"
+#include "platform/ui/TabCtrl.h"
+
+namespace {
+
+class ModelessSheet : public SheetFixture {
+protected:
+    CAllPropertySheet* Open(CBlockObj* pBlock)
+    {
+        Properties(pBlock);
+        return V().m_openSheets.Find(pBlock->m_nNumber);
+    }
+    static CWnd& MainPage(CAllPropertySheet& sheet) { return *sheet.m_pMainPage; }
+    static int Height(CWnd* pWnd)
+    {
+        CRect rect;
+        pWnd->GetWindowRect(rect);
+        return rect.Height();
+    }
+};
+
+TEST_F(ModelessSheet, OneSheetPerBlockWithItsButtonStrip)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    CBlockObj* pOr = Block(BT_OR, 200, 300);
+    StartSimulation();
+    CAllPropertySheet* pSheet = Open(pAnd);
+    ASSERT_NE(pSheet, nullptr);
+    EXPECT_TRUE(pSheet->IsModeless());
+    for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
+        EXPECT_TRUE(pSheet->GetDlgItem(nID)->IsWindowVisible()) << nID;
+    Open(pAnd);
+    EXPECT_EQ(V().m_openSheets.GetCount(), 1) << "a second open of the same block is ignored";
+    EXPECT_EQ(V().m_openSheets.Find(pAnd->m_nNumber), pSheet);
+    ASSERT_NE(Open(pOr), nullptr);
+    EXPECT_EQ(V().m_openSheets.GetCount(), 2);
+    Command(ID_TOOLS_SIMULATION);
+    EXPECT_TRUE(V().m_openSheets.IsEmpty()) << "leaving the simulation closes every sheet";
+}
+
+TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    CBlockObj* pOther = Block(BT_OR, 200, 300);
+    StartSimulation();
+    CAllPropertySheet* pSheet = Open(pAnd);
+    ASSERT_NE(pSheet, nullptr);
+    // Another block is current while the sheet applies: the sheet's own block changes.
+    V().m_pCurBlock = pOther;
+    SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Door"));
+    const int nBefore = Snapshots();
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Door")));
+    EXPECT_TRUE(pOther->m_strLabelSuffix.IsEmpty());
+    EXPECT_EQ(V().m_pCurBlock, pOther);
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+    EXPECT_FALSE(pSheet->m_pMainPage->IsModified());
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(Snapshots(), nBefore + 2) << "every Apply is a snapshot, changed or not";
+    EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+}
+
+TEST_F(ModelessSheet, ARecordWhoseBlockHasGoneIsDroppedWithoutASnapshot)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    StartSimulation();
+    CAllPropertySheet* pSheet = Open(pAnd);
+    ASSERT_NE(pSheet, nullptr);
+    pSheet->m_nBlockNumber = 9999;
+    SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Lost"));
+    const int nBefore = Snapshots();
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(Snapshots(), nBefore);
+    EXPECT_TRUE(pAnd->m_strLabelSuffix.IsEmpty());
+    // A block of another type under the number takes nothing either.
+    CBlockObj* pOr = Block(BT_OR, 200, 300);
+    pSheet->m_nBlockNumber = pOr->m_nNumber;
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_TRUE(pOr->m_strLabelSuffix.IsEmpty());
+    EXPECT_EQ(Snapshots(), nBefore);
+}
+
+TEST_F(ModelessSheet, OkAppliesAndClosesButARefusedEntryKeepsTheSheetAndItsEdits)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    StartSimulation();
+    CAllPropertySheet* pSheet = Open(pAnd);
+    ASSERT_NE(pSheet, nullptr);
+    SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("TooLongName"));
+    const int nBefore = Snapshots();
+    Press(*pSheet, IDOK);
+    ASSERT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(Text(MainPage(*pSheet), IDC_BLOCK_NAME), CString(_T("TooLongName")));
+    EXPECT_EQ(Snapshots(), nBefore);
+    EXPECT_TRUE(pAnd->m_strLabelSuffix.IsEmpty());
+    SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Short"));
+    Press(*pSheet, IDOK);
+    EXPECT_FALSE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Short")));
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+}
+
+TEST_F(ModelessSheet, EscapeAndCancelCloseWithoutApplying)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    StartSimulation();
+    for (bool bEscape : {true, false}) {
+        CAllPropertySheet* pSheet = Open(pAnd);
+        ASSERT_NE(pSheet, nullptr);
+        SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Never"));
+        const int nBefore = Snapshots();
+        if (bEscape) {
+            MSG msg = {MainPage(*pSheet).GetDlgItem(IDC_BLOCK_NAME)->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+            EXPECT_TRUE(pSheet->PreTranslateMessage(&msg));
+        } else {
+            Press(*pSheet, IDCANCEL);
+        }
+        EXPECT_FALSE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+        EXPECT_TRUE(pAnd->m_strLabelSuffix.IsEmpty());
+        EXPECT_EQ(Snapshots(), nBefore);
+    }
+}
+
+TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
+{
+    CBlockObj* blocks[] = {Block(BT_NOT, 200, 100), Block(BT_COUNTER, 200, 200), Block(BT_SLS, 200, 300),
+                           Block(BT_HIGH, 200, 400)};
+    StartSimulation();
+    CAllPropertySheet* pLogic = Open(blocks[0]);
+    CAllPropertySheet* pCounter = Open(blocks[1]);
+    CAllPropertySheet* pStairs = Open(blocks[2]);
+    CAllPropertySheet* pHigh = Open(blocks[3]);
+    ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
+    // The counter and the stairway switch have no page of their own yet: a comment page like
+    // the level block's, grown by their rows.
+    EXPECT_EQ(Height(pCounter) - Height(pHigh), 30);
+    EXPECT_EQ(Height(pStairs) - Height(pHigh), 50);
+    EXPECT_EQ(Height(pCounter->GetTabControl()) - Height(pHigh->GetTabControl()), 30);
+    CRect rcOK;
+    CRect rcTab;
+    pStairs->GetDlgItem(IDOK)->GetWindowRect(rcOK);
+    pStairs->GetTabControl()->GetWindowRect(rcTab);
+    EXPECT_GT(rcOK.top, rcTab.bottom) << "the buttons moved below the grown tabs";
+}
+
+TEST_F(ModelessSheet, TheLiveValueIsFormattedByTypeAfterEachScan)
+{
+    CBlockObj* pCounter = Block(BT_COUNTER, 200, 200);
+    CBlockObj* pBcd = Block(BT_BCD, 200, 300);
+    StartSimulation();
+    pCounter->m_dRunTime = 42.9;
+    pBcd->m_dRunTime = 0x12345;
+    CSimContext sim = V().MakeSimContext();
+    CString strText;
+    ASSERT_TRUE(FindBlockPageRow(BT_COUNTER)->pfnLiveValue(*pCounter, sim, strText));
+    EXPECT_EQ(strText, CString(_T("    42")));
+    ASSERT_TRUE(FindBlockPageRow(BT_BCD)->pfnLiveValue(*pBcd, sim, strText));
+    EXPECT_EQ(strText, CString(_T("0x2345")));
+    EXPECT_EQ(FindBlockPageRow(BT_AND)->pfnLiveValue, nullptr) << "logic gates show no value";
+}
+
+TEST_F(ModelessSheet, APageKeepsTheValueItWasGivenForReadingWithoutPainting)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    StartSimulation();
+    CAllPropertySheet* pSheet = Open(pAnd);
+    ASSERT_NE(pSheet, nullptr);
+    pSheet->m_pMainPage->DrawCurrentValue(_T("  17"));
+    EXPECT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("  17")));
+    EXPECT_FALSE(pSheet->m_pMainPage->HasCurrentValueBox()) << "a logic gate's page has no value box";
+}
+
+TEST_F(ModelessSheet, ADoubleClickOpensTheSheetOfAFunctionBlockButNotOfAnInput)
+{
+    CBlockObj* pAnd = Block(BT_AND, 200, 200);
+    CBlockObj* pIn = Block(BT_IN, 60, 200);
+    StartSimulation();
+    const auto dblClick = [&](CBlockObj* pBlock) {
+        CRect rect;
+        pBlock->GetRect(&rect);
+        const CPoint pt = rect.CenterPoint();
+        V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(WORD(pt.x), WORD(pt.y)));
+    };
+    dblClick(pIn);
+    EXPECT_TRUE(V().m_openSheets.IsEmpty());
+    EXPECT_EQ(V().m_pCurBlock, nullptr);
+    dblClick(pAnd);
+    EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+}
+
+}  // namespace
+
+namespace {
+
+// An analog input whose value lies outside the comparator's measuring range, wired to it.
+struct FedComparator {
+    CBlockObj* pInput;
+    CBlockObj* pComparator;
+};
+
+class AnalogSheet : public SheetFixture {
+protected:
+    FedComparator Build()
+    {
+        CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 200);
+        CBlockObj* pComparator = Block(BT_ACOMP, 200, 200);
+        pComparator->m_nPinSource[0] = pInput->m_nNumber;
+        pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
+        pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
+        return {pInput, pComparator};
+    }
+};
+
+TEST_F(AnalogSheet, OkOnAComparatorFitsTheInputThatFeedsIt)
+{
+    const FedComparator d = Build();
+    OnModal([](CPropertySheet&) {}, IDOK);
+    Properties(d.pComparator);
+    EXPECT_EQ(d.pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 1000);
+    EXPECT_EQ(d.pInput->m_nAux[INPUT_SIM_VALUE_AUX], 1000);
+}
+
+TEST_F(AnalogSheet, ApplyOnAComparatorFitsTheInputInTheRunningSimulation)
+{
+    const FedComparator d = Build();
+    StartSimulation();
+    Properties(d.pComparator);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(d.pComparator->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    d.pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(d.pInput->m_nAux[INPUT_SIM_VALUE_AUX], 1000);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// The shared pieces the pages repeat: the Reference row with its block list made at run time,
+// and the hexadecimal mask box.
+#include "SheetFixture.h"
+
+#include "blocks/BlockTypes.h"
+#include "pages/controls/HexEdit.h"
+#include "pages/sheet/ReferenceRow.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DialogTemplate.h"
+
+namespace {
+
+constexpr UINT IDD_REFERENCE_TEST = 9301;
+constexpr int IDC_REF_CHECK = 2001;
+constexpr int IDC_REF_VALUE = 2002;
+constexpr UINT IDC_REF_LIST = 2003;
+
+class SharedRows : public SheetFixture {
+protected:
+    void SetUp() override
+    {
+        SheetFixture::SetUp();
+        DialogTemplate t;
+        t.nID = IDD_REFERENCE_TEST;
+        t.strCaption = _T("Reference");
+        t.size = CSize(160, 80);
+        t.items = {DialogItem(IDC_REF_CHECK, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, CRect(7, 7, 60, 17), _T("Reference")),
+                   DialogItem(IDC_REF_VALUE, WC_EDIT, WS_BORDER | WS_TABSTOP, CRect(70, 7, 120, 19))};
+        AfxRegisterDialogTemplate(t);
+    }
+};
+
+TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
+{
+    CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
+    CBlockObj* pOther = Block(BT_COUNTER, 100, 200);
+    CBlockObj* pThird = Block(BT_COUNTER, 100, 300);
+    CDialog dlg(IDD_REFERENCE_TEST);
+    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
+    dlg.ShowWindow(SW_SHOW);
+    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
+    row.m_bUse = TRUE;
+    row.m_nBlockNumber = pThird->m_nNumber;
+    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
+    auto* pList = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_REF_LIST));
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->GetCount(), 2) << "the block itself is left out";
+    CString strLine;
+    pList->GetLBText(pList->GetCurSel(), strLine);
+    EXPECT_EQ(CReferenceRow::NumberOfLine(strLine), pThird->m_nNumber) << strLine.ToUtf8();
+    EXPECT_TRUE(pList->IsWindowVisible());
+    EXPECT_FALSE(dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
+    EXPECT_EQ(dlg.GetNextDlgTabItem(dlg.GetDlgItem(IDC_REF_VALUE)), pList) << "the list follows the value in tab order";
+    pList->SetCurSel(0);
+    row.ReadChoice();
+    EXPECT_EQ(row.m_nBlockNumber, pOther->m_nNumber);
+    dlg.CheckDlgButton(IDC_REF_CHECK, 0);
+    row.OnCheckClicked(dlg);
+    EXPECT_FALSE(pList->IsWindowVisible());
+    EXPECT_TRUE(dlg.GetDlgItem(IDC_REF_VALUE)->IsWindowVisible());
+    row.ReadChoice();
+    EXPECT_EQ(row.m_nBlockNumber, -1) << "no reference without the box";
+    EXPECT_EQ(CReferenceRow::NumberOfLine(_T("B12[Up/Down Counter]")), 9012);
+    EXPECT_EQ(CReferenceRow::NumberOfLine(_T("Bx")), -1);
+    dlg.DestroyWindow();
+}
+
+TEST_F(SharedRows, TheHexBoxTakesFourHexDigitsInCapitals)
+{
+    CHexEdit edit;
+    ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), Frame(), 4002));
+    for (char16_t ch : std::u16string(u"a1g-f9c"))
+        edit.SendMessage(WM_CHAR, WPARAM(ch), 1);
+    CString strText;
+    edit.GetWindowText(strText);
+    EXPECT_EQ(strText, CString(_T("A1F9")));
+    edit.SetWindowText(_T("beef0"));
+    edit.GetWindowText(strText);
+    EXPECT_EQ(strText, CString(_T("BEEF")));
+}
+
+}  // namespace

@@ -1,0 +1,102 @@
+// The running application with one new diagram for the property sheet tests, on the layer
+// without windows or (registered a second time) on Qt's offscreen platform. Modal sheets are
+// driven from the dialog hook through their control ids.
+#pragma once
+
+#include "blocks/BlockObj.h"
+#include "document/DocTestSupport.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/KeyState.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+#include "support/RunningApp.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+class SheetFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        AfxResetKeyState();
+        m_bShowAtNewFile = g_bShowAtNewFile;
+        g_bShowAtNewFile = 0;
+        ASSERT_TRUE(m_app.Start());
+        CVetlaDoc::InitBlockCaptions();
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        ASSERT_NE(View(), nullptr);
+    }
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        m_app.Close();
+        g_bShowAtNewFile = m_bShowAtNewFile;
+        AfxResetKeyState();
+    }
+
+    CMainFrame* Frame() const { return AfxGetMainFrame(); }
+    CVetlaView& V() const { return *Frame()->GetActiveView(); }
+    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
+    CVetlaDoc& Doc() const { return *V().GetDocument(); }
+    int Snapshots() const { return Doc().m_undo.m_nIndex; }
+
+    CBlockObj* Block(int nType, int x = 200, int y = 200)
+    {
+        CBlockObj* pBlock = V().CreateBlockObject(nType);
+        pBlock->m_ptPos = CPoint(x, y);
+        pBlock->m_ptPos2 = pBlock->m_ptPos;
+        Doc().AddBlock(pBlock);
+        return pBlock;
+    }
+    void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
+    void Properties(CBlockObj* pBlock)
+    {
+        V().m_pCurBlock = pBlock;
+        Command(ID_EDIT_BLOCK_PROPERTIES);
+    }
+    void StartSimulation()
+    {
+        Command(ID_TOOLS_SIMULATION);
+        ASSERT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+    }
+    // The next modal sheet: act runs once it shows, then the sheet gets the button nButton.
+    void OnModal(std::function<void(CPropertySheet&)> act, int nButton)
+    {
+        CDialog::SetDialogHook([this, act, nButton](CDialog& dlg) {
+            auto& sheet = static_cast<CPropertySheet&>(dlg);
+            m_pShownSheet = &sheet;
+            act(sheet);
+            sheet.SendMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
+        });
+    }
+    static void SetText(CWnd& parent, int nID, LPCTSTR lpszText)
+    {
+        CWnd* pControl = parent.GetDlgItem(nID);
+        ASSERT_NE(pControl, nullptr) << nID;
+        pControl->SetWindowText(lpszText);
+    }
+    static CString Text(CWnd& parent, int nID)
+    {
+        CString str;
+        if (CWnd* pControl = parent.GetDlgItem(nID))
+            pControl->GetWindowText(str);
+        return str;
+    }
+    // A modeless sheet's button as a click sends it.
+    static void Press(CWnd& sheet, int nID)
+    {
+        sheet.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),
+                          reinterpret_cast<LPARAM>(sheet.GetDlgItem(nID)->GetSafeHwnd()));
+    }
+
+    CManualTickSource m_clock;
+    RunningApp m_app{"qarvo-pages", RunningApp::BackendOfTheRun(), &m_clock};
+    CMessageBoxRecorder m_boxes;
+    int m_bShowAtNewFile = 1;
+    CPropertySheet* m_pShownSheet = nullptr;
+};

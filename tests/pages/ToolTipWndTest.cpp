@@ -1,0 +1,127 @@
+// The pages' tooltip window under a hand-driven clock and mouse: the delay before it shows, the
+// five seconds it stays, the move to another control, the two-part text a click turns over,
+// keys and clicks that hide it, tools removed, and the tip kept inside the screen.
+#include "SheetFixture.h"
+
+#include "pages/controls/ToolTipWnd.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/Edit.h"
+
+namespace {
+
+class ToolTip : public SheetFixture {
+protected:
+    void SetUp() override
+    {
+        SheetFixture::SetUp();
+        ASSERT_TRUE(m_owner.CreateEx(0, nullptr, _T("owner"), WS_POPUP | WS_VISIBLE, CRect(100, 100, 500, 400),
+                                     nullptr, 0));
+        ASSERT_TRUE(m_first.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 30), &m_owner, 1001));
+        ASSERT_TRUE(m_second.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 50, 110, 70), &m_owner, 1002));
+        ASSERT_TRUE(m_tip.Create(&m_owner));
+        m_tip.AddTool(&m_first, _T("0 .. 100"));
+        m_tip.AddTool(&m_second, _T("Short\rThe long explanation"));
+    }
+    void TearDown() override
+    {
+        m_tip.DestroyWindow();
+        m_owner.DestroyWindow();
+        SheetFixture::TearDown();
+    }
+    // The mouse comes to rest at the middle of the control.
+    void MoveOver(CWnd& control)
+    {
+        CRect rect;
+        control.GetClientRect(rect);
+        const CPoint ptClient = rect.CenterPoint();
+        CPoint ptScreen = ptClient;
+        control.ClientToScreen(&ptScreen);
+        SetCursorPos(ptScreen.x, ptScreen.y);
+        MSG msg = {&control, WM_MOUSEMOVE, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, ptScreen};
+        m_tip.RelayEvent(&msg);
+    }
+    void Wait(UINT nMilliseconds)
+    {
+        for (UINT n = 0; n < nMilliseconds; n += 100) {
+            m_clock.Advance(100);
+            m_app->PumpPending();
+        }
+    }
+
+    CWnd m_owner;
+    CEdit m_first;
+    CEdit m_second;
+    CToolTipWnd m_tip;
+};
+
+TEST_F(ToolTip, ShowsAfterTheDelayAndGoesAfterFiveSeconds)
+{
+    MoveOver(m_first);
+    Wait(400);
+    EXPECT_FALSE(m_tip.IsTipShown());
+    Wait(100);
+    ASSERT_TRUE(m_tip.IsTipShown());
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("0 .. 100")));
+    CPoint ptMouse;
+    GetCursorPos(&ptMouse);
+    CRect rcTip;
+    m_tip.GetWindowRect(rcTip);
+    EXPECT_EQ(rcTip.TopLeft(), ptMouse + CPoint(0, CToolTipWnd::OFFSET_Y));
+    Wait(4400);
+    EXPECT_TRUE(m_tip.IsTipShown());
+    Wait(600);
+    EXPECT_FALSE(m_tip.IsTipShown()) << "five seconds over the control";
+    MoveOver(m_first);
+    Wait(1000);
+    EXPECT_FALSE(m_tip.IsTipShown()) << "not again over the same control";
+    MoveOver(m_second);
+    Wait(500);
+    EXPECT_TRUE(m_tip.IsTipShown()) << "another control starts anew";
+}
+
+TEST_F(ToolTip, AClickTurnsATwoPartTextAndAKeyHidesIt)
+{
+    MoveOver(m_second);
+    Wait(500);
+    ASSERT_TRUE(m_tip.IsTipShown());
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("  Short")));
+    m_tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("  The long explanation")));
+    EXPECT_TRUE(m_tip.IsTipShown());
+    m_tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("  Short")));
+    MSG key = {&m_second, WM_KEYDOWN, 'A', 1, 0, {0, 0}};
+    m_tip.RelayEvent(&key);
+    EXPECT_FALSE(m_tip.IsTipShown());
+}
+
+TEST_F(ToolTip, ADisabledControlShowsItsTipAndRemovingATakesTheFirstOfTwins)
+{
+    m_first.EnableWindow(FALSE);
+    MoveOver(m_first);
+    Wait(500);
+    EXPECT_TRUE(m_tip.IsTipShown());
+    m_tip.AddTool(&m_first, _T("twin"));
+    EXPECT_EQ(m_tip.GetToolCount(), 3);
+    m_tip.RemoveTool(&m_first, 0);
+    EXPECT_EQ(m_tip.GetToolCount(), 2);
+    EXPECT_FALSE(m_tip.IsTipShown()) << "the tool shown went";
+    MoveOver(m_second);
+    MoveOver(m_first);
+    Wait(500);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("twin")));
+}
+
+TEST(ToolTipPosition, KeptInsideTheScreenAndAboveTheControlAtTheBottom)
+{
+    const CRect rcScreen(0, 0, 800, 600);
+    const CRect rcControl(700, 560, 790, 580);
+    const CRect rect = CToolTipWnd::PositionRect(CPoint(760, 590), CSize(100, 30), rcScreen, rcControl);
+    EXPECT_EQ(rect.right, 800);
+    EXPECT_EQ(rect.bottom, rcControl.top);
+    EXPECT_EQ(CToolTipWnd::PositionRect(CPoint(-5, 10), CSize(50, 20), rcScreen, rcControl).left, 0);
+    EXPECT_EQ(CToolTipWnd::GetTextLine(_T("a\rb"), 1, '\r'), CString(_T("b")));
+    EXPECT_EQ(CToolTipWnd::GetTextLine(_T("a\rb"), 2, '\r'), CString());
+}
+
+}  // namespace
