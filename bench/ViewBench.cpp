@@ -18,7 +18,7 @@
 #include "shell/MainFrame.h"
 
 #include "DiagramHost.h"
-#include "LargestDiagram.h"
+#include "support/LargestDiagram.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
