@@ -20,6 +20,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class CArchive;
 class CBlockComment;
@@ -84,6 +85,9 @@ public:
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
     CBlockObj* FindBlockByNumber(int nNumber) const;
+    // The blocks numbered nFirst to nLast in list order; from the number index while one is
+    // set (one block per number), else by a walk of the list.
+    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const;
     // The index of a scan or a load while one lives, else null.
     const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
     // The shell that was told of this document when it was made, while it is still the
