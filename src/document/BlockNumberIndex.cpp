@@ -17,7 +17,9 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
         m_index.try_emplace(pBlock->m_nNumber, Entry{pBlock, nOrdinal++});
-        if (dynamic_cast<CBlockMake*>(pBlock))
+        // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
+        // across the library compares type names.
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
     doc.m_pNumberIndex = this;
