@@ -25,6 +25,7 @@
 class CArchive;
 class CBlockComment;
 class CBlockDataLog;
+class CBlockMSGTEXT;
 class CBlockObj;
 class CConnectLineObj;
 class IDocumentObserver;
@@ -216,9 +217,18 @@ protected:
     // Clears the ladder operand maps: a load merges into them, so a reload that must reproduce
     // a stored state exactly starts from empty maps.
     void PrepareForReload() override;
+    // A trial document that starts with the values of this one that a file may leave out.
     std::unique_ptr<CDocument> CreateTrialDocument() const override;
+    // Takes over everything the trial has loaded, its elements as they are.
+    BOOL AdoptTrialContents(CDocument& trial) override;
 
 private:
+    // The stored values that a file of an older generation or format leaves out.
+    void CopyOptionalStoredValues(const CVetlaDoc& from);
+    void TakeStoredValues(CVetlaDoc& loaded);
+    void TakeElements(CVetlaDoc& loaded);
+    void PointWidgetsHere(CBlockMSGTEXT& text);
+
     template <class TList>
     void FillBlockChoices(BlockChoice choice, int nExcludeNumber, TList* pList) const
     {
