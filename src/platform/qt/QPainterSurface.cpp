@@ -246,6 +246,15 @@ struct FontEntry {
         return Bounded(widths).emplace(string, metrics.horizontalAdvance(string)).first->second;
     }
 
+    // A laid-out text draws as the painter draws one line of plain text; line breaks, tabs
+    // and the font's lines under or through the text are left to the painter.
+    bool CanLayOut(const QString& string) const
+    {
+        if (font.underline() || font.strikeOut())
+            return false;
+        return std::none_of(string.cbegin(), string.cend(), [](QChar c) { return c.unicode() < u' '; });
+    }
+
     const QStaticText& Layout(const QString& string)
     {
         const auto found = layouts.find(string);
@@ -571,7 +580,10 @@ void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string
         // Unrotated text needs no transformation of its own: most text of a diagram.
         if (bOpaque)
             painter.fillRect(background.translated(topLeft.x, topLeft.y), ToQColor(state.crBk));
-        painter.drawStaticText(QPoint(topLeft.x, topLeft.y), font.Layout(string));
+        if (font.CanLayOut(string))
+            painter.drawStaticText(QPoint(topLeft.x, topLeft.y), font.Layout(string));
+        else
+            painter.drawText(QPoint(topLeft.x, topLeft.y + nAscent), string);
         return;
     }
     painter.save();

@@ -478,3 +478,39 @@ TEST_F(QPainterSurfaceTest, AxisLinesAsFillsMatchStrokedLines)
 }
 
 }  // namespace
+
+namespace {
+
+int InkedPixels(const COffscreenImage& image)
+{
+    int nInked = 0;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x)
+            nInked += image.GetPixel(x, y) != kWhite;
+    }
+    return nInked;
+}
+
+// Text is drawn from a cache of laid-out strings, drawn a second time here; an underlined font
+// still shows its underline, which such a layout would leave out.
+TEST_F(QPainterSurfaceTest, UnderlinedTextKeepsItsUnderline)
+{
+    int nInked[2] = {};
+    for (const bool bUnderline : {false, true}) {
+        LOGFONT logFont{};
+        logFont.lfHeight = 14;
+        logFont.lfUnderline = bUnderline;
+        logFont.lfQuality = NONANTIALIASED_QUALITY;
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        COffscreenImage image(120, 30);
+        image.GetDC().SelectObject(&font);
+        image.GetDC().SetBkMode(TRANSPARENT);
+        image.GetDC().TextOut(4, 4, u"WWWW", 4);
+        image.GetDC().TextOut(4, 4, u"WWWW", 4);
+        nInked[bUnderline] = InkedPixels(image);
+    }
+    EXPECT_GT(nInked[1], nInked[0] + 20);
+}
+
+}  // namespace
