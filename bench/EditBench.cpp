@@ -21,7 +21,7 @@
 #include "shell/MainFrame.h"
 
 #include "DiagramHost.h"
-#include "LargestDiagram.h"
+#include "support/LargestDiagram.h"
 
 #include <benchmark/benchmark.h>
 

@@ -44,6 +44,8 @@ endfunction()
 
 function(qarvo_bench name)
   add_executable(${name} ${ARGN})
+  # The diagrams the benchmarks measure are the ones the tests draw (tests/support).
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE benchmark::benchmark_main)
 endfunction()
 

@@ -126,14 +126,10 @@ std::vector<BYTE> AnalogFlagBytes(const CVetlaDoc& doc, int nStart, int nCount)
     std::vector<BYTE> bytes(std::size_t(nCount) * 2, 0);
     const int nFirst = NUM_ANALOG_FLAG + nStart;
     std::size_t nAt = 0;
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos && nAt < bytes.size();) {
-        const CObject* pObject = doc.m_blockList.GetNext(pos);
-        if (!pObject || !pObject->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)))
+    for (const CBlockObj* pBlock : doc.FindBlocksInNumberRange(nFirst, nFirst + nCount - 1)) {
+        if (nAt >= bytes.size() || !pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)))
             continue;
-        const auto* pFlag = static_cast<const CBlockAnalogFlag*>(pObject);
-        if (pFlag->m_nNumber < nFirst || pFlag->m_nNumber >= nFirst + nCount)
-            continue;
-        const WORD wValue = WORD(pFlag->m_nAux2);
+        const WORD wValue = WORD(static_cast<const CBlockAnalogFlag*>(pBlock)->m_nAux2);
         bytes[nAt++] = BYTE(wValue & 0xFF);
         bytes[nAt++] = BYTE(wValue >> 8);
     }

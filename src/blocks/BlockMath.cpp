@@ -241,10 +241,8 @@ BOOL CBlockARRMXIV::Simulate(const CSimContext*)
     const int nLast = nFirst + n - 1;
     std::array<int, kMaxArrayCount> values{};
     int nFilled = 0;
-    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos && nFilled < n;) {
-        const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
-        if (pBlock->IsKindOf(area.pClass) && pBlock->m_nNumber >= nFirst &&
-            pBlock->m_nNumber <= nLast)
+    for (const CBlockObj* pBlock : pDoc->FindBlocksInNumberRange(nFirst, nLast)) {
+        if (nFilled < n && pBlock->IsKindOf(area.pClass))
             values[std::size_t(nFilled++)] = WrapWord(pBlock->m_nAux2);
     }
     m_dRunTime = Combine(nMode, values.data(), n, SumWidth::Word);

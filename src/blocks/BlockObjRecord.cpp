@@ -6,6 +6,8 @@
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 
+#include <bit>
+
 namespace {
 
 // Pin counts index the 20-pin arrays; a record with counts beyond them is damaged.
@@ -25,16 +27,18 @@ void LoadPoint(CArchive& ar, CPoint& pt)
     pt.y = y;
 }
 
+// An int array is stored as its 4-byte little-endian ints one after another, which is the
+// array's own memory: one copy instead of one archive step per field.
+static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
+
 void StoreInts(CArchive& ar, const int* pValues, int nCount)
 {
-    for (int i = 0; i < nCount; ++i)
-        ar << pValues[i];
+    ar.Write(pValues, UINT(nCount) * UINT(sizeof(int)));
 }
 
 void LoadInts(CArchive& ar, int* pValues, int nCount)
 {
-    for (int i = 0; i < nCount; ++i)
-        ar >> pValues[i];
+    ar.EnsureRead(pValues, UINT(nCount) * UINT(sizeof(int)));
 }
 
 int LoadWordAsInt(CArchive& ar)

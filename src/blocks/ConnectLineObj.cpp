@@ -31,8 +31,10 @@ int EndPinKind(const CBlockObj* pBlock, int nPin)
 
 CConnectLineObj::CConnectLineObj()
 {
-    for (int i = 0; i < LINE_DEFAULT_JUNCTIONS; ++i)
-        m_arrJunctions.Add(CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION));
+    // One allocation, which a load then reuses for the junctions it reads.
+    m_arrJunctions.SetSize(LINE_DEFAULT_JUNCTIONS);
+    for (INT_PTR i = 0; i < LINE_DEFAULT_JUNCTIONS; ++i)
+        m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
 void CConnectLineObj::Serialize(CArchive& ar)

@@ -4,17 +4,22 @@
 #include "blocks/BlockObj.h"
 #include "document/VetlaDoc.h"
 
+#include <algorithm>
+
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
     m_index.reserve(std::size_t(doc.m_blockList.GetCount()) + 1);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
         auto* pRail = static_cast<CBlockObj*>(doc.m_powerBusList.GetHead());
-        m_index.emplace(pRail->m_nNumber, pRail);
+        m_index.emplace(pRail->m_nNumber, Entry{pRail, -1});
     }
+    int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-        m_index.try_emplace(pBlock->m_nNumber, pBlock);
-        if (dynamic_cast<CBlockMake*>(pBlock))
+        m_index.try_emplace(pBlock->m_nNumber, Entry{pBlock, nOrdinal++});
+        // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
+        // across the library compares type names.
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
     doc.m_pNumberIndex = this;
@@ -25,7 +30,23 @@ CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
 CBlockObj* CBlockNumberIndex::Find(int nNumber) const
 {
     const auto it = m_index.find(nNumber);
-    return it == m_index.end() ? nullptr : it->second;
+    return it == m_index.end() ? nullptr : it->second.pBlock;
+}
+
+std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const
+{
+    std::vector<Entry> found;
+    for (int nNumber = nFirst; nNumber <= nLast; ++nNumber) {
+        if (const auto it = m_index.find(nNumber); it != m_index.end())
+            found.push_back(it->second);
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Entry& a, const Entry& b) { return a.nOrdinal < b.nOrdinal; });
+    std::vector<CBlockObj*> blocks;
+    blocks.reserve(found.size());
+    for (const Entry& entry : found)
+        blocks.push_back(entry.pBlock);
+    return blocks;
 }
 
 const std::vector<CBlockObj*>& CBlockNumberIndex::ContactsOn(int nOperand) const

@@ -24,12 +24,21 @@ public:
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
     CBlockObj* Find(int nNumber) const;
+    // The blocks numbered nFirst to nLast (the first of each number), in the order they stand
+    // in the block list: a few lookups instead of a walk of the whole list.
+    std::vector<CBlockObj*> FindInNumberRange(int nFirst, int nLast) const;
     // The make and break contacts (and kinds of them) that read nOperand, in list order.
     const std::vector<CBlockObj*>& ContactsOn(int nOperand) const;
 
 private:
+    // A block with its place in the list (-1 for the power rail, which stands before it).
+    struct Entry {
+        CBlockObj* pBlock;
+        int nOrdinal;
+    };
+
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
-    std::unordered_map<int, CBlockObj*> m_index;
+    std::unordered_map<int, Entry> m_index;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
 };

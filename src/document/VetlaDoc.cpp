@@ -61,11 +61,6 @@ void CVetlaDoc::InitContents()
     m_wHardwareCode = g_wHardwareCode;
 }
 
-std::unique_ptr<CDocument> CVetlaDoc::CreateTrialDocument() const
-{
-    return std::unique_ptr<CDocument>(new CVetlaDoc(TrialTag{}));
-}
-
 CVetlaDoc::~CVetlaDoc()
 {
     if (IDocumentObserver* pObserver = GetObserver())

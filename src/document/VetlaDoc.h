@@ -20,10 +20,12 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class CArchive;
 class CBlockComment;
 class CBlockDataLog;
+class CBlockMSGTEXT;
 class CBlockObj;
 class CConnectLineObj;
 class IDocumentObserver;
@@ -84,6 +86,9 @@ public:
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
     CBlockObj* FindBlockByNumber(int nNumber) const;
+    // The blocks numbered nFirst to nLast in list order; from the number index while one is
+    // set (one block per number), else by a walk of the list.
+    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const;
     // The index of a scan or a load while one lives, else null.
     const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
     // The shell that was told of this document when it was made, while it is still the
@@ -212,9 +217,18 @@ protected:
     // Clears the ladder operand maps: a load merges into them, so a reload that must reproduce
     // a stored state exactly starts from empty maps.
     void PrepareForReload() override;
+    // A trial document that starts with the values of this one that a file may leave out.
     std::unique_ptr<CDocument> CreateTrialDocument() const override;
+    // Takes over everything the trial has loaded, its elements as they are.
+    BOOL AdoptTrialContents(CDocument& trial) override;
 
 private:
+    // The stored values that a file of an older generation or format leaves out.
+    void CopyOptionalStoredValues(const CVetlaDoc& from);
+    void TakeStoredValues(CVetlaDoc& loaded);
+    void TakeElements(CVetlaDoc& loaded);
+    void PointWidgetsHere(CBlockMSGTEXT& text);
+
     template <class TList>
     void FillBlockChoices(BlockChoice choice, int nExcludeNumber, TList* pList) const
     {

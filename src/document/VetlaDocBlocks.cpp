@@ -236,6 +236,19 @@ CBlockObj* CVetlaDoc::FindBlockByNumber(int nNumber) const
     return nullptr;
 }
 
+std::vector<CBlockObj*> CVetlaDoc::FindBlocksInNumberRange(int nFirst, int nLast) const
+{
+    if (m_pNumberIndex)
+        return m_pNumberIndex->FindInNumberRange(nFirst, nLast);
+    std::vector<CBlockObj*> blocks;
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
+        if (pBlock->m_nNumber >= nFirst && pBlock->m_nNumber <= nLast)
+            blocks.push_back(pBlock);
+    }
+    return blocks;
+}
+
 CBlockObj* CVetlaDoc::FindBlockByOperand(int nOperand, int nType) const
 {
     for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {

@@ -14,6 +14,25 @@ namespace {
 // Every float-to-int conversion of the geometry rounds half away from zero.
 int RoundHalfAway(double dValue) { return dValue >= 0 ? int(dValue + 0.5) : int(dValue - 0.5); }
 
+// Fills the part of rcArea outside rcBase (the bands above, below, left and right of it): the
+// base gets a fill of its own, and each pixel is filled once.
+void FillAround(CDC* pDC, const CRect& rcArea, const CRect& rcBase, COLORREF colour)
+{
+    CRect rcInner;
+    if (!rcInner.IntersectRect(rcArea, rcBase)) {
+        pDC->FillSolidRect(rcArea, colour);
+        return;
+    }
+    const CRect bands[] = {{rcArea.left, rcArea.top, rcArea.right, rcInner.top},
+                           {rcArea.left, rcInner.bottom, rcArea.right, rcArea.bottom},
+                           {rcArea.left, rcInner.top, rcInner.left, rcInner.bottom},
+                           {rcInner.right, rcInner.top, rcArea.right, rcInner.bottom}};
+    for (const CRect& rcBand : bands) {
+        if (!rcBand.IsRectEmpty())
+            pDC->FillSolidRect(rcBand, colour);
+    }
+}
+
 } // namespace
 
 float CVetlaView::GetZoom() const { return m_pDocument ? m_pDocument->m_fZoom : 1.0f; }
@@ -159,8 +178,9 @@ void CVetlaView::OnDraw(CDC* pDC)
     CRect rcClip;
     if (pDC->GetClipBox(rcClip) == ERROR)
         return;
-    // The clip box is already in document units: everything outside the base shows grey.
-    pDC->FillSolidRect(rcClip, VIEW_COLOUR_OUTSIDE);
+    // The clip box is already in document units: everything outside the base shows grey; the
+    // page background fills the base.
+    FillAround(pDC, rcClip, m_pDocument->m_rcExtent, VIEW_COLOUR_OUTSIDE);
     DrawPageBackground(pDC);
     DrawDiagram(pDC, TRUE);
 }

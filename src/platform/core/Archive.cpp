@@ -204,14 +204,14 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     // A class without a schema has no stored form, and its objects could not be read back.
     if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
-    if (const auto found = m_storeMap.find(pClassRef); found != m_storeMap.end()) {
-        WriteTag(found->second, true);
+    if (const DWORD dwIndex = m_storeMap.Find(pClassRef)) {
+        WriteTag(dwIndex, true);
         return;
     }
     const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
     *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << WORD(nLength);
     Write(pClassRef->m_lpszClassName, UINT(nLength));
-    m_storeMap[pClassRef] = NextStoreIndex();
+    m_storeMap.Insert(pClassRef, NextStoreIndex());
 }
 
 void CArchive::WriteObject(const CObject* pOb)
@@ -221,12 +221,12 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << kNullTag;
         return;
     }
-    if (const auto found = m_storeMap.find(pOb); found != m_storeMap.end()) {
-        WriteTag(found->second, false);
+    if (const DWORD dwIndex = m_storeMap.Find(pOb)) {
+        WriteTag(dwIndex, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());
-    m_storeMap[pOb] = NextStoreIndex();
+    m_storeMap.Insert(pOb, NextStoreIndex());
     // Storing does not change the object; Serialize is one routine for both directions.
     const_cast<CObject*>(pOb)->Serialize(*this);
 }

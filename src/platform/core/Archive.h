@@ -20,13 +20,13 @@
 
 #include "platform/core/File.h"
 #include "platform/core/Object.h"
+#include "platform/core/PointerIndexMap.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <bit>
 #include <cstdint>
 #include <cstring>
-#include <unordered_map>
 #include <vector>
 
 using DWORD_PTR = std::uintptr_t;
@@ -162,7 +162,7 @@ private:
     std::size_t m_nBufMax = 0; // loading: bytes read ahead into the buffer
     UINT m_nObjectSchema = UINT(-1);
     DWORD m_nMapCount = 1;                          // storing
-    std::unordered_map<const void*, DWORD> m_storeMap; // storing: classes and objects
+    CPointerIndexMap m_storeMap;                    // storing: classes and objects
     std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
 };
 

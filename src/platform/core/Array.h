@@ -126,8 +126,9 @@ public:
     }
 
     // Stores the count, then the elements through SerializeElements. Loading replaces the
-    // contents; the array grows as elements arrive, so a count larger than the data fails at
-    // the end of the archive instead of reserving memory for elements that are not there.
+    // contents, keeping the storage the array has for the elements that arrive; the array
+    // grows as they arrive, so a count larger than the data fails at the end of the archive
+    // instead of reserving memory for elements that are not there.
     void Serialize(CArchive& ar)
     {
         if (ar.IsStoring()) {
@@ -135,7 +136,7 @@ public:
             SerializeElements<TYPE>(ar, GetData(), GetSize());
             return;
         }
-        RemoveAll();
+        m_data.clear();
         constexpr INT_PTR kChunk = std::max<INT_PTR>(1, 65536 / INT_PTR(sizeof(TYPE)));
         for (auto nLeft = ar.ReadCount(); nLeft > 0;) {
             const INT_PTR nOld = GetSize();

@@ -318,6 +318,10 @@ void CDocument::LoadContents(CFile* pFile)
     if (const std::unique_ptr<CDocument> pTrial = CreateTrialDocument()) {
         image.SeekToBegin();
         pTrial->LoadFrom(&image);
+        // The file is good: what the trial read becomes the contents, and nothing is read twice
+        // or kept for a failure that can no longer come.
+        if (AdoptTrialContents(*pTrial))
+            return;
     }
 
     // The present contents are kept as bytes too: a load that fails part way has already

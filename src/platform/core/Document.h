@@ -94,8 +94,10 @@ public:
     // Replaces the contents with the document that pFile holds from its current position. The
     // file is read whole first and, when the document offers a trial document, loaded into that
     // one: a file that cannot be read or holds a bad document fails before anything of this
-    // document is touched, so that every object of it stays what and where it was. Should the
-    // real load still fail, the previous contents are brought back. Failures are rethrown.
+    // document is touched, so that every object of it stays what and where it was; a document
+    // that can adopt the trial's contents takes them over. Otherwise the file is loaded again
+    // into this document, and should that load still fail, the previous contents are brought
+    // back. Failures are rethrown.
     void LoadContents(CFile* pFile);
     // Writes the contents to pFile.
     void StoreContents(CFile* pFile);
@@ -137,6 +139,10 @@ protected:
     // An empty document of the same kind, with no effect on anything outside it, that a load
     // is tried on first; null when the document offers none.
     virtual std::unique_ptr<CDocument> CreateTrialDocument() const { return nullptr; }
+    // Takes over the contents of the trial document, which has just loaded the file in full,
+    // in place of loading it again; FALSE when the document cannot, and the file is loaded
+    // into it once more.
+    virtual BOOL AdoptTrialContents(CDocument& /*trial*/) { return FALSE; }
     // Asks for a file name through the installed prompt; FALSE when none is installed or the
     // user cancels.
     BOOL PromptFileName(CString& strName, UINT nTitleId, DWORD dwFlags);

@@ -88,11 +88,14 @@ BOOL CDC::OutputText(int x, int y, std::u16string_view text, const RECT* pDevice
         return FALSE;
     const UINT nAlign = m_state.nTextAlign;
     const POINT logical = (nAlign & TA_UPDATECP) ? m_state.ptCurrent : POINT{x, y};
+    // Left-aligned text that leaves the current position alone does not use its width; most
+    // text of a diagram is such, and measuring costs as much as drawing.
+    const bool bNeedsWidth = (nAlign & (TA_CENTER | TA_UPDATECP)) != 0;
     LONG nLogicalWidth = 0;
     if (lpDxWidths)
         for (std::size_t i = 0; i < text.size(); ++i)
             nLogicalWidth += lpDxWidths[i];
-    else
+    else if (bNeedsWidth)
         nLogicalWidth = LogicalWidth(text);
 
     POINT origin = ToDevice(logical);

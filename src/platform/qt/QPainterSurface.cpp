@@ -10,10 +10,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QStaticText>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <numbers>
 #include <optional>
@@ -215,6 +217,73 @@ qreal ArcSpan(qreal start, qreal end, bool bClockwise)
     return bClockwise ? -span : span;
 }
 
+bool SamePen(const SurfacePen& a, const SurfacePen& b)
+{
+    return a.nStyle == b.nStyle && a.nWidth == b.nWidth && a.crColour == b.crColour;
+}
+
+bool SameBrush(const SurfaceBrush& a, const SurfaceBrush& b)
+{
+    return a.bHollow == b.bHollow && (a.bHollow || a.crColour == b.crColour);
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// A font with what text output asks of it again and again: the metrics, and the widths and
+// laid-out glyphs of the strings drawn lately. Shaping a string costs more than drawing it, and
+// a diagram draws the same pin texts and labels on every paint.
+struct FontEntry {
+    explicit FontEntry(const LOGFONT& logFont) : font(MakeFont(logFont)), metrics(font) {}
+
+    int Width(const QString& string)
+    {
+        const auto found = widths.find(string);
+        if (found != widths.end())
+            return found->second;
+        return Bounded(widths).emplace(string, metrics.horizontalAdvance(string)).first->second;
+    }
+
+    // A laid-out text draws as the painter draws one line of plain text; line breaks, tabs
+    // and the font's lines under or through the text are left to the painter.
+    bool CanLayOut(const QString& string) const
+    {
+        if (font.underline() || font.strikeOut())
+            return false;
+        return std::none_of(string.cbegin(), string.cend(), [](QChar c) { return c.unicode() < u' '; });
+    }
+
+    const QStaticText& Layout(const QString& string)
+    {
+        const auto found = layouts.find(string);
+        if (found != layouts.end())
+            return found->second;
+        QStaticText text(string);
+        text.setTextFormat(Qt::PlainText);
+        text.prepare(QTransform(), font);
+        return Bounded(layouts).emplace(string, std::move(text)).first->second;
+    }
+
+    // Value boxes change their texts on every tick; a cache starts again rather than growing
+    // with them.
+    template <class Map>
+    static Map& Bounded(Map& map)
+    {
+        constexpr std::size_t kMaxEntries = 4096;
+        if (map.size() >= kMaxEntries)
+            map.clear();
+        return map;
+    }
+
+    QFont font;
+    QFontMetrics metrics;
+    std::optional<TEXTMETRIC> textMetrics;
+    std::unordered_map<QString, int> widths;
+    std::unordered_map<QString, QStaticText> layouts;
+};
+
 }  // namespace
 
 struct QPainterSurface::Impl {
@@ -224,33 +293,91 @@ struct QPainterSurface::Impl {
     PixelBuffer* pPixels = nullptr;
     std::optional<QImage> image;
     std::optional<QPainter> ownPainter;
-    std::unordered_map<std::string, QFont> fonts;
+    std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts;
+    // The font asked for last, which is most often the one asked for next.
+    LOGFONT lastLogFont{};
+    FontEntry* pLastFont = nullptr;
 
-    const QFont& FontFor(const LOGFONT& logFont)
+    // What Prepare last gave the painter. Setting a clip, a pen or a brush costs as much as a
+    // short line; most primitives of a paint share them with the one before.
+    struct Applied {
+        bool bClip = false;
+        RECT rcClip{};
+        bool bPen = false;
+        bool bBrush = false;
+        int nRop2 = R2_COPYPEN;
+        SurfacePen pen{};
+        SurfaceBrush brush{};
+        bool bBackground = false;
+        int nBkMode = 0;
+        COLORREF crBk = 0;
+        const QFont* pFont = nullptr;
+    } applied;
+
+    FontEntry& FontFor(const LOGFONT& logFont)
     {
+        if (pLastFont && std::memcmp(&lastLogFont, &logFont, sizeof(LOGFONT)) == 0)
+            return *pLastFont;
         std::string key(sizeof(LOGFONT), '\0');
         std::memcpy(key.data(), &logFont, sizeof(LOGFONT));
         auto found = fonts.find(key);
         if (found == fonts.end())
-            found = fonts.emplace(std::move(key), MakeFont(logFont)).first;
-        return found->second;
+            found = fonts.emplace(std::move(key), std::make_unique<FontEntry>(logFont)).first;
+        lastLogFont = logFont;
+        pLastFont = found->second.get();
+        return *pLastFont;
     }
 
-    // Sets up the painter for one primitive; false when nothing may be drawn.
+    // Sets up the painter for one primitive; false when nothing may be drawn. Only what differs
+    // from the painter's present state is set.
     bool Prepare(const DrawState& state, bool bUsesRop)
     {
         if (IsEmpty(state.rcClip) || (bUsesRop && state.nRop2 == R2_NOP))
             return false;
         QPainter& painter = *pPainter;
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setClipRect(ToQRect(state.rcClip));
-        const RopMode rop = RopFor(bUsesRop ? state.nRop2 : R2_COPYPEN);
-        painter.setCompositionMode(rop.mode);
-        painter.setPen(MakePen(state.pen, rop));
-        painter.setBrush(MakeBrush(state.brush, rop));
-        painter.setBackgroundMode(state.nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
-        painter.setBackground(QBrush(ToQColor(state.crBk)));
+        if (!applied.bClip || !SameRect(applied.rcClip, state.rcClip)) {
+            if (!applied.bClip)
+                painter.setRenderHint(QPainter::Antialiasing, false);
+            painter.setClipRect(ToQRect(state.rcClip));
+            applied.bClip = true;
+            applied.rcClip = state.rcClip;
+        }
+        const int nRop2 = bUsesRop ? state.nRop2 : R2_COPYPEN;
+        const bool bRopChanged = nRop2 != applied.nRop2 || !applied.bPen || !applied.bBrush;
+        if (bRopChanged) {
+            painter.setCompositionMode(RopFor(nRop2).mode);
+            applied.nRop2 = nRop2;
+        }
+        if (bRopChanged || !SamePen(applied.pen, state.pen)) {
+            painter.setPen(MakePen(state.pen, RopFor(nRop2)));
+            applied.bPen = true;
+            applied.pen = state.pen;
+        }
+        if (bRopChanged || !SameBrush(applied.brush, state.brush)) {
+            painter.setBrush(MakeBrush(state.brush, RopFor(nRop2)));
+            applied.bBrush = true;
+            applied.brush = state.brush;
+        }
+        if (!applied.bBackground || applied.nBkMode != state.nBkMode || applied.crBk != state.crBk) {
+            painter.setBackgroundMode(state.nBkMode == OPAQUE ? Qt::OpaqueMode : Qt::TransparentMode);
+            painter.setBackground(QBrush(ToQColor(state.crBk)));
+            applied.bBackground = true;
+            applied.nBkMode = state.nBkMode;
+            applied.crBk = state.crBk;
+        }
         return true;
+    }
+
+    // A primitive changed the painter's state itself; the next Prepare sets it again.
+    void ForgetPenAndBrush() { applied.bPen = applied.bBrush = false; }
+    void ForgetClip() { applied.bClip = false; }
+
+    void UseFont(const FontEntry& entry)
+    {
+        if (applied.pFont == &entry.font)
+            return;
+        pPainter->setFont(entry.font);
+        applied.pFont = &entry.font;
     }
 
     // Outlined shapes run through pixel centres; without a pen the fill covers the pixels from
@@ -259,6 +386,41 @@ struct QPainterSurface::Impl {
     {
         const QRectF area(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1);
         return state.pen.nStyle == PS_NULL ? area : area.translated(0.5, 0.5);
+    }
+
+    // A solid one-pixel line along an axis is a one-pixel rectangle: a fill, where the stroker
+    // would take ten times as long for the same pixels. It covers its first point and stops
+    // before its last.
+    bool FillsAxisLine(const DrawState& state, POINT a, POINT b)
+    {
+        if ((a.x != b.x && a.y != b.y) || state.pen.nStyle != PS_SOLID || state.pen.nWidth > 1)
+            return false;
+        const RopMode rop = RopFor(state.nRop2);
+        if (rop.mode != QPainter::CompositionMode_SourceOver)
+            return false;
+        QRect line;
+        if (a.y == b.y)
+            line = a.x < b.x ? QRect(a.x, a.y, b.x - a.x, 1) : QRect(b.x + 1, a.y, a.x - b.x, 1);
+        else
+            line = a.y < b.y ? QRect(a.x, a.y, 1, b.y - a.y) : QRect(a.x, b.y + 1, 1, a.y - b.y);
+        const QColor colour = ToQColor(rop.forcedColour.value_or(state.pen.crColour));
+        if (pPixels && pPainter->worldTransform().isIdentity())
+            StorePixels(line & ToQRect(state.rcClip), colour.rgb());
+        else
+            pPainter->fillRect(line, colour);
+        return true;
+    }
+
+    // An opaque colour over a rectangle of the bitmap's own pixels, which the painter draws
+    // into directly: what its fill would store, without its setup for every row of a one-pixel
+    // wide rectangle.
+    void StorePixels(const QRect& area, QRgb value)
+    {
+        const QRect inside = area & QRect(0, 0, pPixels->Width(), pPixels->Height());
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            std::uint32_t* pRow = pPixels->Data() + std::size_t(y) * std::size_t(pPixels->Width());
+            std::fill(pRow + inside.left(), pRow + inside.right() + 1, std::uint32_t(value));
+        }
     }
 };
 
@@ -333,7 +495,7 @@ void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int 
         const POINT b = points[i + 1];
         const LONG dx = b.x - a.x;
         const LONG dy = b.y - a.y;
-        if (dx == 0 && dy == 0)
+        if ((dx == 0 && dy == 0) || m_pImpl->FillsAxisLine(state, a, b))
             continue;
         const bool bForward = std::abs(dx) >= std::abs(dy) ? dx > 0 : dy > 0;
         const qreal offset = bForward ? 0.0 : 0.5;
@@ -348,6 +510,7 @@ void QPainterSurface::Dot(const DrawState& state, POINT centre)
     QPainter& painter = *m_pImpl->pPainter;
     painter.setBrush(QBrush(painter.pen().color()));
     painter.setPen(Qt::NoPen);
+    m_pImpl->ForgetPenAndBrush();
     const qreal radius = state.pen.nWidth / 2.0;
     painter.drawEllipse(QPointF(centre.x + 0.5, centre.y + 0.5), radius, radius);
 }
@@ -397,24 +560,41 @@ void QPainterSurface::FillRect(const DrawState& state, const RECT& rect, COLORRE
 void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string_view text,
                            const RECT* pClip)
 {
-    if (!m_pImpl->Prepare(state, false))
+    Impl& impl = *m_pImpl;
+    if (!impl.Prepare(state, false))
         return;
-    QPainter& painter = *m_pImpl->pPainter;
-    if (pClip)
+    QPainter& painter = *impl.pPainter;
+    if (pClip) {
         painter.setClipRect(ToQRect(*pClip), Qt::IntersectClip);
-    const QFont& font = m_pImpl->FontFor(state.font);
+        impl.ForgetClip();
+    }
+    FontEntry& font = impl.FontFor(state.font);
     const QString string = ToQString(text);
-    const QFontMetrics metrics(font);
+    const int nAscent = font.metrics.ascent();
+    const bool bOpaque = state.nBkMode == OPAQUE;
+    const QRect background(0, 0, bOpaque ? font.Width(string) : 0, nAscent + font.metrics.descent());
+    impl.UseFont(font);
+    painter.setPen(ToQColor(state.crText));
+    impl.ForgetPenAndBrush();
+    if (state.font.lfEscapement == 0) {
+        // Unrotated text needs no transformation of its own: most text of a diagram.
+        if (bOpaque)
+            painter.fillRect(background.translated(topLeft.x, topLeft.y), ToQColor(state.crBk));
+        if (font.CanLayOut(string))
+            painter.drawStaticText(QPoint(topLeft.x, topLeft.y), font.Layout(string));
+        else
+            painter.drawText(QPoint(topLeft.x, topLeft.y + nAscent), string);
+        return;
+    }
     painter.save();
     painter.translate(topLeft.x, topLeft.y);
     painter.rotate(-state.font.lfEscapement / 10.0);
-    if (state.nBkMode == OPAQUE)
-        painter.fillRect(QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
-                         ToQColor(state.crBk));
-    painter.setFont(font);
-    painter.setPen(ToQColor(state.crText));
-    painter.drawText(QPoint(0, metrics.ascent()), string);
+    if (bOpaque)
+        painter.fillRect(background, ToQColor(state.crBk));
+    painter.drawText(QPoint(0, nAscent), string);
     painter.restore();
+    // The restored state is the one from before the text: the font and pen set here are gone.
+    impl.applied.pFont = nullptr;
 }
 
 void QPainterSurface::SetPixel(const DrawState& state, POINT point, COLORREF colour)
@@ -439,14 +619,17 @@ void QPainterSurface::DrawImage(const DrawState& state, const RECT& dst, const P
 
 SIZE QPainterSurface::MeasureText(const LOGFONT& font, std::u16string_view text)
 {
-    const QFontMetrics metrics(m_pImpl->FontFor(font));
-    return SIZE{metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent()};
+    FontEntry& entry = m_pImpl->FontFor(font);
+    return SIZE{entry.Width(ToQString(text)), entry.metrics.ascent() + entry.metrics.descent()};
 }
 
 TEXTMETRIC QPainterSurface::GetTextMetrics(const LOGFONT& logFont)
 {
-    const QFont& font = m_pImpl->FontFor(logFont);
-    const QFontMetrics metrics(font);
+    FontEntry& entry = m_pImpl->FontFor(logFont);
+    if (entry.textMetrics)
+        return *entry.textMetrics;
+    const QFont& font = entry.font;
+    const QFontMetrics& metrics = entry.metrics;
     TEXTMETRIC tm{};
     tm.tmAscent = metrics.ascent();
     tm.tmDescent = metrics.descent();
@@ -468,5 +651,6 @@ TEXTMETRIC QPainterSurface::GetTextMetrics(const LOGFONT& logFont)
     tm.tmPitchAndFamily = BYTE((logFont.lfPitchAndFamily & 0xF0) |
                                (QFontInfo(font).fixedPitch() ? 0 : TMPF_FIXED_PITCH));
     tm.tmCharSet = logFont.lfCharSet;
+    entry.textMetrics = tm;
     return tm;
 }

@@ -413,3 +413,104 @@ TEST_F(QPainterSurfaceTest, OffscreenImageEdges)
     COffscreenImage tooLarge(100000, 100000);
     EXPECT_EQ(tooLarge.Width(), 1);
 }
+
+namespace {
+
+// The surface sets only what changed since the primitive before: a text's colour, an
+// intersected text clip or a dot's fill must not stay on for the next primitive that shares
+// its pen and clip with the one before them.
+TEST_F(QPainterSurfaceTest, StateSetByOnePrimitiveDoesNotLeakIntoTheNext)
+{
+    COffscreenImage image(80, 60);
+    CDC& dc = image.GetDC();
+    CPen red(PS_SOLID, 1, kRed);
+    CPen* pOldPen = dc.SelectObject(&red);
+    CFont font;
+    CreateSceneFont(font);
+    CFont* pOldFont = dc.SelectObject(&font);
+    dc.SetTextColor(kBlue);
+    dc.SetBkMode(TRANSPARENT);
+
+    dc.MoveTo(2, 2);
+    dc.LineTo(30, 2);
+    const RECT rcTextClip{40, 0, 42, 20};
+    dc.ExtTextOut(40, 0, ETO_CLIPPED, &rcTextClip, u"WW", 2, nullptr);
+    dc.MoveTo(2, 50);  // the same pen and clip as the first line
+    dc.LineTo(70, 50);
+    EXPECT_TRUE(PixelIs(image, 60, 50, kRed));  // neither blue nor cut by the text's clip
+
+    CPen wide(PS_SOLID, 6, kGreen);
+    dc.SelectObject(&wide);
+    dc.MoveTo(60, 20);
+    dc.LineTo(60, 20);  // a dot
+    dc.SelectObject(&red);
+    dc.SelectStockObject(HOLLOW_BRUSH);
+    dc.Rectangle(5, 10, 25, 30);
+    EXPECT_TRUE(PixelIs(image, 5, 20, kRed));
+    EXPECT_TRUE(PixelIs(image, 15, 20, kWhite));  // hollow, not the dot's fill
+
+    dc.SelectObject(pOldFont);
+    dc.SelectObject(pOldPen);
+}
+
+// Lines along an axis are filled instead of stroked: the same pixels in each direction, and
+// broken, wide and raster-operation pens still stroked.
+TEST_F(QPainterSurfaceTest, AxisLinesAsFillsMatchStrokedLines)
+{
+    const POINT route[] = {{5, 5}, {30, 5}, {30, 25}, {12, 25}, {12, 8}, {20, 14}};
+    COffscreenImage filled(40, 40);
+    CPen red(PS_SOLID, 1, kRed);
+    filled.GetDC().SelectObject(&red);
+    filled.GetDC().Polyline(route, int(std::size(route)));
+    // The same route with a raster operation that paints the pen as it is takes the stroker.
+    COffscreenImage stroked(40, 40);
+    stroked.GetDC().SelectObject(&red);
+    stroked.GetDC().SetROP2(R2_MASKPEN);
+    stroked.GetDC().Polyline(route, int(std::size(route)));
+    for (int y = 0; y < 40; ++y) {
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(filled.GetPixel(x, y), stroked.GetPixel(x, y)) << x << "," << y;
+    }
+    EXPECT_TRUE(PixelIs(filled, 29, 5, kRed));
+    EXPECT_TRUE(PixelIs(filled, 30, 24, kRed));
+    EXPECT_TRUE(PixelIs(filled, 13, 25, kRed));
+    EXPECT_TRUE(PixelIs(filled, 12, 9, kRed));
+}
+
+}  // namespace
+
+namespace {
+
+int InkedPixels(const COffscreenImage& image)
+{
+    int nInked = 0;
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x)
+            nInked += image.GetPixel(x, y) != kWhite;
+    }
+    return nInked;
+}
+
+// Text is drawn from a cache of laid-out strings, drawn a second time here; an underlined font
+// still shows its underline, which such a layout would leave out.
+TEST_F(QPainterSurfaceTest, UnderlinedTextKeepsItsUnderline)
+{
+    int nInked[2] = {};
+    for (const bool bUnderline : {false, true}) {
+        LOGFONT logFont{};
+        logFont.lfHeight = 14;
+        logFont.lfUnderline = bUnderline;
+        logFont.lfQuality = NONANTIALIASED_QUALITY;
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        COffscreenImage image(120, 30);
+        image.GetDC().SelectObject(&font);
+        image.GetDC().SetBkMode(TRANSPARENT);
+        image.GetDC().TextOut(4, 4, u"WWWW", 4);
+        image.GetDC().TextOut(4, 4, u"WWWW", 4);
+        nInked[bUnderline] = InkedPixels(image);
+    }
+    EXPECT_GT(nInked[1], nInked[0] + 20);
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+// Open and Undo take over what the trial document loaded: the elements must belong to the
+// document that now holds them, and the values a file leaves out must stay as they were, as
+// they did when the file was loaded into the document itself.
+#include "DocTestSupport.h"
+
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/Widget.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DocAdoptTest : public DocTest {};
+
+TEST_F(DocAdoptTest, TakenOverElementsBelongToTheDocument)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc source;
+    CBlockObj* pAnd = AddNew(source, BT_AND);
+    auto* pText = static_cast<CBlockMSGTEXT*>(AddNew(source, BT_MSGTEXT));
+    auto* pWidget = new CWidget;
+    pWidget->m_nBlockNumber = pAnd->m_nNumber;
+    pText->m_arrWidgets1[0].Add(pWidget);
+    auto* pLine = new CConnectLineObj;
+    pLine->m_nStartBlock = pAnd->m_nNumber;
+    pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+    pLine->m_nEndBlock = pText->m_nNumber;
+    pLine->m_arrVertices.Add(CPoint(10, 10));
+    pLine->m_arrVertices.Add(CPoint(40, 10));
+    source.AddLine(pLine);
+    source.m_strProjectName = u"Pumps";
+    const Bytes bytes = SaveToBytes(source);
+
+    CVetlaDoc doc;
+    AddNew(doc, BT_OR);  // what the document held before is gone
+    LoadFromBytes(doc, bytes);
+    ASSERT_EQ(CountBlocks(doc), 2);
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        EXPECT_EQ(static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->GetDocument(), &doc);
+    auto* pLoadedLine = static_cast<CConnectLineObj*>(doc.m_lineList.GetHead());
+    EXPECT_EQ(pLoadedLine->m_pDoc, &doc);
+    EXPECT_EQ(pLoadedLine->m_pStartBlock, doc.FindBlockByNumber(pAnd->m_nNumber));
+    auto* pLoadedText = static_cast<CBlockMSGTEXT*>(doc.FindBlockByNumber(pText->m_nNumber));
+    EXPECT_EQ(static_cast<CWidget*>(pLoadedText->m_arrWidgets1[0][0])->m_pDoc, &doc);
+    EXPECT_EQ(doc.m_strProjectName, u"Pumps");
+    EXPECT_EQ(SaveToBytes(doc), bytes);
+}
+
+// An older generation's file has no newer settings: a reload keeps the document's own.
+TEST_F(DocAdoptTest, ValuesTheFileLeavesOutStayAsTheyWere)
+{
+    HardwareCodeScope hw(0x1188);
+    CVetlaDoc doc;
+    AddNew(doc, BT_AND);
+    const Bytes bytes = SaveToBytes(doc);
+    doc.m_nLanguage = 3;
+    doc.m_nScopeTime = 9;
+    LoadFromBytes(doc, bytes);
+    EXPECT_EQ(doc.m_nLanguage, 3);
+    EXPECT_EQ(doc.m_nScopeTime, 9);
+    EXPECT_EQ(CountBlocks(doc), 1);
+}
+
+}  // namespace

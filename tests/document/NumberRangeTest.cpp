@@ -1,0 +1,40 @@
+// The blocks of a run of numbers, as the array and CRC blocks read them on every scan: from the
+// scan's number index the same blocks in the same (list) order as from a walk of the list.
+#include "DocTestSupport.h"
+
+#include "blocks/BlockTypes.h"
+#include "document/BlockNumberIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+TEST(NumberRange, IndexAndWalkGiveTheBlocksInListOrder)
+{
+    RegisterBlockClasses();
+    CVetlaDoc doc;
+    std::vector<CBlockObj*> flags;
+    for (int nNumber : {4291, 4288, 4300, 4290}) {
+        flags.push_back(AddNew(doc, BT_ANALOG_FLAG));
+        flags.back()->m_nNumber = nNumber;
+    }
+    AddNew(doc, BT_AND)->m_nNumber = 4289;  // in the run, though no flag
+
+    const std::vector<CBlockObj*> walked = doc.FindBlocksInNumberRange(4288, 4291);
+    std::vector<CBlockObj*> indexed;
+    {
+        const CBlockNumberIndex index(doc);
+        indexed = doc.FindBlocksInNumberRange(4288, 4291);
+        EXPECT_TRUE(doc.FindBlocksInNumberRange(4301, 4400).empty());
+    }
+    EXPECT_EQ(walked, indexed);
+    ASSERT_EQ(indexed.size(), 4u);
+    EXPECT_EQ(indexed[0], flags[0]);
+    EXPECT_EQ(indexed[1], flags[1]);
+    EXPECT_EQ(indexed[2], flags[3]);
+    EXPECT_EQ(indexed[3]->m_nNumber, 4289);
+}
+
+}  // namespace
