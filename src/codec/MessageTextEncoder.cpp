@@ -34,9 +34,13 @@ const CWidget* FirstElement(const CObArray& line)
     return nullptr;
 }
 
-int OldLineKind(int nElementKind)
+// The line kind follows the element's parameter-name id: the message text's own parameters
+// (ids 34, 1, 2, 3 of its row) are kinds 3-6, an element without a parameter is text, and any
+// other parameter is a block parameter. (The list index would make a block's second, third or
+// fourth parameter read back as one of the message text's own.)
+int OldLineKind(int nParamId)
 {
-    switch (nElementKind) {
+    switch (nParamId) {
     case 0x22: return 3;
     case 1: return 4;
     case 2: return 5;
@@ -65,7 +69,7 @@ void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, Rec
             w.Byte(OldCell(pRow[nCol]));
         return;
     }
-    const int nKind = OldLineKind(pElement->m_nKind);
+    const int nKind = OldLineKind(pElement->m_nParamId);
     w.Byte(nKind);
     w.Byte(pElement->m_nColumn - 1);
     if (nKind == kLineParameter) {
