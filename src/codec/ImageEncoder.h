@@ -19,8 +19,9 @@ struct EncodeResult {
 
 // Encodes the codec's document (allocated in download mode) with the download stamp stNow. The
 // whole image is built aside and replaces the codec's buffers only when every block and every
-// limit passed: more program bytes than the controller holds, more than 256 names or more older
-// message texts than section C holds are refused with 612; function blocks not numbered from
+// limit passed: more program bytes than the controller holds, more than 256 names, more older
+// message texts than section C holds, or more I/O state names or drawn elements than a newer
+// message-text screen holds are refused with 612; function blocks not numbered from
 // 9000 without a gap, a block whose number or point index the image cannot express, a source that is no block the image can name, or a record that would
 // not fit its block's program size with 604. A refusal leaves the codec's buffers as they were.
 // Buffer 1 takes the size of the records as written (each type's record size by generation).

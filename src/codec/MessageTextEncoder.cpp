@@ -6,6 +6,7 @@
 #include "codec/EncodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/LcdCharMap.h"
+#include "codec/MessageTextScreen.h"
 #include "codec/MultiByteText.h"
 #include "codec/RecordWriter.h"
 #include "document/VetlaDoc.h"
@@ -33,9 +34,13 @@ const CWidget* FirstElement(const CObArray& line)
     return nullptr;
 }
 
-int OldLineKind(int nElementKind)
+// The line kind follows the element's parameter-name id: the message text's own parameters
+// (ids 34, 1, 2, 3 of its row) are kinds 3-6, an element without a parameter is text, and any
+// other parameter is a block parameter. (The list index would make a block's second, third or
+// fourth parameter read back as one of the message text's own.)
+int OldLineKind(int nParamId)
 {
-    switch (nElementKind) {
+    switch (nParamId) {
     case 0x22: return 3;
     case 1: return 4;
     case 2: return 5;
@@ -64,7 +69,7 @@ void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, Rec
             w.Byte(OldCell(pRow[nCol]));
         return;
     }
-    const int nKind = OldLineKind(pElement->m_nKind);
+    const int nKind = OldLineKind(pElement->m_nParamId);
     w.Byte(nKind);
     w.Byte(pElement->m_nColumn - 1);
     if (nKind == kLineParameter) {
@@ -99,15 +104,19 @@ void EncodeOldText(EncodeContext& ctx, const CBlockMSGTEXT& text)
 }
 
 // The newer layout of one text block.
-constexpr int kRowCells = 32;
-constexpr int kTextCells = 24;
+constexpr int kRowCells = TEXT_SCREEN_ROW_CELLS;
+constexpr int kTextCells = TEXT_SCREEN_TEXT_CELLS;
 constexpr int kScreenAttrBytes = 128;
 constexpr int kScreenCharsFirst = 256;
 constexpr int kScreenCharBytes = kTextCells * MSGTEXT_LINES * 2;
+// The label areas of the two screens from 640, their records of drawn elements from 1024.
+constexpr int kScreenLabelsFirst = 640;
+constexpr int kScreenLabelBytes = 192;
+constexpr int kScreenRecordsFirst = 1024;
+constexpr int kScreenRecordBytes = 128;
 constexpr BYTE kAttrSingle = 1;
 constexpr BYTE kAttrGbk = 0x61;
 constexpr BYTE kAttrBig5 = 0x51;
-constexpr BYTE kAttrBlockParameter = 2;
 // The settings of a screen in its attribute rows: column 27 of row 1, column 28 of each row,
 // columns 29 and 30 of row 1; seven of the block's fourteen settings per screen.
 constexpr int kSettingsPerScreen = 7;
@@ -128,19 +137,13 @@ int SpecialCode(TCHAR ch)
     return it == std::end(kSpecialChars) ? -1 : it->byCode;
 }
 
-struct Screen {
-    std::span<BYTE> attrs;
-    std::span<BYTE> chars;
-    int nCharSet;
-};
-
-void PutChar(const Screen& screen, int nRow, int nCol, BYTE byAttr, int nValue)
+void PutChar(const TextScreen& screen, int nRow, int nCol, BYTE byAttr, int nValue)
 {
     screen.attrs[std::size_t(nRow * kRowCells + nCol)] = byAttr;
     RecordWriter(screen.chars, (nRow * kTextCells + nCol) * 2).Word(nValue);
 }
 
-void EncodeScreenRow(const Screen& screen, const CString* pRow, int nRow)
+void EncodeScreenRow(const TextScreen& screen, const CString* pRow, int nRow)
 {
     const bool bDoubleByteSet = screen.nCharSet == 0 || screen.nCharSet == 1;
     for (int nCol = 0; nCol < kTextCells; ++nCol) {
@@ -163,28 +166,7 @@ void EncodeScreenRow(const Screen& screen, const CString* pRow, int nRow)
     }
 }
 
-// A block parameter shown in a line: its kind, the record code of the block's type, and the
-// block's offset with the parameter index in the high nibble of the last byte.
-void MarkElements(EncodeContext& ctx, const Screen& screen, const CObArray& line, int nRow)
-{
-    for (int i = 0; i < line.GetSize(); ++i) {
-        const auto* pWidget = static_cast<const CWidget*>(line[i]);
-        if (!pWidget || pWidget->m_nKind < 0)
-            continue;
-        const int nCol = pWidget->m_nColumn - 1;
-        const CBlockObj* pBlock = ctx.Doc().FindBlockByNumber(pWidget->m_nBlockNumber);
-        if (nCol < 0 || nCol + 4 > kTextCells || !pBlock)
-            continue;
-        const int nOffset = pBlock->m_nNumber - NUM_FUNCTION_BLOCK;
-        RecordWriter w(screen.attrs, nRow * kRowCells + nCol);
-        w.Byte(kAttrBlockParameter);
-        w.Byte(RecordCodeOf(pBlock->m_nType));
-        w.Byte(nOffset & 0xFF);
-        w.Byte((pWidget->m_nKind & 0xF) << 4 | ((nOffset >> 8) & 0xF));
-    }
-}
-
-void EncodeScreenSettings(const Screen& screen, const int* pSettings)
+void EncodeScreenSettings(const TextScreen& screen, const int* pSettings)
 {
     screen.attrs[27] = BYTE(pSettings[0]);
     for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
@@ -204,15 +186,18 @@ void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
     std::span<BYTE> block = area.subspan(nOffset, IMAGE_TEXT_BLOCK_BYTES);
     const CVetlaDoc& doc = ctx.Doc();
     for (int nScreen = 0; nScreen < 2; ++nScreen) {
-        const Screen screen{block.subspan(std::size_t(nScreen * kScreenAttrBytes), kScreenAttrBytes),
-                            block.subspan(std::size_t(kScreenCharsFirst + nScreen * kScreenCharBytes), kScreenCharBytes),
-                            nScreen == 0 ? doc.m_nCharSet1 : doc.m_nCharSet2};
+        const auto part = [&](int nFirst, int nBytes) {
+            return block.subspan(std::size_t(nFirst + nScreen * nBytes), std::size_t(nBytes));
+        };
+        const TextScreen screen{part(0, kScreenAttrBytes), part(kScreenCharsFirst, kScreenCharBytes),
+                                part(kScreenLabelsFirst, kScreenLabelBytes),
+                                part(kScreenRecordsFirst, kScreenRecordBytes),
+                                nScreen == 0 ? doc.m_nCharSet1 : doc.m_nCharSet2};
         const auto& cells = nScreen == 0 ? text.m_strCells1 : text.m_strCells2;
         const CObArray* pLines = nScreen == 0 ? text.m_arrWidgets1 : text.m_arrWidgets2;
-        for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow) {
+        for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
             EncodeScreenRow(screen, cells[nRow + 1], nRow);
-            MarkElements(ctx, screen, pLines[nRow], nRow);
-        }
+        EncodeScreenElements(ctx, screen, pLines);
         EncodeScreenSettings(screen, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
     }
 }
