@@ -8,11 +8,13 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
 {
     m_index.reserve(std::size_t(doc.m_blockList.GetCount()) + 1);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
-        auto* pRail = static_cast<CBlockObj*>(doc.m_powerBusList.GetHead());
-        m_index.emplace(pRail->m_nNumber, pRail);
+        if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
+            m_index.emplace(pRail->m_nNumber, pRail);
     }
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
+        if (!pBlock)
+            continue;
         m_index.try_emplace(pBlock->m_nNumber, pBlock);
         if (dynamic_cast<CBlockMake*>(pBlock))
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
