@@ -208,11 +208,37 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar
     EXPECT_GE(rcSim.Width(), m_pFrame->m_pSimulationBar->CalcContentSize().cx);
 }
 
+// A manual timer that tells whether it still exists, so that the frame's end can be checked.
+class CWatchedTimer : public CManualPeriodicTimer {
+public:
+    explicit CWatchedTimer(BOOL* pAlive) : m_pAlive(pAlive) { *m_pAlive = TRUE; }
+    ~CWatchedTimer() override { *m_pAlive = FALSE; }
+    CWatchedTimer(const CWatchedTimer&) = delete;
+    CWatchedTimer& operator=(const CWatchedTimer&) = delete;
+
+private:
+    BOOL* m_pAlive;
+};
+
 TEST_F(SimBarTest, DestroyingTheFrameStopsTheTimerAndDeletesTheBars)
 {
+    BOOL bTimerAlive = FALSE;
+    AfxSetPeriodicTimerFactory([this, &bTimerAlive] {
+        auto pTimer = std::make_unique<CWatchedTimer>(&bTimerAlive);
+        m_pTimer = pTimer.get();
+        return pTimer;
+    });
     StartSimulation();
+    ASSERT_TRUE(bTimerAlive);
+    ASSERT_TRUE(m_pTimer->IsRunning());
+    const HWND bars[] = {m_pFrame->m_pInputsBar->GetSafeHwnd(), m_pFrame->m_pOutputsBar->GetSafeHwnd(),
+                         m_pFrame->m_pSimulationBar->GetSafeHwnd()};
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
+    m_pTimer = nullptr;
+    EXPECT_FALSE(bTimerAlive);
+    for (HWND hBar : bars)
+        EXPECT_FALSE(IsWindow(hBar));
 }
 
 TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
