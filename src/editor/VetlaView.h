@@ -293,6 +293,8 @@ public:
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnUpdateEditDelete(CCmdUI* pCmdUI);
+    // Something is selected and the diagram is not being simulated: Edit > Delete is offered.
+    BOOL CanDeleteSelection() const;
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     // The Cut/Join Connection mode on and off.
     void OnCutJoinConnection();

@@ -209,6 +209,21 @@ TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
     EXPECT_FALSE(TakePosted()) << "F4 without Ctrl";
 }
 
+// Delete does what Edit > Delete does, and nothing when that command is not offered.
+TEST_F(ViewKeysTest, DeleteRemovesTheSelectionAsTheMenuCommandDoes)
+{
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    Key(VK_DELETE);
+    EXPECT_FALSE(TakePosted()) << "nothing selected";
+    Select(pAnd);
+    Key(VK_DELETE);
+    Pump();
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
+    EXPECT_EQ(Doc().m_blockList.GetHead(), pIn);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+}
+
 TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
 {
     Block(BT_IN, 40, 100);
