@@ -232,6 +232,16 @@ void CSimulationBarDlg::OnStop()
         if (!IsOneOf<CBlockIn, CBlockAnalogIn, CBlockLow, CBlockShift, CBlockAnalogOut, CBlockAnalogFlag>(pBlock))
             ResetBlockOnStop(pBlock, pDoc);
     }
+    RefreshOutputsBar();
+}
+
+// A stopped run scans nothing, so no block reports its reset output: the bar is told here.
+void CSimulationBarDlg::RefreshOutputsBar() const
+{
+    if (!m_pFrame)
+        return;
+    for (CBlockObj* pBlock : BlocksOf(GetDocument()))
+        m_pFrame->RefreshOutputs(pBlock);
 }
 
 void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
@@ -539,6 +549,7 @@ void CSimulationBarDlg::UpdatePowerState()
         RestartCounters(pBlock, stNow);
         ResetBlockOnStop(pBlock, pDoc);
     }
+    RefreshOutputsBar();
 }
 
 void CSimulationBarDlg::PostCommand(UINT nID, BOOL bMain) const

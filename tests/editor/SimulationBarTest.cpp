@@ -425,6 +425,24 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
     EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
 }
 
+// Stop resets every output, and the Outputs bar shows it although a stopped run scans nothing.
+TEST_F(SimBarTest, StopPutsOutTheLampsOfTheOutputsItResets)
+{
+    auto* pIn = Add(new CBlockIn(BT_IN), 100);
+    auto* pOut = Add(new CBlockOut(BT_OUT), 601);
+    pOut->m_nPinSource[0] = pIn->m_nNumber;
+    StartSimulation();
+    pIn->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    const CSimContext sim = m_view.MakeSimContext();
+    pOut->Simulate(&sim);
+    const SimBarControl* pControl = Outputs().FindControl(601);
+    ASSERT_NE(pControl, nullptr);
+    ASSERT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
+    Bar().OnStop();
+    EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
+}
+
 } // namespace
 
 // The sample diagram operated from the Inputs bar while the view scans on every tick: I1 AND I2
