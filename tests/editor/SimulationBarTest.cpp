@@ -535,3 +535,66 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     press(100);
     EXPECT_EQ(state(pQ1), 0) << "the trigger fell";
 }
+
+// An on-delay of 0 triggered while the run is suspended or stopped and then stepped by cycles
+// switches within the cycles, as it does within the ticks when the run goes on freely.
+TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
+{
+    enum class Before { Running, Suspended, Stopped };
+    for (const Before before : {Before::Running, Before::Suspended, Before::Stopped}) {
+        const bool bStepping = before != Before::Running;
+        SCOPED_TRACE(int(before));
+        CVetlaDoc doc;
+        doc.m_nDocType = DOC_TYPE_FBD;
+        m_view.m_pDocument = &doc;
+        auto add = [&doc](CBlockObj* pBlock, int nNumber) {
+            pBlock->m_nNumber = nNumber;
+            pBlock->InitForDocument(&doc);
+            doc.m_blockList.AddTail(pBlock);
+            return pBlock;
+        };
+        CBlockObj* pI1 = add(new CBlockIn(BT_IN), 100);
+        CBlockObj* pTimer = add(new CBlockDPR(BT_DPR), 9000);
+        CBlockObj* pQ1 = add(new CBlockOut(BT_OUT), 600);
+        pTimer->m_nPinSource[0] = pI1->m_nNumber;
+        pQ1->m_nPinSource[0] = pTimer->m_nNumber;
+        pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds.hundredths, 00.00
+
+        m_pFrame = new CChildFrame;
+        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+        m_pFrame->SetActiveView(&m_view);
+        CMainFrame mainFrame;
+        AfxSetMainFrame(&mainFrame);
+        mainFrame.MDIActivate(m_pFrame);
+        m_view.OnSimulation();
+        RecordingSurface surface(SIZE{1200, 800});
+        CDC dc(surface);
+        auto scanTicks = [&](int nTicks) {
+            for (int i = 0; i < nTicks; ++i) {
+                Tick();
+                surface.Clear();
+                m_view.OnDraw(&dc);
+            }
+        };
+        scanTicks(4);
+        if (before == Before::Suspended)
+            Bar().OnSuspend();
+        else if (before == Before::Stopped)
+            Bar().OnStop();
+        static_cast<CButton*>(Inputs().FindControl(100)->pWnd)->Click();
+        scanTicks(2);
+        if (bStepping) {
+            Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("3"));
+            Bar().OnStep();
+        }
+        scanTicks(6);
+        EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+        EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+        m_view.OnSimulation();
+        m_pFrame->DestroyWindow();
+        m_pFrame = nullptr;
+        mainFrame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+        m_view.m_pDocument = &m_doc;
+    }
+}
