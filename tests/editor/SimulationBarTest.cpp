@@ -4,6 +4,8 @@
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockIn.h"
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockLadder.h"
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
@@ -597,4 +599,48 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         AfxSetMainFrame(nullptr);
         m_view.m_pDocument = &m_doc;
     }
+}
+
+// In a ladder diagram the Inputs bar's I1 stands for the contacts on operand 100: a click on the
+// bar switches them as a click on one in the diagram does, and either click lights the lamp.
+TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.m_pDocument = &doc;
+    auto add = [&doc](CBlockObj* pBlock, int nNumber, CPoint pt) {
+        pBlock->m_nNumber = nNumber;
+        pBlock->m_ptPos = pt;
+        pBlock->m_nOperand = 100;
+        pBlock->InitForDocument(&doc);
+        doc.m_blockList.AddTail(pBlock);
+        return pBlock;
+    };
+    CBlockObj* pMake = add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, CPoint(100, 100));
+    CBlockObj* pBreak = add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, CPoint(300, 100));
+    m_pFrame = new CChildFrame;
+    ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+    m_pFrame->SetActiveView(&m_view);
+    m_view.OnSimulation();
+    const SimBarControl* pControl = Inputs().FindControl(100);
+    ASSERT_NE(pControl, nullptr);
+    auto* pLamp = static_cast<CIconButton*>(pControl->pWnd);
+    ASSERT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF);
+
+    pLamp->Click();
+    EXPECT_EQ(pMake->m_nContactState, 1);
+    EXPECT_EQ(pBreak->m_nContactState, 0);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_ON);
+
+    CRect rc;
+    pMake->GetRect(&rc);
+    ASSERT_TRUE(m_view.PressSimulatedInput(rc.CenterPoint()));
+    EXPECT_EQ(pMake->m_nContactState, 0);
+    EXPECT_EQ(pBreak->m_nContactState, 1);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF) << "a click in the diagram reaches the bar";
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    m_view.m_pDocument = &m_doc;
 }
