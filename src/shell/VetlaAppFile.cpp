@@ -51,9 +51,18 @@ CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
 {
     if (!m_pFBDTemplate)
         return nullptr;
-    CDocument* pOpen = nullptr;
-    if (m_pFBDTemplate->MatchDocType(lpszFileName, pOpen) == CDocTemplate::yesAlreadyOpen && pOpen)
-        return pOpen;
+    for (CMultiDocTemplate* pTemplate : {m_pFBDTemplate, m_pLADTemplate}) {
+        CDocument* pOpen = nullptr;
+        if (pTemplate && pTemplate->MatchDocType(lpszFileName, pOpen) == CDocTemplate::yesAlreadyOpen && pOpen) {
+            // A file that is open already is not opened twice: its window comes to the front.
+            POSITION pos = pOpen->GetFirstViewPosition();
+            if (CView* pView = pos ? pOpen->GetNextView(pos) : nullptr) {
+                if (CFrameWnd* pFrame = pView->GetParentFrame())
+                    pFrame->ActivateFrame();
+            }
+            return pOpen;
+        }
+    }
     return m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
 }
 
