@@ -63,7 +63,12 @@ CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
             return pOpen;
         }
     }
-    return m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
+    // Every way in (File > Open, the recent files, the command line at start-up) gets the
+    // document menu as a new document does, translated in the Chinese interface.
+    CDocument* pOpened = m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
+    if (pOpened)
+        UpdateDocumentMenu();
+    return pOpened;
 }
 
 void CVetlaApp::OnFileOpen()
@@ -79,20 +84,16 @@ void CVetlaApp::OnFileOpen()
     if (!AfxRunFileDialog(request))
         return;
     try {
-        int nOpened = 0;
         for (const CString& strPath : request.fileNames) {
             const CString strExtension = strPath.Right(4);
             if (IsProjectExtension(strExtension)) {
                 OpenDocumentFile(strPath);
-                ++nOpened;
                 continue;
             }
             CString strMessage;
             strMessage.Format(ResourceString(IDS_WRONG_FILE_TYPE), ResourceString(IDR_MAINFRAME), strExtension);
             AfxMessageBox(strMessage, MB_ICONINFORMATION);
         }
-        if (nOpened > 0)
-            UpdateDocumentMenu();
     } catch (CException* e) {
         e->Delete();
         AfxMessageBox(_T("Open file error!"), MB_ICONSTOP);
