@@ -224,6 +224,17 @@ TEST_F(ViewKeysTest, DeleteRemovesTheSelectionAsTheMenuCommandDoes)
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
 }
 
+// F5's command can be found without knowing the key: the Tools menu offers it with its key.
+TEST_F(ViewKeysTest, ConnectModeIsOnTheToolsMenu)
+{
+    Block(BT_IN, 40, 100);
+    CString strCaption;
+    ASSERT_GT(Frame()->GetMenu()->GetMenuString(ID_CONNECT, strCaption, MF_BYCOMMAND), 0);
+    EXPECT_EQ(strCaption.ToUtf8(), "Connect\tF5");
+    Frame()->SendMessage(WM_COMMAND, ID_CONNECT);
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_CONNECT);
+}
+
 TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
 {
     Block(BT_IN, 40, 100);
