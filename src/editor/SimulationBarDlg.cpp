@@ -198,6 +198,9 @@ void CSimulationBarDlg::ShowCounter(BOOL bShow)
         pClock->MoveWindow(rc);
     }
     pCounter->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    // The bar takes the room the shifted clock needs, or gives it back.
+    if (m_pFrame && m_pFrame->m_hWnd)
+        m_pFrame->RecalcLayout();
 }
 
 void CSimulationBarDlg::OnStart()

@@ -300,6 +300,20 @@ TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends
     EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
 }
 
+// The step counter appears left of the clock and pushes it right: the bar grows so that the
+// clock stays on it.
+TEST_F(SimBarTest, TheClockStaysOnTheBarWhenTheStepCounterAppears)
+{
+    StartSimulation(700);
+    CWnd* pClock = Bar().GetDlgItem(IDC_SIM_CLOCK_TEXT);
+    ASSERT_NE(pClock, nullptr);
+    ASSERT_LE(RectOf(*pClock).right, RectOf(*m_pFrame->m_pSimulationBar).right);
+    Bar().OnSuspend();
+    Bar().OnStep();
+    ASSERT_TRUE(Bar().GetDlgItem(IDC_SIM_STEP_COUNTER)->GetStyle() & WS_VISIBLE);
+    EXPECT_LE(RectOf(*pClock).right, RectOf(*m_pFrame->m_pSimulationBar).right);
+}
+
 TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
 {
     StartSimulation();
