@@ -188,6 +188,11 @@ BOOL CBlockObj::IsPinUsed(int nPin) const
     return FALSE;
 }
 
+CBlockObj* AsBlock(CObject* pOb)
+{
+    return pOb && pOb->IsKindOf(RUNTIME_CLASS(CBlockObj)) ? static_cast<CBlockObj*>(pOb) : nullptr;
+}
+
 BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes)
 {
     return std::any_of(classes.begin(), classes.end(),

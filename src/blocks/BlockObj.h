@@ -214,6 +214,10 @@ private:
 // The hardware code of the current project, used for a block that belongs to no document.
 extern WORD g_wHardwareCode;
 
+// The object as a block; null for a null entry or an object of another class, which a damaged
+// list may hold where blocks belong.
+CBlockObj* AsBlock(CObject* pOb);
+
 // The block is of one of the classes (or derived from one).
 BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*> classes);
 

@@ -10,8 +10,9 @@
 #include "platform/core/Types.h"
 
 #include <array>
-#include <ranges>
+#include <functional>
 #include <span>
+#include <vector>
 
 class CBlockObj;
 
@@ -233,10 +234,16 @@ struct BlockTypeRow {
 
 // Every row, in code order.
 std::span<const BlockTypeRow> BlockTypeRows();
-// The rows the factory makes a block for (every row but the power rail's).
-inline auto FactoryTypeRows()
+// The rows the factory makes a block for (every row but the power rail's). A plain list rather
+// than a filtered view: the fuzzing build's clang cannot compile the view with this library.
+inline std::vector<std::reference_wrapper<const BlockTypeRow>> FactoryTypeRows()
 {
-    return BlockTypeRows() | std::views::filter([](const BlockTypeRow& row) { return row.cls.pfnCreate != nullptr; });
+    std::vector<std::reference_wrapper<const BlockTypeRow>> rows;
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        if (row.cls.pfnCreate)
+            rows.emplace_back(row);
+    }
+    return rows;
 }
 // The row of a type code; null for a code that names no block type.
 const BlockTypeRow* FindBlockType(int nType);

@@ -55,7 +55,9 @@ void CConnectLineObj::Serialize(CArchive& ar)
     m_pDoc = nullptr;
     if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
         m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
-    ResolveEnds();
+    // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
+    // and only their owner knows when they are complete and checked.
+    m_pStartBlock = m_pEndBlock = nullptr;
     m_arrVertices.Serialize(ar);
     m_arrJunctions.Serialize(ar);
 }

@@ -27,10 +27,13 @@ public:
     CConnectLineObj(const CConnectLineObj&) = delete;
     CConnectLineObj& operator=(const CConnectLineObj&) = delete;
 
-    // The wire record. A load takes the archive's document, resolves both ends by number (in
-    // a ladder document a missing start, else a missing end, becomes the power rail) and
+    // The wire record. A load takes the archive's document, leaves both ends unresolved and
     // refuses a pin index outside 0..19 with the archive's generic error.
     void Serialize(CArchive& ar) override;
+    // Finds both end blocks by number in the wire's document (in a ladder document a missing
+    // start, else a missing end, becomes the power rail); a load calls it once the document's
+    // lists are read and checked.
+    void ResolveEnds();
 
     // The polyline in the given colour and its junction dots; the last argument is not used.
     void Draw(CDC* pDC, COLORREF crColor, int nUnused);
@@ -77,7 +80,6 @@ public:
 private:
     BOOL HitSegments(int x, int y, int* pSegment, int* pOrientation, int nMargin,
                      const int* pFlags) const;
-    void ResolveEnds();
 };
 
 // The first wire of the document's wire list that HitTest finds at the point, else null.

@@ -58,7 +58,7 @@ void CWidget::Serialize(CArchive& ar)
     const WORD wHardware = m_pDoc ? m_pDoc->m_wHardwareCode : g_wHardwareCode;
     if (!IsNewGeneration(wHardware))
         FitToOldModelWidth();
-    m_pBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr;
+    m_pBlock = nullptr;
 
     const UINT nSchema = ar.GetObjectSchema();
     if (nSchema == 0)
@@ -71,6 +71,8 @@ void CWidget::Serialize(CArchive& ar)
     }
     ar >> m_nValueIndex >> m_nMinValue >> m_nMaxValue >> m_nOption;
 }
+
+void CWidget::ResolveBlock() { m_pBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr; }
 
 // The older controllers show 12 columns and give every parameter the width of the table; an
 // element stored wider or narrower (a project moved from a newer model) is refitted so that it

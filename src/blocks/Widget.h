@@ -35,9 +35,12 @@ public:
     CWidget(int nLeft, int nTop, int nWidth, int nHeight, COLORREF crColor);
 
     // The element record. A load takes the document from the archive, fits a parameter
-    // element to its table width on the older controllers, resolves the block and, for a
-    // schema-1 record, reads the name cells and the settings.
+    // element to its table width on the older controllers and, for a schema-1 record, reads
+    // the name cells and the settings. The block stays unresolved until ResolveBlock.
     void Serialize(CArchive& ar) override;
+    // Finds the element's block by number in its document; a load calls it once the
+    // document's lists are read and checked.
+    void ResolveBlock();
     // Every field but the document pointer; nothing for a null destination.
     void CopyTo(CWidget* pDst) const;
 

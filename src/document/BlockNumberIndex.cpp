@@ -10,12 +10,14 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
 {
     m_index.reserve(std::size_t(doc.m_blockList.GetCount()) + 1);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
-        auto* pRail = static_cast<CBlockObj*>(doc.m_powerBusList.GetHead());
-        m_index.emplace(pRail->m_nNumber, Entry{pRail, -1});
+        if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
+            m_index.emplace(pRail->m_nNumber, Entry{pRail, -1});
     }
     int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
+        if (!pBlock)
+            continue;
         m_index.try_emplace(pBlock->m_nNumber, Entry{pBlock, nOrdinal++});
         // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
         // across the library compares type names.

@@ -224,13 +224,13 @@ CBlockObj* CVetlaDoc::FindBlockByNumber(int nNumber) const
     if (m_pNumberIndex)
         return m_pNumberIndex->Find(nNumber);
     if (IsLadder() && !m_powerBusList.IsEmpty()) {
-        auto* pRail = static_cast<CBlockObj*>(m_powerBusList.GetHead());
-        if (pRail->m_nNumber == nNumber)
+        CBlockObj* pRail = AsBlock(m_powerBusList.GetHead());
+        if (pRail && pRail->m_nNumber == nNumber)
             return pRail;
     }
     for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
-        if (pBlock->m_nNumber == nNumber)
+        CBlockObj* pBlock = AsBlock(m_blockList.GetNext(pos));
+        if (pBlock && pBlock->m_nNumber == nNumber)
             return pBlock;
     }
     return nullptr;
@@ -252,8 +252,8 @@ std::vector<CBlockObj*> CVetlaDoc::FindBlocksInNumberRange(int nFirst, int nLast
 CBlockObj* CVetlaDoc::FindBlockByOperand(int nOperand, int nType) const
 {
     for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
-        if (pBlock->m_nOperand == nOperand && pBlock->m_nType == nType)
+        CBlockObj* pBlock = AsBlock(m_blockList.GetNext(pos));
+        if (pBlock && pBlock->m_nOperand == nOperand && pBlock->m_nType == nType)
             return pBlock;
     }
     return nullptr;

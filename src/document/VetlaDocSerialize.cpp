@@ -128,6 +128,21 @@ public:
         }
         if (!AdoptWidgets(pText))
             ThrowBadFormat();
+        for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+            CObArray& widgets = pText->WidgetArray(i);
+            for (INT_PTR k = 0; k < widgets.GetSize(); ++k) {
+                if (widgets[k])
+                    static_cast<CWidget*>(widgets[k])->ResolveBlock();
+            }
+        }
+    }
+
+    // The wires name their end blocks by number; they are found only now that every list that
+    // can hold a block is read and holds nothing but blocks.
+    void ResolveWires()
+    {
+        for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos;)
+            static_cast<CConnectLineObj*>(m_doc.m_lineList.GetNext(pos))->ResolveEnds();
     }
 
 private:
@@ -226,6 +241,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
     load.IndexBlocks();
     load.Read(ar, m_lineList, RUNTIME_CLASS(CConnectLineObj));
+    load.ResolveWires();
 
     // One walk over the blocks reads the element arrays of the message texts and rebuilds
     // the pointers that the file keeps as numbers, by the generation of the loaded hardware.
@@ -241,6 +257,11 @@ void CVetlaDoc::LoadFile(CArchive& ar)
         for (int k = 0; k < nRefs; ++k)
             ResolveReference(*this, pBlock, k);
     }
+    // Every byte belongs to a record: bytes left over mean that a damaged count or length made
+    // the load stop short of what the file holds.
+    BYTE byLeftOver = 0;
+    if (ar.Read(&byLeftOver, 1) != 0)
+        ThrowBadFormat();
 }
 
 void CVetlaDoc::ResolveDataLogItems(CBlockDataLog* pLog) const

@@ -340,9 +340,12 @@ void CChildFrame::LayOutBarRow(CRect& rectPane)
     for (CControlBar* pBar : m_barRow) {
         if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
             continue;
-        const CSize size = pBar->CalcFixedLayout(FALSE, TRUE);
+        CSize size = pBar->CalcFixedLayout(FALSE, TRUE);
         auto* pDynamic = dynamic_cast<cdxCDynamicBar*>(pBar);
-        const int nMinWidth = pDynamic ? std::min<int>(size.cx, pDynamic->CalcContentSize().cx) : size.cx;
+        // A bar whose content grew (the Simulation bar's step counter) asks for room for it.
+        const int nContent = pDynamic ? int(pDynamic->CalcContentSize().cx) : 0;
+        size.cx = std::max<int>(size.cx, nContent);
+        const int nMinWidth = pDynamic ? nContent : size.cx;
         if (!lines.back().empty() && nLineMin + nMinWidth > rectPane.Width()) {
             lines.emplace_back();
             nLineMin = 0;

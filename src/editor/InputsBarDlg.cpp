@@ -5,6 +5,7 @@
 #include "blocks/BlockTypes.h"
 #include "controls/IconButton.h"
 #include "controls/IconImages.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -113,11 +114,27 @@ BOOL CInputsBarDlg::OnInitDialog()
     return TRUE;
 }
 
-CBlockObj* CInputsBarDlg::FindBlock(int nNumber) const
+CVetlaDoc* CInputsBarDlg::GetDocument() const
 {
     CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
-    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
-    return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
+    return pView ? pView->GetDocument() : nullptr;
+}
+
+// In a ladder diagram a digital input or function key is no block of its own: the first make
+// or break contact on that operand stands for all of them, as it does when the bar is built.
+CBlockObj* CInputsBarDlg::FindBlock(int nNumber) const
+{
+    CVetlaDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return nullptr;
+    if (!pDoc->IsLadder() || IsAnalog(nNumber))
+        return pDoc->FindBlockByNumber(nNumber);
+    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
+        CBlockObj* pBlock = AsBlock(pDoc->m_blockList.GetNext(pos));
+        if (pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) && pBlock->m_nOperand == nNumber)
+            return pBlock;
+    }
+    return nullptr;
 }
 
 void CInputsBarDlg::RebuildControls()
@@ -171,6 +188,14 @@ void CInputsBarDlg::OnInputButton(const SimBarControl& control)
     CBlockObj* pBlock = FindBlock(control.nNumber);
     if (!pButton || !pBlock || SimInputMode(pBlock) != SIM_INPUT_SWITCH)
         return;
+    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake))) {
+        // Every contact of the operand switches, as a click on one in the diagram does.
+        ToggleSimulatedInput(*GetDocument(), *pBlock);
+        RefreshInputs(pBlock);
+        if (CVetlaView* pView = m_pFrame->GetActiveView(); pView && pView->m_hWnd)
+            pView->Invalidate(FALSE);
+        return;
+    }
     const int nState = pButton->GetIconId() == IDI_LAMP_OFF ? 1 : 0;
     pButton->SetIcon(nState ? IDI_LAMP_ON : IDI_LAMP_OFF, 0);
     pButton->SetIconId(nState ? IDI_LAMP_ON : IDI_LAMP_OFF);
@@ -233,7 +258,10 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
     if (!pControl)
         return;
     if (auto* pButton = dynamic_cast<CIconButton*>(pControl->pWnd)) {
-        const int nIcon = pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] == 1 ? IDI_LAMP_ON : IDI_LAMP_OFF;
+        // A contact's lamp shows its operand's switch, not the power that passes the contact.
+        const CBlockObj* pContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) ? FindBlock(nNumber) : nullptr;
+        const int nState = pContact ? pContact->m_nContactState : pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        const int nIcon = nState == 1 ? IDI_LAMP_ON : IDI_LAMP_OFF;
         if (pButton->GetIconId() != nIcon) {
             pButton->SetIcon(nIcon, 0);
             pButton->SetIconId(nIcon);

@@ -42,6 +42,7 @@ private:
     // A momentary input's press (bDown) or release; FALSE when the control is no such button.
     BOOL PressMomentary(CWnd* pWnd, BOOL bDown);
     CBlockObj* FindBlock(int nNumber) const;
+    CVetlaDoc* GetDocument() const;
     void Redraw();
 
     CChildFrame* m_pFrame;

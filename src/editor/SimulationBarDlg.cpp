@@ -198,6 +198,9 @@ void CSimulationBarDlg::ShowCounter(BOOL bShow)
         pClock->MoveWindow(rc);
     }
     pCounter->ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    // The bar takes the room the shifted clock needs, or gives it back.
+    if (m_pFrame && m_pFrame->m_hWnd)
+        m_pFrame->RecalcLayout();
 }
 
 void CSimulationBarDlg::OnStart()
@@ -232,6 +235,16 @@ void CSimulationBarDlg::OnStop()
         if (!IsOneOf<CBlockIn, CBlockAnalogIn, CBlockLow, CBlockShift, CBlockAnalogOut, CBlockAnalogFlag>(pBlock))
             ResetBlockOnStop(pBlock, pDoc);
     }
+    RefreshOutputsBar();
+}
+
+// A stopped run scans nothing, so no block reports its reset output: the bar is told here.
+void CSimulationBarDlg::RefreshOutputsBar() const
+{
+    if (!m_pFrame)
+        return;
+    for (CBlockObj* pBlock : BlocksOf(GetDocument()))
+        m_pFrame->RefreshOutputs(pBlock);
 }
 
 void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
@@ -539,6 +552,7 @@ void CSimulationBarDlg::UpdatePowerState()
         RestartCounters(pBlock, stNow);
         ResetBlockOnStop(pBlock, pDoc);
     }
+    RefreshOutputsBar();
 }
 
 void CSimulationBarDlg::PostCommand(UINT nID, BOOL bMain) const

@@ -80,6 +80,8 @@ public:
     void UpdateClockText();
     void UpdateStepControls();
     static void ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc);
+    // Every output's lamp or value on the Outputs bar as the blocks now hold it.
+    void RefreshOutputsBar() const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -27,6 +27,7 @@
 #include "platform/ui/ScrollView.h"
 
 #include <memory>
+#include <optional>
 
 class CAnalogSliderDlg;
 class CBlockComment;
@@ -57,6 +58,10 @@ constexpr BYTE SELECTION_COMMENTS = 3;
 
 // The icon of the view's balloon tip.
 constexpr int IDI_BALLOON_TIP = 133;
+
+// How far, in document units right and down, a paste repeated at the same press point lands
+// beyond the one before it.
+constexpr int PASTE_REPEAT_OFFSET = 20;
 
 // The zoom factor's range.
 constexpr float VIEW_ZOOM_MIN = 0.25f;
@@ -313,11 +318,16 @@ public:
     void OnEditCopy();
     void OnEditCut();
     void OnEditPaste();
+    // Where the next pasted group's top-left goes: the last press point, moved on by one
+    // repeat offset for every paste in a row at that same point.
+    CPoint NextPastePoint();
     void OnEditDelete();
     void OnEditSelectAll();
     void OnUpdateEditCopy(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnUpdateEditDelete(CCmdUI* pCmdUI);
+    // Something is selected and the diagram is not being simulated: Edit > Delete is offered.
+    BOOL CanDeleteSelection() const;
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
     // The Cut/Join Connection mode on and off.
     void OnCutJoinConnection();
@@ -409,6 +419,10 @@ public:
     CPoint m_ptLastMouse;
     // The last left or right press in document coordinates.
     CPoint m_ptContext;
+    // The press point of the last paste and how many pastes in a row went there: each repeat
+    // lands PASTE_REPEAT_OFFSET further right and down, so that the copies stay visible.
+    std::optional<CPoint> m_ptPasteAnchor;
+    int m_nPasteRepeat = 0;
     CBlockComment* m_pCurComment = nullptr;
     // The selection: each object once, its selected flag set while it is listed.
     CObList m_selBlocks;

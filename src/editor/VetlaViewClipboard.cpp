@@ -322,13 +322,13 @@ CRect SelectionBounds(const CVetlaView& view)
 
 // The pasted group's top-left goes to the last press point; a group that would leave the page
 // there stays where it was copied from.
-void PlacePastedGroup(CVetlaView& view)
+void PlacePastedGroup(CVetlaView& view, CPoint ptTopLeft)
 {
     const CRect bounds = SelectionBounds(view);
     if (bounds.left > bounds.right)
         return;
-    const int dx = view.m_ptContext.x - bounds.left;
-    const int dy = view.m_ptContext.y - bounds.top;
+    const int dx = ptTopLeft.x - bounds.left;
+    const int dy = ptTopLeft.y - bounds.top;
     if (dx == 0 && dy == 0)
         return;
     view.MoveSelection(dx, dy, nullptr);
@@ -399,11 +399,23 @@ void CVetlaView::OnEditPaste()
     if (bWithWires && !pasted.empty())
         AddPastedLines(*this, contents, pasted);
     AddPastedComments(*this, contents);
-    PlacePastedGroup(*this);
+    PlacePastedGroup(*this, NextPastePoint());
     GrowPagesForSelection(*this);
     doc.m_undo.SaveState(&doc);
     doc.SetModifiedFlag(TRUE);
     InvalidateAll();
+}
+
+CPoint CVetlaView::NextPastePoint()
+{
+    if (m_ptPasteAnchor == m_ptContext) {
+        ++m_nPasteRepeat;
+    } else {
+        m_ptPasteAnchor = m_ptContext;
+        m_nPasteRepeat = 0;
+    }
+    const int nOffset = m_nPasteRepeat * PASTE_REPEAT_OFFSET;
+    return m_ptContext + CSize(nOffset, nOffset);
 }
 
 void CVetlaView::OnUpdateEditCopy(CCmdUI* pCmdUI)

@@ -355,11 +355,13 @@ void CVetlaView::OnEditSelectAll()
         SelectAll();
 }
 
-void CVetlaView::OnUpdateEditDelete(CCmdUI* pCmdUI)
+BOOL CVetlaView::CanDeleteSelection() const
 {
     const BOOL bSelected = !m_selBlocks.IsEmpty() || !m_selLines.IsEmpty() || !m_selComments.IsEmpty();
-    pCmdUI->Enable(bSelected && m_pDocument && !m_pDocument->m_bSimulating);
+    return bSelected && m_pDocument && !m_pDocument->m_bSimulating;
 }
+
+void CVetlaView::OnUpdateEditDelete(CCmdUI* pCmdUI) { pCmdUI->Enable(CanDeleteSelection()); }
 
 void CVetlaView::OnUpdateEditSelectAll(CCmdUI* pCmdUI)
 {

@@ -60,6 +60,10 @@ void CVetlaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         KeepSelectionOnPage(ptNext.x, ptNext.y);
         m_ptLastMouse = ptNext;
         InvalidateAll();
+    } else if (nChar == VK_DELETE) {
+        // The key of Edit > Delete, sent as that command only when the command is offered.
+        if (CanDeleteSelection())
+            PostMessage(WM_COMMAND, ID_EDIT_CLEAR);
     } else if (command != std::end(kCommandKeys) && (!command->bCtrl || bCtrl)) {
         if (m_nWireState > 0)
             EndConnectMode();

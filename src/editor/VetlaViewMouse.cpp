@@ -844,6 +844,10 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
             (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))
             return TRUE;
         ToggleSimulatedInput(*m_pDocument, *pBlock);
+        // An input block tells the Inputs bar when it is next scanned; a contact has no such
+        // step of its own, so its operand's lamp is put right here.
+        if (bContact && GetParentFrame())
+            GetParentFrame()->RefreshInputs(pBlock);
         m_ptLastMouse = ptDoc;
         InvalidateAll();
         return TRUE;

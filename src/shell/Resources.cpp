@@ -116,6 +116,8 @@ void RegisterShellResources()
         {0, ID_PLC_REMOTE_WIFI_SETUP, _T("Remote Control WiFi Setup(7450 only)")},
         {MF_SEPARATOR, 0, nullptr},
         {0, ID_TOOLS_SIMULATION, _T("&Simulation")},
+        // Wiring has no other visible way in than its key.
+        {0, ID_CONNECT, _T("Connect\tF5")},
         {0, ID_PLC_MONIT, _T("PLC Monit")},
         {MF_END, ID_INSERT_COMMENTS, _T("Insert Comments")},
         {MF_POPUP, 0, _T("&Options")},

@@ -51,10 +51,24 @@ CDocument* CVetlaApp::OpenDocumentFile(LPCTSTR lpszFileName)
 {
     if (!m_pFBDTemplate)
         return nullptr;
-    CDocument* pOpen = nullptr;
-    if (m_pFBDTemplate->MatchDocType(lpszFileName, pOpen) == CDocTemplate::yesAlreadyOpen && pOpen)
-        return pOpen;
-    return m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
+    for (CMultiDocTemplate* pTemplate : {m_pFBDTemplate, m_pLADTemplate}) {
+        CDocument* pOpen = nullptr;
+        if (pTemplate && pTemplate->MatchDocType(lpszFileName, pOpen) == CDocTemplate::yesAlreadyOpen && pOpen) {
+            // A file that is open already is not opened twice: its window comes to the front.
+            POSITION pos = pOpen->GetFirstViewPosition();
+            if (CView* pView = pos ? pOpen->GetNextView(pos) : nullptr) {
+                if (CFrameWnd* pFrame = pView->GetParentFrame())
+                    pFrame->ActivateFrame();
+            }
+            return pOpen;
+        }
+    }
+    // Every way in (File > Open, the recent files, the command line at start-up) gets the
+    // document menu as a new document does, translated in the Chinese interface.
+    CDocument* pOpened = m_pFBDTemplate->OpenDocumentFile(lpszFileName, TRUE);
+    if (pOpened)
+        UpdateDocumentMenu();
+    return pOpened;
 }
 
 void CVetlaApp::OnFileOpen()
@@ -70,20 +84,16 @@ void CVetlaApp::OnFileOpen()
     if (!AfxRunFileDialog(request))
         return;
     try {
-        int nOpened = 0;
         for (const CString& strPath : request.fileNames) {
             const CString strExtension = strPath.Right(4);
             if (IsProjectExtension(strExtension)) {
                 OpenDocumentFile(strPath);
-                ++nOpened;
                 continue;
             }
             CString strMessage;
             strMessage.Format(ResourceString(IDS_WRONG_FILE_TYPE), ResourceString(IDR_MAINFRAME), strExtension);
             AfxMessageBox(strMessage, MB_ICONINFORMATION);
         }
-        if (nOpened > 0)
-            UpdateDocumentMenu();
     } catch (CException* e) {
         e->Delete();
         AfxMessageBox(_T("Open file error!"), MB_ICONSTOP);

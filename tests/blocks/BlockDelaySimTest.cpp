@@ -166,6 +166,32 @@ TEST(DelayTimers, OnDelayRunningTimeAndSetpointChangeWhileOn)
     EXPECT_EQ(SimDriver::State(pTimer), 1);
 }
 
+// Stepping by cycles and running freely give a timer the same result for the same simulated
+// time: 10 ms cycles count as much running time as 25 ms ticks, also for a delay of 0.
+TEST(DelayTimers, SteppingByCyclesSwitchesLikeRunning)
+{
+    for (const Time t : {Time{2, 0, 0}, Time{2, 0, 5}, kHalfSecond}) {
+        const int nSetpointMs = t.nLow * 10;
+        for (const bool bStepping : {false, true}) {
+            SimDriver sim;
+            auto* pTimer = sim.Add(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK);
+            SetOn(*pTimer, t);
+            CBlockObj* pTrigger = sim.FeedPin(pTimer, kTrg);
+            sim.Start();
+            sim.Run(100);
+            SimDriver::SetInput(pTrigger, 1);
+            sim.Scan();
+            ASSERT_EQ(SimDriver::State(pTimer), 0) << "not in the scan that triggers";
+            // Just past the setpoint, in cycles or in ticks.
+            if (bStepping)
+                sim.StepCycles(nSetpointMs / 10 + 1);
+            else
+                sim.Run(nSetpointMs + SIM_TICK_MS);
+            EXPECT_EQ(SimDriver::State(pTimer), 1) << nSetpointMs << " ms" << (bStepping ? " stepping" : " running");
+        }
+    }
+}
+
 // In a ladder document a timer's change of state reaches the contacts of its operand at once.
 TEST(DelayTimers, LadderContactsFollowTheTimer)
 {

@@ -480,8 +480,11 @@ TEST(BlockFamily, OlderGenerationCopiesLeaveTheNewerFieldsAlone)
 TEST(BlockFamily, WeeklyTimerCopyIgnoresANullDestination)
 {
     TestDocument active;
-    auto pSource = Create(BT_WT);
+    auto pSource = CreateFor(active, BT_WT);
+    FillCopied(*pSource, ExtrasOf(BT_WT), nullptr);
+    const Bytes before = StoreObject(pSource.get());
     pSource->CopyTo(nullptr, TRUE);
+    EXPECT_EQ(StoreObject(pSource.get()), before) << "the source must not be touched";
 }
 
 } // namespace

@@ -113,7 +113,7 @@ TEST_F(ConnectLineObjTest, RecordHoldsTwelveIntsAndTwoPointLists)
     EXPECT_EQ(StoreObject(pLoaded.get()), bytes);
 }
 
-TEST_F(ConnectLineObjTest, EndsResolveByNumberAndLadderWiresHangOnTheRail)
+TEST_F(ConnectLineObjTest, LoadedEndsResolveByNumberAndLadderWiresHangOnTheRail)
 {
     CBlockObj* pInput = AddBlock(BT_IN, 100);
     CBlockObj* pGate = AddBlock(BT_AND, 9000);
@@ -139,6 +139,9 @@ TEST_F(ConnectLineObjTest, EndsResolveByNumberAndLadderWiresHangOnTheRail)
         line.m_nEndBlock = c.nEnd;
         auto pLoaded = RoundTrip(line);
         ASSERT_TRUE(pLoaded);
+        EXPECT_EQ(pLoaded->m_pStartBlock, nullptr) << "the load itself resolves nothing";
+        EXPECT_EQ(pLoaded->m_pEndBlock, nullptr);
+        pLoaded->ResolveEnds();
         CBlockObj* pExpectedStart = c.bStartIsRail ? pRail : (c.nStart == 100 ? pInput : nullptr);
         CBlockObj* pExpectedEnd = c.bEndIsRail ? pRail : (c.nEnd == 9000 ? pGate : nullptr);
         EXPECT_EQ(pLoaded->m_pStartBlock, pExpectedStart) << c.nStart << " " << c.nDocType;

@@ -98,7 +98,7 @@ TEST_F(WidgetTest, RecordHasTheElementLayout)
     EXPECT_EQ(ReadU16(bytes, 2), 1u) << "stored with schema 1";
 }
 
-TEST_F(WidgetTest, LoadResolvesTheBlockThroughTheArchivesDocument)
+TEST_F(WidgetTest, LoadedElementResolvesTheBlockThroughTheArchivesDocument)
 {
     auto* pBlock = m_active.Add(new CBlockACOMP(BT_ACOMP));
     pBlock->m_nNumber = 9002;
@@ -106,6 +106,8 @@ TEST_F(WidgetTest, LoadResolvesTheBlockThroughTheArchivesDocument)
     shown.m_nBlockNumber = 9002;
     auto pLoaded = RoundTrip(shown);
     ASSERT_TRUE(pLoaded);
+    EXPECT_EQ(pLoaded->m_pBlock, nullptr) << "the load itself resolves nothing";
+    pLoaded->ResolveBlock();
     EXPECT_EQ(pLoaded->m_pBlock, pBlock);
     EXPECT_EQ(pLoaded->m_pDoc, &m_active.Doc());
     EXPECT_EQ(StoreObject(pLoaded.get()), StoreObject(&shown));
@@ -114,6 +116,7 @@ TEST_F(WidgetTest, LoadResolvesTheBlockThroughTheArchivesDocument)
     missing.m_nBlockNumber = 9100;
     pLoaded = RoundTrip(missing);
     ASSERT_TRUE(pLoaded);
+    pLoaded->ResolveBlock();
     EXPECT_EQ(pLoaded->m_pBlock, nullptr);
 }
 

@@ -114,6 +114,81 @@ TEST_F(DocDamageTest, FlippedBytesNeverHarm)
     }
 }
 
+// How many objects each of the document's lists holds.
+std::vector<INT_PTR> ListCounts(const CVetlaDoc& doc)
+{
+    return {doc.m_blockList.GetCount(), doc.m_lineList.GetCount(), doc.m_commentList.GetCount(),
+            doc.m_powerBusList.GetCount()};
+}
+
+// One damaged byte anywhere, in a count, a string length, a class tag or a value, either fails
+// the load or leaves every element in place: a load that quietly drops part of the diagram
+// would let the next save overwrite the file with less.
+// The bytes read once into a new document, as the trial load of an open does (a full open
+// reads them up to three times); FALSE when the load failed.
+BOOL LoadsInOnePass(CVetlaDoc& doc, const Bytes& bytes)
+{
+    CMemFile file;
+    file.Write(bytes.data(), UINT(bytes.size()));
+    file.SeekToBegin();
+    try {
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete);
+        ar.m_pDocument = &doc;
+        doc.Serialize(ar);
+        ar.Close();
+    } catch (CException* e) {
+        e->Delete();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A small diagram of each kind: every list has an element, and there are few bytes to damage.
+Bytes SmallDiagramBytes(BOOL bLadder)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc doc;
+    if (bLadder) {
+        doc.m_nDocType = DOC_TYPE_LAD;
+        auto* pRail = new CPowerBusObj(BT_POWERBUS);
+        doc.m_powerBusList.AddTail(pRail);
+        CBlockObj* pMake = AddNew(doc, BT_MAKE, 60, 40);
+        CBlockObj* pCoil = AddNew(doc, BT_RELAY_COIL, 200, 40);
+        AddWire(doc, pRail, 10, pMake, 0);
+        AddWire(doc, pMake, 10, pCoil, 0);
+        doc.m_mapOperandComment.SetAt(100, _T("Start"));
+    } else {
+        CBlockObj* pIn = AddNew(doc, BT_IN, 20, 20);
+        CBlockObj* pAnd = AddNew(doc, BT_AND, 100, 40);
+        CBlockObj* pOut = AddNew(doc, BT_OUT, 240, 40);
+        AddWire(doc, pIn, 10, pAnd, 0);
+        AddWire(doc, pAnd, 10, pOut, 0);
+    }
+    AddCommentBox(doc, 10, 200, _T("Pump"));
+    return SaveToBytes(doc);
+}
+
+TEST_F(DocDamageTest, OneDamagedByteAnywhereFailsOrKeepsEveryElement)
+{
+    for (BOOL bLadder : {FALSE, TRUE}) {
+        const Bytes sample = SmallDiagramBytes(bLadder);
+        CVetlaDoc original;
+        LoadFromBytes(original, sample);
+        const std::vector<INT_PTR> counts = ListCounts(original);
+        for (std::size_t n = 0; n < sample.size(); ++n) {
+            for (const BYTE byDamage : {BYTE(0x01), BYTE(0xFF)}) {
+                Bytes bytes = sample;
+                bytes[n] ^= byDamage;
+                CVetlaDoc doc;
+                if (LoadsInOnePass(doc, bytes)) {
+                    ASSERT_EQ(ListCounts(doc), counts) << "byte " << n << " ^ " << int(byDamage)
+                                                       << (bLadder ? " (LAD)" : " (FBD)");
+                }
+            }
+        }
+    }
+}
+
 void Replace(Bytes& bytes, std::string_view from, std::string_view to)
 {
     const std::size_t nAt = FindText(bytes, from);
@@ -170,20 +245,61 @@ TEST_F(DocDamageTest, ANullBlockIsRefused)
     EXPECT_EQ(SaveToBytes(m_target), m_before);
 }
 
-TEST_F(DocDamageTest, AnElementOfTheWrongClassIsRefused)
+// The records of the objects as an archive writes them one after another, the first one's
+// class by name and later ones of the same class by tag.
+Bytes ObjectRecords(std::initializer_list<CObject*> objects)
 {
-    CBlockComment comment;
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&comment);
+        for (CObject* pOb : objects)
+            ar.WriteObject(pOb);
         ar.Close();
     }
     Bytes record(std::size_t(file.GetLength()));
     file.SeekToBegin();
     file.Read(record.data(), UINT(record.size()));
-    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(record, 2)), CArchiveException::generic);
+    return record;
+}
+
+TEST_F(DocDamageTest, AnElementOfTheWrongClassIsRefused)
+{
+    CBlockComment comment;
+    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(ObjectRecords({&comment}), 2)),
+              CArchiveException::generic);
     EXPECT_EQ(SaveToBytes(m_target), m_before);
 }
+
+// A wire or a message-text element names blocks by number; read inside the block list after a
+// null or a comment, it must not look the number up in a list that holds them.
+TEST_F(DocDamageTest, AWireOrElementAfterANonBlockInTheBlockListIsRefused)
+{
+    CBlockComment comment;
+    CConnectLineObj wire;
+    wire.m_nStartBlock = 5;
+    CWidget widget;
+    widget.m_nBlockNumber = 5;
+    const Bytes nullEntry = {0x00, 0x00};
+    for (const Bytes& extra : {nullEntry, ObjectRecords({&comment})}) {
+        for (CObject* pNamer : std::initializer_list<CObject*>{&wire, &widget}) {
+            Bytes records = extra;
+            const Bytes namer = ObjectRecords({pNamer});
+            records.insert(records.end(), namer.begin(), namer.end());
+            EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(records, 3)), CArchiveException::generic);
+            EXPECT_EQ(SaveToBytes(m_target), m_before);
+        }
+    }
+}
+
+TEST_F(DocDamageTest, BytesAfterTheLastRecordFailTheLoad)
+{
+    for (BOOL bLadder : {FALSE, TRUE}) {
+        Bytes bytes = SampleBytes(bLadder);
+        bytes.push_back(0);
+        EXPECT_EQ(LoadFailureCause(m_target, bytes), CArchiveException::generic) << bLadder;
+        EXPECT_EQ(SaveToBytes(m_target), m_before);
+    }
+}
+
 
 } // namespace

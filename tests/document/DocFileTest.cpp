@@ -278,7 +278,9 @@ TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
     const auto objects = ElementObjects(doc);
     const WORD wHardware = g_wHardwareCode;
     EXPECT_FALSE(doc.OnOpenDocument(m_strPath));
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_NE(m_boxes.Boxes()[0].text.Find(m_strPath), -1)
+        << "the message names the file: " << m_boxes.Boxes()[0].text.ToUtf8();
     EXPECT_EQ(ElementObjects(doc), objects);
     EXPECT_EQ(SaveToBytes(doc), before);
     EXPECT_EQ(g_wHardwareCode, wHardware);

@@ -91,8 +91,12 @@ TEST_F(DocSaveTest, AFailedSaveKeepsTheExistingFileAndLeavesNoTemporaryFile)
 TEST_F(DocSaveTest, SavingIntoAMissingFolderIsReported)
 {
     CVetlaDoc doc;
-    EXPECT_FALSE(doc.OnSaveDocument(m_strFolder + _T("/missing/plan.dfb")));
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    const CString strPath = m_strFolder + _T("/missing/plan.dfb");
+    EXPECT_FALSE(doc.OnSaveDocument(strPath));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    const CString& strText = m_boxes.Boxes()[0].text;
+    EXPECT_NE(strText.Find(strPath), -1) << "the message names the chosen file: " << strText.ToUtf8();
+    EXPECT_EQ(strText.Find(_T(".tmp")), -1) << "not the temporary one";
 }
 
 TEST_F(DocSaveTest, OpenReadsWhatSaveWrote)

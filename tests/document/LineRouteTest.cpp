@@ -99,13 +99,23 @@ TEST(LineRouteTest, MovedEndsDragTheirRoute)
     }
 }
 
+// No wire means nothing to change: the document's own wire keeps its route and the document
+// is not marked changed.
 TEST(LineRouteTest, NullWireIsIgnored)
 {
     CVetlaDoc doc;
+    auto* pLine = new CConnectLineObj;
+    const Route route = {{0, 0}, {40, 0}, {40, 30}, {100, 30}};
+    Lay(*pLine, route);
+    doc.m_lineList.AddTail(pLine);
     doc.MoveLineEnd(nullptr, 1, 2, TRUE, LINE_PIN_SIDE_INPUT);
     doc.SimplifyLine(nullptr);
     AddLineEndStub(nullptr, TRUE, LINE_PIN_SIDE_INPUT);
     RerouteLine(nullptr);
+    EXPECT_EQ(Show(RouteOf(*pLine)), Show(route));
+    EXPECT_EQ(pLine->m_ptStart, CPoint(0, 0));
+    EXPECT_EQ(pLine->m_ptEnd, CPoint(100, 30));
+    EXPECT_FALSE(doc.IsModified());
 }
 
 // The stub keeps the far end attached to its pin, also on a wire of one segment.

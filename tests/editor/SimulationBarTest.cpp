@@ -4,6 +4,8 @@
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockIn.h"
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockLadder.h"
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
@@ -208,11 +210,37 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar
     EXPECT_GE(rcSim.Width(), m_pFrame->m_pSimulationBar->CalcContentSize().cx);
 }
 
+// A manual timer that tells whether it still exists, so that the frame's end can be checked.
+class CWatchedTimer : public CManualPeriodicTimer {
+public:
+    explicit CWatchedTimer(BOOL* pAlive) : m_pAlive(pAlive) { *m_pAlive = TRUE; }
+    ~CWatchedTimer() override { *m_pAlive = FALSE; }
+    CWatchedTimer(const CWatchedTimer&) = delete;
+    CWatchedTimer& operator=(const CWatchedTimer&) = delete;
+
+private:
+    BOOL* m_pAlive;
+};
+
 TEST_F(SimBarTest, DestroyingTheFrameStopsTheTimerAndDeletesTheBars)
 {
+    BOOL bTimerAlive = FALSE;
+    AfxSetPeriodicTimerFactory([this, &bTimerAlive] {
+        auto pTimer = std::make_unique<CWatchedTimer>(&bTimerAlive);
+        m_pTimer = pTimer.get();
+        return pTimer;
+    });
     StartSimulation();
+    ASSERT_TRUE(bTimerAlive);
+    ASSERT_TRUE(m_pTimer->IsRunning());
+    const HWND bars[] = {m_pFrame->m_pInputsBar->GetSafeHwnd(), m_pFrame->m_pOutputsBar->GetSafeHwnd(),
+                         m_pFrame->m_pSimulationBar->GetSafeHwnd()};
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
+    m_pTimer = nullptr;
+    EXPECT_FALSE(bTimerAlive);
+    for (HWND hBar : bars)
+        EXPECT_FALSE(IsWindow(hBar));
 }
 
 TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
@@ -270,6 +298,20 @@ TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends
     EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_ENABLED);
     Tick(4);
     EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
+}
+
+// The step counter appears left of the clock and pushes it right: the bar grows so that the
+// clock stays on it.
+TEST_F(SimBarTest, TheClockStaysOnTheBarWhenTheStepCounterAppears)
+{
+    StartSimulation(700);
+    CWnd* pClock = Bar().GetDlgItem(IDC_SIM_CLOCK_TEXT);
+    ASSERT_NE(pClock, nullptr);
+    ASSERT_LE(RectOf(*pClock).right, RectOf(*m_pFrame->m_pSimulationBar).right);
+    Bar().OnSuspend();
+    Bar().OnStep();
+    ASSERT_TRUE(Bar().GetDlgItem(IDC_SIM_STEP_COUNTER)->GetStyle() & WS_VISIBLE);
+    EXPECT_LE(RectOf(*pClock).right, RectOf(*m_pFrame->m_pSimulationBar).right);
 }
 
 TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
@@ -399,6 +441,24 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
     EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
 }
 
+// Stop resets every output, and the Outputs bar shows it although a stopped run scans nothing.
+TEST_F(SimBarTest, StopPutsOutTheLampsOfTheOutputsItResets)
+{
+    auto* pIn = Add(new CBlockIn(BT_IN), 100);
+    auto* pOut = Add(new CBlockOut(BT_OUT), 601);
+    pOut->m_nPinSource[0] = pIn->m_nNumber;
+    StartSimulation();
+    pIn->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    const CSimContext sim = m_view.MakeSimContext();
+    pOut->Simulate(&sim);
+    const SimBarControl* pControl = Outputs().FindControl(601);
+    ASSERT_NE(pControl, nullptr);
+    ASSERT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
+    Bar().OnStop();
+    EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
+}
+
 } // namespace
 
 // The sample diagram operated from the Inputs bar while the view scans on every tick: I1 AND I2
@@ -490,4 +550,111 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
 
     press(100);
     EXPECT_EQ(state(pQ1), 0) << "the trigger fell";
+}
+
+// An on-delay of 0 triggered while the run is suspended or stopped and then stepped by cycles
+// switches within the cycles, as it does within the ticks when the run goes on freely.
+TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
+{
+    enum class Before { Running, Suspended, Stopped };
+    for (const Before before : {Before::Running, Before::Suspended, Before::Stopped}) {
+        const bool bStepping = before != Before::Running;
+        SCOPED_TRACE(int(before));
+        CVetlaDoc doc;
+        doc.m_nDocType = DOC_TYPE_FBD;
+        m_view.m_pDocument = &doc;
+        auto add = [&doc](CBlockObj* pBlock, int nNumber) {
+            pBlock->m_nNumber = nNumber;
+            pBlock->InitForDocument(&doc);
+            doc.m_blockList.AddTail(pBlock);
+            return pBlock;
+        };
+        CBlockObj* pI1 = add(new CBlockIn(BT_IN), 100);
+        CBlockObj* pTimer = add(new CBlockDPR(BT_DPR), 9000);
+        CBlockObj* pQ1 = add(new CBlockOut(BT_OUT), 600);
+        pTimer->m_nPinSource[0] = pI1->m_nNumber;
+        pQ1->m_nPinSource[0] = pTimer->m_nNumber;
+        pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds.hundredths, 00.00
+
+        m_pFrame = new CChildFrame;
+        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+        m_pFrame->SetActiveView(&m_view);
+        CMainFrame mainFrame;
+        AfxSetMainFrame(&mainFrame);
+        mainFrame.MDIActivate(m_pFrame);
+        m_view.OnSimulation();
+        RecordingSurface surface(SIZE{1200, 800});
+        CDC dc(surface);
+        auto scanTicks = [&](int nTicks) {
+            for (int i = 0; i < nTicks; ++i) {
+                Tick();
+                surface.Clear();
+                m_view.OnDraw(&dc);
+            }
+        };
+        scanTicks(4);
+        if (before == Before::Suspended)
+            Bar().OnSuspend();
+        else if (before == Before::Stopped)
+            Bar().OnStop();
+        static_cast<CButton*>(Inputs().FindControl(100)->pWnd)->Click();
+        scanTicks(2);
+        if (bStepping) {
+            Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("3"));
+            Bar().OnStep();
+        }
+        scanTicks(6);
+        EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+        EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+        m_view.OnSimulation();
+        m_pFrame->DestroyWindow();
+        m_pFrame = nullptr;
+        mainFrame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+        m_view.m_pDocument = &m_doc;
+    }
+}
+
+// In a ladder diagram the Inputs bar's I1 stands for the contacts on operand 100: a click on the
+// bar switches them as a click on one in the diagram does, and either click lights the lamp.
+TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.m_pDocument = &doc;
+    auto add = [&doc](CBlockObj* pBlock, int nNumber, CPoint pt) {
+        pBlock->m_nNumber = nNumber;
+        pBlock->m_ptPos = pt;
+        pBlock->m_nOperand = 100;
+        pBlock->InitForDocument(&doc);
+        doc.m_blockList.AddTail(pBlock);
+        return pBlock;
+    };
+    CBlockObj* pMake = add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, CPoint(100, 100));
+    CBlockObj* pBreak = add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, CPoint(300, 100));
+    m_pFrame = new CChildFrame;
+    ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
+    m_pFrame->SetActiveView(&m_view);
+    m_view.OnSimulation();
+    const SimBarControl* pControl = Inputs().FindControl(100);
+    ASSERT_NE(pControl, nullptr);
+    auto* pLamp = static_cast<CIconButton*>(pControl->pWnd);
+    ASSERT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF);
+
+    pLamp->Click();
+    EXPECT_EQ(pMake->m_nContactState, 1);
+    EXPECT_EQ(pBreak->m_nContactState, 0);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_ON);
+
+    CRect rc;
+    pMake->GetRect(&rc);
+    ASSERT_TRUE(m_view.PressSimulatedInput(rc.CenterPoint()));
+    EXPECT_EQ(pMake->m_nContactState, 0);
+    EXPECT_EQ(pBreak->m_nContactState, 1);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF) << "a click in the diagram reaches the bar";
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    m_view.m_pDocument = &m_doc;
 }

@@ -119,6 +119,29 @@ TEST_F(ClipboardTest, PasteWithinTheDocumentRenumbersAndLandsOnThePressPoint)
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 
+// Pastes in a row at one press point cascade by the repeat offset, so that no copy hides
+// under another; a paste at a new press point lands on that point again.
+TEST_F(ClipboardTest, RepeatedPastesAtOnePointDoNotPileUp)
+{
+    EditDocument& d = NewDocument();
+    const AndDiagram a = BuildAnd(d);
+    d.Select(a.pAnd);
+    d.View().OnEditCopy();
+    std::vector<CPoint> landed;
+    for (int i = 0; i < 3; ++i) {
+        Paste(d, CPoint(600, 400));
+        landed.push_back(d.Blocks().back()->m_ptPos);
+    }
+    const CSize step(PASTE_REPEAT_OFFSET, PASTE_REPEAT_OFFSET);
+    EXPECT_EQ(landed, (std::vector<CPoint>{CPoint(600, 400), CPoint(600, 400) + step,
+                                           CPoint(600, 400) + step + step}));
+    Paste(d, CPoint(100, 400));
+    EXPECT_EQ(d.Blocks().back()->m_ptPos, CPoint(100, 400));
+    Paste(d, CPoint(600, 400));
+    EXPECT_EQ(d.Blocks().back()->m_ptPos, CPoint(600, 400)) << "a new press point starts again";
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
 TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
 {
     EditDocument& source = NewDocument();

@@ -209,6 +209,32 @@ TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
     EXPECT_FALSE(TakePosted()) << "F4 without Ctrl";
 }
 
+// Delete does what Edit > Delete does, and nothing when that command is not offered.
+TEST_F(ViewKeysTest, DeleteRemovesTheSelectionAsTheMenuCommandDoes)
+{
+    CBlockObj* pIn = Block(BT_IN, 40, 100);
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    Key(VK_DELETE);
+    EXPECT_FALSE(TakePosted()) << "nothing selected";
+    Select(pAnd);
+    Key(VK_DELETE);
+    Pump();
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
+    EXPECT_EQ(Doc().m_blockList.GetHead(), pIn);
+    EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+}
+
+// F5's command can be found without knowing the key: the Tools menu offers it with its key.
+TEST_F(ViewKeysTest, ConnectModeIsOnTheToolsMenu)
+{
+    Block(BT_IN, 40, 100);
+    CString strCaption;
+    ASSERT_GT(Frame()->GetMenu()->GetMenuString(ID_CONNECT, strCaption, MF_BYCOMMAND), 0);
+    EXPECT_EQ(strCaption.ToUtf8(), "Connect\tF5");
+    Frame()->SendMessage(WM_COMMAND, ID_CONNECT);
+    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_CONNECT);
+}
+
 TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
 {
     Block(BT_IN, 40, 100);

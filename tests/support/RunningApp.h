@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 #include <string_view>
 #include <unistd.h>
 
@@ -72,10 +73,14 @@ public:
 
     // Makes the application with the settings file of that name in the folder and runs its
     // InitInstance; FALSE when that fails.
-    BOOL Start(const char* pszSettings = "missing.ini")
+    BOOL Start(const char* pszSettings = "missing.ini", const std::vector<std::string>& args = {})
     {
         m_pApp = std::make_unique<CVetlaApp>(Path(pszSettings));
         m_pApp->SetProfilePath(Path("profile.ini"));
+        std::vector<const char*> argv = {"qarvo-editor"};
+        for (const std::string& strArg : args)
+            argv.push_back(strArg.c_str());
+        m_pApp->SetCommandLineArgs(int(argv.size()), argv.data());
         return m_pApp->InitInstance();
     }
 

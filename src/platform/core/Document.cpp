@@ -52,20 +52,33 @@ CString TemporaryNameBeside(const CString& strPath)
     return strTemp;
 }
 
+// The user knows the file by the name they chose: an archive names none, and a save's file
+// error names the temporary file the save writes first.
+void NameUserFile(CException* e, const CString& strUserPath)
+{
+    if (strUserPath.IsEmpty())
+        return;
+    if (auto* pArchive = dynamic_cast<CArchiveException*>(e))
+        pArchive->m_strFileName = strUserPath;
+    else if (auto* pFile = dynamic_cast<CFileException*>(e))
+        pFile->m_strFileName = strUserPath;
+}
+
 } // namespace
 
-BOOL RunAndReport(const std::function<void()>& fn)
+BOOL RunAndReport(const std::function<void()>& fn, const CString& strUserPath)
 {
     try {
         fn();
         return TRUE;
     } catch (CException* e) {
+        NameUserFile(e, strUserPath);
         e->ReportError();
         e->Delete();
     } catch (const std::bad_alloc&) {
         CMemoryException().ReportError();
     } catch (const std::exception&) {
-        CArchiveException(CArchiveException::generic).ReportError();
+        CArchiveException(CArchiveException::generic, strUserPath).ReportError();
     }
     return FALSE;
 }
@@ -219,10 +232,12 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 {
-    const BOOL bLoaded = RunAndReport([&] {
-        CFile file(lpszPathName, CFile::modeRead | CFile::shareDenyWrite);
-        LoadContents(&file);
-    });
+    const BOOL bLoaded = RunAndReport(
+        [&] {
+            CFile file(lpszPathName, CFile::modeRead | CFile::shareDenyWrite);
+            LoadContents(&file);
+        },
+        lpszPathName);
     if (bLoaded)
         SetModifiedFlag(FALSE);
     return bLoaded;
@@ -231,7 +246,7 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     const CString strPath(lpszPathName);
-    if (!RunAndReport([&] { WriteThroughTemporary(strPath); }))
+    if (!RunAndReport([&] { WriteThroughTemporary(strPath); }, strPath))
         return FALSE;
     SetModifiedFlag(FALSE);
     return TRUE;

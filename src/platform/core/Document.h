@@ -37,8 +37,9 @@ struct DocumentWindowOps {
 void AfxSetDocumentWindowOps(const DocumentWindowOps* pOps);
 
 // Runs fn. A failure it raises (a framework exception, an allocation failure, any other
-// standard exception) is reported in a message box and the result is FALSE.
-BOOL RunAndReport(const std::function<void()>& fn);
+// standard exception) is reported in a message box and the result is FALSE. A file or archive
+// error is reported under strUserPath when one is given: the file the user chose.
+BOOL RunAndReport(const std::function<void()>& fn, const CString& strUserPath = CString());
 
 // Resource ids of the Save As dialog titles and the file-dialog flags the documents pass.
 constexpr UINT AFX_IDS_SAVEFILE = 0xF006;

@@ -10,13 +10,28 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include <memory>
 
 namespace {
+
+// The window manager cuts a title wider than the box ("QARV...ditor"): a short message gets a
+// box as wide as its title and the decoration's buttons beside it.
+void FitTitle(QMessageBox& box)
+{
+    constexpr int kDecorationWidth = 120;
+    auto* pGrid = qobject_cast<QGridLayout*>(box.layout());
+    if (!pGrid)
+        return;
+    const int nWidth = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kDecorationWidth;
+    pGrid->addItem(new QSpacerItem(nWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), pGrid->rowCount(), 0, 1,
+                   pGrid->columnCount());
+}
 
 int ShowQtMessageBox(const CString& strText, const CString& strCaption, UINT nType)
 {
@@ -57,6 +72,7 @@ int ShowQtMessageBox(const CString& strText, const CString& strCaption, UINT nTy
                 box.setDefaultButton(pButton);
         }
     }
+    FitTitle(box);
     box.exec();
     for (const auto& entry : kButtons) {
         if (box.clickedButton() == box.button(entry.button))

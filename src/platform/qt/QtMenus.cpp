@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QTimer>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -125,23 +128,29 @@ UINT TrackPopup(CMenu& menu, UINT, CPoint ptScreen, CWnd*)
     return pChosen ? pChosen->data().toUInt() : 0;
 }
 
-// "Name|*.a;*.b|" pairs become Qt's "Name (*.a *.b)" lines.
-QString QtFilter(const CString& strFilter)
+// The folder a file dialog opens in: the one the user last chose a file in, else their
+// documents folder, else their home; never the folder the program was started from.
+QString& LastDialogFolder()
 {
-    QStringList lines;
-    for (const auto& [name, patterns] : AfxParseFileFilter(strFilter)) {
-        QString qPatterns = ToQString(patterns);
-        qPatterns.replace(u';', u' ');
-        lines << ToQString(name) + QStringLiteral(" (") + qPatterns.simplified() + u')';
-    }
-    return lines.join(QStringLiteral(";;"));
+    static QString s_strFolder;
+    return s_strFolder;
+}
+
+QString StartFolder(const CString& strInitialDir)
+{
+    if (!strInitialDir.IsEmpty())
+        return ToQString(strInitialDir);
+    if (!LastDialogFolder().isEmpty() && QDir(LastDialogFolder()).exists())
+        return LastDialogFolder();
+    const QString strDocuments = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !strDocuments.isEmpty() && QDir(strDocuments).exists() ? strDocuments : QDir::homePath();
 }
 
 BOOL RunFileDialog(FileDialogRequest& request)
 {
     QFileDialog dialog(request.pOwner ? QtWidgetOf(*request.pOwner) : nullptr,
-                       ToQString(request.strTitle), ToQString(request.strInitialDir),
-                       QtFilter(request.strFilter));
+                       ToQString(request.strTitle), StartFolder(request.strInitialDir),
+                       QtFileFilter(request.strFilter));
     dialog.setAcceptMode(request.bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(!request.bOpenFileDialog                      ? QFileDialog::AnyFile
                        : (request.dwFlags & OFN_ALLOWMULTISELECT) ? QFileDialog::ExistingFiles
@@ -157,12 +166,31 @@ BOOL RunFileDialog(FileDialogRequest& request)
     for (const QString& file : dialog.selectedFiles())
         request.fileNames.push_back(FromQString(file));
     request.strFileName = request.fileNames.empty() ? CString() : request.fileNames.front();
+    if (!request.fileNames.empty())
+        LastDialogFolder() = QFileInfo(ToQString(request.strFileName)).absolutePath();
     const QStringList filters = dialog.nameFilters();
     request.nFilterIndex = int(filters.indexOf(dialog.selectedNameFilter())) + 1;
     return !request.fileNames.empty();
 }
 
 }  // namespace
+
+// "Name|*.a;*.b|" pairs become Qt's "Name (*.a *.b)" lines. A name that shows its patterns
+// already ("Files (*.dfb)", "Files(*.dfb, *.dld)") loses them first: Qt reads the patterns from
+// the last parentheses and would show them twice.
+QString QtFileFilter(const CString& strFilter)
+{
+    QStringList lines;
+    for (const auto& [name, patterns] : AfxParseFileFilter(strFilter)) {
+        QString qName = ToQString(name).trimmed();
+        if (const qsizetype nOpen = qName.lastIndexOf(u'('); nOpen > 0 && qName.endsWith(u')'))
+            qName = qName.left(nOpen).trimmed();
+        QString qPatterns = ToQString(patterns);
+        qPatterns.replace(u';', u' ');
+        lines << qName + QStringLiteral(" (") + qPatterns.simplified() + u')';
+    }
+    return lines.join(QStringLiteral(";;"));
+}
 
 QMenuBar* QtMenuBarOf(const CMenuBarWnd& bar)
 {

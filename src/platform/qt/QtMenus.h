@@ -5,6 +5,10 @@
 // WM_COMMAND. Call after InitQtBackend.
 #pragma once
 
+#include "platform/core/String.h"
+
+#include <QString>
+
 class CMenuBarWnd;
 class QMenuBar;
 
@@ -12,3 +16,5 @@ void InitQtMenus();
 void ShutdownQtMenus();
 // The native menu bar of a strip; null when it has none (no Qt, or no menu yet).
 QMenuBar* QtMenuBarOf(const CMenuBarWnd& bar);
+// A file filter of the layer ("Name|*.a;*.b|...|") as Qt's name filters ("Name (*.a *.b);;...").
+QString QtFileFilter(const CString& strFilter);
