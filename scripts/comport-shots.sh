@@ -9,28 +9,13 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
 out=${2:-/tmp/qarvo-comport-shots}
-mkdir -p "$out"
-work=$(mktemp -d)
-export DISPLAY=:96
-export HOME=$work
-export ASAN_OPTIONS=detect_leaks=0
-
-Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
-xvfb=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-sleep 1
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :96
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
 sleep 4
 
-shot() { import -window root "$out/$1.png"; }
 dialog() { xdotool search --name "Communication Configuration" | head -1; }
 # A click at a point of the dialog's client area.
 click_in() { xdotool mousemove --window "$(dialog)" "$1" "$2" click 1; sleep "${3:-0.5}"; }

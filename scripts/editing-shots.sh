@@ -9,22 +9,8 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
 out=${2:-/tmp/qarvo-shots}
-mkdir -p "$out"
-work=$(mktemp -d)
-export DISPLAY=:97
-export HOME=$work
-export ASAN_OPTIONS=detect_leaks=0
-
-Xvfb :97 -screen 0 1280x800x24 >/dev/null 2>&1 &
-xvfb=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-sleep 1
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :97
 
 start() {
   "$app" "$@" >"$work/app.log" 2>&1 &
@@ -36,7 +22,6 @@ stop() {
   wait "$app_pid" 2>/dev/null || true
   app_pid=
 }
-shot() { import -window root "$out/$1.png"; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
 # Press on one point, move there in steps with the button held, release.
 drag() {

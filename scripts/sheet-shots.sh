@@ -9,24 +9,9 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
 out=${2:-/tmp/qarvo-sheet-shots}
-mkdir -p "$out"
-work=$(mktemp -d)
-export DISPLAY=:96
-export HOME=$work
-export ASAN_OPTIONS=detect_leaks=0
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :96
 
-Xvfb :96 -screen 0 1280x800x24 >/dev/null 2>&1 &
-xvfb=$!
-app_pid=
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-sleep 1
-
-shot() { import -window root "$out/$1.png"; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-1.5}"; }
 insert_comments() { click 140 8 1; click 200 229; }

@@ -1,0 +1,24 @@
+# The virtual X screen the screenshot scripts drive the program on (Xvfb, 1280 x 800), sourced by
+# them: `xvfb_session DISPLAY` starts it with a private home folder and no leak report, and
+# removes both and the program when the script ends; `shot NAME` saves the screen as NAME.png
+# in $out.
+xvfb_session() {
+  mkdir -p "$out"
+  work=$(mktemp -d)
+  export DISPLAY=$1
+  export HOME=$work
+  export ASAN_OPTIONS=detect_leaks=0
+  Xvfb "$1" -screen 0 1280x800x24 >/dev/null 2>&1 &
+  xvfb=$!
+  app_pid=
+  trap xvfb_cleanup EXIT
+  sleep 1
+}
+
+xvfb_cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+
+shot() { import -window root "$out/$1.png"; }
