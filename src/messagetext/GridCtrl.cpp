@@ -111,6 +111,14 @@ void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
     pCell->SetState(nState);
 }
 
+void CGridCtrl::ReapplyFixedBits()
+{
+    for (int r = 0; r < GetRowCount(); ++r)
+        for (int c = 0; c < GetColumnCount(); ++c)
+            ApplyFixedBits(r, c);
+    Refresh();
+}
+
 BOOL CGridCtrl::SetRowCount(int nRows)
 {
     if (nRows < 0)
@@ -166,10 +174,7 @@ BOOL CGridCtrl::SetFixedRowCount(int nFixedRows)
     m_nFixedRows = nFixedRows;
     if (m_idCurrentCell.row >= 0 && m_idCurrentCell.row < nFixedRows)
         SetFocusCell(CCellID());
-    for (int r = 0; r < GetRowCount(); ++r)
-        for (int c = 0; c < GetColumnCount(); ++c)
-            ApplyFixedBits(r, c);
-    Refresh();
+    ReapplyFixedBits();
     return TRUE;
 }
 
@@ -183,10 +188,7 @@ BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols)
     m_nFixedCols = nFixedCols;
     if (m_idCurrentCell.col >= 0 && m_idCurrentCell.col < nFixedCols)
         SetFocusCell(CCellID());
-    for (int r = 0; r < GetRowCount(); ++r)
-        for (int c = 0; c < GetColumnCount(); ++c)
-            ApplyFixedBits(r, c);
-    Refresh();
+    ReapplyFixedBits();
     return TRUE;
 }
 

@@ -214,6 +214,8 @@ private:
 
     std::unique_ptr<CGridCellBase> CreateCell();
     void ApplyFixedBits(int nRow, int nCol);
+    // Every cell takes the fixed bits of the current counts, and the grid shows them.
+    void ReapplyFixedBits();
     void ClearCellStates(UINT nMask);
     void DeleteWidgets();
     void TypeCharacter(UINT nChar);
