@@ -99,7 +99,9 @@ private:
     bool InDropArrow(int nIndex, CPoint point) const;
     int ButtonWidth(int nIndex) const;
     bool HasPicture(const Button& button) const;
-    CString CommandCaption(UINT nID) const;
+    // The caption in the frame's menus; unless bLoadedMenusOnly, in the registered menu
+    // resources when the menus shown now lack the command.
+    CString CommandCaption(UINT nID, bool bLoadedMenusOnly) const;
     void UpdateLabels();
 
     std::vector<Button> m_buttons;
