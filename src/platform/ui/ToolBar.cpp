@@ -258,6 +258,12 @@ int CToolBar::HitTest(CPoint point) const
     return -1;
 }
 
+CString CToolBar::ToolTipTextAt(CPoint ptClient) const
+{
+    const int nIndex = HitTest(ptClient);
+    return nIndex >= 0 ? CommandCaption(m_buttons[std::size_t(nIndex)].nID, false) : CString();
+}
+
 bool CToolBar::InDropArrow(int nIndex, CPoint point) const
 {
     const Button& button = m_buttons[std::size_t(nIndex)];
