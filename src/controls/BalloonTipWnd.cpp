@@ -43,6 +43,7 @@ IMPLEMENT_DYNAMIC(CBalloonTipWnd, CWnd)
 BEGIN_MESSAGE_MAP(CBalloonTipWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_TIMER()
+    ON_WM_CANCELMODE()
 END_MESSAGE_MAP()
 
 CBalloonTipWnd::~CBalloonTipWnd()
@@ -163,6 +164,14 @@ CSize CBalloonTipWnd::GetBoxSize() const
     const int cx = sizeText.cx + 2 * kPadding + (bIcon ? ICON_IMAGE_SIZE + kIconGap : 0) + 2;
     const int cy = std::max<int>(sizeText.cy, bIcon ? ICON_IMAGE_SIZE : 0) + 2 * kPadding + 2;
     return CSize(cx, cy);
+}
+
+void CBalloonTipWnd::OnCancelMode()
+{
+    // Another window opened over the one the tip was about; a pending show is dropped too, so
+    // that the tip does not appear over that window after its delay.
+    Hide();
+    CWnd::OnCancelMode();
 }
 
 void CBalloonTipWnd::OnTimer(UINT_PTR nIDEvent)

@@ -3,7 +3,7 @@
 // for appears after a short delay, so that the mouse sweeping over pins does not make it
 // flicker; while it shows, a new text or place takes effect at once. Windows registered with a
 // text of their own get that text when the relay sees the mouse move over them; a button press
-// hides the tip.
+// hides the tip, and so does WM_CANCELMODE (a menu or another window opening).
 #pragma once
 
 #include "platform/core/String.h"
@@ -62,6 +62,7 @@ public:
 protected:
     void OnPaint() override;
     void OnTimer(UINT_PTR nIDEvent) override;
+    void OnCancelMode() override;
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,6 +1,7 @@
 // The application's menus, toolbar and accelerators as data; its texts are in the program's
 // string table.
 #include "shell/Resource.h"
+#include "shell/ToolBarIcons.h"
 
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
@@ -134,11 +135,12 @@ void RegisterShellResources()
         {0, ID_HELP_CONTENTS, _T("&Contents")},
         {MF_END, ID_APP_ABOUT, _T("&About...")},
     });
+    RegisterToolBarIcons();
     AfxRegisterToolBarResource(IDR_MAINFRAME,
                                {16, 15,
                                 {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
                                  ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_PLC_DOWNLOAD, ID_PLC_UPLOAD, ID_PLC_RUNSTOP, 0,
-                                 ID_TOOLS_SIMULATION, 0, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, 0, ID_APP_ABOUT},
+                                 ID_TOOLS_SIMULATION, ID_CONNECT, 0, ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, 0, ID_APP_ABOUT},
                                 nullptr});
 }
 

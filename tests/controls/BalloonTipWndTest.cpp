@@ -151,6 +151,25 @@ TEST_F(BalloonTipTest, TheRelayShowsARegisteredWindowsTipAndAPressHidesIt)
     EXPECT_EQ(m_tip.GetText(), CString(_T("Owner's")));
 }
 
+// A menu or a dialog opening (WM_CANCELMODE) takes a shown tip away and drops one that waits
+// for its delay, which would otherwise appear over that window.
+TEST_F(BalloonTipTest, CancelModeHidesTheTipAndDropsAPendingShow)
+{
+    const CPoint pt(300, 200);
+    m_tip.Show(_T("In1"), &pt);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    ASSERT_TRUE(m_tip.IsWindowVisible());
+    m_tip.SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+
+    m_tip.Show(_T("Output"), &pt);
+    ASSERT_TRUE(m_tip.IsShowPending());
+    m_tip.SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(m_tip.IsShowPending());
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+}
+
 TEST_F(BalloonTipTest, TheIconAndTheFontSizeTheBox)
 {
     m_tip.Show(_T("Out"), nullptr);

@@ -9,6 +9,9 @@
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/qt/QtBackend.h"
@@ -31,6 +34,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -196,6 +200,51 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     EXPECT_TRUE(toolBar.GetButtonState(toolBar.CommandToIndex(ID_PLC_RUNSTOP)) & TBSTATE_HIDDEN);
     EXPECT_TRUE(toolBar.GetButtonStyle(toolBar.CommandToIndex(ID_FILE_NEW)) & TBSTYLE_DROPDOWN);
     g_bShowAtNewFile = 1;
+}
+
+// Every button shows a picture of its own, never text, inside its cell; resting the mouse on
+// it names its command as the menu does. Connect follows Simulation, as in the Tools menu.
+TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndItsMenuCaptionAsTip)
+{
+    Start();
+    CToolBar& toolBar = Frame()->m_wndToolBar;
+    EXPECT_EQ(toolBar.CommandToIndex(ID_CONNECT), toolBar.CommandToIndex(ID_TOOLS_SIMULATION) + 1);
+    const CRect rectCell(CPoint(0, 0), CSize(kToolGlyphWidth + 1, kToolGlyphHeight + 1));
+    std::set<std::string> looks;
+    int nButtons = 0;
+    for (int i = 0; i < toolBar.GetCount(); ++i) {
+        const CToolBar::Button& button = toolBar.GetButton(i);
+        if (button.nStyle & TBSTYLE_SEP)
+            continue;
+        SCOPED_TRACE(button.nID);
+        ++nButtons;
+        EXPECT_TRUE(HasStockToolGlyph(button.nID));
+        EXPECT_TRUE(button.strLabel.IsEmpty());
+        RecordingSurface surface;
+        CDC dc;
+        dc.AttachSurface(&surface);
+        DrawStockToolGlyph(dc, button.nID, CPoint(0, 0), true);
+        dc.AttachSurface(nullptr);
+        looks.insert(surface.Dump());
+        for (const RecordingSurface::Record& record : surface.Records()) {
+            for (const POINT& point : record.points)
+                EXPECT_TRUE(rectCell.PtInRect(point)) << record.ToString();
+        }
+    }
+    EXPECT_EQ(int(looks.size()), nButtons);
+
+    const auto tipOf = [&toolBar](UINT nID) {
+        CRect rect;
+        toolBar.GetItemRect(toolBar.CommandToIndex(nID), rect);
+        return toolBar.ToolTipTextAt(rect.CenterPoint()).ToUtf8();
+    };
+    // No document yet: the document menu's commands are named all the same.
+    EXPECT_EQ(tipOf(ID_CONNECT), "Connect");
+    EXPECT_EQ(tipOf(ID_TOOLS_SIMULATION), "Simulation");
+    EXPECT_EQ(tipOf(ID_PLC_DOWNLOAD), "PC->Device");
+    EXPECT_EQ(tipOf(ID_VIEW_ZOOM_OUT), "Zoom Out");
+    EXPECT_EQ(tipOf(ID_FILE_OPEN), "Open");
+    EXPECT_EQ(toolBar.ToolTipTextAt(CPoint(-5, -5)).ToUtf8(), "");
 }
 
 TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)

@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -178,7 +179,22 @@ bool QtPeerWidget::event(QEvent* pEvent)
         InputMethodMessage(static_cast<QInputMethodEvent*>(pEvent));
         return true;
     }
+    if (pEvent->type() == QEvent::ToolTip) {
+        ShowToolTip(static_cast<QHelpEvent*>(pEvent));
+        return true;
+    }
     return QWidget::event(pEvent);
+}
+
+void QtPeerWidget::ShowToolTip(QHelpEvent* pEvent)
+{
+    const QPoint ptClient = pEvent->pos() - m_rectClient.topLeft();
+    const CString strTip = m_wnd.ToolTipTextAt(CPoint(ptClient.x(), ptClient.y()));
+    if (strTip.IsEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(pEvent->globalPos(),
+                           QString::fromUtf16(strTip.GetString(), strTip.GetLength()), this);
 }
 
 namespace {

@@ -12,6 +12,7 @@
 
 class QPainter;
 class QPainterSurface;
+class QHelpEvent;
 class QInputMethodEvent;
 class QScrollBar;
 
@@ -46,6 +47,7 @@ protected:
     void wheelEvent(QWheelEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
+    void ShowToolTip(QHelpEvent* pEvent);
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;

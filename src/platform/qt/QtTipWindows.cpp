@@ -1,25 +1,76 @@
 #include "platform/qt/QtTipWindows.h"
 
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Msg.h"
 #include "platform/ui/TipWindow.h"
+#include "platform/ui/Wnd.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
 #include <QWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
-class QtTipWindowBackend : public ITipWindowBackend {
+// A tip belongs to what the mouse rested on: any other window that opens after it (a menu, a
+// dialog, a message box) would otherwise stand under a tip that no longer means anything. Each
+// tip window is told to cancel its mode, as a window system tells windows when a menu or a
+// modal window takes over, and decides itself how to hide.
+class QtTipWindowBackend : public ITipWindowBackend, public QObject {
 public:
     void MakeTipWindow(CWnd& wnd) override
     {
         QWidget* pWidget = QtWidgetOf(wnd);
         if (!pWidget)
             return;
+        std::erase_if(m_tips, [](const QPointer<QWidget>& pTip) { return pTip.isNull(); });
+        m_tips.emplace_back(pWidget);
+        if (!m_bFiltering && qApp) {
+            qApp->installEventFilter(this);
+            m_bFiltering = true;
+        }
         // Changing the flags hides the widget; the layer shows it again when the tip shows.
         const bool bVisible = pWidget->isVisible();
         pWidget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
         pWidget->setAttribute(Qt::WA_ShowWithoutActivating);
         pWidget->setVisible(bVisible);
     }
+
+    void Stop()
+    {
+        if (m_bFiltering && qApp)
+            qApp->removeEventFilter(this);
+        m_bFiltering = false;
+        m_tips.clear();
+    }
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pEvent->type() == QEvent::Show && pObject->isWidgetType()) {
+            const auto* pWidget = static_cast<QWidget*>(pObject);
+            if (pWidget->isWindow() && pWidget->windowType() != Qt::ToolTip)
+                CancelTips();
+        }
+        return false;
+    }
+
+private:
+    void CancelTips()
+    {
+        // Copied: a tip's handler may create or destroy windows.
+        const std::vector<QPointer<QWidget>> tips = m_tips;
+        for (const QPointer<QWidget>& pTip : tips) {
+            if (auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data()))
+                pPeer->Window().SendMessage(WM_CANCELMODE);
+        }
+    }
+
+    std::vector<QPointer<QWidget>> m_tips;
+    bool m_bFiltering = false;
 };
 
 QtTipWindowBackend g_tipBackend;
@@ -32,4 +83,5 @@ void ShutdownQtTipWindows()
 {
     if (AfxGetTipWindowBackend() == &g_tipBackend)
         AfxSetTipWindowBackend(nullptr);
+    g_tipBackend.Stop();
 }

@@ -38,6 +38,18 @@ void AfxRegisterMenuResource(UINT nID, std::vector<MenuResourceItem> items)
 
 BOOL AfxHasMenuResource(UINT nID) { return MenuResources().contains(nID); }
 
+CString AfxFindMenuResourceString(UINT nCmd)
+{
+    for (const auto& [nID, items] : MenuResources()) {
+        const auto it = std::find_if(items.begin(), items.end(), [nCmd](const MenuResourceItem& item) {
+            return item.nID == nCmd && !(item.nFlags & (MF_POPUP | MF_SEPARATOR)) && item.lpszText;
+        });
+        if (it != items.end())
+            return CString(it->lpszText);
+    }
+    return CString();
+}
+
 TrackPopupMenuHandler AfxSetTrackPopupMenuHandler(TrackPopupMenuHandler handler)
 {
     return std::exchange(PopupHandler(), std::move(handler));

@@ -54,6 +54,9 @@ struct MenuResourceItem {
 void AfxRegisterMenuResource(UINT nID, std::initializer_list<MenuResourceItem> items);
 void AfxRegisterMenuResource(UINT nID, std::vector<MenuResourceItem> items);
 BOOL AfxHasMenuResource(UINT nID);
+// The text of command nCmd in the first registered menu resource that has it; empty when none
+// has it. Lets a control name a command whose menu is not loaded at the moment.
+CString AfxFindMenuResourceString(UINT nCmd);
 
 class CMenu {
 public:

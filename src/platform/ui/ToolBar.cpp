@@ -108,7 +108,7 @@ bool CToolBar::HasPicture(const Button& button) const
     return (m_pImages && button.iImage >= 0) || HasStockToolGlyph(button.nID);
 }
 
-CString CToolBar::CommandCaption(UINT nID) const
+CString CToolBar::CommandCaption(UINT nID, bool bLoadedMenusOnly) const
 {
     CString strText;
     if (m_pDockSite) {
@@ -117,6 +117,9 @@ CString CToolBar::CommandCaption(UINT nID) const
                 break;
         }
     }
+    // Before the first document opens, the commands of the document menu still have a name.
+    if (strText.IsEmpty() && !bLoadedMenusOnly)
+        strText = AfxFindMenuResourceString(nID);
     // "&Zoom In\tCtrl+I" and "Setup..." show as "Zoom In" and "Setup".
     const int nTab = strText.Find(_T('\t'));
     if (nTab >= 0)
@@ -136,7 +139,7 @@ void CToolBar::UpdateLabels()
             continue;
         // A caption once found stays until the menus give another: a command missing from the
         // menu shown now (the document menu is gone) keeps its button as it was.
-        const CString strLabel = CommandCaption(button.nID);
+        const CString strLabel = CommandCaption(button.nID, !button.strLabel.IsEmpty());
         if (strLabel.IsEmpty() || strLabel == button.strLabel)
             continue;
         button.strLabel = strLabel;
@@ -253,6 +256,12 @@ int CToolBar::HitTest(CPoint point) const
             return i;
     }
     return -1;
+}
+
+CString CToolBar::ToolTipTextAt(CPoint ptClient) const
+{
+    const int nIndex = HitTest(ptClient);
+    return nIndex >= 0 ? CommandCaption(m_buttons[std::size_t(nIndex)].nID, false) : CString();
 }
 
 bool CToolBar::InDropArrow(int nIndex, CPoint point) const

@@ -4,6 +4,7 @@
 // owner, and the arrow of a TBSTYLE_DROPDOWN button sends TBN_DROPDOWN instead. Without an image
 // strip a button shows the layer's pictogram of a standard command, or else its caption in the
 // frame's menus (kept current at idle, so that a translated menu gives translated buttons).
+// A button's tool tip is that caption.
 #pragma once
 
 #include "platform/gdi/PixelBuffer.h"
@@ -71,6 +72,7 @@ public:
     DWORD SetExtendedStyle(DWORD dwExStyle);
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CString ToolTipTextAt(CPoint ptClient) const override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     struct Button {
@@ -99,7 +101,9 @@ private:
     bool InDropArrow(int nIndex, CPoint point) const;
     int ButtonWidth(int nIndex) const;
     bool HasPicture(const Button& button) const;
-    CString CommandCaption(UINT nID) const;
+    // The caption in the frame's menus; unless bLoadedMenusOnly, in the registered menu
+    // resources when the menus shown now lack the command.
+    CString CommandCaption(UINT nID, bool bLoadedMenusOnly) const;
     void UpdateLabels();
 
     std::vector<Button> m_buttons;

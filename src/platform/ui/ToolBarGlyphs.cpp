@@ -7,33 +7,15 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <map>
 #include <span>
 
 namespace {
 
-enum class Tone : BYTE { Ink, Paper, Blue, Yellow, Gold, Grey, Brown };
-enum class Shape : BYTE { Polygon, Polyline, Ellipse };
-
-struct Pt {
-    signed char x;
-    signed char y;
-};
-
-// A polygon is filled with its fill tone and outlined with its pen; a polyline uses the pen
-// only; an ellipse lies in the box of its first two points.
-struct Stroke {
-    Shape shape;
-    Tone fill;
-    Tone pen;
-    BYTE nWidth;
-    BYTE nCount;
-    Pt pts[8];
-};
-
-constexpr Stroke Box(Tone fill, signed char x1, signed char y1, signed char x2, signed char y2)
-{
-    return {Shape::Polygon, fill, Tone::Ink, 1, 4, {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}}};
-}
+using Tone = ToolTone;
+using Shape = ToolShape;
+using Stroke = ToolStroke;
+constexpr auto Box = ToolBox;
 
 constexpr Stroke kNew[] = {
     {Shape::Polygon, Tone::Paper, Tone::Ink, 1, 5, {{3, 1}, {10, 1}, {13, 4}, {13, 14}, {3, 14}}},
@@ -94,17 +76,27 @@ constexpr Glyph kGlyphs[] = {
     {ID_APP_ABOUT, kAbout},
 };
 
-const Glyph* FindGlyph(UINT nID)
+std::map<UINT, std::span<const Stroke>>& RegisteredGlyphs()
 {
+    static std::map<UINT, std::span<const Stroke>> s_glyphs;
+    return s_glyphs;
+}
+
+std::span<const Stroke> FindGlyph(UINT nID)
+{
+    if (const auto it = RegisteredGlyphs().find(nID); it != RegisteredGlyphs().end())
+        return it->second;
     const auto it = std::find_if(std::begin(kGlyphs), std::end(kGlyphs),
                                  [nID](const Glyph& glyph) { return glyph.nID == nID; });
-    return it != std::end(kGlyphs) ? it : nullptr;
+    return it != std::end(kGlyphs) ? it->strokes : std::span<const Stroke>();
 }
 
 COLORREF ColourOf(Tone tone, bool bEnabled)
 {
     if (!bEnabled)
-        return tone == Tone::Ink || tone == Tone::Blue ? RGB(160, 160, 160) : RGB(232, 232, 232);
+        return tone == Tone::Ink || tone == Tone::Blue || tone == Tone::Green || tone == Tone::Red
+                   ? RGB(160, 160, 160)
+                   : RGB(232, 232, 232);
     switch (tone) {
     case Tone::Ink:
         return RGB(40, 40, 40);
@@ -120,6 +112,10 @@ COLORREF ColourOf(Tone tone, bool bEnabled)
         return RGB(190, 190, 190);
     case Tone::Brown:
         return RGB(170, 120, 60);
+    case Tone::Green:
+        return RGB(50, 160, 70);
+    case Tone::Red:
+        return RGB(200, 50, 40);
     }
     return RGB(0, 0, 0);
 }
@@ -150,12 +146,15 @@ void DrawStroke(CDC& dc, const Stroke& stroke, CPoint ptOrigin, bool bEnabled)
 
 }  // namespace
 
-bool HasStockToolGlyph(UINT nID) { return FindGlyph(nID) != nullptr; }
+void AfxRegisterToolGlyph(UINT nID, std::span<const ToolStroke> strokes)
+{
+    RegisteredGlyphs()[nID] = strokes;
+}
+
+bool HasStockToolGlyph(UINT nID) { return !FindGlyph(nID).empty(); }
 
 void DrawStockToolGlyph(CDC& dc, UINT nID, CPoint ptOrigin, bool bEnabled)
 {
-    if (const Glyph* pGlyph = FindGlyph(nID)) {
-        for (const Stroke& stroke : pGlyph->strokes)
-            DrawStroke(dc, stroke, ptOrigin, bEnabled);
-    }
+    for (const Stroke& stroke : FindGlyph(nID))
+        DrawStroke(dc, stroke, ptOrigin, bEnabled);
 }

@@ -282,6 +282,11 @@ protected:
     virtual void OnContextMenu(CWnd* pWnd, CPoint pos);
     virtual BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
 
+public:
+    // The tip the mouse resting at ptClient shows; empty for none (the default).
+    virtual CString ToolTipTextAt(CPoint ptClient) const;
+
+protected:
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -7,6 +7,7 @@
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/Wnd.h"
+#include "platform/ui/WndMessageMap.h"
 #include "support/QtTestApp.h"
 
 #include <QApplication>
@@ -15,6 +16,20 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// Counts the cancel-mode messages a tip receives.
+class CCountingTip : public CWnd {
+public:
+    int m_nCancels = 0;
+
+protected:
+    void OnCancelMode() override { ++m_nCancels; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CCountingTip, CWnd)
+    ON_WM_CANCELMODE()
+END_MESSAGE_MAP()
 
 class QtTipWindowsTest : public ::testing::Test {
 protected:
@@ -45,7 +60,7 @@ protected:
     }
 
     CWnd m_owner;
-    CWnd m_tip;
+    CCountingTip m_tip;
 };
 
 TEST_F(QtTipWindowsTest, AMarkedPopupBecomesAFramelessToolTipThatFollowsTheLayer)
@@ -68,6 +83,28 @@ TEST_F(QtTipWindowsTest, AMarkedPopupBecomesAFramelessToolTipThatFollowsTheLayer
     EXPECT_NE(QApplication::activeWindow(), pWidget);
     m_tip.ShowWindow(SW_HIDE);
     EXPECT_FALSE(pWidget->isVisible());
+}
+
+// A window that opens after the tip (a menu, a dialog) tells the tip to cancel its mode;
+// another tool tip opening does not.
+TEST_F(QtTipWindowsTest, AWindowOpeningOverATipCancelsIt)
+{
+    AfxMakeTipWindow(m_tip);
+    m_tip.ShowWindow(SW_SHOWNA);
+    QWidget otherTip(nullptr, Qt::ToolTip);
+    otherTip.show();
+    EXPECT_EQ(m_tip.m_nCancels, 0);
+    QWidget menu(nullptr, Qt::Popup);
+    menu.show();
+    EXPECT_EQ(m_tip.m_nCancels, 1);
+    menu.hide();
+    QWidget dialog(nullptr, Qt::Dialog);
+    dialog.show();
+    EXPECT_EQ(m_tip.m_nCancels, 2);
+    // A child widget showing is no new window.
+    QWidget child(&dialog);
+    child.show();
+    EXPECT_EQ(m_tip.m_nCancels, 2);
 }
 
 TEST_F(QtTipWindowsTest, WithoutTheTipServiceAPopupStaysAsItWas)

@@ -115,14 +115,16 @@ TEST_F(BarsTest, AClickSendsTheCommandAndTheArrowTheDropDown)
 
 TEST_F(BarsTest, HiddenButtonsTakeNoRoomAndPanesKeepTheirInfo)
 {
-    CRect rectBefore;
+    CRect rectBefore, rectShown;
     m_pToolBar->GetItemRect(4, rectBefore);
+    m_pToolBar->GetItemRect(3, rectShown);
+    EXPECT_GT(rectShown.Width(), 0);
     EXPECT_TRUE(m_pToolBar->SendMessage(TB_HIDEBUTTON, ID_TEST_UNHANDLED, TRUE));
     CRect rectHidden, rectAfter;
     m_pToolBar->GetItemRect(3, rectHidden);
     m_pToolBar->GetItemRect(4, rectAfter);
     EXPECT_TRUE(rectHidden.IsRectEmpty());
-    EXPECT_EQ(rectAfter.left, rectBefore.left - (16 + 7));
+    EXPECT_EQ(rectAfter.left, rectBefore.left - rectShown.Width());
     EXPECT_FALSE(m_pToolBar->SendMessage(TB_HIDEBUTTON, 12345, TRUE));
 
     EXPECT_EQ(m_pStatus->CommandToIndex(ID_INDICATOR_CAPS), 2);

@@ -1,0 +1,5 @@
+// The pictograms of the application's own toolbar commands (transfer, run/stop, simulation,
+// connect, zoom); the class library's commands bring theirs with the toolbar.
+#pragma once
+
+void RegisterToolBarIcons();
