@@ -14,6 +14,8 @@
 #include "platform/gdi/Pen.h"
 
 #include <iterator>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -27,6 +29,10 @@ constexpr int NAME_GAP = 5;
 constexpr int LOW_NAME_RISE = 20;
 constexpr int PIN_LENGTH = 5;
 constexpr int NEGATION_DIAMETER = 6;
+// The font of symbols too wide for their box, and the least height it may shrink to.
+constexpr int NARROW_HEIGHT = 11;
+constexpr int NARROW_WIDTH = 4;
+constexpr int SMALLEST_SYMBOL_HEIGHT = 7;
 
 // The rising edge in the box's top left corner.
 void DrawEdgeMark(CDC* pDC, const CRect& box)
@@ -76,7 +82,7 @@ void CWorkspaceView::OnDraw(CDC* pDC)
                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, _T("Arial"));
     // Symbols of five or six letters ("ON/OFF", "R-ON-D") would run out of the 25-unit box.
     CFont narrow;
-    narrow.CreateFont(11, 4, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+    narrow.CreateFont(NARROW_HEIGHT, NARROW_WIDTH, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, _T("Arial"));
     CPen outline(PS_SOLID, 1, BOX_OUTLINE);
     CPen selection(PS_SOLID, 1, SELECTION_FRAME);
@@ -106,10 +112,24 @@ void CWorkspaceView::OnDraw(CDC* pDC)
         const PaletteMark mark = pRow ? pRow->palette.mark : PaletteMark::None;
         if (pRow && pRow->palette.pszSymbol) {
             const CString strSymbol(pRow->palette.pszSymbol);
+            const int nRoom = box.Width() - 2;
+            // Selected until the symbol is drawn, so declared before it.
+            std::vector<std::unique_ptr<CFont>> squeezed;
             CSize size = pDC->GetTextExtent(strSymbol);
-            if (size.cx > box.Width() - 2) {
+            if (size.cx > nRoom) {
                 pDC->SelectObject(&narrow);
                 size = pDC->GetTextExtent(strSymbol);
+            }
+            // A screen font may come out wider than the narrow one asks for ("R-ON-D" ran over
+            // both edges of its box): smaller sizes until the symbol fits or is still readable.
+            for (int nHeight = NARROW_HEIGHT - 1; size.cx > nRoom && nHeight >= SMALLEST_SYMBOL_HEIGHT; --nHeight) {
+                auto pFont = std::make_unique<CFont>();
+                pFont->CreateFont(nHeight, nHeight * NARROW_WIDTH / NARROW_HEIGHT, 0, 0, FW_NORMAL, 0, 0, 0,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_SWISS, _T("Arial"));
+                pDC->SelectObject(pFont.get());
+                size = pDC->GetTextExtent(strSymbol);
+                squeezed.push_back(std::move(pFont));
             }
             pDC->TextOut(box.left + (box.Width() - size.cx) / 2, box.top + (box.Height() - size.cy) / 2, strSymbol);
             pDC->SelectObject(&font);

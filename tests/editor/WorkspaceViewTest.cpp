@@ -340,11 +340,13 @@ TEST_F(WorkspaceViewTest, SymbolsAndNamesByPage)
         for (std::size_t i = 0; i < c.symbols.size(); ++i) {
             const Record& symbol = texts[2 * i];
             EXPECT_EQ(symbol.text, c.symbols[i]);
-            // A symbol wider than the box less a unit each side takes the narrow 11 x 4 font.
+            // A symbol wider than the box less a unit each side takes the narrow 11 x 4 font,
+            // and one still too wide ("ON/OFF", "R-ON-D") the next smaller size, 10 x 3.
             const int nLetters = int(c.symbols[i].size());
             const bool bNarrow = nLetters * 8 > 23;
-            const int nLetterWidth = bNarrow ? 4 : 8;
-            const int nHeight = bNarrow ? 11 : 14;
+            const bool bSmaller = nLetters * 4 > 23;
+            const int nLetterWidth = bSmaller ? 3 : bNarrow ? 4 : 8;
+            const int nHeight = bSmaller ? 10 : bNarrow ? 11 : 14;
             EXPECT_EQ(symbol.points[0].x, 10 + (25 - nLetters * nLetterWidth) / 2) << "centred: " << symbol.ToString();
             EXPECT_EQ(symbol.points[0].y, int(46 * i + 15) + (36 - nHeight) / 2);
             EXPECT_EQ(symbol.state.nBkMode, TRANSPARENT);
@@ -358,6 +360,38 @@ TEST_F(WorkspaceViewTest, SymbolsAndNamesByPage)
         }
         EXPECT_EQ(texts[1].text, c.firstName);
     }
+}
+
+// A screen whose fonts come out wider than asked for: every letter one and a half of the
+// requested width.
+class WideTextSurface : public RecordingSurface {
+public:
+    using RecordingSurface::RecordingSurface;
+    SIZE MeasureText(const LOGFONT& font, std::u16string_view text) override
+    {
+        const SIZE size = RecordingSurface::MeasureText(font, text);
+        return {size.cx * 3 / 2, size.cy};
+    }
+};
+
+TEST_F(WorkspaceViewTest, ASymbolStillTooWideShrinksUntilItFitsItsBox)
+{
+    Doc().m_wHardwareCode = 0x5188;
+    m_view.m_nCategory = PALETTE_TAB_TMR;
+    WideTextSurface surface(SIZE{200, 1400});
+    CDC dc(surface);
+    m_view.OnDraw(&dc);
+    const auto texts = OfKind(surface.Records(), Kind::Text);
+    ASSERT_EQ(texts.size(), 28u);
+    for (std::size_t i = 0; i < texts.size(); i += 2) {
+        const Record& symbol = texts[i];
+        const int cx = int(symbol.text.size()) * symbol.state.font.lfWidth * 3 / 2;
+        EXPECT_LE(cx, 23) << symbol.ToString();
+        EXPECT_GE(symbol.points[0].x, 11) << symbol.ToString();
+        EXPECT_GE(symbol.state.font.lfHeight, 7) << symbol.ToString();
+    }
+    // Names keep their font.
+    EXPECT_EQ(texts[7].state.font.lfHeight, 14);
 }
 
 TEST_F(WorkspaceViewLadderTest, LadderElementsReadAsInputsAndOutputs)
