@@ -63,8 +63,8 @@ drag 346 318 545 238
 drag 575 242 745 250
 xdotool mousemove 900 500; sleep 0.5; shot wired
 
-# The simulation (toolbar), then the inputs clicked: I1, I2 (Q1 on), I1 again (Q1 off).
-click 471 32 1.5
+# The simulation (its toolbar button, the waveform), then the inputs clicked: I1, I2 (Q1 on), I1 again (Q1 off).
+click 287 32 1.5
 xdotool mousemove 900 500; sleep 0.5; shot simulation
 click 330 168 1; xdotool mousemove 900 500; sleep 0.5; shot simulation-I1
 click 330 318 1; xdotool mousemove 900 500; sleep 0.5; shot simulation-I1-I2

@@ -14,7 +14,7 @@ xvfb_session :96
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-1.5}"; }
-insert_comments() { click 140 8 1; click 200 229; }
+insert_comments() { click 140 8 1; click 200 251; }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -29,13 +29,13 @@ insert_comments; click 1000 120; insert_comments
 shot placed
 
 # The simulation (toolbar), then the sheets of the AND and of the timer.
-click 471 32 1.5
+click 287 32 1.5
 double_click 401 220; shot simulation-and-sheet
 double_click 401 370; shot simulation-timer-sheet
 
 # Back to editing (the sheets close with the simulation): the comment box's sheet, then the
 # AND's, modal with OK, Cancel and Help.
-click 471 32 1.5
+click 287 32 1.5
 double_click 1030 128; shot editing-comment-sheet
 xdotool key Escape; sleep 1
 double_click 401 220; shot editing-and-sheet
