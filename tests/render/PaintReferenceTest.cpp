@@ -110,21 +110,7 @@ protected:
         return pBlock;
     }
 
-    void Wire(const CBlockObj* pSource, CBlockObj* pDest, int nPin)
-    {
-        pDest->m_nPinSource[nPin] = pSource->m_nNumber;
-        auto* pLine = new CConnectLineObj;
-        pLine->m_nStartBlock = pSource->m_nNumber;
-        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
-        pLine->m_nEndBlock = pDest->m_nNumber;
-        pLine->m_nEndPin = nPin;
-        const CPoint ptFrom = pSource->m_ptPos + CPoint(pSource->m_nWidth + 8, 10);
-        const CPoint ptTo = pDest->m_ptPos + CPoint(-8, 8 + 6 * nPin);
-        pLine->m_arrVertices.Add(ptFrom);
-        pLine->m_arrVertices.Add(CPoint(ptFrom.x, ptTo.y));
-        pLine->m_arrVertices.Add(ptTo);
-        Doc().m_lineList.AddTail(pLine);
-    }
+    void Wire(const CBlockObj* pSource, CBlockObj* pDest, int nPin) { AddRoutedWire(Doc(), pSource, pDest, nPin); }
 
     void FitPage()
     {

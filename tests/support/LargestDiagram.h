@@ -12,6 +12,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 
 #include <random>
@@ -65,6 +66,23 @@ LargestDiagramSources BuildLargestDiagram(const CVetlaDoc& doc, Place place, Wir
     for (int i = 0; i < LARGEST_OUTPUTS / nDivisor; ++i)
         wire(sources.digital[sources.digital.size() - 1 - std::size_t(i)], place(BT_OUT), 0);
     return sources;
+}
+
+// Feeds pin nPin of pDest from pSource's output with a wire of two segments in the document.
+inline void AddRoutedWire(CVetlaDoc& doc, const CBlockObj* pSource, CBlockObj* pDest, int nPin)
+{
+    pDest->m_nPinSource[nPin] = pSource->m_nNumber;
+    auto* pLine = new CConnectLineObj;
+    pLine->m_nStartBlock = pSource->m_nNumber;
+    pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+    pLine->m_nEndBlock = pDest->m_nNumber;
+    pLine->m_nEndPin = nPin;
+    const CPoint ptFrom = pSource->m_ptPos + CPoint(pSource->m_nWidth + 8, 10);
+    const CPoint ptTo = pDest->m_ptPos + CPoint(-8, 8 + 6 * nPin);
+    pLine->m_arrVertices.Add(ptFrom);
+    pLine->m_arrVertices.Add(CPoint(ptFrom.x, ptTo.y));
+    pLine->m_arrVertices.Add(ptTo);
+    doc.m_lineList.AddTail(pLine);
 }
 
 // The divisor that gives a diagram of nBlocks blocks (161, 321, 641 or 1281); 1 for any other.
