@@ -60,11 +60,19 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
     m_psh.dwFlags |= PSH_HASHELP;
     if (!m_bModeless)
         m_psh.dwFlags |= PSH_NOAPPLYNOW;
-    if (m_pRow && m_pRow->pfnCreatePage) {
-        m_pMainPage = m_pRow->pfnCreatePage(nType);
-        m_pMainPage->m_bSimulating = m_bModeless;
-        m_pMainPage->m_pDocument = pHost ? pHost->GetSheetDocument() : nullptr;
-        AddPage(m_pMainPage);
+    if (m_pRow && m_pRow->pfnCreatePage)
+        m_pMainPage = CreateBlockPage(m_pRow->pfnCreatePage, nType);
+    if (m_pRow) {
+        // The titles are reserved first: the pages point at them.
+        m_extraTitles.resize(m_pRow->extraPages.size());
+        for (size_t i = 0; i < m_pRow->extraPages.size(); ++i) {
+            const ExtraPageRow& extra = m_pRow->extraPages[i];
+            CBlockPage* pPage = !extra.bSimulationOnly || m_bModeless ? CreateBlockPage(extra.pfnCreatePage, nType)
+                                                                      : nullptr;
+            m_extraPages.emplace_back(pPage);
+            if (pPage && extra.nTitleKey && IsChinesePageUI())
+                SetTabTitle(*pPage, extra.nTitleKey, m_extraTitles[i]);
+        }
     }
     AddPage(&m_pageComment);
     if (IsChinesePageUI()) {
@@ -72,6 +80,34 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
             SetTabTitle(*m_pMainPage, TEXT_KEY_MAIN_PAGE, m_strMainTitle);
         SetTabTitle(m_pageComment, TEXT_KEY_COMMENT_PAGE, m_strCommentTitle);
     }
+}
+
+CBlockPage* CAllPropertySheet::CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType)
+{
+    CBlockPage* pPage = pfnCreate(nType);
+    pPage->m_bSimulating = m_bModeless;
+    pPage->m_pDocument = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
+    AddPage(pPage);
+    return pPage;
+}
+
+CBlockPage* CAllPropertySheet::BoundPage(const PageBinding& binding) const
+{
+    if (binding.nPage == 0)
+        return m_pMainPage;
+    const size_t nExtra = size_t(binding.nPage - 1);
+    return nExtra < m_extraPages.size() ? m_extraPages[nExtra].get() : nullptr;
+}
+
+void CAllPropertySheet::SetPagesModified(BOOL bModified)
+{
+    if (m_pMainPage)
+        m_pMainPage->SetModified(bModified);
+    for (const auto& pPage : m_extraPages) {
+        if (pPage)
+            pPage->SetModified(bModified);
+    }
+    m_pageComment.SetModified(bModified);
 }
 
 CAllPropertySheet::~CAllPropertySheet()
@@ -102,8 +138,10 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
     if (!m_pMainPage)
         return;
     m_pMainPage->m_strName = block.m_strLabelSuffix;
-    for (const PageBinding& binding : m_pRow->bindings)
-        binding.pfnMember(*m_pMainPage) = ReadBlockWord(block, binding.word);
+    for (const PageBinding& binding : m_pRow->bindings) {
+        if (CBlockPage* pPage = BoundPage(binding))
+            binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
+    }
 }
 
 void CAllPropertySheet::CopyBack(CBlockObj& block) const
@@ -113,8 +151,9 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         return;
     block.m_strLabelSuffix = m_pMainPage->m_strName;
     for (const PageBinding& binding : m_pRow->bindings) {
-        if (binding.nWriteBack & WRITE_ON_OK)
-            WriteBlockWord(block, binding.word, binding.pfnMember(*m_pMainPage));
+        CBlockPage* pPage = BoundPage(binding);
+        if (pPage && (binding.nWriteBack & WRITE_ON_OK))
+            WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
 }
 
@@ -129,8 +168,9 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
     record.bHasName = TRUE;
     record.strName = m_pMainPage->m_strName;
     for (const PageBinding& binding : m_pRow->bindings) {
-        if (binding.nWriteBack & WRITE_ON_APPLY)
-            record.words.emplace_back(binding.word, binding.pfnMember(*m_pMainPage));
+        CBlockPage* pPage = BoundPage(binding);
+        if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
+            record.words.emplace_back(binding.word, binding.pfnMember(*pPage));
     }
     return record;
 }
@@ -156,9 +196,7 @@ BOOL CAllPropertySheet::OnApplyNow()
         return FALSE;
     const SheetApplyRecord record = BuildApplyRecord();
     const BOOL bWritten = m_pHost && m_pHost->ApplySheetValues(record);
-    if (m_pMainPage)
-        m_pMainPage->SetModified(FALSE);
-    m_pageComment.SetModified(FALSE);
+    SetPagesModified(FALSE);
     if (pActive && IsWindow(pActive))
         pActive->SetFocus();
     // A record whose block has gone changed nothing, so it takes no snapshot either.

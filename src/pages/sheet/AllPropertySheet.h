@@ -10,7 +10,8 @@
 #include "pages/sheet/SheetApplyRecord.h"
 #include "platform/ui/PropertySheet.h"
 
-#include <array>
+#include <memory>
+#include <vector>
 
 class CBlockObj;
 class CBlockPage;
@@ -33,6 +34,8 @@ public:
     int m_nCascade = 0;
     CComment m_pageComment;
     CBlockPage* m_pMainPage = nullptr;
+    // The row's extra pages this sheet shows, in tab order; null for one a simulation alone shows.
+    std::vector<std::unique_ptr<CBlockPage>> m_extraPages;
 
     const BlockPageRow* GetRow() const { return m_pRow; }
     BOOL IsModeless() const { return m_bModeless; }
@@ -68,6 +71,10 @@ private:
     void SetButtonTexts();
     void TranslateTexts();
     void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
+    CBlockPage* CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType);
+    // The page a binding shows its word in; null when the sheet does not show that page.
+    CBlockPage* BoundPage(const PageBinding& binding) const;
+    void SetPagesModified(BOOL bModified);
 
     ISheetHost* m_pHost;
     const BlockPageRow* m_pRow;
@@ -75,4 +82,5 @@ private:
     // Chinese tab titles; the pages point at them.
     CString m_strMainTitle;
     CString m_strCommentTitle;
+    std::vector<CString> m_extraTitles;
 };

@@ -30,11 +30,22 @@ constexpr unsigned WRITE_ON_OK = 1;
 constexpr unsigned WRITE_ON_APPLY = 2;
 constexpr unsigned WRITE_ON_BOTH = WRITE_ON_OK | WRITE_ON_APPLY;
 
-// One block word shown by one int member of the main page.
+// One block word shown by one int member of a page: the main page (nPage 0) or the extra page
+// nPage - 1 of the row.
 struct PageBinding {
     BlockWord word;
     int& (*pfnMember)(CBlockPage& page);
     unsigned nWriteBack;
+    int nPage = 0;
+};
+
+// A page after the main one: the weekly timer's cams, an input's simulation page.
+struct ExtraPageRow {
+    CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
+    // The key of the tab's title in the Chinese interface; 0 keeps the template's caption.
+    WORD nTitleKey = 0;
+    // Shown only in the modeless sheet of a simulation.
+    bool bSimulationOnly = false;
 };
 
 // The accessor of an int member of a page class, for PageBinding::pfnMember.
@@ -64,6 +75,8 @@ struct BlockPageRow {
     // The main page for the type; null for a sheet with the comment page only.
     CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
     std::vector<PageBinding> bindings;
+    // Pages between the main page and the comment page, in tab order.
+    std::vector<ExtraPageRow> extraPages;
     LiveValueFormatter pfnLiveValue = nullptr;
     AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
