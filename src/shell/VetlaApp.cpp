@@ -3,6 +3,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramClipboard.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "pages/sheet/PageTexts.h"
 #include "platform/core/FileSystem.h"
@@ -34,6 +35,33 @@ constexpr UINT kRecentFiles = 4;
 } // namespace
 
 CVetlaApp* AfxGetVetlaApp() { return dynamic_cast<CVetlaApp*>(AfxGetApp()); }
+
+namespace {
+
+// The Simulation bar of the active view's frame while that view simulates; null otherwise.
+CSimulationBarDlg* ActiveSimulationBar()
+{
+    const CMainFrame* pMain = AfxGetMainFrame();
+    const CVetlaView* pView = pMain ? pMain->GetActiveView() : nullptr;
+    if (!pView || pView->m_nEditMode != EDIT_MODE_SIMULATE || !pView->GetParentFrame())
+        return nullptr;
+    CSimulationBarDlg* pBar = pView->GetParentFrame()->GetSimulationBarDlg();
+    return pBar && pBar->GetSafeHwnd() ? pBar : nullptr;
+}
+
+}  // namespace
+
+BOOL IsSimulationPowerOn()
+{
+    const CSimulationBarDlg* pBar = ActiveSimulationBar();
+    return pBar && pBar->IsPowerPressed();
+}
+
+void EndSimulationPowerFailure()
+{
+    if (IsSimulationPowerOn())
+        ActiveSimulationBar()->ReleasePower();
+}
 
 CVetlaApp::CVetlaApp() : CVetlaApp(GetSettingsFilePath()) {}
 

@@ -4,8 +4,10 @@
 #include "shell/VetlaApp.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
@@ -534,3 +536,35 @@ TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)
 }
 
 } // namespace
+
+// ---- a simulated power interruption ----
+
+// The Power button held down in the active view's simulation locks the bars' close buttons; a
+// release over the information window's caption ends the interruption.
+TEST_F(VetlaAppTest, APowerInterruptionLocksTheBarsAndEndsAtAReleaseOverTheLog)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    EXPECT_FALSE(IsSimulationPowerOn()) << "no simulation";
+    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+    Command(ID_TOOLS_SIMULATION);
+    ASSERT_EQ(ActiveView()->m_nEditMode, EDIT_MODE_SIMULATE);
+    CSimulationBarDlg* pBar = ActiveView()->GetParentFrame()->GetSimulationBarDlg();
+    ASSERT_TRUE(pBar);
+    EXPECT_FALSE(IsSimulationPowerOn());
+    EXPECT_FALSE(CSizingControlBarG::IsCloseLocked());
+
+    CWnd* pPower = pBar->GetDlgItem(IDC_SIM_POWER);
+    MSG down{pPower, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+    AfxGetThread()->RouteMessage(down);
+    ASSERT_TRUE(pBar->IsPowerPressed());
+    EXPECT_TRUE(IsSimulationPowerOn());
+    EXPECT_TRUE(CSizingControlBarG::IsCloseLocked());
+
+    CInfoWindowBar& info = Frame()->m_wndInfoBar;
+    const CRect rcClose = info.GetCloseButtonRect();
+    info.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(rcClose.CenterPoint().x, rcClose.bottom + 20)));
+    EXPECT_FALSE(pBar->IsPowerPressed());
+    EXPECT_FALSE(IsSimulationPowerOn());
+    EXPECT_FALSE(CSizingControlBarG::IsCloseLocked());
+}
