@@ -11,6 +11,7 @@
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/ui/DocTemplate.h"
+#include "shell/AboutDlg.h"
 #include "shell/ChineseTables.h"
 #include "shell/CtrlStatusBar.h"
 #include "shell/MainFrame.h"
@@ -25,6 +26,7 @@ BEGIN_MESSAGE_MAP(CVetlaApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW_LAD, OnFileNewLad)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 namespace {
@@ -158,6 +160,12 @@ void CVetlaApp::OnFileNewLad()
     if (CMainFrame* pFrame = AfxGetMainFrame())
         pFrame->m_nNewDocType = DOC_TYPE_LAD;
     OnFileNew();
+}
+
+void CVetlaApp::OnAppAbout()
+{
+    CAboutDlg dlg(AfxGetMainWnd());
+    dlg.DoModal();
 }
 
 void CVetlaApp::OnFileNew()

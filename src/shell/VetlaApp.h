@@ -37,6 +37,7 @@ public:
     BOOL SaveAllModified() override;
 
     void OnFileNew();
+    void OnAppAbout();
     void OnFileNewLad();
     void OnFileOpen();
 

@@ -22,6 +22,7 @@
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 #include "shell/ChineseTables.h"
+#include "shell/AboutDlg.h"
 #include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
@@ -567,4 +568,21 @@ TEST_F(VetlaAppTest, APowerInterruptionLocksTheBarsAndEndsAtAReleaseOverTheLog)
     EXPECT_FALSE(pBar->IsPowerPressed());
     EXPECT_FALSE(IsSimulationPowerOn());
     EXPECT_FALSE(CSizingControlBarG::IsCloseLocked());
+}
+
+TEST_F(VetlaAppTest, HelpAboutShowsTheProgramsNameAndItsLine)
+{
+    Start();
+    CString strName, strLine;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        if (d.GetTemplateID() != CAboutDlg::IDD)
+            return;
+        d.GetDlgItem(CAboutDlg::IDC_ABOUT_NAME)->GetWindowText(strName);
+        d.GetDlgItem(CAboutDlg::IDC_ABOUT_LINE)->GetWindowText(strLine);
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_APP_ABOUT);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(strName.ToUtf8(), "QARVO Editor");
+    EXPECT_FALSE(strLine.IsEmpty());
 }
