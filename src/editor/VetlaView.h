@@ -162,6 +162,8 @@ public:
     // ---- simulation (VetlaViewSimulation.cpp) ----
     // The Simulation command: enters simulation mode, or leaves it.
     void OnSimulation();
+    // In a simulation a new size redraws the frame's bars at the next tick.
+    void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
     // Re-orders the document's block list into the simulation order: inputs by number, then
     // function blocks, outputs, flags, analog outputs, analog flags, open outputs, connectors,

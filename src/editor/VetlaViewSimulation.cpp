@@ -94,6 +94,15 @@ void CVetlaView::EnterSimulation()
     InvalidateAll();
 }
 
+void CVetlaView::OnSize(UINT nType, int cx, int cy)
+{
+    CScrollView::OnSize(nType, cx, cy);
+    if (m_nEditMode == EDIT_MODE_SIMULATE) {
+        if (CChildFrame* pFrame = GetParentFrame())
+            pFrame->m_bBarsRedrawn = 0;
+    }
+}
+
 void CVetlaView::LeaveSimulation()
 {
     if (m_hWnd)

@@ -586,3 +586,19 @@ TEST_F(VetlaAppTest, HelpAboutShowsTheProgramsNameAndItsLine)
     EXPECT_EQ(strName.ToUtf8(), "QARVO Editor");
     EXPECT_FALSE(strLine.IsEmpty());
 }
+
+// A view resized in a simulation has its frame redraw the simulation bars at the next tick.
+TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+    CChildFrame* pFrame = ActiveView()->GetParentFrame();
+    pFrame->m_bBarsRedrawn = 1;
+    ActiveView()->SetWindowPos(nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(pFrame->m_bBarsRedrawn, 1) << "not simulating";
+    Command(ID_TOOLS_SIMULATION);
+    pFrame->m_bBarsRedrawn = 1;
+    ActiveView()->SetWindowPos(nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(pFrame->m_bBarsRedrawn, 0);
+}
