@@ -602,3 +602,16 @@ TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
     ActiveView()->SetWindowPos(nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(pFrame->m_bBarsRedrawn, 0);
 }
+
+// The status bar names the hardware of the diagram whose window comes to the front.
+TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareInTheStatusBar)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CChildFrame* pFirst = ActiveView()->GetParentFrame();
+    ActiveDoc()->m_strHardwareName = _T("First series");
+    Command(ID_FILE_NEW);
+    ActiveDoc()->m_strHardwareName = _T("Second series");
+    Frame()->MDIActivate(pFirst);
+    EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "First series");
+}
