@@ -1,0 +1,138 @@
+// The texts of the message-text blocks read back: 64 bytes of section C per text on the older
+// controllers, a 1280-byte block of the message-text area on the newer ones. A text beyond
+// section C or beyond the uploaded area is a damaged image, never a read past the buffer.
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypes.h"
+#include "codec/DecodeContext.h"
+#include "codec/ImageLayout.h"
+#include "codec/LcdCharMap.h"
+#include "codec/MultiByteText.h"
+#include "codec/RecordReader.h"
+#include "codec/VetlaCoreRule.h"
+#include "document/VetlaDoc.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+constexpr int kLineBytes = 16;
+constexpr int kOldLineChars = 12;
+constexpr BYTE kLcdBlank = 0x5B;
+constexpr int kLineText = 1;
+
+// A blank cell is kept empty, as a new message keeps it.
+CString Cell(TCHAR ch)
+{
+    return ch == 0 || ch == u' ' ? CString() : CString(ch);
+}
+
+void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
+{
+    std::span<const BYTE> c = ctx.Section("C");
+    const std::size_t nOffset = std::size_t(ctx.m_nTexts) * IMAGE_OLD_TEXT_BYTES;
+    if (nOffset + IMAGE_OLD_TEXT_BYTES > c.size()) {
+        ctx.Fail(DecodeError::TextPastArea, ctx.m_nRecord);
+        return;
+    }
+    std::span<const BYTE> slot = c.subspan(nOffset, IMAGE_OLD_TEXT_BYTES);
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        RecordReader r(slot.subspan(std::size_t(nLine * kLineBytes), kLineBytes));
+        // The lines that show a value keep their place for the value's element.
+        if (r.Byte() != kLineText)
+            continue;
+        r.Skip(1);
+        for (int nCol = 1; nCol <= kOldLineChars; ++nCol) {
+            const BYTE byCode = BYTE(r.Byte());
+            text.m_strCells1[nLine + 1][nCol] = Cell(byCode == kLcdBlank ? 0 : LcdToUnicode(byCode));
+        }
+    }
+}
+
+// The newer layout of one text block, as MessageTextEncoder.cpp writes it.
+constexpr int kRowCells = 32;
+constexpr int kTextCells = 24;
+constexpr int kScreenAttrBytes = 128;
+constexpr int kScreenCharsFirst = 256;
+constexpr int kScreenCharBytes = kTextCells * MSGTEXT_LINES * 2;
+constexpr BYTE kAttrGbk = 0x61;
+constexpr BYTE kAttrBig5 = 0x51;
+constexpr int kSettingsPerScreen = 7;
+
+struct SpecialChar {
+    BYTE byCode;
+    TCHAR ch;
+};
+
+constexpr SpecialChar kSpecialChars[] = {
+    {0x0E, u'\u20AC'}, {0x0F, u'\u2109'}, {0x10, u'\u25BA'}, {0x11, u'\u25C4'}, {0x12, u'\u25BC'},
+    {0x13, u'\u25B2'}, {0x14, u'\u00B1'}, {0x15, u'\u2103'}, {0x16, u'\u2551'}, {0x17, u'\u25A0'},
+};
+
+TCHAR SingleCell(int nValue)
+{
+    const auto* it = std::ranges::find(kSpecialChars, nValue, &SpecialChar::byCode);
+    return it == std::end(kSpecialChars) ? TCHAR(nValue) : it->ch;
+}
+
+void DecodeScreenRow(std::span<const BYTE> attrs, std::span<const BYTE> chars, CString* pRow, int nRow)
+{
+    for (int nCol = 0; nCol < kTextCells; ++nCol) {
+        const BYTE byAttr = attrs[std::size_t(nRow * kRowCells + nCol)];
+        const int nValue = RecordReader(chars, (nRow * kTextCells + nCol) * 2).Word();
+        if (byAttr != kAttrGbk && byAttr != kAttrBig5) {
+            pRow[nCol + 1] = Cell(SingleCell(nValue));
+            continue;
+        }
+        // A double-byte character takes its cell and the next one, which stays empty.
+        const MultiBytePage page = byAttr == kAttrGbk ? MultiBytePage::Gbk936 : MultiBytePage::Big5_950;
+        pRow[nCol + 1] = Cell(FromDoubleByte(WORD(nValue), page));
+        if (nCol + 1 < kTextCells)
+            pRow[++nCol + 1] = CString();
+    }
+}
+
+void DecodeScreenSettings(std::span<const BYTE> attrs, int* pSettings)
+{
+    pSettings[0] = attrs[27];
+    for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
+        pSettings[1 + nRow] = attrs[std::size_t(nRow * kRowCells + 28)];
+    pSettings[5] = attrs[29];
+    pSettings[6] = attrs[30];
+}
+
+void DecodeNewText(DecodeContext& ctx, CBlockMSGTEXT& text)
+{
+    std::span<const BYTE> area = ctx.Codec().TextArea();
+    const int nReported = ctx.Codec().m_nTextAreaSize;
+    if (nReported > 0)
+        area = area.first(std::min(area.size(), std::size_t(nReported)));
+    const std::size_t nOffset = std::size_t(ctx.m_nTexts) * IMAGE_TEXT_BLOCK_BYTES;
+    if (nOffset + IMAGE_TEXT_BLOCK_BYTES > area.size()) {
+        ctx.Fail(DecodeError::TextPastArea, ctx.m_nRecord);
+        return;
+    }
+    std::span<const BYTE> block = area.subspan(nOffset, IMAGE_TEXT_BLOCK_BYTES);
+    for (int nScreen = 0; nScreen < 2; ++nScreen) {
+        std::span<const BYTE> attrs = block.subspan(std::size_t(nScreen * kScreenAttrBytes), kScreenAttrBytes);
+        std::span<const BYTE> chars =
+            block.subspan(std::size_t(kScreenCharsFirst + nScreen * kScreenCharBytes), kScreenCharBytes);
+        auto& cells = nScreen == 0 ? text.m_strCells1 : text.m_strCells2;
+        for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
+            DecodeScreenRow(attrs, chars, cells[nRow + 1], nRow);
+        DecodeScreenSettings(attrs, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
+    }
+}
+
+} // namespace
+
+void DecodeMessageText(DecodeContext& ctx, CBlockObj& block)
+{
+    if (!block.IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+        return;
+    auto& text = static_cast<CBlockMSGTEXT&>(block);
+    if (ctx.IsNewGeneration())
+        DecodeNewText(ctx, text);
+    else
+        DecodeOldText(ctx, text);
+}

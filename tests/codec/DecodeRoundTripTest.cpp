@@ -1,0 +1,172 @@
+// Encoding a diagram, decoding its image into a fresh document and encoding that again: the two
+// images are the same byte for byte, and the decoded diagram has the original's blocks,
+// parameters, names, references and links (the positions are the decoder's own layout). The
+// decoded document is a normal one: it saves and loads, undoes, simulates and downloads again.
+#include "CodecTestSupport.h"
+
+#include "blocks/BlockTypeTable.h"
+#include "blocks/SimContext.h"
+#include "codec/ImageDecoder.h"
+#include "document/SimScan.h"
+#include "blocks/MessageTextClasses.h"
+#include "platform/core/MemFile.h"
+
+#include <map>
+#include <string>
+
+namespace {
+
+Bytes Concat(const CVetlaCoreRule& codec)
+{
+    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
+    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
+    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
+    return bytes;
+}
+
+int CountTexts(const CVetlaDoc& doc)
+{
+    int nTexts = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        nTexts += static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT ? 1 : 0;
+    return nTexts;
+}
+
+// What a block is in the graph: its type, parameters, name, references and links.
+std::string Describe(const CBlockObj& block)
+{
+    std::string str = std::to_string(block.m_nType) + " P";
+    for (int nValue : block.m_nParam)
+        str += " " + std::to_string(nValue);
+    str += " X";
+    for (int nValue : block.m_nParamEx)
+        str += " " + std::to_string(nValue);
+    str += " R";
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        str += " " + std::to_string(block.m_nParam[BLOCK_REF_USED_PARAM + k] ? block.m_nRefBlock[k] : 0);
+    str += " I";
+    for (int nPin = 0; nPin < block.m_nInputs; ++nPin)
+        str += " " + std::to_string(block.m_nPinSource[nPin]) + (block.m_bPinInvert[nPin] ? "!" : "");
+    str += " d" + std::to_string(block.m_dParam);
+    for (TCHAR ch : std::u16string_view(block.m_strLabelSuffix))
+        str += char(ch);
+    return str;
+}
+
+std::map<int, std::string> Graph(const CVetlaDoc& doc)
+{
+    std::map<int, std::string> graph;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos));
+        graph[pBlock->m_nNumber] = Describe(*pBlock);
+    }
+    return graph;
+}
+
+class RoundTrip : public CodecDiagram, public testing::WithParamInterface<bool> {
+protected:
+    RoundTrip() : CodecDiagram(GetParam() ? kNewerHardware : kOlderHardware) {}
+
+    // Decodes the encoded image into m_decoded and encodes that into m_again.
+    void DecodeAndEncodeAgain()
+    {
+        const DecodeResult result = DecodeProgramImage(Codec(), m_decoded);
+        ASSERT_TRUE(result.bOk) << int(result.error) << " at " << result.nRecord;
+        m_again.m_pDoc = &m_decoded;
+        ASSERT_TRUE(m_again.AllocImageBuffers(CODEC_MODE_DOWNLOAD, GetParam() ? CountTexts(m_decoded) : 0));
+        const EncodeResult encoded = BuildProgramImage(m_again, kStamp);
+        ASSERT_TRUE(encoded.bOk) << encoded.nMessageId;
+    }
+
+    void ExpectSameImages()
+    {
+        const Bytes first = Concat(Codec());
+        const Bytes second = Concat(m_again);
+        ASSERT_EQ(first.size(), second.size());
+        for (std::size_t i = 0; i < first.size(); ++i)
+            ASSERT_EQ(int(first[i]), int(second[i])) << "first difference at byte " << i;
+    }
+
+    CVetlaDoc m_decoded;
+    CVetlaCoreRule m_again;
+};
+
+TEST_P(RoundTrip, EveryTypeGivesTheSameImageAndGraph)
+{
+    BuildEveryTypeCatalogue();
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    EXPECT_EQ(Graph(m_decoded), Graph(Doc()));
+    EXPECT_EQ(m_decoded.m_wHardwareCode, Doc().m_wHardwareCode);
+}
+
+// Names, the program name and password, references between blocks and negated links travel
+// through the image too.
+TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
+{
+    CBlockObj* pInput = Point(BT_IN, NUM_INPUT + 2);
+    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* pCounter = Block(BT_COUNTER);
+    CBlockObj* pOutput = Point(BT_OUT, NUM_OUTPUT + 1);
+    Feed(pInput, pTimer, 0, TRUE);
+    Feed(pTimer, pCounter, 1);
+    Feed(pCounter, pOutput, 0);
+    pTimer->m_strLabelSuffix = _T("PUMP");
+    pCounter->m_strLabelSuffix = _T("CYCLES");
+    pCounter->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pCounter->m_nRefBlock[0] = pTimer->m_nNumber;
+    pTimer->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
+    Doc().m_strProgramName = _T("ABC");
+    Doc().m_strPassword = _T("1234");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    EXPECT_EQ(Graph(m_decoded), Graph(Doc()));
+    EXPECT_EQ(m_decoded.m_strProgramName, CString(_T("ABC")));
+    EXPECT_EQ(m_decoded.m_strPassword, CString(_T("1234")));
+    const CBlockObj* pDecodedCounter = m_decoded.FindBlockByNumber(pCounter->m_nNumber);
+    ASSERT_NE(pDecodedCounter, nullptr);
+    EXPECT_EQ(pDecodedCounter->m_pRefBlock[0], m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+    EXPECT_EQ(m_decoded.m_lineList.GetCount(), 3);
+}
+
+// The decoded document saves, loads into an equal graph, takes an undo step back to itself,
+// simulates, and downloads again (the round trips above).
+TEST_P(RoundTrip, DecodedDocumentIsANormalDocument)
+{
+    BuildEveryTypeCatalogue();
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+
+    RegisterBlockClasses();
+    RegisterMessageTextClasses();
+    CMemFile file;
+    m_decoded.StoreContents(&file);
+    file.SeekToBegin();
+    CVetlaDoc loaded;
+    loaded.LoadContents(&file);
+    EXPECT_EQ(Graph(loaded), Graph(m_decoded));
+    EXPECT_EQ(loaded.m_lineList.GetCount(), m_decoded.m_lineList.GetCount());
+
+    const auto before = Graph(m_decoded);
+    m_decoded.m_undo.SaveState(&m_decoded);
+    static_cast<CBlockObj*>(m_decoded.m_blockList.GetHead())->m_strLabelSuffix = _T("EDITED");
+    m_decoded.m_undo.SaveState(&m_decoded);
+    ASSERT_TRUE(m_decoded.m_undo.Undo());
+    EXPECT_EQ(Graph(m_decoded), before);
+
+    BuildSimulationOrder(m_decoded);
+    const SYSTEMTIME stNow = kStamp;
+    StartSimulationRun(m_decoded, stNow);
+    CSimContext sim;
+    sim.stNow = stNow;
+    for (int nScan = 0; nScan < 4; ++nScan)
+        ScanDocument(m_decoded, sim);
+    EndSimulationRun(m_decoded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, RoundTrip, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Newer" : "Older"; });
+
+} // namespace
