@@ -5,6 +5,7 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/SimContext.h"
 #include "codec/ImageDecoder.h"
 #include "document/SimScan.h"
@@ -168,5 +169,46 @@ TEST_P(RoundTrip, DecodedDocumentIsANormalDocument)
 
 INSTANTIATE_TEST_SUITE_P(Generations, RoundTrip, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Newer" : "Older"; });
+
+} // namespace
+
+namespace {
+
+// Message texts come back cell for cell: LCD codes on the older controllers; on the newer ones
+// single characters, the LCD symbols and double-byte characters of code pages 936 and 950,
+// with the screens' settings.
+TEST_P(RoundTrip, MessageTextCells)
+{
+    Doc().m_nCharSet1 = 0;
+    Doc().m_nCharSet2 = 1;
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    const LPCTSTR kLine1[] = {_T("H"), _T("I"), _T(""), _T("5")};
+    for (int nCol = 0; nCol < 4; ++nCol)
+        pText->m_strCells1[1][nCol + 1] = kLine1[nCol];
+    if (GetParam()) {
+        pText->m_strCells1[2][1] = CString(TCHAR(0x4E2D));  // GBK
+        pText->m_strCells1[2][5] = CString(TCHAR(0x20AC));  // the LCD euro symbol
+        pText->m_strCells2[3][1] = CString(TCHAR(0x570B));  // Big5
+        for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
+            pText->m_nMsgSettings[i] = i + 1;
+    }
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    for (int nRow = 1; nRow < MSGTEXT_ROWS; ++nRow) {
+        for (int nCol = 1; nCol <= (GetParam() ? 24 : 12); ++nCol) {
+            EXPECT_EQ(pDecoded->m_strCells1[nRow][nCol], pText->m_strCells1[nRow][nCol]) << nRow << "," << nCol;
+            if (GetParam()) {
+                EXPECT_EQ(pDecoded->m_strCells2[nRow][nCol], pText->m_strCells2[nRow][nCol]) << nRow << "," << nCol;
+            }
+        }
+    }
+    if (GetParam()) {
+        EXPECT_TRUE(std::equal(std::begin(pText->m_nMsgSettings), std::end(pText->m_nMsgSettings),
+                               std::begin(pDecoded->m_nMsgSettings)));
+    }
+}
 
 } // namespace
