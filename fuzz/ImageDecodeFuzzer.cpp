@@ -1,67 +1,14 @@
-// libFuzzer target of the upload's decoding: any bytes, taken as an uploaded image (buffer 0,
-// then buffer 1 as long as the image's program-size word says, then whole message texts),
-// either fail to decode with an error or decode into a document that saves, opens again and
-// encodes. A saved decoded document that does not open, and every sanitizer report, is a
-// finding. Seeds: the golden images of tests/data/golden (image-*.bin).
+// libFuzzer target of the upload's decoding: any bytes either fail to decode with an error or
+// decode into a document that saves, opens again and encodes (support/DecodeRoundTrip.h). A
+// decoded document that does not open again, and every sanitizer report, is a finding. Seeds:
+// the golden images tests/data/golden/image-*.bin and tests/data/decode-corpus.
+#include "support/DecodeRoundTrip.h"
+
 #include "blocks/BlockFactory.h"
 #include "blocks/MessageTextClasses.h"
-#include "codec/ImageDecoder.h"
-#include "codec/ImageEncoder.h"
-#include "codec/ImageLayout.h"
-#include "codec/VetlaCoreRule.h"
-#include "document/VetlaDoc.h"
-#include "platform/core/Exception.h"
-#include "platform/core/MemFile.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-
-namespace {
-
-constexpr SYSTEMTIME kStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
-
-// The image as an upload leaves it in the codec: buffer 1 takes the program size the image
-// names in PS, clipped to the bytes there are; the rest gives whole message texts.
-void FillCodec(CVetlaCoreRule& codec, const std::uint8_t* pData, std::size_t nSize)
-{
-    const std::size_t nBuffer0 = std::min<std::size_t>(nSize, IMAGE_BUFFER0_BYTES);
-    const ImageSection* pPs = FindImageSection("PS");
-    int nWords = 0;
-    if (nBuffer0 >= std::size_t(pPs->nOffset + 2))
-        nWords = pData[pPs->nOffset] | pData[pPs->nOffset + 1] << 8;
-    const std::size_t nRest = nSize - nBuffer0;
-    const std::size_t nBuffer1 = std::min<std::size_t>(
-        nRest, std::size_t(std::clamp(2 * nWords - IMAGE_BUFFER0_BYTES, 0, IMAGE_PROGRAM_BYTES_MAX)));
-    const int nTexts = int((nRest - nBuffer1) / IMAGE_TEXT_BLOCK_BYTES);
-    codec.m_nImageSize1 = int(nBuffer1);
-    codec.m_nTextAreaSize = nTexts * IMAGE_TEXT_BLOCK_BYTES;
-    codec.AllocImageBuffers(CODEC_MODE_UPLOAD, nTexts);
-    std::memcpy(codec.Image(0).data(), pData, nBuffer0);
-    if (nBuffer1)
-        std::memcpy(codec.Image(1).data(), pData + nBuffer0, nBuffer1);
-    if (nTexts)
-        std::memcpy(codec.TextArea().data(), pData + nBuffer0 + nBuffer1, codec.TextArea().size());
-}
-
-bool SavesAndOpens(CVetlaDoc& doc)
-{
-    CMemFile file;
-    doc.StoreContents(&file);
-    file.SeekToBegin();
-    CVetlaDoc reopened;
-    try {
-        reopened.LoadContents(&file);
-    } catch (CException* e) {
-        e->Delete();
-        return false;
-    }
-    return true;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
@@ -72,18 +19,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSize)
 {
-    CVetlaCoreRule codec;
-    FillCodec(codec, pData, nSize);
-    CVetlaDoc doc;
-    if (!DecodeProgramImage(codec, doc).bOk)
-        return 0;
-    if (!SavesAndOpens(doc)) {
-        std::fprintf(stderr, "the decoded document does not open again\n");
+    int nCause = 0;
+    if (decode_round_trip::Run(pData, nSize, &nCause) == decode_round_trip::Outcome::DoesNotReopen) {
+        std::fprintf(stderr, "the decoded document does not open again (cause %d)\n", nCause);
         std::abort();
     }
-    CVetlaCoreRule again;
-    again.m_pDoc = &doc;
-    if (again.AllocImageBuffers(CODEC_MODE_DOWNLOAD, int(codec.TextArea().size()) / IMAGE_TEXT_BLOCK_BYTES))
-        BuildProgramImage(again, kStamp);
     return 0;
 }

@@ -283,6 +283,10 @@ CString DecodeErrorText(const DecodeResult& result)
     case DecodeError::DataLogDamaged:
         strText = _T("The device's program is damaged: the data log runs past its end.");
         break;
+    case DecodeError::BadSetting:
+        strText.Format(_T("The device's program is damaged: block B%03d has a setting it cannot hold."),
+                       result.nRecord + 1);
+        break;
     case DecodeError::TooManyBlocks:
         strText = _T("The device's program holds more blocks than a program may have.");
         break;

@@ -17,6 +17,7 @@ enum class DecodeError {
     TextPastArea,     // a message text beyond section C or the uploaded text area
     DataLogDamaged,   // the data log's item count runs past its section
     TooManyBlocks,    // more function blocks than a reference can name
+    BadSetting,       // a block setting outside what the block can hold
 };
 
 struct DecodeResult {

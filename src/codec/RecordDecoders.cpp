@@ -402,6 +402,9 @@ void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
             return false;
         }
     });
+    // The command and data kind index the block's own lists; a project could not hold others.
+    if (mr.m_byModbus2 >= MODBUS_COMMAND_COUNT || mr.m_nModbus11 >= MODBUS_KIND_COUNT)
+        ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
 }
 
 namespace {

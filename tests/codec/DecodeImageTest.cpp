@@ -4,6 +4,7 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
 #include "blocks/ConnectLineObj.h"
 #include "codec/ImageDecoder.h"
@@ -299,6 +300,32 @@ TEST_F(DecodeValues, SignedAndUnsignedWords)
     ASSERT_TRUE(DecodeProgramImage(Codec(), doc).bOk);
     EXPECT_EQ(static_cast<CBlockAnalog*>(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK))->m_nThreshold1, -1000);
     EXPECT_EQ(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1)->m_nParam[THTRG_ON_PARAM], 64536);
+}
+
+} // namespace
+
+namespace {
+
+// A Modbus block whose command or data kind is past its lists could not be saved and opened
+// again: the image is refused as damaged.
+TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
+{
+    for (const auto& [nCommand, nKind] : {std::pair(9, 0), std::pair(0, 7)}) {
+        CVetlaDoc source;
+        CBlockMR* pModbus = static_cast<CBlockMR*>(CreateBlockForType(BT_MR, nullptr, &source));
+        source.AddBlock(pModbus);
+        pModbus->m_byModbus2 = BYTE(nCommand);
+        pModbus->m_nModbus11 = nKind;
+        CVetlaCoreRule codec;
+        codec.m_pDoc = &source;
+        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
+        ASSERT_TRUE(BuildProgramImage(codec, kStamp).bOk);
+        CVetlaDoc doc;
+        const DecodeResult result = DecodeProgramImage(codec, doc);
+        EXPECT_EQ(result.error, DecodeError::BadSetting) << nCommand << " " << nKind;
+        EXPECT_EQ(result.nRecord, 0);
+        EXPECT_TRUE(doc.m_blockList.IsEmpty());
+    }
 }
 
 } // namespace
