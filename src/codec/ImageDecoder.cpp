@@ -1,5 +1,6 @@
 #include "codec/ImageDecoder.h"
 
+#include "blocks/BlockDataLog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockObj.h"
@@ -165,6 +166,13 @@ void ResolveLinks(DecodeContext& ctx)
         for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
             if (pBlock->m_nParam[BLOCK_REF_USED_PARAM + k])
                 pBlock->m_pRefBlock[k] = ctx.Find(pBlock->m_nRefBlock[k]);
+        }
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog))) {
+            auto& items = static_cast<CBlockDataLog*>(pBlock)->m_arrLogItems;
+            for (int i = 0; i < int(items.GetSize()); ++i) {
+                if (!items[i].strItem.IsEmpty() && items[i].strItem[0] == u'B')
+                    items[i].nSpare = ctx.Find(items[i].nValue1);
+            }
         }
         for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
             const int nSource = pBlock->m_nPinSource[nPin];

@@ -329,3 +329,27 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
 }
 
 } // namespace
+
+namespace {
+
+// More rows than a page holds grow the sheet down to hold them all.
+TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
+{
+    Upload({});
+    Bytes entries;
+    for (int i = 0; i < 64; ++i)
+        entries.insert(entries.end(), {BYTE(i), 0x00});
+    Put("E", 0, entries);
+    ASSERT_TRUE(Decode().bOk);
+    int nBottom = 0;
+    for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(m_doc.m_blockList.GetNext(pos));
+        nBottom = std::max(nBottom, int(pBlock->m_ptPos.y + pBlock->m_nHeight));
+    }
+    EXPECT_EQ(nBottom, 64 * 55 + 36);
+    EXPECT_GE(m_doc.m_rcExtent.bottom, nBottom);
+    EXPECT_EQ(m_doc.m_rcExtent.bottom, m_doc.m_nPagesDown * m_doc.m_sizeScreen.cy);
+    EXPECT_EQ(m_doc.m_lineList.GetCount(), 64);
+}
+
+} // namespace

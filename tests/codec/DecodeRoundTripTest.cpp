@@ -5,6 +5,7 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/SimContext.h"
 #include "codec/ImageDecoder.h"
@@ -118,6 +119,17 @@ TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
     pCounter->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     pCounter->m_nRefBlock[0] = pTimer->m_nNumber;
     pTimer->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
+    if (GetParam()) {
+        auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
+        pLog->m_arrLogItems.SetSize(2);
+        pLog->m_arrLogItems[0].strItem = _T("B002");
+        pLog->m_arrLogItems[0].nValue1 = pTimer->m_nNumber;
+        pLog->m_arrLogItems[0].nValue2 = 1;
+        pLog->m_arrLogItems[1].strItem = _T("Q2");
+        pLog->m_arrLogItems[1].nValue1 = NUM_OUTPUT + 1;
+        pLog->m_nParam[DATALOG_COUNT_PARAM] = 2;
+        Feed(pInput, pLog, 0);
+    }
     Doc().m_strProgramName = _T("ABC");
     Doc().m_strPassword = _T("1234");
     ASSERT_TRUE(Encode().bOk);
@@ -129,7 +141,16 @@ TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
     const CBlockObj* pDecodedCounter = m_decoded.FindBlockByNumber(pCounter->m_nNumber);
     ASSERT_NE(pDecodedCounter, nullptr);
     EXPECT_EQ(pDecodedCounter->m_pRefBlock[0], m_decoded.FindBlockByNumber(pTimer->m_nNumber));
-    EXPECT_EQ(m_decoded.m_lineList.GetCount(), 3);
+    EXPECT_EQ(m_decoded.m_lineList.GetCount(), GetParam() ? 4 : 3);
+    if (GetParam()) {
+        const auto* pLog = static_cast<const CBlockDataLog*>(m_decoded.FindBlockByNumber(NUM_DATALOG));
+        ASSERT_NE(pLog, nullptr);
+        ASSERT_EQ(pLog->m_arrLogItems.GetSize(), 2);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nValue1, pTimer->m_nNumber);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nValue2, 1);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nSpare, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+        EXPECT_EQ(pLog->m_arrLogItems[1].nValue1, NUM_OUTPUT + 1);
+    }
 }
 
 // The decoded document saves, loads into an equal graph, takes an undo step back to itself,
