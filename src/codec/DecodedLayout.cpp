@@ -48,6 +48,11 @@ void ForEachWiredInput(const CBlockObj& block, Visit visit)
     }
 }
 
+struct PinRef {
+    CBlockObj* pBlock;
+    int nPin;
+};
+
 struct Cell {
     int nColumn;
     int nRow;
@@ -115,24 +120,42 @@ private:
         return blocks;
     }
 
+    // A walk in depth from the root's inputs, each source's inputs before the next input of
+    // its consumer, on a stack of its own: a chain of a thousand blocks is no deep recursion.
     void PlaceRoot(CBlockObj& root)
     {
         if (m_cells.contains(&root))
             return;
         m_cells[&root] = {1, ++m_nRows};
-        ForEachWiredInput(root, [&](int nPin) { PlaceSource(root, nPin); });
+        std::vector<PinRef> pending;
+        PushInputs(root, pending);
+        while (!pending.empty()) {
+            const PinRef pin = pending.back();
+            pending.pop_back();
+            if (CBlockObj* pSource = PlaceSource(*pin.pBlock, pin.nPin))
+                PushInputs(*pSource, pending);
+        }
     }
 
-    void PlaceSource(CBlockObj& block, int nPin)
+    // The block's wired inputs, the first on top.
+    static void PushInputs(CBlockObj& block, std::vector<PinRef>& pending)
+    {
+        const std::size_t nFirst = pending.size();
+        ForEachWiredInput(block, [&](int nPin) { pending.push_back({&block, nPin}); });
+        std::reverse(pending.begin() + std::ptrdiff_t(nFirst), pending.end());
+    }
+
+    // The source of the pin takes its place; null when it had one or takes none.
+    CBlockObj* PlaceSource(CBlockObj& block, int nPin)
     {
         CBlockObj* pSource = m_ctx.Find(block.m_nPinSource[nPin]);
         if (!pSource || IsOutputKind(pSource->m_nType) || m_cells.contains(pSource))
-            return;
+            return nullptr;
         const Cell at = m_cells.at(&block);
         const bool bSameRow = block.m_nPinSource[block.m_nFirstInput] == pSource->m_nNumber;
         m_cells[pSource] = {at.nColumn + 1, bSameRow ? at.nRow : ++m_nRows};
         m_nMaxColumn = std::max(m_nMaxColumn, at.nColumn + 1);
-        ForEachWiredInput(*pSource, [&](int nSourcePin) { PlaceSource(*pSource, nSourcePin); });
+        return pSource;
     }
 
     DecodeContext& m_ctx;
@@ -160,25 +183,38 @@ public:
     {
         for (CBlockObj* pRoot : m_ctx.Roots()) {
             if (!m_reached.contains(pRoot))
-                ForEachWiredInput(*pRoot, [&](int nPin) { WireSource(*pRoot, nPin); });
+                WireFrom(*pRoot);
         }
-        for (POSITION pos = m_ctx.Doc().m_blockList.GetHeadPosition(); pos;) {
-            auto* pBlock = static_cast<CBlockObj*>(m_ctx.Doc().m_blockList.GetNext(pos));
-            ForEachWiredInput(*pBlock, [&](int nPin) { WireSource(*pBlock, nPin); });
-        }
+        for (POSITION pos = m_ctx.Doc().m_blockList.GetHeadPosition(); pos;)
+            WireFrom(*static_cast<CBlockObj*>(m_ctx.Doc().m_blockList.GetNext(pos)));
     }
 
 private:
-    void WireSource(CBlockObj& block, int nPin)
+    // The block's links and, through each new wire, its source's links, on a stack of its own.
+    void WireFrom(CBlockObj& block)
+    {
+        std::vector<PinRef> pending;
+        ForEachWiredInput(block, [&](int nPin) { pending.push_back({&block, nPin}); });
+        while (!pending.empty()) {
+            const PinRef pin = pending.back();
+            pending.pop_back();
+            CBlockObj* pSource = WireSource(*pin.pBlock, pin.nPin);
+            if (pSource)
+                ForEachWiredInput(*pSource, [&](int nPin) { pending.push_back({pSource, nPin}); });
+        }
+    }
+
+    // The wire of one link; the source, or null when the pin had its wire or names no block.
+    CBlockObj* WireSource(CBlockObj& block, int nPin)
     {
         CBlockObj* pSource = m_ctx.Find(block.m_nPinSource[nPin]);
         if (!pSource || !m_wired.insert(&block.m_nPinSource[nPin]).second)
-            return;
+            return nullptr;
         AddStraightWire(m_ctx.Doc(), PinCentre(block, nPin), &block, nPin, PinCentre(*pSource, BLOCK_FIRST_OUTPUT),
                         pSource, BLOCK_FIRST_OUTPUT);
         if (IsOutputKind(pSource->m_nType))
             m_reached.insert(pSource);
-        ForEachWiredInput(*pSource, [&](int nSourcePin) { WireSource(*pSource, nSourcePin); });
+        return pSource;
     }
 
     DecodeContext& m_ctx;
