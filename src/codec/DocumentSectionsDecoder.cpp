@@ -4,7 +4,9 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/BlockTypeTable.h"
 #include "codec/DecodeContext.h"
+#include "codec/IoCodes.h"
 #include "codec/RecordReader.h"
 #include "document/HardwareSeries.h"
 #include "document/VetlaDoc.h"
@@ -86,16 +88,6 @@ void DecodeNewerSettings(DecodeContext& ctx)
     doc.m_nAiRangeType[1] = rv.Byte();
 }
 
-struct OperandClass {
-    int nClass;
-    int nBase;
-    LPCTSTR pszPrefix;
-};
-
-constexpr OperandClass kOperandClasses[] = {
-    {10, NUM_ANALOG_FLAG, _T("AM")}, {9, NUM_ANALOG_OUT, _T("AQ")}, {8, NUM_ANALOG_IN, _T("AI")},
-    {6, NUM_FLAG, _T("M")},          {5, NUM_OUTPUT, _T("Q")},      {0, NUM_INPUT, _T("I")},
-};
 constexpr int kFunctionBlockItem = 7;
 constexpr int kDataLogReservedBytes = 10;
 
@@ -111,10 +103,12 @@ DataLogItem ReadLogItem(RecordReader& r)
         item.strItem.Format(_T("B%03d"), (nValue & 0xFFF) + 1);
         return item;
     }
-    const auto* it = std::ranges::find(kOperandClasses, nKind & 0xFF, &OperandClass::nClass);
-    if ((nKind & 0xFF00) == 0xFF00 && it != std::end(kOperandClasses)) {
-        item.nValue1 = it->nBase + nValue;
-        item.strItem.Format(_T("%s%d"), it->pszPrefix, nValue + 1);
+    // An operand: 0xFF, its I/O class, then its index in the class.
+    const IoClass* pClass = (nKind & 0xFF00) == 0xFF00 ? FindIoClassByCode(nKind & 0xFF) : nullptr;
+    const BlockAddressLabel* pLabel = pClass ? AddressLabelOf(pClass->nType) : nullptr;
+    if (pLabel && pLabel->pszPrefix && nValue < pClass->nSpan) {
+        item.nValue1 = pClass->nBase + nValue;
+        item.strItem.Format(_T("%s%d"), pLabel->pszPrefix, nValue + 1);
     }
     return item;
 }

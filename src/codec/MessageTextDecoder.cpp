@@ -6,6 +6,7 @@
 #include "codec/DecodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/LcdCharMap.h"
+#include "codec/MessageTextScreen.h"
 #include "codec/MultiByteText.h"
 #include "codec/RecordReader.h"
 #include "codec/VetlaCoreRule.h"
@@ -16,10 +17,10 @@
 
 namespace {
 
-constexpr int kLineBytes = 16;
-constexpr int kOldLineChars = 12;
-constexpr BYTE kLcdBlank = 0x5B;
-constexpr int kLineText = 1;
+constexpr int kLineBytes = OLD_TEXT_LINE_BYTES;
+constexpr int kOldLineChars = OLD_TEXT_LINE_CHARS;
+constexpr BYTE kLcdBlank = LCD_BLANK;
+constexpr int kLineText = OLD_TEXT_LINE_TEXT;
 
 // A blank cell is kept empty, as a new message keeps it.
 CString Cell(TCHAR ch)
@@ -50,29 +51,20 @@ void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
 }
 
 // The newer layout of one text block, as MessageTextEncoder.cpp writes it.
-constexpr int kRowCells = 32;
-constexpr int kTextCells = 24;
-constexpr int kScreenAttrBytes = 128;
-constexpr int kScreenCharsFirst = 256;
-constexpr int kScreenCharBytes = kTextCells * MSGTEXT_LINES * 2;
-constexpr BYTE kAttrGbk = 0x61;
-constexpr BYTE kAttrBig5 = 0x51;
-constexpr int kSettingsPerScreen = 7;
+constexpr int kRowCells = TEXT_SCREEN_ROW_CELLS;
+constexpr int kTextCells = TEXT_SCREEN_TEXT_CELLS;
+constexpr int kScreenAttrBytes = TEXT_SCREEN_ATTR_BYTES;
+constexpr int kScreenCharsFirst = TEXT_SCREEN_CHARS_FIRST;
+constexpr int kScreenCharBytes = TEXT_SCREEN_CHAR_BYTES;
+constexpr BYTE kAttrGbk = TEXT_ATTR_GBK;
+constexpr BYTE kAttrBig5 = TEXT_ATTR_BIG5;
+constexpr int kSettingsPerScreen = TEXT_SCREEN_SETTINGS;
 
-struct SpecialChar {
-    BYTE byCode;
-    TCHAR ch;
-};
-
-constexpr SpecialChar kSpecialChars[] = {
-    {0x0E, u'\u20AC'}, {0x0F, u'\u2109'}, {0x10, u'\u25BA'}, {0x11, u'\u25C4'}, {0x12, u'\u25BC'},
-    {0x13, u'\u25B2'}, {0x14, u'\u00B1'}, {0x15, u'\u2103'}, {0x16, u'\u2551'}, {0x17, u'\u25A0'},
-};
-
+// An LCD symbol code stands for its character; any other value is the character itself.
 TCHAR SingleCell(int nValue)
 {
-    const auto* it = std::ranges::find(kSpecialChars, nValue, &SpecialChar::byCode);
-    return it == std::end(kSpecialChars) ? TCHAR(nValue) : it->ch;
+    const TCHAR ch = LcdSymbolChar(nValue);
+    return ch ? ch : TCHAR(nValue);
 }
 
 void DecodeScreenRow(std::span<const BYTE> attrs, std::span<const BYTE> chars, CString* pRow, int nRow)

@@ -20,6 +20,26 @@ struct TextScreen {
 
 constexpr int TEXT_SCREEN_ROW_CELLS = 32;
 constexpr int TEXT_SCREEN_TEXT_CELLS = 24;
+constexpr int TEXT_SCREEN_LINES = 4;
+// A text block: each screen's attribute rows from 0, its character cells from 256.
+constexpr int TEXT_SCREEN_ATTR_BYTES = 128;
+constexpr int TEXT_SCREEN_CHARS_FIRST = 256;
+constexpr int TEXT_SCREEN_CHAR_BYTES = TEXT_SCREEN_TEXT_CELLS * TEXT_SCREEN_LINES * 2;
+// The attribute of a cell holding one character, and of the first cell of a double-byte
+// character of code page 936 (GBK) or 950 (Big5).
+constexpr BYTE TEXT_ATTR_SINGLE = 1;
+constexpr BYTE TEXT_ATTR_GBK = 0x61;
+constexpr BYTE TEXT_ATTR_BIG5 = 0x51;
+// Seven of the block's fourteen settings per screen.
+constexpr int TEXT_SCREEN_SETTINGS = 7;
+
+// A text of the older controllers in section C: one 16-byte line per LCD line, a text line
+// giving its kind and 12 LCD codes from byte 2.
+constexpr int OLD_TEXT_LINE_BYTES = 16;
+constexpr int OLD_TEXT_LINE_CHARS = 12;
+constexpr int OLD_TEXT_LINE_TEXT = 1;
+// The LCD code of a blank cell.
+constexpr BYTE LCD_BLANK = 0x5B;
 
 // Marks the elements of the four line lists in the attribute rows and writes their labels and
 // records. An element whose marks do not fit its row's text cells, or whose block the document

@@ -23,20 +23,7 @@ namespace record {
 
 namespace {
 
-constexpr int SOFTKEY_STATE_PARAMEX = 12;
-constexpr int kSecondsHundredths = 2;
-constexpr int kTimeValueMask = 0x3FFF;
 constexpr int kNoValue = 0xFFFF;
-
-bool RefUsed(const CBlockObj& block, int k)
-{
-    return block.m_nParam[BLOCK_REF_USED_PARAM + k] != 0;
-}
-
-int ParamSlots(const CBlockObj& block)
-{
-    return std::max(block.m_nPinSlots, block.m_nInputs);
-}
 
 struct TimeSlots {
     int* pHigh;
@@ -408,17 +395,6 @@ void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 }
 
 namespace {
-
-bool HasFloatConstant(int nType)
-{
-    switch (nType) {
-    case BT_SQRT: case BT_POW2: case BT_EXP: case BT_SIN: case BT_COS:
-    case BT_TAN: case BT_COT: case BT_SEC: case BT_CSC:
-        return true;
-    default:
-        return false;
-    }
-}
 
 void ReadMathConstant(CBlockObj& block, RecordReader& r)
 {

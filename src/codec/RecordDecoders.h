@@ -3,6 +3,7 @@
 // the pin-slot walk they share.
 #pragma once
 
+#include "codec/RecordRoles.h"
 #include "platform/core/Types.h"
 
 class CBlockObj;

@@ -13,16 +13,6 @@ CBlockAnalog& Analog(CBlockObj& block)
     return static_cast<CBlockAnalog&>(block);
 }
 
-bool RefUsed(const CBlockObj& block, int k)
-{
-    return block.m_nParam[BLOCK_REF_USED_PARAM + k] != 0;
-}
-
-int Slots(const CBlockObj& block)
-{
-    return std::max(block.m_nPinSlots, block.m_nInputs);
-}
-
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
 bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nRole)
 {
@@ -56,7 +46,7 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     CBlockAnalog& a = Analog(block);
     const int nType = block.m_nType;
     const bool bThreshold = nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_ADTRG;
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             int nIgnored = 0;
             if (ctx.IsNewGeneration())
@@ -77,7 +67,7 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodeAnalogWatchdog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             if (ctx.IsNewGeneration())
                 RefOrSigned(a, 0, r, &a.m_nThreshold1);
@@ -98,7 +88,7 @@ void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     CBlockAnalog& a = Analog(block);
     int* P = block.m_nParam;
     int* X = block.m_nParamEx;
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &P[AMATH_V1_PARAM]); return true;
         case 70: RefOrSigned(a, 1, r, &X[AMATH_V2_PARAMEX]); return true;
@@ -125,7 +115,7 @@ void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 
 void DecodeAnalogFilter(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM)
             block.m_nParam[AFILTER_SAMPLES_PARAM] = r.Byte() - 3;
         else if (nRole == 94)
@@ -138,7 +128,7 @@ void DecodeAnalogFilter(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 
 void DecodeAverage(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: block.m_nParam[AVGVAL_SAMPLES_PARAM] = r.Word(); return true;
         case 72: {
@@ -155,7 +145,7 @@ void DecodeAverage(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 
 void DecodeMaxMin(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrValue(block, 0, r.Word(), &block.m_nParam[MAXMIN_MODE_PARAM]); return true;
         case 72: block.m_nParamEx[MAXMIN_RESET_PARAMEX] = r.Word(); return true;
@@ -168,7 +158,7 @@ void DecodeMaxMin(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodeAnalogRamp(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
@@ -183,7 +173,7 @@ void DecodeAnalogRamp(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
@@ -208,7 +198,7 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodePwm(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, Slots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: ReadTimeWord(block, 1, r.Word()); return true;
         case 89: a.m_nThreshold1 = r.SignedWord(); return true;
