@@ -7,8 +7,10 @@
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/SimContext.h"
 #include "codec/ImageDecoder.h"
 #include "codec/LcdCharMap.h"
+#include "document/SimScan.h"
 
 #include <algorithm>
 #include <set>
@@ -350,6 +352,27 @@ TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
     EXPECT_GE(m_doc.m_rcExtent.bottom, nBottom);
     EXPECT_EQ(m_doc.m_rcExtent.bottom, m_doc.m_nPagesDown * m_doc.m_sizeScreen.cy);
     EXPECT_EQ(m_doc.m_lineList.GetCount(), 64);
+}
+
+} // namespace
+
+namespace {
+
+// The decoded links drive the simulation: switching I1 on switches Q1, which it feeds.
+TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
+{
+    Upload({});
+    Put("E", 0, {0x00, 0x00});
+    ASSERT_TRUE(Decode().bOk);
+    BuildSimulationOrder(m_doc);
+    StartSimulationRun(m_doc, kStamp);
+    CSimContext sim;
+    sim.stNow = kStamp;
+    ToggleSimulatedInput(m_doc, *Block(NUM_INPUT));
+    ScanDocument(m_doc, sim);
+    EXPECT_EQ(Block(NUM_OUTPUT)->m_nPinValue[0], 1);
+    EXPECT_EQ(Block(NUM_OUTPUT)->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EndSimulationRun(m_doc);
 }
 
 } // namespace
