@@ -3,14 +3,18 @@
 #pragma once
 
 #include "codec/ImageDecoder.h"
+#include "codec/MessageTextScreen.h"
 
 #include "platform/core/Types.h"
 
+#include <bitset>
 #include <span>
 #include <unordered_map>
 #include <vector>
 
+class CBlockMSGTEXT;
 class CBlockObj;
+class CObArray;
 class CVetlaCoreRule;
 class CVetlaDoc;
 class RecordReader;
@@ -30,6 +34,11 @@ public:
     // Gives the block its number, appends it to the document and, for an output kind, to the
     // roots of the layout.
     void Adopt(CBlockObj* pBlock, int nNumber);
+
+    // The block of an I/O point's number, made when the image names the point before its
+    // block exists (its output link nConsumer, or none for -1); null for a number of no I/O
+    // class.
+    CBlockObj* PointBlock(int nNumber, int nConsumer);
 
     // A pin's two-byte source item (an output entry or an input-pin item): none, an open
     // negated pin, a function block or an I/O point, whose block is made when it is new.
@@ -67,6 +76,10 @@ int TypeOfRecordCode(BYTE byCode);
 
 // The text of a message-text block, the ctx.m_nTexts-th of the image.
 void DecodeMessageText(DecodeContext& ctx, CBlockObj& block);
+// The elements of a newer screen into its four line lists; the text cells their marks take.
+using TextMarks = std::bitset<TEXT_SCREEN_TEXT_CELLS * TEXT_SCREEN_LINES>;
+TextMarks DecodeScreenElements(DecodeContext& ctx, const CBlockMSGTEXT& text, const ConstTextScreen& screen,
+                               CObArray* pLines);
 
 // The document settings of buffer 0, the hardware code first.
 void DecodeDocumentSections(DecodeContext& ctx);

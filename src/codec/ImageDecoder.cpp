@@ -3,9 +3,11 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/Widget.h"
 #include "codec/DecodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/IoCodes.h"
@@ -157,6 +159,18 @@ void DecodeBlockStream(DecodeContext& ctx)
     }
 }
 
+// The message-text elements' blocks, which the image may name before their records.
+void ResolveElements(DecodeContext& ctx, CBlockMSGTEXT& text)
+{
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        CObArray& line = text.WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            if (auto* pWidget = static_cast<CWidget*>(line[i]))
+                pWidget->m_pBlock = ctx.Find(pWidget->m_nBlockNumber);
+        }
+    }
+}
+
 // The referenced blocks' pointers, and no pin left naming a block the image did not hold (a
 // damaged source item, or a record the image lacks).
 void ResolveLinks(DecodeContext& ctx)
@@ -167,6 +181,8 @@ void ResolveLinks(DecodeContext& ctx)
             if (pBlock->m_nParam[BLOCK_REF_USED_PARAM + k])
                 pBlock->m_pRefBlock[k] = ctx.Find(pBlock->m_nRefBlock[k]);
         }
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
+            ResolveElements(ctx, *static_cast<CBlockMSGTEXT*>(pBlock));
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog))) {
             auto& items = static_cast<CBlockDataLog*>(pBlock)->m_arrLogItems;
             for (int i = 0; i < int(items.GetSize()); ++i) {
@@ -217,6 +233,20 @@ void DecodeContext::Adopt(CBlockObj* pBlock, int nNumber)
     m_roots.insert(it, pBlock);
 }
 
+CBlockObj* DecodeContext::PointBlock(int nNumber, int nConsumer)
+{
+    if (CBlockObj* pBlock = Find(nNumber))
+        return pBlock;
+    const IoClass* pClass = FindIoClassOfNumber(nNumber);
+    if (!pClass)
+        return nullptr;
+    CBlockObj* pPoint = CreateBlockForType(pClass->nType, nullptr, &m_doc);
+    if (nConsumer >= 0)
+        pPoint->m_nPinSource[BLOCK_FIRST_OUTPUT] = nConsumer;
+    Adopt(pPoint, nNumber);
+    return pPoint;
+}
+
 void DecodeContext::ReadPinSource(RecordReader& r, CBlockObj& block, int nPin, BOOL bNegation)
 {
     const int b0 = r.Byte();
@@ -231,15 +261,9 @@ void DecodeContext::ReadPinSource(RecordReader& r, CBlockObj& block, int nPin, B
     if (b1 >> 4 == IO_CLASS_FUNCTION_BLOCK) {
         block.m_nPinSource[nPin] = NUM_FUNCTION_BLOCK + b0 + 256 * (b1 & 3);
     } else {
-        const int nType = DecodeIoCode(WORD(b0 << 8 | b1), &block, nPin);
-        if (nType < 0)
+        if (DecodeIoCode(WORD(b0 << 8 | b1), &block, nPin) < 0)
             return;
-        const int nSource = block.m_nPinSource[nPin];
-        if (!Find(nSource)) {
-            CBlockObj* pSource = CreateBlockForType(nType, nullptr, &m_doc);
-            pSource->m_nPinSource[BLOCK_FIRST_OUTPUT] = block.m_nNumber;
-            Adopt(pSource, nSource);
-        }
+        PointBlock(block.m_nPinSource[nPin], block.m_nNumber);
     }
     block.m_bPinInvert[nPin] = bNegated;
     if (block.m_nFirstInput < 0)

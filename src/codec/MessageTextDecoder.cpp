@@ -67,11 +67,13 @@ TCHAR SingleCell(int nValue)
     return ch ? ch : TCHAR(nValue);
 }
 
-void DecodeScreenRow(std::span<const BYTE> attrs, std::span<const BYTE> chars, CString* pRow, int nRow)
+// A cell under an element's marks keeps the character written there, whatever the mark byte.
+void DecodeScreenRow(const ConstTextScreen& screen, const TextMarks& marks, CString* pRow, int nRow)
 {
     for (int nCol = 0; nCol < kTextCells; ++nCol) {
-        const BYTE byAttr = attrs[std::size_t(nRow * kRowCells + nCol)];
-        const int nValue = RecordReader(chars, (nRow * kTextCells + nCol) * 2).Word();
+        const bool bMarked = marks.test(std::size_t(nRow * kTextCells + nCol));
+        const BYTE byAttr = bMarked ? TEXT_ATTR_SINGLE : screen.attrs[std::size_t(nRow * kRowCells + nCol)];
+        const int nValue = RecordReader(screen.chars, (nRow * kTextCells + nCol) * 2).Word();
         if (byAttr != kAttrGbk && byAttr != kAttrBig5) {
             pRow[nCol + 1] = Cell(SingleCell(nValue));
             continue;
@@ -106,13 +108,18 @@ void DecodeNewText(DecodeContext& ctx, CBlockMSGTEXT& text)
     }
     std::span<const BYTE> block = area.subspan(nOffset, IMAGE_TEXT_BLOCK_BYTES);
     for (int nScreen = 0; nScreen < 2; ++nScreen) {
-        std::span<const BYTE> attrs = block.subspan(std::size_t(nScreen * kScreenAttrBytes), kScreenAttrBytes);
-        std::span<const BYTE> chars =
-            block.subspan(std::size_t(kScreenCharsFirst + nScreen * kScreenCharBytes), kScreenCharBytes);
+        const auto part = [&](int nFirst, int nBytes) {
+            return block.subspan(std::size_t(TextScreenOffset(nScreen, nFirst, nBytes)), std::size_t(nBytes));
+        };
+        const ConstTextScreen screen{part(0, kScreenAttrBytes), part(kScreenCharsFirst, kScreenCharBytes),
+                                     part(TEXT_SCREEN_LABELS_FIRST, TEXT_SCREEN_LABEL_BYTES),
+                                     part(TEXT_SCREEN_RECORDS_FIRST, TEXT_SCREEN_RECORD_BYTES)};
+        CObArray* pLines = nScreen == 0 ? text.m_arrWidgets1 : text.m_arrWidgets2;
+        const TextMarks marks = DecodeScreenElements(ctx, text, screen, pLines);
         auto& cells = nScreen == 0 ? text.m_strCells1 : text.m_strCells2;
         for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
-            DecodeScreenRow(attrs, chars, cells[nRow + 1], nRow);
-        DecodeScreenSettings(attrs, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
+            DecodeScreenRow(screen, marks, cells[nRow + 1], nRow);
+        DecodeScreenSettings(screen.attrs, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
     }
 }
 

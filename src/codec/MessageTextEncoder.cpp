@@ -110,10 +110,10 @@ constexpr int kScreenAttrBytes = TEXT_SCREEN_ATTR_BYTES;
 constexpr int kScreenCharsFirst = TEXT_SCREEN_CHARS_FIRST;
 constexpr int kScreenCharBytes = TEXT_SCREEN_CHAR_BYTES;
 // The label areas of the two screens from 640, their records of drawn elements from 1024.
-constexpr int kScreenLabelsFirst = 640;
-constexpr int kScreenLabelBytes = 192;
-constexpr int kScreenRecordsFirst = 1024;
-constexpr int kScreenRecordBytes = 128;
+constexpr int kScreenLabelsFirst = TEXT_SCREEN_LABELS_FIRST;
+constexpr int kScreenLabelBytes = TEXT_SCREEN_LABEL_BYTES;
+constexpr int kScreenRecordsFirst = TEXT_SCREEN_RECORDS_FIRST;
+constexpr int kScreenRecordBytes = TEXT_SCREEN_RECORD_BYTES;
 constexpr BYTE kAttrSingle = TEXT_ATTR_SINGLE;
 constexpr BYTE kAttrGbk = TEXT_ATTR_GBK;
 constexpr BYTE kAttrBig5 = TEXT_ATTR_BIG5;

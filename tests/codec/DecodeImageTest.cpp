@@ -376,3 +376,18 @@ TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
 }
 
 } // namespace
+
+namespace {
+
+// A state name whose label lies past the screen's label area is a damaged text, not a read
+// into the next screen's labels or past the block.
+TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
+{
+    Upload(kTextRecord, kNewerHardware, 1);
+    std::ranges::copy(Bytes{8, 9, 0x00, 0x50}, m_codec.TextArea().begin());
+    const DecodeResult result = Decode();
+    EXPECT_EQ(result.error, DecodeError::TextPastArea);
+    EXPECT_TRUE(m_doc.m_blockList.IsEmpty());
+}
+
+} // namespace

@@ -8,6 +8,7 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/SimContext.h"
+#include "blocks/Widget.h"
 #include "codec/ImageDecoder.h"
 #include "document/SimScan.h"
 #include "blocks/MessageTextClasses.h"
@@ -231,5 +232,82 @@ TEST_P(RoundTrip, MessageTextCells)
                                std::begin(pDecoded->m_nMsgSettings)));
     }
 }
+
+} // namespace
+
+namespace {
+
+class ElementRoundTrip : public RoundTrip {};
+
+std::string DescribeElements(const CBlockMSGTEXT& text)
+{
+    std::string str;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            const auto* p = static_cast<const CWidget*>(line[i]);
+            str += std::to_string(nArray) + ":" + std::to_string(p->m_nLine) + "," + std::to_string(p->m_nColumn) +
+                   " k" + std::to_string(p->m_nKind) + " b" + std::to_string(p->m_nBlockNumber) + " v" +
+                   std::to_string(p->m_nValueIndex) + " " + std::to_string(p->m_nMinValue) + ".." +
+                   std::to_string(p->m_nMaxValue) + " o" + std::to_string(p->m_nOption) + " ";
+            for (const auto& row : p->m_strNames)
+                for (const CString& strCell : row)
+                    str += strCell.IsEmpty() ? '?' : char(strCell[0]);
+            str += "\n";
+        }
+    }
+    return str;
+}
+
+// The elements of a newer message text come back with their place, kind, block, value index,
+// range, option and state names, and with the I/O points they show even when nothing else uses
+// them; a download of the decoded program writes the same image.
+TEST_P(ElementRoundTrip, NewerElementsComeBack)
+{
+    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* pPi = Block(818);
+    Point(BT_ANALOG_IN, NUM_ANALOG_IN + 1);
+    // Flag 301's reference word 0x612C ends in a byte that is also the GBK attribute.
+    Point(BT_FLAG, NUM_FLAG + 300);
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    const auto place = [&](CObArray* pLines, int nLine, int nColumn, int nKind, int nNumber) {
+        auto* pWidget = new CWidget;
+        pWidget->m_nLine = nLine;
+        pWidget->m_nColumn = nColumn;
+        pWidget->m_nKind = nKind;
+        pWidget->m_nBlockNumber = nNumber;
+        pLines[nLine - 1].Add(pWidget);
+        return pWidget;
+    };
+    place(pText->m_arrWidgets1, 1, 3, 1, pTimer->m_nNumber);
+    place(pText->m_arrWidgets1, 2, 1, 0, NUM_ANALOG_IN + 1);
+    place(pText->m_arrWidgets1, 2, 9, 2, pText->m_nNumber);
+    CWidget* pName = place(pText->m_arrWidgets1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
+    pName->m_strNames[1][1] = _T("O");
+    pName->m_strNames[2][1] = _T("I");
+    CWidget* pBar = place(pText->m_arrWidgets2, 1, 10, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
+    pBar->m_nValueIndex = 1;
+    pBar->m_nMinValue = -10;
+    pBar->m_nMaxValue = 100;
+    pBar->m_nOption = 4;
+    place(pText->m_arrWidgets2, 2, 12, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
+    place(pText->m_arrWidgets2, 4, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
+    // The character under that byte stays a character.
+    pText->m_strCells1[3][5] = _T("Q");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    EXPECT_EQ(DescribeElements(*pDecoded), DescribeElements(*pText));
+    EXPECT_EQ(pDecoded->m_strCells1[3][5], CString(_T("Q")));
+    const auto* pFirst = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[0][0]);
+    EXPECT_EQ(pFirst->m_pBlock, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+    EXPECT_NE(m_decoded.FindBlockByNumber(NUM_ANALOG_IN + 1), nullptr);
+    EXPECT_NE(m_decoded.FindBlockByNumber(NUM_FLAG + 300), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
+                         [](const testing::TestParamInfo<bool>&) { return "Newer"; });
 
 } // namespace
