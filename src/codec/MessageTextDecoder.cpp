@@ -3,6 +3,8 @@
 // section C or beyond the uploaded area is a damaged image, never a read past the buffer.
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ParamTables.h"
+#include "blocks/Widget.h"
 #include "codec/DecodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/LcdCharMap.h"
@@ -13,6 +15,7 @@
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
+#include <memory>
 #include <iterator>
 
 namespace {
@@ -21,11 +24,54 @@ constexpr int kLineBytes = OLD_TEXT_LINE_BYTES;
 constexpr int kOldLineChars = OLD_TEXT_LINE_CHARS;
 constexpr BYTE kLcdBlank = LCD_BLANK;
 constexpr int kLineText = OLD_TEXT_LINE_TEXT;
+constexpr int kOldCellPixels = 20;
 
 // A blank cell is kept empty, as a new message keeps it.
 CString Cell(TCHAR ch)
 {
     return ch == 0 || ch == u' ' ? CString() : CString(ch);
+}
+
+// The message text's own parameters on a line of kinds 3-6: their parameter-name ids, as the
+// encoder's line kinds name them.
+constexpr int kLineOwnFirst = 3;
+constexpr int kOwnParameterIds[] = {0x22, 1, 2, 3};
+// The characters outside a line's element follow from byte 7.
+constexpr int kOldCharsFirst = 7;
+constexpr int kOldValueHeight = 36;
+constexpr COLORREF kValueColour = 0x808080;
+
+int OwnParameterId(int nKind)
+{
+    const int nIndex = nKind - kLineOwnFirst;
+    return nIndex >= 0 && nIndex < int(std::size(kOwnParameterIds)) ? kOwnParameterIds[nIndex] : -1;
+}
+
+// The LCD codes of columns 1 to 12 but those of the element from nColumn, nWidth wide; the
+// line's bytes end what there is.
+void ReadOldCells(RecordReader& r, CString* pRow, int nColumn, int nWidth)
+{
+    for (int nCol = 1; nCol <= kOldLineChars && r.Position() < r.Size(); ++nCol) {
+        if (nCol >= nColumn && nCol < nColumn + nWidth)
+            continue;
+        const BYTE byCode = BYTE(r.Byte());
+        pRow[nCol] = Cell(byCode == kLcdBlank ? 0 : LcdToUnicode(byCode));
+    }
+}
+
+void AddOldOwnParameter(DecodeContext& ctx, CBlockMSGTEXT& text, int nLine, int nColumn, int nKind, int nParamId,
+                        int nWidth)
+{
+    auto pWidget = std::make_unique<CWidget>(nColumn * kOldCellPixels, nLine * kOldValueHeight,
+                                             nWidth * kOldCellPixels, kOldValueHeight, kValueColour);
+    pWidget->m_nLine = nLine + 1;
+    pWidget->m_nColumn = nColumn;
+    pWidget->m_nKind = nKind;
+    pWidget->m_nParamId = nParamId;
+    pWidget->m_nWidth = nWidth;
+    pWidget->m_nBlockNumber = text.m_nNumber;
+    pWidget->m_pDoc = &ctx.Doc();
+    text.m_arrWidgets1[nLine].Add(pWidget.release());
 }
 
 void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
@@ -39,14 +85,19 @@ void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
     std::span<const BYTE> slot = c.subspan(nOffset, IMAGE_OLD_TEXT_BYTES);
     for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
         RecordReader r(slot.subspan(std::size_t(nLine * kLineBytes), kLineBytes));
-        // The lines that show a value keep their place for the value's element.
-        if (r.Byte() != kLineText)
-            continue;
-        r.Skip(1);
-        for (int nCol = 1; nCol <= kOldLineChars; ++nCol) {
-            const BYTE byCode = BYTE(r.Byte());
-            text.m_strCells1[nLine + 1][nCol] = Cell(byCode == kLcdBlank ? 0 : LcdToUnicode(byCode));
+        const int nKind = r.Byte();
+        if (nKind == kLineText) {
+            r.Skip(1);
+            ReadOldCells(r, text.m_strCells1[nLine + 1], 0, 0);
+        } else if (const int nParamId = OwnParameterId(nKind); nParamId >= 0) {
+            const int nColumn = r.Byte() + 1;
+            const int nWidth = g_arrParamWidth[nParamId];
+            AddOldOwnParameter(ctx, text, nLine, nColumn, nKind - kLineOwnFirst, nParamId, nWidth);
+            r.Skip(kOldCharsFirst - 2);
+            ReadOldCells(r, text.m_strCells1[nLine + 1], nColumn, nWidth);
         }
+        // A block parameter's line (kind 2) names the parameter by its place in the block's
+        // list, which only the message-text pages' tables turn into a parameter; it stays empty.
     }
 }
 

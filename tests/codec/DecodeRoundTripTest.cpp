@@ -12,6 +12,7 @@
 #include "codec/ImageDecoder.h"
 #include "document/SimScan.h"
 #include "blocks/MessageTextClasses.h"
+#include "blocks/ParamTables.h"
 #include "platform/core/MemFile.h"
 
 #include <map>
@@ -309,5 +310,47 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
 
 INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
                          [](const testing::TestParamInfo<bool>&) { return "Newer"; });
+
+} // namespace
+
+namespace {
+
+class OlderElementRoundTrip : public RoundTrip {};
+
+// On the older controllers a line showing one of the message text's own parameters comes back
+// with its element and the characters beside it.
+TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
+{
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = 2;
+    pWidget->m_nColumn = 3;
+    pWidget->m_nKind = 2;
+    pWidget->m_nParamId = 2;
+    pWidget->m_nWidth = g_arrParamWidth[2];
+    pWidget->m_nBlockNumber = pText->m_nNumber;
+    pText->m_arrWidgets1[1].Add(pWidget);
+    pText->m_strCells1[2][1] = _T("A");
+    pText->m_strCells1[2][2] = _T("B");
+    pText->m_strCells1[2][12] = _T("Z");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    ASSERT_EQ(pDecoded->m_arrWidgets1[1].GetSize(), 1);
+    const auto* pElement = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[1][0]);
+    EXPECT_EQ(pElement->m_nParamId, 2);
+    EXPECT_EQ(pElement->m_nKind, 2);
+    EXPECT_EQ(pElement->m_nColumn, 3);
+    EXPECT_EQ(pElement->m_nWidth, g_arrParamWidth[2]);
+    EXPECT_EQ(pElement->m_nBlockNumber, pText->m_nNumber);
+    EXPECT_EQ(pDecoded->m_strCells1[2][1], CString(_T("A")));
+    EXPECT_EQ(pDecoded->m_strCells1[2][2], CString(_T("B")));
+    EXPECT_EQ(pDecoded->m_strCells1[2][12], CString(_T("Z")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, OlderElementRoundTrip, testing::Values(false),
+                         [](const testing::TestParamInfo<bool>&) { return "Older"; });
 
 } // namespace
