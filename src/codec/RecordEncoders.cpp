@@ -21,9 +21,15 @@
 
 namespace record {
 
-bool RefUsed(const CBlockObj& block, int k)
+bool HasFloatConstant(int nType)
 {
-    return block.m_nParam[BLOCK_REF_USED_PARAM + k] != 0;
+    switch (nType) {
+    case BT_SQRT: case BT_POW2: case BT_EXP: case BT_SIN: case BT_COS:
+    case BT_TAN: case BT_COT: case BT_SEC: case BT_CSC:
+        return true;
+    default:
+        return false;
+    }
 }
 
 int RefOr(const CBlockObj& block, int k, int nValue)
@@ -33,22 +39,10 @@ int RefOr(const CBlockObj& block, int k, int nValue)
 
 namespace {
 
-// The soft key keeps its state where the message texts keep their image index; it has no family
-// header of its own.
-constexpr int SOFTKEY_STATE_PARAMEX = 12;
-
-// The slots a family walks: its parameter slots, at least its inputs.
-int ParamSlots(const CBlockObj& block)
-{
-    return std::max(block.m_nPinSlots, block.m_nInputs);
-}
-
 // The time parameters of the timers: larger and smaller part and the time-base setting (0
 // hours:minutes, 1 minutes:seconds, 2 seconds:hundredths), for a referenced parameter its unit
 // setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and count
 // in seconds:hundredths.
-constexpr int kSecondsHundredths = 2;
-constexpr int kTimeValueMask = 0x3FFF;
 
 int TimeHigh(const CBlockObj& b, int nTime)
 {
@@ -393,18 +387,6 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 }
 
 namespace {
-
-// The math blocks whose constant is a floating-point value, stored times 100 in 32 bits.
-bool HasFloatConstant(int nType)
-{
-    switch (nType) {
-    case BT_SQRT: case BT_POW2: case BT_EXP: case BT_SIN: case BT_COS:
-    case BT_TAN: case BT_COT: case BT_SEC: case BT_CSC:
-        return true;
-    default:
-        return false;
-    }
-}
 
 void WriteMathConstant(const CBlockObj& block, RecordWriter& w)
 {
