@@ -8,6 +8,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "pages/blocks/MiscBlockIds.h"
+#include "pages/blocks/ModbusPropPage.h"
 #include "pages/blocks/ModbusTables.h"
 #include "pages/blocks/SetCoilStateDlg.h"
 #include "pages/blocks/Wifi.h"
@@ -70,6 +71,10 @@ TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
         EXPECT_EQ(Lines(page, IDC_DATA_KIND), (std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}));
         List(page, IDC_COMMAND).UserSelect(3);  // 16 Write Multiple Registers
         EXPECT_TRUE(Enabled(page, IDC_COUNT));
+        const CPageTips& tips = static_cast<CModbusPropPage&>(page).m_tooltip;
+        EXPECT_EQ(tips.GetText(IDC_COUNT), CString(_T("Number between 1 and 2")));
+        List(page, IDC_DATA_KIND).UserSelect(1);
+        EXPECT_EQ(tips.GetText(IDC_DATA_NUMBER), CString(_T("Number between 0 and 31")));
         SetText(page, IDC_COUNT, _T("5"));
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("2")));
     });

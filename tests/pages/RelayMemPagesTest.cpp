@@ -85,6 +85,25 @@ TEST_F(RelayMemPages, EachTypeShowsItsControls)
     }
 }
 
+TEST_F(RelayMemPages, WordsBehindHiddenControlsComeBackAsTheyWere)
+{
+    for (int nType : {BT_BCD, BT_LR, BT_PR, BT_ABS}) {
+        SCOPED_TRACE(nType);
+        CBlockObj* pBlock = Block(nType);
+        pBlock->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
+        pBlock->m_nParamEx[SREG_BIT_PARAMEX] = 20;
+        pBlock->m_nParamEx[PR_SET_WINS_PARAMEX] = nType == BT_PR ? 0 : 7;
+        pBlock->m_nParamEx[SREG_INDEX_PARAMEX] = 9;
+        OnOk([](CPropertyPage&) {});
+        Properties(pBlock);
+        const bool bRetentivity = nType == BT_LR || nType == BT_PR;
+        EXPECT_EQ(pBlock->m_nParam[BLOCK_RETENTIVE_PARAM], 1) << (bRetentivity ? "checked" : "hidden");
+        EXPECT_EQ(pBlock->m_nParamEx[SREG_BIT_PARAMEX], 20);
+        EXPECT_EQ(pBlock->m_nParamEx[PR_SET_WINS_PARAMEX], nType == BT_PR ? 0 : 7);
+        EXPECT_EQ(pBlock->m_nParamEx[SREG_INDEX_PARAMEX], 9);
+    }
+}
+
 TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
 {
     Doc().m_wHardwareCode = kNewerHardware;

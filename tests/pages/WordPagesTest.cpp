@@ -11,6 +11,7 @@
 #include "pages/controls/HexTextEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 
 namespace {
@@ -177,6 +178,36 @@ TEST_F(WordPages, TypedValuesAreClampedToTheRangeOfTheType)
             },
             IDCANCEL);
         Properties(pBlock);
+    }
+}
+
+TEST_F(WordPages, TheSpinStepsWithinTheRangeAndTheHintNamesIt)
+{
+    struct Case {
+        int nType;
+        int nValue;
+        int nSteps;
+        int nStored;
+        LPCTSTR lpszHint;
+    };
+    const Case cases[] = {
+        {BT_SHL, 13, 5, 15, _T("Number between 1 and 15")},
+        {BT_MAXMIN, 2, -4, 0, _T("Number between 0 and 3")},
+        {BT_MOD, 7, 1, 8, _T("Number between -32767 and 32767 and <> 0")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        CBlockObj* pBlock = Block(c.nType);
+        pBlock->m_nParam[WORDOP_OPERAND_PARAM] = c.nValue;
+        OnModal(
+            [&](CPropertySheet& sheet) {
+                auto& page = static_cast<CMaxMin&>(*sheet.GetActivePage());
+                static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_PARAM_SPIN))->UserStep(c.nSteps);
+                EXPECT_EQ(page.m_tooltip.GetText(IDC_PARAM_VALUE), CString(c.lpszHint));
+            },
+            IDOK);
+        Properties(pBlock);
+        EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], c.nStored);
     }
 }
 

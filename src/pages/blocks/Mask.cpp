@@ -46,6 +46,8 @@ BOOL CMask::OnInitDialog()
         return TRUE;
     }
     m_editMask.SetLimitText(kMaskDigits);
+    m_tooltip.Create(*this);
+    m_tooltip.Set(*this, IDC_PARAM_VALUE, kMaskRange);
     m_reference.Create(*this, m_pDocument, m_nNumber);
     GetDlgItem(IDC_REFERENCE_BUTTON)->EnableWindow(m_pDocument && m_pDocument->CountReferenceBlocks(m_nNumber) > 0);
     ShowMaskControls();
@@ -118,6 +120,12 @@ BOOL CMask::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         return CBlockPage::OnCommand(wParam, lParam);
     }
+}
+
+BOOL CMask::PreTranslateMessage(MSG* pMsg)
+{
+    m_tooltip.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CMask::OnSetting()

@@ -4,6 +4,7 @@
 // protection flag.
 #pragma once
 
+#include "pages/blocks/PageTips.h"
 #include "pages/controls/HexTextEdit.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
@@ -20,9 +21,11 @@ public:
     // The block's own number, left out of the reference list.
     int m_nNumber = -1;
     CReferenceRow m_reference;
+    CPageTips m_tooltip;
 
     void ReadBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     BOOL OnInitDialog() override;

@@ -80,8 +80,13 @@ void CMaxMin::SetUpForType()
 {
     m_editValue.SetMaxWholeDigits(m_kind.nDigits);
     m_editValue.AllowNegative(m_kind.bSigned);
-    if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_PARAM_SPIN)))
+    if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_PARAM_SPIN))) {
+        pSpin->SetBuddy(&m_editValue);
         pSpin->SetRange32(m_kind.nMin, m_kind.nMax);
+        pSpin->SetPos32(m_nValue);
+    }
+    m_tooltip.Create(*this);
+    m_tooltip.SetRange(*this, IDC_PARAM_VALUE, m_kind.nMin, m_kind.nMax, m_kind.bRefuseZero ? _T(" and <> 0") : _T(""));
     if (m_kind.lpszCaption)
         GetDlgItem(IDC_PARAM_GROUP)->SetWindowText(m_kind.lpszCaption);
     if (m_nType == BT_MAXMIN)
@@ -147,6 +152,12 @@ BOOL CMaxMin::OnCommand(WPARAM wParam, LPARAM lParam)
     default:
         return CBlockPage::OnCommand(wParam, lParam);
     }
+}
+
+BOOL CMaxMin::PreTranslateMessage(MSG* pMsg)
+{
+    m_tooltip.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CMaxMin::ClampTypedValue()

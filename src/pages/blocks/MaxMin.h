@@ -5,6 +5,7 @@
 // "Retentivity".
 #pragma once
 
+#include "pages/blocks/PageTips.h"
 #include "pages/controls/NumericEdit.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
@@ -35,9 +36,11 @@ public:
     int m_bRetentive = 0;
     int m_nNumber = -1;
     CReferenceRow m_reference;
+    CPageTips m_tooltip;
 
     void ReadBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     BOOL OnInitDialog() override;

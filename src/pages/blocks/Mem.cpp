@@ -56,9 +56,6 @@ void CMEM::FillBlockList()
         }
     }
     blocks.SetCurSel(nSel);
-    // A source the list does not offer (gone, or not one that has values) is no source.
-    if (nSel == 0)
-        m_nSource = -1;
     FillValueList(kNoValue);
     List(IDC_MEM_INDEX).SetCurSel(m_nSource >= 0 ? m_nValueIndex : 0);
 }

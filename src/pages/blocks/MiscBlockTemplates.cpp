@@ -85,7 +85,8 @@ public:
     }
     Builder& Spin(int nID, CRect rect)
     {
-        m_t.items.push_back(DialogItem(UINT(nID), UPDOWN_CLASS, UDS_ARROWKEYS | UDS_ALIGNRIGHT, rect));
+        m_t.items.push_back(
+            DialogItem(UINT(nID), UPDOWN_CLASS, UDS_ARROWKEYS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, rect));
         return *this;
     }
     Builder& Name(int y = 10)

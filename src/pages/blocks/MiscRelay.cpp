@@ -36,6 +36,11 @@ BOOL CMiscRelay::ShowsCurrentValue() const
     return m_nType != BT_LR && m_nType != BT_PR && m_nType != BT_ODD && m_nType != BT_EVEN;
 }
 
+BOOL CMiscRelay::HasRetentivity() const
+{
+    return m_nType == BT_LR || m_nType == BT_TDT || m_nType == BT_PR || m_nType == BT_SREG;
+}
+
 BOOL CMiscRelay::ShowsIndexList() const
 {
     return m_nType == BT_SREG && m_pDocument && m_pDocument->IsNewGenerationDoc();
@@ -52,8 +57,7 @@ BOOL CMiscRelay::OnInitDialog()
 
 void CMiscRelay::SetUpForType()
 {
-    const bool bRetentivity = m_nType == BT_LR || m_nType == BT_TDT || m_nType == BT_PR || m_nType == BT_SREG;
-    GetDlgItem(IDC_RETENTIVITY)->ShowWindow(bRetentivity ? SW_SHOW : SW_HIDE);
+    GetDlgItem(IDC_RETENTIVITY)->ShowWindow(HasRetentivity() ? SW_SHOW : SW_HIDE);
     const bool bPriority = m_nType == BT_PR;
     GetDlgItem(IDC_PRIORITY_R)->ShowWindow(bPriority ? SW_SHOW : SW_HIDE);
     GetDlgItem(IDC_PRIORITY_S)->ShowWindow(bPriority ? SW_SHOW : SW_HIDE);
@@ -94,9 +98,13 @@ void CMiscRelay::SetUpShiftRegister()
 void CMiscRelay::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_RETENTIVITY, m_bRetentive);
-    DDX_CBIndex(pDX, IDC_SREG_BIT, m_nBit);
-    DDX_Radio(pDX, IDC_PRIORITY_R, m_nPriority);
+    // Only the controls the type shows: the words behind the others go back as they came.
+    if (HasRetentivity())
+        DDX_Check(pDX, IDC_RETENTIVITY, m_bRetentive);
+    if (m_nType == BT_PR)
+        DDX_Radio(pDX, IDC_PRIORITY_R, m_nPriority);
+    if (m_nType == BT_SREG)
+        DDX_CBIndex(pDX, IDC_SREG_BIT, m_nBit);
     if (!ShowsIndexList())
         return;
     // The list may skip indexes: its lines, not their places, are the indexes.

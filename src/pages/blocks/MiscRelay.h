@@ -37,6 +37,7 @@ protected:
 private:
     void SetUpForType();
     void SetUpShiftRegister();
+    BOOL HasRetentivity() const;
     // The index list shows on a newer controller's shift register page only.
     BOOL ShowsIndexList() const;
 };

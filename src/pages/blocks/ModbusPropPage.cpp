@@ -55,6 +55,11 @@ BOOL CModbusPropPage::OnInitDialog()
     CBlockPage::OnInitDialog();
     m_editData.SetLimitText(kDataDigits);
     m_editData2.SetLimitText(kDataDigits);
+    m_tooltip.Create(*this);
+    m_tooltip.SetRange(*this, IDC_SLAVE, 0, kMaxSlave);
+    m_tooltip.SetRange(*this, IDC_REGISTER, 0, kMaxRegister);
+    m_tooltip.Set(*this, IDC_DATA_FIRST, kDataRange);
+    m_tooltip.Set(*this, IDC_DATA_SECOND, kDataRange);
     if (const int nIndex = ModbusCommandIndex(m_nType, m_byFunction); m_byFunction && nIndex >= 0)
         m_nCommand = nIndex;
     FillCommands();
@@ -67,6 +72,8 @@ BOOL CModbusPropPage::OnInitDialog()
     if (m_pDocument && !m_pDocument->IsNewGenerationDoc()) {
         for (int nID : {IDC_CYCLE_LABEL, IDC_CYCLE, IDC_CYCLE_NOTE})
             GetDlgItem(nID)->ShowWindow(SW_HIDE);
+    } else {
+        m_tooltip.SetRange(*this, IDC_CYCLE, 0, kMaxCycle);
     }
     SetModified(FALSE);
     return TRUE;
@@ -89,6 +96,7 @@ void CModbusPropPage::OnCommandChange(int nNewCommand)
     m_nCommand = nNewCommand;
     FillKinds(bSameFamily && nKind >= 0 ? nKind : 0);
     const ModbusCommand& command = Command();
+    m_tooltip.SetRange(*this, IDC_COUNT, 1, command.nMaxCount);
     if (IsWriteBlock()) {
         GetDlgItem(IDC_COUNT)->EnableWindow(!command.bSingle);
         if (command.bSingle)
@@ -162,10 +170,17 @@ void CModbusPropPage::ClampNumber()
 {
     const int nKind = static_cast<CComboBox*>(GetDlgItem(IDC_DATA_KIND))->GetCurSel();
     const int nLast = GetModbusKind(Command(), nKind).nLast;
+    m_tooltip.SetRange(*this, IDC_DATA_NUMBER, 0, nLast);
     bool bRead = false;
     const int nNumber = ReadEditInt(IDC_DATA_NUMBER, bRead);
     if (bRead && nNumber > nLast)
         SetEditInt(IDC_DATA_NUMBER, nLast);
+}
+
+BOOL CModbusPropPage::PreTranslateMessage(MSG* pMsg)
+{
+    m_tooltip.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CModbusPropPage::OnConfig()

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pages/blocks/ModbusTables.h"
+#include "pages/blocks/PageTips.h"
 #include "pages/controls/HexTextEdit.h"
 #include "pages/sheet/BlockPage.h"
 
@@ -28,9 +29,11 @@ public:
     WORD m_wDataAddress = 0;
     WORD m_wDataAddress2 = 0;
     BYTE m_byFunction = 0;
+    CPageTips m_tooltip;
 
     void ReadBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     BOOL OnInitDialog() override;

@@ -57,10 +57,22 @@ void CUDC::ReadBlock(const CBlockObj& block)
 BOOL CUDC::OnInitDialog()
 {
     CBlockPage::OnInitDialog();
-    for (CHexTextEdit& edit : m_editChars)
-        edit.SetLimitText(kCharDigits);
+    m_tooltip.Create(*this);
+    m_tooltip.SetRange(*this, IDC_CYCLE, 0, kMaxCycle);
+    m_tooltip.SetRange(*this, IDC_UDC_TX_WORDS, 1, kMaxWords);
+    m_tooltip.SetRange(*this, IDC_UDC_RX_WORDS, 1, kMaxWords);
+    for (int i = 0; i < kCharacters; ++i) {
+        m_editChars[i].SetLimitText(kCharDigits);
+        m_tooltip.Set(*this, kCharacterSlots[i].nEditID, kCharRange);
+    }
     EnableCharacters();
     return TRUE;
+}
+
+BOOL CUDC::PreTranslateMessage(MSG* pMsg)
+{
+    m_tooltip.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CUDC::EnableCharacters()

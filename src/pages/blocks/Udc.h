@@ -3,6 +3,7 @@
 // the data area and number of the first word, and the word count.
 #pragma once
 
+#include "pages/blocks/PageTips.h"
 #include "pages/controls/HexTextEdit.h"
 #include "pages/sheet/BlockPage.h"
 
@@ -33,9 +34,11 @@ public:
     int m_nRxNumber = 0;
     CString m_strChars[kCharacters];
     int m_nChars[kCharacters] = {};
+    CPageTips m_tooltip;
 
     void ReadBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
     BOOL OnInitDialog() override;
