@@ -10,6 +10,7 @@
 #include "platform/ui/Static.h"
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -41,13 +42,6 @@ public:
         m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, rect, lpszText));
         return *this;
     }
-    // The "Reference" button stays pressed while the reference is used.
-    Builder& Toggle(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_t.items.push_back(
-            DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE, rect, lpszText));
-        return *this;
-    }
     Builder& Radio(int nID, LPCTSTR lpszText, CRect rect, bool bFirst)
     {
         m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTORADIOBUTTON | (bFirst ? WS_GROUP : 0),
@@ -59,9 +53,10 @@ public:
         m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText));
         return *this;
     }
+    // Group frames go last, so that they stay below the controls they surround.
     Builder& Group(int nID, LPCTSTR lpszText, CRect rect)
     {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX, rect, lpszText));
+        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX, rect, lpszText));
         return *this;
     }
     Builder& List(int nID, CRect rect, std::initializer_list<LPCTSTR> items = {})
@@ -94,10 +89,15 @@ public:
         Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, y + 2, 60, y + 12));
         return Edit(IDC_BLOCK_NAME, CRect(62, y, 120, y + 12));
     }
-    void Register() { AfxRegisterDialogTemplate(m_t); }
+    void Register()
+    {
+        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
+        AfxRegisterDialogTemplate(m_t);
+    }
 
 private:
     DialogTemplate m_t;
+    std::vector<DialogItemTemplate> m_groups;
 };
 
 void Mask()
@@ -107,24 +107,24 @@ void Mask()
         .Group(IDC_PARAM_GROUP, _T("Mask"), CRect(10, 32, 225, 74))
         .Edit(IDC_PARAM_VALUE, CRect(20, 48, 70, 60))
         .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(74, 50, 100, 60))
-        .Button(IDC_SETTING_BUTTON, _T("Setting"), CRect(110, 47, 160, 61))
-        .Toggle(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(166, 47, 216, 61))
+        .Button(IDC_SETTING_BUTTON, _T("Setting"), CRect(106, 47, 150, 61))
+        .Check(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(158, 48, 222, 60))
         .Check(IDC_PROTECT_ACTIVE, _T("Protection Active"), CRect(10, 84, 120, 96))
         .Register();
 }
 
 void MaxMin()
 {
-    Builder(IDD_MAXMIN, _T("Parameter"), CSize(210, 198))
+    Builder(IDD_MAXMIN, _T("Parameter"), CSize(250, 198))
         .Name()
-        .Group(IDC_PARAM_GROUP, _T("Mode"), CRect(10, 30, 200, 120))
+        .Group(IDC_PARAM_GROUP, _T("Mode"), CRect(10, 30, 240, 120))
         .Edit(IDC_PARAM_VALUE, CRect(20, 44, 80, 56))
         .Spin(IDC_PARAM_SPIN, CRect(80, 44, 90, 56))
-        .Toggle(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(140, 43, 190, 57))
-        .Label(IDC_MODE_TEXT_FIRST, _T("Mode=0,Output=Min;"), CRect(20, 64, 195, 74))
-        .Label(IDC_MODE_TEXT_FIRST + 1, _T("Mode=1,Output=Max;"), CRect(20, 76, 195, 86))
-        .Label(IDC_MODE_TEXT_FIRST + 2, _T("Mode=2,if S1=0,Output=Min;if S1=1,Output=Max;"), CRect(20, 88, 195, 98))
-        .Label(IDC_MODE_TEXT_FIRST + 3, _T("Otherwise,Output=Ax;"), CRect(20, 100, 195, 110))
+        .Check(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(160, 45, 230, 57))
+        .Label(IDC_MODE_TEXT_FIRST, _T("Mode=0,Output=Min;"), CRect(20, 64, 235, 74))
+        .Label(IDC_MODE_TEXT_FIRST + 1, _T("Mode=1,Output=Max;"), CRect(20, 76, 235, 86))
+        .Label(IDC_MODE_TEXT_FIRST + 2, _T("Mode=2,if S1=0,Output=Min;if S1=1,Output=Max;"), CRect(20, 88, 235, 98))
+        .Label(IDC_MODE_TEXT_FIRST + 3, _T("Otherwise,Output=Ax;"), CRect(20, 100, 235, 110))
         .Check(IDC_RESET_ON_DISABLE, _T("When Enable=0,reset Max/Min"), CRect(10, 128, 190, 140))
         .Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 144, 120, 156))
         .Check(IDC_PROTECT_ACTIVE, _T("Protection Active"), CRect(10, 160, 120, 172))
@@ -133,15 +133,15 @@ void MaxMin()
 
 void MiscRelay()
 {
-    Builder(IDD_MISC_RELAY, _T("Parameter"), CSize(210, 112))
+    Builder(IDD_MISC_RELAY, _T("Parameter"), CSize(250, 112))
         .Name()
-        .Radio(IDC_PRIORITY_R, _T("Input R takes priority over S"), CRect(10, 32, 200, 44), true)
-        .Radio(IDC_PRIORITY_S, _T("Input S takes priority over R"), CRect(10, 48, 200, 60), false)
-        .Numbers(IDC_SREG_BIT, CRect(160, 46, 200, 140), 15)
+        .Radio(IDC_PRIORITY_R, _T("Input R takes priority over S"), CRect(10, 32, 190, 44), true)
+        .Radio(IDC_PRIORITY_S, _T("Input S takes priority over R"), CRect(10, 48, 190, 60), false)
+        .Numbers(IDC_SREG_BIT, CRect(195, 46, 235, 140), 15)
         .Check(IDC_RETENTIVITY, _T("Retentivity"), CRect(10, 70, 120, 82))
-        .Label(IDC_SREG_BIT_LABEL, _T("Shift register bit at the output connector"), CRect(10, 48, 155, 58))
-        .Numbers(IDC_SREG_INDEX, CRect(160, 30, 200, 90), 3)
-        .Label(IDC_SREG_INDEX_LABEL, _T("Shift register index"), CRect(10, 32, 155, 42))
+        .Label(IDC_SREG_BIT_LABEL, _T("Shift register bit at the output connector"), CRect(10, 48, 190, 58))
+        .Numbers(IDC_SREG_INDEX, CRect(195, 30, 235, 90), 3)
+        .Label(IDC_SREG_INDEX_LABEL, _T("Shift register index"), CRect(10, 32, 190, 42))
         .Register();
 }
 
@@ -162,31 +162,31 @@ void Mem()
 void Modbus()
 {
     Builder(IDD_MODBUS, _T("Parameter"), CSize(245, 193))
-        .Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 12, 60, 22))
-        .Edit(IDC_BLOCK_NAME, CRect(80, 10, 140, 22))
-        .Label(IDC_CYCLE_LABEL, _T("Cycle"), CRect(150, 12, 175, 22))
-        .Edit(IDC_CYCLE, CRect(176, 10, 206, 22))
-        .Label(IDC_CYCLE_NOTE, _T("(0:successive)"), CRect(176, 24, 240, 34))
-        .Label(1355, _T("Slave Address"), CRect(10, 30, 75, 40))
-        .Edit(IDC_SLAVE, CRect(80, 28, 140, 40))
-        .Label(1356, _T("Port(Master)"), CRect(10, 48, 75, 58))
-        .List(IDC_PORT, CRect(80, 46, 160, 100), {_T("COM0(RS232)"), _T("COM1(RS485)"), _T("COM2(RS485)")})
-        .Label(1357, _T("Command"), CRect(10, 66, 75, 76))
-        .List(IDC_COMMAND, CRect(80, 64, 235, 130))
-        .Label(1358, _T("Register Address"), CRect(10, 84, 75, 94))
-        .Edit(IDC_REGISTER, CRect(80, 82, 140, 94))
-        .Label(1359, _T("Count"), CRect(10, 102, 75, 112))
-        .Edit(IDC_COUNT, CRect(80, 100, 140, 112))
-        .Group(1360, _T("Writing Mode"), CRect(10, 118, 235, 184))
-        .Radio(IDC_MODE_AUTO, _T("Auto"), CRect(20, 132, 60, 144), true)
-        .Radio(IDC_MODE_MANUAL, _T("Manual"), CRect(20, 152, 60, 164), false)
-        .Label(1361, _T("Data Address"), CRect(66, 122, 130, 130))
-        .List(IDC_DATA_KIND, CRect(66, 131, 100, 190), {_T("M"), _T("Q"), _T("I")})
-        .Edit(IDC_DATA_NUMBER, CRect(104, 131, 150, 143))
-        .Edit(IDC_DATA_FIRST, CRect(66, 151, 100, 163))
-        .Edit(IDC_DATA_SECOND, CRect(104, 151, 138, 163))
-        .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(142, 153, 166, 163))
-        .Button(IDC_SETTING_BUTTON, _T("Config"), CRect(176, 150, 226, 164))
+        .Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 12, 85, 22))
+        .Edit(IDC_BLOCK_NAME, CRect(90, 10, 150, 22))
+        .Label(IDC_CYCLE_LABEL, _T("Cycle"), CRect(158, 12, 182, 22))
+        .Edit(IDC_CYCLE, CRect(184, 10, 214, 22))
+        .Label(IDC_CYCLE_NOTE, _T("(0:successive)"), CRect(184, 24, 240, 34))
+        .Label(1355, _T("Slave Address"), CRect(10, 30, 85, 40))
+        .Edit(IDC_SLAVE, CRect(90, 28, 150, 40))
+        .Label(1356, _T("Port(Master)"), CRect(10, 48, 85, 58))
+        .List(IDC_PORT, CRect(90, 46, 170, 100), {_T("COM0(RS232)"), _T("COM1(RS485)"), _T("COM2(RS485)")})
+        .Label(1357, _T("Command"), CRect(10, 66, 85, 76))
+        .List(IDC_COMMAND, CRect(90, 64, 235, 130))
+        .Label(1358, _T("Register Address"), CRect(10, 84, 85, 94))
+        .Edit(IDC_REGISTER, CRect(90, 82, 150, 94))
+        .Label(1359, _T("Count"), CRect(10, 102, 85, 112))
+        .Edit(IDC_COUNT, CRect(90, 100, 150, 112))
+        .Group(1360, _T("Writing Mode"), CRect(10, 118, 235, 186))
+        .Radio(IDC_MODE_AUTO, _T("Auto"), CRect(18, 139, 70, 151), true)
+        .Radio(IDC_MODE_MANUAL, _T("Manual"), CRect(18, 159, 70, 171), false)
+        .Label(1361, _T("Data Address"), CRect(76, 128, 150, 137))
+        .List(IDC_DATA_KIND, CRect(76, 138, 110, 190), {_T("M"), _T("Q"), _T("I")})
+        .Edit(IDC_DATA_NUMBER, CRect(114, 138, 160, 150))
+        .Edit(IDC_DATA_FIRST, CRect(76, 158, 110, 170))
+        .Edit(IDC_DATA_SECOND, CRect(114, 158, 148, 170))
+        .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(152, 160, 178, 170))
+        .Button(IDC_SETTING_BUTTON, _T("Config"), CRect(180, 157, 228, 171))
         .Register();
 }
 
@@ -234,11 +234,11 @@ void Udc()
             .Check(d.nEndCheck, _T("End-Char"), CRect(20, y + 32, 90, y + 44))
             .Edit(d.nEnd, CRect(95, y + 31, 120, y + 43))
             .Label(kNoId, _T("(Hex)"), CRect(124, y + 33, 150, y + 43))
-            .Label(kNoId, _T("Data Address"), CRect(20, y + 52, 70, y + 62))
-            .List(d.nArea, CRect(72, y + 50, 105, y + 100),
+            .Label(kNoId, _T("Data Address"), CRect(20, y + 52, 78, y + 62))
+            .List(d.nArea, CRect(80, y + 50, 113, y + 100),
                   d.nArea == IDC_UDC_TX_AREA ? std::initializer_list<LPCTSTR>{_T("AM"), _T("AQ"), _T("AI")}
                                              : std::initializer_list<LPCTSTR>{_T("AM")})
-            .Edit(d.nNumber, CRect(108, y + 50, 140, y + 62))
+            .Edit(d.nNumber, CRect(116, y + 50, 148, y + 62))
             .Label(kNoId, _T("Count"), CRect(160, y + 52, 185, y + 62))
             .Edit(d.nWords, CRect(188, y + 50, 220, y + 62));
     }
