@@ -184,6 +184,13 @@ TEST_F(RelayMemPages, ConversionBlocksShowTheirLiveValueInSimulation)
         blocks[i]->m_dRunTime = cases[i].dValue;
         V().RefreshPropertyPageValues(blocks[i]);
         EXPECT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(cases[i].lpszShown));
+        bool bShown = false;
+        for (CWnd* pChild = pSheet->m_pMainPage->GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+            CString strText;
+            pChild->GetWindowText(strText);
+            bShown = bShown || (strText == cases[i].lpszShown && (pChild->GetStyle() & WS_VISIBLE));
+        }
+        EXPECT_TRUE(bShown) << "a control of the page shows the value";
     }
 }
 
