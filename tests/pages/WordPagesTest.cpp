@@ -8,6 +8,7 @@
 #include "blocks/BlockWord.h"
 #include "pages/blocks/MaxMin.h"
 #include "pages/blocks/MiscBlockIds.h"
+#include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/HexTextEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
@@ -61,6 +62,26 @@ TEST_F(WordPages, TheMaskShowsAsFourDigitsAndTypedLettersBecomeCapitals)
     Properties(pMask);
     EXPECT_EQ(pMask->m_nParam[WORDOP_OPERAND_PARAM], 0x1B2C);
     EXPECT_EQ(pMask->m_strParamText, CString(_T("1B2C")));
+}
+
+TEST_F(WordPages, SettingSetsTheMaskBitByBit)
+{
+    CBlockObj* pMask = Block(BT_NANDM);
+    pMask->m_nParam[WORDOP_OPERAND_PARAM] = 0xA5;
+    CDialog::SetDialogHook([](CDialog& dlg) {
+        if (auto* pSheet = dynamic_cast<CPropertySheet*>(&dlg)) {
+            CPropertyPage& page = *pSheet->GetActivePage();
+            Click(page, IDC_SETTING_BUTTON);
+            EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("80A4")));
+        } else {
+            EXPECT_TRUE(dlg.IsDlgButtonChecked(IDC_BIT_FIRST));
+            dlg.CheckDlgButton(IDC_BIT_FIRST, 0);
+            dlg.CheckDlgButton(IDC_BIT_FIRST + 15, 1);
+        }
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Properties(pMask);
+    EXPECT_EQ(pMask->m_nParam[WORDOP_OPERAND_PARAM], 0x80A4);
 }
 
 TEST_F(WordPages, PastedMaskTextIsReadInEitherCaseOrRefusedAtOk)

@@ -6,7 +6,6 @@
 #include "document/VetlaDoc.h"
 #include "pages/blocks/MiscBlockIds.h"
 #include "pages/blocks/MiscBlockTemplates.h"
-#include "pages/sheet/PageTexts.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 
@@ -81,9 +80,6 @@ void CMiscRelay::SetUpShiftRegister()
     GetDlgItem(IDC_PRIORITY_R)->GetWindowRect(rect);
     ScreenToClient(rect);
     pLabel->MoveWindow(rect);
-    CString strText;
-    if (IsChinesePageUI() && LookupPageText(WORD(IDC_SREG_INDEX_LABEL), strText))
-        pLabel->SetWindowText(strText);
     pLabel->ShowWindow(SW_SHOW);
     auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_SREG_INDEX));
     pList->ResetContent();
