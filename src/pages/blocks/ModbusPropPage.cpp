@@ -83,9 +83,9 @@ void CModbusPropPage::FillCommands()
 {
     auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_COMMAND));
     pList->ResetContent();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < MODBUS_COMMAND_COUNT; ++i)
         pList->AddString(GetModbusCommand(m_nType, i).lpszText);
-    m_nCommand = std::clamp(m_nCommand, 0, 3);
+    m_nCommand = std::clamp(m_nCommand, 0, MODBUS_COMMAND_COUNT - 1);
     pList->SetCurSel(m_nCommand);
 }
 

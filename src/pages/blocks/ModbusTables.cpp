@@ -1,6 +1,9 @@
 #include "pages/blocks/ModbusTables.h"
 
+#include "blocks/BlockMR.h"
 #include "blocks/BlockTypes.h"
+
+#include <iterator>
 
 namespace {
 
@@ -21,7 +24,8 @@ const ModbusCommand kWriteCommands[] = {
     {_T("15 Write Multiple Coils"), 15, true, false, 32, kCoilWriteKinds},
     {_T("16 Write Multiple Registers"), 16, false, false, 2, kRegisterWriteKinds},
 };
-constexpr int kCommands = 4;
+constexpr int kCommands = MODBUS_COMMAND_COUNT;
+static_assert(std::size(kReadCommands) == kCommands && std::size(kWriteCommands) == kCommands);
 
 const ModbusCommand* Commands(int nType) { return nType == BT_MW ? kWriteCommands : kReadCommands; }
 
