@@ -460,9 +460,7 @@ void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     });
 }
 
-// The user-defined communication: send and receive settings, one word or one byte each. The
-// byte settings without a name of their own in the block family are placed as the upload reads
-// them back: role 86 P[2], 64 P[3], 62 P[8], 60 P[9], 63 P[26], 61 P[27], 59 P[30].
+// The user-defined communication: send and receive settings, one word or one byte each.
 void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     constexpr int kOperandArea = 0xA000;  // the analog flags' source codes
@@ -471,16 +469,18 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     const struct {
         int nRole;
         int nValue;
-    } kBytes[] = {{58, P[UDC_TX_START_FLAG_PARAM]}, {86, P[2]}, {64, P[3]}, {62, P[8]}, {60, P[9]},
-                  {63, X[0]},                      {61, X[1]}, {59, X[4]}};
+    } kBytes[] = {{58, P[UDC_TX_START_FLAG_PARAM]}, {86, P[UDC_TX_END_FLAG_PARAM]},
+                  {64, P[UDC_RX_END_FLAG_PARAM]},    {62, P[UDC_RX_START_CHARACTER_PARAM]},
+                  {60, P[UDC_TX_START_CHARACTER_PARAM]},  {63, X[UDC_RX_END_CHARACTER_PARAMEX]},
+                  {61, X[UDC_TX_END_CHARACTER_PARAMEX]},  {59, X[UDC_RX_START_FLAG_PARAMEX]}};
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM: w.Word(X[UDC_TX_END_CHAR_PARAMEX]); return true;
+        case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;
         case 82: w.Word(P[UDC_TX_NUMBER_PARAM] + kOperandArea); return true;
-        case 83: w.Word(X[UDC_RX_COUNT_PARAMEX]); return true;
+        case 83: w.Word(X[UDC_TX_WORDS_PARAMEX]); return true;
         case 84: w.Word(P[UDC_RX_NUMBER_PARAM] + kOperandArea); return true;
-        case 85: w.Word(X[UDC_TX_KIND_PARAMEX]); return true;
+        case 85: w.Word(X[UDC_RX_WORDS_PARAMEX]); return true;
         default: break;
         }
         for (const auto& byte : kBytes) {

@@ -3,6 +3,7 @@
 // other, whatever is current in the diagram.
 #pragma once
 
+#include "pages/sheet/BlockPage.h"
 #include "pages/sheet/BlockPageRegistry.h"
 
 #include <utility>
@@ -17,6 +18,8 @@ struct SheetApplyRecord {
     CString strComment;
     // The main page's bound members that Apply writes, with their block words.
     std::vector<std::pair<BlockWord, int>> words;
+    // The main page's values that are no bound words (CBlockPage::MakeBlockWrite).
+    BlockWrite writeBlock;
 };
 
 // Writes the record into the block; FALSE (nothing written) when the block is not of the
