@@ -479,20 +479,22 @@ void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     const struct {
         int nRole;
         int* pValue;
-    } kBytes[] = {{58, &P[UDC_TX_START_FLAG_PARAM]}, {86, &P[2]}, {64, &P[3]}, {62, &P[8]}, {60, &P[9]},
-                  {63, &X[0]},                       {61, &X[1]}, {59, &X[4]}};
+    } kBytes[] = {{58, &P[UDC_TX_START_FLAG_PARAM]},      {86, &P[UDC_TX_END_FLAG_PARAM]},
+                  {64, &P[UDC_RX_END_FLAG_PARAM]},        {62, &P[UDC_RX_START_CHARACTER_PARAM]},
+                  {60, &P[UDC_TX_START_CHARACTER_PARAM]}, {63, &X[UDC_RX_END_CHARACTER_PARAMEX]},
+                  {61, &X[UDC_TX_END_CHARACTER_PARAMEX]}, {59, &X[UDC_RX_START_FLAG_PARAMEX]}};
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM: X[UDC_TX_END_CHAR_PARAMEX] = r.Word(); return true;
+        case LINK_PARAM: X[UDC_PORT_PARAMEX] = r.Word(); return true;
         case 57: {
             const int nCycle = r.Word();
             P[UDC_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
             return true;
         }
         case 82: P[UDC_TX_NUMBER_PARAM] = r.Word() - kOperandArea; return true;
-        case 83: X[UDC_RX_COUNT_PARAMEX] = r.Word(); return true;
+        case 83: X[UDC_TX_WORDS_PARAMEX] = r.Word(); return true;
         case 84: P[UDC_RX_NUMBER_PARAM] = r.Word() - kOperandArea; return true;
-        case 85: X[UDC_TX_KIND_PARAMEX] = r.Word(); return true;
+        case 85: X[UDC_RX_WORDS_PARAMEX] = r.Word(); return true;
         default: break;
         }
         for (const auto& byte : kBytes) {
