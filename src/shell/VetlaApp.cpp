@@ -100,6 +100,10 @@ BOOL CVetlaApp::InitInstance()
 
     // The property sheets take their Chinese texts from the same map.
     SetPageTextLookup([](WORD nKey, CString& strText) { return LookupChineseText(nKey, strText); });
+    SetProgramPropertiesOpener([pMainFrame](int nStartPage) {
+        pMainFrame->m_nPropertiesStartPage = nStartPage;
+        pMainFrame->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+    });
     if (g_bChineseUI) {
         InitChineseTexts();
         TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);
