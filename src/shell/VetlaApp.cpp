@@ -100,9 +100,12 @@ BOOL CVetlaApp::InitInstance()
 
     // The property sheets take their Chinese texts from the same map.
     SetPageTextLookup([](WORD nKey, CString& strText) { return LookupChineseText(nKey, strText); });
-    SetProgramPropertiesOpener([pMainFrame](int nStartPage) {
-        pMainFrame->m_nPropertiesStartPage = nStartPage;
-        pMainFrame->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+    // The main frame of the moment: the opener outlives this one.
+    SetProgramPropertiesOpener([](int nStartPage) {
+        if (CMainFrame* pFrame = AfxGetMainFrame()) {
+            pFrame->m_nPropertiesStartPage = nStartPage;
+            pFrame->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+        }
     });
     if (g_bChineseUI) {
         InitChineseTexts();

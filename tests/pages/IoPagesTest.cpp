@@ -253,6 +253,32 @@ TEST_F(IoPages, AnOperandTakenMeanwhileOrUnparsedKeepsTheBlock)
     EXPECT_EQ(pOther->m_nNumber, NUM_FLAG + 1);
 }
 
+// The buttons ask the main frame for the program's Properties on their third page.
+TEST_F(IoPages, AnAnalogOutputsButtonsAskForTheProgramPropertiesOnTheirPage)
+{
+    CBlockObj* pOutput = Block(BT_ANALOG_OUT, 60, 100);
+    struct Case {
+        WORD wHardware;
+        bool bShown;
+    };
+    for (const Case& c : {Case{kOlder, false}, Case{kNewer, true}}) {
+        SCOPED_TRACE(c.wHardware);
+        Doc().m_wHardwareCode = c.wHardware;
+        Frame()->m_nPropertiesStartPage = 0;
+        bool bButtonShown = false;
+        Edit(pOutput, [&](CWnd& page, CPropertySheet&) {
+            CWnd* pButton = page.GetDlgItem(IDC_IO_RANGE_TYPE);
+            bButtonShown = pButton->IsWindowVisible() != FALSE;
+            if (bButtonShown) {
+                page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IO_RANGE_TYPE, BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(pButton->GetSafeHwnd()));
+            }
+        }, IDCANCEL);
+        EXPECT_EQ(bButtonShown, c.bShown);
+        EXPECT_EQ(Frame()->m_nPropertiesStartPage, c.bShown ? 2 : 0);
+    }
+}
+
 class SimulationPage : public IoPages {
 protected:
     static CSimulation& SimPage(CPropertySheet& sheet)

@@ -265,6 +265,32 @@ TEST_F(LadderSheet, ApplyOfSeveralOpenSheetsWritesEachItsOwnElement)
     EXPECT_EQ(V().m_openLadSheets.GetCount(), 0) << "leaving the simulation closes the ladder sheets";
 }
 
+TEST_F(LadderSheet, ADoubleClickOpensTheElementsSheetModalOrModeless)
+{
+    CBlockObj* pCoil = Element(BT_RELAY_COIL, NUM_FLAG, 100);
+    const auto dblClick = [&] {
+        CRect rect;
+        pCoil->GetRect(&rect);
+        const CPoint pt = rect.CenterPoint();
+        V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(WORD(pt.x), WORD(pt.y)));
+    };
+    int nShown = 0;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        nShown += dlg.IsKindOf(RUNTIME_CLASS(CPropShLadIO)) ? 1 : 0;
+        dlg.EndDialog(IDCANCEL);
+    });
+    dblClick();
+    EXPECT_EQ(nShown, 1);
+    StartSimulation();
+    dblClick();
+    CPropShLadIO* pSheet = V().m_openLadSheets.Find(pCoil->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    EXPECT_TRUE(pSheet->IsModeless());
+    for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW})
+        EXPECT_TRUE(pSheet->GetDlgItem(nID)->IsWindowVisible()) << nID;
+    EXPECT_EQ(pSheet->GetPageCount(), 2) << "a coil has no simulation page";
+}
+
 TEST_F(LadderSheet, AnAnalogContactWithoutSourcesGetsAThousandInAutomaticRange)
 {
     CBlockObj* pContact = Element(BT_ACONTACT, NUM_ANALOG_IN + 2, 100);

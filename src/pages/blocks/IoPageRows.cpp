@@ -82,6 +82,34 @@ void WriteOperand(CBlockObj& block, const CString& strNumber, const CString& str
 
 // ---- the simulated input ----
 
+// A running input's output as its new way of operation wants it, before the kind is stored.
+void FollowSimInputKind(CBlockObj& block, int nNewKind)
+{
+    int& nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
+    int& bChanged = block.m_bPinChanged[BLOCK_FIRST_OUTPUT];
+    switch (nNewKind) {
+    case SIM_INPUT_FREQUENCY:
+    case SIM_INPUT_PUSH_MAKE:
+        if (nOutput)
+            bChanged = 1;
+        nOutput = 0;
+        break;
+    case SIM_INPUT_PUSH_BREAK:
+        if (!nOutput)
+            bChanged = 1;
+        nOutput = 1;
+        break;
+    default:
+        // A switch that was a momentary break lets go of the state the break held.
+        if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_PUSH_BREAK) {
+            nOutput = 0;
+            bChanged = 1;
+        }
+        break;
+    }
+}
+
+
 void CopyBack(const CAllPropertySheet& sheet, CBlockObj& block, ISheetHost& host)
 {
     CString strNumber;
@@ -179,32 +207,6 @@ BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CStr
     block.m_nOperand = *nIndex;
     block.m_nNumber = pKind->nBase + *nIndex;
     return block.m_nNumber != nOldNumber;
-}
-
-void FollowSimInputKind(CBlockObj& block, int nNewKind)
-{
-    int& nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
-    int& bChanged = block.m_bPinChanged[BLOCK_FIRST_OUTPUT];
-    switch (nNewKind) {
-    case SIM_INPUT_FREQUENCY:
-    case SIM_INPUT_PUSH_MAKE:
-        if (nOutput)
-            bChanged = 1;
-        nOutput = 0;
-        break;
-    case SIM_INPUT_PUSH_BREAK:
-        if (!nOutput)
-            bChanged = 1;
-        nOutput = 1;
-        break;
-    default:
-        // A switch that was a momentary break lets go of the state the break held.
-        if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_PUSH_BREAK) {
-            nOutput = 0;
-            bChanged = 1;
-        }
-        break;
-    }
 }
 
 void AddIoPageRow(BlockPageRow& row)

@@ -17,5 +17,3 @@ class ISheetHost;
 // The operand the texts name into the block, its number following: nothing when they name no
 // operand of the kind or one another block of the type has. TRUE when the number changed.
 BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CString& strUnit);
-// A running input's output as its new way of operation wants it, before the kind is stored.
-void FollowSimInputKind(CBlockObj& block, int nNewKind);

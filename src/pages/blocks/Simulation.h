@@ -34,7 +34,6 @@ public:
     void ShowValues(const SimInputValues& values);
     // The hint of the current value: the range the minimum and maximum typed so far give.
     CString GetValueTipText() const;
-    const CToolTipWnd& GetToolTip() const { return m_toolTip; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
