@@ -416,6 +416,40 @@ TEST_F(SimulationPage, AMomentaryBreakSwitchesTheRunningInputAtOnce)
     EXPECT_EQ(pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX], SIM_INPUT_FREQUENCY);
 }
 
+TEST_F(SimulationPage, ApplyRenumbersFlatKindsAndTitlesTheSheet)
+{
+    struct Case {
+        int nType;
+        LPCTSTR lpszChoice;
+        int nNumber;
+        LPCTSTR lpszTitle;
+    };
+    const Case cases[] = {
+        {BT_FLAG, _T("M7"), NUM_FLAG + 7, _T("M7[Flag]")},
+        {BT_FKEY, _T("F3"), NUM_FKEY + 3, _T("F3[TD Function key]")},
+        {BT_SHIFT, _T("S2.1"), NUM_SHIFT + 33, _T("S2.1[Shift register bit]")},
+        {BT_ANALOG_FLAG, _T("AM40"), NUM_ANALOG_FLAG + 40, _T("AM40[Analog flag]")},
+    };
+    std::vector<CBlockObj*> blocks;
+    for (const Case& c : cases)
+        blocks.push_back(Block(c.nType, 60, 60 + 60 * int(blocks.size())));
+    StartSimulation();
+    for (size_t i = 0; i < blocks.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.nType);
+        const int nOld = blocks[i]->m_nNumber;
+        Properties(blocks[i]);
+        CAllPropertySheet* pSheet = V().m_openSheets.Find(nOld);
+        ASSERT_NE(pSheet, nullptr);
+        Choose(*pSheet->m_pMainPage, IDC_IO_NUMBER, c.lpszChoice);
+        Press(*pSheet, ID_APPLY_NOW);
+        EXPECT_EQ(blocks[i]->m_nNumber, c.nNumber);
+        EXPECT_EQ(pSheet->GetTitle(), CString(c.lpszTitle));
+        Press(*pSheet, IDOK);
+        EXPECT_FALSE(V().m_openSheets.IsOpenFor(c.nNumber)) << "OK closed the sheet";
+    }
+}
+
 TEST_F(SimulationPage, ApplyOfARenumberedInputKeepsItsSheetAndBars)
 {
     CBlockObj* pInput = Block(BT_IN, 60, 100);

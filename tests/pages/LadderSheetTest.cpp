@@ -237,6 +237,75 @@ TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandWithOneUndoSte
     EXPECT_EQ(SaveToBytes(Doc()), before);
 }
 
+// A coil's comment used to be dropped on OK; it lives under its address, where the diagram
+// draws it from and where a contact reading the coil finds it.
+TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
+{
+    CBlockObj* pCoil = Element(BT_RELAY_COIL, NUM_FLAG + 5, 100);
+    CBlockObj* pAnd = Block(BT_AND, 400, 100);
+    struct Case {
+        int nType;
+        int nOperand;
+        int nKey;  // -1: kept nowhere
+    };
+    const Case cases[] = {
+        {BT_MAKE, NUM_INPUT + 3, NUM_INPUT + 3},      {BT_RELAY_COIL, NUM_FLAG + 5, NUM_FLAG + 5},
+        {BT_BREAK, pCoil->m_nNumber, NUM_FLAG + 5},   {BT_AOUT_LAD, NUM_ANALOG_FLAG + 3, NUM_ANALOG_FLAG + 3},
+        {BT_MAKE, NUM_HIGH, NUM_HIGH},                {BT_MAKE, pAnd->m_nNumber, -1},
+    };
+    int nComment = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nOperand);
+        CBlockObj* pElement = c.nType == BT_RELAY_COIL ? pCoil : Element(c.nType, c.nOperand, 300);
+        CString strText;
+        strText.Format(_T("note %d"), ++nComment);
+        const INT_PTR nEntries = Doc().m_mapOperandComment.GetCount();
+        OnModal(
+            [&](CPropertySheet& sheet) {
+                ASSERT_TRUE(sheet.SetActivePage(1));
+                SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, strText);
+            },
+            IDOK);
+        Properties(pElement);
+        CString strStored;
+        if (c.nKey < 0) {
+            EXPECT_EQ(Doc().m_mapOperandComment.GetCount(), nEntries);
+            continue;
+        }
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(c.nKey, strStored));
+        EXPECT_EQ(strStored, strText);
+        CString strShown;
+        OnModal([&](CPropertySheet& sheet) { strShown = static_cast<CPropShLadIO&>(sheet).m_pageComment.m_strComment; },
+                IDCANCEL);
+        Properties(pElement);
+        EXPECT_EQ(strShown, strText) << "the sheet opens with the comment it stored";
+    }
+}
+
+TEST_F(LadderSheet, AnInputWithoutSimulatedSettingsOpensWithTheDefaults)
+{
+    struct Case {
+        int nType;
+        int nOperand;
+        SimInputValues expected;
+    };
+    const Case cases[] = {
+        {BT_MAKE, NUM_INPUT + 4, {1, 0, 0, 9999, SIM_INPUT_SWITCH}},
+        {BT_BREAK, NUM_FKEY + 1, {1, 0, 0, 9999, SIM_INPUT_SWITCH}},
+        {BT_ACONTACT, NUM_ANALOG_IN + 1, {1, 0, 0, 1000, SIM_INPUT_FREQUENCY}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nOperand);
+        CBlockObj* pElement = Element(c.nType, c.nOperand, 100);
+        SimInputValues shown;
+        OnModal([&](CPropertySheet& sheet) { shown = static_cast<CPropShLadIO&>(sheet).m_pSimPage->GetValues(); },
+                IDCANCEL);
+        Properties(pElement);
+        EXPECT_EQ(shown, c.expected);
+        EXPECT_EQ(Doc().m_mapOperandSim.GetCount(), 0) << "Cancel stores nothing";
+    }
+}
+
 TEST_F(LadderSheet, ApplyOfSeveralOpenSheetsWritesEachItsOwnElement)
 {
     CBlockObj* pFirst = Element(BT_MAKE, NUM_INPUT, 100);
