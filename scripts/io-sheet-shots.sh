@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The sheet of an input block in the real program under a virtual X
+# The sheets of an input block and of a ladder contact in the real program under a virtual X
 # screen (Xvfb, 1280 x 800) with xdotool as the user, leaving screenshots for a person to look
-# at: an input placed in a new diagram and its sheet: the operand page with its number list open
-# and the simulation page. The clicks are screen positions of this window layout.
+# at: an input placed in a new diagram and its sheet (the operand page with its number list
+# open, the simulation page); a make contact placed in a new ladder diagram, whose sheet opens
+# at once, and its search box. The clicks are screen positions of this window layout.
 #   scripts/io-sheet-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -30,6 +31,12 @@ click 755 257 1; shot io-input-numbers
 xdotool key Escape; sleep 0.5
 click 745 179 1; shot io-input-simulation
 click 680 461 1
+
+# File > New > Ladder diagram; a make contact from the I/O tab opens its sheet when placed.
+click 19 8 0.6; click 47 29 1; click 258 51 2
+click 116 632 1; click 33 103 0.3; click 300 120 2; shot lad-contact-sheet
+# Typed into the search box, "s2" selects the first entry beginning with S2.
+click 695 591 0.5; xdotool type --delay 150 "s2"; sleep 1; shot lad-contact-search
 
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 echo "pictures in $out"

@@ -196,6 +196,7 @@ TEST_F(LadderSheet, TheSearchBoxSelectsByPrefixAndADoubleClickConfirms)
         auto& sheet = static_cast<CPropertySheet&>(dlg);
         LadPage(sheet).GetDlgItem(IDC_LAD_SEARCH)->SetWindowText(_T("q1"));
         strSelected = SelectedText(sheet);
+        EXPECT_EQ(ListBox(sheet).GetTopIndex(), ListBox(sheet).GetCurSel()) << "the entry found comes into view";
         ListBox(sheet).UserDoubleClick(ListBox(sheet).GetCurSel());
     });
     Properties(pCoil);

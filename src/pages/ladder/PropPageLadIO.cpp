@@ -97,6 +97,8 @@ void CPropPageLadIO::OnSearchChange()
     const int nFound = pList->FindString(-1, strText);
     if (nFound >= 0) {
         pList->SetCurSel(nFound);
+        // The entry found comes into view, wherever the list stood.
+        pList->SetTopIndex(nFound);
         SetModified(TRUE);
     }
 }

@@ -11,15 +11,8 @@
 #include "pages/sheet/SheetButtons.h"
 #include "pages/sheet/SheetHost.h"
 #include "platform/ui/KeyState.h"
-#include "platform/ui/WinThread.h"
 
 IMPLEMENT_DYNAMIC(CPropShLadIO, CPropertySheet)
-
-namespace {
-
-constexpr int kCascadeStep = 24;
-
-}  // namespace
 
 CPropShLadIO::CPropShLadIO(const CBlockObj& element, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage)
     : CPropertySheet(pszCaption, pHost ? pHost->GetSheetParent() : nullptr, iSelectPage),
@@ -132,19 +125,16 @@ BOOL CPropShLadIO::OnInitDialog()
     SetSheetButtonTexts(*this);
     if (IsWindow(m_pLadPage.get()))
         m_pLadPage->GetWindowRect(m_pageComment.m_rcPage);
-    if (m_bModeless && m_nCascade > 0) {
-        CRect rect;
-        GetWindowRect(rect);
-        SetWindowPos(nullptr, rect.left + kCascadeStep * m_nCascade, rect.top + kCascadeStep * m_nCascade, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    PlaceSheetOverMainWindow(*this, m_nCascade);
+    // The sheet has no help topic of its own.
+    if (CWnd* pHelp = GetDlgItem(IDHELP))
+        pHelp->EnableWindow(FALSE);
     return bResult;
 }
 
 BOOL CPropShLadIO::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int nID = LOWORD(DWORD(wParam));
-    // The sheet's help has no topic of its own.
     if (nID == IDHELP)
         return TRUE;
     if (!m_bModeless)

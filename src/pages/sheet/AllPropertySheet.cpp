@@ -26,7 +26,6 @@ namespace {
 constexpr UINT kDefaultHelpTopic = 1052;
 constexpr int kButtonGap = 6;
 constexpr int kSheetMargin = 7;
-constexpr int kCascadeStep = 24;
 // The time base "Seconds(s:1/100s)".
 constexpr int kTimeBaseSeconds = 2;
 
@@ -239,7 +238,7 @@ BOOL CAllPropertySheet::OnInitDialog()
     CreateSheetButtons();
     ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
     FitButtonStrip();
-    PlaceOverMainWindow();
+    PlaceSheetOverMainWindow(*this, m_nCascade);
     if (m_pMainPage && IsWindow(m_pMainPage))
         m_pMainPage->GetWindowRect(m_pageComment.m_rcPage);
     SetSheetButtonTexts(*this);
@@ -308,23 +307,6 @@ void CAllPropertySheet::FitButtonStrip()
         pButton->SetWindowPos(nullptr, nRight - rect.Width(), rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         nRight -= rect.Width() + kButtonGap;
     }
-}
-
-// A sheet opens over the main window; modeless ones one below the other, so that none hides
-// another.
-void CAllPropertySheet::PlaceOverMainWindow()
-{
-    CWnd* pMain = AfxGetMainWnd();
-    if (!pMain || !IsWindow(pMain))
-        return;
-    CRect rcMain;
-    pMain->GetWindowRect(rcMain);
-    CRect rect;
-    GetWindowRect(rect);
-    const int nStep = kCascadeStep * m_nCascade;
-    SetWindowPos(nullptr, rcMain.left + (rcMain.Width() - rect.Width()) / 2 + nStep,
-                 rcMain.top + (rcMain.Height() - rect.Height()) / 3 + nStep, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CAllPropertySheet::ArrangeLayout(int nExtra)

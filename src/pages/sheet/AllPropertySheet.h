@@ -78,7 +78,6 @@ private:
     // Room for the current-value box in simulation.
     void ArrangeLayout(int nExtra);
     void FitButtonStrip();
-    void PlaceOverMainWindow();
     void TranslateTexts();
     void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
     CBlockPage* CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType);

@@ -3,12 +3,15 @@
 #include "pages/sheet/PageTexts.h"
 #include "platform/ui/PropertySheet.h"
 #include "platform/ui/TabCtrl.h"
+#include "platform/ui/WinThread.h"
 
 namespace {
 
 // The height of a modeless sheet's button strip.
 constexpr int kButtonStrip = 29;
 constexpr int kButtonGap = 6;
+
+constexpr int kCascadeStep = 24;
 
 constexpr int kStripButtons[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, IDOK};
 
@@ -53,4 +56,19 @@ void SetSheetButtonTexts(CPropertySheet& sheet)
         if (IsChinesePageUI() && LookupPageText(WORD(button.nID), strText))
             pButton->SetWindowText(strText);
     }
+}
+
+void PlaceSheetOverMainWindow(CPropertySheet& sheet, int nCascade)
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (!pMain || !IsWindow(pMain))
+        return;
+    CRect rcMain;
+    pMain->GetWindowRect(rcMain);
+    CRect rect;
+    sheet.GetWindowRect(rect);
+    const int nStep = kCascadeStep * nCascade;
+    sheet.SetWindowPos(nullptr, rcMain.left + (rcMain.Width() - rect.Width()) / 2 + nStep,
+                       rcMain.top + (rcMain.Height() - rect.Height()) / 3 + nStep, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,5 +1,6 @@
-// The OK, Cancel, Apply and Help strip of a modeless sheet, which the window layer leaves out
-// of a modeless sheet: the block sheets and the ladder element sheets show it the same way.
+// What the block sheets and the ladder element sheets share of their window: the OK, Cancel,
+// Apply and Help strip, which the window layer leaves out of a modeless sheet, the buttons'
+// texts, and the sheet's place over the main window.
 #pragma once
 
 class CPropertySheet;
@@ -9,3 +10,5 @@ void ShowModelessButtonStrip(CPropertySheet& sheet);
 // "OK", "Cancel", "Apply" and "Help"; in the Chinese interface the texts under the buttons' ids
 // where the map has them.
 void SetSheetButtonTexts(CPropertySheet& sheet);
+// The sheet over the main window; modeless ones nCascade steps lower, so that none hides another.
+void PlaceSheetOverMainWindow(CPropertySheet& sheet, int nCascade);
