@@ -359,7 +359,9 @@ TEST_F(SimulationPage, AnAnalogInputHoldsItsEditsToSixteenBits)
 {
     CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 100);
     pInput->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 0;
+    pInput->m_nAux[BLOCK_VALUE_MIN_AUX] = -100;
     EditSim(pInput, [](CSimulation& page) {
+        EXPECT_EQ(Text(page, IDC_SIM_MIN), CString(_T("-100"))) << "a negative minimum opens as it is";
         EXPECT_FALSE(page.GetDlgItem(IDC_SIM_SWITCH)->IsWindowVisible());
         SetText(page, IDC_SIM_MAX, _T("40000"));
         EXPECT_EQ(Text(page, IDC_SIM_MAX), CString(_T("32767")));

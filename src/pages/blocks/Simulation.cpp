@@ -18,6 +18,8 @@ namespace {
 
 constexpr int kDigitalMax = 9999;
 constexpr int kAnalogLimit = 32767;
+constexpr int kDigitalDigits = 4;
+constexpr int kAnalogDigits = 5;
 // Without the radio buttons the analog value rows move up into their room.
 constexpr int kAnalogShift = 60;
 
@@ -66,6 +68,11 @@ void CSimulation::ShowValues(const SimInputValues& values)
 
 BOOL CSimulation::OnInitDialog()
 {
+    // The edits take their rules before the values go in: they filter text set by the program.
+    for (CIntegerEdit* pEdit : {&m_editValue, &m_editMin, &m_editMax}) {
+        pEdit->SetMaxWholeDigits(IsAnalog() ? kAnalogDigits : kDigitalDigits);
+        pEdit->AllowNegative(IsAnalog());
+    }
     m_editValue.SubclassDlgItem(IDC_SIM_VALUE, this);
     m_editMin.SubclassDlgItem(IDC_SIM_MIN, this);
     m_editMax.SubclassDlgItem(IDC_SIM_MAX, this);
@@ -93,10 +100,6 @@ void CSimulation::SetUpDigital()
     }
     UpdateModeButtons();
     UpdateRangeControls(m_bAutoRange);
-    for (CIntegerEdit* pEdit : {&m_editValue, &m_editMin, &m_editMax}) {
-        pEdit->SetMaxWholeDigits(4);
-        pEdit->AllowNegative(false);
-    }
     SetUpToolTips(0, kDigitalMax);
 }
 
@@ -120,10 +123,6 @@ void CSimulation::SetUpAnalog()
         pControl->SetWindowPos(nullptr, rect.left, rect.top - kAnalogShift, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     UpdateRangeControls(m_bAutoRange);
-    for (CIntegerEdit* pEdit : {&m_editValue, &m_editMin, &m_editMax}) {
-        pEdit->SetMaxWholeDigits(5);
-        pEdit->AllowNegative(true);
-    }
     int nHigh = kAnalogLimit;
     int nLow = -kAnalogLimit;
     CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(m_nBlockNumber) : nullptr;
