@@ -130,6 +130,13 @@ BOOL CVetlaApp::InitInstance()
 
     // The property sheets take their Chinese texts from the same map.
     SetPageTextLookup([](WORD nKey, CString& strText) { return LookupChineseText(nKey, strText); });
+    // The main frame of the moment: the opener outlives this one.
+    SetProgramPropertiesOpener([](int nStartPage) {
+        if (CMainFrame* pFrame = AfxGetMainFrame()) {
+            pFrame->m_nPropertiesStartPage = nStartPage;
+            pFrame->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+        }
+    });
     if (g_bChineseUI) {
         InitChineseTexts();
         TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);

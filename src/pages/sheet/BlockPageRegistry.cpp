@@ -7,6 +7,7 @@
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "pages/blocks/MiscBlockPages.h"
+#include "pages/blocks/IoPageRows.h"
 #include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
 
@@ -274,6 +275,7 @@ std::vector<BlockPageRow> BuildRows()
         } else {
             BindMiscBlockPage(row);
         }
+        AddIoPageRow(row);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -15,6 +15,7 @@ class CBlockObj;
 class CBlockPage;
 class CVetlaDoc;
 struct CSimContext;
+struct SheetHooks;
 
 // A generic parameter word of a block by its array and slot.
 enum class BlockWordArray { Param, ParamEx, Aux };
@@ -46,6 +47,8 @@ struct ExtraPageRow {
     WORD nTitleKey = 0;
     // Shown only in the modeless sheet of a simulation.
     bool bSimulationOnly = false;
+    // Follows the comment page (an input's simulation page) instead of preceding it.
+    bool bAfterComment = false;
 };
 
 // The accessor of an int member of a page class, for PageBinding::pfnMember.
@@ -80,6 +83,8 @@ struct BlockPageRow {
     LiveValueFormatter pfnLiveValue = nullptr;
     AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
+    // What the sheet does beyond the bindings; null for none.
+    const SheetHooks* pHooks = nullptr;
 };
 
 // The row of the type code; null for a type that gets no sheet (ladder elements, the cursor
