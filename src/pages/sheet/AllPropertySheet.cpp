@@ -142,6 +142,7 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
     }
+    m_pMainPage->CopyFromBlock(block);
 }
 
 void CAllPropertySheet::CopyBack(CBlockObj& block) const
@@ -155,6 +156,7 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         if (pPage && (binding.nWriteBack & WRITE_ON_OK))
             WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
+    m_pMainPage->CopyToBlock(block);
 }
 
 SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
@@ -172,6 +174,7 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
         if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
             record.words.emplace_back(binding.word, binding.pfnMember(*pPage));
     }
+    m_pMainPage->AddToApplyRecord(record);
     return record;
 }
 
@@ -184,6 +187,8 @@ BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block)
     block.m_strComment = record.strComment;
     for (const auto& [word, nValue] : record.words)
         WriteBlockWord(block, word, nValue);
+    for (const auto& write : record.writers)
+        write(block);
     return TRUE;
 }
 

@@ -7,7 +7,9 @@
 #include "pages/sheet/ValueBox.h"
 #include "platform/ui/PropertyPage.h"
 
+class CBlockObj;
 class CVetlaDoc;
+struct SheetApplyRecord;
 
 class CBlockPage : public CPropertyPage {
     DECLARE_DYNAMIC(CBlockPage)
@@ -26,6 +28,12 @@ public:
     void DrawCurrentValue(const CString& strText);
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
+
+    // What the row's int bindings cannot carry (texts, fractions, references, item lists): the
+    // page copies it from the block, into the block after a modal OK, and into the apply record.
+    virtual void CopyFromBlock(const CBlockObj&) {}
+    virtual void CopyToBlock(CBlockObj&) const {}
+    virtual void AddToApplyRecord(SheetApplyRecord&) const {}
 
 protected:
     BOOL OnInitDialog() override;

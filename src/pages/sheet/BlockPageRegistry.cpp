@@ -6,6 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
+#include "pages/blocks/FunctionPageRows.h"
 #include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
 
@@ -271,6 +272,7 @@ std::vector<BlockPageRow> BuildRows()
             row.pfnCreatePage = CreatePage<CBoolean>;
             row.bindings = kBooleanBindings;
         }
+        BindFunctionPage(row);
         rows.push_back(std::move(row));
     }
     return rows;

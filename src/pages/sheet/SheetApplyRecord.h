@@ -5,6 +5,7 @@
 
 #include "pages/sheet/BlockPageRegistry.h"
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct SheetApplyRecord {
     CString strComment;
     // The main page's bound members that Apply writes, with their block words.
     std::vector<std::pair<BlockWord, int>> words;
+    // The main page's other values, each written by the page's own writer; they hold copies of
+    // the values, never the page.
+    std::vector<std::function<void(CBlockObj&)>> writers;
 };
 
 // Writes the record into the block; FALSE (nothing written) when the block is not of the
