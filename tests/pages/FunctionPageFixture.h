@@ -15,7 +15,9 @@ protected:
     BOOL RunOK(CBlockObj* pBlock, const std::function<void(CWnd&)>& act, int nButton = IDOK)
     {
         BOOL bClosed = FALSE;
+        bool bShown = false;
         CDialog::SetDialogHook([&](CDialog& dlg) {
+            bShown = true;
             auto& sheet = static_cast<CPropertySheet&>(dlg);
             act(*sheet.GetActivePage());
             const size_t nBoxes = m_boxes.Boxes().size();
@@ -26,6 +28,7 @@ protected:
         });
         Properties(pBlock);
         CDialog::SetDialogHook(nullptr);
+        EXPECT_TRUE(bShown) << "the block's sheet opened";
         return bClosed;
     }
     // The open modeless sheet of a simulated block.
