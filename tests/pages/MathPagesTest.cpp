@@ -198,4 +198,23 @@ TEST_F(MathPages, ALogarithmWithAReferenceStoresBaseTenOnOkAndKeepsTheFactorOnAp
     EXPECT_EQ(pLog->m_pRefBlock[0], pSource);
 }
 
+TEST_F(MathPages, AStoredIndexBeyondItsListIsKeptByOk)
+{
+    struct Case {
+        int nType;
+        int nSlot;
+        BOOL bParamEx;
+    };
+    const Case cases[] = {{BT_SQRT, LOG_BASE_PARAM, FALSE}, {BT_AFILTER, AFILTER_SAMPLES_PARAM, FALSE},
+                          {BT_QUAD, QUAD_ROOT_PARAM, FALSE}, {BT_COUNTER, 6, TRUE}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        CBlockObj* pBlock = Block(c.nType);
+        int& nWord = c.bParamEx ? pBlock->m_nParamEx[c.nSlot] : pBlock->m_nParam[c.nSlot];
+        nWord = 9;
+        EXPECT_TRUE(RunOK(pBlock, [](CWnd&) {}));
+        EXPECT_EQ(nWord, 9);
+    }
+}
+
 }  // namespace

@@ -356,13 +356,13 @@ void CARRMXIV::OnReference(CReferenceRow& row)
 void CARRMXIV::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_ARR_MODE, m_nMode);
+    ExchangeChoice(pDX, IDC_ARR_MODE, m_nMode);
     DDX_Text(pDX, IDC_ARR_ADDRESS, m_nDataAddress);
     DDV_MinMaxUInt(pDX, m_nDataAddress, 0, ARR_MAX_ADDRESS);
     if (!m_ref2.m_bUse || !pDX->m_bSaveAndValidate)
         DDX_Text(pDX, IDC_ARR_COUNT, m_nCount);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
-    DDX_CBIndex(pDX, IDC_ARR_AREA, m_nArea);
+    ExchangeChoice(pDX, IDC_ARR_AREA, m_nArea);
     if (!(HasSteps(m_nType) && m_ref1.m_bUse) || !pDX->m_bSaveAndValidate) {
         DDX_Text(pDX, IDC_ARR_STEPS, m_nSteps);
         DDV_MinMaxUInt(pDX, m_nSteps, 0, ARR_MAX_STEPS);

@@ -178,12 +178,12 @@ void CAstroClock::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxUInt(pDX, m_nLatMinute, 0, m_nMaxLatMinute);
     DDX_Text(pDX, IDC_AC_LAT_SECOND, m_nLatSecond);
     DDV_MinMaxUInt(pDX, m_nLatSecond, 0, m_nMaxLatMinute);
-    DDX_CBIndex(pDX, IDC_AC_LOCATION, m_nLocation);
-    DDX_CBIndex(pDX, IDC_AC_LONG_SIDE, m_nLongSide);
-    DDX_CBIndex(pDX, IDC_AC_LAT_SIDE, m_nLatSide);
+    ExchangeChoice(pDX, IDC_AC_LOCATION, m_nLocation);
+    ExchangeChoice(pDX, IDC_AC_LONG_SIDE, m_nLongSide);
+    ExchangeChoice(pDX, IDC_AC_LAT_SIDE, m_nLatSide);
     DDX_Text(pDX, IDC_AC_LOCATION_NAME, m_strLocationName);
     DDV_MaxChars(pDX, m_strLocationName, AC_MAX_LOCATION_CHARS);
-    DDX_CBIndex(pDX, IDC_AC_ZONE, m_nTimeZone);
+    ExchangeChoice(pDX, IDC_AC_ZONE, m_nTimeZone);
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
 }
 

@@ -3,6 +3,7 @@
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
 
 #include <set>
@@ -61,4 +62,12 @@ void RegisterPageTemplateOnce(UINT nID, DialogTemplate (*pfnBuild)())
     static std::set<UINT> registered;
     if (registered.insert(nID).second)
         AfxRegisterDialogTemplate(pfnBuild());
+}
+
+void ExchangeChoice(CDataExchange* pDX, int nID, int& nIndex)
+{
+    int nChoice = nIndex;
+    DDX_CBIndex(pDX, nID, nChoice);
+    if (nChoice >= 0)
+        nIndex = nChoice;
 }

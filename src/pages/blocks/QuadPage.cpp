@@ -89,7 +89,7 @@ void CQUAD::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
-    DDX_CBIndex(pDX, IDC_SELECTOR, m_nDirection);
+    ExchangeChoice(pDX, IDC_SELECTOR, m_nDirection);
     const int ids[] = {IDC_QUAD_A, IDC_QUAD_B, IDC_QUAD_C};
     int* members[] = {&m_nCoefA, &m_nCoefB, &m_nCoefC};
     for (int i = 0; i < 3; ++i) {

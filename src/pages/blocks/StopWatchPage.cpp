@@ -200,7 +200,7 @@ void CStopWatch::DoDataExchange(CDataExchange* pDX)
     CBlockPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_PAGE_RETENTIVITY, m_bRetentive);
-    DDX_CBIndex(pDX, IDC_SELECTOR, m_nTimeBase);
+    ExchangeChoice(pDX, IDC_SELECTOR, m_nTimeBase);
     m_amplification.Exchange(pDX, IDC_AMPLIFICATION, m_dAmplification);
     if (pDX->m_bSaveAndValidate)
         m_reference.ReadChoice();

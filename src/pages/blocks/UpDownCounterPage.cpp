@@ -162,7 +162,7 @@ void CUpDownCounter::DoDataExchange(CDataExchange* pDX)
     CBlockPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_RETENTIVITY, m_bRetentive);
-    DDX_CBIndex(pDX, IDC_COUNTER_SOURCE, m_nSource);
+    ExchangeChoice(pDX, IDC_COUNTER_SOURCE, m_nSource);
     const int nMin = MinValue(m_nType);
     // A threshold taken from a reference is not read from its hidden edit.
     if (!m_refOn.m_bUse || !pDX->m_bSaveAndValidate) {
