@@ -79,6 +79,8 @@ TEST_F(CounterPages, AReferenceSwitchedOffAgainStoresNone)
     EXPECT_TRUE(RunOK(pCounter, [&](CWnd& page) {
         Click(page, IDC_COUNTER_REF_OFF);
         EXPECT_FALSE(Visible(page, IDC_COUNTER_OFF));
+        EXPECT_FALSE(Visible(page, IDC_COUNTER_OFF_SPIN));
+        EXPECT_TRUE(Visible(page, IDC_COUNTER_ON_SPIN));
         EXPECT_TRUE(Visible(page, IDC_COUNTER_REF_OFF_COMBO));
         SetText(page, IDC_COUNTER_ON, _T("12"));
     }));

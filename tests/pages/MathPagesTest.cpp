@@ -10,6 +10,9 @@
 #include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/MathErrPage.h"
 #include "pages/sheet/PageIds.h"
+#include "platform/ui/SpinButtonCtrl.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -68,6 +71,33 @@ TEST_F(MathPages, QuadraticOkStoresEveryFieldAndHoldsTheAmplification)
     EXPECT_EQ(pQuad->m_nParam[QUAD_ROOT_PARAM], 1);
     EXPECT_EQ(pQuad->m_dParam, 10000.0);
     EXPECT_EQ(pQuad->m_nParam[BLOCK_PROTECTION_PARAM], 1);
+}
+
+TEST_F(MathPages, TheAmplificationSpinStepsByHundredthsWithinItsLimits)
+{
+    struct Case {
+        int nType;
+        LPCTSTR lpszStart;
+        int nSteps;
+        LPCTSTR lpszEnd;
+    };
+    const Case cases[] = {{BT_QUAD, _T("1.00"), 1, _T("1.01")},
+                          {BT_SQRT, _T("1.00"), 3, _T("1.03")},
+                          {BT_LOG, _T("-0.01"), 2, _T("0.01")},
+                          {BT_QUAD, _T("9999.99"), 2, _T("10000.00")},
+                          {BT_SIN, _T("-10000"), -1, _T("-10000.00")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        CString strShown;
+        RunOK(Block(c.nType), [&](CWnd& page) {
+            SetText(page, IDC_AMPLIFICATION, c.lpszStart);
+            auto* pSpin = static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_AMPLIFICATION_SPIN));
+            for (int i = 0; i < std::abs(c.nSteps); ++i)
+                pSpin->UserStep(c.nSteps > 0 ? 1 : -1);
+            strShown = Text(page, IDC_AMPLIFICATION);
+        });
+        EXPECT_EQ(strShown, CString(c.lpszEnd));
+    }
 }
 
 TEST_F(MathPages, MathErrorListsTheMathBlocksAndStoresTheChosenOne)

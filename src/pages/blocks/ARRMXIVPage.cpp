@@ -204,7 +204,19 @@ BOOL CARRMXIV::OnInitDialog()
         EnableReferenceCheck(*this, IDC_REFERENCE2, m_pDocument, m_nBlockNumber);
     }
     ShowReferences();
+    UINT nMin = 0;
+    UINT nMax = 0;
+    if (CountRange(m_nType, nMin, nMax))
+        m_hints.AddRange(*this, IDC_ARR_COUNT, int(nMin), int(nMax));
+    if (HasSteps(m_nType))
+        m_hints.AddRange(*this, IDC_ARR_STEPS, 0, int(ARR_MAX_STEPS));
     return TRUE;
+}
+
+BOOL CARRMXIV::PreTranslateMessage(MSG* pMsg)
+{
+    m_hints.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CARRMXIV::SetText(int nID, LPCTSTR lpszText)

@@ -5,6 +5,7 @@
 // row (first reference) and the count row (second).
 #pragma once
 
+#include "pages/blocks/ValueHints.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
 
@@ -43,6 +44,8 @@ public:
     // The text beside the speed or pulse width n; bEdited: after the user changed it.
     static CString SpeedText(int nType, UINT n, BOOL bEdited);
 
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -65,4 +68,6 @@ private:
     // The number in an edit; FALSE when it holds none.
     BOOL EditNumber(int nID, long long& nValue) const;
     void SetEditNumber(int nID, long long nValue);
+
+    CValueHints m_hints;
 };

@@ -4,6 +4,7 @@
 #include "platform/ui/Dialog.h"
 
 #include <algorithm>
+#include <cmath>
 
 void CAmplificationRow::Exchange(CDataExchange* pDX, int nEditID, double& dValue)
 {
@@ -15,6 +16,21 @@ void CAmplificationRow::Exchange(CDataExchange* pDX, int nEditID, double& dValue
 }
 
 double CAmplificationRow::Clamped(double dValue) { return std::clamp(dValue, -AMPLIFICATION_LIMIT, AMPLIFICATION_LIMIT); }
+
+void CAmplificationRow::OnDeltaPos(CDialog& page, int nEditID, int nDelta)
+{
+    CWnd* pEdit = page.GetDlgItem(nEditID);
+    if (!pEdit)
+        return;
+    CString strText;
+    pEdit->GetWindowText(strText);
+    double dValue = 0.0;
+    AfxParseDouble(strText, dValue);
+    // Whole hundredths, so that steps add up without drift.
+    const double dStepped = Clamped(std::round(dValue * 100.0 + nDelta) / 100.0);
+    strText.Format(_T("%.2f"), dStepped);
+    pEdit->SetWindowText(strText);
+}
 
 void CAmplificationRow::OnUpdate(CDialog& page, int nEditID)
 {

@@ -16,6 +16,8 @@ public:
     void Exchange(CDataExchange* pDX, int nEditID, double& dValue);
     // EN_UPDATE of the box: a typed value beyond the limits becomes the nearer limit.
     void OnUpdate(CDialog& page, int nEditID);
+    // A step of its spin: one hundredth per step, within the limits.
+    void OnDeltaPos(CDialog& page, int nEditID, int nDelta);
     // The value held to the limits.
     static double Clamped(double dValue);
 

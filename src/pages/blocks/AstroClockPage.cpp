@@ -3,6 +3,7 @@
 #include "blocks/BlockClock.h"
 #include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/FunctionTemplates.h"
+#include "pages/blocks/ValueHints.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/SheetApplyRecord.h"
 #include "platform/core/MessageBox.h"
@@ -24,14 +25,18 @@ constexpr LPCTSTR kSaved = _T("Save successfully.");
 constexpr int kLongFields[] = {IDC_AC_LONG_DEGREE, IDC_AC_LONG_MINUTE, IDC_AC_LONG_SECOND};
 constexpr int kLatFields[] = {IDC_AC_LAT_DEGREE, IDC_AC_LAT_MINUTE, IDC_AC_LAT_SECOND};
 
+constexpr int kLongSpins[] = {IDC_AC_LONG_DEGREE_SPIN, IDC_AC_LONG_MINUTE_SPIN, IDC_AC_LONG_SECOND_SPIN};
+constexpr int kLatSpins[] = {IDC_AC_LAT_DEGREE_SPIN, IDC_AC_LAT_MINUTE_SPIN, IDC_AC_LAT_SECOND_SPIN};
+
 void AddPositionRow(DialogTemplate& t, int y, LPCTSTR lpszLabel, int nSideID, std::initializer_list<LPCTSTR> sides,
-                    const int (&fields)[3])
+                    const int (&fields)[3], const int (&spins)[3])
 {
     t.items.push_back(PageLabel(lpszLabel, CRect(10, y + 2, 60, y + 12)));
     t.items.push_back(PageCombo(UINT(nSideID), CRect(62, y, 90, y + 40), sides));
     const LPCTSTR marks[] = {_T("\u00b0"), _T("'"), _T("\"")};
     for (int i = 0; i < 3; ++i) {
-        t.items.push_back(PageEdit(UINT(fields[i]), CRect(96 + 36 * i, y, 124 + 36 * i, y + 12)));
+        t.items.push_back(PageEdit(UINT(fields[i]), CRect(96 + 36 * i, y, 114 + 36 * i, y + 12)));
+        t.items.push_back(PageSpin(UINT(spins[i]), CRect(114 + 36 * i, y, 124 + 36 * i, y + 12)));
         t.items.push_back(PageLabel(marks[i], CRect(125 + 36 * i, y, 131 + 36 * i, y + 10)));
     }
 }
@@ -47,8 +52,8 @@ DialogTemplate AstroClockTemplate()
     t.items.push_back(PageLabel(_T("Name:"), CRect(10, 60, 60, 70), UINT(IDC_AC_NAME_LABEL)));
     t.items.push_back(PageEdit(UINT(IDC_AC_LOCATION_NAME), CRect(62, 58, 180, 70)));
     t.items.push_back(PageButton(UINT(IDC_AC_SAVE), _T("Save"), CRect(184, 58, 228, 72)));
-    AddPositionRow(t, 78, _T("Longitude:"), IDC_AC_LONG_SIDE, {_T("E"), _T("W")}, kLongFields);
-    AddPositionRow(t, 96, _T("Latitude:"), IDC_AC_LAT_SIDE, {_T("N"), _T("S")}, kLatFields);
+    AddPositionRow(t, 78, _T("Longitude:"), IDC_AC_LONG_SIDE, {_T("E"), _T("W")}, kLongFields, kLongSpins);
+    AddPositionRow(t, 96, _T("Latitude:"), IDC_AC_LAT_SIDE, {_T("N"), _T("S")}, kLatFields, kLatSpins);
     t.items.push_back(PageLabel(_T("Time Zone(E+;W-):"), CRect(10, 116, 80, 126)));
     DialogItemTemplate zone = PageCombo(UINT(IDC_AC_ZONE), CRect(84, 114, 150, 200));
     for (int i = 0; i < ASTRO_TIME_ZONES; ++i) {
@@ -157,6 +162,10 @@ BOOL CAstroClock::OnInitDialog()
                     IDC_AC_LAT_SECOND}) {
         if (auto* pEdit = static_cast<CEdit*>(GetDlgItem(nID)))
             pEdit->SetLimitText(nID == IDC_AC_LONG_DEGREE ? 3 : 2);
+    }
+    for (int i = 0; i < 3; ++i) {
+        SetupSpin(*this, kLongSpins[i], kLongFields[i], 0, i == 0 ? int(AC_MAX_LONGITUDE) : int(kMaxMinute));
+        SetupSpin(*this, kLatSpins[i], kLatFields[i], 0, i == 0 ? int(AC_MAX_LATITUDE) : int(kMaxMinute));
     }
     FillLocationCombo();
     ShowLocation(FALSE);

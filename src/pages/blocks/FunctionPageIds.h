@@ -18,6 +18,7 @@ constexpr UINT IDD_DATALOG = 4595;
 constexpr int IDC_RETENTIVITY = 1024;
 constexpr int IDC_AMPLIFICATION = 1289;
 constexpr int IDC_AMPLIFICATION_LABEL = 1324;
+constexpr int IDC_AMPLIFICATION_SPIN = 1290;
 constexpr int IDC_SELECTOR = 1277;
 constexpr int IDC_SELECTOR_LABEL = 1278;
 constexpr int IDC_PAGE_PROTECTION = 1269;
@@ -49,6 +50,12 @@ constexpr int IDC_AC_LOCATION = 1565;
 constexpr int IDC_AC_SAVE = 1268;
 constexpr int IDC_AC_REMOVE = 1267;
 constexpr int IDC_AC_NAME_LABEL = 1275;
+constexpr int IDC_AC_LONG_DEGREE_SPIN = 1273;
+constexpr int IDC_AC_LONG_MINUTE_SPIN = 1274;
+constexpr int IDC_AC_LONG_SECOND_SPIN = 1556;
+constexpr int IDC_AC_LAT_DEGREE_SPIN = 1559;
+constexpr int IDC_AC_LAT_MINUTE_SPIN = 1561;
+constexpr int IDC_AC_LAT_SECOND_SPIN = 1563;
 
 // Register range and pulse output.
 constexpr int IDC_ARR_MODE = 1317;
@@ -67,6 +74,10 @@ constexpr int IDC_ARR_STEP_TIME = 1327;
 constexpr int IDC_QUAD_A = 1291;
 constexpr int IDC_QUAD_B = 1293;
 constexpr int IDC_QUAD_C = 1295;
+// The spin of each coefficient follows its edit.
+constexpr int IDC_QUAD_A_SPIN = 1292;
+constexpr int IDC_QUAD_B_SPIN = 1294;
+constexpr int IDC_QUAD_C_SPIN = 1296;
 
 // Math-error detection.
 constexpr int IDC_MATHERR_ZERO_DIVISION = 1291;
@@ -84,3 +95,6 @@ constexpr int IDC_COUNTER_SOURCE_LABEL = 1239;
 constexpr int IDC_COUNTER_SOURCE = 1328;
 constexpr int IDC_COUNTER_REF_ON_COMBO = 105;
 constexpr int IDC_COUNTER_REF_OFF_COMBO = 106;
+constexpr int IDC_COUNTER_ON_SPIN = 1078;
+constexpr int IDC_COUNTER_OFF_SPIN = 1132;
+constexpr int IDC_COUNTER_START_SPIN = 1134;

@@ -5,6 +5,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <set>
 
@@ -36,6 +37,11 @@ DialogItemTemplate PageCheck(UINT nID, LPCTSTR lpszText, CRect rect)
 DialogItemTemplate PageButton(UINT nID, LPCTSTR lpszText, CRect rect)
 {
     return DialogItem(nID, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText);
+}
+
+DialogItemTemplate PageSpin(UINT nID, CRect rect)
+{
+    return DialogItem(nID, UPDOWN_CLASS, UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, rect);
 }
 
 DialogItemTemplate PageGroup(LPCTSTR lpszText, CRect rect, UINT nID)

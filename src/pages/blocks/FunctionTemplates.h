@@ -10,6 +10,8 @@ DialogItemTemplate PageLabel(LPCTSTR lpszText, CRect rect, UINT nID = UINT(-1));
 DialogItemTemplate PageEdit(UINT nID, CRect rect);
 DialogItemTemplate PageCheck(UINT nID, LPCTSTR lpszText, CRect rect);
 DialogItemTemplate PageButton(UINT nID, LPCTSTR lpszText, CRect rect);
+// An up-down control; the page gives it its buddy and range.
+DialogItemTemplate PageSpin(UINT nID, CRect rect);
 DialogItemTemplate PageGroup(LPCTSTR lpszText, CRect rect, UINT nID = UINT(-1));
 // A drop-down list with its initial items; the rectangle's height includes the drop-down part.
 DialogItemTemplate PageCombo(UINT nID, CRect rect, std::initializer_list<LPCTSTR> items = {});

@@ -7,25 +7,32 @@
 #include "pages/sheet/SheetApplyRecord.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 IMPLEMENT_DYNAMIC(CQUAD, CBlockPage)
 
 namespace {
+
+constexpr int kCoefficients[] = {IDC_QUAD_A, IDC_QUAD_B, IDC_QUAD_C};
+constexpr int kCoefficientSpins[] = {IDC_QUAD_A_SPIN, IDC_QUAD_B_SPIN, IDC_QUAD_C_SPIN};
 
 DialogTemplate QuadTemplate()
 {
     DialogTemplate t = ParameterPage(IDD_QUAD, CSize(235, 217));
     AddBlockNameRow(t);
     const LPCTSTR names[] = {_T("A"), _T("B"), _T("C")};
-    const int ids[] = {IDC_QUAD_A, IDC_QUAD_B, IDC_QUAD_C};
     for (int i = 0; i < 3; ++i) {
         t.items.push_back(PageLabel(names[i], CRect(10, 32 + 16 * i, 20, 42 + 16 * i)));
-        t.items.push_back(PageEdit(UINT(ids[i]), CRect(24, 30 + 16 * i, 80, 42 + 16 * i)));
+        t.items.push_back(PageEdit(UINT(kCoefficients[i]), CRect(24, 30 + 16 * i, 80, 42 + 16 * i)));
+        t.items.push_back(PageSpin(UINT(kCoefficientSpins[i]), CRect(80, 30 + 16 * i, 90, 42 + 16 * i)));
     }
     t.items.push_back(PageLabel(_T("Dir"), CRect(110, 32, 130, 42), UINT(IDC_SELECTOR_LABEL)));
     t.items.push_back(PageCombo(UINT(IDC_SELECTOR), CRect(134, 30, 170, 70), {_T("0"), _T("1")}));
     t.items.push_back(PageLabel(_T("Amplification"), CRect(110, 50, 160, 60), UINT(IDC_AMPLIFICATION_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(164, 48, 225, 60)));
+    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(164, 48, 215, 60)));
+    DialogItemTemplate spin = PageSpin(UINT(IDC_AMPLIFICATION_SPIN), CRect(215, 48, 225, 60));
+    spin.dwStyle &= ~UDS_SETBUDDYINT;
+    t.items.push_back(spin);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(110, 66, 225, 78)));
     const LPCTSTR formulas[] = {_T("y=Ax  + Bx + C"),
                                 _T("x = ( -B + sqrt(B  -4A(C-y)) ) / 2A  ( while dir = 0 )"),
@@ -85,15 +92,44 @@ void CQUAD::AddToApplyRecord(SheetApplyRecord& record) const
     record.writers.emplace_back([values](CBlockObj& block) { WriteQuad(values, block); });
 }
 
+BOOL CQUAD::OnInitDialog()
+{
+    CBlockPage::OnInitDialog();
+    for (int i = 0; i < 3; ++i) {
+        SetupSpin(*this, kCoefficientSpins[i], kCoefficients[i], -QUAD_COEF_LIMIT, QUAD_COEF_LIMIT);
+        m_hints.AddRange(*this, kCoefficients[i], -QUAD_COEF_LIMIT, QUAD_COEF_LIMIT);
+    }
+    SetupFreeSpin(*this, IDC_AMPLIFICATION_SPIN, -int(AMPLIFICATION_LIMIT), int(AMPLIFICATION_LIMIT),
+                  int(CAmplificationRow::Clamped(m_dAmplification)));
+    m_hints.AddRange(*this, IDC_AMPLIFICATION, -AMPLIFICATION_LIMIT, AMPLIFICATION_LIMIT);
+    return TRUE;
+}
+
+BOOL CQUAD::PreTranslateMessage(MSG* pMsg)
+{
+    m_hints.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
+}
+
+BOOL CQUAD::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+    if (pHeader && pHeader->idFrom == UINT_PTR(IDC_AMPLIFICATION_SPIN) && pHeader->code == UDN_DELTAPOS) {
+        m_amplification.OnDeltaPos(*this, IDC_AMPLIFICATION, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+        *pResult = 0;
+        return TRUE;
+    }
+    return CBlockPage::OnNotify(wParam, lParam, pResult);
+}
+
 void CQUAD::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
     ExchangeChoice(pDX, IDC_SELECTOR, m_nDirection);
-    const int ids[] = {IDC_QUAD_A, IDC_QUAD_B, IDC_QUAD_C};
     int* members[] = {&m_nCoefA, &m_nCoefB, &m_nCoefC};
     for (int i = 0; i < 3; ++i) {
-        DDX_Text(pDX, ids[i], *members[i]);
+        DDX_Text(pDX, kCoefficients[i], *members[i]);
         DDV_MinMaxInt(pDX, *members[i], -QUAD_COEF_LIMIT, QUAD_COEF_LIMIT);
     }
     m_amplification.Exchange(pDX, IDC_AMPLIFICATION, m_dAmplification);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "pages/blocks/AmplificationRow.h"
+#include "pages/blocks/ValueHints.h"
 #include "pages/sheet/BlockPage.h"
 
 constexpr int QUAD_COEF_LIMIT = 32767;
@@ -24,9 +25,13 @@ public:
     void CopyToBlock(CBlockObj& block) const override;
     void AddToApplyRecord(SheetApplyRecord& record) const override;
 
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
+    BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL ShowsCurrentValue() const override { return TRUE; }
 
 private:
@@ -34,4 +39,5 @@ private:
     void CheckCoefA(CDataExchange* pDX) const;
 
     CAmplificationRow m_amplification;
+    CValueHints m_hints;
 };

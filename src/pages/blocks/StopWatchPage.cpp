@@ -13,6 +13,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 IMPLEMENT_DYNAMIC(CStopWatch, CBlockPage)
 
@@ -32,7 +33,10 @@ DialogTemplate StopWatchTemplate()
                                 {_T("Hours"), _T("Minutes"), _T("Seconds"), _T("10 milliseconds")}));
     t.items.push_back(PageCheck(UINT(IDC_REFERENCE), _T("Reference"), CRect(156, 30, 210, 42)));
     t.items.push_back(PageLabel(_T("Amplification"), CRect(10, 50, 70, 60), UINT(IDC_AMPLIFICATION_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(74, 48, 150, 60)));
+    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(74, 48, 140, 60)));
+    DialogItemTemplate spin = PageSpin(UINT(IDC_AMPLIFICATION_SPIN), CRect(140, 48, 150, 60));
+    spin.dwStyle &= ~UDS_SETBUDDYINT;
+    t.items.push_back(spin);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_RETENTIVITY), _T("Retentivity"), CRect(10, 70, 110, 82)));
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(10, 86, 110, 98)));
     return t;
@@ -143,7 +147,29 @@ BOOL CStopWatch::OnInitDialog()
         EnableReferenceCheck(*this, IDC_REFERENCE, m_pDocument, m_nBlockNumber);
     }
     ShowControlsByType();
+    if (HasAmplification(m_nType)) {
+        SetupFreeSpin(*this, IDC_AMPLIFICATION_SPIN, -int(AMPLIFICATION_LIMIT), int(AMPLIFICATION_LIMIT),
+                      int(CAmplificationRow::Clamped(m_dAmplification)));
+        m_hints.AddRange(*this, IDC_AMPLIFICATION, -AMPLIFICATION_LIMIT, AMPLIFICATION_LIMIT);
+    }
     return TRUE;
+}
+
+BOOL CStopWatch::PreTranslateMessage(MSG* pMsg)
+{
+    m_hints.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
+}
+
+BOOL CStopWatch::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
+    if (pHeader && pHeader->idFrom == UINT_PTR(IDC_AMPLIFICATION_SPIN) && pHeader->code == UDN_DELTAPOS) {
+        m_amplification.OnDeltaPos(*this, IDC_AMPLIFICATION, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+        *pResult = 0;
+        return TRUE;
+    }
+    return CBlockPage::OnNotify(wParam, lParam, pResult);
 }
 
 void CStopWatch::ShowControl(int nID, BOOL bShow)
@@ -181,7 +207,7 @@ void CStopWatch::ShowControlsByType()
     ShowControl(IDC_SELECTOR_LABEL, bSelector);
     ShowControl(IDC_SELECTOR, bSelector && !(HasReference(m_nType) && m_reference.m_bUse));
     ShowControl(IDC_REFERENCE, HasReference(m_nType));
-    for (int nID : {IDC_AMPLIFICATION_LABEL, IDC_AMPLIFICATION})
+    for (int nID : {IDC_AMPLIFICATION_LABEL, IDC_AMPLIFICATION, IDC_AMPLIFICATION_SPIN})
         ShowControl(nID, HasAmplification(m_nType));
     if (m_nType == BT_SW)
         return;

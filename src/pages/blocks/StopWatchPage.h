@@ -5,6 +5,7 @@
 #pragma once
 
 #include "pages/blocks/AmplificationRow.h"
+#include "pages/blocks/ValueHints.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
 
@@ -34,11 +35,14 @@ public:
     // decimals for truncation and rounding; the index as chosen for the other types.
     static int SelectorWithReference(int nType, int nSelector);
 
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL ShowsCurrentValue() const override { return TRUE; }
 
 private:
@@ -47,4 +51,5 @@ private:
     void ShowControl(int nID, BOOL bShow);
 
     CAmplificationRow m_amplification;
+    CValueHints m_hints;
 };

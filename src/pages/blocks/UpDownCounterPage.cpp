@@ -30,13 +30,16 @@ DialogTemplate CounterTemplate()
     DialogTemplate t = ParameterPage(IDD_UPDOWN_COUNTER, CSize(220, 150));
     AddBlockNameRow(t);
     t.items.push_back(PageGroup(_T("On Threshold"), CRect(10, 28, 210, 50), 1344));
-    t.items.push_back(PageEdit(UINT(IDC_COUNTER_ON), CRect(18, 36, 110, 48)));
+    t.items.push_back(PageEdit(UINT(IDC_COUNTER_ON), CRect(18, 36, 100, 48)));
+    t.items.push_back(PageSpin(UINT(IDC_COUNTER_ON_SPIN), CRect(100, 36, 110, 48)));
     t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_ON), _T("Reference"), CRect(130, 36, 200, 48)));
     t.items.push_back(PageGroup(_T("Off Threshold"), CRect(10, 54, 210, 76), 1345));
-    t.items.push_back(PageEdit(UINT(IDC_COUNTER_OFF), CRect(18, 62, 110, 74)));
+    t.items.push_back(PageEdit(UINT(IDC_COUNTER_OFF), CRect(18, 62, 100, 74)));
+    t.items.push_back(PageSpin(UINT(IDC_COUNTER_OFF_SPIN), CRect(100, 62, 110, 74)));
     t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_OFF), _T("Reference"), CRect(130, 62, 200, 74)));
     t.items.push_back(PageLabel(_T("Start Value:"), CRect(10, 84, 60, 94), UINT(IDC_COUNTER_START_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_COUNTER_START), CRect(64, 82, 130, 94)));
+    t.items.push_back(PageEdit(UINT(IDC_COUNTER_START), CRect(64, 82, 120, 94)));
+    t.items.push_back(PageSpin(UINT(IDC_COUNTER_START_SPIN), CRect(120, 82, 130, 94)));
     t.items.push_back(PageLabel(_T("Source:"), CRect(10, 100, 60, 110), UINT(IDC_COUNTER_SOURCE_LABEL)));
     t.items.push_back(PageCombo(UINT(IDC_COUNTER_SOURCE), CRect(64, 98, 130, 140), {_T("I0 & I1"), _T("I2 & I3")}));
     t.items.push_back(PageCheck(UINT(IDC_RETENTIVITY), _T("Retentivity"), CRect(10, 116, 100, 128)));
@@ -144,17 +147,38 @@ void CUpDownCounter::SetupControls()
 {
     for (int nCheck : {IDC_COUNTER_REF_ON, IDC_COUNTER_REF_OFF})
         EnableReferenceCheck(*this, nCheck, m_pDocument, m_nBlockNumber);
-    for (int nEdit : {IDC_COUNTER_ON, IDC_COUNTER_OFF, IDC_COUNTER_START}) {
-        if (auto* pEdit = static_cast<CEdit*>(GetDlgItem(nEdit)))
+    const struct {
+        int nEdit;
+        int nSpin;
+    } rows[] = {{IDC_COUNTER_ON, IDC_COUNTER_ON_SPIN},
+                {IDC_COUNTER_OFF, IDC_COUNTER_OFF_SPIN},
+                {IDC_COUNTER_START, IDC_COUNTER_START_SPIN}};
+    for (const auto& row : rows) {
+        if (auto* pEdit = static_cast<CEdit*>(GetDlgItem(row.nEdit)))
             pEdit->SetLimitText(UINT(EditWidth(m_nType)));
+        SetupSpin(*this, row.nSpin, row.nEdit, MinValue(m_nType), COUNTER_VALUE_LIMIT);
+        m_hints.AddRange(*this, row.nEdit, MinValue(m_nType), COUNTER_VALUE_LIMIT);
     }
+    ShowSpins();
     // The start value is the newer generation's; the input pair only the encoder's.
     const int nShowStart = m_bNewGeneration ? SW_SHOW : SW_HIDE;
     const int nShowSource = m_bNewGeneration && m_nType == BT_ENCODER ? SW_SHOW : SW_HIDE;
-    for (int nID : {IDC_COUNTER_START_LABEL, IDC_COUNTER_START})
+    for (int nID : {IDC_COUNTER_START_LABEL, IDC_COUNTER_START, IDC_COUNTER_START_SPIN})
         GetDlgItem(nID)->ShowWindow(nShowStart);
     for (int nID : {IDC_COUNTER_SOURCE_LABEL, IDC_COUNTER_SOURCE})
         GetDlgItem(nID)->ShowWindow(nShowSource);
+}
+
+void CUpDownCounter::ShowSpins()
+{
+    GetDlgItem(IDC_COUNTER_ON_SPIN)->ShowWindow(m_refOn.m_bUse ? SW_HIDE : SW_SHOW);
+    GetDlgItem(IDC_COUNTER_OFF_SPIN)->ShowWindow(m_refOff.m_bUse ? SW_HIDE : SW_SHOW);
+}
+
+BOOL CUpDownCounter::PreTranslateMessage(MSG* pMsg)
+{
+    m_hints.Relay(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
 }
 
 void CUpDownCounter::DoDataExchange(CDataExchange* pDX)
@@ -197,8 +221,10 @@ BOOL CUpDownCounter::OnCommand(WPARAM wParam, LPARAM lParam)
     CReferenceRow* pRow = nID == IDC_COUNTER_REF_ON || nID == IDC_COUNTER_REF_ON_COMBO     ? &m_refOn
                           : nID == IDC_COUNTER_REF_OFF || nID == IDC_COUNTER_REF_OFF_COMBO ? &m_refOff
                                                                                             : nullptr;
-    if (pRow && nCode == BN_CLICKED)
+    if (pRow && nCode == BN_CLICKED) {
         pRow->OnCheckClicked(*this);
+        ShowSpins();
+    }
     if (pRow && (nCode == BN_CLICKED || nCode == CBN_SELCHANGE))
         pRow->ReadChoice();
     const bool bChange =

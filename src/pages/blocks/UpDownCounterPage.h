@@ -3,6 +3,7 @@
 // input pair, retentivity and protection. The counter counts from 0, the encoder both ways.
 #pragma once
 
+#include "pages/blocks/ValueHints.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
 
@@ -33,6 +34,8 @@ public:
     static int MinValue(int nType);
     static int EditWidth(int nType);
 
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -42,6 +45,10 @@ protected:
 
 private:
     void SetupControls();
+    // A threshold's spin shows with its edit.
+    void ShowSpins();
+
+    CValueHints m_hints;
 };
 
 // An encoder whose input pair changed during a simulation starts from the pair's present state:
