@@ -45,7 +45,6 @@ DialogTemplate AstroClockTemplate()
 {
     DialogTemplate t = ParameterPage(IDD_ASTRO_CLOCK, CSize(240, 170));
     AddBlockNameRow(t);
-    t.items.push_back(PageGroup(_T("Location Info"), CRect(6, 28, 234, 146), 1007));
     t.items.push_back(PageLabel(_T("Location:"), CRect(10, 42, 60, 52)));
     t.items.push_back(PageCombo(UINT(IDC_AC_LOCATION), CRect(62, 40, 180, 140)));
     t.items.push_back(PageButton(UINT(IDC_AC_REMOVE), _T("Remove"), CRect(184, 40, 228, 54)));
@@ -54,8 +53,8 @@ DialogTemplate AstroClockTemplate()
     t.items.push_back(PageButton(UINT(IDC_AC_SAVE), _T("Save"), CRect(184, 58, 228, 72)));
     AddPositionRow(t, 78, _T("Longitude:"), IDC_AC_LONG_SIDE, {_T("E"), _T("W")}, kLongFields, kLongSpins);
     AddPositionRow(t, 96, _T("Latitude:"), IDC_AC_LAT_SIDE, {_T("N"), _T("S")}, kLatFields, kLatSpins);
-    t.items.push_back(PageLabel(_T("Time Zone(E+;W-):"), CRect(10, 116, 80, 126)));
-    DialogItemTemplate zone = PageCombo(UINT(IDC_AC_ZONE), CRect(84, 114, 150, 200));
+    t.items.push_back(PageLabel(_T("Time Zone(E+;W-):"), CRect(10, 116, 92, 126)));
+    DialogItemTemplate zone = PageCombo(UINT(IDC_AC_ZONE), CRect(96, 114, 162, 200));
     for (int i = 0; i < ASTRO_TIME_ZONES; ++i) {
         CString strZone;
         strZone.Format(_T("GMT(%+d)"), i <= 12 ? i : 12 - i);
@@ -63,6 +62,8 @@ DialogTemplate AstroClockTemplate()
     }
     t.items.push_back(zone);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(10, 152, 120, 164)));
+    // The frame comes after what it holds, which so stays in front of it.
+    t.items.push_back(PageGroup(_T("Location Info"), CRect(6, 28, 234, 146), 1007));
     return t;
 }
 

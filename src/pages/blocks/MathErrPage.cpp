@@ -26,7 +26,6 @@ DialogTemplate MathErrTemplate()
     AddBlockNameRow(t);
     t.items.push_back(PageLabel(_T("Referenced mathematical instruction block"), CRect(10, 32, 200, 42), 1278));
     t.items.push_back(PageCombo(UINT(IDC_MATHERR_BLOCKS), CRect(10, 44, 200, 120)));
-    t.items.push_back(PageGroup(_T("Error to be detected"), CRect(10, 62, 200, 112)));
     const LPCTSTR kinds[kErrorKinds] = {_T("Zero division"), _T("OverFlow"), _T("Zero division or Overflow")};
     for (int i = 0; i < kErrorKinds; ++i) {
         DialogItemTemplate radio = DialogItem(UINT(IDC_MATHERR_ZERO_DIVISION + i), WC_BUTTON,
@@ -39,6 +38,8 @@ DialogTemplate MathErrTemplate()
     t.items.push_back(reset);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_RETENTIVITY), _T("Retentivity"), CRect(10, 136, 120, 148)));
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(10, 152, 120, 164)));
+    // Frames come after what they hold, which so stays in front of them.
+    t.items.push_back(PageGroup(_T("Error to be detected"), CRect(10, 62, 200, 112)));
     return t;
 }
 

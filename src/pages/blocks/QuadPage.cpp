@@ -26,14 +26,14 @@ DialogTemplate QuadTemplate()
         t.items.push_back(PageEdit(UINT(kCoefficients[i]), CRect(24, 30 + 16 * i, 80, 42 + 16 * i)));
         t.items.push_back(PageSpin(UINT(kCoefficientSpins[i]), CRect(80, 30 + 16 * i, 90, 42 + 16 * i)));
     }
-    t.items.push_back(PageLabel(_T("Dir"), CRect(110, 32, 130, 42), UINT(IDC_SELECTOR_LABEL)));
-    t.items.push_back(PageCombo(UINT(IDC_SELECTOR), CRect(134, 30, 170, 70), {_T("0"), _T("1")}));
-    t.items.push_back(PageLabel(_T("Amplification"), CRect(110, 50, 160, 60), UINT(IDC_AMPLIFICATION_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(164, 48, 215, 60)));
+    t.items.push_back(PageLabel(_T("Dir"), CRect(100, 32, 150, 42), UINT(IDC_SELECTOR_LABEL)));
+    t.items.push_back(PageCombo(UINT(IDC_SELECTOR), CRect(160, 30, 196, 70), {_T("0"), _T("1")}));
+    t.items.push_back(PageLabel(_T("Amplification"), CRect(100, 50, 158, 60), UINT(IDC_AMPLIFICATION_LABEL)));
+    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(160, 48, 215, 60)));
     DialogItemTemplate spin = PageSpin(UINT(IDC_AMPLIFICATION_SPIN), CRect(215, 48, 225, 60));
     spin.dwStyle &= ~UDS_SETBUDDYINT;
     t.items.push_back(spin);
-    t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(110, 66, 225, 78)));
+    t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(100, 66, 225, 78)));
     const LPCTSTR formulas[] = {_T("y=Ax  + Bx + C"),
                                 _T("x = ( -B + sqrt(B  -4A(C-y)) ) / 2A  ( while dir = 0 )"),
                                 _T("x = ( -B - sqrt(B  -4A(C-y)) ) / 2A  ( while dir = 1 )"),
@@ -42,9 +42,9 @@ DialogTemplate QuadTemplate()
     for (int i = 0; i < 5; ++i)
         t.items.push_back(PageLabel(formulas[i], CRect(10, 100 + 16 * i, 225, 110 + 16 * i), UINT(1303 + i)));
     // The exponents above the formulas.
-    t.items.push_back(PageLabel(_T("2"), CRect(26, 96, 30, 102)));
-    t.items.push_back(PageLabel(_T("2"), CRect(84, 112, 88, 118)));
-    t.items.push_back(PageLabel(_T("2"), CRect(84, 128, 88, 134)));
+    t.items.push_back(PageLabel(_T("2"), CRect(30, 94, 35, 102)));
+    t.items.push_back(PageLabel(_T("2"), CRect(79, 110, 84, 118)));
+    t.items.push_back(PageLabel(_T("2"), CRect(79, 126, 84, 134)));
     return t;
 }
 
