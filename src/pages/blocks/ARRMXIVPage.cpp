@@ -36,19 +36,19 @@ DialogTemplate ARRMXIVTemplate()
 {
     DialogTemplate t = ParameterPage(IDD_ARRMXIV, CSize(290, 130));
     AddBlockNameRow(t);
-    t.items.push_back(PageLabel(_T("Mode"), CRect(10, 32, 60, 42), UINT(IDC_ARR_MODE_LABEL)));
-    t.items.push_back(PageCombo(UINT(IDC_ARR_MODE), CRect(64, 30, 200, 90), {_T("Maximum"), _T("Minimum"), _T("Average")}));
+    t.items.push_back(PageLabel(_T("Mode"), CRect(10, 32, 66, 42), UINT(IDC_ARR_MODE_LABEL)));
+    t.items.push_back(PageCombo(UINT(IDC_ARR_MODE), CRect(70, 30, 206, 90), {_T("Maximum"), _T("Minimum"), _T("Average")}));
     t.items.push_back(PageCheck(UINT(IDC_REFERENCE), _T("Reference"), CRect(228, 30, 282, 42)));
-    t.items.push_back(PageLabel(_T("Data Address"), CRect(10, 50, 60, 60), UINT(IDC_ARR_AREA_LABEL)));
-    t.items.push_back(PageCombo(UINT(IDC_ARR_AREA), CRect(64, 48, 110, 100), {_T("AM"), _T("AQ"), _T("AI")}));
-    t.items.push_back(PageEdit(UINT(IDC_ARR_ADDRESS), CRect(114, 48, 180, 60)));
-    t.items.push_back(PageLabel(_T("Count"), CRect(10, 68, 60, 78), UINT(IDC_ARR_COUNT_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_ARR_COUNT), CRect(64, 66, 110, 78)));
-    t.items.push_back(PageLabel(_T("(60 rpm)"), CRect(114, 68, 224, 78), UINT(IDC_ARR_SPEED_TEXT)));
+    t.items.push_back(PageLabel(_T("Data Address"), CRect(10, 50, 66, 60), UINT(IDC_ARR_AREA_LABEL)));
+    t.items.push_back(PageCombo(UINT(IDC_ARR_AREA), CRect(70, 48, 116, 100), {_T("AM"), _T("AQ"), _T("AI")}));
+    t.items.push_back(PageEdit(UINT(IDC_ARR_ADDRESS), CRect(120, 48, 186, 60)));
+    t.items.push_back(PageLabel(_T("Count"), CRect(10, 68, 66, 78), UINT(IDC_ARR_COUNT_LABEL)));
+    t.items.push_back(PageEdit(UINT(IDC_ARR_COUNT), CRect(70, 66, 116, 78)));
+    t.items.push_back(PageLabel(_T("(60 rpm)"), CRect(120, 68, 224, 78), UINT(IDC_ARR_SPEED_TEXT)));
     t.items.push_back(PageCheck(UINT(IDC_REFERENCE2), _T("Reference"), CRect(228, 66, 282, 78)));
-    t.items.push_back(PageLabel(_T("(0.025ms/step)"), CRect(114, 50, 224, 60), UINT(IDC_ARR_STEP_TIME)));
-    t.items.push_back(PageLabel(_T("Steps"), CRect(10, 86, 60, 96), UINT(IDC_ARR_STEPS_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_ARR_STEPS), CRect(64, 84, 180, 96)));
+    t.items.push_back(PageLabel(_T("(0.025ms/step)"), CRect(120, 50, 224, 60), UINT(IDC_ARR_STEP_TIME)));
+    t.items.push_back(PageLabel(_T("Steps"), CRect(10, 86, 66, 96), UINT(IDC_ARR_STEPS_LABEL)));
+    t.items.push_back(PageEdit(UINT(IDC_ARR_STEPS), CRect(70, 84, 186, 96)));
     t.items.push_back(PageCheck(UINT(IDC_PROTECTION), _T("Protection Active"), CRect(10, 106, 120, 118)));
     return t;
 }
