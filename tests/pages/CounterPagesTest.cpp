@@ -227,4 +227,31 @@ TEST_F(CounterPages, AMotorsCountReferenceStoresOneHundredOnOkAndTwoHundredFifty
     EXPECT_EQ(pMotor->m_nParam[BLOCK_REF_USED_PARAM + 1], 1);
 }
 
+TEST_F(CounterPages, PagesWithALiveValueShowItInTheSimulation)
+{
+    struct Case {
+        int nType;
+        double dValue;
+        LPCTSTR lpszShown;   // null: no value box
+    };
+    const Case cases[] = {{BT_QUAD, 42.7, _T("42")},          {BT_CRC16, double(0x12345), _T("0x2345")},
+                          {BT_ARRMXIV, -3.9, _T("-3")},       {BT_COUNTER, 17.0, _T("    17")},
+                          {BT_SMC, 5.0, nullptr},            {BT_DATALOG, 0.0, nullptr}};
+    std::vector<CBlockObj*> blocks;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        blocks.push_back(Block(cases[i].nType, 100 + 80 * int(i), 200));
+    StartSimulation();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].nType);
+        CAllPropertySheet* pSheet = OpenModeless(blocks[i]);
+        ASSERT_NE(pSheet, nullptr);
+        blocks[i]->m_dRunTime = cases[i].dValue;
+        V().RefreshPropertyPageValues(blocks[i]);
+        EXPECT_EQ(pSheet->m_pMainPage->HasCurrentValueBox(), cases[i].lpszShown != nullptr);
+        if (cases[i].lpszShown) {
+            EXPECT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(cases[i].lpszShown));
+        }
+    }
+}
+
 }  // namespace

@@ -161,12 +161,18 @@ TEST_F(AstroPage, AStoredPlaceIsFoundByItsNameAndAMissingOneIsUserDefined)
         pClock->m_nParamEx[AC_LONGITUDE_DEGREES_PARAMEX] = 17;
         int nShown = -1;
         CString strDegrees;
+        std::vector<CString> zones;
         EXPECT_TRUE(RunOK(pClock, [&](CWnd& page) {
             nShown = Combo(page, IDC_AC_LOCATION).GetCurSel();
             strDegrees = Text(page, IDC_AC_LONG_DEGREE);
+            zones = Items(Combo(page, IDC_AC_ZONE));
         }));
+        ASSERT_EQ(zones.size(), size_t(ASTRO_TIME_ZONES));
         EXPECT_EQ(nShown, nIndex) << CString(lpszName).ToUtf8();
         EXPECT_EQ(strDegrees, CString(_T("17"))) << "the block's own position shows";
+        EXPECT_EQ(zones.front(), CString(_T("GMT(+0)")));
+        EXPECT_EQ(zones[12], CString(_T("GMT(+12)")));
+        EXPECT_EQ(zones.back(), CString(_T("GMT(-11)")));
         EXPECT_EQ(pClock->m_nParam[AC_LOCATION_PARAM], nIndex);
     }
 }

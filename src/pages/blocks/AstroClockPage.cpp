@@ -55,6 +55,7 @@ DialogTemplate AstroClockTemplate()
     AddPositionRow(t, 96, _T("Latitude:"), IDC_AC_LAT_SIDE, {_T("N"), _T("S")}, kLatFields, kLatSpins);
     t.items.push_back(PageLabel(_T("Time Zone(E+;W-):"), CRect(10, 116, 92, 126)));
     DialogItemTemplate zone = PageCombo(UINT(IDC_AC_ZONE), CRect(96, 114, 162, 200));
+    // "GMT(+0)" to "GMT(+12)", then "GMT(-1)" to "GMT(-11)".
     for (int i = 0; i < ASTRO_TIME_ZONES; ++i) {
         CString strZone;
         strZone.Format(_T("GMT(%+d)"), i <= 12 ? i : 12 - i);
@@ -66,9 +67,6 @@ DialogTemplate AstroClockTemplate()
     t.items.push_back(PageGroup(_T("Location Info"), CRect(6, 28, 234, 146), 1007));
     return t;
 }
-
-// "%+d" gives "+0" for GMT(+0).
-static_assert(ASTRO_TIME_ZONES == 24);
 
 struct AstroValues {
     CString strLocation;
