@@ -206,6 +206,29 @@ TEST_F(CounterPages, TheAddressAndCountAreHeldWhileTyping)
     });
 }
 
+TEST_F(CounterPages, AHiddenRowNeitherRefusesOkNorChangesItsWord)
+{
+    struct Case {
+        int nType;
+        BOOL bNew;
+        int* (*pfnWord)(CBlockObj&);
+    };
+    const Case cases[] = {
+        {BT_ACMXIV, TRUE, [](CBlockObj& b) { return &b.m_nParamEx[ARRMXIV_FIRST_PARAMEX]; }},
+        {BT_SMC, TRUE, [](CBlockObj& b) { return &b.m_nParamEx[ARRMXIV_FIRST_PARAMEX]; }},
+        {BT_ARRMXIV, TRUE, [](CBlockObj& b) { return &b.m_nParamEx[PULSE_LENGTH_PARAMEX]; }},
+        {BT_COUNTER, FALSE, [](CBlockObj& b) { return &b.m_nParam[COUNTER_START_PARAM]; }}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nType);
+        SetGeneration(c.bNew);
+        CBlockObj* pBlock = Block(c.nType);
+        *c.pfnWord(*pBlock) = -5;   // out of every range, as a damaged file may hold it
+        EXPECT_TRUE(RunOK(pBlock, [](CWnd&) {}));
+        EXPECT_EQ(*c.pfnWord(*pBlock), -5);
+    }
+    SetGeneration(TRUE);
+}
+
 TEST_F(CounterPages, AMotorsCountReferenceStoresOneHundredOnOkAndTwoHundredFiftyOnApply)
 {
     CBlockObj* pMotor = Block(BT_SMC);

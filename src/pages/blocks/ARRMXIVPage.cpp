@@ -58,6 +58,7 @@ bool IsPulseTrain(int nType) { return nType == BT_PTO || nType == BT_PTOE; }
 bool IsPulse(int nType) { return IsMotor(nType) || IsPulseTrain(nType); }
 // The edge variants count steps or pulses, and their first reference replaces that row.
 bool HasSteps(int nType) { return nType == BT_SMCE || nType == BT_PTOE; }
+bool HasAddress(int nType) { return nType == BT_ARRMXIV || nType == BT_CRC16; }
 
 struct ARRValues {
     int nType;
@@ -262,7 +263,7 @@ void CARRMXIV::ShowModeControls()
     Show(IDC_ARR_MODE, !IsPulseTrain(m_nType));
     for (int nID : {IDC_ARR_AREA_LABEL, IDC_ARR_AREA})
         Show(nID, m_nType != BT_ACMXIV);
-    Show(IDC_ARR_ADDRESS, m_nType == BT_ARRMXIV || m_nType == BT_CRC16);
+    Show(IDC_ARR_ADDRESS, HasAddress(m_nType));
     for (int nID : {IDC_ARR_COUNT_LABEL, IDC_ARR_COUNT})
         Show(nID, m_nType != BT_ACMXIV);
     Show(IDC_ARR_SPEED_TEXT, bPulse);
@@ -368,14 +369,19 @@ void CARRMXIV::OnReference(CReferenceRow& row)
 void CARRMXIV::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
+    // A row the type hides, or a reference stands in for, is not read back: its word keeps
+    // what the block holds, and a value the user cannot see never refuses OK.
+    const bool bSaving = pDX->m_bSaveAndValidate;
     ExchangeChoice(pDX, IDC_ARR_MODE, m_nMode);
-    DDX_Text(pDX, IDC_ARR_ADDRESS, m_nDataAddress);
-    DDV_MinMaxUInt(pDX, m_nDataAddress, 0, ARR_MAX_ADDRESS);
-    if (!m_ref2.m_bUse || !pDX->m_bSaveAndValidate)
+    if (HasAddress(m_nType)) {
+        DDX_Text(pDX, IDC_ARR_ADDRESS, m_nDataAddress);
+        DDV_MinMaxUInt(pDX, m_nDataAddress, 0, ARR_MAX_ADDRESS);
+    }
+    if (m_nType != BT_ACMXIV && !(m_ref2.m_bUse && bSaving))
         DDX_Text(pDX, IDC_ARR_COUNT, m_nCount);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     ExchangeChoice(pDX, IDC_ARR_AREA, m_nArea);
-    if (!(HasSteps(m_nType) && m_ref1.m_bUse) || !pDX->m_bSaveAndValidate) {
+    if (HasSteps(m_nType) && !(m_ref1.m_bUse && bSaving)) {
         DDX_Text(pDX, IDC_ARR_STEPS, m_nSteps);
         DDV_MinMaxUInt(pDX, m_nSteps, 0, ARR_MAX_STEPS);
     }

@@ -198,8 +198,11 @@ void CUpDownCounter::DoDataExchange(CDataExchange* pDX)
         DDX_Text(pDX, IDC_COUNTER_OFF, m_nOffThreshold);
         DDV_MinMaxInt(pDX, m_nOffThreshold, nMin, COUNTER_VALUE_LIMIT);
     }
-    DDX_Text(pDX, IDC_COUNTER_START, m_nStartValue);
-    DDV_MinMaxInt(pDX, m_nStartValue, nMin, COUNTER_VALUE_LIMIT);
+    // The older generation has no start value to edit; the block keeps its word.
+    if (m_bNewGeneration) {
+        DDX_Text(pDX, IDC_COUNTER_START, m_nStartValue);
+        DDV_MinMaxInt(pDX, m_nStartValue, nMin, COUNTER_VALUE_LIMIT);
+    }
     if (pDX->m_bSaveAndValidate) {
         m_refOn.ReadChoice();
         m_refOff.ReadChoice();
