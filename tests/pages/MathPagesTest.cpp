@@ -186,6 +186,10 @@ TEST_F(MathPages, TheFilterStoresTheIndexOfItsSampleCount)
     }));
     EXPECT_EQ(items, (std::vector<CString>{_T("8"), _T("16"), _T("32"), _T("64"), _T("128"), _T("256")}));
     EXPECT_EQ(pFilter->m_nParam[AFILTER_SAMPLES_PARAM], 3);
+    // The filter has no factor: a stored one stays as it is.
+    pFilter->m_dParam = 123456.75;
+    EXPECT_TRUE(RunOK(pFilter, [](CWnd&) {}));
+    EXPECT_EQ(pFilter->m_dParam, 123456.75);
 }
 
 TEST_F(MathPages, ALogarithmWithAReferenceStoresBaseTenOnOkAndKeepsTheFactorOnApply)

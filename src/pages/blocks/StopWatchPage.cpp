@@ -227,7 +227,9 @@ void CStopWatch::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_PAGE_RETENTIVITY, m_bRetentive);
     ExchangeChoice(pDX, IDC_SELECTOR, m_nTimeBase);
-    m_amplification.Exchange(pDX, IDC_AMPLIFICATION, m_dAmplification);
+    // A type without the factor keeps the block's own.
+    if (HasAmplification(m_nType))
+        m_amplification.Exchange(pDX, IDC_AMPLIFICATION, m_dAmplification);
     if (pDX->m_bSaveAndValidate)
         m_reference.ReadChoice();
 }
