@@ -30,6 +30,9 @@ constexpr int AC_LATITUDE_DEGREES_PARAMEX = 0;
 constexpr int AC_LATITUDE_MINUTES_PARAMEX = 5;
 constexpr int AC_LATITUDE_SECONDS_PARAMEX = 7;
 constexpr int AC_TIME_ZONE_PARAMEX = 2;
+// The index of the chosen place in the list of places when it was stored; the place's name
+// (m_strParamText) is what finds it again.
+constexpr int AC_LOCATION_PARAM = 10;
 
 // The stopwatch's time base, with a fourth base (milliseconds) of its own.
 constexpr int SW_BASE_PARAM = 10;

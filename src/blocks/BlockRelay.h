@@ -15,6 +15,8 @@ constexpr int SREG_BIT_PARAMEX = 9;
 constexpr int SREG_INDEX_PARAMEX = 10;
 // The error to detect (0 zero division, 1 overflow, 2 both) and the automatic reset.
 constexpr int MATHERR_ERROR_PARAM = 8;
+// The list index of the watched math block on the page (0 while the block names one).
+constexpr int MATHERR_BLOCK_INDEX_PARAM = 9;
 constexpr int MATHERR_AUTO_RESET_PARAMEX = 4;
 // The truth table; bit i is the output for input combination i.
 constexpr int BOOLEAN_TABLE_PARAMEX = 10;

@@ -6,9 +6,11 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
+#include "pages/blocks/FunctionPageIds.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
+#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/TabCtrl.h"
 
 namespace {
@@ -142,11 +144,14 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
     CAllPropertySheet* pStairs = Open(blocks[2]);
     CAllPropertySheet* pHigh = Open(blocks[3]);
     ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
-    // The counter and the stairway switch have no page of their own yet: a comment page like
-    // the level block's, grown by their rows.
-    EXPECT_EQ(Height(pCounter) - Height(pHigh), 30);
+    // The stairway switch has no page of its own yet: a comment page like the level block's,
+    // grown by its row. The counter's own page grows by its row, and its tabs with it.
     EXPECT_EQ(Height(pStairs) - Height(pHigh), 50);
-    EXPECT_EQ(Height(pCounter->GetTabControl()) - Height(pHigh->GetTabControl()), 30);
+    CRect rcTemplate(CPoint(0, 0), AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->size);
+    AfxMapDialogRect(rcTemplate, AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->nPointSize);
+    EXPECT_EQ(Height(pCounter->m_pMainPage) - rcTemplate.Height(), 30);
+    EXPECT_EQ(Height(pCounter->GetTabControl()) - Height(pCounter->m_pMainPage),
+              Height(pHigh->GetTabControl()) - Height(&pHigh->m_pageComment));
     CRect rcOK;
     CRect rcTab;
     pStairs->GetDlgItem(IDOK)->GetWindowRect(rcOK);

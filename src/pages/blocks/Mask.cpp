@@ -28,7 +28,7 @@ CMask::CMask(int nType)
 
 BOOL CMask::HasMask() const { return m_nType != BT_NOTM; }
 
-void CMask::ReadBlock(const CBlockObj& block)
+void CMask::CopyFromBlock(const CBlockObj& block)
 {
     m_nNumber = block.m_nNumber;
     m_nMask = block.m_nParam[WORDOP_OPERAND_PARAM];

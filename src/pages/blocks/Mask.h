@@ -23,7 +23,7 @@ public:
     CReferenceRow m_reference;
     CPageTips m_tooltip;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -58,7 +58,7 @@ CMaxMin::CMaxMin(int nType)
 
 BOOL CMaxMin::ShowsCurrentValue() const { return m_nType != BT_WORD2BIT; }
 
-void CMaxMin::ReadBlock(const CBlockObj& block)
+void CMaxMin::CopyFromBlock(const CBlockObj& block)
 {
     m_nNumber = block.m_nNumber;
     m_nValue = block.m_nParam[kValueParam];

@@ -25,7 +25,7 @@ CMEM::CMEM(int nType) : CBlockPage(IDD_MEM, nType) { RegisterMiscBlockTemplates(
 
 CComboBox& CMEM::List(int nID) { return *static_cast<CComboBox*>(GetDlgItem(nID)); }
 
-void CMEM::ReadBlock(const CBlockObj& block)
+void CMEM::CopyFromBlock(const CBlockObj& block)
 {
     m_nNumber = block.m_nNumber;
     m_nSource = ReferenceNumberOf(block, 0);

@@ -20,7 +20,7 @@ public:
     // The source block's number, -1 for none.
     int m_nSource = -1;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
 
 protected:

@@ -45,7 +45,7 @@ BOOL CMiscRelay::ShowsIndexList() const
     return m_nType == BT_SREG && m_pDocument && m_pDocument->IsNewGenerationDoc();
 }
 
-void CMiscRelay::ReadBlock(const CBlockObj& block) { m_nNumber = block.m_nNumber; }
+void CMiscRelay::CopyFromBlock(const CBlockObj& block) { m_nNumber = block.m_nNumber; }
 
 BOOL CMiscRelay::OnInitDialog()
 {

@@ -26,7 +26,7 @@ public:
     int m_nIndex = 0;
     int m_nNumber = -1;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
 
 protected:
     BOOL OnInitDialog() override;

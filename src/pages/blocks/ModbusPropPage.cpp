@@ -30,7 +30,7 @@ CModbusPropPage::CModbusPropPage(int nType) : CBlockPage(IDD_MODBUS, nType) { Re
 
 BOOL CModbusPropPage::IsWriteBlock() const { return m_nType == BT_MW; }
 
-void CModbusPropPage::ReadBlock(const CBlockObj& block)
+void CModbusPropPage::CopyFromBlock(const CBlockObj& block)
 {
     const auto* pModbus = dynamic_cast<const CBlockMR*>(&block);
     if (!pModbus)

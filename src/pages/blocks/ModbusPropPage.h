@@ -31,7 +31,7 @@ public:
     BYTE m_byFunction = 0;
     CPageTips m_tooltip;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -45,7 +45,7 @@ int UdcLastNumber(int nArea)
 
 CUDC::CUDC(int nType) : CBlockPage(IDD_UDC, nType) { RegisterMiscBlockTemplates(); }
 
-void CUDC::ReadBlock(const CBlockObj& block)
+void CUDC::CopyFromBlock(const CBlockObj& block)
 {
     for (int i = 0; i < kCharacters; ++i) {
         const int nWord = ReadBlockWord(block, kCharacterSlots[i].word);

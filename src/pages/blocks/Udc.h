@@ -36,7 +36,7 @@ public:
     int m_nChars[kCharacters] = {};
     CPageTips m_tooltip;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -76,7 +76,7 @@ WifiLists MakeWifiLists(int nType, int nMode, int nBlockType)
 
 CWIFI::CWIFI(int nType) : CBlockPage(IDD_WIFI, nType) { RegisterMiscBlockTemplates(); }
 
-void CWIFI::ReadBlock(const CBlockObj& block)
+void CWIFI::CopyFromBlock(const CBlockObj& block)
 {
     if (const auto* pWifi = dynamic_cast<const CBlockWIFI*>(&block)) {
         m_nMode = pWifi->m_nWifi1;

@@ -33,7 +33,7 @@ public:
     int m_nBlockNumber = 0;
     int m_nMode = 0;
 
-    void ReadBlock(const CBlockObj& block) override;
+    void CopyFromBlock(const CBlockObj& block) override;
     BlockWrite MakeBlockWrite(BOOL bApply) const override;
 
 protected:

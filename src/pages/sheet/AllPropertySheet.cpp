@@ -145,7 +145,7 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
     }
-    m_pMainPage->ReadBlock(block);
+    m_pMainPage->CopyFromBlock(block);
     if (m_pRow->pHooks && m_pRow->pHooks->pfnCopyIn)
         m_pRow->pHooks->pfnCopyIn(block, *this);
 }
@@ -161,8 +161,7 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         if (pPage && (binding.nWriteBack & WRITE_ON_OK))
             WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
-    if (const BlockWrite write = m_pMainPage->MakeBlockWrite(FALSE))
-        write(block);
+    m_pMainPage->CopyToBlock(block);
     if (m_pRow->pHooks && m_pRow->pHooks->pfnCopyBack && m_pHost)
         m_pRow->pHooks->pfnCopyBack(*this, block, *m_pHost);
 }
@@ -182,7 +181,7 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
         if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
             record.words.emplace_back(binding.word, binding.pfnMember(*pPage));
     }
-    record.writeBlock = m_pMainPage->MakeBlockWrite(TRUE);
+    m_pMainPage->AddToApplyRecord(record);
     return record;
 }
 
@@ -197,8 +196,8 @@ BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block, ISheetHo
     block.m_strComment = record.strComment;
     for (const auto& [word, nValue] : record.words)
         WriteBlockWord(block, word, nValue);
-    if (record.writeBlock)
-        record.writeBlock(block);
+    for (const auto& write : record.writers)
+        write(block);
     const BlockPageRow* pRow = FindBlockPageRow(record.nType);
     if (pHost && pRow && pRow->pHooks && pRow->pHooks->pfnWriteRecord)
         pRow->pHooks->pfnWriteRecord(record, block, *pHost);

@@ -3,6 +3,7 @@
 #include "pages/sheet/NameEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTemplates.h"
+#include "pages/sheet/SheetApplyRecord.h"
 #include "platform/ui/DataExchange.h"
 
 IMPLEMENT_DYNAMIC(CBlockPage, CPropertyPage)
@@ -18,6 +19,18 @@ CBlockPage::CBlockPage(UINT nIDTemplate, int nType) : CPropertyPage(nIDTemplate)
 {
     RegisterPageTemplates();
     m_psp.dwFlags |= PSP_HASHELP;
+}
+
+void CBlockPage::CopyToBlock(CBlockObj& block) const
+{
+    if (const BlockWrite write = MakeBlockWrite(FALSE))
+        write(block);
+}
+
+void CBlockPage::AddToApplyRecord(SheetApplyRecord& record) const
+{
+    if (BlockWrite write = MakeBlockWrite(TRUE))
+        record.writers.push_back(std::move(write));
 }
 
 BOOL CBlockPage::OnInitDialog()

@@ -11,6 +11,7 @@
 
 class CBlockObj;
 class CVetlaDoc;
+struct SheetApplyRecord;
 
 // Writes what a page holds beyond its bound words into a block; empty for pages without such.
 using BlockWrite = std::function<void(CBlockObj&)>;
@@ -33,12 +34,13 @@ public:
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
 
-    // What the bound words cannot carry (fields of the block's own class, texts, reference
-    // blocks): read from the block as the sheet opens, and written back by a BlockWrite made
-    // of copies of the page's values, so that Apply can hand it over in its record. bApply says
-    // which confirmation asks: they normalise differently on some pages.
-    virtual void ReadBlock(const CBlockObj&) {}
-    virtual BlockWrite MakeBlockWrite(BOOL /*bApply*/) const { return {}; }
+    // What the row's int bindings cannot carry (fields of the block's own class, texts,
+    // fractions, reference blocks, item lists): the page copies it from the block as the sheet
+    // opens, into the block after a modal OK, and into the apply record as writers that hold
+    // copies of the values, never the page. By default both writes use MakeBlockWrite.
+    virtual void CopyFromBlock(const CBlockObj&) {}
+    virtual void CopyToBlock(CBlockObj& block) const;
+    virtual void AddToApplyRecord(SheetApplyRecord& record) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -48,6 +50,9 @@ protected:
     // Pages with a live value make the box in the strip the sheet added.
     virtual BOOL ShowsCurrentValue() const { return FALSE; }
     virtual ValueBoxFamily GetValueBoxFamily() const { return ValueBoxFamily::B; }
+    // The one writer of what the bindings cannot carry, made of copies of the page's values;
+    // bApply says which confirmation asks (some pages normalise differently for Apply).
+    virtual BlockWrite MakeBlockWrite(BOOL /*bApply*/) const { return {}; }
 
 private:
     CValueBox m_valueBox;

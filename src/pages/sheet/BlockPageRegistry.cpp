@@ -6,8 +6,9 @@
 #include "blocks/BlockTypes.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
-#include "pages/blocks/MiscBlockPages.h"
+#include "pages/blocks/FunctionPageRows.h"
 #include "pages/blocks/IoPageRows.h"
+#include "pages/blocks/MiscBlockPages.h"
 #include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
 
@@ -276,6 +277,7 @@ std::vector<BlockPageRow> BuildRows()
             BindMiscBlockPage(row);
         }
         AddIoPageRow(row);
+        BindFunctionPage(row);
         rows.push_back(std::move(row));
     }
     return rows;

@@ -7,6 +7,7 @@
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/SimInputValues.h"
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -19,8 +20,6 @@ struct SheetApplyRecord {
     CString strComment;
     // The main page's bound members that Apply writes, with their block words.
     std::vector<std::pair<BlockWord, int>> words;
-    // The main page's values that are no bound words (CBlockPage::MakeBlockWrite).
-    BlockWrite writeBlock;
     // The operand pages' choice: the number text, the unit text of an I/O kind, and the
     // input's high-speed attribute.
     CString strNumber;
@@ -31,6 +30,9 @@ struct SheetApplyRecord {
     SimInputValues sim;
     // A ladder element's operand.
     int nOperand = 0;
+    // The main page's other values, each written by the page's own writer; they hold copies of
+    // the values, never the page.
+    std::vector<std::function<void(CBlockObj&)>> writers;
 };
 
 class ISheetHost;
