@@ -142,6 +142,7 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
     }
+    m_pMainPage->CopyFieldsIn(block);
 }
 
 void CAllPropertySheet::CopyBack(CBlockObj& block) const
@@ -155,6 +156,7 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         if (pPage && (binding.nWriteBack & WRITE_ON_OK))
             WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
+    m_pMainPage->CopyFieldsBack(block);
 }
 
 SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
@@ -167,6 +169,8 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
         return record;
     record.bHasName = TRUE;
     record.strName = m_pMainPage->m_strName;
+    // The form first: preparing it may settle the page's members that the words carry.
+    record.pForm = m_pMainPage->BuildApplyForm();
     for (const PageBinding& binding : m_pRow->bindings) {
         CBlockPage* pPage = BoundPage(binding);
         if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
@@ -184,6 +188,8 @@ BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block)
     block.m_strComment = record.strComment;
     for (const auto& [word, nValue] : record.words)
         WriteBlockWord(block, word, nValue);
+    if (record.pForm)
+        record.pForm->WriteInto(block);
     return TRUE;
 }
 

@@ -7,6 +7,10 @@
 #include "pages/sheet/ValueBox.h"
 #include "platform/ui/PropertyPage.h"
 
+#include <memory>
+
+class CApplyRecordForm;
+class CBlockObj;
 class CVetlaDoc;
 
 class CBlockPage : public CPropertyPage {
@@ -26,6 +30,14 @@ public:
     void DrawCurrentValue(const CString& strText);
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
+
+    // Fields that no word binding carries (a block's own members, a double, a referenced
+    // block): a page with such fields copies them in on opening and back after a modal OK.
+    virtual void CopyFieldsIn(const CBlockObj& block) { (void)block; }
+    virtual void CopyFieldsBack(CBlockObj& block) const { (void)block; }
+    // Apply: those fields as the part of the apply record that the view writes into the
+    // running block; null when the page has none.
+    virtual std::shared_ptr<const CApplyRecordForm> BuildApplyForm() { return nullptr; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
+#include "pages/blocks/AnalogPageRows.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "pages/sheet/AnalogRanges.h"
@@ -271,6 +272,7 @@ std::vector<BlockPageRow> BuildRows()
             row.pfnCreatePage = CreatePage<CBoolean>;
             row.bindings = kBooleanBindings;
         }
+        BindAnalogPage(row);
         rows.push_back(std::move(row));
     }
     return rows;

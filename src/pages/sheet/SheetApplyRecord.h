@@ -5,8 +5,16 @@
 
 #include "pages/sheet/BlockPageRegistry.h"
 
+#include <memory>
 #include <utility>
 #include <vector>
+
+// The part of a record that its page writes itself: the fields beyond the bound words.
+class CApplyRecordForm {
+public:
+    virtual ~CApplyRecordForm() = default;
+    virtual void WriteInto(CBlockObj& block) const = 0;
+};
 
 struct SheetApplyRecord {
     int nType = 0;
@@ -17,6 +25,8 @@ struct SheetApplyRecord {
     CString strComment;
     // The main page's bound members that Apply writes, with their block words.
     std::vector<std::pair<BlockWord, int>> words;
+    // Written after the words; null for pages whose fields are all words.
+    std::shared_ptr<const CApplyRecordForm> pForm;
 };
 
 // Writes the record into the block; FALSE (nothing written) when the block is not of the

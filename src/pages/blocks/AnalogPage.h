@@ -1,0 +1,104 @@
+// CAnalogPage: the base of the analog blocks' main pages. It copies the block's analog fields
+// through the analog form of the apply record, so that the modal OK and Apply store the same
+// fields, and it hosts the sensor-scaling group for the pages that carry one: the group's
+// controls show a CSensorScaling and every edit goes through its rules. The decimals row, the
+// live value and the helpers the pages share for their rows live here too.
+#pragma once
+
+#include "pages/blocks/AnalogPageIds.h"
+#include "pages/blocks/AnalogRecord.h"
+#include "pages/blocks/SensorScaling.h"
+#include "pages/sheet/BlockPage.h"
+#include "pages/sheet/ReferenceRow.h"
+
+#include <initializer_list>
+
+class CDataExchange;
+
+class CAnalogPage : public CBlockPage {
+    DECLARE_DYNAMIC(CAnalogPage)
+
+public:
+    CAnalogPage(UINT nIDTemplate, int nType, BOOL bHasScaling);
+
+    // The scaling group's values; the decimals are used by every analog page.
+    CSensorScaling m_scaling;
+    int m_bProtection = 0;
+    int m_nBlockNumber = -1;
+    // The document holds at least one block this one may reference.
+    BOOL m_bCanRef = FALSE;
+    // The high byte of the document's hardware code: the controller's generation.
+    int m_nModelByte = 0;
+
+    void CopyFieldsIn(const CBlockObj& block) override;
+    void CopyFieldsBack(CBlockObj& block) const override;
+    std::shared_ptr<const CApplyRecordForm> BuildApplyForm() override;
+    // The record as the page's members stand.
+    AnalogRecord MakeRecord() const;
+
+    BOOL OffersReferences() const;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL ShowsCurrentValue() const override { return TRUE; }
+
+    // The page's own controls and members besides the name, protection, scaling and decimals.
+    virtual void ExchangeFields(CDataExchange* pDX) { (void)pDX; }
+    virtual void ReadRecord(const AnalogRecord& record) = 0;
+    virtual void FillRecord(AnalogRecord& record) const = 0;
+    // What OnOK settles before the members are stored: the scaling, the unused references.
+    // Apply runs no OnOK, so it settles the same here before the record is made.
+    virtual void PrepareApply();
+    void OnOK() override;
+    // The settling pass for every sensor but "No sensor", its result shown.
+    void SettleScaling();
+
+    // ---- the two parameter rows (On/Off, L1/L2, SP/Mq), each a value or a referenced block ----
+    CReferenceRow m_limitRefs[2] = {{IDC_LIMIT1_REF, IDC_LIMIT1, IDC_LIMIT1_LIST},
+                                    {IDC_LIMIT2_REF, IDC_LIMIT2, IDC_LIMIT2_LIST}};
+    void CreateLimitRows();
+    // Row nRow with its caption: hidden, or its edit and spin or its block list by its flag.
+    void ShowLimitRow(int nRow, BOOL bShown, LPCTSTR lpszCaption);
+    // The Reference boxes and the lists; TRUE when the command was one of theirs.
+    BOOL OnLimitRowCommand(int nID, int nCode);
+    virtual void OnLimitReferenceChanged() {}
+    void ReadLimitRows(const AnalogRecord& record);
+    void FillLimitReferences(AnalogRecord& record) const;
+
+    // ---- helpers of the rows ----
+    void ShowControls(std::initializer_list<int> ids, BOOL bShow);
+    void EnableControls(std::initializer_list<int> ids, BOOL bEnable);
+    void SetSpinRange(int nSpinID, int nLow, int nHigh);
+    void BuddySpins();
+    // The control's text, set without running the page's edit rules; unchanged text is left.
+    void PutText(int nID, const CString& strText);
+    void PutInt(int nID, int nValue);
+    // The whole number an edit holds; FALSE while it holds none (empty, a lone sign).
+    BOOL ReadInt(int nID, int& nValue) const;
+    // An edit's typed number held within nLow..nHigh in place; FALSE while it holds none.
+    BOOL ClampTyped(int nID, int nLow, int nHigh, int& nValue);
+    void SetComboItem(int nID, int nIndex, LPCTSTR lpszText);
+
+    // Set while the page writes its controls: their notifications are no user's edits.
+    BOOL m_bWriting = FALSE;
+
+private:
+    BOOL OnScalingCommand(int nID, int nCode);
+    void OnDecimalsChanged();
+    void OnGainChanged();
+    void InitScaling();
+    // The group's controls from m_scaling; the edit the user types in keeps its text unless
+    // its value was cut.
+    void ShowScaling(int nTypedID = 0);
+    void ShowSensorControls();
+    void LayOutForSensor();
+
+    BOOL m_bHasScaling;
+    static constexpr int kLayoutRows = 7;
+    CRect m_rcRange[kLayoutRows];
+    CRect m_rcParameter[kLayoutRows];
+    BOOL m_bRectsKept = FALSE;
+};
