@@ -126,7 +126,6 @@ BOOL CAnalogPage::OnInitDialog()
 {
     m_scaling.ResetMarkers();
     CBlockPage::OnInitDialog();
-    BuddySpins();
     SetSpinRange(IDC_DECIMALS_SPIN, 0, SCALING_DECIMALS_MAX);
     PutText(IDC_DECIMALS_SAMPLE, CSensorScaling::DecimalsSample(m_scaling.m_nDecimals));
     if (m_bHasScaling)
@@ -349,18 +348,6 @@ BOOL CAnalogPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 // ---- helpers ----
 
-// A spin that writes its position takes the edit before it as its buddy.
-void CAnalogPage::BuddySpins()
-{
-    CWnd* pPrevious = nullptr;
-    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
-        auto* pSpin = dynamic_cast<CSpinButtonCtrl*>(pChild);
-        if (pSpin && pPrevious && (pSpin->GetStyle() & UDS_SETBUDDYINT))
-            pSpin->SetBuddy(pPrevious);
-        pPrevious = pChild;
-    }
-}
-
 void CAnalogPage::ShowControls(std::initializer_list<int> ids, BOOL bShow)
 {
     for (int nID : ids) {
@@ -377,10 +364,20 @@ void CAnalogPage::EnableControls(std::initializer_list<int> ids, BOOL bEnable)
     }
 }
 
+// A new range puts the spin's position into its buddy; the buddy keeps the value it shows.
 void CAnalogPage::SetSpinRange(int nSpinID, int nLow, int nHigh)
 {
-    if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(nSpinID)))
-        pSpin->SetRange32(nLow, nHigh);
+    auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(nSpinID));
+    if (!pSpin)
+        return;
+    WritingScope scope(m_bWriting);
+    CWnd* pBuddy = pSpin->GetBuddy();
+    CString strShown;
+    if (pBuddy)
+        pBuddy->GetWindowText(strShown);
+    pSpin->SetRange32(nLow, nHigh);
+    if (pBuddy)
+        pBuddy->SetWindowText(strShown);
 }
 
 void CAnalogPage::PutText(int nID, const CString& strText)

@@ -72,7 +72,6 @@ protected:
     void ShowControls(std::initializer_list<int> ids, BOOL bShow);
     void EnableControls(std::initializer_list<int> ids, BOOL bEnable);
     void SetSpinRange(int nSpinID, int nLow, int nHigh);
-    void BuddySpins();
     // The control's text, set without running the page's edit rules; unchanged text is left.
     void PutText(int nID, const CString& strText);
     void PutInt(int nID, int nValue);
