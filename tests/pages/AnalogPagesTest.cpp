@@ -16,6 +16,7 @@
 #include "pages/blocks/PWM.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/ReferenceRow.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/SpinButtonCtrl.h"
@@ -435,6 +436,84 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     EXPECT_EQ(pInput->m_nAux[INPUT_SIM_VALUE_AUX], 500);
     EXPECT_EQ(pAnalogIn->m_nShownValue, 500);
     EXPECT_EQ(pAnalogIn->m_nSimRaw, 250) << "its raw level is its value on the new scale";
+}
+
+TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pComp = Analog(BT_ATHTRG, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    StartSimulation();
+    Properties(pComp);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pComp->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CWnd& page = *pSheet->m_pMainPage;
+    Select(page, IDC_SENSOR, SENSOR_4_20MA);
+    SetText(page, IDC_RANGE_MAX, _T("807"));
+    SetText(page, IDC_LIMIT1, _T("-150"));
+    Click(page, IDC_LIMIT2_REF);
+    SetText(page, IDC_DECIMALS, _T("1"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_4_20MA);
+    // 807 over 800 readings gives 1.00875, rounded to 1.01; the range follows the gain.
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 1.01);
+    EXPECT_EQ(pComp->m_nOffset, -203);
+    EXPECT_EQ(pComp->m_nAnalogOpt3, 807);
+    EXPECT_EQ(pComp->m_nAnalogOpt2, -1);
+    EXPECT_EQ(pComp->m_nThreshold1, -150);
+    EXPECT_EQ(pComp->m_nDecimals, 1);
+    EXPECT_EQ(pComp->m_pRefBlock[1], pSource);
+    EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM + 1], 1);
+    EXPECT_EQ(pComp->m_pRefBlock[0], nullptr);
+}
+
+TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pMux = Analog(BT_AMUX, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    CBlockAnalog* pPI = Analog(BT_PI, 300, 100);
+    CBlockAnalog* pPwm = Analog(BT_PWM, 300, 300);
+    Edit(pMux, [](CWnd& page) {
+        Click(page, IDC_AMATH_REF[2]);
+        EXPECT_TRUE(Shown(page, int(IDC_AMATH_LIST[2])));
+        EXPECT_FALSE(Shown(page, IDC_AMATH_VALUE[2]));
+        EXPECT_FALSE(Shown(page, IDC_AMATH_SPIN[2]));
+    });
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM + 2], 1);
+    EXPECT_NE(pMux->m_pRefBlock[2], nullptr);
+    Edit(pMux, [](CWnd& page) { Click(page, IDC_AMATH_REF[2]); });
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM + 2], 0) << "unticking clears the row's block";
+    EXPECT_EQ(pMux->m_pRefBlock[2], nullptr);
+
+    pPI->m_nThreshold1 = 640;
+    Edit(pPI, [pSource](CWnd& page) {
+        EXPECT_TRUE(Shown(page, IDC_LIMIT1_REF));
+        Click(page, IDC_LIMIT1_REF);
+        EXPECT_FALSE(Shown(page, IDC_LIMIT1));
+        auto& list = Combo(page, int(IDC_LIMIT1_LIST));
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (CReferenceRow::NumberOfLine(ItemText(page, int(IDC_LIMIT1_LIST), i)) == pSource->m_nNumber)
+                list.UserSelect(i);
+        }
+    });
+    EXPECT_EQ(pPI->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pPI->m_pRefBlock[0], pSource);
+    EXPECT_EQ(pPI->m_nThreshold1, 640) << "the SP constant stays behind the reference";
+
+    // The PWM's list offers only what the document holds; a reference with nothing chosen is none.
+    Edit(pPwm, [](CWnd& page) {
+        EXPECT_TRUE(Shown(page, IDC_PWM_TIME_HIGH));
+        Combo(page, int(IDC_PWM_REF_BLOCK)).ResetContent();
+        Click(page, IDC_PWM_REF);
+    });
+    EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pPwm->m_pRefBlock[0], nullptr);
+
+    Doc().m_wHardwareCode = kOldModel;
+    Edit(
+        pPI, [](CWnd& page) { EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references"; },
+        IDCANCEL);
 }
 
 }  // namespace
