@@ -11,6 +11,7 @@
 #include "blocks/SimContext.h"
 #include "document/SimScan.h"
 #include "pages/blocks/AMathMux.h"
+#include "pages/blocks/AnalogPage.h"
 #include "pages/blocks/AnalogPageIds.h"
 #include "pages/blocks/PI.h"
 #include "pages/blocks/PWM.h"
@@ -513,6 +514,22 @@ TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
     Doc().m_wHardwareCode = kOldModel;
     Edit(
         pPI, [](CWnd& page) { EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references"; },
+        IDCANCEL);
+}
+
+TEST_F(AnalogPages, HintsFollowTheLayoutBySensor)
+{
+    CBlockAnalog* pComp = Analog(BT_ACOMP);
+    Edit(
+        pComp,
+        [](CWnd& page) {
+            const CToolTipWnd& tips = static_cast<CAnalogPage&>(page).GetTips();
+            EXPECT_EQ(tips.GetToolCount(), 7);
+            Select(page, IDC_SENSOR, SENSOR_NONE);
+            EXPECT_EQ(tips.GetToolCount(), 5) << "no hints over the hidden range";
+            Select(page, IDC_SENSOR, SENSOR_0_20MA);
+            EXPECT_EQ(tips.GetToolCount(), 7);
+        },
         IDCANCEL);
 }
 

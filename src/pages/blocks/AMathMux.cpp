@@ -73,6 +73,7 @@ BOOL CAMathMux::OnInitDialog()
     CAnalogPage::OnInitDialog();
     for (int i = 0; i < AMATH_ROWS; ++i) {
         SetSpinRange(IDC_AMATH_SPIN[i], kValueMin, kValueMax);
+        AddRangeTips({{IDC_AMATH_VALUE[i], kValueMin, kValueMax}});
         m_refs[i].Create(*this, m_pDocument, m_nBlockNumber);
         if (CWnd* pCheck = GetDlgItem(IDC_AMATH_REF[i]))
             pCheck->EnableWindow(m_bCanRef);

@@ -53,8 +53,10 @@ BOOL CARAMP::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
-    for (const EditLimit& limit : kLimits)
+    for (const EditLimit& limit : kLimits) {
         SetSpinRange(limit.nSpinID, limit.nLow, limit.nHigh);
+        AddRangeTips({{limit.nID, limit.nLow, limit.nHigh}});
+    }
     // The levels may be referenced on the newer controllers only.
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();

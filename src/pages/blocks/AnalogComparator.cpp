@@ -44,6 +44,7 @@ BOOL CAnalogComparator::OnInitDialog()
     CreateLimitRows();
     SetSpinRange(IDC_LIMIT1_SPIN, GetThresholdFloor(), kThresholdLimit);
     SetSpinRange(IDC_LIMIT2_SPIN, GetThresholdFloor(), kThresholdLimit);
+    AddRangeTips({{IDC_LIMIT1, GetThresholdFloor(), kThresholdLimit}, {IDC_LIMIT2, GetThresholdFloor(), kThresholdLimit}});
     SetUpGenerationControls();
     ShowThresholdLabels();
     return TRUE;

@@ -21,6 +21,10 @@ constexpr int kRangeIds[] = {IDC_RANGE_GROUP,     IDC_RANGE_MIN_LABEL, IDC_RANGE
 constexpr int kParameterIds[] = {IDC_PARAM_GROUP,  IDC_GAIN_LABEL, IDC_GAIN,       IDC_GAIN_SPIN,
                                  IDC_OFFSET_LABEL, IDC_OFFSET,     IDC_OFFSET_SPIN};
 
+// The hints of value boxes.
+constexpr const TCHAR* kIntegerRangeTip = _T("Number between %d and %d");
+constexpr const TCHAR* kDecimalRangeTip = _T("Number between %.2f and %.2f");
+
 CString GainText(double dGain)
 {
     CString str;
@@ -126,6 +130,8 @@ BOOL CAnalogPage::OnInitDialog()
 {
     m_scaling.ResetMarkers();
     CBlockPage::OnInitDialog();
+    m_tips.Create(this);
+    AddRangeTips({{IDC_DECIMALS, 0, SCALING_DECIMALS_MAX}});
     SetSpinRange(IDC_DECIMALS_SPIN, 0, SCALING_DECIMALS_MAX);
     PutText(IDC_DECIMALS_SAMPLE, CSensorScaling::DecimalsSample(m_scaling.m_nDecimals));
     if (m_bHasScaling)
@@ -232,6 +238,15 @@ void CAnalogPage::LayOutForSensor()
         if (CWnd* pParameter = GetDlgItem(kParameterIds[i]))
             pParameter->MoveWindow(bRange ? &m_rcParameter[i] : &m_rcRange[i]);
     }
+    // The hints follow: none over hidden range boxes, and the moved boxes' over their new places.
+    for (int nID : {IDC_RANGE_MIN, IDC_RANGE_MAX})
+        m_tips.RemoveTool(GetDlgItem(nID), 0);
+    if (bRange)
+        AddRangeTips({{IDC_RANGE_MIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX},
+                      {IDC_RANGE_MAX, SCALING_RANGE_MIN, SCALING_RANGE_MAX}});
+    ReplaceRangeTip(IDC_OFFSET, -SCALING_OFFSET_LIMIT, SCALING_OFFSET_LIMIT);
+    m_tips.RemoveTool(GetDlgItem(IDC_GAIN), 0);
+    AddHundredthsTip(IDC_GAIN, TruncScaled(m_scaling.m_dGainFloor * 100), SCALING_GAIN_X100_LIMIT);
 }
 
 // ---- the user's edits ----
@@ -344,6 +359,37 @@ BOOL CAnalogPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     }
     return CBlockPage::OnNotify(wParam, lParam, pResult);
+}
+
+// ---- hints ----
+
+BOOL CAnalogPage::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_tips.GetSafeHwnd())
+        m_tips.RelayEvent(pMsg);
+    return CBlockPage::PreTranslateMessage(pMsg);
+}
+
+void CAnalogPage::AddRangeTips(std::initializer_list<RangeTip> tips)
+{
+    for (const RangeTip& tip : tips) {
+        CString strText;
+        strText.Format(kIntegerRangeTip, tip.nLow, tip.nHigh);
+        m_tips.AddTool(GetDlgItem(tip.nID), strText);
+    }
+}
+
+void CAnalogPage::AddHundredthsTip(int nID, int nLow, int nHigh)
+{
+    CString strText;
+    strText.Format(kDecimalRangeTip, nLow / 100.0, nHigh / 100.0);
+    m_tips.AddTool(GetDlgItem(nID), strText);
+}
+
+void CAnalogPage::ReplaceRangeTip(int nID, int nLow, int nHigh)
+{
+    m_tips.RemoveTool(GetDlgItem(nID), 0);
+    AddRangeTips({{nID, nLow, nHigh}});
 }
 
 // ---- helpers ----

@@ -8,6 +8,7 @@
 #include "pages/blocks/AnalogPageIds.h"
 #include "pages/blocks/AnalogRecord.h"
 #include "pages/blocks/SensorScaling.h"
+#include "pages/controls/ToolTipWnd.h"
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
 
@@ -37,6 +38,9 @@ public:
     AnalogRecord MakeRecord() const;
 
     BOOL OffersReferences() const;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The hint of a control, for tests and the tips of moved controls.
+    const CToolTipWnd& GetTips() const { return m_tips; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -67,6 +71,18 @@ protected:
     virtual void OnLimitReferenceChanged() {}
     void ReadLimitRows(const AnalogRecord& record);
     void FillLimitReferences(AnalogRecord& record) const;
+
+    // ---- hints: the valid range of a value box ----
+    struct RangeTip {
+        int nID;
+        int nLow;
+        int nHigh;
+    };
+    void AddRangeTips(std::initializer_list<RangeTip> tips);
+    // Tips of hundredths ("%.2f") over nLow / 100 .. nHigh / 100.
+    void AddHundredthsTip(int nID, int nLow, int nHigh);
+    void ReplaceRangeTip(int nID, int nLow, int nHigh);
+    CToolTipWnd m_tips;
 
     // ---- helpers of the rows ----
     void ShowControls(std::initializer_list<int> ids, BOOL bShow);

@@ -86,6 +86,9 @@ BOOL CPI::OnInitDialog()
     SetSpinRange(IDC_PI_KC_SPIN, 0, 100);
     SetSpinRange(IDC_PI_TI_MINUTES_SPIN, 0, 99);
     SetSpinRange(IDC_PI_TI_SECONDS_SPIN, 0, 59);
+    for (const EditLimit& limit : kLimits)
+        AddRangeTips({{limit.nID, limit.nLow, limit.nHigh}});
+    AddHundredthsTip(IDC_PI_KC, 0, 9999);
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();
     OnParamSetChanged();

@@ -71,6 +71,10 @@ BOOL CPWM::OnInitDialog()
     SetSpinRange(IDC_LIMIT2_SPIN, -kRangeLimit, kRangeLimit);
     SetSpinRange(IDC_PWM_TIME_HIGH_SPIN, 0, kTwoDigits);
     SetSpinRange(IDC_PWM_TIME_LOW_SPIN, 0, kTwoDigits);
+    AddRangeTips({{IDC_LIMIT1, -kRangeLimit, kRangeLimit},
+                  {IDC_LIMIT2, -kRangeLimit, kRangeLimit},
+                  {IDC_PWM_TIME_HIGH, 0, kTwoDigits},
+                  {IDC_PWM_TIME_LOW, 0, LowPartLimit()}});
     for (int nID : {IDC_PWM_TIME_HIGH, IDC_PWM_TIME_LOW}) {
         if (auto* pEdit = static_cast<CEdit*>(GetDlgItem(nID)))
             pEdit->LimitText(2);
@@ -123,6 +127,7 @@ void CPWM::OnTimeBaseChanged()
         m_nTimeBase = pBase->GetCurSel();
     int nLow = 0;
     ClampTyped(IDC_PWM_TIME_LOW, 0, LowPartLimit(), nLow);
+    ReplaceRangeTip(IDC_PWM_TIME_LOW, 0, LowPartLimit());
     SetModified(TRUE);
 }
 
