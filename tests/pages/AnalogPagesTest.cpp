@@ -9,6 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
+#include "document/ModelSettings.h"
 #include "document/SimScan.h"
 #include "pages/blocks/AMathMux.h"
 #include "pages/blocks/AnalogPage.h"
@@ -17,6 +18,7 @@
 #include "pages/blocks/PWM.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "pages/sheet/ReferenceRow.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -531,6 +533,33 @@ TEST_F(AnalogPages, HintsFollowTheLayoutBySensor)
             EXPECT_EQ(tips.GetToolCount(), 7);
         },
         IDCANCEL);
+}
+
+TEST_F(AnalogPages, ChineseCaptionsOfTheWatchdogsRowsComeFromTheirOwnKeys)
+{
+    SetPageTextLookup([](WORD nKey, CString& str) {
+        str.Format(_T("K%u"), unsigned(nKey));
+        return TRUE;
+    });
+    const int nWasChinese = g_bChineseUI;
+    g_bChineseUI = 1;
+    Doc().m_wHardwareCode = kNewModel;
+    CString strRow1;
+    CString strRow2;
+    CString strSensor;
+    Edit(
+        Analog(BT_AWDOG),
+        [&](CWnd& page) {
+            strRow1 = Text(page, IDC_LIMIT1_LABEL);
+            strRow2 = Text(page, IDC_LIMIT2_LABEL);
+            strSensor = Text(page, IDC_RANGE_GROUP);
+        },
+        IDCANCEL);
+    g_bChineseUI = nWasChinese;
+    SetPageTextLookup(nullptr);
+    EXPECT_EQ(strRow1, CString(_T("K139")));
+    EXPECT_EQ(strRow2, CString(_T("K140")));
+    EXPECT_EQ(strSensor, CString(_T("K1083")));
 }
 
 }  // namespace

@@ -88,6 +88,23 @@ const std::vector<PageBinding> kPWMBindings = {
     Bind<CPWM, &CPWM::m_nRefUnit>(P, TIMER_ON_REF_UNIT_PARAM),
 };
 
+// The comparator page's controls whose text the Chinese interface replaces, under keys equal to
+// their ids; the watchdog and the differential trigger caption their rows by keys of their own.
+std::vector<ControlTextKey> ComparatorTexts(int nType)
+{
+    std::vector<ControlTextKey> keys;
+    for (int nID : {1371, 1024, 1025, 1295, 1083, 1104, 1105, 1084, 1106, 1107, 1085, 1087, 1088, 1086, 1091, 1108, 1080, 1014})
+        keys.push_back({nID, WORD(nID)});
+    if (nType == BT_AWDOG)
+        keys.insert(keys.end(), {{IDC_LIMIT1_LABEL, 139}, {IDC_LIMIT2_LABEL, 140}});
+    else if (nType == BT_ADTRG)
+        keys.push_back({IDC_LIMIT2_LABEL, 138});
+    else
+        keys.push_back({IDC_LIMIT2_LABEL, WORD(IDC_LIMIT2_LABEL)});
+    keys.push_back({1351, 1351});
+    return keys;
+}
+
 // The watchdog shows its value and its reference value.
 BOOL WatchdogValue(CBlockObj& block, const CSimContext&, CString& strText)
 {
@@ -120,6 +137,7 @@ void BindAnalogPage(BlockPageRow& row)
     case BT_ADTRG:
         row.pfnCreatePage = CreatePage<CAnalogComparator>;
         row.bindings = kComparatorBindings;
+        row.textKeys = ComparatorTexts(row.nType);
         if (row.nType == BT_AWDOG)
             row.pfnLiveValue = WatchdogValue;
         else if (row.nType == BT_ADTRG)
