@@ -30,13 +30,14 @@ public:
     }
 
     void Label(int nID, LPCTSTR lpszText, CRect rect) { Add(DialogItem(UINT(nID), WC_STATIC, 0, rect, lpszText)); }
+    // Group frames come last, below the controls they surround.
     void Group(int nID, LPCTSTR lpszText, CRect rect)
     {
-        Add(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
+        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
     }
     void HiddenGroup(int nID, LPCTSTR lpszText, CRect rect)
     {
-        Add(DialogControl(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
+        m_groups.push_back(DialogControl(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
     }
     void Edit(int nID, CRect rect, DWORD dwExtra = 0) { Add(DialogItem(UINT(nID), WC_EDIT, kEditStyle | dwExtra, rect)); }
     // An edit with its spin button at its right edge.
@@ -68,18 +69,23 @@ public:
         item.items = std::move(items);
         Add(item);
     }
-    void Register() { AfxRegisterDialogTemplate(m_t); }
+    void Register()
+    {
+        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
+        AfxRegisterDialogTemplate(m_t);
+    }
 
 private:
     void Add(DialogItemTemplate item) { m_t.items.push_back(std::move(item)); }
 
     DialogTemplate m_t;
+    std::vector<DialogItemTemplate> m_groups;
 };
 
 void AddNameRow(TemplateBuilder& t)
 {
-    t.Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 10, 55, 20));
-    t.Edit(IDC_BLOCK_NAME, CRect(58, 8, 120, 20));
+    t.Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 10, 62, 20));
+    t.Edit(IDC_BLOCK_NAME, CRect(64, 8, 124, 20));
 }
 
 // The sensor-scaling group from y down (72 units high); the sensor list at the name row's right.
@@ -89,10 +95,10 @@ void AddScalingGroup(TemplateBuilder& t, int y, LPCTSTR lpszTemperature)
     t.List(IDC_SENSOR, CRect(165, 8, 282, 90),
            {_T("0 ... 10 V"), _T("0 ... 20 mA"), _T("4 ... 20 mA"), lpszTemperature, _T("No sensor")});
     t.Group(IDC_RANGE_GROUP, _T("Measurement Range"), CRect(7, y, 140, y + 44));
-    t.Label(IDC_RANGE_MIN_LABEL, _T("Minimum"), CRect(14, y + 14, 52, y + 24));
-    t.SpinEdit(IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, CRect(56, y + 12, 110, y + 24));
-    t.Label(IDC_RANGE_MAX_LABEL, _T("Maximum"), CRect(14, y + 30, 52, y + 40));
-    t.SpinEdit(IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, CRect(56, y + 28, 110, y + 40));
+    t.Label(IDC_RANGE_MIN_LABEL, _T("Minimum"), CRect(12, y + 14, 58, y + 24));
+    t.SpinEdit(IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, CRect(60, y + 12, 114, y + 24));
+    t.Label(IDC_RANGE_MAX_LABEL, _T("Maximum"), CRect(12, y + 30, 58, y + 40));
+    t.SpinEdit(IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, CRect(60, y + 28, 114, y + 40));
     t.Group(IDC_PARAM_GROUP, _T("Parameter"), CRect(147, y, 283, y + 44));
     t.Label(IDC_GAIN_LABEL, _T("Gain"), CRect(154, y + 14, 188, y + 24));
     t.SpinEdit(IDC_GAIN, IDC_GAIN_SPIN, CRect(192, y + 12, 246, y + 24), false);
@@ -110,18 +116,18 @@ void AddScalingGroup(TemplateBuilder& t, int y, LPCTSTR lpszTemperature)
 
 void AddDecimalsRow(TemplateBuilder& t, int y)
 {
-    t.Label(1351, _T("Decimals in the Message text"), CRect(10, y + 2, 120, y + 12));
-    t.SpinEdit(IDC_DECIMALS, IDC_DECIMALS_SPIN, CRect(124, y, 142, y + 12));
-    t.Edit(IDC_DECIMALS_SAMPLE, CRect(160, y, 220, y + 12), ES_READONLY);
+    t.Label(1351, _T("Decimals in the Message text"), CRect(10, y + 2, 142, y + 12));
+    t.SpinEdit(IDC_DECIMALS, IDC_DECIMALS_SPIN, CRect(144, y, 162, y + 12));
+    t.Edit(IDC_DECIMALS_SAMPLE, CRect(178, y, 238, y + 12), ES_READONLY);
 }
 
 // A parameter row: caption, value with spin and, when nRefID is given, its Reference box.
 void AddLimitRow(TemplateBuilder& t, int y, int nLabelID, LPCTSTR lpszCaption, int nEditID, int nSpinID, int nRefID)
 {
-    t.Label(nLabelID, lpszCaption, CRect(14, y + 2, 96, y + 12));
-    t.SpinEdit(nEditID, nSpinID, CRect(100, y, 154, y + 12));
+    t.Label(nLabelID, lpszCaption, CRect(12, y + 2, 112, y + 12));
+    t.SpinEdit(nEditID, nSpinID, CRect(116, y, 170, y + 12));
     if (nRefID)
-        t.Check(nRefID, _T("Reference"), CRect(172, y + 1, 230, y + 11));
+        t.Check(nRefID, _T("Reference"), CRect(186, y + 1, 250, y + 11));
 }
 
 void AnalogComparator()
@@ -178,9 +184,9 @@ void AMathMux()
         t.List(IDC_AMATH_PRIO[i], CRect(174, y + 18, 210, y + 70), {_T("L"), _T("M"), _T("H")});
     }
     AddDecimalsRow(t, 232);
-    t.Label(IDC_AMATH_EN_LABEL, _T("When En=\"0\", output is"), CRect(10, 252, 100, 262));
-    t.Radio(IDC_AMATH_EN_ZERO, _T("0"), CRect(104, 252, 130, 262), true);
-    t.Radio(IDC_AMATH_EN_LAST, _T("Last Value"), CRect(134, 252, 200, 262), false);
+    t.Label(IDC_AMATH_EN_LABEL, _T("When En=\"0\", output is"), CRect(10, 252, 118, 262));
+    t.Radio(IDC_AMATH_EN_ZERO, _T("0"), CRect(120, 252, 144, 262), true);
+    t.Radio(IDC_AMATH_EN_LAST, _T("Last Value"), CRect(148, 252, 220, 262), false);
     t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 270, 100, 280), WS_GROUP);
     t.Register();
 }
@@ -200,16 +206,16 @@ void PiController()
     t.List(IDC_PI_PARAM_SET, CRect(74, 136, 170, 220),
            {_T("Temperature fast"), _T("Temperature slow"), _T("Pressure 1"), _T("Pressure 2"), _T("Full level 1"),
             _T("Full level 2"), _T("User defined")});
-    t.Label(IDC_PI_KC_LABEL, _T("Controller amplification(KC)"), CRect(10, 156, 120, 166));
-    t.SpinEdit(IDC_PI_KC, IDC_PI_KC_SPIN, CRect(124, 154, 170, 166), false);
-    t.Check(IDC_PI_USE_TI, _T("Intergration time(TI)"), CRect(10, 174, 100, 184));
-    t.SpinEdit(IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, CRect(104, 172, 126, 184));
-    t.Label(IDC_PI_TI_COLON, _T(":"), CRect(138, 174, 142, 184));
-    t.SpinEdit(IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, CRect(144, 172, 166, 184));
-    t.Label(IDC_PI_TI_UNIT, _T("Minutes(m:s)"), CRect(180, 174, 240, 184));
-    t.Label(IDC_PI_DIRECTION_LABEL, _T("Direction(Dir)"), CRect(10, 192, 70, 202));
-    t.Radio(IDC_PI_UP, _T("Upwords(+)"), CRect(74, 192, 130, 202), true);
-    t.Radio(IDC_PI_DOWN, _T("Downwords(-)"), CRect(134, 192, 200, 202), false);
+    t.Label(IDC_PI_KC_LABEL, _T("Controller amplification(KC)"), CRect(10, 156, 142, 166));
+    t.SpinEdit(IDC_PI_KC, IDC_PI_KC_SPIN, CRect(144, 154, 190, 166), false);
+    t.Check(IDC_PI_USE_TI, _T("Intergration time(TI)"), CRect(10, 174, 128, 184));
+    t.SpinEdit(IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, CRect(144, 172, 166, 184));
+    t.Label(IDC_PI_TI_COLON, _T(":"), CRect(178, 174, 182, 184));
+    t.SpinEdit(IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, CRect(184, 172, 206, 184));
+    t.Label(IDC_PI_TI_UNIT, _T("Minutes(m:s)"), CRect(220, 174, 285, 184));
+    t.Label(IDC_PI_DIRECTION_LABEL, _T("Direction(Dir)"), CRect(10, 192, 80, 202));
+    t.Radio(IDC_PI_UP, _T("Upwords(+)"), CRect(84, 192, 160, 202), true);
+    t.Radio(IDC_PI_DOWN, _T("Downwords(-)"), CRect(166, 192, 250, 202), false);
     AddDecimalsRow(t, 210);
     t.Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 230, 100, 240), WS_GROUP | WS_DISABLED);
     t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(110, 230, 200, 240));
