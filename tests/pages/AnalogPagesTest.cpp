@@ -79,6 +79,9 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         SetText(page, IDC_OFFSET, _T("0"));
         SetText(page, IDC_GAIN, _T("1"));
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1000")));
+        static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_GAIN_SPIN))->UserStep(1);
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.10"))) << "the spin steps the gain by a tenth";
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100")));
         SetText(page, IDC_RANGE_MAX, _T("1006"));
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.01"))) << "the gain is derived from the range";
     });
@@ -362,7 +365,9 @@ TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
         EXPECT_EQ(Text(page, IDC_PWM_TIME_LOW), CString(_T("59")));
         SetText(page, IDC_LIMIT1, _T("-30000"));
         EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("-20000")));
+        SetText(page, IDC_RANGE_MAX, _T("1006"));
     });
+    EXPECT_EQ(pPwm->m_nAnalogOpt3, 1010) << "the PWM's OK settles the scaling as the other pages do";
     EXPECT_EQ(pPwm->m_nPwmOpt, 2);
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_LOW_PARAM], 59);
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_BASE_PARAM], 1);
@@ -560,6 +565,25 @@ TEST_F(AnalogPages, ChineseCaptionsOfTheWatchdogsRowsComeFromTheirOwnKeys)
     EXPECT_EQ(strRow1, CString(_T("K139")));
     EXPECT_EQ(strRow2, CString(_T("K140")));
     EXPECT_EQ(strSensor, CString(_T("K1083")));
+}
+
+TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pMux = Analog(BT_AMUX, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    pMux->m_pRefBlock[0] = pSource;
+    pMux->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pMux->m_nParam[AMATH_V1_PARAM] = 7;
+    StartSimulation();
+    Properties(pMux);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pMux->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    Click(*pSheet->m_pMainPage, IDC_AMATH_REF[0]);
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pMux->m_pRefBlock[0], nullptr) << "a block left behind would still feed V1";
+    EXPECT_EQ(pMux->m_nParam[AMATH_V1_PARAM], 7);
 }
 
 }  // namespace
