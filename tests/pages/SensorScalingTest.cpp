@@ -81,6 +81,24 @@ TEST(SensorScalingRounding, NoNumberAndInfinityHaveDefinedResults)
     EXPECT_EQ(s.Settle(), 0) << "a range within its limits leaves nothing to settle";
 }
 
+TEST(SensorScalingRounding, ValuesOfADamagedFileAreHeldWithinTheirLimits)
+{
+    CSensorScaling s = Scaling(9, -30000, 30000, std::numeric_limits<double>::quiet_NaN(), 12000);
+    s.m_nUnit = 5;
+    s.m_nResolution = -1;
+    s.m_nDecimals = -2;
+    s.HoldWithinLimits();
+    EXPECT_EQ(s.m_nSensor, SENSOR_NONE);
+    ExpectShown(s, {-10000, 20000, 0.0, 0, 10000});
+    EXPECT_EQ(s.m_nUnit, 1);
+    EXPECT_EQ(s.m_nResolution, 1);
+    EXPECT_EQ(s.m_nDecimals, 0);
+    s.m_dGain = -std::numeric_limits<double>::infinity();
+    s.HoldWithinLimits();
+    EXPECT_EQ(s.m_dGain, -10.0);
+    EXPECT_EQ(s.m_nGainX100, -1000);
+}
+
 TEST(SensorScalingEdits, EachEditDerivesTheOtherValues)
 {
     struct Case {

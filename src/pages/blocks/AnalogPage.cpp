@@ -71,10 +71,10 @@ void CAnalogPage::CopyFieldsIn(const CBlockObj& block)
     m_scaling.m_nRangeMin = record.nRangeMin;
     m_scaling.m_nRangeMax = record.nRangeMax;
     m_scaling.m_dGain = record.dGain;
-    m_scaling.m_nGainX100 = TruncScaled(record.dGain * 1000.0) / 10;
     m_scaling.m_nOffset = record.nOffset;
     m_scaling.m_nUnit = record.nUnit;
     m_scaling.m_nResolution = record.nResolution;
+    m_scaling.HoldWithinLimits();
     ReadRecord(record);
 }
 

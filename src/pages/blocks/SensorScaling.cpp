@@ -101,6 +101,18 @@ void CSensorScaling::ResetMarkers()
     m_dPendGain = 0.0;
 }
 
+void CSensorScaling::HoldWithinLimits()
+{
+    m_nSensor = std::clamp(m_nSensor, int(SENSOR_0_10V), int(SENSOR_NONE));
+    m_nRangeMin = ClampRange(m_nRangeMin);
+    m_nRangeMax = ClampRange(m_nRangeMax);
+    m_nOffset = ClampOffset(m_nOffset);
+    m_nUnit = m_nUnit ? 1 : 0;
+    m_nResolution = m_nResolution ? 1 : 0;
+    m_nDecimals = ClampDecimals(m_nDecimals);
+    ShowGain(m_dGain);
+}
+
 void CSensorScaling::ShowGain(double dGain)
 {
     m_dGain = ClampGain(dGain);

@@ -63,6 +63,9 @@ public:
     double m_dGainFloor = -SCALING_GAIN_LIMIT;
 
     void ResetMarkers();
+    // Every value within its limits (a damaged file may hold anything, a gain that is no
+    // number among it); the gain x 100 follows the gain.
+    void HoldWithinLimits();
 
     // The user's edits; each first holds the typed value within its limits.
     void GainTyped(double dGain);
