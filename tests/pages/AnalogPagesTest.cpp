@@ -82,7 +82,12 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_GAIN_SPIN))->UserStep(1);
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.10"))) << "the spin steps the gain by a tenth";
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100")));
-        SetText(page, IDC_RANGE_MAX, _T("1006"));
+        CWnd* pMax = page.GetDlgItem(IDC_RANGE_MAX);
+        pMax->SetFocus();
+        pMax->SendMessage(WM_CHAR, WPARAM('x'), 1);
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100"))) << "a whole-number box takes no letter";
+        static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_RANGE_MAX_SPIN))->UserStep(-94);
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1006"))) << "the spin steps its box";
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.01"))) << "the gain is derived from the range";
     });
     EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_0_10V);

@@ -55,6 +55,16 @@ void CAMathMux::FillRecord(AnalogRecord& record) const
     }
 }
 
+std::vector<CAnalogPage::IntegerBox> CAMathMux::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
+    boxes.insert(boxes.end(), {{IDC_AMATH_VALUE[0], IDC_AMATH_SPIN[0], 5},
+                                 {IDC_AMATH_VALUE[1], IDC_AMATH_SPIN[1], 5},
+                                 {IDC_AMATH_VALUE[2], IDC_AMATH_SPIN[2], 5},
+                                 {IDC_AMATH_VALUE[3], IDC_AMATH_SPIN[3], 5}});
+    return boxes;
+}
+
 void CAMathMux::ExchangeFields(CDataExchange* pDX)
 {
     for (int i = 0; i < AMATH_ROWS; ++i) {

@@ -40,6 +40,17 @@ void CARAMP::FillRecord(AnalogRecord& record) const
     FillLimitReferences(record);
 }
 
+std::vector<CAnalogPage::IntegerBox> CARAMP::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
+                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
+                                 {IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, 5},
+                                 {IDC_RAMP_MAX_OUTPUT, IDC_RAMP_MAX_OUTPUT_SPIN, 5},
+                                 {IDC_RAMP_START_STOP, IDC_RAMP_START_STOP_SPIN, 5}});
+    return boxes;
+}
+
 void CARAMP::ExchangeFields(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIMIT1, m_nLevel1);

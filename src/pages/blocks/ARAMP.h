@@ -21,6 +21,7 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void ExchangeFields(CDataExchange* pDX) override;
+    std::vector<IntegerBox> GetIntegerBoxes() const override;
     void ReadRecord(const AnalogRecord& record) override;
     void FillRecord(AnalogRecord& record) const override;
     void OnLimitReferenceChanged() override;

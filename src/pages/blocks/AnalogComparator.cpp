@@ -31,6 +31,13 @@ void CAnalogComparator::FillRecord(AnalogRecord& record) const
     FillLimitReferences(record);
 }
 
+std::vector<CAnalogPage::IntegerBox> CAnalogComparator::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5}, {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5}});
+    return boxes;
+}
+
 void CAnalogComparator::ExchangeFields(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIMIT1, m_nOn);

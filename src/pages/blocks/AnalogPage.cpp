@@ -3,6 +3,7 @@
 #include "blocks/BlockAnalog.h"
 #include "document/VetlaDoc.h"
 #include "pages/blocks/AnalogPageIds.h"
+#include "pages/controls/NumericEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
@@ -50,6 +51,8 @@ CAnalogPage::CAnalogPage(UINT nIDTemplate, int nType, BOOL bHasScaling)
     : CBlockPage(nIDTemplate, nType), m_bHasScaling(bHasScaling)
 {
 }
+
+CAnalogPage::~CAnalogPage() = default;
 
 BOOL CAnalogPage::OffersReferences() const { return m_nModelByte >= MODEL_BYTE_REFERENCES; }
 
@@ -144,6 +147,8 @@ void CAnalogPage::DoDataExchange(CDataExchange* pDX)
     WritingScope scope(m_bWriting);
     if (pDX->m_bSaveAndValidate)
         m_bWriting = FALSE;
+    if (m_integerBoxes.empty())
+        MakeIntegerBoxes(pDX);
     CBlockPage::DoDataExchange(pDX);
     if (GetDlgItem(IDC_PROTECTION))
         DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
@@ -359,6 +364,34 @@ BOOL CAnalogPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         return TRUE;
     }
     return CBlockPage::OnNotify(wParam, lParam, pResult);
+}
+
+// ---- whole-number boxes ----
+
+std::vector<CAnalogPage::IntegerBox> CAnalogPage::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = {{IDC_DECIMALS, IDC_DECIMALS_SPIN, 1}};
+    if (m_bHasScaling) {
+        boxes.insert(boxes.end(), {{IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, 5},
+                                   {IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, 5},
+                                   {IDC_OFFSET, IDC_OFFSET_SPIN, 5}});
+    }
+    return boxes;
+}
+
+void CAnalogPage::MakeIntegerBoxes(CDataExchange* pDX)
+{
+    for (const IntegerBox& box : GetIntegerBoxes()) {
+        if (!GetDlgItem(box.nEditID))
+            continue;
+        auto pEdit = std::make_unique<CIntegerEdit>(box.nDigits);
+        DDX_Control(pDX, box.nEditID, *pEdit);
+        pEdit->ModifyFlags(NUM_POINT_BEFORE_EXTRA_DIGIT, 0);
+        // The spin's buddy was the window the numeric box replaced.
+        if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(box.nSpinID)))
+            pSpin->SetBuddy(pEdit.get());
+        m_integerBoxes.push_back(std::move(pEdit));
+    }
 }
 
 // ---- hints ----

@@ -13,14 +13,18 @@
 #include "pages/sheet/ReferenceRow.h"
 
 #include <initializer_list>
+#include <memory>
+#include <vector>
 
 class CDataExchange;
+class CIntegerEdit;
 
 class CAnalogPage : public CBlockPage {
     DECLARE_DYNAMIC(CAnalogPage)
 
 public:
     CAnalogPage(UINT nIDTemplate, int nType, BOOL bHasScaling);
+    ~CAnalogPage() override;
 
     // The scaling group's values; the decimals are used by every analog page.
     CSensorScaling m_scaling;
@@ -72,6 +76,15 @@ protected:
     void ReadLimitRows(const AnalogRecord& record);
     void FillLimitReferences(AnalogRecord& record) const;
 
+    // ---- value boxes that take whole numbers only ----
+    struct IntegerBox {
+        int nEditID;
+        int nSpinID;
+        int nDigits;
+    };
+    // The page's whole-number boxes; the base gives the scaling group's and the decimals'.
+    virtual std::vector<IntegerBox> GetIntegerBoxes() const;
+
     // ---- hints: the valid range of a value box ----
     struct RangeTip {
         int nID;
@@ -111,7 +124,11 @@ private:
     void ShowSensorControls();
     void LayOutForSensor();
 
+    // The boxes become numeric boxes before their values go in; their spins keep them as buddies.
+    void MakeIntegerBoxes(CDataExchange* pDX);
+
     BOOL m_bHasScaling;
+    std::vector<std::unique_ptr<CIntegerEdit>> m_integerBoxes;
     static constexpr int kLayoutRows = 7;
     CRect m_rcRange[kLayoutRows];
     CRect m_rcParameter[kLayoutRows];

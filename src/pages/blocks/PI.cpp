@@ -60,6 +60,16 @@ void CPI::FillRecord(AnalogRecord& record) const
     FillLimitReferences(record);
 }
 
+std::vector<CAnalogPage::IntegerBox> CPI::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
+                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
+                                 {IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, 2},
+                                 {IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, 2}});
+    return boxes;
+}
+
 void CPI::ExchangeFields(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIMIT1, m_nSetpoint);

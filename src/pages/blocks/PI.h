@@ -40,6 +40,7 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void ExchangeFields(CDataExchange* pDX) override;
+    std::vector<IntegerBox> GetIntegerBoxes() const override;
     void ReadRecord(const AnalogRecord& record) override;
     void FillRecord(AnalogRecord& record) const override;
     void PrepareApply() override;

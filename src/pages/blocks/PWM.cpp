@@ -46,6 +46,16 @@ void CPWM::FillRecord(AnalogRecord& record) const
     record.refs[0].nBlockNumber = record.refs[0].bUse ? m_timeRef.m_nBlockNumber : -1;
 }
 
+std::vector<CAnalogPage::IntegerBox> CPWM::GetIntegerBoxes() const
+{
+    std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
+                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
+                                 {IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, 2},
+                                 {IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, 2}});
+    return boxes;
+}
+
 void CPWM::ExchangeFields(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIMIT1, m_nRangeLow);
