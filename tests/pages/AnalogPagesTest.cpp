@@ -591,4 +591,26 @@ TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
     EXPECT_EQ(pMux->m_nParam[AMATH_V1_PARAM], 7);
 }
 
+TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
+{
+    CBlockAnalog* pDog = Analog(BT_AWDOG);
+    pDog->m_nValue = 12;
+    StartSimulation();
+    Properties(pDog);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pDog->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CWnd& page = *pSheet->m_pMainPage;
+    ASSERT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("    12/     0")));
+    // A window's own painting lies below its controls: the text must be a control over the frame.
+    bool bTextAboveFrame = false;
+    for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        if (pChild->GetDlgCtrlID() == IDC_CURRENT_VALUE_BOX)
+            break;
+        CString strText;
+        pChild->GetWindowText(strText);
+        bTextAboveFrame = bTextAboveFrame || strText == CString(_T("    12/     0"));
+    }
+    EXPECT_TRUE(bTextAboveFrame);
+}
+
 }  // namespace

@@ -43,12 +43,10 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    void OnPaint() override;
     void PostNcDestroy() override;
     // Pages with a live value make the box in the strip the sheet added.
     virtual BOOL ShowsCurrentValue() const { return FALSE; }
     virtual ValueBoxFamily GetValueBoxFamily() const { return ValueBoxFamily::B; }
-    DECLARE_MESSAGE_MAP()
 
 private:
     CValueBox m_valueBox;
