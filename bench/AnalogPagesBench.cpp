@@ -84,11 +84,11 @@ void BM_SettleScaling(benchmark::State& state)
             s.m_nSensor = nSensor;
             s.OffsetTyped(-10000);
             s.GainTyped(-10.0);
-            nSteps += s.Settle();
+            nSteps += s.ComputeGainOffset();
             s.MaximumTyped(1006);
-            nSteps += s.Settle();
+            nSteps += s.ComputeGainOffset();
             s.MinimumTyped(15000);
-            nSteps += s.Settle();
+            nSteps += s.ComputeGainOffset();
         }
         benchmark::DoNotOptimize(nSteps);
     }

@@ -78,7 +78,7 @@ TEST(SensorScalingRounding, NoNumberAndInfinityHaveDefinedResults)
     ExpectShown(s, {0, 10000, 10.0, 1000, 0});
     s.GainTyped(-dInf);
     ExpectShown(s, {0, -10000, -10.0, -1000, 0});
-    EXPECT_EQ(s.Settle(), 0) << "a range within its limits leaves nothing to settle";
+    EXPECT_EQ(s.ComputeGainOffset(), 0) << "a range within its limits leaves nothing to settle";
 }
 
 TEST(SensorScalingRounding, ValuesOfADamagedFileAreHeldWithinTheirLimits)
@@ -216,7 +216,7 @@ TEST(SensorScalingSettle, OnePassResolvesEveryPendingChange)
     CSensorScaling rounded = Scaling(SENSOR_0_10V, 0, 1000, 1.0, 0);
     rounded.MaximumTyped(1006);
     ExpectShown(rounded, {0, 1006, 1.01, 101, 0});
-    EXPECT_EQ(rounded.Settle(), 1);
+    EXPECT_EQ(rounded.ComputeGainOffset(), 1);
     ExpectShown(rounded, {0, 1010, 1.01, 101, 0});
 
     // A range cut at its limit gives the gain again.
@@ -224,7 +224,7 @@ TEST(SensorScalingSettle, OnePassResolvesEveryPendingChange)
     cut.OffsetTyped(-10000);
     cut.GainTyped(-10.0);
     ExpectShown(cut, {-10000, -10000, -10.0, -1000, -10000});
-    EXPECT_EQ(cut.Settle(), 1);
+    EXPECT_EQ(cut.ComputeGainOffset(), 1);
     ExpectShown(cut, {-10000, -10000, 0.0, 0, -10000});
 
     // Every edit of every sensor settles in at most two derivations, and a second pass has
@@ -244,8 +244,8 @@ TEST(SensorScalingSettle, OnePassResolvesEveryPendingChange)
                     default: s.SensorChosen((nSensor + 2) % 5); break;
                     }
                     SCOPED_TRACE(testing::Message() << nSensor << " " << dGain << " " << nValue << " " << nEdit);
-                    EXPECT_LE(s.Settle(), 2);
-                    EXPECT_EQ(s.Settle(), 0);
+                    EXPECT_LE(s.ComputeGainOffset(), 2);
+                    EXPECT_EQ(s.ComputeGainOffset(), 0);
                     EXPECT_GE(s.m_nGainX100, -SCALING_GAIN_X100_LIMIT);
                     EXPECT_LE(s.m_nGainX100, SCALING_GAIN_X100_LIMIT);
                     EXPECT_GE(s.m_nRangeMin, SCALING_RANGE_MIN);

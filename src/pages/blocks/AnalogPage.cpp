@@ -122,7 +122,7 @@ void CAnalogPage::SettleScaling()
 {
     if (!m_bHasScaling || m_scaling.m_nSensor == SENSOR_NONE)
         return;
-    m_scaling.Settle();
+    m_scaling.ComputeGainOffset();
     if (GetSafeHwnd())
         ShowScaling();
 }
@@ -136,7 +136,7 @@ BOOL CAnalogPage::OnInitDialog()
     m_tips.Create(this);
     AddRangeTips({{IDC_DECIMALS, 0, SCALING_DECIMALS_MAX}});
     SetSpinRange(IDC_DECIMALS_SPIN, 0, SCALING_DECIMALS_MAX);
-    PutText(IDC_DECIMALS_SAMPLE, CSensorScaling::DecimalsSample(m_scaling.m_nDecimals));
+    FillDecimalsCombo(m_scaling.m_nDecimals);
     if (m_bHasScaling)
         InitScaling();
     return TRUE;
@@ -188,7 +188,7 @@ void CAnalogPage::InitScaling()
     }
     m_bRectsKept = TRUE;
     if (m_scaling.m_nSensor == SENSOR_PT100)
-        m_scaling.ApplyTemperaturePreset();
+        m_scaling.SetTemperatureDefaults();
     ShowScaling();
     ShowSensorControls();
     LayOutForSensor();
@@ -260,7 +260,8 @@ BOOL CAnalogPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int nID = LOWORD(DWORD(wParam));
     const int nCode = HIWORD(DWORD(wParam));
-    if (m_bWriting && (nCode == EN_CHANGE || nCode == EN_UPDATE))
+    // The page's own writes notify as the user's edits do; they are no edits.
+    if (m_bWriting && (nCode == EN_CHANGE || nCode == EN_UPDATE || nCode == BN_CLICKED || nCode == CBN_SELCHANGE))
         return TRUE;
     if (nID == IDC_DECIMALS && nCode == EN_CHANGE) {
         OnDecimalsChanged();
@@ -345,9 +346,11 @@ void CAnalogPage::OnDecimalsChanged()
     int nDecimals = 0;
     if (ClampTyped(IDC_DECIMALS, 0, SCALING_DECIMALS_MAX, nDecimals))
         m_scaling.m_nDecimals = nDecimals;
-    PutText(IDC_DECIMALS_SAMPLE, CSensorScaling::DecimalsSample(nDecimals));
+    FillDecimalsCombo(nDecimals);
     SetModified(TRUE);
 }
+
+void CAnalogPage::FillDecimalsCombo(int nDecimals) { PutText(IDC_DECIMALS_SAMPLE, CSensorScaling::DecimalsSample(nDecimals)); }
 
 // The gain's spin steps the gain itself by tenths; its own position is not used.
 BOOL CAnalogPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)

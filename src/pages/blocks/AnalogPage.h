@@ -116,6 +116,8 @@ protected:
 private:
     BOOL OnScalingCommand(int nID, int nCode);
     void OnDecimalsChanged();
+    // The sample of where the decimal point goes in a message text.
+    void FillDecimalsCombo(int nDecimals);
     void OnGainChanged();
     void InitScaling();
     // The group's controls from m_scaling; the edit the user types in keeps its text unless

@@ -71,7 +71,7 @@ BOOL CPWM::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     SetComboItem(IDC_PWM_TIME_BASE, PWM_THIRD_BASE, ThirdBaseText(m_nFastOutput));
-    CreateRefUnitList();
+    CreateRefUnitCombo();
     m_timeRef.Create(*this, m_pDocument, m_nBlockNumber);
     if (!m_timeRef.m_bUse)
         m_nRefUnit = 0;
@@ -94,7 +94,7 @@ BOOL CPWM::OnInitDialog()
     return TRUE;
 }
 
-void CPWM::CreateRefUnitList()
+void CPWM::CreateRefUnitCombo()
 {
     CWnd* pBase = GetDlgItem(IDC_PWM_TIME_BASE);
     if (!pBase)

@@ -39,7 +39,7 @@ protected:
     void PrepareApply() override;
 
 private:
-    void CreateRefUnitList();
+    void CreateRefUnitCombo();
     void ShowTimeControls();
     void OnOutputChanged();
     void OnTimeBaseChanged();

@@ -200,16 +200,16 @@ void CSensorScaling::MaximumTyped(int nMaximum)
 void CSensorScaling::UnitChosen(int nUnit)
 {
     m_nUnit = nUnit ? 1 : 0;
-    ApplyTemperaturePreset();
+    SetTemperatureDefaults();
 }
 
 void CSensorScaling::ResolutionChosen(int nResolution)
 {
     m_nResolution = nResolution ? 1 : 0;
-    ApplyTemperaturePreset();
+    SetTemperatureDefaults();
 }
 
-void CSensorScaling::ApplyTemperaturePreset()
+void CSensorScaling::SetTemperatureDefaults()
 {
     const TemperaturePreset& preset = kPresets[m_nUnit ? 1 : 0][m_nResolution ? 1 : 0];
     m_nRangeMin = preset.nMin;
@@ -229,7 +229,7 @@ BOOL CSensorScaling::SensorChosen(int nSensor)
     m_nSensor = nSensor;
     // Edits still pending under the old type are settled before the values are converted.
     if (nOld != SENSOR_NONE)
-        Settle();
+        ComputeGainOffset();
     ConvertSensor(nOld, nSensor);
     return TRUE;
 }
@@ -237,7 +237,7 @@ BOOL CSensorScaling::SensorChosen(int nSensor)
 void CSensorScaling::ConvertSensor(int nOld, int nNew)
 {
     if (nNew == SENSOR_PT100) {
-        ApplyTemperaturePreset();
+        SetTemperatureDefaults();
         return;
     }
     if (nNew == SENSOR_4_20MA) {
@@ -250,7 +250,7 @@ void CSensorScaling::ConvertSensor(int nOld, int nNew)
             m_dPendGain = dRaw;
             m_nPendMax = 0;
             ShowGain(dRaw);
-            Settle();
+            ComputeGainOffset();
         } else if (nOld == SENSOR_PT100) {
             const int t = RoundGainThousandths(ClampGain(m_dGain * kToCurrent), nullptr);
             const double dGain = t * 0.001;
@@ -277,7 +277,7 @@ void CSensorScaling::ConvertSensor(int nOld, int nNew)
         m_nOffset = ClampOffset(nMin);
         m_nPendOffset = nMin;
         m_nGainX100 = t / 10;
-        Settle();
+        ComputeGainOffset();
     } else if (nOld == SENSOR_NONE) {
         m_nRangeMin = ClampRange(m_nOffset);
     }
@@ -285,7 +285,7 @@ void CSensorScaling::ConvertSensor(int nOld, int nNew)
 
 // ---- the settling pass ----
 
-int CSensorScaling::Settle()
+int CSensorScaling::ComputeGainOffset()
 {
     int nSteps = 0;
     if (Outside(m_nPendMax, SCALING_RANGE_MIN, SCALING_RANGE_MAX) ||

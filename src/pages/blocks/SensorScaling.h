@@ -82,9 +82,9 @@ public:
     // The settling pass: a range that the limits cut gives the gain again, a gain that was
     // rounded or cut gives the range again. Returns how many of those two derivations ran;
     // the markers are then clear, so a second pass finds nothing to do.
-    int Settle();
+    int ComputeGainOffset();
     // The PT100/PT1000 range, gain and offset for the unit and resolution.
-    void ApplyTemperaturePreset();
+    void SetTemperatureDefaults();
 
     // Range and parameter values are editable for the sensor; the range group shows.
     BOOL IsRangeEditable() const { return m_nSensor != SENSOR_PT100; }
