@@ -449,6 +449,15 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     EXPECT_EQ(pInput->m_nAux[INPUT_SIM_VALUE_AUX], 500);
     EXPECT_EQ(pAnalogIn->m_nShownValue, 500);
     EXPECT_EQ(pAnalogIn->m_nSimRaw, 250) << "its raw level is its value on the new scale";
+
+    // A range of no width scales nothing: the input sits at the bottom of its scale.
+    SetText(*pSheet->m_pMainPage, IDC_RANGE_MIN, _T("2000"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 0.0);
+    scan();
+    EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MIN_AUX], 2000);
+    EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000);
+    EXPECT_EQ(pAnalogIn->m_nSimRaw, 0);
 }
 
 TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
