@@ -58,10 +58,8 @@ void CAMathMux::FillRecord(AnalogRecord& record) const
 std::vector<CAnalogPage::IntegerBox> CAMathMux::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
-    boxes.insert(boxes.end(), {{IDC_AMATH_VALUE[0], IDC_AMATH_SPIN[0], 5},
-                                 {IDC_AMATH_VALUE[1], IDC_AMATH_SPIN[1], 5},
-                                 {IDC_AMATH_VALUE[2], IDC_AMATH_SPIN[2], 5},
-                                 {IDC_AMATH_VALUE[3], IDC_AMATH_SPIN[3], 5}});
+    for (int i = 0; i < AMATH_ROWS; ++i)
+        boxes.push_back({IDC_AMATH_VALUE[i], IDC_AMATH_SPIN[i], 5, kValueMin, kValueMax, BoxRule::CheckedOnLeaving});
     return boxes;
 }
 
@@ -82,8 +80,6 @@ BOOL CAMathMux::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     for (int i = 0; i < AMATH_ROWS; ++i) {
-        SetSpinRange(IDC_AMATH_SPIN[i], kValueMin, kValueMax);
-        AddRangeTips({{IDC_AMATH_VALUE[i], kValueMin, kValueMax}});
         m_refs[i].Create(*this, m_pDocument, m_nBlockNumber);
         if (CWnd* pCheck = GetDlgItem(IDC_AMATH_REF[i]))
             pCheck->EnableWindow(m_bCanRef);

@@ -4,25 +4,6 @@
 
 IMPLEMENT_DYNAMIC(CARAMP, CAnalogPage)
 
-namespace {
-
-// The limits of each edit of the page beyond the scaling group.
-struct EditLimit {
-    int nID;
-    int nSpinID;
-    int nLow;
-    int nHigh;
-};
-constexpr EditLimit kLimits[] = {
-    {IDC_LIMIT1, IDC_LIMIT1_SPIN, -10000, 20000},
-    {IDC_LIMIT2, IDC_LIMIT2_SPIN, -10000, 20000},
-    {IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, 1, 10000},
-    {IDC_RAMP_MAX_OUTPUT, IDC_RAMP_MAX_OUTPUT_SPIN, -10000, 20000},
-    {IDC_RAMP_START_STOP, IDC_RAMP_START_STOP_SPIN, 0, 20000},
-};
-
-}  // namespace
-
 CARAMP::CARAMP(int nType) : CAnalogPage(IDD_ARAMP, nType, TRUE) { m_scaling.m_dGainFloor = 0.0; }
 
 void CARAMP::ReadRecord(const AnalogRecord& record)
@@ -43,11 +24,11 @@ void CARAMP::FillRecord(AnalogRecord& record) const
 std::vector<CAnalogPage::IntegerBox> CARAMP::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
-    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
-                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
-                                 {IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, 5},
-                                 {IDC_RAMP_MAX_OUTPUT, IDC_RAMP_MAX_OUTPUT_SPIN, 5},
-                                 {IDC_RAMP_START_STOP, IDC_RAMP_START_STOP_SPIN, 5}});
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5, -10000, 20000, BoxRule::Clamped},
+                               {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5, -10000, 20000, BoxRule::Clamped},
+                               {IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, 5, 1, 10000, BoxRule::Clamped},
+                               {IDC_RAMP_MAX_OUTPUT, IDC_RAMP_MAX_OUTPUT_SPIN, 5, -10000, 20000, BoxRule::Clamped},
+                               {IDC_RAMP_START_STOP, IDC_RAMP_START_STOP_SPIN, 5, 0, 20000, BoxRule::Clamped}});
     return boxes;
 }
 
@@ -64,10 +45,6 @@ BOOL CARAMP::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
-    for (const EditLimit& limit : kLimits) {
-        SetSpinRange(limit.nSpinID, limit.nLow, limit.nHigh);
-        AddRangeTips({{limit.nID, limit.nLow, limit.nHigh}});
-    }
     // The levels may be referenced on the newer controllers only.
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();
@@ -84,16 +61,6 @@ BOOL CARAMP::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int nID = LOWORD(DWORD(wParam));
     const int nCode = HIWORD(DWORD(wParam));
-    if (!m_bWriting && nCode == EN_CHANGE) {
-        for (const EditLimit& limit : kLimits) {
-            if (limit.nID == nID) {
-                int nValue = 0;
-                ClampTyped(nID, limit.nLow, limit.nHigh, nValue);
-                SetModified(TRUE);
-                return TRUE;
-            }
-        }
-    }
     if (!m_bWriting && OnLimitRowCommand(nID, nCode))
         return TRUE;
     return CAnalogPage::OnCommand(wParam, lParam);

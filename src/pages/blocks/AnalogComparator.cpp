@@ -34,7 +34,9 @@ void CAnalogComparator::FillRecord(AnalogRecord& record) const
 std::vector<CAnalogPage::IntegerBox> CAnalogComparator::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
-    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5}, {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5}});
+    const int nFloor = GetThresholdFloor();
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5, nFloor, kThresholdLimit, BoxRule::Clamped},
+                               {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5, nFloor, kThresholdLimit, BoxRule::Clamped}});
     return boxes;
 }
 
@@ -49,9 +51,6 @@ BOOL CAnalogComparator::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
-    SetSpinRange(IDC_LIMIT1_SPIN, GetThresholdFloor(), kThresholdLimit);
-    SetSpinRange(IDC_LIMIT2_SPIN, GetThresholdFloor(), kThresholdLimit);
-    AddRangeTips({{IDC_LIMIT1, GetThresholdFloor(), kThresholdLimit}, {IDC_LIMIT2, GetThresholdFloor(), kThresholdLimit}});
     SetUpGenerationControls();
     ShowThresholdLabels();
     return TRUE;
@@ -113,12 +112,6 @@ BOOL CAnalogComparator::OnCommand(WPARAM wParam, LPARAM lParam)
     const int nID = LOWORD(DWORD(wParam));
     const int nCode = HIWORD(DWORD(wParam));
     if (!m_bWriting) {
-        if ((nID == IDC_LIMIT1 || nID == IDC_LIMIT2) && nCode == EN_CHANGE) {
-            int nValue = 0;
-            ClampTyped(nID, GetThresholdFloor(), kThresholdLimit, nValue);
-            SetModified(TRUE);
-            return TRUE;
-        }
         if (nID == IDC_RETENTIVE && nCode == BN_CLICKED) {
             m_bRetentive = IsDlgButtonChecked(IDC_RETENTIVE);
             SetModified(TRUE);

@@ -137,6 +137,7 @@ BOOL CAnalogPage::OnInitDialog()
     AddRangeTips({{IDC_DECIMALS, 0, SCALING_DECIMALS_MAX}});
     SetSpinRange(IDC_DECIMALS_SPIN, 0, SCALING_DECIMALS_MAX);
     FillDecimalsCombo(m_scaling.m_nDecimals);
+    SetUpIntegerBoxes();
     if (m_bHasScaling)
         InitScaling();
     return TRUE;
@@ -267,6 +268,8 @@ BOOL CAnalogPage::OnCommand(WPARAM wParam, LPARAM lParam)
         OnDecimalsChanged();
         return TRUE;
     }
+    if (nCode == EN_CHANGE && OnIntegerBoxChanged(nID))
+        return TRUE;
     if (nID == IDC_PROTECTION && nCode == BN_CLICKED)
         SetModified(TRUE);
     if (m_bHasScaling && OnScalingCommand(nID, nCode))
@@ -373,13 +376,38 @@ BOOL CAnalogPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 std::vector<CAnalogPage::IntegerBox> CAnalogPage::GetIntegerBoxes() const
 {
-    std::vector<IntegerBox> boxes = {{IDC_DECIMALS, IDC_DECIMALS_SPIN, 1}};
+    std::vector<IntegerBox> boxes = {{IDC_DECIMALS, IDC_DECIMALS_SPIN, 1, 0, SCALING_DECIMALS_MAX, BoxRule::Own}};
     if (m_bHasScaling) {
-        boxes.insert(boxes.end(), {{IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, 5},
-                                   {IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, 5},
-                                   {IDC_OFFSET, IDC_OFFSET_SPIN, 5}});
+        boxes.insert(boxes.end(),
+                     {{IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, 5, SCALING_RANGE_MIN, SCALING_RANGE_MAX, BoxRule::Own},
+                      {IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, 5, SCALING_RANGE_MIN, SCALING_RANGE_MAX, BoxRule::Own},
+                      {IDC_OFFSET, IDC_OFFSET_SPIN, 5, -SCALING_OFFSET_LIMIT, SCALING_OFFSET_LIMIT, BoxRule::Own}});
     }
     return boxes;
+}
+
+void CAnalogPage::SetUpIntegerBoxes()
+{
+    for (const IntegerBox& box : GetIntegerBoxes()) {
+        if (box.rule == BoxRule::Own)
+            continue;
+        SetSpinRange(box.nSpinID, box.nLow, box.nHigh);
+        AddRangeTips({{box.nEditID, box.nLow, box.nHigh}});
+    }
+}
+
+BOOL CAnalogPage::OnIntegerBoxChanged(int nID)
+{
+    for (const IntegerBox& box : GetIntegerBoxes()) {
+        if (box.nEditID != nID || box.rule == BoxRule::Own)
+            continue;
+        int nValue = 0;
+        if (box.rule == BoxRule::Clamped)
+            ClampTyped(nID, box.nLow, box.nHigh, nValue);
+        SetModified(TRUE);
+        return TRUE;
+    }
+    return FALSE;
 }
 
 void CAnalogPage::MakeIntegerBoxes(CDataExchange* pDX)

@@ -77,12 +77,24 @@ protected:
     void FillLimitReferences(AnalogRecord& record) const;
 
     // ---- value boxes that take whole numbers only ----
+    enum class BoxRule {
+        // The page's own rules handle the box (the scaling group, the decimals).
+        Own,
+        // Typing beyond the range is replaced by the bound.
+        Clamped,
+        // The range is checked when the page is left.
+        CheckedOnLeaving,
+    };
     struct IntegerBox {
         int nEditID;
         int nSpinID;
         int nDigits;
+        int nLow;
+        int nHigh;
+        BoxRule rule;
     };
-    // The page's whole-number boxes; the base gives the scaling group's and the decimals'.
+    // The page's whole-number boxes; the base gives the scaling group's and the decimals'. The
+    // spins and hints of the boxes without rules of their own take the box's range.
     virtual std::vector<IntegerBox> GetIntegerBoxes() const;
 
     // ---- hints: the valid range of a value box ----
@@ -128,6 +140,9 @@ private:
 
     // The boxes become numeric boxes before their values go in; their spins keep them as buddies.
     void MakeIntegerBoxes(CDataExchange* pDX);
+    void SetUpIntegerBoxes();
+    // EN_CHANGE of a box without rules of its own; FALSE for any other control.
+    BOOL OnIntegerBoxChanged(int nID);
 
     BOOL m_bHasScaling;
     std::vector<std::unique_ptr<CIntegerEdit>> m_integerBoxes;

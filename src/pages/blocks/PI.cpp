@@ -19,14 +19,6 @@ constexpr double kKCMax = 99.99;
 constexpr int kTIOffMinutes = 99;
 constexpr int kTIOffSeconds = 59;
 
-struct EditLimit {
-    int nID;
-    int nLow;
-    int nHigh;
-};
-constexpr EditLimit kLimits[] = {
-    {IDC_LIMIT1, -10000, 20000}, {IDC_LIMIT2, 0, 1000}, {IDC_PI_TI_MINUTES, 0, 99}, {IDC_PI_TI_SECONDS, 0, 59}};
-
 }  // namespace
 
 const PIParameterSet& GetPIParameterSet(int nSet) { return kSets[std::clamp(nSet, 0, PI_SET_USER_DEFINED - 1)]; }
@@ -63,10 +55,10 @@ void CPI::FillRecord(AnalogRecord& record) const
 std::vector<CAnalogPage::IntegerBox> CPI::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
-    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
-                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
-                                 {IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, 2},
-                                 {IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, 2}});
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5, -10000, 20000, BoxRule::Clamped},
+                               {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5, 0, 1000, BoxRule::Clamped},
+                               {IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, 2, 0, kTIOffMinutes, BoxRule::Clamped},
+                               {IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, 2, 0, kTIOffSeconds, BoxRule::Clamped}});
     return boxes;
 }
 
@@ -91,13 +83,7 @@ BOOL CPI::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
-    SetSpinRange(IDC_LIMIT1_SPIN, -20000, 20000);
-    SetSpinRange(IDC_LIMIT2_SPIN, -20000, 20000);
     SetSpinRange(IDC_PI_KC_SPIN, 0, 100);
-    SetSpinRange(IDC_PI_TI_MINUTES_SPIN, 0, 99);
-    SetSpinRange(IDC_PI_TI_SECONDS_SPIN, 0, 59);
-    for (const EditLimit& limit : kLimits)
-        AddRangeTips({{limit.nID, limit.nLow, limit.nHigh}});
     AddHundredthsTip(IDC_PI_KC, 0, 9999);
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();
@@ -183,14 +169,6 @@ BOOL CPI::OnCommand(WPARAM wParam, LPARAM lParam)
     if (m_bWriting)
         return CAnalogPage::OnCommand(wParam, lParam);
     if (nCode == EN_CHANGE) {
-        for (const EditLimit& limit : kLimits) {
-            if (limit.nID == nID) {
-                int nValue = 0;
-                ClampTyped(nID, limit.nLow, limit.nHigh, nValue);
-                SetModified(TRUE);
-                return TRUE;
-            }
-        }
         if (nID == IDC_PI_KC) {
             CString strText;
             GetDlgItemText(IDC_PI_KC, strText);

@@ -2,7 +2,6 @@
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
-#include "platform/ui/Edit.h"
 
 IMPLEMENT_DYNAMIC(CPWM, CAnalogPage)
 
@@ -49,10 +48,10 @@ void CPWM::FillRecord(AnalogRecord& record) const
 std::vector<CAnalogPage::IntegerBox> CPWM::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
-    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5},
-                                 {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5},
-                                 {IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, 2},
-                                 {IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, 2}});
+    boxes.insert(boxes.end(), {{IDC_LIMIT1, IDC_LIMIT1_SPIN, 5, -kRangeLimit, kRangeLimit, BoxRule::Clamped},
+                               {IDC_LIMIT2, IDC_LIMIT2_SPIN, 5, -kRangeLimit, kRangeLimit, BoxRule::Clamped},
+                               {IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, 2, 0, kTwoDigits, BoxRule::Clamped},
+                               {IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, 2, 0, LowPartLimit(), BoxRule::Clamped}});
     return boxes;
 }
 
@@ -77,18 +76,6 @@ BOOL CPWM::OnInitDialog()
         m_nRefUnit = 0;
     if (auto* pUnits = static_cast<CComboBox*>(GetDlgItem(IDC_PWM_REF_UNIT)))
         pUnits->SetCurSel(m_nRefUnit);
-    SetSpinRange(IDC_LIMIT1_SPIN, -kRangeLimit, kRangeLimit);
-    SetSpinRange(IDC_LIMIT2_SPIN, -kRangeLimit, kRangeLimit);
-    SetSpinRange(IDC_PWM_TIME_HIGH_SPIN, 0, kTwoDigits);
-    SetSpinRange(IDC_PWM_TIME_LOW_SPIN, 0, kTwoDigits);
-    AddRangeTips({{IDC_LIMIT1, -kRangeLimit, kRangeLimit},
-                  {IDC_LIMIT2, -kRangeLimit, kRangeLimit},
-                  {IDC_PWM_TIME_HIGH, 0, kTwoDigits},
-                  {IDC_PWM_TIME_LOW, 0, LowPartLimit()}});
-    for (int nID : {IDC_PWM_TIME_HIGH, IDC_PWM_TIME_LOW}) {
-        if (auto* pEdit = static_cast<CEdit*>(GetDlgItem(nID)))
-            pEdit->LimitText(2);
-    }
     EnableControls({IDC_PWM_REF}, m_bCanRef);
     ShowTimeControls();
     return TRUE;
@@ -172,17 +159,7 @@ BOOL CPWM::OnCommand(WPARAM wParam, LPARAM lParam)
     const int nCode = HIWORD(DWORD(wParam));
     if (m_bWriting)
         return CAnalogPage::OnCommand(wParam, lParam);
-    int nValue = 0;
     switch (nCode) {
-    case EN_CHANGE:
-        if (nID == IDC_LIMIT1 || nID == IDC_LIMIT2)
-            ClampTyped(nID, -kRangeLimit, kRangeLimit, nValue);
-        else if (nID == IDC_PWM_TIME_LOW)
-            ClampTyped(nID, 0, LowPartLimit(), nValue);
-        else if (nID != IDC_PWM_TIME_HIGH)
-            break;
-        SetModified(TRUE);
-        return TRUE;
     case CBN_SELCHANGE:
         if (nID == IDC_PWM_TIME_BASE)
             OnTimeBaseChanged();
