@@ -183,7 +183,7 @@ void CARRMXIV::CopyToBlock(CBlockObj& block) const
              block);
 }
 
-void CARRMXIV::AddToApplyRecord(SheetApplyRecord& record) const
+void CARRMXIV::AddToApplyRecord(SheetApplyRecord& record)
 {
     ARRValues values{m_nType, m_nMode, m_nArea, int(m_nDataAddress), int(m_nCount), int(m_nSteps), m_bProtection,
                      m_ref1.m_bUse, m_ref1.m_nBlockNumber, m_ref2.m_bUse, m_ref2.m_nBlockNumber};

@@ -32,7 +32,7 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
-    void AddToApplyRecord(SheetApplyRecord& record) const override;
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
     // Which references the type offers.
     static bool HasRef1(int nType);

@@ -148,7 +148,7 @@ void CAstroClock::CopyToBlock(CBlockObj& block) const
     WriteAstro({m_strLocationName, m_nLocation, m_bProtection, PlaceOfMembers()}, block);
 }
 
-void CAstroClock::AddToApplyRecord(SheetApplyRecord& record) const
+void CAstroClock::AddToApplyRecord(SheetApplyRecord& record)
 {
     const AstroValues values{m_strLocationName, m_nLocation, m_bProtection, PlaceOfMembers()};
     record.writers.emplace_back([values](CBlockObj& block) { WriteAstro(values, block); });

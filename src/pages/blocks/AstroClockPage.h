@@ -35,7 +35,7 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
-    void AddToApplyRecord(SheetApplyRecord& record) const override;
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
     // The index of the last place named exactly strName (letter case counts); 0 for none.
     static int FindLocation(const CString& strName);

@@ -141,7 +141,7 @@ void CDataLog::CopyToBlock(CBlockObj& block) const
     block.m_nParam[BLOCK_PROTECTION_PARAM] = m_bProtect;
 }
 
-void CDataLog::AddToApplyRecord(SheetApplyRecord& record) const
+void CDataLog::AddToApplyRecord(SheetApplyRecord& record)
 {
     const std::vector<DataLogRow> rows = m_rows;
     const int nProtect = m_bProtect;

@@ -28,7 +28,7 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
-    void AddToApplyRecord(SheetApplyRecord& record) const override;
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
     // The operand or block number a source text stands for ("I100-I107" is 132, "B12..." 9012);
     // -1 for a text of no known kind.

@@ -87,7 +87,7 @@ void CMathErr::CopyToBlock(CBlockObj& block) const
 }
 
 // The page's OnOK does not run for Apply; the writer derives the flag from the chosen block.
-void CMathErr::AddToApplyRecord(SheetApplyRecord& record) const
+void CMathErr::AddToApplyRecord(SheetApplyRecord& record)
 {
     const MathErrValues values{m_bAutoReset, m_bProtection, m_bRetentive, m_nMathBlockIndex, m_nErrorKind, m_nRefNumber};
     record.writers.emplace_back([values](CBlockObj& block) { WriteMathErr(values, block); });

@@ -25,7 +25,7 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
-    void AddToApplyRecord(SheetApplyRecord& record) const override;
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
 protected:
     BOOL OnInitDialog() override;

@@ -86,7 +86,7 @@ void CQUAD::CopyToBlock(CBlockObj& block) const
     WriteQuad({m_bProtection, m_nDirection, m_nCoefA, m_nCoefB, m_nCoefC, m_dAmplification}, block);
 }
 
-void CQUAD::AddToApplyRecord(SheetApplyRecord& record) const
+void CQUAD::AddToApplyRecord(SheetApplyRecord& record)
 {
     const QuadValues values{m_bProtection, m_nDirection, m_nCoefA, m_nCoefB, m_nCoefC, m_dAmplification};
     record.writers.emplace_back([values](CBlockObj& block) { WriteQuad(values, block); });

@@ -23,7 +23,7 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
-    void AddToApplyRecord(SheetApplyRecord& record) const override;
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 

@@ -126,7 +126,7 @@ void CStopWatch::CopyToBlock(CBlockObj& block) const
 
 // OK's normalisation does not run for Apply: a referenced value takes its selector here, while
 // the amplification goes as entered.
-void CStopWatch::AddToApplyRecord(SheetApplyRecord& record) const
+void CStopWatch::AddToApplyRecord(SheetApplyRecord& record)
 {
     const BOOL bUse = m_reference.m_bUse;
     const StopWatchValues values{m_nType,

@@ -123,7 +123,7 @@ void CUpDownCounter::CopyToBlock(CBlockObj& block) const
                  block);
 }
 
-void CUpDownCounter::AddToApplyRecord(SheetApplyRecord& record) const
+void CUpDownCounter::AddToApplyRecord(SheetApplyRecord& record)
 {
     const CounterValues values{m_bProtection, m_bRetentive, m_nOnThreshold, m_nOffThreshold, m_nStartValue,
                                m_nSource, m_refOn.m_bUse, m_refOn.m_nBlockNumber, m_refOff.m_bUse,

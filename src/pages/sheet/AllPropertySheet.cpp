@@ -176,12 +176,13 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
         return record;
     record.bHasName = TRUE;
     record.strName = m_pMainPage->m_strName;
+    // The page's own part first: preparing it may settle members that the words carry.
+    m_pMainPage->AddToApplyRecord(record);
     for (const PageBinding& binding : m_pRow->bindings) {
         CBlockPage* pPage = BoundPage(binding);
         if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
             record.words.emplace_back(binding.word, binding.pfnMember(*pPage));
     }
-    m_pMainPage->AddToApplyRecord(record);
     return record;
 }
 

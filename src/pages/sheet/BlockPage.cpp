@@ -27,7 +27,7 @@ void CBlockPage::CopyToBlock(CBlockObj& block) const
         write(block);
 }
 
-void CBlockPage::AddToApplyRecord(SheetApplyRecord& record) const
+void CBlockPage::AddToApplyRecord(SheetApplyRecord& record)
 {
     if (BlockWrite write = MakeBlockWrite(TRUE))
         record.writers.push_back(std::move(write));

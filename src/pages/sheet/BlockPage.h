@@ -40,7 +40,7 @@ public:
     // copies of the values, never the page. By default both writes use MakeBlockWrite.
     virtual void CopyFromBlock(const CBlockObj&) {}
     virtual void CopyToBlock(CBlockObj& block) const;
-    virtual void AddToApplyRecord(SheetApplyRecord& record) const;
+    virtual void AddToApplyRecord(SheetApplyRecord& record);
 
 protected:
     BOOL OnInitDialog() override;

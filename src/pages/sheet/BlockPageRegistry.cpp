@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
+#include "pages/blocks/AnalogPageRows.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "pages/blocks/FunctionPageRows.h"
@@ -278,6 +279,7 @@ std::vector<BlockPageRow> BuildRows()
         }
         AddIoPageRow(row);
         BindFunctionPage(row);
+        BindAnalogPage(row);
         rows.push_back(std::move(row));
     }
     return rows;

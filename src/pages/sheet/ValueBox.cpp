@@ -48,6 +48,7 @@ void CValueBox::Create(CWnd& page, int nExtra, ValueBoxFamily family)
         delete pValue;
         return;
     }
+    pValue->SetFont(page.GetFont(), FALSE);
     m_pValue = pValue;
     m_pValue->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

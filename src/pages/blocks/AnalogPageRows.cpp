@@ -1,0 +1,169 @@
+#include "pages/blocks/AnalogPageRows.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "pages/blocks/AMathMux.h"
+#include "pages/blocks/ARAMP.h"
+#include "pages/blocks/AnalogComparator.h"
+#include "pages/blocks/PI.h"
+#include "pages/blocks/PWM.h"
+#include "pages/sheet/BlockPageRegistry.h"
+
+namespace {
+
+template <class TPage>
+CBlockPage* CreatePage(int nType)
+{
+    return new TPage(nType);
+}
+
+template <class TPage, int TPage::*Member>
+PageBinding Bind(BlockWordArray array, int nIndex)
+{
+    return {{array, nIndex}, &PageMember<TPage, Member>, WRITE_ON_BOTH};
+}
+
+template <int N>
+int& MathValue(CBlockPage& page)
+{
+    return static_cast<CAMathMux&>(page).m_nV[N];
+}
+template <int N>
+int& MathOperator(CBlockPage& page)
+{
+    return static_cast<CAMathMux&>(page).m_nOperator[N];
+}
+template <int N>
+int& MathPriority(CBlockPage& page)
+{
+    return static_cast<CAMathMux&>(page).m_nPriority[N];
+}
+
+constexpr BlockWordArray P = BlockWordArray::Param;
+constexpr BlockWordArray X = BlockWordArray::ParamEx;
+
+const PageBinding kProtection = Bind<CAnalogPage, &CAnalogPage::m_bProtection>(P, BLOCK_PROTECTION_PARAM);
+
+const std::vector<PageBinding> kComparatorBindings = {
+    kProtection, Bind<CAnalogComparator, &CAnalogComparator::m_bRetentive>(P, BLOCK_RETENTIVE_PARAM)};
+
+const std::vector<PageBinding> kRampBindings = {
+    kProtection,
+    Bind<CARAMP, &CARAMP::m_nSpeed>(P, ARAMP_SPEED_PARAM),
+    Bind<CARAMP, &CARAMP::m_nMaxOutput>(X, ARAMP_MAX_OUTPUT_PARAMEX),
+    Bind<CARAMP, &CARAMP::m_nStartStopOffset>(X, ARAMP_START_STOP_PARAMEX),
+};
+
+const std::vector<PageBinding> kMuxBindings = {
+    kProtection,
+    {{P, AMATH_V1_PARAM}, &MathValue<0>, WRITE_ON_BOTH},
+    {{X, AMATH_V2_PARAMEX}, &MathValue<1>, WRITE_ON_BOTH},
+    {{X, AMATH_V3_PARAMEX}, &MathValue<2>, WRITE_ON_BOTH},
+    {{X, AMATH_V4_PARAMEX}, &MathValue<3>, WRITE_ON_BOTH},
+};
+
+std::vector<PageBinding> MathBindings()
+{
+    std::vector<PageBinding> bindings = kMuxBindings;
+    bindings.insert(bindings.end(), {
+                                        {{P, AMATH_OP1_PARAM}, &MathOperator<0>, WRITE_ON_BOTH},
+                                        {{X, AMATH_OP2_PARAMEX}, &MathOperator<1>, WRITE_ON_BOTH},
+                                        {{X, AMATH_OP3_PARAMEX}, &MathOperator<2>, WRITE_ON_BOTH},
+                                        {{P, AMATH_PRIO1_PARAM}, &MathPriority<0>, WRITE_ON_BOTH},
+                                        {{X, AMATH_PRIO2_PARAMEX}, &MathPriority<1>, WRITE_ON_BOTH},
+                                        {{X, AMATH_PRIO3_PARAMEX}, &MathPriority<2>, WRITE_ON_BOTH},
+                                        Bind<CAMathMux, &CAMathMux::m_nEnOffOutput>(X, AMATH_KEEP_VALUE_PARAMEX),
+                                    });
+    return bindings;
+}
+
+const std::vector<PageBinding> kPIBindings = {kProtection, Bind<CPI, &CPI::m_bRetentive>(P, BLOCK_RETENTIVE_PARAM)};
+
+const std::vector<PageBinding> kPWMBindings = {
+    kProtection,
+    Bind<CPWM, &CPWM::m_nTimeLow>(P, TIMER_ON_LOW_PARAM),
+    Bind<CPWM, &CPWM::m_nTimeHigh>(P, TIMER_ON_HIGH_PARAM),
+    Bind<CPWM, &CPWM::m_nTimeBase>(P, TIMER_ON_BASE_PARAM),
+    Bind<CPWM, &CPWM::m_nRefUnit>(P, TIMER_ON_REF_UNIT_PARAM),
+};
+
+// The comparator page's controls whose text the Chinese interface replaces, under keys equal to
+// their ids; the watchdog and the differential trigger caption their rows by keys of their own.
+std::vector<ControlTextKey> ComparatorTexts(int nType)
+{
+    std::vector<ControlTextKey> keys;
+    for (int nID : {1371, 1024, 1025, 1295, 1083, 1104, 1105, 1084, 1106, 1107, 1085, 1087, 1088, 1086, 1091, 1108, 1080, 1014})
+        keys.push_back({nID, WORD(nID)});
+    if (nType == BT_AWDOG)
+        keys.insert(keys.end(), {{IDC_LIMIT1_LABEL, 139}, {IDC_LIMIT2_LABEL, 140}});
+    else if (nType == BT_ADTRG)
+        keys.push_back({IDC_LIMIT2_LABEL, 138});
+    else
+        keys.push_back({IDC_LIMIT2_LABEL, WORD(IDC_LIMIT2_LABEL)});
+    keys.push_back({1351, 1351});
+    return keys;
+}
+
+// The watchdog shows its value and its reference value.
+BOOL WatchdogValue(CBlockObj& block, const CSimContext&, CString& strText)
+{
+    const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(&block);
+    if (!pAnalog)
+        return FALSE;
+    strText.Format(_T("%6d/%6d"), pAnalog->m_nValue, pAnalog->m_nRefValue);
+    return TRUE;
+}
+
+// The differential trigger shows its value and the sum of its two thresholds.
+BOOL DifferentialValue(CBlockObj& block, const CSimContext&, CString& strText)
+{
+    const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(&block);
+    if (!pAnalog)
+        return FALSE;
+    strText.Format(_T("%6d/%lld"), pAnalog->m_nValue, (long long)pAnalog->m_nThreshold1 + pAnalog->m_nThreshold2);
+    return TRUE;
+}
+
+}  // namespace
+
+void BindAnalogPage(BlockPageRow& row)
+{
+    switch (row.nType) {
+    case BT_ACOMP:
+    case BT_ATHTRG:
+    case BT_AAMP:
+    case BT_AWDOG:
+    case BT_ADTRG:
+        row.pfnCreatePage = CreatePage<CAnalogComparator>;
+        row.bindings = kComparatorBindings;
+        row.textKeys = ComparatorTexts(row.nType);
+        if (row.nType == BT_AWDOG)
+            row.pfnLiveValue = WatchdogValue;
+        else if (row.nType == BT_ADTRG)
+            row.pfnLiveValue = DifferentialValue;
+        break;
+    case BT_AMATH:
+        row.pfnCreatePage = CreatePage<CAMathMux>;
+        row.bindings = MathBindings();
+        break;
+    case BT_AMUX:
+        row.pfnCreatePage = CreatePage<CAMathMux>;
+        row.bindings = kMuxBindings;
+        break;
+    case BT_ARAMP:
+        row.pfnCreatePage = CreatePage<CARAMP>;
+        row.bindings = kRampBindings;
+        break;
+    case BT_PI:
+        row.pfnCreatePage = CreatePage<CPI>;
+        row.bindings = kPIBindings;
+        break;
+    case BT_PWM:
+        row.pfnCreatePage = CreatePage<CPWM>;
+        row.bindings = kPWMBindings;
+        break;
+    default:
+        break;
+    }
+}

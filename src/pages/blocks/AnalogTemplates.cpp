@@ -1,0 +1,256 @@
+#include "pages/blocks/AnalogTemplates.h"
+
+#include "pages/blocks/AnalogPageIds.h"
+#include "pages/sheet/PageIds.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/SpinButtonCtrl.h"
+#include "platform/ui/Static.h"
+
+#include <vector>
+
+namespace {
+
+constexpr DWORD kEditStyle = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kSpinStyle = UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
+constexpr DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr int kSpinWidth = 10;
+
+// A template under construction; every control lands in tab order.
+class TemplateBuilder {
+public:
+    TemplateBuilder(UINT nID, CSize size)
+    {
+        m_t.nID = nID;
+        m_t.strCaption = _T("Parameter");
+        m_t.dwStyle = WS_CHILD | DS_SETFONT;
+        m_t.size = size;
+    }
+
+    void Label(int nID, LPCTSTR lpszText, CRect rect) { Add(DialogItem(UINT(nID), WC_STATIC, 0, rect, lpszText)); }
+    // Group frames come last, below the controls they surround.
+    void Group(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
+    }
+    void HiddenGroup(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_groups.push_back(DialogControl(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
+    }
+    void Edit(int nID, CRect rect, DWORD dwExtra = 0) { Add(DialogItem(UINT(nID), WC_EDIT, kEditStyle | dwExtra, rect)); }
+    // An edit with its spin button at its right edge.
+    // bBuddyInt: the spin writes its position into the edit; otherwise the page steps the value.
+    void SpinEdit(int nEditID, int nSpinID, CRect rect, bool bBuddyInt = true)
+    {
+        Edit(nEditID, rect);
+        const DWORD dwStyle = bBuddyInt ? kSpinStyle : kSpinStyle & ~UDS_SETBUDDYINT;
+        Add(DialogItem(UINT(nSpinID), UPDOWN_CLASS, dwStyle, CRect(rect.right, rect.top, rect.right + kSpinWidth, rect.bottom)));
+    }
+    void HiddenEdit(int nID, CRect rect) { Add(DialogControl(UINT(nID), WC_EDIT, kEditStyle, rect)); }
+    void Check(int nID, LPCTSTR lpszText, CRect rect, DWORD dwExtra = 0)
+    {
+        Add(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX | dwExtra, rect, lpszText));
+    }
+    void Push(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        Add(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText));
+    }
+    void Radio(int nID, LPCTSTR lpszText, CRect rect, bool bFirst, bool bVisible = true)
+    {
+        const DWORD dwStyle = WS_TABSTOP | BS_AUTORADIOBUTTON | (bFirst ? WS_GROUP : 0);
+        Add(bVisible ? DialogItem(UINT(nID), WC_BUTTON, dwStyle, rect, lpszText)
+                     : DialogControl(UINT(nID), WC_BUTTON, dwStyle, rect, lpszText));
+    }
+    void List(int nID, CRect rect, std::vector<CString> items)
+    {
+        DialogItemTemplate item = DialogItem(UINT(nID), WC_COMBOBOX, kListStyle | WS_GROUP, rect);
+        item.items = std::move(items);
+        Add(item);
+    }
+    void Register()
+    {
+        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
+        AfxRegisterDialogTemplate(m_t);
+    }
+
+private:
+    void Add(DialogItemTemplate item) { m_t.items.push_back(std::move(item)); }
+
+    DialogTemplate m_t;
+    std::vector<DialogItemTemplate> m_groups;
+};
+
+void AddNameRow(TemplateBuilder& t)
+{
+    t.Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 10, 62, 20));
+    t.Edit(IDC_BLOCK_NAME, CRect(64, 8, 124, 20));
+}
+
+// The sensor-scaling group from y down (72 units high); the sensor list at the name row's right.
+void AddScalingGroup(TemplateBuilder& t, int y, LPCTSTR lpszTemperature)
+{
+    t.Label(1295, _T("Sensor"), CRect(130, 10, 160, 20));
+    t.List(IDC_SENSOR, CRect(165, 8, 282, 90),
+           {_T("0 ... 10 V"), _T("0 ... 20 mA"), _T("4 ... 20 mA"), lpszTemperature, _T("No sensor")});
+    t.Group(IDC_RANGE_GROUP, _T("Measurement Range"), CRect(7, y, 140, y + 44));
+    t.Label(IDC_RANGE_MIN_LABEL, _T("Minimum"), CRect(12, y + 14, 58, y + 24));
+    t.SpinEdit(IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, CRect(60, y + 12, 114, y + 24));
+    t.Label(IDC_RANGE_MAX_LABEL, _T("Maximum"), CRect(12, y + 30, 58, y + 40));
+    t.SpinEdit(IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, CRect(60, y + 28, 114, y + 40));
+    t.Group(IDC_PARAM_GROUP, _T("Parameter"), CRect(147, y, 283, y + 44));
+    t.Label(IDC_GAIN_LABEL, _T("Gain"), CRect(154, y + 14, 188, y + 24));
+    t.SpinEdit(IDC_GAIN, IDC_GAIN_SPIN, CRect(192, y + 12, 246, y + 24), false);
+    t.Label(IDC_OFFSET_LABEL, _T("Offset"), CRect(154, y + 30, 188, y + 40));
+    t.SpinEdit(IDC_OFFSET, IDC_OFFSET_SPIN, CRect(192, y + 28, 246, y + 40));
+    // The gain in hundredths, kept beside the gain for the range check of OK.
+    t.HiddenEdit(IDC_GAIN_X100, CRect(260, y + 12, 280, y + 24));
+    t.HiddenGroup(IDC_UNIT_GROUP, _T("Unit"), CRect(7, y + 46, 140, y + 70));
+    t.Radio(IDC_CELSIUS, _T("Celsius"), CRect(14, y + 56, 70, y + 66), true, false);
+    t.Radio(IDC_FAHRENHEIT, _T("Farenheit"), CRect(74, y + 56, 136, y + 66), false, false);
+    t.HiddenGroup(IDC_RESOLUTION_GROUP, _T("Resolution"), CRect(147, y + 46, 283, y + 70));
+    t.Radio(IDC_RESOLUTION_X1, _T("x 1"), CRect(154, y + 56, 200, y + 66), true, false);
+    t.Radio(IDC_RESOLUTION_X01, _T("x 0.1"), CRect(206, y + 56, 260, y + 66), false, false);
+}
+
+void AddDecimalsRow(TemplateBuilder& t, int y)
+{
+    t.Label(1351, _T("Decimals in the Message text"), CRect(10, y + 2, 142, y + 12));
+    t.SpinEdit(IDC_DECIMALS, IDC_DECIMALS_SPIN, CRect(144, y, 162, y + 12));
+    t.Edit(IDC_DECIMALS_SAMPLE, CRect(178, y, 238, y + 12), ES_READONLY);
+}
+
+// A parameter row: caption, value with spin and, when nRefID is given, its Reference box.
+void AddLimitRow(TemplateBuilder& t, int y, int nLabelID, LPCTSTR lpszCaption, int nEditID, int nSpinID, int nRefID)
+{
+    t.Label(nLabelID, lpszCaption, CRect(12, y + 2, 112, y + 12));
+    t.SpinEdit(nEditID, nSpinID, CRect(116, y, 170, y + 12));
+    if (nRefID)
+        t.Check(nRefID, _T("Reference"), CRect(186, y + 1, 250, y + 11));
+}
+
+void AnalogComparator()
+{
+    TemplateBuilder t(IDD_ANALOG_COMPARATOR, CSize(290, 275));
+    AddNameRow(t);
+    AddScalingGroup(t, 28, _T("PT100/PT1000"));
+    t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
+    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("On"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
+    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Off"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
+    AddDecimalsRow(t, 158);
+    t.Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 178, 100, 188), WS_GROUP);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(110, 178, 200, 188));
+    t.Register();
+}
+
+void AnalogRamp()
+{
+    TemplateBuilder t(IDD_ARAMP, CSize(291, 318));
+    AddNameRow(t);
+    AddScalingGroup(t, 28, _T("PT100"));
+    t.Group(IDC_LIMIT_GROUP, _T(""), CRect(7, 104, 283, 150));
+    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("Level1(L1)"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
+    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Level2(L2)"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
+    t.Label(-1, _T("Speed of change"), CRect(10, 160, 96, 170));
+    t.SpinEdit(IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, CRect(100, 158, 154, 170));
+    t.Label(-1, _T("Steps/second"), CRect(170, 160, 240, 170));
+    t.Label(-1, _T("Largest output value"), CRect(10, 178, 96, 188));
+    t.SpinEdit(IDC_RAMP_MAX_OUTPUT, IDC_RAMP_MAX_OUTPUT_SPIN, CRect(100, 176, 154, 188));
+    t.Label(-1, _T("Start/Stop offset"), CRect(10, 196, 96, 206));
+    t.SpinEdit(IDC_RAMP_START_STOP, IDC_RAMP_START_STOP_SPIN, CRect(100, 194, 154, 206));
+    t.Label(-1, _T("(100ms)"), CRect(170, 196, 240, 206));
+    AddDecimalsRow(t, 216);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 236, 100, 246), WS_GROUP);
+    t.Register();
+}
+
+void AMathMux()
+{
+    TemplateBuilder t(IDD_AMATH_MUX, CSize(235, 326));
+    AddNameRow(t);
+    for (int i = 0; i < AMATH_ROWS; ++i) {
+        const int y = 30 + 56 * i;
+        t.Push(IDC_AMATH_CAPTION[i], _T("V"), CRect(10, y, 82, y + 13));
+        t.SpinEdit(IDC_AMATH_VALUE[i], IDC_AMATH_SPIN[i], CRect(86, y, 140, y + 13));
+        t.Check(IDC_AMATH_REF[i], _T("Reference"), CRect(160, y + 1, 220, y + 11));
+        if (i == AMATH_ROWS - 1)
+            break;
+        t.Label(IDC_AMATH_OP_LABEL[i], i == 0 ? _T("Operator 1") : i == 1 ? _T("Operator 2") : _T("Operator 3"),
+                CRect(20, y + 20, 70, y + 30));
+        t.List(IDC_AMATH_OP[i], CRect(74, y + 18, 110, y + 80), {_T("+"), _T("-"), _T("x"), _T("/")});
+        t.Label(IDC_AMATH_PRIO_LABEL[i], i == 0 ? _T("Priority 1") : i == 1 ? _T("Priority 2") : _T("Priority 3"),
+                CRect(124, y + 20, 170, y + 30));
+        t.List(IDC_AMATH_PRIO[i], CRect(174, y + 18, 210, y + 70), {_T("L"), _T("M"), _T("H")});
+    }
+    AddDecimalsRow(t, 232);
+    t.Label(IDC_AMATH_EN_LABEL, _T("When En=\"0\", output is"), CRect(10, 252, 118, 262));
+    t.Radio(IDC_AMATH_EN_ZERO, _T("0"), CRect(120, 252, 144, 262), true);
+    t.Radio(IDC_AMATH_EN_LAST, _T("Last Value"), CRect(148, 252, 220, 262), false);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 270, 100, 280), WS_GROUP);
+    t.Register();
+}
+
+void PiController()
+{
+    TemplateBuilder t(IDD_PI, CSize(292, 319));
+    AddNameRow(t);
+    AddScalingGroup(t, 28, _T("PT100/PT1000"));
+    t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 130));
+    t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 114, 68, 126));
+    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(84, 115, 136, 125), BS_PUSHLIKE);
+    t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 130));
+    t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 114, 208, 126));
+    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(224, 115, 278, 125), BS_PUSHLIKE);
+    t.Label(1296, _T("Parameter set"), CRect(10, 138, 70, 148));
+    t.List(IDC_PI_PARAM_SET, CRect(74, 136, 170, 220),
+           {_T("Temperature fast"), _T("Temperature slow"), _T("Pressure 1"), _T("Pressure 2"), _T("Full level 1"),
+            _T("Full level 2"), _T("User defined")});
+    t.Label(IDC_PI_KC_LABEL, _T("Controller amplification(KC)"), CRect(10, 156, 142, 166));
+    t.SpinEdit(IDC_PI_KC, IDC_PI_KC_SPIN, CRect(144, 154, 190, 166), false);
+    t.Check(IDC_PI_USE_TI, _T("Intergration time(TI)"), CRect(10, 174, 128, 184));
+    t.SpinEdit(IDC_PI_TI_MINUTES, IDC_PI_TI_MINUTES_SPIN, CRect(144, 172, 166, 184));
+    t.Label(IDC_PI_TI_COLON, _T(":"), CRect(178, 174, 182, 184));
+    t.SpinEdit(IDC_PI_TI_SECONDS, IDC_PI_TI_SECONDS_SPIN, CRect(184, 172, 206, 184));
+    t.Label(IDC_PI_TI_UNIT, _T("Minutes(m:s)"), CRect(220, 174, 285, 184));
+    t.Label(IDC_PI_DIRECTION_LABEL, _T("Direction(Dir)"), CRect(10, 192, 80, 202));
+    t.Radio(IDC_PI_UP, _T("Upwords(+)"), CRect(84, 192, 160, 202), true);
+    t.Radio(IDC_PI_DOWN, _T("Downwords(-)"), CRect(166, 192, 250, 202), false);
+    AddDecimalsRow(t, 210);
+    t.Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 230, 100, 240), WS_GROUP | WS_DISABLED);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(110, 230, 200, 240));
+    t.Register();
+}
+
+void Pwm()
+{
+    TemplateBuilder t(IDD_PWM, CSize(292, 326));
+    AddNameRow(t);
+    AddScalingGroup(t, 28, _T("PT100/PT1000"));
+    t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
+    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("Range Min:"), IDC_LIMIT1, IDC_LIMIT1_SPIN, 0);
+    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Range Max:"), IDC_LIMIT2, IDC_LIMIT2_SPIN, 0);
+    t.Group(IDC_PWM_TIME_GROUP, _T("Periodic time"), CRect(7, 154, 283, 180));
+    t.SpinEdit(IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, CRect(14, 164, 40, 176));
+    t.Label(IDC_PWM_TIME_COLON, _T(":"), CRect(52, 166, 56, 176));
+    t.SpinEdit(IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, CRect(58, 164, 84, 176));
+    t.List(IDC_PWM_TIME_BASE, CRect(100, 164, 200, 220),
+           {_T("Hours(h:m)"), _T("Minutes(m:s)"), _T("Seconds(s:1/100s)")});
+    t.Check(IDC_PWM_REF, _T("Reference"), CRect(210, 164, 276, 176), BS_PUSHLIKE);
+    t.Group(IDC_PWM_OUTPUT_GROUP, _T("High Speed Out"), CRect(7, 184, 140, 208));
+    t.List(IDC_PWM_OUTPUT, CRect(14, 193, 80, 260), {_T("Q0"), _T("Q1"), _T("Q2"), _T("Q3"), _T("Disable")});
+    AddDecimalsRow(t, 214);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 234, 100, 244), WS_GROUP);
+    t.Register();
+}
+
+}  // namespace
+
+void RegisterAnalogTemplates()
+{
+    AnalogComparator();
+    AnalogRamp();
+    AMathMux();
+    PiController();
+    Pwm();
+}

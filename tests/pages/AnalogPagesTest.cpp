@@ -1,0 +1,625 @@
+// The analog blocks' pages through Block Properties: the scaling group on a page, the threshold
+// rows by type and controller generation, references, the ramp's, PI's and PWM's own rules, the
+// multiplexer's priorities and captions, the live values, and Apply in a running simulation.
+#include "SheetFixture.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockIn.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/SimContext.h"
+#include "document/ModelSettings.h"
+#include "document/SimScan.h"
+#include "pages/blocks/AMathMux.h"
+#include "pages/blocks/AnalogPage.h"
+#include "pages/blocks/AnalogPageIds.h"
+#include "pages/blocks/PI.h"
+#include "pages/blocks/PWM.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
+#include "pages/sheet/ReferenceRow.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/SpinButtonCtrl.h"
+
+namespace {
+
+// The controller generation that takes references, and one that does not.
+constexpr WORD kNewModel = 0x5100;
+constexpr WORD kOldModel = 0x4000;
+
+class AnalogPages : public SheetFixture {
+protected:
+    CBlockAnalog* Analog(int nType, int x = 200, int y = 200) { return static_cast<CBlockAnalog*>(Block(nType, x, y)); }
+    // Opens the block's modal sheet, runs act on its main page and presses nButton.
+    void Edit(CBlockObj* pBlock, std::function<void(CWnd&)> act, int nButton = IDOK)
+    {
+        OnModal([act](CPropertySheet& sheet) { act(*sheet.GetActivePage()); }, nButton);
+        Properties(pBlock);
+    }
+    static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
+    static void Select(CWnd& page, int nID, int nIndex) { Combo(page, nID).UserSelect(nIndex); }
+    static void Click(CWnd& page, int nID) { static_cast<CButton*>(page.GetDlgItem(nID))->Click(); }
+    static bool Shown(CWnd& page, int nID)
+    {
+        CWnd* pControl = page.GetDlgItem(nID);
+        return pControl && pControl->IsWindowVisible();
+    }
+    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
+    static CString ItemText(CWnd& page, int nID, int nIndex)
+    {
+        CString str;
+        Combo(page, nID).GetLBText(nIndex, str);
+        return str;
+    }
+};
+
+TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
+{
+    CBlockAnalog* pComp = Analog(BT_ACOMP);
+    Edit(pComp, [](CWnd& page) {
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.00")));
+        Select(page, IDC_SENSOR, SENSOR_4_20MA);
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.25")));
+        EXPECT_EQ(Text(page, IDC_RANGE_MIN), CString(_T("0")));
+        EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("-250")));
+        Select(page, IDC_SENSOR, SENSOR_0_10V);
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.00")));
+        EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("0")));
+        SetText(page, IDC_GAIN, _T("12"));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("10.00"))) << "typing beyond the limit is cut";
+        EXPECT_EQ(Text(page, IDC_GAIN_X100), CString(_T("1000")));
+        SetText(page, IDC_OFFSET, _T("15000"));
+        EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("10000")));
+        SetText(page, IDC_DECIMALS, _T("7"));
+        EXPECT_EQ(Text(page, IDC_DECIMALS), CString(_T("3")));
+        EXPECT_EQ(Text(page, IDC_DECIMALS_SAMPLE), CString(_T("+12.345")));
+        SetText(page, IDC_OFFSET, _T("0"));
+        SetText(page, IDC_GAIN, _T("1"));
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1000")));
+        static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_GAIN_SPIN))->UserStep(1);
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.10"))) << "the spin steps the gain by a tenth";
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100")));
+        CWnd* pMax = page.GetDlgItem(IDC_RANGE_MAX);
+        pMax->SetFocus();
+        pMax->SendMessage(WM_CHAR, WPARAM('x'), 1);
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100"))) << "a whole-number box takes no letter";
+        static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_RANGE_MAX_SPIN))->UserStep(-94);
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1006"))) << "the spin steps its box";
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.01"))) << "the gain is derived from the range";
+    });
+    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_0_10V);
+    EXPECT_EQ(pComp->m_nAnalogOpt3, 1010) << "OK settled the rounded gain back into the range";
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 1.01);
+    EXPECT_EQ(pComp->m_nDecimals, 3);
+
+    Edit(pComp, [](CWnd& page) {
+        Click(page, IDC_FAHRENHEIT);
+        Click(page, IDC_RESOLUTION_X01);
+        Select(page, IDC_SENSOR, SENSOR_PT100);
+        EXPECT_EQ(Text(page, IDC_RANGE_MIN), CString(_T("-580")));
+        EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("3920")));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 4.50")));
+        EXPECT_EQ(Text(page, IDC_GAIN_X100), CString(_T("450")));
+        EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("-580")));
+        for (int nID : {IDC_RANGE_MIN, IDC_RANGE_MAX, IDC_GAIN, IDC_OFFSET})
+            EXPECT_FALSE(Enabled(page, nID)) << nID;
+        EXPECT_TRUE(Shown(page, IDC_FAHRENHEIT));
+        Select(page, IDC_SENSOR, SENSOR_NONE);
+        EXPECT_FALSE(Shown(page, IDC_RANGE_MAX)) << "no sensor, no range";
+        CRect rcOffset;
+        page.GetDlgItem(IDC_OFFSET)->GetWindowRect(rcOffset);
+        CRect rcMax;
+        page.GetDlgItem(IDC_RANGE_MAX)->GetWindowRect(rcMax);
+        EXPECT_EQ(rcOffset, rcMax) << "the offset moved into the maximum's place";
+    });
+    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_NONE);
+    EXPECT_EQ(pComp->m_nAnalogOpt4, 1);
+    EXPECT_EQ(pComp->m_nAnalogOpt5, 1);
+
+    // A gain x 100 outside its range fails with the standard prompt and keeps the sheet open.
+    bool bStillOpen = false;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_GAIN_X100, _T("1500"));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        bStillOpen = IsWindow(&dlg) != FALSE;
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Properties(pComp);
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
+TEST_F(AnalogPages, ThresholdRowsByTypeAndGeneration)
+{
+    struct Case {
+        int nType;
+        WORD wModel;
+        const TCHAR* pszRow1;  // null: the row is hidden
+        const TCHAR* pszRow2;
+        bool bReferences;
+        bool bRetentive;
+    };
+    const Case cases[] = {
+        {BT_ACOMP, kNewModel, _T("On"), _T("Off"), true, false},
+        {BT_ATHTRG, kOldModel, _T("On"), _T("Off"), false, false},
+        {BT_AAMP, kNewModel, nullptr, nullptr, false, false},
+        {BT_AWDOG, kOldModel, nullptr, _T("Threshold(difference)"), false, false},
+        {BT_AWDOG, kNewModel, _T("Threshold 1(upper: +)"), _T("Threshold 2(lower: -)"), true, true},
+        {BT_ADTRG, kNewModel, _T("On"), _T("Differential"), false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " model " << (c.wModel >> 8));
+        Doc().m_wHardwareCode = c.wModel;
+        CBlockAnalog* pBlock = Analog(c.nType);
+        Edit(
+            pBlock,
+            [&](CWnd& page) {
+                EXPECT_EQ(Shown(page, IDC_LIMIT1), c.pszRow1 != nullptr);
+                EXPECT_EQ(Shown(page, IDC_LIMIT2), c.pszRow2 != nullptr);
+                if (c.pszRow1) {
+                    EXPECT_EQ(Text(page, IDC_LIMIT1_LABEL), CString(c.pszRow1));
+                }
+                if (c.pszRow2) {
+                    EXPECT_EQ(Text(page, IDC_LIMIT2_LABEL), CString(c.pszRow2));
+                }
+                EXPECT_EQ(Shown(page, IDC_LIMIT1_REF), c.bReferences);
+                EXPECT_EQ(Shown(page, IDC_RETENTIVE), c.bRetentive);
+                EXPECT_TRUE(Shown(page, IDC_PROTECTION));
+                if (c.pszRow2) {
+                    SetText(page, IDC_LIMIT2, _T("-5"));
+                    EXPECT_EQ(Text(page, IDC_LIMIT2), CString(c.nType == BT_AWDOG ? _T("0") : _T("-5")));
+                    SetText(page, IDC_LIMIT2, _T("25000"));
+                    EXPECT_EQ(Text(page, IDC_LIMIT2), CString(_T("20000")));
+                }
+            },
+            IDCANCEL);
+    }
+}
+
+TEST_F(AnalogPages, LiveValuesByType)
+{
+    CBlockAnalog* pAmp = Analog(BT_AAMP, 100, 100);
+    CBlockAnalog* pDog = Analog(BT_AWDOG, 100, 200);
+    CBlockAnalog* pDiff = Analog(BT_ADTRG, 100, 300);
+    pAmp->m_nValue = 100;
+    pDog->m_nValue = 100;
+    pDog->m_nRefValue = -7;
+    pDiff->m_nValue = 100;
+    pDiff->m_nThreshold1 = 20;
+    pDiff->m_nThreshold2 = 10;
+    const CSimContext sim = V().MakeSimContext();
+    const struct {
+        CBlockAnalog* pBlock;
+        const TCHAR* pszText;
+    } cases[] = {{pAmp, _T("   100")}, {pDog, _T("   100/    -7")}, {pDiff, _T("   100/30")}};
+    for (const auto& c : cases) {
+        CString strText;
+        ASSERT_TRUE(FindBlockPageRow(c.pBlock->m_nType)->pfnLiveValue(*c.pBlock, sim, strText));
+        EXPECT_EQ(strText, CString(c.pszText));
+    }
+}
+
+TEST_F(AnalogPages, AReferenceTickedStoresItsBlockAndUntickedStoresNone)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pComp = Analog(BT_ACOMP, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    pComp->m_nThreshold1 = 33;
+    Edit(pComp, [](CWnd& page) {
+        EXPECT_TRUE(Enabled(page, IDC_LIMIT1_REF));
+        Click(page, IDC_LIMIT1_REF);
+        EXPECT_TRUE(Shown(page, int(IDC_LIMIT1_LIST)));
+        EXPECT_FALSE(Shown(page, IDC_LIMIT1));
+    });
+    EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pComp->m_pRefBlock[0], pSource);
+    EXPECT_EQ(pComp->m_nThreshold1, 33) << "the constant stays behind the reference";
+    Edit(pComp, [](CWnd& page) {
+        EXPECT_TRUE(Shown(page, int(IDC_LIMIT1_LIST)));
+        Click(page, IDC_LIMIT1_REF);
+        EXPECT_TRUE(Shown(page, IDC_LIMIT1));
+    });
+    EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pComp->m_pRefBlock[0], nullptr);
+}
+
+TEST_F(AnalogPages, TheRampClampsItsValues)
+{
+    Doc().m_wHardwareCode = kOldModel;
+    CBlockAnalog* pRamp = Analog(BT_ARAMP);
+    Edit(pRamp, [](CWnd& page) {
+        EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references";
+        EXPECT_EQ(ItemText(page, IDC_SENSOR, SENSOR_PT100), CString(_T("PT100")));
+        const struct {
+            int nID;
+            const TCHAR* pszTyped;
+            const TCHAR* pszShown;
+        } cases[] = {
+            {IDC_GAIN, _T("-0.5"), _T(" 0.00")},        {IDC_GAIN, _T("11"), _T("10.00")},
+            {IDC_RAMP_SPEED, _T("0"), _T("1")},          {IDC_RAMP_SPEED, _T("20000"), _T("10000")},
+            {IDC_RAMP_START_STOP, _T("-3"), _T("0")},    {IDC_RAMP_MAX_OUTPUT, _T("-20000"), _T("-10000")},
+            {IDC_LIMIT1, _T("25000"), _T("20000")},      {IDC_LIMIT2, _T("-10001"), _T("-10000")},
+        };
+        for (const auto& c : cases) {
+            SetText(page, c.nID, c.pszTyped);
+            EXPECT_EQ(Text(page, c.nID), CString(c.pszShown)) << c.nID;
+        }
+        SetText(page, IDC_GAIN, _T("2"));
+        SetText(page, IDC_RAMP_SPEED, _T("250"));
+    });
+    EXPECT_DOUBLE_EQ(pRamp->m_dGain, 2.0);
+    EXPECT_EQ(pRamp->m_nAnalogOpt3, 2000);
+    EXPECT_EQ(pRamp->m_nParam[ARAMP_SPEED_PARAM], 250);
+    EXPECT_EQ(pRamp->m_nParamEx[ARAMP_START_STOP_PARAMEX], 0);
+    EXPECT_EQ(pRamp->m_nParamEx[ARAMP_MAX_OUTPUT_PARAMEX], -10000);
+    EXPECT_EQ(pRamp->m_nThreshold1, 20000);
+}
+
+TEST_F(AnalogPages, MathPrioritiesStayAPermutationAndTheMultiplexerHasNone)
+{
+    EXPECT_EQ(CAMathMux::RowCaption(BT_AMUX, 0), CString(_T("V1(S1=0;S2=0)")));
+    EXPECT_EQ(CAMathMux::RowCaption(BT_AMUX, 3), CString(_T("V4(S1=1;S2=1)")));
+    EXPECT_EQ(CAMathMux::RowCaption(BT_AMATH, 2), CString(_T("V3")));
+    int priorities[3] = {2, 1, 0};
+    CAMathMux::ChoosePriority(priorities, 0, 0);
+    EXPECT_EQ(priorities[0], 0);
+    EXPECT_EQ(priorities[1], 1);
+    EXPECT_EQ(priorities[2], 2);
+
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pMath = Analog(BT_AMATH, 100, 100);
+    Edit(pMath, [](CWnd& page) {
+        EXPECT_TRUE(Shown(page, IDC_AMATH_PRIO[0]));
+        EXPECT_FALSE(Enabled(page, IDC_AMATH_REF[0])) << "nothing to reference";
+        page.GetDlgItem(IDC_AMATH_PRIO[0])->SetFocus();
+        Select(page, IDC_AMATH_PRIO[0], 0);
+        EXPECT_EQ(Combo(page, IDC_AMATH_PRIO[2]).GetCurSel(), 2) << "priority 3 took the old H";
+        Select(page, IDC_AMATH_OP[1], 3);
+        SetText(page, IDC_AMATH_VALUE[3], _T("-32768"));
+    });
+    EXPECT_EQ(pMath->m_nParam[AMATH_PRIO1_PARAM], 0);
+    EXPECT_EQ(pMath->m_nParamEx[AMATH_PRIO2_PARAMEX], 1);
+    EXPECT_EQ(pMath->m_nParamEx[AMATH_PRIO3_PARAMEX], 2);
+    EXPECT_EQ(pMath->m_nParamEx[AMATH_OP2_PARAMEX], 3);
+    EXPECT_EQ(pMath->m_nParamEx[AMATH_V4_PARAMEX], -32768);
+
+    CBlockAnalog* pMux = Analog(BT_AMUX, 100, 300);
+    Edit(
+        pMux,
+        [](CWnd& page) {
+            EXPECT_EQ(Text(page, IDC_AMATH_CAPTION[1]), CString(_T("V2(S1=0;S2=1)")));
+            EXPECT_FALSE(Shown(page, IDC_AMATH_PRIO[0]));
+            EXPECT_FALSE(Shown(page, IDC_AMATH_OP[2]));
+            EXPECT_FALSE(Shown(page, IDC_AMATH_EN_ZERO));
+            EXPECT_TRUE(Enabled(page, IDC_AMATH_REF[0])) << "the math block may be referenced";
+        },
+        IDCANCEL);
+
+    // 40000 is no value of the row: the standard prompt, and the sheet stays open.
+    bool bStillOpen = false;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        SetText(*static_cast<CPropertySheet&>(dlg).GetActivePage(), IDC_AMATH_VALUE[0], _T("40000"));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        bStillOpen = IsWindow(&dlg) != FALSE;
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Properties(pMux);
+    EXPECT_TRUE(bStillOpen);
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(pMux->m_nParam[AMATH_V1_PARAM], 0);
+}
+
+TEST_F(AnalogPages, PiParameterSetsAndTheIntegrationTime)
+{
+    CBlockAnalog* pPI = Analog(BT_PI);
+    Edit(pPI, [](CWnd& page) {
+        EXPECT_FALSE(Enabled(page, IDC_PI_KC)) << "a fixed set locks KC";
+        Select(page, IDC_PI_PARAM_SET, 3);
+        EXPECT_EQ(Text(page, IDC_PI_KC), CString(_T("1.20")));
+        EXPECT_EQ(Text(page, IDC_PI_TI_MINUTES), CString(_T("0")));
+        EXPECT_EQ(Text(page, IDC_PI_TI_SECONDS), CString(_T("12")));
+        EXPECT_EQ(static_cast<CButton*>(page.GetDlgItem(IDC_PI_UP))->GetCheck(), BST_CHECKED);
+        Select(page, IDC_PI_PARAM_SET, PI_SET_USER_DEFINED);
+        EXPECT_TRUE(Enabled(page, IDC_PI_KC));
+        EXPECT_TRUE(Enabled(page, IDC_PI_TI_SECONDS));
+        Click(page, IDC_PI_USE_TI);
+        EXPECT_EQ(Text(page, IDC_PI_TI_MINUTES), CString(_T("99")));
+        EXPECT_EQ(Text(page, IDC_PI_TI_SECONDS), CString(_T("59")));
+        EXPECT_FALSE(Enabled(page, IDC_PI_TI_MINUTES));
+        Click(page, IDC_PI_USE_TI);
+        EXPECT_EQ(Text(page, IDC_PI_TI_SECONDS), CString(_T("12"))) << "switched on again, TI comes back";
+        SetText(page, IDC_LIMIT1, _T("25000"));
+        EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("20000")));
+        SetText(page, IDC_LIMIT2, _T("-500"));
+        EXPECT_EQ(Text(page, IDC_LIMIT2), CString(_T("0")));
+        SetText(page, IDC_PI_KC, _T("99.99"));
+        static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_PI_KC_SPIN))->UserStep(1);
+        EXPECT_EQ(Text(page, IDC_PI_KC), CString(_T("99.99")));
+        SetText(page, IDC_PI_TI_MINUTES, _T("99"));
+        SetText(page, IDC_PI_TI_SECONDS, _T("59"));
+    });
+    EXPECT_EQ(pPI->m_nPiOpt1, PI_SET_USER_DEFINED);
+    EXPECT_DOUBLE_EQ(pPI->m_dPiOpt2, 99.99);
+    EXPECT_EQ(pPI->m_nPiOpt3, 0) << "a user-defined 99:59 is stored as TI off";
+    EXPECT_EQ(pPI->m_nThreshold1, 20000);
+    EXPECT_EQ(pPI->m_nThreshold2, 0);
+
+    Edit(pPI, [](CWnd& page) { Select(page, IDC_PI_PARAM_SET, 4); });
+    EXPECT_EQ(pPI->m_nPiOpt1, 4);
+    EXPECT_EQ(pPI->m_nPiOpt3, 1) << "Full level 1 keeps its 99:59 on";
+    EXPECT_EQ(pPI->m_nPiOpt4, 99);
+    EXPECT_EQ(pPI->m_nPiOpt5, 59);
+}
+
+TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pPwm = Analog(BT_PWM, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    Edit(pPwm, [](CWnd& page) {
+        EXPECT_EQ(ItemText(page, IDC_PWM_TIME_BASE, PWM_THIRD_BASE), CString(_T("Seconds(s:1/100s)")));
+        Select(page, IDC_PWM_OUTPUT, 2);
+        EXPECT_EQ(ItemText(page, IDC_PWM_TIME_BASE, PWM_THIRD_BASE), CString(_T("100ms:ms")));
+        EXPECT_EQ(Combo(page, IDC_PWM_TIME_BASE).GetCurSel(), PWM_THIRD_BASE);
+        SetText(page, IDC_PWM_TIME_LOW, _T("75"));
+        EXPECT_EQ(Text(page, IDC_PWM_TIME_LOW), CString(_T("75")));
+        Select(page, IDC_PWM_TIME_BASE, 1);
+        EXPECT_EQ(Text(page, IDC_PWM_TIME_LOW), CString(_T("59")));
+        SetText(page, IDC_LIMIT1, _T("-30000"));
+        EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("-20000")));
+        SetText(page, IDC_RANGE_MAX, _T("1006"));
+    });
+    EXPECT_EQ(pPwm->m_nAnalogOpt3, 1010) << "the PWM's OK settles the scaling as the other pages do";
+    EXPECT_EQ(pPwm->m_nPwmOpt, 2);
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_LOW_PARAM], 59);
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_BASE_PARAM], 1);
+    EXPECT_EQ(pPwm->m_nThreshold1, -20000);
+
+    Edit(pPwm, [](CWnd& page) {
+        Select(page, IDC_PWM_OUTPUT, PWM_OUTPUT_NONE);
+        EXPECT_EQ(ItemText(page, IDC_PWM_TIME_BASE, PWM_THIRD_BASE), CString(_T("Seconds(s:1/100s)")));
+        Click(page, IDC_PWM_REF);
+        EXPECT_TRUE(Shown(page, int(IDC_PWM_REF_BLOCK)));
+        EXPECT_FALSE(Shown(page, IDC_PWM_TIME_BASE));
+        Select(page, int(IDC_PWM_REF_UNIT), 2);
+    });
+    EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pPwm->m_pRefBlock[0], pSource);
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_LOW_PARAM], 0);
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_HIGH_PARAM], 0);
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_BASE_PARAM], 1) << "the base is kept";
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_REF_UNIT_PARAM], 2);
+}
+
+TEST_F(AnalogPages, PwmApplyStoresTheOutputAndTheUnitAsOkDoes)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pPwm = Analog(BT_PWM, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    StartSimulation();
+    Properties(pPwm);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pPwm->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CWnd& page = *pSheet->m_pMainPage;
+    Select(page, IDC_PWM_OUTPUT, 1);
+    Click(page, IDC_PWM_REF);
+    Select(page, int(IDC_PWM_REF_UNIT), 1);
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pPwm->m_nPwmOpt, 1) << "Apply writes the high-speed output";
+    EXPECT_EQ(pPwm->m_nParam[TIMER_ON_REF_UNIT_PARAM], 1) << "and the unit the list shows";
+    EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pPwm->m_pRefBlock[0], pSource);
+}
+
+TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
+{
+    CBlockAnalog* pComp = Analog(BT_ACOMP, 200, 200);
+    CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 200);
+    auto* pLine = new CConnectLineObj;
+    pLine->m_pStartBlock = pInput;
+    pLine->m_nStartBlock = pInput->m_nNumber;
+    pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+    pLine->m_pEndBlock = pComp;
+    pLine->m_nEndBlock = pComp->m_nNumber;
+    pLine->m_nEndPin = 0;
+    Doc().m_lineList.AddTail(pLine);
+    pComp->m_nPinSource[0] = pInput->m_nNumber;
+    // Automatic range: the input takes the measuring range of the block it feeds.
+    pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
+    pInput->m_nAux[INPUT_SIM_START_AUX] = 500;
+    pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 500;
+    StartSimulation();
+    auto* pAnalogIn = static_cast<CBlockAnalogIn*>(pInput);
+    const auto scan = [&] {
+        m_clock.Advance(25);
+        ScanDocument(Doc(), V().MakeSimContext());
+    };
+    scan();
+    Properties(pComp);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pComp->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    SetText(*pSheet->m_pMainPage, IDC_RANGE_MAX, _T("2000"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 2.0);
+    scan();
+    EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000) << "the input took the new measuring range";
+    EXPECT_EQ(pInput->m_nAux[INPUT_SIM_VALUE_AUX], 500);
+    EXPECT_EQ(pAnalogIn->m_nShownValue, 500);
+    EXPECT_EQ(pAnalogIn->m_nSimRaw, 250) << "its raw level is its value on the new scale";
+
+    // A range of no width scales nothing: the input sits at the bottom of its scale.
+    SetText(*pSheet->m_pMainPage, IDC_RANGE_MIN, _T("2000"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 0.0);
+    scan();
+    EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MIN_AUX], 2000);
+    EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000);
+    EXPECT_EQ(pAnalogIn->m_nSimRaw, 0);
+}
+
+TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pComp = Analog(BT_ATHTRG, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    StartSimulation();
+    Properties(pComp);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pComp->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CWnd& page = *pSheet->m_pMainPage;
+    Select(page, IDC_SENSOR, SENSOR_4_20MA);
+    SetText(page, IDC_RANGE_MAX, _T("807"));
+    SetText(page, IDC_LIMIT1, _T("-150"));
+    Click(page, IDC_LIMIT2_REF);
+    SetText(page, IDC_DECIMALS, _T("1"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_4_20MA);
+    // 807 over 800 readings gives 1.00875, rounded to 1.01; the range follows the gain.
+    EXPECT_DOUBLE_EQ(pComp->m_dGain, 1.01);
+    EXPECT_EQ(pComp->m_nOffset, -203);
+    EXPECT_EQ(pComp->m_nAnalogOpt3, 807);
+    EXPECT_EQ(pComp->m_nAnalogOpt2, -1);
+    EXPECT_EQ(pComp->m_nThreshold1, -150);
+    EXPECT_EQ(pComp->m_nDecimals, 1);
+    EXPECT_EQ(pComp->m_pRefBlock[1], pSource);
+    EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM + 1], 1);
+    EXPECT_EQ(pComp->m_pRefBlock[0], nullptr);
+}
+
+TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pMux = Analog(BT_AMUX, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    CBlockAnalog* pPI = Analog(BT_PI, 300, 100);
+    CBlockAnalog* pPwm = Analog(BT_PWM, 300, 300);
+    Edit(pMux, [](CWnd& page) {
+        Click(page, IDC_AMATH_REF[2]);
+        EXPECT_TRUE(Shown(page, int(IDC_AMATH_LIST[2])));
+        EXPECT_FALSE(Shown(page, IDC_AMATH_VALUE[2]));
+        EXPECT_FALSE(Shown(page, IDC_AMATH_SPIN[2]));
+    });
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM + 2], 1);
+    EXPECT_NE(pMux->m_pRefBlock[2], nullptr);
+    Edit(pMux, [](CWnd& page) { Click(page, IDC_AMATH_REF[2]); });
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM + 2], 0) << "unticking clears the row's block";
+    EXPECT_EQ(pMux->m_pRefBlock[2], nullptr);
+
+    pPI->m_nThreshold1 = 640;
+    Edit(pPI, [pSource](CWnd& page) {
+        EXPECT_TRUE(Shown(page, IDC_LIMIT1_REF));
+        Click(page, IDC_LIMIT1_REF);
+        EXPECT_FALSE(Shown(page, IDC_LIMIT1));
+        auto& list = Combo(page, int(IDC_LIMIT1_LIST));
+        for (int i = 0; i < list.GetCount(); ++i) {
+            if (CReferenceRow::NumberOfLine(ItemText(page, int(IDC_LIMIT1_LIST), i)) == pSource->m_nNumber)
+                list.UserSelect(i);
+        }
+    });
+    EXPECT_EQ(pPI->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pPI->m_pRefBlock[0], pSource);
+    EXPECT_EQ(pPI->m_nThreshold1, 640) << "the SP constant stays behind the reference";
+
+    // The PWM's list offers only what the document holds; a reference with nothing chosen is none.
+    Edit(pPwm, [](CWnd& page) {
+        EXPECT_TRUE(Shown(page, IDC_PWM_TIME_HIGH));
+        Combo(page, int(IDC_PWM_REF_BLOCK)).ResetContent();
+        Click(page, IDC_PWM_REF);
+    });
+    EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pPwm->m_pRefBlock[0], nullptr);
+
+    Doc().m_wHardwareCode = kOldModel;
+    Edit(
+        pPI, [](CWnd& page) { EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references"; },
+        IDCANCEL);
+}
+
+TEST_F(AnalogPages, HintsFollowTheLayoutBySensor)
+{
+    CBlockAnalog* pComp = Analog(BT_ACOMP);
+    Edit(
+        pComp,
+        [](CWnd& page) {
+            const CToolTipWnd& tips = static_cast<CAnalogPage&>(page).GetTips();
+            EXPECT_EQ(tips.GetToolCount(), 7);
+            Select(page, IDC_SENSOR, SENSOR_NONE);
+            EXPECT_EQ(tips.GetToolCount(), 5) << "no hints over the hidden range";
+            Select(page, IDC_SENSOR, SENSOR_0_20MA);
+            EXPECT_EQ(tips.GetToolCount(), 7);
+        },
+        IDCANCEL);
+}
+
+TEST_F(AnalogPages, ChineseCaptionsOfTheWatchdogsRowsComeFromTheirOwnKeys)
+{
+    SetPageTextLookup([](WORD nKey, CString& str) {
+        str.Format(_T("K%u"), unsigned(nKey));
+        return TRUE;
+    });
+    const int nWasChinese = g_bChineseUI;
+    g_bChineseUI = 1;
+    Doc().m_wHardwareCode = kNewModel;
+    CString strRow1;
+    CString strRow2;
+    CString strSensor;
+    Edit(
+        Analog(BT_AWDOG),
+        [&](CWnd& page) {
+            strRow1 = Text(page, IDC_LIMIT1_LABEL);
+            strRow2 = Text(page, IDC_LIMIT2_LABEL);
+            strSensor = Text(page, IDC_RANGE_GROUP);
+        },
+        IDCANCEL);
+    g_bChineseUI = nWasChinese;
+    SetPageTextLookup(nullptr);
+    EXPECT_EQ(strRow1, CString(_T("K139")));
+    EXPECT_EQ(strRow2, CString(_T("K140")));
+    EXPECT_EQ(strSensor, CString(_T("K1083")));
+}
+
+TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
+{
+    Doc().m_wHardwareCode = kNewModel;
+    CBlockAnalog* pMux = Analog(BT_AMUX, 100, 100);
+    CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
+    pMux->m_pRefBlock[0] = pSource;
+    pMux->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pMux->m_nParam[AMATH_V1_PARAM] = 7;
+    StartSimulation();
+    Properties(pMux);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pMux->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    Click(*pSheet->m_pMainPage, IDC_AMATH_REF[0]);
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pMux->m_pRefBlock[0], nullptr) << "a block left behind would still feed V1";
+    EXPECT_EQ(pMux->m_nParam[AMATH_V1_PARAM], 7);
+}
+
+TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
+{
+    CBlockAnalog* pDog = Analog(BT_AWDOG);
+    pDog->m_nValue = 12;
+    StartSimulation();
+    Properties(pDog);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(pDog->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CWnd& page = *pSheet->m_pMainPage;
+    ASSERT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("    12/     0")));
+    // A window's own painting lies below its controls: the text must be a control over the frame.
+    bool bTextAboveFrame = false;
+    for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        if (pChild->GetDlgCtrlID() == IDC_CURRENT_VALUE_BOX)
+            break;
+        CString strText;
+        pChild->GetWindowText(strText);
+        bTextAboveFrame = bTextAboveFrame || strText == CString(_T("    12/     0"));
+    }
+    EXPECT_TRUE(bTextAboveFrame);
+}
+
+}  // namespace

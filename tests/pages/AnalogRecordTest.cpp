@@ -1,0 +1,109 @@
+// The analog form of the apply record: the fields an analog page stores, read from a block and
+// written back by group, with references looked up by number.
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "pages/blocks/AnalogRecord.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class AnalogRecordTest : public ::testing::Test {
+protected:
+    CBlockAnalog* Add(int nType)
+    {
+        CBlockObj* pBlock = CreateBlockForType(nType, m_slots, &m_doc);
+        m_doc.AddBlock(pBlock);
+        return static_cast<CBlockAnalog*>(pBlock);
+    }
+
+    CVetlaDoc m_doc;
+    int m_slots[16] = {};
+};
+
+TEST_F(AnalogRecordTest, EveryFieldTravelsFromBlockToBlock)
+{
+    CBlockAnalog* pFrom = Add(BT_PI);
+    CBlockAnalog* pRef = Add(BT_AAMP);
+    pFrom->m_nAnalogOpt1 = 2;
+    pFrom->m_nAnalogOpt2 = -5;
+    pFrom->m_nAnalogOpt3 = 795;
+    pFrom->m_dGain = 1.0;
+    pFrom->m_nOffset = -205;
+    pFrom->m_nAnalogOpt4 = 1;
+    pFrom->m_nAnalogOpt5 = 0;
+    pFrom->m_nThreshold1 = 123;
+    pFrom->m_nThreshold2 = 456;
+    pFrom->m_nDecimals = 2;
+    pFrom->m_nPiOpt1 = 6;
+    pFrom->m_dPiOpt2 = 3.5;
+    pFrom->m_nPiOpt3 = 0;
+    pFrom->m_nPiOpt4 = 99;
+    pFrom->m_nPiOpt5 = 59;
+    pFrom->m_nPwmOpt = 1;
+    pFrom->m_pRefBlock[1] = pRef;
+    pFrom->m_nParam[BLOCK_REF_USED_PARAM + 1] = 1;
+
+    CBlockAnalog* pTo = Add(BT_PI);
+    AnalogRecord record = ReadAnalogRecord(*pFrom);
+    WriteAnalogRecord(record, *pTo);
+    EXPECT_EQ(pTo->m_nAnalogOpt1, 2);
+    EXPECT_EQ(pTo->m_nAnalogOpt2, -5);
+    EXPECT_EQ(pTo->m_nAnalogOpt3, 795);
+    EXPECT_EQ(pTo->m_nOffset, -205);
+    EXPECT_EQ(pTo->m_nAnalogOpt4, 1);
+    EXPECT_EQ(pTo->m_nAnalogOpt5, 0);
+    EXPECT_EQ(pTo->m_nThreshold1, 123);
+    EXPECT_EQ(pTo->m_nThreshold2, 456);
+    EXPECT_EQ(pTo->m_nDecimals, 2);
+    EXPECT_EQ(pTo->m_nPiOpt1, 6);
+    EXPECT_DOUBLE_EQ(pTo->m_dPiOpt2, 3.5);
+    EXPECT_EQ(pTo->m_nPiOpt3, 0);
+    EXPECT_EQ(pTo->m_nPiOpt4, 99);
+    EXPECT_EQ(pTo->m_nPiOpt5, 59);
+    EXPECT_EQ(pTo->m_nPwmOpt, 1);
+    EXPECT_EQ(pTo->m_pRefBlock[0], nullptr);
+    EXPECT_EQ(pTo->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pTo->m_pRefBlock[1], pRef);
+    EXPECT_EQ(pTo->m_nParam[BLOCK_REF_USED_PARAM + 1], 1);
+}
+
+TEST_F(AnalogRecordTest, OnlyTheRecordsGroupsAndReferencesAreWritten)
+{
+    CBlockAnalog* pBlock = Add(BT_PWM);
+    CBlockAnalog* pRef = Add(BT_AAMP);
+    pBlock->m_pRefBlock[2] = pRef;
+    pBlock->m_nParam[BLOCK_REF_USED_PARAM + 2] = 1;
+    pBlock->m_dPiOpt2 = 7.0;
+    AnalogRecord record;
+    record.nGroups = ANALOG_GROUP_LIMITS | ANALOG_GROUP_PWM;
+    record.nLimit1 = -20000;
+    record.nLimit2 = 20000;
+    record.nFastOutput = 3;
+    record.nSensor = 4;
+    record.nReferences = 1;
+    WriteAnalogRecord(record, *pBlock);
+    EXPECT_EQ(pBlock->m_nThreshold1, -20000);
+    EXPECT_EQ(pBlock->m_nThreshold2, 20000);
+    EXPECT_EQ(pBlock->m_nPwmOpt, 3);
+    EXPECT_EQ(pBlock->m_nAnalogOpt1, 0) << "no scaling group, no sensor written";
+    EXPECT_DOUBLE_EQ(pBlock->m_dPiOpt2, 7.0) << "no PI group";
+    EXPECT_EQ(pBlock->m_pRefBlock[2], pRef) << "only the record's first reference is written";
+}
+
+TEST_F(AnalogRecordTest, AReferenceToABlockThatIsGoneIsNoReference)
+{
+    CBlockAnalog* pBlock = Add(BT_ACOMP);
+    AnalogRecord record = ReadAnalogRecord(*pBlock);
+    record.refs[0] = {TRUE, 9999};
+    record.refs[1] = {FALSE, pBlock->m_nNumber};
+    WriteAnalogRecord(record, *pBlock);
+    EXPECT_EQ(pBlock->m_pRefBlock[0], nullptr);
+    EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 0);
+    EXPECT_EQ(pBlock->m_pRefBlock[1], nullptr) << "a flag that is clear names no block";
+    EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM + 1], 0);
+}
+
+}  // namespace
