@@ -4,6 +4,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/DiagramClipboard.h"
 #include "editor/VetlaView.h"
+#include "messagetext/MessageTextPages.h"
 #include "pages/sheet/PageTexts.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
@@ -78,6 +79,7 @@ BOOL CVetlaApp::InitInstance()
     LoadStdProfileSettings(kRecentFiles);
     RegisterShellResources();
     RegisterDiagramClipboardFormats();
+    InstallMessageTextPages();
 
     m_pFBDTemplate = new CMultiDocTemplate(IDR_FBDTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CVetlaView));

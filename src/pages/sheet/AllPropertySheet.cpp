@@ -62,6 +62,8 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
         m_psh.dwFlags |= PSH_NOAPPLYNOW;
     if (m_pRow && m_pRow->pfnCreatePage)
         m_pMainPage = CreateBlockPage(m_pRow->pfnCreatePage, nType);
+    else if (m_pRow && m_pRow->pfnCreateDocumentPage)
+        m_pMainPage = AddBlockPage(m_pRow->pfnCreateDocumentPage(nType, m_pHost ? m_pHost->GetSheetDocument() : nullptr));
     if (m_pRow) {
         // The titles are reserved first: the pages point at them.
         m_extraTitles.resize(m_pRow->extraPages.size());
@@ -84,7 +86,13 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
 
 CBlockPage* CAllPropertySheet::CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType)
 {
-    CBlockPage* pPage = pfnCreate(nType);
+    return AddBlockPage(pfnCreate(nType));
+}
+
+CBlockPage* CAllPropertySheet::AddBlockPage(CBlockPage* pPage)
+{
+    if (!pPage)
+        return nullptr;
     pPage->m_bSimulating = m_bModeless;
     pPage->m_pDocument = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
     AddPage(pPage);
@@ -142,6 +150,7 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
     }
+    m_pMainPage->CopyFromBlock(block);
 }
 
 void CAllPropertySheet::CopyBack(CBlockObj& block) const
@@ -155,6 +164,7 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         if (pPage && (binding.nWriteBack & WRITE_ON_OK))
             WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
+    m_pMainPage->CopyToBlock(block);
 }
 
 SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const

@@ -72,6 +72,7 @@ private:
     void TranslateTexts();
     void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
     CBlockPage* CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType);
+    CBlockPage* AddBlockPage(CBlockPage* pPage);
     // The page a binding shows its word in; null when the sheet does not show that page.
     CBlockPage* BoundPage(const PageBinding& binding) const;
     void SetPagesModified(BOOL bModified);

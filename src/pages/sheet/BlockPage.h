@@ -7,6 +7,7 @@
 #include "pages/sheet/ValueBox.h"
 #include "platform/ui/PropertyPage.h"
 
+class CBlockObj;
 class CVetlaDoc;
 
 class CBlockPage : public CPropertyPage {
@@ -24,6 +25,10 @@ public:
 
     // The live value's text; the box repaints when it changed.
     void DrawCurrentValue(const CString& strText);
+    // A page whose values are more than block words (the message-text pages' cells and
+    // elements) copies them itself, after the sheet's bindings.
+    virtual void CopyFromBlock(const CBlockObj&) {}
+    virtual void CopyToBlock(CBlockObj&) const {}
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
 

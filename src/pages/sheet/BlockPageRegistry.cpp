@@ -7,6 +7,7 @@
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "pages/sheet/AnalogRanges.h"
+#include "pages/sheet/MessageTextPageFactory.h"
 #include "pages/sheet/PageIds.h"
 
 #include <algorithm>
@@ -270,6 +271,8 @@ std::vector<BlockPageRow> BuildRows()
         } else if (type.nType == BT_BOOLEAN) {
             row.pfnCreatePage = CreatePage<CBoolean>;
             row.bindings = kBooleanBindings;
+        } else if (type.nType == BT_MSGTEXT) {
+            row.pfnCreateDocumentPage = CreateMessageTextPage;
         }
         rows.push_back(std::move(row));
     }

@@ -1,0 +1,16 @@
+#include "messagetext/MessageTextPages.h"
+
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "messagetext/MessageTextsNew.h"
+#include "pages/sheet/MessageTextPageFactory.h"
+
+CBlockPage* MakeMessageTextPage(int nType, const CVetlaDoc* pDoc)
+{
+    const WORD wHardware = pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode;
+    if (IsNewGeneration(wHardware))
+        return new CMessageTexts_New(nType);
+    return new CMessageTexts(nType);
+}
+
+void InstallMessageTextPages() { SetMessageTextPageFactory(MakeMessageTextPage); }
