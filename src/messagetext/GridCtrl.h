@@ -271,6 +271,8 @@ private:
     void DrawWidgets(CDC* pDC);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
     int ScrollPos(int nBar) const;
+    void ResetScrollBarsNow();
+    BOOL m_bResettingScrollBars = FALSE;
 
     std::vector<UINT> m_rowHeights;
     std::vector<UINT> m_colWidths;

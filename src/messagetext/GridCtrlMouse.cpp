@@ -68,12 +68,14 @@ void CGridCtrl::FinishResize(CPoint point)
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    // Typing goes where the user clicked.
+    if (GetFocus() != this)
+        SetFocus();
     SelectWidgetAt(point);
     // A press on an element may start dragging it; the cells under it stay as they are.
     if (m_pSelectedWidget && m_bAllowDragAndDrop) {
         m_bLMouseButtonDown = TRUE;
         m_MouseMode = MOUSE_PREPARE_DRAG;
-        SetFocus();
         return;
     }
     m_LeftClickDownCell = GetCellFromPt(point);

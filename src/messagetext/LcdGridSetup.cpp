@@ -9,8 +9,8 @@ namespace {
 constexpr COLORREF kCellBack = RGB(85, 157, 85);
 constexpr COLORREF kCellText = RGB(0, 0, 0);
 constexpr COLORREF kGridBack = RGB(255, 255, 224);
-// The grid's client edge on both sides.
-constexpr int kBorder = 4;
+// The grid's border and client edge on both sides.
+constexpr int kBorder = 6;
 
 }  // namespace
 

@@ -13,4 +13,9 @@ CBlockPage* MakeMessageTextPage(int nType, const CVetlaDoc* pDoc)
     return new CMessageTexts(nType);
 }
 
-void InstallMessageTextPages() { SetMessageTextPageFactory(MakeMessageTextPage); }
+// The pages and their dialogs name parameters by the document's table.
+void InstallMessageTextPages()
+{
+    CVetlaDoc::InitParameterNames();
+    SetMessageTextPageFactory(MakeMessageTextPage);
+}

@@ -129,7 +129,23 @@ BOOL CMessageTexts::OnInitDialog()
     }
     OnInitDialogLists();
     UpdateData(FALSE);
+    ShowReadOnlyInSimulation();
     return TRUE;
+}
+
+// The running simulation's sheet writes only its name and comment back: the message is shown
+// as it stands and cannot be edited there, so that no edit is silently dropped.
+void CMessageTexts::ShowReadOnlyInSimulation()
+{
+    if (!m_bSimulating)
+        return;
+    m_grid.SetEditable(FALSE);
+    m_grid.m_bAllowDragAndDrop = FALSE;
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+        const int nID = pChild->GetDlgCtrlID();
+        if (nID != IDC_BLOCK_NAME && nID != IDC_BLOCK_NAME_LABEL && pChild != &m_grid)
+            pChild->EnableWindow(FALSE);
+    }
 }
 
 void CMessageTexts::OnInitDialogLists()

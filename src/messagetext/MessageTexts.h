@@ -70,6 +70,7 @@ protected:
     void SetUpGrid();
     // The priority, block and general lists and the Insert button.
     void OnInitDialogLists();
+    void ShowReadOnlyInSimulation();
     // The element lists the page holds: what the block had (In) and what OK leaves (Out).
     CObArray m_widgetsIn[2][MSGTEXT_LINES];
     CObArray m_widgetsOut[2][MSGTEXT_LINES];

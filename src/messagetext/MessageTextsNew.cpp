@@ -127,6 +127,7 @@ BOOL CMessageTexts_New::OnInitDialog()
     GetDlgItem(IDC_MT_BAR)->SetWindowText(CString(TCHAR(0x2584)));
     UpdateSetRadios();
     UpdateData(FALSE);
+    ShowReadOnlyInSimulation();
     return TRUE;
 }
 
@@ -432,9 +433,14 @@ CWidget* CMessageTexts_New::PlaceGraph(int nGraph)
     return PlaceAtAnchor(pWidget, kGraphLines);
 }
 
+bool CMessageTexts_New::SpecialCharPaletteShown() const
+{
+    return m_pSpecialCharDlg && IsWindow(m_pSpecialCharDlg.get());
+}
+
 void CMessageTexts_New::ShowSpecialCharPalette()
 {
-    if (m_pSpecialCharDlg && IsWindow(m_pSpecialCharDlg.get()))
+    if (SpecialCharPaletteShown())
         return;
     m_pSpecialCharDlg = std::make_unique<CSpecialCharDlg>(this, &m_grid);
     if (!m_pSpecialCharDlg->Create(IDD_SPECIAL_CHAR, this))

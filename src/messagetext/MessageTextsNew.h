@@ -54,7 +54,7 @@ public:
     // ---- the character sets ----
     void OnSelectCharSet(int nSet);
     void OnEnableCharSet(int nSet);
-    bool SpecialCharPaletteShown() const { return m_pSpecialCharDlg != nullptr; }
+    bool SpecialCharPaletteShown() const;
 
 protected:
     BOOL OnInitDialog() override;

@@ -123,6 +123,7 @@ TEST_F(MessageTextPage, OkWritesTextAndElementsBackWithOneSnapshot)
     const CWidget* pWidget = WidgetOf(m_pText->m_arrWidgets1[0], 0);
     EXPECT_EQ(pWidget->m_nColumn, 10);
     EXPECT_EQ(pWidget->m_nParamId, 16);
+    EXPECT_FALSE(pWidget->m_strCaption.IsEmpty());
     EXPECT_EQ(pWidget->m_nWidth, g_arrParamWidth[16]);
     EXPECT_EQ(pWidget->m_nBlockNumber, m_pCounter->m_nNumber);
     EXPECT_FALSE(pWidget->m_bSelected);
@@ -401,6 +402,92 @@ TEST_F(MsgTextSetting, ARefusedFieldOrANoLosesNothing)
     EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(Doc().m_nScopeTime, 77);
     EXPECT_TRUE(Doc().IsModified());
+}
+
+TEST_F(MessageTextPage, TheOlderPageKeepsSet2AndDropsElementsWithoutABlock)
+{
+    Doc().m_wHardwareCode = 0x4188;
+    auto* pLoose = new CWidget(0, 0, 0, 0, RGB(128, 128, 128));
+    pLoose->m_nLine = 2;
+    pLoose->m_nColumn = 1;
+    pLoose->m_nWidth = 4;
+    pLoose->m_nKind = 0;
+    m_pText->m_arrWidgets1[1].Add(pLoose);
+    auto* pSet2 = new CWidget;
+    m_pText->m_arrWidgets2[0].Add(pSet2);
+    m_pText->m_strCells2[1][1] = _T("z");
+    Edit([](CMessageTexts& page) { EXPECT_EQ(WidgetCount(page.m_grid), 0); }, IDOK);
+    EXPECT_EQ(m_pText->m_arrWidgets1[1].GetSize(), 0);
+    EXPECT_EQ(m_pText->m_arrWidgets2[0].GetSize(), 1);
+    EXPECT_EQ(m_pText->m_strCells2[1][1], CString(_T("z")));
+}
+
+TEST_F(MessageTextPage, SpecialCharactersGoWhereACharacterMay)
+{
+    Edit(
+        [](CMessageTexts& base) {
+            auto& page = static_cast<CMessageTexts_New&>(base);
+            page.m_grid.SetFocusCell(CCellID(1, 1));
+            page.ShowSpecialCharPalette();
+            page.ShowSpecialCharPalette();
+            EXPECT_TRUE(page.SpecialCharPaletteShown());
+            page.CloseSpecialCharPalette(TCHAR(0x20AC));
+            EXPECT_FALSE(page.SpecialCharPaletteShown());
+            EXPECT_EQ(page.m_grid.GetItemText(1, 1), CString(TCHAR(0x20AC)));
+            // Not under an element, nor on half of a Chinese character.
+            page.m_grid.SetFocusCell(CCellID(1, 1));
+            ASSERT_NE(page.PlaceGraph(0), nullptr);  // lines 1-4, columns 1-12
+            page.m_grid.SetFocusCell(CCellID(2, 3));
+            page.ShowSpecialCharPalette();
+            page.CloseSpecialCharPalette(TCHAR(0x00B1));
+            EXPECT_EQ(page.m_grid.GetItemText(2, 3), CString());
+            TypeAt(page.m_grid, 4, 20, u"\u4e2d");
+            page.m_grid.SetFocusCell(CCellID(4, 21));
+            page.ShowSpecialCharPalette();
+            page.CloseSpecialCharPalette(TCHAR(0x00B1));
+            EXPECT_EQ(page.m_grid.GetItemText(4, 21), CString());
+            EXPECT_EQ(page.m_grid.GetItemText(4, 20), CString(u"\u4e2d"));
+        },
+        IDOK);
+}
+
+TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
+{
+    Block(BT_IN, 100, 100);
+    CBlockObj* pSecondInput = Block(BT_IN, 100, 300);
+    Edit(
+        [&](CMessageTexts& base) {
+            auto& page = static_cast<CMessageTexts_New&>(base);
+            m_onDialog = [](CDialog& dlg) {
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GRAPH_FIRST + 29, BN_CLICKED), 0);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            };
+            page.m_grid.SetFocusCell(CCellID(1, 13));
+            page.OnInsertGraph();
+            ASSERT_NE(page.m_grid.m_pSelectedWidget, nullptr);
+            EXPECT_EQ(page.m_grid.m_pSelectedWidget->m_nOption, 29);
+            EXPECT_EQ(page.m_grid.m_pSelectedWidget->m_nKind, WIDGET_KIND_GRAPH);
+            // The second input, named by its number; the FALSE name typed over the preset.
+            m_onDialog = [&](CDialog& dlg) {
+                auto& iosn = static_cast<CIOSN&>(dlg);
+                auto* pItems = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_ITEM));
+                EXPECT_EQ(pItems->GetCount(), 2);
+                pItems->SetCurSel(1);
+                TypeAt(iosn.m_grid, 1, 1, u"Lo");
+                TypeAt(iosn.m_grid, 2, 1, u"\u4e2d");  // no Chinese in the name grid
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            };
+            page.m_grid.SetFocusCell(CCellID(1, 1));
+            page.OnInsertIOStatusName();
+            const CWidget* pName = page.m_grid.m_pSelectedWidget;
+            ASSERT_NE(pName, nullptr);
+            EXPECT_EQ(pName->m_nKind, WIDGET_KIND_IOSTATUSNAME);
+            EXPECT_EQ(pName->m_nBlockNumber, pSecondInput->m_nNumber);
+            EXPECT_EQ(pName->m_nWidth, 8);
+            EXPECT_EQ(pName->m_strNames[1][1] + pName->m_strNames[1][2] + pName->m_strNames[1][3], CString(_T("LoF")));
+            EXPECT_EQ(pName->m_strNames[2][1] + pName->m_strNames[2][3], CString(_T("O ")));
+        },
+        IDOK);
 }
 
 TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
