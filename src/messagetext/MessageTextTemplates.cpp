@@ -119,16 +119,17 @@ DialogTemplate BarGraphSetting()
     DialogTemplate t = Dialog(IDD_BAR_GRAPH_SETTING, _T("Bar Graph Setting"), CSize(220, 150));
     t.items.push_back(Label(_T("Block:"), CRect(10, 10, 60, 20)));
     t.items.push_back(Combo(IDC_BG_BLOCK, CRect(70, 8, 210, 100)));
-    t.items.push_back(Label(_T("Actual value:"), CRect(10, 28, 60, 38)));
+    t.items.push_back(Label(_T("Actual value:"), CRect(10, 28, 68, 38)));
     t.items.push_back(Combo(IDC_BG_ACTUAL, CRect(70, 26, 210, 100)));
     t.items.push_back(Label(_T("MinValue:"), CRect(10, 46, 60, 56)));
     t.items.push_back(DialogItem(IDC_BG_MIN, WC_EDIT, kEdit, CRect(70, 44, 130, 56)));
     t.items.push_back(Label(_T("MaxValue:"), CRect(10, 64, 60, 74)));
     t.items.push_back(DialogItem(IDC_BG_MAX, WC_EDIT, kEdit, CRect(70, 62, 130, 74)));
-    t.items.push_back(DialogItem(IDC_BG_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(5, 82, 215, 118), _T("Bar Property Setting")));
     t.items.push_back(Label(_T("Width:"), CRect(10, 98, 60, 108), IDC_BG_WIDTH_LABEL));
     t.items.push_back(DialogItem(IDC_BG_WIDTH, WC_EDIT, kEdit, CRect(70, 96, 110, 108)));
     t.items.push_back(DialogControl(IDC_BG_UNIT, WC_STATIC, 0, CRect(114, 98, 150, 108), _T("(10ms)")));
+    // After the controls it frames: earlier items lie above later ones.
+    t.items.push_back(DialogItem(IDC_BG_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(5, 82, 215, 118), _T("Bar Property Setting")));
     AddOkCancel(t, 104, 128);
     return t;
 }
