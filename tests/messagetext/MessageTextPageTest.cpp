@@ -490,6 +490,42 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
         IDOK);
 }
 
+CString EncoderEntry(const CBlockObj& encoder)
+{
+    CString str;
+    str.Format(_T("B%d["), encoder.m_nNumber - NUM_FUNCTION_BLOCK);
+    return str;
+}
+
+TEST_F(MessageTextPage, ElementsWithoutAWidthOrAnActualValueAreRefused)
+{
+    CBlockObj* pEncoder = Block(BT_ENCODER, 200, 400);
+    Edit(
+        [&](CMessageTexts& base) {
+            auto& page = static_cast<CMessageTexts_New&>(base);
+            // An I/O point without a block in a diagram would have no width.
+            page.m_grid.SetFocusCell(CCellID(1, 1));
+            EXPECT_EQ(page.PlaceIOStatusName(133), nullptr);
+            EXPECT_TRUE(Refused());
+            EXPECT_EQ(WidgetCount(page.m_grid), 0);
+            // The encoder has no actual value: its bar graph dialog refuses OK.
+            m_onDialog = [&](CDialog& dlg) {
+                auto* pBlocks = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_BG_BLOCK));
+                const int nEncoder = pBlocks->FindString(-1, EncoderEntry(*pEncoder));
+                ASSERT_GE(nEncoder, 0);
+                pBlocks->SetCurSel(nEncoder);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BG_BLOCK, CBN_SELCHANGE), 0);
+                m_boxes.Clear();
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            };
+            page.OnInsertBarGraph(WIDGET_KIND_BARGRAPH);
+            EXPECT_EQ(WidgetCount(page.m_grid), 0);
+        },
+        IDCANCEL);
+}
+
 TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
 {
     struct Case {
