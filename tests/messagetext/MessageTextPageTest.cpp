@@ -526,6 +526,24 @@ TEST_F(MessageTextPage, ElementsWithoutAWidthOrAnActualValueAreRefused)
         IDCANCEL);
 }
 
+TEST_F(MessageTextPage, InASimulationTheMessageIsShownReadOnly)
+{
+    m_pText->m_strCells1[1][1] = _T("S");
+    StartSimulation();
+    Properties(m_pText);
+    CAllPropertySheet* pSheet = V().m_openSheets.Find(m_pText->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    auto* pPage = dynamic_cast<CMessageTexts*>(pSheet->m_pMainPage);
+    ASSERT_NE(pPage, nullptr);
+    EXPECT_EQ(pPage->m_grid.GetItemText(1, 1), CString(_T("S")));
+    EXPECT_FALSE(pPage->m_grid.IsEditable());
+    EXPECT_FALSE(pPage->GetDlgItem(IDC_MT_BAR)->IsWindowEnabled());
+    TypeAt(pPage->m_grid, 1, 2, u"x");
+    EXPECT_EQ(pPage->m_grid.GetItemText(1, 2), CString());
+    Press(*pSheet, IDOK);
+    EXPECT_EQ(m_pText->m_strCells1[1][1], CString(_T("S")));
+}
+
 TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
 {
     struct Case {
