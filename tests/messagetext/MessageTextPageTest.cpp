@@ -544,6 +544,20 @@ TEST_F(MessageTextPage, InASimulationTheMessageIsShownReadOnly)
     EXPECT_EQ(m_pText->m_strCells1[1][1], CString(_T("S")));
 }
 
+TEST_F(MessageTextPage, APriorityTakenByThePageIsNotGivenAgain)
+{
+    ASSERT_EQ(m_pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
+    Edit(
+        [](CMessageTexts& page) {
+            auto* pPriority = static_cast<CComboBox*>(page.GetDlgItem(IDC_MT_PRIORITY));
+            pPriority->SetCurSel(pPriority->FindStringExact(-1, _T("1")));
+        },
+        IDOK);
+    EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
+    CBlockObj* pSecond = Block(BT_MSGTEXT, 500, 500);
+    EXPECT_EQ(pSecond->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
+}
+
 TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
 {
     struct Case {
