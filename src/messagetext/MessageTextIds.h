@@ -80,6 +80,8 @@ constexpr int IDC_MTS_FILTER = 1338;
 constexpr int IDC_MTS_SCOPE_TIME = 1283;
 constexpr int IDC_MTS_TICKER_CHAR = 1336;
 constexpr int IDC_MTS_TICKER_LINE = 1551;
+constexpr int IDC_MTS_SCOPE_SPIN = 1285;
+constexpr int IDC_MTS_TICKER_SPIN = 1337;
 constexpr int IDC_MTS_LABEL1 = 1382;
 constexpr int IDC_MTS_LABEL2 = 1383;
 

@@ -7,6 +7,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/Static.h"
 
 namespace {
@@ -17,6 +18,7 @@ constexpr DWORD kList = WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY;
 constexpr DWORD kPush = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kCheck = WS_TABSTOP | BS_AUTOCHECKBOX;
 constexpr DWORD kRadio = BS_AUTORADIOBUTTON;
+constexpr DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
 
 DialogItemTemplate Label(LPCTSTR lpszText, CRect rect, UINT nID = UINT(-1))
 {
@@ -213,8 +215,10 @@ DialogTemplate MsgTextSetting()
     t.items.push_back(Combo(IDC_MTS_FILTER, CRect(112, 58, 160, 120), {_T("100"), _T("200"), _T("400"), _T("800"), _T("1000")}));
     t.items.push_back(Label(_T("Scope time setting"), CRect(10, 78, 110, 88)));
     t.items.push_back(DialogItem(IDC_MTS_SCOPE_TIME, WC_EDIT, kEdit, CRect(112, 76, 160, 88)));
+    t.items.push_back(DialogItem(IDC_MTS_SCOPE_SPIN, UPDOWN_CLASS, kSpin, CRect(160, 76, 170, 88)));
     t.items.push_back(Label(_T("Ticker time character by character (ms)"), CRect(10, 96, 150, 106)));
     t.items.push_back(DialogItem(IDC_MTS_TICKER_CHAR, WC_EDIT, kEdit, CRect(152, 94, 200, 106)));
+    t.items.push_back(DialogItem(IDC_MTS_TICKER_SPIN, UPDOWN_CLASS, kSpin, CRect(200, 94, 210, 106)));
     t.items.push_back(Label(_T("Ticker time line by line (ms)"), CRect(10, 114, 150, 124)));
     t.items.push_back(DialogItem(IDC_MTS_TICKER_LINE, WC_EDIT, kEdit, CRect(152, 112, 200, 124)));
     AddOkCancel(t, 144, 148);

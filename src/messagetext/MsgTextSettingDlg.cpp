@@ -7,6 +7,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <algorithm>
 
@@ -70,6 +71,13 @@ int TickerLineTimeFor(int nTickerChar)
     return int(std::clamp<long long>(nLine, kTickerLineMin, kTickerLineMax));
 }
 
+int TickerStepTarget(int nPos, int nSteps)
+{
+    // Below one step an upward click only rounds down.
+    const long long nTarget = nPos < kTickerStep && nSteps > 0 ? nPos : static_cast<long long>(nPos) + kTickerStep * nSteps;
+    return int(std::clamp<long long>(nTarget, 0, kTickerCharMax) / kTickerStep * kTickerStep);
+}
+
 CMsgTextSettingDlg::CMsgTextSettingDlg(CVetlaDoc* pDoc, CWnd* pParent) : CDialog(IDD_MSG_TEXT_SETTING, pParent), m_pDoc(pDoc)
 {
     RegisterMessageTextTemplates();
@@ -107,6 +115,10 @@ BOOL CMsgTextSettingDlg::OnInitDialog()
     CDialog::OnInitDialog();
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_TICKER_CHAR))->LimitText(kEditChars);
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_SCOPE_TIME))->LimitText(kEditChars);
+    auto* pTickerSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_TICKER_SPIN));
+    pTickerSpin->SetRange32(kTickerCharMin, kTickerCharMax);
+    pTickerSpin->SetPos(m_nTickerChar);
+    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_SCOPE_SPIN))->SetRange32(kScopeTimeMin, kScopeTimeMax);
     UpdateSetLabel(IDC_MTS_CHARSET1, IDC_MTS_LABEL1);
     UpdateSetLabel(IDC_MTS_CHARSET2, IDC_MTS_LABEL2);
     return TRUE;
@@ -166,6 +178,19 @@ BOOL CMsgTextSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
+}
+
+// The character ticker's arrows move by 100 ms onto the 100 ms steps.
+BOOL CMsgTextSettingDlg::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    auto* pHdr = reinterpret_cast<NMHDR*>(lParam);
+    if (int(wParam) == IDC_MTS_TICKER_SPIN && pHdr->code == UDN_DELTAPOS) {
+        auto* pUpDown = reinterpret_cast<NMUPDOWN*>(lParam);
+        pUpDown->iDelta = TickerStepTarget(pUpDown->iPos, pUpDown->iDelta) - pUpDown->iPos;
+        *pResult = 0;
+        return TRUE;
+    }
+    return CDialog::OnNotify(wParam, lParam, pResult);
 }
 
 void CMsgTextSettingDlg::UpdateSetLabel(int nComboID, int nLabelID)

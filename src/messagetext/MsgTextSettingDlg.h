@@ -12,6 +12,9 @@ class CVetlaDoc;
 // Empties every LCD cell (lines 1-4, columns 1-24) at or above U+0080 of plane 1 and/or plane 2
 // of every message-text block of the document; the number of cells emptied.
 int EmptyExtendedCells(CVetlaDoc& doc, bool bPlane1, bool bPlane2);
+// Where a click of the character ticker's arrows (nSteps, negative downwards) from nPos lands:
+// 100 ms a step, on a multiple of 100.
+int TickerStepTarget(int nPos, int nSteps);
 // The line-by-line ticker time that follows a character-by-character one: rounded down to a
 // multiple of 100, times 10, within 1000-100000.
 int TickerLineTimeFor(int nTickerChar);
@@ -41,6 +44,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
 private:
     void UpdateSetLabel(int nComboID, int nLabelID);

@@ -15,6 +15,7 @@
 #include "messagetext/MsgTextSettingDlg.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <string>
 
@@ -362,6 +363,27 @@ TEST_F(MsgTextSetting, TheLineTickerFollowsTheCharacterTicker)
         {IDCANCEL});
     EXPECT_EQ(lines, (std::vector<CString>{_T("2000"), _T("1000"), _T("100000")}));
     EXPECT_EQ(TickerLineTimeFor(199), 1000);
+}
+
+TEST_F(MsgTextSetting, TheTickerArrowsStepOntoHundreds)
+{
+    EXPECT_EQ(TickerStepTarget(250, 1), 300);
+    EXPECT_EQ(TickerStepTarget(250, -1), 100);
+    EXPECT_EQ(TickerStepTarget(300, 1), 400);
+    EXPECT_EQ(TickerStepTarget(50, 1), 0);
+    EXPECT_EQ(TickerStepTarget(10000, 1), 10000);
+    CString strChar;
+    CString strLine;
+    Run(
+        [&](CDialog& dlg) {
+            dlg.SetDlgItemText(IDC_MTS_TICKER_CHAR, _T("250"));
+            static_cast<CSpinButtonCtrl*>(dlg.GetDlgItem(IDC_MTS_TICKER_SPIN))->UserStep(1);
+            dlg.GetDlgItemText(IDC_MTS_TICKER_CHAR, strChar);
+            dlg.GetDlgItemText(IDC_MTS_TICKER_LINE, strLine);
+        },
+        {IDCANCEL});
+    EXPECT_EQ(strChar, CString(_T("300")));
+    EXPECT_EQ(strLine, CString(_T("3000")));
 }
 
 TEST_F(MsgTextSetting, ChangingSet2EmptiesOnlyPlane2sWideCellsAndMarksTheDocument)
