@@ -131,17 +131,31 @@ TEST_F(MessageTextPage, OkWritesTextAndElementsBackWithOneSnapshot)
     EXPECT_EQ(Snapshots(), nBefore + 1);
 }
 
-TEST_F(MessageTextPage, CancelLeavesTheBlockAsItWas)
+TEST_F(MessageTextPage, CancelLeavesTheSavedBytesAsTheyWere)
 {
+    // A message text with an element of each set, so that the page has lists to copy.
+    Edit(
+        [this](CMessageTexts& base) {
+            auto& page = static_cast<CMessageTexts_New&>(base);
+            InsertCounterParam(page, 0, 1, 10);
+            page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
+            page.OnEnableCharSet(1);
+            page.OnSelectCharSet(1);
+            page.m_grid.SetFocusCell(CCellID(2, 2));
+            EXPECT_NE(page.PlaceScaleTime(m_pCounter->m_nNumber, 0), nullptr);
+        },
+        IDOK);
+    const Bytes saved = SaveToBytes(Doc());
     const int nBefore = Snapshots();
     Edit(
         [](CMessageTexts& page) {
             TypeAt(page.m_grid, 1, 1, u"Hi");
-            InsertCounterParam(page, 0, 1, 10);
+            InsertCounterParam(page, 1, 3, 3);
+            static_cast<CMessageTexts_New&>(page).OnSelectCharSet(0);
         },
         IDCANCEL);
     EXPECT_EQ(m_pText->m_strCells1[1][1], CString());
-    EXPECT_EQ(m_pText->m_arrWidgets1[0].GetSize(), 0);
+    EXPECT_EQ(SaveToBytes(Doc()), saved);
     EXPECT_EQ(Snapshots(), nBefore);
 }
 
