@@ -594,6 +594,36 @@ TEST_F(MessageTextPage, APriorityTakenByThePageIsNotGivenAgain)
     EXPECT_EQ(pSecond->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
 }
 
+TEST_F(MessageTextPage, DisablingTheShownSetShowsTheOtherAndEmptiesIt)
+{
+    Edit(
+        [this](CMessageTexts& base) {
+            auto& page = static_cast<CMessageTexts_New&>(base);
+            page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
+            page.OnEnableCharSet(1);
+            TypeAt(page.m_grid, 1, 1, u"one");
+            page.OnSelectCharSet(1);
+            TypeAt(page.m_grid, 1, 1, u"two");
+            page.CheckDlgButton(IDC_MT_LINE2, 1);
+            page.m_grid.SetFocusCell(CCellID(3, 1));
+            EXPECT_NE(page.PlaceScaleTime(m_pCounter->m_nNumber, 0), nullptr);
+            m_boxes.QueueAnswer(IDYES);
+            page.CheckDlgButton(IDC_MT_ENABLE_SET2, 0);
+            page.OnEnableCharSet(1);
+            EXPECT_EQ(page.GetShownCharSet(), 0);
+            EXPECT_EQ(page.m_grid.GetItemText(1, 2), CString(_T("n")));
+            EXPECT_FALSE(page.IsDlgButtonChecked(IDC_MT_LINE2));
+            EXPECT_EQ(WidgetCount(page.m_grid), 0);
+            EXPECT_FALSE(page.GetDlgItem(IDC_MT_SHOW_SET2)->IsWindowEnabled());
+        },
+        IDOK);
+    EXPECT_EQ(m_pText->m_strCells2[1][1], CString());
+    EXPECT_EQ(m_pText->m_strCells1[1][1], CString(_T("o")));
+    EXPECT_EQ(m_pText->m_arrWidgets2[2].GetSize(), 0);
+    EXPECT_EQ(m_pText->m_nMsgSettings[MTS_TICKER_LINE_FIRST + 2 * 1 + 1], 0);
+    EXPECT_EQ(m_pText->m_nMsgSettings[MTS_CHARSET_SHOWN], 0);
+}
+
 TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
 {
     struct Case {
