@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/MessageTextIds.h"
 #include "platform/ui/ComboBox.h"
 
@@ -100,6 +101,7 @@ CAIFilterDlg::CAIFilterDlg(CVetlaDoc* pDoc, CWnd* pParent) : CDialog(IDD_AI_FILT
 BOOL CAIFilterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    TranslateControlTexts(*this);
     if (m_nMode == AIFILTER_MODE_AM)
         SetWindowText(_T("AM filter"));
     FillAnalogEntries();

@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/ParamTables.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
 #include "platform/core/MessageBox.h"
@@ -51,6 +52,7 @@ CBarGraphSettingDlg::CBarGraphSettingDlg(CVetlaDoc* pDoc, CWnd* pParent)
 BOOL CBarGraphSettingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    TranslateControlTexts(*this);
     auto* pBlocks = static_cast<CComboBox*>(GetDlgItem(IDC_BG_BLOCK));
     auto* pActual = static_cast<CComboBox*>(GetDlgItem(IDC_BG_ACTUAL));
     FillActualValueBlocks(*pBlocks, m_pDoc, m_pWidget ? m_pWidget->m_nBlockNumber : m_nBlockNumber);

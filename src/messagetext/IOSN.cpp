@@ -6,6 +6,7 @@
 #include "blocks/ParamTables.h"
 #include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/LcdGridSetup.h"
 #include "messagetext/MessageTextIds.h"
 #include "platform/core/MessageBox.h"
@@ -146,6 +147,7 @@ BOOL CIOSN::OnInitDialog()
     SetUpLcdGrid(m_grid, WIDGET_NAME_ROWS - 1, WIDGET_NAME_COLUMNS - 1);
     FillLcdGrid(m_grid, &m_strNames[0][0], WIDGET_NAME_COLUMNS);
     OnSelchangeIOType();
+    TranslateControlTexts(*this);
     return TRUE;
 }
 

@@ -8,6 +8,7 @@
 #include "blocks/Widget.h"
 #include "document/BlockNameMap.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/LcdGridSetup.h"
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
@@ -130,7 +131,39 @@ BOOL CMessageTexts::OnInitDialog()
     OnInitDialogLists();
     UpdateData(FALSE);
     ShowReadOnlyInSimulation();
+    SetUpTipsAndTexts();
     return TRUE;
+}
+
+void CMessageTexts::SetUpTipsAndTexts()
+{
+    struct Tip {
+        int nID;
+        LPCTSTR lpszText;
+    };
+    static const Tip kTips[] = {
+        {IDC_MT_PRIORITY, _T("Higher value is Higher Priority")},
+        {IDC_MT_ACKNOWLEDGE, _T("When enabled,the user must acknowledge message")},
+        {IDC_MT_PARAM_LIST, _T("Insert with double-click")},
+        {IDC_MT_GENERAL_LIST, _T("Insert with double-click")},
+        {IDC_MT_INSERT, _T("Inserts the selected parameter into the message")},
+        {IDC_MT_SPECIAL, _T("Insert special characters")},
+        {IDC_MT_BAR, _T("Insert a bar graph into the message")},
+        {IDC_MT_AI, _T("Insert an AI filter into the message")},
+        {IDC_MT_ONOFF, _T("Insert an I/O status name into the message")},
+        {IDC_MT_SCALE_TIME, _T("Insert a scale time into the message")},
+        {IDC_MT_AM, _T("Insert an AM filter into the message")},
+        {IDC_MT_SCOPE, _T("Insert a Scope into the message")},
+        {IDC_MT_POINTER, _T("Insert a Pointer into the message")},
+        {IDC_MT_GRAPH, _T("Insert a Graph into the message")},
+    };
+    m_tooltip.Create(this);
+    for (const Tip& tip : kTips) {
+        // The older page has the first five only.
+        if (CWnd* pControl = GetDlgItem(tip.nID))
+            m_tooltip.AddTool(pControl, tip.lpszText);
+    }
+    TranslateControlTexts(*this);
 }
 
 // The running simulation's sheet writes only its name and comment back: the message is shown
@@ -412,6 +445,7 @@ BOOL CMessageTexts::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 // Enter moves to the next control rather than closing the sheet.
 BOOL CMessageTexts::PreTranslateMessage(MSG* pMsg)
 {
+    m_tooltip.RelayEvent(pMsg);
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
         NextDlgCtrl();
         return TRUE;

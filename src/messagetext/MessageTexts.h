@@ -8,6 +8,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "messagetext/GridCtrl.h"
 #include "messagetext/WidgetPlacement.h"
+#include "pages/controls/ToolTipWnd.h"
 #include "pages/sheet/BlockPage.h"
 
 class CListBox;
@@ -71,6 +72,9 @@ protected:
     // The priority, block and general lists and the Insert button.
     void OnInitDialogLists();
     void ShowReadOnlyInSimulation();
+    // The tips of the page's controls and, in the Chinese interface, their texts.
+    void SetUpTipsAndTexts();
+    CToolTipWnd m_tooltip;
     // The element lists the page holds: what the block had (In) and what OK leaves (Out).
     CObArray m_widgetsIn[2][MSGTEXT_LINES];
     CObArray m_widgetsOut[2][MSGTEXT_LINES];

@@ -119,6 +119,9 @@ BOOL CMessageTexts_New::OnInitDialog()
     SetUpGrid();
     LoadSet(GetShownCharSet());
     OnInitDialogLists();
+    // The translated texts first: the set captions and the two buttons' characters are the
+    // page's own.
+    SetUpTipsAndTexts();
     if (const CVetlaDoc* pDoc = Doc()) {
         GetDlgItem(IDC_MT_SHOW_SET1)->SetWindowText(CString(_T("Character set1: ")) + CharSetName(pDoc->m_nCharSet1));
         GetDlgItem(IDC_MT_SHOW_SET2)->SetWindowText(CString(_T("Character set2: ")) + CharSetName(pDoc->m_nCharSet2));

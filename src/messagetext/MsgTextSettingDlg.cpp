@@ -2,6 +2,7 @@
 
 #include "blocks/BlockMSGTEXT.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/MessageTextIds.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
@@ -113,6 +114,7 @@ BOOL CMsgTextSettingDlg::CopyToDocument(CVetlaDoc& doc) const
 BOOL CMsgTextSettingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    TranslateControlTexts(*this);
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_TICKER_CHAR))->LimitText(kEditChars);
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_SCOPE_TIME))->LimitText(kEditChars);
     auto* pTickerSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_TICKER_SPIN));

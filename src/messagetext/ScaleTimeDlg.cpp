@@ -4,6 +4,7 @@
 #include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
 #include "platform/core/MessageBox.h"
@@ -35,6 +36,7 @@ BOOL CScaleTimeDlg::OnInitDialog()
     if (m_pWidget && m_pWidget->m_pBlock)
         FillActualValues(*pActual, m_pWidget->m_pBlock->m_nType);
     CDialog::OnInitDialog();
+    TranslateControlTexts(*this);
     return TRUE;
 }
 
