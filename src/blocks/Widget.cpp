@@ -15,6 +15,8 @@ namespace {
 
 // The last LCD column of the older controllers.
 constexpr int kOldLastColumn = 12;
+// Entries of a block's parameter list (columns 3 to 14 of its row).
+constexpr int kParamListEntries = 12;
 
 }  // namespace
 
@@ -51,6 +53,8 @@ void CWidget::Serialize(CArchive& ar)
     }
     ar >> static_cast<RECT&>(m_rect) >> m_crColor >> m_nLine >> m_nColumn >> m_nBlockNumber >>
         m_nParamId >> m_strCaption >> m_nKind >> m_nWidth;
+    if (!IsPlausiblePlacement())
+        AfxThrowArchiveException(CArchiveException::generic);
     m_pDoc = nullptr;
     if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
         m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
@@ -70,6 +74,31 @@ void CWidget::Serialize(CArchive& ar)
             ar >> strCell;
     }
     ar >> m_nValueIndex >> m_nMinValue >> m_nMaxValue >> m_nOption;
+}
+
+bool IsKnownWidgetKind(int nKind)
+{
+    return (nKind >= 0 && nKind < kParamListEntries) || (nKind <= WIDGET_KIND_BARGRAPH && nKind >= WIDGET_KIND_GRAPH);
+}
+
+int WidgetLineCount(int nKind)
+{
+    if (nKind == WIDGET_KIND_GRAPH)
+        return 4;
+    return nKind == WIDGET_KIND_SCOPE || nKind == WIDGET_KIND_POINTER ? 3 : 1;
+}
+
+// A damaged record would otherwise divide by its width in the refit and index the LCD's cells
+// and line lists outside their bounds. An element not placed yet (line or column below 1, as
+// stored projects hold them) may lack a width; a placed one lies on the LCD with one.
+bool CWidget::IsPlausiblePlacement() const
+{
+    if (m_nWidth < 0 || m_nWidth > WIDGET_LCD_COLUMNS || m_nLine < -1 || m_nLine > WIDGET_LCD_LINES || m_nColumn < -1 ||
+        m_nColumn > WIDGET_LCD_COLUMNS)
+        return false;
+    if (m_nLine < 1 || m_nColumn < 1)
+        return IsKnownWidgetKind(m_nKind) || m_nKind == -1;
+    return IsKnownWidgetKind(m_nKind) && m_nWidth >= 1 && m_nLine + WidgetLineCount(m_nKind) - 1 <= WIDGET_LCD_LINES;
 }
 
 void CWidget::ResolveBlock() { m_pBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr; }

@@ -20,6 +20,15 @@ constexpr int WIDGET_KIND_SCOPE = -102;
 constexpr int WIDGET_KIND_POINTER = -103;
 constexpr int WIDGET_KIND_GRAPH = -104;
 
+// The LCD that elements lie on: 4 lines of at most 24 columns.
+constexpr int WIDGET_LCD_LINES = 4;
+constexpr int WIDGET_LCD_COLUMNS = 24;
+
+// One of the kinds above or a parameter-list index.
+bool IsKnownWidgetKind(int nKind);
+// LCD lines an element of the kind covers: a graph 4, a scope or pointer 3, others 1.
+int WidgetLineCount(int nKind);
+
 // The I/O status name grid: row 0 and column 0 stand for the dialog's header cells.
 constexpr int WIDGET_NAME_ROWS = 3;
 constexpr int WIDGET_NAME_COLUMNS = 9;
@@ -66,6 +75,9 @@ public:
     int m_nMinValue = 0;
     int m_nMaxValue = 0;
     int m_nOption = 0;
+
+    // Line, column, width and kind name a place on the LCD, or an element not placed yet.
+    bool IsPlausiblePlacement() const;
 
 private:
     void InitNames();

@@ -89,6 +89,9 @@ void CVetlaView::RunModalSheet(CBlockObj& block, const CString& strCaption)
     if (sheet.DoModal() != IDOK)
         return;
     sheet.CopyBack(block);
+    // A message text's page may have moved it to another priority slot.
+    if (block.m_nType == BT_MSGTEXT)
+        RebuildMsgTextSlots();
     if (const BlockPageRow* pRow = sheet.GetRow(); pRow && pRow->pfnAfterWrite)
         pRow->pfnAfterWrite(*m_pDocument, &block, FALSE);
     m_pDocument->m_undo.SaveState(m_pDocument);

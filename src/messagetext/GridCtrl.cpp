@@ -21,6 +21,7 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEWHEEL()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
@@ -54,6 +55,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 CGridCtrl::~CGridCtrl()
 {
     DeleteWidgets();
+    delete m_pDropCopy;
     if (m_hWnd)
         DestroyWindow();
 }
@@ -80,6 +82,7 @@ int CGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
+    m_dropTarget.Register(this);
     ModifyStyleEx(0, WS_EX_CLIENTEDGE);
     // The cells' font in the LCD's size, whatever font the dialog gave its control.
     const LOGFONT lf = GridCellFont();

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "messagetext/GridCell.h"
+#include "messagetext/GridDropTarget.h"
 #include "messagetext/GridTypes.h"
 #include "messagetext/LcdGridHost.h"
 #include "messagetext/WidePairs.h"
@@ -133,6 +134,37 @@ public:
     // Whether an element covers the cell.
     BOOL IsCoveredByWidget(int nRow, int nCol) const;
 
+    // ---- elements and the clipboard (GridCtrlWidgets.cpp) ----
+    // Selects the element under the point (the last hit of lines 1 to 4), or none.
+    void SelectWidgetAt(CPoint point);
+    // Opens the settings dialog of the selected element (bar graph, scope, pointer, scale
+    // time, I/O status name, graph) and applies what it changed where the element may lie.
+    void EditSelectedWidget();
+    // The selection's text onto the clipboard; FALSE, with the message, when an element is
+    // selected and the selection shares a column with an element of its lines.
+    BOOL CopySelectionToClipboard();
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditSelectAll();
+
+    // ---- drag-and-drop (GridCtrlDrag.cpp) ----
+    // Elements move by dragging and dropped text pastes only with this on (the message-text
+    // pages switch it on).
+    BOOL m_bAllowDragAndDrop = FALSE;
+    // Drags the selected element under the point; the drop's copy replaces it when the drop
+    // was accepted.
+    void OnBeginDrag(CPoint point);
+    // Element drags of this grid move whatever the keys say; text copies with Ctrl.
+    DROPEFFECT OnDragEnter(const COleDataObject& data, DWORD dwKeyState, CPoint point);
+    DROPEFFECT OnDragOver(const COleDataObject& data, DWORD dwKeyState, CPoint point);
+    void OnDragLeave();
+    // The drop: an element of this grid's own drag where it may lie, or text by the paste
+    // rules; FALSE when refused.
+    BOOL DropWidgetAt(const COleDataObject& data, DROPEFFECT effect, CPoint point);
+    // The clipboard format of an element drag.
+    static UINT GetWidgetDragFormat();
+
     // ---- header clicks, sorting, row order (GridCtrlHeader.cpp) ----
     virtual void OnFixedRowClick(CCellID& cell);
     virtual void OnFixedColumnClick(CCellID& cell);
@@ -175,6 +207,8 @@ public:
         MOUSE_SIZING_ROW = 7,
         MOUSE_OVER_COL_DIVIDE = 8,
         MOUSE_SIZING_COL = 9,
+        MOUSE_PREPARE_DRAG = 10,
+        MOUSE_DRAGGING = 11,
     };
     // Whether the header dividers resize rows and columns.
     void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
@@ -194,6 +228,7 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
@@ -225,11 +260,19 @@ private:
     int NextVisibleRow(int nRow, int nStep) const;
     void MoveFocusByKey(UINT nChar, CCellID next);
     BOOL DeleteSelectedWidgets();
+    // The edited element's new settings from its dialog; FALSE when it was cancelled.
+    BOOL EditBarGraph(CWidget& widget);
+    BOOL EditScaleTime(CWidget& widget);
+    BOOL EditIoStatusName(CWidget& widget);
+    BOOL EditGraph(CWidget& widget);
+    BOOL SelectionTouchesWidget() const;
     BOOL PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCellRange& pasted,
                          bool& bStop);
     void DrawWidgets(CDC* pDC);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
     int ScrollPos(int nBar) const;
+    void ResetScrollBarsNow();
+    BOOL m_bResettingScrollBars = FALSE;
 
     std::vector<UINT> m_rowHeights;
     std::vector<UINT> m_colWidths;
@@ -272,4 +315,14 @@ private:
     CCellID m_idCurrentCell;
     std::vector<CCellID> m_PrevSelection;
     std::vector<int> m_arRowOrder;
+
+    // The running drag: an element of this grid, its accepted copy, the cell under text.
+    BOOL m_bWidgetDrag = FALSE;
+    CWidget* m_pDropCopy = nullptr;
+    CCellID m_LastDragOverCell;
+    CGridOleDropTarget m_dropTarget;
+    // The text cell under a drop point; invalid on the header or outside the cells.
+    CCellID TextCellAt(CPoint point) const;
+    void SetDropHighlight(CCellID cell);
+    DROPEFFECT TextDropEffect(const COleDataObject& data, DWORD dwKeyState, CPoint point);
 };

@@ -158,15 +158,18 @@ BOOL CGridCtrl::PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCel
             bStop = true;
             return FALSE;
         }
-        // The empty field that a copied pair leaves for its right half keeps the pair.
-        if (strText.IsEmpty() && WidePairs::IsSecond(*this, nRow, nCol))
-            return TRUE;
+        // The empty field that a copied pair leaves for its right half keeps the pair; a
+        // character there would split it, which typing does not allow either.
+        if (WidePairs::IsSecond(*this, nRow, nCol))
+            return strText.IsEmpty();
     } else {
         const int nClass = GetCharClass(chFirst);
         if (nClass == CHARCLASS_OTHER || nClass != GetAcceptedCharClass())
             return FALSE;
-        bPair = nClass == CHARCLASS_DOUBLE_WIDTH && IsValid(nRow, nCol + 1);
-        if (bPair && (WidePairs::IsSecond(*this, nRow, nCol) || WidePairs::IsFirst(*this, nRow, nCol + 1)))
+        bPair = nClass == CHARCLASS_DOUBLE_WIDTH;
+        // A double-width character needs both its cells, as when it is typed.
+        if (bPair && (!IsValid(nRow, nCol + 1) || GetColumnWidth(nCol + 1) <= 0 ||
+                      WidePairs::IsSecond(*this, nRow, nCol) || WidePairs::IsFirst(*this, nRow, nCol + 1)))
             return FALSE;
     }
     if (!bPair)

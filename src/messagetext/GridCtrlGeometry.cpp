@@ -237,8 +237,17 @@ void CGridCtrl::EnsureVisible(int nRow, int nCol)
 
 void CGridCtrl::ResetScrollBars()
 {
-    if (!m_hWnd)
+    // Showing or hiding a bar resizes the window, whose size handler comes back here: the
+    // outer call decides, with the sizes as they end up.
+    if (!m_hWnd || m_bResettingScrollBars)
         return;
+    m_bResettingScrollBars = TRUE;
+    ResetScrollBarsNow();
+    m_bResettingScrollBars = FALSE;
+}
+
+void CGridCtrl::ResetScrollBarsNow()
+{
     CRect client;
     GetClientRect(&client);
     // The space of bars shown now is the grid's too when it turns out not to need them.

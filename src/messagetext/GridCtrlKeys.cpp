@@ -66,21 +66,9 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (IsKeyDown(VK_CONTROL)) {
         switch (nChar) {
         case VK_INSERT:
-        case 'C': CClipboard::SetText(GetSelectionText()); break;
-        case 'X':
-            if (m_bEditable) {
-                CClipboard::SetText(GetSelectionText());
-                CutSelectedText();
-            }
-            break;
-        case 'V': {
-            CString strText;
-            if (m_bEditable && CClipboard::GetText(strText)) {
-                const CCellRange sel = GetSelectedCellRange();
-                PasteText(sel.IsValid() ? sel.GetTopLeft() : focus, strText, TRUE);
-            }
-            break;
-        }
+        case 'C': OnEditCopy(); break;
+        case 'X': OnEditCut(); break;
+        case 'V': OnEditPaste(); break;
         case 'A':
             m_MouseMode = MOUSE_SELECT_ALL;
             OnSelecting(focus);

@@ -68,6 +68,16 @@ void CGridCtrl::FinishResize(CPoint point)
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    // Typing goes where the user clicked.
+    if (GetFocus() != this)
+        SetFocus();
+    SelectWidgetAt(point);
+    // A press on an element may start dragging it; the cells under it stay as they are.
+    if (m_pSelectedWidget && m_bAllowDragAndDrop) {
+        m_bLMouseButtonDown = TRUE;
+        m_MouseMode = MOUSE_PREPARE_DRAG;
+        return;
+    }
     m_LeftClickDownCell = GetCellFromPt(point);
     if (!IsValid(m_LeftClickDownCell))
         return;
@@ -126,6 +136,10 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     m_LastMousePoint = point;
+    if (m_MouseMode == MOUSE_PREPARE_DRAG && m_bLMouseButtonDown && (nFlags & MK_LBUTTON) != 0) {
+        OnBeginDrag(point);
+        return;
+    }
     if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
         int nDivided = -1;
         m_MouseMode = DividerModeAt(point, nDivided);

@@ -27,6 +27,8 @@ public:
     virtual const CSimContext* GetGridSimContext() const { return nullptr; }
     // The character set the newer page shows: 0 set 1, 1 set 2.
     virtual int GetShownCharSet() const { return 0; }
+    // The number of the message-text block being edited, which refusals name; -1 for none.
+    virtual int GetEditedBlockNumber() const { return -1; }
 };
 
 // The simulation display's "Details" switch: elements in the detailed style rather than as

@@ -199,6 +199,9 @@ protected:
     void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
     void OnUpdateDisabled(CCmdUI* pCmdUI);
     void OnLanguage();
+    // The project's message-text settings in their dialog; a change marks the document modified.
+    void OnMsgTextSettings();
+    void OnUpdateMsgTextSettings(CCmdUI* pCmdUI);
     // A click on the status bar's button or series text: the Properties sheet on its hardware
     // page, unless the active view simulates.
     void OnStatusControl();

@@ -5,6 +5,7 @@
 #include "editor/DiagramClipboard.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
+#include "messagetext/MessageTextPages.h"
 #include "pages/sheet/PageTexts.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
@@ -108,6 +109,7 @@ BOOL CVetlaApp::InitInstance()
     LoadStdProfileSettings(kRecentFiles);
     RegisterShellResources();
     RegisterDiagramClipboardFormats();
+    InstallMessageTextPages();
 
     m_pFBDTemplate = new CMultiDocTemplate(IDR_FBDTYPE, RUNTIME_CLASS(CVetlaDoc), RUNTIME_CLASS(CChildFrame),
                                            RUNTIME_CLASS(CVetlaView));

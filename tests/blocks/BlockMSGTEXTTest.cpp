@@ -31,6 +31,9 @@ CWidget* NewWidget(int nBlockNumber)
 {
     auto* pWidget = new CWidget(10, 10, 60, 16, RGB(128, 128, 128));
     pWidget->m_nBlockNumber = nBlockNumber;
+    // A placed element: a load refuses one off the LCD.
+    pWidget->m_nLine = 1;
+    pWidget->m_nColumn = 1;
     pWidget->m_nKind = 0;
     pWidget->m_nParamId = 0;
     pWidget->m_nWidth = 6;

@@ -184,15 +184,49 @@ TEST_F(WidgetTest, ZeroWidthElementThatNeedsARefitIsRefused)
               CArchiveException::generic);
 }
 
-TEST_F(WidgetTest, DamagedGeometryRefitsWithoutOverflow)
+// A record whose place is off the LCD or whose width or kind is impossible is a damaged file:
+// refused before anything divides by its width or indexes a line list with its line.
+TEST_F(WidgetTest, DamagedPlacementsAreRefused)
 {
-    m_active.Doc().m_wHardwareCode = kOldModel;
-    CWidget widget = ParameterElement(0x7FFFFFF0);
-    widget.m_rect = CRect(-0x7FFFFFFF, 0, 0x7FFFFFFF, 10);
-    widget.m_nWidth = -1;
-    auto pLoaded = RoundTrip(widget);
-    ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_nWidth, 5);
+    struct Case {
+        int nLine, nColumn, nWidth, nKind;
+        bool bLoads;
+    };
+    const Case cases[] = {
+        {2, 3, 4, 1, true},
+        {2, 0x7FFFFFF0, -1, 1, false},
+        {1, 3, 0, 1, false},
+        {0, 3, 4, 1, true},    // line 0 or column 0: not placed
+        {-1, -1, 5, -1, true},
+        {5, 3, 4, 1, false},
+        {-1, -1, 5, 1, true},  // not placed yet
+        {-2, 3, 4, 1, false},
+        {1, 3, -1, 1, false},
+        {2, 25, 4, 1, false},
+        {2, 0, 4, 1, true},
+        {2, 3, 4, -1, false},
+        {2, 3, 25, 1, false},
+        {2, 3, 4, -98, false},
+        {2, 3, 4, -105, false},
+        {2, 3, 4, 12, false},
+        {2, 3, 12, WIDGET_KIND_SCOPE, true},
+        {3, 3, 12, WIDGET_KIND_SCOPE, false},
+        {1, 3, 12, WIDGET_KIND_GRAPH, true},
+        {2, 3, 12, WIDGET_KIND_GRAPH, false},
+    };
+    for (const WORD wModel : {kOldModel, kNewModel}) {
+        m_active.Doc().m_wHardwareCode = wModel;
+        for (const Case& c : cases) {
+            CWidget widget = ParameterElement(c.nColumn);
+            widget.m_nLine = c.nLine;
+            widget.m_nWidth = c.nWidth;
+            widget.m_nKind = c.nKind;
+            const Bytes bytes = StoreObject(&widget);
+            const int nFailure = ArchiveFailure([&] { LoadObjectAs<CWidget>(bytes, &m_active.Doc()); });
+            EXPECT_EQ(nFailure, c.bLoads ? -1 : int(CArchiveException::generic))
+                << c.nLine << "," << c.nColumn << " w" << c.nWidth << " k" << c.nKind;
+        }
+    }
 }
 
 TEST_F(WidgetTest, CopyTakesEveryFieldButTheDocument)

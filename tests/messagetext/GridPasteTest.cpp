@@ -32,15 +32,19 @@ TEST_F(GridPaste, ChineseTakesTwoCellsAndAdvancesTwo)
     EXPECT_EQ(Text(1, 7), "a");
 }
 
-TEST_F(GridPaste, ChineseInLastColumnTakesOneCellAndTheNextIsDropped)
+// As when it is typed, a Chinese character needs both of its cells.
+TEST_F(GridPaste, ChineseInLastColumnIsRefusedAndPastTheGridDropped)
 {
     const TCHAR text[] = {kChinese, kChinese2, 0};
     EXPECT_TRUE(Grid().PasteText(CCellID(1, 23), text, TRUE));
     EXPECT_EQ(WideBits(1, 23), CELLSTATE_WIDE_FIRST);
     EXPECT_EQ(Text(1, 24), "");
-    EXPECT_TRUE(Grid().PasteText(CCellID(2, 24), text, TRUE));
-    EXPECT_EQ(Text(2, 24), "#");
+    EXPECT_FALSE(Grid().PasteText(CCellID(2, 24), text, TRUE));
+    EXPECT_EQ(Text(2, 24), "");
     EXPECT_EQ(WideBits(2, 24), 0u);
+    const TCHAR field[] = {kChinese, '\t', 0};
+    EXPECT_FALSE(Grid().PasteText(CCellID(3, 24), field, TRUE));
+    EXPECT_EQ(Text(3, 24), "");
 }
 
 TEST_F(GridPaste, OlderModelStopsAtTheFirstWideCharacterButTakesSpecials)

@@ -56,6 +56,8 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
         m_psh.dwFlags |= PSH_NOAPPLYNOW;
     if (m_pRow && m_pRow->pfnCreatePage)
         m_pMainPage = CreateBlockPage(m_pRow->pfnCreatePage, nType);
+    else if (m_pRow && m_pRow->pfnCreateDocumentPage)
+        m_pMainPage = AddBlockPage(m_pRow->pfnCreateDocumentPage(nType, m_pHost ? m_pHost->GetSheetDocument() : nullptr));
     if (m_pRow) {
         // The titles are reserved first: the pages point at them.
         m_extraTitles.resize(m_pRow->extraPages.size());
@@ -87,7 +89,13 @@ void CAllPropertySheet::AddExtraPages(bool bAfterComment)
 
 CBlockPage* CAllPropertySheet::CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType)
 {
-    CBlockPage* pPage = pfnCreate(nType);
+    return AddBlockPage(pfnCreate(nType));
+}
+
+CBlockPage* CAllPropertySheet::AddBlockPage(CBlockPage* pPage)
+{
+    if (!pPage)
+        return nullptr;
     pPage->m_bSimulating = m_bModeless;
     pPage->m_pDocument = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
     AddPage(pPage);

@@ -83,6 +83,7 @@ private:
     CBlockPage* CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType);
     // The row's extra pages that go before (or after) the comment page.
     void AddExtraPages(bool bAfterComment);
+    CBlockPage* AddBlockPage(CBlockPage* pPage);
     // The page a binding shows its word in; null when the sheet does not show that page.
     CBlockPage* BoundPage(const PageBinding& binding) const;
     void SetPagesModified(BOOL bModified);

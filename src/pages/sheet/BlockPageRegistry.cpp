@@ -11,6 +11,7 @@
 #include "pages/blocks/IoPageRows.h"
 #include "pages/blocks/MiscBlockPages.h"
 #include "pages/sheet/AnalogRanges.h"
+#include "pages/sheet/MessageTextPageFactory.h"
 #include "pages/sheet/PageIds.h"
 
 #include <algorithm>
@@ -274,6 +275,8 @@ std::vector<BlockPageRow> BuildRows()
         } else if (type.nType == BT_BOOLEAN) {
             row.pfnCreatePage = CreatePage<CBoolean>;
             row.bindings = kBooleanBindings;
+        } else if (type.nType == BT_MSGTEXT) {
+            row.pfnCreateDocumentPage = CreateMessageTextPage;
         } else {
             BindMiscBlockPage(row);
         }

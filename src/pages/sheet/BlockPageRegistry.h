@@ -77,6 +77,9 @@ struct BlockPageRow {
     int nGrowth = 0;
     // The main page for the type; null for a sheet with the comment page only.
     CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
+    // A main page that depends on the document (the controller generation), used when
+    // pfnCreatePage is null; it may give none.
+    CBlockPage* (*pfnCreateDocumentPage)(int nType, const CVetlaDoc* pDoc) = nullptr;
     std::vector<PageBinding> bindings;
     // Pages between the main page and the comment page, in tab order.
     std::vector<ExtraPageRow> extraPages;

@@ -1,6 +1,7 @@
 #include "platform/qt/QtBackend.h"
 
 #include "platform/qt/QPainterSurface.h"
+#include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/BusyWait.h"
 #include "platform/ui/WinThread.h"
@@ -195,6 +196,7 @@ void InitQtBackend()
     QPainterSurface::InstallAsDisplay();
     Instance() = std::make_unique<QtWindowBackend>();
     AfxSetWindowBackend(Instance().get());
+    AfxSetDragLoop(RunQtDrag);
     CBusyWait::SetBackend(
         [](const std::function<bool()>& bDone) {
             // Paints, resizes and the wake go on; clicks and keys wait for the end.
@@ -210,6 +212,7 @@ void InitQtBackend()
 void ShutdownQtBackend()
 {
     CBusyWait::SetBackend(nullptr, nullptr);
+    AfxSetDragLoop(nullptr);
     AfxSetWindowBackend(nullptr);
     Instance().reset();
     OwnApplication().reset();

@@ -3,6 +3,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/qt/QtControlView.h"
 #include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtMimeData.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialog.h"
@@ -83,33 +84,13 @@ int ShowQtMessageBox(const CString& strText, const CString& strCaption, UINT nTy
     return std::find(buttons.begin(), buttons.end(), IDCANCEL) != buttons.end() ? IDCANCEL : nDefault;
 }
 
-QString MimeType(UINT nFormat)
-{
-    return QStringLiteral("application/x-qarvo-") + ToQString(AfxGetClipboardFormatName(nFormat));
-}
-
 // Publishes the layer's clipboard to Qt's and takes back what other programs put there.
 class QtClipboardMirror : public IClipboardMirror {
 public:
     void Publish(const ClipboardData& data) override
     {
-        auto* pMime = new QMimeData;
-        for (const auto& [nFormat, bytes] : data) {
-            if (nFormat == CF_UNICODETEXT) {
-                // UTF-16LE up to the NUL (asking the clipboard here would fetch Qt's old data).
-                QString strText;
-                for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-                    const char16_t ch = char16_t(bytes[i] | (bytes[i + 1] << 8));
-                    if (ch == 0)
-                        break;
-                    strText.append(QChar(ch));
-                }
-                pMime->setText(strText);
-            } else if (nFormat >= CF_REGISTERED_FIRST) {
-                pMime->setData(MimeType(nFormat),
-                               QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
-            }
-        }
+        // Asking the clipboard here would fetch Qt's old data: the layer's is converted as is.
+        QMimeData* pMime = ToMimeData(data);
         m_pPublished = pMime;
         QApplication::clipboard()->setMimeData(pMime);
     }
@@ -119,27 +100,8 @@ public:
         const QMimeData* pMime = QApplication::clipboard()->mimeData();
         if (!pMime || pMime == m_pPublished)
             return std::nullopt;
-        ClipboardData data;
-        if (pMime->hasText()) {
-            const QString strText = pMime->text();
-            std::vector<BYTE>& bytes = data[CF_UNICODETEXT];
-            for (QChar ch : strText) {
-                bytes.push_back(BYTE(ch.unicode() & 0xFF));
-                bytes.push_back(BYTE(ch.unicode() >> 8));
-            }
-            bytes.insert(bytes.end(), {0, 0});
-        }
-        for (const QString& strType : pMime->formats()) {
-            if (!strType.startsWith(QStringLiteral("application/x-qarvo-")))
-                continue;
-            const UINT nFormat = AfxFindClipboardFormat(FromQString(strType.mid(20)));
-            if (!nFormat)
-                continue;
-            const QByteArray raw = pMime->data(strType);
-            data[nFormat] = std::vector<BYTE>(raw.begin(), raw.end());
-        }
         m_pPublished = pMime;
-        return data;
+        return FromMimeData(*pMime);
     }
 
 private:

@@ -2,12 +2,14 @@
 
 #include "platform/gdi/DisplayDevice.h"
 #include "platform/qt/QPainterSurface.h"
+#include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtKeyMap.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -111,7 +113,22 @@ QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Text composed in an input method (Chinese, for one) arrives as committed strings.
     setAttribute(Qt::WA_InputMethodEnabled);
+    // Drops reach the window's drop target when it has one.
+    setAcceptDrops(true);
 }
+
+CPoint QtPeerWidget::ClientPointOf(const QPointF& position) const
+{
+    return CPoint(position.toPoint().x() - m_rectClient.left(), position.toPoint().y() - m_rectClient.top());
+}
+
+void QtPeerWidget::dragEnterEvent(QDragEnterEvent* pEvent) { QtDragMove(m_wnd, *pEvent, ClientPointOf(pEvent->position()), true); }
+
+void QtPeerWidget::dragMoveEvent(QDragMoveEvent* pEvent) { QtDragMove(m_wnd, *pEvent, ClientPointOf(pEvent->position()), false); }
+
+void QtPeerWidget::dragLeaveEvent(QDragLeaveEvent*) { QtDragLeave(m_wnd); }
+
+void QtPeerWidget::dropEvent(QDropEvent* pEvent) { QtDrop(m_wnd, *pEvent, ClientPointOf(pEvent->position())); }
 
 QtPeerWidget::~QtPeerWidget() = default;
 

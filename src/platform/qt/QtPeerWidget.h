@@ -52,6 +52,10 @@ protected:
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
     void closeEvent(QCloseEvent* pEvent) override;
+    void dragEnterEvent(QDragEnterEvent* pEvent) override;
+    void dragMoveEvent(QDragMoveEvent* pEvent) override;
+    void dragLeaveEvent(QDragLeaveEvent* pEvent) override;
+    void dropEvent(QDropEvent* pEvent) override;
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
@@ -60,6 +64,7 @@ private:
     void LayoutScrollBars();
     // Tells the window what the user did to its bar (nPos: the thumb's position).
     void ScrollMessage(int nBar, UINT nSBCode, int nPos);
+    CPoint ClientPointOf(const QPointF& position) const;
 
     CWnd& m_wnd;
     QRect m_rectClient;

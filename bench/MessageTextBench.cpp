@@ -1,0 +1,79 @@
+// Opening the message-text page of a block with 16 elements (target: under 50 ms): the sheet
+// made, the cells and elements copied in, the page's window, grid and lists built.
+#include "DiagramHost.h"
+
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/Widget.h"
+#include "messagetext/MessageTextPages.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "platform/qt/QtBackend.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A diagram with counters to show and a message text with 16 parameter elements over both sets.
+struct MessageTextHost : DiagramHost {
+    MessageTextHost()
+    {
+        InstallMessageTextPages();
+        for (int i = 0; i < 40; ++i)
+            Place(BT_COUNTER);
+        pText = static_cast<CBlockMSGTEXT*>(Place(BT_MSGTEXT));
+        for (int i = 0; i < 16; ++i) {
+            auto* pWidget = new CWidget(0, 0, 0, 0, RGB(128, 128, 128));
+            pWidget->m_nLine = 1 + (i / 2) % 4;
+            pWidget->m_nColumn = 1 + 12 * (i % 2);
+            pWidget->m_nWidth = 6;
+            pWidget->m_nKind = 0;
+            pWidget->m_nParamId = 16;
+            pWidget->m_nBlockNumber = NUM_FUNCTION_BLOCK + 1 + i;
+            pWidget->m_pBlock = doc.FindBlockByNumber(pWidget->m_nBlockNumber);
+            (i < 8 ? pText->m_arrWidgets1 : pText->m_arrWidgets2)[pWidget->m_nLine - 1].Add(pWidget);
+        }
+        FitPage(1);
+    }
+
+    CBlockMSGTEXT* pText = nullptr;
+};
+
+void OpenAndClose(MessageTextHost& host)
+{
+    auto* pSheet = new CAllPropertySheet(BT_MSGTEXT, _T("B41 [Message]"), &host.view, 0);
+    pSheet->CopyIn(*host.pText);
+    if (pSheet->Create(nullptr))
+        pSheet->DestroyWindow();
+    else
+        delete pSheet;
+}
+
+void BM_OpenMessageTextPage(benchmark::State& state)
+{
+    MessageTextHost host;
+    for (auto _ : state)
+        OpenAndClose(host);
+}
+BENCHMARK(BM_OpenMessageTextPage)->Unit(benchmark::kMillisecond);
+
+// The same with every window a Qt widget (offscreen), as the program shows it.
+void BM_OpenMessageTextPageAsWidgets(benchmark::State& state)
+{
+    static int argc = 1;
+    static char name[] = "messagetext-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* pApp = new QApplication(argc, argv);
+    benchmark::DoNotOptimize(pApp);
+    InitQtBackend();
+    {
+        MessageTextHost host;
+        for (auto _ : state)
+            OpenAndClose(host);
+    }
+    ShutdownQtBackend();
+}
+BENCHMARK(BM_OpenMessageTextPageAsWidgets)->Unit(benchmark::kMillisecond);
+
+}  // namespace

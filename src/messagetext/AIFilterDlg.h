@@ -1,0 +1,39 @@
+// CAIFilterDlg ("AI filter"): the analog input (mode 0) or analog flag (mode 1) whose filtered
+// value a message text shows, from one drop-down list.
+#pragma once
+
+#include "platform/ui/Dialog.h"
+
+class CVetlaDoc;
+
+constexpr int AIFILTER_MODE_AI = 0;
+constexpr int AIFILTER_MODE_AM = 1;
+
+// The entry of an analog input (4000-4127) and of an analog flag (4288-4799), and back; -1 for
+// a text that names neither.
+CString AnalogInputEntry(int nNumber);
+CString AnalogFlagEntry(int nNumber);
+int AnalogInputNumber(const CString& strEntry);
+int AnalogFlagNumber(const CString& strEntry);
+// Whether the document holds an analog input (flag): a block in a diagram, an operand in a
+// ladder program.
+bool HasAnalogInput(const CVetlaDoc* pDoc, int nMode);
+
+class CAIFilterDlg : public CDialog {
+    DECLARE_DYNAMIC(CAIFilterDlg)
+
+public:
+    explicit CAIFilterDlg(CVetlaDoc* pDoc, CWnd* pParent = nullptr);
+
+    int m_nSelNumber = -1;
+    int m_nMode = AIFILTER_MODE_AI;
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+private:
+    void FillAnalogEntries();
+
+    CVetlaDoc* m_pDoc;
+};

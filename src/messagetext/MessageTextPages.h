@@ -1,0 +1,9 @@
+// Installs the message-text pages into the block property sheet: the older controllers' page
+// below model byte 81, the newer one from there on.
+#pragma once
+
+class CBlockPage;
+class CVetlaDoc;
+
+void InstallMessageTextPages();
+CBlockPage* MakeMessageTextPage(int nType, const CVetlaDoc* pDoc);

@@ -1,0 +1,454 @@
+#include "messagetext/MessageTexts.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ParamTables.h"
+#include "blocks/Widget.h"
+#include "document/BlockNameMap.h"
+#include "document/VetlaDoc.h"
+#include "messagetext/DialogTexts.h"
+#include "messagetext/LcdGridSetup.h"
+#include "messagetext/MessageTextIds.h"
+#include "messagetext/MessageTextLists.h"
+#include "pages/sheet/PageIds.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/ListBox.h"
+
+IMPLEMENT_DYNAMIC(CMessageTexts, CBlockPage)
+
+namespace {
+
+constexpr int kOldColumns = 12;
+constexpr int kGeneralParams = 4;
+
+struct ShortCaption {
+    int nParamId;
+    LPCTSTR lpszCaption;
+};
+constexpr ShortCaption kShortCaptions[] = {
+    {19, _T("Maintenance...")}, {33, _T("...")}, {37, _T("On...")}, {38, _T("Off...")},
+    {30, _T("Ax(Amplified) - Ay...")}, {12, _T("Pre-warning time")}, {13, _T("Pre-warning period")}, {77, _T("Time Z")},
+};
+
+bool InRange(int n, int nFirst, int nLast) { return n >= nFirst && n <= nLast; }
+
+}  // namespace
+
+CString ParameterCaption(int nParamId)
+{
+    for (const ShortCaption& caption : kShortCaptions) {
+        if (caption.nParamId == nParamId)
+            return caption.lpszCaption;
+    }
+    return ParameterName(nParamId);
+}
+
+CMessageTexts::CMessageTexts(int nType) : CMessageTexts(IDD_MESSAGE_TEXTS, nType, kOldColumns) {}
+
+CMessageTexts::CMessageTexts(UINT nIDTemplate, int nType, int nColumns)
+    : CBlockPage(nIDTemplate, nType), m_grid(MSGTEXT_LINES + 1, nColumns + 1, 1, 1), m_nColumns(nColumns)
+{
+    RegisterMessageTextTemplates();
+}
+
+CMessageTexts::~CMessageTexts()
+{
+    for (int nSet = 0; nSet < 2; ++nSet) {
+        for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+            DeleteWidgetList(m_widgetsIn[nSet][nLine]);
+            DeleteWidgetList(m_widgetsOut[nSet][nLine]);
+        }
+    }
+}
+
+// ---- the block ----
+
+void CMessageTexts::CopyFromBlock(const CBlockObj& block)
+{
+    const auto* pText = dynamic_cast<const CBlockMSGTEXT*>(&block);
+    if (!pText)
+        return;
+    m_nBlockNumber = block.m_nNumber;
+    m_bAcknowledge = block.m_nParamEx[MSGTEXT_ACK_PARAMEX];
+    m_bProtectionActive = block.m_nParam[BLOCK_PROTECTION_PARAM];
+    m_nPriority = block.m_nParamEx[MSGTEXT_SLOT_PARAMEX];
+    for (int r = 0; r < MSGTEXT_ROWS; ++r)
+        for (int c = 0; c < MSGTEXT_COLUMNS; ++c)
+            m_strPlane1[r][c] = pText->m_strCells1[r][c];
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        DeleteWidgetList(m_widgetsIn[0][nLine]);
+        DeleteWidgetList(m_widgetsIn[1][nLine]);
+        AppendWidgetCopies(pText->m_arrWidgets1[nLine], m_widgetsIn[0][nLine]);
+        AppendWidgetCopies(pText->m_arrWidgets2[nLine], m_widgetsIn[1][nLine]);
+    }
+}
+
+// Only set 1 is the older page's: the block's set 2 and its settings stay as they are.
+void CMessageTexts::CopyToBlock(CBlockObj& block) const
+{
+    auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block);
+    if (!pText || !m_bCaptured)
+        return;
+    block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = m_bAcknowledge;
+    block.m_nParam[BLOCK_PROTECTION_PARAM] = m_bProtectionActive;
+    block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = m_nPriority;
+    for (int r = 1; r < MSGTEXT_ROWS; ++r)
+        for (int c = 1; c <= m_nColumns; ++c)
+            pText->m_strCells1[r][c] = m_strPlane1[r][c];
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        DeleteWidgetList(pText->m_arrWidgets1[nLine]);
+        AppendWidgetCopies(m_widgetsOut[0][nLine], pText->m_arrWidgets1[nLine]);
+    }
+}
+
+// ---- the window ----
+
+void CMessageTexts::SetUpGrid()
+{
+    CRect rect(10, IsNewGenerationPage() ? 74 : 34, 0, 0);
+    MapDialogRect(rect);
+    const CSize extent = LcdGridExtent(MSGTEXT_LINES, m_nColumns);
+    m_grid.Create(CRect(rect.TopLeft(), extent), this, IDC_MT_GRID);
+    SetUpLcdGrid(m_grid, MSGTEXT_LINES, m_nColumns);
+    m_grid.m_bAllowDragAndDrop = TRUE;
+}
+
+BOOL CMessageTexts::OnInitDialog()
+{
+    CBlockPage::OnInitDialog();
+    SetUpGrid();
+    FillLcdGrid(m_grid, &m_strPlane1[0][0], MSGTEXT_COLUMNS);
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        AppendWidgetCopies(m_widgetsIn[0][nLine], m_grid.m_arrWidgets[nLine],
+                           [](const CWidget& widget) { return widget.m_pBlock != nullptr; });
+        for (INT_PTR i = 0; i < m_grid.m_arrWidgets[nLine].GetSize(); ++i)
+            RefitWidgetRect(m_grid, *static_cast<CWidget*>(m_grid.m_arrWidgets[nLine].GetAt(i)));
+    }
+    OnInitDialogLists();
+    UpdateData(FALSE);
+    ShowReadOnlyInSimulation();
+    SetUpTipsAndTexts();
+    return TRUE;
+}
+
+void CMessageTexts::SetUpTipsAndTexts()
+{
+    struct Tip {
+        int nID;
+        LPCTSTR lpszText;
+    };
+    static const Tip kTips[] = {
+        {IDC_MT_PRIORITY, _T("Higher value is Higher Priority")},
+        {IDC_MT_ACKNOWLEDGE, _T("When enabled,the user must acknowledge message")},
+        {IDC_MT_PARAM_LIST, _T("Insert with double-click")},
+        {IDC_MT_GENERAL_LIST, _T("Insert with double-click")},
+        {IDC_MT_INSERT, _T("Inserts the selected parameter into the message")},
+        {IDC_MT_SPECIAL, _T("Insert special characters")},
+        {IDC_MT_BAR, _T("Insert a bar graph into the message")},
+        {IDC_MT_AI, _T("Insert an AI filter into the message")},
+        {IDC_MT_ONOFF, _T("Insert an I/O status name into the message")},
+        {IDC_MT_SCALE_TIME, _T("Insert a scale time into the message")},
+        {IDC_MT_AM, _T("Insert an AM filter into the message")},
+        {IDC_MT_SCOPE, _T("Insert a Scope into the message")},
+        {IDC_MT_POINTER, _T("Insert a Pointer into the message")},
+        {IDC_MT_GRAPH, _T("Insert a Graph into the message")},
+    };
+    m_tooltip.Create(this);
+    for (const Tip& tip : kTips) {
+        // The older page has the first five only.
+        if (CWnd* pControl = GetDlgItem(tip.nID))
+            m_tooltip.AddTool(pControl, tip.lpszText);
+    }
+    TranslateControlTexts(*this);
+}
+
+// The running simulation's sheet writes only its name and comment back: the message is shown
+// as it stands and cannot be edited there, so that no edit is silently dropped.
+void CMessageTexts::ShowReadOnlyInSimulation()
+{
+    if (!m_bSimulating)
+        return;
+    m_grid.SetEditable(FALSE);
+    m_grid.m_bAllowDragAndDrop = FALSE;
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+        const int nID = pChild->GetDlgCtrlID();
+        if (nID != IDC_BLOCK_NAME && nID != IDC_BLOCK_NAME_LABEL && pChild != &m_grid)
+            pChild->EnableWindow(FALSE);
+    }
+}
+
+void CMessageTexts::OnInitDialogLists()
+{
+    FillPriorityList();
+    FillBlockList();
+    FillGeneralList();
+    GetDlgItem(IDC_MT_INSERT)->EnableWindow(m_bInsertEnabled);
+}
+
+void CMessageTexts::DoDataExchange(CDataExchange* pDX)
+{
+    CBlockPage::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_MT_ACKNOWLEDGE, m_bAcknowledge);
+    DDX_Check(pDX, IDC_PROTECTION, m_bProtectionActive);
+    auto* pPriority = static_cast<CComboBox*>(GetDlgItem(IDC_MT_PRIORITY));
+    if (!pPriority)
+        return;
+    if (pDX->m_bSaveAndValidate) {
+        const int nSel = pPriority->GetCurSel();
+        if (nSel >= 0)
+            m_nPriority = int(pPriority->GetItemData(nSel));
+    } else {
+        for (int i = 0; i < pPriority->GetCount(); ++i) {
+            if (int(pPriority->GetItemData(i)) == m_nPriority)
+                pPriority->SetCurSel(i);
+        }
+    }
+}
+
+void CMessageTexts::FillPriorityList()
+{
+    auto* pPriority = static_cast<CComboBox*>(GetDlgItem(IDC_MT_PRIORITY));
+    pPriority->ResetContent();
+    bool bTaken[MSGTEXT_PRIORITY_COUNT] = {};
+    if (const CVetlaDoc* pDoc = Doc()) {
+        for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
+            const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+            const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
+            if (pBlock->m_nType == BT_MSGTEXT && pBlock->m_nNumber != m_nBlockNumber && InRange(nSlot, 0, MSGTEXT_PRIORITY_COUNT - 1))
+                bTaken[nSlot] = true;
+        }
+    }
+    for (int i = 0; i < MSGTEXT_PRIORITY_COUNT; ++i) {
+        if (bTaken[i])
+            continue;
+        CString strText;
+        strText.Format(_T("%d"), i);
+        pPriority->SetItemData(pPriority->AddString(strText), DWORD_PTR(i));
+    }
+}
+
+bool CMessageTexts::ListsBlock(const CBlockObj& block) const
+{
+    const int nType = block.m_nType;
+    return dynamic_cast<const CBlockTime*>(&block) || InRange(nType, 800, 802) ||
+           dynamic_cast<const CBlockAnalog*>(&block) || nType == 823 || (InRange(nType, 832, 879) && nType != 847);
+}
+
+void CMessageTexts::FillBlockList()
+{
+    CListBox* pBlocks = List(IDC_MT_BLOCK_LIST);
+    pBlocks->ResetContent();
+    const CVetlaDoc* pDoc = Doc();
+    if (!pDoc)
+        return;
+    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+        if (!ListsBlock(*pBlock))
+            continue;
+        CString strName;
+        g_mapBlockNames.Lookup(pBlock->m_nType, strName);
+        CString strEntry;
+        strEntry.Format(_T("B%d%s"), pBlock->m_nNumber - NUM_FUNCTION_BLOCK, strName);
+        pBlocks->AddString(strEntry);
+    }
+}
+
+void CMessageTexts::FillGeneralList()
+{
+    CListBox* pGeneral = List(IDC_MT_GENERAL_LIST);
+    pGeneral->ResetContent();
+    for (int nId = 0; nId < kGeneralParams; ++nId)
+        pGeneral->AddString(ParameterName(nId));
+}
+
+CListBox* CMessageTexts::List(int nID) const { return static_cast<CListBox*>(GetDlgItem(nID)); }
+
+void CMessageTexts::OnSelchangeBlockList()
+{
+    const int nSel = List(IDC_MT_BLOCK_LIST)->GetCurSel();
+    if (nSel < 0 || nSel == m_nLastBlockSel || !Doc())
+        return;
+    m_bInsertEnabled = 0;
+    GetDlgItem(IDC_MT_INSERT)->EnableWindow(FALSE);
+    CListBox* pParams = List(IDC_MT_PARAM_LIST);
+    pParams->ResetContent();
+    m_nLastBlockSel = nSel;
+    CString strEntry;
+    List(IDC_MT_BLOCK_LIST)->GetText(nSel, strEntry);
+    const CBlockObj* pBlock = Doc()->FindBlockByNumber(BlockNumberOfEntry(strEntry));
+    const int* pRow = pBlock ? FindBlockParamRow(pBlock->m_nType) : nullptr;
+    const bool bNew = IsNewGeneration(Doc()->m_wHardwareCode);
+    for (int i = 0; i < BlockParamCount(pRow, bNew); ++i)
+        pParams->AddString(ParameterName(BlockParamId(pRow, i, bNew)));
+}
+
+void CMessageTexts::OnSelchangeParamList(int nListID)
+{
+    m_bInsertEnabled = 1;
+    GetDlgItem(IDC_MT_INSERT)->EnableWindow(TRUE);
+    List(nListID == IDC_MT_PARAM_LIST ? IDC_MT_GENERAL_LIST : IDC_MT_PARAM_LIST)->SetCurSel(-1);
+}
+
+bool CMessageTexts::SelectedParameter(CBlockObj*& pBlock, int& nParamId, int& nIndex) const
+{
+    CVetlaDoc* pDoc = Doc();
+    if (!pDoc)
+        return false;
+    const bool bNew = IsNewGeneration(pDoc->m_wHardwareCode);
+    if ((nIndex = List(IDC_MT_GENERAL_LIST)->GetCurSel()) >= 0) {
+        pBlock = pDoc->FindBlockByNumber(m_nBlockNumber);
+        nParamId = BlockParamId(FindBlockParamRow(BT_MSGTEXT), nIndex, bNew);
+        return nParamId >= 0;
+    }
+    if ((nIndex = List(IDC_MT_PARAM_LIST)->GetCurSel()) < 0 || List(IDC_MT_BLOCK_LIST)->GetCurSel() < 0)
+        return false;
+    CString strEntry;
+    List(IDC_MT_BLOCK_LIST)->GetText(List(IDC_MT_BLOCK_LIST)->GetCurSel(), strEntry);
+    pBlock = pDoc->FindBlockByNumber(BlockNumberOfEntry(strEntry));
+    nParamId = pBlock ? BlockParamId(FindBlockParamRow(pBlock->m_nType), nIndex, bNew) : -1;
+    return nParamId >= 0 && nParamId < PARAM_NAME_COUNT;
+}
+
+CCellID CMessageTexts::GetAnchorCell() const
+{
+    const CCellID focus = m_grid.GetFocusCell();
+    if (m_grid.IsValid(focus) && focus.row >= 1 && focus.col >= 1)
+        return focus;
+    return m_grid.GetSelectionStart();
+}
+
+bool CMessageTexts::AcceptsParameterAt(const WidgetSpan& span) const
+{
+    // One element a line, ending by column 12.
+    return span.nLine >= 1 && span.nLine <= MSGTEXT_LINES && span.nColumn >= 1 && span.LastColumn() <= m_nColumns &&
+           m_grid.m_arrWidgets[span.nLine - 1].GetSize() == 0;
+}
+
+void CMessageTexts::OnInsertParameter()
+{
+    CBlockObj* pBlock = nullptr;
+    int nParamId = -1;
+    int nIndex = -1;
+    if (!SelectedParameter(pBlock, nParamId, nIndex))
+        return;
+    const CCellID anchor = GetAnchorCell();
+    const WidgetSpan span{anchor.row, anchor.col, 1, g_arrParamWidth[nParamId]};
+    if (!m_grid.IsValid(anchor) || !AcceptsParameterAt(span)) {
+        ShowPlacementRefusal(m_nBlockNumber);
+        return;
+    }
+    auto* pWidget = new CWidget(0, 0, 0, 0, WidgetKindColor(nIndex));
+    pWidget->m_nLine = span.nLine;
+    pWidget->m_nColumn = span.nColumn;
+    pWidget->m_nWidth = span.nWidth;
+    pWidget->m_pBlock = pBlock;
+    pWidget->m_nBlockNumber = pBlock ? pBlock->m_nNumber : m_nBlockNumber;
+    pWidget->m_nParamId = nParamId;
+    pWidget->m_strCaption = ParameterCaption(nParamId);
+    pWidget->m_nKind = nIndex;
+    PlaceWidget(m_grid, pWidget);
+    SetModified(TRUE);
+}
+
+CWidget* CMessageTexts::PlaceAtAnchor(CWidget* pWidget, int nLines)
+{
+    const CCellID anchor = GetAnchorCell();
+    const WidgetSpan span{anchor.row, anchor.col, nLines, pWidget->m_nWidth};
+    if (!m_grid.IsValid(anchor) || !CanPlaceWidget(m_grid, span)) {
+        delete pWidget;
+        ShowPlacementRefusal(m_nBlockNumber);
+        return nullptr;
+    }
+    pWidget->m_nLine = span.nLine;
+    pWidget->m_nColumn = span.nColumn;
+    PlaceWidget(m_grid, pWidget);
+    SetModified(TRUE);
+    return pWidget;
+}
+
+void CMessageTexts::DropUnplacedWidgets()
+{
+    for (CObArray& list : m_grid.m_arrWidgets) {
+        for (INT_PTR i = list.GetSize() - 1; i >= 0; --i) {
+            const auto* pWidget = static_cast<const CWidget*>(list.GetAt(i));
+            if (!pWidget || pWidget->m_nLine < 1 || pWidget->m_nColumn < 1) {
+                if (m_grid.m_pSelectedWidget == pWidget)
+                    m_grid.m_pSelectedWidget = nullptr;
+                delete pWidget;
+                list.RemoveAt(i);
+            }
+        }
+    }
+}
+
+void CMessageTexts::OnOK()
+{
+    DropUnplacedWidgets();
+    ReadLcdGrid(m_grid, &m_strPlane1[0][0], MSGTEXT_COLUMNS);
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        DeleteWidgetList(m_widgetsOut[0][nLine]);
+        AppendWidgetCopies(m_grid.m_arrWidgets[nLine], m_widgetsOut[0][nLine],
+                           [](const CWidget& widget) { return widget.m_pBlock != nullptr; });
+    }
+    m_bCaptured = TRUE;
+    CBlockPage::OnOK();
+}
+
+BOOL CMessageTexts::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int nID = LOWORD(DWORD(wParam));
+    const UINT nCode = HIWORD(DWORD(wParam));
+    switch (nID) {
+    case IDC_MT_BLOCK_LIST:
+        if (nCode == LBN_SELCHANGE)
+            OnSelchangeBlockList();
+        return TRUE;
+    case IDC_MT_PARAM_LIST:
+    case IDC_MT_GENERAL_LIST:
+        if (nCode == LBN_SELCHANGE)
+            OnSelchangeParamList(nID);
+        else if (nCode == LBN_DBLCLK)
+            OnInsertParameter();
+        return TRUE;
+    case IDC_MT_INSERT:
+        if (nCode == BN_CLICKED)
+            OnInsertParameter();
+        return TRUE;
+    case IDC_MT_ACKNOWLEDGE:
+    case IDC_PROTECTION:
+    case IDC_MT_PRIORITY:
+        SetModified(TRUE);
+        break;
+    default:
+        break;
+    }
+    return CBlockPage::OnCommand(wParam, lParam);
+}
+
+// The grid's edits are all accepted; any change of the LCD marks the page changed.
+BOOL CMessageTexts::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (LOWORD(DWORD(wParam)) == IDC_MT_GRID) {
+        const auto* pHdr = reinterpret_cast<const NMHDR*>(lParam);
+        if (int(pHdr->code) == GVN_ENDLABELEDIT)
+            SetModified(TRUE);
+        *pResult = 0;
+        return TRUE;
+    }
+    return CBlockPage::OnNotify(wParam, lParam, pResult);
+}
+
+// Enter moves to the next control rather than closing the sheet.
+BOOL CMessageTexts::PreTranslateMessage(MSG* pMsg)
+{
+    m_tooltip.RelayEvent(pMsg);
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
+        NextDlgCtrl();
+        return TRUE;
+    }
+    return CBlockPage::PreTranslateMessage(pMsg);
+}

@@ -1,0 +1,139 @@
+#include "messagetext/WidgetPlacement.h"
+
+#include "blocks/Widget.h"
+#include "messagetext/GridCtrl.h"
+#include "messagetext/WidePairs.h"
+#include "platform/core/MessageBox.h"
+
+#include <algorithm>
+
+namespace {
+
+// Block numbers of function blocks start here; the message names the block by the rest.
+constexpr int kFirstBlockNumber = 9000;
+
+bool SpansOverlap(const WidgetSpan& a, const WidgetSpan& b)
+{
+    return a.nLine <= b.LastLine() && b.nLine <= a.LastLine() && a.nColumn <= b.LastColumn() &&
+           b.nColumn <= a.LastColumn();
+}
+
+template <class TFn>
+void ForEachWidget(const CGridCtrl& grid, TFn fn)
+{
+    for (const CObArray& list : grid.m_arrWidgets) {
+        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+            if (const auto* pWidget = static_cast<const CWidget*>(list.GetAt(i)))
+                fn(*pWidget);
+        }
+    }
+}
+
+}  // namespace
+
+WidgetSpan SpanOfWidget(const CWidget& widget)
+{
+    return WidgetSpan{widget.m_nLine, widget.m_nColumn, WidgetLineCount(widget.m_nKind), widget.m_nWidth};
+}
+
+CRect SpanRect(const CGridCtrl& grid, const WidgetSpan& span)
+{
+    CRect first;
+    CRect last;
+    grid.GetCellRect(span.nLine, span.nColumn, &first);
+    grid.GetCellRect(span.LastLine(), span.LastColumn(), &last);
+    // The grid's cell rectangles end on their last pixel; an element's ends past it.
+    return CRect(first.left, first.top, last.right + 1, last.bottom + 1);
+}
+
+bool CanPlaceWidget(const CGridCtrl& grid, const WidgetSpan& span, const CWidget* pIgnore)
+{
+    // The grid's own text cells: the header row and column are not part of the LCD.
+    if (span.nWidth < 1 || span.nLine < grid.GetFixedRowCount() || span.LastLine() >= grid.GetRowCount() ||
+        span.nColumn < grid.GetFixedColumnCount() || span.LastColumn() >= grid.GetColumnCount() ||
+        span.LastLine() > LCD_LINE_COUNT)
+        return false;
+    bool bOverlap = false;
+    ForEachWidget(grid, [&](const CWidget& widget) {
+        if (&widget != pIgnore && SpansOverlap(span, SpanOfWidget(widget)))
+            bOverlap = true;
+    });
+    if (bOverlap)
+        return false;
+    for (int nLine = span.nLine; nLine <= span.LastLine(); ++nLine) {
+        if (WidePairs::IsFirst(grid, nLine, span.LastColumn()) || WidePairs::IsSecond(grid, nLine, span.nColumn))
+            return false;
+    }
+    return true;
+}
+
+void ClearCellsUnder(CGridCtrl& grid, const CWidget& widget)
+{
+    for (int nCol = widget.m_nColumn; nCol < widget.m_nColumn + widget.m_nWidth; ++nCol)
+        WidePairs::Clear(grid, widget.m_nLine, nCol);
+}
+
+void PlaceWidget(CGridCtrl& grid, CWidget* pWidget)
+{
+    ForEachWidget(grid, [](const CWidget& widget) { const_cast<CWidget&>(widget).m_bSelected = FALSE; });
+    pWidget->m_bSelected = TRUE;
+    RefitWidgetRect(grid, *pWidget);
+    grid.m_arrWidgets[pWidget->m_nLine - 1].Add(pWidget);
+    grid.m_pSelectedWidget = pWidget;
+    ClearCellsUnder(grid, *pWidget);
+    grid.Refresh();
+}
+
+int CountWidgetsOfKind(const CGridCtrl& grid, int nKind)
+{
+    int nCount = 0;
+    ForEachWidget(grid, [&](const CWidget& widget) { nCount += widget.m_nKind == nKind ? 1 : 0; });
+    return nCount;
+}
+
+void RefitWidgetRect(const CGridCtrl& grid, CWidget& widget)
+{
+    if (widget.m_nLine >= 1 && widget.m_nColumn >= 1 && widget.m_nWidth >= 1)
+        widget.m_rect = SpanRect(grid, SpanOfWidget(widget));
+}
+
+void DeleteWidgetList(CObArray& list)
+{
+    for (INT_PTR i = 0; i < list.GetSize(); ++i)
+        delete list.GetAt(i);
+    list.RemoveAll();
+}
+
+void AppendWidgetCopies(const CObArray& src, CObArray& dst, bool (*pKeep)(const CWidget&))
+{
+    for (INT_PTR i = 0; i < src.GetSize(); ++i) {
+        const auto* pWidget = static_cast<const CWidget*>(src.GetAt(i));
+        if (!pWidget || (pKeep && !pKeep(*pWidget)))
+            continue;
+        auto* pCopy = new CWidget;
+        pWidget->CopyTo(pCopy);
+        pCopy->m_bSelected = FALSE;
+        dst.Add(pCopy);
+    }
+}
+
+void ShowPlacementRefusal(int nBlockNumber)
+{
+    CString strText;
+    strText.Format(_T("Can't insert the selected Object at this position B%d [Message Texts]"),
+                   nBlockNumber - kFirstBlockNumber);
+    AfxMessageBox(strText, MB_ICONEXCLAMATION);
+}
+
+COLORREF WidgetKindColor(int nKind)
+{
+    switch (nKind) {
+    case WIDGET_KIND_BARGRAPH:
+    case WIDGET_KIND_SCOPE:
+    case WIDGET_KIND_POINTER:
+    case WIDGET_KIND_GRAPH: return RGB(128, 128, 255);
+    case WIDGET_KIND_SCALETIME: return RGB(128, 192, 192);
+    case WIDGET_KIND_IOSTATUSNAME: return RGB(192, 192, 192);
+    default: return RGB(128, 128, 128);
+    }
+}
