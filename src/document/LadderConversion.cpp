@@ -1,0 +1,787 @@
+// The ladder conversion: the ladder's rungs read as logic, that logic folded into gates, and the
+// gates, sources and outputs made as blocks in an order the scan can step them in.
+//
+// A rung is read as a network: an input pin of an element is fed by every wire that ends at it
+// and by the block its pin table names (a diagram made without wires still converts), a
+// connector pair passes on what feeds its male half, and the power rail is always on. What a
+// contact passes on is what feeds it AND its operand (a break contact: NOT its operand);
+// several feeds at one pin are parallel branches, ORed. The walks over this network are loops
+// over explicit stacks, so that a ladder of any length converts without deep recursion, and
+// they recognise a closed loop of wires rather than running round it.
+#include "document/LadderConversion.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/Widget.h"
+#include "document/BlockNumbering.h"
+#include "document/LadderLayout.h"
+#include "document/VetlaDoc.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+constexpr UINT IDS_FUNCTION_BLOCKS_FULL = 336;
+constexpr UINT IDS_PROGRAM_MEMORY_FULL = 612;
+constexpr LPCTSTR WIRE_LOOP_REFUSAL =
+    _T("The ladder diagram cannot be converted: its wires form a closed loop.");
+
+// Gates take at most this many inputs; longer series and parallel branches are chained.
+constexpr int GATE_INPUTS = 4;
+// A message-text element of this kind names no block and stays without one.
+constexpr int WIDGET_KIND_NO_BLOCK = -104;
+
+// The operand ranges of the ladder and the block that stands for an operand of each in the
+// converted diagram: sources for the contacts, outputs for the coils.
+struct OperandKind {
+    int nFirst;
+    int nLast;
+    int nType;
+};
+constexpr OperandKind kOperandKinds[] = {
+    {NUM_INPUT, 355, BT_IN},
+    {NUM_OUTPUT, 727, BT_OUT},
+    {NUM_SHIFT, 1063, BT_SHIFT},
+    {NUM_FKEY, 1304, BT_FKEY},
+    {NUM_FLAG, 1827, BT_FLAG},
+    {NUM_LOW, 2869, BT_LOW},
+    {NUM_HIGH, 3899, BT_HIGH},
+    {NUM_ANALOG_IN, 4127, BT_ANALOG_IN},
+    {NUM_ANALOG_OUT, 4261, BT_ANALOG_OUT},
+    {NUM_ANALOG_FLAG, 4799, BT_ANALOG_FLAG},
+    {NUM_OPENX, 4927, BT_OPENX},
+};
+
+const OperandKind* FindOperandKind(int nNumber)
+{
+    for (const OperandKind& kind : kOperandKinds) {
+        if (nNumber >= kind.nFirst && nNumber <= kind.nLast)
+            return &kind;
+    }
+    return nullptr;
+}
+
+bool IsLadderContact(int nType) { return nType == BT_MAKE || nType == BT_BREAK || nType == BT_ACONTACT; }
+bool IsLadderCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT || nType == BT_AOUT_LAD; }
+bool IsConnectorHalf(int nType) { return nType == BT_MALE || nType == BT_FEMALE; }
+bool IsFedPinKind(int nKind) { return nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG; }
+
+// A pin-table entry that names a block (or the rail) rather than one of the codes.
+bool NamesBlock(int nSource) { return nSource == NUM_POWERBUS || nSource >= NUM_INPUT; }
+
+std::int64_t PinKey(int nNumber, int nPin) { return (std::int64_t(nNumber) << 5) | nPin; }
+
+// One term of the rung logic. Terms only ever refer to terms made before them, so the order of
+// the term list is an order in which every term's inputs come first.
+enum class TermOp { Low, High, Ref, Not, And, Or };
+struct Term {
+    TermOp op;
+    int nRef = 0;  // Ref: the number of the block whose output it reads
+    std::vector<int> kids;
+};
+constexpr int TERM_LOW = 0;
+constexpr int TERM_HIGH = 1;
+constexpr int TERM_OPEN = -1;
+
+// What feeds one input pin of a converted block.
+struct PinSignal {
+    int nSource = LINK_OPEN;
+    bool bNegated = false;
+};
+
+} // namespace
+
+class LadderConverter {
+public:
+    explicit LadderConverter(CLadderConversion& result) : m_result(result), m_ladder(result.m_ladder) {}
+
+    void Run()
+    {
+        IndexLadder();
+        NoteRenumbering();
+        CollectFeeds();
+        if (!ReadConsumers())
+            return;
+        PlanGates();
+        MakeBlocks();
+        if (CheckLimits())
+            OrderBlocks();
+        else
+            m_result.m_blocks.clear();
+    }
+
+private:
+    // A block of the converted diagram that reads terms: an output made from a coil, or a
+    // function block of the ladder.
+    struct Consumer {
+        const CBlockObj* pLadderBlock;
+        CBlockObj* pBlock;
+        std::vector<std::pair<int, int>> pins;  // (pin, term) of each fed input
+        bool bOutput;
+    };
+
+    // ---- the ladder as a network ----
+
+    void IndexLadder()
+    {
+        for (POSITION pos = m_ladder.m_blockList.GetHeadPosition(); pos;) {
+            const auto* pBlock = static_cast<const CBlockObj*>(m_ladder.m_blockList.GetNext(pos));
+            m_byNumber.emplace(pBlock->m_nNumber, pBlock);
+        }
+    }
+
+    const CBlockObj* LadderBlock(int nNumber) const
+    {
+        const auto it = m_byNumber.find(nNumber);
+        return it == m_byNumber.end() ? nullptr : it->second;
+    }
+
+    // What a ladder element's number stands for in the converted diagram.
+    void NoteRenumbering()
+    {
+        for (const auto& [nNumber, pBlock] : m_byNumber) {
+            if (IsLadderContact(pBlock->m_nType) || IsLadderCoil(pBlock->m_nType))
+                m_result.m_renumbered.emplace(nNumber, OperandSource(pBlock->m_nOperand));
+        }
+    }
+
+    void AddFeed(int nNumber, int nPin, int nSource)
+    {
+        std::vector<int>& feeds = m_feeds[PinKey(nNumber, nPin)];
+        if (std::find(feeds.begin(), feeds.end(), nSource) == feeds.end())
+            feeds.push_back(nSource);
+    }
+
+    void CollectFeeds()
+    {
+        for (const auto& [nNumber, pBlock] : m_byNumber) {
+            for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
+                if (IsFedPinKind(pBlock->m_nPinKind[nPin]) && NamesBlock(pBlock->m_nPinSource[nPin]))
+                    AddFeed(nNumber, nPin, pBlock->m_nPinSource[nPin]);
+            }
+        }
+        // A ladder wire may have been drawn from either end; its input end is the one fed.
+        for (POSITION pos = m_ladder.m_lineList.GetHeadPosition(); pos;) {
+            const auto& line = *static_cast<const CConnectLineObj*>(m_ladder.m_lineList.GetNext(pos));
+            const bool bStartIsInput = line.m_nStartPin < BLOCK_FIRST_OUTPUT && line.m_nStartBlock != NUM_POWERBUS;
+            if (bStartIsInput)
+                AddFeed(line.m_nStartBlock, line.m_nStartPin, line.m_nEndBlock);
+            else if (line.m_nEndPin < BLOCK_FIRST_OUTPUT && line.m_nEndBlock != NUM_POWERBUS)
+                AddFeed(line.m_nEndBlock, line.m_nEndPin, line.m_nStartBlock);
+        }
+    }
+
+    const std::vector<int>& FeedsOf(int nNumber, int nPin) const
+    {
+        static const std::vector<int> s_none;
+        const auto it = m_feeds.find(PinKey(nNumber, nPin));
+        return it == m_feeds.end() ? s_none : it->second;
+    }
+
+    // The feeds that decide an element's output: a contact's own input, a female connector's
+    // male partner's input; null for an element whose output is a source of its own.
+    const std::vector<int>* PassedFeeds(int nNumber) const
+    {
+        const CBlockObj* pBlock = LadderBlock(nNumber);
+        if (!pBlock)
+            return nullptr;
+        if (pBlock->m_nType == BT_MAKE || pBlock->m_nType == BT_BREAK)
+            return &FeedsOf(nNumber, 0);
+        if (pBlock->m_nType == BT_FEMALE)
+            return &FeedsOf(nNumber - NUM_FEMALE_OFFSET, 0);
+        return nullptr;
+    }
+
+    // ---- terms ----
+
+    int NewTerm(TermOp op, int nRef, std::vector<int> kids)
+    {
+        m_terms.push_back(Term{op, nRef, std::move(kids)});
+        return int(m_terms.size()) - 1;
+    }
+
+    int RefTerm(int nNumber)
+    {
+        const auto [it, bNew] = m_refTerms.emplace(nNumber, 0);
+        if (bNew)
+            it->second = NewTerm(TermOp::Ref, nNumber, {});
+        return it->second;
+    }
+
+    int NotTerm(int nTerm)
+    {
+        if (m_terms[std::size_t(nTerm)].op == TermOp::Not)
+            return m_terms[std::size_t(nTerm)].kids.front();
+        if (m_terms[std::size_t(nTerm)].op == TermOp::Ref) {
+            const auto [it, bNew] = m_notTerms.emplace(nTerm, 0);
+            if (bNew)
+                it->second = NewTerm(TermOp::Not, 0, {nTerm});
+            return it->second;
+        }
+        return NewTerm(TermOp::Not, 0, {nTerm});
+    }
+
+    int AndTerm(int nA, int nB)
+    {
+        if (nA == TERM_LOW || nB == TERM_LOW)
+            return TERM_LOW;
+        if (nA == TERM_HIGH)
+            return nB;
+        if (nB == TERM_HIGH)
+            return nA;
+        return NewTerm(TermOp::And, 0, {nA, nB});
+    }
+
+    // Parallel branches; no branch at all is an open input.
+    int OrTerm(std::vector<int> kids)
+    {
+        if (kids.empty())
+            return TERM_OPEN;
+        std::vector<int> branches;
+        for (int nKid : kids) {
+            if (nKid == TERM_HIGH)
+                return TERM_HIGH;
+            if (nKid != TERM_LOW && std::find(branches.begin(), branches.end(), nKid) == branches.end())
+                branches.push_back(nKid);
+        }
+        if (branches.empty())
+            return TERM_LOW;
+        if (branches.size() == 1)
+            return branches.front();
+        return NewTerm(TermOp::Or, 0, std::move(branches));
+    }
+
+    // The number of the block that stands for a contact's operand in the converted diagram:
+    // a coil's or LAD analog output's number names that element's operand.
+    int OperandSource(int nOperand) const
+    {
+        if (const CBlockObj* pNamed = LadderBlock(nOperand); pNamed && IsLadderCoil(pNamed->m_nType))
+            return pNamed->m_nOperand;
+        return nOperand;
+    }
+
+    // What an element passes on, once every feed of it has its term.
+    int PassedTerm(const CBlockObj& element)
+    {
+        std::vector<int> branches;
+        for (int nFeed : *PassedFeeds(element.m_nNumber))
+            branches.push_back(m_outputTerms.at(nFeed));
+        // A contact with nothing at its input passes nothing on.
+        const int nInput = branches.empty() ? TERM_LOW : OrTerm(std::move(branches));
+        if (element.m_nType == BT_FEMALE)
+            return nInput;
+        const int nOperand = RefTerm(OperandSource(element.m_nOperand));
+        return AndTerm(nInput, element.m_nType == BT_BREAK ? NotTerm(nOperand) : nOperand);
+    }
+
+    // The term of an output that is a source of its own: the rail is on, an analog contact
+    // gives its operand's value, a function block (or anything else) its own output.
+    int SourceTerm(int nNumber)
+    {
+        if (nNumber == NUM_POWERBUS)
+            return TERM_HIGH;
+        const CBlockObj* pBlock = LadderBlock(nNumber);
+        if (!pBlock)
+            return TERM_LOW;
+        if (pBlock->m_nType == BT_ACONTACT || IsLadderCoil(pBlock->m_nType))
+            return RefTerm(OperandSource(pBlock->m_nOperand));
+        return RefTerm(nNumber);
+    }
+
+    // The term of an element's output, with the terms of everything before it on its rung.
+    // Depth-first on an explicit stack: an element is expanded once (its unfinished feeds
+    // pushed above it) and finished when it comes up again; meeting an element that is
+    // expanded but unfinished means the wires run in a circle.
+    bool OutputTerm(int nTop)
+    {
+        if (m_outputTerms.count(nTop))
+            return true;
+        std::vector<int> stack{nTop};
+        while (!stack.empty()) {
+            const int nNumber = stack.back();
+            if (m_outputTerms.count(nNumber)) {
+                stack.pop_back();
+                continue;
+            }
+            const std::vector<int>* pFeeds = PassedFeeds(nNumber);
+            if (!pFeeds) {
+                m_outputTerms.emplace(nNumber, SourceTerm(nNumber));
+                stack.pop_back();
+                continue;
+            }
+            if (m_expanded.insert(nNumber).second) {
+                for (int nFeed : *pFeeds) {
+                    if (m_outputTerms.count(nFeed))
+                        continue;
+                    if (m_expanded.count(nFeed))
+                        return false;
+                    stack.push_back(nFeed);
+                }
+                continue;
+            }
+            for (int nFeed : *pFeeds) {
+                if (!m_outputTerms.count(nFeed))
+                    return false;
+            }
+            m_outputTerms.emplace(nNumber, PassedTerm(*LadderBlock(nNumber)));
+            stack.pop_back();
+        }
+        return true;
+    }
+
+    // The term at an input pin of a coil or function block; TERM_OPEN when nothing feeds it.
+    bool InputTerm(int nNumber, int nPin, int* pTerm)
+    {
+        std::vector<int> branches;
+        for (int nFeed : FeedsOf(nNumber, nPin)) {
+            if (!OutputTerm(nFeed))
+                return false;
+            branches.push_back(m_outputTerms.at(nFeed));
+        }
+        *pTerm = OrTerm(std::move(branches));
+        return true;
+    }
+
+    // ---- the blocks that read terms ----
+
+    bool ReadConsumers()
+    {
+        for (POSITION pos = m_ladder.m_blockList.GetHeadPosition(); pos;) {
+            const auto* pBlock = static_cast<const CBlockObj*>(m_ladder.m_blockList.GetNext(pos));
+            const int nType = pBlock->m_nType;
+            if (IsLadderContact(nType) || IsConnectorHalf(nType))
+                continue;
+            if (IsLadderCoil(nType) && m_outputs.count(pBlock->m_nOperand))
+                continue;  // the first coil of an operand is its output
+            Consumer consumer{pBlock, nullptr, {}, IsLadderCoil(nType)};
+            for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
+                if (!IsFedPinKind(pBlock->m_nPinKind[nPin]))
+                    continue;
+                int nTerm = TERM_OPEN;
+                if (!InputTerm(pBlock->m_nNumber, nPin, &nTerm)) {
+                    m_result.m_strRefusal = WIRE_LOOP_REFUSAL;
+                    return false;
+                }
+                // An inverted output is a NOT in front of an output; with nothing at its input
+                // the NOT stays open.
+                if (nType == BT_INV_OUT && nPin == 0)
+                    nTerm = nTerm == TERM_OPEN ? NewTerm(TermOp::Not, 0, {}) : NotTerm(nTerm);
+                if (nTerm != TERM_OPEN)
+                    consumer.pins.emplace_back(nPin, nTerm);
+            }
+            if (consumer.bOutput)
+                m_outputs.emplace(pBlock->m_nOperand, m_consumers.size());
+            m_consumers.push_back(std::move(consumer));
+        }
+        return true;
+    }
+
+    // ---- folding the terms into gates ----
+
+    // How often each term is read and by what, so that a series (or parallel) term read only
+    // by a term of its own kind is folded into that one's gate chain.
+    void PlanGates()
+    {
+        m_reads.assign(m_terms.size(), 0);
+        m_folded.assign(m_terms.size(), false);
+        std::vector<TermOp> readerOp(m_terms.size(), TermOp::Low);
+        for (const Consumer& consumer : m_consumers) {
+            for (const auto& [nPin, nTerm] : consumer.pins) {
+                ++m_reads[std::size_t(nTerm)];
+                // An output cannot negate its input: a NOT it reads becomes a gate.
+                if (consumer.bOutput && m_terms[std::size_t(nTerm)].op == TermOp::Not)
+                    m_notGates.insert(nTerm);
+            }
+        }
+        // Readers come after what they read: counting downwards reaches every reader first.
+        for (std::size_t nTerm = m_terms.size(); nTerm-- > 0;) {
+            const Term& term = m_terms[nTerm];
+            if (m_reads[nTerm] == 0)
+                continue;
+            // A NOT of anything but a source (a chain, a constant) is a gate wherever it is read.
+            if (term.op == TermOp::Not && (term.kids.empty() || m_terms[std::size_t(term.kids.front())].op != TermOp::Ref))
+                m_notGates.insert(int(nTerm));
+            for (int nKid : term.kids) {
+                ++m_reads[std::size_t(nKid)];
+                readerOp[std::size_t(nKid)] = term.op;
+            }
+        }
+        for (std::size_t nTerm = 0; nTerm < m_terms.size(); ++nTerm) {
+            const TermOp op = m_terms[nTerm].op;
+            m_folded[nTerm] = (op == TermOp::And || op == TermOp::Or) && m_reads[nTerm] == 1 && readerOp[nTerm] == op;
+        }
+    }
+
+    // The operands of a gate chain: its kids, with folded kids replaced by their own.
+    std::vector<int> ChainOperands(int nTerm) const
+    {
+        std::vector<int> operands;
+        std::vector<int> stack(m_terms[std::size_t(nTerm)].kids.rbegin(), m_terms[std::size_t(nTerm)].kids.rend());
+        while (!stack.empty()) {
+            const int nKid = stack.back();
+            stack.pop_back();
+            if (m_folded[std::size_t(nKid)]) {
+                const std::vector<int>& kids = m_terms[std::size_t(nKid)].kids;
+                stack.insert(stack.end(), kids.rbegin(), kids.rend());
+            } else {
+                operands.push_back(nKid);
+            }
+        }
+        return operands;
+    }
+
+    // ---- making the blocks ----
+
+    CBlockObj* NewBlock(int nType, int nNumber)
+    {
+        CBlockObj* pBlock = CreateBlockForType(nType, nullptr, nullptr);
+        pBlock->m_nNumber = nNumber;
+        m_made.emplace_back(pBlock);
+        m_byNewNumber.emplace(nNumber, pBlock);
+        return pBlock;
+    }
+
+    CBlockObj* NewGate(int nType)
+    {
+        CBlockObj* pGate = NewBlock(nType, m_nNextFunction++);
+        m_gates.push_back(pGate);
+        return pGate;
+    }
+
+    // The block that stands for an operand: made on first use (an input, flag, constant ...
+    // of the operand's range, its operand the number less the range's base); a number no block
+    // stands for reads as a constant lo.
+    int SourceNumber(int nNumber)
+    {
+        if (m_byNewNumber.count(nNumber))
+            return nNumber;
+        const OperandKind* pKind = FindOperandKind(nNumber);
+        if (!pKind)
+            return ConstantNumber(TERM_LOW);
+        CBlockObj* pSource = NewBlock(pKind->nType, nNumber);
+        pSource->m_nOperand = nNumber - pKind->nFirst;
+        return nNumber;
+    }
+
+    // The first hi (lo) block of the diagram, made with the lowest number of its range when
+    // there is none.
+    int ConstantNumber(int nTerm)
+    {
+        const bool bHigh = nTerm == TERM_HIGH;
+        const int nFirst = bHigh ? NUM_HIGH : NUM_LOW;
+        const int nLast = bHigh ? 3899 : 2869;
+        int& nConstant = bHigh ? m_nHighNumber : m_nLowNumber;
+        if (nConstant)
+            return nConstant;
+        for (const auto& [nNumber, pBlock] : m_byNewNumber) {
+            if (nNumber >= nFirst && nNumber <= nLast && (nConstant == 0 || nNumber < nConstant))
+                nConstant = nNumber;
+        }
+        if (nConstant)
+            return nConstant;
+        int nFree = nFirst;
+        while (m_refTerms.count(nFree))
+            ++nFree;
+        nConstant = nFree;
+        return SourceNumber(nFree);
+    }
+
+    // The signal of a term at a pin that can negate its input (a gate's, a function block's).
+    PinSignal Signal(int nTerm)
+    {
+        const Term& term = m_terms[std::size_t(nTerm)];
+        switch (term.op) {
+        case TermOp::Low:
+        case TermOp::High:
+            return {ConstantNumber(nTerm), false};
+        case TermOp::Ref:
+            return {SourceNumber(term.nRef), false};
+        case TermOp::Not:
+            if (!term.kids.empty() && m_terms[std::size_t(term.kids.front())].op == TermOp::Ref)
+                return {SourceNumber(m_terms[std::size_t(term.kids.front())].nRef), true};
+            return {m_gateOf.at(nTerm), false};
+        default:
+            return {m_gateOf.at(nTerm), false};
+        }
+    }
+
+    // The signal at an output's input: a negated source goes through its NOT gate.
+    PinSignal OutputSignal(int nTerm)
+    {
+        if (m_gateOf.count(nTerm))
+            return {m_gateOf.at(nTerm), false};
+        return Signal(nTerm);
+    }
+
+    static void SetPin(CBlockObj& block, int nPin, const PinSignal& signal)
+    {
+        block.m_nPinSource[nPin] = signal.nSource;
+        block.m_bPinInvert[nPin] = signal.bNegated ? 1 : 0;
+    }
+
+    // A NOT gate of the term (a source's or a chain's inverse), or the open NOT in front of an
+    // inverted output with nothing at its input.
+    void MakeNotGate(int nTerm)
+    {
+        const std::vector<int>& kids = m_terms[std::size_t(nTerm)].kids;
+        PinSignal input;
+        if (!kids.empty())
+            input = Signal(kids.front());
+        CBlockObj* pGate = NewGate(BT_NOT);
+        SetPin(*pGate, 0, {input.nSource, false});
+        m_gateOf.emplace(nTerm, pGate->m_nNumber);
+    }
+
+    // An AND or OR chain: the first gate takes up to four operands, each further gate the
+    // previous gate and up to three more; the last gate stands for the term.
+    void MakeGateChain(int nTerm)
+    {
+        const int nType = m_terms[std::size_t(nTerm)].op == TermOp::And ? BT_AND : BT_OR;
+        std::vector<PinSignal> signals;
+        for (int nOperand : ChainOperands(nTerm))
+            signals.push_back(Signal(nOperand));
+        CBlockObj* pGate = nullptr;
+        std::size_t nNext = 0;
+        while (nNext < signals.size()) {
+            CBlockObj* pPrevious = pGate;
+            pGate = NewGate(nType);
+            int nPin = 0;
+            if (pPrevious)
+                SetPin(*pGate, nPin++, {pPrevious->m_nNumber, false});
+            for (; nPin < GATE_INPUTS && nNext < signals.size(); ++nPin)
+                SetPin(*pGate, nPin, signals[nNext++]);
+        }
+        m_gateOf.emplace(nTerm, pGate->m_nNumber);
+    }
+
+    void MakeGates()
+    {
+        for (std::size_t nTerm = 0; nTerm < m_terms.size(); ++nTerm) {
+            if (m_reads[nTerm] == 0 || m_folded[nTerm])
+                continue;
+            const TermOp op = m_terms[nTerm].op;
+            if (op == TermOp::Not && m_notGates.count(int(nTerm)))
+                MakeNotGate(int(nTerm));
+            else if (op == TermOp::And || op == TermOp::Or)
+                MakeGateChain(int(nTerm));
+        }
+    }
+
+    // The ladder's function blocks keep their numbers; gates are numbered after the highest.
+    void CopyFunctionBlocks()
+    {
+        int nHighest = NUM_FUNCTION_BLOCK - 1;
+        for (Consumer& consumer : m_consumers) {
+            if (consumer.bOutput)
+                continue;
+            const CBlockObj& source = *consumer.pLadderBlock;
+            CBlockObj* pCopy = NewBlock(source.m_nType, source.m_nNumber);
+            const_cast<CBlockObj&>(source).CopyTo(pCopy, TRUE);
+            pCopy->m_wProgramBytes = source.m_wProgramBytes;
+            for (int nPin = 0; nPin < pCopy->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
+                if (IsFedPinKind(pCopy->m_nPinKind[nPin]))
+                    SetPin(*pCopy, nPin, {LINK_OPEN, false});
+            }
+            consumer.pBlock = pCopy;
+            if (IsFunctionBlockNumber(source.m_nNumber))
+                nHighest = std::max(nHighest, source.m_nNumber);
+        }
+        m_nNextFunction = nHighest + 1;
+    }
+
+    void MakeOutputs()
+    {
+        for (Consumer& consumer : m_consumers) {
+            if (!consumer.bOutput)
+                continue;
+            const int nOperand = consumer.pLadderBlock->m_nOperand;
+            const OperandKind* pKind = FindOperandKind(nOperand);
+            const bool bAnalog = consumer.pLadderBlock->m_nType == BT_AOUT_LAD;
+            int nType = pKind ? pKind->nType : BT_OUT;
+            if (bAnalog && nType != BT_ANALOG_FLAG)
+                nType = BT_ANALOG_OUT;
+            else if (!bAnalog && nType != BT_FLAG && nType != BT_OPENX)
+                nType = BT_OUT;
+            consumer.pBlock = NewBlock(nType, nOperand);
+            consumer.pBlock->m_nOperand = nOperand - (pKind ? pKind->nFirst : NUM_OUTPUT);
+            consumer.pBlock->m_strComment = consumer.pLadderBlock->m_strComment;
+        }
+    }
+
+    void FeedConsumers()
+    {
+        for (Consumer& consumer : m_consumers) {
+            for (const auto& [nPin, nTerm] : consumer.pins)
+                SetPin(*consumer.pBlock, nPin, consumer.bOutput ? OutputSignal(nTerm) : Signal(nTerm));
+        }
+    }
+
+    void MakeBlocks()
+    {
+        CopyFunctionBlocks();
+        MakeOutputs();
+        MakeGates();
+        FeedConsumers();
+    }
+
+    bool CheckLimits()
+    {
+        int nFunctions = 0;
+        int nBytes = 0;
+        for (const auto& pBlock : m_made) {
+            if (IsFunctionBlockNumber(pBlock->m_nNumber))
+                ++nFunctions;
+            if (GetBlockCategory(pBlock->m_nType) == BLOCK_CATEGORY_FUNCTION)
+                nBytes += pBlock->m_wProgramBytes;
+        }
+        if (nFunctions > CONVERTED_MAX_FUNCTION_BLOCKS || m_nNextFunction - 1 > FUNCTION_BLOCK_LAST) {
+            m_result.m_strRefusal.Format(IDS_FUNCTION_BLOCKS_FULL, CONVERTED_MAX_FUNCTION_BLOCKS);
+            return false;
+        }
+        if (nBytes >= CONVERTED_MAX_PROGRAM_BYTES) {
+            m_result.m_strRefusal.LoadString(IDS_PROGRAM_MEMORY_FULL);
+            return false;
+        }
+        return true;
+    }
+
+    // ---- the order of the list ----
+
+    // Every function block after the gates and blocks it reads (where a loop allows), so that
+    // a change passes through the whole diagram in one scan as it passes through a rung.
+    void OrderBlocks()
+    {
+        std::unordered_map<const CBlockObj*, std::unique_ptr<CBlockObj>*> owner;
+        for (auto& pMade : m_made)
+            owner.emplace(pMade.get(), &pMade);
+        std::vector<std::unique_ptr<CBlockObj>>& blocks = m_result.m_blocks;
+        std::unordered_set<const CBlockObj*> opened;
+        auto isPlaced = [&](const CBlockObj* pBlock) { return !*owner.at(pBlock); };
+        std::vector<CBlockObj*> roots;
+        for (const Consumer& consumer : m_consumers)
+            roots.push_back(consumer.pBlock);
+        roots.insert(roots.end(), m_gates.begin(), m_gates.end());
+        for (CBlockObj* pRoot : roots) {
+            std::vector<CBlockObj*> stack{pRoot};
+            while (!stack.empty()) {
+                CBlockObj* pBlock = stack.back();
+                if (isPlaced(pBlock)) {
+                    stack.pop_back();
+                    continue;
+                }
+                if (opened.insert(pBlock).second) {
+                    for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
+                        const auto it = m_byNewNumber.find(pBlock->m_nPinSource[nPin]);
+                        if (it != m_byNewNumber.end() && !opened.count(it->second))
+                            stack.push_back(it->second);
+                    }
+                    continue;
+                }
+                blocks.push_back(std::move(*owner.at(pBlock)));
+                stack.pop_back();
+            }
+        }
+        for (auto& pMade : m_made) {
+            if (pMade)
+                blocks.push_back(std::move(pMade));
+        }
+        m_made.clear();
+    }
+
+    CLadderConversion& m_result;
+    const CVetlaDoc& m_ladder;
+    std::unordered_map<int, const CBlockObj*> m_byNumber;
+    std::unordered_map<std::int64_t, std::vector<int>> m_feeds;
+
+    std::vector<Term> m_terms{Term{TermOp::Low, 0, {}}, Term{TermOp::High, 0, {}}};
+    std::unordered_map<int, int> m_refTerms;
+    std::unordered_map<int, int> m_notTerms;
+    std::unordered_map<int, int> m_outputTerms;
+    std::unordered_set<int> m_expanded;
+
+    std::vector<Consumer> m_consumers;
+    std::unordered_map<int, std::size_t> m_outputs;
+
+    std::vector<int> m_reads;
+    std::vector<bool> m_folded;
+    std::unordered_set<int> m_notGates;
+
+    std::vector<std::unique_ptr<CBlockObj>> m_made;
+    std::unordered_map<int, CBlockObj*> m_byNewNumber;
+    std::vector<CBlockObj*> m_gates;
+    std::unordered_map<int, int> m_gateOf;
+    int m_nNextFunction = NUM_FUNCTION_BLOCK;
+    int m_nHighNumber = 0;
+    int m_nLowNumber = 0;
+};
+
+CLadderConversion::CLadderConversion(const CVetlaDoc& ladder) : m_ladder(ladder)
+{
+    LadderConverter(*this).Run();
+}
+
+CLadderConversion::~CLadderConversion() = default;
+
+namespace {
+
+// A message text's elements name blocks by number: an element of a ladder element takes the
+// block that stands for it now; one whose block is gone is dropped, unless it names none.
+void PointWidgetsAt(CBlockMSGTEXT& text, CVetlaDoc& doc, const std::unordered_map<int, int>& renumbered)
+{
+    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+        CObArray& widgets = text.WidgetArray(i);
+        for (INT_PTR k = widgets.GetSize(); k-- > 0;) {
+            auto* pWidget = static_cast<CWidget*>(widgets[k]);
+            if (!pWidget)
+                continue;
+            const auto it = renumbered.find(pWidget->m_nBlockNumber);
+            if (it != renumbered.end())
+                pWidget->m_nBlockNumber = it->second;
+            pWidget->m_pDoc = &doc;
+            pWidget->m_pBlock = doc.FindBlockByNumber(pWidget->m_nBlockNumber);
+            if (!pWidget->m_pBlock && pWidget->m_nKind != WIDGET_KIND_NO_BLOCK) {
+                widgets.RemoveAt(k);
+                delete pWidget;
+            }
+        }
+    }
+}
+
+void CopyHardware(CVetlaDoc& to, const CVetlaDoc& from)
+{
+    to.m_strHardwareName = from.m_strHardwareName;
+    to.m_wHardwareCode = from.m_wHardwareCode;
+    to.m_wHardwareCode2 = from.m_wHardwareCode2;
+    to.m_wFirmwareWord = from.m_wFirmwareWord;
+    to.m_wFirmwareWord2 = from.m_wFirmwareWord2;
+}
+
+} // namespace
+
+BOOL CLadderConversion::PutInto(CVetlaDoc& fbd)
+{
+    if (IsRefused() || m_bPut)
+        return FALSE;
+    m_bPut = TRUE;
+    fbd.m_nDocType = DOC_TYPE_FBD;
+    CopyHardware(fbd, m_ladder);
+    for (std::unique_ptr<CBlockObj>& pBlock : m_blocks) {
+        pBlock->InitForDocument(&fbd);
+        fbd.m_blockList.AddTail(pBlock.release());
+    }
+    m_blocks.clear();
+    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
+        if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(static_cast<CBlockObj*>(fbd.m_blockList.GetNext(pos))))
+            PointWidgetsAt(*pText, fbd, m_renumbered);
+    }
+    LayOutConvertedDiagram(fbd);
+    WireFromPinSources(fbd);
+    fbd.SetModifiedFlag(TRUE);
+    return TRUE;
+}

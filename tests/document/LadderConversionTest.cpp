@@ -1,0 +1,215 @@
+#include "document/LadderConversion.h"
+
+#include "DocTestSupport.h"
+#include "LadderSamples.h"
+
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypes.h"
+#include "document/BlockNumbering.h"
+#include "document/LadderLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+
+namespace {
+
+constexpr int LADDER_INPUTS = 6;
+
+class LadderConversionTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { RegisterBlockClasses(); }
+
+    // The ladder converted into a new FBD document.
+    CVetlaDoc& Convert(LadderSample& ladder)
+    {
+        CLadderConversion conversion(ladder.Doc());
+        EXPECT_FALSE(conversion.IsRefused()) << conversion.GetRefusal().ToUtf8();
+        m_fbds.push_back(std::make_unique<CVetlaDoc>());
+        conversion.PutInto(*m_fbds.back());
+        return *m_fbds.back();
+    }
+
+    static const CBlockObj& Source(const CVetlaDoc& doc, const CBlockObj& block, int nPin)
+    {
+        const CBlockObj* pSource = doc.FindBlockByNumber(block.m_nPinSource[nPin]);
+        EXPECT_NE(pSource, nullptr) << "block " << block.m_nNumber << " pin " << nPin;
+        static CBlockObj s_none;
+        return pSource ? *pSource : s_none;
+    }
+
+    std::vector<std::unique_ptr<CVetlaDoc>> m_fbds;
+};
+
+TEST_F(LadderConversionTest, EdgeCases)
+{
+    // A make contact with nothing at its input becomes a constant lo feeding the same block.
+    {
+        LadderSample ladder;
+        const CBlockObj* pContact = ladder.Element(BT_MAKE, 100, {});
+        ladder.Element(BT_RELAY_COIL, 600, {pContact});
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj* pQ = fbd.FindBlockByNumber(600);
+        ASSERT_NE(pQ, nullptr);
+        EXPECT_EQ(pQ->m_nType, BT_OUT);
+        EXPECT_EQ(Source(fbd, *pQ, 0).m_nType, BT_LOW);
+    }
+    // An inverted output fed by the rail becomes an output fed by a NOT fed by a hi constant.
+    {
+        LadderSample ladder;
+        ladder.Element(BT_INV_OUT, 601, {RAIL});
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj* pQ = fbd.FindBlockByNumber(601);
+        ASSERT_NE(pQ, nullptr);
+        const CBlockObj& gate = Source(fbd, *pQ, 0);
+        EXPECT_EQ(gate.m_nType, BT_NOT);
+        EXPECT_EQ(Source(fbd, gate, 0).m_nType, BT_HIGH);
+    }
+    // A break contact between an input and a block becomes a negated input of the block, fed
+    // by the input block of the contact's operand.
+    {
+        LadderSample ladder;
+        const CBlockObj* pBreak = ladder.Element(BT_BREAK, 102, {RAIL});
+        CBlockObj* pTimer = ladder.Function(BT_DPR);
+        ladder.Feed(pTimer, 0, {pBreak});
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj* pCopy = fbd.FindBlockByNumber(pTimer->m_nNumber);
+        ASSERT_NE(pCopy, nullptr);
+        EXPECT_EQ(pCopy->m_nType, BT_DPR);
+        EXPECT_EQ(pCopy->m_bPinInvert[0], 1);
+        const CBlockObj& input = Source(fbd, *pCopy, 0);
+        EXPECT_EQ(input.m_nType, BT_IN);
+        EXPECT_EQ(input.m_nNumber, 102);
+        EXPECT_EQ(input.m_nOperand, 2);
+    }
+    // Six parallel branches into one coil: an OR of four branches, then an OR of that one and
+    // the other two.
+    {
+        LadderSample ladder;
+        std::vector<const CBlockObj*> branches;
+        for (int i = 0; i < 6; ++i)
+            branches.push_back(ladder.Element(BT_MAKE, 100 + i, {RAIL}));
+        ladder.Element(BT_RELAY_COIL, 1316, branches);
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj* pM = fbd.FindBlockByNumber(1316);
+        ASSERT_NE(pM, nullptr);
+        EXPECT_EQ(pM->m_nType, BT_FLAG);
+        const CBlockObj& last = Source(fbd, *pM, 0);
+        ASSERT_EQ(last.m_nType, BT_OR);
+        const CBlockObj& first = Source(fbd, last, 0);
+        ASSERT_EQ(first.m_nType, BT_OR);
+        std::set<int> inputs;
+        for (int nPin = 0; nPin < 4; ++nPin)
+            inputs.insert(first.m_nPinSource[nPin]);
+        EXPECT_EQ(inputs, (std::set<int>{100, 101, 102, 103}));
+        EXPECT_EQ(std::set<int>({last.m_nPinSource[1], last.m_nPinSource[2]}), (std::set<int>{104, 105}));
+        EXPECT_EQ(last.m_nPinSource[3], LINK_OPEN);
+        int nOrs = 0;
+        for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;)
+            nOrs += static_cast<CBlockObj*>(fbd.m_blockList.GetNext(pos))->m_nType == BT_OR;
+        EXPECT_EQ(nOrs, 2);
+    }
+}
+
+TEST_F(LadderConversionTest, LatchWithTimerSimulatesAlike)
+{
+    // Start I1 sets and stop I2 resets a latching relay that holds Q1; Q1 starts an on-delay
+    // whose output sets M1, and M1 through a break contact keeps Q2 on until the delay is over.
+    LadderSample ladder;
+    CBlockObj* pLatch = ladder.Function(BT_LR);
+    ladder.Feed(pLatch, 0, {ladder.Element(BT_MAKE, 100, {RAIL})});
+    ladder.Feed(pLatch, 1, {ladder.Element(BT_MAKE, 101, {RAIL})});
+    CBlockObj* pQ1 = ladder.Element(BT_RELAY_COIL, 600, {ladder.Element(BT_MAKE, pLatch->m_nNumber, {RAIL})});
+    CBlockObj* pTimer = ladder.Function(BT_DPR);
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 100;
+    ladder.Feed(pTimer, 0, {ladder.Element(BT_MAKE, pQ1->m_nNumber, {RAIL})});
+    CBlockObj* pM1 = ladder.Element(BT_RELAY_COIL, 1316, {ladder.Element(BT_MAKE, pTimer->m_nNumber, {RAIL})});
+    ladder.Element(BT_RELAY_COIL, 601,
+                   {ladder.Element(BT_BREAK, pM1->m_nNumber, {ladder.Element(BT_MAKE, pQ1->m_nNumber, {RAIL})})});
+    CVetlaDoc& fbd = Convert(ladder);
+
+    SideBySide run(ladder.Doc(), fbd);
+    const std::vector<std::pair<int, int>> script = {{100, 1}, {100, 0}, {101, 1}, {101, 0}, {100, 1}};
+    for (const auto& [nInput, nState] : script) {
+        run.SetInput(nInput, nState);
+        run.Run(200);
+    }
+    EXPECT_EQ(run.Mismatches(), std::vector<std::string>{});
+    // The run did latch, time and reset: Q1 on twice, M1 and Q2 followed.
+    EXPECT_EQ(run.Changes(600), 3);
+    EXPECT_EQ(run.Changes(1316), 3);
+    EXPECT_EQ(run.Changes(601), 4);
+}
+
+// A random ladder of nRungs rungs: each rung one to four contacts in series (make or break, on
+// an input, on the coil of an earlier rung or on a function block) into a new coil, or into an
+// input of an on-delay, an up/down counter or a latching relay. A break contact never names a
+// function block, and the rungs into a counter or relay read inputs only: the ladder's scan
+// opens such a contact until the block's output first changes, and the two scans' one-scan
+// pulses (LadderSamples.h) would be counted or latched by one of them only.
+void BuildRandomLadder(LadderSample& ladder, int nRungs, std::mt19937& random)
+{
+    std::vector<int> operands;
+    for (int i = 0; i < LADDER_INPUTS; ++i)
+        operands.push_back(NUM_INPUT + i);
+    std::vector<std::pair<CBlockObj*, int>> freePins;
+    int nQ = 0;
+    int nM = 0;
+    auto pick = [&random](std::size_t nSize) { return std::size_t(random() % nSize); };
+    for (int nRung = 0; nRung < nRungs; ++nRung) {
+        const std::size_t nEnd = pick(6);
+        const bool bToBlock = nEnd >= 3 && !freePins.empty();
+        const std::size_t nPin = bToBlock ? pick(freePins.size()) : 0;
+        const bool bInputsOnly = bToBlock && freePins[nPin].first->m_nType != BT_DPR;
+        const CBlockObj* pFeed = RAIL;
+        const int nContacts = 1 + int(pick(4));
+        for (int i = 0; i < nContacts; ++i) {
+            const int nOperand = operands[pick(bInputsOnly ? LADDER_INPUTS : operands.size())];
+            const bool bBreak = pick(3) == 0 && !IsFunctionBlockNumber(nOperand);
+            pFeed = ladder.Element(bBreak ? BT_BREAK : BT_MAKE, nOperand, {pFeed});
+        }
+        if (bToBlock) {
+            ladder.Feed(freePins[nPin].first, freePins[nPin].second, {pFeed});
+            freePins.erase(freePins.begin() + std::ptrdiff_t(nPin));
+        } else {
+            const int nOperand = pick(2) ? NUM_FLAG + nM++ : NUM_OUTPUT + nQ++;
+            operands.push_back(ladder.Element(BT_RELAY_COIL, nOperand, {pFeed})->m_nNumber);
+        }
+        if (nEnd == 5) {
+            static constexpr int kTypes[] = {BT_DPR, BT_COUNTER, BT_LR};
+            CBlockObj* pBlock = ladder.Function(kTypes[pick(3)]);
+            pBlock->m_nParam[TIMER_ON_LOW_PARAM] = 20 + int(pick(40));
+            pBlock->m_nParam[COUNTER_ON_PARAM] = 2;
+            for (int nBlockPin = 0; nBlockPin < pBlock->m_nInputs; ++nBlockPin) {
+                if (pBlock->m_nPinKind[nBlockPin] == PINKIND_DIGITAL)
+                    freePins.emplace_back(pBlock, nBlockPin);
+            }
+            operands.push_back(pBlock->m_nNumber);
+        }
+    }
+}
+
+TEST_F(LadderConversionTest, RandomLaddersSimulateAlike)
+{
+    // The seed of the generator, kept so that a failure can be repeated.
+    std::mt19937 random(31);
+    for (int nLadder = 0; nLadder < 12; ++nLadder) {
+        LadderSample ladder;
+        const int nRungs = 5 + int(random() % 46);
+        BuildRandomLadder(ladder, nRungs, random);
+        CVetlaDoc& fbd = Convert(ladder);
+        SideBySide run(ladder.Doc(), fbd);
+        for (int nChange = 0; nChange < 40; ++nChange) {
+            run.SetInput(NUM_INPUT + int(random() % LADDER_INPUTS), int(random() % 2));
+            run.Run(SETTLE_SCANS + int(random() % 40));
+        }
+        EXPECT_EQ(run.Mismatches(), std::vector<std::string>{}) << "ladder " << nLadder << " of " << nRungs << " rungs";
+        EXPECT_GT(run.TotalChanges(), 0) << "ladder " << nLadder;
+    }
+}
+
+}  // namespace
