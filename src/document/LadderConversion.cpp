@@ -10,6 +10,7 @@
 // they recognise a closed loop of wires rather than running round it.
 #include "document/LadderConversion.h"
 
+#include "blocks/BlockDataLog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
@@ -96,6 +97,18 @@ struct PinSignal {
 };
 
 } // namespace
+
+// The copy of a data log leaves its items behind; they come along here, their block pointers
+// still those of the ladder until the copy is in its document.
+void CopyLogItems(const CBlockObj& source, CBlockObj& copy)
+{
+    const auto* pSourceLog = dynamic_cast<const CBlockDataLog*>(&source);
+    auto* pLog = dynamic_cast<CBlockDataLog*>(&copy);
+    if (!pSourceLog || !pLog)
+        return;
+    pLog->m_arrLogItems.Copy(pSourceLog->m_arrLogItems);
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = int(pLog->m_arrLogItems.GetSize());
+}
 
 class LadderConverter {
 public:
@@ -266,6 +279,12 @@ private:
         return nOperand;
     }
 
+    // The element's own negation of an input, which the ladder's scan applies as it reads it.
+    int AsRead(const CBlockObj& element, int nPin, int nTerm)
+    {
+        return element.m_bPinInvert[nPin] && nTerm != TERM_OPEN ? NotTerm(nTerm) : nTerm;
+    }
+
     // What an element passes on, once every feed of it has its term.
     int PassedTerm(const CBlockObj& element)
     {
@@ -273,7 +292,7 @@ private:
         for (int nFeed : *PassedFeeds(element.m_nNumber))
             branches.push_back(m_outputTerms.at(nFeed));
         // A contact with nothing at its input passes nothing on.
-        const int nInput = branches.empty() ? TERM_LOW : OrTerm(std::move(branches));
+        const int nInput = branches.empty() ? TERM_LOW : AsRead(element, 0, OrTerm(std::move(branches)));
         if (element.m_nType == BT_FEMALE)
             return nInput;
         const int nOperand = RefTerm(OperandSource(element.m_nOperand));
@@ -368,6 +387,7 @@ private:
                     m_result.m_strRefusal = WIRE_LOOP_REFUSAL;
                     return false;
                 }
+                nTerm = AsRead(*pBlock, nPin, nTerm);
                 // An inverted output is a NOT in front of an output; with nothing at its input
                 // the NOT stays open.
                 if (nType == BT_INV_OUT && nPin == 0)
@@ -584,6 +604,7 @@ private:
             CBlockObj* pCopy = NewBlock(source.m_nType, source.m_nNumber);
             const_cast<CBlockObj&>(source).CopyTo(pCopy, TRUE);
             pCopy->m_wProgramBytes = source.m_wProgramBytes;
+            CopyLogItems(source, *pCopy);
             for (int nPin = 0; nPin < pCopy->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
                 if (IsFedPinKind(pCopy->m_nPinKind[nPin]))
                     SetPin(*pCopy, nPin, {LINK_OPEN, false});
@@ -622,12 +643,22 @@ private:
         }
     }
 
+    // A contact that feeds nothing still names its operand: the operand's block is there.
+    void MakeContactSources()
+    {
+        for (const auto& [nNumber, pBlock] : m_byNumber) {
+            if (IsLadderContact(pBlock->m_nType))
+                SourceNumber(OperandSource(pBlock->m_nOperand));
+        }
+    }
+
     void MakeBlocks()
     {
         CopyFunctionBlocks();
         MakeOutputs();
         MakeGates();
         FeedConsumers();
+        MakeContactSources();
     }
 
     bool CheckLimits()
@@ -753,6 +784,24 @@ void PointWidgetsAt(CBlockMSGTEXT& text, CVetlaDoc& doc, const std::unordered_ma
     }
 }
 
+// The copies came with pointers into the ladder: each takes the converted diagram's block of
+// the same number (a parameter reference names a function block, a data-log item a block when
+// it begins with "B").
+void PointReferencesAt(CBlockObj& block, const CVetlaDoc& doc)
+{
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+        const int nNumber = block.m_nRefBlock[k];
+        block.m_pRefBlock[k] = nNumber >= NUM_FUNCTION_BLOCK ? doc.FindBlockByNumber(nNumber) : nullptr;
+    }
+    if (auto* pLog = dynamic_cast<CBlockDataLog*>(&block)) {
+        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
+            DataLogItem& item = pLog->m_arrLogItems[i];
+            const bool bNamesBlock = !item.strItem.IsEmpty() && item.strItem[0] == u'B';
+            item.nSpare = bNamesBlock ? doc.FindBlockByNumber(item.nValue1) : nullptr;
+        }
+    }
+}
+
 void CopyHardware(CVetlaDoc& to, const CVetlaDoc& from)
 {
     to.m_strHardwareName = from.m_strHardwareName;
@@ -777,7 +826,9 @@ BOOL CLadderConversion::PutInto(CVetlaDoc& fbd)
     }
     m_blocks.clear();
     for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
-        if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(static_cast<CBlockObj*>(fbd.m_blockList.GetNext(pos))))
+        auto* pBlock = static_cast<CBlockObj*>(fbd.m_blockList.GetNext(pos));
+        PointReferencesAt(*pBlock, fbd);
+        if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(pBlock))
             PointWidgetsAt(*pText, fbd, m_renumbered);
     }
     LayOutConvertedDiagram(fbd);

@@ -5,6 +5,9 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/Widget.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
@@ -143,6 +146,194 @@ TEST_F(LadderConversionTest, LatchWithTimerSimulatesAlike)
     EXPECT_EQ(run.Changes(600), 3);
     EXPECT_EQ(run.Changes(1316), 3);
     EXPECT_EQ(run.Changes(601), 4);
+}
+
+// The ladder of the blocks benchmark: at the coil limit, rungs of a make contact on an input
+// and a break contact on the previous rung's coil into a flag, and analog rungs.
+void BuildLongLadder(LadderSample& ladder, int nContactsPerRung)
+{
+    const CBlockObj* pPrevious = nullptr;
+    for (int i = 0; i < 768; ++i) {
+        const CBlockObj* pFeed = ladder.Element(BT_MAKE, NUM_INPUT + i % 256, {RAIL});
+        for (int k = 1; k < nContactsPerRung; ++k)
+            pFeed = ladder.Element(BT_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_LOW, {pFeed});
+        pPrevious = ladder.Element(BT_RELAY_COIL, NUM_FLAG + i % 512, {pFeed});
+    }
+    for (int i = 0; i < 256; ++i)
+        ladder.Element(BT_AOUT_LAD, NUM_ANALOG_OUT + i % 32, {ladder.Element(BT_ACONTACT, NUM_ANALOG_IN + i % 64, {RAIL})});
+}
+
+void BuildRandomLadder(LadderSample& ladder, int nRungs, std::mt19937& random);
+
+int CountOfType(const CVetlaDoc& doc, int nType)
+{
+    int nCount = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        nCount += static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == nType;
+    return nCount;
+}
+
+TEST_F(LadderConversionTest, LargeLaddersConvertOrAreRefusedWhole)
+{
+    // 768 rungs: 512 flags (the first coil of a flag is the flag; the later ones are left
+    // out), each fed by an AND with a negated input; 32 analog outputs fed straight from their
+    // analog inputs.
+    {
+        LadderSample ladder;
+        BuildLongLadder(ladder, 2);
+        CVetlaDoc& fbd = Convert(ladder);
+        EXPECT_EQ(CountOfType(fbd, BT_AND), 512);
+        EXPECT_EQ(CountOfType(fbd, BT_FLAG), 512);
+        EXPECT_EQ(CountOfType(fbd, BT_ANALOG_OUT), 32);
+        const CBlockObj* pAq = fbd.FindBlockByNumber(NUM_ANALOG_OUT);
+        ASSERT_NE(pAq, nullptr);
+        EXPECT_EQ(Source(fbd, *pAq, 0).m_nType, BT_ANALOG_IN);
+        EXPECT_EQ(fbd.m_lineList.GetCount(), 512 * 3 + 32);
+    }
+    // One rung of 2000 contacts in series: a chain of 667 ANDs, walked without recursion.
+    {
+        LadderSample ladder;
+        const CBlockObj* pFeed = RAIL;
+        for (int i = 0; i < 2000; ++i)
+            pFeed = ladder.Element(BT_MAKE, NUM_INPUT + i % 256, {pFeed});
+        ladder.Element(BT_RELAY_COIL, NUM_OUTPUT, {pFeed});
+        CVetlaDoc& fbd = Convert(ladder);
+        EXPECT_EQ(CountOfType(fbd, BT_AND), 667);
+    }
+    // Four ANDs of a ladder's rungs over the program's limit of 1024 function blocks: refused
+    // with the limit's message, nothing made, the document left alone.
+    {
+        LadderSample ladder;
+        BuildLongLadder(ladder, 6);
+        CLadderConversion conversion(ladder.Doc());
+        ASSERT_TRUE(conversion.IsRefused());
+        EXPECT_EQ(conversion.GetRefusal(), CString(_T("your program has taken 1024 blocks,can't  add new block")));
+        EXPECT_TRUE(conversion.Blocks().empty());
+        CVetlaDoc fbd;
+        EXPECT_FALSE(conversion.PutInto(fbd));
+        EXPECT_TRUE(fbd.m_blockList.IsEmpty());
+        EXPECT_TRUE(fbd.m_lineList.IsEmpty());
+    }
+    // Wires in a circle (a damaged file): refused, not walked round for ever.
+    {
+        LadderSample ladder;
+        CBlockObj* pFirst = ladder.Element(BT_MAKE, NUM_INPUT, {});
+        CBlockObj* pSecond = ladder.Element(BT_MAKE, NUM_INPUT + 1, {pFirst});
+        ladder.Feed(pFirst, 0, {pSecond});
+        ladder.Element(BT_RELAY_COIL, NUM_OUTPUT, {pSecond});
+        CLadderConversion conversion(ladder.Doc());
+        EXPECT_TRUE(conversion.IsRefused());
+        EXPECT_TRUE(conversion.Blocks().empty());
+    }
+}
+
+TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
+{
+    LadderSample ladder;
+    ladder.Doc().m_wHardwareCode = 0x5188;
+    ladder.Doc().m_strHardwareName = _T("series five");
+    std::mt19937 random(7);
+    BuildRandomLadder(ladder, 30, random);
+    CVetlaDoc& fbd = Convert(ladder);
+    EXPECT_EQ(fbd.m_nDocType, DOC_TYPE_FBD);
+    EXPECT_EQ(fbd.m_wHardwareCode, 0x5188);
+    EXPECT_EQ(fbd.m_strHardwareName, CString(_T("series five")));
+    EXPECT_TRUE(fbd.IsModified());
+    // Every block in a cell of its own, on the grid of the columns and rows; the first output
+    // in the rightmost column, every gate left of a block it feeds.
+    std::set<std::pair<int, int>> cells;
+    int nRight = 0;
+    int nBottom = 0;
+    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
+        nBottom = std::max(nBottom, int(pBlock->m_ptPos.y));
+        EXPECT_TRUE(cells.emplace(pBlock->m_ptPos.x, pBlock->m_ptPos.y).second) << pBlock->m_nNumber;
+        EXPECT_EQ(pBlock->m_ptPos.x % CONVERTED_COLUMN_WIDTH, 0);
+        EXPECT_EQ(pBlock->m_ptPos.y % CONVERTED_ROW_HEIGHT, 0);
+        nRight = std::max(nRight, int(pBlock->m_ptPos.x));
+    }
+    ASSERT_NE(fbd.FindBlockByNumber(NUM_OUTPUT), nullptr);
+    EXPECT_EQ(fbd.FindBlockByNumber(NUM_OUTPUT)->m_ptPos.x, nRight);
+    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pGate = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
+        if (pGate->m_nType != BT_AND && pGate->m_nType != BT_OR && pGate->m_nType != BT_NOT)
+            continue;
+        bool bLeftOfReader = false;
+        for (POSITION posReader = fbd.m_blockList.GetHeadPosition(); posReader;) {
+            const auto* pReader = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(posReader));
+            for (int nPin = 0; nPin < pReader->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin)
+                bLeftOfReader |= pReader->m_nPinSource[nPin] == pGate->m_nNumber && pReader->m_ptPos.x > pGate->m_ptPos.x;
+        }
+        EXPECT_TRUE(bLeftOfReader) << pGate->m_nNumber;
+    }
+    // The pages hold the layout.
+    EXPECT_GT(fbd.m_nPagesDown * fbd.m_sizeScreen.cy, nBottom);
+    EXPECT_GT(fbd.m_nPagesAcross * fbd.m_sizeScreen.cx, nRight);
+
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, SaveToBytes(fbd));
+    EXPECT_EQ(loaded.m_nDocType, DOC_TYPE_FBD);
+    ASSERT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
+    EXPECT_EQ(loaded.m_lineList.GetCount(), fbd.m_lineList.GetCount());
+    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
+        const CBlockObj* pLoaded = loaded.FindBlockByNumber(pBlock->m_nNumber);
+        ASSERT_NE(pLoaded, nullptr) << pBlock->m_nNumber;
+        EXPECT_EQ(pLoaded->m_nType, pBlock->m_nType);
+        for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
+            EXPECT_EQ(pLoaded->m_nPinSource[nPin], pBlock->m_nPinSource[nPin]) << pBlock->m_nNumber << ":" << nPin;
+            EXPECT_EQ(pLoaded->m_bPinInvert[nPin], pBlock->m_bPinInvert[nPin]) << pBlock->m_nNumber << ":" << nPin;
+        }
+    }
+}
+
+TEST_F(LadderConversionTest, CopiedBlocksPointAtTheConvertedDiagram)
+{
+    LadderSample ladder;
+    CBlockObj* pContact = ladder.Element(BT_MAKE, 100, {RAIL});
+    CBlockObj* pFirst = ladder.Function(BT_DPR);
+    ladder.Feed(pFirst, 0, {pContact});
+    CBlockObj* pSecond = ladder.Function(BT_DPR);
+    pSecond->m_nRefBlock[0] = pFirst->m_nNumber;
+    pSecond->m_pRefBlock[0] = pFirst;
+    pSecond->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    CBlockObj* pLog = CreateBlockForType(BT_DATALOG, nullptr, &ladder.Doc());
+    pLog->m_nNumber = NUM_DATALOG;
+    static_cast<CBlockDataLog*>(pLog)->m_arrLogItems.Add(DataLogItem{_T("B9000"), _T("T"), pFirst->m_nNumber, 0, pFirst});
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
+    ladder.Doc().m_blockList.AddTail(pLog);
+    auto* pText = static_cast<CBlockMSGTEXT*>(ladder.Function(BT_MSGTEXT));
+    auto addWidget = [&](int nNumber, CBlockObj* pBlock, int nKind) {
+        auto* pWidget = new CWidget;
+        pWidget->m_nBlockNumber = nNumber;
+        pWidget->m_pBlock = pBlock;
+        pWidget->m_nKind = nKind;
+        pText->WidgetArray(0).Add(pWidget);
+    };
+    addWidget(pContact->m_nNumber, pContact, 0);  // a contact: now its input
+    addWidget(9999, nullptr, 0);                   // no such block: dropped
+    addWidget(0, nullptr, -104);                   // names no block: kept
+
+    CVetlaDoc& fbd = Convert(ladder);
+    const CBlockObj* pFirstCopy = fbd.FindBlockByNumber(pFirst->m_nNumber);
+    const CBlockObj* pSecondCopy = fbd.FindBlockByNumber(pSecond->m_nNumber);
+    ASSERT_NE(pFirstCopy, nullptr);
+    ASSERT_NE(pSecondCopy, nullptr);
+    EXPECT_EQ(pSecondCopy->m_pRefBlock[0], pFirstCopy);
+    const auto* pLogCopy = dynamic_cast<const CBlockDataLog*>(fbd.FindBlockByNumber(NUM_DATALOG));
+    ASSERT_NE(pLogCopy, nullptr);
+    ASSERT_EQ(pLogCopy->m_arrLogItems.GetSize(), 1);
+    EXPECT_EQ(pLogCopy->m_nParam[DATALOG_COUNT_PARAM], 1);
+    EXPECT_EQ(pLogCopy->m_arrLogItems[0].nSpare, pFirstCopy);
+    auto* pTextCopy = dynamic_cast<CBlockMSGTEXT*>(fbd.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pTextCopy, nullptr);
+    CObArray& widgets = pTextCopy->WidgetArray(0);
+    ASSERT_EQ(widgets.GetSize(), 2);
+    const auto* pToInput = static_cast<const CWidget*>(widgets[0]);
+    EXPECT_EQ(pToInput->m_nBlockNumber, 100);
+    EXPECT_EQ(pToInput->m_pBlock, fbd.FindBlockByNumber(100));
+    EXPECT_EQ(pToInput->m_pDoc, &fbd);
+    EXPECT_EQ(static_cast<const CWidget*>(widgets[1])->m_nKind, -104);
 }
 
 // A random ladder of nRungs rungs: each rung one to four contacts in series (make or break, on
