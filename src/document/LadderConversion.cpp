@@ -1,13 +1,6 @@
-// The ladder conversion: the ladder's rungs read as logic, that logic folded into gates, and the
-// gates, sources and outputs made as blocks in an order the scan can step them in.
-//
-// A rung is read as a network: an input pin of an element is fed by every wire that ends at it
-// and by the block its pin table names (a diagram made without wires still converts), a
-// connector pair passes on what feeds its male half, and the power rail is always on. What a
-// contact passes on is what feeds it AND its operand (a break contact: NOT its operand);
-// several feeds at one pin are parallel branches, ORed. The walks over this network are loops
-// over explicit stacks, so that a ladder of any length converts without deep recursion, and
-// they recognise a closed loop of wires rather than running round it.
+// The ladder conversion: the rung logic (LadderRungLogic.h) folded into gates, the gates,
+// sources and outputs made as blocks in an order the scan can step them in, and the result put
+// into its document.
 #include "document/LadderConversion.h"
 
 #include "blocks/BlockDataLog.h"
@@ -19,10 +12,10 @@
 #include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
 #include "document/LadderLayout.h"
+#include "document/LadderRungLogic.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -68,35 +61,13 @@ const OperandKind* FindOperandKind(int nNumber)
     return nullptr;
 }
 
-bool IsLadderContact(int nType) { return nType == BT_MAKE || nType == BT_BREAK || nType == BT_ACONTACT; }
-bool IsLadderCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT || nType == BT_AOUT_LAD; }
-bool IsConnectorHalf(int nType) { return nType == BT_MALE || nType == BT_FEMALE; }
 bool IsFedPinKind(int nKind) { return nKind == PINKIND_DIGITAL || nKind == PINKIND_ANALOG; }
-
-// A pin-table entry that names a block (or the rail) rather than one of the codes.
-bool NamesBlock(int nSource) { return nSource == NUM_POWERBUS || nSource >= NUM_INPUT; }
-
-std::int64_t PinKey(int nNumber, int nPin) { return (std::int64_t(nNumber) << 5) | nPin; }
-
-// One term of the rung logic. Terms only ever refer to terms made before them, so the order of
-// the term list is an order in which every term's inputs come first.
-enum class TermOp { Low, High, Ref, Not, And, Or };
-struct Term {
-    TermOp op;
-    int nRef = 0;  // Ref: the number of the block whose output it reads
-    std::vector<int> kids;
-};
-constexpr int TERM_LOW = 0;
-constexpr int TERM_HIGH = 1;
-constexpr int TERM_OPEN = -1;
 
 // What feeds one input pin of a converted block.
 struct PinSignal {
     int nSource = LINK_OPEN;
     bool bNegated = false;
 };
-
-} // namespace
 
 // The copy of a data log leaves its items behind; they come along here, their block pointers
 // still those of the ladder until the copy is in its document.
@@ -110,298 +81,30 @@ void CopyLogItems(const CBlockObj& source, CBlockObj& copy)
     pLog->m_nParam[DATALOG_COUNT_PARAM] = int(pLog->m_arrLogItems.GetSize());
 }
 
+} // namespace
+
 class LadderConverter {
 public:
-    explicit LadderConverter(CLadderConversion& result) : m_result(result), m_ladder(result.m_ladder) {}
+    explicit LadderConverter(CLadderConversion& result)
+        : m_result(result), m_logic(ReadLadderRungs(result.m_ladder)), m_terms(m_logic.terms)
+    {
+    }
 
     void Run()
     {
-        IndexLadder();
-        NoteRenumbering();
-        CollectFeeds();
-        if (!ReadConsumers())
+        if (m_logic.bWireLoop) {
+            m_result.m_strRefusal = WIRE_LOOP_REFUSAL;
             return;
+        }
+        m_result.m_renumbered = m_logic.renumbered;
+        m_madeFor.assign(m_logic.readers.size(), nullptr);
         PlanGates();
         MakeBlocks();
         if (CheckLimits())
             OrderBlocks();
-        else
-            m_result.m_blocks.clear();
     }
 
 private:
-    // A block of the converted diagram that reads terms: an output made from a coil, or a
-    // function block of the ladder.
-    struct Consumer {
-        const CBlockObj* pLadderBlock;
-        CBlockObj* pBlock;
-        std::vector<std::pair<int, int>> pins;  // (pin, term) of each fed input
-        bool bOutput;
-    };
-
-    // ---- the ladder as a network ----
-
-    void IndexLadder()
-    {
-        for (POSITION pos = m_ladder.m_blockList.GetHeadPosition(); pos;) {
-            const auto* pBlock = static_cast<const CBlockObj*>(m_ladder.m_blockList.GetNext(pos));
-            m_byNumber.emplace(pBlock->m_nNumber, pBlock);
-        }
-    }
-
-    const CBlockObj* LadderBlock(int nNumber) const
-    {
-        const auto it = m_byNumber.find(nNumber);
-        return it == m_byNumber.end() ? nullptr : it->second;
-    }
-
-    // What a ladder element's number stands for in the converted diagram.
-    void NoteRenumbering()
-    {
-        for (const auto& [nNumber, pBlock] : m_byNumber) {
-            if (IsLadderContact(pBlock->m_nType) || IsLadderCoil(pBlock->m_nType))
-                m_result.m_renumbered.emplace(nNumber, OperandSource(pBlock->m_nOperand));
-        }
-    }
-
-    void AddFeed(int nNumber, int nPin, int nSource)
-    {
-        std::vector<int>& feeds = m_feeds[PinKey(nNumber, nPin)];
-        if (std::find(feeds.begin(), feeds.end(), nSource) == feeds.end())
-            feeds.push_back(nSource);
-    }
-
-    void CollectFeeds()
-    {
-        for (const auto& [nNumber, pBlock] : m_byNumber) {
-            for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
-                if (IsFedPinKind(pBlock->m_nPinKind[nPin]) && NamesBlock(pBlock->m_nPinSource[nPin]))
-                    AddFeed(nNumber, nPin, pBlock->m_nPinSource[nPin]);
-            }
-        }
-        // A ladder wire may have been drawn from either end; its input end is the one fed.
-        for (POSITION pos = m_ladder.m_lineList.GetHeadPosition(); pos;) {
-            const auto& line = *static_cast<const CConnectLineObj*>(m_ladder.m_lineList.GetNext(pos));
-            const bool bStartIsInput = line.m_nStartPin < BLOCK_FIRST_OUTPUT && line.m_nStartBlock != NUM_POWERBUS;
-            if (bStartIsInput)
-                AddFeed(line.m_nStartBlock, line.m_nStartPin, line.m_nEndBlock);
-            else if (line.m_nEndPin < BLOCK_FIRST_OUTPUT && line.m_nEndBlock != NUM_POWERBUS)
-                AddFeed(line.m_nEndBlock, line.m_nEndPin, line.m_nStartBlock);
-        }
-    }
-
-    const std::vector<int>& FeedsOf(int nNumber, int nPin) const
-    {
-        static const std::vector<int> s_none;
-        const auto it = m_feeds.find(PinKey(nNumber, nPin));
-        return it == m_feeds.end() ? s_none : it->second;
-    }
-
-    // The feeds that decide an element's output: a contact's own input, a female connector's
-    // male partner's input; null for an element whose output is a source of its own.
-    const std::vector<int>* PassedFeeds(int nNumber) const
-    {
-        const CBlockObj* pBlock = LadderBlock(nNumber);
-        if (!pBlock)
-            return nullptr;
-        if (pBlock->m_nType == BT_MAKE || pBlock->m_nType == BT_BREAK)
-            return &FeedsOf(nNumber, 0);
-        if (pBlock->m_nType == BT_FEMALE)
-            return &FeedsOf(nNumber - NUM_FEMALE_OFFSET, 0);
-        return nullptr;
-    }
-
-    // ---- terms ----
-
-    int NewTerm(TermOp op, int nRef, std::vector<int> kids)
-    {
-        m_terms.push_back(Term{op, nRef, std::move(kids)});
-        return int(m_terms.size()) - 1;
-    }
-
-    int RefTerm(int nNumber)
-    {
-        const auto [it, bNew] = m_refTerms.emplace(nNumber, 0);
-        if (bNew)
-            it->second = NewTerm(TermOp::Ref, nNumber, {});
-        return it->second;
-    }
-
-    int NotTerm(int nTerm)
-    {
-        if (m_terms[std::size_t(nTerm)].op == TermOp::Not)
-            return m_terms[std::size_t(nTerm)].kids.front();
-        if (m_terms[std::size_t(nTerm)].op == TermOp::Ref) {
-            const auto [it, bNew] = m_notTerms.emplace(nTerm, 0);
-            if (bNew)
-                it->second = NewTerm(TermOp::Not, 0, {nTerm});
-            return it->second;
-        }
-        return NewTerm(TermOp::Not, 0, {nTerm});
-    }
-
-    int AndTerm(int nA, int nB)
-    {
-        if (nA == TERM_LOW || nB == TERM_LOW)
-            return TERM_LOW;
-        if (nA == TERM_HIGH)
-            return nB;
-        if (nB == TERM_HIGH)
-            return nA;
-        return NewTerm(TermOp::And, 0, {nA, nB});
-    }
-
-    // Parallel branches; no branch at all is an open input.
-    int OrTerm(std::vector<int> kids)
-    {
-        if (kids.empty())
-            return TERM_OPEN;
-        std::vector<int> branches;
-        for (int nKid : kids) {
-            if (nKid == TERM_HIGH)
-                return TERM_HIGH;
-            if (nKid != TERM_LOW && std::find(branches.begin(), branches.end(), nKid) == branches.end())
-                branches.push_back(nKid);
-        }
-        if (branches.empty())
-            return TERM_LOW;
-        if (branches.size() == 1)
-            return branches.front();
-        return NewTerm(TermOp::Or, 0, std::move(branches));
-    }
-
-    // The number of the block that stands for a contact's operand in the converted diagram:
-    // a coil's or LAD analog output's number names that element's operand.
-    int OperandSource(int nOperand) const
-    {
-        if (const CBlockObj* pNamed = LadderBlock(nOperand); pNamed && IsLadderCoil(pNamed->m_nType))
-            return pNamed->m_nOperand;
-        return nOperand;
-    }
-
-    // The element's own negation of an input, which the ladder's scan applies as it reads it.
-    int AsRead(const CBlockObj& element, int nPin, int nTerm)
-    {
-        return element.m_bPinInvert[nPin] && nTerm != TERM_OPEN ? NotTerm(nTerm) : nTerm;
-    }
-
-    // What an element passes on, once every feed of it has its term.
-    int PassedTerm(const CBlockObj& element)
-    {
-        std::vector<int> branches;
-        for (int nFeed : *PassedFeeds(element.m_nNumber))
-            branches.push_back(m_outputTerms.at(nFeed));
-        // A contact with nothing at its input passes nothing on.
-        const int nInput = branches.empty() ? TERM_LOW : AsRead(element, 0, OrTerm(std::move(branches)));
-        if (element.m_nType == BT_FEMALE)
-            return nInput;
-        const int nOperand = RefTerm(OperandSource(element.m_nOperand));
-        return AndTerm(nInput, element.m_nType == BT_BREAK ? NotTerm(nOperand) : nOperand);
-    }
-
-    // The term of an output that is a source of its own: the rail is on, an analog contact
-    // gives its operand's value, a function block (or anything else) its own output.
-    int SourceTerm(int nNumber)
-    {
-        if (nNumber == NUM_POWERBUS)
-            return TERM_HIGH;
-        const CBlockObj* pBlock = LadderBlock(nNumber);
-        if (!pBlock)
-            return TERM_LOW;
-        if (pBlock->m_nType == BT_ACONTACT || IsLadderCoil(pBlock->m_nType))
-            return RefTerm(OperandSource(pBlock->m_nOperand));
-        return RefTerm(nNumber);
-    }
-
-    // The term of an element's output, with the terms of everything before it on its rung.
-    // Depth-first on an explicit stack: an element is expanded once (its unfinished feeds
-    // pushed above it) and finished when it comes up again; meeting an element that is
-    // expanded but unfinished means the wires run in a circle.
-    bool OutputTerm(int nTop)
-    {
-        if (m_outputTerms.count(nTop))
-            return true;
-        std::vector<int> stack{nTop};
-        while (!stack.empty()) {
-            const int nNumber = stack.back();
-            if (m_outputTerms.count(nNumber)) {
-                stack.pop_back();
-                continue;
-            }
-            const std::vector<int>* pFeeds = PassedFeeds(nNumber);
-            if (!pFeeds) {
-                m_outputTerms.emplace(nNumber, SourceTerm(nNumber));
-                stack.pop_back();
-                continue;
-            }
-            if (m_expanded.insert(nNumber).second) {
-                for (int nFeed : *pFeeds) {
-                    if (m_outputTerms.count(nFeed))
-                        continue;
-                    if (m_expanded.count(nFeed))
-                        return false;
-                    stack.push_back(nFeed);
-                }
-                continue;
-            }
-            for (int nFeed : *pFeeds) {
-                if (!m_outputTerms.count(nFeed))
-                    return false;
-            }
-            m_outputTerms.emplace(nNumber, PassedTerm(*LadderBlock(nNumber)));
-            stack.pop_back();
-        }
-        return true;
-    }
-
-    // The term at an input pin of a coil or function block; TERM_OPEN when nothing feeds it.
-    bool InputTerm(int nNumber, int nPin, int* pTerm)
-    {
-        std::vector<int> branches;
-        for (int nFeed : FeedsOf(nNumber, nPin)) {
-            if (!OutputTerm(nFeed))
-                return false;
-            branches.push_back(m_outputTerms.at(nFeed));
-        }
-        *pTerm = OrTerm(std::move(branches));
-        return true;
-    }
-
-    // ---- the blocks that read terms ----
-
-    bool ReadConsumers()
-    {
-        for (POSITION pos = m_ladder.m_blockList.GetHeadPosition(); pos;) {
-            const auto* pBlock = static_cast<const CBlockObj*>(m_ladder.m_blockList.GetNext(pos));
-            const int nType = pBlock->m_nType;
-            if (IsLadderContact(nType) || IsConnectorHalf(nType))
-                continue;
-            if (IsLadderCoil(nType) && m_outputs.count(pBlock->m_nOperand))
-                continue;  // the first coil of an operand is its output
-            Consumer consumer{pBlock, nullptr, {}, IsLadderCoil(nType)};
-            for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
-                if (!IsFedPinKind(pBlock->m_nPinKind[nPin]))
-                    continue;
-                int nTerm = TERM_OPEN;
-                if (!InputTerm(pBlock->m_nNumber, nPin, &nTerm)) {
-                    m_result.m_strRefusal = WIRE_LOOP_REFUSAL;
-                    return false;
-                }
-                nTerm = AsRead(*pBlock, nPin, nTerm);
-                // An inverted output is a NOT in front of an output; with nothing at its input
-                // the NOT stays open.
-                if (nType == BT_INV_OUT && nPin == 0)
-                    nTerm = nTerm == TERM_OPEN ? NewTerm(TermOp::Not, 0, {}) : NotTerm(nTerm);
-                if (nTerm != TERM_OPEN)
-                    consumer.pins.emplace_back(nPin, nTerm);
-            }
-            if (consumer.bOutput)
-                m_outputs.emplace(pBlock->m_nOperand, m_consumers.size());
-            m_consumers.push_back(std::move(consumer));
-        }
-        return true;
-    }
-
     // ---- folding the terms into gates ----
 
     // How often each term is read and by what, so that a series (or parallel) term read only
@@ -411,17 +114,17 @@ private:
         m_reads.assign(m_terms.size(), 0);
         m_folded.assign(m_terms.size(), false);
         std::vector<TermOp> readerOp(m_terms.size(), TermOp::Low);
-        for (const Consumer& consumer : m_consumers) {
-            for (const auto& [nPin, nTerm] : consumer.pins) {
+        for (const LadderReader& reader : m_logic.readers) {
+            for (const auto& [nPin, nTerm] : reader.pins) {
                 ++m_reads[std::size_t(nTerm)];
                 // An output cannot negate its input: a NOT it reads becomes a gate.
-                if (consumer.bOutput && m_terms[std::size_t(nTerm)].op == TermOp::Not)
+                if (reader.bOutput && m_terms[std::size_t(nTerm)].op == TermOp::Not)
                     m_notGates.insert(nTerm);
             }
         }
         // Readers come after what they read: counting downwards reaches every reader first.
         for (std::size_t nTerm = m_terms.size(); nTerm-- > 0;) {
-            const Term& term = m_terms[nTerm];
+            const LadderTerm& term = m_terms[nTerm];
             if (m_reads[nTerm] == 0)
                 continue;
             // A NOT of anything but a source (a chain, a constant) is a gate wherever it is read.
@@ -506,7 +209,7 @@ private:
         if (nConstant)
             return nConstant;
         int nFree = nFirst;
-        while (m_refTerms.count(nFree))
+        while (nFree < nLast && m_logic.refTerms.count(nFree))
             ++nFree;
         nConstant = nFree;
         return SourceNumber(nFree);
@@ -515,7 +218,7 @@ private:
     // The signal of a term at a pin that can negate its input (a gate's, a function block's).
     PinSignal Signal(int nTerm)
     {
-        const Term& term = m_terms[std::size_t(nTerm)];
+        const LadderTerm& term = m_terms[std::size_t(nTerm)];
         switch (term.op) {
         case TermOp::Low:
         case TermOp::High:
@@ -597,10 +300,10 @@ private:
     void CopyFunctionBlocks()
     {
         int nHighest = NUM_FUNCTION_BLOCK - 1;
-        for (Consumer& consumer : m_consumers) {
-            if (consumer.bOutput)
+        for (std::size_t i = 0; i < m_logic.readers.size(); ++i) {
+            if (m_logic.readers[i].bOutput)
                 continue;
-            const CBlockObj& source = *consumer.pLadderBlock;
+            const CBlockObj& source = *m_logic.readers[i].pBlock;
             CBlockObj* pCopy = NewBlock(source.m_nType, source.m_nNumber);
             const_cast<CBlockObj&>(source).CopyTo(pCopy, TRUE);
             pCopy->m_wProgramBytes = source.m_wProgramBytes;
@@ -609,7 +312,7 @@ private:
                 if (IsFedPinKind(pCopy->m_nPinKind[nPin]))
                     SetPin(*pCopy, nPin, {LINK_OPEN, false});
             }
-            consumer.pBlock = pCopy;
+            m_madeFor[i] = pCopy;
             if (IsFunctionBlockNumber(source.m_nNumber))
                 nHighest = std::max(nHighest, source.m_nNumber);
         }
@@ -618,38 +321,39 @@ private:
 
     void MakeOutputs()
     {
-        for (Consumer& consumer : m_consumers) {
-            if (!consumer.bOutput)
+        for (std::size_t i = 0; i < m_logic.readers.size(); ++i) {
+            if (!m_logic.readers[i].bOutput)
                 continue;
-            const int nOperand = consumer.pLadderBlock->m_nOperand;
+            const CBlockObj& coil = *m_logic.readers[i].pBlock;
+            const int nOperand = coil.m_nOperand;
             const OperandKind* pKind = FindOperandKind(nOperand);
-            const bool bAnalog = consumer.pLadderBlock->m_nType == BT_AOUT_LAD;
+            const bool bAnalog = coil.m_nType == BT_AOUT_LAD;
             int nType = pKind ? pKind->nType : BT_OUT;
             if (bAnalog && nType != BT_ANALOG_FLAG)
                 nType = BT_ANALOG_OUT;
             else if (!bAnalog && nType != BT_FLAG && nType != BT_OPENX)
                 nType = BT_OUT;
-            consumer.pBlock = NewBlock(nType, nOperand);
-            consumer.pBlock->m_nOperand = nOperand - (pKind ? pKind->nFirst : NUM_OUTPUT);
-            consumer.pBlock->m_strComment = consumer.pLadderBlock->m_strComment;
+            CBlockObj* pOutput = NewBlock(nType, nOperand);
+            pOutput->m_nOperand = nOperand - (pKind ? pKind->nFirst : NUM_OUTPUT);
+            pOutput->m_strComment = coil.m_strComment;
+            m_madeFor[i] = pOutput;
         }
     }
 
-    void FeedConsumers()
+    void FeedReaders()
     {
-        for (Consumer& consumer : m_consumers) {
-            for (const auto& [nPin, nTerm] : consumer.pins)
-                SetPin(*consumer.pBlock, nPin, consumer.bOutput ? OutputSignal(nTerm) : Signal(nTerm));
+        for (std::size_t i = 0; i < m_logic.readers.size(); ++i) {
+            const LadderReader& reader = m_logic.readers[i];
+            for (const auto& [nPin, nTerm] : reader.pins)
+                SetPin(*m_madeFor[i], nPin, reader.bOutput ? OutputSignal(nTerm) : Signal(nTerm));
         }
     }
 
     // A contact that feeds nothing still names its operand: the operand's block is there.
     void MakeContactSources()
     {
-        for (const auto& [nNumber, pBlock] : m_byNumber) {
-            if (IsLadderContact(pBlock->m_nType))
-                SourceNumber(OperandSource(pBlock->m_nOperand));
-        }
+        for (int nSource : m_logic.contactSources)
+            SourceNumber(nSource);
     }
 
     void MakeBlocks()
@@ -657,7 +361,7 @@ private:
         CopyFunctionBlocks();
         MakeOutputs();
         MakeGates();
-        FeedConsumers();
+        FeedReaders();
         MakeContactSources();
     }
 
@@ -694,9 +398,7 @@ private:
         std::vector<std::unique_ptr<CBlockObj>>& blocks = m_result.m_blocks;
         std::unordered_set<const CBlockObj*> opened;
         auto isPlaced = [&](const CBlockObj* pBlock) { return !*owner.at(pBlock); };
-        std::vector<CBlockObj*> roots;
-        for (const Consumer& consumer : m_consumers)
-            roots.push_back(consumer.pBlock);
+        std::vector<CBlockObj*> roots = m_madeFor;
         roots.insert(roots.end(), m_gates.begin(), m_gates.end());
         for (CBlockObj* pRoot : roots) {
             std::vector<CBlockObj*> stack{pRoot};
@@ -726,18 +428,10 @@ private:
     }
 
     CLadderConversion& m_result;
-    const CVetlaDoc& m_ladder;
-    std::unordered_map<int, const CBlockObj*> m_byNumber;
-    std::unordered_map<std::int64_t, std::vector<int>> m_feeds;
-
-    std::vector<Term> m_terms{Term{TermOp::Low, 0, {}}, Term{TermOp::High, 0, {}}};
-    std::unordered_map<int, int> m_refTerms;
-    std::unordered_map<int, int> m_notTerms;
-    std::unordered_map<int, int> m_outputTerms;
-    std::unordered_set<int> m_expanded;
-
-    std::vector<Consumer> m_consumers;
-    std::unordered_map<int, std::size_t> m_outputs;
+    const LadderRungLogic m_logic;
+    const std::vector<LadderTerm>& m_terms;
+    // The block made for each reader of the rung logic.
+    std::vector<CBlockObj*> m_madeFor;
 
     std::vector<int> m_reads;
     std::vector<bool> m_folded;
