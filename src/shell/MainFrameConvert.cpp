@@ -33,6 +33,9 @@ void CMainFrame::OnLadConvertToFbd()
     CopyDocumentSettings(*pFbd, *pLadder);
     conversion.PutInto(*pFbd);
     pView->CutWiresCrossingBlocks();
+    // The converted diagram is where the new document's history starts: Undo does not take
+    // it back to the empty document File New made.
+    pFbd->m_undo.SaveOpenedState(pFbd);
     pView->SetScrollSizes(MM_TEXT, CSize(pFbd->m_rcExtent.right, pFbd->m_rcExtent.bottom));
     pView->RebuildMsgTextSlots();
     SetSeriesText(pFbd->m_strHardwareName);

@@ -123,6 +123,14 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     ASSERT_NE(pFbd->FindBlockByNumber(NUM_OUTPUT + 5), nullptr);
     EXPECT_EQ(pFbd->FindBlockByNumber(NUM_OUTPUT + 5)->m_nType, BT_OUT);
     EXPECT_EQ(DiagramProblems(*pFbd, Frame()->GetActiveView()), std::vector<std::string>{});
+    // The converted diagram is the document's first state: after an edit, Undo comes back to
+    // it, not to the empty document File New made.
+    const INT_PTR nConverted = pFbd->m_blockList.GetCount();
+    static_cast<CBlockObj*>(pFbd->m_blockList.GetHead())->m_strComment = _T("edited");
+    pFbd->m_undo.SaveState(pFbd);
+    EXPECT_TRUE(pFbd->m_undo.Undo());
+    EXPECT_EQ(pFbd->m_blockList.GetCount(), nConverted);
+    EXPECT_FALSE(pFbd->m_undo.CanUndo());
     // An FBD document has nothing to convert.
     EXPECT_FALSE(ConvertEnabled());
 }
