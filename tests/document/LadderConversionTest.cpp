@@ -23,6 +23,14 @@ namespace {
 
 constexpr int LADDER_INPUTS = 6;
 
+int CountOfType(const CVetlaDoc& doc, int nType)
+{
+    int nCount = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        nCount += static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == nType;
+    return nCount;
+}
+
 class LadderConversionTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
@@ -89,6 +97,21 @@ TEST_F(LadderConversionTest, EdgeCases)
         EXPECT_EQ(input.m_nNumber, 102);
         EXPECT_EQ(input.m_nOperand, 2);
     }
+    // A connector pair passes on what feeds it; a function block's input on the rail is fed by
+    // a hi constant.
+    {
+        LadderSample ladder;
+        const CBlockObj* pFemale = ladder.Connector(ladder.Element(BT_MAKE, 103, {RAIL}));
+        ladder.Element(BT_RELAY_COIL, 602, {pFemale});
+        CBlockObj* pTimer = ladder.Function(BT_DPR);
+        ladder.Feed(pTimer, 0, {RAIL});
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj* pQ = fbd.FindBlockByNumber(602);
+        ASSERT_NE(pQ, nullptr);
+        EXPECT_EQ(pQ->m_nPinSource[0], 103);
+        EXPECT_EQ(Source(fbd, *fbd.FindBlockByNumber(pTimer->m_nNumber), 0).m_nType, BT_HIGH);
+        EXPECT_EQ(CountOfType(fbd, BT_MALE) + CountOfType(fbd, BT_FEMALE), 0);
+    }
     // Six parallel branches into one coil: an OR of four branches, then an OR of that one and
     // the other two.
     {
@@ -111,10 +134,7 @@ TEST_F(LadderConversionTest, EdgeCases)
         EXPECT_EQ(inputs, (std::set<int>{100, 101, 102, 103}));
         EXPECT_EQ(std::set<int>({last.m_nPinSource[1], last.m_nPinSource[2]}), (std::set<int>{104, 105}));
         EXPECT_EQ(last.m_nPinSource[3], LINK_OPEN);
-        int nOrs = 0;
-        for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;)
-            nOrs += static_cast<CBlockObj*>(fbd.m_blockList.GetNext(pos))->m_nType == BT_OR;
-        EXPECT_EQ(nOrs, 2);
+        EXPECT_EQ(CountOfType(fbd, BT_OR), 2);
     }
 }
 
@@ -164,14 +184,6 @@ void BuildLongLadder(LadderSample& ladder, int nContactsPerRung)
 }
 
 void BuildRandomLadder(LadderSample& ladder, int nRungs, std::mt19937& random);
-
-int CountOfType(const CVetlaDoc& doc, int nType)
-{
-    int nCount = 0;
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
-        nCount += static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == nType;
-    return nCount;
-}
 
 TEST_F(LadderConversionTest, LargeLaddersConvertOrAreRefusedWhole)
 {

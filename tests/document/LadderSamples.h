@@ -54,6 +54,16 @@ public:
     // A function block, numbered from 9000; its inputs are fed with Feed.
     CBlockObj* Function(int nType) { return Add(nType, NextNumber(nType)); }
 
+    // A connector pair standing for a wire from pFeed: the male half fed by it, the female half
+    // (its number 2000 higher) returned to feed what the wire fed.
+    CBlockObj* Connector(const CBlockObj* pFeed)
+    {
+        CBlockObj* pMale = Add(BT_MALE, NUM_MALE + m_nConnectors);
+        CBlockObj* pFemale = Add(BT_FEMALE, NUM_FEMALE + m_nConnectors++);
+        Feed(pMale, 0, {pFeed});
+        return pFemale;
+    }
+
     // The pin names the first feed, as the wire tool leaves it; a wire comes from every feed.
     void Feed(CBlockObj* pDest, int nPin, const std::vector<const CBlockObj*>& feeds)
     {
@@ -94,6 +104,7 @@ private:
     std::unique_ptr<CVetlaDoc> m_pDoc;
     CPowerBusObj* m_pRail = nullptr;
     std::map<int, int> m_next;
+    int m_nConnectors = 0;
 };
 
 // A ladder and its converted diagram run side by side: the same simulated clock, the same
