@@ -112,6 +112,22 @@ TEST_F(LadderConversionTest, EdgeCases)
         EXPECT_EQ(Source(fbd, *fbd.FindBlockByNumber(pTimer->m_nNumber), 0).m_nType, BT_HIGH);
         EXPECT_EQ(CountOfType(fbd, BT_MALE) + CountOfType(fbd, BT_FEMALE), 0);
     }
+    // A contact on an output no coil drives, or on a function block that is not there, reads 0
+    // as in the ladder: the output's block (its input open) or a lo constant stands for it,
+    // never a number without a block, which an AND would read as 1.
+    {
+        LadderSample ladder;
+        const CBlockObj* pOnOutput = ladder.Element(BT_MAKE, 605, {ladder.Element(BT_MAKE, 100, {RAIL})});
+        ladder.Element(BT_RELAY_COIL, 1317, {ladder.Element(BT_MAKE, 9123, {pOnOutput})});
+        CVetlaDoc& fbd = Convert(ladder);
+        const CBlockObj& gate = Source(fbd, *fbd.FindBlockByNumber(1317), 0);
+        ASSERT_EQ(gate.m_nType, BT_AND);
+        std::set<int> types;
+        for (int nPin = 0; nPin < 3; ++nPin)
+            types.insert(Source(fbd, gate, nPin).m_nType);
+        EXPECT_EQ(types, (std::set<int>{BT_IN, BT_OUT, BT_LOW}));
+        EXPECT_EQ(fbd.FindBlockByNumber(605)->m_nPinSource[0], LINK_OPEN);
+    }
     // Six parallel branches into one coil: an OR of four branches, then an OR of that one and
     // the other two.
     {
