@@ -8,7 +8,8 @@
 // of that diagram (161, 321 and 641 blocks), so that its growth reads as a curve: the time per
 // block should stay flat. The aims: under 1 microsecond per block for the steps, under 5 ms
 // for steps and drawing together (the tick is 25 ms). A ladder diagram of rungs of make and
-// break contacts into coils, and analog contacts into analog outputs, is measured the same way.
+// break contacts into coils, and analog contacts into analog outputs, is measured the same way,
+// and so is its conversion into a function-block diagram (aim: under 100 ms).
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
@@ -16,6 +17,7 @@
 #include "blocks/PowerBusObj.h"
 #include "blocks/SimContext.h"
 #include "document/BlockNumberIndex.h"
+#include "document/LadderConversion.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
@@ -197,5 +199,25 @@ void BM_LadderScanSteps(benchmark::State& state)
     CountPerBlock(state, ladder.order.size());
 }
 BENCHMARK(BM_LadderScanSteps)->Unit(benchmark::kMicrosecond);
+
+// The ladder converted into a new FBD document: the rungs folded into gates, the blocks made,
+// laid out and wired. Making and freeing the empty document are not timed.
+void BM_ConvertLadder(benchmark::State& state)
+{
+    LadderDiagram& ladder = Ladder();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto pFbd = std::make_unique<CVetlaDoc>();
+        state.ResumeTiming();
+        CLadderConversion conversion(ladder.doc);
+        conversion.PutInto(*pFbd);
+        state.PauseTiming();
+        state.counters["blocks"] = double(pFbd->m_blockList.GetCount());
+        state.counters["wires"] = double(pFbd->m_lineList.GetCount());
+        pFbd.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ConvertLadder)->Unit(benchmark::kMillisecond);
 
 }  // namespace

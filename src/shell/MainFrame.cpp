@@ -32,6 +32,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_BUTTON, OnStatusControl)
     ON_COMMAND(CStatusBarControls::ID_STATUS_MODEL_TEXT, OnStatusControl)
     ON_MESSAGE(WM_PALETTE_SELECT, OnPaletteSelect)
+    ON_COMMAND(ID_FILE_LAD_TO_FBD, OnLadConvertToFbd)
+    ON_UPDATE_COMMAND_UI(ID_FILE_LAD_TO_FBD, OnUpdateLadConvertToFbd)
 END_MESSAGE_MAP()
 
 namespace {

@@ -97,6 +97,13 @@ public:
     void OnContentsReloaded(CVetlaDoc& doc) override;
     CString GetSeriesText() const;
 
+    // ---- Convert to FBD (MainFrameConvert.cpp) ----
+    // The active ladder diagram converted into a new FBD document that opens in a window of its
+    // own, without its Properties sheet; a conversion the program's limits refuse is shown and
+    // opens nothing. Enabled while the active diagram is a ladder.
+    void OnLadConvertToFbd();
+    void OnUpdateLadConvertToFbd(CCmdUI* pCmdUI);
+
     // Appends the formatted text (complete lines ending in "\n") to the information window.
     template <class... Args>
     void LogMessage(LPCTSTR pszFormat, const Args&... args)

@@ -1,0 +1,20 @@
+// What a document made by the program rather than by the user (the ladder conversion's, an
+// upload's) takes over: a new FBD document opened through the main window, and the settings of
+// the document it stands in for.
+#pragma once
+
+#include "platform/core/Types.h"
+
+class CVetlaDoc;
+
+// Sends File New (an FBD document) to the application's main window and returns what the
+// command returned; the new document is then the active one. 0 when there is no main window.
+LRESULT SendFileNewToMainFrame();
+
+// Copies from one document to the other the project texts, "Show at new file", the program
+// comment, name and password, the start-up logo file, copy protection, redundancy,
+// synchronisation time, temperature limits, the COM settings, the LCD values, the hardware code
+// with its three words and the message-text settings; for a newer-generation source also the
+// analog outputs' kept values and ranges and the AI0/AI1 ranges. Not the diagram, the zoom,
+// the uploaded logo or the hardware name.
+void CopyDocumentSettings(CVetlaDoc& to, const CVetlaDoc& from);

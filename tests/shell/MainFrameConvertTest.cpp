@@ -1,0 +1,149 @@
+// "Convert to FBD" through the running application: a ladder document converted into a new FBD
+// document of its own that the diagram consistency check accepts, with the ladder's settings and
+// without its Properties sheet; a ladder the program's limits refuse opens nothing.
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
+#include "document/VetlaDoc.h"
+#include "editor/DiagramConsistency.h"
+#include "editor/VetlaView.h"
+#include "platform/core/MessageBox.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+#include "shell/VetlaApp.h"
+#include "support/RunningApp.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class MainFrameConvertTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_app.Start());
+        Command(ID_FILE_NEW_LAD);
+        ASSERT_NE(ActiveDoc(), nullptr);
+        ASSERT_TRUE(ActiveDoc()->IsLadder());
+        m_pLadder = ActiveDoc();
+        if (m_pLadder->m_powerBusList.IsEmpty())
+            m_pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
+    }
+    void TearDown() override
+    {
+        g_bShowAtNewFile = 1;
+        m_app.Close();
+    }
+
+    CMainFrame* Frame() const { return AfxGetMainFrame(); }
+    LRESULT Command(UINT nID) const { return Frame()->SendMessage(WM_COMMAND, nID); }
+    CVetlaDoc* ActiveDoc() const
+    {
+        CVetlaView* pView = Frame()->GetActiveView();
+        return pView ? pView->GetDocument() : nullptr;
+    }
+    BOOL ConvertEnabled() const
+    {
+        CCmdUI state;
+        state.m_nID = ID_FILE_LAD_TO_FBD;
+        state.m_bEnabled = FALSE;
+        state.DoUpdate(Frame(), TRUE);
+        return state.m_bEnabled;
+    }
+
+    // A ladder element numbered after the others of its range, fed from the block (the rail
+    // when null) by a wire.
+    CBlockObj* Element(int nType, int nFirstNumber, int nOperand, const CBlockObj* pFeed)
+    {
+        CBlockObj* pElement = CreateBlockForType(nType, nullptr, m_pLadder);
+        pElement->m_nNumber = nFirstNumber + m_nElements++;
+        pElement->m_nOperand = nOperand;
+        pElement->m_ptPos = CPoint(40 * m_nElements, 40);
+        m_pLadder->m_blockList.AddTail(pElement);
+        auto* pLine = new CConnectLineObj;
+        pLine->m_pDoc = m_pLadder;
+        pLine->m_pStartBlock = pFeed ? const_cast<CBlockObj*>(pFeed)
+                                     : static_cast<CBlockObj*>(m_pLadder->m_powerBusList.GetHead());
+        pLine->m_nStartBlock = pFeed ? pFeed->m_nNumber : NUM_POWERBUS;
+        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+        pLine->m_pEndBlock = pElement;
+        pLine->m_nEndBlock = pElement->m_nNumber;
+        pLine->m_nEndPin = 0;
+        m_pLadder->m_lineList.AddTail(pLine);
+        pElement->m_nPinSource[0] = pLine->m_nStartBlock;
+        return pElement;
+    }
+
+    // Rungs of nContacts contacts in series (inputs, then the previous rung's coil) into flags.
+    void AddRungs(int nRungs, int nContacts)
+    {
+        const CBlockObj* pPrevious = nullptr;
+        for (int i = 0; i < nRungs; ++i) {
+            const CBlockObj* pFeed = Element(BT_MAKE, NUM_MAKE, NUM_INPUT + i % 16, nullptr);
+            for (int k = 1; k < nContacts; ++k)
+                pFeed = Element(BT_BREAK, NUM_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_INPUT + k, pFeed);
+            pPrevious = Element(BT_RELAY_COIL, NUM_COIL, i % 2 ? NUM_OUTPUT + i / 2 : NUM_FLAG + i / 2, pFeed);
+        }
+    }
+
+    RunningApp m_app{"qarvo-convert", RunningApp::BackendOfTheRun()};
+    CVetlaDoc* m_pLadder = nullptr;
+    int m_nElements = 0;
+};
+
+TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
+{
+    AddRungs(12, 3);
+    m_pLadder->m_strProjectName = _T("Pump station");
+    m_pLadder->m_bShowAtNewFile = 0;
+    g_bShowAtNewFile = 1;
+    const INT_PTR nLadderBlocks = m_pLadder->m_blockList.GetCount();
+    const INT_PTR nLadderWires = m_pLadder->m_lineList.GetCount();
+    EXPECT_TRUE(ConvertEnabled());
+
+    Command(ID_FILE_LAD_TO_FBD);
+    CVetlaDoc* pFbd = ActiveDoc();
+    ASSERT_NE(pFbd, nullptr);
+    ASSERT_NE(pFbd, m_pLadder);
+    EXPECT_FALSE(pFbd->IsLadder());
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 2);
+    // The ladder is as it was.
+    EXPECT_EQ(m_pLadder->m_blockList.GetCount(), nLadderBlocks);
+    EXPECT_EQ(m_pLadder->m_lineList.GetCount(), nLadderWires);
+    // The new document has the ladder's settings, opened without the Properties sheet, and the
+    // next File New asks as the ladder did.
+    EXPECT_EQ(pFbd->m_strProjectName, CString(_T("Pump station")));
+    EXPECT_EQ(pFbd->m_bShowAtNewFile, 0);
+    EXPECT_EQ(g_bShowAtNewFile, 0);
+    EXPECT_TRUE(pFbd->IsModified());
+    ASSERT_NE(pFbd->FindBlockByNumber(NUM_OUTPUT + 5), nullptr);
+    EXPECT_EQ(pFbd->FindBlockByNumber(NUM_OUTPUT + 5)->m_nType, BT_OUT);
+    EXPECT_EQ(DiagramProblems(*pFbd, Frame()->GetActiveView()), std::vector<std::string>{});
+    // The converted diagram is the document's first state: after an edit, Undo comes back to
+    // it, not to the empty document File New made.
+    const INT_PTR nConverted = pFbd->m_blockList.GetCount();
+    static_cast<CBlockObj*>(pFbd->m_blockList.GetHead())->m_strComment = _T("edited");
+    pFbd->m_undo.SaveState(pFbd);
+    EXPECT_TRUE(pFbd->m_undo.Undo());
+    EXPECT_EQ(pFbd->m_blockList.GetCount(), nConverted);
+    EXPECT_FALSE(pFbd->m_undo.CanUndo());
+    // An FBD document has nothing to convert.
+    EXPECT_FALSE(ConvertEnabled());
+}
+
+TEST_F(MainFrameConvertTest, ALadderBeyondTheLimitsIsRefusedAndOpensNothing)
+{
+    AddRungs(400, 8);
+    CMessageBoxRecorder boxes;
+    Command(ID_FILE_LAD_TO_FBD);
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);
+    EXPECT_EQ(ActiveDoc(), m_pLadder);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, CString(_T("your program has taken 1024 blocks,can't  add new block")));
+}
+
+}  // namespace
