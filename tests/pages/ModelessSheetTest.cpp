@@ -136,16 +136,20 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
 {
     CBlockObj* blocks[] = {Block(BT_NOT, 200, 100), Block(BT_COUNTER, 200, 200), Block(BT_SLS, 200, 300),
                            Block(BT_HIGH, 200, 400)};
+    // The stairway switch's tabs while edited, for the growth of its own page.
+    int nModalStairsTab = 0;
+    OnModal([&](CPropertySheet& sheet) { nModalStairsTab = Height(sheet.GetTabControl()); }, IDCANCEL);
+    Properties(blocks[2]);
     StartSimulation();
     CAllPropertySheet* pLogic = Open(blocks[0]);
     CAllPropertySheet* pCounter = Open(blocks[1]);
     CAllPropertySheet* pStairs = Open(blocks[2]);
     CAllPropertySheet* pHigh = Open(blocks[3]);
     ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
-    // The counter and the stairway switch have no page of their own yet: a comment page like
-    // the level block's, grown by their rows.
+    // The counter has no page of its own yet: a comment page like the level block's, grown by
+    // its row.
     EXPECT_EQ(Height(pCounter) - Height(pHigh), 30);
-    EXPECT_EQ(Height(pStairs) - Height(pHigh), 50);
+    EXPECT_EQ(Height(pStairs->GetTabControl()) - nModalStairsTab, 50);
     EXPECT_EQ(Height(pCounter->GetTabControl()) - Height(pHigh->GetTabControl()), 30);
     CRect rcOK;
     CRect rcTab;

@@ -16,8 +16,10 @@ class CBlockPage;
 class CVetlaDoc;
 struct CSimContext;
 
-// A generic parameter word of a block by its array and slot.
-enum class BlockWordArray { Param, ParamEx, Aux };
+// A generic parameter word of a block by its array and slot. Ref k stands for the number of the
+// block that reference k names (-1 for none; a write looks the number up in the block's
+// document). Cam n is word n of a timer's cam table (CBlockTime::CamWord).
+enum class BlockWordArray { Param, ParamEx, Aux, Ref, Cam };
 struct BlockWord {
     BlockWordArray array;
     int nIndex;
@@ -80,6 +82,8 @@ struct BlockPageRow {
     LiveValueFormatter pfnLiveValue = nullptr;
     AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
+    // The key of the main page's Chinese tab title; 0 for the usual one.
+    WORD nMainTitleKey = 0;
 };
 
 // The row of the type code; null for a type that gets no sheet (ladder elements, the cursor

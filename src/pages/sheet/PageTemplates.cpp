@@ -1,5 +1,6 @@
 #include "pages/sheet/PageTemplates.h"
 
+#include "pages/blocks/TimerTemplates.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -93,6 +94,7 @@ void RegisterPageTemplates()
         AfxRegisterDialogTemplate(BasicFunPar());
         AfxRegisterDialogTemplate(Boolean());
         AfxRegisterDialogTemplate(InsComments());
+        RegisterTimerTemplates();
         return true;
     }();
     (void)bRegistered;
