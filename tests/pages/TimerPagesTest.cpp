@@ -8,11 +8,14 @@
 #include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "document/SimScan.h"
 #include "pages/blocks/AVGVAL.h"
+#include "pages/blocks/HoursCounter.h"
 #include "pages/blocks/SpecialFunPar2.h"
+#include "pages/blocks/SpecialPar3.h"
 #include "pages/blocks/TimerPageIds.h"
 #include "pages/blocks/WeeklyCams1.h"
 #include "pages/blocks/WeeklyGeneral.h"
@@ -740,6 +743,298 @@ TEST_F(TimerPages, TheThresholdTriggersLiveValue)
     CString strText;
     ASSERT_TRUE(FindBlockPageRow(BT_THTRG)->pfnLiveValue(*pTrigger, sim, strText));
     EXPECT_EQ(strText, CString(_T("    12/04:56s")));
+}
+
+}  // namespace
+
+namespace {
+
+// ---- the stairway and multi-function switches ----
+
+TEST(SwitchWarning, TheStandardPreWarningOfEachBase)
+{
+    struct Case {
+        int nType;
+        int nBase;
+        int nWarnLow;
+        int nPeriodLow;
+    };
+    const Case cases[] = {{BT_SLS, TIME_BASE_HOURS, 15, 1}, {BT_SLS, TIME_BASE_MINUTES, 15, 1},
+                          {BT_SLS, TIME_BASE_SECONDS, 75, 5}, {BT_MFS, TIME_BASE_SECONDS, 0, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nBase);
+        const WarningPair pair = c.nType == BT_SLS ? StairwayStandardWarning(c.nBase) : NoWarning(c.nBase);
+        EXPECT_EQ(pair.nWarnLow, c.nWarnLow);
+        EXPECT_EQ(pair.nPeriodLow, c.nPeriodLow);
+    }
+}
+
+class SwitchPages : public TimerPages {
+protected:
+    static int Low(CWnd& page, int nID) { return int(static_cast<CDialog&>(page).GetDlgItemInt(nID)); }
+};
+
+TEST_F(SwitchPages, TheStandardOptionSetsThePreWarningOfTheBaseAndGreysIt)
+{
+    struct Case {
+        int nType;
+        int nBase;
+        LPCTSTR lpszWarn;
+        LPCTSTR lpszPeriod;
+    };
+    const Case cases[] = {{BT_SLS, TIME_BASE_MINUTES, _T("15"), _T("1")},
+                          {BT_SLS, TIME_BASE_SECONDS, _T("75"), _T("5")},
+                          {BT_MFS, TIME_BASE_MINUTES, _T("0"), _T("0")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nBase);
+        CBlockObj* pSwitch = Block(c.nType);
+        pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
+        pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = c.nBase;
+        pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 30;
+        pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX] = 2;
+        OnModal(
+            [&](CPropertySheet& sheet) {
+                CBlockPage& page = Main(sheet);
+                EXPECT_FALSE(page.IsDlgButtonChecked(IDC_SW_STANDARD));
+                EXPECT_TRUE(Enabled(page, IDC_SW_WARN_LOW));
+                Tick(page, IDC_SW_STANDARD, true);
+                EXPECT_EQ(Text(page, IDC_SW_WARN_HIGH), CString(_T("0")));
+                EXPECT_EQ(Text(page, IDC_SW_WARN_LOW), CString(c.lpszWarn));
+                EXPECT_EQ(Text(page, IDC_SW_PERIOD_LOW), CString(c.lpszPeriod));
+                for (int nID : {IDC_SW_WARN_LOW, IDC_SW_WARN_HIGH, IDC_SW_PERIOD_LOW, IDC_SW_PERIOD_HIGH,
+                                IDC_SW_WARN_REFERENCE, IDC_SW_PERIOD_REFERENCE})
+                    EXPECT_FALSE(Enabled(page, nID)) << nID;
+            },
+            IDOK);
+        Properties(pSwitch);
+        EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX], 1);
+        EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX], 0);
+    }
+}
+
+TEST_F(SwitchPages, AHandMadeStandardPreWarningComesBackAsTheOption)
+{
+    struct Case {
+        int nType;
+        int nBase;
+        LPCTSTR lpszWarn;
+        LPCTSTR lpszPeriod;
+        bool bSimulate;
+    };
+    const Case cases[] = {{BT_SLS, TIME_BASE_HOURS, _T("15"), _T("1"), false},
+                          {BT_SLS, TIME_BASE_SECONDS, _T("75"), _T("5"), true},
+                          {BT_MFS, TIME_BASE_SECONDS, _T("0"), _T("0"), false},
+                          {BT_MFS, TIME_BASE_MINUTES, _T("0"), _T("0"), true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nBase << " " << c.bSimulate);
+        CBlockObj* pSwitch = Block(c.nType);
+        pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
+        pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = c.nBase;
+        pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 9;
+        const auto act = [&](CWnd& page) {
+            Type(page, IDC_SW_WARN_LOW, c.lpszWarn);
+            Type(page, IDC_SW_PERIOD_LOW, c.lpszPeriod);
+        };
+        if (c.bSimulate) {
+            StartSimulation();
+            CAllPropertySheet* pSheet = OpenModeless(pSwitch);
+            ASSERT_NE(pSheet, nullptr);
+            act(*pSheet->m_pMainPage);
+            Press(*pSheet, ID_APPLY_NOW);
+            Command(ID_TOOLS_SIMULATION);
+        } else {
+            OnModal([&](CPropertySheet& sheet) { act(Main(sheet)); }, IDOK);
+            Properties(pSwitch);
+        }
+        EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX], 1);
+    }
+}
+
+TEST_F(SwitchPages, ABaseOfHoursOrMinutesClampsTheLowPartsItGoverns)
+{
+    for (int nType : {BT_SLS, BT_MFS}) {
+        SCOPED_TRACE(nType);
+        CBlockObj* pSwitch = Block(nType);
+        pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
+        pSwitch->m_nParamEx[TIMER_OFF_LOW_PARAMEX] = 80;
+        pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 90;
+        pSwitch->m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = 70;
+        pSwitch->m_nParam[TIMER_ON_LOW_PARAM] = 85;
+        pSwitch->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_MINUTES;
+        std::vector<int> lows;
+        OnModal(
+            [&](CPropertySheet& sheet) {
+                CBlockPage& page = Main(sheet);
+                Choose(page, IDC_TIME2_BASE, TIME_BASE_MINUTES);
+                for (int nID : {IDC_TIME2_LOW, IDC_SW_WARN_LOW, IDC_SW_PERIOD_LOW})
+                    lows.push_back(Low(page, nID));
+            },
+            IDOK);
+        Properties(pSwitch);
+        EXPECT_EQ(lows, (std::vector<int>{59, 59, 59}));
+        EXPECT_EQ(pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX], TIME_BASE_MINUTES);
+        if (nType == BT_MFS) {
+            EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_LOW_PARAM], 85) << "TL follows its own base";
+        }
+    }
+}
+
+TEST_F(SwitchPages, GivingUpAReferenceInASimulationEndsItInTheRunningSwitch)
+{
+    Doc().m_wHardwareCode = kNewerHardware;
+    CBlockObj* pCounter = Block(BT_COUNTER, 60, 60);
+    struct Case {
+        int nType;
+        int nButton;  // 0: the standard option gives up T!
+        const TimeSlot* pSlot;
+        int nRef;
+    };
+    const Case cases[] = {{BT_MFS, IDC_TIME1_REFERENCE, &TIME_SLOT_1, 0},
+                          {BT_SLS, IDC_TIME2_REFERENCE, &TIME_SLOT_2, 1},
+                          {BT_SLS, 0, &WARN_TIME_SLOT, 2}};
+    std::vector<CBlockTime*> switches;
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        auto* pSwitch = static_cast<CBlockTime*>(Block(cases[i].nType, 200, 100 + 80 * int(i)));
+        pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
+        WriteBlockWord(*pSwitch, cases[i].pSlot->low, 30);
+        WriteBlockWord(*pSwitch, cases[i].pSlot->ref, pCounter->m_nNumber);
+        WriteBlockWord(*pSwitch, cases[i].pSlot->refFlag, 1);
+        switches.push_back(pSwitch);
+    }
+    StartSimulation();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nButton);
+        CBlockTime* pSwitch = switches[i];
+        CAllPropertySheet* pSheet = OpenModeless(pSwitch);
+        ASSERT_NE(pSheet, nullptr);
+        pSwitch->m_bTiming = 1;
+        if (c.nButton)
+            Click(*pSheet->m_pMainPage, c.nButton);
+        else
+            Tick(*pSheet->m_pMainPage, IDC_SW_STANDARD, true);
+        EXPECT_EQ(pSwitch->m_bTiming, 0);
+        EXPECT_EQ(ReadBlockWord(*pSwitch, c.pSlot->low), 0);
+        EXPECT_EQ(pSwitch->m_pRefBlock[c.nRef], nullptr);
+        EXPECT_EQ(pSwitch->m_nRefBlock[c.nRef], -1);
+        EXPECT_EQ(ReadBlockWord(*pSwitch, c.pSlot->refFlag), 0);
+    }
+}
+
+TEST_F(SwitchPages, AFlagWithoutAReferencedBlockKeepsTheConstantTime)
+{
+    CBlockObj* pSwitch = Block(BT_MFS);
+    // The referenced block went (deleted, or never resolved on load): the flag stayed.
+    pSwitch->m_nParam[TIMER_ON_LOW_PARAM] = 30;
+    pSwitch->m_nParam[TIMER_ON_HIGH_PARAM] = 2;
+    pSwitch->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    bool bConstantShown = false;
+    OnModal([&](CPropertySheet& sheet) { bConstantShown = Shown(Main(sheet), IDC_TIME1_LOW); }, IDOK);
+    Properties(pSwitch);
+    EXPECT_TRUE(bConstantShown);
+    EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_LOW_PARAM], 30);
+    EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_HIGH_PARAM], 2);
+    EXPECT_EQ(pSwitch->m_nParam[BLOCK_REF_USED_PARAM], 0);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- the hours counter ----
+
+TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
+{
+    auto* pCounter = static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER));
+    pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM] = 12;
+    pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 5;
+    pCounter->m_nMNMinutes = 725;
+    CSimContext sim = V().MakeSimContext();
+    CString strText;
+    ASSERT_TRUE(FindBlockPageRow(BT_HCOUNTER)->pfnLiveValue(*pCounter, sim, strText));
+    EXPECT_EQ(strText, CString(_T("MI=  12h 5m/MN=   12h 5m/OT=    0h 0m")));
+
+    Doc().m_wHardwareCode = kOlderHardware;
+    std::vector<int> shown;
+    bool bRetentiveFixed = false;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            CBlockPage& page = Main(sheet);
+            for (int nID : {IDC_HC_MI_HOURS, IDC_HC_MI_MINUTES, IDC_HC_OT_HOURS, IDC_HC_OT_MINUTES, IDC_HC_REFERENCE})
+                if (Shown(page, nID))
+                    shown.push_back(nID);
+            bRetentiveFixed = page.IsDlgButtonChecked(IDC_RETENTIVE) && !Enabled(page, IDC_RETENTIVE);
+        },
+        IDCANCEL);
+    Properties(pCounter);
+    EXPECT_EQ(shown, (std::vector<int>{IDC_HC_MI_HOURS, IDC_HC_OT_HOURS}));
+    EXPECT_TRUE(bRetentiveFixed);
+}
+
+TEST_F(TimerPages, TheHoursCountersIntervalFromAReference)
+{
+    Doc().m_wHardwareCode = kNewerHardware;
+    CBlockObj* pSource = Block(BT_COUNTER, 60, 60);
+    CBlockObj* pCounter = Block(BT_HCOUNTER);
+    pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM] = 1200;
+    pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30;
+    CString strUnit;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            Type(Main(sheet), IDC_HC_OT_HOURS, _T("99999"));
+            Click(Main(sheet), IDC_HC_REFERENCE);
+            strUnit = Text(Main(sheet), IDC_HC_MI_UNIT);
+        },
+        IDOK);
+    Properties(pCounter);
+    EXPECT_EQ(strUnit, CString(_T("Hours")));
+    EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM], 0);
+    EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM], 0);
+    EXPECT_EQ(pCounter->m_nParam[BLOCK_REF_USED_PARAM], 1);
+    EXPECT_EQ(pCounter->m_pRefBlock[0], pSource);
+    EXPECT_EQ(pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX], 99999);
+}
+
+TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
+{
+    struct Case {
+        int nEn;
+        int nReset;
+        int nOTHours;
+        int nOTStart;
+    };
+    // The page's MI 2:30 and OT 5:10 over a block with OT 1:20 and a period started at 999.
+    const Case cases[] = {{0, 0, 5, 999}, {1, 0, 1, 80}, {1, 1, 0, 0}, {0, 1, 0, 0}};
+    std::vector<CBlockHCOUNTER*> counters;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        counters.push_back(static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER, 200, 100 + 80 * int(i))));
+    StartSimulation();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(testing::Message() << c.nEn << " " << c.nReset);
+        CBlockHCOUNTER* pCounter = counters[i];
+        pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
+        pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
+        pCounter->m_nOTStart = 999;
+        pCounter->m_nOTMinutes = 999;
+        CAllPropertySheet* pSheet = OpenModeless(pCounter);
+        ASSERT_NE(pSheet, nullptr);
+        CWnd& page = *pSheet->m_pMainPage;
+        Type(page, IDC_HC_MI_HOURS, _T("2"));
+        Type(page, IDC_HC_MI_MINUTES, _T("30"));
+        Type(page, IDC_HC_OT_HOURS, _T("5"));
+        Type(page, IDC_HC_OT_MINUTES, _T("10"));
+        pCounter->m_nPinValue[0] = c.nEn;
+        pCounter->m_nPinValue[2] = c.nReset;
+        Press(*pSheet, ID_APPLY_NOW);
+        EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM], 2);
+        EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM], 30);
+        EXPECT_EQ(pCounter->m_nMNMinutes, 150);
+        EXPECT_EQ(pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX], c.nOTHours);
+        EXPECT_EQ(pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX], 10);
+        EXPECT_EQ(pCounter->m_nOTStart, c.nOTStart);
+        Press(*pSheet, IDCANCEL);
+    }
 }
 
 }  // namespace

@@ -131,3 +131,21 @@ constexpr int IDC_SW_PERIOD_LOW_SPIN = 1036;
 constexpr int IDC_SW_PERIOD_UNIT = 1238;
 constexpr int IDC_SW_PERIOD_REFERENCE = 1554;
 constexpr UINT IDC_SW_PERIOD_BLOCK_LIST = 129;
+
+// The hours counter.
+constexpr UINT IDD_HOURS_COUNTER = 4559;
+constexpr int IDC_HC_MI_HOURS = 1076;
+constexpr int IDC_HC_MI_HOURS_SPIN = 1078;
+constexpr int IDC_HC_MI_COLON = 1184;
+constexpr int IDC_HC_MI_MINUTES = 1243;
+constexpr int IDC_HC_MI_MINUTES_SPIN = 1244;
+constexpr int IDC_HC_MI_UNIT = 1245;
+constexpr int IDC_HC_REFERENCE = 1546;
+constexpr UINT IDC_HC_BLOCK_LIST = 104;
+constexpr int IDC_HC_OT_HOURS = 1131;
+constexpr int IDC_HC_OT_HOURS_SPIN = 1132;
+constexpr int IDC_HC_OT_COLON = 1185;
+constexpr int IDC_HC_OT_MINUTES = 1550;
+constexpr int IDC_HC_OT_MINUTES_SPIN = 1552;
+constexpr int IDC_HC_OT_UNIT = 1348;
+constexpr int IDC_HC_OUTPUT_NOT_ZERO = 1026;

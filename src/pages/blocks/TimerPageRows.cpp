@@ -8,6 +8,7 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "pages/blocks/AVGVAL.h"
+#include "pages/blocks/HoursCounter.h"
 #include "pages/blocks/SpecialFunPar.h"
 #include "pages/blocks/SpecialFunPar2.h"
 #include "pages/blocks/SpecialPar4.h"
@@ -209,6 +210,19 @@ std::vector<PageBinding> ThresholdTriggerBindings()
     return bindings;
 }
 
+std::vector<PageBinding> HoursCounterBindings()
+{
+    using H = CHoursCounter;
+    std::vector<PageBinding> bindings = {
+        {Param(BLOCK_PROTECTION_PARAM), &PageMember<H, &H::m_bProtection>, WRITE_ON_BOTH},
+        {ParamEx(HCOUNTER_OT_HOURS_PARAMEX), &PageMember<H, &H::m_nOTHours>, WRITE_ON_BOTH},
+        {ParamEx(HCOUNTER_OT_MINUTES_PARAMEX), &PageMember<H, &H::m_nOTMinutes>, WRITE_ON_BOTH},
+        {ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX), &PageMember<H, &H::m_bOutputNotZero>, WRITE_ON_BOTH},
+    };
+    AddTimeBindings<H, &H::m_interval>(bindings, HCOUNTER_MI_SLOT);
+    return bindings;
+}
+
 const std::vector<ControlTextKey> kThresholdTexts = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
                                                      {IDC_PROTECTION, IDC_PROTECTION},
                                                      {IDC_TT_REFERENCE, IDC_TT_REFERENCE}};
@@ -268,6 +282,13 @@ void AddTimerPages(BlockPageRow& row)
         row.bindings = ThresholdTriggerBindings();
         row.pfnLiveValue = ThresholdTriggerValue;
         row.textKeys = kThresholdTexts;
+        break;
+    case BT_HCOUNTER:
+        row.pfnCreatePage = CreatePage<CHoursCounter>;
+        row.bindings = HoursCounterBindings();
+        row.pfnLiveValue = HoursCounterValue;
+        row.pfnApplyWords = ApplyHoursCounterRecord;
+        row.textKeys = kNameAndProtectionTexts;
         break;
     default:
         break;

@@ -255,6 +255,27 @@ DialogTemplate ThresholdTrigger()
     return t;
 }
 
+DialogTemplate HoursCounter()
+{
+    DialogTemplate t = Page(IDD_HOURS_COUNTER, _T("Parameter"), CSize(247, 150));
+    AddNameRow(t);
+    Group(t, 1346, _T("Maintenance Interval(MI)"), CRect(7, 30, 240, 64));
+    SpinEdit(t, IDC_HC_MI_HOURS, IDC_HC_MI_HOURS_SPIN, 14, 44, 30);
+    Label(t, _T(":"), CRect(56, 46, 60, 56), IDC_HC_MI_COLON);
+    SpinEdit(t, IDC_HC_MI_MINUTES, IDC_HC_MI_MINUTES_SPIN, 62, 44);
+    Label(t, _T("Hours(h:m)"), CRect(100, 46, 176, 56), IDC_HC_MI_UNIT);
+    Add(t, IDC_HC_REFERENCE, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(182, 43, 232, 57), _T("Reference"));
+    Group(t, 1347, _T("Start time for OT"), CRect(7, 70, 240, 104));
+    SpinEdit(t, IDC_HC_OT_HOURS, IDC_HC_OT_HOURS_SPIN, 14, 84, 30);
+    Label(t, _T(":"), CRect(56, 86, 60, 96), IDC_HC_OT_COLON);
+    SpinEdit(t, IDC_HC_OT_MINUTES, IDC_HC_OT_MINUTES_SPIN, 62, 84);
+    Label(t, _T("Hours(h:m)"), CRect(100, 86, 176, 96), IDC_HC_OT_UNIT);
+    Check(t, IDC_HC_OUTPUT_NOT_ZERO, _T("Output is not 0,If En=0"), CRect(10, 110, 160, 122));
+    Check(t, IDC_RETENTIVE, _T("Retentivity"), CRect(10, 126, 90, 138));
+    Check(t, IDC_PROTECTION, _T("Protection Active"), CRect(100, 126, 200, 138));
+    return t;
+}
+
 }  // namespace
 
 void RegisterTimerTemplates()
@@ -267,5 +288,6 @@ void RegisterTimerTemplates()
     AfxRegisterDialogTemplate(SwitchPage(IDD_SPECIAL_PAR3, false));
     AfxRegisterDialogTemplate(SwitchPage(IDD_SPECIAL_PAR4, true));
     AfxRegisterDialogTemplate(Avgval());
+    AfxRegisterDialogTemplate(HoursCounter());
     AfxRegisterDialogTemplate(ThresholdTrigger());
 }

@@ -194,6 +194,10 @@ BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block)
     if (record.bHasName)
         block.m_strLabelSuffix = record.strName;
     block.m_strComment = record.strComment;
+    if (const BlockPageRow* pRow = FindBlockPageRow(record.nType); pRow && pRow->pfnApplyWords) {
+        pRow->pfnApplyWords(record, block);
+        return TRUE;
+    }
     for (const auto& [word, nValue] : record.words)
         WriteBlockWord(block, word, nValue);
     return TRUE;

@@ -15,6 +15,7 @@ class CBlockObj;
 class CBlockPage;
 class CVetlaDoc;
 struct CSimContext;
+struct SheetApplyRecord;
 
 // A generic parameter word of a block by its array and slot. Ref k stands for the number of the
 // block that reference k names (-1 for none; a write looks the number up in the block's
@@ -82,6 +83,9 @@ struct BlockPageRow {
     LiveValueFormatter pfnLiveValue = nullptr;
     AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
+    // Writes an apply record's words into the running block where a type does more than copy
+    // them (the hours counter re-seeds its counts); null copies each word.
+    void (*pfnApplyWords)(const SheetApplyRecord& record, CBlockObj& block) = nullptr;
     // The key of the main page's Chinese tab title; 0 for the usual one.
     WORD nMainTitleKey = 0;
 };

@@ -45,6 +45,14 @@ void FillList(CComboBox& combo, const ListText (&texts)[N])
         combo.AddString(ListItemText(texts, i));
 }
 
+int DigitsOf(int nValue)
+{
+    int nDigits = 1;
+    for (; nValue >= 10; nValue /= 10)
+        ++nDigits;
+    return nDigits;
+}
+
 void ShowControl(CDialog& page, int nID, BOOL bShow)
 {
     if (CWnd* pControl = nID ? page.GetDlgItem(nID) : nullptr)
@@ -103,13 +111,12 @@ void CTimeValueRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber,
     if (m_ids.nUnitCombo)
         m_pUnitCombo = MakeList(page, m_ids.nBase, m_ids.nUnitCombo, kUnitDropHeight, m_ids.nBase);
     m_pBlockCombo = MakeList(page, m_ids.nHigh, m_ids.nBlockCombo, kBlockDropHeight, m_ids.nLowSpin);
-    for (int nSpin : {m_ids.nHighSpin, m_ids.nLowSpin}) {
-        SetSpinRange(page, nSpin, 0, TIME_PART_MAX);
-    }
-    for (int nEdit : {m_ids.nHigh, m_ids.nLow}) {
-        if (auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(nEdit)))
-            pEdit->SetLimitText(TIME_PART_CHARS);
-    }
+    SetSpinRange(page, m_ids.nHighSpin, 0, m_nHighMax);
+    SetSpinRange(page, m_ids.nLowSpin, 0, m_nLowSpinMax);
+    if (auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(m_ids.nHigh)))
+        pEdit->SetLimitText(UINT(DigitsOf(m_nHighMax)));
+    if (auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(m_ids.nLow)))
+        pEdit->SetLimitText(TIME_PART_CHARS);
     if (auto* pBase = m_ids.nBase ? static_cast<CComboBox*>(page.GetDlgItem(m_ids.nBase)) : nullptr) {
         FillList(*pBase, kBaseTexts);
         pBase->SetCurSel(m_nBase);
@@ -200,7 +207,7 @@ void CTimeValueRow::ShowParts(CDialog& page) const
 void CTimeValueRow::Exchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, m_ids.nHigh, m_nHigh);
-    DDV_MinMaxInt(pDX, m_nHigh, 0, TIME_PART_MAX);
+    DDV_MinMaxInt(pDX, m_nHigh, 0, m_nHighMax);
     DDX_Text(pDX, m_ids.nLow, m_nLow);
     if (m_ids.nBase)
         DDX_CBIndex(pDX, m_ids.nBase, m_nBase);

@@ -78,6 +78,10 @@ public:
     int m_nRefBlock = -1;
     // The document offers a block to refer to.
     BOOL m_bCanRef = FALSE;
+    // The largest high part (its digits limit the edit) and the low spin's top; a time that is
+    // not a timer's (the hours counter's interval) sets its own before Create.
+    int m_nHighMax = TIME_PART_MAX;
+    int m_nLowSpinMax = TIME_PART_MAX;
 
     // Makes the lists, fills them and shows the constant or the reference presentation. Without
     // bOffersReference (the older controllers) the button is hidden and the value is constant,
