@@ -1038,3 +1038,47 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
 }
 
 }  // namespace
+
+namespace {
+
+// ---- Apply into a running diagram, scanned on a clock of its own ----
+
+SYSTEMTIME ClockAt(int nMs)
+{
+    SYSTEMTIME st = {};
+    st.wYear = 2026;
+    st.wMonth = 3;
+    st.wDay = 2;
+    st.wHour = 8;
+    st.wMinute = WORD(nMs / 60000);
+    st.wSecond = WORD(nMs / 1000 % 60);
+    st.wMilliseconds = WORD(nMs % 1000);
+    return st;
+}
+
+TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
+{
+    CBlockObj* pHigh = Block(BT_HIGH, 60, 200);
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 200, 200));
+    pTimer->m_nPinSource[0] = pHigh->m_nNumber;
+    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
+    StartSimulation();
+    const auto outputAt = [&](int nMs) {
+        CSimContext sim = V().MakeSimContext();
+        sim.stScan = sim.stNow = ClockAt(nMs);
+        ScanDocument(Doc(), sim);
+        return pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT];
+    };
+    EXPECT_EQ(outputAt(0), 0);
+    EXPECT_EQ(outputAt(500), 0);
+    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    ASSERT_NE(pSheet, nullptr);
+    Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
+    EXPECT_EQ(outputAt(800), 0);
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(outputAt(1500), 0) << "past the old second, short of the new two";
+    EXPECT_EQ(outputAt(2100), 1);
+}
+
+}  // namespace
