@@ -1082,3 +1082,25 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
+{
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
+    StartSimulation();
+    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    ASSERT_NE(pSheet, nullptr);
+    CString strExpected;
+    CSimContext sim = V().MakeSimContext();
+    pTimer->FormatTime(&sim, strExpected);
+    ASSERT_FALSE(strExpected.IsEmpty());
+    CWeeklyCams1* pCam = Cam(*pSheet, 1);
+    ASSERT_NE(pCam, nullptr);
+    EXPECT_TRUE(pCam->HasCurrentValueBox());
+    pSheet->RefreshValue(*pTimer, sim);
+    EXPECT_EQ(pCam->GetCurrentValueText(), strExpected);
+    EXPECT_FALSE(pSheet->m_pMainPage->HasCurrentValueBox()) << "the general page shows none";
+}
+
+}  // namespace
