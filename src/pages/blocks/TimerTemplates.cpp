@@ -9,6 +9,8 @@
 #include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/Static.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr DWORD kPageStyle = WS_CHILD | DS_SETFONT;
@@ -72,8 +74,8 @@ void AddTimeRow(DialogTemplate& t, const TimeRowIds& ids, LPCTSTR lpszCaption, i
     SpinEdit(t, ids.nHigh, ids.nHighSpin, 14, y + 14);
     Label(t, _T(":"), CRect(50, y + 16, 54, y + 26), ids.nColon);
     SpinEdit(t, ids.nLow, ids.nLowSpin, 56, y + 14);
-    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(96, y + 14, 176, y + 74));
-    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(182, y + 13, 232, y + 27), _T("Reference"));
+    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(96, y + 14, 186, y + 74));
+    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(190, y + 13, 236, y + 27), _T("Reference"));
 }
 
 constexpr TimeRowIds kTime1 = {IDC_TIME1_GROUP, IDC_TIME1_HIGH, IDC_TIME1_HIGH_SPIN, IDC_TIME1_COLON, IDC_TIME1_LOW,
@@ -114,8 +116,8 @@ void AddWarningRow(DialogTemplate& t, const TimeRowIds& ids, UINT nUnitLabel, LP
     SpinEdit(t, ids.nHigh, ids.nHighSpin, 14, y + 14);
     Label(t, _T(":"), CRect(50, y + 16, 54, y + 26), ids.nColon);
     SpinEdit(t, ids.nLow, ids.nLowSpin, 56, y + 14);
-    Label(t, _T(""), CRect(96, y + 16, 176, y + 26), nUnitLabel);
-    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(182, y + 13, 232, y + 27), _T("Reference"));
+    Label(t, _T(""), CRect(96, y + 16, 186, y + 26), nUnitLabel);
+    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(190, y + 13, 236, y + 27), _T("Reference"));
 }
 
 constexpr TimeRowIds kSwitchOff = {IDC_SW_T_GROUP, IDC_TIME2_HIGH, IDC_TIME2_HIGH_SPIN, IDC_SW_T_COLON, IDC_TIME2_LOW,
@@ -188,8 +190,8 @@ void AddDate(DialogTemplate& t, UINT nGroup, LPCTSTR lpszCaption, UINT nMonth, U
     SpinEdit(t, nMonth, nMonthSpin, 14, y + 14, 20);
     Label(t, _T(":"), CRect(46, y + 16, 50, y + 26), nColon);
     SpinEdit(t, nDay, nDaySpin, 52, y + 14, 20);
-    Add(t, nCalendar, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(86, y + 13, 102, y + 27), _T("..."));
-    Label(t, _T("Month.Day"), CRect(106, y + 16, 146, y + 26), nLabel);
+    Add(t, nCalendar, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(84, y + 13, 96, y + 27), _T("..."));
+    Label(t, _T("Month.Day"), CRect(100, y + 16, 148, y + 26), nLabel);
 }
 
 void AddYear(DialogTemplate& t, UINT nGroup, LPCTSTR lpszCaption, UINT nYear, UINT nSpin, UINT nLabel, int y)
@@ -276,18 +278,26 @@ DialogTemplate HoursCounter()
     return t;
 }
 
+// Group boxes go last, so that each frame stays below the controls it surrounds.
+void Register(DialogTemplate t)
+{
+    std::stable_partition(t.items.begin(), t.items.end(),
+                          [](const DialogItemTemplate& item) { return (item.dwStyle & 0xF) != BS_GROUPBOX || item.strClass != WC_BUTTON; });
+    AfxRegisterDialogTemplate(std::move(t));
+}
+
 }  // namespace
 
 void RegisterTimerTemplates()
 {
-    AfxRegisterDialogTemplate(SpecialFunPar());
-    AfxRegisterDialogTemplate(SpecialFunPar2());
-    AfxRegisterDialogTemplate(WeeklyGeneral());
-    AfxRegisterDialogTemplate(WeeklyCams());
-    AfxRegisterDialogTemplate(YearlyTimer());
-    AfxRegisterDialogTemplate(SwitchPage(IDD_SPECIAL_PAR3, false));
-    AfxRegisterDialogTemplate(SwitchPage(IDD_SPECIAL_PAR4, true));
-    AfxRegisterDialogTemplate(Avgval());
-    AfxRegisterDialogTemplate(HoursCounter());
-    AfxRegisterDialogTemplate(ThresholdTrigger());
+    Register(SpecialFunPar());
+    Register(SpecialFunPar2());
+    Register(WeeklyGeneral());
+    Register(WeeklyCams());
+    Register(YearlyTimer());
+    Register(SwitchPage(IDD_SPECIAL_PAR3, false));
+    Register(SwitchPage(IDD_SPECIAL_PAR4, true));
+    Register(Avgval());
+    Register(HoursCounter());
+    Register(ThresholdTrigger());
 }
