@@ -14,6 +14,7 @@
 #include "document/SimScan.h"
 #include "pages/blocks/AVGVAL.h"
 #include "pages/blocks/HoursCounter.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/blocks/SpecialFunPar2.h"
 #include "pages/blocks/SpecialPar3.h"
 #include "pages/blocks/TimerPageIds.h"
@@ -25,6 +26,7 @@
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/TimeValueRow.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Edit.h"
 
 #include <map>
@@ -1101,6 +1103,48 @@ TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
     pSheet->RefreshValue(*pTimer, sim);
     EXPECT_EQ(pCam->GetCurrentValueText(), strExpected);
     EXPECT_FALSE(pSheet->m_pMainPage->HasCurrentValueBox()) << "the general page shows none";
+}
+
+}  // namespace
+
+namespace {
+
+// ---- range tips ----
+
+class RangeTips : public TimerPages {
+protected:
+    // The text the page's tip shows after the mouse rested on the control.
+    CString TipOver(CRangeTipPage& page, int nID)
+    {
+        CWnd& control = *page.GetDlgItem(nID);
+        CRect rect;
+        control.GetClientRect(rect);
+        const CPoint ptClient = rect.CenterPoint();
+        CPoint ptScreen = ptClient;
+        control.ClientToScreen(&ptScreen);
+        SetCursorPos(ptScreen.x, ptScreen.y);
+        MSG msg = {&control, WM_MOUSEMOVE, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, ptScreen};
+        page.PreTranslateMessage(&msg);
+        for (int i = 0; i < 8; ++i) {
+            m_clock.Advance(100);
+            m_app->PumpPending();
+        }
+        return page.GetTips().IsTipShown() ? page.GetTips().GetShownText() : CString();
+    }
+};
+
+TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
+{
+    CBlockObj* pTimer = Block(BT_DPR);
+    StartSimulation();
+    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    ASSERT_NE(pSheet, nullptr);
+    auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
+    ASSERT_NE(pPage, nullptr);
+    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_HIGH), CString(_T("Number between 0 and 99")));
+    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
+    Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
+    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
 }
 
 }  // namespace

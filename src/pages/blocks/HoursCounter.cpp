@@ -11,7 +11,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CHoursCounter, CBlockPage)
+IMPLEMENT_DYNAMIC(CHoursCounter, CRangeTipPage)
 
 namespace {
 
@@ -92,7 +92,7 @@ void ApplyHoursCounterRecord(const SheetApplyRecord& record, CBlockObj& block)
     }
 }
 
-CHoursCounter::CHoursCounter(int nType) : CBlockPage(IDD_HOURS_COUNTER, nType), m_interval(kIntervalIds)
+CHoursCounter::CHoursCounter(int nType) : CRangeTipPage(IDD_HOURS_COUNTER, nType), m_interval(kIntervalIds)
 {
     m_interval.m_nBase = TIME_BASE_HOURS;
     m_interval.m_nHighMax = kMaxIntervalHours;
@@ -101,7 +101,7 @@ CHoursCounter::CHoursCounter(int nType) : CBlockPage(IDD_HOURS_COUNTER, nType), 
 
 BOOL CHoursCounter::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     const BOOL bNewer = !m_pDocument || m_pDocument->IsNewGenerationDoc();
     m_interval.Create(*this, m_pDocument, m_nBlockNumber, bNewer);
     SetSpinRange(*this, IDC_HC_OT_HOURS_SPIN, 0, kMaxOperatingHours);
@@ -116,6 +116,9 @@ BOOL CHoursCounter::OnInitDialog()
     }
     GetDlgItem(IDC_RETENTIVE)->EnableWindow(FALSE);
     ShowUnit();
+    SetTimeTips(m_interval, TIME_BASE_HOURS);
+    SetRangeTip(IDC_HC_OT_HOURS, 0, kMaxOperatingHours);
+    SetRangeTip(IDC_HC_OT_MINUTES, 0, kLastMinute);
     return TRUE;
 }
 
@@ -131,7 +134,7 @@ void CHoursCounter::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_RETENTIVE, m_bRetentive);
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     m_interval.Exchange(pDX);
     DDV_MinMaxInt(pDX, m_interval.m_nLow, 0, kLastMinute);
     DDX_Text(pDX, IDC_HC_OT_HOURS, m_nOTHours);
@@ -155,11 +158,11 @@ BOOL CHoursCounter::OnCommand(WPARAM wParam, LPARAM lParam)
     if ((nID == IDC_HC_OT_HOURS && nCode == EN_CHANGE) ||
         (nCode == BN_CLICKED && (nID == IDC_HC_OUTPUT_NOT_ZERO || nID == IDC_PROTECTION)))
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }
 
 void CHoursCounter::OnOK()
 {
     m_interval.Normalise();
-    CBlockPage::OnOK();
+    CRangeTipPage::OnOK();
 }

@@ -4,12 +4,12 @@
 // controllers count whole hours without references.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
 struct SheetApplyRecord;
 
-class CHoursCounter : public CBlockPage {
+class CHoursCounter : public CRangeTipPage {
     DECLARE_DYNAMIC(CHoursCounter)
 
 public:

@@ -8,7 +8,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CSpecialFunPar, CBlockPage)
+IMPLEMENT_DYNAMIC(CSpecialFunPar, CRangeTipPage)
 
 namespace {
 
@@ -26,11 +26,11 @@ constexpr GroupCaption kCaptions[] = {
 
 }  // namespace
 
-CSpecialFunPar::CSpecialFunPar(int nType) : CBlockPage(IDD_SPECIAL_FUN_PAR, nType), m_time(kTimeIds) {}
+CSpecialFunPar::CSpecialFunPar(int nType) : CRangeTipPage(IDD_SPECIAL_FUN_PAR, nType), m_time(kTimeIds) {}
 
 BOOL CSpecialFunPar::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     for (const GroupCaption& caption : kCaptions) {
         if (caption.nType != m_nType)
             continue;
@@ -42,12 +42,13 @@ BOOL CSpecialFunPar::OnInitDialog()
     // Only the wiping relay of the older controllers has no reference.
     const BOOL bOlder = m_pDocument && !m_pDocument->IsNewGenerationDoc();
     m_time.Create(*this, m_pDocument, m_nBlockNumber, !(bOlder && m_nType == BT_CPG));
+    SetTimeTips(m_time, m_time.ShownBase(*this));
     return TRUE;
 }
 
 void CSpecialFunPar::DoDataExchange(CDataExchange* pDX)
 {
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_RETENTIVE, m_bRetentive);
     m_time.Exchange(pDX);
@@ -58,16 +59,17 @@ BOOL CSpecialFunPar::OnCommand(WPARAM wParam, LPARAM lParam)
     const int nID = LOWORD(DWORD(wParam));
     const int nCode = HIWORD(DWORD(wParam));
     if (m_time.OnCommand(*this, nID, nCode, m_time.ShownBase(*this)) != CTimeValueRow::Notice::None) {
+        SetTimeTips(m_time, m_time.ShownBase(*this));
         SetModified(TRUE);
         return TRUE;
     }
     if ((nID == IDC_PROTECTION || nID == IDC_RETENTIVE) && nCode == BN_CLICKED)
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }
 
 void CSpecialFunPar::OnOK()
 {
     m_time.Normalise();
-    CBlockPage::OnOK();
+    CRangeTipPage::OnOK();
 }

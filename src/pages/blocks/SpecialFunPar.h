@@ -2,10 +2,10 @@
 // wiping relay): the time as a constant or a reference, Retentivity and Protection Active.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
-class CSpecialFunPar : public CBlockPage {
+class CSpecialFunPar : public CRangeTipPage {
     DECLARE_DYNAMIC(CSpecialFunPar)
 
 public:

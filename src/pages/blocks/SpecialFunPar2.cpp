@@ -9,7 +9,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CSpecialFunPar2, CBlockPage)
+IMPLEMENT_DYNAMIC(CSpecialFunPar2, CRangeTipPage)
 
 namespace {
 
@@ -61,18 +61,20 @@ void MoveTo(CWnd& page, int nID, CPoint pt)
 }  // namespace
 
 CSpecialFunPar2::CSpecialFunPar2(int nType)
-    : CBlockPage(IDD_SPECIAL_FUN_PAR2, nType), m_time1(kTime1Ids), m_time2(kTime2Ids)
+    : CRangeTipPage(IDD_SPECIAL_FUN_PAR2, nType), m_time1(kTime1Ids), m_time2(kTime2Ids)
 {
 }
 
 BOOL CSpecialFunPar2::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     ArrangeForType();
     // The older controllers take no references: both times are constants.
     const BOOL bOffers = !m_pDocument || m_pDocument->IsNewGenerationDoc();
     m_time1.Create(*this, m_pDocument, m_nBlockNumber, bOffers);
     m_time2.Create(*this, m_pDocument, m_nBlockNumber, bOffers);
+    SetTimeTips(m_time1, m_time1.ShownBase(*this));
+    SetTimeTips(m_time2, m_time2.ShownBase(*this));
     return TRUE;
 }
 
@@ -101,7 +103,7 @@ void CSpecialFunPar2::ArrangeForType()
 
 void CSpecialFunPar2::DoDataExchange(CDataExchange* pDX)
 {
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     if (m_nType != BT_RG)
         DDX_Check(pDX, IDC_RETENTIVE, m_bRetentive);
@@ -122,13 +124,14 @@ BOOL CSpecialFunPar2::OnCommand(WPARAM wParam, LPARAM lParam)
             continue;
         if (notice == CTimeValueRow::Notice::ReferenceOff)
             GiveUpInRunningBlock(*pRow, *pSlot);
+        SetTimeTips(*pRow, pRow->ShownBase(*this));
         SetModified(TRUE);
         return TRUE;
     }
     if (((nID == IDC_PROTECTION || nID == IDC_RETENTIVE) && nCode == BN_CLICKED) ||
         (nID == IDC_PULSE_CYCLES && nCode == CBN_SELCHANGE))
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }
 
 void CSpecialFunPar2::GiveUpInRunningBlock(const CTimeValueRow& row, const TimeSlot& slot)
@@ -142,5 +145,5 @@ void CSpecialFunPar2::OnOK()
 {
     m_time1.Normalise();
     m_time2.Normalise();
-    CBlockPage::OnOK();
+    CRangeTipPage::OnOK();
 }

@@ -4,10 +4,10 @@
 // triggered wiping relay's number of pulse cycles.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
-class CSpecialFunPar2 : public CBlockPage {
+class CSpecialFunPar2 : public CRangeTipPage {
     DECLARE_DYNAMIC(CSpecialFunPar2)
 
 public:

@@ -9,7 +9,7 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CSpecialPar3, CBlockPage)
+IMPLEMENT_DYNAMIC(CSpecialPar3, CRangeTipPage)
 IMPLEMENT_DYNAMIC(CSpecialPar4, CSpecialPar3)
 
 namespace {
@@ -68,7 +68,7 @@ void MarkStandardWarning(CVetlaDoc&, CBlockObj* pBlock, BOOL)
 CSpecialPar3::CSpecialPar3(int nType) : CSpecialPar3(IDD_SPECIAL_PAR3, nType) {}
 
 CSpecialPar3::CSpecialPar3(UINT nIDTemplate, int nType)
-    : CBlockPage(nIDTemplate, nType), m_off(kOffIds), m_warn(kWarnIds), m_period(kPeriodIds)
+    : CRangeTipPage(nIDTemplate, nType), m_off(kOffIds), m_warn(kWarnIds), m_period(kPeriodIds)
 {
 }
 
@@ -79,12 +79,13 @@ std::vector<CSpecialPar3::Row> CSpecialPar3::Rows()
 
 BOOL CSpecialPar3::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     const BOOL bOffers = !m_pDocument || m_pDocument->IsNewGenerationDoc();
     for (const Row& row : Rows())
         row.pRow->Create(*this, m_pDocument, m_nBlockNumber, bOffers);
     ApplyStandardState();
     ShowUnitLabels();
+    SetTips();
     return TRUE;
 }
 
@@ -93,12 +94,20 @@ void CSpecialPar3::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_SW_STANDARD, m_bStandard);
     DDX_Check(pDX, IDC_RETENTIVE, m_bRetentive);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     for (const Row& row : Rows())
         row.pRow->Exchange(pDX);
 }
 
 int CSpecialPar3::GoverningBase() { return m_off.ShownBase(*this); }
+
+void CSpecialPar3::SetTips()
+{
+    for (const Row& row : Rows()) {
+        const bool bOwnBase = row.pSlot->base.nIndex >= 0 && row.pRow != &m_off;
+        SetTimeTips(*row.pRow, bOwnBase ? row.pRow->ShownBase(*this) : GoverningBase());
+    }
+}
 
 void CSpecialPar3::ShowUnitLabels()
 {
@@ -166,6 +175,7 @@ BOOL CSpecialPar3::OnCommand(WPARAM wParam, LPARAM lParam)
         const bool bGoverning = &r == &m_off && (notice != CTimeValueRow::Notice::Changed || r.m_nBase != nOldBase ||
                                                  r.m_nRefUnit != nOldUnit);
         if (bGoverning || notice != CTimeValueRow::Notice::Changed) {
+            SetTips();
             ShowUnitLabels();
             ClampLowParts();
             if (RedoesStandardOnChange() && m_bStandard)
@@ -176,14 +186,14 @@ BOOL CSpecialPar3::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if ((nID == IDC_PROTECTION || nID == IDC_RETENTIVE) && nCode == BN_CLICKED)
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }
 
 void CSpecialPar3::OnOK()
 {
     for (const Row& row : Rows())
         row.pRow->Normalise();
-    CBlockPage::OnOK();
+    CRangeTipPage::OnOK();
 }
 
 // ---- the multi-function switch ----

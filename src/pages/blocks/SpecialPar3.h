@@ -4,7 +4,7 @@
 // base, or in T's reference unit while T is referenced (the governing base).
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
 class CVetlaDoc;
@@ -27,7 +27,7 @@ extern const TimeSlot WARN_PERIOD_SLOT;
 // the block's standard flag.
 void MarkStandardWarning(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);
 
-class CSpecialPar3 : public CBlockPage {
+class CSpecialPar3 : public CRangeTipPage {
     DECLARE_DYNAMIC(CSpecialPar3)
 
 public:
@@ -62,6 +62,7 @@ protected:
 private:
     // T's shown base, or its reference unit while it is referenced.
     int GoverningBase();
+    void SetTips();
     // The standard-values check: gives up the pre-warning's references, sets the standard
     // values and greys them; cleared, frees them.
     void ApplyStandardState();

@@ -10,7 +10,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CThresholdTrigger, CBlockPage)
+IMPLEMENT_DYNAMIC(CThresholdTrigger, CRangeTipPage)
 
 namespace {
 
@@ -40,20 +40,23 @@ BOOL ThresholdTriggerValue(CBlockObj& block, const CSimContext&, CString& strTex
     return !strText.IsEmpty();
 }
 
-CThresholdTrigger::CThresholdTrigger(int nType) : CBlockPage(IDD_THRESHOLD_TRIGGER, nType), m_gate(kGateIds)
+CThresholdTrigger::CThresholdTrigger(int nType) : CRangeTipPage(IDD_THRESHOLD_TRIGGER, nType), m_gate(kGateIds)
 {
     m_gate.m_nHigh = 1;
 }
 
 BOOL CThresholdTrigger::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     for (int nSpin : {IDC_TT_ON_SPIN, IDC_TT_OFF_SPIN})
         SetSpinRange(*this, nSpin, 0, kMaxThreshold);
     for (int nEdit : {IDC_TT_ON, IDC_TT_OFF})
         static_cast<CEdit*>(GetDlgItem(nEdit))->SetLimitText(kThresholdChars);
     m_gate.Create(*this, m_pDocument, m_nBlockNumber, !m_pDocument || m_pDocument->IsNewGenerationDoc());
     ShowUnit();
+    for (int nEdit : {IDC_TT_ON, IDC_TT_OFF})
+        SetRangeTip(nEdit, 0, kMaxThreshold);
+    SetTimeTips(m_gate, TIME_BASE_SECONDS);
     return TRUE;
 }
 
@@ -70,7 +73,7 @@ void CThresholdTrigger::ShowUnit()
 
 void CThresholdTrigger::DoDataExchange(CDataExchange* pDX)
 {
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_TT_OFF, m_nOffThreshold);
     DDV_MinMaxInt(pDX, m_nOffThreshold, 0, kMaxThreshold);
     DDX_Text(pDX, IDC_TT_ON, m_nOnThreshold);
@@ -93,11 +96,11 @@ BOOL CThresholdTrigger::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (((nID == IDC_TT_ON || nID == IDC_TT_OFF) && nCode == EN_CHANGE) || (nID == IDC_PROTECTION && nCode == BN_CLICKED))
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }
 
 void CThresholdTrigger::OnOK()
 {
     m_gate.Normalise();
-    CBlockPage::OnOK();
+    CRangeTipPage::OnOK();
 }

@@ -3,10 +3,10 @@
 // block's value in milliseconds; Protection Active.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
-class CThresholdTrigger : public CBlockPage {
+class CThresholdTrigger : public CRangeTipPage {
     DECLARE_DYNAMIC(CThresholdTrigger)
 
 public:

@@ -10,7 +10,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CWeeklyCams1, CBlockPage)
+IMPLEMENT_DYNAMIC(CWeeklyCams1, CRangeTipPage)
 
 namespace {
 
@@ -32,7 +32,7 @@ constexpr TextKey kChineseTexts[] = {{IDC_WEEKDAY_GROUP, 159}, {IDC_MONDAY, 160}
 
 }  // namespace
 
-CWeeklyCams1::CWeeklyCams1(int nType) : CBlockPage(IDD_WEEKLY_CAMS, nType) {}
+CWeeklyCams1::CWeeklyCams1(int nType) : CRangeTipPage(IDD_WEEKLY_CAMS, nType) {}
 
 BOOL CWeeklyCams1::SheetPulseOutput() const
 {
@@ -43,13 +43,17 @@ BOOL CWeeklyCams1::SheetPulseOutput() const
 
 BOOL CWeeklyCams1::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     const std::pair<int, int> spins[] = {{IDC_CAM_ON_HOUR_SPIN, kLastHour}, {IDC_CAM_OFF_HOUR_SPIN, kLastHour},
                                          {IDC_CAM_ON_MINUTE_SPIN, kLastMinute}, {IDC_CAM_OFF_MINUTE_SPIN, kLastMinute}};
     for (const auto& [nSpin, nMax] : spins)
         SetSpinRange(*this, nSpin, 0, nMax);
     for (int nEdit : {IDC_CAM_ON_HOUR, IDC_CAM_ON_MINUTE, IDC_CAM_OFF_HOUR, IDC_CAM_OFF_MINUTE})
         static_cast<CEdit*>(GetDlgItem(nEdit))->SetLimitText(kTimeChars);
+    for (int nEdit : {IDC_CAM_ON_HOUR, IDC_CAM_OFF_HOUR})
+        SetRangeTip(nEdit, 0, kLastHour);
+    for (int nEdit : {IDC_CAM_ON_MINUTE, IDC_CAM_OFF_MINUTE})
+        SetRangeTip(nEdit, 0, kLastMinute);
     // In this order: an off time in use stays editable under pulse output, only its check greys.
     if (!m_pDocument || m_pDocument->IsNewGenerationDoc())
         EnableOffTime(!SheetPulseOutput());
@@ -67,7 +71,7 @@ BOOL CWeeklyCams1::OnInitDialog()
 
 void CWeeklyCams1::DoDataExchange(CDataExchange* pDX)
 {
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     for (int nDay = 0; nDay < WEEK_DAYS; ++nDay)
         DDX_Check(pDX, DayCheck(nDay), m_bDays[nDay]);
     DDX_Text(pDX, IDC_CAM_ON_HOUR, m_nOnHour);
@@ -118,7 +122,7 @@ BOOL CWeeklyCams1::OnCommand(WPARAM wParam, LPARAM lParam)
         EnableTime(IDC_CAM_OFF_HOUR, IDC_CAM_OFF_HOUR_SPIN, IDC_CAM_OFF_MINUTE, IDC_CAM_OFF_MINUTE_SPIN, !m_bOffDisabled);
     } else if (!((bHour || bMinute) && nCode == EN_CHANGE) &&
                !(nCode == BN_CLICKED && nID >= IDC_MONDAY && nID < IDC_MONDAY + WEEK_DAYS)) {
-        return CBlockPage::OnCommand(wParam, lParam);
+        return CRangeTipPage::OnCommand(wParam, lParam);
     }
     SetModified(TRUE);
     return TRUE;
@@ -132,5 +136,5 @@ BOOL CWeeklyCams1::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
         *pResult = 0;
         return TRUE;
     }
-    return CBlockPage::OnWndMsg(message, wParam, lParam, pResult);
+    return CRangeTipPage::OnWndMsg(message, wParam, lParam, pResult);
 }

@@ -3,11 +3,11 @@
 // it, following the pulse-output flag of its own sheet's general page.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 
 constexpr int WEEK_DAYS = 7;
 
-class CWeeklyCams1 : public CBlockPage {
+class CWeeklyCams1 : public CRangeTipPage {
     DECLARE_DYNAMIC(CWeeklyCams1)
 
 public:

@@ -10,7 +10,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/Msg.h"
 
-IMPLEMENT_DYNAMIC(CYearlyTimer, CBlockPage)
+IMPLEMENT_DYNAMIC(CYearlyTimer, CRangeTipPage)
 
 namespace {
 
@@ -49,12 +49,20 @@ int LastDayOfMonth(int nMonth)
     }
 }
 
-CYearlyTimer::CYearlyTimer(int nType) : CBlockPage(IDD_YEARLY_TIMER, nType) {}
+CYearlyTimer::CYearlyTimer(int nType) : CRangeTipPage(IDD_YEARLY_TIMER, nType) {}
 
 BOOL CYearlyTimer::OnInitDialog()
 {
-    CBlockPage::OnInitDialog();
+    CRangeTipPage::OnInitDialog();
     SetupControls();
+    for (int nEdit : {IDC_YT_ON_MONTH, IDC_YT_OFF_MONTH})
+        SetRangeTip(nEdit, 1, 12);
+    for (int nEdit : {IDC_YT_ON_DAY, IDC_YT_OFF_DAY})
+        SetRangeTip(nEdit, 1, 31);
+    for (int nEdit : {IDC_YT_ON_YEAR, IDC_YT_OFF_YEAR})
+        SetRangeTip(nEdit, kFirstYear, kLastYear);
+    for (int nButton : {IDC_YT_ON_CALENDAR, IDC_YT_OFF_CALENDAR})
+        SetTip(nButton, _T("Calendar"));
     return TRUE;
 }
 
@@ -83,7 +91,7 @@ void CYearlyTimer::SetupControls()
 
 void CYearlyTimer::DoDataExchange(CDataExchange* pDX)
 {
-    CBlockPage::DoDataExchange(pDX);
+    CRangeTipPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_YT_ON_MONTH, m_nOnMonth);
     DDV_MinMaxInt(pDX, m_nOnMonth, 1, 12);
     DDX_Text(pDX, IDC_YT_ON_DAY, m_nOnDay);
@@ -168,5 +176,5 @@ BOOL CYearlyTimer::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (nCode == EN_CHANGE && nID != IDC_BLOCK_NAME)
         SetModified(TRUE);
-    return CBlockPage::OnCommand(wParam, lParam);
+    return CRangeTipPage::OnCommand(wParam, lParam);
 }

@@ -3,13 +3,13 @@
 // and Protection Active. The years, Yearly and Pulse Output are the newer controllers'.
 #pragma once
 
-#include "pages/sheet/BlockPage.h"
+#include "pages/blocks/RangeTipPage.h"
 
 // The largest day of a month that the date check allows (29 in February, whatever the year);
 // 31 for a month outside 1..12, which fails its own check first.
 int LastDayOfMonth(int nMonth);
 
-class CYearlyTimer : public CBlockPage {
+class CYearlyTimer : public CRangeTipPage {
     DECLARE_DYNAMIC(CYearlyTimer)
 
 public:
