@@ -581,6 +581,7 @@ TEST_F(TimerPages, AnOlderYearlyTimerHidesTheYearsButCarriesThem)
     Doc().m_wHardwareCode = kOlderHardware;
     CBlockObj* pTimer = Block(BT_YT);
     pTimer->m_nParam[YT_ON_YEAR_PARAM] = 2024;
+    pTimer->m_nParam[YT_OFF_YEAR_PARAM] = 0;  // never set by the older controllers
     pTimer->m_nParam[YT_PULSE_PARAM] = 1;
     std::vector<int> shown;
     OnModal(
@@ -592,6 +593,8 @@ TEST_F(TimerPages, AnOlderYearlyTimerHidesTheYearsButCarriesThem)
         IDOK);
     Properties(pTimer);
     EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(m_boxes.Boxes().empty()) << "a hidden year refuses nothing";
+    EXPECT_EQ(pTimer->m_nParam[YT_OFF_YEAR_PARAM], 0);
     EXPECT_EQ(pTimer->m_nParam[YT_ON_YEAR_PARAM], 2024);
     EXPECT_EQ(pTimer->m_nParam[YT_PULSE_PARAM], 1);
 }

@@ -104,10 +104,14 @@ void CYearlyTimer::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_PULSE_OUTPUT, m_bPulseOutput);
     DDX_Check(pDX, IDC_YT_YEARLY, m_bYearly);
+    // The older controllers' years are hidden: they travel as they are, for nobody could mend them.
+    const BOOL bNewer = !m_pDocument || m_pDocument->IsNewGenerationDoc();
     DDX_Text(pDX, IDC_YT_ON_YEAR, m_nOnYear);
-    DDV_MinMaxInt(pDX, m_nOnYear, kFirstYear, kLastYear);
+    if (bNewer)
+        DDV_MinMaxInt(pDX, m_nOnYear, kFirstYear, kLastYear);
     DDX_Text(pDX, IDC_YT_OFF_YEAR, m_nOffYear);
-    DDV_MinMaxInt(pDX, m_nOffYear, kFirstYear, kLastYear);
+    if (bNewer)
+        DDV_MinMaxInt(pDX, m_nOffYear, kFirstYear, kLastYear);
 }
 
 void CYearlyTimer::EnableControls(std::initializer_list<int> ids, BOOL bEnable)
