@@ -136,7 +136,9 @@ DialogTemplate SwitchPage(UINT nID, bool bLight)
     const int nLight = bLight ? 38 : 0;
     DialogTemplate t = Page(nID, _T("Parameter"), CSize(247, 218 + nLight));
     AddNameRow(t);
-    AddTimeRow(t, kSwitchOff, bLight ? _T("Off Delay Time (T)") : _T("Off-Delay"), 30);
+    TimeRowIds off = kSwitchOff;
+    off.nGroup = bLight ? IDC_SW_T_GROUP : IDC_SW_TL_GROUP;
+    AddTimeRow(t, off, bLight ? _T("Off Delay Time (T)") : _T("Off-Delay"), 30);
     if (bLight)
         AddTimeRow(t, kSwitchLight, _T("Permanent Light (TL)"), 68);
     Check(t, IDC_SW_STANDARD, _T("Use standard values for the pre-warning"), CRect(10, 70 + nLight, 230, 82 + nLight));

@@ -227,8 +227,8 @@ void CTimeValueRow::ClampShownLow(CDialog& page, int nBase) const
 {
     BOOL bNumber = FALSE;
     const int nLow = int(page.GetDlgItemInt(m_ids.nLow, &bNumber));
-    if (bNumber && nLow > MaxLowPart(nBase))
-        page.SetDlgItemInt(m_ids.nLow, UINT(MaxLowPart(nBase)));
+    if (bNumber && ClampLowPart(nLow, nBase) != nLow)
+        page.SetDlgItemInt(m_ids.nLow, UINT(ClampLowPart(nLow, nBase)));
 }
 
 CTimeValueRow::Notice CTimeValueRow::OnCommand(CDialog& page, int nID, int nCode, int nGoverningBase)
