@@ -109,8 +109,8 @@ void CTimeValueRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber,
     m_bUseRef = m_nRefBlock >= 0;
     m_bCanRef = pDoc && pDoc->CountReferenceBlocks(nOwnNumber) >= 1;
     if (m_ids.nUnitCombo)
-        m_pUnitCombo = MakeList(page, m_ids.nBase, m_ids.nUnitCombo, kUnitDropHeight, m_ids.nBase);
-    m_pBlockCombo = MakeList(page, m_ids.nHigh, m_ids.nBlockCombo, kBlockDropHeight, m_ids.nLowSpin);
+        m_pUnitCombo = MakeUnitList(page);
+    m_pBlockCombo = MakeList(page, m_ids.nHigh, m_ids.nLowSpin, m_ids.nBlockCombo, kBlockDropHeight);
     SetSpinRange(page, m_ids.nHighSpin, 0, m_nHighMax);
     SetSpinRange(page, m_ids.nLowSpin, 0, m_nLowSpinMax);
     if (auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(m_ids.nHigh)))
@@ -129,9 +129,25 @@ void CTimeValueRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber,
     Show(page);
 }
 
-CComboBox* CTimeValueRow::MakeList(CDialog& page, int nOverID, UINT nListID, int nDropHeight, int nRightID)
+// The unit list stands over the base list, a tenth of its width further right.
+CComboBox* CTimeValueRow::MakeUnitList(CDialog& page)
 {
-    CWnd* pOver = page.GetDlgItem(nOverID);
+    CComboBox* pCombo = MakeList(page, m_ids.nBase, m_ids.nBase, m_ids.nUnitCombo, kUnitDropHeight);
+    if (!pCombo)
+        return nullptr;
+    CRect rect;
+    pCombo->GetWindowRect(rect);
+    page.ScreenToClient(rect);
+    pCombo->MoveWindow(rect.left + rect.Width() / 10, rect.top, rect.Width() - rect.Width() / 10, rect.Height());
+    FillList(*pCombo, kUnitTexts);
+    pCombo->SetCurSel(m_nRefUnit);
+    return pCombo;
+}
+
+// A list over the controls from nLeftID to nRightID, after nLeftID in the tab order.
+CComboBox* CTimeValueRow::MakeList(CDialog& page, int nLeftID, int nRightID, UINT nListID, int nDropHeight)
+{
+    CWnd* pOver = page.GetDlgItem(nLeftID);
     CWnd* pRight = page.GetDlgItem(nRightID);
     if (!pOver || !pRight)
         return nullptr;
@@ -141,10 +157,7 @@ CComboBox* CTimeValueRow::MakeList(CDialog& page, int nOverID, UINT nListID, int
     pRight->GetWindowRect(rcRight);
     page.ScreenToClient(rect);
     page.ScreenToClient(rcRight);
-    if (nOverID == nRightID)
-        rect.left += rect.Width() / 10;
-    else
-        rect.right = rcRight.right;
+    rect.right = rcRight.right;
     rect.bottom = rect.top + nDropHeight;
     auto* pCombo = new CComboBox;
     pCombo->SetAutoDelete(TRUE);
@@ -154,10 +167,6 @@ CComboBox* CTimeValueRow::MakeList(CDialog& page, int nOverID, UINT nListID, int
     }
     // In the tab order where the control it covers stands.
     pCombo->SetWindowPos(pOver, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (nOverID == nRightID) {
-        FillList(*pCombo, kUnitTexts);
-        pCombo->SetCurSel(m_nRefUnit);
-    }
     return pCombo;
 }
 

@@ -111,7 +111,8 @@ public:
     const TimeValueIds& Ids() const { return m_ids; }
 
 private:
-    CComboBox* MakeList(CDialog& page, int nOverID, UINT nListID, int nDropHeight, int nRightID);
+    CComboBox* MakeUnitList(CDialog& page);
+    CComboBox* MakeList(CDialog& page, int nLeftID, int nRightID, UINT nListID, int nDropHeight);
     void ToggleReference(CDialog& page);
     void SelectBlock();
 
