@@ -1151,3 +1151,28 @@ TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)
+{
+    Doc().m_wHardwareCode = kOlderHardware;
+    CBlockObj* pTimer = Block(BT_WT);
+    pTimer->m_nParam[WT_PULSE_PARAM] = 1;
+    static_cast<CBlockTime*>(pTimer)->m_bOffDisabled[0] = 0;
+    bool bPulseShown = true;
+    bool bOffFree = false;
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            bPulseShown = Shown(Main(sheet), IDC_PULSE_OUTPUT);
+            CWeeklyCams1* pCam = Cam(sheet, 0);
+            bOffFree = Enabled(*pCam, IDC_CAM_OFF_DISABLE) && Enabled(*pCam, IDC_CAM_OFF_HOUR);
+        },
+        IDOK);
+    Properties(pTimer);
+    EXPECT_FALSE(bPulseShown);
+    EXPECT_TRUE(bOffFree);
+    EXPECT_EQ(pTimer->m_nParam[WT_PULSE_PARAM], 1) << "the hidden word travels as it is";
+}
+
+}  // namespace
