@@ -162,16 +162,16 @@ DialogTemplate WeeklyGeneral()
 void AddCamTime(DialogTemplate& t, UINT nGroup, LPCTSTR lpszCaption, UINT nHour, UINT nHourSpin, UINT nColon,
                 UINT nMinute, UINT nMinuteSpin, UINT nDisable, int y)
 {
-    Group(t, nGroup, lpszCaption, CRect(100, y, 220, y + 34));
+    Group(t, nGroup, lpszCaption, CRect(100, y, 240, y + 34));
     SpinEdit(t, nHour, nHourSpin, 106, y + 14, 20);
     Label(t, _T(":"), CRect(138, y + 16, 142, y + 26), nColon);
     SpinEdit(t, nMinute, nMinuteSpin, 144, y + 14, 20);
-    Check(t, nDisable, _T("Disable"), CRect(178, y + 15, 216, y + 27));
+    Check(t, nDisable, _T("Disable"), CRect(180, y + 15, 236, y + 27));
 }
 
 DialogTemplate WeeklyCams()
 {
-    DialogTemplate t = Page(IDD_WEEKLY_CAMS, _T("Cams"), CSize(228, 130));
+    DialogTemplate t = Page(IDD_WEEKLY_CAMS, _T("Cams"), CSize(247, 130));
     Group(t, IDC_WEEKDAY_GROUP, _T("Weekday"), CRect(7, 7, 92, 124));
     LPCTSTR days[] = {_T("Monday"), _T("Tuesday"), _T("Wednesday"), _T("Thursday"),
                       _T("Friday"), _T("Saturday"), _T("Sunday")};
