@@ -237,12 +237,13 @@ BOOL CBlockRPR::Simulate(const CSimContext* pSim)
         EndStep();
         return TRUE;
     }
+    // A negative referenced time is not "no time": only the timing itself reads it as 0 ms.
     const double dOn =
-        m_pRefBlock[0] ? ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], TRUE)
+        m_pRefBlock[0] ? ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], FALSE)
                        : double(m_nParam[TIMER_ON_HIGH_PARAM]) + m_nParam[TIMER_ON_LOW_PARAM];
     const double dOff =
         m_pRefBlock[1]
-            ? ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], TRUE)
+            ? ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], FALSE)
             : double(m_nParamEx[TIMER_OFF_HIGH_PARAMEX]) + m_nParamEx[TIMER_OFF_LOW_PARAMEX];
     if (dOn == 0.0 && dOff == 0.0) {
         StartInterval(pSim);

@@ -82,8 +82,8 @@ CBlockUDC::CBlockUDC(int nType) : CBlockObj(nType, kUdcInputs)
     m_nParam[UDC_TX_NUMBER_PARAM] = 0;
     m_nParam[UDC_RX_NUMBER_PARAM] = 0;
     m_nParam[UDC_CYCLE_PARAM] = 1;
-    m_nParamEx[UDC_TX_END_CHAR_PARAMEX] = 0;
-    m_nParamEx[4] = 0;  // a word the UDC page does not edit
-    m_nParamEx[UDC_TX_KIND_PARAMEX] = 1;
-    m_nParamEx[UDC_RX_COUNT_PARAMEX] = 1;
+    m_nParamEx[UDC_PORT_PARAMEX] = 0;
+    m_nParamEx[UDC_RX_START_FLAG_PARAMEX] = 0;
+    m_nParamEx[UDC_RX_WORDS_PARAMEX] = 1;
+    m_nParamEx[UDC_TX_WORDS_PARAMEX] = 1;
 }

@@ -30,15 +30,31 @@ constexpr int PTO_PIN_PARAM = 8;
 
 constexpr int WORD2BIT_BIT_PARAM = 9;
 
-// The user-defined communication's cycle, and for each direction the number of the first data
-// word, the data kind, the word count and the start and end characters with their flags.
+// The user-defined communication's cycle and port, and for each direction (TX send, RX
+// receive) the start and end characters with their flags, the data area (kind), the number of the
+// first data word and the word count. The program image sends the port in the block's constant
+// word and pairs each direction's first word with its count.
 constexpr int UDC_CYCLE_PARAM = 10;
+constexpr int UDC_PORT_PARAMEX = 2;
 constexpr int UDC_TX_START_FLAG_PARAM = 4;
+constexpr int UDC_TX_END_FLAG_PARAM = 2;
+constexpr int UDC_TX_START_CHARACTER_PARAM = 9;
+constexpr int UDC_TX_END_CHARACTER_PARAMEX = 1;
+constexpr int UDC_TX_AREA_PARAMEX = 6;
 constexpr int UDC_TX_NUMBER_PARAM = 5;
-constexpr int UDC_TX_END_CHAR_PARAMEX = 2;
-constexpr int UDC_TX_KIND_PARAMEX = 7;
+constexpr int UDC_TX_WORDS_PARAMEX = 8;
+constexpr int UDC_RX_START_FLAG_PARAMEX = 4;
+constexpr int UDC_RX_END_FLAG_PARAM = 3;
+constexpr int UDC_RX_START_CHARACTER_PARAM = 8;
+constexpr int UDC_RX_END_CHARACTER_PARAMEX = 0;
+constexpr int UDC_RX_AREA_PARAMEX = 5;
 constexpr int UDC_RX_NUMBER_PARAM = 6;
-constexpr int UDC_RX_COUNT_PARAMEX = 8;
+constexpr int UDC_RX_WORDS_PARAMEX = 7;
+
+// The memory block's source: the index of its line in the page's block list (the block itself
+// is m_pRefBlock[0]) and the index of the value within that block.
+constexpr int MEM_BLOCK_INDEX_PARAM = 9;
+constexpr int MEM_VALUE_INDEX_PARAM = 8;
 
 // The CRC's data source (0: the analog flags, the only one simulated), first index and count.
 constexpr int CRC16_SOURCE_PARAM = 8;

@@ -80,11 +80,12 @@ BOOL CBlockAPG::Simulate(const CSimContext* pSim)
         nPhase = 0;
         SetState(pSim, 0);
     } else if (nEnabled && nEn == 1) {
+        // A negative referenced time is a time, which the timing reads as 0 ms.
         const bool bNoTimes =
             m_nParam[TIMER_ON_LOW_PARAM] == 0 && m_nParam[TIMER_ON_HIGH_PARAM] == 0 &&
             m_nParamEx[TIMER_OFF_LOW_PARAMEX] == 0 && m_nParamEx[TIMER_OFF_HIGH_PARAMEX] == 0 &&
-            ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], TRUE) == 0.0 &&
-            ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], TRUE) == 0.0;
+            ReferencedMs(0, m_nParam[TIMER_ON_REF_UNIT_PARAM], FALSE) == 0.0 &&
+            ReferencedMs(1, m_nParam[TIMER_OFF_REF_UNIT_PARAM], FALSE) == 0.0;
         if (bNoTimes) {
             StartInterval(pSim);
             SetState(pSim, Not(nInv));

@@ -12,6 +12,8 @@
 constexpr int INPUT_SIM_MODE_PARAMEX = 12;
 constexpr int INPUT_SIM_START_AUX = 0;
 constexpr int INPUT_SIM_VALUE_AUX = 1;
+// The "Automatic Range Of Values" flag of the simulated input (1 by default).
+constexpr int INPUT_SIM_AUTO_RANGE_PARAMEX = 13;
 
 // The simulated-input modes.
 constexpr int SIM_INPUT_SWITCH = 0;

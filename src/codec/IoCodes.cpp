@@ -42,6 +42,13 @@ const IoClass* FindIoClassByCode(int nClass)
     return it == std::end(kClasses) ? nullptr : it;
 }
 
+const IoClass* FindIoClassOfNumber(int nNumber)
+{
+    const auto* it = std::ranges::find_if(
+        kClasses, [nNumber](const IoClass& c) { return nNumber >= c.nBase && nNumber < c.nBase + c.nSpan; });
+    return it == std::end(kClasses) ? nullptr : it;
+}
+
 WORD IoSourceCode(int nType, int nIndex)
 {
     const IoClass* pClass = FindIoClass(nType);

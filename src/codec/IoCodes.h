@@ -25,6 +25,9 @@ const IoClass* FindIoClass(int nType);
 // The row of a class nibble; null for class 7 and the classes above 11.
 const IoClass* FindIoClassByCode(int nClass);
 
+// The row of the I/O class whose number space holds nNumber; null for any other number.
+const IoClass* FindIoClassOfNumber(int nNumber);
+
 // The source code of point nIndex of an I/O type as the index maps give it:
 // (index AND 0xFF) x 256 + class x 16 + (index >> 8); 0xFFFF for the open connector, an unknown
 // type or an index outside the class.

@@ -8,3 +8,10 @@
 BYTE UnicodeToLcd(TCHAR ch);
 // The character of an LCD code, 0 for a code without a character.
 TCHAR LcdToUnicode(BYTE byCode);
+
+// The symbols the newer controllers' message texts keep as LCD codes 0x0E to 0x17 (euro,
+// degrees Fahrenheit and Celsius, arrows, plus-minus, double bar, block): the code of a
+// character, -1 for a character that is no such symbol, and the character of a code, 0 for a
+// code that is none.
+int LcdSymbolCode(TCHAR ch);
+TCHAR LcdSymbolChar(int nCode);

@@ -20,22 +20,23 @@
 
 namespace {
 
-constexpr BYTE kAttrBlockParameter = 2;
+constexpr BYTE kAttrBlockParameter = TEXT_MARK_BLOCK_PARAMETER;
 // The message-text block's own parameters: entries 0-3 of its parameter list.
-constexpr BYTE kAttrOwnParameter = 3;
-constexpr int kOwnParameters = 4;
-constexpr BYTE kAttrAnalogValue = 7;
-constexpr BYTE kAttrStateName = 8;
+constexpr BYTE kAttrOwnParameter = TEXT_MARK_OWN_PARAMETER;
+constexpr int kOwnParameters = TEXT_OWN_PARAMETERS;
+constexpr BYTE kAttrAnalogValue = TEXT_MARK_ANALOG_VALUE;
+constexpr BYTE kAttrStateName = TEXT_MARK_STATE_NAME;
 // An analog input's or flag's value names the point by its number plus this bias.
-constexpr int kAnalogValueBias = 0x7060;
+constexpr int kAnalogValueBias = TEXT_ANALOG_VALUE_BIAS;
 // The lead bytes of the drawn elements: the graphics (bar graph, scope, pointer, graph) and
 // the time field.
-constexpr BYTE kLeadGraphic = 0xDD;
-constexpr BYTE kLeadTimeField = 0xA9;
-constexpr int kLabelChars = WIDGET_NAME_ROWS * WIDGET_NAME_COLUMNS;
-constexpr int kDrawnRecordBytes = 8;
+constexpr BYTE kLeadGraphic = TEXT_LEAD_GRAPHIC;
+constexpr BYTE kLeadTimeField = TEXT_LEAD_TIME_FIELD;
+constexpr int kLabelChars = TEXT_LABEL_CHARS;
+static_assert(kLabelChars == WIDGET_NAME_ROWS * WIDGET_NAME_COLUMNS);
+constexpr int kDrawnRecordBytes = TEXT_DRAWN_RECORD_BYTES;
 // The function block and the value a drawn element shows when it names none (a graph).
-constexpr WORD kNoOperand = 0xFFFF;
+constexpr WORD kNoOperand = TEXT_NO_OPERAND;
 
 // The state-name classes the controller reads back: inputs, shift-register bits, outputs,
 // flags, function blocks and function keys.

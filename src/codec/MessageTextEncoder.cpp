@@ -16,13 +16,13 @@
 
 namespace {
 
-constexpr int kLineBytes = 16;
-constexpr int kOldLineChars = 12;
+constexpr int kLineBytes = OLD_TEXT_LINE_BYTES;
+constexpr int kOldLineChars = OLD_TEXT_LINE_CHARS;
 constexpr int kOldCharsAfterElement = kLineBytes - 7;
 // The LCD code of a blank cell.
-constexpr BYTE kLcdBlank = 0x5B;
+constexpr BYTE kLcdBlank = LCD_BLANK;
 // The element kind a line of the older layout is written as.
-constexpr int kLineText = 1;
+constexpr int kLineText = OLD_TEXT_LINE_TEXT;
 constexpr int kLineParameter = 2;
 
 const CWidget* FirstElement(const CObArray& line)
@@ -106,36 +106,20 @@ void EncodeOldText(EncodeContext& ctx, const CBlockMSGTEXT& text)
 // The newer layout of one text block.
 constexpr int kRowCells = TEXT_SCREEN_ROW_CELLS;
 constexpr int kTextCells = TEXT_SCREEN_TEXT_CELLS;
-constexpr int kScreenAttrBytes = 128;
-constexpr int kScreenCharsFirst = 256;
-constexpr int kScreenCharBytes = kTextCells * MSGTEXT_LINES * 2;
+constexpr int kScreenAttrBytes = TEXT_SCREEN_ATTR_BYTES;
+constexpr int kScreenCharsFirst = TEXT_SCREEN_CHARS_FIRST;
+constexpr int kScreenCharBytes = TEXT_SCREEN_CHAR_BYTES;
 // The label areas of the two screens from 640, their records of drawn elements from 1024.
-constexpr int kScreenLabelsFirst = 640;
-constexpr int kScreenLabelBytes = 192;
-constexpr int kScreenRecordsFirst = 1024;
-constexpr int kScreenRecordBytes = 128;
-constexpr BYTE kAttrSingle = 1;
-constexpr BYTE kAttrGbk = 0x61;
-constexpr BYTE kAttrBig5 = 0x51;
+constexpr int kScreenLabelsFirst = TEXT_SCREEN_LABELS_FIRST;
+constexpr int kScreenLabelBytes = TEXT_SCREEN_LABEL_BYTES;
+constexpr int kScreenRecordsFirst = TEXT_SCREEN_RECORDS_FIRST;
+constexpr int kScreenRecordBytes = TEXT_SCREEN_RECORD_BYTES;
+constexpr BYTE kAttrSingle = TEXT_ATTR_SINGLE;
+constexpr BYTE kAttrGbk = TEXT_ATTR_GBK;
+constexpr BYTE kAttrBig5 = TEXT_ATTR_BIG5;
 // The settings of a screen in its attribute rows: column 27 of row 1, column 28 of each row,
 // columns 29 and 30 of row 1; seven of the block's fourteen settings per screen.
-constexpr int kSettingsPerScreen = 7;
-
-struct SpecialChar {
-    TCHAR ch;
-    BYTE byCode;
-};
-
-constexpr SpecialChar kSpecialChars[] = {
-    {u'\u20AC', 0x0E}, {u'\u2109', 0x0F}, {u'\u25BA', 0x10}, {u'\u25C4', 0x11}, {u'\u25BC', 0x12},
-    {u'\u25B2', 0x13}, {u'\u00B1', 0x14}, {u'\u2103', 0x15}, {u'\u2551', 0x16}, {u'\u25A0', 0x17},
-};
-
-int SpecialCode(TCHAR ch)
-{
-    const auto* it = std::ranges::find(kSpecialChars, ch, &SpecialChar::ch);
-    return it == std::end(kSpecialChars) ? -1 : it->byCode;
-}
+constexpr int kSettingsPerScreen = TEXT_SCREEN_SETTINGS;
 
 void PutChar(const TextScreen& screen, int nRow, int nCol, BYTE byAttr, int nValue)
 {
@@ -149,7 +133,7 @@ void EncodeScreenRow(const TextScreen& screen, const CString* pRow, int nRow)
     for (int nCol = 0; nCol < kTextCells; ++nCol) {
         const CString& strCell = pRow[nCol + 1];
         const TCHAR ch = strCell.IsEmpty() ? u' ' : strCell[0];
-        const int nSpecial = SpecialCode(ch);
+        const int nSpecial = LcdSymbolCode(ch);
         if (!bDoubleByteSet || ch < 0x80 || nSpecial >= 0) {
             PutChar(screen, nRow, nCol, kAttrSingle, nSpecial >= 0 ? nSpecial : ch);
             continue;

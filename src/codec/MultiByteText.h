@@ -9,3 +9,5 @@ enum class MultiBytePage { Gbk936, Big5_950 };
 
 // The character as lead byte x 256 + trail byte; 0 when the page has no double-byte form of it.
 WORD ToDoubleByte(TCHAR ch, MultiBytePage page);
+// The character of a double-byte code (lead byte x 256 + trail byte); 0 when the page has none.
+TCHAR FromDoubleByte(WORD wCode, MultiBytePage page);

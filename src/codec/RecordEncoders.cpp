@@ -21,9 +21,15 @@
 
 namespace record {
 
-bool RefUsed(const CBlockObj& block, int k)
+bool HasFloatConstant(int nType)
 {
-    return block.m_nParam[BLOCK_REF_USED_PARAM + k] != 0;
+    switch (nType) {
+    case BT_SQRT: case BT_POW2: case BT_EXP: case BT_SIN: case BT_COS:
+    case BT_TAN: case BT_COT: case BT_SEC: case BT_CSC:
+        return true;
+    default:
+        return false;
+    }
 }
 
 int RefOr(const CBlockObj& block, int k, int nValue)
@@ -33,22 +39,10 @@ int RefOr(const CBlockObj& block, int k, int nValue)
 
 namespace {
 
-// The soft key keeps its state where the message texts keep their image index; it has no family
-// header of its own.
-constexpr int SOFTKEY_STATE_PARAMEX = 12;
-
-// The slots a family walks: its parameter slots, at least its inputs.
-int ParamSlots(const CBlockObj& block)
-{
-    return std::max(block.m_nPinSlots, block.m_nInputs);
-}
-
 // The time parameters of the timers: larger and smaller part and the time-base setting (0
 // hours:minutes, 1 minutes:seconds, 2 seconds:hundredths), for a referenced parameter its unit
 // setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and count
 // in seconds:hundredths.
-constexpr int kSecondsHundredths = 2;
-constexpr int kTimeValueMask = 0x3FFF;
 
 int TimeHigh(const CBlockObj& b, int nTime)
 {
@@ -394,18 +388,6 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 
 namespace {
 
-// The math blocks whose constant is a floating-point value, stored times 100 in 32 bits.
-bool HasFloatConstant(int nType)
-{
-    switch (nType) {
-    case BT_SQRT: case BT_POW2: case BT_EXP: case BT_SIN: case BT_COS:
-    case BT_TAN: case BT_COT: case BT_SEC: case BT_CSC:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void WriteMathConstant(const CBlockObj& block, RecordWriter& w)
 {
     const int nType = block.m_nType;
@@ -478,9 +460,7 @@ void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     });
 }
 
-// The user-defined communication: send and receive settings, one word or one byte each. The
-// byte settings without a name of their own in the block family are placed as the upload reads
-// them back: role 86 P[2], 64 P[3], 62 P[8], 60 P[9], 63 P[26], 61 P[27], 59 P[30].
+// The user-defined communication: send and receive settings, one word or one byte each.
 void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     constexpr int kOperandArea = 0xA000;  // the analog flags' source codes
@@ -489,16 +469,18 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     const struct {
         int nRole;
         int nValue;
-    } kBytes[] = {{58, P[UDC_TX_START_FLAG_PARAM]}, {86, P[2]}, {64, P[3]}, {62, P[8]}, {60, P[9]},
-                  {63, X[0]},                      {61, X[1]}, {59, X[4]}};
+    } kBytes[] = {{58, P[UDC_TX_START_FLAG_PARAM]}, {86, P[UDC_TX_END_FLAG_PARAM]},
+                  {64, P[UDC_RX_END_FLAG_PARAM]},    {62, P[UDC_RX_START_CHARACTER_PARAM]},
+                  {60, P[UDC_TX_START_CHARACTER_PARAM]},  {63, X[UDC_RX_END_CHARACTER_PARAMEX]},
+                  {61, X[UDC_TX_END_CHARACTER_PARAMEX]},  {59, X[UDC_RX_START_FLAG_PARAMEX]}};
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM: w.Word(X[UDC_TX_END_CHAR_PARAMEX]); return true;
+        case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;
         case 82: w.Word(P[UDC_TX_NUMBER_PARAM] + kOperandArea); return true;
-        case 83: w.Word(X[UDC_RX_COUNT_PARAMEX]); return true;
+        case 83: w.Word(X[UDC_TX_WORDS_PARAMEX]); return true;
         case 84: w.Word(P[UDC_RX_NUMBER_PARAM] + kOperandArea); return true;
-        case 85: w.Word(X[UDC_TX_KIND_PARAMEX]); return true;
+        case 85: w.Word(X[UDC_RX_WORDS_PARAMEX]); return true;
         default: break;
         }
         for (const auto& byte : kBytes) {

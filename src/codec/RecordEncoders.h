@@ -2,6 +2,7 @@
 // one encoder per ImageFamily, and the pin-slot walk they share.
 #pragma once
 
+#include "codec/RecordRoles.h"
 #include "platform/core/Types.h"
 
 class CBlockObj;
@@ -11,8 +12,6 @@ class RecordWriter;
 namespace record {
 
 inline int OwnIndex(const CBlockObj& block);
-// Parameter k (0-3) comes from a reference block.
-bool RefUsed(const CBlockObj& block, int k);
 // The referenced block's offset from 9000 when parameter k is a reference, else nValue.
 int RefOr(const CBlockObj& block, int k, int nValue);
 

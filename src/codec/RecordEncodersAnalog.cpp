@@ -42,7 +42,7 @@ void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
     const int nType = block.m_nType;
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             int nValue = 0;
             if (nType == BT_AAMP)
@@ -67,7 +67,7 @@ void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 void EncodeAnalogWatchdog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             w.Word(ctx.IsNewGeneration() ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
             return true;
@@ -87,7 +87,7 @@ void EncodeAnalogMux(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w
     const int* P = block.m_nParam;
     const int* X = block.m_nParamEx;
     const bool bMath = block.m_nType == BT_AMATH;
-    const int nSlots = std::max(block.m_nPinSlots, block.m_nInputs);
+    const int nSlots = ParamSlots(block);
     WalkSlots(ctx, block, w, nSlots, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, P[AMATH_V1_PARAM])); return true;
@@ -114,7 +114,7 @@ void EncodeAnalogMux(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w
 
 void EncodeAnalogFilter(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM)
             w.Byte(block.m_nParam[AFILTER_SAMPLES_PARAM] + 3);
         else if (nRole == 94)
@@ -127,7 +127,7 @@ void EncodeAnalogFilter(EncodeContext& ctx, const CBlockObj& block, RecordWriter
 
 void EncodeAverage(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(block.m_nParam[AVGVAL_SAMPLES_PARAM]); return true;
         case 72:
@@ -141,7 +141,7 @@ void EncodeAverage(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 
 void EncodeMaxMin(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(block, 0, block.m_nParam[MAXMIN_MODE_PARAM])); return true;
         case 72: w.Word(block.m_nParamEx[MAXMIN_RESET_PARAMEX]); return true;
@@ -154,7 +154,7 @@ void EncodeMaxMin(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 void EncodeAnalogRamp(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
@@ -172,7 +172,7 @@ void EncodeAnalogRamp(EncodeContext& ctx, const CBlockObj& block, RecordWriter& 
 void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
@@ -195,7 +195,7 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
 void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, std::max(block.m_nPinSlots, block.m_nInputs), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(TimeWord(block, 1)); return true;
         case 89: w.Word(a.m_nThreshold1); return true;

@@ -16,6 +16,7 @@ BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
     ON_WM_RBUTTONDOWN()
     ON_WM_CAPTURECHANGED()
@@ -31,6 +32,8 @@ constexpr int kBorderRight = 5;
 constexpr int kBorderBottom = 5;
 // The largest thickness a stretched bar reports along its side.
 constexpr int kStretchLength = 32767;
+// How far the mouse moves with the button down before a press on the caption drags the bar.
+constexpr int kDragThreshold = 4;
 
 CSize AtLeast(CSize size, CSize sizeMin)
 {
@@ -326,6 +329,10 @@ void CSizingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
         StartTracking(nHit, point);
         return;
     }
+    if (!m_bTracking && nHit == HTCAPTION && m_pDockSite) {
+        StartDragging(point);
+        return;
+    }
     CControlBar::OnLButtonDown(nFlags, point);
 }
 
@@ -335,6 +342,8 @@ void CSizingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
         StopTracking();
         return;
     }
+    if (m_bDragging && StopDragging(point))
+        return;
     const UINT nHit = HitTest(point);
     if (nHit != HTCLIENT && nHit != HTNOWHERE)
         OnNcLButtonUp(nHit, point);
@@ -344,8 +353,56 @@ void CSizingControlBar::OnLButtonUp(UINT nFlags, CPoint point)
 
 void CSizingControlBar::OnNcLButtonUp(UINT, CPoint) {}
 
+void CSizingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    if (IsFloating() && m_pDockSite && HitTest(point) == HTCAPTION) {
+        m_pDockSite->DockControlBar(this);
+        return;
+    }
+    CControlBar::OnLButtonDblClk(nFlags, point);
+}
+
+// ---- dragging to dock or float ----
+
+void CSizingControlBar::StartDragging(CPoint point)
+{
+    m_bDragging = TRUE;
+    m_ptDragGrip = point;
+    m_ptDragStart = point;
+    ClientToScreen(&m_ptDragStart);
+    SetCapture();
+}
+
+BOOL CSizingControlBar::StopDragging(CPoint point)
+{
+    // Cleared first: giving up the capture reports the change back here.
+    m_bDragging = FALSE;
+    if (GetCapture() == this)
+        ReleaseCapture();
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    const CSize moved = ptScreen - m_ptDragStart;
+    if (std::abs(moved.cx) < kDragThreshold && std::abs(moved.cy) < kDragThreshold)
+        return FALSE;
+    if (const DWORD dwSide = m_pDockSite->DockSideAt(this, ptScreen)) {
+        m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
+        m_pDockSite->DockControlBar(this);
+        return TRUE;
+    }
+    const CPoint ptTopLeft(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y);
+    if (IsFloating())
+        GetParent()->SetWindowPos(nullptr, ptTopLeft.x, ptTopLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    else
+        m_pDockSite->FloatControlBar(this, ptTopLeft);
+    return TRUE;
+}
+
 void CSizingControlBar::OnMouseMove(UINT nFlags, CPoint point)
 {
+    if (m_bDragging) {
+        SetCursor(AfxLoadStandardCursor(IDC_SIZEALL));
+        return;
+    }
     if (!m_bTracking) {
         const UINT nHit = HitTest(point);
         if (nHit >= HTLEFT && nHit <= HTBOTTOM)
@@ -370,6 +427,8 @@ void CSizingControlBar::OnCaptureChanged(CWnd* pWnd)
 {
     if (m_bTracking && pWnd != this)
         StopTracking();
+    if (pWnd != this)
+        m_bDragging = FALSE;
     CControlBar::OnCaptureChanged(pWnd);
 }
 

@@ -5,6 +5,9 @@
 // top or bottom, along the left or right and for floating; each is held at its minimum, and
 // they can be stored in and read from the user profile.
 //
+// A bar dragged by its caption or gripper docks at another side of its frame or floats in a tool
+// window of its own; a double click on a floating bar's caption docks it again.
+//
 // The window layer has no non-client area, so the bar's own frame (edges, and in the derived
 // classes the gripper or caption and the close button) lies inside its window: NcCalcClient
 // gives the rectangle left for the content, and with SCBS_SIZECHILD the first child fills it.
@@ -67,6 +70,7 @@ public:
     // The part of the bar under a client point: an edge code, HTCLOSE, HTCAPTION or HTCLIENT.
     virtual UINT HitTest(CPoint point) const;
     BOOL IsTracking() const { return m_bTracking; }
+    BOOL IsDragging() const { return m_bDragging; }
 
     DWORD m_dwSCBStyle = 0;
     UINT m_htEdge = 0;
@@ -101,6 +105,8 @@ protected:
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
+    // On the caption or gripper of a floating bar: the bar docks again at its side.
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnRButtonDown(UINT nFlags, CPoint point) override;
     void OnCaptureChanged(CWnd* pWnd) override;
@@ -117,7 +123,16 @@ private:
     int RoomToGrow() const;
     int CursorPos(CPoint ptScreen) const;
     void SetThickness(int nThickness);
+    // Dragging the bar by its caption or gripper: let go near an edge of its frame it docks
+    // there, anywhere else it floats (or, floating, moves) with the pressed point under the
+    // cursor. A press without a move is no drag: StopDragging then answers FALSE.
+    void StartDragging(CPoint point);
+    BOOL StopDragging(CPoint point);
 
     int m_nTrackStartPos = 0;
     int m_nTrackThickness = 0;
+    BOOL m_bDragging = FALSE;
+    // The pressed point, in the bar's client coordinates and on the screen.
+    CPoint m_ptDragGrip;
+    CPoint m_ptDragStart;
 };

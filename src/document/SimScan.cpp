@@ -41,6 +41,8 @@ constexpr int SIM_INPUT_RANGE_MAX = 9999;
 // Operand ranges a click can operate: the digital inputs and the function keys.
 constexpr int kLastInputOperand = 355;
 constexpr int kLastFunctionKeyOperand = 1304;
+constexpr int kLastHighOperand = 3899;
+constexpr int kOpenConnectors = 128;
 
 // The groups of the simulation order, in the order the scan walks them. A kind the order does
 // not name goes last rather than out of the scan.
@@ -119,6 +121,57 @@ void ResetTimeBlock(CBlockTime& timer, const SYSTEMTIME& stNow)
 
 void ResetAnalogOutputValue(CBlockObj& block) { block.m_nAux2 = 0; }
 
+// A ladder operand whose simulated input starts at its minimum (mode 3) starts there again.
+void ResetOperandSimValue(const CBlockObj& element, bool bAnyMode)
+{
+    CVetlaDoc* pDoc = element.GetDocument();
+    OperandSimRecord record;
+    if (!pDoc || !pDoc->m_mapOperandSim.Lookup(element.m_nOperand, record))
+        return;
+    if (bAnyMode || record.nMode == SIM_INPUT_FREQUENCY) {
+        record.nValue = record.nMin;
+        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, record);
+    }
+}
+
+bool IsHighOperand(int nOperand) { return nOperand >= NUM_HIGH && nOperand <= kLastHighOperand; }
+
+// Contacts start closed where their operand is on: a make contact on "High", a break contact
+// on anything else; an inverted output starts on unless it drives an open connector.
+bool ResetLadderElement(CBlockObj& block)
+{
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockMake))) {
+        const bool bBreak = block.IsKindOf(RUNTIME_CLASS(CBlockBreak));
+        block.m_nContactState = bBreak != IsHighOperand(block.m_nOperand) ? 1 : 0;
+        ResetOperandSimValue(block, false);
+    } else if (block.IsKindOf(RUNTIME_CLASS(CBlockInvOut))) {
+        if (block.m_nOperand < NUM_OPENX || block.m_nOperand >= NUM_OPENX + kOpenConnectors) {
+            block.m_nContactState = 1;
+            block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+        }
+    } else if (block.IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
+        if (block.m_nPinSource[0] == PIN_SOURCE_OPEN)
+            block.m_nPinValue[0] = 1;
+        ResetOperandSimValue(block, true);
+        ResetAnalogOutputValue(block);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The hours counter counts on from its stored operating time, its maintenance interval whole.
+void ResetHoursCounter(CBlockHCOUNTER& counter, const SYSTEMTIME& stNow)
+{
+    const int nOT = counter.m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] * 60 + counter.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
+    counter.m_nOTStart = nOT;
+    counter.m_nOTMinutes = nOT;
+    counter.m_nMNMinutes = counter.m_nParam[HCOUNTER_MI_HOURS_PARAM] * 60 + counter.m_nParam[HCOUNTER_MI_MINUTES_PARAM];
+    counter.m_dRunTime = 0.0;
+    counter.m_stStart = stNow;
+    counter.m_stCountStart = stNow;
+}
+
 // The kinds whose start state differs from "nothing timed"; the first match decides.
 bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
 {
@@ -155,13 +208,15 @@ bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
     } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockCOUNTER), RUNTIME_CLASS(CBlockENCODER)})) {
         // A counter counts in its running value, from its start value.
         block.m_dRunTime = block.m_nParam[COUNTER_START_PARAM];
+    } else if (auto* pHours = dynamic_cast<CBlockHCOUNTER*>(&block)) {
+        ResetHoursCounter(*pHours, stNow);
     } else if (auto* pTrigger = dynamic_cast<CBlockTHTRG*>(&block)) {
         pTrigger->m_nMeasured = 0;
         pTrigger->m_nPulseCount = 0;
         pTrigger->m_bGateRunning = 0;
         pTrigger->m_stStart = stNow;
     } else {
-        return false;
+        return ResetLadderElement(block);
     }
     return true;
 }

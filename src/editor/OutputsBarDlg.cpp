@@ -59,6 +59,19 @@ BOOL COutputsBarDlg::OnInitDialog()
     return TRUE;
 }
 
+void COutputsBarDlg::RebuildControls()
+{
+    ClearControls();
+    CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
+    if (!m_hWnd || !pView || !pView->GetDocument())
+        return;
+    for (int nNumber : CollectOutputs(*pView->GetDocument())) {
+        AddOutputControl(nNumber);
+        if (CBlockObj* pBlock = pView->GetDocument()->FindBlockByNumber(nNumber))
+            RefreshOutputs(pBlock);
+    }
+}
+
 void COutputsBarDlg::AddOutputControl(int nNumber)
 {
     CString strLabel;

@@ -21,6 +21,8 @@ public:
     // Digital outputs 600..607, then analog outputs 4230..4233, each by number.
     static std::vector<int> CollectOutputs(const CVetlaDoc& doc);
     void RefreshOutputs(CBlockObj* pBlock);
+    // Clears, collects and makes the controls again (an output was renumbered).
+    void RebuildControls();
 
 protected:
     BOOL OnInitDialog() override;

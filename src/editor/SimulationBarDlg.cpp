@@ -522,6 +522,14 @@ void CSimulationBarDlg::PressPower()
     UpdateButtons();
 }
 
+void CSimulationBarDlg::ReleasePower()
+{
+    const bool bWasPressed = m_btnPower.IsPressed();
+    m_btnPower.SendMessage(WM_CANCELMODE);
+    if (bWasPressed)
+        UpdatePowerState();
+}
+
 void CSimulationBarDlg::UpdatePowerState()
 {
     if (m_nSimPowerOn == 0) {
@@ -576,10 +584,7 @@ BOOL CSimulationBarDlg::PreTranslateMessage(MSG* pMsg)
     case WM_LBUTTONUP:
     case WM_NCLBUTTONUP:
         if (m_btnPower.IsPressed() || bOnPower) {
-            const bool bWasPressed = m_btnPower.IsPressed();
-            m_btnPower.SendMessage(WM_CANCELMODE);
-            if (bWasPressed)
-                UpdatePowerState();
+            ReleasePower();
             return TRUE;
         }
         break;

@@ -71,6 +71,8 @@ public:
     // The Power button held down and let go (the bar's mouse filter calls them).
     void PressPower();
     void UpdatePowerState();
+    // The Power button let go wherever the mouse is released: the interruption ends.
+    void ReleasePower();
 
     // ---- from the tick and the scan ----
     // One cycle of stepping by cycles (the tick, unit "Cycles", stepping).

@@ -94,6 +94,7 @@ CVetlaView::~CVetlaView()
 {
     CloseValuePopup();
     m_openSheets.CloseAll();
+    m_openLadSheets.CloseAll();
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
 }

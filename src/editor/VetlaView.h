@@ -14,6 +14,7 @@
 #include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
+#include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
 #include "pages/sheet/SheetHost.h"
 #include "platform/core/Geometry.h"
@@ -162,6 +163,8 @@ public:
     // ---- simulation (VetlaViewSimulation.cpp) ----
     // The Simulation command: enters simulation mode, or leaves it.
     void OnSimulation();
+    // In a simulation a new size redraws the frame's bars at the next tick.
+    void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
     // Re-orders the document's block list into the simulation order: inputs by number, then
     // function blocks, outputs, flags, analog outputs, analog flags, open outputs, connectors,
@@ -169,8 +172,9 @@ public:
     void BuildSimulationOrder();
     // The view goes away: a simulation of it ends without touching any window.
     void EndSimulationOnClose();
-    // Normalises the simulated-input settings of an input block: a mode other than Switch has
-    // the range 0 .. 9999, and the value stays within the range.
+    // Makes an input's simulated settings consistent: the range in order (an automatic range
+    // of a digital input 0 .. 9999, of an analog one fitted to the blocks it feeds), the value
+    // inside it.
     void UpdateSimInputSettings(CBlockObj* pBlock);
     // A click on an input block during the simulation (left button down and up, document
     // coordinates; VetlaViewMouse.cpp); FALSE when the point is on no block.
@@ -194,6 +198,7 @@ public:
     CString FormatBlockCaption() const;
     // The block's live value into its open sheet.
     void RefreshPropertyPageValues(CBlockObj* pBlock);
+
     // The modeless sheets of the simulation.
     COpenSheets m_openSheets;
     // ISheetHost.
@@ -202,6 +207,12 @@ public:
     CWnd* GetSheetParent() override { return m_hWnd ? this : nullptr; }
     BOOL ApplySheetValues(const SheetApplyRecord& record) override;
     void OnSheetDestroyed(CAllPropertySheet* pSheet) override { m_openSheets.Remove(pSheet); }
+    void OnLadderSheetDestroyed(CPropShLadIO* pSheet) override { m_openLadSheets.Remove(pSheet); }
+    void OnBlockRenumbered(CBlockObj& block, int nOldNumber) override;
+    void OnSimInputChanged(CBlockObj& block) override;
+    void DropMsgTextRefs(int nNumber) override { RemoveMsgTextRefsByNumber(nNumber); }
+    // The modeless ladder element sheets of the simulation.
+    COpenLadSheets m_openLadSheets;
     // The current comment box's sheet, modal in every mode: OK with a text changes the box (the
     // drawing grows to hold it), OK with no text deletes it; either takes one undo snapshot.
     void EditCommentBox();
@@ -511,6 +522,12 @@ private:
     // Block Properties' two kinds of sheet and the comment box's two outcomes.
     void RunModalSheet(CBlockObj& block, const CString& strCaption);
     void OpenModelessSheet(CBlockObj& block, const CString& strCaption);
+    // A ladder element's sheet: modal while editing (OK writes the operand, its comment and
+    // its simulated input, one undo snapshot), modeless while simulating.
+    void RunModalLadSheet(CBlockObj& element, const CString& strCaption);
+    void OpenModelessLadSheet(CBlockObj& element, const CString& strCaption);
+    // The simulation's Inputs or Outputs bar made again after an I/O block changed.
+    void RebuildSimBars(BOOL bInputs, BOOL bOutputs);
     void DeleteCommentBox(CBlockComment* pBox);
     void UpdateCommentBox(CBlockComment& box, const CInsComments& page);
 

@@ -8,6 +8,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
+#include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
 #include "editor/PaletteHost.h"
 #include "editor/PlacementRules.h"
@@ -138,7 +139,11 @@ void CVetlaView::OnPaletteRefresh()
 
 void CVetlaView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
 {
-    if (bActivate)
+    if (bActivate) {
+        // The status bar names the hardware of the diagram in front.
+        if (IDocumentObserver* pObserver = m_pDocument ? m_pDocument->GetObserver() : nullptr)
+            pObserver->OnHardwareSeriesChanged(*m_pDocument);
         CWorkspaceView::RedrawAll();
+    }
     CScrollView::OnActivateView(bActivate, pActivateView, pDeactiveView);
 }

@@ -6,16 +6,35 @@
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
+#include "editor/ChildFrame.h"
+#include "editor/InputsBarDlg.h"
+#include "editor/OutputsBarDlg.h"
 #include "pages/sheet/AllPropertySheet.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/InsComments.h"
+#include "pages/ladder/PropShLadIO.h"
 #include "platform/core/CmdTarget.h"
 
 #include <algorithm>
 
 namespace {
+
+// The bars show the first inputs (I0 .. I15, AI0 .. AI7, every function key) and outputs
+// (Q0 .. Q7, AQ0 .. AQ3).
+bool IsOnInputsBar(int nNumber)
+{
+    return (nNumber >= NUM_INPUT && nNumber < NUM_INPUT + 16) || (nNumber >= NUM_ANALOG_IN && nNumber < NUM_ANALOG_IN + 8) ||
+           (nNumber >= NUM_FKEY && nNumber < NUM_FLAG);
+}
+
+bool IsOnOutputsBar(int nNumber)
+{
+    return (nNumber >= NUM_OUTPUT && nNumber < NUM_OUTPUT + 8) || (nNumber >= NUM_ANALOG_OUT && nNumber < NUM_ANALOG_OUT + 4);
+}
 
 // The box's text reaches past the drawing's pages: pages are added across and down.
 int PagesToHold(int nPages, int nEdge, int nPageSize)
@@ -45,9 +64,14 @@ void CVetlaView::OnBlockProperties()
     if (!pBlock || !m_pDocument)
         return;
     const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
-    if (bSimulating && m_openSheets.IsOpenFor(pBlock->m_nNumber))
+    if (bSimulating && (m_openSheets.IsOpenFor(pBlock->m_nNumber) || m_openLadSheets.Find(pBlock->m_nNumber)))
         return;
-    if (FindBlockPageRow(pBlock->m_nType)) {
+    if (IsLadderElementType(pBlock->m_nType)) {
+        if (bSimulating)
+            OpenModelessLadSheet(*pBlock, FormatBlockCaption());
+        else
+            RunModalLadSheet(*pBlock, FormatBlockCaption());
+    } else if (FindBlockPageRow(pBlock->m_nType)) {
         const CString strCaption = FormatBlockCaption();
         if (bSimulating)
             OpenModelessSheet(*pBlock, strCaption);
@@ -84,6 +108,28 @@ void CVetlaView::OpenModelessSheet(CBlockObj& block, const CString& strCaption)
     RefreshPropertyPageValues(&block);
 }
 
+void CVetlaView::RunModalLadSheet(CBlockObj& element, const CString& strCaption)
+{
+    CPropShLadIO sheet(element, strCaption, this, 0);
+    sheet.CopyIn(element);
+    if (sheet.DoModal() != IDOK)
+        return;
+    sheet.CopyBack(element);
+    m_pDocument->m_undo.SaveState(m_pDocument);
+}
+
+void CVetlaView::OpenModelessLadSheet(CBlockObj& element, const CString& strCaption)
+{
+    auto* pSheet = new CPropShLadIO(element, strCaption, this, 0);
+    pSheet->m_nCascade = m_openLadSheets.GetCount();
+    pSheet->CopyIn(element);
+    if (!pSheet->Create(GetSheetParent())) {
+        delete pSheet;
+        return;
+    }
+    m_openLadSheets.Add(pSheet);
+}
+
 void CVetlaView::RefreshPropertyPageValues(CBlockObj* pBlock)
 {
     if (pBlock && !m_openSheets.IsEmpty())
@@ -93,12 +139,42 @@ void CVetlaView::RefreshPropertyPageValues(CBlockObj* pBlock)
 BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
 {
     CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(record.nBlockNumber) : nullptr;
-    if (!pBlock || !WriteApplyRecord(record, *pBlock))
+    if (!pBlock || !WriteApplyRecord(record, *pBlock, this))
         return FALSE;
     if (const BlockPageRow* pRow = FindBlockPageRow(pBlock->m_nType); pRow && pRow->pfnAfterWrite)
         pRow->pfnAfterWrite(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
     InvalidateAll();
     return TRUE;
+}
+
+void CVetlaView::OnBlockRenumbered(CBlockObj& block, int nOldNumber)
+{
+    RenumberLineEnds(nOldNumber);
+    // An analog output's or open connector's value is shown by no message text.
+    if (m_pDocument->IsNewGenerationDoc() && block.m_nType != BT_ANALOG_OUT && block.m_nType != BT_OPENX)
+        RemoveMsgTextRefsByBlock(&block);
+    if (m_nEditMode != EDIT_MODE_SIMULATE)
+        return;
+    m_openSheets.Renumber(nOldNumber, block.m_nNumber);
+    const int nNew = block.m_nNumber;
+    RebuildSimBars(IsOnInputsBar(nOldNumber) || IsOnInputsBar(nNew), IsOnOutputsBar(nOldNumber) || IsOnOutputsBar(nNew));
+}
+
+void CVetlaView::OnSimInputChanged(CBlockObj&)
+{
+    if (m_nEditMode == EDIT_MODE_SIMULATE)
+        RebuildSimBars(TRUE, FALSE);
+}
+
+void CVetlaView::RebuildSimBars(BOOL bInputs, BOOL bOutputs)
+{
+    CChildFrame* pFrame = GetParentFrame();
+    if (!pFrame)
+        return;
+    if (bInputs && pFrame->m_pInputsBar)
+        pFrame->m_pInputsBar->GetDlg()->RebuildControls();
+    if (bOutputs && pFrame->m_pOutputsBar)
+        pFrame->m_pOutputsBar->GetDlg()->RebuildControls();
 }
 
 // ---- comment boxes ----

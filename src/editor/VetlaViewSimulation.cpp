@@ -6,6 +6,7 @@
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "pages/sheet/AnalogRanges.h"
 #include "platform/core/CmdTarget.h"
 
 void CVetlaView::BuildSimulationOrder()
@@ -16,8 +17,8 @@ void CVetlaView::BuildSimulationOrder()
 
 void CVetlaView::UpdateSimInputSettings(CBlockObj* pBlock)
 {
-    if (pBlock)
-        NormaliseSimInput(*pBlock);
+    if (pBlock && m_pDocument)
+        ::UpdateSimInputSettings(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
 }
 
 CSimContext CVetlaView::MakeSimContext() const
@@ -94,12 +95,22 @@ void CVetlaView::EnterSimulation()
     InvalidateAll();
 }
 
+void CVetlaView::OnSize(UINT nType, int cx, int cy)
+{
+    CScrollView::OnSize(nType, cx, cy);
+    if (m_nEditMode == EDIT_MODE_SIMULATE) {
+        if (CChildFrame* pFrame = GetParentFrame())
+            pFrame->m_bBarsRedrawn = 0;
+    }
+}
+
 void CVetlaView::LeaveSimulation()
 {
     if (m_hWnd)
         SetFocus();
     CloseValuePopup();
     m_openSheets.CloseAll();
+    m_openLadSheets.CloseAll();
     m_nEditMode = EDIT_MODE_SELECT;
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
@@ -118,6 +129,7 @@ void CVetlaView::LeaveSimulation()
 void CVetlaView::EndSimulationOnClose()
 {
     m_openSheets.CloseAll();
+    m_openLadSheets.CloseAll();
     if (m_pDocument && m_pDocument->m_bSimulating) {
         m_pDocument->m_bSimulating = 0;
         m_nEditMode = EDIT_MODE_SELECT;

@@ -8,6 +8,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/BlockNumbering.h"
 #include "document/LineRoute.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "document/WiringRules.h"
 #include "platform/ui/Cursor.h"
@@ -30,33 +31,11 @@ bool PinCentre(CBlockObj* pBlock, int nPin, CPoint& ptCentre)
     return true;
 }
 
-// The orthogonal route of a new wire: across at mid-way between its ends.
-void RouteStraightAcross(CConnectLineObj& line)
-{
-    const CPoint ptStart = line.m_ptStart;
-    const CPoint ptEnd = line.m_ptEnd;
-    const int m = (ptStart.x + ptEnd.x) / 2;
-    line.m_arrVertices.SetSize(4);
-    line.m_arrVertices[0] = ptStart;
-    line.m_arrVertices[1] = CPoint(m, ptStart.y);
-    line.m_arrVertices[2] = CPoint(m, ptEnd.y);
-    line.m_arrVertices[3] = ptEnd;
-}
-
 void RouteTwoPoints(CConnectLineObj& line)
 {
     line.m_arrVertices.SetSize(2);
     line.m_arrVertices[0] = line.m_ptStart;
     line.m_arrVertices[1] = line.m_ptEnd;
-}
-
-// One junction entry per vertex, none marking a dot.
-void ResetJunctions(CConnectLineObj& line)
-{
-    const INT_PTR nCount = line.m_arrVertices.GetSize();
-    line.m_arrJunctions.SetSize(nCount);
-    for (INT_PTR i = 0; i < nCount; ++i)
-        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
 } // namespace
@@ -276,24 +255,11 @@ void CVetlaView::WireClickAt(int x, int y)
 CConnectLineObj* CVetlaView::ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
                                          CBlockObj* pEnd, int nEndPin)
 {
-    if (!m_pDocument || !pStart || !pEnd)
+    if (!m_pDocument)
         return nullptr;
-    auto* pLine = new CConnectLineObj;
-    pLine->m_pDoc = m_pDocument;
-    pLine->m_ptStart = ptStart;
-    pLine->m_ptEnd = ptEnd;
-    pLine->m_pStartBlock = pStart;
-    pLine->m_pEndBlock = pEnd;
-    pLine->m_nStartBlock = pStart->m_nNumber;
-    pLine->m_nEndBlock = pEnd->m_nNumber;
-    pLine->m_nStartPin = nStartPin;
-    pLine->m_nEndPin = nEndPin;
-    RouteStraightAcross(*pLine);
-    m_pDocument->AddLine(pLine);
-    m_pDocument->MoveLineEnd(pLine, ptStart.x, ptStart.y, TRUE, LinePinSideOf(nStartPin));
-    m_pDocument->MoveLineEnd(pLine, ptEnd.x, ptEnd.y, FALSE, LinePinSideOf(nEndPin));
-    WritePinSources(pLine);
-    ResetJunctions(*pLine);
+    CConnectLineObj* pLine = AddStraightWire(*m_pDocument, ptStart, pStart, nStartPin, ptEnd, pEnd, nEndPin);
+    if (!pLine)
+        return nullptr;
     if (CountLinesAtPin(pStart, nStartPin) > 1)
         UpdateJunctionsAtPin(pLine, pStart, TRUE, nStartPin);
     else if (CountLinesAtPin(pEnd, nEndPin) > 1)

@@ -137,8 +137,10 @@ void CCtrlStatusBar::PositionControls()
         int cxWidth = 0;
         GetPaneInfo(nIndex, nID, nStyle, cxWidth);
         if (nIndex == GetCount() - 1) {
-            // The last pane reaches the bar's end when it stretches, else just its width.
-            rect.right = (nStyle & SBPS_STRETCH) ? rcClient.right : rect.left + cxWidth + 3 * kEdge;
+            // The last pane reaches the bar's end (short of the size grip) when it stretches,
+            // else just its width.
+            const int nGrip = (GetStyle() & SBARS_SIZEGRIP) ? kSmallIcon + kEdge : 0;
+            rect.right = (nStyle & SBPS_STRETCH) ? rcClient.right - nGrip : rect.left + cxWidth + 3 * kEdge;
         }
         if (nStyle & SBPS_NOBORDERS)
             rect.DeflateRect(kEdge, 1);

@@ -22,6 +22,8 @@ class CCtrlStatusBar : public CStatusBar {
 public:
     // The edge inside a pane that a hosted control keeps clear (the system's 3-D edge width).
     static constexpr int kEdge = 2;
+    // The width of a small icon, which the size grip takes at the bar's end.
+    static constexpr int kSmallIcon = 16;
 
     // Hides every hosted window and destroys those the bar was to destroy.
     ~CCtrlStatusBar() override;

@@ -128,6 +128,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CreatePaletteBar();
     m_hAccelTable = &ShellAccelerators();
     m_nOpenDocuments = 0;
+    // A simulated power interruption holds the bars and ends at a release over the log's frame.
+    CSizingControlBarG::SetCloseLockQuery(&IsSimulationPowerOn);
+    CInfoWindowBar::SetPowerReleaseHandler(&EndSimulationPowerFailure);
     return 0;
 }
 

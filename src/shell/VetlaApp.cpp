@@ -3,6 +3,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramClipboard.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "pages/sheet/PageTexts.h"
 #include "platform/core/FileSystem.h"
@@ -10,6 +11,7 @@
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/ui/DocTemplate.h"
+#include "shell/AboutDlg.h"
 #include "shell/ChineseTables.h"
 #include "shell/CtrlStatusBar.h"
 #include "shell/MainFrame.h"
@@ -24,6 +26,7 @@ BEGIN_MESSAGE_MAP(CVetlaApp, CWinApp)
     ON_COMMAND(ID_FILE_NEW_LAD, OnFileNewLad)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
+    ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 END_MESSAGE_MAP()
 
 namespace {
@@ -34,6 +37,33 @@ constexpr UINT kRecentFiles = 4;
 } // namespace
 
 CVetlaApp* AfxGetVetlaApp() { return dynamic_cast<CVetlaApp*>(AfxGetApp()); }
+
+namespace {
+
+// The Simulation bar of the active view's frame while that view simulates; null otherwise.
+CSimulationBarDlg* ActiveSimulationBar()
+{
+    const CMainFrame* pMain = AfxGetMainFrame();
+    const CVetlaView* pView = pMain ? pMain->GetActiveView() : nullptr;
+    if (!pView || pView->m_nEditMode != EDIT_MODE_SIMULATE || !pView->GetParentFrame())
+        return nullptr;
+    CSimulationBarDlg* pBar = pView->GetParentFrame()->GetSimulationBarDlg();
+    return pBar && pBar->GetSafeHwnd() ? pBar : nullptr;
+}
+
+}  // namespace
+
+BOOL IsSimulationPowerOn()
+{
+    const CSimulationBarDlg* pBar = ActiveSimulationBar();
+    return pBar && pBar->IsPowerPressed();
+}
+
+void EndSimulationPowerFailure()
+{
+    if (IsSimulationPowerOn())
+        ActiveSimulationBar()->ReleasePower();
+}
 
 CVetlaApp::CVetlaApp() : CVetlaApp(GetSettingsFilePath()) {}
 
@@ -100,6 +130,13 @@ BOOL CVetlaApp::InitInstance()
 
     // The property sheets take their Chinese texts from the same map.
     SetPageTextLookup([](WORD nKey, CString& strText) { return LookupChineseText(nKey, strText); });
+    // The main frame of the moment: the opener outlives this one.
+    SetProgramPropertiesOpener([](int nStartPage) {
+        if (CMainFrame* pFrame = AfxGetMainFrame()) {
+            pFrame->m_nPropertiesStartPage = nStartPage;
+            pFrame->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+        }
+    });
     if (g_bChineseUI) {
         InitChineseTexts();
         TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);
@@ -130,6 +167,12 @@ void CVetlaApp::OnFileNewLad()
     if (CMainFrame* pFrame = AfxGetMainFrame())
         pFrame->m_nNewDocType = DOC_TYPE_LAD;
     OnFileNew();
+}
+
+void CVetlaApp::OnAppAbout()
+{
+    CAboutDlg dlg(AfxGetMainWnd());
+    dlg.DoModal();
 }
 
 void CVetlaApp::OnFileNew()

@@ -37,6 +37,7 @@ public:
     BOOL SaveAllModified() override;
 
     void OnFileNew();
+    void OnAppAbout();
     void OnFileNewLad();
     void OnFileOpen();
 
@@ -63,3 +64,10 @@ private:
 };
 
 CVetlaApp* AfxGetVetlaApp();
+
+// TRUE while the active view simulates and the Power button of its Simulation bar is held down:
+// a simulated power interruption is in progress. The bars' close buttons do not close then.
+BOOL IsSimulationPowerOn();
+// Ends the simulated power interruption in progress, if any: the release of the mouse over the
+// information window's caption does, as it would over the Power button.
+void EndSimulationPowerFailure();

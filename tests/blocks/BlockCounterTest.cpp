@@ -106,6 +106,21 @@ TEST_F(HoursCounter, IntervalRunsOutAndResetRestoresIt)
     EXPECT_EQ(Counter().m_nOTMinutes, 0) << "Ral clears the operating time";
 }
 
+// A run starts from the stored operating time with the whole interval to go, whatever the
+// last run left.
+TEST_F(HoursCounter, ARunStartsFromTheStoredTimes)
+{
+    Counter().m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30;
+    Counter().m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 5;
+    Counter().m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 10;
+    Counter().m_nOTMinutes = 999;
+    Counter().m_nMNMinutes = 3;
+    m_rig.Sim().Start();
+    EXPECT_EQ(Counter().m_nOTMinutes, 310);
+    EXPECT_EQ(Counter().m_nOTStart, 310);
+    EXPECT_EQ(Counter().m_nMNMinutes, 90);
+}
+
 TEST_F(HoursCounter, ReferencedIntervalIsHeldTo9999Hours)
 {
     m_rig.SetReference(0, 20000.0);

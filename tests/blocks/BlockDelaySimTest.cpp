@@ -142,6 +142,28 @@ TEST(DelayTimers, Scripts)
     }
 }
 
+// A negative referenced TH is a setpoint of 0 ms, not "no times": the trigger starts the
+// pulses, so a reference that turns positive while they run gives a high pulse.
+TEST(DelayTimers, EdgeWipingRelayTakesATriggerWithANegativeReference)
+{
+    SimDriver sim;
+    auto* pTimer = sim.Add(new CBlockRPR(BT_RPR), NUM_FUNCTION_BLOCK);
+    pTimer->m_nParamEx[RPR_PULSES_PARAMEX] = 5;
+    CBlockObj source(BT_COUNTER, 0);
+    source.m_dRunTime = -5.0;
+    pTimer->m_pRefBlock[0] = &source;
+    pTimer->m_nParam[TIMER_ON_REF_UNIT_PARAM] = 1;
+    CBlockObj* pTrigger = sim.FeedPin(pTimer, kTrg);
+    sim.FeedPin(pTimer, kR);
+    sim.Start();
+    SimDriver::SetInput(pTrigger, 1);
+    sim.Scan();
+    source.m_dRunTime = 1.0;
+    sim.Run(2 * SIM_TICK_MS);
+    EXPECT_EQ(SimDriver::State(pTimer), 1);
+    pTimer->m_pRefBlock[0] = nullptr;
+}
+
 // Switching on holds the running time at the setpoint with nothing remaining; changing the
 // setpoint of an On-Delay that is already on shows the new setpoint as its running time.
 TEST(DelayTimers, OnDelayRunningTimeAndSetpointChangeWhileOn)

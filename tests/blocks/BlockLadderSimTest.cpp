@@ -134,8 +134,9 @@ protected:
 TEST_P(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
 {
     RunWith(0);
-    // The break contact on the coil closes as soon as the coil steps; nothing else is on.
-    ExpectStates({0, 0, 0, 0, 1, 0, 1, 0}, "analog 0");
+    // The inverted output is on from the start and the break contact on the coil closed;
+    // nothing else is on.
+    ExpectStates({0, 0, 1, 0, 1, 0, 1, 0}, "analog 0");
     EXPECT_EQ(m_pK1->m_nContactState, 0);
 
     RunWith(60);
@@ -164,6 +165,52 @@ TEST_P(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(ListWalkAndIndex, LadderRun, testing::Bool());
+
+// What a ladder element holds when a run starts: a make contact on "High" and a break contact on
+// anything else are closed, an inverted output is on unless it drives an open connector, an
+// analog contact without input passes 1, and the operands' simulated values start at their
+// minimum (contacts: only those that start there).
+TEST(LadderStart, ElementsStartAsTheirOperandsAre)
+{
+    SimDriver sim(DOC_TYPE_LAD);
+    auto* pOnHigh = sim.Add(new CBlockMake(BT_MAKE), 8950);
+    pOnHigh->m_nOperand = NUM_HIGH;
+    auto* pOnInput = sim.Add(new CBlockMake(BT_MAKE), 8951);
+    pOnInput->m_nOperand = NUM_INPUT;
+    auto* pBreak = sim.Add(new CBlockBreak(BT_BREAK), 8952);
+    pBreak->m_nOperand = NUM_INPUT + 1;
+    auto* pBreakOnHigh = sim.Add(new CBlockBreak(BT_BREAK), 8953);
+    pBreakOnHigh->m_nOperand = NUM_HIGH + 1;
+    auto* pInverted = sim.Add(new CBlockInvOut(BT_INV_OUT), 8954);
+    pInverted->m_nOperand = NUM_OUTPUT;
+    auto* pInvertedOnX = sim.Add(new CBlockInvOut(BT_INV_OUT), 8955);
+    pInvertedOnX->m_nOperand = NUM_OPENX;
+    auto* pAnalog = sim.Add(new CBlockAContact(BT_ACONTACT), 8956);
+    pAnalog->m_nOperand = NUM_ANALOG_IN;
+    pAnalog->m_nPinSource[0] = 52;
+    pAnalog->m_nAux2 = 77;
+    sim.Doc().m_mapOperandSim.SetAt(NUM_INPUT + 1, OperandSimRecord{0, 40, 5, 90, SIM_INPUT_FREQUENCY});
+    sim.Doc().m_mapOperandSim.SetAt(NUM_INPUT, OperandSimRecord{0, 40, 5, 90, SIM_INPUT_SWITCH});
+    sim.Doc().m_mapOperandSim.SetAt(NUM_ANALOG_IN, OperandSimRecord{0, 400, 20, 900, SIM_INPUT_SWITCH});
+    sim.Start();
+
+    EXPECT_EQ(pOnHigh->m_nContactState, 1);
+    EXPECT_EQ(pOnInput->m_nContactState, 0);
+    EXPECT_EQ(pBreak->m_nContactState, 1);
+    EXPECT_EQ(pBreakOnHigh->m_nContactState, 0);
+    EXPECT_EQ(pInverted->m_nContactState, 1);
+    EXPECT_EQ(pInverted->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+    EXPECT_EQ(pInvertedOnX->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pAnalog->m_nPinValue[0], 1);
+    EXPECT_EQ(pAnalog->m_nAux2, 0);
+    OperandSimRecord record;
+    sim.Doc().m_mapOperandSim.Lookup(NUM_INPUT + 1, record);
+    EXPECT_EQ(record.nValue, 5);
+    sim.Doc().m_mapOperandSim.Lookup(NUM_INPUT, record);
+    EXPECT_EQ(record.nValue, 40) << "a switch keeps its value";
+    sim.Doc().m_mapOperandSim.Lookup(NUM_ANALOG_IN, record);
+    EXPECT_EQ(record.nValue, 20);
+}
 
 TEST(ConnectorPair, FemaleGivesTheStateOfWhatFeedsItsPartnerInAFunctionBlockDiagram)
 {

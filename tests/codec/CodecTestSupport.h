@@ -5,6 +5,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "codec/ImageEncoder.h"
 #include "codec/ImageLayout.h"
@@ -47,6 +48,34 @@ protected:
     {
         pTo->m_nPinSource[nPin] = pFrom->m_nNumber;
         pTo->m_bPinInvert[nPin] = bNegated;
+    }
+
+    // Every function-block type of the document's generation in code order, its digital inputs
+    // fed by I1 (the second negated), its analog inputs by AI1; the last block feeds Q1 and M1.
+    // Returns the types in the order of their blocks.
+    std::vector<int> BuildEveryTypeCatalogue()
+    {
+        const BYTE byGeneration = m_doc.IsNewGenerationDoc() ? GEN_NEWER_ONES : GEN_OLDER;
+        CBlockObj* pInput = Point(BT_IN, NUM_INPUT);
+        CBlockObj* pAnalog = Point(BT_ANALOG_IN, NUM_ANALOG_IN);
+        CBlockObj* pLast = nullptr;
+        std::vector<int> types;
+        for (const BlockTypeRow& row : FactoryTypeRows()) {
+            if (!IsFunctionBlockType(row.nType) || !(row.byGenerations & byGeneration))
+                continue;
+            CBlockObj* pBlock = Block(row.nType);
+            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
+                if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
+                    Feed(pInput, pBlock, nPin, nPin == 1);
+                else if (pBlock->m_nPinKind[nPin] == PINKIND_ANALOG)
+                    Feed(pAnalog, pBlock, nPin);
+            }
+            types.push_back(row.nType);
+            pLast = pBlock;
+        }
+        Feed(pLast, Point(BT_OUT, NUM_OUTPUT), 0);
+        Feed(pLast, Point(BT_FLAG, NUM_FLAG), 0);
+        return types;
     }
 
     // Allocates in download mode with the document's message texts and encodes.

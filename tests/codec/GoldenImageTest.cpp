@@ -39,31 +39,7 @@ class EveryType : public CodecDiagram, public testing::WithParamInterface<bool> 
 protected:
     EveryType() : CodecDiagram(GetParam() ? kNewerHardware : kOlderHardware) {}
 
-    BYTE Generation() const { return GetParam() ? GEN_NEWER_ONES : GEN_OLDER; }
-
-    // Every function-block type of the generation in code order, its digital inputs fed by I1
-    // (the second negated), its analog inputs by AI1; the last block feeds Q1 and M1.
-    void BuildCatalogue()
-    {
-        CBlockObj* pInput = Point(BT_IN, NUM_INPUT);
-        CBlockObj* pAnalog = Point(BT_ANALOG_IN, NUM_ANALOG_IN);
-        CBlockObj* pLast = nullptr;
-        for (const BlockTypeRow& row : FactoryTypeRows()) {
-            if (!IsFunctionBlockType(row.nType) || !(row.byGenerations & Generation()))
-                continue;
-            CBlockObj* pBlock = Block(row.nType);
-            for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-                if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
-                    Feed(pInput, pBlock, nPin, nPin == 1);
-                else if (pBlock->m_nPinKind[nPin] == PINKIND_ANALOG)
-                    Feed(pAnalog, pBlock, nPin);
-            }
-            m_types.push_back(row.nType);
-            pLast = pBlock;
-        }
-        Feed(pLast, Point(BT_OUT, NUM_OUTPUT), 0);
-        Feed(pLast, Point(BT_FLAG, NUM_FLAG), 0);
-    }
+    void BuildCatalogue() { m_types = BuildEveryTypeCatalogue(); }
 
     std::string FileName() const { return GetParam() ? "image-newer-catalogue.bin" : "image-older-catalogue.bin"; }
 

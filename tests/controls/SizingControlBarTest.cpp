@@ -5,6 +5,9 @@
 #include "BarFixture.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/MiniDockFrameWnd.h"
+
+#include <memory>
 
 using namespace std::string_literals;
 
@@ -307,4 +310,104 @@ TEST_F(SizingBarTest, AnUprightCaptionTooLongForItsBarEndsInAnEllipsisBeforeTheC
     ASSERT_GE(title.size(), 4u);
     EXPECT_EQ(title.substr(title.size() - 3), u"...");
     EXPECT_EQ(u"Infomation Window"s.substr(0, title.size() - 3), title.substr(0, title.size() - 3));
+}
+
+// ---- dragging the bar by its caption ----
+
+class BarDragTest : public SizingBarTest {
+protected:
+    // A point of the caption, in the bar's client coordinates: beside the close button along
+    // the caption, which runs down the left of a bar lying along the top or bottom and across
+    // the top otherwise.
+    static CPoint CaptionPoint(const CSizingControlBarCF& bar)
+    {
+        const CRect rcClose = bar.GetCloseButtonRect();
+        return bar.IsHorzDocked() ? CPoint(rcClose.CenterPoint().x, rcClose.bottom + 20)
+                                  : CPoint(rcClose.left - 20, rcClose.CenterPoint().y);
+    }
+    // Presses the caption, moves and lets go at a point of the screen.
+    static void DragCaption(CSizingControlBarCF& bar, CPoint ptScreen)
+    {
+        const CPoint ptGrip = CaptionPoint(bar);
+        ASSERT_EQ(bar.HitTest(ptGrip), UINT(HTCAPTION));
+        Press(bar, ptGrip);
+        CPoint ptTarget = ptScreen;
+        bar.ScreenToClient(&ptTarget);
+        MoveTo(bar, ptTarget);
+        Release(bar, ptTarget);
+    }
+    CRect FullClient() const
+    {
+        CRect rect;
+        m_pFrame->GetClientRect(rect);
+        return rect;
+    }
+};
+
+TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    const CPoint ptGrip = CaptionPoint(bar);
+    DragCaption(bar, CPoint(400, 300));
+    ASSERT_TRUE(bar.IsFloating());
+    CWnd* pMini = bar.GetParent();
+    ASSERT_TRUE(pMini && pMini->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
+    EXPECT_TRUE(pMini->IsWindowVisible());
+    EXPECT_EQ(WindowRectOf(*pMini).TopLeft(), CPoint(400 - ptGrip.x, 300 - ptGrip.y)) << "the grip stays under the cursor";
+    EXPECT_EQ(PaneRect(), FullClient()) << "the view takes the room the bar left";
+    EXPECT_EQ(WindowRectOf(bar), WindowRectOf(*pMini)) << "the bar fills its tool window";
+
+    const CPoint ptFloatGrip = CaptionPoint(bar);
+    DragCaption(bar, CPoint(500, 350));
+    EXPECT_TRUE(bar.IsFloating());
+    EXPECT_EQ(bar.GetParent(), pMini);
+    EXPECT_EQ(WindowRectOf(*pMini).TopLeft(), CPoint(500 - ptFloatGrip.x, 350 - ptFloatGrip.y));
+
+    // Floating, the close button hides the tool window with the bar; showing brings both back.
+    const CPoint ptClose = bar.GetCloseButtonRect().CenterPoint();
+    Press(bar, ptClose);
+    Release(bar, ptClose);
+    EXPECT_FALSE(bar.IsVisible());
+    EXPECT_FALSE(pMini->IsWindowVisible());
+    m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
+    EXPECT_TRUE(pMini->IsWindowVisible());
+    m_pFrame->DockControlBar(&bar);
+}
+
+TEST_F(BarDragTest, ADoubleClickDocksAFloatingBarAtItsSideAndAnEdgeDocksItThere)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    const CRect rcPaneDocked = PaneRect();
+    DragCaption(bar, CPoint(400, 300));
+    ASSERT_TRUE(bar.IsFloating());
+    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CaptionPoint(bar)));
+    EXPECT_FALSE(bar.IsFloating());
+    EXPECT_EQ(bar.GetParent(), m_pFrame);
+    EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+    EXPECT_EQ(PaneRect(), rcPaneDocked);
+
+    DragCaption(bar, CPoint(10, 300));
+    EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_LEFT));
+    EXPECT_EQ(PaneRect().left, WindowRectOf(bar).right);
+
+    // A click on the caption without a move leaves the bar where it is.
+    const CRect rcBar = WindowRectOf(bar);
+    Press(bar, CaptionPoint(bar));
+    Release(bar, CaptionPoint(bar));
+    EXPECT_EQ(WindowRectOf(bar), rcBar);
+    EXPECT_FALSE(bar.IsFloating());
+}
+
+TEST_F(BarDragTest, AFloatingBarThatGoesTakesItsToolWindowWithIt)
+{
+    auto pBar = std::make_unique<CSizingControlBarCF>();
+    Dock(*pBar, AFX_IDW_DOCKBAR_BOTTOM);
+    DragCaption(*pBar, CPoint(400, 300));
+    CWnd* pMini = pBar->GetParent();
+    ASSERT_TRUE(pBar->IsFloating());
+    pBar.reset();
+    m_thread.PumpPending();
+    EXPECT_FALSE(IsWindow(pMini));
 }

@@ -1,14 +1,18 @@
 #include "editor/PasteChecks.h"
 
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/EditDocuments.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -202,6 +206,42 @@ TEST_F(PasteChecks, OlderControllerLimits)
     pCounter->m_nParam[COUNTER_START_PARAM] = 0;
     pCounter->m_nParam[BLOCK_REF_USED_PARAM + 2] = 1;
     EXPECT_GE(ListBlocksBeyondGeneration(older.Doc(), newer, counter).Find(_T("The reference is not supported")), 0);
+    // Settings the older controllers cannot follow, each with its text.
+    struct Setting {
+        int nType;
+        std::function<void(CBlockObj&)> set;
+        const char16_t* pszLine;
+    };
+    const Setting settings[] = {
+        {BT_WT, [](CBlockObj& b) { b.m_nParam[WT_PULSE_PARAM] = 1; }, u"\nB3 : The pulse function is not available"},
+        {BT_YT, [](CBlockObj& b) { b.m_nParam[YT_OFF_YEAR_PARAM] = 2030; },
+         u"\nB3:Year range function is not available. On year must be  2000 and Off year must be 2099."},
+        {BT_YT, [](CBlockObj& b) { b.m_nParam[YT_YEARLY_PARAM] = 0; }, u"\nB3 : Yearly mode must be selected."},
+        {BT_YT, [](CBlockObj& b) { b.m_nParam[YT_PULSE_PARAM] = 1; }, u"\nB3 : The pulse function is not available"},
+        {BT_HCOUNTER, [](CBlockObj& b) { b.m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30; },
+         u"\nB3[Hours Counter] : Cannot convert time to hours"},
+        {BT_HCOUNTER, [](CBlockObj& b) { b.m_nParam[HCOUNTER_MI_HOURS_PARAM] = 30; }, nullptr},
+        {BT_AWDOG, [](CBlockObj& b) { static_cast<CBlockAnalog&>(b).m_nThreshold1 = 7; },
+         u"\nB3[Analog watchdog] : The two threshold settings must be equal"},
+        {BT_SREG, [](CBlockObj& b) { b.m_nParamEx[SREG_INDEX_PARAMEX] = 1; },
+         u"\nB3[Shift Register] : Only the first shift register can be used."},
+        {BT_MSGTEXT, [](CBlockObj&) {}, u"\nB3[Message texts] : Rich Text Format not supported."},
+    };
+    for (const Setting& setting : settings) {
+        CBlockObj* pBlock = Pasted(setting.nType);
+        pBlock->m_nNumber = 9003;
+        setting.set(*pBlock);
+        std::vector<CBlockObj*> one = {pBlock};
+        const CString strList = ListBlocksBeyondGeneration(older.Doc(), newer, one);
+        EXPECT_EQ(strList, setting.pszLine ? CString(setting.pszLine) : CString())
+            << setting.nType << ": " << std::string(strList.View().begin(), strList.View().end());
+    }
+    // A contact on a shift bit beyond the older sixteen.
+    EditDocument& olderLad = NewDocument(DOC_TYPE_LAD, HW_OLDER);
+    CopySource newerLad = newer;
+    newerLad.nDocType = DOC_TYPE_LAD;
+    std::vector<CBlockObj*> contact = {Pasted(BT_MAKE, NUM_SHIFT + 17)};
+    EXPECT_GE(ListBlocksBeyondGeneration(olderLad.Doc(), newerLad, contact).Find(_T("S1.1 [Shift register bit] : Block number too high!")), 0);
     // From an older controller nothing is checked.
     CopySource same = newer;
     same.wFirmwareWord = FIRMWARE_OLDER;

@@ -45,7 +45,7 @@ protected:
     CBlockAnalogIn* Input(int nMin, int nMax, int nValue, int nAuto = 0)
     {
         auto* pIn = static_cast<CBlockAnalogIn*>(Add(BT_ANALOG_IN));
-        pIn->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = nAuto;
+        pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = nAuto;
         pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = nMin;
         pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = nMax;
         pIn->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
@@ -146,13 +146,14 @@ TEST_F(AnalogRanges, RawLevelRounding)
 TEST_F(AnalogRanges, ADigitalInputsRangeIsOrderedAndTheValueClamped)
 {
     CBlockObj* pIn = Add(BT_IN);
+    pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 0;
     pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = 80;
     pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = 20;
     pIn->m_nAux[INPUT_SIM_VALUE_AUX] = 90;
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(RangeOf(pIn), std::make_pair(20, 80));
     EXPECT_EQ(pIn->m_nAux[INPUT_SIM_VALUE_AUX], 80);
-    pIn->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
+    pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 1;
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(RangeOf(pIn), std::make_pair(0, 9999));
 }

@@ -221,7 +221,7 @@ protected:
         CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 200);
         CBlockObj* pComparator = Block(BT_ACOMP, 200, 200);
         pComparator->m_nPinSource[0] = pInput->m_nNumber;
-        pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
+        pInput->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 1;
         pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
         return {pInput, pComparator};
     }

@@ -66,6 +66,24 @@ TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
     dlg.DestroyWindow();
 }
 
+// B12 stands before B1 in the list: the reference to B1 is found by its number, not by the
+// first line that begins with "B1".
+TEST_F(SharedRows, TheReferenceIsSelectedByItsExactNumber)
+{
+    CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
+    Block(BT_COUNTER, 100, 200)->m_nNumber = NUM_FUNCTION_BLOCK + 12;
+    Block(BT_COUNTER, 100, 300)->m_nNumber = NUM_FUNCTION_BLOCK + 1;
+    CDialog dlg(IDD_REFERENCE_TEST);
+    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
+    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
+    row.m_bUse = TRUE;
+    row.m_nBlockNumber = NUM_FUNCTION_BLOCK + 1;
+    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
+    row.ReadChoice();
+    EXPECT_EQ(row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 1);
+    dlg.DestroyWindow();
+}
+
 TEST_F(SharedRows, TheHexBoxTakesFourHexDigitsInCapitals)
 {
     CHexEdit edit;

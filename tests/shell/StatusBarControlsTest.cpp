@@ -170,6 +170,10 @@ TEST_F(StatusBarTest, AControlInTheLastPaneReachesAsFarAsThePaneGoes)
     m_bar.GetItemRect(4, rcItem);
     EXPECT_EQ(PlaceOf(&label), CRect(rcItem.left + 2, rcItem.top + 1, rcClient.right - 2,
                                      rcItem.bottom - 1));
+    // A bar with a size grip leaves it the room of a small icon.
+    m_bar.ModifyStyle(0, SBARS_SIZEGRIP);
+    m_bar.PositionControls();
+    EXPECT_EQ(PlaceOf(&label).right, rcClient.right - 16 - 2 - 2);
 }
 
 TEST_F(StatusBarTest, TheButtonAndSeriesComeAndGoWithTheirOwnPanes)

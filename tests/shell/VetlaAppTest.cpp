@@ -4,8 +4,10 @@
 #include "shell/VetlaApp.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
@@ -20,6 +22,7 @@
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 #include "shell/ChineseTables.h"
+#include "shell/AboutDlg.h"
 #include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
@@ -534,3 +537,81 @@ TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)
 }
 
 } // namespace
+
+// ---- a simulated power interruption ----
+
+// The Power button held down in the active view's simulation locks the bars' close buttons; a
+// release over the information window's caption ends the interruption.
+TEST_F(VetlaAppTest, APowerInterruptionLocksTheBarsAndEndsAtAReleaseOverTheLog)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    EXPECT_FALSE(IsSimulationPowerOn()) << "no simulation";
+    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+    Command(ID_TOOLS_SIMULATION);
+    ASSERT_EQ(ActiveView()->m_nEditMode, EDIT_MODE_SIMULATE);
+    CSimulationBarDlg* pBar = ActiveView()->GetParentFrame()->GetSimulationBarDlg();
+    ASSERT_TRUE(pBar);
+    EXPECT_FALSE(IsSimulationPowerOn());
+    EXPECT_FALSE(CSizingControlBarG::IsCloseLocked());
+
+    CWnd* pPower = pBar->GetDlgItem(IDC_SIM_POWER);
+    MSG down{pPower, WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
+    AfxGetThread()->RouteMessage(down);
+    ASSERT_TRUE(pBar->IsPowerPressed());
+    EXPECT_TRUE(IsSimulationPowerOn());
+    EXPECT_TRUE(CSizingControlBarG::IsCloseLocked());
+
+    CInfoWindowBar& info = Frame()->m_wndInfoBar;
+    const CRect rcClose = info.GetCloseButtonRect();
+    info.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(rcClose.CenterPoint().x, rcClose.bottom + 20)));
+    EXPECT_FALSE(pBar->IsPowerPressed());
+    EXPECT_FALSE(IsSimulationPowerOn());
+    EXPECT_FALSE(CSizingControlBarG::IsCloseLocked());
+}
+
+TEST_F(VetlaAppTest, HelpAboutShowsTheProgramsNameAndItsLine)
+{
+    Start();
+    CString strName, strLine;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        if (d.GetTemplateID() != CAboutDlg::IDD)
+            return;
+        d.GetDlgItem(CAboutDlg::IDC_ABOUT_NAME)->GetWindowText(strName);
+        d.GetDlgItem(CAboutDlg::IDC_ABOUT_LINE)->GetWindowText(strLine);
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_APP_ABOUT);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(strName.ToUtf8(), "QARVO Editor");
+    EXPECT_FALSE(strLine.IsEmpty());
+}
+
+// A view resized in a simulation has its frame redraw the simulation bars at the next tick.
+TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+    CChildFrame* pFrame = ActiveView()->GetParentFrame();
+    pFrame->m_bBarsRedrawn = 1;
+    ActiveView()->SetWindowPos(nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(pFrame->m_bBarsRedrawn, 1) << "not simulating";
+    Command(ID_TOOLS_SIMULATION);
+    pFrame->m_bBarsRedrawn = 1;
+    ActiveView()->SetWindowPos(nullptr, 0, 0, 520, 380, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(pFrame->m_bBarsRedrawn, 0);
+}
+
+// The status bar names the hardware of the diagram whose window comes to the front.
+TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareInTheStatusBar)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CChildFrame* pFirst = ActiveView()->GetParentFrame();
+    ActiveDoc()->m_strHardwareName = _T("First series");
+    Command(ID_FILE_NEW);
+    ActiveDoc()->m_strHardwareName = _T("Second series");
+    Frame()->MDIActivate(pFirst);
+    EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "First series");
+}

@@ -5,7 +5,6 @@
 #include "pages/blocks/TimerPageIds.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTexts.h"
-#include "pages/sheet/SheetApplyRecord.h"
 #include "pages/sheet/SpinRange.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -25,18 +24,6 @@ constexpr int kResetPin = 2;
 constexpr TimeValueIds kIntervalIds = {IDC_HC_MI_HOURS,   IDC_HC_MI_HOURS_SPIN, IDC_HC_MI_COLON, IDC_HC_MI_MINUTES,
                                        IDC_HC_MI_MINUTES_SPIN, 0,               IDC_HC_REFERENCE, 0,
                                        IDC_HC_BLOCK_LIST};
-
-constexpr BlockWord kOTHours = {BlockWordArray::ParamEx, HCOUNTER_OT_HOURS_PARAMEX};
-constexpr BlockWord kOTMinutes = {BlockWordArray::ParamEx, HCOUNTER_OT_MINUTES_PARAMEX};
-
-int RecordWord(const SheetApplyRecord& record, BlockWord word, int nDefault)
-{
-    for (const auto& [recordWord, nValue] : record.words) {
-        if (recordWord.array == word.array && recordWord.nIndex == word.nIndex)
-            return nValue;
-    }
-    return nDefault;
-}
 
 }  // namespace
 
@@ -59,37 +46,33 @@ BOOL HoursCounterValue(CBlockObj& block, const CSimContext&, CString& strText)
     return TRUE;
 }
 
-void ApplyHoursCounterRecord(const SheetApplyRecord& record, CBlockObj& block)
+void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block)
 {
     auto* pCounter = dynamic_cast<CBlockHCOUNTER*>(&block);
-    const int nMIHours = RecordWord(record, HCOUNTER_MI_SLOT.high, block.m_nParam[HCOUNTER_MI_HOURS_PARAM]);
-    const int nMIMinutes = RecordWord(record, HCOUNTER_MI_SLOT.low, block.m_nParam[HCOUNTER_MI_MINUTES_PARAM]);
-    const BOOL bReferenced = RecordWord(record, HCOUNTER_MI_SLOT.ref, -1) >= 0;
     int* w = block.m_nParamEx;
-    block.m_nParam[HCOUNTER_MI_HOURS_PARAM] = nMIHours;
     if (pCounter) {
-        pCounter->m_nMNMinutes = bReferenced ? pCounter->m_nRefValue : nMIMinutes + nMIHours * 60;
+        pCounter->m_nMNMinutes = apply.bReferenced ? pCounter->m_nRefValue : apply.nMIMinutes + apply.nMIHours * 60;
         if (block.m_nPinValue[kResetPin]) {
-            // A counter held in reset starts its operating time from nothing.
             w[HCOUNTER_OT_HOURS_PARAMEX] = 0;
-            w[HCOUNTER_OT_MINUTES_PARAMEX] = 0;
             pCounter->m_nOTStart = 0;
             pCounter->m_nOTMinutes = 0;
         } else if (block.m_nPinValue[kEnPin]) {
-            // A counting period keeps the start it began with.
             pCounter->m_nOTStart = w[HCOUNTER_OT_MINUTES_PARAMEX] + w[HCOUNTER_OT_HOURS_PARAMEX] * 60;
             pCounter->m_nOTMinutes = pCounter->m_nOTStart;
         } else {
-            w[HCOUNTER_OT_HOURS_PARAMEX] = RecordWord(record, kOTHours, w[HCOUNTER_OT_HOURS_PARAMEX]);
+            w[HCOUNTER_OT_HOURS_PARAMEX] = apply.nOTHours;
         }
     }
-    w[HCOUNTER_OT_MINUTES_PARAMEX] = RecordWord(record, kOTMinutes, w[HCOUNTER_OT_MINUTES_PARAMEX]);
-    for (const auto& [word, nValue] : record.words) {
-        const bool bTaken = (word.array == kOTHours.array && (word.nIndex == kOTHours.nIndex || word.nIndex == kOTMinutes.nIndex)) ||
-                            (word.array == HCOUNTER_MI_SLOT.high.array && word.nIndex == HCOUNTER_MI_SLOT.high.nIndex);
-        if (!bTaken)
-            WriteBlockWord(block, word, nValue);
-    }
+    w[HCOUNTER_OT_MINUTES_PARAMEX] = apply.nOTMinutes;
+}
+
+BlockWrite CHoursCounter::MakeBlockWrite(BOOL bApply) const
+{
+    if (!bApply)
+        return {};
+    const HoursCounterApply apply = {m_interval.m_nHigh, m_interval.m_nLow, m_interval.m_nRefBlock >= 0, m_nOTHours,
+                                     m_nOTMinutes};
+    return [apply](CBlockObj& block) { ApplyToRunningHoursCounter(apply, block); };
 }
 
 CHoursCounter::CHoursCounter(int nType) : CRangeTipPage(IDD_HOURS_COUNTER, nType), m_interval(kIntervalIds)

@@ -7,8 +7,6 @@
 #include "pages/blocks/RangeTipPage.h"
 #include "pages/sheet/TimeValueRow.h"
 
-struct SheetApplyRecord;
-
 class CHoursCounter : public CRangeTipPage {
     DECLARE_DYNAMIC(CHoursCounter)
 
@@ -22,6 +20,9 @@ public:
     int m_bOutputNotZero = 0;
     // The maintenance interval: hours high, minutes low.
     CTimeValueRow m_interval;
+
+    // Apply: the operating time into the running counter, re-seeding its counts.
+    BlockWrite MakeBlockWrite(BOOL bApply) const override;
 
 protected:
     BOOL OnInitDialog() override;
@@ -39,7 +40,15 @@ extern const TimeSlot HCOUNTER_MI_SLOT;
 
 // "MI=..h..m/MN=..h..m/OT=..h..m" of the interval and the running counts.
 BOOL HoursCounterValue(CBlockObj& block, const CSimContext& sim, CString& strText);
-// Apply into the running counter: the interval re-seeds the time to the next maintenance; the
-// operating time's hours are taken only while the counter is neither counting (En) nor held in
-// reset, which starts it from nothing, and a counting period keeps the start it began with.
-void ApplyHoursCounterRecord(const SheetApplyRecord& record, CBlockObj& block);
+// What Apply gives a running counter beyond its bound words (the interval's among them).
+struct HoursCounterApply {
+    int nMIHours;
+    int nMIMinutes;
+    BOOL bReferenced;
+    int nOTHours;
+    int nOTMinutes;
+};
+// The interval re-seeds the time to the next maintenance; the operating time's hours are taken
+// only while the counter is neither counting (En) nor held in reset, which starts it from
+// nothing, and a counting period keeps the start it began with.
+void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block);

@@ -215,8 +215,9 @@ std::vector<PageBinding> HoursCounterBindings()
     using H = CHoursCounter;
     std::vector<PageBinding> bindings = {
         {Param(BLOCK_PROTECTION_PARAM), &PageMember<H, &H::m_bProtection>, WRITE_ON_BOTH},
-        {ParamEx(HCOUNTER_OT_HOURS_PARAMEX), &PageMember<H, &H::m_nOTHours>, WRITE_ON_BOTH},
-        {ParamEx(HCOUNTER_OT_MINUTES_PARAMEX), &PageMember<H, &H::m_nOTMinutes>, WRITE_ON_BOTH},
+        // Apply takes the operating time by the counter's inputs (CHoursCounter::MakeBlockWrite).
+        {ParamEx(HCOUNTER_OT_HOURS_PARAMEX), &PageMember<H, &H::m_nOTHours>, WRITE_ON_OK},
+        {ParamEx(HCOUNTER_OT_MINUTES_PARAMEX), &PageMember<H, &H::m_nOTMinutes>, WRITE_ON_OK},
         {ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX), &PageMember<H, &H::m_bOutputNotZero>, WRITE_ON_BOTH},
     };
     AddTimeBindings<H, &H::m_interval>(bindings, HCOUNTER_MI_SLOT);
@@ -287,7 +288,6 @@ void AddTimerPages(BlockPageRow& row)
         row.pfnCreatePage = CreatePage<CHoursCounter>;
         row.bindings = HoursCounterBindings();
         row.pfnLiveValue = HoursCounterValue;
-        row.pfnApplyWords = ApplyHoursCounterRecord;
         row.textKeys = kNameAndProtectionTexts;
         break;
     default:

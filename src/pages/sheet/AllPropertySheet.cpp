@@ -4,7 +4,11 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
+#include "blocks/BlockTypeTable.h"
+#include "pages/ladder/LadderApply.h"
 #include "pages/sheet/BlockPage.h"
+#include "pages/sheet/SheetButtons.h"
+#include "pages/sheet/SheetHooks.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/SheetHost.h"
@@ -20,23 +24,13 @@ namespace {
 
 // The help topic of the types the help file has no topic of.
 constexpr UINT kDefaultHelpTopic = 1052;
-// The height of a modeless sheet's button strip.
-constexpr int kButtonStrip = 29;
 constexpr int kButtonGap = 6;
 constexpr int kSheetMargin = 7;
-constexpr int kCascadeStep = 24;
 // The time base "Seconds(s:1/100s)".
 constexpr int kTimeBaseSeconds = 2;
 
 // The sheet's buttons from right to left.
 constexpr int kStripButtons[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, IDOK};
-
-struct ButtonText {
-    int nID;
-    LPCTSTR lpszText;
-};
-constexpr ButtonText kButtonTexts[] = {
-    {IDOK, _T("OK")}, {IDCANCEL, _T("Cancel")}, {ID_APPLY_NOW, _T("Apply")}, {IDHELP, _T("Help")}};
 
 void GrowWindow(CWnd* pWnd, int nExtra)
 {
@@ -65,20 +59,29 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
     if (m_pRow) {
         // The titles are reserved first: the pages point at them.
         m_extraTitles.resize(m_pRow->extraPages.size());
-        for (size_t i = 0; i < m_pRow->extraPages.size(); ++i) {
-            const ExtraPageRow& extra = m_pRow->extraPages[i];
-            CBlockPage* pPage = !extra.bSimulationOnly || m_bModeless ? CreateBlockPage(extra.pfnCreatePage, nType)
-                                                                      : nullptr;
-            m_extraPages.emplace_back(pPage);
-            if (pPage && extra.nTitleKey && IsChinesePageUI())
-                SetTabTitle(*pPage, extra.nTitleKey, m_extraTitles[i]);
-        }
+        m_extraPages.resize(m_pRow->extraPages.size());
+        AddExtraPages(false);
     }
     AddPage(&m_pageComment);
+    if (m_pRow)
+        AddExtraPages(true);
     if (IsChinesePageUI()) {
         if (m_pMainPage)
             SetTabTitle(*m_pMainPage, m_pRow->nMainTitleKey ? m_pRow->nMainTitleKey : TEXT_KEY_MAIN_PAGE, m_strMainTitle);
         SetTabTitle(m_pageComment, TEXT_KEY_COMMENT_PAGE, m_strCommentTitle);
+    }
+}
+
+void CAllPropertySheet::AddExtraPages(bool bAfterComment)
+{
+    for (size_t i = 0; i < m_pRow->extraPages.size(); ++i) {
+        const ExtraPageRow& extra = m_pRow->extraPages[i];
+        if (extra.bAfterComment != bAfterComment || (extra.bSimulationOnly && !m_bModeless))
+            continue;
+        CBlockPage* pPage = CreateBlockPage(extra.pfnCreatePage, m_nType);
+        m_extraPages[i].reset(pPage);
+        if (extra.nTitleKey && IsChinesePageUI())
+            SetTabTitle(*pPage, extra.nTitleKey, m_extraTitles[i]);
     }
 }
 
@@ -154,6 +157,9 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
     }
+    m_pMainPage->ReadBlock(block);
+    if (m_pRow->pHooks && m_pRow->pHooks->pfnCopyIn)
+        m_pRow->pHooks->pfnCopyIn(block, *this);
 }
 
 void CAllPropertySheet::CopyBack(CBlockObj& block) const
@@ -167,6 +173,10 @@ void CAllPropertySheet::CopyBack(CBlockObj& block) const
         if (pPage && (binding.nWriteBack & WRITE_ON_OK))
             WriteBlockWord(block, binding.word, binding.pfnMember(*pPage));
     }
+    if (const BlockWrite write = m_pMainPage->MakeBlockWrite(FALSE))
+        write(block);
+    if (m_pRow->pHooks && m_pRow->pHooks->pfnCopyBack && m_pHost)
+        m_pRow->pHooks->pfnCopyBack(*this, block, *m_pHost);
 }
 
 SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
@@ -184,22 +194,26 @@ SheetApplyRecord CAllPropertySheet::BuildApplyRecord() const
         if (pPage && (binding.nWriteBack & WRITE_ON_APPLY))
             record.words.emplace_back(binding.word, binding.pfnMember(*pPage));
     }
+    record.writeBlock = m_pMainPage->MakeBlockWrite(TRUE);
     return record;
 }
 
-BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block)
+BOOL WriteApplyRecord(const SheetApplyRecord& record, CBlockObj& block, ISheetHost* pHost)
 {
     if (block.m_nType != record.nType)
         return FALSE;
+    if (IsLadderElementType(record.nType))
+        return pHost && WriteLadderApplyRecord(record, block, *pHost);
     if (record.bHasName)
         block.m_strLabelSuffix = record.strName;
     block.m_strComment = record.strComment;
-    if (const BlockPageRow* pRow = FindBlockPageRow(record.nType); pRow && pRow->pfnApplyWords) {
-        pRow->pfnApplyWords(record, block);
-        return TRUE;
-    }
     for (const auto& [word, nValue] : record.words)
         WriteBlockWord(block, word, nValue);
+    if (record.writeBlock)
+        record.writeBlock(block);
+    const BlockPageRow* pRow = FindBlockPageRow(record.nType);
+    if (pHost && pRow && pRow->pHooks && pRow->pHooks->pfnWriteRecord)
+        pRow->pHooks->pfnWriteRecord(record, block, *pHost);
     return TRUE;
 }
 
@@ -210,7 +224,9 @@ BOOL CAllPropertySheet::OnApplyNow()
     CPropertyPage* pActive = GetActivePage();
     if (pActive && IsWindow(pActive) && !pActive->UpdateData(TRUE))
         return FALSE;
-    const SheetApplyRecord record = BuildApplyRecord();
+    SheetApplyRecord record = BuildApplyRecord();
+    if (m_pRow && m_pRow->pHooks && m_pRow->pHooks->pfnBuildRecord)
+        m_pRow->pHooks->pfnBuildRecord(*this, record);
     const BOOL bWritten = m_pHost && m_pHost->ApplySheetValues(record);
     SetPagesModified(FALSE);
     if (pActive && IsWindow(pActive))
@@ -246,10 +262,10 @@ BOOL CAllPropertySheet::OnInitDialog()
     CreateSheetButtons();
     ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
     FitButtonStrip();
-    PlaceOverMainWindow();
+    PlaceSheetOverMainWindow(*this, m_nCascade);
     if (m_pMainPage && IsWindow(m_pMainPage))
         m_pMainPage->GetWindowRect(m_pageComment.m_rcPage);
-    SetButtonTexts();
+    SetSheetButtonTexts(*this);
     if (IsChinesePageUI())
         TranslateTexts();
     if (CWnd* pHelp = GetDlgItem(IDHELP))
@@ -261,20 +277,7 @@ BOOL CAllPropertySheet::CreateSheetButtons()
 {
     if (!m_bModeless)
         return FALSE;
-    CRect rcTab;
-    GetTabControl()->GetWindowRect(rcTab);
-    ScreenToClient(rcTab);
-    GrowWindow(this, kButtonStrip);
-    for (int nID : kStripButtons) {
-        CWnd* pButton = GetDlgItem(nID);
-        CRect rect;
-        pButton->GetWindowRect(rect);
-        ScreenToClient(rect);
-        pButton->SetWindowPos(nullptr, rect.left, rcTab.bottom + kButtonGap, 0, 0,
-                              SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        pButton->ShowWindow(SW_SHOW);
-        pButton->EnableWindow(TRUE);
-    }
+    ShowModelessButtonStrip(*this);
     return TRUE;
 }
 
@@ -330,23 +333,6 @@ void CAllPropertySheet::FitButtonStrip()
     }
 }
 
-// A sheet opens over the main window; modeless ones one below the other, so that none hides
-// another.
-void CAllPropertySheet::PlaceOverMainWindow()
-{
-    CWnd* pMain = AfxGetMainWnd();
-    if (!pMain || !IsWindow(pMain))
-        return;
-    CRect rcMain;
-    pMain->GetWindowRect(rcMain);
-    CRect rect;
-    GetWindowRect(rect);
-    const int nStep = kCascadeStep * m_nCascade;
-    SetWindowPos(nullptr, rcMain.left + (rcMain.Width() - rect.Width()) / 2 + nStep,
-                 rcMain.top + (rcMain.Height() - rect.Height()) / 3 + nStep, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void CAllPropertySheet::ArrangeLayout(int nExtra)
 {
     if (!m_bModeless || nExtra == 0)
@@ -364,14 +350,6 @@ void CAllPropertySheet::ArrangeLayout(int nExtra)
     }
 }
 
-void CAllPropertySheet::SetButtonTexts()
-{
-    for (const ButtonText& button : kButtonTexts) {
-        if (CWnd* pButton = GetDlgItem(button.nID))
-            pButton->SetWindowText(button.lpszText);
-    }
-}
-
 // A key the map lacks keeps the text the control has.
 void CAllPropertySheet::TranslateTexts()
 {
@@ -382,11 +360,6 @@ void CAllPropertySheet::TranslateTexts()
             if (pControl && LookupPageText(key.nKey, strText))
                 pControl->SetWindowText(strText);
         }
-    }
-    for (const ButtonText& button : kButtonTexts) {
-        CWnd* pButton = GetDlgItem(button.nID);
-        if (pButton && LookupPageText(WORD(button.nID), strText))
-            pButton->SetWindowText(strText);
     }
 }
 

@@ -38,6 +38,17 @@ public:
     std::vector<std::unique_ptr<CBlockPage>> m_extraPages;
 
     const BlockPageRow* GetRow() const { return m_pRow; }
+    ISheetHost* GetHost() const { return m_pHost; }
+    // The first extra page of the class, or null.
+    template <class TPage>
+    TPage* FindExtraPage() const
+    {
+        for (const auto& pPage : m_extraPages) {
+            if (auto* pFound = dynamic_cast<TPage*>(pPage.get()))
+                return pFound;
+        }
+        return nullptr;
+    }
     BOOL IsModeless() const { return m_bModeless; }
 
     // The block's name, comment and bound words into the pages.
@@ -70,11 +81,11 @@ private:
     // Room for the current-value box in simulation.
     void ArrangeLayout(int nExtra);
     void FitButtonStrip();
-    void PlaceOverMainWindow();
-    void SetButtonTexts();
     void TranslateTexts();
     void SetTabTitle(CPropertyPage& page, WORD nKey, CString& strTitle);
     CBlockPage* CreateBlockPage(CBlockPage* (*pfnCreate)(int), int nType);
+    // The row's extra pages that go before (or after) the comment page.
+    void AddExtraPages(bool bAfterComment);
     // The page a binding shows its word in; null when the sheet does not show that page.
     CBlockPage* BoundPage(const PageBinding& binding) const;
     void SetPagesModified(BOOL bModified);

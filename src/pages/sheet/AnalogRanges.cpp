@@ -169,13 +169,13 @@ struct SimSettings {
 
 SimSettings ReadSettings(const CBlockObj& block)
 {
-    return {block.m_nParamEx[INPUT_SIM_MODE_PARAMEX], block.m_nAux[INPUT_SIM_VALUE_AUX],
+    return {block.m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX], block.m_nAux[INPUT_SIM_VALUE_AUX],
             block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX]};
 }
 
 void WriteSettings(CBlockObj& block, const SimSettings& s)
 {
-    block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] = s.nAuto;
+    block.m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = s.nAuto;
     block.m_nAux[INPUT_SIM_VALUE_AUX] = s.nValue;
     block.m_nAux[BLOCK_VALUE_MIN_AUX] = s.nMin;
     block.m_nAux[BLOCK_VALUE_MAX_AUX] = s.nMax;

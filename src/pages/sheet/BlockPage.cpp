@@ -4,14 +4,8 @@
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTemplates.h"
 #include "platform/ui/DataExchange.h"
-#include "platform/ui/PaintDC.h"
-#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CBlockPage, CPropertyPage)
-
-BEGIN_MESSAGE_MAP(CBlockPage, CPropertyPage)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
 
 namespace {
 
@@ -53,13 +47,7 @@ BOOL CBlockPage::OnCommand(WPARAM wParam, LPARAM lParam)
     return CPropertyPage::OnCommand(wParam, lParam);
 }
 
-void CBlockPage::DrawCurrentValue(const CString& strText) { m_valueBox.SetText(*this, strText); }
-
-void CBlockPage::OnPaint()
-{
-    CPaintDC dc(this);
-    m_valueBox.Draw(dc);
-}
+void CBlockPage::DrawCurrentValue(const CString& strText) { m_valueBox.SetText(strText); }
 
 void CBlockPage::PostNcDestroy()
 {

@@ -7,7 +7,13 @@
 #include "pages/sheet/ValueBox.h"
 #include "platform/ui/PropertyPage.h"
 
+#include <functional>
+
+class CBlockObj;
 class CVetlaDoc;
+
+// Writes what a page holds beyond its bound words into a block; empty for pages without such.
+using BlockWrite = std::function<void(CBlockObj&)>;
 
 class CBlockPage : public CPropertyPage {
     DECLARE_DYNAMIC(CBlockPage)
@@ -29,16 +35,21 @@ public:
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
 
+    // What the bound words cannot carry (fields of the block's own class, texts, reference
+    // blocks): read from the block as the sheet opens, and written back by a BlockWrite made
+    // of copies of the page's values, so that Apply can hand it over in its record. bApply says
+    // which confirmation asks: they normalise differently on some pages.
+    virtual void ReadBlock(const CBlockObj&) {}
+    virtual BlockWrite MakeBlockWrite(BOOL /*bApply*/) const { return {}; }
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    void OnPaint() override;
     void PostNcDestroy() override;
     // Pages with a live value make the box in the strip the sheet added.
     virtual BOOL ShowsCurrentValue() const { return FALSE; }
     virtual ValueBoxFamily GetValueBoxFamily() const { return ValueBoxFamily::B; }
-    DECLARE_MESSAGE_MAP()
 
 private:
     CValueBox m_valueBox;

@@ -8,6 +8,8 @@
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "document/VetlaDoc.h"
+#include "pages/blocks/IoPageRows.h"
+#include "pages/blocks/MiscBlockPages.h"
 #include "pages/blocks/TimerPageRows.h"
 #include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
@@ -142,7 +144,7 @@ const LiveRow kLiveValues[] = {
     {BT_DPR, KeptTimeText}, {BT_DDR, KeptTimeText}, {BT_PLR, KeptTimeText}, {BT_CPG, KeptTimeText},
     {BT_MPLR, TimeText}, {BT_RPR, TimeText}, {BT_APG, TimeText}, {BT_RG, TimeText},
     {BT_SLS, TimeText}, {BT_MFS, TimeText}, {BT_WT, TimeText}, {BT_YT, TimeText},
-    {BT_AC, TimeText}, {BT_SW, TimeText}, {BT_MATHERR, TimeText},
+    {BT_AC, TimeText}, {BT_SW, TimeText}, {BT_MATHERR, TimeText}, {BT_TDT, KeptTimeText},
     {BT_COUNTER, WordValue<kRight6, 0>}, {BT_ENCODER, WordValue<kRight6, 0>},
     {BT_ACOMP, AnalogValue}, {BT_ATHTRG, AnalogValue}, {BT_AAMP, AnalogValue},
     {BT_AMATH, AnalogValue}, {BT_AMUX, AnalogValue}, {BT_ARAMP, AnalogValue}, {BT_PI, AnalogValue},
@@ -216,7 +218,7 @@ const SheetType kSheetTypes[] = {
     {BT_LR, 1053, 0},
     {BT_PR, 1085, 0},
     {BT_MSGTEXT, 1060, 0},
-    {BT_SREG, 1009, 0},
+    {BT_SREG, 1009, 30},
     {BT_MR, 1062, 0},
     {BT_MW, 1063, 0},
     {BT_AMATH, 1057, 30},
@@ -233,9 +235,9 @@ const SheetType kSheetTypes[] = {
     {BT_WIFI_AI, 1115, 0},
     {BT_WIFI_AOUT, 1116, 0},
     {BT_BOOLEAN, 1108, 0},
-    {BT_TDT, 1098, 0},
-    {BT_BCD, 1036, 0},
-    {BT_BIN, 1037, 0},
+    {BT_TDT, 1098, 30},
+    {BT_BCD, 1036, 30},
+    {BT_BIN, 1037, 30},
     {BT_ROL, 1093, 30},
     {BT_ROR, 1094, 30},
     {BT_SHL, 1008, 30},
@@ -255,7 +257,7 @@ const SheetType kSheetTypes[] = {
     {BT_SMCE, 1004, 0},
     {BT_PTO, 1083, 0},
     {BT_PTOE, 1084, 0},
-    {BT_SEG, 1097, 0},
+    {BT_SEG, 1097, 30},
     {BT_WORD2BIT, 1104, 0},
     {BT_UDC, 1100, 0},
     {BT_CRC16, 1040, 30},
@@ -265,9 +267,9 @@ const SheetType kSheetTypes[] = {
     {BT_REM, 1091, 30},
     {BT_LOG, 1055, 30},
     {BT_SQRT, 1005, 30},
-    {BT_ABS, 1017, 0},
-    {BT_GCD, 1050, 0},
-    {BT_LCM, 1054, 0},
+    {BT_ABS, 1017, 30},
+    {BT_GCD, 1050, 30},
+    {BT_LCM, 1054, 30},
     {BT_POW2, 1082, 30},
     {BT_EXP, 1046, 30},
     {BT_FIX, 1047, 30},
@@ -303,7 +305,10 @@ std::vector<BlockPageRow> BuildRows()
         } else if (type.nType == BT_BOOLEAN) {
             row.pfnCreatePage = CreatePage<CBoolean>;
             row.bindings = kBooleanBindings;
+        } else {
+            BindMiscBlockPage(row);
         }
+        AddIoPageRow(row);
         AddTimerPages(row);
         rows.push_back(std::move(row));
     }

@@ -15,7 +15,7 @@ class CBlockObj;
 class CBlockPage;
 class CVetlaDoc;
 struct CSimContext;
-struct SheetApplyRecord;
+struct SheetHooks;
 
 // A generic parameter word of a block by its array and slot. Ref k stands for the number of the
 // block that reference k names (-1 for none; a write looks the number up in the block's
@@ -49,6 +49,8 @@ struct ExtraPageRow {
     WORD nTitleKey = 0;
     // Shown only in the modeless sheet of a simulation.
     bool bSimulationOnly = false;
+    // Follows the comment page (an input's simulation page) instead of preceding it.
+    bool bAfterComment = false;
 };
 
 // The accessor of an int member of a page class, for PageBinding::pfnMember.
@@ -83,9 +85,8 @@ struct BlockPageRow {
     LiveValueFormatter pfnLiveValue = nullptr;
     AfterWriteHook pfnAfterWrite = nullptr;
     std::vector<ControlTextKey> textKeys;
-    // Writes an apply record's words into the running block where a type does more than copy
-    // them (the hours counter re-seeds its counts); null copies each word.
-    void (*pfnApplyWords)(const SheetApplyRecord& record, CBlockObj& block) = nullptr;
+    // What the sheet does beyond the bindings; null for none.
+    const SheetHooks* pHooks = nullptr;
     // The key of the main page's Chinese tab title; 0 for the usual one.
     WORD nMainTitleKey = 0;
 };

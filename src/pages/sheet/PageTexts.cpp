@@ -16,6 +16,12 @@ PageHelpHandler& HelpHandler()
     return handler;
 }
 
+ProgramPropertiesOpener& PropertiesOpener()
+{
+    static ProgramPropertiesOpener opener;
+    return opener;
+}
+
 }  // namespace
 
 void SetPageTextLookup(PageTextLookup lookup) { TextLookup() = std::move(lookup); }
@@ -35,4 +41,12 @@ void OpenPageHelp(UINT nTopic)
 {
     if (HelpHandler())
         HelpHandler()(nTopic);
+}
+
+void SetProgramPropertiesOpener(ProgramPropertiesOpener opener) { PropertiesOpener() = std::move(opener); }
+
+void OpenProgramProperties(int nStartPage)
+{
+    if (PropertiesOpener())
+        PropertiesOpener()(nStartPage);
 }

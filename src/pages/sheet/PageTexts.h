@@ -19,3 +19,9 @@ using PageHelpHandler = std::function<void(UINT nTopic)>;
 void SetPageHelpHandler(PageHelpHandler handler);
 BOOL HasPageHelp();
 void OpenPageHelp(UINT nTopic);
+
+// Opens the program's Properties sheet on page nStartPage (the analog outputs' settings of an
+// analog output's page); without a handler nothing opens.
+using ProgramPropertiesOpener = std::function<void(int nStartPage)>;
+void SetProgramPropertiesOpener(ProgramPropertiesOpener opener);
+void OpenProgramProperties(int nStartPage);

@@ -6,6 +6,8 @@
 #include "platform/core/Types.h"
 
 class CAllPropertySheet;
+class CBlockObj;
+class CPropShLadIO;
 class CVetlaDoc;
 class CWnd;
 struct SheetApplyRecord;
@@ -21,6 +23,16 @@ public:
     virtual BOOL ApplySheetValues(const SheetApplyRecord& record) = 0;
     // A modeless sheet's window is gone; the sheet deletes itself right after.
     virtual void OnSheetDestroyed(CAllPropertySheet* pSheet) = 0;
+    // A ladder element's modeless sheet's window is gone; the sheet deletes itself right after.
+    virtual void OnLadderSheetDestroyed(CPropShLadIO* pSheet) = 0;
+    // The block's number followed its new operand: the wires, the message texts and the open
+    // sheet follow it too, and a simulation's Inputs and Outputs bars show it.
+    virtual void OnBlockRenumbered(CBlockObj& block, int nOldNumber) = 0;
+    // During a simulation an input's operand or way of operation changed: the Inputs bar
+    // shows it.
+    virtual void OnSimInputChanged(CBlockObj& block) = 0;
+    // The message texts show nothing more of the number (no element uses it any more).
+    virtual void DropMsgTextRefs(int nNumber) = 0;
 
 protected:
     ~ISheetHost() = default;

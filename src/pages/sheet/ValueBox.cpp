@@ -1,16 +1,14 @@
 #include "pages/sheet/ValueBox.h"
 
 #include "pages/sheet/PageIds.h"
-#include "platform/gdi/DC.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Static.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
 
 // An average character of the dialog font: the text starts one character in.
 constexpr int kCharWidth = 6;
-// The dialog face colour behind the text.
-constexpr COLORREF kFace = RGB(240, 240, 240);
 
 CRect BoxRect(const CRect& rcPage, int nExtra, ValueBoxFamily family)
 {
@@ -42,25 +40,23 @@ void CValueBox::Create(CWnd& page, int nExtra, ValueBoxFamily family)
         return;
     }
     m_pBox = pBox;
-    m_rcValue = CRect(rcBox.left + nExtra / 2, rcBox.top + nExtra - 5, rcBox.right - 2 * nExtra,
-                      rcBox.bottom - 7);
-    m_nCharWidth = kCharWidth;
+    const CRect rcValue(rcBox.left + nExtra / 2 + kCharWidth, rcBox.top + nExtra - 5, rcBox.right - 2 * nExtra,
+                        rcBox.bottom - 7);
+    auto* pValue = new CStatic;
+    pValue->SetAutoDelete(TRUE);
+    if (!pValue->Create(m_strText, WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_NOPREFIX, rcValue, &page)) {
+        delete pValue;
+        return;
+    }
+    m_pValue = pValue;
+    m_pValue->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CValueBox::SetText(CWnd& page, const CString& strText)
+void CValueBox::SetText(const CString& strText)
 {
     if (strText == m_strText)
         return;
     m_strText = strText;
-    if (m_pBox && IsWindow(&page))
-        page.InvalidateRect(m_rcValue, FALSE);
-}
-
-void CValueBox::Draw(CDC& dc) const
-{
-    if (!m_pBox)
-        return;
-    dc.SetBkColor(kFace);
-    dc.ExtTextOut(m_rcValue.left + m_nCharWidth, m_rcValue.top, ETO_OPAQUE | ETO_CLIPPED, m_rcValue,
-                  m_strText, nullptr);
+    if (m_pValue)
+        m_pValue->SetWindowText(m_strText);
 }

@@ -1,13 +1,14 @@
 // The "Current Parameter Value" group box (109) that a page with a live value shows under its
-// controls while the diagram is simulated. It keeps the text last given, so that the value can
-// be read without painting, and repaints only when the text changed.
+// controls while the diagram is simulated. The value is a text control inside the box, above
+// it, so that a box whose frame is filled (as Qt draws one) does not hide it; the text last given
+// is kept, so that the value can be read without a window, and set only when it changed.
 #pragma once
 
 #include "platform/core/Geometry.h"
 #include "platform/core/String.h"
 
 class CButton;
-class CDC;
+class CStatic;
 class CWnd;
 
 // Where the box sits in the strip the sheet added (the families of the pages' layouts).
@@ -23,17 +24,17 @@ public:
     void Create(CWnd& page, int nExtra, ValueBoxFamily family);
     BOOL Exists() const { return m_pBox != nullptr; }
     // The page's window went: the box went with it.
-    void Forget() { m_pBox = nullptr; }
-    // The new text; the value's strip is repainted when it changed.
-    void SetText(CWnd& page, const CString& strText);
+    void Forget()
+    {
+        m_pBox = nullptr;
+        m_pValue = nullptr;
+    }
+    // The new text, shown when it changed.
+    void SetText(const CString& strText);
     const CString& GetText() const { return m_strText; }
-    // The page's paint draws the text in the box's strip.
-    void Draw(CDC& dc) const;
-    const CRect& GetValueRect() const { return m_rcValue; }
 
 private:
     CButton* m_pBox = nullptr;
-    CRect m_rcValue;
-    int m_nCharWidth = 0;
+    CStatic* m_pValue = nullptr;
     CString m_strText;
 };

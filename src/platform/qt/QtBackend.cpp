@@ -76,6 +76,9 @@ public:
         if ((wnd.GetStyle() & WS_CHILD) && wnd.GetParent()) {
             if (QWidget* pParent = QtWidgetOf(*wnd.GetParent()))
                 pWidget->setParent(pParent);
+        } else if (wnd.GetExStyle() & WS_EX_TOOLWINDOW) {
+            // A floating bar's window: a small utility window the window manager keeps handy.
+            pWidget->setWindowFlag(Qt::Tool);
         }
         // Hidden until the layer shows it, even when its parent is shown.
         pWidget->hide();

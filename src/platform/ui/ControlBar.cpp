@@ -1,6 +1,7 @@
 #include "platform/ui/ControlBar.h"
 
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/MiniDockFrameWnd.h"
 #include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
@@ -21,8 +22,18 @@ CControlBar::CControlBar() = default;
 
 CControlBar::~CControlBar()
 {
+    LeaveToolWindow();
     if (m_pDockSite)
         m_pDockSite->RemoveControlBar(this);
+}
+
+void CControlBar::LeaveToolWindow()
+{
+    if (!IsFloating())
+        return;
+    if (auto* pMini = dynamic_cast<CMiniDockFrameWnd*>(GetParent()))
+        pMini->OnBarDestroyed();
+    m_dwStyle &= ~CBRS_FLOATING;
 }
 
 void CControlBar::SetBarStyle(DWORD dwStyle)
@@ -86,6 +97,7 @@ LRESULT CControlBar::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 
 void CControlBar::OnDestroy()
 {
+    LeaveToolWindow();
     if (m_pDockSite)
         m_pDockSite->RemoveControlBar(this);
     m_pDockSite = nullptr;

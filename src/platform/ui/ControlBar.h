@@ -1,9 +1,9 @@
 // CControlBar: the base of the bars a frame lays out around its view: toolbar, status bar and
 // docking bars. A bar keeps its CBRS_ style apart from its window style, is updated through the
 // command routing at idle time (WM_IDLEUPDATECMDUI, with its frame as the target), and joins its
-// frame's list when created; the frame lays out again when a bar is shown or hidden. Docking is the
-// observable part only: a bar sits at one side of its frame, after the bars docked there before
-// it; there is no dragging or floating.
+// frame's list when created; the frame lays out again when a bar is shown or hidden. A docked bar
+// sits at one side of its frame, after the bars docked there before it; a floating one lies in a
+// tool window of its own (CMiniDockFrameWnd) and stays in its frame's list.
 #pragma once
 
 #include "platform/ui/Wnd.h"
@@ -60,7 +60,8 @@ public:
     // The sides the bar may dock at (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY; }
     BOOL IsVisible() const { return (GetStyle() & WS_VISIBLE) != 0; }
-    BOOL IsFloating() const { return FALSE; }
+    // In a tool window of its own (CBRS_FLOATING), out of its frame's layout.
+    BOOL IsFloating() const { return (m_dwStyle & CBRS_FLOATING) != 0; }
     BOOL IsHorz() const { return (m_dwStyle & CBRS_ORIENT_HORZ) != 0; }
     CFrameWnd* GetDockingFrame() const { return m_pDockSite; }
 
@@ -85,6 +86,8 @@ protected:
     void OnDestroy() override;
     void PostNcDestroy() override;
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // A floating bar whose window goes tells its tool window, which closes after it.
+    void LeaveToolWindow();
 
     DECLARE_MESSAGE_MAP()
 };

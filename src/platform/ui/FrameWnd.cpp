@@ -5,6 +5,7 @@
 #include "platform/ui/ControlBar.h"
 #include "platform/ui/CreateContext.h"
 #include "platform/ui/MenuBarWnd.h"
+#include "platform/ui/MiniDockFrameWnd.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WndMessageMap.h"
@@ -29,6 +30,9 @@ END_MESSAGE_MAP()
 const CRect CFrameWnd::rectDefault(0, 0, 800, 600);
 
 namespace {
+
+// How far from an edge of its frame a dragged bar is let go to dock at that edge.
+constexpr int kDockStripWidth = 40;
 
 // The update-UI of one menu item: what the handlers decide goes straight into the menu data.
 class CMenuCmdUI : public CCmdUI {
@@ -156,6 +160,11 @@ void CFrameWnd::OnDestroy()
 {
     if (m_pMenuBar)
         m_pMenuBar->SetMenu(nullptr);
+    // The bars go with their frame, not with the tool windows they float in.
+    for (CControlBar* pBar : std::vector<CControlBar*>(m_listControlBars)) {
+        if (IsWindow(pBar) && pBar->IsFloating())
+            DockControlBar(pBar);
+    }
     CWnd::OnDestroy();
 }
 
@@ -363,9 +372,14 @@ void CFrameWnd::OnActivate(UINT nState, CWnd*, BOOL)
     }
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM)
 {
     OnUpdateFrameTitle(TRUE);
+    // A floating bar is no descendant of its frame any more, so the idle update passes it here.
+    for (CControlBar* pBar : m_listControlBars) {
+        if (IsWindow(pBar) && pBar->IsFloating())
+            pBar->SendMessage(WM_IDLEUPDATECMDUI, wParam);
+    }
     return 0;
 }
 
@@ -417,6 +431,14 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle) { m_dwDockSides = dwDockStyle &
 
 void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
 {
+    if (pBar->IsFloating()) {
+        auto* pMini = static_cast<CMiniDockFrameWnd*>(pBar->GetParent());
+        const BOOL bVisible = pBar->IsVisible();
+        pBar->SetParent(this);
+        pBar->m_dwStyle &= ~CBRS_FLOATING;
+        pMini->ReleaseBar();
+        pBar->ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    }
     DWORD dwSide = SideOfDockBar(nDockBarID);
     if (!dwSide) {
         // The bar's present side when allowed, else the first side both allow.
@@ -444,7 +466,50 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
     if (!pBar || !IsWindow(pBar))
         return;
     pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (pBar->IsFloating())
+        pBar->GetParent()->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
     RecalcLayout();
+}
+
+void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint ptScreen)
+{
+    if (!pBar || !IsWindow(pBar) || pBar->IsFloating())
+        return;
+    const CSize size = pBar->CalcDynamicLayout(0, LM_MRUWIDTH);
+    auto* pMini = new CMiniDockFrameWnd;
+    if (!pMini->Create(pBar, ptScreen, size)) {
+        delete pMini;
+        return;
+    }
+    pBar->m_dwStyle |= CBRS_FLOATING;
+    if (pBar->IsVisible())
+        pMini->ShowWindow(SW_SHOWNOACTIVATE);
+    RecalcLayout();
+}
+
+DWORD CFrameWnd::DockSideAt(const CControlBar* pBar, CPoint ptScreen) const
+{
+    CRect rect;
+    GetClientRect(rect);
+    ClientToScreen(rect);
+    if (!rect.PtInRect(ptScreen))
+        return 0;
+    const struct {
+        DWORD dwSide;
+        int nDistance;
+    } sides[] = {{CBRS_ALIGN_TOP, ptScreen.y - rect.top},
+                 {CBRS_ALIGN_BOTTOM, rect.bottom - ptScreen.y},
+                 {CBRS_ALIGN_LEFT, ptScreen.x - rect.left},
+                 {CBRS_ALIGN_RIGHT, rect.right - ptScreen.x}};
+    DWORD dwBest = 0;
+    int nBest = kDockStripWidth;
+    for (const auto& side : sides) {
+        if ((side.dwSide & m_dwDockSides & pBar->m_dwDockStyle) && side.nDistance < nBest) {
+            dwBest = side.dwSide;
+            nBest = side.nDistance;
+        }
+    }
+    return dwBest;
 }
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
@@ -482,7 +547,7 @@ void CFrameWnd::RecalcLayout(BOOL)
         rectLeft.top += nHeight;
     }
     for (CControlBar* pBar : m_listControlBars) {
-        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
+        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE) || pBar->IsFloating())
             continue;
         const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
         const bool bHorz = (dwSide & CBRS_ORIENT_HORZ) != 0 || dwSide == 0;

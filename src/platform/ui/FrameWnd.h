@@ -91,6 +91,12 @@ public:
     // side both the frame and the bar allow when 0. The bar goes after the bars already there.
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    // Takes the bar out of the layout into a tool window of its own whose top-left corner lies at
+    // ptScreen; the bar keeps its side, to which a later DockControlBar(pBar) returns it.
+    void FloatControlBar(CControlBar* pBar, CPoint ptScreen);
+    // Where a bar let go at ptScreen goes: the side (CBRS_ALIGN_ bit) the bar may dock at whose
+    // strip along the client area's edge holds the point, nearest edge first; 0 to float.
+    DWORD DockSideAt(const CControlBar* pBar, CPoint ptScreen) const;
     CControlBar* GetControlBar(UINT nID) const;
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);

@@ -1,0 +1,175 @@
+// The fixed sections of buffer 0 read back into the document's settings, and the data log
+// rebuilt from section DL: the mirror of DocumentSections.cpp.
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/BlockTypeTable.h"
+#include "codec/DecodeContext.h"
+#include "codec/IoCodes.h"
+#include "codec/RecordReader.h"
+#include "document/HardwareSeries.h"
+#include "document/VetlaDoc.h"
+
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+constexpr int kComWords = 11;
+constexpr int kComUnsentInt = 4;
+constexpr int kComPanelModel = 2;
+constexpr int kAnalogOutputs = 32;
+constexpr int kLogoFlagOffset = 1022;
+constexpr int kLogoFirstByte = 2;
+
+void DecodeLogo(DecodeContext& ctx)
+{
+    std::span<const BYTE> lc = ctx.Section("LC");
+    CVetlaDoc& doc = ctx.Doc();
+    if (lc.size() < std::size_t(kLogoFlagOffset + 2))
+        return;
+    doc.m_bHasUploadedLogo = RecordReader(lc, kLogoFlagOffset).Word();
+    if (!doc.m_bHasUploadedLogo)
+        return;
+    doc.m_pUploadedLogo = std::make_unique<BYTE[]>(UPLOADED_LOGO_SIZE);
+    std::memcpy(doc.m_pUploadedLogo.get(), lc.data() + kLogoFirstByte, UPLOADED_LOGO_SIZE);
+}
+
+// A port's model travels as 0 for the text panel, which is the only model with device address 0.
+void DecodeComPorts(DecodeContext& ctx)
+{
+    RecordReader r(ctx.Section("CM"));
+    for (ComPortSettings& port : ctx.Doc().m_comSettings) {
+        int* pInts = &port.nModel;
+        for (int i = 0; i < kComWords + 1; ++i) {
+            if (i != kComUnsentInt)
+                pInts[i] = r.Word();
+        }
+        if (port.nAddress == 0)
+            port.nModel = kComPanelModel;
+    }
+}
+
+int AiFilterSetting(int nCode)
+{
+    constexpr int kCodes[] = {100, 200, 400, 800};
+    const auto* it = std::ranges::find(kCodes, nCode);
+    return int(it - std::begin(kCodes));
+}
+
+void DecodeNewerSettings(DecodeContext& ctx)
+{
+    CVetlaDoc& doc = ctx.Doc();
+    RecordReader c(ctx.Section("C"));
+    doc.m_nAiFilter = AiFilterSetting(c.Word());
+    doc.m_nTickerCharTime = c.Word();
+    doc.m_nCharSet1 = c.Word();
+    doc.m_nCharSet2 = c.Word();
+    doc.m_nDefaultCharSet = c.Word();
+    doc.m_bKeepAqValues = RecordReader(ctx.Section("KV")).Word();
+    RecordReader qt(ctx.Section("QT"));
+    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqRangeType.GetSize())); ++i)
+        doc.m_arrAqRangeType[i] = BYTE(qt.Byte());
+    RecordReader fv(ctx.Section("FV"));
+    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqFixedValue.GetSize())); ++i)
+        doc.m_arrAqFixedValue[i] = fv.Word() / 100.0;
+    RecordReader rv(ctx.Section("RV"));
+    doc.m_bLogoInverse = rv.Word();
+    doc.m_nScopeTime = rv.Word();
+    doc.m_nTickerLineTime = rv.Word();
+    doc.m_nLanguage = rv.Byte();
+    doc.m_nLogoTime = rv.Byte();
+    doc.m_nLcdContrast = (rv.Byte() - 32) / 3;
+    doc.m_nLcdBacklight = rv.Byte();
+    rv.Skip(6);
+    doc.m_nAiRangeType[0] = rv.Byte();
+    doc.m_nAiRangeType[1] = rv.Byte();
+}
+
+constexpr int kFunctionBlockItem = 7;
+constexpr int kDataLogReservedBytes = 10;
+
+// One logged item: a function block's parameter, an I/O operand, or an unused entry.
+DataLogItem ReadLogItem(RecordReader& r)
+{
+    const int nKind = r.Word();
+    const int nValue = r.Word();
+    DataLogItem item;
+    if ((nKind & 0xFF) == kFunctionBlockItem) {
+        item.nValue1 = NUM_FUNCTION_BLOCK + (nValue & 0xFFF);
+        item.nValue2 = nValue >> 12;
+        item.strItem.Format(_T("B%03d"), (nValue & 0xFFF) + 1);
+        return item;
+    }
+    // An operand: 0xFF, its I/O class, then its index in the class.
+    const IoClass* pClass = (nKind & 0xFF00) == 0xFF00 ? FindIoClassByCode(nKind & 0xFF) : nullptr;
+    const BlockAddressLabel* pLabel = pClass ? AddressLabelOf(pClass->nType) : nullptr;
+    if (pLabel && pLabel->pszPrefix && nValue < pClass->nSpan) {
+        item.nValue1 = pClass->nBase + nValue;
+        item.strItem.Format(_T("%s%d"), pLabel->pszPrefix, nValue + 1);
+    }
+    return item;
+}
+
+void DecodeDataLog(DecodeContext& ctx)
+{
+    std::span<const BYTE> dl = ctx.Section("DL");
+    CBlockObj* pBlock = CreateBlockForType(BT_DATALOG, nullptr, &ctx.Doc());
+    if (!pBlock || !pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog))) {
+        delete pBlock;
+        return;
+    }
+    const int nPins = std::max(pBlock->m_nInputs - 1, 0);
+    RecordReader probe(dl, 2 * nPins);
+    if (probe.Word() == 0xFFFF) {
+        delete pBlock;
+        return;
+    }
+    auto* pLog = static_cast<CBlockDataLog*>(pBlock);
+    ctx.Adopt(pLog, NUM_DATALOG);
+    RecordReader r(dl);
+    for (int nPin = 0; nPin < nPins; ++nPin)
+        ctx.ReadPinSource(r, *pLog, nPin);
+    pLog->m_nParam[BLOCK_PROTECTION_PARAM] = r.Word();
+    const int nCount = r.Word();
+    r.Skip(kDataLogReservedBytes);
+    if (nCount > DATALOG_MAX_ITEMS || r.Position() + 4 * nCount > r.Size()) {
+        ctx.Fail(DecodeError::DataLogDamaged, -1);
+        return;
+    }
+    pLog->m_arrLogItems.SetSize(nCount);
+    for (int i = 0; i < nCount; ++i)
+        pLog->m_arrLogItems[i] = ReadLogItem(r);
+    pLog->m_nParam[DATALOG_COUNT_PARAM] = nCount;
+}
+
+} // namespace
+
+void DecodeDocumentSections(DecodeContext& ctx)
+{
+    CVetlaDoc& doc = ctx.Doc();
+    DecodeLogo(ctx);
+    DecodeComPorts(ctx);
+    doc.m_bCopyProtect = RecordReader(ctx.Section("PR")).Word();
+    RecordReader rd(ctx.Section("RD"));
+    doc.m_nRedundancy = rd.Word();
+    doc.m_nSyncTime = rd.Long();
+    doc.m_nTempHigh = RecordReader(ctx.Section("HT")).SignedWord();
+    doc.m_nTempLow = RecordReader(ctx.Section("LT")).SignedWord();
+    doc.m_wHardwareCode = WORD(RecordReader(ctx.Section("M1")).Word());
+    doc.m_wHardwareCode2 = WORD(RecordReader(ctx.Section("M2")).Word());
+    doc.m_wFirmwareWord = WORD(RecordReader(ctx.Section("V1")).Word());
+    doc.m_wFirmwareWord2 = WORD(RecordReader(ctx.Section("V2")).Word());
+    WORD wSeriesFirmware = 0;
+    GetHardwareSeries(doc.m_wHardwareCode, &doc.m_strHardwareName, &wSeriesFirmware);
+}
+
+void DecodeNewerDocumentSections(DecodeContext& ctx)
+{
+    if (!ctx.IsNewGeneration())
+        return;
+    DecodeNewerSettings(ctx);
+    DecodeDataLog(ctx);
+}

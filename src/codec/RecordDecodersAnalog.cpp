@@ -1,0 +1,220 @@
+// The analog families read back into CBlockAnalog's own fields. Analog values are 16-bit two's
+// complement: a set bit 7 of the high byte makes them negative.
+#include "codec/RecordDecoders.h"
+
+#include "blocks/BlockAnalog.h"
+
+namespace record {
+
+namespace {
+
+CBlockAnalog& Analog(CBlockObj& block)
+{
+    return static_cast<CBlockAnalog&>(block);
+}
+
+// Roles every analog member writes the same way; FALSE for a role that is the member's own.
+bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nRole)
+{
+    switch (nRole) {
+    case 70: a.m_nThreshold1 = r.SignedWord(); return true;
+    case 71:
+        if (ctx.IsNewGeneration())
+            RefOrValue(a, 1, r.SignedWord(), &a.m_nThreshold2);
+        else
+            a.m_nThreshold2 = r.SignedWord();
+        return true;
+    case 72: a.m_dGain = r.SignedWord() / 100.0; return true;
+    case 73: a.m_nOffset = r.SignedWord(); return true;
+    case 74: a.m_nDecimals = r.Word(); return true;
+    case 75: r.Skip(2); return true;  // the sum of the thresholds, which the controller reads
+    default: return false;
+    }
+}
+
+// A reference word is the referenced block's offset, never negative.
+void RefOrSigned(CBlockAnalog& a, int k, RecordReader& r, int* pValue)
+{
+    const int nWord = r.Word();
+    RefOrValue(a, k, RefUsed(a, k) ? nWord : int(std::int16_t(std::uint16_t(nWord))), pValue);
+}
+
+} // namespace
+
+void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    const int nType = block.m_nType;
+    const bool bThreshold = nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_ADTRG;
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        if (nRole == LINK_PARAM) {
+            int nIgnored = 0;
+            if (ctx.IsNewGeneration())
+                RefOrSigned(a, 0, r, bThreshold ? &a.m_nThreshold1 : &nIgnored);
+            else if (bThreshold)
+                a.m_nThreshold1 = r.SignedWord();
+            else
+                r.Skip(2);
+            return true;
+        }
+        if (nRole != LINK_END)
+            return ReadAnalogRole(ctx, a, r, nRole);
+        r.Skip(nType == BT_ACOMP ? 8 : 2);
+        return true;
+    });
+}
+
+void DecodeAnalogWatchdog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        if (nRole == LINK_PARAM) {
+            if (ctx.IsNewGeneration())
+                RefOrSigned(a, 0, r, &a.m_nThreshold1);
+            else
+                a.m_nThreshold1 = r.SignedWord();
+            return true;
+        }
+        if (nRole == LINK_END) {
+            r.Skip(6);
+            return true;
+        }
+        return ReadAnalogRole(ctx, a, r, nRole);
+    });
+}
+
+void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    int* P = block.m_nParam;
+    int* X = block.m_nParamEx;
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: RefOrSigned(a, 0, r, &P[AMATH_V1_PARAM]); return true;
+        case 70: RefOrSigned(a, 1, r, &X[AMATH_V2_PARAMEX]); return true;
+        case 71: RefOrSigned(a, 2, r, &X[AMATH_V3_PARAMEX]); return true;
+        case 73: RefOrSigned(a, 3, r, &X[AMATH_V4_PARAMEX]); return true;
+        case 61: P[AMATH_OP1_PARAM] = r.Byte(); return true;
+        case 62: X[AMATH_OP2_PARAMEX] = r.Byte(); return true;
+        case 63: X[AMATH_OP3_PARAMEX] = r.Byte(); return true;
+        case 64: {
+            // Two bits each: priorities 1, 2 and 3, then the keep-value setting.
+            const int nByte = r.Byte();
+            P[AMATH_PRIO1_PARAM] = nByte & 3;
+            X[AMATH_PRIO2_PARAMEX] = nByte >> 2 & 3;
+            X[AMATH_PRIO3_PARAMEX] = nByte >> 4 & 3;
+            X[AMATH_KEEP_VALUE_PARAMEX] = nByte >> 6 & 3;
+            return true;
+        }
+        case 74: a.m_nDecimals = r.Word(); return true;
+        case LINK_END: r.Skip(2); return true;
+        default: return false;
+        }
+    });
+}
+
+void DecodeAnalogFilter(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        if (nRole == LINK_PARAM)
+            block.m_nParam[AFILTER_SAMPLES_PARAM] = r.Byte() - 3;
+        else if (nRole == 94)
+            r.Skip(1);  // the filter's number in the image, given anew by each download
+        else
+            return false;
+        return true;
+    });
+}
+
+void DecodeAverage(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: block.m_nParam[AVGVAL_SAMPLES_PARAM] = r.Word(); return true;
+        case 72: {
+            const int nWord = r.Word();
+            block.m_nParam[AVGVAL_TIME_PARAM] = nWord >> 3;
+            block.m_nParam[AVGVAL_UNIT_PARAM] = 4 - (nWord & 7);
+            return true;
+        }
+        case LINK_END: r.Skip(4); return true;
+        default: return false;
+        }
+    });
+}
+
+void DecodeMaxMin(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: RefOrValue(block, 0, r.Word(), &block.m_nParam[MAXMIN_MODE_PARAM]); return true;
+        case 72: block.m_nParamEx[MAXMIN_RESET_PARAMEX] = r.Word(); return true;
+        case LINK_END: r.Skip(4); return true;
+        default: return false;
+        }
+    });
+}
+
+void DecodeAnalogRamp(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
+        case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
+        case 76: block.m_nParamEx[ARAMP_MAX_OUTPUT_PARAMEX] = r.SignedWord(); return true;
+        case 77: block.m_nParamEx[ARAMP_START_STOP_PARAMEX] = r.SignedWord(); return true;
+        case 78: block.m_nParam[ARAMP_SPEED_PARAM] = r.SignedWord(); return true;
+        default: return ReadAnalogRole(ctx, a, r, nRole);
+        }
+    });
+}
+
+void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
+        case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
+        case 76: a.m_dPiOpt2 = r.SignedWord() / 100.0; return true;
+        case 77: {
+            const int nSeconds = r.Word() & 0x7FFF;
+            a.m_nPiOpt4 = nSeconds / 60;
+            a.m_nPiOpt5 = nSeconds % 60;
+            return true;
+        }
+        case 78:
+            a.m_nPwmOpt = r.Byte() == '+' ? 0 : 1;
+            r.Skip(1);
+            return true;
+        case 89: a.m_nAnalogOpt1 = r.SignedWord(); return true;
+        case 79: a.m_nAnalogOpt3 = r.SignedWord(); return true;
+        default: return ReadAnalogRole(ctx, a, r, nRole);
+        }
+    });
+}
+
+void DecodePwm(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
+{
+    CBlockAnalog& a = Analog(block);
+    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+        switch (nRole) {
+        case LINK_PARAM: ReadTimeWord(block, 1, r.Word()); return true;
+        case 89: a.m_nThreshold1 = r.SignedWord(); return true;
+        case 79: a.m_nThreshold2 = r.SignedWord(); return true;
+        case 95:
+            a.m_nAnalogOpt2 = r.Byte();
+            a.m_nPwmOpt = (r.Byte() + 4) % 5;
+            return true;
+        case 96: a.m_nAnalogOpt4 = r.SignedWord(); return true;
+        case 74:
+            a.m_nDecimals = r.Word();
+            r.Skip(2);
+            return true;
+        default: return ReadAnalogRole(ctx, a, r, nRole);
+        }
+    });
+}
+
+} // namespace record

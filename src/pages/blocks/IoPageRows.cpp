@@ -1,0 +1,221 @@
+#include "pages/blocks/IoPageRows.h"
+
+#include "blocks/BlockIn.h"
+#include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
+#include "pages/blocks/ConstantsIOPar.h"
+#include "pages/blocks/ConstantsPar.h"
+#include "pages/blocks/IoOperands.h"
+#include "pages/blocks/IoPageIds.h"
+#include "pages/blocks/Simulation.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "pages/sheet/AnalogRanges.h"
+#include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/SheetHooks.h"
+#include "pages/sheet/SheetHost.h"
+
+namespace {
+
+constexpr int kLastHighSpeedInput = 3;
+
+template <class TPage>
+CBlockPage* CreatePage(int nType)
+{
+    return new TPage(nType);
+}
+
+BOOL HasSimulationPage(int nType) { return nType == BT_IN || nType == BT_ANALOG_IN || nType == BT_FKEY; }
+
+CVetlaDoc* DocumentOf(const CAllPropertySheet& sheet)
+{
+    return sheet.GetHost() ? sheet.GetHost()->GetSheetDocument() : nullptr;
+}
+
+// ---- opening ----
+
+void CopyIn(const CBlockObj& block, CAllPropertySheet& sheet)
+{
+    CString strOperand;
+    strOperand.Format(_T("%d"), block.m_nOperand);
+    if (auto* pIo = dynamic_cast<CConstantsIOPar*>(sheet.m_pMainPage)) {
+        pIo->m_nIONumber = block.m_nOperand;
+        pIo->m_strNumber = strOperand;
+        pIo->m_strUnit = IoUnitName(block.m_nOperand / pIo->GetKind().nPerUnit);
+        if (const auto* pInput = dynamic_cast<const CBlockIn*>(&block))
+            pIo->m_bHighSpeed = pInput->m_bHighSpeed;
+    } else if (auto* pFlat = dynamic_cast<CConstantsPar*>(sheet.m_pMainPage)) {
+        pFlat->m_nIONumber = block.m_nOperand;
+        pFlat->m_strNumber = strOperand;
+    }
+    if (auto* pSim = sheet.FindExtraPage<CSimulation>()) {
+        SimInputValues values = ReadBlockSimInput(block);
+        // An analog input has no way of operation: its page keeps its own.
+        if (pSim->IsAnalog())
+            values.nKind = pSim->m_nMode;
+        pSim->SetValues(values);
+        pSim->m_nBlockNumber = block.m_nNumber;
+    }
+}
+
+// ---- the operand ----
+
+void ChosenTexts(const CAllPropertySheet& sheet, CString& strNumber, CString& strUnit)
+{
+    if (const auto* pIo = dynamic_cast<const CConstantsIOPar*>(sheet.m_pMainPage)) {
+        strNumber = pIo->m_strNumber;
+        strUnit = pIo->m_strUnit;
+    } else if (const auto* pFlat = dynamic_cast<const CConstantsPar*>(sheet.m_pMainPage)) {
+        strNumber = pFlat->m_strNumber;
+    }
+}
+
+void WriteOperand(CBlockObj& block, const CString& strNumber, const CString& strUnit, int bHighSpeed, ISheetHost& host)
+{
+    const int nOldNumber = block.m_nNumber;
+    ApplyIoOperandChoice(block, strNumber, strUnit);
+    if (auto* pInput = dynamic_cast<CBlockIn*>(&block))
+        pInput->m_bHighSpeed = block.m_nOperand <= kLastHighSpeedInput ? bHighSpeed : 0;
+    if (block.m_nNumber != nOldNumber)
+        host.OnBlockRenumbered(block, nOldNumber);
+}
+
+// ---- the simulated input ----
+
+// A running input's output as its new way of operation wants it, before the kind is stored.
+void FollowSimInputKind(CBlockObj& block, int nNewKind)
+{
+    int& nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
+    int& bChanged = block.m_bPinChanged[BLOCK_FIRST_OUTPUT];
+    switch (nNewKind) {
+    case SIM_INPUT_FREQUENCY:
+    case SIM_INPUT_PUSH_MAKE:
+        if (nOutput)
+            bChanged = 1;
+        nOutput = 0;
+        break;
+    case SIM_INPUT_PUSH_BREAK:
+        if (!nOutput)
+            bChanged = 1;
+        nOutput = 1;
+        break;
+    default:
+        // A switch that was a momentary break lets go of the state the break held.
+        if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_PUSH_BREAK) {
+            nOutput = 0;
+            bChanged = 1;
+        }
+        break;
+    }
+}
+
+
+void CopyBack(const CAllPropertySheet& sheet, CBlockObj& block, ISheetHost& host)
+{
+    CString strNumber;
+    CString strUnit;
+    ChosenTexts(sheet, strNumber, strUnit);
+    const auto* pIo = dynamic_cast<const CConstantsIOPar*>(sheet.m_pMainPage);
+    WriteOperand(block, strNumber, strUnit, pIo ? pIo->m_bHighSpeed : 0, host);
+    const CSimulation* pSim = sheet.FindExtraPage<CSimulation>();
+    if (!pSim)
+        return;
+    SimInputValues values = pSim->GetValues();
+    if (pSim->IsAnalog()) {
+        values.nKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+        WriteBlockSimInput(block, values);
+        if (CVetlaDoc* pDoc = host.GetSheetDocument())
+            UpdateSimInputSettings(*pDoc, &block, FALSE);
+        return;
+    }
+    NormaliseDigitalSimInput(values);
+    WriteBlockSimInput(block, values);
+}
+
+// The analog input takes the four values at once, so that its sources can fit them.
+SimInputValues FitAnalogInput(const CAllPropertySheet& sheet, SimInputValues values)
+{
+    CVetlaDoc* pDoc = DocumentOf(sheet);
+    CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(sheet.m_nBlockNumber) : nullptr;
+    if (!pBlock || pBlock->m_nType != BT_ANALOG_IN)
+        return values;
+    values.nKind = pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+    WriteBlockSimInput(*pBlock, values);
+    UpdateSimInputSettings(*pDoc, pBlock, sheet.GetHost()->IsSheetSimulating());
+    return ReadBlockSimInput(*pBlock);
+}
+
+void BuildRecord(CAllPropertySheet& sheet, SheetApplyRecord& record)
+{
+    if (auto* pIo = dynamic_cast<CConstantsIOPar*>(sheet.m_pMainPage)) {
+        pIo->UpdateIONumber();
+        if (sheet.m_nType == BT_IN && pIo->m_nIONumber > kLastHighSpeedInput) {
+            pIo->m_bHighSpeed = 0;
+            if (IsWindow(pIo))
+                pIo->CheckDlgButton(IDC_IO_HIGH_SPEED, 0);
+        }
+        record.bHighSpeed = pIo->m_bHighSpeed;
+    }
+    ChosenTexts(sheet, record.strNumber, record.strUnit);
+    if (auto* pSim = sheet.FindExtraPage<CSimulation>()) {
+        SimInputValues values = pSim->GetValues();
+        if (pSim->IsAnalog())
+            values = FitAnalogInput(sheet, values);
+        else
+            NormaliseDigitalSimInput(values);
+        pSim->ShowValues(values);
+        record.bHasSim = TRUE;
+        record.sim = values;
+    }
+    if (const IoOperandKind* pKind = FindIoOperandKind(sheet.m_nType); pKind && IsWindow(&sheet))
+        sheet.SetTitle(IoSheetTitle(*pKind, record.strNumber, record.strUnit));
+}
+
+void WriteRecord(const SheetApplyRecord& record, CBlockObj& block, ISheetHost& host)
+{
+    WriteOperand(block, record.strNumber, record.strUnit, record.bHighSpeed, host);
+    if (!record.bHasSim)
+        return;
+    SimInputValues values = record.sim;
+    if (block.m_nType == BT_ANALOG_IN) {
+        values.nKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+        WriteBlockSimInput(block, values);
+        return;
+    }
+    const int nOldKind = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+    FollowSimInputKind(block, values.nKind);
+    WriteBlockSimInput(block, values);
+    if (nOldKind != values.nKind && host.IsSheetSimulating())
+        host.OnSimInputChanged(block);
+}
+
+const SheetHooks kIoHooks = {CopyIn, CopyBack, BuildRecord, WriteRecord};
+
+}  // namespace
+
+BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CString& strUnit)
+{
+    const IoOperandKind* pKind = FindIoOperandKind(block.m_nType);
+    const CVetlaDoc* pDoc = block.GetDocument();
+    if (!pKind)
+        return FALSE;
+    const std::optional<int> nIndex = ParseIoOperand(*pKind, strNumber, strUnit);
+    // A text that names no operand, or one taken meanwhile, keeps the block where it is.
+    if (!nIndex || (pDoc && !IsIoOperandFree(*pDoc, block.m_nType, *nIndex, block.m_nOperand)))
+        return FALSE;
+    const int nOldNumber = block.m_nNumber;
+    block.m_nOperand = *nIndex;
+    block.m_nNumber = pKind->nBase + *nIndex;
+    return block.m_nNumber != nOldNumber;
+}
+
+void AddIoPageRow(BlockPageRow& row)
+{
+    const IoOperandKind* pKind = FindIoOperandKind(row.nType);
+    if (!pKind)
+        return;
+    row.pfnCreatePage = pKind->IsModular() ? CreatePage<CConstantsIOPar> : CreatePage<CConstantsPar>;
+    if (HasSimulationPage(row.nType))
+        row.extraPages.push_back({CreateSimulationPage, TEXT_KEY_SIMULATION_PAGE, false, true});
+    row.pHooks = &kIoHooks;
+}

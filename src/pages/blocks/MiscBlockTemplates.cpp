@@ -1,0 +1,288 @@
+#include "pages/blocks/MiscBlockTemplates.h"
+
+#include "pages/blocks/MiscBlockIds.h"
+#include "pages/sheet/PageIds.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/SpinButtonCtrl.h"
+#include "platform/ui/Static.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD kList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr int kNoId = -1;
+
+class Builder {
+public:
+    Builder(UINT nID, LPCTSTR lpszCaption, CSize size, DWORD dwStyle = WS_CHILD | DS_SETFONT)
+    {
+        m_t.nID = nID;
+        m_t.strCaption = lpszCaption;
+        m_t.dwStyle = dwStyle;
+        m_t.size = size;
+    }
+    Builder& Label(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_t.items.push_back(DialogItem(UINT(nID), WC_STATIC, 0, rect, lpszText));
+        return *this;
+    }
+    Builder& Edit(int nID, CRect rect)
+    {
+        m_t.items.push_back(DialogItem(UINT(nID), WC_EDIT, kEdit, rect));
+        return *this;
+    }
+    Builder& Check(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, rect, lpszText));
+        return *this;
+    }
+    Builder& Radio(int nID, LPCTSTR lpszText, CRect rect, bool bFirst)
+    {
+        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTORADIOBUTTON | (bFirst ? WS_GROUP : 0),
+                                       rect, lpszText));
+        return *this;
+    }
+    Builder& Button(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText));
+        return *this;
+    }
+    // Group frames go last, so that they stay below the controls they surround.
+    Builder& Group(int nID, LPCTSTR lpszText, CRect rect)
+    {
+        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX, rect, lpszText));
+        return *this;
+    }
+    Builder& List(int nID, CRect rect, std::initializer_list<LPCTSTR> items = {})
+    {
+        DialogItemTemplate combo = DialogItem(UINT(nID), WC_COMBOBOX, kList, rect);
+        for (LPCTSTR item : items)
+            combo.items.emplace_back(item);
+        m_t.items.push_back(combo);
+        return *this;
+    }
+    Builder& Numbers(int nID, CRect rect, int nLast)
+    {
+        DialogItemTemplate combo = DialogItem(UINT(nID), WC_COMBOBOX, kList, rect);
+        for (int n = 0; n <= nLast; ++n) {
+            CString str;
+            str.Format(_T("%d"), n);
+            combo.items.push_back(str);
+        }
+        m_t.items.push_back(combo);
+        return *this;
+    }
+    Builder& Spin(int nID, CRect rect)
+    {
+        m_t.items.push_back(
+            DialogItem(UINT(nID), UPDOWN_CLASS, UDS_ARROWKEYS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, rect));
+        return *this;
+    }
+    Builder& Name(int y = 10)
+    {
+        Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, y + 2, 60, y + 12));
+        return Edit(IDC_BLOCK_NAME, CRect(62, y, 120, y + 12));
+    }
+    void Register()
+    {
+        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
+        AfxRegisterDialogTemplate(m_t);
+    }
+
+private:
+    DialogTemplate m_t;
+    std::vector<DialogItemTemplate> m_groups;
+};
+
+void Mask()
+{
+    Builder(IDD_MASK, _T("Parameter"), CSize(235, 144))
+        .Name()
+        .Group(IDC_PARAM_GROUP, _T("Mask"), CRect(10, 32, 225, 74))
+        .Edit(IDC_PARAM_VALUE, CRect(20, 48, 70, 60))
+        .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(74, 50, 100, 60))
+        .Button(IDC_SETTING_BUTTON, _T("Setting"), CRect(106, 47, 150, 61))
+        .Check(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(158, 48, 222, 60))
+        .Check(IDC_PROTECT_ACTIVE, _T("Protection Active"), CRect(10, 84, 120, 96))
+        .Register();
+}
+
+void MaxMin()
+{
+    Builder(IDD_MAXMIN, _T("Parameter"), CSize(250, 198))
+        .Name()
+        .Group(IDC_PARAM_GROUP, _T("Mode"), CRect(10, 30, 240, 120))
+        .Edit(IDC_PARAM_VALUE, CRect(20, 44, 80, 56))
+        .Spin(IDC_PARAM_SPIN, CRect(80, 44, 90, 56))
+        .Check(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(160, 45, 230, 57))
+        .Label(IDC_MODE_TEXT_FIRST, _T("Mode=0,Output=Min;"), CRect(20, 64, 235, 74))
+        .Label(IDC_MODE_TEXT_FIRST + 1, _T("Mode=1,Output=Max;"), CRect(20, 76, 235, 86))
+        .Label(IDC_MODE_TEXT_FIRST + 2, _T("Mode=2,if S1=0,Output=Min;if S1=1,Output=Max;"), CRect(20, 88, 235, 98))
+        .Label(IDC_MODE_TEXT_FIRST + 3, _T("Otherwise,Output=Ax;"), CRect(20, 100, 235, 110))
+        .Check(IDC_RESET_ON_DISABLE, _T("When Enable=0,reset Max/Min"), CRect(10, 128, 190, 140))
+        .Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 144, 120, 156))
+        .Check(IDC_PROTECT_ACTIVE, _T("Protection Active"), CRect(10, 160, 120, 172))
+        .Register();
+}
+
+void MiscRelay()
+{
+    Builder(IDD_MISC_RELAY, _T("Parameter"), CSize(250, 112))
+        .Name()
+        .Radio(IDC_PRIORITY_R, _T("Input R takes priority over S"), CRect(10, 32, 190, 44), true)
+        .Radio(IDC_PRIORITY_S, _T("Input S takes priority over R"), CRect(10, 48, 190, 60), false)
+        .Numbers(IDC_SREG_BIT, CRect(195, 46, 235, 140), 15)
+        .Check(IDC_RETENTIVITY, _T("Retentivity"), CRect(10, 70, 120, 82))
+        .Label(IDC_SREG_BIT_LABEL, _T("Shift register bit at the output connector"), CRect(10, 48, 190, 58))
+        .Numbers(IDC_SREG_INDEX, CRect(195, 30, 235, 90), 3)
+        .Label(IDC_SREG_INDEX_LABEL, _T("Shift register index"), CRect(10, 32, 190, 42))
+        .Register();
+}
+
+void Mem()
+{
+    Builder(IDD_MEM, _T("Parameter"), CSize(235, 118))
+        .Name()
+        .Label(1324, _T("Type"), CRect(10, 32, 50, 42))
+        .List(IDC_MEM_TYPE, CRect(55, 30, 225, 80), {_T("Function Block")})
+        .Label(1321, _T("Block"), CRect(10, 50, 50, 60))
+        .List(IDC_MEM_BLOCK, CRect(55, 48, 225, 150), {_T("----------")})
+        .Label(1322, _T("Index"), CRect(10, 68, 50, 78))
+        .List(IDC_MEM_INDEX, CRect(55, 66, 225, 150), {_T("----------")})
+        .Check(IDC_RETENTIVITY, _T("Retentivity"), CRect(10, 90, 120, 102))
+        .Register();
+}
+
+void Modbus()
+{
+    Builder(IDD_MODBUS, _T("Parameter"), CSize(245, 193))
+        .Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 12, 85, 22))
+        .Edit(IDC_BLOCK_NAME, CRect(90, 10, 150, 22))
+        .Label(IDC_CYCLE_LABEL, _T("Cycle"), CRect(158, 12, 182, 22))
+        .Edit(IDC_CYCLE, CRect(184, 10, 214, 22))
+        .Label(IDC_CYCLE_NOTE, _T("(0:successive)"), CRect(184, 24, 240, 34))
+        .Label(1355, _T("Slave Address"), CRect(10, 30, 85, 40))
+        .Edit(IDC_SLAVE, CRect(90, 28, 150, 40))
+        .Label(1356, _T("Port(Master)"), CRect(10, 48, 85, 58))
+        .List(IDC_PORT, CRect(90, 46, 170, 100), {_T("COM0(RS232)"), _T("COM1(RS485)"), _T("COM2(RS485)")})
+        .Label(1357, _T("Command"), CRect(10, 66, 85, 76))
+        .List(IDC_COMMAND, CRect(90, 64, 235, 130))
+        .Label(1358, _T("Register Address"), CRect(10, 84, 85, 94))
+        .Edit(IDC_REGISTER, CRect(90, 82, 150, 94))
+        .Label(1359, _T("Count"), CRect(10, 102, 85, 112))
+        .Edit(IDC_COUNT, CRect(90, 100, 150, 112))
+        .Group(1360, _T("Writing Mode"), CRect(10, 118, 235, 186))
+        .Radio(IDC_MODE_AUTO, _T("Auto"), CRect(18, 139, 70, 151), true)
+        .Radio(IDC_MODE_MANUAL, _T("Manual"), CRect(18, 159, 70, 171), false)
+        .Label(1361, _T("Data Address"), CRect(76, 128, 150, 137))
+        .List(IDC_DATA_KIND, CRect(76, 138, 110, 190), {_T("M"), _T("Q"), _T("I")})
+        .Edit(IDC_DATA_NUMBER, CRect(114, 138, 160, 150))
+        .Edit(IDC_DATA_FIRST, CRect(76, 158, 110, 170))
+        .Edit(IDC_DATA_SECOND, CRect(114, 158, 148, 170))
+        .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(152, 160, 178, 170))
+        .Button(IDC_SETTING_BUTTON, _T("Config"), CRect(180, 157, 228, 171))
+        .Register();
+}
+
+void SetCoilState()
+{
+    Builder dialog(IDD_SET_COIL_STATE, _T("Set Coil State"), CSize(199, 153),
+                   WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
+    for (int b = 0; b < COIL_BOXES; ++b) {
+        CString strText;
+        strText.Format(_T("Coil %d"), b);
+        const int x = 7 + 47 * (b / 8);
+        const int y = 7 + 14 * (b % 8);
+        dialog.Check(IDC_COIL_FIRST + b, strText, CRect(x, y, x + 45, y + 12));
+    }
+    dialog.Button(IDOK, _T("OK"), CRect(87, 132, 137, 146)).Button(IDCANCEL, _T("Cancel"), CRect(142, 132, 192, 146));
+    dialog.Register();
+}
+
+void Udc()
+{
+    Builder page(IDD_UDC, _T("Parameter"), CSize(279, 296));
+    page.Name()
+        .Label(kNoId, _T("ComPort"), CRect(10, 30, 60, 40))
+        .List(IDC_PORT, CRect(62, 28, 140, 80), {_T("COM0(RS232)"), _T("COM1(RS485)"), _T("COM2(RS485)")})
+        .Label(kNoId, _T("Cycle"), CRect(150, 30, 175, 40))
+        .Edit(IDC_CYCLE, CRect(176, 28, 206, 40))
+        .Label(kNoId, _T("(0:successive)"), CRect(210, 30, 275, 40));
+    struct Direction {
+        LPCTSTR lpszGroup;
+        int y;
+        int nStartCheck, nStart, nEndCheck, nEnd, nArea, nNumber, nWords;
+    };
+    const Direction directions[] = {
+        {_T("Transmit"), 48, IDC_UDC_TX_START_CHECK, IDC_UDC_TX_START, IDC_UDC_TX_END_CHECK, IDC_UDC_TX_END,
+         IDC_UDC_TX_AREA, IDC_UDC_TX_NUMBER, IDC_UDC_TX_WORDS},
+        {_T("Receive"), 128, IDC_UDC_RX_START_CHECK, IDC_UDC_RX_START, IDC_UDC_RX_END_CHECK, IDC_UDC_RX_END,
+         IDC_UDC_RX_AREA, IDC_UDC_RX_NUMBER, IDC_UDC_RX_WORDS},
+    };
+    for (const Direction& d : directions) {
+        const int y = d.y;
+        page.Group(kNoId, d.lpszGroup, CRect(10, y, 269, y + 74))
+            .Check(d.nStartCheck, _T("Start-Char"), CRect(20, y + 14, 90, y + 26))
+            .Edit(d.nStart, CRect(95, y + 13, 120, y + 25))
+            .Label(kNoId, _T("(Hex)"), CRect(124, y + 15, 150, y + 25))
+            .Check(d.nEndCheck, _T("End-Char"), CRect(20, y + 32, 90, y + 44))
+            .Edit(d.nEnd, CRect(95, y + 31, 120, y + 43))
+            .Label(kNoId, _T("(Hex)"), CRect(124, y + 33, 150, y + 43))
+            .Label(kNoId, _T("Data Address"), CRect(20, y + 52, 78, y + 62))
+            .List(d.nArea, CRect(80, y + 50, 113, y + 100),
+                  d.nArea == IDC_UDC_TX_AREA ? std::initializer_list<LPCTSTR>{_T("AM"), _T("AQ"), _T("AI")}
+                                             : std::initializer_list<LPCTSTR>{_T("AM")})
+            .Edit(d.nNumber, CRect(116, y + 50, 148, y + 62))
+            .Label(kNoId, _T("Count"), CRect(160, y + 52, 185, y + 62))
+            .Edit(d.nWords, CRect(188, y + 50, 220, y + 62));
+    }
+    page.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 208, 120, 220))
+        .Group(kNoId, _T("Tx/Rx Format"), CRect(10, 226, 269, 286));
+    const LPCTSTR fields[] = {_T("Start-Char"), _T("Data"), _T("Data"), _T("Data..."), _T("End-Char")};
+    const LPCTSTR sizes[] = {_T("byte"), _T("word"), _T("word"), _T("word..."), _T("byte")};
+    for (int i = 0; i < 5; ++i) {
+        page.Label(kNoId, fields[i], CRect(18 + 50 * i, 244, 64 + 50 * i, 254))
+            .Label(kNoId, sizes[i], CRect(18 + 50 * i, 260, 64 + 50 * i, 270));
+    }
+    page.Register();
+}
+
+void Wifi()
+{
+    Builder(IDD_WIFI, _T("Parameter"), CSize(235, 156))
+        .Radio(IDC_WIFI_STATION, _T("Station"), CRect(10, 10, 60, 22), true)
+        .Radio(IDC_WIFI_VM, _T("VM"), CRect(70, 10, 120, 22), false)
+        .Radio(IDC_WIFI_DIAGNOSTIC, _T("Diagnostic"), CRect(130, 10, 200, 22), false)
+        .Group(IDC_WIFI_GROUP, _T("Read value from"), CRect(10, 30, 225, 110))
+        .Label(IDC_WIFI_ID_LABEL, _T("WiFi ID"), CRect(20, 46, 80, 56))
+        .List(IDC_WIFI_ID, CRect(85, 44, 215, 120))
+        .Label(IDC_WIFI_TYPE_LABEL, _T("Block Type"), CRect(20, 66, 80, 76))
+        .List(IDC_WIFI_TYPE, CRect(85, 64, 215, 140))
+        .Label(IDC_WIFI_NUMBER_LABEL, _T("Block Number"), CRect(20, 86, 80, 96))
+        .List(IDC_WIFI_NUMBER, CRect(85, 84, 215, 180))
+        .Register();
+}
+
+}  // namespace
+
+void RegisterMiscBlockTemplates()
+{
+    static const bool bRegistered = [] {
+        Mask();
+        MaxMin();
+        MiscRelay();
+        Mem();
+        Modbus();
+        SetCoilState();
+        Udc();
+        Wifi();
+        return true;
+    }();
+    (void)bRegistered;
+}

@@ -1,0 +1,176 @@
+#include "pages/ladder/PropShLadIO.h"
+
+#include "blocks/BlockObj.h"
+#include "document/VetlaDoc.h"
+#include "pages/ladder/LadderApply.h"
+#include "pages/ladder/LadderOperands.h"
+#include "pages/sheet/AnalogRanges.h"
+#include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
+#include "pages/sheet/SheetApplyRecord.h"
+#include "pages/sheet/SheetButtons.h"
+#include "pages/sheet/SheetHost.h"
+#include "platform/ui/KeyState.h"
+
+IMPLEMENT_DYNAMIC(CPropShLadIO, CPropertySheet)
+
+CPropShLadIO::CPropShLadIO(const CBlockObj& element, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage)
+    : CPropertySheet(pszCaption, pHost ? pHost->GetSheetParent() : nullptr, iSelectPage),
+      m_pLadPage(std::make_unique<CPropPageLadIO>()),
+      m_nElementNumber(element.m_nNumber),
+      m_nType(element.m_nType),
+      m_pHost(pHost),
+      m_bModeless(pHost && pHost->IsSheetSimulating())
+{
+    m_psh.dwFlags |= PSH_HASHELP;
+    if (!m_bModeless)
+        m_psh.dwFlags |= PSH_NOAPPLYNOW;
+    m_pLadPage->m_pDocument = GetDocument();
+    AddPage(m_pLadPage.get());
+    AddPage(&m_pageComment);
+    if (IsLadderSimulatedInput(element.m_nOperand)) {
+        m_pSimPage = std::make_unique<CSimulation>(element.m_nType);
+        m_pSimPage->m_pDocument = GetDocument();
+        m_pSimPage->m_bSimulating = m_bModeless;
+        m_pSimPage->m_nBlockNumber = element.m_nNumber;
+        AddPage(m_pSimPage.get());
+    }
+}
+
+CPropShLadIO::~CPropShLadIO() = default;
+
+CVetlaDoc* CPropShLadIO::GetDocument() const { return m_pHost ? m_pHost->GetSheetDocument() : nullptr; }
+
+void CPropShLadIO::CopyIn(const CBlockObj& element)
+{
+    m_pLadPage->m_nOperand = element.m_nOperand;
+    m_pLadPage->m_nType = element.m_nType;
+    const CVetlaDoc* pDoc = GetDocument();
+    if (!pDoc)
+        return;
+    m_pageComment.m_strComment = ReadLadderComment(*pDoc, element.m_nOperand);
+    if (m_pSimPage)
+        m_pSimPage->SetValues(ReadLadderSimInput(*pDoc, element.m_nType, element.m_nOperand, m_pSimPage->m_nMode));
+}
+
+SimInputValues CPropShLadIO::NormalisedSimValues(const CBlockObj& element) const
+{
+    SimInputValues values = m_pSimPage->GetValues();
+    const CVetlaDoc* pDoc = GetDocument();
+    if (IsLadderAnalogInput(element.m_nOperand) && pDoc)
+        return FitLadderAnalogInput(*pDoc, const_cast<CBlockObj&>(element), values);
+    NormaliseDigitalSimInput(values);
+    return values;
+}
+
+void CPropShLadIO::CopyBack(CBlockObj& element)
+{
+    CVetlaDoc* pDoc = GetDocument();
+    if (!pDoc || !m_pHost)
+        return;
+    StoreLadderComment(*pDoc, element.m_nOperand, m_pageComment.m_strComment);
+    if (m_pSimPage && IsLadderSimulatedInput(element.m_nOperand))
+        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, ToOperandRecord(NormalisedSimValues(element)));
+    SetLadderOperand(element, m_pLadPage->m_nOperand, *m_pHost);
+}
+
+BOOL CPropShLadIO::OnApplyNow()
+{
+    CPropertyPage* pActive = GetActivePage();
+    if (pActive && IsWindow(pActive) && !pActive->UpdateData(TRUE))
+        return FALSE;
+    CVetlaDoc* pDoc = GetDocument();
+    CBlockObj* pElement = pDoc ? pDoc->FindBlockByNumber(m_nElementNumber) : nullptr;
+    // The element went while its sheet was open: nothing to write into.
+    if (!pElement || pElement->m_nType != m_nType || !m_pHost)
+        return TRUE;
+    SheetApplyRecord record;
+    record.nType = m_nType;
+    record.nBlockNumber = m_nElementNumber;
+    record.strComment = m_pageComment.m_strComment;
+    if (m_pSimPage && IsLadderSimulatedInput(pElement->m_nOperand)) {
+        const SimInputValues values = NormalisedSimValues(*pElement);
+        m_pSimPage->ShowValues(values);
+        record.bHasSim = TRUE;
+        record.sim = values;
+        if (IsLadderAnalogInput(pElement->m_nOperand)) {
+            pDoc->m_mapOperandSim.SetAt(pElement->m_nOperand, ToOperandRecord(values));
+            UpdateSimInputSettings(*pDoc, pElement, m_pHost->IsSheetSimulating());
+        }
+    }
+    m_pLadPage->SaveSelectedOperand();
+    record.nOperand = m_pLadPage->m_nOperand;
+    const BOOL bWritten = m_pHost->ApplySheetValues(record);
+    SetPagesModified(FALSE);
+    if (pActive && IsWindow(pActive))
+        pActive->SetFocus();
+    if (bWritten)
+        pDoc->m_undo.SaveState(pDoc);
+    return TRUE;
+}
+
+void CPropShLadIO::SetPagesModified(BOOL bModified)
+{
+    m_pLadPage->SetModified(bModified);
+    if (m_pSimPage)
+        m_pSimPage->SetModified(bModified);
+    m_pageComment.SetModified(bModified);
+}
+
+BOOL CPropShLadIO::OnInitDialog()
+{
+    const BOOL bResult = CPropertySheet::OnInitDialog();
+    if (m_bModeless)
+        ShowModelessButtonStrip(*this);
+    SetSheetButtonTexts(*this);
+    if (IsWindow(m_pLadPage.get()))
+        m_pLadPage->GetWindowRect(m_pageComment.m_rcPage);
+    PlaceSheetOverMainWindow(*this, m_nCascade);
+    // The sheet has no help topic of its own.
+    if (CWnd* pHelp = GetDlgItem(IDHELP))
+        pHelp->EnableWindow(FALSE);
+    return bResult;
+}
+
+BOOL CPropShLadIO::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const int nID = LOWORD(DWORD(wParam));
+    if (nID == IDHELP)
+        return TRUE;
+    if (!m_bModeless)
+        return CPropertySheet::OnCommand(wParam, lParam);
+    switch (nID) {
+    case IDOK:
+        // A refused value keeps the sheet open with the user's edits.
+        if (OnApplyNow())
+            DestroyWindow();
+        return TRUE;
+    case ID_APPLY_NOW:
+        OnApplyNow();
+        return TRUE;
+    case IDCANCEL:
+        DestroyWindow();
+        return TRUE;
+    default:
+        return CPropertySheet::OnCommand(wParam, lParam);
+    }
+}
+
+BOOL CPropShLadIO::PreTranslateMessage(MSG* pMsg)
+{
+    if (m_bModeless && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
+        DestroyWindow();
+        return TRUE;
+    }
+    return CPropertySheet::PreTranslateMessage(pMsg);
+}
+
+void CPropShLadIO::PostNcDestroy()
+{
+    CPropertySheet::PostNcDestroy();
+    if (!m_bModeless)
+        return;
+    if (m_pHost)
+        m_pHost->OnLadderSheetDestroyed(this);
+    delete this;
+}

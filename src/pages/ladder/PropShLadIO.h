@@ -1,0 +1,64 @@
+// CPropShLadIO: the sheet of a ladder element (contacts, coils, analog contacts and outputs):
+// its operand page, the comment of the operand, and for an input operand the simulation page
+// of that input. The comment and the simulated input are kept per operand in the document, not
+// in the element. Modal while the diagram is edited; modeless during a simulation, one per
+// element, with Apply writing through the view into the element that carries the sheet's
+// element number.
+#pragma once
+
+#include "pages/blocks/Simulation.h"
+#include "pages/ladder/PropPageLadIO.h"
+#include "pages/sheet/CommentPage.h"
+#include "platform/ui/PropertySheet.h"
+
+#include <memory>
+
+class CBlockObj;
+class CVetlaDoc;
+class ISheetHost;
+
+class CPropShLadIO : public CPropertySheet {
+    DECLARE_DYNAMIC(CPropShLadIO)
+
+public:
+    CPropShLadIO(const CBlockObj& element, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage = 0);
+    ~CPropShLadIO() override;
+
+    CPropShLadIO(const CPropShLadIO&) = delete;
+    CPropShLadIO& operator=(const CPropShLadIO&) = delete;
+
+    CComment m_pageComment;
+    std::unique_ptr<CPropPageLadIO> m_pLadPage;
+    // Only for an input operand.
+    std::unique_ptr<CSimulation> m_pSimPage;
+    int m_nElementNumber;
+    int m_nType;
+    // How many modeless sheets were open before this one: it opens that many steps lower.
+    int m_nCascade = 0;
+
+    BOOL IsModeless() const { return m_bModeless; }
+    // The element's operand, its comment and its simulated input into the pages.
+    void CopyIn(const CBlockObj& element);
+    // Modal OK: the comment and the simulated input under the operand the element had, then the
+    // new operand into the element.
+    void CopyBack(CBlockObj& element);
+    // Apply: the values checked, normalised and sent to the view; one undo snapshot when the
+    // element took them. FALSE when a value was refused and nothing was sent.
+    BOOL OnApplyNow();
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void PostNcDestroy() override;
+
+private:
+    // The simulation page's values as the operand's kind holds them: a digital input's by the
+    // page's rule, an analog input's fitted to the range of its sources.
+    SimInputValues NormalisedSimValues(const CBlockObj& element) const;
+    CVetlaDoc* GetDocument() const;
+    void SetPagesModified(BOOL bModified);
+
+    ISheetHost* m_pHost;
+    BOOL m_bModeless;
+};

@@ -1,0 +1,356 @@
+// Encoding a diagram, decoding its image into a fresh document and encoding that again: the two
+// images are the same byte for byte, and the decoded diagram has the original's blocks,
+// parameters, names, references and links (the positions are the decoder's own layout). The
+// decoded document is a normal one: it saves and loads, undoes, simulates and downloads again.
+#include "CodecTestSupport.h"
+
+#include "blocks/BlockTypeTable.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/SimContext.h"
+#include "blocks/Widget.h"
+#include "codec/ImageDecoder.h"
+#include "document/SimScan.h"
+#include "blocks/MessageTextClasses.h"
+#include "blocks/ParamTables.h"
+#include "platform/core/MemFile.h"
+
+#include <map>
+#include <string>
+
+namespace {
+
+Bytes Concat(const CVetlaCoreRule& codec)
+{
+    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
+    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
+    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
+    return bytes;
+}
+
+int CountTexts(const CVetlaDoc& doc)
+{
+    int nTexts = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        nTexts += static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT ? 1 : 0;
+    return nTexts;
+}
+
+// What a block is in the graph: its type, parameters, name, references and links.
+std::string Describe(const CBlockObj& block)
+{
+    std::string str = std::to_string(block.m_nType) + " P";
+    for (int nValue : block.m_nParam)
+        str += " " + std::to_string(nValue);
+    str += " X";
+    for (int nValue : block.m_nParamEx)
+        str += " " + std::to_string(nValue);
+    str += " R";
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        str += " " + std::to_string(block.m_nParam[BLOCK_REF_USED_PARAM + k] ? block.m_nRefBlock[k] : 0);
+    str += " I";
+    for (int nPin = 0; nPin < block.m_nInputs; ++nPin)
+        str += " " + std::to_string(block.m_nPinSource[nPin]) + (block.m_bPinInvert[nPin] ? "!" : "");
+    str += " d" + std::to_string(block.m_dParam);
+    for (TCHAR ch : std::u16string_view(block.m_strLabelSuffix))
+        str += char(ch);
+    return str;
+}
+
+std::map<int, std::string> Graph(const CVetlaDoc& doc)
+{
+    std::map<int, std::string> graph;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos));
+        graph[pBlock->m_nNumber] = Describe(*pBlock);
+    }
+    return graph;
+}
+
+class RoundTrip : public CodecDiagram, public testing::WithParamInterface<bool> {
+protected:
+    RoundTrip() : CodecDiagram(GetParam() ? kNewerHardware : kOlderHardware) {}
+
+    // Decodes the encoded image into m_decoded and encodes that into m_again.
+    void DecodeAndEncodeAgain()
+    {
+        const DecodeResult result = DecodeProgramImage(Codec(), m_decoded);
+        ASSERT_TRUE(result.bOk) << int(result.error) << " at " << result.nRecord;
+        m_again.m_pDoc = &m_decoded;
+        ASSERT_TRUE(m_again.AllocImageBuffers(CODEC_MODE_DOWNLOAD, GetParam() ? CountTexts(m_decoded) : 0));
+        const EncodeResult encoded = BuildProgramImage(m_again, kStamp);
+        ASSERT_TRUE(encoded.bOk) << encoded.nMessageId;
+    }
+
+    void ExpectSameImages()
+    {
+        const Bytes first = Concat(Codec());
+        const Bytes second = Concat(m_again);
+        ASSERT_EQ(first.size(), second.size());
+        for (std::size_t i = 0; i < first.size(); ++i)
+            ASSERT_EQ(int(first[i]), int(second[i])) << "first difference at byte " << i;
+    }
+
+    CVetlaDoc m_decoded;
+    CVetlaCoreRule m_again;
+};
+
+TEST_P(RoundTrip, EveryTypeGivesTheSameImageAndGraph)
+{
+    BuildEveryTypeCatalogue();
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    EXPECT_EQ(Graph(m_decoded), Graph(Doc()));
+    EXPECT_EQ(m_decoded.m_wHardwareCode, Doc().m_wHardwareCode);
+}
+
+// Names, the program name and password, references between blocks and negated links travel
+// through the image too.
+TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
+{
+    CBlockObj* pInput = Point(BT_IN, NUM_INPUT + 2);
+    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* pCounter = Block(BT_COUNTER);
+    CBlockObj* pOutput = Point(BT_OUT, NUM_OUTPUT + 1);
+    Feed(pInput, pTimer, 0, TRUE);
+    Feed(pTimer, pCounter, 1);
+    Feed(pCounter, pOutput, 0);
+    pTimer->m_strLabelSuffix = _T("PUMP");
+    pCounter->m_strLabelSuffix = _T("CYCLES");
+    pCounter->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pCounter->m_nRefBlock[0] = pTimer->m_nNumber;
+    pTimer->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
+    if (GetParam()) {
+        auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
+        pLog->m_arrLogItems.SetSize(2);
+        pLog->m_arrLogItems[0].strItem = _T("B002");
+        pLog->m_arrLogItems[0].nValue1 = pTimer->m_nNumber;
+        pLog->m_arrLogItems[0].nValue2 = 1;
+        pLog->m_arrLogItems[1].strItem = _T("Q2");
+        pLog->m_arrLogItems[1].nValue1 = NUM_OUTPUT + 1;
+        pLog->m_nParam[DATALOG_COUNT_PARAM] = 2;
+        Feed(pInput, pLog, 0);
+    }
+    Doc().m_strProgramName = _T("ABC");
+    Doc().m_strPassword = _T("1234");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    EXPECT_EQ(Graph(m_decoded), Graph(Doc()));
+    EXPECT_EQ(m_decoded.m_strProgramName, CString(_T("ABC")));
+    EXPECT_EQ(m_decoded.m_strPassword, CString(_T("1234")));
+    const CBlockObj* pDecodedCounter = m_decoded.FindBlockByNumber(pCounter->m_nNumber);
+    ASSERT_NE(pDecodedCounter, nullptr);
+    EXPECT_EQ(pDecodedCounter->m_pRefBlock[0], m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+    EXPECT_EQ(m_decoded.m_lineList.GetCount(), GetParam() ? 4 : 3);
+    if (GetParam()) {
+        const auto* pLog = static_cast<const CBlockDataLog*>(m_decoded.FindBlockByNumber(NUM_DATALOG));
+        ASSERT_NE(pLog, nullptr);
+        ASSERT_EQ(pLog->m_arrLogItems.GetSize(), 2);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nValue1, pTimer->m_nNumber);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nValue2, 1);
+        EXPECT_EQ(pLog->m_arrLogItems[0].nSpare, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+        EXPECT_EQ(pLog->m_arrLogItems[1].nValue1, NUM_OUTPUT + 1);
+    }
+}
+
+// The decoded document saves, loads into an equal graph, takes an undo step back to itself,
+// simulates, and downloads again (the round trips above).
+TEST_P(RoundTrip, DecodedDocumentIsANormalDocument)
+{
+    BuildEveryTypeCatalogue();
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+
+    RegisterBlockClasses();
+    RegisterMessageTextClasses();
+    CMemFile file;
+    m_decoded.StoreContents(&file);
+    file.SeekToBegin();
+    CVetlaDoc loaded;
+    loaded.LoadContents(&file);
+    EXPECT_EQ(Graph(loaded), Graph(m_decoded));
+    EXPECT_EQ(loaded.m_lineList.GetCount(), m_decoded.m_lineList.GetCount());
+
+    const auto before = Graph(m_decoded);
+    m_decoded.m_undo.SaveState(&m_decoded);
+    static_cast<CBlockObj*>(m_decoded.m_blockList.GetHead())->m_strLabelSuffix = _T("EDITED");
+    m_decoded.m_undo.SaveState(&m_decoded);
+    ASSERT_TRUE(m_decoded.m_undo.Undo());
+    EXPECT_EQ(Graph(m_decoded), before);
+
+    BuildSimulationOrder(m_decoded);
+    const SYSTEMTIME stNow = kStamp;
+    StartSimulationRun(m_decoded, stNow);
+    CSimContext sim;
+    sim.stNow = stNow;
+    for (int nScan = 0; nScan < 4; ++nScan)
+        ScanDocument(m_decoded, sim);
+    EndSimulationRun(m_decoded);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, RoundTrip, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "Newer" : "Older"; });
+
+} // namespace
+
+namespace {
+
+// Message texts come back cell for cell: LCD codes on the older controllers; on the newer ones
+// single characters, the LCD symbols and double-byte characters of code pages 936 and 950,
+// with the screens' settings.
+TEST_P(RoundTrip, MessageTextCells)
+{
+    Doc().m_nCharSet1 = 0;
+    Doc().m_nCharSet2 = 1;
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    const LPCTSTR kLine1[] = {_T("H"), _T("I"), _T(""), _T("5")};
+    for (int nCol = 0; nCol < 4; ++nCol)
+        pText->m_strCells1[1][nCol + 1] = kLine1[nCol];
+    if (GetParam()) {
+        pText->m_strCells1[2][1] = CString(TCHAR(0x4E2D));  // GBK
+        pText->m_strCells1[2][5] = CString(TCHAR(0x20AC));  // the LCD euro symbol
+        pText->m_strCells2[3][1] = CString(TCHAR(0x570B));  // Big5
+        for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
+            pText->m_nMsgSettings[i] = i + 1;
+    }
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    for (int nRow = 1; nRow < MSGTEXT_ROWS; ++nRow) {
+        for (int nCol = 1; nCol <= (GetParam() ? 24 : 12); ++nCol) {
+            EXPECT_EQ(pDecoded->m_strCells1[nRow][nCol], pText->m_strCells1[nRow][nCol]) << nRow << "," << nCol;
+            if (GetParam()) {
+                EXPECT_EQ(pDecoded->m_strCells2[nRow][nCol], pText->m_strCells2[nRow][nCol]) << nRow << "," << nCol;
+            }
+        }
+    }
+    if (GetParam()) {
+        EXPECT_TRUE(std::equal(std::begin(pText->m_nMsgSettings), std::end(pText->m_nMsgSettings),
+                               std::begin(pDecoded->m_nMsgSettings)));
+    }
+}
+
+} // namespace
+
+namespace {
+
+class ElementRoundTrip : public RoundTrip {};
+
+std::string DescribeElements(const CBlockMSGTEXT& text)
+{
+    std::string str;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            const auto* p = static_cast<const CWidget*>(line[i]);
+            str += std::to_string(nArray) + ":" + std::to_string(p->m_nLine) + "," + std::to_string(p->m_nColumn) +
+                   " k" + std::to_string(p->m_nKind) + " b" + std::to_string(p->m_nBlockNumber) + " v" +
+                   std::to_string(p->m_nValueIndex) + " " + std::to_string(p->m_nMinValue) + ".." +
+                   std::to_string(p->m_nMaxValue) + " o" + std::to_string(p->m_nOption) + " ";
+            for (const auto& row : p->m_strNames)
+                for (const CString& strCell : row)
+                    str += strCell.IsEmpty() ? '?' : char(strCell[0]);
+            str += "\n";
+        }
+    }
+    return str;
+}
+
+// The elements of a newer message text come back with their place, kind, block, value index,
+// range, option and state names, and with the I/O points they show even when nothing else uses
+// them; a download of the decoded program writes the same image.
+TEST_P(ElementRoundTrip, NewerElementsComeBack)
+{
+    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* pPi = Block(818);
+    Point(BT_ANALOG_IN, NUM_ANALOG_IN + 1);
+    // Flag 301's reference word 0x612C ends in a byte that is also the GBK attribute.
+    Point(BT_FLAG, NUM_FLAG + 300);
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    const auto place = [&](CObArray* pLines, int nLine, int nColumn, int nKind, int nNumber) {
+        auto* pWidget = new CWidget;
+        pWidget->m_nLine = nLine;
+        pWidget->m_nColumn = nColumn;
+        pWidget->m_nKind = nKind;
+        pWidget->m_nBlockNumber = nNumber;
+        pLines[nLine - 1].Add(pWidget);
+        return pWidget;
+    };
+    place(pText->m_arrWidgets1, 1, 3, 1, pTimer->m_nNumber);
+    place(pText->m_arrWidgets1, 2, 1, 0, NUM_ANALOG_IN + 1);
+    place(pText->m_arrWidgets1, 2, 9, 2, pText->m_nNumber);
+    CWidget* pName = place(pText->m_arrWidgets1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
+    pName->m_strNames[1][1] = _T("O");
+    pName->m_strNames[2][1] = _T("I");
+    CWidget* pBar = place(pText->m_arrWidgets2, 1, 10, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
+    pBar->m_nValueIndex = 1;
+    pBar->m_nMinValue = -10;
+    pBar->m_nMaxValue = 100;
+    pBar->m_nOption = 4;
+    place(pText->m_arrWidgets2, 2, 12, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
+    place(pText->m_arrWidgets2, 4, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
+    // The character under that byte stays a character.
+    pText->m_strCells1[3][5] = _T("Q");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    EXPECT_EQ(DescribeElements(*pDecoded), DescribeElements(*pText));
+    EXPECT_EQ(pDecoded->m_strCells1[3][5], CString(_T("Q")));
+    const auto* pFirst = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[0][0]);
+    EXPECT_EQ(pFirst->m_pBlock, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
+    EXPECT_NE(m_decoded.FindBlockByNumber(NUM_ANALOG_IN + 1), nullptr);
+    EXPECT_NE(m_decoded.FindBlockByNumber(NUM_FLAG + 300), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
+                         [](const testing::TestParamInfo<bool>&) { return "Newer"; });
+
+} // namespace
+
+namespace {
+
+class OlderElementRoundTrip : public RoundTrip {};
+
+// On the older controllers a line showing one of the message text's own parameters comes back
+// with its element and the characters beside it.
+TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
+{
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = 2;
+    pWidget->m_nColumn = 3;
+    pWidget->m_nKind = 2;
+    pWidget->m_nParamId = 2;
+    pWidget->m_nWidth = g_arrParamWidth[2];
+    pWidget->m_nBlockNumber = pText->m_nNumber;
+    pText->m_arrWidgets1[1].Add(pWidget);
+    pText->m_strCells1[2][1] = _T("A");
+    pText->m_strCells1[2][2] = _T("B");
+    pText->m_strCells1[2][12] = _T("Z");
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    ASSERT_EQ(pDecoded->m_arrWidgets1[1].GetSize(), 1);
+    const auto* pElement = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[1][0]);
+    EXPECT_EQ(pElement->m_nParamId, 2);
+    EXPECT_EQ(pElement->m_nKind, 2);
+    EXPECT_EQ(pElement->m_nColumn, 3);
+    EXPECT_EQ(pElement->m_nWidth, g_arrParamWidth[2]);
+    EXPECT_EQ(pElement->m_nBlockNumber, pText->m_nNumber);
+    EXPECT_EQ(pDecoded->m_strCells1[2][1], CString(_T("A")));
+    EXPECT_EQ(pDecoded->m_strCells1[2][2], CString(_T("B")));
+    EXPECT_EQ(pDecoded->m_strCells1[2][12], CString(_T("Z")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Generations, OlderElementRoundTrip, testing::Values(false),
+                         [](const testing::TestParamInfo<bool>&) { return "Older"; });
+
+} // namespace

@@ -1,0 +1,327 @@
+// The Modbus page (commands and their counts, kinds and Auto addresses, Manual data words, the
+// coil-state dialog), the user-defined communication page (frame characters typed and pasted,
+// number clamps, word counts) and the WiFi page (its lists by type and mode).
+#include "PageFixture.h"
+
+#include "blocks/BlockExtended.h"
+#include "blocks/BlockMR.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/BlockWIFI.h"
+#include "pages/blocks/MiscBlockIds.h"
+#include "pages/blocks/ModbusPropPage.h"
+#include "pages/blocks/ModbusTables.h"
+#include "pages/blocks/SetCoilStateDlg.h"
+#include "pages/blocks/Wifi.h"
+#include "pages/sheet/PageIds.h"
+#include "platform/ui/ComboBox.h"
+
+#include <vector>
+
+namespace {
+
+class CommPages : public PageFixture {
+protected:
+    static CComboBox& List(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
+    static std::vector<CString> Lines(CWnd& page, int nID)
+    {
+        std::vector<CString> lines;
+        for (int i = 0; i < List(page, nID).GetCount(); ++i) {
+            CString str;
+            List(page, nID).GetLBText(i, str);
+            lines.push_back(str);
+        }
+        return lines;
+    }
+    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
+    CBlockMR& Modbus(int nType) { return *static_cast<CBlockMR*>(Block(nType)); }
+};
+
+TEST(ModbusTables, ManualWordsKeepTheCountsBits)
+{
+    struct Case {
+        BYTE byFunction;
+        int nCount;
+        int nFirst;
+        int nSecond;
+        WORD wFirst;
+        WORD wSecond;
+    };
+    const Case cases[] = {
+        {15, 20, 0xFFFF, 0xFF, 0xFFFF, 0x0F}, {15, 4, 0xFFFF, 0xFF, 0x0F, 0},   {5, 1, 0xFFFF, 0xFF, 1, 0},
+        {15, 16, 0x1234, 0xFF, 0x1234, 0},    {15, 32, 0x1, 0xFFFF, 1, 0xFFFF}, {6, 1, 0xABCD, 0x11, 0xABCD, 0},
+        {16, 2, 0xABCD, 0x11, 0xABCD, 0x11},  {16, 1, 0xABCD, 0x11, 0xABCD, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.byFunction) << " x" << c.nCount);
+        const ModbusDataWords words = ManualDataWords(c.byFunction, c.nCount, c.nFirst, c.nSecond);
+        EXPECT_EQ(words.wFirst, c.wFirst);
+        EXPECT_EQ(words.wSecond, c.wSecond);
+    }
+    EXPECT_EQ(ModbusCommandIndex(BT_MW, 15), 2);
+    EXPECT_EQ(ModbusCommandIndex(BT_MR, 15), -1);
+}
+
+TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
+{
+    CBlockMR& write = Modbus(BT_MW);
+    OnOk([&](CPropertyPage& page) {
+        List(page, IDC_COMMAND).UserSelect(1);  // 06 Write Single Register
+        EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("1")));
+        EXPECT_FALSE(Enabled(page, IDC_COUNT));
+        EXPECT_EQ(Lines(page, IDC_DATA_KIND), (std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}));
+        List(page, IDC_COMMAND).UserSelect(3);  // 16 Write Multiple Registers
+        EXPECT_TRUE(Enabled(page, IDC_COUNT));
+        const CPageTips& tips = static_cast<CModbusPropPage&>(page).m_tooltip;
+        EXPECT_EQ(tips.GetText(IDC_COUNT), CString(_T("Number between 1 and 2")));
+        List(page, IDC_DATA_KIND).UserSelect(1);
+        EXPECT_EQ(tips.GetText(IDC_DATA_NUMBER), CString(_T("Number between 0 and 31")));
+        SetText(page, IDC_COUNT, _T("5"));
+        EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("2")));
+    });
+    Properties(&write);
+    EXPECT_EQ(write.m_byModbus3, 16);
+    EXPECT_EQ(write.m_byModbus2, 3);
+    EXPECT_EQ(write.m_wModbus7, 2);
+}
+
+TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
+{
+    struct Case {
+        int nType;
+        int nCommand;
+        int nKind;
+        LPCTSTR lpszNumber;
+        LPCTSTR lpszCount;
+        LPCTSTR lpszCountShown;
+        WORD wAddress;
+    };
+    const Case cases[] = {
+        {BT_MR, 0, 1, _T("5"), _T("200"), _T("128"), 261},  // Q5 of "01 Read Coils(0x)"
+        {BT_MR, 2, 0, _T("600"), _T("40"), _T("32"), 596 + 511},
+        {BT_MW, 3, 2, _T("5"), _T("2"), _T("2"), 505},  // AI5 of "16 Write Multiple Registers"
+        {BT_MW, 2, 2, _T("300"), _T("0"), _T("1"), 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nCommand);
+        CBlockMR& block = Modbus(c.nType);
+        OnOk([&](CPropertyPage& page) {
+            List(page, IDC_COMMAND).UserSelect(c.nCommand);
+            List(page, IDC_DATA_KIND).UserSelect(c.nKind);
+            SetText(page, IDC_DATA_NUMBER, c.lpszNumber);
+            SetText(page, IDC_COUNT, c.lpszCount);
+            EXPECT_EQ(Text(page, IDC_COUNT), CString(c.lpszCountShown));
+            EXPECT_EQ(Enabled(page, IDC_MODE_AUTO), c.nType == BT_MW) << "a read block has no writing mode";
+        });
+        Properties(&block);
+        EXPECT_EQ(block.m_wModbus8, c.wAddress);
+        EXPECT_EQ(block.m_wModbus9, 0);
+        EXPECT_EQ(block.m_nModbus11, c.nKind);
+    }
+}
+
+TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
+{
+    CBlockMR& write = Modbus(BT_MW);
+    OnOk([&](CPropertyPage& page) {
+        List(page, IDC_COMMAND).UserSelect(2);  // 15 Write Multiple Coils
+        Click(page, IDC_MODE_MANUAL);
+        EXPECT_TRUE(Enabled(page, IDC_SETTING_BUTTON));
+        EXPECT_FALSE(Enabled(page, IDC_DATA_KIND));
+        SetText(page, IDC_COUNT, _T("20"));
+        SetText(page, IDC_DATA_FIRST, _T("ffff"));
+        SetText(page, IDC_DATA_SECOND, _T("FF"));
+    });
+    Properties(&write);
+    EXPECT_EQ(write.m_byModbus4, 1);
+    EXPECT_EQ(write.m_wModbus8, 0xFFFF);
+    EXPECT_EQ(write.m_wModbus9, 0x0F);
+    EXPECT_EQ(write.m_strModbus12, CString(_T("FFFF")));
+    m_boxes.Clear();
+    OnOk([&](CPropertyPage& page) { SetText(page, IDC_DATA_SECOND, _T("0x1")); });
+    Properties(&write);
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(write.m_strModbus13, CString(_T("FF"))) << "the refused text stored nothing";
+}
+
+TEST_F(CommPages, TheCoilDialogOffersTheCoilsTheCommandWrites)
+{
+    struct Case {
+        int nCommand;
+        int nCount;
+        int nEnabled;
+        LPCTSTR lpszData;
+        LPCTSTR lpszData2;
+    };
+    const Case cases[] = {{0, 1, 1, _T("1"), _T("0")}, {2, 20, 20, _T("8001"), _T("9")}};
+    for (const Case& c : cases) {
+        CSetCoilStateDlg dlg(Frame());
+        dlg.m_nCommand = c.nCommand;
+        dlg.m_nCount = c.nCount;
+        dlg.m_strData = _T("8000");
+        dlg.m_strData2 = _T("8");
+        CDialog::SetDialogHook([&](CDialog& shown) {
+            int nEnabled = 0;
+            for (int b = 0; b < COIL_BOXES; ++b)
+                nEnabled += shown.GetDlgItem(IDC_COIL_FIRST + b)->IsWindowEnabled() ? 1 : 0;
+            EXPECT_EQ(nEnabled, c.nEnabled);
+            EXPECT_TRUE(shown.IsDlgButtonChecked(IDC_COIL_FIRST + 15));
+            EXPECT_TRUE(shown.IsDlgButtonChecked(IDC_COIL_FIRST + 19));
+            shown.CheckDlgButton(IDC_COIL_FIRST, 1);
+            shown.CheckDlgButton(IDC_COIL_FIRST + 16, 1);
+            shown.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_strData, CString(c.lpszData));
+        EXPECT_EQ(dlg.m_strData2, CString(c.lpszData2)) << "coils past the count drop out";
+    }
+}
+
+TEST_F(CommPages, UdcCharactersAreTypedPastedAndStoredAsBytes)
+{
+    CBlockObj* pUdc = Block(BT_UDC);
+    pUdc->m_nParam[UDC_TX_START_CHARACTER_PARAM] = 0x2;
+    pUdc->m_nParam[UDC_TX_START_FLAG_PARAM] = 1;
+    OnOk([&](CPropertyPage& page) {
+        EXPECT_EQ(Text(page, IDC_UDC_TX_START), CString(_T("2")));
+        EXPECT_TRUE(Enabled(page, IDC_UDC_TX_START));
+        Click(page, IDC_UDC_TX_START_CHECK);
+        EXPECT_FALSE(Enabled(page, IDC_UDC_TX_START)) << "unchecked, the edit is off but keeps its value";
+        Click(page, IDC_UDC_TX_END_CHECK);
+        SetText(page, IDC_UDC_TX_END, _T(""));
+        Type(page, IDC_UDC_TX_END, u"0d");
+        EXPECT_EQ(Text(page, IDC_UDC_TX_END), CString(_T("0D")));
+        Click(page, IDC_UDC_RX_START_CHECK);
+        SetText(page, IDC_UDC_RX_START, _T("d"));  // pasted: read as 0x0D, never as code - 55
+        SetText(page, IDC_UDC_TX_WORDS, _T("127"));
+    });
+    Properties(pUdc);
+    EXPECT_EQ(pUdc->m_nParam[UDC_TX_START_FLAG_PARAM], 0);
+    EXPECT_EQ(pUdc->m_nParam[UDC_TX_START_CHARACTER_PARAM], 2);
+    EXPECT_EQ(pUdc->m_nParam[UDC_TX_END_FLAG_PARAM], 1);
+    EXPECT_EQ(pUdc->m_nParamEx[UDC_TX_END_CHARACTER_PARAMEX], 13);
+    EXPECT_EQ(pUdc->m_nParamEx[UDC_RX_START_FLAG_PARAMEX], 1);
+    EXPECT_EQ(pUdc->m_nParam[UDC_RX_START_CHARACTER_PARAM], 13);
+    EXPECT_EQ(pUdc->m_nParamEx[UDC_TX_WORDS_PARAMEX], 127);
+}
+
+TEST_F(CommPages, UdcRefusesBadCountsAndCharactersAndClampsNumbers)
+{
+    struct Case {
+        int nID;
+        LPCTSTR lpszText;
+    };
+    const Case refused[] = {{IDC_UDC_TX_WORDS, _T("0")}, {IDC_UDC_RX_WORDS, _T("128")}, {IDC_UDC_RX_END, _T("G")},
+                            {IDC_UDC_TX_START, _T("1FF")}, {IDC_CYCLE, _T("10000")}};
+    CBlockObj* pUdc = Block(BT_UDC);
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.nID);
+        m_boxes.Clear();
+        const Bytes before = SaveToBytes(Doc());
+        OnOk([&](CPropertyPage& page) { SetText(page, c.nID, c.lpszText); });
+        Properties(pUdc);
+        EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+        EXPECT_EQ(SaveToBytes(Doc()), before);
+    }
+    OnOk([&](CPropertyPage& page) {
+        SetText(page, IDC_UDC_TX_NUMBER, _T("40"));
+        List(page, IDC_UDC_TX_AREA).UserSelect(1);  // AQ
+        EXPECT_EQ(Text(page, IDC_UDC_TX_NUMBER), CString(_T("31")));
+        SetText(page, IDC_UDC_RX_NUMBER, _T("600"));
+        EXPECT_EQ(Text(page, IDC_UDC_RX_NUMBER), CString(_T("511")));
+    });
+    Properties(pUdc);
+    EXPECT_EQ(pUdc->m_nParam[UDC_TX_NUMBER_PARAM], 31);
+    EXPECT_EQ(pUdc->m_nParamEx[UDC_TX_AREA_PARAMEX], 1);
+    EXPECT_EQ(pUdc->m_nParam[UDC_RX_NUMBER_PARAM], 511);
+}
+
+TEST(WifiLists, EachTypeAndModeListsItsPoints)
+{
+    struct Case {
+        int nType;
+        int nMode;
+        int nBlockType;
+        size_t nIds;
+        size_t nTypes;
+        LPCTSTR lpszFirstNumber;
+        LPCTSTR lpszLastNumber;
+    };
+    const Case cases[] = {
+        {BT_WIFI_IN, WIFI_MODE_STATION, 0, 7, 2, _T("I0"), _T("I31")},
+        {BT_WIFI_IN, WIFI_MODE_STATION, 1, 7, 2, _T("Q0"), _T("Q15")},
+        {BT_WIFI_OUT, WIFI_MODE_STATION, 0, 7, 1, _T("Q0"), _T("Q15")},
+        {BT_WIFI_AI, WIFI_MODE_STATION, 1, 7, 2, _T("AQ0"), _T("AQ3")},
+        {BT_WIFI_IN, WIFI_MODE_VM, 0, 8, 0, _T("VM0"), _T("VM31")},
+        {BT_WIFI_AOUT, WIFI_MODE_VM, 0, 0, 0, _T("VAM0"), _T("VAM31")},
+        {BT_WIFI_IN, WIFI_MODE_DIAGNOSTIC, 0, 0, 7, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " mode " << c.nMode);
+        const WifiLists lists = MakeWifiLists(c.nType, c.nMode, c.nBlockType);
+        EXPECT_EQ(lists.ids.size(), c.nIds);
+        EXPECT_EQ(lists.types.size(), c.nTypes);
+        if (!c.lpszFirstNumber) {
+            EXPECT_TRUE(lists.numbers.empty());
+            EXPECT_EQ(lists.types.back(), CString(_T("WiFi ID7 communication status")));
+            continue;
+        }
+        ASSERT_FALSE(lists.numbers.empty());
+        EXPECT_EQ(lists.numbers.front(), CString(c.lpszFirstNumber));
+        EXPECT_EQ(lists.numbers.back(), CString(c.lpszLastNumber));
+    }
+}
+
+TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
+{
+    auto& wifi = *static_cast<CBlockWIFI*>(Block(BT_WIFI_IN));
+    wifi.m_nWifi1 = WIFI_MODE_STATION;
+    wifi.m_nWifi2 = 3;
+    wifi.m_nWifi3 = 0;
+    wifi.m_nWifi4 = 5;
+    wifi.m_strLabelSuffix = _T("Kept");
+    OnOk([&](CPropertyPage& page) {
+        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
+        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCount(), 32);
+        page.SetModified(FALSE);
+        List(page, IDC_WIFI_TYPE).UserSelect(1);
+        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCount(), 16) << "Q0 to Q15";
+        EXPECT_TRUE(page.IsModified());
+        Click(page, IDC_WIFI_VM);
+        EXPECT_EQ(List(page, IDC_WIFI_ID).GetCurSel(), 0) << "a new mode starts at the first lines";
+        EXPECT_FALSE(Shown(page, IDC_WIFI_TYPE));
+        List(page, IDC_WIFI_NUMBER).UserSelect(30);
+    });
+    Properties(&wifi);
+    EXPECT_EQ(wifi.m_nWifi1, WIFI_MODE_VM);
+    EXPECT_EQ(wifi.m_nWifi2, 0);
+    EXPECT_EQ(wifi.m_nWifi4, 30);
+    EXPECT_EQ(wifi.m_strLabelSuffix, CString(_T("Kept")));
+}
+
+TEST_F(CommPages, AnAnalogWifiOutputWritesToVamWithoutDiagnostic)
+{
+    CBlockObj* pOut = Block(BT_WIFI_AOUT);
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            EXPECT_EQ(Text(page, IDC_WIFI_VM), CString(_T("VAM")));
+            EXPECT_EQ(Text(page, IDC_WIFI_GROUP), CString(_T("Write value to")));
+            EXPECT_FALSE(Shown(page, IDC_WIFI_DIAGNOSTIC));
+        },
+        IDCANCEL);
+    Properties(pOut);
+    CBlockObj* pIn = Block(BT_WIFI_IN, 300, 300);
+    OnModal(
+        [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            Click(page, IDC_WIFI_DIAGNOSTIC);
+            EXPECT_EQ(List(page, IDC_WIFI_TYPE).GetCount(), 7);
+            EXPECT_EQ(Text(page, IDC_WIFI_TYPE_LABEL), CString(_T("Diagnostic Type")));
+            EXPECT_FALSE(Shown(page, IDC_WIFI_NUMBER));
+            EXPECT_FALSE(Shown(page, IDC_WIFI_ID));
+        },
+        IDCANCEL);
+    Properties(pIn);
+}
+
+}  // namespace
