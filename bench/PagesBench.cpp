@@ -57,6 +57,20 @@ void BM_OpenBooleanSheet(benchmark::State& state)
 }
 BENCHMARK(BM_OpenBooleanSheet)->Unit(benchmark::kMillisecond);
 
+// The timer sheets with the most controls: the multi-function switch's four times with their
+// lists, and the weekly timer's general page and three cams.
+void BM_OpenTimerSheet(benchmark::State& state)
+{
+    SheetHost host;
+    CBlockObj* pBlock = host.Place(int(state.range(0)));
+    for (auto _ : state) {
+        CAllPropertySheet* pSheet = host.Open(pBlock);
+        benchmark::DoNotOptimize(pSheet);
+        pSheet->DestroyWindow();
+    }
+}
+BENCHMARK(BM_OpenTimerSheet)->Arg(BT_MFS)->Arg(BT_WT)->Unit(benchmark::kMillisecond);
+
 // The same with every window a Qt widget (offscreen), as the program shows it.
 void BM_OpenBooleanSheetAsWidgets(benchmark::State& state)
 {

@@ -21,13 +21,14 @@ constexpr std::array<BlockSetup, 4> kClockSetups = {{
      .links = {{{0, LINK_PARAM}, {1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_PARAM},
                 {4, LINK_PARAM}, {5, LINK_PARAM}, {6, kLinkCamSlot}, {7, kLinkCamSlot},
                 {8, kLinkCamSlot}, {9, kLinkCamEnd}}}},
-    // ON and OFF dates 1 January.
+    // ON and OFF dates 1 January, every year from 2000 to 2099.
     {.nType = BT_YT, .nInputs = 1, .wProgramBytes = 8, .nCapFlags = 0x06,
      .links = {{{0, LINK_PARAM}, {1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_PARAM},
                 {4, LINK_END}, {5, LINK_END}}},
      .words = {{{BlockWord::Param, YT_ON_MONTH_PARAM, 1}, {BlockWord::Param, YT_ON_DAY_PARAM, 1},
                 {BlockWord::ParamEx, YT_OFF_MONTH_PARAMEX, 1},
-                {BlockWord::ParamEx, YT_OFF_DAY_PARAMEX, 1}}}},
+                {BlockWord::ParamEx, YT_OFF_DAY_PARAMEX, 1}, {BlockWord::Param, YT_YEARLY_PARAM, 1},
+                {BlockWord::Param, YT_ON_YEAR_PARAM, 2000}, {BlockWord::Param, YT_OFF_YEAR_PARAM, 2099}}}},
     {.nType = BT_AC, .nInputs = 1, .wProgramBytes = 16, .nCapFlags = 0x0E,
      .links = {{{0, LINK_PARAM}, {1, 89}, {5, 89}, {2, 90}, {6, 90}, {3, 91}, {7, 91}, {4, 88},
                 {8, 92}, {9, 93}, {11, LINK_END}}},

@@ -54,6 +54,8 @@ constexpr int WARNING_DONE = 2;
 
 // The warning time T! and warning length T!L of both staircase switches (408, 409), high and low
 // part each, read in the time base of the OFF setpoint T; block references 2 and 3 replace them.
+// 1: the pre-warning is the standard one the property page offers.
+constexpr int STAIRCASE_STANDARD_PARAMEX = 4;
 constexpr int STAIRCASE_WARN_TIME_HIGH_PARAMEX = 6;
 constexpr int STAIRCASE_WARN_TIME_LOW_PARAMEX = 5;
 constexpr int STAIRCASE_WARN_LENGTH_HIGH_PARAMEX = 8;

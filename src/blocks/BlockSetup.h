@@ -39,7 +39,7 @@ struct BlockSetup {
     int nLimitLow = 0;
     int nLimitHigh = 0;
     std::array<PinLink, 12> links{};
-    std::array<WordDefault, 4> words{};
+    std::array<WordDefault, 7> words{};
     // The factor m_dParam of the math blocks that scale their result; 0 leaves the base's 0.0.
     double dFactor = 0.0;
     // The starting text parameter (m_strParamText); null leaves it empty.

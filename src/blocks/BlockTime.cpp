@@ -93,6 +93,18 @@ void CBlockTime::SerializeCams(CArchive& ar)
     SerializeInts(ar, m_bOffDisabled);
 }
 
+int* CBlockTime::CamWord(int n)
+{
+    int* const parts[] = {&m_bDay[0][0], &m_nOnTime[0][0], m_bOnDisabled, &m_nOffTime[0][0], m_bOffDisabled};
+    const int sizes[] = {TIMER_CAM_COUNT * 7, TIMER_CAM_COUNT * 2, TIMER_CAM_COUNT, TIMER_CAM_COUNT * 2, TIMER_CAM_COUNT};
+    for (int i = 0; i < 5 && n >= 0; ++i) {
+        if (n < sizes[i])
+            return parts[i] + n;
+        n -= sizes[i];
+    }
+    return nullptr;
+}
+
 void CBlockTime::CopyCamsTo(CBlockTime* pDst) const
 {
     std::copy(&m_bDay[0][0], &m_bDay[0][0] + TIMER_CAM_COUNT * 7, &pDst->m_bDay[0][0]);

@@ -7,6 +7,9 @@
 
 constexpr int TIMER_CAM_COUNT = 3;
 constexpr int TIMER_WORK_COUNT = 6;
+// The cam table as the record stores it: 21 day flags, 6 ON times, 3 ON flags, 6 OFF times, 3
+// OFF flags.
+constexpr int TIMER_CAM_WORDS = 39;
 
 // The setpoints of a timer: high and low part (hours:minutes, minutes:seconds or
 // seconds:hundredths) and time-base index of the ON and OFF setpoint, and the unit of each
@@ -75,6 +78,10 @@ public:
     int m_bTiming = 0;
     // The further working fields of the subclasses' steps (phase, done and the like).
     int m_nWork[TIMER_WORK_COUNT] = {};
+
+    // Word n of the cam table in its record order; null outside 0 .. TIMER_CAM_WORDS - 1.
+    int* CamWord(int n);
+    const int* CamWord(int n) const { return const_cast<CBlockTime*>(this)->CamWord(n); }
 
     // The cam table, cam 0 first. Day 0 is Sunday, as SYSTEMTIME numbers the days.
     int m_bDay[TIMER_CAM_COUNT][7] = {};

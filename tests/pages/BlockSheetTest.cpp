@@ -28,8 +28,8 @@ TEST(BlockPageRegistry, RowsHoldTheSheetOfEachType)
     };
     const Case cases[] = {
         {BT_AND, true, 1030, 0},      {BT_NOT, true, 1070, 0},      {BT_BOOLEAN, true, 1108, 0},
-        {BT_LOW, false, 1080, 0},     {BT_HIGH, false, 1080, 0},    {BT_SLS, false, 1002, 50},
-        {BT_MFS, false, 1064, 50},    {BT_COUNTER, true, 1101, 30}, {BT_WIFI_IN, true, 1113, 0},
+        {BT_LOW, false, 1080, 0},     {BT_HIGH, false, 1080, 0},    {BT_SLS, true, 1002, 50},
+        {BT_MFS, true, 1064, 50},     {BT_COUNTER, true, 1101, 30}, {BT_WIFI_IN, true, 1113, 0},
         {BT_DATALOG, true, 1042, 0},  {BT_IN, true, 1052, 0},
     };
     for (const Case& c : cases) {

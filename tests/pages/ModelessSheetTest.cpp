@@ -138,15 +138,19 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
 {
     CBlockObj* blocks[] = {Block(BT_NOT, 200, 100), Block(BT_COUNTER, 200, 200), Block(BT_SLS, 200, 300),
                            Block(BT_HIGH, 200, 400)};
+    // The stairway switch's tabs while edited, for the growth of its own page.
+    int nModalStairsTab = 0;
+    OnModal([&](CPropertySheet& sheet) { nModalStairsTab = Height(sheet.GetTabControl()); }, IDCANCEL);
+    Properties(blocks[2]);
     StartSimulation();
     CAllPropertySheet* pLogic = Open(blocks[0]);
     CAllPropertySheet* pCounter = Open(blocks[1]);
     CAllPropertySheet* pStairs = Open(blocks[2]);
     CAllPropertySheet* pHigh = Open(blocks[3]);
     ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
-    // The stairway switch has no page of its own yet: a comment page like the level block's,
-    // grown by its row. The counter's own page grows by its row, and its tabs with it.
-    EXPECT_EQ(Height(pStairs) - Height(pHigh), 50);
+    // The stairway switch's tabs grow by its row against its own modal sheet; the counter's
+    // own page grows by its row, and its tabs with it.
+    EXPECT_EQ(Height(pStairs->GetTabControl()) - nModalStairsTab, 50);
     CRect rcTemplate(CPoint(0, 0), AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->size);
     AfxMapDialogRect(rcTemplate, AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->nPointSize);
     EXPECT_EQ(Height(pCounter->m_pMainPage) - rcTemplate.Height(), 30);

@@ -69,7 +69,7 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
         AddExtraPages(true);
     if (IsChinesePageUI()) {
         if (m_pMainPage)
-            SetTabTitle(*m_pMainPage, TEXT_KEY_MAIN_PAGE, m_strMainTitle);
+            SetTabTitle(*m_pMainPage, m_pRow->nMainTitleKey ? m_pRow->nMainTitleKey : TEXT_KEY_MAIN_PAGE, m_strMainTitle);
         SetTabTitle(m_pageComment, TEXT_KEY_COMMENT_PAGE, m_strCommentTitle);
     }
 }
@@ -136,6 +136,13 @@ void CAllPropertySheet::SetTabTitle(CPropertyPage& page, WORD nKey, CString& str
     page.m_psp.dwFlags |= PSP_USETITLE;
 }
 
+CBlockObj* CAllPropertySheet::FindRunningBlock() const
+{
+    CVetlaDoc* pDoc = m_bModeless && m_pHost ? m_pHost->GetSheetDocument() : nullptr;
+    CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr;
+    return pBlock && pBlock->m_nType == m_nType ? pBlock : nullptr;
+}
+
 UINT CAllPropertySheet::GetHelpTopic() const
 {
     return m_pRow && m_nType != BT_IN && m_pRow->nHelpTopic ? m_pRow->nHelpTopic : kDefaultHelpTopic;
@@ -149,6 +156,11 @@ void CAllPropertySheet::CopyIn(const CBlockObj& block)
     if (!m_pMainPage)
         return;
     m_pMainPage->m_strName = block.m_strLabelSuffix;
+    m_pMainPage->m_nBlockNumber = block.m_nNumber;
+    for (const auto& pPage : m_extraPages) {
+        if (pPage)
+            pPage->m_nBlockNumber = block.m_nNumber;
+    }
     for (const PageBinding& binding : m_pRow->bindings) {
         if (CBlockPage* pPage = BoundPage(binding))
             binding.pfnMember(*pPage) = ReadBlockWord(block, binding.word);
@@ -239,9 +251,15 @@ void CAllPropertySheet::RefreshValue(CBlockObj& block, const CSimContext& sim)
 {
     if (!m_pMainPage || !m_pRow->pfnLiveValue || GetActivePage() == &m_pageComment)
         return;
+    // An extra page that shows shows the value (the weekly timer's cams).
+    CBlockPage* pTarget = m_pMainPage;
+    for (const auto& pPage : m_extraPages) {
+        if (pPage && GetActivePage() == pPage.get())
+            pTarget = pPage.get();
+    }
     CString strText;
     if (m_pRow->pfnLiveValue(block, sim, strText))
-        m_pMainPage->DrawCurrentValue(strText);
+        pTarget->DrawCurrentValue(strText);
 }
 
 // ---- the window ----

@@ -62,6 +62,9 @@ public:
     BOOL OnApplyNow();
     // The live value of the block into the main page (nothing while the comment page shows).
     void RefreshValue(CBlockObj& block, const CSimContext& sim);
+    // The block a modeless sheet edits in the running simulation; null for a modal sheet or
+    // when no block carries the number any more.
+    CBlockObj* FindRunningBlock() const;
     // The help topic of the type (1052 for the types the help has no topic of).
     UINT GetHelpTopic() const;
     // A modeless sheet closes on Escape without applying.

@@ -24,6 +24,8 @@ public:
 
     int m_nType;
     CString m_strName;
+    // The edited block's number (set by the sheet's copy-in).
+    int m_nBlockNumber = -1;
     // The document whose named blocks the name edit counts (set by the sheet).
     const CVetlaDoc* m_pDocument = nullptr;
     // Simulating: pages with a live value make its box (set by the sheet).

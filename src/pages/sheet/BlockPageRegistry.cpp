@@ -3,18 +3,40 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
+#include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
+#include "document/VetlaDoc.h"
 #include "pages/blocks/AnalogPageRows.h"
 #include "pages/blocks/BasicFunPar.h"
 #include "pages/blocks/Boolean.h"
 #include "pages/blocks/FunctionPageRows.h"
 #include "pages/blocks/IoPageRows.h"
 #include "pages/blocks/MiscBlockPages.h"
+#include "pages/blocks/TimerPageRows.h"
 #include "pages/sheet/AnalogRanges.h"
 #include "pages/sheet/MessageTextPageFactory.h"
 #include "pages/sheet/PageIds.h"
 
 #include <algorithm>
+
+namespace {
+
+int ReadCamWord(const CBlockObj& block, int n)
+{
+    const auto* pTimer = dynamic_cast<const CBlockTime*>(&block);
+    const int* pWord = pTimer ? pTimer->CamWord(n) : nullptr;
+    return pWord ? *pWord : 0;
+}
+
+// A number that names no block of the document (a block deleted meanwhile) leaves no reference.
+void WriteReference(CBlockObj& block, int k, int nNumber)
+{
+    CBlockObj* pRef = nNumber >= 0 && block.GetDocument() ? block.GetDocument()->FindBlockByNumber(nNumber) : nullptr;
+    block.m_pRefBlock[k] = pRef;
+    block.m_nRefBlock[k] = pRef ? pRef->m_nNumber : -1;
+}
+
+}  // namespace
 
 int ReadBlockWord(const CBlockObj& block, BlockWord word)
 {
@@ -25,6 +47,10 @@ int ReadBlockWord(const CBlockObj& block, BlockWord word)
         return block.m_nParamEx[word.nIndex];
     case BlockWordArray::Aux:
         return block.m_nAux[word.nIndex];
+    case BlockWordArray::Ref:
+        return block.m_pRefBlock[word.nIndex] ? block.m_pRefBlock[word.nIndex]->m_nNumber : -1;
+    case BlockWordArray::Cam:
+        return ReadCamWord(block, word.nIndex);
     }
     return 0;
 }
@@ -40,6 +66,13 @@ void WriteBlockWord(CBlockObj& block, BlockWord word, int nValue)
         break;
     case BlockWordArray::Aux:
         block.m_nAux[word.nIndex] = nValue;
+        break;
+    case BlockWordArray::Ref:
+        WriteReference(block, word.nIndex, nValue);
+        break;
+    case BlockWordArray::Cam:
+        if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && pTimer->CamWord(word.nIndex))
+            *pTimer->CamWord(word.nIndex) = nValue;
         break;
     }
 }
@@ -283,6 +316,7 @@ std::vector<BlockPageRow> BuildRows()
         AddIoPageRow(row);
         BindFunctionPage(row);
         BindAnalogPage(row);
+        AddTimerPages(row);
         rows.push_back(std::move(row));
     }
     return rows;

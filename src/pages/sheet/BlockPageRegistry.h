@@ -17,8 +17,10 @@ class CVetlaDoc;
 struct CSimContext;
 struct SheetHooks;
 
-// A generic parameter word of a block by its array and slot.
-enum class BlockWordArray { Param, ParamEx, Aux };
+// A generic parameter word of a block by its array and slot. Ref k stands for the number of the
+// block that reference k names (-1 for none; a write looks the number up in the block's
+// document). Cam n is word n of a timer's cam table (CBlockTime::CamWord).
+enum class BlockWordArray { Param, ParamEx, Aux, Ref, Cam };
 struct BlockWord {
     BlockWordArray array;
     int nIndex;
@@ -88,6 +90,8 @@ struct BlockPageRow {
     std::vector<ControlTextKey> textKeys;
     // What the sheet does beyond the bindings; null for none.
     const SheetHooks* pHooks = nullptr;
+    // The key of the main page's Chinese tab title; 0 for the usual one.
+    WORD nMainTitleKey = 0;
 };
 
 // The row of the type code; null for a type that gets no sheet (ladder elements, the cursor

@@ -1,6 +1,7 @@
 #include "pages/sheet/PageTemplates.h"
 
 #include "pages/blocks/AnalogTemplates.h"
+#include "pages/blocks/TimerTemplates.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -95,6 +96,7 @@ void RegisterPageTemplates()
         AfxRegisterDialogTemplate(Boolean());
         AfxRegisterDialogTemplate(InsComments());
         RegisterAnalogTemplates();
+        RegisterTimerTemplates();
         return true;
     }();
     (void)bRegistered;

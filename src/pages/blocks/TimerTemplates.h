@@ -1,0 +1,4 @@
+// The dialog templates of the timer, clock, counter and average pages.
+#pragma once
+
+void RegisterTimerTemplates();
