@@ -2,94 +2,20 @@
 
 #include "pages/blocks/AnalogPageIds.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/TemplateBuilder.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/SpinButtonCtrl.h"
-#include "platform/ui/Static.h"
-
-#include <vector>
 
 namespace {
 
-constexpr DWORD kEditStyle = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kSpinStyle = UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-constexpr DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr int kSpinWidth = 10;
-
-// A template under construction; every control lands in tab order.
-class TemplateBuilder {
-public:
-    TemplateBuilder(UINT nID, CSize size)
-    {
-        m_t.nID = nID;
-        m_t.strCaption = _T("Parameter");
-        m_t.dwStyle = WS_CHILD | DS_SETFONT;
-        m_t.size = size;
-    }
-
-    void Label(int nID, LPCTSTR lpszText, CRect rect) { Add(DialogItem(UINT(nID), WC_STATIC, 0, rect, lpszText)); }
-    // Group frames come last, below the controls they surround.
-    void Group(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
-    }
-    void HiddenGroup(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_groups.push_back(DialogControl(UINT(nID), WC_BUTTON, BS_GROUPBOX | WS_GROUP, rect, lpszText));
-    }
-    void Edit(int nID, CRect rect, DWORD dwExtra = 0) { Add(DialogItem(UINT(nID), WC_EDIT, kEditStyle | dwExtra, rect)); }
-    // An edit with its spin button at its right edge.
-    // bBuddyInt: the spin writes its position into the edit; otherwise the page steps the value.
-    void SpinEdit(int nEditID, int nSpinID, CRect rect, bool bBuddyInt = true)
-    {
-        Edit(nEditID, rect);
-        const DWORD dwStyle = bBuddyInt ? kSpinStyle : kSpinStyle & ~UDS_SETBUDDYINT;
-        Add(DialogItem(UINT(nSpinID), UPDOWN_CLASS, dwStyle, CRect(rect.right, rect.top, rect.right + kSpinWidth, rect.bottom)));
-    }
-    void HiddenEdit(int nID, CRect rect) { Add(DialogControl(UINT(nID), WC_EDIT, kEditStyle, rect)); }
-    void Check(int nID, LPCTSTR lpszText, CRect rect, DWORD dwExtra = 0)
-    {
-        Add(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX | dwExtra, rect, lpszText));
-    }
-    void Push(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        Add(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText));
-    }
-    void Radio(int nID, LPCTSTR lpszText, CRect rect, bool bFirst, bool bVisible = true)
-    {
-        const DWORD dwStyle = WS_TABSTOP | BS_AUTORADIOBUTTON | (bFirst ? WS_GROUP : 0);
-        Add(bVisible ? DialogItem(UINT(nID), WC_BUTTON, dwStyle, rect, lpszText)
-                     : DialogControl(UINT(nID), WC_BUTTON, dwStyle, rect, lpszText));
-    }
-    void List(int nID, CRect rect, std::vector<CString> items)
-    {
-        DialogItemTemplate item = DialogItem(UINT(nID), WC_COMBOBOX, kListStyle | WS_GROUP, rect);
-        item.items = std::move(items);
-        Add(item);
-    }
-    void Register()
-    {
-        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
-        AfxRegisterDialogTemplate(m_t);
-    }
-
-private:
-    void Add(DialogItemTemplate item) { m_t.items.push_back(std::move(item)); }
-
-    DialogTemplate m_t;
-    std::vector<DialogItemTemplate> m_groups;
-};
-
-void AddNameRow(TemplateBuilder& t)
+void AddNameRow(CTemplateBuilder& t)
 {
     t.Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 10, 62, 20));
     t.Edit(IDC_BLOCK_NAME, CRect(64, 8, 124, 20));
 }
 
 // The sensor-scaling group from y down (72 units high); the sensor list at the name row's right.
-void AddScalingGroup(TemplateBuilder& t, int y, LPCTSTR lpszTemperature)
+void AddScalingGroup(CTemplateBuilder& t, int y, LPCTSTR lpszTemperature)
 {
     t.Label(1295, _T("Sensor"), CRect(130, 10, 160, 20));
     t.List(IDC_SENSOR, CRect(165, 8, 282, 90),
@@ -114,7 +40,7 @@ void AddScalingGroup(TemplateBuilder& t, int y, LPCTSTR lpszTemperature)
     t.Radio(IDC_RESOLUTION_X01, _T("x 0.1"), CRect(206, y + 56, 260, y + 66), false, false);
 }
 
-void AddDecimalsRow(TemplateBuilder& t, int y)
+void AddDecimalsRow(CTemplateBuilder& t, int y)
 {
     t.Label(1351, _T("Decimals in the Message text"), CRect(10, y + 2, 142, y + 12));
     t.SpinEdit(IDC_DECIMALS, IDC_DECIMALS_SPIN, CRect(144, y, 162, y + 12));
@@ -122,7 +48,7 @@ void AddDecimalsRow(TemplateBuilder& t, int y)
 }
 
 // A parameter row: caption, value with spin and, when nRefID is given, its Reference box.
-void AddLimitRow(TemplateBuilder& t, int y, int nLabelID, LPCTSTR lpszCaption, int nEditID, int nSpinID, int nRefID)
+void AddLimitRow(CTemplateBuilder& t, int y, int nLabelID, LPCTSTR lpszCaption, int nEditID, int nSpinID, int nRefID)
 {
     t.Label(nLabelID, lpszCaption, CRect(12, y + 2, 112, y + 12));
     t.SpinEdit(nEditID, nSpinID, CRect(116, y, 170, y + 12));
@@ -132,7 +58,7 @@ void AddLimitRow(TemplateBuilder& t, int y, int nLabelID, LPCTSTR lpszCaption, i
 
 void AnalogComparator()
 {
-    TemplateBuilder t(IDD_ANALOG_COMPARATOR, CSize(290, 275));
+    CTemplateBuilder t(IDD_ANALOG_COMPARATOR, _T("Parameter"), CSize(290, 275));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
@@ -146,7 +72,7 @@ void AnalogComparator()
 
 void AnalogRamp()
 {
-    TemplateBuilder t(IDD_ARAMP, CSize(291, 318));
+    CTemplateBuilder t(IDD_ARAMP, _T("Parameter"), CSize(291, 318));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100"));
     t.Group(IDC_LIMIT_GROUP, _T(""), CRect(7, 104, 283, 150));
@@ -167,7 +93,7 @@ void AnalogRamp()
 
 void AMathMux()
 {
-    TemplateBuilder t(IDD_AMATH_MUX, CSize(235, 326));
+    CTemplateBuilder t(IDD_AMATH_MUX, _T("Parameter"), CSize(235, 326));
     AddNameRow(t);
     for (int i = 0; i < AMATH_ROWS; ++i) {
         const int y = 30 + 56 * i;
@@ -193,7 +119,7 @@ void AMathMux()
 
 void PiController()
 {
-    TemplateBuilder t(IDD_PI, CSize(292, 319));
+    CTemplateBuilder t(IDD_PI, _T("Parameter"), CSize(292, 319));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 130));
@@ -224,7 +150,7 @@ void PiController()
 
 void Pwm()
 {
-    TemplateBuilder t(IDD_PWM, CSize(292, 326));
+    CTemplateBuilder t(IDD_PWM, _T("Parameter"), CSize(292, 326));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));

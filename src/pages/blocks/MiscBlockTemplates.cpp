@@ -2,112 +2,24 @@
 
 #include "pages/blocks/MiscBlockIds.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/TemplateBuilder.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/SpinButtonCtrl.h"
-#include "platform/ui/Static.h"
 
-#include <initializer_list>
 #include <vector>
 
 namespace {
 
-constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kList = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr int kNoId = -1;
-
-class Builder {
-public:
-    Builder(UINT nID, LPCTSTR lpszCaption, CSize size, DWORD dwStyle = WS_CHILD | DS_SETFONT)
-    {
-        m_t.nID = nID;
-        m_t.strCaption = lpszCaption;
-        m_t.dwStyle = dwStyle;
-        m_t.size = size;
-    }
-    Builder& Label(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_STATIC, 0, rect, lpszText));
-        return *this;
-    }
-    Builder& Edit(int nID, CRect rect)
-    {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_EDIT, kEdit, rect));
-        return *this;
-    }
-    Builder& Check(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, rect, lpszText));
-        return *this;
-    }
-    Builder& Radio(int nID, LPCTSTR lpszText, CRect rect, bool bFirst)
-    {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_AUTORADIOBUTTON | (bFirst ? WS_GROUP : 0),
-                                       rect, lpszText));
-        return *this;
-    }
-    Builder& Button(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_t.items.push_back(DialogItem(UINT(nID), WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, rect, lpszText));
-        return *this;
-    }
-    // Group frames go last, so that they stay below the controls they surround.
-    Builder& Group(int nID, LPCTSTR lpszText, CRect rect)
-    {
-        m_groups.push_back(DialogItem(UINT(nID), WC_BUTTON, BS_GROUPBOX, rect, lpszText));
-        return *this;
-    }
-    Builder& List(int nID, CRect rect, std::initializer_list<LPCTSTR> items = {})
-    {
-        DialogItemTemplate combo = DialogItem(UINT(nID), WC_COMBOBOX, kList, rect);
-        for (LPCTSTR item : items)
-            combo.items.emplace_back(item);
-        m_t.items.push_back(combo);
-        return *this;
-    }
-    Builder& Numbers(int nID, CRect rect, int nLast)
-    {
-        DialogItemTemplate combo = DialogItem(UINT(nID), WC_COMBOBOX, kList, rect);
-        for (int n = 0; n <= nLast; ++n) {
-            CString str;
-            str.Format(_T("%d"), n);
-            combo.items.push_back(str);
-        }
-        m_t.items.push_back(combo);
-        return *this;
-    }
-    Builder& Spin(int nID, CRect rect)
-    {
-        m_t.items.push_back(
-            DialogItem(UINT(nID), UPDOWN_CLASS, UDS_ARROWKEYS | UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_NOTHOUSANDS, rect));
-        return *this;
-    }
-    Builder& Name(int y = 10)
-    {
-        Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, y + 2, 60, y + 12));
-        return Edit(IDC_BLOCK_NAME, CRect(62, y, 120, y + 12));
-    }
-    void Register()
-    {
-        m_t.items.insert(m_t.items.end(), m_groups.begin(), m_groups.end());
-        AfxRegisterDialogTemplate(m_t);
-    }
-
-private:
-    DialogTemplate m_t;
-    std::vector<DialogItemTemplate> m_groups;
-};
 
 void Mask()
 {
-    Builder(IDD_MASK, _T("Parameter"), CSize(235, 144))
+    CTemplateBuilder(IDD_MASK, _T("Parameter"), CSize(235, 144))
         .Name()
         .Group(IDC_PARAM_GROUP, _T("Mask"), CRect(10, 32, 225, 74))
         .Edit(IDC_PARAM_VALUE, CRect(20, 48, 70, 60))
         .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(74, 50, 100, 60))
-        .Button(IDC_SETTING_BUTTON, _T("Setting"), CRect(106, 47, 150, 61))
+        .Push(IDC_SETTING_BUTTON, _T("Setting"), CRect(106, 47, 150, 61))
         .Check(IDC_REFERENCE_BUTTON, _T("Reference"), CRect(158, 48, 222, 60))
         .Check(IDC_PROTECT_ACTIVE, _T("Protection Active"), CRect(10, 84, 120, 96))
         .Register();
@@ -115,7 +27,7 @@ void Mask()
 
 void MaxMin()
 {
-    Builder(IDD_MAXMIN, _T("Parameter"), CSize(250, 198))
+    CTemplateBuilder(IDD_MAXMIN, _T("Parameter"), CSize(250, 198))
         .Name()
         .Group(IDC_PARAM_GROUP, _T("Mode"), CRect(10, 30, 240, 120))
         .Edit(IDC_PARAM_VALUE, CRect(20, 44, 80, 56))
@@ -133,7 +45,7 @@ void MaxMin()
 
 void MiscRelay()
 {
-    Builder(IDD_MISC_RELAY, _T("Parameter"), CSize(250, 112))
+    CTemplateBuilder(IDD_MISC_RELAY, _T("Parameter"), CSize(250, 112))
         .Name()
         .Radio(IDC_PRIORITY_R, _T("Input R takes priority over S"), CRect(10, 32, 190, 44), true)
         .Radio(IDC_PRIORITY_S, _T("Input S takes priority over R"), CRect(10, 48, 190, 60), false)
@@ -147,7 +59,7 @@ void MiscRelay()
 
 void Mem()
 {
-    Builder(IDD_MEM, _T("Parameter"), CSize(235, 118))
+    CTemplateBuilder(IDD_MEM, _T("Parameter"), CSize(235, 118))
         .Name()
         .Label(1324, _T("Type"), CRect(10, 32, 50, 42))
         .List(IDC_MEM_TYPE, CRect(55, 30, 225, 80), {_T("Function Block")})
@@ -161,7 +73,7 @@ void Mem()
 
 void Modbus()
 {
-    Builder(IDD_MODBUS, _T("Parameter"), CSize(245, 193))
+    CTemplateBuilder(IDD_MODBUS, _T("Parameter"), CSize(245, 193))
         .Label(IDC_BLOCK_NAME_LABEL, _T("Block name"), CRect(10, 12, 85, 22))
         .Edit(IDC_BLOCK_NAME, CRect(90, 10, 150, 22))
         .Label(IDC_CYCLE_LABEL, _T("Cycle"), CRect(158, 12, 182, 22))
@@ -186,13 +98,13 @@ void Modbus()
         .Edit(IDC_DATA_FIRST, CRect(76, 158, 110, 170))
         .Edit(IDC_DATA_SECOND, CRect(114, 158, 148, 170))
         .Label(IDC_HEX_LABEL, _T("(Hex)"), CRect(152, 160, 178, 170))
-        .Button(IDC_SETTING_BUTTON, _T("Config"), CRect(180, 157, 228, 171))
+        .Push(IDC_SETTING_BUTTON, _T("Config"), CRect(180, 157, 228, 171))
         .Register();
 }
 
 void SetCoilState()
 {
-    Builder dialog(IDD_SET_COIL_STATE, _T("Set Coil State"), CSize(199, 153),
+    CTemplateBuilder dialog(IDD_SET_COIL_STATE, _T("Set Coil State"), CSize(199, 153),
                    WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
     for (int b = 0; b < COIL_BOXES; ++b) {
         CString strText;
@@ -201,13 +113,13 @@ void SetCoilState()
         const int y = 7 + 14 * (b % 8);
         dialog.Check(IDC_COIL_FIRST + b, strText, CRect(x, y, x + 45, y + 12));
     }
-    dialog.Button(IDOK, _T("OK"), CRect(87, 132, 137, 146)).Button(IDCANCEL, _T("Cancel"), CRect(142, 132, 192, 146));
+    dialog.Push(IDOK, _T("OK"), CRect(87, 132, 137, 146)).Push(IDCANCEL, _T("Cancel"), CRect(142, 132, 192, 146));
     dialog.Register();
 }
 
 void Udc()
 {
-    Builder page(IDD_UDC, _T("Parameter"), CSize(279, 296));
+    CTemplateBuilder page(IDD_UDC, _T("Parameter"), CSize(279, 296));
     page.Name()
         .Label(kNoId, _T("ComPort"), CRect(10, 30, 60, 40))
         .List(IDC_PORT, CRect(62, 28, 140, 80), {_T("COM0(RS232)"), _T("COM1(RS485)"), _T("COM2(RS485)")})
@@ -236,8 +148,8 @@ void Udc()
             .Label(kNoId, _T("(Hex)"), CRect(124, y + 33, 150, y + 43))
             .Label(kNoId, _T("Data Address"), CRect(20, y + 52, 78, y + 62))
             .List(d.nArea, CRect(80, y + 50, 113, y + 100),
-                  d.nArea == IDC_UDC_TX_AREA ? std::initializer_list<LPCTSTR>{_T("AM"), _T("AQ"), _T("AI")}
-                                             : std::initializer_list<LPCTSTR>{_T("AM")})
+                  d.nArea == IDC_UDC_TX_AREA ? std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}
+                                             : std::vector<CString>{_T("AM")})
             .Edit(d.nNumber, CRect(116, y + 50, 148, y + 62))
             .Label(kNoId, _T("Count"), CRect(160, y + 52, 185, y + 62))
             .Edit(d.nWords, CRect(188, y + 50, 220, y + 62));
@@ -255,7 +167,7 @@ void Udc()
 
 void Wifi()
 {
-    Builder(IDD_WIFI, _T("Parameter"), CSize(235, 156))
+    CTemplateBuilder(IDD_WIFI, _T("Parameter"), CSize(235, 156))
         .Radio(IDC_WIFI_STATION, _T("Station"), CRect(10, 10, 60, 22), true)
         .Radio(IDC_WIFI_VM, _T("VM"), CRect(70, 10, 120, 22), false)
         .Radio(IDC_WIFI_DIAGNOSTIC, _T("Diagnostic"), CRect(130, 10, 200, 22), false)
