@@ -1,52 +1,52 @@
 #include "document/LoggableParams.h"
 
+#include "blocks/BlockTypes.h"
+
 #include <initializer_list>
-#include <vector>
 
 namespace {
 
 struct LoggableRow {
-    std::vector<int> types;
-    std::vector<int> ids;
+    std::initializer_list<int> types;
+    std::initializer_list<int> ids;
 };
 
 const LoggableRow kRows[] = {
-    {{400, 401, 402, 403, 404, 405, 406, 408, 409}, {0}},
-    {{412}, {78, 79}},
-    {{413}, {81, 82, 83}},
-    {{800}, {16}},
-    {{801}, {20, 21, 66, 67}},
-    {{802}, {22}},
-    {{803}, {28, 29, 30}},
-    {{804, 805}, {28}},
-    {{806}, {32, 28}},
-    {{807}, {28, 25}},
-    {{815, 816}, {70}},
-    {{820}, {89, 98}},
-    {{822}, {93, 94}},
-    {{821}, {89, 96, 97, 98}},
-    {{823}, {100, 101}},
-    {{817}, {102}},
-    {{818}, {114, 115}},
-    {{819}, {117}},
-    {{832, 833, 840, 866, 853}, {114}},
-    {{834, 835}, {118, 114}},
-    {{836, 837}, {119, 114}},
-    {{838, 839, 841, 842, 843}, {120, 114}},
-    {{844}, {95, 121, 114}},
-    {{845}, {95, 114}},
-    {{846, 862, 863, 871, 872}, {122, 114}},
-    {{848}, {144, 140, 141, 142, 125}},
-    {{849}, {126}},
-    {{850}, {126, 127}},
-    {{851}, {138}},
-    {{852}, {138, 143}},
-    {{854}, {124}},
-    {{855}, {128}},
-    {{856}, {129}},
-    {{864}, {122, 123, 114}},
-    {{865, 869, 870, 873, 874, 875, 876, 877, 878, 879}, {123, 114}},
-    {{867, 868}, {114}},
+    {{BT_DPR, BT_DDR, BT_MPLR, BT_PLR, BT_CPG, BT_RPR, BT_APG, BT_SLS, BT_MFS}, {0}},
+    {{BT_AC}, {78, 79}},
+    {{BT_SW}, {81, 82, 83}},
+    {{BT_COUNTER}, {16}},
+    {{BT_HCOUNTER}, {20, 21, 66, 67}},
+    {{BT_THTRG}, {22}},
+    {{BT_ACOMP}, {28, 29, 30}},
+    {{BT_ATHTRG, BT_AAMP}, {28}},
+    {{BT_AWDOG}, {32, 28}},
+    {{BT_ADTRG}, {28, 25}},
+    {{BT_AMATH, BT_AMUX}, {70}},
+    {{BT_ARAMP}, {102}},
+    {{BT_PI}, {114, 115}},
+    {{BT_PWM}, {117}},
+    {{BT_AFILTER}, {89, 98}},
+    {{BT_MAXMIN}, {89, 96, 97, 98}},
+    {{BT_AVGVAL}, {93, 94}},
+    {{BT_MATHERR}, {100, 101}},
+    {{BT_BCD, BT_BIN, BT_NOTM, BT_SEG, BT_ABS, BT_GCD, BT_LCM}, {114}},
+    {{BT_ROL, BT_ROR}, {118, 114}},
+    {{BT_SHL, BT_SHR}, {119, 114}},
+    {{BT_ANDM, BT_ORM, BT_NANDM, BT_NORM, BT_XORM}, {120, 114}},
+    {{BT_ARRMXIV}, {95, 121, 114}},
+    {{BT_ACMXIV}, {95, 114}},
+    {{BT_RAND, BT_MOD, BT_REM, BT_FIX, BT_ROUND}, {122, 114}},
+    {{BT_ENCODER}, {144, 140, 141, 142, 125}},
+    {{BT_SMC}, {126}},
+    {{BT_SMCE}, {126, 127}},
+    {{BT_PTO}, {138}},
+    {{BT_PTOE}, {138, 143}},
+    {{BT_WORD2BIT}, {124}},
+    {{BT_UDC}, {128}},
+    {{BT_CRC16}, {129}},
+    {{BT_LOG}, {122, 123, 114}},
+    {{BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD}, {123, 114}},
 };
 
 }  // namespace
@@ -56,7 +56,7 @@ std::span<const int> LoggableParamIds(int nType)
     for (const LoggableRow& row : kRows) {
         for (int n : row.types) {
             if (n == nType)
-                return row.ids;
+                return std::span<const int>(row.ids.begin(), row.ids.size());
         }
     }
     return {};
