@@ -245,6 +245,9 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
         pKey->m_nShownValue = nValue;
     else if (auto* pAnalog = dynamic_cast<CBlockAnalogIn*>(pBlock))
         pAnalog->m_nShownValue = nValue;
+    // A value typed past the input's range is held to it, as the page and the slider hold it.
+    if (CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr)
+        pView->UpdateSimInputSettings(pBlock);
 }
 
 void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
