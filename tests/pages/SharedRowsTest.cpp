@@ -66,6 +66,26 @@ TEST_F(SharedRows, TheReferenceListTakesThePlaceOfTheValue)
     dlg.DestroyWindow();
 }
 
+// A referenced block the list does not offer is no choice in the list, and reading the choice
+// keeps it instead of naming the first block offered.
+TEST_F(SharedRows, AReferencedBlockTheListLacksIsKept)
+{
+    CBlockObj* pOwn = Block(BT_COUNTER, 100, 100);
+    Block(BT_COUNTER, 100, 200);
+    CDialog dlg(IDD_REFERENCE_TEST);
+    ASSERT_TRUE(dlg.Create(IDD_REFERENCE_TEST, Frame()));
+    CReferenceRow row(IDC_REF_CHECK, IDC_REF_VALUE, IDC_REF_LIST);
+    row.m_bUse = TRUE;
+    row.m_nBlockNumber = NUM_FUNCTION_BLOCK + 77;
+    ASSERT_TRUE(row.Create(dlg, &Doc(), pOwn->m_nNumber));
+    auto* pList = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_REF_LIST));
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->GetCurSel(), -1);
+    row.ReadChoice();
+    EXPECT_EQ(row.m_nBlockNumber, NUM_FUNCTION_BLOCK + 77);
+    dlg.DestroyWindow();
+}
+
 // B12 stands before B1 in the list: the reference to B1 is found by its number, not by the
 // first line that begins with "B1".
 TEST_F(SharedRows, TheReferenceIsSelectedByItsExactNumber)

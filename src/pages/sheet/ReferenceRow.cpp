@@ -59,7 +59,10 @@ void CReferenceRow::SelectBlock()
             return;
         }
     }
-    m_pCombo->SetCurSel(m_pCombo->GetCount() > 0 ? 0 : -1);
+    // A referenced block the list does not offer is shown as no choice, so that OK keeps it
+    // rather than naming the first block offered.
+    const bool bKeepUnlisted = m_bUse && m_nBlockNumber >= 0;
+    m_pCombo->SetCurSel(!bKeepUnlisted && m_pCombo->GetCount() > 0 ? 0 : -1);
 }
 
 void CReferenceRow::OnCheckClicked(CDialog& page)
@@ -81,8 +84,11 @@ void CReferenceRow::ReadChoice()
     if (!m_pCombo)
         return;
     const int nSel = m_pCombo->GetCurSel();
-    CString strLine;
-    if (nSel >= 0)
+    if (!m_bUse) {
+        m_nBlockNumber = -1;
+    } else if (nSel >= 0) {
+        CString strLine;
         m_pCombo->GetLBText(nSel, strLine);
-    m_nBlockNumber = m_bUse && nSel >= 0 ? NumberOfLine(strLine) : -1;
+        m_nBlockNumber = NumberOfLine(strLine);
+    }
 }

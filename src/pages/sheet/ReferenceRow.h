@@ -23,7 +23,8 @@ public:
     BOOL Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber);
     // The check box was clicked: the list or the value control shows.
     void OnCheckClicked(CDialog& page);
-    // The list's choice into m_nBlockNumber (-1 for none).
+    // The list's choice into m_nBlockNumber: -1 without the box; the block it named when the
+    // list has no choice (a referenced block the list does not offer stays referenced).
     void ReadChoice();
     // The block number of a list line "B<n>...", -1 when it is none.
     static int NumberOfLine(const CString& strLine);
