@@ -79,7 +79,4 @@ public:
 
     float m_fVoltage = 0.0f;
     int m_nShownValue = 0;
-    // Not stored: the simulated value in per mille of the measuring range of the blocks it
-    // feeds (200 .. 1000 for a 4 .. 20 mA sensor), as the property sheets last normalised it.
-    int m_nSimRaw = 0;
 };

@@ -19,6 +19,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
+#include "document/AnalogRanges.h"
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
@@ -189,7 +190,8 @@ bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
     } else if (block.IsKindOf(RUNTIME_CLASS(CBlockHigh))) {
         SetOutput(block, 1);
     } else if (auto* pAnalogIn = dynamic_cast<CBlockAnalogIn*>(&block)) {
-        NormaliseSimInput(*pAnalogIn);
+        if (CVetlaDoc* pDoc = block.GetDocument())
+            UpdateSimInputSettings(*pDoc, pAnalogIn, FALSE);
         pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX] = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
         pAnalogIn->m_nShownValue = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
         ResetAnalogOutputValue(block);
@@ -330,17 +332,6 @@ void BuildSimulationOrder(CVetlaDoc& doc)
         doc.m_blockList.AddTail(pBlock);
 }
 
-void NormaliseSimInput(CBlockObj& block)
-{
-    int* pSim = block.m_nAux;
-    if (block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] != SIM_INPUT_SWITCH) {
-        pSim[BLOCK_VALUE_MIN_AUX] = 0;
-        pSim[BLOCK_VALUE_MAX_AUX] = SIM_INPUT_RANGE_MAX;
-    }
-    if (pSim[BLOCK_VALUE_MIN_AUX] > pSim[BLOCK_VALUE_MAX_AUX])
-        std::swap(pSim[BLOCK_VALUE_MIN_AUX], pSim[BLOCK_VALUE_MAX_AUX]);
-    pSim[INPUT_SIM_VALUE_AUX] = std::clamp(pSim[INPUT_SIM_VALUE_AUX], pSim[BLOCK_VALUE_MIN_AUX], pSim[BLOCK_VALUE_MAX_AUX]);
-}
 
 void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)
 {

@@ -44,9 +44,6 @@ void ToggleSimulatedInput(CVetlaDoc& doc, CBlockObj& block);
 // the block is no such input (nothing changed).
 BOOL ReleaseSimulatedInput(CBlockObj& block);
 
-// Normalises the simulated-input settings of an input block: a mode other than Switch has the
-// range 0 .. 9999, and the value stays within the range.
-void NormaliseSimInput(CBlockObj& block);
 
 // One scan: every block of the list in its order, under the run state of sim. Stopped, the
 // blocks only take the clock as their start stamps; suspended, each keeps the moment of the

@@ -6,7 +6,7 @@
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "platform/core/CmdTarget.h"
 
 void CVetlaView::BuildSimulationOrder()

@@ -8,6 +8,7 @@
 #include "blocks/BlockLadder.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
+#include "document/AnalogRanges.h"
 #include "document/SimScan.h"
 #include "platform/gdi/DC.h"
 #include "support/GoldenTrace.h"
@@ -63,8 +64,9 @@ public:
     }
     void SetAnalogInput(CBlockObj& input, int nValue) override
     {
+        // What the value popup's slider writes.
         input.m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
-        NormaliseSimInput(input);
+        UpdateSimInputSettings(m_doc, &input, TRUE);
     }
     void Suspend() override { m_sim.nRunState = SIM_RUN_SUSPENDED; }
     void Resume() override { m_sim.nRunState = SIM_RUN_RUNNING; }

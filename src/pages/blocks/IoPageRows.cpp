@@ -9,7 +9,7 @@
 #include "pages/blocks/IoPageIds.h"
 #include "pages/blocks/Simulation.h"
 #include "pages/sheet/AllPropertySheet.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/SheetHooks.h"

@@ -4,7 +4,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "pages/blocks/IoPageIds.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "pages/sheet/PageTexts.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"

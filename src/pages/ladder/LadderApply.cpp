@@ -6,7 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "pages/ladder/LadderOperands.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "pages/sheet/SheetApplyRecord.h"
 #include "pages/sheet/SheetHost.h"
 

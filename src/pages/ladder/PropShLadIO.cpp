@@ -4,7 +4,7 @@
 #include "document/VetlaDoc.h"
 #include "pages/ladder/LadderApply.h"
 #include "pages/ladder/LadderOperands.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/SheetApplyRecord.h"

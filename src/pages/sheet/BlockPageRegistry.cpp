@@ -13,7 +13,7 @@
 #include "pages/blocks/IoPageRows.h"
 #include "pages/blocks/MiscBlockPages.h"
 #include "pages/blocks/TimerPageRows.h"
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 #include "pages/sheet/MessageTextPageFactory.h"
 #include "pages/sheet/PageIds.h"
 

@@ -1,4 +1,4 @@
-#include "pages/sheet/AnalogRanges.h"
+#include "document/AnalogRanges.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockIn.h"
@@ -283,13 +283,14 @@ void UpdateAnalogInput(CVetlaDoc& doc, CBlockObj& block, BOOL bSimulating)
     WriteSettings(block, s);
     if (bContact)
         WriteOperandRecord(doc, block, s);
-    auto* pInput = dynamic_cast<CBlockAnalogIn*>(&block);
-    if (!bSimulating || !pInput)
+    if (!bSimulating)
         return;
+    // The raw level is the value the input passes on to the blocks it feeds (its analog output
+    // value), which scale it by their own gain and offset.
     if (sources.empty() || !SourcesAgree(sources))
-        pInput->m_nSimRaw = RawLevel(s.nValue, s.nMin, s.nMax, false);
+        block.m_nAux2 = RawLevel(s.nValue, s.nMin, s.nMax, false);
     else
-        pInput->m_nSimRaw = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
+        block.m_nAux2 = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
 }
 
 bool EndsUpstreamWalk(int nType)
