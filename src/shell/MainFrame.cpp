@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "blocks/BlockObj.h"
+#include "document/AstroCities.h"
 #include "editor/ChildFrame.h"
 #include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
@@ -76,10 +77,14 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
     // Rebuilt with every frame, so that each starts from the lists as the program defines them.
     InitPaletteTypeLists();
     InitBlockNames();
+    LoadAstroCities(GetAstroCityFilePath());
 }
 
 CMainFrame::~CMainFrame()
 {
+    CString strReason;
+    if (!SaveAstroCities(GetAstroCityFilePath(), &strReason))
+        AfxMessageBox(_T("The astronomical clock's places could not be saved: ") + strReason, MB_ICONSTOP);
     if (g_pMainFrame == this)
         AfxSetMainFrame(nullptr);
 }
