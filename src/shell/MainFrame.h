@@ -75,6 +75,9 @@ public:
     CVetlaView* GetActiveView() const;
     CVetlaView* GetActiveDiagramView() const override { return GetActiveView(); }
 
+    // Help Contents: the page of the inputs.
+    void OnHelpContents();
+
     // Shows the information window when it is hidden and hides it when it shows.
     void OnViewInfoWindow();
     BOOL IsInfoWindowVisible() const;
