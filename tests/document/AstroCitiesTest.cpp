@@ -158,20 +158,6 @@ TEST_F(AstroCityFile, UserPlacesSurviveASaveAndLoadAfterTheBuiltInOnes)
     ExpectPlace(g_astroCities[13], work);
 }
 
-TEST_F(AstroCityFile, NoUserPlacesDeletesTheFileAndTheNextStartHasTheTwelve)
-{
-    WriteBytes(FormatAstroCityFile({kHome}));
-    LoadAstroCities(m_strPath);
-    ASSERT_EQ(g_astroCities.size(), 13u);
-    g_astroCities.pop_back();
-    ASSERT_TRUE(SaveAstroCities(m_strPath, nullptr));
-    EXPECT_FALSE(std::filesystem::exists(m_strPath.ToUtf8()));
-    LoadAstroCities(m_strPath);
-    EXPECT_EQ(g_astroCities.size(), std::size_t(ASTRO_FIRST_USER_CITY));
-    // Nothing to delete is no failure either.
-    EXPECT_TRUE(SaveAstroCities(m_strPath, nullptr));
-}
-
 TEST_F(AstroCityFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
 {
     WriteBytes(FormatAstroCityFile({kHome}));
