@@ -1,5 +1,12 @@
 #include "document/AstroCities.h"
 
+#include "platform/core/FileSystem.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
 std::vector<AstroCity> BuiltInAstroCities()
 {
     return {
@@ -19,3 +26,140 @@ std::vector<AstroCity> BuiltInAstroCities()
 }
 
 std::vector<AstroCity> g_astroCities = BuiltInAstroCities();
+
+namespace {
+
+// The nine values in their order on a line.
+constexpr int AstroCity::*kFields[] = {
+    &AstroCity::lonDir, &AstroCity::lonDeg, &AstroCity::lonMin, &AstroCity::lonSec, &AstroCity::latDir,
+    &AstroCity::latDeg, &AstroCity::latMin, &AstroCity::latSec, &AstroCity::zone,
+};
+
+AstroCity ParseLine(std::u16string_view line)
+{
+    AstroCity city;
+    city.name = CString(line.substr(0, ASTRO_NAME_CHARS));
+    city.name.TrimRight(_T(' '));
+    for (std::size_t j = 0; j < std::size(kFields); ++j) {
+        const std::size_t nAt = ASTRO_NAME_CHARS + 2 * j;
+        city.*kFields[j] = HexDigitValue(line[nAt], TRUE) + HexDigitValue(line[nAt + 1], FALSE);
+    }
+    return city;
+}
+
+void AppendUtf16Le(std::string& bytes, char16_t ch)
+{
+    bytes.push_back(char(ch & 0xFF));
+    bytes.push_back(char(ch >> 8));
+}
+
+} // namespace
+
+int HexDigitValue(char16_t ch, BOOL bHigh)
+{
+    int nValue = 0;
+    if (ch >= u'0' && ch <= u'9')
+        nValue = ch - u'0';
+    else if (ch >= u'A' && ch <= u'F')
+        nValue = ch - u'A' + 10;
+    else if (ch >= u'a' && ch <= u'f')
+        nValue = ch - u'a' + 10;
+    return bHigh ? nValue << 4 : nValue;
+}
+
+std::vector<AstroCity> ParseAstroCityFile(const BYTE* pBytes, std::size_t nLength)
+{
+    std::u16string text;
+    text.reserve(nLength / 2);
+    for (std::size_t i = 0; i + 1 < nLength; i += 2)
+        text.push_back(char16_t(pBytes[i] | (pBytes[i + 1] << 8)));
+    std::vector<AstroCity> places;
+    const std::u16string_view view(text);
+    constexpr std::size_t kLineBody = ASTRO_LINE_CHARS - 1;
+    for (std::size_t nStart = 0;;) {
+        const std::size_t nEnd = view.find(u'\n', nStart);
+        if (nEnd == std::u16string_view::npos)
+            break;
+        if (nEnd - nStart == kLineBody)
+            places.push_back(ParseLine(view.substr(nStart, kLineBody)));
+        nStart = nEnd + 1;
+    }
+    return places;
+}
+
+std::string FormatAstroCityFile(const std::vector<AstroCity>& places)
+{
+    static constexpr char16_t kHex[] = u"0123456789ABCDEF";
+    std::string bytes;
+    bytes.reserve(places.size() * ASTRO_LINE_CHARS * 2);
+    for (const AstroCity& city : places) {
+        const std::u16string_view name = city.name.View().substr(0, ASTRO_NAME_CHARS);
+        for (char16_t ch : name)
+            AppendUtf16Le(bytes, ch);
+        for (std::size_t i = name.size(); i < ASTRO_NAME_CHARS; ++i)
+            AppendUtf16Le(bytes, u' ');
+        // "%02X" of a value outside a byte would widen the line; the page keeps them in range.
+        for (int AstroCity::*field : kFields) {
+            const unsigned nValue = unsigned(city.*field) & 0xFF;
+            AppendUtf16Le(bytes, kHex[nValue >> 4]);
+            AppendUtf16Le(bytes, kHex[nValue & 0xF]);
+        }
+        AppendUtf16Le(bytes, u'\n');
+    }
+    return bytes;
+}
+
+void LoadAstroCities(const CString& strFilePath)
+{
+    g_astroCities = BuiltInAstroCities();
+    std::ifstream file(strFilePath.ToUtf8(), std::ios::binary);
+    if (!file)
+        return;
+    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (AstroCity& city : ParseAstroCityFile(bytes.data(), bytes.size()))
+        g_astroCities.push_back(std::move(city));
+    g_astroCities.shrink_to_fit();
+}
+
+BOOL SaveAstroCities(const CString& strFilePath, CString* pReason)
+{
+    auto fail = [pReason](int nError) {
+        if (pReason)
+            *pReason = CString::FromUtf8(std::strerror(nError));
+        return FALSE;
+    };
+    if (g_astroCities.size() <= std::size_t(ASTRO_FIRST_USER_CITY)) {
+        if (PathFileExists(strFilePath) && !DeleteFile(strFilePath))
+            return fail(errno);
+        return TRUE;
+    }
+    const int nSlash = strFilePath.ReverseFind(PATH_SEPARATOR);
+    const CString strFolder = nSlash > 0 ? strFilePath.Left(nSlash) : CString();
+    if (!strFolder.IsEmpty() && !PathFileExists(strFolder)) {
+        if (!CreateDirectory(strFolder))
+            return fail(errno);
+        SetFileAttributes(strFolder, FILE_ATTRIBUTE_NORMAL);
+    }
+    const std::vector<AstroCity> userPlaces(g_astroCities.begin() + ASTRO_FIRST_USER_CITY, g_astroCities.end());
+    const std::string bytes = FormatAstroCityFile(userPlaces);
+    const CString strTemp = strFilePath + _T(".new");
+    {
+        std::ofstream file(strTemp.ToUtf8(), std::ios::binary | std::ios::trunc);
+        if (!file)
+            return fail(errno ? errno : EIO);
+        file.write(bytes.data(), std::streamsize(bytes.size()));
+        file.flush();
+        if (!file) {
+            const int nError = errno ? errno : EIO;
+            file.close();
+            DeleteFile(strTemp);
+            return fail(nError);
+        }
+    }
+    if (!MoveFile(strTemp, strFilePath)) {
+        const int nError = errno;
+        DeleteFile(strTemp);
+        return fail(nError);
+    }
+    return TRUE;
+}

@@ -1,10 +1,13 @@
 // The astronomical clock's places: entry 0 "User-defined", the eleven built-in places after it,
 // and from ASTRO_FIRST_USER_CITY on the places the user saved on the clock's page. The list
-// lives as long as the program; the shell reads and writes the user's places in its file.
+// lives as long as the program; the main frame reads the user's places from their file when it
+// is made and writes them back when it goes.
 #pragma once
 
 #include "platform/core/String.h"
+#include "platform/core/Types.h"
 
+#include <string>
 #include <vector>
 
 constexpr int ASTRO_FIRST_USER_CITY = 12;
@@ -28,3 +31,28 @@ extern std::vector<AstroCity> g_astroCities;
 
 // The twelve fixed entries, in list order.
 std::vector<AstroCity> BuiltInAstroCities();
+
+// The user places' file: UTF-16LE without byte-order mark, one 44-character line per place:
+// the name padded with spaces to 25 characters, the nine values as two upper-case hexadecimal
+// digits each, a line feed.
+constexpr int ASTRO_NAME_CHARS = 25;
+constexpr int ASTRO_LINE_CHARS = ASTRO_NAME_CHARS + 9 * 2 + 1;
+
+// The value of a hexadecimal digit (either case); any other character counts 0. Times 16 when
+// bHigh is set.
+int HexDigitValue(char16_t ch, BOOL bHigh);
+// The places of a file's bytes. Only complete lines of exactly 44 characters are places: a
+// hand-edited line of another length is skipped without disturbing the lines after it, an odd
+// last byte and a last line without its line feed are dropped.
+std::vector<AstroCity> ParseAstroCityFile(const BYTE* pBytes, std::size_t nLength);
+// The file's bytes for the places; a longer name is cut to the field.
+std::string FormatAstroCityFile(const std::vector<AstroCity>& places);
+
+// Sets the list to the built-in entries and appends the file's places. A missing, empty or
+// unreadable file leaves the twelve.
+void LoadAstroCities(const CString& strFilePath);
+// Writes the user places (entry 12 on) into the file anew, creating its folder when missing,
+// or deletes the file when there are none. The text goes into a temporary file that then
+// replaces the old one, so a failed write leaves the old places as they were. FALSE on failure,
+// with the system's reason in *pReason.
+BOOL SaveAstroCities(const CString& strFilePath, CString* pReason);

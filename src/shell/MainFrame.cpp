@@ -1,6 +1,7 @@
 #include "shell/MainFrame.h"
 
 #include "blocks/BlockObj.h"
+#include "document/AstroCities.h"
 #include "editor/ChildFrame.h"
 #include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
@@ -8,6 +9,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/WndMessageMap.h"
 #include "shell/ChineseTables.h"
+#include "shell/HelpTopics.h"
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
 #include "shell/StatusLabel.h"
@@ -19,6 +21,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_VIEW_INFO_WINDOW, OnViewInfoWindow)
     ON_UPDATE_COMMAND_UI(ID_VIEW_INFO_WINDOW, OnUpdateViewInfoWindow)
+    ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
     ON_COMMAND(ID_OPTIONS_LANGUAGE, OnLanguage)
     ON_UPDATE_COMMAND_UI(ID_OPTIONS_LANGUAGE, OnUpdateAlwaysEnabled)
     ON_COMMAND(ID_OPTIONS_COM_CONFIG, OnComConfig)
@@ -76,12 +79,22 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
     // Rebuilt with every frame, so that each starts from the lists as the program defines them.
     InitPaletteTypeLists();
     InitBlockNames();
+    LoadAstroCities(GetAstroCityFilePath());
 }
 
 CMainFrame::~CMainFrame()
 {
+    CString strReason;
+    if (!SaveAstroCities(GetAstroCityFilePath(), &strReason))
+        AfxMessageBox(_T("The astronomical clock's places could not be saved: ") + strReason, MB_ICONSTOP);
     if (g_pMainFrame == this)
         AfxSetMainFrame(nullptr);
+}
+
+void CMainFrame::OnHelpContents()
+{
+    if (CVetlaApp* pApp = AfxGetVetlaApp())
+        pApp->OpenHelp(HELP_TOPIC_INPUTS);
 }
 
 CChildFrame* CMainFrame::MDIGetActive(BOOL* pbMaximized) const

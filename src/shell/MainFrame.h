@@ -59,8 +59,10 @@ public:
     // The palette bar's control id.
     static constexpr UINT kWorkBoxID = 101;
 
+    // Reads the astronomical clock's user places from their file after the built-in ones.
     CMainFrame();
-    // Unregisters the frame when it is the application's main window.
+    // Writes the user places back (or deletes their file when there are none) and unregisters
+    // the frame when it is the application's main window.
     ~CMainFrame() override;
 
     CMainFrame(const CMainFrame&) = delete;
@@ -72,6 +74,9 @@ public:
     // The diagram view of the active child frame; null when there is none.
     CVetlaView* GetActiveView() const;
     CVetlaView* GetActiveDiagramView() const override { return GetActiveView(); }
+
+    // Help Contents: the page of the inputs.
+    void OnHelpContents();
 
     // Shows the information window when it is hidden and hides it when it shows.
     void OnViewInfoWindow();

@@ -14,11 +14,24 @@ CString Utf8ToString(const char* psz) { return CString::FromUtf8(psz); }
 
 std::string NativeName(const CString& strPath) { return strPath.ToUtf8(); }
 
+CString& AstroCityFilePath()
+{
+    static CString s_strPath;
+    return s_strPath;
+}
+
 } // namespace
 
-CString GetSettingsFolder() { return GetTempPath() + _T("DruvoProperty"); }
+CString GetSettingsFolder() { return GetTempPath() + _T("QarvoProperty"); }
 
 CString GetSettingsFilePath() { return GetSettingsFolder() + _T("/DruvoEditor.ini"); }
+
+CString GetAstroCityFilePath()
+{
+    return AstroCityFilePath().IsEmpty() ? GetSettingsFolder() + _T("/Astro.Property") : AstroCityFilePath();
+}
+
+void SetAstroCityFilePath(const CString& strPath) { AstroCityFilePath() = strPath; }
 
 CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength)
 {

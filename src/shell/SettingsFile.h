@@ -1,4 +1,6 @@
-// The per-user settings file "<temporary folder>DruvoProperty/DruvoEditor.ini": UTF-16LE text
+// The per-user settings folder "<temporary folder>QarvoProperty" with the settings file
+// DruvoEditor.ini and the astronomical clock's places (Astro.Property, document/AstroCities.h).
+// The settings file is UTF-16LE text
 // without byte-order mark, one line "language=zh_CN" or "language=en_US" ending in a line feed.
 // The interface is Chinese exactly when the file's text holds "zh_CN" anywhere; the Language
 // command rewrites the file and the choice takes effect at the next start.
@@ -13,6 +15,9 @@ constexpr int LANGUAGE_CHINESE = 1;
 // The folder and the file under the user's temporary folder.
 CString GetSettingsFolder();
 CString GetSettingsFilePath();
+// The user places' file of the astronomical clock; tests point it at a folder of their own.
+CString GetAstroCityFilePath();
+void SetAstroCityFilePath(const CString& strPath);
 
 // The UTF-16LE text of a file's bytes: length/2 code units, an odd last byte ignored.
 CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength);

@@ -15,6 +15,7 @@
 #include "shell/AboutDlg.h"
 #include "shell/ChineseTables.h"
 #include "shell/CtrlStatusBar.h"
+#include "shell/HelpTopics.h"
 #include "shell/MainFrame.h"
 #include "shell/MenuTranslation.h"
 #include "shell/Resource.h"
@@ -92,9 +93,14 @@ CVetlaApp::CVetlaApp(const CString& strSettingsPath) : CWinApp(_T("QARVOEditor")
 CVetlaApp::~CVetlaApp()
 {
     CloseAllDocuments(TRUE);
+    SetPageHelpHandler(nullptr);
     if (AfxGetMainFrame() == m_pMainWnd)
         AfxSetMainFrame(nullptr);
 }
+
+void CVetlaApp::InitHelpTopics() { ::InitHelpTopics(); }
+
+void CVetlaApp::OpenHelp(WORD nHelpId) { OpenHelpTopic(m_strAppFolder, g_bChineseUI, nHelpId); }
 
 BOOL CVetlaApp::InitInstance()
 {
@@ -143,6 +149,13 @@ BOOL CVetlaApp::InitInstance()
         InitChineseTexts();
         TranslateMenuBar(pMainFrame->GetMenu(), FALSE, 0);
     }
+
+    InitHelpTopics();
+    // Every block sheet's Help button and F1 open the page of its type.
+    SetPageHelpHandler([](UINT nTopic) {
+        if (CVetlaApp* pApp = AfxGetVetlaApp())
+            pApp->OpenHelp(WORD(nTopic));
+    });
 
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);

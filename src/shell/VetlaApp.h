@@ -36,6 +36,11 @@ public:
     // cancelled (the program stays open).
     BOOL SaveAllModified() override;
 
+    // The help map, built at the end of start-up.
+    void InitHelpTopics();
+    // Opens the topic of nHelpId in the interface's language (shell/HelpTopics.h).
+    void OpenHelp(WORD nHelpId);
+
     void OnFileNew();
     void OnAppAbout();
     void OnFileNewLad();

@@ -403,6 +403,10 @@ BOOL CAllPropertySheet::PreTranslateMessage(MSG* pMsg)
         DestroyWindow();
         return TRUE;
     }
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && HasPageHelp()) {
+        OpenPageHelp(GetHelpTopic());
+        return TRUE;
+    }
     return CPropertySheet::PreTranslateMessage(pMsg);
 }
 

@@ -7,15 +7,18 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/HelpBrowser.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpacerItem>
+#include <QUrl>
 
 #include <memory>
 
@@ -128,10 +131,14 @@ void InitQtDialogServices()
     });
     Mirror() = std::make_unique<QtClipboardMirror>();
     CClipboard::SetMirror(Mirror().get());
+    SetHelpPageOpener([](const CString& strPagePath) {
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(strPagePath))) ? TRUE : FALSE;
+    });
 }
 
 void ShutdownQtDialogServices()
 {
+    SetHelpPageOpener(nullptr);
     CClipboard::SetMirror(nullptr);
     Mirror().reset();
     CDialog::SetModalLoopRunner(nullptr);
