@@ -12,19 +12,15 @@
 #include "pages/sheet/SheetHost.h"
 #include "platform/ui/KeyState.h"
 
-IMPLEMENT_DYNAMIC(CPropShLadIO, CPropertySheet)
+IMPLEMENT_DYNAMIC(CPropShLadIO, CBlockSheetBase)
 
 CPropShLadIO::CPropShLadIO(const CBlockObj& element, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage)
-    : CPropertySheet(pszCaption, pHost ? pHost->GetSheetParent() : nullptr, iSelectPage),
+    : CBlockSheetBase(pszCaption, pHost, iSelectPage),
       m_pLadPage(std::make_unique<CPropPageLadIO>()),
       m_nElementNumber(element.m_nNumber),
       m_nType(element.m_nType),
-      m_pHost(pHost),
-      m_bModeless(pHost && pHost->IsSheetSimulating())
+      m_pHost(pHost)
 {
-    m_psh.dwFlags |= PSH_HASHELP;
-    if (!m_bModeless)
-        m_psh.dwFlags |= PSH_NOAPPLYNOW;
     m_pLadPage->m_pDocument = GetDocument();
     AddPage(m_pLadPage.get());
     AddPage(&m_pageComment);
@@ -119,7 +115,7 @@ void CPropShLadIO::SetPagesModified(BOOL bModified)
 
 BOOL CPropShLadIO::OnInitDialog()
 {
-    const BOOL bResult = CPropertySheet::OnInitDialog();
+    const BOOL bResult = CBlockSheetBase::OnInitDialog();
     if (m_bModeless)
         ShowModelessButtonStrip(*this);
     SetSheetButtonTexts(*this);
@@ -132,42 +128,9 @@ BOOL CPropShLadIO::OnInitDialog()
     return bResult;
 }
 
-BOOL CPropShLadIO::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    const int nID = LOWORD(DWORD(wParam));
-    if (nID == IDHELP)
-        return TRUE;
-    if (!m_bModeless)
-        return CPropertySheet::OnCommand(wParam, lParam);
-    switch (nID) {
-    case IDOK:
-        // A refused value keeps the sheet open with the user's edits.
-        if (OnApplyNow())
-            DestroyWindow();
-        return TRUE;
-    case ID_APPLY_NOW:
-        OnApplyNow();
-        return TRUE;
-    case IDCANCEL:
-        DestroyWindow();
-        return TRUE;
-    default:
-        return CPropertySheet::OnCommand(wParam, lParam);
-    }
-}
-
-BOOL CPropShLadIO::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_bModeless && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
-        DestroyWindow();
-        return TRUE;
-    }
-    return CPropertySheet::PreTranslateMessage(pMsg);
-}
-
 void CPropShLadIO::PostNcDestroy()
 {
-    CPropertySheet::PostNcDestroy();
+    CBlockSheetBase::PostNcDestroy();
     if (!m_bModeless)
         return;
     if (m_pHost)

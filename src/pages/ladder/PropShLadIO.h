@@ -8,8 +8,8 @@
 
 #include "pages/blocks/Simulation.h"
 #include "pages/ladder/PropPageLadIO.h"
+#include "pages/sheet/BlockSheetBase.h"
 #include "pages/sheet/CommentPage.h"
-#include "platform/ui/PropertySheet.h"
 
 #include <memory>
 
@@ -17,7 +17,7 @@ class CBlockObj;
 class CVetlaDoc;
 class ISheetHost;
 
-class CPropShLadIO : public CPropertySheet {
+class CPropShLadIO : public CBlockSheetBase {
     DECLARE_DYNAMIC(CPropShLadIO)
 
 public:
@@ -36,7 +36,6 @@ public:
     // How many modeless sheets were open before this one: it opens that many steps lower.
     int m_nCascade = 0;
 
-    BOOL IsModeless() const { return m_bModeless; }
     // The element's operand, its comment and its simulated input into the pages.
     void CopyIn(const CBlockObj& element);
     // Modal OK: the comment and the simulated input under the operand the element had, then the
@@ -44,12 +43,10 @@ public:
     void CopyBack(CBlockObj& element);
     // Apply: the values checked, normalised and sent to the view; one undo snapshot when the
     // element took them. FALSE when a value was refused and nothing was sent.
-    BOOL OnApplyNow();
-    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnApplyNow() override;
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
 
 private:
@@ -60,5 +57,4 @@ private:
     void SetPagesModified(BOOL bModified);
 
     ISheetHost* m_pHost;
-    BOOL m_bModeless;
 };

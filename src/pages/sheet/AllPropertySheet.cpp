@@ -18,7 +18,7 @@
 
 #include <vector>
 
-IMPLEMENT_DYNAMIC(CAllPropertySheet, CPropertySheet)
+IMPLEMENT_DYNAMIC(CAllPropertySheet, CBlockSheetBase)
 
 namespace {
 
@@ -45,15 +45,11 @@ void GrowWindow(CWnd* pWnd, int nExtra)
 }  // namespace
 
 CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* pHost, UINT iSelectPage)
-    : CPropertySheet(pszCaption, pHost ? pHost->GetSheetParent() : nullptr, iSelectPage),
+    : CBlockSheetBase(pszCaption, pHost, iSelectPage),
       m_nType(nType),
       m_pHost(pHost),
-      m_pRow(FindBlockPageRow(nType)),
-      m_bModeless(pHost && pHost->IsSheetSimulating())
+      m_pRow(FindBlockPageRow(nType))
 {
-    m_psh.dwFlags |= PSH_HASHELP;
-    if (!m_bModeless)
-        m_psh.dwFlags |= PSH_NOAPPLYNOW;
     if (m_pRow && m_pRow->pfnCreatePage)
         m_pMainPage = CreateBlockPage(m_pRow->pfnCreatePage, nType);
     else if (m_pRow && m_pRow->pfnCreateDocumentPage)
@@ -266,7 +262,7 @@ void CAllPropertySheet::RefreshValue(CBlockObj& block, const CSimContext& sim)
 
 BOOL CAllPropertySheet::OnInitDialog()
 {
-    const BOOL bResult = CPropertySheet::OnInitDialog();
+    const BOOL bResult = CBlockSheetBase::OnInitDialog();
     CreateSheetButtons();
     ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
     FitButtonStrip();
@@ -371,48 +367,20 @@ void CAllPropertySheet::TranslateTexts()
     }
 }
 
-BOOL CAllPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    const int nID = LOWORD(DWORD(wParam));
-    if (nID == IDHELP) {
-        OpenPageHelp(GetHelpTopic());
-        return TRUE;
-    }
-    if (!m_bModeless)
-        return CPropertySheet::OnCommand(wParam, lParam);
-    switch (nID) {
-    case IDOK:
-        // A refused value keeps the sheet open with the user's edits.
-        if (OnApplyNow())
-            DestroyWindow();
-        return TRUE;
-    case ID_APPLY_NOW:
-        OnApplyNow();
-        return TRUE;
-    case IDCANCEL:
-        DestroyWindow();
-        return TRUE;
-    default:
-        return CPropertySheet::OnCommand(wParam, lParam);
-    }
-}
+void CAllPropertySheet::OnHelpButton() { OpenPageHelp(GetHelpTopic()); }
 
 BOOL CAllPropertySheet::PreTranslateMessage(MSG* pMsg)
 {
-    if (m_bModeless && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
-        DestroyWindow();
-        return TRUE;
-    }
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && HasPageHelp()) {
         OpenPageHelp(GetHelpTopic());
         return TRUE;
     }
-    return CPropertySheet::PreTranslateMessage(pMsg);
+    return CBlockSheetBase::PreTranslateMessage(pMsg);
 }
 
 void CAllPropertySheet::PostNcDestroy()
 {
-    CPropertySheet::PostNcDestroy();
+    CBlockSheetBase::PostNcDestroy();
     if (!m_bModeless)
         return;
     // A timer that took its first time from a reference keeps a plain constant time behind it.

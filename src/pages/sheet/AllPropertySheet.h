@@ -6,9 +6,9 @@
 // itself when its window goes.
 #pragma once
 
+#include "pages/sheet/BlockSheetBase.h"
 #include "pages/sheet/CommentPage.h"
 #include "pages/sheet/SheetApplyRecord.h"
-#include "platform/ui/PropertySheet.h"
 
 #include <memory>
 #include <vector>
@@ -17,7 +17,7 @@ class CBlockObj;
 class CBlockPage;
 class ISheetHost;
 
-class CAllPropertySheet : public CPropertySheet {
+class CAllPropertySheet : public CBlockSheetBase {
     DECLARE_DYNAMIC(CAllPropertySheet)
 
 public:
@@ -49,7 +49,6 @@ public:
         }
         return nullptr;
     }
-    BOOL IsModeless() const { return m_bModeless; }
 
     // The block's name, comment and bound words into the pages.
     void CopyIn(const CBlockObj& block);
@@ -59,7 +58,7 @@ public:
     SheetApplyRecord BuildApplyRecord() const;
     // Apply: the active page's values are checked and sent to the view, then one undo snapshot.
     // FALSE when a value was refused (the page has said so) and nothing was sent.
-    BOOL OnApplyNow();
+    BOOL OnApplyNow() override;
     // The live value of the block into the main page (nothing while the comment page shows).
     void RefreshValue(CBlockObj& block, const CSimContext& sim);
     // The block a modeless sheet edits in the running simulation; null for a modal sheet or
@@ -72,7 +71,7 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnHelpButton() override;
     void PostNcDestroy() override;
 
 private:
@@ -93,7 +92,6 @@ private:
 
     ISheetHost* m_pHost;
     const BlockPageRow* m_pRow;
-    BOOL m_bModeless;
     // Chinese tab titles; the pages point at them.
     CString m_strMainTitle;
     CString m_strCommentTitle;
