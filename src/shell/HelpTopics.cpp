@@ -113,6 +113,10 @@ void OpenHelpTopic(const CString& strAppFolder, BOOL bChinese, WORD nHelpId)
         ShowMissing(strPage);
         return;
     }
-    // A browser that does not start shows nothing, as a missing help viewer would.
-    OpenHelpPage(strPage);
+    // Without a browser to show it the user would see nothing at all: say so.
+    if (!OpenHelpPage(strPage)) {
+        CString strText;
+        strText.Format(_T("No browser could open the help page %s."), strPage);
+        AfxMessageBox(strText, MB_OK);
+    }
 }

@@ -68,7 +68,7 @@ protected:
         m_strApp = CString((m_folder.string() + "/").c_str());
         m_previous = SetHelpPageOpener([this](const CString& strPage) {
             m_opened.push_back(strPage);
-            return TRUE;
+            return m_bBrowser;
         });
         InitHelpTopics();
     }
@@ -87,6 +87,7 @@ protected:
     CString m_strApp;
     HelpPageOpener m_previous;
     std::vector<CString> m_opened;
+    BOOL m_bBrowser = TRUE;
     CMessageBoxRecorder m_boxes;
 };
 
@@ -120,6 +121,16 @@ TEST_F(HelpOpening, TopicsAndTheDefaultPageOpenInTheBrowser)
     EXPECT_EQ(m_opened, (std::vector<CString>{m_strApp + _T("QARVOEDITOR.CHM/Inputs.htm"),
                                               m_strApp + _T("QARVOEDITOR.CHM/index.htm"),
                                               m_strApp + _T("QARVOEDITOR_GBK.CHM/Inputs.htm")}));
+}
+
+TEST_F(HelpOpening, APageNoBrowserCanShowIsSaid)
+{
+    AddPage("QARVOEDITOR.CHM", "Inputs.htm");
+    m_bBrowser = FALSE;
+    OpenHelpTopic(m_strApp, FALSE, HELP_TOPIC_INPUTS);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text,
+              _T("No browser could open the help page ") + m_strApp + _T("QARVOEDITOR.CHM/Inputs.htm."));
 }
 
 TEST_F(HelpOpening, HelpContentsAndTheSheetsOpenTheProgramsHelp)
