@@ -1,15 +1,17 @@
 // The elements of a newer-generation message-text screen read back from their marks in the
 // attribute rows, their labels and their records: the mirror of MessageTextElements.cpp. What
 // the marks hold comes back (the element's place, kind, block, value index, range, option and
-// state names), so that a program uploaded and downloaded again keeps its elements. The
-// parameter-name id, caption and width of a block parameter are not in the image; the element
-// keeps the cells of its marks until the message-text pages fit it to its parameter.
+// state names), so that a program uploaded and downloaded again keeps its elements. An element
+// showing a parameter takes its id, caption and width from the per-type parameter table, which
+// the image does not carry; one whose entry the table lacks, or that would run past the text
+// cells, is a damaged setting.
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
 #include "codec/DecodeContext.h"
 #include "codec/IoCodes.h"
 #include "codec/MessageTextScreen.h"
+#include "codec/ParameterElement.h"
 #include "codec/RecordReader.h"
 
 #include <memory>
@@ -50,19 +52,24 @@ public:
         const auto room = [&](int nCells) { return nCol + nCells <= TEXT_SCREEN_TEXT_CELLS; };
         RecordReader r(m_screen.attrs, nFirst + 1);
         if (byMark == TEXT_MARK_BLOCK_PARAMETER && room(4)) {
-            r.Skip(1);
+            const int nType = TypeOfRecordCode(BYTE(r.Byte()));
             const int nLow = r.Byte();
             const int nLast = r.Byte();
-            Add(nRow, nCol, 4, nLast >> 4, NUM_FUNCTION_BLOCK + (nLast & 0xF) * 256 + nLow, kValueColour);
+            const int nKind = nLast >> 4;
+            Parameter(nRow, nCol, nKind, NUM_FUNCTION_BLOCK + (nLast & 0xF) * 256 + nLow,
+                      FindParameterEntry(nType, nKind, true));
             return 4;
         }
         if (byMark >= TEXT_MARK_OWN_PARAMETER && byMark < TEXT_MARK_OWN_PARAMETER + TEXT_OWN_PARAMETERS) {
-            Add(nRow, nCol, 1, byMark - TEXT_MARK_OWN_PARAMETER, m_text.m_nNumber, kValueColour);
+            const int nKind = byMark - TEXT_MARK_OWN_PARAMETER;
+            Parameter(nRow, nCol, nKind, m_text.m_nNumber, FindParameterEntry(BT_MSGTEXT, nKind, true));
             return 1;
         }
         if (byMark == TEXT_MARK_ANALOG_VALUE && room(4)) {
             r.Skip(1);
-            Add(nRow, nCol, 4, 0, r.Word() - TEXT_ANALOG_VALUE_BIAS, kValueColour);
+            const int nNumber = r.Word() - TEXT_ANALOG_VALUE_BIAS;
+            Parameter(nRow, nCol, 0, nNumber,
+                      FindFirstParameterEntry(nNumber >= NUM_ANALOG_FLAG ? BT_ANALOG_FLAG : BT_ANALOG_IN));
             return 4;
         }
         if (byMark == TEXT_MARK_STATE_NAME && room(4)) {
@@ -94,6 +101,15 @@ private:
         CWidget& widget = *pWidget;
         m_pLines[nRow].Add(pWidget.release());
         return widget;
+    }
+
+    void Parameter(int nRow, int nCol, int nKind, int nNumber, std::optional<ParameterEntry> entry)
+    {
+        if (!entry || !EntryFits(*entry, nCol + 1, TEXT_SCREEN_TEXT_CELLS)) {
+            m_ctx.Fail(DecodeError::BadSetting, m_ctx.m_nRecord);
+            return;
+        }
+        ApplyParameterEntry(Add(nRow, nCol, entry->nWidth, nKind, nNumber, kValueColour), *entry);
     }
 
     void StateName(int nRow, int nCol, int nLabel, int nRef)
