@@ -23,6 +23,10 @@ constexpr int kLinePixels = 37;
 constexpr COLORREF kValueColour = 0x808080;
 constexpr COLORREF kStateNameColour = 0xC0C0C0;
 constexpr int kStateNameCells = 8;
+constexpr COLORREF kGraphicColour = RGB(128, 128, 255);
+constexpr COLORREF kTimeFieldColour = RGB(128, 192, 192);
+constexpr int kScaleTimeCells = 11;
+constexpr int kWideCells = 12;
 constexpr int kRefOffsetMask = 0x03FF;
 
 // The block number of a state name's reference word; -1 for a class the image has no block of.
@@ -85,10 +89,10 @@ public:
     }
 
 private:
-    CWidget& Add(int nRow, int nCol, int nCells, int nKind, int nNumber, COLORREF crColour)
+    CWidget& Add(int nRow, int nCol, int nCells, int nKind, int nNumber, COLORREF crColour, int nLines = 1)
     {
         auto pWidget = std::make_unique<CWidget>(nCol * kCellPixels, nRow * kLinePixels, nCells * kCellPixels,
-                                                 kLinePixels, crColour);
+                                                 nLines * kLinePixels, crColour);
         pWidget->m_nLine = nRow + 1;
         pWidget->m_nColumn = nCol + 1;
         pWidget->m_nKind = nKind;
@@ -128,19 +132,47 @@ private:
         }
     }
 
+    // A drawn element is as wide and as tall as its kind (a bar graph as its option says); a
+    // kind the lead byte cannot carry, or an element past the LCD's cells, is a damaged setting.
     void Drawn(int nRow, int nCol, BYTE byLead, int nByte)
     {
         const int nKind = byLead == TEXT_LEAD_TIME_FIELD ? WIDGET_KIND_SCALETIME : WIDGET_KIND_BARGRAPH + 1 - (nByte >> 4);
         RecordReader record(m_screen.records, (nByte & 0xF) * TEXT_DRAWN_RECORD_BYTES);
         const int nOperand = record.Word();
-        CWidget& widget = Add(nRow, nCol, 2, nKind, -1, kValueColour);
+        const int nMinValue = record.SignedWord();
+        const int nMaxValue = record.SignedWord();
+        const int nOption = record.SignedWord();
+        const int nCells = DrawnCells(nKind, nOption);
+        const int nLines = WidgetLineCount(nKind);
+        if (nCells < 1 || nCol + nCells > TEXT_SCREEN_TEXT_CELLS || nRow + nLines > TEXT_SCREEN_LINES) {
+            m_ctx.Fail(DecodeError::BadSetting, m_ctx.m_nRecord);
+            return;
+        }
+        CWidget& widget = Add(nRow, nCol, nCells, nKind, -1, DrawnColour(nKind), nLines);
         if (nOperand != TEXT_NO_OPERAND) {
             widget.m_nValueIndex = nOperand >> 12;
             widget.m_nBlockNumber = NUM_FUNCTION_BLOCK + (nOperand & 0xFFF);
         }
-        widget.m_nMinValue = record.SignedWord();
-        widget.m_nMaxValue = record.SignedWord();
-        widget.m_nOption = record.SignedWord();
+        widget.m_nMinValue = nMinValue;
+        widget.m_nMaxValue = nMaxValue;
+        widget.m_nOption = nOption;
+    }
+
+    static int DrawnCells(int nKind, int nOption)
+    {
+        switch (nKind) {
+        case WIDGET_KIND_BARGRAPH: return nOption;
+        case WIDGET_KIND_SCALETIME: return kScaleTimeCells;
+        case WIDGET_KIND_SCOPE:
+        case WIDGET_KIND_POINTER:
+        case WIDGET_KIND_GRAPH: return kWideCells;
+        default: return 0;
+        }
+    }
+
+    static COLORREF DrawnColour(int nKind)
+    {
+        return nKind == WIDGET_KIND_SCALETIME ? kTimeFieldColour : kGraphicColour;
     }
 
     DecodeContext& m_ctx;

@@ -21,3 +21,6 @@ std::optional<ParameterEntry> FindFirstParameterEntry(int nType);
 bool EntryFits(const ParameterEntry& entry, int nColumn, int nLastColumn);
 // Gives the element the entry's id, caption and width.
 void ApplyParameterEntry(CWidget& widget, const ParameterEntry& entry);
+// Once the element's block is resolved: a drawn element takes the id and caption of the actual
+// value it shows, a state name the first entry's id and the caption of its block's type.
+void ApplyShownBlock(CWidget& widget);

@@ -396,8 +396,9 @@ TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
 
 namespace {
 
-// An element showing a parameter that the per-type table lacks, or that would run past the
-// LCD's last column, is a damaged setting of its text: the image is refused whole.
+// An element showing a parameter that the per-type table lacks, a drawn element of no kind or
+// width, or one that would run past the LCD's last column or line, is a damaged setting of its
+// text: the image is refused whole.
 TEST(UploadedParameterElements, ThoseTheTableCannotPlaceAreRefused)
 {
     struct Case {
@@ -417,6 +418,9 @@ TEST(UploadedParameterElements, ThoseTheTableCannotPlaceAreRefused)
         {"newer: own parameter past column 24", kNewerHardware, 32 + 15, {4}},
         {"newer: analog flag value past column 24", kNewerHardware, 64 + 18,
          {7, 0, BYTE(nFlagWord), BYTE(nFlagWord >> 8)}},
+        {"newer: a drawn kind the lead byte cannot carry", kNewerHardware, 0, {TEXT_LEAD_GRAPHIC, 0x00}},
+        {"newer: a bar graph without width", kNewerHardware, 0, {TEXT_LEAD_GRAPHIC, 0x10}},
+        {"newer: a scope from line 3", kNewerHardware, 64, {TEXT_LEAD_GRAPHIC, 0x40}},
     };
     for (const Case& c : kCases) {
         const bool bNewer = c.wHardware == kNewerHardware;

@@ -266,6 +266,7 @@ std::string DescribeElements(const CBlockMSGTEXT& text)
 // them; a download of the decoded program writes the same image.
 TEST_P(ElementRoundTrip, NewerElementsComeBack)
 {
+    CVetlaDoc::InitBlockCaptions();
     CBlockObj* pTimer = Block(BT_DPR);
     CBlockObj* pPi = Block(818);
     Point(BT_ANALOG_IN, NUM_ANALOG_IN + 1);
@@ -287,13 +288,13 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     CWidget* pName = place(pText->m_arrWidgets1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
     pName->m_strNames[1][1] = _T("O");
     pName->m_strNames[2][1] = _T("I");
-    CWidget* pBar = place(pText->m_arrWidgets2, 1, 10, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
+    CWidget* pBar = place(pText->m_arrWidgets2, 3, 14, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
     pBar->m_nValueIndex = 1;
     pBar->m_nMinValue = -10;
     pBar->m_nMaxValue = 100;
     pBar->m_nOption = 4;
-    place(pText->m_arrWidgets2, 2, 12, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
-    place(pText->m_arrWidgets2, 4, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
+    place(pText->m_arrWidgets2, 2, 13, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
+    place(pText->m_arrWidgets2, 1, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
     // The character under that byte stays a character.
     pText->m_strCells1[3][5] = _T("Q");
     ASSERT_TRUE(Encode().bOk);
@@ -307,6 +308,21 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     EXPECT_EQ(pFirst->m_pBlock, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
     EXPECT_NE(m_decoded.FindBlockByNumber(NUM_ANALOG_IN + 1), nullptr);
     EXPECT_NE(m_decoded.FindBlockByNumber(NUM_FLAG + 300), nullptr);
+    // Each kind as wide and tall as its kind makes it, with the id of the value it shows; the
+    // state name has its block type's caption.
+    std::string strSizes;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT*>(pDecoded)->WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            const auto* p = static_cast<const CWidget*>(line[i]);
+            strSizes += std::to_string(p->m_nKind) + ":" + std::to_string(p->m_nWidth) + "x" +
+                        std::to_string(p->GetRect().Height()) + " id" + std::to_string(p->m_nParamId) + " ";
+        }
+    }
+    EXPECT_EQ(strSizes, "1:7x37 id4 0:4x37 id131 2:8x37 id2 -101:8x37 id134 -104:12x148 id-1 -100:11x37 id-1 "
+                        "-99:4x37 id115 ");
+    const auto* pDecodedName = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[2][0]);
+    EXPECT_FALSE(pDecodedName->m_strCaption.IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
