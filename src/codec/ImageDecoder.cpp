@@ -12,6 +12,7 @@
 #include "codec/ImageLayout.h"
 #include "codec/IoCodes.h"
 #include "codec/LcdCharMap.h"
+#include "codec/ParameterElement.h"
 #include "codec/RecordReader.h"
 #include "codec/VetlaCoreRule.h"
 #include "document/VetlaDoc.h"
@@ -159,14 +160,17 @@ void DecodeBlockStream(DecodeContext& ctx)
     }
 }
 
-// The message-text elements' blocks, which the image may name before their records.
+// The message-text elements' blocks, which the image may name before their records, and what
+// the blocks' types give the elements.
 void ResolveElements(DecodeContext& ctx, CBlockMSGTEXT& text)
 {
     for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
         CObArray& line = text.WidgetArray(nArray);
         for (INT_PTR i = 0; i < line.GetSize(); ++i) {
-            if (auto* pWidget = static_cast<CWidget*>(line[i]))
+            if (auto* pWidget = static_cast<CWidget*>(line[i])) {
                 pWidget->m_pBlock = ctx.Find(pWidget->m_nBlockNumber);
+                ApplyShownBlock(*pWidget);
+            }
         }
     }
 }

@@ -3,20 +3,19 @@
 // section C or beyond the uploaded area is a damaged image, never a read past the buffer.
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
 #include "codec/DecodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/LcdCharMap.h"
 #include "codec/MessageTextScreen.h"
 #include "codec/MultiByteText.h"
+#include "codec/ParameterElement.h"
 #include "codec/RecordReader.h"
 #include "codec/VetlaCoreRule.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
 #include <memory>
-#include <iterator>
 
 namespace {
 
@@ -32,20 +31,15 @@ CString Cell(TCHAR ch)
     return ch == 0 || ch == u' ' ? CString() : CString(ch);
 }
 
-// The message text's own parameters on a line of kinds 3-6: their parameter-name ids, as the
-// encoder's line kinds name them.
+// The line kinds of the elements: a block's parameter, and the message text's own parameters
+// (entries 0-3 of its list) on kinds 3-6. The characters outside a line's element follow from
+// byte 7.
+constexpr int kLineParameter = 2;
 constexpr int kLineOwnFirst = 3;
-constexpr int kOwnParameterIds[] = {0x22, 1, 2, 3};
-// The characters outside a line's element follow from byte 7.
+constexpr int kOwnParameters = 4;
 constexpr int kOldCharsFirst = 7;
 constexpr int kOldValueHeight = 36;
 constexpr COLORREF kValueColour = 0x808080;
-
-int OwnParameterId(int nKind)
-{
-    const int nIndex = nKind - kLineOwnFirst;
-    return nIndex >= 0 && nIndex < int(std::size(kOwnParameterIds)) ? kOwnParameterIds[nIndex] : -1;
-}
 
 // The LCD codes of columns 1 to 12 but those of the element from nColumn, nWidth wide; the
 // line's bytes end what there is.
@@ -59,19 +53,64 @@ void ReadOldCells(RecordReader& r, CString* pRow, int nColumn, int nWidth)
     }
 }
 
-void AddOldOwnParameter(DecodeContext& ctx, CBlockMSGTEXT& text, int nLine, int nColumn, int nKind, int nParamId,
-                        int nWidth)
+struct OldElement {
+    int nLine;
+    int nColumn;
+    int nKind;
+    int nNumber;
+};
+
+// The element a line shows, as wide as its parameter; a parameter the table lacks, or one that
+// would run past column 12, is a damaged setting.
+bool AddOldParameter(DecodeContext& ctx, CBlockMSGTEXT& text, const OldElement& e,
+                     std::optional<ParameterEntry> entry)
 {
-    auto pWidget = std::make_unique<CWidget>(nColumn * kOldCellPixels, nLine * kOldValueHeight,
-                                             nWidth * kOldCellPixels, kOldValueHeight, kValueColour);
-    pWidget->m_nLine = nLine + 1;
-    pWidget->m_nColumn = nColumn;
-    pWidget->m_nKind = nKind;
-    pWidget->m_nParamId = nParamId;
-    pWidget->m_nWidth = nWidth;
-    pWidget->m_nBlockNumber = text.m_nNumber;
+    if (!entry || !EntryFits(*entry, e.nColumn, kOldLineChars)) {
+        ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
+        return false;
+    }
+    auto pWidget = std::make_unique<CWidget>(e.nColumn * kOldCellPixels, e.nLine * kOldValueHeight,
+                                             entry->nWidth * kOldCellPixels, kOldValueHeight, kValueColour);
+    pWidget->m_nLine = e.nLine + 1;
+    pWidget->m_nColumn = e.nColumn;
+    pWidget->m_nKind = e.nKind;
+    pWidget->m_nBlockNumber = e.nNumber;
     pWidget->m_pDoc = &ctx.Doc();
-    text.m_arrWidgets1[nLine].Add(pWidget.release());
+    ApplyParameterEntry(*pWidget, *entry);
+    text.m_arrWidgets1[e.nLine].Add(pWidget.release());
+    return true;
+}
+
+// A block's parameter names the block by its stream position and the parameter by the record
+// code of the block's type and the entry of its list (one further on for the pulse relay,
+// whose list the controller counts from a hidden first entry).
+std::optional<ParameterEntry> ReadOldBlockParameter(RecordReader& r, OldElement& e)
+{
+    e.nNumber = NUM_FUNCTION_BLOCK + r.Word();
+    const int nType = TypeOfRecordCode(BYTE(r.Byte()));
+    e.nKind = r.Byte() - (nType == BT_RG ? 1 : 0);
+    return FindParameterEntry(nType, e.nKind, false);
+}
+
+void DecodeOldLine(DecodeContext& ctx, CBlockMSGTEXT& text, int nLine, RecordReader& r)
+{
+    const int nKind = r.Byte();
+    CString* pRow = text.m_strCells1[nLine + 1];
+    if (nKind == kLineText) {
+        r.Skip(1);
+        ReadOldCells(r, pRow, 0, 0);
+        return;
+    }
+    if (nKind < kLineParameter || nKind >= kLineOwnFirst + kOwnParameters)
+        return;
+    OldElement e{nLine, r.Byte() + 1, nKind - kLineOwnFirst, text.m_nNumber};
+    const std::optional<ParameterEntry> entry = nKind == kLineParameter
+                                                    ? ReadOldBlockParameter(r, e)
+                                                    : FindParameterEntry(BT_MSGTEXT, e.nKind, false);
+    if (!AddOldParameter(ctx, text, e, entry))
+        return;
+    r.Skip(kOldCharsFirst - r.Position());
+    ReadOldCells(r, pRow, e.nColumn, entry->nWidth);
 }
 
 void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
@@ -85,19 +124,7 @@ void DecodeOldText(DecodeContext& ctx, CBlockMSGTEXT& text)
     std::span<const BYTE> slot = c.subspan(nOffset, IMAGE_OLD_TEXT_BYTES);
     for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
         RecordReader r(slot.subspan(std::size_t(nLine * kLineBytes), kLineBytes));
-        const int nKind = r.Byte();
-        if (nKind == kLineText) {
-            r.Skip(1);
-            ReadOldCells(r, text.m_strCells1[nLine + 1], 0, 0);
-        } else if (const int nParamId = OwnParameterId(nKind); nParamId >= 0) {
-            const int nColumn = r.Byte() + 1;
-            const int nWidth = g_arrParamWidth[nParamId];
-            AddOldOwnParameter(ctx, text, nLine, nColumn, nKind - kLineOwnFirst, nParamId, nWidth);
-            r.Skip(kOldCharsFirst - 2);
-            ReadOldCells(r, text.m_strCells1[nLine + 1], nColumn, nWidth);
-        }
-        // A block parameter's line (kind 2) names the parameter by its place in the block's
-        // list, which only the message-text pages' tables turn into a parameter; it stays empty.
+        DecodeOldLine(ctx, text, nLine, r);
     }
 }
 

@@ -1,15 +1,17 @@
 // The elements of a newer-generation message-text screen read back from their marks in the
 // attribute rows, their labels and their records: the mirror of MessageTextElements.cpp. What
 // the marks hold comes back (the element's place, kind, block, value index, range, option and
-// state names), so that a program uploaded and downloaded again keeps its elements. The
-// parameter-name id, caption and width of a block parameter are not in the image; the element
-// keeps the cells of its marks until the message-text pages fit it to its parameter.
+// state names), so that a program uploaded and downloaded again keeps its elements. An element
+// showing a parameter takes its id, caption and width from the per-type parameter table, which
+// the image does not carry; one whose entry the table lacks, or that would run past the text
+// cells, is a damaged setting.
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
 #include "codec/DecodeContext.h"
 #include "codec/IoCodes.h"
 #include "codec/MessageTextScreen.h"
+#include "codec/ParameterElement.h"
 #include "codec/RecordReader.h"
 
 #include <memory>
@@ -21,6 +23,10 @@ constexpr int kLinePixels = 37;
 constexpr COLORREF kValueColour = 0x808080;
 constexpr COLORREF kStateNameColour = 0xC0C0C0;
 constexpr int kStateNameCells = 8;
+constexpr COLORREF kGraphicColour = RGB(128, 128, 255);
+constexpr COLORREF kTimeFieldColour = RGB(128, 192, 192);
+constexpr int kScaleTimeCells = 11;
+constexpr int kWideCells = 12;
 constexpr int kRefOffsetMask = 0x03FF;
 
 // The block number of a state name's reference word; -1 for a class the image has no block of.
@@ -50,19 +56,24 @@ public:
         const auto room = [&](int nCells) { return nCol + nCells <= TEXT_SCREEN_TEXT_CELLS; };
         RecordReader r(m_screen.attrs, nFirst + 1);
         if (byMark == TEXT_MARK_BLOCK_PARAMETER && room(4)) {
-            r.Skip(1);
+            const int nType = TypeOfRecordCode(BYTE(r.Byte()));
             const int nLow = r.Byte();
             const int nLast = r.Byte();
-            Add(nRow, nCol, 4, nLast >> 4, NUM_FUNCTION_BLOCK + (nLast & 0xF) * 256 + nLow, kValueColour);
+            const int nKind = nLast >> 4;
+            Parameter(nRow, nCol, nKind, NUM_FUNCTION_BLOCK + (nLast & 0xF) * 256 + nLow,
+                      FindParameterEntry(nType, nKind, true));
             return 4;
         }
         if (byMark >= TEXT_MARK_OWN_PARAMETER && byMark < TEXT_MARK_OWN_PARAMETER + TEXT_OWN_PARAMETERS) {
-            Add(nRow, nCol, 1, byMark - TEXT_MARK_OWN_PARAMETER, m_text.m_nNumber, kValueColour);
+            const int nKind = byMark - TEXT_MARK_OWN_PARAMETER;
+            Parameter(nRow, nCol, nKind, m_text.m_nNumber, FindParameterEntry(BT_MSGTEXT, nKind, true));
             return 1;
         }
         if (byMark == TEXT_MARK_ANALOG_VALUE && room(4)) {
             r.Skip(1);
-            Add(nRow, nCol, 4, 0, r.Word() - TEXT_ANALOG_VALUE_BIAS, kValueColour);
+            const int nNumber = r.Word() - TEXT_ANALOG_VALUE_BIAS;
+            Parameter(nRow, nCol, 0, nNumber,
+                      FindFirstParameterEntry(nNumber >= NUM_ANALOG_FLAG ? BT_ANALOG_FLAG : BT_ANALOG_IN));
             return 4;
         }
         if (byMark == TEXT_MARK_STATE_NAME && room(4)) {
@@ -78,10 +89,10 @@ public:
     }
 
 private:
-    CWidget& Add(int nRow, int nCol, int nCells, int nKind, int nNumber, COLORREF crColour)
+    CWidget& Add(int nRow, int nCol, int nCells, int nKind, int nNumber, COLORREF crColour, int nLines = 1)
     {
         auto pWidget = std::make_unique<CWidget>(nCol * kCellPixels, nRow * kLinePixels, nCells * kCellPixels,
-                                                 kLinePixels, crColour);
+                                                 nLines * kLinePixels, crColour);
         pWidget->m_nLine = nRow + 1;
         pWidget->m_nColumn = nCol + 1;
         pWidget->m_nKind = nKind;
@@ -94,6 +105,15 @@ private:
         CWidget& widget = *pWidget;
         m_pLines[nRow].Add(pWidget.release());
         return widget;
+    }
+
+    void Parameter(int nRow, int nCol, int nKind, int nNumber, std::optional<ParameterEntry> entry)
+    {
+        if (!entry || !EntryFits(*entry, nCol + 1, TEXT_SCREEN_TEXT_CELLS)) {
+            m_ctx.Fail(DecodeError::BadSetting, m_ctx.m_nRecord);
+            return;
+        }
+        ApplyParameterEntry(Add(nRow, nCol, entry->nWidth, nKind, nNumber, kValueColour), *entry);
     }
 
     void StateName(int nRow, int nCol, int nLabel, int nRef)
@@ -112,19 +132,47 @@ private:
         }
     }
 
+    // A drawn element is as wide and as tall as its kind (a bar graph as its option says); a
+    // kind the lead byte cannot carry, or an element past the LCD's cells, is a damaged setting.
     void Drawn(int nRow, int nCol, BYTE byLead, int nByte)
     {
         const int nKind = byLead == TEXT_LEAD_TIME_FIELD ? WIDGET_KIND_SCALETIME : WIDGET_KIND_BARGRAPH + 1 - (nByte >> 4);
         RecordReader record(m_screen.records, (nByte & 0xF) * TEXT_DRAWN_RECORD_BYTES);
         const int nOperand = record.Word();
-        CWidget& widget = Add(nRow, nCol, 2, nKind, -1, kValueColour);
+        const int nMinValue = record.SignedWord();
+        const int nMaxValue = record.SignedWord();
+        const int nOption = record.SignedWord();
+        const int nCells = DrawnCells(nKind, nOption);
+        const int nLines = WidgetLineCount(nKind);
+        if (nCells < 1 || nCol + nCells > TEXT_SCREEN_TEXT_CELLS || nRow + nLines > TEXT_SCREEN_LINES) {
+            m_ctx.Fail(DecodeError::BadSetting, m_ctx.m_nRecord);
+            return;
+        }
+        CWidget& widget = Add(nRow, nCol, nCells, nKind, -1, DrawnColour(nKind), nLines);
         if (nOperand != TEXT_NO_OPERAND) {
             widget.m_nValueIndex = nOperand >> 12;
             widget.m_nBlockNumber = NUM_FUNCTION_BLOCK + (nOperand & 0xFFF);
         }
-        widget.m_nMinValue = record.SignedWord();
-        widget.m_nMaxValue = record.SignedWord();
-        widget.m_nOption = record.SignedWord();
+        widget.m_nMinValue = nMinValue;
+        widget.m_nMaxValue = nMaxValue;
+        widget.m_nOption = nOption;
+    }
+
+    static int DrawnCells(int nKind, int nOption)
+    {
+        switch (nKind) {
+        case WIDGET_KIND_BARGRAPH: return nOption;
+        case WIDGET_KIND_SCALETIME: return kScaleTimeCells;
+        case WIDGET_KIND_SCOPE:
+        case WIDGET_KIND_POINTER:
+        case WIDGET_KIND_GRAPH: return kWideCells;
+        default: return 0;
+        }
+    }
+
+    static COLORREF DrawnColour(int nKind)
+    {
+        return nKind == WIDGET_KIND_SCALETIME ? kTimeFieldColour : kGraphicColour;
     }
 
     DecodeContext& m_ctx;

@@ -3,16 +3,10 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
-#include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
 #include "platform/ui/ComboBox.h"
 
 #include <cwctype>
-
-CString ParameterName(int nParamId)
-{
-    return nParamId >= 0 && nParamId < g_arrParameterNames.GetSize() ? g_arrParameterNames[nParamId] : CString();
-}
 
 int BlockNumberOfEntry(const CString& strEntry)
 {

@@ -2,14 +2,13 @@
 // actual values and parameters of a block, and the numbers their "B%d..." entries stand for.
 #pragma once
 
+#include "document/ParameterCaption.h"
 #include "platform/core/String.h"
 
 class CBlockObj;
 class CComboBox;
 class CVetlaDoc;
 
-// The parameter name of an id; empty outside the table.
-CString ParameterName(int nParamId);
 // The block number an entry "B<n>..." or "B<nnnn>..." names (n + 9000); -1 for another text.
 int BlockNumberOfEntry(const CString& strEntry);
 // Whether the document holds a block that has an actual value to show.

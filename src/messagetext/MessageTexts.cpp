@@ -25,27 +25,9 @@ namespace {
 constexpr int kOldColumns = 12;
 constexpr int kGeneralParams = 4;
 
-struct ShortCaption {
-    int nParamId;
-    LPCTSTR lpszCaption;
-};
-constexpr ShortCaption kShortCaptions[] = {
-    {19, _T("Maintenance...")}, {33, _T("...")}, {37, _T("On...")}, {38, _T("Off...")},
-    {30, _T("Ax(Amplified) - Ay...")}, {12, _T("Pre-warning time")}, {13, _T("Pre-warning period")}, {77, _T("Time Z")},
-};
-
 bool InRange(int n, int nFirst, int nLast) { return n >= nFirst && n <= nLast; }
 
 }  // namespace
-
-CString ParameterCaption(int nParamId)
-{
-    for (const ShortCaption& caption : kShortCaptions) {
-        if (caption.nParamId == nParamId)
-            return caption.lpszCaption;
-    }
-    return ParameterName(nParamId);
-}
 
 CMessageTexts::CMessageTexts(int nType) : CMessageTexts(IDD_MESSAGE_TEXTS, nType, kOldColumns) {}
 

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "blocks/BlockMSGTEXT.h"
+#include "document/ParameterCaption.h"
 #include "messagetext/GridCtrl.h"
 #include "messagetext/WidgetPlacement.h"
 #include "pages/controls/ToolTipWnd.h"
@@ -91,7 +92,3 @@ private:
     bool SelectedParameter(CBlockObj*& pBlock, int& nParamId, int& nIndex) const;
     CListBox* List(int nID) const;
 };
-
-// The caption of a parameter element: the parameter name, or a shorter text for the names that
-// do not fit the LCD.
-CString ParameterCaption(int nParamId);

@@ -8,8 +8,10 @@
 #include "blocks/BlockTime.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
+#include "codec/EncodeContext.h"
 #include "codec/ImageDecoder.h"
 #include "codec/LcdCharMap.h"
+#include "codec/MessageTextScreen.h"
 #include "document/SimScan.h"
 
 #include <algorithm>
@@ -388,6 +390,52 @@ TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
     const DecodeResult result = Decode();
     EXPECT_EQ(result.error, DecodeError::TextPastArea);
     EXPECT_TRUE(m_doc.m_blockList.IsEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// An element showing a parameter that the per-type table lacks, a drawn element of no kind or
+// width, or one that would run past the LCD's last column or line, is a damaged setting of its
+// text: the image is refused whole.
+TEST(UploadedParameterElements, ThoseTheTableCannotPlaceAreRefused)
+{
+    struct Case {
+        const char* pszWhat;
+        WORD wHardware;
+        int nAt;  // in section C, or in the text area
+        Bytes element;
+    };
+    const BYTE byTimer = RecordCodeOf(BT_DPR);
+    const int nFlagWord = NUM_ANALOG_FLAG + 2 + TEXT_ANALOG_VALUE_BIAS;
+    const Case kCases[] = {
+        {"older: unknown record code", kOlderHardware, 0, {2, 0, 0, 0, 0xEE, 0}},
+        {"older: entry past the list", kOlderHardware, 16, {2, 0, 0, 0, byTimer, 2}},
+        {"older: a type the older controllers lack", kOlderHardware, 32, {2, 0, 0, 0, RecordCodeOf(832), 0}},
+        {"older: own parameter past column 12", kOlderHardware, 48, {4, 5}},
+        {"newer: entry past the list", kNewerHardware, 0, {2, byTimer, 0, 0x30}},
+        {"newer: own parameter past column 24", kNewerHardware, 32 + 15, {4}},
+        {"newer: analog flag value past column 24", kNewerHardware, 64 + 18,
+         {7, 0, BYTE(nFlagWord), BYTE(nFlagWord >> 8)}},
+        {"newer: a drawn kind the lead byte cannot carry", kNewerHardware, 0, {TEXT_LEAD_GRAPHIC, 0x00}},
+        {"newer: a bar graph without width", kNewerHardware, 0, {TEXT_LEAD_GRAPHIC, 0x10}},
+        {"newer: a scope from line 3", kNewerHardware, 64, {TEXT_LEAD_GRAPHIC, 0x40}},
+    };
+    for (const Case& c : kCases) {
+        const bool bNewer = c.wHardware == kNewerHardware;
+        CVetlaCoreRule codec;
+        codec.m_nImageSize1 = int(kTextRecord.size());
+        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, bNewer ? 1 : 0));
+        std::ranges::copy(kTextRecord, codec.Image(1).begin());
+        std::ranges::copy(Bytes{BYTE(c.wHardware), BYTE(c.wHardware >> 8)}, codec.Section("M1").begin());
+        std::ranges::copy(c.element, (bNewer ? codec.TextArea() : codec.Section("C")).begin() + c.nAt);
+        CVetlaDoc doc;
+        const DecodeResult result = DecodeProgramImage(codec, doc);
+        EXPECT_EQ(result.error, DecodeError::BadSetting) << c.pszWhat;
+        EXPECT_EQ(result.nRecord, 0) << c.pszWhat;
+        EXPECT_TRUE(doc.m_blockList.IsEmpty()) << c.pszWhat;
+    }
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "document/SimScan.h"
 #include "blocks/MessageTextClasses.h"
 #include "blocks/ParamTables.h"
+#include "document/ParameterCaption.h"
 #include "platform/core/MemFile.h"
 
 #include <map>
@@ -265,6 +266,7 @@ std::string DescribeElements(const CBlockMSGTEXT& text)
 // them; a download of the decoded program writes the same image.
 TEST_P(ElementRoundTrip, NewerElementsComeBack)
 {
+    CVetlaDoc::InitBlockCaptions();
     CBlockObj* pTimer = Block(BT_DPR);
     CBlockObj* pPi = Block(818);
     Point(BT_ANALOG_IN, NUM_ANALOG_IN + 1);
@@ -286,13 +288,13 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     CWidget* pName = place(pText->m_arrWidgets1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
     pName->m_strNames[1][1] = _T("O");
     pName->m_strNames[2][1] = _T("I");
-    CWidget* pBar = place(pText->m_arrWidgets2, 1, 10, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
+    CWidget* pBar = place(pText->m_arrWidgets2, 3, 14, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
     pBar->m_nValueIndex = 1;
     pBar->m_nMinValue = -10;
     pBar->m_nMaxValue = 100;
     pBar->m_nOption = 4;
-    place(pText->m_arrWidgets2, 2, 12, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
-    place(pText->m_arrWidgets2, 4, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
+    place(pText->m_arrWidgets2, 2, 13, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
+    place(pText->m_arrWidgets2, 1, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
     // The character under that byte stays a character.
     pText->m_strCells1[3][5] = _T("Q");
     ASSERT_TRUE(Encode().bOk);
@@ -306,6 +308,21 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     EXPECT_EQ(pFirst->m_pBlock, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
     EXPECT_NE(m_decoded.FindBlockByNumber(NUM_ANALOG_IN + 1), nullptr);
     EXPECT_NE(m_decoded.FindBlockByNumber(NUM_FLAG + 300), nullptr);
+    // Each kind as wide and tall as its kind makes it, with the id of the value it shows; the
+    // state name has its block type's caption.
+    std::string strSizes;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT*>(pDecoded)->WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            const auto* p = static_cast<const CWidget*>(line[i]);
+            strSizes += std::to_string(p->m_nKind) + ":" + std::to_string(p->m_nWidth) + "x" +
+                        std::to_string(p->GetRect().Height()) + " id" + std::to_string(p->m_nParamId) + " ";
+        }
+    }
+    EXPECT_EQ(strSizes, "1:7x37 id4 0:4x37 id131 2:8x37 id2 -101:8x37 id134 -104:12x148 id-1 -100:11x37 id-1 "
+                        "-99:4x37 id115 ");
+    const auto* pDecodedName = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[2][0]);
+    EXPECT_FALSE(pDecodedName->m_strCaption.IsEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
@@ -352,5 +369,87 @@ TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
 
 INSTANTIATE_TEST_SUITE_P(Generations, OlderElementRoundTrip, testing::Values(false),
                          [](const testing::TestParamInfo<bool>&) { return "Older"; });
+
+} // namespace
+
+namespace {
+
+// What a parameter element is to its user: where it stands, the block and the entry of its
+// list it shows, the parameter-name id, the caption and the width.
+std::string DescribeParameters(const CBlockMSGTEXT& text)
+{
+    std::string str;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
+            const auto* p = static_cast<const CWidget*>(line[i]);
+            str += std::to_string(nArray) + ":" + std::to_string(p->m_nLine) + "," + std::to_string(p->m_nColumn) +
+                   " k" + std::to_string(p->m_nKind) + " b" + std::to_string(p->m_nBlockNumber) + " id" +
+                   std::to_string(p->m_nParamId) + " w" + std::to_string(p->m_nWidth) + " ";
+            for (TCHAR ch : std::u16string_view(p->m_strCaption))
+                str += char(ch);
+            str += "\n";
+        }
+    }
+    return str;
+}
+
+struct ShownParameter {
+    int nSet;     // 1 or 2
+    int nLine;
+    int nColumn;
+    int nIndex;   // the entry of the block's list
+    int nNumber;  // 0: the message text itself
+    int nParamId; // the id the pages give the entry
+};
+
+// Texts that show block parameters come back with the parameter-name id, caption and width the
+// message-text pages give them: a timer's (its record after the text's), a pulse relay's (whose
+// older entries the controller counts from one), ones with shortened captions and the text's
+// own; on the newer controllers also an analog input's and an analog flag's value and the
+// analog watchdog's (whose newer list starts one entry further on).
+TEST_P(RoundTrip, ParameterElementsComeBack)
+{
+    CVetlaDoc::InitParameterNames();
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    const int nTimer = Block(BT_DPR)->m_nNumber;
+    const int nRelay = Block(BT_RG)->m_nNumber;
+    const int nPulse = Block(BT_SLS)->m_nNumber;
+    std::vector<ShownParameter> shown = {
+        {1, 1, 2, 1, nTimer, 4}, {1, 2, 1, 0, nRelay, 10}, {1, 3, 6, 2, nPulse, 12}, {1, 4, 3, 1, 0, 1}};
+    pText->m_strCells1[1][1] = _T("A");
+    pText->m_strCells1[3][1] = _T("Z");
+    if (GetParam()) {
+        const int nWatchdog = Block(BT_AWDOG)->m_nNumber;
+        Point(BT_ANALOG_IN, NUM_ANALOG_IN + 1);
+        Point(BT_ANALOG_FLAG, NUM_ANALOG_FLAG + 2);
+        shown = {{1, 1, 1, 2, nTimer, 50},          {1, 1, 10, 1, nRelay, 11},
+                 {1, 2, 1, 3, nPulse, 13},          {1, 2, 12, 0, 0, 34},
+                 {1, 3, 1, 0, NUM_ANALOG_IN + 1, 131}, {1, 3, 18, 0, NUM_ANALOG_FLAG + 2, 137},
+                 {2, 4, 3, 0, nWatchdog, 26}};
+    }
+    for (const ShownParameter& s : shown) {
+        auto* pWidget = new CWidget;
+        pWidget->m_nLine = s.nLine;
+        pWidget->m_nColumn = s.nColumn;
+        pWidget->m_nKind = s.nIndex;
+        pWidget->m_nBlockNumber = s.nNumber ? s.nNumber : pText->m_nNumber;
+        pWidget->m_nParamId = s.nParamId;
+        pWidget->m_nWidth = g_arrParamWidth[s.nParamId];
+        pWidget->m_strCaption = ParameterCaption(s.nParamId);
+        (s.nSet == 1 ? pText->m_arrWidgets1 : pText->m_arrWidgets2)[s.nLine - 1].Add(pWidget);
+    }
+    ASSERT_TRUE(Encode().bOk);
+    DecodeAndEncodeAgain();
+    ExpectSameImages();
+    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    ASSERT_NE(pDecoded, nullptr);
+    EXPECT_EQ(DescribeParameters(*pDecoded), DescribeParameters(*pText));
+    const auto* pShortened = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[GetParam() ? 1 : 2][0]);
+    EXPECT_EQ(pShortened->m_strCaption, CString(GetParam() ? _T("Pre-warning period") : _T("Pre-warning time")));
+    EXPECT_FALSE(static_cast<const CWidget*>(pDecoded->m_arrWidgets1[0][0])->m_strCaption.IsEmpty());
+    EXPECT_EQ(pDecoded->m_strCells1[1][1], pText->m_strCells1[1][1]);
+    EXPECT_EQ(pDecoded->m_strCells1[3][1], pText->m_strCells1[3][1]);
+}
 
 } // namespace
