@@ -13,6 +13,7 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/LadderFeed.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
@@ -79,7 +80,13 @@ void CBlockObj::ReadInputs(const CSimContext*)
          ++nPin) {
         const int nOld = m_nPinValue[nPin];
         int nValue = LINK_OPEN;
-        if (m_nPinSource[nPin] != LINK_OPEN) {
+        // The pin source names one wire's block only; a ladder pin with parallel branches is
+        // on while any branch is.
+        int nFeeds = 0;
+        const int nAnyBranch = ReadParallelFeeds(*this, nPin, &nFeeds);
+        if (nFeeds > 0) {
+            nValue = nAnyBranch;
+        } else if (m_nPinSource[nPin] != LINK_OPEN) {
             if (const CBlockObj* pSource = FindInDocument(GetDocument(), m_nPinSource[nPin]))
                 nValue = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
         }

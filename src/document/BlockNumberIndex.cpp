@@ -2,6 +2,8 @@
 
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/LadderFeed.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
@@ -24,7 +26,20 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
+    if (doc.IsLadder())
+        IndexParallelFeeds();
     doc.m_pNumberIndex = this;
+}
+
+void CBlockNumberIndex::IndexParallelFeeds()
+{
+    for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos;) {
+        const auto* pLine = static_cast<const CConnectLineObj*>(m_doc.m_lineList.GetNext(pos));
+        const LadderFeed feed = FeedOfLine(*pLine);
+        if (feed.pReader && feed.pFeed)
+            m_parallelFeeds[{feed.pReader, feed.nPin}].push_back(feed.pFeed);
+    }
+    std::erase_if(m_parallelFeeds, [](const auto& entry) { return entry.second.size() < 2; });
 }
 
 CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
@@ -49,6 +64,14 @@ std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLa
     for (const Entry& entry : found)
         blocks.push_back(entry.pBlock);
     return blocks;
+}
+
+const std::vector<CBlockObj*>* CBlockNumberIndex::ParallelFeeds(const CBlockObj* pBlock, int nPin) const
+{
+    if (m_parallelFeeds.empty())
+        return nullptr;
+    const auto it = m_parallelFeeds.find({pBlock, nPin});
+    return it == m_parallelFeeds.end() ? nullptr : &it->second;
 }
 
 const std::vector<CBlockObj*>& CBlockNumberIndex::ContactsOn(int nOperand) const

@@ -6,7 +6,9 @@
 // the index.
 #pragma once
 
+#include <map>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CBlockObj;
@@ -29,8 +31,14 @@ public:
     std::vector<CBlockObj*> FindInNumberRange(int nFirst, int nLast) const;
     // The make and break contacts (and kinds of them) that read nOperand, in list order.
     const std::vector<CBlockObj*>& ContactsOn(int nOperand) const;
+    // In a ladder document, the blocks at the far end of every wire into input nPin of pBlock
+    // when more than one wire ends there (parallel branches of a rung); NULL for a pin with
+    // one wire or none, which reads its pin source alone.
+    const std::vector<CBlockObj*>* ParallelFeeds(const CBlockObj* pBlock, int nPin) const;
 
 private:
+    void IndexParallelFeeds();
+
     // A block with its place in the list (-1 for the power rail, which stands before it).
     struct Entry {
         CBlockObj* pBlock;
@@ -41,4 +49,5 @@ private:
     const CBlockNumberIndex* m_pPrevious;
     std::unordered_map<int, Entry> m_index;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
+    std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };

@@ -12,12 +12,14 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "document/BlockNumberIndex.h"
+#include "document/SimScan.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -165,6 +167,58 @@ TEST_P(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(ListWalkAndIndex, LadderRun, testing::Bool());
+
+// Three parallel branches into one coil, the pin naming the first only (as the wire tool
+// leaves it), the third wire drawn from the coil's end: the coil is on while any branch is.
+// An inverted output on the same branches is the opposite. The rungs are read by walking the
+// wires and through the scan's index alike.
+class LadderParallel : public testing::TestWithParam<bool> {};
+
+TEST_P(LadderParallel, CoilIsOnWhileAnyBranchIs)
+{
+    SimDriver sim(DOC_TYPE_LAD);
+    auto* pRail = new CPowerBusObj(BT_POWERBUS);
+    sim.Doc().m_powerBusList.AddTail(pRail);
+    std::vector<CBlockMake*> branches;
+    for (int i = 0; i < 3; ++i)
+        branches.push_back(AddElement<CBlockMake>(sim, BT_MAKE, 12000 + i, 100 + i, pRail));
+    auto* pCoil = AddElement<CBlockRelayCoil>(sim, BT_RELAY_COIL, 21000, 600, nullptr);
+    auto* pInverted = AddElement<CBlockInvOut>(sim, BT_INV_OUT, 21001, 601, nullptr);
+    for (CBlockObj* pReader : std::initializer_list<CBlockObj*>{pCoil, pInverted}) {
+        AddWire(sim.Doc(), branches[0], pReader, 0);
+        AddWire(sim.Doc(), branches[1], pReader, 0);
+        auto* pBackwards = new CConnectLineObj;
+        pBackwards->m_nStartBlock = pReader->m_nNumber;
+        pBackwards->m_pStartBlock = pReader;
+        pBackwards->m_nStartPin = 0;
+        pBackwards->m_nEndBlock = branches[2]->m_nNumber;
+        pBackwards->m_pEndBlock = branches[2];
+        pBackwards->m_nEndPin = BLOCK_FIRST_OUTPUT;
+        sim.Doc().AddLine(pBackwards);
+        SimDriver::Connect(branches[0], pReader, 0);
+    }
+    sim.Start();
+    pRail->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+
+    const std::vector<std::vector<int>> cases = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1},
+                                                 {0, 1, 1}, {1, 1, 1}, {0, 0, 0}};
+    for (const std::vector<int>& closed : cases) {
+        for (std::size_t i = 0; i < closed.size(); ++i) {
+            if (branches[i]->m_nContactState != closed[i])
+                ToggleSimulatedInput(sim.Doc(), *branches[i]);
+        }
+        std::optional<CBlockNumberIndex> index;
+        if (GetParam())
+            index.emplace(sim.Doc());
+        sim.Scan();
+        const int nAny = *std::max_element(closed.begin(), closed.end());
+        const std::string when = std::to_string(closed[0]) + std::to_string(closed[1]) + std::to_string(closed[2]);
+        EXPECT_EQ(SimDriver::State(pCoil), nAny) << when;
+        EXPECT_EQ(SimDriver::State(pInverted), 1 - nAny) << when;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ListWalkAndIndex, LadderParallel, testing::Bool());
 
 // What a ladder element holds when a run starts: a make contact on "High" and a break contact on
 // anything else are closed, an inverted output is on unless it drives an open connector, an

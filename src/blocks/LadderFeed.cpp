@@ -1,0 +1,56 @@
+#include "blocks/LadderFeed.h"
+
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/BlockNumberIndex.h"
+#include "document/VetlaDoc.h"
+
+LadderFeed FeedOfLine(const CConnectLineObj& line)
+{
+    const bool bStartIsInput = line.m_nStartPin < BLOCK_FIRST_OUTPUT;
+    const bool bEndIsInput = line.m_nEndPin < BLOCK_FIRST_OUTPUT;
+    if (bStartIsInput == bEndIsInput)
+        return {};
+    if (bEndIsInput)
+        return {line.m_pEndBlock, line.m_nEndPin, line.m_pStartBlock};
+    return {line.m_pStartBlock, line.m_nStartPin, line.m_pEndBlock};
+}
+
+namespace {
+
+int AnyOn(const std::vector<CBlockObj*>& feeds)
+{
+    for (const CBlockObj* pFeed : feeds) {
+        if (pFeed->m_nPinValue[BLOCK_FIRST_OUTPUT] != 0)
+            return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
+{
+    *pFeeds = 0;
+    const CVetlaDoc* pDoc = reader.GetDocument();
+    if (!pDoc || !pDoc->IsLadder())
+        return 0;
+    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
+        const std::vector<CBlockObj*>* pIndexed = pIndex->ParallelFeeds(&reader, nPin);
+        if (!pIndexed)
+            return 0;
+        *pFeeds = int(pIndexed->size());
+        return AnyOn(*pIndexed);
+    }
+    std::vector<CBlockObj*> feeds;
+    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
+        const LadderFeed feed = FeedOfLine(*static_cast<const CConnectLineObj*>(pDoc->m_lineList.GetNext(pos)));
+        if (feed.pReader == &reader && feed.nPin == nPin && feed.pFeed)
+            feeds.push_back(feed.pFeed);
+    }
+    if (feeds.size() < 2)
+        return 0;
+    *pFeeds = int(feeds.size());
+    return AnyOn(feeds);
+}
