@@ -133,33 +133,8 @@ BOOL SaveAstroCities(const CString& strFilePath, CString* pReason)
             return fail(errno);
         return TRUE;
     }
-    const int nSlash = strFilePath.ReverseFind(PATH_SEPARATOR);
-    const CString strFolder = nSlash > 0 ? strFilePath.Left(nSlash) : CString();
-    if (!strFolder.IsEmpty() && !PathFileExists(strFolder)) {
-        if (!CreateDirectory(strFolder))
-            return fail(errno);
-        SetFileAttributes(strFolder, FILE_ATTRIBUTE_NORMAL);
-    }
     const std::vector<AstroCity> userPlaces(g_astroCities.begin() + ASTRO_FIRST_USER_CITY, g_astroCities.end());
-    const std::string bytes = FormatAstroCityFile(userPlaces);
-    const CString strTemp = strFilePath + _T(".new");
-    {
-        std::ofstream file(strTemp.ToUtf8(), std::ios::binary | std::ios::trunc);
-        if (!file)
-            return fail(errno ? errno : EIO);
-        file.write(bytes.data(), std::streamsize(bytes.size()));
-        file.flush();
-        if (!file) {
-            const int nError = errno ? errno : EIO;
-            file.close();
-            DeleteFile(strTemp);
-            return fail(nError);
-        }
-    }
-    if (!MoveFile(strTemp, strFilePath)) {
-        const int nError = errno;
-        DeleteFile(strTemp);
+    if (const int nError = WriteWholeFile(strFilePath, FormatAstroCityFile(userPlaces)))
         return fail(nError);
-    }
     return TRUE;
 }

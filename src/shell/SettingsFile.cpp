@@ -58,13 +58,6 @@ BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReaso
             *pReason = Utf8ToString(std::strerror(nError));
         return FALSE;
     };
-    const int nSlash = strPath.ReverseFind(PATH_SEPARATOR);
-    const CString strFolder = nSlash > 0 ? strPath.Left(nSlash) : CString();
-    if (!strFolder.IsEmpty() && !PathFileExists(strFolder)) {
-        if (!CreateDirectory(strFolder))
-            return fail(errno);
-        SetFileAttributes(strFolder, FILE_ATTRIBUTE_NORMAL);
-    }
     CString strLine;
     strLine.Format(_T("language=%s\n"), nLanguage == LANGUAGE_CHINESE ? _T("zh_CN") : _T("en_US"));
     std::string bytes;
@@ -72,24 +65,7 @@ BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReaso
         bytes.push_back(char(ch & 0xFF));
         bytes.push_back(char(ch >> 8));
     }
-    const CString strTemp = strPath + _T(".new");
-    {
-        std::ofstream file(NativeName(strTemp), std::ios::binary | std::ios::trunc);
-        if (!file)
-            return fail(errno ? errno : EIO);
-        file.write(bytes.data(), std::streamsize(bytes.size()));
-        file.flush();
-        if (!file) {
-            const int nError = errno ? errno : EIO;
-            file.close();
-            DeleteFile(strTemp);
-            return fail(nError);
-        }
-    }
-    if (!MoveFile(strTemp, strPath)) {
-        const int nError = errno;
-        DeleteFile(strTemp);
+    if (const int nError = WriteWholeFile(strPath, bytes))
         return fail(nError);
-    }
     return TRUE;
 }

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -143,4 +144,32 @@ BOOL DeleteFile(LPCTSTR lpszPath)
 BOOL MoveFile(LPCTSTR lpszExistingPath, LPCTSTR lpszNewPath)
 {
     return rename(Utf8(lpszExistingPath).c_str(), Utf8(lpszNewPath).c_str()) == 0;
+}
+
+int WriteWholeFile(const CString& strPath, std::string_view bytes)
+{
+    const int nSlash = strPath.ReverseFind(PATH_SEPARATOR);
+    const CString strFolder = nSlash > 0 ? strPath.Left(nSlash) : CString();
+    if (!strFolder.IsEmpty() && !PathFileExists(strFolder) && !CreateDirectory(strFolder))
+        return errno;
+    const CString strTemp = strPath + _T(".new");
+    {
+        std::ofstream file(strTemp.ToUtf8(), std::ios::binary | std::ios::trunc);
+        if (!file)
+            return errno ? errno : EIO;
+        file.write(bytes.data(), std::streamsize(bytes.size()));
+        file.flush();
+        if (!file) {
+            const int nError = errno ? errno : EIO;
+            file.close();
+            DeleteFile(strTemp);
+            return nError;
+        }
+    }
+    if (!MoveFile(strTemp, strPath)) {
+        const int nError = errno;
+        DeleteFile(strTemp);
+        return nError;
+    }
+    return 0;
 }
