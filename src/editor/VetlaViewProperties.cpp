@@ -94,6 +94,8 @@ void CVetlaView::RunModalSheet(CBlockObj& block, const CString& strCaption)
         RebuildMsgTextSlots();
     if (const BlockPageRow* pRow = sheet.GetRow(); pRow && pRow->pfnAfterWrite)
         pRow->pfnAfterWrite(*m_pDocument, &block, FALSE);
+    // Written values are a change to save: without the flag, closing would drop them unasked.
+    m_pDocument->SetModifiedFlag(TRUE);
     m_pDocument->m_undo.SaveState(m_pDocument);
 }
 
@@ -118,6 +120,7 @@ void CVetlaView::RunModalLadSheet(CBlockObj& element, const CString& strCaption)
     if (sheet.DoModal() != IDOK)
         return;
     sheet.CopyBack(element);
+    m_pDocument->SetModifiedFlag(TRUE);
     m_pDocument->m_undo.SaveState(m_pDocument);
 }
 
@@ -146,6 +149,7 @@ BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
         return FALSE;
     if (const BlockPageRow* pRow = FindBlockPageRow(pBlock->m_nType); pRow && pRow->pfnAfterWrite)
         pRow->pfnAfterWrite(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
+    m_pDocument->SetModifiedFlag(TRUE);
     InvalidateAll();
     return TRUE;
 }

@@ -101,9 +101,11 @@ TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)
 {
     CBlockObj* pAnd = Block(BT_AND);
     const int nBefore = Snapshots();
+    Doc().SetModifiedFlag(FALSE);
     OnModal([](CPropertySheet&) {}, IDOK);
     Properties(pAnd);
     EXPECT_EQ(Snapshots(), nBefore + 1);
+    EXPECT_TRUE(Doc().IsModified()) << "closing asks to save what OK wrote";
 }
 
 TEST_F(BlockSheet, CancelChangesNothing)

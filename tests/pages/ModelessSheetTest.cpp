@@ -61,7 +61,9 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
     V().m_pCurBlock = pOther;
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Door"));
     const int nBefore = Snapshots();
+    Doc().SetModifiedFlag(FALSE);
     Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Door")));
     EXPECT_TRUE(pOther->m_strLabelSuffix.IsEmpty());
     EXPECT_EQ(V().m_pCurBlock, pOther);
