@@ -62,8 +62,8 @@ void AddCommonRows(DialogTemplate& t, int nListTop, int nInsertLeft)
     t.items.push_back(DialogItem(IDC_BLOCK_NAME, WC_EDIT, kEdit, CRect(52, 7, 110, 19)));
     t.items.push_back(Label(_T("Priority"), CRect(118, 9, 146, 19)));
     t.items.push_back(Combo(IDC_MT_PRIORITY, CRect(148, 7, 180, 90)));
-    t.items.push_back(DialogItem(IDC_MT_ACKNOWLEDGE, WC_BUTTON, kCheck, CRect(188, 8, 275, 18), _T("Acknowledge Message")));
-    t.items.push_back(DialogItem(IDC_PROTECTION, WC_BUTTON, kCheck, CRect(280, 8, 360, 18), _T("Protection Active")));
+    t.items.push_back(DialogItem(IDC_MT_ACKNOWLEDGE, WC_BUTTON, kCheck, CRect(188, 8, 296, 18), _T("Acknowledge Message")));
+    t.items.push_back(DialogItem(IDC_PROTECTION, WC_BUTTON, kCheck, CRect(300, 8, 380, 18), _T("Protection Active")));
     t.items.push_back(Label(_T("Block"), CRect(10, nListTop, 60, nListTop + 10)));
     t.items.push_back(DialogItem(IDC_MT_BLOCK_LIST, WC_LISTBOX, kList, CRect(10, nListTop + 11, 120, nListTop + 95)));
     t.items.push_back(Label(_T("Parameter"), CRect(126, nListTop, 200, nListTop + 10)));
@@ -75,21 +75,21 @@ void AddCommonRows(DialogTemplate& t, int nListTop, int nInsertLeft)
 
 DialogTemplate MessageTextsNew()
 {
-    DialogTemplate t = Page(IDD_MESSAGE_TEXTS_NEW, CSize(430, 262));
+    DialogTemplate t = Page(IDD_MESSAGE_TEXTS_NEW, CSize(444, 262));
     AddCommonRows(t, 152, 338);
-    t.items.push_back(DialogItem(IDC_MT_SHOW_SET1, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(10, 24, 150, 34), _T("Character set1: ")));
-    t.items.push_back(DialogItem(IDC_MT_SHOW_SET2, WC_BUTTON, kRadio, CRect(200, 24, 340, 34), _T("Character set2: ")));
-    t.items.push_back(DialogItem(IDC_MT_ENABLE_SET1, WC_BUTTON, kCheck | WS_GROUP, CRect(152, 24, 196, 34), _T("Enable")));
-    t.items.push_back(DialogItem(IDC_MT_ENABLE_SET2, WC_BUTTON, kCheck, CRect(342, 24, 386, 34), _T("Enable")));
-    t.items.push_back(DialogItem(IDC_MT_TICKER_CHAR, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(10, 38, 100, 48),
+    t.items.push_back(DialogItem(IDC_MT_SHOW_SET1, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(10, 24, 186, 34), _T("Character set1: ")));
+    t.items.push_back(DialogItem(IDC_MT_SHOW_SET2, WC_BUTTON, kRadio, CRect(236, 24, 392, 34), _T("Character set2: ")));
+    t.items.push_back(DialogItem(IDC_MT_ENABLE_SET1, WC_BUTTON, kCheck | WS_GROUP, CRect(188, 24, 232, 34), _T("Enable")));
+    t.items.push_back(DialogItem(IDC_MT_ENABLE_SET2, WC_BUTTON, kCheck, CRect(394, 24, 438, 34), _T("Enable")));
+    t.items.push_back(DialogItem(IDC_MT_TICKER_CHAR, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(10, 38, 118, 48),
                                  _T("Character by character")));
-    t.items.push_back(DialogItem(IDC_MT_TICKER_LINE, WC_BUTTON, kRadio, CRect(104, 38, 160, 48), _T("Line by line")));
+    t.items.push_back(DialogItem(IDC_MT_TICKER_LINE, WC_BUTTON, kRadio, CRect(120, 38, 182, 48), _T("Line by line")));
     const int lineIds[] = {IDC_MT_LINE1, IDC_MT_LINE2, IDC_MT_LINE3, IDC_MT_LINE4};
     for (int i = 0; i < 4; ++i) {
         CString strText;
         strText.Format(_T("Line%d"), i + 1);
         t.items.push_back(DialogItem(UINT(lineIds[i]), WC_BUTTON, kCheck | (i == 0 ? WS_GROUP : 0),
-                                     CRect(170 + 36 * i, 38, 204 + 36 * i, 48), strText));
+                                     CRect(186 + 36 * i, 38, 220 + 36 * i, 48), strText));
     }
     t.items.push_back(DialogItem(IDC_MT_DETAILS, WC_BUTTON, kCheck, CRect(10, 52, 200, 62), _T("Show message information in details")));
     t.items.push_back(Label(_T("Message Text"), CRect(10, 64, 80, 72)));
