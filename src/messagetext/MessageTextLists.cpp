@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
+#include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
 #include "platform/ui/ComboBox.h"
 
@@ -65,4 +66,20 @@ void RefillActualValues(const CComboBox& blocks, CComboBox& actual, const CVetla
     FillActualValues(actual, pBlock ? pBlock->m_nType : 0);
     if (actual.GetCurSel() < 0 && actual.GetCount() > 0)
         actual.SetCurSel(0);
+}
+
+int ChosenActualValueId(const CVetlaDoc* pDoc, int nNumber, int nActual, CBlockObj** ppBlock)
+{
+    CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
+    *ppBlock = pBlock;
+    return pBlock ? ActualValueId(FindBlockParamRow(pBlock->m_nType), nActual) : -1;
+}
+
+void BindWidgetToValue(CWidget* pWidget, int nNumber, CBlockObj* pBlock, int nParamId)
+{
+    if (!pWidget)
+        return;
+    pWidget->m_nBlockNumber = nNumber;
+    pWidget->m_pBlock = pBlock;
+    pWidget->m_nParamId = nParamId;
 }

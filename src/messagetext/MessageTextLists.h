@@ -8,6 +8,7 @@
 class CBlockObj;
 class CComboBox;
 class CVetlaDoc;
+class CWidget;
 
 // The block number an entry "B<n>..." or "B<nnnn>..." names (n + 9000); -1 for another text.
 int BlockNumberOfEntry(const CString& strEntry);
@@ -23,3 +24,8 @@ int SelectedBlockNumber(const CComboBox& combo);
 // After another block was chosen in blocks: actual lists that block's actual values, the
 // first one selected.
 void RefillActualValues(const CComboBox& blocks, CComboBox& actual, const CVetlaDoc* pDoc);
+// The parameter id of the nActual-th actual value of block nNumber, and the block; -1 (and
+// null) when the block or the value is not there.
+int ChosenActualValueId(const CVetlaDoc* pDoc, int nNumber, int nActual, CBlockObj** ppBlock);
+// The element shows the value nParamId of the block from now on (a null element: nothing).
+void BindWidgetToValue(CWidget* pWidget, int nNumber, CBlockObj* pBlock, int nParamId);

@@ -1,7 +1,6 @@
 #include "messagetext/ScaleTimeDlg.h"
 
 #include "blocks/BlockObj.h"
-#include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
 #include "messagetext/DialogTexts.h"
@@ -56,18 +55,14 @@ void CScaleTimeDlg::OnOK()
     }
     if (!UpdateData(TRUE))
         return;
-    CBlockObj* pBlock = m_pDoc ? m_pDoc->FindBlockByNumber(nNumber) : nullptr;
-    const int nParamId = pBlock ? ActualValueId(FindBlockParamRow(pBlock->m_nType), m_nActualValue) : -1;
+    CBlockObj* pBlock = nullptr;
+    const int nParamId = ChosenActualValueId(m_pDoc, nNumber, m_nActualValue, &pBlock);
     if (nParamId < 0 || m_nTimeBase < 0) {
         AfxMessageBox(_T("Select an actual value of the block."), MB_ICONINFORMATION);
         return;
     }
     m_nBlockNumber = nNumber;
-    if (m_pWidget) {
-        m_pWidget->m_nBlockNumber = nNumber;
-        m_pWidget->m_pBlock = pBlock;
-        m_pWidget->m_nParamId = nParamId;
-    }
+    BindWidgetToValue(m_pWidget, nNumber, pBlock, nParamId);
     EndDialog(IDOK);
 }
 
