@@ -2,6 +2,7 @@
 // temporary file, and an 800 x 600 frame with a view pane that the bars lay out around.
 #pragma once
 
+#include "platform/ui/ControlBar.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/WinApp.h"
 

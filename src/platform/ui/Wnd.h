@@ -160,6 +160,8 @@ public:
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE);
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void GetWindowRect(LPRECT lpRect) const;   // screen coordinates
+    // A child in the middle of its parent's client area, a top-level window over its parent.
+    void CenterWindow();
     void GetClientRect(LPRECT lpRect) const;   // (0, 0, width, height)
     void ClientToScreen(LPPOINT lpPoint) const;
     void ClientToScreen(LPRECT lpRect) const;

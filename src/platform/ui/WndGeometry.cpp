@@ -108,6 +108,25 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
                lpRect->bottom - lpRect->top, bRepaint);
 }
 
+void CWnd::CenterWindow()
+{
+    const CWnd* pParent = GetParent();
+    if (!m_hWnd || !pParent)
+        return;
+    const bool bChild = (m_dwStyle & WS_CHILD) != 0;
+    CRect rcArea, rc;
+    GetWindowRect(rc);
+    if (bChild) {
+        pParent->GetClientRect(rcArea);
+        pParent->ScreenToClient(rc);
+    } else {
+        pParent->GetWindowRect(rcArea);
+    }
+    const CPoint ptCentre = rcArea.CenterPoint();
+    SetWindowPos(nullptr, ptCentre.x - rc.Width() / 2, ptCentre.y - rc.Height() / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
     if (!m_hWnd)
