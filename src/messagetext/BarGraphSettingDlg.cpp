@@ -58,9 +58,13 @@ BOOL CBarGraphSettingDlg::OnInitDialog()
     if (m_pWidget && m_pWidget->m_pBlock)
         FillActualValues(*pActual, m_pWidget->m_pBlock->m_nType);
     pActual->SetCurSel(m_nActualValue);
+    for (const auto& [nEditID, nSpinID] : {std::pair{IDC_BG_MIN, IDC_BG_MIN_SPIN}, std::pair{IDC_BG_MAX, IDC_BG_MAX_SPIN}}) {
+        SetupSpin(*this, nSpinID, nEditID, kScaleMin, kScaleMax);
+        m_hints.AddRange(*this, nEditID, kScaleMin, kScaleMax);
+    }
     if (m_nKind == WIDGET_KIND_POINTER) {
         SetWindowText(_T("Pointer setting"));
-        for (int nID : {IDC_BG_GROUP, IDC_BG_WIDTH_LABEL, IDC_BG_WIDTH})
+        for (int nID : {IDC_BG_GROUP, IDC_BG_WIDTH_LABEL, IDC_BG_WIDTH, IDC_BG_WIDTH_SPIN})
             GetDlgItem(nID)->ShowWindow(SW_HIDE);
     } else if (m_nKind == WIDGET_KIND_SCOPE) {
         SetWindowText(_T("Scope setting"));
@@ -69,9 +73,12 @@ BOOL CBarGraphSettingDlg::OnInitDialog()
         if (m_pDoc)
             SetDlgItemInt(IDC_BG_WIDTH, UINT(m_pDoc->m_nScopeTime));
         GetDlgItem(IDC_BG_WIDTH)->EnableWindow(FALSE);
+        GetDlgItem(IDC_BG_WIDTH_SPIN)->ShowWindow(SW_HIDE);
         GetDlgItem(IDC_BG_UNIT)->ShowWindow(SW_SHOW);
     } else {
+        SetupSpin(*this, IDC_BG_WIDTH_SPIN, IDC_BG_WIDTH, kBarWidthMin, kBarWidthMax);
         static_cast<CEdit*>(GetDlgItem(IDC_BG_WIDTH))->LimitText(2);
+        m_hints.AddRange(*this, IDC_BG_WIDTH, kBarWidthMin, kBarWidthMax);
     }
     return TRUE;
 }
@@ -113,6 +120,12 @@ void CBarGraphSettingDlg::OnOK()
     m_nBlockNumber = nNumber;
     BindWidgetToValue(m_pWidget, nNumber, pBlock, nParamId);
     EndDialog(IDOK);
+}
+
+BOOL CBarGraphSettingDlg::PreTranslateMessage(MSG* pMsg)
+{
+    m_hints.Relay(pMsg);
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 BOOL CBarGraphSettingDlg::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "blocks/Widget.h"
+#include "pages/blocks/ValueHints.h"
 #include "platform/ui/Dialog.h"
 
 class CVetlaDoc;
@@ -28,10 +29,13 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
 private:
     void OnSelchangeBlock();
     void ClampScaleEdit(int nID);
 
     CVetlaDoc* m_pDoc;
+    // "Number between %d and %d" on the scale and width edits.
+    CValueHints m_hints;
 };

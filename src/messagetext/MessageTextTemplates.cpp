@@ -125,11 +125,14 @@ DialogTemplate BarGraphSetting()
     t.items.push_back(Combo(IDC_BG_ACTUAL, CRect(70, 26, 210, 100)));
     t.items.push_back(Label(_T("MinValue:"), CRect(10, 46, 60, 56)));
     t.items.push_back(DialogItem(IDC_BG_MIN, WC_EDIT, kEdit, CRect(70, 44, 130, 56)));
+    t.items.push_back(DialogItem(IDC_BG_MIN_SPIN, UPDOWN_CLASS, kSpin, CRect(130, 44, 140, 56)));
     t.items.push_back(Label(_T("MaxValue:"), CRect(10, 64, 60, 74)));
     t.items.push_back(DialogItem(IDC_BG_MAX, WC_EDIT, kEdit, CRect(70, 62, 130, 74)));
+    t.items.push_back(DialogItem(IDC_BG_MAX_SPIN, UPDOWN_CLASS, kSpin, CRect(130, 62, 140, 74)));
     t.items.push_back(Label(_T("Width:"), CRect(10, 98, 60, 108), IDC_BG_WIDTH_LABEL));
     t.items.push_back(DialogItem(IDC_BG_WIDTH, WC_EDIT, kEdit, CRect(70, 96, 110, 108)));
-    t.items.push_back(DialogControl(IDC_BG_UNIT, WC_STATIC, 0, CRect(114, 98, 150, 108), _T("(10ms)")));
+    t.items.push_back(DialogItem(IDC_BG_WIDTH_SPIN, UPDOWN_CLASS, kSpin, CRect(110, 96, 120, 108)));
+    t.items.push_back(DialogControl(IDC_BG_UNIT, WC_STATIC, 0, CRect(124, 98, 160, 108), _T("(10ms)")));
     // After the controls it frames: earlier items lie above later ones.
     t.items.push_back(DialogItem(IDC_BG_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(5, 82, 215, 118), _T("Bar Property Setting")));
     AddOkCancel(t, 104, 128);

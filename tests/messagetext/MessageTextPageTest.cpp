@@ -299,14 +299,25 @@ TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
                 CString strMax;
                 dlg.GetDlgItemText(IDC_BG_MAX, strMax);
                 texts.push_back(strMax);
+                // The arrows step the scale within its range and the width within 2 to 12.
+                static_cast<CSpinButtonCtrl*>(dlg.GetDlgItem(IDC_BG_MAX_SPIN))->UserStep(1);
+                dlg.GetDlgItemText(IDC_BG_MAX, strMax);
+                texts.push_back(strMax);
+                dlg.SetDlgItemText(IDC_BG_WIDTH, _T("12"));
+                static_cast<CSpinButtonCtrl*>(dlg.GetDlgItem(IDC_BG_WIDTH_SPIN))->UserStep(-1);
+                CString strWidth;
+                dlg.GetDlgItemText(IDC_BG_WIDTH, strWidth);
+                texts.push_back(strWidth);
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             };
             page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
             page.m_grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 45)));
             page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
-            ASSERT_EQ(texts.size(), 2u);
+            ASSERT_EQ(texts.size(), 4u);
             EXPECT_EQ(texts[0], CString(_T("The MaxValue must be larger than the MinValue.")));
             EXPECT_EQ(texts[1], CString(_T("32767")));
+            EXPECT_EQ(texts[2], CString(_T("32767")));
+            EXPECT_EQ(texts[3], CString(_T("11")));
             EXPECT_EQ(pBar->m_nMaxValue, 0);
             EXPECT_EQ(pBar->m_nBlockNumber, nBlock);
         },
