@@ -5,6 +5,8 @@
 #include "document/VetlaDoc.h"
 #include "messagetext/DialogTexts.h"
 #include "messagetext/MessageTextIds.h"
+#include "pages/sheet/PageTexts.h"
+#include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
 
 IMPLEMENT_DYNAMIC(CAIFilterDlg, CDialog)
@@ -16,6 +18,9 @@ constexpr int kLastAI = 4127;
 constexpr int kFirstAM = 4288;
 constexpr int kLastAM = 4799;
 constexpr int kInputsPerModule = 8;
+// The Chinese interface's texts of the language mode: its caption, and the entry for Chinese.
+constexpr WORD kLanguageTextKey = 32852;
+constexpr WORD kChineseEntryKey = 183;
 
 // The number after a prefix, all digits; -1 otherwise.
 int DigitsAfter(const CString& strEntry, LPCTSTR lpszPrefix, int& nDigits)
@@ -102,10 +107,31 @@ BOOL CAIFilterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     TranslateControlTexts(*this);
+    if (m_nMode == AIFILTER_MODE_LANGUAGE) {
+        FillLanguages();
+        return TRUE;
+    }
     if (m_nMode == AIFILTER_MODE_AM)
         SetWindowText(_T("AM filter"));
     FillAnalogEntries();
     return TRUE;
+}
+
+void CAIFilterDlg::FillLanguages()
+{
+    auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_AIF_LIST));
+    pList->ResetContent();
+    pList->AddString(_T("English"));
+    CString strCaption = _T("Language");
+    CString strChinese = _T("Simple Chinese");
+    if (IsChinesePageUI()) {
+        LookupPageText(kLanguageTextKey, strCaption);
+        LookupPageText(kChineseEntryKey, strChinese);
+    }
+    SetWindowText(strCaption);
+    SetDlgItemText(IDC_AIF_LABEL, strCaption);
+    pList->AddString(strChinese);
+    pList->SetCurSel(m_nLanguageChoice);
 }
 
 void CAIFilterDlg::FillAnalogEntries()
@@ -129,7 +155,12 @@ void CAIFilterDlg::OnOK()
 {
     const auto* pList = static_cast<CComboBox*>(GetDlgItem(IDC_AIF_LIST));
     const int nSel = pList->GetCurSel();
-    if (nSel >= 0) {
+    if (m_nMode == AIFILTER_MODE_LANGUAGE) {
+        if (nSel >= 0 && nSel != m_nLanguageChoice) {
+            AfxMessageBox(_T("Chages are not applied until restart of the progam."), MB_ICONINFORMATION);
+            m_nLanguageChoice = nSel;
+        }
+    } else if (nSel >= 0) {
         CString strEntry;
         pList->GetLBText(nSel, strEntry);
         m_nSelNumber = m_nMode == AIFILTER_MODE_AI ? AnalogInputNumber(strEntry) : AnalogFlagNumber(strEntry);

@@ -1,5 +1,6 @@
 // CAIFilterDlg ("AI filter"): the analog input (mode 0) or analog flag (mode 1) whose filtered
-// value a message text shows, from one drop-down list.
+// value a message text shows, or the interface language of the next start (mode 2), from one
+// drop-down list.
 #pragma once
 
 #include "platform/ui/Dialog.h"
@@ -8,6 +9,7 @@ class CVetlaDoc;
 
 constexpr int AIFILTER_MODE_AI = 0;
 constexpr int AIFILTER_MODE_AM = 1;
+constexpr int AIFILTER_MODE_LANGUAGE = 2;
 
 // The entry of an analog input (4000-4127) and of an analog flag (4288-4799), and back; -1 for
 // a text that names neither.
@@ -27,6 +29,8 @@ public:
 
     int m_nSelNumber = -1;
     int m_nMode = AIFILTER_MODE_AI;
+    // The language mode's choice, in (the language now chosen) and out: 0 English, 1 Chinese.
+    int m_nLanguageChoice = 0;
 
 protected:
     BOOL OnInitDialog() override;
@@ -34,6 +38,7 @@ protected:
 
 private:
     void FillAnalogEntries();
+    void FillLanguages();
 
     CVetlaDoc* m_pDoc;
 };

@@ -5,6 +5,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
+#include "messagetext/AIFilterDlg.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/WndMessageMap.h"
@@ -225,13 +226,11 @@ void CMainFrame::OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
 
 void CMainFrame::OnLanguage()
 {
-    // The choice is between the two languages, so the command offers the other one.
-    const int nChoice = m_nLanguage == LANGUAGE_CHINESE ? LANGUAGE_ENGLISH : LANGUAGE_CHINESE;
-    const CString strPrompt = nChoice == LANGUAGE_CHINESE
-                                  ? _T("Switch the interface to Chinese at the next start?")
-                                  : _T("Switch the interface to English at the next start?");
-    if (AfxMessageBox(strPrompt, MB_YESNO | MB_ICONQUESTION) == IDYES)
-        ApplyLanguageChoice(nChoice);
+    CAIFilterDlg dlg(nullptr, this);
+    dlg.m_nMode = AIFILTER_MODE_LANGUAGE;
+    dlg.m_nLanguageChoice = m_nLanguage;
+    if (dlg.DoModal() == IDOK)
+        ApplyLanguageChoice(dlg.m_nLanguageChoice);
 }
 
 void CMainFrame::ApplyLanguageChoice(int nChoice)

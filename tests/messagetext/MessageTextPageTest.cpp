@@ -655,4 +655,30 @@ TEST(MessageTextEntries, IoAndAnalogEntriesNameTheirNumbers)
     EXPECT_EQ(AnalogInputNumber(_T("AM002")), -1);
 }
 
+// The item-selection dialog's language mode: the language already chosen closes without a
+// word, the other one says when it takes effect and is handed back.
+TEST_F(MessageTextPage, TheLanguageModeOffersBothLanguages)
+{
+    for (const int nPick : {0, 1}) {
+        CAIFilterDlg dlg(nullptr);
+        dlg.m_nMode = AIFILTER_MODE_LANGUAGE;
+        CString strSecond;
+        CDialog::SetDialogHook([&](CDialog& shown) {
+            auto* pList = static_cast<CComboBox*>(shown.GetDlgItem(IDC_AIF_LIST));
+            pList->GetLBText(1, strSecond);
+            pList->SetCurSel(nPick);
+            shown.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        const size_t nBoxes = m_boxes.Boxes().size();
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        CDialog::SetDialogHook(nullptr);
+        EXPECT_EQ(strSecond, CString(_T("Simple Chinese")));
+        EXPECT_EQ(dlg.m_nLanguageChoice, nPick);
+        ASSERT_EQ(m_boxes.Boxes().size(), nBoxes + size_t(nPick));
+        if (nPick == 1) {
+            EXPECT_EQ(m_boxes.Boxes().back().text, CString(_T("Chages are not applied until restart of the progam.")));
+        }
+    }
+}
+
 }  // namespace
