@@ -104,6 +104,27 @@ void Power(IconPainter& p, COLORREF crRing)
     p.Rect(7, 0, 9, 8, kInk);
 }
 
+// A scope: a trace over a time axis in a screen.
+void Scope(IconPainter& p)
+{
+    p.Rect(1, 2, 15, 14, kInk);
+    p.Rect(2, 3, 14, 13, RGB(0, 60, 0));
+    p.Line(2, 10, 5, 10, kLampLit);
+    p.Line(5, 10, 7, 5, kLampLit);
+    p.Line(7, 5, 10, 11, kLampLit);
+    p.Line(10, 11, 12, 7, kLampLit);
+    p.Line(12, 7, 14, 7, kLampLit);
+}
+
+// A pointer: a needle over a half-round scale.
+void Pointer(IconPainter& p)
+{
+    p.Circle(1, 3, 15, 17, kWhite);
+    p.Rect(1, 12, 15, 16, RGB(192, 192, 192));
+    p.Line(8, 11, 12, 5, kRed);
+    p.Rect(7, 10, 10, 13, kInk);
+}
+
 struct IconEntry {
     int nId;
     void (*draw)(IconPainter&);
@@ -139,6 +160,8 @@ const IconEntry kIcons[] = {
          p.Line(8, 0, 8, 0, kRed);
      }},
     {IDI_LAMP_OFF, [](IconPainter& p) { Lamp(p, kLampDark); }},
+    {IDI_POINTER, Pointer},
+    {IDI_SCOPE, Scope},
 };
 
 const IconEntry* FindIcon(int nIconId)

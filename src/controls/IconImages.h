@@ -10,6 +10,9 @@ class CDC;
 
 constexpr int IDI_LAMP_ON = 204;
 constexpr int IDI_LAMP_OFF = 209;
+// The message-text page's pointer and scope buttons.
+constexpr int IDI_POINTER = 420;
+constexpr int IDI_SCOPE = 422;
 // The side of an icon, in pixels.
 constexpr int ICON_IMAGE_SIZE = 16;
 

@@ -5,6 +5,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
+#include "controls/IconImages.h"
 #include "document/BlockNames.h"
 #include "document/VetlaDoc.h"
 #include "messagetext/AIFilterDlg.h"
@@ -128,6 +129,12 @@ BOOL CMessageTexts_New::OnInitDialog()
     }
     GetDlgItem(IDC_MT_SPECIAL)->SetWindowText(CString(TCHAR(0x2103)));
     GetDlgItem(IDC_MT_BAR)->SetWindowText(CString(TCHAR(0x2584)));
+    for (const auto& [pButton, nID, nIcon] : {std::tuple{&m_btnScope, IDC_MT_SCOPE, IDI_SCOPE},
+                                               std::tuple{&m_btnPointer, IDC_MT_POINTER, IDI_POINTER}}) {
+        pButton->SubclassDlgItem(UINT(nID), this);
+        pButton->SetIcon(nIcon, nIcon);
+        pButton->SetWindowText(_T(""));
+    }
     UpdateSetRadios();
     UpdateData(FALSE);
     ShowReadOnlyInSimulation();

@@ -4,6 +4,7 @@
 // pointers and graphs, plus the special-character palette.
 #pragma once
 
+#include "controls/IconButton.h"
 #include "messagetext/MessageTexts.h"
 #include "messagetext/SpecialCharDlg.h"
 
@@ -85,4 +86,7 @@ private:
     // The page's copy of each set's elements while the other set is shown.
     CObArray m_widgetsSaved[2][MSGTEXT_LINES];
     std::unique_ptr<CSpecialCharDlg> m_pSpecialCharDlg;
+    // The scope and pointer commands show their pictures.
+    CIconButton m_btnScope;
+    CIconButton m_btnPointer;
 };

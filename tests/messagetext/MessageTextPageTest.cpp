@@ -7,6 +7,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
+#include "controls/IconImages.h"
 #include "messagetext/AIFilterDlg.h"
 #include "messagetext/BarGraphSettingDlg.h"
 #include "messagetext/IOSN.h"
@@ -189,6 +190,9 @@ TEST_F(MessageTextPage, LimitsCountTheShownSetOnly)
     Edit(
         [this](CMessageTexts& base) {
             auto& page = static_cast<CMessageTexts_New&>(base);
+            // The scope and pointer commands are pictures.
+            EXPECT_EQ(static_cast<CIconButton*>(page.GetDlgItem(IDC_MT_SCOPE))->GetShownIcon(), IDI_SCOPE);
+            EXPECT_EQ(static_cast<CIconButton*>(page.GetDlgItem(IDC_MT_POINTER))->GetShownIcon(), IDI_POINTER);
             page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
             page.OnEnableCharSet(1);
             for (int nSet = 0; nSet < 2; ++nSet) {
