@@ -164,6 +164,8 @@ public:
     BOOL DropWidgetAt(const COleDataObject& data, DROPEFFECT effect, CPoint point);
     // The clipboard format of an element drag.
     static UINT GetWidgetDragFormat();
+    // Where the dashed outline of a dragged element is drawn; empty when no drag shows one.
+    const CRect& GetDragOutline() const { return m_rcDragOutline; }
 
     // ---- header clicks, sorting, row order (GridCtrlHeader.cpp) ----
     virtual void OnFixedRowClick(CCellID& cell);
@@ -321,8 +323,24 @@ private:
     CWidget* m_pDropCopy = nullptr;
     CCellID m_LastDragOverCell;
     CGridOleDropTarget m_dropTarget;
+    // The dashed outline of the dragged element where it would land (empty when none), and
+    // its colour.
+    CRect m_rcDragOutline;
+    COLORREF m_crDragOutline = 0;
+    // The cells a text drag of this grid came from, while it runs.
+    CCellRange m_textDragSource;
     // The text cell under a drop point; invalid on the header or outside the cells.
     CCellID TextCellAt(CPoint point) const;
     void SetDropHighlight(CCellID cell);
     DROPEFFECT TextDropEffect(const COleDataObject& data, DWORD dwKeyState, CPoint point);
+    // The selected cells' text dragged out (to another window or another place here); a
+    // move clears the cells it came from.
+    void BeginTextDrag();
+    // Whether text from this grid's own drag dropped at the cell would cover cells it came from.
+    bool DropOverlapsTextSource(CCellID cell) const;
+    // The outline follows the mouse: the element's lines and width from the cell under the
+    // point, kept within the last column.
+    void MoveDragOutline(CPoint point);
+    void EraseDragOutline();
+    void DrawDragOutline(CDC* pDC) const;
 };

@@ -7,7 +7,9 @@
 #include "blocks/Widget.h"
 #include "messagetext/WidgetPlacement.h"
 #include "platform/core/MessageBox.h"
-
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/Pen.h"
 
 namespace {
 
@@ -43,8 +45,12 @@ void CGridCtrl::OnBeginDrag(CPoint point)
     CWidget* pWidget = m_pSelectedWidget;
     m_bLMouseButtonDown = FALSE;
     m_MouseMode = MOUSE_NOTHING;
-    if (!pWidget || !m_bAllowDragAndDrop || !pWidget->HitTest(point))
+    if (!m_bAllowDragAndDrop)
         return;
+    if (!pWidget || !pWidget->HitTest(point)) {
+        BeginTextDrag();
+        return;
+    }
     std::vector<BYTE> record(kWidgetRecordSize, 0);
     const CRect rect = pWidget->GetRect();
     PutInt(record, kOffsetXAt, DWORD(point.x - rect.left));
@@ -57,6 +63,7 @@ void CGridCtrl::OnBeginDrag(CPoint point)
     const DROPEFFECT effect = source.DoDragDrop(*this, DROPEFFECT_COPY | DROPEFFECT_MOVE);
     m_bWidgetDrag = FALSE;
     m_MouseMode = MOUSE_NOTHING;
+    EraseDragOutline();
     CWidget* pCopy = m_pDropCopy;
     m_pDropCopy = nullptr;
     if (!pCopy)
@@ -81,6 +88,79 @@ void CGridCtrl::OnBeginDrag(CPoint point)
     Invalidate();
 }
 
+void CGridCtrl::BeginTextDrag()
+{
+    const CCellRange range = GetSelectedCellRange();
+    if (!range.IsValid())
+        return;
+    if (SelectionTouchesWidget()) {
+        AfxMessageBox(_T("Copy/paste of parameters is not supported."), MB_ICONEXCLAMATION);
+        return;
+    }
+    COleDataSource source;
+    source.CacheText(GetSelectionText());
+    SendMessageToParent(range.nMinRow, range.nMinCol, GVN_BEGINDRAG);
+    m_textDragSource = range;
+    m_MouseMode = MOUSE_DRAGGING;
+    const DROPEFFECT effect = source.DoDragDrop(*this, DROPEFFECT_COPY | (m_bEditable ? DROPEFFECT_MOVE : 0));
+    m_MouseMode = MOUSE_NOTHING;
+    m_textDragSource = CCellRange();
+    // A drop here clears the selection; the move empties the cells the text came from.
+    if (effect == DROPEFFECT_MOVE) {
+        SetSelectedRange(range);
+        CutSelectedText();
+    }
+}
+
+bool CGridCtrl::DropOverlapsTextSource(CCellID cell) const
+{
+    const CCellRange& src = m_textDragSource;
+    if (!src.IsValid())
+        return false;
+    const CCellRange dropped(cell.row, cell.col, cell.row + src.nMaxRow - src.nMinRow,
+                             cell.col + src.nMaxCol - src.nMinCol);
+    return dropped.nMinRow <= src.nMaxRow && src.nMinRow <= dropped.nMaxRow && dropped.nMinCol <= src.nMaxCol &&
+           src.nMinCol <= dropped.nMaxCol;
+}
+
+void CGridCtrl::MoveDragOutline(CPoint point)
+{
+    const CCellID cell = GetCellFromPt(point, TRUE);
+    CRect rcNew;
+    if (m_pSelectedWidget && IsValid(cell)) {
+        WidgetSpan span{std::max(cell.row, 1), std::max(cell.col, 1), WidgetLineCount(m_pSelectedWidget->m_nKind),
+                        m_pSelectedWidget->m_nWidth};
+        span.nColumn = std::max(1, std::min(span.nColumn, GetColumnCount() - span.nWidth));
+        rcNew = SpanRect(*this, span);
+        m_crDragOutline = m_pSelectedWidget->GetColor();
+    }
+    if (rcNew == m_rcDragOutline)
+        return;
+    EraseDragOutline();
+    m_rcDragOutline = rcNew;
+    InvalidateRect(m_rcDragOutline, FALSE);
+}
+
+void CGridCtrl::EraseDragOutline()
+{
+    if (m_rcDragOutline.IsRectEmpty())
+        return;
+    InvalidateRect(m_rcDragOutline, FALSE);
+    m_rcDragOutline.SetRectEmpty();
+}
+
+void CGridCtrl::DrawDragOutline(CDC* pDC) const
+{
+    if (m_rcDragOutline.IsRectEmpty())
+        return;
+    CPen pen(PS_DOT, 1, m_crDragOutline);
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    CBrush* pOldBrush = static_cast<CBrush*>(pDC->SelectStockObject(NULL_BRUSH));
+    pDC->Rectangle(m_rcDragOutline);
+    pDC->SelectObject(pOldBrush);
+    pDC->SelectObject(pOldPen);
+}
+
 void CGridCtrl::SetDropHighlight(CCellID cell)
 {
     if (IsValid(m_LastDragOverCell) && !(cell == m_LastDragOverCell)) {
@@ -99,7 +179,7 @@ DROPEFFECT CGridCtrl::TextDropEffect(const COleDataObject& data, DWORD dwKeyStat
 {
     const CCellID cell = TextCellAt(point);
     if (!m_bAllowDragAndDrop || !data.IsDataAvailable(CF_UNICODETEXT) || !IsValid(cell) ||
-        !IsCellEditable(cell.row, cell.col)) {
+        !IsCellEditable(cell.row, cell.col) || DropOverlapsTextSource(cell)) {
         SetDropHighlight(CCellID());
         return DROPEFFECT_NONE;
     }
@@ -115,12 +195,20 @@ DROPEFFECT CGridCtrl::OnDragEnter(const COleDataObject& data, DWORD dwKeyState, 
 // A copy of an element would need its own count and place checks; Ctrl moves it as well.
 DROPEFFECT CGridCtrl::OnDragOver(const COleDataObject& data, DWORD dwKeyState, CPoint point)
 {
-    if (m_bWidgetDrag)
-        return data.IsDataAvailable(GetWidgetDragFormat()) ? DROPEFFECT_MOVE : DROPEFFECT_NONE;
+    if (m_bWidgetDrag) {
+        if (!data.IsDataAvailable(GetWidgetDragFormat()))
+            return DROPEFFECT_NONE;
+        MoveDragOutline(point);
+        return DROPEFFECT_MOVE;
+    }
     return TextDropEffect(data, dwKeyState, point);
 }
 
-void CGridCtrl::OnDragLeave() { SetDropHighlight(CCellID()); }
+void CGridCtrl::OnDragLeave()
+{
+    SetDropHighlight(CCellID());
+    EraseDragOutline();
+}
 
 BOOL CGridCtrl::DropWidgetAt(const COleDataObject& data, DROPEFFECT effect, CPoint point)
 {
@@ -128,10 +216,12 @@ BOOL CGridCtrl::DropWidgetAt(const COleDataObject& data, DROPEFFECT effect, CPoi
         CString strText;
         const CCellID cell = TextCellAt(point);
         SetDropHighlight(CCellID());
-        if (!m_bAllowDragAndDrop || !IsValid(cell) || !IsCellEditable(cell.row, cell.col) || !data.GetText(strText))
+        if (!m_bAllowDragAndDrop || !IsValid(cell) || !IsCellEditable(cell.row, cell.col) ||
+            DropOverlapsTextSource(cell) || !data.GetText(strText))
             return FALSE;
         return PasteText(cell, strText, FALSE);
     }
+    EraseDragOutline();
     std::vector<BYTE> record;
     if (effect == DROPEFFECT_NONE || !m_pSelectedWidget || !data.GetData(GetWidgetDragFormat(), record) ||
         record.size() < kWidgetRecordSize)

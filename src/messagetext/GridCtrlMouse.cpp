@@ -109,6 +109,14 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
             RedrawCell(m_LeftClickDownCell.row, m_LeftClickDownCell.col);
             return;
         }
+        // A press on the selection may start dragging its text; a release without moving
+        // clears it.
+        if (m_bAllowDragAndDrop) {
+            SetCapture();
+            m_MouseMode = MOUSE_PREPARE_DRAG;
+            m_LastMousePoint = point;
+            return;
+        }
     } else {
         SetFocusCell(bFixed ? CCellID() : m_LeftClickDownCell);
     }
@@ -175,6 +183,8 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
         SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
     }
+    if (bWasDown && m_MouseMode == MOUSE_PREPARE_DRAG && !m_pSelectedWidget)
+        ResetSelectedRange();
     m_MouseMode = MOUSE_NOTHING;
     if (bWasDown && IsValid(m_LeftClickDownCell) && GetOwner())
         GetOwner()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID()), BN_CLICKED),

@@ -75,6 +75,7 @@ void CGridCtrl::DrawGrid(CDC* pDC)
 
     DrawGridLines(pDC, visible, visRect);
     DrawWidgets(pDC);
+    DrawDragOutline(pDC);
 }
 
 void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect)

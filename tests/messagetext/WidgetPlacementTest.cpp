@@ -267,4 +267,73 @@ TEST_F(WidgetDrag, DroppedTextPastesByTheRules)
     EXPECT_EQ(AfxDragOverAndDrop(Grid(), source.Data(), 0, CellPoint(4, 3), DROPEFFECT_MOVE), DROPEFFECT_NONE);
 }
 
+TEST_F(WidgetDrag, ADraggedElementShowsItsOutlineWithinTheLastColumn)
+{
+    Add(0, 1, 1, 4);
+    CRect rcSeen;
+    AfxSetDragLoop([&](CWnd&, const ClipboardData& data, DROPEFFECT allowed) {
+        COleDataObject object(data);
+        Grid().OnDragEnter(object, 0, CellPoint(2, 23));
+        rcSeen = Grid().GetDragOutline();
+        Grid().OnDragLeave();
+        EXPECT_TRUE(Grid().GetDragOutline().IsRectEmpty());
+        return AfxDragOverAndDrop(Grid(), data, 0, CellPoint(2, 3), allowed);
+    });
+    const CPoint start = CellPoint(1, 1);
+    Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
+    Grid().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
+    Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+    // Four columns from column 23 would pass 24: the outline ends at the last column.
+    EXPECT_EQ(rcSeen, SpanRect(Grid(), WidgetSpan{2, 21, 1, 4}));
+    EXPECT_TRUE(Grid().GetDragOutline().IsRectEmpty());
+    EXPECT_EQ(Only()->m_nColumn, 3);
+}
+
+TEST_F(WidgetDrag, SelectedTextDragsOutAndMovesOrCopies)
+{
+    struct Case {
+        CPoint drop;          // in cells; (0, 0) for a window elsewhere that takes a move
+        DWORD dwKeys;
+        const char* pszSource;  // (1, 1) and (1, 2) afterwards
+        const char* pszTarget;  // (3, 3) and (3, 4) afterwards
+    };
+    const Case cases[] = {
+        {CPoint(3, 3), 0, "", "ab"},            // moved
+        {CPoint(3, 3), MK_CONTROL, "ab", "ab"},  // copied
+        {CPoint(1, 2), 0, "ab", ""},            // onto its own cells: refused
+        {CPoint(0, 0), 0, "", ""},              // taken by another window
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.drop.x << "," << c.drop.y << " keys " << c.dwKeys);
+        for (int nCol : {3, 4})
+            Grid().SetItemText(3, nCol, _T(""));
+        Grid().SetItemText(1, 1, _T("a"));
+        Grid().SetItemText(1, 2, _T("b"));
+        Grid().SetSelectedRange(CCellRange(1, 1, 1, 2));
+        CString strDragged;
+        AfxSetDragLoop([&](CWnd&, const ClipboardData& data, DROPEFFECT allowed) {
+            COleDataObject(data).GetText(strDragged);
+            if (c.drop == CPoint(0, 0))
+                return DROPEFFECT(DROPEFFECT_MOVE);
+            return AfxDragOverAndDrop(Grid(), data, c.dwKeys, CellPoint(c.drop.x, c.drop.y), allowed);
+        });
+        const CPoint start = CellPoint(1, 1);
+        Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
+        Grid().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
+        Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+        EXPECT_EQ(strDragged, CString(_T("a\tb")));
+        EXPECT_EQ(Text(1, 1) + Text(1, 2), c.pszSource);
+        EXPECT_EQ(Text(3, 3) + Text(3, 4), c.pszTarget);
+    }
+}
+
+TEST_F(WidgetDrag, AClickOnTheSelectionWithoutMovingClearsIt)
+{
+    Grid().SetSelectedRange(CCellRange(1, 1, 1, 3));
+    const CPoint start = CellPoint(1, 2);
+    Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
+    Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+    EXPECT_FALSE(Grid().GetSelectedCellRange().IsValid());
+}
+
 }  // namespace
