@@ -17,8 +17,13 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/ListBox.h"
+#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CMessageTexts, CBlockPage)
+
+BEGIN_MESSAGE_MAP(CMessageTexts, CBlockPage)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -97,6 +102,43 @@ void CMessageTexts::SetUpGrid()
     m_grid.Create(CRect(rect.TopLeft(), extent), this, IDC_MT_GRID);
     SetUpLcdGrid(m_grid, MSGTEXT_LINES, m_nColumns);
     m_grid.m_bAllowDragAndDrop = TRUE;
+    CRect rcClient;
+    GetClientRect(rcClient);
+    m_szClient = rcClient.Size();
+}
+
+void CMessageTexts::OnSize(UINT nType, int cx, int cy)
+{
+    CBlockPage::OnSize(nType, cx, cy);
+    if (cx <= 1 || cy <= 1 || m_szClient == CSize())
+        return;
+    const CSize delta = CSize(cx, cy) - m_szClient;
+    m_szClient = CSize(cx, cy);
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+        CRect rc;
+        pChild->GetWindowRect(rc);
+        ScreenToClient(rc);
+        if (pChild == &m_grid && GridGrowsWithPage(rc, delta)) {
+            rc.right += delta.cx;
+            rc.bottom += delta.cy;
+        } else if (pChild == &m_grid && !IsNewGenerationPage()) {
+            rc.OffsetRect(delta);
+        } else {
+            rc.OffsetRect(delta.cx, 0);
+        }
+        pChild->MoveWindow(rc);
+    }
+}
+
+// The older page's grid keeps its place and takes the change when it lies inside the page (7
+// pixels from its top-left corner) or is large enough (21 pixels) to give some back.
+bool CMessageTexts::GridGrowsWithPage(const CRect& rcGrid, CSize delta) const
+{
+    if (IsNewGenerationPage())
+        return false;
+    const bool bHeight = (rcGrid.top >= 7 && delta.cy > 0) || rcGrid.Height() >= 21;
+    const bool bWidth = (rcGrid.left >= 7 && delta.cx > 0) || rcGrid.Width() >= 21;
+    return bHeight && bWidth;
 }
 
 BOOL CMessageTexts::OnInitDialog()

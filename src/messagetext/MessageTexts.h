@@ -56,6 +56,10 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // A page grown or shrunk moves its controls by the change of width; the older page's grid
+    // grows with the page instead.
+    void OnSize(UINT nType, int cx, int cy) override;
+    DECLARE_MESSAGE_MAP()
 
     // What differs on the newer page.
     virtual bool ListsBlock(const CBlockObj& block) const;
@@ -81,6 +85,8 @@ protected:
     CObArray m_widgetsOut[2][MSGTEXT_LINES];
     BOOL m_bCaptured = FALSE;
     int m_nColumns;
+    // The client size the controls were laid out for (taken when the grid is set up).
+    CSize m_szClient;
 
 private:
     void FillPriorityList();
@@ -91,4 +97,5 @@ private:
     // The parameter the lists' selection stands for: its block, id and list index.
     bool SelectedParameter(CBlockObj*& pBlock, int& nParamId, int& nIndex) const;
     CListBox* List(int nID) const;
+    bool GridGrowsWithPage(const CRect& rcGrid, CSize delta) const;
 };

@@ -685,4 +685,35 @@ TEST_F(MessageTextPage, TheLanguageModeOffersBothLanguages)
     }
 }
 
+// A page given another size moves its controls by the change of width; the older page's grid
+// grows with it, the newer page's grid moves like the others.
+TEST_F(MessageTextPage, AResizedPageMovesItsControls)
+{
+    for (const WORD wHardware : {WORD(0x5188), WORD(0x4188)}) {
+        SCOPED_TRACE(wHardware);
+        Doc().m_wHardwareCode = wHardware;
+        Edit(
+            [wHardware](CMessageTexts& page) {
+                const auto placeOf = [&page](int nID) {
+                    CRect rc;
+                    page.GetDlgItem(nID)->GetWindowRect(rc);
+                    page.ScreenToClient(rc);
+                    return rc;
+                };
+                const CRect rcGrid = placeOf(IDC_MT_GRID);
+                const CRect rcInsert = placeOf(IDC_MT_INSERT);
+                CRect rcPage;
+                page.GetClientRect(rcPage);
+                page.MoveWindow(CRect(CPoint(), rcPage.Size() + CSize(40, 20)));
+                EXPECT_EQ(placeOf(IDC_MT_INSERT), rcInsert + CPoint(40, 0));
+                if (wHardware == 0x4188) {
+                    EXPECT_EQ(placeOf(IDC_MT_GRID), CRect(rcGrid.TopLeft(), rcGrid.Size() + CSize(40, 20)));
+                } else {
+                    EXPECT_EQ(placeOf(IDC_MT_GRID), rcGrid + CPoint(40, 0));
+                }
+            },
+            IDCANCEL);
+    }
+}
+
 }  // namespace
