@@ -34,6 +34,18 @@ TEST(HelpTopics, MapHasItsRowsAndIdsWithoutAPageAddNothing)
               CString(_T("/opt/qarvo/QARVOEDITOR.CHM/Astronomical clock.htm")));
 }
 
+// Every topic of the map has its page in both languages' folders.
+TEST(HelpTopics, EveryTopicHasItsPageInBothLanguages)
+{
+    InitHelpTopics();
+    for (const char* pszFolder : {"QARVOEDITOR.CHM", "QARVOEDITOR_GBK.CHM"}) {
+        const std::filesystem::path folder = std::filesystem::path(QARVO_HELP_DIR) / pszFolder;
+        EXPECT_TRUE(std::filesystem::exists(folder / "index.htm")) << pszFolder;
+        for (const auto& [nId, strPage] : g_mapHelpTopic)
+            EXPECT_TRUE(std::filesystem::exists(folder / strPage.ToUtf8())) << pszFolder << " " << nId;
+    }
+}
+
 TEST(HelpTopics, HelpFileByLanguage)
 {
     const struct {
