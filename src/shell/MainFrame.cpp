@@ -38,6 +38,13 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_MESSAGE(WM_PALETTE_SELECT, OnPaletteSelect)
     ON_COMMAND(ID_FILE_LAD_TO_FBD, OnLadConvertToFbd)
     ON_UPDATE_COMMAND_UI(ID_FILE_LAD_TO_FBD, OnUpdateLadConvertToFbd)
+    ON_COMMAND(ID_OPTIONS_FRAME_BGCOLOR, OnFrameBgColor)
+    ON_COMMAND(ID_VIEW_OUTPUTS_BAR, OnToggleOutputsBar)
+    ON_COMMAND(ID_VIEW_INPUTS_BAR, OnToggleInputsBar)
+    ON_COMMAND(ID_VIEW_SIMULATION_BAR, OnToggleSimulationBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_OUTPUTS_BAR, OnUpdateSimBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_INPUTS_BAR, OnUpdateSimBar)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_SIMULATION_BAR, OnUpdateSimBar)
 END_MESSAGE_MAP()
 
 namespace {
@@ -185,6 +192,11 @@ BOOL CMainFrame::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     const auto* pHeader = reinterpret_cast<const NMHDR*>(lParam);
     if (pHeader && int(pHeader->code) == TBN_DROPDOWN)
         ShowNewMenu(reinterpret_cast<const NMTOOLBAR*>(lParam)->rcButton);
+    if (pHeader && int(pHeader->code) == TTN_NEEDTEXT) {
+        auto* pInfo = reinterpret_cast<NMTTDISPINFO*>(lParam);
+        *pResult = ToolTipText(UINT(pHeader->idFrom), pInfo->strText);
+        return TRUE;
+    }
     return CMDIFrameWnd::OnNotify(wParam, lParam, pResult);
 }
 

@@ -204,8 +204,27 @@ public:
     // old choice and says why.
     void ApplyLanguageChoice(int nChoice);
 
+    // ---- the smaller commands (MainFrameCommands.cpp) ----
+    // The Esc, F3, F5, F9, F11 and Ctrl+F4 keys and Ctrl+U, D, N and O go to the diagram view
+    // wherever the focus is; F1 alone opens nothing.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
+    BOOL ToolTipText(UINT nID, CString& strText) const;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // View > Outputs, Inputs and Simulation Bar: shown or hidden on the active diagram while it
+    // simulates.
+    void OnToggleOutputsBar();
+    void OnToggleInputsBar();
+    void OnToggleSimulationBar();
+    void OnToggleSimBar(UINT nID);
+    void OnUpdateSimBar(CCmdUI* pCmdUI);
+    CControlBar* SimBarOf(UINT nID) const;
+    // Options > Set Frame Window BGColor: the colour the palette's pages stand on.
+    void OnFrameBgColor();
+    void InvalidatePaletteTabs();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void OnUpdateViewInfoWindow(CCmdUI* pCmdUI);
     void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);

@@ -7,6 +7,8 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/InputsBarDlg.h"
+#include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
@@ -15,6 +17,7 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/FileDialogRequest.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
@@ -206,8 +209,9 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
 }
 
 // Every button shows a picture of its own, never text, inside its cell; resting the mouse on
-// it names its command as the menu does. Connect follows Simulation, as in the Tools menu.
-TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndItsMenuCaptionAsTip)
+// it names its command as the menu does (the transfer buttons with their shortcut). Connect
+// follows Simulation, as in the Tools menu.
+TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndATip)
 {
     Start();
     CToolBar& toolBar = Frame()->m_wndToolBar;
@@ -244,7 +248,9 @@ TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndItsMenuCaptionAsTip)
     // No document yet: the document menu's commands are named all the same.
     EXPECT_EQ(tipOf(ID_CONNECT), "Connect");
     EXPECT_EQ(tipOf(ID_TOOLS_SIMULATION), "Simulation");
-    EXPECT_EQ(tipOf(ID_PLC_DOWNLOAD), "PC->Device");
+    // The transfer buttons name their shortcut.
+    EXPECT_EQ(tipOf(ID_PLC_DOWNLOAD), "PC->Device   Ctrl+D");
+    EXPECT_EQ(tipOf(ID_PLC_UPLOAD), "Device->PC   Ctrl+U");
     EXPECT_EQ(tipOf(ID_VIEW_ZOOM_OUT), "Zoom Out");
     EXPECT_EQ(tipOf(ID_FILE_OPEN), "Open");
     EXPECT_EQ(toolBar.ToolTipTextAt(CPoint(-5, -5)).ToUtf8(), "");
@@ -443,7 +449,9 @@ class CStateUI : public CCmdUI {
 public:
     explicit CStateUI(UINT nID) { m_nID = nID; }
     void Enable(BOOL bOn = TRUE) override { m_nEnabled = bOn; }
+    void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
     int m_nEnabled = -1;
+    int m_nCheck = -1;
 };
 
 TEST_F(VetlaAppTest, InformationWindowToggleNeedsADocumentAndLanguageIsAlwaysOn)
@@ -614,4 +622,66 @@ TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareInTheStatusBar)
     ActiveDoc()->m_strHardwareName = _T("Second series");
     Frame()->MDIActivate(pFirst);
     EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "First series");
+}
+
+// View > Outputs, Inputs and Simulation Bar hide and show the simulating diagram's bars; they
+// are offered only while it simulates.
+TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    const auto stateOf = [this](UINT nID) {
+        CStateUI state(nID);
+        Frame()->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return std::pair(state.m_nEnabled, state.m_nCheck);
+    };
+    EXPECT_EQ(stateOf(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
+    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+    Command(ID_TOOLS_SIMULATION);
+    ASSERT_EQ(ActiveView()->m_nEditMode, EDIT_MODE_SIMULATE);
+    CChildFrame* pChild = Frame()->MDIGetActive();
+    const std::pair<UINT, CControlBar*> bars[] = {
+        {ID_VIEW_OUTPUTS_BAR, pChild->m_pOutputsBar},
+        {ID_VIEW_INPUTS_BAR, pChild->m_pInputsBar},
+        {ID_VIEW_SIMULATION_BAR, pChild->m_pSimulationBar}};
+    for (const auto& [nID, pBar] : bars) {
+        SCOPED_TRACE(nID);
+        ASSERT_NE(pBar, nullptr);
+        EXPECT_EQ(stateOf(nID), std::pair(1, 1));
+        Command(nID);
+        EXPECT_FALSE(pBar->IsVisible());
+        EXPECT_EQ(stateOf(nID), std::pair(1, 0));
+        Command(nID);
+        EXPECT_TRUE(pBar->IsVisible());
+    }
+    // Another diagram simulating: this one's Simulation button says why it does nothing.
+    CVetlaView* pSimulating = ActiveView();
+    Command(ID_FILE_NEW);
+    ASSERT_NE(ActiveView(), pSimulating);
+    CString strTip;
+    EXPECT_TRUE(Frame()->ToolTipText(ID_TOOLS_SIMULATION, strTip));
+    EXPECT_EQ(strTip, CString(_T("You can't run tow simulations at a time! Please close the other then go on.")));
+    EXPECT_FALSE(Frame()->ToolTipText(ID_FILE_OPEN, strTip));
+}
+
+// The diagram's function keys reach it from a docked bar's edit box; typed letters stay there,
+// and F1 alone opens nothing.
+TEST_F(VetlaAppTest, FunctionKeysGoToTheDiagramLettersStayInTheInformationWindow)
+{
+    Start();
+    Command(ID_FILE_NEW);
+    CWnd* pEdit = &Frame()->m_wndInfoBar.m_wndEdit;
+    const auto taken = [&](UINT nMessage, WPARAM wParam) {
+        MSG msg{};
+        msg.hwnd = pEdit;
+        msg.message = nMessage;
+        msg.wParam = wParam;
+        return Frame()->PreTranslateMessage(&msg);
+    };
+    for (const WPARAM nKey : {WPARAM(VK_ESCAPE), WPARAM(VK_F3), WPARAM(VK_F5), WPARAM(VK_F9), WPARAM(VK_F11)})
+        EXPECT_TRUE(taken(WM_KEYDOWN, nKey)) << nKey;
+    for (const WPARAM nChar : {WPARAM('r'), WPARAM('t'), WPARAM('x'), WPARAM('z')})
+        EXPECT_FALSE(taken(WM_CHAR, nChar)) << nChar;
+    EXPECT_FALSE(taken(WM_KEYDOWN, VK_F4));
+    EXPECT_TRUE(taken(WM_KEYDOWN, VK_F1));
 }

@@ -15,6 +15,7 @@ constexpr StringTableEntry kEntries[] = {
     // Captions of the view's colour dialogs.
     {303, u"Set the logic view background color", nullptr},
     {305, u"Set the linked line color", nullptr},
+    {306, u"Frame window background color", nullptr},
     {336, u"your program has taken %d blocks,can't  add new block", nullptr},
     {339, u"ERROR: Block can not be placed out side of the FBD base", nullptr},
     {377, u"%s Can't load this type of file %s", nullptr},
@@ -217,6 +218,7 @@ constexpr StringTableEntry kEntries[] = {
     // commands' captions and the status bar's panes.
     {912, u"%s Files(*.dfb, *.dld)|*.dfb; *.dld|%s File(*.dfb)|*.dfb|%s File(*.dld)|*.dld|All Files(*.*)|*.*||",
      nullptr},
+    {935, u"You can't run tow simulations at a time! Please close the other then go on.", nullptr},
     {952, u".dld", nullptr},
     {32798, u"Clock Setting/Calibration", nullptr},
     {32806, u"Device->PC   Ctrl+U", nullptr},

@@ -261,7 +261,14 @@ int CToolBar::HitTest(CPoint point) const
 CString CToolBar::ToolTipTextAt(CPoint ptClient) const
 {
     const int nIndex = HitTest(ptClient);
-    return nIndex >= 0 ? CommandCaption(m_buttons[std::size_t(nIndex)].nID, false) : CString();
+    if (nIndex < 0)
+        return CString();
+    const UINT nID = m_buttons[std::size_t(nIndex)].nID;
+    NMTTDISPINFO info{{const_cast<CToolBar*>(this), nID, UINT(TTN_NEEDTEXT)}, CString()};
+    if (CWnd* pOwner = GetOwner();
+        pOwner && pOwner->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&info)))
+        return info.strText;
+    return CommandCaption(nID, false);
 }
 
 bool CToolBar::InDropArrow(int nIndex, CPoint point) const

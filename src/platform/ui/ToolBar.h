@@ -41,6 +41,14 @@ struct NMTOOLBAR {
     RECT rcButton;
 };
 
+// A tool tip asks the bar's owner for the text of a button's tip; an owner that answers TRUE
+// has set strText, else the tip is the button's caption.
+constexpr int TTN_NEEDTEXT = -530;
+struct NMTTDISPINFO {
+    NMHDR hdr;  // idFrom: the button's command
+    CString strText;
+};
+
 struct ToolBarResource {
     int cxButton = 16;
     int cyButton = 15;
