@@ -2,8 +2,8 @@
 # A scripted editing session in the real program under a virtual X screen (Xvfb, 1280 x 800) with
 # xdotool as the user, leaving screenshots for a person to look at: the palette's tabs for a
 # document of the newer and of the older controller generation, I1, I2, an AND and Q1 placed
-# from the palette and wired pin to pin, the wire being drawn, and the simulation with the
-# inputs clicked on and off. The clicks are screen positions of this window layout.
+# from the palette, a pin's balloon tip, the blocks wired pin to pin, the wire being drawn, and
+# the simulation with the inputs clicked on and off. The clicks are screen positions of this window layout.
 #   scripts/editing-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -57,6 +57,8 @@ click 330 150; click 330 300
 click 33 333 0.3; click 760 232
 click 12 632; click 33 103 0.3; click 560 222
 shot placed
+# Resting the mouse on the AND's first input: its balloon, the stem on the pin.
+xdotool mousemove 540 230; sleep 0.3; xdotool mousemove 545 230; sleep 1.2; shot pin-tip
 # Wires drawn from output pins to input pins, still with the insert tool.
 drag 346 168 545 230 wire-in-progress
 drag 346 318 545 238

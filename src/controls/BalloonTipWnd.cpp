@@ -4,23 +4,44 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
+#include "platform/gdi/Pen.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr UINT_PTR kShowTimer = 1;
-constexpr COLORREF kTipBack = RGB(255, 255, 225);
-constexpr COLORREF kTipBorder = RGB(64, 64, 64);
+// The window, scroll-bar and window-text colours of the classic scheme.
+constexpr COLORREF kTipBack = RGB(255, 255, 255);
+constexpr COLORREF kTipBand = RGB(200, 200, 200);
 constexpr COLORREF kTipText = RGB(0, 0, 0);
-// Room inside the border, between icon and text, and between the mouse and the box.
-constexpr int kPadding = 4;
-constexpr int kIconGap = 4;
-constexpr CPoint kOffsetFromMouse(12, 16);
+// Room around the text, left and right and above and below, and between icon and text.
+constexpr int kMarginX = 12;
+constexpr int kMarginY = 10;
+constexpr int kIconGap = 5;
+// The box's corners are quarter ellipses this wide and high; the stem leaves the bottom this far
+// from the right edge and is 25 pixels wide where it meets the box's straight bottom edge.
+constexpr int kCornerX = 12;
+constexpr int kCornerY = 10;
+constexpr int kStemFromRight = 12;
+constexpr int kStemSlant = 25;
+constexpr int kCornerSteps = 4;
+
+// The points of a quarter ellipse around the centre, clockwise on the screen from angle nFrom
+// (counted anticlockwise from the right, y pointing down) to nFrom - 90 degrees.
+void AddCorner(std::vector<CPoint>& outline, CPoint ptCentre, int nFromDegrees)
+{
+    for (int i = 0; i <= kCornerSteps; ++i) {
+        const double dAngle = (nFromDegrees - 90.0 * i / kCornerSteps) * 3.14159265358979 / 180.0;
+        outline.emplace_back(ptCentre.x + int(std::lround(std::cos(dAngle) * kCornerX / 2.0)),
+                             ptCentre.y - int(std::lround(std::sin(dAngle) * kCornerY / 2.0)));
+    }
+}
 
 bool IsButtonPress(UINT nMessage)
 {
@@ -157,15 +178,35 @@ CSize CBalloonTipWnd::GetBoxSize() const
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CFont* pOldFont = m_pFont ? dc.SelectObject(m_pFont) : nullptr;
-    const CSize sizeText = dc.GetTextExtent(m_strText);
+    CRect rcText(0, 0, 0, 0);
+    dc.DrawText(m_strText, rcText, DT_CALCRECT);
     if (m_pFont)
         dc.SelectObject(pOldFont);
-    const BOOL bIcon = IsKnownIconImage(m_nIconId);
-    const int cx = sizeText.cx + 2 * kPadding + (bIcon ? ICON_IMAGE_SIZE + kIconGap : 0) + 2;
-    const int cy = std::max<int>(sizeText.cy, bIcon ? ICON_IMAGE_SIZE : 0) + 2 * kPadding + 2;
+    int cx = rcText.Width() + 2 * kMarginX;
+    int cy = rcText.Height() + 2 * kMarginY;
+    if (IsKnownIconImage(m_nIconId)) {
+        cx += ICON_IMAGE_SIZE + kIconGap;
+        cy = std::max(cy, ICON_IMAGE_SIZE);
+    }
     return CSize(cx, cy);
 }
 
+std::vector<CPoint> CBalloonTipWnd::BalloonOutline(CSize sizeBox)
+{
+    const int w = sizeBox.cx;
+    const int h = sizeBox.cy;
+    std::vector<CPoint> outline;
+    // Clockwise from the top-left corner; the stem's slanted side meets the bottom edge 15
+    // pixels left of where its upright side does.
+    AddCorner(outline, CPoint(kCornerX / 2, kCornerY / 2), 180);
+    AddCorner(outline, CPoint(w - kCornerX / 2, kCornerY / 2), 90);
+    AddCorner(outline, CPoint(w - kCornerX / 2, h - kCornerY / 2), 0);
+    outline.emplace_back(w - kStemFromRight, h);
+    outline.emplace_back(w - kStemFromRight, h + STEM_LENGTH - kMarginY);
+    outline.emplace_back(w - kStemFromRight - kStemSlant + kMarginY, h);
+    AddCorner(outline, CPoint(kCornerX / 2, h - kCornerY / 2), -90);
+    return outline;
+}
 void CBalloonTipWnd::OnCancelMode()
 {
     // Another window opened over the one the tip was about; a pending show is dropped too, so
@@ -188,30 +229,53 @@ void CBalloonTipWnd::OnTimer(UINT_PTR nIDEvent)
 void CBalloonTipWnd::OnPaint()
 {
     CPaintDC dc(this);
-    CRect rect;
-    GetClientRect(rect);
-    dc.FillSolidRect(rect, kTipBack);
-    CBrush border(kTipBorder);
-    dc.FrameRect(rect, &border);
-    int x = rect.left + 1 + kPadding;
+    DrawBalloon(dc, BalloonOutline(GetBoxSize()));
+    int x = kMarginX;
     if (IsKnownIconImage(m_nIconId)) {
-        DrawIconImage(&dc, m_nIconId, CPoint(x, rect.top + (rect.Height() - ICON_IMAGE_SIZE) / 2), FALSE);
+        DrawIconImage(&dc, m_nIconId, CPoint(kMarginX, kMarginY), FALSE);
         x += ICON_IMAGE_SIZE + kIconGap;
     }
     CFont* pOldFont = m_pFont ? dc.SelectObject(m_pFont) : nullptr;
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kTipText);
-    const CSize sizeText = dc.GetTextExtent(m_strText);
-    dc.TextOut(x, rect.top + (rect.Height() - sizeText.cy) / 2, m_strText);
+    CRect rcText(x, kMarginY, x, kMarginY);
+    dc.DrawText(m_strText, rcText, DT_CALCRECT);
+    dc.DrawText(m_strText, rcText, 0);
     if (m_pFont)
         dc.SelectObject(pOldFont);
 }
 
+// The inside in the window colour with a band in the scroll-bar colour along the edge and a thin
+// line in the text colour on it; the window's shape cuts what lies outside the outline.
+void CBalloonTipWnd::DrawBalloon(CDC& dc, const std::vector<CPoint>& outline) const
+{
+    CRect rcClient;
+    GetClientRect(rcClient);
+    dc.FillSolidRect(rcClient, kTipBand);
+    struct Stroke {
+        COLORREF cr;
+        int nWidth;
+        bool bFill;
+    };
+    for (const Stroke& stroke : {Stroke{kTipBand, 6, true}, Stroke{kTipText, 2, false}}) {
+        CPen pen(PS_SOLID, stroke.nWidth, stroke.cr);
+        CBrush brush(kTipBack);
+        CPen* pOldPen = dc.SelectObject(&pen);
+        CGdiObject* pOldBrush = stroke.bFill ? dc.SelectObject(&brush) : dc.SelectStockObject(NULL_BRUSH);
+        dc.Polygon(outline.data(), int(outline.size()));
+        dc.SelectObject(pOldBrush);
+        dc.SelectObject(pOldPen);
+    }
+}
+
 void CBalloonTipWnd::ShowNow()
 {
-    const CSize size = GetBoxSize();
-    const CPoint ptTopLeft = m_ptAnchor + kOffsetFromMouse;
-    SetWindowPos(&wndTopMost, ptTopLeft.x, ptTopLeft.y, size.cx, size.cy, SWP_NOACTIVATE);
+    const CSize sizeBox = GetBoxSize();
+    // The stem's tip, STEM_LENGTH - 10 below the box and 12 left of its right edge, on the anchor.
+    const CPoint ptTopLeft(m_ptAnchor.x - sizeBox.cx + kStemFromRight,
+                           m_ptAnchor.y - sizeBox.cy - STEM_LENGTH + kMarginY);
+    SetWindowPos(&wndTopMost, ptTopLeft.x, ptTopLeft.y, sizeBox.cx, sizeBox.cy + STEM_LENGTH, SWP_NOACTIVATE);
+    AfxSetTipShape(*this, BalloonOutline(sizeBox));
     ShowWindow(SW_SHOWNA);
     Invalidate(TRUE);
 }

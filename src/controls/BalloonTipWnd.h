@@ -1,7 +1,7 @@
-// CBalloonTipWnd: a tip box beside the mouse with an optional icon and one line of text, as the
-// diagram view shows pin labels and the reasons a wire would be refused. A tip that is asked
-// for appears after a short delay, so that the mouse sweeping over pins does not make it
-// flicker; while it shows, a new text or place takes effect at once. Windows registered with a
+// CBalloonTipWnd: a speech balloon with an optional icon and a block of text whose stem points at
+// a screen point, as the diagram view shows pin labels and the reasons a wire would be refused.
+// A tip that is asked for appears after a short delay, so that the mouse sweeping over pins
+// does not make it flicker; while it shows, a new text or place takes effect at once. Windows registered with a
 // text of their own get that text when the relay sees the mouse move over them; a button press
 // hides the tip, and so does WM_CANCELMODE (a menu or another window opening).
 #pragma once
@@ -12,6 +12,7 @@
 
 #include <vector>
 
+class CDC;
 class CFont;
 
 class CBalloonTipWnd : public CWnd {
@@ -37,8 +38,8 @@ public:
     CFont* GetTipFont() const { return m_pFont; }
 
     // An empty text hides the tip and stops a pending show. Otherwise the tip takes the text
-    // and shows with its top-left corner beside the screen point (null: where the relay last
-    // saw the mouse): at once when it shows already, else after SHOW_DELAY.
+    // and shows with the tip of its stem on the screen point (null: where the relay last saw
+    // the mouse): at once when it shows already, else after SHOW_DELAY.
     void Show(const CString& strText, const POINT* pScreenPoint);
     void Hide();
 
@@ -52,12 +53,17 @@ public:
     void RelayEvent(const MSG* pMsg);
 
     const CString& GetText() const { return m_strText; }
-    // The screen point the tip stands beside.
+    // The screen point the stem points at.
     CPoint GetAnchor() const { return m_ptAnchor; }
     // A show is waiting for its delay.
     BOOL IsShowPending() const { return m_bPending; }
-    // The box's size for the present text, font and icon.
+    // The box's size for the present text, font and icon; the window adds the stem below it.
     CSize GetBoxSize() const;
+    // The outline of a box of that size with its stem, in window coordinates: a rounded
+    // rectangle with a stem down from 12 pixels left of its right edge, ending STEM_LENGTH
+    // below the box.
+    static std::vector<CPoint> BalloonOutline(CSize sizeBox);
+    static constexpr int STEM_LENGTH = 25;
 
 protected:
     void OnPaint() override;
@@ -72,6 +78,7 @@ private:
     };
 
     void ShowNow();
+    void DrawBalloon(CDC& dc, const std::vector<CPoint>& outline) const;
     void StopPending();
     const Tool* FindTool(const CWnd* pWnd) const;
 

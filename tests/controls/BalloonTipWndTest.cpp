@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class BalloonTipTest : public WindowTest {
@@ -37,6 +39,15 @@ protected:
         return MSG{pWnd, nMessage, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, {0, 0}};
     }
 
+    // Where the stem of the shown tip ends, on the screen.
+    CPoint StemTip() const
+    {
+        CRect rect;
+        m_tip.GetWindowRect(rect);
+        const CSize sizeBox = m_tip.GetBoxSize();
+        return rect.TopLeft() + CSize(sizeBox.cx - 12, sizeBox.cy + CBalloonTipWnd::STEM_LENGTH - 10);
+    }
+
     CWnd m_owner;
     CBalloonTipWnd m_tip;
 };
@@ -49,7 +60,7 @@ TEST_F(BalloonTipTest, TheTipIsAHiddenPopupOwnedByItsWindow)
     EXPECT_FALSE(m_tip.IsWindowVisible());
 }
 
-TEST_F(BalloonTipTest, ATextShowsBesideThePointAfterTheDelay)
+TEST_F(BalloonTipTest, ATextShowsWithItsStemOnThePointAfterTheDelay)
 {
     const CPoint pt(300, 200);
     m_tip.Show(_T("In1"), &pt);
@@ -60,11 +71,10 @@ TEST_F(BalloonTipTest, ATextShowsBesideThePointAfterTheDelay)
     Wait(1);
     EXPECT_TRUE(m_tip.IsWindowVisible());
     EXPECT_FALSE(m_tip.IsShowPending());
+    EXPECT_EQ(StemTip(), pt);
     CRect rect;
     m_tip.GetWindowRect(rect);
-    EXPECT_GT(rect.left, pt.x);
-    EXPECT_GT(rect.top, pt.y);
-    EXPECT_EQ(rect.Size(), m_tip.GetBoxSize());
+    EXPECT_EQ(rect.Size(), m_tip.GetBoxSize() + CSize(0, CBalloonTipWnd::STEM_LENGTH));
     EXPECT_EQ(m_tip.GetText(), CString(_T("In1")));
 }
 
@@ -93,7 +103,8 @@ TEST_F(BalloonTipTest, AShownTipFollowsAtOnceAndAnEmptyTextHidesIt)
     EXPECT_FALSE(m_tip.IsShowPending());
     CRect after;
     m_tip.GetWindowRect(after);
-    EXPECT_EQ(after.TopLeft() - before.TopLeft(), CSize(40, 60));
+    // A longer text grows the box leftwards: the stem stays on the point.
+    EXPECT_EQ(StemTip(), ptMoved);
     EXPECT_GT(after.Width(), before.Width());
 
     m_tip.Show(CString(), nullptr);
@@ -191,21 +202,45 @@ TEST_F(BalloonTipTest, TheIconAndTheFontSizeTheBox)
     m_tip.SetTipFont(nullptr);
 }
 
-// The native side learns which windows are tips.
+// The native side learns which windows are tips, and their shape.
 class RecordingTipBackend : public ITipWindowBackend {
 public:
     void MakeTipWindow(CWnd& wnd) override { m_pLast = &wnd; }
+    void SetTipShape(CWnd& wnd, const std::vector<CPoint>& outline) override
+    {
+        m_pShaped = &wnd;
+        m_outline = outline;
+    }
     CWnd* m_pLast = nullptr;
+    CWnd* m_pShaped = nullptr;
+    std::vector<CPoint> m_outline;
 };
 
-TEST_F(BalloonTipTest, CreatingATipTellsTheTipBackend)
+TEST_F(BalloonTipTest, CreatingATipTellsTheTipBackendAndShowingItsShape)
 {
     RecordingTipBackend backend;
     AfxSetTipWindowBackend(&backend);
     CBalloonTipWnd tip;
     ASSERT_TRUE(tip.Create(&m_owner));
-    AfxSetTipWindowBackend(nullptr);
     EXPECT_EQ(backend.m_pLast, &tip);
+    const CPoint pt(300, 200);
+    tip.Show(_T("In1"), &pt);
+    Wait(CBalloonTipWnd::SHOW_DELAY);
+    AfxSetTipWindowBackend(nullptr);
+    ASSERT_EQ(backend.m_pShaped, &tip);
+    // The outline's lowest point is the stem's tip, on the anchor; the box lies above it.
+    const auto lowest = std::max_element(backend.m_outline.begin(), backend.m_outline.end(),
+                                         [](const CPoint& a, const CPoint& b) { return a.y < b.y; });
+    ASSERT_NE(lowest, backend.m_outline.end());
+    CPoint ptScreen = *lowest;
+    tip.ClientToScreen(&ptScreen);
+    EXPECT_EQ(ptScreen, pt);
+    const CSize sizeBox = tip.GetBoxSize();
+    for (const CPoint& ptEdge : backend.m_outline) {
+        EXPECT_GE(ptEdge.x, 0);
+        EXPECT_LE(ptEdge.x, sizeBox.cx);
+        EXPECT_GE(ptEdge.y, 0);
+    }
 }
 
 } // namespace

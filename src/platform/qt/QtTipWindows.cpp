@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QPolygon>
+#include <QRegion>
 #include <QWidget>
 
 #include <algorithm>
@@ -37,6 +39,21 @@ public:
         pWidget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
         pWidget->setAttribute(Qt::WA_ShowWithoutActivating);
         pWidget->setVisible(bVisible);
+    }
+
+    void SetTipShape(CWnd& wnd, const std::vector<CPoint>& outline) override
+    {
+        QWidget* pWidget = QtWidgetOf(wnd);
+        if (!pWidget)
+            return;
+        if (outline.empty()) {
+            pWidget->clearMask();
+            return;
+        }
+        QPolygon polygon;
+        for (const CPoint& pt : outline)
+            polygon << QPoint(pt.x, pt.y);
+        pWidget->setMask(QRegion(polygon, Qt::WindingFill));
     }
 
     void Stop()

@@ -15,3 +15,9 @@ void AfxMakeTipWindow(CWnd& wnd)
     if (g_pTipBackend)
         g_pTipBackend->MakeTipWindow(wnd);
 }
+
+void AfxSetTipShape(CWnd& wnd, const std::vector<CPoint>& outline)
+{
+    if (g_pTipBackend)
+        g_pTipBackend->SetTipShape(wnd, outline);
+}

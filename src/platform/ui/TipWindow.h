@@ -4,6 +4,10 @@
 // taking the activation from the window under the mouse.
 #pragma once
 
+#include "platform/core/Geometry.h"
+
+#include <vector>
+
 class CWnd;
 
 class ITipWindowBackend {
@@ -11,6 +15,9 @@ public:
     virtual ~ITipWindowBackend() = default;
     // The created window pWnd is a tip from now on.
     virtual void MakeTipWindow(CWnd& wnd) = 0;
+    // Only the inside of the outline (a polygon in the window's coordinates) shows of the tip
+    // and takes the mouse; an empty outline gives it back its whole rectangle.
+    virtual void SetTipShape(CWnd& wnd, const std::vector<CPoint>& outline) = 0;
 };
 
 // Installed once by the native backend after the window backend; null removes it. Not owned.
@@ -18,3 +25,5 @@ void AfxSetTipWindowBackend(ITipWindowBackend* pBackend);
 ITipWindowBackend* AfxGetTipWindowBackend();
 // Tells the installed tip backend, if any, that the created window is a tip.
 void AfxMakeTipWindow(CWnd& wnd);
+// Gives the tip its outline through the installed backend, if any.
+void AfxSetTipShape(CWnd& wnd, const std::vector<CPoint>& outline);

@@ -83,6 +83,13 @@ TEST_F(QtTipWindowsTest, AMarkedPopupBecomesAFramelessToolTipThatFollowsTheLayer
     EXPECT_NE(QApplication::activeWindow(), pWidget);
     m_tip.ShowWindow(SW_HIDE);
     EXPECT_FALSE(pWidget->isVisible());
+
+    // A shaped tip shows and takes the mouse only inside its outline.
+    AfxSetTipShape(m_tip, {CPoint(0, 0), CPoint(60, 0), CPoint(0, 20)});
+    EXPECT_TRUE(pWidget->mask().contains(QPoint(5, 5)));
+    EXPECT_FALSE(pWidget->mask().contains(QPoint(55, 18)));
+    AfxSetTipShape(m_tip, {});
+    EXPECT_TRUE(pWidget->mask().isEmpty());
 }
 
 // A window that opens after the tip (a menu, a dialog) tells the tip to cancel its mode;
