@@ -3,7 +3,8 @@
 # xdotool as the user, leaving screenshots for a person to look at: the palette's tabs for a
 # document of the newer and of the older controller generation, I1, I2, an AND and Q1 placed
 # from the palette, a pin's balloon tip, the blocks wired pin to pin, the wire being drawn, and
-# the simulation with the inputs clicked on and off. The clicks are screen positions of this window layout.
+# the simulation with the inputs clicked on and off. The clicks are screen positions of this
+# window layout.
 #   scripts/editing-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
