@@ -1,10 +1,12 @@
 #include "platform/qt/QtMenus.h"
 
 #include "platform/core/Document.h"
+#include "platform/qt/OffscreenImage.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuBarWnd.h"
+#include "platform/ui/ToolBarGlyphs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +14,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QStandardPaths>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +35,25 @@ CString FromQString(const QString& str)
 {
     return CString(std::u16string_view(reinterpret_cast<const char16_t*>(str.utf16()),
                                        std::size_t(str.size())));
+}
+
+// An item its owner draws (the diagram's Cut, Copy, Paste and Delete) shows the picture of its
+// toolbar command beside its caption; Qt menus draw their items themselves.
+QIcon OwnerDrawnIcon(UINT nID)
+{
+    if (!HasStockToolGlyph(nID))
+        return QIcon();
+    COffscreenImage image(kToolGlyphWidth, kToolGlyphHeight);
+    DrawStockToolGlyph(image.GetDC(), nID, CPoint(0, 0), true);
+    QImage icon(image.Width(), image.Height(), QImage::Format_ARGB32);
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const COLORREF cr = image.GetPixel(x, y);
+            // The glyphs are drawn on white: the white around them lets the menu show through.
+            icon.setPixel(x, y, cr == RGB(255, 255, 255) ? 0 : qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)));
+        }
+    }
+    return QIcon(QPixmap::fromImage(icon));
 }
 
 // Fills qMenu with the items of menu; a chosen command is posted to pOwner. Submenus fill
@@ -60,6 +84,8 @@ void FillMenu(QMenu* pQMenu, CMenu& menu, CWnd* pOwner)
         pAction->setCheckable((item.nFlags & MF_CHECKED) != 0);
         pAction->setChecked((item.nFlags & MF_CHECKED) != 0);
         pAction->setData(item.nID);
+        if (item.nFlags & MF_OWNERDRAW)
+            pAction->setIcon(OwnerDrawnIcon(item.nID));
         const UINT nID = item.nID;
         QObject::connect(pAction, &QAction::triggered, pAction, [pOwner, nID] {
             if (IsWindow(pOwner))
