@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-microhei xvfb xauth)
+          libbenchmark-dev fonts-wqy-microhei xvfb xauth poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

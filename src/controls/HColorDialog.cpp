@@ -10,6 +10,8 @@ CHColorDialog::CHColorDialog(const CString& strCaption, COLORREF clrInit, DWORD 
 BOOL CHColorDialog::OnInitDialog()
 {
     const BOOL bResult = CColorDialog::OnInitDialog();
-    SetWindowText(m_strCaption);
+    // Without a caption of the caller's the dialog keeps its own title.
+    if (!m_strCaption.IsEmpty())
+        SetWindowText(m_strCaption);
     return bResult;
 }

@@ -80,6 +80,10 @@ BEGIN_MESSAGE_MAP(CVetlaView, CScrollView)
     ON_COMMAND(ID_WIRE_SEPARATE, OnWireSeparate)
     ON_COMMAND(ID_WIRE_JOIN, OnWireJoin)
     ON_COMMAND(ID_GOTO_PARTNER, OnGoToPartner)
+    ON_COMMAND(ID_FILE_PRINT, OnPrintCommand)
+    ON_COMMAND(ID_FILE_PRINT_DIRECT, OnPrintDirectCommand)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnPrintPreviewCommand)
+    ON_COMMAND(ID_VIEW_PAGE_LAYOUT, OnPageLayout)
 END_MESSAGE_MAP()
 
 CVetlaView* g_pSimulatingView = nullptr;

@@ -14,6 +14,7 @@
 #include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
+#include "editor/CapBitmap.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
 #include "pages/sheet/SheetHost.h"
@@ -460,6 +461,22 @@ public:
     int m_bWireFromInsert = 0;
     int m_bUndoOnWire = 1;
 
+    // ---- printing and page layout (VetlaViewPrint.cpp) ----
+    // Print Setup; on OK its choices are kept for the next picture.
+    BOOL AskPrintSetup();
+    // The whole base drawn at zoom 1, as printed, into m_capBitmap; FALSE when it cannot be.
+    BOOL CaptureDiagram();
+    void OnPrintCommand();
+    void OnPrintPreviewCommand();
+    void OnPrintDirectCommand();
+    void OnPageLayout();
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    CCapBitmap m_capBitmap;
+    // Print asks for the Print Setup first, except right after a preview's.
+    int m_bAskPrintSetup = 1;
+
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnPaint() override;
@@ -543,6 +560,7 @@ private:
     BOOL IsActiveDiagramView() const;
     // The memory bitmap exists and has the client area's size.
     void PrepareMemoryBitmap(const CSize& sizeClient);
+    void ShowAsPrinted();
 
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.

@@ -12,6 +12,7 @@
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/ui/DocTemplate.h"
+#include "platform/ui/PrintDialog.h"
 #include "shell/AboutDlg.h"
 #include "shell/ChineseTables.h"
 #include "shell/CtrlStatusBar.h"
@@ -29,6 +30,7 @@ BEGIN_MESSAGE_MAP(CVetlaApp, CWinApp)
     ON_COMMAND(ID_FILE_OPEN, OnFileOpen)
     ON_COMMAND(ID_APP_EXIT, OnAppExit)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+    ON_COMMAND(ID_FILE_PAGE_SETUP, OnFilePageSetup)
 END_MESSAGE_MAP()
 
 namespace {
@@ -113,6 +115,8 @@ BOOL CVetlaApp::InitInstance()
     if (GetProfilePath().IsEmpty())
         SetRegistryKey(kRegistryKey);
     LoadStdProfileSettings(kRecentFiles);
+    // Diagrams are wider than high: printing starts in landscape.
+    AfxGetPrinterSettings().bLandscape = TRUE;
     RegisterShellResources();
     RegisterDiagramClipboardFormats();
     InstallMessageTextPages();

@@ -45,6 +45,8 @@ public:
     void OnAppAbout();
     void OnFileNewLad();
     void OnFileOpen();
+    // Page Setup (VetlaAppPrint.cpp): the system's page setup over the printer settings.
+    void OnFilePageSetup();
 
     CMultiDocTemplate* m_pFBDTemplate = nullptr;
     CMultiDocTemplate* m_pLADTemplate = nullptr;

@@ -219,6 +219,7 @@ constexpr StringTableEntry kEntries[] = {
     {912, u"%s Files(*.dfb, *.dld)|*.dfb; *.dld|%s File(*.dfb)|*.dfb|%s File(*.dld)|*.dld|All Files(*.*)|*.*||",
      nullptr},
     {935, u"You can't run tow simulations at a time! Please close the other then go on.", nullptr},
+    {950, u"No printer installed!\n\nSelect the Control Panel printer icon to install a printer.", nullptr},
     {952, u".dld", nullptr},
     {32798, u"Clock Setting/Calibration", nullptr},
     {32806, u"Device->PC   Ctrl+U", nullptr},

@@ -14,6 +14,12 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* /*pDC*/, int nWidth, int nHeight)
     return TRUE;
 }
 
+BOOL CBitmap::CreateFromPixels(const PixelBuffer& pixels)
+{
+    Create(BitmapBits{pixels});
+    return TRUE;
+}
+
 int CBitmap::GetBitmap(BITMAP* pBitMap) const
 {
     const BitmapBits* pBits = Get<BitmapBits>();

@@ -91,6 +91,27 @@ void AddEllipsis(TextLine& line, int nWidth, const TextMeasure& width)
     line.text = kept + std::u16string(kEllipsis);
 }
 
+// A path keeps its last part (the file or printer name) whole and loses characters before it,
+// so that the end the user recognises stays readable; a path too long even for that loses the
+// end of its last part instead.
+void AddPathEllipsis(TextLine& line, int nWidth, const TextMeasure& width)
+{
+    const std::size_t nSlash = line.text.find_last_of(u"\\/");
+    if (width(line.text) <= nWidth || nSlash == std::u16string::npos) {
+        AddEllipsis(line, nWidth, width);
+        return;
+    }
+    const std::u16string tail = line.text.substr(nSlash);
+    std::u16string head = line.text.substr(0, nSlash);
+    line.nUnderline = -1;
+    while (!head.empty() && width(head + std::u16string(kEllipsis) + tail) > nWidth)
+        head.pop_back();
+    line.text = head + std::u16string(kEllipsis) + tail;
+    // Even the last part alone is too wide: it loses its end instead.
+    if (head.empty())
+        AddEllipsis(line, nWidth, width);
+}
+
 }  // namespace
 
 std::vector<TextRun> SplitTabRuns(std::u16string_view line, const TextMeasure& measure,
@@ -144,7 +165,9 @@ std::vector<TextLine> LayoutText(std::u16string_view text, UINT nFormat, int nWi
         TextLine line{plain.substr(span.nStart, span.nLength)};
         if (nUnderline >= int(span.nStart) && nUnderline < int(span.nStart + span.nLength))
             line.nUnderline = nUnderline - int(span.nStart);
-        if (nFormat & DT_END_ELLIPSIS)
+        if (nFormat & DT_PATH_ELLIPSIS)
+            AddPathEllipsis(line, nWidth, width);
+        else if (nFormat & DT_END_ELLIPSIS)
             AddEllipsis(line, nWidth, width);
         lines.push_back(std::move(line));
     }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -113,14 +114,14 @@ DWORD FlagsOf(QAbstractPrintDialog::PrintRange range)
 
 void SetUpDialog(QPrintDialog& dlg, const PrintDialogSettings& settings)
 {
+    // Printing to a PDF file is always offered, as the system's dialog offers a file.
     QAbstractPrintDialog::PrintDialogOptions options = QAbstractPrintDialog::PrintCollateCopies |
-                                                       QAbstractPrintDialog::PrintShowPageSize;
+                                                       QAbstractPrintDialog::PrintShowPageSize |
+                                                       QAbstractPrintDialog::PrintToFile;
     if (!(settings.Flags & PD_NOPAGENUMS))
         options |= QAbstractPrintDialog::PrintPageRange;
     if (!(settings.Flags & PD_NOSELECTION))
         options |= QAbstractPrintDialog::PrintSelection;
-    if (settings.Flags & PD_PRINTTOFILE)
-        options |= QAbstractPrintDialog::PrintToFile;
     dlg.setOptions(options);
     // Qt insists on an ordered range inside the limits.
     if (settings.nMinPage <= settings.nMaxPage) {
@@ -145,9 +146,46 @@ void ReadBack(const QPrintDialog& dlg, const QPrinter& printer, PrintDialogSetti
     settings.nCopies = static_cast<WORD>(printer.copyCount());
 }
 
+// Every job starts from the application's printer settings: its orientation, and its printer
+// when that is one of the system's.
+void ApplySettings(QPrinter& printer, const PrinterSettings& settings)
+{
+    const QString strName = ToQString(settings.strPrinterName);
+    if (!strName.isEmpty() && QPrinterInfo::availablePrinterNames().contains(strName))
+        printer.setPrinterName(strName);
+    printer.setPageOrientation(settings.bLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+void ReadSettings(const QPrinter& printer, PrinterSettings& settings)
+{
+    settings.strPrinterName = FromQString(printer.printerName());
+    settings.strPaperName = FromQString(printer.pageLayout().pageSize().name());
+    settings.bLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+}
+
+void ReadDefaults(PrinterSettings& settings)
+{
+    const BOOL bLandscape = settings.bLandscape;
+    QPrinter printer(QPrinter::HighResolution);
+    ReadSettings(printer, settings);
+    settings.bLandscape = bLandscape;
+}
+
+bool RunPageSetup(PrinterSettings& settings)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    ApplySettings(printer, settings);
+    QPageSetupDialog dlg(&printer, QApplication::activeWindow());
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    ReadSettings(printer, settings);
+    return true;
+}
+
 std::unique_ptr<PrinterDevice> RunDialog(PrintDialogSettings& settings)
 {
     auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    ApplySettings(*pPrinter, AfxGetPrinterSettings());
     pPrinter->setCopyCount(settings.nCopies);
     QPrintDialog dlg(pPrinter.get(), QApplication::activeWindow());
     SetUpDialog(dlg, settings);
@@ -167,6 +205,8 @@ std::unique_ptr<PrinterDevice> DefaultPrinter(const PrintDialogSettings& setting
         info = printers.front();
     }
     auto pPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    pPrinter->setPageOrientation(AfxGetPrinterSettings().bLandscape ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
     pPrinter->setCopyCount(settings.nCopies);
     return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
 }
@@ -176,9 +216,12 @@ std::unique_ptr<PrinterDevice> DefaultPrinter(const PrintDialogSettings& setting
 void InitQtPrinting()
 {
     AfxSetPrintBackend(PrintBackend{
-        [] { return !QPrinterInfo::availablePrinterNames().isEmpty(); },
+        // Qt's print dialog always offers printing to a PDF file, printers or not.
+        [] { return true; },
         &RunDialog,
         &DefaultPrinter,
+        &RunPageSetup,
+        &ReadDefaults,
     });
 }
 
@@ -188,6 +231,8 @@ std::unique_ptr<PrinterDevice> MakeQtPdfPrinter(const CString& strPath)
 {
     auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     pPrinter->setOutputFormat(QPrinter::PdfFormat);
+    pPrinter->setPageOrientation(AfxGetPrinterSettings().bLandscape ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
     pPrinter->setOutputFileName(ToQString(strPath));
     return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
 }

@@ -12,11 +12,49 @@ PrintBackend& Backend()
     return backend;
 }
 
+struct SettingsSlot {
+    PrinterSettings settings;
+    bool bRead = false;
+};
+
+SettingsSlot& Settings()
+{
+    static SettingsSlot slot;
+    return slot;
+}
+
 }  // namespace
 
 PrintBackend AfxSetPrintBackend(PrintBackend backend)
 {
+    // Another backend has other printers: its defaults are read again, the orientation kept.
+    Settings().bRead = false;
     return std::exchange(Backend(), std::move(backend));
+}
+
+PrinterSettings& AfxGetPrinterSettings()
+{
+    SettingsSlot& slot = Settings();
+    if (!slot.bRead) {
+        slot.bRead = true;
+        slot.settings.strPrinterName.Empty();
+        slot.settings.strPaperName.Empty();
+        if (Backend().readDefaults)
+            Backend().readDefaults(slot.settings);
+    }
+    return slot.settings;
+}
+
+BOOL AfxDoPageSetup()
+{
+    const PrintBackend& backend = Backend();
+    if (!backend.runPageSetup)
+        return FALSE;
+    PrinterSettings settings = AfxGetPrinterSettings();
+    if (!backend.runPageSetup(settings))
+        return FALSE;
+    AfxGetPrinterSettings() = settings;
+    return TRUE;
 }
 
 BOOL AfxIsPrinterInstalled()

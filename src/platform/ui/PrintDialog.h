@@ -33,6 +33,14 @@ struct PrintDialogSettings {
     CWnd* pOwner = nullptr;
 };
 
+// The application's printer settings, what every print job starts from: the printer and paper
+// chosen in the page setup and the orientation of the pages.
+struct PrinterSettings {
+    CString strPrinterName;
+    CString strPaperName;
+    BOOL bLandscape = FALSE;
+};
+
 struct PrintBackend {
     std::function<bool()> isPrinterInstalled;
     // Shows the dialog over the settings and fills them in; the chosen printer on OK, nullptr
@@ -40,11 +48,20 @@ struct PrintBackend {
     std::function<std::unique_ptr<PrinterDevice>(PrintDialogSettings& settings)> runDialog;
     // The default printer, set up from the settings, without a dialog.
     std::function<std::unique_ptr<PrinterDevice>(const PrintDialogSettings& settings)> defaultPrinter;
+    // The system's page setup dialog over the settings; true on OK with the settings changed.
+    std::function<bool(PrinterSettings& settings)> runPageSetup = nullptr;
+    // Fills in the names of the default printer and its paper; the orientation stays.
+    std::function<void(PrinterSettings& settings)> readDefaults = nullptr;
 };
 
 // Returns the previous backend; an empty one means no printer.
 PrintBackend AfxSetPrintBackend(PrintBackend backend);
 BOOL AfxIsPrinterInstalled();
+// The application's printer settings: the backend's defaults are read in on first use.
+PrinterSettings& AfxGetPrinterSettings();
+// The page setup dialog over the application's settings; FALSE when cancelled or when the
+// backend has none.
+BOOL AfxDoPageSetup();
 
 class CPrintDialog {
 public:

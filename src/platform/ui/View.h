@@ -39,7 +39,15 @@ public:
 
     // The print loop (ViewPrint.cpp), for ID_FILE_PRINT and ID_FILE_PRINT_DIRECT (no dialog) in
     // a view's map: prepare, begin, then for each page OnPrepareDC and OnPrint, then end.
-    void OnFilePrint();
+    void OnFilePrint() { DoFilePrint(); }
+    // TRUE when the job was printed; FALSE when cancelled or when the printer failed (the user
+    // has been told).
+    BOOL DoFilePrint();
+    // The print preview (ID_FILE_PRINT_PREVIEW): the same job drawn into pictures of the page,
+    // shown in a window of their own; its "Print..." sends ID_FILE_PRINT to the view.
+    void OnFilePrintPreview() { DoFilePrintPreview(); }
+    // TRUE when the preview was shown.
+    BOOL DoFilePrintPreview();
 
 protected:
     // By default DoPreparePrinting: a view sets the page range first.
@@ -51,6 +59,9 @@ protected:
     // By default OnDraw.
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // One job on a prepared printer context: begin, the pages of the range, end.
+    enum class PrintJobResult { Printed, NotStarted, Failed };
+    PrintJobResult RunPrintJob(CDC& dcPrint, CPrintInfo& printInfo);
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;

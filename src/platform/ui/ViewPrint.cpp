@@ -3,9 +3,14 @@
 #include "platform/core/Document.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/ImagePrinter.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/FrameWnd.h"
 #include "platform/ui/PrintInfo.h"
+#include "platform/ui/PrintPreviewDlg.h"
 #include "platform/ui/View.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -13,6 +18,37 @@ bool IsDirectPrint()
 {
     const MSG* pMsg = CWnd::GetCurrentMessage();
     return pMsg && pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
+}
+
+// The preview draws its pages at screen resolution: a printer's own would make pictures of a
+// hundred million pixels and more.
+constexpr int kPreviewDpi = 96;
+// A4 at that resolution, for a preview without a printer to take the page from.
+constexpr int kA4ShortSide = 794;
+constexpr int kA4LongSide = 1123;
+
+// The preview's page: the default printer's printable area at the preview's resolution, else A4
+// in the orientation of the printer settings.
+CSize PreviewPageSize(CPrintDialog& dlg)
+{
+    CDC dcPrinter;
+    if (dlg.HasPrinter() && dlg.CreatePrinterDC(dcPrinter)) {
+        const int nDpi = std::max(1, dcPrinter.GetDeviceCaps(LOGPIXELSX));
+        return CSize(std::max(1, dcPrinter.GetDeviceCaps(HORZRES) * kPreviewDpi / nDpi),
+                     std::max(1, dcPrinter.GetDeviceCaps(VERTRES) * kPreviewDpi / nDpi));
+    }
+    return AfxGetPrinterSettings().bLandscape ? CSize(kA4LongSide, kA4ShortSide)
+                                              : CSize(kA4ShortSide, kA4LongSide);
+}
+
+CString JobTitle(const CView& view)
+{
+    CString strTitle;
+    if (view.m_pDocument)
+        strTitle = view.m_pDocument->GetTitle();
+    else
+        view.GetWindowText(strTitle);
+    return strTitle;
 }
 
 }  // namespace
@@ -25,9 +61,14 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
     dlg.m_pd.pOwner = this;
     dlg.m_pd.nFromPage = static_cast<WORD>(pInfo->GetMinPage());
     dlg.m_pd.nToPage = static_cast<WORD>(pInfo->GetMaxPage());
-    if (pInfo->m_bDirect || pInfo->m_bPreview) {
+    if (pInfo->m_bPreview) {
+        // The preview takes its page from the default printer when there is one.
+        dlg.GetDefaults();
+        return TRUE;
+    }
+    if (pInfo->m_bDirect) {
         // Without a default printer a direct print still lets the user choose one.
-        if (!dlg.GetDefaults() && (!pInfo->m_bDirect || dlg.DoModal() != IDOK))
+        if (!dlg.GetDefaults() && dlg.DoModal() != IDOK)
             return FALSE;
         return TRUE;
     }
@@ -40,26 +81,54 @@ void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
 
 void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
-void CView::OnFilePrint()
+BOOL CView::DoFilePrint()
 {
     CPrintInfo printInfo;
     printInfo.m_bDirect = IsDirectPrint();
     if (!OnPreparePrinting(&printInfo))
-        return;
+        return FALSE;
     CDC dcPrint;
     if (!printInfo.m_pPD->CreatePrinterDC(dcPrint))
-        return;
-
-    OnBeginPrinting(&dcPrint, &printInfo);
-    CString strTitle;
-    if (m_pDocument)
-        strTitle = m_pDocument->GetTitle();
-    else
-        GetWindowText(strTitle);
-    if (dcPrint.StartDoc(strTitle) == SP_ERROR) {
-        OnEndPrinting(&dcPrint, &printInfo);
+        return FALSE;
+    switch (RunPrintJob(dcPrint, printInfo)) {
+    case PrintJobResult::NotStarted:
         AfxMessageBox(_T("Failed to start the print job."), MB_OK | MB_ICONEXCLAMATION);
-        return;
+        return FALSE;
+    case PrintJobResult::Failed:
+        AfxMessageBox(_T("The printer failed; the document was not printed."), MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    case PrintJobResult::Printed:
+        break;
+    }
+    return TRUE;
+}
+
+BOOL CView::DoFilePrintPreview()
+{
+    CPrintInfo printInfo;
+    printInfo.m_bPreview = TRUE;
+    if (!OnPreparePrinting(&printInfo))
+        return FALSE;
+    const CSize sizePage = PreviewPageSize(*printInfo.m_pPD);
+    ImagePages pages;
+    CDC dcPreview;
+    dcPreview.CreatePrinterDC(std::make_unique<CImagePrinter>(sizePage.cx, sizePage.cy, kPreviewDpi, pages));
+    if (RunPrintJob(dcPreview, printInfo) != PrintJobResult::Printed) {
+        AfxMessageBox(_T("The print preview could not be made."), MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    CPrintPreviewDlg dlg(std::move(pages), JobTitle(*this), m_hWnd ? GetParentFrame() : nullptr);
+    if (dlg.DoModal() == INT_PTR(ID_FILE_PRINT))
+        SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    return TRUE;
+}
+
+CView::PrintJobResult CView::RunPrintJob(CDC& dcPrint, CPrintInfo& printInfo)
+{
+    OnBeginPrinting(&dcPrint, &printInfo);
+    if (dcPrint.StartDoc(JobTitle(*this)) == SP_ERROR) {
+        OnEndPrinting(&dcPrint, &printInfo);
+        return PrintJobResult::NotStarted;
     }
 
     const UINT nFirstPage = printInfo.GetFromPage();
@@ -85,10 +154,8 @@ void CView::OnFilePrint()
     }
     if (bError)
         dcPrint.AbortDoc();
-    else
-        dcPrint.EndDoc();
+    else if (dcPrint.EndDoc() == SP_ERROR)
+        bError = true;
     OnEndPrinting(&dcPrint, &printInfo);
-    if (bError)
-        AfxMessageBox(_T("The printer failed; the document was not printed."),
-                      MB_OK | MB_ICONEXCLAMATION);
+    return bError ? PrintJobResult::Failed : PrintJobResult::Printed;
 }

@@ -40,6 +40,11 @@ TEST(TextLayout, LinesByFormat)
         {u"abcdefghij", DT_SINGLELINE | DT_END_ELLIPSIS, 36, {u"abc..."}},
         {u"abcdefghij", DT_SINGLELINE | DT_END_ELLIPSIS, 10, {u"..."}},
         {u"abc", DT_SINGLELINE | DT_END_ELLIPSIS, 18, {u"abc"}},
+        // A path loses its middle and keeps its last part; too narrow even for that, its end.
+        {u"C:/dir/sub/printer", DT_SINGLELINE | DT_PATH_ELLIPSIS, 84, {u"C:/.../printer"}},
+        {u"C:/dir/sub/printer", DT_SINGLELINE | DT_PATH_ELLIPSIS, 108, {u"C:/dir/sub/printer"}},
+        {u"C:/dir/sub/printer", DT_SINGLELINE | DT_PATH_ELLIPSIS, 60, {u".../pri..."}},
+        {u"printername", DT_SINGLELINE | DT_PATH_ELLIPSIS, 48, {u"print..."}},
         {u"a&&b&", 0, 100, {u"a&b"}},
         {u"a&&b&", DT_NOPREFIX, 100, {u"a&&b&"}},
     };

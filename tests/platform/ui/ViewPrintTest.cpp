@@ -4,6 +4,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/PrintInfo.h"
+#include "platform/ui/PrintPreviewDlg.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WndMessageMap.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -51,11 +53,12 @@ public:
     bool EndDoc() override
     {
         m_log.push_back("enddoc");
-        return true;
+        return !m_bFailEnd;
     }
     void AbortDoc() override { m_log.push_back("abortdoc"); }
 
     bool m_bFailPages = false;
+    bool m_bFailEnd = false;
 
 private:
     Log& m_log;
@@ -160,6 +163,7 @@ protected:
     {
         auto pPrinter = std::make_unique<CRecordingPrinter>(m_log, m_surface);
         pPrinter->m_bFailPages = m_bFailPages;
+        pPrinter->m_bFailEnd = m_bFailEnd;
         return pPrinter;
     }
 
@@ -171,6 +175,7 @@ protected:
     bool m_bAnswerOk = true;
     bool m_bHasDefault = true;
     bool m_bFailPages = false;
+    bool m_bFailEnd = false;
     DWORD m_dwChosenFlags = PD_ALLPAGES;
     WORD m_nChosenFrom = 1;
     WORD m_nChosenTo = 1;
@@ -320,6 +325,68 @@ TEST_F(ViewPrintTest, APrinterFailureAbortsTheJobAndSaysSo)
     EXPECT_EQ(m_log, (Log{"dialog:1-3", "begin:printing=1,res=2000x3000", "startdoc:Report",
                           "prepare:1", "startpage", "abortdoc", "end"}));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
+TEST_F(ViewPrintTest, APrinterThatCannotFinishTheDocumentIsAFailure)
+{
+    // A document the printer could not write (a PDF file that could not be closed, say) is not
+    // reported as printed.
+    m_bFailEnd = true;
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    EXPECT_FALSE(view.DoFilePrint());
+    EXPECT_EQ(m_log.back(), "end");
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+
+    m_bFailEnd = false;
+    m_boxes.Clear();
+    EXPECT_TRUE(view.DoFilePrint());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST_F(ViewPrintTest, ThePreviewShowsThePagesOfTheJobInAWindowOfItsOwn)
+{
+    m_bHasDefault = false;  // the preview does without a printer: A4 at screen resolution
+    CPrintView view(m_log);
+    view.SetWindowText(_T("Report"));
+    std::vector<std::string> shown;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        auto* pPreview = dynamic_cast<CPrintPreviewDlg*>(&dlg);
+        ASSERT_NE(pPreview, nullptr);
+        CString strCaption, strPage;
+        dlg.GetWindowText(strCaption);
+        shown.push_back(strCaption.ToUtf8());
+        for (UINT nButton : {IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_PREV}) {
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
+            dlg.GetDlgItemText(int(IDC_PREVIEW_PAGE_TEXT), strPage);
+            shown.push_back(strPage.ToUtf8());
+        }
+        shown.push_back("next:" + std::to_string(dlg.GetDlgItem(int(IDC_PREVIEW_NEXT))->IsWindowEnabled()));
+        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_TRUE(view.DoFilePrintPreview());
+    CDialog::SetDialogHook(nullptr);
+
+    // No print dialog, no printed page: the pages went into pictures.
+    EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "draw"), 3);
+    EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "dialog:1-3"), 0);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Report - Print Preview", "Page 2 of 3", "Page 3 of 3",
+                                               "Page 3 of 3", "Page 2 of 3", "next:1"}));
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+TEST(PrintPreviewPageTest, ThePageFillsTheDeskInItsOwnProportion)
+{
+    const struct {
+        CSize sizePage;
+        CRect rcPage;
+    } cases[] = {
+        {CSize(200, 100), CRect(8, 108, 408, 308)},  // wide: as wide as the desk
+        {CSize(100, 200), CRect(108, 8, 308, 408)},  // tall: as high as the desk
+        {CSize(0, 100), CRect(8, 8, 8, 8)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CPreviewPage::FitPage(CRect(0, 0, 416, 416), c.sizePage), c.rcPage) << c.sizePage.cx;
 }
 
 TEST(PrinterDCTest, ReportsThePrinterAndKeepsThePageCallsInOrder)

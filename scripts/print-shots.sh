@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Prints a diagram to a PDF file from the real program under a virtual X screen (Xvfb, 1280 x 800)
+# with xdotool as the user, and checks and shows the result: the sample diagram gets a page
+# layout of 3 x 2 pages (View > Page Layout), Print Preview shows its pages after Print Setup,
+# and the preview's Print... goes through the system's print dialog to a PDF file. pdfinfo must
+# count six pages; page 1 (as a PNG) and the dialogs are left as pictures to look at.
+#   scripts/print-shots.sh [program] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+app=${1:-$top/build/src/qarvo-editor}
+out=${2:-/tmp/qarvo-print-shots}
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :105
+
+for tool in pdfinfo pdftoppm xdotool import; do
+  command -v "$tool" >/dev/null || { echo "print-shots: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
+done
+
+# The sample diagram: a copy, so that the page layout changes nothing in the source tree.
+cp "$top/tests/data/golden/fbd-newer-behaviour.dfb" "$work/sample.dfb"
+cd "$work"
+"$app" "$work/sample.dfb" >"$work/app.log" 2>&1 &
+app_pid=$!
+sleep 5
+shot print-diagram
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+
+# View > Page Layout: 3 pages across and 2 down (more pages never need the diagram checked).
+# Menus are opened with the mouse: without a window manager the menu bar's Alt keys do not
+# reach the program.
+click 96 8 0.7
+xdotool key Up Return; sleep 1
+shot page-layout-dialog
+# The first number is selected when the dialog opens; Tab selects the second.
+xdotool type 3; xdotool key Tab; xdotool type 2; sleep 0.5
+shot page-layout-typed
+xdotool key Return; sleep 1
+
+# File > Print Preview: Print Setup first, then the preview window with its pages.
+click 20 8 0.7
+click 72 231 1.5
+shot print-setup
+xdotool key Return; sleep 2
+shot print-preview
+click 463 173 1
+shot print-preview-page2
+# The preview's Print... prints without asking for the Print Setup again: the system's print
+# dialog comes next, which prints to a PDF file in the working folder when no printer exists.
+click 382 173 2.5
+shot print-dialog
+xdotool key Return; sleep 5
+
+pdf=$(ls "$work"/*.pdf 2>/dev/null | head -1 || true)
+if [ -z "$pdf" ]; then
+  echo "print-shots: no PDF was written" >&2
+  shot print-failed
+  exit 1
+fi
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+echo "print-shots: $(basename "$pdf") has $pages pages"
+pdftoppm -png -r 60 -f 1 -l 1 "$pdf" "$out/print-page"
+cp "$pdf" "$out/printed.pdf"
+kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
+if [ "$pages" != 6 ]; then
+  echo "print-shots: expected 6 pages" >&2
+  exit 1
+fi
+echo "print-shots: pictures in $out"

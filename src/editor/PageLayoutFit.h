@@ -1,0 +1,9 @@
+// Whether a diagram fits a page layout: growing always fits, a smaller layout only when every
+// block and every wire vertex stays inside the smaller drawing area.
+#pragma once
+
+#include "controls/PageLayoutDlg.h"
+
+class CVetlaDoc;
+
+PageLayoutFit CheckPageLayoutFit(const CVetlaDoc& doc, int nAcross, int nDown);
