@@ -6,7 +6,6 @@
 #include "controls/HColorDialog.h"
 #include "document/VetlaDoc.h"
 #include "editor/DeviceCommands.h"
-#include "shell/Resource.h"
 #include "editor/SelectBlockDlg.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/ui/Cursor.h"
@@ -108,5 +107,4 @@ void CVetlaView::OnGoToBlock()
 
 void CVetlaView::OnDeviceCommand(UINT nID) { PostDeviceCommand(nID); }
 
-// PC->Device and Device->PC stay disabled until their operations are there.
-void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID == ID_PLC_RUNSTOP); }
+void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }

@@ -7,14 +7,22 @@
 #include "shell/MainFrame.h"
 
 #include "blocks/SimTime.h"
+#include "document/VetlaDoc.h"
 #include "editor/DeviceCommands.h"
+#include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/BusyWait.h"
+#include "platform/ui/FrameIds.h"
 #include "protocol/PlcOperation.h"
+#include "shell/Resource.h"
 
 static_assert(WM_PLC_COMMAND == WM_USER + 53);
 
 namespace {
+
+// After a download the controller restarts its program; the next command waits for it.
+constexpr int kAfterDownloadMs = 1000;
+constexpr int kAfterUploadMs = 100;
 
 bool IsDeviceSettingsOperation(int nOperation)
 {
@@ -31,6 +39,8 @@ bool IsDeviceSettingsOperation(int nOperation)
         return false;
     }
 }
+
+CVetlaDoc* DocumentOf(const CVetlaView* pView) { return pView ? pView->GetDocument() : nullptr; }
 
 }  // namespace
 
@@ -64,7 +74,13 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
     m_bTransferRunning = TRUE;
     const int nOperation = int(wParam);
     m_nOperation = nOperation;
-    if (IsDeviceSettingsOperation(nOperation))
+    if (nOperation == PLC_OP_DOWNLOAD)
+        RunDownloadCommand();
+    else if (nOperation == PLC_OP_UPLOAD)
+        RunWithPort([this] { UploadProgram(); }, kAfterUploadMs);
+    else if (nOperation == PLC_OP_CLEAR_PROGRAM)
+        RunWithPort([this] { ClearProgramAndPassword(); }, 0);
+    else if (IsDeviceSettingsOperation(nOperation))
         RunDeviceOperation(nOperation, UINT(lParam));
     else if (nOperation == PLC_OP_SHOW_PROGRESS)
         ShowToolDialog(6);
@@ -90,4 +106,29 @@ void CMainFrame::RunWithPort(const std::function<void()>& operation, int nWaitAf
         CloseConfiguredPort();
     }
     WaitLink(nWaitAfterMs);
+}
+
+void CMainFrame::RunDownloadCommand()
+{
+    CVetlaDoc* pDoc = DocumentOf(GetActiveView());
+    const BOOL bLadder = pDoc && pDoc->IsLadder();
+    if (bLadder) {
+        if (!CheckProgramForDownload(pDoc))
+            return;
+        // The ladder goes down as the FBD diagram it converts into, in a document of its own.
+        SendMessage(WM_COMMAND, ID_FILE_LAD_TO_FBD);
+        CVetlaDoc* pConverted = DocumentOf(GetActiveView());
+        if (!pConverted || pConverted == pDoc || pConverted->IsLadder())
+            return;
+        pDoc = pConverted;
+    }
+    if (!pDoc)
+        return;
+    if (CheckProgramForDownload(pDoc))
+        RunWithPort([this] { DownloadProgram(); }, kAfterDownloadMs);
+    if (bLadder && DocumentOf(GetActiveView()) == pDoc) {
+        // The converted document was only the vehicle of the download: it goes unasked.
+        pDoc->SetModifiedFlag(FALSE);
+        SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    }
 }
