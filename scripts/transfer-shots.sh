@@ -4,7 +4,8 @@
 # a person to look at: the port chosen in Communication Configuration, the sample diagram (I1
 # and I2 into an AND into Q1) downloaded with the progress window during the transfer and the
 # information window after it, then uploaded into a new document and the information window
-# again. The clicks are screen positions of this window layout.
+# again. The clicks are screen positions of this window layout. Runs as root: the program gets
+# a /dev of its own (unshare).
 #   scripts/transfer-shots.sh [program] [simulated controller] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)

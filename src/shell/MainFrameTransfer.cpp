@@ -71,7 +71,18 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
         m_deferredCommands.emplace_back(wParam, lParam);
         return 0;
     }
-    m_bTransferRunning = TRUE;
+    // However the operation ends (an exception included), the next command may run and the
+    // ones held meanwhile are posted again.
+    struct Running {
+        CMainFrame& frame;
+        explicit Running(CMainFrame& f) : frame(f) { frame.m_bTransferRunning = TRUE; }
+        ~Running()
+        {
+            frame.m_bTransferRunning = FALSE;
+            for (const auto& [wDeferred, lDeferred] : std::exchange(frame.m_deferredCommands, {}))
+                frame.PostMessage(WM_PLC_COMMAND, wDeferred, lDeferred);
+        }
+    } running(*this);
     const int nOperation = int(wParam);
     m_nOperation = nOperation;
     if (nOperation == PLC_OP_DOWNLOAD)
@@ -86,9 +97,6 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
         ShowToolDialog(6);
     // Run/Stop (the controller has no frame for it), the progress window's Ok and unknown codes
     // take no action.
-    m_bTransferRunning = FALSE;
-    for (const auto& [wDeferred, lDeferred] : std::exchange(m_deferredCommands, {}))
-        PostMessage(WM_PLC_COMMAND, wDeferred, lDeferred);
     return 0;
 }
 
