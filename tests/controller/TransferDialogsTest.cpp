@@ -130,4 +130,15 @@ TEST_F(TransferDialogsTest, PasswordTakesCapitalLettersOnly)
     }
 }
 
+TEST_F(TransferDialogsTest, PasswordCancelKeepsNothing)
+{
+    CDialog::SetDialogHook([&](CDialog& d) {
+        static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(_T("SECRET"), 6);
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    CPasswordDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.m_strPassword.IsEmpty());
+}
+
 }  // namespace

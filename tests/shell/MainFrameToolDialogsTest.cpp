@@ -6,12 +6,16 @@
 #include "controller/TransferProgressDlg.h"
 #include "platform/core/MessageBox.h"
 #include "protocol/PlcOperation.h"
+#include "platform/comm/SerialPortNames.h"
 #include "shell/MainFrame.h"
 #include "support/RunningApp.h"
+#include "support/SimulatedController.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -129,6 +133,34 @@ TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
                                                : std::vector<BYTE>(8, 0xFF);
         EXPECT_EQ(buffer, expected);
     }
+}
+
+TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
+{
+    // The link's clock runs ten times as fast: the echo comes after 15 of 30 s, or never
+    // within the 3 s of an ordinary request.
+    SimulatedController controller;
+    controller.SetReplyDelay(1500, FC_WRITE_SINGLE_REGISTER);
+    Frame()->SetLinkTimeScale(10);
+    Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+    ASSERT_TRUE(Frame()->OpenConfiguredPort());
+    const BYTE data[2] = {0, 1};
+    BYTE frame[16];
+    BYTE reply[8];
+    for (const int nTimeoutMs : {REPLY_TIMEOUT_MS, REMOTE_MODULE_TIMEOUT_MS}) {
+        ASSERT_FALSE(ProgressShown());
+        DWORD dwError = 0;
+        ASSERT_TRUE(Frame()->SendFrame(frame, Frame()->m_modbus.BuildWriteSingle(666, data, frame, FC_WRITE_SINGLE_REGISTER), &dwError));
+        WORD wLength = 8;
+        const BOOL bArrived = Frame()->ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
+        EXPECT_EQ(bArrived, nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
+        EXPECT_EQ(ProgressShown(), nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
+        if (!bArrived)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    }
+    EXPECT_GE(Progress().m_wndProgress.GetPos(), 40);
+    EXPECT_LE(Progress().m_wndProgress.GetPos(), 70);
+    Frame()->CloseConfiguredPort();
 }
 
 struct OperationCase {
