@@ -15,12 +15,11 @@
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/Runtime.h"
 #include "protocol/PlcOperation.h"
 #include "shell/TransferSupport.h"
 
-#include <algorithm>
 #include <cstring>
-#include <ctime>
 
 namespace {
 
@@ -156,22 +155,6 @@ void PutUploadedLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
     lc[kLogoFlagByte] = 1;
 }
 
-SYSTEMTIME LocalNow()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    SYSTEMTIME st{};
-    st.wYear = WORD(local.tm_year + 1900);
-    st.wMonth = WORD(local.tm_mon + 1);
-    st.wDayOfWeek = WORD(local.tm_wday);
-    st.wDay = WORD(local.tm_mday);
-    st.wHour = WORD(local.tm_hour);
-    st.wMinute = WORD(local.tm_min);
-    st.wSecond = WORD(local.tm_sec);
-    return st;
-}
-
 }  // namespace
 
 BOOL CMainFrame::CheckProgramForDownload(CVetlaDoc* pDoc)
@@ -212,7 +195,9 @@ BOOL CMainFrame::DownloadProgram()
         return FALSE;
     }
     // A document the encoder refuses (a limit broken, a block it cannot express) sends nothing.
-    const EncodeResult encoded = BuildProgramImage(codec, LocalNow());
+    SYSTEMTIME stNow{};
+    GetLocalTime(&stNow);
+    const EncodeResult encoded = BuildProgramImage(codec, stNow);
     if (!encoded.bOk) {
         AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;

@@ -78,6 +78,28 @@ TEST(DownloadProgressTest, TotalsCountEveryByteOnTheLine)
     EXPECT_EQ(DownloadProgressTotal(8576, 0), 145U * 67 + 141U * 67 + 41);
 }
 
+TEST_F(TransferLinkTest, UploadedLogoGoesDownAgainUnlessAFileReplacedIt)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    CVetlaDoc* pDoc = SmallDiagram(0x5188, false);
+    pDoc->m_bHasUploadedLogo = 1;
+    pDoc->m_pUploadedLogo = std::make_unique<BYTE[]>(UPLOADED_LOGO_SIZE);
+    for (int i = 0; i < UPLOADED_LOGO_SIZE; ++i)
+        pDoc->m_pUploadedLogo[std::size_t(i)] = BYTE(i * 7);
+    for (const bool bFile : {false, true}) {
+        pDoc->m_strLogoFile = bFile ? _T("logo.bmp") : _T("");
+        Run(PLC_OP_DOWNLOAD);
+        ASSERT_EQ(controller.LastEndFlag(), 1);
+        // The image's bytes 2..961 and the flag at 1022, each word high byte first on the wire.
+        const Bytes lc = Memory(controller, IMAGE_REGISTER_BUFFER0, 1024);
+        EXPECT_EQ(lc[1023], bFile ? 0 : 1);
+        EXPECT_EQ(lc[3], bFile ? 0 : BYTE(0 * 7));
+        EXPECT_EQ(lc[2], bFile ? 0 : BYTE(1 * 7));
+        EXPECT_EQ(lc[961], bFile ? 0 : BYTE(958 * 7));
+    }
+}
+
 TEST_F(TransferLinkTest, VerifyMismatchInBufferOneEndsWithFailure)
 {
     SimulatedController controller;
