@@ -220,22 +220,37 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"}),
     [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.pszName); });
 
+// A ladder of rungs from the rail: a contact on an input, then contacts on the previous rung's
+// coil, into a coil on an output or a flag.
+CVetlaDoc* LadderOfRungs(TransferLinkTest& test, CVetlaDoc* pLadder, int nRungs, int nContacts)
+{
+    if (pLadder->m_powerBusList.IsEmpty())
+        pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
+    CBlockObj* pRail = static_cast<CBlockObj*>(pLadder->m_powerBusList.GetHead());
+    int nElements = 0;
+    const auto element = [&](int nType, int nFirstNumber, int nOperand, CBlockObj* pFeed) {
+        // Numbered one after the other: more elements than a controller holds may be the point.
+        CBlockObj* pElement = test.Add(*pLadder, nType, nFirstNumber + nElements++);
+        pElement->m_nOperand = nOperand;
+        test.Wire(*pLadder, pFeed, pElement, 0);
+        return pElement;
+    };
+    const CBlockObj* pPrevious = nullptr;
+    for (int i = 0; i < nRungs; ++i) {
+        CBlockObj* pFeed = element(BT_MAKE, NUM_MAKE, NUM_INPUT + i % 16, pRail);
+        for (int k = 1; k < nContacts; ++k)
+            pFeed = element(BT_BREAK, NUM_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_INPUT + k, pFeed);
+        pPrevious = element(BT_RELAY_COIL, NUM_COIL, i % 2 ? NUM_FLAG + i / 2 : NUM_OUTPUT + i / 2, pFeed);
+    }
+    return pLadder;
+}
+
 TEST_F(TransferLinkTest, LadderGoesDownAsItsConvertedDiagramWhichThenCloses)
 {
     SimulatedController controller;
     UsePort(controller);
-    CVetlaDoc* pLadder = NewDiagram(0x5188, DOC_TYPE_LAD);
-    ASSERT_TRUE(pLadder && pLadder->IsLadder());
-    // A contact on I1 from the rail into a coil on Q1.
-    if (pLadder->m_powerBusList.IsEmpty())
-        pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
-    auto* pRail = static_cast<CBlockObj*>(pLadder->m_powerBusList.GetHead());
-    CBlockObj* pContact = Add(*pLadder, BT_MAKE);
-    pContact->m_nOperand = NUM_INPUT;
-    CBlockObj* pCoil = Add(*pLadder, BT_RELAY_COIL);
-    pCoil->m_nOperand = NUM_OUTPUT;
-    Wire(*pLadder, pRail, pContact, 0);
-    Wire(*pLadder, pContact, pCoil, 0);
+    CVetlaDoc* pLadder = LadderOfRungs(*this, NewDiagram(0x5188, DOC_TYPE_LAD), 1, 1);
+    ASSERT_TRUE(pLadder->IsLadder());
     const int nDocuments = Frame()->m_nOpenDocuments;
     Run(PLC_OP_DOWNLOAD);
     EXPECT_EQ(controller.LastEndFlag(), 1) << ::testing::PrintToString(BoxTexts());
@@ -243,6 +258,21 @@ TEST_F(TransferLinkTest, LadderGoesDownAsItsConvertedDiagramWhichThenCloses)
     EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
     EXPECT_EQ(ActiveDoc(), pLadder);
     EXPECT_TRUE(BoxTexts().empty());
+}
+
+TEST_F(TransferLinkTest, LadderTheConversionRefusesSendsNothing)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    CVetlaDoc* pLadder = LadderOfRungs(*this, NewDiagram(0x5188, DOC_TYPE_LAD), 400, 8);
+    const int nBlocks = int(pLadder->m_blockList.GetCount());
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    Run(PLC_OP_DOWNLOAD);
+    EXPECT_TRUE(controller.Requests().empty());
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    EXPECT_EQ(ActiveDoc(), pLadder);
+    EXPECT_EQ(int(pLadder->m_blockList.GetCount()), nBlocks);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"your program has taken 1024 blocks,can't  add new block"});
 }
 
 TEST_F(TransferLinkTest, NoPortConfiguredAsksForOneAndACancelSendsNothing)
