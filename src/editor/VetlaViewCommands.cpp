@@ -5,6 +5,7 @@
 #include "blocks/BlockObj.h"
 #include "controls/HColorDialog.h"
 #include "document/VetlaDoc.h"
+#include "editor/DeviceCommands.h"
 #include "editor/SelectBlockDlg.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/ui/Cursor.h"
@@ -104,4 +105,6 @@ void CVetlaView::OnGoToBlock()
     dlg.DoModal();
 }
 
-void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CVetlaView::OnDeviceCommand(UINT nID) { PostDeviceCommand(nID); }
+
+void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }

@@ -85,6 +85,12 @@ public:
     }
 
     // ---- its memory ----
+    // The register keeps this value whatever is written to it (a controller that changes data).
+    void SetStuckRegister(std::uint16_t wRegister, std::uint16_t wValue)
+    {
+        std::lock_guard lock(m_mutex);
+        m_stuck[wRegister] = wValue;
+    }
     void SetRegister(std::uint16_t wRegister, std::uint16_t wValue)
     {
         std::lock_guard lock(m_mutex);
@@ -361,6 +367,8 @@ private:
         const int count = Word(q, 4);
         for (int i = 0; i < count && 8 + 2 * std::size_t(i) < q.size(); ++i)
             map[std::uint16_t(first + i)] = Word(q, 7 + 2 * std::size_t(i));
+        for (const auto& [wStuck, wValue] : m_stuck)
+            m_holding[wStuck] = wValue;
         if (q[1] == 16 && first >= kImageBuffer0)
             m_nProgramBytes = std::max(m_nProgramBytes, (first - kImageBuffer0 + count) * 2);
         if (q[1] == 120)
@@ -405,6 +413,7 @@ private:
     std::mutex m_mutex;
     std::map<std::uint16_t, std::uint16_t> m_holding;
     std::map<std::uint16_t, std::uint16_t> m_input;
+    std::map<std::uint16_t, std::uint16_t> m_stuck;
     std::map<std::uint16_t, std::uint16_t> m_messageTexts;
     std::map<std::uint16_t, bool> m_coils;
     std::map<std::uint16_t, bool> m_discrete;

@@ -1,0 +1,282 @@
+// Device->PC: the upload handshake tells the program's sizes and whether it has a password;
+// the password is asked for and sent; the image and the message texts are read in blocks of 64
+// registers; the controller hears the outcome; and the image is decoded into a new FBD
+// document whose history starts at the uploaded diagram.
+//
+// The sizes the controller announces are checked before anything is read: a program smaller
+// than buffer 0, larger than buffer 0 and the whole program area, not in whole blocks, or
+// message texts that are not whole texts or more than a controller holds end the upload with
+// "Project Size Error!" and the end frame carrying failure.
+#include "shell/MainFrame.h"
+
+#include "codec/ImageDecoder.h"
+#include "codec/ImageLayout.h"
+#include "codec/VetlaCoreRule.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/MessageBox.h"
+#include "shell/DocumentSettings.h"
+#include "shell/Resource.h"
+#include "shell/TransferSupport.h"
+#include "shell/VetlaApp.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr UINT IDS_UPLOAD_FAILED = 595;
+constexpr UINT IDS_PROGRAM_EMPTY = 596;
+constexpr UINT IDS_PROJECT_SIZE = 598;
+constexpr UINT IDS_WRONG_PASSWORD = 615;
+constexpr UINT IDS_DRAWING = 634;
+constexpr UINT IDS_DRAWN = 635;
+// The program size field after the handshake: no program, or sizes the upload cannot take.
+constexpr int kSizeNoProgram = -1;
+constexpr int kSizeError = -2;
+constexpr int kPasswordRefused = 0;
+constexpr int kMaxMessageTexts = 16;
+constexpr WORD kNoProgramWords = 0xFFFF;
+
+WORD ReplyWord(const BYTE* pReply, int nOffset) { return WORD(pReply[nOffset] << 8 | pReply[nOffset + 1]); }
+
+bool SizesFit(int nProgramBytes, int nTextBytes)
+{
+    const int nBuffer1 = nProgramBytes - IMAGE_BUFFER0_BYTES;
+    return nBuffer1 >= 0 && nBuffer1 <= IMAGE_PROGRAM_BYTES_MAX && nBuffer1 % kBlockBytes == 0 && nTextBytes >= 0 &&
+           nTextBytes % IMAGE_TEXT_BLOCK_BYTES == 0 && nTextBytes <= kMaxMessageTexts * IMAGE_TEXT_BLOCK_BYTES;
+}
+
+// Reads nSize bytes from wFirstRegister into the areas in turn (buffer 0, then buffer 1 where
+// the registers go on), with the progress of the whole upload.
+BOOL ReadBlockRun(CMainFrame& frame, BYTE byFunction, WORD wFirstRegister, std::span<BYTE> first,
+              std::span<BYTE> second, int nSize, int nProgressBase, int nTotal, DWORD* pdwError)
+{
+    WORD wRegister = wFirstRegister;
+    for (int nRead = 0; nRead < nSize;) {
+        BYTE reply[kTransferFrameBytes];
+        if (!ReadRegisterBlock(frame, byFunction, wRegister, reply, pdwError))
+            return FALSE;
+        const bool bFirst = std::size_t(nRead) < first.size();
+        std::span<BYTE> area = bFirst ? first : second;
+        const std::size_t nOffset = bFirst ? std::size_t(nRead) : std::size_t(nRead) - first.size();
+        const std::size_t nCopy = std::min<std::size_t>(reply[2], area.size() - std::min(nOffset, area.size()));
+        std::memcpy(area.data() + nOffset, reply + 3, nCopy);
+        nRead += kBlockBytes;
+        wRegister = WORD(wRegister + kBlockBytes / 2);
+        if (nTotal > 0)
+            frame.SetProgress(2, (std::min(nRead, nSize) + nProgressBase) * 100 / nTotal);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+int CMainFrame::UploadHandshake(CVetlaCoreRule* pCodec, DWORD* pdwError)
+{
+    BYTE info[32];
+    BYTE byModel = MODEL_CODE_NEW_GENERATION;
+    if (ReadDeviceInfo(info, int(sizeof info), pdwError)) {
+        byModel = info[3];
+    } else if (*pdwError == ERR_EXCEPTION_REPLY) {
+        *pdwError = 0;
+    } else {
+        if (*pdwError >= ERR_TIMEOUT)
+            *pdwError = ERR_REPORTED;
+        return 0;
+    }
+    BYTE frame[kTransferFrameBytes];
+    if (!SendFrame(frame, m_modbus.BuildUploadStart(frame), pdwError))
+        return 0;
+    LogMessage(_T("UpLoad Starts...\n"));
+    BYTE reply[kTransferFrameBytes];
+    WORD wLength = WORD(HandshakeReplyLength(byModel));
+    if (!ReceiveReply(reply, &wLength, pdwError, REPLY_TIMEOUT_MS))
+        return 0;
+    BOOL bPassword = FALSE;
+    const DWORD dwResult = m_modbus.CheckUploadStartReply(reply, wLength, &bPassword);
+    if (dwResult != PLC_RESULT_OK) {
+        LogMessage(_T("RTU Function Code 102->%s\n"), m_modbus.GetResultText(dwResult));
+        if (dwResult == PLC_RESULT_NO_PROGRAM)
+            pCodec->m_nImageSize1 = kSizeNoProgram;
+        *pdwError = 0;
+        return 0;
+    }
+    const WORD wProgramWords = ReplyWord(reply, 13);
+    pCodec->m_nImageSize1 = wProgramWords == kNoProgramWords ? 0 : 2 * int(wProgramWords);
+    // Only the long reply carries the message texts' size.
+    pCodec->m_nTextAreaSize = reply[3] >= MODEL_CODE_NEW_GENERATION && wLength >= 17 + 2 ? 2 * int(ReplyWord(reply, 15)) : 0;
+    return bPassword ? 2 : 1;
+}
+
+BOOL CMainFrame::SendPassword(DWORD* pdwError)
+{
+    BYTE password[CModBus::kPasswordLength];
+    std::fill(std::begin(password), std::end(password), BYTE(0xFF));
+    m_nPasswordResult = ShowToolDialog(2, nullptr, password);
+    if (m_nPasswordResult != IDOK) {
+        *pdwError = 0;
+        return FALSE;
+    }
+    for (int i = 0; i < CModBus::kPasswordLength; i += 2)
+        std::swap(password[i], password[i + 1]);
+    BYTE frame[kTransferFrameBytes];
+    if (!SendFrame(frame, m_modbus.BuildPassword(password, frame), pdwError))
+        return FALSE;
+    constexpr WORD kPasswordReply = 7;
+    BYTE reply[kTransferFrameBytes];
+    WORD wLength = kPasswordReply;
+    if (!ReceiveReply(reply, &wLength, pdwError, REPLY_TIMEOUT_MS))
+        return FALSE;
+    if (m_modbus.CheckPasswordReply(reply, wLength))
+        return TRUE;
+    m_nPasswordResult = kPasswordRefused;
+    *pdwError = 0;
+    return FALSE;
+}
+
+BOOL CMainFrame::ReadBlocks(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal)
+{
+    return ReadBlockRun(*this, FC_READ_HOLDING_REGISTERS, wFirstRegister, pCodec->Wire(0), pCodec->Wire(1), nSize, 0,
+                    nTotal, pdwError);
+}
+
+BOOL CMainFrame::ReadBlocks2(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal)
+{
+    return ReadBlockRun(*this, FC_READ_MSGTEXT, wFirstRegister, pCodec->WireTextArea(), {}, nSize, nTotal - nSize, nTotal,
+                    pdwError);
+}
+
+BOOL CMainFrame::UploadFinish(BYTE byFlag, DWORD* pdwError, CVetlaCoreRule* pCodec)
+{
+    BYTE frame[kTransferFrameBytes];
+    if (!SendFrame(frame, m_modbus.BuildUploadEnd(byFlag, frame), pdwError))
+        return FALSE;
+    BYTE reply[kTransferFrameBytes];
+    WORD wLength = kEchoBytes;
+    if (!ReceiveReply(reply, &wLength, pdwError, REPLY_TIMEOUT_MS))
+        return FALSE;
+    if (!m_modbus.CheckUploadEndReply(reply, wLength, byFlag)) {
+        LogMessage(_T("RTU Function Code 103 Error!\n"));
+        return FALSE;
+    }
+    const int nSizeField = pCodec->m_nImageSize1;
+    if (!byFlag && nSizeField != 0 && nSizeField != kSizeNoProgram)
+        LogMessage(_T("UpLoad Fails\n"));
+    else
+        LogMessage(byFlag ? _T("UpLoad Succeeds\n") : _T("UpLoad Aborts\n"));
+    return TRUE;
+}
+
+BOOL CMainFrame::UploadSession(CVetlaCoreRule* pCodec)
+{
+    DWORD dwError = 0;
+    const auto data = [&]() -> BOOL {
+        SetProgress(2, 0);
+        const int nHandshake = UploadHandshake(pCodec, &dwError);
+        if (nHandshake == 0 || (nHandshake == 2 && !SendPassword(&dwError)))
+            return FALSE;
+        const int nProgramBytes = pCodec->m_nImageSize1;
+        const int nTextBytes = pCodec->m_nTextAreaSize;
+        if (nProgramBytes == 0) {
+            pCodec->m_nImageSize1 = kSizeNoProgram;
+            return TRUE;
+        }
+        if (!SizesFit(nProgramBytes, nTextBytes)) {
+            pCodec->m_nImageSize1 = kSizeError;
+            dwError = 0;
+            return FALSE;
+        }
+        pCodec->m_nImageSize1 = nProgramBytes - IMAGE_BUFFER0_BYTES;
+        pCodec->AllocImageBuffers(CODEC_MODE_UPLOAD, nTextBytes / IMAGE_TEXT_BLOCK_BYTES);
+        const int nTotal = nProgramBytes + nTextBytes;
+        if (!ReadBlocks(pCodec, IMAGE_REGISTER_BUFFER0, nProgramBytes, &dwError, nTotal)) {
+            LogMessage(_T("Read Data Error!\n"));
+            return FALSE;
+        }
+        if (nTextBytes > 0 && !ReadBlocks2(pCodec, 0, nTextBytes, &dwError, nTotal)) {
+            LogMessage(_T("Read Message Texts Data Error!\n"));
+            return FALSE;
+        }
+        return TRUE;
+    };
+    SessionOutcome outcome;
+    if (!data() && !outcome.StepFailed(TransferStepEnd(dwError)))
+        return FALSE;
+    dwError = 0;
+    if (!UploadFinish(BYTE(outcome.bOk), &dwError, pCodec)) {
+        if (TransferStepEnd(dwError) == StepEnd::Abort)
+            return FALSE;
+        outcome.bResult = FALSE;
+    }
+    SetProgress(outcome.bOk ? 2 : -1, outcome.bOk ? 100 : 0);
+    m_bUploadRead = outcome.bOk && pCodec->m_nImageSize1 >= 0;
+    return outcome.bResult;
+}
+
+BOOL CMainFrame::UploadProgram()
+{
+    CVetlaCoreRule codec;
+    m_bUploadRead = FALSE;
+    const BOOL bResult = UploadSession(&codec);
+    if (!bResult) {
+        SetProgress(-1, 0);
+        LogMessage(_T("UpLoad Suspend!\n"));
+        AfxMessageBox(IDS_LINK_CHECK, MB_ICONQUESTION);
+        AfxMessageBox(IDS_UPLOAD_FAILED, MB_ICONERROR);
+        return FALSE;
+    }
+    if (m_nPasswordResult == kPasswordRefused) {
+        AfxMessageBox(IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
+        m_nPasswordResult = IDOK;
+        return bResult;
+    }
+    if (m_nPasswordResult == IDCANCEL) {
+        m_nPasswordResult = IDOK;
+        return bResult;
+    }
+    if (codec.m_nImageSize1 == kSizeNoProgram)
+        AfxMessageBox(IDS_PROGRAM_EMPTY, MB_ICONEXCLAMATION);
+    else if (codec.m_nImageSize1 == kSizeError)
+        AfxMessageBox(IDS_PROJECT_SIZE, MB_ICONEXCLAMATION);
+    if (m_bUploadRead)
+        OpenUploadedProgram(codec);
+    return bResult;
+}
+
+void CMainFrame::OpenUploadedProgram(CVetlaCoreRule& codec)
+{
+    for (int i = 0; i < 2; ++i)
+        SwapImageWords(codec.Wire(i), codec.Image(i));
+    SwapImageWords(codec.WireTextArea(), codec.TextArea());
+    if (!HasSeriesLabel()) {
+        m_nPaneControlKind = STATUS_CONTROL_BUTTON;
+        m_nPaneIndex = 1;
+        AddStatusBarControl();
+        m_nPaneControlKind = STATUS_CONTROL_SERIES;
+        m_nPaneIndex = 2;
+        AddStatusBarControl();
+    }
+    // The uploaded program opens without its Properties sheet.
+    const int bShowAtNewFile = g_bShowAtNewFile;
+    g_bShowAtNewFile = 0;
+    SendFileNewToMainFrame();
+    g_bShowAtNewFile = bShowAtNewFile;
+    CVetlaView* pView = GetActiveView();
+    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    if (!pDoc || codec.m_nImageSize1 == 0)
+        return;
+    LogMessage(_T("%s"), ResourceString(IDS_DRAWING));
+    const DecodeResult decoded = DecodeProgramImage(codec, *pDoc);
+    if (!decoded.bOk)
+        AfxMessageBox(DecodeErrorText(decoded), MB_ICONERROR);
+    pView->CutWiresCrossingBlocks();
+    // The uploaded diagram is where the document's history starts, as for an opened file.
+    pDoc->m_undo.SaveOpenedState(pDoc);
+    g_wHardwareCode = pDoc->m_wHardwareCode;
+    pView->SetScrollSizes(MM_TEXT, CSize(pDoc->m_rcExtent.right, pDoc->m_rcExtent.bottom));
+    pView->RebuildMsgTextSlots();
+    SetSeriesText(pDoc->m_strHardwareName);
+    pView->InvalidateAll();
+    LogMessage(_T("%s"), ResourceString(IDS_DRAWN));
+}

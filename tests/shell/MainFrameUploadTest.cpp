@@ -1,0 +1,240 @@
+// Device->PC through the running application against the simulated controller: a program read
+// into a new document (with and without its password), a refused and a cancelled password, the
+// sizes the controller announces checked before anything is read, a wrong slave address, an
+// empty program, the history of the uploaded document, and a program that goes down, up and
+// down again unchanged.
+#include "controller/PasswordDlg.h"
+#include "shell/TransferSupport.h"
+#include "TransferLinkSupport.h"
+
+namespace {
+
+class UploadTest : public TransferLinkTest {
+protected:
+    // Downloads the small diagram of the generation to the controller and closes its document.
+    void DownloadSmallDiagram(SimulatedController& controller, bool bText)
+    {
+        UsePort(controller);
+        SmallDiagram(0x5188, bText);
+        Run(PLC_OP_DOWNLOAD);
+        ASSERT_EQ(controller.LastEndFlag(), 1);
+        ActiveDoc()->SetModifiedFlag(FALSE);
+        Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+        m_boxes.Clear();
+    }
+    // The password dialog answers with the text typed and the button.
+    void AnswerPassword(const CString& strTyped, int nButton)
+    {
+        CDialog::SetDialogHook([=](CDialog& d) {
+            static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(strTyped, strTyped.GetLength());
+            d.PostMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
+        });
+    }
+    static int BlockCount(const CVetlaDoc* pDoc) { return pDoc ? int(pDoc->m_blockList.GetCount()) : -1; }
+};
+
+struct PasswordCase {
+    const char* pszName;
+    const char* pszStored;   // the controller's password, "" for none
+    const char* pszTyped;    // null: no dialog expected
+    int nButton;
+    bool bDocument;
+    const char* pszLastLine;
+    const char* pszBox;      // null: none
+};
+
+class UploadPasswordTest : public UploadTest, public ::testing::WithParamInterface<PasswordCase> {};
+
+TEST_P(UploadPasswordTest, ReadsTheProgramOnlyWithTheRightPassword)
+{
+    const PasswordCase& c = GetParam();
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, true);
+    controller.SetPassword(c.pszStored);
+    int nDialogs = 0;
+    AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
+    CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
+    CDialog::SetDialogHook([&](CDialog& d) {
+        ++nDialogs;
+        answer(d);
+    });
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    MarkLog();
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(nDialogs, c.pszTyped ? 1 : 0);
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + (c.bDocument ? 1 : 0));
+    ASSERT_FALSE(NewLogLines().empty());
+    EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
+    EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
+    EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
+    EXPECT_EQ(Frame()->m_nPasswordResult, IDOK);
+    if (c.bDocument) {
+        // I1, I2, AND, Q1, the message text and the flag it feeds.
+        EXPECT_EQ(BlockCount(ActiveDoc()), 6);
+        EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "75X Series C1.XX");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Passwords, UploadPasswordTest,
+    ::testing::Values(PasswordCase{"None", "", nullptr, IDOK, true, "It Draws completely!", nullptr},
+                      PasswordCase{"Right", "ABC", "ABC", IDOK, true, "It Draws completely!", nullptr},
+                      PasswordCase{"Refused", "ABC", "ABD", IDOK, false, "UpLoad Fails",
+                                   "Wrong password UpLoad Device-->PC failed!"},
+                      PasswordCase{"Cancelled", "ABC", "ABC", IDCANCEL, false, "UpLoad Fails", nullptr}),
+    [](const ::testing::TestParamInfo<PasswordCase>& info) { return std::string(info.param.pszName); });
+
+TEST_F(UploadTest, CancelledPasswordDoesNotSpoilTheNextUpload)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false);
+    controller.SetPassword("ABC");
+    AnswerPassword(_T("ABC"), IDCANCEL);
+    Run(PLC_OP_UPLOAD);
+    controller.SetPassword("");
+    CDialog::SetDialogHook(nullptr);
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + 1);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 4);
+}
+
+struct SizeCase {
+    const char* pszName;
+    int nProgramBytes;
+    int nTextBytes;
+};
+
+class UploadSizeTest : public UploadTest, public ::testing::WithParamInterface<SizeCase> {};
+
+TEST_P(UploadSizeTest, SizesThatDoNotFitReadNothing)
+{
+    SimulatedController controller;
+    controller.SetProgramSize(GetParam().nProgramBytes, GetParam().nTextBytes);
+    UsePort(controller);
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    MarkLog();
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(FunctionCodes(controller), (Bytes{FC_READ_HOLDING_REGISTERS, FC_UPLOAD_START, FC_UPLOAD_END}));
+    EXPECT_EQ(controller.LastEndFlag(), 0);
+    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "UpLoad Fails"}));
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Project Size Error!"});
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, UploadSizeTest,
+                         ::testing::Values(SizeCase{"BelowBufferZero", 256, 0},
+                                           SizeCase{"BeyondTheProgramArea", 10240 + 24576 + 128, 0},
+                                           SizeCase{"LargestWord", 0xFF80 * 2, 0},
+                                           SizeCase{"TextsNotWhole", 10240 + 128, 1000},
+                                           SizeCase{"MoreTextsThanAController", 10240 + 128, 17 * 1280}),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.pszName); });
+
+TEST_F(UploadTest, WrongSlaveAddressIsAFailureNotAPassword)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false);
+    controller.SetPassword("ABC");
+    controller.SetFault(Fault::WrongSlave, FC_UPLOAD_START);
+    int nDialogs = 0;
+    CDialog::SetDialogHook([&](CDialog&) { ++nDialogs; });
+    MarkLog();
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(nDialogs, 0);
+    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "RTU Function Code 102->Device ID Error!",
+                                                       "UpLoad Aborts"}));
+    EXPECT_EQ(controller.LastEndFlag(), 0);
+}
+
+TEST_F(UploadTest, ProgramOfBufferZeroAloneGivesAnEmptyDocument)
+{
+    SimulatedController controller;
+    controller.SetProgramSize(IMAGE_BUFFER0_BYTES, 0);
+    UsePort(controller);
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    MarkLog();
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(controller.LastEndFlag(), 1);
+    EXPECT_EQ(NewLogLines().back(), "UpLoad Succeeds");
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + 1);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 0);
+    // 80 reads of buffer 0 between the handshake and the end.
+    EXPECT_EQ(FunctionCodes(controller).size(), 2U + 80 + 1);
+}
+
+TEST_F(UploadTest, EmptyControllerSaysSo)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
+    EXPECT_EQ(controller.LastEndFlag(), 0);
+}
+
+TEST_F(UploadTest, UndoRightAfterAnUploadKeepsTheDiagram)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false);
+    Run(PLC_OP_UPLOAD);
+    CVetlaDoc* pDoc = ActiveDoc();
+    ASSERT_EQ(BlockCount(pDoc), 4);
+    EXPECT_FALSE(pDoc->m_undo.CanUndo());
+    Frame()->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 4);
+}
+
+TEST_F(UploadTest, DownloadUploadDownloadKeepsTheImage)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, true);
+    const auto image = [&] {
+        Bytes bytes = Memory(controller, IMAGE_REGISTER_BUFFER0, IMAGE_BUFFER0_BYTES + 128);
+        const Bytes texts = Memory(controller, 0, IMAGE_TEXT_BLOCK_BYTES, true);
+        bytes.insert(bytes.end(), texts.begin(), texts.end());
+        // Only the download stamp and the checksum over it may differ.
+        const ImageSection* pId = FindImageSection("ID");
+        std::fill_n(bytes.begin() + pId->nOffset, pId->nSize, BYTE(0));
+        std::fill_n(bytes.begin() + 1016, 4, BYTE(0));
+        return bytes;
+    };
+    const Bytes first = image();
+    Run(PLC_OP_UPLOAD);
+    ASSERT_EQ(BlockCount(ActiveDoc()), 6);
+    controller.SetProgramSize(0, 0);
+    for (WORD w = 0; w < (IMAGE_BUFFER0_BYTES + 128) / 2; ++w)
+        controller.SetRegister(WORD(IMAGE_REGISTER_BUFFER0 + w), 0);
+    Run(PLC_OP_DOWNLOAD);
+    ASSERT_EQ(controller.LastEndFlag(), 1) << ::testing::PrintToString(BoxTexts());
+    EXPECT_EQ(image(), first);
+}
+
+TEST_F(UploadTest, CommandsDuringATransferWaitAndTheWindowStays)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false);
+    controller.SetPassword("ABC");
+    int nDialogs = 0;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        ++nDialogs;
+        if (nDialogs == 1) {
+            // While the upload waits for the password: a second upload, and the user closing.
+            Frame()->PostMessage(WM_PLC_COMMAND, PLC_OP_UPLOAD, 0);
+            Frame()->SendMessage(WM_CLOSE);
+            EXPECT_NE(AfxGetMainFrame(), nullptr);
+            EXPECT_TRUE(Frame()->IsComPortOpen());
+        }
+        static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(_T("ABC"), 3);
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    Run(PLC_OP_UPLOAD);
+    AfxGetThread()->PumpPending();
+    // The second upload ran after the first: two documents, and its handshake after the first end.
+    EXPECT_EQ(nDialogs, 2);
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + 2);
+    const Bytes codes = FunctionCodes(controller);
+    const auto firstEnd = std::find(codes.begin(), codes.end(), FC_UPLOAD_END);
+    EXPECT_NE(std::find(firstEnd, codes.end(), FC_UPLOAD_START), codes.end());
+}
+
+}  // namespace
