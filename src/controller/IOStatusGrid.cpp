@@ -131,7 +131,8 @@ void CIOStatusGrid::AutoSize()
     std::vector<int> widths(std::size_t(GetColumnCount()), 1);
     for (int r = 0; r < GetRowCount(); ++r) {
         for (int c = 0; c < GetColumnCount(); ++c) {
-            const int nChars = std::max(GetItemText(r, c).GetLength(), 1);
+            // Two characters more: the default cell measured a narrower letter than digits.
+            const int nChars = GetItemText(r, c).GetLength() + 2;
             widths[std::size_t(c)] = std::max(widths[std::size_t(c)], nChars * nCharWidth + nMargin);
         }
     }
