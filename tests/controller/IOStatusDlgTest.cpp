@@ -8,7 +8,9 @@
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinThread.h"
 #include "shell/MainFrame.h"
 #include "shell/MainFrameLink.h"
 #include "support/RunningApp.h"
@@ -149,6 +151,16 @@ TEST_F(IOStatusDlgTest, LineSettingsAndNumbersAreReadAsTyped)
     for (const auto& n : numbers) {
         d.SetDlgItemText(int(n.nID), CString::FromUtf8(n.pszTyped));
         EXPECT_EQ(Text(d, n.nID), n.pszShown) << n.pszTyped;
+    }
+}
+
+TEST_F(IOStatusDlgTest, EnterAndEscapeStayWithTheFocusedControl)
+{
+    CIOStatus& d = Open();
+    for (int nKey : {VK_RETURN, VK_ESCAPE}) {
+        MSG msg = {d.GetDlgItem(CIOStatus::IDC_REFRESH), WM_KEYDOWN, WPARAM(nKey), 0, 0, {0, 0}};
+        AfxGetThread()->RouteMessage(msg);
+        EXPECT_TRUE(d.IsWindowVisible()) << nKey;
     }
 }
 
