@@ -9,8 +9,6 @@
 #include "shell/ChineseTables.h"
 #include "shell/MainFrame.h"
 
-#include <algorithm>
-
 IMPLEMENT_DYNAMIC(CComConfigDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CComConfigDlg, CDialog)
@@ -99,16 +97,8 @@ void CComConfigDlg::TranslateTexts()
 
 void CComConfigDlg::FillPortList()
 {
-    // The devices there are now, then the ports named before (pseudo-terminals among them).
-    std::vector<CString> candidates = FindSerialDevices();
-    for (const CString& strPath : NumberedSerialPorts()) {
-        if (std::find(candidates.begin(), candidates.end(), strPath) == candidates.end())
-            candidates.push_back(strPath);
-    }
-    for (const CString& strPath : candidates) {
-        if (CanOpenSerialDevice(strPath))
-            m_wndPort.AddString(strPath);
-    }
+    for (const CString& strPath : OpenableSerialPorts())
+        m_wndPort.AddString(strPath);
     const CString strPreset = m_nPort > 0 ? SerialPortPath(m_nPort) : CString();
     const int nPreset = strPreset.IsEmpty() ? CB_ERR : m_wndPort.FindStringExact(-1, strPreset);
     m_wndPort.SetCurSel(nPreset != CB_ERR ? nPreset : 0);

@@ -117,3 +117,15 @@ BOOL CanOpenSerialDevice(const CString& strPath)
     ::close(fd);
     return bTerminal;
 }
+
+std::vector<CString> OpenableSerialPorts(const CString& strFolder)
+{
+    // The devices there are now, then the ports named before (pseudo-terminals among them).
+    std::vector<CString> candidates = FindSerialDevices(strFolder);
+    for (const CString& strPath : NumberedSerialPorts()) {
+        if (std::find(candidates.begin(), candidates.end(), strPath) == candidates.end())
+            candidates.push_back(strPath);
+    }
+    std::erase_if(candidates, [](const CString& strPath) { return !CanOpenSerialDevice(strPath); });
+    return candidates;
+}

@@ -26,3 +26,6 @@ std::vector<CString> FindSerialDevices(const CString& strFolder = _T("/dev"));
 // Whether the device is a terminal that opens for reading and writing now (it is closed again
 // at once, its settings untouched).
 BOOL CanOpenSerialDevice(const CString& strPath);
+// The ports a user may pick now: the serial devices under the folder, then the ports named
+// before in this run, each only when it opens.
+std::vector<CString> OpenableSerialPorts(const CString& strFolder = _T("/dev"));

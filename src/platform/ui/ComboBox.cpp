@@ -102,6 +102,26 @@ void CComboBox::UserEditText(const CString& strText)
         NotifyCommand(CBN_EDITCHANGE);
 }
 
+void CComboBox::TypeChar(TCHAR ch)
+{
+    // The edit field takes typed characters at its end, and Backspace takes the last one back,
+    // so that a path the list does not hold can be typed in.
+    if (!HasEdit())
+        return;
+    CString strText;
+    GetWindowText(strText);
+    if (ch == TCHAR(VK_BACK))
+        strText = strText.Left(std::max(strText.GetLength() - 1, 0));
+    else if (ch >= TCHAR(' ') && (m_nLimit <= 0 || strText.GetLength() < m_nLimit))
+        strText += ch;
+    else
+        return;
+    UserEditText(strText);
+    // The view shows what the layer typed.
+    if (IsWindow(this))
+        StateChanged();
+}
+
 void CComboBox::KeyDown(UINT nChar)
 {
     const int nCount = m_items.GetCount();
@@ -222,6 +242,9 @@ LRESULT CComboBox::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return m_bDropped;
     case WM_KEYDOWN:
         KeyDown(UINT(wParam));
+        return 0;
+    case WM_CHAR:
+        TypeChar(TCHAR(wParam));
         return 0;
     case WM_SETFOCUS:
         NotifyCommand(CBN_SETFOCUS);

@@ -87,6 +87,7 @@ private:
     }
     bool HasEdit() const { return (GetStyle() & 0x3) == CBS_DROPDOWN || (GetStyle() & 0x3) == CBS_SIMPLE; }
     void KeyDown(UINT nChar);
+    void TypeChar(TCHAR ch);
     // The edit field of a combo with one shows the selected item's text.
     void ShowSelectionText();
 

@@ -176,6 +176,30 @@ TEST_F(ControlsTest, ComboNotifiesOnlyTheUsersSelection)
     EXPECT_EQ(combo.SetCurSel(0), CB_ERR);
 }
 
+TEST_F(ControlsTest, TypedCharactersEditOnlyAComboWithAnEditField)
+{
+    CComboBox edit;
+    ASSERT_TRUE(edit.Create(CBS_DROPDOWN | WS_VISIBLE, kControlRect, &m_parent, 108));
+    edit.AddString(_T("/dev/ttyS0"));
+    edit.SetCurSel(0);
+    TakeEvents();
+    for (TCHAR ch : {TCHAR(VK_BACK), TCHAR('1'), TCHAR(VK_ESCAPE)})
+        edit.SendMessage(WM_CHAR, WPARAM(ch));
+    CString strText;
+    edit.GetWindowText(strText);
+    EXPECT_EQ(strText, CString(_T("/dev/ttyS1")));
+    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(108, CBN_EDITUPDATE), Cmd(108, CBN_EDITCHANGE), Cmd(108, CBN_EDITUPDATE),
+                                      Cmd(108, CBN_EDITCHANGE)}));
+
+    CComboBox list;
+    ASSERT_TRUE(list.Create(CBS_DROPDOWNLIST | WS_VISIBLE, kControlRect, &m_parent, 109));
+    list.AddString(_T("a"));
+    list.SetCurSel(0);
+    list.SendMessage(WM_CHAR, WPARAM('b'));
+    list.GetWindowText(strText);
+    EXPECT_EQ(strText, CString(_T("a")));
+}
+
 TEST_F(ControlsTest, SortedComboAndListBoxKeepCaseInsensitiveOrder)
 {
     CComboBox combo;
