@@ -1,8 +1,9 @@
-// The device settings, WiFi and I/O-monitor operations are not built yet: each says so in the
-// information window and reports failure, and their dialogs do not open.
+// The I/O status monitor; the device settings and WiFi operations are not built yet: each says
+// so in the information window and reports failure, and their dialogs do not open.
 #include "shell/MainFrame.h"
 
 #include "protocol/PlcOperation.h"
+#include "shell/MainFrameLink.h"
 
 namespace {
 
@@ -30,6 +31,11 @@ LPCTSTR OperationName(int nOperation)
 
 BOOL CMainFrame::RunDeviceOperation(int nOperation, UINT /*nMask*/)
 {
+    // The monitor opens and closes its own port.
+    if (nOperation == PLC_OP_IO_STATUS) {
+        RunIOStatusMonitor(*this);
+        return TRUE;
+    }
     LogMessage(_T("%s not available yet\n"), OperationName(nOperation));
     return FALSE;
 }

@@ -171,7 +171,6 @@ struct OperationCase {
 TEST_F(ToolDialogsTest, OperationsNotThereYetSaySoAndTheOthersDoNothing)
 {
     const OperationCase cases[] = {
-        {PLC_OP_IO_STATUS, "I/O Status not available yet"},
         {PLC_OP_WIFI_SETUP, "WiFi Setup not available yet"},
         {PLC_OP_CLOCK, "Clock Setting/Calibration not available yet"},
         {PLC_OP_SUMMER_TIME, "SummerTime/WinterTime not available yet"},
@@ -193,6 +192,19 @@ TEST_F(ToolDialogsTest, OperationsNotThereYetSaySoAndTheOthersDoNothing)
     EXPECT_TRUE(m_boxes.Boxes().empty());
     Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_SHOW_PROGRESS, 0);
     EXPECT_TRUE(ProgressShown());
+}
+
+TEST_F(ToolDialogsTest, IOStatusOpensTheMonitorOnItsOwnPort)
+{
+    std::string strShown;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        strShown = dlg.GetRuntimeClass()->m_lpszClassName;
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_IO_STATUS, 0);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(strShown, "CIOStatus");
+    EXPECT_FALSE(Frame()->IsComPortOpen());
 }
 
 }  // namespace
