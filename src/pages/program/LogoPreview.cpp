@@ -8,6 +8,13 @@
 
 IMPLEMENT_DYNAMIC(CLogoPreview, CStatic)
 
+namespace {
+
+// The logo keeps clear of the frame's lines.
+constexpr int kInset = 2;
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CLogoPreview, CStatic)
     ON_WM_PAINT()
 END_MESSAGE_MAP()
@@ -32,13 +39,15 @@ void CLogoPreview::OnPaint()
     CRect rcClient;
     GetClientRect(rcClient);
     dc.FillSolidRect(rcClient, kColorBtnFace);
+    // An etched frame, with the logo inside it at its top left.
+    dc.Draw3dRect(rcClient, RGB(160, 160, 160), RGB(255, 255, 255));
     if (!m_bHasImage)
         return;
-    dc.FillSolidRect(0, 0, LOGO_WIDTH, LOGO_HEIGHT, RGB(255, 255, 255));
+    dc.FillSolidRect(kInset, kInset, LOGO_WIDTH, LOGO_HEIGHT, RGB(255, 255, 255));
     for (int nRow = 0; nRow < LOGO_HEIGHT; ++nRow) {
         for (int nColumn = 0; nColumn < LOGO_WIDTH; ++nColumn) {
             if (IsPixelSet(nRow, nColumn))
-                dc.SetPixel(nColumn, nRow, RGB(0, 0, 0));
+                dc.SetPixel(kInset + nColumn, kInset + nRow, RGB(0, 0, 0));
         }
     }
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr UINT kNoId = UINT(-1);
 constexpr DWORD kEditStyle = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
 constexpr DWORD kListStyle = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-constexpr CSize kPageSize(270, 200);
+constexpr CSize kPageSize(300, 200);
 
 // A template put together in tab order; group frames go last so that they lie below the
 // controls they surround.
@@ -76,13 +76,13 @@ void General()
     Builder b(IDD_GENERAL, _T("General"), kPageSize);
     for (int i = 0; i < 6; ++i) {
         const int y = 12 + 18 * i;
-        b.Label(UINT(IDC_GENERAL_CAPTIONS[i]), kCaptions[i], CRect(10, y + 2, 80, y + 12));
-        b.Edit(IDC_GENERAL_TEXTS[i], CRect(84, y, 258, y + 12));
+        b.Label(UINT(IDC_GENERAL_CAPTIONS[i]), kCaptions[i], CRect(10, y + 2, 90, y + 12));
+        b.Edit(IDC_GENERAL_TEXTS[i], CRect(94, y, 290, y + 12));
     }
     const int y = 12 + 18 * 6;
-    b.Label(UINT(IDC_GENERAL_CAPTIONS[6]), kCaptions[6], CRect(10, y + 2, 80, y + 12));
+    b.Label(UINT(IDC_GENERAL_CAPTIONS[6]), kCaptions[6], CRect(10, y + 2, 90, y + 12));
     for (int i = 0; i < 3; ++i)
-        b.Edit(IDC_GENERAL_TEXTS[6 + i], CRect(84 + 59 * i, y, 84 + 59 * i + 56, y + 12));
+        b.Edit(IDC_GENERAL_TEXTS[6 + i], CRect(94 + 66 * i, y, 94 + 66 * i + 62, y + 12));
     b.Check(IDC_SHOW_AT_NEW_FILE, _T("Show at new file"), CRect(10, 142, 150, 154));
     b.Register();
 }
@@ -97,15 +97,15 @@ void Protect()
         .Edit(IDC_TEMP_LOW, CRect(54, 42, 104, 54))
         .Label(kNoId, _T("\u00B0C"), CRect(108, 44, 124, 54))
         .Check(IDC_COPY_PROTECT, _T("Copy Protect"), CRect(20, 88, 150, 100))
-        .Group(UINT(IDC_PROTECT_CAPTIONS[0]), _T("Temperature Protect point"), CRect(10, 10, 258, 64))
-        .Group(UINT(IDC_PROTECT_CAPTIONS[2]), _T("Program protect"), CRect(10, 72, 258, 110))
+        .Group(UINT(IDC_PROTECT_CAPTIONS[0]), _T("Temperature Protect point"), CRect(10, 10, 288, 64))
+        .Group(UINT(IDC_PROTECT_CAPTIONS[2]), _T("Program protect"), CRect(10, 72, 288, 110))
         .Register();
 }
 
 void Parameter()
 {
     const std::vector<CString> ranges = {_T("0-20 mA / 0-10V"), _T("4-20 mA")};
-    Builder(IDD_PARAMETER, _T("Parameter"), CSize(270, 236))
+    Builder(IDD_PARAMETER, _T("Parameter"), CSize(300, 262))
         .Label(IDC_PARAMETER_CAPTIONS[6], _T("Redundancy mode"), CRect(20, 22, 100, 32))
         .List(IDC_REDUNDANCY, CRect(104, 20, 170, 80), {_T("None"), _T("Master"), _T("Slave")})
         .Label(IDC_PARAMETER_CAPTIONS[7], _T("Synchronizing time"), CRect(20, 40, 100, 50))
@@ -119,18 +119,18 @@ void Parameter()
         .Edit(IDC_NEW_PASSWORD, CRect(114, 102, 190, 114), ES_PASSWORD)
         .Label(IDC_PARAMETER_CAPTIONS[8], _T("Repeat new password"), CRect(20, 120, 110, 130))
         .Edit(IDC_REPEAT_PASSWORD, CRect(114, 118, 190, 130), ES_PASSWORD)
-        .Check(IDC_KEEP_AQ_VALUES, _T("All outputs keep the last values"), CRect(20, 156, 150, 168))
-        .Push(IDC_FIXED_VALUE_BUTTON, _T("Fixed value of all output AQs"), CRect(152, 154, 260, 168))
-        .Push(IDC_VALUE_RANGE_BUTTON, _T("Value range type"), CRect(20, 188, 120, 202))
-        .Label(IDC_AI0_LABEL, _T("AI0"), CRect(140, 190, 156, 200))
-        .List(IDC_AI0_RANGE, CRect(158, 188, 260, 230), ranges)
-        .Label(IDC_AI1_LABEL, _T("AI1"), CRect(140, 208, 156, 218))
-        .List(IDC_AI1_RANGE, CRect(158, 206, 260, 250), ranges)
-        .Group(UINT(IDC_PARAMETER_CAPTIONS[0]), _T("Redundancy"), CRect(10, 8, 264, 58))
-        .Group(UINT(IDC_PARAMETER_CAPTIONS[1]), _T("Program Name and Password Set"), CRect(10, 60, 264, 138))
-        .Group(IDC_AQ_STOP_GROUP, _T("Behavior of analog outputs  in STOP mode"), CRect(10, 142, 264, 174))
-        .Group(IDC_AQ_RANGE_GROUP, _T("Set analog outputs value range type"), CRect(10, 176, 132, 226))
-        .Group(IDC_AI_RANGE_GROUP, _T("Set analog inputs value range type"), CRect(134, 176, 264, 226))
+        .Check(IDC_KEEP_AQ_VALUES, _T("All outputs keep the last values"), CRect(20, 154, 200, 166))
+        .Push(IDC_FIXED_VALUE_BUTTON, _T("Fixed value of all output AQs"), CRect(20, 169, 160, 183))
+        .Push(IDC_VALUE_RANGE_BUTTON, _T("Value range type"), CRect(20, 203, 130, 217))
+        .Label(IDC_AI0_LABEL, _T("AI0"), CRect(20, 239, 36, 249))
+        .List(IDC_AI0_RANGE, CRect(38, 237, 150, 280), ranges)
+        .Label(IDC_AI1_LABEL, _T("AI1"), CRect(160, 239, 176, 249))
+        .List(IDC_AI1_RANGE, CRect(178, 237, 290, 280), ranges)
+        .Group(UINT(IDC_PARAMETER_CAPTIONS[0]), _T("Redundancy"), CRect(10, 8, 294, 58))
+        .Group(UINT(IDC_PARAMETER_CAPTIONS[1]), _T("Program Name and Password Set"), CRect(10, 60, 294, 138))
+        .Group(IDC_AQ_STOP_GROUP, _T("Behavior of analog outputs  in STOP mode"), CRect(10, 142, 294, 189))
+        .Group(IDC_AQ_RANGE_GROUP, _T("Set analog outputs value range type"), CRect(10, 192, 294, 222))
+        .Group(IDC_AI_RANGE_GROUP, _T("Set analog inputs value range type"), CRect(10, 226, 294, 256))
         .Register();
 }
 
@@ -141,7 +141,7 @@ void ComSetting()
         .List(IDC_COM_MODEL, CRect(114, 20, 200, 80), {_T("Slave"), _T("Master"), _T("Text panel")})
         .Label(IDC_COM_ADDRESS_LABEL, _T("Device address"), CRect(20, 40, 110, 50))
         .Edit(IDC_COM_ADDRESS, CRect(114, 38, 160, 50))
-        .Label(IDC_COM_SLAVE_NOTE, _T("(for slave func 1~255)"), CRect(164, 40, 262, 50))
+        .Label(IDC_COM_SLAVE_NOTE, _T("(for slave func 1~255)"), CRect(164, 40, 292, 50))
         .Label(IDC_COM_CAPTIONS[2], _T("Protocol"), CRect(20, 58, 110, 68))
         .List(IDC_COM_PROTOCOL, CRect(114, 56, 200, 110))
         .Label(IDC_COM_CAPTIONS[4], _T("Baud rate"), CRect(20, 76, 110, 86))
@@ -156,20 +156,20 @@ void ComSetting()
         .Label(IDC_COM_CAPTIONS[11], _T("ms"), CRect(164, 130, 180, 140))
         .Label(IDC_COM_DATA_REGISTER_LABEL, _T("Data register index"), CRect(20, 148, 110, 158))
         .List(IDC_COM_DATA_REGISTER, CRect(114, 146, 200, 190), {_T("High Low"), _T("Low High")})
-        .Group(UINT(IDC_COM_CAPTIONS[0]), _T("Communication parameters"), CRect(10, 6, 264, 168))
+        .Group(UINT(IDC_COM_CAPTIONS[0]), _T("Communication parameters"), CRect(10, 6, 294, 168))
         .Register();
 }
 
 void SelectHardware()
 {
-    Builder(IDD_SELECT_HARDWARE, _T("Hardware"), CSize(270, 200))
+    Builder(IDD_SELECT_HARDWARE, _T("Hardware"), CSize(300, 262))
         .Add(DialogItem(UINT(IDC_HARDWARE_TREE), WC_TREEVIEW,
                         WS_TABSTOP | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                        CRect(16, 20, 104, 188)))
-        .Edit(IDC_HARDWARE_RESOURCES, CRect(122, 20, 258, 188),
+                        CRect(16, 20, 104, 250)))
+        .Edit(IDC_HARDWARE_RESOURCES, CRect(122, 20, 288, 250),
               ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL)
-        .Group(IDC_HARDWARE_GROUP, _T("Select Hardware:"), CRect(8, 6, 110, 194))
-        .Group(IDC_RESOURCES_GROUP, _T("Resources"), CRect(114, 6, 264, 194))
+        .Group(IDC_HARDWARE_GROUP, _T("Select Hardware:"), CRect(8, 6, 110, 256))
+        .Group(IDC_RESOURCES_GROUP, _T("Resources"), CRect(114, 6, 294, 256))
         .Register();
 }
 
@@ -181,22 +181,22 @@ void StartUpBmp()
         str.Format(_T("%d"), n);
         contrast.push_back(str);
     }
-    Builder(IDD_STARTUP_BMP, _T("Startup Bmp"), CSize(270, 200))
-        .Label(kNoId, _T("Company logo"), CRect(10, 12, 64, 22))
-        .Edit(IDC_LOGO_FILE, CRect(66, 10, 220, 22))
-        .Push(IDC_LOGO_OPEN, _T("Open"), CRect(224, 9, 262, 23))
+    Builder(IDD_STARTUP_BMP, _T("Startup Bmp"), CSize(300, 200))
+        .Label(kNoId, _T("Company logo"), CRect(10, 12, 70, 22))
+        .Edit(IDC_LOGO_FILE, CRect(74, 10, 250, 22))
+        .Push(IDC_LOGO_OPEN, _T("Open"), CRect(254, 9, 292, 23))
         .Check(IDC_LOGO_INVERSE, _T("Show at Device Inversely"), CRect(10, 28, 150, 40))
-        .Add(DialogItem(UINT(IDC_LOGO_FRAME), WC_STATIC, SS_ETCHEDFRAME, CRect(10, 46, 96, 98)))
-        .Label(IDC_LOGO_NOTE, _T(""), CRect(102, 46, 262, 56), false)
-        .Label(IDC_LCD_LABEL_FIRST, _T("Language"), CRect(20, 124, 90, 134))
-        .List(IDC_LCD_LANGUAGE, CRect(94, 122, 180, 200))
-        .Label(IDC_LCD_LABEL_FIRST + 1, _T("Logo display time"), CRect(20, 140, 90, 150))
-        .List(IDC_LOGO_TIME, CRect(94, 138, 180, 200))
-        .Label(IDC_LCD_LABEL_FIRST + 2, _T("LCD contrast"), CRect(20, 156, 90, 166))
-        .List(IDC_LCD_CONTRAST, CRect(94, 154, 180, 240), contrast)
-        .Label(IDC_LCD_LABEL_FIRST + 3, _T("LCD backlight"), CRect(20, 172, 90, 182))
-        .List(IDC_LCD_BACKLIGHT, CRect(94, 170, 180, 210))
-        .Group(IDC_LCD_GROUP, _T("LCD"), CRect(10, 108, 264, 192))
+        .Add(DialogItem(UINT(IDC_LOGO_FRAME), WC_STATIC, SS_ETCHEDFRAME, CRect(10, 46, 88, 94)))
+        .Label(IDC_LOGO_NOTE, _T(""), CRect(102, 46, 292, 56), false)
+        .Label(IDC_LCD_LABEL_FIRST, _T("Language"), CRect(20, 124, 110, 134))
+        .List(IDC_LCD_LANGUAGE, CRect(114, 122, 200, 200))
+        .Label(IDC_LCD_LABEL_FIRST + 1, _T("Logo display time"), CRect(20, 140, 110, 150))
+        .List(IDC_LOGO_TIME, CRect(114, 138, 200, 200))
+        .Label(IDC_LCD_LABEL_FIRST + 2, _T("LCD contrast"), CRect(20, 156, 110, 166))
+        .List(IDC_LCD_CONTRAST, CRect(114, 154, 200, 240), contrast)
+        .Label(IDC_LCD_LABEL_FIRST + 3, _T("LCD backlight"), CRect(20, 172, 110, 182))
+        .List(IDC_LCD_BACKLIGHT, CRect(114, 170, 200, 210))
+        .Group(IDC_LCD_GROUP, _T("LCD"), CRect(10, 108, 294, 192))
         .Register();
 }
 

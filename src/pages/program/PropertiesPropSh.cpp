@@ -117,6 +117,9 @@ ProgramSettings CPropertiesPropSh::GetSettings() const
 BOOL CPropertiesPropSh::OnInitDialog()
 {
     const BOOL bResult = CPropertySheet::OnInitDialog();
+    // The comment fills the page area, as the other pages do.
+    if (CPropertyPage* pShown = GetActivePage(); pShown && pShown->GetSafeHwnd())
+        pShown->GetWindowRect(m_comment.m_rcPage);
     struct Button {
         int nID;
         LPCTSTR lpszText;
