@@ -133,10 +133,7 @@ void CComSetting::OnProtocolChange()
 {
     CComboBox& parity = Combo(IDC_COM_PARITY);
     parity.ResetContent();
-    CString strProtocol;
-    const int nProtocol = Combo(IDC_COM_PROTOCOL).GetCurSel();
-    if (nProtocol >= 0)
-        Combo(IDC_COM_PROTOCOL).GetLBText(nProtocol, strProtocol);
+    const CString strProtocol = SelectedProtocol();
     if (strProtocol == _T("ASC")) {
         for (LPCTSTR lpszLine : kAsciiLines)
             parity.AddString(lpszLine);
@@ -144,9 +141,7 @@ void CComSetting::OnProtocolChange()
         for (LPCTSTR lpszLine : kEightBitLines)
             parity.AddString(lpszLine);
     }
-    const bool bWordOrder = strProtocol != kUdc;
-    ShowControl(IDC_COM_DATA_REGISTER, bWordOrder && Combo(IDC_COM_MODEL).GetCurSel() != COM_MODEL_TEXT_PANEL);
-    ShowControl(IDC_COM_DATA_REGISTER_LABEL, bWordOrder && Combo(IDC_COM_MODEL).GetCurSel() != COM_MODEL_TEXT_PANEL);
+    ShowWordOrder();
     if (parity.GetCount() == 0)
         return;
     const int nLine = parity.FindStringExact(-1, m_strParityText);
@@ -231,12 +226,23 @@ void CComSetting::ShowLineControls(bool bShow)
         ShowControl(nID, bShow);
     for (int nID : IDC_COM_LINE_LABELS)
         ShowControl(nID, bShow);
+    ShowWordOrder();
+}
+
+CString CComSetting::SelectedProtocol() const
+{
     CString strProtocol;
     if (const int n = Combo(IDC_COM_PROTOCOL).GetCurSel(); n >= 0)
         Combo(IDC_COM_PROTOCOL).GetLBText(n, strProtocol);
-    const bool bWordOrder = bShow && strProtocol != kUdc;
-    ShowControl(IDC_COM_DATA_REGISTER, bWordOrder);
-    ShowControl(IDC_COM_DATA_REGISTER_LABEL, bWordOrder);
+    return strProtocol;
+}
+
+void CComSetting::ShowWordOrder()
+{
+    // UDC has no word order, and the text panel's link is fixed.
+    const bool bShow = SelectedProtocol() != kUdc && Combo(IDC_COM_MODEL).GetCurSel() != COM_MODEL_TEXT_PANEL;
+    ShowControl(IDC_COM_DATA_REGISTER, bShow);
+    ShowControl(IDC_COM_DATA_REGISTER_LABEL, bShow);
 }
 
 void CComSetting::DoDataExchange(CDataExchange* pDX)

@@ -51,6 +51,9 @@ private:
     void SplitParityText(const CString& strText);
     CString ParityTextOfMembers() const;
     void ShowLineControls(bool bShow);
+    CString SelectedProtocol() const;
+    // The word order list, shown unless the protocol or the role fixes it.
+    void ShowWordOrder();
     void ShowAddress(bool bShow);
     void SetUdcOffered(bool bOffered);
     void FixForTextPanel();
