@@ -153,6 +153,27 @@ TEST_F(ProgramPropertiesTest, StatusClickOpensTheHardwarePageOnce)
     EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
 }
 
+TEST_F(ProgramPropertiesTest, NewDiagramOpensItsPropertiesWhileShowAtNewFileIsSet)
+{
+    int nSheets = 0;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        if (auto* pSheet = dynamic_cast<CPropertiesPropSh*>(&dlg)) {
+            ++nSheets;
+            // Unticked here, the next new diagram opens without it.
+            static_cast<CButton*>(pSheet->m_general.GetDlgItem(IDC_SHOW_AT_NEW_FILE))->SetCheck(BST_UNCHECKED);
+            pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }
+    });
+    g_bShowAtNewFile = 1;
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(nSheets, 1);
+    EXPECT_EQ(Doc().m_bShowAtNewFile, 0);
+    EXPECT_EQ(g_bShowAtNewFile, 0);
+    Command(ID_FILE_NEW);
+    EXPECT_EQ(nSheets, 1);
+    CDialog::SetDialogHook(nullptr);
+}
+
 TEST_F(ProgramPropertiesTest, CommandIsEnabledOnlyWithADiagram)
 {
     CCmdUI state;
