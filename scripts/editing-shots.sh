@@ -49,6 +49,8 @@ palette_tabs() {
 # A document of the newer generation (File New).
 start
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 palette_tabs newer
 
 # I1, I2 and Q1 from the I/O tab, the AND from BSC; the insert tool stays on after each click.

@@ -20,6 +20,8 @@ tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
 app_pid=$!
 sleep 4
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 
 # An input from the I/O tab; the insert tool ends with Escape.
 tab_left

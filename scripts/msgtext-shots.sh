@@ -22,6 +22,8 @@ misc_tab() { click 141 632 0.3; click 141 632 0.3; click 95 632 1; }
 app_pid=$!
 sleep 5
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 
 # The up/down counter (top of Misc) and the message text (further down).
 misc_tab

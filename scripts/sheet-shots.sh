@@ -20,6 +20,8 @@ insert_comments() { click 140 8 1; click 200 251; }
 app_pid=$!
 sleep 4
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 
 # The AND from BSC, the on-delay timer from TMR, a comment box from Tools.
 click 33 103; click 400 200

@@ -1,14 +1,11 @@
 #include "editor/PasteChecks.h"
 
-#include "blocks/BlockAnalog.h"
-#include "blocks/BlockClock.h"
-#include "blocks/BlockCounter.h"
-#include "blocks/BlockRelay.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 #include "document/BlockNumbering.h"
+#include "document/GenerationRules.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramEditHelpers.h"
 
@@ -19,47 +16,6 @@ namespace {
 
 constexpr UINT IDS_PROGRAM_FULL = 612;
 constexpr UINT IDS_BLOCKS_TAKEN = 336;
-constexpr UINT IDS_SHIFT_TOO_HIGH = 617;
-constexpr UINT IDS_FKEY_NOT_SUPPORTED = 618;
-constexpr UINT IDS_REFERENCE_NOT_SUPPORTED = 619;
-constexpr UINT IDS_FIRST_SHIFT_REGISTER_ONLY = 622;
-constexpr UINT IDS_BLOCK_NOT_SUPPORTED = 623;
-constexpr UINT IDS_NO_PULSE = 625;
-constexpr UINT IDS_NO_YEAR_RANGE = 626;
-constexpr UINT IDS_YEARLY_MODE_ONLY = 627;
-constexpr UINT IDS_START_VALUE = 628;
-constexpr UINT IDS_EQUAL_THRESHOLDS = 629;
-constexpr UINT IDS_WHOLE_HOURS = 630;
-constexpr UINT IDS_NO_RICH_TEXT = 644;
-constexpr UINT IDS_IO_TOO_HIGH = 643;
-constexpr UINT IDS_DATALOG_NOT_SUPPORTED = 649;
-
-// The only year range the older yearly timer knows.
-constexpr int OLD_FIRST_YEAR = 2000;
-constexpr int OLD_LAST_YEAR = 2099;
-
-// The older controllers have 16 shift bits, the lower 16 inputs of each group of 32 and the
-// lower 8 outputs of each group of 16.
-constexpr int OLD_SHIFT_BITS = 16;
-constexpr int INPUT_GROUP = 32;
-constexpr int OLD_INPUTS_PER_GROUP = 16;
-constexpr int OUTPUT_GROUP = 16;
-constexpr int OLD_OUTPUTS_PER_GROUP = 8;
-
-// The blocks of the older controllers' palette: the plain logic, the first twelve timers and
-// the older Misc list.
-bool IsOlderGenerationType(int nType)
-{
-    const BlockTypeRow* pRow = FindBlockType(nType);
-    return pRow && (pRow->byGenerations & GEN_OLDER);
-}
-
-// How many parameter references of a block type the older controllers carry.
-int OlderReferenceCount(int nType)
-{
-    const BlockTypeRow* pRow = FindBlockType(nType);
-    return pRow ? pRow->references.nOlder : 0;
-}
 
 bool IsLadderOnly(int nType) { return IsLadderElementType(nType); }
 
@@ -82,92 +38,6 @@ CString BlockLine(const CVetlaDoc& doc, CBlockObj* pBlock)
     CString strLine;
     strLine.Format(_T("\n-%s%s"), doc.GetBlockLabel(pBlock), Caption(pBlock->m_nType));
     return strLine;
-}
-
-long long FunctionIndex(const CBlockObj* pBlock) { return static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK; }
-
-bool IsAnyOf(int nType, std::initializer_list<int> types) { return std::find(types.begin(), types.end(), nType) != types.end(); }
-
-// The text for a function block of a type the older controllers know whose settings they
-// cannot follow; empty when they can. The hours counter counts whole hours there, so minutes
-// in its interval or its operating time cannot be converted.
-CString OlderSettingProblem(const CBlockObj& block, const CString& strCaption)
-{
-    const long long nIndex = FunctionIndex(&block);
-    CString strText;
-    switch (block.m_nType) {
-    case BT_WT:
-        if (block.m_nParam[WT_PULSE_PARAM])
-            strText.Format(IDS_NO_PULSE, nIndex);
-        break;
-    case BT_YT:
-        if (block.m_nParam[YT_ON_YEAR_PARAM] != OLD_FIRST_YEAR || block.m_nParam[YT_OFF_YEAR_PARAM] != OLD_LAST_YEAR)
-            strText.Format(IDS_NO_YEAR_RANGE, nIndex, OLD_FIRST_YEAR, OLD_LAST_YEAR);
-        else if (!block.m_nParam[YT_YEARLY_PARAM])
-            strText.Format(IDS_YEARLY_MODE_ONLY, nIndex);
-        else if (block.m_nParam[YT_PULSE_PARAM])
-            strText.Format(IDS_NO_PULSE, nIndex);
-        break;
-    case BT_COUNTER:
-        if (block.m_nParam[COUNTER_START_PARAM] != 0)
-            strText.Format(IDS_START_VALUE, nIndex, strCaption);
-        break;
-    case BT_HCOUNTER:
-        if (block.m_nParam[HCOUNTER_MI_MINUTES_PARAM] > 0 || block.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] > 0)
-            strText.Format(IDS_WHOLE_HOURS, nIndex, strCaption);
-        break;
-    case BT_AWDOG: {
-        const auto& watchdog = static_cast<const CBlockAnalog&>(block);
-        if (watchdog.m_nThreshold1 != watchdog.m_nThreshold2)
-            strText.Format(IDS_EQUAL_THRESHOLDS, nIndex, strCaption);
-        break;
-    }
-    case BT_SREG:
-        if (block.m_nParamEx[SREG_INDEX_PARAMEX] != 0)
-            strText.Format(IDS_FIRST_SHIFT_REGISTER_ONLY, nIndex, strCaption);
-        break;
-    case BT_MSGTEXT:
-        strText.Format(IDS_NO_RICH_TEXT, nIndex, strCaption);
-        break;
-    default:
-        break;
-    }
-    return strText;
-}
-
-// The text for a block an older controller cannot hold; empty when it can.
-CString GenerationProblem(const CVetlaDoc& target, const CBlockObj* pBlock)
-{
-    const int nType = pBlock->m_nType;
-    const int k = pBlock->m_nOperand;
-    const CString strCaption = Caption(nType);
-    CString strText;
-    if (nType == BT_FKEY) {
-        strText.Format(IDS_FKEY_NOT_SUPPORTED, k, strCaption);
-    } else if (nType == BT_DATALOG) {
-        strText.Format(IDS_DATALOG_NOT_SUPPORTED, k, strCaption);
-    } else if (nType == BT_SHIFT && k >= OLD_SHIFT_BITS) {
-        strText.Format(IDS_SHIFT_TOO_HIGH, k / OLD_SHIFT_BITS, k % OLD_SHIFT_BITS, strCaption);
-    } else if (nType == BT_IN && k % INPUT_GROUP >= OLD_INPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("I"), k / INPUT_GROUP, k % INPUT_GROUP, strCaption);
-    } else if (nType == BT_OUT && k % OUTPUT_GROUP >= OLD_OUTPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("Q"), k / OUTPUT_GROUP, k % OUTPUT_GROUP, strCaption);
-    } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && !IsOlderGenerationType(nType)) {
-        strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption);
-    } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
-        for (int r = OlderReferenceCount(nType); r < BLOCK_REF_COUNT && strText.IsEmpty(); ++r) {
-            if (pBlock->m_nParam[BLOCK_REF_USED_PARAM + r])
-                strText.Format(IDS_REFERENCE_NOT_SUPPORTED, FunctionIndex(pBlock), strCaption,
-                               target.m_strHardwareName);
-        }
-        if (strText.IsEmpty())
-            strText = OlderSettingProblem(*pBlock, strCaption);
-    } else if (IsAnyOf(nType, {BT_MAKE, BT_BREAK}) && k >= NUM_SHIFT && k < NUM_SHIFT + 4 * OLD_SHIFT_BITS &&
-               k - NUM_SHIFT >= OLD_SHIFT_BITS) {
-        strText.Format(IDS_SHIFT_TOO_HIGH, (k - NUM_SHIFT) / OLD_SHIFT_BITS, (k - NUM_SHIFT) % OLD_SHIFT_BITS,
-                       Caption(BT_SHIFT));
-    }
-    return strText;
 }
 
 int CountOfType(const CVetlaDoc& doc, int nType)
@@ -301,7 +171,7 @@ CString ListBlocksBeyondGeneration(const CVetlaDoc& target, const CopySource& so
     if (source.wFirmwareWord <= target.m_wFirmwareWord || target.IsNewGenerationDoc())
         return strList;
     for (const CBlockObj* pBlock : blocks) {
-        const CString strProblem = GenerationProblem(target, pBlock);
+        const CString strProblem = OlderGenerationProblem(*pBlock, target.m_strHardwareName);
         if (!strProblem.IsEmpty())
             strList += _T("\n") + strProblem;
     }

@@ -115,6 +115,13 @@ public:
     void OnLadConvertToFbd();
     void OnUpdateLadConvertToFbd(CCmdUI* pCmdUI);
 
+    // ---- File > Properties (MainFrameProperties.cpp) ----
+    // The program settings of the active diagram in their sheet, first on the page that
+    // m_nPropertiesStartPage asks for (once); OK writes what changed, marks the diagram
+    // modified and takes an undo snapshot. Enabled while a diagram is active.
+    void OnFileProperties();
+    void OnUpdateFileProperties(CCmdUI* pCmdUI);
+
     // Appends the formatted text (complete lines ending in "\n") to the information window.
     template <class... Args>
     void LogMessage(LPCTSTR pszFormat, const Args&... args)

@@ -13,6 +13,7 @@
 #include "pages/blocks/IoPageIds.h"
 #include "pages/blocks/IoPageRows.h"
 #include "pages/blocks/Simulation.h"
+#include "pages/program/PropertiesPropSh.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FrameIds.h"
 
@@ -266,16 +267,28 @@ TEST_F(IoPages, AnAnalogOutputsButtonsAskForTheProgramPropertiesOnTheirPage)
         Doc().m_wHardwareCode = c.wHardware;
         Frame()->m_nPropertiesStartPage = 0;
         bool bButtonShown = false;
-        Edit(pOutput, [&](CWnd& page, CPropertySheet&) {
+        int nPropertiesPage = -1;
+        // The block's sheet, and over it the program's Properties when the button asks for them.
+        CDialog::SetDialogHook([&](CDialog& dlg) {
+            if (auto* pProperties = dynamic_cast<CPropertiesPropSh*>(&dlg)) {
+                nPropertiesPage = pProperties->GetActiveIndex();
+                pProperties->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                return;
+            }
+            auto& sheet = static_cast<CPropertySheet&>(dlg);
+            CWnd& page = MainPage(sheet);
             CWnd* pButton = page.GetDlgItem(IDC_IO_RANGE_TYPE);
             bButtonShown = pButton->IsWindowVisible() != FALSE;
             if (bButtonShown) {
                 page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IO_RANGE_TYPE, BN_CLICKED),
                                  reinterpret_cast<LPARAM>(pButton->GetSafeHwnd()));
             }
-        }, IDCANCEL);
+            sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        Properties(pOutput);
         EXPECT_EQ(bButtonShown, c.bShown);
-        EXPECT_EQ(Frame()->m_nPropertiesStartPage, c.bShown ? 2 : 0);
+        EXPECT_EQ(nPropertiesPage, c.bShown ? CPropertiesPropSh::PAGE_PARAMETER : -1);
+        EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
     }
 }
 

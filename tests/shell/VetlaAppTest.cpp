@@ -11,6 +11,7 @@
 #include "editor/OutputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
+#include "pages/program/PropertiesPropSh.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
@@ -318,15 +319,23 @@ TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating
 {
     Start();
     Command(ID_FILE_NEW);
+    int nShownPage = -1;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        auto& sheet = static_cast<CPropertySheet&>(dlg);
+        nShownPage = sheet.GetActiveIndex();
+        sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
     ActiveView()->m_nEditMode = EDIT_MODE_SIMULATE;
     ClickSeriesText();
-    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
+    EXPECT_EQ(nShownPage, -1);
     ActiveView()->m_nEditMode = EDIT_MODE_SELECT;
     ClickSeriesText();
-    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 1);
-    Frame()->m_nPropertiesStartPage = 0;
+    EXPECT_EQ(nShownPage, CPropertiesPropSh::PAGE_HARDWARE);
+    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
+    nShownPage = -1;
     Command(CStatusBarControls::ID_STATUS_MODEL_BUTTON);
-    EXPECT_EQ(Frame()->m_nPropertiesStartPage, 1);
+    EXPECT_EQ(nShownPage, CPropertiesPropSh::PAGE_HARDWARE);
+    CDialog::SetDialogHook(nullptr);
 }
 
 // ---- closing the program with modified documents ----

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The program Properties sheet in the real program under a virtual X screen (Xvfb, 1280 x 800)
+# with xdotool as the user, leaving screenshots for a person to look at: File > Properties on
+# the sample diagram of the newer generation, each of its nine pages, the fixed values of the
+# analog outputs, a COM page set to the text panel, and the hardware page refusing an older
+# line; then the Parameter and LCD pages of the older sample, without the newer controls. The
+# clicks are screen positions of this window layout (the sheet at the top left).
+#   scripts/properties-shots.sh [program] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+app=${1:-$top/build/src/qarvo-editor}
+out=${2:-/tmp/qarvo-properties-shots}
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :104
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
+start() {
+  cp "$1" "$work/sample.dfb"
+  "$app" "$work/sample.dfb" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  sleep 6
+}
+stop() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+# File > Properties.
+open_sheet() { click 20 8; click 64 163 2; }
+cancel_sheet() { xdotool key Escape; sleep 1; }
+# The tab strip shows the first six tabs; its right arrow scrolls to the last ones.
+last_tabs() { for _ in 1 2 3 4 5 6; do click 452 20 0.2; done; }
+# A selected tab scrolls the strip back, so each of the last tabs is reached from its end.
+last_tab() { last_tabs; click "$1" 20; }
+
+# A 108 x 64 logo: a black frame and diagonal on white (palette black, white).
+python3 - "$work/logo.bmp" <<'PY'
+import struct, sys
+rows = []
+for y in range(64):
+    row = bytearray(16)
+    for x in range(108):
+        white = not (x in (0, 107) or y in (0, 63) or x == y or x == 107 - y)
+        if white:
+            row[x // 8] |= 0x80 >> (x % 8)
+    rows.append(bytes(row))
+pixels = b"".join(reversed(rows))
+header = b"BM" + struct.pack("<IHHI", 62 + len(pixels), 0, 0, 62)
+info = struct.pack("<IiiHHIIiiII", 40, 108, 64, 1, 1, 0, len(pixels), 2835, 2835, 2, 0)
+open(sys.argv[1], "wb").write(header + info + b"\0\0\0\0\xff\xff\xff\0" + pixels)
+PY
+
+start "$top/tests/data/golden/fbd-newer-behaviour.dfb"
+# The logo file typed in, taken with OK, shows in its preview when the sheet opens again.
+open_sheet
+last_tab 300
+click 240 59; xdotool type --delay 20 "$work/logo.bmp"; sleep 0.5
+click 261 478 1.5
+open_sheet
+shot newer-1-general
+click 120 20; shot newer-2-comment
+click 205 20; shot newer-3-parameter
+click 45 293; click 143 318 1.5; shot newer-3-parameter-fixed-values
+xdotool key Escape; sleep 1
+click 282 20; shot newer-4-protect
+last_tab 102; shot newer-5-com0
+last_tab 161; shot newer-6-com1
+click 243 76; xdotool key Down Down Return; sleep 1; shot newer-6-com1-text-panel
+last_tab 222; shot newer-7-com2
+last_tab 300; shot newer-8-lcd-setting
+last_tab 388; shot newer-9-hardware
+click 95 87 1; shot newer-9-hardware-refused
+cancel_sheet
+stop
+
+start "$top/tests/data/golden/fbd-older-behaviour.dfb"
+open_sheet
+click 205 20; shot older-3-parameter
+last_tab 300; shot older-8-lcd-setting
+last_tab 388; shot older-9-hardware
+cancel_sheet
+stop
+echo "pictures in $out"

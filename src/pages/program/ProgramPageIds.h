@@ -1,0 +1,103 @@
+// Template and control ids of the program Properties sheet's pages and of the two analog-output
+// dialogs the Parameter page opens. Ids repeat across pages: each page is a dialog of its own.
+#pragma once
+
+#include "platform/core/Types.h"
+
+// Templates.
+constexpr UINT IDD_COM_SETTING = 107;
+constexpr UINT IDD_SELECT_HARDWARE = 230;
+constexpr UINT IDD_VALUE_RANGE_TYPE = 239;
+constexpr UINT IDD_FIXED_VALUE = 241;
+constexpr UINT IDD_PARAMETER = 4572;
+constexpr UINT IDD_GENERAL = 4573;
+constexpr UINT IDD_PROTECT = 4575;
+constexpr UINT IDD_STARTUP_BMP = 4577;
+
+// General page: the nine project texts in page order, "Show at new file" and the captions.
+constexpr int IDC_GENERAL_TEXTS[] = {1040, 1174, 1175, 1043, 1044, 1045, 1047, 1048, 1049};
+constexpr int IDC_SHOW_AT_NEW_FILE = 1215;
+constexpr int IDC_GENERAL_CAPTIONS[] = {1362, 1363, 1364, 1365, 1366, 1367, 1177};
+constexpr int GENERAL_TEXT_MAX = 60;
+
+// Protect page.
+constexpr int IDC_TEMP_HIGH = 1278;
+constexpr int IDC_TEMP_LOW = 1279;
+constexpr int IDC_COPY_PROTECT = 1375;
+constexpr int IDC_PROTECT_CAPTIONS[] = {1368, 1375, 1190, 1194, 1195};
+
+// Parameter page.
+constexpr int IDC_CURRENT_PASSWORD = 1023;
+constexpr int IDC_PROGRAM_NAME = 1024;
+constexpr int IDC_NEW_PASSWORD = 1025;
+constexpr int IDC_REPEAT_PASSWORD = 1026;
+constexpr int IDC_SYNC_TIME = 1041;
+constexpr int IDC_CURRENT_PASSWORD_LABEL = 1128;
+constexpr int IDC_AQ_STOP_GROUP = 1190;
+constexpr int IDC_AI0_LABEL = 1194;
+constexpr int IDC_AI1_LABEL = 1195;
+constexpr int IDC_AQ_RANGE_GROUP = 1196;
+constexpr int IDC_AI_RANGE_GROUP = 1197;
+constexpr int IDC_REDUNDANCY = 1208;
+constexpr int IDC_KEEP_AQ_VALUES = 1232;
+constexpr int IDC_VALUE_RANGE_BUTTON = 1234;
+constexpr int IDC_FIXED_VALUE_BUTTON = 1235;
+constexpr int IDC_AI0_RANGE = 1457;
+constexpr int IDC_AI1_RANGE = 1458;
+constexpr int IDC_SYNC_UNIT = 1193;
+constexpr int IDC_PARAMETER_CAPTIONS[] = {1368, 1369, 1370, 1128, 1021, 1022, 1189, 1191, 1192};
+constexpr int PASSWORD_MAX = 8;
+constexpr int PROGRAM_NAME_MAX = 13;
+constexpr int SYNC_TIME_MIN = 1000;
+constexpr int SYNC_TIME_MAX = 3600000;
+
+// The analog-output dialogs: one control per output, AQ0-AQ3 of Main, then of Ext.1 to Ext.7.
+constexpr int IDC_FIXED_VALUE_FIRST = 1235;
+constexpr int IDC_RANGE_TYPE_FIRST = 1200;
+
+// COM settings page.
+constexpr int IDC_COM_TIMEOUT = 1040;
+constexpr int IDC_COM_ADDRESS = 1170;
+constexpr int IDC_COM_DELAY = 1171;
+constexpr int IDC_COM_ADDRESS_LABEL = 1204;
+constexpr int IDC_COM_PROTOCOL = 1209;
+constexpr int IDC_COM_PARITY = 1210;
+constexpr int IDC_COM_BAUD = 1211;
+constexpr int IDC_COM_DATA_REGISTER = 1214;
+constexpr int IDC_COM_DATA_REGISTER_LABEL = 1213;
+constexpr int IDC_COM_MODEL = 1216;
+constexpr int IDC_COM_SLAVE_NOTE = 1217;
+constexpr int IDC_COM_CAPTIONS[] = {1368, 1203, 1201, 1204, 1205, 1206, 1207, 1208, 1213, 1217, 1202, 1212, 1215};
+// The labels and units of the line settings, hidden with them for the text panel.
+constexpr int IDC_COM_LINE_LABELS[] = {1201, 1205, 1206, 1207, 1208, 1202, 1212};
+
+// Hardware page.
+constexpr int IDC_HARDWARE_RESOURCES = 1040;
+constexpr int IDC_HARDWARE_TREE = 1225;
+constexpr int IDC_HARDWARE_GROUP = 1372;
+constexpr int IDC_RESOURCES_GROUP = 1373;
+
+// Start-up logo page.
+constexpr int IDC_LOGO_FILE = 1046;
+constexpr int IDC_LOGO_NOTE = 1222;
+constexpr int IDC_LOGO_FRAME = 1226;
+constexpr int IDC_LOGO_OPEN = 1322;
+constexpr int IDC_LCD_LANGUAGE = 1375;
+constexpr int IDC_LOGO_TIME = 1376;
+constexpr int IDC_LCD_CONTRAST = 1377;
+constexpr int IDC_LCD_BACKLIGHT = 1378;
+constexpr int IDC_LCD_GROUP = 1379;
+constexpr int IDC_LOGO_INVERSE = 1401;
+constexpr int IDC_LCD_LABEL_FIRST = 1177;
+constexpr int IDC_LCD_LABEL_LAST = 1180;
+constexpr int LOGO_PATH_MAX = 255;
+
+// Keys of the Chinese texts of the sheet's tab titles, in page order.
+constexpr WORD TEXT_KEYS_PROGRAM_PAGES[] = {175, 170, 1423, 176, 177, 178, 179, 181, 180};
+// Keys of the Chinese texts of the sheet's OK, Cancel, Help and Apply buttons.
+constexpr WORD TEXT_KEY_OK = 1;
+constexpr WORD TEXT_KEY_CANCEL = 2;
+constexpr WORD TEXT_KEY_HELP = 9;
+constexpr WORD TEXT_KEY_APPLY = 12321;
+constexpr WORD TEXT_KEY_SHOW_AT_NEW_FILE = 182;
+constexpr WORD TEXT_KEY_SYNC_UNIT = 1215;

@@ -1,0 +1,180 @@
+#include "document/HardwareChange.h"
+#include "document/ProgramSettings.h"
+
+#include "DocTestSupport.h"
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockMR.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockTypes.h"
+#include "document/BlockNames.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr WORD k3X = 0x1188;
+constexpr WORD k75X = 0x5188;
+constexpr WORD k77X = 0x5288;
+constexpr WORD k89X = 0x6188;
+
+class ProgramSettingsTest : public DocTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        DocTest::SetUpTestSuite();
+        CVetlaDoc::InitBlockCaptions();
+    }
+    void MakeHardware(CVetlaDoc& doc, WORD wCode)
+    {
+        doc.m_wHardwareCode = wCode;
+        ApplyHardwareChange(doc, wCode);
+    }
+    CBlockObj* AddPoint(CVetlaDoc& doc, int nType, int nFirstNumber, int nOperand)
+    {
+        CBlockObj* pBlock = AddNew(doc, nType);
+        pBlock->m_nOperand = nOperand;
+        pBlock->m_nNumber = nFirstNumber + nOperand;
+        return pBlock;
+    }
+    HardwareCodeScope m_code{k75X};
+};
+
+// The checks that refuse an older or another line, as the hardware page shows them.
+TEST_F(ProgramSettingsTest, OlderLinesRefuseWhatTheyCannotRun)
+{
+    CVetlaDoc doc;
+    MakeHardware(doc, k75X);
+    EXPECT_TRUE(HardwareChangeProblem(doc, 5, 1, _T("B1.XX")).IsEmpty());
+    AddPoint(doc, BT_IN, 100, 16);
+    for (int nItem : {0, 1, 2, 3}) {
+        const CString strProblem = HardwareChangeProblem(doc, 5, nItem, _T("B1.XX"));
+        EXPECT_EQ(strProblem.Left(4).ToUtf8(), "I016") << nItem;
+        EXPECT_GE(strProblem.Find(_T("Block number too high!")), 0) << nItem;
+    }
+    for (int nItem : {5, 7, 9})
+        EXPECT_TRUE(HardwareChangeProblem(doc, 5, nItem, _T("C1.XX")).IsEmpty()) << nItem;
+    // An older diagram is never checked: what it holds every line runs.
+    EXPECT_TRUE(HardwareChangeProblem(doc, 1, 3, _T("B1.XX")).IsEmpty());
+}
+
+TEST_F(ProgramSettingsTest, OnlyTheWifiLineRunsWifiBlocks)
+{
+    CVetlaDoc doc;
+    MakeHardware(doc, k77X);
+    EXPECT_TRUE(HardwareChangeProblem(doc, 7, 5, _T("C1.XX")).IsEmpty());
+    CBlockObj* pWifi = AddNew(doc, BT_WIFI_IN);
+    for (int nItem : {5, 9}) {
+        const CString strProblem = HardwareChangeProblem(doc, 7, nItem, _T("C1.XX"));
+        CString strExpected;
+        strExpected.Format(_T("B%d"), pWifi->m_nNumber - 9000);
+        EXPECT_EQ(strProblem.Left(strExpected.GetLength()), strExpected) << nItem;
+        EXPECT_GE(strProblem.Find(_T(": Not supported!")), 0) << nItem;
+    }
+    EXPECT_TRUE(HardwareChangeProblem(doc, 7, 7, _T("C1.XX")).IsEmpty());
+}
+
+TEST_F(ProgramSettingsTest, HardwareChangeAdaptsBlocksAndPortsToTheGeneration)
+{
+    CVetlaDoc doc;
+    MakeHardware(doc, k75X);
+    doc.m_comSettings[0].nBaudIndex = 12;
+    doc.m_comSettings[1].nBaudIndex = 9;
+    auto* pRead = static_cast<CBlockMR*>(AddNew(doc, BT_MR));
+    pRead->m_nModbus11 = 2;
+    ApplyHardwareChange(doc, k3X);
+    EXPECT_EQ(doc.m_wHardwareCode, k3X);
+    EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
+    EXPECT_EQ(doc.m_strHardwareName.ToUtf8(), "3X Series B1.XX");
+    EXPECT_EQ(doc.m_comSettings[0].nBaudIndex, COM_BAUD_9600);
+    EXPECT_EQ(doc.m_comSettings[1].nBaudIndex, 9);
+    EXPECT_EQ(pRead->m_nModbus11, 0);
+
+    auto* pWatchdog = static_cast<CBlockAnalog*>(AddNew(doc, BT_AWDOG));
+    pWatchdog->m_nThreshold1 = 5;
+    pWatchdog->m_nThreshold2 = 9;
+    CBlockObj* pYearly = AddNew(doc, BT_YT);
+    pYearly->m_nParam[YT_PULSE_PARAM] = 1;
+    pYearly->m_nParam[YT_ON_YEAR_PARAM] = 2010;
+    CBlockObj* pWrite = AddNew(doc, BT_MW);
+    pWrite->m_nPinSource[8] = 0;
+    CBlockObj* pRegister = AddNew(doc, BT_SREG);
+    pRegister->m_nParamEx[SREG_INDEX_PARAMEX] = 2;
+    ApplyHardwareChange(doc, k89X);
+    EXPECT_EQ(doc.m_wFirmwareWord, 0xC100);
+    EXPECT_EQ(pWatchdog->m_nThreshold1, 9);
+    EXPECT_EQ(pYearly->m_nParam[YT_PULSE_PARAM], 0);
+    EXPECT_EQ(pYearly->m_nParam[YT_YEARLY_PARAM], 1);
+    EXPECT_EQ(pYearly->m_nParam[YT_ON_YEAR_PARAM], 2000);
+    EXPECT_EQ(pYearly->m_nParam[YT_OFF_YEAR_PARAM], 2099);
+    EXPECT_EQ(pWrite->m_nPinSource[8], 57);
+    EXPECT_EQ(pWrite->m_nPinSource[9], LINK_END);
+    EXPECT_EQ(pRegister->m_nParamEx[SREG_INDEX_PARAMEX], 0);
+}
+
+TEST_F(ProgramSettingsTest, UnchangedSettingsLeaveTheDocumentUntouched)
+{
+    CVetlaDoc doc;
+    MakeHardware(doc, k77X);
+    doc.m_comSettings[2].nBaudIndex = 12;
+    AddNew(doc, BT_AWDOG);
+    const Bytes before = SaveToBytes(doc);
+    EXPECT_FALSE(WriteProgramSettings(ReadProgramSettings(doc), doc));
+    // The same line again changes nothing either, blocks included.
+    ProgramSettings same = ReadProgramSettings(doc);
+    same.wHardwareCode = 0x52FF;
+    EXPECT_FALSE(WriteProgramSettings(same, doc));
+    EXPECT_EQ(SaveToBytes(doc), before);
+}
+
+TEST_F(ProgramSettingsTest, OlderControllersKeepTheirLcdAndRunNoFastPorts)
+{
+    HardwareCodeScope older(k3X);
+    CVetlaDoc doc;
+    MakeHardware(doc, k3X);
+    doc.m_nLanguage = 3;
+    doc.m_nLogoTime = 2;
+    doc.m_nLcdContrast = 5;
+    doc.m_nLcdBacklight = 1;
+    doc.m_comSettings[1].nBaudIndex = 0;
+    ProgramSettings settings = ReadProgramSettings(doc);
+    EXPECT_EQ(settings.nLcdContrast, 0);
+    settings.com[1].nBaudIndex = 11;
+    settings.nLcdBacklight = 0;
+    EXPECT_TRUE(WriteProgramSettings(settings, doc));
+    EXPECT_EQ(doc.m_comSettings[1].nBaudIndex, COM_BAUD_9600);
+    EXPECT_EQ(doc.m_nLanguage, 3);
+    EXPECT_EQ(doc.m_nLogoTime, 2);
+    EXPECT_EQ(doc.m_nLcdContrast, 5);
+    EXPECT_EQ(doc.m_nLcdBacklight, 1);
+}
+
+TEST_F(ProgramSettingsTest, ChangedSettingsSurviveSaveAndOpen)
+{
+    CVetlaDoc doc;
+    MakeHardware(doc, k75X);
+    ProgramSettings settings = ReadProgramSettings(doc);
+    settings.strProject[0] = _T("Creator");
+    settings.strProject[8] = _T("V3");
+    settings.strComment = _T("Pumps");
+    settings.strProgramName = _T("PUMP1");
+    settings.strPassword = _T("ABC");
+    settings.nTempHigh = 70;
+    settings.nTempLow = -5;
+    settings.bCopyProtect = 1;
+    settings.com[2].nModel = 2;
+    settings.com[2].nBaudIndex = 9;
+    settings.nLcdContrast = 6;
+    settings.nAiRangeType[1] = 1;
+    settings.bKeepAqValues = 0;
+    settings.dAqFixedValue[31] = 7.5;
+    settings.byAqRangeType[4] = 1;
+    settings.wHardwareCode = k89X;
+    ASSERT_TRUE(WriteProgramSettings(settings, doc));
+    CVetlaDoc reopened;
+    LoadFromBytes(reopened, SaveToBytes(doc));
+    EXPECT_TRUE(ReadProgramSettings(reopened) == settings);
+    EXPECT_EQ(reopened.m_strHardwareName.ToUtf8(), "8X Series C1.XX");
+}
+
+} // namespace
