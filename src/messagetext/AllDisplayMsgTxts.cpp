@@ -4,8 +4,13 @@
 #include "document/SimMessageTexts.h"
 #include "document/VetlaDoc.h"
 #include "messagetext/InPlaceParamDlg.h"
+#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CAllDisplayMsgTxts, CPropertySheet)
+
+BEGIN_MESSAGE_MAP(CAllDisplayMsgTxts, CPropertySheet)
+    ON_WM_MOVE()
+END_MESSAGE_MAP()
 
 CAllDisplayMsgTxts::CAllDisplayMsgTxts(LPCTSTR pszCaption, ISimMessageDisplayHost& host, UINT nStartPage)
     : CPropertySheet(pszCaption, nullptr, nStartPage), m_host(host)

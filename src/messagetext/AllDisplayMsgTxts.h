@@ -37,6 +37,8 @@ protected:
     void OnMove(int x, int y) override;
     void PostNcDestroy() override;
 
+    DECLARE_MESSAGE_MAP()
+
 private:
     void AddMessagePages();
 

@@ -9,8 +9,14 @@
 #include "pages/sheet/SimMessageDisplay.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/KeyState.h"
+#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CMsgTxtDisplay, CPropertyPage)
+
+BEGIN_MESSAGE_MAP(CMsgTxtDisplay, CPropertyPage)
+    ON_WM_TIMER()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -98,6 +104,9 @@ BOOL CMsgTxtDisplay::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     SetUpDisplayGrid();
+    // The frame stands behind the button and the LCD it surrounds.
+    if (CWnd* pGroup = GetDlgItem(IDC_MTD_GROUP))
+        pGroup->SetWindowPos(&wndBottom, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CVetlaDoc* pDoc = GetGridDocument();
     const CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr;
     CVetlaDoc::InitParameterNames();

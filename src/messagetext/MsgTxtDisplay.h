@@ -46,6 +46,8 @@ protected:
     void OnTimer(UINT_PTR nIDEvent) override;
     void OnDestroy() override;
 
+    DECLARE_MESSAGE_MAP()
+
 private:
     void SetUpDisplayGrid();
     // Copies of the block's set-1 elements at the same indexes (null entries stay null), each

@@ -134,6 +134,18 @@ protected:
         grid.SendMessage(WM_LBUTTONUP, 0, At(widget));
         grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(widget));
     }
+    // The due messages dispatched until the page's redraw timer has been; FALSE when it never
+    // fell due.
+    bool TakePageTimer(CMsgTxtDisplay& page)
+    {
+        MSG msg;
+        while (CMessageQueue::Get().Take(msg)) {
+            DispatchMessage(&msg);
+            if (msg.message == WM_TIMER && msg.hwnd == &page && msg.wParam == MSGTXT_REDRAW_TIMER)
+                return true;
+        }
+        return false;
+    }
     CInPlaceParamDlg* Popup() { return ShownPage()->m_grid.m_pParamPopup; }
     CEdit& PopupEdit(int nID) { return *static_cast<CEdit*>(Popup()->GetDlgItem(nID)); }
     // A key as the program's loop routes it: the windows' translation first.
@@ -190,7 +202,13 @@ TEST_F(MsgTxtDisplayTest, ACountingCounterShowsEachNewValueAtTheNextRedraw)
         Toggle(pPulse);
         Toggle(pPulse);
         ASSERT_EQ(int(pCounter->m_dRunTime), nCount);
+        // The page's 53 ms timer is what asks the grid to be drawn again.
+        Pump();
+        CRect rcUpdate;
+        EXPECT_FALSE(page.m_grid.GetUpdateRect(rcUpdate));
         m_clock.Advance(MSGTXT_REDRAW_MS);
+        EXPECT_TRUE(TakePageTimer(page));
+        EXPECT_TRUE(page.m_grid.GetUpdateRect(rcUpdate));
         Pump();
         const std::u16string text = PaintedText(page);
         EXPECT_NE(text.find(std::u16string(1, char16_t('0' + nCount)) + u"|"), std::u16string::npos) << nCount;
