@@ -61,8 +61,10 @@ public:
     int m_nOTStart = 0;         // OT when the current counting period started
     SYSTEMTIME m_stCountStart = {};  // start of the current counting period
 
-private:
+    // The time to go, in minutes, that the parameters give (or the referenced interval).
     int DerivedInterval();
+
+private:
     void CountOperatingTime(const CSimContext* pSim);
 };
 

@@ -15,6 +15,7 @@
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
 #include "editor/CapBitmap.h"
+#include "editor/MsgTextDisplayLink.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
 #include "pages/sheet/SheetHost.h"
@@ -214,6 +215,9 @@ public:
     void DropMsgTextRefs(int nNumber) override { RemoveMsgTextRefsByNumber(nNumber); }
     // The modeless ladder element sheets of the simulation.
     COpenLadSheets m_openLadSheets;
+    // The simulation's "Message texts" display; its pass runs after every scan and click.
+    CMsgTextDisplayLink m_msgTextDisplay{*this};
+    void OpenMessageTexts() { m_msgTextDisplay.OpenMessageTexts(); }
     // The current comment box's sheet, modal in every mode: OK with a text changes the box (the
     // drawing grows to hold it), OK with no text deletes it; either takes one undo snapshot.
     void EditCommentBox();

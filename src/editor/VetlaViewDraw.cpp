@@ -145,6 +145,7 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     if (sim.bSimulating) {
         ScanDocument(*m_pDocument, sim);
         m_openSheets.RefreshAll(*m_pDocument, sim);
+        OpenMessageTexts();
         if (pFrame)
             pFrame->m_bClockSet = 0;
     }

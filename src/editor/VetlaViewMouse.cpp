@@ -844,6 +844,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
             (pFrame->GetSimRunState() != SIM_RUN_RUNNING || pFrame->GetSimStepState() == SIM_STEP_STEPPING))
             return TRUE;
         ToggleSimulatedInput(*m_pDocument, *pBlock);
+        OpenMessageTexts();
         // An input block tells the Inputs bar when it is next scanned; a contact has no such
         // step of its own, so its operand's lamp is put right here.
         if (bContact && GetParentFrame())

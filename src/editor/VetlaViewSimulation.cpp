@@ -111,6 +111,7 @@ void CVetlaView::LeaveSimulation()
     CloseValuePopup();
     m_openSheets.CloseAll();
     m_openLadSheets.CloseAll();
+    m_msgTextDisplay.Close();
     m_nEditMode = EDIT_MODE_SELECT;
     if (g_pSimulatingView == this)
         g_pSimulatingView = nullptr;
@@ -130,6 +131,7 @@ void CVetlaView::EndSimulationOnClose()
 {
     m_openSheets.CloseAll();
     m_openLadSheets.CloseAll();
+    m_msgTextDisplay.Close();
     if (m_pDocument && m_pDocument->m_bSimulating) {
         m_pDocument->m_bSimulating = 0;
         m_nEditMode = EDIT_MODE_SELECT;

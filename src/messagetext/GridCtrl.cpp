@@ -54,6 +54,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+    CloseObjectPopup(FALSE);
     DeleteWidgets();
     delete m_pDropCopy;
     if (m_hWnd)

@@ -18,6 +18,7 @@
 #include <memory>
 #include <vector>
 
+class CInPlaceParamDlg;
 class CWidget;
 
 // LCD lines of a message text.
@@ -195,6 +196,16 @@ public:
     CObArray m_arrWidgetsSet2[LCD_LINE_COUNT];
     CObArray m_arrWidgets[LCD_LINE_COUNT];
     BOOL m_bDisplayMode = FALSE;
+    // The simulation display's in-place parameter popup over the selected element (GridCtrlPopup.cpp):
+    // at most one; it deletes itself when its window goes.
+    CInPlaceParamDlg* m_pParamPopup = nullptr;
+    // Opens the popup over the selected element unless one is open; TRUE when one is open now.
+    BOOL ShowObjectPopup();
+    // Closes an open popup, writing its value first with bApply.
+    void CloseObjectPopup(BOOL bApply);
+    // A double click in the display: the popup when the selected element's parameter may be
+    // changed in place.
+    void OpenParamPopupOnSelected();
     // A typed character started a cell edit: the next cursor move restarts the selection.
     BOOL m_bCharTyped = FALSE;
 

@@ -10,6 +10,7 @@
 #include "messagetext/BarGraphSettingDlg.h"
 #include "messagetext/GraphDlg.h"
 #include "messagetext/IOSN.h"
+#include "messagetext/InPlaceParam.h"
 #include "messagetext/MessageTextLists.h"
 #include "messagetext/ScaleTimeDlg.h"
 #include "messagetext/WidgetPlacement.h"
@@ -30,15 +31,30 @@ void CGridCtrl::SelectWidgetAt(CPoint point)
                 m_pSelectedWidget = pWidget;
         }
     }
+    // A press beside the popup's element ends the popup with its value.
+    if (m_pParamPopup && pPrevious != m_pSelectedWidget)
+        CloseObjectPopup(TRUE);
     if (pPrevious != m_pSelectedWidget)
         Invalidate();
 }
 
 void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    if (!m_bDisplayMode && m_pSelectedWidget && m_pSelectedWidget->m_nKind <= WIDGET_KIND_BARGRAPH)
+    if (m_bDisplayMode)
+        OpenParamPopupOnSelected();
+    else if (m_pSelectedWidget && m_pSelectedWidget->m_nKind <= WIDGET_KIND_BARGRAPH)
         EditSelectedWidget();
     CWnd::OnLButtonDblClk(nFlags, point);
+}
+
+void CGridCtrl::OpenParamPopupOnSelected()
+{
+    const CWidget* pWidget = m_pSelectedWidget;
+    const ILcdGridHost* pHost = GetHost();
+    CVetlaDoc* pDoc = pHost ? pHost->GetGridDocument() : nullptr;
+    const CBlockObj* pBlock = pWidget && pDoc ? pDoc->FindBlockByNumber(pWidget->m_nBlockNumber) : nullptr;
+    if (pBlock && pWidget->m_pBlock && OffersInPlaceEdit(*pBlock, pWidget->m_nParamId))
+        ShowObjectPopup();
 }
 
 void CGridCtrl::EditSelectedWidget()

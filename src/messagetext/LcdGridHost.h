@@ -5,6 +5,7 @@
 
 #include "platform/core/Types.h"
 
+class CBlockObj;
 class CVetlaDoc;
 struct CSimContext;
 
@@ -29,6 +30,8 @@ public:
     virtual int GetShownCharSet() const { return 0; }
     // The number of the message-text block being edited, which refusals name; -1 for none.
     virtual int GetEditedBlockNumber() const { return -1; }
+    // The in-place popup wrote a value that an open property sheet of the block should show.
+    virtual void OnParamWritten(CBlockObj& /*block*/) {}
 };
 
 // The simulation display's "Details" switch: elements in the detailed style rather than as

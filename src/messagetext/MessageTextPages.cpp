@@ -2,6 +2,7 @@
 
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/AllDisplayMsgTxts.h"
 #include "messagetext/MessageTextsNew.h"
 #include "pages/sheet/MessageTextPageFactory.h"
 
@@ -18,4 +19,5 @@ void InstallMessageTextPages()
 {
     CVetlaDoc::InitParameterNames();
     SetMessageTextPageFactory(MakeMessageTextPage);
+    InstallMsgTextDisplay();
 }
