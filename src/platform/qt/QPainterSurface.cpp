@@ -429,16 +429,17 @@ struct QPainterSurface::Impl {
     bool StampText(const DrawState& state, POINT topLeft, FontEntry& font, const QString& string,
                    const RECT* pClip)
     {
-        if (!pPixels || state.font.lfEscapement != 0 || !font.CanLayOut(string) ||
-            !pPainter->worldTransform().isIdentity())
+        if (!pPixels || state.font.lfEscapement != 0 || !pPainter->worldTransform().isIdentity())
             return false;
         QRect clip = ToQRect(state.rcClip);
         if (pClip)
             clip &= ToQRect(*pClip);
-        const QRect cell(0, 0, font.Width(string), font.metrics.ascent() + font.metrics.descent());
+        const int nAscent = font.metrics.ascent();
+        const auto cell = [&] { return QRect(0, 0, font.Width(string), nAscent + font.metrics.descent()); };
         const std::optional<QColor> background =
             state.nBkMode == OPAQUE ? std::optional(ToQColor(state.crBk)) : std::nullopt;
-        const StampedText text{font.font, font.Layout(string), string, cell, ToQColor(state.crText), background};
+        const QStaticText* pLayout = font.CanLayOut(string) ? &font.Layout(string) : nullptr;
+        const StampedText text{font.font, string, pLayout, nAscent, cell, ToQColor(state.crText), background};
         return font.stamps.Draw(*pPixels, clip, QPoint(topLeft.x, topLeft.y), text, pPainter->renderHints());
     }
 

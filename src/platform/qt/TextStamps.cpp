@@ -26,7 +26,7 @@ void FillRaw(QImage& image, std::uint32_t value)
 
 // Draws the text as the surface does, with its cell's top-left corner at origin.
 void Render(QImage& image, QPoint origin, const StampedText& text, const QColor& colour,
-            const std::optional<QColor>& background, QPainter::RenderHints hints)
+            const std::optional<QColor>& background, const QRect& cell, QPainter::RenderHints hints)
 {
     QPainter painter(&image);
     painter.setRenderHints(painter.renderHints(), false);
@@ -34,8 +34,11 @@ void Render(QImage& image, QPoint origin, const StampedText& text, const QColor&
     painter.setFont(text.font);
     painter.setPen(colour);
     if (background)
-        painter.fillRect(text.cell.translated(origin), *background);
-    painter.drawStaticText(origin, text.layout);
+        painter.fillRect(cell.translated(origin), *background);
+    if (text.pLayout)
+        painter.drawStaticText(origin, *text.pLayout);
+    else
+        painter.drawText(origin + QPoint(0, text.nAscent), text.string);
 }
 
 } // namespace
@@ -93,8 +96,8 @@ bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, co
         std::memcpy(target(y, nLeft), pFrom, std::size_t(nRight - nLeft + 1) * sizeof(std::uint32_t));
     };
     if (text.background) {
-        for (int y = text.cell.top(); y <= text.cell.bottom(); ++y)
-            copy(y, text.cell.left(), text.cell.right());
+        for (int y = glyphs.cell.top(); y <= glyphs.cell.bottom(); ++y)
+            copy(y, glyphs.cell.left(), glyphs.cell.right());
     }
     for (const Run& run : blended)
         copy(run.y, run.left, run.right);
@@ -108,17 +111,19 @@ std::optional<TextStamps::Glyphs> TextStamps::Mark(const StampedText& text, QPai
 {
     const QFontMetrics metrics(text.font);
     const QRect ink = metrics.boundingRect(text.string).translated(0, metrics.ascent());
-    const QRect probe = (text.cell | ink).adjusted(-kProbeMargin, -kProbeMargin, kProbeMargin, kProbeMargin);
+    const QRect cell = text.cell();
+    const QRect probe = (cell | ink).adjusted(-kProbeMargin, -kProbeMargin, kProbeMargin, kProbeMargin);
     QImage light(probe.size(), QImage::Format_RGB32);
     QImage dark(probe.size(), QImage::Format_RGB32);
     const std::uint32_t black = QColor(Qt::black).rgb();
     const std::uint32_t white = QColor(Qt::white).rgb();
     FillRaw(light, black);
     FillRaw(dark, white);
-    Render(light, -probe.topLeft(), text, Qt::white, std::nullopt, hints);
-    Render(dark, -probe.topLeft(), text, Qt::black, std::nullopt, hints);
+    Render(light, -probe.topLeft(), text, Qt::white, std::nullopt, cell, hints);
+    Render(dark, -probe.topLeft(), text, Qt::black, std::nullopt, cell, hints);
     Glyphs glyphs;
-    glyphs.box = text.cell;
+    glyphs.cell = cell;
+    glyphs.box = cell;
     const auto touched = [&](int x, int y) { return Row(light, y)[x] != black || Row(dark, y)[x] != white; };
     const QRect inner = QRect(QPoint(0, 0), probe.size()).adjusted(1, 1, -1, -1);
     for (int y = 0; y < probe.height(); ++y) {
@@ -133,14 +138,14 @@ std::optional<TextStamps::Glyphs> TextStamps::Mark(const StampedText& text, QPai
             const Run run{y + probe.top(), x + probe.left(), nEnd + probe.left()};
             glyphs.touched.push_back(run);
             glyphs.box |= QRect(QPoint(run.left, run.y), QPoint(run.right, run.y));
-            const bool bCellRow = run.y >= text.cell.top() && run.y <= text.cell.bottom() && !text.cell.isEmpty();
+            const bool bCellRow = run.y >= cell.top() && run.y <= cell.bottom() && !cell.isEmpty();
             if (!bCellRow) {
                 glyphs.outsideCell.push_back(run);
             } else {
-                if (run.left < text.cell.left())
-                    glyphs.outsideCell.push_back({run.y, run.left, std::min(run.right, text.cell.left() - 1)});
-                if (run.right > text.cell.right())
-                    glyphs.outsideCell.push_back({run.y, std::max(run.left, text.cell.right() + 1), run.right});
+                if (run.left < cell.left())
+                    glyphs.outsideCell.push_back({run.y, run.left, std::min(run.right, cell.left() - 1)});
+                if (run.right > cell.right())
+                    glyphs.outsideCell.push_back({run.y, std::max(run.left, cell.right() + 1), run.right});
             }
             x = nEnd;
         }
@@ -161,6 +166,6 @@ const TextStamps::Variant& TextStamps::VariantFor(Stamp& stamp, const StampedTex
     const QRect& box = stamp.glyphs->box;
     QImage image(box.size(), QImage::Format_RGB32);
     FillRaw(image, plain);
-    Render(image, -box.topLeft(), text, text.colour, text.background, stamp.hints);
+    Render(image, -box.topLeft(), text, text.colour, text.background, stamp.glyphs->cell, stamp.hints);
     return stamp.variants.emplace_back(Variant{colour, background, plain, std::move(image)});
 }

@@ -15,17 +15,22 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
 
-// One text as the surface draws it: the laid-out string at the top-left corner of its cell,
-// the cell filled first for opaque text.
+// One text as the surface draws it: the laid-out string at the top-left corner of its cell (or,
+// without a layout, the string as one line of plain text from the baseline), the cell filled
+// first for opaque text.
 struct StampedText {
     const QFont& font;
-    const QStaticText& layout;
     const QString& string;
-    QRect cell;  // at the origin: the advance width by ascent + descent
+    const QStaticText* pLayout;
+    int nAscent;
+    // The cell at the origin, the advance width by ascent + descent: measured only when a stamp
+    // is made.
+    std::function<QRect()> cell;
     QColor colour;
     std::optional<QColor> background;
 };
@@ -57,6 +62,7 @@ private:
         // fills first.
         std::vector<Run> touched;
         std::vector<Run> outsideCell;
+        QRect cell;
         QRect box;  // the cell and the touched pixels
     };
     struct Stamp {

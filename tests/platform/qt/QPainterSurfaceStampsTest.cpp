@@ -68,13 +68,14 @@ struct TextCase {
     int nBkMode;
     Ground ground;
     bool bClipped;
+    bool bUnderline = false;
 };
 
 void PrintTo(const TextCase& c, std::ostream* pOut)
 {
     *pOut << '"' << QString::fromStdU16String(c.pszText).toStdString() << "\" quality " << int(c.nQuality)
           << (c.nBkMode == OPAQUE ? " opaque" : " transparent") << " ground " << int(c.ground)
-          << (c.bClipped ? " clipped" : "");
+          << (c.bClipped ? " clipped" : "") << (c.bUnderline ? " underlined" : "");
 }
 
 class TextStampsTest : public ::testing::TestWithParam<TextCase> {
@@ -93,6 +94,7 @@ TEST_P(TextStampsTest, LeavesThePaintersPixels)
         logFont.lfHeight = 15;
         logFont.lfQuality = c.nQuality;
         logFont.lfItalic = c.nQuality == ANTIALIASED_QUALITY;
+        logFont.lfUnderline = c.bUnderline;
         CFont font;
         font.CreateFontIndirect(&logFont);
         CFont* pOldFont = dc.SelectObject(&font);
@@ -115,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
                       TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
-                      TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false}));
+                      TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
+                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
+                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
+                      TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
+                      TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
 
 struct ShapeCase {
     const char* pszName;
