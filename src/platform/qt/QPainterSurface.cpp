@@ -438,8 +438,8 @@ struct QPainterSurface::Impl {
         const auto cell = [&] { return QRect(0, 0, font.Width(string), nAscent + font.metrics.descent()); };
         const std::optional<QColor> background =
             state.nBkMode == OPAQUE ? std::optional(ToQColor(state.crBk)) : std::nullopt;
-        const QStaticText* pLayout = font.CanLayOut(string) ? &font.Layout(string) : nullptr;
-        const StampedText text{font.font, string, pLayout, nAscent, cell, ToQColor(state.crText), background};
+        const auto layout = [&] { return font.CanLayOut(string) ? &font.Layout(string) : nullptr; };
+        const StampedText text{font.font, string, nAscent, layout, cell, ToQColor(state.crText), background};
         return font.stamps.Draw(*pPixels, clip, QPoint(topLeft.x, topLeft.y), text, pPainter->renderHints());
     }
 

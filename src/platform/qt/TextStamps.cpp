@@ -35,8 +35,8 @@ void Render(QImage& image, QPoint origin, const StampedText& text, const QColor&
     painter.setPen(colour);
     if (background)
         painter.fillRect(cell.translated(origin), *background);
-    if (text.pLayout)
-        painter.drawStaticText(origin, *text.pLayout);
+    if (const QStaticText* pLayout = text.layout())
+        painter.drawStaticText(origin, *pLayout);
     else
         painter.drawText(origin + QPoint(0, text.nAscent), text.string);
 }

@@ -26,10 +26,10 @@
 struct StampedText {
     const QFont& font;
     const QString& string;
-    const QStaticText* pLayout;
     int nAscent;
-    // The cell at the origin, the advance width by ascent + descent: measured only when a stamp
-    // is made.
+    // Asked for only when a stamp is made, so that a copied stamp costs one look-up: the layout
+    // (nullptr for none) and the cell at the origin, the advance width by ascent + descent.
+    std::function<const QStaticText*()> layout;
     std::function<QRect()> cell;
     QColor colour;
     std::optional<QColor> background;
