@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -14,6 +15,8 @@ constexpr int kProbeMargin = 4;
 // Value boxes bring new strings on every tick; the stamps start again rather than grow.
 constexpr std::size_t kMaxStamps = 4096;
 constexpr std::size_t kMaxVariants = 8;
+// A pin text over a wire or an outline has two or three colours under its glyphs.
+constexpr std::size_t kMaxGrounds = 3;
 
 std::uint32_t* Row(QImage& image, int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); }
 
@@ -70,37 +73,67 @@ bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, co
     const auto target = [&](int y, int x) {
         return pixels.Data() + std::size_t(topLeft.y() + y) * std::size_t(pixels.Width()) + std::size_t(topLeft.x() + x);
     };
-    // A glyph's pixel blends with what lies under it: the same colour under every one of them
-    // gives the stamp's pixels. Opaque text fills its cell first, whatever was there.
+    // A glyph's pixel blends with what lies under it, whatever lies under its neighbours: the
+    // stamp drawn over each colour found under the glyphs gives the pixels over that colour.
+    // Opaque text fills its cell first, whatever was there.
     const std::vector<Run>& blended = text.background ? glyphs.outsideCell : glyphs.touched;
-    std::optional<std::uint32_t> plain;
-    for (const Run& run : blended) {
+    std::array<std::uint32_t, kMaxGrounds> grounds{};
+    std::size_t nGrounds = 0;
+    const auto groundOf = [&](std::uint32_t pixel) {
+        return std::size_t(std::find(grounds.begin(), grounds.begin() + nGrounds, pixel) - grounds.begin());
+    };
+    const auto forEachShown = [&](const Run& run, auto fn) {
         const int nLeft = std::max(run.left, within.left());
         const int nRight = std::min(run.right, within.right());
-        if (run.y < within.top() || run.y > within.bottom() || nLeft > nRight)
-            continue;
-        const std::uint32_t* pFirst = target(run.y, nLeft);
-        if (!plain)
-            plain = *pFirst;
-        if (!std::all_of(pFirst, pFirst + (nRight - nLeft + 1), [&](std::uint32_t p) { return p == *plain; }))
+        if (run.y >= within.top() && run.y <= within.bottom() && nLeft <= nRight)
+            fn(run.y, nLeft, nRight);
+    };
+    for (const Run& run : blended) {
+        bool bTooMany = false;
+        forEachShown(run, [&](int y, int nLeft, int nRight) {
+            for (const std::uint32_t* p = target(y, nLeft); p <= target(y, nRight) && !bTooMany; ++p) {
+                if (nGrounds > 0 && *p == grounds[0])
+                    continue;
+                if (groundOf(*p) < nGrounds)
+                    continue;
+                if (nGrounds == kMaxGrounds)
+                    bTooMany = true;
+                else
+                    grounds[nGrounds++] = *p;
+            }
+        });
+        if (bTooMany)
             return false;
     }
-    const QImage& image = VariantFor(stamp, text, plain.value_or(0)).pixels;
+    // Fetched before any is used: a new variant may push out the old ones, whose pixels the
+    // images still share.
+    if (stamp.variants.size() + std::max<std::size_t>(nGrounds, 1) > kMaxVariants)
+        stamp.variants.clear();
+    std::array<QImage, kMaxGrounds> images;
+    for (std::size_t i = 0; i < std::max<std::size_t>(nGrounds, 1); ++i)
+        images[i] = VariantFor(stamp, text, grounds[i]).pixels;
+    const auto source = [&](std::size_t nGround, int y, int x) {
+        return reinterpret_cast<const std::uint32_t*>(images[nGround].constScanLine(y - glyphs.box.top())) +
+               (x - glyphs.box.left());
+    };
     const auto copy = [&](int y, int nLeft, int nRight) {
-        nLeft = std::max(nLeft, within.left());
-        nRight = std::min(nRight, within.right());
-        if (y < within.top() || y > within.bottom() || nLeft > nRight)
-            return;
-        const auto* pFrom = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y - glyphs.box.top())) +
-                            (nLeft - glyphs.box.left());
-        std::memcpy(target(y, nLeft), pFrom, std::size_t(nRight - nLeft + 1) * sizeof(std::uint32_t));
+        std::memcpy(target(y, nLeft), source(0, y, nLeft), std::size_t(nRight - nLeft + 1) * sizeof(std::uint32_t));
     };
     if (text.background) {
         for (int y = glyphs.cell.top(); y <= glyphs.cell.bottom(); ++y)
-            copy(y, glyphs.cell.left(), glyphs.cell.right());
+            forEachShown({y, glyphs.cell.left(), glyphs.cell.right()}, copy);
     }
-    for (const Run& run : blended)
-        copy(run.y, run.left, run.right);
+    for (const Run& run : blended) {
+        if (nGrounds <= 1) {
+            forEachShown(run, copy);
+            continue;
+        }
+        forEachShown(run, [&](int y, int nLeft, int nRight) {
+            std::uint32_t* p = target(y, nLeft);
+            for (int x = nLeft; x <= nRight; ++x, ++p)
+                *p = *source(groundOf(*p), y, x);
+        });
+    }
     return true;
 }
 

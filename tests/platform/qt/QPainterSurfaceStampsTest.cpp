@@ -23,15 +23,19 @@ constexpr int kHeight = 120;
 constexpr RECT kCompared{0, 0, kWidth, 60};
 constexpr POINT kWarmUpAt[] = {{10, 75}, {80, 75}};
 
-enum class Ground { White, Grey, Stripes };
+enum class Ground { White, Grey, Stripes, Rainbow };
 
 void PaintGround(CDC& dc, Ground ground)
 {
     dc.FillSolidRect(0, 0, kWidth, kHeight, ground == Ground::Grey ? RGB(200, 200, 200) : RGB(255, 255, 255));
-    if (ground != Ground::Stripes)
-        return;
-    for (int x = 0; x < kWidth; x += 2)
-        dc.FillSolidRect(x, 0, 1, kHeight, RGB(0, 90, 0));
+    if (ground == Ground::Stripes) {
+        for (int x = 0; x < kWidth; x += 2)
+            dc.FillSolidRect(x, 0, 1, kHeight, RGB(0, 90, 0));
+    } else if (ground == Ground::Rainbow) {
+        const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(90, 90, 0)};
+        for (int x = 0; x < kWidth; ++x)
+            dc.FillSolidRect(x, 0, 1, kHeight, colours[x % 4]);
+    }
 }
 
 ::testing::AssertionResult SameInComparedArea(const COffscreenImage& drawn, const COffscreenImage& fresh)
@@ -83,9 +87,9 @@ protected:
     static void SetUpTestSuite() { QtTestApp(); }
 };
 
-// Antialiased glyphs blend with what is under them: on plain grounds the stamps serve, on
-// stripes (a different colour under neighbouring glyph pixels) the painter must; a clip that
-// cuts a text, and opaque text, whose cell is filled first.
+// Antialiased glyphs blend with what is under them: over plain grounds and over two colours the
+// stamps serve, over four colours the painter; a clip that cuts a text, opaque text, whose cell
+// is filled first, texts that end in a line break and underlined ones.
 TEST_P(TextStampsTest, LeavesThePaintersPixels)
 {
     const TextCase& c = GetParam();
@@ -114,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false},
                       TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
                       TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Stripes, false},
+                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
                       TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
