@@ -261,6 +261,7 @@ void CVetlaView::DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar)
     CRect rcVisible;
     const BOOL bClipped = pDC->GetClipBox(rcVisible) != ERROR && !pDC->IsPrinting();
     rcVisible.InflateRect(kWireDrawingMargin, kWireDrawingMargin);
+    const CLineRun lineRun(pDC);
     ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
         if (bClipped && !RouteMayShow(line, rcVisible))
             return;

@@ -167,6 +167,10 @@ public:
     BOOL LineTo(int x, int y);
     BOOL LineTo(POINT point) { return LineTo(point.x, point.y); }
     BOOL Polyline(const POINT* lpPoints, int nCount);
+    // Lines drawn between the two may be stored together at the end (DrawingSurface::
+    // BeginLineRun); CLineRun pairs the calls. Read no pixels of the bitmap in between.
+    void BeginLineRun();
+    void EndLineRun();
     BOOL Polygon(const POINT* lpPoints, int nCount);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT lpRect);
@@ -293,6 +297,18 @@ private:
     mutable std::unique_ptr<DrawingSurface> m_pMeasureSurface;
     // Objects made to hand back data whose own object has gone.
     mutable std::vector<std::unique_ptr<CGdiObject>> m_ownerless;
+};
+
+// A run of line drawing on a context for as long as the object lives.
+class CLineRun {
+public:
+    explicit CLineRun(CDC* pDC) : m_pDC(pDC) { m_pDC->BeginLineRun(); }
+    ~CLineRun() { m_pDC->EndLineRun(); }
+    CLineRun(const CLineRun&) = delete;
+    CLineRun& operator=(const CLineRun&) = delete;
+
+private:
+    CDC* m_pDC;
 };
 
 // The classic calls on a context handle.

@@ -83,6 +83,18 @@ BOOL CDC::LineTo(int x, int y)
     return TRUE;
 }
 
+void CDC::BeginLineRun()
+{
+    if (m_pSurface)
+        m_pSurface->BeginLineRun();
+}
+
+void CDC::EndLineRun()
+{
+    if (m_pSurface)
+        m_pSurface->EndLineRun();
+}
+
 BOOL CDC::Polyline(const POINT* lpPoints, int nCount)
 {
     if (!m_pSurface || !lpPoints || nCount < 2)

@@ -71,6 +71,14 @@ public:
     virtual void DrawImage(const DrawState& state, const RECT& dst, const PixelBuffer& src,
                            const RECT& srcRect) = 0;
 
+    // Between these two calls the surface may keep solid one-pixel lines back and store them
+    // together at the end, in an order that suits its memory; the pixels end up the same as if
+    // each had been stored at once. Any other primitive stores what was kept first. A diagram's
+    // wires are such a run: on a large bitmap their long vertical lines touch a new row of
+    // memory with every pixel.
+    virtual void BeginLineRun() {}
+    virtual void EndLineRun() {}
+
     // The cell of the text in the font (heights and widths in device pixels).
     virtual SIZE MeasureText(const LOGFONT& font, std::u16string_view text) = 0;
     virtual TEXTMETRIC GetTextMetrics(const LOGFONT& font) = 0;

@@ -1,6 +1,8 @@
 #include "platform/qt/QPainterSurface.h"
 
 #include "platform/gdi/DisplayDevice.h"
+#include "platform/qt/ShapeStamps.h"
+#include "platform/qt/TextStamps.h"
 
 #include <QFont>
 #include <QFontInfo>
@@ -17,10 +19,12 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 #include <numbers>
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -217,6 +221,26 @@ qreal ArcSpan(qreal start, qreal end, bool bClockwise)
     return bClockwise ? -span : span;
 }
 
+// Draws a primitive with whole pixels added to its coordinates.
+using MovedDrawing = std::function<void(QPainter& painter, QPoint move)>;
+
+void DrawPolygon(QPainter& painter, const DrawState& state, const POINT* points, int count, QPoint move)
+{
+    const qreal offset = state.pen.nStyle == PS_NULL ? 0.0 : 0.5;
+    QPolygonF polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPointF(points[i].x + move.x() + offset, points[i].y + move.y() + offset);
+    painter.drawPolygon(polygon, state.nPolyFillMode == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
+}
+
+// Outlined shapes run through pixel centres; without a pen the fill covers the pixels from the
+// top-left corner up to, not including, the last row and column, as the classic system.
+QRectF ShapeRect(const DrawState& state, const RECT& rect)
+{
+    const QRectF area(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1);
+    return state.pen.nStyle == PS_NULL ? area : area.translated(0.5, 0.5);
+}
+
 bool SamePen(const SurfacePen& a, const SurfacePen& b)
 {
     return a.nStyle == b.nStyle && a.nWidth == b.nWidth && a.crColour == b.crColour;
@@ -282,7 +306,10 @@ struct FontEntry {
     std::optional<TEXTMETRIC> textMetrics;
     std::unordered_map<QString, int> widths;
     std::unordered_map<QString, QStaticText> layouts;
+    TextStamps stamps;
 };
+
+enum ShapeKind { SHAPE_POLYGON, SHAPE_RECTANGLE };
 
 }  // namespace
 
@@ -297,6 +324,17 @@ struct QPainterSurface::Impl {
     // The font asked for last, which is most often the one asked for next.
     LOGFONT lastLogFont{};
     FontEntry* pLastFont = nullptr;
+
+    // Solid one-pixel lines of a line run not yet stored: their pixels (clipped, corners
+    // included) and the colour.
+    struct HeldLine {
+        QRect area;
+        QRgb value;
+    };
+    std::vector<HeldLine> heldLines;
+    bool bLineRun = false;
+    ShapeStamps shapeStamps;
+    std::string shapeKey;
 
     // What Prepare last gave the painter. Setting a clip, a pen or a brush costs as much as a
     // short line; most primitives of a paint share them with the one before.
@@ -328,9 +366,16 @@ struct QPainterSurface::Impl {
         return *pLastFont;
     }
 
-    // Sets up the painter for one primitive; false when nothing may be drawn. Only what differs
-    // from the painter's present state is set.
+    // Sets up the painter for one primitive after the held lines, which it may cover; false when
+    // nothing may be drawn.
     bool Prepare(const DrawState& state, bool bUsesRop)
+    {
+        StoreHeldLines();
+        return PrepareState(state, bUsesRop);
+    }
+
+    // Only what differs from the painter's present state is set.
+    bool PrepareState(const DrawState& state, bool bUsesRop)
     {
         if (IsEmpty(state.rcClip) || (bUsesRop && state.nRop2 == R2_NOP))
             return false;
@@ -380,12 +425,55 @@ struct QPainterSurface::Impl {
         applied.pFont = &entry.font;
     }
 
-    // Outlined shapes run through pixel centres; without a pen the fill covers the pixels from
-    // the top-left corner up to, not including, the last row and column, as the classic system.
-    QRectF ShapeRect(const DrawState& state, const RECT& rect) const
+    // Unrotated text on the bitmap's own pixels may be copied from the font's stamps.
+    bool StampText(const DrawState& state, POINT topLeft, FontEntry& font, const QString& string,
+                   const RECT* pClip)
     {
-        const QRectF area(rect.left, rect.top, rect.right - rect.left - 1, rect.bottom - rect.top - 1);
-        return state.pen.nStyle == PS_NULL ? area : area.translated(0.5, 0.5);
+        if (!pPixels || state.font.lfEscapement != 0 || !pPainter->worldTransform().isIdentity())
+            return false;
+        QRect clip = ToQRect(state.rcClip);
+        if (pClip)
+            clip &= ToQRect(*pClip);
+        const int nAscent = font.metrics.ascent();
+        const auto cell = [&] { return QRect(0, 0, font.Width(string), nAscent + font.metrics.descent()); };
+        const std::optional<QColor> background =
+            state.nBkMode == OPAQUE ? std::optional(ToQColor(state.crBk)) : std::nullopt;
+        const auto layout = [&] { return font.CanLayOut(string) ? &font.Layout(string) : nullptr; };
+        const StampedText text{font.font, string, nAscent, layout, cell, ToQColor(state.crText), background};
+        return font.stamps.Draw(*pPixels, clip, QPoint(topLeft.x, topLeft.y), text, pPainter->renderHints());
+    }
+
+    // A straight-edged shape with a solid one-pixel pen or none, on the bitmap's own pixels, may
+    // come from the shape stamps. nKind and the points from the first one make the geometry's
+    // key; draw paints the shape moved by whole pixels.
+    bool StampShape(const DrawState& state, int nKind, const POINT* points, int count, const MovedDrawing& draw)
+    {
+        const RopMode rop = RopFor(state.nRop2);
+        const bool bPen = state.pen.nStyle != PS_NULL;
+        if (!pPixels || count < 1 || rop.mode != QPainter::CompositionMode_SourceOver ||
+            (bPen && (state.pen.nStyle != PS_SOLID || state.pen.nWidth > 1)) ||
+            !pPainter->worldTransform().isIdentity())
+            return false;
+        const POINT first = points[0];
+        const int header[] = {nKind, bPen, state.brush.bHollow, state.nPolyFillMode, count};
+        shapeKey.assign(reinterpret_cast<const char*>(header), sizeof header);
+        QRect box(0, 0, 1, 1);
+        for (int i = 0; i < count; ++i) {
+            const int moved[] = {int(points[i].x - first.x), int(points[i].y - first.y)};
+            shapeKey.append(reinterpret_cast<const char*>(moved), sizeof moved);
+            box |= QRect(moved[0], moved[1], 1, 1);
+        }
+        const QPoint origin(first.x, first.y);
+        const auto painting = [&](QPainter& painter, QPoint at, const QColor& penMark, const QColor& brushMark) {
+            QPen pen = MakePen(state.pen, RopMode{QPainter::CompositionMode_SourceOver, std::nullopt});
+            pen.setColor(penMark);
+            painter.setPen(bPen ? pen : QPen(Qt::NoPen));
+            painter.setBrush(state.brush.bHollow ? QBrush(Qt::NoBrush) : QBrush(brushMark));
+            draw(painter, at - origin);
+        };
+        return shapeStamps.Draw(*pPixels, ToQRect(state.rcClip), shapeKey, origin, box.adjusted(-2, -2, 2, 2),
+                                ToQColor(rop.forcedColour.value_or(state.pen.crColour)).rgb(),
+                                ToQColor(rop.forcedColour.value_or(state.brush.crColour)).rgb(), painting);
     }
 
     // A solid one-pixel line along an axis is a one-pixel rectangle: a fill, where the stroker
@@ -405,10 +493,45 @@ struct QPainterSurface::Impl {
             line = a.y < b.y ? QRect(a.x, a.y, 1, b.y - a.y) : QRect(a.x, b.y + 1, 1, a.y - b.y);
         const QColor colour = ToQColor(rop.forcedColour.value_or(state.pen.crColour));
         if (pPixels && pPainter->worldTransform().isIdentity())
-            StorePixels(line & ToQRect(state.rcClip), colour.rgb());
+            StoreLine(line & ToQRect(state.rcClip), colour.rgb());
         else
             pPainter->fillRect(line, colour);
         return true;
+    }
+
+    void StoreLine(const QRect& area, QRgb value)
+    {
+        if (!bLineRun)
+            StorePixels(area, value);
+        else if (!area.isEmpty())
+            heldLines.push_back({area, value});
+    }
+
+    // Band after band of rows, each band taking the lines in the order they came: the pixels
+    // of storing them one by one, while the band's rows stay in the cache for every line that
+    // crosses them. One by one, each pixel of a long vertical line would be a miss.
+    void StoreHeldLines()
+    {
+        if (heldLines.empty())
+            return;
+        int nTop = INT_MAX;
+        int nBottom = INT_MIN;
+        for (const HeldLine& line : heldLines) {
+            nTop = std::min(nTop, line.area.top());
+            nBottom = std::max(nBottom, line.area.bottom());
+        }
+        constexpr int kBandRows = 64;
+        for (int nBandTop = nTop; nBandTop <= nBottom; nBandTop += kBandRows) {
+            const int nBandBottom = std::min(nBottom, nBandTop + kBandRows - 1);
+            for (const HeldLine& line : heldLines) {
+                const int nLineTop = std::max(nBandTop, line.area.top());
+                const int nLineBottom = std::min(nBandBottom, line.area.bottom());
+                if (nLineTop <= nLineBottom)
+                    StorePixels(QRect(QPoint(line.area.left(), nLineTop), QPoint(line.area.right(), nLineBottom)),
+                                line.value);
+            }
+        }
+        heldLines.clear();
     }
 
     // An opaque colour over a rectangle of the bitmap's own pixels, which the painter draws
@@ -417,9 +540,17 @@ struct QPainterSurface::Impl {
     void StorePixels(const QRect& area, QRgb value)
     {
         const QRect inside = area & QRect(0, 0, pPixels->Width(), pPixels->Height());
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            std::uint32_t* pRow = pPixels->Data() + std::size_t(y) * std::size_t(pPixels->Width());
-            std::fill(pRow + inside.left(), pRow + inside.right() + 1, std::uint32_t(value));
+        if (inside.isEmpty())
+            return;
+        const std::size_t nStride = std::size_t(pPixels->Width());
+        std::uint32_t* pRow = pPixels->Data() + std::size_t(inside.top()) * nStride + std::size_t(inside.left());
+        const std::size_t nWidth = std::size_t(inside.width());
+        // A vertical line is most of what wires store: one pixel a row, without a fill's setup.
+        for (int nRows = inside.height(); nRows > 0; --nRows, pRow += nStride) {
+            if (nWidth == 1)
+                *pRow = value;
+            else
+                std::fill(pRow, pRow + nWidth, std::uint32_t(value));
         }
     }
 };
@@ -436,6 +567,7 @@ QPainterSurface::QPainterSurface(QPainter& painter, SIZE size, const DeviceCaps&
 
 QPainterSurface::~QPainterSurface()
 {
+    m_pImpl->StoreHeldLines();
     if (m_pImpl->ownPainter)
         m_pImpl->ownPainter->end();
 }
@@ -473,14 +605,21 @@ void QPainterSurface::InstallAsDisplay()
 
 SIZE QPainterSurface::GetSize() const { return m_pImpl->size; }
 const DeviceCaps& QPainterSurface::GetDeviceCaps() const { return m_pImpl->caps; }
-const PixelBuffer* QPainterSurface::GetPixels() const { return m_pImpl->pPixels; }
+const PixelBuffer* QPainterSurface::GetPixels() const
+{
+    // Whoever reads the pixels sees the lines drawn so far.
+    m_pImpl->StoreHeldLines();
+    return m_pImpl->pPixels;
+}
 
 void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int count)
 {
-    if (!m_pImpl->Prepare(state, true))
+    Impl& impl = *m_pImpl;
+    if (!impl.PrepareState(state, true))
         return;
-    QPainter& painter = *m_pImpl->pPainter;
+    QPainter& painter = *impl.pPainter;
     if (state.pen.nWidth > 1) {
+        impl.StoreHeldLines();
         QPolygonF line;
         for (int i = 0; i < count; ++i)
             line << QPointF(points[i].x + 0.5, points[i].y + 0.5);
@@ -495,8 +634,9 @@ void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int 
         const POINT b = points[i + 1];
         const LONG dx = b.x - a.x;
         const LONG dy = b.y - a.y;
-        if ((dx == 0 && dy == 0) || m_pImpl->FillsAxisLine(state, a, b))
+        if ((dx == 0 && dy == 0) || impl.FillsAxisLine(state, a, b))
             continue;
+        impl.StoreHeldLines();
         const bool bForward = std::abs(dx) >= std::abs(dy) ? dx > 0 : dy > 0;
         const qreal offset = bForward ? 0.0 : 0.5;
         painter.drawLine(QPointF(a.x + offset, a.y + offset), QPointF(b.x + offset, b.y + offset));
@@ -517,26 +657,29 @@ void QPainterSurface::Dot(const DrawState& state, POINT centre)
 
 void QPainterSurface::Polygon(const DrawState& state, const POINT* points, int count)
 {
-    if (!m_pImpl->Prepare(state, true))
+    Impl& impl = *m_pImpl;
+    if (!impl.Prepare(state, true))
         return;
-    const qreal offset = state.pen.nStyle == PS_NULL ? 0.0 : 0.5;
-    QPolygonF polygon;
-    for (int i = 0; i < count; ++i)
-        polygon << QPointF(points[i].x + offset, points[i].y + offset);
-    m_pImpl->pPainter->drawPolygon(polygon, state.nPolyFillMode == WINDING ? Qt::WindingFill
-                                                                            : Qt::OddEvenFill);
+    const auto draw = [&](QPainter& painter, QPoint move) { DrawPolygon(painter, state, points, count, move); };
+    if (!impl.StampShape(state, SHAPE_POLYGON, points, count, draw))
+        draw(*impl.pPainter, QPoint(0, 0));
 }
 
 void QPainterSurface::Rectangle(const DrawState& state, const RECT& rect)
 {
-    if (m_pImpl->Prepare(state, true))
-        m_pImpl->pPainter->drawRect(m_pImpl->ShapeRect(state, rect));
+    Impl& impl = *m_pImpl;
+    if (!impl.Prepare(state, true))
+        return;
+    const auto draw = [&](QPainter& painter, QPoint move) { painter.drawRect(ShapeRect(state, rect).translated(move)); };
+    const POINT corners[] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    if (!impl.StampShape(state, SHAPE_RECTANGLE, corners, 2, draw))
+        draw(*impl.pPainter, QPoint(0, 0));
 }
 
 void QPainterSurface::Ellipse(const DrawState& state, const RECT& rect)
 {
     if (m_pImpl->Prepare(state, true))
-        m_pImpl->pPainter->drawEllipse(m_pImpl->ShapeRect(state, rect));
+        m_pImpl->pPainter->drawEllipse(ShapeRect(state, rect));
 }
 
 void QPainterSurface::Arc(const DrawState& state, const RECT& bounds, POINT start, POINT end,
@@ -553,8 +696,14 @@ void QPainterSurface::Arc(const DrawState& state, const RECT& bounds, POINT star
 
 void QPainterSurface::FillRect(const DrawState& state, const RECT& rect, COLORREF colour)
 {
-    if (m_pImpl->Prepare(state, false))
-        m_pImpl->pPainter->fillRect(ToQRect(rect), ToQColor(colour));
+    Impl& impl = *m_pImpl;
+    if (!impl.Prepare(state, false))
+        return;
+    // An opaque fill of the bitmap's own pixels stores the colour as the painter would.
+    if (impl.pPixels && !IsEmpty(rect) && impl.pPainter->worldTransform().isIdentity())
+        impl.StorePixels(ToQRect(rect) & ToQRect(state.rcClip), ToQColor(colour).rgb());
+    else
+        impl.pPainter->fillRect(ToQRect(rect), ToQColor(colour));
 }
 
 void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string_view text,
@@ -563,13 +712,15 @@ void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string
     Impl& impl = *m_pImpl;
     if (!impl.Prepare(state, false))
         return;
+    FontEntry& font = impl.FontFor(state.font);
+    const QString string = ToQString(text);
+    if (impl.StampText(state, topLeft, font, string, pClip))
+        return;
     QPainter& painter = *impl.pPainter;
     if (pClip) {
         painter.setClipRect(ToQRect(*pClip), Qt::IntersectClip);
         impl.ForgetClip();
     }
-    FontEntry& font = impl.FontFor(state.font);
-    const QString string = ToQString(text);
     const int nAscent = font.metrics.ascent();
     const bool bOpaque = state.nBkMode == OPAQUE;
     const QRect background(0, 0, bOpaque ? font.Width(string) : 0, nAscent + font.metrics.descent());
@@ -615,6 +766,14 @@ void QPainterSurface::DrawImage(const DrawState& state, const RECT& dst, const P
     QPainter& painter = *m_pImpl->pPainter;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, state.nStretchBltMode == HALFTONE);
     painter.drawImage(QRectF(ToQRect(dst)), image, QRectF(ToQRect(srcRect)));
+}
+
+void QPainterSurface::BeginLineRun() { m_pImpl->bLineRun = true; }
+
+void QPainterSurface::EndLineRun()
+{
+    m_pImpl->StoreHeldLines();
+    m_pImpl->bLineRun = false;
 }
 
 SIZE QPainterSurface::MeasureText(const LOGFONT& font, std::u16string_view text)

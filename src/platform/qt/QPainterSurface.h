@@ -45,6 +45,9 @@ public:
     void DrawImage(const DrawState& state, const RECT& dst, const PixelBuffer& src,
                    const RECT& srcRect) override;
 
+    void BeginLineRun() override;
+    void EndLineRun() override;
+
     SIZE MeasureText(const LOGFONT& font, std::u16string_view text) override;
     TEXTMETRIC GetTextMetrics(const LOGFONT& font) override;
 

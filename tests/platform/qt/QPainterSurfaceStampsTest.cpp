@@ -1,0 +1,251 @@
+// The paths by which the painter surface stores pixels itself instead of asking the painter
+// (text and shape stamps, lines held back for a run) must leave exactly the pixels the painter
+// leaves. Each case draws on a fresh image, where every primitive is new and goes through the
+// painter, and on an image that has drawn the same primitives before, where they come from the
+// stamps; the two must agree pixel for pixel.
+#include "platform/gdi/DC.h"
+#include "platform/qt/OffscreenImage.h"
+#include "support/QtTestApp.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace {
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 120;
+// The compared area; primitives drawn beforehand go below it.
+constexpr RECT kCompared{0, 0, kWidth, 60};
+constexpr POINT kWarmUpAt[] = {{10, 75}, {80, 75}};
+
+enum class Ground { White, Grey, Stripes, Rainbow };
+
+void PaintGround(CDC& dc, Ground ground)
+{
+    dc.FillSolidRect(0, 0, kWidth, kHeight, ground == Ground::Grey ? RGB(200, 200, 200) : RGB(255, 255, 255));
+    if (ground == Ground::Stripes) {
+        for (int x = 0; x < kWidth; x += 2)
+            dc.FillSolidRect(x, 0, 1, kHeight, RGB(0, 90, 0));
+    } else if (ground == Ground::Rainbow) {
+        const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(90, 90, 0)};
+        for (int x = 0; x < kWidth; ++x)
+            dc.FillSolidRect(x, 0, 1, kHeight, colours[x % 4]);
+    }
+}
+
+::testing::AssertionResult SameInComparedArea(const COffscreenImage& drawn, const COffscreenImage& fresh)
+{
+    for (int y = kCompared.top; y < kCompared.bottom; ++y) {
+        for (int x = kCompared.left; x < kCompared.right; ++x) {
+            if (drawn.GetPixel(x, y) != fresh.GetPixel(x, y))
+                return ::testing::AssertionFailure() << "first difference at " << x << "," << y;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+// draw(dc, at) draws the primitive with its reference point at at.
+using Drawing = std::function<void(CDC& dc, POINT at)>;
+
+// The primitive at (20, 12) on a fresh image and on one that drew it twice before.
+::testing::AssertionResult StampedAsPainted(Ground ground, const Drawing& draw)
+{
+    COffscreenImage fresh(kWidth, kHeight);
+    PaintGround(fresh.GetDC(), ground);
+    draw(fresh.GetDC(), {20, 12});
+    COffscreenImage drawn(kWidth, kHeight);
+    PaintGround(drawn.GetDC(), ground);
+    for (const POINT at : kWarmUpAt)
+        draw(drawn.GetDC(), at);
+    draw(drawn.GetDC(), {20, 12});
+    return SameInComparedArea(drawn, fresh);
+}
+
+struct TextCase {
+    const char16_t* pszText;
+    BYTE nQuality;
+    int nBkMode;
+    Ground ground;
+    bool bClipped;
+    bool bUnderline = false;
+};
+
+void PrintTo(const TextCase& c, std::ostream* pOut)
+{
+    *pOut << '"' << QString::fromStdU16String(c.pszText).toStdString() << "\" quality " << int(c.nQuality)
+          << (c.nBkMode == OPAQUE ? " opaque" : " transparent") << " ground " << int(c.ground)
+          << (c.bClipped ? " clipped" : "") << (c.bUnderline ? " underlined" : "");
+}
+
+class TextStampsTest : public ::testing::TestWithParam<TextCase> {
+protected:
+    static void SetUpTestSuite() { QtTestApp(); }
+};
+
+// Antialiased glyphs blend with what is under them: over plain grounds and over two colours the
+// stamps serve, over four colours the painter; a clip that cuts a text, opaque text, whose cell
+// is filled first, texts that end in a line break and underlined ones.
+TEST_P(TextStampsTest, LeavesThePaintersPixels)
+{
+    const TextCase& c = GetParam();
+    EXPECT_TRUE(StampedAsPainted(c.ground, [&c](CDC& dc, POINT at) {
+        LOGFONT logFont{};
+        logFont.lfHeight = 15;
+        logFont.lfQuality = c.nQuality;
+        logFont.lfItalic = c.nQuality == ANTIALIASED_QUALITY;
+        logFont.lfUnderline = c.bUnderline;
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        CFont* pOldFont = dc.SelectObject(&font);
+        dc.SetTextColor(RGB(160, 0, 40));
+        dc.SetBkColor(RGB(255, 255, 0));
+        dc.SetBkMode(c.nBkMode);
+        const std::u16string text = c.pszText;
+        const RECT rcClip{at.x + 4, at.y + 3, at.x + 30, at.y + 40};
+        dc.ExtTextOut(at.x, at.y, c.bClipped ? ETO_CLIPPED : 0, c.bClipped ? &rcClip : nullptr, text.c_str(),
+                      UINT(text.size()), nullptr);
+        dc.SelectObject(pOldFont);
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grounds, TextStampsTest,
+    ::testing::Values(TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false},
+                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
+                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Stripes, false},
+                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
+                      TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
+                      TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
+                      TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
+                      TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
+                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
+                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
+                      TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
+                      TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
+
+struct ShapeCase {
+    const char* pszName;
+    int nPenStyle;
+    int nPenWidth;
+    bool bHollow;
+    int nRop2;
+    int nFillMode;
+    bool bRectangle;
+    bool bClipped;
+};
+
+void PrintTo(const ShapeCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class ShapeStampsTest : public ::testing::TestWithParam<ShapeCase> {
+protected:
+    static void SetUpTestSuite() { QtTestApp(); }
+};
+
+// A block's body, a concave outline under both fill rules, a hollow outline, a shape the clip
+// cuts, and the pens and raster operations the stamps leave to the painter.
+TEST_P(ShapeStampsTest, LeavesThePaintersPixels)
+{
+    const ShapeCase& c = GetParam();
+    EXPECT_TRUE(StampedAsPainted(Ground::Stripes, [&c](CDC& dc, POINT at) {
+        CPen pen(c.nPenStyle, c.nPenWidth, RGB(200, 0, 0));
+        CBrush brush(RGB(0, 0, 220));
+        CPen* pOldPen = dc.SelectObject(&pen);
+        CBrush* pOldBrush = dc.SelectObject(&brush);
+        if (c.bHollow)
+            dc.SelectStockObject(HOLLOW_BRUSH);
+        dc.SetROP2(c.nRop2);
+        dc.SetPolyFillMode(c.nFillMode);
+        dc.SaveDC();
+        if (c.bClipped)
+            dc.IntersectClipRect(at.x + 5, at.y + 5, at.x + 200, at.y + 200);
+        if (c.bRectangle) {
+            dc.Rectangle(at.x, at.y, at.x + 31, at.y + 23);
+        } else {
+            const POINT star[] = {{at.x, at.y + 10}, {at.x + 40, at.y + 10}, {at.x + 8, at.y + 35},
+                                  {at.x + 20, at.y},  {at.x + 32, at.y + 35}, {at.x + 3, at.y + 12}};
+            dc.Polygon(star, int(std::size(star)));
+        }
+        dc.RestoreDC(-1);
+        dc.SelectObject(pOldBrush);
+        dc.SelectObject(pOldPen);
+    }));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, ShapeStampsTest,
+    ::testing::Values(ShapeCase{"body", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+                      ShapeCase{"outlined", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+                      ShapeCase{"winding", PS_SOLID, 1, false, R2_COPYPEN, WINDING, false, false},
+                      ShapeCase{"hollow", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, false, false},
+                      ShapeCase{"black", PS_SOLID, 1, false, R2_BLACK, ALTERNATE, false, false},
+                      ShapeCase{"clipped", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, true},
+                      ShapeCase{"wide", PS_SOLID, 3, false, R2_COPYPEN, ALTERNATE, false, false},
+                      ShapeCase{"dashed", PS_DOT, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+                      ShapeCase{"xor", PS_SOLID, 1, false, R2_XORPEN, ALTERNATE, false, false},
+                      ShapeCase{"rectangle", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, true, false},
+                      ShapeCase{"filled rectangle", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, true, false},
+                      ShapeCase{"clipped rectangle", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, true, true}));
+
+// Wires in different colours over the same column, crossing more than one band of rows, with a
+// junction dot and a stroked slope between them: held back for a run and stored at its end,
+// they leave what storing them at once leaves, the later over the earlier.
+TEST(LineRunTest, HeldLinesLeaveWhatDrawnLinesLeave)
+{
+    QtTestApp();
+    const auto drawWires = [](CDC& dc) {
+        CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+        CPen blue(PS_SOLID, 1, RGB(0, 0, 255));
+        CPen dot(PS_SOLID, 5, RGB(0, 0, 0));
+        CPen* pOldPen = dc.SelectObject(&red);
+        dc.MoveTo(10, 2);
+        dc.LineTo(10, 290);
+        dc.LineTo(60, 290);
+        dc.SelectObject(&blue);
+        dc.MoveTo(10, 150);
+        dc.LineTo(10, 20);
+        dc.LineTo(30, 40);
+        dc.SelectObject(&dot);
+        dc.MoveTo(10, 100);
+        dc.LineTo(10, 100);
+        dc.SelectObject(&red);
+        dc.MoveTo(0, 100);
+        dc.LineTo(40, 100);
+        dc.SelectObject(pOldPen);
+    };
+    COffscreenImage atOnce(70, 300);
+    drawWires(atOnce.GetDC());
+    COffscreenImage held(70, 300);
+    {
+        const CLineRun run(&held.GetDC());
+        drawWires(held.GetDC());
+    }
+    for (int y = 0; y < 300; ++y) {
+        for (int x = 0; x < 70; ++x)
+            ASSERT_EQ(held.GetPixel(x, y), atOnce.GetPixel(x, y)) << x << "," << y;
+    }
+    EXPECT_EQ(atOnce.GetPixel(10, 60), RGB(0, 0, 255));
+    EXPECT_EQ(atOnce.GetPixel(10, 200), RGB(255, 0, 0));
+    EXPECT_EQ(atOnce.GetPixel(9, 100), RGB(255, 0, 0));
+}
+
+// Reading the context's pixels within a run sees the lines drawn so far.
+TEST(LineRunTest, ReadingThePixelsStoresTheHeldLines)
+{
+    QtTestApp();
+    COffscreenImage image(20, 20);
+    CDC& dc = image.GetDC();
+    CPen red(PS_SOLID, 1, RGB(255, 0, 0));
+    CPen* pOldPen = dc.SelectObject(&red);
+    const CLineRun run(&dc);
+    dc.MoveTo(5, 0);
+    dc.LineTo(5, 15);
+    EXPECT_EQ(dc.GetPixel(5, 7), RGB(255, 0, 0));
+    dc.SelectObject(pOldPen);
+}
+
+} // namespace
