@@ -12,6 +12,11 @@
 // keep their meaning.
 #pragma once
 
+#include "controller/DeviceClockDlg.h"
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SettingMask.h"
+#include "controller/SummerTimeDlg.h"
+#include "controller/WifiSetupDlg.h"
 #include "document/DocumentObserver.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
@@ -198,6 +203,17 @@ public:
     BOOL m_bPortOpen = FALSE;
     BOOL m_bPortOpen2 = FALSE;
     CModBus m_modbus;
+
+    // ---- the device settings (SettingsSession.cpp) ----
+    // One settings read or write over the open port: the first set bit of the mask in the
+    // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
+    int SettingsSession(SettingMask nMask);
+    // The device tool dialogs, one each for the frame's whole life: their values are what the
+    // settings operation writes and where it stores what it read.
+    CDeviceClockDlg m_dlgDeviceClock;
+    CSummerTimeDlg m_dlgSummerTime;
+    CWifiSetupDlg m_dlgWifiSetup;
+    CRemoteWifiDlg m_dlgRemoteWifi;
 
     // The Language command once the user has chosen: rewrites the settings file for nChoice
     // and, when that worked, makes it the language of the next start. A failed write keeps the
