@@ -399,7 +399,8 @@ public:
     void OnWireColor();
     void OnBackgroundColor();
     void OnGoToBlock();
-    // The transfer commands wait for the controller link: disabled.
+    // The device commands post their operation to the main window, which runs it.
+    void OnDeviceCommand(UINT nID);
     void OnUpdateDeviceCommand(CCmdUI* pCmdUI);
     // The popup of context menu 141 that the last right press chose (by what it hit and what
     // is selected), -1 for no menu; choosing it may drop wires or blocks from the selection.

@@ -5,6 +5,8 @@
 #include "blocks/BlockObj.h"
 #include "controls/HColorDialog.h"
 #include "document/VetlaDoc.h"
+#include "editor/DeviceCommands.h"
+#include "shell/Resource.h"
 #include "editor/SelectBlockDlg.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/ui/Cursor.h"
@@ -104,4 +106,7 @@ void CVetlaView::OnGoToBlock()
     dlg.DoModal();
 }
 
-void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CVetlaView::OnDeviceCommand(UINT nID) { PostDeviceCommand(nID); }
+
+// PC->Device and Device->PC stay disabled until their operations are there.
+void CVetlaView::OnUpdateDeviceCommand(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID == ID_PLC_RUNSTOP); }

@@ -8,7 +8,7 @@ namespace {
 
 // An information-window line for a mask bit.
 struct BitText {
-    SettingMask nBit;
+    UINT nBit;
     LPCTSTR pszText;
 };
 
@@ -34,24 +34,24 @@ constexpr BitText kSettingsFailed[] = {
 // The operations that read a dialog's settings and then show it.
 struct ReadThenShow {
     int nOperation;
-    SettingMask nRead;
+    UINT nRead;
     LPCTSTR pszStart;
     LPCTSTR pszError;
     LPCTSTR pszSucceeded;
     int nDialog;
 };
 constexpr ReadThenShow kReadThenShow[] = {
-    {DEVICE_OP_WIFI_SETUP, SETTING_WIFI_READ, _T("WIFI Setup Reading Starts...\n"),
+    {PLC_OP_WIFI_SETUP, SETTING_WIFI_READ, _T("WIFI Setup Reading Starts...\n"),
      _T("WIFI(0x77XX) Setup Reading Error!\n"), _T("WIFI Setup Reading Succeeds\n"), DEVICE_DIALOG_WIFI},
-    {DEVICE_OP_SUMMER_TIME, SETTING_DST_READ, _T("Summer/Winter Time Reading Starts...\n"),
+    {PLC_OP_SUMMER_TIME, SETTING_DST_READ, _T("Summer/Winter Time Reading Starts...\n"),
      _T("Summer/Winter Time Reading Error!\n"), _T("Summer/Winter Time Reading Succeeds\n"), DEVICE_DIALOG_SUMMER_TIME},
-    {DEVICE_OP_REMOTE_WIFI_SETUP, SETTING_REMOTE_WIFI_READ, _T("Remote Control WIFI Setup(0x7450) Reading Starts...\n"),
+    {PLC_OP_REMOTE_WIFI_SETUP, SETTING_REMOTE_WIFI_READ, _T("Remote Control WIFI Setup(0x7450) Reading Starts...\n"),
      _T("Recontrol Control WIFI(0x7450) Setup Reading Error!\n"),
      _T("Remote Control WIFI(0x7450) Setup Reading Succeeds\n"), DEVICE_DIALOG_REMOTE_WIFI},
 };
 
 template <std::size_t N>
-LPCTSTR FirstBitText(const BitText (&table)[N], SettingMask nMask)
+LPCTSTR FirstBitText(const BitText (&table)[N], UINT nMask)
 {
     for (const BitText& entry : table) {
         if (nMask & entry.nBit)
@@ -66,23 +66,26 @@ constexpr int kResetReplyLength = 7;
 constexpr BYTE kModelRemoteWifi = '2';
 constexpr int kInfoBuffer = 256;
 constexpr int kFrameBuffer = 280;
+// SetProgress kinds: the bar at a percentage, and the end of the progress window.
+constexpr int kProgressBar = 2;
+constexpr int kProgressEnd = -1;
 
 }  // namespace
 
-BOOL CDeviceOperations::Run(int nOperation, SettingMask nMask)
+BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
 {
     switch (nOperation) {
-    case DEVICE_OP_CLOCK:
+    case PLC_OP_CLOCK:
         return ShowDialog(DEVICE_DIALOG_CLOCK);
-    case DEVICE_OP_WIFI_SETUP:
-    case DEVICE_OP_SUMMER_TIME:
-    case DEVICE_OP_REMOTE_WIFI_SETUP:
+    case PLC_OP_WIFI_SETUP:
+    case PLC_OP_SUMMER_TIME:
+    case PLC_OP_REMOTE_WIFI_SETUP:
         return ReadAndShow(nOperation);
-    case DEVICE_OP_WRITE_SETTINGS:
+    case PLC_OP_WRITE_SETTINGS:
         return WriteSettings(nMask);
-    case DEVICE_OP_REMOTE_WIFI_RESET:
+    case PLC_OP_REMOTE_WIFI_RESET:
         return ResetRemoteWifi();
-    case DEVICE_OP_IO_STATUS:
+    case PLC_OP_IO_STATUS:
         m_frame.LogMessage(_T("I/O Status not available\n"));
         return FALSE;
     default:
@@ -153,7 +156,7 @@ BOOL CDeviceOperations::ReadAndShow(int nOperation)
     return nResult == SETTINGS_DONE && ShowDialog(pEntry->nDialog);
 }
 
-BOOL CDeviceOperations::WriteSettings(SettingMask nMask)
+BOOL CDeviceOperations::WriteSettings(UINT nMask)
 {
     if (!OpenPort())
         return FALSE;
@@ -189,6 +192,7 @@ BOOL CDeviceOperations::ResetRemoteWifi()
     BYTE reply[kFrameBuffer];
     WORD wLength = kResetReplyLength;
     BOOL bDone = FALSE;
+    m_frame.SetProgress(kProgressBar, 0);
     if (!m_frame.SendFrame(frame, nFrame, &dwError)) {
         m_frame.LogMessage(_T("PC sends to Recontrol Control WIFI(0x7450) Fail!\n"));
     } else if (!m_frame.ReceiveReply(reply, &wLength, &dwError, REMOTE_MODULE_TIMEOUT_MS)) {
@@ -196,6 +200,8 @@ BOOL CDeviceOperations::ResetRemoteWifi()
     } else {
         const DWORD dwResult = m_frame.m_modbus.CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS);
         if (dwResult == PLC_RESULT_OK) {
+            m_frame.SetProgress(kProgressBar, 100);
+            m_frame.SetProgress(kProgressEnd, 0);
             m_frame.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Setting Succeeds\n"));
             bDone = TRUE;
         } else {
@@ -203,8 +209,10 @@ BOOL CDeviceOperations::ResetRemoteWifi()
             m_frame.LogMessage(_T("Recontrol Control WIFI(0x7450) received data Error!\n"));
         }
     }
-    if (!bDone)
+    if (!bDone) {
         ShowLinkCheck();
+        m_frame.SetProgress(kProgressEnd, 0);
+    }
     ClosePort();
     return bDone;
 }

@@ -10,15 +10,6 @@
 
 class CMainFrame;
 
-// The operation codes of the device commands.
-constexpr int DEVICE_OP_IO_STATUS = 13;
-constexpr int DEVICE_OP_WIFI_SETUP = 14;
-constexpr int DEVICE_OP_CLOCK = 18;
-constexpr int DEVICE_OP_SUMMER_TIME = 19;
-constexpr int DEVICE_OP_WRITE_SETTINGS = 23;
-constexpr int DEVICE_OP_REMOTE_WIFI_SETUP = 26;
-constexpr int DEVICE_OP_REMOTE_WIFI_RESET = 27;
-
 // The tool dialogs the operations show.
 constexpr int DEVICE_DIALOG_CLOCK = 4;
 constexpr int DEVICE_DIALOG_SUMMER_TIME = 5;
@@ -31,7 +22,7 @@ public:
 
     // TRUE when the operation did what it was asked (a dialog shown counts); FALSE when it
     // failed or the port did not open. Other codes do nothing and give FALSE.
-    BOOL Run(int nOperation, SettingMask nMask);
+    BOOL Run(int nOperation, UINT nMask);
     // Creates the tool dialog's window (or brings the open one forward); FALSE when it could not
     // be made or the kind is not one of the four.
     BOOL ShowDialog(int nKind);
@@ -41,7 +32,7 @@ private:
     void ClosePort();
     // Reads the settings a dialog shows and opens it only when the read worked.
     BOOL ReadAndShow(int nOperation);
-    BOOL WriteSettings(SettingMask nMask);
+    BOOL WriteSettings(UINT nMask);
     BOOL ResetRemoteWifi();
     // Asks the user to check the cable, mode, port and model.
     void ShowLinkCheck();

@@ -8,6 +8,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/WndMessageMap.h"
+#include "protocol/PlcOperation.h"
 #include "shell/ChineseTables.h"
 #include "shell/HelpTopics.h"
 #include "shell/Resource.h"
@@ -37,6 +38,19 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_MESSAGE(WM_PALETTE_SELECT, OnPaletteSelect)
     ON_COMMAND(ID_FILE_LAD_TO_FBD, OnLadConvertToFbd)
     ON_UPDATE_COMMAND_UI(ID_FILE_LAD_TO_FBD, OnUpdateLadConvertToFbd)
+    ON_MESSAGE(WM_PLC_COMMAND, OnTransferCommand)
+    ON_COMMAND_RANGE(ID_PLC_CLOCK, ID_PLC_CLOCK, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_CLOCK, OnUpdateAlwaysEnabled)
+    ON_COMMAND_RANGE(ID_PLC_SUMMER_TIME, ID_PLC_SUMMER_TIME, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_SUMMER_TIME, OnUpdateAlwaysEnabled)
+    ON_COMMAND_RANGE(ID_PLC_WIFI_SETUP, ID_PLC_WIFI_SETUP, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_WIFI_SETUP, OnUpdateAlwaysEnabled)
+    ON_COMMAND_RANGE(ID_PLC_REMOTE_WIFI_SETUP, ID_PLC_REMOTE_WIFI_SETUP, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_REMOTE_WIFI_SETUP, OnUpdateAlwaysEnabled)
+    ON_COMMAND_RANGE(ID_PLC_IO_STATUS, ID_PLC_IO_STATUS, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_IO_STATUS, OnUpdateAlwaysEnabled)
+    ON_COMMAND_RANGE(ID_PLC_RUNSTOP, ID_PLC_RUNSTOP, OnDeviceCommand)
+    ON_UPDATE_COMMAND_UI(ID_PLC_RUNSTOP, OnUpdateAlwaysEnabled)
 END_MESSAGE_MAP()
 
 namespace {

@@ -16,6 +16,7 @@
 #include "controller/RemoteWifiDlg.h"
 #include "controller/SettingMask.h"
 #include "controller/SummerTimeDlg.h"
+#include "controller/TransferProgressDlg.h"
 #include "controller/WifiSetupDlg.h"
 #include "document/DocumentObserver.h"
 #include "editor/ActiveDiagram.h"
@@ -31,7 +32,12 @@
 #include "shell/StatusBarControls.h"
 #include "shell/WorkBoxBar.h"
 
+#include <functional>
+#include <utility>
+#include <vector>
+
 class CChildFrame;
+class CVetlaCoreRule;
 class CVetlaDoc;
 
 // Line settings of OpenComPort in the classic numbering: parity 0 none, 1 odd, 2 even; stop bits
@@ -207,7 +213,7 @@ public:
     // ---- the device settings (SettingsSession.cpp) ----
     // One settings read or write over the open port: the first set bit of the mask in the
     // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
-    int SettingsSession(SettingMask nMask);
+    int SettingsSession(UINT nMask);
     // The device tool dialogs, one each for the frame's whole life: their values are what the
     // settings operation writes and where it stores what it read.
     CDeviceClockDlg m_dlgDeviceClock;
@@ -219,6 +225,53 @@ public:
     // and, when that worked, makes it the language of the next start. A failed write keeps the
     // old choice and says why.
     void ApplyLanguageChoice(int nChoice);
+
+    // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
+    // MainFrameDownload.cpp, MainFrameUpload.cpp, MainFrameClear.cpp, MainFrameToolDialogs.cpp;
+    // the device settings and the I/O monitor in MainFrameDeviceOperations.cpp) ----
+    // Runs the operation of wParam to its end: opens the configured port (asking for one first
+    // when none is set), runs it, closes the port. A command posted meanwhile waits its turn.
+    LRESULT OnTransferCommand(WPARAM wParam, LPARAM lParam);
+    BOOL IsTransferRunning() const { return m_bTransferRunning; }
+    // The device settings, WiFi and I/O-monitor operations (13, 14, 18, 19, 23, 26, 27).
+    BOOL RunDeviceOperation(int nOperation, UINT nMask);
+    // The modeless device dialogs of ShowToolDialog kinds 4, 5, 7 and 8.
+    void ShowDeviceDialog(int nKind);
+    // Kind 2 the password dialog (its characters' low bytes into pBuffer on OK), 4, 5, 7, 8 the
+    // device dialogs, 6 the progress window, 13 sets *pResult to 1.
+    int ShowToolDialog(int nKind, int* pResult = nullptr, BYTE* pBuffer = nullptr);
+    // Kind 2: the progress window (made when needed) at nPercent, gone from 100 on; -1 ends it.
+    void SetProgress(int nKind, int nPercent);
+    // The link's pause: repaints go on, the time runs at the link's time scale.
+    void WaitLink(int nMs);
+
+    BOOL CheckProgramForDownload(CVetlaDoc* pDoc);
+    BOOL DownloadProgram();
+    BOOL DownloadSession(CVetlaCoreRule* pCodec);
+    BOOL DownloadHandshake(DWORD* pdwError, WORD wFlags);
+    BOOL WriteBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
+    BOOL VerifyBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
+    BOOL WriteMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
+    BOOL VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
+    BOOL DownloadFinish(DWORD* pdwError, BYTE byFlag, WORD wFlags);
+
+    BOOL UploadProgram();
+    BOOL UploadSession(CVetlaCoreRule* pCodec);
+    // 0 failed, 1 no password, 2 password required.
+    int UploadHandshake(CVetlaCoreRule* pCodec, DWORD* pdwError);
+    BOOL SendPassword(DWORD* pdwError);
+    BOOL ReadBlocks(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal);
+    BOOL ReadBlocks2(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal);
+    BOOL UploadFinish(BYTE byFlag, DWORD* pdwError, CVetlaCoreRule* pCodec);
+
+    BOOL ClearProgramAndPassword();
+    BOOL ClearSession(CVetlaCoreRule* pCodec);
+
+    // The operation being run (SetProgress picks its caption by it).
+    int m_nOperation = 0;
+    // The password dialog's last answer: 1 OK, 2 Cancel, 0 after the controller refused it.
+    int m_nPasswordResult = 1;
+    CTransferProgressDlg m_progressDlg;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
@@ -262,6 +315,21 @@ private:
 
     CSerialPort m_comPort;
     int m_nLinkTimeScale = 1;
+    BOOL m_bTransferRunning = FALSE;
+    // Commands that came while one ran, posted again at its end.
+    std::vector<std::pair<WPARAM, LPARAM>> m_deferredCommands;
+    // The device commands of the menus post their operation; closing waits for a transfer.
+    void OnDeviceCommand(UINT nID);
+    void OnClose() override;
+    // Asks for a port when none is configured, then opens it.
+    BOOL OpenPortForOperation();
+    // The operation between opening and closing the port, then the pause the controller needs.
+    void RunWithPort(const std::function<void()>& operation, int nWaitAfterMs);
+    // PC->Device of the active diagram; a ladder through its converted FBD document.
+    void RunDownloadCommand();
+    // The last upload read the whole program: it is decoded into a new document.
+    BOOL m_bUploadRead = FALSE;
+    void OpenUploadedProgram(CVetlaCoreRule& codec);
 };
 
 // The application's main window; null when there is none (headless runs without a frame). The

@@ -8,6 +8,7 @@
 #include "platform/ui/BusyWait.h"
 #include "shell/ComConfigDlg.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -30,6 +31,8 @@ constexpr int kFrameBuffer = 280;
 // A reply that comes at once is read on this thread, which holds the windows for at most this
 // long; only a slower one is handed to the worker, so that a fast line costs no thread hand-over.
 constexpr int kInlineReadMs = 3;
+// Replies awaited this long or longer report their waiting to the progress window.
+constexpr int kProgressTimeoutMs = 10000;
 
 // Setting mask bits that pick a frame or an area.
 constexpr UINT kBitClockWrite = 0x001;
@@ -160,7 +163,11 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
             return TRUE;
         }
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
-        if (elapsed.count() * m_nLinkTimeScale >= nTimeoutMs)
+        const long long nElapsedMs = elapsed.count() * m_nLinkTimeScale;
+        // A slow request (a module's reset) shows its waiting as progress.
+        if (nTimeoutMs >= kProgressTimeoutMs)
+            SetProgress(2, int(std::min<long long>(nElapsedMs, nTimeoutMs) * 100 / nTimeoutMs));
+        if (nElapsedMs >= nTimeoutMs)
             break;
         result = CBusyWait::RunElsewhere<ReadResult>([&] {
             ReadResult r;

@@ -18,6 +18,9 @@ constexpr int kClockRegisterOffset = 18;
 // function, address and count (memory read).
 constexpr int kRegisterData = 3;
 constexpr int kMemoryData = 7;
+// SetProgress kinds: the bar at a percentage, and the end of the progress window.
+constexpr int kProgressBar = 2;
+constexpr int kProgressEnd = -1;
 
 }  // namespace
 
@@ -139,7 +142,13 @@ BOOL CSettingsSession::WriteRemoteWifi()
     BYTE frame[kFrameBuffer];
     const int nFrame =
         m_frame.m_modbus.BuildWriteMultiple(0, REMOTE_IMAGE_REGISTERS, wire, frame, FC_WRITE_MULTIPLE_REGISTERS);
-    return Exchange(frame, nFrame, kEchoLength, REMOTE_MODULE_TIMEOUT_MS);
+    // The module takes its time over the image: the progress window shows the wait.
+    m_frame.SetProgress(kProgressBar, 0);
+    const BOOL bWritten = Exchange(frame, nFrame, kEchoLength, REMOTE_MODULE_TIMEOUT_MS);
+    if (bWritten)
+        m_frame.SetProgress(kProgressBar, 100);
+    m_frame.SetProgress(kProgressEnd, 0);
+    return bWritten;
 }
 
 BOOL CSettingsSession::ReadClock()
@@ -200,4 +209,4 @@ BOOL CSettingsSession::ReadRemoteWifi()
     return TRUE;
 }
 
-int CMainFrame::SettingsSession(SettingMask nMask) { return CSettingsSession(*this, nMask).Run(); }
+int CMainFrame::SettingsSession(UINT nMask) { return CSettingsSession(*this, nMask).Run(); }

@@ -12,7 +12,7 @@ class CMainFrame;
 
 class CSettingsSession {
 public:
-    CSettingsSession(CMainFrame& frame, SettingMask nMask) : m_frame(frame), m_nMask(nMask) {}
+    CSettingsSession(CMainFrame& frame, UINT nMask) : m_frame(frame), m_nMask(nMask) {}
 
     // SETTINGS_DONE or SETTINGS_FAILED; SETTINGS_DONE without traffic for a mask of no known
     // bit.
@@ -22,7 +22,7 @@ private:
     // The step of each bit, in the order in which one call picks the first set bit.
     using Step = BOOL (CSettingsSession::*)();
     struct Entry {
-        SettingMask nBit;
+        UINT nBit;
         Step step;
     };
     static const Entry kOrder[];
@@ -49,5 +49,5 @@ private:
     BOOL Exchange(const BYTE* pFrame, int nFrame, int nReplyLength, int nTimeoutMs);
 
     CMainFrame& m_frame;
-    SettingMask m_nMask;
+    UINT m_nMask;
 };

@@ -21,9 +21,6 @@
 
 namespace {
 
-// The main frame's transfer request, as the dialogs post it.
-constexpr UINT kPlcCommand = WM_USER + 53;
-
 class DeviceDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_app.Start()); }
@@ -53,7 +50,7 @@ protected:
         std::vector<UINT> masks;
         MSG msg{};
         while (CMessageQueue::Get().Take(msg)) {
-            if (msg.message == kPlcCommand)
+            if (msg.message == WM_PLC_COMMAND)
                 masks.push_back(UINT(msg.lParam));
         }
         return masks;

@@ -10,6 +10,8 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/MessageQueue.h"
+#include "protocol/PlcOperation.h"
 
 #include <functional>
 #include <vector>
@@ -274,11 +276,32 @@ TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pFar})) << "no such block: nothing changes";
 }
 
-TEST_F(ViewCommandsTest, TheTransferCommandsStayDisabledUntilTheControllerLinkExists)
+TEST_F(ViewCommandsTest, TheTransferCommandsPostTheirOperationToTheMainWindow)
 {
-    for (UINT nID : {ID_PLC_DOWNLOAD, ID_PLC_UPLOAD, ID_PLC_RUNSTOP, ID_PLC_CLOCK, ID_PLC_SUMMER_TIME,
-                     ID_PLC_WIFI_SETUP, ID_PLC_REMOTE_WIFI_SETUP})
-        EXPECT_FALSE(State(nID).bEnabled) << nID;
+    const struct {
+        UINT nID;
+        int nOperation;
+    } commands[] = {
+        {ID_PLC_RUNSTOP, PLC_OP_RUNSTOP},         {ID_PLC_CLOCK, PLC_OP_CLOCK},
+        {ID_PLC_SUMMER_TIME, PLC_OP_SUMMER_TIME}, {ID_PLC_WIFI_SETUP, PLC_OP_WIFI_SETUP},
+        {ID_PLC_REMOTE_WIFI_SETUP, PLC_OP_REMOTE_WIFI_SETUP},
+    };
+    for (const auto& command : commands) {
+        EXPECT_TRUE(State(command.nID).bEnabled) << command.nID;
+        View()->SendMessage(WM_COMMAND, command.nID);
+        // The view only posts: the operation runs when the main window takes the message.
+        std::vector<MSG> posted;
+        for (MSG msg; CMessageQueue::Get().Take(msg);)
+            posted.push_back(msg);
+        ASSERT_EQ(posted.size(), 1U) << command.nID;
+        EXPECT_EQ(posted[0].hwnd, Frame()->GetSafeHwnd());
+        EXPECT_EQ(posted[0].message, WM_PLC_COMMAND);
+        EXPECT_EQ(int(posted[0].wParam), command.nOperation);
+        EXPECT_EQ(posted[0].lParam, 0);
+    }
+    // PC->Device and Device->PC wait for their operations.
+    EXPECT_FALSE(State(ID_PLC_DOWNLOAD).bEnabled);
+    EXPECT_FALSE(State(ID_PLC_UPLOAD).bEnabled);
     EXPECT_TRUE(State(ID_EDIT_GOTO_BLOCK).bEnabled);
     EXPECT_TRUE(State(ID_OPTIONS_WIRE_COLOR).bEnabled);
 }

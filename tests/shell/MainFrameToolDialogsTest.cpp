@@ -1,0 +1,164 @@
+// The main frame's tool dialogs and progress reports in the running application on both
+// backends: when SetProgress brings the progress window up, which caption it shows for the
+// running operation and when the window goes; ShowToolDialog's kinds and the password bytes;
+// and the operations that are not there yet saying so rather than pretending.
+#include "controller/PasswordDlg.h"
+#include "controller/TransferProgressDlg.h"
+#include "platform/core/MessageBox.h"
+#include "protocol/PlcOperation.h"
+#include "shell/MainFrame.h"
+#include "support/RunningApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ToolDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_app.Start()); }
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        m_app.Close();
+    }
+    static CMainFrame* Frame() { return AfxGetMainFrame(); }
+    static CTransferProgressDlg& Progress() { return Frame()->m_progressDlg; }
+    static bool ProgressShown() { return Progress().GetSafeHwnd() != nullptr; }
+    static std::string ProgressLine()
+    {
+        CString str;
+        Progress().GetDlgItemText(int(CTransferProgressDlg::IDC_PERCENT), str);
+        return str.ToUtf8();
+    }
+
+    RunningApp m_app{"qarvo-tooldialogs", RunningApp::BackendOfTheRun()};
+    CMessageBoxRecorder m_boxes;
+};
+
+struct TransferCaptionCase {
+    int nOperation;
+    const char* pszLine;
+};
+
+TEST_F(ToolDialogsTest, TransferProgressCaptionFollowsTheOperation)
+{
+    const TransferCaptionCase cases[] = {
+        {PLC_OP_DOWNLOAD, "DownLoading Program - 30%"},
+        {PLC_OP_CLEAR_PROGRAM, "DownLoading Program - 30%"},
+        {PLC_OP_UPLOAD, "UpLoading Program - 30%"},
+        {PLC_OP_WIFI_SETUP, "It's writing or Factory Resetting - 30%"},
+    };
+    for (const TransferCaptionCase& c : cases) {
+        Frame()->m_nOperation = c.nOperation;
+        Frame()->SetProgress(2, 0);
+        ASSERT_TRUE(ProgressShown());
+        Frame()->SetProgress(2, 30);
+        EXPECT_EQ(ProgressLine(), c.pszLine) << c.nOperation;
+        EXPECT_EQ(Progress().m_wndProgress.GetPos(), 30);
+        Frame()->SetProgress(2, 100);
+        EXPECT_FALSE(ProgressShown()) << c.nOperation;
+    }
+}
+
+struct ReportCase {
+    int nKind;
+    int nPercent;
+    bool bShownBefore;
+    bool bShownAfter;
+};
+
+TEST_F(ToolDialogsTest, ReportsBringTheWindowUpAndTakeItAway)
+{
+    const ReportCase cases[] = {
+        {2, 150, false, false},  // beyond the range: no window made
+        {2, 0, false, true},
+        {2, 150, true, false},   // with the window: sent, then the window goes
+        {3, 99, false, true},
+        {3, 100, true, false},
+        {4, 50, false, false},   // kind 4 makes no window
+        {5, 101, false, true},
+        {5, 100, true, false},
+        {6, 1, false, false},
+        {6, 2, false, true},
+        {-1, 0, true, false},
+        {-1, 0, false, false},
+        {9, 50, true, true},     // an unknown kind leaves the window alone
+    };
+    for (const ReportCase& c : cases) {
+        if (c.bShownBefore)
+            Frame()->ShowToolDialog(6);
+        else if (ProgressShown())
+            Progress().DestroyWindow();
+        Frame()->SetProgress(c.nKind, c.nPercent);
+        EXPECT_EQ(ProgressShown(), c.bShownAfter) << c.nKind << " " << c.nPercent;
+    }
+}
+
+TEST_F(ToolDialogsTest, ToolDialogKinds)
+{
+    int nResult = 0;
+    for (int nKind : {1, 3, 9, 10, 12, 14})
+        EXPECT_EQ(Frame()->ShowToolDialog(nKind, &nResult), 1) << nKind;
+    for (int nKind : {11, 0, 15, 4, 5, 7, 8})
+        EXPECT_EQ(Frame()->ShowToolDialog(nKind, &nResult), -1) << nKind;
+    EXPECT_EQ(nResult, 0);
+    EXPECT_EQ(Frame()->ShowToolDialog(13, &nResult), 1);
+    EXPECT_EQ(nResult, 1);
+    // The progress window once, however often it is asked for.
+    EXPECT_EQ(Frame()->ShowToolDialog(6), -1);
+    const HWND hProgress = Progress().GetSafeHwnd();
+    ASSERT_NE(hProgress, nullptr);
+    Frame()->ShowToolDialog(6);
+    EXPECT_EQ(Progress().GetSafeHwnd(), hProgress);
+}
+
+TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
+{
+    for (const int nButton : {IDOK, IDCANCEL}) {
+        CDialog::SetDialogHook([&](CDialog& d) {
+            static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(_T("QRST"), 4);
+            d.PostMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
+        });
+        std::vector<BYTE> buffer(8, 0xFF);
+        EXPECT_EQ(Frame()->ShowToolDialog(2, nullptr, buffer.data()), nButton);
+        const std::vector<BYTE> expected = nButton == IDOK
+                                               ? std::vector<BYTE>{'Q', 'R', 'S', 'T', 0xFF, 0xFF, 0xFF, 0xFF}
+                                               : std::vector<BYTE>(8, 0xFF);
+        EXPECT_EQ(buffer, expected);
+    }
+}
+
+struct OperationCase {
+    int nOperation;
+    const char* pszLine;  // null: nothing written
+};
+
+// The operations that need no port: the I/O monitor (not there yet) says so, the clock dialog
+// opens without a word to a controller, the others do nothing.
+TEST_F(ToolDialogsTest, OperationsWithoutAPortAndTheOthersDoNothing)
+{
+    const OperationCase cases[] = {
+        {PLC_OP_IO_STATUS, "I/O Status not available"},
+        {PLC_OP_CLOCK, nullptr},
+        {PLC_OP_RUNSTOP, nullptr},
+        {PLC_OP_CANCEL, nullptr},
+        {77, nullptr},
+    };
+    for (const OperationCase& c : cases) {
+        const std::string strBefore = Frame()->m_wndInfoBar.GetLogText().ToUtf8();
+        Frame()->SendMessage(WM_PLC_COMMAND, WPARAM(c.nOperation), SETTING_CLOCK_WRITE);
+        const std::string strAdded = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(strBefore.size());
+        EXPECT_EQ(strAdded, c.pszLine ? std::string(c.pszLine) + "\r\n" : "") << c.nOperation;
+        EXPECT_EQ(Frame()->m_nOperation, c.nOperation);
+        EXPECT_FALSE(Frame()->IsComPortOpen());
+    }
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_NE(Frame()->m_dlgDeviceClock.GetSafeHwnd(), nullptr);
+    Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_SHOW_PROGRESS, 0);
+    EXPECT_TRUE(ProgressShown());
+}
+
+}  // namespace
