@@ -226,8 +226,8 @@ void CDeviceClockDlg::OnSet()
 
 void CDeviceClockDlg::OnOK()
 {
-    CDialog::OnOK();
-    DestroyWindow();
+    if (UpdateData(TRUE))
+        DestroyWindow();
 }
 
 void CDeviceClockDlg::OnCancel()

@@ -4,6 +4,8 @@
 #include "shell/ComConfigDlg.h"
 #include "shell/MainFrame.h"
 
+#include <functional>
+
 namespace {
 
 // An information-window line for a mask bit.
@@ -96,28 +98,32 @@ BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
 BOOL CDeviceOperations::ShowDialog(int nKind)
 {
     CDialog* pDialog = nullptr;
-    BOOL bMade = FALSE;
+    std::function<BOOL()> create;
     switch (nKind) {
     case DEVICE_DIALOG_CLOCK:
-        bMade = m_frame.m_dlgDeviceClock.Create(&m_frame);
         pDialog = &m_frame.m_dlgDeviceClock;
+        create = [this] { return m_frame.m_dlgDeviceClock.Create(&m_frame); };
         break;
     case DEVICE_DIALOG_SUMMER_TIME:
-        bMade = m_frame.m_dlgSummerTime.Create(&m_frame);
         pDialog = &m_frame.m_dlgSummerTime;
+        create = [this] { return m_frame.m_dlgSummerTime.Create(&m_frame); };
         break;
     case DEVICE_DIALOG_WIFI:
-        bMade = m_frame.m_dlgWifiSetup.Create(&m_frame);
         pDialog = &m_frame.m_dlgWifiSetup;
+        create = [this] { return m_frame.m_dlgWifiSetup.Create(&m_frame); };
         break;
     case DEVICE_DIALOG_REMOTE_WIFI:
-        bMade = m_frame.m_dlgRemoteWifi.Create(&m_frame);
         pDialog = &m_frame.m_dlgRemoteWifi;
+        create = [this] { return m_frame.m_dlgRemoteWifi.Create(&m_frame); };
         break;
     default:
         return FALSE;
     }
-    if (!bMade || !pDialog->m_hWnd)
+    // A dialog still open from before shows the values of its last opening: it is made again
+    // from the values just read, or its OK would write the old ones back over them.
+    if (nKind != DEVICE_DIALOG_CLOCK && pDialog->m_hWnd)
+        pDialog->DestroyWindow();
+    if (!create() || !pDialog->m_hWnd)
         return FALSE;
     pDialog->ShowWindow(SW_SHOW);
     pDialog->SetFocus();

@@ -99,6 +99,12 @@ TEST_F(DeviceOperationsTest, DialogsOpenOnlyAfterAGoodRead)
     CString strDiff;
     Frame()->m_dlgSummerTime.GetDlgItemText(int(CSummerTimeDlg::IDC_DIFFERENCE), strDiff);
     EXPECT_EQ(strDiff, CString(_T("60")));
+    // Opened again while still open: it shows what the new read brought.
+    controller.SetMemory(SimulatedController::kDstAddress + 10, {120});
+    EXPECT_TRUE(Run(PLC_OP_SUMMER_TIME));
+    NewLogLines();
+    Frame()->m_dlgSummerTime.GetDlgItemText(int(CSummerTimeDlg::IDC_DIFFERENCE), strDiff);
+    EXPECT_EQ(strDiff, CString(_T("120")));
 
     // Not a WiFi controller: the read fails, nothing opens.
     EXPECT_FALSE(Run(PLC_OP_WIFI_SETUP));
