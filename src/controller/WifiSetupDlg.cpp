@@ -10,7 +10,6 @@
 #include "platform/ui/Static.h"
 #include "platform/ui/WndMessageMap.h"
 
-#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CWifiSetupDlg, CWifiDialogBase)
 
