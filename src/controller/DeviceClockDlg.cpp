@@ -13,9 +13,9 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNAMIC(CDeviceClockDlg, CDialog)
+IMPLEMENT_DYNAMIC(CDeviceClockDlg, CDeviceToolDialog)
 
-BEGIN_MESSAGE_MAP(CDeviceClockDlg, CDialog)
+BEGIN_MESSAGE_MAP(CDeviceClockDlg, CDeviceToolDialog)
     ON_BN_CLICKED(CDeviceClockDlg::IDC_READ, OnRead)
     ON_BN_CLICKED(CDeviceClockDlg::IDC_WRITE, OnWrite)
     ON_BN_CLICKED(CDeviceClockDlg::IDC_CURRENT_TIME, OnCurrentTime)
@@ -79,15 +79,11 @@ void RegisterDeviceClockTemplate()
 
 }  // namespace
 
-CDeviceClockDlg::CDeviceClockDlg() : CDialog(IDD) {}
+CDeviceClockDlg::CDeviceClockDlg() : CDeviceToolDialog(IDD) {}
 
-BOOL CDeviceClockDlg::Create(CWnd* pParentWnd)
-{
-    if (m_hWnd)
-        return TRUE;
-    RegisterDeviceClockTemplate();
-    return CDialog::Create(IDD, pParentWnd);
-}
+BOOL CDeviceClockDlg::Create(CWnd* pParentWnd) { return CreateTool(pParentWnd); }
+
+void CDeviceClockDlg::RegisterTemplate() { RegisterDeviceClockTemplate(); }
 
 CDateTimeCtrl* CDeviceClockDlg::DateCtrl() const
 {
@@ -227,11 +223,7 @@ void CDeviceClockDlg::OnSet()
 void CDeviceClockDlg::OnOK()
 {
     if (UpdateData(TRUE))
-        DestroyWindow();
+        CloseLater();
 }
 
-void CDeviceClockDlg::OnCancel()
-{
-    CDialog::OnCancel();
-    DestroyWindow();
-}
+void CDeviceClockDlg::OnCancel() { CloseLater(); }

@@ -6,11 +6,11 @@
 #pragma once
 
 #include "controller/DeviceSettingRecords.h"
-#include "platform/ui/Dialog.h"
+#include "controller/DeviceToolDialog.h"
 
 class CDateTimeCtrl;
 
-class CDeviceClockDlg : public CDialog, public DeviceClockValues {
+class CDeviceClockDlg : public CDeviceToolDialog, public DeviceClockValues {
     DECLARE_DYNAMIC(CDeviceClockDlg)
 
 public:
@@ -57,6 +57,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnCancel() override;
+    void RegisterTemplate() override;
     void OnRead();
     void OnWrite();
     void OnGet();

@@ -88,13 +88,9 @@ int InRangeOrZero(int nValue, int nCount) { return nValue >= 0 && nValue < nCoun
 
 CRemoteWifiDlg::CRemoteWifiDlg() : CWifiDialogBase(IDD) {}
 
-BOOL CRemoteWifiDlg::Create(CWnd* pParentWnd)
-{
-    if (m_hWnd)
-        return TRUE;
-    RegisterRemoteWifiTemplate();
-    return CDialog::Create(IDD, pParentWnd);
-}
+BOOL CRemoteWifiDlg::Create(CWnd* pParentWnd) { return CreateTool(pParentWnd); }
+
+void CRemoteWifiDlg::RegisterTemplate() { RegisterRemoteWifiTemplate(); }
 
 void CRemoteWifiDlg::DoDataExchange(CDataExchange* pDX)
 {
@@ -165,11 +161,7 @@ void CRemoteWifiDlg::OnFactoryReset()
     if (AfxMessageBox(_T("Make sure to factory reset?"), MB_YESNO) != IDYES)
         return;
     SendRemoteWifiReset();
-    DestroyWindow();
+    CloseLater();
 }
 
-void CRemoteWifiDlg::OnCancel()
-{
-    CDialog::OnCancel();
-    DestroyWindow();
-}
+void CRemoteWifiDlg::OnCancel() { CloseLater(); }

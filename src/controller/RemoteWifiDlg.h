@@ -34,6 +34,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnCancel() override;
+    void RegisterTemplate() override;
     void OnFactoryReset();
     void OnSsidChange() { FilterFocusedField(IDC_SSID, &IsTextChar, kTextCharsMessage); }
     void OnPasswordChange() { FilterFocusedField(IDC_PASSWORD, &IsTextChar, kTextCharsMessage); }

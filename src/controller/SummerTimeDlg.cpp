@@ -13,9 +13,9 @@
 
 #include <cstdlib>
 
-IMPLEMENT_DYNAMIC(CSummerTimeDlg, CDialog)
+IMPLEMENT_DYNAMIC(CSummerTimeDlg, CDeviceToolDialog)
 
-BEGIN_MESSAGE_MAP(CSummerTimeDlg, CDialog)
+BEGIN_MESSAGE_MAP(CSummerTimeDlg, CDeviceToolDialog)
     ON_BN_CLICKED(CSummerTimeDlg::IDC_ACTIVE, OnActiveClicked)
     ON_CBN_SELCHANGE(CSummerTimeDlg::IDC_RULE, OnRuleChange)
     ON_BN_CLICKED(CSummerTimeDlg::IDC_START_PICK, OnStartPick)
@@ -71,9 +71,9 @@ void RegisterSummerTimeTemplate()
     dlg.size = CSize(240, 172);
     dlg.items.push_back(DialogItem(D::IDC_ACTIVE, WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, CRect(7, 7, 200, 19),
                                    _T("Active summertime/wintertime conversion")));
-    dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(7, 26, 90, 35), _T("Daylight Saving Time")));
+    dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(7, 26, 110, 35), _T("Daylight Saving Time")));
     DialogItemTemplate rule = DialogItem(D::IDC_RULE, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                                         CRect(92, 24, 180, 110));
+                                         CRect(112, 24, 190, 110));
     dlg.items.push_back(rule);
     AddDatePair(dlg, 54, D::IDC_START_MONTH, D::IDC_START_MONTH_SPIN, D::IDC_START_DAY, D::IDC_START_DAY_SPIN,
                 D::IDC_START_PICK);
@@ -93,15 +93,11 @@ void RegisterSummerTimeTemplate()
 
 }  // namespace
 
-CSummerTimeDlg::CSummerTimeDlg() : CDialog(IDD) {}
+CSummerTimeDlg::CSummerTimeDlg() : CDeviceToolDialog(IDD) {}
 
-BOOL CSummerTimeDlg::Create(CWnd* pParentWnd)
-{
-    if (m_hWnd)
-        return TRUE;
-    RegisterSummerTimeTemplate();
-    return CDialog::Create(IDD, pParentWnd);
-}
+BOOL CSummerTimeDlg::Create(CWnd* pParentWnd) { return CreateTool(pParentWnd); }
+
+void CSummerTimeDlg::RegisterTemplate() { RegisterSummerTimeTemplate(); }
 
 int CSummerTimeDlg::DaysInMonth(int nMonth)
 {
@@ -238,11 +234,7 @@ void CSummerTimeDlg::OnOK()
     if (!UpdateData(TRUE))
         return;
     PostSettingsRequest(SETTING_DST_WRITE);
-    DestroyWindow();
+    CloseLater();
 }
 
-void CSummerTimeDlg::OnCancel()
-{
-    CDialog::OnCancel();
-    DestroyWindow();
-}
+void CSummerTimeDlg::OnCancel() { CloseLater(); }

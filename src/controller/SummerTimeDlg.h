@@ -5,9 +5,9 @@
 #pragma once
 
 #include "controller/DeviceSettingRecords.h"
-#include "platform/ui/Dialog.h"
+#include "controller/DeviceToolDialog.h"
 
-class CSummerTimeDlg : public CDialog, public SummerTimeValues {
+class CSummerTimeDlg : public CDeviceToolDialog, public SummerTimeValues {
     DECLARE_DYNAMIC(CSummerTimeDlg)
 
 public:
@@ -42,6 +42,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnCancel() override;
+    void RegisterTemplate() override;
     void OnActiveClicked() { UpdateEnabledState(); }
     void OnRuleChange();
     void OnStartPick() { PickDates(TRUE); }

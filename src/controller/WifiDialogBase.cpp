@@ -4,7 +4,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/KeyState.h"
 
-IMPLEMENT_DYNAMIC(CWifiDialogBase, CDialog)
+IMPLEMENT_DYNAMIC(CWifiDialogBase, CDeviceToolDialog)
 
 bool CWifiDialogBase::IsTextChar(TCHAR ch)
 {

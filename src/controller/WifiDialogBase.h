@@ -5,9 +5,9 @@
 #pragma once
 
 #include "pages/controls/ToolTipWnd.h"
-#include "platform/ui/Dialog.h"
+#include "controller/DeviceToolDialog.h"
 
-class CWifiDialogBase : public CDialog {
+class CWifiDialogBase : public CDeviceToolDialog {
     DECLARE_DYNAMIC(CWifiDialogBase)
 
 public:
@@ -23,7 +23,7 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
 protected:
-    explicit CWifiDialogBase(UINT nIDTemplate) : CDialog(nIDTemplate) {}
+    explicit CWifiDialogBase(UINT nIDTemplate) : CDeviceToolDialog(nIDTemplate) {}
 
     // A change the user makes in the focused field nID: the text is cut before its first
     // refused character, the message shown and the field focused again. Changes made while

@@ -106,13 +106,9 @@ int InRangeOrZero(int nValue, int nLast) { return nValue >= 0 && nValue <= nLast
 
 CWifiSetupDlg::CWifiSetupDlg() : CWifiDialogBase(IDD) {}
 
-BOOL CWifiSetupDlg::Create(CWnd* pParentWnd)
-{
-    if (m_hWnd)
-        return TRUE;
-    RegisterWifiSetupTemplate();
-    return CDialog::Create(IDD, pParentWnd);
-}
+BOOL CWifiSetupDlg::Create(CWnd* pParentWnd) { return CreateTool(pParentWnd); }
+
+void CWifiSetupDlg::RegisterTemplate() { RegisterWifiSetupTemplate(); }
 
 UINT CWifiSetupDlg::DeviceIdLimit(int nMode) { return nMode == 1 || nMode == 2 ? 7 : 255; }
 
@@ -266,11 +262,7 @@ void CWifiSetupDlg::OnOK()
     if (!Validate())
         return;
     PostSettingsRequest(SETTING_WIFI_WRITE);
-    DestroyWindow();
+    CloseLater();
 }
 
-void CWifiSetupDlg::OnCancel()
-{
-    CDialog::OnCancel();
-    DestroyWindow();
-}
+void CWifiSetupDlg::OnCancel() { CloseLater(); }

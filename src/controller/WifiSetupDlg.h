@@ -56,6 +56,7 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
     void OnCancel() override;
+    void RegisterTemplate() override;
     void OnDeviceModeChange() { ApplyDeviceModeLayout(); }
     void OnDhcp() { SetAddressMode(0); }
     void OnFixedIp() { SetAddressMode(1); }

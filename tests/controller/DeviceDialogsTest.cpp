@@ -44,7 +44,8 @@ protected:
         return strText.ToUtf8();
     }
     static BOOL Enabled(CDialog& dlg, UINT nID) { return dlg.GetDlgItem(int(nID))->IsWindowEnabled(); }
-    // The masks of the settings requests posted since the last call.
+    // The masks of the settings requests posted since the last call; every other posted
+    // message (a dialog's closing) is delivered.
     static std::vector<UINT> PostedMasks()
     {
         std::vector<UINT> masks;
@@ -52,6 +53,8 @@ protected:
         while (CMessageQueue::Get().Take(msg)) {
             if (msg.message == WM_PLC_COMMAND)
                 masks.push_back(UINT(msg.lParam));
+            else if (msg.hwnd)
+                SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
         }
         return masks;
     }
@@ -109,7 +112,11 @@ TEST_F(DeviceDialogsTest, ClockFieldsClampAndButtonsPost)
     dlg.ShowReadClock();
     EXPECT_EQ(dlg.m_nDayOfWeek, 0);
     EXPECT_EQ(Text(dlg, CDeviceClockDlg::IDC_HOUR), "7");
-    Click(dlg, IDCANCEL);
+    // Cancel's own button outlives its click: the window hides now and goes from the queue.
+    dynamic_cast<CButton*>(dlg.GetDlgItem(IDCANCEL))->Click();
+    ASSERT_NE(dlg.m_hWnd, nullptr);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    PostedMasks();
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_nCalibration, -7);
 }
@@ -251,7 +258,13 @@ TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
     Click(dlg, CRemoteWifiDlg::IDC_FACTORY_RESET);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Make sure to factory reset?"});
     EXPECT_NE(dlg.m_hWnd, nullptr);
+    // Closed, then opened again before the queue came round: the new window stays.
     Click(dlg, IDCANCEL);
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    EXPECT_TRUE(dlg.IsWindowVisible());
+    Click(dlg, IDCANCEL);
+    PostedMasks();
     EXPECT_EQ(dlg.m_hWnd, nullptr);
 }
 
