@@ -6,6 +6,7 @@
 #include "controller/SettingMask.h"
 #include "controller/SummerTimeDlg.h"
 #include "controller/WifiSetupDlg.h"
+#include "pages/controls/DateSelectDlg.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -154,6 +155,26 @@ TEST_F(DeviceDialogsTest, SummerTimeDatesAndEnabledState)
     EXPECT_EQ(dlg.m_nStartMonth, 2);
     EXPECT_EQ(dlg.m_nStartDay, 28);
     EXPECT_EQ(dlg.m_nTimeDiff, 180);
+
+    // The date selection fills the pair it was opened for, starting from the fields.
+    dlg.m_nRule = DST_RULE_FREE;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    int nShownMonth = 0;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        auto& pick = dynamic_cast<CDateSelectDlg&>(d);
+        nShownMonth = pick.m_nMonth2;
+        pick.m_nMonth2 = 10;
+        pick.m_nDay2 = 25;
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Click(dlg, CSummerTimeDlg::IDC_END_PICK);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(nShownMonth, 4);
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_MONTH), "10");
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "25");
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_START_MONTH), "2");
+    Click(dlg, IDCANCEL);
+    PostedMasks();
 
     // Conversion off: disabled whatever the rule.
     dlg.m_bActive = FALSE;
