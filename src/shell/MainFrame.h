@@ -12,7 +12,12 @@
 // keep their meaning.
 #pragma once
 
+#include "controller/DeviceClockDlg.h"
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SettingMask.h"
+#include "controller/SummerTimeDlg.h"
 #include "controller/TransferProgressDlg.h"
+#include "controller/WifiSetupDlg.h"
 #include "document/DocumentObserver.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
@@ -212,6 +217,17 @@ public:
     BOOL m_bPortOpen2 = FALSE;
     CModBus m_modbus;
 
+    // ---- the device settings (SettingsSession.cpp) ----
+    // One settings read or write over the open port: the first set bit of the mask in the
+    // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
+    int SettingsSession(UINT nMask);
+    // The device tool dialogs, one each for the frame's whole life: their values are what the
+    // settings operation writes and where it stores what it read.
+    CDeviceClockDlg m_dlgDeviceClock;
+    CSummerTimeDlg m_dlgSummerTime;
+    CWifiSetupDlg m_dlgWifiSetup;
+    CRemoteWifiDlg m_dlgRemoteWifi;
+
     // The Language command once the user has chosen: rewrites the settings file for nChoice
     // and, when that worked, makes it the language of the next start. A failed write keeps the
     // old choice and says why.
@@ -225,7 +241,7 @@ public:
     BOOL ToolTipText(UINT nID, CString& strText) const;
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
     // MainFrameDownload.cpp, MainFrameUpload.cpp, MainFrameClear.cpp, MainFrameToolDialogs.cpp;
-    // the device settings and the I/O monitor in MainFrameDeviceStub.cpp) ----
+    // the device settings and the I/O monitor in MainFrameDeviceOperations.cpp) ----
     // Runs the operation of wParam to its end: opens the configured port (asking for one first
     // when none is set), runs it, closes the port. A command posted meanwhile waits its turn.
     LRESULT OnTransferCommand(WPARAM wParam, LPARAM lParam);

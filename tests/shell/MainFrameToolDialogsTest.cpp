@@ -168,15 +168,12 @@ struct OperationCase {
     const char* pszLine;  // null: nothing written
 };
 
-TEST_F(ToolDialogsTest, OperationsNotThereYetSaySoAndTheOthersDoNothing)
+// The operations that need no port: the clock dialog opens without a word to a controller, the
+// others do nothing (the I/O monitor, which opens its own port, has a test of its own).
+TEST_F(ToolDialogsTest, OperationsWithoutAPortAndTheOthersDoNothing)
 {
     const OperationCase cases[] = {
-        {PLC_OP_WIFI_SETUP, "WiFi Setup not available yet"},
-        {PLC_OP_CLOCK, "Clock Setting/Calibration not available yet"},
-        {PLC_OP_SUMMER_TIME, "SummerTime/WinterTime not available yet"},
-        {PLC_OP_WRITE_SETTINGS, "Device Setting not available yet"},
-        {PLC_OP_REMOTE_WIFI_SETUP, "Remote Control WiFi Setup not available yet"},
-        {PLC_OP_REMOTE_WIFI_RESET, "Remote Control WiFi Factory Reset not available yet"},
+        {PLC_OP_CLOCK, nullptr},
         {PLC_OP_RUNSTOP, nullptr},
         {PLC_OP_CANCEL, nullptr},
         {77, nullptr},
@@ -190,6 +187,7 @@ TEST_F(ToolDialogsTest, OperationsNotThereYetSaySoAndTheOthersDoNothing)
         EXPECT_FALSE(Frame()->IsComPortOpen());
     }
     EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_NE(Frame()->m_dlgDeviceClock.GetSafeHwnd(), nullptr);
     Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_SHOW_PROGRESS, 0);
     EXPECT_TRUE(ProgressShown());
 }

@@ -71,6 +71,12 @@ public:
         m_nDelayMs = nMilliseconds;
         m_byDelayFunction = byFunction;
     }
+    // Reads of this holding register get no reply (-1: every read is answered).
+    void SetSilentRegister(int nRegister)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nSilentRegister = nRegister;
+    }
     // Up to eight capital letters; empty for none.
     void SetPassword(const std::string& strPassword)
     {
@@ -287,7 +293,7 @@ private:
         const std::uint8_t fc = q[1];
         switch (fc) {
         case 1: case 2: return ReadBits(q, fc == 1 ? m_coils : m_discrete);
-        case 3: return ReadWords(q, m_holding);
+        case 3: return Word(q, 2) == m_nSilentRegister ? Bytes{} : ReadWords(q, m_holding);
         case 4: return ReadWords(q, m_input);
         case 121: return ReadWords(q, m_messageTexts);
         case 6:
@@ -423,6 +429,7 @@ private:
     int m_nProgramBytes = 0;
     int m_nMessageTextBytes = 0;
     int m_nLastEndFlag = -1;
+    int m_nSilentRegister = -1;
     Fault m_fault = Fault::None;
     std::uint8_t m_byFaultFunction = 0;
     std::uint8_t m_byException = 3;

@@ -1,0 +1,292 @@
+// The device dialogs in the running application, on both backends: the clock fields' clamping,
+// the summer/winter time dates and enabled states, the WiFi dialogs' character filters, device
+// modes and checks, and which settings request each button posts to the main window.
+#include "controller/DeviceClockDlg.h"
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SettingMask.h"
+#include "controller/SummerTimeDlg.h"
+#include "controller/WifiSetupDlg.h"
+#include "pages/controls/DateSelectDlg.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/Edit.h"
+#include "platform/ui/MessageQueue.h"
+#include "shell/MainFrame.h"
+#include "support/RunningApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class DeviceDialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(m_app.Start()); }
+    void TearDown() override { m_app.Close(); }
+
+    static CMainFrame* Frame() { return AfxGetMainFrame(); }
+    static void Click(CDialog& dlg, UINT nID) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
+    static CEdit& Edit(CDialog& dlg, UINT nID) { return *dynamic_cast<CEdit*>(dlg.GetDlgItem(int(nID))); }
+    static CComboBox& Combo(CDialog& dlg, UINT nID) { return *dynamic_cast<CComboBox*>(dlg.GetDlgItem(int(nID))); }
+    // The user types into the field: it has the focus and its text becomes strText.
+    static void Type(CDialog& dlg, UINT nID, LPCTSTR pszText)
+    {
+        CEdit& edit = Edit(dlg, nID);
+        edit.SetFocus();
+        edit.UserEdit(pszText, CString(pszText).GetLength());
+    }
+    static std::string Text(CDialog& dlg, UINT nID)
+    {
+        CString strText;
+        dlg.GetDlgItemText(int(nID), strText);
+        return strText.ToUtf8();
+    }
+    static BOOL Enabled(CDialog& dlg, UINT nID) { return dlg.GetDlgItem(int(nID))->IsWindowEnabled(); }
+    // The masks of the settings requests posted since the last call; every other posted
+    // message (a dialog's closing) is delivered.
+    static std::vector<UINT> PostedMasks()
+    {
+        std::vector<UINT> masks;
+        MSG msg{};
+        while (CMessageQueue::Get().Take(msg)) {
+            if (msg.message == WM_PLC_COMMAND)
+                masks.push_back(UINT(msg.lParam));
+            else if (msg.hwnd)
+                SendMessage(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+        }
+        return masks;
+    }
+    std::vector<std::string> BoxTexts()
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : m_boxes.Boxes())
+            texts.push_back(box.text.ToUtf8());
+        m_boxes.Clear();
+        return texts;
+    }
+
+    RunningApp m_app{"qarvo-devdlg", RunningApp::BackendOfTheRun()};
+    CMessageBoxRecorder m_boxes;
+};
+
+TEST_F(DeviceDialogsTest, ClockFieldsClampAndButtonsPost)
+{
+    CDeviceClockDlg& dlg = Frame()->m_dlgDeviceClock;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    struct Case {
+        UINT nID;
+        LPCTSTR pszTyped;
+        const char* pszShown;
+    };
+    for (const Case& c : {Case{CDeviceClockDlg::IDC_MINUTE, _T("75"), "59"}, Case{CDeviceClockDlg::IDC_HOUR, _T(""), "0"},
+                          Case{CDeviceClockDlg::IDC_HOUR, _T("24"), "23"}, Case{CDeviceClockDlg::IDC_SECOND, _T("-3"), "0"},
+                          Case{CDeviceClockDlg::IDC_SECOND, _T("59"), "59"}}) {
+        Type(dlg, c.nID, c.pszTyped);
+        EXPECT_EQ(Text(dlg, c.nID), c.pszShown);
+    }
+    Click(dlg, CDeviceClockDlg::IDC_WRITE);
+    EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_CLOCK_WRITE});
+    EXPECT_EQ(dlg.m_nMinute, 59);
+    EXPECT_EQ(dlg.m_nSecond, 59);
+
+    // Read and Get take nothing from the fields; Write and Set check them first.
+    Type(dlg, CDeviceClockDlg::IDC_CALIBRATION, _T("x"));
+    Click(dlg, CDeviceClockDlg::IDC_SET);
+    Click(dlg, CDeviceClockDlg::IDC_GET);
+    Click(dlg, CDeviceClockDlg::IDC_READ);
+    EXPECT_EQ(PostedMasks(), (std::vector<UINT>{SETTING_CALIB_READ, SETTING_CLOCK_READ}));
+    EXPECT_EQ(BoxTexts().size(), 1u);
+    Type(dlg, CDeviceClockDlg::IDC_CALIBRATION, _T("-7"));
+    Click(dlg, CDeviceClockDlg::IDC_SET);
+    EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_CALIB_WRITE});
+    EXPECT_EQ(dlg.m_nCalibration, -7);
+
+    // A read shows the controller's date, with the weekday of that date.
+    dlg.m_nYear = 2030;
+    dlg.m_nMonth = 6;
+    dlg.m_nDay = 9;
+    dlg.m_nHour = 7;
+    dlg.ShowReadClock();
+    EXPECT_EQ(dlg.m_nDayOfWeek, 0);
+    EXPECT_EQ(Text(dlg, CDeviceClockDlg::IDC_HOUR), "7");
+    // Cancel's own button outlives its click: the window hides now and goes from the queue.
+    dynamic_cast<CButton*>(dlg.GetDlgItem(IDCANCEL))->Click();
+    ASSERT_NE(dlg.m_hWnd, nullptr);
+    EXPECT_FALSE(dlg.IsWindowVisible());
+    PostedMasks();
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_nCalibration, -7);
+}
+
+TEST_F(DeviceDialogsTest, SummerTimeDatesAndEnabledState)
+{
+    CSummerTimeDlg& dlg = Frame()->m_dlgSummerTime;
+    dlg.m_bActive = TRUE;
+    dlg.m_nRule = DST_RULE_FREE;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    EXPECT_TRUE(Enabled(dlg, CSummerTimeDlg::IDC_START_DAY));
+    // The day follows its month as soon as the month is entered, and the other way round.
+    Type(dlg, CSummerTimeDlg::IDC_START_DAY, _T("31"));
+    Type(dlg, CSummerTimeDlg::IDC_START_MONTH, _T("2"));
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_START_DAY), "28");
+    Type(dlg, CSummerTimeDlg::IDC_END_MONTH, _T("13"));
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_MONTH), "12");
+    Type(dlg, CSummerTimeDlg::IDC_END_MONTH, _T("4"));
+    Type(dlg, CSummerTimeDlg::IDC_END_DAY, _T("31"));
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "30");
+    Type(dlg, CSummerTimeDlg::IDC_END_DAY, _T("0"));
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "1");
+    Type(dlg, CSummerTimeDlg::IDC_DIFFERENCE, _T("200"));
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_DIFFERENCE), "180");
+
+    // "EU" disables the dates but they still travel.
+    Combo(dlg, CSummerTimeDlg::IDC_RULE).UserSelect(0);
+    EXPECT_FALSE(Enabled(dlg, CSummerTimeDlg::IDC_START_MONTH));
+    EXPECT_FALSE(Enabled(dlg, CSummerTimeDlg::IDC_DIFFERENCE_SPIN));
+    Click(dlg, IDOK);
+    EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_DST_WRITE});
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_nRule, 0);
+    EXPECT_EQ(dlg.m_nStartMonth, 2);
+    EXPECT_EQ(dlg.m_nStartDay, 28);
+    EXPECT_EQ(dlg.m_nTimeDiff, 180);
+
+    // The date selection fills the pair it was opened for, starting from the fields.
+    dlg.m_nRule = DST_RULE_FREE;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    int nShownMonth = 0;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        auto& pick = dynamic_cast<CDateSelectDlg&>(d);
+        nShownMonth = pick.m_nMonth2;
+        pick.m_nMonth2 = 10;
+        pick.m_nDay2 = 25;
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Click(dlg, CSummerTimeDlg::IDC_END_PICK);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(nShownMonth, 4);
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_MONTH), "10");
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "25");
+    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_START_MONTH), "2");
+    Click(dlg, IDCANCEL);
+    PostedMasks();
+
+    // Conversion off: disabled whatever the rule.
+    dlg.m_bActive = FALSE;
+    dlg.m_nRule = DST_RULE_FREE;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    EXPECT_FALSE(Enabled(dlg, CSummerTimeDlg::IDC_END_DAY));
+    dynamic_cast<CButton*>(dlg.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();
+    EXPECT_TRUE(Enabled(dlg, CSummerTimeDlg::IDC_END_DAY));
+    Click(dlg, IDCANCEL);
+    EXPECT_TRUE(PostedMasks().empty());
+}
+
+TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
+{
+    CWifiSetupDlg& dlg = Frame()->m_dlgWifiSetup;
+    dlg.m_nDeviceMode = 1;
+    dlg.m_nDeviceID = 9;
+    dlg.m_bEncryption = FALSE;
+    dlg.m_strPassword = _T("abc");
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    // Station: 9 is no station's ID.
+    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "1");
+    EXPECT_FALSE(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_IP))->IsWindowVisible());
+    Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab"));
+    Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab-c"));
+    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_SSID), "ab");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be A - Z, a - z, and 0 - 9"});
+    // The program's own changes are not filtered.
+    dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_PASSWORD), _T("x y"));
+    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_PASSWORD), "x y");
+    dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_PASSWORD), _T("abc"));
+
+    Type(dlg, CWifiSetupDlg::IDC_DEVICE_ID, _T("9"));
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter a Number between 1 and 7"});
+    Type(dlg, CWifiSetupDlg::IDC_SSID, _T(""));
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Enter 1 numerics or characters at least!"});
+    Type(dlg, CWifiSetupDlg::IDC_SSID, _T("Hall"));
+    dynamic_cast<CButton*>(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_ENCRYPTION)))->Click();
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Enter 8 numerics or characters at least!"});
+    dynamic_cast<CButton*>(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_ENCRYPTION)))->Click();
+    EXPECT_TRUE(PostedMasks().empty());
+
+    // Remote: the addresses show, and a fixed address enables them.
+    Combo(dlg, CWifiSetupDlg::IDC_DEVICE_MODE).UserSelect(3);
+    EXPECT_TRUE(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_IP))->IsWindowVisible());
+    dynamic_cast<CButton*>(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_FIXED_IP)))->Click();
+    EXPECT_TRUE(Enabled(dlg, CWifiSetupDlg::IDC_IP));
+    dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_IP), _T("10.0.300.1"));
+    Type(dlg, CWifiSetupDlg::IDC_DEVICE_ID, _T("200"));
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter a Number between 0 and 255"});
+    dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_IP), _T("10.0.30.1"));
+
+    // Server: the ID is 0 and not checked; a short password passes without encryption.
+    Combo(dlg, CWifiSetupDlg::IDC_DEVICE_MODE).UserSelect(0);
+    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "0");
+    EXPECT_FALSE(Enabled(dlg, CWifiSetupDlg::IDC_DEVICE_ID));
+    Click(dlg, IDOK);
+    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_nDeviceID, 0u);
+    EXPECT_EQ(dlg.m_ip[2], 30);
+    EXPECT_EQ(dlg.m_nAddressMode, 1);
+}
+
+TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
+{
+    CRemoteWifiDlg& dlg = Frame()->m_dlgRemoteWifi;
+    dlg.m_nTxPower = -1;
+    dlg.m_nSleepMode = 9;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_TX_POWER).GetCurSel(), 0);
+    EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_SLEEP).GetCurSel(), 0);
+    Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("12"));
+    Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("127"));
+    EXPECT_EQ(Text(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD), "12");
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be 1 - 6"});
+    // OK writes and keeps the window for another write.
+    Click(dlg, IDOK);
+    Type(dlg, CRemoteWifiDlg::IDC_LED_ON, _T("5"));
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts().size(), 1u);
+    Type(dlg, CRemoteWifiDlg::IDC_LED_ON, _T("500"));
+    Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T(""));
+    Click(dlg, IDOK);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be 1 - 6"});
+    Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("6"));
+    Click(dlg, IDOK);
+    EXPECT_EQ(PostedMasks(), (std::vector<UINT>{SETTING_REMOTE_WIFI_WRITE, SETTING_REMOTE_WIFI_WRITE}));
+    EXPECT_NE(dlg.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_nLedOnTime, 500);
+    EXPECT_EQ(dlg.m_strKeyPassword, CString(_T("6")));
+
+    // Factory reset asks first; No keeps everything.
+    m_boxes.QueueAnswer(IDNO);
+    Click(dlg, CRemoteWifiDlg::IDC_FACTORY_RESET);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Make sure to factory reset?"});
+    EXPECT_NE(dlg.m_hWnd, nullptr);
+    // Closed, then opened again before the queue came round: the new window stays.
+    Click(dlg, IDCANCEL);
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    EXPECT_TRUE(dlg.IsWindowVisible());
+    Click(dlg, IDCANCEL);
+    PostedMasks();
+    EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+}  // namespace
