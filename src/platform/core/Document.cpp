@@ -13,8 +13,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <memory>
 #include <exception>
+#include <memory>
 #include <new>
 
 #include <unistd.h>
@@ -55,7 +55,9 @@ std::size_t RemainingLengthHint(CFile* pFile)
     try {
         const ULONGLONG nLength = pFile->GetLength();
         const ULONGLONG nPosition = pFile->GetPosition();
-        return nLength > nPosition ? std::size_t(std::min<ULONGLONG>(nLength - nPosition, MAX_IMAGE_BYTES - 1)) : 0;
+        if (nLength <= nPosition)
+            return 0;
+        return std::size_t(std::min<ULONGLONG>(nLength - nPosition, MAX_IMAGE_BYTES - 1));
     } catch (CException* e) {
         e->Delete();
         return 0;
