@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -112,7 +111,10 @@ void CUndoStore::WriteSnapshot(CDocument* pDoc, const CString& strPath)
         AfxThrowFileException(CFileException::badPath, -1, strPath);
     // The snapshot is composed in memory and written with one call: a document of the
     // controller's largest size would otherwise take some two hundred small writes.
-    CMemFile image(SNAPSHOT_GROW_BYTES);
+    if (!m_pImage)
+        m_pImage = std::make_unique<CMemFile>(SNAPSHOT_GROW_BYTES);
+    CMemFile& image = *m_pImage;
+    image.SetLength(0);
     {
         CArchive ar(&image, CArchive::store, SNAPSHOT_BUFFER_SIZE);
         ar.m_pDocument = pDoc;
@@ -120,8 +122,10 @@ void CUndoStore::WriteSnapshot(CDocument* pDoc, const CString& strPath)
         ar.Close();
     }
     const auto nLength = UINT(image.GetLength());
+    // The bytes are taken out and the buffer given back at once: the image then starts empty,
+    // with room for a snapshot of this size, and keeps owning the bytes written below.
     BYTE* pImage = image.Detach();
-    std::unique_ptr<BYTE, decltype(&std::free)> owner(pImage, &std::free);
+    image.Attach(pImage, nLength, SNAPSHOT_GROW_BYTES);
     CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
     file.Write(pImage, nLength);
     file.Close();

@@ -6,7 +6,10 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <memory>
+
 class CDocument;
+class CMemFile;
 class CVetlaDoc;
 
 constexpr int UNDO_MAX_INDEX = 30;
@@ -62,4 +65,7 @@ private:
     // The lowest index Undo returns to: 0, or the opened state's index, which moves down with
     // the ring.
     int m_nOldestIndex = 0;
+    // The memory a snapshot is composed in, kept for the next one, which mostly has about the
+    // same size: a fresh buffer grew by copying and faulted its pages in on every edit.
+    std::unique_ptr<CMemFile> m_pImage;
 };

@@ -30,8 +30,7 @@ void MoveMap(CMap<Key, ArgKey, Value, ArgValue>& target, CMap<Key, ArgKey, Value
 
 void MoveList(CObList& target, CObList& source)
 {
-    target.AddTail(&source);
-    source.RemoveAll();
+    target.SpliceTail(source);
 }
 
 }  // namespace

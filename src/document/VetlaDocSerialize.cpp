@@ -15,11 +15,11 @@
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/ObArray.h"
+#include "platform/core/PointerIndexMap.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <optional>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -156,8 +156,9 @@ private:
     // FALSE when an entry had to be taken out.
     BOOL Accept(CObject* pOb, const CRuntimeClass* pClass)
     {
-        if (!pOb || !m_owned.insert(pOb).second)
+        if (!pOb || m_owned.Find(pOb))
             return FALSE;
+        m_owned.Insert(pOb, kOwned);
         if (pOb->IsKindOf(pClass))
             return TRUE;
         m_dropped.push_back(pOb);
@@ -165,7 +166,6 @@ private:
     }
     BOOL Adopt(CObList& list, const CRuntimeClass* pClass)
     {
-        m_owned.reserve(m_owned.size() + std::size_t(list.GetCount()));
         BOOL bClean = TRUE;
         for (POSITION pos = list.GetHeadPosition(); pos;) {
             const POSITION posEntry = pos;
@@ -189,8 +189,12 @@ private:
         return bClean;
     }
 
+    // The objects already taken into a list or array, in one flat table: a node allocated per
+    // object cost as much as reading the objects.
+    static constexpr DWORD kOwned = 1;
+
     CVetlaDoc& m_doc;
-    std::unordered_set<const CObject*> m_owned;
+    CPointerIndexMap m_owned;
     std::vector<CObject*> m_dropped;
     std::optional<CBlockNumberIndex> m_index;
 };

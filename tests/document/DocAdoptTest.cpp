@@ -63,4 +63,51 @@ TEST_F(DocAdoptTest, ValuesTheFileLeavesOutStayAsTheyWere)
     EXPECT_EQ(CountBlocks(doc), 1);
 }
 
+// A file that misreports its length: a pipe cannot tell it at all, and a file being written
+// may hold more or less than it told a moment before.
+class CMisreportingFile : public CMemFile {
+public:
+    enum class Tells { Nothing, Less, More };
+    explicit CMisreportingFile(Tells tells) : m_tells(tells) {}
+    ULONGLONG GetLength() const override
+    {
+        switch (m_tells) {
+        case Tells::Nothing:
+            AfxThrowFileException(CFileException::badSeek);
+        case Tells::Less:
+            return 10;
+        case Tells::More:
+            break;
+        }
+        return CMemFile::GetLength() + 100000;
+    }
+
+private:
+    Tells m_tells;
+};
+
+TEST_F(DocAdoptTest, OpenReadsTheWholeFileWhateverLengthItTells)
+{
+    HardwareCodeScope hw(0x5188);
+    CVetlaDoc source;
+    // Larger than one read's first guess, so that the read has to grow its buffer.
+    for (int i = 0; i < 80; ++i)
+        AddNew(source, BT_AND);
+    const Bytes bytes = SaveToBytes(source);
+    ASSERT_GT(bytes.size(), 16u * 1024u);
+    for (const auto tells : {CMisreportingFile::Tells::Nothing, CMisreportingFile::Tells::Less,
+                             CMisreportingFile::Tells::More}) {
+        SCOPED_TRACE(int(tells));
+        CMisreportingFile file(tells);
+        // The load starts at the file's position, not at its start.
+        file.Write("xyz", 3);
+        file.Write(bytes.data(), UINT(bytes.size()));
+        file.Seek(3, CFile::begin);
+        CVetlaDoc doc;
+        doc.LoadContents(&file);
+        EXPECT_EQ(CountBlocks(doc), 80);
+        EXPECT_EQ(SaveToBytes(doc), bytes);
+    }
+}
+
 }  // namespace

@@ -172,6 +172,25 @@ TEST_F(UndoStoreTest, UndoAndRedoRestoreExactlyWhatWasSaved)
     EXPECT_EQ(SaveToBytes(m_doc), second);
 }
 
+// Snapshots are composed in memory kept from one to the next: each file holds its own bytes
+// only, whatever the snapshot before it left there.
+TEST_F(UndoStoreTest, EverySnapshotFileHoldsExactlyItsOwnState)
+{
+    FillFbdSample(m_doc, FALSE);
+    for (int i = 0; i < 40; ++i)
+        AddNew(m_doc, BT_AND);
+    const Bytes large = Snapshot(1);
+    m_doc.DeleteContents();
+    AddNew(m_doc, BT_OR);
+    const Bytes small = Snapshot(2);
+    ASSERT_LT(small.size(), large.size());
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(1)), large);
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(2)), small);
+    FillFbdSample(m_doc, FALSE);
+    const Bytes again = Snapshot(3);
+    EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(3)), again);
+}
+
 TEST_F(UndoStoreTest, ASnapshotCutsOffTheRedoStates)
 {
     Snapshot(1);

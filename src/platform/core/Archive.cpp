@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -402,18 +403,34 @@ DWORD ReadStringLength(CArchive& ar, bool& bWide)
     return dwLength;
 }
 
-template <class Text>
-Text ReadUnits(CArchive& ar, DWORD nLength)
+std::string ReadNarrowUnits(CArchive& ar, DWORD nLength)
 {
-    Text text;
+    std::string text;
     for (DWORD nLeft = nLength; nLeft > 0;) {
         const DWORD nPiece = std::min(nLeft, kStringChunk);
         const std::size_t nOld = text.size();
         text.resize(nOld + nPiece);
-        ar.EnsureRead(text.data() + nOld, UINT(nPiece * sizeof(typename Text::value_type)));
+        ar.EnsureRead(text.data() + nOld, UINT(nPiece));
         nLeft -= nPiece;
     }
     return text;
+}
+
+// Wide text is read straight into the string's own units, so that a text costs one
+// allocation at most rather than a temporary and its copy.
+void ReadWideUnits(CArchive& ar, CString& str, DWORD nLength)
+{
+    str.Empty();
+    for (DWORD nDone = 0; nDone < nLength;) {
+        const DWORD nPiece = std::min(nLength - nDone, kStringChunk);
+        // A CString counts its units in int; a damaged length mostly runs into the end of the
+        // data long before.
+        if (nDone + nPiece > DWORD(std::numeric_limits<int>::max()))
+            AfxThrowArchiveException(CArchiveException::generic);
+        LPTSTR pUnits = str.GetBufferSetLength(int(nDone + nPiece));
+        ar.EnsureRead(pUnits + nDone, UINT(nPiece * sizeof(TCHAR)));
+        nDone += nPiece;
+    }
 }
 
 } // namespace
@@ -423,9 +440,9 @@ CArchive& operator>>(CArchive& ar, CString& str)
     bool bWide = false;
     const DWORD nLength = ReadStringLength(ar, bWide);
     if (bWide)
-        str = CString(std::u16string_view(ReadUnits<std::u16string>(ar, nLength)));
+        ReadWideUnits(ar, str, nLength);
     else
-        str = CString::From8Bit(ReadUnits<std::string>(ar, nLength));
+        str = CString::From8Bit(ReadNarrowUnits(ar, nLength));
     return ar;
 }
 

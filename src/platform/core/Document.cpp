@@ -12,7 +12,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <exception>
+#include <memory>
 #include <new>
 
 #include <unistd.h>
@@ -37,8 +39,54 @@ const DocumentWindowOps*& WindowOps()
 POSITION PositionOf(std::size_t nIndex) { return reinterpret_cast<POSITION>(nIndex + 1); }
 std::size_t IndexOf(POSITION pos) { return reinterpret_cast<std::uintptr_t>(pos) - 1; }
 
-constexpr UINT IMAGE_GROW_BYTES = 64 * 1024;
-constexpr UINT READ_CHUNK_BYTES = 16 * 1024;
+constexpr std::size_t READ_CHUNK_BYTES = 16 * 1024;
+// A CMemFile counts its bytes in UINT.
+constexpr std::size_t MAX_IMAGE_BYTES = UINT(-1);
+
+// The bytes of a file from its position to its end.
+struct FileImage {
+    std::unique_ptr<BYTE[]> pBytes;
+    std::size_t nSize = 0;
+};
+
+// How many bytes the file holds beyond its position, as far as it can tell (a pipe cannot).
+std::size_t RemainingLengthHint(CFile* pFile)
+{
+    try {
+        const ULONGLONG nLength = pFile->GetLength();
+        const ULONGLONG nPosition = pFile->GetPosition();
+        if (nLength <= nPosition)
+            return 0;
+        return std::size_t(std::min<ULONGLONG>(nLength - nPosition, MAX_IMAGE_BYTES - 1));
+    } catch (CException* e) {
+        e->Delete();
+        return 0;
+    }
+}
+
+// The rest of the file in one read where it tells its length: a chunked copy into a growing
+// buffer moved the bytes of a large project several times over. The buffer holds one byte
+// more than the hint, so that the end of the file shows as the next read's zero.
+FileImage ReadRemaining(CFile* pFile)
+{
+    std::size_t nCapacity = std::max(RemainingLengthHint(pFile) + 1, READ_CHUNK_BYTES);
+    FileImage image{std::make_unique_for_overwrite<BYTE[]>(nCapacity), 0};
+    for (;;) {
+        if (image.nSize == nCapacity) {
+            if (nCapacity >= MAX_IMAGE_BYTES)
+                AfxThrowMemoryException();
+            const std::size_t nLarger = std::min(nCapacity * 2, MAX_IMAGE_BYTES);
+            auto pLarger = std::make_unique_for_overwrite<BYTE[]>(nLarger);
+            std::memcpy(pLarger.get(), image.pBytes.get(), image.nSize);
+            image.pBytes = std::move(pLarger);
+            nCapacity = nLarger;
+        }
+        const UINT nRead = pFile->Read(image.pBytes.get() + image.nSize, UINT(nCapacity - image.nSize));
+        if (nRead == 0)
+            return image;
+        image.nSize += nRead;
+    }
+}
 
 // A name beside strPath that no file has yet: the temporary file of a save is renamed over
 // the target only once it is complete, and a rename works only within one file system.
@@ -326,10 +374,9 @@ void CDocument::LoadFrom(CFile* pFile)
 
 void CDocument::LoadContents(CFile* pFile)
 {
-    CMemFile image(IMAGE_GROW_BYTES);
-    BYTE chunk[READ_CHUNK_BYTES];
-    while (const UINT nRead = pFile->Read(chunk, sizeof chunk))
-        image.Write(chunk, nRead);
+    const FileImage bytes = ReadRemaining(pFile);
+    // Read in place: the image never grows, and the buffer stays this function's.
+    CMemFile image(bytes.pBytes.get(), UINT(bytes.nSize));
     if (const std::unique_ptr<CDocument> pTrial = CreateTrialDocument()) {
         image.SeekToBegin();
         pTrial->LoadFrom(&image);

@@ -69,7 +69,7 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
         AfxThrowMemoryException();
     const std::size_t nEnd = m_nPosition + nCount;
     if (nEnd > m_nFileSize)
-        GrowFile(nEnd);
+        GrowFile(nEnd, m_nPosition);
     std::memcpy(m_lpBuffer + m_nPosition, lpBuf, nCount);
     m_nPosition = nEnd;
 }
@@ -105,7 +105,7 @@ void CMemFile::SetLength(ULONGLONG dwNewLen)
     if (dwNewLen > kMaxFileSize)
         AfxThrowMemoryException();
     if (dwNewLen > m_nFileSize)
-        GrowFile(std::size_t(dwNewLen));
+        GrowFile(std::size_t(dwNewLen), std::size_t(dwNewLen));
     m_nFileSize = std::size_t(dwNewLen);
     m_nPosition = std::min(m_nPosition, m_nFileSize);
 }
@@ -130,7 +130,7 @@ void CMemFile::Abort()
     Close();
 }
 
-void CMemFile::GrowFile(std::size_t nNewSize)
+void CMemFile::GrowFile(std::size_t nNewSize, std::size_t nFilledUpTo)
 {
     if (nNewSize > m_nBufferSize) {
         if (m_nGrowBytes == 0 || !m_bAutoDelete)
@@ -144,7 +144,7 @@ void CMemFile::GrowFile(std::size_t nNewSize)
         m_lpBuffer = lpNew;
         m_nBufferSize = nNewBuffer;
     }
-    if (nNewSize > m_nFileSize)
-        std::memset(m_lpBuffer + m_nFileSize, 0, nNewSize - m_nFileSize);
+    if (nFilledUpTo > m_nFileSize)
+        std::memset(m_lpBuffer + m_nFileSize, 0, nFilledUpTo - m_nFileSize);
     m_nFileSize = nNewSize;
 }

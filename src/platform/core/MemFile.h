@@ -37,8 +37,10 @@ public:
     void Abort() override;
 
 private:
-    // Makes room for nNewSize bytes, zero-filling what lies beyond the current length.
-    void GrowFile(std::size_t nNewSize);
+    // Makes the file nNewSize bytes long, zero-filling what lies between the current length and
+    // nFilledUpTo; a write fills the rest itself, and zeroing its bytes first would touch
+    // every byte of a growing file twice.
+    void GrowFile(std::size_t nNewSize, std::size_t nFilledUpTo);
 
     BYTE* m_lpBuffer = nullptr;
     std::size_t m_nBufferSize = 0;

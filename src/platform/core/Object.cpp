@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -34,6 +37,26 @@ CRuntimeClass* FindClass(const Char* lpszClassName)
     return nullptr;
 }
 
+// Every class record of a file names its class, and the chain holds every registered class of
+// the program, so a load once spent more time walking it than reading some of the objects:
+// found classes are remembered by name. Classes are never unregistered and a name belongs to
+// one class, so what is remembered stays right; a name not found is not remembered, as its class
+// may register later.
+CRuntimeClass* FindClassRemembered(LPCSTR lpszClassName)
+{
+    if (lpszClassName == nullptr)
+        return nullptr;
+    static std::mutex s_mutex;
+    static std::unordered_map<std::string_view, CRuntimeClass*> s_found;
+    const std::lock_guard<std::mutex> lock(s_mutex);
+    if (const auto it = s_found.find(lpszClassName); it != s_found.end())
+        return it->second;
+    CRuntimeClass* pClass = FindClass(lpszClassName);
+    if (pClass != nullptr)
+        s_found.emplace(pClass->m_lpszClassName, pClass);
+    return pClass;
+}
+
 } // namespace
 
 constinit CRuntimeClass CObject::classCObject = {
@@ -56,7 +79,7 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
 
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
-    return FindClass(lpszClassName);
+    return FindClassRemembered(lpszClassName);
 }
 
 CRuntimeClass* CRuntimeClass::FromName(LPCTSTR lpszClassName)

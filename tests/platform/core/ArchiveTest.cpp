@@ -289,6 +289,8 @@ TEST_F(ArchiveTest, StringsAreWrittenInTheWideFormWithTheShortestLength)
         {0xFFFD, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFD).bytes()},
         {0xFFFE, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0xFFFE).bytes()},
         {0x10000, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0x10000).bytes()},
+        // Read in two pieces: the second lands behind the first.
+        {0x1001E, ByteWriter().b({0xFF}).w(0xFFFE).b({0xFF}).w(0xFFFF).d(0x1001E).bytes()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.nLength);

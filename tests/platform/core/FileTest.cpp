@@ -261,6 +261,20 @@ TEST(MemFileTest, WritingPastTheEndFillsTheGapWithZeros)
     EXPECT_EQ(FileCause([&] { file.Seek(-7, CFile::end); }), CFileException::badSeek);
 }
 
+// A file cut short keeps its old bytes in its buffer: a later gap must show zeros, not them.
+TEST(MemFileTest, AGapInACutFileShowsZerosNotItsOldBytes)
+{
+    CMemFile file;
+    file.Write("abcdefgh", 8);
+    file.SetLength(2);
+    file.Seek(5, CFile::begin);
+    file.Write("z", 1);
+    char buf[6];
+    file.SeekToBegin();
+    ASSERT_EQ(file.Read(buf, 6), 6u);
+    EXPECT_EQ(std::string(buf, 6), std::string("ab\0\0\0z", 6));
+}
+
 TEST(MemFileTest, SetLengthCutsAndExtends)
 {
     CMemFile file;

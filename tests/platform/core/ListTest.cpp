@@ -119,6 +119,43 @@ TEST(List, AddsWholeListsInOrderIncludingItself)
     EXPECT_EQ(Contents(other), (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 2}));
 }
 
+TEST(List, SpliceMovesTheNodesAndEmptiesTheSource)
+{
+    const struct {
+        std::initializer_list<int> target;
+        std::initializer_list<int> source;
+        std::vector<int> joined;
+    } cases[] = {
+        {{1, 2}, {3, 4, 5}, {1, 2, 3, 4, 5}},
+        {{}, {3, 4}, {3, 4}},
+        {{1}, {}, {1}},
+        {{}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        CIntList target;
+        CIntList source;
+        Fill(target, c.target);
+        Fill(source, c.source);
+        const POSITION posMoved = source.GetHeadPosition();
+        target.SpliceTail(source);
+        EXPECT_EQ(Contents(target), c.joined);
+        EXPECT_EQ(Contents(source), std::vector<int>{});
+        // The moved nodes are the same nodes: their positions now walk the target.
+        if (posMoved) {
+            EXPECT_EQ(target.FindIndex(INT_PTR(c.target.size())), posMoved);
+        }
+        // Both lists stay usable at their ends.
+        target.AddTail(9);
+        source.AddTail(8);
+        EXPECT_EQ(target.GetTail(), 9);
+        EXPECT_EQ(Contents(source), std::vector<int>{8});
+    }
+    CIntList self;
+    Fill(self, {1, 2});
+    self.SpliceTail(self);
+    EXPECT_EQ(Contents(self), (std::vector<int>{1, 2}));
+}
+
 TEST(List, EmptyListAndNullPositionThrowInsteadOfCrashing)
 {
     CIntList list;
