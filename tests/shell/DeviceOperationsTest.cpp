@@ -122,8 +122,6 @@ TEST_F(DeviceOperationsTest, DialogsOpenOnlyAfterAGoodRead)
     EXPECT_TRUE(Run(PLC_OP_CLOCK));
     EXPECT_NE(Frame()->m_dlgDeviceClock.m_hWnd, nullptr);
     EXPECT_EQ(controller.Requests().size(), nRequests);
-    EXPECT_FALSE(Run(PLC_OP_IO_STATUS));
-    EXPECT_EQ(NewLogLines(), Lines{"I/O Status not available"});
 }
 
 TEST_F(DeviceOperationsTest, RemoteFactoryReset)
