@@ -731,7 +731,9 @@ void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string
         // Unrotated text needs no transformation of its own: most text of a diagram.
         if (bOpaque)
             painter.fillRect(background.translated(topLeft.x, topLeft.y), ToQColor(state.crBk));
-        if (font.CanLayOut(string))
+        // A laid-out text draws nothing while the painter's background is opaque; the
+        // background is filled above, and the painter lays such a text out itself.
+        if (!bOpaque && font.CanLayOut(string))
             painter.drawStaticText(QPoint(topLeft.x, topLeft.y), font.Layout(string));
         else
             painter.drawText(QPoint(topLeft.x, topLeft.y + nAscent), string);
