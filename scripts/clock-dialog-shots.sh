@@ -44,6 +44,8 @@ xdotool mousemove 155 8 click 1; sleep 0.7; xdotool mousemove 200 30 click 1; sl
 click_in "$(dialog)" 90 95 1
 # A new diagram, so that the information window shows.
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 
 # Tools > Clock Setting/Calibration.
 xdotool mousemove 140 8 click 1; sleep 0.7; xdotool mousemove 220 51 click 1; sleep 1.5

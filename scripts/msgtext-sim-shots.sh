@@ -33,6 +33,8 @@ misc_tab() { click 141 632 0.3; click 95 632 1; }
 app_pid=$!
 sleep 6
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 
 # I1 and I2 from the I/O tab, the counter and the message text from Misc, wired with the insert
 # tool still on: I1 to the message's enable input, I2 to the counter's count input.

@@ -54,6 +54,8 @@ click_in 90 95 1
 # The sample diagram in a new document: I1, I2 and Q1 from the I/O tab, the AND from BSC,
 # wired pin to pin; then the selection tool again.
 xdotool key ctrl+n; sleep 2
+# A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
+xdotool key Escape; sleep 1
 for _ in 1 2 3 4 5 6; do click 127 632 0.3; done
 click 116 632; click 33 103 0.3
 click 330 150; click 330 300
