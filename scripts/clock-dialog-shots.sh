@@ -21,15 +21,7 @@ trap 'kill $sim_pid 2>/dev/null || true; xvfb_cleanup' EXIT
 for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
 pty=$(head -1 "$work/sim.out")
 
-# The program runs with a /dev of its own (a private mount namespace) in which the controller's
-# pseudo-terminal is the serial device /dev/ttyUSB0, so that Communication Configuration lists
-# it like an adapter; the machine's /dev is not touched.
-mkdir -p "$work/dev"
-unshare --mount --propagation private sh -c '
-  mount --rbind /dev "$1" && mount -t tmpfs tmpfs /dev && mkdir /dev/pts /dev/shm &&
-  mount --rbind "$1/pts" /dev/pts &&
-  for f in null zero random urandom tty ptmx full; do touch /dev/$f; mount --bind "$1/$f" /dev/$f; done &&
-  ln -s "$2" /dev/ttyUSB0 && exec "$3"' sh "$work/dev" "$pty" "$app" >"$work/app.log" 2>&1 &
+"$app" >"$work/app.log" 2>&1 &
 app_pid=$!
 sleep 4
 
@@ -38,9 +30,12 @@ dialog() { xdotool search --name "Communication Configuration" | head -1; }
 # A click at a point of a window's client area.
 click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep "${4:-0.7}"; }
 
-# Options > COM Configuration: the controller's port, the only one listed, then "Connect to
-# Devices".
+# Options > COM Configuration: the controller's pseudo-terminal typed over the box's text, then
+# "Connect to Devices".
 xdotool mousemove 155 8 click 1; sleep 0.7; xdotool mousemove 200 30 click 1; sleep 1.5
+# The box's text emptied and the controller's path typed in its place.
+click_in "$(dialog)" 160 45; xdotool key End; xdotool key --repeat 40 BackSpace
+xdotool type --delay 30 "$pty"; sleep 0.5
 click_in "$(dialog)" 90 95 1
 # A new diagram, so that the information window shows.
 xdotool key ctrl+n; sleep 2

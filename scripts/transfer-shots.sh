@@ -4,8 +4,7 @@
 # a person to look at: the port chosen in Communication Configuration, the sample diagram (I1
 # and I2 into an AND into Q1) downloaded with the progress window during the transfer and the
 # information window after it, then uploaded into a new document and the information window
-# again. The clicks are screen positions of this window layout. Runs as root: the program gets
-# a /dev of its own (unshare).
+# again. The clicks are screen positions of this window layout.
 #   scripts/transfer-shots.sh [program] [simulated controller] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,15 +21,7 @@ for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
 pty=$(head -1 "$work/sim.out")
 echo "simulated controller on $pty"
 
-# The program runs with a /dev of its own (a private mount namespace) in which the controller's
-# pseudo-terminal is the serial device /dev/ttyUSB0, so that Communication Configuration lists
-# it like an adapter; the machine's /dev is not touched.
-mkdir -p "$work/dev"
-unshare --mount --propagation private sh -c '
-  mount --rbind /dev "$1" && mount -t tmpfs tmpfs /dev && mkdir /dev/pts /dev/shm &&
-  mount --rbind "$1/pts" /dev/pts &&
-  for f in null zero random urandom tty ptmx full; do touch /dev/$f; mount --bind "$1/$f" /dev/$f; done &&
-  ln -s "$2" /dev/ttyUSB0 && exec "$3"' sh "$work/dev" "$pty" "$app" >"$work/app.log" 2>&1 &
+"$app" >"$work/app.log" 2>&1 &
 app_pid=$!
 sleep 4
 
@@ -44,10 +35,13 @@ drag() {
 }
 dialog() { xdotool search --name "Communication Configuration" | head -1; }
 click_in() { xdotool mousemove --window "$(dialog)" "$1" "$2" click 1; sleep "${3:-0.5}"; }
+# The box's text emptied and the controller's path typed in its place.
+type_port() { click_in 160 45; xdotool key End; xdotool key --repeat 40 BackSpace; xdotool type --delay 30 "$pty"; sleep 0.5; }
 
-# Options > COM Configuration: the controller's port, the only one listed, then "Connect to
-# Devices".
+# Options > COM Configuration: the controller's pseudo-terminal typed over the box's text, then
+# "Connect to Devices".
 xdotool mousemove 155 8 click 1; sleep 0.7; xdotool mousemove 200 30 click 1; sleep 1.5
+type_port
 shot transfer-port
 click_in 90 95 1
 
