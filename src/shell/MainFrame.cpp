@@ -17,10 +17,13 @@
 #include "shell/StatusLabel.h"
 #include "shell/VetlaApp.h"
 
+#include <initializer_list>
+
 IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_COMMAND(ID_VIEW_INFO_WINDOW, OnViewInfoWindow)
     ON_UPDATE_COMMAND_UI(ID_VIEW_INFO_WINDOW, OnUpdateViewInfoWindow)
     ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
@@ -153,6 +156,19 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
         return FALSE;
     cs.style = LONG(kMainFrameStyle);
     return TRUE;
+}
+
+// The port is open only inside an operation; a frame going in the middle of one still leaves no
+// port open. The device dialogs' windows go before the frame they belong to.
+void CMainFrame::OnDestroy()
+{
+    CMDIFrameWnd::OnDestroy();
+    CloseConfiguredPort();
+    for (CDialog* pDialog : std::initializer_list<CDialog*>{&m_dlgDeviceClock, &m_dlgSummerTime, &m_dlgWifiSetup,
+                                                             &m_dlgRemoteWifi, &m_progressDlg}) {
+        if (pDialog->GetSafeHwnd())
+            pDialog->DestroyWindow();
+    }
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

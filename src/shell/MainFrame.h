@@ -288,6 +288,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
+    void OnDestroy() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     // View > Outputs, Inputs and Simulation Bar: shown or hidden on the active diagram while it
     // simulates.
