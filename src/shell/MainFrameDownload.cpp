@@ -12,6 +12,7 @@
 #include "codec/ImageLayout.h"
 #include "codec/VetlaCoreRule.h"
 #include "document/BlockNumbering.h"
+#include "document/LogoBitmap.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
@@ -143,15 +144,25 @@ int CountMessageTexts(const CVetlaDoc& doc)
     return nTexts;
 }
 
-// The uploaded start-up logo goes down again when no logo file replaced it.
-void PutUploadedLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
+// The start-up logo: the project's logo file (inverted when the project asks for it), else an
+// uploaded logo that no logo file replaced.
+void PutLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
 {
     constexpr int kLogoFirstByte = 2;
     constexpr int kLogoFlagByte = 1022;
+    std::span<BYTE> lc = codec.Section("LC");
+    BYTE* pLogo = lc.data() + kLogoFirstByte;
+    if (!doc.m_strLogoFile.IsEmpty() && LoadLogoBitmap(doc.m_strLogoFile, pLogo) == LogoLoad::Ok) {
+        if (doc.m_bLogoInverse) {
+            for (int i = 0; i < LOGO_IMAGE_SIZE; ++i)
+                pLogo[i] = BYTE(~pLogo[i]);
+        }
+        lc[kLogoFlagByte] = 1;
+        return;
+    }
     if (!doc.m_bHasUploadedLogo || !doc.m_pUploadedLogo || !doc.m_strLogoFile.IsEmpty())
         return;
-    std::span<BYTE> lc = codec.Section("LC");
-    std::memcpy(lc.data() + kLogoFirstByte, doc.m_pUploadedLogo.get(), UPLOADED_LOGO_SIZE);
+    std::memcpy(pLogo, doc.m_pUploadedLogo.get(), UPLOADED_LOGO_SIZE);
     lc[kLogoFlagByte] = 1;
 }
 
@@ -202,7 +213,7 @@ BOOL CMainFrame::DownloadProgram()
         AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
-    PutUploadedLogo(*pDoc, codec);
+    PutLogo(*pDoc, codec);
     WriteImageChecksums(codec, bNewGeneration);
     for (int i = 0; i < 2; ++i)
         SwapImageWords(codec.Image(i), codec.Wire(i));

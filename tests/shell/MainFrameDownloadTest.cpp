@@ -3,11 +3,15 @@
 // arithmetic, and the ways a download stops: a wrong controller, a changed byte, a late echo,
 // a diagram the pre-check or the encoder refuses, a ladder.
 #include "blocks/PowerBusObj.h"
+#include "document/LogoBitmap.h"
 #include "shell/TransferSupport.h"
 #include "support/ActiveDocument.h"
 #include "TransferLinkSupport.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -98,6 +102,34 @@ TEST_F(TransferLinkTest, UploadedLogoGoesDownAgainUnlessAFileReplacedIt)
         EXPECT_EQ(lc[2], bFile ? 0 : BYTE(1 * 7));
         EXPECT_EQ(lc[961], bFile ? 0 : BYTE(958 * 7));
     }
+}
+
+// A logo file goes down converted, inverted when the project asks for it.
+TEST_F(TransferLinkTest, TheProjectsLogoFileGoesDownConverted)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    CVetlaDoc* pDoc = SmallDiagram(0x5188, false);
+    // 108 x 64, one bit a pixel, palette black then white, every pixel index 0: all black.
+    std::vector<BYTE> bmp(62 + 64 * 16, 0);
+    const BYTE header[] = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 62, 0, 0, 0, 40, 0, 0, 0, LOGO_WIDTH, 0, 0, 0,
+                           LOGO_HEIGHT, 0, 0, 0, 1, 0, 1};
+    std::copy(std::begin(header), std::end(header), bmp.begin());
+    bmp[58] = bmp[59] = bmp[60] = 0xFF;
+    const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                       ("download-logo-" + std::to_string(getpid()) + ".bmp");
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    pDoc->m_strLogoFile = CString::FromUtf8(path.string());
+    for (const int bInverse : {0, 1}) {
+        pDoc->m_bLogoInverse = bInverse;
+        Run(PLC_OP_DOWNLOAD);
+        ASSERT_EQ(controller.LastEndFlag(), 1);
+        const Bytes lc = Memory(controller, IMAGE_REGISTER_BUFFER0, 1024);
+        EXPECT_EQ(lc[1023], 1);
+        // Column 0 of the first page: eight black pixels, lit unless inverted.
+        EXPECT_EQ(lc[3], bInverse ? 0x00 : 0xFF);
+    }
+    std::filesystem::remove(path);
 }
 
 TEST_F(TransferLinkTest, VerifyMismatchInBufferOneEndsWithFailure)
