@@ -49,18 +49,29 @@ void CBusyWait::SetBackend(Runner runner, Waker waker)
     State().waker = std::move(waker);
 }
 
+CBusyWait::RunningMark::RunningMark() { ++State().nRunning; }
+
+CBusyWait::RunningMark::~RunningMark()
+{
+    --State().nRunning;
+    // What the queue pump skipped meanwhile runs now.
+    if (IWindowBackend* pBackend = AfxGetWindowBackend())
+        pBackend->Wake();
+}
+
 void CBusyWait::Run(const std::function<bool()>& bDone)
 {
+    const RunningMark mark;
+    Wait(bDone);
+}
+
+void CBusyWait::Wait(const std::function<bool()>& bDone)
+{
     BusyWaitState& state = State();
-    ++state.nRunning;
     if (state.runner)
         state.runner(bDone);
     else
         RunHeadless(bDone);
-    --state.nRunning;
-    // What the queue pump skipped meanwhile runs now.
-    if (IWindowBackend* pBackend = AfxGetWindowBackend())
-        pBackend->Wake();
 }
 
 void CBusyWait::Wake()

@@ -25,10 +25,12 @@ public:
     // TRUE while a wait runs: the backend's queue pump stays away.
     static bool IsRunning();
 
-    // Runs work on a worker thread and waits for its result as Run does.
+    // Runs work on a worker thread and waits for its result as Run does. The wait counts as
+    // running before the worker starts, so the work already sees IsRunning.
     template <class Result, class Work>
     static Result RunElsewhere(Work work)
     {
+        const RunningMark mark;
         Result result{};
         std::atomic<bool> bDone{false};
         std::thread worker([&] {
@@ -36,8 +38,18 @@ public:
             bDone = true;
             Wake();
         });
-        Run([&] { return bDone.load(); });
+        Wait([&] { return bDone.load(); });
         worker.join();
         return result;
     }
+
+private:
+    // IsRunning from construction to destruction; the end wakes the queue pump for what it held.
+    struct RunningMark {
+        RunningMark();
+        ~RunningMark();
+        RunningMark(const RunningMark&) = delete;
+        RunningMark& operator=(const RunningMark&) = delete;
+    };
+    static void Wait(const std::function<bool()>& bDone);
 };
