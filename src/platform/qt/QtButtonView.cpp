@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <memory>
+
 namespace {
 
 class QtButtonView : public QtControlView {
@@ -17,12 +19,17 @@ public:
     QtButtonView(CButton& button, QWidget* pWidget) : QtControlView(button, pWidget), m_button(button)
     {
         if (auto* pAbstract = qobject_cast<QAbstractButton*>(pWidget)) {
-            QObject::connect(pAbstract, &QAbstractButton::clicked, [this] {
+            QObject::connect(pAbstract, &QAbstractButton::clicked, [this, pAlive = m_pAlive] {
                 m_button.Click();
-                Refresh();
+                // A click may close the dialog, and this view with its button's window.
+                if (*pAlive)
+                    Refresh();
             });
         }
     }
+    ~QtButtonView() override { *m_pAlive = false; }
+    QtButtonView(const QtButtonView&) = delete;
+    QtButtonView& operator=(const QtButtonView&) = delete;
 
 protected:
     void Sync() override
@@ -50,6 +57,7 @@ protected:
 
 private:
     CButton& m_button;
+    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace

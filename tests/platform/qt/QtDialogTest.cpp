@@ -56,8 +56,17 @@ protected:
     void OnEditUpdate() { g_notes.push_back("update"); }
     void OnEditChange() { g_notes.push_back("change"); }
     void OnComboChange() { g_notes.push_back("selchange"); }
-    void OnCheckClicked() { g_notes.push_back("clicked"); }
+    void OnCheckClicked()
+    {
+        g_notes.push_back("clicked");
+        if (m_bCloseOnClick)
+            DestroyWindow();
+    }
     DECLARE_MESSAGE_MAP()
+
+public:
+    // A modeless dialog that goes from its own button's click, as the device dialogs' Cancel.
+    bool m_bCloseOnClick = false;
 };
 
 BEGIN_MESSAGE_MAP(CQtDlg, CDialog)
@@ -229,3 +238,19 @@ TEST_F(QtDialogTest, ClipboardFormatsReachQtsClipboard)
 }
 
 }  // namespace
+
+TEST_F(QtDialogTest, ADialogClosingFromItsOwnButtonsClickLeavesNothingBehind)
+{
+    CQtDlg dlg;
+    dlg.m_bCloseOnClick = true;
+    ASSERT_TRUE(dlg.Create(IDD_QT, nullptr));
+    dlg.ShowWindow(SW_SHOW);
+    auto* pCheck = WidgetIn<QCheckBox>(&dlg);
+    ASSERT_NE(pCheck, nullptr);
+    g_notes.clear();
+    // The button's window and its view go inside the click; nothing of them is touched after.
+    pCheck->click();
+    QApplication::processEvents();
+    EXPECT_EQ(g_notes, std::vector<std::string>{"clicked"});
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+}
