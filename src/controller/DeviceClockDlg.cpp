@@ -1,6 +1,7 @@
 #include "controller/DeviceClockDlg.h"
 
 #include "controller/DeviceDialogPlacement.h"
+#include "controller/DeviceDialogTemplate.h"
 #include "controller/SettingMask.h"
 #include "platform/core/Runtime.h"
 #include "platform/ui/Button.h"
@@ -30,10 +31,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr UINT kStatic = UINT(-1);
-constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+using namespace DeviceTemplate;
+
 // The controller's clock runs from 2010 to 2036.
 constexpr SYSTEMTIME kFirstDate = {2010, 1, 5, 1, 0, 0, 1, 0};
 constexpr SYSTEMTIME kLastDate = {2036, 12, 3, 31, 23, 59, 59, 0};
@@ -43,11 +42,7 @@ void RegisterDeviceClockTemplate()
     if (AfxFindDialogTemplate(CDeviceClockDlg::IDD))
         return;
     using D = CDeviceClockDlg;
-    DialogTemplate dlg;
-    dlg.nID = D::IDD;
-    dlg.strCaption = _T("Set Clock");
-    dlg.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    dlg.size = CSize(250, 150);
+    DialogTemplate dlg = DeviceTemplate::ModelessDialog(D::IDD, _T("Set Clock"), CSize(250, 150));
     dlg.items = {
         DialogItem(D::IDC_DATE, DATETIMEPICK_CLASS, WS_TABSTOP | WS_GROUP | DTS_SHORTDATEFORMAT, CRect(14, 20, 114, 34)),
         DialogItem(D::IDC_HOUR, WC_EDIT, kEdit | WS_GROUP, CRect(14, 66, 40, 78)),

@@ -1,6 +1,7 @@
 #include "controller/RemoteWifiDlg.h"
 
 #include "controller/DeviceDialogPlacement.h"
+#include "controller/DeviceDialogTemplate.h"
 #include "controller/SettingMask.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
@@ -22,11 +23,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
+using namespace DeviceTemplate;
+
 using D = CRemoteWifiDlg;
-constexpr UINT kStatic = UINT(-1);
-constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr int kLedTimeMin = 10;
 constexpr int kLedTimeMax = 9999;
 constexpr int kDeviceIdMax = 7;
@@ -39,11 +38,7 @@ void RegisterRemoteWifiTemplate()
 {
     if (AfxFindDialogTemplate(D::IDD))
         return;
-    DialogTemplate dlg;
-    dlg.nID = D::IDD;
-    dlg.strCaption = _T("Remote Control WIFI(0x7450) Setup");
-    dlg.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    dlg.size = CSize(250, 214);
+    DialogTemplate dlg = DeviceTemplate::ModelessDialog(D::IDD, _T("Remote Control WIFI(0x7450) Setup"), CSize(250, 214));
     dlg.items = {
         Label(CRect(7, 9, 90, 18), _T("SSID")),
         DialogItem(D::IDC_SSID, WC_EDIT, kEdit, CRect(92, 7, 240, 19)),

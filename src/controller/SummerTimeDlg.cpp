@@ -1,6 +1,7 @@
 #include "controller/SummerTimeDlg.h"
 
 #include "controller/DeviceDialogPlacement.h"
+#include "controller/DeviceDialogTemplate.h"
 #include "controller/SettingMask.h"
 #include "pages/controls/DateSelectDlg.h"
 #include "platform/ui/Button.h"
@@ -30,10 +31,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr UINT kStatic = UINT(-1);
-constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | WS_GROUP;
-constexpr DWORD kSpin = UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS;
-constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+using namespace DeviceTemplate;
+
+constexpr DWORD kEdit = DeviceTemplate::kEdit | WS_GROUP;
 
 constexpr LPCTSTR kRules[DST_RULE_COUNT] = {_T("EU"),       _T("UK"),          _T("US"),
                                             _T("Australia"), _T("Tasmania"), _T("New Zealand"),
@@ -64,11 +64,7 @@ void RegisterSummerTimeTemplate()
     if (AfxFindDialogTemplate(CSummerTimeDlg::IDD))
         return;
     using D = CSummerTimeDlg;
-    DialogTemplate dlg;
-    dlg.nID = D::IDD;
-    dlg.strCaption = _T("SummerTime/WinterTime");
-    dlg.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    dlg.size = CSize(240, 172);
+    DialogTemplate dlg = DeviceTemplate::ModelessDialog(D::IDD, _T("SummerTime/WinterTime"), CSize(240, 172));
     dlg.items.push_back(DialogItem(D::IDC_ACTIVE, WC_BUTTON, WS_TABSTOP | BS_AUTOCHECKBOX, CRect(7, 7, 200, 19),
                                    _T("Active summertime/wintertime conversion")));
     dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(7, 26, 110, 35), _T("Daylight Saving Time")));

@@ -1,6 +1,7 @@
 #include "controller/WifiSetupDlg.h"
 
 #include "controller/DeviceDialogPlacement.h"
+#include "controller/DeviceDialogTemplate.h"
 #include "controller/SettingMask.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
@@ -24,11 +25,9 @@ END_MESSAGE_MAP()
 
 namespace {
 
+using namespace DeviceTemplate;
+
 using D = CWifiSetupDlg;
-constexpr UINT kStatic = UINT(-1);
-constexpr DWORD kEdit = WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
-constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr UINT kMaxPort = 65535;
 constexpr int kMinEncryptedPassword = 8;
 constexpr LPCTSTR kRangeFormat = _T("Number between %d and %d");
@@ -44,11 +43,7 @@ void RegisterWifiSetupTemplate()
 {
     if (AfxFindDialogTemplate(D::IDD))
         return;
-    DialogTemplate dlg;
-    dlg.nID = D::IDD;
-    dlg.strCaption = _T("WiFi Setup");
-    dlg.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT;
-    dlg.size = CSize(260, 250);
+    DialogTemplate dlg = DeviceTemplate::ModelessDialog(D::IDD, _T("WiFi Setup"), CSize(260, 250));
     dlg.items = {
         Label(kStatic, CRect(7, 9, 80, 18), _T("Device Mode")),
         DialogItem(D::IDC_DEVICE_MODE, WC_COMBOBOX, kList, CRect(82, 7, 170, 80)),
