@@ -389,21 +389,22 @@ void CBlockObj::GetInputValue(WORD* pOut, int nPin) const
     const CBlockObj* pSource = pDoc ? pDoc->FindBlockByNumber(m_nPinSource[nPin]) : nullptr;
     if (!pSource)
         return;
-    if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(pSource)) {
-        *pOut = WORD(pAnalog->m_nValue);
-    } else if (dynamic_cast<const CBlockAnalogIn*>(pSource) ||
-               dynamic_cast<const CBlockAnalogOut*>(pSource) ||
-               dynamic_cast<const CBlockAnalogFlag*>(pSource)) {
+    // Runtime classes, not dynamic_cast: every analog input of every block is read this way in
+    // each scan, and a cast across the libraries compares type names.
+    if (pSource->IsKindOf(RUNTIME_CLASS(CBlockAnalog))) {
+        *pOut = WORD(static_cast<const CBlockAnalog*>(pSource)->m_nValue);
+    } else if (IsAnyOf(*pSource, {RUNTIME_CLASS(CBlockAnalogIn), RUNTIME_CLASS(CBlockAnalogOut),
+                                  RUNTIME_CLASS(CBlockAnalogFlag)})) {
         *pOut = WORD(pSource->m_nAux2);
-    } else if (dynamic_cast<const CBlockAContact*>(pSource)) {
+    } else if (pSource->IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
         // An analog contact passes on the value of its operand.
         if (InRange(pSource->m_nOperand, NUM_ANALOG_IN, 4127)) {
             *pOut = WORD(pSource->m_nAux2);
         } else if (const CBlockObj* pOperand = pDoc->FindBlockByNumber(pSource->m_nOperand)) {
-            if (dynamic_cast<const CBlockAOutLAD*>(pOperand))
+            if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAOutLAD)))
                 *pOut = WORD(pOperand->m_nAux2);
-            else if (const auto* pOperandAnalog = dynamic_cast<const CBlockAnalog*>(pOperand))
-                *pOut = WORD(pOperandAnalog->m_nValue);
+            else if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
+                *pOut = WORD(static_cast<const CBlockAnalog*>(pOperand)->m_nValue);
             else
                 *pOut = LowWordOfRunTime(pOperand->m_dRunTime);
         }

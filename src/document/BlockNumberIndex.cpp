@@ -7,20 +7,24 @@
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    m_index.reserve(std::size_t(doc.m_blockList.GetCount()) + 1);
+    const std::size_t nCapacity = std::bit_ceil(2 * (std::size_t(doc.m_blockList.GetCount()) + 1));
+    m_slots.resize(nCapacity);
+    m_nShift = 32 - unsigned(std::countr_zero(nCapacity));
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
         if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
-            m_index.emplace(pRail->m_nNumber, Entry{pRail, -1});
+            Add(pRail, -1);
     }
     int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
         if (!pBlock)
             continue;
-        m_index.try_emplace(pBlock->m_nNumber, Entry{pBlock, nOrdinal++});
+        Add(pBlock, nOrdinal++);
         // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
         // across the library compares type names.
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
@@ -44,18 +48,42 @@ void CBlockNumberIndex::IndexParallelFeeds()
 
 CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
 
+std::size_t CBlockNumberIndex::SlotOf(int nNumber) const
+{
+    // Multiplicative hashing spreads the runs of consecutive numbers a diagram is made of.
+    const std::size_t nMask = m_slots.size() - 1;
+    std::size_t nSlot = (std::uint32_t(nNumber) * 2654435769u) >> m_nShift;
+    while (m_slots[nSlot].pBlock && m_slots[nSlot].nNumber != nNumber)
+        nSlot = (nSlot + 1) & nMask;
+    return nSlot;
+}
+
+// The first block of a number keeps it, as a walk of the list would find it first.
+void CBlockNumberIndex::Add(CBlockObj* pBlock, int nOrdinal)
+{
+    Entry& entry = m_slots[SlotOf(pBlock->m_nNumber)];
+    if (!entry.pBlock)
+        entry = Entry{pBlock, pBlock->m_nNumber, nOrdinal};
+}
+
+const CBlockNumberIndex::Entry* CBlockNumberIndex::FindEntry(int nNumber) const
+{
+    const Entry& entry = m_slots[SlotOf(nNumber)];
+    return entry.pBlock ? &entry : nullptr;
+}
+
 CBlockObj* CBlockNumberIndex::Find(int nNumber) const
 {
-    const auto it = m_index.find(nNumber);
-    return it == m_index.end() ? nullptr : it->second.pBlock;
+    const Entry* pEntry = FindEntry(nNumber);
+    return pEntry ? pEntry->pBlock : nullptr;
 }
 
 std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const
 {
     std::vector<Entry> found;
     for (int nNumber = nFirst; nNumber <= nLast; ++nNumber) {
-        if (const auto it = m_index.find(nNumber); it != m_index.end())
-            found.push_back(it->second);
+        if (const Entry* pEntry = FindEntry(nNumber))
+            found.push_back(*pEntry);
     }
     std::sort(found.begin(), found.end(),
               [](const Entry& a, const Entry& b) { return a.nOrdinal < b.nOrdinal; });

@@ -6,6 +6,7 @@
 // the index.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <unordered_map>
 #include <utility>
@@ -39,15 +40,26 @@ public:
 private:
     void IndexParallelFeeds();
 
-    // A block with its place in the list (-1 for the power rail, which stands before it).
+    // A block by its number with its place in the list (-1 for the power rail, which stands
+    // before it); no block marks a free slot. The number is kept here so that a probe reads
+    // the table alone.
     struct Entry {
-        CBlockObj* pBlock;
-        int nOrdinal;
+        CBlockObj* pBlock = nullptr;
+        int nNumber = 0;
+        int nOrdinal = 0;
     };
+
+    // The slot of nNumber in the table: its entry, or the free slot where it would go.
+    std::size_t SlotOf(int nNumber) const;
+    void Add(CBlockObj* pBlock, int nOrdinal);
+    const Entry* FindEntry(int nNumber) const;
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
-    std::unordered_map<int, Entry> m_index;
+    // An open-addressed table in one allocation, at most half full: the index is built for every
+    // scan, and a hash node per block would cost a heap allocation per block per scan.
+    std::vector<Entry> m_slots;
+    unsigned m_nShift = 0;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };
