@@ -7,9 +7,6 @@
 
 namespace {
 
-// Each shape of a diagram's paint has a few geometries; a document with many block sizes starts
-// the stamps again rather than keep them all.
-constexpr std::size_t kMaxStamps = 1024;
 // The marker colours: what is left in the background's, the brush's and the pen's.
 constexpr QRgb kBlank = 0xFF000000;
 constexpr QRgb kBrushMark = 0xFF0000FF;
@@ -23,14 +20,12 @@ bool ShapeStamps::Draw(PixelBuffer& pixels, const QRect& clip, const std::string
     const QRect area = box.translated(origin);
     if (!(clip & QRect(0, 0, pixels.Width(), pixels.Height())).contains(area))
         return false;
-    auto found = m_stamps.find(key);
-    if (found == m_stamps.end()) {
-        if (m_stamps.size() >= kMaxStamps)
-            m_stamps.clear();
-        m_stamps.emplace(key, Stamp{});
+    Stamp* pStamp = m_stamps.Find(key);
+    if (!pStamp) {
+        m_stamps.Insert(key, Stamp{});
         return false;
     }
-    Stamp& stamp = found->second;
+    Stamp& stamp = *pStamp;
     if (!stamp.bMarked) {
         stamp.runs = Mark(box, paint);
         stamp.bMarked = true;

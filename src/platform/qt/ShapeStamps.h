@@ -7,6 +7,7 @@
 #pragma once
 
 #include "platform/gdi/PixelBuffer.h"
+#include "platform/qt/RecentCache.h"
 
 #include <QPainter>
 #include <QPoint>
@@ -16,7 +17,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class ShapeStamps {
@@ -46,5 +46,7 @@ private:
 
     static std::optional<std::vector<Run>> Mark(const QRect& box, const Painting& paint);
 
-    std::unordered_map<std::string, Stamp> m_stamps;
+    // Each shape of a diagram's paint has a few geometries; of a document with many block sizes
+    // the stamps keep those of recent paints.
+    RecentCache<std::string, Stamp> m_stamps{1024};
 };

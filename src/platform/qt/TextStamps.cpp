@@ -12,8 +12,6 @@ namespace {
 // Beyond the ink box Qt reports, glyphs may still reach a pixel or two (antialiased edges,
 // hinting): the stamp looks this much further.
 constexpr int kProbeMargin = 4;
-// Value boxes bring new strings on every tick; the stamps start again rather than grow.
-constexpr std::size_t kMaxStamps = 4096;
 constexpr std::size_t kMaxVariants = 8;
 // A pin text over a wire or an outline has two or three colours under its glyphs.
 constexpr std::size_t kMaxGrounds = 3;
@@ -49,16 +47,14 @@ void Render(QImage& image, QPoint origin, const StampedText& text, const QColor&
 bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, const StampedText& text,
                       QPainter::RenderHints hints)
 {
-    auto found = m_stamps.find(text.string);
-    if (found == m_stamps.end()) {
-        if (m_stamps.size() >= kMaxStamps)
-            m_stamps.clear();
+    Stamp* pStamp = m_stamps.Find(text.string);
+    if (!pStamp) {
         Stamp stamp;
         stamp.hints = hints;
-        m_stamps.emplace(text.string, std::move(stamp));
+        m_stamps.Insert(text.string, std::move(stamp));
         return false;
     }
-    Stamp& stamp = found->second;
+    Stamp& stamp = *pStamp;
     if (stamp.hints != hints)
         return false;
     if (!stamp.bMarked) {

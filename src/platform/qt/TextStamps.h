@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/gdi/PixelBuffer.h"
+#include "platform/qt/RecentCache.h"
 
 #include <QFont>
 #include <QImage>
@@ -17,7 +18,6 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 // One text as the surface draws it: the laid-out string at the top-left corner of its cell (or,
@@ -75,5 +75,6 @@ private:
     static std::optional<Glyphs> Mark(const StampedText& text, QPainter::RenderHints hints);
     static const Variant& VariantFor(Stamp& stamp, const StampedText& text, std::uint32_t plain);
 
-    std::unordered_map<QString, Stamp> m_stamps;
+    // Value boxes bring new strings on every tick; the stamps keep what recent paints drew.
+    RecentCache<QString, Stamp> m_stamps{2048};
 };

@@ -5,6 +5,7 @@
 // stamps; the two must agree pixel for pixel.
 #include "platform/gdi/DC.h"
 #include "platform/qt/OffscreenImage.h"
+#include "platform/qt/PaintCaches.h"
 #include "support/QtTestApp.h"
 
 #include <gtest/gtest.h>
@@ -52,9 +53,11 @@ void PaintGround(CDC& dc, Ground ground)
 // draw(dc, at) draws the primitive with its reference point at at.
 using Drawing = std::function<void(CDC& dc, POINT at)>;
 
-// The primitive at (20, 12) on a fresh image and on one that drew it twice before.
+// The primitive at (20, 12) on a fresh image and on one that drew it twice before. The surfaces
+// share their caches, so they start from empty ones: the fresh image's primitive is the first.
 ::testing::AssertionResult StampedAsPainted(Ground ground, const Drawing& draw)
 {
+    PaintCaches::Drop();
     COffscreenImage fresh(kWidth, kHeight);
     PaintGround(fresh.GetDC(), ground);
     draw(fresh.GetDC(), {20, 12});
