@@ -8,13 +8,15 @@
 #include "platform/qt/RecentCache.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRgb>
 #include <QStaticText>
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -55,7 +57,13 @@ private:
         QRgb colour;
         std::optional<QRgb> background;
         std::uint32_t plain;
-        QImage pixels;  // the box's pixels
+        std::vector<std::uint32_t> pixels;  // the box's pixels, row after row
+    };
+    // The shown part of a run in the bitmap, and where its first pixel lies in a variant.
+    struct Span {
+        std::uint32_t* pTarget;
+        std::size_t nPixels;
+        std::size_t nSource;
     };
     struct Glyphs {
         // Every pixel a glyph touches, and those of them outside the cell, which opaque text
@@ -74,6 +82,30 @@ private:
 
     static std::optional<Glyphs> Mark(const StampedText& text, QPainter::RenderHints hints);
     static const Variant& VariantFor(Stamp& stamp, const StampedText& text, std::uint32_t plain);
+    // The colour of every pixel in area, when they are all alike.
+    static std::optional<std::uint32_t> PlainUnder(const PixelBuffer& pixels, const QRect& area);
+    // The variant's pixels into area, which is its box moved into the bitmap.
+    static void CopyBox(PixelBuffer& pixels, const QRect& area, const Variant& variant);
+    // The shown parts of runs of the stamp's glyphs, with its cell's corner at topLeft; within
+    // is what may change, from the same corner.
+    void ShownSpans(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs,
+                    const std::vector<Run>& runs);
+    void AddSpan(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs, const Run& run);
+    // The colours under the spans in the order met; false for more than a stamp serves. A pin
+    // text over a wire or an outline has two or three.
+    static constexpr std::size_t kMaxGrounds = 3;
+    struct Grounds {
+        std::array<std::uint32_t, kMaxGrounds> values{};
+        std::size_t nCount = 0;
+        std::size_t IndexOf(std::uint32_t pixel) const
+        {
+            return std::size_t(std::find(values.begin(), values.begin() + nCount, pixel) - values.begin());
+        }
+    };
+    bool FindGrounds(Grounds& grounds) const;
+
+    // Kept from one text to the next, so that a text allocates nothing.
+    std::vector<Span> m_spans;
 
     // Value boxes bring new strings on every tick; the stamps keep what recent paints drew.
     RecentCache<QString, Stamp> m_stamps{2048};

@@ -124,6 +124,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
+                      TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false},
                       TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
                       TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
                       TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
