@@ -2,7 +2,9 @@
 
 #include "platform/gdi/DisplayDevice.h"
 #include "platform/qt/FontEntry.h"
+#include "platform/qt/HeldLines.h"
 #include "platform/qt/PaintCaches.h"
+#include "platform/qt/PixelFill.h"
 
 #include <QFont>
 #include <QFontInfo>
@@ -13,7 +15,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -191,13 +192,8 @@ struct QPainterSurface::Impl {
     // Shared with the other surfaces of the thread, and kept while any of them lives.
     std::shared_ptr<PaintCaches> pCaches = PaintCaches::ForThisThread();
 
-    // Solid one-pixel lines of a line run not yet stored: their pixels (clipped, corners
-    // included) and the colour.
-    struct HeldLine {
-        QRect area;
-        QRgb value;
-    };
-    std::vector<HeldLine> heldLines;
+    // Solid one-pixel lines of a line run not yet stored.
+    HeldLines heldLines;
     bool bLineRun = false;
     std::string shapeKey;
 
@@ -356,56 +352,17 @@ struct QPainterSurface::Impl {
     {
         if (!bLineRun)
             StorePixels(area, value);
-        else if (!area.isEmpty())
-            heldLines.push_back({area, value});
+        else
+            heldLines.Hold(area, value);
     }
 
-    // Band after band of rows, each band taking the lines in the order they came: the pixels
-    // of storing them one by one, while the band's rows stay in the cache for every line that
-    // crosses them. One by one, each pixel of a long vertical line would be a miss.
     void StoreHeldLines()
     {
-        if (heldLines.empty())
-            return;
-        int nTop = INT_MAX;
-        int nBottom = INT_MIN;
-        for (const HeldLine& line : heldLines) {
-            nTop = std::min(nTop, line.area.top());
-            nBottom = std::max(nBottom, line.area.bottom());
-        }
-        constexpr int kBandRows = 64;
-        for (int nBandTop = nTop; nBandTop <= nBottom; nBandTop += kBandRows) {
-            const int nBandBottom = std::min(nBottom, nBandTop + kBandRows - 1);
-            for (const HeldLine& line : heldLines) {
-                const int nLineTop = std::max(nBandTop, line.area.top());
-                const int nLineBottom = std::min(nBandBottom, line.area.bottom());
-                if (nLineTop <= nLineBottom)
-                    StorePixels(QRect(QPoint(line.area.left(), nLineTop), QPoint(line.area.right(), nLineBottom)),
-                                line.value);
-            }
-        }
-        heldLines.clear();
+        if (!heldLines.IsEmpty())
+            heldLines.Store(*pPixels);
     }
 
-    // An opaque colour over a rectangle of the bitmap's own pixels, which the painter draws
-    // into directly: what its fill would store, without its setup for every row of a one-pixel
-    // wide rectangle.
-    void StorePixels(const QRect& area, QRgb value)
-    {
-        const QRect inside = area & QRect(0, 0, pPixels->Width(), pPixels->Height());
-        if (inside.isEmpty())
-            return;
-        const std::size_t nStride = std::size_t(pPixels->Width());
-        std::uint32_t* pRow = pPixels->Data() + std::size_t(inside.top()) * nStride + std::size_t(inside.left());
-        const std::size_t nWidth = std::size_t(inside.width());
-        // A vertical line is most of what wires store: one pixel a row, without a fill's setup.
-        for (int nRows = inside.height(); nRows > 0; --nRows, pRow += nStride) {
-            if (nWidth == 1)
-                *pRow = value;
-            else
-                std::fill(pRow, pRow + nWidth, std::uint32_t(value));
-        }
-    }
+    void StorePixels(const QRect& area, QRgb value) { FillPixels(*pPixels, area, value); }
 };
 
 QPainterSurface::QPainterSurface(std::unique_ptr<Impl> pImpl) : m_pImpl(std::move(pImpl)) {}
