@@ -25,11 +25,17 @@ public:
     // (one set per zoom step), which are never dropped.
     FontEntry& FontFor(const LOGFONT& logFont);
     ShapeStamps& Shapes() { return m_shapes; }
+    // Lines of wide pens, each where it lies: the pins and outlines of a simulated diagram.
+    ShapeStamps& PlacedLines() { return m_placedLines; }
 
 private:
     std::unordered_map<std::string, std::unique_ptr<FontEntry>> m_fonts;
     // The font asked for last, which is most often the one asked for next.
     LOGFONT m_lastLogFont{};
     FontEntry* m_pLastFont = nullptr;
-    ShapeStamps m_shapes;
+    // Each shape of a diagram's paint has a few geometries; of a document with many block sizes
+    // the stamps keep those of recent paints.
+    ShapeStamps m_shapes{1024};
+    // A large diagram has some thousand wide pin lines and outlines on a paint.
+    ShapeStamps m_placedLines{16384};
 };

@@ -178,7 +178,7 @@ bool SameRect(const RECT& a, const RECT& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-enum ShapeKind { SHAPE_POLYGON, SHAPE_RECTANGLE };
+enum ShapeKind { SHAPE_POLYGON, SHAPE_RECTANGLE, SHAPE_WIDE_LINE };
 
 }  // namespace
 
@@ -292,20 +292,28 @@ struct QPainterSurface::Impl {
         return font.stamps.Draw(*pPixels, clip, QPoint(topLeft.x, topLeft.y), text, pPainter->renderHints());
     }
 
-    // A straight-edged shape with a solid one-pixel pen or none, on the bitmap's own pixels, may
-    // come from the shape stamps. nKind and the points from the first one make the geometry's
-    // key; draw paints the shape moved by whole pixels.
+    // A straight-edged shape with a solid pen or none, on the bitmap's own pixels, may come from
+    // the shape stamps. nKind, the pen's width and the points from the first one make the
+    // geometry's key; draw paints the shape moved by whole pixels. The round ends and joins of a
+    // wide pen cover pixels that depend on where they lie: such a shape is stamped where it lies
+    // only, its first point in the key, and the round ends are what the painter takes longest
+    // over in a simulated diagram's pins and outlines.
     bool StampShape(const DrawState& state, int nKind, const POINT* points, int count, const MovedDrawing& draw)
     {
         const RopMode rop = RopFor(state.nRop2);
         const bool bPen = state.pen.nStyle != PS_NULL;
         if (!pPixels || count < 1 || rop.mode != QPainter::CompositionMode_SourceOver ||
-            (bPen && (state.pen.nStyle != PS_SOLID || state.pen.nWidth > 1)) ||
-            !pPainter->worldTransform().isIdentity())
+            (bPen && state.pen.nStyle != PS_SOLID) || !pPainter->worldTransform().isIdentity())
             return false;
         const POINT first = points[0];
-        const int header[] = {nKind, bPen, state.brush.bHollow, state.nPolyFillMode, count};
+        const int nPenWidth = bPen ? std::max(1, state.pen.nWidth) : 0;
+        const bool bInPlace = nPenWidth > 1;
+        const int header[] = {nKind, nPenWidth, state.brush.bHollow, state.nPolyFillMode, count};
         shapeKey.assign(reinterpret_cast<const char*>(header), sizeof header);
+        if (bInPlace) {
+            const int place[] = {int(first.x), int(first.y)};
+            shapeKey.append(reinterpret_cast<const char*>(place), sizeof place);
+        }
         QRect box(0, 0, 1, 1);
         for (int i = 0; i < count; ++i) {
             const int moved[] = {int(points[i].x - first.x), int(points[i].y - first.y)};
@@ -320,9 +328,14 @@ struct QPainterSurface::Impl {
             painter.setBrush(state.brush.bHollow ? QBrush(Qt::NoBrush) : QBrush(brushMark));
             draw(painter, at - origin);
         };
-        return pCaches->Shapes().Draw(*pPixels, ToQRect(state.rcClip), shapeKey, origin, box.adjusted(-2, -2, 2, 2),
-                                ToQColor(rop.forcedColour.value_or(state.pen.crColour)).rgb(),
-                                ToQColor(rop.forcedColour.value_or(state.brush.crColour)).rgb(), painting);
+        // A wide pen reaches half its width beyond the points.
+        const int nMargin = 2 + nPenWidth / 2;
+        ShapeStamps& stamps = bInPlace ? pCaches->PlacedLines() : pCaches->Shapes();
+        return stamps.Draw(*pPixels, ToQRect(state.rcClip), shapeKey, origin,
+                           box.adjusted(-nMargin, -nMargin, nMargin, nMargin),
+                           ToQColor(rop.forcedColour.value_or(state.pen.crColour)).rgb(),
+                           ToQColor(rop.forcedColour.value_or(state.brush.crColour)).rgb(), painting,
+                           bInPlace ? pPainter : nullptr);
     }
 
     // A solid one-pixel line along an axis is a one-pixel rectangle: a fill, where the stroker
@@ -430,10 +443,14 @@ void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int 
     QPainter& painter = *impl.pPainter;
     if (state.pen.nWidth > 1) {
         impl.StoreHeldLines();
-        QPolygonF line;
-        for (int i = 0; i < count; ++i)
-            line << QPointF(points[i].x + 0.5, points[i].y + 0.5);
-        painter.drawPolyline(line);
+        const auto draw = [&](QPainter& target, QPoint move) {
+            QPolygonF line;
+            for (int i = 0; i < count; ++i)
+                line << QPointF(points[i].x + move.x() + 0.5, points[i].y + move.y() + 0.5);
+            target.drawPolyline(line);
+        };
+        if (!impl.StampShape(state, SHAPE_WIDE_LINE, points, count, draw))
+            draw(painter, QPoint(0, 0));
         return;
     }
     // A one-pixel line covers its first point and stops before its last. Qt's aliased lines

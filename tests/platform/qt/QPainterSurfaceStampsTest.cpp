@@ -195,6 +195,56 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"filled rectangle", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, true, false},
                       ShapeCase{"clipped rectangle", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, true, true}));
 
+// The round ends and joins of wide pens cover pixels that depend on where they lie, so their
+// stamps serve where they were marked only. Drawn three times at one place in three colours,
+// first by the painter, then marked there and then stamped, the last colour covers exactly
+// what one painter's drawing covers, and the marking leaves nothing of its own behind.
+TEST(PlacedStampsTest, WidePensLeaveThePaintersPixelsWhereTheyLie)
+{
+    QtTestApp();
+    enum class Kind { Zigzag, Box, Star };
+    struct Case {
+        Kind kind;
+        int nWidth;
+        bool bFilled;
+    };
+    const Case cases[] = {{Kind::Zigzag, 2, false}, {Kind::Zigzag, 3, false}, {Kind::Zigzag, 6, false},
+                          {Kind::Box, 2, true},     {Kind::Box, 5, false},    {Kind::Star, 3, true}};
+    for (const Case& c : cases) {
+        const auto draw = [&c](CDC& dc, COLORREF colour) {
+            CPen pen(PS_SOLID, c.nWidth, colour);
+            CBrush brush(RGB(0, 0, 220));
+            CPen* pOldPen = dc.SelectObject(&pen);
+            CBrush* pOldBrush = dc.SelectObject(&brush);
+            if (!c.bFilled)
+                dc.SelectStockObject(HOLLOW_BRUSH);
+            if (c.kind == Kind::Zigzag) {
+                const POINT zigzag[] = {{23, 43}, {33, 15}, {43, 43}, {61, 43}, {61, 21}};
+                dc.Polyline(zigzag, int(std::size(zigzag)));
+                dc.MoveTo(71, 33);
+                dc.LineTo(97, 33);
+            } else if (c.kind == Kind::Box) {
+                dc.Rectangle(21, 13, 52, 36);
+            } else {
+                const POINT star[] = {{20, 22}, {60, 22}, {28, 47}, {40, 12}, {52, 47}, {23, 24}};
+                dc.Polygon(star, int(std::size(star)));
+            }
+            dc.SelectObject(pOldBrush);
+            dc.SelectObject(pOldPen);
+        };
+        PaintCaches::Drop();
+        COffscreenImage once(kWidth, kHeight);
+        PaintGround(once.GetDC(), Ground::Stripes);
+        draw(once.GetDC(), RGB(200, 0, 0));
+        COffscreenImage thrice(kWidth, kHeight);
+        PaintGround(thrice.GetDC(), Ground::Stripes);
+        draw(thrice.GetDC(), RGB(0, 160, 0));
+        draw(thrice.GetDC(), RGB(0, 0, 160));
+        draw(thrice.GetDC(), RGB(200, 0, 0));
+        EXPECT_TRUE(SameInComparedArea(thrice, once)) << "kind " << int(c.kind) << " width " << c.nWidth;
+    }
+}
+
 // Wires in different colours over the same column, crossing more than one band of rows, with a
 // junction dot and a stroked slope between them: held back for a run and stored at its end,
 // they leave what storing them at once leaves, the later over the earlier.
