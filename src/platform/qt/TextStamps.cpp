@@ -14,6 +14,9 @@ namespace {
 // hinting): the stamp looks this much further.
 constexpr int kProbeMargin = 4;
 constexpr std::size_t kMaxVariants = 8;
+// The places a string is kept at over mixed colours: a value such as "0" stands over other
+// texts in some hundred places of a large diagram.
+constexpr std::size_t kMaxPlaced = 512;
 
 std::uint32_t* Row(QImage& image, int y) { return reinterpret_cast<std::uint32_t*>(image.scanLine(y)); }
 
@@ -74,7 +77,7 @@ bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, co
     const QRect within = (clip & QRect(0, 0, pixels.Width(), pixels.Height())).translated(-topLeft);
     if (within.contains(glyphs.box)) {
         if (const std::optional<std::uint32_t> plain = PlainUnder(pixels, glyphs.box.translated(topLeft))) {
-            CopyBox(pixels, glyphs.box.translated(topLeft), VariantFor(stamp, text, *plain));
+            CopyBox(pixels, glyphs.box.translated(topLeft), VariantFor(stamp, text, *plain).pixels);
             return true;
         }
     }
@@ -83,8 +86,12 @@ bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, co
     // Opaque text fills its cell first, whatever was there.
     ShownSpans(pixels, within, topLeft, glyphs, text.background ? glyphs.outsideCell : glyphs.touched);
     Grounds grounds;
-    if (!FindGrounds(grounds))
-        return false;
+    if (!FindGrounds(grounds)) {
+        if (!within.contains(glyphs.box))
+            return false;
+        DrawPlaced(pixels, topLeft, stamp, text);
+        return true;
+    }
     // Fetched before any is used: a new variant may push out the old ones.
     if (stamp.variants.size() + std::max<std::size_t>(grounds.nCount, 1) > kMaxVariants)
         stamp.variants.clear();
@@ -128,14 +135,56 @@ std::optional<std::uint32_t> TextStamps::PlainUnder(const PixelBuffer& pixels, c
     return plain;
 }
 
-void TextStamps::CopyBox(PixelBuffer& pixels, const QRect& area, const Variant& variant)
+void TextStamps::CopyBox(PixelBuffer& pixels, const QRect& area, const std::vector<std::uint32_t>& box)
 {
     const std::size_t nStride = std::size_t(pixels.Width());
     const std::size_t nWidth = std::size_t(area.width());
     std::uint32_t* pRow = pixels.Data() + std::size_t(area.top()) * nStride + std::size_t(area.left());
-    const std::uint32_t* pSource = variant.pixels.data();
+    const std::uint32_t* pSource = box.data();
     for (int nRows = area.height(); nRows > 0; --nRows, pRow += nStride, pSource += nWidth)
         std::memcpy(pRow, pSource, nWidth * sizeof(std::uint32_t));
+}
+
+std::vector<std::uint32_t> TextStamps::ReadBox(const PixelBuffer& pixels, const QRect& area)
+{
+    const std::size_t nStride = std::size_t(pixels.Width());
+    const std::size_t nWidth = std::size_t(area.width());
+    const std::uint32_t* pRow = pixels.Data() + std::size_t(area.top()) * nStride + std::size_t(area.left());
+    std::vector<std::uint32_t> box;
+    box.reserve(nWidth * std::size_t(area.height()));
+    for (int nRows = area.height(); nRows > 0; --nRows, pRow += nStride)
+        box.insert(box.end(), pRow, pRow + nWidth);
+    return box;
+}
+
+void TextStamps::DrawPlaced(PixelBuffer& pixels, QPoint topLeft, Stamp& stamp, const StampedText& text)
+{
+    const QRect& box = stamp.glyphs->box;
+    const QRect area = box.translated(topLeft);
+    const QRgb colour = text.colour.rgb();
+    const std::optional<QRgb> background = text.background ? std::optional(text.background->rgb()) : std::nullopt;
+    const auto found = std::find_if(stamp.placed.begin(), stamp.placed.end(), [&](const Placed& placed) {
+        return placed.topLeft == topLeft && placed.colour == colour && placed.background == background;
+    });
+    std::vector<std::uint32_t> ground = ReadBox(pixels, area);
+    if (found != stamp.placed.end() && found->ground == ground) {
+        CopyBox(pixels, area, found->result);
+        return;
+    }
+    QImage image(box.size(), QImage::Format_RGB32);
+    for (int y = 0; y < box.height(); ++y)
+        std::copy_n(ground.begin() + std::ptrdiff_t(y) * box.width(), box.width(), Row(image, y));
+    Render(image, -box.topLeft(), text, text.colour, text.background, stamp.glyphs->cell, stamp.hints);
+    Placed placed{topLeft, colour, background, std::move(ground), {}};
+    for (int y = 0; y < box.height(); ++y)
+        placed.result.insert(placed.result.end(), ConstRow(image, y), ConstRow(image, y) + box.width());
+    CopyBox(pixels, area, placed.result);
+    if (found != stamp.placed.end())
+        *found = std::move(placed);
+    else if (stamp.placed.size() < kMaxPlaced)
+        stamp.placed.push_back(std::move(placed));
+    else
+        stamp.placed.front() = std::move(placed);
 }
 
 void TextStamps::ShownSpans(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs,

@@ -73,19 +73,34 @@ private:
         QRect cell;
         QRect box;  // the cell and the touched pixels
     };
+    // A text over more colours than the variants serve (over another text, mostly) kept where
+    // it lies: the pixels under its box and what drawing it there left. A diagram's texts stay
+    // where they are from paint to paint, and so do the texts under them.
+    struct Placed {
+        QPoint topLeft;
+        QRgb colour;
+        std::optional<QRgb> background;
+        std::vector<std::uint32_t> ground;
+        std::vector<std::uint32_t> result;
+    };
     struct Stamp {
         QPainter::RenderHints hints;
         bool bMarked = false;
         std::optional<Glyphs> glyphs;
         std::vector<Variant> variants;
+        std::vector<Placed> placed;
     };
 
     static std::optional<Glyphs> Mark(const StampedText& text, QPainter::RenderHints hints);
     static const Variant& VariantFor(Stamp& stamp, const StampedText& text, std::uint32_t plain);
     // The colour of every pixel in area, when they are all alike.
     static std::optional<std::uint32_t> PlainUnder(const PixelBuffer& pixels, const QRect& area);
-    // The variant's pixels into area, which is its box moved into the bitmap.
-    static void CopyBox(PixelBuffer& pixels, const QRect& area, const Variant& variant);
+    // A box's pixels, row after row, into area, which is the box moved into the bitmap.
+    static void CopyBox(PixelBuffer& pixels, const QRect& area, const std::vector<std::uint32_t>& box);
+    static std::vector<std::uint32_t> ReadBox(const PixelBuffer& pixels, const QRect& area);
+    // The whole box shown, over the pixels that were under it when it was last drawn there, or
+    // drawn over what lies there now and kept.
+    static void DrawPlaced(PixelBuffer& pixels, QPoint topLeft, Stamp& stamp, const StampedText& text);
     // The shown parts of runs of the stamp's glyphs, with its cell's corner at topLeft; within
     // is what may change, from the same corner.
     void ShownSpans(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs,

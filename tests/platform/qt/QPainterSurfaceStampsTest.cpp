@@ -24,7 +24,7 @@ constexpr int kHeight = 120;
 constexpr RECT kCompared{0, 0, kWidth, 60};
 constexpr POINT kWarmUpAt[] = {{10, 75}, {80, 75}};
 
-enum class Ground { White, Grey, Stripes, Rainbow };
+enum class Ground { White, Grey, Stripes, Rainbow, Bands };
 
 void PaintGround(CDC& dc, Ground ground)
 {
@@ -36,6 +36,10 @@ void PaintGround(CDC& dc, Ground ground)
         const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(90, 90, 0)};
         for (int x = 0; x < kWidth; ++x)
             dc.FillSolidRect(x, 0, 1, kHeight, colours[x % 4]);
+    } else if (ground == Ground::Bands) {
+        const COLORREF colours[] = {RGB(0, 90, 90), RGB(250, 200, 0), RGB(0, 0, 90), RGB(90, 0, 90)};
+        for (int y = 0; y < kHeight; ++y)
+            dc.FillSolidRect(0, y, kWidth, 1, colours[y % 4]);
     }
 }
 
@@ -131,6 +135,47 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
                       TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
                       TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
+
+// A text over more colours than a stamp's variants serve is kept where it lies, with the pixels
+// under it: drawn again over the same pixels it is copied, over other pixels or in another
+// colour drawn anew. Each draw leaves what the painter leaves on a fresh image.
+TEST(PlacedStampsTest, ATextOverManyColoursIsKeptWhereItLies)
+{
+    QtTestApp();
+    const auto draw = [](CDC& dc, COLORREF colour) {
+        LOGFONT logFont{};
+        logFont.lfHeight = 15;
+        logFont.lfQuality = ANTIALIASED_QUALITY;
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        CFont* pOldFont = dc.SelectObject(&font);
+        dc.SetTextColor(colour);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(20, 12, CString(u"T1 12.5s"));
+        dc.SelectObject(pOldFont);
+    };
+    struct Step {
+        Ground ground;
+        COLORREF colour;
+    };
+    // Seen, marked and kept, copied, drawn anew in another colour and over other pixels.
+    const Step steps[] = {{Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(160, 0, 40)},
+                          {Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(0, 0, 200)},
+                          {Ground::Bands, RGB(0, 0, 200)},    {Ground::Stripes, RGB(0, 0, 200)},
+                          {Ground::Rainbow, RGB(160, 0, 40)}};
+    PaintCaches::Drop();
+    COffscreenImage drawn(kWidth, kHeight);
+    for (const Step& step : steps) {
+        PaintGround(drawn.GetDC(), step.ground);
+        draw(drawn.GetDC(), step.colour);
+        PaintCaches::Drop();
+        COffscreenImage fresh(kWidth, kHeight);
+        PaintGround(fresh.GetDC(), step.ground);
+        draw(fresh.GetDC(), step.colour);
+        PaintCaches::Drop();
+        EXPECT_TRUE(SameInComparedArea(drawn, fresh)) << "step " << (&step - steps);
+    }
+}
 
 struct ShapeCase {
     const char* pszName;
