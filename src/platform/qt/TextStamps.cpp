@@ -75,23 +75,27 @@ bool TextStamps::Draw(PixelBuffer& pixels, const QRect& clip, QPoint topLeft, co
     const Glyphs& glyphs = *stamp.glyphs;
     // What may change, from the cell's corner.
     const QRect within = (clip & QRect(0, 0, pixels.Width(), pixels.Height())).translated(-topLeft);
-    if (within.contains(glyphs.box)) {
-        if (const std::optional<std::uint32_t> plain = PlainUnder(pixels, glyphs.box.translated(topLeft))) {
-            CopyBox(pixels, glyphs.box.translated(topLeft), VariantFor(stamp, text, *plain).pixels);
-            return true;
-        }
-    }
-    // A glyph's pixel blends with what lies under it, whatever lies under its neighbours: the
-    // stamp drawn over each colour found under the glyphs gives the pixels over that colour.
-    // Opaque text fills its cell first, whatever was there.
+    if (!within.contains(glyphs.box))
+        return DrawOverGrounds(pixels, within, topLeft, stamp, text);
+    const QRect area = glyphs.box.translated(topLeft);
+    if (const std::optional<std::uint32_t> plain = PlainUnder(pixels, area))
+        CopyBox(pixels, area, VariantFor(stamp, text, *plain).pixels);
+    else
+        DrawWhereItLies(pixels, within, topLeft, stamp, text);
+    return true;
+}
+
+// A glyph's pixel blends with what lies under it, whatever lies under its neighbours: the stamp
+// drawn over each colour found under the glyphs gives the pixels over that colour. Opaque text
+// fills its cell first, whatever was there.
+bool TextStamps::DrawOverGrounds(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                                 const StampedText& text)
+{
+    const Glyphs& glyphs = *stamp.glyphs;
     ShownSpans(pixels, within, topLeft, glyphs, text.background ? glyphs.outsideCell : glyphs.touched);
     Grounds grounds;
-    if (!FindGrounds(grounds)) {
-        if (!within.contains(glyphs.box))
-            return false;
-        DrawPlaced(pixels, topLeft, stamp, text);
-        return true;
-    }
+    if (!FindGrounds(grounds))
+        return false;
     // Fetched before any is used: a new variant may push out the old ones.
     if (stamp.variants.size() + std::max<std::size_t>(grounds.nCount, 1) > kMaxVariants)
         stamp.variants.clear();
@@ -157,7 +161,8 @@ std::vector<std::uint32_t> TextStamps::ReadBox(const PixelBuffer& pixels, const 
     return box;
 }
 
-void TextStamps::DrawPlaced(PixelBuffer& pixels, QPoint topLeft, Stamp& stamp, const StampedText& text)
+void TextStamps::DrawWhereItLies(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                                 const StampedText& text)
 {
     const QRect& box = stamp.glyphs->box;
     const QRect area = box.translated(topLeft);
@@ -171,14 +176,16 @@ void TextStamps::DrawPlaced(PixelBuffer& pixels, QPoint topLeft, Stamp& stamp, c
         CopyBox(pixels, area, found->result);
         return;
     }
-    QImage image(box.size(), QImage::Format_RGB32);
-    for (int y = 0; y < box.height(); ++y)
-        std::copy_n(ground.begin() + std::ptrdiff_t(y) * box.width(), box.width(), Row(image, y));
-    Render(image, -box.topLeft(), text, text.colour, text.background, stamp.glyphs->cell, stamp.hints);
-    Placed placed{topLeft, colour, background, std::move(ground), {}};
-    for (int y = 0; y < box.height(); ++y)
-        placed.result.insert(placed.result.end(), ConstRow(image, y), ConstRow(image, y) + box.width());
-    CopyBox(pixels, area, placed.result);
+    if (!DrawOverGrounds(pixels, within, topLeft, stamp, text)) {
+        // More colours than the variants serve: drawn over a copy of what lies there.
+        QImage image(box.size(), QImage::Format_RGB32);
+        for (int y = 0; y < box.height(); ++y)
+            std::copy_n(ground.begin() + std::ptrdiff_t(y) * box.width(), box.width(), Row(image, y));
+        Render(image, -box.topLeft(), text, text.colour, text.background, stamp.glyphs->cell, stamp.hints);
+        for (int y = 0; y < box.height(); ++y)
+            std::copy_n(ConstRow(image, y), box.width(), pixels.Data() + std::size_t(area.top() + y) * std::size_t(pixels.Width()) + std::size_t(area.left()));
+    }
+    Placed placed{topLeft, colour, background, std::move(ground), ReadBox(pixels, area)};
     if (found != stamp.placed.end())
         *found = std::move(placed);
     else if (stamp.placed.size() < kMaxPlaced)

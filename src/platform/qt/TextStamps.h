@@ -73,9 +73,9 @@ private:
         QRect cell;
         QRect box;  // the cell and the touched pixels
     };
-    // A text over more colours than the variants serve (over another text, mostly) kept where
-    // it lies: the pixels under its box and what drawing it there left. A diagram's texts stay
-    // where they are from paint to paint, and so do the texts under them.
+    // A text over more than one colour (over a line or another text) kept where it lies: the
+    // pixels under its box and what drawing it there left. A diagram's texts stay where they
+    // are from paint to paint, and so do the lines and texts under them.
     struct Placed {
         QPoint topLeft;
         QRgb colour;
@@ -98,9 +98,14 @@ private:
     // A box's pixels, row after row, into area, which is the box moved into the bitmap.
     static void CopyBox(PixelBuffer& pixels, const QRect& area, const std::vector<std::uint32_t>& box);
     static std::vector<std::uint32_t> ReadBox(const PixelBuffer& pixels, const QRect& area);
-    // The whole box shown, over the pixels that were under it when it was last drawn there, or
-    // drawn over what lies there now and kept.
-    static void DrawPlaced(PixelBuffer& pixels, QPoint topLeft, Stamp& stamp, const StampedText& text);
+    // The text by the variants for the colours under its glyphs; false for more colours than
+    // they serve.
+    bool DrawOverGrounds(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                         const StampedText& text);
+    // The whole box shown over more than one colour: what was left there the last time over the
+    // same pixels, or drawn anew and kept.
+    void DrawWhereItLies(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                         const StampedText& text);
     // The shown parts of runs of the stamp's glyphs, with its cell's corner at topLeft; within
     // is what may change, from the same corner.
     void ShownSpans(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs,

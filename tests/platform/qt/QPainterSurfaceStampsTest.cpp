@@ -136,9 +136,10 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
                       TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
 
-// A text over more colours than a stamp's variants serve is kept where it lies, with the pixels
-// under it: drawn again over the same pixels it is copied, over other pixels or in another
-// colour drawn anew. Each draw leaves what the painter leaves on a fresh image.
+// A text over more than one colour is kept where it lies, with the pixels under it: drawn again
+// over the same pixels it is copied, over other pixels or in another colour drawn anew, by the
+// variants for two colours (stripes) or over a copy of the pixels for more. Each draw leaves
+// what the painter leaves on a fresh image.
 TEST(PlacedStampsTest, ATextOverManyColoursIsKeptWhereItLies)
 {
     QtTestApp();
@@ -162,7 +163,7 @@ TEST(PlacedStampsTest, ATextOverManyColoursIsKeptWhereItLies)
     const Step steps[] = {{Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(160, 0, 40)},
                           {Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(0, 0, 200)},
                           {Ground::Bands, RGB(0, 0, 200)},    {Ground::Stripes, RGB(0, 0, 200)},
-                          {Ground::Rainbow, RGB(160, 0, 40)}};
+                          {Ground::Stripes, RGB(0, 0, 200)},  {Ground::Rainbow, RGB(160, 0, 40)}};
     PaintCaches::Drop();
     COffscreenImage drawn(kWidth, kHeight);
     for (const Step& step : steps) {
