@@ -14,7 +14,9 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "platform/gdi/DisplayDevice.h"
 #include "platform/qt/OffscreenImage.h"
+#include "platform/qt/QPainterSurface.h"
 #include "shell/MainFrame.h"
 
 #include "DiagramHost.h"
@@ -94,5 +96,26 @@ void BM_SimulationPaintIntoImage(benchmark::State& state)
     state.counters["wires"] = double(s_host.doc.m_lineList.GetCount());
 }
 BENCHMARK(BM_SimulationPaintIntoImage)->Args({1920, 1080})->Args({0, 0})->Unit(benchmark::kMillisecond);
+
+// A screen-sized paint as the view's window paint makes it: the memory bitmap is selected into
+// the view's memory context for the paint and the context's first bitmap back after it, so
+// that every tick's paint starts on a new surface over the same pixels.
+void BM_SimulationPaintThroughViewBitmap(benchmark::State& state)
+{
+    static SimulatingView s_host;
+    CDC memDC;
+    memDC.CreateMemoryDC(&QPainterSurface::ForPixels, GetDisplayDevice().caps);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&memDC, 1920, 1080);
+    s_host.view.ApplyZoomMapping(&memDC);
+    int nTick = 0;
+    for (auto _ : state) {
+        s_host.Tick(nTick++);
+        CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+        s_host.view.OnDraw(&memDC);
+        memDC.SelectObject(pOldBitmap);
+    }
+}
+BENCHMARK(BM_SimulationPaintThroughViewBitmap)->Unit(benchmark::kMillisecond);
 
 } // namespace

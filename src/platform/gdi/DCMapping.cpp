@@ -33,14 +33,22 @@ __int128 ScaleRounded(__int128 value, __int128 numerator, __int128 denominator)
     return bNegative ? -magnitude : magnitude;
 }
 
+// Equal extents (the text mapping, a view at 100 %) scale by one, which the wide division
+// would give too: a paint maps some hundred thousand points.
 LONG Map(LONG value, LONG fromOrg, LONG fromExt, LONG toExt, LONG toOrg)
 {
+    if (fromExt == toExt)
+        return Clamp(std::int64_t(value) - fromOrg + toOrg);
     return Clamp(ScaleRounded(__int128(value) - fromOrg, toExt, fromExt) + toOrg);
 }
 
 LONG Length(LONG length, LONG fromExt, LONG toExt)
 {
-    return Clamp(ScaleRounded(length, std::abs(std::int64_t(toExt)), std::abs(std::int64_t(fromExt))));
+    const std::int64_t nTo = std::abs(std::int64_t(toExt));
+    const std::int64_t nFrom = std::abs(std::int64_t(fromExt));
+    if (nTo == nFrom)
+        return length;
+    return Clamp(ScaleRounded(length, nTo, nFrom));
 }
 
 bool IsScalable(int nMapMode) { return nMapMode == MM_ISOTROPIC || nMapMode == MM_ANISOTROPIC; }

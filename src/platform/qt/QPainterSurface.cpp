@@ -1,34 +1,29 @@
 #include "platform/qt/QPainterSurface.h"
 
 #include "platform/gdi/DisplayDevice.h"
-#include "platform/qt/ShapeStamps.h"
-#include "platform/qt/TextStamps.h"
+#include "platform/qt/FontEntry.h"
+#include "platform/qt/HeldLines.h"
+#include "platform/qt/PaintCaches.h"
+#include "platform/qt/PixelFill.h"
 
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
-#include <QStaticText>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <functional>
 #include <numbers>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 namespace {
-
-constexpr int kDefaultCellHeight = 16;
 
 QColor ToQColor(COLORREF colour) { return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour)); }
 
@@ -120,79 +115,6 @@ QBrush MakeBrush(const SurfaceBrush& brush, const RopMode& rop)
     return QBrush(ToQColor(rop.forcedColour.value_or(brush.crColour)));
 }
 
-QString FaceName(const LOGFONT& font)
-{
-    const auto* pEnd = std::find(font.lfFaceName, font.lfFaceName + LF_FACESIZE, u'\0');
-    return QString::fromUtf16(font.lfFaceName, pEnd - font.lfFaceName);
-}
-
-QFont::StyleHint HintFor(BYTE nPitchAndFamily)
-{
-    if ((nPitchAndFamily & 0x03) == FIXED_PITCH)
-        return QFont::Monospace;
-    switch (nPitchAndFamily & 0xF0) {
-    case FF_ROMAN:
-        return QFont::Serif;
-    case FF_MODERN:
-        return QFont::Monospace;
-    case FF_SCRIPT:
-        return QFont::Cursive;
-    case FF_DECORATIVE:
-        return QFont::Decorative;
-    default:
-        return QFont::SansSerif;
-    }
-}
-
-// A positive height is the cell (ascent + descent), a negative one the character (em) height.
-QFont MakeFont(const LOGFONT& logFont)
-{
-    QFont font;
-    const QString face = FaceName(logFont);
-    font.setFamily(face.isEmpty() ? QStringLiteral("Sans Serif") : face);
-    font.setStyleHint(face.isEmpty() ? QFont::SansSerif : HintFor(logFont.lfPitchAndFamily));
-    const int nWeight = logFont.lfWeight == FW_DONTCARE ? FW_NORMAL : logFont.lfWeight;
-    font.setWeight(QFont::Weight(std::clamp(nWeight, 1, 1000)));
-    font.setItalic(logFont.lfItalic != 0);
-    font.setUnderline(logFont.lfUnderline != 0);
-    font.setStrikeOut(logFont.lfStrikeOut != 0);
-    if (logFont.lfQuality == NONANTIALIASED_QUALITY)
-        font.setStyleStrategy(QFont::NoAntialias);
-    else if (logFont.lfQuality == ANTIALIASED_QUALITY || logFont.lfQuality == CLEARTYPE_QUALITY)
-        font.setStyleStrategy(QFont::PreferAntialias);
-
-    if (logFont.lfHeight < 0) {
-        font.setPixelSize(-logFont.lfHeight);
-    } else {
-        const int nCell = logFont.lfHeight == 0 ? kDefaultCellHeight : logFont.lfHeight;
-        font.setPixelSize(nCell);
-        const QFontMetricsF metrics(font);
-        const qreal cell = metrics.ascent() + metrics.descent();
-        const int nGuess = cell > 0 ? std::max(1, int(std::lround(nCell * nCell / cell))) : nCell;
-        // Metrics round per size, so the neighbours of the estimate may fit the cell better.
-        int nBest = nGuess;
-        int nBestMiss = INT_MAX;
-        for (int nSize : {nGuess, nGuess + 1, nGuess - 1}) {
-            if (nSize < 1)
-                continue;
-            font.setPixelSize(nSize);
-            const QFontMetrics sized(font);
-            const int nMiss = std::abs(sized.ascent() + sized.descent() - nCell);
-            if (nMiss < nBestMiss) {
-                nBest = nSize;
-                nBestMiss = nMiss;
-            }
-        }
-        font.setPixelSize(nBest);
-    }
-    if (logFont.lfWidth != 0) {
-        const qreal average = QFontMetricsF(font).averageCharWidth();
-        if (average > 0)
-            font.setStretch(std::clamp(int(std::lround(100.0 * std::abs(logFont.lfWidth) / average)), 1, 4000));
-    }
-    return font;
-}
-
 QString ToQString(std::u16string_view text)
 {
     return QString::fromUtf16(text.data(), qsizetype(text.size()));
@@ -256,60 +178,7 @@ bool SameRect(const RECT& a, const RECT& b)
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-// A font with what text output asks of it again and again: the metrics, and the widths and
-// laid-out glyphs of the strings drawn lately. Shaping a string costs more than drawing it, and
-// a diagram draws the same pin texts and labels on every paint.
-struct FontEntry {
-    explicit FontEntry(const LOGFONT& logFont) : font(MakeFont(logFont)), metrics(font) {}
-
-    int Width(const QString& string)
-    {
-        const auto found = widths.find(string);
-        if (found != widths.end())
-            return found->second;
-        return Bounded(widths).emplace(string, metrics.horizontalAdvance(string)).first->second;
-    }
-
-    // A laid-out text draws as the painter draws one line of plain text; line breaks, tabs
-    // and the font's lines under or through the text are left to the painter.
-    bool CanLayOut(const QString& string) const
-    {
-        if (font.underline() || font.strikeOut())
-            return false;
-        return std::none_of(string.cbegin(), string.cend(), [](QChar c) { return c.unicode() < u' '; });
-    }
-
-    const QStaticText& Layout(const QString& string)
-    {
-        const auto found = layouts.find(string);
-        if (found != layouts.end())
-            return found->second;
-        QStaticText text(string);
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font);
-        return Bounded(layouts).emplace(string, std::move(text)).first->second;
-    }
-
-    // Value boxes change their texts on every tick; a cache starts again rather than growing
-    // with them.
-    template <class Map>
-    static Map& Bounded(Map& map)
-    {
-        constexpr std::size_t kMaxEntries = 4096;
-        if (map.size() >= kMaxEntries)
-            map.clear();
-        return map;
-    }
-
-    QFont font;
-    QFontMetrics metrics;
-    std::optional<TEXTMETRIC> textMetrics;
-    std::unordered_map<QString, int> widths;
-    std::unordered_map<QString, QStaticText> layouts;
-    TextStamps stamps;
-};
-
-enum ShapeKind { SHAPE_POLYGON, SHAPE_RECTANGLE };
+enum ShapeKind { SHAPE_POLYGON, SHAPE_RECTANGLE, SHAPE_WIDE_LINE };
 
 }  // namespace
 
@@ -320,20 +189,12 @@ struct QPainterSurface::Impl {
     PixelBuffer* pPixels = nullptr;
     std::optional<QImage> image;
     std::optional<QPainter> ownPainter;
-    std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts;
-    // The font asked for last, which is most often the one asked for next.
-    LOGFONT lastLogFont{};
-    FontEntry* pLastFont = nullptr;
+    // Shared with the other surfaces of the thread, and kept while any of them lives.
+    std::shared_ptr<PaintCaches> pCaches = PaintCaches::ForThisThread();
 
-    // Solid one-pixel lines of a line run not yet stored: their pixels (clipped, corners
-    // included) and the colour.
-    struct HeldLine {
-        QRect area;
-        QRgb value;
-    };
-    std::vector<HeldLine> heldLines;
+    // Solid one-pixel lines of a line run not yet stored.
+    HeldLines heldLines;
     bool bLineRun = false;
-    ShapeStamps shapeStamps;
     std::string shapeKey;
 
     // What Prepare last gave the painter. Setting a clip, a pen or a brush costs as much as a
@@ -352,19 +213,7 @@ struct QPainterSurface::Impl {
         const QFont* pFont = nullptr;
     } applied;
 
-    FontEntry& FontFor(const LOGFONT& logFont)
-    {
-        if (pLastFont && std::memcmp(&lastLogFont, &logFont, sizeof(LOGFONT)) == 0)
-            return *pLastFont;
-        std::string key(sizeof(LOGFONT), '\0');
-        std::memcpy(key.data(), &logFont, sizeof(LOGFONT));
-        auto found = fonts.find(key);
-        if (found == fonts.end())
-            found = fonts.emplace(std::move(key), std::make_unique<FontEntry>(logFont)).first;
-        lastLogFont = logFont;
-        pLastFont = found->second.get();
-        return *pLastFont;
-    }
+    FontEntry& FontFor(const LOGFONT& logFont) { return pCaches->FontFor(logFont); }
 
     // Sets up the painter for one primitive after the held lines, which it may cover; false when
     // nothing may be drawn.
@@ -443,20 +292,28 @@ struct QPainterSurface::Impl {
         return font.stamps.Draw(*pPixels, clip, QPoint(topLeft.x, topLeft.y), text, pPainter->renderHints());
     }
 
-    // A straight-edged shape with a solid one-pixel pen or none, on the bitmap's own pixels, may
-    // come from the shape stamps. nKind and the points from the first one make the geometry's
-    // key; draw paints the shape moved by whole pixels.
+    // A straight-edged shape with a solid pen or none, on the bitmap's own pixels, may come from
+    // the shape stamps. nKind, the pen's width and the points from the first one make the
+    // geometry's key; draw paints the shape moved by whole pixels. The round ends and joins of a
+    // wide pen cover pixels that depend on where they lie: such a shape is stamped where it lies
+    // only, its first point in the key, and the round ends are what the painter takes longest
+    // over in a simulated diagram's pins and outlines.
     bool StampShape(const DrawState& state, int nKind, const POINT* points, int count, const MovedDrawing& draw)
     {
         const RopMode rop = RopFor(state.nRop2);
         const bool bPen = state.pen.nStyle != PS_NULL;
         if (!pPixels || count < 1 || rop.mode != QPainter::CompositionMode_SourceOver ||
-            (bPen && (state.pen.nStyle != PS_SOLID || state.pen.nWidth > 1)) ||
-            !pPainter->worldTransform().isIdentity())
+            (bPen && state.pen.nStyle != PS_SOLID) || !pPainter->worldTransform().isIdentity())
             return false;
         const POINT first = points[0];
-        const int header[] = {nKind, bPen, state.brush.bHollow, state.nPolyFillMode, count};
+        const int nPenWidth = bPen ? std::max(1, state.pen.nWidth) : 0;
+        const bool bInPlace = nPenWidth > 1;
+        const int header[] = {nKind, nPenWidth, state.brush.bHollow, state.nPolyFillMode, count};
         shapeKey.assign(reinterpret_cast<const char*>(header), sizeof header);
+        if (bInPlace) {
+            const int place[] = {int(first.x), int(first.y)};
+            shapeKey.append(reinterpret_cast<const char*>(place), sizeof place);
+        }
         QRect box(0, 0, 1, 1);
         for (int i = 0; i < count; ++i) {
             const int moved[] = {int(points[i].x - first.x), int(points[i].y - first.y)};
@@ -471,9 +328,14 @@ struct QPainterSurface::Impl {
             painter.setBrush(state.brush.bHollow ? QBrush(Qt::NoBrush) : QBrush(brushMark));
             draw(painter, at - origin);
         };
-        return shapeStamps.Draw(*pPixels, ToQRect(state.rcClip), shapeKey, origin, box.adjusted(-2, -2, 2, 2),
-                                ToQColor(rop.forcedColour.value_or(state.pen.crColour)).rgb(),
-                                ToQColor(rop.forcedColour.value_or(state.brush.crColour)).rgb(), painting);
+        // A wide pen reaches half its width beyond the points.
+        const int nMargin = 2 + nPenWidth / 2;
+        ShapeStamps& stamps = bInPlace ? pCaches->PlacedLines() : pCaches->Shapes();
+        return stamps.Draw(*pPixels, ToQRect(state.rcClip), shapeKey, origin,
+                           box.adjusted(-nMargin, -nMargin, nMargin, nMargin),
+                           ToQColor(rop.forcedColour.value_or(state.pen.crColour)).rgb(),
+                           ToQColor(rop.forcedColour.value_or(state.brush.crColour)).rgb(), painting,
+                           bInPlace ? pPainter : nullptr);
     }
 
     // A solid one-pixel line along an axis is a one-pixel rectangle: a fill, where the stroker
@@ -503,56 +365,17 @@ struct QPainterSurface::Impl {
     {
         if (!bLineRun)
             StorePixels(area, value);
-        else if (!area.isEmpty())
-            heldLines.push_back({area, value});
+        else
+            heldLines.Hold(area, value);
     }
 
-    // Band after band of rows, each band taking the lines in the order they came: the pixels
-    // of storing them one by one, while the band's rows stay in the cache for every line that
-    // crosses them. One by one, each pixel of a long vertical line would be a miss.
     void StoreHeldLines()
     {
-        if (heldLines.empty())
-            return;
-        int nTop = INT_MAX;
-        int nBottom = INT_MIN;
-        for (const HeldLine& line : heldLines) {
-            nTop = std::min(nTop, line.area.top());
-            nBottom = std::max(nBottom, line.area.bottom());
-        }
-        constexpr int kBandRows = 64;
-        for (int nBandTop = nTop; nBandTop <= nBottom; nBandTop += kBandRows) {
-            const int nBandBottom = std::min(nBottom, nBandTop + kBandRows - 1);
-            for (const HeldLine& line : heldLines) {
-                const int nLineTop = std::max(nBandTop, line.area.top());
-                const int nLineBottom = std::min(nBandBottom, line.area.bottom());
-                if (nLineTop <= nLineBottom)
-                    StorePixels(QRect(QPoint(line.area.left(), nLineTop), QPoint(line.area.right(), nLineBottom)),
-                                line.value);
-            }
-        }
-        heldLines.clear();
+        if (!heldLines.IsEmpty())
+            heldLines.Store(*pPixels);
     }
 
-    // An opaque colour over a rectangle of the bitmap's own pixels, which the painter draws
-    // into directly: what its fill would store, without its setup for every row of a one-pixel
-    // wide rectangle.
-    void StorePixels(const QRect& area, QRgb value)
-    {
-        const QRect inside = area & QRect(0, 0, pPixels->Width(), pPixels->Height());
-        if (inside.isEmpty())
-            return;
-        const std::size_t nStride = std::size_t(pPixels->Width());
-        std::uint32_t* pRow = pPixels->Data() + std::size_t(inside.top()) * nStride + std::size_t(inside.left());
-        const std::size_t nWidth = std::size_t(inside.width());
-        // A vertical line is most of what wires store: one pixel a row, without a fill's setup.
-        for (int nRows = inside.height(); nRows > 0; --nRows, pRow += nStride) {
-            if (nWidth == 1)
-                *pRow = value;
-            else
-                std::fill(pRow, pRow + nWidth, std::uint32_t(value));
-        }
-    }
+    void StorePixels(const QRect& area, QRgb value) { FillPixels(*pPixels, area, value); }
 };
 
 QPainterSurface::QPainterSurface(std::unique_ptr<Impl> pImpl) : m_pImpl(std::move(pImpl)) {}
@@ -620,10 +443,14 @@ void QPainterSurface::Polyline(const DrawState& state, const POINT* points, int 
     QPainter& painter = *impl.pPainter;
     if (state.pen.nWidth > 1) {
         impl.StoreHeldLines();
-        QPolygonF line;
-        for (int i = 0; i < count; ++i)
-            line << QPointF(points[i].x + 0.5, points[i].y + 0.5);
-        painter.drawPolyline(line);
+        const auto draw = [&](QPainter& target, QPoint move) {
+            QPolygonF line;
+            for (int i = 0; i < count; ++i)
+                line << QPointF(points[i].x + move.x() + 0.5, points[i].y + move.y() + 0.5);
+            target.drawPolyline(line);
+        };
+        if (!impl.StampShape(state, SHAPE_WIDE_LINE, points, count, draw))
+            draw(painter, QPoint(0, 0));
         return;
     }
     // A one-pixel line covers its first point and stops before its last. Qt's aliased lines

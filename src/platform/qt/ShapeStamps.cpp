@@ -7,9 +7,6 @@
 
 namespace {
 
-// Each shape of a diagram's paint has a few geometries; a document with many block sizes starts
-// the stamps again rather than keep them all.
-constexpr std::size_t kMaxStamps = 1024;
 // The marker colours: what is left in the background's, the brush's and the pen's.
 constexpr QRgb kBlank = 0xFF000000;
 constexpr QRgb kBrushMark = 0xFF0000FF;
@@ -17,22 +14,22 @@ constexpr QRgb kPenMark = 0xFFFF0000;
 
 } // namespace
 
+ShapeStamps::ShapeStamps(std::size_t nGeneration) : m_stamps(nGeneration) {}
+
 bool ShapeStamps::Draw(PixelBuffer& pixels, const QRect& clip, const std::string& key, QPoint origin,
-                       const QRect& box, QRgb pen, QRgb brush, const Painting& paint)
+                       const QRect& box, QRgb pen, QRgb brush, const Painting& paint, QPainter* pInPlace)
 {
     const QRect area = box.translated(origin);
     if (!(clip & QRect(0, 0, pixels.Width(), pixels.Height())).contains(area))
         return false;
-    auto found = m_stamps.find(key);
-    if (found == m_stamps.end()) {
-        if (m_stamps.size() >= kMaxStamps)
-            m_stamps.clear();
-        m_stamps.emplace(key, Stamp{});
+    Stamp* pStamp = m_stamps.Find(key);
+    if (!pStamp) {
+        m_stamps.Insert(key, Stamp{});
         return false;
     }
-    Stamp& stamp = found->second;
+    Stamp& stamp = *pStamp;
     if (!stamp.bMarked) {
-        stamp.runs = Mark(box, paint);
+        stamp.runs = pInPlace ? MarkInPlace(pixels, *pInPlace, origin, box, paint) : Mark(box, paint);
         stamp.bMarked = true;
     }
     if (!stamp.runs)
@@ -57,19 +54,56 @@ std::optional<std::vector<ShapeStamps::Run>> ShapeStamps::Mark(const QRect& box,
         painter.setRenderHint(QPainter::Antialiasing, false);
         paint(painter, -probe.topLeft(), QColor::fromRgb(kPenMark), QColor::fromRgb(kBrushMark));
     }
+    const auto row = [&image](int y) { return reinterpret_cast<const QRgb*>(image.constScanLine(y)); };
+    return RunsOf(row, probe.size(), probe.topLeft());
+}
+
+// The painter's own pixels, put back afterwards: where the shape lies, the marks are the
+// pixels the painter covers there, whatever rounding its coordinates meet.
+std::optional<std::vector<ShapeStamps::Run>> ShapeStamps::MarkInPlace(PixelBuffer& pixels, QPainter& painter,
+                                                                      QPoint origin, const QRect& box,
+                                                                      const Painting& paint)
+{
+    const QRect probe = box.adjusted(-1, -1, 1, 1).translated(origin);
+    if (!QRect(0, 0, pixels.Width(), pixels.Height()).contains(probe))
+        return std::nullopt;
+    const std::size_t nStride = std::size_t(pixels.Width());
+    std::uint32_t* pCorner = pixels.Data() + std::size_t(probe.top()) * nStride + std::size_t(probe.left());
+    const auto row = [&](int y) { return pCorner + std::size_t(y) * nStride; };
+    const std::size_t nWidth = std::size_t(probe.width());
+    std::vector<std::uint32_t> saved;
+    saved.reserve(nWidth * std::size_t(probe.height()));
+    for (int y = 0; y < probe.height(); ++y) {
+        saved.insert(saved.end(), row(y), row(y) + nWidth);
+        std::fill(row(y), row(y) + nWidth, kBlank);
+    }
+    painter.save();
+    painter.setClipRect(probe);
+    paint(painter, origin, QColor::fromRgb(kPenMark), QColor::fromRgb(kBrushMark));
+    painter.restore();
+    std::optional<std::vector<Run>> runs = RunsOf(row, probe.size(), probe.topLeft() - origin);
+    for (int y = 0; y < probe.height(); ++y)
+        std::copy_n(saved.begin() + std::ptrdiff_t(std::size_t(y) * nWidth), nWidth, row(y));
+    return runs;
+}
+
+// The marked runs of size's rows, moved by offset; none when a mark touches the outer ring.
+std::optional<std::vector<ShapeStamps::Run>> ShapeStamps::RunsOf(const std::function<const QRgb*(int)>& row,
+                                                                 QSize size, QPoint offset)
+{
     std::vector<Run> runs;
-    const QRect inside(1, 1, box.width(), box.height());
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width();) {
+    const QRect inside(1, 1, size.width() - 2, size.height() - 2);
+    for (int y = 0; y < size.height(); ++y) {
+        const QRgb* pRow = row(y);
+        for (int x = 0; x < size.width();) {
             const QRgb mark = pRow[x];
             int nEnd = x + 1;
-            while (nEnd < image.width() && pRow[nEnd] == mark)
+            while (nEnd < size.width() && pRow[nEnd] == mark)
                 ++nEnd;
             if (mark != kBlank) {
                 if ((mark != kPenMark && mark != kBrushMark) || !inside.contains(x, y) || !inside.contains(nEnd - 1, y))
                     return std::nullopt;
-                runs.push_back({y + probe.top(), x + probe.left(), nEnd - 1 + probe.left(), mark == kPenMark});
+                runs.push_back({y + offset.y(), x + offset.x(), nEnd - 1 + offset.x(), mark == kPenMark});
             }
             x = nEnd;
         }

@@ -5,19 +5,21 @@
 #pragma once
 
 #include "platform/gdi/PixelBuffer.h"
+#include "platform/qt/RecentCache.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPainter>
 #include <QRect>
 #include <QRgb>
 #include <QStaticText>
 #include <QString>
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 // One text as the surface draws it: the laid-out string at the top-left corner of its cell (or,
@@ -55,7 +57,13 @@ private:
         QRgb colour;
         std::optional<QRgb> background;
         std::uint32_t plain;
-        QImage pixels;  // the box's pixels
+        std::vector<std::uint32_t> pixels;  // the box's pixels, row after row
+    };
+    // The shown part of a run in the bitmap, and where its first pixel lies in a variant.
+    struct Span {
+        std::uint32_t* pTarget;
+        std::size_t nPixels;
+        std::size_t nSource;
     };
     struct Glyphs {
         // Every pixel a glyph touches, and those of them outside the cell, which opaque text
@@ -65,15 +73,60 @@ private:
         QRect cell;
         QRect box;  // the cell and the touched pixels
     };
+    // A text over more than one colour (over a line or another text) kept where it lies: the
+    // pixels under its box and what drawing it there left. A diagram's texts stay where they
+    // are from paint to paint, and so do the lines and texts under them.
+    struct Placed {
+        QPoint topLeft;
+        QRgb colour;
+        std::optional<QRgb> background;
+        std::vector<std::uint32_t> ground;
+        std::vector<std::uint32_t> result;
+    };
     struct Stamp {
         QPainter::RenderHints hints;
         bool bMarked = false;
         std::optional<Glyphs> glyphs;
         std::vector<Variant> variants;
+        std::vector<Placed> placed;
     };
 
     static std::optional<Glyphs> Mark(const StampedText& text, QPainter::RenderHints hints);
     static const Variant& VariantFor(Stamp& stamp, const StampedText& text, std::uint32_t plain);
+    // The colour of every pixel in area, when they are all alike.
+    static std::optional<std::uint32_t> PlainUnder(const PixelBuffer& pixels, const QRect& area);
+    // A box's pixels, row after row, into area, which is the box moved into the bitmap.
+    static void CopyBox(PixelBuffer& pixels, const QRect& area, const std::vector<std::uint32_t>& box);
+    static std::vector<std::uint32_t> ReadBox(const PixelBuffer& pixels, const QRect& area);
+    // The text by the variants for the colours under its glyphs; false for more colours than
+    // they serve.
+    bool DrawOverGrounds(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                         const StampedText& text);
+    // The whole box shown over more than one colour: what was left there the last time over the
+    // same pixels, or drawn anew and kept.
+    void DrawWhereItLies(PixelBuffer& pixels, const QRect& within, QPoint topLeft, Stamp& stamp,
+                         const StampedText& text);
+    // The shown parts of runs of the stamp's glyphs, with its cell's corner at topLeft; within
+    // is what may change, from the same corner.
+    void ShownSpans(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs,
+                    const std::vector<Run>& runs);
+    void AddSpan(PixelBuffer& pixels, const QRect& within, QPoint topLeft, const Glyphs& glyphs, const Run& run);
+    // The colours under the spans in the order met; false for more than a stamp serves. A pin
+    // text over a wire or an outline has two or three.
+    static constexpr std::size_t kMaxGrounds = 3;
+    struct Grounds {
+        std::array<std::uint32_t, kMaxGrounds> values{};
+        std::size_t nCount = 0;
+        std::size_t IndexOf(std::uint32_t pixel) const
+        {
+            return std::size_t(std::find(values.begin(), values.begin() + nCount, pixel) - values.begin());
+        }
+    };
+    bool FindGrounds(Grounds& grounds) const;
 
-    std::unordered_map<QString, Stamp> m_stamps;
+    // Kept from one text to the next, so that a text allocates nothing.
+    std::vector<Span> m_spans;
+
+    // Value boxes bring new strings on every tick; the stamps keep what recent paints drew.
+    RecentCache<QString, Stamp> m_stamps{2048};
 };

@@ -210,6 +210,38 @@ TEST(Mapping, ExtremeCoordinatesClampInsteadOfOverflowing)
     EXPECT_TRUE(PointIs(ToLogical(r.dc, {kMax, kMin}), {kMax, kMin}));
 }
 
+// Equal extents map without scaling, a mirrored axis still flips, and the origins still clamp
+// at the ends of the range.
+TEST(Mapping, OneToOneExtentsShiftFlipAndClamp)
+{
+    const LONG kMax = std::numeric_limits<LONG>::max();
+    const LONG kMin = std::numeric_limits<LONG>::min();
+    struct Case {
+        SIZE viewportExt;
+        POINT viewportOrg;
+        POINT logical;
+        POINT device;
+    };
+    const Case cases[] = {
+        {{100, 100}, {-40, 7}, {50, 50}, {10, 57}},
+        {{100, -100}, {0, 300}, {10, 20}, {10, 280}},
+        {{100, 100}, {1000, -1000}, {kMax, kMin}, {kMax, kMin}},
+        {{100, 100}, {-1000, 1000}, {kMin, kMax}, {kMin, kMax}},
+    };
+    for (const Case& c : cases) {
+        RecordingDC r;
+        r.dc.SetMapMode(MM_ANISOTROPIC);
+        r.dc.SetWindowExt(100, 100);
+        r.dc.SetViewportExt(c.viewportExt);
+        r.dc.SetViewportOrg(c.viewportOrg);
+        r.dc.SetWindowOrg(0, 0);
+        EXPECT_TRUE(PointIs(ToDevice(r.dc, c.logical), c.device)) << c.viewportExt.cy << " " << c.viewportOrg.x;
+        SIZE size{-7, 9};
+        r.dc.LPtoDP(&size);
+        EXPECT_EQ(CSize(size), CSize(-7, 9));
+    }
+}
+
 TEST(Mapping, HandleFunctionsUseTheContext)
 {
     RecordingDC r;

@@ -5,6 +5,7 @@
 // stamps; the two must agree pixel for pixel.
 #include "platform/gdi/DC.h"
 #include "platform/qt/OffscreenImage.h"
+#include "platform/qt/PaintCaches.h"
 #include "support/QtTestApp.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ constexpr int kHeight = 120;
 constexpr RECT kCompared{0, 0, kWidth, 60};
 constexpr POINT kWarmUpAt[] = {{10, 75}, {80, 75}};
 
-enum class Ground { White, Grey, Stripes, Rainbow };
+enum class Ground { White, Grey, Stripes, Rainbow, Bands };
 
 void PaintGround(CDC& dc, Ground ground)
 {
@@ -35,6 +36,10 @@ void PaintGround(CDC& dc, Ground ground)
         const COLORREF colours[] = {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(90, 90, 0)};
         for (int x = 0; x < kWidth; ++x)
             dc.FillSolidRect(x, 0, 1, kHeight, colours[x % 4]);
+    } else if (ground == Ground::Bands) {
+        const COLORREF colours[] = {RGB(0, 90, 90), RGB(250, 200, 0), RGB(0, 0, 90), RGB(90, 0, 90)};
+        for (int y = 0; y < kHeight; ++y)
+            dc.FillSolidRect(0, y, kWidth, 1, colours[y % 4]);
     }
 }
 
@@ -52,9 +57,11 @@ void PaintGround(CDC& dc, Ground ground)
 // draw(dc, at) draws the primitive with its reference point at at.
 using Drawing = std::function<void(CDC& dc, POINT at)>;
 
-// The primitive at (20, 12) on a fresh image and on one that drew it twice before.
+// The primitive at (20, 12) on a fresh image and on one that drew it twice before. The surfaces
+// share their caches, so they start from empty ones: the fresh image's primitive is the first.
 ::testing::AssertionResult StampedAsPainted(Ground ground, const Drawing& draw)
 {
+    PaintCaches::Drop();
     COffscreenImage fresh(kWidth, kHeight);
     PaintGround(fresh.GetDC(), ground);
     draw(fresh.GetDC(), {20, 12});
@@ -121,12 +128,55 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
                       TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
+                      TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false},
                       TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
                       TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
                       TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
                       TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
                       TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
                       TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
+
+// A text over more than one colour is kept where it lies, with the pixels under it: drawn again
+// over the same pixels it is copied, over other pixels or in another colour drawn anew, by the
+// variants for two colours (stripes) or over a copy of the pixels for more. Each draw leaves
+// what the painter leaves on a fresh image.
+TEST(PlacedStampsTest, ATextOverManyColoursIsKeptWhereItLies)
+{
+    QtTestApp();
+    const auto draw = [](CDC& dc, COLORREF colour) {
+        LOGFONT logFont{};
+        logFont.lfHeight = 15;
+        logFont.lfQuality = ANTIALIASED_QUALITY;
+        CFont font;
+        font.CreateFontIndirect(&logFont);
+        CFont* pOldFont = dc.SelectObject(&font);
+        dc.SetTextColor(colour);
+        dc.SetBkMode(TRANSPARENT);
+        dc.TextOut(20, 12, CString(u"T1 12.5s"));
+        dc.SelectObject(pOldFont);
+    };
+    struct Step {
+        Ground ground;
+        COLORREF colour;
+    };
+    // Seen, marked and kept, copied, drawn anew in another colour and over other pixels.
+    const Step steps[] = {{Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(160, 0, 40)},
+                          {Ground::Rainbow, RGB(160, 0, 40)}, {Ground::Rainbow, RGB(0, 0, 200)},
+                          {Ground::Bands, RGB(0, 0, 200)},    {Ground::Stripes, RGB(0, 0, 200)},
+                          {Ground::Stripes, RGB(0, 0, 200)},  {Ground::Rainbow, RGB(160, 0, 40)}};
+    PaintCaches::Drop();
+    COffscreenImage drawn(kWidth, kHeight);
+    for (const Step& step : steps) {
+        PaintGround(drawn.GetDC(), step.ground);
+        draw(drawn.GetDC(), step.colour);
+        PaintCaches::Drop();
+        COffscreenImage fresh(kWidth, kHeight);
+        PaintGround(fresh.GetDC(), step.ground);
+        draw(fresh.GetDC(), step.colour);
+        PaintCaches::Drop();
+        EXPECT_TRUE(SameInComparedArea(drawn, fresh)) << "step " << (&step - steps);
+    }
+}
 
 struct ShapeCase {
     const char* pszName;
@@ -190,6 +240,56 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeCase{"rectangle", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, true, false},
                       ShapeCase{"filled rectangle", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, true, false},
                       ShapeCase{"clipped rectangle", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, true, true}));
+
+// The round ends and joins of wide pens cover pixels that depend on where they lie, so their
+// stamps serve where they were marked only. Drawn three times at one place in three colours,
+// first by the painter, then marked there and then stamped, the last colour covers exactly
+// what one painter's drawing covers, and the marking leaves nothing of its own behind.
+TEST(PlacedStampsTest, WidePensLeaveThePaintersPixelsWhereTheyLie)
+{
+    QtTestApp();
+    enum class Kind { Zigzag, Box, Star };
+    struct Case {
+        Kind kind;
+        int nWidth;
+        bool bFilled;
+    };
+    const Case cases[] = {{Kind::Zigzag, 2, false}, {Kind::Zigzag, 3, false}, {Kind::Zigzag, 6, false},
+                          {Kind::Box, 2, true},     {Kind::Box, 5, false},    {Kind::Star, 3, true}};
+    for (const Case& c : cases) {
+        const auto draw = [&c](CDC& dc, COLORREF colour) {
+            CPen pen(PS_SOLID, c.nWidth, colour);
+            CBrush brush(RGB(0, 0, 220));
+            CPen* pOldPen = dc.SelectObject(&pen);
+            CBrush* pOldBrush = dc.SelectObject(&brush);
+            if (!c.bFilled)
+                dc.SelectStockObject(HOLLOW_BRUSH);
+            if (c.kind == Kind::Zigzag) {
+                const POINT zigzag[] = {{23, 43}, {33, 15}, {43, 43}, {61, 43}, {61, 21}};
+                dc.Polyline(zigzag, int(std::size(zigzag)));
+                dc.MoveTo(71, 33);
+                dc.LineTo(97, 33);
+            } else if (c.kind == Kind::Box) {
+                dc.Rectangle(21, 13, 52, 36);
+            } else {
+                const POINT star[] = {{20, 22}, {60, 22}, {28, 47}, {40, 12}, {52, 47}, {23, 24}};
+                dc.Polygon(star, int(std::size(star)));
+            }
+            dc.SelectObject(pOldBrush);
+            dc.SelectObject(pOldPen);
+        };
+        PaintCaches::Drop();
+        COffscreenImage once(kWidth, kHeight);
+        PaintGround(once.GetDC(), Ground::Stripes);
+        draw(once.GetDC(), RGB(200, 0, 0));
+        COffscreenImage thrice(kWidth, kHeight);
+        PaintGround(thrice.GetDC(), Ground::Stripes);
+        draw(thrice.GetDC(), RGB(0, 160, 0));
+        draw(thrice.GetDC(), RGB(0, 0, 160));
+        draw(thrice.GetDC(), RGB(200, 0, 0));
+        EXPECT_TRUE(SameInComparedArea(thrice, once)) << "kind " << int(c.kind) << " width " << c.nWidth;
+    }
+}
 
 // Wires in different colours over the same column, crossing more than one band of rows, with a
 // junction dot and a stroked slope between them: held back for a run and stored at its end,
