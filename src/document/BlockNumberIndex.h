@@ -6,6 +6,7 @@
 // the index.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <unordered_map>
 #include <utility>
@@ -43,11 +44,20 @@ private:
     struct Entry {
         CBlockObj* pBlock;
         int nOrdinal;
+        int nNumber;
     };
+
+    // The blocks by number in one open-addressed table (a null block marks a free slot): a node
+    // allocated per block cost as much as a load's reading of the wires that look them up.
+    // The first block of a number is kept.
+    void Insert(const Entry& entry);
+    const Entry* FindEntry(int nNumber) const;
+    std::size_t SlotOf(int nNumber) const;
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
-    std::unordered_map<int, Entry> m_index;
+    std::vector<Entry> m_slots;
+    int m_nShift = 64;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };
