@@ -128,7 +128,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     return nDone;
 }
 
-void CArchive::EnsureRead(void* lpBuf, UINT nCount)
+void CArchive::EnsureReadFromFile(void* lpBuf, UINT nCount)
 {
     if (Read(lpBuf, nCount) != nCount)
         Throw(CArchiveException::endOfFile);
