@@ -96,16 +96,20 @@ public:
     DocumentLoad(const DocumentLoad&) = delete;
     DocumentLoad& operator=(const DocumentLoad&) = delete;
 
-    template <class Collection>
-    void Read(CArchive& ar, Collection& elements, const CRuntimeClass* pClass)
+    // The list's object records, each object taken in as it arrives: a second walk over
+    // thousands of objects found them gone from the cache. A rejected entry does not stop the
+    // reading; the load fails once the list is read.
+    void Read(CArchive& ar, CObList& elements, const CRuntimeClass* pClass)
     {
-        try {
-            elements.Serialize(ar);
-        } catch (...) {
-            Adopt(elements, pClass);
-            throw;
+        BOOL bClean = TRUE;
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+            CObject* pOb = ar.ReadObject(nullptr);
+            if (Accept(pOb, pClass))
+                elements.AddTail(pOb);
+            else
+                bClean = FALSE;
         }
-        if (!Adopt(elements, pClass))
+        if (!bClean)
             ThrowBadFormat();
     }
 
@@ -163,18 +167,6 @@ private:
             return TRUE;
         m_dropped.push_back(pOb);
         return FALSE;
-    }
-    BOOL Adopt(CObList& list, const CRuntimeClass* pClass)
-    {
-        BOOL bClean = TRUE;
-        for (POSITION pos = list.GetHeadPosition(); pos;) {
-            const POSITION posEntry = pos;
-            if (!Accept(list.GetNext(pos), pClass)) {
-                list.RemoveAt(posEntry);
-                bClean = FALSE;
-            }
-        }
-        return bClean;
     }
     // Element arrays may hold null entries: an element is found by its index in the array.
     BOOL Adopt(CObArray& array, const CRuntimeClass* pClass)
