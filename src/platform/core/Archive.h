@@ -116,6 +116,9 @@ public:
     CDocument* m_pDocument = nullptr;
 
 private:
+    // Reads a short wide text straight from the buffer when the buffer holds it whole.
+    friend CArchive& operator>>(CArchive& ar, CString& str);
+
     // One entry of the load map: a class with the schema it was stored with, an object, or an
     // object that was deleted because its load failed.
     struct LoadEntry {

@@ -694,6 +694,37 @@ TEST_F(ArchiveTest, ReadRunsGiveTheBytesWhereverTheBufferEdgeFalls)
               CArchiveException::endOfFile);
 }
 
+// Texts of every short length and at every place against the buffer's edge, between texts of
+// the other forms: each reads back as it was stored, and the next field follows it.
+TEST_F(ArchiveTest, TextsReadBackWhereverTheBufferEdgeFalls)
+{
+    std::vector<CString> texts;
+    for (int nLength : {0, 1, 2, 5, 6, 7, 8, 13, 254, 255, 300})
+        texts.push_back(CString(TCHAR(0x4E00 + nLength), nLength));
+    for (int nOffset = 0; nOffset < 16; ++nOffset) {
+        const Bytes bytes = Store(
+            [&](CArchive& ar) {
+                for (int i = 0; i < nOffset; ++i)
+                    ar << BYTE(i);
+                for (const CString& text : texts)
+                    ar << text << WORD(0x1234);
+            },
+            4096);
+        LoadArchive in(bytes, 16);
+        for (int i = 0; i < nOffset; ++i) {
+            BYTE by = 0;
+            in.ar() >> by;
+        }
+        for (const CString& text : texts) {
+            CString read(_T("left over"));
+            WORD wAfter = 0;
+            in.ar() >> read >> wAfter;
+            ASSERT_EQ(read, text) << "offset " << nOffset << ", length " << text.GetLength();
+            ASSERT_EQ(wAfter, 0x1234);
+        }
+    }
+}
+
 TEST_F(ArchiveTest, ReadRunsAreRefusedByStoringAndClosedArchives)
 {
     BYTE bytes[4] = {};
