@@ -5,8 +5,11 @@
 
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 
 #include <bit>
+#include <cassert>
+#include <cstddef>
 
 namespace {
 
@@ -18,15 +21,6 @@ void StorePoint(CArchive& ar, const CPoint& pt)
     ar << int(pt.x) << int(pt.y);
 }
 
-void LoadPoint(CArchive& ar, CPoint& pt)
-{
-    int x = 0;
-    int y = 0;
-    ar >> x >> y;
-    pt.x = x;
-    pt.y = y;
-}
-
 // An int array is stored as its 4-byte little-endian ints one after another, which is the
 // array's own memory: one copy instead of one archive step per field.
 static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
@@ -34,18 +28,6 @@ static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
 void StoreInts(CArchive& ar, const int* pValues, int nCount)
 {
     ar.Write(pValues, UINT(nCount) * UINT(sizeof(int)));
-}
-
-void LoadInts(CArchive& ar, int* pValues, int nCount)
-{
-    ar.EnsureRead(pValues, UINT(nCount) * UINT(sizeof(int)));
-}
-
-int LoadWordAsInt(CArchive& ar)
-{
-    WORD w = 0;
-    ar >> w;
-    return w;
 }
 
 }  // namespace
@@ -110,49 +92,62 @@ void CBlockObj::SerializeStore(CArchive& ar)
     ar << m_dParam;
 }
 
+// The record's fixed-size fields between its texts are read as runs, each with one bound check;
+// the runs break where a text stands or where a value read so far must be checked first.
 void CBlockObj::SerializeLoad(CArchive& ar)
 {
-    ar >> m_nType;
-    LoadPoint(ar, m_ptPos);
-    LoadPoint(ar, m_ptPos2);
-    ar >> m_nWidth >> m_nHeight >> m_nNumber;
-    m_bShowComment = LoadWordAsInt(ar);
-    LoadInts(ar, m_nPinSource, BLOCK_PIN_COUNT);
+    constexpr std::size_t kInt = sizeof(int);
+    CFieldRun<kInt * 8 + sizeof(WORD) + kInt * BLOCK_PIN_COUNT> head(ar);
+    head >> m_nType >> m_ptPos >> m_ptPos2 >> m_nWidth >> m_nHeight >> m_nNumber;
+    m_bShowComment = head.WordAsInt();
+    head.Ints(m_nPinSource, BLOCK_PIN_COUNT);
+    assert(head.IsComplete());
     ar >> m_strText;
     ar >> m_nOperand;
     ar >> m_strLabelSuffix;
     ar >> m_wProgramBytes;
     ar >> m_strComment;
-    m_nContactState = LoadWordAsInt(ar);
-    ar >> m_nInputs >> m_nOutputs;
+
+    CFieldRun<sizeof(WORD) + kInt * 2> pins(ar);
+    m_nContactState = pins.WordAsInt();
+    pins >> m_nInputs >> m_nOutputs;
+    assert(pins.IsComplete());
     if (m_nInputs < 0 || m_nInputs > kMaxPinsPerSide || m_nOutputs < 0 ||
         m_nOutputs > kMaxPinsPerSide)
         AfxThrowArchiveException(CArchiveException::generic);
-    ar >> m_nAux4[0] >> m_nAux4[1];
-    ar >> m_nParam[2] >> m_nParam[0] >> m_nParam[1];
-    ar >> m_nParam[8] >> m_nParam[9] >> m_nParam[10] >> m_nParam[11] >> m_nParam[13];
-    LoadInts(ar, m_nParamEx, 10);
-    ar >> m_nParamEx[11] >> m_nParamEx[12] >> m_nParamEx[13];
-    ar >> m_nRefBlock[0];
-    ar >> m_nParam[14];
-    ar >> m_nRefBlock[1];
-    ar >> m_nPinSlots;
-    LoadInts(ar, m_nAux, 4);
+
+    CFieldRun<kInt * 31> params(ar);
+    params >> m_nAux4[0] >> m_nAux4[1];
+    params >> m_nParam[2] >> m_nParam[0] >> m_nParam[1];
+    params >> m_nParam[8] >> m_nParam[9] >> m_nParam[10] >> m_nParam[11] >> m_nParam[13];
+    params.Ints(m_nParamEx, 10);
+    params >> m_nParamEx[11] >> m_nParamEx[12] >> m_nParamEx[13];
+    params >> m_nRefBlock[0];
+    params >> m_nParam[14];
+    params >> m_nRefBlock[1];
+    params >> m_nPinSlots;
+    params.Ints(m_nAux, 4);
+    assert(params.IsComplete());
 
     const UINT nSchema = ar.GetObjectSchema();
     if (nSchema > 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_nSchema = int(nSchema);
-    LoadInts(ar, m_bPinInvert, BLOCK_PIN_COUNT);
-    LoadInts(ar, m_nPinKind, BLOCK_PIN_COUNT);
+    CFieldRun<kInt * BLOCK_PIN_COUNT * 2> pinFlags(ar);
+    pinFlags.Ints(m_bPinInvert, BLOCK_PIN_COUNT).Ints(m_nPinKind, BLOCK_PIN_COUNT);
+    assert(pinFlags.IsComplete());
     if (m_nSchema == 0)
         return;
-    ar >> m_nParam[12] >> m_nParam[3] >> m_nParam[6] >> m_nParam[5] >> m_nParam[4];
+    CFieldRun<kInt * 5> limits(ar);
+    limits >> m_nParam[12] >> m_nParam[3] >> m_nParam[6] >> m_nParam[5] >> m_nParam[4];
+    assert(limits.IsComplete());
     ar >> m_strParamText;
-    ar >> m_nParam[7] >> m_nParam[15];
-    ar >> m_nRefBlock[2];
-    ar >> m_nParam[16];
-    ar >> m_nRefBlock[3];
-    ar >> m_nParamEx[10];
-    ar >> m_dParam;
+    CFieldRun<kInt * 6 + sizeof(double)> tail(ar);
+    tail >> m_nParam[7] >> m_nParam[15];
+    tail >> m_nRefBlock[2];
+    tail >> m_nParam[16];
+    tail >> m_nRefBlock[3];
+    tail >> m_nParamEx[10];
+    tail >> m_dParam;
+    assert(tail.IsComplete());
 }

@@ -4,9 +4,11 @@
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
+#include <cassert>
 
 IMPLEMENT_SERIAL(CConnectLineObj, CObject, 0)
 
@@ -46,8 +48,11 @@ void CConnectLineObj::Serialize(CArchive& ar)
         m_arrJunctions.Serialize(ar);
         return;
     }
-    ar >> m_ptStart >> m_ptEnd >> m_nStartBlock >> m_nEndBlock >> m_nStartPin >> m_nEndPin >>
+    // The fixed fields in one piece: the wire record is mostly them.
+    CFieldRun<sizeof(int) * 12> fields(ar);
+    fields >> m_ptStart >> m_ptEnd >> m_nStartBlock >> m_nEndBlock >> m_nStartPin >> m_nEndPin >>
         m_nLineAux[0] >> m_nLineAux[1] >> m_bEndDrag >> m_nDragEnd;
+    assert(fields.IsComplete());
     // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
     const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
     if (!bPinOk(m_nStartPin) || !bPinOk(m_nEndPin))

@@ -12,19 +12,20 @@
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    const std::size_t nCapacity = std::bit_ceil(2 * (std::size_t(doc.m_blockList.GetCount()) + 1));
-    m_slots.resize(nCapacity);
-    m_nShift = 32 - unsigned(std::countr_zero(nCapacity));
+    // At most half the slots in use keeps the probe runs short.
+    const std::size_t nSlots = std::bit_ceil(2 * std::size_t(doc.m_blockList.GetCount() + 1));
+    m_slots.assign(nSlots, Entry{nullptr, 0, 0});
+    m_nShift = 64 - std::countr_zero(nSlots);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
         if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
-            Add(pRail, -1);
+            Insert(Entry{pRail, -1, pRail->m_nNumber});
     }
     int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
         if (!pBlock)
             continue;
-        Add(pBlock, nOrdinal++);
+        Insert(Entry{pBlock, nOrdinal++, pBlock->m_nNumber});
         // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
         // across the library compares type names.
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
@@ -33,6 +34,37 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
     if (doc.IsLadder())
         IndexParallelFeeds();
     doc.m_pNumberIndex = this;
+}
+
+// Fibonacci hashing: block numbers run in steps of one, which the multiplication spreads over
+// the table.
+std::size_t CBlockNumberIndex::SlotOf(int nNumber) const
+{
+    return std::size_t((std::uint64_t(std::uint32_t(nNumber)) * 0x9E3779B97F4A7C15ull) >> m_nShift);
+}
+
+void CBlockNumberIndex::Insert(const Entry& entry)
+{
+    const std::size_t nMask = m_slots.size() - 1;
+    for (std::size_t i = SlotOf(entry.nNumber);; i = (i + 1) & nMask) {
+        if (!m_slots[i].pBlock) {
+            m_slots[i] = entry;
+            return;
+        }
+        if (m_slots[i].nNumber == entry.nNumber)
+            return;
+    }
+}
+
+const CBlockNumberIndex::Entry* CBlockNumberIndex::FindEntry(int nNumber) const
+{
+    const std::size_t nMask = m_slots.size() - 1;
+    for (std::size_t i = SlotOf(nNumber);; i = (i + 1) & nMask) {
+        if (!m_slots[i].pBlock)
+            return nullptr;
+        if (m_slots[i].nNumber == nNumber)
+            return &m_slots[i];
+    }
 }
 
 void CBlockNumberIndex::IndexParallelFeeds()
@@ -47,30 +79,6 @@ void CBlockNumberIndex::IndexParallelFeeds()
 }
 
 CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
-
-std::size_t CBlockNumberIndex::SlotOf(int nNumber) const
-{
-    // Multiplicative hashing spreads the runs of consecutive numbers a diagram is made of.
-    const std::size_t nMask = m_slots.size() - 1;
-    std::size_t nSlot = (std::uint32_t(nNumber) * 2654435769u) >> m_nShift;
-    while (m_slots[nSlot].pBlock && m_slots[nSlot].nNumber != nNumber)
-        nSlot = (nSlot + 1) & nMask;
-    return nSlot;
-}
-
-// The first block of a number keeps it, as a walk of the list would find it first.
-void CBlockNumberIndex::Add(CBlockObj* pBlock, int nOrdinal)
-{
-    Entry& entry = m_slots[SlotOf(pBlock->m_nNumber)];
-    if (!entry.pBlock)
-        entry = Entry{pBlock, pBlock->m_nNumber, nOrdinal};
-}
-
-const CBlockNumberIndex::Entry* CBlockNumberIndex::FindEntry(int nNumber) const
-{
-    const Entry& entry = m_slots[SlotOf(nNumber)];
-    return entry.pBlock ? &entry : nullptr;
-}
 
 CBlockObj* CBlockNumberIndex::Find(int nNumber) const
 {

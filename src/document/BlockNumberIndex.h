@@ -40,26 +40,24 @@ public:
 private:
     void IndexParallelFeeds();
 
-    // A block by its number with its place in the list (-1 for the power rail, which stands
-    // before it); no block marks a free slot. The number is kept here so that a probe reads
-    // the table alone.
+    // A block with its place in the list (-1 for the power rail, which stands before it).
     struct Entry {
-        CBlockObj* pBlock = nullptr;
-        int nNumber = 0;
-        int nOrdinal = 0;
+        CBlockObj* pBlock;
+        int nOrdinal;
+        int nNumber;
     };
 
-    // The slot of nNumber in the table: its entry, or the free slot where it would go.
-    std::size_t SlotOf(int nNumber) const;
-    void Add(CBlockObj* pBlock, int nOrdinal);
+    // The blocks by number in one open-addressed table (a null block marks a free slot): a node
+    // allocated per block cost as much as a load's reading of the wires that look them up.
+    // The first block of a number is kept.
+    void Insert(const Entry& entry);
     const Entry* FindEntry(int nNumber) const;
+    std::size_t SlotOf(int nNumber) const;
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
-    // An open-addressed table in one allocation, at most half full: the index is built for every
-    // scan, and a hash node per block would cost a heap allocation per block per scan.
     std::vector<Entry> m_slots;
-    unsigned m_nShift = 0;
+    int m_nShift = 64;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };

@@ -96,17 +96,21 @@ public:
     DocumentLoad(const DocumentLoad&) = delete;
     DocumentLoad& operator=(const DocumentLoad&) = delete;
 
-    template <class Collection>
-    void Read(CArchive& ar, Collection& elements, const CRuntimeClass* pClass)
+    // The list's object records, each object taken in as it arrives: a second walk over
+    // thousands of objects found them gone from the cache. A rejected entry does not stop the
+    // reading; the load fails once the list is read.
+    void Read(CArchive& ar, CObList& elements, const CRuntimeClass* pClass)
     {
-        try {
-            elements.Serialize(ar);
-        } catch (...) {
-            Adopt(elements, pClass);
-            throw;
-        }
-        if (!Adopt(elements, pClass))
-            ThrowBadFormat();
+        ReadEach(ar, elements, pClass, [](CObject*) {});
+    }
+
+    // The wires, each resolved as it is read. Their ends are blocks, and every list that can
+    // hold a block has been read and checked before the wires, so a wire can find its end
+    // blocks by number at once instead of in a second walk over the wires.
+    void ReadWires(CArchive& ar, CObList& lines)
+    {
+        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj),
+                 [](CObject* pOb) { static_cast<CConnectLineObj*>(pOb)->ResolveEnds(); });
     }
 
     // From now on block numbers are looked up in an index: the wire ends, the message-text
@@ -137,15 +141,24 @@ public:
         }
     }
 
-    // The wires name their end blocks by number; they are found only now that every list that
-    // can hold a block is read and holds nothing but blocks.
-    void ResolveWires()
+private:
+    template <class Taken>
+    void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Taken taken)
     {
-        for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos;)
-            static_cast<CConnectLineObj*>(m_doc.m_lineList.GetNext(pos))->ResolveEnds();
+        BOOL bClean = TRUE;
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+            CObject* pOb = ar.ReadObject(nullptr);
+            if (Accept(pOb, pClass)) {
+                elements.AddTail(pOb);
+                taken(pOb);
+            } else {
+                bClean = FALSE;
+            }
+        }
+        if (!bClean)
+            ThrowBadFormat();
     }
 
-private:
     BOOL AdoptWidgets(CBlockMSGTEXT* pText)
     {
         BOOL bClean = TRUE;
@@ -163,18 +176,6 @@ private:
             return TRUE;
         m_dropped.push_back(pOb);
         return FALSE;
-    }
-    BOOL Adopt(CObList& list, const CRuntimeClass* pClass)
-    {
-        BOOL bClean = TRUE;
-        for (POSITION pos = list.GetHeadPosition(); pos;) {
-            const POSITION posEntry = pos;
-            if (!Accept(list.GetNext(pos), pClass)) {
-                list.RemoveAt(posEntry);
-                bClean = FALSE;
-            }
-        }
-        return bClean;
     }
     // Element arrays may hold null entries: an element is found by its index in the array.
     BOOL Adopt(CObArray& array, const CRuntimeClass* pClass)
@@ -244,8 +245,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     if (IsLadder())
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
     load.IndexBlocks();
-    load.Read(ar, m_lineList, RUNTIME_CLASS(CConnectLineObj));
-    load.ResolveWires();
+    load.ReadWires(ar, m_lineList);
 
     // One walk over the blocks reads the element arrays of the message texts and rebuilds
     // the pointers that the file keeps as numbers, by the generation of the loaded hardware.

@@ -37,4 +37,29 @@ TEST(NumberRange, IndexAndWalkGiveTheBlocksInListOrder)
     EXPECT_EQ(indexed[3]->m_nNumber, 4289);
 }
 
+// The index answers every number as the walk of the list does: the first block of a number
+// where several share it, nothing for a number no block has, whatever the numbers (negative,
+// zero, far apart, or crowded into the same slots of the index's table).
+TEST(NumberRange, IndexFindsWhatTheWalkFinds)
+{
+    RegisterBlockClasses();
+    CVetlaDoc doc;
+    std::vector<int> numbers = {0, -1, 9001, 9001, 1 << 30, -(1 << 30), 7, 7, 7};
+    for (int i = 0; i < 200; ++i)
+        numbers.push_back(i * 1024);  // spaced as hashing by the low bits would crowd them
+    for (int nNumber : numbers)
+        AddNew(doc, BT_AND)->m_nNumber = nNumber;
+
+    std::vector<int> probes = numbers;
+    for (int nAbsent : {1, -2, 9002, 1023, 1025, 204800, 1 << 29})
+        probes.push_back(nAbsent);
+    std::vector<CBlockObj*> walked;
+    for (int nNumber : probes)
+        walked.push_back(doc.FindBlockByNumber(nNumber));
+    const CBlockNumberIndex index(doc);
+    for (std::size_t i = 0; i < probes.size(); ++i)
+        EXPECT_EQ(doc.FindBlockByNumber(probes[i]), walked[i]) << "number " << probes[i];
+    EXPECT_EQ(doc.FindBlockByNumber(1), nullptr);
+}
+
 }  // namespace

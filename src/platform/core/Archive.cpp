@@ -128,7 +128,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     return nDone;
 }
 
-void CArchive::EnsureRead(void* lpBuf, UINT nCount)
+void CArchive::EnsureReadFromFile(void* lpBuf, UINT nCount)
 {
     if (Read(lpBuf, nCount) != nCount)
         Throw(CArchiveException::endOfFile);
@@ -435,8 +435,28 @@ void ReadWideUnits(CArchive& ar, CString& str, DWORD nLength)
 
 } // namespace
 
+// Most texts of a record are wide and shorter than 255 units (FF FE FF, a length byte, the
+// units). When the buffer holds such a text whole it is copied from there at once; any other
+// form, and a text at the buffer's edge, is read field by field.
 CArchive& operator>>(CArchive& ar, CString& str)
 {
+    constexpr std::size_t kShortHeader = 4;
+    const std::size_t nBuffered = ar.m_bLoading ? ar.m_nBufMax - ar.m_nBufCur : 0;
+    if (nBuffered >= kShortHeader) {
+        const BYTE* pBytes = ar.m_buffer.data() + ar.m_nBufCur;
+        const std::size_t nUnits = pBytes[3];
+        if (pBytes[0] == kByteEscape && pBytes[1] == (kWideStringMarker & 0xFF) &&
+            pBytes[2] == (kWideStringMarker >> 8) && nUnits < kByteEscape &&
+            kShortHeader + nUnits * sizeof(TCHAR) <= nBuffered) {
+            const std::size_t nBytes = nUnits * sizeof(TCHAR);
+            if (nUnits == 0)
+                str.Empty();
+            else
+                std::memcpy(str.GetBufferSetLength(int(nUnits)), pBytes + kShortHeader, nBytes);
+            ar.m_nBufCur += kShortHeader + nBytes;
+            return ar;
+        }
+    }
     bool bWide = false;
     const DWORD nLength = ReadStringLength(ar, bWide);
     if (bWide)

@@ -65,7 +65,17 @@ public:
     // Raw bytes. Read returns fewer than nMax only at the end of the data; EnsureRead throws
     // endOfFile instead.
     UINT Read(void* lpBuf, UINT nMax);
-    void EnsureRead(void* lpBuf, UINT nCount);
+    // Runs of fields and arrays are copied inline when the buffer holds them, as single values
+    // are; the buffer's edge and the end of the data go through Read.
+    void EnsureRead(void* lpBuf, UINT nCount)
+    {
+        if (m_bLoading && nCount != 0 && nCount <= m_nBufMax - m_nBufCur) {
+            std::memcpy(lpBuf, m_buffer.data() + m_nBufCur, nCount);
+            m_nBufCur += nCount;
+        } else {
+            EnsureReadFromFile(lpBuf, nCount);
+        }
+    }
     void Write(const void* lpBuf, UINT nMax);
 
     void WriteCount(DWORD_PTR dwCount);
@@ -106,6 +116,9 @@ public:
     CDocument* m_pDocument = nullptr;
 
 private:
+    // Reads a short wide text straight from the buffer when the buffer holds it whole.
+    friend CArchive& operator>>(CArchive& ar, CString& str);
+
     // One entry of the load map: a class with the schema it was stored with, an object, or an
     // object that was deleted because its load failed.
     struct LoadEntry {
@@ -142,6 +155,7 @@ private:
         return *this;
     }
 
+    void EnsureReadFromFile(void* lpBuf, UINT nCount);
     [[noreturn]] void Throw(int cause) const;
     void CheckLoading() const;
     void CheckStoring() const;

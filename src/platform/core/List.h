@@ -1,20 +1,42 @@
 // CList: the doubly linked list template of the classic class library, walked with POSITIONs.
 // CObList and CPtrList are this template over CObject* and void*. A POSITION is a node of the
 // list; it stays valid until that node is removed.
+//
+// Nodes come from blocks that the list owns, as in the classic library: a removed node is kept
+// for the next insertion, and the blocks go back to the heap when the list becomes empty. A
+// document's lists hold thousands of elements, and a heap allocation and release per node cost
+// as much as reading the elements from a file.
 #pragma once
 
 #include "platform/core/CollectionHelpers.h"
 #include "platform/core/Position.h"
 #include "platform/core/Types.h"
 
+#include <algorithm>
 #include <concepts>
+#include <cstddef>
+#include <memory>
+#include <new>
 #include <type_traits>
+#include <utility>
+#include <vector>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+// A node on the free chain is poisoned, so that a POSITION used after its node was removed is
+// still caught in the sanitizer build.
+#define QARVO_LIST_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define QARVO_LIST_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define QARVO_LIST_POISON(p, n) ((void)(p), (void)(n))
+#define QARVO_LIST_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : private CCollectionNoCopy {
 public:
-    // The block size only tuned the classic node allocator; nodes are allocated one by one.
-    explicit CList(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
+    // nBlockSize: the nodes of the list's first block; later blocks grow with the list.
+    explicit CList(INT_PTR nBlockSize = 10) : m_nBlockSize(std::max<INT_PTR>(nBlockSize, 1)) {}
     ~CList() { RemoveAll(); }
 
     INT_PTR GetCount() const { return m_nCount; }
@@ -64,11 +86,13 @@ public:
 
     // Moves the nodes of other, in their order, to the end of this list and leaves other empty.
     // No node is made or freed, so a POSITION of other now walks this list: taking over a
-    // loaded document's thousands of elements costs no allocation.
+    // loaded document's thousands of elements costs no allocation. The blocks that hold the
+    // nodes move along with them.
     void SpliceTail(CList& other)
     {
         if (&other == this || !other.m_pHead)
             return;
+        TakeBlocks(other);
         other.m_pHead->pPrev = m_pTail;
         (m_pTail ? m_pTail->pNext : m_pHead) = other.m_pHead;
         m_pTail = other.m_pTail;
@@ -80,8 +104,14 @@ public:
     // Forgets the elements; a list of pointers does not delete what they point to.
     void RemoveAll()
     {
-        while (m_pHead)
-            FreeNode(m_pHead);
+        while (m_pHead) {
+            Node* pNode = m_pHead;
+            m_pHead = pNode->pNext;
+            pNode->~Node();
+        }
+        m_pTail = nullptr;
+        m_nCount = 0;
+        ReleaseBlocks();
     }
 
     POSITION GetHeadPosition() const { return ToPosition(m_pHead); }
@@ -138,6 +168,19 @@ private:
         Node* pPrev;
         TYPE data;
     };
+    // The storage of one node: a node in use, or a link of the free chain.
+    union Slot {
+        Slot() {}
+        ~Slot() {}
+        Node node;
+        Slot* pNextFree;
+    };
+    struct Block {
+        std::unique_ptr<Slot[]> pSlots;
+        INT_PTR nSlots;
+    };
+    // Blocks hold at most this many nodes, so that a long list wastes little in its last one.
+    static constexpr INT_PTR kMaxBlockNodes = 4096;
 
     static POSITION ToPosition(Node* pNode) { return reinterpret_cast<POSITION>(pNode); }
     static Node* NodeOf(Node* pNode, const char* what)
@@ -169,7 +212,14 @@ private:
     }
     Node* Link(Node* pPrev, Node* pNext, ARG_TYPE newElement)
     {
-        Node* pNode = new Node{pNext, pPrev, TYPE(newElement)};
+        Slot* pSlot = TakeSlot();
+        Node* pNode;
+        try {
+            pNode = ::new (static_cast<void*>(&pSlot->node)) Node{pNext, pPrev, TYPE(newElement)};
+        } catch (...) {
+            ReturnSlot(pSlot);
+            throw;
+        }
         (pPrev ? pPrev->pNext : m_pHead) = pNode;
         (pNext ? pNext->pPrev : m_pTail) = pNode;
         ++m_nCount;
@@ -180,10 +230,80 @@ private:
         (pNode->pPrev ? pNode->pPrev->pNext : m_pHead) = pNode->pNext;
         (pNode->pNext ? pNode->pNext->pPrev : m_pTail) = pNode->pPrev;
         --m_nCount;
-        delete pNode;
+        pNode->~Node();
+        // The node is the first member of its slot.
+        ReturnSlot(reinterpret_cast<Slot*>(pNode));
+        if (m_nCount == 0)
+            ReleaseBlocks();
+    }
+
+    Slot* TakeSlot()
+    {
+        if (!m_pFree)
+            AddBlock();
+        Slot* pSlot = m_pFree;
+        QARVO_LIST_UNPOISON(pSlot, sizeof(Slot));
+        m_pFree = pSlot->pNextFree;
+        return pSlot;
+    }
+    void ReturnSlot(Slot* pSlot)
+    {
+        pSlot->pNextFree = m_pFree;
+        m_pFree = pSlot;
+        QARVO_LIST_POISON(pSlot, sizeof(Slot));
+    }
+    // A new block as large as the nodes the list has so far (at least the first block's size),
+    // so that a growing list makes few of them.
+    void AddBlock()
+    {
+        const INT_PTR nNodes = std::clamp<INT_PTR>(m_nCount, m_nBlockSize, std::max(m_nBlockSize, kMaxBlockNodes));
+        m_blocks.push_back(Block{std::make_unique<Slot[]>(std::size_t(nNodes)), nNodes});
+        Slot* pSlots = m_blocks.back().pSlots.get();
+        for (INT_PTR i = nNodes; i-- > 0;)
+            ReturnSlot(&pSlots[i]);
+    }
+    // Only when no node is in use: every slot of the blocks is on the free chain.
+    void ReleaseBlocks()
+    {
+        for (const Block& block : m_blocks)
+            QARVO_LIST_UNPOISON(block.pSlots.get(), sizeof(Slot) * std::size_t(block.nSlots));
+        m_blocks.clear();
+        m_pFree = nullptr;
+    }
+    void TakeBlocks(CList& other)
+    {
+        m_blocks.reserve(m_blocks.size() + other.m_blocks.size());
+        for (Block& block : other.m_blocks)
+            m_blocks.push_back(std::move(block));
+        other.m_blocks.clear();
+        // The free chains join: the other list's spare nodes serve this one now. A list that
+        // takes over another's usually has none of its own, and then nothing is walked.
+        Slot* pOtherFree = std::exchange(other.m_pFree, nullptr);
+        if (!pOtherFree)
+            return;
+        if (m_pFree) {
+            Slot* pLast = pOtherFree;
+            for (;;) {
+                QARVO_LIST_UNPOISON(pLast, sizeof(Slot));
+                Slot* pNext = pLast->pNextFree;
+                if (!pNext)
+                    break;
+                QARVO_LIST_POISON(pLast, sizeof(Slot));
+                pLast = pNext;
+            }
+            pLast->pNextFree = m_pFree;
+            QARVO_LIST_POISON(pLast, sizeof(Slot));
+        }
+        m_pFree = pOtherFree;
     }
 
     Node* m_pHead = nullptr;
     Node* m_pTail = nullptr;
     INT_PTR m_nCount = 0;
+    INT_PTR m_nBlockSize;
+    Slot* m_pFree = nullptr;
+    std::vector<Block> m_blocks;
 };
+
+#undef QARVO_LIST_POISON
+#undef QARVO_LIST_UNPOISON

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -664,6 +665,79 @@ TEST_F(ArchiveTest, SmallBuffersAndLargeBlocksGiveTheSameBytes)
     BYTE rest[8] = {};
     EXPECT_EQ(in.ar().Read(rest, sizeof rest), 2u); // only what is left
     EXPECT_EQ(ArchiveCause([&] { in.ar().EnsureRead(rest, 1); }), CArchiveException::endOfFile);
+}
+
+// Runs read whole from the buffer and runs that cross its edge or reach past the data: every
+// length from a byte to more than two buffers, from every offset within the buffer.
+TEST_F(ArchiveTest, ReadRunsGiveTheBytesWhereverTheBufferEdgeFalls)
+{
+    Bytes data(120);
+    for (std::size_t i = 0; i < data.size(); ++i)
+        data[i] = BYTE(i * 13 + 5);
+    for (UINT nOffset = 0; nOffset < 16; ++nOffset) {
+        for (UINT nLength = 1; nLength <= 40; ++nLength) {
+            LoadArchive in(data, 16);
+            Bytes skipped(nOffset + 1);
+            in.ar().EnsureRead(skipped.data(), nOffset);
+            Bytes run(nLength);
+            in.ar().EnsureRead(run.data(), nLength);
+            ASSERT_TRUE(std::equal(run.begin(), run.end(), data.begin() + nOffset))
+                << "offset " << nOffset << ", length " << nLength;
+            BYTE next = 0;
+            in.ar() >> next;
+            EXPECT_EQ(next, data[nOffset + nLength]);
+        }
+    }
+    LoadArchive in(data, 16);
+    Bytes tooMuch(data.size() + 1);
+    EXPECT_EQ(ArchiveCause([&] { in.ar().EnsureRead(tooMuch.data(), UINT(tooMuch.size())); }),
+              CArchiveException::endOfFile);
+}
+
+// Texts of every short length and at every place against the buffer's edge, between texts of
+// the other forms: each reads back as it was stored, and the next field follows it.
+TEST_F(ArchiveTest, TextsReadBackWhereverTheBufferEdgeFalls)
+{
+    std::vector<CString> texts;
+    for (int nLength : {0, 1, 2, 5, 6, 7, 8, 13, 254, 255, 300})
+        texts.push_back(CString(TCHAR(0x4E00 + nLength), nLength));
+    for (int nOffset = 0; nOffset < 16; ++nOffset) {
+        const Bytes bytes = Store(
+            [&](CArchive& ar) {
+                for (int i = 0; i < nOffset; ++i)
+                    ar << BYTE(i);
+                for (const CString& text : texts)
+                    ar << text << WORD(0x1234);
+            },
+            4096);
+        LoadArchive in(bytes, 16);
+        for (int i = 0; i < nOffset; ++i) {
+            BYTE by = 0;
+            in.ar() >> by;
+        }
+        for (const CString& text : texts) {
+            CString read(_T("left over"));
+            WORD wAfter = 0;
+            in.ar() >> read >> wAfter;
+            ASSERT_EQ(read, text) << "offset " << nOffset << ", length " << text.GetLength();
+            ASSERT_EQ(wAfter, 0x1234);
+        }
+    }
+}
+
+TEST_F(ArchiveTest, ReadRunsAreRefusedByStoringAndClosedArchives)
+{
+    BYTE bytes[4] = {};
+    CMemFile file;
+    CArchive storing(&file, CArchive::store);
+    storing << int(1);
+    EXPECT_EQ(ArchiveCause([&] { storing.EnsureRead(bytes, 2); }), CArchiveException::writeOnly);
+
+    LoadArchive in(Bytes(64, 1));
+    in.ar().EnsureRead(bytes, 4);
+    in.ar().Close();
+    EXPECT_EQ(ArchiveCause([&] { in.ar().EnsureRead(bytes, 4); }), CArchiveException::generic);
+    EXPECT_EQ(ArchiveCause([&] { in.ar().EnsureRead(bytes, 0); }), CArchiveException::generic);
 }
 
 TEST_F(ArchiveTest, ClosingALoadingArchiveGivesBackWhatItReadAhead)

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/ObList.h"
 #include "platform/core/PtrList.h"
+#include "platform/core/String.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,61 @@ TEST(List, SpliceMovesTheNodesAndEmptiesTheSource)
     Fill(self, {1, 2});
     self.SpliceTail(self);
     EXPECT_EQ(Contents(self), (std::vector<int>{1, 2}));
+}
+
+// Nodes live in blocks the list owns: removed nodes are reused, and blocks that a splice moved
+// must outlive the list they came from (the sanitizer build reports any node left behind).
+TEST(List, NodesAreReusedAndSplicedBlocksOutliveTheirSource)
+{
+    CIntList target(2);
+    Fill(target, {1, 2, 3, 4, 5});
+    // Free nodes in the target, and in the source a part-used block with free nodes of its own.
+    target.RemoveAt(target.FindIndex(1));
+    target.RemoveTail();
+    {
+        CIntList source(3);
+        for (int v = 10; v < 40; ++v)
+            source.AddTail(v);
+        for (int n = 0; n < 10; ++n)
+            source.RemoveHead();
+        target.SpliceTail(source);
+        EXPECT_TRUE(source.IsEmpty());
+    }
+    std::vector<int> expected = {1, 3, 4};
+    for (int v = 20; v < 40; ++v)
+        expected.push_back(v);
+    EXPECT_EQ(Contents(target), expected);
+    // Both lists' free nodes serve new elements, in the middle and at the ends.
+    for (int v = 100; v < 150; ++v) {
+        target.InsertAfter(target.GetHeadPosition(), v);
+        expected.insert(expected.begin() + 1, v);
+    }
+    EXPECT_EQ(Contents(target), expected);
+    // Emptied element by element, the list can be filled again.
+    while (!target.IsEmpty())
+        target.RemoveHead();
+    Fill(target, {7, 8});
+    EXPECT_EQ(Contents(target), (std::vector<int>{7, 8}));
+}
+
+TEST(List, ElementsWithTheirOwnMemoryAreDestroyedOnEveryRemoval)
+{
+    // Texts longer than a string keeps inline: a node whose element were not destroyed would
+    // leak, and one destroyed twice would be reported by the sanitizer build.
+    const CString strLong(_T("a text much longer than the inline buffer of a string"));
+    CList<CString, const CString&> texts;
+    for (int i = 0; i < 25; ++i)
+        texts.AddTail(strLong);
+    texts.RemoveHead();
+    texts.RemoveAt(texts.FindIndex(5));
+    texts.AddHead(_T("first"));
+    EXPECT_EQ(texts.GetCount(), 24);
+    EXPECT_EQ(texts.GetHead(), CString(_T("first")));
+    EXPECT_EQ(texts.GetTail(), strLong);
+    texts.RemoveAll();
+    EXPECT_TRUE(texts.IsEmpty());
+    texts.AddTail(strLong);
+    EXPECT_EQ(texts.GetHead(), strLong);
 }
 
 TEST(List, EmptyListAndNullPositionThrowInsteadOfCrashing)

@@ -1,0 +1,87 @@
+#include "platform/core/FieldRun.h"
+
+#include "platform/core/Exception.h"
+#include "platform/core/MemFile.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+// The bytes of a record as the archive stores its fields one by one.
+std::vector<BYTE> StoredFields()
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << int(-7) << int(11) << int(12) << WORD(0xBEEF) << int(1) << int(2) << int(3)
+           << 2.5 << BYTE(9);
+        ar.Close();
+    }
+    std::vector<BYTE> bytes(std::size_t(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(bytes.data(), UINT(bytes.size()));
+    return bytes;
+}
+
+constexpr std::size_t kRunBytes = 4 + 8 + 2 + 12 + 8;
+
+}  // namespace
+
+// A run gives back the fields in the order the archive's own operators would, from a buffer
+// of any size (its edge falling anywhere inside the run), and leaves the archive right after.
+TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
+{
+    std::vector<BYTE> bytes = StoredFields();
+    for (int nBufSize : {16, 17, 20, 31, 4096}) {
+        CMemFile file(bytes.data(), UINT(bytes.size()));
+        CArchive ar(&file, CArchive::load, nBufSize);
+        int nFirst = 0;
+        POINT pt{};
+        int values[3] = {};
+        double d = 0;
+        CFieldRun<kRunBytes> run(ar);
+        run >> nFirst >> pt;
+        const int nWord = run.WordAsInt();
+        run.Ints(values, 3) >> d;
+        EXPECT_TRUE(run.IsComplete());
+        EXPECT_EQ(nFirst, -7);
+        EXPECT_EQ(pt.x, 11);
+        EXPECT_EQ(pt.y, 12);
+        EXPECT_EQ(nWord, 0xBEEF);
+        EXPECT_EQ(values[0], 1);
+        EXPECT_EQ(values[2], 3);
+        EXPECT_EQ(d, 2.5);
+        BYTE byAfter = 0;
+        ar >> byAfter;
+        EXPECT_EQ(byAfter, 9) << "buffer " << nBufSize;
+    }
+}
+
+TEST(FieldRun, AShortArchiveEndsInEndOfFileAndAnOverlongTakeIsRefused)
+{
+    std::vector<BYTE> bytes = StoredFields();
+    bytes.resize(kRunBytes - 1);
+    CMemFile shortFile(bytes.data(), UINT(bytes.size()));
+    CArchive shortAr(&shortFile, CArchive::load);
+    try {
+        CFieldRun<kRunBytes> run(shortAr);
+        ADD_FAILURE() << "a run longer than the data was read";
+    } catch (CArchiveException* e) {
+        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
+        e->Delete();
+    }
+
+    std::vector<BYTE> full = StoredFields();
+    CMemFile file(full.data(), UINT(full.size()));
+    CArchive ar(&file, CArchive::load);
+    CFieldRun<6> run(ar);
+    int n = 0;
+    run >> n;
+    EXPECT_FALSE(run.IsComplete());
+    EXPECT_THROW(run >> n, std::out_of_range);
+    EXPECT_EQ(run.WordAsInt(), 11);
+    EXPECT_TRUE(run.IsComplete());
+}
