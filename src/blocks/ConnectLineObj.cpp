@@ -40,8 +40,8 @@ CConnectLineObj::CConnectLineObj()
 void CConnectLineObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << m_ptStart << m_ptEnd << m_nStartBlock << m_nEndBlock << m_nStartPin << m_nEndPin
-           << m_nLineAux[0] << m_nLineAux[1] << m_bEndDrag << m_nDragEnd;
+        ar.WriteFields(m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin,
+                       m_nLineAux, m_bEndDrag, m_nDragEnd);
         m_arrVertices.Serialize(ar);
         m_arrJunctions.Serialize(ar);
         return;

@@ -134,7 +134,7 @@ void CArchive::EnsureRead(void* lpBuf, UINT nCount)
         Throw(CArchiveException::endOfFile);
 }
 
-void CArchive::Write(const void* lpBuf, UINT nMax)
+void CArchive::WriteAcrossEdge(const void* lpBuf, UINT nMax)
 {
     CheckStoring();
     const auto* pSource = static_cast<const BYTE*>(lpBuf);
@@ -359,21 +359,17 @@ CObject* AfxReadObjectOfClass(CArchive& ar, const CRuntimeClass* pClassRefReques
 CArchive& operator<<(CArchive& ar, const CString& str)
 {
     const auto nLength = DWORD(str.GetLength());
-    ar << kByteEscape << kWideStringMarker;
     if (nLength < kByteEscape)
-        ar << BYTE(nLength);
+        ar.WriteFields(kByteEscape, kWideStringMarker, BYTE(nLength));
     else if (nLength < kWideStringMarker)
-        ar << kByteEscape << WORD(nLength);
+        ar.WriteFields(kByteEscape, kWideStringMarker, kByteEscape, WORD(nLength));
     else
-        ar << kByteEscape << kWordEscape << nLength;
-    static_assert(std::endian::native == std::endian::little);
-    const auto* pUnits = reinterpret_cast<const BYTE*>(str.GetString());
-    for (std::size_t nLeft = std::size_t(nLength) * 2; nLeft > 0;) {
-        const UINT nPiece = UINT(std::min<std::size_t>(nLeft, kStringChunk * 2));
-        ar.Write(pUnits, nPiece);
-        pUnits += nPiece;
-        nLeft -= nPiece;
-    }
+        ar.WriteFields(kByteEscape, kWideStringMarker, kByteEscape, kWordEscape, nLength);
+    // The units are the string's own UTF-16LE memory, written in one piece; a CString's int
+    // length keeps their bytes within a UINT.
+    static_assert(std::endian::native == std::endian::little && sizeof(TCHAR) == 2);
+    if (nLength > 0)
+        ar.Write(str.GetString(), UINT(nLength * sizeof(TCHAR)));
     return ar;
 }
 
