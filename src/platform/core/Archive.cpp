@@ -205,14 +205,16 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     // A class without a schema has no stored form, and its objects could not be read back.
     if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
-    if (const DWORD dwIndex = m_storeMap.Find(pClassRef)) {
+    // Classes have a table of their own: a few dozen of them, looked up for every object.
+    DWORD& dwIndex = m_storeClassMap.FindOrAdd(pClassRef);
+    if (dwIndex) {
         WriteTag(dwIndex, true);
         return;
     }
     const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
     *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << WORD(nLength);
     Write(pClassRef->m_lpszClassName, UINT(nLength));
-    m_storeMap.Insert(pClassRef, NextStoreIndex());
+    dwIndex = NextStoreIndex();
 }
 
 void CArchive::WriteObject(const CObject* pOb)
@@ -222,12 +224,15 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << kNullTag;
         return;
     }
-    if (const DWORD dwIndex = m_storeMap.Find(pOb)) {
+    // Found or entered in one walk; the class record that comes first uses the other table, so
+    // the place stays valid until the index is filled in.
+    DWORD& dwIndex = m_storeMap.FindOrAdd(pOb);
+    if (dwIndex) {
         WriteTag(dwIndex, false);
         return;
     }
     WriteClass(pOb->GetRuntimeClass());
-    m_storeMap.Insert(pOb, NextStoreIndex());
+    dwIndex = NextStoreIndex();
     // Storing does not change the object; Serialize is one routine for both directions.
     const_cast<CObject*>(pOb)->Serialize(*this);
 }

@@ -102,6 +102,9 @@ public:
     DWORD_PTR ReadCount();
 
     void WriteObject(const CObject* pOb);
+    // Storing: room in the object table for nCount objects about to be written, such as the
+    // elements of a list.
+    void ReserveObjects(std::size_t nCount) { m_storeMap.Reserve(nCount); }
     // Reads an object record; with pClassRefRequested, the object must be of that class or a
     // class derived from it (else badClass). The caller owns the object. An object whose
     // Serialize throws is deleted before the exception leaves.
@@ -214,7 +217,8 @@ private:
     std::size_t m_nBufMax = 0; // loading: bytes read ahead into the buffer
     UINT m_nObjectSchema = UINT(-1);
     DWORD m_nMapCount = 1;                          // storing
-    CPointerIndexMap m_storeMap;                    // storing: classes and objects
+    CPointerIndexMap m_storeMap;                    // storing: objects
+    CPointerIndexMap m_storeClassMap;               // storing: classes
     std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
 };
 
