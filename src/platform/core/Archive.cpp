@@ -161,15 +161,12 @@ void CArchive::WriteBufferToFile()
     m_pFile->Write(m_buffer.data(), nBytes);
 }
 
-void CArchive::WriteCount(DWORD_PTR dwCount)
+// A count from the escape on; beyond 32 bits it has no stored form.
+void CArchive::WriteLargeCount(DWORD_PTR dwCount)
 {
     if (dwCount > 0xFFFFFFFFu)
         Throw(CArchiveException::generic);
-    if (dwCount < kWordEscape) {
-        *this << WORD(dwCount);
-    } else {
-        *this << kWordEscape << DWORD(dwCount);
-    }
+    *this << kWordEscape << DWORD(dwCount);
 }
 
 DWORD_PTR CArchive::ReadCount()
@@ -190,7 +187,7 @@ DWORD CArchive::NextStoreIndex()
     return m_nMapCount++;
 }
 
-void CArchive::WriteTag(DWORD dwIndex, bool bClass)
+inline void CArchive::WriteTag(DWORD dwIndex, bool bClass)
 {
     if (dwIndex < kBigObjectTag) {
         *this << WORD((bClass ? kClassTag : 0) | dwIndex);
@@ -205,16 +202,25 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     // A class without a schema has no stored form, and its objects could not be read back.
     if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
+    // Objects of one class mostly come in runs (a document's wires, a text's elements): the
+    // class written last is known without a table walk.
+    if (pClassRef == m_pLastStoreClass) {
+        WriteTag(m_dwLastStoreClassIndex, true);
+        return;
+    }
     // Classes have a table of their own: a few dozen of them, looked up for every object.
     DWORD& dwIndex = m_storeClassMap.FindOrAdd(pClassRef);
     if (dwIndex) {
         WriteTag(dwIndex, true);
-        return;
+    } else {
+        const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
+        *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA)
+              << WORD(nLength);
+        Write(pClassRef->m_lpszClassName, UINT(nLength));
+        dwIndex = NextStoreIndex();
     }
-    const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
-    *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << WORD(nLength);
-    Write(pClassRef->m_lpszClassName, UINT(nLength));
-    dwIndex = NextStoreIndex();
+    m_pLastStoreClass = pClassRef;
+    m_dwLastStoreClassIndex = dwIndex;
 }
 
 void CArchive::WriteObject(const CObject* pOb)
@@ -361,21 +367,20 @@ CObject* AfxReadObjectOfClass(CArchive& ar, const CRuntimeClass* pClassRefReques
     return ar.ReadObject(pClassRefRequested);
 }
 
-CArchive& operator<<(CArchive& ar, const CString& str)
+void CArchive::WriteStringRecord(const CString& str)
 {
     const auto nLength = DWORD(str.GetLength());
     if (nLength < kByteEscape)
-        ar.WriteFields(kByteEscape, kWideStringMarker, BYTE(nLength));
+        WriteFields(kByteEscape, kWideStringMarker, BYTE(nLength));
     else if (nLength < kWideStringMarker)
-        ar.WriteFields(kByteEscape, kWideStringMarker, kByteEscape, WORD(nLength));
+        WriteFields(kByteEscape, kWideStringMarker, kByteEscape, WORD(nLength));
     else
-        ar.WriteFields(kByteEscape, kWideStringMarker, kByteEscape, kWordEscape, nLength);
+        WriteFields(kByteEscape, kWideStringMarker, kByteEscape, kWordEscape, nLength);
     // The units are the string's own UTF-16LE memory, written in one piece; a CString's int
     // length keeps their bytes within a UINT.
     static_assert(std::endian::native == std::endian::little && sizeof(TCHAR) == 2);
     if (nLength > 0)
-        ar.Write(str.GetString(), UINT(nLength * sizeof(TCHAR)));
-    return ar;
+        Write(str.GetString(), UINT(nLength * sizeof(TCHAR)));
 }
 
 namespace {

@@ -98,7 +98,14 @@ public:
         }
     }
 
-    void WriteCount(DWORD_PTR dwCount);
+    // Counts below the escape, nearly all of them, are one WORD written inline.
+    void WriteCount(DWORD_PTR dwCount)
+    {
+        if (dwCount < 0xFFFF)
+            WriteValue(WORD(dwCount));
+        else
+            WriteLargeCount(dwCount);
+    }
     DWORD_PTR ReadCount();
 
     void WriteObject(const CObject* pOb);
@@ -115,6 +122,17 @@ public:
     // *pObTag (the object index) when pObTag is given, else throws badClass.
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr,
                              UINT* pSchema = nullptr, DWORD* pObTag = nullptr);
+
+    // A string in the wide form. The empty text, most of the strings of a project file, is its
+    // four bytes FF FE FF 00 written inline.
+    void WriteString(const CString& str)
+    {
+        static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        if (str.IsEmpty())
+            WriteFields(kEmptyWideString);
+        else
+            WriteStringRecord(str);
+    }
 
     CArchive& operator<<(BYTE by) { return WriteValue(by); }
     CArchive& operator<<(WORD w) { return WriteValue(w); }
@@ -201,6 +219,8 @@ private:
     // The next index of the shared counter when storing.
     DWORD NextStoreIndex();
     void WriteTag(DWORD dwIndex, bool bClass);
+    void WriteLargeCount(DWORD_PTR dwCount);
+    void WriteStringRecord(const CString& str);
     void WriteBufferToFile();
     // Write's general case: the checks, then a flush when the bytes do not fit what is left.
     void WriteAcrossEdge(const void* lpBuf, UINT nMax);
@@ -219,10 +239,16 @@ private:
     DWORD m_nMapCount = 1;                          // storing
     CPointerIndexMap m_storeMap;                    // storing: objects
     CPointerIndexMap m_storeClassMap;               // storing: classes
+    const CRuntimeClass* m_pLastStoreClass = nullptr; // storing: the class written last
+    DWORD m_dwLastStoreClassIndex = 0;              // storing: and its index
     std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
 };
 
-CArchive& operator<<(CArchive& ar, const CString& str);
+inline CArchive& operator<<(CArchive& ar, const CString& str)
+{
+    ar.WriteString(str);
+    return ar;
+}
 CArchive& operator>>(CArchive& ar, CString& str);
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);

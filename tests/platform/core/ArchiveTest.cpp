@@ -285,19 +285,33 @@ TEST_F(ArchiveTest, AFieldRunWritesWhatTheOperatorsWriteAtEveryBufferEdge)
     }
 }
 
-TEST_F(ArchiveTest, AFieldRunIsRefusedWhereWritingIs)
+// The writers that copy inline when the buffer has room refuse a loading or closed archive
+// all the same.
+TEST_F(ArchiveTest, InlineWritersAreRefusedWhereWritingIs)
 {
-    BYTE data[4] = {};
-    CMemFile source(data, sizeof data);
-    CArchive loading(&source, CArchive::load);
-    EXPECT_EQ(ArchiveCause([&] { loading.WriteFields(int(1), WORD(2)); }),
-              CArchiveException::readOnly);
+    const struct {
+        const char* pszName;
+        void (*write)(CArchive&);
+    } writers[] = {
+        {"field run", [](CArchive& ar) { ar.WriteFields(int(1), WORD(2)); }},
+        {"count", [](CArchive& ar) { ar.WriteCount(3); }},
+        {"empty string", [](CArchive& ar) { ar << CString(); }},
+        {"string", [](CArchive& ar) { ar << CString(u"text"); }},
+        {"bytes", [](CArchive& ar) { ar.Write("ab", 2); }},
+    };
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.pszName);
+        BYTE data[4] = {};
+        CMemFile source(data, sizeof data);
+        CArchive loading(&source, CArchive::load);
+        EXPECT_EQ(ArchiveCause([&] { writer.write(loading); }), CArchiveException::readOnly);
 
-    CMemFile file;
-    CArchive closed(&file, CArchive::store);
-    closed.Close();
-    EXPECT_EQ(ArchiveCause([&] { closed.WriteFields(int(1)); }), CArchiveException::generic);
-    EXPECT_EQ(file.GetLength(), 0u);
+        CMemFile file;
+        CArchive closed(&file, CArchive::store);
+        closed.Close();
+        EXPECT_EQ(ArchiveCause([&] { writer.write(closed); }), CArchiveException::generic);
+        EXPECT_EQ(file.GetLength(), 0u);
+    }
 }
 
 TEST_F(ArchiveTest, CountsEscapeToADoubleWordFrom0xFFFF)
