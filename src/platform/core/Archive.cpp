@@ -202,12 +202,6 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     // A class without a schema has no stored form, and its objects could not be read back.
     if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
-    // Objects of one class mostly come in runs (a document's wires, a text's elements): the
-    // class written last is known without a table walk.
-    if (pClassRef == m_pLastStoreClass) {
-        WriteTag(m_dwLastStoreClassIndex, true);
-        return;
-    }
     // Classes have a table of their own: a few dozen of them, looked up for every object.
     DWORD& dwIndex = m_storeClassMap.FindOrAdd(pClassRef);
     if (dwIndex) {
@@ -237,7 +231,13 @@ void CArchive::WriteObject(const CObject* pOb)
         WriteTag(dwIndex, false);
         return;
     }
-    WriteClass(pOb->GetRuntimeClass());
+    // Objects of one class mostly come in runs (a document's wires, a family of blocks, a
+    // text's elements): the class written last repeats its tag without a second look.
+    const CRuntimeClass* pClassRef = pOb->GetRuntimeClass();
+    if (pClassRef == m_pLastStoreClass)
+        WriteTag(m_dwLastStoreClassIndex, true);
+    else
+        WriteClass(pClassRef);
     dwIndex = NextStoreIndex();
     // Storing does not change the object; Serialize is one routine for both directions.
     const_cast<CObject*>(pOb)->Serialize(*this);
