@@ -16,20 +16,6 @@ namespace {
 // Pin counts index the 20-pin arrays; a record with counts beyond them is damaged.
 constexpr int kMaxPinsPerSide = 10;
 
-void StorePoint(CArchive& ar, const CPoint& pt)
-{
-    ar << int(pt.x) << int(pt.y);
-}
-
-// An int array is stored as its 4-byte little-endian ints one after another, which is the
-// array's own memory: one copy instead of one archive step per field.
-static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
-
-void StoreInts(CArchive& ar, const int* pValues, int nCount)
-{
-    ar.Write(pValues, UINT(nCount) * UINT(sizeof(int)));
-}
-
 }  // namespace
 
 void CBlockObj::Serialize(CArchive& ar)
@@ -55,41 +41,27 @@ void CBlockObj::SerializeStore(CArchive& ar)
     // it short keeps writer and reader in agreement.
     const bool bFull = GetRuntimeClass() != RUNTIME_CLASS(CBlockObj);
 
-    ar << m_nType;
-    StorePoint(ar, m_ptPos);
-    StorePoint(ar, m_ptPos2);
-    ar << m_nWidth << m_nHeight << m_nNumber;
-    ar << WORD(m_bShowComment);
-    StoreInts(ar, m_nPinSource, BLOCK_PIN_COUNT);
+    ar.WriteFields(m_nType, m_ptPos, m_ptPos2, m_nWidth, m_nHeight, m_nNumber,
+                   WORD(m_bShowComment), m_nPinSource);
     ar << m_strText;
     ar << m_nOperand;
     ar << m_strLabelSuffix;
     ar << m_wProgramBytes;
     ar << m_strComment;
-    ar << WORD(m_nContactState);
-    ar << m_nInputs << m_nOutputs;
-    ar << m_nAux4[0] << m_nAux4[1];
-    ar << m_nParam[2] << m_nParam[0] << m_nParam[1];
-    ar << m_nParam[8] << m_nParam[9] << m_nParam[10] << m_nParam[11] << m_nParam[13];
-    StoreInts(ar, m_nParamEx, 10);
-    ar << m_nParamEx[11] << m_nParamEx[12] << m_nParamEx[13];
-    ar << refresh(0);
-    ar << m_nParam[14];
-    ar << refresh(1);
-    ar << m_nPinSlots;
-    StoreInts(ar, m_nAux, 4);
-    StoreInts(ar, m_bPinInvert, BLOCK_PIN_COUNT);
-    StoreInts(ar, m_nPinKind, BLOCK_PIN_COUNT);
+    ar.WriteFields(WORD(m_nContactState), m_nInputs, m_nOutputs, m_nAux4,
+                   m_nParam[2], m_nParam[0], m_nParam[1],
+                   m_nParam[8], m_nParam[9], m_nParam[10], m_nParam[11], m_nParam[13],
+                   m_nParamEx[0], m_nParamEx[1], m_nParamEx[2], m_nParamEx[3], m_nParamEx[4],
+                   m_nParamEx[5], m_nParamEx[6], m_nParamEx[7], m_nParamEx[8], m_nParamEx[9],
+                   m_nParamEx[11], m_nParamEx[12], m_nParamEx[13],
+                   refresh(0), m_nParam[14], refresh(1), m_nPinSlots, m_nAux,
+                   m_bPinInvert, m_nPinKind);
     if (!bFull)
         return;
-    ar << m_nParam[12] << m_nParam[3] << m_nParam[6] << m_nParam[5] << m_nParam[4];
+    ar.WriteFields(m_nParam[12], m_nParam[3], m_nParam[6], m_nParam[5], m_nParam[4]);
     ar << m_strParamText;
-    ar << m_nParam[7] << m_nParam[15];
-    ar << refresh(2);
-    ar << m_nParam[16];
-    ar << refresh(3);
-    ar << m_nParamEx[10];
-    ar << m_dParam;
+    ar.WriteFields(m_nParam[7], m_nParam[15], refresh(2), m_nParam[16], refresh(3),
+                   m_nParamEx[10], m_dParam);
 }
 
 // The record's fixed-size fields between its texts are read as runs, each with one bound check;

@@ -86,6 +86,10 @@ void CBlockTime::Serialize(CArchive& ar)
 // OFF-unset flags, each cam 0 first.
 void CBlockTime::SerializeCams(CArchive& ar)
 {
+    if (ar.IsStoring()) {
+        ar.WriteFields(m_bDay, m_nOnTime, m_bOnDisabled, m_nOffTime, m_bOffDisabled);
+        return;
+    }
     SerializeInts(ar, m_bDay);
     SerializeInts(ar, m_nOnTime);
     SerializeInts(ar, m_bOnDisabled);

@@ -29,6 +29,16 @@ int EndPinKind(const CBlockObj* pBlock, int nPin)
     return pBlock->m_nPinKind[nPin];
 }
 
+// A point array in CArray's stored form, the count and then the points' raw ints, written
+// inline: every wire stores two short arrays, and the array's own Serialize (which serves
+// loading too) costs more per call than their bytes.
+void StorePoints(CArchive& ar, const CArray<CPoint>& points)
+{
+    ar.WriteCount(points.GetCount());
+    if (!points.IsEmpty())
+        ar.Write(points.GetData(), UINT(std::size_t(points.GetCount()) * sizeof(CPoint)));
+}
+
 }  // namespace
 
 CConnectLineObj::CConnectLineObj()
@@ -42,10 +52,10 @@ CConnectLineObj::CConnectLineObj()
 void CConnectLineObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << m_ptStart << m_ptEnd << m_nStartBlock << m_nEndBlock << m_nStartPin << m_nEndPin
-           << m_nLineAux[0] << m_nLineAux[1] << m_bEndDrag << m_nDragEnd;
-        m_arrVertices.Serialize(ar);
-        m_arrJunctions.Serialize(ar);
+        ar.WriteFields(m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin,
+                       m_nLineAux, m_bEndDrag, m_nDragEnd);
+        StorePoints(ar, m_arrVertices);
+        StorePoints(ar, m_arrJunctions);
         return;
     }
     // The fixed fields in one piece: the wire record is mostly them.

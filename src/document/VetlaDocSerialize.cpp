@@ -210,6 +210,10 @@ void CVetlaDoc::Serialize(CArchive& ar)
 
 void CVetlaDoc::StoreFile(CArchive& ar)
 {
+    // The object table is sized once for the elements of every list, rather than rebuilt as
+    // each list in turn outgrows it.
+    ar.ReserveObjects(std::size_t(m_commentList.GetCount() + m_blockList.GetCount() +
+                                  m_powerBusList.GetCount() + m_lineList.GetCount()));
     ar.Write(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
     m_commentList.Serialize(ar);

@@ -134,7 +134,7 @@ void CArchive::EnsureReadFromFile(void* lpBuf, UINT nCount)
         Throw(CArchiveException::endOfFile);
 }
 
-void CArchive::Write(const void* lpBuf, UINT nMax)
+void CArchive::WriteAcrossEdge(const void* lpBuf, UINT nMax)
 {
     CheckStoring();
     const auto* pSource = static_cast<const BYTE*>(lpBuf);
@@ -161,15 +161,12 @@ void CArchive::WriteBufferToFile()
     m_pFile->Write(m_buffer.data(), nBytes);
 }
 
-void CArchive::WriteCount(DWORD_PTR dwCount)
+// A count from the escape on; beyond 32 bits it has no stored form.
+void CArchive::WriteLargeCount(DWORD_PTR dwCount)
 {
     if (dwCount > 0xFFFFFFFFu)
         Throw(CArchiveException::generic);
-    if (dwCount < kWordEscape) {
-        *this << WORD(dwCount);
-    } else {
-        *this << kWordEscape << DWORD(dwCount);
-    }
+    *this << kWordEscape << DWORD(dwCount);
 }
 
 DWORD_PTR CArchive::ReadCount()
@@ -190,7 +187,7 @@ DWORD CArchive::NextStoreIndex()
     return m_nMapCount++;
 }
 
-void CArchive::WriteTag(DWORD dwIndex, bool bClass)
+inline void CArchive::WriteTag(DWORD dwIndex, bool bClass)
 {
     if (dwIndex < kBigObjectTag) {
         *this << WORD((bClass ? kClassTag : 0) | dwIndex);
@@ -205,14 +202,19 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     // A class without a schema has no stored form, and its objects could not be read back.
     if (pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
-    if (const DWORD dwIndex = m_storeMap.Find(pClassRef)) {
+    // Classes have a table of their own: a few dozen of them, looked up for every object.
+    DWORD& dwIndex = m_storeClassMap.FindOrAdd(pClassRef);
+    if (dwIndex) {
         WriteTag(dwIndex, true);
-        return;
+    } else {
+        const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
+        *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA)
+              << WORD(nLength);
+        Write(pClassRef->m_lpszClassName, UINT(nLength));
+        dwIndex = NextStoreIndex();
     }
-    const std::size_t nLength = std::strlen(pClassRef->m_lpszClassName);
-    *this << kNewClassTag << WORD(pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) << WORD(nLength);
-    Write(pClassRef->m_lpszClassName, UINT(nLength));
-    m_storeMap.Insert(pClassRef, NextStoreIndex());
+    m_pLastStoreClass = pClassRef;
+    m_dwLastStoreClassIndex = dwIndex;
 }
 
 void CArchive::WriteObject(const CObject* pOb)
@@ -222,12 +224,21 @@ void CArchive::WriteObject(const CObject* pOb)
         *this << kNullTag;
         return;
     }
-    if (const DWORD dwIndex = m_storeMap.Find(pOb)) {
+    // Found or entered in one walk; the class record that comes first uses the other table, so
+    // the place stays valid until the index is filled in.
+    DWORD& dwIndex = m_storeMap.FindOrAdd(pOb);
+    if (dwIndex) {
         WriteTag(dwIndex, false);
         return;
     }
-    WriteClass(pOb->GetRuntimeClass());
-    m_storeMap.Insert(pOb, NextStoreIndex());
+    // Objects of one class mostly come in runs (a document's wires, a family of blocks, a
+    // text's elements): the class written last repeats its tag without a second look.
+    const CRuntimeClass* pClassRef = pOb->GetRuntimeClass();
+    if (pClassRef == m_pLastStoreClass)
+        WriteTag(m_dwLastStoreClassIndex, true);
+    else
+        WriteClass(pClassRef);
+    dwIndex = NextStoreIndex();
     // Storing does not change the object; Serialize is one routine for both directions.
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
@@ -356,25 +367,20 @@ CObject* AfxReadObjectOfClass(CArchive& ar, const CRuntimeClass* pClassRefReques
     return ar.ReadObject(pClassRefRequested);
 }
 
-CArchive& operator<<(CArchive& ar, const CString& str)
+void CArchive::WriteStringRecord(const CString& str)
 {
     const auto nLength = DWORD(str.GetLength());
-    ar << kByteEscape << kWideStringMarker;
     if (nLength < kByteEscape)
-        ar << BYTE(nLength);
+        WriteFields(kByteEscape, kWideStringMarker, BYTE(nLength));
     else if (nLength < kWideStringMarker)
-        ar << kByteEscape << WORD(nLength);
+        WriteFields(kByteEscape, kWideStringMarker, kByteEscape, WORD(nLength));
     else
-        ar << kByteEscape << kWordEscape << nLength;
-    static_assert(std::endian::native == std::endian::little);
-    const auto* pUnits = reinterpret_cast<const BYTE*>(str.GetString());
-    for (std::size_t nLeft = std::size_t(nLength) * 2; nLeft > 0;) {
-        const UINT nPiece = UINT(std::min<std::size_t>(nLeft, kStringChunk * 2));
-        ar.Write(pUnits, nPiece);
-        pUnits += nPiece;
-        nLeft -= nPiece;
-    }
-    return ar;
+        WriteFields(kByteEscape, kWideStringMarker, kByteEscape, kWordEscape, nLength);
+    // The units are the string's own UTF-16LE memory, written in one piece; a CString's int
+    // length keeps their bytes within a UINT.
+    static_assert(std::endian::native == std::endian::little && sizeof(TCHAR) == 2);
+    if (nLength > 0)
+        Write(str.GetString(), UINT(nLength * sizeof(TCHAR)));
 }
 
 namespace {

@@ -27,6 +27,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 using DWORD_PTR = std::uintptr_t;
@@ -76,12 +77,51 @@ public:
             EnsureReadFromFile(lpBuf, nCount);
         }
     }
-    void Write(const void* lpBuf, UINT nMax);
+    // Bytes that fit the buffer are copied inline; only the buffer's edge takes the call.
+    void Write(const void* lpBuf, UINT nMax)
+    {
+        if (!m_bLoading && nMax <= m_buffer.size() - m_nBufCur) {
+            std::memcpy(m_buffer.data() + m_nBufCur, lpBuf, nMax);
+            m_nBufCur += nMax;
+        } else {
+            WriteAcrossEdge(lpBuf, nMax);
+        }
+    }
 
-    void WriteCount(DWORD_PTR dwCount);
+    // A run of fixed-size fields of a record, in their order: the same bytes as writing each
+    // with <<, with the buffer's room checked once for the whole run rather than per field.
+    // Fields are the numbers << writes, points, sizes, rectangles and arrays of them. Always
+    // inlined: a long run called out of line passes every field's address on the stack.
+    template <class... Fields>
+    [[gnu::always_inline]] void WriteFields(const Fields&... fields)
+    {
+        static_assert((IsStoredField<Fields>() && ...), "WriteFields: not a stored field type");
+        constexpr std::size_t nBytes = (sizeof(Fields) + ...);
+        if (!m_bLoading && nBytes <= m_buffer.size() - m_nBufCur) {
+            BYTE* pRun = m_buffer.data() + m_nBufCur;
+            m_nBufCur += nBytes;
+            PutFields(pRun, fields...);
+        } else {
+            BYTE run[nBytes];
+            PutFields(run, fields...);
+            WriteAcrossEdge(run, UINT(nBytes));
+        }
+    }
+
+    // Counts below the escape, nearly all of them, are one WORD written inline.
+    void WriteCount(DWORD_PTR dwCount)
+    {
+        if (dwCount < 0xFFFF)
+            WriteValue(WORD(dwCount));
+        else
+            WriteLargeCount(dwCount);
+    }
     DWORD_PTR ReadCount();
 
     void WriteObject(const CObject* pOb);
+    // Storing: room in the object table for nCount objects about to be written, such as the
+    // elements of a list.
+    void ReserveObjects(std::size_t nCount) { m_storeMap.Reserve(nCount); }
     // Reads an object record; with pClassRefRequested, the object must be of that class or a
     // class derived from it (else badClass). The caller owns the object. An object whose
     // Serialize throws is deleted before the exception leaves.
@@ -92,6 +132,17 @@ public:
     // *pObTag (the object index) when pObTag is given, else throws badClass.
     CRuntimeClass* ReadClass(const CRuntimeClass* pClassRefRequested = nullptr,
                              UINT* pSchema = nullptr, DWORD* pObTag = nullptr);
+
+    // A string in the wide form. The empty text, most of the strings of a project file, is its
+    // four bytes FF FE FF 00 written inline.
+    void WriteString(const CString& str)
+    {
+        static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        if (str.IsEmpty())
+            WriteFields(kEmptyWideString);
+        else
+            WriteStringRecord(str);
+    }
 
     CArchive& operator<<(BYTE by) { return WriteValue(by); }
     CArchive& operator<<(WORD w) { return WriteValue(w); }
@@ -156,13 +207,38 @@ private:
     }
 
     void EnsureReadFromFile(void* lpBuf, UINT nCount);
+
+    // The types whose memory is their stored form: the numbers of the << operators and the
+    // records of raw ints (a derived geometry class adds no data to its base).
+    template <class Field>
+    static constexpr bool IsStoredField()
+    {
+        using T = std::remove_all_extents_t<Field>;
+        return std::is_same_v<T, BYTE> || std::is_same_v<T, WORD> || std::is_same_v<T, short> ||
+               std::is_same_v<T, int> || std::is_same_v<T, UINT> || std::is_same_v<T, float> ||
+               std::is_same_v<T, double> ||
+               (std::is_base_of_v<POINT, T> && sizeof(T) == sizeof(POINT)) ||
+               (std::is_base_of_v<SIZE, T> && sizeof(T) == sizeof(SIZE)) ||
+               (std::is_base_of_v<RECT, T> && sizeof(T) == sizeof(RECT));
+    }
+    template <class... Fields>
+    static void PutFields(BYTE* pRun, const Fields&... fields)
+    {
+        static_assert(std::endian::native == std::endian::little);
+        ((std::memcpy(pRun, &fields, sizeof fields), pRun += sizeof fields), ...);
+    }
+
     [[noreturn]] void Throw(int cause) const;
     void CheckLoading() const;
     void CheckStoring() const;
     // The next index of the shared counter when storing.
     DWORD NextStoreIndex();
     void WriteTag(DWORD dwIndex, bool bClass);
+    void WriteLargeCount(DWORD_PTR dwCount);
+    void WriteStringRecord(const CString& str);
     void WriteBufferToFile();
+    // Write's general case: the checks, then a flush when the bytes do not fit what is left.
+    void WriteAcrossEdge(const void* lpBuf, UINT nMax);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
 
@@ -176,11 +252,18 @@ private:
     std::size_t m_nBufMax = 0; // loading: bytes read ahead into the buffer
     UINT m_nObjectSchema = UINT(-1);
     DWORD m_nMapCount = 1;                          // storing
-    CPointerIndexMap m_storeMap;                    // storing: classes and objects
+    CPointerIndexMap m_storeMap;                    // storing: objects
+    CPointerIndexMap m_storeClassMap;               // storing: classes
+    const CRuntimeClass* m_pLastStoreClass = nullptr; // storing: the class written last
+    DWORD m_dwLastStoreClassIndex = 0;              // storing: and its index
     std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
 };
 
-CArchive& operator<<(CArchive& ar, const CString& str);
+inline CArchive& operator<<(CArchive& ar, const CString& str)
+{
+    ar.WriteString(str);
+    return ar;
+}
 CArchive& operator>>(CArchive& ar, CString& str);
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);

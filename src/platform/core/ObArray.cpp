@@ -7,6 +7,7 @@ void CObArray::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar.WriteCount(GetCount());
+        ar.ReserveObjects(std::size_t(GetCount()));
         for (INT_PTR i = 0; i < GetSize(); ++i)
             ar.WriteObject(GetAt(i));
         return;

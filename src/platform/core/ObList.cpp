@@ -7,6 +7,7 @@ void CObList::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         ar.WriteCount(DWORD_PTR(GetCount()));
+        ar.ReserveObjects(std::size_t(GetCount()));
         for (POSITION pos = GetHeadPosition(); pos;)
             ar.WriteObject(GetNext(pos));
     } else {

@@ -1,5 +1,6 @@
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/Geometry.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Object.h"
@@ -242,6 +243,76 @@ TEST_F(ArchiveTest, NumbersAreLittleEndianOfTheirOwnWidth)
     EXPECT_EQ(pt.y, -1);
     EXPECT_EQ(rc.bottom, 4);
     EXPECT_EQ(ArchiveCause([&] { in.ar() >> by; }), CArchiveException::endOfFile);
+}
+
+// A run of fields is the same bytes as the fields written one by one, wherever in the buffer
+// it starts: inside, across the edge, or larger than the whole buffer.
+TEST_F(ArchiveTest, AFieldRunWritesWhatTheOperatorsWriteAtEveryBufferEdge)
+{
+    const int values[3] = {-1, 0x01020304, 7};
+    const int grid[2][2] = {{1, 2}, {3, 4}};
+    const CPoint point(-5, 6);
+    const auto writeOneByOne = [&](CArchive& ar) {
+        ar << BYTE(0x7F) << WORD(0xBEEF) << short(-3) << int(-2) << UINT(0x80000001) << 1.5f
+           << 2.25 << POINT{1, -1} << SIZE{8, 9} << RECT{1, 2, 3, 4} << point;
+        for (int n : values)
+            ar << n;
+        for (const auto& row : grid)
+            ar << row[0] << row[1];
+        ar << WORD(0x1234) << int(99);
+    };
+    const auto writeAsRuns = [&](CArchive& ar) {
+        ar.WriteFields(BYTE(0x7F), WORD(0xBEEF), short(-3), int(-2), UINT(0x80000001), 1.5f,
+                       2.25, POINT{1, -1}, SIZE{8, 9}, RECT{1, 2, 3, 4}, point, values, grid);
+        ar.WriteFields(WORD(0x1234), int(99));
+    };
+    for (const int nBufSize : {16, 24, 4096}) {
+        for (int nLead = 0; nLead < 24; ++nLead) {
+            SCOPED_TRACE(testing::Message() << "buffer " << nBufSize << ", lead " << nLead);
+            const auto lead = [&](CArchive& ar) {
+                for (int i = 0; i < nLead; ++i)
+                    ar << BYTE(i);
+            };
+            const Bytes expected = Store([&](CArchive& ar) {
+                lead(ar);
+                writeOneByOne(ar);
+            });
+            ASSERT_EQ(expected.size(), std::size_t(nLead) + 93u + 6u);
+            EXPECT_EQ(Store([&](CArchive& ar) {
+                lead(ar);
+                writeAsRuns(ar);
+            }, nBufSize), expected);
+        }
+    }
+}
+
+// The writers that copy inline when the buffer has room refuse a loading or closed archive
+// all the same.
+TEST_F(ArchiveTest, InlineWritersAreRefusedWhereWritingIs)
+{
+    const struct {
+        const char* pszName;
+        void (*write)(CArchive&);
+    } writers[] = {
+        {"field run", [](CArchive& ar) { ar.WriteFields(int(1), WORD(2)); }},
+        {"count", [](CArchive& ar) { ar.WriteCount(3); }},
+        {"empty string", [](CArchive& ar) { ar << CString(); }},
+        {"string", [](CArchive& ar) { ar << CString(u"text"); }},
+        {"bytes", [](CArchive& ar) { ar.Write("ab", 2); }},
+    };
+    for (const auto& writer : writers) {
+        SCOPED_TRACE(writer.pszName);
+        BYTE data[4] = {};
+        CMemFile source(data, sizeof data);
+        CArchive loading(&source, CArchive::load);
+        EXPECT_EQ(ArchiveCause([&] { writer.write(loading); }), CArchiveException::readOnly);
+
+        CMemFile file;
+        CArchive closed(&file, CArchive::store);
+        closed.Close();
+        EXPECT_EQ(ArchiveCause([&] { writer.write(closed); }), CArchiveException::generic);
+        EXPECT_EQ(file.GetLength(), 0u);
+    }
 }
 
 TEST_F(ArchiveTest, CountsEscapeToADoubleWordFrom0xFFFF)

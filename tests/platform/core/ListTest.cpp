@@ -292,6 +292,43 @@ TEST(ObList, StoresCountThenObjectRecords)
     DeleteAll(loaded);
 }
 
+// The second list names the first one's objects again: every one of its records is a
+// back-reference, although the object table made room for each list as it came.
+TEST(ObList, ObjectsOfAnEarlierListAreReferredBack)
+{
+    std::vector<CCollTestItem> items(1500);
+    CObList first;
+    CObList second;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items[i].m_nValue = int(i);
+        first.AddTail(&items[i]);
+        second.AddHead(&items[i]);
+    }
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) {
+        first.Serialize(ar);
+        second.Serialize(ar);
+    });
+    // Class 1, objects 2 .. 1501 with their ints; then the count and a tag per object.
+    const std::size_t nFirst = 2 + 6 + 13 + 4 + (items.size() - 1) * (2 + 4);
+    ASSERT_EQ(bytes.size(), nFirst + 2 + items.size() * 2);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::size_t nAt = nFirst + 2 + 2 * i;
+        ASSERT_EQ(bytes[nAt] | bytes[nAt + 1] << 8, int(items.size() - i + 1)) << i;
+    }
+
+    CObList loadedFirst;
+    CObList loadedSecond;
+    LoadFromBytes(bytes, [&](CArchive& ar) {
+        loadedFirst.Serialize(ar);
+        loadedSecond.Serialize(ar);
+    });
+    ASSERT_EQ(loadedSecond.GetCount(), loadedFirst.GetCount());
+    POSITION posFirst = loadedFirst.GetTailPosition();
+    for (POSITION pos = loadedSecond.GetHeadPosition(); pos;)
+        ASSERT_EQ(loadedSecond.GetNext(pos), loadedFirst.GetPrev(posFirst));
+    DeleteAll(loadedFirst);
+}
+
 TEST(ObList, LoadingAppendsToTheList)
 {
     CCollTestItem stored(3);
