@@ -37,6 +37,10 @@ const CSettingsSession::Entry CSettingsSession::kOrder[] = {
     {SETTING_REMOTE_WIFI_READ, &CSettingsSession::ReadRemoteWifi},
 };
 
+// GCC 12's optimiser takes the call through a member pointer of the constant table, inlined into
+// a temporary session, for a read of an uninitialised object; every member is initialised.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 int CSettingsSession::Run()
 {
     for (const Entry& entry : kOrder) {
@@ -45,6 +49,7 @@ int CSettingsSession::Run()
     }
     return SETTINGS_DONE;
 }
+#pragma GCC diagnostic pop
 
 BOOL CSettingsSession::ReadModel(BYTE* pbyModel, BYTE* pbySecond)
 {
