@@ -12,6 +12,7 @@
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/MemFile.h"
+#include "platform/core/ObjectArena.h"
 
 #include "DiagramHost.h"
 #include "support/LargestDiagram.h"
@@ -185,6 +186,7 @@ void BM_LoadFromMemory(benchmark::State& state)
         diagram.bytes.SeekToBegin();
         state.ResumeTiming();
         timer.Start();
+        const CObjectArenaScope arena; // as CDocument's load
         CArchive ar(&diagram.bytes, CArchive::load);
         ar.m_pDocument = &doc;
         doc.Serialize(ar);

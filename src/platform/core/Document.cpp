@@ -6,6 +6,7 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/ObjectArena.h"
 #include "platform/core/Position.h"
 #include "platform/core/StringTable.h"
 
@@ -366,6 +367,8 @@ void CDocument::StoreContents(CFile* pFile)
 
 void CDocument::LoadFrom(CFile* pFile)
 {
+    // The objects read lie together and go back to the heap in a few chunks.
+    const CObjectArenaScope arena;
     CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
     ar.m_pDocument = this;
     Serialize(ar);

@@ -1,5 +1,7 @@
 #include "platform/core/Object.h"
 
+#include "platform/core/ObjectArena.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -65,16 +67,7 @@ static const AFX_CLASSINIT s_classInitCObject(RUNTIME_CLASS(CObject));
 
 CObject* CRuntimeClass::CreateObject() const
 {
-    return m_pfnCreateObject != nullptr ? m_pfnCreateObject() : nullptr;
-}
-
-BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const
-{
-    for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass) {
-        if (pClass == pBaseClass)
-            return TRUE;
-    }
-    return FALSE;
+    return m_pfnCreateObject != nullptr ? CreateObjectInScope(m_pfnCreateObject) : nullptr;
 }
 
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
@@ -112,10 +105,9 @@ CRuntimeClass* CObject::GetRuntimeClass() const
     return RUNTIME_CLASS(CObject);
 }
 
-BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
-{
-    return GetRuntimeClass()->IsDerivedFrom(pClass);
-}
+void* CObject::operator new(std::size_t nBytes) { return ObjectMemory::Allocate(nBytes); }
+
+void CObject::operator delete(void* p, std::size_t nBytes) noexcept { ObjectMemory::Free(p, nBytes); }
 
 BOOL CObject::IsSerializable() const
 {

@@ -24,6 +24,7 @@
 
 #include "platform/core/Types.h"
 
+#include <cstddef>
 #include <initializer_list>
 
 class CArchive;
@@ -47,7 +48,15 @@ struct CRuntimeClass {
 
     // A new object of the class, or null when the class cannot be created by name.
     CObject* CreateObject() const;
-    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
+    // Inline: the load asks it of thousands of objects, mostly of their own class.
+    BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const
+    {
+        for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass) {
+            if (pClass == pBaseClass)
+                return TRUE;
+        }
+        return FALSE;
+    }
 
     // The registered class of that name, or null.
     static CRuntimeClass* FromName(LPCSTR lpszClassName);
@@ -70,13 +79,18 @@ public:
     virtual ~CObject() = default;
 
     virtual CRuntimeClass* GetRuntimeClass() const;
-    BOOL IsKindOf(const CRuntimeClass* pClass) const;
+    BOOL IsKindOf(const CRuntimeClass* pClass) const { return GetRuntimeClass()->IsDerivedFrom(pClass); }
     BOOL IsSerializable() const;
 
     // Stores or loads the object's own fields; CObject has none.
     virtual void Serialize(CArchive& ar);
 
     static CRuntimeClass classCObject;
+
+    // The objects a load creates come from its arena, every other one from the heap
+    // (ObjectArena.h).
+    static void* operator new(std::size_t nBytes);
+    static void operator delete(void* p, std::size_t nBytes) noexcept;
 
 protected:
     CObject() = default;

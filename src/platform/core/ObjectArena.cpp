@@ -1,0 +1,174 @@
+#include "platform/core/ObjectArena.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdint>
+#include <cstdlib>
+#include <new>
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/asan_interface.h>
+#define QARVO_ARENA_POISON(p, n) ASAN_POISON_MEMORY_REGION(p, n)
+#define QARVO_ARENA_UNPOISON(p, n) ASAN_UNPOISON_MEMORY_REGION(p, n)
+#else
+#define QARVO_ARENA_POISON(p, n) ((void)(p), (void)(n))
+#define QARVO_ARENA_UNPOISON(p, n) ((void)(p), (void)(n))
+#endif
+
+namespace {
+
+// Every object, from an arena or the heap, is preceded by the arena it lies in (null for the
+// heap), so that its delete knows where its memory goes. Sixteen bytes keep the object at the
+// alignment operator new promises.
+struct alignas(__STDCPP_DEFAULT_NEW_ALIGNMENT__) ObjectHeader {
+    CObjectArena* pArena;
+};
+constexpr std::size_t kHeaderBytes = sizeof(ObjectHeader);
+constexpr std::size_t kAlign = alignof(ObjectHeader);
+
+constexpr std::size_t RoundUp(std::size_t n) { return (n + kAlign - 1) & ~(kAlign - 1); }
+
+ObjectHeader* HeaderOf(const void* pObject)
+{
+    return reinterpret_cast<ObjectHeader*>(const_cast<char*>(static_cast<const char*>(pObject)) - kHeaderBytes);
+}
+
+std::atomic<std::size_t> g_nLiveArenas{0};
+
+thread_local CObjectArenaScope* t_pScope = nullptr;
+// Set by CreateObjectInScope for the one allocation that makes the object.
+thread_local CObjectArena* t_pArenaForNext = nullptr;
+
+} // namespace
+
+// Chunks grow from the first so that a small load holds little and a large one few chunks.
+class CObjectArena {
+public:
+    CObjectArena() { g_nLiveArenas.fetch_add(1, std::memory_order_relaxed); }
+    ~CObjectArena()
+    {
+        while (m_pChunks) {
+            Chunk* pChunk = m_pChunks;
+            m_pChunks = pChunk->pNext;
+            QARVO_ARENA_UNPOISON(pChunk, pChunk->nBytes);
+            std::free(pChunk);
+        }
+        g_nLiveArenas.fetch_sub(1, std::memory_order_relaxed);
+    }
+    CObjectArena(const CObjectArena&) = delete;
+    CObjectArena& operator=(const CObjectArena&) = delete;
+
+    // Only the thread of the scope that owns the arena allocates, and only while it lives.
+    void* Allocate(std::size_t nBytes)
+    {
+        const std::size_t nTotal = kHeaderBytes + RoundUp(nBytes);
+        if (nTotal > std::size_t(m_pEnd - m_pNext))
+            AddChunk(nTotal);
+        char* pBlock = m_pNext;
+        m_pNext += nTotal;
+        QARVO_ARENA_UNPOISON(pBlock, nTotal);
+        m_nRefs.fetch_add(1, std::memory_order_relaxed);
+        ::new (pBlock) ObjectHeader{this};
+        return pBlock + kHeaderBytes;
+    }
+
+    // Each live object holds a reference, and so does the scope while it lives.
+    void Release() noexcept
+    {
+        if (m_nRefs.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete this;
+    }
+
+private:
+    struct alignas(kAlign) Chunk {
+        Chunk* pNext;
+        std::size_t nBytes;
+    };
+    static constexpr std::size_t kFirstChunkBytes = 64 * 1024;
+    static constexpr std::size_t kLargestChunkBytes = 512 * 1024;
+
+    void AddChunk(std::size_t nAtLeast)
+    {
+        const std::size_t nNeeded = sizeof(Chunk) + nAtLeast;
+        const std::size_t nBytes = std::max(m_nNextChunkBytes, nNeeded);
+        void* pMemory = std::malloc(nBytes);
+        if (pMemory == nullptr)
+            throw std::bad_alloc();
+        auto* pChunk = ::new (pMemory) Chunk{m_pChunks, nBytes};
+        m_pChunks = pChunk;
+        m_pNext = reinterpret_cast<char*>(pChunk + 1);
+        m_pEnd = reinterpret_cast<char*>(pChunk) + nBytes;
+        // The rest of the chunk is nobody's until it is handed out.
+        QARVO_ARENA_POISON(m_pNext, std::size_t(m_pEnd - m_pNext));
+        m_nNextChunkBytes = std::min(m_nNextChunkBytes * 2, kLargestChunkBytes);
+    }
+
+    std::atomic<std::size_t> m_nRefs{1};
+    Chunk* m_pChunks = nullptr;
+    char* m_pNext = nullptr;
+    char* m_pEnd = nullptr;
+    std::size_t m_nNextChunkBytes = kFirstChunkBytes;
+};
+
+CObjectArenaScope::CObjectArenaScope() : m_pOuter(t_pScope) { t_pScope = this; }
+
+CObjectArenaScope::~CObjectArenaScope()
+{
+    t_pScope = m_pOuter;
+    if (m_pArena)
+        m_pArena->Release();
+}
+
+CObject* CreateObjectInScope(CObject* (*pfnCreate)())
+{
+    CObjectArenaScope* pScope = t_pScope;
+    if (pScope == nullptr)
+        return pfnCreate();
+    if (pScope->m_pArena == nullptr)
+        pScope->m_pArena = new CObjectArena;
+    // Cleared by the allocation that takes it; a creator that throws before it leaves it set.
+    struct Disarm {
+        ~Disarm() { t_pArenaForNext = nullptr; }
+    } const disarm;
+    t_pArenaForNext = pScope->m_pArena;
+    return pfnCreate();
+}
+
+namespace ObjectMemory {
+
+void* Allocate(std::size_t nBytes)
+{
+    if (CObjectArena* pArena = t_pArenaForNext) {
+        t_pArenaForNext = nullptr;
+        return pArena->Allocate(nBytes);
+    }
+    void* pBlock = std::malloc(kHeaderBytes + nBytes);
+    if (pBlock == nullptr)
+        throw std::bad_alloc();
+    ::new (pBlock) ObjectHeader{nullptr};
+    return static_cast<char*>(pBlock) + kHeaderBytes;
+}
+
+void Free(void* p, std::size_t nBytes) noexcept
+{
+    if (p == nullptr)
+        return;
+    ObjectHeader* pHeader = HeaderOf(p);
+    CObjectArena* pArena = pHeader->pArena;
+    if (pArena == nullptr) {
+        std::free(pHeader);
+        return;
+    }
+    // A second delete reads the poisoned header and is reported.
+    QARVO_ARENA_POISON(pHeader, kHeaderBytes + RoundUp(nBytes));
+    pArena->Release();
+}
+
+bool IsInArena(const CObject* pObject)
+{
+    return pObject != nullptr && HeaderOf(pObject)->pArena != nullptr;
+}
+
+std::size_t LiveArenaCount() { return g_nLiveArenas.load(std::memory_order_relaxed); }
+
+} // namespace ObjectMemory
