@@ -3,6 +3,10 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
+#include "platform/core/ObList.h"
+
+#include <algorithm>
+#include <unordered_set>
 
 IMPLEMENT_SERIAL(CBlockMake, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockBreak, CBlockMake, VERSIONABLE_SCHEMA | 1)
@@ -56,7 +60,66 @@ bool IsOperandUsed(const CVetlaDoc& doc, int nOperand, const CRuntimeClass* pUse
     return false;
 }
 
+// The element classes whose comment check DetachForDeletingAll takes over, by their own
+// records, so that the walk costs the blocks of a diagram without elements a compare or two.
+// An object of a class derived from one of them keeps its own check, which gives the same.
+bool IsKnownElementClass(const CRuntimeClass* pClass)
+{
+    static const CRuntimeClass* const kClasses[] = {RUNTIME_CLASS(CBlockMake),      RUNTIME_CLASS(CBlockBreak),
+                                                    RUNTIME_CLASS(CBlockAContact),  RUNTIME_CLASS(CBlockRelayCoil),
+                                                    RUNTIME_CLASS(CBlockInvOut),    RUNTIME_CLASS(CBlockAOutLAD)};
+    return std::ranges::find(kClasses, pClass) != std::end(kClasses);
+}
+
 }  // namespace
+
+std::vector<int> CLadderElement::DetachForDeletingAll(CObList& blocks, const CVetlaDoc* pDoc)
+{
+    const auto elementOf = [pDoc](CObject* pObject) -> CLadderElement* {
+        if (pDoc == nullptr || pObject == nullptr || !IsKnownElementClass(pObject->GetRuntimeClass()))
+            return nullptr;
+        auto* pElement = static_cast<CLadderElement*>(static_cast<CBlockObj*>(pObject));
+        return pElement->GetDocument() == pDoc ? pElement : nullptr;
+    };
+    // Most diagrams hold no element: they pay one class walk per block and nothing more.
+    std::vector<const CRuntimeClass*> userClasses;
+    bool bAnyElement = false;
+    for (POSITION pos = blocks.GetHeadPosition(); pos;) {
+        if (const CLadderElement* pElement = elementOf(blocks.GetNext(pos))) {
+            bAnyElement = true;
+            const CRuntimeClass* pUserClass = pElement->m_rule.pUserClass;
+            if (pUserClass && std::ranges::find(userClasses, pUserClass) == userClasses.end())
+                userClasses.push_back(pUserClass);
+        }
+    }
+    std::vector<int> freed;
+    if (!bAnyElement)
+        return freed;
+
+    // The operands of the blocks after the one at hand: of every block, and of each user class.
+    std::unordered_set<int> usedAfter;
+    std::vector<std::unordered_set<int>> usedAfterByClass(userClasses.size());
+    for (POSITION pos = blocks.GetTailPosition(); pos;) {
+        CObject* pObject = blocks.GetPrev(pos);
+        if (pObject == nullptr || !pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)))
+            continue;
+        const int nOperand = static_cast<CBlockObj*>(pObject)->m_nOperand;
+        if (CLadderElement* pElement = elementOf(pObject)) {
+            pElement->SetDocument(nullptr);
+            const OperandCommentRule& rule = pElement->m_rule;
+            const auto nClass = std::ranges::find(userClasses, rule.pUserClass) - userClasses.begin();
+            const std::unordered_set<int>& used = rule.pUserClass ? usedAfterByClass[std::size_t(nClass)] : usedAfter;
+            if (InRanges(rule.ranges, nOperand) && !used.contains(nOperand))
+                freed.push_back(nOperand);
+        }
+        usedAfter.insert(nOperand);
+        for (std::size_t i = 0; i < userClasses.size(); ++i) {
+            if (pObject->IsKindOf(userClasses[i]))
+                usedAfterByClass[i].insert(nOperand);
+        }
+    }
+    return freed;
+}
 
 CLadderElement::CLadderElement(const OperandCommentRule& rule) : m_rule(rule) {}
 

@@ -7,6 +7,9 @@
 #include "blocks/BlockObj.h"
 
 #include <span>
+#include <vector>
+
+class CObList;
 
 struct OperandRange {
     int nFirst;
@@ -24,6 +27,16 @@ struct OperandCommentRule {
 // records: each element's base there is CBlockObj, as the stored files and the kind tests
 // expect.
 class CLadderElement : public CBlockObj {
+public:
+    // Emptying a document's block list deletes its blocks head first, and each element of the
+    // document asked, as it went, whether a block after it still used its operand: a walk of
+    // the rest of the list per element made emptying a large ladder diagram quadratic. This
+    // answers them in one walk from the tail and returns the operands whose comments their
+    // destructors would have removed; those elements (pDoc's, of the element classes
+    // themselves) are detached from it, so that the caller, which deletes every block next,
+    // removes the comments itself. The others keep their own check.
+    static std::vector<int> DetachForDeletingAll(CObList& blocks, const CVetlaDoc* pDoc);
+
 protected:
     explicit CLadderElement(const OperandCommentRule& rule);
     CLadderElement(int nType, const OperandCommentRule& rule);

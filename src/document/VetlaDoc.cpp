@@ -1,5 +1,6 @@
 #include "document/VetlaDoc.h"
 
+#include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/DocumentObserver.h"
@@ -77,7 +78,12 @@ BOOL CVetlaDoc::IsNewGenerationDoc() const { return IsNewGeneration(m_wHardwareC
 
 void CVetlaDoc::DeleteContents()
 {
+    // The ladder elements leave their operand comments to this: the same comments go, in one
+    // walk of the list instead of one per element.
+    const std::vector<int> unusedOperands = CLadderElement::DetachForDeletingAll(m_blockList, this);
     DeleteListElements(m_blockList);
+    for (const int nOperand : unusedOperands)
+        m_mapOperandComment.RemoveKey(nOperand);
     DeleteListElements(m_lineList);
     DeleteListElements(m_commentList);
     DeleteListElements(m_powerBusList);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+
 namespace {
 
 class BlockLadderTest : public testing::Test {
@@ -124,6 +127,42 @@ TEST_F(BlockLadderTest, LoadedElementBelongsToTheArchivesDocument)
     pLoaded.reset();
     EXPECT_FALSE(HasComment(target, 600));
     EXPECT_TRUE(HasComment(m_active.Doc(), 600));
+}
+
+// Emptying a document answers the elements' question in one walk: it must remove exactly the
+// comments that deleting the blocks one by one, head first, removes. Mixed lists of elements
+// and other users of the same few operands, in and out of the elements' ranges.
+TEST_F(BlockLadderTest, EmptyingTheDocumentRemovesWhatDeletingOneByOneRemoves)
+{
+    const int operands[] = {100, 101, 356, 600, 4127, 4230, 4231, 4800};
+    const int types[] = {BT_MAKE, BT_BREAK, BT_ACONTACT, BT_RELAY_COIL, BT_INV_OUT, BT_AOUT_LAD, BT_ANALOG_OUT};
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        CVetlaDoc emptied;
+        CVetlaDoc oneByOne;
+        const int nBlocks = int(random() % 12) + 1;
+        for (int i = 0; i < nBlocks; ++i) {
+            const int nType = types[random() % std::size(types)];
+            const int nOperand = operands[random() % std::size(operands)];
+            for (CVetlaDoc* pDoc : {&emptied, &oneByOne}) {
+                CBlockObj* pBlock = nType == BT_ANALOG_OUT ? new CBlockObj(nType, 1)
+                                                           : CreateBlockForType(nType, nullptr, nullptr);
+                pBlock->m_nOperand = nOperand;
+                pBlock->SetDocument(pDoc);
+                pDoc->m_blockList.AddTail(pBlock);
+            }
+        }
+        for (const int nOperand : operands) {
+            emptied.m_mapOperandComment.SetAt(nOperand, _T("note"));
+            oneByOne.m_mapOperandComment.SetAt(nOperand, _T("note"));
+        }
+        emptied.DeleteContents();
+        while (!oneByOne.m_blockList.IsEmpty())
+            delete oneByOne.m_blockList.RemoveHead();
+        for (const int nOperand : operands)
+            EXPECT_EQ(HasComment(emptied, nOperand), HasComment(oneByOne, nOperand)) << nOperand;
+    }
 }
 
 TEST_F(BlockLadderTest, ElementWithoutADocumentTouchesNoMap)
