@@ -1,16 +1,18 @@
 // Where CObjects live. A load makes one object per block and wire of a document, thousands of
-// them, and the heap spent more on allocating and freeing them than the load spent on reading
-// their fields. So the objects a load creates by class name come from an arena: a few large
-// chunks, bump-allocated in the order the objects are read, so that a document's objects also
-// lie together in memory. Every other object (made by editing, paste or a test) comes from the
-// heap as before.
+// them, and a heap allocation for each (and a free for each when Open or Undo replaced them)
+// was a large part of what a load cost. So the objects a load creates by class name come from
+// an arena: a few large chunks, bump-allocated in the order the objects are read, so that a
+// document's objects also lie together in memory. Every other object (made by editing, paste
+// or a test) comes from the heap as before.
 //
 // An arena belongs to its objects, not to a document: the objects of a load move to other
 // documents (Open and Undo adopt a trial document's lists; paste and drag move them on), and
-// each is deleted on its own, on whatever thread. An arena counts its live objects; deleting
-// one runs no free of its own, and the chunks go back to the heap once the load is over and
-// the last of its objects is deleted. In the sanitizer build a deleted object's memory is
-// poisoned, so that a use after delete is still caught.
+// each is deleted on its own. An arena counts its live objects; deleting one runs no free of
+// its own, and the chunks go back to the heap once the load is over and the last of its
+// objects is deleted. No worker thread makes or deletes model objects today (the controller
+// link's workers only read the port and wait), but the count is atomic, so that a delete on
+// any thread stays safe. In the sanitizer build a deleted object's memory is poisoned, so
+// that a use after delete is still caught.
 #pragma once
 
 #include <cstddef>
