@@ -147,9 +147,11 @@ private:
     {
         BOOL bClean = TRUE;
         const DWORD_PTR nCount = ar.ReadCount();
-        // Room for the list in one step rather than a table rebuilt as it fills; a damaged
+        // Room for the list in one step rather than tables rebuilt as they fill; a damaged
         // count reserves no more than a large diagram needs and fails at the end of the data.
-        m_owned.Reserve(std::size_t(std::min<DWORD_PTR>(nCount, kMaxReservedObjects)));
+        const auto nRoom = std::size_t(std::min<DWORD_PTR>(nCount, kMaxReservedObjects));
+        m_owned.Reserve(nRoom);
+        ar.ReserveObjects(nRoom);
         for (DWORD_PTR n = nCount; n > 0; --n) {
             CObject* pOb = ar.ReadObject(nullptr);
             if (Accept(pOb, pClass)) {

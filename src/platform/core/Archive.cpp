@@ -255,6 +255,15 @@ void CArchive::WriteObject(const CObject* pOb)
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
+// The load table grows by doubling, as it would entry by entry, but once per list: a table
+// of thousands of entries moved at every doubling was most of the copying a load did.
+void CArchive::ReserveLoadEntries(std::size_t nCount)
+{
+    const std::size_t nNeeded = m_loadArray.size() + nCount;
+    if (nNeeded > m_loadArray.capacity())
+        m_loadArray.reserve(std::max(nNeeded, 2 * m_loadArray.capacity()));
+}
+
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
 {
     WORD wSchema;

@@ -159,9 +159,16 @@ public:
     }
 
     void WriteObject(const CObject* pOb);
-    // Storing: room in the object table for nCount objects about to be written, such as the
-    // elements of a list.
-    void ReserveObjects(std::size_t nCount) { m_storeMap.Reserve(nCount); }
+    // Room in the object table for nCount objects about to be written or read, such as the
+    // elements of a list. A loading caller bounds a count it has read from the data, as the
+    // room is made before the objects are there.
+    void ReserveObjects(std::size_t nCount)
+    {
+        if (m_bLoading)
+            ReserveLoadEntries(nCount);
+        else
+            m_storeMap.Reserve(nCount);
+    }
     // Reads an object record; with pClassRefRequested, the object must be of that class or a
     // class derived from it (else badClass). The caller owns the object. An object whose
     // Serialize throws is deleted before the exception leaves.
@@ -293,6 +300,7 @@ private:
     void WriteBufferToFile();
     // Write's general case: the checks, then a flush when the bytes do not fit what is left.
     void WriteAcrossEdge(const void* lpBuf, UINT nMax);
+    void ReserveLoadEntries(std::size_t nCount);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
 
