@@ -214,7 +214,8 @@ public:
     CDocument* m_pDocument = nullptr;
 
 private:
-    // Reads a short wide text straight from the buffer when the buffer holds it whole.
+    // The empty text is taken inline; any other short wide text is copied straight from the
+    // buffer when the buffer holds it whole.
     friend CArchive& operator>>(CArchive& ar, CString& str);
     friend CArchive& ReadStringRecord(CArchive& ar, CString& str);
 
