@@ -95,13 +95,20 @@ CBlockMSGTEXT::~CBlockMSGTEXT()
     DeleteWidgets();
 }
 
+// Every block made, and so every message text loaded, starts here: most cells are blank, and
+// emptying a cell costs far less than assigning it a text.
 void CBlockMSGTEXT::InitCells()
 {
+    static const CString kFirstRowOrColumn(_T("W"));
     for (int nRow = 0; nRow < MSGTEXT_ROWS; ++nRow) {
         for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol) {
-            const LPCTSTR pszCell = (nRow == 0 || nCol == 0) ? _T("W") : _T("");
-            m_strCells1[nRow][nCol] = pszCell;
-            m_strCells2[nRow][nCol] = pszCell;
+            if (nRow == 0 || nCol == 0) {
+                m_strCells1[nRow][nCol] = kFirstRowOrColumn;
+                m_strCells2[nRow][nCol] = kFirstRowOrColumn;
+            } else {
+                m_strCells1[nRow][nCol].Empty();
+                m_strCells2[nRow][nCol].Empty();
+            }
         }
     }
 }

@@ -8,10 +8,11 @@
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 
 #include <algorithm>
+#include <cassert>
 #include <iterator>
-#include <type_traits>
 
 IMPLEMENT_SERIAL(CBlockTime, CBlockObj, VERSIONABLE_SCHEMA | 1)
 
@@ -47,19 +48,6 @@ SetpointWords WordsOf(const CBlockObj& block, BOOL bOn)
             block.m_nParamEx[TIMER_OFF_BASE_PARAMEX], 1, block.m_nParam[TIMER_OFF_REF_UNIT_PARAM]};
 }
 
-template <class T, std::size_t N>
-void SerializeInts(CArchive& ar, T (&values)[N])
-{
-    for (T& value : values) {
-        if constexpr (std::is_array_v<T>)
-            SerializeInts(ar, value);
-        else if (ar.IsStoring())
-            ar << value;
-        else
-            ar >> value;
-    }
-}
-
 } // namespace
 
 CBlockTime::CBlockTime()
@@ -90,11 +78,16 @@ void CBlockTime::SerializeCams(CArchive& ar)
         ar.WriteFields(m_bDay, m_nOnTime, m_bOnDisabled, m_nOffTime, m_bOffDisabled);
         return;
     }
-    SerializeInts(ar, m_bDay);
-    SerializeInts(ar, m_nOnTime);
-    SerializeInts(ar, m_bOnDisabled);
-    SerializeInts(ar, m_nOffTime);
-    SerializeInts(ar, m_bOffDisabled);
+    // The cams' 39 ints in one piece rather than one by one.
+    constexpr std::size_t kDayInts = TIMER_CAM_COUNT * 7;
+    constexpr std::size_t kTimeInts = TIMER_CAM_COUNT * 2;
+    CFieldRun<sizeof(int) * (kDayInts + 2 * kTimeInts + 2 * TIMER_CAM_COUNT)> cams(ar);
+    cams.Ints(&m_bDay[0][0], kDayInts)
+        .Ints(&m_nOnTime[0][0], kTimeInts)
+        .Ints(m_bOnDisabled, TIMER_CAM_COUNT)
+        .Ints(&m_nOffTime[0][0], kTimeInts)
+        .Ints(m_bOffDisabled, TIMER_CAM_COUNT);
+    assert(cams.IsComplete());
 }
 
 int* CBlockTime::CamWord(int n)

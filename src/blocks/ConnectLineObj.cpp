@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 
 IMPLEMENT_SERIAL(CConnectLineObj, CObject, 0)
 
@@ -37,6 +38,22 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
     ar.WriteCount(points.GetCount());
     if (!points.IsEmpty())
         ar.Write(points.GetData(), UINT(std::size_t(points.GetCount()) * sizeof(CPoint)));
+}
+
+// The same form read back: a route the archive's buffer holds whole is taken in one step, and
+// anything else (a long array, one at the buffer's edge, a count beyond the data) goes through
+// the array's own load.
+void LoadPoints(CArchive& ar, CArray<CPoint>& points)
+{
+    std::size_t nCount = 0;
+    const BYTE* pRun = ar.TakeCountedRun(sizeof(CPoint), nCount);
+    if (!pRun) {
+        points.Serialize(ar);
+        return;
+    }
+    points.SetSize(INT_PTR(nCount));
+    if (nCount > 0)
+        std::memcpy(static_cast<void*>(points.GetData()), pRun, nCount * sizeof(CPoint));
 }
 
 }  // namespace
@@ -73,8 +90,8 @@ void CConnectLineObj::Serialize(CArchive& ar)
     // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
     // and only their owner knows when they are complete and checked.
     m_pStartBlock = m_pEndBlock = nullptr;
-    m_arrVertices.Serialize(ar);
-    m_arrJunctions.Serialize(ar);
+    LoadPoints(ar, m_arrVertices);
+    LoadPoints(ar, m_arrJunctions);
 }
 
 // Every rung of a ladder starts at the power rail, so a ladder wire that names no block at one

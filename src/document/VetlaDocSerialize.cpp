@@ -146,7 +146,13 @@ private:
     void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Taken taken)
     {
         BOOL bClean = TRUE;
-        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+        const DWORD_PTR nCount = ar.ReadCount();
+        // Room for the list in one step rather than tables rebuilt as they fill; a damaged
+        // count reserves no more than a large diagram needs and fails at the end of the data.
+        const auto nRoom = std::size_t(std::min<DWORD_PTR>(nCount, kMaxReservedObjects));
+        m_owned.Reserve(nRoom);
+        ar.ReserveObjects(nRoom);
+        for (DWORD_PTR n = nCount; n > 0; --n) {
             CObject* pOb = ar.ReadObject(nullptr);
             if (Accept(pOb, pClass)) {
                 elements.AddTail(pOb);
@@ -169,9 +175,12 @@ private:
     // FALSE when an entry had to be taken out.
     BOOL Accept(CObject* pOb, const CRuntimeClass* pClass)
     {
-        if (!pOb || m_owned.Find(pOb))
+        if (!pOb)
             return FALSE;
-        m_owned.Insert(pOb, kOwned);
+        DWORD& dwOwned = m_owned.FindOrAdd(pOb);
+        if (dwOwned)
+            return FALSE;
+        dwOwned = kOwned;
         if (pOb->IsKindOf(pClass))
             return TRUE;
         m_dropped.push_back(pOb);
@@ -193,6 +202,7 @@ private:
     // The objects already taken into a list or array, in one flat table: a node allocated per
     // object cost as much as reading the objects.
     static constexpr DWORD kOwned = 1;
+    static constexpr DWORD_PTR kMaxReservedObjects = 8192;
 
     CVetlaDoc& m_doc;
     CPointerIndexMap m_owned;

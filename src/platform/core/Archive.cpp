@@ -1,6 +1,7 @@
 #include "platform/core/Archive.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/MemFile.h"
 
 #include <algorithm>
 #include <cstring>
@@ -35,11 +36,23 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
       m_strFileName(pFile->GetFilePath()),
       m_bLoading((nMode & load) != 0),
       m_bFlushOnDelete((nMode & bNoFlushOnDelete) == 0),
-      m_nUncaughtAtStart(std::uncaught_exceptions()),
-      m_buffer(std::size_t(std::max(nBufSize, kMinBufferSize)))
+      m_nUncaughtAtStart(std::uncaught_exceptions())
 {
-    if (m_bLoading)
-        m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, nullptr});
+    if (!m_bLoading) {
+        m_buffer.resize(std::size_t(std::max(nBufSize, kMinBufferSize)));
+        return;
+    }
+    m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, nullptr});
+    // A memory file's bytes are there already: copying them into a buffer of our own would
+    // only read every byte twice. The archive keeps no buffer then, and once the file's rest
+    // is handed out every further read finds the file at its end.
+    if (auto* pMemFile = dynamic_cast<CMemFile*>(pFile)) {
+        m_pLoadBytes = pMemFile->ReadInPlace(m_nBufMax);
+        m_bReadsInPlace = true;
+        return;
+    }
+    m_buffer.resize(std::size_t(std::max(nBufSize, kMinBufferSize)));
+    m_pLoadBytes = m_buffer.data();
 }
 
 CArchive::~CArchive()
@@ -97,6 +110,8 @@ void CArchive::Abort()
     m_pFile = nullptr;
     m_nBufCur = m_nBufMax = 0;
     m_buffer.clear();
+    m_pLoadBytes = nullptr;
+    m_bReadsInPlace = false;
 }
 
 UINT CArchive::Read(void* lpBuf, UINT nMax)
@@ -107,7 +122,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     while (nDone < nMax) {
         if (m_nBufCur < m_nBufMax) {
             const std::size_t nTake = std::min<std::size_t>(nMax - nDone, m_nBufMax - m_nBufCur);
-            std::memcpy(pDest + nDone, m_buffer.data() + m_nBufCur, nTake);
+            std::memcpy(pDest + nDone, m_pLoadBytes + m_nBufCur, nTake);
             m_nBufCur += nTake;
             nDone += UINT(nTake);
             continue;
@@ -121,6 +136,7 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
             continue;
         }
         m_nBufCur = 0;
+        m_pLoadBytes = m_buffer.data();
         m_nBufMax = m_pFile->Read(m_buffer.data(), UINT(m_buffer.size()));
         if (m_nBufMax == 0)
             break;
@@ -169,12 +185,8 @@ void CArchive::WriteLargeCount(DWORD_PTR dwCount)
     *this << kWordEscape << DWORD(dwCount);
 }
 
-DWORD_PTR CArchive::ReadCount()
+DWORD_PTR CArchive::ReadLargeCount()
 {
-    WORD wCount;
-    *this >> wCount;
-    if (wCount != kWordEscape)
-        return wCount;
     DWORD dwCount;
     *this >> dwCount;
     return dwCount;
@@ -241,6 +253,15 @@ void CArchive::WriteObject(const CObject* pOb)
     dwIndex = NextStoreIndex();
     // Storing does not change the object; Serialize is one routine for both directions.
     const_cast<CObject*>(pOb)->Serialize(*this);
+}
+
+// The load table grows by doubling, as it would entry by entry, but once per list: a table
+// of thousands of entries moved at every doubling was most of the copying a load did.
+void CArchive::ReserveLoadEntries(std::size_t nCount)
+{
+    const std::size_t nNeeded = m_loadArray.size() + nCount;
+    if (nNeeded > m_loadArray.capacity())
+        m_loadArray.reserve(std::max(nNeeded, 2 * m_loadArray.capacity()));
 }
 
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
@@ -444,12 +465,12 @@ void ReadWideUnits(CArchive& ar, CString& str, DWORD nLength)
 // Most texts of a record are wide and shorter than 255 units (FF FE FF, a length byte, the
 // units). When the buffer holds such a text whole it is copied from there at once; any other
 // form, and a text at the buffer's edge, is read field by field.
-CArchive& operator>>(CArchive& ar, CString& str)
+CArchive& ReadStringRecord(CArchive& ar, CString& str)
 {
     constexpr std::size_t kShortHeader = 4;
     const std::size_t nBuffered = ar.m_bLoading ? ar.m_nBufMax - ar.m_nBufCur : 0;
     if (nBuffered >= kShortHeader) {
-        const BYTE* pBytes = ar.m_buffer.data() + ar.m_nBufCur;
+        const BYTE* pBytes = ar.m_pLoadBytes + ar.m_nBufCur;
         const std::size_t nUnits = pBytes[3];
         if (pBytes[0] == kByteEscape && pBytes[1] == (kWideStringMarker & 0xFF) &&
             pBytes[2] == (kWideStringMarker >> 8) && nUnits < kByteEscape &&

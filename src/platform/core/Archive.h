@@ -39,7 +39,8 @@ public:
     enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2 };
 
     // The archive reads from or writes to pFile through a buffer of nBufSize bytes, starting at
-    // the file's current position.
+    // the file's current position. A memory file is read in place instead: the archive hands
+    // out the file's own bytes, which must stay as they are while it reads.
     CArchive(CFile* pFile, UINT nMode, int nBufSize = 4096);
     // Does what Close does, unless constructed with bNoFlushOnDelete or destroyed while an
     // exception unwinds. Errors cannot leave a destructor, so call Close to learn about them.
@@ -71,7 +72,7 @@ public:
     void EnsureRead(void* lpBuf, UINT nCount)
     {
         if (m_bLoading && nCount != 0 && nCount <= m_nBufMax - m_nBufCur) {
-            std::memcpy(lpBuf, m_buffer.data() + m_nBufCur, nCount);
+            std::memcpy(lpBuf, m_pLoadBytes + m_nBufCur, nCount);
             m_nBufCur += nCount;
         } else {
             EnsureReadFromFile(lpBuf, nCount);
@@ -116,12 +117,58 @@ public:
         else
             WriteLargeCount(dwCount);
     }
-    DWORD_PTR ReadCount();
+    // A count below the escape is taken from the buffer inline, as it is written.
+    DWORD_PTR ReadCount()
+    {
+        WORD wCount;
+        *this >> wCount;
+        return wCount != kCountEscape ? wCount : ReadLargeCount();
+    }
+
+    // Loading a memory file: the next nBytes, taken without a copy from the file's own bytes,
+    // which stay valid while the archive lives. Null, with nothing taken, when the data ends
+    // before them or the archive reads through a buffer of its own that a later read refills
+    // (read them with EnsureRead then).
+    const BYTE* TakeInPlace(std::size_t nBytes)
+    {
+        if (!m_bReadsInPlace || nBytes > m_nBufMax - m_nBufCur)
+            return nullptr;
+        const BYTE* pBytes = m_pLoadBytes + m_nBufCur;
+        m_nBufCur += nBytes;
+        return pBytes;
+    }
+    // Loading: a counted run of fixed-size elements (the count as WriteCount writes it, then
+    // the elements' bytes) taken from the buffer in one step: the elements' bytes, with their
+    // count in nCount, to be copied before the archive reads on. Null, with nothing taken, when
+    // the buffer does not hold the whole run or the count is escaped: the caller reads it
+    // piece by piece then, so that a count beyond the data still ends at the end of the data.
+    const BYTE* TakeCountedRun(std::size_t nElementSize, std::size_t& nCount)
+    {
+        const std::size_t nBuffered = m_bLoading ? m_nBufMax - m_nBufCur : 0;
+        WORD wCount;
+        if (nBuffered < sizeof wCount)
+            return nullptr;
+        std::memcpy(&wCount, m_pLoadBytes + m_nBufCur, sizeof wCount);
+        const std::size_t nRun = sizeof wCount + std::size_t(wCount) * nElementSize;
+        if (wCount == kCountEscape || nRun > nBuffered)
+            return nullptr;
+        const BYTE* pElements = m_pLoadBytes + m_nBufCur + sizeof wCount;
+        m_nBufCur += nRun;
+        nCount = wCount;
+        return pElements;
+    }
 
     void WriteObject(const CObject* pOb);
-    // Storing: room in the object table for nCount objects about to be written, such as the
-    // elements of a list.
-    void ReserveObjects(std::size_t nCount) { m_storeMap.Reserve(nCount); }
+    // Room in the object table for nCount objects about to be written or read, such as the
+    // elements of a list. A loading caller bounds a count it has read from the data, as the
+    // room is made before the objects are there.
+    void ReserveObjects(std::size_t nCount)
+    {
+        if (m_bLoading)
+            ReserveLoadEntries(nCount);
+        else
+            m_storeMap.Reserve(nCount);
+    }
     // Reads an object record; with pClassRefRequested, the object must be of that class or a
     // class derived from it (else badClass). The caller owns the object. An object whose
     // Serialize throws is deleted before the exception leaves.
@@ -167,8 +214,12 @@ public:
     CDocument* m_pDocument = nullptr;
 
 private:
-    // Reads a short wide text straight from the buffer when the buffer holds it whole.
+    // The empty text is taken inline; any other short wide text is copied straight from the
+    // buffer when the buffer holds it whole.
     friend CArchive& operator>>(CArchive& ar, CString& str);
+    friend CArchive& ReadStringRecord(CArchive& ar, CString& str);
+
+    static constexpr WORD kCountEscape = 0xFFFF;
 
     // One entry of the load map: a class with the schema it was stored with, an object, or an
     // object that was deleted because its load failed.
@@ -198,7 +249,7 @@ private:
     CArchive& ReadValue(T& value)
     {
         if (m_bLoading && sizeof value <= m_nBufMax - m_nBufCur) {
-            std::memcpy(&value, m_buffer.data() + m_nBufCur, sizeof value);
+            std::memcpy(&value, m_pLoadBytes + m_nBufCur, sizeof value);
             m_nBufCur += sizeof value;
         } else {
             EnsureRead(&value, sizeof value);
@@ -207,6 +258,17 @@ private:
     }
 
     void EnsureReadFromFile(void* lpBuf, UINT nCount);
+    DWORD_PTR ReadLargeCount();
+    // Takes the empty wide text, FF FE FF 00, when the buffer starts with it.
+    bool TakeEmptyString()
+    {
+        static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        if (!m_bLoading || m_nBufMax - m_nBufCur < sizeof kEmptyWideString ||
+            std::memcmp(m_pLoadBytes + m_nBufCur, kEmptyWideString, sizeof kEmptyWideString) != 0)
+            return false;
+        m_nBufCur += sizeof kEmptyWideString;
+        return true;
+    }
 
     // The types whose memory is their stored form: the numbers of the << operators and the
     // records of raw ints (a derived geometry class adds no data to its base).
@@ -239,6 +301,7 @@ private:
     void WriteBufferToFile();
     // Write's general case: the checks, then a flush when the bytes do not fit what is left.
     void WriteAcrossEdge(const void* lpBuf, UINT nMax);
+    void ReserveLoadEntries(std::size_t nCount);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
 
@@ -248,8 +311,11 @@ private:
     bool m_bFlushOnDelete;
     int m_nUncaughtAtStart;
     std::vector<BYTE> m_buffer;
+    // Loading: the bytes being handed out, the archive's buffer or a memory file's own bytes.
+    const BYTE* m_pLoadBytes = nullptr;
+    bool m_bReadsInPlace = false; // loading: m_pLoadBytes are a memory file's own
     std::size_t m_nBufCur = 0; // loading: next byte to hand out; storing: bytes held
-    std::size_t m_nBufMax = 0; // loading: bytes read ahead into the buffer
+    std::size_t m_nBufMax = 0; // loading: bytes read ahead, or the memory file's rest
     UINT m_nObjectSchema = UINT(-1);
     DWORD m_nMapCount = 1;                          // storing
     CPointerIndexMap m_storeMap;                    // storing: objects
@@ -264,7 +330,16 @@ inline CArchive& operator<<(CArchive& ar, const CString& str)
     ar.WriteString(str);
     return ar;
 }
-CArchive& operator>>(CArchive& ar, CString& str);
+// Any text but the empty one: the wide and narrow forms at every length.
+CArchive& ReadStringRecord(CArchive& ar, CString& str);
+inline CArchive& operator>>(CArchive& ar, CString& str)
+{
+    if (ar.TakeEmptyString())
+        str.Empty();
+    else
+        ReadStringRecord(ar, str);
+    return ar;
+}
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);
 CArchive& operator>>(CArchive& ar, CObject*& pOb);

@@ -5,11 +5,22 @@
 #pragma once
 
 #include "platform/core/CollectionHelpers.h"
+#include "platform/core/InlineStorage.h"
 #include "platform/core/Types.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <type_traits>
 #include <vector>
+
+// How many elements an array of TYPE keeps inside itself before it allocates; 0 for a plain
+// heap block. Point arrays are wire routes and their junction entries, six of each on a
+// standard route: held inline, loading or copying a wire allocates nothing for them.
+template <class TYPE>
+inline constexpr std::size_t kArrayInlineElements = 0;
+class CPoint;
+template <>
+inline constexpr std::size_t kArrayInlineElements<CPoint> = 6;
 
 // The capacity the array moves to when nNewSize exceeds nCapacity: the array's own grow-by,
 // or without one (0) an eighth of the current size kept between 4 and 1024 elements, as the
@@ -148,7 +159,9 @@ public:
     }
 
 private:
-    using Storage = std::vector<TYPE>;
+    using Storage = std::conditional_t<(kArrayInlineElements<TYPE> > 0),
+                                       CInlineStorage<TYPE, kArrayInlineElements<TYPE>>,
+                                       std::vector<TYPE>>;
 
     std::size_t Checked(INT_PTR nIndex) const
     {

@@ -1,5 +1,6 @@
 // CFieldRun: fixed-size fields that stand one after another in a record, read from an archive
-// in one piece (one bound check, one copy) and then taken apart in the record's order. A record
+// in one piece (one bound check, at most one copy: none when the archive reads a memory file in
+// place) and then taken apart in the record's order. A record
 // of a few dozen ints read one by one spends more on the archive's bookkeeping than on the
 // bytes. The bytes are the stored little-endian fields, as the archive's own operators read
 // them.
@@ -18,9 +19,12 @@ template <std::size_t N>
 class CFieldRun {
 public:
     // Reads the N bytes; a short archive throws end-of-file as a field-by-field read would.
-    explicit CFieldRun(CArchive& ar)
+    explicit CFieldRun(CArchive& ar) : m_pBytes(ar.TakeInPlace(N))
     {
-        ar.EnsureRead(m_bytes, UINT(N));
+        if (!m_pBytes) {
+            ar.EnsureRead(m_bytes, UINT(N));
+            m_pBytes = m_bytes;
+        }
         // Set after the read, which had the run's address: the compiler knows the position
         // from here on and the offsets of the fields become constants.
         m_nTaken = 0;
@@ -67,7 +71,7 @@ private:
     {
         if (nBytes > N - m_nTaken)
             ThrowInvalidCollectionAccess("CFieldRun: a field beyond the run");
-        const BYTE* pBytes = m_bytes + m_nTaken;
+        const BYTE* pBytes = m_pBytes + m_nTaken;
         m_nTaken += nBytes;
         return pBytes;
     }
@@ -79,6 +83,8 @@ private:
         return value;
     }
 
+    // The run: in the memory file the archive reads, or copied into m_bytes.
+    const BYTE* m_pBytes;
     BYTE m_bytes[N];
     std::size_t m_nTaken;
 };

@@ -61,6 +61,18 @@ UINT CMemFile::Read(void* lpBuf, UINT nCount)
     return nRead;
 }
 
+const BYTE* CMemFile::ReadInPlace(std::size_t& nBytes)
+{
+    if (m_nPosition >= m_nFileSize) {
+        nBytes = 0;
+        return nullptr;
+    }
+    const BYTE* pBytes = m_lpBuffer + m_nPosition;
+    nBytes = m_nFileSize - m_nPosition;
+    m_nPosition = m_nFileSize;
+    return pBytes;
+}
+
 void CMemFile::Write(const void* lpBuf, UINT nCount)
 {
     if (nCount == 0)

@@ -25,6 +25,10 @@ public:
     BYTE* Detach();
 
     UINT Read(void* lpBuf, UINT nCount) override;
+    // Reads the rest of the file in place: the bytes from the position to the end, their
+    // count in nBytes, with the position moved to the end. They stay valid until the file is
+    // written, resized or closed. Null with nBytes 0 at the end of the file.
+    const BYTE* ReadInPlace(std::size_t& nBytes);
     void Write(const void* lpBuf, UINT nCount) override;
     // Positions beyond the end are allowed; a write there fills the gap with zeros.
     ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override;

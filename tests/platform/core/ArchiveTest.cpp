@@ -6,6 +6,7 @@
 #include "platform/core/Object.h"
 
 #include "platform/core/StringPrinter.h"
+#include "platform/core/StreamTestFile.h"
 
 #include <gtest/gtest.h>
 
@@ -72,19 +73,23 @@ Bytes Store(Fn&& write, int nBufSize = 4096)
     return FileBytes(file);
 }
 
-// A loading archive over a copy of the given bytes.
+// A loading archive over a copy of the given bytes: read in place from a memory file, or with
+// a buffer size given, through a buffer of that size from a file that is not in memory.
 class LoadArchive {
 public:
-    explicit LoadArchive(Bytes bytes, int nBufSize = 4096)
-        : m_bytes(std::move(bytes)), m_file(m_bytes.data(), UINT(m_bytes.size())),
-          m_ar(&m_file, CArchive::load, nBufSize)
+    explicit LoadArchive(Bytes bytes, int nBufSize = 0)
+        : m_bytes(std::move(bytes)), m_memFile(m_bytes.data(), UINT(m_bytes.size())),
+          m_streamFile(m_bytes.data(), m_bytes.size()),
+          m_ar(nBufSize == 0 ? static_cast<CFile*>(&m_memFile) : &m_streamFile, CArchive::load,
+               nBufSize == 0 ? 4096 : nBufSize)
     {
     }
     CArchive& ar() { return m_ar; }
 
 private:
     Bytes m_bytes;
-    CMemFile m_file;
+    CMemFile m_memFile;
+    CStreamTestFile m_streamFile;
     CArchive m_ar;
 };
 
@@ -828,6 +833,140 @@ TEST_F(ArchiveTest, ClosingALoadingArchiveGivesBackWhatItReadAhead)
     int n = 0;
     next >> n;
     EXPECT_EQ(n, 2);
+}
+
+// A memory file is read in place from its position on: reads that meet the end of its data
+// stop or fail there as with any file, the file's bytes stay as they were, and closing leaves
+// the file right after the last byte handed out.
+TEST_F(ArchiveTest, AMemoryFileIsReadInPlaceUpToTheEndOfItsData)
+{
+    const Bytes data = {9, 9, 1, 0, 2, 0, 0, 0, 0xFF, 0xFE, 0xFF, 0x00, 7, 8, 6};
+    Bytes bytes = data;
+    CMemFile file(bytes.data(), UINT(bytes.size()));
+    file.Seek(2, CFile::begin);
+    {
+        CArchive ar(&file, CArchive::load);
+        WORD w = 0;
+        int n = 0;
+        CString text(_T("replaced"));
+        ar >> w >> n >> text;
+        EXPECT_EQ(w, 1);
+        EXPECT_EQ(n, 2);
+        EXPECT_TRUE(text.IsEmpty());
+        BYTE rest[4] = {};
+        EXPECT_EQ(ar.Read(rest, sizeof rest), 3u); // short: the data ends
+        EXPECT_EQ(rest[2], 6);
+        EXPECT_EQ(ar.Read(rest, 1), 0u);
+        EXPECT_EQ(ArchiveCause([&] { ar.EnsureRead(rest, 1); }), CArchiveException::endOfFile);
+    }
+    EXPECT_EQ(bytes, data);
+
+    file.Seek(12, CFile::begin);
+    {
+        CArchive ar(&file, CArchive::load);
+        BYTE by = 0;
+        ar >> by;
+        EXPECT_EQ(by, 7);
+        BYTE run[3] = {};
+        EXPECT_EQ(ArchiveCause([&] { ar.EnsureRead(run, sizeof run); }),
+                  CArchiveException::endOfFile);
+    }
+    file.Seek(12, CFile::begin);
+    {
+        CArchive ar(&file, CArchive::load);
+        BYTE by = 0;
+        ar >> by;
+        ar.Close();
+    }
+    EXPECT_EQ(file.GetPosition(), 13u);
+
+    file.SeekToEnd();
+    CArchive atEnd(&file, CArchive::load);
+    int n = 0;
+    EXPECT_EQ(ArchiveCause([&] { atEnd >> n; }), CArchiveException::endOfFile);
+    CString text;
+    EXPECT_EQ(ArchiveCause([&] { atEnd >> text; }), CArchiveException::endOfFile);
+}
+
+// Counted runs of 8-byte elements taken in one step, and where that is refused: at the
+// buffer's edge, with an escaped count, with a count beyond the data. A refused run takes
+// nothing, so that the count can still be read piece by piece.
+TEST_F(ArchiveTest, CountedRunsAreTakenWholeOrNotAtAll)
+{
+    // Each archive first reads nPad bytes, which fills a buffer of the archive's own.
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        int nBufSize; // 0: in place from a memory file
+        std::size_t nPad;
+        bool bTaken;
+    };
+    const Bytes elements = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+    const auto run = [&](WORD wCount, std::size_t nElementBytes) {
+        Bytes bytes = ByteWriter().w(wCount).bytes();
+        bytes.insert(bytes.end(), elements.begin(),
+                     elements.begin() + std::ptrdiff_t(nElementBytes));
+        return bytes;
+    };
+    const Case cases[] = {
+        {"empty run", run(0, 0), 0, 0, true},
+        {"two elements in place", run(2, 16), 0, 1, true},
+        {"run ends at the buffer's edge", run(1, 8), 16, 6, true},
+        {"run crosses the buffer's edge", run(1, 8), 16, 7, false},
+        {"nothing buffered yet", run(1, 8), 16, 0, false},
+        {"count beyond the data", run(3, 16), 0, 0, false},
+        {"escaped count", ByteWriter().w(0xFFFF).d(1).bytes(), 0, 0, false},
+        {"count cut off", Bytes{1}, 0, 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes file(c.nPad, 0xAA);
+        file.insert(file.end(), c.bytes.begin(), c.bytes.end());
+        LoadArchive in(file, c.nBufSize);
+        Bytes pad(c.nPad + 1);
+        in.ar().EnsureRead(pad.data(), UINT(c.nPad));
+        std::size_t nCount = 99;
+        const BYTE* pRun = in.ar().TakeCountedRun(8, nCount);
+        ASSERT_EQ(pRun != nullptr, c.bTaken);
+        if (pRun) {
+            EXPECT_EQ(nCount * 8 + 2, c.bytes.size());
+            EXPECT_TRUE(std::equal(pRun, pRun + nCount * 8, elements.begin()));
+            BYTE by = 0;
+            EXPECT_EQ(in.ar().Read(&by, 1), 0u); // the whole run was taken
+        } else {
+            EXPECT_EQ(nCount, 99u);
+            Bytes all(c.bytes.size());
+            in.ar().EnsureRead(all.data(), UINT(all.size())); // nothing was taken
+            EXPECT_EQ(all, c.bytes);
+        }
+    }
+}
+
+// Bytes taken in place come from a memory file only: a buffer of the archive's own is
+// refilled by later reads, and a run beyond the data is refused without taking anything.
+TEST_F(ArchiveTest, BytesAreTakenInPlaceOnlyFromAMemoryFile)
+{
+    const Bytes data = {1, 2, 3, 4, 5, 6};
+    LoadArchive inPlace(data);
+    const BYTE* pBytes = inPlace.ar().TakeInPlace(4);
+    ASSERT_NE(pBytes, nullptr);
+    EXPECT_EQ(pBytes[3], 4);
+    EXPECT_EQ(inPlace.ar().TakeInPlace(3), nullptr); // two bytes are left
+    EXPECT_NE(inPlace.ar().TakeInPlace(2), nullptr);
+    EXPECT_EQ(inPlace.ar().TakeInPlace(1), nullptr);
+
+    LoadArchive buffered(data, 16);
+    BYTE by = 0;
+    buffered.ar() >> by; // the buffer is filled
+    EXPECT_EQ(buffered.ar().TakeInPlace(1), nullptr);
+    buffered.ar() >> by;
+    EXPECT_EQ(by, 2);
+
+    CMemFile file;
+    CArchive storing(&file, CArchive::store);
+    EXPECT_EQ(storing.TakeInPlace(0), nullptr);
+    std::size_t nCount = 0;
+    EXPECT_EQ(storing.TakeCountedRun(1, nCount), nullptr);
 }
 
 TEST_F(ArchiveTest, DestructionFlushesUnlessToldNotTo)

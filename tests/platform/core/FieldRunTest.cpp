@@ -2,9 +2,11 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
+#include "platform/core/StreamTestFile.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
@@ -31,13 +33,16 @@ constexpr std::size_t kRunBytes = 4 + 8 + 2 + 12 + 8;
 }  // namespace
 
 // A run gives back the fields in the order the archive's own operators would, from a buffer
-// of any size (its edge falling anywhere inside the run), and leaves the archive right after.
+// of any size (its edge falling anywhere inside the run) or in place from a memory file (size
+// 0 here), and leaves the archive right after.
 TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
 {
     std::vector<BYTE> bytes = StoredFields();
-    for (int nBufSize : {16, 17, 20, 31, 4096}) {
-        CMemFile file(bytes.data(), UINT(bytes.size()));
-        CArchive ar(&file, CArchive::load, nBufSize);
+    for (int nBufSize : {0, 16, 17, 20, 31, 4096}) {
+        CMemFile memFile(bytes.data(), UINT(bytes.size()));
+        CStreamTestFile streamFile(bytes.data(), bytes.size());
+        CArchive ar(nBufSize == 0 ? static_cast<CFile*>(&memFile) : &streamFile, CArchive::load,
+                    std::max(nBufSize, 16));
         int nFirst = 0;
         POINT pt{};
         int values[3] = {};
