@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -50,8 +51,7 @@ public:
         while (m_pChunks) {
             Chunk* pChunk = m_pChunks;
             m_pChunks = pChunk->pNext;
-            QARVO_ARENA_UNPOISON(pChunk, pChunk->nBytes);
-            std::free(pChunk);
+            KeepOrFree(pChunk);
         }
         g_nLiveArenas.fetch_sub(1, std::memory_order_relaxed);
     }
@@ -87,14 +87,71 @@ private:
     static constexpr std::size_t kFirstChunkBytes = 64 * 1024;
     static constexpr std::size_t kLargestChunkBytes = 512 * 1024;
 
-    void AddChunk(std::size_t nAtLeast)
+    // Chunks given back wait here for the next load, up to a few documents' worth: handed back
+    // to the heap, memory this large went straight back to the system, and the next load paid
+    // a page fault for every page of its objects. A kept chunk stays poisoned beyond its header
+    // (every object in it was poisoned when deleted), so a stale pointer is still caught.
+    struct KeptChunks {
+        std::mutex mutex;
+        Chunk* pFirst = nullptr;
+        std::size_t nBytes = 0;
+    };
+    static constexpr std::size_t kMostKeptBytes = 8 * 1024 * 1024;
+
+    static KeptChunks& Kept()
     {
-        const std::size_t nNeeded = sizeof(Chunk) + nAtLeast;
-        const std::size_t nBytes = std::max(m_nNextChunkBytes, nNeeded);
+        static KeptChunks s_kept;
+        return s_kept;
+    }
+
+    static void KeepOrFree(Chunk* pChunk) noexcept
+    {
+        KeptChunks& kept = Kept();
+        {
+            const std::lock_guard lock(kept.mutex);
+            if (kept.nBytes + pChunk->nBytes <= kMostKeptBytes) {
+                pChunk->pNext = kept.pFirst;
+                kept.pFirst = pChunk;
+                kept.nBytes += pChunk->nBytes;
+                return;
+            }
+        }
+        QARVO_ARENA_UNPOISON(pChunk, pChunk->nBytes);
+        std::free(pChunk);
+    }
+
+    // A kept chunk of at least nBytes, or null.
+    static Chunk* TakeKept(std::size_t nBytes)
+    {
+        KeptChunks& kept = Kept();
+        const std::lock_guard lock(kept.mutex);
+        for (Chunk** ppChunk = &kept.pFirst; *ppChunk; ppChunk = &(*ppChunk)->pNext) {
+            Chunk* pChunk = *ppChunk;
+            if (pChunk->nBytes >= nBytes) {
+                *ppChunk = pChunk->pNext;
+                kept.nBytes -= pChunk->nBytes;
+                return pChunk;
+            }
+        }
+        return nullptr;
+    }
+
+    static Chunk* NewChunk(std::size_t nBytes)
+    {
+        if (Chunk* pChunk = TakeKept(nBytes))
+            return pChunk;
         void* pMemory = std::malloc(nBytes);
         if (pMemory == nullptr)
             throw std::bad_alloc();
-        auto* pChunk = ::new (pMemory) Chunk{m_pChunks, nBytes};
+        return ::new (pMemory) Chunk{nullptr, nBytes};
+    }
+
+    void AddChunk(std::size_t nAtLeast)
+    {
+        const std::size_t nNeeded = sizeof(Chunk) + nAtLeast;
+        Chunk* pChunk = NewChunk(std::max(m_nNextChunkBytes, nNeeded));
+        const std::size_t nBytes = pChunk->nBytes;
+        pChunk->pNext = m_pChunks;
         m_pChunks = pChunk;
         m_pNext = reinterpret_cast<char*>(pChunk + 1);
         m_pEnd = reinterpret_cast<char*>(pChunk) + nBytes;
