@@ -66,8 +66,9 @@ void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    // At most half the slots in use keeps the probe runs short.
-    const std::size_t nSlots = std::bit_ceil(2 * std::size_t(doc.m_blockList.GetCount() + 1));
+    // At most two thirds of the slots in use keeps the probe runs short.
+    const std::size_t nBlocks = std::size_t(doc.m_blockList.GetCount() + 1);
+    const std::size_t nSlots = std::bit_ceil(nBlocks + nBlocks / 2);
     m_slots.assign(nSlots, Entry{nullptr, 0, 0});
     m_order.reserve(std::size_t(doc.m_blockList.GetCount()));
     m_nShift = 64 - std::countr_zero(nSlots);
