@@ -184,10 +184,13 @@ void CBlockNumberIndex::BeginScan() const
 {
     // An index that outlives a scan (the view's, for the scan and the drawing) forgets the
     // copies of the last one: clicks and the clock change blocks between scans.
-    for (Step& step : m_order) {
-        step.bStepped = false;
-        step.bValueKept = false;
+    if (m_bCopiesTaken) {
+        for (Step& step : m_order) {
+            step.bStepped = false;
+            step.bValueKept = false;
+        }
     }
+    m_bCopiesTaken = false;
     m_bScanning = true;
 }
 
@@ -198,6 +201,7 @@ void CBlockNumberIndex::NoteStepped(std::size_t i) const
     Step& step = m_order[i];
     step.nOutput = step.pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
     step.bStepped = true;
+    m_bCopiesTaken = true;
     step.bValueKept = step.valueKind == InputValueKind::AnalogValue || step.valueKind == InputValueKind::HeldValue;
     if (step.bValueKept)
         step.wValue = InputValueOf(*step.pBlock, step.valueKind);
@@ -205,6 +209,8 @@ void CBlockNumberIndex::NoteStepped(std::size_t i) const
 
 void CBlockNumberIndex::NoteOutputSet(const CBlockObj& block) const
 {
+    if (!m_bScanning)
+        return;
     const Entry* pEntry = FindEntry(block.m_nNumber);
     if (pEntry && pEntry->pBlock == &block && pEntry->nOrdinal >= 0 && m_order[std::size_t(pEntry->nOrdinal)].bStepped)
         m_order[std::size_t(pEntry->nOrdinal)].nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];

@@ -104,6 +104,8 @@ private:
     mutable std::vector<Step> m_order;
     int m_nShift = 64;
     mutable bool m_bScanning = false;
+    // Some block has a copy, which the next scan must forget.
+    mutable bool m_bCopiesTaken = false;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };
