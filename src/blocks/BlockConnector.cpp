@@ -3,6 +3,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
+#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
@@ -83,10 +84,11 @@ BOOL CBlockMale::Simulate(const CSimContext*)
 {
     const CVetlaDoc* pDoc = GetDocument();
     for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
-        const CBlockObj* pSource = nullptr;
-        if (pDoc && m_nPinSource[nPin] != LINK_OPEN)
-            pSource = pDoc->FindBlockByNumber(m_nPinSource[nPin]);
-        m_nPinValue[nPin] = pSource ? pSource->m_nPinValue[BLOCK_FIRST_OUTPUT] : 0;
+        // An open pin or a number that names no block reads 0.
+        int nState = 0;
+        if (m_nPinSource[nPin] != LINK_OPEN)
+            FindOutputState(pDoc, m_nPinSource[nPin], &nState);
+        m_nPinValue[nPin] = nState;
     }
     return TRUE;
 }

@@ -14,6 +14,7 @@
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
+#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/StringArray.h"
 
@@ -90,22 +91,6 @@ unsigned GenerationFieldsOf(const CBlockObj* pBlock)
             nFields |= rule.nFields;
     }
     return nFields;
-}
-
-// The low 16 bits of a running value truncated toward zero; values beyond 64 bits saturate
-// instead of being converted with undefined behaviour.
-WORD LowWordOfRunTime(double dValue)
-{
-    if (std::isnan(dValue))
-        return 0;
-    constexpr double kLimit = 9.2e18;
-    const double dClamped = dValue > kLimit ? kLimit : dValue < -kLimit ? -kLimit : dValue;
-    return WORD(std::uint64_t(std::int64_t(dClamped)));
-}
-
-bool InRange(int n, int nFirst, int nLast)
-{
-    return n >= nFirst && n <= nLast;
 }
 
 }  // namespace
@@ -383,34 +368,9 @@ void CBlockObj::CopyGenerationFields(CBlockObj* pDst) const
 void CBlockObj::GetInputValue(WORD* pOut, int nPin) const
 {
     *pOut = 0;
-    if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
+    if (nPin < 0 || nPin >= BLOCK_PIN_COUNT || !m_pDocument)
         return;
-    const CVetlaDoc* pDoc = m_pDocument;
-    const CBlockObj* pSource = pDoc ? pDoc->FindBlockByNumber(m_nPinSource[nPin]) : nullptr;
-    if (!pSource)
-        return;
-    // Runtime classes, not dynamic_cast: every analog input of every block is read this way in
-    // each scan, and a cast across the libraries compares type names.
-    if (pSource->IsKindOf(RUNTIME_CLASS(CBlockAnalog))) {
-        *pOut = WORD(static_cast<const CBlockAnalog*>(pSource)->m_nValue);
-    } else if (IsAnyOf(*pSource, {RUNTIME_CLASS(CBlockAnalogIn), RUNTIME_CLASS(CBlockAnalogOut),
-                                  RUNTIME_CLASS(CBlockAnalogFlag)})) {
-        *pOut = WORD(pSource->m_nAux2);
-    } else if (pSource->IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
-        // An analog contact passes on the value of its operand.
-        if (InRange(pSource->m_nOperand, NUM_ANALOG_IN, 4127)) {
-            *pOut = WORD(pSource->m_nAux2);
-        } else if (const CBlockObj* pOperand = pDoc->FindBlockByNumber(pSource->m_nOperand)) {
-            if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAOutLAD)))
-                *pOut = WORD(pOperand->m_nAux2);
-            else if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
-                *pOut = WORD(static_cast<const CBlockAnalog*>(pOperand)->m_nValue);
-            else
-                *pOut = LowWordOfRunTime(pOperand->m_dRunTime);
-        }
-    } else {
-        *pOut = LowWordOfRunTime(pSource->m_dRunTime);
-    }
+    FindInputValue(m_pDocument, m_nPinSource[nPin], pOut);
 }
 
 void CBlockObj::GetFormulaText(CString& strOut, CStringArray& parts) const

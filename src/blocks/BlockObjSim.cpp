@@ -16,6 +16,7 @@
 #include "blocks/LadderFeed.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
+#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 
 namespace {
@@ -87,8 +88,9 @@ void CBlockObj::ReadInputs(const CSimContext*)
         if (nFeeds > 0) {
             nValue = nAnyBranch;
         } else if (m_nPinSource[nPin] != LINK_OPEN) {
-            if (const CBlockObj* pSource = FindInDocument(GetDocument(), m_nPinSource[nPin]))
-                nValue = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
+            int nState = 0;
+            if (FindOutputState(GetDocument(), m_nPinSource[nPin], &nState))
+                nValue = nState;
         }
         SetInputValue(nPin, nValue);
         m_bPinChanged[nPin] = nOld != m_nPinValue[nPin];
@@ -314,8 +316,10 @@ void CBlockObj::UpdateLadderContacts()
             pContact->m_nPinValue[BLOCK_FIRST_OUTPUT] = bBreak ? nClosed : nState;
     };
     if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
-        for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber))
+        for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber)) {
             update(pContact);
+            pIndex->NoteOutputSet(*pContact);
+        }
         return;
     }
     for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {

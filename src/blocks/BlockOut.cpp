@@ -2,6 +2,7 @@
 
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
+#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 
 IMPLEMENT_SERIAL(CBlockOut, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -19,10 +20,10 @@ constexpr BYTE kAnalogOutCaps = 0x2F;
 int SourceState(const CBlockObj& block, const CSimContext* pSim, int nPin)
 {
     const int nSource = block.m_nPinSource[nPin];
-    if (nSource == LINK_OPEN || !pSim || !block.GetDocument())
+    int nState = 0;
+    if (nSource == LINK_OPEN || !pSim || !FindOutputState(block.GetDocument(), nSource, &nState))
         return 0;
-    const CBlockObj* pSource = block.GetDocument()->FindBlockByNumber(nSource);
-    return pSource ? pSource->m_nPinValue[BLOCK_FIRST_OUTPUT] : 0;
+    return nState;
 }
 
 // Every input pin takes the state of its source.

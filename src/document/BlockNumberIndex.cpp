@@ -7,14 +7,70 @@
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
+#include <cassert>
 #include <cstdint>
+
+namespace {
+
+// What the index needs of a block's class.
+struct ClassFacts {
+    const CRuntimeClass* pClass;
+    bool bContact;
+    InputValueKind valueKind;
+};
+
+// The runtime class, not a dynamic_cast: the index is built for every scan, and a cast across
+// the library compares type names. A class's facts never change, so they are kept for the
+// whole run in a small direct-mapped table (one per thread, as nothing else guards it); a
+// class that meets another's slot is walked again.
+const ClassFacts& FactsOf(const CBlockObj& block)
+{
+    constexpr int kSlotBits = 10;
+    thread_local std::array<ClassFacts, std::size_t(1) << kSlotBits> s_facts{};
+    const CRuntimeClass* pClass = block.GetRuntimeClass();
+    const std::uint64_t nHash = std::uint64_t(reinterpret_cast<std::uintptr_t>(pClass)) * 0x9E3779B97F4A7C15ull;
+    ClassFacts& facts = s_facts[std::size_t(nHash >> (64 - kSlotBits))];
+    if (facts.pClass != pClass)
+        facts = ClassFacts{pClass, block.IsKindOf(RUNTIME_CLASS(CBlockMake)) != FALSE, InputValueKindOf(block)};
+    return facts;
+}
+
+}  // namespace
+
+bool FindOutputState(const CVetlaDoc* pDoc, int nNumber, int* pState)
+{
+    if (!pDoc)
+        return false;
+    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex())
+        return pIndex->FindOutput(nNumber, pState);
+    const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber);
+    if (!pSource)
+        return false;
+    *pState = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
+    return true;
+}
+
+void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
+{
+    if (!pDoc)
+        return;
+    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
+        pIndex->FindValue(nNumber, pValue);
+        return;
+    }
+    if (const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber))
+        *pValue = InputValueOf(*pSource, InputValueKindOf(*pSource));
+}
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    // At most half the slots in use keeps the probe runs short.
-    const std::size_t nSlots = std::bit_ceil(2 * std::size_t(doc.m_blockList.GetCount() + 1));
+    // At most two thirds of the slots in use keeps the probe runs short.
+    const std::size_t nBlocks = std::size_t(doc.m_blockList.GetCount() + 1);
+    const std::size_t nSlots = std::bit_ceil(nBlocks + nBlocks / 2);
     m_slots.assign(nSlots, Entry{nullptr, 0, 0});
+    m_order.reserve(std::size_t(doc.m_blockList.GetCount()));
     m_nShift = 64 - std::countr_zero(nSlots);
     if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
         if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
@@ -26,9 +82,9 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
         if (!pBlock)
             continue;
         Insert(Entry{pBlock, nOrdinal++, pBlock->m_nNumber});
-        // The runtime class, not a dynamic_cast: the index is built for every scan, and a cast
-        // across the library compares type names.
-        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
+        const ClassFacts& facts = FactsOf(*pBlock);
+        m_order.push_back(Step{pBlock, 0, 0, facts.valueKind, false, false});
+        if (facts.bContact)
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
     if (doc.IsLadder())
@@ -84,6 +140,80 @@ CBlockObj* CBlockNumberIndex::Find(int nNumber) const
 {
     const Entry* pEntry = FindEntry(nNumber);
     return pEntry ? pEntry->pBlock : nullptr;
+}
+
+bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
+{
+    const Entry* pEntry = FindEntry(nNumber);
+    if (!pEntry)
+        return false;
+    // The power rail stands before the list and has no copy.
+    if (!m_bScanning || pEntry->nOrdinal < 0 || !m_order[std::size_t(pEntry->nOrdinal)].bStepped) {
+        *pState = pEntry->pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        return true;
+    }
+    const Step& step = m_order[std::size_t(pEntry->nOrdinal)];
+    // A writer of another block's output that does not tell the index shows here in the
+    // tests' builds.
+    assert(step.nOutput == step.pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]);
+    *pState = step.nOutput;
+    return true;
+}
+
+void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
+{
+    const Entry* pEntry = FindEntry(nNumber);
+    if (!pEntry)
+        return;
+    if (pEntry->nOrdinal < 0) {
+        *pValue = InputValueOf(*pEntry->pBlock, InputValueKindOf(*pEntry->pBlock));
+        return;
+    }
+    const Step& step = m_order[std::size_t(pEntry->nOrdinal)];
+    if (m_bScanning && step.bValueKept) {
+        // A writer of another block's value that does not tell the index shows here in the
+        // tests' builds.
+        assert(step.wValue == InputValueOf(*step.pBlock, step.valueKind));
+        *pValue = step.wValue;
+        return;
+    }
+    *pValue = InputValueOf(*step.pBlock, step.valueKind);
+}
+
+void CBlockNumberIndex::BeginScan() const
+{
+    // An index that outlives a scan (the view's, for the scan and the drawing) forgets the
+    // copies of the last one: clicks and the clock change blocks between scans.
+    if (m_bCopiesTaken) {
+        for (Step& step : m_order) {
+            step.bStepped = false;
+            step.bValueKept = false;
+        }
+    }
+    m_bCopiesTaken = false;
+    m_bScanning = true;
+}
+
+// Only the kinds whose value is the block's own and lies in what its step touched are copied:
+// taking every block's running time would fetch a line of every block for the few readers.
+void CBlockNumberIndex::NoteStepped(std::size_t i) const
+{
+    Step& step = m_order[i];
+    step.nOutput = step.pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+    step.bStepped = true;
+    m_bCopiesTaken = true;
+    step.bValueKept = step.valueKind == InputValueKind::AnalogValue || step.valueKind == InputValueKind::HeldValue;
+    if (step.bValueKept)
+        step.wValue = InputValueOf(*step.pBlock, step.valueKind);
+}
+
+void CBlockNumberIndex::NoteOutputSet(const CBlockObj& block) const
+{
+    if (!m_bScanning)
+        return;
+    const Entry* pEntry = FindEntry(block.m_nNumber);
+    if (pEntry && pEntry->pBlock == &block && pEntry->nOrdinal >= 0 && m_order[std::size_t(pEntry->nOrdinal)].bStepped)
+        m_order[std::size_t(pEntry->nOrdinal)].nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
 std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const

@@ -6,6 +6,9 @@
 // the index.
 #pragma once
 
+#include "blocks/InputValue.h"
+#include "platform/core/Types.h"
+
 #include <cstddef>
 #include <map>
 #include <unordered_map>
@@ -14,6 +17,13 @@
 
 class CBlockObj;
 class CVetlaDoc;
+
+// The output state that a wire from block nNumber carries in pDoc, from the document's index
+// while it has one; false when pDoc is null or holds no block of that number.
+bool FindOutputState(const CVetlaDoc* pDoc, int nNumber, int* pState);
+// The analog value that a wire from block nNumber carries in pDoc (see InputValue.h), likewise;
+// *pValue stays as it was when there is no such block.
+void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue);
 
 class CBlockNumberIndex {
 public:
@@ -27,6 +37,27 @@ public:
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
     CBlockObj* Find(int nNumber) const;
+    // The output state that a wire from block nNumber carries; false when no block has the
+    // number. During a scan, once the source has stepped, the state is the index's copy, so
+    // that the reader need not reach the source block: the sources lie anywhere in memory, and
+    // fetching each one's lines made a large diagram's scan slower per block than a small one's.
+    bool FindOutput(int nNumber, int* pState) const;
+    // The analog value that a wire from block nNumber carries, from the copy of a block that
+    // keeps its own value (an analog function block, input, output or flag) once it stepped.
+    void FindValue(int nNumber, WORD* pValue) const;
+
+    // The scan steps the blocks in list order from the index's own array of them.
+    std::size_t BlockCount() const { return m_order.size(); }
+    CBlockObj& BlockAt(std::size_t i) const { return *m_order[i].pBlock; }
+    // The scan's stretch: each block's copy is taken after its step, and readers take the
+    // copies until the scan ends; a block that has not stepped yet in this scan is read itself.
+    // The copies are a cache of the blocks' own states, kept by a const index as well.
+    void BeginScan() const;
+    void NoteStepped(std::size_t i) const;
+    void EndScan() const { m_bScanning = false; }
+    // A block set another block's output in its step (a coil its contacts, a register its
+    // bits): the copy of that block follows.
+    void NoteOutputSet(const CBlockObj& block) const;
     // The blocks numbered nFirst to nLast (the first of each number), in the order they stand
     // in the block list: a few lookups instead of a walk of the whole list.
     std::vector<CBlockObj*> FindInNumberRange(int nFirst, int nLast) const;
@@ -46,6 +77,19 @@ private:
         int nOrdinal;
         int nNumber;
     };
+    // A block of the list with the copy of its output state that readers see during a scan:
+    // kept apart from the table, in list order, so that the copy after each step is written
+    // where the scan walks, and the copies a scan reads are few lines.
+    struct Step {
+        CBlockObj* pBlock;
+        int nOutput;
+        WORD wValue;
+        InputValueKind valueKind;
+        // The block has stepped in this scan: nOutput is its output, and wValue its value when
+        // bValueKept.
+        bool bStepped;
+        bool bValueKept;
+    };
 
     // The blocks by number in one open-addressed table (a null block marks a free slot): a node
     // allocated per block cost as much as a load's reading of the wires that look them up.
@@ -57,7 +101,11 @@ private:
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
     std::vector<Entry> m_slots;
+    mutable std::vector<Step> m_order;
     int m_nShift = 64;
+    mutable bool m_bScanning = false;
+    // Some block has a copy, which the next scan must forget.
+    mutable bool m_bCopiesTaken = false;
     std::unordered_map<int, std::vector<CBlockObj*>> m_contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> m_parallelFeeds;
 };

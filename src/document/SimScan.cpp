@@ -314,6 +314,19 @@ void RestampBlocks(const std::vector<CBlockObj*>& asking, const SYSTEMTIME& stNo
     }
 }
 
+// Readers take the index's copies of the outputs from the start of a scan to its end, also when
+// a step throws.
+class ScanStretch {
+public:
+    explicit ScanStretch(const CBlockNumberIndex& index) : m_index(index) { m_index.BeginScan(); }
+    ~ScanStretch() { m_index.EndScan(); }
+    ScanStretch(const ScanStretch&) = delete;
+    ScanStretch& operator=(const ScanStretch&) = delete;
+
+private:
+    const CBlockNumberIndex& m_index;
+};
+
 } // namespace
 
 void BuildSimulationOrder(CVetlaDoc& doc)
@@ -420,14 +433,17 @@ BOOL ReleaseSimulatedInput(CBlockObj& block)
 
 void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
 {
-    // Block numbers and the list stand still for the whole scan: every input is read by number.
-    std::optional<CBlockNumberIndex> index;
+    // Block numbers and the list stand still for the whole scan: every input is read by number,
+    // and the blocks are stepped from the index's array of them.
+    std::optional<CBlockNumberIndex> ownIndex;
     if (!doc.GetNumberIndex())
-        index.emplace(doc);
+        ownIndex.emplace(doc);
+    const CBlockNumberIndex& index = *doc.GetNumberIndex();
+    const ScanStretch stretch(index);
     const std::int64_t nClockJump = sim.bClockSet ? MsBetween(sim.stPrevious, sim.stScan) : 0;
     std::vector<CBlockObj*> asking;
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        CBlockObj& block = *static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+    for (std::size_t i = 0; i < index.BlockCount(); ++i) {
+        CBlockObj& block = index.BlockAt(i);
         switch (sim.nRunState) {
         case SIM_RUN_STOPPED:
             block.m_stStart = sim.stScan;
@@ -454,6 +470,7 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
             break;
         }
         block.Simulate(&sim);
+        index.NoteStepped(i);
         if (AsksForStamp(block))
             asking.push_back(&block);
     }
