@@ -182,7 +182,7 @@ void CArchive::WriteLargeCount(DWORD_PTR dwCount)
 {
     if (dwCount > 0xFFFFFFFFu)
         Throw(CArchiveException::generic);
-    *this << kWordEscape << DWORD(dwCount);
+    *this << kCountEscape << DWORD(dwCount);
 }
 
 DWORD_PTR CArchive::ReadLargeCount()

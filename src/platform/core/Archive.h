@@ -112,7 +112,7 @@ public:
     // Counts below the escape, nearly all of them, are one WORD written inline.
     void WriteCount(DWORD_PTR dwCount)
     {
-        if (dwCount < 0xFFFF)
+        if (dwCount < kCountEscape)
             WriteValue(WORD(dwCount));
         else
             WriteLargeCount(dwCount);
