@@ -66,16 +66,9 @@ void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    // At most two thirds of the slots in use keeps the probe runs short.
-    const std::size_t nBlocks = std::size_t(doc.m_blockList.GetCount() + 1);
-    const std::size_t nSlots = std::bit_ceil(nBlocks + nBlocks / 2);
-    m_slots.assign(nSlots, Entry{nullptr, 0, 0});
+    SizeSlots(std::size_t(doc.m_blockList.GetCount()));
     m_order.reserve(std::size_t(doc.m_blockList.GetCount()));
-    m_nShift = 64 - std::countr_zero(nSlots);
-    if (doc.IsLadder() && !doc.m_powerBusList.IsEmpty()) {
-        if (CBlockObj* pRail = AsBlock(doc.m_powerBusList.GetHead()))
-            Insert(Entry{pRail, -1, pRail->m_nNumber});
-    }
+    InsertRail();
     int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
@@ -90,6 +83,33 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
     if (doc.IsLadder())
         IndexParallelFeeds();
     doc.m_pNumberIndex = this;
+}
+
+CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc, const std::vector<NumberedBlock>& blocks)
+    : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
+{
+    SizeSlots(blocks.size());
+    InsertRail();
+    int nOrdinal = 0;
+    for (const NumberedBlock& block : blocks)
+        Insert(Entry{block.pBlock, nOrdinal++, block.nNumber});
+    doc.m_pNumberIndex = this;
+}
+
+void CBlockNumberIndex::SizeSlots(std::size_t nBlocks)
+{
+    // At most two thirds of the slots in use keeps the probe runs short; one more for the rail.
+    const std::size_t nSlots = std::bit_ceil(nBlocks + 1 + (nBlocks + 1) / 2);
+    m_slots.assign(nSlots, Entry{nullptr, 0, 0});
+    m_nShift = 64 - std::countr_zero(nSlots);
+}
+
+void CBlockNumberIndex::InsertRail()
+{
+    if (m_doc.IsLadder() && !m_doc.m_powerBusList.IsEmpty()) {
+        if (CBlockObj* pRail = AsBlock(m_doc.m_powerBusList.GetHead()))
+            Insert(Entry{pRail, -1, pRail->m_nNumber});
+    }
 }
 
 // Fibonacci hashing: block numbers run in steps of one, which the multiplication spreads over
@@ -165,7 +185,7 @@ void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
     const Entry* pEntry = FindEntry(nNumber);
     if (!pEntry)
         return;
-    if (pEntry->nOrdinal < 0) {
+    if (pEntry->nOrdinal < 0 || std::size_t(pEntry->nOrdinal) >= m_order.size()) {
         *pValue = InputValueOf(*pEntry->pBlock, InputValueKindOf(*pEntry->pBlock));
         return;
     }

@@ -30,6 +30,15 @@ public:
     // Indexes the document's blocks as they stand: the first block of each number, the ladder
     // power rail before the blocks, as FindBlockByNumber takes them.
     explicit CBlockNumberIndex(CVetlaDoc& doc);
+    // A block of the list and its number.
+    struct NumberedBlock {
+        CBlockObj* pBlock;
+        int nNumber;
+    };
+    // An index that only finds blocks by number, without the scan's array or the contacts: a
+    // load's, from the blocks in list order as it read them, so that they need not be visited
+    // again. The rail is taken from the document.
+    CBlockNumberIndex(CVetlaDoc& doc, const std::vector<NumberedBlock>& blocks);
     // The document goes back to the index it had before (usually none).
     ~CBlockNumberIndex();
 
@@ -94,6 +103,8 @@ private:
     // The blocks by number in one open-addressed table (a null block marks a free slot): a node
     // allocated per block cost as much as a load's reading of the wires that look them up.
     // The first block of a number is kept.
+    void SizeSlots(std::size_t nBlocks);
+    void InsertRail();
     void Insert(const Entry& entry);
     const Entry* FindEntry(int nNumber) const;
     std::size_t SlotOf(int nNumber) const;

@@ -57,14 +57,16 @@ void SerializeComSettings(CArchive& ar, ComPortSettings& com)
 
 // A reference number below 9000 names no function block: the reference is dropped together
 // with its use flag. Higher numbers resolve to the block or to null when there is none.
+void DropReference(CBlockObj* pBlock, int k)
+{
+    pBlock->m_pRefBlock[k] = nullptr;
+    pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
+}
+
 void ResolveReference(const CVetlaDoc& doc, CBlockObj* pBlock, int k)
 {
-    if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK) {
-        pBlock->m_pRefBlock[k] = nullptr;
-        pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 0;
-    } else {
+    if (pBlock->m_nRefBlock[k] >= NUM_FUNCTION_BLOCK)
         pBlock->m_pRefBlock[k] = doc.FindBlockByNumber(pBlock->m_nRefBlock[k]);
-    }
 }
 
 // How many of its parameter references a block carries in a file of the generation.
@@ -104,6 +106,31 @@ public:
         ReadEach(ar, elements, pClass, [](CObject*) {});
     }
 
+    // The blocks, each looked at while it is fresh in the cache: references that name no
+    // function block are dropped at once, and the blocks that need the others (references to
+    // resolve, message-text elements, data-log items) are noted for the pass after the wires,
+    // which then need not walk every block again.
+    void ReadBlocks(CArchive& ar, CObList& blocks, BOOL bNewGeneration)
+    {
+        ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), [&](CObject* pOb) {
+            auto* pBlock = static_cast<CBlockObj*>(pOb);
+            bool bPending = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)) ||
+                            (bNewGeneration && pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)));
+            const int nRefs = ReferenceCount(pBlock->m_nType, bNewGeneration);
+            for (int k = 0; k < nRefs; ++k) {
+                if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK)
+                    DropReference(pBlock, k);
+                else
+                    bPending = true;
+            }
+            if (bPending)
+                m_pending.push_back(pBlock);
+            m_numbered.push_back({pBlock, pBlock->m_nNumber});
+        });
+    }
+    // The blocks that ReadBlocks noted, in list order.
+    const std::vector<CBlockObj*>& PendingBlocks() const { return m_pending; }
+
     // The wires, each resolved as it is read. Their ends are blocks, and every list that can
     // hold a block has been read and checked before the wires, so a wire can find its end
     // blocks by number at once instead of in a second walk over the wires.
@@ -115,7 +142,7 @@ public:
 
     // From now on block numbers are looked up in an index: the wire ends, the message-text
     // elements and the references all name blocks by number.
-    void IndexBlocks() { m_index.emplace(m_doc); }
+    void IndexBlocks() { m_index.emplace(m_doc, m_numbered); }
 
     // The element arrays of one message-text block: the eight of the file, or the single array
     // of an old file.
@@ -207,6 +234,8 @@ private:
     CVetlaDoc& m_doc;
     CPointerIndexMap m_owned;
     std::vector<CObject*> m_dropped;
+    std::vector<CBlockObj*> m_pending;
+    std::vector<CBlockNumberIndex::NumberedBlock> m_numbered;
     std::optional<CBlockNumberIndex> m_index;
 };
 
@@ -255,18 +284,18 @@ void CVetlaDoc::LoadFile(CArchive& ar)
         m_wHardwareCode = OLD_FILE_HARDWARE_CODE;
         GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
     }
-    load.Read(ar, m_blockList, RUNTIME_CLASS(CBlockObj));
+    // The pointers that the file keeps as numbers are rebuilt by the generation of the loaded
+    // hardware.
+    const BOOL bNew = IsNewGenerationDoc();
+    load.ReadBlocks(ar, m_blockList, bNew);
     if (IsLadder())
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
     load.IndexBlocks();
     load.ReadWires(ar, m_lineList);
 
-    // One walk over the blocks reads the element arrays of the message texts and rebuilds
-    // the pointers that the file keeps as numbers, by the generation of the loaded hardware.
-    const BOOL bNew = IsNewGenerationDoc();
+    // The element arrays of the message texts follow the wires, in the order of their blocks.
     const BOOL bOldStyleTexts = !bNew && m_byFormatHeader[0] != FORMAT_MARK;
-    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));
+    for (CBlockObj* pBlock : load.PendingBlocks()) {
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
             load.ReadWidgets(ar, static_cast<CBlockMSGTEXT*>(pBlock), bOldStyleTexts);
         if (bNew && pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)))
