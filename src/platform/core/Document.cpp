@@ -67,7 +67,8 @@ std::size_t RemainingLengthHint(CFile* pFile)
 
 // The rest of the file in one read where it tells its length: a chunked copy into a growing
 // buffer moved the bytes of a large project several times over. The buffer holds one byte
-// more than the hint, so that the end of the file shows as the next read's zero.
+// more than the hint, so that the end of the file shows as a read shorter than asked (a file
+// reads fewer bytes only at its end): no further read is needed to find it.
 FileImage ReadRemaining(CFile* pFile)
 {
     std::size_t nCapacity = std::max(RemainingLengthHint(pFile) + 1, READ_CHUNK_BYTES);
@@ -82,10 +83,11 @@ FileImage ReadRemaining(CFile* pFile)
             image.pBytes = std::move(pLarger);
             nCapacity = nLarger;
         }
-        const UINT nRead = pFile->Read(image.pBytes.get() + image.nSize, UINT(nCapacity - image.nSize));
-        if (nRead == 0)
-            return image;
+        const UINT nAsked = UINT(nCapacity - image.nSize);
+        const UINT nRead = pFile->Read(image.pBytes.get() + image.nSize, nAsked);
         image.nSize += nRead;
+        if (nRead < nAsked)
+            return image;
     }
 }
 
