@@ -269,10 +269,14 @@ CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
     WORD wSchema;
     WORD wLength;
     *this >> wSchema >> wLength;
-    std::string name(wLength, '\0');
-    EnsureRead(name.data(), wLength);
-    CRuntimeClass* pClassRef =
-        name.find('\0') == std::string::npos ? CRuntimeClass::FromName(name.c_str()) : nullptr;
+    CRuntimeClass* pClassRef = nullptr;
+    if (const BYTE* pName = TakeInPlace(wLength)) {
+        pClassRef = CRuntimeClass::FromName(std::string_view(reinterpret_cast<const char*>(pName), wLength));
+    } else {
+        std::string name(wLength, '\0');
+        EnsureRead(name.data(), wLength);
+        pClassRef = CRuntimeClass::FromName(std::string_view(name));
+    }
     if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr ||
         pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);

@@ -26,6 +26,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <string_view>
 
 class CArchive;
 class CObject;
@@ -61,6 +62,9 @@ struct CRuntimeClass {
     // The registered class of that name, or null.
     static CRuntimeClass* FromName(LPCSTR lpszClassName);
     static CRuntimeClass* FromName(LPCTSTR lpszClassName);
+    // The same for a name as it stands in a record (no terminator); a name holding a zero
+    // byte names no class.
+    static CRuntimeClass* FromName(std::string_view name);
 };
 
 // Adds a class to the registry searched by FromName. Registering a record again does nothing;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -104,6 +105,15 @@ TEST(RunTimeClassTest, NamesAreMatchedExactly)
     EXPECT_EQ(CRuntimeClass::FromName(""), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(static_cast<LPCSTR>(nullptr)), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(u"CObjTestCub\u00e9"), nullptr);
+    // A name as a record holds it: counted, not terminated, and whole.
+    EXPECT_EQ(CRuntimeClass::FromName(std::string_view("CObjTestCubeX", 12)), RUNTIME_CLASS(CObjTestCube));
+    EXPECT_EQ(CRuntimeClass::FromName(std::string_view("CObjTestCube\0", 13)), nullptr);
+    EXPECT_EQ(CRuntimeClass::FromName(std::string_view("CObj\0TestCube", 13)), nullptr);
+    EXPECT_EQ(CRuntimeClass::FromName(std::string_view()), nullptr);
+    // Asked again, from the lookups remembered by now, the answers stay the same.
+    EXPECT_EQ(CRuntimeClass::FromName("CObjTestCube"), RUNTIME_CLASS(CObjTestCube));
+    EXPECT_EQ(CRuntimeClass::FromName("CObjTestBox"), RUNTIME_CLASS(CObjTestBox));
+    EXPECT_EQ(CRuntimeClass::FromName("CObjTestCub"), nullptr);
 }
 
 TEST(RunTimeClassTest, FrameworkClassesAreRegisteredButOnlySomeCanBeCreated)
