@@ -224,11 +224,16 @@ void Formatter::AppendNarrow(const std::string& narrowFormat, auto value)
 
 std::string NarrowFormat(const Conversion& conv, const char* lengthModifier)
 {
-    std::string f = "%" + conv.flags;
+    // Appended piece by piece: a literal joined to a string with + sets off a false overlap
+    // warning in the optimised build.
+    std::string f = "%";
+    f += conv.flags;
     if (conv.width > 0)
         f += std::to_string(conv.width);
-    if (conv.precision >= 0)
-        f += "." + std::to_string(conv.precision);
+    if (conv.precision >= 0) {
+        f += '.';
+        f += std::to_string(conv.precision);
+    }
     f += lengthModifier;
     f += conv.conversion;
     return f;
