@@ -2,11 +2,10 @@
 
 #include "platform/core/ObjectArena.h"
 
+#include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
-#include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -43,20 +42,40 @@ CRuntimeClass* FindClass(const Char* lpszClassName)
 // the program, so a load once spent more time walking it than reading some of the objects:
 // found classes are remembered by name. Classes are never unregistered and a name belongs to
 // one class, so what is remembered stays right; a name not found is not remembered, as its class
-// may register later.
+// may register later. The table is open-addressed and only ever gains entries, each slot set
+// once by a compare-and-swap, so a lookup takes no lock: a lock and a hash map cost a few
+// hundred instructions for each of the hundred class records of a large file.
+constexpr std::size_t kRememberedSlots = 1024; // well above the classes of the program
+
+constinit std::atomic<CRuntimeClass*> g_remembered[kRememberedSlots] = {};
+
+std::size_t NameHash(LPCSTR lpszClassName)
+{
+    std::uint32_t nHash = 2166136261u;
+    for (; *lpszClassName; ++lpszClassName)
+        nHash = (nHash ^ Unit(*lpszClassName)) * 16777619u;
+    return nHash;
+}
+
 CRuntimeClass* FindClassRemembered(LPCSTR lpszClassName)
 {
     if (lpszClassName == nullptr)
         return nullptr;
-    static std::mutex s_mutex;
-    static std::unordered_map<std::string_view, CRuntimeClass*> s_found;
-    const std::lock_guard<std::mutex> lock(s_mutex);
-    if (const auto it = s_found.find(lpszClassName); it != s_found.end())
-        return it->second;
-    CRuntimeClass* pClass = FindClass(lpszClassName);
-    if (pClass != nullptr)
-        s_found.emplace(pClass->m_lpszClassName, pClass);
-    return pClass;
+    std::size_t nSlot = NameHash(lpszClassName) % kRememberedSlots;
+    for (std::size_t nProbes = 0; nProbes < kRememberedSlots; ++nProbes) {
+        std::atomic<CRuntimeClass*>& slot = g_remembered[nSlot];
+        CRuntimeClass* pRemembered = slot.load(std::memory_order_acquire);
+        if (pRemembered == nullptr) {
+            CRuntimeClass* pClass = FindClass(lpszClassName);
+            // Another thread may have taken the slot meanwhile: then the search goes on from it.
+            if (pClass == nullptr || slot.compare_exchange_strong(pRemembered, pClass))
+                return pClass;
+        }
+        if (SameName(pRemembered->m_lpszClassName, lpszClassName))
+            return pRemembered;
+        nSlot = (nSlot + 1) % kRememberedSlots;
+    }
+    return FindClass(lpszClassName);
 }
 
 } // namespace
