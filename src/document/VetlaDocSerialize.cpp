@@ -17,7 +17,6 @@
 #include "platform/core/ObArray.h"
 #include "platform/core/PointerIndexMap.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -203,8 +202,10 @@ private:
         if (!m_bOwnedFilled) {
             m_bOwnedFilled = true;
             for (const CObList* pList : m_lists) {
-                for (POSITION pos = pList->GetHeadPosition(); pos;)
-                    m_owned.FindOrAdd(pList->GetNext(pos)) = kOwned;
+                for (POSITION pos = pList->GetHeadPosition(); pos;) {
+                    if (CObject* pOb = pList->GetNext(pos))
+                        m_owned.FindOrAdd(pOb) = kOwned;
+                }
             }
             for (CObject* pOb : m_dropped)
                 m_owned.FindOrAdd(pOb) = kOwned;
