@@ -17,7 +17,6 @@
 #include "platform/core/ObArray.h"
 #include "platform/core/PointerIndexMap.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <vector>
@@ -172,16 +171,12 @@ private:
     template <class Taken>
     void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Taken taken)
     {
+        m_lists.push_back(&elements);
         BOOL bClean = TRUE;
-        const DWORD_PTR nCount = ar.ReadCount();
-        // Room for the list in one step rather than tables rebuilt as they fill; a damaged
-        // count reserves no more than a large diagram needs and fails at the end of the data.
-        const auto nRoom = std::size_t(std::min<DWORD_PTR>(nCount, kMaxReservedObjects));
-        m_owned.Reserve(nRoom);
-        ar.ReserveObjects(nRoom);
-        for (DWORD_PTR n = nCount; n > 0; --n) {
-            CObject* pOb = ar.ReadObject(nullptr);
-            if (Accept(pOb, pClass)) {
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+            const CRuntimeClass* pCreatedClass;
+            CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
+            if (pCreatedClass ? AcceptCreated(pOb, pCreatedClass, pClass) : Accept(pOb, pClass)) {
                 elements.AddTail(pOb);
                 taken(pOb);
             } else {
@@ -204,14 +199,45 @@ private:
     {
         if (!pOb)
             return FALSE;
-        DWORD& dwOwned = m_owned.FindOrAdd(pOb);
+        DWORD& dwOwned = Owned().FindOrAdd(pOb);
         if (dwOwned)
             return FALSE;
         dwOwned = kOwned;
-        if (pOb->IsKindOf(pClass))
+        return KeepIfOfClass(pOb, pOb->GetRuntimeClass(), pClass);
+    }
+    // An object that its record has just created, of the class its record named: no list or
+    // array can hold it yet, as every object taken so far stays alive until the load ends, and
+    // no new object can have its address.
+    BOOL AcceptCreated(CObject* pOb, const CRuntimeClass* pObClass, const CRuntimeClass* pClass)
+    {
+        if (m_bOwnedFilled)
+            Owned().FindOrAdd(pOb) = kOwned;
+        return KeepIfOfClass(pOb, pObClass, pClass);
+    }
+    BOOL KeepIfOfClass(CObject* pOb, const CRuntimeClass* pObClass, const CRuntimeClass* pClass)
+    {
+        if (pObClass->IsDerivedFrom(pClass))
             return TRUE;
         m_dropped.push_back(pOb);
         return FALSE;
+    }
+    // The objects taken so far, entered only when an object is met that its record did not
+    // create (a back-reference, or an element of a message text): a file without such records,
+    // nearly every file, never needs them.
+    CPointerIndexMap& Owned()
+    {
+        if (!m_bOwnedFilled) {
+            m_bOwnedFilled = true;
+            for (const CObList* pList : m_lists) {
+                for (POSITION pos = pList->GetHeadPosition(); pos;) {
+                    if (CObject* pOb = pList->GetNext(pos))
+                        m_owned.FindOrAdd(pOb) = kOwned;
+                }
+            }
+            for (CObject* pOb : m_dropped)
+                m_owned.FindOrAdd(pOb) = kOwned;
+        }
+        return m_owned;
     }
     // Element arrays may hold null entries: an element is found by its index in the array.
     BOOL Adopt(CObArray& array, const CRuntimeClass* pClass)
@@ -229,10 +255,11 @@ private:
     // The objects already taken into a list or array, in one flat table: a node allocated per
     // object cost as much as reading the objects.
     static constexpr DWORD kOwned = 1;
-    static constexpr DWORD_PTR kMaxReservedObjects = 8192;
 
     CVetlaDoc& m_doc;
+    std::vector<const CObList*> m_lists; // read so far
     CPointerIndexMap m_owned;
+    bool m_bOwnedFilled = false;
     std::vector<CObject*> m_dropped;
     std::vector<CBlockObj*> m_pending;
     std::vector<CBlockNumberIndex::NumberedBlock> m_numbered;

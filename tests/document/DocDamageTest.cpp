@@ -291,6 +291,51 @@ TEST_F(DocDamageTest, AWireOrElementAfterANonBlockInTheBlockListIsRefused)
     }
 }
 
+// A list entry that refers back to an object taken before must fail the load without the object
+// being owned twice, whichever list took it: the file of one comment (object index 2), one AND
+// block (4) and a wire between nothing (6), with a back-reference added to the block or the wire
+// list. A wrong-class object refused in its list and named again later in that list as well.
+TEST_F(DocDamageTest, ABackReferenceToAnObjectTakenBeforeIsRefusedInEveryList)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    AddCommentBox(doc, 10, 10, _T("note"));
+    CBlockObj* pAnd = AddNew(doc, BT_AND);
+    AddWire(doc, pAnd, 10, pAnd, 0);
+    const Bytes bytes = SaveToBytes(doc);
+    const std::size_t nWireCount = FindText(bytes, "CConnectLineObj") - 8;
+    const std::size_t nBlockCount = FindText(bytes, "CBlockLogic") - 8;
+    ASSERT_EQ(bytes[nWireCount], 1);
+    ASSERT_EQ(bytes[nBlockCount], 1);
+
+    CBlockComment comment;
+    Bytes wrongClassTwice = ObjectRecords({&comment}); // class 7, object 8
+    wrongClassTwice.insert(wrongClassTwice.end(), {0x08, 0x00});
+    struct Case {
+        const char* what;
+        std::size_t nCount; // the list's count
+        std::size_t nAt;    // where its added entries go
+        Bytes extra;
+        BYTE byCount;
+    };
+    const Case cases[] = {
+        {"the comment in the block list", nBlockCount, nWireCount, {0x02, 0x00}, 2},
+        {"the block in the wire list", nWireCount, bytes.size(), {0x04, 0x00}, 2},
+        {"the wire twice", nWireCount, bytes.size(), {0x06, 0x00}, 2},
+        {"a comment refused in the wire list, then again", nWireCount, bytes.size(), wrongClassTwice, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes damaged = bytes;
+        damaged[c.nCount] = c.byCount;
+        damaged.insert(damaged.begin() + std::ptrdiff_t(c.nAt), c.extra.begin(), c.extra.end());
+        EXPECT_EQ(LoadFailureCause(m_target, damaged), CArchiveException::generic);
+        EXPECT_EQ(SaveToBytes(m_target), m_before);
+    }
+    // The same file undamaged loads, so that each case fails by its added entry alone.
+    EXPECT_EQ(LoadFailureCause(m_target, bytes), CArchiveException::none);
+}
+
 TEST_F(DocDamageTest, BytesAfterTheLastRecordFailTheLoad)
 {
     for (BOOL bLadder : {FALSE, TRUE}) {

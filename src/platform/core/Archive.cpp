@@ -2,6 +2,7 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
+#include "platform/core/ObjectArena.h"
 
 #include <algorithm>
 #include <cstring>
@@ -42,7 +43,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
         m_buffer.resize(std::size_t(std::max(nBufSize, kMinBufferSize)));
         return;
     }
-    m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, nullptr});
+    m_loadTable.AddObject(nullptr);
     // A memory file's bytes are there already: copying them into a buffer of our own would
     // only read every byte twice. The archive keeps no buffer then, and once the file's rest
     // is handed out every further read finds the file at its end.
@@ -255,15 +256,6 @@ void CArchive::WriteObject(const CObject* pOb)
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
-// The load table grows by doubling, as it would entry by entry, but once per list: a table
-// of thousands of entries moved at every doubling was most of the copying a load did.
-void CArchive::ReserveLoadEntries(std::size_t nCount)
-{
-    const std::size_t nNeeded = m_loadArray.size() + nCount;
-    if (nNeeded > m_loadArray.capacity())
-        m_loadArray.reserve(std::max(nNeeded, 2 * m_loadArray.capacity()));
-}
-
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
 {
     WORD wSchema;
@@ -284,7 +276,7 @@ CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
         !(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
         Throw(CArchiveException::badSchema);
     nSchema = wSchema;
-    m_loadArray.push_back({LoadEntry::Kind::Class, pClassRef, nSchema, nullptr});
+    m_loadTable.AddClass(pClassRef, nSchema);
     return pClassRef;
 }
 
@@ -294,6 +286,12 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     CheckLoading();
     WORD wTag;
     *this >> wTag;
+    return ReadClassAfterTag(wTag, pClassRefRequested, pSchema, pObTag);
+}
+
+CRuntimeClass* CArchive::ReadClassAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,
+                                           UINT* pSchema, DWORD* pObTag)
+{
     DWORD obTag;
     if (wTag == kBigObjectTag)
         *this >> obTag;
@@ -306,10 +304,11 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         pClassRef = LoadNewClass(nSchema);
     } else if (obTag & kBigClassTag) {
         const DWORD nIndex = obTag & ~kBigClassTag;
-        if (nIndex >= m_loadArray.size() || m_loadArray[nIndex].kind != LoadEntry::Kind::Class)
+        if (nIndex >= m_loadTable.GetCount() ||
+            m_loadTable[nIndex].kind != CArchiveLoadTable::Entry::Kind::Class)
             Throw(CArchiveException::badIndex);
-        pClassRef = m_loadArray[nIndex].pClass;
-        nSchema = m_loadArray[nIndex].nSchema;
+        pClassRef = m_loadTable[nIndex].Class();
+        nSchema = m_loadTable[nIndex].nSchema;
     } else {
         if (pObTag == nullptr)
             Throw(CArchiveException::badClass);
@@ -325,28 +324,74 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    const CRuntimeClass* pCreatedClass;
+    return ReadObject(pClassRefRequested, pCreatedClass);
+}
+
+// Nearly every record of a file is an object of a class named before: its short class tag is
+// found in the table at once, and the object's load follows without a frame of this function's
+// own. Every other record takes the general decoding, and a tag at the buffer's edge a function
+// of its own. A storing or closed archive has nothing buffered, so the tag's read there reaches
+// the checks that refuse it.
+CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
+                              const CRuntimeClass*& pCreatedClass)
+{
+    WORD wTag;
+    if (!m_bLoading || sizeof wTag > m_nBufMax - m_nBufCur)
+        return ReadObjectAtEdge(pClassRefRequested, pCreatedClass);
+    std::memcpy(&wTag, m_pLoadBytes + m_nBufCur, sizeof wTag);
+    m_nBufCur += sizeof wTag;
+    if ((wTag & kClassTag) == 0 || wTag == kNewClassTag)
+        return ReadObjectAfterTag(wTag, pClassRefRequested, pCreatedClass);
+    const std::size_t nIndex = wTag & ~kClassTag;
+    if (nIndex >= m_loadTable.GetCount())
+        Throw(CArchiveException::badIndex);
+    const CArchiveLoadTable::Entry& entry = m_loadTable[nIndex];
+    if (entry.kind != CArchiveLoadTable::Entry::Kind::Class)
+        Throw(CArchiveException::badIndex);
+    CRuntimeClass* pClassRef = entry.Class();
+    if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested))
+        Throw(CArchiveException::badClass);
+    pCreatedClass = pClassRef;
+    return LoadNewObject(pClassRef, entry.nSchema);
+}
+
+[[gnu::noinline]] CObject* CArchive::ReadObjectAtEdge(const CRuntimeClass* pClassRefRequested,
+                                                     const CRuntimeClass*& pCreatedClass)
+{
+    WORD wTag;
+    *this >> wTag;
+    return ReadObjectAfterTag(wTag, pClassRefRequested, pCreatedClass);
+}
+
+CObject* CArchive::ReadObjectAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,
+                                      const CRuntimeClass*& pCreatedClass)
+{
     UINT nSchema = 0;
     DWORD obTag = 0;
-    CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
+    CRuntimeClass* pClassRef = ReadClassAfterTag(wTag, pClassRefRequested, &nSchema, &obTag);
+    pCreatedClass = pClassRef;
     if (pClassRef != nullptr)
         return LoadNewObject(pClassRef, nSchema);
 
-    if (obTag >= m_loadArray.size() || m_loadArray[obTag].kind != LoadEntry::Kind::Object)
+    if (obTag >= m_loadTable.GetCount() ||
+        m_loadTable[obTag].kind != CArchiveLoadTable::Entry::Kind::Object)
         Throw(CArchiveException::badIndex);
-    CObject* pOb = m_loadArray[obTag].pObject;
+    CObject* pOb = m_loadTable[obTag].Object();
     if (pOb != nullptr && pClassRefRequested != nullptr && !pOb->IsKindOf(pClassRefRequested))
         Throw(CArchiveException::badClass);
     return pOb;
 }
 
+// The class record was checked for a creator when it was read, so the object is made in the
+// load's arena straight away.
 CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema)
 {
-    std::unique_ptr<CObject> pOb(pClassRef->CreateObject());
+    std::unique_ptr<CObject> pOb(CreateObjectInScope(pClassRef->m_pfnCreateObject));
     if (pOb == nullptr)
         AfxThrowMemoryException();
     // Entered before the object's fields are read, so that objects inside it may refer back.
-    const std::size_t nIndex = m_loadArray.size();
-    m_loadArray.push_back({LoadEntry::Kind::Object, nullptr, 0, pOb.get()});
+    const std::size_t nIndex = m_loadTable.AddObject(pOb.get());
 
     const UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
@@ -356,10 +401,7 @@ CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema)
         m_nObjectSchema = nSchemaSave;
         // The half-built object goes, and with it whatever it already owns of the objects read
         // since: none of them may be handed out again as a back-reference.
-        for (std::size_t i = nIndex; i < m_loadArray.size(); ++i) {
-            if (m_loadArray[i].kind == LoadEntry::Kind::Object)
-                m_loadArray[i] = {LoadEntry::Kind::Lost, nullptr, 0, nullptr};
-        }
+        m_loadTable.LoseObjectsFrom(nIndex);
         throw;
     }
     m_nObjectSchema = nSchemaSave;

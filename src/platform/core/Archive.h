@@ -18,6 +18,7 @@
 // thrown is finished: close or destroy it.
 #pragma once
 
+#include "platform/core/ArchiveLoadTable.h"
 #include "platform/core/File.h"
 #include "platform/core/Object.h"
 #include "platform/core/PointerIndexMap.h"
@@ -159,20 +160,22 @@ public:
     }
 
     void WriteObject(const CObject* pOb);
-    // Room in the object table for nCount objects about to be written or read, such as the
-    // elements of a list. A loading caller bounds a count it has read from the data, as the
-    // room is made before the objects are there.
+    // Room in the object table for nCount objects about to be written, such as the elements of
+    // a list. Loading needs none: the load table grows by pages that never move.
     void ReserveObjects(std::size_t nCount)
     {
-        if (m_bLoading)
-            ReserveLoadEntries(nCount);
-        else
+        if (!m_bLoading)
             m_storeMap.Reserve(nCount);
     }
     // Reads an object record; with pClassRefRequested, the object must be of that class or a
     // class derived from it (else badClass). The caller owns the object. An object whose
     // Serialize throws is deleted before the exception leaves.
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // The same, telling in pCreatedClass the class whose creator made the object when the
+    // record made a new one, and null when it handed out null or an object read before (a
+    // back-reference). An owner that takes in what it reads need only look for a second owner
+    // of an object it did not just create, and knows that object's class without asking it.
+    CObject* ReadObject(const CRuntimeClass* pClassRefRequested, const CRuntimeClass*& pCreatedClass);
 
     void WriteClass(const CRuntimeClass* pClassRef);
     // Reads a class record. A record that is an object tag instead yields null with the tag in
@@ -220,16 +223,6 @@ private:
     friend CArchive& ReadStringRecord(CArchive& ar, CString& str);
 
     static constexpr WORD kCountEscape = 0xFFFF;
-
-    // One entry of the load map: a class with the schema it was stored with, an object, or an
-    // object that was deleted because its load failed.
-    struct LoadEntry {
-        enum class Kind : BYTE { Object, Class, Lost };
-        Kind kind;
-        CRuntimeClass* pClass;
-        UINT nSchema;
-        CObject* pObject;
-    };
 
     // Fixed-size values are most of a record: when the buffer has room they are copied inline,
     // and only the buffer's edges go through the general Write and EnsureRead.
@@ -301,9 +294,15 @@ private:
     void WriteBufferToFile();
     // Write's general case: the checks, then a flush when the bytes do not fit what is left.
     void WriteAcrossEdge(const void* lpBuf, UINT nMax);
-    void ReserveLoadEntries(std::size_t nCount);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
+    // What ReadClass and ReadObject do once the record's first WORD, wTag, is read.
+    CRuntimeClass* ReadClassAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,
+                                     UINT* pSchema, DWORD* pObTag);
+    CObject* ReadObjectAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,
+                                const CRuntimeClass*& pCreatedClass);
+    CObject* ReadObjectAtEdge(const CRuntimeClass* pClassRefRequested,
+                              const CRuntimeClass*& pCreatedClass);
 
     CFile* m_pFile;
     CString m_strFileName;
@@ -322,7 +321,7 @@ private:
     CPointerIndexMap m_storeClassMap;               // storing: classes
     const CRuntimeClass* m_pLastStoreClass = nullptr; // storing: the class written last
     DWORD m_dwLastStoreClassIndex = 0;              // storing: and its index
-    std::vector<LoadEntry> m_loadArray;             // loading: by index, 0 the null object
+    CArchiveLoadTable m_loadTable;                  // loading
 };
 
 inline CArchive& operator<<(CArchive& ar, const CString& str)

@@ -64,7 +64,8 @@ public:
     }
 
     POSITION AddHead(ARG_TYPE newElement) { return ToPosition(LinkBefore(m_pHead, newElement)); }
-    POSITION AddTail(ARG_TYPE newElement) { return ToPosition(LinkAfter(m_pTail, newElement)); }
+    // The tail has no next node: a list filled from a file adds thousands of elements here.
+    POSITION AddTail(ARG_TYPE newElement) { return ToPosition(Link(m_pTail, nullptr, newElement)); }
 
     // The elements of pNewList keep their order; a list may be added to itself (its elements
     // as they were before the call are added once). Templates, so that AddTail(nullptr) on a
@@ -237,14 +238,18 @@ private:
             ReleaseBlocks();
     }
 
+    // A removed node's slot first, else the next fresh slot of the newest block.
     Slot* TakeSlot()
     {
-        if (!m_pFree)
+        if (Slot* pSlot = m_pFree) {
+            QARVO_LIST_UNPOISON(pSlot, sizeof(Slot));
+            m_pFree = pSlot->pNextFree;
+            return pSlot;
+        }
+        if (m_pFresh == m_pFreshEnd)
             AddBlock();
-        Slot* pSlot = m_pFree;
-        QARVO_LIST_UNPOISON(pSlot, sizeof(Slot));
-        m_pFree = pSlot->pNextFree;
-        return pSlot;
+        QARVO_LIST_UNPOISON(m_pFresh, sizeof(Slot));
+        return m_pFresh++;
     }
     void ReturnSlot(Slot* pSlot)
     {
@@ -253,22 +258,24 @@ private:
         QARVO_LIST_POISON(pSlot, sizeof(Slot));
     }
     // A new block as large as the nodes the list has so far (at least the first block's size),
-    // so that a growing list makes few of them.
+    // so that a growing list makes few of them. Its slots are handed out in order, as they are
+    // needed, rather than chained up front: a long list's blocks are then touched once.
     void AddBlock()
     {
         const INT_PTR nNodes = std::clamp<INT_PTR>(m_nCount, m_nBlockSize, std::max(m_nBlockSize, kMaxBlockNodes));
         m_blocks.push_back(Block{std::make_unique<Slot[]>(std::size_t(nNodes)), nNodes});
-        Slot* pSlots = m_blocks.back().pSlots.get();
-        for (INT_PTR i = nNodes; i-- > 0;)
-            ReturnSlot(&pSlots[i]);
+        m_pFresh = m_blocks.back().pSlots.get();
+        m_pFreshEnd = m_pFresh + nNodes;
+        QARVO_LIST_POISON(m_pFresh, sizeof(Slot) * std::size_t(nNodes));
     }
-    // Only when no node is in use: every slot of the blocks is on the free chain.
+    // Only when no node is in use: every slot of the blocks is free or fresh.
     void ReleaseBlocks()
     {
         for (const Block& block : m_blocks)
             QARVO_LIST_UNPOISON(block.pSlots.get(), sizeof(Slot) * std::size_t(block.nSlots));
         m_blocks.clear();
         m_pFree = nullptr;
+        m_pFresh = m_pFreshEnd = nullptr;
     }
     void TakeBlocks(CList& other)
     {
@@ -276,6 +283,14 @@ private:
         for (Block& block : other.m_blocks)
             m_blocks.push_back(std::move(block));
         other.m_blocks.clear();
+        // The other list's fresh slots serve this one when it has none of its own, as a list
+        // that takes over another's usually has; else they stay unused in their block.
+        Slot* pOtherFresh = std::exchange(other.m_pFresh, nullptr);
+        Slot* pOtherFreshEnd = std::exchange(other.m_pFreshEnd, nullptr);
+        if (m_pFresh == m_pFreshEnd) {
+            m_pFresh = pOtherFresh;
+            m_pFreshEnd = pOtherFreshEnd;
+        }
         // The free chains join: the other list's spare nodes serve this one now. A list that
         // takes over another's usually has none of its own, and then nothing is walked.
         Slot* pOtherFree = std::exchange(other.m_pFree, nullptr);
@@ -302,6 +317,8 @@ private:
     INT_PTR m_nCount = 0;
     INT_PTR m_nBlockSize;
     Slot* m_pFree = nullptr;
+    Slot* m_pFresh = nullptr; // the newest block's slots not yet handed out
+    Slot* m_pFreshEnd = nullptr;
     std::vector<Block> m_blocks;
 };
 

@@ -2,16 +2,13 @@
 
 #include "platform/core/ObjectArena.h"
 
-#include <array>
+#include <atomic>
 #include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <mutex>
-#include <string>
 #include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -48,25 +45,18 @@ CRuntimeClass* FindClass(const Char* lpszClassName)
 // the program, so a load once spent more time walking it than reading some of the objects:
 // found classes are remembered by name. Classes are never unregistered and a name belongs to
 // one class, so what is remembered stays right; a name not found is not remembered, as its class
-// may register later.
-CRuntimeClass* FindClassRemembered(std::string_view name)
-{
-    static std::mutex s_mutex;
-    static std::unordered_map<std::string_view, CRuntimeClass*> s_found;
-    const std::lock_guard<std::mutex> lock(s_mutex);
-    if (const auto it = s_found.find(name); it != s_found.end())
-        return it->second;
-    const std::string terminated(name);
-    CRuntimeClass* pClass = FindClass(terminated.c_str());
-    if (pClass != nullptr)
-        s_found.emplace(pClass->m_lpszClassName, pClass);
-    return pClass;
-}
+// may register later. The table is open-addressed and only ever gains entries, each slot set
+// once by a compare-and-swap, so a lookup takes no lock: a lock and a hash map cost a few
+// hundred instructions for each of the hundred class records of a large file, and a tenth of
+// the load of a small diagram.
+constexpr std::size_t kRememberedSlots = 1024; // well above the classes of the program
+
+constinit std::atomic<CRuntimeClass*> g_remembered[kRememberedSlots] = {};
 
 // A few bytes from each end of the name and its length: enough to tell the program's class
 // names apart, which share long prefixes, without hashing every byte. The high bits of the
 // product depend on every bit of the parts: they pick the slot.
-std::uint64_t NameHash(std::string_view name)
+std::size_t NameSlot(std::string_view name)
 {
     std::uint64_t nHead = 0;
     std::uint64_t nTail = 0;
@@ -77,34 +67,43 @@ std::uint64_t NameHash(std::string_view name)
         for (char c : name)
             nHead = (nHead << 8) | static_cast<unsigned char>(c);
     }
-    return (nHead ^ std::rotl(nTail, 29) ^ name.size()) * 0x9E3779B97F4A7C15ull;
+    const std::uint64_t nHash = (nHead ^ std::rotl(nTail, 29) ^ name.size()) * 0x9E3779B97F4A7C15ull;
+    return std::size_t(nHash >> (64 - std::countr_zero(kRememberedSlots)));
 }
 
-// A load names its classes once each, a few dozen per file, and every Open and Undo loads a
-// file: the lock and the full hash of the remembered classes cost a small diagram a tenth of
-// its load. Each thread keeps the classes it found in a small open-addressed table of its own,
-// which holds every class the program has at half its size, so a class once found stays.
-CRuntimeClass* FindClassCached(std::string_view name)
+// A registered name and a counted one (which holds no zero byte) are the same when they have
+// the same characters and the registered one ends there.
+bool SameName(LPCSTR lpszClassName, std::string_view name)
 {
-    struct Slot {
-        std::string_view name;
-        CRuntimeClass* pClass;
-    };
-    constexpr int kSlotBits = 9;
-    constexpr std::size_t kSlots = std::size_t(1) << kSlotBits;
-    thread_local std::array<Slot, kSlots> s_slots{};
-    thread_local std::size_t s_nUsed = 0;
-    std::size_t i = std::size_t(NameHash(name) >> (64 - kSlotBits));
-    for (; s_slots[i].pClass != nullptr; i = (i + 1) & (kSlots - 1)) {
-        if (s_slots[i].name == name)
-            return s_slots[i].pClass;
+    return std::strncmp(lpszClassName, name.data(), name.size()) == 0 && lpszClassName[name.size()] == '\0';
+}
+
+CRuntimeClass* FindClass(std::string_view name)
+{
+    for (CRuntimeClass* pClass = g_pFirstClass; pClass != nullptr; pClass = pClass->m_pNextClass) {
+        if (SameName(pClass->m_lpszClassName, name))
+            return pClass;
     }
-    CRuntimeClass* pClass = FindClassRemembered(name);
-    if (pClass != nullptr && s_nUsed < kSlots / 2) {
-        s_slots[i] = Slot{pClass->m_lpszClassName, pClass};
-        ++s_nUsed;
+    return nullptr;
+}
+
+CRuntimeClass* FindClassRemembered(std::string_view name)
+{
+    std::size_t nSlot = NameSlot(name);
+    for (std::size_t nProbes = 0; nProbes < kRememberedSlots; ++nProbes) {
+        std::atomic<CRuntimeClass*>& slot = g_remembered[nSlot];
+        CRuntimeClass* pRemembered = slot.load(std::memory_order_acquire);
+        if (pRemembered == nullptr) {
+            CRuntimeClass* pClass = FindClass(name);
+            // Another thread may have taken the slot meanwhile: then the search goes on from it.
+            if (pClass == nullptr || slot.compare_exchange_strong(pRemembered, pClass))
+                return pClass;
+        }
+        if (SameName(pRemembered->m_lpszClassName, name))
+            return pRemembered;
+        nSlot = (nSlot + 1) % kRememberedSlots;
     }
-    return pClass;
+    return FindClass(name);
 }
 
 } // namespace
@@ -120,14 +119,14 @@ CObject* CRuntimeClass::CreateObject() const
 
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
 {
-    return lpszClassName != nullptr ? FindClassCached(lpszClassName) : nullptr;
+    return lpszClassName != nullptr ? FindClassRemembered(lpszClassName) : nullptr;
 }
 
 CRuntimeClass* CRuntimeClass::FromName(std::string_view name)
 {
     if (name.empty() || name.find('\0') != std::string_view::npos)
         return nullptr;
-    return FindClassCached(name);
+    return FindClassRemembered(name);
 }
 
 CRuntimeClass* CRuntimeClass::FromName(LPCTSTR lpszClassName)

@@ -59,25 +59,20 @@ public:
     CObjectArena& operator=(const CObjectArena&) = delete;
 
     // Only the thread of the scope that owns the arena allocates, and only while it lives.
+    // The bump is all an object costs; a new chunk is the rare case, out of line.
     void* Allocate(std::size_t nBytes)
     {
         const std::size_t nTotal = kHeaderBytes + RoundUp(nBytes);
-        if (nTotal > std::size_t(m_pEnd - m_pNext))
-            AddChunk(nTotal);
-        char* pBlock = m_pNext;
-        m_pNext += nTotal;
-        QARVO_ARENA_UNPOISON(pBlock, nTotal);
-        m_nRefs.fetch_add(1, std::memory_order_relaxed);
-        ::new (pBlock) ObjectHeader{this};
-        return pBlock + kHeaderBytes;
+        if (nTotal > std::size_t(m_pEnd - m_pNext)) [[unlikely]]
+            return AllocateInNewChunk(nTotal);
+        return Bump(nTotal);
     }
 
     // Each live object holds a reference, and so does the scope while it lives.
-    void Release() noexcept
-    {
-        if (m_nRefs.fetch_sub(1, std::memory_order_acq_rel) == 1)
-            delete this;
-    }
+    void Release() noexcept { Release(1); }
+
+    // The scope's reference ends: from now on the count is the objects still alive.
+    void EndScope() noexcept { Release(kScopeRefs - m_nHandedOut); }
 
 private:
     struct alignas(kAlign) Chunk {
@@ -146,6 +141,33 @@ private:
         return ::new (pMemory) Chunk{nullptr, nBytes};
     }
 
+    // A counted reference per object handed out was a locked instruction per object of a load.
+    // Instead the scope holds a reference so large that the deletes during the scope cannot
+    // use it up, and gives back, when it ends, all of it but the objects it handed out.
+    static constexpr std::size_t kScopeRefs = std::size_t(1) << 62;
+
+    void Release(std::size_t nRefs) noexcept
+    {
+        if (m_nRefs.fetch_sub(nRefs, std::memory_order_acq_rel) == nRefs)
+            delete this;
+    }
+
+    void* Bump(std::size_t nTotal)
+    {
+        char* pBlock = m_pNext;
+        m_pNext += nTotal;
+        QARVO_ARENA_UNPOISON(pBlock, nTotal);
+        ++m_nHandedOut;
+        ::new (pBlock) ObjectHeader{this};
+        return pBlock + kHeaderBytes;
+    }
+
+    [[gnu::noinline]] void* AllocateInNewChunk(std::size_t nTotal)
+    {
+        AddChunk(nTotal);
+        return Bump(nTotal);
+    }
+
     void AddChunk(std::size_t nAtLeast)
     {
         const std::size_t nNeeded = sizeof(Chunk) + nAtLeast;
@@ -160,7 +182,8 @@ private:
         m_nNextChunkBytes = std::min(m_nNextChunkBytes * 2, kLargestChunkBytes);
     }
 
-    std::atomic<std::size_t> m_nRefs{1};
+    std::atomic<std::size_t> m_nRefs{kScopeRefs};
+    std::size_t m_nHandedOut = 0; // by the scope's thread only
     Chunk* m_pChunks = nullptr;
     char* m_pNext = nullptr;
     char* m_pEnd = nullptr;
@@ -173,7 +196,7 @@ CObjectArenaScope::~CObjectArenaScope()
 {
     t_pScope = m_pOuter;
     if (m_pArena)
-        m_pArena->Release();
+        m_pArena->EndScope();
 }
 
 CObject* CreateObjectInScope(CObject* (*pfnCreate)())
@@ -191,6 +214,20 @@ CObject* CreateObjectInScope(CObject* (*pfnCreate)())
     return pfnCreate();
 }
 
+namespace {
+
+// Out of line, so that the arena's bump, the load's case, needs no frame.
+[[gnu::noinline]] void* AllocateOnHeap(std::size_t nBytes)
+{
+    void* pBlock = std::malloc(kHeaderBytes + nBytes);
+    if (pBlock == nullptr)
+        throw std::bad_alloc();
+    ::new (pBlock) ObjectHeader{nullptr};
+    return static_cast<char*>(pBlock) + kHeaderBytes;
+}
+
+} // namespace
+
 namespace ObjectMemory {
 
 void* Allocate(std::size_t nBytes)
@@ -199,11 +236,7 @@ void* Allocate(std::size_t nBytes)
         t_pArenaForNext = nullptr;
         return pArena->Allocate(nBytes);
     }
-    void* pBlock = std::malloc(kHeaderBytes + nBytes);
-    if (pBlock == nullptr)
-        throw std::bad_alloc();
-    ::new (pBlock) ObjectHeader{nullptr};
-    return static_cast<char*>(pBlock) + kHeaderBytes;
+    return AllocateOnHeap(nBytes);
 }
 
 void Free(void* p, std::size_t nBytes) noexcept

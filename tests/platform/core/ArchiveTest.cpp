@@ -187,12 +187,33 @@ class CArcTestEmpty : public CArcTestCounted {
     DECLARE_SERIAL(CArcTestEmpty)
 };
 
+// Reads its elements as a bag does, but goes on after an element that failed, keeping the causes:
+// what a failed object leaves in the archive's table is then seen by the records after it.
+class CArcTestTolerantBag : public CArcTestBag {
+    DECLARE_SERIAL(CArcTestTolerantBag)
+
+public:
+    void Serialize(CArchive& ar) override
+    {
+        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+            try {
+                m_objects.push_back(ar.ReadObject(nullptr));
+            } catch (CArchiveException* e) {
+                m_causes.push_back(e->m_cause);
+                e->Delete();
+            }
+        }
+    }
+    std::vector<int> m_causes;
+};
+
 IMPLEMENT_DYNAMIC(CArcTestCounted, CObject)
 IMPLEMENT_SERIAL(CArcTestItem, CArcTestCounted, 1)
 IMPLEMENT_SERIAL(CArcTestSpecialItem, CArcTestItem, 1)
 IMPLEMENT_SERIAL(CArcTestNote, CArcTestCounted, VERSIONABLE_SCHEMA | 2)
 IMPLEMENT_SERIAL(CArcTestBag, CArcTestCounted, 1)
 IMPLEMENT_SERIAL(CArcTestEmpty, CArcTestCounted, 1)
+IMPLEMENT_SERIAL(CArcTestTolerantBag, CArcTestBag, 1)
 
 class ArchiveTest : public ::testing::Test {
 protected:
@@ -568,6 +589,64 @@ TEST_F(ArchiveTest, AVersionableClassReadsAnOlderSchema)
     EXPECT_EQ(pSecond->m_nSchemaSeen, 1u);
     delete pFirst;
     delete pSecond;
+}
+
+// The owner's form of ReadObject names the class of an object its record made, and no class for
+// null or an object handed out again.
+TEST_F(ArchiveTest, ReadObjectTellsWhichObjectsItCreated)
+{
+    CArcTestItem item;
+    CArcTestSpecialItem special;
+    CArcTestItem otherItem;
+    const Bytes bytes = Store([&](CArchive& ar) {
+        ar << &item << &special << &otherItem << static_cast<CObject*>(nullptr) << &special;
+    });
+    LoadArchive in(bytes);
+    const CRuntimeClass* const expected[] = {RUNTIME_CLASS(CArcTestItem), RUNTIME_CLASS(CArcTestSpecialItem),
+                                             RUNTIME_CLASS(CArcTestItem), nullptr, nullptr};
+    std::vector<CObject*> loaded;
+    for (const CRuntimeClass* pExpected : expected) {
+        const CRuntimeClass* pCreatedClass = RUNTIME_CLASS(CObject);
+        loaded.push_back(in.ar().ReadObject(nullptr, pCreatedClass));
+        EXPECT_EQ(pCreatedClass, pExpected) << loaded.size();
+        if (pCreatedClass) {
+            EXPECT_EQ(loaded.back()->GetRuntimeClass(), pCreatedClass);
+        }
+    }
+    EXPECT_EQ(loaded[3], nullptr);
+    EXPECT_EQ(loaded[4], loaded[1]);
+    for (int i : {0, 1, 2})
+        delete loaded[i];
+}
+
+// An object whose load failed is gone with all it read, however many objects that was: a record
+// naming any of them is refused, while the classes they introduced stay usable.
+TEST_F(ArchiveTest, ObjectsOfAFailedLoadAreNotHandedOutAgainButTheirClassesAre)
+{
+    // The tolerant bag is class 1 and object 2, the inner bag class 3 and object 4, its items
+    // class 5 and objects 6 .. 6 + nItems - 1, beyond the first thousand entries.
+    constexpr int nItems = 1500;
+    ByteWriter writer;
+    writer.newClass(1, "CArcTestTolerantBag").w(4);
+    writer.newClass(1, "CArcTestBag").w(nItems + 1);
+    writer.newClass(1, "CArcTestItem").d(0);
+    for (int i = 1; i < nItems; ++i)
+        writer.w(0x8005).d(DWORD(i));
+    writer.newClass(1, "CArcTestMissing");
+    writer.w(WORD(6 + nItems - 1)); // the inner bag's last item
+    writer.w(0x0006);               // its first item
+    writer.w(0x8005).d(77);         // a new item of the class the failed bag introduced
+
+    LoadArchive in(writer.bytes());
+    CArcTestTolerantBag* pBag = nullptr;
+    in.ar() >> pBag;
+    ASSERT_NE(pBag, nullptr);
+    EXPECT_EQ(pBag->m_causes, (std::vector<int>{CArchiveException::badClass, CArchiveException::badIndex,
+                                                CArchiveException::badIndex}));
+    ASSERT_EQ(pBag->m_objects.size(), 1u);
+    EXPECT_EQ(static_cast<CArcTestItem*>(pBag->m_objects[0])->m_nValue, 77);
+    EXPECT_EQ(g_nLiveObjects, 2);
+    delete pBag;
 }
 
 TEST_F(ArchiveTest, RequestedKindIsChecked)
