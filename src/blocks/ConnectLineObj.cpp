@@ -8,7 +8,6 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
-#include <cassert>
 #include <cstring>
 
 IMPLEMENT_SERIAL(CConnectLineObj, CObject, 0)
@@ -76,10 +75,8 @@ void CConnectLineObj::Serialize(CArchive& ar)
         return;
     }
     // The fixed fields in one piece: the wire record is mostly them.
-    CFieldRun<sizeof(int) * 12> fields(ar);
-    fields >> m_ptStart >> m_ptEnd >> m_nStartBlock >> m_nEndBlock >> m_nStartPin >> m_nEndPin >>
-        m_nLineAux[0] >> m_nLineAux[1] >> m_bEndDrag >> m_nDragEnd;
-    assert(fields.IsComplete());
+    ReadFields(ar, m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin,
+               m_nLineAux, m_bEndDrag, m_nDragEnd);
     // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
     const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
     if (!bPinOk(m_nStartPin) || !bPinOk(m_nEndPin))
