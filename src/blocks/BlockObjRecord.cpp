@@ -65,35 +65,32 @@ void CBlockObj::SerializeStore(CArchive& ar)
 // so far must be checked first.
 void CBlockObj::SerializeLoad(CArchive& ar)
 {
-    ReadFields(ar, m_nType, m_ptPos, m_ptPos2, m_nWidth, m_nHeight, m_nNumber,
-               AsWord(m_bShowComment), m_nPinSource);
-    ar >> m_strText;
-    ar >> m_nOperand;
-    ar >> m_strLabelSuffix;
-    ar >> m_wProgramBytes;
-    ar >> m_strComment;
+    CRecordReader in(ar);
+    in.Fields(m_nType, m_ptPos, m_ptPos2, m_nWidth, m_nHeight, m_nNumber,
+              AsWord(m_bShowComment), m_nPinSource);
+    in >> m_strText >> m_nOperand >> m_strLabelSuffix >> m_wProgramBytes >> m_strComment;
 
-    ReadFields(ar, AsWord(m_nContactState), m_nInputs, m_nOutputs);
+    in.Fields(AsWord(m_nContactState), m_nInputs, m_nOutputs);
     if (m_nInputs < 0 || m_nInputs > kMaxPinsPerSide || m_nOutputs < 0 ||
         m_nOutputs > kMaxPinsPerSide)
         AfxThrowArchiveException(CArchiveException::generic);
 
-    ReadFields(ar, m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1],
-               m_nParam[8], m_nParam[9], m_nParam[10], m_nParam[11], m_nParam[13],
-               m_nParamEx[0], m_nParamEx[1], m_nParamEx[2], m_nParamEx[3], m_nParamEx[4],
-               m_nParamEx[5], m_nParamEx[6], m_nParamEx[7], m_nParamEx[8], m_nParamEx[9],
-               m_nParamEx[11], m_nParamEx[12], m_nParamEx[13],
-               m_nRefBlock[0], m_nParam[14], m_nRefBlock[1], m_nPinSlots, m_nAux);
+    in.Fields(m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1],
+              m_nParam[8], m_nParam[9], m_nParam[10], m_nParam[11], m_nParam[13],
+              m_nParamEx[0], m_nParamEx[1], m_nParamEx[2], m_nParamEx[3], m_nParamEx[4],
+              m_nParamEx[5], m_nParamEx[6], m_nParamEx[7], m_nParamEx[8], m_nParamEx[9],
+              m_nParamEx[11], m_nParamEx[12], m_nParamEx[13],
+              m_nRefBlock[0], m_nParam[14], m_nRefBlock[1], m_nPinSlots, m_nAux);
 
     const UINT nSchema = ar.GetObjectSchema();
     if (nSchema > 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_nSchema = int(nSchema);
-    ReadFields(ar, m_bPinInvert, m_nPinKind);
+    in.Fields(m_bPinInvert, m_nPinKind);
     if (m_nSchema == 0)
         return;
-    ReadFields(ar, m_nParam[12], m_nParam[3], m_nParam[6], m_nParam[5], m_nParam[4]);
-    ar >> m_strParamText;
-    ReadFields(ar, m_nParam[7], m_nParam[15], m_nRefBlock[2], m_nParam[16], m_nRefBlock[3],
-               m_nParamEx[10], m_dParam);
+    in.Fields(m_nParam[12], m_nParam[3], m_nParam[6], m_nParam[5], m_nParam[4]);
+    in >> m_strParamText;
+    in.Fields(m_nParam[7], m_nParam[15], m_nRefBlock[2], m_nParam[16], m_nRefBlock[3],
+              m_nParamEx[10], m_dParam);
 }

@@ -1,12 +1,17 @@
-// ReadFields: the fixed-size fields that stand one after another in a record, read from an
-// archive in one piece (one bound check, no copy when the archive reads a memory file in place)
-// and handed to their members: the mirror of CArchive::WriteFields, taking the same list of
-// fields. A record of a few dozen ints read one by one spends more on the archive's bookkeeping
-// than on the bytes. The bytes are the stored little-endian fields, as the archive's own
-// operators read them.
+// CRecordReader: reads one record's fields and texts with the archive's position held in
+// registers. The archive keeps its position in itself, and as far as the compiler knows every
+// store into a loaded field may overwrite it, so that each of the archive's own reads loads
+// the position again and stores it back; the reader takes it over for the record, hands it
+// back when it ends and around any read it leaves to the archive.
+//
+// Fields stand one after another in a record and are read as runs with one bound check, the
+// mirror of CArchive::WriteFields with the same list of fields: each field is one load and one
+// store at a constant offset, whole arrays move in vector copies. The bytes are the stored
+// little-endian fields, as the archive's own operators read them.
 #pragma once
 
 #include "platform/core/Archive.h"
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <bit>
@@ -46,7 +51,7 @@ constexpr std::size_t StoredBytes()
     if constexpr (std::is_same_v<Field, CWordField>) {
         return sizeof(WORD);
     } else {
-        static_assert(IsStoredField<Field>(), "ReadFields: not a stored field type");
+        static_assert(IsStoredField<Field>(), "CRecordReader: not a stored field type");
         return sizeof(Field);
     }
 }
@@ -63,8 +68,6 @@ inline void Take(const BYTE* pBytes, CWordField field)
     field.nValue = w;
 }
 
-// Every field's offset is a constant: each field is one load from the run and one store, and
-// nothing of the archive is read again between them.
 template <class... Fields>
 [[gnu::always_inline]] inline void TakeAll(const BYTE* pRun, Fields&&... fields)
 {
@@ -74,18 +77,107 @@ template <class... Fields>
 
 }  // namespace field_run
 
-// Reads the fields' bytes and sets the fields in order; a short archive throws end-of-file, as a
-// field-by-field read would, and sets none of them.
+// While a reader lives, read its archive through it only.
+class CRecordReader {
+public:
+    [[gnu::always_inline]] explicit CRecordReader(CArchive& ar) : m_ar(ar) { TakeOver(); }
+    [[gnu::always_inline]] ~CRecordReader() { HandBack(); }
+    CRecordReader(const CRecordReader&) = delete;
+    CRecordReader& operator=(const CRecordReader&) = delete;
+
+    // Reads the fields' bytes and sets the fields in order; data that ends within them throws
+    // end-of-file, as a field-by-field read would, and sets none of them.
+    template <class... Stored>
+    [[gnu::always_inline]] CRecordReader& Fields(Stored&&... fields)
+    {
+        constexpr std::size_t nBytes =
+            (field_run::StoredBytes<std::remove_cvref_t<Stored>>() + ...);
+        if (nBytes <= m_nEnd - m_nPos) [[likely]] {
+            const BYTE* pRun = m_pBytes + m_nPos;
+            m_nPos += nBytes;
+            field_run::TakeAll(pRun, fields...);
+        } else {
+            BYTE run[nBytes];
+            Through([&run](CArchive& ar) { ar.EnsureRead(run, UINT(nBytes)); });
+            field_run::TakeAll(run, fields...);
+        }
+        return *this;
+    }
+    template <class T>
+        requires std::is_arithmetic_v<T>
+    [[gnu::always_inline]] CRecordReader& operator>>(T& value)
+    {
+        return Fields(value);
+    }
+    // The empty text, most of a record's texts, is taken here; any other goes to the archive.
+    [[gnu::always_inline]] CRecordReader& operator>>(CString& str)
+    {
+        static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        if (sizeof kEmptyWideString <= m_nEnd - m_nPos &&
+            std::memcmp(m_pBytes + m_nPos, kEmptyWideString, sizeof kEmptyWideString) == 0) {
+            m_nPos += sizeof kEmptyWideString;
+            str.Empty();
+        } else {
+            Through([&str](CArchive& ar) { ReadStringRecord(ar, str); });
+        }
+        return *this;
+    }
+
+    // A counted run of fixed-size elements taken in one step, as CArchive::TakeCountedRun
+    // takes it: the elements' bytes, with their count in nCount, to be copied before the next
+    // read; null, with nothing taken, where the archive would refuse it.
+    [[gnu::always_inline]] const BYTE* TakeCountedRun(std::size_t nElementSize,
+                                                      std::size_t& nCount)
+    {
+        const BYTE* pBytes = m_pBytes + m_nPos;
+        const std::size_t nRun =
+            CArchive::CountedRunBytes(pBytes, m_nEnd - m_nPos, nElementSize, nCount);
+        if (nRun == 0)
+            return nullptr;
+        m_nPos += nRun;
+        return pBytes + sizeof(WORD);
+    }
+
+    // Any other read, done by the archive at the reader's position.
+    template <class Read>
+    void Through(Read&& read)
+    {
+        HandBack();
+        m_pBytes = nullptr; // handed back: a read that throws leaves the archive where it is
+        read(m_ar);
+        TakeOver();
+    }
+
+private:
+    // Loading, the bytes at hand: a memory file's rest, or what the archive's buffer holds.
+    // A storing archive offers none, and every read goes to it (and fails there).
+    void TakeOver()
+    {
+        if (m_ar.m_bLoading) {
+            m_pBytes = m_ar.m_pLoadBytes;
+            m_nPos = m_ar.m_nBufCur;
+            m_nEnd = m_ar.m_nBufMax;
+        } else {
+            m_pBytes = nullptr;
+            m_nPos = m_nEnd = 0;
+        }
+    }
+    // With no bytes at hand nothing was taken, and the archive's position stands.
+    void HandBack()
+    {
+        if (m_pBytes)
+            m_ar.m_nBufCur = m_nPos;
+    }
+
+    CArchive& m_ar;
+    const BYTE* m_pBytes = nullptr;
+    std::size_t m_nPos = 0;
+    std::size_t m_nEnd = 0;
+};
+
+// A record that is one run of fields.
 template <class... Fields>
 [[gnu::always_inline]] inline void ReadFields(CArchive& ar, Fields&&... fields)
 {
-    constexpr std::size_t nBytes =
-        (field_run::StoredBytes<std::remove_cvref_t<Fields>>() + ...);
-    if (const BYTE* pRun = ar.TakeInPlace(nBytes)) {
-        field_run::TakeAll(pRun, fields...);
-        return;
-    }
-    BYTE run[nBytes];
-    ar.EnsureRead(run, UINT(nBytes));
-    field_run::TakeAll(run, fields...);
+    CRecordReader(ar).Fields(fields...);
 }
