@@ -75,11 +75,8 @@ void CBlockObj::SerializeLoad(CArchive& ar)
         m_nOutputs > kMaxPinsPerSide)
         AfxThrowArchiveException(CArchiveException::generic);
 
-    in.Fields(m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1],
-              m_nParam[8], m_nParam[9], m_nParam[10], m_nParam[11], m_nParam[13],
-              m_nParamEx[0], m_nParamEx[1], m_nParamEx[2], m_nParamEx[3], m_nParamEx[4],
-              m_nParamEx[5], m_nParamEx[6], m_nParamEx[7], m_nParamEx[8], m_nParamEx[9],
-              m_nParamEx[11], m_nParamEx[12], m_nParamEx[13],
+    in.Fields(m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1], Slots<8, 4>(m_nParam),
+              m_nParam[13], Slots<0, 10>(m_nParamEx), Slots<11, 3>(m_nParamEx),
               m_nRefBlock[0], m_nParam[14], m_nRefBlock[1], m_nPinSlots, m_nAux);
 
     const UINT nSchema = ar.GetObjectSchema();

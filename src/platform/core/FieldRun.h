@@ -28,6 +28,21 @@ inline CWordField AsWord(int& nValue)
     return {nValue};
 }
 
+// Count neighbouring elements of an array, from First on, stored one after another in the
+// same order: one field, so that they move in one copy. Listing them one by one would keep
+// them apart, as the compiler cannot tell that the record's bytes never overlap them.
+template <class T, std::size_t Count>
+struct CSlotRun {
+    static constexpr std::size_t kCount = Count;
+    T* pFirst;
+};
+template <std::size_t First, std::size_t Count, class T, std::size_t N>
+CSlotRun<T, Count> Slots(T (&array)[N])
+{
+    static_assert(First + Count <= N, "Slots: beyond the array");
+    return {array + First};
+}
+
 namespace field_run {
 
 static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
@@ -46,10 +61,17 @@ constexpr bool IsStoredField()
 }
 
 template <class Field>
+struct SlotRunOf : std::false_type {};
+template <class T, std::size_t Count>
+struct SlotRunOf<CSlotRun<T, Count>> : std::true_type {};
+
+template <class Field>
 constexpr std::size_t StoredBytes()
 {
     if constexpr (std::is_same_v<Field, CWordField>) {
         return sizeof(WORD);
+    } else if constexpr (SlotRunOf<Field>::value) {
+        return sizeof(Field::pFirst[0]) * Field::kCount;
     } else {
         static_assert(IsStoredField<Field>(), "CRecordReader: not a stored field type");
         return sizeof(Field);
@@ -60,6 +82,12 @@ template <class Field>
 void Take(const BYTE* pBytes, Field& field)
 {
     std::memcpy(static_cast<void*>(&field), pBytes, sizeof field);
+}
+template <class T, std::size_t Count>
+void Take(const BYTE* pBytes, CSlotRun<T, Count> slots)
+{
+    static_assert(IsStoredField<T>(), "CRecordReader: not a stored field type");
+    std::memcpy(static_cast<void*>(slots.pFirst), pBytes, sizeof(T) * Count);
 }
 inline void Take(const BYTE* pBytes, CWordField field)
 {
