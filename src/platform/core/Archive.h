@@ -235,6 +235,12 @@ private:
         return nRun;
     }
 
+    // The wide text shorter than 255 units that the nBuffered bytes at pBytes start with, taken
+    // into str: the bytes it took, or 0 with str untouched when they start with any other form
+    // or do not hold the text whole.
+    static std::size_t TakeShortWideString(const BYTE* pBytes, std::size_t nBuffered,
+                                           CString& str);
+
     static constexpr WORD kCountEscape = 0xFFFF;
 
     // One entry of the load map: a class with the schema it was stored with, an object, or an

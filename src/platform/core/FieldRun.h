@@ -137,14 +137,19 @@ public:
     {
         return Fields(value);
     }
-    // The empty text, most of a record's texts, is taken here; any other goes to the archive.
+    // The empty text, most of a record's texts, is taken here and any other short wide text
+    // from the bytes at hand; the other forms go to the archive.
     [[gnu::always_inline]] CRecordReader& operator>>(CString& str)
     {
         static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
-        if (sizeof kEmptyWideString <= m_nEnd - m_nPos &&
-            std::memcmp(m_pBytes + m_nPos, kEmptyWideString, sizeof kEmptyWideString) == 0) {
+        const BYTE* pBytes = m_pBytes + m_nPos;
+        const std::size_t nLeft = m_nEnd - m_nPos;
+        if (sizeof kEmptyWideString <= nLeft &&
+            std::memcmp(pBytes, kEmptyWideString, sizeof kEmptyWideString) == 0) {
             m_nPos += sizeof kEmptyWideString;
             str.Empty();
+        } else if (const std::size_t nTaken = CArchive::TakeShortWideString(pBytes, nLeft, str)) {
+            m_nPos += nTaken;
         } else {
             Through([&str](CArchive& ar) { ReadStringRecord(ar, str); });
         }
