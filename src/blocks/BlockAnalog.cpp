@@ -4,6 +4,7 @@
 #include "blocks/BlockTypes.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 
 namespace {
 
@@ -88,13 +89,13 @@ void CBlockAnalog::Serialize(CArchive& ar)
         ar << m_nPiOpt1 << m_dPiOpt2 << m_nPiOpt3 << m_nPiOpt4 << m_nPiOpt5 << m_nPwmOpt;
         return;
     }
-    ar >> m_nAnalogOpt1 >> m_nAnalogOpt2 >> m_nAnalogOpt3 >> m_dGain >> m_nOffset >>
-        m_nThreshold1 >> m_nThreshold2 >> m_nDecimals >> m_nAnalogOpt4 >> m_nAnalogOpt5;
+    ReadFields(ar, m_nAnalogOpt1, m_nAnalogOpt2, m_nAnalogOpt3, m_dGain, m_nOffset,
+               m_nThreshold1, m_nThreshold2, m_nDecimals, m_nAnalogOpt4, m_nAnalogOpt5);
     if (m_nSchema == 0)
         return;
     if (m_nSchema != 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    ar >> m_nPiOpt1 >> m_dPiOpt2 >> m_nPiOpt3 >> m_nPiOpt4 >> m_nPiOpt5 >> m_nPwmOpt;
+    ReadFields(ar, m_nPiOpt1, m_dPiOpt2, m_nPiOpt3, m_nPiOpt4, m_nPiOpt5, m_nPwmOpt);
 }
 
 void CBlockAnalog::CopyTo(CBlockObj* pDst, BOOL bGeometry)

@@ -7,10 +7,6 @@
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
 
-#include <bit>
-#include <cassert>
-#include <cstddef>
-
 namespace {
 
 // Pin counts index the 20-pin arrays; a record with counts beyond them is damaged.
@@ -64,62 +60,34 @@ void CBlockObj::SerializeStore(CArchive& ar)
                    m_nParamEx[10], m_dParam);
 }
 
-// The record's fixed-size fields between its texts are read as runs, each with one bound check;
-// the runs break where a text stands or where a value read so far must be checked first.
+// The record's fixed-size fields between its texts are read as runs, each with one bound check
+// and the mirror of the store's run; the runs break where a text stands or where a value read
+// so far must be checked first.
 void CBlockObj::SerializeLoad(CArchive& ar)
 {
-    constexpr std::size_t kInt = sizeof(int);
-    CFieldRun<kInt * 8 + sizeof(WORD) + kInt * BLOCK_PIN_COUNT> head(ar);
-    head >> m_nType >> m_ptPos >> m_ptPos2 >> m_nWidth >> m_nHeight >> m_nNumber;
-    m_bShowComment = head.WordAsInt();
-    head.Ints(m_nPinSource, BLOCK_PIN_COUNT);
-    assert(head.IsComplete());
-    ar >> m_strText;
-    ar >> m_nOperand;
-    ar >> m_strLabelSuffix;
-    ar >> m_wProgramBytes;
-    ar >> m_strComment;
+    CRecordReader in(ar);
+    in.Fields(m_nType, m_ptPos, m_ptPos2, m_nWidth, m_nHeight, m_nNumber,
+              AsWord(m_bShowComment), m_nPinSource);
+    in >> m_strText >> m_nOperand >> m_strLabelSuffix >> m_wProgramBytes >> m_strComment;
 
-    CFieldRun<sizeof(WORD) + kInt * 2> pins(ar);
-    m_nContactState = pins.WordAsInt();
-    pins >> m_nInputs >> m_nOutputs;
-    assert(pins.IsComplete());
+    in.Fields(AsWord(m_nContactState), m_nInputs, m_nOutputs);
     if (m_nInputs < 0 || m_nInputs > kMaxPinsPerSide || m_nOutputs < 0 ||
         m_nOutputs > kMaxPinsPerSide)
         AfxThrowArchiveException(CArchiveException::generic);
 
-    CFieldRun<kInt * 31> params(ar);
-    params >> m_nAux4[0] >> m_nAux4[1];
-    params >> m_nParam[2] >> m_nParam[0] >> m_nParam[1];
-    params >> m_nParam[8] >> m_nParam[9] >> m_nParam[10] >> m_nParam[11] >> m_nParam[13];
-    params.Ints(m_nParamEx, 10);
-    params >> m_nParamEx[11] >> m_nParamEx[12] >> m_nParamEx[13];
-    params >> m_nRefBlock[0];
-    params >> m_nParam[14];
-    params >> m_nRefBlock[1];
-    params >> m_nPinSlots;
-    params.Ints(m_nAux, 4);
-    assert(params.IsComplete());
+    in.Fields(m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1], Slots<8, 4>(m_nParam),
+              m_nParam[13], Slots<0, 10>(m_nParamEx), Slots<11, 3>(m_nParamEx),
+              m_nRefBlock[0], m_nParam[14], m_nRefBlock[1], m_nPinSlots, m_nAux);
 
     const UINT nSchema = ar.GetObjectSchema();
     if (nSchema > 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
     m_nSchema = int(nSchema);
-    CFieldRun<kInt * BLOCK_PIN_COUNT * 2> pinFlags(ar);
-    pinFlags.Ints(m_bPinInvert, BLOCK_PIN_COUNT).Ints(m_nPinKind, BLOCK_PIN_COUNT);
-    assert(pinFlags.IsComplete());
+    in.Fields(m_bPinInvert, m_nPinKind);
     if (m_nSchema == 0)
         return;
-    CFieldRun<kInt * 5> limits(ar);
-    limits >> m_nParam[12] >> m_nParam[3] >> m_nParam[6] >> m_nParam[5] >> m_nParam[4];
-    assert(limits.IsComplete());
-    ar >> m_strParamText;
-    CFieldRun<kInt * 6 + sizeof(double)> tail(ar);
-    tail >> m_nParam[7] >> m_nParam[15];
-    tail >> m_nRefBlock[2];
-    tail >> m_nParam[16];
-    tail >> m_nRefBlock[3];
-    tail >> m_nParamEx[10];
-    tail >> m_dParam;
-    assert(tail.IsComplete());
+    in.Fields(m_nParam[12], m_nParam[3], m_nParam[6], m_nParam[5], m_nParam[4]);
+    in >> m_strParamText;
+    in.Fields(m_nParam[7], m_nParam[15], m_nRefBlock[2], m_nParam[16], m_nRefBlock[3],
+              m_nParamEx[10], m_dParam);
 }

@@ -11,7 +11,6 @@
 #include "platform/core/FieldRun.h"
 
 #include <algorithm>
-#include <cassert>
 #include <iterator>
 
 IMPLEMENT_SERIAL(CBlockTime, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -79,15 +78,7 @@ void CBlockTime::SerializeCams(CArchive& ar)
         return;
     }
     // The cams' 39 ints in one piece rather than one by one.
-    constexpr std::size_t kDayInts = TIMER_CAM_COUNT * 7;
-    constexpr std::size_t kTimeInts = TIMER_CAM_COUNT * 2;
-    CFieldRun<sizeof(int) * (kDayInts + 2 * kTimeInts + 2 * TIMER_CAM_COUNT)> cams(ar);
-    cams.Ints(&m_bDay[0][0], kDayInts)
-        .Ints(&m_nOnTime[0][0], kTimeInts)
-        .Ints(m_bOnDisabled, TIMER_CAM_COUNT)
-        .Ints(&m_nOffTime[0][0], kTimeInts)
-        .Ints(m_bOffDisabled, TIMER_CAM_COUNT);
-    assert(cams.IsComplete());
+    ReadFields(ar, m_bDay, m_nOnTime, m_bOnDisabled, m_nOffTime, m_bOffDisabled);
 }
 
 int* CBlockTime::CamWord(int n)

@@ -8,8 +8,6 @@
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
-#include <cassert>
-#include <cstring>
 
 IMPLEMENT_SERIAL(CConnectLineObj, CObject, 0)
 
@@ -40,20 +38,24 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
         ar.Write(points.GetData(), UINT(std::size_t(points.GetCount()) * sizeof(CPoint)));
 }
 
-// The same form read back: a route the archive's buffer holds whole is taken in one step, and
-// anything else (a long array, one at the buffer's edge, a count beyond the data) goes through
-// the array's own load.
-void LoadPoints(CArchive& ar, CArray<CPoint>& points)
+// The same form read back by the array's own load: a long array, one at a buffer's edge, an
+// escaped count or a count beyond the data. Out of line, as it is rare.
+[[gnu::noinline]] void LoadPointsPieceByPiece(CArchive& ar, CArray<CPoint>& points)
+{
+    points.Serialize(ar);
+}
+
+// A route the data holds whole is taken in one step. Inline, so that the reader's position
+// stays in registers.
+[[gnu::always_inline]] inline void LoadPoints(CRecordReader& in, CArray<CPoint>& points)
 {
     std::size_t nCount = 0;
-    const BYTE* pRun = ar.TakeCountedRun(sizeof(CPoint), nCount);
-    if (!pRun) {
-        points.Serialize(ar);
+    const BYTE* pRun = in.TakeCountedRun(sizeof(CPoint), nCount);
+    if (!pRun) [[unlikely]] {
+        in.Through([&points](CArchive& ar) { LoadPointsPieceByPiece(ar, points); });
         return;
     }
-    points.SetSize(INT_PTR(nCount));
-    if (nCount > 0)
-        std::memcpy(static_cast<void*>(points.GetData()), pRun, nCount * sizeof(CPoint));
+    points.SetFromBytes(pRun, INT_PTR(nCount));
 }
 
 }  // namespace
@@ -76,10 +78,9 @@ void CConnectLineObj::Serialize(CArchive& ar)
         return;
     }
     // The fixed fields in one piece: the wire record is mostly them.
-    CFieldRun<sizeof(int) * 12> fields(ar);
-    fields >> m_ptStart >> m_ptEnd >> m_nStartBlock >> m_nEndBlock >> m_nStartPin >> m_nEndPin >>
-        m_nLineAux[0] >> m_nLineAux[1] >> m_bEndDrag >> m_nDragEnd;
-    assert(fields.IsComplete());
+    CRecordReader in(ar);
+    in.Fields(m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin, m_nLineAux,
+              m_bEndDrag, m_nDragEnd);
     // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
     const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
     if (!bPinOk(m_nStartPin) || !bPinOk(m_nEndPin))
@@ -90,8 +91,8 @@ void CConnectLineObj::Serialize(CArchive& ar)
     // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
     // and only their owner knows when they are complete and checked.
     m_pStartBlock = m_pEndBlock = nullptr;
-    LoadPoints(ar, m_arrVertices);
-    LoadPoints(ar, m_arrJunctions);
+    LoadPoints(in, m_arrVertices);
+    LoadPoints(in, m_arrJunctions);
 }
 
 // Every rung of a ladder starts at the power rail, so a ladder wire that names no block at one

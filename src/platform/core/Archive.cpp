@@ -509,24 +509,35 @@ void ReadWideUnits(CArchive& ar, CString& str, DWORD nLength)
 } // namespace
 
 // Most texts of a record are wide and shorter than 255 units (FF FE FF, a length byte, the
-// units). When the buffer holds such a text whole it is copied from there at once; any other
-// form, and a text at the buffer's edge, is read field by field.
-CArchive& ReadStringRecord(CArchive& ar, CString& str)
+// units). When the bytes at hand hold such a text whole it is copied from there at once.
+std::size_t CArchive::TakeShortWideString(const BYTE* pBytes, std::size_t nBuffered,
+                                          CString& str)
 {
     constexpr std::size_t kShortHeader = 4;
-    const std::size_t nBuffered = ar.m_bLoading ? ar.m_nBufMax - ar.m_nBufCur : 0;
-    if (nBuffered >= kShortHeader) {
-        const BYTE* pBytes = ar.m_pLoadBytes + ar.m_nBufCur;
-        const std::size_t nUnits = pBytes[3];
-        if (pBytes[0] == kByteEscape && pBytes[1] == (kWideStringMarker & 0xFF) &&
-            pBytes[2] == (kWideStringMarker >> 8) && nUnits < kByteEscape &&
-            kShortHeader + nUnits * sizeof(TCHAR) <= nBuffered) {
-            const std::size_t nBytes = nUnits * sizeof(TCHAR);
-            if (nUnits == 0)
-                str.Empty();
-            else
-                std::memcpy(str.GetBufferSetLength(int(nUnits)), pBytes + kShortHeader, nBytes);
-            ar.m_nBufCur += kShortHeader + nBytes;
+    if (nBuffered < kShortHeader)
+        return 0;
+    const std::size_t nUnits = pBytes[3];
+    const std::size_t nBytes = nUnits * sizeof(TCHAR);
+    if (pBytes[0] != kByteEscape || pBytes[1] != (kWideStringMarker & 0xFF) ||
+        pBytes[2] != (kWideStringMarker >> 8) || nUnits >= kByteEscape ||
+        kShortHeader + nBytes > nBuffered)
+        return 0;
+    if (nUnits == 0)
+        str.Empty();
+    else
+        std::memcpy(str.GetBufferSetLength(int(nUnits)), pBytes + kShortHeader, nBytes);
+    return kShortHeader + nBytes;
+}
+
+// A short wide text the buffer holds whole is taken at once; any other form, and a text at the
+// buffer's edge, is read field by field.
+CArchive& ReadStringRecord(CArchive& ar, CString& str)
+{
+    if (ar.m_bLoading) {
+        const std::size_t nTaken = CArchive::TakeShortWideString(
+            ar.m_pLoadBytes + ar.m_nBufCur, ar.m_nBufMax - ar.m_nBufCur, str);
+        if (nTaken > 0) {
+            ar.m_nBufCur += nTaken;
             return ar;
         }
     }

@@ -145,18 +145,15 @@ public:
     // piece by piece then, so that a count beyond the data still ends at the end of the data.
     const BYTE* TakeCountedRun(std::size_t nElementSize, std::size_t& nCount)
     {
-        const std::size_t nBuffered = m_bLoading ? m_nBufMax - m_nBufCur : 0;
-        WORD wCount;
-        if (nBuffered < sizeof wCount)
+        if (!m_bLoading)
             return nullptr;
-        std::memcpy(&wCount, m_pLoadBytes + m_nBufCur, sizeof wCount);
-        const std::size_t nRun = sizeof wCount + std::size_t(wCount) * nElementSize;
-        if (wCount == kCountEscape || nRun > nBuffered)
+        const BYTE* pBytes = m_pLoadBytes + m_nBufCur;
+        const std::size_t nRun = CountedRunBytes(pBytes, m_nBufMax - m_nBufCur, nElementSize,
+                                                 nCount);
+        if (nRun == 0)
             return nullptr;
-        const BYTE* pElements = m_pLoadBytes + m_nBufCur + sizeof wCount;
         m_nBufCur += nRun;
-        nCount = wCount;
-        return pElements;
+        return pBytes + sizeof(WORD);
     }
 
     void WriteObject(const CObject* pOb);
@@ -221,6 +218,31 @@ private:
     // buffer when the buffer holds it whole.
     friend CArchive& operator>>(CArchive& ar, CString& str);
     friend CArchive& ReadStringRecord(CArchive& ar, CString& str);
+    // Holds the loading position in registers while it reads a record (FieldRun.h).
+    friend class CRecordReader;
+
+    // The bytes of the counted run that the nBuffered bytes at pBytes start with, count
+    // included, with the count in nCount; 0, with nCount untouched, when they do not hold it
+    // whole or the count is escaped.
+    static std::size_t CountedRunBytes(const BYTE* pBytes, std::size_t nBuffered,
+                                       std::size_t nElementSize, std::size_t& nCount)
+    {
+        WORD wCount;
+        if (nBuffered < sizeof wCount)
+            return 0;
+        std::memcpy(&wCount, pBytes, sizeof wCount);
+        const std::size_t nRun = sizeof wCount + std::size_t(wCount) * nElementSize;
+        if (wCount == kCountEscape || nRun > nBuffered)
+            return 0;
+        nCount = wCount;
+        return nRun;
+    }
+
+    // The wide text shorter than 255 units that the nBuffered bytes at pBytes start with, taken
+    // into str: the bytes it took, or 0 with str untouched when they start with any other form
+    // or do not hold the text whole.
+    static std::size_t TakeShortWideString(const BYTE* pBytes, std::size_t nBuffered,
+                                           CString& str);
 
     static constexpr WORD kCountEscape = 0xFFFF;
 

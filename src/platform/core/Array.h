@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <type_traits>
 #include <vector>
 
@@ -57,6 +58,24 @@ public:
             m_nGrowBy = nGrowBy;
         Reserve(nNewSize);
         m_data.resize(std::size_t(nNewSize));
+    }
+    // Replaces the contents with nCount elements copied from their bytes: plain records such as
+    // a run taken from an archive, which may be unaligned and must not lie in this array.
+    void SetFromBytes(const void* pBytes, INT_PTR nCount)
+    {
+        static_assert(std::is_trivially_copyable_v<TYPE>, "SetFromBytes: not a plain record");
+        if (nCount < 0)
+            ThrowInvalidCollectionAccess("CArray::SetFromBytes: negative count");
+        m_data.clear();
+        Reserve(nCount);
+        if constexpr (kArrayInlineElements<TYPE> > 0) {
+            m_data.assign_bytes(pBytes, std::size_t(nCount));
+        } else {
+            m_data.resize(std::size_t(nCount));
+            if (nCount > 0)
+                std::memcpy(static_cast<void*>(m_data.data()), pBytes,
+                            std::size_t(nCount) * sizeof(TYPE));
+        }
     }
     void FreeExtra() { m_data.shrink_to_fit(); }
     void RemoveAll() { m_data = Storage(); }

@@ -1,13 +1,17 @@
-// CFieldRun: fixed-size fields that stand one after another in a record, read from an archive
-// in one piece (one bound check, at most one copy: none when the archive reads a memory file in
-// place) and then taken apart in the record's order. A record
-// of a few dozen ints read one by one spends more on the archive's bookkeeping than on the
-// bytes. The bytes are the stored little-endian fields, as the archive's own operators read
-// them.
+// CRecordReader: reads one record's fields and texts with the archive's position held in
+// registers. The archive keeps its position in itself, and as far as the compiler knows every
+// store into a loaded field may overwrite it, so that each of the archive's own reads loads
+// the position again and stores it back; the reader takes it over for the record, hands it
+// back when it ends and around any read it leaves to the archive.
+//
+// Fields stand one after another in a record and are read as runs with one bound check, the
+// mirror of CArchive::WriteFields with the same list of fields: each field is one load and one
+// store at a constant offset, whole arrays move in vector copies. The bytes are the stored
+// little-endian fields, as the archive's own operators read them.
 #pragma once
 
 #include "platform/core/Archive.h"
-#include "platform/core/CollectionHelpers.h"
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <bit>
@@ -15,76 +19,198 @@
 #include <cstring>
 #include <type_traits>
 
-template <std::size_t N>
-class CFieldRun {
-public:
-    // Reads the N bytes; a short archive throws end-of-file as a field-by-field read would.
-    explicit CFieldRun(CArchive& ar) : m_pBytes(ar.TakeInPlace(N))
-    {
-        if (!m_pBytes) {
-            ar.EnsureRead(m_bytes, UINT(N));
-            m_pBytes = m_bytes;
-        }
-        // Set after the read, which had the run's address: the compiler knows the position
-        // from here on and the offsets of the fields become constants.
-        m_nTaken = 0;
-    }
+// A WORD field held in an int member (the writer passes WORD(member)).
+struct CWordField {
+    int& nValue;
+};
+inline CWordField AsWord(int& nValue)
+{
+    return {nValue};
+}
 
+// Count neighbouring elements of an array, from First on, stored one after another in the
+// same order: one field, so that they move in one copy. Listing them one by one would keep
+// them apart, as the compiler cannot tell that the record's bytes never overlap them.
+template <class T, std::size_t Count>
+struct CSlotRun {
+    static constexpr std::size_t kCount = Count;
+    T* pFirst;
+};
+template <std::size_t First, std::size_t Count, class T, std::size_t N>
+CSlotRun<T, Count> Slots(T (&array)[N])
+{
+    static_assert(First + Count <= N, "Slots: beyond the array");
+    return {array + First};
+}
+
+namespace field_run {
+
+static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
+
+// The types whose memory is their stored form, as WriteFields takes them.
+template <class Field>
+constexpr bool IsStoredField()
+{
+    using T = std::remove_all_extents_t<Field>;
+    return std::is_same_v<T, BYTE> || std::is_same_v<T, WORD> || std::is_same_v<T, short> ||
+           std::is_same_v<T, int> || std::is_same_v<T, UINT> || std::is_same_v<T, float> ||
+           std::is_same_v<T, double> ||
+           (std::is_base_of_v<POINT, T> && sizeof(T) == sizeof(POINT)) ||
+           (std::is_base_of_v<SIZE, T> && sizeof(T) == sizeof(SIZE)) ||
+           (std::is_base_of_v<RECT, T> && sizeof(T) == sizeof(RECT));
+}
+
+template <class Field>
+struct SlotRunOf : std::false_type {};
+template <class T, std::size_t Count>
+struct SlotRunOf<CSlotRun<T, Count>> : std::true_type {};
+
+template <class Field>
+constexpr std::size_t StoredBytes()
+{
+    if constexpr (std::is_same_v<Field, CWordField>) {
+        return sizeof(WORD);
+    } else if constexpr (SlotRunOf<Field>::value) {
+        return sizeof(Field::pFirst[0]) * Field::kCount;
+    } else {
+        static_assert(IsStoredField<Field>(), "CRecordReader: not a stored field type");
+        return sizeof(Field);
+    }
+}
+
+template <class Field>
+void Take(const BYTE* pBytes, Field& field)
+{
+    std::memcpy(static_cast<void*>(&field), pBytes, sizeof field);
+}
+template <class T, std::size_t Count>
+void Take(const BYTE* pBytes, CSlotRun<T, Count> slots)
+{
+    static_assert(IsStoredField<T>(), "CRecordReader: not a stored field type");
+    std::memcpy(static_cast<void*>(slots.pFirst), pBytes, sizeof(T) * Count);
+}
+inline void Take(const BYTE* pBytes, CWordField field)
+{
+    WORD w;
+    std::memcpy(&w, pBytes, sizeof w);
+    field.nValue = w;
+}
+
+template <class... Fields>
+[[gnu::always_inline]] inline void TakeAll(const BYTE* pRun, Fields&&... fields)
+{
+    std::size_t nAt = 0;
+    ((Take(pRun + nAt, fields), nAt += StoredBytes<std::remove_cvref_t<Fields>>()), ...);
+}
+
+}  // namespace field_run
+
+// While a reader lives, read its archive through it only.
+class CRecordReader {
+public:
+    [[gnu::always_inline]] explicit CRecordReader(CArchive& ar) : m_ar(ar) { TakeOver(); }
+    [[gnu::always_inline]] ~CRecordReader() { HandBack(); }
+    CRecordReader(const CRecordReader&) = delete;
+    CRecordReader& operator=(const CRecordReader&) = delete;
+
+    // Reads the fields' bytes and sets the fields in order; data that ends within them throws
+    // end-of-file, as a field-by-field read would, and sets none of them.
+    template <class... Stored>
+    [[gnu::always_inline]] CRecordReader& Fields(Stored&&... fields)
+    {
+        constexpr std::size_t nBytes =
+            (field_run::StoredBytes<std::remove_cvref_t<Stored>>() + ...);
+        if (nBytes <= m_nEnd - m_nPos) [[likely]] {
+            const BYTE* pRun = m_pBytes + m_nPos;
+            m_nPos += nBytes;
+            field_run::TakeAll(pRun, fields...);
+        } else {
+            BYTE run[nBytes];
+            Through([&run](CArchive& ar) { ar.EnsureRead(run, UINT(nBytes)); });
+            field_run::TakeAll(run, fields...);
+        }
+        return *this;
+    }
     template <class T>
         requires std::is_arithmetic_v<T>
-    CFieldRun& operator>>(T& value)
+    [[gnu::always_inline]] CRecordReader& operator>>(T& value)
     {
-        value = Take<T>();
+        return Fields(value);
+    }
+    // The empty text, most of a record's texts, is taken here and any other short wide text
+    // from the bytes at hand; the other forms go to the archive.
+    [[gnu::always_inline]] CRecordReader& operator>>(CString& str)
+    {
+        static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        const BYTE* pBytes = m_pBytes + m_nPos;
+        const std::size_t nLeft = m_nEnd - m_nPos;
+        if (sizeof kEmptyWideString <= nLeft &&
+            std::memcmp(pBytes, kEmptyWideString, sizeof kEmptyWideString) == 0) {
+            m_nPos += sizeof kEmptyWideString;
+            str.Empty();
+        } else if (const std::size_t nTaken = CArchive::TakeShortWideString(pBytes, nLeft, str)) {
+            m_nPos += nTaken;
+        } else {
+            Through([&str](CArchive& ar) { ReadStringRecord(ar, str); });
+        }
         return *this;
     }
-    CFieldRun& operator>>(POINT& pt) { return *this >> pt.x >> pt.y; }
-    // nCount ints stored one after another.
-    CFieldRun& Ints(int* pValues, std::size_t nCount)
+
+    // A counted run of fixed-size elements taken in one step, as CArchive::TakeCountedRun
+    // takes it: the elements' bytes, with their count in nCount, to be copied before the next
+    // read; null, with nothing taken, where the archive would refuse it.
+    [[gnu::always_inline]] const BYTE* TakeCountedRun(std::size_t nElementSize,
+                                                      std::size_t& nCount)
     {
-        const BYTE* pBytes = Skip(nCount * sizeof(int));
-        for (std::size_t i = 0; i < nCount; ++i)
-            pValues[i] = Load<int>(pBytes + i * sizeof(int));
-        return *this;
+        const BYTE* pBytes = m_pBytes + m_nPos;
+        const std::size_t nRun =
+            CArchive::CountedRunBytes(pBytes, m_nEnd - m_nPos, nElementSize, nCount);
+        if (nRun == 0)
+            return nullptr;
+        m_nPos += nRun;
+        return pBytes + sizeof(WORD);
     }
-    // A WORD field held in an int member.
-    int WordAsInt()
+
+    // Any other read, done by the archive at the reader's position.
+    template <class Read>
+    void Through(Read&& read)
     {
-        return Take<WORD>();
+        HandBack();
+        m_pBytes = nullptr; // handed back: a read that throws leaves the archive where it is
+        read(m_ar);
+        TakeOver();
     }
-    // TRUE when every byte of the run has been taken: a run sized wrongly for its record.
-    bool IsComplete() const { return m_nTaken == N; }
 
 private:
-    static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
-
-    // Each field is copied into a value of its type and then assigned: a typed store cannot
-    // change the run's own position, so the compiler keeps it in a register and folds the
-    // checks of a run whose fields it can count.
-    template <class T>
-    T Take()
+    // Loading, the bytes at hand: a memory file's rest, or what the archive's buffer holds.
+    // A storing archive offers none, and every read goes to it (and fails there).
+    void TakeOver()
     {
-        return Load<T>(Skip(sizeof(T)));
+        if (m_ar.m_bLoading) {
+            m_pBytes = m_ar.m_pLoadBytes;
+            m_nPos = m_ar.m_nBufCur;
+            m_nEnd = m_ar.m_nBufMax;
+        } else {
+            m_pBytes = nullptr;
+            m_nPos = m_nEnd = 0;
+        }
     }
-    // The next nBytes of the run. Taking more than the run holds is a fault of the record's
-    // code, not of the file.
-    const BYTE* Skip(std::size_t nBytes)
+    // With no bytes at hand nothing was taken, and the archive's position stands.
+    void HandBack()
     {
-        if (nBytes > N - m_nTaken)
-            ThrowInvalidCollectionAccess("CFieldRun: a field beyond the run");
-        const BYTE* pBytes = m_pBytes + m_nTaken;
-        m_nTaken += nBytes;
-        return pBytes;
-    }
-    template <class T>
-    static T Load(const BYTE* pBytes)
-    {
-        T value;
-        std::memcpy(&value, pBytes, sizeof value);
-        return value;
+        if (m_pBytes)
+            m_ar.m_nBufCur = m_nPos;
     }
 
-    // The run: in the memory file the archive reads, or copied into m_bytes.
-    const BYTE* m_pBytes;
-    BYTE m_bytes[N];
-    std::size_t m_nTaken;
+    CArchive& m_ar;
+    const BYTE* m_pBytes = nullptr;
+    std::size_t m_nPos = 0;
+    std::size_t m_nEnd = 0;
 };
+
+// A record that is one run of fields.
+template <class... Fields>
+[[gnu::always_inline]] inline void ReadFields(CArchive& ar, Fields&&... fields)
+{
+    CRecordReader(ar).Fields(fields...);
+}

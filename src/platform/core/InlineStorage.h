@@ -89,6 +89,16 @@ public:
         CopyElements(m_pData, first, nCount);
         m_nSize = nCount;
     }
+    // nCount elements copied from their bytes (which may be unaligned and must not lie in this
+    // storage), with no zeros written first.
+    void assign_bytes(const void* pBytes, std::size_t nCount)
+    {
+        m_nSize = 0;
+        reserve(nCount);
+        if (nCount > 0)
+            std::memcpy(static_cast<void*>(m_pData), pBytes, nCount * sizeof(T));
+        m_nSize = nCount;
+    }
     T* insert(const T* pos, std::size_t nCount, const T& value)
     {
         const T copy(value); // value may be an element that the growth moves

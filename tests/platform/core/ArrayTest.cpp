@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <stdexcept>
 #include <vector>
 
@@ -143,6 +144,31 @@ TEST(Array, StoresPlainElementsAsRawBytes)
     uints.Add(0x01020304);
     EXPECT_EQ(StoredBytes([&](CArchive& ar) { uints.Serialize(ar); }),
               (std::vector<BYTE>{0x01, 0x00, 0x04, 0x03, 0x02, 0x01}));
+}
+
+// Elements copied from bytes at an odd address replace the contents whole, for arrays that
+// hold a few elements inside themselves and move to the heap beyond them, and for plain ones.
+TEST(Array, SetFromBytesReplacesTheContentsWithUnalignedElements)
+{
+    std::vector<BYTE> bytes(1 + 9 * sizeof(CPoint));
+    for (std::size_t i = 0; i < 18; ++i) {
+        const int n = int(i) + 1;
+        std::memcpy(bytes.data() + 1 + i * sizeof(int), &n, sizeof n);
+    }
+    CArray<CPoint> points;
+    points.SetSize(8);
+    for (INT_PTR nCount : {3, 0, 9, 2}) {
+        SCOPED_TRACE(nCount);
+        points.SetFromBytes(bytes.data() + 1, nCount);
+        ASSERT_EQ(points.GetSize(), nCount);
+        for (INT_PTR i = 0; i < nCount; ++i)
+            EXPECT_EQ(points[i], CPoint(int(2 * i + 1), int(2 * i + 2)));
+    }
+    CIntArray ints;
+    Fill(ints, {7, 7, 7, 7});
+    ints.SetFromBytes(bytes.data() + 1, 2);
+    EXPECT_EQ(Contents(ints), (std::vector<int>{1, 2}));
+    EXPECT_THROW(ints.SetFromBytes(bytes.data(), -1), std::out_of_range);
 }
 
 TEST(Array, StoresStringsAsArchiveStrings)

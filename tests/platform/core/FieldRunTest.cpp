@@ -7,19 +7,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// The bytes of a record as the archive stores its fields one by one.
-std::vector<BYTE> StoredFields()
+template <class Write>
+std::vector<BYTE> Stored(Write&& write)
 {
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        ar << int(-7) << int(11) << int(12) << WORD(0xBEEF) << int(1) << int(2) << int(3)
-           << 2.5 << BYTE(9);
+        write(ar);
         ar.Close();
     }
     std::vector<BYTE> bytes(std::size_t(file.GetLength()));
@@ -28,7 +27,48 @@ std::vector<BYTE> StoredFields()
     return bytes;
 }
 
+// The bytes of a record as the archive stores its fields one by one.
+std::vector<BYTE> StoredFields()
+{
+    return Stored([](CArchive& ar) {
+        ar << int(-7) << int(11) << int(12) << WORD(0xBEEF) << int(1) << int(2) << int(3)
+           << 2.5 << BYTE(9);
+    });
+}
+
 constexpr std::size_t kRunBytes = 4 + 8 + 2 + 12 + 8;
+
+// An archive that loads the bytes in place from a memory file (buffer size 0), or through a
+// buffer of the given size from a file that is not in memory.
+class Loading {
+public:
+    Loading(const std::vector<BYTE>& bytes, int nBufSize)
+        : m_memFile(const_cast<BYTE*>(bytes.data()), UINT(bytes.size())),
+          m_streamFile(bytes.data(), bytes.size()),
+          m_ar(nBufSize == 0 ? static_cast<CFile*>(&m_memFile) : &m_streamFile, CArchive::load,
+               std::max(nBufSize, 16))
+    {
+    }
+    CArchive& ar() { return m_ar; }
+
+private:
+    CMemFile m_memFile;
+    CStreamTestFile m_streamFile;
+    CArchive m_ar;
+};
+
+template <class Fn>
+UINT ArchiveCause(Fn&& fn)
+{
+    try {
+        fn();
+    } catch (CArchiveException* e) {
+        const UINT nCause = UINT(e->m_cause);
+        e->Delete();
+        return nCause;
+    }
+    return UINT(-1);
+}
 
 }  // namespace
 
@@ -45,17 +85,14 @@ TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
                     std::max(nBufSize, 16));
         int nFirst = 0;
         POINT pt{};
+        int nWord = 0;
         int values[3] = {};
         double d = 0;
-        CFieldRun<kRunBytes> run(ar);
-        run >> nFirst >> pt;
-        const int nWord = run.WordAsInt();
-        run.Ints(values, 3) >> d;
-        EXPECT_TRUE(run.IsComplete());
+        ReadFields(ar, nFirst, pt, AsWord(nWord), values, d);
         EXPECT_EQ(nFirst, -7);
         EXPECT_EQ(pt.x, 11);
         EXPECT_EQ(pt.y, 12);
-        EXPECT_EQ(nWord, 0xBEEF);
+        EXPECT_EQ(nWord, 0xBEEF) << "a WORD field is widened without its sign";
         EXPECT_EQ(values[0], 1);
         EXPECT_EQ(values[2], 3);
         EXPECT_EQ(d, 2.5);
@@ -65,28 +102,137 @@ TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
     }
 }
 
-TEST(FieldRun, AShortArchiveEndsInEndOfFileAndAnOverlongTakeIsRefused)
+// A run one byte longer than the data fails as a read of its fields one by one would, in place
+// and through a buffer, and leaves the fields as they were.
+TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
 {
     std::vector<BYTE> bytes = StoredFields();
     bytes.resize(kRunBytes - 1);
-    CMemFile shortFile(bytes.data(), UINT(bytes.size()));
-    CArchive shortAr(&shortFile, CArchive::load);
-    try {
-        CFieldRun<kRunBytes> run(shortAr);
-        ADD_FAILURE() << "a run longer than the data was read";
-    } catch (CArchiveException* e) {
-        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
-        e->Delete();
+    for (int nBufSize : {0, 16, 4096}) {
+        CMemFile memFile(bytes.data(), UINT(bytes.size()));
+        CStreamTestFile streamFile(bytes.data(), bytes.size());
+        CArchive ar(nBufSize == 0 ? static_cast<CFile*>(&memFile) : &streamFile, CArchive::load,
+                    std::max(nBufSize, 16));
+        int nFirst = 0;
+        POINT pt{};
+        int nWord = 0;
+        int values[3] = {};
+        double d = 0;
+        try {
+            ReadFields(ar, nFirst, pt, AsWord(nWord), values, d);
+            ADD_FAILURE() << "a run longer than the data was read, buffer " << nBufSize;
+        } catch (CArchiveException* e) {
+            EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
+            e->Delete();
+        }
+        EXPECT_EQ(nFirst, 0);
+        EXPECT_EQ(pt.y, 0);
+    }
+}
+
+// A record of fields, texts of every form and counted runs comes back as the archive's own
+// reads give it, wherever a buffer's edge falls, and the archive stands right after it.
+TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls)
+{
+    const CString strLong(_T('y'), 300);
+    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) {
+        ar << int(5) << CString() << WORD(7) << CString(_T("Motor")) << strLong;
+        ar.WriteCount(2);
+        ar << int(1) << int(2) << int(3) << int(4);
+        ar.WriteCount(0);
+        ar << 1.5 << BYTE(9);
+    });
+    for (int nBufSize : {0, 16, 17, 23, 31, 4096}) {
+        SCOPED_TRACE(nBufSize);
+        Loading in(bytes, nBufSize);
+        int n = 0;
+        WORD w = 0;
+        CString strEmpty(_T("replaced"));
+        CString strShort;
+        CString strRead;
+        double d = 0;
+        std::size_t nPoints = 99;
+        std::size_t nNone = 99;
+        POINT points[2] = {};
+        {
+            CRecordReader reader(in.ar());
+            reader >> n >> strEmpty >> w >> strShort >> strRead;
+            const BYTE* pRun = reader.TakeCountedRun(sizeof(POINT), nPoints);
+            if (pRun) {
+                std::memcpy(points, pRun, nPoints * sizeof(POINT));
+            } else {
+                // Refused at a buffer's edge: the count is still there to be read.
+                reader.Through([&](CArchive& ar) {
+                    nPoints = ar.ReadCount();
+                    ar >> points[0].x >> points[0].y >> points[1].x >> points[1].y;
+                });
+            }
+            if (!reader.TakeCountedRun(sizeof(POINT), nNone))
+                reader.Through([&](CArchive& ar) { nNone = ar.ReadCount(); });
+            reader >> d;
+        }
+        EXPECT_EQ(n, 5);
+        EXPECT_TRUE(strEmpty.IsEmpty());
+        EXPECT_EQ(w, 7);
+        EXPECT_EQ(strShort, CString(_T("Motor")));
+        EXPECT_EQ(strRead, strLong);
+        EXPECT_EQ(nPoints, 2u);
+        EXPECT_EQ(points[1].y, 4);
+        EXPECT_EQ(nNone, 0u);
+        EXPECT_EQ(d, 1.5);
+        BYTE byAfter = 0;
+        in.ar() >> byAfter;
+        EXPECT_EQ(byAfter, 9);
+    }
+}
+
+// Data that ends inside a field, a text or a counted run fails with end-of-file as the
+// archive's own reads do; a counted run beyond the data or with an escaped count is refused
+// and takes nothing; a storing archive refuses every read.
+TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
+{
+    const std::vector<BYTE> text = Stored([](CArchive& ar) { ar << CString(_T("Motor")); });
+    const std::vector<BYTE> cutText(text.begin(), text.end() - 1);
+    for (int nBufSize : {0, 16}) {
+        Loading in(cutText, nBufSize);
+        CRecordReader reader(in.ar());
+        CString str;
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
+    }
+    const std::vector<BYTE> cutEmpty = {0xFF, 0xFE, 0xFF};
+    {
+        Loading in(cutEmpty, 0);
+        CRecordReader reader(in.ar());
+        CString str;
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
     }
 
-    std::vector<BYTE> full = StoredFields();
-    CMemFile file(full.data(), UINT(full.size()));
-    CArchive ar(&file, CArchive::load);
-    CFieldRun<6> run(ar);
+    const std::vector<BYTE> beyond = Stored([](CArchive& ar) {
+        ar.WriteCount(3);
+        ar << int(1) << int(2);
+    });
+    const std::vector<BYTE> escaped = Stored([](CArchive& ar) {
+        ar.WriteCount(0x10000);
+        ar << int(1);
+    });
+    for (const std::vector<BYTE>* pBytes : {&beyond, &escaped}) {
+        Loading in(*pBytes, 0);
+        CRecordReader reader(in.ar());
+        std::size_t nCount = 99;
+        EXPECT_EQ(reader.TakeCountedRun(sizeof(int), nCount), nullptr);
+        EXPECT_EQ(nCount, 99u);
+        WORD wFirst = 0;
+        reader >> wFirst;
+        EXPECT_EQ(wFirst, (*pBytes)[0] | ((*pBytes)[1] << 8)) << "nothing was taken";
+    }
+
+    CMemFile file;
+    CArchive storing(&file, CArchive::store);
+    CRecordReader reader(storing);
     int n = 0;
-    run >> n;
-    EXPECT_FALSE(run.IsComplete());
-    EXPECT_THROW(run >> n, std::out_of_range);
-    EXPECT_EQ(run.WordAsInt(), 11);
-    EXPECT_TRUE(run.IsComplete());
+    CString str;
+    std::size_t nCount = 0;
+    EXPECT_EQ(ArchiveCause([&] { reader >> n; }), UINT(CArchiveException::writeOnly));
+    EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::writeOnly));
+    EXPECT_EQ(reader.TakeCountedRun(1, nCount), nullptr);
 }
