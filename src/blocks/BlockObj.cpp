@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 #include <vector>
 
 // A plain block keeps class schema 0; every subclass is declared versionable with schema 1.
@@ -104,10 +103,6 @@ CBlockObj::CBlockObj()
 CBlockObj::CBlockObj(int nType, int nInputs)
 {
     InitDefaults(nType, nInputs);
-    // The pin tables start as zeros; InitPins then sets up the pins the block uses.
-    std::fill(std::begin(m_nPinSource), std::end(m_nPinSource), 0);
-    std::fill(std::begin(m_nPinKind), std::end(m_nPinKind), 0);
-    std::fill(std::begin(m_bPinInvert), std::end(m_bPinInvert), 0);
     InitPins();
 }
 

@@ -46,8 +46,7 @@ class CBlockObj : public CObject {
 public:
     // Used by dynamic creation before a load: a 4-input block with every default of the typed
     // constructor, so that a short (schema 0) record leaves the fields it lacks at their
-    // defaults. The pin sources, kinds and inversions, which every record holds, are left for
-    // the load to fill.
+    // defaults.
     CBlockObj();
     // Used by every subclass constructor and by the factory for codes without a class of their
     // own; reads the pin kinds of nType.
@@ -139,8 +138,8 @@ public:
     int m_nWidth = 0;
     int m_nHeight = 0;
     int m_nNumber = 0;
-    int m_nPinSource[BLOCK_PIN_COUNT];  // with m_nPinKind and m_bPinInvert: see CBlockObj()
-    int m_nPinKind[BLOCK_PIN_COUNT];
+    int m_nPinSource[BLOCK_PIN_COUNT] = {};
+    int m_nPinKind[BLOCK_PIN_COUNT] = {};
     int m_nPinValue[BLOCK_PIN_COUNT] = {};
     double m_dPinValue[BLOCK_PIN_COUNT] = {};
     int m_bPinChanged[BLOCK_PIN_COUNT] = {};
@@ -153,7 +152,7 @@ public:
     int m_nPinSlots = 0;
     int m_nParamEx[BLOCK_PARAMEX_COUNT] = {};
     WORD m_wProgramBytes = 0;
-    int m_bPinInvert[BLOCK_PIN_COUNT];
+    int m_bPinInvert[BLOCK_PIN_COUNT] = {};
     int m_nFirstInput = -1;
     CString m_strComment;
     int m_bShowComment = 1;
