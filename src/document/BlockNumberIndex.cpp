@@ -45,7 +45,7 @@ const ClassFacts& FactsOf(CObject& object)
 // Fibonacci hashing: the page keys of a document run in steps of one, which the multiplication
 // spreads over the page table.
 constexpr std::uint64_t kFibonacci = 0x9E3779B97F4A7C15ull;
-constexpr std::size_t kFirstPageSlots = 32;
+constexpr std::size_t kFirstPageSlots = 8;
 
 }  // namespace
 
@@ -76,8 +76,7 @@ void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    m_pageSlots.assign(kFirstPageSlots, PageSlot{0, kNoBlock});
-    m_nShift = 64 - std::countr_zero(kFirstPageSlots);
+    m_directPages.fill(kNoBlock);
     const std::size_t nBlocks = std::size_t(doc.m_blockList.GetCount());
     m_order.reserve(nBlocks);
     m_copies.reserve(nBlocks);
@@ -115,6 +114,10 @@ std::size_t CBlockNumberIndex::SlotOf(int nKey) const
 // The first place of the page of nKey, kNoBlock when no block's number lies in that run.
 int CBlockNumberIndex::PageOf(int nKey) const
 {
+    if (unsigned(nKey) < unsigned(kDirectPages))
+        return m_directPages[std::size_t(nKey)];
+    if (m_pageSlots.empty())
+        return kNoBlock;
     const std::size_t nMask = m_pageSlots.size() - 1;
     for (std::size_t i = SlotOf(nKey);; i = (i + 1) & nMask) {
         const PageSlot& slot = m_pageSlots[i];
@@ -133,21 +136,30 @@ void CBlockNumberIndex::PutPage(const PageSlot& page)
 }
 
 // At most two thirds of the page slots in use keeps the probe runs short.
-int CBlockNumberIndex::AddPage(int nKey)
+void CBlockNumberIndex::AddTablePage(const PageSlot& page)
 {
-    if ((m_nPages + 1) * 3 > m_pageSlots.size() * 2) {
+    if ((m_nTablePages + 1) * 3 > m_pageSlots.size() * 2) {
         const std::vector<PageSlot> old = std::exchange(m_pageSlots, {});
-        m_pageSlots.assign(old.size() * 2, PageSlot{0, kNoBlock});
-        --m_nShift;
-        for (const PageSlot& page : old) {
-            if (page.nFirst != kNoBlock)
-                PutPage(page);
+        const std::size_t nSlots = old.empty() ? kFirstPageSlots : old.size() * 2;
+        m_pageSlots.assign(nSlots, PageSlot{0, kNoBlock});
+        m_nShift = 64 - std::countr_zero(nSlots);
+        for (const PageSlot& kept : old) {
+            if (kept.nFirst != kNoBlock)
+                PutPage(kept);
         }
     }
+    PutPage(page);
+    ++m_nTablePages;
+}
+
+int CBlockNumberIndex::AddPage(int nKey)
+{
     const int nFirst = int(m_places.size());
     m_places.resize(m_places.size() + kPageSize, kNoBlock);
-    PutPage(PageSlot{nKey, nFirst});
-    ++m_nPages;
+    if (unsigned(nKey) < unsigned(kDirectPages))
+        m_directPages[std::size_t(nKey)] = nFirst;
+    else
+        AddTablePage(PageSlot{nKey, nFirst});
     return nFirst;
 }
 

@@ -9,6 +9,7 @@
 #include "blocks/InputValue.h"
 #include "platform/core/Types.h"
 
+#include <array>
 #include <cstddef>
 #include <map>
 #include <unordered_map>
@@ -97,15 +98,18 @@ private:
     static constexpr int kPageSize = 1 << kPageBits;
 
     // The blocks by number: numbers come in runs (the inputs from 100, the function blocks from
-    // 9000, ...), so each run of 64 numbers that holds a block has a page of 64 places, found by
-    // its key in a small open-addressed table. A large diagram's pages and table are a few
-    // kilobytes that a scan's lookups keep in the first-level cache, where a table with a slot
-    // per block was as large as that cache and was built and missed in every scan.
-    // The first block of a number is kept.
+    // 9000, ...), so each run of 64 numbers that holds a block has a page of 64 places. The pages
+    // of the numbers that numbering gives (below kDirectPages * 64) are found directly by the
+    // run, any other (a damaged file's) by its key in a small open-addressed table. A large
+    // diagram's pages are a few kilobytes that a scan's lookups keep in the first-level cache,
+    // where a table with a slot per block was as large as that cache and was built and missed
+    // in every scan. The first block of a number is kept.
+    static constexpr int kDirectPages = 512;
     void Insert(int nNumber, int nPlace);
     int PlaceOf(int nNumber) const;
     int PageOf(int nKey) const;
     int AddPage(int nKey);
+    void AddTablePage(const PageSlot& page);
     void PutPage(const PageSlot& page);
     std::size_t SlotOf(int nKey) const;
     CBlockObj* BlockOfPlace(int nPlace) const;
@@ -113,8 +117,9 @@ private:
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
     CBlockObj* m_pRail = nullptr;
+    std::array<int, kDirectPages> m_directPages;
     std::vector<PageSlot> m_pageSlots;
-    std::size_t m_nPages = 0;
+    std::size_t m_nTablePages = 0;
     int m_nShift = 64;
     std::vector<int> m_places;
     std::vector<CBlockObj*> m_order;
