@@ -43,6 +43,11 @@ constexpr int BLOCK_VALUE_MAX_AUX = 3;
 class CBlockObj : public CObject {
     DECLARE_SERIAL(CBlockObj)
 
+private:
+    // Not stored: set by whoever adds the block to a document. First of the fields, with the
+    // data model's first ones, as every step of a scan reads it.
+    CVetlaDoc* m_pDocument = nullptr;
+
 public:
     // Used by dynamic creation before a load: a 4-input block with every default of the typed
     // constructor, so that a short (schema 0) record leaves the fields it lacks at their
@@ -127,22 +132,34 @@ public:
     // two belongs to a diagram (a working copy of a block belongs to none).
     BOOL CopiesNewGeneration(const CBlockObj* pDst) const;
 
-    // Data model, in declaration order.
+    // Data model. The fields that every step of a scan reads or writes come first, beside the
+    // virtual table pointer and m_pDocument, in the block's first eight lines: spread over all
+    // of its nineteen, they made a large diagram's scan fetch more lines than the second-level
+    // cache holds.
+    int m_nType = 0;
+    int m_nNumber = 0;
+    int m_nInputs = 0;
+    int m_nOutputs = 1;
+    SYSTEMTIME m_stPause = {};
+    int m_bRestartStamp = 0;
+    int m_bRestartStamp2 = 0;
+    double m_dRunTime = 0.0;
+    SYSTEMTIME m_stStart = {};
+    SYSTEMTIME m_stStart2 = {};
+    int m_nPinSource[BLOCK_PIN_COUNT] = {};
+    int m_nPinKind[BLOCK_PIN_COUNT] = {};
+    int m_nPinValue[BLOCK_PIN_COUNT] = {};
+    int m_bPinChanged[BLOCK_PIN_COUNT] = {};
+    int m_bPinInvert[BLOCK_PIN_COUNT] = {};
     int m_nCacheHigh = 0;
     int m_nCacheLow = 0;
     int m_nCacheTimeBase = 0;
     double m_dCacheSetpoint = 0.0;
-    int m_nType = 0;
     CPoint m_ptPos;
     CPoint m_ptPos2;
     int m_nWidth = 0;
     int m_nHeight = 0;
-    int m_nNumber = 0;
-    int m_nPinSource[BLOCK_PIN_COUNT] = {};
-    int m_nPinKind[BLOCK_PIN_COUNT] = {};
-    int m_nPinValue[BLOCK_PIN_COUNT] = {};
     double m_dPinValue[BLOCK_PIN_COUNT] = {};
-    int m_bPinChanged[BLOCK_PIN_COUNT] = {};
     CString m_strText;
     int m_nOperand = 0;
     CString m_strLabelSuffix;
@@ -152,7 +169,6 @@ public:
     int m_nPinSlots = 0;
     int m_nParamEx[BLOCK_PARAMEX_COUNT] = {};
     WORD m_wProgramBytes = 0;
-    int m_bPinInvert[BLOCK_PIN_COUNT] = {};
     int m_nFirstInput = -1;
     CString m_strComment;
     int m_bShowComment = 1;
@@ -163,12 +179,7 @@ public:
     CPoint m_ptDragStart;
     int m_nAux3 = 0;
     int m_nContactState = 0;
-    int m_nInputs = 0;
-    int m_nOutputs = 1;
     int m_nAux4[2] = {};
-    SYSTEMTIME m_stStart = {};
-    SYSTEMTIME m_stStart2 = {};
-    double m_dRunTime = 0.0;
     double m_dCarried = 0.0;
     double m_dRemaining = 0.0;
     // The loop-trace mark: set by TraceLoop when its walk returns to the start block, and the
@@ -176,9 +187,6 @@ public:
     int m_bLoopFound = 0;
     CBlockObj* m_pTraceTarget = nullptr;
     int m_nAux5 = 0;
-    SYSTEMTIME m_stPause = {};
-    int m_bRestartStamp = 0;
-    int m_bRestartStamp2 = 0;
     int m_nSchema = 0;
     CString m_strParamText;
     double m_dParam = 0.0;
@@ -187,9 +195,6 @@ public:
     CString m_strTimeText;
 
 private:
-    // Not stored: set by whoever adds the block to a document.
-    CVetlaDoc* m_pDocument = nullptr;
-
     // The family painters of DrawSymbol.
     void DrawIOSymbol(CDC* pDC) const;
     void DrawContactSymbol(CDC* pDC) const;

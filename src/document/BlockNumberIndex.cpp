@@ -11,12 +11,14 @@
 #include <bit>
 #include <cassert>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
-// What the index needs of a block's class.
+// What the index needs of an object's class.
 struct ClassFacts {
     const CRuntimeClass* pClass;
+    bool bBlock;
     bool bContact;
     InputValueKind valueKind;
 };
@@ -25,17 +27,25 @@ struct ClassFacts {
 // the library compares type names. A class's facts never change, so they are kept for the
 // whole run in a small direct-mapped table (one per thread, as nothing else guards it); a
 // class that meets another's slot is walked again.
-const ClassFacts& FactsOf(const CBlockObj& block)
+const ClassFacts& FactsOf(CObject& object)
 {
     constexpr int kSlotBits = 10;
     thread_local std::array<ClassFacts, std::size_t(1) << kSlotBits> s_facts{};
-    const CRuntimeClass* pClass = block.GetRuntimeClass();
+    const CRuntimeClass* pClass = object.GetRuntimeClass();
     const std::uint64_t nHash = std::uint64_t(reinterpret_cast<std::uintptr_t>(pClass)) * 0x9E3779B97F4A7C15ull;
     ClassFacts& facts = s_facts[std::size_t(nHash >> (64 - kSlotBits))];
-    if (facts.pClass != pClass)
-        facts = ClassFacts{pClass, block.IsKindOf(RUNTIME_CLASS(CBlockMake)) != FALSE, InputValueKindOf(block)};
+    if (facts.pClass != pClass) {
+        const CBlockObj* pBlock = AsBlock(&object);
+        facts = ClassFacts{pClass, pBlock != nullptr, pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)),
+                           pBlock ? InputValueKindOf(*pBlock) : InputValueKind::RunTime};
+    }
     return facts;
 }
+
+// Fibonacci hashing: the page keys of a document run in steps of one, which the multiplication
+// spreads over the page table.
+constexpr std::uint64_t kFibonacci = 0x9E3779B97F4A7C15ull;
+constexpr std::size_t kFirstPageSlots = 8;
 
 }  // namespace
 
@@ -66,17 +76,22 @@ void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
 
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    SizeSlots(std::size_t(doc.m_blockList.GetCount()));
-    m_order.reserve(std::size_t(doc.m_blockList.GetCount()));
+    const std::size_t nBlocks = std::size_t(doc.m_blockList.GetCount());
+    StartTables(nBlocks);
+    m_copies.reserve(nBlocks);
     InsertRail();
     int nOrdinal = 0;
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
-        if (!pBlock)
+        CObject* pObject = doc.m_blockList.GetNext(pos);
+        if (!pObject)
             continue;
-        Insert(Entry{pBlock, nOrdinal++, pBlock->m_nNumber});
-        const ClassFacts& facts = FactsOf(*pBlock);
-        m_order.push_back(Step{pBlock, 0, 0, facts.valueKind, false, false});
+        const ClassFacts& facts = FactsOf(*pObject);
+        if (!facts.bBlock)
+            continue;
+        auto* pBlock = static_cast<CBlockObj*>(pObject);
+        Insert(pBlock->m_nNumber, nOrdinal++);
+        m_order.push_back(pBlock);
+        m_copies.push_back(Copy{0, 0, facts.valueKind, 0});
         if (facts.bContact)
             m_contacts[pBlock->m_nOperand].push_back(pBlock);
     }
@@ -88,59 +103,113 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(d
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc, const std::vector<NumberedBlock>& blocks)
     : m_doc(doc), m_pPrevious(doc.m_pNumberIndex)
 {
-    SizeSlots(blocks.size());
+    StartTables(blocks.size());
     InsertRail();
-    int nOrdinal = 0;
-    for (const NumberedBlock& block : blocks)
-        Insert(Entry{block.pBlock, nOrdinal++, block.nNumber});
+    for (const NumberedBlock& block : blocks) {
+        Insert(block.nNumber, int(m_order.size()));
+        m_order.push_back(block.pBlock);
+    }
     doc.m_pNumberIndex = this;
 }
 
-void CBlockNumberIndex::SizeSlots(std::size_t nBlocks)
+void CBlockNumberIndex::StartTables(std::size_t nBlocks)
 {
-    // At most two thirds of the slots in use keeps the probe runs short; one more for the rail.
-    const std::size_t nSlots = std::bit_ceil(nBlocks + 1 + (nBlocks + 1) / 2);
-    m_slots.assign(nSlots, Entry{nullptr, 0, 0});
-    m_nShift = 64 - std::countr_zero(nSlots);
+    m_directPages.fill(kNoBlock);
+    m_order.reserve(nBlocks);
 }
 
 void CBlockNumberIndex::InsertRail()
 {
     if (m_doc.IsLadder() && !m_doc.m_powerBusList.IsEmpty()) {
-        if (CBlockObj* pRail = AsBlock(m_doc.m_powerBusList.GetHead()))
-            Insert(Entry{pRail, -1, pRail->m_nNumber});
-    }
-}
-
-// Fibonacci hashing: block numbers run in steps of one, which the multiplication spreads over
-// the table.
-std::size_t CBlockNumberIndex::SlotOf(int nNumber) const
-{
-    return std::size_t((std::uint64_t(std::uint32_t(nNumber)) * 0x9E3779B97F4A7C15ull) >> m_nShift);
-}
-
-void CBlockNumberIndex::Insert(const Entry& entry)
-{
-    const std::size_t nMask = m_slots.size() - 1;
-    for (std::size_t i = SlotOf(entry.nNumber);; i = (i + 1) & nMask) {
-        if (!m_slots[i].pBlock) {
-            m_slots[i] = entry;
-            return;
+        if (CBlockObj* pRail = AsBlock(m_doc.m_powerBusList.GetHead())) {
+            m_pRail = pRail;
+            Insert(pRail->m_nNumber, kRail);
         }
-        if (m_slots[i].nNumber == entry.nNumber)
-            return;
     }
 }
 
-const CBlockNumberIndex::Entry* CBlockNumberIndex::FindEntry(int nNumber) const
+std::size_t CBlockNumberIndex::SlotOf(int nKey) const
 {
-    const std::size_t nMask = m_slots.size() - 1;
-    for (std::size_t i = SlotOf(nNumber);; i = (i + 1) & nMask) {
-        if (!m_slots[i].pBlock)
-            return nullptr;
-        if (m_slots[i].nNumber == nNumber)
-            return &m_slots[i];
+    return std::size_t((std::uint64_t(std::uint32_t(nKey)) * kFibonacci) >> m_nShift);
+}
+
+// The first place of the page of nKey, kNoBlock when no block's number lies in that run.
+int CBlockNumberIndex::PageOf(int nKey) const
+{
+    if (unsigned(nKey) < unsigned(kDirectPages))
+        return m_directPages[std::size_t(nKey)];
+    if (m_pageSlots.empty())
+        return kNoBlock;
+    const std::size_t nMask = m_pageSlots.size() - 1;
+    for (std::size_t i = SlotOf(nKey);; i = (i + 1) & nMask) {
+        const PageSlot& slot = m_pageSlots[i];
+        if (slot.nFirst == kNoBlock || slot.nKey == nKey)
+            return slot.nFirst;
     }
+}
+
+void CBlockNumberIndex::PutPage(const PageSlot& page)
+{
+    const std::size_t nMask = m_pageSlots.size() - 1;
+    std::size_t i = SlotOf(page.nKey);
+    while (m_pageSlots[i].nFirst != kNoBlock)
+        i = (i + 1) & nMask;
+    m_pageSlots[i] = page;
+}
+
+// At most two thirds of the page slots in use keeps the probe runs short.
+void CBlockNumberIndex::AddTablePage(const PageSlot& page)
+{
+    if ((m_nTablePages + 1) * 3 > m_pageSlots.size() * 2) {
+        const std::vector<PageSlot> old = std::exchange(m_pageSlots, {});
+        const std::size_t nSlots = old.empty() ? kFirstPageSlots : old.size() * 2;
+        m_pageSlots.assign(nSlots, PageSlot{0, kNoBlock});
+        m_nShift = 64 - std::countr_zero(nSlots);
+        for (const PageSlot& kept : old) {
+            if (kept.nFirst != kNoBlock)
+                PutPage(kept);
+        }
+    }
+    PutPage(page);
+    ++m_nTablePages;
+}
+
+int CBlockNumberIndex::AddPage(int nKey)
+{
+    const int nFirst = int(m_places.size());
+    m_places.resize(m_places.size() + kPageSize, kNoBlock);
+    if (unsigned(nKey) < unsigned(kDirectPages))
+        m_directPages[std::size_t(nKey)] = nFirst;
+    else
+        AddTablePage(PageSlot{nKey, nFirst});
+    return nFirst;
+}
+
+// Numbers are split by an arithmetic shift, so that negative ones have runs of their own.
+void CBlockNumberIndex::Insert(int nNumber, int nPlace)
+{
+    const int nKey = nNumber >> kPageBits;
+    int nFirst = PageOf(nKey);
+    if (nFirst == kNoBlock)
+        nFirst = AddPage(nKey);
+    int& place = m_places[std::size_t(nFirst) + std::size_t(nNumber & (kPageSize - 1))];
+    if (place == kNoBlock)
+        place = nPlace;
+}
+
+int CBlockNumberIndex::PlaceOf(int nNumber) const
+{
+    const int nFirst = PageOf(nNumber >> kPageBits);
+    if (nFirst == kNoBlock)
+        return kNoBlock;
+    return m_places[std::size_t(nFirst) + std::size_t(nNumber & (kPageSize - 1))];
+}
+
+CBlockObj* CBlockNumberIndex::BlockOfPlace(int nPlace) const
+{
+    if (nPlace >= 0)
+        return m_order[std::size_t(nPlace)];
+    return nPlace == kRail ? m_pRail : nullptr;
 }
 
 void CBlockNumberIndex::IndexParallelFeeds()
@@ -156,59 +225,58 @@ void CBlockNumberIndex::IndexParallelFeeds()
 
 CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
 
-CBlockObj* CBlockNumberIndex::Find(int nNumber) const
-{
-    const Entry* pEntry = FindEntry(nNumber);
-    return pEntry ? pEntry->pBlock : nullptr;
-}
+CBlockObj* CBlockNumberIndex::Find(int nNumber) const { return BlockOfPlace(PlaceOf(nNumber)); }
 
 bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
 {
-    const Entry* pEntry = FindEntry(nNumber);
-    if (!pEntry)
+    const int nPlace = PlaceOf(nNumber);
+    if (nPlace == kNoBlock)
         return false;
     // The power rail stands before the list and has no copy.
-    if (!m_bScanning || pEntry->nOrdinal < 0 || !m_order[std::size_t(pEntry->nOrdinal)].bStepped) {
-        *pState = pEntry->pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
-        return true;
+    if (m_bScanning && nPlace >= 0) {
+        const Copy& copy = m_copies[std::size_t(nPlace)];
+        if (copy.nFlags & kStepped) {
+            // A writer of another block's output that does not tell the index shows here in
+            // the tests' builds.
+            assert(copy.nOutput == m_order[std::size_t(nPlace)]->m_nPinValue[BLOCK_FIRST_OUTPUT]);
+            *pState = copy.nOutput;
+            return true;
+        }
     }
-    const Step& step = m_order[std::size_t(pEntry->nOrdinal)];
-    // A writer of another block's output that does not tell the index shows here in the
-    // tests' builds.
-    assert(step.nOutput == step.pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]);
-    *pState = step.nOutput;
+    *pState = BlockOfPlace(nPlace)->m_nPinValue[BLOCK_FIRST_OUTPUT];
     return true;
 }
 
 void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
 {
-    const Entry* pEntry = FindEntry(nNumber);
-    if (!pEntry)
+    const int nPlace = PlaceOf(nNumber);
+    if (nPlace == kNoBlock)
         return;
-    if (pEntry->nOrdinal < 0 || std::size_t(pEntry->nOrdinal) >= m_order.size()) {
-        *pValue = InputValueOf(*pEntry->pBlock, InputValueKindOf(*pEntry->pBlock));
+    // The rail, and every block of a load's index, which keeps no copies.
+    if (nPlace == kRail || std::size_t(nPlace) >= m_copies.size()) {
+        const CBlockObj& block = *BlockOfPlace(nPlace);
+        *pValue = InputValueOf(block, InputValueKindOf(block));
         return;
     }
-    const Step& step = m_order[std::size_t(pEntry->nOrdinal)];
-    if (m_bScanning && step.bValueKept) {
+    const Copy& copy = m_copies[std::size_t(nPlace)];
+    if (m_bScanning && (copy.nFlags & kValueKept)) {
         // A writer of another block's value that does not tell the index shows here in the
         // tests' builds.
-        assert(step.wValue == InputValueOf(*step.pBlock, step.valueKind));
-        *pValue = step.wValue;
+        assert(copy.wValue == InputValueOf(*m_order[std::size_t(nPlace)], copy.valueKind));
+        *pValue = copy.wValue;
         return;
     }
-    *pValue = InputValueOf(*step.pBlock, step.valueKind);
+    *pValue = InputValueOf(*m_order[std::size_t(nPlace)], copy.valueKind);
 }
 
 void CBlockNumberIndex::BeginScan() const
 {
+    assert(m_copies.size() == m_order.size() && "a load's index does not scan");
     // An index that outlives a scan (the view's, for the scan and the drawing) forgets the
     // copies of the last one: clicks and the clock change blocks between scans.
     if (m_bCopiesTaken) {
-        for (Step& step : m_order) {
-            step.bStepped = false;
-            step.bValueKept = false;
-        }
+        for (Copy& copy : m_copies)
+            copy.nFlags = 0;
     }
     m_bCopiesTaken = false;
     m_bScanning = true;
@@ -218,40 +286,41 @@ void CBlockNumberIndex::BeginScan() const
 // taking every block's running time would fetch a line of every block for the few readers.
 void CBlockNumberIndex::NoteStepped(std::size_t i) const
 {
-    Step& step = m_order[i];
-    step.nOutput = step.pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
-    step.bStepped = true;
+    Copy& copy = m_copies[i];
+    const CBlockObj& block = *m_order[i];
+    copy.nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
     m_bCopiesTaken = true;
-    step.bValueKept = step.valueKind == InputValueKind::AnalogValue || step.valueKind == InputValueKind::HeldValue;
-    if (step.bValueKept)
-        step.wValue = InputValueOf(*step.pBlock, step.valueKind);
+    const bool bValueKept = copy.valueKind == InputValueKind::AnalogValue || copy.valueKind == InputValueKind::HeldValue;
+    copy.nFlags = bValueKept ? kStepped | kValueKept : kStepped;
+    if (bValueKept)
+        copy.wValue = InputValueOf(block, copy.valueKind);
 }
 
 void CBlockNumberIndex::NoteOutputSet(const CBlockObj& block) const
 {
     if (!m_bScanning)
         return;
-    const Entry* pEntry = FindEntry(block.m_nNumber);
-    if (pEntry && pEntry->pBlock == &block && pEntry->nOrdinal >= 0 && m_order[std::size_t(pEntry->nOrdinal)].bStepped)
-        m_order[std::size_t(pEntry->nOrdinal)].nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
+    const int nPlace = PlaceOf(block.m_nNumber);
+    if (nPlace >= 0 && m_order[std::size_t(nPlace)] == &block && (m_copies[std::size_t(nPlace)].nFlags & kStepped))
+        m_copies[std::size_t(nPlace)].nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
 std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const
 {
-    std::vector<Entry> found;
-    for (int nNumber = nFirst; nNumber <= nLast; ++nNumber) {
-        if (const Entry* pEntry = FindEntry(nNumber))
-            found.push_back(*pEntry);
+    // The rail's place sorts before every ordinal, as it stands before the list.
+    std::vector<int> found;
+    for (std::int64_t nNumber = nFirst; nNumber <= nLast; ++nNumber) {
+        const int nPlace = PlaceOf(int(nNumber));
+        if (nPlace != kNoBlock)
+            found.push_back(nPlace);
     }
-    std::sort(found.begin(), found.end(),
-              [](const Entry& a, const Entry& b) { return a.nOrdinal < b.nOrdinal; });
+    std::sort(found.begin(), found.end());
     std::vector<CBlockObj*> blocks;
     blocks.reserve(found.size());
-    for (const Entry& entry : found)
-        blocks.push_back(entry.pBlock);
+    for (int nPlace : found)
+        blocks.push_back(BlockOfPlace(nPlace));
     return blocks;
 }
-
 const std::vector<CBlockObj*>* CBlockNumberIndex::ParallelFeeds(const CBlockObj* pBlock, int nPin) const
 {
     if (m_parallelFeeds.empty())

@@ -9,6 +9,7 @@
 #include "blocks/InputValue.h"
 #include "platform/core/Types.h"
 
+#include <array>
 #include <cstddef>
 #include <map>
 #include <unordered_map>
@@ -35,7 +36,7 @@ public:
         CBlockObj* pBlock;
         int nNumber;
     };
-    // An index that only finds blocks by number, without the scan's array or the contacts: a
+    // An index that only finds blocks by number, without the scan's copies or the contacts: a
     // load's, from the blocks in list order as it read them, so that they need not be visited
     // again. The rail is taken from the document.
     CBlockNumberIndex(CVetlaDoc& doc, const std::vector<NumberedBlock>& blocks);
@@ -57,7 +58,7 @@ public:
 
     // The scan steps the blocks in list order from the index's own array of them.
     std::size_t BlockCount() const { return m_order.size(); }
-    CBlockObj& BlockAt(std::size_t i) const { return *m_order[i].pBlock; }
+    CBlockObj& BlockAt(std::size_t i) const { return *m_order[i]; }
     // The scan's stretch: each block's copy is taken after its step, and readers take the
     // copies until the scan ends; a block that has not stepped yet in this scan is read itself.
     // The copies are a cache of the blocks' own states, kept by a const index as well.
@@ -80,40 +81,60 @@ public:
 private:
     void IndexParallelFeeds();
 
-    // A block with its place in the list (-1 for the power rail, which stands before it).
-    struct Entry {
-        CBlockObj* pBlock;
-        int nOrdinal;
-        int nNumber;
-    };
-    // A block of the list with the copy of its output state that readers see during a scan:
-    // kept apart from the table, in list order, so that the copy after each step is written
-    // where the scan walks, and the copies a scan reads are few lines.
-    struct Step {
-        CBlockObj* pBlock;
+    // What a number's place in the table holds besides an ordinal (the place in the list).
+    static constexpr int kNoBlock = -1;
+    static constexpr int kRail = -2;
+    // The copy of a block's output state that readers see during a scan: kept apart from the
+    // blocks, in list order, so that the copy after each step is written where the scan walks,
+    // and eight bytes a block, so that the copies a large diagram's readers reach stay few lines.
+    struct Copy {
         int nOutput;
         WORD wValue;
         InputValueKind valueKind;
-        // The block has stepped in this scan: nOutput is its output, and wValue its value when
-        // bValueKept.
-        bool bStepped;
-        bool bValueKept;
+        // kStepped: the block has stepped in this scan and nOutput is its output; kValueKept:
+        // wValue is its value too.
+        BYTE nFlags;
     };
+    static constexpr BYTE kStepped = 1;
+    static constexpr BYTE kValueKept = 2;
+    // A run of kPageSize numbers that holds a block, by the run's key (the number shifted down).
+    struct PageSlot {
+        int nKey;
+        // The run's first place in m_places; kNoBlock marks a free slot.
+        int nFirst;
+    };
+    static constexpr int kPageBits = 6;
+    static constexpr int kPageSize = 1 << kPageBits;
 
-    // The blocks by number in one open-addressed table (a null block marks a free slot): a node
-    // allocated per block cost as much as a load's reading of the wires that look them up.
-    // The first block of a number is kept.
-    void SizeSlots(std::size_t nBlocks);
+    // The blocks by number: numbers come in runs (the inputs from 100, the function blocks from
+    // 9000, ...), so each run of 64 numbers that holds a block has a page of 64 places. The pages
+    // of the numbers that numbering gives (below kDirectPages * 64) are found directly by the
+    // run, any other (a damaged file's) by its key in a small open-addressed table. A large
+    // diagram's pages are a few kilobytes that a scan's lookups keep in the first-level cache,
+    // where a table with a slot per block was as large as that cache and was built and missed
+    // in every scan. The first block of a number is kept.
+    static constexpr int kDirectPages = 512;
+    void StartTables(std::size_t nBlocks);
     void InsertRail();
-    void Insert(const Entry& entry);
-    const Entry* FindEntry(int nNumber) const;
-    std::size_t SlotOf(int nNumber) const;
+    void Insert(int nNumber, int nPlace);
+    int PlaceOf(int nNumber) const;
+    int PageOf(int nKey) const;
+    int AddPage(int nKey);
+    void AddTablePage(const PageSlot& page);
+    void PutPage(const PageSlot& page);
+    std::size_t SlotOf(int nKey) const;
+    CBlockObj* BlockOfPlace(int nPlace) const;
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
-    std::vector<Entry> m_slots;
-    mutable std::vector<Step> m_order;
+    CBlockObj* m_pRail = nullptr;
+    std::array<int, kDirectPages> m_directPages;
+    std::vector<PageSlot> m_pageSlots;
+    std::size_t m_nTablePages = 0;
     int m_nShift = 64;
+    std::vector<int> m_places;
+    std::vector<CBlockObj*> m_order;
+    mutable std::vector<Copy> m_copies;
     mutable bool m_bScanning = false;
     // Some block has a copy, which the next scan must forget.
     mutable bool m_bCopiesTaken = false;
