@@ -52,6 +52,17 @@ void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
         AfxThrowArchiveException(CArchiveException::badIndex);
 }
 
+// One element record. Only an element read before (a back-reference) can have an owner
+// already: looking for one for every element walked every text of the diagram each time.
+CObject* ReadWidget(CArchive& ar, CBlockMSGTEXT& self)
+{
+    const CRuntimeClass* pCreatedClass = nullptr;
+    CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget), pCreatedClass);
+    if (pWidget && !pCreatedClass)
+        CheckNotOwned(ar, self, pWidget);
+    return pWidget;
+}
+
 // Element by element, null entries keeping their places.
 void CopyWidgetList(const CObArray& src, CObArray& dst)
 {
@@ -221,13 +232,9 @@ void CBlockMSGTEXT::SerializeWidgets(CArchive& ar)
     DeleteWidgets();
     for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
         CObArray& arr = WidgetArray(nArray);
-        for (auto n = ar.ReadCount(); n > 0; --n) {
-            // A null entry keeps its place: the line's elements are found by index.
-            CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget));
-            if (pWidget)
-                CheckNotOwned(ar, *this, pWidget);
-            arr.Add(pWidget);
-        }
+        // A null entry keeps its place: the line's elements are found by index.
+        for (auto n = ar.ReadCount(); n > 0; --n)
+            arr.Add(ReadWidget(ar, *this));
     }
 }
 
@@ -238,11 +245,8 @@ void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
     if (nCount > MSGTEXT_WIDGET_ARRAYS)
         AfxThrowArchiveException(CArchiveException::generic);
     for (int nArray = 0; nArray < int(nCount); ++nArray) {
-        CObject* pWidget = ar.ReadObject(RUNTIME_CLASS(CWidget));
-        if (!pWidget)
-            continue;
-        CheckNotOwned(ar, *this, pWidget);
-        WidgetArray(nArray).Add(pWidget);
+        if (CObject* pWidget = ReadWidget(ar, *this))
+            WidgetArray(nArray).Add(pWidget);
     }
 }
 
