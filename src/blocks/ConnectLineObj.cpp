@@ -55,7 +55,7 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
         in.Through([&points](CArchive& ar) { LoadPointsPieceByPiece(ar, points); });
         return;
     }
-    points.SetFromBytes(pRun, INT_PTR(nCount));
+    points.SetFromBytes(pRun, INT_PTR(nCount), in.ReadableFrom(pRun));
 }
 
 }  // namespace

@@ -171,6 +171,12 @@ public:
         return pBytes + sizeof(WORD);
     }
 
+    // How many of the bytes at hand, from pBytes on (taken by the reader), may still be read.
+    std::size_t ReadableFrom(const BYTE* pBytes) const
+    {
+        return std::size_t(m_pBytes + m_nEnd - pBytes);
+    }
+
     // Any other read, done by the archive at the reader's position.
     template <class Read>
     void Through(Read&& read)
