@@ -55,7 +55,38 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
         in.Through([&points](CArchive& ar) { LoadPointsPieceByPiece(ar, points); });
         return;
     }
-    points.SetFromBytes(pRun, INT_PTR(nCount));
+    points.SetFromBytes(pRun, INT_PTR(nCount), in.ReadableFrom(pRun));
+}
+
+// The wire record. Storing and loading stay apart, so that a store does not pay for the
+// registers the load keeps its position in.
+[[gnu::noinline]] void StoreLine(const CConnectLineObj& line, CArchive& ar)
+{
+    ar.WriteFields(line.m_ptStart, line.m_ptEnd, line.m_nStartBlock, line.m_nEndBlock,
+                   line.m_nStartPin, line.m_nEndPin, line.m_nLineAux, line.m_bEndDrag,
+                   line.m_nDragEnd);
+    StorePoints(ar, line.m_arrVertices);
+    StorePoints(ar, line.m_arrJunctions);
+}
+
+[[gnu::noinline]] void LoadLine(CConnectLineObj& line, CArchive& ar)
+{
+    // The fixed fields in one piece: the wire record is mostly them.
+    CRecordReader in(ar);
+    in.Fields(line.m_ptStart, line.m_ptEnd, line.m_nStartBlock, line.m_nEndBlock,
+              line.m_nStartPin, line.m_nEndPin, line.m_nLineAux, line.m_bEndDrag, line.m_nDragEnd);
+    // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
+    const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
+    if (!bPinOk(line.m_nStartPin) || !bPinOk(line.m_nEndPin))
+        AfxThrowArchiveException(CArchiveException::generic);
+    line.m_pDoc = nullptr;
+    if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
+        line.m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
+    // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
+    // and only their owner knows when they are complete and checked.
+    line.m_pStartBlock = line.m_pEndBlock = nullptr;
+    LoadPoints(in, line.m_arrVertices);
+    LoadPoints(in, line.m_arrJunctions);
 }
 
 }  // namespace
@@ -70,29 +101,10 @@ CConnectLineObj::CConnectLineObj()
 
 void CConnectLineObj::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring()) {
-        ar.WriteFields(m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin,
-                       m_nLineAux, m_bEndDrag, m_nDragEnd);
-        StorePoints(ar, m_arrVertices);
-        StorePoints(ar, m_arrJunctions);
-        return;
-    }
-    // The fixed fields in one piece: the wire record is mostly them.
-    CRecordReader in(ar);
-    in.Fields(m_ptStart, m_ptEnd, m_nStartBlock, m_nEndBlock, m_nStartPin, m_nEndPin, m_nLineAux,
-              m_bEndDrag, m_nDragEnd);
-    // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
-    const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
-    if (!bPinOk(m_nStartPin) || !bPinOk(m_nEndPin))
-        AfxThrowArchiveException(CArchiveException::generic);
-    m_pDoc = nullptr;
-    if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
-        m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
-    // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
-    // and only their owner knows when they are complete and checked.
-    m_pStartBlock = m_pEndBlock = nullptr;
-    LoadPoints(in, m_arrVertices);
-    LoadPoints(in, m_arrJunctions);
+    if (ar.IsStoring())
+        StoreLine(*this, ar);
+    else
+        LoadLine(*this, ar);
 }
 
 // Every rung of a ladder starts at the power rail, so a ladder wire that names no block at one

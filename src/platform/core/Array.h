@@ -61,7 +61,9 @@ public:
     }
     // Replaces the contents with nCount elements copied from their bytes: plain records such as
     // a run taken from an archive, which may be unaligned and must not lie in this array.
-    void SetFromBytes(const void* pBytes, INT_PTR nCount)
+    // nReadable, when given, is how many bytes at pBytes may be read (at least the elements'):
+    // an array that keeps its elements inside itself may then copy its whole room at once.
+    void SetFromBytes(const void* pBytes, INT_PTR nCount, std::size_t nReadable = 0)
     {
         static_assert(std::is_trivially_copyable_v<TYPE>, "SetFromBytes: not a plain record");
         if (nCount < 0)
@@ -69,7 +71,7 @@ public:
         m_data.clear();
         Reserve(nCount);
         if constexpr (kArrayInlineElements<TYPE> > 0) {
-            m_data.assign_bytes(pBytes, std::size_t(nCount));
+            m_data.assign_bytes(pBytes, std::size_t(nCount), nReadable);
         } else {
             m_data.resize(std::size_t(nCount));
             if (nCount > 0)

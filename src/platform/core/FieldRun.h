@@ -28,9 +28,10 @@ inline CWordField AsWord(int& nValue)
     return {nValue};
 }
 
-// Count neighbouring elements of an array, from First on, stored one after another in the
-// same order: one field, so that they move in one copy. Listing them one by one would keep
-// them apart, as the compiler cannot tell that the record's bytes never overlap them.
+// Slots<First, Count>(array): Count neighbouring elements of an array from First on, which the
+// record stores one after another in the same order, as one field that moves in one copy.
+// Listed one by one they would move one by one, as the compiler cannot tell that the record's
+// bytes never overlap them.
 template <class T, std::size_t Count>
 struct CSlotRun {
     static constexpr std::size_t kCount = Count;
@@ -169,6 +170,12 @@ public:
             return nullptr;
         m_nPos += nRun;
         return pBytes + sizeof(WORD);
+    }
+
+    // How many of the bytes at hand, from pBytes on (taken by the reader), may still be read.
+    std::size_t ReadableFrom(const BYTE* pBytes) const
+    {
+        return std::size_t(m_pBytes + m_nEnd - pBytes);
     }
 
     // Any other read, done by the archive at the reader's position.

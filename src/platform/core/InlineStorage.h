@@ -90,9 +90,16 @@ public:
         m_nSize = nCount;
     }
     // nCount elements copied from their bytes (which may be unaligned and must not lie in this
-    // storage), with no zeros written first.
-    void assign_bytes(const void* pBytes, std::size_t nCount)
+    // storage), with no zeros written first. When nReadable bytes at pBytes may be read and the
+    // elements fit the inline room, the whole room's worth is copied in one move of a fixed
+    // size (the room is never smaller than that), which costs less than a copy of nCount.
+    void assign_bytes(const void* pBytes, std::size_t nCount, std::size_t nReadable = 0)
     {
+        if (nCount <= N && nReadable >= N * sizeof(T)) {
+            std::memcpy(static_cast<void*>(m_pData), pBytes, N * sizeof(T));
+            m_nSize = nCount;
+            return;
+        }
         m_nSize = 0;
         reserve(nCount);
         if (nCount > 0)

@@ -164,6 +164,16 @@ TEST(Array, SetFromBytesReplacesTheContentsWithUnalignedElements)
         for (INT_PTR i = 0; i < nCount; ++i)
             EXPECT_EQ(points[i], CPoint(int(2 * i + 1), int(2 * i + 2)));
     }
+    // With the whole room readable the inline copy takes more bytes than the elements; a
+    // later growth still brings zeros.
+    for (INT_PTR nCount : {2, 6, 7}) {
+        SCOPED_TRACE(nCount);
+        points.SetFromBytes(bytes.data() + 1, nCount, bytes.size() - 1);
+        ASSERT_EQ(points.GetSize(), nCount);
+        EXPECT_EQ(points[nCount - 1], CPoint(int(2 * nCount - 1), int(2 * nCount)));
+        points.SetSize(nCount + 1);
+        EXPECT_EQ(points[nCount], CPoint(0, 0));
+    }
     CIntArray ints;
     Fill(ints, {7, 7, 7, 7});
     ints.SetFromBytes(bytes.data() + 1, 2);
