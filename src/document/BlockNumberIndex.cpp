@@ -134,10 +134,9 @@ std::size_t CBlockNumberIndex::SlotOf(int nKey) const
 }
 
 // The first place of the page of nKey, kNoBlock when no block's number lies in that run.
-int CBlockNumberIndex::PageOf(int nKey) const
+// The page of a number that numbering does not give: only a damaged file has one.
+int CBlockNumberIndex::TablePageOf(int nKey) const
 {
-    if (unsigned(nKey) < unsigned(kDirectPages))
-        return m_directPages[std::size_t(nKey)];
     if (m_pageSlots.empty())
         return kNoBlock;
     const std::size_t nMask = m_pageSlots.size() - 1;
@@ -197,21 +196,6 @@ void CBlockNumberIndex::Insert(int nNumber, int nPlace)
         place = nPlace;
 }
 
-int CBlockNumberIndex::PlaceOf(int nNumber) const
-{
-    const int nFirst = PageOf(nNumber >> kPageBits);
-    if (nFirst == kNoBlock)
-        return kNoBlock;
-    return m_places[std::size_t(nFirst) + std::size_t(nNumber & (kPageSize - 1))];
-}
-
-CBlockObj* CBlockNumberIndex::BlockOfPlace(int nPlace) const
-{
-    if (nPlace >= 0)
-        return m_order[std::size_t(nPlace)];
-    return nPlace == kRail ? m_pRail : nullptr;
-}
-
 void CBlockNumberIndex::IndexParallelFeeds()
 {
     for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos;) {
@@ -224,8 +208,6 @@ void CBlockNumberIndex::IndexParallelFeeds()
 }
 
 CBlockNumberIndex::~CBlockNumberIndex() { m_doc.m_pNumberIndex = m_pPrevious; }
-
-CBlockObj* CBlockNumberIndex::Find(int nNumber) const { return BlockOfPlace(PlaceOf(nNumber)); }
 
 bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
 {

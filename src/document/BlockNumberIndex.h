@@ -46,7 +46,8 @@ public:
     CBlockNumberIndex(const CBlockNumberIndex&) = delete;
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
-    CBlockObj* Find(int nNumber) const;
+    // Inline: a load resolves every wire end through it, thousands of lookups a file.
+    CBlockObj* Find(int nNumber) const { return BlockOfPlace(PlaceOf(nNumber)); }
     // The output state that a wire from block nNumber carries; false when no block has the
     // number. During a scan, once the source has stepped, the state is the index's copy, so
     // that the reader need not reach the source block: the sources lie anywhere in memory, and
@@ -117,13 +118,30 @@ private:
     void StartTables(std::size_t nBlocks);
     void InsertRail();
     void Insert(int nNumber, int nPlace);
-    int PlaceOf(int nNumber) const;
-    int PageOf(int nKey) const;
+    int PlaceOf(int nNumber) const
+    {
+        const int nFirst = PageOf(nNumber >> kPageBits);
+        if (nFirst == kNoBlock)
+            return kNoBlock;
+        return m_places[std::size_t(nFirst) + std::size_t(nNumber & (kPageSize - 1))];
+    }
+    int PageOf(int nKey) const
+    {
+        if (unsigned(nKey) < unsigned(kDirectPages))
+            return m_directPages[std::size_t(nKey)];
+        return TablePageOf(nKey);
+    }
+    int TablePageOf(int nKey) const;
     int AddPage(int nKey);
     void AddTablePage(const PageSlot& page);
     void PutPage(const PageSlot& page);
     std::size_t SlotOf(int nKey) const;
-    CBlockObj* BlockOfPlace(int nPlace) const;
+    CBlockObj* BlockOfPlace(int nPlace) const
+    {
+        if (nPlace >= 0)
+            return m_order[std::size_t(nPlace)];
+        return nPlace == kRail ? m_pRail : nullptr;
+    }
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;

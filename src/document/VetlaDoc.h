@@ -85,7 +85,10 @@ public:
     // Block-list services (VetlaDocBlocks.cpp).
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
-    CBlockObj* FindBlockByNumber(int nNumber) const;
+    CBlockObj* FindBlockByNumber(int nNumber) const
+    {
+        return m_pNumberIndex ? m_pNumberIndex->Find(nNumber) : FindBlockInList(nNumber);
+    }
     // The blocks numbered nFirst to nLast in list order; from the number index while one is
     // set (one block per number), else by a walk of the list.
     std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const;
@@ -223,6 +226,8 @@ protected:
     BOOL AdoptTrialContents(CDocument& trial) override;
 
 private:
+    // FindBlockByNumber without an index: the rail, then the first block of the list.
+    CBlockObj* FindBlockInList(int nNumber) const;
     // The stored values that a file of an older generation or format leaves out.
     void CopyOptionalStoredValues(const CVetlaDoc& from);
     void TakeStoredValues(CVetlaDoc& loaded);

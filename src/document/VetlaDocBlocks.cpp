@@ -219,10 +219,8 @@ void CVetlaDoc::NumberPastedConnector(CBlockObj* pBlock)
     m_mapPastedConnectors[nOldNumber] = pBlock->m_nNumber;
 }
 
-CBlockObj* CVetlaDoc::FindBlockByNumber(int nNumber) const
+CBlockObj* CVetlaDoc::FindBlockInList(int nNumber) const
 {
-    if (m_pNumberIndex)
-        return m_pNumberIndex->Find(nNumber);
     if (IsLadder() && !m_powerBusList.IsEmpty()) {
         CBlockObj* pRail = AsBlock(m_powerBusList.GetHead());
         if (pRail && pRail->m_nNumber == nNumber)
