@@ -35,6 +35,21 @@ using DWORD_PTR = std::uintptr_t;
 
 class CDocument;
 
+// The types whose memory is their stored form: the numbers of the << operators and the
+// records of raw ints (a derived geometry class adds no data to its base). The fields that
+// CArchive::WriteFields writes and a record reader reads back.
+template <class Field>
+constexpr bool IsStoredField()
+{
+    using T = std::remove_all_extents_t<Field>;
+    return std::is_same_v<T, BYTE> || std::is_same_v<T, WORD> || std::is_same_v<T, short> ||
+           std::is_same_v<T, int> || std::is_same_v<T, UINT> || std::is_same_v<T, float> ||
+           std::is_same_v<T, double> ||
+           (std::is_base_of_v<POINT, T> && sizeof(T) == sizeof(POINT)) ||
+           (std::is_base_of_v<SIZE, T> && sizeof(T) == sizeof(SIZE)) ||
+           (std::is_base_of_v<RECT, T> && sizeof(T) == sizeof(RECT));
+}
+
 class CArchive {
 public:
     enum Mode : UINT { store = 0, load = 1, bNoFlushOnDelete = 2 };
@@ -285,19 +300,6 @@ private:
         return true;
     }
 
-    // The types whose memory is their stored form: the numbers of the << operators and the
-    // records of raw ints (a derived geometry class adds no data to its base).
-    template <class Field>
-    static constexpr bool IsStoredField()
-    {
-        using T = std::remove_all_extents_t<Field>;
-        return std::is_same_v<T, BYTE> || std::is_same_v<T, WORD> || std::is_same_v<T, short> ||
-               std::is_same_v<T, int> || std::is_same_v<T, UINT> || std::is_same_v<T, float> ||
-               std::is_same_v<T, double> ||
-               (std::is_base_of_v<POINT, T> && sizeof(T) == sizeof(POINT)) ||
-               (std::is_base_of_v<SIZE, T> && sizeof(T) == sizeof(SIZE)) ||
-               (std::is_base_of_v<RECT, T> && sizeof(T) == sizeof(RECT));
-    }
     template <class... Fields>
     static void PutFields(BYTE* pRun, const Fields&... fields)
     {

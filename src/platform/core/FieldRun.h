@@ -48,19 +48,6 @@ namespace field_run {
 
 static_assert(std::endian::native == std::endian::little && sizeof(int) == 4);
 
-// The types whose memory is their stored form, as WriteFields takes them.
-template <class Field>
-constexpr bool IsStoredField()
-{
-    using T = std::remove_all_extents_t<Field>;
-    return std::is_same_v<T, BYTE> || std::is_same_v<T, WORD> || std::is_same_v<T, short> ||
-           std::is_same_v<T, int> || std::is_same_v<T, UINT> || std::is_same_v<T, float> ||
-           std::is_same_v<T, double> ||
-           (std::is_base_of_v<POINT, T> && sizeof(T) == sizeof(POINT)) ||
-           (std::is_base_of_v<SIZE, T> && sizeof(T) == sizeof(SIZE)) ||
-           (std::is_base_of_v<RECT, T> && sizeof(T) == sizeof(RECT));
-}
-
 template <class Field>
 struct SlotRunOf : std::false_type {};
 template <class T, std::size_t Count>

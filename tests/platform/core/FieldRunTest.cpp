@@ -57,6 +57,17 @@ private:
     CArchive m_ar;
 };
 
+// The fields of StoredFields, as a record reads them back.
+struct StoredFieldValues {
+    int nFirst = 0;
+    POINT pt{};
+    int nWord = 0;
+    int values[3] = {};
+    double d = 0;
+
+    void Read(CArchive& ar) { ReadFields(ar, nFirst, pt, AsWord(nWord), values, d); }
+};
+
 template <class Fn>
 UINT ArchiveCause(Fn&& fn)
 {
@@ -77,27 +88,20 @@ UINT ArchiveCause(Fn&& fn)
 // 0 here), and leaves the archive right after.
 TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
 {
-    std::vector<BYTE> bytes = StoredFields();
+    const std::vector<BYTE> bytes = StoredFields();
     for (int nBufSize : {0, 16, 17, 20, 31, 4096}) {
-        CMemFile memFile(bytes.data(), UINT(bytes.size()));
-        CStreamTestFile streamFile(bytes.data(), bytes.size());
-        CArchive ar(nBufSize == 0 ? static_cast<CFile*>(&memFile) : &streamFile, CArchive::load,
-                    std::max(nBufSize, 16));
-        int nFirst = 0;
-        POINT pt{};
-        int nWord = 0;
-        int values[3] = {};
-        double d = 0;
-        ReadFields(ar, nFirst, pt, AsWord(nWord), values, d);
-        EXPECT_EQ(nFirst, -7);
-        EXPECT_EQ(pt.x, 11);
-        EXPECT_EQ(pt.y, 12);
-        EXPECT_EQ(nWord, 0xBEEF) << "a WORD field is widened without its sign";
-        EXPECT_EQ(values[0], 1);
-        EXPECT_EQ(values[2], 3);
-        EXPECT_EQ(d, 2.5);
+        Loading loading(bytes, nBufSize);
+        StoredFieldValues fields;
+        fields.Read(loading.ar());
+        EXPECT_EQ(fields.nFirst, -7);
+        EXPECT_EQ(fields.pt.x, 11);
+        EXPECT_EQ(fields.pt.y, 12);
+        EXPECT_EQ(fields.nWord, 0xBEEF) << "a WORD field is widened without its sign";
+        EXPECT_EQ(fields.values[0], 1);
+        EXPECT_EQ(fields.values[2], 3);
+        EXPECT_EQ(fields.d, 2.5);
         BYTE byAfter = 0;
-        ar >> byAfter;
+        loading.ar() >> byAfter;
         EXPECT_EQ(byAfter, 9) << "buffer " << nBufSize;
     }
 }
@@ -109,24 +113,12 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
     std::vector<BYTE> bytes = StoredFields();
     bytes.resize(kRunBytes - 1);
     for (int nBufSize : {0, 16, 4096}) {
-        CMemFile memFile(bytes.data(), UINT(bytes.size()));
-        CStreamTestFile streamFile(bytes.data(), bytes.size());
-        CArchive ar(nBufSize == 0 ? static_cast<CFile*>(&memFile) : &streamFile, CArchive::load,
-                    std::max(nBufSize, 16));
-        int nFirst = 0;
-        POINT pt{};
-        int nWord = 0;
-        int values[3] = {};
-        double d = 0;
-        try {
-            ReadFields(ar, nFirst, pt, AsWord(nWord), values, d);
-            ADD_FAILURE() << "a run longer than the data was read, buffer " << nBufSize;
-        } catch (CArchiveException* e) {
-            EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
-            e->Delete();
-        }
-        EXPECT_EQ(nFirst, 0);
-        EXPECT_EQ(pt.y, 0);
+        Loading loading(bytes, nBufSize);
+        StoredFieldValues fields;
+        EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), UINT(CArchiveException::endOfFile))
+            << "buffer " << nBufSize;
+        EXPECT_EQ(fields.nFirst, 0);
+        EXPECT_EQ(fields.pt.y, 0);
     }
 }
 
