@@ -122,8 +122,10 @@ std::string Font(const LOGFONT& font)
 std::string Points(const std::vector<POINT>& points)
 {
     std::string out;
-    for (const POINT& point : points)
-        out += " " + Point(point);
+    for (const POINT& point : points) {
+        out += ' ';
+        out += Point(point);
+    }
     return out;
 }
 
