@@ -37,21 +37,32 @@ int CountTexts(const CVetlaDoc& doc)
     return nTexts;
 }
 
+// A space and the number. Appended, not joined with +: a literal joined to a string sets off a
+// false overlap warning in the optimised build.
+void AppendNumber(std::string& str, int nValue)
+{
+    str += ' ';
+    str += std::to_string(nValue);
+}
+
 // What a block is in the graph: its type, parameters, name, references and links.
 std::string Describe(const CBlockObj& block)
 {
     std::string str = std::to_string(block.m_nType) + " P";
     for (int nValue : block.m_nParam)
-        str += " " + std::to_string(nValue);
+        AppendNumber(str, nValue);
     str += " X";
     for (int nValue : block.m_nParamEx)
-        str += " " + std::to_string(nValue);
+        AppendNumber(str, nValue);
     str += " R";
     for (int k = 0; k < BLOCK_REF_COUNT; ++k)
-        str += " " + std::to_string(block.m_nParam[BLOCK_REF_USED_PARAM + k] ? block.m_nRefBlock[k] : 0);
+        AppendNumber(str, block.m_nParam[BLOCK_REF_USED_PARAM + k] ? block.m_nRefBlock[k] : 0);
     str += " I";
-    for (int nPin = 0; nPin < block.m_nInputs; ++nPin)
-        str += " " + std::to_string(block.m_nPinSource[nPin]) + (block.m_bPinInvert[nPin] ? "!" : "");
+    for (int nPin = 0; nPin < block.m_nInputs; ++nPin) {
+        AppendNumber(str, block.m_nPinSource[nPin]);
+        if (block.m_bPinInvert[nPin])
+            str += '!';
+    }
     str += " d" + std::to_string(block.m_dParam);
     for (TCHAR ch : std::u16string_view(block.m_strLabelSuffix))
         str += char(ch);

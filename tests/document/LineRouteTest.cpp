@@ -37,8 +37,13 @@ Route RouteOf(const CConnectLineObj& line)
 std::string Show(const Route& route)
 {
     std::string s;
-    for (const auto& [x, y] : route)
-        s += "(" + std::to_string(x) + "," + std::to_string(y) + ")";
+    for (const auto& [x, y] : route) {
+        s += '(';
+        s += std::to_string(x);
+        s += ',';
+        s += std::to_string(y);
+        s += ')';
+    }
     return s;
 }
 

@@ -55,7 +55,14 @@ std::vector<T*> ListOf(const CObList& list)
 
 inline std::string PointText(const CPoint& pt)
 {
-    return "(" + std::to_string(pt.x) + ", " + std::to_string(pt.y) + ")";
+    // Appended: a literal joined to a string with + sets off a false overlap warning in the
+    // optimised build.
+    std::string str = "(";
+    str += std::to_string(pt.x);
+    str += ", ";
+    str += std::to_string(pt.y);
+    str += ')';
+    return str;
 }
 
 inline std::string BlockText(const CBlockObj* pBlock)
