@@ -8,6 +8,7 @@
 #include "blocks/BlockObj.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "support/PointText.h"
 
 #include <gtest/gtest.h>
 
@@ -87,12 +88,5 @@ protected:
 // The point a record was drawn at, for EXPECT_EQ-style comparisons.
 inline std::string At(POINT point)
 {
-    // Appended: a literal joined to a string with + sets off a false overlap warning in the
-    // optimised build.
-    std::string str = "(";
-    str += std::to_string(point.x);
-    str += ", ";
-    str += std::to_string(point.y);
-    str += ')';
-    return str;
+    return PointText(point);
 }

@@ -32,6 +32,7 @@
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObList.h"
+#include "support/PointText.h"
 
 #include <gtest/gtest.h>
 
@@ -51,18 +52,6 @@ std::vector<T*> ListOf(const CObList& list)
     for (POSITION pos = list.GetHeadPosition(); pos;)
         items.push_back(static_cast<T*>(list.GetNext(pos)));
     return items;
-}
-
-inline std::string PointText(const CPoint& pt)
-{
-    // Appended: a literal joined to a string with + sets off a false overlap warning in the
-    // optimised build.
-    std::string str = "(";
-    str += std::to_string(pt.x);
-    str += ", ";
-    str += std::to_string(pt.y);
-    str += ')';
-    return str;
 }
 
 inline std::string BlockText(const CBlockObj* pBlock)
