@@ -272,7 +272,8 @@ void CBlockNumberIndex::NoteStepped(std::size_t i) const
     const CBlockObj& block = *m_order[i];
     copy.nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
     m_bCopiesTaken = true;
-    const bool bValueKept = copy.valueKind == InputValueKind::AnalogValue || copy.valueKind == InputValueKind::HeldValue;
+    const bool bValueKept =
+        copy.valueKind == InputValueKind::AnalogValue || copy.valueKind == InputValueKind::HeldValue;
     copy.nFlags = bValueKept ? kStepped | kValueKept : kStepped;
     if (bValueKept)
         copy.wValue = InputValueOf(block, copy.valueKind);
@@ -283,7 +284,8 @@ void CBlockNumberIndex::NoteOutputSet(const CBlockObj& block) const
     if (!m_bScanning)
         return;
     const int nPlace = PlaceOf(block.m_nNumber);
-    if (nPlace >= 0 && m_order[std::size_t(nPlace)] == &block && (m_copies[std::size_t(nPlace)].nFlags & kStepped))
+    if (nPlace >= 0 && m_order[std::size_t(nPlace)] == &block &&
+        (m_copies[std::size_t(nPlace)].nFlags & kStepped))
         m_copies[std::size_t(nPlace)].nOutput = block.m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
