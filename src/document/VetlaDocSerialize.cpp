@@ -17,7 +17,9 @@
 #include "platform/core/ObArray.h"
 #include "platform/core/PointerIndexMap.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -102,7 +104,7 @@ public:
     // reading; the load fails once the list is read.
     void Read(CArchive& ar, CObList& elements, const CRuntimeClass* pClass)
     {
-        ReadEach(ar, elements, pClass, [](CObject*) {});
+        ReadEach(ar, elements, pClass, [](CObject*, const ClassFacts&) {});
     }
 
     // The blocks, each looked at while it is fresh in the cache: references that name no
@@ -111,10 +113,9 @@ public:
     // which then need not walk every block again.
     void ReadBlocks(CArchive& ar, CObList& blocks, BOOL bNewGeneration)
     {
-        ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), [&](CObject* pOb) {
+        ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), [&](CObject* pOb, const ClassFacts& facts) {
             auto* pBlock = static_cast<CBlockObj*>(pOb);
-            bool bPending = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)) ||
-                            (bNewGeneration && pBlock->IsKindOf(RUNTIME_CLASS(CBlockDataLog)));
+            bool bPending = facts.bMsgText || (bNewGeneration && facts.bDataLog);
             const int nRefs = ReferenceCount(pBlock->m_nType, bNewGeneration);
             for (int k = 0; k < nRefs; ++k) {
                 if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK)
@@ -135,8 +136,9 @@ public:
     // blocks by number at once instead of in a second walk over the wires.
     void ReadWires(CArchive& ar, CObList& lines)
     {
-        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj),
-                 [](CObject* pOb) { static_cast<CConnectLineObj*>(pOb)->ResolveEnds(); });
+        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](CObject* pOb, const ClassFacts&) {
+            static_cast<CConnectLineObj*>(pOb)->ResolveEnds();
+        });
     }
 
     // From now on block numbers are looked up in an index: the wire ends, the message-text
@@ -168,6 +170,45 @@ public:
     }
 
 private:
+    // What the load needs to know of an object's class for the list being read. Asked of each
+    // object in turn, it was a call whose target changed from object to object and walks up the
+    // class chain whose length did too: mispredicted branches that cost more than the rest of
+    // taking the object in. The facts never change for a class and a list, so they are worked
+    // out once and kept from load to load, per thread as loads run on several, in an
+    // open-addressed table with room for every class of the program in each list it can stand
+    // in.
+    struct ClassFacts {
+        const CRuntimeClass* pClass = nullptr;
+        const CRuntimeClass* pListClass = nullptr;
+        bool bOfListClass = false;
+        bool bMsgText = false;
+        bool bDataLog = false;
+    };
+
+    static const ClassFacts& FactsOf(const CRuntimeClass* pObClass, const CRuntimeClass* pListClass)
+    {
+        static constexpr std::size_t kSlots = 512;
+        thread_local ClassFacts t_facts[kSlots];
+        const std::uint64_t nKey = reinterpret_cast<std::uintptr_t>(pObClass) ^
+                                   std::rotl(std::uint64_t(reinterpret_cast<std::uintptr_t>(pListClass)), 17);
+        std::size_t nSlot = std::size_t((nKey * 0x9E3779B97F4A7C15ull) >> (64 - std::countr_zero(kSlots)));
+        for (std::size_t nProbes = 0; nProbes < kSlots; ++nProbes, nSlot = (nSlot + 1) % kSlots) {
+            ClassFacts& facts = t_facts[nSlot];
+            if (facts.pClass == pObClass && facts.pListClass == pListClass) [[likely]]
+                return facts;
+            if (facts.pClass == nullptr)
+                return facts = WorkOutFacts(pObClass, pListClass);
+        }
+        thread_local ClassFacts t_unkept;
+        return t_unkept = WorkOutFacts(pObClass, pListClass);
+    }
+    static ClassFacts WorkOutFacts(const CRuntimeClass* pObClass, const CRuntimeClass* pListClass)
+    {
+        return {pObClass, pListClass, pObClass->IsDerivedFrom(pListClass) != FALSE,
+                pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockMSGTEXT)) != FALSE,
+                pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockDataLog)) != FALSE};
+    }
+
     template <class Taken>
     void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Taken taken)
     {
@@ -176,9 +217,16 @@ private:
         for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
             const CRuntimeClass* pCreatedClass;
             CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
-            if (pCreatedClass ? AcceptCreated(pOb, pCreatedClass, pClass) : Accept(pOb, pClass)) {
+            if (pCreatedClass) {
+                NoteCreated(pOb);
+            } else if (!TakeReferenced(pOb)) {
+                bClean = FALSE;
+                continue;
+            }
+            const ClassFacts& facts = FactsOf(pCreatedClass ? pCreatedClass : pOb->GetRuntimeClass(), pClass);
+            if (KeepIfOfClass(pOb, facts)) {
                 elements.AddTail(pOb);
-                taken(pOb);
+                taken(pOb, facts);
             } else {
                 bClean = FALSE;
             }
@@ -197,26 +245,30 @@ private:
     // FALSE when an entry had to be taken out.
     BOOL Accept(CObject* pOb, const CRuntimeClass* pClass)
     {
+        return TakeReferenced(pOb) && KeepIfOfClass(pOb, FactsOf(pOb->GetRuntimeClass(), pClass));
+    }
+    // An object that its record has just created: no list or array can hold it yet, as every
+    // object taken so far stays alive until the load ends, and no new object can have its
+    // address.
+    void NoteCreated(CObject* pOb)
+    {
+        if (m_bOwnedFilled)
+            Owned().FindOrAdd(pOb) = kOwned;
+    }
+    // An object met again, or null: FALSE when there is none or it is taken already.
+    BOOL TakeReferenced(CObject* pOb)
+    {
         if (!pOb)
             return FALSE;
         DWORD& dwOwned = Owned().FindOrAdd(pOb);
         if (dwOwned)
             return FALSE;
         dwOwned = kOwned;
-        return KeepIfOfClass(pOb, pOb->GetRuntimeClass(), pClass);
+        return TRUE;
     }
-    // An object that its record has just created, of the class its record named: no list or
-    // array can hold it yet, as every object taken so far stays alive until the load ends, and
-    // no new object can have its address.
-    BOOL AcceptCreated(CObject* pOb, const CRuntimeClass* pObClass, const CRuntimeClass* pClass)
+    BOOL KeepIfOfClass(CObject* pOb, const ClassFacts& facts)
     {
-        if (m_bOwnedFilled)
-            Owned().FindOrAdd(pOb) = kOwned;
-        return KeepIfOfClass(pOb, pObClass, pClass);
-    }
-    BOOL KeepIfOfClass(CObject* pOb, const CRuntimeClass* pObClass, const CRuntimeClass* pClass)
-    {
-        if (pObClass->IsDerivedFrom(pClass))
+        if (facts.bOfListClass)
             return TRUE;
         m_dropped.push_back(pOb);
         return FALSE;
