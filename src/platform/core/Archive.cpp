@@ -256,19 +256,16 @@ void CArchive::WriteObject(const CObject* pOb)
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
+// A class record: its schema, the length of its name, then the name. A small file has nearly
+// as many of them as objects, so the name is looked up where it lies in the buffer.
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
 {
     WORD wSchema;
     WORD wLength;
     *this >> wSchema >> wLength;
-    CRuntimeClass* pClassRef = nullptr;
-    if (const BYTE* pName = TakeInPlace(wLength)) {
-        pClassRef = CRuntimeClass::FromName(std::string_view(reinterpret_cast<const char*>(pName), wLength));
-    } else {
-        std::string name(wLength, '\0');
-        EnsureRead(name.data(), wLength);
-        pClassRef = CRuntimeClass::FromName(std::string_view(name));
-    }
+    const BYTE* pName = TakeInPlace(wLength);
+    CRuntimeClass* pClassRef = pName ? CRuntimeClass::FromName(std::string_view(reinterpret_cast<const char*>(pName), wLength))
+                                     : ReadClassNamePieceByPiece(wLength);
     if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr ||
         pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
@@ -278,6 +275,15 @@ CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
     nSchema = wSchema;
     m_loadTable.AddClass(pClassRef, nSchema);
     return pClassRef;
+}
+
+// A name the buffer does not hold whole, or an archive that does not read in place. Out of
+// line, so that the common case keeps no string's frame.
+[[gnu::noinline]] CRuntimeClass* CArchive::ReadClassNamePieceByPiece(WORD wLength)
+{
+    std::string name(wLength, '\0');
+    EnsureRead(name.data(), wLength);
+    return CRuntimeClass::FromName(std::string_view(name));
 }
 
 CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT* pSchema,
@@ -328,10 +334,10 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     return ReadObject(pClassRefRequested, pCreatedClass);
 }
 
-// Nearly every record of a file is an object of a class named before: its short class tag is
-// found in the table at once, and the object's load follows without a frame of this function's
-// own. Every other record takes the general decoding, and a tag at the buffer's edge a function
-// of its own. A storing or closed archive has nothing buffered, so the tag's read there reaches
+// Nearly every record of a file is an object of a class named before, whose short class tag is
+// found in the table at once, or the first object of a class, whose class record follows the
+// tag: the object's load follows without a frame of this function's own. Every other record
+// takes the general decoding, and a tag at the buffer's edge a function of its own. A storing or closed archive has nothing buffered, so the tag's read there reaches
 // the checks that refuse it.
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
                               const CRuntimeClass*& pCreatedClass)
@@ -341,19 +347,27 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
         return ReadObjectAtEdge(pClassRefRequested, pCreatedClass);
     std::memcpy(&wTag, m_pLoadBytes + m_nBufCur, sizeof wTag);
     m_nBufCur += sizeof wTag;
-    if ((wTag & kClassTag) == 0 || wTag == kNewClassTag)
+    if ((wTag & kClassTag) == 0)
         return ReadObjectAfterTag(wTag, pClassRefRequested, pCreatedClass);
-    const std::size_t nIndex = wTag & ~kClassTag;
-    if (nIndex >= m_loadTable.GetCount())
-        Throw(CArchiveException::badIndex);
-    const CArchiveLoadTable::Entry& entry = m_loadTable[nIndex];
-    if (entry.kind != CArchiveLoadTable::Entry::Kind::Class)
-        Throw(CArchiveException::badIndex);
-    CRuntimeClass* pClassRef = entry.Class();
+    CRuntimeClass* pClassRef;
+    UINT nSchema;
+    if (wTag == kNewClassTag) {
+        // The first object of its class in the archive: in a small file, one in four.
+        pClassRef = LoadNewClass(nSchema);
+    } else {
+        const std::size_t nIndex = wTag & ~kClassTag;
+        if (nIndex >= m_loadTable.GetCount())
+            Throw(CArchiveException::badIndex);
+        const CArchiveLoadTable::Entry& entry = m_loadTable[nIndex];
+        if (entry.kind != CArchiveLoadTable::Entry::Kind::Class)
+            Throw(CArchiveException::badIndex);
+        pClassRef = entry.Class();
+        nSchema = entry.nSchema;
+    }
     if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested))
         Throw(CArchiveException::badClass);
     pCreatedClass = pClassRef;
-    return LoadNewObject(pClassRef, entry.nSchema);
+    return LoadNewObject(pClassRef, nSchema);
 }
 
 [[gnu::noinline]] CObject* CArchive::ReadObjectAtEdge(const CRuntimeClass* pClassRefRequested,

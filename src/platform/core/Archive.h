@@ -319,6 +319,7 @@ private:
     // Write's general case: the checks, then a flush when the bytes do not fit what is left.
     void WriteAcrossEdge(const void* lpBuf, UINT nMax);
     CRuntimeClass* LoadNewClass(UINT& nSchema);
+    CRuntimeClass* ReadClassNamePieceByPiece(WORD wLength);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
     // What ReadClass and ReadObject do once the record's first WORD, wTag, is read.
     CRuntimeClass* ReadClassAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,

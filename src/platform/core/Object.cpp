@@ -71,17 +71,17 @@ std::size_t NameSlot(std::string_view name)
     return std::size_t(nHash >> (64 - std::countr_zero(kRememberedSlots)));
 }
 
-// A registered name and a counted one (which holds no zero byte) are the same when they have
-// the same characters and the registered one ends there.
-bool SameName(LPCSTR lpszClassName, std::string_view name)
+// A registered class's name and a counted one.
+bool SameName(const CRuntimeClass* pClass, std::string_view name)
 {
-    return std::strncmp(lpszClassName, name.data(), name.size()) == 0 && lpszClassName[name.size()] == '\0';
+    return pClass->m_nNameLength == name.size() &&
+           std::memcmp(pClass->m_lpszClassName, name.data(), name.size()) == 0;
 }
 
 CRuntimeClass* FindClass(std::string_view name)
 {
     for (CRuntimeClass* pClass = g_pFirstClass; pClass != nullptr; pClass = pClass->m_pNextClass) {
-        if (SameName(pClass->m_lpszClassName, name))
+        if (SameName(pClass, name))
             return pClass;
     }
     return nullptr;
@@ -99,7 +99,7 @@ CRuntimeClass* FindClassRemembered(std::string_view name)
             if (pClass == nullptr || slot.compare_exchange_strong(pRemembered, pClass))
                 return pClass;
         }
-        if (SameName(pRemembered->m_lpszClassName, name))
+        if (SameName(pRemembered, name))
             return pRemembered;
         nSlot = (nSlot + 1) % kRememberedSlots;
     }
@@ -122,11 +122,10 @@ CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName)
     return lpszClassName != nullptr ? FindClassRemembered(lpszClassName) : nullptr;
 }
 
+// A name holding a zero byte is no registered name: none of those holds one within its length.
 CRuntimeClass* CRuntimeClass::FromName(std::string_view name)
 {
-    if (name.empty() || name.find('\0') != std::string_view::npos)
-        return nullptr;
-    return FindClassRemembered(name);
+    return name.empty() ? nullptr : FindClassRemembered(name);
 }
 
 CRuntimeClass* CRuntimeClass::FromName(LPCTSTR lpszClassName)
@@ -144,6 +143,7 @@ void AfxRegisterClass(CRuntimeClass* pNewClass)
                      pNewClass->m_lpszClassName);
         std::abort();
     }
+    pNewClass->m_nNameLength = std::strlen(pNewClass->m_lpszClassName);
     pNewClass->m_pNextClass = g_pFirstClass;
     g_pFirstClass = pNewClass;
 }

@@ -46,6 +46,7 @@ struct CRuntimeClass {
     CObject* (*m_pfnCreateObject)();    // null for classes that cannot be created by name
     CRuntimeClass* m_pBaseClass;        // null only for CObject
     CRuntimeClass* m_pNextClass;        // registry chain
+    std::size_t m_nNameLength = 0;      // of m_lpszClassName, set when the class registers
 
     // A new object of the class, or null when the class cannot be created by name.
     CObject* CreateObject() const;
