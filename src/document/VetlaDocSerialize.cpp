@@ -17,6 +17,7 @@
 #include "platform/core/ObArray.h"
 #include "platform/core/PointerIndexMap.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -104,7 +105,7 @@ public:
     // reading; the load fails once the list is read.
     void Read(CArchive& ar, CObList& elements, const CRuntimeClass* pClass)
     {
-        ReadEach(ar, elements, pClass, [](CObject*, const ClassFacts&) {});
+        ReadEach(ar, elements, pClass, [](DWORD_PTR) {}, [](CObject*, const ClassFacts&) {});
     }
 
     // The blocks, each looked at while it is fresh in the cache: references that name no
@@ -113,15 +114,21 @@ public:
     // which then need not walk every block again.
     void ReadBlocks(CArchive& ar, CObList& blocks, BOOL bNewGeneration)
     {
-        ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), [&](CObject* pOb, const ClassFacts& facts) {
+        // A damaged count must not reserve more than a file could hold.
+        static constexpr DWORD_PTR kMostReserved = 4096;
+        const auto reserve = [this](DWORD_PTR nCount) { m_numbered.reserve(std::min(nCount, kMostReserved)); };
+        ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), reserve, [&](CObject* pOb, const ClassFacts& facts) {
             auto* pBlock = static_cast<CBlockObj*>(pOb);
             bool bPending = facts.bMsgText || (bNewGeneration && facts.bDataLog);
+            // Every reference slot is looked at, those beyond the type's count unchanged: a
+            // loop as long as the count mispredicted its end from one type to the next.
             const int nRefs = ReferenceCount(pBlock->m_nType, bNewGeneration);
-            for (int k = 0; k < nRefs; ++k) {
-                if (pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK)
+            for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+                const bool bCounted = k < nRefs;
+                const bool bDrop = bCounted && pBlock->m_nRefBlock[k] < NUM_FUNCTION_BLOCK;
+                bPending = bPending || (bCounted && !bDrop);
+                if (bDrop)
                     DropReference(pBlock, k);
-                else
-                    bPending = true;
             }
             if (bPending)
                 m_pending.push_back(pBlock);
@@ -136,7 +143,7 @@ public:
     // blocks by number at once instead of in a second walk over the wires.
     void ReadWires(CArchive& ar, CObList& lines)
     {
-        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](CObject* pOb, const ClassFacts&) {
+        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](DWORD_PTR) {}, [](CObject* pOb, const ClassFacts&) {
             static_cast<CConnectLineObj*>(pOb)->ResolveEnds();
         });
     }
@@ -209,12 +216,15 @@ private:
                 pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockDataLog)) != FALSE};
     }
 
-    template <class Taken>
-    void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Taken taken)
+    // Reads a list's count, tells it to counted, then reads and takes in the objects.
+    template <class Counted, class Taken>
+    void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Counted counted, Taken taken)
     {
         m_lists.push_back(&elements);
         BOOL bClean = TRUE;
-        for (DWORD_PTR n = ar.ReadCount(); n > 0; --n) {
+        const DWORD_PTR nCount = ar.ReadCount();
+        counted(nCount);
+        for (DWORD_PTR n = nCount; n > 0; --n) {
             const CRuntimeClass* pCreatedClass;
             CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
             if (pCreatedClass) {
