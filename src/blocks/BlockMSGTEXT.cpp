@@ -102,6 +102,18 @@ void CBlockMSGTEXT::InitForDocument(CVetlaDoc* pDoc)
     InitSettings();
 }
 
+void CBlockMSGTEXT::SetDocument(CVetlaDoc* pDoc)
+{
+    CBlockObj::SetDocument(pDoc);
+    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+        CObArray& widgets = WidgetArray(i);
+        for (INT_PTR k = 0; k < widgets.GetSize(); ++k) {
+            if (auto* pWidget = static_cast<CWidget*>(widgets[k]))
+                pWidget->m_pDoc = pDoc;
+        }
+    }
+}
+
 CBlockMSGTEXT::~CBlockMSGTEXT()
 {
     DeleteWidgets();

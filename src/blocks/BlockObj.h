@@ -120,7 +120,8 @@ public:
     // The document that holds the block, null until one takes it (the factory, AddBlock, a
     // load, a paste); its lookups, maps and hardware generation are the block's own.
     CVetlaDoc* GetDocument() const { return m_pDocument; }
-    void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
+    // Whatever of the block points at its document follows it (a message text's elements).
+    virtual void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
     // What a block made for pDoc takes from it before it is placed: the document itself, the
     // ladder output-pin rule and, for some families, the project's settings.
     virtual void InitForDocument(CVetlaDoc* pDoc);

@@ -232,7 +232,6 @@ private:
     void CopyOptionalStoredValues(const CVetlaDoc& from);
     void TakeStoredValues(CVetlaDoc& loaded);
     void TakeElements(CVetlaDoc& loaded);
-    void PointWidgetsHere(CBlockMSGTEXT& text);
 
     template <class TList>
     void FillBlockChoices(BlockChoice choice, int nExcludeNumber, TList* pList) const

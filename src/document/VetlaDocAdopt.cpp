@@ -5,10 +5,8 @@
 // without the hardware section), so that it ends as this document would have after the load.
 #include "document/VetlaDoc.h"
 
-#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
-#include "blocks/Widget.h"
 
 #include <algorithm>
 #include <utility>
@@ -114,24 +112,9 @@ void CVetlaDoc::TakeElements(CVetlaDoc& loaded)
     MoveList(m_powerBusList, loaded.m_powerBusList);
     MoveList(m_lineList, loaded.m_lineList);
     for (const CObList* pList : {&m_blockList, &m_powerBusList}) {
-        for (POSITION pos = pList->GetHeadPosition(); pos;) {
-            auto* pBlock = static_cast<CBlockObj*>(pList->GetNext(pos));
-            pBlock->SetDocument(this);
-            if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
-                PointWidgetsHere(*static_cast<CBlockMSGTEXT*>(pBlock));
-        }
+        for (POSITION pos = pList->GetHeadPosition(); pos;)
+            static_cast<CBlockObj*>(pList->GetNext(pos))->SetDocument(this);
     }
     for (POSITION pos = m_lineList.GetHeadPosition(); pos;)
         static_cast<CConnectLineObj*>(m_lineList.GetNext(pos))->m_pDoc = this;
-}
-
-void CVetlaDoc::PointWidgetsHere(CBlockMSGTEXT& text)
-{
-    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
-        CObArray& widgets = text.WidgetArray(i);
-        for (INT_PTR k = 0; k < widgets.GetSize(); ++k) {
-            if (auto* pWidget = static_cast<CWidget*>(widgets[k]))
-                pWidget->m_pDoc = this;
-        }
-    }
 }
