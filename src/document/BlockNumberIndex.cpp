@@ -116,6 +116,10 @@ void CBlockNumberIndex::StartTables(std::size_t nBlocks)
 {
     m_directPages.fill(kNoBlock);
     m_order.reserve(nBlocks);
+    // The function blocks fill their pages; the few runs of the inputs, outputs and flags
+    // besides them take a handful more. Pages added one by one moved every place at each growth.
+    constexpr std::size_t kOtherRuns = 8;
+    m_places.reserve((nBlocks / kPageSize + kOtherRuns) * kPageSize);
 }
 
 void CBlockNumberIndex::InsertRail()
