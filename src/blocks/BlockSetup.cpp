@@ -39,12 +39,12 @@ void ApplyBlockSetup(CBlockObj& block, const BlockSetup& setup)
     ApplyLoadDefaults(block, setup);
 }
 
+// Selected rather than branched on: every block a load makes passes here, and what its family
+// sets changes from one block to the next.
 void ApplyLoadDefaults(CBlockObj& block, const BlockSetup& setup)
 {
-    if (setup.nCapFlags >= 0)
-        block.m_nCapFlags = BYTE(setup.nCapFlags);
-    if (setup.dFactor != 0.0)
-        block.m_dParam = setup.dFactor;
+    block.m_nCapFlags = setup.nCapFlags >= 0 ? BYTE(setup.nCapFlags) : block.m_nCapFlags;
+    block.m_dParam = setup.dFactor != 0.0 ? setup.dFactor : block.m_dParam;
     if (setup.pszParamText)
         block.m_strParamText = setup.pszParamText;
 }
