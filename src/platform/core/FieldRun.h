@@ -125,17 +125,25 @@ public:
     {
         return Fields(value);
     }
-    // The empty text, most of a record's texts, is taken here and any other short wide text
-    // from the bytes at hand; the other forms go to the archive.
+    // The empty text, most of a record's texts, and the text of one unit, a message text's
+    // cell, are taken here and any other short wide text from the bytes at hand; the other
+    // forms go to the archive.
     [[gnu::always_inline]] CRecordReader& operator>>(CString& str)
     {
         static constexpr BYTE kEmptyWideString[4] = {0xFF, 0xFE, 0xFF, 0x00};
+        static constexpr BYTE kOneUnitWideString[4] = {0xFF, 0xFE, 0xFF, 0x01};
         const BYTE* pBytes = m_pBytes + m_nPos;
         const std::size_t nLeft = m_nEnd - m_nPos;
         if (sizeof kEmptyWideString <= nLeft &&
             std::memcmp(pBytes, kEmptyWideString, sizeof kEmptyWideString) == 0) {
             m_nPos += sizeof kEmptyWideString;
             str.Empty();
+        } else if (sizeof kOneUnitWideString + sizeof(TCHAR) <= nLeft &&
+                   std::memcmp(pBytes, kOneUnitWideString, sizeof kOneUnitWideString) == 0) {
+            TCHAR ch;
+            std::memcpy(&ch, pBytes + sizeof kOneUnitWideString, sizeof ch);
+            m_nPos += sizeof kOneUnitWideString + sizeof ch;
+            str = ch;
         } else if (const std::size_t nTaken = CArchive::TakeShortWideString(pBytes, nLeft, str)) {
             m_nPos += nTaken;
         } else {

@@ -185,12 +185,6 @@ CString& CString::operator=(LPCTSTR psz)
     return *this;
 }
 
-CString& CString::operator=(TCHAR ch)
-{
-    m_str.assign(1, ch);
-    return *this;
-}
-
 void CString::ThrowIndex()
 {
     throw std::out_of_range("CString index out of range");

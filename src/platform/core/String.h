@@ -106,7 +106,16 @@ public:
     CString& operator=(const CString&) = default;
     CString& operator=(CString&&) noexcept = default;
     CString& operator=(LPCTSTR psz);
-    CString& operator=(TCHAR ch);
+    // A text of one unit over one of one unit is a store: a message text's cells, two hundred
+    // and fifty of them in each message, are such texts.
+    CString& operator=(TCHAR ch)
+    {
+        if (m_str.size() == 1)
+            m_str[0] = ch;
+        else
+            m_str.assign(1, ch);
+        return *this;
+    }
 
     // Always NUL-terminated; valid until the string is next changed.
     operator LPCTSTR() const { return m_str.c_str(); }

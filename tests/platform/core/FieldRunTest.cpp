@@ -178,6 +178,27 @@ TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls
     }
 }
 
+// A text of one unit replaces whatever the string held, empty, of one unit or longer, and its
+// unit may be any, a zero too.
+TEST(RecordReader, OneUnitTextsReplaceAnyText)
+{
+    const std::vector<BYTE> bytes = Stored([](CArchive& ar) {
+        ar << CString(_T("A")) << CString(_T("B")) << CString(_T("C")) << CString(TCHAR(0), 1);
+    });
+    Loading in(bytes, 0);
+    CRecordReader reader(in.ar());
+    CString empty;
+    CString one(_T("x"));
+    CString longer(_T("Motor"));
+    CString zero;
+    reader >> empty >> one >> longer >> zero;
+    EXPECT_EQ(empty, CString(_T("A")));
+    EXPECT_EQ(one, CString(_T("B")));
+    EXPECT_EQ(longer, CString(_T("C")));
+    EXPECT_EQ(zero.GetLength(), 1);
+    EXPECT_EQ(zero.GetAt(0), TCHAR(0));
+}
+
 // Data that ends inside a field, a text or a counted run fails with end-of-file as the
 // archive's own reads do; a counted run beyond the data or with an escaped count is refused
 // and takes nothing; a storing archive refuses every read.
@@ -192,8 +213,9 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
         EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
     }
     const std::vector<BYTE> cutEmpty = {0xFF, 0xFE, 0xFF};
-    {
-        Loading in(cutEmpty, 0);
+    const std::vector<BYTE> cutOneUnit = {0xFF, 0xFE, 0xFF, 0x01, 'W'};
+    for (const std::vector<BYTE>* pBytes : {&cutEmpty, &cutOneUnit}) {
+        Loading in(*pBytes, 0);
         CRecordReader reader(in.ar());
         CString str;
         EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
