@@ -79,8 +79,11 @@ BOOL CVetlaDoc::IsNewGenerationDoc() const { return IsNewGeneration(m_wHardwareC
 void CVetlaDoc::DeleteContents()
 {
     // The ladder elements leave their operand comments to this: the same comments go, in one
-    // walk of the list instead of one per element.
-    const std::vector<int> unusedOperands = CLadderElement::DetachForDeletingAll(m_blockList, this);
+    // walk of the list instead of one per element. Only a ladder diagram holds elements, so a
+    // function block diagram skips the walk, which asked every block for its class (an element
+    // that a damaged file put there still takes its comment with it, in a walk of its own).
+    const std::vector<int> unusedOperands =
+        IsLadder() ? CLadderElement::DetachForDeletingAll(m_blockList, this) : std::vector<int>{};
     DeleteListElements(m_blockList);
     for (const int nOperand : unusedOperands)
         m_mapOperandComment.RemoveKey(nOperand);
