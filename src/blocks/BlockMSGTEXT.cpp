@@ -5,6 +5,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/Widget.h"
+#include "document/ArchiveDiagram.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -40,8 +41,9 @@ bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
 void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
 {
     bool bOwned = ListsHold(self, pWidget);
-    if (!bOwned && ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc))) {
-        const CObList& blocks = static_cast<CVetlaDoc*>(ar.m_pDocument)->m_blockList;
+    CVetlaDoc* pDoc = bOwned ? nullptr : ArchiveDiagram(ar);
+    if (pDoc) {
+        const CObList& blocks = pDoc->m_blockList;
         for (POSITION pos = blocks.GetHeadPosition(); pos && !bOwned;) {
             CObject* pBlock = blocks.GetNext(pos);
             if (pBlock != &self && pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))

@@ -1,6 +1,7 @@
 // The common block record: the fields every element writes before its class's own. The
 // object schema of the record's class (0 short, 1 full) decides how much is stored and read.
 #include "blocks/BlockObj.h"
+#include "document/ArchiveDiagram.h"
 #include "document/VetlaDoc.h"
 
 #include "platform/core/Archive.h"
@@ -22,8 +23,8 @@ void CBlockObj::Serialize(CArchive& ar)
     }
     SerializeLoad(ar);
     // A loaded block belongs to the document being read.
-    if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
-        m_pDocument = static_cast<CVetlaDoc*>(ar.m_pDocument);
+    if (CVetlaDoc* pDoc = ArchiveDiagram(ar))
+        m_pDocument = pDoc;
 }
 
 void CBlockObj::SerializeStore(CArchive& ar)

@@ -1,6 +1,7 @@
 #include "blocks/ConnectLineObj.h"
 
 #include "blocks/BlockObj.h"
+#include "document/ArchiveDiagram.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -79,9 +80,7 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
     const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
     if (!bPinOk(line.m_nStartPin) || !bPinOk(line.m_nEndPin))
         AfxThrowArchiveException(CArchiveException::generic);
-    line.m_pDoc = nullptr;
-    if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
-        line.m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
+    line.m_pDoc = ArchiveDiagram(ar);
     // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
     // and only their owner knows when they are complete and checked.
     line.m_pStartBlock = line.m_pEndBlock = nullptr;

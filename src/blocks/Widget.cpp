@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
+#include "document/ArchiveDiagram.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -55,9 +56,7 @@ void CWidget::Serialize(CArchive& ar)
         m_nParamId >> m_strCaption >> m_nKind >> m_nWidth;
     if (!IsPlausiblePlacement())
         AfxThrowArchiveException(CArchiveException::generic);
-    m_pDoc = nullptr;
-    if (ar.m_pDocument && ar.m_pDocument->IsKindOf(RUNTIME_CLASS(CVetlaDoc)))
-        m_pDoc = static_cast<CVetlaDoc*>(ar.m_pDocument);
+    m_pDoc = ArchiveDiagram(ar);
     // Without a document (a loose element) the current project's hardware decides.
     const WORD wHardware = m_pDoc ? m_pDoc->m_wHardwareCode : g_wHardwareCode;
     if (!IsNewGeneration(wHardware))

@@ -1,5 +1,6 @@
 #include "platform/core/Archive.h"
 
+#include "platform/core/Document.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/ObjectArena.h"
@@ -258,6 +259,12 @@ void CArchive::WriteObject(const CObject* pOb)
 
 // A class record: its schema, the length of its name, then the name. A small file has nearly
 // as many of them as objects, so the name is looked up where it lies in the buffer.
+void CArchive::ClassifyDocument()
+{
+    m_pClassedDocument = m_pDocument;
+    m_pDocumentClass = m_pDocument ? m_pDocument->GetRuntimeClass() : nullptr;
+}
+
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
 {
     WORD wSchema;

@@ -227,8 +227,21 @@ public:
     CArchive& operator<<(char16_t) = delete;
 
     CDocument* m_pDocument = nullptr;
+    // m_pDocument when it is of pClass or a class derived from it, else null. Every object a
+    // load makes asks it, so the document's class is looked up once per document rather than
+    // by a call for each object.
+    CDocument* DocumentOfKind(const CRuntimeClass* pClass)
+    {
+        if (m_pDocument != m_pClassedDocument)
+            ClassifyDocument();
+        return m_pDocumentClass && m_pDocumentClass->IsDerivedFrom(pClass) ? m_pDocument : nullptr;
+    }
 
 private:
+    void ClassifyDocument();
+    const CDocument* m_pClassedDocument = nullptr;
+    const CRuntimeClass* m_pDocumentClass = nullptr;
+
     // The empty text is taken inline; any other short wide text is copied straight from the
     // buffer when the buffer holds it whole.
     friend CArchive& operator>>(CArchive& ar, CString& str);

@@ -1,4 +1,5 @@
 #include "platform/core/Archive.h"
+#include "platform/core/Document.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/MemFile.h"
@@ -207,6 +208,15 @@ public:
     std::vector<int> m_causes;
 };
 
+class CArcTestDoc : public CDocument {
+    DECLARE_DYNAMIC(CArcTestDoc)
+};
+class CArcTestOtherDoc : public CDocument {
+    DECLARE_DYNAMIC(CArcTestOtherDoc)
+};
+
+IMPLEMENT_DYNAMIC(CArcTestDoc, CDocument)
+IMPLEMENT_DYNAMIC(CArcTestOtherDoc, CDocument)
 IMPLEMENT_DYNAMIC(CArcTestCounted, CObject)
 IMPLEMENT_SERIAL(CArcTestItem, CArcTestCounted, 1)
 IMPLEMENT_SERIAL(CArcTestSpecialItem, CArcTestItem, 1)
@@ -222,6 +232,26 @@ protected:
 };
 
 // ---- numbers, counts and strings -------------------------------------------------------------
+
+// The archive looks its document's class up once, and the answer follows the document that the
+// archive is given next.
+TEST(ArchiveDocument, TheDocumentOfAKindFollowsTheArchivesDocument)
+{
+    CArcTestDoc doc;
+    CArcTestOtherDoc other;
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CDocument)), nullptr);
+    ar.m_pDocument = &doc;
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CArcTestDoc)), &doc);
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CDocument)), &doc);
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CArcTestOtherDoc)), nullptr);
+    ar.m_pDocument = &other;
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CArcTestDoc)), nullptr);
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CArcTestOtherDoc)), &other);
+    ar.m_pDocument = nullptr;
+    EXPECT_EQ(ar.DocumentOfKind(RUNTIME_CLASS(CDocument)), nullptr);
+}
 
 TEST_F(ArchiveTest, NumbersAreLittleEndianOfTheirOwnWidth)
 {
