@@ -224,6 +224,8 @@ private:
         BOOL bClean = TRUE;
         const DWORD_PTR nCount = ar.ReadCount();
         counted(nCount);
+        // A list whose objects are all of its own class (the wires) needs no table.
+        const ClassFacts& listFacts = FactsOf(pClass, pClass);
         for (DWORD_PTR n = nCount; n > 0; --n) {
             const CRuntimeClass* pCreatedClass;
             CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
@@ -233,7 +235,8 @@ private:
                 bClean = FALSE;
                 continue;
             }
-            const ClassFacts& facts = FactsOf(pCreatedClass ? pCreatedClass : pOb->GetRuntimeClass(), pClass);
+            const CRuntimeClass* pObClass = pCreatedClass ? pCreatedClass : pOb->GetRuntimeClass();
+            const ClassFacts& facts = pObClass == pClass ? listFacts : FactsOf(pObClass, pClass);
             if (KeepIfOfClass(pOb, facts)) {
                 elements.AddTail(pOb);
                 taken(pOb, facts);
