@@ -224,8 +224,10 @@ private:
         BOOL bClean = TRUE;
         const DWORD_PTR nCount = ar.ReadCount();
         counted(nCount);
-        // A list whose objects are all of its own class (the wires) needs no table.
-        const ClassFacts& listFacts = FactsOf(pClass, pClass);
+        // A list whose objects are all of its own class (the wires) needs no table. These facts
+        // are a copy, as they outlive the next look into the table, and a full table hands out
+        // every answer in one place.
+        const ClassFacts listFacts = FactsOf(pClass, pClass);
         for (DWORD_PTR n = nCount; n > 0; --n) {
             const CRuntimeClass* pCreatedClass;
             CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
