@@ -151,7 +151,8 @@ public:
     {
         const double nanos = std::chrono::duration<double, std::nano>(m_total).count();
         if (state.iterations() > 0)
-            state.counters["x_memcpy"] = (nanos / double(state.iterations()) - ClockNanos()) / CopyNanos(nBytes);
+            state.counters["x_memcpy"] =
+                (nanos / double(state.iterations()) - ClockNanos()) / CopyNanos(nBytes);
         state.counters["bytes"] = double(nBytes);
         state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(nBytes));
     }

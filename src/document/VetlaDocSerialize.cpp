@@ -116,7 +116,9 @@ public:
     {
         // A damaged count must not reserve more than a file could hold.
         static constexpr DWORD_PTR kMostReserved = 4096;
-        const auto reserve = [this](DWORD_PTR nCount) { m_numbered.reserve(std::min(nCount, kMostReserved)); };
+        const auto reserve = [this](DWORD_PTR nCount) {
+            m_numbered.reserve(std::min(nCount, kMostReserved));
+        };
         ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), reserve, [&](CObject* pOb, const ClassFacts& facts) {
             auto* pBlock = static_cast<CBlockObj*>(pOb);
             bool bPending = facts.bMsgText || (bNewGeneration && facts.bDataLog);
@@ -143,9 +145,10 @@ public:
     // blocks by number at once instead of in a second walk over the wires.
     void ReadWires(CArchive& ar, CObList& lines)
     {
-        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](DWORD_PTR) {}, [](CObject* pOb, const ClassFacts&) {
+        const auto resolve = [](CObject* pOb, const ClassFacts&) {
             static_cast<CConnectLineObj*>(pOb)->ResolveEnds();
-        });
+        };
+        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](DWORD_PTR) {}, resolve);
     }
 
     // From now on block numbers are looked up in an index: the wire ends, the message-text

@@ -257,22 +257,23 @@ void CArchive::WriteObject(const CObject* pOb)
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
-// A class record: its schema, the length of its name, then the name. A small file has nearly
-// as many of them as objects, so the name is looked up where it lies in the buffer.
 void CArchive::ClassifyDocument()
 {
     m_pClassedDocument = m_pDocument;
     m_pDocumentClass = m_pDocument ? m_pDocument->GetRuntimeClass() : nullptr;
 }
 
+// A class record: its schema, the length of its name, then the name. A small file has nearly
+// as many of them as objects, so the name is looked up where it lies in the buffer.
 CRuntimeClass* CArchive::LoadNewClass(UINT& nSchema)
 {
     WORD wSchema;
     WORD wLength;
     *this >> wSchema >> wLength;
     const BYTE* pName = TakeInPlace(wLength);
-    CRuntimeClass* pClassRef = pName ? CRuntimeClass::FromName(std::string_view(reinterpret_cast<const char*>(pName), wLength))
-                                     : ReadClassNamePieceByPiece(wLength);
+    CRuntimeClass* pClassRef =
+        pName ? CRuntimeClass::FromName(std::string_view(reinterpret_cast<const char*>(pName), wLength))
+              : ReadClassNamePieceByPiece(wLength);
     if (pClassRef == nullptr || pClassRef->m_pfnCreateObject == nullptr ||
         pClassRef->m_wSchema == SCHEMA_NOT_SERIAL)
         Throw(CArchiveException::badClass);
@@ -344,8 +345,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 // Nearly every record of a file is an object of a class named before, whose short class tag is
 // found in the table at once, or the first object of a class, whose class record follows the
 // tag: the object's load follows without a frame of this function's own. Every other record
-// takes the general decoding, and a tag at the buffer's edge a function of its own. A storing or closed archive has nothing buffered, so the tag's read there reaches
-// the checks that refuse it.
+// takes the general decoding, and a tag at the buffer's edge a function of its own. A storing
+// or closed archive has nothing buffered, so the tag's read there reaches the checks that
+// refuse it.
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
                               const CRuntimeClass*& pCreatedClass)
 {
