@@ -125,7 +125,7 @@ CBlockMSGTEXT::~CBlockMSGTEXT()
 // constructed: blank, but for the first row and column.
 void CBlockMSGTEXT::InitCells()
 {
-    static const CString kFirstRowOrColumn(_T("W"));
+    constexpr TCHAR kFirstRowOrColumn = _T('W');
     for (int nCol = 0; nCol < MSGTEXT_COLUMNS; ++nCol) {
         m_strCells1[0][nCol] = kFirstRowOrColumn;
         m_strCells2[0][nCol] = kFirstRowOrColumn;
