@@ -2,6 +2,7 @@
 
 #include "blocks/BlockObj.h"
 #include "document/ArchiveDiagram.h"
+#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -70,22 +71,28 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
     StorePoints(ar, line.m_arrJunctions);
 }
 
-[[gnu::noinline]] void LoadLine(CConnectLineObj& line, CArchive& ar)
+// Inline in both of its callers, so that the reader's position stays in registers.
+[[gnu::always_inline]] inline void LoadLine(CConnectLineObj& line, CRecordReader& in, CVetlaDoc* pDoc)
 {
     // The fixed fields in one piece: the wire record is mostly them.
-    CRecordReader in(ar);
     in.Fields(line.m_ptStart, line.m_ptEnd, line.m_nStartBlock, line.m_nEndBlock,
               line.m_nStartPin, line.m_nEndPin, line.m_nLineAux, line.m_bEndDrag, line.m_nDragEnd);
     // Pin indexes index the end blocks' pin tables wherever the wire is drawn or followed.
     const auto bPinOk = [](int nPin) { return nPin >= 0 && nPin < BLOCK_PIN_COUNT; };
     if (!bPinOk(line.m_nStartPin) || !bPinOk(line.m_nEndPin))
         AfxThrowArchiveException(CArchiveException::generic);
-    line.m_pDoc = ArchiveDiagram(ar);
+    line.m_pDoc = pDoc;
     // The ends stay unresolved: the lists this wire's blocks belong to may still be being read,
     // and only their owner knows when they are complete and checked.
     line.m_pStartBlock = line.m_pEndBlock = nullptr;
     LoadPoints(in, line.m_arrVertices);
     LoadPoints(in, line.m_arrJunctions);
+}
+
+[[gnu::noinline]] void LoadLine(CConnectLineObj& line, CArchive& ar)
+{
+    CRecordReader in(ar);
+    LoadLine(line, in, ArchiveDiagram(ar));
 }
 
 }  // namespace
@@ -98,6 +105,11 @@ CConnectLineObj::CConnectLineObj()
         m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
+void CConnectLineObj::LoadRecord(CRecordReader& in, CVetlaDoc* pDoc)
+{
+    LoadLine(*this, in, pDoc);
+}
+
 void CConnectLineObj::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
@@ -106,13 +118,30 @@ void CConnectLineObj::Serialize(CArchive& ar)
         LoadLine(*this, ar);
 }
 
-// Every rung of a ladder starts at the power rail, so a ladder wire that names no block at one
-// end hangs on the rail there.
 void CConnectLineObj::ResolveEnds()
 {
-    m_pStartBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nStartBlock) : nullptr;
-    m_pEndBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nEndBlock) : nullptr;
-    if (!m_pDoc || !m_pDoc->IsLadder() || m_pDoc->m_powerBusList.IsEmpty())
+    if (!m_pDoc) {
+        m_pStartBlock = m_pEndBlock = nullptr;
+        return;
+    }
+    m_pStartBlock = m_pDoc->FindBlockByNumber(m_nStartBlock);
+    m_pEndBlock = m_pDoc->FindBlockByNumber(m_nEndBlock);
+    HangOnRail();
+}
+
+void CConnectLineObj::ResolveEnds(const CBlockNumberIndex& index)
+{
+    m_pStartBlock = index.Find(m_nStartBlock);
+    m_pEndBlock = index.Find(m_nEndBlock);
+    if (m_pDoc)
+        HangOnRail();
+}
+
+// Every rung of a ladder starts at the power rail, so a ladder wire that names no block at one
+// end hangs on the rail there.
+void CConnectLineObj::HangOnRail()
+{
+    if (!m_pDoc->IsLadder() || m_pDoc->m_powerBusList.IsEmpty())
         return;
     auto* pRail = static_cast<CBlockObj*>(m_pDoc->m_powerBusList.GetHead());
     if (!m_pStartBlock)

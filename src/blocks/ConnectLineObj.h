@@ -9,8 +9,10 @@
 #include "platform/core/Object.h"
 #include "platform/core/Types.h"
 
+class CBlockNumberIndex;
 class CBlockObj;
 class CDC;
+class CRecordReader;
 class CVetlaDoc;
 
 // A junction entry that marks no dot.
@@ -30,10 +32,15 @@ public:
     // The wire record. A load takes the archive's document, leaves both ends unresolved and
     // refuses a pin index outside 0..19 with the archive's generic error.
     void Serialize(CArchive& ar) override;
+    // The wire record's load, for a wire of pDoc: what Serialize reads, from a reader that a
+    // run of wires shares.
+    void LoadRecord(CRecordReader& in, CVetlaDoc* pDoc);
     // Finds both end blocks by number in the wire's document (in a ladder document a missing
     // start, else a missing end, becomes the power rail); a load calls it once the document's
     // lists are read and checked.
     void ResolveEnds();
+    // The same through the document's number index, which the caller holds.
+    void ResolveEnds(const CBlockNumberIndex& index);
 
     // The polyline in the given colour and its junction dots; the last argument is not used.
     void Draw(CDC* pDC, COLORREF crColor, int nUnused);
@@ -78,6 +85,8 @@ public:
     int m_nLineRuntime2[4] = {};
 
 private:
+    // In a ladder document, the power rail stands in for a missing start, else a missing end.
+    void HangOnRail();
     BOOL HitSegments(int x, int y, int* pSegment, int* pOrientation, int nMargin,
                      const int* pFlags) const;
 };

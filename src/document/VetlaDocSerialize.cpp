@@ -11,9 +11,11 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "blocks/Widget.h"
+#include "document/ArchiveDiagram.h"
 #include "document/HardwareSeries.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 #include "platform/core/ObArray.h"
 #include "platform/core/PointerIndexMap.h"
 
@@ -105,7 +107,7 @@ public:
     // reading; the load fails once the list is read.
     void Read(CArchive& ar, CObList& elements, const CRuntimeClass* pClass)
     {
-        ReadEach(ar, elements, pClass, [](DWORD_PTR) {}, [](CObject*, const ClassFacts&) {});
+        ReadEach(ar, elements, pClass, [](DWORD_PTR) {}, [](CObject*, const ClassFacts&) {}, NoRuns{});
     }
 
     // The blocks, each looked at while it is fresh in the cache: references that name no
@@ -135,20 +137,37 @@ public:
             if (bPending)
                 m_pending.push_back(pBlock);
             m_numbered.push_back({pBlock, pBlock->m_nNumber});
-        });
+        }, NoRuns{});
     }
     // The blocks that ReadBlocks noted, in list order.
     const std::vector<CBlockObj*>& PendingBlocks() const { return m_pending; }
 
     // The wires, each resolved as it is read. Their ends are blocks, and every list that can
     // hold a block has been read and checked before the wires, so a wire can find its end
-    // blocks by number at once instead of in a second walk over the wires.
+    // blocks by number at once instead of in a second walk over the wires. After the first
+    // wire, the wires that follow are read as a run of records of their class: a wire record
+    // is small, and the general way to an object cost as much as reading it.
     void ReadWires(CArchive& ar, CObList& lines)
     {
-        const auto resolve = [](CObject* pOb, const ClassFacts&) {
-            static_cast<CConnectLineObj*>(pOb)->ResolveEnds();
+        CVetlaDoc* pDiagram = ArchiveDiagram(ar);
+        const auto resolve = [this](CConnectLineObj* pLine) {
+            if (pLine->m_pDoc == &m_doc)
+                pLine->ResolveEnds(*m_index);
+            else
+                pLine->ResolveEnds();
         };
-        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](DWORD_PTR) {}, resolve);
+        const auto taken = [&](CObject* pOb, const ClassFacts&) { resolve(static_cast<CConnectLineObj*>(pOb)); };
+        const auto run = [&](CArchive& runAr, DWORD_PTR nLeft) {
+            CRecordReader in(runAr);
+            return in.ReadRunOf<CConnectLineObj>(
+                nLeft, [pDiagram](CConnectLineObj& line, CRecordReader& reader) { line.LoadRecord(reader, pDiagram); },
+                [&](CConnectLineObj* pLine) {
+                    NoteCreated(pLine);
+                    lines.AddTail(pLine);
+                    resolve(pLine);
+                });
+        };
+        ReadEach(ar, lines, RUNTIME_CLASS(CConnectLineObj), [](DWORD_PTR) {}, taken, run);
     }
 
     // From now on block numbers are looked up in an index: the wire ends, the message-text
@@ -219,9 +238,17 @@ private:
                 pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockDataLog)) != FALSE};
     }
 
-    // Reads a list's count, tells it to counted, then reads and takes in the objects.
-    template <class Counted, class Taken>
-    void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Counted counted, Taken taken)
+    // A list without runs: every record is read by ReadObject.
+    struct NoRuns {
+        DWORD_PTR operator()(CArchive&, DWORD_PTR) const { return 0; }
+    };
+
+    // Reads a list's count, tells it to counted, then reads and takes in the objects. After an
+    // object that its record created, run(ar, records left) may read the run of records that
+    // follows it and tells how many it read.
+    template <class Counted, class Taken, class Run>
+    void ReadEach(CArchive& ar, CObList& elements, const CRuntimeClass* pClass, Counted counted, Taken taken,
+                  Run run)
     {
         m_lists.push_back(&elements);
         BOOL bClean = TRUE;
@@ -231,7 +258,8 @@ private:
         // are a copy, as they outlive the next look into the table, and a full table hands out
         // every answer in one place.
         const ClassFacts listFacts = FactsOf(pClass, pClass);
-        for (DWORD_PTR n = nCount; n > 0; --n) {
+        for (DWORD_PTR nLeft = nCount; nLeft > 0;) {
+            --nLeft;
             const CRuntimeClass* pCreatedClass;
             CObject* pOb = ar.ReadObject(nullptr, pCreatedClass);
             if (pCreatedClass) {
@@ -245,6 +273,8 @@ private:
             if (KeepIfOfClass(pOb, facts)) {
                 elements.AddTail(pOb);
                 taken(pOb, facts);
+                if (pCreatedClass)
+                    nLeft -= run(ar, nLeft);
             } else {
                 bClean = FALSE;
             }

@@ -336,6 +336,38 @@ TEST_F(DocDamageTest, ABackReferenceToAnObjectTakenBeforeIsRefusedInEveryList)
     EXPECT_EQ(LoadFailureCause(m_target, bytes), CArchiveException::none);
 }
 
+// The wires after the first are read as a run of wire records; a list entry that refers back to
+// one of them, or to the first, fails the load as any back-reference does.
+TEST_F(DocDamageTest, AWireOfARunNamedAgainIsRefused)
+{
+    HardwareCodeScope hw(0x2188);
+    CVetlaDoc doc;
+    CBlockObj* pAnd = AddNew(doc, BT_AND);
+    for (int nPin : {0, 1, 2})
+        AddWire(doc, pAnd, 10, pAnd, nPin);
+    const Bytes bytes = SaveToBytes(doc);
+    const std::size_t nWireCount = FindText(bytes, "CConnectLineObj") - 8;
+    ASSERT_EQ(bytes[nWireCount], 3);
+    // The block is class 1 and object 2, the wires class 3 and objects 4 to 6.
+    for (BYTE byWire : {4, 5, 6}) {
+        SCOPED_TRACE(int(byWire));
+        Bytes damaged = bytes;
+        damaged[nWireCount] = 4;
+        damaged.insert(damaged.end(), {byWire, 0x00});
+        EXPECT_EQ(LoadFailureCause(m_target, damaged), CArchiveException::generic);
+        EXPECT_EQ(SaveToBytes(m_target), m_before);
+    }
+    EXPECT_EQ(LoadFailureCause(m_target, bytes), CArchiveException::none);
+    ASSERT_EQ(m_target.m_lineList.GetCount(), 3);
+    for (POSITION pos = m_target.m_lineList.GetHeadPosition(); pos;) {
+        const auto* pLine = static_cast<CConnectLineObj*>(m_target.m_lineList.GetNext(pos));
+        EXPECT_EQ(pLine->m_pDoc, &m_target);
+        EXPECT_NE(pLine->m_pStartBlock, nullptr);
+        EXPECT_EQ(pLine->m_pStartBlock, m_target.FindBlockByNumber(pAnd->m_nNumber));
+        EXPECT_EQ(pLine->m_pEndBlock, pLine->m_pStartBlock);
+    }
+}
+
 TEST_F(DocDamageTest, BytesAfterTheLastRecordFailTheLoad)
 {
     for (BOOL bLadder : {FALSE, TRUE}) {

@@ -360,9 +360,13 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
         return ReadObjectAfterTag(wTag, pClassRefRequested, pCreatedClass);
     CRuntimeClass* pClassRef;
     UINT nSchema;
+    WORD wClassTag = wTag;
     if (wTag == kNewClassTag) {
-        // The first object of its class in the archive: in a small file, one in four.
+        // The first object of its class in the archive: in a small file, one in four. Later
+        // objects of the class carry its index, in the short form while it has one.
         pClassRef = LoadNewClass(nSchema);
+        const std::size_t nIndex = m_loadTable.GetCount() - 1;
+        wClassTag = nIndex < kBigObjectTag ? WORD(kClassTag | nIndex) : 0;
     } else {
         const std::size_t nIndex = wTag & ~kClassTag;
         if (nIndex >= m_loadTable.GetCount())
@@ -376,6 +380,9 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested,
     if (pClassRefRequested != nullptr && !pClassRef->IsDerivedFrom(pClassRefRequested))
         Throw(CArchiveException::badClass);
     pCreatedClass = pClassRef;
+    m_pRunClass = pClassRef;
+    m_wRunClassTag = wClassTag;
+    m_nRunSchema = nSchema;
     return LoadNewObject(pClassRef, nSchema);
 }
 

@@ -360,6 +360,13 @@ private:
     const CRuntimeClass* m_pLastStoreClass = nullptr; // storing: the class written last
     DWORD m_dwLastStoreClassIndex = 0;              // storing: and its index
     CArchiveLoadTable m_loadTable;                  // loading
+    // Loading: the class of the last object that ReadObject's common path made, the short class
+    // tag that later records of the class carry (0 for a class whose index has none) and the
+    // class's schema. The tag names the class for the rest of the archive, and
+    // CRecordReader::ReadRunOf takes the records that carry it.
+    const CRuntimeClass* m_pRunClass = nullptr;
+    WORD m_wRunClassTag = 0;
+    UINT m_nRunSchema = 0;
 };
 
 inline CArchive& operator<<(CArchive& ar, const CString& str)

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "platform/core/Archive.h"
+#include "platform/core/ObjectArena.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
@@ -167,6 +168,43 @@ public:
         return pBytes + sizeof(WORD);
     }
 
+    // Loading a list whose records are mostly new objects of one class, as a document's wires
+    // are: once ReadObject has made a T under a short class tag, the records that follow while
+    // each carries that tag, up to nMost of them. Each is what ReadObject would make of it,
+    // without the general decoding and the calls through the class: a T made in the load's
+    // arena, entered in the archive's table, read by load(T&, CRecordReader&) with its class's
+    // schema as the archive's object schema, then handed to taken(T*). A T whose load throws
+    // is deleted and lost to later references, as ReadObject's is. The number of records read;
+    // any other record ends the run, to be read by ReadObject.
+    template <class T, class Load, class Taken>
+    DWORD_PTR ReadRunOf(DWORD_PTR nMost, Load load, Taken taken)
+    {
+        // T's own class is the one that makes its objects with T's creator.
+        const CRuntimeClass* pRunClass = m_ar.m_pRunClass;
+        if (!pRunClass || pRunClass->m_pfnCreateObject != &T::CreateObject || m_ar.m_wRunClassTag == 0)
+            return 0;
+        const WORD wTag = m_ar.m_wRunClassTag;
+        const UINT nSchema = m_ar.m_nRunSchema;
+        DWORD_PTR nRead = 0;
+        for (; nRead < nMost && TakeTag(wTag); ++nRead) {
+            T* pObject = NewInScope<T>();
+            const std::size_t nIndex = m_ar.m_loadTable.AddObject(pObject);
+            const UINT nSchemaSave = m_ar.m_nObjectSchema;
+            m_ar.m_nObjectSchema = nSchema;
+            try {
+                load(*pObject, *this);
+            } catch (...) {
+                m_ar.m_nObjectSchema = nSchemaSave;
+                delete pObject;
+                m_ar.m_loadTable.LoseObjectsFrom(nIndex);
+                throw;
+            }
+            m_ar.m_nObjectSchema = nSchemaSave;
+            taken(pObject);
+        }
+        return nRead;
+    }
+
     // How many of the bytes at hand, from pBytes on (taken by the reader), may still be read.
     std::size_t ReadableFrom(const BYTE* pBytes) const
     {
@@ -184,6 +222,19 @@ public:
     }
 
 private:
+    // Takes the next record's tag when it is wTag.
+    bool TakeTag(WORD wTag)
+    {
+        WORD wNext;
+        if (m_nEnd - m_nPos < sizeof wNext)
+            return false;
+        std::memcpy(&wNext, m_pBytes + m_nPos, sizeof wNext);
+        if (wNext != wTag)
+            return false;
+        m_nPos += sizeof wNext;
+        return true;
+    }
+
     // Loading, the bytes at hand: a memory file's rest, or what the archive's buffer holds.
     // A storing archive offers none, and every read goes to it (and fails there).
     void TakeOver()

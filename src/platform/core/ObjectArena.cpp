@@ -199,18 +199,23 @@ CObjectArenaScope::~CObjectArenaScope()
         m_pArena->EndScope();
 }
 
+CObjectArena& CObjectArenaScope::Arena()
+{
+    if (m_pArena == nullptr)
+        m_pArena = new CObjectArena;
+    return *m_pArena;
+}
+
 CObject* CreateObjectInScope(CObject* (*pfnCreate)())
 {
     CObjectArenaScope* pScope = t_pScope;
     if (pScope == nullptr)
         return pfnCreate();
-    if (pScope->m_pArena == nullptr)
-        pScope->m_pArena = new CObjectArena;
     // Cleared by the allocation that takes it; a creator that throws before it leaves it set.
     struct Disarm {
         ~Disarm() { t_pArenaForNext = nullptr; }
     } const disarm;
-    t_pArenaForNext = pScope->m_pArena;
+    t_pArenaForNext = &pScope->Arena();
     return pfnCreate();
 }
 
@@ -252,6 +257,13 @@ void Free(void* p, std::size_t nBytes) noexcept
     // A second delete reads the poisoned header and is reported.
     QARVO_ARENA_POISON(pHeader, kHeaderBytes + RoundUp(nBytes));
     pArena->Release();
+}
+
+void* AllocateInScope(std::size_t nBytes)
+{
+    if (CObjectArenaScope* pScope = t_pScope)
+        return pScope->Arena().Allocate(nBytes);
+    return AllocateOnHeap(nBytes);
 }
 
 bool IsInArena(const CObject* pObject)

@@ -16,9 +16,14 @@
 #pragma once
 
 #include <cstddef>
+#include <new>
 
 class CObject;
 class CObjectArena;
+
+namespace ObjectMemory {
+void* AllocateInScope(std::size_t nBytes);
+} // namespace ObjectMemory
 
 // While a scope lives, the objects its thread creates by class name (CRuntimeClass::CreateObject,
 // as an archive load does) come from one arena of the scope's own, made at the first of them.
@@ -32,6 +37,10 @@ public:
 
 private:
     friend CObject* CreateObjectInScope(CObject* (*pfnCreate)());
+    friend void* ObjectMemory::AllocateInScope(std::size_t nBytes);
+    // The arena, made at the first object of the scope.
+    CObjectArena& Arena();
+
     CObjectArena* m_pArena = nullptr;
     CObjectArenaScope* m_pOuter;
 };
@@ -41,6 +50,10 @@ private:
 CObject* CreateObjectInScope(CObject* (*pfnCreate)());
 
 namespace ObjectMemory {
+
+// The memory of an object made for the thread's scope without a creator to call: from the
+// scope's arena when there is one, else from the heap. Freed by the object's delete.
+void* AllocateInScope(std::size_t nBytes);
 
 // CObject's operator new and delete.
 void* Allocate(std::size_t nBytes);
@@ -53,3 +66,17 @@ bool IsInArena(const CObject* pObject);
 std::size_t LiveArenaCount();
 
 } // namespace ObjectMemory
+
+// A T made as CreateObjectInScope makes one, without the call through its class's creator: a
+// load that makes many objects of a class it knows, each call's target the same.
+template <class T>
+T* NewInScope()
+{
+    void* pMemory = ObjectMemory::AllocateInScope(sizeof(T));
+    try {
+        return ::new (pMemory) T;
+    } catch (...) {
+        ObjectMemory::Free(pMemory, sizeof(T));
+        throw;
+    }
+}

@@ -1,6 +1,7 @@
 #include "platform/core/Archive.h"
 #include "platform/core/Document.h"
 #include "platform/core/Exception.h"
+#include "platform/core/FieldRun.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
@@ -677,6 +678,113 @@ TEST_F(ArchiveTest, ObjectsOfAFailedLoadAreNotHandedOutAgainButTheirClassesAre)
     EXPECT_EQ(static_cast<CArcTestItem*>(pBag->m_objects[0])->m_nValue, 77);
     EXPECT_EQ(g_nLiveObjects, 2);
     delete pBag;
+}
+
+// A list read as a document reads its wires: each record by ReadObject, and after each item that
+// a record made, the run of item records that follows. The items' values in list order, and how
+// many of them the runs read.
+struct ReadList {
+    std::vector<CObject*> objects;
+    DWORD_PTR nInRuns = 0;
+};
+ReadList ReadItemList(CArchive& ar, DWORD_PTR nCount, DWORD_PTR nMostPerRun)
+{
+    ReadList list;
+    const auto load = [](CArcTestItem& item, CRecordReader& in) { in >> item.m_nValue; };
+    const auto taken = [&list](CArcTestItem* pItem) { list.objects.push_back(pItem); };
+    for (DWORD_PTR nLeft = nCount; nLeft > 0;) {
+        --nLeft;
+        const CRuntimeClass* pCreatedClass = nullptr;
+        list.objects.push_back(ar.ReadObject(nullptr, pCreatedClass));
+        if (pCreatedClass) {
+            CRecordReader in(ar);
+            const DWORD_PTR nRun = in.ReadRunOf<CArcTestItem>(std::min(nLeft, nMostPerRun), load, taken);
+            list.nInRuns += nRun;
+            nLeft -= nRun;
+        }
+    }
+    return list;
+}
+
+std::vector<int> Values(const std::vector<CObject*>& objects)
+{
+    std::vector<int> values;
+    for (CObject* pObject : objects)
+        values.push_back(static_cast<CArcTestItem*>(pObject)->m_nValue);
+    return values;
+}
+
+// A run takes the records of the class just made and stops at any other: another class, a
+// reference back, the end of what the caller allows, or the edge of the archive's buffer. What
+// ReadObject would make of the records is made either way, and an item made in a run is the one
+// that a later record refers back to.
+TEST_F(ArchiveTest, RunsOfOneClassReadWhatReadObjectReads)
+{
+    CArcTestItem items[7];
+    for (int i = 0; i < 7; ++i)
+        items[i].m_nValue = i + 1;
+    CArcTestSpecialItem special;
+    special.m_nValue = 40;
+    const Bytes bytes = Store([&](CArchive& ar) {
+        for (CArcTestItem* pItem : {&items[0], &items[1], &items[2], static_cast<CArcTestItem*>(&special),
+                                    &items[3], &items[4], &items[2], &items[5], &items[6]})
+            ar << pItem;
+    });
+    const std::vector<int> expected = {1, 2, 3, 40, 4, 5, 3, 6, 7};
+    struct Case {
+        int nBufSize;
+        DWORD_PTR nMostPerRun;
+        DWORD_PTR nInRuns;
+    };
+    // In place: items 2 and 3, 5, and 7 after 6; at most one a run: 2, 5, 7; through a buffer
+    // of 16 bytes, whatever a run finds whole in the buffer.
+    for (const Case& c : {Case{0, 1000, 4}, Case{0, 1, 3}, Case{16, 1000, 0}}) {
+        SCOPED_TRACE(c.nBufSize);
+        LoadArchive in(bytes, c.nBufSize);
+        ReadList list = ReadItemList(in.ar(), expected.size(), c.nMostPerRun);
+        EXPECT_EQ(Values(list.objects), expected);
+        EXPECT_EQ(list.objects[6], list.objects[2]);
+        if (c.nBufSize == 0) {
+            EXPECT_EQ(list.nInRuns, c.nInRuns);
+        }
+        for (std::size_t i : {0, 1, 2, 3, 4, 5, 7, 8})
+            delete list.objects[i];
+    }
+    // A run asked for before ReadObject has made an object of the class reads nothing.
+    LoadArchive in(bytes);
+    CRecordReader reader(in.ar());
+    EXPECT_EQ(reader.ReadRunOf<CArcTestItem>(5, [](CArcTestItem&, CRecordReader&) { FAIL(); },
+                                             [](CArcTestItem*) { FAIL(); }),
+              0u);
+}
+
+// An item whose load fails in a run is deleted, and a later record that refers back to it is
+// refused, as for an object that ReadObject failed to read.
+TEST_F(ArchiveTest, AnObjectThatFailsInARunIsGoneForLaterRecords)
+{
+    CArcTestItem items[4];
+    for (int i = 0; i < 4; ++i)
+        items[i].m_nValue = i + 1;
+    const Bytes bytes = Store([&](CArchive& ar) { ar << &items[0] << &items[1] << &items[2] << &items[1]; });
+    LoadArchive in(bytes);
+    CObject* pFirst = in.ar().ReadObject(nullptr);
+    EXPECT_EQ(ArchiveCause([&] {
+                  CRecordReader reader(in.ar());
+                  reader.ReadRunOf<CArcTestItem>(
+                      3,
+                      [](CArcTestItem& item, CRecordReader& run) {
+                          run >> item.m_nValue;
+                          if (item.m_nValue == 2)
+                              AfxThrowArchiveException(CArchiveException::generic);
+                      },
+                      [](CArcTestItem*) {});
+              }),
+              CArchiveException::generic);
+    EXPECT_EQ(g_nLiveObjects, 4 + 1); // the items stored and the first one loaded
+    std::unique_ptr<CObject> pThird(in.ar().ReadObject(nullptr));
+    EXPECT_EQ(static_cast<CArcTestItem*>(pThird.get())->m_nValue, 3);
+    EXPECT_EQ(ArchiveCause([&] { in.ar().ReadObject(nullptr); }), CArchiveException::badIndex);
+    delete pFirst;
 }
 
 TEST_F(ArchiveTest, RequestedKindIsChecked)

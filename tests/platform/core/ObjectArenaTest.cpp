@@ -66,13 +66,20 @@ protected:
     const std::size_t m_nArenasBefore = ObjectMemory::LiveArenaCount();
 };
 
+// Objects made by name, or made in the scope by a loader that knows their class, come from the
+// arena; any other object from the heap.
 TEST_F(ObjectArenaTest, OnlyObjectsCreatedByNameInAScopeComeFromTheArena)
 {
     std::unique_ptr<CObject> pOutside(CreatePart());
+    std::unique_ptr<CArenaTestPart> pKnownOutside(NewInScope<CArenaTestPart>());
     EXPECT_FALSE(ObjectMemory::IsInArena(pOutside.get()));
+    EXPECT_FALSE(ObjectMemory::IsInArena(pKnownOutside.get()));
     {
         const CObjectArenaScope scope;
         std::unique_ptr<CObject> pByName(CreatePart());
+        std::unique_ptr<CArenaTestPart> pKnown(NewInScope<CArenaTestPart>());
+        EXPECT_TRUE(ObjectMemory::IsInArena(pKnown.get()));
+        EXPECT_EQ(pKnown->m_nValue, 17);
         std::unique_ptr<CObject> pPlain(new CArenaTestPart);
         std::unique_ptr<CArenaTestWhole> pWhole(
             static_cast<CArenaTestWhole*>(RUNTIME_CLASS(CArenaTestWhole)->CreateObject()));
@@ -160,6 +167,7 @@ TEST_F(ObjectArenaTest, AFailedCreationTakesNothingAndArmsNothing)
     {
         const CObjectArenaScope scope;
         EXPECT_THROW(RUNTIME_CLASS(CArenaTestFailing)->CreateObject(), std::runtime_error);
+        EXPECT_THROW(NewInScope<CArenaTestFailing>(), std::runtime_error);
         std::unique_ptr<CObject> pPlain(new CArenaTestPart);
         EXPECT_FALSE(ObjectMemory::IsInArena(pPlain.get()));
     }
