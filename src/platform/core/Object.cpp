@@ -71,11 +71,28 @@ std::size_t NameSlot(std::string_view name)
     return std::size_t(nHash >> (64 - std::countr_zero(kRememberedSlots)));
 }
 
-// A registered class's name and a counted one.
+std::uint64_t WordAt(const char* p)
+{
+    std::uint64_t nWord;
+    std::memcpy(&nWord, p, sizeof nWord);
+    return nWord;
+}
+
+// A registered class's name and a counted one. Most of the program's names are 8 to 16
+// characters long, and a word from each end covers every character of such a name: two
+// compares instead of a call whose branches follow the length.
 bool SameName(const CRuntimeClass* pClass, std::string_view name)
 {
-    return pClass->m_nNameLength == name.size() &&
-           std::memcmp(pClass->m_lpszClassName, name.data(), name.size()) == 0;
+    const std::size_t nLength = name.size();
+    if (pClass->m_nNameLength != nLength)
+        return false;
+    const char* pKnown = pClass->m_lpszClassName;
+    constexpr std::size_t kWord = sizeof(std::uint64_t);
+    if (nLength >= kWord && nLength <= 2 * kWord) {
+        return WordAt(pKnown) == WordAt(name.data()) &&
+               WordAt(pKnown + nLength - kWord) == WordAt(name.data() + nLength - kWord);
+    }
+    return std::memcmp(pKnown, name.data(), nLength) == 0;
 }
 
 CRuntimeClass* FindClass(std::string_view name)

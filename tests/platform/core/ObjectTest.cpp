@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -105,6 +106,12 @@ TEST(RunTimeClassTest, NamesAreMatchedExactly)
     EXPECT_EQ(CRuntimeClass::FromName(""), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(static_cast<LPCSTR>(nullptr)), nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(u"CObjTestCub\u00e9"), nullptr);
+    // One character changed anywhere in a name of the registered length.
+    for (std::size_t i = 0; i < std::string_view("CObjTestCube").size(); ++i) {
+        std::string name = "CObjTestCube";
+        name[i] = '_';
+        EXPECT_EQ(CRuntimeClass::FromName(std::string_view(name)), nullptr) << name;
+    }
     // A name as a record holds it: counted, not terminated, and whole.
     EXPECT_EQ(CRuntimeClass::FromName(std::string_view("CObjTestCubeX", 12)), RUNTIME_CLASS(CObjTestCube));
     EXPECT_EQ(CRuntimeClass::FromName(std::string_view("CObjTestCube\0", 13)), nullptr);
