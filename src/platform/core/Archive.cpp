@@ -257,10 +257,11 @@ void CArchive::WriteObject(const CObject* pOb)
     const_cast<CObject*>(pOb)->Serialize(*this);
 }
 
-void CArchive::ClassifyDocument()
+void CArchive::ClassifyDocument(const CRuntimeClass* pClass)
 {
     m_pClassedDocument = m_pDocument;
-    m_pDocumentClass = m_pDocument ? m_pDocument->GetRuntimeClass() : nullptr;
+    m_pAskedKind = pClass;
+    m_pDocumentOfKind = m_pDocument && m_pDocument->IsKindOf(pClass) ? m_pDocument : nullptr;
 }
 
 // A class record: its schema, the length of its name, then the name. A small file has nearly

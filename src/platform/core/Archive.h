@@ -228,19 +228,20 @@ public:
 
     CDocument* m_pDocument = nullptr;
     // m_pDocument when it is of pClass or a class derived from it, else null. Every object a
-    // load makes asks it, so the document's class is looked up once per document rather than
-    // by a call for each object.
+    // load makes asks it, always of the same kind, so the answer is worked out once per
+    // document and kind rather than by a call and a walk up the classes for each object.
     CDocument* DocumentOfKind(const CRuntimeClass* pClass)
     {
-        if (m_pDocument != m_pClassedDocument)
-            ClassifyDocument();
-        return m_pDocumentClass && m_pDocumentClass->IsDerivedFrom(pClass) ? m_pDocument : nullptr;
+        if (m_pDocument != m_pClassedDocument || pClass != m_pAskedKind)
+            ClassifyDocument(pClass);
+        return m_pDocumentOfKind;
     }
 
 private:
-    void ClassifyDocument();
+    void ClassifyDocument(const CRuntimeClass* pClass);
     const CDocument* m_pClassedDocument = nullptr;
-    const CRuntimeClass* m_pDocumentClass = nullptr;
+    const CRuntimeClass* m_pAskedKind = nullptr;
+    CDocument* m_pDocumentOfKind = nullptr;
 
     // The empty text is taken inline; any other short wide text is copied straight from the
     // buffer when the buffer holds it whole.
