@@ -1,7 +1,7 @@
 // Where CObjects live. A load makes one object per block and wire of a document, thousands of
 // them, and a heap allocation for each (and a free for each when Open or Undo replaced them)
-// was a large part of what a load cost. So the objects a load creates by class name come from
-// an arena: a few large chunks, bump-allocated in the order the objects are read, so that a
+// was a large part of what a load cost. So the objects a load creates by class name (or by a
+// class it knows, NewInScope) come from an arena: a few large chunks, bump-allocated in the order the objects are read, so that a
 // document's objects also lie together in memory. Every other object (made by editing, paste
 // or a test) comes from the heap as before.
 //
@@ -26,7 +26,8 @@ void* AllocateInScope(std::size_t nBytes);
 } // namespace ObjectMemory
 
 // While a scope lives, the objects its thread creates by class name (CRuntimeClass::CreateObject,
-// as an archive load does) come from one arena of the scope's own, made at the first of them.
+// as an archive load does) or with NewInScope come from one arena of the scope's own, made at
+// the first of them.
 // An inner scope has an arena of its own; the outer one takes over again when it ends.
 class CObjectArenaScope {
 public:
