@@ -421,21 +421,7 @@ CObject* CArchive::LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema)
     std::unique_ptr<CObject> pOb(CreateObjectInScope(pClassRef->m_pfnCreateObject));
     if (pOb == nullptr)
         AfxThrowMemoryException();
-    // Entered before the object's fields are read, so that objects inside it may refer back.
-    const std::size_t nIndex = m_loadTable.AddObject(pOb.get());
-
-    const UINT nSchemaSave = m_nObjectSchema;
-    m_nObjectSchema = nSchema;
-    try {
-        pOb->Serialize(*this);
-    } catch (...) {
-        m_nObjectSchema = nSchemaSave;
-        // The half-built object goes, and with it whatever it already owns of the objects read
-        // since: none of them may be handed out again as a back-reference.
-        m_loadTable.LoseObjectsFrom(nIndex);
-        throw;
-    }
-    m_nObjectSchema = nSchemaSave;
+    ReadEnteredObject(pOb.get(), nSchema, [&] { pOb->Serialize(*this); });
     return pOb.release();
 }
 

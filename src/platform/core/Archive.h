@@ -335,6 +335,26 @@ private:
     CRuntimeClass* LoadNewClass(UINT& nSchema);
     CRuntimeClass* ReadClassNamePieceByPiece(WORD wLength);
     CObject* LoadNewObject(CRuntimeClass* pClassRef, UINT nSchema);
+    // A new object's record: the object entered in the table, before its fields are read so
+    // that objects inside it may refer back, then read by read() with its class's schema as
+    // the object schema. When the read throws, the half-built object (which its caller deletes)
+    // and whatever it already owns of the objects read since are lost: none of them may be
+    // handed out again as a back-reference.
+    template <class Read>
+    void ReadEnteredObject(CObject* pOb, UINT nSchema, Read&& read)
+    {
+        const std::size_t nIndex = m_loadTable.AddObject(pOb);
+        const UINT nSchemaSave = m_nObjectSchema;
+        m_nObjectSchema = nSchema;
+        try {
+            read();
+        } catch (...) {
+            m_nObjectSchema = nSchemaSave;
+            m_loadTable.LoseObjectsFrom(nIndex);
+            throw;
+        }
+        m_nObjectSchema = nSchemaSave;
+    }
     // What ReadClass and ReadObject do once the record's first WORD, wTag, is read.
     CRuntimeClass* ReadClassAfterTag(WORD wTag, const CRuntimeClass* pClassRefRequested,
                                      UINT* pSchema, DWORD* pObTag);

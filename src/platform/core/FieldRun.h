@@ -18,6 +18,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstring>
+#include <memory>
 #include <type_traits>
 
 // A WORD field held in an int member (the writer passes WORD(member)).
@@ -187,20 +188,9 @@ public:
         const UINT nSchema = m_ar.m_nRunSchema;
         DWORD_PTR nRead = 0;
         for (; nRead < nMost && TakeTag(wTag); ++nRead) {
-            T* pObject = NewInScope<T>();
-            const std::size_t nIndex = m_ar.m_loadTable.AddObject(pObject);
-            const UINT nSchemaSave = m_ar.m_nObjectSchema;
-            m_ar.m_nObjectSchema = nSchema;
-            try {
-                load(*pObject, *this);
-            } catch (...) {
-                m_ar.m_nObjectSchema = nSchemaSave;
-                delete pObject;
-                m_ar.m_loadTable.LoseObjectsFrom(nIndex);
-                throw;
-            }
-            m_ar.m_nObjectSchema = nSchemaSave;
-            taken(pObject);
+            std::unique_ptr<T> pObject(NewInScope<T>());
+            m_ar.ReadEnteredObject(pObject.get(), nSchema, [&] { load(*pObject, *this); });
+            taken(pObject.release());
         }
         return nRead;
     }
