@@ -29,6 +29,12 @@ protected:
     }
     CString Name() const { return m_doc.m_strProgramName; }
 
+    // A folder where snapshot n's file goes makes that snapshot fail to write, even for root.
+    // The store's own folder stays: removed, its name could be taken by a store of another
+    // process running at the same time.
+    void BlockSnapshot(int n) { ASSERT_TRUE(CreateDirectory(m_undo.GetSnapshotPath(n))); }
+    void UnblockSnapshot(int n) { ASSERT_TRUE(RemoveDirectory(m_undo.GetSnapshotPath(n))); }
+
     CVetlaDoc m_doc;
     CUndoStore& m_undo = m_doc.m_undo;
 };
@@ -146,11 +152,11 @@ TEST_F(UndoAfterOpenTest, TheOpenedDiagramMovesDownTheRingAndDropsOut)
 // undone either, so Undo is offered from the second edit on.
 TEST_F(UndoAfterOpenTest, AnUnwrittenOpenedStateIsNeverReloaded)
 {
-    ASSERT_TRUE(RemoveDirectory(m_undo.GetFolder()));
+    BlockSnapshot(1);
     ASSERT_TRUE(m_doc.OnOpenDocument(m_strPath));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_FALSE(m_undo.CanUndo());
-    ASSERT_TRUE(CreateDirectory(m_undo.GetFolder()));
+    UnblockSnapshot(1);
     Snapshot(2);
     EXPECT_FALSE(m_undo.CanUndo());
     Snapshot(3);
@@ -240,16 +246,16 @@ TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
 
 TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
 {
-    const Bytes first = Snapshot(1);
+    Snapshot(1);
     Snapshot(2);
     ASSERT_TRUE(m_undo.Undo());
     ASSERT_TRUE(m_undo.Undo());
-    // The folder goes away: the next snapshot cannot be written.
-    for (int i = 0; i <= UNDO_MAX_INDEX; ++i)
-        DeleteFile(m_undo.GetSnapshotPath(i));
-    ASSERT_TRUE(RemoveDirectory(m_undo.GetFolder()));
+    // The next snapshot, index 1 again, cannot be written.
+    ASSERT_TRUE(DeleteFile(m_undo.GetSnapshotPath(1)));
+    BlockSnapshot(1);
     m_doc.m_strProgramName = _T("EDIT");
     EXPECT_FALSE(m_undo.SaveState(&m_doc));
+    UnblockSnapshot(1);
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_FALSE(m_undo.CanRedo());
     EXPECT_TRUE(m_undo.CanUndo());
