@@ -4,8 +4,12 @@
 // simulated clock is set by hand and only moved by the test, so timers and clock texts in the
 // value boxes read the same in every run.
 //
-// The reference images depend on the fonts the machine has. To record them again after a
-// change that is meant to alter the drawing:
+// The reference images depend on how the machine renders text: machines with the same
+// packages have been seen to draw the same fonts with different glyph shapes and metrics. So
+// a machine's text rendering has a key (a sample drawn by Qt alone, hashed), and the images
+// recorded on a machine go to the folder of its key. A machine whose key has no folder is
+// compared with the images in the references' own folder, recorded before keys were kept.
+// To record them on this machine, or again after a change that is meant to alter the drawing:
 //   QARVO_RECORD_RENDER=1 build-test/tests/render_tests --gtest_filter='PaintReference*'
 #include "support/ActiveDocument.h"
 #include "support/LargestDiagram.h"
@@ -22,10 +26,15 @@
 #include "platform/qt/OffscreenImage.h"
 #include "support/QtTestApp.h"
 
+#include <QDir>
+#include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -36,9 +45,54 @@ constexpr int kColumns = 40;
 constexpr int kPitchX = 80;
 constexpr int kPitchY = 90;
 
+// The faces the diagram asks for (the block fonts name Arial, fixed or proportional) at the
+// sizes it uses, drawn by Qt alone, hashed (FNV-1a over the pixels).
+std::string TextRenderingKey()
+{
+    QImage sample(480, 160, QImage::Format_RGB32);
+    sample.fill(Qt::white);
+    QPainter painter(&sample);
+    int nY = 0;
+    for (QFont::StyleHint hint : {QFont::Monospace, QFont::SansSerif}) {
+        for (int nPixels : {8, 10, 12, 14}) {
+            QFont font(QStringLiteral("Arial"));
+            font.setStyleHint(hint);
+            font.setPixelSize(nPixels);
+            painter.setFont(font);
+            nY += nPixels + 4;
+            painter.drawText(2, nY, QStringLiteral("B20 Rem=off Lat:N0.0'0\" Mask = 0x0000 >=1"));
+        }
+    }
+    painter.end();
+    std::uint64_t nHash = 14695981039346656037ULL;
+    for (int y = 0; y < sample.height(); ++y) {
+        const auto* pLine = reinterpret_cast<const QRgb*>(sample.constScanLine(y));
+        for (int x = 0; x < sample.width(); ++x) {
+            nHash ^= pLine[x] & 0xFFFFFFu;
+            nHash *= 1099511628211ULL;
+        }
+    }
+    char szKey[17];
+    std::snprintf(szKey, sizeof szKey, "%016llx", static_cast<unsigned long long>(nHash));
+    return szKey;
+}
+
+std::string KeyedFolder()
+{
+    static const std::string s_folder = std::string(QARVO_RENDER_DIR) + "/" + TextRenderingKey();
+    return s_folder;
+}
+
+bool IsRecording()
+{
+    const char* pszRecord = std::getenv("QARVO_RECORD_RENDER");
+    return pszRecord && *pszRecord == '1';
+}
+
 std::string ReferencePath(const std::string& name)
 {
-    return std::string(QARVO_RENDER_DIR) + "/" + name + ".png";
+    const bool bKeyed = IsRecording() || QDir(QString::fromStdString(KeyedFolder())).exists();
+    return (bKeyed ? KeyedFolder() : std::string(QARVO_RENDER_DIR)) + "/" + name + ".png";
 }
 
 // Saves the image where the test runs, then records it as the reference or compares the two
@@ -49,12 +103,14 @@ void ExpectMatchesReference(const COffscreenImage& image, const std::string& nam
     ASSERT_TRUE(image.SavePng(file.c_str()));
     const QImage drawn(QString::fromStdU16String(file));
     const std::string reference = ReferencePath(name);
-    if (const char* pszRecord = std::getenv("QARVO_RECORD_RENDER"); pszRecord && *pszRecord == '1') {
+    if (IsRecording()) {
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(KeyedFolder())));
         ASSERT_TRUE(drawn.save(QString::fromStdString(reference), "PNG"));
         return;
     }
     const QImage expected(QString::fromStdString(reference));
     ASSERT_FALSE(expected.isNull()) << "no reference image " << reference;
+    SCOPED_TRACE("reference " + reference);
     ASSERT_EQ(drawn.size(), expected.size()) << name;
     const QImage a = drawn.convertToFormat(QImage::Format_RGB32);
     const QImage b = expected.convertToFormat(QImage::Format_RGB32);
