@@ -57,6 +57,16 @@ int ClampAnalogValue(double x);
 // operator. A division by zero gives 32767; the result is clamped to -32768 .. 32767.
 int EvaluateAnalogFormula(const CStringArray& parts);
 
+// What an analog math block's formula is made of: its operands V1-V4, its three operators and
+// their priorities, as the block's parameters hold them.
+struct AnalogFormulaInputs {
+    int nOperand[4];
+    int nOperator[3];
+    int nPriority[3];
+    bool operator==(const AnalogFormulaInputs&) const = default;
+};
+AnalogFormulaInputs FormulaInputsOf(const CBlockObj& block);
+
 class CBlockAnalog : public CBlockObj {
     DECLARE_DYNAMIC(CBlockAnalog)
 
@@ -121,6 +131,13 @@ private:
     // The amplifier in a feedback loop takes the value of the nearest analog block up its
     // input-0 chain.
     int LoopValue() const;
+
+    // The math block's formula and the value it gave at its last evaluation. Built as text and
+    // evaluated from it, a formula costs thousands of instructions, and its inputs mostly stay
+    // the same from one step to the next. Simulation state, neither stored nor copied.
+    AnalogFormulaInputs m_lastFormula{};
+    int m_nLastFormulaValue = 0;
+    bool m_bFormulaEvaluated = false;
 };
 
 class CBlockACOMP : public CBlockAnalog {

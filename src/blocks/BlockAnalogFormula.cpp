@@ -1,5 +1,6 @@
 // The analog math block's formula: the tokens of CBlockObj::GetFormulaText, turned into postfix
-// order and evaluated, both with a CStringStack as the block has always done.
+// order and evaluated, both with a CStringStack as the block has always done, and the block
+// parameters the tokens are made of.
 #include "blocks/BlockAnalog.h"
 
 #include "blocks/StringStack.h"
@@ -100,4 +101,14 @@ int EvaluateAnalogFormula(const CStringArray& parts)
     if (nResult < kResultMin)
         return kResultMin;
     return int(nResult);
+}
+
+AnalogFormulaInputs FormulaInputsOf(const CBlockObj& block)
+{
+    return {{block.m_nParam[AMATH_V1_PARAM], block.m_nParamEx[AMATH_V2_PARAMEX],
+             block.m_nParamEx[AMATH_V3_PARAMEX], block.m_nParamEx[AMATH_V4_PARAMEX]},
+            {block.m_nParam[AMATH_OP1_PARAM], block.m_nParamEx[AMATH_OP2_PARAMEX],
+             block.m_nParamEx[AMATH_OP3_PARAMEX]},
+            {block.m_nParam[AMATH_PRIO1_PARAM], block.m_nParamEx[AMATH_PRIO2_PARAMEX],
+             block.m_nParamEx[AMATH_PRIO3_PARAMEX]}};
 }

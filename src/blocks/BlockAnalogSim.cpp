@@ -230,10 +230,17 @@ void CBlockAnalog::StepMath(const CSimContext* pSim)
     ResolveReference(1, m_nParamEx[AMATH_V2_PARAMEX]);
     ResolveReference(2, m_nParamEx[AMATH_V3_PARAMEX]);
     ResolveReference(3, m_nParamEx[AMATH_V4_PARAMEX]);
-    CString strFormula;
-    CStringArray parts;
-    GetFormulaText(strFormula, parts);
-    m_nValue = EvaluateAnalogFormula(parts);
+    // The value is a function of the formula's inputs alone.
+    const AnalogFormulaInputs formula = FormulaInputsOf(*this);
+    if (!m_bFormulaEvaluated || formula != m_lastFormula) {
+        CString strFormula;
+        CStringArray parts;
+        GetFormulaText(strFormula, parts);
+        m_nLastFormulaValue = EvaluateAnalogFormula(parts);
+        m_lastFormula = formula;
+        m_bFormulaEvaluated = true;
+    }
+    m_nValue = m_nLastFormulaValue;
 }
 
 void CBlockAnalog::DrawSim(const CSimContext* pSim, CDC* pDC)

@@ -377,13 +377,12 @@ void CBlockObj::GetFormulaText(CString& strOut, CStringArray& parts) const
 {
     if (!IsKindOf(RUNTIME_CLASS(CBlockAMATH)))
         return;
-    const int nOperand[4] = {m_nParam[AMATH_V1_PARAM], m_nParamEx[AMATH_V2_PARAMEX],
-                             m_nParamEx[AMATH_V3_PARAMEX], m_nParamEx[AMATH_V4_PARAMEX]};
-    const int nOperator[3] = {m_nParam[AMATH_OP1_PARAM], m_nParamEx[AMATH_OP2_PARAMEX],
-                              m_nParamEx[AMATH_OP3_PARAMEX]};
-    const int p1 = m_nParam[AMATH_PRIO1_PARAM];
-    const int p2 = m_nParamEx[AMATH_PRIO2_PARAMEX];
-    const int p3 = m_nParamEx[AMATH_PRIO3_PARAMEX];
+    const AnalogFormulaInputs formula = FormulaInputsOf(*this);
+    const int* nOperand = formula.nOperand;
+    const int* nOperator = formula.nOperator;
+    const int p1 = formula.nPriority[0];
+    const int p2 = formula.nPriority[1];
+    const int p3 = formula.nPriority[2];
 
     // Brackets around operands a .. b, counted per operand.
     int nOpen[4] = {};

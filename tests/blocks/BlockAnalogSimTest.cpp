@@ -165,6 +165,46 @@ TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
     EXPECT_EQ(pMath->m_nValue, 3) << "kept: its keep flag is set";
 }
 
+// The value of an unchanged formula is kept from step to step; every change of an operand, an
+// operator or a priority between steps gives the new formula's value.
+TEST_F(AnalogSim, MathBlockFollowsEveryChangeOfItsFormula)
+{
+    auto* pEnable = AddInput(100);
+    auto* pMath = m_sim.Add(new CBlockAMATH(BT_AMATH), 9001);
+    SimDriver::Connect(pEnable, pMath, 0);
+    pMath->m_nParam[AMATH_V1_PARAM] = 6;
+    pMath->m_nParamEx[AMATH_V2_PARAMEX] = 2;
+    pMath->m_nParamEx[AMATH_V3_PARAMEX] = 0;
+    pMath->m_nParamEx[AMATH_V4_PARAMEX] = 0;
+    pMath->m_nParam[AMATH_PRIO1_PARAM] = 0;
+    pMath->m_nParamEx[AMATH_PRIO2_PARAMEX] = 0;
+    pMath->m_nParamEx[AMATH_PRIO3_PARAMEX] = 0;
+    m_sim.Start();
+    SimDriver::SetInput(pEnable, 1);
+    m_sim.Scan();
+    EXPECT_EQ(pMath->m_nValue, 8) << "6 + 2 + 0 + 0";
+    m_sim.Scan();
+    EXPECT_EQ(pMath->m_nValue, 8);
+    const struct {
+        int* pParam;
+        int nValue;
+        int nExpected;
+        const char* pszFormula;
+    } steps[] = {
+        {&pMath->m_nParamEx[AMATH_V2_PARAMEX], 3, 9, "6 + 3 + 0 + 0"},
+        {&pMath->m_nParam[AMATH_OP1_PARAM], 2, 18, "6 * 3 + 0 + 0"},
+        {&pMath->m_nParamEx[AMATH_V4_PARAMEX], 5, 23, "6 * 3 + 0 + 5"},
+        {&pMath->m_nParamEx[AMATH_OP3_PARAMEX], 2, 18, "6 * 3 + 0 * 5"},
+        {&pMath->m_nParamEx[AMATH_V3_PARAMEX], 1, 23, "6 * 3 + 1 * 5"},
+        {&pMath->m_nParamEx[AMATH_PRIO2_PARAMEX], 2, 120, "6 * (3 + 1) * 5"},
+    };
+    for (const auto& step : steps) {
+        *step.pParam = step.nValue;
+        m_sim.Scan();
+        EXPECT_EQ(pMath->m_nValue, step.nExpected) << step.pszFormula;
+    }
+}
+
 // Two OR gates feed each other ahead of the amplifier, and the first also takes the
 // amplifier's output: the loop check finds the loop, and the walk back along input 0 circles
 // between the gates without meeting an analog block.
