@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <limits>
 #include <memory>
 
@@ -61,6 +62,27 @@ protected:
         return m_sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), nNumber);
     }
     CBlockIn* AddInput(int nNumber) { return m_sim.Add(new CBlockIn(BT_IN), nNumber); }
+    // A math block enabled by pEnable: V1-V4, operators 1-3 (0 "+", 1 "-", 2 "*", 3 "/") and
+    // the operators' priorities.
+    CBlockAMATH* AddMath(CBlockIn* pEnable, const std::array<int, 4>& operands,
+                         const std::array<int, 3>& operators, const std::array<int, 3>& priorities)
+    {
+        auto* pMath = m_sim.Add(new CBlockAMATH(BT_AMATH), 9001);
+        SimDriver::Connect(pEnable, pMath, 0);
+        int* pOperands[] = {&pMath->m_nParam[AMATH_V1_PARAM], &pMath->m_nParamEx[AMATH_V2_PARAMEX],
+                            &pMath->m_nParamEx[AMATH_V3_PARAMEX], &pMath->m_nParamEx[AMATH_V4_PARAMEX]};
+        int* pOperators[] = {&pMath->m_nParam[AMATH_OP1_PARAM], &pMath->m_nParamEx[AMATH_OP2_PARAMEX],
+                             &pMath->m_nParamEx[AMATH_OP3_PARAMEX]};
+        int* pPriorities[] = {&pMath->m_nParam[AMATH_PRIO1_PARAM], &pMath->m_nParamEx[AMATH_PRIO2_PARAMEX],
+                              &pMath->m_nParamEx[AMATH_PRIO3_PARAMEX]};
+        for (std::size_t i = 0; i < operands.size(); ++i)
+            *pOperands[i] = operands[i];
+        for (std::size_t i = 0; i < operators.size(); ++i) {
+            *pOperators[i] = operators[i];
+            *pPriorities[i] = priorities[i];
+        }
+        return pMath;
+    }
 
     SimDriver m_sim;
 };
@@ -141,17 +163,7 @@ TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
     pMux->m_nParam[AMATH_V1_PARAM] = 11;
     pMux->m_nParamEx[AMATH_V2_PARAMEX] = 22;
     // 1 + ((2 * 3) - 4): the middle operator ranks high, the last in the middle.
-    auto* pMath = m_sim.Add(new CBlockAMATH(BT_AMATH), 9001);
-    SimDriver::Connect(pEnable, pMath, 0);
-    pMath->m_nParam[AMATH_V1_PARAM] = 1;
-    pMath->m_nParamEx[AMATH_V2_PARAMEX] = 2;
-    pMath->m_nParamEx[AMATH_V3_PARAMEX] = 3;
-    pMath->m_nParamEx[AMATH_V4_PARAMEX] = 4;
-    pMath->m_nParamEx[AMATH_OP2_PARAMEX] = 2;
-    pMath->m_nParamEx[AMATH_OP3_PARAMEX] = 1;
-    pMath->m_nParam[AMATH_PRIO1_PARAM] = 0;
-    pMath->m_nParamEx[AMATH_PRIO2_PARAMEX] = 2;
-    pMath->m_nParamEx[AMATH_PRIO3_PARAMEX] = 1;
+    auto* pMath = AddMath(pEnable, {1, 2, 3, 4}, {0, 2, 1}, {0, 2, 1});
     pMath->m_nParamEx[AMATH_KEEP_VALUE_PARAMEX] = 1;
     m_sim.Start();
     SimDriver::SetInput(pEnable, 1);
@@ -170,15 +182,7 @@ TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
 TEST_F(AnalogSim, MathBlockFollowsEveryChangeOfItsFormula)
 {
     auto* pEnable = AddInput(100);
-    auto* pMath = m_sim.Add(new CBlockAMATH(BT_AMATH), 9001);
-    SimDriver::Connect(pEnable, pMath, 0);
-    pMath->m_nParam[AMATH_V1_PARAM] = 6;
-    pMath->m_nParamEx[AMATH_V2_PARAMEX] = 2;
-    pMath->m_nParamEx[AMATH_V3_PARAMEX] = 0;
-    pMath->m_nParamEx[AMATH_V4_PARAMEX] = 0;
-    pMath->m_nParam[AMATH_PRIO1_PARAM] = 0;
-    pMath->m_nParamEx[AMATH_PRIO2_PARAMEX] = 0;
-    pMath->m_nParamEx[AMATH_PRIO3_PARAMEX] = 0;
+    auto* pMath = AddMath(pEnable, {6, 2, 0, 0}, {0, 0, 0}, {0, 0, 0});
     m_sim.Start();
     SimDriver::SetInput(pEnable, 1);
     m_sim.Scan();
