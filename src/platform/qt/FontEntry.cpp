@@ -85,4 +85,7 @@ QFont MakeFont(const LOGFONT& logFont)
 
 } // namespace
 
-FontEntry::FontEntry(const LOGFONT& logFont) : font(MakeFont(logFont)), metrics(font) {}
+FontEntry::FontEntry(const LOGFONT& logFont)
+    : font(MakeFont(logFont)), metrics(font), nAscent(metrics.ascent()), nDescent(metrics.descent())
+{
+}

@@ -53,6 +53,9 @@ struct FontEntry {
 
     QFont font;
     QFontMetrics metrics;
+    // Asked for by every text: the metrics look them up in the font engine each time.
+    int nAscent;
+    int nDescent;
     std::optional<TEXTMETRIC> textMetrics;
     RecentCache<QString, int> widths{kGeneration};
     RecentCache<QString, QStaticText> layouts{kGeneration};

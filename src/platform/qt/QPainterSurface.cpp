@@ -283,8 +283,8 @@ struct QPainterSurface::Impl {
         QRect clip = ToQRect(state.rcClip);
         if (pClip)
             clip &= ToQRect(*pClip);
-        const int nAscent = font.metrics.ascent();
-        const auto cell = [&] { return QRect(0, 0, font.Width(string), nAscent + font.metrics.descent()); };
+        const int nAscent = font.nAscent;
+        const auto cell = [&] { return QRect(0, 0, font.Width(string), nAscent + font.nDescent); };
         const std::optional<QColor> background =
             state.nBkMode == OPAQUE ? std::optional(ToQColor(state.crBk)) : std::nullopt;
         const auto layout = [&] { return font.CanLayOut(string) ? &font.Layout(string) : nullptr; };
@@ -548,9 +548,9 @@ void QPainterSurface::Text(const DrawState& state, POINT topLeft, std::u16string
         painter.setClipRect(ToQRect(*pClip), Qt::IntersectClip);
         impl.ForgetClip();
     }
-    const int nAscent = font.metrics.ascent();
+    const int nAscent = font.nAscent;
     const bool bOpaque = state.nBkMode == OPAQUE;
-    const QRect background(0, 0, bOpaque ? font.Width(string) : 0, nAscent + font.metrics.descent());
+    const QRect background(0, 0, bOpaque ? font.Width(string) : 0, nAscent + font.nDescent);
     impl.UseFont(font);
     painter.setPen(ToQColor(state.crText));
     impl.ForgetPenAndBrush();
@@ -608,7 +608,7 @@ void QPainterSurface::EndLineRun()
 SIZE QPainterSurface::MeasureText(const LOGFONT& font, std::u16string_view text)
 {
     FontEntry& entry = m_pImpl->FontFor(font);
-    return SIZE{entry.Width(ToQString(text)), entry.metrics.ascent() + entry.metrics.descent()};
+    return SIZE{entry.Width(ToQString(text)), entry.nAscent + entry.nDescent};
 }
 
 TEXTMETRIC QPainterSurface::GetTextMetrics(const LOGFONT& logFont)
