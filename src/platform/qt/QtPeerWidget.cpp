@@ -200,6 +200,10 @@ bool QtPeerWidget::event(QEvent* pEvent)
         ShowToolTip(static_cast<QHelpEvent*>(pEvent));
         return true;
     }
+    // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
+    if (pEvent->type() == QEvent::WindowActivate && isWindow() && IsWindow(&m_wnd) &&
+        m_wnd.IsInputEnabled() && CWnd::GetActiveWindow() != &m_wnd)
+        m_wnd.SetActiveWindow(WA_ACTIVE);
     return QWidget::event(pEvent);
 }
 
@@ -421,8 +425,11 @@ void QtPeerWidget::moveEvent(QMoveEvent*)
 void QtPeerWidget::closeEvent(QCloseEvent* pEvent)
 {
     // The window decides: WM_CLOSE destroys it (and so the widget) unless a handler refuses.
+    // A disabled window (the owner of a modal dialog) cannot be closed, as on the classic
+    // system: the dialog would be left running on a window that is gone.
     pEvent->ignore();
-    m_wnd.SendMessage(WM_CLOSE);
+    if (m_wnd.IsInputEnabled())
+        m_wnd.SendMessage(WM_CLOSE);
 }
 
 // ---- QtNativeWindow ----
@@ -554,8 +561,15 @@ void QtNativeWindow::SetCapture(bool bCapture)
 
 void QtNativeWindow::SetFocus()
 {
-    if (m_pWidget)
-        m_pWidget->setFocus(Qt::OtherFocusReason);
+    if (!m_pWidget)
+        return;
+    m_pWidget->setFocus(Qt::OtherFocusReason);
+    // The focus made its top-level window the layer's active one; Qt's follows, so that the
+    // next window the user activates is reported.
+    QWidget* pTop = m_pWidget->window();
+    CWnd* pActive = CWnd::GetActiveWindow();
+    if (pTop->isVisible() && !pTop->isActiveWindow() && pActive && QtWidgetOf(*pActive) == pTop)
+        pTop->activateWindow();
 }
 
 DrawingSurface* QtNativeWindow::BeginPaint()

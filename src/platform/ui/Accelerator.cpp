@@ -1,5 +1,6 @@
 #include "platform/ui/Accelerator.h"
 
+#include "platform/ui/ControlWnd.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/Wnd.h"
 
@@ -32,9 +33,52 @@ WORD CAcceleratorTable::Find(const MSG& msg) const
     return 0;
 }
 
+namespace {
+
+// An edit box keeps its own editing keys (select all, copy, paste, cut, undo and their Insert
+// and Delete forms) whatever the program's accelerators make of them elsewhere: Ctrl+X typed in
+// a bar's or a dialog's edit box cuts its text, not the diagram's blocks.
+bool IsEditBoxKey(const MSG& msg)
+{
+    if (!IsWindow(msg.hwnd))
+        return false;
+    const bool bCtrl = GetKeyState(VK_CONTROL) < 0;
+    const bool bShift = GetKeyState(VK_SHIFT) < 0;
+    bool bEditing = false;
+    if (msg.message == WM_KEYDOWN) {
+        switch (int(msg.wParam)) {
+        case 'A':
+        case 'C':
+        case 'V':
+        case 'X':
+        case 'Z':
+            bEditing = bCtrl && !bShift;
+            break;
+        case VK_INSERT:
+            bEditing = bCtrl != bShift;
+            break;
+        case VK_DELETE:
+            bEditing = bShift && !bCtrl;
+            break;
+        default:
+            break;
+        }
+    } else if (msg.message == WM_CHAR) {
+        const WPARAM ch = msg.wParam;
+        bEditing = ch == 0x01 || ch == 0x03 || ch == 0x16 || ch == 0x18 || ch == 0x1A;
+    }
+    if (!bEditing)
+        return false;
+    MSG query = msg;
+    const UINT nCode = UINT(msg.hwnd->SendMessage(WM_GETDLGCODE, 0, reinterpret_cast<LPARAM>(&query)));
+    return (nCode & DLGC_HASSETSEL) != 0;
+}
+
+}  // namespace
+
 int TranslateAccelerator(HWND hWnd, HACCEL hAccTable, LPMSG lpMsg)
 {
-    if (!hAccTable || !lpMsg || !IsWindow(hWnd))
+    if (!hAccTable || !lpMsg || !IsWindow(hWnd) || IsEditBoxKey(*lpMsg))
         return 0;
     const WORD nCommand = hAccTable->Find(*lpMsg);
     if (!nCommand)

@@ -21,6 +21,7 @@
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -109,6 +110,24 @@ CWnd* AfxCreateTemplateControl(const DialogItemTemplate& item)
             return kind.pfnCreate();
     }
     return new CTemplateWnd;
+}
+
+CModalState::CModalState(const CWnd* pDialog)
+{
+    for (CWnd* pWnd : CWnd::GetTopLevelWindows()) {
+        if (pWnd != pDialog && pWnd->IsWindowEnabled()) {
+            pWnd->EnableWindow(FALSE);
+            m_disabled.push_back(pWnd);
+        }
+    }
+}
+
+CModalState::~CModalState()
+{
+    for (CWnd* pWnd : m_disabled) {
+        if (IsWindow(pWnd))
+            pWnd->EnableWindow(TRUE);
+    }
 }
 
 CDialog::ModalLoopRunner CDialog::SetModalLoopRunner(ModalLoopRunner runner)
@@ -208,9 +227,10 @@ INT_PTR CDialog::DoModal()
         pParent = nullptr;
     if (pParent)
         pParent = pParent->GetTopLevelParent();
-    const bool bEnableParent = pParent && pParent->IsWindowEnabled();
-    if (bEnableParent)
-        pParent->EnableWindow(FALSE);
+    // The owner and every other window of the program (modeless dialogs, floating bars, the
+    // main window when the owner is another dialog) are disabled for the dialog's life, as the
+    // framework's modal state does.
+    auto pModal = std::make_unique<CModalState>(this);
 
     m_bModal = TRUE;
     m_bContinueModal = TRUE;
@@ -221,10 +241,10 @@ INT_PTR CDialog::DoModal()
             Hook()(*this);
         RunModalLoop();
     }
+    // The owners come back before the dialog goes, so that the activation returns to them.
+    pModal.reset();
     if (IsWindow(this))
         ShowWindow(SW_HIDE);
-    if (bEnableParent && IsWindow(pParent))
-        pParent->EnableWindow(TRUE);
     DestroyWindow();
     m_bModal = FALSE;
     return m_nModalResult;

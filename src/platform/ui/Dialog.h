@@ -18,6 +18,7 @@
 #include "platform/ui/DialogTemplate.h"
 
 #include <functional>
+#include <vector>
 
 class CDataExchange;
 
@@ -112,6 +113,21 @@ private:
     BOOL m_bContinueModal = FALSE;
     int m_nModalResult = -1;
     UINT m_nDefID = IDOK;
+};
+
+// The modal state of the program while a dialog runs (the layer's own dialogs, and the
+// toolkit's message boxes, file and print dialogs): every other top-level window that is enabled
+// is disabled, and enabled again when the state ends, so that no click or key reaches what lies
+// behind the dialog and no accelerator acts on it.
+class CModalState {
+public:
+    explicit CModalState(const CWnd* pDialog = nullptr);
+    ~CModalState();
+    CModalState(const CModalState&) = delete;
+    CModalState& operator=(const CModalState&) = delete;
+
+private:
+    std::vector<CWnd*> m_disabled;
 };
 
 // A window made from a template item whose class has no control class of the layer: a plain

@@ -60,8 +60,87 @@ BOOL CEdit::LineScroll(int nLines, int nChars)
     return BOOL(SendMessage(EM_LINESCROLL, WPARAM(nChars), LPARAM(nLines)));
 }
 
+void CEdit::KeepUndoState()
+{
+    if (m_bUndoing)
+        return;
+    // A run of typed characters is one step back, as in the window system's edit.
+    if (m_bTyping && m_bTypingRun && m_bCanUndo)
+        return;
+    m_strUndo = Text();
+    m_nUndoStart = m_nSelStart;
+    m_nUndoEnd = m_nSelEnd;
+    m_bCanUndo = true;
+    m_bTypingRun = m_bTyping;
+}
+
+BOOL CEdit::UndoLastChange()
+{
+    if (!m_bCanUndo || IsReadOnly())
+        return FALSE;
+    const CString strBack = m_strUndo;
+    const int nStart = m_nUndoStart;
+    const int nEnd = m_nUndoEnd;
+    // Undoing again takes the change back.
+    m_strUndo = Text();
+    m_nUndoStart = m_nSelStart;
+    m_nUndoEnd = m_nSelEnd;
+    m_bTypingRun = false;
+    m_bUndoing = true;
+    ChangeText(strBack, nEnd);
+    m_bUndoing = false;
+    if (IsWindow(this)) {
+        m_nSelStart = std::clamp(nStart, 0, strBack.GetLength());
+        m_nSelEnd = std::clamp(nEnd, 0, strBack.GetLength());
+        StateChanged();
+    }
+    return TRUE;
+}
+
+bool CEdit::EditingChar(TCHAR ch)
+{
+    switch (ch) {
+    case 0x01:   // Ctrl+A
+        m_nSelStart = 0;
+        m_nSelEnd = GetWindowTextLength();
+        m_bTypingRun = false;
+        StateChanged();
+        return true;
+    case 0x03:   // Ctrl+C
+        SendMessage(WM_COPY);
+        return true;
+    case 0x16:   // Ctrl+V
+        SendMessage(WM_PASTE);
+        return true;
+    case 0x18:   // Ctrl+X
+        SendMessage(WM_CUT);
+        return true;
+    case 0x1A:   // Ctrl+Z
+        SendMessage(WM_UNDO);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CEdit::EditingKey(UINT nChar)
+{
+    const bool bShift = GetKeyState(VK_SHIFT) < 0;
+    const bool bCtrl = GetKeyState(VK_CONTROL) < 0;
+    if (nChar == VK_DELETE && bShift && !bCtrl)
+        SendMessage(WM_CUT);
+    else if (nChar == VK_INSERT && bCtrl && !bShift)
+        SendMessage(WM_COPY);
+    else if (nChar == VK_INSERT && bShift && !bCtrl)
+        SendMessage(WM_PASTE);
+    else
+        return false;
+    return true;
+}
+
 void CEdit::ChangeText(const CString& strText, int nCaret)
 {
+    KeepUndoState();
     CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(strText.GetString()));
     m_nSelStart = m_nSelEnd = std::clamp(nCaret, 0, strText.GetLength());
     m_bModified = TRUE;
@@ -120,7 +199,9 @@ void CEdit::TypeChar(TCHAR ch)
         strChar.MakeUpper();
     else if (GetStyle() & ES_LOWERCASE)
         strChar.MakeLower();
+    m_bTyping = true;
     ReplaceSelection(strChar, true);
+    m_bTyping = false;
 }
 
 void CEdit::KeyDown(UINT nChar)
@@ -128,6 +209,9 @@ void CEdit::KeyDown(UINT nChar)
     const int nLength = GetWindowTextLength();
     const bool bShift = GetKeyState(VK_SHIFT) < 0;
     int nCaret = m_nSelEnd;
+    m_bTypingRun = false;
+    if (EditingKey(nChar))
+        return;
     switch (nChar) {
     case VK_DELETE:
         if (IsReadOnly())
@@ -181,6 +265,8 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_nSelStart = m_nSelEnd = 0;
         m_bModified = FALSE;
         m_nFirstLine = 0;
+        m_bCanUndo = false;
+        m_bTypingRun = false;
         StateChanged();
         NotifyCommand(EN_UPDATE);
         if (IsWindow(this))
@@ -206,6 +292,7 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         const int nLength = GetWindowTextLength();
         const int nStart = int(wParam);
         const int nEnd = int(lParam);
+        m_bTypingRun = false;
         if (nStart == -1) {
             m_nSelStart = m_nSelEnd;
         } else {
@@ -250,14 +337,25 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_bModified = BOOL(wParam != 0);
         return 0;
     case WM_CHAR:
-        TypeChar(TCHAR(wParam));
+        if (!EditingChar(TCHAR(wParam)))
+            TypeChar(TCHAR(wParam));
+        return 0;
+    case EM_CANUNDO:
+        return m_bCanUndo;
+    case EM_UNDO:
+    case WM_UNDO:
+        return UndoLastChange();
+    case EM_EMPTYUNDOBUFFER:
+        m_bCanUndo = false;
+        m_bTypingRun = false;
         return 0;
     case WM_KEYDOWN:
         KeyDown(UINT(wParam));
         return 0;
     case WM_COPY:
     case WM_CUT:
-        if (m_nSelStart != m_nSelEnd) {
+        // A password never leaves its box.
+        if (m_nSelStart != m_nSelEnd && !(GetStyle() & ES_PASSWORD)) {
             const int nStart = std::min(m_nSelStart, m_nSelEnd);
             CClipboard::Empty();
             CClipboard::SetText(Text().Mid(nStart, std::abs(m_nSelEnd - m_nSelStart)));

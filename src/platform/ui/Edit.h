@@ -28,6 +28,9 @@ constexpr UINT EM_SETMODIFY = 0x00B9;
 constexpr UINT EM_GETLINECOUNT = 0x00BA;
 constexpr UINT EM_REPLACESEL = 0x00C2;
 constexpr UINT EM_LIMITTEXT = 0x00C5;
+constexpr UINT EM_CANUNDO = 0x00C6;
+constexpr UINT EM_UNDO = 0x00C7;
+constexpr UINT EM_EMPTYUNDOBUFFER = 0x00CD;
 constexpr UINT EM_SETLIMITTEXT = EM_LIMITTEXT;
 constexpr UINT EM_GETFIRSTVISIBLELINE = 0x00CE;
 constexpr UINT EM_SETREADONLY = 0x00CF;
@@ -59,6 +62,11 @@ public:
     void Copy() { SendMessage(WM_COPY); }
     void Cut() { SendMessage(WM_CUT); }
     void Paste() { SendMessage(WM_PASTE); }
+    // One step back: the text and selection before the last change (a run of typed characters
+    // counts as one); undoing again takes the change back. Setting the text empties it.
+    BOOL Undo() { return BOOL(SendMessage(EM_UNDO)); }
+    BOOL CanUndo() const { return BOOL(Send(EM_CANUNDO)); }
+    void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
 
     // The user's edit in the native view: the whole new text and the caret after it. Read-only
     // controls refuse it; the limit cuts it; the parent hears EN_UPDATE and EN_CHANGE.
@@ -79,6 +87,12 @@ private:
     void ChangeText(const CString& strText, int nCaret);
     void TypeChar(TCHAR ch);
     void KeyDown(UINT nChar);
+    // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z as their characters; FALSE for any other.
+    bool EditingChar(TCHAR ch);
+    // Shift+Delete, Ctrl+Insert and Shift+Insert; FALSE for any other key.
+    bool EditingKey(UINT nChar);
+    void KeepUndoState();
+    BOOL UndoLastChange();
     bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
 
     UINT m_nLimit = 0x7FFFFFFE;
@@ -86,4 +100,12 @@ private:
     int m_nSelEnd = 0;
     int m_nFirstLine = 0;
     BOOL m_bModified = FALSE;
+    // The state Undo goes back to.
+    CString m_strUndo;
+    int m_nUndoStart = 0;
+    int m_nUndoEnd = 0;
+    bool m_bCanUndo = false;
+    bool m_bTyping = false;      // the change being made is a typed character
+    bool m_bTypingRun = false;   // the undo state was kept at the start of a run of typing
+    bool m_bUndoing = false;
 };

@@ -367,7 +367,10 @@ void CFrameWnd::OnActivate(UINT nState, CWnd*, BOOL)
     CView* pView = pActive ? pActive->GetActiveView() : nullptr;
     if (pView && IsWindow(pView)) {
         pView->OnActivateFrame(nState, pActive);
-        if (nState != WA_INACTIVE)
+        // The focus comes back to the view unless the user put it into the frame (a bar's edit
+        // box) on the way.
+        CWnd* pFocus = GetFocus();
+        if (nState != WA_INACTIVE && (!pFocus || (pFocus != this && !IsChild(pFocus))))
             pView->SetFocus();
     }
 }

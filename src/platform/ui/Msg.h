@@ -29,6 +29,10 @@ constexpr UINT WM_DESTROY = 0x0002;
 constexpr UINT WM_MOVE = 0x0003;
 constexpr UINT WM_SIZE = 0x0005;
 constexpr UINT WM_ACTIVATE = 0x0006;
+// WM_ACTIVATE states (the low word of wParam).
+constexpr UINT WA_INACTIVE = 0;
+constexpr UINT WA_ACTIVE = 1;
+constexpr UINT WA_CLICKACTIVE = 2;
 constexpr UINT WM_SETFOCUS = 0x0007;
 constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_ENABLE = 0x000A;

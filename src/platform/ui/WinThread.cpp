@@ -1,5 +1,6 @@
 #include "platform/ui/WinThread.h"
 
+#include "platform/ui/Dialog.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NativeWindow.h"
 #include "platform/ui/Wnd.h"
@@ -15,6 +16,19 @@ CWinThread*& CurrentThread()
 }
 
 bool IsKeyMessage(UINT message) { return message >= WM_KEYFIRST && message <= WM_KEYLAST; }
+
+bool IsInputMessage(UINT message)
+{
+    return IsKeyMessage(message) || message == WM_IME_CHAR ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+}
+
+// The window lies in a modal dialog: its keys are the dialog's alone.
+bool IsInModalDialog(CWnd* pWnd)
+{
+    const auto* pDialog = IsWindow(pWnd) ? dynamic_cast<const CDialog*>(pWnd->GetTopLevelParent()) : nullptr;
+    return pDialog && pDialog->IsModal();
+}
 
 // Without a backend nothing else paints: invalid windows are painted by the loop once the queue
 // has nothing more urgent, as the window system does.
@@ -61,6 +75,10 @@ bool CWinThread::TakeDue(MSG& msg)
 BOOL CWinThread::RouteMessage(MSG& msg)
 {
     m_msgCur = msg;
+    // A disabled window (or one inside a disabled window, as a modal loop leaves its owners)
+    // takes no input: the window system never delivers it.
+    if (IsInputMessage(msg.message) && IsWindow(msg.hwnd) && !msg.hwnd->IsInputEnabled())
+        return TRUE;
     if (PreTranslateMessage(&msg))
         return TRUE;
     DispatchMessage(&msg);
@@ -72,7 +90,9 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     CWnd* pMainWnd = IsWindow(m_pMainWnd) ? m_pMainWnd : nullptr;
     if (CWnd::WalkPreTranslateTree(pMainWnd, pMsg))
         return TRUE;
-    if (!pMainWnd)
+    // While a modal loop runs its owners are disabled: the dialog's keys are its own, and
+    // neither the main window's handlers nor its accelerators may act on the diagram behind it.
+    if (!pMainWnd || !pMainWnd->IsInputEnabled() || IsInModalDialog(pMsg->hwnd))
         return FALSE;
     // A message for a window outside the main window's tree (a modeless dialog) still gives the
     // main window its chance.

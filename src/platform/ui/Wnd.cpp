@@ -53,6 +53,8 @@ CWnd::~CWnd()
     }
 }
 
+std::vector<CWnd*> CWnd::GetTopLevelWindows() { return TopLevelWindows(); }
+
 CWnd* CWnd::FromHandle(HWND hWnd) { return IsWindow(hWnd) ? hWnd : nullptr; }
 
 BOOL IsWindow(HWND hWnd)
@@ -261,6 +263,10 @@ BOOL CWnd::DestroyWindow()
     if (!m_hWnd || m_bDestroying)
         return FALSE;
     ReleaseStateOfSubtree();
+    if (!m_pParent)
+        HandOnActivation();
+    if (!m_hWnd || m_bDestroying)
+        return TRUE;
     DestroyTree();
     return TRUE;
 }
@@ -334,6 +340,11 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     }
     if (bool(bWasVisible) != bShow)
         SetVisibleState(bShow);
+    // A captioned top-level window shown for the user becomes the active one.
+    const bool bActivate = bShow && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE &&
+                           nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_MINIMIZE;
+    if (bActivate && m_hWnd && !m_pParent && (m_dwStyle & WS_CAPTION) == WS_CAPTION && IsInputEnabled())
+        SetActiveWindow(WA_ACTIVE);
     return bWasVisible;
 }
 
@@ -352,6 +363,8 @@ void CWnd::SetVisibleState(bool bVisible)
             ReleaseCapture();
         m_dwStyle &= ~WS_VISIBLE;
         m_rectUpdate.SetRectEmpty();
+        if (!m_pParent)
+            HandOnActivation();
     } else {
         m_dwStyle |= WS_VISIBLE;
     }

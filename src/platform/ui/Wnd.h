@@ -193,6 +193,17 @@ public:
     CWnd* SetCapture();
     static CWnd* GetCapture();
     static BOOL ReleaseCapture();
+    // TRUE when the window and every window it lies in are enabled: a window takes input only
+    // then (a modal loop disables its owners).
+    BOOL IsInputEnabled() const;
+    // The active top-level window; null when none is.
+    static CWnd* GetActiveWindow();
+    // Makes the window's top-level window the active one: the one active before hears
+    // WM_ACTIVATE (WA_INACTIVE, the new one), the new one WM_ACTIVATE (nState, the old one).
+    // Returns the window active before. The backend calls it when the user activates a window.
+    CWnd* SetActiveWindow(UINT nState = WA_ACTIVE);
+    // The top-level windows in z-order, top first.
+    static std::vector<CWnd*> GetTopLevelWindows();
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer);
     BOOL KillTimer(UINT_PTR nIDEvent);
 
@@ -327,6 +338,8 @@ private:
     // The window is gone: focus or capture still on it (an owned popup goes with its owner
     // without handing them on) are dropped, never left pointing at it.
     void DropInputState();
+    // The active window is hidden or going: the activation passes on.
+    void HandOnActivation();
 
     CString m_strClassName;
     CString m_strText;

@@ -1,5 +1,6 @@
 // Focus, mouse capture and timers: the layer's own state, mirrored to the backend afterwards.
 #include "platform/ui/NativeWindow.h"
+#include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 
 namespace {
@@ -16,7 +17,59 @@ CWnd*& CaptureWindow()
     return s_pCapture;
 }
 
+CWnd*& ActiveWindow()
+{
+    static CWnd* s_pActive = nullptr;
+    return s_pActive;
+}
+
 }  // namespace
+
+BOOL CWnd::IsInputEnabled() const
+{
+    if (!m_hWnd)
+        return FALSE;
+    for (const CWnd* pWnd = this; pWnd; pWnd = pWnd->m_pParent) {
+        if (!pWnd->IsWindowEnabled())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+CWnd* CWnd::GetActiveWindow() { return ActiveWindow(); }
+
+CWnd* CWnd::SetActiveWindow(UINT nState)
+{
+    CWnd* pOld = ActiveWindow();
+    if (!m_hWnd)
+        return pOld;
+    CWnd* pNew = GetTopLevelParent();
+    if (pNew == pOld)
+        return pOld;
+    ActiveWindow() = pNew;
+    if (IsWindow(pOld))
+        pOld->SendMessage(WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0), LParamFromWnd(pNew));
+    // The old window's handler may have activated another window or destroyed this one.
+    if (ActiveWindow() == pNew && IsWindow(pNew))
+        pNew->SendMessage(WM_ACTIVATE, MAKEWPARAM(WORD(nState), 0),
+                          LParamFromWnd(IsWindow(pOld) ? pOld : nullptr));
+    return IsWindow(pOld) ? pOld : nullptr;
+}
+
+void CWnd::HandOnActivation()
+{
+    if (ActiveWindow() != this)
+        return;
+    // The owner takes the activation back, else the main window, as the window system hands it
+    // on; a window that cannot take input takes none.
+    for (CWnd* pNext : {m_pOwner, AfxGetMainWnd()}) {
+        if (pNext != this && IsWindow(pNext) && (pNext->GetStyle() & WS_VISIBLE) && pNext->IsInputEnabled()) {
+            pNext->SetActiveWindow(WA_ACTIVE);
+            return;
+        }
+    }
+    ActiveWindow() = nullptr;
+}
 
 CWnd* CWnd::GetFocus() { return FocusWindow(); }
 
@@ -37,6 +90,14 @@ HWND SetFocus(HWND hWnd)
     if (FocusWindow() != pOld || (hWnd && !IsWindow(hWnd)))
         return pOld;
     FocusWindow() = hWnd;
+    // The focus brings its top-level window to the front of the user's work, as on the classic
+    // system: that window becomes the active one.
+    if (hWnd && hWnd->IsWindowVisible() && hWnd->IsInputEnabled() &&
+        hWnd->GetTopLevelParent() != ActiveWindow()) {
+        hWnd->SetActiveWindow(WA_ACTIVE);
+        if (FocusWindow() != hWnd || !IsWindow(hWnd))
+            return IsWindow(pOld) ? pOld : nullptr;
+    }
     if (hWnd) {
         hWnd->SendMessage(WM_SETFOCUS, WParamFromWnd(IsWindow(pOld) ? pOld : nullptr));
         if (FocusWindow() == hWnd && hWnd->m_pPeer)
@@ -83,6 +144,8 @@ void CWnd::DropInputState()
         FocusWindow() = nullptr;
     if (CaptureWindow() == this)
         CaptureWindow() = nullptr;
+    if (ActiveWindow() == this)
+        ActiveWindow() = nullptr;
 }
 
 void CWnd::ReleaseStateOfSubtree()
