@@ -240,6 +240,8 @@ void CVetlaView::OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY)
     }
 }
 
+BOOL CVetlaView::IsValuePopup(const CWnd* pWnd) const { return pWnd && pWnd == m_pValuePopup; }
+
 void CVetlaView::CloseValuePopup()
 {
     CAnalogSliderDlg* pPopup = m_pValuePopup;

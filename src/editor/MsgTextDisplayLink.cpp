@@ -52,6 +52,8 @@ void CMsgTextDisplayLink::RefreshBlockValues(CBlockObj& block)
     m_view.RefreshPropertyPageValues(&block);
 }
 
+BOOL CMsgTextDisplayLink::IsValuePopup(const CWnd* pWnd) const { return m_view.IsValuePopup(pWnd); }
+
 void CMsgTextDisplayLink::CloseValuePopup()
 {
     m_view.CloseValuePopup();

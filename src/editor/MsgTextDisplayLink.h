@@ -29,6 +29,7 @@ public:
     CWnd* GetDisplayParent() override;
     void RefreshBlockValues(CBlockObj& block) override;
     void CloseValuePopup() override;
+    BOOL IsValuePopup(const CWnd* pWnd) const override;
     void OnDisplayDestroyed() override { m_pDisplay = nullptr; }
 
 private:

@@ -103,6 +103,9 @@ CVetlaView* AsVetlaView(CWnd* pWnd)
 // The document may be gone already; only the global mark of the simulating view is dropped.
 CVetlaView::~CVetlaView()
 {
+    // A modal sheet of this view still running ends with the view.
+    if (m_pRunningModal && IsWindow(m_pRunningModal))
+        m_pRunningModal->EndDialog(IDCANCEL);
     CloseValuePopup();
     m_openSheets.CloseAll();
     m_openLadSheets.CloseAll();

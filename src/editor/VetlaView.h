@@ -33,6 +33,7 @@
 #include <optional>
 
 class CAnalogSliderDlg;
+class CDialog;
 class CBlockComment;
 class CBlockObj;
 class CChildFrame;
@@ -186,7 +187,8 @@ public:
     // (nothing when it is open for that block already), placed by the block's position less
     // the offset; closing destroys it.
     void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
-    void CloseValuePopup();
+    void CloseValuePopup() override;
+    BOOL IsValuePopup(const CWnd* pWnd) const override;
     CBlockObj* m_pPopupBlock = nullptr;
     CAnalogSliderDlg* m_pValuePopup = nullptr;
 
@@ -195,6 +197,8 @@ public:
     // editing (OK writes the block and takes one undo snapshot), modeless while simulating (one
     // per block; its Apply writes the running block).
     void OnBlockProperties();
+    // The command's work; false when the view went while a modal sheet of it ran.
+    bool RunBlockProperties();
     void OnUpdateBlockProperties(CCmdUI* pCmdUI);
     // The current block's address label, a blank and its bracketed type caption.
     CString FormatBlockCaption() const;
@@ -541,7 +545,9 @@ private:
     void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
     void PressBesideBlocks(CPoint ptDoc);
 
-    // Block Properties' two kinds of sheet and the comment box's two outcomes.
+    // Block Properties' two kinds of sheet and the comment box's two outcomes. A modal sheet
+    // names its block by number: OK writes into the block that carries it then, and says so
+    // when none does any more.
     void RunModalSheet(CBlockObj& block, const CString& strCaption);
     void OpenModelessSheet(CBlockObj& block, const CString& strCaption);
     // A ladder element's sheet: modal while editing (OK writes the operand, its comment and
@@ -551,6 +557,15 @@ private:
     // The simulation's Inputs or Outputs bar made again after an I/O block changed.
     void RebuildSimBars(BOOL bInputs, BOOL bOutputs);
     void DeleteCommentBox(CBlockComment* pBox);
+    // Runs a modal sheet of this view. The view may go while it runs (its document closed by a
+    // queued command): the sheet then ends, and bViewGone tells the caller to touch nothing.
+    INT_PTR RunViewModal(CDialog& dlg, bool& bViewGone);
+    // The block that carries the number now, when it is still of the type; null (and the user
+    // told) when the diagram lost it while its sheet was open.
+    CBlockObj* FindEditedBlock(int nNumber, int nType) const;
+    // Alive as long as the view: a modal sheet's caller checks it after the sheet.
+    std::shared_ptr<int> m_pLifeToken = std::make_shared<int>(0);
+    CDialog* m_pRunningModal = nullptr;
     void UpdateCommentBox(CBlockComment& box, const CInsComments& page);
 
     // The scan's parts (VetlaViewDraw.cpp).

@@ -222,7 +222,8 @@ void CVetlaView::PressToInsert(CPoint pt)
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
         ClearSelection(SELECTION_ALL);
         m_pCurBlock = pBlock;
-        OnBlockProperties();
+        if (!RunBlockProperties())
+            return;
     }
     InvalidateAll();
 }
@@ -491,12 +492,14 @@ void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
     }
     if (m_pCurBlock) {
         ReleaseCaptureOf(this);
-        OnBlockProperties();
+        if (!RunBlockProperties())
+            return;
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (m_pCurComment) {
         ReleaseCaptureOf(this);
-        OnBlockProperties();
+        if (!RunBlockProperties())
+            return;
         if (m_nEditMode != EDIT_MODE_SIMULATE && m_nEditMode != EDIT_MODE_INSERT_COMMENT)
             m_nEditMode = EDIT_MODE_SELECT;
     } else if (!m_pDocument->IsLadder()) {

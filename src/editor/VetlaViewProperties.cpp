@@ -18,8 +18,10 @@
 #include "pages/sheet/InsComments.h"
 #include "pages/ladder/PropShLadIO.h"
 #include "platform/core/CmdTarget.h"
+#include "platform/core/MessageBox.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -55,17 +57,24 @@ CString CVetlaView::FormatBlockCaption() const
     return strCaption;
 }
 
-void CVetlaView::OnBlockProperties()
+void CVetlaView::OnBlockProperties() { RunBlockProperties(); }
+
+bool CVetlaView::RunBlockProperties()
 {
     m_balloonTip.Show(CString(), nullptr);
+    // A modal sheet may outlive the view (its document closed meanwhile): nothing of it is
+    // touched after a sheet that saw it go.
+    const std::weak_ptr<int> alive = m_pLifeToken;
     if (m_pCurComment)
         EditCommentBox();
+    if (alive.expired())
+        return false;
     CBlockObj* pBlock = m_pCurBlock;
     if (!pBlock || !m_pDocument)
-        return;
+        return true;
     const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
     if (bSimulating && (m_openSheets.IsOpenFor(pBlock->m_nNumber) || m_openLadSheets.Find(pBlock->m_nNumber)))
-        return;
+        return true;
     if (IsLadderElementType(pBlock->m_nType)) {
         if (bSimulating)
             OpenModelessLadSheet(*pBlock, FormatBlockCaption());
@@ -78,16 +87,47 @@ void CVetlaView::OnBlockProperties()
         else
             RunModalSheet(*pBlock, strCaption);
     }
+    if (alive.expired())
+        return false;
     m_balloonTip.Show(CString(), nullptr);
     InvalidateAll();
+    return true;
 }
 
-void CVetlaView::RunModalSheet(CBlockObj& block, const CString& strCaption)
+INT_PTR CVetlaView::RunViewModal(CDialog& dlg, bool& bViewGone)
 {
-    CAllPropertySheet sheet(block.m_nType, strCaption, this, 0);
-    sheet.CopyIn(block);
-    if (sheet.DoModal() != IDOK)
+    const std::weak_ptr<int> alive = m_pLifeToken;
+    CDialog* pOuter = std::exchange(m_pRunningModal, &dlg);
+    const INT_PTR nResult = dlg.DoModal();
+    bViewGone = alive.expired();
+    if (!bViewGone)
+        m_pRunningModal = pOuter;
+    return nResult;
+}
+
+CBlockObj* CVetlaView::FindEditedBlock(int nNumber, int nType) const
+{
+    CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(nNumber) : nullptr;
+    if (pBlock && pBlock->m_nType == nType)
+        return pBlock;
+    AfxMessageBox(_T("The block is no longer in the diagram: its new values were not written."), MB_ICONEXCLAMATION);
+    return nullptr;
+}
+
+void CVetlaView::RunModalSheet(CBlockObj& blockShown, const CString& strCaption)
+{
+    const int nNumber = blockShown.m_nNumber;
+    const int nType = blockShown.m_nType;
+    CAllPropertySheet sheet(nType, strCaption, this, 0);
+    sheet.CopyIn(blockShown);
+    bool bViewGone = false;
+    if (RunViewModal(sheet, bViewGone) != IDOK || bViewGone)
         return;
+    // What ran while the sheet was open may have freed the block it was opened on.
+    CBlockObj* pBlock = FindEditedBlock(nNumber, nType);
+    if (!pBlock)
+        return;
+    CBlockObj& block = *pBlock;
     sheet.CopyBack(block);
     // A message text's page may have moved it to another priority slot.
     if (block.m_nType == BT_MSGTEXT)
@@ -113,13 +153,19 @@ void CVetlaView::OpenModelessSheet(CBlockObj& block, const CString& strCaption)
     RefreshPropertyPageValues(&block);
 }
 
-void CVetlaView::RunModalLadSheet(CBlockObj& element, const CString& strCaption)
+void CVetlaView::RunModalLadSheet(CBlockObj& elementShown, const CString& strCaption)
 {
-    CPropShLadIO sheet(element, strCaption, this, 0);
-    sheet.CopyIn(element);
-    if (sheet.DoModal() != IDOK)
+    const int nNumber = elementShown.m_nNumber;
+    const int nType = elementShown.m_nType;
+    CPropShLadIO sheet(elementShown, strCaption, this, 0);
+    sheet.CopyIn(elementShown);
+    bool bViewGone = false;
+    if (RunViewModal(sheet, bViewGone) != IDOK || bViewGone)
         return;
-    sheet.CopyBack(element);
+    CBlockObj* pElement = FindEditedBlock(nNumber, nType);
+    if (!pElement)
+        return;
+    sheet.CopyBack(*pElement);
     m_pDocument->SetModifiedFlag(TRUE);
     m_pDocument->m_undo.SaveState(m_pDocument);
 }
@@ -193,8 +239,13 @@ void CVetlaView::EditCommentBox()
     sheet.m_page.m_strText = pBox->m_strBoxText;
     sheet.m_page.m_crText = pBox->m_crText;
     sheet.m_page.m_lf = pBox->m_logFont;
-    if (sheet.DoModal() != IDOK)
+    bool bViewGone = false;
+    if (RunViewModal(sheet, bViewGone) != IDOK || bViewGone)
         return;
+    if (!m_pDocument || !m_pDocument->m_commentList.Find(pBox)) {
+        AfxMessageBox(_T("The comment is no longer in the diagram: its new text was not written."), MB_ICONEXCLAMATION);
+        return;
+    }
     if (sheet.m_page.m_strText.IsEmpty())
         DeleteCommentBox(pBox);
     else

@@ -10,6 +10,7 @@ IMPLEMENT_DYNAMIC(CAllDisplayMsgTxts, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CAllDisplayMsgTxts, CPropertySheet)
     ON_WM_MOVE()
+    ON_MESSAGE(WM_ACTIVATE, OnActivateMessage)
 END_MESSAGE_MAP()
 
 CAllDisplayMsgTxts::CAllDisplayMsgTxts(LPCTSTR pszCaption, ISimMessageDisplayHost& host, UINT nStartPage)
@@ -19,6 +20,16 @@ CAllDisplayMsgTxts::CAllDisplayMsgTxts(LPCTSTR pszCaption, ISimMessageDisplayHos
 }
 
 CAllDisplayMsgTxts::~CAllDisplayMsgTxts() = default;
+
+LRESULT CAllDisplayMsgTxts::OnActivateMessage(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = Default();
+    CWnd* pOther = WndFromParam(lParam);
+    if (LOWORD(DWORD(wParam)) != WA_INACTIVE && pOther &&
+        (m_host.IsValuePopup(pOther) || dynamic_cast<CPropertySheet*>(pOther)))
+        m_host.CloseValuePopup();
+    return lResult;
+}
 
 void CAllDisplayMsgTxts::AddMessagePages()
 {

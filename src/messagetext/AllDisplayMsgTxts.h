@@ -35,6 +35,8 @@ protected:
     BOOL OnInitDialog() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void OnMove(int x, int y) override;
+    // Taking over from the value popup or a property sheet closes the popup.
+    LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
     void PostNcDestroy() override;
 
     DECLARE_MESSAGE_MAP()

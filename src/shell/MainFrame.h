@@ -290,6 +290,9 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // During a simulation: coming back from the value popup or a property sheet closes the
+    // popup; any other activation goes on to the view.
+    void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) override;
     // View > Outputs, Inputs and Simulation Bar: shown or hidden on the active diagram while it
     // simulates.
     void OnToggleOutputsBar();

@@ -9,6 +9,7 @@
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/KeyState.h"
+#include "platform/ui/PropertySheet.h"
 #include "shell/Resource.h"
 
 namespace {
@@ -134,6 +135,22 @@ BOOL CMainFrame::PreTranslateMessage(MSG* pMsg)
     if (IsBareF1(*pMsg))
         return TRUE;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    CVetlaView* pView = GetActiveView();
+    if (!pView || !pView->GetSafeHwnd() || pView->m_nEditMode != EDIT_MODE_SIMULATE)
+        return;
+    if (nState != WA_INACTIVE && pWndOther &&
+        (pView->IsValuePopup(pWndOther) || dynamic_cast<CPropertySheet*>(pWndOther))) {
+        pView->CloseValuePopup();
+        return;
+    }
+    const MSG* pMsg = GetCurrentMessage();
+    if (pMsg && pMsg->message == WM_ACTIVATE)
+        pView->SendMessage(WM_ACTIVATE, pMsg->wParam, pMsg->lParam);
 }
 
 BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)

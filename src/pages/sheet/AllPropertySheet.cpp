@@ -15,10 +15,15 @@
 #include "platform/ui/KeyState.h"
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WinThread.h"
+#include "platform/ui/WndMessageMap.h"
 
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CAllPropertySheet, CBlockSheetBase)
+
+BEGIN_MESSAGE_MAP(CAllPropertySheet, CBlockSheetBase)
+    ON_MESSAGE(WM_ACTIVATE, OnActivateMessage)
+END_MESSAGE_MAP()
 
 namespace {
 
@@ -368,6 +373,16 @@ void CAllPropertySheet::TranslateTexts()
 }
 
 void CAllPropertySheet::OnHelpButton() { OpenPageHelp(GetHelpTopic()); }
+
+LRESULT CAllPropertySheet::OnActivateMessage(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = Default();
+    CWnd* pOther = WndFromParam(lParam);
+    if (m_bModeless && m_pHost && LOWORD(DWORD(wParam)) != WA_INACTIVE && pOther &&
+        (m_pHost->IsValuePopup(pOther) || dynamic_cast<CPropertySheet*>(pOther)))
+        m_pHost->CloseValuePopup();
+    return lResult;
+}
 
 BOOL CAllPropertySheet::PreTranslateMessage(MSG* pMsg)
 {

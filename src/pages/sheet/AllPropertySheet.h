@@ -73,6 +73,10 @@ protected:
     BOOL OnInitDialog() override;
     void OnHelpButton() override;
     void PostNcDestroy() override;
+    // A simulating sheet that takes over from the value popup or another sheet closes the popup.
+    LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     // Shows the OK, Cancel, Apply and Help strip that a modeless sheet of the layer leaves out.

@@ -33,6 +33,9 @@ public:
     virtual void OnSimInputChanged(CBlockObj& block) = 0;
     // The message texts show nothing more of the number (no element uses it any more).
     virtual void DropMsgTextRefs(int nNumber) = 0;
+    // The simulation's value popup: whether the window is it, and closing it.
+    virtual BOOL IsValuePopup(const CWnd* pWnd) const = 0;
+    virtual void CloseValuePopup() = 0;
 
 protected:
     ~ISheetHost() = default;

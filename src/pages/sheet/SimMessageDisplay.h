@@ -22,6 +22,8 @@ public:
     virtual void RefreshBlockValues(CBlockObj& block) = 0;
     // The analog value popup of the diagram closes.
     virtual void CloseValuePopup() = 0;
+    // The window is the diagram's analog value popup.
+    virtual BOOL IsValuePopup(const CWnd* pWnd) const = 0;
     // The display's window is gone; the display deletes itself right after.
     virtual void OnDisplayDestroyed() = 0;
 
