@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/ui/Accelerator.h"
+#include "platform/ui/DropFiles.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Wnd.h"
@@ -123,6 +124,9 @@ protected:
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     void OnBarCheckCommand(UINT nID);
+    // Files dropped on the frame open as documents, one after another.
+    virtual void OnDropFiles(HDROP hDropInfo);
+    LRESULT OnDropFilesMessage(WPARAM wParam, LPARAM lParam);
 
     // The window that shows the menu bar; null when the frame has no menu.
     CMenuBarWnd* m_pMenuBar = nullptr;
