@@ -540,6 +540,7 @@ void CFrameWnd::RecalcLayout(BOOL)
         return;
     CRect rectLeft;
     GetClientRect(rectLeft);
+    AdjustLayoutRect(rectLeft);
     // The strip's own style decides, not its visibility on screen: a frame lays itself out
     // while it is still hidden (at creation), and the strip must have its place by then.
     if (m_pMenuBar && (m_pMenuBar->GetStyle() & WS_VISIBLE)) {

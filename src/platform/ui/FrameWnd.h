@@ -85,6 +85,9 @@ public:
     // Lays out the menu bar, the visible control bars (in creation order, each taking its side
     // of what is left) and the pane (AFX_IDW_PANE_FIRST) in the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // The part of the client area the layout may fill (the frame's own caption and border,
+    // where it draws them itself, lie outside it).
+    virtual void AdjustLayoutRect(CRect& rect) const { (void)rect; }
     // The sides bars may dock at (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwDockStyle);
     DWORD GetDockingSides() const { return m_dwDockSides; }
