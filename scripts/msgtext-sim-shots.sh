@@ -64,11 +64,11 @@ click 330 168 1.5
 away; shot sheet-opened
 for _ in 1 2 3; do click 330 318 0.4; click 330 318 0.4; done
 away; shot sheet-details-style
-click 153 72 1
+click 637 330 1
 away; shot sheet-lcd-style
 
 # The in-place popup over the value, a new count typed and taken with Enter.
-double_click 110 140 1.5
+double_click 594 398 1.5
 shot popup
 xdotool key ctrl+a; xdotool type --delay 120 "42"; sleep 0.3
 shot popup-typed

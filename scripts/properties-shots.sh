@@ -4,7 +4,8 @@
 # the sample diagram of the newer generation, each of its nine pages, the fixed values of the
 # analog outputs, a COM page set to the text panel, and the hardware page refusing an older
 # line; then the Parameter and LCD pages of the older sample, without the newer controls. The
-# clicks are screen positions of this window layout (the sheet at the top left).
+# clicks are screen positions of this window layout (the sheet centred over the main window,
+# its top-left corner at 406,151; sclick takes positions inside the sheet).
 #   scripts/properties-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,6 +15,7 @@ out=${2:-/tmp/qarvo-properties-shots}
 xvfb_session :104
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
+sclick() { click $(($1 + 406)) $(($2 + 151)) "${3:-0.8}"; }
 start() {
   cp "$1" "$work/sample.dfb"
   "$app" "$work/sample.dfb" >"$work/app.log" 2>&1 &
@@ -29,9 +31,9 @@ stop() {
 open_sheet() { click 20 8; click 64 163 2; }
 cancel_sheet() { xdotool key Escape; sleep 1; }
 # The tab strip shows the first six tabs; its right arrow scrolls to the last ones.
-last_tabs() { for _ in 1 2 3 4 5 6; do click 452 20 0.2; done; }
+last_tabs() { for _ in 1 2 3 4 5 6; do sclick 452 20 0.2; done; }
 # A selected tab scrolls the strip back, so each of the last tabs is reached from its end.
-last_tab() { last_tabs; click "$1" 20; }
+last_tab() { last_tabs; sclick "$1" 20; }
 
 # A 108 x 64 logo: a black frame and diagonal on white (palette black, white).
 python3 - "$work/logo.bmp" <<'PY'
@@ -54,28 +56,28 @@ start "$top/tests/data/golden/fbd-newer-behaviour.dfb"
 # The logo file typed in, taken with OK, shows in its preview when the sheet opens again.
 open_sheet
 last_tab 300
-click 240 59; xdotool type --delay 20 "$work/logo.bmp"; sleep 0.5
-click 261 478 1.5
+sclick 240 59; xdotool type --delay 20 "$work/logo.bmp"; sleep 0.5
+sclick 261 478 1.5
 open_sheet
 shot newer-1-general
-click 120 20; shot newer-2-comment
-click 205 20; shot newer-3-parameter
-click 45 293; click 143 318 1.5; shot newer-3-parameter-fixed-values
+sclick 120 20; shot newer-2-comment
+sclick 205 20; shot newer-3-parameter
+sclick 45 293; sclick 143 318 1.5; shot newer-3-parameter-fixed-values
 xdotool key Escape; sleep 1
-click 282 20; shot newer-4-protect
+sclick 282 20; shot newer-4-protect
 last_tab 102; shot newer-5-com0
 last_tab 161; shot newer-6-com1
-click 243 76; xdotool key Down Down Return; sleep 1; shot newer-6-com1-text-panel
+sclick 243 76; xdotool key Down Down Return; sleep 1; shot newer-6-com1-text-panel
 last_tab 222; shot newer-7-com2
 last_tab 300; shot newer-8-lcd-setting
 last_tab 388; shot newer-9-hardware
-click 95 87 1; shot newer-9-hardware-refused
+sclick 95 87 1; shot newer-9-hardware-refused
 cancel_sheet
 stop
 
 start "$top/tests/data/golden/fbd-older-behaviour.dfb"
 open_sheet
-click 205 20; shot older-3-parameter
+sclick 205 20; shot older-3-parameter
 last_tab 300; shot older-8-lcd-setting
 last_tab 388; shot older-9-hardware
 cancel_sheet

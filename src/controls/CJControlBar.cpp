@@ -1,6 +1,7 @@
 #include "controls/CJControlBar.h"
 
 #include "controls/BarColors.h"
+#include "controls/BarSizeProfile.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WndMessageMap.h"
@@ -296,4 +297,22 @@ void CCJControlBar::StopTracking(BOOL bApply, CPoint ptScreen)
         ReleaseCapture();
     if (m_pDockSite)
         m_pDockSite->RecalcLayout();
+}
+
+// ---- profile ----
+
+BOOL CCJControlBar::LoadState(LPCTSTR lpszProfileName)
+{
+    if (!LoadBarSizes(lpszProfileName, GetDlgCtrlID(),
+                      {&m_sizeHorz, &m_sizeVert, &m_sizeFloat, m_sizeMin, m_sizeMin, m_sizeMin}))
+        return FALSE;
+    if (m_pDockSite && m_hWnd)
+        m_pDockSite->RecalcLayout();
+    return TRUE;
+}
+
+BOOL CCJControlBar::SaveState(LPCTSTR lpszProfileName)
+{
+    return SaveBarSizes(lpszProfileName, GetDlgCtrlID(),
+                        {&m_sizeHorz, &m_sizeVert, &m_sizeFloat, m_sizeMin, m_sizeMin, m_sizeMin});
 }

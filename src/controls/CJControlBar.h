@@ -51,6 +51,12 @@ public:
     // along the top or bottom and the vertical size's cx along the left or right.
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
 
+    // The three sizes in the profile, as the sizing bars keep theirs (controls/BarSizeProfile.h):
+    // loading holds each between the minimum and the screen's size and lays the frame out
+    // again. FALSE without an application, or (SaveState) when the profile cannot be written.
+    BOOL LoadState(LPCTSTR lpszProfileName);
+    BOOL SaveState(LPCTSTR lpszProfileName);
+
     // HTSIZE on the sizing border of a docked bar, else HTCLIENT (HTNOWHERE outside the bar).
     UINT HitTest(CPoint point) const;
     // The room for the content, in client coordinates.

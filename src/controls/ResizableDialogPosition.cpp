@@ -5,6 +5,7 @@
 #include "controls/ResizableDialog.h"
 
 #include "platform/ui/WinApp.h"
+#include "platform/ui/WindowPlacement.h"
 
 namespace {
 
@@ -87,7 +88,15 @@ BOOL cdxCDynamicDialog::RestoreWindowPosition(const CString& strSection, UINT nF
              int(pApp->GetProfileInt(strSection, _T("Top"), rcNow.top)),
              int(pApp->GetProfileInt(strSection, _T("Right"), rcNow.right)),
              int(pApp->GetProfileInt(strSection, _T("Bottom"), rcNow.bottom)));
-    rc.NormalizeRect();
+    // A damaged profile must not put the dialog off every screen (or outside its bar).
+    CRect rcArea = AfxGetScreenArea();
+    CRect rcParent;
+    if ((GetStyle() & WS_CHILD) && GetParent()) {
+        GetParent()->GetClientRect(rcParent);
+        if (!rcParent.IsRectEmpty())
+            rcArea = rcParent;
+    }
+    rc = AfxKeepInside(rc, rcArea);
     const bool bApplyState = (nFlags & rflgState) && (nState == 0 || nState == 1);
     MoveWindow(rc, !bApplyState);
     if (bApplyState)

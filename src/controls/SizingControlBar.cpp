@@ -1,6 +1,7 @@
 #include "controls/SizingControlBar.h"
 
 #include "controls/BarColors.h"
+#include "controls/BarSizeProfile.h"
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WinApp.h"
@@ -140,42 +141,10 @@ CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
 
 // ---- profile ----
 
-namespace {
-
-struct SizeEntry {
-    LPCTSTR lpszCX;
-    LPCTSTR lpszCY;
-    CSize CSizingControlBar::*pSize;
-    CSize CSizingControlBar::*pMin;
-};
-
-const SizeEntry kSizeEntries[] = {
-    {_T("sizeHorzCX"), _T("sizeHorzCY"), &CSizingControlBar::m_szHorz, &CSizingControlBar::m_szMinHorz},
-    {_T("sizeVertCX"), _T("sizeVertCY"), &CSizingControlBar::m_szVert, &CSizingControlBar::m_szMinVert},
-    {_T("sizeFloatCX"), _T("sizeFloatCY"), &CSizingControlBar::m_szFloat, &CSizingControlBar::m_szMinFloat},
-};
-
-CString ProfileSection(LPCTSTR lpszProfileName, int nID)
-{
-    CString strSection;
-    strSection.Format(_T("%s-SCBar-%d"), lpszProfileName, nID);
-    return strSection;
-}
-
-}  // namespace
-
 BOOL CSizingControlBar::LoadState(LPCTSTR lpszProfileName)
 {
-    CWinApp* pApp = AfxGetApp();
-    if (!pApp)
+    if (!LoadBarSizes(lpszProfileName, GetDlgCtrlID(), ProfileSizes()))
         return FALSE;
-    const CString strSection = ProfileSection(lpszProfileName, GetDlgCtrlID());
-    for (const SizeEntry& entry : kSizeEntries) {
-        CSize& size = this->*entry.pSize;
-        size.cx = int(pApp->GetProfileInt(strSection, entry.lpszCX, size.cx));
-        size.cy = int(pApp->GetProfileInt(strSection, entry.lpszCY, size.cy));
-        size = AtLeast(size, this->*entry.pMin);
-    }
     if (m_pDockSite && m_hWnd)
         m_pDockSite->RecalcLayout();
     return TRUE;
@@ -183,17 +152,12 @@ BOOL CSizingControlBar::LoadState(LPCTSTR lpszProfileName)
 
 BOOL CSizingControlBar::SaveState(LPCTSTR lpszProfileName)
 {
-    CWinApp* pApp = AfxGetApp();
-    if (!pApp)
-        return FALSE;
-    const CString strSection = ProfileSection(lpszProfileName, GetDlgCtrlID());
-    BOOL bWritten = TRUE;
-    for (const SizeEntry& entry : kSizeEntries) {
-        const CSize& size = this->*entry.pSize;
-        bWritten &= pApp->WriteProfileInt(strSection, entry.lpszCX, size.cx);
-        bWritten &= pApp->WriteProfileInt(strSection, entry.lpszCY, size.cy);
-    }
-    return bWritten;
+    return SaveBarSizes(lpszProfileName, GetDlgCtrlID(), ProfileSizes());
+}
+
+BarSizes CSizingControlBar::ProfileSizes()
+{
+    return {&m_szHorz, &m_szVert, &m_szFloat, m_szMinHorz, m_szMinVert, m_szMinFloat};
 }
 
 // ---- frame and edges ----

@@ -13,6 +13,7 @@
 // gives the rectangle left for the content, and with SCBS_SIZECHILD the first child fills it.
 #pragma once
 
+#include "controls/BarSizeProfile.h"
 #include "platform/ui/ControlBar.h"
 
 // Sizing styles.
@@ -50,8 +51,8 @@ public:
     // The sides the bar may dock at; a bar without an owner takes its parent.
     void EnableDocking(DWORD dwDockStyle);
 
-    // Profile section "<name>-SCBar-<id>", values sizeHorzCX/CY, sizeVertCX/CY, sizeFloatCX/CY.
-    // Loading raises each size to its minimum; missing values keep the present size. FALSE
+    // Profile section "<name>-SCBar-<id>" (controls/BarSizeProfile.h). Loading holds each size
+    // between its minimum and the screen's size; missing values keep the present size. FALSE
     // without an application to hold the profile, or (SaveState) when it cannot be written.
     virtual BOOL LoadState(LPCTSTR lpszProfileName);
     virtual BOOL SaveState(LPCTSTR lpszProfileName);
@@ -119,6 +120,7 @@ protected:
     void SizeFirstChild();
 
 private:
+    BarSizes ProfileSizes();
     // How far the bar may grow: the frame's view area along the bar's thickness.
     int RoomToGrow() const;
     int CursorPos(CPoint ptScreen) const;

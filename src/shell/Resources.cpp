@@ -117,11 +117,11 @@ void RegisterShellResources()
         {0, ID_PLC_WIFI_SETUP, _T("WiFi Setup(77XX only)")},
         {0, ID_PLC_REMOTE_WIFI_SETUP, _T("Remote Control WiFi Setup(7450 only)")},
         {MF_SEPARATOR, 0, nullptr},
-        {0, ID_TOOLS_SIMULATION, _T("&Simulation")},
+        {0, ID_TOOLS_SIMULATION, _T("&Simulation\tF3")},
         // Wiring has no other visible way in than its key.
         {0, ID_CONNECT, _T("Connect\tF5")},
         {0, ID_PLC_MONIT, _T("PLC Monit")},
-        {MF_END, ID_INSERT_COMMENTS, _T("Insert Comments")},
+        {MF_END, ID_INSERT_COMMENTS, _T("Insert Comments\tF9")},
         {MF_POPUP, 0, _T("&Options")},
         {0, ID_OPTIONS_COM_CONFIG, _T("COM &Configuration")},
         {0, ID_OPTIONS_LANGUAGE, _T("Language")},

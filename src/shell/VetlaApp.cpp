@@ -161,6 +161,9 @@ BOOL CVetlaApp::InitInstance()
             pApp->OpenHelp(WORD(nTopic));
     });
 
+    // Project files dropped on the main window open as documents.
+    pMainFrame->DragAcceptFiles();
+
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
     if (cmdInfo.m_bRunEmbedded || cmdInfo.m_bRunAutomated)

@@ -6,6 +6,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/MiniDockFrameWnd.h"
+#include "platform/ui/WindowPlacement.h"
 
 #include <memory>
 
@@ -292,9 +293,14 @@ TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
     EXPECT_EQ(bar.m_szHorz, CSize(140, 32));
     EXPECT_EQ(bar.m_szFloat, CSize(37, 110));
 
+    // A damaged profile gives no size beyond the screen.
+    m_pApp->WriteProfileInt(strSection, _T("sizeVertCY"), 2000000000);
+    ASSERT_TRUE(bar.LoadState(_T("Bars")));
+    EXPECT_EQ(bar.m_szVert, CSize(60, AfxGetScreenArea().Height()));
+
     // Another profile name has nothing stored: the sizes stay.
     ASSERT_TRUE(bar.LoadState(_T("Other")));
-    EXPECT_EQ(bar.m_szVert, CSize(60, 300));
+    EXPECT_EQ(bar.m_szVert, CSize(60, AfxGetScreenArea().Height()));
 }
 
 TEST_F(SizingBarTest, AnUprightCaptionTooLongForItsBarEndsInAnEllipsisBeforeTheCloseButton)

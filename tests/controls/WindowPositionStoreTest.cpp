@@ -73,6 +73,23 @@ TEST_F(WindowPositionStoreTest, WithoutACompleteStoreTheDialogIsCentredAndGrown)
     pDlg->DestroyWindow();
 }
 
+TEST_F(WindowPositionStoreTest, ADamagedPlaceIsKeptInsideTheParent)
+{
+    m_pApp->WriteProfileInt(kSection, _T("(valid)"), 1);
+    m_pApp->WriteProfileInt(kSection, _T("Left"), -2000000000);
+    m_pApp->WriteProfileInt(kSection, _T("Right"), -1999999800);
+    m_pApp->WriteProfileInt(kSection, _T("Top"), 2147483000);
+    m_pApp->WriteProfileInt(kSection, _T("Bottom"), 2147483600);
+    auto pDlg = Open();
+    CRect rcFrame;
+    m_pFrame->GetClientRect(rcFrame);
+    const CRect rc = PlaceOf(*pDlg);
+    EXPECT_EQ(rc.Width(), 200);
+    EXPECT_EQ(rc.left, 0);
+    EXPECT_EQ(rc.bottom, rcFrame.bottom);
+    pDlg->DestroyWindow();
+}
+
 TEST_F(WindowPositionStoreTest, NoSettingsKeyMeansNothingStored)
 {
     m_pApp->m_pszRegistryKey.Empty();

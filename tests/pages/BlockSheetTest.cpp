@@ -15,6 +15,7 @@
 #include "platform/ui/TabCtrl.h"
 
 #include <map>
+#include <string>
 
 namespace {
 
@@ -95,6 +96,21 @@ TEST_F(BlockSheet, ModalOkWritesTheFieldsAndTakesOneSnapshot)
     EXPECT_EQ(pBool->m_nParamEx[BOOLEAN_TABLE_PARAMEX], 0x50020);
     EXPECT_EQ(pBool->m_nParam[BLOCK_PROTECTION_PARAM], 1);
     EXPECT_EQ(Snapshots(), nBefore + 1);
+}
+
+TEST_F(BlockSheet, RefusedNameCharacterLeavesTheCursorWhereItWas)
+{
+    CBlockObj* pAnd = Block(BT_AND);
+    OnModal(
+        [](CPropertySheet& sheet) {
+            CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
+            pEdit->SetFocus();
+            for (char16_t ch : std::u16string(u"AB\u00fcCD"))
+                pEdit->SendMessage(WM_CHAR, WPARAM(ch), 1);
+        },
+        IDOK);
+    Properties(pAnd);
+    EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABCD")));
 }
 
 TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)

@@ -18,6 +18,8 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/NativeWindow.h"
+#include "platform/ui/ProfileFile.h"
+#include "platform/ui/WindowPlacement.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
 #include "support/RunningApp.h"
@@ -343,6 +345,42 @@ TEST_F(PaletteTest, TheBorderHoldsTheBarWithinTheFramesWidthPlusItsOwn)
         bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptEnd));
         EXPECT_EQ(bar.m_sizeVert.cx, nDelta > 0 ? rcFrame.Width() + nOld : 32);
     }
+}
+
+TEST_F(PaletteTest, TheWidthDraggedComesBackAtTheNextStart)
+{
+    Start();
+    CWorkBoxBar& bar = WorkBox();
+    const CPoint pt = bar.GetBorderRect().CenterPoint();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
+    bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(pt + CSize(70, 0)));
+    ASSERT_EQ(bar.m_sizeVert.cx, 230);
+    m_app.Close();
+
+    Start();
+    EXPECT_EQ(WorkBox().m_sizeVert.cx, 230);
+    EXPECT_EQ(WindowRectOf(WorkBox()).Width(), 230);
+}
+
+TEST_F(PaletteTest, ADamagedProfileGivesTheBarsNoNegativeOrHugeSize)
+{
+    Start();
+    m_app.Close();
+    CProfileFile profile;
+    profile.Open(m_app.Path("profile.ini"));
+    const CString strPalette = CString(_T("MainFrame-SCBar-101"));
+    const CString strInfo = CString(_T("MainFrame-SCBar-59427"));
+    profile.WriteInt(strPalette, _T("sizeVertCX"), -400);
+    profile.WriteInt(strPalette, _T("sizeHorzCY"), 2000000000);
+    profile.WriteInt(strInfo, _T("sizeHorzCY"), 99999999);
+    profile.WriteInt(strInfo, _T("sizeFloatCX"), -2147483647);
+
+    Start();
+    const CRect rcScreen = AfxGetScreenArea();
+    EXPECT_EQ(WorkBox().m_sizeVert.cx, 32);
+    EXPECT_EQ(WorkBox().m_sizeHorz.cy, rcScreen.Height());
+    EXPECT_EQ(Frame()->m_wndInfoBar.m_szHorz.cy, rcScreen.Height());
+    EXPECT_EQ(Frame()->m_wndInfoBar.m_szFloat.cx, 37);
 }
 
 TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)

@@ -5,6 +5,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/StringTable.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/Menu.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,24 @@ TEST(ShellStrings, MenuCaptionsSetTheAcceleratorOffByATab)
     EXPECT_EQ(ShellMenuCaption(ID_PLC_UPLOAD).ToUtf8(), "Device->PC\tCtrl+U");
     EXPECT_EQ(ShellMenuCaption(ID_PLC_DOWNLOAD).ToUtf8(), "PC->Device\tCtrl+D");
     EXPECT_EQ(ShellMenuCaption(ID_PLC_CLOCK).ToUtf8(), "Clock Setting/Calibration");
+}
+
+TEST(ShellMenus, DiagramMenuShowsTheKeysOfItsTools)
+{
+    RegisterShellResources();
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_FBDTYPE));
+    const struct {
+        UINT nID;
+        const char* text;
+    } cases[] = {{ID_TOOLS_SIMULATION, "&Simulation\tF3"},
+                 {ID_CONNECT, "Connect\tF5"},
+                 {ID_INSERT_COMMENTS, "Insert Comments\tF9"}};
+    for (const auto& c : cases) {
+        CString strText;
+        menu.GetMenuString(c.nID, strText, MF_BYCOMMAND);
+        EXPECT_EQ(strText.ToUtf8(), c.text);
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "document/VetlaDoc.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Edit.h"
 
 BOOL CNameEdit::IsEnabled(int nNamedBlocks, const CString& strName)
 {
@@ -26,14 +27,21 @@ CString CNameEdit::Filter(const CString& strText)
 
 void CNameEdit::OnChange(CDialog& page)
 {
-    CWnd* pEdit = page.GetDlgItem(IDC_BLOCK_NAME);
+    auto* pEdit = dynamic_cast<CEdit*>(page.GetDlgItem(IDC_BLOCK_NAME));
     if (!pEdit || CWnd::GetFocus() != pEdit)
         return;
     CString strText;
     pEdit->GetWindowText(strText);
     const CString strFiltered = Filter(strText);
-    if (strFiltered != strText)
-        pEdit->SetWindowText(strFiltered);
+    if (strFiltered == strText)
+        return;
+    // Setting the text puts the cursor at the start; the next key would land before what was
+    // typed. The cursor goes back where it stood, less the characters taken out before it.
+    int nStart = 0, nEnd = 0;
+    pEdit->GetSel(nStart, nEnd);
+    const int nCaret = Filter(strText.Left(nEnd)).GetLength();
+    pEdit->SetWindowText(strFiltered);
+    pEdit->SetSel(nCaret, nCaret);
 }
 
 void CNameEdit::Enable(CDialog& page, const CVetlaDoc* pDoc, const CString& strName)

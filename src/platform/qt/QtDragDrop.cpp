@@ -2,11 +2,15 @@
 
 #include "platform/qt/QtMimeData.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/DropFiles.h"
 #include "platform/ui/Msg.h"
 
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QUrl>
+
+#include <vector>
 
 namespace {
 
@@ -53,9 +57,34 @@ DROPEFFECT RunQtDrag(CWnd& source, const ClipboardData& data, DROPEFFECT allowed
     return EffectOf(pDrag->exec(actions, Qt::MoveAction));
 }
 
+namespace {
+
+// The local files of a drop from outside the program (a file manager gives their URLs).
+std::vector<CString> DroppedFiles(const QMimeData* pData)
+{
+    std::vector<CString> paths;
+    if (!pData || !pData->hasUrls())
+        return paths;
+    for (const QUrl& url : pData->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const QString strPath = url.toLocalFile();
+        paths.emplace_back(std::u16string_view(reinterpret_cast<const char16_t*>(strPath.utf16()),
+                                               std::size_t(strPath.size())));
+    }
+    return paths;
+}
+
+}  // namespace
+
 void QtDragMove(CWnd& wnd, QDragMoveEvent& event, CPoint point, bool bEnter)
 {
     IDropTarget* pTarget = AfxFindDropTarget(wnd);
+    if (!pTarget && AfxFindFileDropWindow(&wnd) && !DroppedFiles(event.mimeData()).empty()) {
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+        return;
+    }
     if (!pTarget || !event.mimeData()) {
         event.ignore();
         return;
@@ -85,6 +114,17 @@ void QtDragLeave(CWnd& wnd)
 void QtDrop(CWnd& wnd, QDropEvent& event, CPoint point)
 {
     IDropTarget* pTarget = AfxFindDropTarget(wnd);
+    if (!pTarget && AfxFindFileDropWindow(&wnd)) {
+        const std::vector<CString> paths = DroppedFiles(event.mimeData());
+        if (paths.empty()) {
+            event.ignore();
+            return;
+        }
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+        AfxDropFiles(&wnd, paths);
+        return;
+    }
     if (!pTarget || !event.mimeData()) {
         event.ignore();
         return;

@@ -18,6 +18,7 @@
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/UserException.h"
 #include "platform/ui/WinThread.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
@@ -156,11 +157,7 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate, CWnd* pPa
     if (!(dwStyle & WS_CHILD)) {
         // Centred over the owner, as the window system places a dialog without DS_ABSALIGN
         // coordinates of its own.
-        CRect rectOwner(0, 0, 1024, 768);
-        if (CWnd* pOwner = pParentWnd ? pParentWnd->GetTopLevelParent() : nullptr)
-            pOwner->GetWindowRect(rectOwner);
-        rect.OffsetRect(rectOwner.left + (rectOwner.Width() - rect.Width()) / 2,
-                        rectOwner.top + (rectOwner.Height() - rect.Height()) / 2);
+        rect = AfxPlaceOverOwner(rect.Size(), pParentWnd);
     }
     if (!CreateEx(dialogTemplate.dwExStyle, WC_DIALOG, dialogTemplate.strCaption,
                   dwStyle & ~WS_VISIBLE, rect, pParentWnd, 0))

@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
     ON_COMMAND_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnBarCheckCommand)
     ON_UPDATE_COMMAND_UI_RANGE(ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_MESSAGE(WM_DROPFILES, OnDropFilesMessage)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(0, 0, 800, 600);
@@ -542,6 +543,7 @@ void CFrameWnd::RecalcLayout(BOOL)
         return;
     CRect rectLeft;
     GetClientRect(rectLeft);
+    AdjustLayoutRect(rectLeft);
     // The strip's own style decides, not its visibility on screen: a frame lays itself out
     // while it is still hidden (at creation), and the strip must have its place by then.
     if (m_pMenuBar && (m_pMenuBar->GetStyle() & WS_VISIBLE)) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/ui/Accelerator.h"
+#include "platform/ui/DropFiles.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Wnd.h"
@@ -84,6 +85,9 @@ public:
     // Lays out the menu bar, the visible control bars (in creation order, each taking its side
     // of what is left) and the pane (AFX_IDW_PANE_FIRST) in the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // The part of the client area the layout may fill (the frame's own caption and border,
+    // where it draws them itself, lie outside it).
+    virtual void AdjustLayoutRect(CRect& rect) const { (void)rect; }
     // The sides bars may dock at (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwDockStyle);
     DWORD GetDockingSides() const { return m_dwDockSides; }
@@ -123,6 +127,9 @@ protected:
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     void OnBarCheckCommand(UINT nID);
+    // Files dropped on the frame open as documents, one after another.
+    virtual void OnDropFiles(HDROP hDropInfo);
+    LRESULT OnDropFilesMessage(WPARAM wParam, LPARAM lParam);
 
     // The window that shows the menu bar; null when the frame has no menu.
     CMenuBarWnd* m_pMenuBar = nullptr;

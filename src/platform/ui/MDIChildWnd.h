@@ -1,5 +1,8 @@
-// CMDIChildWnd: the frame of one document window inside an MDI frame's client area. It is
-// always maximised and, while active, lends the MDI frame its menu (the template's shared menu).
+// CMDIChildWnd: the frame of one document window inside an MDI frame's client area. It opens
+// maximised and, while active, lends the MDI frame its menu (the template's shared menu).
+// Window > Cascade and Tile restore it: it then draws a caption with its title and a border of
+// its own around its content (the layer gives child windows none), a press anywhere in it makes
+// it the active document, its caption drags it, and a double click there maximises it again.
 // Its routing is the plain frame's (view, document, itself); the MDI frame adds itself and the
 // application after it.
 #pragma once
@@ -24,10 +27,20 @@ public:
     CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
     void MDIActivate();
     void MDIDestroy() { DestroyWindow(); }
-    void MDIMaximize() { ShowWindow(SW_SHOWMAXIMIZED); }
+    // Maximised it fills the client area without caption or border; restored it keeps its
+    // place and shows both.
+    void MDIMaximize();
+    void MDIRestore();
+
+    // The height of the caption and the width of the border of a restored frame.
+    static constexpr int kCaptionHeight = 20;
+    static constexpr int kBorderWidth = 3;
 
     void ActivateFrame(int nCmdShow = -1) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    void AdjustLayoutRect(CRect& rect) const override;
+    // A press anywhere in an inactive document window makes it the active one.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     // The menu this frame's document shows in the MDI frame's menu bar (not owned).
     CMenu* m_hMenuShared = nullptr;
 
@@ -36,8 +49,19 @@ public:
 
 protected:
     void OnDestroy() override;
+    void OnPaint() override;
+    void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
+    void OnMouseMove(UINT nFlags, CPoint point) override;
+    void OnCaptureChanged(CWnd* pWnd) override;
     DECLARE_MESSAGE_MAP()
 
 private:
+    BOOL IsInCaption(CPoint point) const;
+
     CMDIFrameWnd* m_pMDIFrame = nullptr;
+    // Dragging by the caption: the pressed point in client coordinates.
+    BOOL m_bDragging = FALSE;
+    CPoint m_ptDragGrip;
 };

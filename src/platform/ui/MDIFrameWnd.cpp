@@ -2,6 +2,7 @@
 
 #include "platform/core/Document.h"
 #include "platform/gdi/DC.h"
+#include "platform/ui/MDIArrange.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/View.h"
 #include "platform/ui/WndMessageMap.h"
@@ -91,7 +92,7 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::GetMDIChildren() const
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
 {
     if (pbMaximized)
-        *pbMaximized = m_pActiveChild != nullptr;
+        *pbMaximized = m_pActiveChild && (!IsWindow(m_pActiveChild) || m_pActiveChild->IsZoomed());
     return m_pActiveChild;
 }
 
@@ -104,8 +105,19 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)
     m_pActiveChild = pChild;
     if (pChild) {
         pChild->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        if (pChild->IsWindowVisible() || !pChild->IsZoomed())
-            pChild->ShowWindow(SW_SHOWMAXIMIZED);
+        // Among cascaded or tiled documents the next one keeps its place; after a maximised
+        // one it is maximised too.
+        const bool bKeepPlace = pOld && IsWindow(pOld) && !pOld->IsZoomed();
+        if (bKeepPlace) {
+            pChild->ShowWindow(SW_SHOW);
+        } else if (pChild->IsWindowVisible() || !pChild->IsZoomed()) {
+            pChild->MDIMaximize();
+        }
+    }
+    // The captions of restored documents show which one is active.
+    for (CMDIChildWnd* pCaption : {pOld, pChild}) {
+        if (pCaption && IsWindow(pCaption) && !pCaption->IsZoomed())
+            pCaption->Invalidate(FALSE);
     }
     if (pOld && IsWindow(pOld))
         pOld->OnMDIActivate(FALSE, pChild, pOld);
@@ -133,7 +145,9 @@ void CMDIFrameWnd::MDIPrev()
 
 void CMDIFrameWnd::MDIMaximize(CWnd* pWnd)
 {
-    if (IsWindow(pWnd))
+    if (auto* pChild = dynamic_cast<CMDIChildWnd*>(pWnd); pChild && IsWindow(pChild))
+        pChild->MDIMaximize();
+    else if (IsWindow(pWnd))
         pWnd->ShowWindow(SW_SHOWMAXIMIZED);
 }
 
@@ -229,7 +243,40 @@ void CMDIFrameWnd::OnWindowListItem(UINT nID)
     }
 }
 
-void CMDIFrameWnd::OnWindowArrange(UINT) {}
+void CMDIFrameWnd::OnWindowArrange(UINT nID)
+{
+    if (!m_pMDIClient || !m_pMDIClient->GetSafeHwnd())
+        return;
+    // Front to back; the active document stays in front.
+    std::vector<CMDIChildWnd*> children;
+    for (CMDIChildWnd* pChild : GetMDIChildren()) {
+        if (pChild->GetStyle() & WS_VISIBLE)
+            children.push_back(pChild);
+    }
+    if (children.empty())
+        return;
+    CRect rectClient;
+    m_pMDIClient->GetClientRect(rectClient);
+    const int nCount = int(children.size());
+    std::vector<CRect> rects;
+    if (nID == ID_WINDOW_CASCADE) {
+        // The frame at the back takes the first place, the active one the last.
+        std::reverse(children.begin(), children.end());
+        rects = CascadeRects(nCount, rectClient.Size(), CMDIChildWnd::kCaptionHeight + CMDIChildWnd::kBorderWidth);
+    } else if (nID == ID_WINDOW_TILE_HORZ || nID == ID_WINDOW_TILE_VERT) {
+        rects = TileRects(nCount, rectClient.Size(), nID == ID_WINDOW_TILE_HORZ);
+    } else {
+        return;   // Arrange Icons: no document is ever minimised
+    }
+    for (int i = 0; i < nCount; ++i) {
+        CMDIChildWnd* pChild = children[size_t(i)];
+        pChild->MDIRestore();
+        const CRect& rect = rects[size_t(i)];
+        pChild->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
+        pChild->Invalidate(FALSE);
+    }
+}
 
 void CMDIFrameWnd::OnUpdateWindowArrange(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pActiveChild != nullptr); }
 

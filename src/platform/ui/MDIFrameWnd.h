@@ -1,6 +1,6 @@
 // CMDIFrameWnd: the main frame of a multiple-document application. Its pane is the MDI client
-// area, whose children are the document frames (CMDIChildWnd), always maximised: one document
-// window fills the area at a time. Commands go to the active child first (its view, document and
+// area, whose children are the document frames (CMDIChildWnd): maximised, one document window
+// fills the area at a time; cascaded or tiled they share it. Commands go to the active child first (its view, document and
 // the child itself), then to this frame and the application. The menu bar shows the active
 // child's menu (its template's shared menu), or the frame's own menu when no document is open.
 #pragma once
@@ -18,7 +18,7 @@ public:
     CMDIFrameWnd();
     ~CMDIFrameWnd() override;
 
-    // The active document frame; null when none. *pbMaximized is always TRUE when one exists.
+    // The active document frame; null when none. *pbMaximized tells whether it is maximised.
     CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = nullptr) const;
     void MDIActivate(CWnd* pWndActivate);
     // Activates the next document frame (the active one goes to the back).
@@ -44,8 +44,9 @@ public:
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnDestroy() override;
-    // Cascade, tile and arrange: document frames here are always maximised, so there is nothing
-    // to arrange; the commands are accepted and leave the layout as it is.
+    // Cascade and tile restore the visible document frames and place them over the client area
+    // (platform/ui/MDIArrange.h), the active one in front; arrange (the icons of minimised
+    // frames) has nothing to do, as no frame is ever minimised.
     void OnWindowArrange(UINT nID);
     void OnUpdateWindowArrange(CCmdUI* pCmdUI);
     // The Window menu's document entries (AFX_IDM_FIRST_MDICHILD + n).

@@ -3,6 +3,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WinThread.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
@@ -215,6 +216,12 @@ BOOL CPropertySheet::CreateDialogWindow(CWnd* pParentWnd, BOOL bModal)
         return FALSE;
     m_nActive = -1;
     CreateChildren(pageSize, bModal);
+    // Centred over the owner once the buttons have given the sheet its size; a sheet that has a
+    // place of its own moves there afterwards.
+    CRect rectWindow;
+    GetWindowRect(rectWindow);
+    const CRect rectPlace = AfxPlaceOverOwner(rectWindow.Size(), pParentWnd);
+    SetWindowPos(nullptr, rectPlace.left, rectPlace.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InitDialogWindow();
     return IsWindow(this);
 }

@@ -148,6 +148,8 @@ public:
     DWORD GetExStyle() const { return m_dwExStyle; }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
+    // Files dropped from outside reach the window as WM_DROPFILES (platform/ui/DropFiles.h).
+    void DragAcceptFiles(BOOL bAccept = TRUE);
     void SetWindowText(LPCTSTR lpszString);
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const;
     void GetWindowText(CString& rString) const;

@@ -17,9 +17,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -190,6 +194,58 @@ TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuComman
     const QImage client = QtWidgetOf(*pFrame->GetMDIClient())->grab().toImage();
     ASSERT_FALSE(client.isNull());
     EXPECT_EQ(client.pixelColor(client.width() / 2, client.height() / 2), QColor(171, 171, 171));
+
+    app.CloseAllDocuments(TRUE);
+    pFrame->DestroyWindow();
+}
+
+TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
+{
+    AfxRegisterMenuResource(IDR_QT_MAIN, {
+        {MF_POPUP | MF_END, 0, _T("&File")},
+        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
+    });
+    AfxRegisterMenuResource(IDR_QT_DOC, {
+        {MF_POPUP | MF_END, 0, _T("&File")},
+        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
+    });
+    CQtApp app;
+    app.SetProfilePath(CString::FromUtf8(testing::TempDir() + "qt_drop.ini"));
+    auto* pTemplate = new CMultiDocTemplate(IDR_QT_DOC, RUNTIME_CLASS(CQtDoc),
+                                            RUNTIME_CLASS(CQtChild), RUNTIME_CLASS(CQtView));
+    pTemplate->SetDocStrings(_T("\nQt\nQt\nQt Files (*.qt)\n.qt\nQt.Document\nQt Document"));
+    app.AddDocTemplate(pTemplate);
+    auto* pFrame = new CQtMainFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_QT_MAIN));
+    app.m_pMainWnd = pFrame;
+    pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    const std::string strPath = testing::TempDir() + "dropped.qt";
+    {
+        CDocument doc;
+        ASSERT_TRUE(doc.OnSaveDocument(CString::FromUtf8(strPath)));
+    }
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(strPath))});
+    QWidget* pTarget = QtWidgetOf(*pFrame->GetMDIClient());
+    ASSERT_NE(pTarget, nullptr);
+    const QPointF point(10, 10);
+
+    // Until the frame accepts files, a drop is refused.
+    QDragEnterEvent refused(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pTarget, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+
+    pFrame->DragAcceptFiles();
+    QDragEnterEvent enter(point.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pTarget, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(point, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pTarget, &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(app.GetOpenDocumentCount(), 1);
+    CMDIChildWnd* pChild = pFrame->MDIGetActive();
+    ASSERT_NE(pChild, nullptr);
+    EXPECT_EQ(pChild->GetActiveDocument()->GetPathName(), CString::FromUtf8(strPath));
 
     app.CloseAllDocuments(TRUE);
     pFrame->DestroyWindow();

@@ -7,6 +7,8 @@
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <cstdlib>
+
 namespace {
 
 constexpr UINT IDD_PAGE = 9101;
@@ -118,6 +120,25 @@ TEST_F(PropertySheetTest, PagesAreMadeAtFirstShowAndOkReachesOnlyThose)
     });
     EXPECT_EQ(m_sheet.DoModal(), IDOK);
     EXPECT_EQ(g_log, (EventLog{"p0:init", "p2:init", "p0:ok", "p2:ok"}));
+}
+
+TEST_F(PropertySheetTest, OpensCentredOverItsOwnerAndOnTheScreen)
+{
+    m_main.MoveWindow(200, 100, 600, 500);
+    ASSERT_TRUE(m_sheet.Create(&m_main));
+    CRect rcMain, rcSheet;
+    m_main.GetWindowRect(rcMain);
+    m_sheet.GetWindowRect(rcSheet);
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().x - rcMain.CenterPoint().x), 1);
+    EXPECT_LE(std::abs(rcSheet.CenterPoint().y - rcMain.CenterPoint().y), 1);
+    m_sheet.DestroyWindow();
+
+    // An owner partly off the screen still gives a sheet that lies wholly on it.
+    m_main.MoveWindow(-900, -700, 1000, 800);
+    ASSERT_TRUE(m_sheet.Create(&m_main));
+    m_sheet.GetWindowRect(rcSheet);
+    EXPECT_GE(rcSheet.left, 0);
+    EXPECT_GE(rcSheet.top, 0);
 }
 
 TEST_F(PropertySheetTest, ASwitchIsRefusedWhileThePageHoldsABadValue)
