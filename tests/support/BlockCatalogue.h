@@ -268,7 +268,10 @@ inline Probe ProbeType(int nType, WORD wHardware)
         probe.groups.push_back(group);
         remaining = masked;
     }
-    for (int k = 0; k < BLOCK_REF_COUNT; ++k) {
+    // Only the references a project file keeps for the type: the editor offers no others.
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    const int nRefs = pRow ? (doc.IsNewGenerationDoc() ? pRow->references.nNewer : pRow->references.nOlder) : 0;
+    for (int k = 0; k < nRefs && k < BLOCK_REF_COUNT; ++k) {
         pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
         pBlock->m_nRefBlock[k] = NUM_FUNCTION_BLOCK + 5;
         const Bytes record = RecordOf(doc, *pBlock);
@@ -383,11 +386,22 @@ public:
         if (!pText || blocks.size() < 2)
             return false;
         FillMessageText(*pText, nTimer);
-        // The last blocks feed the outputs, away from index 0.
-        Feed(blocks.back(), At(BT_OUT, NUM_OUTPUT, 3), 0);
-        Feed(blocks[blocks.size() - 2], At(BT_FLAG, NUM_FLAG, 5), 0);
-        Feed(m_analog[0], At(BT_ANALOG_FLAG, NUM_ANALOG_FLAG, 7), 0);
+        // Every block reaches an output, as a program must: the first and last feed an open
+        // connector and an output, the others a flag or an analog flag of their own.
         Feed(blocks.front(), At(BT_OPENX, NUM_OPENX, 2), 0);
+        Feed(blocks.back(), At(BT_OUT, NUM_OUTPUT, 3), 0);
+        int nFlags = 0;
+        int nAnalogFlags = 0;
+        for (std::size_t i = 1; i + 1 < blocks.size(); ++i) {
+            CBlockObj* pBlock = blocks[i];
+            if (pBlock->m_nOutputs == 0)
+                continue;
+            if (pBlock->m_nPinKind[BLOCK_FIRST_OUTPUT] == PINKIND_ANALOG)
+                Feed(pBlock, At(BT_ANALOG_FLAG, NUM_ANALOG_FLAG, 20 + nAnalogFlags++), 0);
+            else
+                Feed(pBlock, At(BT_FLAG, NUM_FLAG, 40 + nFlags++), 0);
+        }
+        Feed(m_analog[0], At(BT_ANALOG_FLAG, NUM_ANALOG_FLAG, 7), 0);
         if (m_bNewer)
             Feed(m_analog[1], At(BT_ANALOG_OUT, NUM_ANALOG_OUT, 2), 0);
         m_doc.m_strProgramName = _T("CATALOGUE");
@@ -412,10 +426,16 @@ private:
         return pBlock;
     }
 
+    // As a finished wire leaves them: the pin names its source, and an output of the source
+    // with no link yet names the pin's block.
     static void Feed(CBlockObj* pFrom, CBlockObj* pTo, int nPin, BOOL bNegated = FALSE)
     {
         pTo->m_nPinSource[nPin] = pFrom->m_nNumber;
         pTo->m_bPinInvert[nPin] = bNegated;
+        for (int i = BLOCK_FIRST_OUTPUT; i < BLOCK_FIRST_OUTPUT + pFrom->m_nOutputs; ++i) {
+            if (pFrom->m_nPinSource[i] == 0)
+                pFrom->m_nPinSource[i] = pTo->m_nNumber;
+        }
     }
 
     // The digital and analog points the blocks are fed from, none at index 0.
@@ -497,6 +517,11 @@ inline std::vector<std::string> CompareDocuments(CVetlaDoc& original, CVetlaDoc&
         CBlockObj* pOther = other.FindBlockByNumber(pBlock->m_nNumber);
         if (!pOther) {
             differences.push_back("block " + std::to_string(pBlock->m_nNumber) + " missing");
+            continue;
+        }
+        if (pOther->m_nType != pBlock->m_nType) {
+            differences.push_back("block " + std::to_string(pBlock->m_nNumber) + " of type " +
+                                  std::to_string(pBlock->m_nType) + " is of type " + std::to_string(pOther->m_nType));
             continue;
         }
         const std::vector<Field> fields = FieldsOf(*pBlock);
