@@ -206,6 +206,17 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
 }
 
+// At the controller's fastest line rate every reply trickles in over milliseconds.
+TEST_F(UploadTest, SlowLineStillUploads)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, true);
+    controller.SetLineBaud(115200);
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(controller.LastEndFlag(), 1);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 6);
+}
+
 TEST_F(UploadTest, UndoRightAfterAnUploadKeepsTheDiagram)
 {
     SimulatedController controller;
