@@ -73,13 +73,13 @@ bool OldElementFits(const CWidget& element, int nKind, const CBlockObj* pBlock)
     return entry && EntryFits(*entry, element.m_nColumn, kOldLineChars);
 }
 
-void RefuseOldElement(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, const CWidget& element)
+void RefuseElement(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, const CWidget& element, int nColumns)
 {
     CString strMessage;
     strMessage.Format(_T("The message text of block %s has an element on line %d, column %d, that does not fit ")
                       _T("the display's %d columns. Move the element onto the display, then download again."),
                       LPCTSTR(ctx.Doc().GetBlockLabel(const_cast<CBlockMSGTEXT*>(&text))), nLine,
-                      element.m_nColumn, kOldLineChars);
+                      element.m_nColumn, nColumns);
     ctx.Fail(strMessage);
 }
 
@@ -98,7 +98,7 @@ void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, Rec
     const int nKind = OldLineKind(pElement->m_nParamId);
     const CBlockObj* pBlock = nKind == kLineParameter ? ctx.Doc().FindBlockByNumber(pElement->m_nBlockNumber) : nullptr;
     if (!OldElementFits(*pElement, nKind, pBlock)) {
-        RefuseOldElement(ctx, text, nLine + 1, *pElement);
+        RefuseElement(ctx, text, nLine + 1, *pElement, kOldLineChars);
         return;
     }
     w.Byte(nKind);
@@ -189,6 +189,23 @@ void EncodeScreenSettings(const TextScreen& screen, const int* pSettings)
     screen.attrs[30] = BYTE(pSettings[6]);
 }
 
+// An element the display's columns do not hold (from a file: the pages place none there) would
+// be left out of the screen's marks without a word and be missing after an upload.
+bool NewElementsFit(EncodeContext& ctx, const CBlockMSGTEXT& text, const CObArray* pLines)
+{
+    for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow) {
+        for (int i = 0; i < pLines[nRow].GetSize(); ++i) {
+            const auto* pWidget = static_cast<const CWidget*>(pLines[nRow][i]);
+            if (pWidget && (pWidget->m_nColumn < 1 ||
+                            pWidget->m_nColumn + std::max(pWidget->m_nWidth, 1) - 1 > TEXT_SCREEN_TEXT_CELLS)) {
+                RefuseElement(ctx, text, nRow + 1, *pWidget, TEXT_SCREEN_TEXT_CELLS);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
 {
     std::span<BYTE> area = ctx.TextArea();
@@ -211,6 +228,8 @@ void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
         const CObArray* pLines = nScreen == 0 ? text.m_arrWidgets1 : text.m_arrWidgets2;
         for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
             EncodeScreenRow(screen, cells[nRow + 1], nRow);
+        if (!NewElementsFit(ctx, text, pLines))
+            return;
         EncodeScreenElements(ctx, screen, pLines);
         EncodeScreenSettings(screen, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
     }

@@ -81,6 +81,23 @@ TEST_F(OlderElementPlace, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
     }
 }
 
+// A newer screen would leave such an element out of its marks without a word.
+TEST_F(NewerCodecDiagram, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
+{
+    Block(BT_AND);
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = 3;
+    pWidget->m_nColumn = 0;
+    pWidget->m_nKind = 2;
+    pWidget->m_nWidth = g_arrParamWidth[2];
+    pWidget->m_nBlockNumber = pText->m_nNumber;
+    pText->m_arrWidgets2[2].Add(pWidget);
+    const EncodeResult result = Encode();
+    EXPECT_FALSE(result.bOk);
+    EXPECT_NE(result.strMessage.Find(_T("block B1 has an element on line 3, column 0")), -1);
+}
+
 // A damaged record is named by the label the diagram gives the block.
 TEST(DecodeErrorText, NamesTheBlockByItsLabel)
 {
