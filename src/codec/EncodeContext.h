@@ -5,6 +5,7 @@
 
 #include "codec/ImageEncoder.h"
 
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <span>
@@ -46,6 +47,15 @@ public:
             m_nError = nMessageId;
     }
     UINT Error() const { return m_nError; }
+    // A failure told in its own words (naming the block it concerns).
+    void Fail(const CString& strMessage)
+    {
+        if (m_nError == 0) {
+            m_nError = IDS_ENCODE_INTERNAL_ERROR;
+            m_strError = strMessage;
+        }
+    }
+    const CString& ErrorText() const { return m_strError; }
 
     std::vector<BYTE>& TakeBuffer(int nBuffer) { return m_buffers[nBuffer]; }
     std::vector<BYTE>& TakeTextArea() { return m_textArea; }
@@ -61,6 +71,7 @@ private:
     std::vector<BYTE> m_buffers[2];
     std::vector<BYTE> m_textArea;
     UINT m_nError = 0;
+    CString m_strError;
 };
 
 // Writes a function block's record (header and body) into its place in section J; failures go

@@ -228,6 +228,10 @@ CBlockObj* DecodeContext::Find(int nNumber) const
 void DecodeContext::Adopt(CBlockObj* pBlock, int nNumber)
 {
     pBlock->m_nNumber = nNumber;
+    // An I/O point's operand is its index in its range: what its label and the editor's
+    // numbering read.
+    if (FindIoClass(pBlock->m_nType) || pBlock->m_nType == BT_OPENX)
+        pBlock->m_nOperand = nNumber - NumberBase(pBlock->m_nType);
     pBlock->SetDocument(&m_doc);
     m_doc.m_blockList.AddTail(pBlock);
     m_byNumber[nNumber] = pBlock;
@@ -306,22 +310,22 @@ CString DecodeErrorText(const DecodeResult& result)
     case DecodeError::None:
         break;
     case DecodeError::UnknownRecord:
-        strText.Format(_T("The device's program holds a block this software does not know (block B%03d)."),
-                       result.nRecord + 1);
+        strText.Format(_T("The device's program holds a block this software does not know (block B%d)."),
+                       result.nRecord);
         break;
     case DecodeError::RecordPastEnd:
-        strText.Format(_T("The device's program is damaged: block B%03d runs past its end."), result.nRecord + 1);
+        strText.Format(_T("The device's program is damaged: block B%d runs past its end."), result.nRecord);
         break;
     case DecodeError::TextPastArea:
-        strText.Format(_T("The device's program is damaged: the message text of block B%03d is missing."),
-                       result.nRecord + 1);
+        strText.Format(_T("The device's program is damaged: the message text of block B%d is missing."),
+                       result.nRecord);
         break;
     case DecodeError::DataLogDamaged:
         strText = _T("The device's program is damaged: the data log runs past its end.");
         break;
     case DecodeError::BadSetting:
-        strText.Format(_T("The device's program is damaged: block B%03d has a setting it cannot hold."),
-                       result.nRecord + 1);
+        strText.Format(_T("The device's program is damaged: block B%d has a setting it cannot hold."),
+                       result.nRecord);
         break;
     case DecodeError::TooManyBlocks:
         strText = _T("The device's program holds more blocks than a program may have.");

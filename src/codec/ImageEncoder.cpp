@@ -250,13 +250,13 @@ void EncodeContext::WritePinSource(RecordWriter& w, int nSource, BOOL bNegated)
 EncodeResult BuildProgramImage(CVetlaCoreRule& codec, const SYSTEMTIME& stNow)
 {
     if (!codec.m_pDoc || codec.Image(0).size() != std::size_t(IMAGE_BUFFER0_BYTES))
-        return {FALSE, IDS_ENCODE_INTERNAL_ERROR};
+        return {FALSE, IDS_ENCODE_INTERNAL_ERROR, {}};
     const CVetlaDoc& doc = *codec.m_pDoc;
     const BOOL bNew = doc.IsNewGenerationDoc();
     const BlockLists lists = SortBlocks(doc);
     const int nTextCapacity = int(codec.TextArea().size()) / IMAGE_TEXT_BLOCK_BYTES;
     if (const UINT nId = CheckLimits(lists, bNew, nTextCapacity))
-        return {FALSE, nId};
+        return {FALSE, nId, {}};
 
     const int nBuffer1Bytes = ImageBuffer1Bytes(ProgramBytes(lists, bNew));
     EncodeContext ctx(doc, nBuffer1Bytes, int(codec.TextArea().size()));
@@ -267,7 +267,7 @@ EncodeResult BuildProgramImage(CVetlaCoreRule& codec, const SYSTEMTIME& stNow)
     EncodeInputSettings(ctx, lists.inputs);
     EncodeDocumentSections(ctx, stNow);
     if (ctx.Error())
-        return {FALSE, ctx.Error()};
+        return {FALSE, ctx.Error(), ctx.ErrorText()};
 
     std::ranges::copy(ctx.TakeBuffer(0), codec.Image(0).begin());
     codec.ReplaceBuffer1(std::move(ctx.TakeBuffer(1)));

@@ -3,6 +3,7 @@
 // names, the message texts, the input settings and the document's settings.
 #pragma once
 
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 class CVetlaCoreRule;
@@ -15,6 +16,7 @@ constexpr UINT IDS_ENCODE_NO_RESOURCES = 612;    // "Insufficient Resources to c
 struct EncodeResult {
     BOOL bOk = TRUE;
     UINT nMessageId = 0;  // 0, or the string the download shows for the refusal
+    CString strMessage;   // a refusal in its own words, shown instead of nMessageId when set
 };
 
 // Encodes the codec's document (allocated in download mode) with the download stamp stNow. The
@@ -23,7 +25,9 @@ struct EncodeResult {
 // message texts than section C holds, or more I/O state names or drawn elements than a newer
 // message-text screen holds are refused with 612; function blocks not numbered from
 // 9000 without a gap, a block whose number or point index the image cannot express, a source that is no block the image can name, or a record that would
-// not fit its block's program size with 604. A refusal leaves the codec's buffers as they were.
+// not fit its block's program size with 604. An older message text's element that the image
+// cannot place where it stands (outside the display's twelve columns) is refused with a text
+// naming the block. A refusal leaves the codec's buffers as they were.
 // Buffer 1 takes the size of the records as written (each type's record size by generation).
 EncodeResult BuildProgramImage(CVetlaCoreRule& codec, const SYSTEMTIME& stNow);
 

@@ -8,6 +8,7 @@
 #include "codec/LcdCharMap.h"
 #include "codec/MessageTextScreen.h"
 #include "codec/MultiByteText.h"
+#include "codec/ParameterElement.h"
 #include "codec/RecordWriter.h"
 #include "document/VetlaDoc.h"
 
@@ -24,6 +25,8 @@ constexpr BYTE kLcdBlank = LCD_BLANK;
 // The element kind a line of the older layout is written as.
 constexpr int kLineText = OLD_TEXT_LINE_TEXT;
 constexpr int kLineParameter = 2;
+// The message text's own parameters, entries 0-3 of its list, are line kinds 3-6.
+constexpr int kLineOwnFirst = 3;
 
 const CWidget* FirstElement(const CObArray& line)
 {
@@ -57,6 +60,29 @@ BYTE OldCell(const CString& strCell)
     return UnicodeToLcd(strCell[0]);
 }
 
+// A line names its element's column in one byte, column less 1, and the upload takes the
+// element as wide as its parameter: an element must start on the display and end by its last
+// column, or the controller would get a line the upload cannot read back.
+bool OldElementFits(const CWidget& element, int nKind, const CBlockObj* pBlock)
+{
+    std::optional<ParameterEntry> entry;
+    if (nKind == kLineParameter)
+        entry = pBlock ? FindParameterEntry(pBlock->m_nType, element.m_nKind, false) : std::nullopt;
+    else
+        entry = FindParameterEntry(BT_MSGTEXT, nKind - kLineOwnFirst, false);
+    return entry && EntryFits(*entry, element.m_nColumn, kOldLineChars);
+}
+
+void RefuseElement(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, const CWidget& element, int nColumns)
+{
+    CString strMessage;
+    strMessage.Format(_T("The message text of block %s has an element on line %d, column %d, that does not fit ")
+                      _T("the display's %d columns. Move the element onto the display, then download again."),
+                      LPCTSTR(ctx.Doc().GetBlockLabel(const_cast<CBlockMSGTEXT*>(&text))), nLine,
+                      element.m_nColumn, nColumns);
+    ctx.Fail(strMessage);
+}
+
 void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, RecordWriter& w)
 {
     const CString* pRow = text.m_strCells1[nLine + 1];
@@ -70,10 +96,14 @@ void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, Rec
         return;
     }
     const int nKind = OldLineKind(pElement->m_nParamId);
+    const CBlockObj* pBlock = nKind == kLineParameter ? ctx.Doc().FindBlockByNumber(pElement->m_nBlockNumber) : nullptr;
+    if (!OldElementFits(*pElement, nKind, pBlock)) {
+        RefuseElement(ctx, text, nLine + 1, *pElement, kOldLineChars);
+        return;
+    }
     w.Byte(nKind);
     w.Byte(pElement->m_nColumn - 1);
     if (nKind == kLineParameter) {
-        const CBlockObj* pBlock = ctx.Doc().FindBlockByNumber(pElement->m_nBlockNumber);
         w.Word(pElement->m_nBlockNumber - NUM_FUNCTION_BLOCK);
         w.Byte(pBlock ? RecordCodeOf(pBlock->m_nType) : 0);
         w.Byte(pElement->m_nKind + (pBlock && pBlock->m_nType == BT_RG ? 1 : 0));
@@ -159,6 +189,23 @@ void EncodeScreenSettings(const TextScreen& screen, const int* pSettings)
     screen.attrs[30] = BYTE(pSettings[6]);
 }
 
+// An element the display's columns do not hold (from a file: the pages place none there) would
+// be left out of the screen's marks without a word and be missing after an upload.
+bool NewElementsFit(EncodeContext& ctx, const CBlockMSGTEXT& text, const CObArray* pLines)
+{
+    for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow) {
+        for (int i = 0; i < pLines[nRow].GetSize(); ++i) {
+            const auto* pWidget = static_cast<const CWidget*>(pLines[nRow][i]);
+            if (pWidget && (pWidget->m_nColumn < 1 ||
+                            pWidget->m_nColumn + std::max(pWidget->m_nWidth, 1) - 1 > TEXT_SCREEN_TEXT_CELLS)) {
+                RefuseElement(ctx, text, nRow + 1, *pWidget, TEXT_SCREEN_TEXT_CELLS);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
 {
     std::span<BYTE> area = ctx.TextArea();
@@ -181,6 +228,8 @@ void EncodeNewText(EncodeContext& ctx, const CBlockMSGTEXT& text)
         const CObArray* pLines = nScreen == 0 ? text.m_arrWidgets1 : text.m_arrWidgets2;
         for (int nRow = 0; nRow < MSGTEXT_LINES; ++nRow)
             EncodeScreenRow(screen, cells[nRow + 1], nRow);
+        if (!NewElementsFit(ctx, text, pLines))
+            return;
         EncodeScreenElements(ctx, screen, pLines);
         EncodeScreenSettings(screen, text.m_nMsgSettings + nScreen * kSettingsPerScreen);
     }

@@ -413,21 +413,26 @@ void ReadMathConstant(CBlockObj& block, RecordReader& r)
     }
 }
 
-// An analog operand's source code (high byte first) back into its kind (0 AM, 1 AQ, 2 AI) and
-// index; a code of no analog class leaves both.
 void ReadAnalogOperand(CBlockObj& block, int nCode)
+{
+    ReadAnalogOperandCode(nCode, &block.m_nParam[ARRMXIV_AREA_PARAM], &block.m_nParamEx[ARRMXIV_FIRST_PARAMEX]);
+}
+
+} // namespace
+
+bool ReadAnalogOperandCode(int nCode, int* pKind, int* pIndex)
 {
     constexpr int kTypes[] = {BT_ANALOG_FLAG, BT_ANALOG_OUT, BT_ANALOG_IN};
     const IoClass* pClass = FindIoClassByCode((nCode & 0xFF) >> 4);
     for (int nKind = 0; pClass && nKind < 3; ++nKind) {
         if (pClass->nType == kTypes[nKind]) {
-            block.m_nParam[ARRMXIV_AREA_PARAM] = nKind;
-            block.m_nParamEx[ARRMXIV_FIRST_PARAMEX] = (nCode & 3) * 256 + (nCode >> 8);
+            *pKind = nKind;
+            *pIndex = (nCode & 3) * 256 + (nCode >> 8);
+            return true;
         }
     }
+    return false;
 }
-
-} // namespace
 
 void DecodeMath(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
@@ -473,7 +478,6 @@ void DecodeMath(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 
 void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
-    constexpr int kOperandArea = 0xA000;
     int* P = block.m_nParam;
     int* X = block.m_nParamEx;
     const struct {
@@ -491,9 +495,15 @@ void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
             P[UDC_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
             return true;
         }
-        case 82: P[UDC_TX_NUMBER_PARAM] = r.Word() - kOperandArea; return true;
+        case 82:
+            if (!ReadAnalogOperandCode(r.WordHighFirst(), &X[UDC_TX_AREA_PARAMEX], &P[UDC_TX_NUMBER_PARAM]))
+                ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
+            return true;
         case 83: X[UDC_TX_WORDS_PARAMEX] = r.Word(); return true;
-        case 84: P[UDC_RX_NUMBER_PARAM] = r.Word() - kOperandArea; return true;
+        case 84:
+            if (!ReadAnalogOperandCode(r.WordHighFirst(), &X[UDC_RX_AREA_PARAMEX], &P[UDC_RX_NUMBER_PARAM]))
+                ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
+            return true;
         case 85: X[UDC_RX_WORDS_PARAMEX] = r.Word(); return true;
         default: break;
         }

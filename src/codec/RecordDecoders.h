@@ -23,6 +23,9 @@ void ReadSlots(DecodeContext& ctx, CBlockObj& block, RecordReader& r, int nSlots
 void RefOrValue(CBlockObj& block, int k, int nValue, int* pValue);
 // A timer's time word back into time parameter nTime (1-4).
 void ReadTimeWord(CBlockObj& block, int nTime, int nWord);
+// An analog operand's source code (high byte first) into its kind (0 AM, 1 AQ, 2 AI) and index;
+// FALSE, leaving both, for a code of no analog class.
+bool ReadAnalogOperandCode(int nCode, int* pKind, int* pIndex);
 
 void DecodeLogic(DecodeContext& ctx, CBlockObj& block, RecordReader& r);
 void DecodeTimer(DecodeContext& ctx, CBlockObj& block, RecordReader& r);

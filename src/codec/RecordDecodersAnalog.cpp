@@ -4,6 +4,8 @@
 
 #include "blocks/BlockAnalog.h"
 
+#include <cstdint>
+
 namespace record {
 
 namespace {
@@ -27,7 +29,6 @@ bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nR
     case 72: a.m_dGain = r.SignedWord() / 100.0; return true;
     case 73: a.m_nOffset = r.SignedWord(); return true;
     case 74: a.m_nDecimals = r.Word(); return true;
-    case 75: r.Skip(2); return true;  // the sum of the thresholds, which the controller reads
     default: return false;
     }
 }
@@ -46,6 +47,9 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     CBlockAnalog& a = Analog(block);
     const int nType = block.m_nType;
     const bool bThreshold = nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_ADTRG;
+    // The differential trigger keeps its On threshold plus its Delta: the low half in the
+    // role-75 word, the high half in the closing word.
+    std::uint32_t dwSumLow = 0;
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM) {
             int nIgnored = 0;
@@ -57,8 +61,17 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
                 r.Skip(2);
             return true;
         }
+        if (nRole == 75) {
+            dwSumLow = std::uint32_t(r.Word());
+            return true;
+        }
         if (nRole != LINK_END)
             return ReadAnalogRole(ctx, a, r, nRole);
+        if (nType == BT_ADTRG) {
+            const auto nSum = std::int32_t(std::uint32_t(r.Word()) << 16 | dwSumLow);
+            a.m_nThreshold2 = int(nSum - a.m_nThreshold1);
+            return true;
+        }
         r.Skip(nType == BT_ACOMP ? 8 : 2);
         return true;
     });

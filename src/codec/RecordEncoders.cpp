@@ -405,14 +405,13 @@ void WriteMathConstant(const CBlockObj& block, RecordWriter& w)
     }
 }
 
-// An analog operand chosen by kind (0 AM, 1 AQ, 2 AI): its source code, high byte first.
+} // namespace
+
 int AnalogOperandCode(int nKind, int nIndex)
 {
     constexpr int kTypes[] = {BT_ANALOG_FLAG, BT_ANALOG_OUT, BT_ANALOG_IN};
     return nKind >= 0 && nKind < 3 ? IoSourceCode(kTypes[nKind], nIndex) : 0xFFFF;
 }
-
-} // namespace
 
 // The roles past the constant stand in the same slots in every math class that has them: the
 // operand's kind and first index (the array block's area and first element, the CRC's source
@@ -463,7 +462,6 @@ void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 // The user-defined communication: send and receive settings, one word or one byte each.
 void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
-    constexpr int kOperandArea = 0xA000;  // the analog flags' source codes
     const int* P = block.m_nParam;
     const int* X = block.m_nParamEx;
     const struct {
@@ -477,9 +475,11 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         switch (nRole) {
         case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;
-        case 82: w.Word(P[UDC_TX_NUMBER_PARAM] + kOperandArea); return true;
+        // The send and receive areas by the kind the page chose (AM, AQ, AI), as the analog
+        // operands of the other blocks: the AM areas keep their 0xA000 + number.
+        case 82: w.WordHighFirst(AnalogOperandCode(X[UDC_TX_AREA_PARAMEX], P[UDC_TX_NUMBER_PARAM])); return true;
         case 83: w.Word(X[UDC_TX_WORDS_PARAMEX]); return true;
-        case 84: w.Word(P[UDC_RX_NUMBER_PARAM] + kOperandArea); return true;
+        case 84: w.WordHighFirst(AnalogOperandCode(X[UDC_RX_AREA_PARAMEX], P[UDC_RX_NUMBER_PARAM])); return true;
         case 85: w.Word(X[UDC_RX_WORDS_PARAMEX]); return true;
         default: break;
         }

@@ -15,6 +15,10 @@ inline int OwnIndex(const CBlockObj& block);
 // The referenced block's offset from 9000 when parameter k is a reference, else nValue.
 int RefOr(const CBlockObj& block, int k, int nValue);
 
+// An analog operand chosen by kind (0 AM, 1 AQ, 2 AI): its source code, to be written high
+// byte first; 0xFFFF for a kind or index of no analog point.
+int AnalogOperandCode(int nKind, int nIndex);
+
 // A timer's time parameter nTime (1-4) as its time word: bits 14-15 the time base (3
 // hours:minutes, 2 minutes:seconds, 1 seconds:hundredths), bits 0-13 the time in the smaller
 // unit or the referenced block's offset.

@@ -210,7 +210,10 @@ BOOL CMainFrame::DownloadProgram()
     GetLocalTime(&stNow);
     const EncodeResult encoded = BuildProgramImage(codec, stNow);
     if (!encoded.bOk) {
-        AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
+        if (!encoded.strMessage.IsEmpty())
+            AfxMessageBox(encoded.strMessage, MB_ICONERROR);
+        else
+            AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
     PutLogo(*pDoc, codec);

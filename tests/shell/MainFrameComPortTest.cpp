@@ -236,8 +236,10 @@ TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
     clock[18] = 0x51;
     clock[19] = 0x88;
     ASSERT_TRUE(Frame()->WriteSetting(clock, 14, &dwError, 0x001, 0x001));
-    EXPECT_EQ(controller.Register(301), 1);
-    EXPECT_EQ(controller.Register(302), 0x07EA);
+    // Year to second from 301, where the clock is read; the day of the week apart.
+    EXPECT_EQ(controller.Register(301), 0x07EA);
+    EXPECT_EQ(controller.Register(306), 15);
+    EXPECT_EQ(controller.Register(SimulatedController::kDayOfWeekRegister), 1);
     EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"Clock Calibration Setting Starts...",
                                                        "Summer/Winter Time Writing Starts...",
                                                        "Clock Setting Starts..."}));

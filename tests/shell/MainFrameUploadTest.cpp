@@ -171,6 +171,52 @@ TEST_F(UploadTest, EmptyControllerSaysSo)
     EXPECT_EQ(controller.LastEndFlag(), 0);
 }
 
+// The password a downloaded program carries in its image guards its upload; a clear takes
+// program and password away, and the upload then finds no program.
+TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    SmallDiagram(0x5188, false)->m_strPassword = _T("QRS");
+    Run(PLC_OP_DOWNLOAD);
+    ASSERT_EQ(controller.LastEndFlag(), 1);
+    ActiveDoc()->SetModifiedFlag(FALSE);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    int nDialogs = 0;
+    AnswerPassword(_T("QRS"), IDOK);
+    CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
+    CDialog::SetDialogHook([&](CDialog& d) {
+        ++nDialogs;
+        answer(d);
+    });
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(nDialogs, 1);
+    ASSERT_EQ(BlockCount(ActiveDoc()), 4);
+    EXPECT_EQ(ActiveDoc()->m_strPassword, CString(_T("QRS")));
+
+    m_boxes.Clear();
+    m_boxes.QueueAnswer(IDYES);
+    Run(PLC_OP_CLEAR_PROGRAM);
+    ASSERT_EQ(controller.LastEndFlag(), 1);
+    m_boxes.Clear();
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(nDialogs, 1);
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
+}
+
+// At the controller's fastest line rate every reply trickles in over milliseconds.
+TEST_F(UploadTest, SlowLineStillUploads)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, true);
+    controller.SetLineBaud(115200);
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(controller.LastEndFlag(), 1);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 6);
+}
+
 TEST_F(UploadTest, UndoRightAfterAnUploadKeepsTheDiagram)
 {
     SimulatedController controller;

@@ -1,6 +1,7 @@
 // The simulated controller that the controller-link tests talk to, driven through the main
-// frame's port as the transfer operations will: the upload handshake reports what was written,
-// the password is checked, the message-text area and the standard reads and writes work on its
+// frame's port as the transfer operations will: the upload handshake reports the image's own
+// size and password words, the password guards the program, the clock reads back as it was set,
+// a slow line is slow, the message-text area and the standard reads and writes work on its
 // maps, and the end frames are echoed.
 #include "shell/MainFrame.h"
 
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <vector>
 
 namespace {
@@ -45,36 +47,85 @@ protected:
     CModBus& m_modbus = m_frame.m_modbus;
 };
 
-TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheProgramWrittenAndItsPassword)
+TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheImagesOwnWordsAndGuardsItsPassword)
 {
     BYTE frame[160];
-    Bytes data(128, 0x11);
-    for (WORD wRegister : {WORD(0x8C00), WORD(0x8C40)}) {
-        const int n = m_modbus.BuildWriteMultiple(wRegister, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
-        ASSERT_EQ(Exchange(frame, n, 8).size(), 8U);
-    }
-    const int nMsg = m_modbus.BuildWriteMultiple(0, 64, data.data(), frame, FC_WRITE_MSGTEXT);
-    ASSERT_EQ(Exchange(frame, nMsg, 8).size(), 8U);
-    m_controller.SetPassword("AB");
+    // LC word 0: 10240 + 128 bytes in words; LC byte 1010: one message text in words; section L
+    // holds "AB".
+    const BYTE size[] = {0x14, 0x40};
+    const BYTE texts[] = {0x02, 0x80};
+    const BYTE password[] = {'B', 'A', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    ASSERT_EQ(Exchange(frame, m_modbus.BuildWriteMultiple(0x8C00, 1, size, frame, FC_WRITE_MULTIPLE_REGISTERS), 8).size(), 8U);
+    ASSERT_EQ(Exchange(frame, m_modbus.BuildWriteMultiple(0x8C00 + 505, 1, texts, frame, FC_WRITE_MULTIPLE_REGISTERS), 8).size(), 8U);
+    ASSERT_EQ(Exchange(frame, m_modbus.BuildWriteMultiple(0x8C00 + 4270, 4, password, frame, FC_WRITE_MULTIPLE_REGISTERS), 8).size(), 8U);
     Bytes reply = Exchange(frame, m_modbus.BuildUploadStart(frame), 19);
     ASSERT_EQ(reply.size(), 19U);
     BOOL bPassword = FALSE;
     EXPECT_EQ(m_modbus.CheckUploadStartReply(reply.data(), 19, &bPassword), PLC_RESULT_OK);
     EXPECT_TRUE(bPassword);
-    EXPECT_EQ((reply[13] << 8) | reply[14], 128);   // words of program
-    EXPECT_EQ((reply[15] << 8) | reply[16], 64);    // words of message texts
+    EXPECT_EQ((reply[13] << 8) | reply[14], 5184);
+    EXPECT_EQ((reply[15] << 8) | reply[16], 640);
 
-    BYTE password[8];
-    CModBus::MakePasswordBytes(_T("AB"), password);
-    reply = Exchange(frame, m_modbus.BuildPassword(password, frame), 7);
-    EXPECT_TRUE(m_modbus.CheckPasswordReply(reply.data(), int(reply.size())));
-    CModBus::MakePasswordBytes(_T("BA"), password);
-    reply = Exchange(frame, m_modbus.BuildPassword(password, frame), 7);
+    // The program stays closed until the right password came.
+    const int nRead = m_modbus.BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS);
+    EXPECT_TRUE(Exchange(frame, nRead, 133).empty());
+    BYTE typed[8];
+    CModBus::MakePasswordBytes(_T("BA"), typed);
+    reply = Exchange(frame, m_modbus.BuildPassword(typed, frame), 7);
     EXPECT_FALSE(m_modbus.CheckPasswordReply(reply.data(), int(reply.size())));
+    CModBus::MakePasswordBytes(_T("AB"), typed);
+    reply = Exchange(frame, m_modbus.BuildPassword(typed, frame), 7);
+    EXPECT_TRUE(m_modbus.CheckPasswordReply(reply.data(), int(reply.size())));
+    reply = Exchange(frame, m_modbus.BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS), 133);
+    ASSERT_EQ(reply.size(), 133U);
+    EXPECT_EQ(reply[3], 0x14);
 
     reply = Exchange(frame, m_modbus.BuildUploadEnd(1, frame), 8);
     EXPECT_TRUE(m_modbus.CheckUploadEndReply(reply.data(), int(reply.size()), 1));
     EXPECT_EQ(m_controller.LastEndFlag(), 1);
+}
+
+// The sizes are the image's words as they stand: a cleared image has no program, and a small
+// program written over a large one is the small one.
+TEST_F(SimulatedControllerTest, UploadSizeFollowsWhatWasWrittenLast)
+{
+    BYTE frame[160];
+    const auto programWords = [&](BYTE byHigh, BYTE byLow) {
+        const BYTE word[] = {byHigh, byLow};
+        Exchange(frame, m_modbus.BuildWriteMultiple(0x8C00, 1, word, frame, FC_WRITE_MULTIPLE_REGISTERS), 8);
+        const Bytes reply = Exchange(frame, m_modbus.BuildUploadStart(frame), 19);
+        Exchange(frame, m_modbus.BuildUploadEnd(0, frame), 8);
+        return reply.size() == 19 ? (reply[13] << 8) | reply[14] : -1;
+    };
+    const Bytes fresh = Exchange(frame, m_modbus.BuildUploadStart(frame), 19);
+    ASSERT_EQ(fresh.size(), 19U);
+    EXPECT_EQ((fresh[13] << 8) | fresh[14], 0xFFFF);  // nothing written yet: no program
+    Exchange(frame, m_modbus.BuildUploadEnd(0, frame), 8);
+    EXPECT_EQ(programWords(0x20, 0x00), 0x2000);
+    EXPECT_EQ(programWords(0x14, 0x40), 0x1440);
+    EXPECT_EQ(programWords(0xFF, 0xFF), 0xFFFF);
+}
+
+// The newer models are sent the day of the week first; the clock reads back year to second.
+TEST_F(SimulatedControllerTest, ClockReadsBackAsItWasSet)
+{
+    BYTE frame[64];
+    const BYTE record[] = {0, 2, 0x07, 0xEA, 0, 12, 0, 8, 0, 7, 0, 45, 0, 30};
+    ASSERT_EQ(Exchange(frame, m_modbus.BuildSettingFrame(record, 14, frame, FC_SET_CLOCK, 0x5188), 8).size(), 8U);
+    const Bytes reply = Exchange(frame, m_modbus.BuildReadRequest(301, 6, frame, FC_READ_HOLDING_REGISTERS), 17);
+    ASSERT_EQ(reply.size(), 17U);
+    EXPECT_EQ(Bytes(reply.begin() + 3, reply.end() - 2), Bytes(record + 2, record + 14));
+}
+
+// At 115200 baud the 133 bytes of a 64-register reply take more than 11 ms to come.
+TEST_F(SimulatedControllerTest, SlowLineTakesItsTime)
+{
+    m_controller.SetLineBaud(115200);
+    BYTE frame[16];
+    const auto start = std::chrono::steady_clock::now();
+    const Bytes reply = Exchange(frame, m_modbus.BuildReadRequest(0, 64, frame, FC_READ_HOLDING_REGISTERS), 133);
+    EXPECT_EQ(reply.size(), 133U);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(133 * 86));
 }
 
 TEST_F(SimulatedControllerTest, MessageTextsAndStandardAreasReadBack)

@@ -2,10 +2,18 @@
 // answers on its own thread as a controller of the given model code and firmware version would:
 // the device information at register 210, the download and upload handshakes and their ends,
 // the program password, the message-text area, the clock, calibration and summer/winter time
-// settings, memory reads, and the standard reads and writes on its register map. Program memory
-// keeps what was written. Switches make it misbehave the ways a line or a controller can: no
-// reply, a reply cut short, a wrong CRC, an exception reply, a wrong slave address, the 17-byte
-// "any machine" handshake reply, a reply sent in pieces, a late reply.
+// settings, memory reads, and the standard reads and writes on its register map.
+//
+// Its program memory is what was written, erased (0xFFFF) where nothing was: the upload
+// handshake reports the program's size from the image's own words (LC word 0, the size of the
+// message texts at LC byte 1010), and the password from section L, so a clear leaves no program
+// and a small program written over a large one is the small one. While an upload of a program
+// with a password runs, the program is read only after the right password came.
+//
+// Switches make it misbehave the ways a line or a controller can: no reply, a reply cut short,
+// a wrong CRC, an exception reply, a wrong slave address, the 17-byte "any machine" handshake
+// reply, a reply sent in pieces, a late reply, and a slow line (every byte takes its time at a
+// baud rate, both ways).
 //
 // Frames are recognised by their function code's layout; a frame whose length its header does
 // not give ends at a pause on the line, as Modbus RTU frames do.
@@ -32,6 +40,17 @@ public:
 
     static constexpr std::uint16_t kImageBuffer0 = 35840;
     static constexpr std::uint16_t kImageBuffer1 = 40960;
+    // The registers past buffer 1 at its largest (24576 bytes).
+    static constexpr std::uint32_t kImageEnd = kImageBuffer1 + 12288;
+    // The image's own words: the program size in words (LC word 0), the message texts' size in
+    // words (LC byte 1010) and the first word of the password (section L at byte 8540).
+    static constexpr std::uint16_t kProgramWordsRegister = kImageBuffer0;
+    static constexpr std::uint16_t kTextWordsRegister = kImageBuffer0 + 1010 / 2;
+    static constexpr std::uint16_t kPasswordRegister = kImageBuffer0 + 8540 / 2;
+    // Where the clock's fields are read (year, month, day, hour, minute, second) and where the
+    // newer models keep the day of the week they are sent.
+    static constexpr std::uint16_t kClockRegister = 301;
+    static constexpr std::uint16_t kDayOfWeekRegister = 307;
     static constexpr std::uint16_t kDeviceInfoRegister = 210;
     static constexpr std::uint32_t kDstAddress = 0x200004B8;
 
@@ -77,17 +96,30 @@ public:
         std::lock_guard lock(m_mutex);
         m_nSilentRegister = nRegister;
     }
-    // Up to eight capital letters; empty for none.
+    // Replies go at this many baud, ten bits a byte, and a request is taken once all its bytes
+    // would have come at that rate (0: at once).
+    void SetLineBaud(int nBaud)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nBaud = nBaud;
+    }
+    // Up to eight capital letters; empty for none. Written into section L of the program memory,
+    // where a download puts the program's password.
     void SetPassword(const std::string& strPassword)
     {
         std::lock_guard lock(m_mutex);
-        m_strPassword = strPassword;
+        std::uint8_t bytes[8];
+        for (std::size_t i = 0; i < 8; ++i)
+            bytes[i] = i < strPassword.size() ? std::uint8_t(strPassword[i]) : 0xFF;
+        for (std::uint16_t k = 0; k < 4; ++k)
+            m_holding[std::uint16_t(kPasswordRegister + k)] = std::uint16_t(bytes[2 * k] | bytes[2 * k + 1] << 8);
     }
+    // The image's size words, as a download of a program of that size writes them.
     void SetProgramSize(int nBytes, int nMessageTextBytes = 0)
     {
         std::lock_guard lock(m_mutex);
-        m_nProgramBytes = nBytes;
-        m_nMessageTextBytes = nMessageTextBytes;
+        m_holding[kProgramWordsRegister] = std::uint16_t(nBytes / 2);
+        m_holding[kTextWordsRegister] = std::uint16_t(nMessageTextBytes / 2);
     }
 
     // ---- its memory ----
@@ -105,12 +137,12 @@ public:
     std::uint16_t Register(std::uint16_t wRegister)
     {
         std::lock_guard lock(m_mutex);
-        return m_holding[wRegister];
+        return Holding(wRegister);
     }
     std::uint16_t MessageTextRegister(std::uint16_t wRegister)
     {
         std::lock_guard lock(m_mutex);
-        return m_messageTexts[wRegister];
+        return TextWord(wRegister);
     }
     void SetInputRegister(std::uint16_t wRegister, std::uint16_t wValue)
     {
@@ -177,6 +209,32 @@ private:
     static constexpr int kFrameGapMs = 5;
 
     static std::uint16_t Word(const Bytes& b, std::size_t i) { return std::uint16_t((b[i] << 8) | b[i + 1]); }
+
+    static bool IsImageRegister(std::uint32_t dwRegister)
+    {
+        return dwRegister >= kImageBuffer0 && dwRegister < kImageEnd;
+    }
+    // A holding register; the program memory reads erased where nothing was written.
+    std::uint16_t& Holding(std::uint16_t wRegister)
+    {
+        const auto [it, bNew] = m_holding.try_emplace(wRegister, 0);
+        if (bNew && IsImageRegister(wRegister))
+            it->second = 0xFFFF;
+        return it->second;
+    }
+    std::uint16_t& TextWord(std::uint16_t wRegister) { return m_messageTexts.try_emplace(wRegister, 0xFFFF).first->second; }
+    // The image's own words, 0 and 0xFFFF meaning none.
+    bool HasPassword() { return Holding(kPasswordRegister) != 0xFFFF && Holding(kPasswordRegister) != 0; }
+    std::uint16_t ProgramWords() { return Holding(kProgramWordsRegister); }
+    std::uint16_t TextWords()
+    {
+        const std::uint16_t w = Holding(kTextWordsRegister);
+        return w == 0xFFFF ? 0 : w;
+    }
+    std::chrono::microseconds ByteTime() const
+    {
+        return std::chrono::microseconds(m_nBaud > 0 ? 10'000'000 / m_nBaud : 0);
+    }
     static void PutWord(Bytes& b, std::uint16_t w)
     {
         b.push_back(std::uint8_t(w >> 8));
@@ -244,6 +302,14 @@ private:
         int nDelayMs = 0;
         Fault fault = Fault::None;
         std::uint8_t byException = 3;
+        std::chrono::microseconds byteTime{};
+        {
+            std::lock_guard lock(m_mutex);
+            byteTime = ByteTime();
+        }
+        // The request is whole only once its last byte came down the line.
+        if (byteTime.count() > 0)
+            std::this_thread::sleep_for(byteTime * request.size());
         {
             std::lock_guard lock(m_mutex);
             m_requests.push_back(request);
@@ -270,7 +336,28 @@ private:
             reply.resize(reply.size() - 3);
         if (nDelayMs > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(nDelayMs));
-        Send(reply, fault == Fault::InPieces);
+        if (byteTime.count() > 0)
+            SendAtLineSpeed(reply, byteTime);
+        else
+            Send(reply, fault == Fault::InPieces);
+    }
+
+    // The bytes leave as the line carries them: each one when its time has come.
+    void SendAtLineSpeed(const Bytes& reply, std::chrono::microseconds byteTime)
+    {
+        const int fd = m_pty.ControllerFd();
+        const auto start = std::chrono::steady_clock::now();
+        std::size_t nSent = 0;
+        while (nSent < reply.size()) {
+            const auto elapsed = std::chrono::steady_clock::now() - start;
+            const auto nDue = std::min(reply.size(), std::size_t(elapsed / byteTime) + 1);
+            if (nDue > nSent) {
+                if (write(fd, reply.data() + nSent, nDue - nSent) != ssize_t(nDue - nSent))
+                    return;
+                nSent = nDue;
+            }
+            std::this_thread::sleep_for(byteTime);
+        }
     }
 
     void Send(const Bytes& reply, bool bInPieces)
@@ -293,23 +380,46 @@ private:
         const std::uint8_t fc = q[1];
         switch (fc) {
         case 1: case 2: return ReadBits(q, fc == 1 ? m_coils : m_discrete);
-        case 3: return Word(q, 2) == m_nSilentRegister ? Bytes{} : ReadWords(q, m_holding);
-        case 4: return ReadWords(q, m_input);
-        case 121: return ReadWords(q, m_messageTexts);
+        case 3:
+            if (Word(q, 2) == m_nSilentRegister)
+                return Bytes{};
+            if (m_bLocked && IsImageRegister(Word(q, 2)))
+                return Bytes{s, std::uint8_t(fc | 0x80), 4};
+            return ReadWords(q, [this](std::uint16_t w) { return Holding(w); });
+        case 4: return ReadWords(q, [this](std::uint16_t w) { return m_input[w]; });
+        case 121:
+            if (m_bLocked)
+                return Bytes{s, std::uint8_t(fc | 0x80), 4};
+            return ReadWords(q, [this](std::uint16_t w) { return TextWord(w); });
         case 6:
-            m_holding[Word(q, 2)] = Word(q, 4);
+            Holding(Word(q, 2)) = Word(q, 4);
             return Bytes(q.begin(), q.begin() + 6);
-        case 16: case 120: return WriteWords(q, fc == 16 ? m_holding : m_messageTexts);
+        case 16: case 120: return WriteWords(q);
         case 100: return Handshake(s, fc, bAnyMachine);
-        case 102: return Handshake(s, fc, bAnyMachine);
+        case 102:
+            m_bLocked = HasPassword();
+            return Handshake(s, fc, bAnyMachine);
         case 101: case 103:
             m_nLastEndFlag = q[5];
+            if (fc == 103)
+                m_bLocked = false;
             return Bytes(q.begin(), q.begin() + 6);
-        case 110: return Bytes{s, 110, 2, 0, std::uint8_t(PasswordMatches(q) ? 0 : 1)};
+        case 110: {
+            const bool bMatches = PasswordMatches(q);
+            if (bMatches)
+                m_bLocked = false;
+            return Bytes{s, 110, 2, 0, std::uint8_t(bMatches ? 0 : 1)};
+        }
         case 220: {
-            for (int i = 0; i < q[6] / 2; ++i)
-                m_holding[std::uint16_t(301 + i)] = Word(q, 7 + 2 * std::size_t(i));
-            return Bytes{s, 220, q[2], q[3], 0, std::uint8_t(q[6] / 2)};
+            // The newer models are sent the day of the week before the date; the fields are
+            // kept by what they are, and read back from 301 in the order year .. second.
+            const int nWords = q[6] / 2;
+            const int nFirst = nWords >= 7 ? 1 : 0;
+            if (nWords >= 7)
+                m_holding[kDayOfWeekRegister] = Word(q, 7);
+            for (int i = nFirst; i < nWords && i - nFirst < 6; ++i)
+                m_holding[std::uint16_t(kClockRegister + i - nFirst)] = Word(q, 7 + 2 * std::size_t(i));
+            return Bytes{s, 220, q[2], q[3], 0, std::uint8_t(nWords)};
         }
         case 234:
             m_holding[262] = Word(q, 2);
@@ -339,7 +449,8 @@ private:
         }
     }
 
-    Bytes ReadWords(const Bytes& q, std::map<std::uint16_t, std::uint16_t>& map)
+    template <class Read>
+    Bytes ReadWords(const Bytes& q, Read read)
     {
         const std::uint16_t first = Word(q, 2);
         const int count = Word(q, 4);
@@ -347,7 +458,7 @@ private:
             return Bytes{q[0], std::uint8_t(q[1] | 0x80), 3};
         Bytes reply{q[0], q[1], std::uint8_t(2 * count)};
         for (int i = 0; i < count; ++i)
-            PutWord(reply, map[std::uint16_t(first + i)]);
+            PutWord(reply, read(std::uint16_t(first + i)));
         return reply;
     }
 
@@ -367,18 +478,16 @@ private:
         return reply;
     }
 
-    Bytes WriteWords(const Bytes& q, std::map<std::uint16_t, std::uint16_t>& map)
+    Bytes WriteWords(const Bytes& q)
     {
         const std::uint16_t first = Word(q, 2);
         const int count = Word(q, 4);
-        for (int i = 0; i < count && 8 + 2 * std::size_t(i) < q.size(); ++i)
-            map[std::uint16_t(first + i)] = Word(q, 7 + 2 * std::size_t(i));
+        for (int i = 0; i < count && 8 + 2 * std::size_t(i) < q.size(); ++i) {
+            const auto wRegister = std::uint16_t(first + i);
+            (q[1] == 16 ? Holding(wRegister) : TextWord(wRegister)) = Word(q, 7 + 2 * std::size_t(i));
+        }
         for (const auto& [wStuck, wValue] : m_stuck)
             m_holding[wStuck] = wValue;
-        if (q[1] == 16 && first >= kImageBuffer0)
-            m_nProgramBytes = std::max(m_nProgramBytes, (first - kImageBuffer0 + count) * 2);
-        if (q[1] == 120)
-            m_nMessageTextBytes = std::max(m_nMessageTextBytes, (first + count) * 2);
         return Bytes(q.begin(), q.begin() + 6);
     }
 
@@ -392,22 +501,18 @@ private:
         PutWord(reply, 0);
         PutWord(reply, m_wVersion);
         PutWord(reply, 0);
-        PutWord(reply, m_strPassword.empty() ? 0 : 0x5057);
-        PutWord(reply, std::uint16_t(m_nProgramBytes / 2));
+        PutWord(reply, Holding(kPasswordRegister));
+        PutWord(reply, ProgramWords());
         if (bLong)
-            PutWord(reply, std::uint16_t(m_nMessageTextBytes / 2));
+            PutWord(reply, TextWords());
         return reply;
     }
 
-    bool PasswordMatches(const Bytes& q) const
+    // The eight bytes come as the registers of section L carry them, high byte first.
+    bool PasswordMatches(const Bytes& q)
     {
-        std::uint8_t expected[8];
-        for (int i = 0; i < 8; ++i)
-            expected[i] = i < int(m_strPassword.size()) ? std::uint8_t(m_strPassword[std::size_t(i)]) : 0xFF;
-        for (int i = 0; i < 8; i += 2)
-            std::swap(expected[i], expected[i + 1]);
-        for (int i = 0; i < 8; ++i) {
-            if (q[7 + std::size_t(i)] != expected[i])
+        for (std::uint16_t k = 0; k < 4; ++k) {
+            if (Word(q, 7 + 2 * std::size_t(k)) != Holding(std::uint16_t(kPasswordRegister + k)))
                 return false;
         }
         return true;
@@ -425,9 +530,8 @@ private:
     std::map<std::uint16_t, bool> m_discrete;
     std::map<std::uint32_t, std::uint8_t> m_memory;
     std::vector<Bytes> m_requests;
-    std::string m_strPassword;
-    int m_nProgramBytes = 0;
-    int m_nMessageTextBytes = 0;
+    bool m_bLocked = false;   // an upload of a program with a password waits for it
+    int m_nBaud = 0;
     int m_nLastEndFlag = -1;
     int m_nSilentRegister = -1;
     Fault m_fault = Fault::None;

@@ -3,9 +3,14 @@
 // program is to open, and answers as a controller of the given hardware code until it is
 // stopped (SIGTERM or SIGINT).
 //   qarvo-simcontroller [hardware code, hex, default 5188] [firmware version, hex, default C100]
-//                       [--running]
+//                       [--running] [--password=LETTERS] [--baud=RATE] [--delay=MS]
+//                       [--fault=KIND[:FUNCTION[:EXCEPTION]]]
 // With --running the controller's inputs, outputs, analog values, flags and clock change twice a
-// second, as those of a controller running a program would.
+// second, as those of a controller running a program would. --password puts a program password
+// in its memory, as a downloaded program with one does. --baud makes the line as slow as that
+// rate (115200 for the controller's fastest); --delay holds every reply back. --fault makes the
+// replies to one function code (all with none or 0) misbehave: no-reply, bad-crc,
+// wrong-address, exception (code 3 unless given), short-reply, in-pieces or any-machine.
 #include "support/SimulatedController.h"
 
 #include <csignal>
@@ -13,6 +18,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -48,20 +54,87 @@ void RunStep(SimulatedController& controller, int nStep)
     controller.SetRegister(306, std::uint16_t(pTime->tm_sec));
 }
 
+using Fault = SimulatedController::Fault;
+
+struct FaultName {
+    const char* pszName;
+    Fault fault;
+};
+
+constexpr FaultName kFaults[] = {
+    {"no-reply", Fault::NoReply},       {"bad-crc", Fault::WrongCrc},      {"wrong-address", Fault::WrongSlave},
+    {"exception", Fault::Exception},    {"short-reply", Fault::CutShort},  {"in-pieces", Fault::InPieces},
+    {"any-machine", Fault::AnyMachineReply},
+};
+
+// The value of an option "--name=value", or null when the argument is not that option.
+const char* OptionValue(const char* pszArgument, const char* pszName)
+{
+    const std::size_t n = std::strlen(pszName);
+    return std::strncmp(pszArgument, pszName, n) == 0 && pszArgument[n] == '=' ? pszArgument + n + 1 : nullptr;
+}
+
+// "KIND[:FUNCTION[:EXCEPTION]]"; false for an unknown kind.
+bool ApplyFault(SimulatedController& controller, const char* pszValue)
+{
+    const char* pszColon = std::strchr(pszValue, ':');
+    const std::size_t nName = pszColon ? std::size_t(pszColon - pszValue) : std::strlen(pszValue);
+    for (const FaultName& f : kFaults) {
+        if (std::strlen(f.pszName) != nName || std::strncmp(f.pszName, pszValue, nName) != 0)
+            continue;
+        char* pszEnd = nullptr;
+        const long nFunction = pszColon ? std::strtol(pszColon + 1, &pszEnd, 10) : 0;
+        const long nException = pszEnd && *pszEnd == ':' ? std::strtol(pszEnd + 1, nullptr, 10) : 3;
+        controller.SetFault(f.fault, std::uint8_t(nFunction), std::uint8_t(nException));
+        return true;
+    }
+    return false;
+}
+
 }   // namespace
 
 int main(int argc, char** argv)
 {
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);
-    SimulatedController controller(HexArgument(argc, argv, 1, 0x5188), HexArgument(argc, argv, 2, 0xC100));
+    std::vector<char*> positional;
+    for (int i = 1; i < argc; ++i) {
+        if (argv[i][0] != '-')
+            positional.push_back(argv[i]);
+    }
+    positional.insert(positional.begin(), argv[0]);
+    const int nPositional = int(positional.size());
+    SimulatedController controller(HexArgument(nPositional, positional.data(), 1, 0x5188),
+                                   HexArgument(nPositional, positional.data(), 2, 0xC100));
     if (controller.Path().empty()) {
         std::fprintf(stderr, "no pseudo-terminal available\n");
         return 1;
     }
+    bool bRunning = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* pszArgument = argv[i];
+        if (pszArgument[0] != '-')
+            continue;
+        if (std::strcmp(pszArgument, "--running") == 0) {
+            bRunning = true;
+        } else if (const char* pszPassword = OptionValue(pszArgument, "--password")) {
+            controller.SetPassword(pszPassword);
+        } else if (const char* pszBaud = OptionValue(pszArgument, "--baud")) {
+            controller.SetLineBaud(std::atoi(pszBaud));
+        } else if (const char* pszDelay = OptionValue(pszArgument, "--delay")) {
+            controller.SetReplyDelay(std::atoi(pszDelay));
+        } else if (const char* pszFault = OptionValue(pszArgument, "--fault")) {
+            if (!ApplyFault(controller, pszFault)) {
+                std::fprintf(stderr, "unknown fault: %s\n", pszFault);
+                return 2;
+            }
+        } else {
+            std::fprintf(stderr, "unknown option: %s\n", pszArgument);
+            return 2;
+        }
+    }
     std::printf("%s\n", controller.Path().c_str());
     std::fflush(stdout);
-    const bool bRunning = argc > 3 && std::strcmp(argv[3], "--running") == 0;
     for (int nStep = 0; !g_bStop; ++nStep) {
         if (!bRunning) {
             pause();
