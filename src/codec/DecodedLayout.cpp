@@ -6,12 +6,14 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "codec/DecodeContext.h"
+#include "document/Junctions.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -187,6 +189,8 @@ public:
         }
         for (POSITION pos = m_ctx.Doc().m_blockList.GetHeadPosition(); pos;)
             WireFrom(*static_cast<CBlockObj*>(m_ctx.Doc().m_blockList.GetNext(pos)));
+        // Where a source feeds several pins, its wires part with dots as drawn ones do.
+        MarkJunctionsOfWires(m_wires);
     }
 
 private:
@@ -210,8 +214,10 @@ private:
         CBlockObj* pSource = m_ctx.Find(block.m_nPinSource[nPin]);
         if (!pSource || !m_wired.insert(&block.m_nPinSource[nPin]).second)
             return nullptr;
-        AddStraightWire(m_ctx.Doc(), PinCentre(block, nPin), &block, nPin, PinCentre(*pSource, BLOCK_FIRST_OUTPUT),
-                        pSource, BLOCK_FIRST_OUTPUT);
+        if (CConnectLineObj* pWire = AddStraightWire(m_ctx.Doc(), PinCentre(block, nPin), &block, nPin,
+                                                     PinCentre(*pSource, BLOCK_FIRST_OUTPUT), pSource,
+                                                     BLOCK_FIRST_OUTPUT))
+            m_wires.push_back(pWire);
         if (IsOutputKind(pSource->m_nType))
             m_reached.insert(pSource);
         return pSource;
@@ -220,6 +226,7 @@ private:
     DecodeContext& m_ctx;
     std::unordered_set<const int*> m_wired;
     std::unordered_set<const CBlockObj*> m_reached;
+    std::vector<CConnectLineObj*> m_wires;
 };
 
 } // namespace

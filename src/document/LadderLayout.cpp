@@ -5,6 +5,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/Junctions.h"
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
 
@@ -164,7 +165,7 @@ CPoint PinCentre(CBlockObj* pBlock, int nPin)
     return rcPin.CenterPoint();
 }
 
-void AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
+CConnectLineObj* AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
 {
     auto* pLine = new CConnectLineObj;
     pLine->m_pDoc = &doc;
@@ -191,6 +192,7 @@ void AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
     for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i)
         pLine->m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
     pSource->m_nPinSource[BLOCK_FIRST_OUTPUT] = pDest->m_nNumber;
+    return pLine;
 }
 
 } // namespace
@@ -209,11 +211,14 @@ void WireFromPinSources(CVetlaDoc& doc)
         blocks.push_back(pBlock);
         byNumber.emplace(pBlock->m_nNumber, pBlock);
     }
+    std::vector<CConnectLineObj*> wires;
     for (CBlockObj* pBlock : blocks) {
         for (int nPin = 0; nPin < pBlock->m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
             const auto it = byNumber.find(pBlock->m_nPinSource[nPin]);
             if (it != byNumber.end() && (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL || pBlock->m_nPinKind[nPin] == PINKIND_ANALOG))
-                AddWire(doc, it->second, pBlock, nPin);
+                wires.push_back(AddWire(doc, it->second, pBlock, nPin));
         }
     }
+    // A source feeding several inputs: its wires part with dots, as drawn ones do.
+    MarkJunctionsOfWires(wires);
 }

@@ -8,6 +8,8 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNumbering.h"
+#include "document/Junctions.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramClipboard.h"
 #include "editor/DiagramEditHelpers.h"
@@ -269,6 +271,7 @@ void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const 
     CVetlaDoc& doc = *view.m_pDocument;
     // An FBD input takes one wire; damaged data offering a second is not followed.
     std::set<std::pair<const CBlockObj*, int>> fedInputs;
+    std::vector<CConnectLineObj*> added;
     for (auto& pOwned : contents.lines) {
         CConnectLineObj& line = *pOwned;
         if (!AttachPastedLine(doc, line, pasted))
@@ -282,8 +285,14 @@ void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const 
         view.WritePinSources(pLine);
         doc.AddLine(pLine);
         AddToSelection(view.m_selLines, pLine);
+        added.push_back(pLine);
     }
     contents.lines.clear();
+    // The dots the wires had where they were copied may have marked wires left behind: they
+    // are made again among the pasted wires.
+    for (CConnectLineObj* pLine : added)
+        ResetJunctions(*pLine);
+    MarkJunctionsOfWires(added);
 }
 
 void AddPastedComments(CVetlaView& view, DiagramClipboardContents& contents)

@@ -21,6 +21,7 @@
 #include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/Widget.h"
+#include "document/Junctions.h"
 #include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
 #include "document/WiringRules.h"
@@ -257,74 +258,10 @@ bool StartsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
     return line.m_pStartBlock == pBlock && line.m_nStartPin == nPin;
 }
 
-// A wire's junction list made as long as its vertex list; new entries mark nothing.
-void FitJunctions(CConnectLineObj& line)
-{
-    const INT_PTR nVertices = line.m_arrVertices.GetSize();
-    const INT_PTR nOld = line.m_arrJunctions.GetSize();
-    line.m_arrJunctions.SetSize(nVertices);
-    for (INT_PTR i = nOld; i < nVertices; ++i)
-        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
-}
-
 void ClearJunctions(CConnectLineObj& line)
 {
     line.m_arrJunctions.SetSize(0);
     FitJunctions(line);
-}
-
-// A wire's vertices read from its end at the pin: index i of the walk is vertex Own(i).
-struct PinWalk {
-    CConnectLineObj* pLine;
-    bool bForward;
-
-    INT_PTR Count() const { return pLine->m_arrVertices.GetSize(); }
-    INT_PTR Own(INT_PTR i) const { return bForward ? i : Count() - 1 - i; }
-    const CPoint& At(INT_PTR i) const { return pLine->m_arrVertices[Own(i)]; }
-    void Mark(INT_PTR i) const { pLine->m_arrJunctions[Own(i)] = At(i); }
-};
-
-// The pair of wires read from their shared pin: where they run on together along one line and
-// one turns off, the vertex where it parts gets the dot; where they leave in opposite
-// directions, the shared vertex does.
-void MarkJunctions(const PinWalk& l, const PinWalk& m)
-{
-    for (INT_PTR i = 1; i < l.Count() && i < m.Count(); ++i) {
-        if (l.At(i - 1) != m.At(i - 1))
-            continue;
-        const CPoint& base = l.At(i - 1);
-        const CPoint& pl = l.At(i);
-        const CPoint& pm = m.At(i);
-        long long dL = 0;
-        long long dM = 0;
-        if (pl.x == base.x && pm.x == base.x) {
-            dL = pl.y - base.y;
-            dM = pm.y - base.y;
-        } else if (pl.y == base.y && pm.y == base.y) {
-            dL = pl.x - base.x;
-            dM = pm.x - base.x;
-        } else {
-            continue;
-        }
-        if (dL * dM < 1)
-            l.Mark(i - 1);
-        else if (std::llabs(dL) > std::llabs(dM))
-            m.Mark(i);
-        else if (std::llabs(dL) < std::llabs(dM))
-            l.Mark(i);
-    }
-}
-
-// Each dot of the wire is put back on its vertex; a dot where no other wire passes goes.
-void RefreshJunctions(CVetlaDoc* pDoc, CConnectLineObj& line)
-{
-    const INT_PTR n = std::min(line.m_arrJunctions.GetSize(), line.m_arrVertices.GetSize());
-    for (INT_PTR i = 0; i < n; ++i) {
-        if (!line.IsJunction(i))
-            continue;
-        const CPoint& pt = line.m_arrVertices[i];
-        line.m_arrJunctions[i] = CountLinesAtPoint(pDoc, pt.x, pt.y) < 2 ? CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION) : pt;
-    }
 }
 
 // ---- re-attaching a dragged wire end ----
@@ -558,23 +495,12 @@ int CVetlaView::GetLinesAtPin(CPtrArray& arrLines, const CBlockObj* pBlock, int 
 
 void CVetlaView::UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* pBlock, BOOL bRefresh, int nPin)
 {
-    if (!pLine)
+    if (!pLine || !m_pDocument)
         return;
-    FitJunctions(*pLine);
-    CPtrArray arrLines;
-    GetLinesAtPin(arrLines, pBlock, nPin);
-    const PinWalk walkL{pLine, StartsAt(*pLine, pBlock, nPin)};
-    for (INT_PTR i = 0; i < arrLines.GetSize(); ++i) {
-        auto* pOther = static_cast<CConnectLineObj*>(arrLines[i]);
-        if (pOther == pLine)
-            continue;
-        FitJunctions(*pOther);
-        MarkJunctions(walkL, PinWalk{pOther, StartsAt(*pOther, pBlock, nPin)});
-    }
-    if (!bRefresh)
-        return;
-    for (INT_PTR i = 0; i < arrLines.GetSize(); ++i)
-        RefreshJunctions(m_pDocument, *static_cast<CConnectLineObj*>(arrLines[i]));
+    const std::vector<CConnectLineObj*> atPin = LinesAtPin(*m_pDocument, pBlock, nPin);
+    MarkJunctionsAtPin(*pLine, pBlock, nPin, atPin);
+    if (bRefresh)
+        RefreshJunctions(*m_pDocument, atPin);
 }
 
 void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)

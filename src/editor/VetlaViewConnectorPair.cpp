@@ -8,13 +8,21 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/Junctions.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
+#include "document/WireKinds.h"
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/ui/Cursor.h"
 
+#include <algorithm>
 #include <array>
+#include <map>
 #include <memory>
+#include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -115,17 +123,13 @@ BOOL IsPairHalf(const CConnectLineObj& line)
     return IsConnectorBlock(line.m_pStartBlock) || IsConnectorBlock(line.m_pEndBlock);
 }
 
-// A wire runs through a block: a segment meets the block widened by 2 at the sides and 5 on
-// top (the wire's own pins lie just outside that).
-BOOL CrossesBlock(const CVetlaDoc& doc, const CConnectLineObj& line)
+// The centre of the pin's stub, as the wire tool ends a wire there.
+CPoint PinCentreOf(CBlockObj* pBlock, int nPin, CPoint ptElse)
 {
-    for (const CBlockObj* pBlock : ListSnapshot<CBlockObj>(doc.m_blockList)) {
-        CRect rc = BlockRect(*pBlock);
-        rc.InflateRect(2, 5, 2, 0);
-        if (LineTouches(line, rc))
-            return TRUE;
-    }
-    return FALSE;
+    CRect rc;
+    if (!GetBlockPinRect(&rc, pBlock, nPin))
+        return ptElse;
+    return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
 }
 
 // Draws one wire of a pair with the wire tool, from the far pin to the connector's pin, as a
@@ -147,7 +151,8 @@ void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CP
         return;
     if (view.m_nWireState != 0)
         view.EndConnectMode();
-    view.ConnectPins(far.pt, far.pBlock, far.nPin, ptPin, pConnector, nPin);
+    // The wire still ends on the connector's pin, not on the point pressed at its edge.
+    view.ConnectPins(far.pt, far.pBlock, far.nPin, PinCentreOf(pConnector, nPin, ptPin), pConnector, nPin);
     if (bUndo)
         doc.m_undo.SaveState(&doc);
 }
@@ -159,6 +164,442 @@ void SelectOnly(CVetlaView& view, CObList& selection, T* pObject)
     view.ClearSelection(SELECTION_ALL);
     AddToSelection(selection, pObject);
 }
+
+// ---- cutting every wire that crosses a block ----
+
+// Where the blocks and the wire segments of a diagram lie, in square cells, so that a question
+// about a wire or a spot looks at its neighbourhood only. A rectangle too large for the cells
+// (damaged coordinates) is kept aside and looked at by every question.
+class DiagramGrid {
+public:
+    void AddBlock(const CBlockObj* pBlock) { Add(m_blocks, m_bigBlocks, BlockRect(*pBlock), pBlock); }
+    // A wire is known by the number it was added under: a new wire may take the place in
+    // memory of one removed.
+    void AddLine(const CConnectLineObj* pLine)
+    {
+        const std::size_t nId = m_alive.size();
+        m_alive.push_back(true);
+        m_ids[pLine] = nId;
+        for (INT_PTR i = 1; i < pLine->m_arrVertices.GetSize(); ++i) {
+            const CPoint& a = pLine->m_arrVertices[i - 1];
+            const CPoint& b = pLine->m_arrVertices[i];
+            const Segment segment{nId, SegmentRect(a, b)};
+            if (a.x == b.x)
+                m_vertical[a.x].push_back(segment);
+            else if (a.y == b.y)
+                m_horizontal[a.y].push_back(segment);
+            else
+                m_slanted.push_back(segment);
+        }
+    }
+    void RemoveLine(const CConnectLineObj* pLine)
+    {
+        if (const auto it = m_ids.find(pLine); it != m_ids.end()) {
+            m_alive[it->second] = false;
+            m_ids.erase(it);
+        }
+    }
+
+    // Whether test(block) holds for a block whose rectangle comes within nReach of rc.
+    template <class Test>
+    bool AnyBlockNear(const CRect& rc, int nReach, Test test) const
+    {
+        CRect rcNear = rc;
+        rcNear.InflateRect(nReach, nReach);
+        return Any(m_blocks, m_bigBlocks, rcNear, test);
+    }
+
+    // Every block whose rectangle comes within nReach of rc (a block may be visited twice).
+    template <class Visit>
+    void ForEachBlockNear(const CRect& rc, int nReach, Visit visit) const
+    {
+        AnyBlockNear(rc, nReach, [&](const CBlockObj* pBlock) {
+            visit(pBlock);
+            return false;
+        });
+    }
+
+    // Whether a segment of a wire, as wide as the connector search sees it, meets rc.
+    bool AnySegmentMeets(const CRect& rc) const
+    {
+        const auto meets = [&](const Segment& segment) {
+            CRect rcCommon;
+            return m_alive[segment.nId] && rcCommon.IntersectRect(&segment.rc, &rc);
+        };
+        const auto anyAt = [&](const Runs& runs, int nFirst, int nLast) {
+            const auto atLine = [&](const std::vector<Segment>& line) { return std::ranges::any_of(line, meets); };
+            if (static_cast<long long>(nLast) - nFirst > static_cast<long long>(runs.size()))
+                return std::ranges::any_of(runs, [&](const auto& run) { return atLine(run.second); });
+            for (int v = nFirst; v <= nLast; ++v) {
+                const auto it = runs.find(v);
+                if (it != runs.end() && atLine(it->second))
+                    return true;
+            }
+            return false;
+        };
+        // A run's band reaches 2 to each side of its line.
+        return std::ranges::any_of(m_slanted, meets) || anyAt(m_vertical, rc.left - 2, rc.right + 2) ||
+               anyAt(m_horizontal, rc.top - 2, rc.bottom + 2);
+    }
+
+private:
+    struct Segment {
+        std::size_t nId;
+        CRect rc;
+    };
+    static constexpr int kCell = 64;
+    static constexpr long long kMaxCellsAcross = 4096;
+
+    static long long CellOf(int v) { return v >= 0 ? v / kCell : -((-static_cast<long long>(v) + kCell - 1) / kCell); }
+    static long long Key(long long cx, long long cy) { return cx * 0x100000000LL + (cy & 0xFFFFFFFFLL); }
+    static bool IsBig(const CRect& rc)
+    {
+        return CellOf(rc.right) - CellOf(rc.left) > kMaxCellsAcross || CellOf(rc.bottom) - CellOf(rc.top) > kMaxCellsAcross;
+    }
+
+    template <class T>
+    using Cells = std::unordered_map<long long, std::vector<T>>;
+
+    template <class T>
+    static void Add(Cells<T>& cells, std::vector<T>& big, const CRect& rc, const T& item)
+    {
+        if (IsBig(rc)) {
+            big.push_back(item);
+            return;
+        }
+        for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx)
+            for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy)
+                cells[Key(cx, cy)].push_back(item);
+    }
+
+    template <class T, class Test>
+    static bool Any(const Cells<T>& cells, const std::vector<T>& big, const CRect& rc, Test test)
+    {
+        for (const T& item : big)
+            if (test(item))
+                return true;
+        if (IsBig(rc)) {
+            for (const auto& [key, items] : cells)
+                for (const T& item : items)
+                    if (test(item))
+                        return true;
+            return false;
+        }
+        for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx) {
+            for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy) {
+                const auto it = cells.find(Key(cx, cy));
+                if (it == cells.end())
+                    continue;
+                for (const T& item : it->second)
+                    if (test(item))
+                        return true;
+            }
+        }
+        return false;
+    }
+
+    Cells<const CBlockObj*> m_blocks;
+    std::vector<const CBlockObj*> m_bigBlocks;
+    // The runs of the wires by the line they lie on: vertical ones by x, horizontal ones by y.
+    using Runs = std::unordered_map<int, std::vector<Segment>>;
+    Runs m_vertical;
+    Runs m_horizontal;
+    std::vector<Segment> m_slanted;
+    std::unordered_map<const CConnectLineObj*, std::size_t> m_ids;
+    std::vector<bool> m_alive;
+};
+
+// The cut of every wire that crosses a block, one after the other in the order of the wire list,
+// each as Separate would make it: the wire goes, a Female is placed before its input and a Male
+// after its output on the first free spot of the search, and the pair is wired with the wire
+// tool's route. The diagram's blocks and wires are looked up through a grid and the wires at a
+// pin through an index, and the junction dots of the pins the cuts touched are made once at the
+// end, so that the work grows with the wires cut and not with the diagram times the cuts. The
+// document's history is the caller's: no snapshot is taken per cut.
+class CrossingCut {
+    static constexpr int kMaxConnectorRoom = 1 << 16;
+
+public:
+    explicit CrossingCut(CVetlaView& view) : m_view(view), m_doc(*view.m_pDocument)
+    {
+        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;)
+            AddBlock(static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos)));
+        for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos;) {
+            const POSITION at = pos;
+            auto* pLine = static_cast<CConnectLineObj*>(m_doc.m_lineList.GetNext(pos));
+            m_positions[pLine] = at;
+            Index(pLine);
+        }
+    }
+
+    int Run()
+    {
+        int nCut = 0;
+        const int nRoom = std::min(RoomFor(BT_FEMALE), RoomFor(BT_MALE));
+        for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_doc.m_lineList)) {
+            if (IsPowerBusLine(m_doc, pLine) || IsPairHalf(*pLine) || !Crosses(*pLine))
+                continue;
+            LineEnd input;
+            LineEnd output;
+            if (!FindLineEnd(*pLine, TRUE, &input) || !FindLineEnd(*pLine, FALSE, &output))
+                continue;
+            if (nCut >= nRoom) {
+                m_view.m_nEditMode = EDIT_MODE_SELECT;
+                break;
+            }
+            Cut(pLine, input, output);
+            ++nCut;
+        }
+        RemarkTouchedPins();
+        if (nCut > 0)
+            m_doc.SetModifiedFlag(TRUE);
+        return nCut;
+    }
+
+private:
+    struct PinKey {
+        const CBlockObj* pBlock;
+        int nPin;
+        auto operator<=>(const PinKey&) const = default;
+    };
+
+    // How many more connectors of the type the document takes.
+    int RoomFor(int nType) const
+    {
+        if (!m_doc.HasRoomForBlock(nType, nullptr))
+            return 0;
+        int nLow = 1;
+        int nHigh = kMaxConnectorRoom;
+        while (nLow < nHigh) {
+            BlockRoomRequest request;
+            request.nCount = (nLow + nHigh + 1) / 2;
+            if (m_doc.HasRoomForBlock(nType, &request))
+                nLow = request.nCount;
+            else
+                nHigh = request.nCount - 1;
+        }
+        return nLow;
+    }
+
+    void AddBlock(CBlockObj* pBlock)
+    {
+        m_grid.AddBlock(pBlock);
+        m_order.emplace(pBlock, m_order.size());
+        if (IsConnectorBlock(pBlock))
+            m_connectors.emplace(pBlock->m_nNumber, pBlock);
+    }
+
+    void Index(CConnectLineObj* pLine)
+    {
+        m_grid.AddLine(pLine);
+        m_atPin[{pLine->m_pStartBlock, pLine->m_nStartPin}].push_back(pLine);
+        m_atPin[{pLine->m_pEndBlock, pLine->m_nEndPin}].push_back(pLine);
+    }
+
+    // A segment meets the block widened by 2 at the sides and 5 on top.
+    bool Crosses(const CConnectLineObj& line) const
+    {
+        for (INT_PTR i = 1; i < line.m_arrVertices.GetSize(); ++i) {
+            const CRect rcSegment = SegmentRect(line.m_arrVertices[i - 1], line.m_arrVertices[i]);
+            const bool bMeets = m_grid.AnyBlockNear(rcSegment, 5, [&](const CBlockObj* pBlock) {
+                CRect rc = BlockRect(*pBlock);
+                rc.InflateRect(2, 5, 2, 0);
+                CRect rcCommon;
+                return rcCommon.IntersectRect(&rcSegment, &rc) != FALSE;
+            });
+            if (bMeets)
+                return true;
+        }
+        return false;
+    }
+
+    // The connector's rectangle moved by offset grid steps leaves the diagram or touches a
+    // block (widened by 5, a connector by 2, at the sides and on top) or a wire.
+    bool Collides(const CBlockObj& connector, POINT offset) const
+    {
+        CRect rc = BlockRect(connector);
+        rc.OffsetRect(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
+        const CSize& extent = m_view.m_sizeTotal;
+        if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
+            rc.bottom >= extent.cy)
+            return true;
+        const bool bBlock = m_grid.AnyBlockNear(rc, 5, [&](const CBlockObj* pOther) {
+            CRect rcOther = BlockRect(*pOther);
+            const int nSide = IsConnectorBlock(pOther) ? 2 : 5;
+            rcOther.InflateRect(nSide, 5, nSide, 0);
+            CRect rcCommon;
+            return rcCommon.IntersectRect(&rc, &rcOther) != FALSE;
+        });
+        return bBlock || m_grid.AnySegmentMeets(rc);
+    }
+
+    void PlaceFree(CBlockObj& connector)
+    {
+        POINT offset = {0, 0};
+        bool bFree = !Collides(connector, offset);
+        for (int i = 1; !bFree && i < SEARCH_OFFSET_COUNT; ++i) {
+            m_view.LookupSearchOffset(&connector, &offset, BYTE(i));
+            bFree = !Collides(connector, offset);
+        }
+        if (!bFree)
+            offset = {0, 0};
+        connector.m_ptPos.Offset(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
+        connector.m_ptPos2 = connector.m_ptPos;
+    }
+
+    void Cut(CConnectLineObj* pLine, const LineEnd& input, const LineEnd& output)
+    {
+        m_view.m_pCurLine = pLine;
+        std::unique_ptr<CBlockObj> pFemale(m_view.CreateConnector(BT_FEMALE, nullptr));
+        std::unique_ptr<CBlockObj> pMale(m_view.CreateConnector(BT_MALE, nullptr));
+        m_view.m_pCurLine = nullptr;
+        Remove(pLine);
+        for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
+            PlaceFree(*pConnector);
+            m_doc.AddBlock(pConnector);
+            AddBlock(pConnector);
+        }
+        CBlockObj* pF = pFemale.release();
+        CBlockObj* pM = pMale.release();
+        Lay(input, pF, CPoint(pF->m_ptPos.x + pF->m_nWidth, pF->m_ptPos.y + pF->m_nHeight / 2), BLOCK_FIRST_OUTPUT);
+        Lay(output, pM, CPoint(pM->m_ptPos.x, pM->m_ptPos.y + pM->m_nHeight / 2), 0);
+    }
+
+    // The block the wire tool finds at a point is the first of the list whose rectangle, widened
+    // by the pins' reach, holds it; the pin is the one whose stub takes the point.
+    bool ToolFinds(CPoint pt, const CBlockObj* pBlock, int nPin) const
+    {
+        constexpr int PIN_STUB_REACH = 9;
+        const CBlockObj* pFirst = nullptr;
+        m_grid.ForEachBlockNear(CRect(pt.x, pt.y, pt.x, pt.y), PIN_STUB_REACH + 1, [&](const CBlockObj* pCandidate) {
+            CRect rc = BlockRect(*pCandidate);
+            rc.InflateRect(PIN_STUB_REACH, 0);
+            if (rc.PtInRect(pt) && (!pFirst || m_order.at(pCandidate) < m_order.at(pFirst)))
+                pFirst = pCandidate;
+        });
+        return pFirst == pBlock && m_view.PinAt(pBlock, pt.x, pt.y) == nPin;
+    }
+
+    // The wire goes as Delete takes it: a pin left without wires is open again.
+    void Remove(CConnectLineObj* pLine)
+    {
+        for (const PinKey key : {PinKey{pLine->m_pStartBlock, pLine->m_nStartPin},
+                                 PinKey{pLine->m_pEndBlock, pLine->m_nEndPin}}) {
+            std::vector<CConnectLineObj*>& lines = m_atPin[key];
+            std::erase(lines, pLine);
+            m_touched.insert(key);
+            auto* pBlock = const_cast<CBlockObj*>(key.pBlock);
+            if (lines.empty() && pBlock && key.nPin >= 0 && key.nPin < BLOCK_PIN_COUNT)
+                pBlock->m_nPinSource[key.nPin] = key.nPin < BLOCK_FIRST_OUTPUT ? LINK_OPEN : LINK_OUTPUT;
+        }
+        m_grid.RemoveLine(pLine);
+        if (const auto it = m_positions.find(pLine); it != m_positions.end()) {
+            m_doc.m_lineList.RemoveAt(it->second);
+            m_positions.erase(it);
+        }
+        delete pLine;
+    }
+
+    // One wire of the pair, as Separate lays it with the wire tool pressed on the far pin and
+    // released on the connector's pin: between the two pin centres. Where the tool would not
+    // take the press or the release (another block or pin under the point, such as a connector
+    // placed close to another, or pins of kinds that do not fit), the wire is laid without it
+    // from the far end's point, and always to this connector's pin.
+    void Lay(const LineEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin)
+    {
+        const bool bTool = ToolFinds(far.pt, far.pBlock, far.nPin) && ToolFinds(ptPin, pConnector, nPin) &&
+                           KindsFit(*far.pBlock, far.nPin, *pConnector, nPin);
+        const CPoint ptStart = bTool ? PinCentreOf(far.pBlock, far.nPin, far.pt) : far.pt;
+        const CPoint ptEnd = PinCentreOf(pConnector, nPin, ptPin);
+        CConnectLineObj* pWire = AddStraightWire(m_doc, ptStart, far.pBlock, far.nPin, ptEnd, pConnector, nPin);
+        if (!pWire)
+            return;
+        Index(pWire);
+        m_touched.insert({far.pBlock, far.nPin});
+    }
+
+    // The pin kinds as the wire tool checks them from the fixed pin to the pin released on
+    // (IsPinCompatible, with the connectors' wires found through the index).
+    bool KindsFit(const CBlockObj& fixed, int nFixedPin, const CBlockObj& target, int nPin) const
+    {
+        const bool bToInput = nPin < BLOCK_FIRST_OUTPUT;
+        const CBlockObj& source = bToInput ? fixed : target;
+        const CBlockObj& dest = bToInput ? target : fixed;
+        int nDestPin = bToInput ? nPin : nFixedPin;
+        const CBlockObj& behindSource = Behind(source, source.m_nType == BT_MALE ? &nDestPin : nullptr);
+        const CBlockObj& behindDest = Behind(dest, dest.m_nType == BT_MALE ? &nDestPin : nullptr);
+        return WireKindsFit(SourceKindOf(behindSource.m_nType), DestKindOf(behindDest.m_nType, nDestPin));
+    }
+
+    // A connector stands for the block at the start of the wire into its partner; a Male takes
+    // that wire's pin for the blocks whose kind it decides.
+    const CBlockObj& Behind(const CBlockObj& block, int* pPin) const
+    {
+        if (block.m_nType != BT_MALE && block.m_nType != BT_FEMALE)
+            return block;
+        const int nPartner = block.m_nNumber + (block.m_nType == BT_MALE ? NUM_FEMALE_OFFSET : -NUM_FEMALE_OFFSET);
+        const auto itPartner = m_connectors.find(nPartner);
+        const CConnectLineObj* pLine = itPartner == m_connectors.end() ? nullptr : LineInto(itPartner->second);
+        if (!pLine || !pLine->m_pStartBlock)
+            return block;
+        if (block.m_nType == BT_MALE && pPin) {
+            switch (pLine->m_pStartBlock->m_nType) {
+            case BT_AWDOG:
+            case BT_PI:
+            case BT_MAXMIN:
+            case BT_AVGVAL:
+                *pPin = pLine->m_nStartPin;
+                break;
+            default:
+                break;
+            }
+        }
+        return *pLine->m_pStartBlock;
+    }
+
+    // The wire whose far end is the connector.
+    const CConnectLineObj* LineInto(const CBlockObj* pConnector) const
+    {
+        for (int nPin : {0, BLOCK_FIRST_OUTPUT}) {
+            const auto it = m_atPin.find({pConnector, nPin});
+            if (it == m_atPin.end())
+                continue;
+            for (const CConnectLineObj* pLine : it->second)
+                if (pLine->m_pEndBlock == pConnector)
+                    return pLine;
+        }
+        return nullptr;
+    }
+
+    // The dots of every wire at a pin a cut changed, made again from the wires there now.
+    void RemarkTouchedPins()
+    {
+        std::vector<CConnectLineObj*> lines;
+        std::unordered_set<const CConnectLineObj*> seen;
+        for (const PinKey& key : m_touched) {
+            const auto it = m_atPin.find(key);
+            if (it == m_atPin.end())
+                continue;
+            for (CConnectLineObj* pLine : it->second) {
+                if (seen.insert(pLine).second)
+                    lines.push_back(pLine);
+            }
+        }
+        for (CConnectLineObj* pLine : lines)
+            ResetJunctions(*pLine);
+        if (!lines.empty())
+            RemarkJunctions(m_doc, lines);
+    }
+
+    CVetlaView& m_view;
+    CVetlaDoc& m_doc;
+    DiagramGrid m_grid;
+    std::unordered_map<const CConnectLineObj*, POSITION> m_positions;
+    std::unordered_map<const CBlockObj*, std::size_t> m_order;
+    std::unordered_map<int, const CBlockObj*> m_connectors;
+    std::map<PinKey, std::vector<CConnectLineObj*>> m_atPin;
+    std::set<PinKey> m_touched;
+};
 
 } // namespace
 
@@ -389,17 +830,11 @@ int CVetlaView::CutWiresCrossingBlocks()
 {
     if (!m_pDocument)
         return 0;
-    CVetlaDoc& doc = *m_pDocument;
-    // Only the wires there were at the start: a cut adds the pair's wires at the end.
-    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(doc.m_lineList)) {
-        if (!doc.m_lineList.Find(pLine) || IsPowerBusLine(doc, pLine) || IsPairHalf(*pLine) ||
-            !CrossesBlock(doc, *pLine))
-            continue;
-        m_pCurBlock = nullptr;
-        m_pCurComment = nullptr;
-        m_pCurLine = pLine;
-        SelectOnly(*this, m_selLines, pLine);
-        SeparateLine();
-    }
+    m_pCurBlock = nullptr;
+    m_pCurComment = nullptr;
+    m_pCurLine = nullptr;
+    ClearSelection(SELECTION_ALL);
+    CrossingCut(*this).Run();
+    InvalidateAll();
     return 0;
 }

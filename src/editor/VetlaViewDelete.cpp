@@ -12,14 +12,15 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
+#include "document/Junctions.h"
 #include "document/VetlaDoc.h"
+#include "document/WiringRules.h"
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/core/PtrArray.h"
 
 #include <initializer_list>
 #include <set>
-#include <tuple>
 #include <vector>
 
 namespace {
@@ -109,21 +110,14 @@ void OpenPinIfUnused(CVetlaDoc& doc, CBlockObj* pBlock, const CConnectLineObj* p
 void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, const DeleteSet& blocks)
 {
     CVetlaDoc& doc = *view.m_pDocument;
-    const std::set<const CConnectLineObj*> doomed(lines.begin(), lines.end());
-    // The wires that shared a pin with a deleted one, by that pin: their junction dots change.
-    std::set<std::tuple<CConnectLineObj*, CBlockObj*, int>> neighbours;
+    // The pins a deleted wire leaves on blocks that stay: the dots of the wires there change.
+    std::set<std::pair<CBlockObj*, int>> pins;
     for (CConnectLineObj* pLine : lines) {
         for (const auto& [pBlock, nPin] : {std::pair(pLine->m_pStartBlock, pLine->m_nStartPin),
                                            std::pair(pLine->m_pEndBlock, pLine->m_nEndPin)}) {
             if (!pBlock || blocks.Holds(pBlock))
                 continue;
-            CPtrArray shared;
-            view.GetLinesAtPin(shared, pBlock, nPin);
-            for (INT_PTR i = 0; i < shared.GetSize(); ++i) {
-                auto* pOther = static_cast<CConnectLineObj*>(shared[i]);
-                if (!doomed.count(pOther))
-                    neighbours.emplace(pOther, pBlock, nPin);
-            }
+            pins.emplace(pBlock, nPin);
             OpenPinIfUnused(doc, pBlock, pLine, nPin);
         }
         doc.RemoveLine(pLine);
@@ -132,8 +126,14 @@ void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, c
             view.m_pCurLine = nullptr;
         delete pLine;
     }
-    for (const auto& [pLine, pBlock, nPin] : neighbours)
-        view.UpdateJunctionsAtPin(pLine, pBlock, TRUE, nPin);
+    // Each wire left at such a pin is marked against the others there, and the pin's dots are
+    // then checked once against the document's wires.
+    for (const auto& [pBlock, nPin] : pins) {
+        const std::vector<CConnectLineObj*> atPin = LinesAtPin(doc, pBlock, nPin);
+        for (CConnectLineObj* pLine : atPin)
+            MarkJunctionsAtPin(*pLine, pBlock, nPin, atPin);
+        RefreshJunctions(doc, atPin);
+    }
 }
 
 // LAD operands that message texts show by number.

@@ -4,10 +4,13 @@
 // comments on the base.
 #include "editor/VetlaView.h"
 
+#include <vector>
+
 #include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/Junctions.h"
 #include "document/LineRoute.h"
 #include "document/LoopRules.h"
 #include "document/VetlaDoc.h"
@@ -302,20 +305,15 @@ void GrabLineEndAt(CVetlaView& view, CConnectLineObj& line, int x, int y, bool b
 // Every moved wire gets a fresh junction list, then the dots at its crowded pins again.
 void RefreshJunctionsOfMovedLines(CVetlaView& view)
 {
-    const CObList& lines = view.m_pDocument->m_lineList;
-    ForEach<CConnectLineObj>(lines, [](CConnectLineObj& line) {
-        if (line.m_bMoved)
-            ResetJunctions(line);
-    });
-    ForEach<CConnectLineObj>(lines, [&view](CConnectLineObj& line) {
+    std::vector<CConnectLineObj*> moved;
+    ForEach<CConnectLineObj>(view.m_pDocument->m_lineList, [&moved](CConnectLineObj& line) {
         if (!line.m_bMoved)
             return;
-        CPtrArray atPin;
-        if (view.GetLinesAtPin(atPin, line.m_pStartBlock, line.m_nStartPin) > 1)
-            view.UpdateJunctionsAtPin(&line, line.m_pStartBlock, TRUE, line.m_nStartPin);
-        if (view.GetLinesAtPin(atPin, line.m_pEndBlock, line.m_nEndPin) > 1)
-            view.UpdateJunctionsAtPin(&line, line.m_pEndBlock, TRUE, line.m_nEndPin);
+        ResetJunctions(line);
+        moved.push_back(&line);
     });
+    if (!moved.empty())
+        RemarkJunctions(*view.m_pDocument, moved);
 }
 
 // A vertical segment k moves sideways, unless that brings it too close to a pin on its row.

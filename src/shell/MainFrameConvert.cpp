@@ -32,11 +32,13 @@ void CMainFrame::OnLadConvertToFbd()
         return;
     CopyDocumentSettings(*pFbd, *pLadder);
     conversion.PutInto(*pFbd);
+    // The view spans the laid-out diagram before the cut, whose connectors look for free spots
+    // within it.
+    pView->SetScrollSizes(MM_TEXT, CSize(pFbd->m_rcExtent.right, pFbd->m_rcExtent.bottom));
     pView->CutWiresCrossingBlocks();
     // The converted diagram is where the new document's history starts: Undo does not take
     // it back to the empty document File New made.
     pFbd->m_undo.SaveOpenedState(pFbd);
-    pView->SetScrollSizes(MM_TEXT, CSize(pFbd->m_rcExtent.right, pFbd->m_rcExtent.bottom));
     pView->RebuildMsgTextSlots();
     SetSeriesText(pFbd->m_strHardwareName);
     pView->InvalidateAll();

@@ -268,13 +268,22 @@ void CMainFrame::OpenUploadedProgram(CVetlaCoreRule& codec)
         return;
     LogMessage(_T("%s"), ResourceString(IDS_DRAWING));
     const DecodeResult decoded = DecodeProgramImage(codec, *pDoc);
-    if (!decoded.bOk)
+    if (!decoded.bOk) {
+        // Nothing of a damaged program is shown: the window made for it goes again, unasked,
+        // and the information window says that the drawing failed.
+        pDoc->SetModifiedFlag(FALSE);
+        SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+        LogMessage(_T("Drawing Fails!\n"));
         AfxMessageBox(DecodeErrorText(decoded), MB_ICONERROR);
+        return;
+    }
+    // The view spans the laid-out diagram before the cut, whose connectors look for free spots
+    // within it.
+    pView->SetScrollSizes(MM_TEXT, CSize(pDoc->m_rcExtent.right, pDoc->m_rcExtent.bottom));
     pView->CutWiresCrossingBlocks();
     // The uploaded diagram is where the document's history starts, as for an opened file.
     pDoc->m_undo.SaveOpenedState(pDoc);
     g_wHardwareCode = pDoc->m_wHardwareCode;
-    pView->SetScrollSizes(MM_TEXT, CSize(pDoc->m_rcExtent.right, pDoc->m_rcExtent.bottom));
     pView->RebuildMsgTextSlots();
     SetSeriesText(pDoc->m_strHardwareName);
     pView->InvalidateAll();

@@ -116,6 +116,34 @@ TEST_F(UploadedImage, OutputsTheirSourcesAndTheLayout)
     }
 }
 
+TEST_F(UploadedImage, WiresFromOneSourcePartWithJunctionDots)
+{
+    // Q1, Q2 and Q3 fed by I1: the three wires leave I1 together, Q1's runs straight on, the
+    // others turn down at mid-way, and Q2's turns off Q3's at its own row.
+    Upload({});
+    Put("E", 0, {0x00, 0x00, 0x00, 0x00, 0x00, 0x00});
+    ASSERT_TRUE(Decode().bOk);
+    std::set<std::pair<int, int>> dots;
+    int nWires = 0;
+    for (POSITION pos = m_doc.m_lineList.GetHeadPosition(); pos; ++nWires) {
+        const auto* pLine = static_cast<const CConnectLineObj*>(m_doc.m_lineList.GetNext(pos));
+        ASSERT_EQ(pLine->m_arrJunctions.GetSize(), pLine->m_arrVertices.GetSize());
+        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i) {
+            if (pLine->IsJunction(i))
+                dots.insert({pLine->m_arrVertices[i].x, pLine->m_arrVertices[i].y});
+        }
+    }
+    ASSERT_EQ(nWires, 3);
+    const CPoint ptFrom = Block(NUM_INPUT)->m_ptPos;
+    const CPoint ptQ2 = Block(NUM_OUTPUT + 1)->m_ptPos;
+    ASSERT_EQ(dots.size(), 2U);
+    // Both dots stand on the run down at mid-way: at I1's row and at Q2's.
+    EXPECT_EQ(dots.begin()->first, std::next(dots.begin())->first);
+    EXPECT_GT(dots.begin()->first, ptFrom.x);
+    EXPECT_LT(dots.begin()->first, ptQ2.x);
+    EXPECT_EQ(dots.begin()->second - ptFrom.y, std::next(dots.begin())->second - ptQ2.y);
+}
+
 TEST_F(UploadedImage, TwoOutputsOfOneBlockPlaceItOnceInTheFirstOutputsRow)
 {
     Upload(kAndRecord);

@@ -10,6 +10,7 @@
 #include "blocks/Widget.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
 #include "document/BlockNumbering.h"
 #include "document/LadderLayout.h"
 
@@ -317,6 +318,30 @@ TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
             EXPECT_EQ(pLoaded->m_bPinInvert[nPin], pBlock->m_bPinInvert[nPin]) << pBlock->m_nNumber << ":" << nPin;
         }
     }
+}
+
+TEST_F(LadderConversionTest, WiresFromOneSourcePartWithJunctionDots)
+{
+    // One contact on I1 driving three coils: I1 feeds Q1, Q2 and Q3, whose wires leave it
+    // together and part at mid-way (Q2 and Q3 turning down) and at Q2's row.
+    LadderSample ladder;
+    const CBlockObj* pContact = ladder.Element(BT_MAKE, NUM_INPUT, {RAIL});
+    for (int i = 0; i < 3; ++i)
+        ladder.Element(BT_RELAY_COIL, NUM_OUTPUT + i, {pContact});
+    CVetlaDoc& fbd = Convert(ladder);
+    std::set<std::pair<int, int>> dots;
+    int nWires = 0;
+    for (POSITION pos = fbd.m_lineList.GetHeadPosition(); pos; ++nWires) {
+        const auto* pLine = static_cast<const CConnectLineObj*>(fbd.m_lineList.GetNext(pos));
+        EXPECT_EQ(pLine->m_nStartBlock, NUM_INPUT);
+        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i) {
+            if (pLine->IsJunction(i))
+                dots.insert({pLine->m_arrVertices[i].x, pLine->m_arrVertices[i].y});
+        }
+    }
+    EXPECT_EQ(nWires, 3);
+    ASSERT_EQ(dots.size(), 2U);
+    EXPECT_EQ(dots.begin()->first, std::next(dots.begin())->first);
 }
 
 TEST_F(LadderConversionTest, CopiedBlocksPointAtTheConvertedDiagram)

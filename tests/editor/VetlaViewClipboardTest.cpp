@@ -168,6 +168,34 @@ TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
     EXPECT_TRUE(DiagramIsConsistent(source.Doc(), &source.View()));
 }
 
+// A copied wire whose dot marked where it left a wire that was not copied keeps no dot where
+// it runs alone, even when the paste does not move it.
+TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    CBlockObj* pIn = source.Block(BT_IN, 100, 100);
+    CBlockObj* pUp = source.Block(BT_AND, 300, 40);
+    CBlockObj* pDown = source.Block(BT_AND, 300, 200);
+    source.Wire(pIn, 10, pUp, 0);
+    CConnectLineObj* pLine = source.Wire(pIn, 10, pDown, 0);
+    ASSERT_FALSE(WiredJunctions(pLine).empty());
+    source.Select(pIn);
+    source.Select(pDown);
+    source.Select(pLine);
+    source.View().OnEditCopy();
+    // Pasted where the copy stood: the pasted objects are not moved.
+    CPoint ptTopLeft = pIn->m_ptPos;
+    for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i) {
+        ptTopLeft.x = std::min(ptTopLeft.x, pLine->m_arrVertices[i].x);
+        ptTopLeft.y = std::min(ptTopLeft.y, pLine->m_arrVertices[i].y);
+    }
+    Paste(target, ptTopLeft);
+    ASSERT_EQ(target.Lines().size(), 1u);
+    EXPECT_EQ(target.Lines()[0]->m_arrVertices[0], pLine->m_arrVertices[0]);
+    EXPECT_TRUE(WiredJunctions(target.Lines()[0]).empty());
+}
+
 TEST_F(ClipboardTest, FbdWiresIntoALadderDocumentAskFirst)
 {
     EditDocument& source = NewDocument(DOC_TYPE_FBD);

@@ -7,6 +7,7 @@
 
 #include "blocks/BlockComment.h"
 #include "document/DocTestSupport.h"
+#include "document/Junctions.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockDataLog.h"
@@ -419,6 +420,24 @@ TEST_F(JunctionTest, RefreshClearsDotsNoOtherWirePasses)
     EXPECT_EQ(Junctions(pDown), std::vector<int>{1}) << "both wires pass vertex 1";
     EXPECT_EQ(pDown->m_arrJunctions[1], pDown->m_arrVertices[1]) << "rewritten from the vertex";
     EXPECT_EQ(pDown->m_arrJunctions.GetSize(), pDown->m_arrVertices.GetSize());
+}
+
+// Wires made in one go (an upload, a conversion, a paste) get the dots the wire tool gives
+// them when they are drawn one after the other.
+TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
+{
+    std::vector<CConnectLineObj*> lines;
+    for (CBlockObj* pTo : {m_pTop, m_pMiddle, m_pBottom})
+        lines.push_back(View().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
+    std::vector<std::vector<int>> drawn;
+    for (CConnectLineObj* pLine : lines) {
+        drawn.push_back(Junctions(pLine));
+        ResetJunctions(pLine);
+    }
+    ASSERT_NE(drawn, std::vector<std::vector<int>>(3));
+    MarkJunctionsOfWires(lines);
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        EXPECT_EQ(Junctions(lines[i]), drawn[i]) << i;
 }
 
 // ---- tidying a dragged wire ----

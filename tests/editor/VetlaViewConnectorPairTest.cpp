@@ -1,11 +1,20 @@
 #include "editor/EditDocuments.h"
 
 #include "blocks/BlockConnector.h"
+#include "codec/ImageDecoder.h"
+#include "codec/ImageEncoder.h"
+#include "codec/VetlaCoreRule.h"
+#include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
+#include "support/DecodeRoundTrip.h"
+#include "support/LargestDiagram.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <sstream>
+#include <string>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -254,5 +263,134 @@ TEST_F(ConnectorPairTest, CutJoinModeTogglesAndIsOfferedWithWires)
     d.View().OnCutJoinConnection();
     EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_SELECT);
 }
+
+// ---- the cut of an uploaded diagram against separating its wires one by one ----
+
+// The program build() makes, encoded and decoded into the document as an upload gives it.
+void DecodeInto(EditDocument& d, const std::function<void(CVetlaDoc&)>& build)
+{
+    CVetlaDoc source;
+    source.m_wHardwareCode = HW_NEWER;
+    build(source);
+    int nTexts = 0;
+    for (POSITION pos = source.m_blockList.GetHeadPosition(); pos;)
+        nTexts += static_cast<CBlockObj*>(source.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT;
+    CVetlaCoreRule encoder;
+    encoder.m_pDoc = &source;
+    ASSERT_TRUE(encoder.AllocImageBuffers(CODEC_MODE_DOWNLOAD, nTexts));
+    ASSERT_TRUE(BuildProgramImage(encoder, {2026, 3, 0, 14, 9, 26, 53, 0}).bOk);
+    Bytes image(encoder.Image(0).begin(), encoder.Image(0).end());
+    image.insert(image.end(), encoder.Image(1).begin(), encoder.Image(1).end());
+    image.insert(image.end(), encoder.TextArea().begin(), encoder.TextArea().end());
+    CVetlaCoreRule upload;
+    decode_round_trip::FillCodec(upload, image.data(), image.size());
+    ASSERT_TRUE(DecodeProgramImage(upload, d.Doc()).bOk);
+    d.View().UpdateScrollSizes();
+}
+
+// One input feeding the first pin of nGates AND gates, each gate feeding the next one's
+// second pin: the layout runs the gates down a staircase that the input's wires cross.
+void BuildFanOut(CVetlaDoc& doc, int nGates)
+{
+    CBlockObj* pInput = CreateBlockForType(BT_IN, nullptr, &doc);
+    doc.AddBlock(pInput);
+    CBlockObj* pLast = nullptr;
+    for (int i = 0; i < nGates; ++i) {
+        CBlockObj* pGate = CreateBlockForType(BT_AND, nullptr, &doc);
+        doc.AddBlock(pGate);
+        pGate->m_nPinSource[0] = pInput->m_nNumber;
+        if (pLast)
+            pGate->m_nPinSource[1] = pLast->m_nNumber;
+        pLast = pGate;
+    }
+}
+
+void BuildEighthOfLargest(CVetlaDoc& doc)
+{
+    BuildLargestDiagram(
+        doc,
+        [&doc](int nType) {
+            CBlockObj* pBlock = CreateBlockForType(nType, nullptr, &doc);
+            doc.AddBlock(pBlock);
+            return pBlock;
+        },
+        [](CBlockObj* pFrom, CBlockObj* pTo, int nPin) { pTo->m_nPinSource[nPin] = pFrom->m_nNumber; }, 8);
+}
+
+// A segment meets the block widened by 2 at the sides and 5 on top.
+bool CrossesAnyBlock(EditDocument& d, const CConnectLineObj& line)
+{
+    for (const CBlockObj* pBlock : d.Blocks()) {
+        CRect rcBlock(pBlock->m_ptPos.x, pBlock->m_ptPos.y, pBlock->m_ptPos.x + pBlock->m_nWidth,
+                      pBlock->m_ptPos.y + pBlock->m_nHeight);
+        rcBlock.InflateRect(2, 5, 2, 0);
+        for (INT_PTR i = 1; i < line.m_arrVertices.GetSize(); ++i) {
+            const CPoint a = line.m_arrVertices[i - 1];
+            const CPoint b = line.m_arrVertices[i];
+            CRect rcSegment(a, b);
+            rcSegment.NormalizeRect();
+            rcSegment.InflateRect(a.x == b.x || a.y != b.y ? 2 : 0, a.x != b.x ? 2 : 0);
+            CRect rcCommon;
+            if (rcCommon.IntersectRect(&rcSegment, &rcBlock))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The blocks with their places and pin sources, and the wires with their ends and vertices.
+std::string Describe(EditDocument& d)
+{
+    std::ostringstream out;
+    for (const CBlockObj* pBlock : d.Blocks()) {
+        out << pBlock->m_nType << ' ' << pBlock->m_nNumber << " @" << pBlock->m_ptPos.x << ',' << pBlock->m_ptPos.y << ':';
+        for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin)
+            out << ' ' << pBlock->m_nPinSource[nPin];
+        out << '\n';
+    }
+    for (const CConnectLineObj* pLine : d.Lines()) {
+        out << pLine->m_nStartBlock << '.' << pLine->m_nStartPin << " > " << pLine->m_nEndBlock << '.'
+            << pLine->m_nEndPin << ':';
+        for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
+            out << ' ' << pLine->m_arrVertices[i].x << ',' << pLine->m_arrVertices[i].y;
+        out << '\n';
+    }
+    return out.str();
+}
+
+class CrossingCutTest : public ConnectorPairTest,
+                        public ::testing::WithParamInterface<std::pair<const char*, std::function<void(CVetlaDoc&)>>> {
+};
+
+TEST_P(CrossingCutTest, GivesTheWiresOfSeparatingEachCrossingWireInTurn)
+{
+    EditDocument& cut = NewDocument();
+    EditDocument& separated = NewDocument();
+    DecodeInto(cut, GetParam().second);
+    DecodeInto(separated, GetParam().second);
+    ASSERT_EQ(Describe(cut), Describe(separated));
+    cut.View().CutWiresCrossingBlocks();
+    int nSeparated = 0;
+    for (CConnectLineObj* pLine : separated.Lines()) {
+        if (IsConnectorBlock(pLine->m_pStartBlock) || IsConnectorBlock(pLine->m_pEndBlock) ||
+            !CrossesAnyBlock(separated, *pLine))
+            continue;
+        Separate(separated, pLine);
+        ++nSeparated;
+    }
+    EXPECT_GT(nSeparated, 0);
+    EXPECT_EQ(Describe(cut), Describe(separated));
+    // Every wire ends on its pin, also where a connector stands close to another.
+    EXPECT_TRUE(DiagramIsConsistent(cut.Doc(), &cut.View()));
+    EXPECT_TRUE(DiagramIsConsistent(separated.Doc(), &separated.View()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    UploadedPrograms, CrossingCutTest,
+    ::testing::Values(std::pair<const char*, std::function<void(CVetlaDoc&)>>{"FanOut", [](CVetlaDoc& doc) {
+                          BuildFanOut(doc, 30);
+                      }},
+                      std::pair<const char*, std::function<void(CVetlaDoc&)>>{"EighthOfLargest", BuildEighthOfLargest}),
+    [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

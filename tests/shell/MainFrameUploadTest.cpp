@@ -162,6 +162,23 @@ TEST_F(UploadTest, ProgramOfBufferZeroAloneGivesAnEmptyDocument)
     EXPECT_EQ(FunctionCodes(controller).size(), 2U + 80 + 1);
 }
 
+TEST_F(UploadTest, DamagedProgramSaysSoAndOpensNoDocument)
+{
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false);
+    // The first record's code names no block type.
+    controller.SetRegister(WORD(IMAGE_REGISTER_BUFFER0 + IMAGE_BUFFER0_BYTES / 2), 0);
+    const int nDocuments = Frame()->m_nOpenDocuments;
+    MarkLog();
+    Run(PLC_OP_UPLOAD);
+    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    EXPECT_EQ(ActiveDoc(), nullptr);
+    ASSERT_FALSE(NewLogLines().empty());
+    EXPECT_EQ(NewLogLines().back(), "Drawing Fails!");
+    ASSERT_EQ(BoxTexts().size(), 1U);
+    EXPECT_NE(BoxTexts()[0].find("does not know"), std::string::npos) << BoxTexts()[0];
+}
+
 TEST_F(UploadTest, EmptyControllerSaysSo)
 {
     SimulatedController controller;
