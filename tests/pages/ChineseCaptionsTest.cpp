@@ -15,6 +15,8 @@
 #include "pages/program/PropertiesPropSh.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "platform/core/StringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/ui/Button.h"
 #include "shell/ChineseTables.h"
 
 #include <map>
@@ -69,6 +71,29 @@ std::set<CString> StringResourceFor(const CString& strEnglish)
     return texts;
 }
 
+// Room a check box or radio button needs for its box beside the text, a group box for the
+// corner of its frame before the title.
+constexpr int kBoxAllowance = 16;
+
+// The caption is wider than its control shows.
+bool IsCut(CWnd& control, const CString& strText)
+{
+    const DWORD dwType = control.GetStyle() & BS_TYPEMASK;
+    const bool bButton = control.GetClassName() == CString(WC_BUTTON);
+    if (bButton && (dwType == BS_PUSHBUTTON || dwType == BS_DEFPUSHBUTTON || dwType == BS_OWNERDRAW))
+        return false;
+    CDC dc;
+    if (control.GetFont())
+        dc.SelectObject(control.GetFont());
+    CRect rect;
+    control.GetWindowRect(rect);
+    return int(dc.GetTextExtent(strText).cx) + (bButton ? kBoxAllowance : 0) > rect.Width();
+}
+
+// Captions that do not fit, by page and control.
+using CutCaptions = std::set<std::pair<int, int>>;
+CutCaptions* g_pCut = nullptr;
+
 void Collect(CWnd& page, int nPage, Captions& captions)
 {
     for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
@@ -81,8 +106,11 @@ void Collect(CWnd& page, int nPage, Captions& captions)
             continue;
         CString strText;
         pChild->GetWindowText(strText);
-        if (!strText.IsEmpty() && pChild->GetDlgCtrlID() > 0)
-            captions[{nPage, pChild->GetDlgCtrlID()}] = strText;
+        if (strText.IsEmpty() || pChild->GetDlgCtrlID() <= 0)
+            continue;
+        captions[{nPage, pChild->GetDlgCtrlID()}] = strText;
+        if (g_pCut && g_bChineseUI && strClass != CString(WC_EDIT) && IsCut(*pChild, strText))
+            g_pCut->insert({nPage, pChild->GetDlgCtrlID()});
     }
 }
 
@@ -161,16 +189,29 @@ protected:
         g_mapMenuText.RemoveAll();
         SheetFixture::TearDown();
     }
-    // The captions that run collects, in English and then in Chinese.
+    // The captions that run collects, in English and then in Chinese; a Chinese caption that
+    // its control cuts is a fault too.
     std::vector<std::string> CompareLanguages(const std::function<Captions()>& run)
     {
+        CutCaptions cut;
+        g_pCut = &cut;
         g_bChineseUI = 0;
         const Captions english = run();
         g_bChineseUI = 1;
         InitChineseTexts();
         const Captions chinese = run();
         g_bChineseUI = 0;
-        return Faults(english, chinese);
+        g_pCut = nullptr;
+        std::vector<std::string> faults = Faults(english, chinese);
+        for (const auto& key : cut) {
+            const auto it = chinese.find(key);
+            const auto itEnglish = english.find(key);
+            if (it == chinese.end() || (itEnglish != english.end() && itEnglish->second == it->second))
+                continue;
+            faults.push_back("page " + std::to_string(key.first) + " control " + std::to_string(key.second) + " \"" +
+                             it->second.ToUtf8() + "\" is cut");
+        }
+        return faults;
     }
     // Every page of the next modal sheet, each shown once.
     void CollectSheet(Captions& captions)
