@@ -106,7 +106,7 @@ CAIFilterDlg::CAIFilterDlg(CVetlaDoc* pDoc, CWnd* pParent) : CDialog(IDD_AI_FILT
 BOOL CAIFilterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     if (m_nMode == AIFILTER_MODE_LANGUAGE) {
         FillLanguages();
         return TRUE;

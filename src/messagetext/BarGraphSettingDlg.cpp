@@ -51,7 +51,7 @@ CBarGraphSettingDlg::CBarGraphSettingDlg(CVetlaDoc* pDoc, CWnd* pParent)
 BOOL CBarGraphSettingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     auto* pBlocks = static_cast<CComboBox*>(GetDlgItem(IDC_BG_BLOCK));
     auto* pActual = static_cast<CComboBox*>(GetDlgItem(IDC_BG_ACTUAL));
     FillActualValueBlocks(*pBlocks, m_pDoc, m_pWidget ? m_pWidget->m_nBlockNumber : m_nBlockNumber);

@@ -3,14 +3,9 @@
 #include "pages/sheet/PageTexts.h"
 #include "platform/ui/Wnd.h"
 
-void TranslateControlTexts(CWnd& dialog)
+void TranslateDialogButtons(CWnd& dialog)
 {
-    if (!IsChinesePageUI())
-        return;
-    CString strText;
-    for (CWnd* pChild = dialog.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
-        const int nID = pChild->GetDlgCtrlID();
-        if (nID > 0 && nID < 0xFFFF && LookupPageText(WORD(nID), strText))
-            pChild->SetWindowText(strText);
-    }
+    // Keyed by the buttons' ids, which the text table uses for the same buttons.
+    static constexpr ControlTextKey kButtons[] = {{IDOK, IDOK}, {IDCANCEL, IDCANCEL}, {IDHELP, IDHELP}};
+    TranslateControls(dialog, kButtons);
 }

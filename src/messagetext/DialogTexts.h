@@ -1,8 +1,9 @@
-// The Chinese interface's texts for the message-text pages and dialogs: each control whose
-// number has a text in the interface's map shows that text; the others keep their English one.
+// The Chinese interface's texts for the message-text dialogs: their OK, Cancel and Help buttons
+// take the Chinese texts of the sheets' buttons; every other caption stays English, as the
+// text table holds none of theirs.
 #pragma once
 
 class CWnd;
 
 // Nothing in the English interface.
-void TranslateControlTexts(CWnd& dialog);
+void TranslateDialogButtons(CWnd& dialog);

@@ -10,7 +10,7 @@ CGraphDlg::CGraphDlg(CWnd* pParent) : CDialog(IDD_GRAPH, pParent) { RegisterMess
 BOOL CGraphDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     const bool bKnown = m_bEdit && m_nGraph >= 0 && m_nGraph < GRAPH_COUNT;
     Select(IDC_GRAPH_FIRST + (bKnown ? m_nGraph : 0));
     return TRUE;

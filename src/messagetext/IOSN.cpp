@@ -147,7 +147,7 @@ BOOL CIOSN::OnInitDialog()
     SetUpLcdGrid(m_grid, WIDGET_NAME_ROWS - 1, WIDGET_NAME_COLUMNS - 1);
     FillLcdGrid(m_grid, &m_strNames[0][0], WIDGET_NAME_COLUMNS);
     OnSelchangeIOType();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     return TRUE;
 }
 

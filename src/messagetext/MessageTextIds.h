@@ -23,6 +23,13 @@ constexpr int IDC_MT_BLOCK_LIST = 1120;
 constexpr int IDC_MT_PARAM_LIST = 1122;
 constexpr int IDC_MT_GENERAL_LIST = 1124;
 constexpr int IDC_MT_INSERT = 1121;
+constexpr int IDC_MT_PRIORITY_LABEL = 1353;
+constexpr int IDC_MT_BLOCK_LABEL = 1352;
+constexpr int IDC_MT_PARAM_LABEL = 1084;
+constexpr int IDC_MT_TEXT_LABEL = 1354;
+// Keys of the Chinese text of the parameter list's label: the older page's and the newer's.
+constexpr WORD TEXT_KEY_MT_PARAM_LABEL = 1084;
+constexpr WORD TEXT_KEY_MT_PARAM_LABEL_NEW = 1423;
 constexpr int IDC_MT_SHOW_SET1 = 1380;
 constexpr int IDC_MT_SHOW_SET2 = 1381;
 constexpr int IDC_MT_ENABLE_SET1 = 1232;

@@ -60,13 +60,13 @@ void AddCommonRows(DialogTemplate& t, int nListTop, int nInsertLeft)
 {
     t.items.push_back(Label(_T("Block name"), CRect(10, 9, 50, 19), IDC_BLOCK_NAME_LABEL));
     t.items.push_back(DialogItem(IDC_BLOCK_NAME, WC_EDIT, kEdit, CRect(52, 7, 110, 19)));
-    t.items.push_back(Label(_T("Priority"), CRect(118, 9, 146, 19)));
+    t.items.push_back(Label(_T("Priority"), CRect(118, 9, 146, 19), IDC_MT_PRIORITY_LABEL));
     t.items.push_back(Combo(IDC_MT_PRIORITY, CRect(148, 7, 180, 90)));
     t.items.push_back(DialogItem(IDC_MT_ACKNOWLEDGE, WC_BUTTON, kCheck, CRect(188, 8, 296, 18), _T("Acknowledge Message")));
     t.items.push_back(DialogItem(IDC_PROTECTION, WC_BUTTON, kCheck, CRect(300, 8, 380, 18), _T("Protection Active")));
-    t.items.push_back(Label(_T("Block"), CRect(10, nListTop, 60, nListTop + 10)));
+    t.items.push_back(Label(_T("Block"), CRect(10, nListTop, 60, nListTop + 10), IDC_MT_BLOCK_LABEL));
     t.items.push_back(DialogItem(IDC_MT_BLOCK_LIST, WC_LISTBOX, kList, CRect(10, nListTop + 11, 120, nListTop + 95)));
-    t.items.push_back(Label(_T("Parameter"), CRect(126, nListTop, 200, nListTop + 10)));
+    t.items.push_back(Label(_T("Parameter"), CRect(126, nListTop, 200, nListTop + 10), IDC_MT_PARAM_LABEL));
     t.items.push_back(DialogItem(IDC_MT_PARAM_LIST, WC_LISTBOX, kList, CRect(126, nListTop + 11, 236, nListTop + 95)));
     t.items.push_back(DialogItem(IDC_MT_GENERAL_LIST, WC_LISTBOX, kList, CRect(242, nListTop + 11, 330, nListTop + 95)));
     t.items.push_back(DialogItem(IDC_MT_INSERT, WC_BUTTON, kPush | WS_DISABLED, CRect(nInsertLeft, nListTop + 11, nInsertLeft + 80, nListTop + 25),
@@ -92,7 +92,7 @@ DialogTemplate MessageTextsNew()
                                      CRect(186 + 36 * i, 38, 220 + 36 * i, 48), strText));
     }
     t.items.push_back(DialogItem(IDC_MT_DETAILS, WC_BUTTON, kCheck, CRect(10, 52, 200, 62), _T("Show message information in details")));
-    t.items.push_back(Label(_T("Message Text"), CRect(10, 64, 80, 72)));
+    t.items.push_back(Label(_T("Message Text"), CRect(10, 64, 80, 72), IDC_MT_TEXT_LABEL));
     struct Tool {
         int nID;
         LPCTSTR lpszText;
@@ -112,7 +112,7 @@ DialogTemplate MessageTexts()
 {
     DialogTemplate t = Page(IDD_MESSAGE_TEXTS, CSize(430, 222));
     AddCommonRows(t, 112, 338);
-    t.items.push_back(Label(_T("Message Text"), CRect(10, 24, 80, 32)));
+    t.items.push_back(Label(_T("Message Text"), CRect(10, 24, 80, 32), IDC_MT_TEXT_LABEL));
     return t;
 }
 

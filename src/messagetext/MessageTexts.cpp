@@ -8,7 +8,7 @@
 #include "blocks/Widget.h"
 #include "document/BlockNameMap.h"
 #include "document/VetlaDoc.h"
-#include "messagetext/DialogTexts.h"
+#include "pages/sheet/PageTexts.h"
 #include "messagetext/LcdGridSetup.h"
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
@@ -187,7 +187,20 @@ void CMessageTexts::SetUpTipsAndTexts()
         if (CWnd* pControl = GetDlgItem(tip.nID))
             m_tooltip.AddTool(pControl, tip.lpszText);
     }
-    TranslateControlTexts(*this);
+    // Only these controls have Chinese texts; the ticker lines and the details box keep their
+    // English captions.
+    const bool bNewPage = GetDlgItem(IDC_MT_DETAILS) != nullptr;
+    const ControlTextKey keys[] = {
+        {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
+        {IDC_PROTECTION, IDC_PROTECTION},
+        {IDC_MT_PRIORITY_LABEL, IDC_MT_PRIORITY_LABEL},
+        {IDC_MT_ACKNOWLEDGE, IDC_MT_ACKNOWLEDGE},
+        {IDC_MT_TEXT_LABEL, IDC_MT_TEXT_LABEL},
+        {IDC_MT_BLOCK_LABEL, IDC_MT_BLOCK_LABEL},
+        {IDC_MT_INSERT, IDC_MT_INSERT},
+        {IDC_MT_PARAM_LABEL, bNewPage ? TEXT_KEY_MT_PARAM_LABEL_NEW : TEXT_KEY_MT_PARAM_LABEL},
+    };
+    TranslateControls(*this, keys);
 }
 
 // The running simulation's sheet writes only its name and comment back: the message is shown

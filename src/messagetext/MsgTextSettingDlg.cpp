@@ -114,7 +114,7 @@ BOOL CMsgTextSettingDlg::CopyToDocument(CVetlaDoc& doc) const
 BOOL CMsgTextSettingDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_TICKER_CHAR))->LimitText(kEditChars);
     static_cast<CEdit*>(GetDlgItem(IDC_MTS_SCOPE_TIME))->LimitText(kEditChars);
     auto* pTickerSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_TICKER_SPIN));

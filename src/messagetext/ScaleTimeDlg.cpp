@@ -35,7 +35,7 @@ BOOL CScaleTimeDlg::OnInitDialog()
     if (m_pWidget && m_pWidget->m_pBlock)
         FillActualValues(*pActual, m_pWidget->m_pBlock->m_nType);
     CDialog::OnInitDialog();
-    TranslateControlTexts(*this);
+    TranslateDialogButtons(*this);
     return TRUE;
 }
 

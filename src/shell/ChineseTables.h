@@ -9,6 +9,8 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <span>
+
 // English caption of a top-level menu or of the "New" and "Transfer" popups -> Chinese caption.
 extern CMapStringToString g_mapMenuText;
 // Menu command, dialog control or page text number -> Chinese text.
@@ -19,6 +21,16 @@ constexpr UINT ID_TEXT_HASH_SIZE = 241;
 constexpr int ID_TEXT_COUNT = 207;
 // Every Chinese text fits a 32-unit buffer with its terminator.
 constexpr int CHINESE_TEXT_MAX_LENGTH = 31;
+
+// One text of the id map with the English text it stands for. Where one number stands at
+// several places with slightly different wordings, the wordings are separated by '|'.
+struct ChineseTextPair {
+    WORD nKey;
+    LPCTSTR pszEnglish;
+    LPCTSTR pszChinese;
+};
+// Every pair of the id map.
+std::span<const ChineseTextPair> ChineseTextPairs();
 
 // Builds both maps from nothing. The application calls it once at start-up in the Chinese
 // interface; in the English one both maps stay empty.

@@ -8,6 +8,7 @@
 #include "platform/ui/WndMessageMap.h"
 #include "shell/ChineseTables.h"
 #include "shell/MainFrame.h"
+#include "shell/Resource.h"
 
 IMPLEMENT_DYNAMIC(CComConfigDlg, CDialog)
 
@@ -23,13 +24,11 @@ namespace {
 
 constexpr LPCTSTR kAutoDetectText = _T("Automatic Detection");
 
-// Control id -> the key of its Chinese text: the group takes the menu command's caption, the
-// Cancel button the dialogs' Cancel text.
+// Control id -> the key of its Chinese text: the Cancel button takes the dialogs' Cancel text.
 constexpr struct {
     UINT nControl;
     UINT nKey;
 } kChineseTexts[] = {
-    {CComConfigDlg::IDC_PORT_GROUP, 32773},
     {CComConfigDlg::IDC_AUTO_DETECT, 1225},
     {CComConfigDlg::IDC_CONNECT, 1224},
     {CComConfigDlg::IDC_CANCEL, 2},
@@ -86,8 +85,13 @@ BOOL CComConfigDlg::OnInitDialog()
     return TRUE;
 }
 
+// The Options command's text is the window's caption; the port group keeps its English title,
+// which the text table has no text of.
 void CComConfigDlg::TranslateTexts()
 {
+    CString strCaption;
+    if (LookupChineseText(ID_OPTIONS_COM_CONFIG, strCaption))
+        SetWindowText(strCaption);
     for (const auto& entry : kChineseTexts) {
         CString strText;
         if (LookupChineseText(entry.nKey, strText))

@@ -176,6 +176,7 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
     g_bChineseUI = 1;
     InitChineseTexts();
     std::string strGroup;
+    std::string strCaption;
     std::string strCancel;
     std::string strConnect;
     std::string strDetectAfterProbe;
@@ -190,6 +191,8 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
         CString strText;
         d.GetDlgItem(CComConfigDlg::IDC_PORT_GROUP)->GetWindowText(strText);
         strGroup = strText.ToUtf8();
+        d.GetWindowText(strText);
+        strCaption = strText.ToUtf8();
         d.GetDlgItem(CComConfigDlg::IDC_CANCEL)->GetWindowText(strText);
         strCancel = strText.ToUtf8();
         d.GetDlgItem(CComConfigDlg::IDC_CONNECT)->GetWindowText(strText);
@@ -197,7 +200,9 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
         ClickLater(d, CComConfigDlg::IDC_CANCEL);
     });
     g_bChineseUI = nOld;
-    EXPECT_EQ(strGroup, "COM配置");
+    // The command's text names the window; the port group has no Chinese text of its own.
+    EXPECT_EQ(strCaption, "COM配置");
+    EXPECT_EQ(strGroup, "Select Communication Port");
     EXPECT_EQ(strCancel, "取消");
     EXPECT_EQ(strConnect, "连接设备");
     EXPECT_EQ(strDetectAfterProbe, "自动检测");

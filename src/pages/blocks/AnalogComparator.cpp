@@ -81,14 +81,14 @@ void CAnalogComparator::ShowThresholdLabels()
     case BT_ACOMP:
     case BT_ATHTRG:
         ShowControls({IDC_LIMIT_GROUP}, TRUE);
-        ShowLimitRow(0, TRUE, _T("On"));
-        ShowLimitRow(1, TRUE, _T("Off"));
+        ShowLimitRow(0, TRUE, _T("On"), TEXT_KEY_LIMIT_ON);
+        ShowLimitRow(1, TRUE, _T("Off"), TEXT_KEY_LIMIT_OFF);
         break;
     case BT_AWDOG:
         ShowControls({IDC_LIMIT_GROUP}, FALSE);
         if (OffersReferences()) {
-            ShowLimitRow(0, TRUE, _T("Threshold 1(upper: +)"));
-            ShowLimitRow(1, TRUE, _T("Threshold 2(lower: -)"));
+            ShowLimitRow(0, TRUE, _T("Threshold 1(upper: +)"), TEXT_KEY_LIMIT_UPPER);
+            ShowLimitRow(1, TRUE, _T("Threshold 2(lower: -)"), TEXT_KEY_LIMIT_LOWER);
         } else {
             ShowLimitRow(0, FALSE, nullptr);
             ShowLimitRow(1, TRUE, _T("Threshold(difference)"));
@@ -96,8 +96,8 @@ void CAnalogComparator::ShowThresholdLabels()
         break;
     case BT_ADTRG:
         ShowControls({IDC_LIMIT_GROUP}, FALSE);
-        ShowLimitRow(0, TRUE, _T("On"));
-        ShowLimitRow(1, TRUE, _T("Differential"));
+        ShowLimitRow(0, TRUE, _T("On"), TEXT_KEY_LIMIT_ON);
+        ShowLimitRow(1, TRUE, _T("Differential"), TEXT_KEY_LIMIT_DIFFERENTIAL);
         break;
     default:
         ShowControls({IDC_LIMIT_GROUP}, FALSE);

@@ -5,6 +5,7 @@
 #include "pages/blocks/AnalogPageIds.h"
 #include "pages/controls/NumericEdit.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "pages/sheet/SheetApplyRecord.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
@@ -600,12 +601,16 @@ void CAnalogPage::CreateLimitRows()
     }
 }
 
-void CAnalogPage::ShowLimitRow(int nRow, BOOL bShown, LPCTSTR lpszCaption)
+void CAnalogPage::ShowLimitRow(int nRow, BOOL bShown, LPCTSTR lpszCaption, WORD nKey)
 {
     const LimitRowIds& ids = kLimitRows[nRow];
     const BOOL bRef = bShown && m_limitRefs[nRow].m_bUse;
     if (lpszCaption)
         SetDlgItemText(ids.nLabel, lpszCaption);
+    if (lpszCaption && nKey) {
+        const ControlTextKey key = {ids.nLabel, nKey};
+        TranslateControls(*this, {&key, 1});
+    }
     ShowControls({ids.nLabel}, bShown && !bRef);
     ShowControls({ids.nEdit, ids.nSpin}, bShown && !bRef);
     ShowControls({int(ids.nList)}, bRef);

@@ -70,7 +70,8 @@ protected:
                                     {IDC_LIMIT2_REF, IDC_LIMIT2, IDC_LIMIT2_LIST}};
     void CreateLimitRows();
     // Row nRow with its caption: hidden, or its edit and spin or its block list by its flag.
-    void ShowLimitRow(int nRow, BOOL bShown, LPCTSTR lpszCaption);
+    // A caption with a key takes, in the Chinese interface, the Chinese text under the key.
+    void ShowLimitRow(int nRow, BOOL bShown, LPCTSTR lpszCaption, WORD nKey = 0);
     // The Reference boxes and the lists; TRUE when the command was one of theirs.
     BOOL OnLimitRowCommand(int nID, int nCode);
     virtual void OnLimitReferenceChanged() {}

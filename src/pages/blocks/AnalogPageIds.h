@@ -49,6 +49,13 @@ constexpr int IDC_LIMIT2 = 1026;
 constexpr int IDC_LIMIT2_SPIN = 1027;
 constexpr int IDC_LIMIT2_REF = 1014;
 constexpr UINT IDC_LIMIT2_LIST = 106;
+// Keys of the Chinese captions of the limit rows.
+constexpr WORD TEXT_KEY_LIMIT_ON = 1108;
+constexpr WORD TEXT_KEY_LIMIT_OFF = 1109;
+constexpr WORD TEXT_KEY_LIMIT_UPPER = 139;
+constexpr WORD TEXT_KEY_LIMIT_LOWER = 140;
+constexpr WORD TEXT_KEY_LIMIT_DIFFERENTIAL = 138;
+constexpr WORD TEXT_KEY_REFERENCE = 1546;
 constexpr int IDC_RETENTIVE = 1024;
 
 // The ramp.
@@ -72,6 +79,7 @@ constexpr int IDC_PI_TI_COLON = 1299;
 constexpr int IDC_PI_TI_SECONDS = 1034;
 constexpr int IDC_PI_TI_SECONDS_SPIN = 1035;
 constexpr int IDC_PI_TI_UNIT = 1300;
+constexpr WORD TEXT_KEY_MINUTES_SECONDS = 171;
 constexpr int IDC_PI_DIRECTION_LABEL = 1298;
 constexpr int IDC_PI_UP = 1100;
 constexpr int IDC_PI_DOWN = 1101;

@@ -88,20 +88,26 @@ const std::vector<PageBinding> kPWMBindings = {
     Bind<CPWM, &CPWM::m_nRefUnit>(P, TIMER_ON_REF_UNIT_PARAM),
 };
 
-// The comparator page's controls whose text the Chinese interface replaces, under keys equal to
-// their ids; the watchdog and the differential trigger caption their rows by keys of their own.
-std::vector<ControlTextKey> ComparatorTexts(int nType)
+// The analog pages' controls whose text the Chinese interface replaces, under keys equal to
+// their ids. The limit rows' captions change with the type and the generation: the page
+// captions them itself (CAnalogPage::ShowLimitRow).
+// The PI controller's group 1091 holds its set value, not a threshold.
+std::vector<ControlTextKey> AnalogTexts(bool bThresholdGroup = true)
 {
     std::vector<ControlTextKey> keys;
-    for (int nID : {1371, 1024, 1025, 1295, 1083, 1104, 1105, 1084, 1106, 1107, 1085, 1087, 1088, 1086, 1091, 1108, 1080, 1014})
+    for (int nID : {1371, 1024, 1025, 1295, 1083, 1104, 1105, 1084, 1106, 1107, 1085, 1087, 1088, 1086, 1080, 1014, 1351})
         keys.push_back({nID, WORD(nID)});
-    if (nType == BT_AWDOG)
-        keys.insert(keys.end(), {{IDC_LIMIT1_LABEL, 139}, {IDC_LIMIT2_LABEL, 140}});
-    else if (nType == BT_ADTRG)
-        keys.push_back({IDC_LIMIT2_LABEL, 138});
-    else
-        keys.push_back({IDC_LIMIT2_LABEL, WORD(IDC_LIMIT2_LABEL)});
-    keys.push_back({1351, 1351});
+    if (bThresholdGroup)
+        keys.push_back({IDC_LIMIT_GROUP, WORD(IDC_LIMIT_GROUP)});
+    return keys;
+}
+
+// The math and multiplexer page: the analog controls and the rows' Reference buttons.
+std::vector<ControlTextKey> MathTexts()
+{
+    std::vector<ControlTextKey> keys = AnalogTexts();
+    for (int nID : IDC_AMATH_REF)
+        keys.push_back({nID, TEXT_KEY_REFERENCE});
     return keys;
 }
 
@@ -137,7 +143,10 @@ void BindAnalogPage(BlockPageRow& row)
     case BT_ADTRG:
         row.pfnCreatePage = CreatePage<CAnalogComparator>;
         row.bindings = kComparatorBindings;
-        row.textKeys = ComparatorTexts(row.nType);
+        row.textKeys = AnalogTexts();
+        // The amplifier's rows keep the template's "On" and "Off".
+        if (row.nType == BT_AAMP)
+            row.textKeys.insert(row.textKeys.end(), {{IDC_LIMIT1_LABEL, TEXT_KEY_LIMIT_ON}, {IDC_LIMIT2_LABEL, TEXT_KEY_LIMIT_OFF}});
         if (row.nType == BT_AWDOG)
             row.pfnLiveValue = WatchdogValue;
         else if (row.nType == BT_ADTRG)
@@ -146,22 +155,28 @@ void BindAnalogPage(BlockPageRow& row)
     case BT_AMATH:
         row.pfnCreatePage = CreatePage<CAMathMux>;
         row.bindings = MathBindings();
+        row.textKeys = MathTexts();
         break;
     case BT_AMUX:
         row.pfnCreatePage = CreatePage<CAMathMux>;
         row.bindings = kMuxBindings;
+        row.textKeys = MathTexts();
         break;
     case BT_ARAMP:
         row.pfnCreatePage = CreatePage<CARAMP>;
         row.bindings = kRampBindings;
+        row.textKeys = AnalogTexts();
         break;
     case BT_PI:
         row.pfnCreatePage = CreatePage<CPI>;
         row.bindings = kPIBindings;
+        row.textKeys = AnalogTexts(false);
+        row.textKeys.push_back({IDC_PI_TI_UNIT, TEXT_KEY_MINUTES_SECONDS});
         break;
     case BT_PWM:
         row.pfnCreatePage = CreatePage<CPWM>;
         row.bindings = kPWMBindings;
+        row.textKeys = AnalogTexts();
         break;
     default:
         break;

@@ -44,6 +44,8 @@ BOOL CConstantsIOPar::OnInitDialog()
     CBlockPage::OnInitDialog();
     if (CWnd* pHighSpeed = GetDlgItem(IDC_IO_HIGH_SPEED))
         pHighSpeed->ShowWindow(m_nType == BT_IN ? SW_SHOW : SW_HIDE);
+    const ControlTextKey highSpeed = {IDC_IO_HIGH_SPEED, TEXT_KEY_HIGH_SPEED};
+    TranslateControls(*this, {&highSpeed, 1});
     CString strText = m_pKind->lpszLabel;
     if (IsChinesePageUI())
         LookupPageText(m_pKind->nLabelKey, strText);
@@ -144,9 +146,6 @@ void CConstantsIOPar::UpdateHighSpeed()
     const BOOL bShown = SelectedText(IDC_IO_UNIT).CompareNoCase(_T("Main")) == 0 && nIndex >= 0 &&
                         nIndex <= kLastHighSpeedInput;
     pHighSpeed->ShowWindow(bShown ? SW_SHOW : SW_HIDE);
-    CString strCaption;
-    if (bShown && IsChinesePageUI() && LookupPageText(TEXT_KEY_HIGH_SPEED, strCaption))
-        pHighSpeed->SetWindowText(strCaption);
 }
 
 int CConstantsIOPar::SelectedOperand() const

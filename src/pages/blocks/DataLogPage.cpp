@@ -25,10 +25,10 @@ constexpr LPCTSTR kItemsFull = _T("The maximun number of items to be logged has 
 DialogTemplate DataLogTemplate()
 {
     DialogTemplate t = ParameterPage(IDD_DATALOG, CSize(427, 321));
-    t.items.push_back(PageLabel(_T("Block"), CRect(10, 8, 100, 18), 1119));
+    t.items.push_back(PageLabel(_T("Block"), CRect(10, 8, 100, 18), UINT(IDC_LOG_BLOCK_LABEL)));
     t.items.push_back(DialogItem(UINT(IDC_LOG_SOURCES), WC_LISTBOX, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
                                  CRect(10, 20, 110, 280)));
-    t.items.push_back(PageLabel(_T("Parameter"), CRect(116, 8, 200, 18), 1084));
+    t.items.push_back(PageLabel(_T("Parameter"), CRect(116, 8, 200, 18), UINT(IDC_LOG_PARAM_LABEL)));
     t.items.push_back(DialogItem(UINT(IDC_LOG_PARAMS), WC_LISTBOX, WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
                                  CRect(116, 20, 216, 280)));
     t.items.push_back(PageButton(UINT(IDC_LOG_ADD), _T("Add"), CRect(222, 120, 262, 134)));

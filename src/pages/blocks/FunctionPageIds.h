@@ -30,6 +30,10 @@ constexpr int IDC_REFERENCE_COMBO2 = 125;
 
 // Data log.
 constexpr int IDC_LOG_ITEMS = 1000;
+constexpr int IDC_LOG_BLOCK_LABEL = 1119;
+constexpr int IDC_LOG_PARAM_LABEL = 1084;
+// The key of the Chinese text "Block" of list captions.
+constexpr WORD TEXT_KEY_BLOCK_LABEL = 1352;
 constexpr int IDC_LOG_SOURCES = 1120;
 constexpr int IDC_LOG_ADD = 1121;
 constexpr int IDC_LOG_PARAMS = 1122;
@@ -64,6 +68,8 @@ constexpr int IDC_ARR_AREA = 1319;
 constexpr int IDC_ARR_COUNT = 1320;
 constexpr int IDC_ARR_AREA_LABEL = 1321;
 constexpr int IDC_ARR_COUNT_LABEL = 1322;
+constexpr WORD TEXT_KEY_DATA_ADDRESS = 1361;
+constexpr WORD TEXT_KEY_COUNT = 1359;
 constexpr int IDC_ARR_STEPS = 1323;
 constexpr int IDC_ARR_MODE_LABEL = 1324;
 constexpr int IDC_ARR_STEPS_LABEL = 1325;
@@ -93,6 +99,8 @@ constexpr int IDC_COUNTER_START = 1133;
 constexpr int IDC_COUNTER_START_LABEL = 1238;
 constexpr int IDC_COUNTER_SOURCE_LABEL = 1239;
 constexpr int IDC_COUNTER_SOURCE = 1328;
+constexpr int IDC_COUNTER_ON_GROUP = 1344;
+constexpr int IDC_COUNTER_OFF_GROUP = 1345;
 constexpr int IDC_COUNTER_REF_ON_COMBO = 105;
 constexpr int IDC_COUNTER_REF_OFF_COMBO = 106;
 constexpr int IDC_COUNTER_ON_SPIN = 1078;

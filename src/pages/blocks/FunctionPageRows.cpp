@@ -7,8 +7,10 @@
 #include "pages/blocks/MathErrPage.h"
 #include "pages/blocks/QuadPage.h"
 #include "pages/blocks/StopWatchPage.h"
+#include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/UpDownCounterPage.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageIds.h"
 
 #include <initializer_list>
 
@@ -37,6 +39,28 @@ const FunctionPage kPages[] = {
     {{BT_COUNTER, BT_ENCODER}, Create<CUpDownCounter>},
 };
 
+// The counter's controls are captioned by the texts under their own ids.
+const std::vector<ControlTextKey> kCounterTexts = {
+    {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
+    {IDC_RETENTIVITY, IDC_RETENTIVITY},
+    {IDC_PROTECTION, IDC_PROTECTION},
+    {IDC_COUNTER_REF_ON, IDC_COUNTER_REF_ON},
+    {IDC_COUNTER_REF_OFF, IDC_COUNTER_REF_OFF},
+    {IDC_COUNTER_ON_GROUP, IDC_COUNTER_ON_GROUP},
+    {IDC_COUNTER_OFF_GROUP, IDC_COUNTER_OFF_GROUP},
+    {IDC_COUNTER_START_LABEL, IDC_COUNTER_START_LABEL},
+    {IDC_COUNTER_SOURCE_LABEL, IDC_COUNTER_SOURCE_LABEL},
+};
+
+// The data log's list captions.
+const std::vector<ControlTextKey> kDataLogTexts = {{IDC_LOG_BLOCK_LABEL, TEXT_KEY_BLOCK_LABEL},
+                                                   {IDC_LOG_PARAM_LABEL, IDC_LOG_PARAM_LABEL}};
+
+// The register-range pages whose rows stay "Data Address" and "Count" (the motor and pulse
+// pages name the second row otherwise).
+const std::vector<ControlTextKey> kRegisterRangeTexts = {{IDC_ARR_AREA_LABEL, TEXT_KEY_DATA_ADDRESS},
+                                                         {IDC_ARR_COUNT_LABEL, TEXT_KEY_COUNT}};
+
 }  // namespace
 
 bool BindFunctionPage(BlockPageRow& row)
@@ -45,6 +69,12 @@ bool BindFunctionPage(BlockPageRow& row)
         for (int nType : page.types) {
             if (nType == row.nType) {
                 row.pfnCreatePage = page.pfnCreatePage;
+                if (nType == BT_COUNTER || nType == BT_ENCODER)
+                    row.textKeys = kCounterTexts;
+                else if (nType == BT_DATALOG)
+                    row.textKeys = kDataLogTexts;
+                else if (nType == BT_ARRMXIV || nType == BT_ACMXIV || nType == BT_CRC16)
+                    row.textKeys = kRegisterRangeTexts;
                 return true;
             }
         }

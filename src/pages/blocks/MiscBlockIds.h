@@ -43,6 +43,8 @@ constexpr int IDC_SREG_INDEX_LABEL = 1115;
 // Memory page.
 constexpr int IDC_MEM_TYPE = 1319;
 constexpr int IDC_MEM_BLOCK = 1331;
+constexpr int IDC_MEM_BLOCK_LABEL = 1321;
+constexpr WORD TEXT_KEY_MEM_BLOCK_LABEL = 1352;
 constexpr int IDC_MEM_INDEX = 1320;
 
 // Modbus page.
@@ -60,6 +62,13 @@ constexpr int IDC_DATA_KIND = 1182;
 constexpr int IDC_DATA_NUMBER = 1085;
 constexpr int IDC_DATA_FIRST = 1087;
 constexpr int IDC_DATA_SECOND = 1086;
+constexpr int IDC_SLAVE_LABEL = 1355;
+constexpr int IDC_PORT_LABEL = 1356;
+constexpr int IDC_COMMAND_LABEL = 1357;
+constexpr int IDC_REGISTER_LABEL = 1358;
+constexpr int IDC_COUNT_LABEL = 1359;
+constexpr int IDC_WRITING_MODE_GROUP = 1360;
+constexpr int IDC_DATA_ADDRESS_LABEL = 1361;
 // The coil-state dialog: coil b is the box IDC_COIL_FIRST + b.
 constexpr int IDC_COIL_FIRST = 1215;
 constexpr int COIL_BOXES = 32;

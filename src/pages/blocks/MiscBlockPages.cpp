@@ -14,6 +14,7 @@
 #include "pages/blocks/Udc.h"
 #include "pages/blocks/Wifi.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/PageIds.h"
 
 #include <initializer_list>
 
@@ -64,7 +65,9 @@ void BindMiscRelay(BlockPageRow& row)
         {ParamEx(PR_SET_WINS_PARAMEX), &PageMember<CMiscRelay, &CMiscRelay::m_nPriority>, WRITE_ON_BOTH},
         {ParamEx(SREG_INDEX_PARAMEX), &PageMember<CMiscRelay, &CMiscRelay::m_nIndex>, WRITE_ON_BOTH},
     };
-    row.textKeys = {{IDC_SREG_INDEX_LABEL, WORD(IDC_SREG_INDEX_LABEL)}};
+    row.textKeys = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVITY, IDC_RETENTIVITY},
+                    {IDC_PRIORITY_R, IDC_PRIORITY_R},             {IDC_PRIORITY_S, IDC_PRIORITY_S},
+                    {IDC_SREG_BIT_LABEL, IDC_SREG_BIT_LABEL},     {IDC_SREG_INDEX_LABEL, IDC_SREG_INDEX_LABEL}};
 }
 
 void BindMem(BlockPageRow& row)
@@ -75,6 +78,7 @@ void BindMem(BlockPageRow& row)
         {Param(MEM_BLOCK_INDEX_PARAM), &PageMember<CMEM, &CMEM::m_nBlockIndex>, WRITE_ON_BOTH},
         {Param(MEM_VALUE_INDEX_PARAM), &PageMember<CMEM, &CMEM::m_nValueIndex>, WRITE_ON_BOTH},
     };
+    row.textKeys = {{IDC_MEM_BLOCK_LABEL, TEXT_KEY_MEM_BLOCK_LABEL}};
 }
 
 void BindUdc(BlockPageRow& row)
@@ -103,6 +107,11 @@ void BindModbus(BlockPageRow& row)
     row.pfnCreatePage = CreatePage<CModbusPropPage>;
     row.bindings = {
         {Param(MODBUS_CYCLE_PARAM), &PageMember<CModbusPropPage, &CModbusPropPage::m_nCycle>, WRITE_ON_BOTH}};
+    // The page's labels are captioned by the texts under their own ids.
+    for (int nID : {IDC_BLOCK_NAME_LABEL, IDC_CYCLE_LABEL, IDC_CYCLE_NOTE, IDC_SLAVE_LABEL, IDC_PORT_LABEL,
+                    IDC_COMMAND_LABEL, IDC_REGISTER_LABEL, IDC_COUNT_LABEL, IDC_WRITING_MODE_GROUP, IDC_MODE_AUTO,
+                    IDC_MODE_MANUAL, IDC_DATA_ADDRESS_LABEL, IDC_SETTING_BUTTON, IDC_HEX_LABEL})
+        row.textKeys.push_back({nID, WORD(nID)});
 }
 
 }  // namespace

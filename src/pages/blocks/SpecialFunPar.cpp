@@ -16,13 +16,16 @@ constexpr TimeValueIds kTimeIds = {IDC_TIME1_HIGH, IDC_TIME1_HIGH_SPIN, IDC_TIME
                                    IDC_TIME1_LOW_SPIN, IDC_TIME1_BASE, IDC_TIME1_REFERENCE, IDC_TIME1_UNIT_LIST,
                                    IDC_TIME1_BLOCK_LIST};
 
+// The timers' names come from the string table, the pulse generator's caption from the id map.
 struct GroupCaption {
     int nType;
     LPCTSTR lpszText;
-    WORD nKey;
+    ControlTextKey key;
 };
-constexpr GroupCaption kCaptions[] = {
-    {BT_DPR, _T("On-Delay"), 1579}, {BT_PLR, _T("On-Delay"), 1579}, {BT_DDR, _T("Off-Delay"), 1580}, {BT_CPG, _T("Off Time(TL)"), 137}};
+constexpr GroupCaption kCaptions[] = {{BT_DPR, _T("On-Delay"), {IDC_TIME1_GROUP, 1579, true}},
+                                      {BT_PLR, _T("On-Delay"), {IDC_TIME1_GROUP, 1579, true}},
+                                      {BT_DDR, _T("Off-Delay"), {IDC_TIME1_GROUP, 1580, true}},
+                                      {BT_CPG, _T("Off Time(TL)"), {IDC_TIME1_GROUP, 137}}};
 
 }  // namespace
 
@@ -34,10 +37,8 @@ BOOL CSpecialFunPar::OnInitDialog()
     for (const GroupCaption& caption : kCaptions) {
         if (caption.nType != m_nType)
             continue;
-        CString strText = caption.lpszText;
-        if (IsChinesePageUI())
-            LookupPageText(caption.nKey, strText);
-        SetDlgItemText(IDC_TIME1_GROUP, strText);
+        SetDlgItemText(IDC_TIME1_GROUP, caption.lpszText);
+        TranslateControls(*this, {&caption.key, 1});
     }
     // Only the wiping relay of the older controllers has no reference.
     const BOOL bOlder = m_pDocument && !m_pDocument->IsNewGenerationDoc();

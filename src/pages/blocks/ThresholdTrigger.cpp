@@ -62,13 +62,9 @@ BOOL CThresholdTrigger::OnInitDialog()
 
 void CThresholdTrigger::ShowUnit()
 {
-    CString strText = _T("Seconds (s:1/100s)");
-    if (m_gate.m_bUseRef) {
-        strText = _T("Milliseconds");
-        if (IsChinesePageUI())
-            LookupPageText(1212, strText);
-    }
-    SetDlgItemText(IDC_TT_UNIT_LABEL, strText);
+    SetDlgItemText(IDC_TT_UNIT_LABEL, m_gate.m_bUseRef ? _T("Milliseconds") : _T("Seconds (s:1/100s)"));
+    const ControlTextKey key = {IDC_TT_UNIT_LABEL, m_gate.m_bUseRef ? TEXT_KEY_TT_MILLISECONDS : TEXT_KEY_TT_SECONDS};
+    TranslateControls(*this, {&key, 1});
 }
 
 void CThresholdTrigger::DoDataExchange(CDataExchange* pDX)

@@ -72,6 +72,8 @@ constexpr int IDC_YT_ON_YEAR_GROUP = 1239;
 constexpr int IDC_YT_ON_YEAR_LABEL = 1240;
 constexpr int IDC_YT_OFF_YEAR_GROUP = 1062;
 constexpr int IDC_YT_OFF_YEAR_LABEL = 1241;
+constexpr int IDC_YT_ON_DATE_LABEL = 1342;
+constexpr int IDC_YT_OFF_DATE_LABEL = 1343;
 constexpr int IDC_YT_ON_CALENDAR = 1322;
 constexpr int IDC_YT_OFF_CALENDAR = 1323;
 
@@ -102,6 +104,13 @@ constexpr int IDC_TT_COLON = 1185;
 constexpr int IDC_TT_HUNDREDTHS = 1550;
 constexpr int IDC_TT_HUNDREDTHS_SPIN = 1552;
 constexpr int IDC_TT_UNIT_LABEL = 1245;
+constexpr int IDC_TT_THRESHOLD_GROUP = 1349;
+constexpr int IDC_TT_ON_LABEL = 1342;
+constexpr int IDC_TT_OFF_LABEL = 1343;
+constexpr int IDC_TT_TIME_GROUP = 1350;
+// Keys of the unit's Chinese text: seconds, and milliseconds with a reference.
+constexpr WORD TEXT_KEY_TT_SECONDS = 172;
+constexpr WORD TEXT_KEY_TT_MILLISECONDS = 1212;
 constexpr int IDC_TT_REFERENCE = 1546;
 constexpr UINT IDC_TT_BLOCK_LIST = 125;
 
@@ -149,3 +158,5 @@ constexpr int IDC_HC_OT_MINUTES = 1550;
 constexpr int IDC_HC_OT_MINUTES_SPIN = 1552;
 constexpr int IDC_HC_OT_UNIT = 1348;
 constexpr int IDC_HC_OUTPUT_NOT_ZERO = 1026;
+constexpr int IDC_HC_MI_GROUP = 1346;
+constexpr int IDC_HC_OT_GROUP = 1347;

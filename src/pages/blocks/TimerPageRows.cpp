@@ -92,7 +92,7 @@ std::vector<PageBinding> SwitchBindings()
 const std::vector<ControlTextKey> kStairwayTexts = {
     {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVE, IDC_RETENTIVE},
     {IDC_PROTECTION, IDC_PROTECTION},             {IDC_TIME2_REFERENCE, IDC_TIME2_REFERENCE},
-    {IDC_SW_TL_GROUP, 1580},                      {IDC_SW_STANDARD, 141},
+    {IDC_SW_TL_GROUP, 1580, true},                      {IDC_SW_STANDARD, 141},
     {IDC_SW_WARN_GROUP, 142},                     {IDC_SW_PERIOD_GROUP, 143},
     {IDC_SW_WARN_REFERENCE, IDC_SW_WARN_REFERENCE}, {IDC_SW_PERIOD_REFERENCE, IDC_SW_PERIOD_REFERENCE}};
 const std::vector<ControlTextKey> kMultiFunctionTexts = {
@@ -165,6 +165,11 @@ std::vector<ExtraPageRow> CamPages()
 const std::vector<ControlTextKey> kNameAndProtectionTexts = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
                                                              {IDC_PROTECTION, IDC_PROTECTION}};
 
+// The yearly timer's date groups and labels have texts of its own.
+const std::vector<ControlTextKey> kYearlyTexts = {
+    {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_PROTECTION, IDC_PROTECTION}, {IDC_CAM_ON_GROUP, 150},
+    {IDC_CAM_OFF_GROUP, 151}, {IDC_YT_ON_DATE_LABEL, 152}, {IDC_YT_OFF_DATE_LABEL, 152}, {IDC_YT_MONTHLY, 153}};
+
 // ---- the yearly timer ----
 
 std::vector<PageBinding> YearlyBindings()
@@ -224,9 +229,19 @@ std::vector<PageBinding> HoursCounterBindings()
     return bindings;
 }
 
-const std::vector<ControlTextKey> kThresholdTexts = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
-                                                     {IDC_PROTECTION, IDC_PROTECTION},
-                                                     {IDC_TT_REFERENCE, IDC_TT_REFERENCE}};
+// The unit after the gate time changes with its reference; the page captions it itself.
+const std::vector<ControlTextKey> kThresholdTexts = {
+    {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_PROTECTION, IDC_PROTECTION},
+    {IDC_TT_REFERENCE, IDC_TT_REFERENCE},         {IDC_TT_THRESHOLD_GROUP, IDC_TT_THRESHOLD_GROUP},
+    {IDC_TT_ON_LABEL, IDC_TT_ON_LABEL},           {IDC_TT_OFF_LABEL, IDC_TT_OFF_LABEL},
+    {IDC_TT_TIME_GROUP, IDC_TT_TIME_GROUP}};
+
+// The unit after the maintenance interval changes with its reference; the page captions it.
+const std::vector<ControlTextKey> kHoursCounterTexts = {
+    {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVE, IDC_RETENTIVE},
+    {IDC_PROTECTION, IDC_PROTECTION},             {IDC_HC_REFERENCE, IDC_HC_REFERENCE},
+    {IDC_HC_MI_GROUP, IDC_HC_MI_GROUP},           {IDC_HC_OT_GROUP, IDC_HC_OT_GROUP},
+    {IDC_HC_OT_UNIT, IDC_HC_OT_UNIT},             {IDC_HC_OUTPUT_NOT_ZERO, IDC_HC_OUTPUT_NOT_ZERO}};
 
 }  // namespace
 
@@ -271,12 +286,15 @@ void AddTimerPages(BlockPageRow& row)
     case BT_YT:
         row.pfnCreatePage = CreatePage<CYearlyTimer>;
         row.bindings = YearlyBindings();
-        row.textKeys = kNameAndProtectionTexts;
+        row.textKeys = kYearlyTexts;
         break;
     case BT_AVGVAL:
         row.pfnCreatePage = CreatePage<CAVGVAL>;
         row.bindings = AvgvalBindings();
-        row.textKeys = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}};
+        row.textKeys = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
+                        {IDC_AVG_PROTECTION, IDC_PROTECTION},
+                        {IDC_AVG_RETENTIVE, IDC_RETENTIVE},
+                        {IDC_AVG_REFERENCE, IDC_TIME1_REFERENCE}};
         break;
     case BT_THTRG:
         row.pfnCreatePage = CreatePage<CThresholdTrigger>;
@@ -288,7 +306,7 @@ void AddTimerPages(BlockPageRow& row)
         row.pfnCreatePage = CreatePage<CHoursCounter>;
         row.bindings = HoursCounterBindings();
         row.pfnLiveValue = HoursCounterValue;
-        row.textKeys = kNameAndProtectionTexts;
+        row.textKeys = kHoursCounterTexts;
         break;
     default:
         break;

@@ -208,10 +208,10 @@ DialogTemplate YearlyTimer()
     DialogTemplate t = Page(IDD_YEARLY_TIMER, _T("Parameter"), CSize(247, 150));
     AddNameRow(t);
     AddDate(t, IDC_CAM_ON_GROUP, _T("On Time"), IDC_YT_ON_MONTH, IDC_YT_ON_MONTH_SPIN, 1186, IDC_YT_ON_DAY,
-            IDC_YT_ON_DAY_SPIN, IDC_YT_ON_CALENDAR, 1342, 30);
+            IDC_YT_ON_DAY_SPIN, IDC_YT_ON_CALENDAR, IDC_YT_ON_DATE_LABEL, 30);
     AddYear(t, IDC_YT_ON_YEAR_GROUP, _T("On Year"), IDC_YT_ON_YEAR, IDC_YT_ON_YEAR_SPIN, IDC_YT_ON_YEAR_LABEL, 30);
     AddDate(t, IDC_CAM_OFF_GROUP, _T("Off Time"), IDC_YT_OFF_MONTH, IDC_YT_OFF_MONTH_SPIN, 1187, IDC_YT_OFF_DAY,
-            IDC_YT_OFF_DAY_SPIN, IDC_YT_OFF_CALENDAR, 1343, 68);
+            IDC_YT_OFF_DAY_SPIN, IDC_YT_OFF_CALENDAR, IDC_YT_OFF_DATE_LABEL, 68);
     AddYear(t, IDC_YT_OFF_YEAR_GROUP, _T("Off Year"), IDC_YT_OFF_YEAR, IDC_YT_OFF_YEAR_SPIN, IDC_YT_OFF_YEAR_LABEL, 68);
     Check(t, IDC_YT_MONTHLY, _T("Monthly"), CRect(10, 108, 80, 120));
     Check(t, IDC_YT_YEARLY, _T("Yearly"), CRect(90, 108, 160, 120));
@@ -244,12 +244,12 @@ DialogTemplate ThresholdTrigger()
 {
     DialogTemplate t = Page(IDD_THRESHOLD_TRIGGER, _T("Parameter"), CSize(267, 189));
     AddNameRow(t);
-    Group(t, 1349, _T("Threshold"), CRect(7, 30, 260, 64));
-    Label(t, _T("On"), CRect(14, 46, 30, 56), 1342);
+    Group(t, IDC_TT_THRESHOLD_GROUP, _T("Threshold"), CRect(7, 30, 260, 64));
+    Label(t, _T("On"), CRect(14, 46, 30, 56), IDC_TT_ON_LABEL);
     SpinEdit(t, IDC_TT_ON, IDC_TT_ON_SPIN, 32, 44, 30);
-    Label(t, _T("Off"), CRect(100, 46, 116, 56), 1343);
+    Label(t, _T("Off"), CRect(100, 46, 116, 56), IDC_TT_OFF_LABEL);
     SpinEdit(t, IDC_TT_OFF, IDC_TT_OFF_SPIN, 118, 44, 30);
-    Group(t, 1350, _T("Time Parameter"), CRect(7, 70, 260, 104));
+    Group(t, IDC_TT_TIME_GROUP, _T("Time Parameter"), CRect(7, 70, 260, 104));
     SpinEdit(t, IDC_TT_SECONDS, IDC_TT_SECONDS_SPIN, 14, 84);
     Label(t, _T(":"), CRect(50, 86, 54, 96), IDC_TT_COLON);
     SpinEdit(t, IDC_TT_HUNDREDTHS, IDC_TT_HUNDREDTHS_SPIN, 56, 84);
@@ -263,13 +263,13 @@ DialogTemplate HoursCounter()
 {
     DialogTemplate t = Page(IDD_HOURS_COUNTER, _T("Parameter"), CSize(247, 150));
     AddNameRow(t);
-    Group(t, 1346, _T("Maintenance Interval(MI)"), CRect(7, 30, 240, 64));
+    Group(t, IDC_HC_MI_GROUP, _T("Maintenance Interval(MI)"), CRect(7, 30, 240, 64));
     SpinEdit(t, IDC_HC_MI_HOURS, IDC_HC_MI_HOURS_SPIN, 14, 44, 30);
     Label(t, _T(":"), CRect(56, 46, 60, 56), IDC_HC_MI_COLON);
     SpinEdit(t, IDC_HC_MI_MINUTES, IDC_HC_MI_MINUTES_SPIN, 62, 44);
     Label(t, _T("Hours(h:m)"), CRect(100, 46, 176, 56), IDC_HC_MI_UNIT);
     Add(t, IDC_HC_REFERENCE, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(182, 43, 232, 57), _T("Reference"));
-    Group(t, 1347, _T("Start time for OT"), CRect(7, 70, 240, 104));
+    Group(t, IDC_HC_OT_GROUP, _T("Start time for OT"), CRect(7, 70, 240, 104));
     SpinEdit(t, IDC_HC_OT_HOURS, IDC_HC_OT_HOURS_SPIN, 14, 84, 30);
     Label(t, _T(":"), CRect(56, 86, 60, 96), IDC_HC_OT_COLON);
     SpinEdit(t, IDC_HC_OT_MINUTES, IDC_HC_OT_MINUTES_SPIN, 62, 84);

@@ -43,8 +43,8 @@ DialogTemplate CounterTemplate()
     t.items.push_back(PageCheck(UINT(IDC_RETENTIVITY), _T("Retentivity"), CRect(10, 128, 100, 140)));
     t.items.push_back(PageCheck(UINT(IDC_PROTECTION), _T("Protection Active"), CRect(10, 144, 100, 156)));
     // Frames come after what they hold, which so stays in front of them.
-    t.items.push_back(PageGroup(_T("On Threshold"), CRect(10, 26, 210, 56), 1344));
-    t.items.push_back(PageGroup(_T("Off Threshold"), CRect(10, 56, 210, 86), 1345));
+    t.items.push_back(PageGroup(_T("On Threshold"), CRect(10, 26, 210, 56), UINT(IDC_COUNTER_ON_GROUP)));
+    t.items.push_back(PageGroup(_T("Off Threshold"), CRect(10, 56, 210, 86), UINT(IDC_COUNTER_OFF_GROUP)));
     return t;
 }
 

@@ -1,6 +1,7 @@
 #include "pages/program/ComSetting.h"
 
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -25,6 +26,21 @@ constexpr LPCTSTR kEightBitLines[] = {_T("None,8,1"), _T("None,8,2"), _T("Odd,8,
 constexpr LPCTSTR kAsciiLines[] = {_T("None,8,1"), _T("None,8,2"), _T("Odd,7,1"),  _T("Odd,7,2"),  _T("Odd,8,1"),
                                    _T("Odd,8,2"),  _T("Even,7,1"), _T("Even,7,2"), _T("Even,8,1"), _T("Even,8,2")};
 constexpr LPCTSTR kTextPanelLine = _T("None,8,1");
+
+// The slave note "(for slave func 1~255)" has no Chinese text and stays English.
+constexpr ControlTextKey kChineseTexts[] = {
+    {IDC_COM_GROUP, IDC_COM_GROUP},
+    {IDC_COM_MODEL_LABEL, IDC_COM_MODEL_LABEL},
+    {IDC_COM_ADDRESS_LABEL, IDC_COM_ADDRESS_LABEL},
+    {IDC_COM_PROTOCOL_LABEL, IDC_COM_PROTOCOL_LABEL},
+    {IDC_COM_BAUD_LABEL, IDC_COM_BAUD_LABEL},
+    {IDC_COM_PARITY_LABEL, IDC_COM_PARITY_LABEL},
+    {IDC_COM_TIMEOUT_LABEL, IDC_COM_TIMEOUT_LABEL},
+    {IDC_COM_TIMEOUT_UNIT, IDC_COM_TIMEOUT_UNIT},
+    {IDC_COM_DELAY_LABEL, IDC_COM_DELAY_LABEL},
+    {IDC_COM_DELAY_UNIT, IDC_COM_DELAY_UNIT},
+    {IDC_COM_DATA_REGISTER_LABEL, IDC_COM_DATA_REGISTER_LABEL},
+};
 
 constexpr int kAddressMax = 255;
 constexpr int kTimeoutMin = 200;
@@ -106,7 +122,7 @@ BOOL CComSetting::OnInitDialog()
     m_tips.SetRange(*this, IDC_COM_DELAY, 0, kTimeMax);
     m_tips.SetRange(*this, IDC_COM_ADDRESS, 1, kAddressMax);
     m_tips.SetRange(*this, IDC_COM_TIMEOUT, kTimeoutMin, kTimeMax);
-    TranslateCaptions(IDC_COM_CAPTIONS);
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

@@ -1,17 +1,28 @@
 #include "pages/program/General.h"
 
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/ui/DataExchange.h"
 
 IMPLEMENT_DYNAMIC(CGeneral, CProgramPage)
+
+namespace {
+
+constexpr ControlTextKey kChineseTexts[] = {
+    {IDC_CREATOR_LABEL, IDC_CREATOR_LABEL},   {IDC_PROJECT_NAME_LABEL, IDC_PROJECT_NAME_LABEL},
+    {IDC_INSTALLATION_LABEL, IDC_INSTALLATION_LABEL}, {IDC_CUSTOMER_LABEL, IDC_CUSTOMER_LABEL},
+    {IDC_DIAGRAM_NO_LABEL, IDC_DIAGRAM_NO_LABEL}, {IDC_CHECKED_LABEL, IDC_CHECKED_LABEL},
+    {IDC_VERSION_LABEL, IDC_VERSION_LABEL},   {IDC_SHOW_AT_NEW_FILE, TEXT_KEY_SHOW_AT_NEW_FILE},
+};
+
+}  // namespace
 
 CGeneral::CGeneral() : CProgramPage(IDD_GENERAL) {}
 
 BOOL CGeneral::OnInitDialog()
 {
     CProgramPage::OnInitDialog();
-    TranslateCaptions(IDC_GENERAL_CAPTIONS);
-    TranslateCaption(IDC_SHOW_AT_NEW_FILE, TEXT_KEY_SHOW_AT_NEW_FILE);
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

@@ -2,6 +2,7 @@
 
 #include "pages/program/AnalogOutputDlgs.h"
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"
@@ -19,6 +20,18 @@ constexpr int kAnalogControls[] = {IDC_AQ_STOP_GROUP, IDC_AQ_RANGE_GROUP,    IDC
                                    IDC_KEEP_AQ_VALUES, IDC_FIXED_VALUE_BUTTON, IDC_VALUE_RANGE_BUTTON,
                                    IDC_AI0_LABEL,      IDC_AI0_RANGE,          IDC_AI1_LABEL,
                                    IDC_AI1_RANGE};
+
+constexpr ControlTextKey kChineseTexts[] = {
+    {IDC_REDUNDANCY_GROUP, IDC_REDUNDANCY_GROUP},
+    {IDC_REDUNDANCY_LABEL, IDC_REDUNDANCY_LABEL},
+    {IDC_SYNC_TIME_LABEL, IDC_SYNC_TIME_LABEL},
+    {IDC_SYNC_UNIT, TEXT_KEY_SYNC_UNIT},
+    {IDC_NAME_PASSWORD_GROUP, IDC_NAME_PASSWORD_GROUP},
+    {IDC_PROGRAM_NAME_LABEL, IDC_PROGRAM_NAME_LABEL},
+    {IDC_CURRENT_PASSWORD_LABEL, IDC_CURRENT_PASSWORD_LABEL},
+    {IDC_NEW_PASSWORD_LABEL, IDC_NEW_PASSWORD_LABEL},
+    {IDC_REPEAT_PASSWORD_LABEL, IDC_REPEAT_PASSWORD_LABEL},
+};
 
 constexpr int kPasswordEdits[] = {IDC_CURRENT_PASSWORD, IDC_NEW_PASSWORD, IDC_REPEAT_PASSWORD};
 
@@ -48,8 +61,7 @@ BOOL CParameter::OnInitDialog()
     m_tips.Set(*this, IDC_NEW_PASSWORD, _T("Letters form A to Z."));
     m_tips.Set(*this, IDC_REPEAT_PASSWORD, _T("Letters form A to Z."));
     m_tips.SetRange(*this, IDC_SYNC_TIME, SYNC_TIME_MIN, SYNC_TIME_MAX);
-    TranslateCaptions(IDC_PARAMETER_CAPTIONS);
-    TranslateCaption(IDC_SYNC_UNIT, TEXT_KEY_SYNC_UNIT);
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

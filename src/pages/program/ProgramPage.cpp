@@ -34,20 +34,6 @@ bool CProgramPage::IsNewGeneration() const
     return ::IsNewGeneration(m_pDoc ? m_pDoc->m_wHardwareCode : g_wHardwareCode);
 }
 
-void CProgramPage::TranslateCaptions(std::span<const int> ids)
-{
-    for (int nID : ids)
-        TranslateCaption(nID, WORD(nID));
-}
-
-void CProgramPage::TranslateCaption(int nID, WORD nKey)
-{
-    CString strText;
-    CWnd* pControl = GetDlgItem(nID);
-    if (IsChinesePageUI() && pControl && LookupPageText(nKey, strText))
-        pControl->SetWindowText(strText);
-}
-
 void CProgramPage::ShowControl(int nID, bool bShow)
 {
     if (CWnd* pControl = GetDlgItem(nID))

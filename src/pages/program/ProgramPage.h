@@ -29,9 +29,6 @@ protected:
     BOOL OnInitDialog() override;
     // True for a controller of the newer generation: the document's, else the program's.
     bool IsNewGeneration() const;
-    // In the Chinese interface, each control's caption from the text table under its own id.
-    void TranslateCaptions(std::span<const int> ids);
-    void TranslateCaption(int nID, WORD nKey);
     void ShowControl(int nID, bool bShow);
     void EnableControl(int nID, bool bEnable);
     // The edit's integer value, clamped into nMin..nMax and written back when it was outside.

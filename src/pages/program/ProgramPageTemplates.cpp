@@ -70,17 +70,27 @@ private:
 
 void General()
 {
-    static constexpr LPCTSTR kCaptions[] = {_T("Creator"),   _T("Project Name"), _T("Installation Name"),
-                                            _T("Customer"),  _T("Diagram no."),  _T("Checked"),
-                                            _T("Version")};
+    struct Row {
+        int nLabelID;
+        LPCTSTR lpszLabel;
+        int nEditID;
+    };
+    static constexpr Row kRows[] = {
+        {IDC_CREATOR_LABEL, _T("Creator"), IDC_GENERAL_TEXTS[0]},
+        {IDC_PROJECT_NAME_LABEL, _T("Project Name"), IDC_GENERAL_TEXTS[1]},
+        {IDC_INSTALLATION_LABEL, _T("Installation Name"), IDC_GENERAL_TEXTS[2]},
+        {IDC_CUSTOMER_LABEL, _T("Customer"), IDC_GENERAL_TEXTS[3]},
+        {IDC_DIAGRAM_NO_LABEL, _T("Diagram no."), IDC_GENERAL_TEXTS[4]},
+        {IDC_CHECKED_LABEL, _T("Checked"), IDC_GENERAL_TEXTS[5]},
+    };
     Builder b(IDD_GENERAL, _T("General"), kPageSize);
-    for (int i = 0; i < 6; ++i) {
-        const int y = 12 + 18 * i;
-        b.Label(UINT(IDC_GENERAL_CAPTIONS[i]), kCaptions[i], CRect(10, y + 2, 90, y + 12));
-        b.Edit(IDC_GENERAL_TEXTS[i], CRect(94, y, 290, y + 12));
+    int y = 12;
+    for (const Row& row : kRows) {
+        b.Label(UINT(row.nLabelID), row.lpszLabel, CRect(10, y + 2, 90, y + 12));
+        b.Edit(row.nEditID, CRect(94, y, 290, y + 12));
+        y += 18;
     }
-    const int y = 12 + 18 * 6;
-    b.Label(UINT(IDC_GENERAL_CAPTIONS[6]), kCaptions[6], CRect(10, y + 2, 90, y + 12));
+    b.Label(UINT(IDC_VERSION_LABEL), _T("Version"), CRect(10, y + 2, 90, y + 12));
     for (int i = 0; i < 3; ++i)
         b.Edit(IDC_GENERAL_TEXTS[6 + i], CRect(94 + 66 * i, y, 94 + 66 * i + 62, y + 12));
     b.Check(IDC_SHOW_AT_NEW_FILE, _T("Show at new file"), CRect(10, 142, 150, 154));
@@ -90,15 +100,15 @@ void General()
 void Protect()
 {
     Builder(IDD_PROTECT, _T("Protect"), kPageSize)
-        .Label(IDC_PROTECT_CAPTIONS[3], _T("High"), CRect(20, 26, 50, 36))
+        .Label(IDC_TEMP_HIGH_LABEL, _T("High"), CRect(20, 26, 50, 36))
         .Edit(IDC_TEMP_HIGH, CRect(54, 24, 104, 36))
         .Label(kNoId, _T("\u00B0C"), CRect(108, 26, 124, 36))
-        .Label(IDC_PROTECT_CAPTIONS[4], _T("Low"), CRect(20, 44, 50, 54))
+        .Label(IDC_TEMP_LOW_LABEL, _T("Low"), CRect(20, 44, 50, 54))
         .Edit(IDC_TEMP_LOW, CRect(54, 42, 104, 54))
         .Label(kNoId, _T("\u00B0C"), CRect(108, 44, 124, 54))
         .Check(IDC_COPY_PROTECT, _T("Copy Protect"), CRect(20, 88, 150, 100))
-        .Group(UINT(IDC_PROTECT_CAPTIONS[0]), _T("Temperature Protect point"), CRect(10, 10, 288, 64))
-        .Group(UINT(IDC_PROTECT_CAPTIONS[2]), _T("Program protect"), CRect(10, 72, 288, 110))
+        .Group(UINT(IDC_TEMP_GROUP), _T("Temperature Protect point"), CRect(10, 10, 288, 64))
+        .Group(UINT(IDC_PROGRAM_PROTECT_GROUP), _T("Program protect"), CRect(10, 72, 288, 110))
         .Register();
 }
 
@@ -106,18 +116,18 @@ void Parameter()
 {
     const std::vector<CString> ranges = {_T("0-20 mA / 0-10V"), _T("4-20 mA")};
     Builder(IDD_PARAMETER, _T("Parameter"), CSize(300, 262))
-        .Label(IDC_PARAMETER_CAPTIONS[6], _T("Redundancy mode"), CRect(20, 22, 100, 32))
+        .Label(IDC_REDUNDANCY_LABEL, _T("Redundancy mode"), CRect(20, 22, 100, 32))
         .List(IDC_REDUNDANCY, CRect(104, 20, 170, 80), {_T("None"), _T("Master"), _T("Slave")})
-        .Label(IDC_PARAMETER_CAPTIONS[7], _T("Synchronizing time"), CRect(20, 40, 100, 50))
+        .Label(IDC_SYNC_TIME_LABEL, _T("Synchronizing time"), CRect(20, 40, 100, 50))
         .Edit(IDC_SYNC_TIME, CRect(104, 38, 170, 50))
         .Label(IDC_SYNC_UNIT, _T("ms"), CRect(174, 40, 190, 50))
-        .Label(IDC_PARAMETER_CAPTIONS[4], _T("Program name"), CRect(20, 72, 110, 82))
+        .Label(IDC_PROGRAM_NAME_LABEL, _T("Program name"), CRect(20, 72, 110, 82))
         .Edit(IDC_PROGRAM_NAME, CRect(114, 70, 190, 82))
         .Label(IDC_CURRENT_PASSWORD_LABEL, _T("Current password"), CRect(20, 88, 110, 98))
         .Edit(IDC_CURRENT_PASSWORD, CRect(114, 86, 190, 98), ES_PASSWORD)
-        .Label(IDC_PARAMETER_CAPTIONS[5], _T("New password"), CRect(20, 104, 110, 114))
+        .Label(IDC_NEW_PASSWORD_LABEL, _T("New password"), CRect(20, 104, 110, 114))
         .Edit(IDC_NEW_PASSWORD, CRect(114, 102, 190, 114), ES_PASSWORD)
-        .Label(IDC_PARAMETER_CAPTIONS[8], _T("Repeat new password"), CRect(20, 120, 110, 130))
+        .Label(IDC_REPEAT_PASSWORD_LABEL, _T("Repeat new password"), CRect(20, 120, 110, 130))
         .Edit(IDC_REPEAT_PASSWORD, CRect(114, 118, 190, 130), ES_PASSWORD)
         .Check(IDC_KEEP_AQ_VALUES, _T("All outputs keep the last values"), CRect(20, 154, 200, 166))
         .Push(IDC_FIXED_VALUE_BUTTON, _T("Fixed value of all output AQs"), CRect(20, 169, 160, 183))
@@ -126,8 +136,8 @@ void Parameter()
         .List(IDC_AI0_RANGE, CRect(38, 237, 150, 280), ranges)
         .Label(IDC_AI1_LABEL, _T("AI1"), CRect(160, 239, 176, 249))
         .List(IDC_AI1_RANGE, CRect(178, 237, 290, 280), ranges)
-        .Group(UINT(IDC_PARAMETER_CAPTIONS[0]), _T("Redundancy"), CRect(10, 8, 294, 58))
-        .Group(UINT(IDC_PARAMETER_CAPTIONS[1]), _T("Program Name and Password Set"), CRect(10, 60, 294, 138))
+        .Group(UINT(IDC_REDUNDANCY_GROUP), _T("Redundancy"), CRect(10, 8, 294, 58))
+        .Group(UINT(IDC_NAME_PASSWORD_GROUP), _T("Program Name and Password Set"), CRect(10, 60, 294, 138))
         .Group(IDC_AQ_STOP_GROUP, _T("Behavior of analog outputs  in STOP mode"), CRect(10, 142, 294, 189))
         .Group(IDC_AQ_RANGE_GROUP, _T("Set analog outputs value range type"), CRect(10, 192, 294, 222))
         .Group(IDC_AI_RANGE_GROUP, _T("Set analog inputs value range type"), CRect(10, 226, 294, 256))
@@ -137,26 +147,26 @@ void Parameter()
 void ComSetting()
 {
     Builder(IDD_COM_SETTING, _T("COM Communication Parameters Setting"), kPageSize)
-        .Label(IDC_COM_CAPTIONS[1], _T("Model"), CRect(20, 22, 110, 32))
+        .Label(IDC_COM_MODEL_LABEL, _T("Model"), CRect(20, 22, 110, 32))
         .List(IDC_COM_MODEL, CRect(114, 20, 200, 80), {_T("Slave"), _T("Master"), _T("Text panel")})
         .Label(IDC_COM_ADDRESS_LABEL, _T("Device address"), CRect(20, 40, 110, 50))
         .Edit(IDC_COM_ADDRESS, CRect(114, 38, 160, 50))
         .Label(IDC_COM_SLAVE_NOTE, _T("(for slave func 1~255)"), CRect(164, 40, 292, 50))
-        .Label(IDC_COM_CAPTIONS[2], _T("Protocol"), CRect(20, 58, 110, 68))
+        .Label(IDC_COM_PROTOCOL_LABEL, _T("Protocol"), CRect(20, 58, 110, 68))
         .List(IDC_COM_PROTOCOL, CRect(114, 56, 200, 110))
-        .Label(IDC_COM_CAPTIONS[4], _T("Baud rate"), CRect(20, 76, 110, 86))
+        .Label(IDC_COM_BAUD_LABEL, _T("Baud rate"), CRect(20, 76, 110, 86))
         .List(IDC_COM_BAUD, CRect(114, 74, 200, 160))
-        .Label(IDC_COM_CAPTIONS[5], _T("Parity,Data,Stop"), CRect(20, 94, 110, 104))
+        .Label(IDC_COM_PARITY_LABEL, _T("Parity,Data,Stop"), CRect(20, 94, 110, 104))
         .List(IDC_COM_PARITY, CRect(114, 92, 200, 160))
-        .Label(IDC_COM_CAPTIONS[6], _T("Timeout"), CRect(20, 112, 110, 122))
+        .Label(IDC_COM_TIMEOUT_LABEL, _T("Timeout"), CRect(20, 112, 110, 122))
         .Edit(IDC_COM_TIMEOUT, CRect(114, 110, 160, 122))
-        .Label(IDC_COM_CAPTIONS[10], _T("ms"), CRect(164, 112, 180, 122))
-        .Label(IDC_COM_CAPTIONS[7], _T("Delay between polls"), CRect(20, 130, 110, 140))
+        .Label(IDC_COM_TIMEOUT_UNIT, _T("ms"), CRect(164, 112, 180, 122))
+        .Label(IDC_COM_DELAY_LABEL, _T("Delay between polls"), CRect(20, 130, 110, 140))
         .Edit(IDC_COM_DELAY, CRect(114, 128, 160, 140))
-        .Label(IDC_COM_CAPTIONS[11], _T("ms"), CRect(164, 130, 180, 140))
+        .Label(IDC_COM_DELAY_UNIT, _T("ms"), CRect(164, 130, 180, 140))
         .Label(IDC_COM_DATA_REGISTER_LABEL, _T("Data register index"), CRect(20, 148, 110, 158))
         .List(IDC_COM_DATA_REGISTER, CRect(114, 146, 200, 190), {_T("High Low"), _T("Low High")})
-        .Group(UINT(IDC_COM_CAPTIONS[0]), _T("Communication parameters"), CRect(10, 6, 294, 168))
+        .Group(UINT(IDC_COM_GROUP), _T("Communication parameters"), CRect(10, 6, 294, 168))
         .Register();
 }
 
@@ -182,7 +192,7 @@ void StartUpBmp()
         contrast.push_back(str);
     }
     Builder(IDD_STARTUP_BMP, _T("Startup Bmp"), CSize(300, 200))
-        .Label(kNoId, _T("Company logo"), CRect(10, 12, 70, 22))
+        .Label(IDC_LOGO_FILE_LABEL, _T("Company logo"), CRect(10, 12, 70, 22))
         .Edit(IDC_LOGO_FILE, CRect(74, 10, 250, 22))
         .Push(IDC_LOGO_OPEN, _T("Open"), CRect(254, 9, 292, 23))
         .Check(IDC_LOGO_INVERSE, _T("Show at Device Inversely"), CRect(10, 28, 150, 40))

@@ -1,6 +1,7 @@
 #include "pages/program/Protect.h"
 
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
@@ -12,6 +13,14 @@ namespace {
 constexpr int kTempMin = -32768;
 constexpr int kTempMax = 32767;
 
+constexpr ControlTextKey kChineseTexts[] = {
+    {IDC_TEMP_GROUP, IDC_TEMP_GROUP},
+    {IDC_TEMP_HIGH_LABEL, IDC_TEMP_HIGH_LABEL},
+    {IDC_TEMP_LOW_LABEL, IDC_TEMP_LOW_LABEL},
+    {IDC_PROGRAM_PROTECT_GROUP, TEXT_KEY_PROGRAM_PROTECT},
+    {IDC_COPY_PROTECT, IDC_COPY_PROTECT},
+};
+
 }  // namespace
 
 CProtect::CProtect() : CProgramPage(IDD_PROTECT) {}
@@ -21,7 +30,7 @@ BOOL CProtect::OnInitDialog()
     CProgramPage::OnInitDialog();
     m_tips.SetRange(*this, IDC_TEMP_HIGH, kTempMin, kTempMax);
     m_tips.SetRange(*this, IDC_TEMP_LOW, kTempMin, kTempMax);
-    TranslateCaptions(IDC_PROTECT_CAPTIONS);
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include "document/HardwareChange.h"
 #include "document/HardwareSeries.h"
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/PropertySheet.h"
 #include "platform/ui/TreeCtrl.h"
@@ -30,8 +31,9 @@ BOOL CSelectHardware::OnInitDialog()
 {
     CProgramPage::OnInitDialog();
     BuildTree();
-    TranslateCaption(IDC_HARDWARE_GROUP, WORD(IDC_HARDWARE_GROUP));
-    TranslateCaption(IDC_RESOURCES_GROUP, WORD(IDC_RESOURCES_GROUP));
+    static constexpr ControlTextKey kChineseTexts[] = {{IDC_HARDWARE_GROUP, IDC_HARDWARE_GROUP},
+                                                       {IDC_RESOURCES_GROUP, IDC_RESOURCES_GROUP}};
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

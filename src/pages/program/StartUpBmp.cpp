@@ -2,6 +2,7 @@
 
 #include "document/LogoBitmap.h"
 #include "pages/program/ProgramPageIds.h"
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -21,6 +22,13 @@ constexpr LPCTSTR kBacklight[] = {_T("OFF"), _T("ON")};
 
 constexpr int kLcdCombos[] = {IDC_LCD_LANGUAGE, IDC_LOGO_TIME, IDC_LCD_CONTRAST, IDC_LCD_BACKLIGHT};
 constexpr LPCTSTR kLogoTip = _T("Company Name or File Name containing Company Logo(Size = 108x64 pixels)");
+// The other LCD labels and the group have no Chinese texts and stay English.
+constexpr ControlTextKey kChineseTexts[] = {
+    {IDC_LCD_LANGUAGE_LABEL, TEXT_KEY_LCD_LANGUAGE},
+    {IDC_LOGO_FILE_LABEL, IDC_LOGO_FILE_LABEL},
+    {IDC_LOGO_OPEN, IDC_LOGO_OPEN},
+    {IDC_LOGO_INVERSE, IDC_LOGO_INVERSE},
+};
 constexpr LPCTSTR kBmp = _T("BMP");
 constexpr int kExtensionLength = 4;
 
@@ -49,10 +57,7 @@ BOOL CStartUpBmp::OnInitDialog()
     }
     m_tips.Set(*this, IDC_LOGO_FILE, kLogoTip);
     FillCombos();
-    for (int nID = IDC_LCD_LABEL_FIRST; nID <= IDC_LCD_LABEL_LAST; ++nID)
-        TranslateCaption(nID, WORD(nID));
-    for (int nID : {IDC_LOGO_INVERSE, IDC_LCD_GROUP, IDC_LOGO_OPEN})
-        TranslateCaption(nID, WORD(nID));
+    TranslateControls(*this, kChineseTexts);
     return TRUE;
 }
 

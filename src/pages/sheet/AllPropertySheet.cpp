@@ -362,14 +362,8 @@ void CAllPropertySheet::ArrangeLayout(int nExtra)
 // A key the map lacks keeps the text the control has.
 void CAllPropertySheet::TranslateTexts()
 {
-    CString strText;
-    if (m_pMainPage && IsWindow(m_pMainPage)) {
-        for (const ControlTextKey& key : m_pRow->textKeys) {
-            CWnd* pControl = m_pMainPage->GetDlgItem(key.nControlID);
-            if (pControl && LookupPageText(key.nKey, strText))
-                pControl->SetWindowText(strText);
-        }
-    }
+    if (m_pMainPage && IsWindow(m_pMainPage))
+        TranslateControls(*m_pMainPage, m_pRow->textKeys);
 }
 
 void CAllPropertySheet::OnHelpButton() { OpenPageHelp(GetHelpTopic()); }

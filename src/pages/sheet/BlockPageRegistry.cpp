@@ -287,6 +287,28 @@ const SheetType kSheetTypes[] = {
     {BT_DATALOG, 1042, 0},
 };
 
+// Controls that stand with one meaning on every page that has them: the block name's label,
+// Retentivity and Protection Active (under two ids each), the two Reference buttons and the
+// "(Hex)" note. Each page's main controls with
+// these ids take their Chinese texts under their ids, unless the row keys them otherwise.
+void AddSharedTexts(BlockPageRow& row)
+{
+    if (!row.pfnCreatePage && !row.pfnCreateDocumentPage)
+        return;
+    static constexpr ControlTextKey kShared[] = {
+        {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVE_BOX, IDC_RETENTIVE_BOX},
+        {IDC_PROTECTION, IDC_PROTECTION},             {IDC_REFERENCE_BUTTON1, IDC_REFERENCE_BUTTON1},
+        {IDC_REFERENCE_BUTTON2, IDC_REFERENCE_BUTTON2}, {IDC_PAGE_PROTECTION_BOX, IDC_PROTECTION},
+        {IDC_PAGE_RETENTIVE_BOX, IDC_RETENTIVE_BOX},  {IDC_HEX_NOTE, IDC_HEX_NOTE}};
+    for (const ControlTextKey& shared : kShared) {
+        const bool bKeyed = std::any_of(row.textKeys.begin(), row.textKeys.end(), [&shared](const ControlTextKey& key) {
+            return key.nControlID == shared.nControlID;
+        });
+        if (!bKeyed)
+            row.textKeys.push_back(shared);
+    }
+}
+
 std::vector<BlockPageRow> BuildRows()
 {
     std::vector<BlockPageRow> rows;
@@ -317,6 +339,7 @@ std::vector<BlockPageRow> BuildRows()
         BindFunctionPage(row);
         BindAnalogPage(row);
         AddTimerPages(row);
+        AddSharedTexts(row);
         rows.push_back(std::move(row));
     }
     return rows;

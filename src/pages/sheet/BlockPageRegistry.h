@@ -5,6 +5,7 @@
 // help topic and the keys of the Chinese control texts. A page for a new type is one row.
 #pragma once
 
+#include "pages/sheet/PageTexts.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
@@ -59,12 +60,6 @@ int& PageMember(CBlockPage& page)
 {
     return static_cast<TPage&>(page).*Member;
 }
-
-// A control of the main page whose text, in the Chinese interface, is the text under nKey.
-struct ControlTextKey {
-    int nControlID;
-    WORD nKey;
-};
 
 // What follows a write of the sheet's values into the block (OK or Apply) beyond the block.
 using AfterWriteHook = void (*)(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);

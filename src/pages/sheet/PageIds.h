@@ -14,6 +14,12 @@ constexpr int IDC_COMMENT_EDIT = 1000;
 constexpr int IDC_PROTECTION = 1025;
 constexpr int IDC_BLOCK_NAME = 1266;
 constexpr int IDC_BLOCK_NAME_LABEL = 1371;
+constexpr int IDC_RETENTIVE_BOX = 1024;
+constexpr int IDC_REFERENCE_BUTTON1 = 1546;
+constexpr int IDC_REFERENCE_BUTTON2 = 1547;
+constexpr int IDC_PAGE_PROTECTION_BOX = 1269;
+constexpr int IDC_PAGE_RETENTIVE_BOX = 1276;
+constexpr int IDC_HEX_NOTE = 1330;
 constexpr int IDC_CURRENT_VALUE_BOX = 109;
 constexpr int IDC_FONT_BUTTON = 1322;
 // The Boolean page's sixteen output combos, bit k in IDC_TRUTH_FIRST + k.

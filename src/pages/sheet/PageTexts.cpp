@@ -1,6 +1,12 @@
 #include "pages/sheet/PageTexts.h"
 
 #include "document/ModelSettings.h"
+#include "platform/core/StringTable.h"
+#include "platform/gdi/DC.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Wnd.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -22,7 +28,72 @@ ProgramPropertiesOpener& PropertiesOpener()
     return opener;
 }
 
+// Room a check box or radio button needs for its box beside the text, and a group box for its
+// frame's corner before the title.
+constexpr int kBoxAllowance = 18;
+constexpr int kTextAllowance = 4;
+
+bool IsButtonClass(const CWnd& control) { return control.GetClassName() == CString(WC_BUTTON); }
+
+bool IsCaptionClass(const CWnd& control)
+{
+    return IsButtonClass(control) || control.GetClassName() == CString(WC_STATIC);
+}
+
+// Widens the control when its caption is wider than the control, keeping its left edge, up to
+// the right edge of its window's client area.
+void FitCaption(CWnd& control, const CString& strText)
+{
+    CWnd* pParent = control.GetParent();
+    if (!pParent || strText.IsEmpty())
+        return;
+    const DWORD dwType = control.GetStyle() & BS_TYPEMASK;
+    const bool bBox = IsButtonClass(control) && dwType != BS_PUSHBUTTON && dwType != BS_DEFPUSHBUTTON &&
+                      dwType != BS_OWNERDRAW;
+    CDC dc;
+    CFont* pOldFont = control.GetFont() ? dc.SelectObject(control.GetFont()) : nullptr;
+    const int nNeeded = int(dc.GetTextExtent(strText).cx) + (bBox ? kBoxAllowance : kTextAllowance);
+    if (pOldFont)
+        dc.SelectObject(pOldFont);
+    CRect rect;
+    control.GetWindowRect(rect);
+    pParent->ScreenToClient(rect);
+    if (rect.Width() >= nNeeded)
+        return;
+    CRect rcParent;
+    pParent->GetClientRect(rcParent);
+    const int nWidth = std::min(nNeeded, int(rcParent.right - rect.left));
+    if (nWidth > rect.Width())
+        control.SetWindowPos(nullptr, 0, 0, nWidth, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
+
+BOOL LookupControlText(const ControlTextKey& key, CString& strText)
+{
+    if (!IsChinesePageUI())
+        return FALSE;
+    if (!key.bStringResource)
+        return LookupPageText(key.nKey, strText);
+    const LPCTSTR pszText = CStringTable::Program().Lookup(key.nKey, UiLanguage::SimplifiedChinese);
+    if (!pszText)
+        return FALSE;
+    strText = pszText;
+    return TRUE;
+}
+
+void TranslateControls(CWnd& window, std::span<const ControlTextKey> keys)
+{
+    CString strText;
+    for (const ControlTextKey& key : keys) {
+        CWnd* pControl = window.GetDlgItem(key.nControlID);
+        // Only captions are translated: an edit's or a list's text is the user's value.
+        if (!pControl || !IsCaptionClass(*pControl) || !LookupControlText(key, strText))
+            continue;
+        pControl->SetWindowText(strText);
+        FitCaption(*pControl, strText);
+    }
+}
 
 void SetPageTextLookup(PageTextLookup lookup) { TextLookup() = std::move(lookup); }
 

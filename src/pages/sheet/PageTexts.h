@@ -6,6 +6,9 @@
 #include "platform/core/Types.h"
 
 #include <functional>
+#include <span>
+
+class CWnd;
 
 // The Chinese text under key, FALSE when the map has none (the caller keeps its text).
 using PageTextLookup = std::function<BOOL(WORD nKey, CString& strText)>;
@@ -13,6 +16,22 @@ void SetPageTextLookup(PageTextLookup lookup);
 BOOL LookupPageText(WORD nKey, CString& strText);
 // The interface is Chinese (the shell's language setting).
 BOOL IsChinesePageUI();
+
+// A control of a page or dialog whose caption, in the Chinese interface, is the Chinese text
+// under nKey: from the id map, or from the string table where bStringResource is set.
+struct ControlTextKey {
+    int nControlID;
+    WORD nKey;
+    bool bStringResource = false;
+};
+
+// In the Chinese interface, each listed control of the window takes its text; a control whose
+// key has no text keeps the caption it has. Each control is found by its id, so a caption
+// never lands beside another control. A caption that no longer fits its control widens the
+// control to the right, as far as the window's client area allows.
+void TranslateControls(CWnd& window, std::span<const ControlTextKey> keys);
+// The Chinese text of one key, FALSE when there is none (or the interface is English).
+BOOL LookupControlText(const ControlTextKey& key, CString& strText);
 
 // Opens help topic nTopic; without a handler the sheets offer no Help.
 using PageHelpHandler = std::function<void(UINT nTopic)>;

@@ -235,6 +235,10 @@ constexpr StringTableEntry kEntries[] = {
     {935, u"You can't run tow simulations at a time! Please close the other then go on.", nullptr},
     {950, u"No printer installed!\n\nSelect the Control Panel printer icon to install a printer.", nullptr},
     {952, u".dld", nullptr},
+    // Chinese names of the on- and off-delay timers, which their property pages show as a
+    // group caption in the Chinese interface.
+    {1579, nullptr, u"接通延时"},
+    {1580, nullptr, u"断开延时"},
     {32798, u"Clock Setting/Calibration", nullptr},
     {32806, u"Device->PC   Ctrl+U", nullptr},
     {32807, u"PC->Device   Ctrl+D", nullptr},

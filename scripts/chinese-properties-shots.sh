@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The program Properties sheet of the Chinese interface in the real program under a virtual X
+# screen (Xvfb, 1280 x 800) with xdotool as the user, leaving screenshots for a person to look
+# at: the language is chosen in the settings file as Options > Language leaves it, the sample
+# diagram of the newer generation opens, File > Properties shows each of its nine pages, and a
+# password typed into the boxes labelled 新密码 and 确认新密码 is taken: the sheet opened again
+# asks for the current password, and the saved file holds the new one.
+#   scripts/chinese-properties-shots.sh [program] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+app=${1:-$top/build/src/qarvo-editor}
+out=${2:-/tmp/qarvo-chinese-properties-shots}
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :96
+
+# The settings file in the program's private temporary folder: one UTF-16LE line.
+unset XDG_RUNTIME_DIR
+export TMPDIR=$work/tmp
+settings=$TMPDIR/qarvo-$(id -u)/QarvoProperty
+mkdir -p "$settings"
+chmod 700 "$TMPDIR/qarvo-$(id -u)"
+printf 'language=zh_CN\n' | iconv -f UTF-8 -t UTF-16LE >"$settings/DruvoEditor.ini"
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
+start() {
+  cp "$1" "$work/sample.dfb"
+  "$app" "$work/sample.dfb" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  sleep 6
+}
+stop() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+# File > Properties.
+open_sheet() { click 20 8; click 64 163 2; }
+cancel_sheet() { xdotool key Escape; sleep 1; }
+# The tab strip shows the first eight tabs; its right arrow scrolls to the last one.
+last_tabs() { for _ in 1 2 3 4 5 6; do click 452 20 0.2; done; }
+
+start "$top/tests/data/golden/fbd-newer-behaviour.dfb"
+shot zh-0-main
+open_sheet
+shot zh-1-general
+click 78 20; shot zh-2-comment
+click 127 20; shot zh-3-parameter
+click 175 20; shot zh-4-protect
+click 228 20; shot zh-5-com0
+click 288 20; shot zh-6-com1
+click 349 20; shot zh-7-com2
+click 410 20; shot zh-8-lcd-setting
+last_tabs; click 405 20; shot zh-9-hardware
+cancel_sheet
+
+# The password: typed into the two boxes beside 新密码 and 确认新密码 (the clicks are the
+# positions of those boxes in this layout), then OK and Save.
+open_sheet
+click 127 20
+click 236 208; xdotool type --delay 40 SECRET
+click 236 234; xdotool type --delay 40 SECRET
+shot zh-10-password-typed
+xdotool key Return; sleep 1.5
+shot zh-11-after-ok
+xdotool key ctrl+s; sleep 2
+open_sheet
+click 127 20; shot zh-12-parameter-again
+cancel_sheet
+stop
+# The file keeps its texts as UTF-16LE.
+if python3 -c 'import sys; sys.exit(0 if "SECRET".encode("utf-16-le") in open(sys.argv[1], "rb").read() else 1)' \
+     "$work/sample.dfb"; then
+  echo "the saved diagram holds the password SECRET"
+else
+  echo "the saved diagram does not hold the password" >&2
+  exit 1
+fi
+echo "pictures in $out"
