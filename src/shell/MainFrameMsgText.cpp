@@ -8,8 +8,11 @@
 
 void CMainFrame::OnUpdateMsgTextSettings(CCmdUI* pCmdUI)
 {
+    // The character sets and ticker times exist from the 75X series on, and a running
+    // simulation reads them: offered only for a newer controller and while editing.
     const CVetlaView* pView = GetActiveView();
-    pCmdUI->Enable(pView && pView->GetDocument());
+    pCmdUI->Enable(pView && pView->GetDocument() && g_wHardwareCode >= 0x5188 &&
+                   pView->m_nEditMode != EDIT_MODE_SIMULATE);
 }
 
 void CMainFrame::OnMsgTextSettings()
