@@ -619,6 +619,48 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     EXPECT_EQ(m_pText->m_strCells1[1][3], CString(_T("y")));
 }
 
+// A screen lower than the sheet would hide its buttons: they move to a column at its right.
+TEST_F(MessageTextPage, OnALowScreenTheButtonsStandAtTheRightOfTheSheet)
+{
+    bool bSeen = false;
+    CDialog::SetDialogHook([&bSeen](CDialog& dlg) {
+        auto* pSheet = dynamic_cast<CAllPropertySheet*>(&dlg);
+        if (!pSheet)
+            return;
+        bSeen = true;
+        CRect rcBefore, rcClientBefore, rcOK;
+        pSheet->GetWindowRect(rcBefore);
+        pSheet->GetClientRect(rcClientBefore);
+        pSheet->GetDlgItem(IDOK)->GetWindowRect(rcOK);
+        pSheet->FitLowScreen(rcBefore.Height());
+        CRect rcSame;
+        pSheet->GetWindowRect(rcSame);
+        EXPECT_EQ(rcSame, rcBefore) << "a screen as high as the sheet changes nothing";
+        pSheet->FitLowScreen(rcBefore.Height() - 1);
+        CRect rcAfter, rcClient;
+        pSheet->GetWindowRect(rcAfter);
+        pSheet->GetClientRect(rcClient);
+        const int g = rcBefore.bottom - rcOK.bottom;
+        EXPECT_EQ(rcAfter.Height(), rcOK.top - rcBefore.top);
+        EXPECT_EQ(rcAfter.Width(), rcBefore.Width() + rcOK.Width() + g);
+        int nTop = 0;
+        for (int nID : {IDOK, IDCANCEL}) {
+            CRect rc;
+            pSheet->GetDlgItem(nID)->GetWindowRect(rc);
+            pSheet->ScreenToClient(rc);
+            EXPECT_EQ(rc.left, rcClientBefore.right) << nID;
+            EXPECT_EQ(rc.Size(), rcOK.Size()) << nID;
+            EXPECT_GT(rc.top, nTop) << nID;
+            EXPECT_LE(rc.right, rcClient.right) << nID;
+            EXPECT_LE(rc.bottom, rcClient.bottom) << nID;
+            nTop = rc.bottom;
+        }
+        pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Properties(m_pText);
+    EXPECT_TRUE(bSeen);
+}
+
 TEST_F(MessageTextPage, APriorityTakenByThePageIsNotGivenAgain)
 {
     ASSERT_EQ(m_pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
