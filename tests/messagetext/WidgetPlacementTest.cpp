@@ -97,6 +97,21 @@ TEST_F(WidgetPlacement, APressSelectsTheElementUnderItOrNone)
     EXPECT_EQ(Grid().m_pSelectedWidget, nullptr);
 }
 
+// As on the message-text pages, a press on an element may start dragging it; it still moves
+// the focus, so that the next insert or keystroke lands at the pressed cell.
+TEST_F(WidgetPlacement, APressOnAnElementMovesTheFocusThere)
+{
+    Grid().m_bAllowDragAndDrop = TRUE;
+    CWidget* pElement = Add(0, 3, 10, 4);
+    Focus(1, 1);
+    Press(3, 12);
+    EXPECT_EQ(Grid().m_pSelectedWidget, pElement);
+    EXPECT_EQ(FocusCell(), CCellID(3, 12));
+    Press(1, 5);
+    EXPECT_EQ(Grid().m_pSelectedWidget, nullptr);
+    EXPECT_EQ(FocusCell(), CCellID(1, 5));
+}
+
 TEST_F(WidgetPlacement, CopyUnderASelectedElementIsRefused)
 {
     Add(0, 1, 5, 6);  // columns 5-10, selected
