@@ -7,6 +7,8 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "messagetext/GridCtrl.h"
+#include "platform/ui/FrameIds.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
 #include "support/RunningApp.h"
@@ -143,6 +145,36 @@ TEST(MainFrame, UndoAndRedoOfAHardwareChangeFollowTheDocument)
     app.Close();
     g_bShowAtNewFile = 1;
     g_wHardwareCode = wOld;
+}
+
+} // namespace
+
+namespace {
+
+// The Edit menu reaches an LCD grid that has the focus, states included.
+TEST(MainFrame, EditMenuGoesToTheFocusedLcdGrid)
+{
+    RunningApp app("grid-edit-menu", RunningApp::BackendOfTheRun());
+    ASSERT_TRUE(app.Start());
+    CMainFrame* pFrame = AfxGetMainFrame();
+    CGridCtrl grid(5, 25, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 120), pFrame, 4321));
+    grid.SetFocus();
+    ASSERT_EQ(CWnd::GetFocus(), &grid);
+    const auto enabled = [pFrame](UINT nID) {
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(pFrame, TRUE);
+        return bool(state.m_bEnabled);
+    };
+    grid.ResetSelectedRange();
+    EXPECT_FALSE(enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(enabled(ID_EDIT_SELECT_ALL));
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(grid.IsCellSelected(4, 24));
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    grid.DestroyWindow();
+    app.Close();
 }
 
 } // namespace
