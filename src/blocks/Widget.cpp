@@ -89,7 +89,8 @@ int WidgetLineCount(int nKind)
 
 // A damaged record would otherwise divide by its width in the refit and index the LCD's cells
 // and line lists outside their bounds. An element not placed yet (line or column below 1, as
-// stored projects hold them) may lack a width; a placed one lies on the LCD with one.
+// stored projects hold them) may lack a width; a placed one lies on the LCD with one, its
+// last cell included.
 bool CWidget::IsPlausiblePlacement() const
 {
     if (m_nWidth < 0 || m_nWidth > WIDGET_LCD_COLUMNS || m_nLine < -1 || m_nLine > WIDGET_LCD_LINES || m_nColumn < -1 ||
@@ -97,7 +98,8 @@ bool CWidget::IsPlausiblePlacement() const
         return false;
     if (m_nLine < 1 || m_nColumn < 1)
         return IsKnownWidgetKind(m_nKind) || m_nKind == -1;
-    return IsKnownWidgetKind(m_nKind) && m_nWidth >= 1 && m_nLine + WidgetLineCount(m_nKind) - 1 <= WIDGET_LCD_LINES;
+    return IsKnownWidgetKind(m_nKind) && m_nWidth >= 1 && m_nColumn + m_nWidth - 1 <= WIDGET_LCD_COLUMNS &&
+           m_nLine + WidgetLineCount(m_nKind) - 1 <= WIDGET_LCD_LINES;
 }
 
 void CWidget::ResolveBlock() { m_pBlock = m_pDoc ? m_pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr; }

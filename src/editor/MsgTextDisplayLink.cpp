@@ -37,6 +37,16 @@ void CMsgTextDisplayLink::Close()
     m_pDisplay = nullptr;
 }
 
+void CMsgTextDisplayLink::Reopen()
+{
+    if (!m_pDisplay || !m_view.GetDocument())
+        return;
+    Close();
+    m_sim = m_view.MakeSimContext();
+    m_sim.pBars = nullptr;
+    m_pDisplay = CreateSimMessageDisplay(*this);
+}
+
 CVetlaDoc* CMsgTextDisplayLink::GetDisplayDocument() const
 {
     return m_view.GetDocument();

@@ -21,6 +21,8 @@ public:
     void OpenMessageTexts();
     // Destroys an open display (leaving the simulation).
     void Close();
+    // An open display is destroyed and opened anew from the messages as they now stand.
+    void Reopen();
     ISimMessageDisplay* GetDisplay() const { return m_pDisplay; }
 
     // ISimMessageDisplayHost.

@@ -425,6 +425,9 @@ public:
     // The simulated clock copied from the child frame at the start of each scan.
     SYSTEMTIME m_simClock = {};
     int m_nEditMode = EDIT_MODE_SELECT;
+    // Whether the mouse moved with the button held since the last press: a click that moves
+    // nothing changes nothing, so the drag's end leaves the modified flag alone.
+    BOOL m_bDragMoved = FALSE;
     // The wire being drawn or dragged; null when none.
     CConnectLineObj* m_pCurLine = nullptr;
     // The block the user acted on last; drawn on top of the others.

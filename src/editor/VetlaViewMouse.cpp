@@ -157,6 +157,7 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     const CPoint pt = ClientToDoc(point);
     m_ptContext = pt;
+    m_bDragMoved = FALSE;
     switch (m_nEditMode) {
     case EDIT_MODE_SELECT:
         m_nEditMode = PressInSelectMode(pt.x, pt.y, nFlags);
@@ -379,7 +380,8 @@ void CVetlaView::EndSelectionDrag()
     m_nEditMode = EDIT_MODE_SELECT;
     TidyMovedLines(FALSE);
     CheckDragEnd();
-    m_pDocument->SetModifiedFlag(TRUE);
+    if (m_bDragMoved)
+        m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(this);
     const BOOL bBlocksMoved = AnyOf<CBlockObj>(
         m_selBlocks, [](const CBlockObj& block) { return MovedFarEnough(block.m_ptPos, block.m_ptDragStart); });
@@ -394,7 +396,8 @@ void CVetlaView::EndSelectionDrag()
 void CVetlaView::EndLineDrag(CPoint pt)
 {
     m_nEditMode = EDIT_MODE_SELECT;
-    m_pDocument->SetModifiedFlag(TRUE);
+    if (m_bDragMoved)
+        m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(this);
     if (!m_selLines.IsEmpty() && m_pCurLine) {
         if (m_pCurLine->m_bEndDrag)
@@ -581,14 +584,17 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     case EDIT_MODE_DRAG_BLOCKS:
     case EDIT_MODE_DRAG_COMMENTS:
         if (bLeftHeld) {
+            m_bDragMoved = m_bDragMoved || step != CSize(0, 0);
             MoveSelection(step.cx, step.cy, nullptr);
             KeepSelectionOnPage(pt.x, pt.y);
             InvalidateAll();
         }
         break;
     case EDIT_MODE_DRAG_LINE:
-        if (bLeftHeld)
+        if (bLeftHeld) {
+            m_bDragMoved = m_bDragMoved || step != CSize(0, 0);
             DragLine(pt, step);
+        }
         break;
     case EDIT_MODE_BAND:
         if (bLeftHeld) {

@@ -5,6 +5,7 @@
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockComment.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -191,8 +192,16 @@ void CVetlaView::RefreshPropertyPageValues(CBlockObj* pBlock)
 BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
 {
     CBlockObj* pBlock = m_pDocument ? m_pDocument->FindBlockByNumber(record.nBlockNumber) : nullptr;
+    const int nOldSlot = pBlock ? pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX] : MSGTEXT_NO_SLOT;
     if (!pBlock || !WriteApplyRecord(record, *pBlock, this))
         return FALSE;
+    // A message text moved to another priority takes its slot, and an open "Message texts"
+    // display is built again so that its pages follow the new order.
+    if (pBlock->m_nType == BT_MSGTEXT && pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX] != nOldSlot) {
+        RebuildMsgTextSlots();
+        if (m_nEditMode == EDIT_MODE_SIMULATE)
+            m_msgTextDisplay.Reopen();
+    }
     if (const BlockPageRow* pRow = FindBlockPageRow(pBlock->m_nType); pRow && pRow->pfnAfterWrite)
         pRow->pfnAfterWrite(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
     m_pDocument->SetModifiedFlag(TRUE);

@@ -63,6 +63,25 @@ const CGridDefaultCell* CGridCellBase::GetDefaultCell() const
     return pGrid->GetDefaultCell(IsFixedRow(), IsFixedCol());
 }
 
+CSize CGridCellBase::GetTextExtent(const CString& strText, CDC* pDC) const
+{
+    const CGridDefaultCell* pDefault = GetDefaultCell();
+    const CSize sizeDefault = pDefault ? CSize(pDefault->GetWidth(), pDefault->GetHeight()) : CSize(30, 10);
+    const LOGFONT* pLogFont = GetFont();
+    if (strText.IsEmpty() || !pDC || !pLogFont)
+        return sizeDefault;
+    CFont font;
+    if (!font.CreateFontIndirect(pLogFont))
+        return sizeDefault;
+    CFont* pOldFont = pDC->SelectObject(&font);
+    CSize size = pDC->GetTextExtent(strText);
+    pDC->SelectObject(pOldFont);
+    const int nMargin = int(GetMargin());
+    size.cx += 2 * nMargin;
+    size.cy += 2 * nMargin;
+    return size;
+}
+
 BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd)
 {
     CGridCtrl* pGrid = GetGrid();

@@ -58,6 +58,11 @@ public:
 
     // Draws the cell in rect; FALSE when it cannot (no grid, no default cell, empty rect).
     virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
+    // The size the text takes in the cell's font with the margin on both sides; the default
+    // cell's size for no text or no device context.
+    CSize GetTextExtent(const CString& strText, CDC* pDC) const;
+    // The size the cell's own text takes: what sizing a column to its contents measures.
+    CSize GetCellExtent(CDC* pDC) const { return GetTextExtent(GetText(), pDC); }
     // Typing reaches the cell here (character 1: an edit started by the mouse).
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
     virtual BOOL ValidateEdit(LPCTSTR) { return TRUE; }

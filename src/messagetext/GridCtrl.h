@@ -148,6 +148,16 @@ public:
     void OnEditCut();
     void OnEditPaste();
     void OnEditSelectAll();
+    // The Edit menu's states while the grid has the focus: Copy with a selection, Cut also
+    // only when editable, Paste with an editable focus cell and text on the clipboard, Select
+    // All when cells may be selected.
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
+    // Every column as wide as its widest cell (Ctrl with the keypad's plus); the elements
+    // follow their cells.
+    void AutoSizeColumns();
 
     // ---- drag-and-drop (GridCtrlDrag.cpp) ----
     // Elements move by dragging and dropped text pastes only with this on (the message-text

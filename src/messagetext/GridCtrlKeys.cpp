@@ -74,6 +74,10 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             OnSelecting(focus);
             m_MouseMode = MOUSE_NOTHING;
             break;
+        case VK_ADD:
+            AutoSizeColumns();
+            Invalidate();
+            break;
         default: break;
         }
     }

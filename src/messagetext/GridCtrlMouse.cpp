@@ -72,8 +72,16 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (GetFocus() != this)
         SetFocus();
     SelectWidgetAt(point);
-    // A press on an element may start dragging it; the cells under it stay as they are.
+    // A press on an element may start dragging it; the cells under it stay selected as they
+    // are, but the focus moves to the pressed cell (a second half's to its first half), so that
+    // what is typed or inserted next lands where the user clicked.
     if (m_pSelectedWidget && m_bAllowDragAndDrop) {
+        CCellID pressed = GetCellFromPt(point);
+        if (IsValid(pressed) && pressed.row >= m_nFixedRows && pressed.col >= m_nFixedCols) {
+            CCellID start = pressed;
+            WidePairs::WidenPress(*this, start, pressed, false);
+            SetFocusCell(pressed);
+        }
         m_bLMouseButtonDown = TRUE;
         m_MouseMode = MOUSE_PREPARE_DRAG;
         return;

@@ -16,6 +16,10 @@
 #include "messagetext/WidgetPlacement.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/gdi/DC.h"
+#include "platform/core/CmdTarget.h"
+
+#include <algorithm>
 
 void CGridCtrl::SelectWidgetAt(CPoint point)
 {
@@ -206,6 +210,40 @@ void CGridCtrl::OnEditPaste()
     CString strText;
     if (IsValid(target) && CClipboard::GetText(strText))
         PasteText(target, strText, TRUE);
+}
+
+void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI) { pCmdUI->Enable(GetSelectedCellRange().IsValid()); }
+
+void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEditable && GetSelectedCellRange().IsValid()); }
+
+void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col) &&
+                   IsClipboardFormatAvailable(CF_UNICODETEXT));
+}
+
+// Cells may always be selected in this grid.
+void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+
+void CGridCtrl::AutoSizeColumns()
+{
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    for (int nCol = 0; nCol < GetColumnCount(); ++nCol) {
+        int nWidth = 0;
+        for (int nRow = 0; nRow < GetRowCount(); ++nRow) {
+            if (const CGridCellBase* pCell = GetCell(nRow, nCol))
+                nWidth = std::max(nWidth, int(pCell->GetCellExtent(&dc).cx));
+        }
+        SetColumnWidth(nCol, nWidth);
+    }
+    for (CObArray& list : m_arrWidgets) {
+        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+            if (auto* pWidget = static_cast<CWidget*>(list.GetAt(i)))
+                RefitWidgetRect(*this, *pWidget);
+        }
+    }
+    ResetScrollBars();
 }
 
 void CGridCtrl::OnEditSelectAll()

@@ -13,11 +13,14 @@
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/SheetApplyRecord.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/WndMessageMap.h"
+
+#include <memory>
 
 IMPLEMENT_DYNAMIC(CMessageTexts, CBlockPage)
 
@@ -92,6 +95,62 @@ void CMessageTexts::CopyToBlock(CBlockObj& block) const
     }
 }
 
+namespace {
+
+// The running message takes what its page's copy holds. A changed acknowledgement starts
+// over: the message counts as shown only while it asks for one and its output is on.
+void WriteAppliedMessage(const CBlockMSGTEXT& edited, CBlockMSGTEXT& block, int nColumns, bool bNewPage)
+{
+    const int nAck = edited.m_nParamEx[MSGTEXT_ACK_PARAMEX];
+    if (nAck != block.m_nParamEx[MSGTEXT_ACK_PARAMEX]) {
+        block.m_nParam[MSGTEXT_SHOWN_PARAM] = nAck != 0 && block.m_nPinValue[BLOCK_FIRST_OUTPUT] != 0 ? 1 : 0;
+        block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nAck;
+    }
+    block.m_nParam[BLOCK_PROTECTION_PARAM] = edited.m_nParam[BLOCK_PROTECTION_PARAM];
+    block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = edited.m_nParamEx[MSGTEXT_SLOT_PARAMEX];
+    for (int r = 1; r < MSGTEXT_ROWS; ++r) {
+        for (int c = 1; c <= nColumns; ++c) {
+            block.m_strCells1[r][c] = edited.m_strCells1[r][c];
+            if (bNewPage)
+                block.m_strCells2[r][c] = edited.m_strCells2[r][c];
+        }
+    }
+    for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+        DeleteWidgetList(block.m_arrWidgets1[nLine]);
+        AppendWidgetCopies(edited.m_arrWidgets1[nLine], block.m_arrWidgets1[nLine]);
+        if (!bNewPage)
+            continue;
+        DeleteWidgetList(block.m_arrWidgets2[nLine]);
+        AppendWidgetCopies(edited.m_arrWidgets2[nLine], block.m_arrWidgets2[nLine]);
+    }
+    if (bNewPage) {
+        for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
+            block.m_nMsgSettings[i] = edited.m_nMsgSettings[i];
+    }
+    // The cached clock texts are worked out again for the new message.
+    for (int& bRefresh : block.m_bRefresh)
+        bRefresh = 1;
+}
+
+}  // namespace
+
+void CMessageTexts::AddToApplyRecord(SheetApplyRecord& record)
+{
+    // A page never shown has nothing of its own to write: its copies are the block's.
+    if (!m_hWnd || !IsWindow(this))
+        return;
+    CaptureEdits();
+    // The writer keeps a copy of the edited message, never the page.
+    auto pEdited = std::make_shared<CBlockMSGTEXT>(m_nType);
+    CopyToBlock(*pEdited);
+    const int nColumns = m_nColumns;
+    const bool bNewPage = IsNewGenerationPage();
+    record.writers.push_back([pEdited, nColumns, bNewPage](CBlockObj& block) {
+        if (auto* pText = dynamic_cast<CBlockMSGTEXT*>(&block))
+            WriteAppliedMessage(*pEdited, *pText, nColumns, bNewPage);
+    });
+}
+
 // ---- the window ----
 
 void CMessageTexts::SetUpGrid()
@@ -154,7 +213,6 @@ BOOL CMessageTexts::OnInitDialog()
     }
     OnInitDialogLists();
     UpdateData(FALSE);
-    ShowReadOnlyInSimulation();
     SetUpTipsAndTexts();
     return TRUE;
 }
@@ -201,21 +259,6 @@ void CMessageTexts::SetUpTipsAndTexts()
         {IDC_MT_PARAM_LABEL, bNewPage ? TEXT_KEY_MT_PARAM_LABEL_NEW : TEXT_KEY_MT_PARAM_LABEL},
     };
     TranslateControls(*this, keys);
-}
-
-// The running simulation's sheet writes only its name and comment back: the message is shown
-// as it stands and cannot be edited there, so that no edit is silently dropped.
-void CMessageTexts::ShowReadOnlyInSimulation()
-{
-    if (!m_bSimulating)
-        return;
-    m_grid.SetEditable(FALSE);
-    m_grid.m_bAllowDragAndDrop = FALSE;
-    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
-        const int nID = pChild->GetDlgCtrlID();
-        if (nID != IDC_BLOCK_NAME && nID != IDC_BLOCK_NAME_LABEL && pChild != &m_grid)
-            pChild->EnableWindow(FALSE);
-    }
 }
 
 void CMessageTexts::OnInitDialogLists()
@@ -424,6 +467,12 @@ void CMessageTexts::DropUnplacedWidgets()
 
 void CMessageTexts::OnOK()
 {
+    CaptureEdits();
+    CBlockPage::OnOK();
+}
+
+void CMessageTexts::CaptureEdits()
+{
     DropUnplacedWidgets();
     ReadLcdGrid(m_grid, &m_strPlane1[0][0], MSGTEXT_COLUMNS);
     for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
@@ -432,7 +481,6 @@ void CMessageTexts::OnOK()
                            [](const CWidget& widget) { return widget.m_pBlock != nullptr; });
     }
     m_bCaptured = TRUE;
-    CBlockPage::OnOK();
 }
 
 BOOL CMessageTexts::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -41,6 +41,9 @@ public:
 
     void CopyFromBlock(const CBlockObj& block) override;
     void CopyToBlock(CBlockObj& block) const override;
+    // Apply of the simulation's sheet: the message as edited so far, written into the running
+    // block (texts, elements, priority, acknowledgement, protection).
+    void AddToApplyRecord(SheetApplyRecord& record) override;
 
     // The cell an insertion anchors at: the focus cell, else the last pressed cell.
     CCellID GetAnchorCell() const;
@@ -53,6 +56,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    // The grid's cells and placed elements into the page's copies, as OK and Apply take them.
+    virtual void CaptureEdits();
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -76,7 +81,6 @@ protected:
     void SetUpGrid();
     // The priority, block and general lists and the Insert button.
     void OnInitDialogLists();
-    void ShowReadOnlyInSimulation();
     // The tips of the page's controls and, in the Chinese interface, their texts.
     void SetUpTipsAndTexts();
     CToolTipWnd m_tooltip;

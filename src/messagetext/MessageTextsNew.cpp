@@ -137,7 +137,6 @@ BOOL CMessageTexts_New::OnInitDialog()
     }
     UpdateSetRadios();
     UpdateData(FALSE);
-    ShowReadOnlyInSimulation();
     return TRUE;
 }
 
@@ -479,6 +478,12 @@ void CMessageTexts_New::CloseSpecialCharPalette(TCHAR ch)
 
 void CMessageTexts_New::OnOK()
 {
+    CaptureEdits();
+    CBlockPage::OnOK();
+}
+
+void CMessageTexts_New::CaptureEdits()
+{
     DropUnplacedWidgets();
     SaveShownSet();
     for (int nSet = 0; nSet < 2; ++nSet) {
@@ -488,7 +493,6 @@ void CMessageTexts_New::OnOK()
         }
     }
     m_bCaptured = TRUE;
-    CBlockPage::OnOK();
 }
 
 BOOL CMessageTexts_New::OnCommand(WPARAM wParam, LPARAM lParam)

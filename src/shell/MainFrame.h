@@ -307,6 +307,12 @@ protected:
     void OnFrameBgColor();
     void InvalidatePaletteTabs();
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+public:
+    // The LCD grid of a message text's sheet or display takes the Edit menu's Copy, Cut, Paste
+    // and Select All (and decides their states) while it has the focus; everything else goes
+    // the usual way.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+protected:
     void OnUpdateViewInfoWindow(CCmdUI* pCmdUI);
     void OnUpdateAlwaysEnabled(CCmdUI* pCmdUI);
     void OnUpdateDisabled(CCmdUI* pCmdUI);

@@ -51,4 +51,12 @@ void CMainFrame::OnContentsReloaded(CVetlaDoc& doc)
         return;
     pView->SetScrollSizes(MM_TEXT, CSize(doc.m_rcExtent.right, doc.m_rcExtent.bottom));
     pView->RebuildMsgTextSlots();
+    // A snapshot holds the hardware too: undoing a change of controller brings back the
+    // old one, and the palette, the checks and the status bar must follow it.
+    if (g_wHardwareCode != doc.m_wHardwareCode || GetSeriesText() != doc.m_strHardwareName) {
+        g_wHardwareCode = doc.m_wHardwareCode;
+        SetSeriesText(doc.m_strHardwareName);
+        if (m_pWorkBox && m_pWorkBox->GetActiveView())
+            m_pWorkBox->GetActiveView()->Invalidate();
+    }
 }

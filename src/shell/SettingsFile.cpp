@@ -22,7 +22,18 @@ CString& AstroCityFilePath()
 
 } // namespace
 
-CString GetSettingsFolder() { return GetTempPath() + _T("QarvoProperty"); }
+CString GetSettingsFolder()
+{
+    const CString strTemp = GetTempPath();
+    const CString strFolder = strTemp + _T("DruvoProperty");
+    // Earlier versions of the program kept the same files in a folder of another name: a user
+    // who has only that one goes on reading and writing there, so no choice of language or
+    // astronomical place is lost, and nothing is moved behind the user's back.
+    const CString strEarlier = strTemp + _T("QarvoProperty");
+    if (!PathFileExists(strFolder) && PathFileExists(strEarlier))
+        return strEarlier;
+    return strFolder;
+}
 
 CString GetSettingsFilePath() { return GetSettingsFolder() + _T("/DruvoEditor.ini"); }
 

@@ -1,4 +1,5 @@
-// The per-user settings folder "<temporary folder>QarvoProperty" with the settings file
+// The per-user settings folder "<temporary folder>DruvoProperty" (or, where only that exists,
+// the "QarvoProperty" of earlier versions) with the settings file
 // DruvoEditor.ini and the astronomical clock's places (Astro.Property, document/AstroCities.h).
 // The settings file is UTF-16LE text
 // without byte-order mark, one line "language=zh_CN" or "language=en_US" ending in a line feed.

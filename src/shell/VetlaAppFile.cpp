@@ -120,7 +120,8 @@ BOOL CVetlaApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags
     request.bOpenFileDialog = bOpenFileDialog;
     request.strTitle.LoadString(nIDSTitle);
     request.dwFlags = lFlags | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    request.strInitialDir = m_strAppFolder + _T("Projects");
+    // No folder of its own: like Open, the dialog starts where the user last chose a file, else
+    // in their documents folder. The program's own folder is seldom writable by its user.
     request.pOwner = m_pMainWnd;
     request.strFileName = fileName;
 

@@ -206,6 +206,9 @@ TEST_F(WidgetTest, DamagedPlacementsAreRefused)
         {2, 0, 4, 1, true},
         {2, 3, 4, -1, false},
         {2, 3, 25, 1, false},
+        {2, 21, 4, 1, true},   // ends in the last column
+        {2, 22, 4, 1, false},  // starts on the LCD, ends past it
+        {1, 20, 12, WIDGET_KIND_GRAPH, false},
         {2, 3, 4, -98, false},
         {2, 3, 4, -105, false},
         {2, 3, 4, 12, false},

@@ -97,6 +97,19 @@ TEST_F(DocSaveTest, SavingIntoAMissingFolderIsReported)
     const CString& strText = m_boxes.Boxes()[0].text;
     EXPECT_NE(strText.Find(strPath), -1) << "the message names the chosen file: " << strText.ToUtf8();
     EXPECT_EQ(strText.Find(_T(".tmp")), -1) << "not the temporary one";
+    EXPECT_NE(strText.Find(_T("could not be saved: No such file or directory")), -1) << strText.ToUtf8();
+}
+
+// The system's own reason, not the nearest of the file errors ("Access ... was denied").
+TEST_F(DocSaveTest, AFailedSaveNamesTheSystemsReason)
+{
+    CVetlaDoc doc;
+    const CString strPath = m_strFolder + _T("/taken");
+    ASSERT_TRUE(CreateDirectory(strPath));
+    EXPECT_FALSE(doc.OnSaveDocument(strPath));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, strPath + _T(" could not be saved: Is a directory."));
+    RemoveDirectory(strPath);
 }
 
 TEST_F(DocSaveTest, OpenReadsWhatSaveWrote)

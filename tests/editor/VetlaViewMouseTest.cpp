@@ -192,6 +192,29 @@ TEST_F(MouseEditing, ABlockDragOfTenUnitsTakesAnUndoSnapshotAndOneOfNineDoesNot)
     }
 }
 
+// A click selects; only a drag that moves something asks for saving at close.
+TEST_F(MouseEditing, AClickOnABlockOrAWireLeavesTheDocumentUnmodified)
+{
+    CBlockObj* pIn = Block(BT_IN, 100, 100);
+    CBlockObj* pOut = Block(BT_OUT, 400, 250);
+    CConnectLineObj* pLine = Connect(pIn, BLOCK_FIRST_OUTPUT, pOut, 0);
+    ASSERT_NE(pLine, nullptr);
+    const CPoint ptMiddle((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
+                          (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
+    Doc().SetModifiedFlag(FALSE);
+    Click(Centre(pOut));
+    EXPECT_TRUE(pOut->m_bSelected);
+    Down(Centre(pIn));
+    Move(Centre(pIn));
+    Up(Centre(pIn));
+    Click(ptMiddle);
+    Click(ptMiddle);
+    EXPECT_TRUE(pLine->m_bLineSelected);
+    EXPECT_FALSE(Doc().IsModified());
+    Drag(Centre(pOut), Centre(pOut) + CPoint(1, 0), 1);
+    EXPECT_TRUE(Doc().IsModified());
+}
+
 TEST_F(MouseEditing, TheRightButtonAbandonsABlockDragWhereItStands)
 {
     CBlockObj* pBlock = Block(BT_AND, 300, 300);

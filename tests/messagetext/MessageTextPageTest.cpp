@@ -14,6 +14,7 @@
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextsNew.h"
 #include "messagetext/MsgTextSettingDlg.h"
+#include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/SpinButtonCtrl.h"
@@ -577,7 +578,9 @@ TEST_F(MessageTextPage, ElementsWithoutAWidthOrAnActualValueAreRefused)
         IDCANCEL);
 }
 
-TEST_F(MessageTextPage, InASimulationTheMessageIsShownReadOnly)
+// The simulation's sheet is modeless: Apply writes the edited message into the running block,
+// and the acknowledgement starts over from the output as it stands.
+TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
 {
     m_pText->m_strCells1[1][1] = _T("S");
     StartSimulation();
@@ -587,12 +590,75 @@ TEST_F(MessageTextPage, InASimulationTheMessageIsShownReadOnly)
     auto* pPage = dynamic_cast<CMessageTexts*>(pSheet->m_pMainPage);
     ASSERT_NE(pPage, nullptr);
     EXPECT_EQ(pPage->m_grid.GetItemText(1, 1), CString(_T("S")));
-    EXPECT_FALSE(pPage->m_grid.IsEditable());
-    EXPECT_FALSE(pPage->GetDlgItem(IDC_MT_BAR)->IsWindowEnabled());
     TypeAt(pPage->m_grid, 1, 2, u"x");
-    EXPECT_EQ(pPage->m_grid.GetItemText(1, 2), CString());
+    InsertCounterParam(*pPage, 0, 2, 10);
+    auto* pPriority = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_MT_PRIORITY));
+    pPriority->SetCurSel(pPriority->FindStringExact(-1, _T("3")));
+    pPage->CheckDlgButton(IDC_MT_ACKNOWLEDGE, 1);
+    pPage->CheckDlgButton(IDC_PROTECTION, 1);
+    m_pText->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    const int nBefore = Snapshots();
+    Press(*pSheet, ID_APPLY_NOW);
+    ASSERT_EQ(V().m_openSheets.Find(m_pText->m_nNumber), pSheet);
+    EXPECT_EQ(m_pText->m_strCells1[1][1] + m_pText->m_strCells1[1][2], CString(_T("Sx")));
+    ASSERT_EQ(m_pText->m_arrWidgets1[1].GetSize(), 1);
+    EXPECT_EQ(WidgetOf(m_pText->m_arrWidgets1[1], 0)->m_nBlockNumber, m_pCounter->m_nNumber);
+    EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
+    EXPECT_TRUE(V().m_bMsgTextUsed[3]);
+    EXPECT_FALSE(V().m_bMsgTextUsed[0]);
+    EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX], 1);
+    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1);
+    EXPECT_EQ(m_pText->m_nParam[BLOCK_PROTECTION_PARAM], 1);
+    EXPECT_EQ(Snapshots(), nBefore + 1);
+    // Acknowledgement off again: no longer counted as shown; OK writes and closes.
+    pPage->CheckDlgButton(IDC_MT_ACKNOWLEDGE, 0);
+    TypeAt(pPage->m_grid, 1, 3, u"y");
     Press(*pSheet, IDOK);
-    EXPECT_EQ(m_pText->m_strCells1[1][1], CString(_T("S")));
+    EXPECT_EQ(V().m_openSheets.Find(m_pText->m_nNumber), nullptr);
+    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 0);
+    EXPECT_EQ(m_pText->m_strCells1[1][3], CString(_T("y")));
+}
+
+// A screen lower than the sheet would hide its buttons: they move to a column at its right.
+TEST_F(MessageTextPage, OnALowScreenTheButtonsStandAtTheRightOfTheSheet)
+{
+    bool bSeen = false;
+    CDialog::SetDialogHook([&bSeen](CDialog& dlg) {
+        auto* pSheet = dynamic_cast<CAllPropertySheet*>(&dlg);
+        if (!pSheet)
+            return;
+        bSeen = true;
+        CRect rcBefore, rcClientBefore, rcOK;
+        pSheet->GetWindowRect(rcBefore);
+        pSheet->GetClientRect(rcClientBefore);
+        pSheet->GetDlgItem(IDOK)->GetWindowRect(rcOK);
+        pSheet->FitLowScreen(rcBefore.Height());
+        CRect rcSame;
+        pSheet->GetWindowRect(rcSame);
+        EXPECT_EQ(rcSame, rcBefore) << "a screen as high as the sheet changes nothing";
+        pSheet->FitLowScreen(rcBefore.Height() - 1);
+        CRect rcAfter, rcClient;
+        pSheet->GetWindowRect(rcAfter);
+        pSheet->GetClientRect(rcClient);
+        const int g = rcBefore.bottom - rcOK.bottom;
+        EXPECT_EQ(rcAfter.Height(), rcOK.top - rcBefore.top);
+        EXPECT_EQ(rcAfter.Width(), rcBefore.Width() + rcOK.Width() + g);
+        int nTop = 0;
+        for (int nID : {IDOK, IDCANCEL}) {
+            CRect rc;
+            pSheet->GetDlgItem(nID)->GetWindowRect(rc);
+            pSheet->ScreenToClient(rc);
+            EXPECT_EQ(rc.left, rcClientBefore.right) << nID;
+            EXPECT_EQ(rc.Size(), rcOK.Size()) << nID;
+            EXPECT_GT(rc.top, nTop) << nID;
+            EXPECT_LE(rc.right, rcClient.right) << nID;
+            EXPECT_LE(rc.bottom, rcClient.bottom) << nID;
+            nTop = rc.bottom;
+        }
+        pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    Properties(m_pText);
+    EXPECT_TRUE(bSeen);
 }
 
 TEST_F(MessageTextPage, APriorityTakenByThePageIsNotGivenAgain)

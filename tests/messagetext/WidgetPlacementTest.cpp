@@ -6,6 +6,8 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/DragDrop.h"
+#include "platform/ui/FrameIds.h"
+#include "platform/ui/KeyState.h"
 
 namespace {
 
@@ -95,6 +97,68 @@ TEST_F(WidgetPlacement, APressSelectsTheElementUnderItOrNone)
     EXPECT_FALSE(pFirst->m_bSelected);
     Press(4, 20);
     EXPECT_EQ(Grid().m_pSelectedWidget, nullptr);
+}
+
+// As on the message-text pages, a press on an element may start dragging it; it still moves
+// the focus, so that the next insert or keystroke lands at the pressed cell.
+TEST_F(WidgetPlacement, APressOnAnElementMovesTheFocusThere)
+{
+    Grid().m_bAllowDragAndDrop = TRUE;
+    CWidget* pElement = Add(0, 3, 10, 4);
+    Focus(1, 1);
+    Press(3, 12);
+    EXPECT_EQ(Grid().m_pSelectedWidget, pElement);
+    EXPECT_EQ(FocusCell(), CCellID(3, 12));
+    Press(1, 5);
+    EXPECT_EQ(Grid().m_pSelectedWidget, nullptr);
+    EXPECT_EQ(FocusCell(), CCellID(1, 5));
+}
+
+// Ctrl with the keypad's plus makes every column as wide as its widest cell (an empty cell
+// counts with the default cell's size); the elements stay over their cells.
+TEST_F(WidgetPlacement, CtrlKeypadPlusSizesTheColumnsToTheirContents)
+{
+    CWidget* pElement = Add(0, 2, 5, 3);
+    Focus(1, 1);
+    AfxSetKeyState(VK_CONTROL, true);
+    Grid().SendMessage(WM_KEYDOWN, VK_ADD, 1);
+    AfxSetKeyState(VK_CONTROL, false);
+    const int nWidth = Grid().GetDefaultCell(FALSE, FALSE)->GetWidth();
+    ASSERT_NE(nWidth, kCellWidth);
+    for (int c = 1; c <= kLcdColumns; ++c)
+        EXPECT_EQ(Grid().GetColumnWidth(c), nWidth) << c;
+    CRect rcCell;
+    Grid().GetCellRect(2, 5, &rcCell);
+    EXPECT_EQ(pElement->GetRect().left, rcCell.left);
+    EXPECT_EQ(pElement->GetRect().Width(), 3 * nWidth);
+}
+
+// The Edit menu reaches the grid as commands, each enabled as the grid's state allows.
+TEST_F(WidgetPlacement, EditCommandsAndTheirStates)
+{
+    const auto enabled = [this](UINT nID) {
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(&Grid(), TRUE);
+        return bool(state.m_bEnabled);
+    };
+    Grid().ResetSelectedRange();
+    Focus(1, 1);
+    EXPECT_FALSE(enabled(ID_EDIT_COPY));
+    EXPECT_FALSE(enabled(ID_EDIT_CUT));
+    EXPECT_TRUE(enabled(ID_EDIT_SELECT_ALL));
+    CClipboard::SetText(_T("ab"));
+    EXPECT_TRUE(enabled(ID_EDIT_PASTE));
+    Grid().SendMessage(WM_COMMAND, ID_EDIT_PASTE);
+    EXPECT_EQ(Text(1, 1) + Text(1, 2), "ab");
+    Grid().SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(Grid().IsCellSelected(4, kLcdColumns));
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(enabled(ID_EDIT_CUT));
+    Grid().SetEditable(FALSE);
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    EXPECT_FALSE(enabled(ID_EDIT_CUT));
+    EXPECT_FALSE(enabled(ID_EDIT_PASTE));
 }
 
 TEST_F(WidgetPlacement, CopyUnderASelectedElementIsRefused)

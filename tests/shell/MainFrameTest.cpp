@@ -3,8 +3,15 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNameMap.h"
+#include "document/HardwareSeries.h"
+#include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
+#include "messagetext/GridCtrl.h"
+#include "platform/ui/FrameIds.h"
+#include "shell/Resource.h"
+#include "shell/VetlaApp.h"
+#include "support/RunningApp.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +74,107 @@ TEST(MainFrame, FillsTheBlockNameMap)
     EXPECT_TRUE(g_mapBlockNames.Lookup(BT_DPR, strName));
     EXPECT_FALSE(strName.IsEmpty());
     EXPECT_EQ(g_mapBlockNames.GetCount(), BLOCK_NAME_COUNT);
+}
+
+} // namespace
+
+namespace {
+
+// The character-set settings belong to the newer controllers and stay put while simulating.
+TEST(MainFrame, MessageTextSettingsOnlyForANewerControllerWhileEditing)
+{
+    const WORD wOld = g_wHardwareCode;
+    g_bShowAtNewFile = 0;
+    RunningApp app("msgtext-settings", RunningApp::BackendOfTheRun());
+    ASSERT_TRUE(app.Start());
+    CMainFrame* pFrame = AfxGetMainFrame();
+    const auto enabled = [pFrame] {
+        CCmdUI state;
+        state.m_nID = ID_FILE_MSGTEXT_SETTINGS;
+        state.DoUpdate(pFrame, TRUE);
+        return state.m_bEnabled;
+    };
+    EXPECT_FALSE(enabled());
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    CVetlaView* pView = pFrame->GetActiveView();
+    ASSERT_NE(pView, nullptr);
+    g_wHardwareCode = 0x2188;
+    EXPECT_FALSE(enabled());
+    g_wHardwareCode = 0x5188;
+    EXPECT_TRUE(enabled());
+    pView->m_nEditMode = EDIT_MODE_SIMULATE;
+    EXPECT_FALSE(enabled());
+    pView->m_nEditMode = EDIT_MODE_SELECT;
+    app.Close();
+    g_bShowAtNewFile = 1;
+    g_wHardwareCode = wOld;
+}
+
+} // namespace
+
+namespace {
+
+// Undo of a change of controller brings back the old controller everywhere it shows.
+TEST(MainFrame, UndoAndRedoOfAHardwareChangeFollowTheDocument)
+{
+    const WORD wOld = g_wHardwareCode;
+    g_bShowAtNewFile = 0;
+    RunningApp app("undo-hardware", RunningApp::BackendOfTheRun());
+    ASSERT_TRUE(app.Start());
+    CMainFrame* pFrame = AfxGetMainFrame();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    ASSERT_NE(pFrame->GetActiveView(), nullptr);
+    CVetlaDoc& doc = *pFrame->GetActiveView()->GetDocument();
+    const auto choose = [&](WORD wCode) {
+        doc.m_wHardwareCode = wCode;
+        GetHardwareSeries(wCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
+        g_wHardwareCode = wCode;
+        pFrame->SetSeriesText(doc.m_strHardwareName);
+        doc.m_undo.SaveState(&doc);
+    };
+    choose(0x5288);
+    choose(0x2188);
+    ASSERT_EQ(pFrame->GetSeriesText().ToUtf8(), "4X Series B1.XX");
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
+    EXPECT_EQ(doc.m_wHardwareCode, 0x5288);
+    EXPECT_EQ(g_wHardwareCode, 0x5288);
+    EXPECT_EQ(pFrame->GetSeriesText().ToUtf8(), "77X Series C1.XX");
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_REDO);
+    EXPECT_EQ(g_wHardwareCode, 0x2188);
+    EXPECT_EQ(pFrame->GetSeriesText().ToUtf8(), "4X Series B1.XX");
+    app.Close();
+    g_bShowAtNewFile = 1;
+    g_wHardwareCode = wOld;
+}
+
+} // namespace
+
+namespace {
+
+// The Edit menu reaches an LCD grid that has the focus, states included.
+TEST(MainFrame, EditMenuGoesToTheFocusedLcdGrid)
+{
+    RunningApp app("grid-edit-menu", RunningApp::BackendOfTheRun());
+    ASSERT_TRUE(app.Start());
+    CMainFrame* pFrame = AfxGetMainFrame();
+    CGridCtrl grid(5, 25, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 120), pFrame, 4321));
+    grid.SetFocus();
+    ASSERT_EQ(CWnd::GetFocus(), &grid);
+    const auto enabled = [pFrame](UINT nID) {
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(pFrame, TRUE);
+        return bool(state.m_bEnabled);
+    };
+    grid.ResetSelectedRange();
+    EXPECT_FALSE(enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(enabled(ID_EDIT_SELECT_ALL));
+    pFrame->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+    EXPECT_TRUE(grid.IsCellSelected(4, 24));
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    grid.DestroyWindow();
+    app.Close();
 }
 
 } // namespace

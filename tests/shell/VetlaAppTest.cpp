@@ -369,6 +369,7 @@ TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_TYPEMASK, MB_YESNOCANCEL);
     ASSERT_EQ(m_requests.size(), 1u);
     EXPECT_EQ(m_requests[0].strDefExt.ToUtf8(), "dld");
+    EXPECT_TRUE(m_requests[0].strInitialDir.IsEmpty()) << "the dialog's own start: last folder, else documents";
     EXPECT_FALSE(ReadBytes(m_app.Folder() / "ladder.dld").empty());
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
     EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);

@@ -13,6 +13,7 @@
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/SheetHost.h"
 #include "platform/ui/KeyState.h"
+#include "platform/ui/NativeWindow.h"
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
@@ -271,6 +272,8 @@ BOOL CAllPropertySheet::OnInitDialog()
     CreateSheetButtons();
     ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
     FitButtonStrip();
+    if (const IWindowBackend* pBackend = AfxGetWindowBackend())
+        FitLowScreen(pBackend->GetWorkArea().Height());
     PlaceSheetOverMainWindow(*this, m_nCascade);
     if (m_pMainPage && IsWindow(m_pMainPage))
         m_pMainPage->GetWindowRect(m_pageComment.m_rcPage);
@@ -339,6 +342,39 @@ void CAllPropertySheet::FitButtonStrip()
         ScreenToClient(rect);
         pButton->SetWindowPos(nullptr, nRight - rect.Width(), rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         nRight -= rect.Width() + kButtonGap;
+    }
+}
+
+void CAllPropertySheet::FitLowScreen(int nScreenHeight)
+{
+    const CVetlaDoc* pDoc = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
+    if (m_nType != BT_MSGTEXT || !pDoc || !pDoc->IsNewGenerationDoc() || nScreenHeight <= 0)
+        return;
+    CRect rcSheet;
+    GetWindowRect(rcSheet);
+    CWnd* pOK = GetDlgItem(IDOK);
+    if (rcSheet.Height() <= nScreenHeight || !pOK)
+        return;
+    CRect rcOK;
+    pOK->GetWindowRect(rcOK);
+    const int w = rcOK.Width();
+    const int h = rcOK.Height();
+    const int g = rcSheet.bottom - rcOK.bottom;
+    if (rcOK.top <= rcSheet.top || g < 0)
+        return;
+    CRect rcClient;
+    GetClientRect(rcClient);
+    const int x = rcClient.right;
+    SetWindowPos(nullptr, 0, 0, rcSheet.Width() + w + g, rcOK.top - rcSheet.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Help goes with them: below the cut it could not be reached.
+    int i = 0;
+    for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP}) {
+        CWnd* pButton = GetDlgItem(nID);
+        if (!pButton || !(pButton->GetStyle() & WS_VISIBLE))
+            continue;
+        pButton->SetWindowPos(nullptr, x, (i + 1) * g + i * h, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+        ++i;
     }
 }
 

@@ -68,6 +68,10 @@ public:
     UINT GetHelpTopic() const;
     // A modeless sheet closes on Escape without applying.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The newer controllers' message-text sheet on a screen lower than itself: the sheet is
+    // cut at the top of its buttons and widened, and the buttons stand one below the other at
+    // its right, so that they stay reachable. Nothing for other sheets or a high enough screen.
+    void FitLowScreen(int nScreenHeight);
 
 protected:
     BOOL OnInitDialog() override;

@@ -297,7 +297,30 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     const CString strPath(lpszPathName);
-    if (!RunAndReport([&] { WriteThroughTemporary(strPath); }, strPath))
+    // A failure the system reported is told in the system's words: the file being written is
+    // never "not found", whatever the cause the error number stands for among file errors.
+    int nOsError = 0;
+    const BOOL bRan = RunAndReport(
+        [&] {
+            try {
+                WriteThroughTemporary(strPath);
+            } catch (CFileException* e) {
+                if (e->m_lOsError <= 0)
+                    throw;
+                nOsError = int(e->m_lOsError);
+                e->Delete();
+            }
+        },
+        strPath);
+    if (bRan && nOsError != 0) {
+        CString strText;
+        const CString strReason = CString::FromUtf8(std::strerror(nOsError));
+        const LPCTSTR args[] = {strPath.GetString(), strReason.GetString()};
+        AfxFormatStrings(strText, _T("%1 could not be saved: %2."), args);
+        AfxMessageBox(strText, MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    if (!bRan)
         return FALSE;
     SetModifiedFlag(FALSE);
     return TRUE;
