@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The program Properties sheet of the Chinese interface in the real program under a virtual X
 # screen (Xvfb, 1280 x 800) with xdotool as the user, leaving screenshots for a person to look
-# at: the language is chosen in the settings file as Options > Language leaves it, the sample
-# diagram of the newer generation opens, File > Properties shows each of its nine pages, and a
+# at: the language is chosen with Options > Language, the program starts again with the sample
+# diagram of the newer generation, File > Properties shows each of its nine pages, and a
 # password typed into the boxes labelled 新密码 and 确认新密码 is taken: the sheet opened again
 # asks for the current password, and the saved file holds the new one.
 #   scripts/chinese-properties-shots.sh [program] [folder for the pictures]
@@ -13,13 +13,11 @@ out=${2:-/tmp/qarvo-chinese-properties-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :96
 
-# The settings file in the program's private temporary folder: one UTF-16LE line.
+# The settings file lives in the program's private temporary folder.
 unset XDG_RUNTIME_DIR
 export TMPDIR=$work/tmp
-settings=$TMPDIR/qarvo-$(id -u)/QarvoProperty
-mkdir -p "$settings"
-chmod 700 "$TMPDIR/qarvo-$(id -u)"
-printf 'language=zh_CN\n' | iconv -f UTF-8 -t UTF-16LE >"$settings/DruvoEditor.ini"
+mkdir -p "$TMPDIR"
+settings=$TMPDIR/qarvo-$(id -u)/QarvoProperty/DruvoEditor.ini
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 start() {
@@ -39,6 +37,22 @@ cancel_sheet() { xdotool key Escape; sleep 1; }
 # The tab strip shows the first eight tabs; its right arrow scrolls to the last one.
 last_tabs() { for _ in 1 2 3 4 5 6; do click 452 20 0.2; done; }
 
+# Options > Language in the English interface: Simple Chinese, OK, and the restart notice.
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+sleep 6
+click 140 8; click 185 51 1.5
+xdotool key Down; sleep 0.5
+shot zh-0-language
+xdotool key Return; sleep 1.5
+xdotool key Return; sleep 1
+stop
+if ! iconv -f UTF-16LE -t UTF-8 "$settings" 2>/dev/null | grep -q 'zh_CN'; then
+  echo "Options > Language did not choose Chinese" >&2
+  exit 1
+fi
+
+# The restart in Chinese.
 start "$top/tests/data/golden/fbd-newer-behaviour.dfb"
 shot zh-0-main
 open_sheet
@@ -65,6 +79,12 @@ shot zh-11-after-ok
 xdotool key ctrl+s; sleep 2
 open_sheet
 click 127 20; shot zh-12-parameter-again
+cancel_sheet
+# Two block sheets: the on-delay timer B5 (its group caption from the string table) and the
+# up/down counter B12.
+xdotool mousemove 551 195 click --repeat 2 --delay 80 1; sleep 2; shot zh-13-on-delay-sheet
+cancel_sheet
+xdotool mousemove 1250 195 click --repeat 2 --delay 80 1; sleep 2; shot zh-14-counter-sheet
 cancel_sheet
 stop
 # The file keeps its texts as UTF-16LE.

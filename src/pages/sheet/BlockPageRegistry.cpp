@@ -289,8 +289,8 @@ const SheetType kSheetTypes[] = {
 
 // Controls that stand with one meaning on every page that has them: the block name's label,
 // Retentivity and Protection Active (under two ids each), the two Reference buttons and the
-// "(Hex)" note. Each page's main controls with
-// these ids take their Chinese texts under their ids, unless the row keys them otherwise.
+// "(Hex)" note. A main page's controls with these ids take these Chinese texts unless the row
+// keys them otherwise.
 void AddSharedTexts(BlockPageRow& row)
 {
     if (!row.pfnCreatePage && !row.pfnCreateDocumentPage)
