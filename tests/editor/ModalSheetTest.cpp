@@ -5,6 +5,8 @@
 
 #include "blocks/BlockTypes.h"
 #include "editor/AnalogSliderDlg.h"
+#include "editor/ChildFrame.h"
+#include "editor/SimulationBarDlg.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/PropertySheet.h"
@@ -39,6 +41,11 @@ protected:
         });
         Command(ID_EDIT_BLOCK_PROPERTIES);
         CDialog::SetDialogHook(nullptr);
+    }
+    static void RouteKey(UINT nMessage, WPARAM wParam)
+    {
+        MSG msg = {CWnd::GetFocus(), nMessage, wParam, 1, 0, {0, 0}};
+        AfxGetThread()->RouteMessage(msg);
     }
     static CWnd* NameEdit(CPropertySheet& sheet)
     {
@@ -135,6 +142,31 @@ TEST_F(ModalSheetTest, ActivatingTheMainWindowOrASheetClosesTheValuePopup)
     Command(ID_EDIT_BLOCK_PROPERTIES);
     EXPECT_EQ(View()->m_pValuePopup, nullptr);
     Command(ID_TOOLS_SIMULATION);
+}
+
+// The step box of the Simulation bar: Ctrl+A selected the diagram's blocks instead of the box's
+// "1", and 40 typed after it gave "140".
+TEST_F(ModalSheetTest, TheSimulationBarsStepBoxKeepsCtrlAAndPassesF3On)
+{
+    Block(BT_AND, 300, 100);
+    Command(ID_TOOLS_SIMULATION);
+    CSimulationBarDlg* pBar = View()->GetParentFrame()->GetSimulationBarDlg();
+    ASSERT_NE(pBar, nullptr);
+    CWnd* pBox = pBar->GetDlgItem(IDC_SIM_STEP_CYCLES);
+    ASSERT_NE(pBox, nullptr);
+    pBox->EnableWindow(TRUE);
+    pBox->SetFocus();
+    RouteCtrlKey('A');
+    RouteKey(WM_CHAR, '4');
+    RouteKey(WM_CHAR, '0');
+    CString strBox;
+    pBox->GetWindowText(strBox);
+    EXPECT_EQ(strBox, CString(_T("40")));
+    EXPECT_TRUE(View()->m_selBlocks.IsEmpty());
+    // F3 still leaves the simulation from the bar.
+    RouteKey(WM_KEYDOWN, VK_F3);
+    Pump();
+    EXPECT_NE(View()->m_nEditMode, EDIT_MODE_SIMULATE);
 }
 
 }  // namespace

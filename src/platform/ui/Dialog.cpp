@@ -234,6 +234,9 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     if (CreateDialogWindow(pParent, TRUE) && m_bContinueModal) {
         ShowWindow(SW_SHOW);
+        // A modal dialog takes the activation even without a caption: it is where the user works.
+        if (IsWindow(this) && GetActiveWindow() != this)
+            SetActiveWindow(WA_ACTIVE);
         if (Hook())
             Hook()(*this);
         RunModalLoop();
