@@ -471,15 +471,22 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
                   {64, P[UDC_RX_END_FLAG_PARAM]},    {62, P[UDC_RX_START_CHARACTER_PARAM]},
                   {60, P[UDC_TX_START_CHARACTER_PARAM]},  {63, X[UDC_RX_END_CHARACTER_PARAMEX]},
                   {61, X[UDC_TX_END_CHARACTER_PARAMEX]},  {59, X[UDC_RX_START_FLAG_PARAMEX]}};
+    // The send and receive areas by the kind the page chose (AM, AQ, AI), as the analog operands
+    // of the other blocks: the AM areas keep their 0xA000 + number. An area no analog point has
+    // (a kind or number from a file the page would not take) cannot be sent.
+    const auto area = [&](int nKind, int nNumber) {
+        const int nCode = AnalogOperandCode(nKind, nNumber);
+        if (nCode == 0xFFFF)
+            ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+        w.WordHighFirst(nCode);
+    };
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;
-        // The send and receive areas by the kind the page chose (AM, AQ, AI), as the analog
-        // operands of the other blocks: the AM areas keep their 0xA000 + number.
-        case 82: w.WordHighFirst(AnalogOperandCode(X[UDC_TX_AREA_PARAMEX], P[UDC_TX_NUMBER_PARAM])); return true;
+        case 82: area(X[UDC_TX_AREA_PARAMEX], P[UDC_TX_NUMBER_PARAM]); return true;
         case 83: w.Word(X[UDC_TX_WORDS_PARAMEX]); return true;
-        case 84: w.WordHighFirst(AnalogOperandCode(X[UDC_RX_AREA_PARAMEX], P[UDC_RX_NUMBER_PARAM])); return true;
+        case 84: area(X[UDC_RX_AREA_PARAMEX], P[UDC_RX_NUMBER_PARAM]); return true;
         case 85: w.Word(X[UDC_RX_WORDS_PARAMEX]); return true;
         default: break;
         }

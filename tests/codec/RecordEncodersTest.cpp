@@ -3,6 +3,7 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockConnector.h"
+#include "blocks/BlockExtended.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockWord.h"
@@ -194,6 +195,40 @@ TEST_F(Records, CounterWritesThirtyTwoBitThresholds)
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(Record(0, 24), (Bytes{0x2B, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xA0, 0x86, 0x01, 0x00,
                                     0x07, 0x00, 0x00, 0x00, 0x00, 0x80, 0, 0, 0, 0, 0, 0}));
+}
+
+} // namespace
+
+namespace {
+
+class UdcAreas : public NewerCodecDiagram {
+protected:
+    CBlockObj* Udc(int nTxKind, int nTxNumber, int nRxKind, int nRxNumber)
+    {
+        CBlockObj* pUdc = Block(BT_UDC);
+        pUdc->m_nParamEx[UDC_TX_AREA_PARAMEX] = nTxKind;
+        pUdc->m_nParam[UDC_TX_NUMBER_PARAM] = nTxNumber;
+        pUdc->m_nParamEx[UDC_RX_AREA_PARAMEX] = nRxKind;
+        pUdc->m_nParam[UDC_RX_NUMBER_PARAM] = nRxNumber;
+        return pUdc;
+    }
+};
+
+// The send and receive areas are the source codes of their kind, high byte first: AQ 3 and AI 5
+// (AM keeps its 0xA000 + number, as before).
+TEST_F(UdcAreas, AreWrittenByTheirKind)
+{
+    Udc(1, 3, 2, 5);
+    ASSERT_TRUE(Encode().bOk);
+    EXPECT_EQ(SectionBytes("J", 8, 2), (Bytes{3, 0x90}));
+    EXPECT_EQ(SectionBytes("J", 12, 2), (Bytes{5, 0x80}));
+}
+
+// AQ has 32 points: a 33rd cannot be named, and the download is refused.
+TEST_F(UdcAreas, ThatNoPointHasRefuseTheDownload)
+{
+    Udc(1, 32, 0, 0);
+    EXPECT_FALSE(Encode().bOk);
 }
 
 } // namespace

@@ -6,8 +6,9 @@
 // block.
 //
 // Which settings a record carries is found by trying each one alone: a setting that changes the
-// block's record (or message text) must come back from it. The settings the record must carry whatever the encoder does are
-// listed as well (kMustCarry), so that one the encoder drops shows.
+// block's record (or message text) must come back from it. The settings the record must carry
+// whatever the encoder does are listed as well (kMustCarry), so that one the encoder drops
+// shows.
 #pragma once
 
 #include "blocks/BlockAnalog.h"
@@ -46,9 +47,6 @@
 namespace catalogue {
 
 using Bytes = std::vector<BYTE>;
-
-constexpr SYSTEMTIME kCatalogueStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
-
 
 // One setting of a block, read and written as a number.
 struct Field {
@@ -123,6 +121,10 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
     if (block.IsKindOf(RUNTIME_CLASS(CBlockTime))) {
         for (int c = 0; c < TIMER_CAM_COUNT; ++c) {
             const std::string strCam = "Cam" + std::to_string(c);
+            fields.push_back({strCam + "OnOff", [c](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bOnDisabled[c]); },
+                              [c](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_bOnDisabled[c] = int(v); }});
+            fields.push_back({strCam + "OffOff", [c](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bOffDisabled[c]); },
+                              [c](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_bOffDisabled[c] = int(v); }});
             for (int d = 0; d < 7; ++d)
                 fields.push_back({strCam + "Day" + std::to_string(d),
                                   [c, d](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bDay[c][d]); },
@@ -146,8 +148,8 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
     return fields;
 }
 
-// Settings the image holds by the Parts of the link, which the probe must find carried: a
-// setting the encoder leaves out would otherwise simply not be tried.
+// Settings the controller reads from the record, which the probe must find carried: a setting
+// the encoder leaves out would otherwise simply not be tried.
 inline const std::map<int, std::set<std::string>> kMustCarry = {
     {BT_UDC, {"X5", "X6", "P5", "P6"}},  // the receive and send areas, by kind and number
     {BT_ADTRG, {"Threshold1", "Threshold2"}},
@@ -230,23 +232,42 @@ inline Probe ProbeType(int nType, WORD wHardware)
     probe.fields = FieldsOf(*pBlock);
     const Bytes base = RecordOf(doc, *pBlock);
     std::vector<Carried> remaining;
-    for (const Field& field : probe.fields) {
-        const double dDefault = field.get(*pBlock);
+    // A setting tried on a block: the first of a few values off its default that changes the
+    // block's record.
+    const auto tryField = [&](CBlockObj& block, const Field& field, const Bytes& before) {
+        const double dDefault = field.get(block);
         std::vector<double> values = {dDefault + 1, dDefault + 2, dDefault + 5};
         if (dDefault != std::trunc(dDefault))
             values = {dDefault + 1.25, dDefault + 2.25};
+        else if (dDefault != 0)
+            values.push_back(0);
         for (const KnownValue& known : kKnownValues) {
             if (known.nType == nType && field.strName == known.pszField)
                 values = {known.dValue};
         }
         for (double dValue : values) {
-            field.set(*pBlock, dValue);
-            const Bytes record = RecordOf(doc, *pBlock);
-            field.set(*pBlock, dDefault);
-            if (!record.empty() && record != base) {
+            field.set(block, dValue);
+            const Bytes record = RecordOf(doc, block);
+            field.set(block, dDefault);
+            if (!record.empty() && record != before) {
                 remaining.push_back({&field, dValue});
-                break;
+                return;
             }
+        }
+    };
+    for (const Field& field : probe.fields)
+        tryField(*pBlock, field, base);
+    // Settings that a default of another hides (a weekly timer's switching times while they are
+    // switched off) are tried again with the others set.
+    {
+        std::unique_ptr<CBlockObj> pSet = fresh();
+        Apply(*pSet, remaining);
+        const Bytes before = RecordOf(doc, *pSet);
+        const std::size_t nFirstPass = remaining.size();
+        for (const Field& field : probe.fields) {
+            if (std::none_of(remaining.begin(), remaining.begin() + long(nFirstPass),
+                             [&](const Carried& c) { return c.pField == &field; }))
+                tryField(*pSet, field, before);
         }
     }
     while (!remaining.empty()) {

@@ -2,6 +2,7 @@
 // compared block by block, for scripts/catalogue-transfer-shots.sh:
 //   qarvo-catalogue make FILE older|newer     writes the catalogue of the generation
 //   qarvo-catalogue compare ORIGINAL OTHER    prints every difference; exit status 1 when any
+//   qarvo-catalogue probes older|newer        lists the settings the catalogue sets, by type
 // The comparison follows connector pairs to the blocks that feed them, as a download does, so a
 // diagram whose wires the program cut into pairs compares equal to the one it came from.
 #include "support/BlockCatalogue.h"
@@ -108,6 +109,31 @@ int Compare(const char* pszOriginal, const char* pszOther)
     return differences.empty() ? 0 : 1;
 }
 
+// Each type's settings in the groups that stand on one block, with the values they take, and
+// the references its record carries.
+int Probes(bool bNewer)
+{
+    CVetlaDoc doc;
+    doc.m_wHardwareCode = bNewer ? 0x5288 : 0x1188;
+    catalogue::Builder builder(doc, bNewer);
+    if (!builder.Build())
+        return 1;
+    for (const auto& [nType, probe] : builder.Probes()) {
+        std::printf("%d:", nType);
+        for (const auto& group : probe.groups) {
+            std::printf(" [");
+            for (const catalogue::Carried& c : group)
+                std::printf(" %s=%g", c.pField->strName.c_str(), c.dValue);
+            std::printf(" ]");
+        }
+        std::printf(" references:");
+        for (int k : probe.refs)
+            std::printf(" %d", k);
+        std::printf("\n");
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -117,8 +143,10 @@ int main(int argc, char** argv)
     CVetlaDoc::InitBlockCaptions();
     if (argc == 4 && std::strcmp(argv[1], "make") == 0)
         return Make(argv[2], std::strcmp(argv[3], "newer") == 0);
+    if (argc == 3 && std::strcmp(argv[1], "probes") == 0)
+        return Probes(std::strcmp(argv[2], "newer") == 0);
     if (argc == 4 && std::strcmp(argv[1], "compare") == 0)
         return Compare(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: qarvo-catalogue make FILE older|newer | compare ORIGINAL OTHER\n");
+    std::fprintf(stderr, "usage: qarvo-catalogue make FILE older|newer | compare ORIGINAL OTHER | probes older|newer\n");
     return 2;
 }
