@@ -177,7 +177,7 @@ void CMDIChildWnd::OnMouseMove(UINT nFlags, CPoint point)
     if (pClient)
         pClient->ScreenToClient(rect);
     const CSize offset = point - m_ptDragGrip;
-    if (offset != CSize(0, 0))
+    if (offset.cx != 0 || offset.cy != 0)
         SetWindowPos(nullptr, rect.left + offset.cx, rect.top + offset.cy, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

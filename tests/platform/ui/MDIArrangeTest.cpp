@@ -89,6 +89,16 @@ TEST_F(MDIArrangeCommand, TileAndCascadePlaceTheDocumentsAndActivationKeepsThem)
     EXPECT_EQ(rcFirst.TopLeft() - rcSecond.TopLeft(), CSize(23, 23)) << "the active one in front, last";
     EXPECT_EQ(MainFrame()->GetMDIChildren().front(), pFirst);
 
+    // Closing the active one leaves the other where it stands.
+    Command(ID_WINDOW_TILE_HORZ);
+    pSecond->GetWindowRect(rcSecond);
+    pFirst->SendMessage(WM_CLOSE);
+    ASSERT_EQ(MainFrame()->MDIGetActive(), pSecond);
+    EXPECT_FALSE(pSecond->IsZoomed());
+    pSecond->GetWindowRect(rcNow);
+    EXPECT_EQ(rcNow, rcSecond);
+    pFirst = pSecond;
+
     // A double click on the caption maximises it again.
     pFirst->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(40, 5)));
     EXPECT_TRUE(pFirst->IsZoomed());
