@@ -3,8 +3,8 @@
 # (Xvfb, 1280 x 800, no window manager) with xdotool as the user, leaving screenshots for a
 # person to look at: the Properties sheet of a new diagram centred over the main window, the
 # Tools menu with the keys of its commands, the Comment dialog centred, the simulation's
-# "Message texts" sheet centred, two diagrams tiled and cascaded and one taken to the front by
-# a click, and the palette dragged wider, the program ended and started again with the palette
+# "Message texts" sheet centred, two diagrams tiled and cascaded, one taken to the front by a
+# click, dragged by its caption and maximised again, and the palette dragged wider, the program ended and started again with the palette
 # as wide. The clicks are screen positions of this window layout.
 #   scripts/windows-shots.sh [program] [folder for the pictures]
 set -euo pipefail
@@ -86,20 +86,22 @@ window_menu 280 29
 away; shot 6-cascaded
 click 600 57 1
 away; shot 7-cascaded-back-one-in-front
-# A double click on its caption maximises it again.
-double_click 600 57 1.5
-away; shot 8-maximised-again
+# Its caption drags it; a double click there maximises it again.
+drag 600 57 750 137
+away; shot 8-dragged-by-its-caption
+double_click 750 137 1.5
+away; shot 9-maximised-again
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 
 # The palette's border dragged 100 pixels to the right; File > Exit; the next start shows the
 # palette as wide.
 start
-shot 9-palette-before
+shot 10-palette-before
 drag 153 300 253 300
-away; shot 10-palette-dragged
+away; shot 11-palette-dragged
 click 20 8; click 45 99 2
 wait "$app_pid" 2>/dev/null || true; app_pid=
 start
-away; shot 11-palette-after-restart
+away; shot 12-palette-after-restart
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 echo "pictures in $out"

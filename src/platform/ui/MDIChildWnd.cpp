@@ -170,16 +170,21 @@ void CMDIChildWnd::OnMouseMove(UINT nFlags, CPoint point)
         CFrameWnd::OnMouseMove(nFlags, point);
         return;
     }
-    // The pressed point stays under the cursor.
-    CRect rect;
-    GetWindowRect(rect);
+    // The pressed point stays under the cursor, as long as the caption stays in the client
+    // area, where it can be reached again.
     CWnd* pClient = GetParent();
-    if (pClient)
-        pClient->ScreenToClient(rect);
+    if (!pClient)
+        return;
+    CRect rect, rectClient;
+    GetWindowRect(rect);
+    pClient->ScreenToClient(rect);
+    pClient->GetClientRect(rectClient);
     const CSize offset = point - m_ptDragGrip;
-    if (offset != CSize(0, 0))
-        SetWindowPos(nullptr, rect.left + offset.cx, rect.top + offset.cy, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = std::clamp(rect.left + offset.cx, kCaptionHeight - rect.Width(),
+                             std::max(kCaptionHeight - rect.Width(), rectClient.right - kCaptionHeight));
+    const int y = std::clamp(rect.top + offset.cy, 0, std::max(0, rectClient.bottom - kCaptionHeight));
+    if (x != rect.left || y != rect.top)
+        SetWindowPos(nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMDIChildWnd::OnLButtonUp(UINT nFlags, CPoint point)

@@ -106,8 +106,10 @@ void CMDIFrameWnd::MDIActivate(CWnd* pWndActivate)
     if (pChild) {
         pChild->SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         // Among cascaded or tiled documents the next one keeps its place; after a maximised
-        // one it is maximised too.
-        const bool bKeepPlace = pOld && IsWindow(pOld) && !pOld->IsZoomed();
+        // one it is maximised too. Without one before it (the active one closed), a restored
+        // document stays as it is.
+        const bool bKeepPlace = (pOld && IsWindow(pOld)) ? !pOld->IsZoomed()
+                                                         : pChild->IsWindowVisible() && !pChild->IsZoomed();
         if (bKeepPlace) {
             pChild->ShowWindow(SW_SHOW);
         } else if (pChild->IsWindowVisible() || !pChild->IsZoomed()) {

@@ -89,6 +89,29 @@ TEST_F(MDIArrangeCommand, TileAndCascadePlaceTheDocumentsAndActivationKeepsThem)
     EXPECT_EQ(rcFirst.TopLeft() - rcSecond.TopLeft(), CSize(23, 23)) << "the active one in front, last";
     EXPECT_EQ(MainFrame()->GetMDIChildren().front(), pFirst);
 
+    // Its caption drags it, never out of reach above the client area.
+    pFirst->GetWindowRect(rcFirst);
+    pFirst->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(40, 5)));
+    pFirst->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(70, 15)));
+    pFirst->GetWindowRect(rcNow);
+    EXPECT_EQ(rcNow.TopLeft(), rcFirst.TopLeft() + CSize(30, 10));
+    pFirst->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(40, -500)));
+    pFirst->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(40, -500)));
+    pFirst->GetWindowRect(rcNow);
+    CPoint ptOrigin(0, 0);
+    MainFrame()->GetMDIClient()->ClientToScreen(&ptOrigin);
+    EXPECT_EQ(rcNow.top, ptOrigin.y);
+
+    // Closing the active one leaves the other where it stands.
+    Command(ID_WINDOW_TILE_HORZ);
+    pSecond->GetWindowRect(rcSecond);
+    pFirst->SendMessage(WM_CLOSE);
+    ASSERT_EQ(MainFrame()->MDIGetActive(), pSecond);
+    EXPECT_FALSE(pSecond->IsZoomed());
+    pSecond->GetWindowRect(rcNow);
+    EXPECT_EQ(rcNow, rcSecond);
+    pFirst = pSecond;
+
     // A double click on the caption maximises it again.
     pFirst->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(40, 5)));
     EXPECT_TRUE(pFirst->IsZoomed());
