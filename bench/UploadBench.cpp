@@ -31,18 +31,16 @@
 namespace {
 
 constexpr WORD kNewerWifiHardware = 0x5288;
-// The stages are timed in the thread's processor time: the machine the figures come from is shared.
-struct Clock {
-    static double now()
-    {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-    }
-};
-
-double Milliseconds(double d) { return d; }
 constexpr SYSTEMTIME kStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
+
+// The stages are timed in the thread's processor time, in milliseconds: the machines the
+// figures come from are shared.
+double ThreadMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
 
 void StartApp()
 {
@@ -149,21 +147,21 @@ void RunUpload(benchmark::State& state, const UploadedImage& image)
         view.m_pDocument = pDoc.get();
         view.UpdateScrollSizes();
         state.ResumeTiming();
-        const auto tStart = Clock::now();
+        const auto tStart = ThreadMs();
         if (!DecodeProgramImage(codec, *pDoc).bOk) {
             state.SkipWithError("the image does not decode");
             break;
         }
-        const auto tDecoded = Clock::now();
+        const auto tDecoded = ThreadMs();
         view.UpdateScrollSizes();
         view.CutWiresCrossingBlocks();
-        const auto tCut = Clock::now();
+        const auto tCut = ThreadMs();
         view.OnDraw(&dc);
-        const auto tDrawn = Clock::now();
+        const auto tDrawn = ThreadMs();
         state.PauseTiming();
-        dDecodeMs += Milliseconds(tDecoded - tStart);
-        dCutMs += Milliseconds(tCut - tDecoded);
-        dDrawMs += Milliseconds(tDrawn - tCut);
+        dDecodeMs += tDecoded - tStart;
+        dCutMs += tCut - tDecoded;
+        dDrawMs += tDrawn - tCut;
         state.counters["blocks"] = double(pDoc->m_blockList.GetCount());
         state.counters["wires"] = double(pDoc->m_lineList.GetCount());
         state.counters["pairs"] = double(CountConnectors(*pDoc));

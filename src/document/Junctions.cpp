@@ -12,6 +12,8 @@
 
 namespace {
 
+bool SamePoint(const CPoint& a, const CPoint& b) { return a.x == b.x && a.y == b.y; }
+
 bool StartsAt(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
 {
     return line.m_pStartBlock == pBlock && line.m_nStartPin == nPin;
@@ -34,7 +36,7 @@ struct PinWalk {
 void MarkPair(const PinWalk& l, const PinWalk& m)
 {
     for (INT_PTR i = 1; i < l.Count() && i < m.Count(); ++i) {
-        if (l.At(i - 1) != m.At(i - 1))
+        if (!SamePoint(l.At(i - 1), m.At(i - 1)))
             continue;
         const CPoint& base = l.At(i - 1);
         const CPoint& pl = l.At(i);
@@ -122,7 +124,7 @@ void RefreshJunctions(const CVetlaDoc& doc, std::span<CConnectLineObj* const> li
         return a.pt.x != b.pt.x ? a.pt.x < b.pt.x : a.pt.y < b.pt.y;
     };
     std::sort(dots.begin(), dots.end(), byPoint);
-    dots.erase(std::unique(dots.begin(), dots.end(), [](const Dot& a, const Dot& b) { return a.pt == b.pt; }),
+    dots.erase(std::unique(dots.begin(), dots.end(), [](const Dot& a, const Dot& b) { return SamePoint(a.pt, b.pt); }),
                dots.end());
     for (POSITION pos = doc.m_lineList.GetHeadPosition(); pos;) {
         const auto* pWire = static_cast<const CConnectLineObj*>(doc.m_lineList.GetNext(pos));
@@ -155,7 +157,7 @@ void RefreshJunctions(const CVetlaDoc& doc, std::span<CConnectLineObj* const> li
                 continue;
             const CPoint& pt = pLine->m_arrVertices[i];
             const auto it = std::lower_bound(dots.begin(), dots.end(), Dot{pt}, byPoint);
-            const bool bShared = it != dots.end() && it->pt == pt && it->nWires >= 2;
+            const bool bShared = it != dots.end() && SamePoint(it->pt, pt) && it->nWires >= 2;
             pLine->m_arrJunctions[i] = bShared ? pt : CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
         }
     }
