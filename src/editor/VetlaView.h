@@ -581,8 +581,11 @@ private:
     void LeaveSimulation();
     // This view is the frame's active view in the main window (the only one that draws).
     BOOL IsActiveDiagramView() const;
-    // The memory bitmap exists and has the client area's size.
-    void PrepareMemoryBitmap(const CSize& sizeClient);
+    // The memory bitmap exists and has the client area's size; TRUE when it was made anew and so
+    // holds no image.
+    BOOL PrepareMemoryBitmap(const CSize& sizeClient);
+    // The page, the diagram and the edit marks, as the view shows them, into the clip box of pDC.
+    void DrawImage(CDC* pDC);
     void ShowAsPrinted();
 
     CChildFrame* m_pParentFrame = nullptr;

@@ -133,20 +133,24 @@ void CVetlaView::OnUpdateZoomOut(CCmdUI* pCmdUI) { pCmdUI->Enable(GetZoom() > VI
 
 BOOL CVetlaView::IsActiveDiagramView() const { return GetActiveVetlaView() == this; }
 
-void CVetlaView::PrepareMemoryBitmap(const CSize& sizeClient)
+BOOL CVetlaView::PrepareMemoryBitmap(const CSize& sizeClient)
 {
     if (m_pMemBitmap && m_sizeMemBitmap == sizeClient)
-        return;
+        return FALSE;
     if (!m_memDC.GetSafeHdc())
         m_memDC.CreateCompatibleDC(nullptr);
     // A new bitmap can only be made while the old one is not selected anywhere.
     m_pMemBitmap = std::make_unique<CBitmap>();
     m_pMemBitmap->CreateCompatibleBitmap(&m_memDC, sizeClient.cx, sizeClient.cy);
     m_sizeMemBitmap = sizeClient;
+    return TRUE;
 }
 
 // The memory bitmap keeps the last image, so the paint copies only the invalid part and an
-// inactive view goes on showing what it showed.
+// inactive view goes on showing what it showed. A new bitmap (the window was resized, as Tile and
+// Cascade do to the views behind the active one) holds no image yet: it gets the whole diagram
+// once, even in an inactive view, so that no view shows an empty window. Only the active view
+// simulates, so an inactive simulating view leaves it to its next activation.
 void CVetlaView::OnPaint()
 {
     CPaintDC dc(this);
@@ -154,7 +158,7 @@ void CVetlaView::OnPaint()
     ApplyZoomMapping(&dc);
     CRect rcClient;
     GetClientRect(rcClient);
-    PrepareMemoryBitmap(rcClient.Size());
+    const BOOL bNoImage = PrepareMemoryBitmap(rcClient.Size());
     ApplyZoomMapping(&m_memDC);
     m_memDC.SetViewportOrg(dc.GetViewportOrg());
     CRect rcClip;
@@ -163,8 +167,12 @@ void CVetlaView::OnPaint()
         return;
     CBitmap* pOldBitmap = m_memDC.SelectObject(m_pMemBitmap.get());
     m_memDC.SelectClipRgn(nullptr);
-    m_memDC.IntersectClipRect(rcClip);
-    OnDraw(&m_memDC);
+    if (IsActiveDiagramView()) {
+        m_memDC.IntersectClipRect(rcClip);
+        OnDraw(&m_memDC);
+    } else if (bNoImage && m_nEditMode != EDIT_MODE_SIMULATE) {
+        DrawImage(&m_memDC);
+    }
     dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &m_memDC, rcClip.left, rcClip.top, SRCCOPY);
     m_memDC.SelectObject(pOldBitmap);
 }
@@ -173,7 +181,13 @@ BOOL CVetlaView::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CVetlaView::OnDraw(CDC* pDC)
 {
-    if (!m_pDocument || !IsActiveDiagramView() || pDC->IsPrinting())
+    if (IsActiveDiagramView())
+        DrawImage(pDC);
+}
+
+void CVetlaView::DrawImage(CDC* pDC)
+{
+    if (!m_pDocument || pDC->IsPrinting())
         return;
     CRect rcClip;
     if (pDC->GetClipBox(rcClip) == ERROR)

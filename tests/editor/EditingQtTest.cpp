@@ -209,4 +209,33 @@ TEST_F(EditingQtTest, TheBandAndTheWireInProgressShowWhileTheButtonIsHeld)
     EXPECT_EQ(Paint().pixelColor(QPoint(ptPin.x + 30, ptPin.y) + Offset()), base);
 }
 
+// Tile resizes the diagram behind the active one: its window shows the diagram at once, not an
+// empty picture, although only the active diagram draws as it is edited.
+TEST_F(EditingQtTest, ADiagramBehindTheActiveOneShowsItsPictureWhenTiled)
+{
+    CBlockObj* pAnd = PlaceAt(BT_AND, CPoint(100, 80));
+    CVetlaView* pFirst = View();
+    QWidget* pFirstWidget = m_pWidget;
+    const CPoint ptBody = pAnd->m_ptPos + CPoint(pAnd->m_nWidth / 2, 2);
+    const QColor body = Paint().pixelColor(QPoint(ptBody.x, ptBody.y) + Offset());
+    const QColor page = Paint().pixelColor(QPoint(300, 300) + Offset());
+    ASSERT_NE(body, page);
+
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    ASSERT_NE(View(), pFirst);
+    Frame()->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+    ASSERT_NE(Frame()->GetActiveView(), pFirst);
+    CRect rcClient;
+    pFirst->GetClientRect(rcClient);
+    CRect rcWindow;
+    pFirst->GetWindowRect(rcWindow);
+    CPoint ptClient(0, 0);
+    pFirst->ClientToScreen(&ptClient);
+    const QPoint offset(ptClient.x - rcWindow.left, ptClient.y - rcWindow.top);
+    pFirstWidget->repaint();
+    const QImage image = pFirstWidget->grab().toImage();
+    EXPECT_EQ(image.pixelColor(QPoint(ptBody.x, ptBody.y) + offset), body) << "the AND's body";
+    EXPECT_EQ(image.pixelColor(QPoint(20, rcClient.Height() - 5) + offset), page) << "the page";
+}
+
 } // namespace
