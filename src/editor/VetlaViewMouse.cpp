@@ -584,7 +584,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     case EDIT_MODE_DRAG_BLOCKS:
     case EDIT_MODE_DRAG_COMMENTS:
         if (bLeftHeld) {
-            m_bDragMoved = m_bDragMoved || step != CSize(0, 0);
+            m_bDragMoved = m_bDragMoved || step.cx != 0 || step.cy != 0;
             MoveSelection(step.cx, step.cy, nullptr);
             KeepSelectionOnPage(pt.x, pt.y);
             InvalidateAll();
@@ -592,7 +592,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_DRAG_LINE:
         if (bLeftHeld) {
-            m_bDragMoved = m_bDragMoved || step != CSize(0, 0);
+            m_bDragMoved = m_bDragMoved || step.cx != 0 || step.cy != 0;
             DragLine(pt, step);
         }
         break;
