@@ -82,3 +82,17 @@ function(qarvo_forbid_links target)
     endforeach()
   endwhile()
 endfunction()
+
+# Fails the configuration when a source file in one of the folders under src/ includes a header
+# whose path starts with prefix: a library reaches no header of a library above it.
+function(qarvo_forbid_includes prefix)
+  foreach(folder ${ARGN})
+    file(GLOB_RECURSE sources ${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/src/${folder}/*.h)
+    foreach(source ${sources})
+      file(STRINGS ${source} includes REGEX "^#include \"${prefix}")
+      if(includes)
+        message(FATAL_ERROR "${source} includes ${includes}")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

@@ -10,7 +10,7 @@
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
 #include "document/VetlaDoc.h"
-#include "protocol/ModBus.h"
+#include "protocol/Crc16.h"
 
 #include <algorithm>
 #include <cmath>
@@ -288,8 +288,7 @@ BOOL CBlockCRC16::Simulate(const CSimContext* pSim)
         nCount = std::min(std::max(m_nParamEx[CRC16_COUNT_PARAMEX], 0), kAnalogFlagCount - nStart);
     const std::vector<BYTE> bytes =
         nCount > 0 ? AnalogFlagBytes(*pDoc, nStart, nCount) : std::vector<BYTE>();
-    const CModBus modbus;
-    m_dRunTime = modbus.CalcCRC(bytes.data(), int(bytes.size()));
+    m_dRunTime = ModbusCrc16(bytes.data(), int(bytes.size()));
     return TRUE;
 }
 

@@ -201,6 +201,9 @@ struct ImageRecord {
 // Flags of a row.
 constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
 constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
+// An older-generation document offers blocks of the type as parameter references (a newer one
+// offers every function block that has the reference capability).
+constexpr UINT BTF_OLDER_REFERENCE = 0x04;
 
 // The address an I/O block or ladder element is labelled with (I001, Q102, S1.3, AQ003; an I/O
 // block shows the prefix as its symbol too): the prefix, the number that reads as point 0 and

@@ -316,7 +316,7 @@ int CVetlaDoc::CountReferenceBlocks(int nExcludeNumber) const
         const BOOL bOffers =
             bNew ? GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION && BlockFamilyOf(nType) != BlockFamily::Logic &&
                        (pBlock->m_nCapFlags & 0x01)
-                 : nType == BT_COUNTER || nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP;
+                 : HasTypeFlag(nType, BTF_OLDER_REFERENCE);
         if (bOffers)
             ++nCount;
     }

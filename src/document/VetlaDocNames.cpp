@@ -228,7 +228,7 @@ void CVetlaDoc::GetBlockChoiceLines(BlockChoice choice, int nExcludeNumber, CStr
         else if (bNew)
             bOffered = bFunction && (pBlock->m_nCapFlags & CAP_REFERENCE);
         else
-            bOffered = nType == BT_COUNTER || nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AAMP;
+            bOffered = HasTypeFlag(nType, BTF_OLDER_REFERENCE);
         if (!bOffered)
             continue;
         CString strName;

@@ -1,9 +1,9 @@
 #include "editor/DeviceCommands.h"
 
+#include "editor/CommandIds.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
 #include "protocol/PlcOperation.h"
-#include "shell/Resource.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
+#include "editor/CommandIds.h"
 #include "editor/PaletteHost.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
-#include "shell/Resource.h"
 
 namespace {
 

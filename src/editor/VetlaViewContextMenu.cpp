@@ -5,10 +5,10 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
+#include "editor/CommandIds.h"
 #include "editor/DiagramEditHelpers.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/Menu.h"
-#include "shell/Resource.h"
 
 #include <initializer_list>
 

@@ -2,10 +2,10 @@
 // frame's accelerators.
 #include "editor/VetlaView.h"
 
+#include "editor/CommandIds.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WinThread.h"
-#include "shell/Resource.h"
 
 #include <algorithm>
 #include <iterator>

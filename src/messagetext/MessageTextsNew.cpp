@@ -177,7 +177,8 @@ void CMessageTexts_New::WriteTickerControls(int nSet)
 
 bool CMessageTexts_New::ListsBlock(const CBlockObj& block) const
 {
-    return block.m_nType != 855 && CMessageTexts::ListsBlock(block);
+    // The newer page offers no UDC communication block.
+    return block.m_nType != BT_UDC && CMessageTexts::ListsBlock(block);
 }
 
 bool CMessageTexts_New::AcceptsParameterAt(const WidgetSpan& span) const { return CanPlaceWidget(m_grid, span); }

@@ -1,5 +1,6 @@
 #include "messagetext/WidgetTypePictogram.h"
 
+#include "blocks/BlockTypes.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
@@ -162,11 +163,12 @@ struct PictogramRow {
 };
 
 constexpr PictogramRow kPictograms[] = {
-    {401, k401}, {402, k402}, {403, k403}, {404, k404}, {405, k405}, {406, k406}, {407, k407},
-    {410, kClock}, {411, kClock}, {412, k412}, {413, k413}, {800, k800}, {802, k802}, {803, k803},
-    {804, k802}, {805, k805}, {806, k806}, {807, k807}, {815, k815}, {816, k816}, {817, k817},
-    {818, k818}, {819, k819}, {820, k820}, {821, k821}, {822, k822}, {823, k823}, {839, k839},
-    {840, k840}, {841, k839}, {842, k842},
+    {BT_DDR, k401}, {BT_MPLR, k402}, {BT_PLR, k403}, {BT_CPG, k404}, {BT_RPR, k405}, {BT_APG, k406},
+    {BT_RG, k407}, {BT_WT, kClock}, {BT_YT, kClock}, {BT_AC, k412}, {BT_SW, k413}, {BT_COUNTER, k800},
+    {BT_THTRG, k802}, {BT_ACOMP, k803}, {BT_ATHTRG, k802}, {BT_AAMP, k805}, {BT_AWDOG, k806},
+    {BT_ADTRG, k807}, {BT_AMATH, k815}, {BT_AMUX, k816}, {BT_ARAMP, k817}, {BT_PI, k818}, {BT_PWM, k819},
+    {BT_AFILTER, k820}, {BT_MAXMIN, k821}, {BT_AVGVAL, k822}, {BT_MATHERR, k823}, {BT_ORM, k839},
+    {BT_NOTM, k840}, {BT_NANDM, k839}, {BT_NORM, k842},
 };
 
 POINT At(const CRect& box, POINT point) { return {box.left + point.x, box.top + point.y}; }

@@ -94,11 +94,7 @@ public:
     CModBus(const CModBus&) = delete;
     CModBus& operator=(const CModBus&) = delete;
 
-    // CRC-16/MODBUS (reflected polynomial 0xA001, start 0xFFFF, no final XOR) of the first n
-    // bytes, n taken as 16 bits. The result holds the first CRC byte sent on the wire (the
-    // CRC's low byte) in bits 15..8 and the second in bits 7..0, so that the frame carries the
-    // result high byte first. No bytes give 0xFFFF; so does a negative n or a null buffer,
-    // which would otherwise read 64 KiB past the caller's data.
+    // The CRC-16 of the frames (ModbusCrc16, protocol/Crc16.h).
     WORD CalcCRC(const BYTE* pData, int n) const;
     // Writes the CRC of the first n bytes (n modulo 256) at buf[n] and buf[n + 1]: 0, or -1
     // with nothing written when n is 160 or more.

@@ -41,16 +41,16 @@ struct ReadThenShow {
     LPCTSTR pszStart;
     LPCTSTR pszError;
     LPCTSTR pszSucceeded;
-    int nDialog;
+    ToolDialogKind dialog;
 };
 constexpr ReadThenShow kReadThenShow[] = {
     {PLC_OP_WIFI_SETUP, SETTING_WIFI_READ, _T("WIFI Setup Reading Starts...\n"),
-     _T("WIFI(0x77XX) Setup Reading Error!\n"), _T("WIFI Setup Reading Succeeds\n"), DEVICE_DIALOG_WIFI},
+     _T("WIFI(0x77XX) Setup Reading Error!\n"), _T("WIFI Setup Reading Succeeds\n"), ToolDialogKind::WifiSetup},
     {PLC_OP_SUMMER_TIME, SETTING_DST_READ, _T("Summer/Winter Time Reading Starts...\n"),
-     _T("Summer/Winter Time Reading Error!\n"), _T("Summer/Winter Time Reading Succeeds\n"), DEVICE_DIALOG_SUMMER_TIME},
+     _T("Summer/Winter Time Reading Error!\n"), _T("Summer/Winter Time Reading Succeeds\n"), ToolDialogKind::SummerTime},
     {PLC_OP_REMOTE_WIFI_SETUP, SETTING_REMOTE_WIFI_READ, _T("Remote Control WIFI Setup(0x7450) Reading Starts...\n"),
      _T("Recontrol Control WIFI(0x7450) Setup Reading Error!\n"),
-     _T("Remote Control WIFI(0x7450) Setup Reading Succeeds\n"), DEVICE_DIALOG_REMOTE_WIFI},
+     _T("Remote Control WIFI(0x7450) Setup Reading Succeeds\n"), ToolDialogKind::RemoteWifiSetup},
 };
 
 template <std::size_t N>
@@ -79,7 +79,7 @@ BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
 {
     switch (nOperation) {
     case PLC_OP_CLOCK:
-        return ShowDialog(DEVICE_DIALOG_CLOCK);
+        return ShowDialog(ToolDialogKind::DeviceClock);
     case PLC_OP_WIFI_SETUP:
     case PLC_OP_SUMMER_TIME:
     case PLC_OP_REMOTE_WIFI_SETUP:
@@ -97,24 +97,24 @@ BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
     }
 }
 
-BOOL CDeviceOperations::ShowDialog(int nKind)
+BOOL CDeviceOperations::ShowDialog(ToolDialogKind kind)
 {
     CDialog* pDialog = nullptr;
     std::function<BOOL()> create;
-    switch (nKind) {
-    case DEVICE_DIALOG_CLOCK:
+    switch (kind) {
+    case ToolDialogKind::DeviceClock:
         pDialog = &m_frame.m_dlgDeviceClock;
         create = [this] { return m_frame.m_dlgDeviceClock.Create(&m_frame); };
         break;
-    case DEVICE_DIALOG_SUMMER_TIME:
+    case ToolDialogKind::SummerTime:
         pDialog = &m_frame.m_dlgSummerTime;
         create = [this] { return m_frame.m_dlgSummerTime.Create(&m_frame); };
         break;
-    case DEVICE_DIALOG_WIFI:
+    case ToolDialogKind::WifiSetup:
         pDialog = &m_frame.m_dlgWifiSetup;
         create = [this] { return m_frame.m_dlgWifiSetup.Create(&m_frame); };
         break;
-    case DEVICE_DIALOG_REMOTE_WIFI:
+    case ToolDialogKind::RemoteWifiSetup:
         pDialog = &m_frame.m_dlgRemoteWifi;
         create = [this] { return m_frame.m_dlgRemoteWifi.Create(&m_frame); };
         break;
@@ -123,7 +123,7 @@ BOOL CDeviceOperations::ShowDialog(int nKind)
     }
     // A dialog still open from before shows the values of its last opening: it is made again
     // from the values just read, or its OK would write the old ones back over them.
-    if (nKind != DEVICE_DIALOG_CLOCK && pDialog->m_hWnd)
+    if (kind != ToolDialogKind::DeviceClock && pDialog->m_hWnd)
         pDialog->DestroyWindow();
     if (!create() || !pDialog->m_hWnd)
         return FALSE;
@@ -161,7 +161,7 @@ BOOL CDeviceOperations::ReadAndShow(int nOperation)
         m_frame.LogMessage(_T("%s"), pEntry->pszSucceeded);
     }
     ClosePort();
-    return nResult == SETTINGS_DONE && ShowDialog(pEntry->nDialog);
+    return nResult == SETTINGS_DONE && ShowDialog(pEntry->dialog);
 }
 
 BOOL CDeviceOperations::WriteSettings(UINT nMask)

@@ -7,14 +7,9 @@
 
 #include "controller/SettingMask.h"
 #include "platform/core/Types.h"
+#include "shell/ToolDialogKind.h"
 
 class CMainFrame;
-
-// The tool dialogs the operations show.
-constexpr int DEVICE_DIALOG_CLOCK = 4;
-constexpr int DEVICE_DIALOG_SUMMER_TIME = 5;
-constexpr int DEVICE_DIALOG_WIFI = 7;
-constexpr int DEVICE_DIALOG_REMOTE_WIFI = 8;
 
 class CDeviceOperations {
 public:
@@ -25,7 +20,7 @@ public:
     BOOL Run(int nOperation, UINT nMask);
     // Creates the tool dialog's window (or brings the open one forward); FALSE when it could not
     // be made or the kind is not one of the four.
-    BOOL ShowDialog(int nKind);
+    BOOL ShowDialog(ToolDialogKind kind);
 
 private:
     BOOL OpenPort();

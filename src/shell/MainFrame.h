@@ -30,6 +30,7 @@
 #include "shell/CtrlStatusBar.h"
 #include "shell/InfoWindowBar.h"
 #include "shell/StatusBarControls.h"
+#include "shell/ToolDialogKind.h"
 #include "shell/WorkBoxBar.h"
 
 #include <functional>
@@ -250,11 +251,11 @@ public:
     BOOL IsTransferRunning() const { return m_bTransferRunning; }
     // The device settings, WiFi and I/O-monitor operations (13, 14, 18, 19, 23, 26, 27).
     BOOL RunDeviceOperation(int nOperation, UINT nMask);
-    // The modeless device dialogs of ShowToolDialog kinds 4, 5, 7 and 8.
-    void ShowDeviceDialog(int nKind);
-    // Kind 2 the password dialog (its characters' low bytes into pBuffer on OK), 4, 5, 7, 8 the
-    // device dialogs, 6 the progress window, 13 sets *pResult to 1.
-    int ShowToolDialog(int nKind, int* pResult = nullptr, BYTE* pBuffer = nullptr);
+    // The modeless device dialogs: the clock, summer/winter time, WiFi and remote WiFi kinds.
+    void ShowDeviceDialog(ToolDialogKind kind);
+    // The password dialog (its characters' low bytes into pBuffer on OK), the device dialogs,
+    // the progress window; ResultOne sets *pResult to 1.
+    int ShowToolDialog(ToolDialogKind kind, int* pResult = nullptr, BYTE* pBuffer = nullptr);
     // Kind 2: the progress window (made when needed) at nPercent, gone from 100 on; -1 ends it.
     void SetProgress(int nKind, int nPercent);
     // The link's pause: repaints go on, the time runs at the link's time scale.

@@ -4,4 +4,4 @@
 
 BOOL CMainFrame::RunDeviceOperation(int nOperation, UINT nMask) { return CDeviceOperations(*this).Run(nOperation, nMask); }
 
-void CMainFrame::ShowDeviceDialog(int nKind) { CDeviceOperations(*this).ShowDialog(nKind); }
+void CMainFrame::ShowDeviceDialog(ToolDialogKind kind) { CDeviceOperations(*this).ShowDialog(kind); }

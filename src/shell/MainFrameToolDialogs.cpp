@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int kToolPassword = 2;
-constexpr int kToolProgress = 6;
-constexpr int kToolResultOne = 13;
-
 // When the window goes after a report.
 enum class Closing { Never, Always, AtHundred, FromHundred };
 
@@ -89,12 +85,17 @@ bool CreatesWindow(int nKind, int nPercent)
 
 }  // namespace
 
-int CMainFrame::ShowToolDialog(int nKind, int* pResult, BYTE* pBuffer)
+int CMainFrame::ShowToolDialog(ToolDialogKind kind, int* pResult, BYTE* pBuffer)
 {
-    switch (nKind) {
-    case 1: case 3: case 9: case 10: case 12: case 14:
+    switch (kind) {
+    case ToolDialogKind::Idle1:
+    case ToolDialogKind::Idle3:
+    case ToolDialogKind::Idle9:
+    case ToolDialogKind::Idle10:
+    case ToolDialogKind::Idle12:
+    case ToolDialogKind::Idle14:
         return 1;
-    case kToolPassword: {
+    case ToolDialogKind::Password: {
         CPasswordDlg dlg(GetSafeHwnd() ? this : nullptr);
         const int nResult = int(dlg.DoModal());
         if (nResult == IDOK && pBuffer) {
@@ -104,16 +105,19 @@ int CMainFrame::ShowToolDialog(int nKind, int* pResult, BYTE* pBuffer)
         }
         return nResult;
     }
-    case 4: case 5: case 7: case 8:
-        ShowDeviceDialog(nKind);
+    case ToolDialogKind::DeviceClock:
+    case ToolDialogKind::SummerTime:
+    case ToolDialogKind::WifiSetup:
+    case ToolDialogKind::RemoteWifiSetup:
+        ShowDeviceDialog(kind);
         return -1;
-    case kToolProgress:
+    case ToolDialogKind::Progress:
         if (!m_progressDlg.GetSafeHwnd())
             m_progressDlg.Create();
         if (m_progressDlg.m_wndProgress.GetSafeHwnd())
             m_progressDlg.m_wndProgress.SetRange(0, 100);
         return -1;
-    case kToolResultOne:
+    case ToolDialogKind::ResultOne:
         if (pResult)
             *pResult = 1;
         return 1;
@@ -125,7 +129,7 @@ int CMainFrame::ShowToolDialog(int nKind, int* pResult, BYTE* pBuffer)
 void CMainFrame::SetProgress(int nKind, int nPercent)
 {
     if (CreatesWindow(nKind, nPercent) && !m_progressDlg.GetSafeHwnd())
-        ShowToolDialog(kToolProgress);
+        ShowToolDialog(ToolDialogKind::Progress);
     if (!m_progressDlg.GetSafeHwnd() || !m_progressDlg.m_wndProgress.GetSafeHwnd())
         return;
     const ProgressRow* pRow = nullptr;

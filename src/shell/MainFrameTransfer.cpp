@@ -94,7 +94,7 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
     else if (IsDeviceSettingsOperation(nOperation))
         RunDeviceOperation(nOperation, UINT(lParam));
     else if (nOperation == PLC_OP_SHOW_PROGRESS)
-        ShowToolDialog(6);
+        ShowToolDialog(ToolDialogKind::Progress);
     // Run/Stop (the controller has no frame for it), the progress window's Ok and unknown codes
     // take no action.
     return 0;

@@ -113,7 +113,7 @@ BOOL CMainFrame::SendPassword(DWORD* pdwError)
 {
     BYTE password[CModBus::kPasswordLength];
     std::fill(std::begin(password), std::end(password), BYTE(0xFF));
-    m_nPasswordResult = ShowToolDialog(2, nullptr, password);
+    m_nPasswordResult = ShowToolDialog(ToolDialogKind::Password, nullptr, password);
     if (m_nPasswordResult != IDOK) {
         *pdwError = 0;
         return FALSE;

@@ -1,10 +1,13 @@
 #include "DocTestSupport.h"
 
 #include "blocks/BlockIn.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/TypeCodeList.h"
 
 #include <climits>
 #include <cstdint>
+#include <set>
 #include <vector>
 
 namespace {
@@ -357,6 +360,33 @@ TEST_F(DocLookupTest, ReferenceBlocksByGeneration)
     }
     // The AND offers no reference whatever its flags; the comparator does.
     EXPECT_EQ(m_doc.CountReferenceBlocks(-1), 1);
+}
+
+// The older controllers' reference blocks are one list: the count and the page's lines give
+// the same blocks, of the up/down counter and the three comparing analog blocks only.
+TEST_F(DocLookupTest, OlderControllersOfferOneListOfReferenceBlocks)
+{
+    m_doc.m_wHardwareCode = 0x2188;
+    std::set<int> expected;
+    for (const BlockTypeRow& row : FactoryTypeRows()) {
+        if (!IsFunctionBlockType(row.nType))
+            continue;
+        const CBlockObj* pBlock = AddNew(m_doc, row.nType);
+        if (ListsType({BT_COUNTER, BT_ACOMP, BT_ATHTRG, BT_AAMP}, pBlock->m_nType))
+            expected.insert(pBlock->m_nNumber - 9000);
+    }
+    ASSERT_EQ(expected.size(), 4U);
+    CStringArray lines;
+    m_doc.GetBlockChoiceLines(CVetlaDoc::BlockChoice::Reference, -1, lines);
+    std::set<int> listed;
+    for (int i = 0; i < int(lines.GetSize()); ++i) {
+        int nNumber = 0;
+        for (LPCTSTR p = lines[i].GetString() + 1; *p >= '0' && *p <= '9'; ++p)
+            nNumber = nNumber * 10 + (*p - '0');
+        listed.insert(nNumber);
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(m_doc.CountReferenceBlocks(-1), 4);
 }
 
 TEST_F(DocLookupTest, SpecialBlockSizesFollowTheHardware)

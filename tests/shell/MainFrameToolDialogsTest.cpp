@@ -93,7 +93,7 @@ TEST_F(ToolDialogsTest, ReportsBringTheWindowUpAndTakeItAway)
     };
     for (const ReportCase& c : cases) {
         if (c.bShownBefore)
-            Frame()->ShowToolDialog(6);
+            Frame()->ShowToolDialog(ToolDialogKind::Progress);
         else if (ProgressShown())
             Progress().DestroyWindow();
         Frame()->SetProgress(c.nKind, c.nPercent);
@@ -103,19 +103,21 @@ TEST_F(ToolDialogsTest, ReportsBringTheWindowUpAndTakeItAway)
 
 TEST_F(ToolDialogsTest, ToolDialogKinds)
 {
+    using Kind = ToolDialogKind;
     int nResult = 0;
-    for (int nKind : {1, 3, 9, 10, 12, 14})
-        EXPECT_EQ(Frame()->ShowToolDialog(nKind, &nResult), 1) << nKind;
-    for (int nKind : {11, 0, 15, 4, 5, 7, 8})
-        EXPECT_EQ(Frame()->ShowToolDialog(nKind, &nResult), -1) << nKind;
+    for (Kind kind : {Kind::Idle1, Kind::Idle3, Kind::Idle9, Kind::Idle10, Kind::Idle12, Kind::Idle14})
+        EXPECT_EQ(Frame()->ShowToolDialog(kind, &nResult), 1) << int(kind);
+    for (Kind kind : {Kind(11), Kind(0), Kind(15), Kind::DeviceClock, Kind::SummerTime, Kind::WifiSetup,
+                      Kind::RemoteWifiSetup})
+        EXPECT_EQ(Frame()->ShowToolDialog(kind, &nResult), -1) << int(kind);
     EXPECT_EQ(nResult, 0);
-    EXPECT_EQ(Frame()->ShowToolDialog(13, &nResult), 1);
+    EXPECT_EQ(Frame()->ShowToolDialog(Kind::ResultOne, &nResult), 1);
     EXPECT_EQ(nResult, 1);
     // The progress window once, however often it is asked for.
-    EXPECT_EQ(Frame()->ShowToolDialog(6), -1);
+    EXPECT_EQ(Frame()->ShowToolDialog(Kind::Progress), -1);
     const HWND hProgress = Progress().GetSafeHwnd();
     ASSERT_NE(hProgress, nullptr);
-    Frame()->ShowToolDialog(6);
+    Frame()->ShowToolDialog(Kind::Progress);
     EXPECT_EQ(Progress().GetSafeHwnd(), hProgress);
 }
 
@@ -127,7 +129,7 @@ TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
             d.PostMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
         });
         std::vector<BYTE> buffer(8, 0xFF);
-        EXPECT_EQ(Frame()->ShowToolDialog(2, nullptr, buffer.data()), nButton);
+        EXPECT_EQ(Frame()->ShowToolDialog(ToolDialogKind::Password, nullptr, buffer.data()), nButton);
         const std::vector<BYTE> expected = nButton == IDOK
                                                ? std::vector<BYTE>{'Q', 'R', 'S', 'T', 0xFF, 0xFF, 0xFF, 0xFF}
                                                : std::vector<BYTE>(8, 0xFF);
