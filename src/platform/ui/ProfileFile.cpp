@@ -42,15 +42,17 @@ void CProfileFile::Open(const CString& strPath)
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            m_sections.push_back({CString::FromUtf8(line.substr(1, line.size() - 2)), {}});
+            m_sections.push_back({OneLine(CString::FromUtf8(line.substr(1, line.size() - 2))), {}});
             pSection = &m_sections.back();
             continue;
         }
         const std::size_t nEquals = line.find('=');
         if (!pSection || nEquals == std::string::npos || nEquals == 0)
             continue;
-        pSection->entries.push_back({CString::FromUtf8(line.substr(0, nEquals)),
-                                     CString::FromUtf8(line.substr(nEquals + 1))});
+        // A carriage return left in a key or value (a CRLF line ending in one more) is kept as
+        // a write keeps it, as a space: the file's own line ending could not carry it back.
+        pSection->entries.push_back({OneLine(CString::FromUtf8(line.substr(0, nEquals))),
+                                     OneLine(CString::FromUtf8(line.substr(nEquals + 1)))});
     }
 }
 
