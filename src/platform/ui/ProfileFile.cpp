@@ -47,12 +47,15 @@ void CProfileFile::Open(const CString& strPath)
             continue;
         }
         const std::size_t nEquals = line.find('=');
-        if (!pSection || nEquals == std::string::npos || nEquals == 0)
+        if (!pSection || nEquals == std::string::npos)
             continue;
         // A carriage return left in a key or value (a CRLF line ending in one more) is kept as
-        // a write keeps it, as a space: the file's own line ending could not carry it back.
-        pSection->entries.push_back({OneLine(CString::FromUtf8(line.substr(0, nEquals))),
-                                     OneLine(CString::FromUtf8(line.substr(nEquals + 1)))});
+        // a write keeps it, as a space: the file's own line ending could not carry it back. A
+        // key that is empty so (or one that a NUL ends at once) would not be read back.
+        const CString strKey = OneLine(CString::FromUtf8(line.substr(0, nEquals)));
+        if (strKey.IsEmpty())
+            continue;
+        pSection->entries.push_back({strKey, OneLine(CString::FromUtf8(line.substr(nEquals + 1)))});
     }
 }
 
