@@ -41,9 +41,13 @@ void CProfileFile::Open(const CString& strPath)
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            m_sections.push_back({OneLine(CString::FromUtf8(line.substr(1, line.size() - 2))), {}});
-            pSection = &m_sections.back();
+        // A line that opens with a bracket names a section or is damaged: taken as an entry,
+        // its key would be written back in a line that the next read could take for a section.
+        if (!line.empty() && line.front() == '[') {
+            if (line.size() >= 2 && line.back() == ']') {
+                m_sections.push_back({OneLine(CString::FromUtf8(line.substr(1, line.size() - 2))), {}});
+                pSection = &m_sections.back();
+            }
             continue;
         }
         const std::size_t nEquals = line.find('=');

@@ -28,12 +28,13 @@ TEST(ProfileCorpus, EveryFileSettlesAfterOneSave)
 }
 
 // A value ending in carriage returns lost one on every save; a key of a NUL was saved as an
-// empty key, which is not read.
+// empty key, which is not read, and a key opening with a bracket as a section's line.
 TEST(ProfileCorpus, TrailingCarriageReturnsSettle)
 {
     const std::string strPath = ProfilePath();
-    // The last line's key, a NUL, is none.
-    constexpr char kText[] = "[Bars]\r\nv=\r\r\nw=a\r\r\r\n\0=b\n";
+    // The key of a NUL is none; the last line, cut at its NUL, would be a section's, which
+    // would take the entry the round trip writes to Settings.
+    constexpr char kText[] = "[Bars]\r\nv=\r\r\nw=a\r\r\r\n\0=b\n[Settings]\n[k=v]\0x\n";
     EXPECT_TRUE(profile_round_trip::Run(reinterpret_cast<const std::uint8_t*>(kText), sizeof kText - 1, strPath));
     CProfileFile profile;
     profile.Open(CString::FromUtf8(strPath));
