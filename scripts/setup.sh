@@ -3,8 +3,8 @@
 # Usage: scripts/setup.sh <build-dir> [cmake options...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-wqy-microhei xvfb xauth poppler-utils)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -2,6 +2,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SendableValues.h"
 #include "codec/EncodeContext.h"
 #include "codec/RecordEncoders.h"
 #include "codec/RecordWriter.h"
@@ -90,7 +91,8 @@ void EncodeBlockRecord(EncodeContext& ctx, const CBlockObj& block, std::span<BYT
 {
     const ImageRecord* pRecord = FindImageRecord(block.m_nType);
     FamilyEncoder pfnEncode = pRecord ? EncoderOf(pRecord->family) : nullptr;
-    if (!pfnEncode) {
+    // A value its field cannot carry would reach the controller as another value.
+    if (!pfnEncode || !HasSendableValues(block)) {
         ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
         return;
     }

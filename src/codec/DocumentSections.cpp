@@ -3,6 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SendableValues.h"
 #include "codec/EncodeContext.h"
 #include "codec/ImageLayout.h"
 #include "codec/IoCodes.h"
@@ -76,8 +77,13 @@ void WriteNewerSettings(EncodeContext& ctx)
     for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqRangeType.GetSize())); ++i)
         qt.Byte(doc.m_arrAqRangeType[i]);
     RecordWriter fv(ctx.Section("FV"));
-    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqFixedValue.GetSize())); ++i)
+    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqFixedValue.GetSize())); ++i) {
+        if (!IsSendableAqFixedValue(doc.m_arrAqFixedValue[i])) {
+            ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
+            return;
+        }
         fv.Word(int(doc.m_arrAqFixedValue[i] * 100.0));
+    }
     // Words 0-2 carry display integers the controller keeps for the tool and never reads back:
     // the logo's inversion, the scope time and the ticker's line time.
     RecordWriter rv(ctx.Section("RV"));

@@ -38,7 +38,6 @@ constexpr int PIN_SOURCE_OPEN = 52;
 // Codes that end the input pins of a block.
 constexpr int PIN_SOURCE_END_A = 55;
 constexpr int PIN_SOURCE_END_B = 72;
-constexpr int SIM_INPUT_RANGE_MAX = 9999;
 // Operand ranges a click can operate: the digital inputs and the function keys.
 constexpr int kLastInputOperand = 355;
 constexpr int kLastFunctionKeyOperand = 1304;

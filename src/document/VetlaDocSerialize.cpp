@@ -9,7 +9,9 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/DiagramLimits.h"
 #include "blocks/PowerBusObj.h"
+#include "blocks/SendableValues.h"
 #include "blocks/Widget.h"
 #include "document/ArchiveDiagram.h"
 #include "document/HardwareSeries.h"
@@ -123,6 +125,10 @@ public:
         };
         ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), reserve, [&](CObject* pOb, const ClassFacts& facts) {
             auto* pBlock = static_cast<CBlockObj*>(pOb);
+            // A block outside the diagram, or with a value its record cannot carry, is damage:
+            // the view would compute with it past an int's range, the download send it cut.
+            if (!IsInsideDiagram(*pBlock) || !HasSendableValues(*pBlock))
+                ThrowBadFormat();
             bool bPending = facts.bMsgText || (bNewGeneration && facts.bDataLog);
             // Every reference slot is looked at, those beyond the type's count unchanged: a
             // loop as long as the count mispredicted its end from one type to the next.
@@ -151,6 +157,8 @@ public:
     {
         CVetlaDoc* pDiagram = ArchiveDiagram(ar);
         const auto resolve = [this](CConnectLineObj* pLine) {
+            if (!IsInsideDiagram(*pLine))
+                ThrowBadFormat();
             if (pLine->m_pDoc == &m_doc)
                 pLine->ResolveEnds(*m_index);
             else
@@ -403,6 +411,10 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
     load.Read(ar, m_commentList, RUNTIME_CLASS(CBlockComment));
+    for (POSITION pos = m_commentList.GetHeadPosition(); pos;) {
+        if (!IsInsideDiagram(*static_cast<CBlockComment*>(m_commentList.GetNext(pos))))
+            ThrowBadFormat();
+    }
     if (IsLadder())
         SerializeOperandMaps(ar);
     if (m_byFormatHeader[0] == FORMAT_MARK) {
@@ -415,8 +427,13 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     // hardware.
     const BOOL bNew = IsNewGenerationDoc();
     load.ReadBlocks(ar, m_blockList, bNew);
-    if (IsLadder())
+    if (IsLadder()) {
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
+        for (POSITION pos = m_powerBusList.GetHeadPosition(); pos;) {
+            if (!IsInsideDiagram(*static_cast<CBlockObj*>(m_powerBusList.GetNext(pos))))
+                ThrowBadFormat();
+        }
+    }
     load.IndexBlocks();
     load.ReadWires(ar, m_lineList);
 
@@ -528,6 +545,10 @@ void CVetlaDoc::SerializeHardware(CArchive& ar)
         // has for those channels.
         m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
         m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
+        for (INT_PTR i = 0; i < m_arrAqFixedValue.GetSize(); ++i) {
+            if (!IsSendableAqFixedValue(m_arrAqFixedValue[i]))
+                ThrowBadFormat();
+        }
     }
     int* lcd[LCD_SETTING_COUNT] = {&m_nLanguage, &m_nLogoTime, &m_nLcdContrast, &m_nLcdBacklight};
     for (int* pValue : lcd)

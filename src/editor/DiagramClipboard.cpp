@@ -3,6 +3,8 @@
 #include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/DiagramLimits.h"
+#include "blocks/SendableValues.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
@@ -69,6 +71,30 @@ BOOL TakeList(CObList& list, const CRuntimeClass* pClass, std::vector<std::uniqu
     for (POSITION pos = list.GetHeadPosition(); pos;)
         out.emplace_back(static_cast<T*>(list.GetNext(pos)));
     list.RemoveAll();
+    return TRUE;
+}
+
+// Any program can put data under the diagram's format, which must hold what a project file
+// may: an element outside the diagram's limits would make the paste compute its pins and
+// offsets past an int's range, and a value the download cannot carry would make the document
+// save to a file that no longer opens.
+BOOL AllSound(CObList (&lists)[3])
+{
+    for (CObList& list : lists) {
+        for (POSITION pos = list.GetHeadPosition(); pos;) {
+            const CObject* pObject = list.GetNext(pos);
+            if (pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)) &&
+                (!IsInsideDiagram(*static_cast<const CBlockObj*>(pObject)) ||
+                 !HasSendableValues(*static_cast<const CBlockObj*>(pObject))))
+                return FALSE;
+            if (pObject->IsKindOf(RUNTIME_CLASS(CConnectLineObj)) &&
+                !IsInsideDiagram(*static_cast<const CConnectLineObj*>(pObject)))
+                return FALSE;
+            if (pObject->IsKindOf(RUNTIME_CLASS(CBlockComment)) &&
+                !IsInsideDiagram(*static_cast<const CBlockComment*>(pObject)))
+                return FALSE;
+        }
+    }
     return TRUE;
 }
 
@@ -162,7 +188,8 @@ BOOL LoadDiagramObjects(const std::vector<BYTE>& bytes, DiagramClipboardContents
         return FALSE;
     }
     DiagramClipboardContents loaded;
-    if (!TakeList(lists[0], RUNTIME_CLASS(CBlockObj), loaded.blocks) ||
+    if (!AllSound(lists) ||
+        !TakeList(lists[0], RUNTIME_CLASS(CBlockObj), loaded.blocks) ||
         !TakeList(lists[1], RUNTIME_CLASS(CConnectLineObj), loaded.lines) ||
         !TakeList(lists[2], RUNTIME_CLASS(CBlockComment), loaded.comments)) {
         // What a list could not take is still listed; what it took is owned by loaded.

@@ -7,6 +7,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/DiagramLimits.h"
 #include "document/BlockNumbering.h"
 #include "document/Junctions.h"
 #include "document/StraightWire.h"
@@ -336,12 +337,16 @@ void PlacePastedGroup(CVetlaView& view, CPoint ptTopLeft)
     const CRect bounds = SelectionBounds(view);
     if (bounds.left > bounds.right)
         return;
-    const int dx = ptTopLeft.x - bounds.left;
-    const int dy = ptTopLeft.y - bounds.top;
+    const long long dx = static_cast<long long>(ptTopLeft.x) - bounds.left;
+    const long long dy = static_cast<long long>(ptTopLeft.y) - bounds.top;
     if (dx == 0 && dy == 0)
         return;
-    view.MoveSelection(dx, dy, nullptr);
-    view.KeepSelectionOnPage(view.m_ptLastMouse.x + dx, view.m_ptLastMouse.y + dy);
+    // A group as large as the diagram, or a point past its limits, leaves the group in place.
+    if (!IsDiagramCoord(bounds.left + dx) || !IsDiagramCoord(bounds.right + dx) || !IsDiagramCoord(bounds.top + dy) ||
+        !IsDiagramCoord(bounds.bottom + dy))
+        return;
+    view.MoveSelection(int(dx), int(dy), nullptr);
+    view.KeepSelectionOnPage(int(view.m_ptLastMouse.x + dx), int(view.m_ptLastMouse.y + dy));
 }
 
 // Pages are added across and down until the base holds the pasted group.
@@ -417,7 +422,7 @@ void CVetlaView::OnEditPaste()
 
 CPoint CVetlaView::NextPastePoint()
 {
-    if (m_ptPasteAnchor == m_ptContext) {
+    if (m_ptPasteAnchor && *m_ptPasteAnchor == m_ptContext) {
         ++m_nPasteRepeat;
     } else {
         m_ptPasteAnchor = m_ptContext;

@@ -210,7 +210,6 @@ struct ValueRow {
     std::initializer_list<LPCTSTR> choices;
 };
 
-constexpr int kNoCheck = 0;
 constexpr LPCTSTR kAnalogRefusal = _T("Please enter an integer between -20000 and 20000");
 constexpr LPCTSTR kEncoderRefusal = _T("Please enter an integer between -999999 and 999999");
 constexpr LPCTSTR kPulseRefusal = _T("Please enter an integer between 0 and 99999999");

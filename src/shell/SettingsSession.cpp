@@ -39,8 +39,10 @@ const CSettingsSession::Entry CSettingsSession::kOrder[] = {
 
 // GCC 12's optimiser takes the call through a member pointer of the constant table, inlined into
 // a temporary session, for a read of an uninitialised object; every member is initialised.
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#endif
 int CSettingsSession::Run()
 {
     for (const Entry& entry : kOrder) {
@@ -49,7 +51,9 @@ int CSettingsSession::Run()
     }
     return SETTINGS_DONE;
 }
+#if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic pop
+#endif
 
 BOOL CSettingsSession::ReadModel(BYTE* pbyModel, BYTE* pbySecond)
 {

@@ -1,7 +1,11 @@
 // Limits the encoder refuses before anything reaches the codec's buffers.
 #include "CodecTestSupport.h"
 
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockTime.h"
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -109,6 +113,37 @@ TEST_F(NewerLimits, MessageTextsBeyondTheAllocatedArea)
     Block(BT_MSGTEXT);
     // Allocated for no message text at all.
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+
+// Values its fields cannot carry, which only a damaged file or a fault could put into a
+// document: the download would send them cut to other values.
+TEST_F(NewerLimits, AnAnalogOutputFixedValueBeyondItsWord)
+{
+    Doc().m_arrAqFixedValue[2] = std::nan("");
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+    Doc().m_arrAqFixedValue[2] = 700.0;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+    Doc().m_arrAqFixedValue[2] = 10.0;
+    EXPECT_TRUE(Encode().bOk);
+}
+
+TEST_F(Limits, AGainOrATimeBeyondItsField)
+{
+    auto* pAmp = static_cast<CBlockAnalog*>(Block(BT_AAMP));
+    pAmp->m_dGain = 1e9;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+    pAmp->m_dGain = 2.5;
+    auto* pWeekly = static_cast<CBlockTime*>(Block(BT_WT));
+    pWeekly->m_bOnDisabled[0] = 0;
+    pWeekly->m_nOnTime[0][0] = 1200;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+    pWeekly->m_nOnTime[0][0] = 23;
+    CBlockObj* pTimer = Block(BT_DPR);
+    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 40000000;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 99;
+    EXPECT_TRUE(Encode().bOk);
 }
 
 } // namespace

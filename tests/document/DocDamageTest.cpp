@@ -1,5 +1,13 @@
 #include "DocSamples.h"
 
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockTime.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <functional>
 #include <random>
 
 namespace {
@@ -378,5 +386,71 @@ TEST_F(DocDamageTest, BytesAfterTheLastRecordFailTheLoad)
     }
 }
 
+
+
+CBlockObj* FirstBlock(CVetlaDoc& doc) { return static_cast<CBlockObj*>(doc.m_blockList.GetHead()); }
+CConnectLineObj* FirstLine(CVetlaDoc& doc) { return static_cast<CConnectLineObj*>(doc.m_lineList.GetHead()); }
+
+// The view adds and offsets coordinates in ints: an element far outside the diagram, which no
+// edit makes, would overflow them. The same bytes are the undo snapshots.
+TEST_F(DocDamageTest, ElementsOutsideTheDiagramAreRefused)
+{
+    const auto refused = [](const std::function<void(CVetlaDoc&)>& damage) {
+        HardwareCodeScope hw(0x5188);
+        CVetlaDoc doc;
+        CBlockObj* pIn = AddNew(doc, BT_IN, 100, 100);
+        CBlockObj* pOut = AddNew(doc, BT_OUT, 400, 100);
+        AddWire(doc, pIn, BLOCK_FIRST_OUTPUT, pOut, 0);
+        auto* pComment = new CBlockComment;
+        pComment->m_nLeft = 50;
+        pComment->m_nTop = 300;
+        doc.AddComment(pComment);
+        damage(doc);
+        CVetlaDoc loaded;
+        return LoadFails(loaded, SaveToBytes(doc));
+    };
+    EXPECT_FALSE(refused([](CVetlaDoc&) {}));
+    EXPECT_FALSE(refused([](CVetlaDoc& doc) { FirstBlock(doc)->m_ptPos.x = 300000; }));
+    EXPECT_TRUE(refused([](CVetlaDoc& doc) { FirstBlock(doc)->m_ptPos.x = INT_MAX - 20; }));
+    EXPECT_TRUE(refused([](CVetlaDoc& doc) { FirstBlock(doc)->m_nHeight = -8; }));
+    EXPECT_TRUE(refused([](CVetlaDoc& doc) { FirstLine(doc)->m_arrVertices[0].x = -2147483000; }));
+    EXPECT_TRUE(refused([](CVetlaDoc& doc) { FirstLine(doc)->m_ptEnd.y = 1 << 30; }));
+    EXPECT_TRUE(refused([](CVetlaDoc& doc) {
+        static_cast<CBlockComment*>(doc.m_commentList.GetHead())->m_nBoxWidth = INT_MAX;
+    }));
+}
+
+// The download sends these values in 14- to 32-bit fields, some times 100 or in a smaller
+// unit: one the field cannot carry would reach the controller as another value.
+TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
+{
+    const auto refused = [](int nType, const std::function<void(CVetlaDoc&, CBlockObj&)>& damage) {
+        HardwareCodeScope hw(0x5188);
+        CVetlaDoc doc;
+        damage(doc, *AddNew(doc, nType, 100, 100));
+        CVetlaDoc loaded;
+        return LoadFails(loaded, SaveToBytes(doc));
+    };
+    const auto analog = [](CBlockObj& b) -> CBlockAnalog& { return static_cast<CBlockAnalog&>(b); };
+    const auto cams = [](CBlockObj& b) -> CBlockTime& {
+        auto& wt = static_cast<CBlockTime&>(b);
+        std::fill(std::begin(wt.m_bOnDisabled), std::end(wt.m_bOnDisabled), 0);
+        std::fill(std::begin(wt.m_bOffDisabled), std::end(wt.m_bOffDisabled), 0);
+        return wt;
+    };
+    EXPECT_FALSE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[3] = 10.0; }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[3] = std::nan(""); }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[0] = 1e12; }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[0] = -1.0; }));
+    EXPECT_FALSE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = -10.0; }));
+    EXPECT_TRUE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = 400.0; }));
+    EXPECT_TRUE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = std::nan(""); }));
+    EXPECT_FALSE(refused(BT_WT, [&](CVetlaDoc&, CBlockObj& b) { cams(b).m_nOnTime[1][0] = 23; }));
+    EXPECT_TRUE(refused(BT_WT, [&](CVetlaDoc&, CBlockObj& b) { cams(b).m_nOnTime[1][0] = 2000000; }));
+    EXPECT_TRUE(refused(BT_WT, [&](CVetlaDoc&, CBlockObj& b) { cams(b).m_nOffTime[2][1] = -1; }));
+    EXPECT_FALSE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 99; }));
+    EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000; }));
+    EXPECT_TRUE(refused(BT_SLS, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = 1000; }));
+}
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "blocks/BlockComment.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockTime.h"
 #include "document/BlockNames.h"
 #include "editor/DiagramClipboard.h"
 #include "editor/PasteChecks.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace {
@@ -356,6 +358,59 @@ TEST_F(ClipboardTest, DamagedClipboardDataPastesNothing)
 
     EXPECT_TRUE(recorder.Boxes().empty());
     EXPECT_EQ(d.Saved(), before);
+}
+
+// Any program can put data under the diagram's format: positions near the ends of an int
+// overflowed the pin centres and the paste's offset.
+TEST_F(ClipboardTest, ElementsOutsideTheDiagramPasteNothing)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    const AndDiagram a = BuildAnd(source);
+    target.Block(BT_AND, 100, 100);
+    const Bytes before = target.Saved();
+    const UINT nFormat = RegisterDiagramClipboardFormats();
+    CObList blocks;
+    CObList lines;
+    CObList none;
+    for (CBlockObj* pBlock : {a.pIn1, a.pAnd})
+        blocks.AddTail(pBlock);
+    lines.AddTail(a.pWire1);
+
+    a.pAnd->m_ptPos.x = INT_MAX - 10;
+    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    Paste(target, CPoint(300, 300));
+    EXPECT_EQ(target.Saved(), before);
+
+    a.pAnd->m_ptPos.x = 200;
+    a.pWire1->m_arrVertices[1].x = -2147483000;
+    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    Paste(target, CPoint(300, 300));
+    EXPECT_EQ(target.Saved(), before);
+
+    // Far, but inside: pasted, and the document opens again.
+    a.pWire1->m_arrVertices[1].x = 200000;
+    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    Paste(target, CPoint(300, 300));
+    EXPECT_EQ(target.CountType(BT_AND), 2);
+    CVetlaDoc reopened;
+    EXPECT_FALSE(LoadFails(reopened, target.Saved()));
+}
+
+// A value no file may hold: the document would save to a file that does not open again.
+TEST_F(ClipboardTest, ValuesNoFileMayHoldPasteNothing)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    CBlockObj* pTimer = source.Block(BT_DPR, 100, 100);
+    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1000000;
+    const Bytes before = target.Saved();
+    CObList blocks;
+    CObList none;
+    blocks.AddTail(pTimer);
+    CClipboard::SetData(RegisterDiagramClipboardFormats(), StoreDiagramObjects(blocks, none, none));
+    Paste(target, CPoint(300, 300));
+    EXPECT_EQ(target.Saved(), before);
 }
 
 TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)

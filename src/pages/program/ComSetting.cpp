@@ -15,7 +15,6 @@ constexpr LPCTSTR kBauds[] = {_T("1200"),  _T("2400"),  _T("4800"),   _T("9600")
 constexpr int kOlderBaudCount = 10;
 constexpr int kBaud115200 = 9;
 constexpr LPCTSTR kUdc = _T("UDC");
-constexpr int kUdcIndex = 2;
 constexpr LPCTSTR kTextPanel = _T("TX330");
 
 constexpr LPCTSTR kParities[] = {_T("None"), _T("Odd"), _T("Even")};

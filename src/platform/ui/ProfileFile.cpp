@@ -41,16 +41,25 @@ void CProfileFile::Open(const CString& strPath)
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            m_sections.push_back({CString::FromUtf8(line.substr(1, line.size() - 2)), {}});
-            pSection = &m_sections.back();
+        // A line that opens with a bracket names a section or is damaged: taken as an entry,
+        // its key would be written back in a line that the next read could take for a section.
+        if (!line.empty() && line.front() == '[') {
+            if (line.size() >= 2 && line.back() == ']') {
+                m_sections.push_back({OneLine(CString::FromUtf8(line.substr(1, line.size() - 2))), {}});
+                pSection = &m_sections.back();
+            }
             continue;
         }
         const std::size_t nEquals = line.find('=');
-        if (!pSection || nEquals == std::string::npos || nEquals == 0)
+        if (!pSection || nEquals == std::string::npos)
             continue;
-        pSection->entries.push_back({CString::FromUtf8(line.substr(0, nEquals)),
-                                     CString::FromUtf8(line.substr(nEquals + 1))});
+        // A carriage return left in a key or value (a CRLF line ending in one more) is kept as
+        // a write keeps it, as a space: the file's own line ending could not carry it back. A
+        // key that is empty so (or one that a NUL ends at once) would not be read back.
+        const CString strKey = OneLine(CString::FromUtf8(line.substr(0, nEquals)));
+        if (strKey.IsEmpty())
+            continue;
+        pSection->entries.push_back({strKey, OneLine(CString::FromUtf8(line.substr(nEquals + 1)))});
     }
 }
 

@@ -15,6 +15,8 @@ class CProfileFile;
 class CRecentFileList {
 public:
     CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize);
+    // Its functions may be overridden, and the application deletes it through this class.
+    virtual ~CRecentFileList() = default;
 
     int GetSize() const { return m_nSize; }
     int GetCount() const { return int(m_files.size()); }

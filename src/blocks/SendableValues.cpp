@@ -1,0 +1,128 @@
+#include "blocks/SendableValues.h"
+
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockObj.h"
+#include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr long long kWordMax = 0xFFFF;
+// A time word keeps its value in bits 0-13, the PI controller's TI in bits 0-14.
+constexpr long long kTimeWordMax = 0x3FFF;
+constexpr long long kPiTimeMax = 0x7FFF;
+// A cam's switching time in minutes; 0xFFFF marks a time that is not set.
+constexpr long long kCamTimeMax = 0xFFFE;
+// The time bases of a timer: 0 hours:minutes, 1 minutes:seconds, 2 seconds:hundredths.
+constexpr int kSecondsHundredths = 2;
+
+bool IsSendableScaled(double dValue, double dLeast, double dMost)
+{
+    if (!std::isfinite(dValue))
+        return false;
+    const double dScaled = std::trunc(dValue * 100.0);
+    return dScaled >= dLeast && dScaled <= dMost;
+}
+
+bool RefUsed(const CBlockObj& block, int k) { return block.m_nParam[BLOCK_REF_USED_PARAM + k] != 0; }
+
+int PerUnit(int nBase) { return nBase >= kSecondsHundredths ? 100 : 60; }
+
+// Time 1 (on), 2 (off), 3 and 4 (a staircase switch's warning time and length), as the timer's
+// record writes them; a time a block reference gives is the reference's, not a value.
+bool IsSendableTimerTime(const CBlockObj& b, int nTime)
+{
+    if (RefUsed(b, nTime - 1))
+        return true;
+    switch (nTime) {
+    case 1:
+        return IsSendableTime(b.m_nParam[TIMER_ON_HIGH_PARAM], b.m_nParam[TIMER_ON_LOW_PARAM],
+                              PerUnit(b.m_nParam[TIMER_ON_BASE_PARAM]), kTimeWordMax);
+    case 2:
+        return IsSendableTime(b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX], b.m_nParamEx[TIMER_OFF_LOW_PARAMEX],
+                              PerUnit(b.m_nParamEx[TIMER_OFF_BASE_PARAMEX]), kTimeWordMax);
+    case 3:
+        return IsSendableTime(b.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX],
+                              b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX], 100, kTimeWordMax);
+    default:
+        return IsSendableTime(b.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX],
+                              b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], 100, kTimeWordMax);
+    }
+}
+
+bool HasSendableTimes(const CBlockObj& b)
+{
+    if (b.IsKindOf(RUNTIME_CLASS(CBlockSLS)))
+        return IsSendableTimerTime(b, 2) && IsSendableTimerTime(b, 3) && IsSendableTimerTime(b, 4);
+    return IsSendableTimerTime(b, 1);
+}
+
+bool HasSendableCams(const CBlockTime& wt)
+{
+    for (int nCam = 0; nCam < TIMER_CAM_COUNT; ++nCam) {
+        if (!wt.m_bOnDisabled[nCam] && !IsSendableTime(wt.m_nOnTime[nCam][0], wt.m_nOnTime[nCam][1], 60, kCamTimeMax))
+            return false;
+        if (!wt.m_bOffDisabled[nCam] &&
+            !IsSendableTime(wt.m_nOffTime[nCam][0], wt.m_nOffTime[nCam][1], 60, kCamTimeMax))
+            return false;
+    }
+    return true;
+}
+
+// The hours counter's times go as minutes in a 32-bit field, which an uploaded image can fill
+// with any value, a negative one too; the encoder counts them in ints.
+bool IsIntMinutes(long long nHours, long long nMinutes)
+{
+    const auto isInt = [](long long n) { return n >= INT_MIN && n <= INT_MAX; };
+    return isInt(nHours * 60) && isInt(nHours * 60 + nMinutes);
+}
+
+bool HasSendableHours(const CBlockObj& b)
+{
+    const int* P = b.m_nParam;
+    const int* X = b.m_nParamEx;
+    return IsIntMinutes(X[HCOUNTER_OT_HOURS_PARAMEX], X[HCOUNTER_OT_MINUTES_PARAMEX]) &&
+           (RefUsed(b, 0) || IsIntMinutes(P[HCOUNTER_MI_HOURS_PARAM], P[HCOUNTER_MI_MINUTES_PARAM]));
+}
+
+} // namespace
+
+bool IsSendableAqFixedValue(double dValue) { return IsSendableScaled(dValue, 0.0, double(kWordMax)); }
+
+bool IsSendableHundredths(double dValue) { return IsSendableScaled(dValue, -32768.0, 32767.0); }
+
+bool IsSendableTime(long long nHigh, long long nLow, int nPerUnit, long long nMost)
+{
+    // Both parts are ints, so neither the product nor the sum can overflow here.
+    return nHigh >= 0 && nLow >= 0 && nHigh * nPerUnit + nLow <= nMost;
+}
+
+bool HasSendableValues(const CBlockObj& block)
+{
+    const ImageRecord* pRecord = FindImageRecord(block.m_nType);
+    if (!pRecord)
+        return true;
+    const auto* pAnalog = block.IsKindOf(RUNTIME_CLASS(CBlockAnalog)) ? static_cast<const CBlockAnalog*>(&block) : nullptr;
+    if (pAnalog && !IsSendableHundredths(pAnalog->m_dGain))
+        return false;
+    switch (pRecord->family) {
+    case ImageFamily::Timer:
+        return HasSendableTimes(block);
+    case ImageFamily::Pwm:
+        return IsSendableTimerTime(block, 1);
+    case ImageFamily::WeeklyTimer:
+        return !block.IsKindOf(RUNTIME_CLASS(CBlockTime)) || HasSendableCams(static_cast<const CBlockTime&>(block));
+    case ImageFamily::HoursCounter:
+        return HasSendableHours(block);
+    case ImageFamily::PiController:
+        return !pAnalog || (IsSendableHundredths(pAnalog->m_dPiOpt2) &&
+                            IsSendableTime(pAnalog->m_nPiOpt4, pAnalog->m_nPiOpt5, 60, kPiTimeMax));
+    default:
+        return true;
+    }
+}

@@ -1,0 +1,66 @@
+// The diagram's paste from the clipboard, for its fuzzer and the replay of the kept inputs. The
+// first byte picks the document pasted into (function blocks or ladder, newer or older
+// controller) and whether a description of the source comes along (its 12 bytes follow); the
+// rest is the diagram data, which any program can put on the clipboard. The paste is made
+// into a document that holds a block already, every question answered yes, and the
+// document must then save to a file that opens again.
+#pragma once
+
+#include "support/GoldenCorpus.h"
+#include "support/OpenRoundTrip.h"
+
+#include "editor/DiagramClipboard.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/Clipboard.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace paste_round_trip {
+
+enum class Outcome { Refused, Pasted, SaveDoesNotReopen };
+
+constexpr std::size_t kSourceBytes = 12;
+
+inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
+{
+    if (nSize < 1)
+        return Outcome::Refused;
+    const BYTE byKind = pData[0];
+    const bool bWithSource = (byKind & 4) != 0;
+    if (bWithSource && nSize < 1 + kSourceBytes)
+        return Outcome::Refused;
+    const std::uint8_t* pDiagram = pData + 1 + (bWithSource ? kSourceBytes : 0);
+    const std::vector<BYTE> diagram(pDiagram, pData + nSize);
+
+    golden::GoldenHost host;
+    CMessageBoxRecorder answers;
+    for (int i = 0; i < 8; ++i)
+        answers.QueueAnswer(IDYES);
+    const int nDocType = (byKind & 1) ? DOC_TYPE_LAD : DOC_TYPE_FBD;
+    CVetlaDoc& doc = host.NewDocument(nDocType, (byKind & 2) ? 0x1188 : 0x5188);
+    CVetlaView& view = host.View();
+    CBlockObj* pFirst = view.CreateBlockObject(nDocType == DOC_TYPE_LAD ? BT_MAKE : BT_IN);
+    pFirst->m_ptPos = pFirst->m_ptPos2 = CPoint(200, 200);
+    doc.AddBlock(pFirst);
+
+    CClipboard::Empty();
+    CClipboard::SetData(RegisterDiagramClipboardFormats(), diagram);
+    if (bWithSource)
+        CClipboard::SetData(RegisterClipboardFormat(COPY_SOURCE_CLIPBOARD_FORMAT),
+                            std::vector<BYTE>(pData + 1, pData + 1 + kSourceBytes));
+    DiagramClipboardContents probe;
+    const bool bReadable = LoadDiagramObjects(diagram, probe);
+    view.m_ptContext = CPoint(300, 300);
+    view.m_ptLastMouse = view.m_ptContext;
+    view.OnEditPaste();
+    CClipboard::Empty();
+
+    const std::vector<std::uint8_t> saved = open_round_trip::Save(doc);
+    CVetlaDoc reopened;
+    if (!open_round_trip::Open(reopened, saved.data(), saved.size()))
+        return Outcome::SaveDoesNotReopen;
+    return bReadable ? Outcome::Pasted : Outcome::Refused;
+}
+
+} // namespace paste_round_trip

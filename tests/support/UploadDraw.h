@@ -1,0 +1,38 @@
+// The upload as the program finishes it, for its fuzzer and the replay of the kept inputs: any
+// bytes are taken as an uploaded image (support/DecodeRoundTrip.h) and decoded into the
+// document of a view, the wires that cross blocks are cut, and the diagram is drawn. What was
+// decoded must then save to a file that opens again.
+#pragma once
+
+#include "support/DecodeRoundTrip.h"
+#include "support/GoldenCorpus.h"
+
+#include "platform/core/MessageBox.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+
+#include <cstdint>
+
+namespace upload_draw {
+
+enum class Outcome { Refused, Drawn, DoesNotReopen };
+
+inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
+{
+    CMessageBoxRecorder quiet;
+    CVetlaCoreRule codec;
+    decode_round_trip::FillCodec(codec, pData, nSize);
+    golden::GoldenHost host;
+    CVetlaDoc& doc = host.NewDocument(DOC_TYPE_FBD, 0x5188);
+    const bool bDecoded = DecodeProgramImage(codec, doc).bOk;
+    host.View().CutWiresCrossingBlocks();
+    host.View().UpdateScrollSizes();
+    RecordingSurface surface;
+    CDC dc(surface);
+    host.View().OnDraw(&dc);
+    if (decode_round_trip::ReopenFailure(doc) != 0)
+        return Outcome::DoesNotReopen;
+    return bDecoded ? Outcome::Drawn : Outcome::Refused;
+}
+
+} // namespace upload_draw
