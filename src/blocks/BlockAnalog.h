@@ -5,7 +5,8 @@
 
 #include "blocks/BlockObj.h"
 
-class CStringArray;
+#include <vector>
+
 
 // The largest magnitude an analog value takes; the analog math result may also reach -32768.
 constexpr int ANALOG_LIMIT = 32767;
@@ -50,15 +51,8 @@ constexpr int AVGVAL_SAMPLES_PARAM = 8;
 int RoundAnalogValue(double x);
 // A value read from a referenced block: clamped to -32767 .. 32767 and truncated, not rounded.
 int ClampAnalogValue(double x);
-// The value of an analog math formula given as the token array of CBlockObj::GetFormulaText
-// (ended by the first empty entry). "*" and "/" bind before "+" and "-", operators of one
-// rank bind left to right, brackets group. Every operator reads its operands as whole numbers
-// and computes in single precision, so a quotient keeps its fraction only until the next
-// operator. A division by zero gives 32767; the result is clamped to -32768 .. 32767.
-int EvaluateAnalogFormula(const CStringArray& parts);
-
-// What an analog math block's formula is made of: its operands V1-V4, its three operators and
-// their priorities, as the block's parameters hold them.
+// What an analog math block's formula is made of: its operands V1-V4, its three operators
+// (0 "+", 1 "-", 2 "*", 3 "/") and their priorities, as the block's parameters hold them.
 struct AnalogFormulaInputs {
     int nOperand[4];
     int nOperator[3];
@@ -66,6 +60,24 @@ struct AnalogFormulaInputs {
     bool operator==(const AnalogFormulaInputs&) const = default;
 };
 AnalogFormulaInputs FormulaInputsOf(const CBlockObj& block);
+
+// A piece of a formula: a bracket, an operand's value, an operator ('+', '-', '*', '/'), or
+// the end where an operator index outside "+-*/" cuts the formula short.
+struct FormulaToken {
+    enum Kind { Open, Close, Operand, Operator, End };
+    Kind kind;
+    char chSymbol = 0;
+    int nValue = 0;
+};
+// The formula in writing order: the operands with brackets where the priorities put them
+// (a priority 2 groups its operator's operands first, a priority 1 then groups the next), on
+// to V4 also past an End.
+std::vector<FormulaToken> AnalogFormulaTokens(const AnalogFormulaInputs& formula);
+// The value of the formula. "*" and "/" bind before "+" and "-", operators of one rank bind
+// left to right, brackets group. Every operator reads its operands as whole numbers and
+// computes in single precision, so a quotient keeps its fraction only until the next operator.
+// A division by zero gives 32767; the result is clamped to -32768 .. 32767.
+int EvaluateAnalogFormula(const AnalogFormulaInputs& formula);
 
 class CBlockAnalog : public CBlockObj {
     DECLARE_DYNAMIC(CBlockAnalog)
@@ -132,9 +144,8 @@ private:
     // input-0 chain.
     int LoopValue() const;
 
-    // The math block's formula and the value it gave at its last evaluation. Built as text and
-    // evaluated from it, a formula costs thousands of instructions, and its inputs mostly stay
-    // the same from one step to the next. Simulation state, neither stored nor copied.
+    // The math block's formula and the value it gave at its last evaluation: its inputs mostly
+    // stay the same from one step to the next. Simulation state, neither stored nor copied.
     AnalogFormulaInputs m_lastFormula{};
     int m_nLastFormulaValue = 0;
     bool m_bFormulaEvaluated = false;

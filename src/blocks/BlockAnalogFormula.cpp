@@ -1,12 +1,10 @@
-// The analog math block's formula: the tokens of CBlockObj::GetFormulaText, turned into postfix
-// order and evaluated, both with a CStringStack as the block has always done, and the block
-// parameters the tokens are made of.
+// The analog math block's formula: the operands V1-V4 with the three operators between them,
+// grouped by brackets that the operators' priorities give, as tokens; evaluated from the
+// tokens in postfix order.
 #include "blocks/BlockAnalog.h"
 
-#include "blocks/StringStack.h"
-#include "platform/core/Runtime.h"
-#include "platform/core/StringArray.h"
-
+#include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -14,88 +12,145 @@ namespace {
 constexpr int kDivisionByZero = 32767;
 constexpr int kResultMin = -32768;
 
-bool IsOperator(const CString& strToken)
+// "*" and "/" bind before "+" and "-".
+int Rank(char chOperator) { return chOperator == '*' || chOperator == '/' ? 2 : 1; }
+
+// Every operator's result is a whole number again, as the block has always made it: the
+// result written with six decimals, of which the whole part is taken (so a fraction that
+// rounds up at the sixth decimal counts as the next whole number), clamped to 32 bits.
+std::int32_t Whole(float fValue)
 {
-    return strToken == _T("+") || strToken == _T("-") || strToken == _T("*") ||
-           strToken == _T("/");
+    const double dMagnitude = std::fabs(double(fValue));
+    double dWhole = std::floor(dMagnitude);
+    if (dMagnitude - dWhole >= 0.9999995)
+        dWhole += 1.0;
+    if (fValue < 0)
+        return dWhole >= 2147483648.0 ? INT32_MIN : -std::int32_t(dWhole);
+    return dWhole > 2147483647.0 ? INT32_MAX : std::int32_t(dWhole);
 }
 
-// "(" ranks highest so that it is never popped by an operator; the loop below stops at it.
-int Priority(const CString& strToken)
-{
-    if (strToken == _T("+") || strToken == _T("-"))
-        return 1;
-    if (strToken == _T("*") || strToken == _T("/"))
-        return 2;
-    if (strToken == _T("("))
-        return 10;
-    return 0;
-}
-
-std::vector<CString> ToPostfix(const CStringArray& parts)
-{
-    CStringStack stack;
-    std::vector<CString> postfix;
-    for (INT_PTR i = 0; i < parts.GetSize() && !parts[i].IsEmpty(); ++i) {
-        const CString& strToken = parts[i];
-        if (strToken == _T("(")) {
-            stack.Push(strToken);
-        } else if (strToken == _T(")")) {
-            while (!stack.IsEmpty() && stack.Top() != _T("("))
-                postfix.push_back(stack.Pop());
-            if (!stack.IsEmpty())
-                stack.Drop();
-        } else if (IsOperator(strToken)) {
-            while (!stack.IsEmpty() && stack.Top() != _T("(") &&
-                   Priority(stack.Top()) >= Priority(strToken))
-                postfix.push_back(stack.Pop());
-            stack.Push(strToken);
-        } else {
-            postfix.push_back(strToken);
-        }
-    }
-    // A formula cut short by a missing operator leaves brackets that never closed.
-    while (!stack.IsEmpty()) {
-        CString strToken = stack.Pop();
-        if (strToken != _T("("))
-            postfix.push_back(strToken);
-    }
-    return postfix;
-}
-
-float Apply(TCHAR chOperator, float a, float b)
+float Apply(char chOperator, float a, float b)
 {
     switch (chOperator) {
-    case u'+':
+    case '+':
         return a + b;
-    case u'-':
+    case '-':
         return a - b;
-    case u'*':
+    case '*':
         return a * b;
     default:
         return a / b;
     }
 }
 
-}  // namespace
+} // namespace
 
-int EvaluateAnalogFormula(const CStringArray& parts)
+std::vector<FormulaToken> AnalogFormulaTokens(const AnalogFormulaInputs& formula)
 {
-    CStringStack stack;
-    for (const CString& strToken : ToPostfix(parts)) {
-        if (!IsOperator(strToken)) {
-            stack.Push(strToken);
-            continue;
-        }
-        const LONG b = _wtol(stack.Pop());
-        const LONG a = _wtol(stack.Pop());
-        if (strToken == _T("/") && b == 0)
-            return kDivisionByZero;
-        CString strResult;
-        strResult.Format(_T("%f"), double(Apply(strToken[0], float(a), float(b))));
-        stack.Push(strResult);
+    const int p1 = formula.nPriority[0];
+    const int p2 = formula.nPriority[1];
+    const int p3 = formula.nPriority[2];
+
+    // Brackets around operands a .. b, counted per operand.
+    int nOpen[4] = {};
+    int nClose[4] = {};
+    auto wrap = [&](int a, int b) {
+        ++nOpen[a];
+        ++nClose[b];
+    };
+    if (p1 == 2) {
+        wrap(0, 1);
+        if (p2 == 1)
+            wrap(0, 2);
+        else if (p3 == 1)
+            wrap(2, 3);
+    } else if (p2 == 2) {
+        wrap(1, 2);
+        if (p3 == 1)
+            wrap(1, 3);
+        else if (p1 == 1)
+            wrap(0, 2);
+    } else if (p3 == 2) {
+        wrap(2, 3);
+        if (p1 == 1)
+            wrap(0, 1);
+        else if (p2 == 1)
+            wrap(1, 3);
     }
-    const LONG nResult = _wtol(stack.Top());
+
+    // An operator index outside "+-*/" ends the formula there; the tokens go on to V4.
+    static const char kOperators[] = "+-*/";
+    std::vector<FormulaToken> tokens;
+    for (int i = 0; i < 4; ++i) {
+        for (int n = 0; n < nOpen[i]; ++n)
+            tokens.push_back({FormulaToken::Open, '('});
+        tokens.push_back({FormulaToken::Operand, 0, formula.nOperand[i]});
+        for (int n = 0; n < nClose[i]; ++n)
+            tokens.push_back({FormulaToken::Close, ')'});
+        if (i < 3) {
+            const int nOp = formula.nOperator[i];
+            if (nOp >= 0 && nOp < 4)
+                tokens.push_back({FormulaToken::Operator, kOperators[nOp]});
+            else
+                tokens.push_back({FormulaToken::End});
+        }
+    }
+    return tokens;
+}
+
+int EvaluateAnalogFormula(const AnalogFormulaInputs& formula)
+{
+    // Operands wait on one stack, operators and open brackets on the other; an operator is
+    // applied when one of no lower rank follows it, a closing bracket or the end.
+    std::vector<std::int32_t> values;
+    std::vector<char> pending;
+    bool bDividedByZero = false;
+    const auto applyTop = [&] {
+        const char chOperator = pending.back();
+        pending.pop_back();
+        if (values.size() < 2 || bDividedByZero)
+            return;
+        const std::int32_t b = values.back();
+        values.pop_back();
+        const std::int32_t a = values.back();
+        if (chOperator == '/' && b == 0)
+            bDividedByZero = true;
+        else
+            values.back() = Whole(Apply(chOperator, float(a), float(b)));
+    };
+    for (const FormulaToken& token : AnalogFormulaTokens(formula)) {
+        if (token.kind == FormulaToken::End)
+            break;
+        switch (token.kind) {
+        case FormulaToken::Operand:
+            values.push_back(token.nValue);
+            break;
+        case FormulaToken::Open:
+            pending.push_back('(');
+            break;
+        case FormulaToken::Close:
+            while (!pending.empty() && pending.back() != '(')
+                applyTop();
+            if (!pending.empty())
+                pending.pop_back();
+            break;
+        default:
+            while (!pending.empty() && pending.back() != '(' && Rank(pending.back()) >= Rank(token.chSymbol))
+                applyTop();
+            pending.push_back(token.chSymbol);
+            break;
+        }
+    }
+    // A formula cut short leaves brackets that never closed.
+    while (!pending.empty()) {
+        if (pending.back() == '(')
+            pending.pop_back();
+        else
+            applyTop();
+    }
+    if (bDividedByZero)
+        return kDivisionByZero;
+    const std::int32_t nResult = values.empty() ? 0 : values.back();
     if (nResult > ANALOG_LIMIT)
         return ANALOG_LIMIT;
     if (nResult < kResultMin)

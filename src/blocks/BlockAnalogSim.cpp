@@ -233,10 +233,7 @@ void CBlockAnalog::StepMath(const CSimContext* pSim)
     // The value is a function of the formula's inputs alone.
     const AnalogFormulaInputs formula = FormulaInputsOf(*this);
     if (!m_bFormulaEvaluated || formula != m_lastFormula) {
-        CString strFormula;
-        CStringArray parts;
-        GetFormulaText(strFormula, parts);
-        m_nLastFormulaValue = EvaluateAnalogFormula(parts);
+        m_nLastFormulaValue = EvaluateAnalogFormula(formula);
         m_lastFormula = formula;
         m_bFormulaEvaluated = true;
     }

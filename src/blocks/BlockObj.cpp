@@ -377,55 +377,15 @@ void CBlockObj::GetFormulaText(CString& strOut, CStringArray& parts) const
 {
     if (!IsKindOf(RUNTIME_CLASS(CBlockAMATH)))
         return;
-    const AnalogFormulaInputs formula = FormulaInputsOf(*this);
-    const int* nOperand = formula.nOperand;
-    const int* nOperator = formula.nOperator;
-    const int p1 = formula.nPriority[0];
-    const int p2 = formula.nPriority[1];
-    const int p3 = formula.nPriority[2];
-
-    // Brackets around operands a .. b, counted per operand.
-    int nOpen[4] = {};
-    int nClose[4] = {};
-    auto wrap = [&](int a, int b) {
-        ++nOpen[a];
-        ++nClose[b];
-    };
-    if (p1 == 2) {
-        wrap(0, 1);
-        if (p2 == 1)
-            wrap(0, 2);
-        else if (p3 == 1)
-            wrap(2, 3);
-    } else if (p2 == 2) {
-        wrap(1, 2);
-        if (p3 == 1)
-            wrap(1, 3);
-        else if (p1 == 1)
-            wrap(0, 2);
-    } else if (p3 == 2) {
-        wrap(2, 3);
-        if (p1 == 1)
-            wrap(0, 1);
-        else if (p2 == 1)
-            wrap(1, 3);
-    }
-
-    // An operator index outside "+-*/" gives an empty entry, which ends the formula there.
-    static const TCHAR kOperators[] = _T("+-*/");
+    // The end of the formula is an empty entry.
     std::vector<CString> tokens;
-    for (int i = 0; i < 4; ++i) {
-        for (int n = 0; n < nOpen[i]; ++n)
-            tokens.emplace_back(_T("("));
-        CString strValue;
-        strValue.Format(_T("%d"), nOperand[i]);
-        tokens.push_back(strValue);
-        for (int n = 0; n < nClose[i]; ++n)
-            tokens.emplace_back(_T(")"));
-        if (i < 3) {
-            const int nOp = nOperator[i];
-            tokens.push_back(nOp >= 0 && nOp < 4 ? CString(kOperators[nOp]) : CString());
-        }
+    for (const FormulaToken& token : AnalogFormulaTokens(FormulaInputsOf(*this))) {
+        CString strToken;
+        if (token.kind == FormulaToken::Operand)
+            strToken.Format(_T("%d"), token.nValue);
+        else if (token.kind != FormulaToken::End)
+            strToken = CString(TCHAR(token.chSymbol));
+        tokens.push_back(strToken);
     }
 
     constexpr int kPartCount = 20;

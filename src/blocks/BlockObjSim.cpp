@@ -316,10 +316,8 @@ void CBlockObj::UpdateLadderContacts()
             pContact->m_nPinValue[BLOCK_FIRST_OUTPUT] = bBreak ? nClosed : nState;
     };
     if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
-        for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber)) {
+        for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber))
             update(pContact);
-            pIndex->NoteOutputSet(*pContact);
-        }
         return;
     }
     for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {

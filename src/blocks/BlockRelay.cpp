@@ -8,7 +8,6 @@
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
-#include "document/BlockNumberIndex.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/ObList.h"
 
@@ -64,11 +63,8 @@ void DriveRegisterBits(const CVetlaDoc& doc, int nIndex, WORD wRegister)
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
         const std::int64_t nBit = pBlock->m_nNumber - nFirst;
-        if (nBit >= 0 && nBit < kRegisterBits && pBlock->IsKindOf(RUNTIME_CLASS(CBlockShift))) {
+        if (nBit >= 0 && nBit < kRegisterBits && pBlock->IsKindOf(RUNTIME_CLASS(CBlockShift)))
             pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = GetWordBit(wRegister, int(nBit));
-            if (const CBlockNumberIndex* pIndex = doc.GetNumberIndex())
-                pIndex->NoteOutputSet(*pBlock);
-        }
     }
 }
 

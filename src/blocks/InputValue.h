@@ -1,7 +1,5 @@
 // What a block reads of another block through an analog input: the source's value by the
-// source's class. During a scan the number index keeps a copy of the value of each analog
-// block, input, output and flag once it has stepped, so that readers need not reach the source
-// block (see BlockNumberIndex.h).
+// source's class.
 #pragma once
 
 #include "platform/core/Types.h"

@@ -313,19 +313,6 @@ void RestampBlocks(const std::vector<CBlockObj*>& asking, const SYSTEMTIME& stNo
     }
 }
 
-// Readers take the index's copies of the outputs from the start of a scan to its end, also when
-// a step throws.
-class ScanStretch {
-public:
-    explicit ScanStretch(const CBlockNumberIndex& index) : m_index(index) { m_index.BeginScan(); }
-    ~ScanStretch() { m_index.EndScan(); }
-    ScanStretch(const ScanStretch&) = delete;
-    ScanStretch& operator=(const ScanStretch&) = delete;
-
-private:
-    const CBlockNumberIndex& m_index;
-};
-
 } // namespace
 
 void BuildSimulationOrder(CVetlaDoc& doc)
@@ -438,7 +425,6 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
     if (!doc.GetNumberIndex())
         ownIndex.emplace(doc);
     const CBlockNumberIndex& index = *doc.GetNumberIndex();
-    const ScanStretch stretch(index);
     const std::int64_t nClockJump = sim.bClockSet ? MsBetween(sim.stPrevious, sim.stScan) : 0;
     std::vector<CBlockObj*> asking;
     for (std::size_t i = 0; i < index.BlockCount(); ++i) {
@@ -469,7 +455,6 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
             break;
         }
         block.Simulate(&sim);
-        index.NoteStepped(i);
         if (AsksForStamp(block))
             asking.push_back(&block);
     }

@@ -271,6 +271,8 @@ private:
     IDocumentObserver* m_pObserver = nullptr;
     // Set while a CBlockNumberIndex of this document lives.
     const CBlockNumberIndex* m_pNumberIndex = nullptr;
+    // The index of the last scan, for the next one to take over while it still holds.
+    std::unique_ptr<BlockNumberTables> m_pKeptNumberTables;
     // Connectors pasted alone so far: old number -> new number, so that the partner pasted
     // after it takes the matching number.
     std::unordered_map<int, int> m_mapPastedConnectors;

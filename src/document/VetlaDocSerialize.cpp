@@ -22,9 +22,7 @@
 #include "platform/core/PointerIndexMap.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -207,41 +205,16 @@ public:
     }
 
 private:
-    // What the load needs to know of an object's class for the list being read. Asked of each
-    // object in turn, it was a call whose target changed from object to object and walks up the
-    // class chain whose length did too: mispredicted branches that cost more than the rest of
-    // taking the object in. The facts never change for a class and a list, so they are worked
-    // out once and kept from load to load, per thread as loads run on several, in an
-    // open-addressed table with room for every class of the program in each list it can stand
-    // in.
+    // What the load needs to know of an object's class for the list being read.
     struct ClassFacts {
-        const CRuntimeClass* pClass = nullptr;
-        const CRuntimeClass* pListClass = nullptr;
         bool bOfListClass = false;
         bool bMsgText = false;
         bool bDataLog = false;
     };
 
-    static const ClassFacts& FactsOf(const CRuntimeClass* pObClass, const CRuntimeClass* pListClass)
+    static ClassFacts FactsOf(const CRuntimeClass* pObClass, const CRuntimeClass* pListClass)
     {
-        static constexpr std::size_t kSlots = 512;
-        thread_local ClassFacts t_facts[kSlots];
-        const std::uint64_t nKey = reinterpret_cast<std::uintptr_t>(pObClass) ^
-                                   std::rotl(std::uint64_t(reinterpret_cast<std::uintptr_t>(pListClass)), 17);
-        std::size_t nSlot = std::size_t((nKey * 0x9E3779B97F4A7C15ull) >> (64 - std::countr_zero(kSlots)));
-        for (std::size_t nProbes = 0; nProbes < kSlots; ++nProbes, nSlot = (nSlot + 1) % kSlots) {
-            ClassFacts& facts = t_facts[nSlot];
-            if (facts.pClass == pObClass && facts.pListClass == pListClass) [[likely]]
-                return facts;
-            if (facts.pClass == nullptr)
-                return facts = WorkOutFacts(pObClass, pListClass);
-        }
-        thread_local ClassFacts t_unkept;
-        return t_unkept = WorkOutFacts(pObClass, pListClass);
-    }
-    static ClassFacts WorkOutFacts(const CRuntimeClass* pObClass, const CRuntimeClass* pListClass)
-    {
-        return {pObClass, pListClass, pObClass->IsDerivedFrom(pListClass) != FALSE,
+        return {pObClass->IsDerivedFrom(pListClass) != FALSE,
                 pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockMSGTEXT)) != FALSE,
                 pObClass->IsDerivedFrom(RUNTIME_CLASS(CBlockDataLog)) != FALSE};
     }
@@ -262,9 +235,6 @@ private:
         BOOL bClean = TRUE;
         const DWORD_PTR nCount = ar.ReadCount();
         counted(nCount);
-        // A list whose objects are all of its own class (the wires) needs no table. These facts
-        // are a copy, as they outlive the next look into the table, and a full table hands out
-        // every answer in one place.
         const ClassFacts listFacts = FactsOf(pClass, pClass);
         for (DWORD_PTR nLeft = nCount; nLeft > 0;) {
             --nLeft;
@@ -277,7 +247,7 @@ private:
                 continue;
             }
             const CRuntimeClass* pObClass = pCreatedClass ? pCreatedClass : pOb->GetRuntimeClass();
-            const ClassFacts& facts = pObClass == pClass ? listFacts : FactsOf(pObClass, pClass);
+            const ClassFacts facts = pObClass == pClass ? listFacts : FactsOf(pObClass, pClass);
             if (KeepIfOfClass(pOb, facts)) {
                 elements.AddTail(pOb);
                 taken(pOb, facts);

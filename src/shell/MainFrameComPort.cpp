@@ -169,9 +169,13 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
             SetProgress(2, int(std::min<long long>(nElapsedMs, nTimeoutMs) * 100 / nTimeoutMs));
         if (nElapsedMs >= nTimeoutMs)
             break;
+        // The last read ends with the time-out (on the link's clock), not up to a whole read's
+        // wait after it.
+        const long long nLeftMs = (nTimeoutMs - nElapsedMs + m_nLinkTimeScale - 1) / m_nLinkTimeScale;
+        const int nReadMs = int(std::min<long long>(CSerialPort::kReadTimeoutMs, nLeftMs));
         result = CBusyWait::RunElsewhere<ReadResult>([&] {
             ReadResult r;
-            r.nError = m_comPort.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead);
+            r.nError = m_comPort.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead, nReadMs);
             return r;
         });
     }

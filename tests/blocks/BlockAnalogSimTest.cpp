@@ -8,7 +8,6 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLogic.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/StringArray.h"
 
 #include <gtest/gtest.h>
 
@@ -31,28 +30,31 @@ TEST(AnalogRounding, FirstDecimalDigitRoundsHalvesAwayFromZeroThenClamps)
     EXPECT_EQ(ClampAnalogValue(2.5), 2) << "references are truncated, not rounded";
 }
 
+// Operands, operators (0 "+", 1 "-", 2 "*", 3 "/", 4 none) and priorities.
 TEST(AnalogFormula, OperatorsBindByRankAndBracketsThenLeftToRight)
 {
-    const std::pair<std::vector<LPCTSTR>, int> cases[] = {
-        {{_T("1"), _T("+"), _T("2"), _T("*"), _T("3")}, 7},
-        {{_T("("), _T("1"), _T("+"), _T("2"), _T(")"), _T("*"), _T("3")}, 9},
-        {{_T("10"), _T("-"), _T("4"), _T("-"), _T("3")}, 3},
-        {{_T("7"), _T("/"), _T("2"), _T("+"), _T("1")}, 4},
-        {{_T("5"), _T("+"), _T("7"), _T("/"), _T("0")}, 32767},
-        {{_T("300"), _T("*"), _T("300"), _T("*"), _T("300")}, 32767},
-        {{_T("-300"), _T("*"), _T("300")}, -32768},
+    const std::pair<AnalogFormulaInputs, int> cases[] = {
+        {{{1, 2, 3, 0}, {0, 2, 4}, {0, 0, 0}}, 7},
+        {{{1, 2, 3, 0}, {0, 2, 4}, {2, 0, 0}}, 9},
+        {{{10, 4, 3, 0}, {1, 1, 4}, {0, 0, 0}}, 3},
+        {{{7, 2, 1, 0}, {3, 0, 4}, {0, 0, 0}}, 4},
+        {{{5, 7, 0, 0}, {0, 3, 4}, {0, 0, 0}}, 32767},
+        {{{300, 300, 300, 0}, {2, 2, 4}, {0, 0, 0}}, 32767},
+        {{{-300, 300, 0, 0}, {2, 4, 0}, {0, 0, 0}}, -32768},
         // A formula cut short by an operator index outside "+-*/" leaves brackets open.
-        {{_T("("), _T("("), _T("2"), _T("*"), _T("3"), _T(""), _T("9")}, 6},
+        {{{2, 3, 9, 1}, {2, 9, 0}, {2, 1, 0}}, 6},
+        // Each quotient is a whole number again: truncated toward zero, but a fraction that
+        // rounds up at the sixth decimal counts as the next one.
+        {{{-7, 2, 0, 0}, {3, 4, 0}, {0, 0, 0}}, -3},
+        {{{5999999, 2000000, 0, 0}, {3, 4, 0}, {0, 0, 0}}, 3},
+        {{{-5999999, 2000000, 0, 0}, {3, 4, 0}, {0, 0, 0}}, -3},
+        {{{5999997, 2000000, 0, 0}, {3, 4, 0}, {0, 0, 0}}, 2},
+        // Products beyond 32 bits are clamped there before the next operator.
+        {{{65536, 65536, -1, 0}, {2, 0, 4}, {0, 0, 0}}, 32767},
+        {{{-65536, 65536, 1, 0}, {2, 1, 4}, {0, 0, 0}}, -32768},
     };
-    CMessageBoxRecorder boxes;
-    for (const auto& [tokens, nExpected] : cases) {
-        CStringArray parts;
-        for (LPCTSTR pszToken : tokens)
-            parts.Add(pszToken);
-        parts.Add(_T(""));
-        EXPECT_EQ(EvaluateAnalogFormula(parts), nExpected) << parts.GetSize();
-    }
-    EXPECT_TRUE(boxes.Boxes().empty());
+    for (const auto& [formula, nExpected] : cases)
+        EXPECT_EQ(EvaluateAnalogFormula(formula), nExpected) << formula.nOperand[0] << " " << formula.nOperand[1];
 }
 
 class AnalogSim : public testing::Test {

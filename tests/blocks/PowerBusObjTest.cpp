@@ -63,9 +63,4 @@ TEST_F(PowerBusObjTest, RailIsAWideLineDownToItsBottom)
     EXPECT_EQ(CPoint(line.points[1]), CPoint(24, 500));
 }
 
-TEST_F(PowerBusObjTest, ClassIsRegisteredForLoadingByName)
-{
-    EXPECT_EQ(CRuntimeClass::FromName("CPowerBusObj"), RUNTIME_CLASS(CPowerBusObj));
-}
-
 }  // namespace

@@ -254,9 +254,4 @@ TEST_F(WidgetTest, CopyTakesEveryFieldButTheDocument)
     source.CopyTo(nullptr);
 }
 
-TEST_F(WidgetTest, ClassIsRegisteredForLoadingByName)
-{
-    EXPECT_EQ(CRuntimeClass::FromName("CWidget"), RUNTIME_CLASS(CWidget));
-}
-
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -129,9 +130,6 @@ std::vector<INT_PTR> ListCounts(const CVetlaDoc& doc)
             doc.m_powerBusList.GetCount()};
 }
 
-// One damaged byte anywhere, in a count, a string length, a class tag or a value, either fails
-// the load or leaves every element in place: a load that quietly drops part of the diagram
-// would let the next save overwrite the file with less.
 // The bytes read once into a new document, as the trial load of an open does (a full open
 // reads them up to three times); FALSE when the load failed.
 BOOL LoadsInOnePass(CVetlaDoc& doc, const Bytes& bytes)
@@ -176,25 +174,53 @@ Bytes SmallDiagramBytes(BOOL bLadder)
     return SaveToBytes(doc);
 }
 
-TEST_F(DocDamageTest, OneDamagedByteAnywhereFailsOrKeepsEveryElement)
+// One damaged byte anywhere, in a count, a string length, a class tag or a value, either fails
+// the load or leaves every element in place: a load that quietly drops part of the diagram
+// would let the next save overwrite the file with less.
+// Damages byte n of the sample (each of two ways) and checks what a load of it does.
+void CheckDamageAt(const Bytes& sample, const std::vector<INT_PTR>& counts, std::size_t n, BOOL bLadder)
+{
+    for (const BYTE byDamage : {BYTE(0x01), BYTE(0xFF)}) {
+        Bytes bytes = sample;
+        bytes[n] ^= byDamage;
+        CVetlaDoc doc;
+        if (LoadsInOnePass(doc, bytes)) {
+            ASSERT_EQ(ListCounts(doc), counts) << "byte " << n << " ^ " << int(byDamage)
+                                               << (bLadder ? " (LAD)" : " (FBD)");
+        }
+    }
+}
+
+// Every byte of each sample when QARVO_LONG_TESTS is set (the "long" test of ctest, outside the
+// default run), else the same bytes every run: the first bytes (header and settings) and an
+// even spread of the rest.
+void CheckDamagedBytes(bool bEveryByte)
 {
     for (BOOL bLadder : {FALSE, TRUE}) {
         const Bytes sample = SmallDiagramBytes(bLadder);
         CVetlaDoc original;
         LoadFromBytes(original, sample);
         const std::vector<INT_PTR> counts = ListCounts(original);
-        for (std::size_t n = 0; n < sample.size(); ++n) {
-            for (const BYTE byDamage : {BYTE(0x01), BYTE(0xFF)}) {
-                Bytes bytes = sample;
-                bytes[n] ^= byDamage;
-                CVetlaDoc doc;
-                if (LoadsInOnePass(doc, bytes)) {
-                    ASSERT_EQ(ListCounts(doc), counts) << "byte " << n << " ^ " << int(byDamage)
-                                                       << (bLadder ? " (LAD)" : " (FBD)");
-                }
-            }
+        constexpr std::size_t kHead = 32;
+        constexpr std::size_t kStride = 16;
+        for (std::size_t n = 0; n < sample.size(); n += (bEveryByte || n < kHead) ? 1 : kStride) {
+            CheckDamageAt(sample, counts, n, bLadder);
+            if (::testing::Test::HasFatalFailure())
+                return;
         }
     }
+}
+
+TEST_F(DocDamageTest, OneDamagedByteAnywhereFailsOrKeepsEveryElement)
+{
+    CheckDamagedBytes(false);
+}
+
+TEST_F(DocDamageTest, EveryDamagedByteFailsOrKeepsEveryElement)
+{
+    if (!std::getenv("QARVO_LONG_TESTS"))
+        GTEST_SKIP() << "the sweep of every byte runs as the long test";
+    CheckDamagedBytes(true);
 }
 
 void Replace(Bytes& bytes, std::string_view from, std::string_view to)

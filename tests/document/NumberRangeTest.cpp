@@ -63,30 +63,4 @@ TEST(NumberRange, IndexFindsWhatTheWalkFinds)
     EXPECT_EQ(doc.FindBlockByNumber(1), nullptr);
 }
 
-// The index keeps numbers in runs of 64: the numbers on either side of a run's edge, at the ends
-// of the int range and among a run's negative neighbours each find their own block, their
-// absent neighbours none, and a range that ends at the largest number stops there.
-TEST(NumberRange, RunEdgesAndTheEndsOfTheRangeAreFound)
-{
-    RegisterBlockClasses();
-    CVetlaDoc doc;
-    const std::vector<int> numbers = {-65, -64, -1, 0, 63, 64, 128, 9000, 9063, 9064,
-                                      INT32_MIN, INT32_MIN + 63, INT32_MAX - 64, INT32_MAX};
-    std::vector<CBlockObj*> blocks;
-    for (int nNumber : numbers) {
-        blocks.push_back(AddNew(doc, BT_AND));
-        blocks.back()->m_nNumber = nNumber;
-    }
-    const CBlockNumberIndex index(doc);
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        EXPECT_EQ(doc.FindBlockByNumber(numbers[i]), blocks[i]) << "number " << numbers[i];
-    for (int nAbsent : {-66, -63, -2, 1, 62, 65, 127, 129, 8999, 9062, 9065, INT32_MIN + 1, INT32_MIN + 64,
-                        INT32_MAX - 63, INT32_MAX - 1})
-        EXPECT_EQ(doc.FindBlockByNumber(nAbsent), nullptr) << "number " << nAbsent;
-    EXPECT_EQ(doc.FindBlocksInNumberRange(INT32_MAX - 64, INT32_MAX),
-              (std::vector<CBlockObj*>{blocks[12], blocks[13]}));
-    EXPECT_EQ(doc.FindBlocksInNumberRange(-65, 64),
-              (std::vector<CBlockObj*>{blocks[0], blocks[1], blocks[2], blocks[3], blocks[4], blocks[5]}));
-}
-
 }  // namespace

@@ -18,44 +18,6 @@ std::vector<UINT> Codes(int nList)
     return codes;
 }
 
-struct ListCase {
-    int nList;
-    std::vector<UINT> codes;
-};
-
-const std::vector<UINT> kMiscNewer = {800, 801, 802, 815, 803, 804, 805, 806, 807, 816, 817, 818,
-                                      819, 820, 821, 822, 808, 809, 810, 812, 823, 813, 814};
-
-std::vector<UINT> MiscWifi()
-{
-    std::vector<UINT> codes = kMiscNewer;
-    codes.insert(codes.end(), {824, 825, 826, 827});
-    return codes;
-}
-
-const ListCase kLists[] = {
-    {PALETTE_BASIC, {300, 301, 302, 303, 304, 305, 306, 307}},
-    {PALETTE_TIMERS, {400, 401, 402, 403, 404, 405, 406, 407, 408, 409, 410, 411, 412, 413}},
-    {PALETTE_LADDER, {700, 701, 702, 703, 704, 705}},
-    {PALETTE_IO_OLDER, {600, 602, 603, 604, 605, 606, 607, 608, 609, 610}},
-    {PALETTE_IO_NEWER, {600, 611, 602, 603, 604, 605, 606, 607, 608, 609, 610}},
-    {PALETTE_MISC_OLDER, {800, 801, 802, 803, 804, 805, 806, 807, 808, 809, 810, 812, 813, 814}},
-    {PALETTE_MISC_NEWER, kMiscNewer},
-    {PALETTE_MISC_WIFI, MiscWifi()},
-    {PALETTE_AUX, {830, 831, 832, 833, 834, 835, 836, 837, 838, 839, 840, 841, 842, 843,
-                   844, 845, 846, 847, 848, 849, 850, 851, 852, 853, 854, 855, 856}},
-    {PALETTE_MATH, {860, 861, 862, 863, 864, 865, 866, 867, 868, 869,
-                    870, 871, 872, 873, 874, 875, 876, 877, 878, 879}},
-    {PALETTE_PROFILE, {911}},
-};
-
-TEST(PaletteTypes, EveryListHoldsItsCodesInPaletteOrder)
-{
-    InitPaletteTypeLists();
-    for (const ListCase& c : kLists)
-        EXPECT_EQ(Codes(c.nList), c.codes) << "list " << c.nList;
-}
-
 TEST(PaletteTypes, ASecondBuildStartsFromNothing)
 {
     InitPaletteTypeLists();

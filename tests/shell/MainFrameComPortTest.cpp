@@ -137,13 +137,13 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
     SimulatedController controller;
     controller.SetFault(Fault::Exception, FC_READ_HOLDING_REGISTERS, 3);
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(10);
+    Frame()->SetLinkTimeScale(100);
     MarkLog();
     BYTE reply[16];
     DWORD dwError = 0;
     const Clock::time_point start = Clock::now();
     EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-    EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 10);
+    EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 100);
     EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Exception Code : No=3->ILLIGAL DATA VALUE,Please Check!"});
 }
@@ -152,7 +152,7 @@ TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
 {
     SimulatedController controller;
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(10);
+    Frame()->SetLinkTimeScale(100);
     for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
         controller.SetFault(fault);
         MarkLog();
@@ -177,9 +177,9 @@ TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
 
 TEST_F(ComPortTest, LongTimeOutsAreHonoured)
 {
-    // The link's clock runs 10 times as fast: 3000 ms are 300 ms, 6000 ms 600 ms, 30000 ms 3 s.
+    // The link's clock runs 30 times as fast: 3000 ms are 100 ms, 6000 ms 200 ms, 30000 ms 1 s.
     // Each echo comes half-way between the short time-out and the long one.
-    constexpr int kScale = 10;
+    constexpr int kScale = 30;
     SimulatedController controller;
     Connect(controller.Path());
     Frame()->SetLinkTimeScale(kScale);
@@ -212,6 +212,20 @@ TEST_F(ComPortTest, LongTimeOutsAreHonoured)
         }
     }
     EXPECT_EQ(controller.Register(0x8C00), 0x5A5A);
+}
+
+// A reply that comes after the time-out is not waited for, however long the port's own read
+// wait: on a link 200 times as fast, the 3 s time-out is 15 ms and the echo comes after 80 ms.
+TEST_F(ComPortTest, TheWaitEndsAtTheTimeOut)
+{
+    SimulatedController controller;
+    Connect(controller.Path());
+    Frame()->SetLinkTimeScale(200);
+    controller.SetReplyDelay(80, FC_READ_HOLDING_REGISTERS);
+    BYTE reply[16];
+    DWORD dwError = 0;
+    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_EQ(dwError, ERR_TIMEOUT);
 }
 
 TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
@@ -275,7 +289,7 @@ TEST_F(ComPortTest, ProbeAnswersWhetherAControllerEchoes)
     const int nSilent = SerialPortNumberOf(CString::FromUtf8(silent.Path()));
     const int nMissing = SerialPortNumberOf(_T("/nonexistent/ttyUSB7"));
     Frame()->m_nComPort = 0;
-    Frame()->SetLinkTimeScale(10);
+    Frame()->SetLinkTimeScale(100);
     DWORD dwError = 0;
     EXPECT_TRUE(Frame()->ProbePort(&dwError, 0, nController));
     ASSERT_FALSE(controller.Requests().empty());

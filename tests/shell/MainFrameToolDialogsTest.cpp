@@ -139,11 +139,11 @@ TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
 
 TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
 {
-    // The link's clock runs ten times as fast: the echo comes after 15 of 30 s, or never
+    // The link's clock runs 30 times as fast: the echo comes after 15 of 30 s, or never
     // within the 3 s of an ordinary request.
     SimulatedController controller;
-    controller.SetReplyDelay(1500, FC_WRITE_SINGLE_REGISTER);
-    Frame()->SetLinkTimeScale(10);
+    controller.SetReplyDelay(500, FC_WRITE_SINGLE_REGISTER);
+    Frame()->SetLinkTimeScale(30);
     Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
     ASSERT_TRUE(Frame()->OpenConfiguredPort());
     const BYTE data[2] = {0, 1};
@@ -158,7 +158,7 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
         EXPECT_EQ(bArrived, nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         EXPECT_EQ(ProgressShown(), nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         if (!bArrived)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     EXPECT_GE(Progress().m_wndProgress.GetPos(), 40);
     EXPECT_LE(Progress().m_wndProgress.GetPos(), 70);

@@ -18,8 +18,8 @@
 //     }
 //
 // which refers to each class record and therefore keeps its object file in the link. The
-// application calls every library's function at start-up, and each library's tests call it and
-// check FromName for every class name its format stores. Registering a class twice is harmless.
+// application calls every library's function at start-up, and each library's tests call it
+// before they load stored data. Registering a class twice is harmless.
 #pragma once
 
 #include "platform/core/Types.h"
@@ -45,12 +45,9 @@ struct CRuntimeClass {
     UINT m_wSchema;                     // may carry VERSIONABLE_SCHEMA
     CObject* (*m_pfnCreateObject)();    // null for classes that cannot be created by name
     CRuntimeClass* m_pBaseClass;        // null only for CObject
-    CRuntimeClass* m_pNextClass;        // registry chain
-    std::size_t m_nNameLength = 0;      // of m_lpszClassName, set when the class registers
 
     // A new object of the class, or null when the class cannot be created by name.
     CObject* CreateObject() const;
-    // Inline: the load asks it of thousands of objects, mostly of their own class.
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const
     {
         for (const CRuntimeClass* pClass = this; pClass != nullptr; pClass = pClass->m_pBaseClass) {
@@ -124,8 +121,7 @@ public:                                                                         
 
 #define QARVO_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)               \
     constinit CRuntimeClass class_name::class##class_name = {                                    \
-        #class_name, int(sizeof(class_name)), wSchema, pfnNew, RUNTIME_CLASS(base_class_name),   \
-        nullptr};                                                                                \
+        #class_name, int(sizeof(class_name)), wSchema, pfnNew, RUNTIME_CLASS(base_class_name)};  \
     CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }     \
     static const AFX_CLASSINIT s_classInit##class_name(RUNTIME_CLASS(class_name));
 

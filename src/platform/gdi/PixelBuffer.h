@@ -4,7 +4,6 @@
 #pragma once
 
 #include "platform/core/Types.h"
-#include "platform/gdi/LargePageAllocator.h"
 
 #include <cstdint>
 #include <vector>
@@ -39,5 +38,5 @@ public:
 private:
     int m_nWidth;
     int m_nHeight;
-    std::vector<std::uint32_t, LargePageAllocator<std::uint32_t>> m_pixels;
+    std::vector<std::uint32_t> m_pixels;
 };

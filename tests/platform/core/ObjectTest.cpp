@@ -44,7 +44,7 @@ CObject* NewLateClassObject()
 // A class record that no static registrar announces: what a class looks like whose object file
 // the linker dropped from a static library until its library's registration function names it.
 constinit CRuntimeClass g_lateClass = {"CObjTestLateClass", int(sizeof(CObjTestCircle)), 1,
-                                       NewLateClassObject, RUNTIME_CLASS(CObjTestShape), nullptr};
+                                       NewLateClassObject, RUNTIME_CLASS(CObjTestShape)};
 
 TEST(RunTimeClassTest, IsKindOfFollowsTheBaseClassChain)
 {
@@ -150,8 +150,7 @@ TEST(RunTimeClassTest, LibraryRegistrationFunctionMakesAnUnannouncedClassFindabl
 
 TEST(RunTimeClassDeathTest, TwoClassesOfOneNameStopTheProgram)
 {
-    static CRuntimeClass impostor = {"CObjTestCube", 8, 1, nullptr, RUNTIME_CLASS(CObject),
-                                     nullptr};
+    static CRuntimeClass impostor = {"CObjTestCube", 8, 1, nullptr, RUNTIME_CLASS(CObject)};
     EXPECT_DEATH(AfxRegisterClass(&impostor), "two classes are registered as CObjTestCube");
 }
 
