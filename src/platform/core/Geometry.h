@@ -18,6 +18,8 @@ public:
     constexpr explicit CSize(POINT point) : SIZE{point.x, point.y} {}
 
     constexpr bool operator==(SIZE other) const { return cx == other.cx && cy == other.cy; }
+    // Two objects of the class compare through this one, not through the structure's either way.
+    constexpr bool operator==(const CSize& other) const { return *this == static_cast<const SIZE&>(other); }
     constexpr bool operator!=(SIZE other) const { return !(*this == other); }
     constexpr void operator+=(SIZE other) { cx += other.cx; cy += other.cy; }
     constexpr void operator-=(SIZE other) { cx -= other.cx; cy -= other.cy; }
@@ -45,6 +47,7 @@ public:
     constexpr void SetPoint(int newX, int newY) { x = newX; y = newY; }
 
     constexpr bool operator==(POINT other) const { return x == other.x && y == other.y; }
+    constexpr bool operator==(const CPoint& other) const { return *this == static_cast<const POINT&>(other); }
     constexpr bool operator!=(POINT other) const { return !(*this == other); }
     constexpr void operator+=(SIZE size) { Offset(size); }
     constexpr void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
@@ -141,6 +144,7 @@ public:
     BOOL UnionRect(const RECT* a, const RECT* b);
 
     constexpr bool operator==(const RECT& other) const { return EqualRect(&other) != FALSE; }
+    constexpr bool operator==(const CRect& other) const { return *this == static_cast<const RECT&>(other); }
     constexpr bool operator!=(const RECT& other) const { return !(*this == other); }
     constexpr void operator+=(POINT point) { OffsetRect(point); }
     constexpr void operator+=(SIZE size) { OffsetRect(size); }
