@@ -149,7 +149,9 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             CRect rectRow = m_rectDockRow;
             if (rectRow.IsRectEmpty())
                 m_pDockSite->GetClientRect(rectRow);
-            if (NegotiateSpace(bHorz ? rectRow.Width() : rectRow.Height(), bHorz))
+            // A frame that has no room yet (still being created) leaves the sizes as they are.
+            const int nLength = bHorz ? rectRow.Width() : rectRow.Height();
+            if (nLength > 0 && NegotiateSpace(nLength, bHorz))
                 AlignControlBars();
         }
     }

@@ -144,8 +144,7 @@ private:
     void SetThickness(int nThickness);
     // The visible bars of the bar's row, in order; empty when it is not docked.
     std::vector<CControlBar*> GetRow() const;
-    // Tracking an edge between neighbours: the row's bars and their lengths when it began, and
-    // the number of bars before the edge.
+    // Moves the edge between neighbours being tracked to nPos (screen, along the row).
     void TrackRowEdge(int nPos);
     // Dragging the bar by its caption or gripper: let go near an edge of its frame it docks
     // there, anywhere else it floats (or, floating, moves) with the pressed point under the
@@ -155,6 +154,8 @@ private:
 
     int m_nTrackStartPos = 0;
     int m_nTrackThickness = 0;
+    // While tracking: the row's bars and their lengths when it began, and the number of bars
+    // before the tracked edge.
     std::vector<CControlBar*> m_trackRow;
     std::vector<int> m_trackLengths;
     size_t m_nTrackBefore = 0;

@@ -79,6 +79,9 @@ public:
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;
     CFrameWnd* m_pDockSite = nullptr;
+    // Set when the frame docks the bar (DockControlBar): only then does a bar that shares rows
+    // join one; until then, and once the frame gives it up, it lies alone along its side.
+    BOOL m_bInDockRow = FALSE;
     // A bar that shares rows begins a new row at its side (the bars before it no longer fit).
     BOOL m_bNewRow = FALSE;
     // The rectangle the frame's last layout gave the bar's row, in the frame's client

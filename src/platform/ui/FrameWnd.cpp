@@ -461,6 +461,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
     // Bars at one side lie in the order they were docked: the newest goes innermost, or last
     // in the last row of bars that share rows.
     pBar->m_bNewRow = FALSE;
+    pBar->m_bInDockRow = TRUE;
     std::erase(m_listControlBars, pBar);
     m_listControlBars.push_back(pBar);
     pBar->m_pDockSite = this;
@@ -551,12 +552,12 @@ bool IsDockedAndShown(const CControlBar* pBar)
 std::vector<CControlBar*> CFrameWnd::GetDockRow(const CControlBar* pBar) const
 {
     std::vector<CControlBar*> row;
-    if (!pBar || !pBar->SharesDockRow() || !IsDockedAndShown(pBar))
+    if (!pBar || !pBar->SharesDockRow() || !IsDockedAndShown(pBar) || !pBar->m_bInDockRow)
         return row;
     const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
     bool bFound = false;
     for (CControlBar* pOther : m_listControlBars) {
-        if (!pOther->SharesDockRow() || !IsDockedAndShown(pOther) ||
+        if (!pOther->SharesDockRow() || !IsDockedAndShown(pOther) || !pOther->m_bInDockRow ||
             (pOther->m_dwStyle & CBRS_ALIGN_ANY) != dwSide)
             continue;
         if (pOther->m_bNewRow && !row.empty()) {
@@ -567,6 +568,9 @@ std::vector<CControlBar*> CFrameWnd::GetDockRow(const CControlBar* pBar) const
         row.push_back(pOther);
         bFound = bFound || pOther == pBar;
     }
+    // A bar the frame does not lay out itself (one a derived frame places) is in no row.
+    if (!bFound)
+        row.clear();
     return row;
 }
 
@@ -645,7 +649,7 @@ void CFrameWnd::RecalcLayout(BOOL)
         CControlBar* pBar = m_listControlBars[i];
         if (placed[i] || !IsDockedAndShown(pBar))
             continue;
-        if (pBar->SharesDockRow()) {
+        if (pBar->SharesDockRow() && pBar->m_bInDockRow) {
             LayoutDockRow(i, rectLeft, placed);
             continue;
         }

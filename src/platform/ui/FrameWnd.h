@@ -83,7 +83,8 @@ public:
 
     // ---- control bars ----
     // Lays out the menu bar, the visible control bars (in creation order, each taking its side
-    // of what is left) and the pane (AFX_IDW_PANE_FIRST) in the rest.
+    // of what is left; bars that share rows take it a row at a time) and the pane
+    // (AFX_IDW_PANE_FIRST) in the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // The part of the client area the layout may fill (the frame's own caption and border,
     // where it draws them itself, lie outside it).
