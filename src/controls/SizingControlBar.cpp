@@ -14,6 +14,7 @@ IMPLEMENT_DYNAMIC(CSizingControlBar, CControlBar)
 BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_SHOWWINDOW()
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
@@ -39,6 +40,32 @@ constexpr int kDragThreshold = 4;
 CSize AtLeast(CSize size, CSize sizeMin)
 {
     return CSize(std::max(size.cx, sizeMin.cx), std::max(size.cy, sizeMin.cy));
+}
+
+CSizingControlBar* AsSizingBar(CControlBar* pBar)
+{
+    return pBar && pBar->IsKindOf(RUNTIME_CLASS(CSizingControlBar)) ? static_cast<CSizingControlBar*>(pBar)
+                                                                     : nullptr;
+}
+
+// A sizing bar's length along a row and its thickness across it, and their minimums.
+int& LengthOf(CSizingControlBar& bar, BOOL bHorz) { return bHorz ? bar.m_szHorz.cx : bar.m_szVert.cy; }
+int& ThicknessOf(CSizingControlBar& bar, BOOL bHorz) { return bHorz ? bar.m_szHorz.cy : bar.m_szVert.cx; }
+int MinLengthOf(const CSizingControlBar& bar, BOOL bHorz) { return bHorz ? bar.m_szMinHorz.cx : bar.m_szMinVert.cy; }
+int MinThicknessOf(const CSizingControlBar& bar, BOOL bHorz)
+{
+    return bHorz ? bar.m_szMinHorz.cy : bar.m_szMinVert.cx;
+}
+
+// The length along the row a bar needs at the least: a sizing bar its minimum, another bar its
+// window's.
+int LeastLength(CControlBar& bar, BOOL bHorz)
+{
+    if (CSizingControlBar* pSizing = AsSizingBar(&bar))
+        return MinLengthOf(*pSizing, bHorz);
+    CRect rect;
+    bar.GetWindowRect(rect);
+    return bHorz ? rect.Width() : rect.Height();
 }
 
 }  // namespace
@@ -116,8 +143,148 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         return bHorz ? CSize(kStretchLength, AtLeast(m_szHorz, m_szMinHorz).cy)
                      : CSize(AtLeast(m_szVert, m_szMinVert).cx, kStretchLength);
     }
+    if (m_bParentSizing && m_pDockSite && !IsFloating() && IsVisible()) {
+        const std::vector<CControlBar*> row = GetRow();
+        if (!row.empty() && row.front() == this) {
+            CRect rectRow = m_rectDockRow;
+            if (rectRow.IsRectEmpty())
+                m_pDockSite->GetClientRect(rectRow);
+            // A frame that has no room yet (still being created) leaves the sizes as they are.
+            const int nLength = bHorz ? rectRow.Width() : rectRow.Height();
+            if (nLength > 0 && NegotiateSpace(nLength, bHorz))
+                AlignControlBars();
+        }
+    }
     m_bParentSizing = FALSE;
     return bHorz ? AtLeast(m_szHorz, m_szMinHorz) : AtLeast(m_szVert, m_szMinVert);
+}
+
+// ---- the row ----
+
+std::vector<CControlBar*> CSizingControlBar::GetRow() const
+{
+    return m_pDockSite ? m_pDockSite->GetDockRow(this) : std::vector<CControlBar*>();
+}
+
+// The frame places a row's bars one after another from the row's start, each overlapping the
+// one before by 2 pixels; so the bars fill a row exactly when the sum of their lengths, each less
+// 2, plus 2 makes the row's length.
+BOOL CSizingControlBar::NegotiateSpace(int nLengthTotal, BOOL bHorz)
+{
+    std::vector<CControlBar*> row = GetRow();
+    const auto itThis = std::find(row.begin(), row.end(), this);
+    if (itThis == row.end())
+        return FALSE;
+    const size_t nThis = size_t(itThis - row.begin());
+
+    // The bars that fit at their least length; the first that does not begins a new row.
+    int nTotal = 2;
+    for (size_t i = 0; i < row.size(); ++i) {
+        nTotal += LeastLength(*row[i], bHorz) - 2;
+        if (nTotal <= nLengthTotal)
+            continue;
+        if (i < nThis) {
+            row[i + 1]->m_bNewRow = TRUE;
+            return FALSE;
+        }
+        if (i == nThis) {
+            // Alone it does not fit: it is as short as it may be.
+            int& nLength = LengthOf(*this, bHorz);
+            const int nMin = MinLengthOf(*this, bHorz);
+            const BOOL bChanged = nLength != nMin;
+            nLength = nMin;
+            return bChanged;
+        }
+        row[i]->m_bNewRow = TRUE;
+        row.resize(i);
+        break;
+    }
+
+    std::vector<CSizingControlBar*> bars;
+    int nRoom = nLengthTotal - 2;
+    for (CControlBar* pBar : row) {
+        if (CSizingControlBar* pSizing = AsSizingBar(pBar))
+            bars.push_back(pSizing);
+        else
+            nRoom -= LeastLength(*pBar, bHorz) - 2;
+    }
+    BOOL bChanged = FALSE;
+    int nThickness = 0;
+    for (CSizingControlBar* pBar : bars)
+        nThickness = std::max({nThickness, ThicknessOf(*pBar, bHorz), MinThicknessOf(*pBar, bHorz)});
+    int nDiff = nRoom;
+    for (CSizingControlBar* pBar : bars) {
+        int& nLength = LengthOf(*pBar, bHorz);
+        if (nLength < MinLengthOf(*pBar, bHorz)) {
+            nLength = MinLengthOf(*pBar, bHorz);
+            bChanged = TRUE;
+        }
+        if (ThicknessOf(*pBar, bHorz) != nThickness) {
+            ThicknessOf(*pBar, bHorz) = nThickness;
+            bChanged = TRUE;
+        }
+        nDiff -= nLength - 2;
+    }
+    if (nDiff != 0)
+        bChanged = TRUE;
+    if (bars.size() == 1) {
+        int& nLength = LengthOf(*bars.front(), bHorz);
+        nLength = std::max(nLength + nDiff, MinLengthOf(*bars.front(), bHorz));
+        nDiff = 0;
+    }
+    // A pixel at a time, bar by bar, so that every bar grows or shrinks alike.
+    const int nStep = nDiff > 0 ? 1 : -1;
+    while (nDiff != 0) {
+        BOOL bGave = FALSE;
+        for (CSizingControlBar* pBar : bars) {
+            if (nDiff == 0)
+                break;
+            int& nLength = LengthOf(*pBar, bHorz);
+            if (pBar->m_bKeepSize || (nStep < 0 && nLength <= MinLengthOf(*pBar, bHorz)))
+                continue;
+            nLength += nStep;
+            nDiff -= nStep;
+            bGave = TRUE;
+        }
+        if (bGave)
+            continue;
+        BOOL bKept = FALSE;
+        for (CSizingControlBar* pBar : bars) {
+            bKept = bKept || pBar->m_bKeepSize;
+            pBar->m_bKeepSize = FALSE;
+        }
+        // Every bar is at its minimum: what is left cannot be taken.
+        if (!bKept)
+            break;
+    }
+    for (CSizingControlBar* pBar : bars)
+        pBar->m_bKeepSize = FALSE;
+    return bChanged;
+}
+
+void CSizingControlBar::AlignControlBars()
+{
+    const std::vector<CControlBar*> row = GetRow();
+    if (row.empty())
+        return;
+    const BOOL bHorz = IsHorzDocked();
+    const CRect& rectRow = m_rectDockRow;
+    int nPos = bHorz ? rectRow.left : rectRow.top;
+    for (CControlBar* pBar : row) {
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        int nLength = bHorz ? rect.Width() : rect.Height();
+        if (CSizingControlBar* pSizing = AsSizingBar(pBar))
+            nLength = std::max(LengthOf(*pSizing, bHorz), MinLengthOf(*pSizing, bHorz));
+        if (bHorz)
+            pBar->MoveWindow(nPos, rectRow.top, nLength, rectRow.Height());
+        else
+            pBar->MoveWindow(rectRow.left, nPos, rectRow.Width(), nLength);
+        nPos += nLength - 2;
+    }
+    // Inside the frame's own layout the frame places the row itself next.
+    if (m_pDockSite && !m_pDockSite->IsInRecalcLayout())
+        m_pDockSite->RecalcLayout();
 }
 
 CSize CSizingControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
@@ -186,9 +353,17 @@ void CSizingControlBar::UpdateEdges()
     } kEdgeBits[] = {{HTLEFT, SCBS_EDGELEFT}, {HTTOP, SCBS_EDGETOP},
                      {HTRIGHT, SCBS_EDGERIGHT}, {HTBOTTOM, SCBS_EDGEBOTTOM}};
     m_dwSCBStyle &= ~SCBS_EDGEALL;
-    const UINT nEdge = InnerEdge();
+    UINT edges[3] = {InnerEdge(), 0, 0};
+    const std::vector<CControlBar*> row = GetRow();
+    if (!row.empty() && !IsFloating()) {
+        const BOOL bHorz = IsHorzDocked();
+        if (row.front() != this)
+            edges[1] = bHorz ? HTLEFT : HTTOP;
+        if (row.back() != this)
+            edges[2] = bHorz ? HTRIGHT : HTBOTTOM;
+    }
     for (const auto& edge : kEdgeBits) {
-        if (edge.nHit == nEdge)
+        if (std::find(std::begin(edges), std::end(edges), edge.nHit) != std::end(edges))
             m_dwSCBStyle |= edge.dwBit;
     }
 }
@@ -231,25 +406,25 @@ UINT CSizingControlBar::HitTest(CPoint point) const
         return HTCLIENT;
     if (m_dwSCBStyle & SCBS_SHOWEDGES)
         rc.DeflateRect(1, 1);
-    const UINT nEdge = InnerEdge();
-    CRect rcEdge = rc;
-    switch (nEdge) {
-    case HTLEFT:
-        rcEdge.right = rc.left + m_cxEdge;
-        break;
-    case HTTOP:
-        rcEdge.bottom = rc.top + m_cxEdge;
-        break;
-    case HTRIGHT:
-        rcEdge.left = rc.right - m_cxEdge;
-        break;
-    case HTBOTTOM:
-        rcEdge.top = rc.bottom - m_cxEdge;
-        break;
-    default:
-        return HTCLIENT;
+    const BOOL bHorz = IsHorzDocked();
+    // An edge toward a neighbour stops short of the row's edges, which belong to the thickness.
+    const int nShortLR = bHorz ? 0 : m_cxEdge;
+    const int nShortTB = bHorz ? m_cxEdge : 0;
+    const struct {
+        UINT nHit;
+        DWORD dwBit;
+        CRect rect;
+    } edges[] = {
+        {HTLEFT, SCBS_EDGELEFT, CRect(rc.left, rc.top + nShortTB, rc.left + m_cxEdge, rc.bottom - nShortTB)},
+        {HTTOP, SCBS_EDGETOP, CRect(rc.left + nShortLR, rc.top, rc.right - nShortLR, rc.top + m_cxEdge)},
+        {HTRIGHT, SCBS_EDGERIGHT, CRect(rc.right - m_cxEdge, rc.top + nShortTB, rc.right, rc.bottom - nShortTB)},
+        {HTBOTTOM, SCBS_EDGEBOTTOM, CRect(rc.left + nShortLR, rc.bottom - m_cxEdge, rc.right - nShortLR, rc.bottom)},
+    };
+    for (const auto& edge : edges) {
+        if ((m_dwSCBStyle & edge.dwBit) && edge.rect.PtInRect(point))
+            return edge.nHit;
     }
-    return rcEdge.PtInRect(point) ? nEdge : UINT(HTCLIENT);
+    return HTCLIENT;
 }
 
 void CSizingControlBar::SizeFirstChild()
@@ -269,6 +444,14 @@ void CSizingControlBar::OnSize(UINT nType, int cx, int cy)
     CControlBar::OnSize(nType, cx, cy);
     SizeFirstChild();
     Invalidate();
+}
+
+void CSizingControlBar::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    CControlBar::OnShowWindow(bShow, nStatus);
+    // A bar shown again in its row keeps the length it had; the others make room.
+    if (bShow && !IsFloating())
+        m_bKeepSize = TRUE;
 }
 
 void CSizingControlBar::OnPaint()
@@ -370,7 +553,7 @@ void CSizingControlBar::OnMouseMove(UINT nFlags, CPoint point)
     if (!m_bTracking) {
         const UINT nHit = HitTest(point);
         if (nHit >= HTLEFT && nHit <= HTBOTTOM)
-            SetCursor(AfxLoadStandardCursor(IsHorzDocked() ? IDC_SIZENS : IDC_SIZEWE));
+            SetCursor(AfxLoadStandardCursor((nHit == HTTOP || nHit == HTBOTTOM) ? IDC_SIZENS : IDC_SIZEWE));
         CControlBar::OnMouseMove(nFlags, point);
         return;
     }
@@ -400,7 +583,7 @@ void CSizingControlBar::OnCaptureChanged(CWnd* pWnd)
 
 int CSizingControlBar::CursorPos(CPoint ptScreen) const
 {
-    return IsHorzDocked() ? ptScreen.y : ptScreen.x;
+    return (m_htEdge == HTTOP || m_htEdge == HTBOTTOM) ? ptScreen.y : ptScreen.x;
 }
 
 int CSizingControlBar::RoomToGrow() const
@@ -429,14 +612,76 @@ void CSizingControlBar::StartTracking(UINT nHitTest, CPoint point)
     ClientToScreen(&ptScreen);
     m_nTrackStartPos = m_nTrackPosOld = CursorPos(ptScreen);
     m_nTrackThickness = GetThickness();
-    // A left or top edge grows the bar when it moves toward lower coordinates.
+    const BOOL bHorz = IsHorzDocked();
+    m_trackRow = GetRow();
+    if (m_trackRow.empty())
+        m_trackRow.push_back(this);
+    if (nHitTest != InnerEdge()) {
+        // An edge toward a neighbour: it may move as far as the bars on either side of it can
+        // shrink.
+        m_trackLengths.clear();
+        const auto itThis = std::find(m_trackRow.begin(), m_trackRow.end(), this);
+        m_nTrackBefore = size_t(itThis - m_trackRow.begin()) +
+                         ((nHitTest == HTRIGHT || nHitTest == HTBOTTOM) ? 1 : 0);
+        int nBefore = 0;
+        int nAfter = 0;
+        for (size_t i = 0; i < m_trackRow.size(); ++i) {
+            CSizingControlBar* pBar = AsSizingBar(m_trackRow[i]);
+            const int nLength = pBar ? std::max(LengthOf(*pBar, bHorz), MinLengthOf(*pBar, bHorz)) : 0;
+            m_trackLengths.push_back(nLength);
+            const int nSpare = pBar ? nLength - MinLengthOf(*pBar, bHorz) : 0;
+            (i < m_nTrackBefore ? nBefore : nAfter) += nSpare;
+        }
+        m_nTrackPosMin = m_nTrackStartPos - nBefore;
+        m_nTrackPosMax = m_nTrackStartPos + nAfter;
+        return;
+    }
+    // The thickness edge: no thinner than the thickest minimum of the row.
     const int nSign = (nHitTest == HTLEFT || nHitTest == HTTOP) ? -1 : 1;
-    const int nMin = IsHorzDocked() ? m_szMinHorz.cy : m_szMinVert.cx;
+    int nMin = 0;
+    for (CControlBar* pBar : m_trackRow) {
+        if (CSizingControlBar* pSizing = AsSizingBar(pBar))
+            nMin = std::max(nMin, MinThicknessOf(*pSizing, bHorz));
+    }
     const int nMax = std::max(m_nTrackThickness, m_nTrackThickness + RoomToGrow() - 2);
     const int nPosShrunk = m_nTrackStartPos + nSign * (nMin - m_nTrackThickness);
     const int nPosGrown = m_nTrackStartPos + nSign * (nMax - m_nTrackThickness);
     m_nTrackPosMin = std::min(nPosShrunk, nPosGrown);
     m_nTrackPosMax = std::max(nPosShrunk, nPosGrown);
+}
+
+void CSizingControlBar::TrackRowEdge(int nPos)
+{
+    const BOOL bHorz = IsHorzDocked();
+    if (m_nTrackBefore == 0 || m_nTrackBefore >= m_trackRow.size())
+        return;
+    for (size_t i = 0; i < m_trackRow.size(); ++i) {
+        if (CSizingControlBar* pBar = AsSizingBar(m_trackRow[i]))
+            LengthOf(*pBar, bHorz) = m_trackLengths[i];
+    }
+    const int nMoved = nPos - m_nTrackStartPos;
+    // The bar beside the edge on the side it moves away from grows; the bars on the other side
+    // give the same, nearest first, each down to its minimum.
+    const size_t nGrows = nMoved > 0 ? m_nTrackBefore - 1 : m_nTrackBefore;
+    int nLeft = std::abs(nMoved);
+    auto give = [&](size_t i) {
+        CSizingControlBar* pBar = AsSizingBar(m_trackRow[i]);
+        if (!pBar)
+            return;
+        int& nLength = LengthOf(*pBar, bHorz);
+        const int nTaken = std::min(nLeft, nLength - MinLengthOf(*pBar, bHorz));
+        nLength -= std::max(0, nTaken);
+        nLeft -= std::max(0, nTaken);
+    };
+    if (nMoved > 0) {
+        for (size_t i = m_nTrackBefore; i < m_trackRow.size() && nLeft > 0; ++i)
+            give(i);
+    } else {
+        for (size_t i = m_nTrackBefore; i-- > 0 && nLeft > 0;)
+            give(i);
+    }
+    if (CSizingControlBar* pBar = AsSizingBar(m_trackRow[nGrows]))
+        LengthOf(*pBar, bHorz) += std::abs(nMoved) - nLeft;
 }
 
 void CSizingControlBar::OnTrackUpdateSize(CPoint& point)
@@ -445,8 +690,17 @@ void CSizingControlBar::OnTrackUpdateSize(CPoint& point)
     if (nPos == m_nTrackPosOld)
         return;
     m_nTrackPosOld = nPos;
-    const int nSign = (m_htEdge == HTLEFT || m_htEdge == HTTOP) ? -1 : 1;
-    SetThickness(m_nTrackThickness + nSign * (nPos - m_nTrackStartPos));
+    if (m_htEdge != InnerEdge()) {
+        TrackRowEdge(nPos);
+    } else {
+        const int nSign = (m_htEdge == HTLEFT || m_htEdge == HTTOP) ? -1 : 1;
+        SetThickness(m_nTrackThickness + nSign * (nPos - m_nTrackStartPos));
+        // The whole row is as thick as the bar.
+        for (CControlBar* pBar : m_trackRow) {
+            if (CSizingControlBar* pSizing = AsSizingBar(pBar); pSizing && pSizing != this)
+                ThicknessOf(*pSizing, IsHorzDocked()) = GetThickness();
+        }
+    }
     if (m_pDockSite && m_bDragShowContent)
         m_pDockSite->RecalcLayout();
 }

@@ -1,9 +1,11 @@
-// CSizingControlBar: a docking bar whose thickness the user drags. The layer's docking puts every
-// bar in a strip of its own along its side, so a bar is always alone in its row: the only edge it
-// can offer is the one facing the middle of the frame, and dragging it changes the bar's
-// thickness (the row's length is the frame's). The bar keeps three sizes, for lying along the
-// top or bottom, along the left or right and for floating; each is held at its minimum, and
-// they can be stored in and read from the user profile.
+// CSizingControlBar: a docking bar whose size the user drags. The sizing bars docked at one side
+// share a row: the first of the row negotiates the row's length among them (NegotiateSpace), and
+// a bar that no longer fits goes on to a new row. Each bar offers the edge that faces the middle
+// of the frame, whose drag changes the row's thickness, and the edges toward its neighbours,
+// whose drag moves length from the bars on one side of the edge to those on the other. The bar
+// keeps three sizes, for lying along the top or bottom, along the left or right and for
+// floating; each is held at its minimum, and they can be stored in and read from the user
+// profile.
 //
 // A bar dragged by its caption or gripper docks at another side of its frame or floats in a tool
 // window of its own; a double click on a floating bar's caption docks it again.
@@ -15,6 +17,8 @@
 
 #include "controls/BarSizeProfile.h"
 #include "platform/ui/ControlBar.h"
+
+#include <vector>
 
 // Sizing styles.
 constexpr DWORD SCBS_EDGELEFT = 0x00000001;
@@ -59,6 +63,16 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    BOOL SharesDockRow() const override { return TRUE; }
+
+    // Shares nLengthTotal among the bars of the bar's row (horizontal along the top or bottom):
+    // bars that do not fit even at their minimum go on to a new row; the sizing bars take the
+    // row's greatest thickness and the room left over, a pixel at a time. TRUE when a size
+    // changed.
+    BOOL NegotiateSpace(int nLengthTotal, BOOL bHorz);
+    // Moves the row's bars one after another along the row, each overlapping the one before by
+    // 2 pixels, then has the frame lay out again.
+    virtual void AlignControlBars();
 
     // The dock bar the bar lies at (AFX_IDW_DOCKBAR_TOP ...), from its side.
     UINT GetDockBarID() const;
@@ -85,6 +99,8 @@ public:
     int m_nTrackPosMax = 0;
     int m_nTrackPosOld = 0;
     BOOL m_bTracking = FALSE;
+    // Set when a docked bar is shown: the next negotiation of its row leaves its length alone.
+    BOOL m_bKeepSize = FALSE;
     BOOL m_bParentSizing = FALSE;
     BOOL m_bDragShowContent = TRUE;
     UINT m_nDockBarID = 0;
@@ -103,6 +119,7 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnSize(UINT nType, int cx, int cy) override;
+    void OnShowWindow(BOOL bShow, UINT nStatus) override;
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
@@ -115,7 +132,7 @@ protected:
 
     // The edge that faces the middle of the frame: the one a drag sizes the bar by.
     UINT InnerEdge() const;
-    // Sets the edge bits from the side the bar lies at.
+    // Sets the edge bits from the side the bar lies at and its place in its row.
     void UpdateEdges();
     void SizeFirstChild();
 
@@ -125,6 +142,10 @@ private:
     int RoomToGrow() const;
     int CursorPos(CPoint ptScreen) const;
     void SetThickness(int nThickness);
+    // The visible bars of the bar's row, in order; empty when it is not docked.
+    std::vector<CControlBar*> GetRow() const;
+    // Moves the edge between neighbours being tracked to nPos (screen, along the row).
+    void TrackRowEdge(int nPos);
     // Dragging the bar by its caption or gripper: let go near an edge of its frame it docks
     // there, anywhere else it floats (or, floating, moves) with the pressed point under the
     // cursor. A press without a move is no drag: StopDragging then answers FALSE.
@@ -133,6 +154,11 @@ private:
 
     int m_nTrackStartPos = 0;
     int m_nTrackThickness = 0;
+    // While tracking: the row's bars and their lengths when it began, and the number of bars
+    // before the tracked edge.
+    std::vector<CControlBar*> m_trackRow;
+    std::vector<int> m_trackLengths;
+    size_t m_nTrackBefore = 0;
     BOOL m_bDragging = FALSE;
     // The pressed point, in the bar's client coordinates and on the screen.
     CPoint m_ptDragGrip;

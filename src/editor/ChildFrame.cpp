@@ -222,7 +222,8 @@ int CChildFrame::CreateSimBars()
         bar.pBar->EnableDocking(CBRS_ALIGN_BOTTOM);
     }
     EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(m_pInputsBar, AFX_IDW_DOCKBAR_BOTTOM);
+    // The frame lays its row of bars out itself (LayOutBarRow), the Inputs bar first.
+    m_pInputsBar->m_dwStyle = (m_pInputsBar->m_dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_BOTTOM;
     DockBarAfter(m_pOutputsBar, m_pInputsBar);
     DockBarAfter(m_pSimulationBar, m_pOutputsBar);
     return 1;

@@ -9,6 +9,7 @@
 #include "platform/ui/WindowPlacement.h"
 
 #include <memory>
+#include <vector>
 
 using namespace std::string_literals;
 
@@ -263,6 +264,149 @@ TEST_F(SizingBarTest, TheFirstChildFillsTheInsideWithTheSizeChildStyle)
     EXPECT_LT(rcInside.bottom, rcBar.bottom);
 }
 
+// Sizing bars docked one after another at the top of the frame, as a row.
+class BarRowTest : public SizingBarTest {
+protected:
+    void DockRow(int nBars, CSize sizeMin, UINT nDockBarID = AFX_IDW_DOCKBAR_TOP)
+    {
+        for (int i = 0; i < nBars; ++i) {
+            auto& bar = *m_bars.emplace_back(std::make_unique<CSizingControlBarG>());
+            bar.m_szMinHorz = bar.m_szMinVert = sizeMin;
+            ASSERT_TRUE(bar.Create(_T("Bar"), m_pFrame, CSize(125, 125), TRUE, kBarID + 1 + UINT(i)));
+            bar.EnableDocking(CBRS_ALIGN_ANY);
+            m_pFrame->DockControlBar(&bar, nDockBarID);
+        }
+    }
+    int ClientWidth() const
+    {
+        CRect rect;
+        m_pFrame->GetClientRect(rect);
+        return rect.Width();
+    }
+    CSizingControlBar& Bar(size_t i) { return *m_bars[i]; }
+    std::vector<std::unique_ptr<CSizingControlBar>> m_bars;
+};
+
+TEST_F(BarRowTest, BarsAtOneSideShareARowUntilTheyNoLongerFit)
+{
+    DockRow(3, CSize(200, 32));
+    for (auto& pBar : m_bars)
+        pBar->m_szHorz.cy = 60;
+    Bar(1).m_szHorz.cy = 90;
+    m_pFrame->RecalcLayout();
+    // One row as thick as its thickest bar, the bars overlapping by 2 and filling the width.
+    const CRect rc0 = WindowRectOf(Bar(0)), rc1 = WindowRectOf(Bar(1)), rc2 = WindowRectOf(Bar(2));
+    EXPECT_EQ(rc0.top, rc2.top);
+    EXPECT_EQ(rc0.Height(), 90);
+    EXPECT_EQ(rc2.Height(), 90);
+    EXPECT_EQ(rc1.left, rc0.right - 2);
+    EXPECT_EQ(rc2.left, rc1.right - 2);
+    EXPECT_EQ(rc2.right - rc0.left, ClientWidth());
+    EXPECT_EQ(PaneRect().top, rc0.bottom);
+
+    // 2 + 3 x 198 passes 560: the third bar goes on to a row of its own.
+    m_pFrame->MoveWindow(CRect(0, 0, 560, 600));
+    ASSERT_LT(ClientWidth(), 2 + 3 * 198);
+    EXPECT_TRUE(Bar(2).m_bNewRow);
+    EXPECT_EQ(WindowRectOf(Bar(2)).top, WindowRectOf(Bar(0)).bottom);
+    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), ClientWidth());
+    EXPECT_EQ(WindowRectOf(Bar(1)).right - WindowRectOf(Bar(0)).left, ClientWidth());
+}
+
+TEST_F(BarRowTest, ABarThatAloneDoesNotFitShrinksToItsMinimumLength)
+{
+    DockRow(1, CSize(300, 32));
+    Bar(0).m_szHorz.cx = 700;
+    m_pFrame->MoveWindow(CRect(0, 0, 250, 600));
+    EXPECT_EQ(Bar(0).m_szHorz.cx, 300);
+    m_pFrame->MoveWindow(CRect(0, 0, 500, 600));
+    EXPECT_EQ(WindowRectOf(Bar(0)).Width(), ClientWidth());
+}
+
+TEST_F(BarRowTest, RoomIsHandedOutAPixelAtATimeSkippingBarsThatKeepTheirSize)
+{
+    DockRow(3, CSize(40, 32));
+    const auto lengths = [&] {
+        return std::vector<int>{Bar(0).m_szHorz.cx, Bar(1).m_szHorz.cx, Bar(2).m_szHorz.cx};
+    };
+    for (auto& pBar : m_bars)
+        pBar->m_szHorz.cx = 102;
+    // 2 + 3 x 100 = 302: 11 pixels to hand out, the middle bar keeping its size.
+    Bar(1).m_bKeepSize = TRUE;
+    EXPECT_TRUE(Bar(0).NegotiateSpace(313, TRUE));
+    EXPECT_EQ(lengths(), (std::vector<int>{108, 102, 107}));
+    EXPECT_FALSE(Bar(1).m_bKeepSize);
+
+    // When every bar keeps its size a pass gives nothing: the marks go and the sharing goes on.
+    for (auto& pBar : m_bars)
+        pBar->m_bKeepSize = TRUE;
+    EXPECT_TRUE(Bar(0).NegotiateSpace(317, TRUE));
+    EXPECT_EQ(lengths(), (std::vector<int>{110, 103, 108}));
+
+    // Shrinking passes over a bar at its minimum.
+    Bar(0).m_szHorz.cx = 40;
+    EXPECT_TRUE(Bar(0).NegotiateSpace(2 + 38 + 101 + 106 - 6, TRUE));
+    EXPECT_EQ(lengths(), (std::vector<int>{40, 100, 105}));
+    EXPECT_FALSE(Bar(0).NegotiateSpace(2 + 38 + 98 + 103, TRUE));
+}
+
+TEST_F(BarRowTest, AnEdgeBetweenNeighboursLiesOnlyBetweenThem)
+{
+    DockRow(2, CSize(40, 32));
+    CSizingControlBar& first = Bar(0);
+    CSizingControlBar& second = Bar(1);
+    CRect rc;
+    first.GetClientRect(rc);
+    const int nMid = rc.CenterPoint().y;
+    EXPECT_EQ(first.HitTest(CPoint(rc.right - 2, nMid)), CSizingControlBar::HTRIGHT);
+    EXPECT_EQ(first.HitTest(CPoint(rc.left + 2, nMid)), UINT(HTCLIENT));
+    // Shortened at its ends, where the edge toward the frame's middle lies.
+    EXPECT_EQ(first.HitTest(CPoint(rc.right - 2, rc.bottom - 2)), CSizingControlBar::HTBOTTOM);
+    EXPECT_EQ(first.HitTest(CPoint(rc.right - 2, rc.top + 2)), UINT(HTCLIENT));
+    second.GetClientRect(rc);
+    EXPECT_EQ(second.HitTest(CPoint(rc.left + 2, nMid)), CSizingControlBar::HTLEFT);
+    EXPECT_EQ(second.HitTest(CPoint(rc.right - 2, nMid)), UINT(HTCLIENT));
+
+    // Alone again, the bar has no edge along the row.
+    m_pFrame->ShowControlBar(&second, FALSE, FALSE);
+    first.GetClientRect(rc);
+    EXPECT_EQ(first.HitTest(CPoint(rc.right - 2, nMid)), UINT(HTCLIENT));
+}
+
+TEST_F(BarRowTest, DraggingTheEdgeBetweenNeighboursMovesLengthBetweenThem)
+{
+    DockRow(3, CSize(60, 32));
+    const int nTotal = WindowRectOf(Bar(2)).right - WindowRectOf(Bar(0)).left;
+    const int nFirst = WindowRectOf(Bar(0)).Width();
+    const int nSecond = WindowRectOf(Bar(1)).Width();
+    const int nThird = WindowRectOf(Bar(2)).Width();
+    CRect rc;
+    Bar(1).GetClientRect(rc);
+    const CPoint ptEdge(rc.right - 2, rc.CenterPoint().y);
+    Press(Bar(1), ptEdge);
+    ASSERT_TRUE(Bar(1).IsTracking());
+    MoveTo(Bar(1), ptEdge + CSize(30, 0));
+    EXPECT_EQ(WindowRectOf(Bar(1)).Width(), nSecond + 30);
+    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), nThird - 30);
+    // Past the third bar's minimum the edge stops; toward the start it takes from the second
+    // bar, then the first.
+    CPoint pt = ptEdge;
+    Bar(1).ClientToScreen(&pt);
+    const auto moveScreen = [&](int dx) {
+        CPoint ptClient = pt + CSize(dx, 0);
+        Bar(1).ScreenToClient(&ptClient);
+        MoveTo(Bar(1), ptClient);
+    };
+    moveScreen(nThird);
+    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), 60);
+    moveScreen(-(nSecond - 60) - 20);
+    EXPECT_EQ(WindowRectOf(Bar(1)).Width(), 60);
+    EXPECT_EQ(WindowRectOf(Bar(0)).Width(), nFirst - 20);
+    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), nThird + nSecond - 60 + 20);
+    Release(Bar(1), ptEdge);
+    EXPECT_EQ(WindowRectOf(Bar(2)).right - WindowRectOf(Bar(0)).left, nTotal);
+}
+
 TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
 {
     {
@@ -282,7 +426,8 @@ TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
     CSizingControlBarCF bar;
     Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
     ASSERT_TRUE(bar.LoadState(_T("Bars")));
-    EXPECT_EQ(bar.m_szHorz, CSize(140, 80));
+    // Alone in its row at the bottom, the bar's length there is the row's.
+    EXPECT_EQ(bar.m_szHorz.cy, 80);
     EXPECT_EQ(bar.m_szVert, CSize(60, 300));
     EXPECT_EQ(bar.m_szFloat, CSize(250, 110));
     EXPECT_EQ(WindowRectOf(bar).Height(), 80);
@@ -290,7 +435,7 @@ TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
     m_pApp->WriteProfileInt(strSection, _T("sizeHorzCY"), 3);
     m_pApp->WriteProfileInt(strSection, _T("sizeFloatCX"), -20);
     ASSERT_TRUE(bar.LoadState(_T("Bars")));
-    EXPECT_EQ(bar.m_szHorz, CSize(140, 32));
+    EXPECT_EQ(bar.m_szHorz.cy, 32);
     EXPECT_EQ(bar.m_szFloat, CSize(37, 110));
 
     // A damaged profile gives no size beyond the screen.

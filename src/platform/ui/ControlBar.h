@@ -71,11 +71,22 @@ public:
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
     // Asks pTarget's routing for the state of the bar's items.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    // Whether the bar lies beside the other such bars of its side in one row, each taking its
+    // own length (CalcFixedLayout without stretch), rather than alone along the whole side.
+    virtual BOOL SharesDockRow() const { return FALSE; }
 
     // Bar style (CBRS_ bits); apart from the window style, with which some bits collide.
     DWORD m_dwStyle = 0;
     DWORD m_dwDockStyle = 0;
     CFrameWnd* m_pDockSite = nullptr;
+    // Set when the frame docks the bar (DockControlBar): only then does a bar that shares rows
+    // join one; until then, and once the frame gives it up, it lies alone along its side.
+    BOOL m_bInDockRow = FALSE;
+    // A bar that shares rows begins a new row at its side (the bars before it no longer fit).
+    BOOL m_bNewRow = FALSE;
+    // The rectangle the frame's last layout gave the bar's row, in the frame's client
+    // coordinates: its length along the side and the row's thickness across it.
+    CRect m_rectDockRow;
     // The bar deletes itself when its window is destroyed.
     BOOL m_bAutoDelete = FALSE;
 

@@ -458,7 +458,10 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
     if (!dwSide)
         return;
     pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
-    // Bars at one side lie in the order they were docked: the newest goes innermost.
+    // Bars at one side lie in the order they were docked: the newest goes innermost, or last
+    // in the last row of bars that share rows.
+    pBar->m_bNewRow = FALSE;
+    pBar->m_bInDockRow = TRUE;
     std::erase(m_listControlBars, pBar);
     m_listControlBars.push_back(pBar);
     pBar->m_pDockSite = this;
@@ -537,10 +540,100 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
 }
 
+namespace {
+
+bool IsDockedAndShown(const CControlBar* pBar)
+{
+    return IsWindow(const_cast<CControlBar*>(pBar)) && (pBar->GetStyle() & WS_VISIBLE) && !pBar->IsFloating();
+}
+
+}  // namespace
+
+std::vector<CControlBar*> CFrameWnd::GetDockRow(const CControlBar* pBar) const
+{
+    std::vector<CControlBar*> row;
+    if (!pBar || !pBar->SharesDockRow() || !IsDockedAndShown(pBar) || !pBar->m_bInDockRow)
+        return row;
+    const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
+    bool bFound = false;
+    for (CControlBar* pOther : m_listControlBars) {
+        if (!pOther->SharesDockRow() || !IsDockedAndShown(pOther) || !pOther->m_bInDockRow ||
+            (pOther->m_dwStyle & CBRS_ALIGN_ANY) != dwSide)
+            continue;
+        if (pOther->m_bNewRow && !row.empty()) {
+            if (bFound)
+                break;
+            row.clear();
+        }
+        row.push_back(pOther);
+        bFound = bFound || pOther == pBar;
+    }
+    // A bar the frame does not lay out itself (one a derived frame places) is in no row.
+    if (!bFound)
+        row.clear();
+    return row;
+}
+
+void CFrameWnd::LayoutDockRow(size_t nFirst, CRect& rectLeft, std::vector<bool>& placed)
+{
+    CControlBar* pFirst = m_listControlBars[nFirst];
+    const DWORD dwSide = pFirst->m_dwStyle & CBRS_ALIGN_ANY;
+    const bool bHorz = (dwSide & CBRS_ORIENT_HORZ) != 0 || dwSide == 0;
+    const DWORD dwMode = bHorz ? LM_HORZDOCK : LM_VERTDOCK;
+    // The first bar negotiates the row's space and may send bars on to a new row: ask again
+    // until the row stays as it is.
+    std::vector<CControlBar*> row = GetDockRow(pFirst);
+    for (size_t nPass = 0; nPass <= m_listControlBars.size(); ++nPass) {
+        for (CControlBar* pBar : row) {
+            pBar->m_rectDockRow = rectLeft;
+            pBar->CalcDynamicLayout(-1, dwMode);
+        }
+        std::vector<CControlBar*> rowNow = GetDockRow(pFirst);
+        if (rowNow == row)
+            break;
+        row = std::move(rowNow);
+    }
+    int nThickness = 0;
+    for (CControlBar* pBar : row) {
+        const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
+        nThickness = std::max(nThickness, bHorz ? size.cy : size.cx);
+    }
+    CRect rectRow = rectLeft;
+    if (dwSide & CBRS_ALIGN_BOTTOM) {
+        rectRow.top = std::max(rectLeft.top, rectLeft.bottom - nThickness);
+        rectLeft.bottom = rectRow.top;
+    } else if (dwSide & CBRS_ALIGN_LEFT) {
+        rectRow.right = std::min(rectLeft.right, rectLeft.left + nThickness);
+        rectLeft.left = rectRow.right;
+    } else if (dwSide & CBRS_ALIGN_RIGHT) {
+        rectRow.left = std::max(rectLeft.left, rectLeft.right - nThickness);
+        rectLeft.right = rectRow.left;
+    } else {
+        rectRow.bottom = std::min(rectLeft.bottom, rectLeft.top + nThickness);
+        rectLeft.top = rectRow.bottom;
+    }
+    // Neighbours overlap by 2 pixels, so that their borders read as one line.
+    int nPos = bHorz ? rectRow.left : rectRow.top;
+    for (CControlBar* pBar : row) {
+        const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
+        pBar->m_rectDockRow = rectRow;
+        if (bHorz)
+            pBar->MoveWindow(nPos, rectRow.top, size.cx, rectRow.Height());
+        else
+            pBar->MoveWindow(rectRow.left, nPos, rectRow.Width(), size.cy);
+        nPos += (bHorz ? size.cx : size.cy) - 2;
+        const auto it = std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar);
+        placed[size_t(it - m_listControlBars.begin())] = true;
+    }
+}
+
 void CFrameWnd::RecalcLayout(BOOL)
 {
     if (!m_hWnd)
         return;
+    // Moving a bar may lay the frame out again from inside this one.
+    const BOOL bWasInRecalcLayout = m_bInRecalcLayout;
+    m_bInRecalcLayout = TRUE;
     CRect rectLeft;
     GetClientRect(rectLeft);
     AdjustLayoutRect(rectLeft);
@@ -551,9 +644,15 @@ void CFrameWnd::RecalcLayout(BOOL)
         m_pMenuBar->MoveWindow(rectLeft.left, rectLeft.top, rectLeft.Width(), nHeight);
         rectLeft.top += nHeight;
     }
-    for (CControlBar* pBar : m_listControlBars) {
-        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE) || pBar->IsFloating())
+    std::vector<bool> placed(m_listControlBars.size(), false);
+    for (size_t i = 0; i < m_listControlBars.size(); ++i) {
+        CControlBar* pBar = m_listControlBars[i];
+        if (placed[i] || !IsDockedAndShown(pBar))
             continue;
+        if (pBar->SharesDockRow() && pBar->m_bInDockRow) {
+            LayoutDockRow(i, rectLeft, placed);
+            continue;
+        }
         const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
         const bool bHorz = (dwSide & CBRS_ORIENT_HORZ) != 0 || dwSide == 0;
         const CSize size = pBar->CalcFixedLayout(TRUE, bHorz);
@@ -575,4 +674,5 @@ void CFrameWnd::RecalcLayout(BOOL)
     }
     if (CWnd* pPane = GetDlgItem(AFX_IDW_PANE_FIRST))
         pPane->MoveWindow(rectLeft);
+    m_bInRecalcLayout = bWasInRecalcLayout;
 }

@@ -83,7 +83,8 @@ public:
 
     // ---- control bars ----
     // Lays out the menu bar, the visible control bars (in creation order, each taking its side
-    // of what is left) and the pane (AFX_IDW_PANE_FIRST) in the rest.
+    // of what is left; bars that share rows take it a row at a time) and the pane
+    // (AFX_IDW_PANE_FIRST) in the rest.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // The part of the client area the layout may fill (the frame's own caption and border,
     // where it draws them itself, lie outside it).
@@ -102,6 +103,11 @@ public:
     // strip along the client area's edge holds the point, nearest edge first; 0 to float.
     DWORD DockSideAt(const CControlBar* pBar, CPoint ptScreen) const;
     CControlBar* GetControlBar(UINT nID) const;
+    // The visible docked bars that share pBar's row, in order along the side (pBar among them);
+    // empty when pBar shares no row.
+    std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const;
+    // Inside RecalcLayout: bars that place their row themselves leave the recalculation to it.
+    BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
     const std::vector<CControlBar*>& GetControlBars() const { return m_listControlBars; }
@@ -144,6 +150,10 @@ private:
 
     CView* m_pViewActive = nullptr;
     CMenu* m_pMenuShown = nullptr;
+    // Lays out the row that begins with m_listControlBars[nFirst] in rectLeft and takes it off.
+    void LayoutDockRow(size_t nFirst, CRect& rectLeft, std::vector<bool>& placed);
+
     DWORD m_dwDockSides = 0;
+    BOOL m_bInRecalcLayout = FALSE;
     std::vector<CControlBar*> m_listControlBars;
 };
