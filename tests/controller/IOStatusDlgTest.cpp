@@ -185,7 +185,6 @@ TEST_F(IOStatusDlgTest, ConnectPollsEveryRefreshTimeAndShowsTheValues)
     // The frame's port is the one offered.
     CIOStatus& d = Open();
     EXPECT_EQ(Text(d, CIOStatus::IDC_PORT), m_controller.Path());
-    EXPECT_EQ(d.m_grid.GetHostKind(), LcdGridHostKind::IoStatus);
     Click(d, CIOStatus::IDC_CONNECT);
     Tick(d);
     EXPECT_TRUE(d.IsPolling());
