@@ -205,7 +205,8 @@ public:
     static constexpr UINT kAutoScrollInterval = 50;
 
 protected:
-    // What the classes built on the grid decide. Whether a character may be typed at a cell.
+    // What the classes built on the grid decide. TRUE when the character may not be typed at
+    // the cell (before the owner is asked).
     virtual BOOL RefusesTypingAt(int /*nRow*/, int /*nCol*/, UINT /*nChar*/) const { return FALSE; }
     // How many columns a pasted unit of the one-character-a-cell rule takes.
     virtual int PastedUnitColumns(const CString& /*strUnit*/) const { return 1; }
