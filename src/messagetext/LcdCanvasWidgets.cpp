@@ -1,6 +1,7 @@
-// The elements on the LCD canvas: a press selects the one under the mouse, a double click opens
-// its settings dialog and re-checks where it lies, and the clipboard commands refuse to copy
-// cell text from under a selected element's columns.
+// The elements on the LCD canvas: a press selects the one under the mouse (and may start
+// dragging it), a double click opens its settings dialog and re-checks where it lies, the
+// clipboard refuses cell text from under a selected element's columns, and sized columns
+// carry their elements along.
 #include "messagetext/LcdCanvas.h"
 
 #include "blocks/BlockObj.h"
@@ -15,9 +16,6 @@
 #include "messagetext/ScaleTimeDlg.h"
 #include "messagetext/WidgetPlacement.h"
 #include "platform/core/MessageBox.h"
-#include "platform/ui/Clipboard.h"
-#include "platform/gdi/DC.h"
-#include "platform/core/CmdTarget.h"
 
 #include <algorithm>
 
