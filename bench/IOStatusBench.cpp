@@ -69,12 +69,6 @@ BENCHMARK(BM_CyclePoints)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CycleFlags)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CycleAnalogFlags)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class CBenchHost : public CWnd, public ILcdGridHost {
-public:
-    LcdGridHostKind GetGridHostKind() const override { return LcdGridHostKind::IoStatus; }
-    CVetlaDoc* GetGridDocument() const override { return nullptr; }
-};
-
 // A cycle's worth of values, every other one not zero.
 CIOStatusCycle::Result SampleResult(int nSeed)
 {
@@ -91,7 +85,7 @@ CIOStatusCycle::Result SampleResult(int nSeed)
 void Repaint(benchmark::State& state, IOStatusView view)
 {
     App();
-    CBenchHost host;
+    CWnd host;
     host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW, CRect(0, 0, kTableWidth, kTableHeight), nullptr, 0);
     auto pGrid = std::make_unique<CIOStatusGrid>();
     pGrid->Create(CRect(0, 0, kTableWidth, kTableHeight), &host, 1123);

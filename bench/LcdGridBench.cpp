@@ -6,8 +6,8 @@
 #include "blocks/BlockObj.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
-#include "messagetext/GridCtrl.h"
-#include "messagetext/WidePairs.h"
+#include "messagetext/LcdCanvas.h"
+#include "controls/WidePairs.h"
 #include "platform/qt/OffscreenImage.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ public:
 struct LcdPage {
     CVetlaDoc doc;
     CBenchHost host;
-    std::unique_ptr<CGridCtrl> grid;
+    std::unique_ptr<CLcdCanvas> grid;
 
     LcdPage(int nColumns, LcdGridHostKind kind)
     {
@@ -52,7 +52,7 @@ struct LcdPage {
         host.m_pDoc = &doc;
         host.m_kind = kind;
         host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 300), nullptr, 0);
-        grid = std::make_unique<CGridCtrl>(5, nColumns + 1, 1, 1);
+        grid = std::make_unique<CLcdCanvas>(5, nColumns + 1, 1, 1);
         grid->Create(CRect(0, 0, nColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000);
         grid->SetRowHeight(0, 0);
         grid->SetColumnWidth(0, 0);

@@ -8,14 +8,13 @@
 
 #include "controller/IOStatusCycle.h"
 #include "controller/IOStatusGrid.h"
-#include "messagetext/LcdGridHost.h"
 #include "pages/controls/ToolTipWnd.h"
 #include "platform/core/Geometry.h"
 #include "platform/ui/Dialog.h"
 
 class IControllerLink;
 
-class CIOStatus : public CDialog, public ILcdGridHost {
+class CIOStatus : public CDialog {
     DECLARE_DYNAMIC(CIOStatus)
 
 public:
@@ -48,9 +47,6 @@ public:
     int m_nStopBits = 0;             // 0 one, 1 two
     CString m_strParity = _T("None,8,1");
     CIOStatusGrid m_grid;
-
-    LcdGridHostKind GetGridHostKind() const override { return LcdGridHostKind::IoStatus; }
-    CVetlaDoc* GetGridDocument() const override { return nullptr; }
 
     // The view the table shows.
     IOStatusView GetView() const;

@@ -1,5 +1,7 @@
 #include "controller/IOStatusGrid.h"
 
+#include "messagetext/LcdFonts.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <span>
@@ -85,6 +87,9 @@ COLORREF RandomLightColour()
 unsigned WordAt(const std::vector<BYTE>& data, std::size_t i) { return unsigned(data[i] << 8) | data[i + 1]; }
 
 }  // namespace
+
+// The table's cells draw in the font of the message texts' LCD cells.
+CIOStatusGrid::CIOStatusGrid() { SetCellFont(GridCellFont()); }
 
 void CIOStatusGrid::LayOut(IOStatusView view, BOOL bFirstLayout)
 {

@@ -8,14 +8,14 @@
 #pragma once
 
 #include "controller/IOStatusCycle.h"
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 class CIOStatusGrid : public CGridCtrl {
 public:
     static constexpr COLORREF kDefaultBack = RGB(255, 255, 224);
     static constexpr COLORREF kValueText = RGB(255, 0, 0);
 
-    CIOStatusGrid() = default;
+    CIOStatusGrid();
 
     // The rows, columns, labels and colours of the view, every data cell empty. The module rows
     // of the first layout a dialog makes read "Ext1" where every later one reads "Ext 1".

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "blocks/Widget.h"
-#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdCanvas.h"
 #include "platform/ui/Dialog.h"
 
 class CVetlaDoc;
@@ -28,7 +28,7 @@ public:
     int m_nIOType = 0;
     int m_nIOItem = -1;
     CString m_strNames[WIDGET_NAME_ROWS][WIDGET_NAME_COLUMNS];
-    CGridCtrl m_grid;
+    CLcdCanvas m_grid;
 
     LcdGridHostKind GetGridHostKind() const override { return LcdGridHostKind::IoStatusName; }
     CVetlaDoc* GetGridDocument() const override { return m_pDoc; }

@@ -3,7 +3,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
-#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdCanvas.h"
 #include "messagetext/MsgTxtDisplayIds.h"
 #include "pages/controls/NumericEdit.h"
 #include "platform/core/MessageBox.h"
@@ -50,7 +50,7 @@ CString Decimal(int nValue)
 
 }  // namespace
 
-CInPlaceParamDlg::CInPlaceParamDlg(CGridCtrl* pGrid) : CDialog(IDD_INPLACE_PARAM, pGrid), m_pGrid(pGrid)
+CInPlaceParamDlg::CInPlaceParamDlg(CLcdCanvas* pGrid) : CDialog(IDD_INPLACE_PARAM, pGrid), m_pGrid(pGrid)
 {
     RegisterMsgTxtDisplayTemplates();
 }

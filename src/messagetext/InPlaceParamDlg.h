@@ -17,7 +17,7 @@ class CBlockObj;
 class CButton;
 class CComboBox;
 class CEdit;
-class CGridCtrl;
+class CLcdCanvas;
 class CNumericEdit;
 class CWidget;
 
@@ -25,7 +25,7 @@ class CInPlaceParamDlg : public CDialog {
     DECLARE_DYNAMIC(CInPlaceParamDlg)
 
 public:
-    explicit CInPlaceParamDlg(CGridCtrl* pGrid);
+    explicit CInPlaceParamDlg(CLcdCanvas* pGrid);
     ~CInPlaceParamDlg() override;
 
     // Opens the popup over the grid's selected element; FALSE when its window could not be made
@@ -68,7 +68,7 @@ private:
     void OnDeltaPosReal(const NMUPDOWN& change);
     int EditInt(const CEdit* pEdit) const;
 
-    CGridCtrl* m_pGrid;
+    CLcdCanvas* m_pGrid;
     // Set once the window is open: from then on the window's end deletes the object.
     BOOL m_bSelfDeleting = FALSE;
     CWidget* m_pWidget = nullptr;

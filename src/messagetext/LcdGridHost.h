@@ -1,6 +1,6 @@
-// What the LCD grid asks of the window that owns it. The grid behaves differently in its
-// hosts (which characters it takes, whether it draws elements and in which style), so each
-// host window implements this interface; a grid whose owner does not is a plain table.
+// What the LCD canvas asks of the window that owns it. The canvas behaves differently in its
+// hosts (which characters it takes, in which style it draws elements), so each host window
+// implements this interface; a canvas whose owner does not is a plain table.
 #pragma once
 
 #include "platform/core/Types.h"
@@ -15,7 +15,6 @@ enum class LcdGridHostKind {
     MessageTextsNew,   // the newer message-text page: 24 x 4 cells, two character sets
     MsgTxtDisplay,     // the message texts during simulation
     IoStatusName,      // the I/O status name dialog
-    IoStatus,          // the online I/O status monitor: tables only, no elements
 };
 
 class ILcdGridHost {

@@ -1,8 +1,8 @@
 #include "messagetext/LcdGridSetup.h"
 
 #include "messagetext/CharClass.h"
-#include "messagetext/GridCtrl.h"
-#include "messagetext/WidePairs.h"
+#include "messagetext/LcdCanvas.h"
+#include "controls/WidePairs.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr int kBorder = 6;
 
 }  // namespace
 
-void SetUpLcdGrid(CGridCtrl& grid, int nLines, int nColumns)
+void SetUpLcdGrid(CLcdCanvas& grid, int nLines, int nColumns)
 {
     grid.SetRowCount(nLines + 1);
     grid.SetColumnCount(nColumns + 1);
@@ -39,7 +39,7 @@ void SetUpLcdGrid(CGridCtrl& grid, int nLines, int nColumns)
     grid.SetFocusCell(CCellID(1, 1));
 }
 
-void FillLcdGrid(CGridCtrl& grid, const CString* pCells, int nStride)
+void FillLcdGrid(CLcdCanvas& grid, const CString* pCells, int nStride)
 {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         for (int c = 0; c < grid.GetColumnCount(); ++c)
@@ -59,7 +59,7 @@ void FillLcdGrid(CGridCtrl& grid, const CString* pCells, int nStride)
     grid.Refresh();
 }
 
-void ReadLcdGrid(const CGridCtrl& grid, CString* pCells, int nStride)
+void ReadLcdGrid(const CLcdCanvas& grid, CString* pCells, int nStride)
 {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         for (int c = 0; c < grid.GetColumnCount() && c < nStride; ++c)

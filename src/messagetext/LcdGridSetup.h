@@ -6,18 +6,18 @@
 #include "platform/core/Geometry.h"
 #include "platform/core/String.h"
 
-class CGridCtrl;
+class CLcdCanvas;
 
 constexpr int LCD_CELL_WIDTH = 20;
 constexpr int LCD_CELL_HEIGHT = 30;
 
 // Sets the counts (nLines + 1 rows, nColumns + 1 columns, one fixed of each), hides the
 // header, sizes the cells and colours them.
-void SetUpLcdGrid(CGridCtrl& grid, int nLines, int nColumns);
+void SetUpLcdGrid(CLcdCanvas& grid, int nLines, int nColumns);
 // The grid's cells from a plane whose row r, column c is pCells[r * nStride + c]; a character
 // of the double-width class takes its cell and the next as a pair.
-void FillLcdGrid(CGridCtrl& grid, const CString* pCells, int nStride);
+void FillLcdGrid(CLcdCanvas& grid, const CString* pCells, int nStride);
 // The grid's cells into the plane, the hidden header included.
-void ReadLcdGrid(const CGridCtrl& grid, CString* pCells, int nStride);
+void ReadLcdGrid(const CLcdCanvas& grid, CString* pCells, int nStride);
 // The pixel size a grid of the counts needs inside its border.
 CSize LcdGridExtent(int nLines, int nColumns);

@@ -7,7 +7,7 @@
 
 #include "blocks/BlockMSGTEXT.h"
 #include "document/ParameterCaption.h"
-#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdCanvas.h"
 #include "messagetext/WidgetPlacement.h"
 #include "pages/controls/ToolTipWnd.h"
 #include "pages/sheet/BlockPage.h"
@@ -32,7 +32,7 @@ public:
     int m_bInsertEnabled = 0;
     int m_nLastBlockSel = -1;
     CString m_strPlane1[MSGTEXT_ROWS][MSGTEXT_COLUMNS];
-    CGridCtrl m_grid;
+    CLcdCanvas m_grid;
 
     // ---- ILcdGridHost ----
     LcdGridHostKind GetGridHostKind() const override { return LcdGridHostKind::MessageTexts; }

@@ -16,7 +16,7 @@
 #include "messagetext/MessageTextIds.h"
 #include "messagetext/MessageTextLists.h"
 #include "messagetext/ScaleTimeDlg.h"
-#include "messagetext/WidePairs.h"
+#include "controls/WidePairs.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/DataExchange.h"
 

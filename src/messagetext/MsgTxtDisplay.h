@@ -6,7 +6,7 @@
 #pragma once
 
 #include "blocks/BlockMSGTEXT.h"
-#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdCanvas.h"
 #include "platform/ui/PropertyPage.h"
 
 class ISimMessageDisplayHost;
@@ -25,7 +25,7 @@ public:
     int m_nBlockNumber = -1;
     CString m_strCells[MSGTEXT_ROWS][MSGTEXT_OLD_COLUMNS];
     CString m_strTitle;
-    CGridCtrl m_grid;
+    CLcdCanvas m_grid;
 
     // "Details": an open popup closes without its value; else every page switches the style
     // of its elements at its next redraw.

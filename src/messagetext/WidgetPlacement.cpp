@@ -1,8 +1,8 @@
 #include "messagetext/WidgetPlacement.h"
 
 #include "blocks/Widget.h"
-#include "messagetext/GridCtrl.h"
-#include "messagetext/WidePairs.h"
+#include "messagetext/LcdCanvas.h"
+#include "controls/WidePairs.h"
 #include "platform/core/MessageBox.h"
 
 #include <algorithm>
@@ -19,7 +19,7 @@ bool SpansOverlap(const WidgetSpan& a, const WidgetSpan& b)
 }
 
 template <class TFn>
-void ForEachWidget(const CGridCtrl& grid, TFn fn)
+void ForEachWidget(const CLcdCanvas& grid, TFn fn)
 {
     for (const CObArray& list : grid.m_arrWidgets) {
         for (INT_PTR i = 0; i < list.GetSize(); ++i) {
@@ -36,7 +36,7 @@ WidgetSpan SpanOfWidget(const CWidget& widget)
     return WidgetSpan{widget.m_nLine, widget.m_nColumn, WidgetLineCount(widget.m_nKind), widget.m_nWidth};
 }
 
-CRect SpanRect(const CGridCtrl& grid, const WidgetSpan& span)
+CRect SpanRect(const CLcdCanvas& grid, const WidgetSpan& span)
 {
     CRect first;
     CRect last;
@@ -46,7 +46,7 @@ CRect SpanRect(const CGridCtrl& grid, const WidgetSpan& span)
     return CRect(first.left, first.top, last.right + 1, last.bottom + 1);
 }
 
-bool CanPlaceWidget(const CGridCtrl& grid, const WidgetSpan& span, const CWidget* pIgnore)
+bool CanPlaceWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pIgnore)
 {
     // The grid's own text cells: the header row and column are not part of the LCD.
     if (span.nWidth < 1 || span.nLine < grid.GetFixedRowCount() || span.LastLine() >= grid.GetRowCount() ||
@@ -67,13 +67,13 @@ bool CanPlaceWidget(const CGridCtrl& grid, const WidgetSpan& span, const CWidget
     return true;
 }
 
-void ClearCellsUnder(CGridCtrl& grid, const CWidget& widget)
+void ClearCellsUnder(CLcdCanvas& grid, const CWidget& widget)
 {
     for (int nCol = widget.m_nColumn; nCol < widget.m_nColumn + widget.m_nWidth; ++nCol)
         WidePairs::Clear(grid, widget.m_nLine, nCol);
 }
 
-void PlaceWidget(CGridCtrl& grid, CWidget* pWidget)
+void PlaceWidget(CLcdCanvas& grid, CWidget* pWidget)
 {
     ForEachWidget(grid, [](const CWidget& widget) { const_cast<CWidget&>(widget).m_bSelected = FALSE; });
     pWidget->m_bSelected = TRUE;
@@ -84,14 +84,14 @@ void PlaceWidget(CGridCtrl& grid, CWidget* pWidget)
     grid.Refresh();
 }
 
-int CountWidgetsOfKind(const CGridCtrl& grid, int nKind)
+int CountWidgetsOfKind(const CLcdCanvas& grid, int nKind)
 {
     int nCount = 0;
     ForEachWidget(grid, [&](const CWidget& widget) { nCount += widget.m_nKind == nKind ? 1 : 0; });
     return nCount;
 }
 
-void RefitWidgetRect(const CGridCtrl& grid, CWidget& widget)
+void RefitWidgetRect(const CLcdCanvas& grid, CWidget& widget)
 {
     if (widget.m_nLine >= 1 && widget.m_nColumn >= 1 && widget.m_nWidth >= 1)
         widget.m_rect = SpanRect(grid, SpanOfWidget(widget));

@@ -10,7 +10,7 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
-class CGridCtrl;
+class CLcdCanvas;
 class CWidget;
 
 // The cells an element covers: lines nLine.. and columns nColumn.., 1-based LCD positions.
@@ -27,19 +27,19 @@ struct WidgetSpan {
 // The span an element covers as it stands.
 WidgetSpan SpanOfWidget(const CWidget& widget);
 // The pixel rectangle of the span's cells in the grid's client area.
-CRect SpanRect(const CGridCtrl& grid, const WidgetSpan& span);
+CRect SpanRect(const CLcdCanvas& grid, const WidgetSpan& span);
 // Whether an element may lie on the span; pIgnore (the element being moved or changed) is not
 // counted as an obstacle.
-bool CanPlaceWidget(const CGridCtrl& grid, const WidgetSpan& span, const CWidget* pIgnore = nullptr);
+bool CanPlaceWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pIgnore = nullptr);
 // Appends a new element to the grid's list of its line and selects it; the text under its first
 // line goes (a pair it cuts goes as a whole) and the grid repaints. The grid owns the element.
-void PlaceWidget(CGridCtrl& grid, CWidget* pWidget);
+void PlaceWidget(CLcdCanvas& grid, CWidget* pWidget);
 // Empties the cells of the element's first line.
-void ClearCellsUnder(CGridCtrl& grid, const CWidget& widget);
+void ClearCellsUnder(CLcdCanvas& grid, const CWidget& widget);
 // Elements of a kind in the grid's shown lists.
-int CountWidgetsOfKind(const CGridCtrl& grid, int nKind);
+int CountWidgetsOfKind(const CLcdCanvas& grid, int nKind);
 // The element's rectangle fitted to the grid's cells.
-void RefitWidgetRect(const CGridCtrl& grid, CWidget& widget);
+void RefitWidgetRect(const CLcdCanvas& grid, CWidget& widget);
 // Deletes every element of the list and empties it.
 void DeleteWidgetList(CObArray& list);
 // Copies of every element of the source list appended to the destination list, each

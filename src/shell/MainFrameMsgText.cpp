@@ -3,7 +3,7 @@
 
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 #include "messagetext/MsgTextSettingDlg.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/ui/FrameIds.h"

@@ -185,7 +185,8 @@ TEST_F(IOStatusDlgTest, ConnectPollsEveryRefreshTimeAndShowsTheValues)
     // The frame's port is the one offered.
     CIOStatus& d = Open();
     EXPECT_EQ(Text(d, CIOStatus::IDC_PORT), m_controller.Path());
-    EXPECT_EQ(d.m_grid.GetHostKind(), LcdGridHostKind::IoStatus);
+    // The table draws in the LCD cells' font, whatever the dialog's.
+    EXPECT_EQ(d.m_grid.GetDefaultCell(FALSE, FALSE)->GetFont()->lfHeight, 24);
     Click(d, CIOStatus::IDC_CONNECT);
     Tick(d);
     EXPECT_TRUE(d.IsPolling());

@@ -139,23 +139,6 @@ TEST_F(GridNavigation, SizesOutsideTheGridAreMinusOne)
     EXPECT_EQ(Grid().GetItemText(-1, 3), CString());
 }
 
-TEST_F(GridNavigation, FewerRowsThanFixedLowerTheFixedCount)
-{
-    CGridCtrl grid(5, 5, 3, 1);
-    grid.SetRowCount(2);
-    EXPECT_EQ(grid.GetFixedRowCount(), 2);
-}
-
-TEST_F(GridNavigation, ReorderMovesARowJustAfterTheTarget)
-{
-    CGridCtrl grid(8, 2);
-    grid.Reorder(5, 2);
-    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 1, 2, 5, 3, 4, 6, 7}));
-    grid.ResetRowOrder();
-    grid.Reorder(2, 5);
-    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 1, 3, 4, 5, 2, 6, 7}));
-}
-
 TEST_F(GridNavigation, HeaderPressesSelectColumnsAndRows)
 {
     Grid().SetRowHeight(0, kCellHeight);
@@ -173,7 +156,7 @@ TEST_F(GridNavigation, HeaderPressesSelectColumnsAndRows)
 
 TEST_F(GridNavigation, HeaderPressSortsWhenAsked)
 {
-    CGridCtrl& grid = Grid();
+    CLcdCanvas& grid = Grid();
     grid.SetRowHeight(0, kCellHeight);
     grid.SetHeaderSort(TRUE);
     grid.SetItemText(1, 2, _T("c"));
@@ -203,92 +186,24 @@ TEST_F(GridNavigation, DeleteClearsSelectedCellsAndPairsAsAWhole)
     EXPECT_EQ(WideBits(1, 5), 0u);
 }
 
-}  // namespace
-
-namespace {
-
-TEST_F(GridNavigation, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
-{
-    CGridCtrl tall(30, 4, 1, 1);
-    ASSERT_TRUE(tall.Create(CRect(0, 0, 200, 100), &m_host, 1001));
-    for (int r = 0; r < 30; ++r)
-        tall.SetRowHeight(r, 20);
-    for (int c = 0; c < 4; ++c)
-        tall.SetColumnWidth(c, 40);
-    tall.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(50, 30)));
-    const int nLastVisible = tall.GetVisibleNonFixedCellRange().nMaxRow;
-    tall.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(50, 150)));
-    for (int i = 0; i < 5; ++i)
-        tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
-    EXPECT_GT(tall.GetScrollPos(SB_VERT), 0);
-    EXPECT_GT(tall.GetSelectedCellRange().nMaxRow, nLastVisible);
-    EXPECT_EQ(tall.GetSelectedCellRange().nMinRow, 1);
-    tall.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(50, 150)));
-    // Released, the timer stops extending.
-    const CCellRange released = tall.GetSelectedCellRange();
-    tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
-    EXPECT_EQ(tall.GetSelectedCellRange(), released);
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(GridNavigation, HeaderDividersSizeColumnsAndRowsWithTheirCursors)
-{
-    CGridCtrl table(4, 4, 1, 1);
-    ASSERT_TRUE(table.Create(CRect(0, 0, 300, 200), &m_host, 1002));
-    for (int i = 0; i < 4; ++i) {
-        table.SetRowHeight(i, 20);
-        table.SetColumnWidth(i, 40);
-    }
-    // The divider between columns 1 and 2 lies at x = 79 in the header row.
-    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
-    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_COL_DIVIDE);
-    table.SendMessage(WM_SETCURSOR, 0, 0);
-    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_SIZEWE));
-    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(79, 5)));
-    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(100, 5)));
-    EXPECT_EQ(table.GetColumnWidth(1), 60);
-    EXPECT_EQ(table.GetSelectedCellRange(), CCellRange());
-
-    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(5, 39)));
-    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_ROW_DIVIDE);
-    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(5, 39)));
-    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(5, 30)));
-    EXPECT_EQ(table.GetRowHeight(1), 10);
-
-    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(60, 50)));
-    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
-    table.SendMessage(WM_SETCURSOR, 0, 0);
-    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
-}
-
 TEST_F(GridNavigation, HiddenHeaderOfTheLcdHasNoDividers)
 {
     Grid().SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(kCellWidth - 1, 1)));
-    EXPECT_EQ(Grid().GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    EXPECT_EQ(Grid().GetMouseMode(), CLcdCanvas::MOUSE_NOTHING);
     Focus(1, 1);
     Type('a');
     EXPECT_EQ(Text(1, 1), "a");
 }
 
-}  // namespace
-
-namespace {
-
-TEST_F(GridNavigation, GridTakingOverADialogControlGetsTheLcdFont)
+TEST_F(GridNavigation, CanvasTakingOverADialogControlGetsTheLcdFont)
 {
     CWnd placeholder;
     ASSERT_TRUE(placeholder.CreateEx(0, _T("Static"), _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 100),
                                      &m_host, 1123));
-    CGridCtrl grid(5, 13, 1, 1);
+    CLcdCanvas grid(5, 13, 1, 1);
     ASSERT_TRUE(grid.SubclassDlgItem(1123, &m_host));
-    EXPECT_EQ(m_host.GetDlgItem(1123), &grid);
-    EXPECT_NE(grid.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
     EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetFont()->lfHeight, 24);
     EXPECT_EQ(grid.GetDefaultCell(TRUE, TRUE)->GetFont()->lfWidth, 8);
-    EXPECT_NE(grid.SendMessage(WM_GETFONT), 0);
 }
 
 }  // namespace

@@ -120,13 +120,6 @@ TEST_F(GridPaint, ElementsDrawnOverCellsWithSelectionFrame)
     EXPECT_EQ(redFrames(), 1);
 }
 
-TEST_F(GridPaint, IoStatusMonitorDrawsNoElements)
-{
-    AddWidget(1, 2, 6, 0);
-    m_host.m_kind = LcdGridHostKind::IoStatus;
-    EXPECT_EQ(CountText(u"I001"), 0);
-}
-
 TEST_F(GridPaint, DisplayFollowsTheDetailsSwitch)
 {
     AddWidget(1, 2, 6, 0);

@@ -2,8 +2,8 @@
 // cells 20 x 30), on a host window that plays the page and logs the grid's notifications.
 #pragma once
 
-#include "messagetext/GridCtrl.h"
-#include "messagetext/WidePairs.h"
+#include "messagetext/LcdCanvas.h"
+#include "controls/WidePairs.h"
 
 #include "document/VetlaDoc.h"
 #include "platform/ui/KeyState.h"
@@ -53,7 +53,7 @@ protected:
         m_host.m_pDoc = &m_doc;
         m_host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                         CRect(0, 0, 800, 400), nullptr, 0);
-        m_grid = std::make_unique<CGridCtrl>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
+        m_grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
         ASSERT_TRUE(m_grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8),
                                    &m_host, 1000));
         m_grid->SetRowHeight(0, 0);
@@ -71,7 +71,7 @@ protected:
         WindowTest::TearDown();
     }
 
-    CGridCtrl& Grid() { return *m_grid; }
+    CLcdCanvas& Grid() { return *m_grid; }
     void Focus(int nRow, int nCol) { Grid().SetFocusCell(CCellID(nRow, nCol)); }
     CCellID FocusCell() { return Grid().GetFocusCell(); }
     void Type(WCHAR ch) { Grid().SendMessage(WM_CHAR, ch, 1); }
@@ -108,12 +108,12 @@ protected:
 
     CVetlaDoc m_doc;
     CTestGridHost m_host;
-    std::unique_ptr<CGridCtrl> m_grid;
+    std::unique_ptr<CLcdCanvas> m_grid;
 };
 
 // The pair rule over the whole grid: a left half is followed by an empty right half, a right
 // half follows a left half, no cell is both. Empty when it holds, else the first broken cell.
-inline std::string BrokenPair(const CGridCtrl& grid)
+inline std::string BrokenPair(const CLcdCanvas& grid)
 {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         for (int c = 0; c < grid.GetColumnCount(); ++c) {

@@ -23,7 +23,7 @@ protected:
         m_doc.m_wHardwareCode = 0x5188;
         m_host.m_pDoc = &m_doc;
         m_host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 400), nullptr, 0);
-        m_grid = std::make_unique<CGridCtrl>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
+        m_grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
         ASSERT_TRUE(m_grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &m_host, 1000));
         m_grid->SetFocus();
     }
@@ -43,7 +43,7 @@ protected:
 
     CVetlaDoc m_doc;
     CTestGridHost m_host;
-    std::unique_ptr<CGridCtrl> m_grid;
+    std::unique_ptr<CLcdCanvas> m_grid;
 };
 
 TEST_F(LcdClipboardOnQt, CellTextRoundTripsThroughQtsClipboard)

@@ -24,7 +24,7 @@ TEST(LcdWindow, TypedAndComposedTextShowsInTheGridsOwnPaint)
     CTestGridHost host;
     host.m_pDoc = &doc;
     ASSERT_TRUE(host.Create(nullptr, u"host", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 520, 180), nullptr, 0));
-    auto grid = std::make_unique<CGridCtrl>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
+    auto grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
     ASSERT_TRUE(grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000));
     grid->SetRowHeight(0, 0);
     grid->SetColumnWidth(0, 0);

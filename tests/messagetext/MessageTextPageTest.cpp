@@ -84,13 +84,13 @@ protected:
     {
         InsertParam(page, 0, nIndex, nLine, nColumn);
     }
-    static void TypeAt(CGridCtrl& grid, int nLine, int nColumn, const std::u16string& text)
+    static void TypeAt(CLcdCanvas& grid, int nLine, int nColumn, const std::u16string& text)
     {
         grid.SetFocusCell(CCellID(nLine, nColumn));
         for (char16_t ch : text)
             grid.SendMessage(WM_CHAR, ch, 1);
     }
-    static int WidgetCount(const CGridCtrl& grid)
+    static int WidgetCount(const CLcdCanvas& grid)
     {
         int n = 0;
         for (const CObArray& list : grid.m_arrWidgets)

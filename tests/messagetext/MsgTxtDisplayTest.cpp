@@ -129,7 +129,7 @@ protected:
     }
     void DoubleClick(CWidget& widget)
     {
-        CGridCtrl& grid = ShownPage()->m_grid;
+        CLcdCanvas& grid = ShownPage()->m_grid;
         grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(widget));
         grid.SendMessage(WM_LBUTTONUP, 0, At(widget));
         grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(widget));
@@ -235,7 +235,7 @@ TEST_F(MsgTxtDisplayTest, ThePageIsACopyOfSet1ThatKeepsIndexesAndFitsTheDisplays
     Toggle(m_enables[0]);
     ASSERT_NE(Sheet(), nullptr);
     CMsgTxtDisplay& page = *ShownPage();
-    CGridCtrl& grid = page.m_grid;
+    CLcdCanvas& grid = page.m_grid;
     EXPECT_EQ(grid.GetColumnCount(), MSGTEXT_OLD_COLUMNS);
     EXPECT_EQ(grid.GetItemText(1, 12), CString(_T("Y")));
     EXPECT_EQ(grid.GetItemText(2, 1), CString());

@@ -310,7 +310,7 @@ TEST_F(WidgetDrag, DropsOutsideTheCellsOrFromElsewhereAreRefused)
     EXPECT_EQ(Only()->m_nColumn, 1);
     // "Widget" data of a drag this grid did not start.
     ClipboardData foreign;
-    foreign[CGridCtrl::GetWidgetDragFormat()] = std::vector<BYTE>(20, 0);
+    foreign[CLcdCanvas::GetWidgetDragFormat()] = std::vector<BYTE>(20, 0);
     EXPECT_EQ(AfxDragOverAndDrop(Grid(), foreign, 0, CellPoint(2, 2), DROPEFFECT_MOVE), DROPEFFECT_NONE);
     EXPECT_EQ(Count(), 1);
     EXPECT_EQ(Only()->m_nLine, 1);

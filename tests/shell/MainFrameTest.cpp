@@ -7,7 +7,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 #include "platform/ui/FrameIds.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"

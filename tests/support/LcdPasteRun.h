@@ -6,9 +6,9 @@
 #pragma once
 
 #include "document/VetlaDoc.h"
-#include "messagetext/GridCtrl.h"
+#include "messagetext/LcdCanvas.h"
 #include "messagetext/LcdGridHost.h"
-#include "messagetext/WidePairs.h"
+#include "controls/WidePairs.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/KeyState.h"
@@ -34,7 +34,7 @@ public:
 };
 
 // FALSE when a half of a double-width character lost its other half.
-inline bool PairsWhole(const CGridCtrl& grid)
+inline bool PairsWhole(const CLcdCanvas& grid)
 {
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         for (int c = 0; c < grid.GetColumnCount(); ++c) {
@@ -70,7 +70,7 @@ inline bool Run(const std::uint8_t* pData, std::size_t nSize)
     host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 400), nullptr, 0);
     bool bWhole = true;
     {
-        auto pGrid = std::make_unique<CGridCtrl>(LCD_LINE_COUNT + 1, nColumns + 1, 1, 1);
+        auto pGrid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, nColumns + 1, 1, 1);
         pGrid->Create(CRect(0, 0, nColumns * kCellWidth + 8, LCD_LINE_COUNT * kCellHeight + 8), &host, 1000);
         pGrid->SetRowHeight(0, 0);
         pGrid->SetColumnWidth(0, 0);

@@ -1,11 +1,11 @@
-// The double-width pair rule of the LCD grid, in one place: a cell marked
-// CELLSTATE_WIDE_FIRST in column c is followed by one marked CELLSTATE_WIDE_SECOND in column
-// c + 1 of the same row, and only the left one holds the character. Typing, delete, backspace,
-// cut, paste, selection, navigation, drawing and widening all go through these functions; the
-// grid lets nothing else touch the two bits.
+// The wide-cell rule of the grid, in one place: a cell marked CELLSTATE_WIDE_FIRST in column c
+// is followed by one marked CELLSTATE_WIDE_SECOND in column c + 1 of the same row, and only the
+// left one holds the text (the LCD's double-width characters are such pairs). Typing, delete,
+// backspace, cut, paste, selection, navigation, drawing and widening all go through these
+// functions; the grid lets nothing else touch the two bits.
 #pragma once
 
-#include "messagetext/GridTypes.h"
+#include "controls/GridTypes.h"
 
 #include "platform/core/String.h"
 

@@ -1,16 +1,12 @@
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
-#include "blocks/Widget.h"
 #include "controls/BarColors.h"
-#include "messagetext/LcdFonts.h"
 #include "platform/gdi/Font.h"
 #include "platform/ui/ControlWnd.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
-
-BOOL g_bShowMsgTextDetails = TRUE;
 
 BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_CREATE()
@@ -22,7 +18,6 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEWHEEL()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
@@ -48,6 +43,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_cellFixedColDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
+      m_lfCell(*m_cellDefault->GetFont()),
       m_crGridBkColour(kColorBtnShadow)
 {
     for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
@@ -63,23 +59,8 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
-    CloseObjectPopup(FALSE);
-    DeleteWidgets();
-    delete m_pDropCopy;
     if (m_hWnd)
         DestroyWindow();
-}
-
-void CGridCtrl::DeleteWidgets()
-{
-    for (int nLine = 0; nLine < LCD_LINE_COUNT; ++nLine) {
-        for (CObArray* pList : {&m_arrWidgets[nLine], &m_arrWidgetsSet1[nLine], &m_arrWidgetsSet2[nLine]}) {
-            for (INT_PTR i = 0; i < pList->GetSize(); ++i)
-                delete pList->GetAt(i);
-            pList->RemoveAll();
-        }
-    }
-    m_pSelectedWidget = nullptr;
 }
 
 BOOL CGridCtrl::Create(const RECT& rect, CWnd* pParentWnd, UINT nID, DWORD dwStyle)
@@ -94,12 +75,23 @@ int CGridCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_dropTarget.Register(this);
     ModifyStyleEx(0, WS_EX_CLIENTEDGE);
-    // The cells' font in the LCD's size, whatever font the dialog gave its control.
-    const LOGFONT lf = GridCellFont();
-    m_pGridFont = std::make_unique<CFont>();
-    m_pGridFont->CreateFontIndirect(&lf);
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pGridFont.get()), 0);
+    ApplyCellFont();
     return 0;
+}
+
+void CGridCtrl::SetCellFont(const LOGFONT& lf)
+{
+    m_lfCell = lf;
+    if (m_hWnd)
+        ApplyCellFont();
+}
+
+// The cells' font, whatever font the dialog gave its control.
+void CGridCtrl::ApplyCellFont()
+{
+    m_pGridFont = std::make_unique<CFont>();
+    m_pGridFont->CreateFontIndirect(&m_lfCell);
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(m_pGridFont.get()), 0);
 }
 
 // ---- counts and cells ----
@@ -313,14 +305,6 @@ LRESULT CGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)
     return pOwner->SendMessage(WM_NOTIFY, WPARAM(GetDlgCtrlID()), reinterpret_cast<LPARAM>(&nmgv));
 }
 
-ILcdGridHost* CGridCtrl::GetHost() const { return dynamic_cast<ILcdGridHost*>(GetOwner()); }
-
-LcdGridHostKind CGridCtrl::GetHostKind() const
-{
-    const ILcdGridHost* pHost = GetHost();
-    return pHost ? pHost->GetGridHostKind() : LcdGridHostKind::Other;
-}
-
 // ---- fonts and dialog codes ----
 
 LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM)
@@ -329,8 +313,8 @@ LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM)
     LOGFONT lf{};
     if (!pFont || !pFont->GetLogFont(&lf))
         return 0;
-    // Whatever font the host gives, the LCD's cells draw in the LCD's size and face.
-    lf = GridCellFont();
+    // Whatever font the host gives, the cells draw in the grid's own.
+    lf = m_lfCell;
     for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
                                     m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()})
         pCell->SetFont(&lf);

@@ -1,5 +1,5 @@
 // Presses on the header cells (sorting, whole rows and columns) and the row order.
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 #include <algorithm>
 

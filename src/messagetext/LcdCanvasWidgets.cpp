@@ -1,7 +1,8 @@
-// The elements on the LCD grid: a press selects the one under the mouse, a double click opens
-// its settings dialog and re-checks where it lies, and the clipboard commands refuse to copy
-// cell text from under a selected element's columns.
-#include "messagetext/GridCtrl.h"
+// The elements on the LCD canvas: a press selects the one under the mouse (and may start
+// dragging it), a double click opens its settings dialog and re-checks where it lies, the
+// clipboard refuses cell text from under a selected element's columns, and sized columns
+// carry their elements along.
+#include "messagetext/LcdCanvas.h"
 
 #include "blocks/BlockObj.h"
 #include "blocks/Widget.h"
@@ -15,13 +16,10 @@
 #include "messagetext/ScaleTimeDlg.h"
 #include "messagetext/WidgetPlacement.h"
 #include "platform/core/MessageBox.h"
-#include "platform/ui/Clipboard.h"
-#include "platform/gdi/DC.h"
-#include "platform/core/CmdTarget.h"
 
 #include <algorithm>
 
-void CGridCtrl::SelectWidgetAt(CPoint point)
+void CLcdCanvas::SelectWidgetAt(CPoint point)
 {
     CWidget* pPrevious = m_pSelectedWidget;
     m_pSelectedWidget = nullptr;
@@ -42,7 +40,30 @@ void CGridCtrl::SelectWidgetAt(CPoint point)
         Invalidate();
 }
 
-void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+void CLcdCanvas::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    // Typing goes where the user clicked.
+    if (GetFocus() != this)
+        SetFocus();
+    SelectWidgetAt(point);
+    if (!m_pSelectedWidget || !m_bAllowDragAndDrop) {
+        CGridCtrl::OnLButtonDown(nFlags, point);
+        return;
+    }
+    // A press on an element may start dragging it; the cells under it stay selected as they
+    // are, but the focus moves to the pressed cell (a second half's to its first half), so that
+    // what is typed or inserted next lands where the user clicked.
+    CCellID pressed = GetCellFromPt(point);
+    if (IsValid(pressed) && pressed.row >= GetFixedRowCount() && pressed.col >= GetFixedColumnCount()) {
+        CCellID start = pressed;
+        WidePairs::WidenPress(*this, start, pressed, false);
+        SetFocusCell(pressed);
+    }
+    m_bLMouseButtonDown = TRUE;
+    m_MouseMode = MOUSE_PREPARE_DRAG;
+}
+
+void CLcdCanvas::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     if (m_bDisplayMode)
         OpenParamPopupOnSelected();
@@ -51,7 +72,7 @@ void CGridCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
     CWnd::OnLButtonDblClk(nFlags, point);
 }
 
-void CGridCtrl::OpenParamPopupOnSelected()
+void CLcdCanvas::OpenParamPopupOnSelected()
 {
     const CWidget* pWidget = m_pSelectedWidget;
     const ILcdGridHost* pHost = GetHost();
@@ -61,7 +82,7 @@ void CGridCtrl::OpenParamPopupOnSelected()
         ShowObjectPopup();
 }
 
-void CGridCtrl::EditSelectedWidget()
+void CLcdCanvas::EditSelectedWidget()
 {
     CWidget* pWidget = m_pSelectedWidget;
     if (!pWidget)
@@ -81,7 +102,7 @@ void CGridCtrl::EditSelectedWidget()
 }
 
 // A bar graph takes its new width only where it still fits; its other settings stay either way.
-BOOL CGridCtrl::EditBarGraph(CWidget& widget)
+BOOL CLcdCanvas::EditBarGraph(CWidget& widget)
 {
     CVetlaDoc* pDoc = GetHost() ? GetHost()->GetGridDocument() : nullptr;
     CBarGraphSettingDlg dlg(pDoc, GetOwner());
@@ -114,7 +135,7 @@ BOOL CGridCtrl::EditBarGraph(CWidget& widget)
     return TRUE;
 }
 
-BOOL CGridCtrl::EditScaleTime(CWidget& widget)
+BOOL CLcdCanvas::EditScaleTime(CWidget& widget)
 {
     CScaleTimeDlg dlg(GetHost() ? GetHost()->GetGridDocument() : nullptr, GetOwner());
     dlg.m_pWidget = &widget;
@@ -128,7 +149,7 @@ BOOL CGridCtrl::EditScaleTime(CWidget& widget)
     return TRUE;
 }
 
-BOOL CGridCtrl::EditIoStatusName(CWidget& widget)
+BOOL CLcdCanvas::EditIoStatusName(CWidget& widget)
 {
     CIOSN dlg(GetHost() ? GetHost()->GetGridDocument() : nullptr, GetOwner());
     dlg.m_pWidget = &widget;
@@ -148,7 +169,7 @@ BOOL CGridCtrl::EditIoStatusName(CWidget& widget)
     return TRUE;
 }
 
-BOOL CGridCtrl::EditGraph(CWidget& widget)
+BOOL CLcdCanvas::EditGraph(CWidget& widget)
 {
     CGraphDlg dlg(GetOwner());
     dlg.m_bEdit = TRUE;
@@ -161,7 +182,7 @@ BOOL CGridCtrl::EditGraph(CWidget& widget)
 
 // ---- the clipboard ----
 
-BOOL CGridCtrl::SelectionTouchesWidget() const
+BOOL CLcdCanvas::SelectionTouchesWidget() const
 {
     const CCellRange range = GetSelectedCellRange();
     if (!m_pSelectedWidget || !range.IsValid())
@@ -178,77 +199,21 @@ BOOL CGridCtrl::SelectionTouchesWidget() const
     return FALSE;
 }
 
-BOOL CGridCtrl::CopySelectionToClipboard()
+BOOL CLcdCanvas::MayCopySelection()
 {
-    if (!GetSelectedCellRange().IsValid())
-        return FALSE;
-    if (SelectionTouchesWidget()) {
-        AfxMessageBox(_T("Copy/paste of parameters is not supported."), MB_ICONEXCLAMATION);
-        return FALSE;
-    }
-    CClipboard::Empty();
-    CClipboard::SetText(GetSelectionText());
-    return TRUE;
+    if (!SelectionTouchesWidget())
+        return TRUE;
+    AfxMessageBox(_T("Copy/paste of parameters is not supported."), MB_ICONEXCLAMATION);
+    return FALSE;
 }
 
-void CGridCtrl::OnEditCopy() { CopySelectionToClipboard(); }
-
-void CGridCtrl::OnEditCut()
+void CLcdCanvas::AutoSizeColumns()
 {
-    if (m_bEditable && CopySelectionToClipboard())
-        CutSelectedText();
-}
-
-void CGridCtrl::OnEditPaste()
-{
-    if (!m_bEditable)
-        return;
-    const CCellRange range = GetSelectedCellRange();
-    CCellID target = range.IsValid() ? range.GetTopLeft() : m_idCurrentCell;
-    if (!IsValid(target))
-        target = GetTopleftNonFixedCell();
-    CString strText;
-    if (IsValid(target) && CClipboard::GetText(strText))
-        PasteText(target, strText, TRUE);
-}
-
-void CGridCtrl::OnUpdateEditCopy(CCmdUI* pCmdUI) { pCmdUI->Enable(GetSelectedCellRange().IsValid()); }
-
-void CGridCtrl::OnUpdateEditCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEditable && GetSelectedCellRange().IsValid()); }
-
-void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell.row, m_idCurrentCell.col) &&
-                   IsClipboardFormatAvailable(CF_UNICODETEXT));
-}
-
-// Cells may always be selected in this grid.
-void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
-
-void CGridCtrl::AutoSizeColumns()
-{
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    for (int nCol = 0; nCol < GetColumnCount(); ++nCol) {
-        int nWidth = 0;
-        for (int nRow = 0; nRow < GetRowCount(); ++nRow) {
-            if (const CGridCellBase* pCell = GetCell(nRow, nCol))
-                nWidth = std::max(nWidth, int(pCell->GetCellExtent(&dc).cx));
-        }
-        SetColumnWidth(nCol, nWidth);
-    }
+    CGridCtrl::AutoSizeColumns();
     for (CObArray& list : m_arrWidgets) {
         for (INT_PTR i = 0; i < list.GetSize(); ++i) {
             if (auto* pWidget = static_cast<CWidget*>(list.GetAt(i)))
                 RefitWidgetRect(*this, *pWidget);
         }
     }
-    ResetScrollBars();
-}
-
-void CGridCtrl::OnEditSelectAll()
-{
-    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
-    SetSelectedRange(CCellRange(m_nFixedRows, m_nFixedCols, GetRowCount() - 1, GetColumnCount() - 1), TRUE);
-    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
 }

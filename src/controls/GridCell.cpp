@@ -1,17 +1,11 @@
-#include "messagetext/GridCell.h"
-
-#include "messagetext/CharClass.h"
-#include "messagetext/GridCtrl.h"
-#include "messagetext/LcdFonts.h"
-#include "messagetext/WidePairs.h"
+#include "controls/GridCell.h"
 
 #include "controls/BarColors.h"
+#include "controls/GridCtrl.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
-#include "platform/ui/KeyState.h"
-#include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
 IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
@@ -21,6 +15,18 @@ namespace {
 
 constexpr UINT kDefaultFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
 constexpr COLORREF kFocusFrame = RGB(255, 0, 0);
+
+// The font a grid starts with: 8 pixels high, the platform's sans-serif face.
+LOGFONT StartFont()
+{
+    LOGFONT lf{};
+    lf.lfHeight = -8;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    return lf;
+}
 
 // The sort column's header triangle at the right of the cell, pointing up for an ascending
 // sort, drawn in the 3D edge colours; the text keeps the room left of it.
@@ -146,7 +152,7 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
     const CString strText = GetText();
     if (IsWideFirst()) {
         rect.right = 2 * rect.right - rect.left;
-        const LOGFONT lf = FitWideGlyphFont(*pDC, strText, rect.Width() - 2 * nMargin + 1);
+        const LOGFONT lf = pGrid->WideCellFont(*pDC, strText, rect.Width() - 2 * nMargin + 1, *GetFont());
         wideFont.CreateFontIndirect(&lf);
         pDC->SelectObject(&wideFont);
     }
@@ -228,54 +234,11 @@ BOOL CGridCell::Edit(int nRow, int nCol, CRect, CPoint, UINT, UINT nChar)
 {
     if (m_bEditing || !m_pGrid)
         return TRUE;
+    // No second character into the cell while the grid writes this one.
     m_bEditing = TRUE;
-    if (nChar == 1) {
-        m_pGrid->OnEndEditCell(nRow, nCol, m_strText);
-        return TRUE;
-    }
-    if (nChar < 0x80) {
-        if (IsWideFirst()) {
-            // A single-width character never overwrites half of a double-width one.
-            m_bEditing = FALSE;
-        } else {
-            const CString strNew = nChar == VK_BACK ? CString() : CString(TCHAR(nChar));
-            if (IsWideSecond())
-                WidePairs::Break(*m_pGrid, nRow, nCol);
-            m_pGrid->OnEndEditCell(nRow, nCol, strNew);
-        }
-        if (nChar != VK_BACK)
-            m_pGrid->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
-        return TRUE;
-    }
-    EditExtended(nRow, nCol, nChar);
+    m_pGrid->TypeIntoCell(*this, nRow, nCol, nChar);
+    m_bEditing = FALSE;
     return TRUE;
-}
-
-void CGridCell::EditExtended(int nRow, int nCol, UINT nChar)
-{
-    const int nClass = GetCharClass(nChar);
-    if (nClass == CHARCLASS_OTHER || nClass != m_pGrid->GetAcceptedCharClass()) {
-        m_bEditing = FALSE;
-        return;
-    }
-    const CString strChar(static_cast<TCHAR>(nChar));
-    if (nClass == CHARCLASS_DOUBLE_WIDTH) {
-        // No room for the right half, or it would cut the next character in two.
-        if (!m_pGrid->IsValid(nRow, nCol + 1) || WidePairs::IsFirst(*m_pGrid, nRow, nCol + 1)) {
-            m_bEditing = FALSE;
-            return;
-        }
-        if (IsWideSecond())
-            WidePairs::Break(*m_pGrid, nRow, nCol);
-        if (m_pGrid->OnEndEditCell(nRow, nCol, strChar))
-            WidePairs::Join(*m_pGrid, nRow, nCol);
-    } else {
-        if (IsWideFirst() || IsWideSecond())
-            WidePairs::Break(*m_pGrid, nRow, nCol);
-        m_pGrid->OnEndEditCell(nRow, nCol, strChar);
-    }
-    m_pGrid->SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
-    m_pGrid->SendMessage(WM_KEYUP, VK_RIGHT, 0);
 }
 
 // ---- CGridDefaultCell ----
@@ -283,7 +246,7 @@ void CGridCell::EditExtended(int nRow, int nCol, UINT nChar)
 CGridDefaultCell::CGridDefaultCell()
 {
     SetFormat(kDefaultFormat);
-    LOGFONT lf = SansFont(-8, 0, FW_NORMAL);
+    const LOGFONT lf = StartFont();
     SetFont(&lf);
 }
 

@@ -16,8 +16,8 @@ constexpr UINT GVIS_FIXED = 0x0010;
 constexpr UINT GVIS_FIXEDROW = 0x0020;
 constexpr UINT GVIS_FIXEDCOL = 0x0040;
 constexpr UINT GVIS_MODIFIED = 0x0080;
-// The two cells of a double-width LCD character: the left one holds the character, the right
-// one stays empty. Only WidePairs.h sets or clears them.
+// The two cells of a wide cell: the left one holds the text, the right one stays empty. Only
+// WidePairs.h sets or clears them.
 constexpr UINT CELLSTATE_WIDE_FIRST = 0x0100;
 constexpr UINT CELLSTATE_WIDE_SECOND = 0x0200;
 constexpr UINT CELLSTATE_WIDE_MASK = CELLSTATE_WIDE_FIRST | CELLSTATE_WIDE_SECOND;

@@ -1,6 +1,6 @@
-#include "messagetext/WidePairs.h"
+#include "controls/WidePairs.h"
 
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 namespace WidePairs {
 

@@ -1,6 +1,6 @@
-#include "messagetext/GridDropTarget.h"
+#include "controls/GridDropTarget.h"
 
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 CGridOleDropTarget::~CGridOleDropTarget() { Revoke(); }
 
@@ -38,5 +38,5 @@ void CGridOleDropTarget::OnDragLeave()
 
 BOOL CGridOleDropTarget::OnDrop(const COleDataObject& data, DROPEFFECT effect, CPoint point)
 {
-    return m_pGrid && m_pGrid->DropWidgetAt(data, effect, point);
+    return m_pGrid && m_pGrid->OnDrop(data, effect, point);
 }

@@ -1,7 +1,7 @@
-// The mouse: a press starts a selection (widened so that it never splits a double-width
-// character), moving with the button down extends it, header presses select whole rows or
-// columns and sort, and the header's dividers size columns and rows.
-#include "messagetext/GridCtrl.h"
+// The mouse: a press starts a selection (widened so that it never splits a wide cell), moving
+// with the button down extends it, header presses select whole rows or columns and sort, and
+// the header's dividers size columns and rows.
+#include "controls/GridCtrl.h"
 
 #include "platform/ui/Cursor.h"
 
@@ -71,21 +71,6 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     // Typing goes where the user clicked.
     if (GetFocus() != this)
         SetFocus();
-    SelectWidgetAt(point);
-    // A press on an element may start dragging it; the cells under it stay selected as they
-    // are, but the focus moves to the pressed cell (a second half's to its first half), so that
-    // what is typed or inserted next lands where the user clicked.
-    if (m_pSelectedWidget && m_bAllowDragAndDrop) {
-        CCellID pressed = GetCellFromPt(point);
-        if (IsValid(pressed) && pressed.row >= m_nFixedRows && pressed.col >= m_nFixedCols) {
-            CCellID start = pressed;
-            WidePairs::WidenPress(*this, start, pressed, false);
-            SetFocusCell(pressed);
-        }
-        m_bLMouseButtonDown = TRUE;
-        m_MouseMode = MOUSE_PREPARE_DRAG;
-        return;
-    }
     m_LeftClickDownCell = GetCellFromPt(point);
     if (!IsValid(m_LeftClickDownCell))
         return;
@@ -191,7 +176,7 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
         SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
     }
-    if (bWasDown && m_MouseMode == MOUSE_PREPARE_DRAG && !m_pSelectedWidget)
+    if (bWasDown && m_MouseMode == MOUSE_PREPARE_DRAG && !KeepsSelectionOnRelease())
         ResetSelectedRange();
     m_MouseMode = MOUSE_NOTHING;
     if (bWasDown && IsValid(m_LeftClickDownCell) && GetOwner())

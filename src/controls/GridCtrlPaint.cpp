@@ -1,9 +1,7 @@
-// Painting: backgrounds, cells, the double-width glyphs on top of their right halves, grid
-// lines that never cross a pair, and the host's element layer.
-#include "messagetext/GridCtrl.h"
+// Painting: backgrounds, cells, the wide cells' texts on top of their right halves, and grid
+// lines that never cross a wide cell.
+#include "controls/GridCtrl.h"
 
-#include "blocks/Widget.h"
-#include "messagetext/WidgetDraw.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 #include "platform/ui/PaintDC.h"
@@ -67,15 +65,13 @@ void CGridCtrl::DrawGrid(CDC* pDC)
     for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r)
         for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c)
             drawCell(r, c);
-    // A double-width glyph reaches over its right half, whose background came after it.
+    // A wide cell's text reaches over its right half, whose background came after it.
     for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r)
         for (int c = visible.nMinCol; c <= visible.nMaxCol; ++c)
             if (WidePairs::IsFirst(*this, r, c))
                 drawCell(r, c);
 
     DrawGridLines(pDC, visible, visRect);
-    DrawWidgets(pDC);
-    DrawDragOutline(pDC);
 }
 
 void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect)
@@ -85,7 +81,7 @@ void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& 
     CPen pen(PS_SOLID, 0, m_crGridLineColour);
     CPen* pOldPen = pDC->SelectObject(&pen);
     if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
-        // Cell by cell, so that no line runs between the two halves of a pair.
+        // Cell by cell, so that no line runs between the two halves of a wide cell.
         int y = m_nFixedRows > 0 ? GetFixedRowHeight() : 1;
         for (int r = visible.nMinRow; r <= visible.nMaxRow; ++r) {
             const int nHeight = GetRowHeight(r);
@@ -119,27 +115,4 @@ void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& 
     pDC->SelectObject(pOldPen);
 }
 
-void CGridCtrl::DrawWidgets(CDC* pDC)
-{
-    INT_PTR nCount = 0;
-    for (const CObArray& list : m_arrWidgets)
-        nCount += list.GetSize();
-    const LcdGridHostKind kind = GetHostKind();
-    if (nCount == 0 || kind == LcdGridHostKind::IoStatus)
-        return;
-    const ILcdGridHost* pHost = GetHost();
-    const CSimContext* pSim = pHost ? pHost->GetGridSimContext() : nullptr;
-    CVetlaDoc* pDoc = pHost ? pHost->GetGridDocument() : nullptr;
-    const BOOL bDetails = kind == LcdGridHostKind::MsgTxtDisplay ? g_bShowMsgTextDetails : TRUE;
-    for (const CObArray& list : m_arrWidgets) {
-        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-            auto* pWidget = static_cast<CWidget*>(list.GetAt(i));
-            if (!pWidget)
-                continue;
-            if (pWidget->m_bSelected)
-                DrawWidgetSelected(*pWidget, *pDC, pDoc, pSim, bDetails);
-            else
-                DrawWidget(*pWidget, *pDC, pDoc, pSim, bDetails);
-        }
-    }
-}
+LOGFONT CGridCtrl::WideCellFont(CDC&, const CString&, int, const LOGFONT& cellFont) const { return cellFont; }

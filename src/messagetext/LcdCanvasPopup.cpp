@@ -1,9 +1,9 @@
-// The in-place parameter popup of the simulation display, as the grid opens and closes it.
-#include "messagetext/GridCtrl.h"
+// The in-place parameter popup of the simulation display, as the canvas opens and closes it.
+#include "messagetext/LcdCanvas.h"
 
 #include "messagetext/InPlaceParamDlg.h"
 
-BOOL CGridCtrl::ShowObjectPopup()
+BOOL CLcdCanvas::ShowObjectPopup()
 {
     if (m_pParamPopup)
         return TRUE;
@@ -17,7 +17,7 @@ BOOL CGridCtrl::ShowObjectPopup()
     return TRUE;
 }
 
-void CGridCtrl::CloseObjectPopup(BOOL bApply)
+void CLcdCanvas::CloseObjectPopup(BOOL bApply)
 {
     CInPlaceParamDlg* pPopup = m_pParamPopup;
     if (!pPopup)

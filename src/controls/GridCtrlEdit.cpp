@@ -1,64 +1,8 @@
-// Typing into cells, the end of a cell edit, and the cell text that cut and paste move, by the
-// LCD's rules: one character a cell, double-width characters as pairs, no text under an
-// element, extended characters only where the controller and the shown character set take them.
-#include "messagetext/GridCtrl.h"
+// Typing into cells, the end of a cell edit, and the cell text that cut and paste move: one
+// typed character a cell, and a wide cell taken as a whole.
+#include "controls/GridCtrl.h"
 
-#include "blocks/Widget.h"
-#include "document/VetlaDoc.h"
-#include "messagetext/CharClass.h"
-
-namespace {
-
-// The newer controller generation (model byte 0x51 and up) has the extended character sets.
-constexpr int kFirstNewerModel = 0x51;
-
-// Characters at or above U+0080 that the LCD shows in one cell whatever the character set.
-constexpr TCHAR kSpecialSingleWidth[] = {0x20AC, 0x2109, 0x00B0, 0x25BA, 0x25C4, 0x25BC, 0x25B2, 0x00B1};
-
-bool IsSpecialSingleWidth(TCHAR ch)
-{
-    return std::find(std::begin(kSpecialSingleWidth), std::end(kSpecialSingleWidth), ch) !=
-           std::end(kSpecialSingleWidth);
-}
-
-int LinesOfWidget(const CWidget& widget)
-{
-    if (widget.m_nKind == WIDGET_KIND_GRAPH)
-        return 4;
-    if (widget.m_nKind == WIDGET_KIND_SCOPE || widget.m_nKind == WIDGET_KIND_POINTER)
-        return 3;
-    return 1;
-}
-
-}  // namespace
-
-BOOL CGridCtrl::IsCoveredByWidget(int nRow, int nCol) const
-{
-    for (int nLine = 1; nLine <= std::min(nRow, LCD_LINE_COUNT); ++nLine) {
-        const CObArray& list = m_arrWidgets[nLine - 1];
-        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
-            const auto* pWidget = static_cast<const CWidget*>(list.GetAt(i));
-            if (!pWidget || nCol < pWidget->m_nColumn || nCol > pWidget->m_nColumn + pWidget->m_nWidth - 1)
-                continue;
-            if (nRow >= pWidget->m_nLine && nRow < pWidget->m_nLine + LinesOfWidget(*pWidget))
-                return TRUE;
-        }
-    }
-    return FALSE;
-}
-
-int CGridCtrl::GetAcceptedCharClass() const
-{
-    const ILcdGridHost* pHost = GetHost();
-    if (!pHost || pHost->GetGridHostKind() != LcdGridHostKind::MessageTextsNew)
-        return CHARCLASS_OTHER;
-    const CVetlaDoc* pDoc = pHost->GetGridDocument();
-    if (!pDoc || HIBYTE(pDoc->m_wHardwareCode) < kFirstNewerModel)
-        return CHARCLASS_OTHER;
-    const int nSet = pHost->GetShownCharSet() != 0 ? pDoc->m_nCharSet2 : pDoc->m_nCharSet1;
-    // Sets 0 and 1 are the two Chinese sets, 2 the other languages.
-    return nSet == 2 ? CHARCLASS_EXTENDED : CHARCLASS_DOUBLE_WIDTH;
-}
+#include "platform/ui/KeyState.h"
 
 void CGridCtrl::OnEditCell(int nRow, int nCol, CPoint point, UINT nChar)
 {
@@ -67,13 +11,30 @@ void CGridCtrl::OnEditCell(int nRow, int nCol, CPoint point, UINT nChar)
     EnsureVisible(nRow, nCol);
     if (m_hWnd && !IsCellVisible(nRow, nCol))
         return;
-    if (nRow >= 1 && IsCoveredByWidget(nRow, nChar >= 0x80 ? nCol + 1 : nCol))
+    if (RefusesTypingAt(nRow, nCol, nChar))
         return;
     if (SendMessageToParent(nRow, nCol, GVN_BEGINLABELEDIT) < 0)
         return;
     CRect rect;
     GetCellRect(nRow, nCol, &rect);
     GetCell(nRow, nCol)->Edit(nRow, nCol, rect, point, 8, nChar);
+}
+
+void CGridCtrl::TypeIntoCell(CGridCell& cell, int nRow, int nCol, UINT nChar)
+{
+    if (nChar == 1) {
+        OnEndEditCell(nRow, nCol, cell.GetText());
+        return;
+    }
+    // A character of its own never overwrites half of a wide cell.
+    if (!cell.IsWideFirst()) {
+        const CString strNew = nChar == VK_BACK ? CString() : CString(TCHAR(nChar));
+        if (cell.IsWideSecond())
+            WidePairs::Break(*this, nRow, nCol);
+        OnEndEditCell(nRow, nCol, strNew);
+    }
+    if (nChar != VK_BACK)
+        SendMessage(WM_KEYDOWN, VK_RIGHT, 0);
 }
 
 BOOL CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
@@ -148,39 +109,18 @@ BOOL CGridCtrl::PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCel
     bStop = false;
     CString strText = strUnit;
     strText.Trim();
-    const TCHAR chFirst = strText.IsEmpty() ? 0 : strText.GetAt(0);
-    const bool bWide = chFirst >= 0x80 && !IsSpecialSingleWidth(chFirst);
-    if (nRow >= 1 && (IsCoveredByWidget(nRow, nCol) || (chFirst >= 0x80 && IsCoveredByWidget(nRow, nCol + 1))))
-        return FALSE;
-    bool bPair = false;
-    if (!bWide) {
-        if (WidePairs::IsFirst(*this, nRow, nCol)) {
-            bStop = true;
-            return FALSE;
-        }
-        // The empty field that a copied pair leaves for its right half keeps the pair; a
-        // character there would split it, which typing does not allow either.
-        if (WidePairs::IsSecond(*this, nRow, nCol))
-            return strText.IsEmpty();
-    } else {
-        const int nClass = GetCharClass(chFirst);
-        if (nClass == CHARCLASS_OTHER || nClass != GetAcceptedCharClass())
-            return FALSE;
-        bPair = nClass == CHARCLASS_DOUBLE_WIDTH;
-        // A double-width character needs both its cells, as when it is typed.
-        if (bPair && (!IsValid(nRow, nCol + 1) || GetColumnWidth(nCol + 1) <= 0 ||
-                      WidePairs::IsSecond(*this, nRow, nCol) || WidePairs::IsFirst(*this, nRow, nCol + 1)))
-            return FALSE;
-    }
-    if (!bPair)
-        WidePairs::Break(*this, nRow, nCol);
+    WidePairs::Break(*this, nRow, nCol);
     if (!OnEndEditCell(nRow, nCol, strText))
         return FALSE;
+    AddPastedCell(nRow, nCol, nCol, pasted);
+    return TRUE;
+}
+
+void CGridCtrl::AddPastedCell(int nRow, int nCol, int nLastCol, CCellRange& pasted)
+{
     SetItemState(nRow, nCol, GetItemState(nRow, nCol) & ~GVIS_SELECTED);
-    const int nLastCol = bPair && WidePairs::Join(*this, nRow, nCol) ? nCol + 1 : nCol;
     pasted.nMaxRow = std::max(pasted.nMaxRow, nRow);
     pasted.nMaxCol = std::max(pasted.nMaxCol, nLastCol);
-    return TRUE;
 }
 
 BOOL CGridCtrl::PasteText(CCellID startCell, const CString& strText, BOOL bSelectPasted)
@@ -229,9 +169,7 @@ BOOL CGridCtrl::PasteText(CCellID startCell, const CString& strText, BOOL bSelec
             int nCol = startCell.col + nColStep;
             while (nCol < GetColumnCount() && GetColumnWidth(nCol) == 0)
                 ++nCol;
-            const bool bTakesTwo = bByCharacter && !strUnit.IsEmpty() &&
-                                   GetCharClass(strUnit.GetAt(0)) == CHARCLASS_DOUBLE_WIDTH;
-            nColStep += bTakesTwo ? 2 : 1;
+            nColStep += bByCharacter ? PastedUnitColumns(strUnit) : 1;
             if (!IsValid(nRow, nCol))
                 continue;
             bool bStop = false;

@@ -1,28 +1,20 @@
-// CGridCtrl: a grid window of cells with fixed header rows and columns, selection, scrolling
-// and typing, used as the LCD canvas of the message-text editor: every cell is one LCD
-// character position, and the message-text elements of each LCD line lie over the cells.
-// The two message-text pages, the simulation display, the I/O status name dialog and the
-// online I/O status monitor host it; what differs between them the grid asks its owner
-// through ILcdGridHost (LcdGridHost.h).
+// CGridCtrl: a grid window of cells with fixed header rows and columns, selection, scrolling,
+// typing, the text clipboard and text drag-and-drop. A cell may be wide, taking the room of
+// its right neighbour as well (WidePairs.h); keys, the mouse, the selection and painting treat
+// the two as one cell. What the cells mean and what lies over them is the business of the
+// classes built on it (the LCD canvas of the message texts, the I/O status table); they adjust
+// typing, pasting, copying, pressing and drawing through the virtual functions below.
 #pragma once
 
-#include "messagetext/GridCell.h"
-#include "messagetext/GridDropTarget.h"
-#include "messagetext/GridTypes.h"
-#include "messagetext/LcdGridHost.h"
-#include "messagetext/WidePairs.h"
+#include "controls/GridCell.h"
+#include "controls/GridDropTarget.h"
+#include "controls/GridTypes.h"
+#include "controls/WidePairs.h"
 
-#include "platform/core/ObArray.h"
 #include "platform/ui/Wnd.h"
 
 #include <memory>
 #include <vector>
-
-class CInPlaceParamDlg;
-class CWidget;
-
-// LCD lines of a message text.
-constexpr int LCD_LINE_COUNT = 4;
 
 class CGridCtrl : public CWnd {
     DECLARE_DYNCREATE(CGridCtrl)
@@ -51,12 +43,15 @@ public:
     BOOL SetItemText(int nRow, int nCol, LPCTSTR pszText);
     // Empty outside the grid.
     CString GetItemText(int nRow, int nCol) const;
-    // The double-width bits are kept as they are: only WidePairs changes them.
+    // The wide-cell bits are kept as they are: only WidePairs changes them.
     BOOL SetItemState(int nRow, int nCol, UINT nState);
     UINT GetItemState(int nRow, int nCol) const;
     BOOL SetItemBkColour(int nRow, int nCol, COLORREF cr);
     BOOL SetItemFgColour(int nRow, int nCol, COLORREF cr);
     CGridDefaultCell* GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) const;
+    // The font every cell draws in, whatever font a dialog gives the grid's control; it takes
+    // effect when the window is made (or now, when it is there).
+    void SetCellFont(const LOGFONT& lf);
 
     // ---- geometry (GridCtrlGeometry.cpp) ----
     // -1 outside the grid.
@@ -93,8 +88,7 @@ public:
     // Extends the selection from its start to the cell, by the mouse mode (cells, rows,
     // columns, all).
     void OnSelecting(const CCellID& currentCell);
-    // Widens an end cell so that the selection from the start cell cuts no double-width
-    // character.
+    // Widens an end cell so that the selection from the start cell cuts no wide cell.
     void ExtendSelectionOverWideChars(CCellID& endCell);
 
     // ---- options ----
@@ -111,38 +105,34 @@ public:
     void SetFixedRowSelection(BOOL b) { m_bFixedRowSelection = b; }
     void SetFixedColumnSelection(BOOL b) { m_bFixedColumnSelection = b; }
     COLORREF GetGridLineColor() const { return m_crGridLineColour; }
+    // Text drops, and the dragging of selected text, only with this on.
+    BOOL m_bAllowDragAndDrop = FALSE;
 
     // ---- editing (GridCtrlEdit.cpp) ----
-    // Typing reaches the focus cell here: refused on a cell that an element covers or that the
-    // owner refuses, else the cell's Edit writes the character and moves on.
+    // Typing reaches the focus cell here: refused on a cell the grid does not take the
+    // character at (RefusesTypingAt), else the cell's Edit hands it to TypeIntoCell.
     virtual void OnEditCell(int nRow, int nCol, CPoint point, UINT nChar);
+    // A typed character (1: an edit started by the mouse) written into the cell: it replaces
+    // the cell's text (a wide cell's text only by a character of its kind) and the focus moves
+    // right.
+    virtual void TypeIntoCell(CGridCell& cell, int nRow, int nCol, UINT nChar);
     // Applies an edited text: TRUE when the cell now holds it, FALSE when the validation or the
     // owner refused it and the old text is back.
     virtual BOOL OnEndEditCell(int nRow, int nCol, CString str);
     virtual BOOL ValidateEdit(int nRow, int nCol, LPCTSTR pszText);
     virtual void EndEditing();
-    // The class of extended characters this grid takes (CHARCLASS_DOUBLE_WIDTH or
-    // CHARCLASS_EXTENDED), or 0 when it takes none: only the newer message-text page on a
-    // controller of the newer generation, by the class of the character set it shows.
-    int GetAcceptedCharClass() const;
-    // Empties every selected cell; a pair goes as a whole.
+    // Empties every selected cell; a wide cell goes as a whole.
     void CutSelectedText();
     // The selected cells' texts, cells split by tabs and rows by CR LF.
     CString GetSelectionText() const;
-    // Places a text from the cell on by the LCD's rules (one character a cell, or tab- and
-    // comma-separated fields); FALSE when a character was refused (what was placed stays).
+    // Places a text from the cell on: a text with tabs (or of one character) field by field,
+    // tabs and, after the first field, commas ending a field; any other one character a cell.
+    // Rows follow its lines. FALSE when a field was refused (what was placed stays).
     BOOL PasteText(CCellID startCell, const CString& strText, BOOL bSelectPasted);
-    // Whether an element covers the cell.
-    BOOL IsCoveredByWidget(int nRow, int nCol) const;
 
-    // ---- elements and the clipboard (GridCtrlWidgets.cpp) ----
-    // Selects the element under the point (the last hit of lines 1 to 4), or none.
-    void SelectWidgetAt(CPoint point);
-    // Opens the settings dialog of the selected element (bar graph, scope, pointer, scale
-    // time, I/O status name, graph) and applies what it changed where the element may lie.
-    void EditSelectedWidget();
-    // The selection's text onto the clipboard; FALSE, with the message, when an element is
-    // selected and the selection shares a column with an element of its lines.
+    // ---- the clipboard (GridCtrlClipboard.cpp) ----
+    // The selection's text onto the clipboard; FALSE when there is none or the selection may
+    // not be copied (MayCopySelection).
     BOOL CopySelectionToClipboard();
     void OnEditCopy();
     void OnEditCut();
@@ -155,28 +145,18 @@ public:
     void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
-    // Every column as wide as its widest cell (Ctrl with the keypad's plus); the elements
-    // follow their cells.
-    void AutoSizeColumns();
+    // Every column as wide as its widest cell (Ctrl with the keypad's plus).
+    virtual void AutoSizeColumns();
 
     // ---- drag-and-drop (GridCtrlDrag.cpp) ----
-    // Elements move by dragging and dropped text pastes only with this on (the message-text
-    // pages switch it on).
-    BOOL m_bAllowDragAndDrop = FALSE;
-    // Drags the selected element under the point; the drop's copy replaces it when the drop
-    // was accepted.
-    void OnBeginDrag(CPoint point);
-    // Element drags of this grid move whatever the keys say; text copies with Ctrl.
-    DROPEFFECT OnDragEnter(const COleDataObject& data, DWORD dwKeyState, CPoint point);
-    DROPEFFECT OnDragOver(const COleDataObject& data, DWORD dwKeyState, CPoint point);
-    void OnDragLeave();
-    // The drop: an element of this grid's own drag where it may lie, or text by the paste
-    // rules; FALSE when refused.
-    BOOL DropWidgetAt(const COleDataObject& data, DROPEFFECT effect, CPoint point);
-    // The clipboard format of an element drag.
-    static UINT GetWidgetDragFormat();
-    // Where the dashed outline of a dragged element is drawn; empty when no drag shows one.
-    const CRect& GetDragOutline() const { return m_rcDragOutline; }
+    // Moving the mouse with the button down on the selection: the selected text is dragged.
+    virtual void OnBeginDrag(CPoint point);
+    // Text copies with Ctrl and moves without.
+    virtual DROPEFFECT OnDragEnter(const COleDataObject& data, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(const COleDataObject& data, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    // The drop: text by the paste rules at the cell under the point; FALSE when refused.
+    virtual BOOL OnDrop(const COleDataObject& data, DROPEFFECT effect, CPoint point);
 
     // ---- header clicks, sorting, row order (GridCtrlHeader.cpp) ----
     virtual void OnFixedRowClick(CCellID& cell);
@@ -193,29 +173,12 @@ public:
     virtual void DrawGrid(CDC* pDC);
     void RedrawCell(int nRow, int nCol, CDC* pDC = nullptr);
     void Refresh() { Invalidate(); }
+    // The font a wide cell's text draws in over its two cells, nWidth wide: the cell's own.
+    virtual LOGFONT WideCellFont(CDC& dc, const CString& strText, int nWidth, const LOGFONT& cellFont) const;
 
     // WM_NOTIFY with the cell to the owner; its reply, 0 when there is no owner.
     LRESULT SendMessageToParent(int nRow, int nCol, int nMessage);
-    // The owner's side of the grid, null for a plain table.
-    ILcdGridHost* GetHost() const;
-    LcdGridHostKind GetHostKind() const;
 
-    // ---- the LCD's elements: list k holds those of line k + 1; the grid owns them ----
-    CWidget* m_pSelectedWidget = nullptr;
-    CObArray m_arrWidgetsSet1[LCD_LINE_COUNT];
-    CObArray m_arrWidgetsSet2[LCD_LINE_COUNT];
-    CObArray m_arrWidgets[LCD_LINE_COUNT];
-    BOOL m_bDisplayMode = FALSE;
-    // The simulation display's in-place parameter popup over the selected element (GridCtrlPopup.cpp):
-    // at most one; it deletes itself when its window goes.
-    CInPlaceParamDlg* m_pParamPopup = nullptr;
-    // Opens the popup over the selected element unless one is open; TRUE when one is open now.
-    BOOL ShowObjectPopup();
-    // Closes an open popup, writing its value first with bApply.
-    void CloseObjectPopup(BOOL bApply);
-    // A double click in the display: the popup when the selected element's parameter may be
-    // changed in place.
-    void OpenParamPopupOnSelected();
     // A typed character started a cell edit: the next cursor move restarts the selection.
     BOOL m_bCharTyped = FALSE;
 
@@ -242,6 +205,26 @@ public:
     static constexpr UINT kAutoScrollInterval = 50;
 
 protected:
+    // What the classes built on the grid decide. TRUE when the character may not be typed at
+    // the cell (before the owner is asked).
+    virtual BOOL RefusesTypingAt(int /*nRow*/, int /*nCol*/, UINT /*nChar*/) const { return FALSE; }
+    // How many columns a pasted unit of the one-character-a-cell rule takes.
+    virtual int PastedUnitColumns(const CString& /*strUnit*/) const { return 1; }
+    // Writes one pasted field at the cell and widens the pasted range over it; FALSE when the
+    // cell refused it, with bStop when the paste ends there without clearing the selection.
+    virtual BOOL PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCellRange& pasted, bool& bStop);
+    // Whether the selection's text may leave the grid (copy, cut, drag); a refusal tells the
+    // user why.
+    virtual BOOL MayCopySelection() { return TRUE; }
+    // Whether a press without a move leaves the selection (something over the cells took it).
+    virtual BOOL KeepsSelectionOnRelease() const { return FALSE; }
+    // The pasted field's cell: no longer selected, and inside the pasted range up to nLastCol.
+    void AddPastedCell(int nRow, int nCol, int nLastCol, CCellRange& pasted);
+    // The text cell under a drop point; invalid on the header or outside the cells.
+    CCellID TextCellAt(CPoint point) const;
+    void SetDropHighlight(CCellID cell);
+    void ClearCellStates(UINT nMask);
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnPaint() override;
     BOOL OnEraseBkgnd(CDC* pDC) override;
@@ -251,7 +234,6 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
-    void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt) override;
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
@@ -265,6 +247,9 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+    int m_MouseMode = MOUSE_NOTHING;
+    BOOL m_bLMouseButtonDown = FALSE;
+
 private:
     friend BOOL WidePairs::Join(CGridCtrl&, int, int);
     friend void WidePairs::Break(CGridCtrl&, int, int);
@@ -274,24 +259,13 @@ private:
     void ApplyFixedBits(int nRow, int nCol);
     // Every cell takes the fixed bits of the current counts, and the grid shows them.
     void ReapplyFixedBits();
-    void ClearCellStates(UINT nMask);
-    void DeleteWidgets();
+    void ApplyCellFont();
     void TypeCharacter(UINT nChar);
     // The keyboard's target column moving by nStep from nCol, skipping hidden columns; the
     // same column when there is none.
     int NextVisibleColumn(int nRow, int nCol, int nStep) const;
     int NextVisibleRow(int nRow, int nStep) const;
     void MoveFocusByKey(UINT nChar, CCellID next);
-    BOOL DeleteSelectedWidgets();
-    // The edited element's new settings from its dialog; FALSE when it was cancelled.
-    BOOL EditBarGraph(CWidget& widget);
-    BOOL EditScaleTime(CWidget& widget);
-    BOOL EditIoStatusName(CWidget& widget);
-    BOOL EditGraph(CWidget& widget);
-    BOOL SelectionTouchesWidget() const;
-    BOOL PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCellRange& pasted,
-                         bool& bStop);
-    void DrawWidgets(CDC* pDC);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
     int ScrollPos(int nBar) const;
     void ResetScrollBarsNow();
@@ -306,6 +280,7 @@ private:
     std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowColDef;
+    LOGFONT m_lfCell{};
     std::unique_ptr<CFont> m_pGridFont;
 
     COLORREF m_crGridBkColour;
@@ -327,11 +302,9 @@ private:
     int DividerModeAt(CPoint point, int& nIndex) const;
     void FinishResize(CPoint point);
 
-    int m_MouseMode = MOUSE_NOTHING;
     BOOL m_bAllowRowResize = TRUE;
     BOOL m_bAllowColumnResize = TRUE;
     int m_nResizeIndex = -1;
-    BOOL m_bLMouseButtonDown = FALSE;
     CPoint m_LastMousePoint;
     CCellID m_LeftClickDownCell;
     CCellID m_SelectionStartCell;
@@ -339,29 +312,14 @@ private:
     std::vector<CCellID> m_PrevSelection;
     std::vector<int> m_arRowOrder;
 
-    // The running drag: an element of this grid, its accepted copy, the cell under text.
-    BOOL m_bWidgetDrag = FALSE;
-    CWidget* m_pDropCopy = nullptr;
+    // The cell under a text drag, and the cells a text drag of this grid came from while it runs.
     CCellID m_LastDragOverCell;
     CGridOleDropTarget m_dropTarget;
-    // The dashed outline of the dragged element where it would land (empty when none), and
-    // its colour.
-    CRect m_rcDragOutline;
-    COLORREF m_crDragOutline = 0;
-    // The cells a text drag of this grid came from, while it runs.
     CCellRange m_textDragSource;
-    // The text cell under a drop point; invalid on the header or outside the cells.
-    CCellID TextCellAt(CPoint point) const;
-    void SetDropHighlight(CCellID cell);
     DROPEFFECT TextDropEffect(const COleDataObject& data, DWORD dwKeyState, CPoint point);
     // The selected cells' text dragged out (to another window or another place here); a
     // move clears the cells it came from.
     void BeginTextDrag();
     // Whether text from this grid's own drag dropped at the cell would cover cells it came from.
     bool DropOverlapsTextSource(CCellID cell) const;
-    // The outline follows the mouse: the element's lines and width from the cell under the
-    // point, kept within the last column.
-    void MoveDragOutline(CPoint point);
-    void EraseDragOutline();
-    void DrawDragOutline(CDC* pDC) const;
 };

@@ -1,10 +1,9 @@
-// The cells of the grid control. In the LCD editor one cell is one character position: its
-// text is one character or empty, and a double-width character takes two neighbouring cells
-// of a row (CELLSTATE_WIDE_FIRST on the left one, which holds it, CELLSTATE_WIDE_SECOND on
-// the right one, which stays empty) and is drawn as one glyph over both.
+// The cells of the grid control. A wide cell takes two neighbouring cells of a row
+// (CELLSTATE_WIDE_FIRST on the left one, which holds the text, CELLSTATE_WIDE_SECOND on the
+// right one, which stays empty); its text is drawn over both.
 #pragma once
 
-#include "messagetext/GridTypes.h"
+#include "controls/GridTypes.h"
 
 #include "platform/core/Geometry.h"
 #include "platform/core/Object.h"
@@ -63,7 +62,8 @@ public:
     CSize GetTextExtent(const CString& strText, CDC* pDC) const;
     // The size the cell's own text takes: what sizing a column to its contents measures.
     CSize GetCellExtent(CDC* pDC) const { return GetTextExtent(GetText(), pDC); }
-    // Typing reaches the cell here (character 1: an edit started by the mouse).
+    // Typing reaches the cell here (character 1: an edit started by the mouse); the grid writes
+    // the character (CGridCtrl::TypeIntoCell).
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
     virtual BOOL ValidateEdit(LPCTSTR) { return TRUE; }
     virtual void OnEndEdit() = 0;
@@ -106,9 +106,6 @@ protected:
     DWORD m_nFormat = DWORD(-1);
 
 private:
-    // A character of the extended sets: refused unless the host's character set takes it.
-    void EditExtended(int nRow, int nCol, UINT nChar);
-
     CString m_strText;
     LPARAM m_lParam = 0;
     COLORREF m_crFgClr = CLR_DEFAULT;

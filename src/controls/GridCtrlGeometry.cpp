@@ -1,6 +1,6 @@
 // Sizes, cell positions and scrolling. The scroll positions are in pixels of the non-fixed
 // area; the first visible non-fixed cell follows from them.
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 int CGridCtrl::GetRowHeight(int nRow) const
 {

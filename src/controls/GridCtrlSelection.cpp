@@ -1,6 +1,6 @@
 // The focus cell and the selection. A cell's selected bit is the selection; the previous
 // selection is kept while Ctrl adds to it.
-#include "messagetext/GridCtrl.h"
+#include "controls/GridCtrl.h"
 
 #include "platform/ui/KeyState.h"
 

@@ -1,8 +1,7 @@
-// The keyboard: cursor keys that step over the right half of a double-width character, the
-// clipboard keys, Delete for elements and cells, and typing.
-#include "messagetext/GridCtrl.h"
+// The keyboard: cursor keys that step over the right half of a wide cell, the clipboard keys,
+// Delete for cells, and typing.
+#include "controls/GridCtrl.h"
 
-#include "blocks/Widget.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/KeyState.h"
 
@@ -30,34 +29,8 @@ int CGridCtrl::NextVisibleRow(int nRow, int nStep) const
     return nRow;
 }
 
-BOOL CGridCtrl::DeleteSelectedWidgets()
-{
-    BOOL bRemoved = FALSE;
-    for (CObArray& list : m_arrWidgets) {
-        for (INT_PTR i = 0; i < list.GetSize();) {
-            auto* pWidget = static_cast<CWidget*>(list.GetAt(i));
-            if (pWidget && pWidget->m_bSelected) {
-                delete pWidget;
-                list.RemoveAt(i);
-                bRemoved = TRUE;
-            } else {
-                ++i;
-            }
-        }
-    }
-    if (bRemoved)
-        m_pSelectedWidget = nullptr;
-    Invalidate();
-    return bRemoved;
-}
-
 void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (nChar == UINT(VK_DELETE)) {
-        if (GetHostKind() == LcdGridHostKind::MsgTxtDisplay)
-            return;
-        DeleteSelectedWidgets();
-    }
     if (!IsValid(m_idCurrentCell)) {
         CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
         return;

@@ -1,0 +1,116 @@
+// The general grid: counts, row order, header dividers, scrolling while a selection is dragged,
+// and the cell font that survives a dialog's control being taken over.
+#include "controls/GridCtrl.h"
+
+#include "platform/ui/Cursor.h"
+#include "platform/ui/WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GridCtrlTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        m_host.CreateEx(0, _T("Host"), _T("host"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 400),
+                        nullptr, 0);
+    }
+    void TearDown() override
+    {
+        m_host.DestroyWindow();
+        WindowTest::TearDown();
+    }
+
+    CWnd m_host;
+};
+
+TEST_F(GridCtrlTest, FewerRowsThanFixedLowerTheFixedCount)
+{
+    CGridCtrl grid(5, 5, 3, 1);
+    grid.SetRowCount(2);
+    EXPECT_EQ(grid.GetFixedRowCount(), 2);
+}
+
+TEST_F(GridCtrlTest, ReorderMovesARowJustAfterTheTarget)
+{
+    CGridCtrl grid(8, 2);
+    grid.Reorder(5, 2);
+    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 1, 2, 5, 3, 4, 6, 7}));
+    grid.ResetRowOrder();
+    grid.Reorder(2, 5);
+    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 1, 3, 4, 5, 2, 6, 7}));
+}
+
+TEST_F(GridCtrlTest, HeaderDividersSizeColumnsAndRowsWithTheirCursors)
+{
+    CGridCtrl table(4, 4, 1, 1);
+    ASSERT_TRUE(table.Create(CRect(0, 0, 300, 200), &m_host, 1002));
+    for (int i = 0; i < 4; ++i) {
+        table.SetRowHeight(i, 20);
+        table.SetColumnWidth(i, 40);
+    }
+    // The divider between columns 1 and 2 lies at x = 79 in the header row.
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_COL_DIVIDE);
+    table.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_SIZEWE));
+    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(79, 5)));
+    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(100, 5)));
+    EXPECT_EQ(table.GetColumnWidth(1), 60);
+    EXPECT_EQ(table.GetSelectedCellRange(), CCellRange());
+
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(5, 39)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_OVER_ROW_DIVIDE);
+    table.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(5, 39)));
+    table.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(5, 30)));
+    EXPECT_EQ(table.GetRowHeight(1), 10);
+
+    table.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(60, 50)));
+    EXPECT_EQ(table.GetMouseMode(), CGridCtrl::MOUSE_NOTHING);
+    table.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+}
+
+TEST_F(GridCtrlTest, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
+{
+    CGridCtrl tall(30, 4, 1, 1);
+    ASSERT_TRUE(tall.Create(CRect(0, 0, 200, 100), &m_host, 1001));
+    for (int r = 0; r < 30; ++r)
+        tall.SetRowHeight(r, 20);
+    for (int c = 0; c < 4; ++c)
+        tall.SetColumnWidth(c, 40);
+    tall.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(50, 30)));
+    const int nLastVisible = tall.GetVisibleNonFixedCellRange().nMaxRow;
+    tall.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(50, 150)));
+    for (int i = 0; i < 5; ++i)
+        tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
+    EXPECT_GT(tall.GetScrollPos(SB_VERT), 0);
+    EXPECT_GT(tall.GetSelectedCellRange().nMaxRow, nLastVisible);
+    EXPECT_EQ(tall.GetSelectedCellRange().nMinRow, 1);
+    tall.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(50, 150)));
+    // Released, the timer stops extending.
+    const CCellRange released = tall.GetSelectedCellRange();
+    tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
+    EXPECT_EQ(tall.GetSelectedCellRange(), released);
+}
+
+TEST_F(GridCtrlTest, TakingOverADialogControlKeepsTheCellFont)
+{
+    CWnd placeholder;
+    ASSERT_TRUE(placeholder.CreateEx(0, _T("Static"), _T(""), WS_CHILD | WS_VISIBLE, CRect(10, 10, 200, 100),
+                                     &m_host, 1123));
+    CGridCtrl grid(5, 13, 1, 1);
+    LOGFONT lf = *grid.GetDefaultCell(FALSE, FALSE)->GetFont();
+    lf.lfHeight = 17;
+    grid.SetCellFont(lf);
+    ASSERT_TRUE(grid.SubclassDlgItem(1123, &m_host));
+    EXPECT_EQ(m_host.GetDlgItem(1123), &grid);
+    EXPECT_NE(grid.GetExStyle() & WS_EX_CLIENTEDGE, 0u);
+    EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetFont()->lfHeight, 17);
+    EXPECT_EQ(grid.GetDefaultCell(TRUE, TRUE)->GetFont()->lfHeight, 17);
+    EXPECT_NE(grid.SendMessage(WM_GETFONT), 0);
+}
+
+}  // namespace
