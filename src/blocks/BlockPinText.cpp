@@ -27,6 +27,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
+#include <cstddef>
 #include <initializer_list>
 #include <utility>
 
@@ -70,6 +71,49 @@ CString TimeText(int nHigh, int nLow, LPCTSTR pszUnit)
 CString WithSign(const CString& strParam, LPCTSTR pszSign)
 {
     return strParam.IsEmpty() ? CString() : strParam + pszSign;
+}
+
+// Parameter 1 or 2 of the newer generation where it shows a count, a value or a mode rather than
+// a time: its line while it is taken from another block (null: none) and while it is stored,
+// from its slot (null: the type's own text).
+struct ParamLine {
+    TypeCodeList types;
+    LPCTSTR pszRef;
+    LPCTSTR pszValue;
+    bool bParamEx;
+    int nSlot;
+};
+
+constexpr ParamLine kFirstParamLines[] = {
+    {{BT_COUNTER}, _T("On=B%d"), _T("On=%d"), false, COUNTER_ON_PARAM},
+    {{BT_ENCODER}, _T("On=B%d"), _T("On=%d"), false, ENCODER_ON_PARAM},
+    {{BT_HCOUNTER}, _T("MI=B%dh"), nullptr, false, 0},
+    {{BT_THTRG}, nullptr, nullptr, false, 0},
+    {{BT_AMATH, BT_AMUX}, _T("V1=B%d"), _T("V1=%d"), false, AMATH_V1_PARAM},
+    {{BT_ARRMXIV, BT_ACMXIV}, _T("Mode=B%d"), nullptr, false, 0},
+    {{BT_RAND}, _T("Base=B%d"), _T("Base=%d"), false, RAND_RANGE_PARAM},
+    {{BT_LOG}, _T("Base=B%d"), nullptr, false, 0},
+    {{BT_SMCE}, _T("Steps=B%d"), _T("Steps=%d"), true, PULSE_LENGTH_PARAMEX},
+    {{BT_PTOE}, _T("Number=B%d"), _T("Number=%d"), true, PULSE_LENGTH_PARAMEX},
+};
+
+constexpr ParamLine kSecondParamLines[] = {
+    {{BT_COUNTER}, _T("Off=B%d"), _T("Off=%d"), true, COUNTER_OFF_PARAMEX},
+    {{BT_ENCODER}, _T("Off=B%d"), _T("Off=%d"), true, ENCODER_OFF_PARAMEX},
+    {{BT_AMATH, BT_AMUX}, _T("V2=B%d"), _T("V2=%d"), true, AMATH_V2_PARAMEX},
+    {{BT_ARRMXIV}, _T("Count=B%d"), _T("Count=%d"), true, ARRMXIV_COUNT_PARAMEX},
+    {{BT_SMC, BT_SMCE}, _T("Speed=B%d"), _T("Speed=%d"), true, PULSE_RATE_PARAMEX},
+    {{BT_PTO, BT_PTOE}, _T("Pulse Width=B%d"), _T("Pulse Width=%d"), true, PULSE_RATE_PARAMEX},
+};
+
+template <std::size_t N>
+const ParamLine* FindParamLine(const ParamLine (&lines)[N], int nType)
+{
+    for (const ParamLine& line : lines) {
+        if (ListsType(line.types, nType))
+            return &line;
+    }
+    return nullptr;
 }
 
 class PinTextBuilder {
@@ -117,6 +161,9 @@ private:
     // The older generation shows no later parameter while parameter 1 is referenced.
     CString P3() const { return m_bNew ? P3New() : IsReferenced(0) ? CString() : WarnTime(OlderWarnUnit()); }
     CString P4() const { return m_bNew ? P4New() : IsReferenced(0) ? CString() : WarnLength(OlderWarnUnit()); }
+    CString ParamLineText(const ParamLine& line, int i) const;
+    // The stored parameter 1 of the types whose line is no value of one slot.
+    CString OwnFirstValue() const;
     CString P1New() const;
     CString P2New() const;
     CString P3New() const;
@@ -220,62 +267,49 @@ LPCTSTR PinTextBuilder::TimeBaseUnit(int i) const
     return PlainUnit(i == 0 ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
 }
 
-CString PinTextBuilder::P1New() const
+CString PinTextBuilder::ParamLineText(const ParamLine& line, int i) const
 {
-    if (IsReferenced(0)) {
-        switch (m_nType) {
-        case BT_COUNTER: case BT_ENCODER: return Ref(0, _T("On=B%d"));
-        case BT_HCOUNTER: return Ref(0, _T("MI=B%dh"));
-        case BT_THTRG: return CString();  // the gate time stands in the first text
-        case BT_AMATH: case BT_AMUX: return Ref(0, _T("V1=B%d"));
-        case BT_ARRMXIV: case BT_ACMXIV: return Ref(0, _T("Mode=B%d"));
-        case BT_RAND: case BT_LOG: return Ref(0, _T("Base=B%d"));
-        case BT_SMCE: return Ref(0, _T("Steps=B%d"));
-        case BT_PTOE: return Ref(0, _T("Number=B%d"));
-        default: return Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM)));
-        }
-    }
-    const int nMode = Param(ARRMXIV_MODE_PARAM);
-    const LPCTSTR pszMode = nMode == 0 ? _T("MAX") : nMode == 1 ? _T("MIN") : _T("AVG");
+    if (IsReferenced(i))
+        return line.pszRef ? Ref(i, line.pszRef) : CString();
+    if (!line.pszValue)
+        return OwnFirstValue();
+    return Fmt(line.pszValue, line.bParamEx ? ParamEx(line.nSlot) : Param(line.nSlot));
+}
+
+CString PinTextBuilder::OwnFirstValue() const
+{
     switch (m_nType) {
-    case BT_COUNTER: case BT_ENCODER: return Fmt(_T("On=%d"), Param(COUNTER_ON_PARAM));
-    case BT_HCOUNTER: return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
-    case BT_THTRG: return CString();
-    case BT_AMATH: case BT_AMUX: return Fmt(_T("V1=%d"), Param(AMATH_V1_PARAM));
-    case BT_ARRMXIV: return Fmt(_T("Mode=%s"), pszMode);
-    case BT_ACMXIV: return Fmt(_T("Mode=%s(Ax,Ay)"), pszMode);
-    case BT_RAND: return Fmt(_T("Base=%d"), Param(RAND_RANGE_PARAM));
+    case BT_HCOUNTER:
+        return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
+    case BT_ARRMXIV:
+    case BT_ACMXIV: {
+        const int nMode = Param(ARRMXIV_MODE_PARAM);
+        const LPCTSTR pszMode = nMode == 0 ? _T("MAX") : nMode == 1 ? _T("MIN") : _T("AVG");
+        return Fmt(m_nType == BT_ARRMXIV ? _T("Mode=%s") : _T("Mode=%s(Ax,Ay)"), pszMode);
+    }
     case BT_LOG: {
         const int nBase = Param(LOG_BASE_PARAM);
         return Fmt(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"));
     }
-    case BT_SMCE: return Fmt(_T("Steps=%d"), ParamEx(PULSE_LENGTH_PARAMEX));
-    case BT_PTOE: return Fmt(_T("Number=%d"), ParamEx(PULSE_LENGTH_PARAMEX));
-    default: return OnTime();
+    default:  // the threshold trigger: its gate time stands in the first text
+        return CString();
     }
+}
+
+CString PinTextBuilder::P1New() const
+{
+    if (const ParamLine* pLine = FindParamLine(kFirstParamLines, m_nType))
+        return ParamLineText(*pLine, 0);
+    return IsReferenced(0) ? Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM))) : OnTime();
 }
 
 CString PinTextBuilder::P2New() const
 {
-    if (IsReferenced(1)) {
-        switch (m_nType) {
-        case BT_COUNTER: case BT_ENCODER: return Ref(1, _T("Off=B%d"));
-        case BT_AMATH: case BT_AMUX: return Ref(1, _T("V2=B%d"));
-        case BT_ARRMXIV: return Ref(1, _T("Count=B%d"));
-        case BT_SMC: case BT_SMCE: return Ref(1, _T("Speed=B%d"));
-        case BT_PTO: case BT_PTOE: return Ref(1, _T("Pulse Width=B%d"));
-        default: return Ref(1, _T("B%d%s"), ReferencedUnit(Param(TIMER_OFF_REF_UNIT_PARAM)));
-        }
-    }
-    switch (m_nType) {
-    case BT_COUNTER: case BT_ENCODER: return Fmt(_T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX));
-    case BT_HCOUNTER: return OperatingTime();
-    case BT_AMATH: case BT_AMUX: return Fmt(_T("V2=%d"), ParamEx(AMATH_V2_PARAMEX));
-    case BT_ARRMXIV: return Fmt(_T("Count=%d"), ParamEx(ARRMXIV_COUNT_PARAMEX));
-    case BT_SMC: case BT_SMCE: return Fmt(_T("Speed=%d"), ParamEx(PULSE_RATE_PARAMEX));
-    case BT_PTO: case BT_PTOE: return Fmt(_T("Pulse Width=%d"), ParamEx(PULSE_RATE_PARAMEX));
-    default: return OffTime();
-    }
+    if (const ParamLine* pLine = FindParamLine(kSecondParamLines, m_nType))
+        return ParamLineText(*pLine, 1);
+    if (IsReferenced(1))
+        return Ref(1, _T("B%d%s"), ReferencedUnit(Param(TIMER_OFF_REF_UNIT_PARAM)));
+    return m_nType == BT_HCOUNTER ? OperatingTime() : OffTime();
 }
 
 CString PinTextBuilder::P3New() const
