@@ -88,6 +88,8 @@ public:
     // One step of whichever analog class the block is; the ramp, PI, PWM, filter, max/min and
     // average blocks keep their value and state.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Keeps its value and running time.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // The step, the block in its state colour (comparator, triggers and watchdog) or black,
     // then the value box.
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
@@ -197,6 +199,9 @@ class CBlockAMATH : public CBlockAnalog {
 public:
     CBlockAMATH();
     explicit CBlockAMATH(int nType);
+
+    // Starts at value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };
 
 class CBlockAMUX : public CBlockAnalog {
@@ -205,6 +210,9 @@ class CBlockAMUX : public CBlockAnalog {
 public:
     CBlockAMUX();
     explicit CBlockAMUX(int nType);
+
+    // Starts at value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };
 
 class CBlockARAMP : public CBlockAnalog {

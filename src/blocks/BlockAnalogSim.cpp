@@ -85,6 +85,12 @@ int CBlockAnalog::TriggerState(int nValue) const
     return m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
+void CBlockAnalog::ResetForRun(const SYSTEMTIME&) {}
+
+void CBlockAMATH::ResetForRun(const SYSTEMTIME&) { m_nValue = 0; }
+
+void CBlockAMUX::ResetForRun(const SYSTEMTIME&) { m_nValue = 0; }
+
 BOOL CBlockAnalog::Simulate(const CSimContext* pSim)
 {
     switch (m_nType) {

@@ -108,6 +108,8 @@ CBlockCOUNTER::CBlockCOUNTER(int nType)
     m_dRunTime = m_nParam[COUNTER_START_PARAM];
 }
 
+void CBlockCOUNTER::ResetForRun(const SYSTEMTIME&) { m_dRunTime = m_nParam[COUNTER_START_PARAM]; }
+
 BOOL CBlockCOUNTER::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
@@ -147,6 +149,16 @@ void CBlockCOUNTER::DrawValue(const CSimContext*, CDC* pDC)
     CString strCount;
     strCount.Format(_T("%6ld"), TruncToInt(m_dRunTime));
     DrawValueBox(pDC, *this, 3, {&strCount, 1});
+}
+
+void CBlockHCOUNTER::ResetForRun(const SYSTEMTIME& stNow)
+{
+    const int nOT = m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] * 60 + m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
+    m_nOTStart = nOT;
+    m_nOTMinutes = nOT;
+    m_nMNMinutes = m_nParam[HCOUNTER_MI_HOURS_PARAM] * 60 + m_nParam[HCOUNTER_MI_MINUTES_PARAM];
+    RestartTiming(stNow);
+    m_stCountStart = stNow;
 }
 
 BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
@@ -269,6 +281,14 @@ void CBlockHCOUNTER::FormatValueLines(CString lines[3]) const
     }
     lines[1].Format(_T("MN=%5ldh%2ldm"), m_nMNMinutes / 60, m_nMNMinutes % 60);
     lines[2].Format(_T("OT=%5ldh%2ldm"), m_nOTMinutes / 60, m_nOTMinutes % 60);
+}
+
+void CBlockTHTRG::ResetForRun(const SYSTEMTIME& stNow)
+{
+    m_nMeasured = 0;
+    m_nPulseCount = 0;
+    m_bGateRunning = 0;
+    m_stStart = stNow;
 }
 
 BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)

@@ -32,6 +32,8 @@ public:
     explicit CBlockCOUNTER(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // Counts from its start value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
@@ -50,6 +52,8 @@ public:
     explicit CBlockHCOUNTER(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // Counts on from the stored operating time, its maintenance interval whole.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // The three value lines: MI, MN and OT as hours and minutes.
@@ -77,6 +81,8 @@ public:
     explicit CBlockTHTRG(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // No count, no gate running.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // Measures the gate's running time (m_dRunTime, ms) and tells whether the gate time has

@@ -79,6 +79,8 @@ public:
     // Counts the coincident pulses of two inputs (I1 and I2, or I3 and I4) and switches on
     // its On and Off counts; input 0 resets the count to its start value.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Counts from its start value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };
@@ -128,6 +130,7 @@ public:
 
     // The edge-triggered run of CBlockSMCE with the pulse train's own limit.
     BOOL Simulate(const CSimContext* pSim) override;
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     virtual BOOL IsTimeUp(const CSimContext* pSim);
 };
 

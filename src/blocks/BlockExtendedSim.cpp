@@ -143,6 +143,8 @@ BYTE SegmentPattern(int nDigit)
     return kSegmentPatterns[nDigit & 0xF];
 }
 
+void CBlockENCODER::ResetForRun(const SYSTEMTIME&) { m_dRunTime = m_nParam[ENCODER_START_PARAM]; }
+
 BOOL CBlockENCODER::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
@@ -215,6 +217,8 @@ BOOL CBlockSMCE::IsTimeUp(const CSimContext* pSim)
 {
     return RunIsOver(*this, pSim, m_nParam[SMC_MODE_PARAM] ? 0.01 : 0.005);
 }
+
+void CBlockPTOE::ResetForRun(const SYSTEMTIME& stNow) { RestartTiming(stNow); }
 
 BOOL CBlockPTOE::Simulate(const CSimContext* pSim)
 {

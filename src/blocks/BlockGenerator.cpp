@@ -263,6 +263,12 @@ BOOL CBlockSLS::CheckWarning(const CSimContext* pSim, int nTrg)
     return TRUE;
 }
 
+void CBlockMFS::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockTime::ResetForRun(stNow);
+    m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+}
+
 BOOL CBlockMFS::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);

@@ -98,6 +98,8 @@ public:
     // A short press starts the staircase time T (with the warning blink), a press longer
     // than TH gives permanent light, and a press switches the light off again.
     BOOL Simulate(const CSimContext* pSim) override;
+    // The light starts off.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // The staircase warning, measured on the running time alone.
     BOOL CheckWarning(int nTrg);
 

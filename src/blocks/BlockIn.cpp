@@ -3,6 +3,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
+#include "document/AnalogRanges.h"
 #include "platform/core/Archive.h"
 #include "platform/gdi/DC.h"
 
@@ -49,6 +50,19 @@ void DrawInputStateLabel(CBlockObj& block, const CSimContext* pSim, CDC* pDC, bo
     CRect pin;
     block.GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
     block.DrawStateText(pDC, strText, CPoint(pin.left + 3, pin.top + 3));
+}
+
+// A momentary-break input or key is on until pressed; a frequency one starts at its start value.
+void ResetDigitalInput(CBlockObj& block, int& nShownValue)
+{
+    const int nMode = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+    if (nMode == SIM_INPUT_PUSH_BREAK) {
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+        block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+    } else if (nMode == SIM_INPUT_FREQUENCY) {
+        block.m_nAux[INPUT_SIM_VALUE_AUX] = block.m_nAux[INPUT_SIM_START_AUX];
+        nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
+    }
 }
 
 } // namespace
@@ -132,4 +146,17 @@ void CBlockAnalogIn::DrawValue(const CSimContext*, CDC* pDC)
     strLines[0].Format(_T("%-6d"), m_nAux[INPUT_SIM_VALUE_AUX]);
     strLines[1].Format(_T("%-6d"), m_nAux2);
     DrawValueBox(pDC, *this, 3, {strLines, m_nAux2 >= 0 ? 2u : 1u});
+}
+
+void CBlockIn::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShownValue); }
+
+void CBlockFKey::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShownValue); }
+
+void CBlockAnalogIn::ResetForRun(const SYSTEMTIME&)
+{
+    if (CVetlaDoc* pDoc = GetDocument())
+        UpdateSimInputSettings(*pDoc, this, FALSE);
+    m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
+    m_nShownValue = m_nAux[INPUT_SIM_START_AUX];
+    m_nAux2 = 0;
 }

@@ -30,6 +30,8 @@ public:
 
     void Serialize(CArchive& ar) override;
     BOOL Simulate(const CSimContext* pSim) override;
+    // A momentary-break input starts on; a frequency input starts at its start value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // ON or OFF, with the voltage for the controller's own inputs (numbers 100 to 355).
     void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
 
@@ -46,6 +48,8 @@ public:
     explicit CBlockFKey(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // As an input: a momentary-break key starts on, a frequency key at its start value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     int m_nShownValue = 0;
 };
@@ -70,6 +74,8 @@ public:
     explicit CBlockAnalogIn(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // Starts at its start value, its settings fitted to the blocks it feeds; not timed.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // The block in its state colour, then its value box.
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     // ON or OFF, with the voltage for the controller's own inputs (numbers 4000 to 4127).

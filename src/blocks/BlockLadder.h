@@ -58,6 +58,9 @@ public:
     // On a change of its input the contact passes it on while it is closed
     // (m_nContactState); the operand closes and opens it through UpdateLadderContacts.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Closed where its operand is on: a make contact on "High", a break contact on
+    // anything else. An operand whose simulated input is a frequency starts at its minimum.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // The frame of a contact: stubs, the body in the colour of the contact's own state during
     // a simulation, the symbol, the operand label just above the body, the comment.
     void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
@@ -80,6 +83,8 @@ public:
 
     // Reads its input when it has one; its value is its operand's (CBlockObj::GetInputValue).
     BOOL Simulate(const CSimContext* pSim) override;
+    // An open input reads as 1; the operand's simulated input starts at its minimum; value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };
 
 class CBlockRelayCoil : public CLadderElement {
@@ -100,6 +105,9 @@ class CBlockInvOut : public CBlockRelayCoil {
 public:
     CBlockInvOut();
     explicit CBlockInvOut(int nType);
+
+    // Starts on, unless it drives an open connector.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };
 
 class CBlockAOutLAD : public CLadderElement {
@@ -112,4 +120,6 @@ public:
     // Keeps its input's value in m_nAux2 as a signed word and marks pin 0 changed when it
     // differs from the last.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Starts at value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };

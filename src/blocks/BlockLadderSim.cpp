@@ -1,6 +1,7 @@
 // The ladder elements' steps and the contacts' own drawing.
 #include "blocks/BlockLadder.h"
 
+#include "blocks/BlockIn.h"
 #include "blocks/BlockLabel.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -78,7 +79,52 @@ void DrawContactPins(CBlockObj& block, const CSimContext* pSim, CDC* pDC, COLORR
     }
 }
 
+// The highest operand that the ladder's "High" contacts name.
+constexpr int kLastHighOperand = 3899;
+// The open connectors X an inverted output may drive.
+constexpr int kOpenConnectors = 128;
+
+// The operand's simulated input starts at its minimum again: always, or (bFrequencyOnly) when
+// it is a frequency input.
+void ResetOperandSimValue(const CBlockObj& element, bool bFrequencyOnly)
+{
+    CVetlaDoc* pDoc = element.GetDocument();
+    OperandSimRecord record;
+    if (!pDoc || !pDoc->m_mapOperandSim.Lookup(element.m_nOperand, record))
+        return;
+    if (!bFrequencyOnly || record.nMode == SIM_INPUT_FREQUENCY) {
+        record.nValue = record.nMin;
+        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, record);
+    }
+}
+
 }  // namespace
+
+void CBlockMake::ResetForRun(const SYSTEMTIME&)
+{
+    const bool bBreak = IsKindOf(RUNTIME_CLASS(CBlockBreak));
+    const bool bHigh = m_nOperand >= NUM_HIGH && m_nOperand <= kLastHighOperand;
+    m_nContactState = bBreak != bHigh ? 1 : 0;
+    ResetOperandSimValue(*this, true);
+}
+
+void CBlockAContact::ResetForRun(const SYSTEMTIME&)
+{
+    if (m_nPinSource[0] == LINK_OPEN)
+        m_nPinValue[0] = 1;
+    ResetOperandSimValue(*this, false);
+    m_nAux2 = 0;
+}
+
+void CBlockInvOut::ResetForRun(const SYSTEMTIME&)
+{
+    if (m_nOperand < NUM_OPENX || m_nOperand >= NUM_OPENX + kOpenConnectors) {
+        m_nContactState = 1;
+        m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    }
+}
+
+void CBlockAOutLAD::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }
 
 BOOL CBlockMake::Simulate(const CSimContext* pSim)
 {

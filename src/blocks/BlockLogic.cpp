@@ -135,3 +135,5 @@ BOOL CBlockLogic::IsAndFallingEdge() const
     }
     return bAnyChanged;
 }
+
+void CBlockLogic::ResetForRun(const SYSTEMTIME& stNow) { RestartTiming(stNow); }

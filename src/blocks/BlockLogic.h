@@ -14,6 +14,7 @@ public:
 
     void Serialize(CArchive& ar) override;
     BOOL Simulate(const CSimContext* pSim) override;
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     // Set by the block's property page and stored; the step does not read it.
     int m_nLogicAttr = 1;

@@ -20,3 +20,9 @@ CBlockHigh::CBlockHigh(int nType) : CBlockLow(nType)
 {
     m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
 }
+
+void CBlockHigh::ResetForRun(const SYSTEMTIME&)
+{
+    m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
+}

@@ -21,4 +21,7 @@ class CBlockHigh : public CBlockLow {
 public:
     CBlockHigh();
     explicit CBlockHigh(int nType);
+
+    // On from the first scan.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };

@@ -81,6 +81,9 @@ public:
     virtual void DrawHighlight(CDC* pDC, COLORREF crColor, BOOL bOutline);
     virtual void GetValueAsDouble(CBlockObj* pSrc, double* pOut);
     virtual void UpdateLadderContacts();
+    // The block's state when a simulation run starts at stNow: nothing timed, unless its family
+    // starts otherwise.
+    virtual void ResetForRun(const SYSTEMTIME& stNow);
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;
@@ -101,6 +104,8 @@ public:
     void DrawSymbol(CDC* pDC) const;
     // The block in its state colour while simulating (red on, blue off), else black.
     void DrawInStateColour(const CSimContext* pSim, CDC* pDC);
+    // Times from stNow again: the running time zero, the interval's start stNow.
+    void RestartTiming(const SYSTEMTIME& stNow);
     // "ON" while the output state is 1, else "OFF".
     CString StateWord() const;
     // A state label: the text in the 12 x 6 label font, red while the state is 1, else black,

@@ -54,6 +54,14 @@ BOOL CBlockObj::Simulate(const CSimContext*)
     return TRUE;
 }
 
+void CBlockObj::ResetForRun(const SYSTEMTIME&) { m_dRunTime = 0.0; }
+
+void CBlockObj::RestartTiming(const SYSTEMTIME& stNow)
+{
+    m_dRunTime = 0.0;
+    m_stStart = stNow;
+}
+
 BOOL CBlockObj::IsTimeElapsed(const CSimContext* pSim, double dLimit)
 {
     if (!IsPaused() && pSim) {

@@ -129,3 +129,7 @@ BOOL CBlockAnalogFlag::Simulate(const CSimContext*)
         m_bPinChanged[0] = 1;
     return TRUE;
 }
+
+void CBlockAnalogOut::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }
+
+void CBlockAnalogFlag::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }

@@ -46,6 +46,8 @@ public:
     explicit CBlockAnalogOut(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // Starts at value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };
 
 class CBlockAnalogFlag : public CBlockObj {
@@ -56,4 +58,6 @@ public:
     explicit CBlockAnalogFlag(int nType);
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // Starts at value 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 };

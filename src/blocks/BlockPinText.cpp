@@ -6,8 +6,17 @@
 #include "blocks/BlockPinText.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockExtended.h"
+#include "blocks/BlockFunction.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockMath.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -18,6 +27,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
+#include <cstddef>
 #include <initializer_list>
 #include <utility>
 
@@ -28,6 +38,9 @@ constexpr long long kDisplayNumberBase = 9000;
 // The analog blocks stand their lines this far left of their widest reference line.
 constexpr int kAnalogGap = 20;
 constexpr int kThresholdTriggerGap = 5;
+// The soft key has no class of its own: a momentary key, else a switch that starts on or off.
+constexpr int SOFTKEY_MOMENTARY_PARAMEX = 12;
+constexpr int SOFTKEY_SWITCH_OFF_PARAMEX = 13;
 
 template <class... Args>
 CString Fmt(LPCTSTR pszFormat, const Args&... args)
@@ -60,6 +73,49 @@ CString WithSign(const CString& strParam, LPCTSTR pszSign)
     return strParam.IsEmpty() ? CString() : strParam + pszSign;
 }
 
+// Parameter 1 or 2 of the newer generation where it shows a count, a value or a mode rather than
+// a time: its line while it is taken from another block (null: none) and while it is stored,
+// from its slot (null: the type's own text).
+struct ParamLine {
+    TypeCodeList types;
+    LPCTSTR pszRef;
+    LPCTSTR pszValue;
+    bool bParamEx;
+    int nSlot;
+};
+
+constexpr ParamLine kFirstParamLines[] = {
+    {{BT_COUNTER}, _T("On=B%d"), _T("On=%d"), false, COUNTER_ON_PARAM},
+    {{BT_ENCODER}, _T("On=B%d"), _T("On=%d"), false, ENCODER_ON_PARAM},
+    {{BT_HCOUNTER}, _T("MI=B%dh"), nullptr, false, 0},
+    {{BT_THTRG}, nullptr, nullptr, false, 0},
+    {{BT_AMATH, BT_AMUX}, _T("V1=B%d"), _T("V1=%d"), false, AMATH_V1_PARAM},
+    {{BT_ARRMXIV, BT_ACMXIV}, _T("Mode=B%d"), nullptr, false, 0},
+    {{BT_RAND}, _T("Base=B%d"), _T("Base=%d"), false, RAND_RANGE_PARAM},
+    {{BT_LOG}, _T("Base=B%d"), nullptr, false, 0},
+    {{BT_SMCE}, _T("Steps=B%d"), _T("Steps=%d"), true, PULSE_LENGTH_PARAMEX},
+    {{BT_PTOE}, _T("Number=B%d"), _T("Number=%d"), true, PULSE_LENGTH_PARAMEX},
+};
+
+constexpr ParamLine kSecondParamLines[] = {
+    {{BT_COUNTER}, _T("Off=B%d"), _T("Off=%d"), true, COUNTER_OFF_PARAMEX},
+    {{BT_ENCODER}, _T("Off=B%d"), _T("Off=%d"), true, ENCODER_OFF_PARAMEX},
+    {{BT_AMATH, BT_AMUX}, _T("V2=B%d"), _T("V2=%d"), true, AMATH_V2_PARAMEX},
+    {{BT_ARRMXIV}, _T("Count=B%d"), _T("Count=%d"), true, ARRMXIV_COUNT_PARAMEX},
+    {{BT_SMC, BT_SMCE}, _T("Speed=B%d"), _T("Speed=%d"), true, PULSE_RATE_PARAMEX},
+    {{BT_PTO, BT_PTOE}, _T("Pulse Width=B%d"), _T("Pulse Width=%d"), true, PULSE_RATE_PARAMEX},
+};
+
+template <std::size_t N>
+const ParamLine* FindParamLine(const ParamLine (&lines)[N], int nType)
+{
+    for (const ParamLine& line : lines) {
+        if (ListsType(line.types, nType))
+            return &line;
+    }
+    return nullptr;
+}
+
 class PinTextBuilder {
 public:
     PinTextBuilder(const CBlockObj& block, BOOL bNewGeneration)
@@ -86,24 +142,35 @@ private:
         return Fmt(pszFormat, pRef->m_nNumber - kDisplayNumberBase, rest...);
     }
 
-    LPCTSTR Sign() const { return Param(1) == 0 ? _T("+") : _T("-"); }
+    LPCTSTR Sign() const { return Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T("-"); }
     CString FirstText() const;
     CString GateTime() const;
+    // A timer's on and off times and the hours counter's operating time, as stored.
+    CString OnTime() const;
+    CString OffTime() const;
+    CString OperatingTime() const;
+    // The staircase's warning time and the length of its warning, in the unit given.
+    CString WarnTime(LPCTSTR pszUnit) const;
+    CString WarnLength(LPCTSTR pszUnit) const;
     CString Date(int nYear, int nMonth, int nDay) const;
     // Parameter 1 or 2 (index 0 or 1) supplies the time base of the later times.
     LPCTSTR TimeBaseUnit(int i) const;
 
     CString P1() const { return m_bNew ? P1New() : P1Old(); }
     CString P2() const { return m_bNew ? P2New() : P2Old(); }
-    CString P3() const { return m_bNew ? P3New() : TimeOld(ParamEx(6), ParamEx(5)); }
-    CString P4() const { return m_bNew ? P4New() : TimeOld(ParamEx(8), ParamEx(7)); }
+    // The older generation shows no later parameter while parameter 1 is referenced.
+    CString P3() const { return m_bNew ? P3New() : IsReferenced(0) ? CString() : WarnTime(OlderWarnUnit()); }
+    CString P4() const { return m_bNew ? P4New() : IsReferenced(0) ? CString() : WarnLength(OlderWarnUnit()); }
+    CString ParamLineText(const ParamLine& line, int i) const;
+    // The stored parameter 1 of the types whose line is no value of one slot.
+    CString OwnFirstValue() const;
     CString P1New() const;
     CString P2New() const;
     CString P3New() const;
     CString P4New() const;
     CString P1Old() const;
     CString P2Old() const;
-    CString TimeOld(int nHigh, int nLow) const;
+    LPCTSTR OlderWarnUnit() const;
 
     void Line(int k, const CString& str) { m_layout.lines.push_back({k, str}); }
     void Lines(std::initializer_list<std::pair<int, CString>> lines)
@@ -139,13 +206,13 @@ CString PinTextBuilder::FirstText() const
 {
     if (m_nType == BT_THTRG)
         return GateTime();
-    if (Param(0) == 0) {
+    if (Param(BLOCK_RETENTIVE_PARAM) == 0) {
         if (m_nType == BT_YT)
             return m_bNew ? _T("YY:MM.DD\n") : _T("MM.DD\n");
         return _T("Rem=off\n");
     }
     if (m_nType == BT_HCOUNTER)
-        return ParamEx(4) == 0 ? _T("Q->0=R+En") : _T("Q->0=R");
+        return ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX) == 0 ? _T("Q->0=R+En") : _T("Q->0=R");
     return _T("Rem=on\n");
 }
 
@@ -153,12 +220,38 @@ CString PinTextBuilder::GateTime() const
 {
     if (IsReferenced(0))
         return Ref(0, _T("G_T=B%dms"));
-    return Fmt(_T("G_T=%02d:%02ds"), ParamEx(1), ParamEx(0));
+    return Fmt(_T("G_T=%02d:%02ds"), ParamEx(THTRG_GATE_SECONDS_PARAMEX), ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX));
+}
+
+CString PinTextBuilder::OnTime() const
+{
+    return TimeText(Param(TIMER_ON_HIGH_PARAM), Param(TIMER_ON_LOW_PARAM), PlainUnit(Param(TIMER_ON_BASE_PARAM)));
+}
+
+CString PinTextBuilder::OffTime() const
+{
+    return TimeText(ParamEx(TIMER_OFF_HIGH_PARAMEX), ParamEx(TIMER_OFF_LOW_PARAMEX),
+                    PlainUnit(ParamEx(TIMER_OFF_BASE_PARAMEX)));
+}
+
+CString PinTextBuilder::OperatingTime() const
+{
+    return Fmt(_T("OT=%dh%2dm"), ParamEx(HCOUNTER_OT_HOURS_PARAMEX), ParamEx(HCOUNTER_OT_MINUTES_PARAMEX));
+}
+
+CString PinTextBuilder::WarnTime(LPCTSTR pszUnit) const
+{
+    return TimeText(ParamEx(STAIRCASE_WARN_TIME_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_TIME_LOW_PARAMEX), pszUnit);
+}
+
+CString PinTextBuilder::WarnLength(LPCTSTR pszUnit) const
+{
+    return TimeText(ParamEx(STAIRCASE_WARN_LENGTH_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_LENGTH_LOW_PARAMEX), pszUnit);
 }
 
 CString PinTextBuilder::Date(int nYear, int nMonth, int nDay) const
 {
-    const bool bNoMonth = Param(2) != 0;
+    const bool bNoMonth = Param(YT_MONTHLY_PARAM) != 0;
     const long long nShortYear = nYear - 2000LL;
     if (m_bNew) {
         return bNoMonth ? Fmt(_T("%02d:**.%02d"), nShortYear, nDay)
@@ -170,72 +263,63 @@ CString PinTextBuilder::Date(int nYear, int nMonth, int nDay) const
 LPCTSTR PinTextBuilder::TimeBaseUnit(int i) const
 {
     if (m_b.m_pRefBlock[i])
-        return ReferencedUnit(Param(i == 0 ? 11 : 12));
-    return PlainUnit(i == 0 ? Param(10) : ParamEx(2));
+        return ReferencedUnit(Param(i == 0 ? TIMER_ON_REF_UNIT_PARAM : TIMER_OFF_REF_UNIT_PARAM));
+    return PlainUnit(i == 0 ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
+}
+
+CString PinTextBuilder::ParamLineText(const ParamLine& line, int i) const
+{
+    if (IsReferenced(i))
+        return line.pszRef ? Ref(i, line.pszRef) : CString();
+    if (!line.pszValue)
+        return OwnFirstValue();
+    return Fmt(line.pszValue, line.bParamEx ? ParamEx(line.nSlot) : Param(line.nSlot));
+}
+
+CString PinTextBuilder::OwnFirstValue() const
+{
+    switch (m_nType) {
+    case BT_HCOUNTER:
+        return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
+    case BT_ARRMXIV:
+    case BT_ACMXIV: {
+        const int nMode = Param(ARRMXIV_MODE_PARAM);
+        const LPCTSTR pszMode = nMode == 0 ? _T("MAX") : nMode == 1 ? _T("MIN") : _T("AVG");
+        return Fmt(m_nType == BT_ARRMXIV ? _T("Mode=%s") : _T("Mode=%s(Ax,Ay)"), pszMode);
+    }
+    case BT_LOG: {
+        const int nBase = Param(LOG_BASE_PARAM);
+        return Fmt(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"));
+    }
+    default:  // the threshold trigger: its gate time stands in the first text
+        return CString();
+    }
 }
 
 CString PinTextBuilder::P1New() const
 {
-    if (IsReferenced(0)) {
-        switch (m_nType) {
-        case BT_COUNTER: case BT_ENCODER: return Ref(0, _T("On=B%d"));
-        case BT_HCOUNTER: return Ref(0, _T("MI=B%dh"));
-        case BT_THTRG: return CString();  // the gate time stands in the first text
-        case BT_AMATH: case BT_AMUX: return Ref(0, _T("V1=B%d"));
-        case BT_ARRMXIV: case BT_ACMXIV: return Ref(0, _T("Mode=B%d"));
-        case BT_RAND: case BT_LOG: return Ref(0, _T("Base=B%d"));
-        case BT_SMCE: return Ref(0, _T("Steps=B%d"));
-        case BT_PTOE: return Ref(0, _T("Number=B%d"));
-        default: return Ref(0, _T("B%d%s"), ReferencedUnit(Param(11)));
-        }
-    }
-    const LPCTSTR pszMode = Param(9) == 0 ? _T("MAX") : Param(9) == 1 ? _T("MIN") : _T("AVG");
-    switch (m_nType) {
-    case BT_COUNTER: case BT_ENCODER: return Fmt(_T("On=%d"), Param(9));
-    case BT_HCOUNTER: return Fmt(_T("MI=%dh%2dm"), Param(9), Param(8));
-    case BT_THTRG: return CString();
-    case BT_AMATH: case BT_AMUX: return Fmt(_T("V1=%d"), Param(9));
-    case BT_ARRMXIV: return Fmt(_T("Mode=%s"), pszMode);
-    case BT_ACMXIV: return Fmt(_T("Mode=%s(Ax,Ay)"), pszMode);
-    case BT_RAND: return Fmt(_T("Base=%d"), Param(9));
-    case BT_LOG: return Fmt(_T("Base=%s"), Param(10) == 0 ? _T("e") : Param(10) == 1 ? _T("2") : _T("10"));
-    case BT_SMCE: return Fmt(_T("Steps=%d"), ParamEx(6));
-    case BT_PTOE: return Fmt(_T("Number=%d"), ParamEx(6));
-    default: return TimeText(Param(9), Param(8), PlainUnit(Param(10)));
-    }
+    if (const ParamLine* pLine = FindParamLine(kFirstParamLines, m_nType))
+        return ParamLineText(*pLine, 0);
+    return IsReferenced(0) ? Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM))) : OnTime();
 }
 
 CString PinTextBuilder::P2New() const
 {
-    if (IsReferenced(1)) {
-        switch (m_nType) {
-        case BT_COUNTER: case BT_ENCODER: return Ref(1, _T("Off=B%d"));
-        case BT_AMATH: case BT_AMUX: return Ref(1, _T("V2=B%d"));
-        case BT_ARRMXIV: return Ref(1, _T("Count=B%d"));
-        case BT_SMC: case BT_SMCE: return Ref(1, _T("Speed=B%d"));
-        case BT_PTO: case BT_PTOE: return Ref(1, _T("Pulse Width=B%d"));
-        default: return Ref(1, _T("B%d%s"), ReferencedUnit(Param(12)));
-        }
-    }
-    switch (m_nType) {
-    case BT_COUNTER: case BT_ENCODER: return Fmt(_T("Off=%d"), ParamEx(1));
-    case BT_HCOUNTER: return Fmt(_T("OT=%dh%2dm"), ParamEx(1), ParamEx(0));
-    case BT_AMATH: case BT_AMUX: return Fmt(_T("V2=%d"), ParamEx(1));
-    case BT_ARRMXIV: return Fmt(_T("Count=%d"), ParamEx(1));
-    case BT_SMC: case BT_SMCE: return Fmt(_T("Speed=%d"), ParamEx(1));
-    case BT_PTO: case BT_PTOE: return Fmt(_T("Pulse Width=%d"), ParamEx(1));
-    default: return TimeText(ParamEx(1), ParamEx(0), PlainUnit(ParamEx(2)));
-    }
+    if (const ParamLine* pLine = FindParamLine(kSecondParamLines, m_nType))
+        return ParamLineText(*pLine, 1);
+    if (IsReferenced(1))
+        return Ref(1, _T("B%d%s"), ReferencedUnit(Param(TIMER_OFF_REF_UNIT_PARAM)));
+    return m_nType == BT_HCOUNTER ? OperatingTime() : OffTime();
 }
 
 CString PinTextBuilder::P3New() const
 {
     if (m_nType == BT_SLS || m_nType == BT_MFS) {
         const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
-        return IsReferenced(2) ? Ref(2, _T("B%d%s"), pszUnit) : TimeText(ParamEx(6), ParamEx(5), pszUnit);
+        return IsReferenced(2) ? Ref(2, _T("B%d%s"), pszUnit) : WarnTime(pszUnit);
     }
     if (m_nType == BT_AMATH || m_nType == BT_AMUX)
-        return IsReferenced(2) ? Ref(2, _T("V3=B%d")) : Fmt(_T("V3=%d"), ParamEx(6));
+        return IsReferenced(2) ? Ref(2, _T("V3=B%d")) : Fmt(_T("V3=%d"), ParamEx(AMATH_V3_PARAMEX));
     return CString();
 }
 
@@ -243,10 +327,10 @@ CString PinTextBuilder::P4New() const
 {
     if (m_nType == BT_SLS || m_nType == BT_MFS) {
         const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
-        return IsReferenced(3) ? Ref(3, _T("B%d%s"), pszUnit) : TimeText(ParamEx(8), ParamEx(7), pszUnit);
+        return IsReferenced(3) ? Ref(3, _T("B%d%s"), pszUnit) : WarnLength(pszUnit);
     }
     if (m_nType == BT_AMATH || m_nType == BT_AMUX)
-        return IsReferenced(3) ? Ref(3, _T("V4=B%d")) : Fmt(_T("V4=%d"), ParamEx(8));
+        return IsReferenced(3) ? Ref(3, _T("V4=B%d")) : Fmt(_T("V4=%d"), ParamEx(AMATH_V4_PARAMEX));
     return CString();
 }
 
@@ -256,32 +340,30 @@ CString PinTextBuilder::P1Old() const
 {
     const bool bCounter = m_nType == BT_COUNTER || m_nType == BT_ENCODER;
     if (IsReferenced(0))
-        return bCounter ? Ref(0, _T("On=B%d")) : Ref(0, _T("B%d%s"), ReferencedUnit(Param(11)));
+        return bCounter ? Ref(0, _T("On=B%d")) : Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM)));
     if (bCounter)
-        return Fmt(_T("On=%d"), Param(9));
+        return Fmt(_T("On=%d"), Param(COUNTER_ON_PARAM));
     if (m_nType == BT_HCOUNTER)
-        return Fmt(_T("MI=%dh%2dm"), Param(9), Param(8));
+        return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
     if (m_nType == BT_THTRG)
         return CString();
-    return TimeText(Param(9), Param(8), PlainUnit(Param(10)));
+    return OnTime();
 }
 
 CString PinTextBuilder::P2Old() const
 {
     if (m_nType == BT_COUNTER || m_nType == BT_ENCODER)
-        return IsReferenced(1) ? Ref(1, _T("Off=B%d")) : Fmt(_T("Off=%d"), ParamEx(1));
+        return IsReferenced(1) ? Ref(1, _T("Off=B%d")) : Fmt(_T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX));
     if (IsReferenced(0))
         return CString();
     if (m_nType == BT_HCOUNTER)
-        return Fmt(_T("OT=%dh%2dm"), ParamEx(1), ParamEx(0));
-    return TimeText(ParamEx(1), ParamEx(0), PlainUnit(ParamEx(2)));
+        return OperatingTime();
+    return OffTime();
 }
 
-CString PinTextBuilder::TimeOld(int nHigh, int nLow) const
+LPCTSTR PinTextBuilder::OlderWarnUnit() const
 {
-    if (IsReferenced(0))
-        return CString();
-    return TimeText(nHigh, nLow, PlainUnit(m_nType == BT_SLS ? Param(10) : ParamEx(2)));
+    return PlainUnit(m_nType == BT_SLS ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
 }
 
 void PinTextBuilder::AddTimerLines()
@@ -295,7 +377,7 @@ void PinTextBuilder::AddTimerLines()
         break;
     case BT_RPR:
         Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()},
-               {4, Fmt(_T("%d"), ParamEx(3) + 1LL)}});
+               {4, Fmt(_T("%d"), ParamEx(RPR_PULSES_PARAMEX) + 1LL)}});
         break;
     case BT_RG:
         Lines({{1, WithSign(P1(), Sign())}, {2, P2()}});
@@ -308,7 +390,7 @@ void PinTextBuilder::AddTimerLines()
         break;
     case BT_SW: {
         static constexpr LPCTSTR kBase[] = {_T("h"), _T("m"), _T("s")};
-        const int n = Param(10);
+        const int n = Param(SW_BASE_PARAM);
         Lines({{1, FirstText()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + Sign()}});
         break;
     }
@@ -344,21 +426,24 @@ void PinTextBuilder::AddClockLines()
     if (m_nType == BT_YT) {
         Indent(9);
         Lines({{1, FirstText()},
-               {2, Date(Param(6), Param(9), Param(8)) + Sign()},
-               {3, Date(Param(5), ParamEx(1), ParamEx(0))}});
+               {2, Date(Param(YT_ON_YEAR_PARAM), Param(YT_ON_MONTH_PARAM), Param(YT_ON_DAY_PARAM)) + Sign()},
+               {3, Date(Param(YT_OFF_YEAR_PARAM), ParamEx(YT_OFF_MONTH_PARAMEX), ParamEx(YT_OFF_DAY_PARAMEX))}});
         if (m_bNew) {
-            Lines({{4, Fmt(_T("Yearly=%s\n"), Param(4) == 1 ? _T("Y") : _T("N"))},
-                   {5, Fmt(_T("Pulse=%s\n"), Param(3) == 1 ? _T("Y") : _T("N"))}});
+            Lines({{4, Fmt(_T("Yearly=%s\n"), Param(YT_YEARLY_PARAM) == 1 ? _T("Y") : _T("N"))},
+                   {5, Fmt(_T("Pulse=%s\n"), Param(YT_PULSE_PARAM) == 1 ? _T("Y") : _T("N"))}});
         }
         return;
     }
     // The astronomical clock: longitude, latitude and time zone; zones above 12 are west.
     Indent(11);
-    const long long nZone = ParamEx(2) > 12 ? 12LL - ParamEx(2) : ParamEx(2);
-    Lines({{1, Fmt(_T("Lot:%s%d.%d'%d\"%s"), Param(9) == 0 ? _T("E") : _T("W"), ParamEx(1), ParamEx(6),
-                   ParamEx(8), Param(1) == 0 ? _T("+") : _T(""))},
-           {2, Fmt(_T("Lat:%s%d.%d'%d\""), Param(8) == 0 ? _T("N") : _T("S"), ParamEx(0), ParamEx(5),
-                   ParamEx(7))},
+    const int nZoneWord = ParamEx(AC_TIME_ZONE_PARAMEX);
+    const long long nZone = nZoneWord > 12 ? 12LL - nZoneWord : nZoneWord;
+    Lines({{1, Fmt(_T("Lot:%s%d.%d'%d\"%s"), Param(AC_LONGITUDE_WEST_PARAM) == 0 ? _T("E") : _T("W"),
+                   ParamEx(AC_LONGITUDE_DEGREES_PARAMEX), ParamEx(AC_LONGITUDE_MINUTES_PARAMEX),
+                   ParamEx(AC_LONGITUDE_SECONDS_PARAMEX), Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T(""))},
+           {2, Fmt(_T("Lat:%s%d.%d'%d\""), Param(AC_LATITUDE_SOUTH_PARAM) == 0 ? _T("N") : _T("S"),
+                   ParamEx(AC_LATITUDE_DEGREES_PARAMEX), ParamEx(AC_LATITUDE_MINUTES_PARAMEX),
+                   ParamEx(AC_LATITUDE_SECONDS_PARAMEX))},
            {3, Fmt(_T("TZ:%d"), nZone)}});
 }
 
@@ -369,9 +454,9 @@ void PinTextBuilder::AddCounterLines()
         Indent(10);
         Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}});
         if (m_bNew)
-            Line(4, Fmt(_T("Start=%d\n"), Param(7)));
+            Line(4, Fmt(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
         if (m_bNew && m_nType == BT_ENCODER)
-            Line(5, Fmt(_T("Source=%s\n"), ParamEx(6) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
+            Line(5, Fmt(_T("Source=%s\n"), ParamEx(ENCODER_PAIR_PARAMEX) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
         break;
     case BT_HCOUNTER:
         Indent(12);
@@ -380,7 +465,8 @@ void PinTextBuilder::AddCounterLines()
     case BT_THTRG: {
         const CString strGate = FirstText();
         Measure(strGate, kThresholdTriggerGap);
-        Lines({{1, Fmt(_T("ON=%d"), Param(9)) + Sign()}, {2, Fmt(_T("OFF=%d"), Param(8))}, {3, strGate}});
+        Lines({{1, Fmt(_T("ON=%d"), Param(THTRG_ON_PARAM)) + Sign()}, {2, Fmt(_T("OFF=%d"), Param(THTRG_OFF_PARAM))},
+               {3, strGate}});
         break;
     }
     default:
@@ -444,8 +530,10 @@ void PinTextBuilder::AddAnalogLines(const CBlockAnalog& a)
     }
     case BT_ARAMP:
         Measure(strGainSign, kAnalogGap);
-        Lines({{0, strGainSign}, {1, strOffset}, {2, strPoint}, {3, Fmt(_T("Rate=%d"), Param(9)) + Sign()},
-               {4, Fmt(_T("maxL=%d"), ParamEx(1))}, {5, Fmt(_T("StSp=%d"), ParamEx(6))},
+        Lines({{0, strGainSign}, {1, strOffset}, {2, strPoint},
+               {3, Fmt(_T("Rate=%d"), Param(ARAMP_SPEED_PARAM)) + Sign()},
+               {4, Fmt(_T("maxL=%d"), ParamEx(ARAMP_MAX_OUTPUT_PARAMEX))},
+               {5, Fmt(_T("StSp=%d"), ParamEx(ARAMP_START_STOP_PARAMEX))},
                {6, refOr(0, _T("L1=B%d"), _T("L1=%d"), a.m_nThreshold1)},
                {7, refOr(1, _T("L2=B%d"), _T("L2=%d"), a.m_nThreshold2)}});
         break;
@@ -465,20 +553,22 @@ void PinTextBuilder::AddAnalogLines(const CBlockAnalog& a)
         break;
     case BT_AFILTER: {
         // The sample count doubles per step from 8; a step outside what an int holds is cut.
-        const int nShift = Param(10) < 0 ? 0 : Param(10) > 27 ? 27 : Param(10);
+        const int nSamples = Param(AFILTER_SAMPLES_PARAM);
+        const int nShift = nSamples < 0 ? 0 : nSamples > 27 ? 27 : nSamples;
         Line(1, Fmt(_T("SN = %d"), 8 << nShift));
         break;
     }
     case BT_MAXMIN:
         Lines({{1, FirstText()},
-               {2, IsReferenced(0) ? Ref(0, _T("Mode = B%d")) : Fmt(_T("Mode = %d"), Param(9))},
-               {3, Fmt(_T("ResetMaxMin = %s"), ParamEx(4) != 0 ? _T("true") : _T("false"))}});
+               {2, IsReferenced(0) ? Ref(0, _T("Mode = B%d")) : Fmt(_T("Mode = %d"), Param(MAXMIN_MODE_PARAM))},
+               {3, Fmt(_T("ResetMaxMin = %s"), ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
         break;
     case BT_AVGVAL: {
         static constexpr LPCTSTR kUnit[] = {_T("d"), _T("h"), _T("m")};
-        const int n = Param(10);
-        Lines({{1, FirstText()}, {2, Fmt(_T("ST = %d%s"), Param(9), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
-               {3, Fmt(_T("SN = %d"), Param(8))}});
+        const int n = Param(AVGVAL_UNIT_PARAM);
+        Lines({{1, FirstText()},
+               {2, Fmt(_T("ST = %d%s"), Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
+               {3, Fmt(_T("SN = %d"), Param(AVGVAL_SAMPLES_PARAM))}});
         break;
     }
     default:
@@ -569,15 +659,15 @@ void PinTextBuilder::AddWordAndMathLines()
     };
     const CString strAmp = Fmt(_T("Amp=%5.2f"), m_b.m_dParam);
     if (IsShiftType(m_nType)) {
-        Line(2, refOr(_T("NbR = B%d"), _T("NbR = %d"), Param(9)));
+        Line(2, refOr(_T("NbR = B%d"), _T("NbR = %d"), Param(WORDOP_OPERAND_PARAM)));
     } else if (IsMaskType(m_nType)) {
-        Line(3, refOr(_T("Mask = B%d"), _T("Mask = 0x%04X"), Param(9)));
+        Line(3, refOr(_T("Mask = B%d"), _T("Mask = 0x%04X"), Param(WORDOP_OPERAND_PARAM)));
     } else if (m_nType == BT_WORD2BIT) {
-        Line(2, refOr(_T("BitNo = B%d"), _T("BitNo = %d"), Param(9)));
+        Line(2, refOr(_T("BitNo = B%d"), _T("BitNo = %d"), Param(WORD2BIT_BIT_PARAM)));
     } else if (m_nType == BT_MOD || m_nType == BT_REM) {
-        Line(3, refOr(_T("Base = B%d"), _T("Base = %d"), Param(9)));
+        Line(3, refOr(_T("Base = B%d"), _T("Base = %d"), Param(MOD_DIVISOR_PARAM)));
     } else if (m_nType == BT_FIX || m_nType == BT_ROUND) {
-        Line(2, refOr(_T("Base = B%d"), _T("Base = %d"), Param(10)));
+        Line(2, refOr(_T("Base = B%d"), _T("Base = %d"), Param(FIX_DIGITS_PARAM)));
     } else if (m_nType == BT_LOG) {
         Indent(10);
         Lines({{2, P1()}, {3, strAmp}});
@@ -586,8 +676,9 @@ void PinTextBuilder::AddWordAndMathLines()
         Line(3, strAmp);
     } else if (m_nType == BT_QUAD) {
         Indent(9);
-        Lines({{1, Fmt(_T("A=%d"), Param(9))}, {2, Fmt(_T("B=%d"), ParamEx(1))}, {3, Fmt(_T("C=%d"), ParamEx(6))},
-               {4, Fmt(_T("Dir= %d"), Param(10))}, {5, Fmt(_T("Amp= %5.2f"), m_b.m_dParam)}});
+        Lines({{1, Fmt(_T("A=%d"), Param(QUAD_A_PARAM))}, {2, Fmt(_T("B=%d"), ParamEx(QUAD_B_PARAMEX))},
+               {3, Fmt(_T("C=%d"), ParamEx(QUAD_C_PARAMEX))}, {4, Fmt(_T("Dir= %d"), Param(QUAD_ROOT_PARAM))},
+               {5, Fmt(_T("Amp= %5.2f"), m_b.m_dParam)}});
     }
 }
 
@@ -598,8 +689,9 @@ void PinTextBuilder::AddSpecialLines()
     Indent(10);
     switch (m_nType) {
     case BT_ARRMXIV: {
-        const int n = Param(8);
-        Lines({{1, P1()}, {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), ParamEx(0))},
+        const int n = Param(ARRMXIV_AREA_PARAM);
+        Lines({{1, P1()},
+               {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), ParamEx(ARRMXIV_FIRST_PARAMEX))},
                {3, P2()}});
         break;
     }
@@ -611,21 +703,22 @@ void PinTextBuilder::AddSpecialLines()
         break;
     case BT_SMC:
     case BT_SMCE: {
-        const int n = Param(9);
+        const int n = Param(SMC_MODE_PARAM);
         Lines({{1, Fmt(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
-               {2, Fmt(_T("Pin=%s"), Param(8) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))}, {3, P2()}});
+               {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))}, {3, P2()}});
         if (m_nType == BT_SMCE)
             Line(4, P1());
         break;
     }
     case BT_PTO:
     case BT_PTOE:
-        Lines({{2, Fmt(_T("Pin=Q%d"), Param(8))}, {3, P2()}});
+        Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))}, {3, P2()}});
         if (m_nType == BT_PTOE)
             Line(4, P1());
         break;
     case BT_CRC16:
-        Lines({{3, Fmt(_T("Start Address=AM%d"), ParamEx(0))}, {4, Fmt(_T("Count=%d"), ParamEx(1))}});
+        Lines({{3, Fmt(_T("Start Address=AM%d"), ParamEx(CRC16_START_PARAMEX))},
+               {4, Fmt(_T("Count=%d"), ParamEx(CRC16_COUNT_PARAMEX))}});
         break;
     default:
         break;
@@ -652,19 +745,22 @@ PinTextLayout PinTextBuilder::Build()
         Line(1, FirstText());
         break;
     case BT_PR:
-        Lines({{1, ParamEx(11) == 0 ? _T("SR") : _T("RS")}, {2, FirstText()}});
+        Lines({{1, ParamEx(PR_SET_WINS_PARAMEX) == 0 ? _T("SR") : _T("RS")}, {2, FirstText()}});
         break;
     case BT_MSGTEXT:
-        Lines({{1, Fmt(_T("Prio=%d"), ParamEx(3))}, {2, Fmt(_T("Quit=%s"), ParamEx(4) == 1 ? _T("On") : _T("Off"))}});
+        Lines({{1, Fmt(_T("Prio=%d"), ParamEx(MSGTEXT_SLOT_PARAMEX))},
+               {2, Fmt(_T("Quit=%s"), ParamEx(MSGTEXT_ACK_PARAMEX) == 1 ? _T("On") : _T("Off"))}});
         break;
     case BT_SOFTKEY: {
-        const CString strMode = ParamEx(12) != 0 ? CString(_T("Momentary"))
-                                                 : Fmt(_T("Switch=%s"), ParamEx(13) == 0 ? _T("On") : _T("Off"));
+        const CString strMode = ParamEx(SOFTKEY_MOMENTARY_PARAMEX) != 0
+                                    ? CString(_T("Momentary"))
+                                    : Fmt(_T("Switch=%s"),
+                                          ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
         Lines({{1, FirstText()}, {2, strMode + Sign()}});
         break;
     }
     case BT_SREG:
-        Lines({{1, Fmt(_T("Q=S%d.%d"), ParamEx(10), ParamEx(9))}, {2, FirstText()}});
+        Lines({{1, Fmt(_T("Q=S%d.%d"), ParamEx(SREG_INDEX_PARAMEX), ParamEx(SREG_BIT_PARAMEX))}, {2, FirstText()}});
         break;
     case BT_MR:
     case BT_MW:
@@ -674,9 +770,9 @@ PinTextLayout PinTextBuilder::Build()
     case BT_MATHERR:
         Lines({{1, FirstText()},
                {2, IsReferenced(0) ? Ref(0, _T("Source = B%d%s"), Sign()) : Fmt(_T("Source = null%s"), Sign())},
-               {3, Fmt(_T("Zero div = %s"), Param(8) == 1 ? _T("N") : _T("Y"))},
-               {4, Fmt(_T("Overflow = %s"), Param(8) == 0 ? _T("N") : _T("Y"))},
-               {5, Fmt(_T("Auto Rst = %s"), ParamEx(4) != 0 ? _T("Y") : _T("N"))}});
+               {3, Fmt(_T("Zero div = %s"), Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
+               {4, Fmt(_T("Overflow = %s"), Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
+               {5, Fmt(_T("Auto Rst = %s"), ParamEx(MATHERR_AUTO_RESET_PARAMEX) != 0 ? _T("Y") : _T("N"))}});
         break;
     case BT_WIFI_IN:
     case BT_WIFI_OUT:

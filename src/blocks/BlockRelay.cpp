@@ -129,6 +129,8 @@ BOOL CBlockPR::Simulate(const CSimContext* pSim)
     return TRUE;
 }
 
+void CBlockSREG::ResetForRun(const SYSTEMTIME&) { m_wShiftReg = 0; }
+
 BOOL CBlockSREG::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);

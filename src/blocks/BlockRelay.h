@@ -53,6 +53,8 @@ public:
     void InitForDocument(CVetlaDoc* pDoc) override;
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // The register starts empty; the running time is kept.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     WORD m_wShiftReg = 0;  // run-time only
 };

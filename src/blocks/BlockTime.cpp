@@ -252,3 +252,11 @@ void CBlockTime::DrawValue(const CSimContext* pSim, CDC* pDC)
     FormatTime(pSim, m_strTimeText);
     DrawValueBox(pDC, *this, 3, {&m_strTimeText, 1});
 }
+
+void CBlockTime::ResetForRun(const SYSTEMTIME& stNow)
+{
+    RestartTiming(stNow);
+    m_dCarried = 0.0;
+    m_bTiming = 0;
+    std::fill(std::begin(m_nWork), std::end(m_nWork), 0);
+}

@@ -33,6 +33,9 @@ public:
     CBlockTime();
     CBlockTime(int nType, int nInputs);
 
+    // Nothing timed: every working field of its steps cleared.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
+
     // The common record, then the cam table as 39 ints. A time-base word that names no row of
     // the time tables loads as stored and reads as the finest base (seconds) wherever it is
     // used.

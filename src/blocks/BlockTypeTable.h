@@ -191,11 +191,21 @@ enum class ImageFamily : BYTE {
     Wifi,
 };
 
+// Where the record header's flag byte keeps the "parameter k from a block" flags: bits 5, 4, 3,
+// 2 for parameters 1 to 4; the memory block's parameter 1 alone in bit 5; the pulse blocks'
+// parameter 2 in bit 5 and parameter 1 in bit 4.
+enum class RefFlagLayout : BYTE {
+    FourParams,
+    FirstOnly,
+    SecondThenFirst,
+};
+
 struct ImageRecord {
     WORD wRecordWord = 0;
     ImageFamily family = ImageFamily::None;
     WORD wBytesOlder = 0;
     WORD wBytesNewer = 0;
+    RefFlagLayout refFlags = RefFlagLayout::FourParams;
 };
 
 // Flags of a row.
@@ -204,6 +214,8 @@ constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its anal
 // An older-generation document offers blocks of the type as parameter references (a newer one
 // offers every function block that has the reference capability).
 constexpr UINT BTF_OLDER_REFERENCE = 0x04;
+// A message text may show the block's values: the message-text pages list it.
+constexpr UINT BTF_MESSAGE_TEXT_VALUE = 0x08;
 
 // The address an I/O block or ladder element is labelled with (I001, Q102, S1.3, AQ003; an I/O
 // block shows the prefix as its symbol too): the prefix, the number that reads as point 0 and

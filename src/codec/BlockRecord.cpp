@@ -55,16 +55,17 @@ FamilyEncoder EncoderOf(ImageFamily family)
     return nullptr;
 }
 
-// The reference flags of the header: bits 5, 4, 3, 2 for parameters 1 to 4. The memory block
-// has only parameter 1; the pulse blocks 849-852 carry parameter 2's flag in bit 5 and
-// parameter 1's in bit 4.
-int ReferenceFlags(const CBlockObj& block)
+// The reference flags of the header, in the layout of the type's record.
+int ReferenceFlags(const CBlockObj& block, RefFlagLayout layout)
 {
-    const int nType = block.m_nType;
-    if (nType == BT_MEM)
+    switch (layout) {
+    case RefFlagLayout::FirstOnly:
         return record::RefUsed(block, 0) ? 0x20 : 0;
-    if (nType >= BT_SMC && nType <= BT_PTOE)
+    case RefFlagLayout::SecondThenFirst:
         return (record::RefUsed(block, 1) ? 0x20 : 0) | (record::RefUsed(block, 0) ? 0x10 : 0);
+    case RefFlagLayout::FourParams:
+        break;
+    }
     int nFlags = 0;
     for (int k = 0; k < BLOCK_REF_COUNT; ++k)
         nFlags |= record::RefUsed(block, k) ? 0x20 >> k : 0;
@@ -83,7 +84,8 @@ WORD BlockHeaderFlags(const CBlockObj& block)
 {
     int nFlags = block.m_nParam[BLOCK_RETENTIVE_PARAM] ? 0x80 : 0;
     nFlags |= block.m_nParam[BLOCK_PROTECTION_PARAM] ? 0 : 0x40;
-    nFlags |= ReferenceFlags(block);
+    const ImageRecord* pRecord = FindImageRecord(block.m_nType);
+    nFlags |= ReferenceFlags(block, pRecord ? pRecord->refFlags : RefFlagLayout::FourParams);
     return WORD(RecordCodeOf(block.m_nType) << 8 | nFlags);
 }
 

@@ -59,30 +59,31 @@ FamilyDecoder DecoderOf(ImageFamily family)
     return nullptr;
 }
 
-// The reference flags of the header, as the encoder sets them: bits 5, 4, 3, 2 for parameters
-// 1 to 4; the memory block has only parameter 1; the pulse blocks 849-852 carry parameter 2's
-// flag in bit 5 and parameter 1's in bit 4.
-void ReadReferenceFlags(CBlockObj& block, int nFlags)
+// The reference flags of the header, in the layout of the type's record, as the encoder sets them.
+void ReadReferenceFlags(CBlockObj& block, int nFlags, RefFlagLayout layout)
 {
     int* pUsed = &block.m_nParam[BLOCK_REF_USED_PARAM];
-    const int nType = block.m_nType;
-    if (nType == BT_MEM) {
+    switch (layout) {
+    case RefFlagLayout::FirstOnly:
         pUsed[0] = nFlags >> 5 & 1;
-    } else if (nType >= BT_SMC && nType <= BT_PTOE) {
+        return;
+    case RefFlagLayout::SecondThenFirst:
         pUsed[1] = nFlags >> 5 & 1;
         pUsed[0] = nFlags >> 4 & 1;
-    } else {
-        for (int k = 0; k < BLOCK_REF_COUNT; ++k)
-            pUsed[k] = nFlags >> (5 - k) & 1;
+        return;
+    case RefFlagLayout::FourParams:
+        break;
     }
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        pUsed[k] = nFlags >> (5 - k) & 1;
 }
 
-void ReadHeaderFlags(CBlockObj& block, int nFlags)
+void ReadHeaderFlags(CBlockObj& block, int nFlags, RefFlagLayout layout)
 {
     block.m_nParam[BLOCK_RETENTIVE_PARAM] = nFlags >> 7 & 1;
     // A set bit 6 means the parameters are not protected.
     block.m_nParam[BLOCK_PROTECTION_PARAM] = nFlags >> 6 & 1 ? 0 : 1;
-    ReadReferenceFlags(block, nFlags);
+    ReadReferenceFlags(block, nFlags, layout);
 }
 
 } // namespace
@@ -102,7 +103,8 @@ int TypeOfRecordCode(BYTE byCode)
 
 CBlockObj* DecodeBlockRecord(DecodeContext& ctx, int nType, std::span<const BYTE> record)
 {
-    const FamilyDecoder pfnDecode = DecoderOf(FindImageRecord(nType)->family);
+    const ImageRecord& image = *FindImageRecord(nType);
+    const FamilyDecoder pfnDecode = DecoderOf(image.family);
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr, &ctx.Doc()));
     if (!pfnDecode || !pBlock) {
         ctx.Fail(DecodeError::UnknownRecord, ctx.m_nRecord);
@@ -110,7 +112,7 @@ CBlockObj* DecodeBlockRecord(DecodeContext& ctx, int nType, std::span<const BYTE
     }
     RecordReader r(record);
     r.Skip(1);
-    ReadHeaderFlags(*pBlock, r.Byte());
+    ReadHeaderFlags(*pBlock, r.Byte(), image.refFlags);
     CBlockObj* pAdopted = pBlock.release();
     ctx.Adopt(pAdopted, NUM_FUNCTION_BLOCK + ctx.m_nRecord);
     pfnDecode(ctx, *pAdopted, r);

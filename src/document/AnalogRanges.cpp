@@ -5,6 +5,7 @@
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/TypeCodeList.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
@@ -38,14 +39,28 @@ bool Is(const CBlockObj* pBlock)
     return dynamic_cast<const T*>(pBlock) != nullptr;
 }
 
-bool IsRangeSource(int nType)
+// The analog blocks that measure a value against a range of their own, and the first of their
+// pins that carries the measured value.
+struct RangeSource {
+    int nType;
+    int nFirstPin;
+};
+
+constexpr RangeSource kRangeSources[] = {
+    {BT_ACOMP, 0}, {BT_ATHTRG, 0}, {BT_AAMP, 0}, {BT_AWDOG, 1}, {BT_ADTRG, 0}, {BT_PI, 2}, {BT_PWM, 1},
+};
+
+const RangeSource* FindRangeSource(int nType)
 {
-    return (nType >= BT_ACOMP && nType <= BT_ADTRG) || nType == BT_PI || nType == BT_PWM;
+    const auto* pFound = std::find_if(std::begin(kRangeSources), std::end(kRangeSources),
+                                      [nType](const RangeSource& source) { return source.nType == nType; });
+    return pFound != std::end(kRangeSources) ? pFound : nullptr;
 }
+
 
 bool IsTraced(const CBlockObj* pBlock)
 {
-    return IsRangeSource(pBlock->m_nType) || Is<CBlockAnalogIn>(pBlock) || Is<CBlockAnalogOut>(pBlock) ||
+    return MeasuresAnalogRange(pBlock->m_nType) || Is<CBlockAnalogIn>(pBlock) || Is<CBlockAnalogOut>(pBlock) ||
            Is<CBlockAnalogFlag>(pBlock) || Is<CBlockAContact>(pBlock) || Is<CBlockAOutLAD>(pBlock);
 }
 
@@ -293,12 +308,14 @@ void UpdateAnalogInput(CVetlaDoc& doc, CBlockObj& block, BOOL bSimulating)
         block.m_nAux2 = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
 }
 
-bool EndsUpstreamWalk(int nType)
-{
-    return nType == BT_SW || (nType >= BT_AMATH && nType <= BT_PI) || (nType >= BT_AFILTER && nType <= BT_AVGVAL) ||
-           (nType >= BT_BCD && nType <= BT_MEM) || nType == BT_SEG || nType == BT_CRC16 ||
-           (nType >= BT_MOD && nType <= BT_QUAD);
-}
+// The blocks whose output is a value of their own rather than their first input's.
+constexpr TypeCodeList kUpstreamWalkEnds = {
+    BT_SW,     BT_AMATH, BT_AMUX,  BT_ARAMP,   BT_PI,    BT_AFILTER, BT_MAXMIN, BT_AVGVAL, BT_BCD,  BT_BIN,
+    BT_ROL,    BT_ROR,   BT_SHL,   BT_SHR,     BT_ANDM,  BT_ORM,     BT_NOTM,   BT_NANDM,  BT_NORM, BT_XORM,
+    BT_ARRMXIV, BT_ACMXIV, BT_RAND, BT_MEM,    BT_SEG,   BT_CRC16,   BT_MOD,    BT_REM,    BT_LOG,  BT_SQRT,
+    BT_ABS,    BT_GCD,   BT_LCM,   BT_POW2,    BT_EXP,   BT_FIX,     BT_ROUND,  BT_SIN,    BT_COS,  BT_TAN,
+    BT_COT,    BT_SEC,   BT_CSC,   BT_QUAD,
+};
 
 // Walks from the block numbered nNumber up its first inputs to the analog input that feeds it
 // and normalises that input; the input reached, or null.
@@ -326,7 +343,7 @@ CBlockObj* WalkUpstream(CVetlaDoc& doc, int nNumber, BOOL bSimulating)
                 return pBlock;
             }
             nNumber = pBlock->m_nOperand;
-        } else if (EndsUpstreamWalk(pBlock->m_nType)) {
+        } else if (ListsType(kUpstreamWalkEnds, pBlock->m_nType)) {
             return nullptr;
         } else {
             nNumber = pBlock->m_nPinSource[0];
@@ -335,6 +352,8 @@ CBlockObj* WalkUpstream(CVetlaDoc& doc, int nNumber, BOOL bSimulating)
 }
 
 }  // namespace
+
+bool MeasuresAnalogRange(int nType) { return FindRangeSource(nType) != nullptr; }
 
 int RoundRawLevel(double x)
 {
@@ -378,27 +397,10 @@ void UpdateSimInputSettings(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating)
 
 void RefreshAnalogSources(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating)
 {
-    if (!pBlock)
+    const RangeSource* pSource = pBlock ? FindRangeSource(pBlock->m_nType) : nullptr;
+    if (!pSource)
         return;
-    int nFirstPin = -1;
-    switch (pBlock->m_nType) {
-    case BT_ACOMP:
-    case BT_ATHTRG:
-    case BT_AAMP:
-    case BT_ADTRG:
-        nFirstPin = 0;
-        break;
-    case BT_AWDOG:
-    case BT_PWM:
-        nFirstPin = 1;
-        break;
-    case BT_PI:
-        nFirstPin = 2;
-        break;
-    default:
-        return;
-    }
-    const CBlockObj* pReached = WalkUpstream(doc, pBlock->m_nPinSource[nFirstPin], bSimulating);
+    const CBlockObj* pReached = WalkUpstream(doc, pBlock->m_nPinSource[pSource->nFirstPin], bSimulating);
     // The comparator's second input is walked too, unless it leads to the same input.
     if (pBlock->m_nType != BT_ACOMP)
         return;

@@ -30,6 +30,10 @@ void GetAnalogRange(const CVetlaDoc& doc, CBlockObj* pBlock, int* pMax, int* pMi
 // simulating an analog input's raw level.
 void UpdateSimInputSettings(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);
 
+// The analog comparator, triggers, amplifier, watchdog, PI and PWM blocks: they measure a value
+// against a range of their own, which the analog inputs that feed them are fitted to.
+bool MeasuresAnalogRange(int nType);
+
 // After the measuring range of an analog comparator, trigger, amplifier, watchdog, PI or PWM
 // block changed: the analog input that feeds it, found upstream, is normalised again.
 void RefreshAnalogSources(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);

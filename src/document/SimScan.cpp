@@ -2,24 +2,19 @@
 // the scan.
 #include "document/SimScan.h"
 
-#include "blocks/BlockAnalog.h"
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDataLog.h"
-#include "blocks/BlockExtended.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
-#include "blocks/BlockLogic.h"
 #include "blocks/BlockLow.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockOut.h"
-#include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
-#include "document/AnalogRanges.h"
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
@@ -41,8 +36,6 @@ constexpr int PIN_SOURCE_END_B = 72;
 // Operand ranges a click can operate: the digital inputs and the function keys.
 constexpr int kLastInputOperand = 355;
 constexpr int kLastFunctionKeyOperand = 1304;
-constexpr int kLastHighOperand = 3899;
-constexpr int kOpenConnectors = 128;
 
 // The groups of the simulation order, in the order the scan walks them. A kind the order does
 // not name goes last rather than out of the scan.
@@ -96,131 +89,7 @@ std::vector<CBlockObj*> BlocksOf(CObList& list)
     return blocks;
 }
 
-void SetOutput(CBlockObj& block, int nState)
-{
-    block.m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
-    block.m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
-}
-
-void ResetTimer(CBlockObj& block, const SYSTEMTIME& stNow)
-{
-    block.m_dRunTime = 0.0;
-    block.m_stStart = stNow;
-}
-
-// The start-of-run state of a timer: nothing timed, every working field of its steps cleared.
-void ResetTimeBlock(CBlockTime& timer, const SYSTEMTIME& stNow)
-{
-    ResetTimer(timer, stNow);
-    timer.m_dCarried = 0.0;
-    timer.m_bTiming = 0;
-    std::fill(std::begin(timer.m_nWork), std::end(timer.m_nWork), 0);
-    if (timer.m_nType == BT_MFS)
-        timer.m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-}
-
 void ResetAnalogOutputValue(CBlockObj& block) { block.m_nAux2 = 0; }
-
-// A ladder operand whose simulated input starts at its minimum (mode 3) starts there again.
-void ResetOperandSimValue(const CBlockObj& element, bool bAnyMode)
-{
-    CVetlaDoc* pDoc = element.GetDocument();
-    OperandSimRecord record;
-    if (!pDoc || !pDoc->m_mapOperandSim.Lookup(element.m_nOperand, record))
-        return;
-    if (bAnyMode || record.nMode == SIM_INPUT_FREQUENCY) {
-        record.nValue = record.nMin;
-        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, record);
-    }
-}
-
-bool IsHighOperand(int nOperand) { return nOperand >= NUM_HIGH && nOperand <= kLastHighOperand; }
-
-// Contacts start closed where their operand is on: a make contact on "High", a break contact
-// on anything else; an inverted output starts on unless it drives an open connector.
-bool ResetLadderElement(CBlockObj& block)
-{
-    if (block.IsKindOf(RUNTIME_CLASS(CBlockMake))) {
-        const bool bBreak = block.IsKindOf(RUNTIME_CLASS(CBlockBreak));
-        block.m_nContactState = bBreak != IsHighOperand(block.m_nOperand) ? 1 : 0;
-        ResetOperandSimValue(block, false);
-    } else if (block.IsKindOf(RUNTIME_CLASS(CBlockInvOut))) {
-        if (block.m_nOperand < NUM_OPENX || block.m_nOperand >= NUM_OPENX + kOpenConnectors) {
-            block.m_nContactState = 1;
-            block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
-        }
-    } else if (block.IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
-        if (block.m_nPinSource[0] == PIN_SOURCE_OPEN)
-            block.m_nPinValue[0] = 1;
-        ResetOperandSimValue(block, true);
-        ResetAnalogOutputValue(block);
-    } else {
-        return false;
-    }
-    return true;
-}
-
-// The hours counter counts on from its stored operating time, its maintenance interval whole.
-void ResetHoursCounter(CBlockHCOUNTER& counter, const SYSTEMTIME& stNow)
-{
-    const int nOT = counter.m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] * 60 + counter.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
-    counter.m_nOTStart = nOT;
-    counter.m_nOTMinutes = nOT;
-    counter.m_nMNMinutes = counter.m_nParam[HCOUNTER_MI_HOURS_PARAM] * 60 + counter.m_nParam[HCOUNTER_MI_MINUTES_PARAM];
-    counter.m_dRunTime = 0.0;
-    counter.m_stStart = stNow;
-    counter.m_stCountStart = stNow;
-}
-
-// The kinds whose start state differs from "nothing timed"; the first match decides.
-bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
-{
-    if (IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)})) {
-        const int nMode = block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
-        if (nMode == SIM_INPUT_PUSH_BREAK) {
-            SetOutput(block, 1);  // a momentary-break input is ON until pressed
-        } else if (nMode == SIM_INPUT_FREQUENCY) {
-            block.m_nAux[INPUT_SIM_VALUE_AUX] = block.m_nAux[INPUT_SIM_START_AUX];
-            if (auto* pIn = dynamic_cast<CBlockIn*>(&block))
-                pIn->m_nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
-            else if (auto* pKey = dynamic_cast<CBlockFKey*>(&block))
-                pKey->m_nShownValue = block.m_nAux[INPUT_SIM_VALUE_AUX];
-        }
-    } else if (block.IsKindOf(RUNTIME_CLASS(CBlockHigh))) {
-        SetOutput(block, 1);
-    } else if (auto* pAnalogIn = dynamic_cast<CBlockAnalogIn*>(&block)) {
-        if (CVetlaDoc* pDoc = block.GetDocument())
-            UpdateSimInputSettings(*pDoc, pAnalogIn, FALSE);
-        pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX] = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
-        pAnalogIn->m_nShownValue = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
-        ResetAnalogOutputValue(block);
-    } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockAnalogOut), RUNTIME_CLASS(CBlockAnalogFlag),
-                               RUNTIME_CLASS(CBlockAOutLAD)})) {
-        ResetAnalogOutputValue(block);
-    } else if (auto* pAnalog = dynamic_cast<CBlockAnalog*>(&block)) {
-        if (IsAnyOf(block, {RUNTIME_CLASS(CBlockAMUX), RUNTIME_CLASS(CBlockAMATH)}))
-            pAnalog->m_nValue = 0;
-    } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockLogic), RUNTIME_CLASS(CBlockPTOE)})) {
-        ResetTimer(block, stNow);
-    } else if (auto* pTimer = dynamic_cast<CBlockTime*>(&block)) {
-        ResetTimeBlock(*pTimer, stNow);
-    } else if (auto* pRegister = dynamic_cast<CBlockSREG*>(&block)) {
-        pRegister->m_wShiftReg = 0;
-    } else if (IsAnyOf(block, {RUNTIME_CLASS(CBlockCOUNTER), RUNTIME_CLASS(CBlockENCODER)})) {
-        // A counter counts in its running value, from its start value.
-        block.m_dRunTime = block.m_nParam[COUNTER_START_PARAM];
-    } else if (auto* pHours = dynamic_cast<CBlockHCOUNTER*>(&block)) {
-        ResetHoursCounter(*pHours, stNow);
-    } else if (auto* pTrigger = dynamic_cast<CBlockTHTRG*>(&block)) {
-        pTrigger->m_nMeasured = 0;
-        pTrigger->m_nPulseCount = 0;
-        pTrigger->m_bGateRunning = 0;
-        pTrigger->m_stStart = stNow;
-    } else {
-        return ResetLadderElement(block);
-    }
-    return true;
-}
 
 // The index of the first input pin that has a wire; kept when there is none.
 void FindFirstInput(CBlockObj& block)
@@ -338,8 +207,7 @@ void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)
         static_cast<CBlockObj*>(doc.m_powerBusList.GetHead())->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     for (CBlockObj* pBlock : BlocksOf(doc.m_blockList)) {
         FindFirstInput(*pBlock);
-        if (!ResetSpecialKind(*pBlock, stNow))
-            pBlock->m_dRunTime = 0.0;
+        pBlock->ResetForRun(stNow);
     }
 }
 

@@ -1,11 +1,9 @@
 #include "messagetext/MessageTexts.h"
 
-#include "blocks/BlockAnalog.h"
 #include "blocks/BlockObj.h"
-#include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
-#include "blocks/TypeCodeList.h"
 #include "blocks/Widget.h"
 #include "document/BlockNameMap.h"
 #include "document/VetlaDoc.h"
@@ -35,17 +33,6 @@ constexpr int kOldColumns = 12;
 constexpr int kGeneralParams = 4;
 
 bool InRange(int n, int nFirst, int nLast) { return n >= nFirst && n <= nLast; }
-
-// The blocks besides the timers and the analog blocks whose values a message text may show: the
-// counters, the threshold trigger, the math error detection and the word and math blocks but
-// the memory block.
-constexpr TypeCodeList kListedTypes = {
-    BT_COUNTER, BT_HCOUNTER, BT_THTRG, BT_MATHERR, BT_BCD, BT_BIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR,
-    BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM, BT_ARRMXIV, BT_ACMXIV, BT_RAND, BT_ENCODER,
-    BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG, BT_WORD2BIT, BT_UDC, BT_CRC16, BT_ODD, BT_EVEN, BT_MOD,
-    BT_REM, BT_LOG, BT_SQRT, BT_ABS, BT_GCD, BT_LCM, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN,
-    BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD,
-};
 
 }  // namespace
 
@@ -325,8 +312,7 @@ void CMessageTexts::FillPriorityList()
 
 bool CMessageTexts::ListsBlock(const CBlockObj& block) const
 {
-    return dynamic_cast<const CBlockTime*>(&block) || dynamic_cast<const CBlockAnalog*>(&block) ||
-           ListsType(kListedTypes, block.m_nType);
+    return HasTypeFlag(block.m_nType, BTF_MESSAGE_TEXT_VALUE);
 }
 
 void CMessageTexts::FillBlockList()

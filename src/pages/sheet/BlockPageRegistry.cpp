@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "pages/blocks/AnalogPageRows.h"
@@ -138,42 +139,15 @@ constexpr TCHAR kPlain[] = _T("%d");
 constexpr TCHAR kHex4[] = _T("0x%04X");
 constexpr TCHAR kHex2[] = _T("0x%02X");
 
-struct LiveRow {
-    int nType;
-    LiveValueFormatter pfnLiveValue;
-};
-
-const LiveRow kLiveValues[] = {
-    {BT_DPR, KeptTimeText}, {BT_DDR, KeptTimeText}, {BT_PLR, KeptTimeText}, {BT_CPG, KeptTimeText},
-    {BT_MPLR, TimeText}, {BT_RPR, TimeText}, {BT_APG, TimeText}, {BT_RG, TimeText},
-    {BT_SLS, TimeText}, {BT_MFS, TimeText}, {BT_WT, TimeText}, {BT_YT, TimeText},
-    {BT_AC, TimeText}, {BT_SW, TimeText}, {BT_MATHERR, TimeText}, {BT_TDT, KeptTimeText},
-    {BT_COUNTER, WordValue<kRight6, 0>}, {BT_ENCODER, WordValue<kRight6, 0>},
-    {BT_ACOMP, AnalogValue}, {BT_ATHTRG, AnalogValue}, {BT_AAMP, AnalogValue},
-    {BT_AMATH, AnalogValue}, {BT_AMUX, AnalogValue}, {BT_ARAMP, AnalogValue}, {BT_PI, AnalogValue},
-    {BT_PWM, AnalogValue}, {BT_AFILTER, AnalogValue}, {BT_MAXMIN, AnalogValue}, {BT_AVGVAL, AnalogValue},
-    {BT_BCD, WordValue<kHex4, 0xFFFF>}, {BT_BIN, WordValue<kRight4, 0>}, {BT_SEG, WordValue<kHex2, 0xFF>},
-    {BT_ABS, WordValue<kRight6, 0>}, {BT_GCD, WordValue<kRight6, 0>}, {BT_LCM, WordValue<kRight6, 0>},
-    {BT_ROL, WordValue<kLeft6, 0>}, {BT_ROR, WordValue<kLeft6, 0>}, {BT_SHL, WordValue<kLeft6, 0>},
-    {BT_SHR, WordValue<kLeft6, 0>}, {BT_RAND, WordValue<kLeft6, 0>}, {BT_MOD, WordValue<kLeft6, 0>},
-    {BT_REM, WordValue<kLeft6, 0>}, {BT_ANDM, WordValue<kLeft6, 0>}, {BT_ORM, WordValue<kLeft6, 0>},
-    {BT_NOTM, WordValue<kLeft6, 0>}, {BT_NANDM, WordValue<kLeft6, 0>}, {BT_NORM, WordValue<kLeft6, 0>},
-    {BT_XORM, WordValue<kLeft6, 0>}, {BT_ARRMXIV, WordValue<kPlain, 0>}, {BT_ACMXIV, WordValue<kPlain, 0>},
-    {BT_CRC16, WordValue<kHex4, 0xFFFF>}, {BT_LOG, WordValue<kPlain, 0>}, {BT_SQRT, WordValue<kPlain, 0>},
-    {BT_POW2, WordValue<kPlain, 0>}, {BT_EXP, WordValue<kPlain, 0>}, {BT_FIX, WordValue<kPlain, 0>},
-    {BT_ROUND, WordValue<kPlain, 0>}, {BT_SIN, WordValue<kPlain, 0>}, {BT_COS, WordValue<kPlain, 0>},
-    {BT_TAN, WordValue<kPlain, 0>}, {BT_COT, WordValue<kPlain, 0>}, {BT_SEC, WordValue<kPlain, 0>},
-    {BT_CSC, WordValue<kPlain, 0>}, {BT_QUAD, WordValue<kPlain, 0>},
-};
-
 // ---- the rows ----
 
-// Every type code with a sheet: its help topic and its growth in simulation (0 for the types
-// whose pages show no live value).
+// Every type code with a sheet: its help topic, its growth in simulation (0 for the types
+// whose pages show no live value) and the formatter of the live value its page shows, if any.
 struct SheetType {
     int nType;
     UINT nHelpTopic;
     int nGrowth;
+    LiveValueFormatter pfnLiveValue = nullptr;
 };
 
 const SheetType kSheetTypes[] = {
@@ -185,20 +159,20 @@ const SheetType kSheetTypes[] = {
     {BT_NOR, 1068, 0},
     {BT_XOR, 1105, 0},
     {BT_NOT, 1070, 0},
-    {BT_DPR, 1075, 30},
-    {BT_DDR, 1073, 30},
-    {BT_MPLR, 1074, 30},
-    {BT_PLR, 1092, 30},
-    {BT_CPG, 1103, 30},
-    {BT_RPR, 1043, 30},
-    {BT_APG, 1034, 30},
-    {BT_RG, 1089, 30},
-    {BT_SLS, 1002, 50},
-    {BT_MFS, 1064, 50},
-    {BT_WT, 1110, 30},
-    {BT_YT, 1107, 30},
-    {BT_AC, 1033, 30},
-    {BT_SW, 1001, 30},
+    {BT_DPR, 1075, 30, KeptTimeText},
+    {BT_DDR, 1073, 30, KeptTimeText},
+    {BT_MPLR, 1074, 30, TimeText},
+    {BT_PLR, 1092, 30, KeptTimeText},
+    {BT_CPG, 1103, 30, KeptTimeText},
+    {BT_RPR, 1043, 30, TimeText},
+    {BT_APG, 1034, 30, TimeText},
+    {BT_RG, 1089, 30, TimeText},
+    {BT_SLS, 1002, 50, TimeText},
+    {BT_MFS, 1064, 50, TimeText},
+    {BT_WT, 1110, 30, TimeText},
+    {BT_YT, 1107, 30, TimeText},
+    {BT_AC, 1033, 30, TimeText},
+    {BT_SW, 1001, 30, TimeText},
     {BT_IN, 1052, 0},
     {BT_SHIFT, 1010, 0},
     {BT_LOW, 1080, 0},
@@ -210,12 +184,12 @@ const SheetType kSheetTypes[] = {
     {BT_ANALOG_OUT, 1025, 0},
     {BT_ANALOG_FLAG, 1048, 0},
     {BT_FKEY, 1049, 0},
-    {BT_COUNTER, 1101, 30},
+    {BT_COUNTER, 1101, 30, WordValue<kRight6, 0>},
     {BT_HCOUNTER, 1051, 30},
     {BT_THTRG, 1099, 30},
-    {BT_ACOMP, 1020, 30},
-    {BT_ATHTRG, 1027, 30},
-    {BT_AAMP, 1019, 30},
+    {BT_ACOMP, 1020, 30, AnalogValue},
+    {BT_ATHTRG, 1027, 30, AnalogValue},
+    {BT_AAMP, 1019, 30, AnalogValue},
     {BT_AWDOG, 1028, 30},
     {BT_ADTRG, 1021, 30},
     {BT_LR, 1053, 0},
@@ -224,66 +198,66 @@ const SheetType kSheetTypes[] = {
     {BT_SREG, 1009, 30},
     {BT_MR, 1062, 0},
     {BT_MW, 1063, 0},
-    {BT_AMATH, 1057, 30},
-    {BT_AMUX, 1024, 30},
-    {BT_ARAMP, 1026, 30},
-    {BT_PI, 1081, 30},
-    {BT_PWM, 1086, 30},
-    {BT_AFILTER, 1022, 30},
-    {BT_MAXMIN, 1058, 30},
-    {BT_AVGVAL, 1035, 30},
-    {BT_MATHERR, 1056, 30},
+    {BT_AMATH, 1057, 30, AnalogValue},
+    {BT_AMUX, 1024, 30, AnalogValue},
+    {BT_ARAMP, 1026, 30, AnalogValue},
+    {BT_PI, 1081, 30, AnalogValue},
+    {BT_PWM, 1086, 30, AnalogValue},
+    {BT_AFILTER, 1022, 30, AnalogValue},
+    {BT_MAXMIN, 1058, 30, AnalogValue},
+    {BT_AVGVAL, 1035, 30, AnalogValue},
+    {BT_MATHERR, 1056, 30, TimeText},
     {BT_WIFI_IN, 1113, 0},
     {BT_WIFI_OUT, 1114, 0},
     {BT_WIFI_AI, 1115, 0},
     {BT_WIFI_AOUT, 1116, 0},
     {BT_BOOLEAN, 1108, 0},
-    {BT_TDT, 1098, 30},
-    {BT_BCD, 1036, 30},
-    {BT_BIN, 1037, 30},
-    {BT_ROL, 1093, 30},
-    {BT_ROR, 1094, 30},
-    {BT_SHL, 1008, 30},
-    {BT_SHR, 1007, 30},
-    {BT_ANDM, 1031, 30},
-    {BT_ORM, 1078, 30},
-    {BT_NOTM, 1071, 30},
-    {BT_NANDM, 1067, 30},
-    {BT_NORM, 1069, 30},
-    {BT_XORM, 1106, 30},
-    {BT_ARRMXIV, 1032, 30},
-    {BT_ACMXIV, 1018, 30},
-    {BT_RAND, 1088, 30},
+    {BT_TDT, 1098, 30, KeptTimeText},
+    {BT_BCD, 1036, 30, WordValue<kHex4, 0xFFFF>},
+    {BT_BIN, 1037, 30, WordValue<kRight4, 0>},
+    {BT_ROL, 1093, 30, WordValue<kLeft6, 0>},
+    {BT_ROR, 1094, 30, WordValue<kLeft6, 0>},
+    {BT_SHL, 1008, 30, WordValue<kLeft6, 0>},
+    {BT_SHR, 1007, 30, WordValue<kLeft6, 0>},
+    {BT_ANDM, 1031, 30, WordValue<kLeft6, 0>},
+    {BT_ORM, 1078, 30, WordValue<kLeft6, 0>},
+    {BT_NOTM, 1071, 30, WordValue<kLeft6, 0>},
+    {BT_NANDM, 1067, 30, WordValue<kLeft6, 0>},
+    {BT_NORM, 1069, 30, WordValue<kLeft6, 0>},
+    {BT_XORM, 1106, 30, WordValue<kLeft6, 0>},
+    {BT_ARRMXIV, 1032, 30, WordValue<kPlain, 0>},
+    {BT_ACMXIV, 1018, 30, WordValue<kPlain, 0>},
+    {BT_RAND, 1088, 30, WordValue<kLeft6, 0>},
     {BT_MEM, 1059, 0},
-    {BT_ENCODER, 1044, 30},
+    {BT_ENCODER, 1044, 30, WordValue<kRight6, 0>},
     {BT_SMC, 1003, 0},
     {BT_SMCE, 1004, 0},
     {BT_PTO, 1083, 0},
     {BT_PTOE, 1084, 0},
-    {BT_SEG, 1097, 30},
+    {BT_SEG, 1097, 30, WordValue<kHex2, 0xFF>},
     {BT_WORD2BIT, 1104, 0},
     {BT_UDC, 1100, 0},
-    {BT_CRC16, 1040, 30},
+    {BT_CRC16, 1040, 30, WordValue<kHex4, 0xFFFF>},
     {BT_ODD, 1072, 0},
     {BT_EVEN, 1045, 0},
-    {BT_MOD, 1061, 30},
-    {BT_REM, 1091, 30},
-    {BT_LOG, 1055, 30},
-    {BT_SQRT, 1005, 30},
-    {BT_ABS, 1017, 30},
-    {BT_GCD, 1050, 30},
-    {BT_LCM, 1054, 30},
-    {BT_POW2, 1082, 30},
-    {BT_EXP, 1046, 30},
-    {BT_FIX, 1047, 30},
-    {BT_ROUND, 1095, 30},
-    {BT_SIN, 1006, 30},
-    {BT_COS, 1038, 30},
-    {BT_TAN, 1000, 30},
-    {BT_COT, 1039, 30},
-    {BT_SEC, 1096, 30},
-    {BT_CSC, 1041, 30},
-    {BT_QUAD, 1087, 30},
+    {BT_MOD, 1061, 30, WordValue<kLeft6, 0>},
+    {BT_REM, 1091, 30, WordValue<kLeft6, 0>},
+    {BT_LOG, 1055, 30, WordValue<kPlain, 0>},
+    {BT_SQRT, 1005, 30, WordValue<kPlain, 0>},
+    {BT_ABS, 1017, 30, WordValue<kRight6, 0>},
+    {BT_GCD, 1050, 30, WordValue<kRight6, 0>},
+    {BT_LCM, 1054, 30, WordValue<kRight6, 0>},
+    {BT_POW2, 1082, 30, WordValue<kPlain, 0>},
+    {BT_EXP, 1046, 30, WordValue<kPlain, 0>},
+    {BT_FIX, 1047, 30, WordValue<kPlain, 0>},
+    {BT_ROUND, 1095, 30, WordValue<kPlain, 0>},
+    {BT_SIN, 1006, 30, WordValue<kPlain, 0>},
+    {BT_COS, 1038, 30, WordValue<kPlain, 0>},
+    {BT_TAN, 1000, 30, WordValue<kPlain, 0>},
+    {BT_COT, 1039, 30, WordValue<kPlain, 0>},
+    {BT_SEC, 1096, 30, WordValue<kPlain, 0>},
+    {BT_CSC, 1041, 30, WordValue<kPlain, 0>},
+    {BT_QUAD, 1087, 30, WordValue<kPlain, 0>},
     {BT_DATALOG, 1042, 0},
 };
 
@@ -318,13 +292,10 @@ std::vector<BlockPageRow> BuildRows()
         row.nHelpTopic = type.nHelpTopic;
         row.nGrowth = type.nGrowth;
         // A block that measures an analog input fits that input's range to its own again.
-        if ((type.nType >= BT_ACOMP && type.nType <= BT_ADTRG) || type.nType == BT_PI || type.nType == BT_PWM)
+        if (MeasuresAnalogRange(type.nType))
             row.pfnAfterWrite = RefreshAnalogSources;
-        for (const LiveRow& live : kLiveValues) {
-            if (live.nType == type.nType)
-                row.pfnLiveValue = live.pfnLiveValue;
-        }
-        if (type.nType >= BT_AND && type.nType <= BT_NOT) {
+        row.pfnLiveValue = type.pfnLiveValue;
+        if (BlockFamilyOf(type.nType) == BlockFamily::Logic) {
             row.pfnCreatePage = CreatePage<CBasicFunPar>;
             row.textKeys = kBasicLogicTexts;
         } else if (type.nType == BT_BOOLEAN) {
