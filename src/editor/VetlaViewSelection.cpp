@@ -11,11 +11,11 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
+#include "document/LineEnds.h"
 #include "document/LineRoute.h"
 #include "document/LoopRules.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/PtrArray.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/Msg.h"
 
@@ -594,12 +594,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
         if (!block.m_bSelected)
             return;
         block.m_ptPos.Offset(dx, dy);
-        CPtrArray lines;
-        GetBlockLines(lines, &block);
-        for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
-            auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
-            if (!pLine)
-                continue;
+        for (CConnectLineObj* pLine : LinesOfBlock(doc, &block)) {
             if (IsSelectedBlock(pLine->m_pStartBlock) && IsSelectedBlock(pLine->m_pEndBlock)) {
                 if (!pLine->m_bMoved)
                     OffsetLine(pLine, dx, dy, FALSE);
@@ -750,7 +745,7 @@ int CVetlaView::CheckDragEnd()
         CObList blocks;
         blocks.AddTail(&m_selBlocks);
         ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { RestoreDragStart(&block, m_pDocument, nullptr); });
-        RerouteAllLines();
+        RerouteAllLines(*m_pDocument);
         ClearSelection(SELECTION_ALL);
         ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { SetSelected(m_selBlocks, &block, true); });
         ReportOffBase(MB_OK);
@@ -794,15 +789,5 @@ void CVetlaView::RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComm
             line.m_ptStart = stub.CenterPoint();
         if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nEndPin))
             line.m_ptEnd = stub.CenterPoint();
-    });
-}
-
-void CVetlaView::RerouteAllLines()
-{
-    if (!m_pDocument)
-        return;
-    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [this](CConnectLineObj& line) {
-        m_pDocument->MoveLineEnd(&line, line.m_ptStart.x, line.m_ptStart.y, TRUE, LinePinSideOf(line.m_nStartPin));
-        m_pDocument->MoveLineEnd(&line, line.m_ptEnd.x, line.m_ptEnd.y, FALSE, LinePinSideOf(line.m_nEndPin));
     });
 }
