@@ -99,6 +99,18 @@ std::vector<CConnectLineObj*> LinesOfBlock(const CVetlaDoc& doc, const CBlockObj
     return lines;
 }
 
+void PutLineEndsOnPins(const CVetlaDoc& doc, CBlockObj& block)
+{
+    const int nNumber = block.m_nNumber;
+    ForEachLine(doc, [&](CConnectLineObj& line) {
+        CRect stub;
+        if (line.m_nStartBlock == nNumber && GetBlockPinRect(&stub, &block, line.m_nStartPin))
+            line.m_ptStart = stub.CenterPoint();
+        if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, &block, line.m_nEndPin))
+            line.m_ptEnd = stub.CenterPoint();
+    });
+}
+
 void RerouteAllLines(CVetlaDoc& doc)
 {
     ForEachLine(doc, [&doc](CConnectLineObj& line) {

@@ -168,10 +168,6 @@ public:
     // In a simulation a new size redraws the frame's bars at the next tick.
     void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
-    // Re-orders the document's block list into the simulation order: inputs by number, then
-    // function blocks, outputs, flags, analog outputs, analog flags, open outputs, connectors,
-    // the data log and any other kind.
-    void BuildSimulationOrder();
     // The view goes away: a simulation of it ends without touching any window.
     void EndSimulationOnClose();
     // Makes an input's simulated settings consistent: the range in order (an automatic range
@@ -248,7 +244,6 @@ public:
     CBlockComment* SelectedCommentAt(int x, int y) const;
     // The pin of the block under the point, -1 when none (inputs first, each in index order).
     int PinAt(const CBlockObj* pBlock, int x, int y) const;
-    CBlockObj* BlockByNumber(int nNumber) const;
     // A ladder document's power rail when the point lies on it (its rectangle widened by 7
     // units left and right), else null.
     CBlockObj* PowerBusAt(int x, int y) const;
@@ -274,7 +269,6 @@ public:
     // inside the base's margins for the object (null: a block about to be made).
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
     int CheckDragEnd();
-    void RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment);
 
     // ---- wiring (VetlaViewWiring.cpp) ----
     // The hover check at the mouse: sets m_nHoverVerdict by the wiring rules
@@ -301,7 +295,6 @@ public:
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
     void KeepSelectionOnPage(int x, int y);
     void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
-    void TidyDraggedLine(CConnectLineObj* pLine);
 
     // ---- placing a block (VetlaViewPlace.cpp) ----
     // A new block of the type at the point, not yet in the document; null when the program

@@ -1,5 +1,5 @@
-// The connection upkeep of the diagram view: the page margins of a moved selection, the wires and junction dots at a pin, re-attaching a dragged wire end and tidying
-// a wire after a segment drag.
+// The connection upkeep of the diagram view: the page margins of a moved selection and
+// re-attaching a dragged wire end.
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockComment.h"
@@ -126,90 +126,6 @@ void ReleaseOldPin(const CVetlaDoc& doc, CBlockObj* pBlock, int nPin)
     UpdateJunctionsAtPin(doc, *pFirst, pBlock, nPin, TRUE);
 }
 
-// ---- tidying a wire after a segment drag ----
-
-// A 4-vertex wire whose middle run lies beyond either end is pulled 5 units inside that end.
-void TidyFourVertices(CArray<CPoint>& v)
-{
-    const CPoint s = v[0];
-    const CPoint e = v[3];
-    int x1 = v[1].x;
-    int x2 = v[2].x;
-    if (static_cast<long long>(x1 - s.x) * (x1 - e.x) >= 1) {
-        if (s.x > e.x) {
-            if (x1 > s.x)
-                x1 = x2 = s.x - 5;
-            else if (x1 < e.x)
-                x1 = x2 = e.x + 5;
-        } else {
-            if (x1 < s.x)
-                x1 = x2 = s.x + 5;
-            else if (x1 > e.x)
-                x1 = x2 = e.x - 5;
-        }
-    }
-    v[1] = CPoint(x1, s.y);
-    v[2] = CPoint(x2, e.y);
-}
-
-// A 6-vertex wire keeps its middle segment clear of the ends by 5 units.
-void TidySixVertices(CArray<CPoint>& v)
-{
-    const CPoint s = v[0];
-    const CPoint e = v[5];
-    int x1 = v[1].x;
-    int x2 = v[2].x;
-    int y2 = v[2].y;
-    int x3 = v[3].x;
-    int y3 = v[3].y;
-    int x4 = v[4].x;
-    const auto pullStart = [&](int x) {
-        x1 = x;
-        x2 = x1;
-        y3 = y2;
-        x3 = x4;
-    };
-    const auto pullEnd = [&](int x) {
-        x4 = x;
-        x3 = x4;
-        x2 = x1;
-        y2 = y3;
-    };
-    if (s.x >= e.x) {
-        if (x1 <= s.x + 5)
-            pullStart(s.x + 5);
-        else if (x4 >= e.x - 5)
-            pullEnd(e.x - 5);
-    } else {
-        if (x4 > e.x + 5 && x1 >= s.x - 5)
-            pullStart(s.x - 5);
-        if (x4 <= e.x + 5)
-            pullEnd(e.x + 5);
-    }
-    v[1] = CPoint(x1, s.y);
-    v[2] = CPoint(x2, y2);
-    v[3] = CPoint(x3, y3);
-    v[4] = CPoint(x4, e.y);
-}
-
-void TidyLineRoute(CConnectLineObj& line)
-{
-    CArray<CPoint>& v = line.m_arrVertices;
-    switch (v.GetSize()) {
-    case 3:
-        v.RemoveAt(1);
-        break;
-    case 4:
-        TidyFourVertices(v);
-        break;
-    case 6:
-        TidySixVertices(v);
-        break;
-    default:
-        break;
-    }
-}
-
 } // namespace
 
 void CVetlaView::KeepSelectionOnPage(int x, int y)
@@ -275,12 +191,5 @@ void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
     pLine->m_bEndDrag = 0;
     pLine->m_nDragEnd = 0;
     doc.m_undo.SaveState(&doc);
-    InvalidateAll();
-}
-
-void CVetlaView::TidyDraggedLine(CConnectLineObj* pLine)
-{
-    if (pLine)
-        TidyLineRoute(*pLine);
     InvalidateAll();
 }

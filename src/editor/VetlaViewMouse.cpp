@@ -12,6 +12,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
+#include "document/LineRoute.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
@@ -421,7 +422,8 @@ void CVetlaView::TidyMovedLines(BOOL bSelected)
             lines.Add(pLine);
     }
     for (INT_PTR i = 0; i < lines.GetSize(); ++i)
-        TidyDraggedLine(static_cast<CConnectLineObj*>(lines[i]));
+        TidyDraggedRoute(*static_cast<CConnectLineObj*>(lines[i]));
+    InvalidateAll();
     for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
         auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
         RefreshJunctionsAtPin(*m_pDocument, pLine->m_pStartBlock, pLine->m_nStartPin);

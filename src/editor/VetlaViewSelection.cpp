@@ -388,14 +388,6 @@ int CVetlaView::PinAt(const CBlockObj* pBlock, int x, int y) const
     return -1;
 }
 
-CBlockObj* CVetlaView::BlockByNumber(int nNumber) const
-{
-    if (!m_pDocument)
-        return nullptr;
-    return FindFirst<CBlockObj>(m_pDocument->m_blockList,
-                                [nNumber](const CBlockObj& block) { return block.m_nNumber == nNumber; });
-}
-
 CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
 {
     if (!m_pDocument || !m_pDocument->IsLadder())
@@ -744,7 +736,10 @@ int CVetlaView::CheckDragEnd()
     if (bBlocksOff) {
         CObList blocks;
         blocks.AddTail(&m_selBlocks);
-        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { RestoreDragStart(&block, m_pDocument, nullptr); });
+        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) {
+            block.m_ptPos = block.m_ptDragStart;
+            PutLineEndsOnPins(*m_pDocument, block);
+        });
         RerouteAllLines(*m_pDocument);
         ClearSelection(SELECTION_ALL);
         ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { SetSelected(m_selBlocks, &block, true); });
@@ -758,8 +753,9 @@ int CVetlaView::CheckDragEnd()
     if (bCommentsOff) {
         CObList comments;
         comments.AddTail(&m_selComments);
-        ForEach<CBlockComment>(comments, [this](CBlockComment& comment) {
-            RestoreDragStart(nullptr, m_pDocument, &comment);
+        ForEach<CBlockComment>(comments, [](CBlockComment& comment) {
+            comment.m_nLeft = comment.m_ptDragStart.x;
+            comment.m_nTop = comment.m_ptDragStart.y;
         });
         ClearSelection(SELECTION_ALL);
         ForEach<CBlockComment>(comments, [this](CBlockComment& comment) { SetSelected(m_selComments, &comment, true); });
@@ -768,26 +764,4 @@ int CVetlaView::CheckDragEnd()
         return 1;
     }
     return 0;
-}
-
-void CVetlaView::RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment)
-{
-    if (pComment) {
-        pComment->m_nLeft = pComment->m_ptDragStart.x;
-        pComment->m_nTop = pComment->m_ptDragStart.y;
-    }
-    if (!pBlock)
-        return;
-    pBlock->m_ptPos = pBlock->m_ptDragStart;
-    if (!pDoc)
-        return;
-    // The wire ends go back onto the pins; RerouteAllLines lays the routes to them.
-    const int nNumber = pBlock->m_nNumber;
-    ForEach<CConnectLineObj>(pDoc->m_lineList, [&](CConnectLineObj& line) {
-        CRect stub;
-        if (line.m_nStartBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nStartPin))
-            line.m_ptStart = stub.CenterPoint();
-        if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nEndPin))
-            line.m_ptEnd = stub.CenterPoint();
-    });
 }

@@ -1,6 +1,6 @@
 // The connection upkeep of the diagram view: the page margins of a moved selection, the
-// junction dots of wires made in one go, reattaching a dragged wire end and tidying a dragged
-// wire. Also the diagram consistency check that the editing tests share.
+// junction dots of wires made in one go and reattaching a dragged wire end. Also the diagram
+// consistency check that the editing tests share.
 #include "editor/DiagramConsistency.h"
 #include "editor/WiredDiagram.h"
 
@@ -133,65 +133,6 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
     MarkJunctionsOfWires(lines);
     for (std::size_t i = 0; i < lines.size(); ++i)
         EXPECT_EQ(Junctions(lines[i]), drawn[i]) << i;
-}
-
-// ---- tidying a dragged wire ----
-
-using TidyTest = WiredDiagram;
-
-TEST_F(TidyTest, ThreeVerticesBecomeAStraightWire)
-{
-    CBlockObj* pI1 = Block(BT_IN, 40, 40);
-    CBlockObj* pAnd = Block(BT_AND, 200, 40);
-    CConnectLineObj* pLine = RoutedWire(pI1, 10, pAnd, 0, {CPoint(100, 50)});
-    View().TidyDraggedLine(pLine);
-    ASSERT_EQ(pLine->m_arrVertices.GetSize(), 2);
-    EXPECT_EQ(pLine->m_arrVertices[1], pLine->m_ptEnd);
-}
-
-struct TidyCase {
-    const char* pszName;
-    CPoint s;
-    std::vector<CPoint> inner;
-    CPoint e;
-    std::vector<CPoint> expected;
-};
-
-TEST_F(TidyTest, MiddleRunsArePulledInsideTheEnds)
-{
-    const TidyCase cases[] = {
-        {"4: right of the end", {100, 50}, {{250, 50}, {250, 90}}, {200, 90}, {{195, 50}, {195, 90}}},
-        {"4: left of the start", {100, 50}, {{80, 50}, {80, 90}}, {200, 90}, {{105, 50}, {105, 90}}},
-        {"4: inside stays", {100, 50}, {{150, 50}, {150, 90}}, {200, 90}, {{150, 50}, {150, 90}}},
-        {"4: backwards, beyond the start", {200, 50}, {{230, 50}, {230, 90}}, {100, 90}, {{195, 50}, {195, 90}}},
-        {"4: backwards, beyond the end", {200, 50}, {{60, 50}, {60, 90}}, {100, 90}, {{105, 50}, {105, 90}}},
-        {"6: backwards, first run too near the start", {200, 50},
-         {{203, 50}, {203, 120}, {90, 120}, {90, 90}}, {100, 90},
-         {{205, 50}, {205, 120}, {90, 120}, {90, 90}}},
-        {"6: backwards, last run too near the end", {200, 50},
-         {{220, 50}, {220, 120}, {98, 120}, {98, 90}}, {100, 90},
-         {{220, 50}, {220, 120}, {95, 120}, {95, 90}}},
-        {"6: forwards, last run too near the end", {100, 50},
-         {{90, 50}, {90, 120}, {203, 120}, {203, 90}}, {200, 90},
-         {{90, 50}, {90, 120}, {205, 120}, {205, 90}}},
-        {"6: forwards, first run too near the start", {100, 50},
-         {{97, 50}, {97, 120}, {230, 120}, {230, 90}}, {200, 90},
-         {{95, 50}, {95, 120}, {230, 120}, {230, 90}}},
-    };
-    for (const TidyCase& c : cases) {
-        SCOPED_TRACE(c.pszName);
-        CConnectLineObj line;
-        line.m_arrVertices.Add(c.s);
-        for (const CPoint& pt : c.inner)
-            line.m_arrVertices.Add(pt);
-        line.m_arrVertices.Add(c.e);
-        View().TidyDraggedLine(&line);
-        ASSERT_EQ(line.m_arrVertices.GetSize(), INT_PTR(c.expected.size() + 2));
-        EXPECT_EQ(line.m_arrVertices[0], c.s);
-        for (std::size_t i = 0; i < c.expected.size(); ++i)
-            EXPECT_EQ(line.m_arrVertices[INT_PTR(i + 1)], c.expected[i]) << "vertex " << i + 1;
-        EXPECT_EQ(line.m_arrVertices[line.m_arrVertices.GetUpperBound()], c.e);
-    }
 }
 
 // ---- the page margins of a moved selection ----

@@ -221,17 +221,6 @@ TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
     EXPECT_EQ(View().PinAt(pNarrow, out.right, in.y), 10);
 }
 
-TEST_F(Selection, BlockByNumberFindsTheFirstBlockOfTheNumber)
-{
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_OR, 200, 100);
-    EXPECT_EQ(View().BlockByNumber(pA->m_nNumber), pA);
-    EXPECT_EQ(View().BlockByNumber(pB->m_nNumber), pB);
-    EXPECT_EQ(View().BlockByNumber(12345), nullptr);
-    CVetlaView bare;
-    EXPECT_EQ(bare.BlockByNumber(pA->m_nNumber), nullptr);
-}
-
 // ---- press in select mode ----
 
 TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
