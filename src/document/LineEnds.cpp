@@ -111,6 +111,11 @@ void PutLineEndsOnPins(const CVetlaDoc& doc, CBlockObj& block)
     });
 }
 
+void ClearLineMoveMarks(const CVetlaDoc& doc)
+{
+    ForEachLine(doc, [](CConnectLineObj& line) { line.m_bMoved = 0; });
+}
+
 void RerouteAllLines(CVetlaDoc& doc)
 {
     ForEachLine(doc, [&doc](CConnectLineObj& line) {

@@ -26,5 +26,7 @@ std::vector<CConnectLineObj*> LinesOfBlock(const CVetlaDoc& doc, const CBlockObj
 // The ends of the wires at the block (by its number) go back onto the centres of its pins; the
 // routes are left to RerouteAllLines.
 void PutLineEndsOnPins(const CVetlaDoc& doc, CBlockObj& block);
+// The marks a drag leaves on the wires it moved are cleared.
+void ClearLineMoveMarks(const CVetlaDoc& doc);
 // Every wire's route laid again to its two end points, each end with its pin's stub.
 void RerouteAllLines(CVetlaDoc& doc);

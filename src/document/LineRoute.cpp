@@ -232,3 +232,11 @@ void TidyDraggedRoute(CConnectLineObj& line)
         break;
     }
 }
+
+void OffsetLine(CConnectLineObj& line, int dx, int dy)
+{
+    for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i)
+        line.m_arrVertices[i].Offset(dx, dy);
+    line.m_ptStart.Offset(dx, dy);
+    line.m_ptEnd.Offset(dx, dy);
+}

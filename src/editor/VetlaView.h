@@ -263,8 +263,6 @@ public:
     void DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey);
     // Segment m_nDragSegment of the wire, moved to x, would come too close to a pin on its row.
     BOOL IsSegmentAtPinRow(int x, int y, const CConnectLineObj* pLine) const;
-    void OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly);
-    void ClearMoveMarks(BOOL bWires);
     // FALSE (after message 339) when the point is off the base; else TRUE, the point pulled
     // inside the base's margins for the object (null: a block about to be made).
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);

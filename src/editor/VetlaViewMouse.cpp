@@ -12,6 +12,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
+#include "document/LineEnds.h"
 #include "document/LineRoute.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
@@ -429,7 +430,7 @@ void CVetlaView::TidyMovedLines(BOOL bSelected)
         RefreshJunctionsAtPin(*m_pDocument, pLine->m_pStartBlock, pLine->m_nStartPin);
         RefreshJunctionsAtPin(*m_pDocument, pLine->m_pEndBlock, pLine->m_nEndPin);
     }
-    ClearMoveMarks(TRUE);
+    ClearLineMoveMarks(*m_pDocument);
 }
 
 // The dragged end of the current wire is dropped at the point: on a pin that accepts it the

@@ -13,7 +13,7 @@
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
-#include "document/LoopRules.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/KeyState.h"
@@ -172,14 +172,6 @@ void FollowMovedBlock(CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pB
     const CPoint end = bStart ? line.m_ptStart : line.m_ptEnd;
     const int nPin = bStart ? line.m_nStartPin : line.m_nEndPin;
     doc.MoveLineEnd(&line, end.x + dx, end.y + dy, bStart, LinePinSideOf(nPin));
-}
-
-void ResetJunctions(CConnectLineObj& line)
-{
-    const INT_PTR n = line.m_arrVertices.GetSize();
-    line.m_arrJunctions.SetSize(n);
-    for (INT_PTR i = 0; i < n; ++i)
-        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
 BOOL IsSegmentIndex(const CConnectLineObj& line, int k) { return k >= 1 && k < line.m_arrVertices.GetSize(); }
@@ -579,8 +571,8 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
 {
     if ((dx == 0 && dy == 0) || !m_pDocument)
         return;
-    ClearMoveMarks(TRUE);
     CVetlaDoc& doc = *m_pDocument;
+    ClearLineMoveMarks(doc);
 
     ForEach<CBlockObj>(doc.m_blockList, [&](CBlockObj& block) {
         if (!block.m_bSelected)
@@ -589,7 +581,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
         for (CConnectLineObj* pLine : LinesOfBlock(doc, &block)) {
             if (IsSelectedBlock(pLine->m_pStartBlock) && IsSelectedBlock(pLine->m_pEndBlock)) {
                 if (!pLine->m_bMoved)
-                    OffsetLine(pLine, dx, dy, FALSE);
+                    OffsetLine(*pLine, dx, dy);
             } else {
                 FollowMovedBlock(doc, *pLine, &block, dx, dy);
             }
@@ -673,31 +665,6 @@ BOOL CVetlaView::IsSegmentAtPinRow(int x, int /*y*/, const CConnectLineObj* pLin
             return TRUE;
     }
     return FALSE;
-}
-
-void CVetlaView::OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly)
-{
-    if (!pLine)
-        return;
-    const INT_PTR n = pLine->m_arrVertices.GetSize();
-    if (bInnerOnly) {
-        OffsetVertices(*pLine, 1, n - 2, dx, dy);
-        return;
-    }
-    OffsetVertices(*pLine, 0, n - 1, dx, dy);
-    pLine->m_ptStart.Offset(dx, dy);
-    pLine->m_ptEnd.Offset(dx, dy);
-}
-
-void CVetlaView::ClearMoveMarks(BOOL bWires)
-{
-    if (!m_pDocument)
-        return;
-    if (bWires) {
-        ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bMoved = 0; });
-        return;
-    }
-    ClearLoopMarks(*m_pDocument);
 }
 
 // ---- staying on the base ----

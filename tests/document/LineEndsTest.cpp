@@ -115,4 +115,16 @@ TEST_F(LineEndsTest, WireEndsGoBackOntoTheMovedBlocksPins)
     EXPECT_EQ(pLine->m_ptStart, ptStart);
 }
 
+TEST_F(LineEndsTest, ClearingMoveMarksLeavesTheLoopMarks)
+{
+    CBlockObj* pIn = Block(BT_IN);
+    CBlockObj* pAnd = Block(BT_AND);
+    CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
+    pLine->m_bMoved = 1;
+    pAnd->m_bLoopFound = 1;
+    ClearLineMoveMarks(Doc());
+    EXPECT_EQ(pLine->m_bMoved, 0);
+    EXPECT_EQ(pAnd->m_bLoopFound, 1);
+}
+
 } // namespace

@@ -286,4 +286,19 @@ TEST(LineRouteTest, MiddleRunsOfADraggedWireArePulledInsideTheEnds)
     }
 }
 
+TEST(LineRouteTest, OffsetMovesTheWholeWire)
+{
+    CConnectLineObj line;
+    line.m_ptStart = CPoint(100, 100);
+    line.m_ptEnd = CPoint(300, 150);
+    for (const CPoint& pt : {CPoint(100, 100), CPoint(200, 100), CPoint(200, 150), CPoint(300, 150)})
+        line.m_arrVertices.Add(pt);
+    OffsetLine(line, 1, 2);
+    EXPECT_EQ(line.m_arrVertices[0], CPoint(101, 102));
+    EXPECT_EQ(line.m_arrVertices[2], CPoint(201, 152));
+    EXPECT_EQ(line.m_arrVertices[3], CPoint(301, 152));
+    EXPECT_EQ(line.m_ptStart, CPoint(101, 102));
+    EXPECT_EQ(line.m_ptEnd, CPoint(301, 152));
+}
+
 }  // namespace
