@@ -2,6 +2,7 @@
 
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
+#include "document/WiringRules.h"
 
 #include <algorithm>
 #include <climits>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 namespace {
 
@@ -205,4 +207,24 @@ void RemarkJunctions(const CVetlaDoc& doc, std::span<CConnectLineObj* const> lin
         }
     }
     RefreshJunctions(doc, touched);
+}
+
+void UpdateJunctionsAtPin(const CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pBlock, int nPin,
+                          BOOL bRefresh)
+{
+    const std::vector<CConnectLineObj*> atPin = LinesAtPin(doc, pBlock, nPin);
+    MarkJunctionsAtPin(line, pBlock, nPin, atPin);
+    if (bRefresh)
+        RefreshJunctions(doc, atPin);
+}
+
+void RefreshJunctionsAtPin(const CVetlaDoc& doc, const CBlockObj* pBlock, int nPin)
+{
+    if (!pBlock)
+        return;
+    const std::vector<CConnectLineObj*> atPin = LinesAtPin(doc, pBlock, nPin);
+    if (atPin.size() < 2)
+        return;
+    for (CConnectLineObj* pLine : atPin)
+        UpdateJunctionsAtPin(doc, *pLine, pBlock, nPin, TRUE);
 }

@@ -6,6 +6,8 @@
 // the wires, each compared once with the ones before it.
 #pragma once
 
+#include "platform/core/Types.h"
+
 #include <span>
 
 class CBlockObj;
@@ -19,6 +21,14 @@ void FitJunctions(CConnectLineObj& line);
 // pBlock, reading each from its end at that pin.
 void MarkJunctionsAtPin(CConnectLineObj& line, const CBlockObj* pBlock, int nPin,
                         std::span<CConnectLineObj* const> atPin);
+
+// Marks the dots between line and every other wire at pin nPin of pBlock; with bRefresh the
+// dots of all wires at the pin are then checked against the document (RefreshJunctions).
+void UpdateJunctionsAtPin(const CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pBlock, int nPin,
+                          BOOL bRefresh);
+// Where more than one wire meets at pin nPin of pBlock, each is marked against the others and
+// the dots checked (a wire moved to or away from the pin changes them); nothing for no block.
+void RefreshJunctionsAtPin(const CVetlaDoc& doc, const CBlockObj* pBlock, int nPin);
 
 // Puts each dot of the wires back on its vertex and drops those that no second wire of the
 // document passes through; one pass over the document's wires.

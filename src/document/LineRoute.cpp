@@ -64,6 +64,70 @@ RouteVertices FreshRoute(const LineEnd& o, const LineEnd& i, bool bStartIsOutput
     return route;
 }
 
+// A 4-vertex wire whose middle run lies beyond either end is pulled 5 units inside that end.
+void TidyFourVertices(CArray<CPoint>& v)
+{
+    const CPoint s = v[0];
+    const CPoint e = v[3];
+    int x1 = v[1].x;
+    int x2 = v[2].x;
+    if (static_cast<long long>(x1 - s.x) * (x1 - e.x) >= 1) {
+        if (s.x > e.x) {
+            if (x1 > s.x)
+                x1 = x2 = s.x - 5;
+            else if (x1 < e.x)
+                x1 = x2 = e.x + 5;
+        } else {
+            if (x1 < s.x)
+                x1 = x2 = s.x + 5;
+            else if (x1 > e.x)
+                x1 = x2 = e.x - 5;
+        }
+    }
+    v[1] = CPoint(x1, s.y);
+    v[2] = CPoint(x2, e.y);
+}
+
+// A 6-vertex wire keeps its middle segment clear of the ends by 5 units.
+void TidySixVertices(CArray<CPoint>& v)
+{
+    const CPoint s = v[0];
+    const CPoint e = v[5];
+    int x1 = v[1].x;
+    int x2 = v[2].x;
+    int y2 = v[2].y;
+    int x3 = v[3].x;
+    int y3 = v[3].y;
+    int x4 = v[4].x;
+    const auto pullStart = [&](int x) {
+        x1 = x;
+        x2 = x1;
+        y3 = y2;
+        x3 = x4;
+    };
+    const auto pullEnd = [&](int x) {
+        x4 = x;
+        x3 = x4;
+        x2 = x1;
+        y2 = y3;
+    };
+    if (s.x >= e.x) {
+        if (x1 <= s.x + 5)
+            pullStart(s.x + 5);
+        else if (x4 >= e.x - 5)
+            pullEnd(e.x - 5);
+    } else {
+        if (x4 > e.x + 5 && x1 >= s.x - 5)
+            pullStart(s.x - 5);
+        if (x4 <= e.x + 5)
+            pullEnd(e.x + 5);
+    }
+    v[1] = CPoint(x1, s.y);
+    v[2] = CPoint(x2, y2);
+    v[3] = CPoint(x3, y3);
+    v[4] = CPoint(x4, e.y);
+}
+
 }  // namespace
 
 void AddLineEndStub(CConnectLineObj* pLine, BOOL bStart, int nPinSide)
@@ -149,4 +213,30 @@ void RerouteLine(CConnectLineObj* pLine)
     route.insert(route.begin(), pLine->m_ptStart);
     route.push_back(pLine->m_ptEnd);
     SetVertices(*pLine, route);
+}
+
+void TidyDraggedRoute(CConnectLineObj& line)
+{
+    CArray<CPoint>& v = line.m_arrVertices;
+    switch (v.GetSize()) {
+    case 3:
+        v.RemoveAt(1);
+        break;
+    case 4:
+        TidyFourVertices(v);
+        break;
+    case 6:
+        TidySixVertices(v);
+        break;
+    default:
+        break;
+    }
+}
+
+void OffsetLine(CConnectLineObj& line, int dx, int dy)
+{
+    for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i)
+        line.m_arrVertices[i].Offset(dx, dy);
+    line.m_ptStart.Offset(dx, dy);
+    line.m_ptEnd.Offset(dx, dy);
 }

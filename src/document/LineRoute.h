@@ -35,3 +35,11 @@ BOOL IsLoopedSegment(const POINT points[4], int nLastX, int nLastY, int nFirstX,
 // of four vertices between its two end points; a wire without one end of each kind is left as
 // it is.
 void RerouteLine(CConnectLineObj* pLine);
+
+// The whole wire, its ends and every vertex, moved by (dx, dy).
+void OffsetLine(CConnectLineObj& line, int dx, int dy);
+
+// After a segment drag: a wire of three vertices becomes straight, a middle run of a 4-vertex
+// wire that lies beyond either end is pulled 5 units inside it, and the middle segment of a
+// 6-vertex wire keeps 5 units clear of the ends; other wires stay as they are.
+void TidyDraggedRoute(CConnectLineObj& line);

@@ -3,7 +3,6 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
-#include "document/BlockNameMap.h"
 #include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 
@@ -56,13 +55,4 @@ BOOL OperandNamesBlock(int nOperand)
     constexpr int AOUT_LAD_LAST = 22543;
     return (nOperand >= NUM_COIL && nOperand <= COIL_LAST) || (nOperand >= NUM_AOUT_LAD && nOperand <= AOUT_LAD_LAST) ||
            (nOperand >= NUM_FUNCTION_BLOCK && nOperand <= FUNCTION_BLOCK_LAST);
-}
-
-CString DataLogItemText(const CBlockObj* pBlock)
-{
-    CString strName;
-    g_mapBlockNames.Lookup(pBlock->m_nType, strName);
-    CString strText;
-    strText.Format(_T("B%d%s"), static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK, strName);
-    return strText;
 }

@@ -1,13 +1,12 @@
 // Small services that the clipboard, delete and connector-pair commands of the view share:
-// connector partners, keeping an object's selected flag and its selection list together, the
-// ladder power rail, and the text of a data-log item that logs a function block.
+// connector partners, keeping an object's selected flag and its selection list together and
+// the ladder power rail.
 #pragma once
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
 #include "platform/core/ObList.h"
-#include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <initializer_list>
@@ -33,9 +32,6 @@ BOOL IsLadderContact(int nType);
 // A contact operand that names a block (a coil, a ladder analog output or a function block)
 // rather than an address.
 BOOL OperandNamesBlock(int nOperand);
-
-// "B<n><type name>", the text of a data-log item that logs the function block.
-CString DataLogItemText(const CBlockObj* pBlock);
 
 inline int& SelectedFlagOf(CBlockObj& block) { return block.m_bSelected; }
 inline int& SelectedFlagOf(CConnectLineObj& line) { return line.m_bLineSelected; }

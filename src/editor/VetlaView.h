@@ -21,7 +21,6 @@
 #include "pages/sheet/SheetHost.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/ObList.h"
-#include "platform/core/PtrArray.h"
 #include "platform/core/Types.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
@@ -169,10 +168,6 @@ public:
     // In a simulation a new size redraws the frame's bars at the next tick.
     void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
-    // Re-orders the document's block list into the simulation order: inputs by number, then
-    // function blocks, outputs, flags, analog outputs, analog flags, open outputs, connectors,
-    // the data log and any other kind.
-    void BuildSimulationOrder();
     // The view goes away: a simulation of it ends without touching any window.
     void EndSimulationOnClose();
     // Makes an input's simulated settings consistent: the range in order (an automatic range
@@ -216,7 +211,7 @@ public:
     void OnLadderSheetDestroyed(CPropShLadIO* pSheet) override { m_openLadSheets.Remove(pSheet); }
     void OnBlockRenumbered(CBlockObj& block, int nOldNumber) override;
     void OnSimInputChanged(CBlockObj& block) override;
-    void DropMsgTextRefs(int nNumber) override { RemoveMsgTextRefsByNumber(nNumber); }
+    void DropMsgTextRefs(int nNumber) override;
     // The modeless ladder element sheets of the simulation.
     COpenLadSheets m_openLadSheets;
     // The simulation's "Message texts" display; its pass runs after every scan and click.
@@ -249,7 +244,6 @@ public:
     CBlockComment* SelectedCommentAt(int x, int y) const;
     // The pin of the block under the point, -1 when none (inputs first, each in index order).
     int PinAt(const CBlockObj* pBlock, int x, int y) const;
-    CBlockObj* BlockByNumber(int nNumber) const;
     // A ladder document's power rail when the point lies on it (its rectangle widened by 7
     // units left and right), else null.
     CBlockObj* PowerBusAt(int x, int y) const;
@@ -269,14 +263,10 @@ public:
     void DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey);
     // Segment m_nDragSegment of the wire, moved to x, would come too close to a pin on its row.
     BOOL IsSegmentAtPinRow(int x, int y, const CConnectLineObj* pLine) const;
-    void OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly);
-    void ClearMoveMarks(BOOL bWires);
     // FALSE (after message 339) when the point is off the base; else TRUE, the point pulled
     // inside the base's margins for the object (null: a block about to be made).
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
     int CheckDragEnd();
-    void RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment);
-    void RerouteAllLines();
 
     // ---- wiring (VetlaViewWiring.cpp) ----
     // The hover check at the mouse: sets m_nHoverVerdict by the wiring rules
@@ -286,14 +276,9 @@ public:
     // One click of the wire tool: starts, finishes or abandons a wire.
     void WireClickAt(int x, int y);
     void EndConnectMode();
-    void WritePinSources(CConnectLineObj* pLine);
     // A finished wire without the mouse and without the connection rules.
     CConnectLineObj* ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
                                  CBlockObj* pEnd, int nEndPin);
-    void RenumberLineEnds(int nOldNumber);
-    static BOOL IsPinConnected(CVetlaDoc* pDoc, const CBlockObj* pBlock, const CConnectLineObj* pExcept,
-                               int nPin);
-    int GetBlockLines(CPtrArray& arrLines, const CBlockObj* pBlock) const;
     // The balloon tip (with its icon and font) made with the window; the block-name and
     // pin-label table its texts come from, loaded by OnInitialUpdate.
     void CreateBalloonTip();
@@ -306,16 +291,8 @@ public:
     BlockTextTable m_strBlockText;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
-    void ClearReferencesTo(CBlockObj* pDeleted);
-    void RemoveMsgTextRefsByNumber(int nNumber);
-    void RemoveMsgTextRefsByBlock(CBlockObj* pBlock);
-    void RefreshMsgTextRefNumbers();
     void KeepSelectionOnPage(int x, int y);
-    int CountLinesAtPin(const CBlockObj* pBlock, int nPin) const;
-    int GetLinesAtPin(CPtrArray& arrLines, const CBlockObj* pBlock, int nPin) const;
-    void UpdateJunctionsAtPin(CConnectLineObj* pLine, const CBlockObj* pBlock, BOOL bRefresh, int nPin);
     void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
-    void TidyDraggedLine(CConnectLineObj* pLine);
 
     // ---- placing a block (VetlaViewPlace.cpp) ----
     // A new block of the type at the point, not yet in the document; null when the program
@@ -362,10 +339,6 @@ public:
     // parameter references, data-log items and message-text elements naming deleted blocks;
     // the function blocks are renumbered. No undo snapshot.
     void DeleteSelection();
-    // Function blocks 9000, 9001, ... in list order, wire ends and data-log items following.
-    void RenumberFunctionBlocks();
-    // Every wire takes the current numbers of its end blocks; both end pins name each other.
-    void RefreshLineEnds();
     void SelectAll();
     // TRUE when the blocks at the far ends of the wires into the connector and into its
     // partner are both selected.
@@ -533,7 +506,6 @@ private:
     void EndSelectionDrag();
     void EndLineDrag(CPoint pt);
     void TidyMovedLines(BOOL bSelected);
-    void RefreshJunctionsAt(CBlockObj* pBlock, int nPin);
     void ReattachDraggedEnd(CPoint pt);
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);

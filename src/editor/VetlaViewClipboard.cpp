@@ -9,7 +9,9 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/DiagramLimits.h"
 #include "document/BlockNumbering.h"
+#include "document/FunctionRenumbering.h"
 #include "document/Junctions.h"
+#include "document/LineEnds.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramClipboard.h"
@@ -283,7 +285,7 @@ void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const 
         if (!doc.IsLadder() && !fedInputs.insert(input).second)
             continue;
         CConnectLineObj* pLine = pOwned.release();
-        view.WritePinSources(pLine);
+        WritePinSources(*pLine);
         doc.AddLine(pLine);
         AddToSelection(view.m_selLines, pLine);
         added.push_back(pLine);

@@ -5,14 +5,16 @@
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockComment.h"
-#include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
+#include "document/BlockReferences.h"
+#include "document/FunctionRenumbering.h"
 #include "document/Junctions.h"
+#include "document/LineEnds.h"
+#include "document/MsgTextReferences.h"
 #include "document/VetlaDoc.h"
 #include "document/WiringRules.h"
 #include "editor/DiagramEditHelpers.h"
@@ -24,8 +26,6 @@
 #include <vector>
 
 namespace {
-
-bool IsFunctionNumber(int nNumber) { return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST; }
 
 // The blocks a delete removes, each once, in the order they were taken.
 class DeleteSet {
@@ -102,7 +102,7 @@ std::vector<CConnectLineObj*> CollectLines(const CVetlaView& view, DeleteSet& bl
 // nothing.
 void OpenPinIfUnused(CVetlaDoc& doc, CBlockObj* pBlock, const CConnectLineObj* pLine, int nPin)
 {
-    if (!pBlock || nPin < 0 || nPin >= BLOCK_PIN_COUNT || CVetlaView::IsPinConnected(&doc, pBlock, pLine, nPin))
+    if (!pBlock || nPin < 0 || nPin >= BLOCK_PIN_COUNT || IsPinConnected(doc, pBlock, pLine, nPin))
         return;
     pBlock->m_nPinSource[nPin] = nPin < BLOCK_FIRST_OUTPUT ? LINK_OPEN : LINK_OUTPUT;
 }
@@ -171,23 +171,6 @@ int CountWithOperand(const CVetlaDoc& doc, int nOperand)
     return nCount;
 }
 
-// Message-text elements that still name the block keep its number but lose its address.
-void ForgetShownBlock(const CVetlaDoc& doc, const CBlockObj* pBlock)
-{
-    for (CBlockObj* pText : ListSnapshot<CBlockObj>(doc.m_blockList)) {
-        if (!pText->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
-            continue;
-        for (int a = 0; a < MSGTEXT_WIDGET_ARRAYS; ++a) {
-            CObArray& widgets = static_cast<CBlockMSGTEXT*>(pText)->WidgetArray(a);
-            for (INT_PTR i = 0; i < widgets.GetSize(); ++i) {
-                auto* pWidget = static_cast<CWidget*>(widgets[i]);
-                if (pWidget && pWidget->m_pBlock == pBlock)
-                    pWidget->m_pBlock = nullptr;
-            }
-        }
-    }
-}
-
 // Clears what refers to the block before it goes; TRUE for a function block.
 BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
 {
@@ -195,17 +178,17 @@ BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
     const int nType = pBlock->m_nType;
     BOOL bFunction = FALSE;
     if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
-        view.ClearReferencesTo(pBlock);
-        view.RemoveMsgTextRefsByBlock(pBlock);
+        ClearReferencesTo(doc, pBlock);
+        RemoveMsgTextRefsByBlock(doc, pBlock);
         bFunction = TRUE;
     } else if (doc.IsNewGenerationDoc()) {
         if (IsShownIoBlock(nType))
-            view.RemoveMsgTextRefsByBlock(pBlock);
+            RemoveMsgTextRefsByBlock(doc, pBlock);
         else if (IsShownOperand(pBlock->m_nOperand) && CountWithOperand(doc, pBlock->m_nOperand) == 1)
-            view.RemoveMsgTextRefsByNumber(pBlock->m_nOperand);
+            RemoveMsgTextRefsByNumber(doc, pBlock->m_nOperand);
     }
     // The older controllers' texts keep their elements; none may keep the deleted address.
-    ForgetShownBlock(doc, pBlock);
+    ForgetMsgTextBlock(doc, pBlock);
     const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
     if (nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
         view.m_bMsgTextUsed[nSlot] = 0;
@@ -221,26 +204,6 @@ void DeleteBlock(CVetlaView& view, CBlockObj* pBlock)
     if (view.m_pCurBlock == pBlock)
         view.m_pCurBlock = nullptr;
     delete pBlock;
-}
-
-// Renumbers the function blocks; ladder contacts that read one follow it.
-void RenumberFollowingContacts(CVetlaView& view)
-{
-    CVetlaDoc& doc = *view.m_pDocument;
-    std::vector<std::pair<CBlockObj*, CBlockObj*>> reads;
-    if (doc.IsLadder()) {
-        for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(doc.m_blockList)) {
-            if (!IsLadderContact(pBlock->m_nType) || !IsFunctionNumber(pBlock->m_nOperand))
-                continue;
-            if (CBlockObj* pRead = doc.FindBlockByNumber(pBlock->m_nOperand))
-                reads.emplace_back(pBlock, pRead);
-        }
-    }
-    view.RenumberFunctionBlocks();
-    for (const auto& [pContact, pRead] : reads)
-        pContact->m_nOperand = pRead->m_nNumber;
-    view.RefreshMsgTextRefNumbers();
-    doc.SetModifiedFlag(TRUE);
 }
 
 } // namespace
@@ -262,7 +225,7 @@ void CVetlaView::DeleteSelection()
         DeleteBlock(*this, pBlock);
     }
     if (bFunctionDeleted)
-        RenumberFollowingContacts(*this);
+        RenumberFunctionBlocks(doc);
 
     for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_selComments)) {
         if (POSITION pos = doc.m_commentList.Find(pComment))
@@ -278,50 +241,6 @@ void CVetlaView::DeleteSelection()
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
     InvalidateAll();
-}
-
-void CVetlaView::RenumberFunctionBlocks()
-{
-    if (!m_pDocument)
-        return;
-    std::set<const CBlockObj*> renumbered;
-    int nNext = NUM_FUNCTION_BLOCK;
-    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList)) {
-        if (!IsFunctionNumber(pBlock->m_nNumber))
-            continue;
-        if (pBlock->m_nNumber != nNext) {
-            pBlock->m_nNumber = nNext;
-            renumbered.insert(pBlock);
-        }
-        ++nNext;
-    }
-    RefreshLineEnds();
-    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList)) {
-        auto* pLog = dynamic_cast<CBlockDataLog*>(pBlock);
-        if (!pLog)
-            continue;
-        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
-            DataLogItem& item = pLog->m_arrLogItems[i];
-            if (item.nSpare && renumbered.count(item.nSpare)) {
-                item.nValue1 = item.nSpare->m_nNumber;
-                item.strItem = DataLogItemText(item.nSpare);
-            }
-        }
-    }
-    m_pDocument->SetModifiedFlag(TRUE);
-}
-
-void CVetlaView::RefreshLineEnds()
-{
-    if (!m_pDocument)
-        return;
-    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList)) {
-        if (!pLine->m_pStartBlock || !pLine->m_pEndBlock)
-            continue;
-        pLine->m_nStartBlock = pLine->m_pStartBlock->m_nNumber;
-        pLine->m_nEndBlock = pLine->m_pEndBlock->m_nNumber;
-        WritePinSources(pLine);
-    }
 }
 
 void CVetlaView::SelectAll()

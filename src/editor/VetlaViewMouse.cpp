@@ -11,6 +11,9 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/Junctions.h"
+#include "document/LineEnds.h"
+#include "document/LineRoute.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
@@ -18,6 +21,7 @@
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MessageBox.h"
+#include "platform/core/PtrArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
@@ -419,25 +423,14 @@ void CVetlaView::TidyMovedLines(BOOL bSelected)
             lines.Add(pLine);
     }
     for (INT_PTR i = 0; i < lines.GetSize(); ++i)
-        TidyDraggedLine(static_cast<CConnectLineObj*>(lines[i]));
+        TidyDraggedRoute(*static_cast<CConnectLineObj*>(lines[i]));
+    InvalidateAll();
     for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
         auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
-        RefreshJunctionsAt(pLine->m_pStartBlock, pLine->m_nStartPin);
-        RefreshJunctionsAt(pLine->m_pEndBlock, pLine->m_nEndPin);
+        RefreshJunctionsAtPin(*m_pDocument, pLine->m_pStartBlock, pLine->m_nStartPin);
+        RefreshJunctionsAtPin(*m_pDocument, pLine->m_pEndBlock, pLine->m_nEndPin);
     }
-    ClearMoveMarks(TRUE);
-}
-
-// The junction dots of the wires that meet at one pin, when more than one does.
-void CVetlaView::RefreshJunctionsAt(CBlockObj* pBlock, int nPin)
-{
-    if (!pBlock)
-        return;
-    CPtrArray lines;
-    if (GetLinesAtPin(lines, pBlock, nPin) < 2)
-        return;
-    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
-        UpdateJunctionsAtPin(static_cast<CConnectLineObj*>(lines[i]), pBlock, TRUE, nPin);
+    ClearLineMoveMarks(*m_pDocument);
 }
 
 // The dragged end of the current wire is dropped at the point: on a pin that accepts it the
@@ -461,8 +454,8 @@ void CVetlaView::ReattachDraggedEnd(CPoint pt)
         if (m_nHoverVerdict != HOVER_ALLOWED) {
             m_nHoverVerdict = HOVER_ALLOWED;
             bRestore = TRUE;
-        } else if (CountLinesAtPin(pOld, nOldPin) > 0) {
-            RefreshJunctionsAt(pOld, nOldPin);
+        } else {
+            RefreshJunctionsAtPin(*m_pDocument, pOld, nOldPin);
         }
     } else {
         bRestore = TRUE;

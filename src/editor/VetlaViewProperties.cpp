@@ -10,6 +10,8 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
+#include "document/LineEnds.h"
+#include "document/MsgTextReferences.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
@@ -211,15 +213,21 @@ BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
 
 void CVetlaView::OnBlockRenumbered(CBlockObj& block, int nOldNumber)
 {
-    RenumberLineEnds(nOldNumber);
+    RenumberLineEnds(*m_pDocument, nOldNumber);
     // An analog output's or open connector's value is shown by no message text.
     if (m_pDocument->IsNewGenerationDoc() && block.m_nType != BT_ANALOG_OUT && block.m_nType != BT_OPENX)
-        RemoveMsgTextRefsByBlock(&block);
+        RemoveMsgTextRefsByBlock(*m_pDocument, &block);
     if (m_nEditMode != EDIT_MODE_SIMULATE)
         return;
     m_openSheets.Renumber(nOldNumber, block.m_nNumber);
     const int nNew = block.m_nNumber;
     RebuildSimBars(IsOnInputsBar(nOldNumber) || IsOnInputsBar(nNew), IsOnOutputsBar(nOldNumber) || IsOnOutputsBar(nNew));
+}
+
+void CVetlaView::DropMsgTextRefs(int nNumber)
+{
+    if (m_pDocument)
+        RemoveMsgTextRefsByNumber(*m_pDocument, nNumber);
 }
 
 void CVetlaView::OnSimInputChanged(CBlockObj&)

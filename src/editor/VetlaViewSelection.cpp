@@ -11,11 +11,11 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
+#include "document/LineEnds.h"
 #include "document/LineRoute.h"
-#include "document/LoopRules.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/PtrArray.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/Msg.h"
 
@@ -172,14 +172,6 @@ void FollowMovedBlock(CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pB
     const CPoint end = bStart ? line.m_ptStart : line.m_ptEnd;
     const int nPin = bStart ? line.m_nStartPin : line.m_nEndPin;
     doc.MoveLineEnd(&line, end.x + dx, end.y + dy, bStart, LinePinSideOf(nPin));
-}
-
-void ResetJunctions(CConnectLineObj& line)
-{
-    const INT_PTR n = line.m_arrVertices.GetSize();
-    line.m_arrJunctions.SetSize(n);
-    for (INT_PTR i = 0; i < n; ++i)
-        line.m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
 BOOL IsSegmentIndex(const CConnectLineObj& line, int k) { return k >= 1 && k < line.m_arrVertices.GetSize(); }
@@ -388,14 +380,6 @@ int CVetlaView::PinAt(const CBlockObj* pBlock, int x, int y) const
     return -1;
 }
 
-CBlockObj* CVetlaView::BlockByNumber(int nNumber) const
-{
-    if (!m_pDocument)
-        return nullptr;
-    return FindFirst<CBlockObj>(m_pDocument->m_blockList,
-                                [nNumber](const CBlockObj& block) { return block.m_nNumber == nNumber; });
-}
-
 CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
 {
     if (!m_pDocument || !m_pDocument->IsLadder())
@@ -587,22 +571,17 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
 {
     if ((dx == 0 && dy == 0) || !m_pDocument)
         return;
-    ClearMoveMarks(TRUE);
     CVetlaDoc& doc = *m_pDocument;
+    ClearLineMoveMarks(doc);
 
     ForEach<CBlockObj>(doc.m_blockList, [&](CBlockObj& block) {
         if (!block.m_bSelected)
             return;
         block.m_ptPos.Offset(dx, dy);
-        CPtrArray lines;
-        GetBlockLines(lines, &block);
-        for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
-            auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
-            if (!pLine)
-                continue;
+        for (CConnectLineObj* pLine : LinesOfBlock(doc, &block)) {
             if (IsSelectedBlock(pLine->m_pStartBlock) && IsSelectedBlock(pLine->m_pEndBlock)) {
                 if (!pLine->m_bMoved)
-                    OffsetLine(pLine, dx, dy, FALSE);
+                    OffsetLine(*pLine, dx, dy);
             } else {
                 FollowMovedBlock(doc, *pLine, &block, dx, dy);
             }
@@ -688,31 +667,6 @@ BOOL CVetlaView::IsSegmentAtPinRow(int x, int /*y*/, const CConnectLineObj* pLin
     return FALSE;
 }
 
-void CVetlaView::OffsetLine(CConnectLineObj* pLine, int dx, int dy, BOOL bInnerOnly)
-{
-    if (!pLine)
-        return;
-    const INT_PTR n = pLine->m_arrVertices.GetSize();
-    if (bInnerOnly) {
-        OffsetVertices(*pLine, 1, n - 2, dx, dy);
-        return;
-    }
-    OffsetVertices(*pLine, 0, n - 1, dx, dy);
-    pLine->m_ptStart.Offset(dx, dy);
-    pLine->m_ptEnd.Offset(dx, dy);
-}
-
-void CVetlaView::ClearMoveMarks(BOOL bWires)
-{
-    if (!m_pDocument)
-        return;
-    if (bWires) {
-        ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bMoved = 0; });
-        return;
-    }
-    ClearLoopMarks(*m_pDocument);
-}
-
 // ---- staying on the base ----
 
 BOOL CVetlaView::CheckPlacement(POINT* pPoint, const CBlockObj* pObject)
@@ -749,8 +703,11 @@ int CVetlaView::CheckDragEnd()
     if (bBlocksOff) {
         CObList blocks;
         blocks.AddTail(&m_selBlocks);
-        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { RestoreDragStart(&block, m_pDocument, nullptr); });
-        RerouteAllLines();
+        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) {
+            block.m_ptPos = block.m_ptDragStart;
+            PutLineEndsOnPins(*m_pDocument, block);
+        });
+        RerouteAllLines(*m_pDocument);
         ClearSelection(SELECTION_ALL);
         ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { SetSelected(m_selBlocks, &block, true); });
         ReportOffBase(MB_OK);
@@ -763,8 +720,9 @@ int CVetlaView::CheckDragEnd()
     if (bCommentsOff) {
         CObList comments;
         comments.AddTail(&m_selComments);
-        ForEach<CBlockComment>(comments, [this](CBlockComment& comment) {
-            RestoreDragStart(nullptr, m_pDocument, &comment);
+        ForEach<CBlockComment>(comments, [](CBlockComment& comment) {
+            comment.m_nLeft = comment.m_ptDragStart.x;
+            comment.m_nTop = comment.m_ptDragStart.y;
         });
         ClearSelection(SELECTION_ALL);
         ForEach<CBlockComment>(comments, [this](CBlockComment& comment) { SetSelected(m_selComments, &comment, true); });
@@ -773,36 +731,4 @@ int CVetlaView::CheckDragEnd()
         return 1;
     }
     return 0;
-}
-
-void CVetlaView::RestoreDragStart(CBlockObj* pBlock, CVetlaDoc* pDoc, CBlockComment* pComment)
-{
-    if (pComment) {
-        pComment->m_nLeft = pComment->m_ptDragStart.x;
-        pComment->m_nTop = pComment->m_ptDragStart.y;
-    }
-    if (!pBlock)
-        return;
-    pBlock->m_ptPos = pBlock->m_ptDragStart;
-    if (!pDoc)
-        return;
-    // The wire ends go back onto the pins; RerouteAllLines lays the routes to them.
-    const int nNumber = pBlock->m_nNumber;
-    ForEach<CConnectLineObj>(pDoc->m_lineList, [&](CConnectLineObj& line) {
-        CRect stub;
-        if (line.m_nStartBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nStartPin))
-            line.m_ptStart = stub.CenterPoint();
-        if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, pBlock, line.m_nEndPin))
-            line.m_ptEnd = stub.CenterPoint();
-    });
-}
-
-void CVetlaView::RerouteAllLines()
-{
-    if (!m_pDocument)
-        return;
-    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [this](CConnectLineObj& line) {
-        m_pDocument->MoveLineEnd(&line, line.m_ptStart.x, line.m_ptStart.y, TRUE, LinePinSideOf(line.m_nStartPin));
-        m_pDocument->MoveLineEnd(&line, line.m_ptEnd.x, line.m_ptEnd.y, FALSE, LinePinSideOf(line.m_nEndPin));
-    });
 }

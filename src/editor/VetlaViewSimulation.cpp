@@ -9,12 +9,6 @@
 #include "document/AnalogRanges.h"
 #include "platform/core/CmdTarget.h"
 
-void CVetlaView::BuildSimulationOrder()
-{
-    if (m_pDocument)
-        ::BuildSimulationOrder(*m_pDocument);
-}
-
 void CVetlaView::UpdateSimInputSettings(CBlockObj* pBlock)
 {
     if (pBlock && m_pDocument)
@@ -74,7 +68,7 @@ void CVetlaView::EnterSimulation()
     ClearSelection(SELECTION_ALL);
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
-    BuildSimulationOrder();
+    BuildSimulationOrder(*m_pDocument);
     // The clock jumps to the PC's time when the timer starts. The blocks take their start
     // stamps from the clock as it will run: stamped before the jump, every timer would see
     // the whole jump as time already passed in the first scan.

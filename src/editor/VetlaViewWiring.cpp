@@ -1,12 +1,12 @@
 // The wire tool of the diagram view: the hover check with its balloon tip, drawing a wire by
 // two clicks (a press and a release), routing and recording it in both blocks' pin tables,
-// wires built without the mouse, and keeping wire ends in step with renumbered blocks. What
-// may be joined is decided by the model's wiring rules (document/WiringRules.h).
+// and wires built without the mouse. What may be joined is decided by the model's wiring rules (document/WiringRules.h).
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "document/BlockNumbering.h"
+#include "document/Junctions.h"
+#include "document/LineEnds.h"
 #include "document/LineRoute.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
@@ -236,15 +236,15 @@ void CVetlaView::WireClickAt(int x, int y)
         doc.MoveLineEnd(pLine, pLine->m_ptStart.x, pLine->m_ptStart.y, TRUE, LinePinSideOf(pLine->m_nStartPin));
         doc.MoveLineEnd(pLine, pLine->m_ptEnd.x, pLine->m_ptEnd.y, FALSE, LinePinSideOf(pLine->m_nEndPin));
     }
-    WritePinSources(pLine);
+    WritePinSources(*pLine);
     ResetJunctions(*pLine);
-    const BOOL bStartShared = !IsPowerBus(pStart) && CountLinesAtPin(pStart, pLine->m_nStartPin) > 1;
-    const BOOL bEndShared = !IsPowerBus(pEnd) && CountLinesAtPin(pEnd, pLine->m_nEndPin) > 1;
+    const BOOL bStartShared = !IsPowerBus(pStart) && LinesAtPin(doc, pStart, pLine->m_nStartPin).size() > 1;
+    const BOOL bEndShared = !IsPowerBus(pEnd) && LinesAtPin(doc, pEnd, pLine->m_nEndPin).size() > 1;
     if (bStartShared)
-        UpdateJunctionsAtPin(pLine, pStart, TRUE, pLine->m_nStartPin);
+        UpdateJunctionsAtPin(doc, *pLine, pStart, pLine->m_nStartPin, TRUE);
     // In a ladder document several wires may meet at an input too: both ends get their dots.
     if (bEndShared && (bLadder || !bStartShared))
-        UpdateJunctionsAtPin(pLine, pEnd, TRUE, pLine->m_nEndPin);
+        UpdateJunctionsAtPin(doc, *pLine, pEnd, pLine->m_nEndPin, TRUE);
     if (m_bUndoOnWire)
         doc.m_undo.SaveState(&doc);
     InvalidateAll();
@@ -260,82 +260,12 @@ CConnectLineObj* CVetlaView::ConnectPins(CPoint ptStart, CBlockObj* pStart, int 
     CConnectLineObj* pLine = AddStraightWire(*m_pDocument, ptStart, pStart, nStartPin, ptEnd, pEnd, nEndPin);
     if (!pLine)
         return nullptr;
-    if (CountLinesAtPin(pStart, nStartPin) > 1)
-        UpdateJunctionsAtPin(pLine, pStart, TRUE, nStartPin);
-    else if (CountLinesAtPin(pEnd, nEndPin) > 1)
-        UpdateJunctionsAtPin(pLine, pEnd, TRUE, nEndPin);
+    if (LinesAtPin(*m_pDocument, pStart, nStartPin).size() > 1)
+        UpdateJunctionsAtPin(*m_pDocument, *pLine, pStart, nStartPin, TRUE);
+    else if (LinesAtPin(*m_pDocument, pEnd, nEndPin).size() > 1)
+        UpdateJunctionsAtPin(*m_pDocument, *pLine, pEnd, nEndPin, TRUE);
     InvalidateAll();
     return pLine;
-}
-
-void CVetlaView::WritePinSources(CConnectLineObj* pLine)
-{
-    if (!pLine || !pLine->m_pStartBlock || !pLine->m_pEndBlock)
-        return;
-    const int nStartPin = pLine->m_nStartPin;
-    const int nEndPin = pLine->m_nEndPin;
-    // The power rail keeps no pin table.
-    if (nStartPin >= 0 && nStartPin < BLOCK_PIN_COUNT && !IsPowerBus(pLine->m_pStartBlock))
-        pLine->m_pStartBlock->m_nPinSource[nStartPin] = pLine->m_pEndBlock->m_nNumber;
-    if (nEndPin >= 0 && nEndPin < BLOCK_PIN_COUNT && !IsPowerBus(pLine->m_pEndBlock))
-        pLine->m_pEndBlock->m_nPinSource[nEndPin] = pLine->m_pStartBlock->m_nNumber;
-}
-
-void CVetlaView::RenumberLineEnds(int nOldNumber)
-{
-    if (!m_pDocument)
-        return;
-    // A function block's own entry stands in for its number: the other end's table takes it.
-    auto sourceFor = [](const CBlockObj* pMoved, int nMovedPin) {
-        const int nNumber = pMoved->m_nNumber;
-        if (!IsFunctionBlockNumber(nNumber) || nMovedPin < 0 || nMovedPin >= BLOCK_PIN_COUNT)
-            return nNumber;
-        return pMoved->m_nPinSource[nMovedPin];
-    };
-    auto writeSource = [](CBlockObj* pBlock, int nPin, int nSource) {
-        if (pBlock && nPin >= 0 && nPin < BLOCK_PIN_COUNT && !IsPowerBus(pBlock))
-            pBlock->m_nPinSource[nPin] = nSource;
-    };
-    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
-        if (pLine->m_nStartBlock == nOldNumber && pLine->m_pStartBlock) {
-            pLine->m_nStartBlock = pLine->m_pStartBlock->m_nNumber;
-            writeSource(pLine->m_pEndBlock, pLine->m_nEndPin, sourceFor(pLine->m_pStartBlock, pLine->m_nStartPin));
-        }
-        if (pLine->m_nEndBlock == nOldNumber && pLine->m_pEndBlock) {
-            pLine->m_nEndBlock = pLine->m_pEndBlock->m_nNumber;
-            writeSource(pLine->m_pStartBlock, pLine->m_nStartPin, sourceFor(pLine->m_pEndBlock, pLine->m_nEndPin));
-        }
-    }
-}
-
-BOOL CVetlaView::IsPinConnected(CVetlaDoc* pDoc, const CBlockObj* pBlock, const CConnectLineObj* pExcept,
-                                int nPin)
-{
-    if (!pDoc || !pBlock)
-        return FALSE;
-    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
-        const auto* pLine = static_cast<const CConnectLineObj*>(pDoc->m_lineList.GetNext(pos));
-        if (pLine == pExcept)
-            continue;
-        if ((pLine->m_pStartBlock == pBlock && pLine->m_nStartPin == nPin) ||
-            (pLine->m_pEndBlock == pBlock && pLine->m_nEndPin == nPin))
-            return TRUE;
-    }
-    return FALSE;
-}
-
-int CVetlaView::GetBlockLines(CPtrArray& arrLines, const CBlockObj* pBlock) const
-{
-    arrLines.RemoveAll();
-    if (!m_pDocument || !pBlock)
-        return 0;
-    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
-        if (pLine->m_pStartBlock == pBlock || pLine->m_pEndBlock == pBlock)
-            arrLines.Add(pLine);
-    }
-    return int(arrLines.GetSize());
 }
 
 // ---- the balloon tip and its texts ----

@@ -231,4 +231,74 @@ TEST(LineRouteTest, ExtremeCoordinatesAreHeldToTheIntRange)
     EXPECT_EQ(route.back(), std::make_pair(INT_MAX, INT_MAX));
 }
 
+TEST(LineRouteTest, ADraggedWireOfThreeVerticesBecomesStraight)
+{
+    CConnectLineObj line;
+    for (const CPoint& pt : {CPoint(40, 50), CPoint(100, 50), CPoint(200, 50)})
+        line.m_arrVertices.Add(pt);
+    TidyDraggedRoute(line);
+    ASSERT_EQ(line.m_arrVertices.GetSize(), 2);
+    EXPECT_EQ(line.m_arrVertices[1], CPoint(200, 50));
+}
+
+struct TidyCase {
+    const char* pszName;
+    CPoint s;
+    std::vector<CPoint> inner;
+    CPoint e;
+    std::vector<CPoint> expected;
+};
+
+TEST(LineRouteTest, MiddleRunsOfADraggedWireArePulledInsideTheEnds)
+{
+    const TidyCase cases[] = {
+        {"4: right of the end", {100, 50}, {{250, 50}, {250, 90}}, {200, 90}, {{195, 50}, {195, 90}}},
+        {"4: left of the start", {100, 50}, {{80, 50}, {80, 90}}, {200, 90}, {{105, 50}, {105, 90}}},
+        {"4: inside stays", {100, 50}, {{150, 50}, {150, 90}}, {200, 90}, {{150, 50}, {150, 90}}},
+        {"4: backwards, beyond the start", {200, 50}, {{230, 50}, {230, 90}}, {100, 90}, {{195, 50}, {195, 90}}},
+        {"4: backwards, beyond the end", {200, 50}, {{60, 50}, {60, 90}}, {100, 90}, {{105, 50}, {105, 90}}},
+        {"6: backwards, first run too near the start", {200, 50},
+         {{203, 50}, {203, 120}, {90, 120}, {90, 90}}, {100, 90},
+         {{205, 50}, {205, 120}, {90, 120}, {90, 90}}},
+        {"6: backwards, last run too near the end", {200, 50},
+         {{220, 50}, {220, 120}, {98, 120}, {98, 90}}, {100, 90},
+         {{220, 50}, {220, 120}, {95, 120}, {95, 90}}},
+        {"6: forwards, last run too near the end", {100, 50},
+         {{90, 50}, {90, 120}, {203, 120}, {203, 90}}, {200, 90},
+         {{90, 50}, {90, 120}, {205, 120}, {205, 90}}},
+        {"6: forwards, first run too near the start", {100, 50},
+         {{97, 50}, {97, 120}, {230, 120}, {230, 90}}, {200, 90},
+         {{95, 50}, {95, 120}, {230, 120}, {230, 90}}},
+    };
+    for (const TidyCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CConnectLineObj line;
+        line.m_arrVertices.Add(c.s);
+        for (const CPoint& pt : c.inner)
+            line.m_arrVertices.Add(pt);
+        line.m_arrVertices.Add(c.e);
+        TidyDraggedRoute(line);
+        ASSERT_EQ(line.m_arrVertices.GetSize(), INT_PTR(c.expected.size() + 2));
+        EXPECT_EQ(line.m_arrVertices[0], c.s);
+        for (std::size_t i = 0; i < c.expected.size(); ++i)
+            EXPECT_EQ(line.m_arrVertices[INT_PTR(i + 1)], c.expected[i]) << "vertex " << i + 1;
+        EXPECT_EQ(line.m_arrVertices[line.m_arrVertices.GetUpperBound()], c.e);
+    }
+}
+
+TEST(LineRouteTest, OffsetMovesTheWholeWire)
+{
+    CConnectLineObj line;
+    line.m_ptStart = CPoint(100, 100);
+    line.m_ptEnd = CPoint(300, 150);
+    for (const CPoint& pt : {CPoint(100, 100), CPoint(200, 100), CPoint(200, 150), CPoint(300, 150)})
+        line.m_arrVertices.Add(pt);
+    OffsetLine(line, 1, 2);
+    EXPECT_EQ(line.m_arrVertices[0], CPoint(101, 102));
+    EXPECT_EQ(line.m_arrVertices[2], CPoint(201, 152));
+    EXPECT_EQ(line.m_arrVertices[3], CPoint(301, 152));
+    EXPECT_EQ(line.m_ptStart, CPoint(101, 102));
+    EXPECT_EQ(line.m_ptEnd, CPoint(301, 152));
+}
+
 }  // namespace

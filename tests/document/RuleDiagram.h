@@ -1,6 +1,6 @@
-// A diagram for the wiring-rule and loop-check tests, built on a document alone: blocks made by
-// the factory and numbered by the document, connector pairs, the ladder power rail, and wires
-// that join two pins with both pin tables written, as a finished wire leaves them.
+// A diagram for the tests of the document's wiring functions, built on a document alone: blocks
+// made by the factory and numbered by the document, connector pairs, the ladder power rail, and
+// wires that join two pins with both pin tables written, as a finished wire leaves them.
 #pragma once
 
 #include "blocks/BlockConnector.h"
@@ -9,6 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
+#include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 
 #include <gtest/gtest.h>
@@ -30,11 +31,19 @@ protected:
 
     CVetlaDoc& Doc() { return m_doc; }
 
-    CBlockObj* Block(int nType)
+    CBlockObj* Block(int nType, int x = 0, int y = 0)
     {
         CBlockObj* pBlock = CreateBlockForType(nType, nullptr, &m_doc);
+        pBlock->m_ptPos = pBlock->m_ptPos2 = CPoint(x, y);
         m_doc.AddBlock(pBlock);
         return pBlock;
+    }
+
+    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
+    {
+        CRect rc;
+        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "block " << pBlock->m_nNumber << " pin " << nPin;
+        return rc.CenterPoint();
     }
 
     // A Male and its Female, numbered as a pair.
@@ -66,6 +75,32 @@ protected:
         if (pTo != m_pRail)
             pTo->m_nPinSource[nToPin] = pFrom->m_nNumber;
         return pLine;
+    }
+
+    // A wire from pin centre to pin centre over the inner vertices, marking no junction.
+    CConnectLineObj* RoutedWire(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin,
+                                const std::vector<CPoint>& inner)
+    {
+        CConnectLineObj* pLine = Wire(pFrom, nFromPin, pTo, nToPin);
+        pLine->m_ptStart = PinCentre(pFrom, nFromPin);
+        pLine->m_ptEnd = PinCentre(pTo, nToPin);
+        pLine->m_arrVertices.RemoveAll();
+        pLine->m_arrVertices.Add(pLine->m_ptStart);
+        for (const CPoint& pt : inner)
+            pLine->m_arrVertices.Add(pt);
+        pLine->m_arrVertices.Add(pLine->m_ptEnd);
+        ResetJunctions(*pLine);
+        return pLine;
+    }
+
+    // The vertex indexes of the wire that carry a junction dot.
+    static std::vector<int> Junctions(const CConnectLineObj* pLine)
+    {
+        std::vector<int> marked;
+        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i)
+            if (pLine->IsJunction(i))
+                marked.push_back(int(i));
+        return marked;
     }
 
     // A wire in progress from the pin, as the wire tool holds it before its second click.

@@ -221,17 +221,6 @@ TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
     EXPECT_EQ(View().PinAt(pNarrow, out.right, in.y), 10);
 }
 
-TEST_F(Selection, BlockByNumberFindsTheFirstBlockOfTheNumber)
-{
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_OR, 200, 100);
-    EXPECT_EQ(View().BlockByNumber(pA->m_nNumber), pA);
-    EXPECT_EQ(View().BlockByNumber(pB->m_nNumber), pB);
-    EXPECT_EQ(View().BlockByNumber(12345), nullptr);
-    CVetlaView bare;
-    EXPECT_EQ(bare.BlockByNumber(pA->m_nNumber), nullptr);
-}
-
 // ---- press in select mode ----
 
 TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
@@ -777,37 +766,6 @@ TEST(SegmentAtPinRow, KeepsVerticalSegmentsClearOfThePinsOnTheirRows)
     }
     CVetlaView view;
     EXPECT_FALSE(view.IsSegmentAtPinRow(0, 0, nullptr));
-}
-
-TEST(OffsetLine, MovesTheInnerVerticesOrTheWholeWire)
-{
-    CVetlaView view;
-    auto pLine = Route(kFour);
-    view.OffsetLine(pLine.get(), 5, -5, TRUE);
-    EXPECT_EQ(VerticesOf(pLine.get()), (Points{{100, 100}, {205, 95}, {205, 145}, {300, 150}}));
-    EXPECT_EQ(pLine->m_ptStart, CPoint(100, 100));
-    view.OffsetLine(pLine.get(), 1, 2, FALSE);
-    EXPECT_EQ(VerticesOf(pLine.get()), (Points{{101, 102}, {206, 97}, {206, 147}, {301, 152}}));
-    EXPECT_EQ(pLine->m_ptStart, CPoint(101, 102));
-    EXPECT_EQ(pLine->m_ptEnd, CPoint(301, 152));
-    view.OffsetLine(nullptr, 1, 1, FALSE);
-}
-
-TEST_F(LadderRung, ClearMoveMarksClearsWireMarksOrTheLoopMarks)
-{
-    CBlockObj* pContact = Block(BT_MAKE, 200, 300);
-    CConnectLineObj* pRung = Wire(m_pRail, 10, pContact, 0);
-    pRung->m_bMoved = 1;
-    pContact->m_bLoopFound = 1;
-    m_pRail->m_bLoopFound = 1;
-    View().ClearMoveMarks(TRUE);
-    EXPECT_EQ(pRung->m_bMoved, 0);
-    EXPECT_EQ(pContact->m_bLoopFound, 1);
-    pRung->m_bMoved = 1;
-    View().ClearMoveMarks(FALSE);
-    EXPECT_EQ(pRung->m_bMoved, 1);
-    EXPECT_EQ(pContact->m_bLoopFound, 0);
-    EXPECT_EQ(m_pRail->m_bLoopFound, 0);
 }
 
 // ---- staying on the base ----

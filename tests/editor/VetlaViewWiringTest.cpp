@@ -309,54 +309,6 @@ TEST_F(WiringTest, WithoutUndoOnWireTheWireTakesNoSnapshot)
     EXPECT_EQ(Snapshots(), nSnapshots);
 }
 
-// ---- wire ends and numbers ----
-
-TEST_F(WiringTest, RenumberingAnInputWritesTheNewNumberIntoTheBlocksItFeeds)
-{
-    CBlockObj* pIn = Block(BT_IN, 100, 100, 100);
-    CBlockObj* pAnd = Block(BT_AND, 200, 100);
-    CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
-    pIn->m_nNumber = 101;
-    View().RenumberLineEnds(100);
-    EXPECT_EQ(pLine->m_nStartBlock, 101);
-    EXPECT_EQ(pAnd->m_nPinSource[0], 101);
-}
-
-TEST_F(WiringTest, RenumberingAFunctionBlockWritesItsOwnPinEntryInstead)
-{
-    CBlockObj* pAnd = Block(BT_AND, 100, 100);
-    CBlockObj* pOut = Block(BT_OUT, 200, 100);
-    CBlockObj* pIn = Block(BT_IN, 0, 100);
-    CConnectLineObj* pOutLine = Wire(pAnd, 10, pOut, 0);
-    CConnectLineObj* pInLine = Wire(pIn, 10, pAnd, 0);
-    const int nOld = pAnd->m_nNumber;
-    pAnd->m_nNumber = nOld + 5;
-    View().RenumberLineEnds(nOld);
-    EXPECT_EQ(pOutLine->m_nStartBlock, nOld + 5);
-    EXPECT_EQ(pOut->m_nPinSource[0], pAnd->m_nPinSource[10]);
-    EXPECT_EQ(pInLine->m_nEndBlock, nOld + 5);
-    EXPECT_EQ(pIn->m_nPinSource[10], pAnd->m_nPinSource[0]);
-}
-
-TEST_F(WiringTest, BlockLinesAndConnectedPins)
-{
-    CBlockObj* pIn = Block(BT_IN, 100, 100);
-    CBlockObj* pAnd = Block(BT_AND, 200, 100);
-    CBlockObj* pOut = Block(BT_OUT, 300, 100);
-    CConnectLineObj* pA = Wire(pIn, 10, pAnd, 0);
-    CConnectLineObj* pB = Wire(pAnd, 10, pOut, 0);
-    CPtrArray lines;
-    lines.Add(nullptr);
-    EXPECT_EQ(View().GetBlockLines(lines, pAnd), 2);
-    EXPECT_EQ(lines[0], pA);
-    EXPECT_EQ(lines[1], pB);
-    EXPECT_EQ(View().GetBlockLines(lines, pIn), 1);
-    EXPECT_TRUE(CVetlaView::IsPinConnected(&Doc(), pAnd, nullptr, 0));
-    EXPECT_FALSE(CVetlaView::IsPinConnected(&Doc(), pAnd, pA, 0));
-    EXPECT_FALSE(CVetlaView::IsPinConnected(&Doc(), pAnd, nullptr, 1));
-    EXPECT_TRUE(CVetlaView::IsPinConnected(&Doc(), pAnd, nullptr, 10));
-}
-
 // ---- the pin-kind table ----
 
 struct KindCase {
