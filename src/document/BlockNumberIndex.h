@@ -41,7 +41,6 @@ struct BlockNumberTables {
         CBlockObj* pBlock;
         const std::type_info* pClass;
         int nNumber;
-        int nOperand;
     };
     // What a number finds: the first block of the number (or the rail), its place in the list
     // (kRail for the rail) and what a wire from it carries as an analog value.
@@ -58,7 +57,7 @@ struct BlockNumberTables {
     // The place of the rail, which stands before the list.
     static constexpr int kRail = -1;
 
-    // Whether the document's lists, numbers and operands are still those indexed.
+    // Whether the document's lists, numbers and contacts' operands are still those indexed.
     bool Matches(const CVetlaDoc& doc) const;
 
     bool bLadder = false;
