@@ -6,8 +6,8 @@
 // stretches may use the index.
 //
 // A scan's index is kept by the document when it ends, and the next one takes it over when the
-// document's blocks, numbers, operands and wires are still what it indexed (one walk of the
-// lists), so that a running simulation does not rebuild it at every step.
+// document's blocks, numbers, contacts' operands and wires are still what it indexed (one walk
+// of the lists), so that a running simulation does not rebuild it at every step.
 #pragma once
 
 #include "blocks/InputValue.h"
