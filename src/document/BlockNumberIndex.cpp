@@ -51,7 +51,7 @@ std::unique_ptr<BlockNumberTables> BuildTables(const CVetlaDoc& doc)
         if (!pBlock)
             continue;
         Place(tables, pBlock->m_nNumber, pBlock, int(tables.entries.size()), InputValueKindOf(*pBlock));
-        tables.entries.push_back({pBlock, &typeid(*pBlock), pBlock->m_nNumber, pBlock->m_nOperand});
+        tables.entries.push_back({pBlock, &typeid(*pBlock), pBlock->m_nNumber});
         if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
             tables.contacts[pBlock->m_nOperand].push_back(pBlock);
     }
@@ -83,12 +83,19 @@ bool BlockNumberTables::Matches(const CVetlaDoc& doc) const
         // The same object of the same class is the same block, and a block only once.
         if (i >= entries.size() || pObject != entries[i].pBlock || typeid(*pObject) != *entries[i].pClass)
             return false;
-        const Entry& entry = entries[i];
-        if (entry.pBlock->m_nNumber != entry.nNumber || entry.pBlock->m_nOperand != entry.nOperand)
+        if (entries[i].pBlock->m_nNumber != entries[i].nNumber)
             return false;
     }
     if (i != entries.size())
         return false;
+    // Only a contact's operand is indexed. Reading every block's operand took one more cache
+    // line of each block into every scan, which a large diagram's scan did not have room for.
+    for (const auto& [nOperand, onOperand] : contacts) {
+        for (const CBlockObj* pContact : onOperand) {
+            if (pContact->m_nOperand != nOperand)
+                return false;
+        }
+    }
     if (!bLadder)
         return true;
     std::size_t k = 0;
@@ -141,7 +148,7 @@ CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc, const std::vector<NumberedB
     // The kinds of value are not worked out: the load only finds blocks.
     for (const NumberedBlock& block : blocks) {
         Place(*m_pTables, block.nNumber, block.pBlock, int(m_pTables->entries.size()), InputValueKind::RunTime);
-        m_pTables->entries.push_back({block.pBlock, nullptr, block.nNumber, 0});
+        m_pTables->entries.push_back({block.pBlock, nullptr, block.nNumber});
     }
     doc.m_pNumberIndex = this;
 }

@@ -6,8 +6,8 @@
 // stretches may use the index.
 //
 // A scan's index is kept by the document when it ends, and the next one takes it over when the
-// document's blocks, numbers, operands and wires are still what it indexed (one walk of the
-// lists), so that a running simulation does not rebuild it at every step.
+// document's blocks, numbers, contacts' operands and wires are still what it indexed (one walk
+// of the lists), so that a running simulation does not rebuild it at every step.
 #pragma once
 
 #include "blocks/InputValue.h"
@@ -41,7 +41,6 @@ struct BlockNumberTables {
         CBlockObj* pBlock;
         const std::type_info* pClass;
         int nNumber;
-        int nOperand;
     };
     // What a number finds: the first block of the number (or the rail), its place in the list
     // (kRail for the rail) and what a wire from it carries as an analog value.
@@ -58,7 +57,7 @@ struct BlockNumberTables {
     // The place of the rail, which stands before the list.
     static constexpr int kRail = -1;
 
-    // Whether the document's lists, numbers and operands are still those indexed.
+    // Whether the document's lists, numbers and contacts' operands are still those indexed.
     bool Matches(const CVetlaDoc& doc) const;
 
     bool bLadder = false;

@@ -1,5 +1,5 @@
 // A running simulation keeps the number index from one scan to the next; a change of the blocks
-// between two scans (a number, a block added) is seen by the next scan.
+// between two scans (a number, a block added, a contact's operand) is seen by the next scan.
 #include "DocTestSupport.h"
 
 #include "blocks/BlockTypes.h"
@@ -43,6 +43,21 @@ TEST_F(ScanIndexTest, TheNextScanReadsBlocksRenumberedOrAddedBetweenScans)
     ScanDocument(m_doc, m_sim);
     EXPECT_EQ(pNot->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(m_doc.GetNumberIndex(), nullptr);
+}
+
+TEST_F(ScanIndexTest, TheNextScanReadsAContactWhoseOperandChangedBetweenScans)
+{
+    m_doc.m_nDocType = DOC_TYPE_LAD;
+    CBlockObj* pCoil = AddNew(m_doc, BT_RELAY_COIL);
+    CBlockObj* pContact = AddNew(m_doc, BT_MAKE);
+    pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    pContact->m_nOperand = pCoil->m_nNumber + 1;
+    ScanDocument(m_doc, m_sim);
+    ASSERT_EQ(pContact->m_nContactState, 0);
+
+    pContact->m_nOperand = pCoil->m_nNumber;
+    ScanDocument(m_doc, m_sim);
+    EXPECT_EQ(pContact->m_nContactState, 1);
 }
 
 } // namespace
