@@ -55,9 +55,6 @@ void CVetlaDoc::InitContents()
     m_sizeScreen = GetDisplaySize();
     m_rcExtent = CRect(0, 0, m_sizeScreen.cx, m_sizeScreen.cy);
 
-    m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
-    m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
-
     GetHardwareSeries(g_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
     m_wHardwareCode = g_wHardwareCode;
 }

@@ -6,10 +6,8 @@
 
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
-#include "document/ComPortSettings.h"
+#include "document/ProgramSettings.h"
 #include "document/UndoStore.h"
-#include "platform/core/Array.h"
-#include "platform/core/ByteArray.h"
 #include "platform/core/Document.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/Map.h"
@@ -165,38 +163,10 @@ public:
     CString m_strReserved5;
     int m_nDocType = DOC_TYPE_FBD;
     int m_nReserved2 = 0;
-    CString m_strProgramName;
-    CString m_strPassword;
+    ProgramSettings m_settings;
     float m_fZoom = 1.0f;
-    CString m_strCreator;
-    CString m_strProjectName;
-    CString m_strInstallation;
-    CString m_strCustomer;
-    CString m_strDiagramNo;
-    CString m_strChecked;
-    CString m_strLogoFile;
-    CString m_strVersion1;
-    CString m_strVersion2;
-    CString m_strVersion3;
-    int m_bShowAtNewFile = 1;
-    CString m_strProgramComment;
-    int m_bCopyProtect = 0;
-    int m_nRedundancy = 0;
-    int m_nSyncTime = 5000;
-    int m_nTempHigh = 90;
-    int m_nTempLow = -20;
-    int m_bKeepAqValues = 1;
-    CByteArray m_arrAqRangeType;
-    CArray<double, double> m_arrAqFixedValue;
-    int m_nLanguage = 0;
-    int m_nLogoTime = 0;
-    int m_nLcdContrast = 2;
-    int m_nLcdBacklight = 0;
-    int m_bLogoInverse = 0;
     int m_bHasUploadedLogo = 0;
     std::unique_ptr<BYTE[]> m_pUploadedLogo;  // UPLOADED_LOGO_SIZE bytes when set
-    int m_nAiRangeType[2] = {};
-    ComPortSettings m_comSettings[COM_PORT_COUNT];
     WORD m_wHardwareCode = 0;
     WORD m_wHardwareCode2 = 0;
     WORD m_wFirmwareWord = 0;
