@@ -5,7 +5,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 namespace {

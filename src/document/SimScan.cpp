@@ -124,7 +124,7 @@ void ResetAnalogOutputValue(CBlockObj& block) { block.m_nAux2 = 0; }
 // A ladder operand whose simulated input starts at its minimum (mode 3) starts there again.
 void ResetOperandSimValue(const CBlockObj& element, bool bAnyMode)
 {
-    CVetlaDoc* pDoc = element.GetDocument();
+    CVetlaDoc* pDoc = AsVetlaDoc(element.GetDocument());
     OperandSimRecord record;
     if (!pDoc || !pDoc->m_mapOperandSim.Lookup(element.m_nOperand, record))
         return;
@@ -189,7 +189,7 @@ bool ResetSpecialKind(CBlockObj& block, const SYSTEMTIME& stNow)
     } else if (block.IsKindOf(RUNTIME_CLASS(CBlockHigh))) {
         SetOutput(block, 1);
     } else if (auto* pAnalogIn = dynamic_cast<CBlockAnalogIn*>(&block)) {
-        if (CVetlaDoc* pDoc = block.GetDocument())
+        if (CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument()))
             UpdateSimInputSettings(*pDoc, pAnalogIn, FALSE);
         pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX] = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];
         pAnalogIn->m_nShownValue = pAnalogIn->m_nAux[INPUT_SIM_START_AUX];

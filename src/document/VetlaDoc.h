@@ -4,6 +4,7 @@
 // undo store. One routine, Serialize, writes and reads the project file and the undo snapshots.
 #pragma once
 
+#include "blocks/BlockDocument.h"
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
 #include "document/ProgramSettings.h"
@@ -60,7 +61,7 @@ struct BlockRoomRequest {
     int nOutCount[3] = {};
 };
 
-class CVetlaDoc : public CDocument {
+class CVetlaDoc : public CDocument, public IBlockDocument {
     DECLARE_DYNCREATE(CVetlaDoc)
 
 public:
@@ -77,21 +78,34 @@ public:
     // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
     CString GetProposedSaveName() const override;
 
-    BOOL IsLadder() const { return m_nDocType == DOC_TYPE_LAD; }
     BOOL IsNewGenerationDoc() const;
+
+    // What the elements see of the document (IBlockDocument). Final, so that the document's
+    // own calls stay direct.
+    BOOL IsLadder() const final { return m_nDocType == DOC_TYPE_LAD; }
+    WORD GetHardwareCode() const final { return m_wHardwareCode; }
+    int GetDefaultCharSet() const final { return m_nDefaultCharSet; }
+    const CObList& Blocks() const final { return m_blockList; }
+    const CObList& Lines() const final { return m_lineList; }
+    const CObList& PowerRails() const final { return m_powerBusList; }
+    BOOL LookupOperandComment(int nOperand, CString& strComment) const final
+    {
+        return m_mapOperandComment.Lookup(nOperand, strComment);
+    }
+    void RemoveOperandComment(int nOperand) final { m_mapOperandComment.RemoveKey(nOperand); }
 
     // Block-list services (VetlaDocBlocks.cpp).
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
-    CBlockObj* FindBlockByNumber(int nNumber) const
+    CBlockObj* FindBlockByNumber(int nNumber) const final
     {
         return m_pNumberIndex ? m_pNumberIndex->Find(nNumber) : FindBlockInList(nNumber);
     }
     // The blocks numbered nFirst to nLast in list order; from the number index while one is
     // set (one block per number), else by a walk of the list.
-    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const;
+    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const final;
     // The index of a scan or a load while one lives, else null.
-    const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
+    const CBlockNumberIndex* GetNumberIndex() const final { return m_pNumberIndex; }
     // The shell that was told of this document when it was made, while it is still the
     // documents' observer; null for none.
     IDocumentObserver* GetObserver() const;
@@ -115,7 +129,7 @@ public:
     // Names and lookups for pages and the view (VetlaDocNames.cpp).
     static void InitBlockCaptions();
     static void InitParameterNames();
-    CString GetBlockLabel(CBlockObj* pBlock) const;
+    CString GetBlockLabel(CBlockObj* pBlock) const final;
     // The blocks a page may offer as a parameter reference, or as a value source: one
     // "B%d[type name]" line each, leaving out the block being edited. The lists are filled
     // through their AddString, so that the document needs no window class; null adds nothing.
@@ -136,7 +150,7 @@ public:
     {
         FillBlockChoices(BlockChoice::Value, nExcludeNumber, pList);
     }
-    CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const;
+    CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const final;
     BOOL IsDuplicateLine(CConnectLineObj* pLine, CBlockObj* pBlock, int nPin) const;
 
     // Wire route tidying (VetlaDocRoute.cpp): a wire end follows its moved block; pin side
@@ -247,6 +261,10 @@ private:
     // after it takes the matching number.
     std::unordered_map<int, int> m_mapPastedConnectors;
 };
+
+// The document that holds an element, as the document it is: only diagrams hold elements.
+inline CVetlaDoc* AsVetlaDoc(IBlockDocument* pDoc) { return static_cast<CVetlaDoc*>(pDoc); }
+inline const CVetlaDoc* AsVetlaDoc(const IBlockDocument* pDoc) { return static_cast<const CVetlaDoc*>(pDoc); }
 
 // The pin's stub rectangle of size 5; FALSE for a null block, a pin outside 0..19 or a pin of
 // kind 0.
