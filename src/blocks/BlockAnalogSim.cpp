@@ -3,11 +3,11 @@
 #include "blocks/BlockAnalog.h"
 
 #include "blocks/BlockConnector.h"
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/StringArray.h"
 
 #include <cmath>
@@ -155,7 +155,7 @@ void CBlockAnalog::StepAmplifier(const CSimContext* pSim)
 
 int CBlockAnalog::LoopValue() const
 {
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     // The chain may close on itself without passing an analog block: each block is visited
     // once, and a chain that comes back gives 0 like a chain that ends.
     std::unordered_set<const CBlockObj*> visited;

@@ -1,10 +1,10 @@
 #include "blocks/BlockConnector.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>
@@ -40,14 +40,14 @@ constexpr int kCharWidth = 6;
 constexpr int kLineHeight = 12;
 
 // The wire that ends at the partner of a connector; null without a partner or such a wire.
-const CConnectLineObj* PartnerLine(const CVetlaDoc* pDoc, int nPartner)
+const CConnectLineObj* PartnerLine(const IBlockDocument* pDoc, int nPartner)
 {
     if (!pDoc)
         return nullptr;
     return pDoc->FindLineToConnector(pDoc->FindBlockByNumber(nPartner));
 }
 
-CBlockObj* LineStartBlock(const CVetlaDoc* pDoc, const CConnectLineObj* pLine)
+CBlockObj* LineStartBlock(const IBlockDocument* pDoc, const CConnectLineObj* pLine)
 {
     return pDoc && pLine ? pDoc->FindBlockByNumber(pLine->m_nStartBlock) : nullptr;
 }
@@ -82,7 +82,7 @@ void DrawConnectorLabel(const CBlockObj& connector, CDC* pDC, const CString& str
 
 BOOL CBlockMale::Simulate(const CSimContext*)
 {
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     for (int nPin = 0; nPin < m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         // An open pin or a number that names no block reads 0.
         int nState = 0;
@@ -126,7 +126,7 @@ void CBlockMale::Draw(const CSimContext*, CDC* pDC, BOOL bFlag, COLORREF crColor
     pDC->SelectObject(pOldPen);
 
     // Where the signal goes on: the block and pin at the far side of the partner.
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     const CConnectLineObj* pLine = PartnerLine(pDoc, m_nNumber + NUM_FEMALE_OFFSET);
     CString strLabel;
     if (CBlockObj* pTarget = LineStartBlock(pDoc, pLine))
@@ -136,7 +136,7 @@ void CBlockMale::Draw(const CSimContext*, CDC* pDC, BOOL bFlag, COLORREF crColor
 
 BOOL CBlockFemale::Simulate(const CSimContext*)
 {
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     const CBlockObj* pSource =
         LineStartBlock(pDoc, PartnerLine(pDoc, m_nNumber - NUM_FEMALE_OFFSET));
     const int nEnd = std::min(BLOCK_FIRST_OUTPUT + m_nOutputs, BLOCK_PIN_COUNT);
@@ -169,7 +169,7 @@ void CBlockFemale::Draw(const CSimContext*, CDC* pDC, BOOL bFlag, COLORREF)
     pDC->SelectObject(pOldPen);
 
     // Where the signal comes from: the block wired to the partner.
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     CString strLabel;
     if (CBlockObj* pSource = LineStartBlock(pDoc, PartnerLine(pDoc, m_nNumber - NUM_FEMALE_OFFSET)))
         strLabel = pDoc->GetBlockLabel(pSource);

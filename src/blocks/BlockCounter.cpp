@@ -322,7 +322,7 @@ BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)
 // counts value x gate time pulses.
 void CBlockTHTRG::CountFrequencyInput(const CSimContext*)
 {
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     const CBlockObj* pSource =
         pDoc ? pDoc->FindBlockByNumber(m_nPinSource[kPinFrequency]) : nullptr;
     const auto* pInput = dynamic_cast<const CBlockIn*>(pSource);

@@ -2,6 +2,7 @@
 // train (level and edge), 7-segment display, word to bit and CRC-16.
 #include "blocks/BlockExtended.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
@@ -9,7 +10,6 @@
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
-#include "document/VetlaDoc.h"
 #include "protocol/Crc16.h"
 
 #include <algorithm>
@@ -121,7 +121,7 @@ int StateOf(const CBlockObj* pBlock)
 
 // Two bytes per value, low byte first, in the order the flags stand in the block list; the
 // places of flags the document lacks stay 0.
-std::vector<BYTE> AnalogFlagBytes(const CVetlaDoc& doc, int nStart, int nCount)
+std::vector<BYTE> AnalogFlagBytes(const IBlockDocument& doc, int nStart, int nCount)
 {
     std::vector<BYTE> bytes(std::size_t(nCount) * 2, 0);
     const int nFirst = NUM_ANALOG_FLAG + nStart;
@@ -159,7 +159,7 @@ BOOL CBlockENCODER::Simulate(const CSimContext* pSim)
     const bool bSecondPair = m_nParamEx[ENCODER_PAIR_PARAMEX] != 0;
     const int nFirstInput = bSecondPair ? NUM_INPUT + 2 : NUM_INPUT;
     int& nEdgeMemory = m_nPinValue[bSecondPair ? 3 : 2];
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     const CBlockObj* pA = pDoc ? pDoc->FindBlockByNumber(nFirstInput) : nullptr;
     const CBlockObj* pB = pDoc ? pDoc->FindBlockByNumber(nFirstInput + 1) : nullptr;
     if (StateOf(pA) == 1 && StateOf(pB) == 1) {
@@ -283,7 +283,7 @@ BOOL CBlockCRC16::Simulate(const CSimContext* pSim)
         m_dRunTime = 0.0;
         return TRUE;
     }
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     // Only a run of analog flags is computed; a start or count outside the flags' register
     // area covers no values.
     const int nStart = m_nParamEx[CRC16_START_PARAMEX];

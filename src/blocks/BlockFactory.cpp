@@ -47,7 +47,7 @@ void ClaimMsgTextSlot(CBlockObj* pBlock, int* pTextSlots)
 
 }  // namespace
 
-CBlockObj* CreateBlockForType(int nType, int* pTextSlots, CVetlaDoc* pDoc)
+CBlockObj* CreateBlockForType(int nType, int* pTextSlots, IBlockDocument* pDoc)
 {
     const BlockTypeRow* pRow = FindBlockType(nType);
     CBlockObj* pBlock = nullptr;

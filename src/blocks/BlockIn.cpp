@@ -1,9 +1,10 @@
 #include "blocks/BlockIn.h"
 
+#include "blocks/BlockDocument.h"
+
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
-#include "document/AnalogRanges.h"
 #include "platform/core/Archive.h"
 #include "platform/gdi/DC.h"
 
@@ -154,8 +155,8 @@ void CBlockFKey::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nSh
 
 void CBlockAnalogIn::ResetForRun(const SYSTEMTIME&)
 {
-    if (CVetlaDoc* pDoc = GetDocument())
-        UpdateSimInputSettings(*pDoc, this, FALSE);
+    if (IBlockDocument* pDoc = GetDocument())
+        pDoc->RefreshSimInputSettings(*this);
     m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
     m_nShownValue = m_nAux[INPUT_SIM_START_AUX];
     m_nAux2 = 0;

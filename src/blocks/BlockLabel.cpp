@@ -1,10 +1,10 @@
 #include "blocks/BlockLabel.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/TypeCodeList.h"
-#include "document/VetlaDoc.h"
 
 namespace {
 
@@ -78,7 +78,7 @@ void ApplyRule(BlockAddressLabel& row, int nType, TypeCodeList types, LPCTSTR ps
 }
 
 // The element's address is its type's, changed by the range its operand lies in.
-CString LadderLabel(const CBlockObj& block, const CVetlaDoc* pDoc, const BlockAddressLabel& address)
+CString LadderLabel(const CBlockObj& block, const IBlockDocument* pDoc, const BlockAddressLabel& address)
 {
     const int nType = block.m_nType;
     BlockAddressLabel row = address;
@@ -121,7 +121,7 @@ CString LadderLabel(const CBlockObj& block, const CVetlaDoc* pDoc, const BlockAd
 
 }  // namespace
 
-CString FormatBlockLabel(const CBlockObj& block, const CVetlaDoc* pDoc)
+CString FormatBlockLabel(const CBlockObj& block, const IBlockDocument* pDoc)
 {
     const int nType = block.m_nType;
     switch (BlockFamilyOf(nType)) {

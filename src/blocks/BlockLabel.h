@@ -6,8 +6,8 @@
 #include "platform/core/String.h"
 
 class CBlockObj;
-class CVetlaDoc;
+class IBlockDocument;
 
 // pDoc is where a ladder element's operand of 21000 and more (a coil or a LAD analog output)
 // is looked up; a type code without a label rule gives an empty text.
-CString FormatBlockLabel(const CBlockObj& block, const CVetlaDoc* pDoc);
+CString FormatBlockLabel(const CBlockObj& block, const IBlockDocument* pDoc);

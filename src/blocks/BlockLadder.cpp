@@ -1,7 +1,7 @@
 #include "blocks/BlockLadder.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/ObList.h"
 
@@ -46,10 +46,10 @@ bool InRanges(std::span<const OperandRange> ranges, int nOperand)
     return false;
 }
 
-bool IsOperandUsed(const CVetlaDoc& doc, int nOperand, const CRuntimeClass* pUserClass)
+bool IsOperandUsed(const IBlockDocument& doc, int nOperand, const CRuntimeClass* pUserClass)
 {
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        const CObject* pObject = doc.m_blockList.GetNext(pos);
+    for (POSITION pos = doc.Blocks().GetHeadPosition(); pos;) {
+        const CObject* pObject = doc.Blocks().GetNext(pos);
         if (!pObject || !pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)))
             continue;
         if (pUserClass && !pObject->IsKindOf(pUserClass))
@@ -73,7 +73,7 @@ bool IsKnownElementClass(const CRuntimeClass* pClass)
 
 }  // namespace
 
-std::vector<int> CLadderElement::DetachForDeletingAll(CObList& blocks, const CVetlaDoc* pDoc)
+std::vector<int> CLadderElement::DetachForDeletingAll(CObList& blocks, const IBlockDocument* pDoc)
 {
     const auto elementOf = [pDoc](CObject* pObject) -> CLadderElement* {
         if (pDoc == nullptr || pObject == nullptr || !IsKnownElementClass(pObject->GetRuntimeClass()))
@@ -130,11 +130,11 @@ CLadderElement::CLadderElement(int nType, const OperandCommentRule& rule)
 
 CLadderElement::~CLadderElement()
 {
-    CVetlaDoc* pDoc = GetDocument();
+    IBlockDocument* pDoc = GetDocument();
     if (!pDoc || !InRanges(m_rule.ranges, m_nOperand))
         return;
     if (!IsOperandUsed(*pDoc, m_nOperand, m_rule.pUserClass))
-        pDoc->m_mapOperandComment.RemoveKey(m_nOperand);
+        pDoc->RemoveOperandComment(m_nOperand);
 }
 
 CBlockMake::CBlockMake() : CLadderElement(kContactRule) {}

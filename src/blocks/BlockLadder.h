@@ -35,7 +35,7 @@ public:
     // destructors would have removed; those elements (pDoc's, of the element classes
     // themselves) are detached from it, so that the caller, which deletes every block next,
     // removes the comments itself. The others keep their own check.
-    static std::vector<int> DetachForDeletingAll(CObList& blocks, const CVetlaDoc* pDoc);
+    static std::vector<int> DetachForDeletingAll(CObList& blocks, const IBlockDocument* pDoc);
 
 protected:
     explicit CLadderElement(const OperandCommentRule& rule);

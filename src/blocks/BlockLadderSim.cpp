@@ -1,12 +1,12 @@
 // The ladder elements' steps and the contacts' own drawing.
 #include "blocks/BlockLadder.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLabel.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 namespace {
@@ -84,20 +84,6 @@ constexpr int kLastHighOperand = 3899;
 // The open connectors X an inverted output may drive.
 constexpr int kOpenConnectors = 128;
 
-// The operand's simulated input starts at its minimum again: always, or (bFrequencyOnly) when
-// it is a frequency input.
-void ResetOperandSimValue(const CBlockObj& element, bool bFrequencyOnly)
-{
-    CVetlaDoc* pDoc = element.GetDocument();
-    OperandSimRecord record;
-    if (!pDoc || !pDoc->m_mapOperandSim.Lookup(element.m_nOperand, record))
-        return;
-    if (!bFrequencyOnly || record.nMode == SIM_INPUT_FREQUENCY) {
-        record.nValue = record.nMin;
-        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, record);
-    }
-}
-
 }  // namespace
 
 void CBlockMake::ResetForRun(const SYSTEMTIME&)
@@ -105,14 +91,16 @@ void CBlockMake::ResetForRun(const SYSTEMTIME&)
     const bool bBreak = IsKindOf(RUNTIME_CLASS(CBlockBreak));
     const bool bHigh = m_nOperand >= NUM_HIGH && m_nOperand <= kLastHighOperand;
     m_nContactState = bBreak != bHigh ? 1 : 0;
-    ResetOperandSimValue(*this, true);
+    if (IBlockDocument* pDoc = GetDocument())
+        pDoc->RestartOperandInput(m_nOperand, true);
 }
 
 void CBlockAContact::ResetForRun(const SYSTEMTIME&)
 {
     if (m_nPinSource[0] == LINK_OPEN)
         m_nPinValue[0] = 1;
-    ResetOperandSimValue(*this, false);
+    if (IBlockDocument* pDoc = GetDocument())
+        pDoc->RestartOperandInput(m_nOperand, false);
     m_nAux2 = 0;
 }
 

@@ -3,7 +3,6 @@
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 
 IMPLEMENT_SERIAL(CBlockLogic, CBlockObj, VERSIONABLE_SCHEMA | 1)

@@ -1,12 +1,12 @@
 #include "blocks/BlockMSGTEXT.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/Widget.h"
 #include "document/ArchiveDiagram.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
@@ -41,9 +41,9 @@ bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
 void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
 {
     bool bOwned = ListsHold(self, pWidget);
-    CVetlaDoc* pDoc = bOwned ? nullptr : ArchiveDiagram(ar);
+    IBlockDocument* pDoc = bOwned ? nullptr : ArchiveBlockDocument(ar);
     if (pDoc) {
-        const CObList& blocks = pDoc->m_blockList;
+        const CObList& blocks = pDoc->Blocks();
         for (POSITION pos = blocks.GetHeadPosition(); pos && !bOwned;) {
             CObject* pBlock = blocks.GetNext(pos);
             if (pBlock != &self && pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
@@ -98,13 +98,13 @@ CBlockMSGTEXT::CBlockMSGTEXT(int nType) : CBlockObj(nType, kMsgTextSetup.nInputs
     InitSettings();
 }
 
-void CBlockMSGTEXT::InitForDocument(CVetlaDoc* pDoc)
+void CBlockMSGTEXT::InitForDocument(IBlockDocument* pDoc)
 {
     CBlockObj::InitForDocument(pDoc);
     InitSettings();
 }
 
-void CBlockMSGTEXT::SetDocument(CVetlaDoc* pDoc)
+void CBlockMSGTEXT::SetDocument(IBlockDocument* pDoc)
 {
     CBlockObj::SetDocument(pDoc);
     for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
@@ -139,8 +139,8 @@ void CBlockMSGTEXT::InitCells()
 // The newer controllers start a message in the project's default character set.
 void CBlockMSGTEXT::InitSettings()
 {
-    CVetlaDoc* pDoc = GetDocument();
-    const int nDefaultSet = pDoc ? pDoc->m_nDefaultCharSet : 0;
+    IBlockDocument* pDoc = GetDocument();
+    const int nDefaultSet = pDoc ? pDoc->GetDefaultCharSet() : 0;
     for (int& nSetting : m_nMsgSettings)
         nSetting = 0;
     if (IsNewGeneration() && nDefaultSet != 0) {

@@ -45,9 +45,9 @@ public:
     // are replaced.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
     // A new message starts in the project's default character set.
-    void InitForDocument(CVetlaDoc* pDoc) override;
+    void InitForDocument(IBlockDocument* pDoc) override;
     // The elements, which find their blocks through the document, move with the block.
-    void SetDocument(CVetlaDoc* pDoc) override;
+    void SetDocument(IBlockDocument* pDoc) override;
     // The output follows the enable input; a message that waits for its acknowledgement stays
     // on after the enable input goes off.
     BOOL Simulate(const CSimContext* pSim) override;

@@ -1,12 +1,12 @@
 #include "blocks/BlockMath.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/ValueBox.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/ObList.h"
 #include "platform/core/Runtime.h"
 
@@ -231,7 +231,7 @@ BOOL CBlockARRMXIV::Simulate(const CSimContext*)
     const ArrayArea& area = AreaOf(m_nParam[ARRMXIV_AREA_PARAM]);
     const int nFirstIndex = m_nParamEx[ARRMXIV_FIRST_PARAMEX];
     // A first index outside the area leaves no element to combine.
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     if (!pDoc || nFirstIndex < 0 || nFirstIndex >= area.nEntries) {
         m_dRunTime = 0.0;
         return TRUE;

@@ -3,6 +3,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockExtended.h"
 #include "blocks/BlockFunction.h"
 #include "blocks/BlockGenerator.h"
@@ -15,7 +16,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/StringArray.h"
 
 #include <algorithm>
@@ -144,7 +144,7 @@ void CBlockObj::InitPins()
     }
 }
 
-void CBlockObj::ReinitPins(CVetlaDoc* pDoc)
+void CBlockObj::ReinitPins(IBlockDocument* pDoc)
 {
     for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
         if (IsPinUsed(nPin))
@@ -184,7 +184,7 @@ BOOL IsAnyOf(const CBlockObj& block, std::initializer_list<const CRuntimeClass*>
                        [&block](const CRuntimeClass* pClass) { return block.IsKindOf(pClass); });
 }
 
-void CBlockObj::InitForDocument(CVetlaDoc* pDoc)
+void CBlockObj::InitForDocument(IBlockDocument* pDoc)
 {
     m_pDocument = pDoc;
     if (pDoc && pDoc->IsLadder())
@@ -198,7 +198,7 @@ BOOL CBlockObj::CopiesNewGeneration(const CBlockObj* pDst) const
 
 WORD CBlockObj::GetHardwareCode() const
 {
-    return m_pDocument ? m_pDocument->m_wHardwareCode : g_wHardwareCode;
+    return m_pDocument ? m_pDocument->GetHardwareCode() : g_wHardwareCode;
 }
 
 BOOL CBlockObj::IsNewGeneration() const

@@ -14,7 +14,7 @@
 class CArchive;
 class CDC;
 class CStringArray;
-class CVetlaDoc;
+class IBlockDocument;
 struct CSimContext;
 
 // Pins 0-9 are inputs, 10-19 outputs; only 0 .. m_nInputs-1 and 10 .. 9+m_nOutputs are used.
@@ -46,7 +46,7 @@ class CBlockObj : public CObject {
 private:
     // Not stored: set by whoever adds the block to a document. First of the fields, with the
     // data model's first ones, as every step of a scan reads it.
-    CVetlaDoc* m_pDocument = nullptr;
+    IBlockDocument* m_pDocument = nullptr;
 
 public:
     // Used by dynamic creation before a load: a 4-input block with every default of the typed
@@ -91,7 +91,7 @@ public:
     int HitTest(CPoint point) const;
     void GetHandleRect(CRect rects[4]) const;
     void DrawSelectionHandles(CDC* pDC) const;
-    void ReinitPins(CVetlaDoc* pDoc);
+    void ReinitPins(IBlockDocument* pDoc);
     void GetInputValue(WORD* pOut, int nPin) const;
     void GetFormulaText(CString& strOut, CStringArray& parts) const;
     // A pause stamp with a year, month or day marks a suspended simulation.
@@ -124,12 +124,12 @@ public:
     BOOL IsPinUsed(int nPin) const;
     // The document that holds the block, null until one takes it (the factory, AddBlock, a
     // load, a paste); its lookups, maps and hardware generation are the block's own.
-    CVetlaDoc* GetDocument() const { return m_pDocument; }
+    IBlockDocument* GetDocument() const { return m_pDocument; }
     // Whatever of the block points at its document follows it (a message text's elements).
-    virtual void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
+    virtual void SetDocument(IBlockDocument* pDoc) { m_pDocument = pDoc; }
     // What a block made for pDoc takes from it before it is placed: the document itself, the
     // ladder output-pin rule and, for some families, the project's settings.
-    virtual void InitForDocument(CVetlaDoc* pDoc);
+    virtual void InitForDocument(IBlockDocument* pDoc);
     // The hardware code of the block's document, else g_wHardwareCode.
     WORD GetHardwareCode() const;
     // The model byte of that hardware code is 0x51 or more.

@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockLabel.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
@@ -12,7 +13,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
 
 #include <string_view>
@@ -36,14 +36,14 @@ bool IsSimulating(const CSimContext* pSim)
 }
 
 // The operand-comment map entry of an operand; empty when there is none.
-CString OperandComment(const CVetlaDoc& doc, int nOperand)
+CString OperandComment(const IBlockDocument& doc, int nOperand)
 {
     CString strComment;
-    doc.m_mapOperandComment.Lookup(nOperand, strComment);
+    doc.LookupOperandComment(nOperand, strComment);
     return strComment;
 }
 
-CString BlockComment(const CVetlaDoc& doc, int nNumber)
+CString BlockComment(const IBlockDocument& doc, int nNumber)
 {
     const CBlockObj* pBlock = doc.FindBlockByNumber(nNumber);
     return pBlock ? pBlock->m_strComment : CString();
@@ -62,13 +62,13 @@ bool IsDirectContactOperand(int n)
 }
 
 // The operand comment of the element that the operand names (a coil or a LAD analog output).
-CString ElementOperandComment(const CVetlaDoc& doc, int nNumber)
+CString ElementOperandComment(const IBlockDocument& doc, int nNumber)
 {
     const CBlockObj* pElement = doc.FindBlockByNumber(nNumber);
     return pElement ? OperandComment(doc, pElement->m_nOperand) : CString();
 }
 
-CString ContactComment(const CBlockObj& block, const CVetlaDoc& doc)
+CString ContactComment(const CBlockObj& block, const IBlockDocument& doc)
 {
     const int n = block.m_nOperand;
     if (IsDirectContactOperand(n))
@@ -80,7 +80,7 @@ CString ContactComment(const CBlockObj& block, const CVetlaDoc& doc)
     return block.m_strComment;
 }
 
-CString AnalogContactComment(const CBlockObj& block, const CVetlaDoc& doc)
+CString AnalogContactComment(const CBlockObj& block, const IBlockDocument& doc)
 {
     const int n = block.m_nOperand;
     if (InRange(n, 4000, 4127))
@@ -92,7 +92,7 @@ CString AnalogContactComment(const CBlockObj& block, const CVetlaDoc& doc)
     return block.m_strComment;
 }
 
-CString CommentText(const CBlockObj& block, const CVetlaDoc* pDoc)
+CString CommentText(const CBlockObj& block, const IBlockDocument* pDoc)
 {
     if (!pDoc)
         return block.m_strComment;
@@ -138,8 +138,8 @@ bool OffersPin(const CBlockObj& block, int nPin)
 {
     if (nPin >= BLOCK_FIRST_OUTPUT || block.m_nPinSource[nPin] == LINK_OPEN)
         return true;
-    const CVetlaDoc* pDoc = block.GetDocument();
-    if (pDoc && pDoc->m_nDocType == DOC_TYPE_FBD)
+    const IBlockDocument* pDoc = block.GetDocument();
+    if (pDoc && !pDoc->IsLadder())
         return false;
     return !RefusesSecondWire(block, nPin);
 }

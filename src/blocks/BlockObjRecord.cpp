@@ -1,8 +1,9 @@
 // The common block record: the fields every element writes before its class's own. The
 // object schema of the record's class (0 short, 1 full) decides how much is stored and read.
 #include "blocks/BlockObj.h"
+
+#include "blocks/BlockDocument.h"
 #include "document/ArchiveDiagram.h"
-#include "document/VetlaDoc.h"
 
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -23,7 +24,7 @@ void CBlockObj::Serialize(CArchive& ar)
     }
     SerializeLoad(ar);
     // A loaded block belongs to the document being read.
-    if (CVetlaDoc* pDoc = ArchiveDiagram(ar))
+    if (IBlockDocument* pDoc = ArchiveBlockDocument(ar))
         m_pDocument = pDoc;
 }
 

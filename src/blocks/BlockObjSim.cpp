@@ -8,6 +8,7 @@
 #include "blocks/BlockConnector.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockTime.h"
@@ -17,11 +18,10 @@
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 
 namespace {
 
-CBlockObj* FindInDocument(const CVetlaDoc* pDoc, int nNumber)
+CBlockObj* FindInDocument(const IBlockDocument* pDoc, int nNumber)
 {
     return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
 }
@@ -155,7 +155,7 @@ void CBlockObj::TraceLoop(const CSimContext* pSim, CBlockObj* pBlock, int nPin, 
         return;
     }
     *pDepth += 1;
-    if (*pDepth >= int(GetDocument()->m_blockList.GetCount())) {
+    if (*pDepth >= int(GetDocument()->Blocks().GetCount())) {
         m_bLoopFound = 0;
         return;
     }
@@ -311,7 +311,7 @@ void CBlockObj::GetValueAsDouble(CBlockObj* pSrc, double* pOut)
 
 void CBlockObj::UpdateLadderContacts()
 {
-    const CVetlaDoc* pDoc = GetDocument();
+    const IBlockDocument* pDoc = GetDocument();
     if (!pDoc)
         return;
     const int nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
@@ -328,8 +328,8 @@ void CBlockObj::UpdateLadderContacts()
             update(pContact);
         return;
     }
-    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
-        auto* pContact = static_cast<CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+    for (POSITION pos = pDoc->Blocks().GetHeadPosition(); pos;) {
+        auto* pContact = static_cast<CBlockObj*>(pDoc->Blocks().GetNext(pos));
         if (pContact->m_nOperand == m_nNumber && dynamic_cast<CBlockMake*>(pContact))
             update(pContact);
     }

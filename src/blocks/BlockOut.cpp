@@ -3,7 +3,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 
 IMPLEMENT_SERIAL(CBlockOut, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockOpenX, CBlockObj, VERSIONABLE_SCHEMA | 1)

@@ -1,5 +1,6 @@
 #include "blocks/BlockRelay.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockStep.h"
@@ -8,7 +9,6 @@
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
 #include "blocks/WordBit.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/ObList.h"
 
 #include <cstdint>
@@ -37,11 +37,11 @@ constexpr std::array<BlockSetup, 6> kRelaySetups = {{
 }};
 
 // The lowest register index that no shift register of pDoc uses; 0 when all are taken.
-int FirstFreeRegisterIndex(const CVetlaDoc* pDoc)
+int FirstFreeRegisterIndex(const IBlockDocument* pDoc)
 {
     bool bTaken[SREG_INDEX_COUNT] = {};
-    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
-        const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
+    for (POSITION pos = pDoc->Blocks().GetHeadPosition(); pos;) {
+        const auto* pBlock = static_cast<const CBlockObj*>(pDoc->Blocks().GetNext(pos));
         const int nIndex = pBlock->m_nParamEx[SREG_INDEX_PARAMEX];
         if (pBlock->m_nType == BT_SREG && nIndex >= 0 && nIndex < SREG_INDEX_COUNT)
             bTaken[nIndex] = true;
@@ -57,11 +57,11 @@ constexpr int kRegisterBits = 16;
 
 // The shift-register bits S of register nIndex take the bits of the register word. An index from
 // a damaged record is computed wide, so that it names no bit rather than overflowing.
-void DriveRegisterBits(const CVetlaDoc& doc, int nIndex, WORD wRegister)
+void DriveRegisterBits(const IBlockDocument& doc, int nIndex, WORD wRegister)
 {
     const std::int64_t nFirst = NUM_SHIFT + std::int64_t(kRegisterBits) * nIndex;
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+    for (POSITION pos = doc.Blocks().GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(doc.Blocks().GetNext(pos));
         const std::int64_t nBit = pBlock->m_nNumber - nFirst;
         if (nBit >= 0 && nBit < kRegisterBits && pBlock->IsKindOf(RUNTIME_CLASS(CBlockShift)))
             pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = GetWordBit(wRegister, int(nBit));
@@ -89,7 +89,7 @@ CBlockSREG::CBlockSREG(int nType)
     ApplyBlockSetup(*this, FindBlockSetup(kRelaySetups, BT_SREG));
 }
 
-void CBlockSREG::InitForDocument(CVetlaDoc* pDoc)
+void CBlockSREG::InitForDocument(IBlockDocument* pDoc)
 {
     CBlockObj::InitForDocument(pDoc);
     if (pDoc && IsNewGeneration())
@@ -141,7 +141,7 @@ BOOL CBlockSREG::Simulate(const CSimContext* pSim)
         else
             m_wShiftReg = WORD((m_wShiftReg >> 1) | (bData ? 0x8000u : 0u));
         SetOutputState(*this, GetWordBit(m_wShiftReg, m_nParamEx[SREG_BIT_PARAMEX]), InLadderDocument(*this));
-        if (const CVetlaDoc* pDoc = GetDocument())
+        if (const IBlockDocument* pDoc = GetDocument())
             DriveRegisterBits(*pDoc, m_nParamEx[SREG_INDEX_PARAMEX], m_wShiftReg);
     }
     FinishOutputChange(*this);

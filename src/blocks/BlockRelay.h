@@ -50,7 +50,7 @@ public:
 
     // On the newer generation a new register takes the lowest index that no shift register of
     // its document uses; with all four taken, or on the older generation, index 0.
-    void InitForDocument(CVetlaDoc* pDoc) override;
+    void InitForDocument(IBlockDocument* pDoc) override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // The register starts empty; the running time is kept.

@@ -3,9 +3,9 @@
 // a step.
 #pragma once
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 
 // Ladder contacts follow the outputs of a block in a ladder document.
 inline bool InLadderDocument(const CBlockObj& block)

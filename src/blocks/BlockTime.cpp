@@ -5,7 +5,6 @@
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "blocks/ValueBox.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"

@@ -1,9 +1,9 @@
 #include "blocks/ConnectLineObj.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "document/ArchiveDiagram.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
@@ -72,7 +72,7 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
 }
 
 // Inline in both of its callers, so that the reader's position stays in registers.
-[[gnu::always_inline]] inline void LoadLine(CConnectLineObj& line, CRecordReader& in, CVetlaDoc* pDoc)
+[[gnu::always_inline]] inline void LoadLine(CConnectLineObj& line, CRecordReader& in, IBlockDocument* pDoc)
 {
     // The fixed fields in one piece: the wire record is mostly them.
     in.Fields(line.m_ptStart, line.m_ptEnd, line.m_nStartBlock, line.m_nEndBlock,
@@ -92,7 +92,7 @@ void StorePoints(CArchive& ar, const CArray<CPoint>& points)
 [[gnu::noinline]] void LoadLine(CConnectLineObj& line, CArchive& ar)
 {
     CRecordReader in(ar);
-    LoadLine(line, in, ArchiveDiagram(ar));
+    LoadLine(line, in, ArchiveBlockDocument(ar));
 }
 
 }  // namespace
@@ -105,7 +105,7 @@ CConnectLineObj::CConnectLineObj()
         m_arrJunctions[i] = CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION);
 }
 
-void CConnectLineObj::LoadRecord(CRecordReader& in, CVetlaDoc* pDoc)
+void CConnectLineObj::LoadRecord(CRecordReader& in, IBlockDocument* pDoc)
 {
     LoadLine(*this, in, pDoc);
 }
@@ -141,9 +141,9 @@ void CConnectLineObj::ResolveEnds(const CBlockNumberIndex& index)
 // end hangs on the rail there.
 void CConnectLineObj::HangOnRail()
 {
-    if (!m_pDoc->IsLadder() || m_pDoc->m_powerBusList.IsEmpty())
+    if (!m_pDoc->IsLadder() || m_pDoc->PowerRails().IsEmpty())
         return;
-    auto* pRail = static_cast<CBlockObj*>(m_pDoc->m_powerBusList.GetHead());
+    auto* pRail = static_cast<CBlockObj*>(m_pDoc->PowerRails().GetHead());
     if (!m_pStartBlock)
         m_pStartBlock = pRail;
     else if (!m_pEndBlock)
@@ -283,12 +283,12 @@ BOOL CConnectLineObj::HitSegments(int x, int y, int* pSegment, int* pOrientation
     return FALSE;
 }
 
-CConnectLineObj* FindLineAtPoint(CVetlaDoc* pDoc, int x, int y)
+CConnectLineObj* FindLineAtPoint(IBlockDocument* pDoc, int x, int y)
 {
     if (!pDoc)
         return nullptr;
-    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(pDoc->m_lineList.GetNext(pos));
+    for (POSITION pos = pDoc->Lines().GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(pDoc->Lines().GetNext(pos));
         int nSegment = 0;
         int nOrientation = 0;
         if (pLine && pLine->HitTest(x, y, &nSegment, &nOrientation, nullptr))
@@ -297,13 +297,13 @@ CConnectLineObj* FindLineAtPoint(CVetlaDoc* pDoc, int x, int y)
     return nullptr;
 }
 
-int CountLinesAtPoint(CVetlaDoc* pDoc, int x, int y)
+int CountLinesAtPoint(IBlockDocument* pDoc, int x, int y)
 {
     if (!pDoc)
         return 0;
     int nCount = 0;
-    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(pDoc->m_lineList.GetNext(pos));
+    for (POSITION pos = pDoc->Lines().GetHeadPosition(); pos;) {
+        auto* pLine = static_cast<CConnectLineObj*>(pDoc->Lines().GetNext(pos));
         int nSegment = 0;
         int nOrientation = 0;
         if (pLine && pLine->HitTestMargin(x, y, &nSegment, &nOrientation, 1))

@@ -13,7 +13,7 @@ class CBlockNumberIndex;
 class CBlockObj;
 class CDC;
 class CRecordReader;
-class CVetlaDoc;
+class IBlockDocument;
 
 // A junction entry that marks no dot.
 constexpr int LINE_NO_JUNCTION = -9999;
@@ -34,7 +34,7 @@ public:
     void Serialize(CArchive& ar) override;
     // The wire record's load, for a wire of pDoc: what Serialize reads, from a reader that a
     // run of wires shares.
-    void LoadRecord(CRecordReader& in, CVetlaDoc* pDoc);
+    void LoadRecord(CRecordReader& in, IBlockDocument* pDoc);
     // Finds both end blocks by number in the wire's document (in a ladder document a missing
     // start, else a missing end, becomes the power rail); a load calls it once the document's
     // lists are read and checked.
@@ -72,7 +72,7 @@ public:
     CArray<CPoint> m_arrVertices;
     CBlockObj* m_pStartBlock = nullptr;
     CBlockObj* m_pEndBlock = nullptr;
-    CVetlaDoc* m_pDoc = nullptr;
+    IBlockDocument* m_pDoc = nullptr;
     // Editing state, not stored: the wire is in the view's selection; it was moved or tidied
     // once in the current drag step.
     int m_bLineSelected = 0;
@@ -92,6 +92,6 @@ private:
 };
 
 // The first wire of the document's wire list that HitTest finds at the point, else null.
-CConnectLineObj* FindLineAtPoint(CVetlaDoc* pDoc, int x, int y);
+CConnectLineObj* FindLineAtPoint(IBlockDocument* pDoc, int x, int y);
 // The number of the document's wires within 1 unit of the point.
-int CountLinesAtPoint(CVetlaDoc* pDoc, int x, int y);
+int CountLinesAtPoint(IBlockDocument* pDoc, int x, int y);

@@ -1,11 +1,11 @@
 #include "blocks/InputValue.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 
 #include <cmath>
 #include <cstdint>
@@ -29,7 +29,7 @@ WORD OperandValue(const CBlockObj& contact)
 {
     if (contact.m_nOperand >= NUM_ANALOG_IN && contact.m_nOperand <= kLastAnalogInputOperand)
         return WORD(contact.m_nAux2);
-    const CVetlaDoc* pDoc = contact.GetDocument();
+    const IBlockDocument* pDoc = contact.GetDocument();
     const CBlockObj* pOperand = pDoc ? pDoc->FindBlockByNumber(contact.m_nOperand) : nullptr;
     if (!pOperand)
         return 0;

@@ -1,10 +1,10 @@
 #include "blocks/LadderFeed.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNumberIndex.h"
-#include "document/VetlaDoc.h"
 
 LadderFeed FeedOfLine(const CConnectLineObj& line)
 {
@@ -33,7 +33,7 @@ int AnyOn(const std::vector<CBlockObj*>& feeds)
 int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
 {
     *pFeeds = 0;
-    const CVetlaDoc* pDoc = reader.GetDocument();
+    const IBlockDocument* pDoc = reader.GetDocument();
     if (!pDoc || !pDoc->IsLadder())
         return 0;
     if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
@@ -44,8 +44,8 @@ int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
         return AnyOn(*pIndexed);
     }
     std::vector<CBlockObj*> feeds;
-    for (POSITION pos = pDoc->m_lineList.GetHeadPosition(); pos;) {
-        const LadderFeed feed = FeedOfLine(*static_cast<const CConnectLineObj*>(pDoc->m_lineList.GetNext(pos)));
+    for (POSITION pos = pDoc->Lines().GetHeadPosition(); pos;) {
+        const LadderFeed feed = FeedOfLine(*static_cast<const CConnectLineObj*>(pDoc->Lines().GetNext(pos)));
         if (feed.pReader == &reader && feed.nPin == nPin && feed.pFeed)
             feeds.push_back(feed.pFeed);
     }

@@ -1,10 +1,10 @@
 #include "blocks/Widget.h"
 
+#include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
 #include "document/ArchiveDiagram.h"
-#include "document/VetlaDoc.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 
@@ -56,9 +56,9 @@ void CWidget::Serialize(CArchive& ar)
         m_nParamId >> m_strCaption >> m_nKind >> m_nWidth;
     if (!IsPlausiblePlacement())
         AfxThrowArchiveException(CArchiveException::generic);
-    m_pDoc = ArchiveDiagram(ar);
+    m_pDoc = ArchiveBlockDocument(ar);
     // Without a document (a loose element) the current project's hardware decides.
-    const WORD wHardware = m_pDoc ? m_pDoc->m_wHardwareCode : g_wHardwareCode;
+    const WORD wHardware = m_pDoc ? m_pDoc->GetHardwareCode() : g_wHardwareCode;
     if (!IsNewGeneration(wHardware))
         FitToOldModelWidth();
     m_pBlock = nullptr;

@@ -10,7 +10,7 @@
 
 class CArchive;
 class CBlockObj;
-class CVetlaDoc;
+class IBlockDocument;
 
 // Kinds below zero (m_nKind); 0 and above index the block's parameter list.
 constexpr int WIDGET_KIND_BARGRAPH = -99;
@@ -69,7 +69,7 @@ public:
     CString m_strCaption;
     int m_nKind = -1;
     int m_nWidth = 0;
-    CVetlaDoc* m_pDoc = nullptr;
+    IBlockDocument* m_pDoc = nullptr;
     BOOL m_bSelected = FALSE;
     int m_nValueIndex = 0;
     int m_nMinValue = 0;

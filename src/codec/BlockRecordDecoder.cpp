@@ -7,6 +7,7 @@
 #include "codec/DecodeContext.h"
 #include "codec/RecordDecoders.h"
 #include "codec/RecordReader.h"
+#include "document/VetlaDoc.h"
 
 #include <array>
 #include <memory>

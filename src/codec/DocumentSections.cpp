@@ -20,7 +20,6 @@ constexpr int kComWords = 11;
 constexpr int kComUnsentInt = 4;
 // A port whose model is the text panel is sent as model 0.
 constexpr int kComPanelModel = 2;
-constexpr int kAnalogOutputs = 32;
 constexpr int kStampChars = 16;
 
 // One byte per character (its low byte), at most the section's length; a NUL character would
@@ -36,7 +35,7 @@ void WriteLowBytes(std::span<BYTE> section, const CString& str, int nMaxChars)
 void WriteComPorts(EncodeContext& ctx)
 {
     RecordWriter w(ctx.Section("CM"));
-    for (const ComPortSettings& port : ctx.Doc().m_comSettings) {
+    for (const ComPortSettings& port : ctx.Doc().m_settings.com) {
         const int* pInts = &port.nModel;
         for (int i = 0; i < kComWords + 1; ++i) {
             if (i == kComUnsentInt)
@@ -72,31 +71,32 @@ void WriteNewerSettings(EncodeContext& ctx)
     c.Word(doc.m_nCharSet1);
     c.Word(doc.m_nCharSet2);
     c.Word(doc.m_nDefaultCharSet);
-    RecordWriter(ctx.Section("KV")).Word(doc.m_bKeepAqValues ? 1 : 0);
+    const AnalogSettings& analog = doc.m_settings.analog;
+    RecordWriter(ctx.Section("KV")).Word(analog.bKeepAqValues ? 1 : 0);
     RecordWriter qt(ctx.Section("QT"));
-    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqRangeType.GetSize())); ++i)
-        qt.Byte(doc.m_arrAqRangeType[i]);
+    for (BYTE byRangeType : analog.byAqRangeType)
+        qt.Byte(byRangeType);
     RecordWriter fv(ctx.Section("FV"));
-    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqFixedValue.GetSize())); ++i) {
-        if (!IsSendableAqFixedValue(doc.m_arrAqFixedValue[i])) {
+    for (double dValue : analog.dAqFixedValue) {
+        if (!IsSendableAqFixedValue(dValue)) {
             ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
             return;
         }
-        fv.Word(int(doc.m_arrAqFixedValue[i] * 100.0));
+        fv.Word(int(dValue * 100.0));
     }
     // Words 0-2 carry display integers the controller keeps for the tool and never reads back:
     // the logo's inversion, the scope time and the ticker's line time.
     RecordWriter rv(ctx.Section("RV"));
-    rv.Word(doc.m_bLogoInverse);
+    rv.Word(doc.m_settings.bLogoInverse);
     rv.Word(doc.m_nScopeTime);
     rv.Word(doc.m_nTickerLineTime);
-    rv.Byte(doc.m_nLanguage);
-    rv.Byte(doc.m_nLogoTime);
-    rv.Byte(doc.m_nLcdContrast * 3 + 32);
-    rv.Byte(doc.m_nLcdBacklight);
+    rv.Byte(doc.m_settings.lcd.nLanguage);
+    rv.Byte(doc.m_settings.lcd.nLogoTime);
+    rv.Byte(doc.m_settings.lcd.nContrast * 3 + 32);
+    rv.Byte(doc.m_settings.lcd.nBacklight);
     rv.Skip(6);
-    rv.Byte(doc.m_nAiRangeType[0]);
-    rv.Byte(doc.m_nAiRangeType[1]);
+    rv.Byte(analog.nAiRangeType[0]);
+    rv.Byte(analog.nAiRangeType[1]);
 }
 
 // An operand item names its address by the class of the first base it reaches from the top.
@@ -161,8 +161,8 @@ void EncodeHeaderSections(EncodeContext& ctx, int nBuffer1Bytes)
 {
     const CVetlaDoc& doc = ctx.Doc();
     std::span<BYTE> k = ctx.Section("K");
-    WriteLowBytes(k, doc.m_strProgramName, int(k.size()));
-    WriteLowBytes(ctx.Section("L"), doc.m_strPassword, kPasswordChars);
+    WriteLowBytes(k, doc.m_settings.strProgramName, int(k.size()));
+    WriteLowBytes(ctx.Section("L"), doc.m_settings.strPassword, kPasswordChars);
     const int nWords = (IMAGE_BUFFER0_BYTES + nBuffer1Bytes) / 2;
     RecordWriter(ctx.Section("PS")).Word(nWords);
     RecordWriter(ctx.Section("LC")).Word(nWords);
@@ -172,13 +172,13 @@ void EncodeDocumentSections(EncodeContext& ctx, const SYSTEMTIME& stNow)
 {
     const CVetlaDoc& doc = ctx.Doc();
     WriteComPorts(ctx);
-    RecordWriter(ctx.Section("PR")).Word(doc.m_bCopyProtect);
+    RecordWriter(ctx.Section("PR")).Word(doc.m_settings.bCopyProtect);
     RecordWriter rd(ctx.Section("RD"));
-    rd.Word(doc.m_nRedundancy);
-    rd.Long(doc.m_nSyncTime);
+    rd.Word(doc.m_settings.nRedundancy);
+    rd.Long(doc.m_settings.nSyncTime);
     WriteStamp(ctx, stNow);
-    RecordWriter(ctx.Section("HT")).Word(doc.m_nTempHigh);
-    RecordWriter(ctx.Section("LT")).Word(doc.m_nTempLow);
+    RecordWriter(ctx.Section("HT")).Word(doc.m_settings.nTempHigh);
+    RecordWriter(ctx.Section("LT")).Word(doc.m_settings.nTempLow);
     RecordWriter(ctx.Section("M1")).Word(doc.m_wHardwareCode);
     RecordWriter(ctx.Section("M2")).Word(doc.m_wHardwareCode2);
     RecordWriter(ctx.Section("V1")).Word(doc.m_wFirmwareWord);

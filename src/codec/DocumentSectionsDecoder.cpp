@@ -20,7 +20,6 @@ namespace {
 constexpr int kComWords = 11;
 constexpr int kComUnsentInt = 4;
 constexpr int kComPanelModel = 2;
-constexpr int kAnalogOutputs = 32;
 constexpr int kLogoFlagOffset = 1022;
 constexpr int kLogoFirstByte = 2;
 
@@ -41,7 +40,7 @@ void DecodeLogo(DecodeContext& ctx)
 void DecodeComPorts(DecodeContext& ctx)
 {
     RecordReader r(ctx.Section("CM"));
-    for (ComPortSettings& port : ctx.Doc().m_comSettings) {
+    for (ComPortSettings& port : ctx.Doc().m_settings.com) {
         int* pInts = &port.nModel;
         for (int i = 0; i < kComWords + 1; ++i) {
             if (i != kComUnsentInt)
@@ -68,24 +67,25 @@ void DecodeNewerSettings(DecodeContext& ctx)
     doc.m_nCharSet1 = c.Word();
     doc.m_nCharSet2 = c.Word();
     doc.m_nDefaultCharSet = c.Word();
-    doc.m_bKeepAqValues = RecordReader(ctx.Section("KV")).Word();
+    AnalogSettings& analog = doc.m_settings.analog;
+    analog.bKeepAqValues = RecordReader(ctx.Section("KV")).Word();
     RecordReader qt(ctx.Section("QT"));
-    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqRangeType.GetSize())); ++i)
-        doc.m_arrAqRangeType[i] = BYTE(qt.Byte());
+    for (BYTE& byRangeType : analog.byAqRangeType)
+        byRangeType = BYTE(qt.Byte());
     RecordReader fv(ctx.Section("FV"));
-    for (int i = 0; i < std::min(kAnalogOutputs, int(doc.m_arrAqFixedValue.GetSize())); ++i)
-        doc.m_arrAqFixedValue[i] = fv.Word() / 100.0;
+    for (double& dValue : analog.dAqFixedValue)
+        dValue = fv.Word() / 100.0;
     RecordReader rv(ctx.Section("RV"));
-    doc.m_bLogoInverse = rv.Word();
+    doc.m_settings.bLogoInverse = rv.Word();
     doc.m_nScopeTime = rv.Word();
     doc.m_nTickerLineTime = rv.Word();
-    doc.m_nLanguage = rv.Byte();
-    doc.m_nLogoTime = rv.Byte();
-    doc.m_nLcdContrast = (rv.Byte() - 32) / 3;
-    doc.m_nLcdBacklight = rv.Byte();
+    doc.m_settings.lcd.nLanguage = rv.Byte();
+    doc.m_settings.lcd.nLogoTime = rv.Byte();
+    doc.m_settings.lcd.nContrast = (rv.Byte() - 32) / 3;
+    doc.m_settings.lcd.nBacklight = rv.Byte();
     rv.Skip(6);
-    doc.m_nAiRangeType[0] = rv.Byte();
-    doc.m_nAiRangeType[1] = rv.Byte();
+    analog.nAiRangeType[0] = rv.Byte();
+    analog.nAiRangeType[1] = rv.Byte();
 }
 
 constexpr int kFunctionBlockItem = 7;
@@ -152,12 +152,12 @@ void DecodeDocumentSections(DecodeContext& ctx)
     CVetlaDoc& doc = ctx.Doc();
     DecodeLogo(ctx);
     DecodeComPorts(ctx);
-    doc.m_bCopyProtect = RecordReader(ctx.Section("PR")).Word();
+    doc.m_settings.bCopyProtect = RecordReader(ctx.Section("PR")).Word();
     RecordReader rd(ctx.Section("RD"));
-    doc.m_nRedundancy = rd.Word();
-    doc.m_nSyncTime = rd.Long();
-    doc.m_nTempHigh = RecordReader(ctx.Section("HT")).SignedWord();
-    doc.m_nTempLow = RecordReader(ctx.Section("LT")).SignedWord();
+    doc.m_settings.nRedundancy = rd.Word();
+    doc.m_settings.nSyncTime = rd.Long();
+    doc.m_settings.nTempHigh = RecordReader(ctx.Section("HT")).SignedWord();
+    doc.m_settings.nTempLow = RecordReader(ctx.Section("LT")).SignedWord();
     doc.m_wHardwareCode = WORD(RecordReader(ctx.Section("M1")).Word());
     doc.m_wHardwareCode2 = WORD(RecordReader(ctx.Section("M2")).Word());
     doc.m_wFirmwareWord = WORD(RecordReader(ctx.Section("V1")).Word());

@@ -295,8 +295,8 @@ DecodeResult DecodeProgramImage(const CVetlaCoreRule& codec, CVetlaDoc& doc)
         return ctx.Result();
     }
     DecodeBlockNames(ctx);
-    doc.m_strProgramName = ReadText(ctx.Section("K"));
-    doc.m_strPassword = ReadText(ctx.Section("L"));
+    doc.m_settings.strProgramName = ReadText(ctx.Section("K"));
+    doc.m_settings.strPassword = ReadText(ctx.Section("L"));
     DecodeInputSettings(ctx);
     ResolveLinks(ctx);
     LayOutDecodedDiagram(ctx);

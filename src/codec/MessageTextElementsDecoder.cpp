@@ -13,6 +13,7 @@
 #include "codec/MessageTextScreen.h"
 #include "codec/ParameterElement.h"
 #include "codec/RecordReader.h"
+#include "document/VetlaDoc.h"
 
 #include <memory>
 

@@ -2,11 +2,11 @@
 // message-text element belongs to.
 #pragma once
 
-#include "document/VetlaDoc.h"
-#include "platform/core/Archive.h"
+class CArchive;
+class CVetlaDoc;
+class IBlockDocument;
 
 // Null when the archive's document is none or not a diagram.
-inline CVetlaDoc* ArchiveDiagram(CArchive& ar)
-{
-    return static_cast<CVetlaDoc*>(ar.DocumentOfKind(RUNTIME_CLASS(CVetlaDoc)));
-}
+CVetlaDoc* ArchiveDiagram(CArchive& ar);
+// The same document as the elements see it.
+IBlockDocument* ArchiveBlockDocument(CArchive& ar);

@@ -107,7 +107,7 @@ bool BlockNumberTables::Matches(const CVetlaDoc& doc) const
     return k == wires.size();
 }
 
-bool FindOutputState(const CVetlaDoc* pDoc, int nNumber, int* pState)
+bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState)
 {
     if (!pDoc)
         return false;
@@ -120,7 +120,7 @@ bool FindOutputState(const CVetlaDoc* pDoc, int nNumber, int* pState)
     return true;
 }
 
-void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue)
+void FindInputValue(const IBlockDocument* pDoc, int nNumber, WORD* pValue)
 {
     if (!pDoc)
         return;

@@ -25,13 +25,14 @@
 class CBlockObj;
 class CConnectLineObj;
 class CVetlaDoc;
+class IBlockDocument;
 
 // The output state that a wire from block nNumber carries in pDoc; false when pDoc is null or
 // holds no block of that number.
-bool FindOutputState(const CVetlaDoc* pDoc, int nNumber, int* pState);
+bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState);
 // The analog value that a wire from block nNumber carries in pDoc (see InputValue.h), likewise;
 // *pValue stays as it was when there is no such block.
-void FindInputValue(const CVetlaDoc* pDoc, int nNumber, WORD* pValue);
+void FindInputValue(const IBlockDocument* pDoc, int nNumber, WORD* pValue);
 
 // What an index holds, and what it was made of so that a later scan can tell whether it still
 // holds.

@@ -38,7 +38,7 @@ void AdaptForOlder(CVetlaDoc& doc)
         if (pBlock->m_nType == BT_MR)
             static_cast<CBlockMR*>(pBlock)->m_nModbus11 = 0;
     }
-    for (ComPortSettings& com : doc.m_comSettings) {
+    for (ComPortSettings& com : doc.m_settings.com) {
         if (com.nBaudIndex >= 10)
             com.nBaudIndex = COM_BAUD_9600;
     }

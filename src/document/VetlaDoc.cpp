@@ -1,8 +1,10 @@
 #include "document/VetlaDoc.h"
 
+#include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "document/AnalogRanges.h"
 #include "document/DocumentObserver.h"
 #include "document/HardwareSeries.h"
 #include "platform/gdi/DC.h"
@@ -55,9 +57,6 @@ void CVetlaDoc::InitContents()
     m_sizeScreen = GetDisplaySize();
     m_rcExtent = CRect(0, 0, m_sizeScreen.cx, m_sizeScreen.cy);
 
-    m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
-    m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
-
     GetHardwareSeries(g_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
     m_wHardwareCode = g_wHardwareCode;
 }
@@ -98,6 +97,19 @@ void CVetlaDoc::PrepareForReload()
     m_mapOperandComment.RemoveAll();
     m_mapOperandSim.RemoveAll();
 }
+
+void CVetlaDoc::RestartOperandInput(int nOperand, bool bFrequencyOnly)
+{
+    OperandSimRecord record;
+    if (!m_mapOperandSim.Lookup(nOperand, record))
+        return;
+    if (!bFrequencyOnly || record.nMode == SIM_INPUT_FREQUENCY) {
+        record.nValue = record.nMin;
+        m_mapOperandSim.SetAt(nOperand, record);
+    }
+}
+
+void CVetlaDoc::RefreshSimInputSettings(CBlockObj& input) { UpdateSimInputSettings(*this, &input, FALSE); }
 
 CString CVetlaDoc::GetProposedSaveName() const
 {

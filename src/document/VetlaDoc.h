@@ -4,12 +4,11 @@
 // undo store. One routine, Serialize, writes and reads the project file and the undo snapshots.
 #pragma once
 
+#include "blocks/BlockDocument.h"
 #include "document/BlockNumberIndex.h"
 #include "document/BlockNumbering.h"
-#include "document/ComPortSettings.h"
+#include "document/ProgramSettings.h"
 #include "document/UndoStore.h"
-#include "platform/core/Array.h"
-#include "platform/core/ByteArray.h"
 #include "platform/core/Document.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/Map.h"
@@ -62,7 +61,7 @@ struct BlockRoomRequest {
     int nOutCount[3] = {};
 };
 
-class CVetlaDoc : public CDocument {
+class CVetlaDoc : public CDocument, public IBlockDocument {
     DECLARE_DYNCREATE(CVetlaDoc)
 
 public:
@@ -79,21 +78,36 @@ public:
     // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
     CString GetProposedSaveName() const override;
 
-    BOOL IsLadder() const { return m_nDocType == DOC_TYPE_LAD; }
     BOOL IsNewGenerationDoc() const;
+
+    // What the elements see of the document (IBlockDocument). Final, so that the document's
+    // own calls stay direct.
+    BOOL IsLadder() const final { return m_nDocType == DOC_TYPE_LAD; }
+    WORD GetHardwareCode() const final { return m_wHardwareCode; }
+    int GetDefaultCharSet() const final { return m_nDefaultCharSet; }
+    const CObList& Blocks() const final { return m_blockList; }
+    const CObList& Lines() const final { return m_lineList; }
+    const CObList& PowerRails() const final { return m_powerBusList; }
+    BOOL LookupOperandComment(int nOperand, CString& strComment) const final
+    {
+        return m_mapOperandComment.Lookup(nOperand, strComment);
+    }
+    void RemoveOperandComment(int nOperand) final { m_mapOperandComment.RemoveKey(nOperand); }
+    void RestartOperandInput(int nOperand, bool bFrequencyOnly) final;
+    void RefreshSimInputSettings(CBlockObj& input) final;
 
     // Block-list services (VetlaDocBlocks.cpp).
     void AddBlock(CBlockObj* pBlock);
     void AddPastedBlock(CBlockObj* pBlock);
-    CBlockObj* FindBlockByNumber(int nNumber) const
+    CBlockObj* FindBlockByNumber(int nNumber) const final
     {
         return m_pNumberIndex ? m_pNumberIndex->Find(nNumber) : FindBlockInList(nNumber);
     }
     // The blocks numbered nFirst to nLast in list order; from the number index while one is
     // set (one block per number), else by a walk of the list.
-    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const;
+    std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const final;
     // The index of a scan or a load while one lives, else null.
-    const CBlockNumberIndex* GetNumberIndex() const { return m_pNumberIndex; }
+    const CBlockNumberIndex* GetNumberIndex() const final { return m_pNumberIndex; }
     // The shell that was told of this document when it was made, while it is still the
     // documents' observer; null for none.
     IDocumentObserver* GetObserver() const;
@@ -117,7 +131,7 @@ public:
     // Names and lookups for pages and the view (VetlaDocNames.cpp).
     static void InitBlockCaptions();
     static void InitParameterNames();
-    CString GetBlockLabel(CBlockObj* pBlock) const;
+    CString GetBlockLabel(CBlockObj* pBlock) const final;
     // The blocks a page may offer as a parameter reference, or as a value source: one
     // "B%d[type name]" line each, leaving out the block being edited. The lists are filled
     // through their AddString, so that the document needs no window class; null adds nothing.
@@ -138,7 +152,7 @@ public:
     {
         FillBlockChoices(BlockChoice::Value, nExcludeNumber, pList);
     }
-    CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const;
+    CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const final;
     BOOL IsDuplicateLine(CConnectLineObj* pLine, CBlockObj* pBlock, int nPin) const;
 
     // Wire route tidying (VetlaDocRoute.cpp): a wire end follows its moved block; pin side
@@ -165,38 +179,10 @@ public:
     CString m_strReserved5;
     int m_nDocType = DOC_TYPE_FBD;
     int m_nReserved2 = 0;
-    CString m_strProgramName;
-    CString m_strPassword;
+    ProgramSettings m_settings;
     float m_fZoom = 1.0f;
-    CString m_strCreator;
-    CString m_strProjectName;
-    CString m_strInstallation;
-    CString m_strCustomer;
-    CString m_strDiagramNo;
-    CString m_strChecked;
-    CString m_strLogoFile;
-    CString m_strVersion1;
-    CString m_strVersion2;
-    CString m_strVersion3;
-    int m_bShowAtNewFile = 1;
-    CString m_strProgramComment;
-    int m_bCopyProtect = 0;
-    int m_nRedundancy = 0;
-    int m_nSyncTime = 5000;
-    int m_nTempHigh = 90;
-    int m_nTempLow = -20;
-    int m_bKeepAqValues = 1;
-    CByteArray m_arrAqRangeType;
-    CArray<double, double> m_arrAqFixedValue;
-    int m_nLanguage = 0;
-    int m_nLogoTime = 0;
-    int m_nLcdContrast = 2;
-    int m_nLcdBacklight = 0;
-    int m_bLogoInverse = 0;
     int m_bHasUploadedLogo = 0;
     std::unique_ptr<BYTE[]> m_pUploadedLogo;  // UPLOADED_LOGO_SIZE bytes when set
-    int m_nAiRangeType[2] = {};
-    ComPortSettings m_comSettings[COM_PORT_COUNT];
     WORD m_wHardwareCode = 0;
     WORD m_wHardwareCode2 = 0;
     WORD m_wFirmwareWord = 0;
@@ -277,6 +263,10 @@ private:
     // after it takes the matching number.
     std::unordered_map<int, int> m_mapPastedConnectors;
 };
+
+// The document that holds an element, as the document it is: only diagrams hold elements.
+inline CVetlaDoc* AsVetlaDoc(IBlockDocument* pDoc) { return static_cast<CVetlaDoc*>(pDoc); }
+inline const CVetlaDoc* AsVetlaDoc(const IBlockDocument* pDoc) { return static_cast<const CVetlaDoc*>(pDoc); }
 
 // The pin's stub rectangle of size 5; FALSE for a null block, a pin outside 0..19 or a pin of
 // kind 0.

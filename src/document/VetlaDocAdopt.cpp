@@ -44,17 +44,14 @@ void CVetlaDoc::CopyOptionalStoredValues(const CVetlaDoc& from)
 {
     m_wHardwareCode2 = from.m_wHardwareCode2;
     m_wFirmwareWord2 = from.m_wFirmwareWord2;
-    m_bKeepAqValues = from.m_bKeepAqValues;
-    m_arrAqRangeType.Copy(from.m_arrAqRangeType);
-    m_arrAqFixedValue.Copy(from.m_arrAqFixedValue);
+    m_settings.lcd = from.m_settings.lcd;
+    m_settings.analog = from.m_settings.analog;
     int CVetlaDoc::*const settings[] = {
-        &CVetlaDoc::m_nLanguage,       &CVetlaDoc::m_nLogoTime,       &CVetlaDoc::m_nLcdContrast,
-        &CVetlaDoc::m_nLcdBacklight,   &CVetlaDoc::m_nCharSet1,       &CVetlaDoc::m_nCharSet2,
-        &CVetlaDoc::m_nDefaultCharSet, &CVetlaDoc::m_nTickerCharTime, &CVetlaDoc::m_nTickerLineTime,
-        &CVetlaDoc::m_nAiFilter,       &CVetlaDoc::m_nScopeTime};
+        &CVetlaDoc::m_nCharSet1,       &CVetlaDoc::m_nCharSet2,       &CVetlaDoc::m_nDefaultCharSet,
+        &CVetlaDoc::m_nTickerCharTime, &CVetlaDoc::m_nTickerLineTime, &CVetlaDoc::m_nAiFilter,
+        &CVetlaDoc::m_nScopeTime};
     for (int CVetlaDoc::*pSetting : settings)
         this->*pSetting = from.*pSetting;
-    std::copy(std::begin(from.m_nAiRangeType), std::end(from.m_nAiRangeType), std::begin(m_nAiRangeType));
 }
 
 BOOL CVetlaDoc::AdoptTrialContents(CDocument& trial)
@@ -73,32 +70,23 @@ BOOL CVetlaDoc::AdoptTrialContents(CDocument& trial)
 void CVetlaDoc::TakeStoredValues(CVetlaDoc& loaded)
 {
     std::copy(std::begin(loaded.m_byFormatHeader), std::end(loaded.m_byFormatHeader), std::begin(m_byFormatHeader));
-    int CVetlaDoc::*const numbers[] = {
-        &CVetlaDoc::m_nReserved2,    &CVetlaDoc::m_nPagesAcross, &CVetlaDoc::m_nPagesDown,
-        &CVetlaDoc::m_nReserved1,    &CVetlaDoc::m_nDocType,     &CVetlaDoc::m_bShowAtNewFile,
-        &CVetlaDoc::m_bCopyProtect,  &CVetlaDoc::m_nRedundancy,  &CVetlaDoc::m_nSyncTime,
-        &CVetlaDoc::m_nTempHigh,     &CVetlaDoc::m_nTempLow,     &CVetlaDoc::m_bLogoInverse,
-        &CVetlaDoc::m_bHasUploadedLogo};
+    int CVetlaDoc::*const numbers[] = {&CVetlaDoc::m_nReserved2, &CVetlaDoc::m_nPagesAcross, &CVetlaDoc::m_nPagesDown,
+                                       &CVetlaDoc::m_nReserved1, &CVetlaDoc::m_nDocType,     &CVetlaDoc::m_bHasUploadedLogo};
     for (int CVetlaDoc::*pNumber : numbers)
         this->*pNumber = loaded.*pNumber;
-    CString CVetlaDoc::*const texts[] = {
-        &CVetlaDoc::m_strReserved1,   &CVetlaDoc::m_strReserved2,    &CVetlaDoc::m_strReserved3,
-        &CVetlaDoc::m_strReserved4,   &CVetlaDoc::m_strReserved5,    &CVetlaDoc::m_strProgramName,
-        &CVetlaDoc::m_strPassword,    &CVetlaDoc::m_strCreator,      &CVetlaDoc::m_strProjectName,
-        &CVetlaDoc::m_strInstallation, &CVetlaDoc::m_strCustomer,    &CVetlaDoc::m_strDiagramNo,
-        &CVetlaDoc::m_strChecked,     &CVetlaDoc::m_strLogoFile,     &CVetlaDoc::m_strVersion1,
-        &CVetlaDoc::m_strVersion2,    &CVetlaDoc::m_strVersion3,     &CVetlaDoc::m_strProgramComment,
-        &CVetlaDoc::m_strHardwareName};
+    CString CVetlaDoc::*const texts[] = {&CVetlaDoc::m_strReserved1, &CVetlaDoc::m_strReserved2,
+                                         &CVetlaDoc::m_strReserved3, &CVetlaDoc::m_strReserved4,
+                                         &CVetlaDoc::m_strReserved5, &CVetlaDoc::m_strHardwareName};
     for (CString CVetlaDoc::*pText : texts)
         std::swap(this->*pText, loaded.*pText);
     std::copy(std::begin(loaded.m_nPageReserved), std::end(loaded.m_nPageReserved), std::begin(m_nPageReserved));
     m_rcExtent = loaded.m_rcExtent;
     m_fZoom = loaded.m_fZoom;
-    std::copy(std::begin(loaded.m_comSettings), std::end(loaded.m_comSettings), std::begin(m_comSettings));
     m_pUploadedLogo = std::move(loaded.m_pUploadedLogo);
     m_wHardwareCode = loaded.m_wHardwareCode;
     m_wFirmwareWord = loaded.m_wFirmwareWord;
     CopyOptionalStoredValues(loaded);
+    m_settings = std::move(loaded.m_settings);
     MoveMap(m_mapOperandComment, loaded.m_mapOperandComment);
     MoveMap(m_mapOperandSim, loaded.m_mapOperandSim);
 }

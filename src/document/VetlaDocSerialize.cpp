@@ -16,6 +16,7 @@
 #include "document/ArchiveDiagram.h"
 #include "document/HardwareSeries.h"
 #include "platform/core/Archive.h"
+#include "platform/core/Array.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
 #include "platform/core/ObArray.h"
@@ -48,6 +49,23 @@ void SerializeValues(CArchive& ar, T (&values)[N])
 {
     for (T& value : values)
         SerializeValue(ar, value);
+}
+
+// The analog outputs' values, stored as an array with its count: a file with another count
+// keeps what it has for the channels there are, the rest 0.
+template <class T, std::size_t N>
+void SerializeChannels(CArchive& ar, T (&values)[N])
+{
+    CArray<T, T> stored;
+    if (ar.IsStoring()) {
+        stored.SetSize(N);
+        std::copy(std::begin(values), std::end(values), stored.GetData());
+        stored.Serialize(ar);
+        return;
+    }
+    stored.Serialize(ar);
+    for (std::size_t i = 0; i < N; ++i)
+        values[i] = INT_PTR(i) < stored.GetSize() ? stored[INT_PTR(i)] : T{};
 }
 
 void SerializeComSettings(CArchive& ar, ComPortSettings& com)
@@ -454,22 +472,25 @@ void CVetlaDoc::SerializeSettings(CArchive& ar)
     SerializeValue(ar, m_nDocType);
     if (m_nDocType != DOC_TYPE_FBD && m_nDocType != DOC_TYPE_LAD)
         ThrowBadFormat();
-    SerializeValue(ar, m_strProgramName);
-    SerializeValue(ar, m_strPassword);
+    ProgramSettings& settings = m_settings;
+    SerializeValue(ar, settings.strProgramName);
+    SerializeValue(ar, settings.strPassword);
     SerializeValue(ar, m_fZoom);
-    CString* projectTexts[] = {&m_strCreator,  &m_strProjectName, &m_strInstallation, &m_strCustomer,
-                               &m_strDiagramNo, &m_strChecked,    &m_strLogoFile,     &m_strVersion1,
-                               &m_strVersion2, &m_strVersion3};
-    for (CString* pText : projectTexts)
-        SerializeValue(ar, *pText);
-    SerializeValue(ar, m_bShowAtNewFile);
-    SerializeValue(ar, m_strProgramComment);
-    int* protection[] = {&m_bCopyProtect, &m_nRedundancy, &m_nSyncTime, &m_nTempHigh, &m_nTempLow};
+    // The start-up logo's file stands among the project texts.
+    for (int i = 0; i < PROJECT_TEXT_COUNT; ++i) {
+        if (i == PROJECT_VERSION1)
+            SerializeValue(ar, settings.strLogoFile);
+        SerializeValue(ar, settings.strProject[i]);
+    }
+    SerializeValue(ar, settings.bShowAtNewFile);
+    SerializeValue(ar, settings.strComment);
+    int* protection[] = {&settings.bCopyProtect, &settings.nRedundancy, &settings.nSyncTime, &settings.nTempHigh,
+                         &settings.nTempLow};
     for (int* pValue : protection)
         SerializeValue(ar, *pValue);
-    for (ComPortSettings& com : m_comSettings)
+    for (ComPortSettings& com : settings.com)
         SerializeComSettings(ar, com);
-    SerializeValue(ar, m_bLogoInverse);
+    SerializeValue(ar, settings.bLogoInverse);
     SerializeValue(ar, m_bHasUploadedLogo);
     SerializeUploadedLogo(ar);
 }
@@ -507,21 +528,19 @@ void CVetlaDoc::SerializeHardware(CArchive& ar)
     SerializeValue(ar, m_strHardwareName);
     if (!IsNewGenerationDoc())
         return;
-    SerializeValue(ar, m_bKeepAqValues);
-    m_arrAqRangeType.Serialize(ar);
-    m_arrAqFixedValue.Serialize(ar);
+    AnalogSettings& analog = m_settings.analog;
+    SerializeValue(ar, analog.bKeepAqValues);
+    SerializeChannels(ar, analog.byAqRangeType);
+    SerializeChannels(ar, analog.dAqFixedValue);
     if (ar.IsLoading()) {
-        // The pages index the analog outputs 0..31; a file with another count keeps what it
-        // has for those channels.
-        m_arrAqRangeType.SetSize(AQ_CHANNEL_COUNT);
-        m_arrAqFixedValue.SetSize(AQ_CHANNEL_COUNT);
-        for (INT_PTR i = 0; i < m_arrAqFixedValue.GetSize(); ++i) {
-            if (!IsSendableAqFixedValue(m_arrAqFixedValue[i]))
+        for (double dValue : analog.dAqFixedValue) {
+            if (!IsSendableAqFixedValue(dValue))
                 ThrowBadFormat();
         }
     }
-    int* lcd[LCD_SETTING_COUNT] = {&m_nLanguage, &m_nLogoTime, &m_nLcdContrast, &m_nLcdBacklight};
-    for (int* pValue : lcd)
+    LcdSettings& lcd = m_settings.lcd;
+    int* lcdValues[LCD_SETTING_COUNT] = {&lcd.nLanguage, &lcd.nLogoTime, &lcd.nContrast, &lcd.nBacklight};
+    for (int* pValue : lcdValues)
         SerializeValue(ar, *pValue);
     int* msgText[MSGTEXT_DOC_SETTING_COUNT] = {&m_nCharSet1,       &m_nCharSet2,  &m_nDefaultCharSet,
                                            &m_nTickerCharTime, &m_nTickerLineTime, &m_nAiFilter,
@@ -529,5 +548,5 @@ void CVetlaDoc::SerializeHardware(CArchive& ar)
     for (int* pValue : msgText)
         SerializeValue(ar, *pValue);
     if (ar.IsStoring() || m_byFormatHeader[1] == FORMAT_MARK)
-        SerializeValues(ar, m_nAiRangeType);
+        SerializeValues(ar, analog.nAiRangeType);
 }

@@ -11,10 +11,7 @@ class CVetlaDoc;
 // command returned; the new document is then the active one. 0 when there is no main window.
 LRESULT SendFileNewToMainFrame();
 
-// Copies from one document to the other the project texts, "Show at new file", the program
-// comment, name and password, the start-up logo file, copy protection, redundancy,
-// synchronisation time, temperature limits, the COM settings, the LCD values, the hardware code
-// with its three words and the message-text settings; for a newer-generation source also the
-// analog outputs' kept values and ranges and the AI0/AI1 ranges. Not the diagram, the zoom,
-// the uploaded logo or the hardware name.
+// Copies from one document to the other the program settings (those of analog inputs and
+// outputs only from a newer-generation source), the hardware code with its three words and the
+// message-text settings. Not the diagram, the zoom, the uploaded logo or the hardware name.
 void CopyDocumentSettings(CVetlaDoc& to, const CVetlaDoc& from);

@@ -25,7 +25,7 @@ void CMainFrame::OnLadConvertToFbd()
     // The new document opens without its Properties sheet.
     g_bShowAtNewFile = 0;
     SendFileNewToMainFrame();
-    g_bShowAtNewFile = pLadder->m_bShowAtNewFile;
+    g_bShowAtNewFile = pLadder->m_settings.bShowAtNewFile;
     CVetlaView* pView = GetActiveView();
     CVetlaDoc* pFbd = pView ? pView->GetDocument() : nullptr;
     if (!pFbd || pFbd == pLadder)

@@ -13,7 +13,7 @@ void CMainFrame::OnDocumentCreated(CVetlaDoc& doc)
         OnViewInfoWindow();
     ++m_nOpenDocuments;
 
-    doc.m_bShowAtNewFile = g_bShowAtNewFile;
+    doc.m_settings.bShowAtNewFile = g_bShowAtNewFile;
     // The frame asks for a ladder document once; the next new document is an FBD again.
     if (m_nNewDocType != DOC_TYPE_FBD) {
         doc.m_nDocType = m_nNewDocType;

@@ -131,7 +131,7 @@ const CBlockMR* ModbusBlockWithoutMaster(const CVetlaDoc& doc)
         if (pFound || !pModbus)
             return;
         const int nPort = pModbus->m_nModbus5;
-        if (nPort < 0 || nPort >= COM_PORT_COUNT || doc.m_comSettings[nPort].nModel != kModbusMasterMode)
+        if (nPort < 0 || nPort >= COM_PORT_COUNT || doc.m_settings.com[nPort].nModel != kModbusMasterMode)
             pFound = pModbus;
     });
     return pFound;
@@ -152,15 +152,15 @@ void PutLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
     constexpr int kLogoFlagByte = 1022;
     std::span<BYTE> lc = codec.Section("LC");
     BYTE* pLogo = lc.data() + kLogoFirstByte;
-    if (!doc.m_strLogoFile.IsEmpty() && LoadLogoBitmap(doc.m_strLogoFile, pLogo) == LogoLoad::Ok) {
-        if (doc.m_bLogoInverse) {
+    if (!doc.m_settings.strLogoFile.IsEmpty() && LoadLogoBitmap(doc.m_settings.strLogoFile, pLogo) == LogoLoad::Ok) {
+        if (doc.m_settings.bLogoInverse) {
             for (int i = 0; i < LOGO_IMAGE_SIZE; ++i)
                 pLogo[i] = BYTE(~pLogo[i]);
         }
         lc[kLogoFlagByte] = 1;
         return;
     }
-    if (!doc.m_bHasUploadedLogo || !doc.m_pUploadedLogo || !doc.m_strLogoFile.IsEmpty())
+    if (!doc.m_bHasUploadedLogo || !doc.m_pUploadedLogo || !doc.m_settings.strLogoFile.IsEmpty())
         return;
     std::memcpy(pLogo, doc.m_pUploadedLogo.get(), UPLOADED_LOGO_SIZE);
     lc[kLogoFlagByte] = 1;

@@ -48,7 +48,7 @@ void CMainFrame::OnFileProperties()
     const ProgramSettings settings = sheet.GetSettings();
     g_bShowAtNewFile = settings.bShowAtNewFile;
     const WORD wOldCode = pDoc->m_wHardwareCode;
-    if (!WriteProgramSettings(settings, *pDoc))
+    if (!WriteProgramSettings(settings, sheet.GetHardwareCode(), *pDoc))
         return;
     if (pDoc->m_wHardwareCode != wOldCode) {
         g_wHardwareCode = pDoc->m_wHardwareCode;

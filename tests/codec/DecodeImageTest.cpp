@@ -85,7 +85,7 @@ TEST_F(UploadedImage, AnErasedImageGivesAnEmptyDiagramOnAnUnchangedSheet)
     EXPECT_EQ(m_doc.m_rcExtent, rcBefore);
     EXPECT_EQ(m_doc.m_nPagesAcross, 1);
     EXPECT_EQ(m_doc.m_nPagesDown, 1);
-    EXPECT_TRUE(m_doc.m_strProgramName.IsEmpty());
+    EXPECT_TRUE(m_doc.m_settings.strProgramName.IsEmpty());
 }
 
 TEST_F(UploadedImage, OutputsTheirSourcesAndTheLayout)
@@ -200,8 +200,8 @@ TEST_F(UploadedImage, HeaderFlagsNamesAndTexts)
     Put("A", 0, {0x02, 0x00, 0xFF, 0xFF});
     Put("B", 0, {UnicodeToLcd(u'G'), UnicodeToLcd(u'O'), 0x5B, 0x5B, 0x5B, 0x5B, 0x5B, 0x5B});
     ASSERT_TRUE(Decode().bOk);
-    EXPECT_EQ(m_doc.m_strProgramName, CString(_T("ABC")));
-    EXPECT_EQ(m_doc.m_strPassword, CString(_T("12")));
+    EXPECT_EQ(m_doc.m_settings.strProgramName, CString(_T("ABC")));
+    EXPECT_EQ(m_doc.m_settings.strPassword, CString(_T("12")));
     // Bit 6 clear: protection on; set: off. Bit 7: retentive.
     EXPECT_EQ(Block(NUM_FUNCTION_BLOCK)->m_nParam[BLOCK_PROTECTION_PARAM], 1);
     EXPECT_EQ(Block(NUM_FUNCTION_BLOCK + 1)->m_nParam[BLOCK_PROTECTION_PARAM], 0);
@@ -285,7 +285,7 @@ TEST_F(UploadedImage, DamagedImagesAreRefusedWhole)
         EXPECT_FALSE(DecodeErrorText(result).IsEmpty()) << c.pszWhat;
         EXPECT_TRUE(doc.m_blockList.IsEmpty()) << c.pszWhat;
         EXPECT_TRUE(doc.m_lineList.IsEmpty()) << c.pszWhat;
-        EXPECT_TRUE(doc.m_strProgramName.IsEmpty()) << c.pszWhat;
+        EXPECT_TRUE(doc.m_settings.strProgramName.IsEmpty()) << c.pszWhat;
     }
 }
 

@@ -144,14 +144,14 @@ TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
         pLog->m_nParam[DATALOG_COUNT_PARAM] = 2;
         Feed(pInput, pLog, 0);
     }
-    Doc().m_strProgramName = _T("ABC");
-    Doc().m_strPassword = _T("1234");
+    Doc().m_settings.strProgramName = _T("ABC");
+    Doc().m_settings.strPassword = _T("1234");
     ASSERT_TRUE(Encode().bOk);
     DecodeAndEncodeAgain();
     ExpectSameImages();
     EXPECT_EQ(Graph(m_decoded), Graph(Doc()));
-    EXPECT_EQ(m_decoded.m_strProgramName, CString(_T("ABC")));
-    EXPECT_EQ(m_decoded.m_strPassword, CString(_T("1234")));
+    EXPECT_EQ(m_decoded.m_settings.strProgramName, CString(_T("ABC")));
+    EXPECT_EQ(m_decoded.m_settings.strPassword, CString(_T("1234")));
     const CBlockObj* pDecodedCounter = m_decoded.FindBlockByNumber(pCounter->m_nNumber);
     ASSERT_NE(pDecodedCounter, nullptr);
     EXPECT_EQ(pDecodedCounter->m_pRefBlock[0], m_decoded.FindBlockByNumber(pTimer->m_nNumber));

@@ -42,8 +42,8 @@ TEST_F(NewerCodecDiagram, NewerNamesAreLowBytesPaddedWithSpaces)
 
 TEST_F(CodecDiagram, ProgramNameAndPassword)
 {
-    Doc().m_strProgramName = _T("Hall");
-    Doc().m_strPassword = _T("AB");
+    Doc().m_settings.strProgramName = _T("Hall");
+    Doc().m_settings.strPassword = _T("AB");
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("K"), Concat(Bytes{'H', 'a', 'l', 'l'}, Repeat(0xFF, 12)));
     EXPECT_EQ(SectionBytes("L"), Concat(Bytes{'A', 'B'}, Repeat(0xFF, 14)));
@@ -51,7 +51,7 @@ TEST_F(CodecDiagram, ProgramNameAndPassword)
 
 TEST_F(CodecDiagram, LongPasswordKeepsEightCharacters)
 {
-    Doc().m_strPassword = _T("123456789");
+    Doc().m_settings.strPassword = _T("123456789");
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("L"), Concat(Bytes{'1', '2', '3', '4', '5', '6', '7', '8'}, Repeat(0xFF, 8)));
 }
@@ -66,12 +66,12 @@ TEST_F(CodecDiagram, StampSwapsEachPairOfCharacters)
 
 TEST_F(CodecDiagram, PortsAreThreeRecordsOfElevenWords)
 {
-    ComPortSettings& port0 = Doc().m_comSettings[0];
+    ComPortSettings& port0 = Doc().m_settings.com[0];
     port0.nModel = 2;  // the text panel is sent as 0
     port0.nAddress = 7;
     port0.nParityDataStop = 5;  // not sent
     port0.nTimeout = 70000;     // truncated to 16 bits
-    Doc().m_comSettings[2].nSpare = 9;
+    Doc().m_settings.com[2].nSpare = 9;
     ASSERT_TRUE(Encode().bOk);
     const Bytes port = SectionBytes("CM", 0, 22);
     EXPECT_EQ(port, (Bytes{0, 0, 0, 0, 7, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0x70, 0x11, 0, 0, 0, 0, 0, 0}));
@@ -82,11 +82,11 @@ TEST_F(CodecDiagram, PortsAreThreeRecordsOfElevenWords)
 
 TEST_F(CodecDiagram, SettingsWordsOfEveryGeneration)
 {
-    Doc().m_bCopyProtect = 1;
-    Doc().m_nRedundancy = 2;
-    Doc().m_nSyncTime = 70000;
-    Doc().m_nTempHigh = 90;
-    Doc().m_nTempLow = -20;
+    Doc().m_settings.bCopyProtect = 1;
+    Doc().m_settings.nRedundancy = 2;
+    Doc().m_settings.nSyncTime = 70000;
+    Doc().m_settings.nTempHigh = 90;
+    Doc().m_settings.nTempLow = -20;
     Doc().m_wFirmwareWord = 0x0203;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("PR"), (Bytes{1, 0}));
@@ -106,14 +106,12 @@ TEST_F(NewerCodecDiagram, NewerSettingsFillCKvQtFvAndRv)
     Doc().m_nAiFilter = 2;
     Doc().m_nTickerCharTime = 300;
     Doc().m_nCharSet1 = 1;
-    Doc().m_bKeepAqValues = 0;
-    Doc().m_arrAqRangeType.SetSize(32);
-    Doc().m_arrAqRangeType[1] = 3;
-    Doc().m_arrAqFixedValue.SetSize(32);
-    Doc().m_arrAqFixedValue[0] = 2.5;
-    Doc().m_nLanguage = 1;
-    Doc().m_nLcdContrast = 4;
-    Doc().m_nAiRangeType[1] = 2;
+    Doc().m_settings.analog.bKeepAqValues = 0;
+    Doc().m_settings.analog.byAqRangeType[1] = 3;
+    Doc().m_settings.analog.dAqFixedValue[0] = 2.5;
+    Doc().m_settings.lcd.nLanguage = 1;
+    Doc().m_settings.lcd.nContrast = 4;
+    Doc().m_settings.analog.nAiRangeType[1] = 2;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("C", 0, 10), (Bytes{0x90, 0x01, 0x2C, 0x01, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(SectionBytes("KV"), (Bytes{0, 0}));

@@ -120,11 +120,11 @@ TEST_F(NewerLimits, MessageTextsBeyondTheAllocatedArea)
 // document: the download would send them cut to other values.
 TEST_F(NewerLimits, AnAnalogOutputFixedValueBeyondItsWord)
 {
-    Doc().m_arrAqFixedValue[2] = std::nan("");
+    Doc().m_settings.analog.dAqFixedValue[2] = std::nan("");
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-    Doc().m_arrAqFixedValue[2] = 700.0;
+    Doc().m_settings.analog.dAqFixedValue[2] = 700.0;
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
-    Doc().m_arrAqFixedValue[2] = 10.0;
+    Doc().m_settings.analog.dAqFixedValue[2] = 10.0;
     EXPECT_TRUE(Encode().bOk);
 }
 

@@ -30,7 +30,7 @@ TEST_F(DocAdoptTest, TakenOverElementsBelongToTheDocument)
     pLine->m_arrVertices.Add(CPoint(10, 10));
     pLine->m_arrVertices.Add(CPoint(40, 10));
     source.AddLine(pLine);
-    source.m_strProjectName = u"Pumps";
+    source.m_settings.strProject[PROJECT_NAME] = u"Pumps";
     const Bytes bytes = SaveToBytes(source);
 
     CVetlaDoc doc;
@@ -44,7 +44,7 @@ TEST_F(DocAdoptTest, TakenOverElementsBelongToTheDocument)
     EXPECT_EQ(pLoadedLine->m_pStartBlock, doc.FindBlockByNumber(pAnd->m_nNumber));
     auto* pLoadedText = static_cast<CBlockMSGTEXT*>(doc.FindBlockByNumber(pText->m_nNumber));
     EXPECT_EQ(static_cast<CWidget*>(pLoadedText->m_arrWidgets1[0][0])->m_pDoc, &doc);
-    EXPECT_EQ(doc.m_strProjectName, u"Pumps");
+    EXPECT_EQ(doc.m_settings.strProject[PROJECT_NAME], u"Pumps");
     EXPECT_EQ(SaveToBytes(doc), bytes);
 }
 
@@ -55,10 +55,10 @@ TEST_F(DocAdoptTest, ValuesTheFileLeavesOutStayAsTheyWere)
     CVetlaDoc doc;
     AddNew(doc, BT_AND);
     const Bytes bytes = SaveToBytes(doc);
-    doc.m_nLanguage = 3;
+    doc.m_settings.lcd.nLanguage = 3;
     doc.m_nScopeTime = 9;
     LoadFromBytes(doc, bytes);
-    EXPECT_EQ(doc.m_nLanguage, 3);
+    EXPECT_EQ(doc.m_settings.lcd.nLanguage, 3);
     EXPECT_EQ(doc.m_nScopeTime, 9);
     EXPECT_EQ(CountBlocks(doc), 1);
 }

@@ -20,7 +20,7 @@ protected:
     {
         AddNew(m_target, BT_OR, 5, 5);
         AddNew(m_target, BT_FLAG, 50, 5);
-        m_target.m_strProgramName = _T("KEEP");
+        m_target.m_settings.strProgramName = _T("KEEP");
         m_target.m_mapOperandComment.SetAt(7, _T("kept"));
         m_before = SaveToBytes(m_target);
         m_objects = ElementObjects(m_target);
@@ -464,10 +464,10 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
         std::fill(std::begin(wt.m_bOffDisabled), std::end(wt.m_bOffDisabled), 0);
         return wt;
     };
-    EXPECT_FALSE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[3] = 10.0; }));
-    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[3] = std::nan(""); }));
-    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[0] = 1e12; }));
-    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_arrAqFixedValue[0] = -1.0; }));
+    EXPECT_FALSE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_settings.analog.dAqFixedValue[3] = 10.0; }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_settings.analog.dAqFixedValue[3] = std::nan(""); }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_settings.analog.dAqFixedValue[0] = 1e12; }));
+    EXPECT_TRUE(refused(BT_AAMP, [](CVetlaDoc& doc, CBlockObj&) { doc.m_settings.analog.dAqFixedValue[0] = -1.0; }));
     EXPECT_FALSE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = -10.0; }));
     EXPECT_TRUE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = 400.0; }));
     EXPECT_TRUE(refused(BT_AAMP, [&](CVetlaDoc&, CBlockObj& b) { analog(b).m_dGain = std::nan(""); }));

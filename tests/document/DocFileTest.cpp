@@ -137,21 +137,21 @@ TEST_F(DocFileTest, SaveLoadSaveGivesTheSameBytesForEveryField)
     doc.m_strReserved3 = _T("r3");
     doc.m_nReserved1 = 17;
     doc.m_nReserved2 = -4;
-    doc.m_strProgramName = _T("PUMP1");
-    doc.m_strPassword = _T("ABC");
+    doc.m_settings.strProgramName = _T("PUMP1");
+    doc.m_settings.strPassword = _T("ABC");
     doc.m_fZoom = 1.5f;
-    doc.m_strVersion3 = _T("v3");
-    doc.m_strProgramComment = _T("line 1\r\nline 2");
-    doc.m_nSyncTime = 2500;
-    doc.m_comSettings[2].nBaudIndex = 12;
+    doc.m_settings.strProject[PROJECT_VERSION3] = _T("v3");
+    doc.m_settings.strComment = _T("line 1\r\nline 2");
+    doc.m_settings.nSyncTime = 2500;
+    doc.m_settings.com[2].nBaudIndex = 12;
     doc.m_bHasUploadedLogo = 1;
     doc.m_pUploadedLogo = std::make_unique<BYTE[]>(UPLOADED_LOGO_SIZE);
     doc.m_pUploadedLogo[959] = 0x5A;
-    doc.m_arrAqRangeType[31] = 2;
-    doc.m_arrAqFixedValue[0] = 12.5;
-    doc.m_nLcdBacklight = 3;
+    doc.m_settings.analog.byAqRangeType[31] = 2;
+    doc.m_settings.analog.dAqFixedValue[0] = 12.5;
+    doc.m_settings.lcd.nBacklight = 3;
     doc.m_nScopeTime = 9;
-    doc.m_nAiRangeType[1] = 2;
+    doc.m_settings.analog.nAiRangeType[1] = 2;
     doc.m_rcExtent = CRect(1, 2, 3000, 4000);
     AddNew(doc, BT_IN);
     AddNew(doc, BT_AND);
@@ -161,7 +161,7 @@ TEST_F(DocFileTest, SaveLoadSaveGivesTheSameBytesForEveryField)
     LoadFromBytes(copy, first);
     EXPECT_EQ(SaveToBytes(copy), first);
     EXPECT_EQ(copy.m_pUploadedLogo[959], 0x5A);
-    EXPECT_EQ(copy.m_strProgramComment, doc.m_strProgramComment);
+    EXPECT_EQ(copy.m_settings.strComment, doc.m_settings.strComment);
     EXPECT_EQ(CountBlocks(copy), 2);
 }
 
@@ -196,18 +196,18 @@ TEST_F(DocFileTest, NewerFileWithoutTheAiMarkKeepsTheAiPair)
 {
     HardwareCodeScope hw(0x5188);
     CVetlaDoc doc;
-    doc.m_nAiRangeType[0] = 3;
-    doc.m_nAiRangeType[1] = 4;
+    doc.m_settings.analog.nAiRangeType[0] = 3;
+    doc.m_settings.analog.nAiRangeType[1] = 4;
     Bytes bytes = SaveToBytes(doc);
     // The pair is the last 8 bytes before the (empty) block and wire lists.
     bytes.erase(bytes.end() - 4 - 8, bytes.end() - 4);
     bytes[1] = 0;
 
     CVetlaDoc loaded;
-    loaded.m_nAiRangeType[0] = 7;
+    loaded.m_settings.analog.nAiRangeType[0] = 7;
     LoadFromBytes(loaded, bytes);
-    EXPECT_EQ(loaded.m_nAiRangeType[0], 7);
-    EXPECT_EQ(loaded.m_nAiRangeType[1], 0);
+    EXPECT_EQ(loaded.m_settings.analog.nAiRangeType[0], 7);
+    EXPECT_EQ(loaded.m_settings.analog.nAiRangeType[1], 0);
     EXPECT_EQ(loaded.m_byFormatHeader[1], 0);
 }
 

@@ -9,14 +9,12 @@ TEST(DocWithoutFrame, ShowsPropertiesAtNewFileAndTakesTheGlobalHardware)
 {
     HardwareCodeScope hw(0x2188);
     CVetlaDoc doc;
-    EXPECT_EQ(doc.m_bShowAtNewFile, 1);
+    EXPECT_EQ(doc.m_settings.bShowAtNewFile, 1);
     EXPECT_EQ(doc.m_wHardwareCode, 0x2188);
     EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
     EXPECT_EQ(doc.m_strHardwareName.ToUtf8(), "4X Series B1.XX");
     EXPECT_EQ(doc.m_rcExtent.right, 1024);
     EXPECT_EQ(doc.m_rcExtent.bottom, 768);
-    EXPECT_EQ(doc.m_arrAqRangeType.GetSize(), AQ_CHANNEL_COUNT);
-    EXPECT_EQ(doc.m_arrAqFixedValue.GetSize(), AQ_CHANNEL_COUNT);
     EXPECT_EQ(doc.m_byFormatHeader[2], 'U');
     EXPECT_EQ(doc.m_byFormatHeader[3], 0xAA);
 }

@@ -78,16 +78,16 @@ TEST_F(ProgramSettingsTest, HardwareChangeAdaptsBlocksAndPortsToTheGeneration)
 {
     CVetlaDoc doc;
     MakeHardware(doc, k75X);
-    doc.m_comSettings[0].nBaudIndex = 12;
-    doc.m_comSettings[1].nBaudIndex = 9;
+    doc.m_settings.com[0].nBaudIndex = 12;
+    doc.m_settings.com[1].nBaudIndex = 9;
     auto* pRead = static_cast<CBlockMR*>(AddNew(doc, BT_MR));
     pRead->m_nModbus11 = 2;
     ApplyHardwareChange(doc, k3X);
     EXPECT_EQ(doc.m_wHardwareCode, k3X);
     EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
     EXPECT_EQ(doc.m_strHardwareName.ToUtf8(), "3X Series B1.XX");
-    EXPECT_EQ(doc.m_comSettings[0].nBaudIndex, COM_BAUD_9600);
-    EXPECT_EQ(doc.m_comSettings[1].nBaudIndex, 9);
+    EXPECT_EQ(doc.m_settings.com[0].nBaudIndex, COM_BAUD_9600);
+    EXPECT_EQ(doc.m_settings.com[1].nBaudIndex, 9);
     EXPECT_EQ(pRead->m_nModbus11, 0);
 
     auto* pWatchdog = static_cast<CBlockAnalog*>(AddNew(doc, BT_AWDOG));
@@ -116,14 +116,12 @@ TEST_F(ProgramSettingsTest, UnchangedSettingsLeaveTheDocumentUntouched)
 {
     CVetlaDoc doc;
     MakeHardware(doc, k77X);
-    doc.m_comSettings[2].nBaudIndex = 12;
+    doc.m_settings.com[2].nBaudIndex = 12;
     AddNew(doc, BT_AWDOG);
     const Bytes before = SaveToBytes(doc);
-    EXPECT_FALSE(WriteProgramSettings(ReadProgramSettings(doc), doc));
+    EXPECT_FALSE(WriteProgramSettings(ReadProgramSettings(doc), doc.m_wHardwareCode, doc));
     // The same line again changes nothing either, blocks included.
-    ProgramSettings same = ReadProgramSettings(doc);
-    same.wHardwareCode = 0x52FF;
-    EXPECT_FALSE(WriteProgramSettings(same, doc));
+    EXPECT_FALSE(WriteProgramSettings(ReadProgramSettings(doc), 0x52FF, doc));
     EXPECT_EQ(SaveToBytes(doc), before);
 }
 
@@ -132,21 +130,21 @@ TEST_F(ProgramSettingsTest, OlderControllersKeepTheirLcdAndRunNoFastPorts)
     HardwareCodeScope older(k3X);
     CVetlaDoc doc;
     MakeHardware(doc, k3X);
-    doc.m_nLanguage = 3;
-    doc.m_nLogoTime = 2;
-    doc.m_nLcdContrast = 5;
-    doc.m_nLcdBacklight = 1;
-    doc.m_comSettings[1].nBaudIndex = 0;
+    doc.m_settings.lcd.nLanguage = 3;
+    doc.m_settings.lcd.nLogoTime = 2;
+    doc.m_settings.lcd.nContrast = 5;
+    doc.m_settings.lcd.nBacklight = 1;
+    doc.m_settings.com[1].nBaudIndex = 0;
     ProgramSettings settings = ReadProgramSettings(doc);
-    EXPECT_EQ(settings.nLcdContrast, 0);
+    EXPECT_EQ(settings.lcd.nContrast, 0);
     settings.com[1].nBaudIndex = 11;
-    settings.nLcdBacklight = 0;
-    EXPECT_TRUE(WriteProgramSettings(settings, doc));
-    EXPECT_EQ(doc.m_comSettings[1].nBaudIndex, COM_BAUD_9600);
-    EXPECT_EQ(doc.m_nLanguage, 3);
-    EXPECT_EQ(doc.m_nLogoTime, 2);
-    EXPECT_EQ(doc.m_nLcdContrast, 5);
-    EXPECT_EQ(doc.m_nLcdBacklight, 1);
+    settings.lcd.nBacklight = 0;
+    EXPECT_TRUE(WriteProgramSettings(settings, k3X, doc));
+    EXPECT_EQ(doc.m_settings.com[1].nBaudIndex, COM_BAUD_9600);
+    EXPECT_EQ(doc.m_settings.lcd.nLanguage, 3);
+    EXPECT_EQ(doc.m_settings.lcd.nLogoTime, 2);
+    EXPECT_EQ(doc.m_settings.lcd.nContrast, 5);
+    EXPECT_EQ(doc.m_settings.lcd.nBacklight, 1);
 }
 
 TEST_F(ProgramSettingsTest, ChangedSettingsSurviveSaveAndOpen)
@@ -154,8 +152,8 @@ TEST_F(ProgramSettingsTest, ChangedSettingsSurviveSaveAndOpen)
     CVetlaDoc doc;
     MakeHardware(doc, k75X);
     ProgramSettings settings = ReadProgramSettings(doc);
-    settings.strProject[0] = _T("Creator");
-    settings.strProject[8] = _T("V3");
+    settings.strProject[PROJECT_CREATOR] = _T("Creator");
+    settings.strProject[PROJECT_VERSION3] = _T("V3");
     settings.strComment = _T("Pumps");
     settings.strProgramName = _T("PUMP1");
     settings.strPassword = _T("ABC");
@@ -164,13 +162,12 @@ TEST_F(ProgramSettingsTest, ChangedSettingsSurviveSaveAndOpen)
     settings.bCopyProtect = 1;
     settings.com[2].nModel = 2;
     settings.com[2].nBaudIndex = 9;
-    settings.nLcdContrast = 6;
-    settings.nAiRangeType[1] = 1;
-    settings.bKeepAqValues = 0;
-    settings.dAqFixedValue[31] = 7.5;
-    settings.byAqRangeType[4] = 1;
-    settings.wHardwareCode = k89X;
-    ASSERT_TRUE(WriteProgramSettings(settings, doc));
+    settings.lcd.nContrast = 6;
+    settings.analog.nAiRangeType[1] = 1;
+    settings.analog.bKeepAqValues = 0;
+    settings.analog.dAqFixedValue[31] = 7.5;
+    settings.analog.byAqRangeType[4] = 1;
+    ASSERT_TRUE(WriteProgramSettings(settings, k89X, doc));
     CVetlaDoc reopened;
     LoadFromBytes(reopened, SaveToBytes(doc));
     EXPECT_TRUE(ReadProgramSettings(reopened) == settings);

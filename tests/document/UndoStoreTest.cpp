@@ -23,11 +23,11 @@ protected:
     {
         CString strName;
         strName.Format(_T("S%d"), n);
-        m_doc.m_strProgramName = strName;
+        m_doc.m_settings.strProgramName = strName;
         EXPECT_TRUE(m_doc.m_undo.SaveState(&m_doc));
         return SaveToBytes(m_doc);
     }
-    CString Name() const { return m_doc.m_strProgramName; }
+    CString Name() const { return m_doc.m_settings.strProgramName; }
 
     // A folder where snapshot n's file goes makes that snapshot fail to write, even for root.
     // The store's own folder stays: removed, its name could be taken by a store of another
@@ -253,7 +253,7 @@ TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
     // The next snapshot, index 1 again, cannot be written.
     ASSERT_TRUE(DeleteFile(m_undo.GetSnapshotPath(1)));
     BlockSnapshot(1);
-    m_doc.m_strProgramName = _T("EDIT");
+    m_doc.m_settings.strProgramName = _T("EDIT");
     EXPECT_FALSE(m_undo.SaveState(&m_doc));
     UnblockSnapshot(1);
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
@@ -294,7 +294,7 @@ TEST_F(UndoStoreTest, UndoAndRedoTellTheShellOfTheReload)
     RecordingObserver shell;
     CVetlaDoc doc;
     doc.m_undo.SaveState(&doc);
-    doc.m_strProgramName = _T("S2");
+    doc.m_settings.strProgramName = _T("S2");
     doc.m_undo.SaveState(&doc);
     ASSERT_TRUE(doc.m_undo.Undo());
     ASSERT_TRUE(doc.m_undo.Redo());

@@ -296,7 +296,7 @@ TEST_F(ChineseCaptions, APasswordTypedBesideItsChineseLabelsIsTheProgramsPasswor
     Command(ID_FILE_PROPERTIES);
     EXPECT_TRUE(bTyped);
     EXPECT_TRUE(m_boxes.Boxes().empty());
-    EXPECT_EQ(Doc().m_strPassword.ToUtf8(), "SECRET");
+    EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), "SECRET");
 }
 
 TEST_F(ChineseCaptions, EveryDialogWithChineseTextsKeepsItsValuesAndCaptionsByItsOwnTexts)

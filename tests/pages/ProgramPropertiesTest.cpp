@@ -100,8 +100,8 @@ TEST_F(ProgramPropertiesTest, OkWritesTheDocumentMarksItModifiedAndTakesOneSnaps
         SetText(page, IDC_GENERAL_TEXTS[8], _T("3.1"));
         Show(sheet, sheet.m_protect);
     }));
-    EXPECT_EQ(Doc().m_strCreator.ToUtf8(), "Anna");
-    EXPECT_EQ(Doc().m_strVersion3.ToUtf8(), "3.1");
+    EXPECT_EQ(Doc().m_settings.strProject[PROJECT_CREATOR].ToUtf8(), "Anna");
+    EXPECT_EQ(Doc().m_settings.strProject[PROJECT_VERSION3].ToUtf8(), "3.1");
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Snapshots(), nSnapshots + 1);
 
@@ -167,7 +167,7 @@ TEST_F(ProgramPropertiesTest, NewDiagramOpensItsPropertiesWhileShowAtNewFileIsSe
     g_bShowAtNewFile = 1;
     Command(ID_FILE_NEW);
     EXPECT_EQ(nSheets, 1);
-    EXPECT_EQ(Doc().m_bShowAtNewFile, 0);
+    EXPECT_EQ(Doc().m_settings.bShowAtNewFile, 0);
     EXPECT_EQ(g_bShowAtNewFile, 0);
     Command(ID_FILE_NEW);
     EXPECT_EQ(nSheets, 1);
@@ -193,7 +193,7 @@ TEST_F(ProgramPropertiesTest, GeneralAndProtectRefuseWhatTheControllerCannotTake
     EXPECT_FALSE(RunProperties([&](CPropertiesPropSh& sheet) {
         SetText(Show(sheet, sheet.m_general), IDC_GENERAL_TEXTS[4], strLong);
     }));
-    EXPECT_TRUE(Doc().m_strDiagramNo.IsEmpty());
+    EXPECT_TRUE(Doc().m_settings.strProject[PROJECT_DIAGRAM_NO].IsEmpty());
 
     struct Case {
         LPCTSTR lpszHigh;
@@ -213,8 +213,8 @@ TEST_F(ProgramPropertiesTest, GeneralAndProtectRefuseWhatTheControllerCannotTake
             EXPECT_EQ(LastBox(), CString(PROTECT_HIGH_BELOW_LOW));
         }
     }
-    EXPECT_EQ(Doc().m_nTempHigh, -20);
-    EXPECT_EQ(Doc().m_nTempLow, -20);
+    EXPECT_EQ(Doc().m_settings.nTempHigh, -20);
+    EXPECT_EQ(Doc().m_settings.nTempLow, -20);
 }
 
 TEST_F(ProgramPropertiesTest, TemperatureBeyondAWordIsCutWhileTyping)
@@ -258,7 +258,7 @@ TEST_F(ProgramPropertiesTest, PasswordChangesNeedTheCurrentOne)
         SetText(page, IDC_NEW_PASSWORD, _T("ABC"));
         SetText(page, IDC_REPEAT_PASSWORD, _T("ABC"));
     }));
-    EXPECT_EQ(Doc().m_strPassword.ToUtf8(), "ABC");
+    EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), "ABC");
 
     EXPECT_FALSE(RunProperties([](CPropertiesPropSh& sheet) {
         CPropertyPage& page = Show(sheet, sheet.m_parameter);
@@ -275,13 +275,13 @@ TEST_F(ProgramPropertiesTest, PasswordChangesNeedTheCurrentOne)
         SetText(page, IDC_REPEAT_PASSWORD, _T("XZ"));
     }));
     EXPECT_EQ(LastBox(), CString(PARAMETER_PASSWORDS_DIFFER));
-    EXPECT_EQ(Doc().m_strPassword.ToUtf8(), "ABC");
+    EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), "ABC");
 
     // The right current password with empty new ones clears it.
     EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
         SetText(Show(sheet, sheet.m_parameter), IDC_CURRENT_PASSWORD, _T("ABC"));
     }));
-    EXPECT_TRUE(Doc().m_strPassword.IsEmpty());
+    EXPECT_TRUE(Doc().m_settings.strPassword.IsEmpty());
 }
 
 TEST_F(ProgramPropertiesTest, AnalogOutputsFollowTheGenerationAndTheirRange)
@@ -305,8 +305,8 @@ TEST_F(ProgramPropertiesTest, AnalogOutputsFollowTheGenerationAndTheirRange)
         ASSERT_TRUE(page.GetDlgItem(IDC_FIXED_VALUE_BUTTON)->IsWindowEnabled());
         Click(page, IDC_FIXED_VALUE_BUTTON);
     }));
-    EXPECT_EQ(Doc().m_arrAqFixedValue[5], 10.0);
-    EXPECT_EQ(Doc().m_bKeepAqValues, 0);
+    EXPECT_EQ(Doc().m_settings.analog.dAqFixedValue[5], 10.0);
+    EXPECT_EQ(Doc().m_settings.analog.bKeepAqValues, 0);
 
     UseHardware(k3X);
     RunProperties(
@@ -335,7 +335,7 @@ TEST_F(ProgramPropertiesTest, TextPanelFixesAndHidesTheLineSettings)
         EXPECT_TRUE(Shown(page, IDC_COM_ADDRESS));
         EXPECT_EQ(Text(page, IDC_COM_ADDRESS).ToUtf8(), "1");
     }));
-    const ComPortSettings& com = Doc().m_comSettings[1];
+    const ComPortSettings& com = Doc().m_settings.com[1];
     EXPECT_EQ(com.nModel, COM_MODEL_SLAVE);
     EXPECT_EQ(com.nProtocol, 0);
     EXPECT_EQ(com.nBaudIndex, 9);
@@ -351,9 +351,9 @@ TEST_F(ProgramPropertiesTest, TextPanelFixesAndHidesTheLineSettings)
 
 TEST_F(ProgramPropertiesTest, ComListsFollowTheGenerationAndTheRole)
 {
-    Doc().m_comSettings[0].nModel = COM_MODEL_SLAVE;
-    Doc().m_comSettings[0].nParity = 2;
-    Doc().m_comSettings[0].nDataBits = 0;
+    Doc().m_settings.com[0].nModel = COM_MODEL_SLAVE;
+    Doc().m_settings.com[0].nParity = 2;
+    Doc().m_settings.com[0].nDataBits = 0;
     RunProperties(
         [](CPropertiesPropSh& sheet) {
             CPropertyPage& page = Show(sheet, sheet.m_com[0]);
@@ -449,7 +449,7 @@ TEST_F(ProgramPropertiesTest, WifiBlocksKeepTheWifiLine)
 TEST_F(ProgramPropertiesTest, ChoosingALineChangesTheDocumentOnlyWhenItDiffers)
 {
     UseHardware(k75X);
-    Doc().m_comSettings[0].nBaudIndex = 12;
+    Doc().m_settings.com[0].nBaudIndex = 12;
     Doc().SetModifiedFlag(FALSE);
     // The document's own line, chosen by a double click, leaves it untouched.
     EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
@@ -469,7 +469,7 @@ TEST_F(ProgramPropertiesTest, ChoosingALineChangesTheDocumentOnlyWhenItDiffers)
     }));
     EXPECT_EQ(Doc().m_wHardwareCode, 0x2188);
     EXPECT_EQ(g_wHardwareCode, 0x2188);
-    EXPECT_EQ(Doc().m_comSettings[0].nBaudIndex, COM_BAUD_9600);
+    EXPECT_EQ(Doc().m_settings.com[0].nBaudIndex, COM_BAUD_9600);
     EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "4X Series B1.XX");
     EXPECT_TRUE(Doc().IsModified());
 }
@@ -502,8 +502,8 @@ TEST_F(ProgramPropertiesTest, LogoIsTakenFromABmpFileInAnyCase)
         Combo(page, IDC_LCD_CONTRAST).UserSelect(7);
     }));
     AfxSetFileDialogHandler(previous);
-    EXPECT_EQ(Doc().m_strLogoFile, strPath);
-    EXPECT_EQ(Doc().m_nLcdContrast, 7);
+    EXPECT_EQ(Doc().m_settings.strLogoFile, strPath);
+    EXPECT_EQ(Doc().m_settings.lcd.nContrast, 7);
     CFile::Remove(strPath);
 
     // A file that is gone is named in the refusal; the older controllers have no LCD lists.

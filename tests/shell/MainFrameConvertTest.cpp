@@ -98,8 +98,8 @@ protected:
 TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
 {
     AddRungs(12, 3);
-    m_pLadder->m_strProjectName = _T("Pump station");
-    m_pLadder->m_bShowAtNewFile = 0;
+    m_pLadder->m_settings.strProject[PROJECT_NAME] = _T("Pump station");
+    m_pLadder->m_settings.bShowAtNewFile = 0;
     g_bShowAtNewFile = 1;
     const INT_PTR nLadderBlocks = m_pLadder->m_blockList.GetCount();
     const INT_PTR nLadderWires = m_pLadder->m_lineList.GetCount();
@@ -116,8 +116,8 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     EXPECT_EQ(m_pLadder->m_lineList.GetCount(), nLadderWires);
     // The new document has the ladder's settings, opened without the Properties sheet, and the
     // next File New asks as the ladder did.
-    EXPECT_EQ(pFbd->m_strProjectName, CString(_T("Pump station")));
-    EXPECT_EQ(pFbd->m_bShowAtNewFile, 0);
+    EXPECT_EQ(pFbd->m_settings.strProject[PROJECT_NAME], CString(_T("Pump station")));
+    EXPECT_EQ(pFbd->m_settings.bShowAtNewFile, 0);
     EXPECT_EQ(g_bShowAtNewFile, 0);
     EXPECT_TRUE(pFbd->IsModified());
     ASSERT_NE(pFbd->FindBlockByNumber(NUM_OUTPUT + 5), nullptr);

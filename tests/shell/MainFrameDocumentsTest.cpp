@@ -85,7 +85,7 @@ TEST_F(MainFrameDocuments, ShowAtNewFileFollowsTheApplicationSetting)
     const int bOld = g_bShowAtNewFile;
     g_bShowAtNewFile = 0;
     CVetlaDoc doc;
-    EXPECT_EQ(doc.m_bShowAtNewFile, 0);
+    EXPECT_EQ(doc.m_settings.bShowAtNewFile, 0);
     g_bShowAtNewFile = bOld;
 }
 

@@ -92,7 +92,7 @@ TEST_F(TransferLinkTest, UploadedLogoGoesDownAgainUnlessAFileReplacedIt)
     for (int i = 0; i < UPLOADED_LOGO_SIZE; ++i)
         pDoc->m_pUploadedLogo[std::size_t(i)] = BYTE(i * 7);
     for (const bool bFile : {false, true}) {
-        pDoc->m_strLogoFile = bFile ? _T("logo.bmp") : _T("");
+        pDoc->m_settings.strLogoFile = bFile ? _T("logo.bmp") : _T("");
         Run(PLC_OP_DOWNLOAD);
         ASSERT_EQ(controller.LastEndFlag(), 1);
         // The image's bytes 2..961 and the flag at 1022, each word high byte first on the wire.
@@ -119,9 +119,9 @@ TEST_F(TransferLinkTest, TheProjectsLogoFileGoesDownConverted)
     const std::filesystem::path path = std::filesystem::temp_directory_path() /
                                        ("download-logo-" + std::to_string(getpid()) + ".bmp");
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
-    pDoc->m_strLogoFile = CString::FromUtf8(path.string());
+    pDoc->m_settings.strLogoFile = CString::FromUtf8(path.string());
     for (const int bInverse : {0, 1}) {
-        pDoc->m_bLogoInverse = bInverse;
+        pDoc->m_settings.bLogoInverse = bInverse;
         Run(PLC_OP_DOWNLOAD);
         ASSERT_EQ(controller.LastEndFlag(), 1);
         const Bytes lc = Memory(controller, IMAGE_REGISTER_BUFFER0, 1024);
@@ -244,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ModbusWithoutMaster",
                     [](CVetlaDoc& doc) {
                         // COM0, the block's port, is the controller's slave port.
-                        doc.m_comSettings[0].nModel = 0;
+                        doc.m_settings.com[0].nModel = 0;
                         CBlockObj* pRead = TransferLinkTest::Add(doc, BT_MR);
                         TransferLinkTest::Wire(doc, TransferLinkTest::Add(doc, BT_IN, NUM_INPUT), pRead, 0);
                         TransferLinkTest::Wire(doc, pRead, TransferLinkTest::Add(doc, BT_OUT, NUM_OUTPUT), 0);

@@ -194,7 +194,7 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
 {
     SimulatedController controller;
     UsePort(controller);
-    SmallDiagram(0x5188, false)->m_strPassword = _T("QRS");
+    SmallDiagram(0x5188, false)->m_settings.strPassword = _T("QRS");
     Run(PLC_OP_DOWNLOAD);
     ASSERT_EQ(controller.LastEndFlag(), 1);
     ActiveDoc()->SetModifiedFlag(FALSE);
@@ -209,7 +209,7 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
     Run(PLC_OP_UPLOAD);
     EXPECT_EQ(nDialogs, 1);
     ASSERT_EQ(BlockCount(ActiveDoc()), 4);
-    EXPECT_EQ(ActiveDoc()->m_strPassword, CString(_T("QRS")));
+    EXPECT_EQ(ActiveDoc()->m_settings.strPassword, CString(_T("QRS")));
 
     m_boxes.Clear();
     m_boxes.QueueAnswer(IDYES);

@@ -405,7 +405,7 @@ TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
     Command(ID_FILE_NEW_LAD);
     CVetlaDoc* pDoc = ActiveDoc();
     ASSERT_NE(pDoc, nullptr);
-    pDoc->m_strProgramName = _T("PUMP");
+    pDoc->m_settings.strProgramName = _T("PUMP");
     m_answers = {Path("pump.dld")};
     Command(ID_FILE_SAVE_AS);
     ASSERT_EQ(m_requests.size(), 1u);
@@ -421,7 +421,7 @@ TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
     CVetlaDoc* pOpened = ActiveDoc();
     ASSERT_NE(pOpened, nullptr);
     EXPECT_TRUE(pOpened->IsLadder());
-    EXPECT_EQ(pOpened->m_strProgramName.ToUtf8(), "PUMP");
+    EXPECT_EQ(pOpened->m_settings.strProgramName.ToUtf8(), "PUMP");
     m_answers = {Path("again.dld")};
     Command(ID_FILE_SAVE_AS);
     EXPECT_EQ(ReadBytes(m_app.Folder() / "again.dld"), saved);

@@ -425,8 +425,8 @@ public:
         Feed(m_analog[0], At(BT_ANALOG_FLAG, NUM_ANALOG_FLAG, 7), 0);
         if (m_bNewer)
             Feed(m_analog[1], At(BT_ANALOG_OUT, NUM_ANALOG_OUT, 2), 0);
-        m_doc.m_strProgramName = _T("CATALOGUE");
-        m_doc.m_strPassword = _T("QARVO");
+        m_doc.m_settings.strProgramName = _T("CATALOGUE");
+        m_doc.m_settings.strPassword = _T("QARVO");
         return true;
     }
 
@@ -526,10 +526,10 @@ inline std::vector<std::string> CompareDocuments(CVetlaDoc& original, CVetlaDoc&
 {
     std::vector<std::string> differences;
     const auto narrow = [](const CString& str) { return std::string(str.ToUtf8()); };
-    if (original.m_strProgramName != other.m_strProgramName)
-        differences.push_back("program name " + narrow(original.m_strProgramName) + " / " + narrow(other.m_strProgramName));
-    if (original.m_strPassword != other.m_strPassword)
-        differences.push_back("password " + narrow(original.m_strPassword) + " / " + narrow(other.m_strPassword));
+    if (original.m_settings.strProgramName != other.m_settings.strProgramName)
+        differences.push_back("program name " + narrow(original.m_settings.strProgramName) + " / " + narrow(other.m_settings.strProgramName));
+    if (original.m_settings.strPassword != other.m_settings.strPassword)
+        differences.push_back("password " + narrow(original.m_settings.strPassword) + " / " + narrow(other.m_settings.strPassword));
     if (original.m_blockList.GetCount() != other.m_blockList.GetCount())
         differences.push_back("blocks " + std::to_string(original.m_blockList.GetCount()) + " / " +
                               std::to_string(other.m_blockList.GetCount()));

@@ -63,7 +63,7 @@ BOOL CAnalogPage::OffersReferences() const { return m_nModelByte >= MODEL_BYTE_R
 void CAnalogPage::CopyFromBlock(const CBlockObj& block)
 {
     m_nBlockNumber = block.m_nNumber;
-    if (const CVetlaDoc* pDoc = block.GetDocument()) {
+    if (const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument())) {
         m_bCanRef = pDoc->CountReferenceBlocks(block.m_nNumber) > 0;
         m_nModelByte = pDoc->m_wHardwareCode >> 8;
     }

@@ -36,7 +36,7 @@ AnalogRecord ReadAnalogRecord(const CBlockAnalog& block)
 
 void WriteAnalogRecord(const AnalogRecord& r, CBlockAnalog& block)
 {
-    const CVetlaDoc* pDoc = block.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument());
     for (int i = 0; i < r.nReferences && i < BLOCK_REF_COUNT; ++i) {
         CBlockObj* pRef = r.refs[i].bUse && pDoc ? pDoc->FindBlockByNumber(r.refs[i].nBlockNumber) : nullptr;
         block.m_pRefBlock[i] = pRef;

@@ -11,7 +11,7 @@ int ReferenceNumberOf(const CBlockObj& block, int k)
 
 void SetBlockReference(CBlockObj& block, int k, int nNumber)
 {
-    const CVetlaDoc* pDoc = block.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument());
     CBlockObj* pRef = pDoc && nNumber >= 0 ? pDoc->FindBlockByNumber(nNumber) : nullptr;
     if (pRef == &block)
         pRef = nullptr;

@@ -104,7 +104,7 @@ void CDataLog::BuildLoggedItems(const std::vector<DataLogRow>& rows, CBlockObj& 
     auto* pLog = dynamic_cast<CBlockDataLog*>(&block);
     if (!pLog)
         return;
-    const CVetlaDoc* pDoc = block.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument());
     pLog->m_arrLogItems.RemoveAll();
     for (const DataLogRow& row : rows) {
         DataLogItem item;

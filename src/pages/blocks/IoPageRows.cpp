@@ -196,7 +196,7 @@ const SheetHooks kIoHooks = {CopyIn, CopyBack, BuildRecord, WriteRecord};
 BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CString& strUnit)
 {
     const IoOperandKind* pKind = FindIoOperandKind(block.m_nType);
-    const CVetlaDoc* pDoc = block.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument());
     if (!pKind)
         return FALSE;
     const std::optional<int> nIndex = ParseIoOperand(*pKind, strNumber, strUnit);

@@ -14,7 +14,7 @@ void ReadReference(const CBlockObj& block, int k, CReferenceRow& row)
 
 void WriteReference(CBlockObj& block, int k, BOOL bUse, int nNumber)
 {
-    const CVetlaDoc* pDoc = block.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(block.GetDocument());
     CBlockObj* pRef = bUse && pDoc && nNumber >= 0 ? pDoc->FindBlockByNumber(nNumber) : nullptr;
     if (pRef == &block)
         pRef = nullptr;

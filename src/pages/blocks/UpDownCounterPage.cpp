@@ -83,7 +83,7 @@ BOOL IsInputOn(const CVetlaDoc& doc, int nNumber)
 
 void ReseedEncoderPair(CBlockObj& encoder, int nNewSource)
 {
-    const CVetlaDoc* pDoc = encoder.GetDocument();
+    const CVetlaDoc* pDoc = AsVetlaDoc(encoder.GetDocument());
     if (!pDoc)
         return;
     const int nFirst = kFirstInputNumber + 2 * (nNewSource ? 1 : 0);

@@ -50,6 +50,7 @@ void CPropertiesPropSh::CopyFromDocument(const CVetlaDoc& doc)
     }
     m_startUpBmp.m_bHasUploadedLogo = doc.m_bHasUploadedLogo;
     CopyIn(ReadProgramSettings(doc));
+    m_hardware.m_wHardwareCode = doc.m_wHardwareCode;
 }
 
 void CPropertiesPropSh::CopyIn(const ProgramSettings& s)
@@ -64,11 +65,11 @@ void CPropertiesPropSh::CopyIn(const ProgramSettings& s)
     m_parameter.m_strStoredPassword = s.strPassword;
     m_parameter.m_nRedundancy = s.nRedundancy;
     m_parameter.m_nSyncTime = s.nSyncTime;
-    m_parameter.m_nAiRangeType[0] = s.nAiRangeType[0];
-    m_parameter.m_nAiRangeType[1] = s.nAiRangeType[1];
-    m_parameter.m_bKeepAqValues = s.bKeepAqValues;
-    std::copy(std::begin(s.dAqFixedValue), std::end(s.dAqFixedValue), m_parameter.m_dAqFixedValue);
-    std::copy(std::begin(s.byAqRangeType), std::end(s.byAqRangeType), m_parameter.m_byAqRangeType);
+    m_parameter.m_nAiRangeType[0] = s.analog.nAiRangeType[0];
+    m_parameter.m_nAiRangeType[1] = s.analog.nAiRangeType[1];
+    m_parameter.m_bKeepAqValues = s.analog.bKeepAqValues;
+    std::copy(std::begin(s.analog.dAqFixedValue), std::end(s.analog.dAqFixedValue), m_parameter.m_dAqFixedValue);
+    std::copy(std::begin(s.analog.byAqRangeType), std::end(s.analog.byAqRangeType), m_parameter.m_byAqRangeType);
     m_protect.m_bCopyProtect = s.bCopyProtect;
     m_protect.m_nTempHigh = s.nTempHigh;
     m_protect.m_nTempLow = s.nTempLow;
@@ -76,11 +77,10 @@ void CPropertiesPropSh::CopyIn(const ProgramSettings& s)
         m_com[i].CopyFrom(s.com[i]);
     m_startUpBmp.m_strLogoFile = s.strLogoFile;
     m_startUpBmp.m_bLogoInverse = s.bLogoInverse;
-    m_startUpBmp.m_nLanguage = s.nLanguage;
-    m_startUpBmp.m_nLogoTime = s.nLogoTime;
-    m_startUpBmp.m_nLcdContrast = s.nLcdContrast;
-    m_startUpBmp.m_nLcdBacklight = s.nLcdBacklight;
-    m_hardware.m_wHardwareCode = s.wHardwareCode;
+    m_startUpBmp.m_nLanguage = s.lcd.nLanguage;
+    m_startUpBmp.m_nLogoTime = s.lcd.nLogoTime;
+    m_startUpBmp.m_nLcdContrast = s.lcd.nContrast;
+    m_startUpBmp.m_nLcdBacklight = s.lcd.nBacklight;
 }
 
 ProgramSettings CPropertiesPropSh::GetSettings() const
@@ -94,11 +94,11 @@ ProgramSettings CPropertiesPropSh::GetSettings() const
     s.strPassword = m_parameter.m_strCurrentPassword;
     s.nRedundancy = m_parameter.m_nRedundancy;
     s.nSyncTime = m_parameter.m_nSyncTime;
-    s.nAiRangeType[0] = m_parameter.m_nAiRangeType[0];
-    s.nAiRangeType[1] = m_parameter.m_nAiRangeType[1];
-    s.bKeepAqValues = m_parameter.m_bKeepAqValues;
-    std::copy(std::begin(m_parameter.m_dAqFixedValue), std::end(m_parameter.m_dAqFixedValue), s.dAqFixedValue);
-    std::copy(std::begin(m_parameter.m_byAqRangeType), std::end(m_parameter.m_byAqRangeType), s.byAqRangeType);
+    s.analog.nAiRangeType[0] = m_parameter.m_nAiRangeType[0];
+    s.analog.nAiRangeType[1] = m_parameter.m_nAiRangeType[1];
+    s.analog.bKeepAqValues = m_parameter.m_bKeepAqValues;
+    std::copy(std::begin(m_parameter.m_dAqFixedValue), std::end(m_parameter.m_dAqFixedValue), s.analog.dAqFixedValue);
+    std::copy(std::begin(m_parameter.m_byAqRangeType), std::end(m_parameter.m_byAqRangeType), s.analog.byAqRangeType);
     s.bCopyProtect = m_protect.m_bCopyProtect;
     s.nTempHigh = m_protect.m_nTempHigh;
     s.nTempLow = m_protect.m_nTempLow;
@@ -106,11 +106,10 @@ ProgramSettings CPropertiesPropSh::GetSettings() const
         s.com[i] = m_com[i].CopyTo(m_base.com[i]);
     s.strLogoFile = m_startUpBmp.m_strLogoFile;
     s.bLogoInverse = m_startUpBmp.m_bLogoInverse;
-    s.nLanguage = m_startUpBmp.m_nLanguage;
-    s.nLogoTime = m_startUpBmp.m_nLogoTime;
-    s.nLcdContrast = m_startUpBmp.m_nLcdContrast;
-    s.nLcdBacklight = m_startUpBmp.m_nLcdBacklight;
-    s.wHardwareCode = m_hardware.m_wHardwareCode;
+    s.lcd.nLanguage = m_startUpBmp.m_nLanguage;
+    s.lcd.nLogoTime = m_startUpBmp.m_nLogoTime;
+    s.lcd.nContrast = m_startUpBmp.m_nLcdContrast;
+    s.lcd.nBacklight = m_startUpBmp.m_nLcdBacklight;
     return s;
 }
 

@@ -1,7 +1,8 @@
 // CPropertiesPropSh: the modal "Properties" sheet of a diagram's program settings, with its
 // pages in tab order: General, Comment, Parameter, Protect, COM0 to COM2, LCD Setting and
-// Hardware. It edits a copy of the settings (ProgramSettings): the owner fills it before the
-// sheet runs and, after OK, writes what it gives back into the document.
+// Hardware. It edits a copy of the settings (ProgramSettings) and of the hardware code: the
+// owner fills them before the sheet runs and, after OK, writes what it gives back into the
+// document.
 #pragma once
 
 #include "document/ProgramSettings.h"
@@ -33,6 +34,8 @@ public:
     void CopyFromDocument(const CVetlaDoc& doc);
     // The settings as the pages hold them, on top of what they were copied from.
     ProgramSettings GetSettings() const;
+    // The hardware the Hardware page holds.
+    WORD GetHardwareCode() const { return m_hardware.m_wHardwareCode; }
 
     CGeneral m_general;
     CComment m_comment;
