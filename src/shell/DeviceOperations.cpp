@@ -1,9 +1,9 @@
 #include "shell/DeviceOperations.h"
 
+#include "controller/IOStatus.h"
 #include "platform/core/MessageBox.h"
 #include "shell/ComConfigDlg.h"
 #include "shell/MainFrame.h"
-#include "shell/MainFrameLink.h"
 
 #include <functional>
 
@@ -89,9 +89,12 @@ BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
     case PLC_OP_REMOTE_WIFI_RESET:
         return ResetRemoteWifi();
     case PLC_OP_IO_STATUS:
+    {
         // The monitor opens and closes its own port.
-        RunIOStatusMonitor(m_frame);
+        CIOStatus dlg(m_frame.Session(), &m_frame);
+        dlg.DoModal();
         return TRUE;
+    }
     default:
         return FALSE;
     }
@@ -134,14 +137,9 @@ BOOL CDeviceOperations::ShowDialog(ToolDialogKind kind)
 
 void CDeviceOperations::ShowLinkCheck() { AfxMessageBox(CComConfigDlg::IDS_LINK_CHECK, MB_ICONQUESTION); }
 
-BOOL CDeviceOperations::OpenPort()
-{
-    if (m_frame.m_nComPort == 0)
-        m_frame.OnComConfig();
-    return m_frame.OpenConfiguredPort();
-}
+BOOL CDeviceOperations::OpenPort() { return m_frame.Session().OpenPortForOperation(); }
 
-void CDeviceOperations::ClosePort() { m_frame.CloseConfiguredPort(); }
+void CDeviceOperations::ClosePort() { m_frame.Session().ClosePort(); }
 
 BOOL CDeviceOperations::ReadAndShow(int nOperation)
 {
@@ -186,34 +184,34 @@ BOOL CDeviceOperations::ResetRemoteWifi()
     m_frame.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Starts...\n"));
     BYTE info[kInfoBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadDeviceInfo(info, kInfoBuffer, &dwError)) {
+    if (!m_frame.Session().ReadDeviceInfo(info, kInfoBuffer, &dwError)) {
         ClosePort();
         return FALSE;
     }
     if (info[3] != kModelRemoteWifi) {
-        m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(PLC_RESULT_MACHINE_TYPE));
+        m_frame.LogMessage(_T("%s\n"), m_frame.Session().Protocol().GetResultText(PLC_RESULT_MACHINE_TYPE));
         ClosePort();
         return FALSE;
     }
     BYTE frame[kFrameBuffer];
-    const int nFrame = m_frame.m_modbus.BuildReadRequest(kResetRegister, 1, frame, FC_READ_HOLDING_REGISTERS);
+    const int nFrame = m_frame.Session().Protocol().BuildReadRequest(kResetRegister, 1, frame, FC_READ_HOLDING_REGISTERS);
     BYTE reply[kFrameBuffer];
     WORD wLength = kResetReplyLength;
     BOOL bDone = FALSE;
     m_frame.SetProgress(kProgressBar, 0);
-    if (!m_frame.SendFrame(frame, nFrame, &dwError)) {
+    if (!m_frame.Session().SendFrame(frame, nFrame, &dwError)) {
         m_frame.LogMessage(_T("PC sends to Recontrol Control WIFI(0x7450) Fail!\n"));
-    } else if (!m_frame.ReceiveReply(reply, &wLength, &dwError, REMOTE_MODULE_TIMEOUT_MS)) {
+    } else if (!m_frame.Session().ReceiveReply(reply, &wLength, &dwError, REMOTE_MODULE_TIMEOUT_MS)) {
         m_frame.LogMessage(_T("PC receives from Recontrol Control WIFI(0x7450) Fail!\n"));
     } else {
-        const DWORD dwResult = m_frame.m_modbus.CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS);
+        const DWORD dwResult = m_frame.Session().Protocol().CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS);
         if (dwResult == PLC_RESULT_OK) {
             m_frame.SetProgress(kProgressBar, 100);
             m_frame.SetProgress(kProgressEnd, 0);
             m_frame.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Setting Succeeds\n"));
             bDone = TRUE;
         } else {
-            m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(dwResult));
+            m_frame.LogMessage(_T("%s\n"), m_frame.Session().Protocol().GetResultText(dwResult));
             m_frame.LogMessage(_T("Recontrol Control WIFI(0x7450) received data Error!\n"));
         }
     }

@@ -59,7 +59,7 @@ BOOL CSettingsSession::ReadModel(BYTE* pbyModel, BYTE* pbySecond)
 {
     BYTE info[kInfoBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadDeviceInfo(info, int(sizeof info), &dwError))
+    if (!m_frame.Session().ReadDeviceInfo(info, int(sizeof info), &dwError))
         return FALSE;
     *pbyModel = info[3];
     if (pbySecond)
@@ -74,18 +74,18 @@ BOOL CSettingsSession::CheckModel(BYTE byExpected)
         return FALSE;
     if (byModel == byExpected)
         return TRUE;
-    m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(PLC_RESULT_MACHINE_TYPE));
+    m_frame.LogMessage(_T("%s\n"), m_frame.Session().Protocol().GetResultText(PLC_RESULT_MACHINE_TYPE));
     return FALSE;
 }
 
 BOOL CSettingsSession::Exchange(const BYTE* pFrame, int nFrame, int nReplyLength, int nTimeoutMs)
 {
     DWORD dwError = 0;
-    if (nFrame == 0 || !m_frame.SendFrame(pFrame, nFrame, &dwError))
+    if (nFrame == 0 || !m_frame.Session().SendFrame(pFrame, nFrame, &dwError))
         return FALSE;
     BYTE reply[kFrameBuffer];
     WORD wLength = WORD(nReplyLength);
-    return m_frame.ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
+    return m_frame.Session().ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
 }
 
 BOOL CSettingsSession::WriteClock()
@@ -99,7 +99,7 @@ BOOL CSettingsSession::WriteClock()
     data[kClockRegisterOffset] = byModel;
     data[kClockRegisterOffset + 1] = bySecond;
     DWORD dwError = 0;
-    return m_frame.WriteSetting(data, nLength, &dwError, SETTING_CLOCK_WRITE, m_nMask);
+    return m_frame.Session().WriteSetting(data, nLength, &dwError, SETTING_CLOCK_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteCalibration()
@@ -107,7 +107,7 @@ BOOL CSettingsSession::WriteCalibration()
     BYTE record[CALIBRATION_RECORD_SIZE];
     BuildCalibrationRecord(m_frame.m_dlgDeviceClock.m_nCalibration, record);
     DWORD dwError = 0;
-    return m_frame.WriteSetting(record, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_WRITE, m_nMask);
+    return m_frame.Session().WriteSetting(record, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteSummerTimeRecord()
@@ -115,7 +115,7 @@ BOOL CSettingsSession::WriteSummerTimeRecord()
     BYTE record[DST_RECORD_SIZE];
     BuildSummerTimeRecord(m_frame.m_dlgSummerTime, record);
     DWORD dwError = 0;
-    return m_frame.WriteSetting(record, DST_RECORD_SIZE, &dwError, SETTING_DST_WRITE, m_nMask);
+    return m_frame.Session().WriteSetting(record, DST_RECORD_SIZE, &dwError, SETTING_DST_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteSummerTime() { return WriteSummerTimeRecord(); }
@@ -128,7 +128,7 @@ BOOL CSettingsSession::WriteWifi()
     for (std::size_t k = 0; k < regs.size(); ++k) {
         const BYTE value[2] = {BYTE(regs[k] >> 8), BYTE(regs[k] & 0xFF)};
         BYTE frame[kFrameBuffer];
-        const int nFrame = m_frame.m_modbus.BuildWriteSingle(WORD(WIFI_REGISTER_FIRST + int(k)), value, frame,
+        const int nFrame = m_frame.Session().Protocol().BuildWriteSingle(WORD(WIFI_REGISTER_FIRST + int(k)), value, frame,
                                                              FC_WRITE_SINGLE_REGISTER);
         if (!Exchange(frame, nFrame, kEchoLength, REPLY_TIMEOUT_MS))
             return FALSE;
@@ -150,7 +150,7 @@ BOOL CSettingsSession::WriteRemoteWifi()
     RemoteImageToWire(image, wire);
     BYTE frame[kFrameBuffer];
     const int nFrame =
-        m_frame.m_modbus.BuildWriteMultiple(0, REMOTE_IMAGE_REGISTERS, wire, frame, FC_WRITE_MULTIPLE_REGISTERS);
+        m_frame.Session().Protocol().BuildWriteMultiple(0, REMOTE_IMAGE_REGISTERS, wire, frame, FC_WRITE_MULTIPLE_REGISTERS);
     // The module takes its time over the image: the progress window shows the wait.
     m_frame.SetProgress(kProgressBar, 0);
     const BOOL bWritten = Exchange(frame, nFrame, kEchoLength, REMOTE_MODULE_TIMEOUT_MS);
@@ -164,7 +164,7 @@ BOOL CSettingsSession::ReadClock()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, CLOCK_READ_SIZE, &dwError, SETTING_CLOCK_READ))
+    if (!m_frame.Session().ReadArea(reply, kAreaBuffer, CLOCK_READ_SIZE, &dwError, SETTING_CLOCK_READ))
         return FALSE;
     DecodeClockRegisters(reply + kRegisterData, m_frame.m_dlgDeviceClock);
     m_frame.m_dlgDeviceClock.ShowReadClock();
@@ -175,7 +175,7 @@ BOOL CSettingsSession::ReadCalibration()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_READ))
+    if (!m_frame.Session().ReadArea(reply, kAreaBuffer, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_READ))
         return FALSE;
     m_frame.m_dlgDeviceClock.m_nCalibration = DecodeCalibration(reply + kRegisterData);
     m_frame.m_dlgDeviceClock.RefreshFields();
@@ -186,7 +186,7 @@ BOOL CSettingsSession::ReadSummerTime()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, DST_RECORD_SIZE, &dwError, SETTING_DST_READ))
+    if (!m_frame.Session().ReadArea(reply, kAreaBuffer, DST_RECORD_SIZE, &dwError, SETTING_DST_READ))
         return FALSE;
     DecodeSummerTimeRecord(reply + kMemoryData, m_frame.m_dlgSummerTime);
     return TRUE;
@@ -198,7 +198,7 @@ BOOL CSettingsSession::ReadWifi()
         return FALSE;
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, 2 * WIFI_READ_REGISTERS, &dwError, SETTING_WIFI_READ))
+    if (!m_frame.Session().ReadArea(reply, kAreaBuffer, 2 * WIFI_READ_REGISTERS, &dwError, SETTING_WIFI_READ))
         return FALSE;
     DecodeWifiRegisters(reply + kRegisterData, m_frame.m_dlgWifiSetup);
     return TRUE;
@@ -210,7 +210,7 @@ BOOL CSettingsSession::ReadRemoteWifi()
         return FALSE;
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, REMOTE_IMAGE_SIZE, &dwError, SETTING_REMOTE_WIFI_READ))
+    if (!m_frame.Session().ReadArea(reply, kAreaBuffer, REMOTE_IMAGE_SIZE, &dwError, SETTING_REMOTE_WIFI_READ))
         return FALSE;
     RemoteWifiImage image;
     RemoteImageFromWire(reply + kRegisterData, image);

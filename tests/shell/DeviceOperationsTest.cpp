@@ -37,7 +37,7 @@ protected:
     static CMainFrame* Frame() { return AfxGetMainFrame(); }
     static void Configure(SimulatedController& controller)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     }
     static BOOL Run(int nOperation, UINT nMask = 0) { return CDeviceOperations(*Frame()).Run(nOperation, nMask); }
     Lines NewLogLines()
@@ -69,7 +69,7 @@ TEST_F(DeviceOperationsTest, WriteSettingsReportsByBit)
     Configure(controller);
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CLOCK_WRITE));
     EXPECT_EQ(NewLogLines(), (Lines{"Clock Setting Starts...", "Clock Setting Succeed!"}));
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CALIB_READ));
     EXPECT_EQ(NewLogLines(), Lines{"Clock Calibration Reading Succeeds"});
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_DST_WRITE));
@@ -84,7 +84,7 @@ TEST_F(DeviceOperationsTest, WriteSettingsReportsByBit)
     EXPECT_FALSE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CALIB_WRITE));
     EXPECT_EQ(NewLogLines().back(), "Clock Calibration Suspend!");
     EXPECT_TRUE(LinkCheckShown());
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
 }
 
 TEST_F(DeviceOperationsTest, DialogsOpenOnlyAfterAGoodRead)
@@ -139,13 +139,13 @@ TEST_F(DeviceOperationsTest, RemoteFactoryReset)
 
         // The module answers when its reset is done: the wait is the long one.
         controller.SetSilentRegister(666);
-        Frame()->SetLinkTimeScale(100);
+        Frame()->Session().SetLinkTimeScale(100);
         EXPECT_FALSE(Run(PLC_OP_REMOTE_WIFI_RESET));
         EXPECT_EQ(NewLogLines(), (Lines{"Remote Control WIFI(0x7450) Factory Reset Starts...",
                                         "Time Out! Can't Read Data in 30 Seconds, Please check!",
                                         "PC receives from Recontrol Control WIFI(0x7450) Fail!"}));
         EXPECT_TRUE(LinkCheckShown());
-        EXPECT_FALSE(Frame()->IsComPortOpen());
+        EXPECT_FALSE(Frame()->Session().IsPortOpen());
     }
     {
         SimulatedController controller(0x5188);

@@ -34,7 +34,7 @@ protected:
     }
     void TearDown() override
     {
-        Frame()->CloseConfiguredPort();
+        Frame()->Session().ClosePort();
         m_app.Close();
         ResetSerialPortNumbers();
     }
@@ -43,8 +43,8 @@ protected:
 
     void Connect(SimulatedController& controller)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
-        ASSERT_TRUE(Frame()->OpenConfiguredPort());
+        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        ASSERT_TRUE(Frame()->Session().OpenConfiguredPort());
         m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size();
     }
     std::vector<std::string> NewLogLines() const
@@ -97,7 +97,7 @@ TEST_F(SettingsSessionTest, ClockWriteTakesTheFormOfTheModel)
         expected.insert(expected.end(), c.record.begin(), c.record.end());
         EXPECT_EQ(requests[1], WithCrc(expected)) << std::hex << c.wHardware;
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Clock Setting Starts..."});
-        Frame()->CloseConfiguredPort();
+        Frame()->Session().ClosePort();
     }
 }
 
@@ -238,7 +238,7 @@ TEST_F(SettingsSessionTest, WifiOperationsRefuseAnotherModel)
         EXPECT_EQ(Frame()->SettingsSession(c.nMask), SETTINGS_FAILED);
         EXPECT_EQ(controller.Requests().size(), 1u);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Machine type mismatch Error!"});
-        Frame()->CloseConfiguredPort();
+        Frame()->Session().ClosePort();
     }
 }
 
@@ -282,17 +282,17 @@ TEST_F(SettingsSessionTest, FailuresStopTheRunAtOnce)
         Frame()->m_dlgRemoteWifi.m_strKeyPassword = _T("1270");
         EXPECT_EQ(Frame()->SettingsSession(SETTING_REMOTE_WIFI_WRITE), SETTINGS_FAILED);
         EXPECT_EQ(controller.Requests().size(), 1u);
-        Frame()->CloseConfiguredPort();
+        Frame()->Session().ClosePort();
     }
     {
         // A register write that gets no echo ends the WiFi write: nothing after it.
         SimulatedController controller(0x5288);
         controller.SetFault(Fault::NoReply, FC_WRITE_SINGLE_REGISTER);
-        Frame()->SetLinkTimeScale(30);
+        Frame()->Session().SetLinkTimeScale(30);
         Connect(controller);
         EXPECT_EQ(Frame()->SettingsSession(SETTING_WIFI_WRITE), SETTINGS_FAILED);
         EXPECT_EQ(FunctionCodes(controller), (std::vector<int>{FC_READ_HOLDING_REGISTERS, FC_WRITE_SINGLE_REGISTER}));
-        Frame()->CloseConfiguredPort();
+        Frame()->Session().ClosePort();
     }
     {
         // A read reply that fails its check stores nothing.
