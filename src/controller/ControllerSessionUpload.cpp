@@ -211,6 +211,8 @@ BOOL CControllerSession::Upload()
 {
     CVetlaCoreRule codec;
     m_bUploadRead = FALSE;
+    // An answer left by an upload that ended early must not decide this one.
+    m_nPasswordResult = IDOK;
     const BOOL bResult = UploadSession(codec);
     if (!bResult) {
         m_host.SetProgress(-1, 0);
@@ -221,13 +223,10 @@ BOOL CControllerSession::Upload()
     }
     if (m_nPasswordResult == kPasswordRefused) {
         AfxMessageBox(IDS_WRONG_PASSWORD, MB_ICONEXCLAMATION);
-        m_nPasswordResult = IDOK;
         return bResult;
     }
-    if (m_nPasswordResult == IDCANCEL) {
-        m_nPasswordResult = IDOK;
+    if (m_nPasswordResult == IDCANCEL)
         return bResult;
-    }
     if (codec.m_nImageSize1 == kSizeNoProgram)
         AfxMessageBox(IDS_PROGRAM_EMPTY, MB_ICONEXCLAMATION);
     else if (codec.m_nImageSize1 == kSizeError)
