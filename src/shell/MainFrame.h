@@ -172,7 +172,7 @@ public:
     // The image decoded into a new document (MainFrameUpload.cpp).
     void OpenUploadedProgram(CVetlaCoreRule& codec) override;
 
-    // ---- the device settings (SettingsSession.cpp) ----
+    // ---- the device settings (MainFrameDeviceOperations.cpp, CSettingsSession) ----
     // One settings read or write over the open port: the first set bit of the mask in the
     // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
     int SettingsSession(UINT nMask);
