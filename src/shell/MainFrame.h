@@ -15,9 +15,11 @@
 #include "controller/ControllerSession.h"
 #include "controller/ControllerSessionHost.h"
 #include "controller/DeviceClockDlg.h"
+#include "controller/DeviceOperations.h"
 #include "controller/RemoteWifiDlg.h"
 #include "controller/SettingMask.h"
 #include "controller/SummerTimeDlg.h"
+#include "controller/ToolDialogKind.h"
 #include "controller/TransferProgressDlg.h"
 #include "controller/WifiSetupDlg.h"
 #include "document/DocumentObserver.h"
@@ -30,7 +32,6 @@
 #include "shell/CtrlStatusBar.h"
 #include "shell/InfoWindowBar.h"
 #include "shell/StatusBarControls.h"
-#include "shell/ToolDialogKind.h"
 #include "shell/WorkBoxBar.h"
 
 #include <functional>
@@ -172,10 +173,7 @@ public:
     // The image decoded into a new document (MainFrameUpload.cpp).
     void OpenUploadedProgram(CVetlaCoreRule& codec) override;
 
-    // ---- the device settings (MainFrameDeviceOperations.cpp, CSettingsSession) ----
-    // One settings read or write over the open port: the first set bit of the mask in the
-    // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
-    int SettingsSession(UINT nMask);
+    // ---- the device settings (CDeviceOperations, CSettingsSession) ----
     // The device tool dialogs, one each for the frame's whole life: their values are what the
     // settings operation writes and where it stores what it read.
     CDeviceClockDlg m_dlgDeviceClock;
@@ -195,16 +193,12 @@ public:
     // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
     BOOL ToolTipText(UINT nID, CString& strText) const;
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
-    // MainFrameToolDialogs.cpp; the device settings and the I/O monitor in
-    // MainFrameDeviceOperations.cpp); the session runs the transfers themselves ----
+    // MainFrameToolDialogs.cpp); the session runs the transfers, CDeviceOperations the device
+    // settings and the I/O monitor ----
     // Runs the operation of wParam to its end: opens the configured port (asking for one first
     // when none is set), runs it, closes the port. A command posted meanwhile waits its turn.
     LRESULT OnTransferCommand(WPARAM wParam, LPARAM lParam);
     BOOL IsTransferRunning() const { return m_bTransferRunning; }
-    // The device settings, WiFi and I/O-monitor operations (13, 14, 18, 19, 23, 26, 27).
-    BOOL RunDeviceOperation(int nOperation, UINT nMask);
-    // The modeless device dialogs: the clock, summer/winter time, WiFi and remote WiFi kinds.
-    void ShowDeviceDialog(ToolDialogKind kind);
     // The password dialog (its characters' low bytes into pBuffer on OK), the device dialogs,
     // the progress window; ResultOne sets *pResult to 1.
     int ShowToolDialog(ToolDialogKind kind, int* pResult = nullptr, BYTE* pBuffer = nullptr);
@@ -289,6 +283,9 @@ private:
     void OnClose() override;
     // PC->Device of the active diagram; a ladder through its converted FBD document.
     void RunDownloadCommand();
+    // The device settings, WiFi and I/O-monitor operations on the session and the frame's
+    // device dialogs.
+    CDeviceOperations DeviceOperations();
 };
 
 // The application's main window; null when there is none (headless runs without a frame). The

@@ -67,6 +67,11 @@ void CMainFrame::ConfigurePort()
 
 CVetlaDoc* CMainFrame::ActiveDocument() const { return DocumentOf(GetActiveView()); }
 
+CDeviceOperations CMainFrame::DeviceOperations()
+{
+    return CDeviceOperations(m_session, {m_dlgDeviceClock, m_dlgSummerTime, m_dlgWifiSetup, m_dlgRemoteWifi}, this);
+}
+
 LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
 {
     if (m_bTransferRunning) {
@@ -94,7 +99,7 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
     else if (nOperation == PLC_OP_CLEAR_PROGRAM)
         m_session.RunWithPort([this] { m_session.Clear(); }, 0);
     else if (IsDeviceSettingsOperation(nOperation))
-        RunDeviceOperation(nOperation, UINT(lParam));
+        DeviceOperations().Run(nOperation, UINT(lParam));
     else if (nOperation == PLC_OP_SHOW_PROGRESS)
         ShowToolDialog(ToolDialogKind::Progress);
     // Run/Stop (the controller has no frame for it), the progress window's Ok and unknown codes

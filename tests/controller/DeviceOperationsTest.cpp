@@ -1,7 +1,7 @@
 // The device operations of the dispatcher against a simulated controller: the lines they write,
 // the link-check box on failure, the dialogs they open only after a good read, and the remote
 // module's factory reset with its long time-out and its model check.
-#include "shell/DeviceOperations.h"
+#include "controller/DeviceOperations.h"
 
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
@@ -39,7 +39,13 @@ protected:
     {
         Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     }
-    static BOOL Run(int nOperation, UINT nMask = 0) { return CDeviceOperations(*Frame()).Run(nOperation, nMask); }
+    // The operation on the frame's session and device dialogs.
+    static BOOL Run(int nOperation, UINT nMask = 0)
+    {
+        CMainFrame& f = *Frame();
+        const DeviceDialogs dialogs{f.m_dlgDeviceClock, f.m_dlgSummerTime, f.m_dlgWifiSetup, f.m_dlgRemoteWifi};
+        return CDeviceOperations(f.Session(), dialogs, &f).Run(nOperation, nMask);
+    }
     Lines NewLogLines()
     {
         const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8();
