@@ -118,7 +118,7 @@ public:
     BOOL Clear();
 
 private:
-    BOOL DownloadSession(CVetlaCoreRule& codec, const CVetlaDoc& doc);
+    BOOL DownloadSession(CVetlaCoreRule* pCodec, const CVetlaDoc& doc);
     // The clear's handshake takes whatever controller answers; the download's compares it with
     // pDoc.
     BOOL DownloadHandshake(DWORD* pdwError, WORD wFlags, const CVetlaDoc* pDoc);
@@ -128,7 +128,7 @@ private:
     BOOL VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
     BOOL DownloadFinish(DWORD* pdwError, BYTE byFlag, WORD wFlags);
 
-    BOOL UploadSession(CVetlaCoreRule& codec);
+    BOOL UploadSession(CVetlaCoreRule* pCodec);
     // 0 failed, 1 no password, 2 password required.
     int UploadHandshake(CVetlaCoreRule* pCodec, DWORD* pdwError);
     BOOL SendPassword(DWORD* pdwError);
@@ -136,7 +136,7 @@ private:
     BOOL ReadBlocks2(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal);
     BOOL UploadFinish(BYTE byFlag, DWORD* pdwError, CVetlaCoreRule* pCodec);
 
-    BOOL ClearSession(CVetlaCoreRule& codec);
+    BOOL ClearSession(CVetlaCoreRule* pCodec);
 
     IControllerSessionHost& m_host;
     CSerialPort m_port;

@@ -24,7 +24,7 @@ BOOL CControllerSession::Clear()
         pDoc->UpdateSpecialBlockSizes();
     CVetlaCoreRule codec;
     codec.AllocImageBuffers(CODEC_MODE_CLEAR, 0);
-    if (!ClearSession(codec)) {
+    if (!ClearSession(&codec)) {
         m_host.SetProgress(-1, 0);
         LogMessage(_T("Clear Program Suspend!\n"));
         AfxMessageBox(IDS_LINK_CHECK, MB_ICONQUESTION);
@@ -32,9 +32,8 @@ BOOL CControllerSession::Clear()
     return TRUE;
 }
 
-BOOL CControllerSession::ClearSession(CVetlaCoreRule& codec)
+BOOL CControllerSession::ClearSession(CVetlaCoreRule* pCodec)
 {
-    CVetlaCoreRule* pCodec = &codec;
     const DWORD dwTotal = DownloadProgressTotal(CODEC_CLEAR_BYTES, 0);
     DWORD dwCounter = 0;
     DWORD dwError = 0;

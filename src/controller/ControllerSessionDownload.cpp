@@ -183,8 +183,7 @@ BOOL CControllerSession::CheckProgramForDownload(const CVetlaDoc* pDoc)
 
 BOOL CControllerSession::Download(CVetlaDoc& doc)
 {
-    CVetlaDoc* pDoc = &doc;
-    if (const CBlockMR* pModbus = ModbusBlockWithoutMaster(*pDoc)) {
+    if (const CBlockMR* pModbus = ModbusBlockWithoutMaster(doc)) {
         CString strText;
         strText.Format(_T("Error!, Modbus Block B%d's Port Setting Should be Master, Please Check!"),
                        pModbus->m_nNumber - kFirstFunctionBlock);
@@ -192,12 +191,12 @@ BOOL CControllerSession::Download(CVetlaDoc& doc)
         return FALSE;
     }
     // The handshake compares the controller with the project being sent.
-    g_wHardwareCode = pDoc->m_wHardwareCode;
-    const BOOL bNewGeneration = pDoc->IsNewGenerationDoc();
-    pDoc->UpdateSpecialBlockSizes();
+    g_wHardwareCode = doc.m_wHardwareCode;
+    const BOOL bNewGeneration = doc.IsNewGenerationDoc();
+    doc.UpdateSpecialBlockSizes();
     CVetlaCoreRule codec;
-    codec.m_pDoc = pDoc;
-    if (!codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, bNewGeneration ? CountMessageTexts(*pDoc) : 0)) {
+    codec.m_pDoc = &doc;
+    if (!codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, bNewGeneration ? CountMessageTexts(doc) : 0)) {
         AfxMessageBox(IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
@@ -212,12 +211,12 @@ BOOL CControllerSession::Download(CVetlaDoc& doc)
             AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
-    PutLogo(*pDoc, codec);
+    PutLogo(doc, codec);
     WriteImageChecksums(codec, bNewGeneration);
     for (int i = 0; i < 2; ++i)
         SwapImageWords(codec.Image(i), codec.Wire(i));
     SwapImageWords(codec.TextArea(), codec.WireTextArea());
-    if (!DownloadSession(codec, *pDoc)) {
+    if (!DownloadSession(&codec, doc)) {
         m_host.SetProgress(-1, 0);
         LogMessage(_T("DownLoad Suspend!\n"));
         AfxMessageBox(IDS_LINK_CHECK, MB_ICONQUESTION);
@@ -226,9 +225,8 @@ BOOL CControllerSession::Download(CVetlaDoc& doc)
     return TRUE;
 }
 
-BOOL CControllerSession::DownloadSession(CVetlaCoreRule& codec, const CVetlaDoc& doc)
+BOOL CControllerSession::DownloadSession(CVetlaCoreRule* pCodec, const CVetlaDoc& doc)
 {
-    CVetlaCoreRule* pCodec = &codec;
     const int nImageBytes = IMAGE_BUFFER0_BYTES + pCodec->m_nImageSize1;
     const int nTextBytes = int(pCodec->WireTextArea().size());
     const DWORD dwTotal = DownloadProgressTotal(nImageBytes, nTextBytes);

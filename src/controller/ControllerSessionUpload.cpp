@@ -160,9 +160,8 @@ BOOL CControllerSession::UploadFinish(BYTE byFlag, DWORD* pdwError, CVetlaCoreRu
     return TRUE;
 }
 
-BOOL CControllerSession::UploadSession(CVetlaCoreRule& codec)
+BOOL CControllerSession::UploadSession(CVetlaCoreRule* pCodec)
 {
-    CVetlaCoreRule* pCodec = &codec;
     DWORD dwError = 0;
     const auto data = [&]() -> BOOL {
         m_host.SetProgress(2, 0);
@@ -213,7 +212,7 @@ BOOL CControllerSession::Upload()
     m_bUploadRead = FALSE;
     // An answer left by an upload that ended early must not decide this one.
     m_nPasswordResult = IDOK;
-    const BOOL bResult = UploadSession(codec);
+    const BOOL bResult = UploadSession(&codec);
     if (!bResult) {
         m_host.SetProgress(-1, 0);
         LogMessage(_T("UpLoad Suspend!\n"));

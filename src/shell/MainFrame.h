@@ -34,7 +34,6 @@
 #include "shell/StatusBarControls.h"
 #include "shell/WorkBoxBar.h"
 
-#include <functional>
 #include <utility>
 #include <vector>
 
