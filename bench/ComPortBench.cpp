@@ -16,8 +16,8 @@ struct Link {
     CMainFrame frame;
     Link()
     {
-        frame.m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
-        frame.OpenConfiguredPort();
+        frame.Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        frame.Session().OpenConfiguredPort();
     }
 };
 
@@ -27,12 +27,12 @@ void BM_WriteSixtyFourRegisters(benchmark::State& state)
     std::vector<BYTE> data(128, 0xA5);
     BYTE frame[160];
     BYTE reply[8];
-    const int n = link.frame.m_modbus.BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
+    const int n = link.frame.Session().Protocol().BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
     for (auto _ : state) {
         DWORD dwError = 0;
         WORD wLength = 8;
-        if (!link.frame.SendFrame(frame, n, &dwError) ||
-            !link.frame.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS)) {
+        if (!link.frame.Session().SendFrame(frame, n, &dwError) ||
+            !link.frame.Session().ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS)) {
             state.SkipWithError("no echo");
             break;
         }
@@ -45,13 +45,13 @@ void BM_ReadSixtyFourRegisters(benchmark::State& state)
     Link link;
     BYTE frame[16];
     BYTE reply[140];
-    const int n = link.frame.m_modbus.BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS);
+    const int n = link.frame.Session().Protocol().BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS);
     for (auto _ : state) {
         DWORD dwError = 0;
         WORD wLength = 133;
-        if (!link.frame.SendFrame(frame, n, &dwError) ||
-            !link.frame.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS) ||
-            link.frame.m_modbus.CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS) != 0) {
+        if (!link.frame.Session().SendFrame(frame, n, &dwError) ||
+            !link.frame.Session().ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS) ||
+            link.frame.Session().Protocol().CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS) != 0) {
             state.SkipWithError("no reply");
             break;
         }

@@ -1,5 +1,5 @@
 // The I/O status monitor's cost per cycle. One polling cycle of each view through the main
-// frame's port against the simulated controller on a pty, with no delay between polls, so that
+// frame's session against the simulated controller on a pty, with no delay between polls, so that
 // what is measured is the program's own share (frames, hand-overs, reads, checks) plus the
 // simulated controller's answer (aim: under 20 ms plus the configured delays). And the table's
 // repaint after a cycle: filling the cells with the cycle's values and drawing the grid into an
@@ -9,7 +9,6 @@
 #include "platform/comm/SerialPortNames.h"
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
-#include "shell/MainFrameLink.h"
 #include "support/SimulatedController.h"
 
 #include <QApplication>
@@ -38,11 +37,10 @@ QApplication& App()
 struct Link {
     SimulatedController controller;
     CMainFrame frame;
-    CMainFrameLink link{frame};
     Link()
     {
-        frame.m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
-        link.OpenPort(115200, 8, 0, 0);
+        frame.Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        frame.Session().OpenPort(115200, 8, 0, 0);
         for (int i = 0; i < 512; i += 3) {
             controller.SetCoil(WORD(384 + i), true);
             controller.SetRegister(WORD(596 + i), WORD(i * 37));
@@ -53,7 +51,7 @@ struct Link {
 void RunCycles(benchmark::State& state, IOStatusView view)
 {
     Link link;
-    CIOStatusCycle cycle(link.link);
+    CIOStatusCycle cycle(link.frame.Session());
     for (auto _ : state) {
         if (!cycle.Run(view, 0, 0).bOk) {
             state.SkipWithError("cycle failed");

@@ -39,16 +39,16 @@ void BM_DownloadAndVerifyLargestDiagram(benchmark::State& state)
         },
         [](CBlockObj* pFrom, CBlockObj* pTo, int nPin) { pTo->m_nPinSource[nPin] = pFrom->m_nNumber; });
     CMainFrame* pFrame = AfxGetMainFrame();
-    pFrame->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+    pFrame->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     double dBeyondMs = 0.0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!pFrame->OpenConfiguredPort()) {
+        if (!pFrame->Session().OpenConfiguredPort()) {
             state.SkipWithError("the port does not open");
             return;
         }
-        pFrame->DownloadProgram();
-        pFrame->CloseConfiguredPort();
+        pFrame->Session().Download(doc);
+        pFrame->Session().ClosePort();
         const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
         if (controller.LastEndFlag() != 1) {
             state.SkipWithError("the download failed");

@@ -1,7 +1,7 @@
 // IControllerLink: what the controller-link dialogs that talk to a controller themselves (the
-// online I/O status monitor) need of the program's one serial port. The main frame owns the
-// port and its protocol object; the dialogs live below the shell and reach them only through
-// this interface, so that every frame still goes through the frame's own exchange code.
+// online I/O status monitor) need of the program's one serial port. The controller session
+// (CControllerSession) owns the port and its protocol object and implements this interface, so
+// that every frame still goes through the session's own exchange code.
 #pragma once
 
 #include "platform/core/String.h"

@@ -1,7 +1,7 @@
 // CIOStatus ("I/O Status Overview"): a modal dialog that watches a running controller. With its
 // own line settings it opens the program's serial port, and on a window timer (every refresh
 // time) reads the controller's clock and the I/O points, flags or analog flags of the chosen
-// view into its table. A cycle runs on the UI thread; the frame's exchanges keep the windows
+// view into its table. A cycle runs on the UI thread; the session's exchanges keep the windows
 // painted while a reply is awaited. A failed cycle stops the polling and closes the port until
 // the user connects again; closing the dialog, also in the middle of a cycle, closes the port.
 #pragma once

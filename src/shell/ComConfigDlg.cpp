@@ -156,7 +156,7 @@ void CComConfigDlg::OnAutoDetect()
         pButton->EnableWindow(FALSE);
     }
     DWORD dwError = 0;
-    if (!m_pFrame || !m_pFrame->ProbePort(&dwError, 0, nPort))
+    if (!m_pFrame || !m_pFrame->Session().ProbePort(&dwError, 0, nPort))
         ShowLinkCheck();
     if (pButton) {
         pButton->EnableWindow(TRUE);

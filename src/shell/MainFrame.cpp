@@ -29,7 +29,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
     ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
     ON_COMMAND(ID_OPTIONS_LANGUAGE, OnLanguage)
     ON_UPDATE_COMMAND_UI(ID_OPTIONS_LANGUAGE, OnUpdateAlwaysEnabled)
-    ON_COMMAND(ID_OPTIONS_COM_CONFIG, OnComConfig)
+    ON_COMMAND(ID_OPTIONS_COM_CONFIG, ConfigurePort)
     ON_COMMAND(ID_FILE_MSGTEXT_SETTINGS, OnMsgTextSettings)
     ON_UPDATE_COMMAND_UI(ID_FILE_MSGTEXT_SETTINGS, OnUpdateMsgTextSettings)
     ON_UPDATE_COMMAND_UI(ID_OPTIONS_COM_CONFIG, OnUpdateAlwaysEnabled)
@@ -164,7 +164,7 @@ void CMainFrame::OnDestroy()
 {
     SaveBarStates();
     CMDIFrameWnd::OnDestroy();
-    CloseConfiguredPort();
+    m_session.ClosePort();
     for (CDialog* pDialog : std::initializer_list<CDialog*>{&m_dlgDeviceClock, &m_dlgSummerTime, &m_dlgWifiSetup,
                                                              &m_dlgRemoteWifi, &m_progressDlg}) {
         if (pDialog->GetSafeHwnd())

@@ -12,28 +12,28 @@
 // keep their meaning.
 #pragma once
 
+#include "controller/ControllerSession.h"
+#include "controller/ControllerSessionHost.h"
 #include "controller/DeviceClockDlg.h"
+#include "controller/DeviceOperations.h"
 #include "controller/RemoteWifiDlg.h"
 #include "controller/SettingMask.h"
 #include "controller/SummerTimeDlg.h"
+#include "controller/ToolDialogKind.h"
 #include "controller/TransferProgressDlg.h"
 #include "controller/WifiSetupDlg.h"
 #include "document/DocumentObserver.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
-#include "platform/comm/SerialPort.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ToolBar.h"
-#include "protocol/ModBus.h"
 #include "shell/CtrlStatusBar.h"
 #include "shell/InfoWindowBar.h"
 #include "shell/StatusBarControls.h"
-#include "shell/ToolDialogKind.h"
 #include "shell/WorkBoxBar.h"
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -41,20 +41,6 @@ class CChildFrame;
 class CVetlaCoreRule;
 class CVetlaDoc;
 
-// Line settings of OpenComPort in the classic numbering: parity 0 none, 1 odd, 2 even; stop bits
-// 0 one, 2 two.
-constexpr int NOPARITY = 0;
-constexpr int ODDPARITY = 1;
-constexpr int EVENPARITY = 2;
-constexpr int ONESTOPBIT = 0;
-constexpr int TWOSTOPBITS = 2;
-// The line settings of every transfer operation.
-constexpr DWORD CONTROLLER_BAUD = 115200;
-// Reply time-outs of the controller link, in milliseconds.
-constexpr int REPLY_TIMEOUT_MS = 3000;
-constexpr int SETTING_READ_TIMEOUT_MS = 1000;
-constexpr int FIRST_BLOCK_TIMEOUT_MS = 6000;
-constexpr int REMOTE_MODULE_TIMEOUT_MS = 30000;
 class CVetlaView;
 
 // Status-bar control kinds of AddStatusBarControl and the which-argument of
@@ -64,7 +50,11 @@ constexpr int STATUS_CONTROL_SERIES = CStatusBarControls::kSeries;
 constexpr int STATUS_REMOVE_BUTTON = CStatusBarControls::kRemoveButton;
 constexpr int STATUS_REMOVE_SERIES = CStatusBarControls::kRemoveSeries;
 
-class CMainFrame : public CMDIFrameWnd, public IPaletteHost, public IDocumentObserver, public IDiagramFrame {
+class CMainFrame : public CMDIFrameWnd,
+                   public IPaletteHost,
+                   public IDocumentObserver,
+                   public IDiagramFrame,
+                   public IControllerSessionHost {
     DECLARE_DYNCREATE(CMainFrame)
 
 public:
@@ -170,60 +160,19 @@ public:
     CWorkBoxBar* m_pWorkBox = nullptr;
     CWorkBoxBar m_wndWorkBox;
 
-    // ---- the controller link's serial port (MainFrameComPort.cpp) ----
-    // Every exchange runs its port input and output on a worker thread while this thread waits
-    // with the windows repainting and everything else held back (CBusyWait); to the caller it
-    // is one synchronous call. Errors are errno values, ERR_TIMEOUT or ERR_EXCEPTION_REPLY.
-
-    // Opens the configured port with the line settings (closing it first when open); a failure
-    // is shown in a box and gives FALSE with no port held.
-    BOOL OpenComPort(DWORD dwBaud, int nByteSize, int nParity, int nStopBits);
-    void CloseComPort();
-    BOOL IsComPortOpen() const { return m_comPort.IsOpen(); }
-    // Purges both directions (stale replies go) and writes the frame.
-    BOOL SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError);
-    // Reads *pwLength bytes within the time-out; a 17-byte "any machine" or older controller's
-    // handshake reply where 19 were expected completes at once and sets *pwLength to 17. At the
-    // time-out an exception reply is logged and gives ERR_EXCEPTION_REPLY, anything else logs
-    // the time-out line and gives ERR_TIMEOUT. pBuf must hold *pwLength bytes.
-    BOOL ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int nTimeoutMs);
-    // Opens port nPort in place of the configured one, sends the download end frame with the
-    // flag and waits 3 s for its 8-byte echo; FALSE also when the port does not open.
-    BOOL ProbePort(DWORD* pdwError, BYTE byFlag, int nPort);
-    // The device information (3 registers at 210); the reply's byte 3 is the model code.
-    // pBuf must hold nSize >= 11 bytes.
-    BOOL ReadDeviceInfo(BYTE* pBuf, int nSize, DWORD* pdwError);
-    // One setting frame of the settings operation: nBit picks the function code (0x001 clock,
-    // 0x010 calibration, 0x004 or 0x040 summer/winter time), nMask the texts. For the clock the
-    // register field comes from pData[18..19], so pData then holds 20 bytes.
-    BOOL WriteSetting(const BYTE* pData, int nLength, DWORD* pdwError, UINT nBit, UINT nMask);
-    // One settings area read into pBuf: 0x02 the clock, 0x20 the calibration, 0x80 the WiFi
-    // block, 0x08 the summer/winter time memory, anything else register 0. FALSE (EINVAL) when
-    // the reply would not fit nBufSize.
-    BOOL ReadArea(BYTE* pBuf, int nBufSize, int nByteCount, DWORD* pdwError, UINT nBit);
-    // Opens the configured port for a transfer (115200 baud, 8 data bits, no parity, one stop
-    // bit); FALSE, with a box, when it does not open, and FALSE when no port is configured.
-    BOOL OpenConfiguredPort();
-    void CloseConfiguredPort();
-    // The device path of a port number, or "COM<n>" for a number that names none.
-    static CString PortDisplayName(int nPort);
+    // ---- the controller session: what it shows (MainFrameTransfer.cpp) ----
+    // The session on the controller link: its port, protocol object and transfers.
+    CControllerSession& Session() { return m_session; }
+    void LogText(const CString& strText) override { m_wndInfoBar.AppendLog(strText); }
+    int AskPassword(BYTE* pBuffer) override;
     // The Communication Configuration dialog, preset with the configured port; OK keeps its
     // choice.
-    void OnComConfig();
-    // Tests run the link's clock this many times as fast as the steady clock, so that long
-    // time-outs pass quickly; the log lines still give the time-outs as asked.
-    void SetLinkTimeScale(int nScale) { m_nLinkTimeScale = nScale > 0 ? nScale : 1; }
+    void ConfigurePort() override;
+    CVetlaDoc* ActiveDocument() const override;
+    // The image decoded into a new document (MainFrameUpload.cpp).
+    void OpenUploadedProgram(CVetlaCoreRule& codec) override;
 
-    // The configured port number (0: none chosen yet).
-    int m_nComPort = 0;
-    BOOL m_bPortOpen = FALSE;
-    BOOL m_bPortOpen2 = FALSE;
-    CModBus m_modbus;
-
-    // ---- the device settings (SettingsSession.cpp) ----
-    // One settings read or write over the open port: the first set bit of the mask in the
-    // operation's order. SETTINGS_DONE or SETTINGS_FAILED; no known bit does nothing.
-    int SettingsSession(UINT nMask);
+    // ---- the device settings (CDeviceOperations, CSettingsSession) ----
     // The device tool dialogs, one each for the frame's whole life: their values are what the
     // settings operation writes and where it stores what it read.
     CDeviceClockDlg m_dlgDeviceClock;
@@ -243,50 +192,20 @@ public:
     // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
     BOOL ToolTipText(UINT nID, CString& strText) const;
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
-    // MainFrameDownload.cpp, MainFrameUpload.cpp, MainFrameClear.cpp, MainFrameToolDialogs.cpp;
-    // the device settings and the I/O monitor in MainFrameDeviceOperations.cpp) ----
+    // MainFrameToolDialogs.cpp); the session runs the transfers, CDeviceOperations the device
+    // settings and the I/O monitor ----
     // Runs the operation of wParam to its end: opens the configured port (asking for one first
     // when none is set), runs it, closes the port. A command posted meanwhile waits its turn.
     LRESULT OnTransferCommand(WPARAM wParam, LPARAM lParam);
     BOOL IsTransferRunning() const { return m_bTransferRunning; }
-    // The device settings, WiFi and I/O-monitor operations (13, 14, 18, 19, 23, 26, 27).
-    BOOL RunDeviceOperation(int nOperation, UINT nMask);
-    // The modeless device dialogs: the clock, summer/winter time, WiFi and remote WiFi kinds.
-    void ShowDeviceDialog(ToolDialogKind kind);
     // The password dialog (its characters' low bytes into pBuffer on OK), the device dialogs,
     // the progress window; ResultOne sets *pResult to 1.
     int ShowToolDialog(ToolDialogKind kind, int* pResult = nullptr, BYTE* pBuffer = nullptr);
     // Kind 2: the progress window (made when needed) at nPercent, gone from 100 on; -1 ends it.
-    void SetProgress(int nKind, int nPercent);
-    // The link's pause: repaints go on, the time runs at the link's time scale.
-    void WaitLink(int nMs);
-
-    BOOL CheckProgramForDownload(CVetlaDoc* pDoc);
-    BOOL DownloadProgram();
-    BOOL DownloadSession(CVetlaCoreRule* pCodec);
-    BOOL DownloadHandshake(DWORD* pdwError, WORD wFlags);
-    BOOL WriteBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
-    BOOL VerifyBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
-    BOOL WriteMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
-    BOOL VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal, DWORD* pdwError);
-    BOOL DownloadFinish(DWORD* pdwError, BYTE byFlag, WORD wFlags);
-
-    BOOL UploadProgram();
-    BOOL UploadSession(CVetlaCoreRule* pCodec);
-    // 0 failed, 1 no password, 2 password required.
-    int UploadHandshake(CVetlaCoreRule* pCodec, DWORD* pdwError);
-    BOOL SendPassword(DWORD* pdwError);
-    BOOL ReadBlocks(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal);
-    BOOL ReadBlocks2(CVetlaCoreRule* pCodec, WORD wFirstRegister, int nSize, DWORD* pdwError, int nTotal);
-    BOOL UploadFinish(BYTE byFlag, DWORD* pdwError, CVetlaCoreRule* pCodec);
-
-    BOOL ClearProgramAndPassword();
-    BOOL ClearSession(CVetlaCoreRule* pCodec);
+    void SetProgress(int nKind, int nPercent) override;
 
     // The operation being run (SetProgress picks its caption by it).
     int m_nOperation = 0;
-    // The password dialog's last answer: 1 OK, 2 Cancel, 0 after the controller refused it.
-    int m_nPasswordResult = 1;
     CTransferProgressDlg m_progressDlg;
 
 protected:
@@ -354,23 +273,18 @@ private:
     };
     Headless m_headless;
 
-    CSerialPort m_comPort;
-    int m_nLinkTimeScale = 1;
+    CControllerSession m_session{*this};
     BOOL m_bTransferRunning = FALSE;
     // Commands that came while one ran, posted again at its end.
     std::vector<std::pair<WPARAM, LPARAM>> m_deferredCommands;
     // The device commands of the menus post their operation; closing waits for a transfer.
     void OnDeviceCommand(UINT nID);
     void OnClose() override;
-    // Asks for a port when none is configured, then opens it.
-    BOOL OpenPortForOperation();
-    // The operation between opening and closing the port, then the pause the controller needs.
-    void RunWithPort(const std::function<void()>& operation, int nWaitAfterMs);
     // PC->Device of the active diagram; a ladder through its converted FBD document.
     void RunDownloadCommand();
-    // The last upload read the whole program: it is decoded into a new document.
-    BOOL m_bUploadRead = FALSE;
-    void OpenUploadedProgram(CVetlaCoreRule& codec);
+    // The device settings, WiFi and I/O-monitor operations on the session and the frame's
+    // device dialogs.
+    CDeviceOperations DeviceOperations();
 };
 
 // The application's main window; null when there is none (headless runs without a frame). The

@@ -109,7 +109,7 @@ int CMainFrame::ShowToolDialog(ToolDialogKind kind, int* pResult, BYTE* pBuffer)
     case ToolDialogKind::SummerTime:
     case ToolDialogKind::WifiSetup:
     case ToolDialogKind::RemoteWifiSetup:
-        ShowDeviceDialog(kind);
+        DeviceOperations().ShowDialog(kind);
         return -1;
     case ToolDialogKind::Progress:
         if (!m_progressDlg.GetSafeHwnd())

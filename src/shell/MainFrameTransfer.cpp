@@ -6,14 +6,13 @@
 // main window does not close under a running transfer.
 #include "shell/MainFrame.h"
 
-#include "blocks/SimTime.h"
 #include "document/VetlaDoc.h"
 #include "editor/DeviceCommands.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
-#include "platform/ui/BusyWait.h"
 #include "platform/ui/FrameIds.h"
 #include "protocol/PlcOperation.h"
+#include "shell/ComConfigDlg.h"
 #include "shell/Resource.h"
 
 static_assert(WM_PLC_COMMAND == WM_USER + 53);
@@ -56,13 +55,21 @@ void CMainFrame::OnClose()
     CMDIFrameWnd::OnClose();
 }
 
-void CMainFrame::WaitLink(int nMs)
+int CMainFrame::AskPassword(BYTE* pBuffer) { return ShowToolDialog(ToolDialogKind::Password, nullptr, pBuffer); }
+
+void CMainFrame::ConfigurePort()
 {
-    const int nScaled = nMs / m_nLinkTimeScale;
-    CBusyWait::RunElsewhere<int>([nScaled] {
-        WaitMs(nScaled);
-        return 0;
-    });
+    CComConfigDlg dlg(this);
+    dlg.m_nPort = m_session.GetPortNumber();
+    if (dlg.DoModal() == IDOK)
+        m_session.SetPortNumber(dlg.m_nPort);
+}
+
+CVetlaDoc* CMainFrame::ActiveDocument() const { return DocumentOf(GetActiveView()); }
+
+CDeviceOperations CMainFrame::DeviceOperations()
+{
+    return CDeviceOperations(m_session, {m_dlgDeviceClock, m_dlgSummerTime, m_dlgWifiSetup, m_dlgRemoteWifi}, this);
 }
 
 LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
@@ -88,11 +95,11 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
     if (nOperation == PLC_OP_DOWNLOAD)
         RunDownloadCommand();
     else if (nOperation == PLC_OP_UPLOAD)
-        RunWithPort([this] { UploadProgram(); }, kAfterUploadMs);
+        m_session.RunWithPort([this] { m_session.Upload(); }, kAfterUploadMs);
     else if (nOperation == PLC_OP_CLEAR_PROGRAM)
-        RunWithPort([this] { ClearProgramAndPassword(); }, 0);
+        m_session.RunWithPort([this] { m_session.Clear(); }, 0);
     else if (IsDeviceSettingsOperation(nOperation))
-        RunDeviceOperation(nOperation, UINT(lParam));
+        DeviceOperations().Run(nOperation, UINT(lParam));
     else if (nOperation == PLC_OP_SHOW_PROGRESS)
         ShowToolDialog(ToolDialogKind::Progress);
     // Run/Stop (the controller has no frame for it), the progress window's Ok and unknown codes
@@ -100,28 +107,12 @@ LRESULT CMainFrame::OnTransferCommand(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-BOOL CMainFrame::OpenPortForOperation()
-{
-    if (m_nComPort == 0)
-        OnComConfig();
-    return OpenConfiguredPort();
-}
-
-void CMainFrame::RunWithPort(const std::function<void()>& operation, int nWaitAfterMs)
-{
-    if (OpenPortForOperation()) {
-        operation();
-        CloseConfiguredPort();
-    }
-    WaitLink(nWaitAfterMs);
-}
-
 void CMainFrame::RunDownloadCommand()
 {
     CVetlaDoc* pDoc = DocumentOf(GetActiveView());
     const BOOL bLadder = pDoc && pDoc->IsLadder();
     if (bLadder) {
-        if (!CheckProgramForDownload(pDoc))
+        if (!CControllerSession::CheckProgramForDownload(pDoc))
             return;
         // The ladder goes down as the FBD diagram it converts into, in a document of its own.
         SendMessage(WM_COMMAND, ID_FILE_LAD_TO_FBD);
@@ -132,8 +123,8 @@ void CMainFrame::RunDownloadCommand()
     }
     if (!pDoc)
         return;
-    if (CheckProgramForDownload(pDoc))
-        RunWithPort([this] { DownloadProgram(); }, kAfterDownloadMs);
+    if (CControllerSession::CheckProgramForDownload(pDoc))
+        m_session.RunWithPort([this, pDoc] { m_session.Download(*pDoc); }, kAfterDownloadMs);
     if (bLadder && DocumentOf(GetActiveView()) == pDoc) {
         // The converted document was only the vehicle of the download: it goes unasked.
         pDoc->SetModifiedFlag(FALSE);

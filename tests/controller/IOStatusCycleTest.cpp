@@ -1,4 +1,4 @@
-// One polling cycle of the I/O status monitor through the main frame's port against the
+// One polling cycle of the I/O status monitor through a controller session's port against the
 // simulated controller on a pseudo-terminal: the frames of each view, the values that come
 // back, the failures and their log lines, and the slave address afterwards.
 #include "controller/IOStatusCycle.h"
@@ -6,7 +6,7 @@
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "shell/MainFrame.h"
-#include "shell/MainFrameLink.h"
+#include "controller/ControllerSession.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -28,9 +28,9 @@ protected:
         ResetSerialPortNumbers();
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
-        Frame()->SetLinkTimeScale(10);
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(m_controller.Path()));
-        m_pLink = std::make_unique<CMainFrameLink>(*Frame());
+        m_pLink = std::make_unique<CControllerSession>(*Frame());
+        m_pLink->SetLinkTimeScale(10);
+        m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
         ASSERT_TRUE(m_pLink->OpenPort(115200, 8, 0, 0));
         m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size();
     }
@@ -69,7 +69,7 @@ protected:
     RunningApp m_app{"qarvo-iocycle", RunningApp::BackendOfTheRun()};
     CMessageBoxRecorder m_boxes;
     SimulatedController m_controller{0x5188};
-    std::unique_ptr<CMainFrameLink> m_pLink;
+    std::unique_ptr<CControllerSession> m_pLink;
     std::size_t m_nLogStart = 0;
 };
 
@@ -153,14 +153,14 @@ TEST_F(IOStatusCycleTest, SilenceAfterTheClockFailsWithTimeOutAndRecovers)
     EXPECT_EQ(lines[lines.size() - 2], "Read Data Error!");
     EXPECT_EQ(lines.back(), "TimeOut!");
     // Every later transfer goes to address 0 again.
-    EXPECT_EQ(Frame()->m_modbus.m_bySlave, 0);
+    EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
 
     m_controller.SetFault(Fault::None);
     result = Run(IOStatusView::IoPoints);
     EXPECT_TRUE(result.bOk);
     BYTE reply[16];
     DWORD dwError = 0;
-    EXPECT_TRUE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_TRUE(m_pLink->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
 }
 
 TEST_F(IOStatusCycleTest, FailuresNameTheirCause)
@@ -184,7 +184,7 @@ TEST_F(IOStatusCycleTest, FailuresNameTheirCause)
         ASSERT_GE(lines.size(), c.tail.size());
         EXPECT_EQ(std::vector<std::string>(lines.end() - std::ptrdiff_t(c.tail.size()), lines.end()), c.tail)
             << "fault on function " << int(c.byFunction);
-        EXPECT_EQ(Frame()->m_modbus.m_bySlave, 0);
+        EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
     }
 }
 

@@ -1,4 +1,4 @@
-// The I/O status monitor dialog in the running application, on the main frame's port against
+// The I/O status monitor dialog in the running application, on a controller session's port against
 // the simulated controller on a pseudo-terminal: the choices it offers, connecting and the poll
 // timer, a cycle's values in the table, a failed cycle and the recovery, a port that does not
 // open, and closing while a cycle waits for the controller.
@@ -12,7 +12,6 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
 #include "shell/MainFrame.h"
-#include "shell/MainFrameLink.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -27,18 +26,18 @@ namespace {
 
 using Fault = SimulatedController::Fault;
 
-// The frame's port, with a hook that runs when a frame is about to go out: the user's actions
-// that arrive while a cycle waits.
-class HookedLink : public CMainFrameLink {
+// A session on the frame, with a hook that runs when a frame is about to go out: the user's
+// actions that arrive while a cycle waits.
+class HookedLink : public CControllerSession {
 public:
-    using CMainFrameLink::CMainFrameLink;
+    using CControllerSession::CControllerSession;
     std::function<void(int)> onSend;
     int nSends = 0;
     BOOL SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError) override
     {
         if (onSend)
             onSend(++nSends);
-        return CMainFrameLink::SendFrame(pBuf, nLength, pdwError);
+        return CControllerSession::SendFrame(pBuf, nLength, pdwError);
     }
 };
 
@@ -49,16 +48,16 @@ protected:
         ResetSerialPortNumbers();
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
-        Frame()->SetLinkTimeScale(10);
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(m_controller.Path()));
         m_pLink = std::make_unique<HookedLink>(*Frame());
+        m_pLink->SetLinkTimeScale(10);
+        m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
     }
     void TearDown() override
     {
         if (m_pDlg && IsWindow(m_pDlg.get()))
             m_pDlg->DestroyWindow();
         m_pDlg.reset();
-        Frame()->CloseComPort();
+        m_pLink->ClosePort();
         m_app.Close();
         ResetSerialPortNumbers();
         g_wHardwareCode = m_wSavedHardwareCode;
@@ -175,14 +174,14 @@ TEST_F(IOStatusDlgTest, ConnectPollsEveryRefreshTimeAndShowsTheValues)
         CIOStatus& d = Open();
         d.SetDlgItemText(CIOStatus::IDC_REFRESH, CString::FromUtf8(std::to_string(nRefresh)));
         Click(d, CIOStatus::IDC_CONNECT);
-        EXPECT_TRUE(Frame()->IsComPortOpen());
+        EXPECT_TRUE(m_pLink->IsPortOpen());
         EXPECT_FALSE(Enabled(d, CIOStatus::IDC_CONNECT));
         EXPECT_EQ(TimerDueIn(), 1000LL * nRefresh);
         d.DestroyWindow();
-        Frame()->CloseComPort();
+        m_pLink->ClosePort();
     }
 
-    // The frame's port is the one offered.
+    // The session's port is the one offered.
     CIOStatus& d = Open();
     EXPECT_EQ(Text(d, CIOStatus::IDC_PORT), m_controller.Path());
     // The table draws in the LCD cells' font, whatever the dialog's.
@@ -210,7 +209,7 @@ TEST_F(IOStatusDlgTest, ConnectPollsEveryRefreshTimeAndShowsTheValues)
 
     Click(d, CIOStatus::IDC_CONNECT);
     EXPECT_EQ(Text(d, CIOStatus::IDC_CONNECT), "Connect");
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(m_pLink->IsPortOpen());
     EXPECT_EQ(TimerDueIn(), -1);
     EXPECT_TRUE(Enabled(d, CIOStatus::IDC_PORT));
     EXPECT_EQ(Cell(d, 3, 51), "");
@@ -225,21 +224,21 @@ TEST_F(IOStatusDlgTest, AFailedCycleStopsPollingUntilConnectedAgain)
     m_controller.SetFault(Fault::NoReply, FC_READ_INPUT_REGISTERS);
     Tick(d);
     EXPECT_FALSE(d.IsPolling());
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(m_pLink->IsPortOpen());
     EXPECT_EQ(TimerDueIn(), -1);
     EXPECT_EQ(Text(d, CIOStatus::IDC_CONNECT), "Connect");
     EXPECT_TRUE(Enabled(d, CIOStatus::IDC_CONNECT));
     EXPECT_TRUE(Enabled(d, CIOStatus::IDC_DEVICE_ADDRESS));
     ASSERT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_boxes.Boxes()[0].text.Left(37).ToUtf8(), "Please check if cable connects Device");
-    EXPECT_EQ(Frame()->m_modbus.m_bySlave, 0);
+    EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
 
     m_controller.SetFault(Fault::None);
     Click(d, CIOStatus::IDC_CONNECT);
     Tick(d);
     EXPECT_TRUE(d.IsPolling());
     EXPECT_EQ(m_controller.Requests().back()[0], 5);
-    EXPECT_EQ(Frame()->m_modbus.m_bySlave, 0);
+    EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
 }
 
 TEST_F(IOStatusDlgTest, APortThatDoesNotOpenFailsTheFirstCycle)
@@ -269,11 +268,11 @@ TEST_F(IOStatusDlgTest, ClosingWhileACycleWaitsClosesThePortAfterThatExchange)
     };
     ASSERT_TRUE(d.IsWindowVisible());
     Tick(d);
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(m_pLink->IsPortOpen());
     EXPECT_EQ(m_pLink->nSends, 3);
     EXPECT_EQ(TimerDueIn(), -1);
     EXPECT_FALSE(d.IsWindowVisible());
-    EXPECT_EQ(Frame()->m_modbus.m_bySlave, 0);
+    EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 

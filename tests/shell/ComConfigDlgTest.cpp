@@ -25,7 +25,7 @@ protected:
         ResetSerialPortNumbers();
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
-        Frame()->SetLinkTimeScale(10);
+        Frame()->Session().SetLinkTimeScale(10);
     }
     void TearDown() override
     {
@@ -66,7 +66,7 @@ protected:
     void RunCommand(const std::function<void(CDialog&)>& actions)
     {
         CDialog::SetDialogHook([&](CDialog& d) { actions(d); });
-        Frame()->OnComConfig();
+        Frame()->ConfigurePort();
         CDialog::SetDialogHook(nullptr);
     }
 
@@ -78,7 +78,7 @@ TEST_F(ComConfigDlgTest, PortNamedBeforeIsListedSelectedAndKept)
 {
     PtyPair pty;
     const int nPort = SerialPortNumberOf(CString::FromUtf8(pty.Path()));
-    Frame()->m_nComPort = nPort;
+    Frame()->Session().SetPortNumber(nPort);
     std::vector<std::string> listed;
     std::string strSelected;
     RunCommand([&](CDialog& d) {
@@ -88,14 +88,14 @@ TEST_F(ComConfigDlgTest, PortNamedBeforeIsListedSelectedAndKept)
     });
     EXPECT_NE(std::find(listed.begin(), listed.end(), pty.Path()), listed.end());
     EXPECT_EQ(strSelected, pty.Path());
-    EXPECT_EQ(Frame()->m_nComPort, nPort);
+    EXPECT_EQ(Frame()->Session().GetPortNumber(), nPort);
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 TEST_F(ComConfigDlgTest, TypedPathIsWhatOkKeeps)
 {
     PtyPair pty;
-    Frame()->m_nComPort = 0;
+    Frame()->Session().SetPortNumber(0);
     RunCommand([&](CDialog& d) {
         // Typed over whatever entry was selected.
         Ports(d).AddString(_T("/dev/ttyS77"));
@@ -103,19 +103,19 @@ TEST_F(ComConfigDlgTest, TypedPathIsWhatOkKeeps)
         Ports(d).UserEditText(CString::FromUtf8(pty.Path()));
         ClickLater(d, CComConfigDlg::IDC_CONNECT);
     });
-    ASSERT_NE(Frame()->m_nComPort, 0);
-    EXPECT_EQ(SerialPortPath(Frame()->m_nComPort).ToUtf8(), pty.Path());
+    ASSERT_NE(Frame()->Session().GetPortNumber(), 0);
+    EXPECT_EQ(SerialPortPath(Frame()->Session().GetPortNumber()).ToUtf8(), pty.Path());
 }
 
 TEST_F(ComConfigDlgTest, NothingChosenGivesZeroAndTheLinkCheck)
 {
     PtyPair pty;
-    Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(pty.Path()));
+    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(pty.Path())));
     RunCommand([&](CDialog& d) {
         ClearChoice(d);
         ClickLater(d, CComConfigDlg::IDC_CONNECT);
     });
-    EXPECT_EQ(Frame()->m_nComPort, 0);
+    EXPECT_EQ(Frame()->Session().GetPortNumber(), 0);
     ASSERT_EQ(m_boxes.Boxes().size(), 1U);
     EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8().rfind("Please check if cable connects Device and PC", 0), 0U);
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, MB_ICONQUESTION);
@@ -124,12 +124,12 @@ TEST_F(ComConfigDlgTest, NothingChosenGivesZeroAndTheLinkCheck)
 TEST_F(ComConfigDlgTest, CancelKeepsTheConfiguredPort)
 {
     PtyPair pty;
-    Frame()->m_nComPort = 5;
+    Frame()->Session().SetPortNumber(5);
     RunCommand([&](CDialog& d) {
         Ports(d).UserEditText(CString::FromUtf8(pty.Path()));
         ClickLater(d, CComConfigDlg::IDC_CANCEL);
     });
-    EXPECT_EQ(Frame()->m_nComPort, 5);
+    EXPECT_EQ(Frame()->Session().GetPortNumber(), 5);
 }
 
 TEST_F(ComConfigDlgTest, AutomaticDetectionProbesTheChosenPort)
@@ -137,7 +137,7 @@ TEST_F(ComConfigDlgTest, AutomaticDetectionProbesTheChosenPort)
     SimulatedController controller;
     PtyPair silent;
     SerialPortNumberOf(CString::FromUtf8(silent.Path()));
-    Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     std::string strButtonAfter;
     BOOL bEnabledAfter = FALSE;
     std::size_t nBoxesAfterController = 99;
@@ -167,7 +167,7 @@ TEST_F(ComConfigDlgTest, AutomaticDetectionProbesTheChosenPort)
     EXPECT_EQ(nBoxesAfterNothing, 1U);
     EXPECT_EQ(strButtonAfter, "Automatic Detection");
     EXPECT_TRUE(bEnabledAfter);
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
 }
 
 TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)

@@ -4,7 +4,7 @@
 // a diagram the pre-check or the encoder refuses, a ladder.
 #include "blocks/PowerBusObj.h"
 #include "document/LogoBitmap.h"
-#include "shell/TransferSupport.h"
+#include "controller/TransferSupport.h"
 #include "support/ActiveDocument.h"
 #include "TransferLinkSupport.h"
 
@@ -66,7 +66,7 @@ TEST_P(DownloadSequenceTest, FramesInOrderAndTheImageByteForByte)
     EXPECT_EQ(Bytes(requests[2 + 80].begin() + 2, requests[2 + 80].begin() + 4), (Bytes{0xA0, 0x00}));
     // The progress window went with the end, and the port is closed.
     EXPECT_EQ(Frame()->m_progressDlg.GetSafeHwnd(), nullptr);
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Generations, DownloadSequenceTest,
@@ -174,7 +174,7 @@ TEST_F(TransferLinkTest, FirstEchoMayTakeSixSecondsTheOthersThree)
     // 4.5 s on the link's clock: within the first block's 6 s, beyond the 3 s of the next. The
     // clock runs only ten times as fast here: the port's reads wait up to 100 ms each.
     constexpr int kSlowerScale = 10;
-    Frame()->SetLinkTimeScale(kSlowerScale);
+    Frame()->Session().SetLinkTimeScale(kSlowerScale);
     controller.SetReplyDelay(4500 / kSlowerScale, FC_WRITE_MULTIPLE_REGISTERS);
     UsePort(controller);
     SmallDiagram(0x5188, false);
@@ -311,7 +311,7 @@ TEST_F(TransferLinkTest, NoPortConfiguredAsksForOneAndACancelSendsNothing)
 {
     SimulatedController controller;
     SmallDiagram(0x5188, false);
-    Frame()->m_nComPort = 0;
+    Frame()->Session().SetPortNumber(0);
     int nDialogs = 0;
     CDialog::SetDialogHook([&](CDialog& d) {
         ++nDialogs;

@@ -143,18 +143,18 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
     // within the 3 s of an ordinary request.
     SimulatedController controller;
     controller.SetReplyDelay(500, FC_WRITE_SINGLE_REGISTER);
-    Frame()->SetLinkTimeScale(30);
-    Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
-    ASSERT_TRUE(Frame()->OpenConfiguredPort());
+    Frame()->Session().SetLinkTimeScale(30);
+    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+    ASSERT_TRUE(Frame()->Session().OpenConfiguredPort());
     const BYTE data[2] = {0, 1};
     BYTE frame[16];
     BYTE reply[8];
     for (const int nTimeoutMs : {REPLY_TIMEOUT_MS, REMOTE_MODULE_TIMEOUT_MS}) {
         ASSERT_FALSE(ProgressShown());
         DWORD dwError = 0;
-        ASSERT_TRUE(Frame()->SendFrame(frame, Frame()->m_modbus.BuildWriteSingle(666, data, frame, FC_WRITE_SINGLE_REGISTER), &dwError));
+        ASSERT_TRUE(Frame()->Session().SendFrame(frame, Frame()->Session().Protocol().BuildWriteSingle(666, data, frame, FC_WRITE_SINGLE_REGISTER), &dwError));
         WORD wLength = 8;
-        const BOOL bArrived = Frame()->ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
+        const BOOL bArrived = Frame()->Session().ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
         EXPECT_EQ(bArrived, nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         EXPECT_EQ(ProgressShown(), nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         if (!bArrived)
@@ -164,7 +164,7 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
     // delays short of 15 s.
     EXPECT_GE(Progress().m_wndProgress.GetPos(), 25);
     EXPECT_LE(Progress().m_wndProgress.GetPos(), 70);
-    Frame()->CloseConfiguredPort();
+    Frame()->Session().ClosePort();
 }
 
 struct OperationCase {
@@ -188,7 +188,7 @@ TEST_F(ToolDialogsTest, OperationsWithoutAPortAndTheOthersDoNothing)
         const std::string strAdded = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(strBefore.size());
         EXPECT_EQ(strAdded, c.pszLine ? std::string(c.pszLine) + "\r\n" : "") << c.nOperation;
         EXPECT_EQ(Frame()->m_nOperation, c.nOperation);
-        EXPECT_FALSE(Frame()->IsComPortOpen());
+        EXPECT_FALSE(Frame()->Session().IsPortOpen());
     }
     EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_NE(Frame()->m_dlgDeviceClock.GetSafeHwnd(), nullptr);
@@ -206,7 +206,7 @@ TEST_F(ToolDialogsTest, IOStatusOpensTheMonitorOnItsOwnPort)
     Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_IO_STATUS, 0);
     CDialog::SetDialogHook(nullptr);
     EXPECT_EQ(strShown, "CIOStatus");
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
 }
 
 }  // namespace

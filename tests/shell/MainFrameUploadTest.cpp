@@ -4,7 +4,7 @@
 // empty program, the history of the uploaded document, and a program that goes down, up and
 // down again unchanged.
 #include "controller/PasswordDlg.h"
-#include "shell/TransferSupport.h"
+#include "controller/TransferSupport.h"
 #include "TransferLinkSupport.h"
 
 namespace {
@@ -67,7 +67,6 @@ TEST_P(UploadPasswordTest, ReadsTheProgramOnlyWithTheRightPassword)
     EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
     EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
     EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
-    EXPECT_EQ(Frame()->m_nPasswordResult, IDOK);
     if (c.bDocument) {
         // I1, I2, AND, Q1, the message text and the flag it feeds.
         EXPECT_EQ(BlockCount(ActiveDoc()), 6);
@@ -284,7 +283,7 @@ TEST_F(UploadTest, CommandsDuringATransferWaitAndTheWindowStays)
             Frame()->PostMessage(WM_PLC_COMMAND, PLC_OP_UPLOAD, 0);
             Frame()->SendMessage(WM_CLOSE);
             EXPECT_NE(AfxGetMainFrame(), nullptr);
-            EXPECT_TRUE(Frame()->IsComPortOpen());
+            EXPECT_TRUE(Frame()->Session().IsPortOpen());
         }
         static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(_T("ABC"), 3);
         d.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

@@ -38,7 +38,7 @@ protected:
     {
         ResetSerialPortNumbers();
         ASSERT_TRUE(m_app.Start());
-        Frame()->SetLinkTimeScale(kScale);
+        Frame()->Session().SetLinkTimeScale(kScale);
     }
     void TearDown() override
     {
@@ -57,7 +57,7 @@ protected:
     }
     static void UsePort(const SimulatedController& controller)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     }
     // Posts the operation as a command does and lets the frame run it.
     static void Run(int nOperation)

@@ -1,10 +1,11 @@
-// The simulated controller that the controller-link tests talk to, driven through the main
-// frame's port as the transfer operations will: the upload handshake reports the image's own
+// The simulated controller that the controller-link tests talk to, driven through the
+// controller session's port as the transfer operations are: the upload handshake reports the image's own
 // size and password words, the password guards the program, the clock reads back as it was set,
 // a slow line is slow, the message-text area and the standard reads and writes work on its
 // maps, and the end frames are echoed.
-#include "shell/MainFrame.h"
+#include "controller/ControllerSession.h"
 
+#include "controller/RecordingSessionHost.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "support/SimulatedController.h"
@@ -23,8 +24,8 @@ protected:
     void SetUp() override
     {
         ResetSerialPortNumbers();
-        m_frame.m_nComPort = SerialPortNumberOf(CString::FromUtf8(m_controller.Path()));
-        ASSERT_TRUE(m_frame.OpenConfiguredPort());
+        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
+        ASSERT_TRUE(m_session.OpenConfiguredPort());
     }
     void TearDown() override { ResetSerialPortNumbers(); }
 
@@ -34,8 +35,8 @@ protected:
         DWORD dwError = 0;
         Bytes reply(static_cast<std::size_t>(nReplyLength));
         WORD wLength = WORD(nReplyLength);
-        if (!m_frame.SendFrame(pFrame, n, &dwError) ||
-            !m_frame.ReceiveReply(reply.data(), &wLength, &dwError, REPLY_TIMEOUT_MS))
+        if (!m_session.SendFrame(pFrame, n, &dwError) ||
+            !m_session.ReceiveReply(reply.data(), &wLength, &dwError, REPLY_TIMEOUT_MS))
             return {};
         reply.resize(wLength);
         return reply;
@@ -43,8 +44,9 @@ protected:
 
     CMessageBoxRecorder m_boxes;
     SimulatedController m_controller{0x5188, 0xC105};
-    CMainFrame m_frame;
-    CModBus& m_modbus = m_frame.m_modbus;
+    RecordingSessionHost m_host;
+    CControllerSession m_session{m_host};
+    CModBus& m_modbus = m_session.Protocol();
 };
 
 TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheImagesOwnWordsAndGuardsItsPassword)
@@ -176,12 +178,12 @@ TEST_F(SimulatedControllerTest, UnknownFunctionGivesAnExceptionReply)
 {
     BYTE frame[16] = {0x00, 0x2B, 0, 0, 0, 0};
     m_modbus.AppendCRC(frame, 6);
-    m_frame.SetLinkTimeScale(30);
+    m_session.SetLinkTimeScale(30);
     DWORD dwError = 0;
     BYTE reply[8];
     WORD wLength = 8;
-    ASSERT_TRUE(m_frame.SendFrame(frame, 8, &dwError));
-    EXPECT_FALSE(m_frame.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    ASSERT_TRUE(m_session.SendFrame(frame, 8, &dwError));
+    EXPECT_FALSE(m_session.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
     EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
     CString strText;
     EXPECT_EQ(m_modbus.GetExceptionText(reply, 5, strText), 1);

@@ -1,18 +1,33 @@
-// CSettingsSession: one run of the main frame's settings operation over the open port. It
-// performs exactly one settings read or write, the first bit of the mask in the order below,
-// taking the values from the main frame's device dialog objects or storing what it read into
-// them. Every failure ends the run at once: nothing is retried and no frame follows the one
+// CSettingsSession: one run of the settings operation over the controller session's open port.
+// It performs exactly one settings read or write, the first bit of the mask in the order below,
+// taking the values from the device dialog objects or storing what it read into them. Every failure ends the run at once: nothing is retried and no frame follows the one
 // that failed. Replies are taken apart only after their length and CRC were checked.
 #pragma once
 
 #include "controller/SettingMask.h"
 #include "platform/core/Types.h"
 
-class CMainFrame;
+class CControllerSession;
+class CDeviceClockDlg;
+class CRemoteWifiDlg;
+class CSummerTimeDlg;
+class CWifiSetupDlg;
+
+// The device tool dialogs whose values the settings operation writes and reads into; their
+// owner keeps them for its whole life.
+struct DeviceDialogs {
+    CDeviceClockDlg& clock;
+    CSummerTimeDlg& summerTime;
+    CWifiSetupDlg& wifiSetup;
+    CRemoteWifiDlg& remoteWifi;
+};
 
 class CSettingsSession {
 public:
-    CSettingsSession(CMainFrame& frame, UINT nMask) : m_frame(frame), m_nMask(nMask) {}
+    CSettingsSession(CControllerSession& session, const DeviceDialogs& dialogs, UINT nMask)
+        : m_session(session), m_dialogs(dialogs), m_nMask(nMask)
+    {
+    }
 
     // SETTINGS_DONE or SETTINGS_FAILED; SETTINGS_DONE without traffic for a mask of no known
     // bit.
@@ -48,6 +63,7 @@ private:
     // is the caller's.
     BOOL Exchange(const BYTE* pFrame, int nFrame, int nReplyLength, int nTimeoutMs);
 
-    CMainFrame& m_frame;
+    CControllerSession& m_session;
+    DeviceDialogs m_dialogs;
     UINT m_nMask;
 };

@@ -1,7 +1,7 @@
 // The device operations of the dispatcher against a simulated controller: the lines they write,
 // the link-check box on failure, the dialogs they open only after a good read, and the remote
 // module's factory reset with its long time-out and its model check.
-#include "shell/DeviceOperations.h"
+#include "controller/DeviceOperations.h"
 
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
@@ -37,9 +37,15 @@ protected:
     static CMainFrame* Frame() { return AfxGetMainFrame(); }
     static void Configure(SimulatedController& controller)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
+        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     }
-    static BOOL Run(int nOperation, UINT nMask = 0) { return CDeviceOperations(*Frame()).Run(nOperation, nMask); }
+    // The operation on the frame's session and device dialogs.
+    static BOOL Run(int nOperation, UINT nMask = 0)
+    {
+        CMainFrame& f = *Frame();
+        const DeviceDialogs dialogs{f.m_dlgDeviceClock, f.m_dlgSummerTime, f.m_dlgWifiSetup, f.m_dlgRemoteWifi};
+        return CDeviceOperations(f.Session(), dialogs, &f).Run(nOperation, nMask);
+    }
     Lines NewLogLines()
     {
         const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8();
@@ -69,7 +75,7 @@ TEST_F(DeviceOperationsTest, WriteSettingsReportsByBit)
     Configure(controller);
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CLOCK_WRITE));
     EXPECT_EQ(NewLogLines(), (Lines{"Clock Setting Starts...", "Clock Setting Succeed!"}));
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CALIB_READ));
     EXPECT_EQ(NewLogLines(), Lines{"Clock Calibration Reading Succeeds"});
     EXPECT_TRUE(Run(PLC_OP_WRITE_SETTINGS, SETTING_DST_WRITE));
@@ -84,7 +90,7 @@ TEST_F(DeviceOperationsTest, WriteSettingsReportsByBit)
     EXPECT_FALSE(Run(PLC_OP_WRITE_SETTINGS, SETTING_CALIB_WRITE));
     EXPECT_EQ(NewLogLines().back(), "Clock Calibration Suspend!");
     EXPECT_TRUE(LinkCheckShown());
-    EXPECT_FALSE(Frame()->IsComPortOpen());
+    EXPECT_FALSE(Frame()->Session().IsPortOpen());
 }
 
 TEST_F(DeviceOperationsTest, DialogsOpenOnlyAfterAGoodRead)
@@ -139,18 +145,18 @@ TEST_F(DeviceOperationsTest, RemoteFactoryReset)
 
         // The module answers when its reset is done: the wait is the long one.
         controller.SetSilentRegister(666);
-        Frame()->SetLinkTimeScale(100);
+        Frame()->Session().SetLinkTimeScale(100);
         EXPECT_FALSE(Run(PLC_OP_REMOTE_WIFI_RESET));
         EXPECT_EQ(NewLogLines(), (Lines{"Remote Control WIFI(0x7450) Factory Reset Starts...",
                                         "Time Out! Can't Read Data in 30 Seconds, Please check!",
                                         "PC receives from Recontrol Control WIFI(0x7450) Fail!"}));
         EXPECT_TRUE(LinkCheckShown());
-        EXPECT_FALSE(Frame()->IsComPortOpen());
+        EXPECT_FALSE(Frame()->Session().IsPortOpen());
     }
     {
         // On the link's own clock again: a busy machine must not turn the model read into a
         // time-out.
-        Frame()->SetLinkTimeScale(1);
+        Frame()->Session().SetLinkTimeScale(1);
         SimulatedController controller(0x5188);
         Configure(controller);
         EXPECT_FALSE(Run(PLC_OP_REMOTE_WIFI_RESET));

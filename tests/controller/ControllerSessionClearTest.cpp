@@ -1,17 +1,72 @@
-// Clear User Program and Password through the running application against the simulated
-// controller: 67 blocks of 0xFF from register 0x8C00 for whatever controller answers, a
-// declined question, and a time-out that ends the clear without its end frame.
-#include "TransferLinkSupport.h"
-#include "shell/TransferSupport.h"
+// Clear User Program and Password through a controller session without a window, against the
+// simulated controller: 67 blocks of 0xFF from register 0x8C00 for whatever controller
+// answers, a declined question, and a time-out that ends the clear without its end frame.
+#include "controller/ControllerSession.h"
+
+#include "controller/RecordingSessionHost.h"
+#include "controller/TransferSupport.h"
+#include "platform/comm/SerialPortNames.h"
+#include "platform/core/MessageBox.h"
+#include "support/SimulatedController.h"
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
-class ClearTest : public TransferLinkTest {};
+using Bytes = std::vector<BYTE>;
+using Fault = SimulatedController::Fault;
+
+class ClearTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ResetSerialPortNumbers();
+        // The link's clock runs this many times as fast: the controller's pauses take little.
+        m_session.SetLinkTimeScale(50);
+    }
+    void TearDown() override { ResetSerialPortNumbers(); }
+
+    void UsePort(const SimulatedController& controller)
+    {
+        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+    }
+    // The clear as its command runs it: the port opened, the clear, the port closed.
+    void Run()
+    {
+        m_session.RunWithPort([this] { m_session.Clear(); }, 0);
+    }
+    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
+    void MarkLog() { m_host.MarkLog(); }
+    static Bytes FunctionCodes(SimulatedController& controller)
+    {
+        Bytes codes;
+        for (const auto& request : controller.Requests())
+            codes.push_back(request[1]);
+        return codes;
+    }
+    // The controller's registers from wFirst as bytes, high byte first as on the wire.
+    static Bytes Memory(SimulatedController& controller, WORD wFirst, int nBytes)
+    {
+        Bytes bytes;
+        for (int i = 0; i < nBytes / 2; ++i) {
+            const WORD w = controller.Register(WORD(wFirst + i));
+            bytes.push_back(BYTE(w >> 8));
+            bytes.push_back(BYTE(w & 0xFF));
+        }
+        return bytes;
+    }
+
+    CMessageBoxRecorder m_boxes;
+    RecordingSessionHost m_host;
+    CControllerSession m_session{m_host};
+};
 
 TEST_F(ClearTest, WritesSixtySevenBlocksOfFFForAnyController)
 {
@@ -23,7 +78,7 @@ TEST_F(ClearTest, WritesSixtySevenBlocksOfFFForAnyController)
         controller.SetRegister(WORD(IMAGE_REGISTER_BUFFER0 + w), 0x1234);
     MarkLog();
     m_boxes.QueueAnswer(IDYES);
-    Run(PLC_OP_CLEAR_PROGRAM);
+    Run();
     EXPECT_EQ(m_boxes.Boxes().at(0).text.ToUtf8(), "Are you sure to clear Device's Program?");
     Bytes expected = {FC_READ_HOLDING_REGISTERS, FC_DOWNLOAD_START};
     expected.insert(expected.end(), 67, FC_WRITE_MULTIPLE_REGISTERS);
@@ -43,7 +98,7 @@ TEST_F(ClearTest, DeclinedClearSendsNothing)
     SimulatedController controller;
     UsePort(controller);
     m_boxes.QueueAnswer(IDNO);
-    Run(PLC_OP_CLEAR_PROGRAM);
+    Run();
     EXPECT_TRUE(controller.Requests().empty());
 }
 
@@ -67,7 +122,7 @@ TEST_F(ClearTest, TimeOutDuringTheVerifyEndsWithoutTheEndFrame)
         }
     });
     MarkLog();
-    Run(PLC_OP_CLEAR_PROGRAM);
+    Run();
     bDone = true;
     watcher.join();
     const Bytes codes = FunctionCodes(controller);

@@ -1,12 +1,14 @@
-// The main frame's serial port: open and close, one frame out, one reply in within its
+// The controller session's port: open and close, one frame out, one reply in within its
 // time-out, the port probe, the device information and the single setting write and read of
 // the settings operation.
-#include "shell/MainFrame.h"
+#include "controller/ControllerSession.h"
 
+#include "blocks/BlockObj.h"
+#include "blocks/SimTime.h"
+#include "document/VetlaDoc.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/BusyWait.h"
-#include "shell/ComConfigDlg.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -27,6 +29,9 @@ constexpr int kDeviceInfoReplyLength = 11;
 constexpr WORD kDeviceInfoRegister = 210;
 constexpr WORD kDeviceInfoCount = 3;
 constexpr int kEchoLength = 8;
+// The settings area of ReadArea that is the clock: six registers from 301.
+constexpr UINT kClockArea = 0x002;
+constexpr int kClockBytes = 12;
 constexpr int kFrameBuffer = 280;
 // A reply that comes at once is read on this thread, which holds the windows for at most this
 // long; only a slower one is handed to the worker, so that a fast line costs no thread hand-over.
@@ -89,7 +94,7 @@ LPCTSTR OpenFailureText(SerialOpenStep step)
 
 }  // namespace
 
-CString CMainFrame::PortDisplayName(int nPort)
+CString CControllerSession::PortDisplayName(int nPort)
 {
     CString strName = SerialPortPath(nPort);
     if (strName.IsEmpty())
@@ -97,21 +102,16 @@ CString CMainFrame::PortDisplayName(int nPort)
     return strName;
 }
 
-BOOL CMainFrame::OpenComPort(DWORD dwBaud, int nByteSize, int nParity, int nStopBits)
+BOOL CControllerSession::OpenPort(DWORD dwBaud, int nByteSize, int nParity, int nStopBits)
 {
-    if (m_bPortOpen) {
-        CloseComPort();
-        m_bPortOpen = FALSE;
-    }
-    const CString strPath = SerialPortPath(m_nComPort);
+    ClosePort();
+    const CString strPath = SerialPortPath(m_nPort);
     SerialOpenStep step = SerialOpenStep::Open;
     const int nError = strPath.IsEmpty()
                            ? ENOENT
-                           : m_comPort.Open(strPath.ToUtf8(), LineSettings(dwBaud, nByteSize, nParity, nStopBits), &step);
-    if (nError == 0) {
-        m_bPortOpen = TRUE;
+                           : m_port.Open(strPath.ToUtf8(), LineSettings(dwBaud, nByteSize, nParity, nStopBits), &step);
+    if (nError == 0)
         return TRUE;
-    }
     if (step == SerialOpenStep::Open) {
         CString strText;
         strText.Format(_T("This Port is not ready!, Error Code=[%d]"), nError);
@@ -122,34 +122,32 @@ BOOL CMainFrame::OpenComPort(DWORD dwBaud, int nByteSize, int nParity, int nStop
     return FALSE;
 }
 
-void CMainFrame::CloseComPort()
+void CControllerSession::ClosePort()
 {
-    if (!m_comPort.IsOpen())
-        return;
-    m_bPortOpen = FALSE;
-    m_comPort.Close();
+    if (m_port.IsOpen())
+        m_port.Close();
 }
 
-BOOL CMainFrame::SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError)
+BOOL CControllerSession::SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwError)
 {
     // The device does not block: a frame goes into the driver's buffer at once, and only a line
     // that takes no byte for a second holds this thread.
-    m_comPort.Purge();
-    const int nError = m_comPort.Write(pBuf, nLength);
+    m_port.Purge();
+    const int nError = m_port.Write(pBuf, nLength);
     if (nError == 0)
         return TRUE;
     *pdwError = DWORD(nError);
     return FALSE;
 }
 
-BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int nTimeoutMs)
+BOOL CControllerSession::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int nTimeoutMs)
 {
     using SteadyClock = std::chrono::steady_clock;
     const SteadyClock::time_point start = SteadyClock::now();
     const int nExpected = *pwLength;
     int nTotal = 0;
     ReadResult result;
-    result.nError = m_comPort.Read(pBuf, nExpected, &result.nRead, kInlineReadMs);
+    result.nError = m_port.Read(pBuf, nExpected, &result.nRead, kInlineReadMs);
     for (;;) {
         if (result.nError != 0) {
             *pdwError = DWORD(result.nError);
@@ -166,7 +164,7 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
         const long long nElapsedMs = elapsed.count() * m_nLinkTimeScale;
         // A slow request (a module's reset) shows its waiting as progress.
         if (nTimeoutMs >= kProgressTimeoutMs)
-            SetProgress(2, int(std::min<long long>(nElapsedMs, nTimeoutMs) * 100 / nTimeoutMs));
+            m_host.SetProgress(2, int(std::min<long long>(nElapsedMs, nTimeoutMs) * 100 / nTimeoutMs));
         if (nElapsedMs >= nTimeoutMs)
             break;
         // The last read ends with the time-out (on the link's clock), not up to a whole read's
@@ -175,7 +173,7 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
         const int nReadMs = int(std::min<long long>(CSerialPort::kReadTimeoutMs, nLeftMs));
         result = CBusyWait::RunElsewhere<ReadResult>([&] {
             ReadResult r;
-            r.nError = m_comPort.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead, nReadMs);
+            r.nError = m_port.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead, nReadMs);
             return r;
         });
     }
@@ -191,32 +189,45 @@ BOOL CMainFrame::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int n
     return FALSE;
 }
 
-BOOL CMainFrame::OpenConfiguredPort()
+BOOL CControllerSession::OpenConfiguredPort()
 {
-    if (m_nComPort == 0)
+    if (m_nPort == 0)
         return FALSE;
-    if (OpenComPort(CONTROLLER_BAUD, 8, NOPARITY, ONESTOPBIT)) {
-        m_bPortOpen = TRUE;
-        m_bPortOpen2 = TRUE;
-    } else {
-        m_bPortOpen = FALSE;
-        m_bPortOpen2 = FALSE;
-        AfxMessageBox(PortDisplayName(m_nComPort) + _T(" fail to open, Please check!"));
+    if (OpenPort(CONTROLLER_BAUD, 8, NOPARITY, ONESTOPBIT))
+        return TRUE;
+    AfxMessageBox(PortDisplayName(m_nPort) + _T(" fail to open, Please check!"));
+    return FALSE;
+}
+
+BOOL CControllerSession::OpenPortForOperation()
+{
+    if (m_nPort == 0)
+        m_host.ConfigurePort();
+    return OpenConfiguredPort();
+}
+
+void CControllerSession::RunWithPort(const std::function<void()>& operation, int nWaitAfterMs)
+{
+    if (OpenPortForOperation()) {
+        operation();
+        ClosePort();
     }
-    return m_bPortOpen;
+    WaitLink(nWaitAfterMs);
 }
 
-void CMainFrame::CloseConfiguredPort()
+void CControllerSession::WaitLink(int nMs)
 {
-    CloseComPort();
-    m_bPortOpen = FALSE;
-    m_bPortOpen2 = FALSE;
+    const int nScaled = nMs / m_nLinkTimeScale;
+    CBusyWait::RunElsewhere<int>([nScaled] {
+        WaitMs(nScaled);
+        return 0;
+    });
 }
 
-BOOL CMainFrame::ProbePort(DWORD* pdwError, BYTE byFlag, int nPort)
+BOOL CControllerSession::ProbePort(DWORD* pdwError, BYTE byFlag, int nPort)
 {
-    const int nConfigured = m_nComPort;
-    m_nComPort = nPort;
+    const int nConfigured = m_nPort;
+    m_nPort = nPort;
     // A port that does not open has failed the probe (its boxes have been shown).
     BOOL bResult = FALSE;
     if (OpenConfiguredPort()) {
@@ -227,13 +238,13 @@ BOOL CMainFrame::ProbePort(DWORD* pdwError, BYTE byFlag, int nPort)
             WORD wLength = kEchoLength;
             bResult = ReceiveReply(reply, &wLength, pdwError, REPLY_TIMEOUT_MS);
         }
-        CloseConfiguredPort();
+        ClosePort();
     }
-    m_nComPort = nConfigured;
+    m_nPort = nConfigured;
     return bResult;
 }
 
-BOOL CMainFrame::ReadDeviceInfo(BYTE* pBuf, int nSize, DWORD* pdwError)
+BOOL CControllerSession::ReadDeviceInfo(BYTE* pBuf, int nSize, DWORD* pdwError)
 {
     if (nSize < kDeviceInfoReplyLength) {
         *pdwError = EINVAL;
@@ -254,7 +265,7 @@ BOOL CMainFrame::ReadDeviceInfo(BYTE* pBuf, int nSize, DWORD* pdwError)
     return FALSE;
 }
 
-BOOL CMainFrame::WriteSetting(const BYTE* pData, int nLength, DWORD* pdwError, UINT nBit, UINT nMask)
+BOOL CControllerSession::WriteSetting(const BYTE* pData, int nLength, DWORD* pdwError, UINT nBit, UINT nMask)
 {
     BYTE byFunction = 0;
     int nReplyLength = kEchoLength;
@@ -302,7 +313,7 @@ BOOL CMainFrame::WriteSetting(const BYTE* pData, int nLength, DWORD* pdwError, U
     return FALSE;
 }
 
-BOOL CMainFrame::ReadArea(BYTE* pBuf, int nBufSize, int nByteCount, DWORD* pdwError, UINT nBit)
+BOOL CControllerSession::ReadArea(BYTE* pBuf, int nBufSize, int nByteCount, DWORD* pdwError, UINT nBit)
 {
     const UINT nArea = nBit & 0xFF;
     const bool bMemory = nArea == kBitDstRead;
@@ -337,10 +348,13 @@ BOOL CMainFrame::ReadArea(BYTE* pBuf, int nBufSize, int nByteCount, DWORD* pdwEr
     return FALSE;
 }
 
-void CMainFrame::OnComConfig()
+BOOL CControllerSession::ReadClock(BYTE* pBuf, int nBufSize, DWORD* pdwError)
 {
-    CComConfigDlg dlg(this);
-    dlg.m_nPort = m_nComPort;
-    if (dlg.DoModal() == IDOK)
-        m_nComPort = dlg.m_nPort;
+    return ReadArea(pBuf, nBufSize, kClockBytes, pdwError, kClockArea);
+}
+
+BYTE CControllerSession::GetModelCode() const
+{
+    const CVetlaDoc* pDoc = m_host.ActiveDocument();
+    return BYTE((pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode) >> 8);
 }

@@ -3,7 +3,7 @@
 // message texts with their own function code), read back after the controller's pause and
 // compared byte by byte, and ended with the outcome the controller keeps. The clear operation
 // uses the same handshake, write, verify and finish.
-#include "shell/MainFrame.h"
+#include "controller/ControllerSession.h"
 
 #include "blocks/BlockMR.h"
 #include "blocks/BlockObj.h"
@@ -14,11 +14,10 @@
 #include "document/BlockNumbering.h"
 #include "document/LogoBitmap.h"
 #include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Runtime.h"
 #include "protocol/PlcOperation.h"
-#include "shell/TransferSupport.h"
+#include "controller/TransferSupport.h"
 
 #include <cstring>
 
@@ -168,7 +167,7 @@ void PutLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
 
 }  // namespace
 
-BOOL CMainFrame::CheckProgramForDownload(CVetlaDoc* pDoc)
+BOOL CControllerSession::CheckProgramForDownload(const CVetlaDoc* pDoc)
 {
     if (!pDoc)
         return FALSE;
@@ -182,13 +181,9 @@ BOOL CMainFrame::CheckProgramForDownload(CVetlaDoc* pDoc)
     return FALSE;
 }
 
-BOOL CMainFrame::DownloadProgram()
+BOOL CControllerSession::Download(CVetlaDoc& doc)
 {
-    CVetlaView* pView = GetActiveView();
-    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
-    if (!pDoc)
-        return FALSE;
-    if (const CBlockMR* pModbus = ModbusBlockWithoutMaster(*pDoc)) {
+    if (const CBlockMR* pModbus = ModbusBlockWithoutMaster(doc)) {
         CString strText;
         strText.Format(_T("Error!, Modbus Block B%d's Port Setting Should be Master, Please Check!"),
                        pModbus->m_nNumber - kFirstFunctionBlock);
@@ -196,12 +191,12 @@ BOOL CMainFrame::DownloadProgram()
         return FALSE;
     }
     // The handshake compares the controller with the project being sent.
-    g_wHardwareCode = pDoc->m_wHardwareCode;
-    const BOOL bNewGeneration = pDoc->IsNewGenerationDoc();
-    pDoc->UpdateSpecialBlockSizes();
+    g_wHardwareCode = doc.m_wHardwareCode;
+    const BOOL bNewGeneration = doc.IsNewGenerationDoc();
+    doc.UpdateSpecialBlockSizes();
     CVetlaCoreRule codec;
-    codec.m_pDoc = pDoc;
-    if (!codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, bNewGeneration ? CountMessageTexts(*pDoc) : 0)) {
+    codec.m_pDoc = &doc;
+    if (!codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, bNewGeneration ? CountMessageTexts(doc) : 0)) {
         AfxMessageBox(IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
@@ -216,13 +211,13 @@ BOOL CMainFrame::DownloadProgram()
             AfxMessageBox(encoded.nMessageId ? encoded.nMessageId : IDS_ENCODE_INTERNAL_ERROR, MB_ICONERROR);
         return FALSE;
     }
-    PutLogo(*pDoc, codec);
+    PutLogo(doc, codec);
     WriteImageChecksums(codec, bNewGeneration);
     for (int i = 0; i < 2; ++i)
         SwapImageWords(codec.Image(i), codec.Wire(i));
     SwapImageWords(codec.TextArea(), codec.WireTextArea());
-    if (!DownloadSession(&codec)) {
-        SetProgress(-1, 0);
+    if (!DownloadSession(&codec, doc)) {
+        m_host.SetProgress(-1, 0);
         LogMessage(_T("DownLoad Suspend!\n"));
         AfxMessageBox(IDS_LINK_CHECK, MB_ICONQUESTION);
         AfxMessageBox(IDS_DOWNLOAD_FAILED, MB_ICONERROR);
@@ -230,7 +225,7 @@ BOOL CMainFrame::DownloadProgram()
     return TRUE;
 }
 
-BOOL CMainFrame::DownloadSession(CVetlaCoreRule* pCodec)
+BOOL CControllerSession::DownloadSession(CVetlaCoreRule* pCodec, const CVetlaDoc& doc)
 {
     const int nImageBytes = IMAGE_BUFFER0_BYTES + pCodec->m_nImageSize1;
     const int nTextBytes = int(pCodec->WireTextArea().size());
@@ -241,8 +236,8 @@ BOOL CMainFrame::DownloadSession(CVetlaCoreRule* pCodec)
     const BYTE* pBuffer1 = pCodec->Wire(1).data();
     const BYTE* pTexts = pCodec->WireTextArea().data();
     const auto data = [&]() -> BOOL {
-        SetProgress(2, 0);
-        if (!DownloadHandshake(&dwError, HANDSHAKE_DOWNLOAD))
+        m_host.SetProgress(2, 0);
+        if (!DownloadHandshake(&dwError, HANDSHAKE_DOWNLOAD, &doc))
             return FALSE;
         dwCounter = kProgressAfterHandshake;
         if (!WriteBlocks(pBuffer0, IMAGE_REGISTER_BUFFER0, IMAGE_BUFFER0_BYTES, &dwCounter, dwTotal, &dwError) ||
@@ -275,11 +270,11 @@ BOOL CMainFrame::DownloadSession(CVetlaCoreRule* pCodec)
             return FALSE;
         outcome.bResult = FALSE;
     }
-    SetProgress(outcome.bOk ? 2 : -1, outcome.bOk ? 100 : 0);
+    m_host.SetProgress(outcome.bOk ? 2 : -1, outcome.bOk ? 100 : 0);
     return outcome.bResult;
 }
 
-BOOL CMainFrame::DownloadHandshake(DWORD* pdwError, WORD wFlags)
+BOOL CControllerSession::DownloadHandshake(DWORD* pdwError, WORD wFlags, const CVetlaDoc* pDoc)
 {
     BYTE info[32];
     BYTE byModel = MODEL_CODE_NEW_GENERATION;
@@ -316,8 +311,6 @@ BOOL CMainFrame::DownloadHandshake(DWORD* pdwError, WORD wFlags)
         expect.wMachineType = WORD(reply[3] << 8 | reply[4]);
         expect.wVersion = WORD(reply[7] << 8 | reply[8]);
     } else {
-        const CVetlaView* pView = GetActiveView();
-        const CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
         expect.wMachineType = pDoc ? pDoc->m_wHardwareCode : g_wHardwareCode;
         expect.wSecond = pDoc ? pDoc->m_wHardwareCode2 : 0;
         expect.wVersion = pDoc ? pDoc->m_wFirmwareWord : 0;
@@ -330,21 +323,21 @@ BOOL CMainFrame::DownloadHandshake(DWORD* pdwError, WORD wFlags)
     return FALSE;
 }
 
-BOOL CMainFrame::WriteBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
+BOOL CControllerSession::WriteBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
                              DWORD* pdwError)
 {
     return BlockTransfer{*this, {FC_WRITE_MULTIPLE_REGISTERS, false, FIRST_BLOCK_TIMEOUT_MS, nullptr}, pdwCounter, dwTotal}
         .Run(pData, wFirstRegister, nSize, pdwError);
 }
 
-BOOL CMainFrame::WriteMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
+BOOL CControllerSession::WriteMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
                                    DWORD* pdwError)
 {
     return BlockTransfer{*this, {FC_WRITE_MSGTEXT, false, REPLY_TIMEOUT_MS, nullptr}, pdwCounter, dwTotal}
         .Run(pData, wFirstRegister, nSize, pdwError);
 }
 
-BOOL CMainFrame::VerifyBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
+BOOL CControllerSession::VerifyBlocks(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter, DWORD dwTotal,
                               DWORD* pdwError)
 {
     return BlockTransfer{*this, {FC_READ_HOLDING_REGISTERS, true, REPLY_TIMEOUT_MS, _T("PC and Device Data Mismatch!\n")},
@@ -352,7 +345,7 @@ BOOL CMainFrame::VerifyBlocks(const BYTE* pData, WORD wFirstRegister, int nSize,
         .Run(pData, wFirstRegister, nSize, pdwError);
 }
 
-BOOL CMainFrame::VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter,
+BOOL CControllerSession::VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD* pdwCounter,
                                     DWORD dwTotal, DWORD* pdwError)
 {
     return BlockTransfer{*this,
@@ -361,7 +354,7 @@ BOOL CMainFrame::VerifyMessageTexts(const BYTE* pData, WORD wFirstRegister, int 
         .Run(pData, wFirstRegister, nSize, pdwError);
 }
 
-BOOL CMainFrame::DownloadFinish(DWORD* pdwError, BYTE byFlag, WORD wFlags)
+BOOL CControllerSession::DownloadFinish(DWORD* pdwError, BYTE byFlag, WORD wFlags)
 {
     BYTE frame[kTransferFrameBytes];
     if (!SendFrame(frame, m_modbus.BuildDownloadEnd(byFlag, frame), pdwError))

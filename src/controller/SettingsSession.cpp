@@ -1,8 +1,11 @@
-#include "shell/SettingsSession.h"
+#include "controller/SettingsSession.h"
 
+#include "controller/ControllerSession.h"
+#include "controller/DeviceClockDlg.h"
 #include "controller/DeviceSettingRecords.h"
-#include "shell/MainFrame.h"
-
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SummerTimeDlg.h"
+#include "controller/WifiSetupDlg.h"
 
 namespace {
 
@@ -59,7 +62,7 @@ BOOL CSettingsSession::ReadModel(BYTE* pbyModel, BYTE* pbySecond)
 {
     BYTE info[kInfoBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadDeviceInfo(info, int(sizeof info), &dwError))
+    if (!m_session.ReadDeviceInfo(info, int(sizeof info), &dwError))
         return FALSE;
     *pbyModel = info[3];
     if (pbySecond)
@@ -74,18 +77,18 @@ BOOL CSettingsSession::CheckModel(BYTE byExpected)
         return FALSE;
     if (byModel == byExpected)
         return TRUE;
-    m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(PLC_RESULT_MACHINE_TYPE));
+    m_session.LogMessage(_T("%s\n"), m_session.Protocol().GetResultText(PLC_RESULT_MACHINE_TYPE));
     return FALSE;
 }
 
 BOOL CSettingsSession::Exchange(const BYTE* pFrame, int nFrame, int nReplyLength, int nTimeoutMs)
 {
     DWORD dwError = 0;
-    if (nFrame == 0 || !m_frame.SendFrame(pFrame, nFrame, &dwError))
+    if (nFrame == 0 || !m_session.SendFrame(pFrame, nFrame, &dwError))
         return FALSE;
     BYTE reply[kFrameBuffer];
     WORD wLength = WORD(nReplyLength);
-    return m_frame.ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
+    return m_session.ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
 }
 
 BOOL CSettingsSession::WriteClock()
@@ -95,27 +98,27 @@ BOOL CSettingsSession::WriteClock()
     if (!ReadModel(&byModel, &bySecond))
         return FALSE;
     BYTE data[kClockRegisterOffset + 2] = {};
-    const int nLength = BuildClockRecord(m_frame.m_dlgDeviceClock, byModel, data);
+    const int nLength = BuildClockRecord(m_dialogs.clock, byModel, data);
     data[kClockRegisterOffset] = byModel;
     data[kClockRegisterOffset + 1] = bySecond;
     DWORD dwError = 0;
-    return m_frame.WriteSetting(data, nLength, &dwError, SETTING_CLOCK_WRITE, m_nMask);
+    return m_session.WriteSetting(data, nLength, &dwError, SETTING_CLOCK_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteCalibration()
 {
     BYTE record[CALIBRATION_RECORD_SIZE];
-    BuildCalibrationRecord(m_frame.m_dlgDeviceClock.m_nCalibration, record);
+    BuildCalibrationRecord(m_dialogs.clock.m_nCalibration, record);
     DWORD dwError = 0;
-    return m_frame.WriteSetting(record, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_WRITE, m_nMask);
+    return m_session.WriteSetting(record, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteSummerTimeRecord()
 {
     BYTE record[DST_RECORD_SIZE];
-    BuildSummerTimeRecord(m_frame.m_dlgSummerTime, record);
+    BuildSummerTimeRecord(m_dialogs.summerTime, record);
     DWORD dwError = 0;
-    return m_frame.WriteSetting(record, DST_RECORD_SIZE, &dwError, SETTING_DST_WRITE, m_nMask);
+    return m_session.WriteSetting(record, DST_RECORD_SIZE, &dwError, SETTING_DST_WRITE, m_nMask);
 }
 
 BOOL CSettingsSession::WriteSummerTime() { return WriteSummerTimeRecord(); }
@@ -124,11 +127,11 @@ BOOL CSettingsSession::WriteWifi()
 {
     if (!CheckModel(kModelWifiController))
         return FALSE;
-    const WifiRegisters regs = BuildWifiRegisters(m_frame.m_dlgWifiSetup);
+    const WifiRegisters regs = BuildWifiRegisters(m_dialogs.wifiSetup);
     for (std::size_t k = 0; k < regs.size(); ++k) {
         const BYTE value[2] = {BYTE(regs[k] >> 8), BYTE(regs[k] & 0xFF)};
         BYTE frame[kFrameBuffer];
-        const int nFrame = m_frame.m_modbus.BuildWriteSingle(WORD(WIFI_REGISTER_FIRST + int(k)), value, frame,
+        const int nFrame = m_session.Protocol().BuildWriteSingle(WORD(WIFI_REGISTER_FIRST + int(k)), value, frame,
                                                              FC_WRITE_SINGLE_REGISTER);
         if (!Exchange(frame, nFrame, kEchoLength, REPLY_TIMEOUT_MS))
             return FALSE;
@@ -142,21 +145,21 @@ BOOL CSettingsSession::WriteRemoteWifi()
     if (!CheckModel(kModelRemoteWifi))
         return FALSE;
     RemoteWifiImage image;
-    if (!BuildRemoteImage(m_frame.m_dlgRemoteWifi, image)) {
-        m_frame.LogMessage(_T("Every character must be 1 - 6\n"));
+    if (!BuildRemoteImage(m_dialogs.remoteWifi, image)) {
+        m_session.LogMessage(_T("Every character must be 1 - 6\n"));
         return FALSE;
     }
     BYTE wire[REMOTE_IMAGE_SIZE];
     RemoteImageToWire(image, wire);
     BYTE frame[kFrameBuffer];
     const int nFrame =
-        m_frame.m_modbus.BuildWriteMultiple(0, REMOTE_IMAGE_REGISTERS, wire, frame, FC_WRITE_MULTIPLE_REGISTERS);
+        m_session.Protocol().BuildWriteMultiple(0, REMOTE_IMAGE_REGISTERS, wire, frame, FC_WRITE_MULTIPLE_REGISTERS);
     // The module takes its time over the image: the progress window shows the wait.
-    m_frame.SetProgress(kProgressBar, 0);
+    m_session.Host().SetProgress(kProgressBar, 0);
     const BOOL bWritten = Exchange(frame, nFrame, kEchoLength, REMOTE_MODULE_TIMEOUT_MS);
     if (bWritten)
-        m_frame.SetProgress(kProgressBar, 100);
-    m_frame.SetProgress(kProgressEnd, 0);
+        m_session.Host().SetProgress(kProgressBar, 100);
+    m_session.Host().SetProgress(kProgressEnd, 0);
     return bWritten;
 }
 
@@ -164,10 +167,10 @@ BOOL CSettingsSession::ReadClock()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, CLOCK_READ_SIZE, &dwError, SETTING_CLOCK_READ))
+    if (!m_session.ReadArea(reply, kAreaBuffer, CLOCK_READ_SIZE, &dwError, SETTING_CLOCK_READ))
         return FALSE;
-    DecodeClockRegisters(reply + kRegisterData, m_frame.m_dlgDeviceClock);
-    m_frame.m_dlgDeviceClock.ShowReadClock();
+    DecodeClockRegisters(reply + kRegisterData, m_dialogs.clock);
+    m_dialogs.clock.ShowReadClock();
     return TRUE;
 }
 
@@ -175,10 +178,10 @@ BOOL CSettingsSession::ReadCalibration()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_READ))
+    if (!m_session.ReadArea(reply, kAreaBuffer, CALIBRATION_RECORD_SIZE, &dwError, SETTING_CALIB_READ))
         return FALSE;
-    m_frame.m_dlgDeviceClock.m_nCalibration = DecodeCalibration(reply + kRegisterData);
-    m_frame.m_dlgDeviceClock.RefreshFields();
+    m_dialogs.clock.m_nCalibration = DecodeCalibration(reply + kRegisterData);
+    m_dialogs.clock.RefreshFields();
     return TRUE;
 }
 
@@ -186,9 +189,9 @@ BOOL CSettingsSession::ReadSummerTime()
 {
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, DST_RECORD_SIZE, &dwError, SETTING_DST_READ))
+    if (!m_session.ReadArea(reply, kAreaBuffer, DST_RECORD_SIZE, &dwError, SETTING_DST_READ))
         return FALSE;
-    DecodeSummerTimeRecord(reply + kMemoryData, m_frame.m_dlgSummerTime);
+    DecodeSummerTimeRecord(reply + kMemoryData, m_dialogs.summerTime);
     return TRUE;
 }
 
@@ -198,9 +201,9 @@ BOOL CSettingsSession::ReadWifi()
         return FALSE;
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, 2 * WIFI_READ_REGISTERS, &dwError, SETTING_WIFI_READ))
+    if (!m_session.ReadArea(reply, kAreaBuffer, 2 * WIFI_READ_REGISTERS, &dwError, SETTING_WIFI_READ))
         return FALSE;
-    DecodeWifiRegisters(reply + kRegisterData, m_frame.m_dlgWifiSetup);
+    DecodeWifiRegisters(reply + kRegisterData, m_dialogs.wifiSetup);
     return TRUE;
 }
 
@@ -210,12 +213,10 @@ BOOL CSettingsSession::ReadRemoteWifi()
         return FALSE;
     BYTE reply[kAreaBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadArea(reply, kAreaBuffer, REMOTE_IMAGE_SIZE, &dwError, SETTING_REMOTE_WIFI_READ))
+    if (!m_session.ReadArea(reply, kAreaBuffer, REMOTE_IMAGE_SIZE, &dwError, SETTING_REMOTE_WIFI_READ))
         return FALSE;
     RemoteWifiImage image;
     RemoteImageFromWire(reply + kRegisterData, image);
-    DecodeRemoteImage(image, m_frame.m_dlgRemoteWifi);
+    DecodeRemoteImage(image, m_dialogs.remoteWifi);
     return TRUE;
 }
-
-int CMainFrame::SettingsSession(UINT nMask) { return CSettingsSession(*this, nMask).Run(); }

@@ -1,9 +1,13 @@
-#include "shell/DeviceOperations.h"
+#include "controller/DeviceOperations.h"
 
+#include "controller/ControllerSession.h"
+#include "controller/DeviceClockDlg.h"
+#include "controller/IOStatus.h"
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SummerTimeDlg.h"
+#include "controller/TransferSupport.h"
+#include "controller/WifiSetupDlg.h"
 #include "platform/core/MessageBox.h"
-#include "shell/ComConfigDlg.h"
-#include "shell/MainFrame.h"
-#include "shell/MainFrameLink.h"
 
 #include <functional>
 
@@ -89,9 +93,12 @@ BOOL CDeviceOperations::Run(int nOperation, UINT nMask)
     case PLC_OP_REMOTE_WIFI_RESET:
         return ResetRemoteWifi();
     case PLC_OP_IO_STATUS:
+    {
         // The monitor opens and closes its own port.
-        RunIOStatusMonitor(m_frame);
+        CIOStatus dlg(m_session, m_pParent);
+        dlg.DoModal();
         return TRUE;
+    }
     default:
         return FALSE;
     }
@@ -103,20 +110,20 @@ BOOL CDeviceOperations::ShowDialog(ToolDialogKind kind)
     std::function<BOOL()> create;
     switch (kind) {
     case ToolDialogKind::DeviceClock:
-        pDialog = &m_frame.m_dlgDeviceClock;
-        create = [this] { return m_frame.m_dlgDeviceClock.Create(&m_frame); };
+        pDialog = &m_dialogs.clock;
+        create = [this] { return m_dialogs.clock.Create(m_pParent); };
         break;
     case ToolDialogKind::SummerTime:
-        pDialog = &m_frame.m_dlgSummerTime;
-        create = [this] { return m_frame.m_dlgSummerTime.Create(&m_frame); };
+        pDialog = &m_dialogs.summerTime;
+        create = [this] { return m_dialogs.summerTime.Create(m_pParent); };
         break;
     case ToolDialogKind::WifiSetup:
-        pDialog = &m_frame.m_dlgWifiSetup;
-        create = [this] { return m_frame.m_dlgWifiSetup.Create(&m_frame); };
+        pDialog = &m_dialogs.wifiSetup;
+        create = [this] { return m_dialogs.wifiSetup.Create(m_pParent); };
         break;
     case ToolDialogKind::RemoteWifiSetup:
-        pDialog = &m_frame.m_dlgRemoteWifi;
-        create = [this] { return m_frame.m_dlgRemoteWifi.Create(&m_frame); };
+        pDialog = &m_dialogs.remoteWifi;
+        create = [this] { return m_dialogs.remoteWifi.Create(m_pParent); };
         break;
     default:
         return FALSE;
@@ -132,16 +139,11 @@ BOOL CDeviceOperations::ShowDialog(ToolDialogKind kind)
     return TRUE;
 }
 
-void CDeviceOperations::ShowLinkCheck() { AfxMessageBox(CComConfigDlg::IDS_LINK_CHECK, MB_ICONQUESTION); }
+void CDeviceOperations::ShowLinkCheck() { AfxMessageBox(IDS_LINK_CHECK, MB_ICONQUESTION); }
 
-BOOL CDeviceOperations::OpenPort()
-{
-    if (m_frame.m_nComPort == 0)
-        m_frame.OnComConfig();
-    return m_frame.OpenConfiguredPort();
-}
+BOOL CDeviceOperations::OpenPort() { return m_session.OpenPortForOperation(); }
 
-void CDeviceOperations::ClosePort() { m_frame.CloseConfiguredPort(); }
+void CDeviceOperations::ClosePort() { m_session.ClosePort(); }
 
 BOOL CDeviceOperations::ReadAndShow(int nOperation)
 {
@@ -152,13 +154,13 @@ BOOL CDeviceOperations::ReadAndShow(int nOperation)
     }
     if (!pEntry || !OpenPort())
         return FALSE;
-    m_frame.LogMessage(_T("%s"), pEntry->pszStart);
-    const int nResult = m_frame.SettingsSession(pEntry->nRead);
+    m_session.LogMessage(_T("%s"), pEntry->pszStart);
+    const int nResult = CSettingsSession(m_session, m_dialogs, pEntry->nRead).Run();
     if (nResult == SETTINGS_FAILED) {
-        m_frame.LogMessage(_T("%s"), pEntry->pszError);
+        m_session.LogMessage(_T("%s"), pEntry->pszError);
         ShowLinkCheck();
     } else {
-        m_frame.LogMessage(_T("%s"), pEntry->pszSucceeded);
+        m_session.LogMessage(_T("%s"), pEntry->pszSucceeded);
     }
     ClosePort();
     return nResult == SETTINGS_DONE && ShowDialog(pEntry->dialog);
@@ -168,13 +170,13 @@ BOOL CDeviceOperations::WriteSettings(UINT nMask)
 {
     if (!OpenPort())
         return FALSE;
-    const int nResult = m_frame.SettingsSession(nMask);
+    const int nResult = CSettingsSession(m_session, m_dialogs, nMask).Run();
     if (nResult == SETTINGS_FAILED)
         ShowLinkCheck();
     const LPCTSTR pszLine =
         nResult == SETTINGS_FAILED ? FirstBitText(kSettingsFailed, nMask) : FirstBitText(kSettingsSucceeded, nMask);
     if (pszLine)
-        m_frame.LogMessage(_T("%s"), pszLine);
+        m_session.LogMessage(_T("%s"), pszLine);
     ClosePort();
     return nResult == SETTINGS_DONE;
 }
@@ -183,43 +185,43 @@ BOOL CDeviceOperations::ResetRemoteWifi()
 {
     if (!OpenPort())
         return FALSE;
-    m_frame.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Starts...\n"));
+    m_session.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Starts...\n"));
     BYTE info[kInfoBuffer];
     DWORD dwError = 0;
-    if (!m_frame.ReadDeviceInfo(info, kInfoBuffer, &dwError)) {
+    if (!m_session.ReadDeviceInfo(info, kInfoBuffer, &dwError)) {
         ClosePort();
         return FALSE;
     }
     if (info[3] != kModelRemoteWifi) {
-        m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(PLC_RESULT_MACHINE_TYPE));
+        m_session.LogMessage(_T("%s\n"), m_session.Protocol().GetResultText(PLC_RESULT_MACHINE_TYPE));
         ClosePort();
         return FALSE;
     }
     BYTE frame[kFrameBuffer];
-    const int nFrame = m_frame.m_modbus.BuildReadRequest(kResetRegister, 1, frame, FC_READ_HOLDING_REGISTERS);
+    const int nFrame = m_session.Protocol().BuildReadRequest(kResetRegister, 1, frame, FC_READ_HOLDING_REGISTERS);
     BYTE reply[kFrameBuffer];
     WORD wLength = kResetReplyLength;
     BOOL bDone = FALSE;
-    m_frame.SetProgress(kProgressBar, 0);
-    if (!m_frame.SendFrame(frame, nFrame, &dwError)) {
-        m_frame.LogMessage(_T("PC sends to Recontrol Control WIFI(0x7450) Fail!\n"));
-    } else if (!m_frame.ReceiveReply(reply, &wLength, &dwError, REMOTE_MODULE_TIMEOUT_MS)) {
-        m_frame.LogMessage(_T("PC receives from Recontrol Control WIFI(0x7450) Fail!\n"));
+    m_session.Host().SetProgress(kProgressBar, 0);
+    if (!m_session.SendFrame(frame, nFrame, &dwError)) {
+        m_session.LogMessage(_T("PC sends to Recontrol Control WIFI(0x7450) Fail!\n"));
+    } else if (!m_session.ReceiveReply(reply, &wLength, &dwError, REMOTE_MODULE_TIMEOUT_MS)) {
+        m_session.LogMessage(_T("PC receives from Recontrol Control WIFI(0x7450) Fail!\n"));
     } else {
-        const DWORD dwResult = m_frame.m_modbus.CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS);
+        const DWORD dwResult = m_session.Protocol().CheckReadReply(reply, wLength, FC_READ_HOLDING_REGISTERS);
         if (dwResult == PLC_RESULT_OK) {
-            m_frame.SetProgress(kProgressBar, 100);
-            m_frame.SetProgress(kProgressEnd, 0);
-            m_frame.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Setting Succeeds\n"));
+            m_session.Host().SetProgress(kProgressBar, 100);
+            m_session.Host().SetProgress(kProgressEnd, 0);
+            m_session.LogMessage(_T("Remote Control WIFI(0x7450) Factory Reset Setting Succeeds\n"));
             bDone = TRUE;
         } else {
-            m_frame.LogMessage(_T("%s\n"), m_frame.m_modbus.GetResultText(dwResult));
-            m_frame.LogMessage(_T("Recontrol Control WIFI(0x7450) received data Error!\n"));
+            m_session.LogMessage(_T("%s\n"), m_session.Protocol().GetResultText(dwResult));
+            m_session.LogMessage(_T("Recontrol Control WIFI(0x7450) received data Error!\n"));
         }
     }
     if (!bDone) {
         ShowLinkCheck();
-        m_frame.SetProgress(kProgressEnd, 0);
+        m_session.Host().SetProgress(kProgressEnd, 0);
     }
     ClosePort();
     return bDone;

@@ -1,11 +1,17 @@
 // The settings operation against a simulated controller on a pseudo-terminal: the golden
 // frames of every write, the values every read stores in the device dialogs, the selection of
-// one bit, the model gate of the WiFi modules and the failures that stop a run at once.
-#include "shell/MainFrame.h"
+// one bit, the model gate of the WiFi modules and the failures that stop a run at once. The
+// session and the dialogs' objects work without a window.
+#include "controller/SettingsSession.h"
 
+#include "controller/ControllerSession.h"
+#include "controller/DeviceClockDlg.h"
+#include "controller/RecordingSessionHost.h"
+#include "controller/RemoteWifiDlg.h"
+#include "controller/SummerTimeDlg.h"
+#include "controller/WifiSetupDlg.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
 #include <gtest/gtest.h>
@@ -26,36 +32,25 @@ Bytes WithCrc(Bytes bytes)
 
 class SettingsSessionTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ResetSerialPortNumbers();
-        ASSERT_TRUE(m_app.Start());
-        ASSERT_NE(Frame(), nullptr);
-    }
+    void SetUp() override { ResetSerialPortNumbers(); }
     void TearDown() override
     {
-        Frame()->CloseConfiguredPort();
-        m_app.Close();
+        m_session.ClosePort();
         ResetSerialPortNumbers();
     }
-
-    static CMainFrame* Frame() { return AfxGetMainFrame(); }
 
     void Connect(SimulatedController& controller)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
-        ASSERT_TRUE(Frame()->OpenConfiguredPort());
-        m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size();
+        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        ASSERT_TRUE(m_session.OpenConfiguredPort());
+        m_host.MarkLog();
     }
-    std::vector<std::string> NewLogLines() const
+    // One run of the settings operation on the dialogs' objects.
+    int Settings(UINT nMask)
     {
-        const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(m_nLogStart);
-        std::vector<std::string> lines;
-        std::size_t nStart = 0;
-        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
-            lines.push_back(strLog.substr(nStart, nEnd - nStart));
-        return lines;
+        return CSettingsSession(m_session, {m_clock, m_summerTime, m_wifiSetup, m_remoteWifi}, nMask).Run();
     }
+    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
     // The function codes of the requests the controller received.
     static std::vector<int> FunctionCodes(SimulatedController& controller)
     {
@@ -65,9 +60,13 @@ protected:
         return codes;
     }
 
-    RunningApp m_app{"qarvo-settings", RunningApp::BackendOfTheRun()};
     CMessageBoxRecorder m_boxes;
-    std::size_t m_nLogStart = 0;
+    RecordingSessionHost m_host;
+    CControllerSession m_session{m_host};
+    CDeviceClockDlg m_clock;
+    CSummerTimeDlg m_summerTime;
+    CWifiSetupDlg m_wifiSetup;
+    CRemoteWifiDlg m_remoteWifi;
 };
 
 TEST_F(SettingsSessionTest, ClockWriteTakesTheFormOfTheModel)
@@ -82,7 +81,7 @@ TEST_F(SettingsSessionTest, ClockWriteTakesTheFormOfTheModel)
     for (const Case& c : {Case{0x5188, fourteen}, Case{0x2188, twelve}, Case{0x1088, {}}}) {
         SimulatedController controller(c.wHardware);
         Connect(controller);
-        CDeviceClockDlg& clock = Frame()->m_dlgDeviceClock;
+        CDeviceClockDlg& clock = m_clock;
         clock.m_nYear = 2026;
         clock.m_nMonth = 12;
         clock.m_nDay = 7;
@@ -90,14 +89,14 @@ TEST_F(SettingsSessionTest, ClockWriteTakesTheFormOfTheModel)
         clock.m_nHour = 16;
         clock.m_nMinute = 5;
         clock.m_nSecond = 9;
-        EXPECT_EQ(Frame()->SettingsSession(SETTING_CLOCK_WRITE), SETTINGS_DONE);
+        EXPECT_EQ(Settings(SETTING_CLOCK_WRITE), SETTINGS_DONE);
         const auto requests = controller.Requests();
         ASSERT_EQ(requests.size(), 2u);
         Bytes expected = {0x00, 0xDC, BYTE(c.wHardware >> 8), 0x88, 0x00, BYTE(c.record.size() / 2), BYTE(c.record.size())};
         expected.insert(expected.end(), c.record.begin(), c.record.end());
         EXPECT_EQ(requests[1], WithCrc(expected)) << std::hex << c.wHardware;
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Clock Setting Starts..."});
-        Frame()->CloseConfiguredPort();
+        m_session.ClosePort();
     }
 }
 
@@ -106,12 +105,12 @@ TEST_F(SettingsSessionTest, OneCallPerformsOnlyTheFirstBit)
     SimulatedController controller(0x2188);
     Connect(controller);
     // Clock write before calibration write; no known bit: nothing at all.
-    EXPECT_EQ(Frame()->SettingsSession(SETTING_CALIB_WRITE | SETTING_CLOCK_WRITE), SETTINGS_DONE);
+    EXPECT_EQ(Settings(SETTING_CALIB_WRITE | SETTING_CLOCK_WRITE), SETTINGS_DONE);
     EXPECT_EQ(FunctionCodes(controller), (std::vector<int>{FC_READ_HOLDING_REGISTERS, FC_SET_CLOCK}));
-    EXPECT_EQ(Frame()->SettingsSession(0x400 | 0x80000000), SETTINGS_DONE);
+    EXPECT_EQ(Settings(0x400 | 0x80000000), SETTINGS_DONE);
     EXPECT_EQ(controller.Requests().size(), 2u);
     // The summer/winter time write comes after the WiFi write, the reads after every write.
-    EXPECT_EQ(Frame()->SettingsSession(SETTING_DST_READ | SETTING_DST_WRITE), SETTINGS_DONE);
+    EXPECT_EQ(Settings(SETTING_DST_READ | SETTING_DST_WRITE), SETTINGS_DONE);
     EXPECT_EQ(controller.Requests().back()[1], FC_WRITE_CONFIG);
 }
 
@@ -119,16 +118,16 @@ TEST_F(SettingsSessionTest, CalibrationBothWays)
 {
     SimulatedController controller(0x5188);
     Connect(controller);
-    Frame()->m_dlgDeviceClock.m_nCalibration = -7;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_CALIB_WRITE), SETTINGS_DONE);
+    m_clock.m_nCalibration = -7;
+    ASSERT_EQ(Settings(SETTING_CALIB_WRITE), SETTINGS_DONE);
     EXPECT_EQ(controller.Requests().back(), WithCrc({0x00, 0xEA, 0x00, 0x01, 0x00, 0x07}));
-    Frame()->m_dlgDeviceClock.m_nCalibration = 0;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_CALIB_READ), SETTINGS_DONE);
-    EXPECT_EQ(Frame()->m_dlgDeviceClock.m_nCalibration, -7);
+    m_clock.m_nCalibration = 0;
+    ASSERT_EQ(Settings(SETTING_CALIB_READ), SETTINGS_DONE);
+    EXPECT_EQ(m_clock.m_nCalibration, -7);
     controller.SetRegister(262, 0x0500);
     controller.SetRegister(263, 0x0007);
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_CALIB_READ), SETTINGS_DONE);
-    EXPECT_EQ(Frame()->m_dlgDeviceClock.m_nCalibration, 7);
+    ASSERT_EQ(Settings(SETTING_CALIB_READ), SETTINGS_DONE);
+    EXPECT_EQ(m_clock.m_nCalibration, 7);
 }
 
 TEST_F(SettingsSessionTest, ClockReadFillsTheClockValues)
@@ -138,8 +137,8 @@ TEST_F(SettingsSessionTest, ClockReadFillsTheClockValues)
     for (int i = 0; i < 6; ++i)
         controller.SetRegister(WORD(301 + i), regs[i]);
     Connect(controller);
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_CLOCK_READ), SETTINGS_DONE);
-    const CDeviceClockDlg& clock = Frame()->m_dlgDeviceClock;
+    ASSERT_EQ(Settings(SETTING_CLOCK_READ), SETTINGS_DONE);
+    const CDeviceClockDlg& clock = m_clock;
     EXPECT_EQ((std::vector<int>{clock.m_nYear, clock.m_nMonth, clock.m_nDay, clock.m_nHour, clock.m_nMinute, clock.m_nSecond}),
               (std::vector<int>{2031, 2, 28, 23, 59, 58}));
     EXPECT_EQ(controller.Requests().back(), WithCrc({0x00, 0x03, 0x01, 0x2D, 0x00, 0x06}));
@@ -149,7 +148,7 @@ TEST_F(SettingsSessionTest, SummerTimeWrittenAndReadBack)
 {
     SimulatedController controller(0x5188);
     Connect(controller);
-    CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
+    CSummerTimeDlg& summer = m_summerTime;
     summer.m_bActive = TRUE;
     summer.m_nRule = 2;
     summer.m_nStartMonth = 3;
@@ -157,14 +156,14 @@ TEST_F(SettingsSessionTest, SummerTimeWrittenAndReadBack)
     summer.m_nEndMonth = 11;
     summer.m_nEndDay = 1;
     summer.m_nTimeDiff = 60;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_DST_WRITE), SETTINGS_DONE);
+    ASSERT_EQ(Settings(SETTING_DST_WRITE), SETTINGS_DONE);
     EXPECT_EQ(controller.Requests().back(), WithCrc({0x00, 0xE9, 4, 0, 0, 0, 0x0B, 1, 3, 8, 0x3C, 0, 0, 0}));
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Summer/Winter Time Writing Starts..."});
 
     summer.m_bActive = FALSE;
     summer.m_nRule = 0;
     summer.m_nTimeDiff = 0;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_DST_READ), SETTINGS_DONE);
+    ASSERT_EQ(Settings(SETTING_DST_READ), SETTINGS_DONE);
     EXPECT_TRUE(summer.m_bActive);
     EXPECT_EQ(summer.m_nRule, 2);
     EXPECT_EQ(summer.m_nStartMonth, 3);
@@ -176,12 +175,12 @@ TEST_F(SettingsSessionTest, WifiWriteSendsEveryRegisterThenTheRule)
 {
     SimulatedController controller(0x5288);
     Connect(controller);
-    CWifiSetupDlg& wifi = Frame()->m_dlgWifiSetup;
+    CWifiSetupDlg& wifi = m_wifiSetup;
     wifi.m_nDeviceMode = 3;
     wifi.m_strSSID = _T("Plant7");
     wifi.m_nDeviceID = 42;
     wifi.m_nTxPower = 5;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_WIFI_WRITE), SETTINGS_DONE);
+    ASSERT_EQ(Settings(SETTING_WIFI_WRITE), SETTINGS_DONE);
     const auto requests = controller.Requests();
     ASSERT_EQ(requests.size(), 1u + 113u + 1u);
     for (int k = 0; k < 113; ++k) {
@@ -211,16 +210,16 @@ TEST_F(SettingsSessionTest, WifiReadFillsTheValuesAndTheRule)
     controller.SetRegister(9273, ('B' << 8) | 'A');
     controller.SetMemory(SimulatedController::kDstAddress, {1, 0, 10, 0, 27, 0, 3, 0, 29, 0, 90, 0});
     Connect(controller);
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_WIFI_READ), SETTINGS_DONE);
-    const CWifiSetupDlg& wifi = Frame()->m_dlgWifiSetup;
+    ASSERT_EQ(Settings(SETTING_WIFI_READ), SETTINGS_DONE);
+    const CWifiSetupDlg& wifi = m_wifiSetup;
     EXPECT_EQ(wifi.m_nDeviceMode, 1);
     EXPECT_EQ(wifi.m_strSSID, CString(_T("Hall3")));
     EXPECT_EQ(wifi.m_ip[0], 0x0A);
     EXPECT_EQ(wifi.m_nDeviceID, 6u);
     EXPECT_EQ(wifi.m_nAddressMode, 1);
     EXPECT_EQ(wifi.m_strMac.Left(2), CString(_T("AB")));
-    EXPECT_EQ(Frame()->m_dlgSummerTime.m_nRule, DST_RULE_FREE);
-    EXPECT_EQ(Frame()->m_dlgSummerTime.m_nTimeDiff, 90);
+    EXPECT_EQ(m_summerTime.m_nRule, DST_RULE_FREE);
+    EXPECT_EQ(m_summerTime.m_nTimeDiff, 90);
     EXPECT_EQ(FunctionCodes(controller), (std::vector<int>{FC_READ_HOLDING_REGISTERS, FC_READ_MEMORY, FC_READ_HOLDING_REGISTERS}));
 }
 
@@ -235,10 +234,10 @@ TEST_F(SettingsSessionTest, WifiOperationsRefuseAnotherModel)
                           Case{0x5288, SETTING_REMOTE_WIFI_READ}, Case{0x5188, SETTING_REMOTE_WIFI_WRITE}}) {
         SimulatedController controller(c.wHardware);
         Connect(controller);
-        EXPECT_EQ(Frame()->SettingsSession(c.nMask), SETTINGS_FAILED);
+        EXPECT_EQ(Settings(c.nMask), SETTINGS_FAILED);
         EXPECT_EQ(controller.Requests().size(), 1u);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Machine type mismatch Error!"});
-        Frame()->CloseConfiguredPort();
+        m_session.ClosePort();
     }
 }
 
@@ -246,12 +245,12 @@ TEST_F(SettingsSessionTest, RemoteImageWrittenAndReadBack)
 {
     SimulatedController controller(0x3288);
     Connect(controller);
-    CRemoteWifiDlg& remote = Frame()->m_dlgRemoteWifi;
+    CRemoteWifiDlg& remote = m_remoteWifi;
     remote.m_strSSID = CString(TCHAR('S'), 32);
     remote.m_strKeyPassword = _T("123");
     remote.m_nDeviceID = 5;
     remote.m_nSleepMode = 3;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_REMOTE_WIFI_WRITE), SETTINGS_DONE);
+    ASSERT_EQ(Settings(SETTING_REMOTE_WIFI_WRITE), SETTINGS_DONE);
     const Bytes write = controller.Requests().back();
     ASSERT_EQ(write.size(), 9u + 148u);
     EXPECT_EQ(Bytes(write.begin(), write.begin() + 7), (Bytes{0x00, 0x10, 0x00, 0x00, 0x00, 74, 148}));
@@ -266,7 +265,7 @@ TEST_F(SettingsSessionTest, RemoteImageWrittenAndReadBack)
     remote.m_strSSID.Empty();
     remote.m_strKeyPassword.Empty();
     remote.m_nSleepMode = 0;
-    ASSERT_EQ(Frame()->SettingsSession(SETTING_REMOTE_WIFI_READ), SETTINGS_DONE);
+    ASSERT_EQ(Settings(SETTING_REMOTE_WIFI_READ), SETTINGS_DONE);
     EXPECT_EQ(remote.m_strSSID, CString(TCHAR('S'), 32));
     EXPECT_EQ(remote.m_strKeyPassword, CString(_T("123")));
     EXPECT_EQ(remote.m_nDeviceID, 5);
@@ -279,20 +278,20 @@ TEST_F(SettingsSessionTest, FailuresStopTheRunAtOnce)
         // A remote key the module cannot take is not sent.
         SimulatedController controller(0x3288);
         Connect(controller);
-        Frame()->m_dlgRemoteWifi.m_strKeyPassword = _T("1270");
-        EXPECT_EQ(Frame()->SettingsSession(SETTING_REMOTE_WIFI_WRITE), SETTINGS_FAILED);
+        m_remoteWifi.m_strKeyPassword = _T("1270");
+        EXPECT_EQ(Settings(SETTING_REMOTE_WIFI_WRITE), SETTINGS_FAILED);
         EXPECT_EQ(controller.Requests().size(), 1u);
-        Frame()->CloseConfiguredPort();
+        m_session.ClosePort();
     }
     {
         // A register write that gets no echo ends the WiFi write: nothing after it.
         SimulatedController controller(0x5288);
         controller.SetFault(Fault::NoReply, FC_WRITE_SINGLE_REGISTER);
-        Frame()->SetLinkTimeScale(30);
+        m_session.SetLinkTimeScale(30);
         Connect(controller);
-        EXPECT_EQ(Frame()->SettingsSession(SETTING_WIFI_WRITE), SETTINGS_FAILED);
+        EXPECT_EQ(Settings(SETTING_WIFI_WRITE), SETTINGS_FAILED);
         EXPECT_EQ(FunctionCodes(controller), (std::vector<int>{FC_READ_HOLDING_REGISTERS, FC_WRITE_SINGLE_REGISTER}));
-        Frame()->CloseConfiguredPort();
+        m_session.ClosePort();
     }
     {
         // A read reply that fails its check stores nothing.
@@ -301,9 +300,9 @@ TEST_F(SettingsSessionTest, FailuresStopTheRunAtOnce)
         controller.SetRegister(263, 9);
         controller.SetFault(Fault::WrongCrc, FC_READ_HOLDING_REGISTERS);
         Connect(controller);
-        Frame()->m_dlgDeviceClock.m_nCalibration = 4;
-        EXPECT_EQ(Frame()->SettingsSession(SETTING_CALIB_READ), SETTINGS_FAILED);
-        EXPECT_EQ(Frame()->m_dlgDeviceClock.m_nCalibration, 4);
+        m_clock.m_nCalibration = 4;
+        EXPECT_EQ(Settings(SETTING_CALIB_READ), SETTINGS_FAILED);
+        EXPECT_EQ(m_clock.m_nCalibration, 4);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Check Sum Error!"});
     }
 }

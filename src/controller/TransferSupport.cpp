@@ -1,7 +1,7 @@
-#include "shell/TransferSupport.h"
+#include "controller/TransferSupport.h"
 
+#include "controller/ControllerSession.h"
 #include "protocol/ModBus.h"
-#include "shell/MainFrame.h"
 
 #include <algorithm>
 
@@ -54,19 +54,19 @@ StepEnd ClearStepEnd(DWORD dwError)
     return dwError == 0 || dwError > ERR_TIMEOUT ? StepEnd::Finish : StepEnd::Abort;
 }
 
-BOOL ReadRegisterBlock(CMainFrame& frame, BYTE byFunction, WORD wRegister, BYTE* pReply, DWORD* pdwError)
+BOOL ReadRegisterBlock(CControllerSession& session, BYTE byFunction, WORD wRegister, BYTE* pReply, DWORD* pdwError)
 {
     BYTE request[kTransferFrameBytes];
-    const int nRequest = frame.m_modbus.BuildReadRequest(wRegister, kBlockBytes / 2, request, byFunction);
-    if (!frame.SendFrame(request, nRequest, pdwError))
+    const int nRequest = session.Protocol().BuildReadRequest(wRegister, kBlockBytes / 2, request, byFunction);
+    if (!session.SendFrame(request, nRequest, pdwError))
         return FALSE;
     WORD wLength = kBlockBytes + kReplyOverhead;
-    if (!frame.ReceiveReply(pReply, &wLength, pdwError, REPLY_TIMEOUT_MS))
+    if (!session.ReceiveReply(pReply, &wLength, pdwError, REPLY_TIMEOUT_MS))
         return FALSE;
-    const DWORD dwResult = frame.m_modbus.CheckReadReply(pReply, wLength, byFunction);
+    const DWORD dwResult = session.Protocol().CheckReadReply(pReply, wLength, byFunction);
     if (dwResult == PLC_RESULT_OK)
         return TRUE;
-    frame.LogMessage(_T("%s\n"), frame.m_modbus.GetResultText(dwResult));
+    session.LogMessage(_T("%s\n"), session.Protocol().GetResultText(dwResult));
     *pdwError = dwResult;
     return FALSE;
 }
@@ -90,14 +90,14 @@ BOOL BlockTransfer::Run(const BYTE* pData, WORD wFirstRegister, int nSize, DWORD
 BOOL BlockTransfer::WriteBlock(const BYTE* pData, WORD wRegister, int nBytes, int nTimeoutMs, DWORD* pdwError)
 {
     BYTE request[kTransferFrameBytes];
-    const int nRequest = m_frame.m_modbus.BuildWriteMultiple(wRegister, WORD(nBytes / 2), pData, request, m_pass.byFunction);
-    if (!m_frame.SendFrame(request, nRequest, pdwError))
+    const int nRequest = m_session.Protocol().BuildWriteMultiple(wRegister, WORD(nBytes / 2), pData, request, m_pass.byFunction);
+    if (!m_session.SendFrame(request, nRequest, pdwError))
         return FALSE;
     *m_pdwCounter += DWORD(nRequest);
     // The echo's content is not examined: the read-back decides.
     BYTE echo[kTransferFrameBytes];
     WORD wLength = kEchoBytes;
-    if (!m_frame.ReceiveReply(echo, &wLength, pdwError, nTimeoutMs))
+    if (!m_session.ReceiveReply(echo, &wLength, pdwError, nTimeoutMs))
         return FALSE;
     *m_pdwCounter += wLength;
     return TRUE;
@@ -107,7 +107,7 @@ BOOL BlockTransfer::VerifyBlock(const BYTE* pData, WORD wRegister, int nBytes, D
 {
     BYTE reply[kTransferFrameBytes];
     *m_pdwCounter += kRequestBytes;
-    if (!ReadRegisterBlock(m_frame, m_pass.byFunction, wRegister, reply, pdwError))
+    if (!ReadRegisterBlock(m_session, m_pass.byFunction, wRegister, reply, pdwError))
         return FALSE;
     const int nCount = std::min<int>(reply[2], nBytes);
     *m_pdwCounter += DWORD(reply[2] + kReplyOverhead);
@@ -119,10 +119,10 @@ BOOL BlockTransfer::VerifyBlock(const BYTE* pData, WORD wRegister, int nBytes, D
     if (m_pass.byFunction == FC_READ_MSGTEXT && wRegister == 0) {
         const BYTE byPcNext = nIndex + 1 < nBytes ? pData[nIndex + 1] : 0;
         const BYTE byDeviceNext = nIndex + 1 < nCount ? pRead[nIndex + 1] : 0;
-        m_frame.LogMessage(_T("Data mismatch! The Block data's [%d]th byte not match,PC=>[0x%02X%2X],Controller=>[0x%02X%2X]\n"),
+        m_session.LogMessage(_T("Data mismatch! The Block data's [%d]th byte not match,PC=>[0x%02X%2X],Controller=>[0x%02X%2X]\n"),
                            nIndex, pData[nIndex], byPcNext, nIndex < nCount ? pRead[nIndex] : 0, byDeviceNext);
     }
-    m_frame.LogMessage(_T("%s"), m_pass.pszMismatch);
+    m_session.LogMessage(_T("%s"), m_pass.pszMismatch);
     *pdwError = 0;
     return FALSE;
 }
@@ -130,5 +130,5 @@ BOOL BlockTransfer::VerifyBlock(const BYTE* pData, WORD wRegister, int nBytes, D
 void BlockTransfer::Report()
 {
     if (m_dwTotal > 0)
-        m_frame.SetProgress(2, int(*m_pdwCounter * 100 / m_dwTotal));
+        m_session.Host().SetProgress(2, int(*m_pdwCounter * 100 / m_dwTotal));
 }

@@ -1,4 +1,4 @@
-// What the download, upload and clear of the main frame share: the controller's register map,
+// What the controller session's download, upload and clear share: the controller's register map,
 // the progress arithmetic, the byte order on the wire, how a failed step ends a session, and
 // the block-by-block write and read-back of an area.
 #pragma once
@@ -7,7 +7,7 @@
 
 #include <span>
 
-class CMainFrame;
+class CControllerSession;
 
 // Image buffer 0 and buffer 1 on the controller; the message texts start at register 0 of
 // their own function codes.
@@ -56,7 +56,7 @@ struct SessionOutcome {
 
 // One read request of a 64-register block (function 3 or 121), its reply received and checked:
 // a reply that fails its check writes the result's text and gives the result as the error.
-BOOL ReadRegisterBlock(CMainFrame& frame, BYTE byFunction, WORD wRegister, BYTE* pReply, DWORD* pdwError);
+BOOL ReadRegisterBlock(CControllerSession& session, BYTE byFunction, WORD wRegister, BYTE* pReply, DWORD* pdwError);
 
 // Writing an area block by block (function 16 or 120), or reading it back and comparing.
 struct BlockPass {
@@ -68,8 +68,8 @@ struct BlockPass {
 
 class BlockTransfer {
 public:
-    BlockTransfer(CMainFrame& frame, BlockPass pass, DWORD* pdwCounter, DWORD dwTotal)
-        : m_frame(frame), m_pass(pass), m_pdwCounter(pdwCounter), m_dwTotal(dwTotal)
+    BlockTransfer(CControllerSession& session, BlockPass pass, DWORD* pdwCounter, DWORD dwTotal)
+        : m_session(session), m_pass(pass), m_pdwCounter(pdwCounter), m_dwTotal(dwTotal)
     {
     }
     // The area of nSize bytes from wFirstRegister; progress after every block.
@@ -80,7 +80,7 @@ private:
     BOOL VerifyBlock(const BYTE* pData, WORD wRegister, int nBytes, DWORD* pdwError);
     void Report();
 
-    CMainFrame& m_frame;
+    CControllerSession& m_session;
     BlockPass m_pass;
     DWORD* m_pdwCounter;
     DWORD m_dwTotal;

@@ -1,12 +1,12 @@
-// The main frame's serial port against a simulated controller on a pseudo-terminal, in the
-// running application on both backends: frames out, replies in with their time-outs and
-// shortened forms, exception replies and silence, the device information, the settings frames,
-// the port probe and the open failures.
-#include "shell/MainFrame.h"
+// The controller session's port against a simulated controller on a pseudo-terminal, without
+// a window: frames out, replies in with their time-outs and shortened forms, exception replies
+// and silence, the device information, the settings frames, the port probe and the open
+// failures.
+#include "controller/ControllerSession.h"
 
+#include "controller/RecordingSessionHost.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
 #include <gtest/gtest.h>
@@ -29,66 +29,46 @@ long MsSince(Clock::time_point start)
 
 class ComPortTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ResetSerialPortNumbers();
-        ASSERT_TRUE(m_app.Start());
-        ASSERT_NE(Frame(), nullptr);
-    }
+    void SetUp() override { ResetSerialPortNumbers(); }
     void TearDown() override
     {
-        Frame()->CloseConfiguredPort();
-        m_app.Close();
+        m_session.ClosePort();
         ResetSerialPortNumbers();
     }
 
-    static CMainFrame* Frame() { return AfxGetMainFrame(); }
-
-    // Configures the path as the frame's port and opens it.
-    static void Connect(const std::string& strPath)
+    // Configures the path as the session's port and opens it.
+    void Connect(const std::string& strPath)
     {
-        Frame()->m_nComPort = SerialPortNumberOf(CString::FromUtf8(strPath));
-        ASSERT_TRUE(Frame()->OpenConfiguredPort());
+        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(strPath)));
+        ASSERT_TRUE(m_session.OpenConfiguredPort());
     }
-    static BOOL Send(const BYTE* pFrame, int n)
+    BOOL Send(const BYTE* pFrame, int n)
     {
         DWORD dwError = 0;
-        return Frame()->SendFrame(pFrame, n, &dwError);
+        return m_session.SendFrame(pFrame, n, &dwError);
     }
-    // The log lines written since the test began.
-    std::vector<std::string> NewLogLines()
-    {
-        const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(m_nLogStart);
-        std::vector<std::string> lines;
-        std::size_t nStart = 0;
-        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
-            lines.push_back(strLog.substr(nStart, nEnd - nStart));
-        return lines;
-    }
-    void MarkLog() { m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size(); }
+    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
+    void MarkLog() { m_host.MarkLog(); }
 
-    RunningApp m_app{"qarvo-comport", RunningApp::BackendOfTheRun()};
+    RecordingSessionHost m_host;
+    CControllerSession m_session{m_host};
     CMessageBoxRecorder m_boxes;
-    std::size_t m_nLogStart = 0;
 };
 
 TEST_F(ComPortTest, DeviceInformationGivesTheModelCode)
 {
     SimulatedController controller(0x5188, 0xC100);
     Connect(controller.Path());
-    EXPECT_TRUE(Frame()->m_bPortOpen);
-    EXPECT_TRUE(Frame()->m_bPortOpen2);
+    EXPECT_TRUE(m_session.IsPortOpen());
     BYTE reply[32];
     DWORD dwError = 99;
-    ASSERT_TRUE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    ASSERT_TRUE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
     EXPECT_EQ(dwError, PLC_RESULT_OK);
     EXPECT_EQ(reply[3], 0x51);
     ASSERT_FALSE(controller.Requests().empty());
     EXPECT_EQ(controller.Requests().front(), (Bytes{0x00, 0x03, 0x00, 0xD2, 0x00, 0x03, 0xA4, 0x23}));
-    Frame()->CloseConfiguredPort();
-    EXPECT_FALSE(Frame()->IsComPortOpen());
-    EXPECT_FALSE(Frame()->m_bPortOpen);
-    EXPECT_FALSE(Frame()->m_bPortOpen2);
+    m_session.ClosePort();
+    EXPECT_FALSE(m_session.IsPortOpen());
 }
 
 TEST_F(ComPortTest, DeviceInformationThatFailsItsCheckIsLogged)
@@ -99,10 +79,10 @@ TEST_F(ComPortTest, DeviceInformationThatFailsItsCheckIsLogged)
     MarkLog();
     BYTE reply[16];
     DWORD dwError = 0;
-    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
     EXPECT_EQ(dwError, PLC_RESULT_DEVICE_ID);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Device ID Error!"});
-    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, 10, &dwError));
+    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, 10, &dwError));
 }
 
 TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
@@ -111,12 +91,12 @@ TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
     controller.SetFault(Fault::AnyMachineReply, FC_DOWNLOAD_START);
     Connect(controller.Path());
     BYTE frame[16];
-    ASSERT_TRUE(Send(frame, Frame()->m_modbus.BuildDownloadStart(frame)));
+    ASSERT_TRUE(Send(frame, m_session.Protocol().BuildDownloadStart(frame)));
     BYTE reply[32];
     WORD wLength = 19;
     DWORD dwError = 0;
     const Clock::time_point start = Clock::now();
-    ASSERT_TRUE(Frame()->ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    ASSERT_TRUE(m_session.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
     EXPECT_LT(MsSince(start), 1000);
     EXPECT_EQ(wLength, 17);
     EXPECT_EQ(reply[3], 0x88);
@@ -124,11 +104,11 @@ TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
 
     // An older controller's upload handshake where the newer form was expected.
     SimulatedController older(0x2188, 0xB100);
-    Frame()->CloseConfiguredPort();
+    m_session.ClosePort();
     Connect(older.Path());
-    ASSERT_TRUE(Send(frame, Frame()->m_modbus.BuildUploadStart(frame)));
+    ASSERT_TRUE(Send(frame, m_session.Protocol().BuildUploadStart(frame)));
     wLength = 19;
-    ASSERT_TRUE(Frame()->ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    ASSERT_TRUE(m_session.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
     EXPECT_EQ(wLength, 17);
 }
 
@@ -137,12 +117,12 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
     SimulatedController controller;
     controller.SetFault(Fault::Exception, FC_READ_HOLDING_REGISTERS, 3);
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(100);
+    m_session.SetLinkTimeScale(100);
     MarkLog();
     BYTE reply[16];
     DWORD dwError = 0;
     const Clock::time_point start = Clock::now();
-    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
     EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 100);
     EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Exception Code : No=3->ILLIGAL DATA VALUE,Please Check!"});
@@ -152,13 +132,13 @@ TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
 {
     SimulatedController controller;
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(100);
+    m_session.SetLinkTimeScale(100);
     for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
         controller.SetFault(fault);
         MarkLog();
         BYTE reply[16];
         DWORD dwError = 0;
-        EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+        EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
         EXPECT_EQ(dwError, ERR_TIMEOUT);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
     }
@@ -171,7 +151,7 @@ TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
     Connect(controller.Path());
     BYTE reply[16];
     DWORD dwError = 0;
-    EXPECT_TRUE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_TRUE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
     EXPECT_EQ(reply[3], 0x51);
 }
 
@@ -182,10 +162,10 @@ TEST_F(ComPortTest, LongTimeOutsAreHonoured)
     constexpr int kScale = 30;
     SimulatedController controller;
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(kScale);
+    m_session.SetLinkTimeScale(kScale);
     Bytes data(128, 0x5A);
     BYTE frame[160];
-    const int n = Frame()->m_modbus.BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
+    const int n = m_session.Protocol().BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
     struct Case {
         int nDelayMs;
         int nTimeoutMs;
@@ -204,7 +184,7 @@ TEST_F(ComPortTest, LongTimeOutsAreHonoured)
         BYTE reply[8];
         WORD wLength = 8;
         DWORD dwError = 0;
-        EXPECT_EQ(Frame()->ReceiveReply(reply, &wLength, &dwError, c.nTimeoutMs), c.bArrives);
+        EXPECT_EQ(m_session.ReceiveReply(reply, &wLength, &dwError, c.nTimeoutMs), c.bArrives);
         if (!c.bArrives) {
             EXPECT_EQ(dwError, ERR_TIMEOUT);
             // The late echo lands before the next request purges the line.
@@ -220,11 +200,11 @@ TEST_F(ComPortTest, TheWaitEndsAtTheTimeOut)
 {
     SimulatedController controller;
     Connect(controller.Path());
-    Frame()->SetLinkTimeScale(200);
+    m_session.SetLinkTimeScale(200);
     controller.SetReplyDelay(80, FC_READ_HOLDING_REGISTERS);
     BYTE reply[16];
     DWORD dwError = 0;
-    EXPECT_FALSE(Frame()->ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
     EXPECT_EQ(dwError, ERR_TIMEOUT);
 }
 
@@ -235,21 +215,21 @@ TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
     MarkLog();
     DWORD dwError = 0;
     const BYTE calibration[] = {0, 1, 0, 7};
-    ASSERT_TRUE(Frame()->WriteSetting(calibration, 4, &dwError, 0x010, 0x010));
+    ASSERT_TRUE(m_session.WriteSetting(calibration, 4, &dwError, 0x010, 0x010));
     BYTE area[64];
-    ASSERT_TRUE(Frame()->ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
+    ASSERT_TRUE(m_session.ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
     EXPECT_EQ(Bytes(area + 3, area + 7), (Bytes{0, 1, 0, 7}));
 
     const BYTE dst[12] = {4, 0, 0, 0, 0x0B, 0x01, 0x03, 0x08, 0x3C, 0, 0, 0};
-    ASSERT_TRUE(Frame()->WriteSetting(dst, 12, &dwError, 0x004, 0x004));
-    ASSERT_TRUE(Frame()->ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
+    ASSERT_TRUE(m_session.WriteSetting(dst, 12, &dwError, 0x004, 0x004));
+    ASSERT_TRUE(m_session.ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
     EXPECT_EQ(Bytes(area + 7, area + 19), (Bytes{4, 0, 0x0B, 0, 0x01, 0, 0x03, 0, 0x08, 0, 0x3C, 0}));
 
     // The clock frame's register field is the identification's first two bytes, at 18-19.
     BYTE clock[20] = {0, 1, 0x07, 0xEA, 0, 12, 0, 7, 0, 10, 0, 30, 0, 15};
     clock[18] = 0x51;
     clock[19] = 0x88;
-    ASSERT_TRUE(Frame()->WriteSetting(clock, 14, &dwError, 0x001, 0x001));
+    ASSERT_TRUE(m_session.WriteSetting(clock, 14, &dwError, 0x001, 0x001));
     // Year to second from 301, where the clock is read; the day of the week apart.
     EXPECT_EQ(controller.Register(301), 0x07EA);
     EXPECT_EQ(controller.Register(306), 15);
@@ -261,11 +241,11 @@ TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
     // A reply that fails its check names the frame.
     controller.SetFault(Fault::WrongCrc);
     MarkLog();
-    EXPECT_FALSE(Frame()->WriteSetting(dst, 12, &dwError, 0x004, 0x044));
+    EXPECT_FALSE(m_session.WriteSetting(dst, 12, &dwError, 0x004, 0x044));
     EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"WIFI Setup Setting Starts...",
                                                        "WIFI Config Setting(RTU Function Code 233) Error!"}));
     MarkLog();
-    EXPECT_FALSE(Frame()->ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
+    EXPECT_FALSE(m_session.ReadArea(area, int(sizeof area), 4, &dwError, 0x020));
     EXPECT_EQ(dwError, PLC_RESULT_CHECKSUM);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Check Sum Error!"});
 }
@@ -276,7 +256,7 @@ TEST_F(ComPortTest, ReadAreaRefusesABufferTheReplyWouldOverrun)
     Connect(controller.Path());
     BYTE area[16];
     DWORD dwError = 0;
-    EXPECT_FALSE(Frame()->ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
+    EXPECT_FALSE(m_session.ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
     EXPECT_EQ(dwError, DWORD(EINVAL));
     EXPECT_TRUE(controller.Requests().empty());
 }
@@ -288,39 +268,39 @@ TEST_F(ComPortTest, ProbeAnswersWhetherAControllerEchoes)
     const int nController = SerialPortNumberOf(CString::FromUtf8(controller.Path()));
     const int nSilent = SerialPortNumberOf(CString::FromUtf8(silent.Path()));
     const int nMissing = SerialPortNumberOf(_T("/nonexistent/ttyUSB7"));
-    Frame()->m_nComPort = 0;
-    Frame()->SetLinkTimeScale(100);
+    m_session.SetPortNumber(0);
+    m_session.SetLinkTimeScale(100);
     DWORD dwError = 0;
-    EXPECT_TRUE(Frame()->ProbePort(&dwError, 0, nController));
+    EXPECT_TRUE(m_session.ProbePort(&dwError, 0, nController));
     ASSERT_FALSE(controller.Requests().empty());
     EXPECT_EQ(controller.Requests().back()[1], FC_DOWNLOAD_END);
     EXPECT_EQ(controller.LastEndFlag(), 0);
-    EXPECT_FALSE(Frame()->IsComPortOpen());
-    EXPECT_EQ(Frame()->m_nComPort, 0);
+    EXPECT_FALSE(m_session.IsPortOpen());
+    EXPECT_EQ(m_session.GetPortNumber(), 0);
 
     MarkLog();
-    EXPECT_FALSE(Frame()->ProbePort(&dwError, 0, nSilent));
+    EXPECT_FALSE(m_session.ProbePort(&dwError, 0, nSilent));
     EXPECT_EQ(dwError, ERR_TIMEOUT);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
 
     EXPECT_TRUE(m_boxes.Boxes().empty());
-    EXPECT_FALSE(Frame()->ProbePort(&dwError, 0, nMissing));
+    EXPECT_FALSE(m_session.ProbePort(&dwError, 0, nMissing));
     ASSERT_EQ(m_boxes.Boxes().size(), 2U);
     EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), "This Port is not ready!, Error Code=[2]");
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, MB_ICONERROR);
     EXPECT_EQ(m_boxes.Boxes()[1].text.ToUtf8(), "/nonexistent/ttyUSB7 fail to open, Please check!");
-    EXPECT_FALSE(Frame()->m_bPortOpen);
-    EXPECT_EQ(Frame()->m_nComPort, 0);
+    EXPECT_FALSE(m_session.IsPortOpen());
+    EXPECT_EQ(m_session.GetPortNumber(), 0);
 }
 
 TEST_F(ComPortTest, NoConfiguredPortOpensNothing)
 {
-    Frame()->m_nComPort = 0;
-    EXPECT_FALSE(Frame()->OpenConfiguredPort());
+    m_session.SetPortNumber(0);
+    EXPECT_FALSE(m_session.OpenConfiguredPort());
     EXPECT_TRUE(m_boxes.Boxes().empty());
     // A port number that names no device fails as a missing device.
-    Frame()->m_nComPort = 42;
-    EXPECT_FALSE(Frame()->OpenConfiguredPort());
+    m_session.SetPortNumber(42);
+    EXPECT_FALSE(m_session.OpenConfiguredPort());
     ASSERT_EQ(m_boxes.Boxes().size(), 2U);
     EXPECT_EQ(m_boxes.Boxes()[1].text.ToUtf8(), "COM42 fail to open, Please check!");
 }
@@ -329,10 +309,10 @@ TEST_F(ComPortTest, SendingOnAClosedPortGivesTheSystemError)
 {
     BYTE frame[8] = {};
     DWORD dwError = 0;
-    EXPECT_FALSE(Frame()->SendFrame(frame, 8, &dwError));
+    EXPECT_FALSE(m_session.SendFrame(frame, 8, &dwError));
     EXPECT_EQ(dwError, DWORD(EBADF));
     WORD wLength = 8;
-    EXPECT_FALSE(Frame()->ReceiveReply(frame, &wLength, &dwError, REPLY_TIMEOUT_MS));
+    EXPECT_FALSE(m_session.ReceiveReply(frame, &wLength, &dwError, REPLY_TIMEOUT_MS));
     EXPECT_EQ(dwError, DWORD(EBADF));
 }
 

@@ -6,14 +6,20 @@
 #pragma once
 
 #include "controller/SettingMask.h"
+#include "controller/SettingsSession.h"
+#include "controller/ToolDialogKind.h"
 #include "platform/core/Types.h"
-#include "shell/ToolDialogKind.h"
 
-class CMainFrame;
+class CControllerSession;
+class CWnd;
 
 class CDeviceOperations {
 public:
-    explicit CDeviceOperations(CMainFrame& frame) : m_frame(frame) {}
+    // The dialogs are made as windows of pParent.
+    CDeviceOperations(CControllerSession& session, const DeviceDialogs& dialogs, CWnd* pParent)
+        : m_session(session), m_dialogs(dialogs), m_pParent(pParent)
+    {
+    }
 
     // TRUE when the operation did what it was asked (a dialog shown counts); FALSE when it
     // failed or the port did not open. Other codes do nothing and give FALSE.
@@ -32,5 +38,7 @@ private:
     // Asks the user to check the cable, mode, port and model.
     void ShowLinkCheck();
 
-    CMainFrame& m_frame;
+    CControllerSession& m_session;
+    DeviceDialogs m_dialogs;
+    CWnd* m_pParent;
 };
