@@ -532,8 +532,11 @@ BOOL CSizingControlBar::StopDragging(CPoint point)
     if (std::abs(moved.cx) < kDragThreshold && std::abs(moved.cy) < kDragThreshold)
         return FALSE;
     if (const DWORD dwSide = m_pDockSite->DockSideAt(this, ptScreen)) {
-        m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
-        m_pDockSite->DockControlBar(this);
+        // Where the bar is let go decides its place among the bars of that side.
+        CRect rectDrop;
+        GetWindowRect(rectDrop);
+        rectDrop.OffsetRect(moved);
+        m_pDockSite->DockControlBar(this, DockBarIdOfSide(dwSide), rectDrop);
         return TRUE;
     }
     const CPoint ptTopLeft(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y);
