@@ -300,6 +300,20 @@ void CChildFrame::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpR
     RecalcLayout();
 }
 
+std::vector<CControlBar*> CChildFrame::GetDockRow(const CControlBar* pBar) const
+{
+    if (std::find(m_barRow.begin(), m_barRow.end(), pBar) == m_barRow.end())
+        return CMDIChildWnd::GetDockRow(pBar);
+    if (!IsWindow(const_cast<CControlBar*>(pBar)) || pBar->IsFloating())
+        return {};
+    CRect rect;
+    pBar->GetWindowRect(rect);
+    std::vector<CControlBar*> line = BarLineAt(rect.CenterPoint());
+    if (std::find(line.begin(), line.end(), pBar) == line.end())
+        line.clear();
+    return line;
+}
+
 std::vector<CControlBar*> CChildFrame::BarLineAt(CPoint ptScreen) const
 {
     std::vector<CControlBar*> line;

@@ -93,6 +93,9 @@ public:
     // A bar of the frame's own row stays in it: let go over the row, it takes the place there
     // that DropPlaceInRow gives; docked without a place, it keeps its own.
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr) override;
+    // A bar of the frame's own row: the bars of its line, so that it offers the edges toward
+    // its neighbours there.
+    std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const override;
 
     CSimulationBar* m_pSimulationBar = nullptr;
     COutputsBar* m_pOutputsBar = nullptr;

@@ -241,7 +241,8 @@ TEST_F(SimBarTest, ABarDraggedAlongItsRowStaysInTheRowAtThePlaceItIsLetGo)
     EXPECT_EQ(RectOf(out), rcOut);
     EXPECT_EQ(RectOf(sim), rcSim);
     EXPECT_EQ(RectOf(pane), rcPane) << "no band between the view and the row";
-    EXPECT_TRUE(m_pFrame->GetDockRow(&out).empty()) << "the frame's own row, not the general docking";
+    EXPECT_EQ(std::count(m_pFrame->GetControlBars().begin(), m_pFrame->GetControlBars().end(), &out), 0)
+        << "the frame's own row, not the general docking";
 
     // Let go beyond it: the two change places in the same row.
     DragByCaption(out, CSize(rcSim.right - rcOut.left - 20, 0));
@@ -249,6 +250,29 @@ TEST_F(SimBarTest, ABarDraggedAlongItsRowStaysInTheRowAtThePlaceItIsLetGo)
     EXPECT_EQ(RectOf(out).left, RectOf(sim).right);
     EXPECT_EQ(RectOf(out).top, rcIn.top);
     EXPECT_EQ(RectOf(pane), rcPane);
+}
+
+TEST_F(SimBarTest, TheEdgeBetweenNeighboursOfTheRowMovesLengthBetweenThem)
+{
+    StartSimulation();
+    CSizingControlBarCF& in = *m_pFrame->m_pInputsBar;
+    CSizingControlBarCF& out = *m_pFrame->m_pOutputsBar;
+    CSizingControlBarCF& sim = *m_pFrame->m_pSimulationBar;
+    const CRect rcIn = RectOf(in), rcOut = RectOf(out), rcSim = RectOf(sim);
+    CRect rc;
+    in.GetClientRect(rc);
+    const CPoint ptEdge(rc.right - 2, rc.CenterPoint().y);
+    ASSERT_EQ(in.HitTest(ptEdge), CSizingControlBar::HTRIGHT);
+    in.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptEdge));
+    ASSERT_TRUE(in.IsTracking());
+    in.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(ptEdge + CSize(60, 0)));
+    in.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptEdge + CSize(60, 0)));
+    // The Outputs bar, no longer than its dialog, moves along; the stretched last bar gives.
+    EXPECT_EQ(RectOf(in).Width(), rcIn.Width() + 60);
+    EXPECT_EQ(RectOf(out).left, rcOut.left + 60);
+    EXPECT_EQ(RectOf(out).Width(), rcOut.Width());
+    EXPECT_EQ(RectOf(sim).left, rcSim.left + 60);
+    EXPECT_EQ(RectOf(sim).right, rcSim.right);
 }
 
 // A manual timer that tells whether it still exists, so that the frame's end can be checked.

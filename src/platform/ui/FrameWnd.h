@@ -107,8 +107,8 @@ public:
     DWORD DockSideAt(const CControlBar* pBar, CPoint ptScreen) const;
     CControlBar* GetControlBar(UINT nID) const;
     // The visible docked bars that share pBar's row, in order along the side (pBar among them);
-    // empty when pBar shares no row.
-    std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const;
+    // empty when pBar shares no row. A frame that places some bars itself gives their rows.
+    virtual std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const;
     // Inside RecalcLayout: bars that place their row themselves leave the recalculation to it.
     BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
     void AddControlBar(CControlBar* pBar);
