@@ -250,6 +250,15 @@ TEST_F(SimBarTest, ABarDraggedAlongItsRowStaysInTheRowAtThePlaceItIsLetGo)
     EXPECT_EQ(RectOf(out).left, RectOf(sim).right);
     EXPECT_EQ(RectOf(out).top, rcIn.top);
     EXPECT_EQ(RectOf(pane), rcPane);
+
+    // Floating, it leaves the row to the other two; docked again it takes its place back.
+    DragByCaption(out, CSize(-300, -300));
+    ASSERT_TRUE(out.IsFloating());
+    EXPECT_EQ(RectOf(sim).left, RectOf(in).right);
+    EXPECT_EQ(RectOf(sim).right, rcSim.right);
+    m_pFrame->DockControlBar(&out);
+    EXPECT_EQ(RectOf(out).left, RectOf(sim).right);
+    EXPECT_EQ(RectOf(pane), rcPane);
 }
 
 TEST_F(SimBarTest, TheEdgeBetweenNeighboursOfTheRowMovesLengthBetweenThem)
