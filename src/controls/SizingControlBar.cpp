@@ -532,8 +532,11 @@ BOOL CSizingControlBar::StopDragging(CPoint point)
     if (std::abs(moved.cx) < kDragThreshold && std::abs(moved.cy) < kDragThreshold)
         return FALSE;
     if (const DWORD dwSide = m_pDockSite->DockSideAt(this, ptScreen)) {
-        m_dwStyle = (m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
-        m_pDockSite->DockControlBar(this);
+        // Where the bar is let go decides its place among the bars of that side.
+        CRect rectDrop;
+        GetWindowRect(rectDrop);
+        rectDrop.OffsetRect(moved);
+        m_pDockSite->DockControlBar(this, DockBarIdOfSide(dwSide), rectDrop);
         return TRUE;
     }
     const CPoint ptTopLeft(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y);
@@ -627,7 +630,12 @@ void CSizingControlBar::StartTracking(UINT nHitTest, CPoint point)
         int nAfter = 0;
         for (size_t i = 0; i < m_trackRow.size(); ++i) {
             CSizingControlBar* pBar = AsSizingBar(m_trackRow[i]);
-            const int nLength = pBar ? std::max(LengthOf(*pBar, bHorz), MinLengthOf(*pBar, bHorz)) : 0;
+            // The length the bar shows: a frame that lays its row out itself may stretch a bar
+            // beyond its own length.
+            CRect rect;
+            m_trackRow[i]->GetWindowRect(rect);
+            const int nShown = bHorz ? rect.Width() : rect.Height();
+            const int nLength = pBar ? std::max(nShown, MinLengthOf(*pBar, bHorz)) : 0;
             m_trackLengths.push_back(nLength);
             const int nSpare = pBar ? nLength - MinLengthOf(*pBar, bHorz) : 0;
             (i < m_nTrackBefore ? nBefore : nAfter) += nSpare;

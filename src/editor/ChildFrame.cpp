@@ -278,6 +278,56 @@ void CChildFrame::DockBarAfter(CControlBar* pBar, CControlBar* pAfter)
     RecalcLayout();
 }
 
+void CChildFrame::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    const auto it = std::find(m_barRow.begin(), m_barRow.end(), pBar);
+    if (it == m_barRow.end()) {
+        CMDIChildWnd::DockControlBar(pBar, nDockBarID, lpRect);
+        return;
+    }
+    TakeBackFloatingBar(pBar);
+    if (lpRect) {
+        m_barRow.erase(it);
+        const std::vector<CControlBar*> line = BarLineAt(CRect(lpRect).CenterPoint());
+        const size_t nPlace = DropPlaceInRow(line, *lpRect, true);
+        auto itPlace = m_barRow.end();
+        if (nPlace < line.size())
+            itPlace = std::find(m_barRow.begin(), m_barRow.end(), line[nPlace]);
+        else if (!line.empty())
+            itPlace = std::find(m_barRow.begin(), m_barRow.end(), line.back()) + 1;
+        m_barRow.insert(itPlace, pBar);
+    }
+    RecalcLayout();
+}
+
+std::vector<CControlBar*> CChildFrame::GetDockRow(const CControlBar* pBar) const
+{
+    if (std::find(m_barRow.begin(), m_barRow.end(), pBar) == m_barRow.end())
+        return CMDIChildWnd::GetDockRow(pBar);
+    if (!IsWindow(const_cast<CControlBar*>(pBar)) || pBar->IsFloating())
+        return {};
+    CRect rect;
+    pBar->GetWindowRect(rect);
+    std::vector<CControlBar*> line = BarLineAt(rect.CenterPoint());
+    if (std::find(line.begin(), line.end(), pBar) == line.end())
+        line.clear();
+    return line;
+}
+
+std::vector<CControlBar*> CChildFrame::BarLineAt(CPoint ptScreen) const
+{
+    std::vector<CControlBar*> line;
+    for (CControlBar* pBar : m_barRow) {
+        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE) || pBar->IsFloating())
+            continue;
+        CRect rect;
+        pBar->GetWindowRect(rect);
+        if (ptScreen.y >= rect.top && ptScreen.y < rect.bottom)
+            line.push_back(pBar);
+    }
+    return line;
+}
+
 void CChildFrame::RecalcLayout(BOOL bNotify)
 {
     CMDIChildWnd::RecalcLayout(bNotify);
@@ -339,7 +389,8 @@ void CChildFrame::LayOutBarRow(CRect& rectPane)
     std::vector<std::vector<BarEntry>> lines(1);
     int nLineMin = 0;
     for (CControlBar* pBar : m_barRow) {
-        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE))
+        // A floating bar lies in its own tool window.
+        if (!IsWindow(pBar) || !(pBar->GetStyle() & WS_VISIBLE) || pBar->IsFloating())
             continue;
         CSize size = pBar->CalcFixedLayout(FALSE, TRUE);
         auto* pDynamic = dynamic_cast<cdxCDynamicBar*>(pBar);

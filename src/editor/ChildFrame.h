@@ -90,6 +90,12 @@ public:
     void RefreshInputs(CBlockObj* pBlock) override;
     void RefreshOutputs(CBlockObj* pBlock) override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    // A bar of the frame's own row stays in it: let go over the row, it takes the place there
+    // that DropPlaceInRow gives; docked without a place, it keeps its own.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr) override;
+    // A bar of the frame's own row: the bars of its line, so that it offers the edges toward
+    // its neighbours there.
+    std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const override;
 
     CSimulationBar* m_pSimulationBar = nullptr;
     COutputsBar* m_pOutputsBar = nullptr;
@@ -118,6 +124,8 @@ private:
     // The bars of the bottom row, left to right; the frame lays them out itself, wrapping
     // onto a further row a bar the frame is too narrow for.
     void LayOutBarRow(CRect& rectPane);
+    // The bars of m_barRow in the line of the row under a point of the screen, in order.
+    std::vector<CControlBar*> BarLineAt(CPoint ptScreen) const;
 
     SYSTEMTIME m_stClock = {};
     SYSTEMTIME m_stPrevClock = {};

@@ -407,6 +407,39 @@ TEST_F(BarRowTest, DraggingTheEdgeBetweenNeighboursMovesLengthBetweenThem)
     EXPECT_EQ(WindowRectOf(Bar(2)).right - WindowRectOf(Bar(0)).left, nTotal);
 }
 
+TEST_F(BarRowTest, ABarLetGoOverARowJoinsItWhereItsStartLies)
+{
+    DockRow(3, CSize(60, 32), AFX_IDW_DOCKBAR_BOTTOM);
+    // Two rows: the first bar by itself, then the other two.
+    Bar(1).m_bNewRow = TRUE;
+    m_pFrame->RecalcLayout();
+    const CRect rcPane = PaneRect();
+    const auto row = [&](size_t i) { return m_pFrame->GetDockRow(&Bar(i)); };
+    const auto dropAt = [&](size_t i, CPoint ptStart) {
+        CRect rect = WindowRectOf(Bar(i));
+        rect.OffsetRect(ptStart - rect.TopLeft());
+        m_pFrame->DockControlBar(&Bar(i), AFX_IDW_DOCKBAR_BOTTOM, rect);
+    };
+
+    // Let go along its row, short of its neighbour's middle, a bar keeps its place.
+    dropAt(1, WindowRectOf(Bar(1)).TopLeft() + CSize(20, 0));
+    EXPECT_EQ(row(1), (std::vector<CControlBar*>{&Bar(1), &Bar(2)}));
+    EXPECT_EQ(row(0), (std::vector<CControlBar*>{&Bar(0)}));
+    EXPECT_EQ(PaneRect(), rcPane);
+
+    // The bar that began a row, let go at the end of another, hands the start of its row on.
+    dropAt(1, CPoint(WindowRectOf(Bar(0)).right - 10, WindowRectOf(Bar(0)).top));
+    EXPECT_EQ(row(0), (std::vector<CControlBar*>{&Bar(0), &Bar(1)}));
+    EXPECT_EQ(row(2), (std::vector<CControlBar*>{&Bar(2)}));
+    EXPECT_EQ(PaneRect(), rcPane);
+
+    // Let go at the start of the other row, the last bar begins it; its own row goes.
+    dropAt(2, WindowRectOf(Bar(0)).TopLeft());
+    EXPECT_EQ(row(2), (std::vector<CControlBar*>{&Bar(2), &Bar(0), &Bar(1)}));
+    EXPECT_GT(PaneRect().bottom, rcPane.bottom);
+    EXPECT_EQ(PaneRect().bottom, WindowRectOf(Bar(0)).top);
+}
+
 TEST_F(SizingBarTest, SizesAreStoredInTheProfileAndReadBackAboveTheirMinimums)
 {
     {

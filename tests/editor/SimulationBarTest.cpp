@@ -210,6 +210,80 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar
     EXPECT_GE(rcSim.Width(), m_pFrame->m_pSimulationBar->CalcContentSize().cx);
 }
 
+// Drags a bar by its caption, which runs down its left, by delta on the screen and lets go.
+void DragByCaption(CSizingControlBarCF& bar, CSize delta)
+{
+    const CRect rcClose = bar.GetCloseButtonRect();
+    const CPoint ptGrip(rcClose.CenterPoint().x, rcClose.bottom + 10);
+    ASSERT_EQ(bar.HitTest(ptGrip), UINT(HTCAPTION));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptGrip));
+    const CPoint ptDrop = ptGrip + delta;
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(ptDrop));
+    bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptDrop));
+}
+
+TEST_F(SimBarTest, ABarDraggedAlongItsRowStaysInTheRowAtThePlaceItIsLetGo)
+{
+    StartSimulation(1260);
+    CWnd pane;
+    ASSERT_TRUE(pane.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), m_pFrame, AFX_IDW_PANE_FIRST));
+    m_pFrame->RecalcLayout();
+    CSizingControlBarCF& in = *m_pFrame->m_pInputsBar;
+    CSizingControlBarCF& out = *m_pFrame->m_pOutputsBar;
+    CSizingControlBarCF& sim = *m_pFrame->m_pSimulationBar;
+    const CRect rcIn = RectOf(in), rcOut = RectOf(out), rcSim = RectOf(sim);
+    const CRect rcPane = RectOf(pane);
+
+    // Let go short of the Simulation bar's middle: the row stays as it was, the view above it.
+    DragByCaption(out, CSize(150, 0));
+    EXPECT_FALSE(out.IsFloating());
+    EXPECT_EQ(RectOf(in), rcIn);
+    EXPECT_EQ(RectOf(out), rcOut);
+    EXPECT_EQ(RectOf(sim), rcSim);
+    EXPECT_EQ(RectOf(pane), rcPane) << "no band between the view and the row";
+    EXPECT_EQ(std::count(m_pFrame->GetControlBars().begin(), m_pFrame->GetControlBars().end(), &out), 0)
+        << "the frame's own row, not the general docking";
+
+    // Let go beyond it: the two change places in the same row.
+    DragByCaption(out, CSize(rcSim.right - rcOut.left - 20, 0));
+    EXPECT_EQ(RectOf(sim).left, rcIn.right);
+    EXPECT_EQ(RectOf(out).left, RectOf(sim).right);
+    EXPECT_EQ(RectOf(out).top, rcIn.top);
+    EXPECT_EQ(RectOf(pane), rcPane);
+
+    // Floating, it leaves the row to the other two; docked again it takes its place back.
+    DragByCaption(out, CSize(-300, -300));
+    ASSERT_TRUE(out.IsFloating());
+    EXPECT_EQ(RectOf(sim).left, RectOf(in).right);
+    EXPECT_EQ(RectOf(sim).right, rcSim.right);
+    m_pFrame->DockControlBar(&out);
+    EXPECT_EQ(RectOf(out).left, RectOf(sim).right);
+    EXPECT_EQ(RectOf(pane), rcPane);
+}
+
+TEST_F(SimBarTest, TheEdgeBetweenNeighboursOfTheRowMovesLengthBetweenThem)
+{
+    StartSimulation();
+    CSizingControlBarCF& in = *m_pFrame->m_pInputsBar;
+    CSizingControlBarCF& out = *m_pFrame->m_pOutputsBar;
+    CSizingControlBarCF& sim = *m_pFrame->m_pSimulationBar;
+    const CRect rcIn = RectOf(in), rcOut = RectOf(out), rcSim = RectOf(sim);
+    CRect rc;
+    in.GetClientRect(rc);
+    const CPoint ptEdge(rc.right - 2, rc.CenterPoint().y);
+    ASSERT_EQ(in.HitTest(ptEdge), CSizingControlBar::HTRIGHT);
+    in.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptEdge));
+    ASSERT_TRUE(in.IsTracking());
+    in.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(ptEdge + CSize(60, 0)));
+    in.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptEdge + CSize(60, 0)));
+    // The Outputs bar, no longer than its dialog, moves along; the stretched last bar gives.
+    EXPECT_EQ(RectOf(in).Width(), rcIn.Width() + 60);
+    EXPECT_EQ(RectOf(out).left, rcOut.left + 60);
+    EXPECT_EQ(RectOf(out).Width(), rcOut.Width());
+    EXPECT_EQ(RectOf(sim).left, rcSim.left + 60);
+    EXPECT_EQ(RectOf(sim).right, rcSim.right);
+}
+
 // A manual timer that tells whether it still exists, so that the frame's end can be checked.
 class CWatchedTimer : public CManualPeriodicTimer {
 public:

@@ -57,23 +57,57 @@ public:
     }
 };
 
+constexpr struct {
+    UINT nDockBarID;
+    DWORD dwSide;
+} kDockBarSides[] = {{AFX_IDW_DOCKBAR_TOP, CBRS_ALIGN_TOP},
+                     {AFX_IDW_DOCKBAR_BOTTOM, CBRS_ALIGN_BOTTOM},
+                     {AFX_IDW_DOCKBAR_LEFT, CBRS_ALIGN_LEFT},
+                     {AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_RIGHT}};
+
 DWORD SideOfDockBar(UINT nDockBarID)
 {
-    switch (nDockBarID) {
-    case AFX_IDW_DOCKBAR_TOP:
-        return CBRS_ALIGN_TOP;
-    case AFX_IDW_DOCKBAR_BOTTOM:
-        return CBRS_ALIGN_BOTTOM;
-    case AFX_IDW_DOCKBAR_LEFT:
-        return CBRS_ALIGN_LEFT;
-    case AFX_IDW_DOCKBAR_RIGHT:
-        return CBRS_ALIGN_RIGHT;
-    default:
-        return 0;
+    for (const auto& entry : kDockBarSides) {
+        if (entry.nDockBarID == nDockBarID)
+            return entry.dwSide;
     }
+    return 0;
+}
+
+bool IsDockedAndShown(const CControlBar* pBar)
+{
+    return IsWindow(const_cast<CControlBar*>(pBar)) && (pBar->GetStyle() & WS_VISIBLE) && !pBar->IsFloating();
+}
+
+// A bar the frame lays out in a row at dwSide.
+bool IsRowBarAt(const CControlBar* pBar, DWORD dwSide)
+{
+    return pBar->SharesDockRow() && pBar->m_bInDockRow && IsDockedAndShown(pBar) &&
+           (pBar->m_dwStyle & CBRS_ALIGN_ANY) == dwSide;
 }
 
 }  // namespace
+
+UINT DockBarIdOfSide(DWORD dwSide)
+{
+    for (const auto& entry : kDockBarSides) {
+        if (entry.dwSide == dwSide)
+            return entry.nDockBarID;
+    }
+    return 0;
+}
+
+size_t DropPlaceInRow(const std::vector<CControlBar*>& row, const CRect& rectDrop, bool bHorz)
+{
+    for (size_t i = 0; i < row.size(); ++i) {
+        CRect rect;
+        row[i]->GetWindowRect(rect);
+        const CPoint ptMiddle = rect.CenterPoint();
+        if ((bHorz ? ptMiddle.x : ptMiddle.y) > (bHorz ? rectDrop.left : rectDrop.top))
+            return i;
+    }
+    return row.size();
+}
 
 CFrameWnd::CFrameWnd() { AfxInstallDocumentWindowOps(); }
 
@@ -433,16 +467,20 @@ CControlBar* CFrameWnd::GetControlBar(UINT nID) const
 
 void CFrameWnd::EnableDocking(DWORD dwDockStyle) { m_dwDockSides = dwDockStyle & CBRS_ALIGN_ANY; }
 
-void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
+void CFrameWnd::TakeBackFloatingBar(CControlBar* pBar)
 {
-    if (pBar->IsFloating()) {
-        auto* pMini = static_cast<CMiniDockFrameWnd*>(pBar->GetParent());
-        const BOOL bVisible = pBar->IsVisible();
-        pBar->SetParent(this);
-        pBar->m_dwStyle &= ~CBRS_FLOATING;
-        pMini->ReleaseBar();
-        pBar->ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
-    }
+    if (!pBar->IsFloating())
+        return;
+    auto* pMini = static_cast<CMiniDockFrameWnd*>(pBar->GetParent());
+    const BOOL bVisible = pBar->IsVisible();
+    pBar->SetParent(this);
+    pBar->m_dwStyle &= ~CBRS_FLOATING;
+    pMini->ReleaseBar();
+    pBar->ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
     DWORD dwSide = SideOfDockBar(nDockBarID);
     if (!dwSide) {
         // The bar's present side when allowed, else the first side both allow.
@@ -457,15 +495,63 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT)
     }
     if (!dwSide)
         return;
+    // Out of the list while it still lies where it was, so that its row keeps together.
+    UnlistControlBar(pBar);
+    TakeBackFloatingBar(pBar);
     pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | dwSide;
     // Bars at one side lie in the order they were docked: the newest goes innermost, or last
-    // in the last row of bars that share rows.
+    // in the last row of bars that share rows, unless it is let go over a row.
     pBar->m_bNewRow = FALSE;
     pBar->m_bInDockRow = TRUE;
-    std::erase(m_listControlBars, pBar);
-    m_listControlBars.push_back(pBar);
+    m_listControlBars.insert(lpRect ? PlaceForDroppedBar(pBar, dwSide, *lpRect) : m_listControlBars.end(), pBar);
     pBar->m_pDockSite = this;
     RecalcLayout();
+}
+
+void CFrameWnd::UnlistControlBar(CControlBar* pBar)
+{
+    const auto it = std::find(m_listControlBars.begin(), m_listControlBars.end(), pBar);
+    if (it == m_listControlBars.end())
+        return;
+    const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
+    if (pBar->m_bNewRow && IsRowBarAt(pBar, dwSide)) {
+        const auto itNext = std::find_if(it + 1, m_listControlBars.end(),
+                                         [dwSide](const CControlBar* p) { return IsRowBarAt(p, dwSide); });
+        if (itNext != m_listControlBars.end())
+            (*itNext)->m_bNewRow = TRUE;
+    }
+    m_listControlBars.erase(it);
+}
+
+std::vector<CControlBar*>::iterator CFrameWnd::PlaceForDroppedBar(CControlBar* pBar, DWORD dwSide,
+                                                                  const CRect& rectDrop)
+{
+    if (!pBar->SharesDockRow())
+        return m_listControlBars.end();
+    const bool bHorz = (dwSide & CBRS_ORIENT_HORZ) != 0;
+    const CPoint ptMiddle = rectDrop.CenterPoint();
+    for (CControlBar* pFirst : m_listControlBars) {
+        if (!IsRowBarAt(pFirst, dwSide))
+            continue;
+        const std::vector<CControlBar*> row = GetDockRow(pFirst);
+        if (row.empty() || row.front() != pFirst)
+            continue;
+        CRect rectRow;
+        pFirst->GetWindowRect(rectRow);
+        if (bHorz ? (ptMiddle.y < rectRow.top || ptMiddle.y >= rectRow.bottom)
+                  : (ptMiddle.x < rectRow.left || ptMiddle.x >= rectRow.right))
+            continue;
+        const size_t nPlace = DropPlaceInRow(row, rectDrop, bHorz);
+        if (nPlace == row.size())
+            return std::find(m_listControlBars.begin(), m_listControlBars.end(), row.back()) + 1;
+        // Put first, the bar begins the row in place of the bar that began it.
+        if (nPlace == 0) {
+            pBar->m_bNewRow = row.front()->m_bNewRow;
+            row.front()->m_bNewRow = FALSE;
+        }
+        return std::find(m_listControlBars.begin(), m_listControlBars.end(), row[nPlace]);
+    }
+    return m_listControlBars.end();
 }
 
 void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL)
@@ -540,15 +626,6 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(pBar->IsVisible() ? 1 : 0);
 }
 
-namespace {
-
-bool IsDockedAndShown(const CControlBar* pBar)
-{
-    return IsWindow(const_cast<CControlBar*>(pBar)) && (pBar->GetStyle() & WS_VISIBLE) && !pBar->IsFloating();
-}
-
-}  // namespace
-
 std::vector<CControlBar*> CFrameWnd::GetDockRow(const CControlBar* pBar) const
 {
     std::vector<CControlBar*> row;
@@ -557,8 +634,7 @@ std::vector<CControlBar*> CFrameWnd::GetDockRow(const CControlBar* pBar) const
     const DWORD dwSide = pBar->m_dwStyle & CBRS_ALIGN_ANY;
     bool bFound = false;
     for (CControlBar* pOther : m_listControlBars) {
-        if (!pOther->SharesDockRow() || !IsDockedAndShown(pOther) || !pOther->m_bInDockRow ||
-            (pOther->m_dwStyle & CBRS_ALIGN_ANY) != dwSide)
+        if (!IsRowBarAt(pOther, dwSide))
             continue;
         if (pOther->m_bNewRow && !row.empty()) {
             if (bFound)

@@ -92,9 +92,12 @@ public:
     // The sides bars may dock at (CBRS_ALIGN_ bits).
     void EnableDocking(DWORD dwDockStyle);
     DWORD GetDockingSides() const { return m_dwDockSides; }
-    // Docks the bar at the side nDockBarID names (AFX_IDW_DOCKBAR_TOP ...), or at the first
-    // side both the frame and the bar allow when 0. The bar goes after the bars already there.
-    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    // Docks the bar at the side nDockBarID names (AFX_IDW_DOCKBAR_TOP ...), or when 0 at its
+    // present side if allowed, else the first side both the frame and the bar allow. The bar
+    // goes after the bars already there; a bar that shares rows let go over one of the side's
+    // rows (lpRect, on the screen, where it was let go) joins that row where its start lies.
+    // A frame that places some bars itself keeps them in its own layout.
+    virtual void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
     // Takes the bar out of the layout into a tool window of its own whose top-left corner lies at
     // ptScreen; the bar keeps its side, to which a later DockControlBar(pBar) returns it.
@@ -104,8 +107,8 @@ public:
     DWORD DockSideAt(const CControlBar* pBar, CPoint ptScreen) const;
     CControlBar* GetControlBar(UINT nID) const;
     // The visible docked bars that share pBar's row, in order along the side (pBar among them);
-    // empty when pBar shares no row.
-    std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const;
+    // empty when pBar shares no row. A frame that places some bars itself gives their rows.
+    virtual std::vector<CControlBar*> GetDockRow(const CControlBar* pBar) const;
     // Inside RecalcLayout: bars that place their row themselves leave the recalculation to it.
     BOOL IsInRecalcLayout() const { return m_bInRecalcLayout; }
     void AddControlBar(CControlBar* pBar);
@@ -130,6 +133,8 @@ protected:
     LRESULT OnActivateMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnInitMenuPopupMessage(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    // A floating bar comes back from its tool window into the frame, shown as it was.
+    void TakeBackFloatingBar(CControlBar* pBar);
     BOOL OnBarCheck(UINT nID);
     void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     void OnBarCheckCommand(UINT nID);
@@ -152,8 +157,18 @@ private:
     CMenu* m_pMenuShown = nullptr;
     // Lays out the row that begins with m_listControlBars[nFirst] in rectLeft and takes it off.
     void LayoutDockRow(size_t nFirst, CRect& rectLeft, std::vector<bool>& placed);
+    // Takes a docked bar out of the list; a bar that began a row hands that to the next bar.
+    void UnlistControlBar(CControlBar* pBar);
+    // Where in the list a bar of side dwSide let go over rectDrop (screen) goes.
+    std::vector<CControlBar*>::iterator PlaceForDroppedBar(CControlBar* pBar, DWORD dwSide, const CRect& rectDrop);
 
     DWORD m_dwDockSides = 0;
     BOOL m_bInRecalcLayout = FALSE;
     std::vector<CControlBar*> m_listControlBars;
 };
+
+// The dock bar id (AFX_IDW_DOCKBAR_TOP ...) of a side (a CBRS_ALIGN_ bit); 0 for none.
+UINT DockBarIdOfSide(DWORD dwSide);
+// Where a bar let go over rectDrop (screen) goes in a row of other bars, given in order along
+// the row: before the first whose middle lies beyond the rectangle's start, else at the end.
+size_t DropPlaceInRow(const std::vector<CControlBar*>& row, const CRect& rectDrop, bool bHorz);
