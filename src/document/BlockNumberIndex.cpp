@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/LadderFeed.h"
+#include "document/BlockNumbering.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
@@ -23,17 +24,26 @@ CBlockObj* RailOf(const CVetlaDoc& doc)
     return AsBlock(doc.m_powerBusList.GetHead());
 }
 
+std::size_t SlotOf(int nNumber) { return std::size_t(nNumber - NUMBER_SPACE_FIRST); }
+
 // The first block of a number is kept; the rail comes first.
 void Place(BlockNumberTables& tables, int nNumber, CBlockObj* pBlock, int nPlace, InputValueKind valueKind)
 {
-    tables.numbers.try_emplace(nNumber, BlockNumberTables::Found{pBlock, nPlace, valueKind});
+    if (!IsInNumberSpace(nNumber))
+        return;
+    std::int32_t& slot = tables.slots[SlotOf(nNumber)];
+    if (slot != BlockNumberTables::kNone)
+        return;
+    slot = std::int32_t(tables.found.size());
+    tables.found.push_back({pBlock, nPlace, valueKind});
 }
 
 void StartTables(BlockNumberTables& tables, const CVetlaDoc& doc, std::size_t nBlocks)
 {
     tables.bLadder = doc.IsLadder() != FALSE;
     tables.entries.reserve(nBlocks);
-    tables.numbers.reserve(nBlocks + 1);
+    tables.slots.assign(SlotOf(NUMBER_SPACE_END), BlockNumberTables::kNone);
+    tables.found.reserve(nBlocks + 1);
     if (CBlockObj* pRail = RailOf(doc)) {
         tables.pRail = pRail;
         tables.nRailNumber = pRail->m_nNumber;
@@ -162,8 +172,18 @@ CBlockNumberIndex::~CBlockNumberIndex()
 
 const BlockNumberTables::Found* CBlockNumberIndex::Lookup(int nNumber) const
 {
-    const auto it = m_pTables->numbers.find(nNumber);
-    return it == m_pTables->numbers.end() ? nullptr : &it->second;
+    if (!IsInNumberSpace(nNumber))
+        return nullptr;
+    const std::int32_t slot = m_pTables->slots[SlotOf(nNumber)];
+    return slot == BlockNumberTables::kNone ? nullptr : &m_pTables->found[std::size_t(slot)];
+}
+
+CBlockObj* CBlockNumberIndex::Find(int nNumber) const
+{
+    if (!IsInNumberSpace(nNumber))
+        return m_doc.FindBlockInList(nNumber);
+    const BlockNumberTables::Found* pFound = Lookup(nNumber);
+    return pFound ? pFound->pBlock : nullptr;
 }
 
 bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
@@ -177,6 +197,11 @@ bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
 
 void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
 {
+    if (!IsInNumberSpace(nNumber)) {
+        if (const CBlockObj* pSource = m_doc.FindBlockInList(nNumber))
+            *pValue = InputValueOf(*pSource, InputValueKindOf(*pSource));
+        return;
+    }
     const BlockNumberTables::Found* pFound = Lookup(nNumber);
     if (!pFound)
         return;
@@ -187,10 +212,12 @@ void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
 
 std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const
 {
+    if (!IsInNumberSpace(nFirst) || !IsInNumberSpace(nLast))
+        return m_doc.FindBlocksInList(nFirst, nLast);
     // The rail's place sorts before every ordinal, as it stands before the list.
     std::vector<const BlockNumberTables::Found*> found;
-    for (std::int64_t nNumber = nFirst; nNumber <= nLast; ++nNumber) {
-        if (const BlockNumberTables::Found* pFound = Lookup(int(nNumber)))
+    for (int nNumber = nFirst; nNumber <= nLast; ++nNumber) {
+        if (const BlockNumberTables::Found* pFound = Lookup(nNumber))
             found.push_back(pFound);
     }
     std::sort(found.begin(), found.end(), [](const auto* a, const auto* b) { return a->nPlace < b->nPlace; });

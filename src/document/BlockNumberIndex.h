@@ -1,4 +1,4 @@
-// CBlockNumberIndex: while it lives, the document's FindBlockByNumber answers from a map of
+// CBlockNumberIndex: while it lives, the document's FindBlockByNumber answers from a table of
 // number to block instead of walking the list, and a ladder document's contacts are found by
 // their operand and the parallel branches into an input by the input. A load resolves every wire
 // end and reference by number, and a simulation scan reads every connected input by number; both
@@ -15,6 +15,7 @@
 #include "platform/core/Types.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <typeinfo>
@@ -66,7 +67,12 @@ struct BlockNumberTables {
     int nRailNumber = 0;
     std::vector<Entry> entries;             // the blocks in list order
     std::vector<Wire> wires;                // a ladder document's, in list order
-    std::unordered_map<int, Found> numbers;
+    // What each number of the numbering's space finds: an entry of found, kNone for none. A
+    // plain table, filled without a node per block as a load builds one for every file; numbers
+    // outside the space (only a damaged file's) are found by a walk of the list instead.
+    static constexpr std::int32_t kNone = -1;
+    std::vector<std::int32_t> slots;
+    std::vector<Found> found;
     std::unordered_map<int, std::vector<CBlockObj*>> contacts;
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> parallelFeeds;
 };
@@ -92,11 +98,7 @@ public:
     CBlockNumberIndex(const CBlockNumberIndex&) = delete;
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
-    CBlockObj* Find(int nNumber) const
-    {
-        const BlockNumberTables::Found* pFound = Lookup(nNumber);
-        return pFound ? pFound->pBlock : nullptr;
-    }
+    CBlockObj* Find(int nNumber) const;
     // The output state that a wire from block nNumber carries; false when no block has the
     // number.
     bool FindOutput(int nNumber, int* pState) const;
@@ -117,6 +119,7 @@ public:
     const std::vector<CBlockObj*>* ParallelFeeds(const CBlockObj* pBlock, int nPin) const;
 
 private:
+    // Null for none, and for a number outside the numbering's space.
     const BlockNumberTables::Found* Lookup(int nNumber) const;
 
     CVetlaDoc& m_doc;

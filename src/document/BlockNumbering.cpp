@@ -31,6 +31,17 @@ constexpr NumberRange kRanges[] = {
     {BT_DATALOG, NUM_DATALOG, 1, 1, 0, 0},
 };
 
+constexpr bool RangesLieInNumberSpace()
+{
+    for (const NumberRange& range : kRanges) {
+        const int nEnd = range.nBase + (range.nSizeNew > range.nSizeOld ? range.nSizeNew : range.nSizeOld);
+        if (range.nBase < NUMBER_SPACE_FIRST || nEnd > NUMBER_SPACE_END)
+            return false;
+    }
+    return FUNCTION_BLOCK_LAST < NUMBER_SPACE_END;
+}
+static_assert(RangesLieInNumberSpace());
+
 constexpr CapacityLimit kLimits[] = {
     {BT_IN, 128, 128},           {BT_SHIFT, 16, 64},          {BT_LOW, 1000, 1000},
     {BT_HIGH, 1000, 1000},       {BT_OUT, 64, 64},            {BT_OPENX, 128, 128},

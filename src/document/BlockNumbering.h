@@ -40,6 +40,15 @@ constexpr OperandTableRange OPERANDS_AM = {4288, 512};
 // Function blocks take 9000 + the count of blocks numbered 9000..10999.
 constexpr int FUNCTION_BLOCK_LAST = 10999;
 
+// Every number the numbering hands out, the power rail's included, lies in
+// NUMBER_SPACE_FIRST .. NUMBER_SPACE_END - 1; only a damaged file's blocks lie outside.
+constexpr int NUMBER_SPACE_FIRST = NUM_POWERBUS;
+constexpr int NUMBER_SPACE_END = NUM_AOUT_LAD + 544;
+constexpr bool IsInNumberSpace(int nNumber)
+{
+    return nNumber >= NUMBER_SPACE_FIRST && nNumber < NUMBER_SPACE_END;
+}
+
 constexpr bool IsFunctionBlockNumber(int nNumber)
 {
     return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST;

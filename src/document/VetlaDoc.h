@@ -214,6 +214,8 @@ protected:
 private:
     // FindBlockByNumber without an index: the rail, then the first block of the list.
     CBlockObj* FindBlockInList(int nNumber) const;
+    // FindBlocksInNumberRange without an index: every block of the run, in list order.
+    std::vector<CBlockObj*> FindBlocksInList(int nFirst, int nLast) const;
     // The stored values that a file of an older generation or format leaves out.
     void CopyOptionalStoredValues(const CVetlaDoc& from);
     void TakeStoredValues(CVetlaDoc& loaded);

@@ -236,8 +236,11 @@ CBlockObj* CVetlaDoc::FindBlockInList(int nNumber) const
 
 std::vector<CBlockObj*> CVetlaDoc::FindBlocksInNumberRange(int nFirst, int nLast) const
 {
-    if (m_pNumberIndex)
-        return m_pNumberIndex->FindInNumberRange(nFirst, nLast);
+    return m_pNumberIndex ? m_pNumberIndex->FindInNumberRange(nFirst, nLast) : FindBlocksInList(nFirst, nLast);
+}
+
+std::vector<CBlockObj*> CVetlaDoc::FindBlocksInList(int nFirst, int nLast) const
+{
     std::vector<CBlockObj*> blocks;
     for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(m_blockList.GetNext(pos));

@@ -40,7 +40,8 @@ TEST(NumberRange, IndexAndWalkGiveTheBlocksInListOrder)
 
 // The index answers every number as the walk of the list does: the first block of a number
 // where several share it, nothing for a number no block has, whatever the numbers (negative,
-// zero, far apart, or crowded into the same slots of the index's table).
+// zero, far apart, or crowded into the same slots of the index's table); a run of numbers
+// reaching beyond the numbering's space, as the walk does, every block of it.
 TEST(NumberRange, IndexFindsWhatTheWalkFinds)
 {
     RegisterBlockClasses();
@@ -57,9 +58,11 @@ TEST(NumberRange, IndexFindsWhatTheWalkFinds)
     std::vector<CBlockObj*> walked;
     for (int nNumber : probes)
         walked.push_back(doc.FindBlockByNumber(nNumber));
+    const std::vector<CBlockObj*> walkedRun = doc.FindBlocksInNumberRange(-(1 << 30), 0);
     const CBlockNumberIndex index(doc);
     for (std::size_t i = 0; i < probes.size(); ++i)
         EXPECT_EQ(doc.FindBlockByNumber(probes[i]), walked[i]) << "number " << probes[i];
+    EXPECT_EQ(doc.FindBlocksInNumberRange(-(1 << 30), 0), walkedRun);
     EXPECT_EQ(doc.FindBlockByNumber(1), nullptr);
 }
 
