@@ -159,6 +159,8 @@ class CBlockACOMP : public CBlockAnalog {
 public:
     CBlockACOMP();
     explicit CBlockACOMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockATHTRG : public CBlockAnalog {
@@ -167,6 +169,8 @@ class CBlockATHTRG : public CBlockAnalog {
 public:
     CBlockATHTRG();
     explicit CBlockATHTRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAAMP : public CBlockAnalog {
@@ -175,6 +179,8 @@ class CBlockAAMP : public CBlockAnalog {
 public:
     CBlockAAMP();
     explicit CBlockAAMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAWDOG : public CBlockAnalog {
@@ -183,6 +189,8 @@ class CBlockAWDOG : public CBlockAnalog {
 public:
     CBlockAWDOG();
     explicit CBlockAWDOG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockADTRG : public CBlockAnalog {
@@ -191,6 +199,8 @@ class CBlockADTRG : public CBlockAnalog {
 public:
     CBlockADTRG();
     explicit CBlockADTRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAMATH : public CBlockAnalog {
@@ -199,6 +209,8 @@ class CBlockAMATH : public CBlockAnalog {
 public:
     CBlockAMATH();
     explicit CBlockAMATH(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
@@ -211,6 +223,8 @@ public:
     CBlockAMUX();
     explicit CBlockAMUX(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
 };
@@ -221,6 +235,8 @@ class CBlockARAMP : public CBlockAnalog {
 public:
     CBlockARAMP();
     explicit CBlockARAMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockPI : public CBlockAnalog {
@@ -229,6 +245,8 @@ class CBlockPI : public CBlockAnalog {
 public:
     CBlockPI();
     explicit CBlockPI(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockPWM : public CBlockAnalog {
@@ -237,6 +255,8 @@ class CBlockPWM : public CBlockAnalog {
 public:
     CBlockPWM();
     explicit CBlockPWM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAFILTER : public CBlockAnalog {
@@ -245,6 +265,8 @@ class CBlockAFILTER : public CBlockAnalog {
 public:
     CBlockAFILTER();
     explicit CBlockAFILTER(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockMAXMIN : public CBlockAnalog {
@@ -253,6 +275,8 @@ class CBlockMAXMIN : public CBlockAnalog {
 public:
     CBlockMAXMIN();
     explicit CBlockMAXMIN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAVGVAL : public CBlockAnalog {
@@ -261,4 +285,6 @@ class CBlockAVGVAL : public CBlockAnalog {
 public:
     CBlockAVGVAL();
     explicit CBlockAVGVAL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };

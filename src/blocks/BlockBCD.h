@@ -12,6 +12,8 @@ public:
     CBlockBCD();
     explicit CBlockBCD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -22,6 +24,8 @@ class CBlockBIN : public CBlockWordValue {
 public:
     CBlockBIN();
     explicit CBlockBIN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -44,6 +44,8 @@ public:
     CBlockWT();
     explicit CBlockWT(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // The state of the latest cam event at or before the simulated weekday and minute; with
     // none this week, the week before's latest event.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -59,6 +61,8 @@ public:
     CBlockYT();
     explicit CBlockYT(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -72,6 +76,8 @@ class CBlockAC : public CBlockTime {
 public:
     CBlockAC();
     explicit CBlockAC(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSW : public CBlockTime {
@@ -80,4 +86,6 @@ class CBlockSW : public CBlockTime {
 public:
     CBlockSW();
     explicit CBlockSW(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };

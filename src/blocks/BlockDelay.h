@@ -21,6 +21,8 @@ public:
     CBlockDPR();
     explicit CBlockDPR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -30,6 +32,8 @@ class CBlockDDR : public CBlockTime {
 public:
     CBlockDDR();
     explicit CBlockDDR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -41,6 +45,8 @@ public:
     CBlockMPLR();
     explicit CBlockMPLR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -50,6 +56,8 @@ class CBlockPLR : public CBlockTime {
 public:
     CBlockPLR();
     explicit CBlockPLR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -61,6 +69,8 @@ public:
     CBlockCPG();
     explicit CBlockCPG(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -70,6 +80,8 @@ class CBlockRPR : public CBlockTime {
 public:
     CBlockRPR();
     explicit CBlockRPR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 

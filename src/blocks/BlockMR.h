@@ -19,6 +19,8 @@ public:
     CBlockMR();
     explicit CBlockMR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // Common record, then the Modbus fields. A load refuses a port (other than "No Setting"),
     // command or data-kind index outside its list with the archive's generic error: the
     // download and the program image index tables with them.
@@ -51,4 +53,6 @@ class CBlockMW : public CBlockMR {
 public:
     CBlockMW();
     explicit CBlockMW(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };

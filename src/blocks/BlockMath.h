@@ -28,6 +28,8 @@ public:
     CBlockARRMXIV();
     explicit CBlockARRMXIV(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -38,6 +40,8 @@ class CBlockACMXIV : public CBlockWordValue {
 public:
     CBlockACMXIV();
     explicit CBlockACMXIV(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -50,6 +54,8 @@ public:
     CBlockRAND();
     explicit CBlockRAND(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -61,6 +67,8 @@ public:
     CBlockODD();
     explicit CBlockODD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -70,6 +78,8 @@ class CBlockEVEN : public CBlockObj {
 public:
     CBlockEVEN();
     explicit CBlockEVEN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -83,6 +93,8 @@ public:
     CBlockMOD();
     explicit CBlockMOD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -92,6 +104,8 @@ class CBlockREM : public CBlockWordValue {
 public:
     CBlockREM();
     explicit CBlockREM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -103,6 +117,8 @@ public:
     CBlockABS();
     explicit CBlockABS(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -113,6 +129,8 @@ public:
     CBlockGCD();
     explicit CBlockGCD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -122,6 +140,8 @@ class CBlockLCM : public CBlockWordValue {
 public:
     CBlockLCM();
     explicit CBlockLCM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -134,6 +154,8 @@ public:
     CBlockFIX();
     explicit CBlockFIX(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -143,6 +165,8 @@ class CBlockROUND : public CBlockWordValue {
 public:
     CBlockROUND();
     explicit CBlockROUND(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };

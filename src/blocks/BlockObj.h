@@ -84,6 +84,9 @@ public:
     // The block's state when a simulation run starts at stNow: nothing timed, unless its family
     // starts otherwise.
     virtual void ResetForRun(const SYSTEMTIME& stNow);
+    // The symbol inside the body (BlockSymbol*.cpp), black in every mode: an I/O block shows
+    // the prefix of its address label; a class with a symbol of its own draws it.
+    virtual void DrawSymbol(CDC* pDC) const;
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;
@@ -100,8 +103,6 @@ public:
     // The stub of a parameter pin (kind 3) and the block's parameter lines beside it, in the
     // block font that the caller has selected (BlockPinText.cpp).
     void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
-    // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
-    void DrawSymbol(CDC* pDC) const;
     // The block in its state colour while simulating (red on, blue off), else black.
     void DrawInStateColour(const CSimContext* pSim, CDC* pDC);
     // Times from stNow again: the running time zero, the interval's start stNow.
@@ -201,16 +202,6 @@ public:
     CString m_strTimeText;
 
 private:
-    // The family painters of DrawSymbol.
-    void DrawIOSymbol(CDC* pDC) const;
-    void DrawContactSymbol(CDC* pDC) const;
-    void DrawLogicSymbol(CDC* pDC) const;
-    void DrawTimerSymbol(CDC* pDC) const;
-    void DrawCounterSymbol(CDC* pDC) const;
-    void DrawFunctionSymbol(CDC* pDC) const;
-    void DrawMathSymbol(CDC* pDC) const;
-    void DrawDataLogSymbol(CDC* pDC) const;
-
     void InitDefaults(int nType, int nInputs);
     void InitPins();
     // In a ladder document only the contacts and the female connector feed other elements:

@@ -27,6 +27,8 @@ class CBlockWIFIIn : public CBlockWIFI {
 public:
     CBlockWIFIIn();
     explicit CBlockWIFIIn(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockWIFIOut : public CBlockWIFI {
@@ -35,6 +37,8 @@ class CBlockWIFIOut : public CBlockWIFI {
 public:
     CBlockWIFIOut();
     explicit CBlockWIFIOut(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockWIFIAI : public CBlockWIFI {
@@ -43,6 +47,8 @@ class CBlockWIFIAI : public CBlockWIFI {
 public:
     CBlockWIFIAI();
     explicit CBlockWIFIAI(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockWIFIAOut : public CBlockWIFI {
@@ -51,4 +57,6 @@ class CBlockWIFIAOut : public CBlockWIFI {
 public:
     CBlockWIFIAOut();
     explicit CBlockWIFIAOut(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };

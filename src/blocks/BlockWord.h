@@ -43,6 +43,8 @@ class CBlockROL : public CBlockWordOp {
 public:
     CBlockROL();
     explicit CBlockROL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockROR : public CBlockWordOp {
@@ -51,6 +53,8 @@ class CBlockROR : public CBlockWordOp {
 public:
     CBlockROR();
     explicit CBlockROR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSHL : public CBlockWordOp {
@@ -59,6 +63,8 @@ class CBlockSHL : public CBlockWordOp {
 public:
     CBlockSHL();
     explicit CBlockSHL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSHR : public CBlockWordOp {
@@ -67,6 +73,8 @@ class CBlockSHR : public CBlockWordOp {
 public:
     CBlockSHR();
     explicit CBlockSHR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockANDM : public CBlockWordOp {
@@ -75,6 +83,8 @@ class CBlockANDM : public CBlockWordOp {
 public:
     CBlockANDM();
     explicit CBlockANDM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockORM : public CBlockWordOp {
@@ -83,6 +93,8 @@ class CBlockORM : public CBlockWordOp {
 public:
     CBlockORM();
     explicit CBlockORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNOTM : public CBlockWordOp {
@@ -91,6 +103,8 @@ class CBlockNOTM : public CBlockWordOp {
 public:
     CBlockNOTM();
     explicit CBlockNOTM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNANDM : public CBlockWordOp {
@@ -99,6 +113,8 @@ class CBlockNANDM : public CBlockWordOp {
 public:
     CBlockNANDM();
     explicit CBlockNANDM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNORM : public CBlockWordOp {
@@ -107,6 +123,8 @@ class CBlockNORM : public CBlockWordOp {
 public:
     CBlockNORM();
     explicit CBlockNORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockXORM : public CBlockWordOp {
@@ -115,4 +133,6 @@ class CBlockXORM : public CBlockWordOp {
 public:
     CBlockXORM();
     explicit CBlockXORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
