@@ -161,6 +161,7 @@ public:
     explicit CBlockACOMP(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockATHTRG : public CBlockAnalog {
@@ -171,6 +172,7 @@ public:
     explicit CBlockATHTRG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAAMP : public CBlockAnalog {
@@ -181,6 +183,7 @@ public:
     explicit CBlockAAMP(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAWDOG : public CBlockAnalog {
@@ -191,6 +194,7 @@ public:
     explicit CBlockAWDOG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockADTRG : public CBlockAnalog {
@@ -201,6 +205,7 @@ public:
     explicit CBlockADTRG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAMATH : public CBlockAnalog {
@@ -211,6 +216,7 @@ public:
     explicit CBlockAMATH(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
@@ -224,6 +230,7 @@ public:
     explicit CBlockAMUX(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
@@ -237,6 +244,7 @@ public:
     explicit CBlockARAMP(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockPI : public CBlockAnalog {
@@ -247,6 +255,7 @@ public:
     explicit CBlockPI(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockPWM : public CBlockAnalog {
@@ -257,6 +266,7 @@ public:
     explicit CBlockPWM(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAFILTER : public CBlockAnalog {
@@ -267,6 +277,7 @@ public:
     explicit CBlockAFILTER(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockMAXMIN : public CBlockAnalog {
@@ -277,6 +288,7 @@ public:
     explicit CBlockMAXMIN(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAVGVAL : public CBlockAnalog {
@@ -287,4 +299,5 @@ public:
     explicit CBlockAVGVAL(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

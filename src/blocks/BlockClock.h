@@ -45,6 +45,7 @@ public:
     explicit CBlockWT(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The state of the latest cam event at or before the simulated weekday and minute; with
     // none this week, the week before's latest event.
@@ -62,6 +63,7 @@ public:
     explicit CBlockYT(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
@@ -78,6 +80,7 @@ public:
     explicit CBlockAC(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockSW : public CBlockTime {
@@ -88,4 +91,5 @@ public:
     explicit CBlockSW(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

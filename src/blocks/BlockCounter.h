@@ -32,6 +32,7 @@ public:
     explicit CBlockCOUNTER(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // Counts from its start value.
@@ -54,6 +55,7 @@ public:
     explicit CBlockHCOUNTER(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // Counts on from the stored operating time, its maintenance interval whole.
@@ -85,6 +87,7 @@ public:
     explicit CBlockTHTRG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // No count, no gate running.

@@ -22,6 +22,7 @@ public:
     explicit CBlockDPR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -34,6 +35,7 @@ public:
     explicit CBlockDDR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -46,6 +48,7 @@ public:
     explicit CBlockMPLR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -58,6 +61,7 @@ public:
     explicit CBlockPLR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -70,6 +74,7 @@ public:
     explicit CBlockCPG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -82,6 +87,7 @@ public:
     explicit CBlockRPR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 

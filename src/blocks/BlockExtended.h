@@ -79,6 +79,7 @@ public:
     explicit CBlockENCODER(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Counts the coincident pulses of two inputs (I1 and I2, or I3 and I4) and switches on
     // its On and Off counts; input 0 resets the count to its start value.
@@ -97,6 +98,7 @@ public:
     explicit CBlockSMC(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The output follows input 0 on its changes.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -110,6 +112,7 @@ public:
     explicit CBlockSMCE(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Starts on a rising input 0, stops on a rising input 1 or when its run is over, and is
     // held off while input 1 is on.
@@ -126,6 +129,7 @@ public:
     explicit CBlockPTO(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The output follows input 0 on its changes.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -139,6 +143,7 @@ public:
     explicit CBlockPTOE(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The edge-triggered run of CBlockSMCE with the pulse train's own limit.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -169,6 +174,7 @@ public:
     explicit CBlockWORD2BIT(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The output is one bit of the input word; TRUE when the bit number or the word changed
     // since the last step.
@@ -193,6 +199,7 @@ public:
     explicit CBlockCRC16(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // While enabled, the CRC-16 of a run of analog flags' values, else 0.
     BOOL Simulate(const CSimContext* pSim) override;

@@ -17,6 +17,7 @@ class CBlockFactorFn : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockFactorFn)
 
 public:
+    void WritePinText(PinTextWriter& w) const override;
     BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
@@ -37,6 +38,7 @@ public:
     explicit CBlockLOG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockSQRT : public CBlockFactorFn {
@@ -138,6 +140,7 @@ public:
     explicit CBlockQUAD(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // The root y for the input word at pin 1; 0 when there is no real root, when the root

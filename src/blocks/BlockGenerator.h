@@ -17,6 +17,7 @@ public:
     explicit CBlockAPG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -33,6 +34,7 @@ public:
     explicit CBlockRG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // En rising switches on after a random part of TH, En falling off after a random part
     // of TL.
@@ -73,6 +75,7 @@ public:
     explicit CBlockSLS(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The light comes on with Trg and goes off T after the last release; T! before the end
     // it blinks off for T!L as a warning.
@@ -102,6 +105,7 @@ public:
     explicit CBlockMFS(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // A short press starts the staircase time T (with the warning blink), a press longer
     // than TH gives permanent light, and a press switches the light off again.

@@ -20,6 +20,7 @@ public:
     explicit CBlockMR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Common record, then the Modbus fields. A load refuses a port (other than "No Setting"),
     // command or data-kind index outside its list with the archive's generic error: the
@@ -55,4 +56,5 @@ public:
     explicit CBlockMW(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

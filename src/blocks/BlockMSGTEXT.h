@@ -35,6 +35,7 @@ public:
     explicit CBlockMSGTEXT(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
     // Deletes the elements of both sets.
     ~CBlockMSGTEXT() override;
 

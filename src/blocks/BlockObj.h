@@ -15,6 +15,7 @@ class CArchive;
 class CDC;
 class CStringArray;
 class IBlockDocument;
+class PinTextWriter;
 struct CSimContext;
 
 // Pins 0-9 are inputs, 10-19 outputs; only 0 .. m_nInputs-1 and 10 .. 9+m_nOutputs are used.
@@ -87,6 +88,10 @@ public:
     // The symbol inside the body (BlockSymbol*.cpp), black in every mode: an I/O block shows
     // the prefix of its address label; a class with a symbol of its own draws it.
     virtual void DrawSymbol(CDC* pDC) const;
+    // The lines beside the parameter pin (BlockPinText.cpp), in the generation the writer is
+    // for: the soft key's here, as it has no class of its own; a class with parameter lines
+    // writes its own.
+    virtual void WritePinText(PinTextWriter& w) const;
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;

@@ -29,6 +29,7 @@ public:
     explicit CBlockLR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -41,6 +42,7 @@ public:
     explicit CBlockPR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -53,6 +55,7 @@ public:
     explicit CBlockSREG(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // On the newer generation a new register takes the lowest index that no shift register of
     // its document uses; with all four taken, or on the older generation, index 0.
@@ -74,6 +77,7 @@ public:
     explicit CBlockMATHERR(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockBoolean : public CBlockObj {

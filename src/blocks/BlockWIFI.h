@@ -29,6 +29,7 @@ public:
     explicit CBlockWIFIIn(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIOut : public CBlockWIFI {
@@ -39,6 +40,7 @@ public:
     explicit CBlockWIFIOut(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIAI : public CBlockWIFI {
@@ -49,6 +51,7 @@ public:
     explicit CBlockWIFIAI(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIAOut : public CBlockWIFI {
@@ -59,4 +62,5 @@ public:
     explicit CBlockWIFIAOut(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

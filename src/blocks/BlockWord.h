@@ -14,6 +14,7 @@ class CBlockWordOp : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockWordOp)
 
 public:
+    void WritePinText(PinTextWriter& w) const override;
     BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
