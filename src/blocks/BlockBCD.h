@@ -13,6 +13,7 @@ public:
     explicit CBlockBCD(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -26,6 +27,7 @@ public:
     explicit CBlockBIN(int nType);
 
     void DrawSymbol(CDC* pDC) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -17,6 +17,7 @@ class CBlockFactorFn : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockFactorFn)
 
 public:
+    WordValueStyle ValueStyle() const override;
     void WritePinText(PinTextWriter& w) const override;
     BOOL Simulate(const CSimContext* pSim) override;
 
@@ -141,6 +142,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // The root y for the input word at pin 1; 0 when there is no real root, when the root

@@ -30,6 +30,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -44,6 +45,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -58,6 +60,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -161,6 +164,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -174,6 +178,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
