@@ -159,6 +159,9 @@ class CBlockACOMP : public CBlockAnalog {
 public:
     CBlockACOMP();
     explicit CBlockACOMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockATHTRG : public CBlockAnalog {
@@ -167,6 +170,9 @@ class CBlockATHTRG : public CBlockAnalog {
 public:
     CBlockATHTRG();
     explicit CBlockATHTRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAAMP : public CBlockAnalog {
@@ -175,6 +181,9 @@ class CBlockAAMP : public CBlockAnalog {
 public:
     CBlockAAMP();
     explicit CBlockAAMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAWDOG : public CBlockAnalog {
@@ -183,6 +192,9 @@ class CBlockAWDOG : public CBlockAnalog {
 public:
     CBlockAWDOG();
     explicit CBlockAWDOG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockADTRG : public CBlockAnalog {
@@ -191,6 +203,9 @@ class CBlockADTRG : public CBlockAnalog {
 public:
     CBlockADTRG();
     explicit CBlockADTRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAMATH : public CBlockAnalog {
@@ -199,6 +214,9 @@ class CBlockAMATH : public CBlockAnalog {
 public:
     CBlockAMATH();
     explicit CBlockAMATH(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
@@ -211,6 +229,9 @@ public:
     CBlockAMUX();
     explicit CBlockAMUX(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
 };
@@ -221,6 +242,9 @@ class CBlockARAMP : public CBlockAnalog {
 public:
     CBlockARAMP();
     explicit CBlockARAMP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockPI : public CBlockAnalog {
@@ -229,6 +253,9 @@ class CBlockPI : public CBlockAnalog {
 public:
     CBlockPI();
     explicit CBlockPI(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockPWM : public CBlockAnalog {
@@ -237,6 +264,9 @@ class CBlockPWM : public CBlockAnalog {
 public:
     CBlockPWM();
     explicit CBlockPWM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAFILTER : public CBlockAnalog {
@@ -245,6 +275,9 @@ class CBlockAFILTER : public CBlockAnalog {
 public:
     CBlockAFILTER();
     explicit CBlockAFILTER(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockMAXMIN : public CBlockAnalog {
@@ -253,6 +286,9 @@ class CBlockMAXMIN : public CBlockAnalog {
 public:
     CBlockMAXMIN();
     explicit CBlockMAXMIN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockAVGVAL : public CBlockAnalog {
@@ -261,4 +297,7 @@ class CBlockAVGVAL : public CBlockAnalog {
 public:
     CBlockAVGVAL();
     explicit CBlockAVGVAL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

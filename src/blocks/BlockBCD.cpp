@@ -39,3 +39,14 @@ BOOL CBlockBIN::Simulate(const CSimContext*)
     m_dRunTime = BCDToInt(wInput);
     return TRUE;
 }
+
+// The BCD word is shown as its four nibbles.
+WordValueStyle CBlockBCD::ValueStyle() const
+{
+    return {3, _T("0x%04X"), 0xFFFF};
+}
+
+WordValueStyle CBlockBIN::ValueStyle() const
+{
+    return {3, _T("%-4d")};
+}

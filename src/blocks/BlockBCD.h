@@ -12,6 +12,9 @@ public:
     CBlockBCD();
     explicit CBlockBCD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    WordValueStyle ValueStyle() const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -22,6 +25,9 @@ class CBlockBIN : public CBlockWordValue {
 public:
     CBlockBIN();
     explicit CBlockBIN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };

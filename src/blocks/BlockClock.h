@@ -44,6 +44,9 @@ public:
     CBlockWT();
     explicit CBlockWT(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // The state of the latest cam event at or before the simulated weekday and minute; with
     // none this week, the week before's latest event.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -59,6 +62,9 @@ public:
     CBlockYT();
     explicit CBlockYT(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -72,6 +78,9 @@ class CBlockAC : public CBlockTime {
 public:
     CBlockAC();
     explicit CBlockAC(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockSW : public CBlockTime {
@@ -80,4 +89,7 @@ class CBlockSW : public CBlockTime {
 public:
     CBlockSW();
     explicit CBlockSW(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

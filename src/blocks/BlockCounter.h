@@ -31,6 +31,9 @@ public:
     CBlockCOUNTER();
     explicit CBlockCOUNTER(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
     // Counts from its start value.
     void ResetForRun(const SYSTEMTIME& stNow) override;
@@ -50,6 +53,9 @@ class CBlockHCOUNTER : public CBlockObj {
 public:
     CBlockHCOUNTER();
     explicit CBlockHCOUNTER(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // Counts on from the stored operating time, its maintenance interval whole.
@@ -79,6 +85,9 @@ class CBlockTHTRG : public CBlockObj {
 public:
     CBlockTHTRG();
     explicit CBlockTHTRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // No count, no gate running.

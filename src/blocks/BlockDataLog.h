@@ -27,6 +27,8 @@ public:
     CBlockDataLog();
     explicit CBlockDataLog(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // Common record, then the items; their count is DATALOG_COUNT_PARAM of the common record. A
     // stored count outside 0..DATALOG_MAX_ITEMS is refused with the archive's generic error.
     void Serialize(CArchive& ar) override;

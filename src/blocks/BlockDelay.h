@@ -21,6 +21,9 @@ public:
     CBlockDPR();
     explicit CBlockDPR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -30,6 +33,9 @@ class CBlockDDR : public CBlockTime {
 public:
     CBlockDDR();
     explicit CBlockDDR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -41,6 +47,9 @@ public:
     CBlockMPLR();
     explicit CBlockMPLR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -50,6 +59,9 @@ class CBlockPLR : public CBlockTime {
 public:
     CBlockPLR();
     explicit CBlockPLR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -61,6 +73,9 @@ public:
     CBlockCPG();
     explicit CBlockCPG(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -70,6 +85,9 @@ class CBlockRPR : public CBlockTime {
 public:
     CBlockRPR();
     explicit CBlockRPR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 

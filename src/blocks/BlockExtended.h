@@ -67,6 +67,8 @@ class CBlockMEM : public CBlockObj {
 public:
     CBlockMEM();
     explicit CBlockMEM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockENCODER : public CBlockObj {
@@ -75,6 +77,9 @@ class CBlockENCODER : public CBlockObj {
 public:
     CBlockENCODER();
     explicit CBlockENCODER(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Counts the coincident pulses of two inputs (I1 and I2, or I3 and I4) and switches on
     // its On and Off counts; input 0 resets the count to its start value.
@@ -92,6 +97,9 @@ public:
     CBlockSMC();
     explicit CBlockSMC(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // The output follows input 0 on its changes.
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -102,6 +110,9 @@ class CBlockSMCE : public CBlockObj {
 public:
     CBlockSMCE();
     explicit CBlockSMCE(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // Starts on a rising input 0, stops on a rising input 1 or when its run is over, and is
     // held off while input 1 is on.
@@ -117,6 +128,9 @@ public:
     CBlockPTO();
     explicit CBlockPTO(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // The output follows input 0 on its changes.
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -127,6 +141,9 @@ class CBlockPTOE : public CBlockObj {
 public:
     CBlockPTOE();
     explicit CBlockPTOE(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // The edge-triggered run of CBlockSMCE with the pulse train's own limit.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -141,6 +158,8 @@ public:
     CBlockSEG();
     explicit CBlockSEG(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // The 7-segment pattern of the low digit of input 1 while input 0 enables it, else 0.
     BOOL Simulate(const CSimContext* pSim) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
@@ -154,6 +173,9 @@ public:
     CBlockWORD2BIT();
     explicit CBlockWORD2BIT(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // The output is one bit of the input word; TRUE when the bit number or the word changed
     // since the last step.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -165,6 +187,8 @@ class CBlockUDC : public CBlockObj {
 public:
     CBlockUDC();
     explicit CBlockUDC(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockCRC16 : public CBlockObj {
@@ -173,6 +197,9 @@ class CBlockCRC16 : public CBlockObj {
 public:
     CBlockCRC16();
     explicit CBlockCRC16(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // While enabled, the CRC-16 of a run of analog flags' values, else 0.
     BOOL Simulate(const CSimContext* pSim) override;

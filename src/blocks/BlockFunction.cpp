@@ -173,3 +173,13 @@ double CBlockQUAD::SolveRoot() const
         return 0.0;
     }
 }
+
+WordValueStyle CBlockFactorFn::ValueStyle() const
+{
+    return {5, _T("%d")};
+}
+
+WordValueStyle CBlockQUAD::ValueStyle() const
+{
+    return {5, _T("%d")};
+}

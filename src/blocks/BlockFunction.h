@@ -17,6 +17,8 @@ class CBlockFactorFn : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockFactorFn)
 
 public:
+    WordValueStyle ValueStyle() const override;
+    void WritePinText(PinTextWriter& w) const override;
     BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
@@ -35,6 +37,9 @@ class CBlockLOG : public CBlockFactorFn {
 public:
     CBlockLOG();
     explicit CBlockLOG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockSQRT : public CBlockFactorFn {
@@ -43,6 +48,8 @@ class CBlockSQRT : public CBlockFactorFn {
 public:
     CBlockSQRT();
     explicit CBlockSQRT(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockPOW2 : public CBlockFactorFn {
@@ -51,6 +58,8 @@ class CBlockPOW2 : public CBlockFactorFn {
 public:
     CBlockPOW2();
     explicit CBlockPOW2(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockEXP : public CBlockFactorFn {
@@ -59,6 +68,8 @@ class CBlockEXP : public CBlockFactorFn {
 public:
     CBlockEXP();
     explicit CBlockEXP(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSIN : public CBlockFactorFn {
@@ -67,6 +78,8 @@ class CBlockSIN : public CBlockFactorFn {
 public:
     CBlockSIN();
     explicit CBlockSIN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockCOS : public CBlockFactorFn {
@@ -75,6 +88,8 @@ class CBlockCOS : public CBlockFactorFn {
 public:
     CBlockCOS();
     explicit CBlockCOS(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockTAN : public CBlockFactorFn {
@@ -83,6 +98,8 @@ class CBlockTAN : public CBlockFactorFn {
 public:
     CBlockTAN();
     explicit CBlockTAN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockCOT : public CBlockFactorFn {
@@ -91,6 +108,8 @@ class CBlockCOT : public CBlockFactorFn {
 public:
     CBlockCOT();
     explicit CBlockCOT(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSEC : public CBlockFactorFn {
@@ -99,6 +118,8 @@ class CBlockSEC : public CBlockFactorFn {
 public:
     CBlockSEC();
     explicit CBlockSEC(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockCSC : public CBlockFactorFn {
@@ -107,6 +128,8 @@ class CBlockCSC : public CBlockFactorFn {
 public:
     CBlockCSC();
     explicit CBlockCSC(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 // Pin 0 at 1 suppresses the result (0).
@@ -116,6 +139,10 @@ class CBlockQUAD : public CBlockWordValue {
 public:
     CBlockQUAD();
     explicit CBlockQUAD(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     // The root y for the input word at pin 1; 0 when there is no real root, when the root

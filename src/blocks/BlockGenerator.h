@@ -16,6 +16,9 @@ public:
     CBlockAPG();
     explicit CBlockAPG(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
     BOOL Simulate(const CSimContext* pSim) override;
 
@@ -29,6 +32,9 @@ class CBlockRG : public CBlockTime {
 public:
     CBlockRG();
     explicit CBlockRG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // En rising switches on after a random part of TH, En falling off after a random part
     // of TL.
@@ -68,6 +74,9 @@ public:
     CBlockSLS();
     explicit CBlockSLS(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // The light comes on with Trg and goes off T after the last release; T! before the end
     // it blinks off for T!L as a warning.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -94,6 +103,9 @@ class CBlockMFS : public CBlockTime {
 public:
     CBlockMFS();
     explicit CBlockMFS(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // A short press starts the staircase time T (with the warning blink), a press longer
     // than TH gives permanent light, and a press switches the light off again.

@@ -55,6 +55,8 @@ public:
     CBlockMake();
     explicit CBlockMake(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // On a change of its input the contact passes it on while it is closed
     // (m_nContactState); the operand closes and opens it through UpdateLadderContacts.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -72,6 +74,8 @@ class CBlockBreak : public CBlockMake {
 public:
     CBlockBreak();
     explicit CBlockBreak(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockAContact : public CLadderElement {
@@ -80,6 +84,8 @@ class CBlockAContact : public CLadderElement {
 public:
     CBlockAContact();
     explicit CBlockAContact(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     // Reads its input when it has one; its value is its operand's (CBlockObj::GetInputValue).
     BOOL Simulate(const CSimContext* pSim) override;
@@ -94,6 +100,8 @@ public:
     CBlockRelayCoil();
     explicit CBlockRelayCoil(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // Takes its input on a change (the inverted output its inverse) and sets the contacts
     // that name the coil; a coil on an open connector X does nothing.
     BOOL Simulate(const CSimContext* pSim) override;
@@ -106,6 +114,8 @@ public:
     CBlockInvOut();
     explicit CBlockInvOut(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     // Starts on, unless it drives an open connector.
     void ResetForRun(const SYSTEMTIME& stNow) override;
 };
@@ -116,6 +126,8 @@ class CBlockAOutLAD : public CLadderElement {
 public:
     CBlockAOutLAD();
     explicit CBlockAOutLAD(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     // Keeps its input's value in m_nAux2 as a signed word and marks pin 0 changed when it
     // differs from the last.

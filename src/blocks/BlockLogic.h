@@ -12,6 +12,8 @@ public:
     CBlockLogic();
     explicit CBlockLogic(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     void Serialize(CArchive& ar) override;
     BOOL Simulate(const CSimContext* pSim) override;
     void ResetForRun(const SYSTEMTIME& stNow) override;

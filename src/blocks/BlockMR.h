@@ -19,6 +19,9 @@ public:
     CBlockMR();
     explicit CBlockMR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     // Common record, then the Modbus fields. A load refuses a port (other than "No Setting"),
     // command or data-kind index outside its list with the archive's generic error: the
     // download and the program image index tables with them.
@@ -51,4 +54,7 @@ class CBlockMW : public CBlockMR {
 public:
     CBlockMW();
     explicit CBlockMW(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

@@ -33,6 +33,9 @@ class CBlockMSGTEXT : public CBlockObj {
 public:
     CBlockMSGTEXT();
     explicit CBlockMSGTEXT(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
     // Deletes the elements of both sets.
     ~CBlockMSGTEXT() override;
 

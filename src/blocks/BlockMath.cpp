@@ -330,3 +330,28 @@ BOOL CBlockROUND::Simulate(const CSimContext*)
     m_dRunTime = DigitsStep(*this, RoundDigits);
     return TRUE;
 }
+
+WordValueStyle CBlockARRMXIV::ValueStyle() const
+{
+    return {3, _T("%d")};
+}
+
+WordValueStyle CBlockACMXIV::ValueStyle() const
+{
+    return {3, _T("%d")};
+}
+
+WordValueStyle CBlockFIX::ValueStyle() const
+{
+    return {3, _T("%-d")};
+}
+
+WordValueStyle CBlockROUND::ValueStyle() const
+{
+    return {3, _T("%-d")};
+}
+
+WordValueStyle CBlockRAND::ValueStyle() const
+{
+    return {5, _T("%d")};
+}

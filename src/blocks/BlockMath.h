@@ -28,6 +28,10 @@ public:
     CBlockARRMXIV();
     explicit CBlockARRMXIV(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -38,6 +42,10 @@ class CBlockACMXIV : public CBlockWordValue {
 public:
     CBlockACMXIV();
     explicit CBlockACMXIV(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -50,6 +58,10 @@ public:
     CBlockRAND();
     explicit CBlockRAND(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -61,6 +73,8 @@ public:
     CBlockODD();
     explicit CBlockODD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -70,6 +84,8 @@ class CBlockEVEN : public CBlockObj {
 public:
     CBlockEVEN();
     explicit CBlockEVEN(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -83,6 +99,9 @@ public:
     CBlockMOD();
     explicit CBlockMOD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -92,6 +111,9 @@ class CBlockREM : public CBlockWordValue {
 public:
     CBlockREM();
     explicit CBlockREM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -103,6 +125,8 @@ public:
     CBlockABS();
     explicit CBlockABS(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -113,6 +137,8 @@ public:
     CBlockGCD();
     explicit CBlockGCD(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -122,6 +148,8 @@ class CBlockLCM : public CBlockWordValue {
 public:
     CBlockLCM();
     explicit CBlockLCM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -134,6 +162,10 @@ public:
     CBlockFIX();
     explicit CBlockFIX(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -143,6 +175,10 @@ class CBlockROUND : public CBlockWordValue {
 public:
     CBlockROUND();
     explicit CBlockROUND(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+    WordValueStyle ValueStyle() const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };

@@ -15,6 +15,7 @@ class CArchive;
 class CDC;
 class CStringArray;
 class IBlockDocument;
+class PinTextWriter;
 struct CSimContext;
 
 // Pins 0-9 are inputs, 10-19 outputs; only 0 .. m_nInputs-1 and 10 .. 9+m_nOutputs are used.
@@ -84,6 +85,13 @@ public:
     // The block's state when a simulation run starts at stNow: nothing timed, unless its family
     // starts otherwise.
     virtual void ResetForRun(const SYSTEMTIME& stNow);
+    // The symbol inside the body (BlockSymbol*.cpp), black in every mode: an I/O block shows
+    // the prefix of its address label; a class with a symbol of its own draws it.
+    virtual void DrawSymbol(CDC* pDC) const;
+    // The lines beside the parameter pin (BlockPinText.cpp), in the generation the writer is
+    // for: the soft key's here, as it has no class of its own; a class with parameter lines
+    // writes its own.
+    virtual void WritePinText(PinTextWriter& w) const;
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;
@@ -100,8 +108,6 @@ public:
     // The stub of a parameter pin (kind 3) and the block's parameter lines beside it, in the
     // block font that the caller has selected (BlockPinText.cpp).
     void DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight);
-    // The symbol inside the body, by the block's family (BlockSymbol*.cpp); black in every mode.
-    void DrawSymbol(CDC* pDC) const;
     // The block in its state colour while simulating (red on, blue off), else black.
     void DrawInStateColour(const CSimContext* pSim, CDC* pDC);
     // Times from stNow again: the running time zero, the interval's start stNow.
@@ -201,16 +207,6 @@ public:
     CString m_strTimeText;
 
 private:
-    // The family painters of DrawSymbol.
-    void DrawIOSymbol(CDC* pDC) const;
-    void DrawContactSymbol(CDC* pDC) const;
-    void DrawLogicSymbol(CDC* pDC) const;
-    void DrawTimerSymbol(CDC* pDC) const;
-    void DrawCounterSymbol(CDC* pDC) const;
-    void DrawFunctionSymbol(CDC* pDC) const;
-    void DrawMathSymbol(CDC* pDC) const;
-    void DrawDataLogSymbol(CDC* pDC) const;
-
     void InitDefaults(int nType, int nInputs);
     void InitPins();
     // In a ladder document only the contacts and the female connector feed other elements:

@@ -1,8 +1,9 @@
-// The parameter lines beside a block's parameter pin. A block's settings live in generic
-// parameter words whose meaning depends on its type code, so the texts are chosen by type code:
-// the common texts (retentivity, sign, the four parameters with their time units or the
-// referenced block) first, then the lines of the type. Sums and differences are taken in a
-// wider type: the words come from files and uploads and may hold any int.
+// The parameter lines beside a block's parameter pin. Each class with parameter lines writes
+// them in its WritePinText, with the texts that several types share from the PinTextWriter: the
+// common texts (retentivity, sign, the four parameters with their time units or the referenced
+// block) and the lines of the timers, counters, analog, Modbus and WiFi blocks. Sums and
+// differences are taken in a wider type: the words come from files and uploads and may hold
+// any int.
 #include "blocks/BlockPinText.h"
 
 #include "blocks/BlockAnalog.h"
@@ -116,16 +117,34 @@ const ParamLine* FindParamLine(const ParamLine (&lines)[N], int nType)
     return nullptr;
 }
 
-class PinTextBuilder {
+// A block with several parameter pins shows its lines once, at the last of them.
+bool ShowsLinesAt(const BlockTypeRow& row, int nPin)
+{
+    int nCount = 0;
+    int nLast = 0;
+    for (int k = 0; k < static_cast<int>(row.pins.nInputKinds.size()); ++k) {
+        if (row.pins.nInputKinds[k] == PINKIND_TEXT) {
+            ++nCount;
+            nLast = k;
+        }
+    }
+    return nCount < 2 || nPin >= nLast;
+}
+
+}  // namespace
+
+// What the classes' WritePinText use: the block's words and references, the texts that several
+// types share, and the lines with their placement.
+class PinTextWriter {
 public:
-    PinTextBuilder(const CBlockObj& block, BOOL bNewGeneration)
+    PinTextWriter(const CBlockObj& block, BOOL bNewGeneration)
         : m_b(block), m_nType(block.m_nType), m_bNew(bNewGeneration)
     {
     }
 
-    PinTextLayout Build();
+    PinTextLayout Take() { return std::move(m_layout); }
 
-private:
+    bool IsNew() const { return m_bNew; }
     int Param(int i) const { return m_b.m_nParam[i]; }
     int ParamEx(int i) const { return m_b.m_nParamEx[i]; }
     // Parameter i (0-3) is taken from another block.
@@ -144,33 +163,26 @@ private:
 
     LPCTSTR Sign() const { return Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T("-"); }
     CString FirstText() const;
-    CString GateTime() const;
-    // A timer's on and off times and the hours counter's operating time, as stored.
-    CString OnTime() const;
-    CString OffTime() const;
-    CString OperatingTime() const;
-    // The staircase's warning time and the length of its warning, in the unit given.
-    CString WarnTime(LPCTSTR pszUnit) const;
-    CString WarnLength(LPCTSTR pszUnit) const;
     CString Date(int nYear, int nMonth, int nDay) const;
-    // Parameter 1 or 2 (index 0 or 1) supplies the time base of the later times.
-    LPCTSTR TimeBaseUnit(int i) const;
-
     CString P1() const { return m_bNew ? P1New() : P1Old(); }
     CString P2() const { return m_bNew ? P2New() : P2Old(); }
     // The older generation shows no later parameter while parameter 1 is referenced.
     CString P3() const { return m_bNew ? P3New() : IsReferenced(0) ? CString() : WarnTime(OlderWarnUnit()); }
     CString P4() const { return m_bNew ? P4New() : IsReferenced(0) ? CString() : WarnLength(OlderWarnUnit()); }
-    CString ParamLineText(const ParamLine& line, int i) const;
-    // The stored parameter 1 of the types whose line is no value of one slot.
-    CString OwnFirstValue() const;
-    CString P1New() const;
-    CString P2New() const;
-    CString P3New() const;
-    CString P4New() const;
-    CString P1Old() const;
-    CString P2Old() const;
-    LPCTSTR OlderWarnUnit() const;
+
+    // The texts of the analog blocks' own settings.
+    struct AnalogTexts {
+        CString strOn;
+        CString strOff;
+        CString strGain;
+        CString strGainSign;
+        CString strOffset;
+        CString strPoint;
+    };
+    AnalogTexts Analog(const CBlockAnalog& a) const;
+    // A reference of the analog blocks, else the value in its slot.
+    CString AnalogRef(const CBlockAnalog& a, int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) const;
+    CString WifiStation(const CBlockWIFI& wifi) const;
 
     void Line(int k, const CString& str) { m_layout.lines.push_back({k, str}); }
     void Lines(std::initializer_list<std::pair<int, CString>> lines)
@@ -186,15 +198,43 @@ private:
         m_layout.nGap = nGap;
     }
 
-    void AddTimerLines();
-    void AddWeeklyTimerLines();
-    void AddClockLines();
-    void AddCounterLines();
-    void AddAnalogLines(const CBlockAnalog& a);
-    void AddModbusLines(const CBlockMR& mr);
-    void AddWifiLines(const CBlockWIFI& wifi);
-    void AddWordAndMathLines();
-    void AddSpecialLines();
+    // The lines that several types share: a timer's, with or without its first text before
+    // parameter 1 and the later lines after it; the up/down counter's and the encoder's; the
+    // analog math blocks' values; a Modbus block's with the names of its functions; a WiFi
+    // block's; a count, mask or base beside the word and math blocks (its display number
+    // while it is taken from another block); the math functions' amplification; the step
+    // motor's and the pulse train's, with the pulse count of the extended kinds.
+    void TimerLines(bool bFirstText, std::initializer_list<CString> later);
+    void CounterLines();
+    void AnalogValueLines(const CBlockAnalog& a);
+    void ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[MODBUS_COMMAND_COUNT]);
+    void WifiLines(const CString& strStation, const CString& strBlock);
+    void OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nValue);
+    void AmpLine(int k);
+    void StepMotorLines(bool bPulseCount);
+    void PulseTrainLines(bool bPulseCount);
+
+private:
+    CString GateTime() const;
+    // A timer's on and off times and the hours counter's operating time, as stored.
+    CString OnTime() const;
+    CString OffTime() const;
+    CString OperatingTime() const;
+    // The staircase's warning time and the length of its warning, in the unit given.
+    CString WarnTime(LPCTSTR pszUnit) const;
+    CString WarnLength(LPCTSTR pszUnit) const;
+    // Parameter 1 or 2 (index 0 or 1) supplies the time base of the later times.
+    LPCTSTR TimeBaseUnit(int i) const;
+    CString ParamLineText(const ParamLine& line, int i) const;
+    // The stored parameter 1 of the types whose line is no value of one slot.
+    CString OwnFirstValue() const;
+    CString P1New() const;
+    CString P2New() const;
+    CString P3New() const;
+    CString P4New() const;
+    CString P1Old() const;
+    CString P2Old() const;
+    LPCTSTR OlderWarnUnit() const;
 
     const CBlockObj& m_b;
     const int m_nType;
@@ -202,7 +242,7 @@ private:
     PinTextLayout m_layout;
 };
 
-CString PinTextBuilder::FirstText() const
+CString PinTextWriter::FirstText() const
 {
     if (m_nType == BT_THTRG)
         return GateTime();
@@ -216,40 +256,40 @@ CString PinTextBuilder::FirstText() const
     return _T("Rem=on\n");
 }
 
-CString PinTextBuilder::GateTime() const
+CString PinTextWriter::GateTime() const
 {
     if (IsReferenced(0))
         return Ref(0, _T("G_T=B%dms"));
     return Fmt(_T("G_T=%02d:%02ds"), ParamEx(THTRG_GATE_SECONDS_PARAMEX), ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX));
 }
 
-CString PinTextBuilder::OnTime() const
+CString PinTextWriter::OnTime() const
 {
     return TimeText(Param(TIMER_ON_HIGH_PARAM), Param(TIMER_ON_LOW_PARAM), PlainUnit(Param(TIMER_ON_BASE_PARAM)));
 }
 
-CString PinTextBuilder::OffTime() const
+CString PinTextWriter::OffTime() const
 {
     return TimeText(ParamEx(TIMER_OFF_HIGH_PARAMEX), ParamEx(TIMER_OFF_LOW_PARAMEX),
                     PlainUnit(ParamEx(TIMER_OFF_BASE_PARAMEX)));
 }
 
-CString PinTextBuilder::OperatingTime() const
+CString PinTextWriter::OperatingTime() const
 {
     return Fmt(_T("OT=%dh%2dm"), ParamEx(HCOUNTER_OT_HOURS_PARAMEX), ParamEx(HCOUNTER_OT_MINUTES_PARAMEX));
 }
 
-CString PinTextBuilder::WarnTime(LPCTSTR pszUnit) const
+CString PinTextWriter::WarnTime(LPCTSTR pszUnit) const
 {
     return TimeText(ParamEx(STAIRCASE_WARN_TIME_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_TIME_LOW_PARAMEX), pszUnit);
 }
 
-CString PinTextBuilder::WarnLength(LPCTSTR pszUnit) const
+CString PinTextWriter::WarnLength(LPCTSTR pszUnit) const
 {
     return TimeText(ParamEx(STAIRCASE_WARN_LENGTH_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_LENGTH_LOW_PARAMEX), pszUnit);
 }
 
-CString PinTextBuilder::Date(int nYear, int nMonth, int nDay) const
+CString PinTextWriter::Date(int nYear, int nMonth, int nDay) const
 {
     const bool bNoMonth = Param(YT_MONTHLY_PARAM) != 0;
     const long long nShortYear = nYear - 2000LL;
@@ -260,14 +300,14 @@ CString PinTextBuilder::Date(int nYear, int nMonth, int nDay) const
     return bNoMonth ? Fmt(_T("**.%02d"), nDay) : Fmt(_T("%02d.%02d"), nMonth, nDay);
 }
 
-LPCTSTR PinTextBuilder::TimeBaseUnit(int i) const
+LPCTSTR PinTextWriter::TimeBaseUnit(int i) const
 {
     if (m_b.m_pRefBlock[i])
         return ReferencedUnit(Param(i == 0 ? TIMER_ON_REF_UNIT_PARAM : TIMER_OFF_REF_UNIT_PARAM));
     return PlainUnit(i == 0 ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
 }
 
-CString PinTextBuilder::ParamLineText(const ParamLine& line, int i) const
+CString PinTextWriter::ParamLineText(const ParamLine& line, int i) const
 {
     if (IsReferenced(i))
         return line.pszRef ? Ref(i, line.pszRef) : CString();
@@ -276,7 +316,7 @@ CString PinTextBuilder::ParamLineText(const ParamLine& line, int i) const
     return Fmt(line.pszValue, line.bParamEx ? ParamEx(line.nSlot) : Param(line.nSlot));
 }
 
-CString PinTextBuilder::OwnFirstValue() const
+CString PinTextWriter::OwnFirstValue() const
 {
     switch (m_nType) {
     case BT_HCOUNTER:
@@ -296,14 +336,14 @@ CString PinTextBuilder::OwnFirstValue() const
     }
 }
 
-CString PinTextBuilder::P1New() const
+CString PinTextWriter::P1New() const
 {
     if (const ParamLine* pLine = FindParamLine(kFirstParamLines, m_nType))
         return ParamLineText(*pLine, 0);
     return IsReferenced(0) ? Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM))) : OnTime();
 }
 
-CString PinTextBuilder::P2New() const
+CString PinTextWriter::P2New() const
 {
     if (const ParamLine* pLine = FindParamLine(kSecondParamLines, m_nType))
         return ParamLineText(*pLine, 1);
@@ -312,7 +352,7 @@ CString PinTextBuilder::P2New() const
     return m_nType == BT_HCOUNTER ? OperatingTime() : OffTime();
 }
 
-CString PinTextBuilder::P3New() const
+CString PinTextWriter::P3New() const
 {
     if (m_nType == BT_SLS || m_nType == BT_MFS) {
         const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
@@ -323,7 +363,7 @@ CString PinTextBuilder::P3New() const
     return CString();
 }
 
-CString PinTextBuilder::P4New() const
+CString PinTextWriter::P4New() const
 {
     if (m_nType == BT_SLS || m_nType == BT_MFS) {
         const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
@@ -336,7 +376,7 @@ CString PinTextBuilder::P4New() const
 
 // The older generation knows references for parameter 1 only (and the counter's off value);
 // with parameter 1 referenced the later parameters are not shown.
-CString PinTextBuilder::P1Old() const
+CString PinTextWriter::P1Old() const
 {
     const bool bCounter = m_nType == BT_COUNTER || m_nType == BT_ENCODER;
     if (IsReferenced(0))
@@ -350,7 +390,7 @@ CString PinTextBuilder::P1Old() const
     return OnTime();
 }
 
-CString PinTextBuilder::P2Old() const
+CString PinTextWriter::P2Old() const
 {
     if (m_nType == BT_COUNTER || m_nType == BT_ENCODER)
         return IsReferenced(1) ? Ref(1, _T("Off=B%d")) : Fmt(_T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX));
@@ -361,229 +401,56 @@ CString PinTextBuilder::P2Old() const
     return OffTime();
 }
 
-LPCTSTR PinTextBuilder::OlderWarnUnit() const
+LPCTSTR PinTextWriter::OlderWarnUnit() const
 {
     return PlainUnit(m_nType == BT_SLS ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
 }
 
-void PinTextBuilder::AddTimerLines()
+void PinTextWriter::TimerLines(bool bFirstText, std::initializer_list<CString> later)
 {
-    switch (m_nType) {
-    case BT_DPR: case BT_DDR: case BT_PLR: case BT_CPG:
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}});
-        break;
-    case BT_MPLR: case BT_APG:
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}});
-        break;
-    case BT_RPR:
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()},
-               {4, Fmt(_T("%d"), ParamEx(RPR_PULSES_PARAMEX) + 1LL)}});
-        break;
-    case BT_RG:
-        Lines({{1, WithSign(P1(), Sign())}, {2, P2()}});
-        break;
-    case BT_SLS:
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P3()}, {4, P4()}});
-        break;
-    case BT_MFS:
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}, {4, P3()}, {5, P4()}});
-        break;
-    case BT_SW: {
-        static constexpr LPCTSTR kBase[] = {_T("h"), _T("m"), _T("s")};
-        const int n = Param(SW_BASE_PARAM);
-        Lines({{1, FirstText()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + Sign()}});
-        break;
-    }
-    default:
-        break;
-    }
+    int k = 1;
+    if (bFirstText)
+        Line(k++, FirstText());
+    Line(k++, WithSign(P1(), Sign()));
+    for (const CString& str : later)
+        Line(k++, str);
 }
 
-void PinTextBuilder::AddWeeklyTimerLines()
+void PinTextWriter::CounterLines()
 {
-    Line(0, Sign());
-    const auto* pTimer = dynamic_cast<const CBlockTime*>(&m_b);
-    if (!pTimer)
-        return;
-    static constexpr TCHAR kDayLetters[] = _T("SMTWTFS");
-    for (int cam = 0; cam < TIMER_CAM_COUNT; ++cam) {
-        CString strDays;
-        for (int d = 0; d < 7; ++d)
-            strDays += pTimer->m_bDay[cam][d] == 1 ? kDayLetters[d] : _T('-');
-        const bool bNoDay = strDays == _T("-------");
-        auto time = [&](const int (&hm)[2], int bUnset) {
-            return bNoDay || bUnset ? CString(_T("--:--")) : Fmt(_T("%02d:%02dh"), hm[0], hm[1]);
-        };
-        const int k = 1 + 3 * cam;
-        Lines({{k, strDays},
-               {k + 1, time(pTimer->m_nOnTime[cam], pTimer->m_bOnDisabled[cam])},
-               {k + 2, time(pTimer->m_nOffTime[cam], pTimer->m_bOffDisabled[cam])}});
-    }
+    Indent(10);
+    Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}});
+    if (m_bNew)
+        Line(4, Fmt(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
 }
 
-void PinTextBuilder::AddClockLines()
+PinTextWriter::AnalogTexts PinTextWriter::Analog(const CBlockAnalog& a) const
 {
-    if (m_nType == BT_YT) {
-        Indent(9);
-        Lines({{1, FirstText()},
-               {2, Date(Param(YT_ON_YEAR_PARAM), Param(YT_ON_MONTH_PARAM), Param(YT_ON_DAY_PARAM)) + Sign()},
-               {3, Date(Param(YT_OFF_YEAR_PARAM), ParamEx(YT_OFF_MONTH_PARAMEX), ParamEx(YT_OFF_DAY_PARAMEX))}});
-        if (m_bNew) {
-            Lines({{4, Fmt(_T("Yearly=%s\n"), Param(YT_YEARLY_PARAM) == 1 ? _T("Y") : _T("N"))},
-                   {5, Fmt(_T("Pulse=%s\n"), Param(YT_PULSE_PARAM) == 1 ? _T("Y") : _T("N"))}});
-        }
-        return;
-    }
-    // The astronomical clock: longitude, latitude and time zone; zones above 12 are west.
-    Indent(11);
-    const int nZoneWord = ParamEx(AC_TIME_ZONE_PARAMEX);
-    const long long nZone = nZoneWord > 12 ? 12LL - nZoneWord : nZoneWord;
-    Lines({{1, Fmt(_T("Lot:%s%d.%d'%d\"%s"), Param(AC_LONGITUDE_WEST_PARAM) == 0 ? _T("E") : _T("W"),
-                   ParamEx(AC_LONGITUDE_DEGREES_PARAMEX), ParamEx(AC_LONGITUDE_MINUTES_PARAMEX),
-                   ParamEx(AC_LONGITUDE_SECONDS_PARAMEX), Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T(""))},
-           {2, Fmt(_T("Lat:%s%d.%d'%d\""), Param(AC_LATITUDE_SOUTH_PARAM) == 0 ? _T("N") : _T("S"),
-                   ParamEx(AC_LATITUDE_DEGREES_PARAMEX), ParamEx(AC_LATITUDE_MINUTES_PARAMEX),
-                   ParamEx(AC_LATITUDE_SECONDS_PARAMEX))},
-           {3, Fmt(_T("TZ:%d"), nZone)}});
+    AnalogTexts t;
+    t.strOn = AnalogRef(a, 0, _T("On=B%d"), _T("On=%d"), a.m_nThreshold1);
+    t.strOff = AnalogRef(a, 1, _T("Off=B%d"), _T("Off=%d"), a.m_nThreshold2);
+    t.strGain = Fmt(_T("Gain=%5.2f"), a.m_dGain);
+    t.strGainSign = t.strGain + Sign();
+    t.strOffset = Fmt(_T("Offset=%d"), a.m_nOffset);
+    t.strPoint = Fmt(_T("Point=%d"), a.m_nDecimals);
+    return t;
 }
 
-void PinTextBuilder::AddCounterLines()
-{
-    switch (m_nType) {
-    case BT_COUNTER: case BT_ENCODER:
-        Indent(10);
-        Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}});
-        if (m_bNew)
-            Line(4, Fmt(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
-        if (m_bNew && m_nType == BT_ENCODER)
-            Line(5, Fmt(_T("Source=%s\n"), ParamEx(ENCODER_PAIR_PARAMEX) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
-        break;
-    case BT_HCOUNTER:
-        Indent(12);
-        Lines({{1, WithSign(P1(), Sign())}, {2, P2()}, {3, FirstText()}});
-        break;
-    case BT_THTRG: {
-        const CString strGate = FirstText();
-        Measure(strGate, kThresholdTriggerGap);
-        Lines({{1, Fmt(_T("ON=%d"), Param(THTRG_ON_PARAM)) + Sign()}, {2, Fmt(_T("OFF=%d"), Param(THTRG_OFF_PARAM))},
-               {3, strGate}});
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void PinTextBuilder::AddAnalogLines(const CBlockAnalog& a)
+CString PinTextWriter::AnalogRef(const CBlockAnalog& a, int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) const
 {
     // The analog blocks' own references are known by their resolved blocks alone.
-    auto refOr = [&](int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) {
-        return m_b.m_pRefBlock[i] ? Ref(i, pszRef) : Fmt(pszValue, nValue);
-    };
-    const CString strOn = refOr(0, _T("On=B%d"), _T("On=%d"), a.m_nThreshold1);
-    const CString strOff = refOr(1, _T("Off=B%d"), _T("Off=%d"), a.m_nThreshold2);
-    const CString strGain = Fmt(_T("Gain=%5.2f"), a.m_dGain);
-    const CString strGainSign = strGain + Sign();
-    const CString strOffset = Fmt(_T("Offset=%d"), a.m_nOffset);
-    const CString strPoint = Fmt(_T("Point=%d"), a.m_nDecimals);
-
-    switch (m_nType) {
-    case BT_ACOMP:
-        Measure(strGainSign, kAnalogGap);
-        Lines({{0, strOn}, {1, strOff}, {2, strGainSign}, {3, strOffset}, {4, strPoint}});
-        break;
-    case BT_ATHTRG:
-        Measure(strGainSign, kAnalogGap);
-        Lines({{1, strGainSign}, {2, strOffset}, {3, strOn}, {4, strOff}, {5, strPoint}});
-        break;
-    case BT_AAMP:
-        Measure(strGainSign, kAnalogGap);
-        Lines({{1, strGainSign}, {2, strOffset}, {3, strPoint}});
-        break;
-    case BT_AWDOG: {
-        // The older generation keeps one threshold for both directions.
-        const CString strTh1 = m_bNew ? refOr(0, _T("Threshold 1=B%d+"), _T("Threshold 1=%d+"), a.m_nThreshold1)
-                                      : Fmt(_T("Threshold 1=%d+"), a.m_nThreshold2);
-        const CString strTh2 = m_bNew ? refOr(1, _T("Threshold 2=B%d"), _T("Threshold 2=%d"), a.m_nThreshold2)
-                                      : Fmt(_T("Threshold 2=%d"), a.m_nThreshold2);
-        Measure(strTh2, kAnalogGap);
-        Lines({{1, strTh1}, {2, strTh2}, {3, strGain}, {4, strOffset}, {5, strPoint}});
-        break;
-    }
-    case BT_ADTRG:
-        Measure(strGain, kAnalogGap);
-        Lines({{1, strGain}, {2, strOffset}, {3, Fmt(_T("On=%d"), a.m_nThreshold1)},
-               {4, Fmt(_T("Delta=%d"), a.m_nThreshold2)}});
-        break;
-    case BT_AMATH:
-    case BT_AMUX: {
-        const CString strP1 = WithSign(P1(), Sign());
-        Measure(strP1, kAnalogGap);
-        Lines({{1, strP1}, {2, P2()}, {3, P3()}, {4, P4()}, {5, strPoint}});
-        if (m_nType == BT_AMATH) {
-            CString strFormula;
-            CStringArray parts;
-            m_b.GetFormulaText(strFormula, parts);
-            Line(6, strFormula);
-        }
-        break;
-    }
-    case BT_ARAMP:
-        Measure(strGainSign, kAnalogGap);
-        Lines({{0, strGainSign}, {1, strOffset}, {2, strPoint},
-               {3, Fmt(_T("Rate=%d"), Param(ARAMP_SPEED_PARAM)) + Sign()},
-               {4, Fmt(_T("maxL=%d"), ParamEx(ARAMP_MAX_OUTPUT_PARAMEX))},
-               {5, Fmt(_T("StSp=%d"), ParamEx(ARAMP_START_STOP_PARAMEX))},
-               {6, refOr(0, _T("L1=B%d"), _T("L1=%d"), a.m_nThreshold1)},
-               {7, refOr(1, _T("L2=B%d"), _T("L2=%d"), a.m_nThreshold2)}});
-        break;
-    case BT_PI:
-        Measure(strGainSign, kAnalogGap);
-        Lines({{0, FirstText()}, {1, strGainSign}, {2, strOffset},
-               {3, refOr(0, _T("SP=B%d"), _T("SP=%d"), a.m_nThreshold1)},
-               {4, refOr(1, _T("Mq=B%d"), _T("Mq=%d"), a.m_nThreshold2)},
-               {5, Fmt(_T("KC=%5.2f"), a.m_dPiOpt2)}, {6, Fmt(_T("TI=%d:%dm"), a.m_nPiOpt4, a.m_nPiOpt5)},
-               {7, Fmt(_T("Dir=%s"), a.m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, strPoint}});
-        break;
-    case BT_PWM:
-        Indent(15);
-        Lines({{0, Fmt(_T("RangeMax=%d"), a.m_nThreshold2)}, {1, Fmt(_T("RangeMin=%d"), a.m_nThreshold1)},
-               {2, (a.m_nPwmOpt == 4 ? CString(_T("Out=Disable")) : Fmt(_T("Out=Q%d"), a.m_nPwmOpt)) + Sign()},
-               {3, WithSign(P1(), Sign())}});
-        break;
-    case BT_AFILTER: {
-        // The sample count doubles per step from 8; a step outside what an int holds is cut.
-        const int nSamples = Param(AFILTER_SAMPLES_PARAM);
-        const int nShift = nSamples < 0 ? 0 : nSamples > 27 ? 27 : nSamples;
-        Line(1, Fmt(_T("SN = %d"), 8 << nShift));
-        break;
-    }
-    case BT_MAXMIN:
-        Lines({{1, FirstText()},
-               {2, IsReferenced(0) ? Ref(0, _T("Mode = B%d")) : Fmt(_T("Mode = %d"), Param(MAXMIN_MODE_PARAM))},
-               {3, Fmt(_T("ResetMaxMin = %s"), ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
-        break;
-    case BT_AVGVAL: {
-        static constexpr LPCTSTR kUnit[] = {_T("d"), _T("h"), _T("m")};
-        const int n = Param(AVGVAL_UNIT_PARAM);
-        Lines({{1, FirstText()},
-               {2, Fmt(_T("ST = %d%s"), Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
-               {3, Fmt(_T("SN = %d"), Param(AVGVAL_SAMPLES_PARAM))}});
-        break;
-    }
-    default:
-        break;
-    }
+    return a.m_pRefBlock[i] ? Ref(i, pszRef) : Fmt(pszValue, nValue);
 }
 
-void PinTextBuilder::AddModbusLines(const CBlockMR& mr)
+void PinTextWriter::AnalogValueLines(const CBlockAnalog& a)
 {
-    static constexpr LPCTSTR kRead[MODBUS_COMMAND_COUNT] = {
-        _T("01 Read Coils(0x)"), _T("02 Read Discrete Input(1x)"), _T("03 Read Holding Registers(4x)"),
-        _T("04 Read Input Registers(3x)")};
-    static constexpr LPCTSTR kWrite[MODBUS_COMMAND_COUNT] = {
-        _T("05 Write Single Coil"), _T("06 Write Single Register"), _T("15 Write Multiple Coils"),
-        _T("16 Write Multiple Registers")};
+    const CString strP1 = WithSign(P1(), Sign());
+    Measure(strP1, kAnalogGap);
+    Lines({{1, strP1}, {2, P2()}, {3, P3()}, {4, P4()}, {5, Analog(a).strPoint}});
+}
+
+void PinTextWriter::ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[MODBUS_COMMAND_COUNT])
+{
     Indent(14);
     const int nPort = mr.m_nModbus5;
     const LPCTSTR pszPort = nPort == MODBUS_NO_PORT ? _T("No Setting")
@@ -595,226 +462,497 @@ void PinTextBuilder::AddModbusLines(const CBlockMR& mr)
     if (nPort == MODBUS_NO_PORT)
         strFunction = _T("No Setting");
     else if (nCommand < MODBUS_COMMAND_COUNT)
-        strFunction = (m_nType == BT_MR ? kRead : kWrite)[nCommand];
+        strFunction = functions[nCommand];
     Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_byModbus1)}, {1, pszPort}, {2, strFunction}});
 }
 
-void PinTextBuilder::AddWifiLines(const CBlockWIFI& wifi)
+void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock)
 {
     Indent(16);
-    const int nMode = wifi.m_nWifi1;
-    const long long nStation = wifi.m_nWifi2;
-    const int nSelector = wifi.m_nWifi3;
-    const int nIndex = wifi.m_nWifi4;
-    const CString strStation = Fmt(_T("Station : WiFi ID%d"), nStation + 1);
-    CString str1;
-    CString str2;
-    switch (m_nType) {
-    case BT_WIFI_IN:
-        if (nMode == 0) {
-            str1 = strStation;
-            str2 = Fmt(_T("Block : %s%d"), nSelector == 0 ? _T("I") : _T("Q"), nIndex);
-        } else if (nMode == 1) {
-            str1 = Fmt(_T("WiFi ID%d"), nStation);
-            str2 = Fmt(_T("Block : VM%d"), nIndex);
-        } else if (nMode == 2) {
-            str1 = _T("Diagnostic");
-            str2 = Fmt(_T("WiFi ID%d communication status"), nSelector + 1LL);
-        }
-        break;
-    case BT_WIFI_OUT:
-        if (nMode == 0) {
-            str1 = strStation;
-            str2 = Fmt(_T("Block : Q%d"), nIndex);
-        } else if (nMode == 1) {
-            str2 = Fmt(_T("Block : VM%d"), nIndex);
-        }
-        break;
-    case BT_WIFI_AI:
-        if (nMode == 0) {
-            str1 = strStation;
-            str2 = Fmt(_T("Block : %s%d"), nSelector == 0 ? _T("AI") : _T("AQ"), nIndex);
-        } else if (nMode == 1) {
-            str1 = Fmt(_T("WiFi ID%d"), nStation);
-            str2 = Fmt(_T("Block : VAM%d"), nIndex);
-        }
-        break;
-    default:  // the analog write block
-        if (nMode == 0) {
-            str1 = strStation;
-            str2 = Fmt(_T("Block : AQ%d"), nIndex);
-        } else if (nMode == 1) {
-            str2 = Fmt(_T("Block : VAM%d"), nIndex);
-        }
-        break;
-    }
-    Lines({{1, str1}, {2, str2}});
+    Lines({{1, strStation}, {2, strBlock}});
 }
 
-void PinTextBuilder::AddWordAndMathLines()
+CString PinTextWriter::WifiStation(const CBlockWIFI& wifi) const
 {
-    // A count, mask or base taken from another block shows its display number.
-    auto refOr = [&](LPCTSTR pszRef, LPCTSTR pszValue, int nValue) {
-        return IsReferenced(0) ? Ref(0, pszRef) : Fmt(pszValue, nValue);
-    };
-    const CString strAmp = Fmt(_T("Amp=%5.2f"), m_b.m_dParam);
-    if (IsShiftType(m_nType)) {
-        Line(2, refOr(_T("NbR = B%d"), _T("NbR = %d"), Param(WORDOP_OPERAND_PARAM)));
-    } else if (IsMaskType(m_nType)) {
-        Line(3, refOr(_T("Mask = B%d"), _T("Mask = 0x%04X"), Param(WORDOP_OPERAND_PARAM)));
-    } else if (m_nType == BT_WORD2BIT) {
-        Line(2, refOr(_T("BitNo = B%d"), _T("BitNo = %d"), Param(WORD2BIT_BIT_PARAM)));
-    } else if (m_nType == BT_MOD || m_nType == BT_REM) {
-        Line(3, refOr(_T("Base = B%d"), _T("Base = %d"), Param(MOD_DIVISOR_PARAM)));
-    } else if (m_nType == BT_FIX || m_nType == BT_ROUND) {
-        Line(2, refOr(_T("Base = B%d"), _T("Base = %d"), Param(FIX_DIGITS_PARAM)));
-    } else if (m_nType == BT_LOG) {
-        Indent(10);
-        Lines({{2, P1()}, {3, strAmp}});
-    } else if (ListsType({BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC}, m_nType)) {
-        Indent(10);
-        Line(3, strAmp);
-    } else if (m_nType == BT_QUAD) {
-        Indent(9);
-        Lines({{1, Fmt(_T("A=%d"), Param(QUAD_A_PARAM))}, {2, Fmt(_T("B=%d"), ParamEx(QUAD_B_PARAMEX))},
-               {3, Fmt(_T("C=%d"), ParamEx(QUAD_C_PARAMEX))}, {4, Fmt(_T("Dir= %d"), Param(QUAD_ROOT_PARAM))},
-               {5, Fmt(_T("Amp= %5.2f"), m_b.m_dParam)}});
+    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifi2) + 1);
+}
+
+void PinTextWriter::OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nValue)
+{
+    Line(k, IsReferenced(0) ? Ref(0, pszRef) : Fmt(pszValue, nValue));
+}
+
+void PinTextWriter::AmpLine(int k)
+{
+    Line(k, Fmt(_T("Amp=%5.2f"), m_b.m_dParam));
+}
+
+void CBlockObj::WritePinText(PinTextWriter& w) const
+{
+    // The soft key has no class of its own: a momentary key, else a switch that starts on or off.
+    if (m_nType != BT_SOFTKEY)
+        return;
+    const CString strMode = w.ParamEx(SOFTKEY_MOMENTARY_PARAMEX) != 0
+                                ? CString(_T("Momentary"))
+                                : Fmt(_T("Switch=%s"), w.ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
+    w.Lines({{1, w.FirstText()}, {2, strMode + w.Sign()}});
+}
+
+void CBlockDPR::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {});
+}
+
+void CBlockDDR::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {});
+}
+
+void CBlockPLR::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {});
+}
+
+void CBlockCPG::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {});
+}
+
+void CBlockMPLR::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {w.P2()});
+}
+
+void CBlockAPG::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {w.P2()});
+}
+
+void CBlockRPR::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {w.P2(), Fmt(_T("%d"), w.ParamEx(RPR_PULSES_PARAMEX) + 1LL)});
+}
+
+void CBlockRG::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(false, {w.P2()});
+}
+
+void CBlockSLS::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {w.P3(), w.P4()});
+}
+
+void CBlockMFS::WritePinText(PinTextWriter& w) const
+{
+    w.TimerLines(true, {w.P2(), w.P3(), w.P4()});
+}
+
+void CBlockSW::WritePinText(PinTextWriter& w) const
+{
+    static constexpr LPCTSTR kBase[] = {_T("h"), _T("m"), _T("s")};
+    const int n = w.Param(SW_BASE_PARAM);
+    w.Lines({{1, w.FirstText()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + w.Sign()}});
+}
+
+void CBlockWT::WritePinText(PinTextWriter& w) const
+{
+    w.Line(0, w.Sign());
+    static constexpr TCHAR kDayLetters[] = _T("SMTWTFS");
+    for (int cam = 0; cam < TIMER_CAM_COUNT; ++cam) {
+        CString strDays;
+        for (int d = 0; d < 7; ++d)
+            strDays += m_bDay[cam][d] == 1 ? kDayLetters[d] : _T('-');
+        const bool bNoDay = strDays == _T("-------");
+        auto time = [&](const int (&hm)[2], int bUnset) {
+            return bNoDay || bUnset ? CString(_T("--:--")) : Fmt(_T("%02d:%02dh"), hm[0], hm[1]);
+        };
+        const int k = 1 + 3 * cam;
+        w.Lines({{k, strDays}, {k + 1, time(m_nOnTime[cam], m_bOnDisabled[cam])},
+                 {k + 2, time(m_nOffTime[cam], m_bOffDisabled[cam])}});
     }
 }
 
-void PinTextBuilder::AddSpecialLines()
+void CBlockYT::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(9);
+    w.Lines({{1, w.FirstText()},
+             {2, w.Date(w.Param(YT_ON_YEAR_PARAM), w.Param(YT_ON_MONTH_PARAM), w.Param(YT_ON_DAY_PARAM)) + w.Sign()},
+             {3, w.Date(w.Param(YT_OFF_YEAR_PARAM), w.ParamEx(YT_OFF_MONTH_PARAMEX), w.ParamEx(YT_OFF_DAY_PARAMEX))}});
+    if (w.IsNew()) {
+        w.Lines({{4, Fmt(_T("Yearly=%s\n"), w.Param(YT_YEARLY_PARAM) == 1 ? _T("Y") : _T("N"))},
+                 {5, Fmt(_T("Pulse=%s\n"), w.Param(YT_PULSE_PARAM) == 1 ? _T("Y") : _T("N"))}});
+    }
+}
+
+void CBlockAC::WritePinText(PinTextWriter& w) const
+{
+    // Longitude, latitude and time zone; zones above 12 are west.
+    w.Indent(11);
+    const int nZoneWord = w.ParamEx(AC_TIME_ZONE_PARAMEX);
+    const long long nZone = nZoneWord > 12 ? 12LL - nZoneWord : nZoneWord;
+    w.Lines({{1, Fmt(_T("Lot:%s%d.%d'%d\"%s"), w.Param(AC_LONGITUDE_WEST_PARAM) == 0 ? _T("E") : _T("W"),
+                     w.ParamEx(AC_LONGITUDE_DEGREES_PARAMEX), w.ParamEx(AC_LONGITUDE_MINUTES_PARAMEX),
+                     w.ParamEx(AC_LONGITUDE_SECONDS_PARAMEX), w.Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T(""))},
+             {2, Fmt(_T("Lat:%s%d.%d'%d\""), w.Param(AC_LATITUDE_SOUTH_PARAM) == 0 ? _T("N") : _T("S"),
+                     w.ParamEx(AC_LATITUDE_DEGREES_PARAMEX), w.ParamEx(AC_LATITUDE_MINUTES_PARAMEX),
+                     w.ParamEx(AC_LATITUDE_SECONDS_PARAMEX))},
+             {3, Fmt(_T("TZ:%d"), nZone)}});
+}
+
+void CBlockCOUNTER::WritePinText(PinTextWriter& w) const
+{
+    w.CounterLines();
+}
+
+void CBlockENCODER::WritePinText(PinTextWriter& w) const
+{
+    w.CounterLines();
+    if (w.IsNew())
+        w.Line(5, Fmt(_T("Source=%s\n"), w.ParamEx(ENCODER_PAIR_PARAMEX) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
+}
+
+void CBlockHCOUNTER::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(12);
+    w.Lines({{1, WithSign(w.P1(), w.Sign())}, {2, w.P2()}, {3, w.FirstText()}});
+}
+
+void CBlockTHTRG::WritePinText(PinTextWriter& w) const
+{
+    const CString strGate = w.FirstText();
+    w.Measure(strGate, kThresholdTriggerGap);
+    w.Lines({{1, Fmt(_T("ON=%d"), w.Param(THTRG_ON_PARAM)) + w.Sign()}, {2, Fmt(_T("OFF=%d"), w.Param(THTRG_OFF_PARAM))},
+             {3, strGate}});
+}
+
+void CBlockLR::WritePinText(PinTextWriter& w) const
+{
+    w.Line(1, w.FirstText());
+}
+
+void CBlockPR::WritePinText(PinTextWriter& w) const
+{
+    w.Lines({{1, w.ParamEx(PR_SET_WINS_PARAMEX) == 0 ? _T("SR") : _T("RS")}, {2, w.FirstText()}});
+}
+
+void CBlockMSGTEXT::WritePinText(PinTextWriter& w) const
+{
+    w.Lines({{1, Fmt(_T("Prio=%d"), w.ParamEx(MSGTEXT_SLOT_PARAMEX))},
+             {2, Fmt(_T("Quit=%s"), w.ParamEx(MSGTEXT_ACK_PARAMEX) == 1 ? _T("On") : _T("Off"))}});
+}
+
+void CBlockSREG::WritePinText(PinTextWriter& w) const
+{
+    w.Lines({{1, Fmt(_T("Q=S%d.%d"), w.ParamEx(SREG_INDEX_PARAMEX), w.ParamEx(SREG_BIT_PARAMEX))}, {2, w.FirstText()}});
+}
+
+void CBlockMR::WritePinText(PinTextWriter& w) const
+{
+    static constexpr LPCTSTR kRead[MODBUS_COMMAND_COUNT] = {
+        _T("01 Read Coils(0x)"), _T("02 Read Discrete Input(1x)"), _T("03 Read Holding Registers(4x)"),
+        _T("04 Read Input Registers(3x)")};
+    w.ModbusLines(*this, kRead);
+}
+
+void CBlockMW::WritePinText(PinTextWriter& w) const
+{
+    static constexpr LPCTSTR kWrite[MODBUS_COMMAND_COUNT] = {
+        _T("05 Write Single Coil"), _T("06 Write Single Register"), _T("15 Write Multiple Coils"),
+        _T("16 Write Multiple Registers")};
+    w.ModbusLines(*this, kWrite);
+}
+
+void CBlockMATHERR::WritePinText(PinTextWriter& w) const
+{
+    w.Lines({{1, w.FirstText()},
+             {2, w.IsReferenced(0) ? w.Ref(0, _T("Source = B%d%s"), w.Sign()) : Fmt(_T("Source = null%s"), w.Sign())},
+             {3, Fmt(_T("Zero div = %s"), w.Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
+             {4, Fmt(_T("Overflow = %s"), w.Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
+             {5, Fmt(_T("Auto Rst = %s"), w.ParamEx(MATHERR_AUTO_RESET_PARAMEX) != 0 ? _T("Y") : _T("N"))}});
+}
+
+void CBlockWIFIIn::WritePinText(PinTextWriter& w) const
+{
+    if (m_nWifi1 == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("I") : _T("Q"), m_nWifi4));
+    else if (m_nWifi1 == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VM%d"), m_nWifi4));
+    else if (m_nWifi1 == 2)
+        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nWifi3 + 1LL));
+    else
+        w.WifiLines(CString(), CString());
+}
+
+void CBlockWIFIOut::WritePinText(PinTextWriter& w) const
+{
+    if (m_nWifi1 == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nWifi4));
+    else
+        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VM%d"), m_nWifi4) : CString());
+}
+
+void CBlockWIFIAI::WritePinText(PinTextWriter& w) const
+{
+    if (m_nWifi1 == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("AI") : _T("AQ"), m_nWifi4));
+    else if (m_nWifi1 == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VAM%d"), m_nWifi4));
+    else
+        w.WifiLines(CString(), CString());
+}
+
+void CBlockWIFIAOut::WritePinText(PinTextWriter& w) const
+{
+    if (m_nWifi1 == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nWifi4));
+    else
+        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VAM%d"), m_nWifi4) : CString());
+}
+
+void CBlockACOMP::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGainSign, kAnalogGap);
+    w.Lines({{0, t.strOn}, {1, t.strOff}, {2, t.strGainSign}, {3, t.strOffset}, {4, t.strPoint}});
+}
+
+void CBlockATHTRG::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGainSign, kAnalogGap);
+    w.Lines({{1, t.strGainSign}, {2, t.strOffset}, {3, t.strOn}, {4, t.strOff}, {5, t.strPoint}});
+}
+
+void CBlockAAMP::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGainSign, kAnalogGap);
+    w.Lines({{1, t.strGainSign}, {2, t.strOffset}, {3, t.strPoint}});
+}
+
+void CBlockAWDOG::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    // The older generation keeps one threshold for both directions.
+    const CString strTh1 = w.IsNew() ? w.AnalogRef(*this, 0, _T("Threshold 1=B%d+"), _T("Threshold 1=%d+"), m_nThreshold1)
+                                     : Fmt(_T("Threshold 1=%d+"), m_nThreshold2);
+    const CString strTh2 = w.IsNew() ? w.AnalogRef(*this, 1, _T("Threshold 2=B%d"), _T("Threshold 2=%d"), m_nThreshold2)
+                                     : Fmt(_T("Threshold 2=%d"), m_nThreshold2);
+    w.Measure(strTh2, kAnalogGap);
+    w.Lines({{1, strTh1}, {2, strTh2}, {3, t.strGain}, {4, t.strOffset}, {5, t.strPoint}});
+}
+
+void CBlockADTRG::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGain, kAnalogGap);
+    w.Lines({{1, t.strGain}, {2, t.strOffset}, {3, Fmt(_T("On=%d"), m_nThreshold1)},
+             {4, Fmt(_T("Delta=%d"), m_nThreshold2)}});
+}
+
+void CBlockAMUX::WritePinText(PinTextWriter& w) const
+{
+    w.AnalogValueLines(*this);
+}
+
+void CBlockAMATH::WritePinText(PinTextWriter& w) const
+{
+    w.AnalogValueLines(*this);
+    CString strFormula;
+    CStringArray parts;
+    GetFormulaText(strFormula, parts);
+    w.Line(6, strFormula);
+}
+
+void CBlockARAMP::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGainSign, kAnalogGap);
+    w.Lines({{0, t.strGainSign}, {1, t.strOffset}, {2, t.strPoint},
+             {3, Fmt(_T("Rate=%d"), w.Param(ARAMP_SPEED_PARAM)) + w.Sign()},
+             {4, Fmt(_T("maxL=%d"), w.ParamEx(ARAMP_MAX_OUTPUT_PARAMEX))},
+             {5, Fmt(_T("StSp=%d"), w.ParamEx(ARAMP_START_STOP_PARAMEX))},
+             {6, w.AnalogRef(*this, 0, _T("L1=B%d"), _T("L1=%d"), m_nThreshold1)},
+             {7, w.AnalogRef(*this, 1, _T("L2=B%d"), _T("L2=%d"), m_nThreshold2)}});
+}
+
+void CBlockPI::WritePinText(PinTextWriter& w) const
+{
+    const PinTextWriter::AnalogTexts t = w.Analog(*this);
+    w.Measure(t.strGainSign, kAnalogGap);
+    w.Lines({{0, w.FirstText()}, {1, t.strGainSign}, {2, t.strOffset},
+             {3, w.AnalogRef(*this, 0, _T("SP=B%d"), _T("SP=%d"), m_nThreshold1)},
+             {4, w.AnalogRef(*this, 1, _T("Mq=B%d"), _T("Mq=%d"), m_nThreshold2)},
+             {5, Fmt(_T("KC=%5.2f"), m_dPiOpt2)}, {6, Fmt(_T("TI=%d:%dm"), m_nPiOpt4, m_nPiOpt5)},
+             {7, Fmt(_T("Dir=%s"), m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, t.strPoint}});
+}
+
+void CBlockPWM::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(15);
+    w.Lines({{0, Fmt(_T("RangeMax=%d"), m_nThreshold2)}, {1, Fmt(_T("RangeMin=%d"), m_nThreshold1)},
+             {2, (m_nPwmOpt == 4 ? CString(_T("Out=Disable")) : Fmt(_T("Out=Q%d"), m_nPwmOpt)) + w.Sign()},
+             {3, WithSign(w.P1(), w.Sign())}});
+}
+
+void CBlockAFILTER::WritePinText(PinTextWriter& w) const
+{
+    // The sample count doubles per step from 8; a step outside what an int holds is cut.
+    const int nSamples = w.Param(AFILTER_SAMPLES_PARAM);
+    const int nShift = nSamples < 0 ? 0 : nSamples > 27 ? 27 : nSamples;
+    w.Line(1, Fmt(_T("SN = %d"), 8 << nShift));
+}
+
+void CBlockMAXMIN::WritePinText(PinTextWriter& w) const
+{
+    w.Lines({{1, w.FirstText()},
+             {2, w.IsReferenced(0) ? w.Ref(0, _T("Mode = B%d")) : Fmt(_T("Mode = %d"), w.Param(MAXMIN_MODE_PARAM))},
+             {3, Fmt(_T("ResetMaxMin = %s"), w.ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
+}
+
+void CBlockAVGVAL::WritePinText(PinTextWriter& w) const
+{
+    static constexpr LPCTSTR kUnit[] = {_T("d"), _T("h"), _T("m")};
+    const int n = w.Param(AVGVAL_UNIT_PARAM);
+    w.Lines({{1, w.FirstText()},
+             {2, Fmt(_T("ST = %d%s"), w.Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
+             {3, Fmt(_T("SN = %d"), w.Param(AVGVAL_SAMPLES_PARAM))}});
+}
+
+void CBlockARRMXIV::WritePinText(PinTextWriter& w) const
 {
     static constexpr LPCTSTR kSource[] = {_T("AM"), _T("AQ")};
+    w.Indent(10);
+    const int n = w.Param(ARRMXIV_AREA_PARAM);
+    w.Lines({{1, w.P1()},
+             {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), w.ParamEx(ARRMXIV_FIRST_PARAMEX))},
+             {3, w.P2()}});
+}
+
+void CBlockACMXIV::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(10);
+    w.Line(3, w.P1());
+}
+
+void CBlockRAND::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(10);
+    w.Line(1, w.P1());
+}
+
+void PinTextWriter::StepMotorLines(bool bPulseCount)
+{
     static constexpr LPCTSTR kStep[] = {_T("0.5 step"), _T("1 step")};
     Indent(10);
-    switch (m_nType) {
-    case BT_ARRMXIV: {
-        const int n = Param(ARRMXIV_AREA_PARAM);
-        Lines({{1, P1()},
-               {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), ParamEx(ARRMXIV_FIRST_PARAMEX))},
-               {3, P2()}});
-        break;
-    }
-    case BT_ACMXIV:
-        Line(3, P1());
-        break;
-    case BT_RAND:
-        Line(1, P1());
-        break;
-    case BT_SMC:
-    case BT_SMCE: {
-        const int n = Param(SMC_MODE_PARAM);
-        Lines({{1, Fmt(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
-               {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))}, {3, P2()}});
-        if (m_nType == BT_SMCE)
-            Line(4, P1());
-        break;
-    }
-    case BT_PTO:
-    case BT_PTOE:
-        Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))}, {3, P2()}});
-        if (m_nType == BT_PTOE)
-            Line(4, P1());
-        break;
-    case BT_CRC16:
-        Lines({{3, Fmt(_T("Start Address=AM%d"), ParamEx(CRC16_START_PARAMEX))},
-               {4, Fmt(_T("Count=%d"), ParamEx(CRC16_COUNT_PARAMEX))}});
-        break;
-    default:
-        break;
-    }
+    const int n = Param(SMC_MODE_PARAM);
+    Lines({{1, Fmt(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
+           {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))}, {3, P2()}});
+    if (bPulseCount)
+        Line(4, P1());
 }
 
-PinTextLayout PinTextBuilder::Build()
+void PinTextWriter::PulseTrainLines(bool bPulseCount)
 {
-    switch (m_nType) {
-    case BT_WT:
-        AddWeeklyTimerLines();
-        break;
-    case BT_YT:
-    case BT_AC:
-        AddClockLines();
-        break;
-    case BT_COUNTER:
-    case BT_HCOUNTER:
-    case BT_THTRG:
-    case BT_ENCODER:
-        AddCounterLines();
-        break;
-    case BT_LR:
-        Line(1, FirstText());
-        break;
-    case BT_PR:
-        Lines({{1, ParamEx(PR_SET_WINS_PARAMEX) == 0 ? _T("SR") : _T("RS")}, {2, FirstText()}});
-        break;
-    case BT_MSGTEXT:
-        Lines({{1, Fmt(_T("Prio=%d"), ParamEx(MSGTEXT_SLOT_PARAMEX))},
-               {2, Fmt(_T("Quit=%s"), ParamEx(MSGTEXT_ACK_PARAMEX) == 1 ? _T("On") : _T("Off"))}});
-        break;
-    case BT_SOFTKEY: {
-        const CString strMode = ParamEx(SOFTKEY_MOMENTARY_PARAMEX) != 0
-                                    ? CString(_T("Momentary"))
-                                    : Fmt(_T("Switch=%s"),
-                                          ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
-        Lines({{1, FirstText()}, {2, strMode + Sign()}});
-        break;
-    }
-    case BT_SREG:
-        Lines({{1, Fmt(_T("Q=S%d.%d"), ParamEx(SREG_INDEX_PARAMEX), ParamEx(SREG_BIT_PARAMEX))}, {2, FirstText()}});
-        break;
-    case BT_MR:
-    case BT_MW:
-        if (const auto* pModbus = dynamic_cast<const CBlockMR*>(&m_b))
-            AddModbusLines(*pModbus);
-        break;
-    case BT_MATHERR:
-        Lines({{1, FirstText()},
-               {2, IsReferenced(0) ? Ref(0, _T("Source = B%d%s"), Sign()) : Fmt(_T("Source = null%s"), Sign())},
-               {3, Fmt(_T("Zero div = %s"), Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
-               {4, Fmt(_T("Overflow = %s"), Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
-               {5, Fmt(_T("Auto Rst = %s"), ParamEx(MATHERR_AUTO_RESET_PARAMEX) != 0 ? _T("Y") : _T("N"))}});
-        break;
-    case BT_WIFI_IN:
-    case BT_WIFI_OUT:
-    case BT_WIFI_AI:
-    case BT_WIFI_AOUT:
-        if (const auto* pWifi = dynamic_cast<const CBlockWIFI*>(&m_b))
-            AddWifiLines(*pWifi);
-        break;
-    case BT_ARRMXIV:
-    case BT_ACMXIV:
-    case BT_RAND:
-    case BT_SMC:
-    case BT_SMCE:
-    case BT_PTO:
-    case BT_PTOE:
-    case BT_CRC16:
-        AddSpecialLines();
-        break;
-    default:
-        if (BlockFamilyOf(m_nType) == BlockFamily::Timer)
-            AddTimerLines();
-        else if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(&m_b))
-            AddAnalogLines(*pAnalog);
-        else
-            AddWordAndMathLines();
-        break;
-    }
-    return std::move(m_layout);
+    Indent(10);
+    Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))}, {3, P2()}});
+    if (bPulseCount)
+        Line(4, P1());
 }
 
-} // namespace
+void CBlockSMC::WritePinText(PinTextWriter& w) const
+{
+    w.StepMotorLines(false);
+}
+
+void CBlockSMCE::WritePinText(PinTextWriter& w) const
+{
+    w.StepMotorLines(true);
+}
+
+void CBlockPTO::WritePinText(PinTextWriter& w) const
+{
+    w.PulseTrainLines(false);
+}
+
+void CBlockPTOE::WritePinText(PinTextWriter& w) const
+{
+    w.PulseTrainLines(true);
+}
+
+void CBlockCRC16::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(10);
+    w.Lines({{3, Fmt(_T("Start Address=AM%d"), w.ParamEx(CRC16_START_PARAMEX))},
+             {4, Fmt(_T("Count=%d"), w.ParamEx(CRC16_COUNT_PARAMEX))}});
+}
+
+void CBlockWordOp::WritePinText(PinTextWriter& w) const
+{
+    if (IsShiftType(m_nType))
+        w.OperandLine(2, _T("NbR = B%d"), _T("NbR = %d"), w.Param(WORDOP_OPERAND_PARAM));
+    else if (IsMaskType(m_nType))
+        w.OperandLine(3, _T("Mask = B%d"), _T("Mask = 0x%04X"), w.Param(WORDOP_OPERAND_PARAM));
+}
+
+void CBlockWORD2BIT::WritePinText(PinTextWriter& w) const
+{
+    w.OperandLine(2, _T("BitNo = B%d"), _T("BitNo = %d"), w.Param(WORD2BIT_BIT_PARAM));
+}
+
+void CBlockMOD::WritePinText(PinTextWriter& w) const
+{
+    w.OperandLine(3, _T("Base = B%d"), _T("Base = %d"), w.Param(MOD_DIVISOR_PARAM));
+}
+
+void CBlockREM::WritePinText(PinTextWriter& w) const
+{
+    w.OperandLine(3, _T("Base = B%d"), _T("Base = %d"), w.Param(MOD_DIVISOR_PARAM));
+}
+
+void CBlockFIX::WritePinText(PinTextWriter& w) const
+{
+    w.OperandLine(2, _T("Base = B%d"), _T("Base = %d"), w.Param(FIX_DIGITS_PARAM));
+}
+
+void CBlockROUND::WritePinText(PinTextWriter& w) const
+{
+    w.OperandLine(2, _T("Base = B%d"), _T("Base = %d"), w.Param(FIX_DIGITS_PARAM));
+}
+
+void CBlockFactorFn::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(10);
+    w.AmpLine(3);
+}
+
+void CBlockLOG::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(10);
+    w.Line(2, w.P1());
+    w.AmpLine(3);
+}
+
+void CBlockQUAD::WritePinText(PinTextWriter& w) const
+{
+    w.Indent(9);
+    w.Lines({{1, Fmt(_T("A=%d"), w.Param(QUAD_A_PARAM))}, {2, Fmt(_T("B=%d"), w.ParamEx(QUAD_B_PARAMEX))},
+             {3, Fmt(_T("C=%d"), w.ParamEx(QUAD_C_PARAMEX))}, {4, Fmt(_T("Dir= %d"), w.Param(QUAD_ROOT_PARAM))},
+             {5, Fmt(_T("Amp= %5.2f"), m_dParam)}});
+}
 
 PinTextLayout BuildPinText(const CBlockObj& block, int nPin, BOOL bNewGeneration)
 {
-    // These blocks have several parameter pins and show their settings once, at the last.
-    if ((block.m_nType == BT_WT || block.m_nType == BT_MSGTEXT) && nPin < 2)
+    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
+    if (pRow && !ShowsLinesAt(*pRow, nPin))
         return {};
     // An older controller has no texts for the types only the newer generation offers.
-    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
     if (!bNewGeneration && pRow && !(pRow->byGenerations & GEN_OLDER))
         return {};
-    return PinTextBuilder(block, bNewGeneration).Build();
+    PinTextWriter writer(block, bNewGeneration);
+    block.WritePinText(writer);
+    return writer.Take();
 }
 
 void CBlockObj::DrawPinText(CDC* pDC, int nPin, int nPitch, int nCharWidth, int nLineHeight)

@@ -26,6 +26,6 @@ struct PinTextLayout {
     int nGap = 0;
 };
 
-// The lines that DrawPinText draws for pin nPin of the block. A weekly timer and a message text
-// have several parameter pins and give their lines at pin 2 only.
+// The lines that DrawPinText draws for pin nPin of the block, as its class writes them. A block
+// with several parameter pins (the weekly timer, the message text) gives its lines at the last.
 PinTextLayout BuildPinText(const CBlockObj& block, int nPin, BOOL bNewGeneration);

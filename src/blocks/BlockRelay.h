@@ -28,6 +28,9 @@ public:
     CBlockLR();
     explicit CBlockLR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -38,6 +41,9 @@ public:
     CBlockPR();
     explicit CBlockPR(int nType);
 
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
+
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
@@ -47,6 +53,9 @@ class CBlockSREG : public CBlockObj {
 public:
     CBlockSREG();
     explicit CBlockSREG(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 
     // On the newer generation a new register takes the lowest index that no shift register of
     // its document uses; with all four taken, or on the older generation, index 0.
@@ -66,6 +75,9 @@ class CBlockMATHERR : public CBlockObj {
 public:
     CBlockMATHERR();
     explicit CBlockMATHERR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockBoolean : public CBlockObj {
@@ -74,6 +86,8 @@ class CBlockBoolean : public CBlockObj {
 public:
     CBlockBoolean();
     explicit CBlockBoolean(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
 };
@@ -86,6 +100,8 @@ class CBlockTDT : public CBlockObj {
 public:
     CBlockTDT();
     explicit CBlockTDT(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;

@@ -1,29 +1,15 @@
-// The symbol inside a block's body: DrawSymbol picks the family painter, and the painters of
-// the I/O blocks, the basic logic gates and the ladder contacts and coils live here. The other
-// families' painters are in BlockSymbolTimer.cpp, BlockSymbolCounter.cpp and
-// BlockSymbolFunction.cpp.
+// The symbol inside a block's body: the shared tools of the symbol painters and the symbols of
+// the I/O blocks, the basic logic gates and the ladder contacts and coils. Each class with a
+// symbol of its own draws it in DrawSymbol; the timers' symbols are in BlockSymbolTimer.cpp,
+// the counting, analog and communication blocks' in BlockSymbolCounter.cpp and the word,
+// special and math blocks' in BlockSymbolFunction.cpp.
 #include "blocks/BlockSymbol.h"
 
-#include "blocks/BlockAnalog.h"
-#include "blocks/BlockBCD.h"
-#include "blocks/BlockCounter.h"
-#include "blocks/BlockDataLog.h"
-#include "blocks/BlockExtended.h"
-#include "blocks/BlockFunction.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockLogic.h"
-#include "blocks/BlockMR.h"
-#include "blocks/BlockMSGTEXT.h"
-#include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
-#include "blocks/BlockRelay.h"
-#include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/BlockWIFI.h"
-#include "blocks/BlockWord.h"
-
-#include <unordered_map>
 
 
 namespace symbol {
@@ -90,104 +76,8 @@ using namespace symbol;
 
 void CBlockObj::DrawSymbol(CDC* pDC) const
 {
-    // The family of a class decides its painter; the first row whose class the block is wins.
-    using Painter = void (CBlockObj::*)(CDC*) const;
-    struct Family {
-        const CRuntimeClass* pClass;
-        Painter pfnPaint;
-    };
-    static const Family kFamilies[] = {
-        {RUNTIME_CLASS(CBlockMake), &CBlockObj::DrawContactSymbol},
-        {RUNTIME_CLASS(CBlockAContact), &CBlockObj::DrawContactSymbol},
-        {RUNTIME_CLASS(CBlockRelayCoil), &CBlockObj::DrawContactSymbol},
-        {RUNTIME_CLASS(CBlockAOutLAD), &CBlockObj::DrawContactSymbol},
-        {RUNTIME_CLASS(CBlockLogic), &CBlockObj::DrawLogicSymbol},
-        {RUNTIME_CLASS(CBlockTime), &CBlockObj::DrawTimerSymbol},
-        {RUNTIME_CLASS(CBlockCOUNTER), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockHCOUNTER), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockTHTRG), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockAnalog), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockLR), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockPR), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockSREG), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockMSGTEXT), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockMR), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockMATHERR), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockWIFI), &CBlockObj::DrawCounterSymbol},
-        {RUNTIME_CLASS(CBlockBoolean), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockTDT), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockBCD), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockBIN), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockROL), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockROR), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockSHL), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockSHR), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockUDC), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockANDM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockORM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockNOTM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockNANDM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockNORM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockXORM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockARRMXIV), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockACMXIV), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockRAND), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockMEM), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockENCODER), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockSMC), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockSMCE), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockPTO), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockPTOE), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockSEG), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockWORD2BIT), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockCRC16), &CBlockObj::DrawFunctionSymbol},
-        {RUNTIME_CLASS(CBlockODD), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockEVEN), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockMOD), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockREM), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockLOG), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockSQRT), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockABS), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockGCD), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockLCM), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockPOW2), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockEXP), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockFIX), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockROUND), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockSIN), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockCOS), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockTAN), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockCOT), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockSEC), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockCSC), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockQUAD), &CBlockObj::DrawMathSymbol},
-        {RUNTIME_CLASS(CBlockDataLog), &CBlockObj::DrawDataLogSymbol},
-    };
-    if (BlockFamilyOf(m_nType) == BlockFamily::IO) {
-        DrawIOSymbol(pDC);
+    if (BlockFamilyOf(m_nType) != BlockFamily::IO)
         return;
-    }
-    // The painter depends on the class alone; a simulated paint asks for every block on every
-    // tick, so each class walks the table once.
-    static std::unordered_map<const CRuntimeClass*, Painter> s_painters;
-    const CRuntimeClass* pClass = GetRuntimeClass();
-    auto found = s_painters.find(pClass);
-    if (found == s_painters.end()) {
-        Painter pfnPaint = nullptr;
-        for (const Family& family : kFamilies) {
-            if (IsKindOf(family.pClass)) {
-                pfnPaint = family.pfnPaint;
-                break;
-            }
-        }
-        found = s_painters.emplace(pClass, pfnPaint).first;
-    }
-    if (found->second)
-        (this->*found->second)(pDC);
-}
-
-void CBlockObj::DrawIOSymbol(CDC* pDC) const
-{
     // The prefix of the block's address label.
     const BlockAddressLabel* pAddress = AddressLabelOf(m_nType);
     if (!pAddress)
@@ -198,7 +88,7 @@ void CBlockObj::DrawIOSymbol(CDC* pDC) const
                  CString(pszPrefix));
 }
 
-void CBlockObj::DrawLogicSymbol(CDC* pDC) const
+void CBlockLogic::DrawSymbol(CDC* pDC) const
 {
     // A gate shows the symbol its palette button shows.
     const BlockTypeRow* pRow = FindBlockType(m_nType);
@@ -238,66 +128,91 @@ void CBlockObj::DrawLogicSymbol(CDC* pDC) const
         Stroke(pDC, {{tx, ty + cy}, {tx + cx / 2, ty + cy}});
 }
 
-void CBlockObj::DrawContactSymbol(CDC* pDC) const
+namespace {
+
+// The middle of the default body height 36, where the leads of contacts and coils run.
+constexpr int kLeadOffset = 18;
+
+// A contact's two plates with their leads; the analog contact's right lead is drawn wide.
+void ContactPlates(CDC* pDC, const CBlockObj& block, bool bWideRightLead)
 {
     SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
-    const int x = m_ptPos.x;
-    const int y = m_ptPos.y;
-    const int h = m_nHeight;
-    const int xr = x + m_nWidth;
-    const int ym = y + 18;  // the middle of the default body height 36
-
-    const auto contact = [&](bool bWideRightLead) {
-        Stroke(pDC, {{x, ym}, {x + 8, ym}});
-        if (bWideRightLead) {
-            SelectedPen wide(pDC, PS_SOLID, 2, kBlack);
-            Stroke(pDC, {{x + 16, ym}, {x + 26, ym}});
-        } else {
-            Stroke(pDC, {{x + 16, ym}, {x + 26, ym}});
-        }
-        Stroke(pDC, {{x + 8, y}, {x + 8, y + h}});
-        Stroke(pDC, {{x + 16, y}, {x + 16, y + h}});
-    };
-    // The value box of the analog elements.
-    const auto analogBox = [&] {
-        SelectedBrush brush(pDC, kBodyFill);
-        pDC->Ellipse(x + 18, y + 2, xr, y + 8);
-    };
-    const auto coil = [&](int nFontHeight, POINT open, POINT close) {
-        SelectedFont font(pDC, Swiss(nFontHeight, 8));
-        pDC->TextOut(open.x, open.y, CString(_T("(")));
-        pDC->TextOut(close.x, close.y, CString(_T(")")));
-    };
-
-    switch (m_nType) {
-    case BT_MAKE:
-        contact(false);
-        break;
-    case BT_BREAK:
-        contact(false);
-        Stroke(pDC, {{x + 14, y}, {x + 10, y + h}});
-        break;
-    case BT_ACONTACT:
-        contact(true);
-        analogBox();
-        break;
-    case BT_RELAY_COIL:
-    case BT_INV_OUT:
-        Stroke(pDC, {{x, ym}, {x + 5, ym}});
-        coil(32, {x + 3, y}, {xr - 7, y});
-        if (m_nType == BT_INV_OUT)
-            Stroke(pDC, {{xr - 10, y + h / 5}, {x + 10, y + h - h / 5}});
-        break;
-    case BT_AOUT_LAD: {
-        {
-            SelectedPen wide(pDC, PS_SOLID, 2, kBlack);
-            Stroke(pDC, {{x - 1, ym}, {x + 8, ym}});
-        }
-        analogBox();
-        coil(24, {x + 6, y + h / 6}, {xr - 6, y + h / 6});
-        break;
+    const Body k(block);
+    const int ym = k.y + kLeadOffset;
+    Stroke(pDC, {{k.x, ym}, {k.x + 8, ym}});
+    {
+        SelectedPen right(pDC, PS_SOLID, bWideRightLead ? 2 : 1, kBlack);
+        Stroke(pDC, {{k.x + 16, ym}, {k.x + 26, ym}});
     }
-    default:
-        break;
+    Stroke(pDC, {{k.x + 8, k.y}, {k.x + 8, k.b}});
+    Stroke(pDC, {{k.x + 16, k.y}, {k.x + 16, k.b}});
+}
+
+// The value box of the analog elements.
+void AnalogBox(CDC* pDC, const CBlockObj& block)
+{
+    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
+    SelectedBrush brush(pDC, kBodyFill);
+    const Body k(block);
+    pDC->Ellipse(k.x + 18, k.y + 2, k.r, k.y + 8);
+}
+
+void CoilBrackets(CDC* pDC, int nFontHeight, POINT open, POINT close)
+{
+    SelectedFont font(pDC, Swiss(nFontHeight, 8));
+    pDC->TextOut(open.x, open.y, CString(_T("(")));
+    pDC->TextOut(close.x, close.y, CString(_T(")")));
+}
+
+// The relay coil and the inverted output: a short lead into the brackets.
+void RelayCoil(CDC* pDC, const CBlockObj& block)
+{
+    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
+    const Body k(block);
+    Stroke(pDC, {{k.x, k.y + kLeadOffset}, {k.x + 5, k.y + kLeadOffset}});
+    CoilBrackets(pDC, 32, {k.x + 3, k.y}, {k.r - 7, k.y});
+}
+
+}  // namespace
+
+void CBlockMake::DrawSymbol(CDC* pDC) const
+{
+    ContactPlates(pDC, *this, false);
+}
+
+void CBlockBreak::DrawSymbol(CDC* pDC) const
+{
+    ContactPlates(pDC, *this, false);
+    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
+    Stroke(pDC, {{m_ptPos.x + 14, m_ptPos.y}, {m_ptPos.x + 10, m_ptPos.y + m_nHeight}});
+}
+
+void CBlockAContact::DrawSymbol(CDC* pDC) const
+{
+    ContactPlates(pDC, *this, true);
+    AnalogBox(pDC, *this);
+}
+
+void CBlockRelayCoil::DrawSymbol(CDC* pDC) const
+{
+    RelayCoil(pDC, *this);
+}
+
+void CBlockInvOut::DrawSymbol(CDC* pDC) const
+{
+    RelayCoil(pDC, *this);
+    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
+    const Body k(*this);
+    Stroke(pDC, {{k.r - 10, k.y + k.h / 5}, {k.x + 10, k.b - k.h / 5}});
+}
+
+void CBlockAOutLAD::DrawSymbol(CDC* pDC) const
+{
+    const Body k(*this);
+    {
+        SelectedPen wide(pDC, PS_SOLID, 2, kBlack);
+        Stroke(pDC, {{k.x - 1, k.y + kLeadOffset}, {k.x + 8, k.y + kLeadOffset}});
     }
+    AnalogBox(pDC, *this);
+    CoilBrackets(pDC, 24, {k.x + 6, k.y + k.h / 6}, {k.r - 6, k.y + k.h / 6});
 }

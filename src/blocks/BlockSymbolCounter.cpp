@@ -2,8 +2,12 @@
 // names for the plain ones, and pictograms of signal, trigger and arrow for the analog family.
 #include "blocks/BlockSymbol.h"
 
-#include "blocks/BlockObj.h"
-#include "blocks/BlockTypes.h"
+#include "blocks/BlockAnalog.h"
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockMR.h"
+#include "blocks/BlockMSGTEXT.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockWIFI.h"
 
 using namespace symbol;
 
@@ -207,41 +211,148 @@ void Wifi(CDC* pDC, const Body& k, LPCTSTR pszPrefix)
     Text(pDC, ax - 2, k.b - 21, pszPrefix);
 }
 
-}  // namespace
-
-void CBlockObj::DrawCounterSymbol(CDC* pDC) const
+// The pen and the 12 x 6 font every symbol of these blocks starts from, and the body it is
+// drawn in.
+void Paint(CDC* pDC, const CBlockObj& block, void (*pfnPaint)(CDC*, const Body&))
 {
     SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
     SelectedFont font(pDC, Fixed(12, 6, _T("")));
-    const Body k(*this);
-    switch (m_nType) {
-    case BT_COUNTER: Counter(pDC, k); break;
-    case BT_HCOUNTER: Name(pDC, k, _T("H-C")); break;
-    case BT_THTRG: ThresholdTrigger(pDC, k); break;
-    case BT_ACOMP: AnalogComparator(pDC, k); break;
-    case BT_ATHTRG: AnalogThresholdTrigger(pDC, k); break;
-    case BT_AAMP: AnalogAmplifier(pDC, k); break;
-    case BT_AWDOG: AnalogWatchdog(pDC, k); break;
-    case BT_ADTRG: AnalogDifferentialTrigger(pDC, k); break;
-    case BT_LR: Name(pDC, k, _T("L-R")); break;
-    case BT_PR: Name(pDC, k, _T("P-R")); break;
-    case BT_MSGTEXT: Name(pDC, k, _T("Text")); break;
-    case BT_SREG: Name(pDC, k, _T(">>")); break;
-    case BT_MR: Name(pDC, k, _T("MR")); break;
-    case BT_MW: Name(pDC, k, _T("MW")); break;
-    case BT_AMATH: AnalogMath(pDC, k); break;
-    case BT_AMUX: AnalogMultiplexer(pDC, k); break;
-    case BT_ARAMP: AnalogRamp(pDC, k); break;
-    case BT_PI: PiController(pDC, k); break;
-    case BT_PWM: PulseWidthModulator(pDC, k); break;
-    case BT_AFILTER: AnalogFilter(pDC, k); break;
-    case BT_MAXMIN: MaxMin(pDC, k); break;
-    case BT_AVGVAL: AverageValue(pDC, k); break;
-    case BT_MATHERR: MathError(pDC, k); break;
-    case BT_WIFI_IN: Wifi(pDC, k, _T("I")); break;
-    case BT_WIFI_OUT: Wifi(pDC, k, _T("Q")); break;
-    case BT_WIFI_AI: Wifi(pDC, k, _T("AI")); break;
-    case BT_WIFI_AOUT: Wifi(pDC, k, _T("AQ")); break;
-    default: break;
-    }
+    pfnPaint(pDC, Body(block));
+}
+
+}  // namespace
+
+void CBlockCOUNTER::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, Counter);
+}
+
+void CBlockHCOUNTER::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("H-C")); });
+}
+
+void CBlockTHTRG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, ThresholdTrigger);
+}
+
+void CBlockACOMP::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogComparator);
+}
+
+void CBlockATHTRG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogThresholdTrigger);
+}
+
+void CBlockAAMP::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogAmplifier);
+}
+
+void CBlockAWDOG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogWatchdog);
+}
+
+void CBlockADTRG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogDifferentialTrigger);
+}
+
+void CBlockLR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("L-R")); });
+}
+
+void CBlockPR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("P-R")); });
+}
+
+void CBlockMSGTEXT::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("Text")); });
+}
+
+void CBlockSREG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T(">>")); });
+}
+
+void CBlockMR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("MR")); });
+}
+
+void CBlockMW::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Name(p, k, _T("MW")); });
+}
+
+void CBlockAMATH::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogMath);
+}
+
+void CBlockAMUX::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogMultiplexer);
+}
+
+void CBlockARAMP::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogRamp);
+}
+
+void CBlockPI::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, PiController);
+}
+
+void CBlockPWM::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, PulseWidthModulator);
+}
+
+void CBlockAFILTER::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AnalogFilter);
+}
+
+void CBlockMAXMIN::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, MaxMin);
+}
+
+void CBlockAVGVAL::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AverageValue);
+}
+
+void CBlockMATHERR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, MathError);
+}
+
+void CBlockWIFIIn::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Wifi(p, k, _T("I")); });
+}
+
+void CBlockWIFIOut::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Wifi(p, k, _T("Q")); });
+}
+
+void CBlockWIFIAI::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Wifi(p, k, _T("AI")); });
+}
+
+void CBlockWIFIAOut::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Wifi(p, k, _T("AQ")); });
 }

@@ -3,8 +3,13 @@
 // empty. Their texts are placed for the default block width, whatever the body's width.
 #include "blocks/BlockSymbol.h"
 
-#include "blocks/BlockObj.h"
-#include "blocks/BlockTypes.h"
+#include "blocks/BlockBCD.h"
+#include "blocks/BlockDataLog.h"
+#include "blocks/BlockExtended.h"
+#include "blocks/BlockFunction.h"
+#include "blocks/BlockMath.h"
+#include "blocks/BlockRelay.h"
+#include "blocks/BlockWord.h"
 
 using namespace symbol;
 
@@ -12,11 +17,19 @@ namespace {
 
 constexpr int kDefaultWidth = 25;
 
-// How a row's text is placed: left edge x + (centre width - cx) / 2 + nShiftX, top y + nTop.
-enum class Mark { None, Bool, Mask };
+// What a function block's name carries besides its text.
+enum class Mark {
+    None,
+    Bool,     // the Boolean block's gate
+    Mask,     // "MASK" under the sign
+    MaskOr,   // and the half line of OR under the sign
+    MaskNot,  // and the negation over the sign
+    MaskNor,  // and both
+};
 
-struct FunctionRow {
-    int nType;
+// A function block's name: its text in its font, the left edge at
+// x + (centre width - cx) / 2 + nShiftX and the top at y + nTop.
+struct FunctionName {
     LPCTSTR pszText;
     FontSpec font;
     int nCentreWidth;
@@ -26,60 +39,6 @@ struct FunctionRow {
 };
 
 constexpr FontSpec kMeasureFont = Fixed(12, 8);
-
-constexpr FunctionRow kFunctionRows[] = {
-    {BT_BOOLEAN, _T("BOOL"), Swiss(9, 3), kDefaultWidth, 0, 24, Mark::Bool},
-    {BT_TDT, _T("TDT"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_BCD, _T("BCD"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_BIN, _T("BIN"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_ROL, _T("ROL"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_ROR, _T("ROR"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_SHL, _T("SHL"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_SHR, _T("SHR"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_ANDM, _T("&"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_ORM, _T(">1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_NOTM, _T("1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_NANDM, _T("&"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_NORM, _T(">1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_XORM, _T("=1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask},
-    {BT_ARRMXIV, _T("AXIV"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_ACMXIV, _T("DXIV"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_RAND, _T("Rand"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None},
-    {BT_MEM, _T("MEM"), Swiss(10, 5), 26, 0, 12, Mark::None},
-    {BT_ENCODER, _T("ENC"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_SMC, _T("SMC"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_SMCE, _T("SMCE"), Swiss(11, 4), 26, 0, 12, Mark::None},
-    {BT_PTO, _T("PTO"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_PTOE, _T("PTOE"), Swiss(11, 4), 26, 0, 12, Mark::None},
-    {BT_SEG, _T("SEG"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_WORD2BIT, _T("WTB"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_UDC, _T("UDC"), Swiss(12, 5), 26, 0, 12, Mark::None},
-    {BT_CRC16, _T("CRC"), Swiss(12, 5), 26, 0, 12, Mark::None},
-};
-
-struct MathRow {
-    int nType;
-    LPCTSTR pszText;
-};
-
-constexpr MathRow kMathRows[] = {
-    {BT_ODD, _T("ODD")},   {BT_EVEN, _T("EVEN")}, {BT_MOD, _T("MOD")},   {BT_REM, _T("REM")},
-    {BT_LOG, _T("LOG")},   {BT_SQRT, _T("SQRT")}, {BT_ABS, _T("ABS")},   {BT_GCD, _T("GCD")},
-    {BT_LCM, _T("LCM")},   {BT_POW2, _T("POW2")}, {BT_EXP, _T("EXP")},   {BT_FIX, _T("FIX")},
-    {BT_ROUND, _T("round")}, {BT_SIN, _T("SIN")}, {BT_COS, _T("COS")},   {BT_TAN, _T("TAN")},
-    {BT_COT, _T("COT")},   {BT_SEC, _T("SEC")},   {BT_CSC, _T("CSC")},   {BT_QUAD, _T("QUAD")},
-    {BT_DATALOG, _T("L")},
-};
-
-template <class Row, std::size_t N>
-const Row* FindRow(const Row (&rows)[N], int nType)
-{
-    for (const Row& row : rows) {
-        if (row.nType == nType)
-            return &row;
-    }
-    return nullptr;
-}
 
 // The Boolean block's pictogram: four inputs into a gate with one output.
 void BooleanGate(CDC* pDC, int x0, int y)
@@ -91,63 +50,286 @@ void BooleanGate(CDC* pDC, int x0, int y)
 }
 
 // The mask blocks: the gate's sign over "MASK", with the lines of OR and the negations.
-void MaskMarks(CDC* pDC, int nType, int x, int y, CSize size)
+void MaskMarks(CDC* pDC, Mark mark, int x, int y, CSize size)
 {
     const int tx = x + (kDefaultWidth - size.cx) / 2;
-    if (nType == BT_ORM || nType == BT_NORM)
+    if (mark == Mark::MaskOr || mark == Mark::MaskNor)
         Stroke(pDC, {{tx, y + 7 + size.cy}, {tx + size.cx / 2, y + 7 + size.cy}});
-    if (nType == BT_NOTM || nType == BT_NANDM)
+    if (mark == Mark::MaskNot)
         Stroke(pDC, {{tx, y + 8}, {tx + size.cx + 1, y + 8}});
-    if (nType == BT_NORM)
+    if (mark == Mark::MaskNor)
         Stroke(pDC, {{tx, y + 8}, {tx + size.cx, y + 8}});
     SelectedFont mask(pDC, Swiss(10, 4, FW_HEAVY));
     const CSize maskSize = Extent(pDC, _T("MASK"));
     Text(pDC, x + (kDefaultWidth - maskSize.cx) / 2 + 1, y + 24, _T("MASK"));
 }
 
-// The math and data-log names: 12 x 5 fixed, centred on the default width.
-void DrawMathName(const CBlockObj& block, CDC* pDC)
+void DrawFunctionName(const CBlockObj& block, CDC* pDC, const FunctionName& name)
 {
     if (!block.IsNewGeneration())
         return;
-    const MathRow* pRow = FindRow(kMathRows, block.m_nType);
-    if (!pRow)
+    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
+    SelectedFont font(pDC, name.font);
+    const int x = block.m_ptPos.x;
+    const int y = block.m_ptPos.y;
+    const CSize size = Extent(pDC, name.pszText);
+    const int tx = x + (name.nCentreWidth - size.cx) / 2 + name.nShiftX;
+    if (name.mark == Mark::Bool)
+        BooleanGate(pDC, tx, y);
+    Text(pDC, tx, y + name.nTop, name.pszText);
+    if (name.mark != Mark::None && name.mark != Mark::Bool)
+        MaskMarks(pDC, name.mark, x, y, size);
+}
+
+// The math and data-log names: 12 x 5 fixed, centred on the default width.
+void DrawMathName(const CBlockObj& block, CDC* pDC, LPCTSTR pszText)
+{
+    if (!block.IsNewGeneration())
         return;
     SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
     SelectedFont font(pDC, Fixed(12, 5));
-    const CSize size = Extent(pDC, pRow->pszText);
-    Text(pDC, block.m_ptPos.x + (kDefaultWidth - size.cx) / 2 + 1, block.m_ptPos.y + 12,
-         pRow->pszText);
+    const CSize size = Extent(pDC, pszText);
+    Text(pDC, block.m_ptPos.x + (kDefaultWidth - size.cx) / 2 + 1, block.m_ptPos.y + 12, pszText);
 }
 
 }  // namespace
 
-void CBlockObj::DrawFunctionSymbol(CDC* pDC) const
+void CBlockBoolean::DrawSymbol(CDC* pDC) const
 {
-    if (!IsNewGeneration())
-        return;
-    const FunctionRow* pRow = FindRow(kFunctionRows, m_nType);
-    if (!pRow)
-        return;
-    SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
-    SelectedFont font(pDC, pRow->font);
-    const int x = m_ptPos.x;
-    const int y = m_ptPos.y;
-    const CSize size = Extent(pDC, pRow->pszText);
-    const int tx = x + (pRow->nCentreWidth - size.cx) / 2 + pRow->nShiftX;
-    if (pRow->mark == Mark::Bool)
-        BooleanGate(pDC, tx, y);
-    Text(pDC, tx, y + pRow->nTop, pRow->pszText);
-    if (pRow->mark == Mark::Mask)
-        MaskMarks(pDC, m_nType, x, y, size);
+    DrawFunctionName(*this, pDC, {_T("BOOL"), Swiss(9, 3), kDefaultWidth, 0, 24, Mark::Bool});
 }
 
-void CBlockObj::DrawMathSymbol(CDC* pDC) const
+void CBlockTDT::DrawSymbol(CDC* pDC) const
 {
-    DrawMathName(*this, pDC);
+    DrawFunctionName(*this, pDC, {_T("TDT"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
 }
 
-void CBlockObj::DrawDataLogSymbol(CDC* pDC) const
+void CBlockBCD::DrawSymbol(CDC* pDC) const
 {
-    DrawMathName(*this, pDC);
+    DrawFunctionName(*this, pDC, {_T("BCD"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockBIN::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("BIN"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockROL::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("ROL"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockROR::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("ROR"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockSHL::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("SHL"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockSHR::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("SHR"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockANDM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("&"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask});
+}
+
+void CBlockORM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T(">1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::MaskOr});
+}
+
+void CBlockNOTM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::MaskNot});
+}
+
+void CBlockNANDM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("&"), kMeasureFont, kDefaultWidth, 1, 9, Mark::MaskNot});
+}
+
+void CBlockNORM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T(">1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::MaskNor});
+}
+
+void CBlockXORM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("=1"), kMeasureFont, kDefaultWidth, 1, 9, Mark::Mask});
+}
+
+void CBlockARRMXIV::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("AXIV"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockACMXIV::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("DXIV"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockRAND::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("Rand"), Swiss(12, 5), kDefaultWidth, 1, 12, Mark::None});
+}
+
+void CBlockMEM::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("MEM"), Swiss(10, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockENCODER::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("ENC"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockSMC::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("SMC"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockSMCE::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("SMCE"), Swiss(11, 4), 26, 0, 12, Mark::None});
+}
+
+void CBlockPTO::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("PTO"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockPTOE::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("PTOE"), Swiss(11, 4), 26, 0, 12, Mark::None});
+}
+
+void CBlockSEG::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("SEG"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockWORD2BIT::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("WTB"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockUDC::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("UDC"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockCRC16::DrawSymbol(CDC* pDC) const
+{
+    DrawFunctionName(*this, pDC, {_T("CRC"), Swiss(12, 5), 26, 0, 12, Mark::None});
+}
+
+void CBlockODD::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("ODD"));
+}
+
+void CBlockEVEN::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("EVEN"));
+}
+
+void CBlockMOD::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("MOD"));
+}
+
+void CBlockREM::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("REM"));
+}
+
+void CBlockLOG::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("LOG"));
+}
+
+void CBlockSQRT::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("SQRT"));
+}
+
+void CBlockABS::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("ABS"));
+}
+
+void CBlockGCD::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("GCD"));
+}
+
+void CBlockLCM::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("LCM"));
+}
+
+void CBlockPOW2::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("POW2"));
+}
+
+void CBlockEXP::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("EXP"));
+}
+
+void CBlockFIX::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("FIX"));
+}
+
+void CBlockROUND::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("round"));
+}
+
+void CBlockSIN::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("SIN"));
+}
+
+void CBlockCOS::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("COS"));
+}
+
+void CBlockTAN::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("TAN"));
+}
+
+void CBlockCOT::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("COT"));
+}
+
+void CBlockSEC::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("SEC"));
+}
+
+void CBlockCSC::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("CSC"));
+}
+
+void CBlockQUAD::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("QUAD"));
+}
+
+void CBlockDataLog::DrawSymbol(CDC* pDC) const
+{
+    DrawMathName(*this, pDC, _T("L"));
 }

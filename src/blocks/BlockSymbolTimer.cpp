@@ -1,10 +1,11 @@
-// The timer symbols (types 400-413): small pictograms of the timing behaviour (an arrow and a
+// The timer symbols: small pictograms of the timing behaviour (an arrow and a
 // step for the delays, pulse trains for the generators, a clock face for the clock timers) with
 // a short name. Sizes follow the body, so a resized timer keeps its picture inside.
 #include "blocks/BlockSymbol.h"
 
-#include "blocks/BlockObj.h"
-#include "blocks/BlockTypes.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockDelay.h"
+#include "blocks/BlockGenerator.h"
 
 using namespace symbol;
 
@@ -206,28 +207,82 @@ void Stopwatch(CDC* pDC, const Body& k)
     MeasuredName(pDC, k, _T("SW"));
 }
 
-}  // namespace
-
-void CBlockObj::DrawTimerSymbol(CDC* pDC) const
+// The pen and the 12 x 7 font every timer symbol starts from, and the body it is drawn in.
+void Paint(CDC* pDC, const CBlockObj& block, void (*pfnPaint)(CDC*, const Body&))
 {
     SelectedPen pen(pDC, PS_SOLID, 1, kBlack);
     SelectedFont font(pDC, Swiss(12, 7));
-    const Body k(*this);
-    switch (m_nType) {
-    case BT_DPR: OnDelay(pDC, k); break;
-    case BT_DDR: OffDelay(pDC, k); break;
-    case BT_MPLR: OnOffDelay(pDC, k); break;
-    case BT_PLR: RetentiveOnDelay(pDC, k); break;
-    case BT_CPG: WipingRelay(pDC, k); break;
-    case BT_RPR: EdgeWipingRelay(pDC, k); break;
-    case BT_APG: AsyncPulseGenerator(pDC, k); break;
-    case BT_RG: RandomGenerator(pDC, k); break;
-    case BT_SLS: Switch(pDC, k, _T("S-L-S")); break;
-    case BT_MFS: Switch(pDC, k, _T("M-F-S")); break;
-    case BT_WT: CalendarTimer(pDC, k, _T("W-T")); break;
-    case BT_YT: CalendarTimer(pDC, k, _T("Y-T")); break;
-    case BT_AC: AstronomicalClock(pDC, k); break;
-    case BT_SW: Stopwatch(pDC, k); break;
-    default: break;
-    }
+    pfnPaint(pDC, Body(block));
+}
+
+}  // namespace
+
+void CBlockDPR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, OnDelay);
+}
+
+void CBlockDDR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, OffDelay);
+}
+
+void CBlockMPLR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, OnOffDelay);
+}
+
+void CBlockPLR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, RetentiveOnDelay);
+}
+
+void CBlockCPG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, WipingRelay);
+}
+
+void CBlockRPR::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, EdgeWipingRelay);
+}
+
+void CBlockAPG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AsyncPulseGenerator);
+}
+
+void CBlockRG::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, RandomGenerator);
+}
+
+void CBlockSLS::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Switch(p, k, _T("S-L-S")); });
+}
+
+void CBlockMFS::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { Switch(p, k, _T("M-F-S")); });
+}
+
+void CBlockWT::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { CalendarTimer(p, k, _T("W-T")); });
+}
+
+void CBlockYT::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, [](CDC* p, const Body& k) { CalendarTimer(p, k, _T("Y-T")); });
+}
+
+void CBlockAC::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, AstronomicalClock);
+}
+
+void CBlockSW::DrawSymbol(CDC* pDC) const
+{
+    Paint(pDC, *this, Stopwatch);
 }

@@ -245,6 +245,9 @@ struct BlockTypeRow {
     UINT nFlags = 0;
     BlockAddressLabel address;
     ImageRecord image;
+    // The values a data-log block can record of a block of the type (and a memory block can
+    // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
+    std::span<const int> loggable;
 };
 
 // Every row, in code order.

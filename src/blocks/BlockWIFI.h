@@ -27,6 +27,9 @@ class CBlockWIFIIn : public CBlockWIFI {
 public:
     CBlockWIFIIn();
     explicit CBlockWIFIIn(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIOut : public CBlockWIFI {
@@ -35,6 +38,9 @@ class CBlockWIFIOut : public CBlockWIFI {
 public:
     CBlockWIFIOut();
     explicit CBlockWIFIOut(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIAI : public CBlockWIFI {
@@ -43,6 +49,9 @@ class CBlockWIFIAI : public CBlockWIFI {
 public:
     CBlockWIFIAI();
     explicit CBlockWIFIAI(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };
 
 class CBlockWIFIAOut : public CBlockWIFI {
@@ -51,4 +60,7 @@ class CBlockWIFIAOut : public CBlockWIFI {
 public:
     CBlockWIFIAOut();
     explicit CBlockWIFIAOut(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
+    void WritePinText(PinTextWriter& w) const override;
 };

@@ -14,6 +14,7 @@ class CBlockWordOp : public CBlockWordValue {
     DECLARE_DYNAMIC(CBlockWordOp)
 
 public:
+    void WritePinText(PinTextWriter& w) const override;
     BOOL Simulate(const CSimContext* pSim) override;
 
 protected:
@@ -43,6 +44,8 @@ class CBlockROL : public CBlockWordOp {
 public:
     CBlockROL();
     explicit CBlockROL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockROR : public CBlockWordOp {
@@ -51,6 +54,8 @@ class CBlockROR : public CBlockWordOp {
 public:
     CBlockROR();
     explicit CBlockROR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSHL : public CBlockWordOp {
@@ -59,6 +64,8 @@ class CBlockSHL : public CBlockWordOp {
 public:
     CBlockSHL();
     explicit CBlockSHL(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockSHR : public CBlockWordOp {
@@ -67,6 +74,8 @@ class CBlockSHR : public CBlockWordOp {
 public:
     CBlockSHR();
     explicit CBlockSHR(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockANDM : public CBlockWordOp {
@@ -75,6 +84,8 @@ class CBlockANDM : public CBlockWordOp {
 public:
     CBlockANDM();
     explicit CBlockANDM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockORM : public CBlockWordOp {
@@ -83,6 +94,8 @@ class CBlockORM : public CBlockWordOp {
 public:
     CBlockORM();
     explicit CBlockORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNOTM : public CBlockWordOp {
@@ -91,6 +104,8 @@ class CBlockNOTM : public CBlockWordOp {
 public:
     CBlockNOTM();
     explicit CBlockNOTM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNANDM : public CBlockWordOp {
@@ -99,6 +114,8 @@ class CBlockNANDM : public CBlockWordOp {
 public:
     CBlockNANDM();
     explicit CBlockNANDM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockNORM : public CBlockWordOp {
@@ -107,6 +124,8 @@ class CBlockNORM : public CBlockWordOp {
 public:
     CBlockNORM();
     explicit CBlockNORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };
 
 class CBlockXORM : public CBlockWordOp {
@@ -115,4 +134,6 @@ class CBlockXORM : public CBlockWordOp {
 public:
     CBlockXORM();
     explicit CBlockXORM(int nType);
+
+    void DrawSymbol(CDC* pDC) const override;
 };

@@ -1,54 +1,11 @@
 #include "blocks/BlockWordValue.h"
 
-#include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
 
 #include <algorithm>
 #include <cmath>
 
 IMPLEMENT_DYNAMIC(CBlockWordValue, CBlockObj)
-
-namespace {
-
-// How a type shows its value: the box width in half block widths and the format of the value
-// truncated to an int.
-struct ValueStyle {
-    int nHalfWidths;
-    LPCTSTR pszFormat;
-};
-
-ValueStyle StyleOf(int nType)
-{
-    switch (nType) {
-    case BT_BCD:
-        return {3, _T("0x%04X")};
-    case BT_BIN:
-        return {3, _T("%-4d")};
-    case BT_ARRMXIV:
-    case BT_ACMXIV:
-        return {3, _T("%d")};
-    case BT_FIX:
-    case BT_ROUND:
-        return {3, _T("%-d")};
-    case BT_RAND:
-    case BT_LOG:
-    case BT_SQRT:
-    case BT_POW2:
-    case BT_EXP:
-    case BT_SIN:
-    case BT_COS:
-    case BT_TAN:
-    case BT_COT:
-    case BT_SEC:
-    case BT_CSC:
-    case BT_QUAD:
-        return {5, _T("%d")};
-    default:  // the word blocks, MOD, REM, ABS, GCD, LCM
-        return {3, _T("%-6d")};
-    }
-}
-
-} // namespace
 
 void CBlockWordValue::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
@@ -58,18 +15,20 @@ void CBlockWordValue::DrawSim(const CSimContext* pSim, CDC* pDC)
 void CBlockWordValue::DrawValue(const CSimContext*, CDC* pDC)
 {
     const CString strValue = FormatValue();
-    DrawValueBox(pDC, *this, StyleOf(m_nType).nHalfWidths, {&strValue, 1});
+    DrawValueBox(pDC, *this, ValueStyle().nHalfWidths, {&strValue, 1});
 }
 
 CString CBlockWordValue::FormatValue() const
 {
-    int nValue = TruncToInt(m_dRunTime);
-    // The BCD word is shown as its four nibbles.
-    if (m_nType == BT_BCD)
-        nValue &= 0xFFFF;
+    const WordValueStyle style = ValueStyle();
     CString str;
-    str.Format(StyleOf(m_nType).pszFormat, nValue);
+    str.Format(style.pszFormat, TruncToInt(m_dRunTime) & style.nMask);
     return str;
+}
+
+WordValueStyle CBlockWordValue::ValueStyle() const
+{
+    return {3, _T("%-6d")};
 }
 
 int WrapWord(int nValue)

@@ -6,6 +6,14 @@
 
 #include "blocks/BlockObj.h"
 
+// How a block shows its value: the box width in half block widths, the format of the value
+// truncated to an int and the bits of it that are shown.
+struct WordValueStyle {
+    int nHalfWidths;
+    LPCTSTR pszFormat;
+    int nMask = -1;
+};
+
 class CBlockWordValue : public CBlockObj {
     DECLARE_DYNAMIC(CBlockWordValue)
 
@@ -15,6 +23,9 @@ public:
 
     // The text the value box shows for the current value.
     CString FormatValue() const;
+    // The word blocks, MOD, REM, ABS, GCD and LCM: three half widths, the value left-aligned
+    // in six places; a class that shows its value otherwise says how.
+    virtual WordValueStyle ValueStyle() const;
 
 protected:
     CBlockWordValue() = default;
