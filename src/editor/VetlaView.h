@@ -15,6 +15,7 @@
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
 #include "editor/CapBitmap.h"
+#include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
@@ -52,12 +53,6 @@ constexpr int EDIT_MODE_INSERT_COMMENT = 8;
 constexpr int EDIT_MODE_DRAG_COMMENTS = 9;
 constexpr int EDIT_MODE_CUT_JOIN = 13;
 constexpr int EDIT_MODE_SIMULATE = 100;
-
-// What ClearSelection clears.
-constexpr BYTE SELECTION_ALL = 0;
-constexpr BYTE SELECTION_LINES = 1;
-constexpr BYTE SELECTION_BLOCKS = 2;
-constexpr BYTE SELECTION_COMMENTS = 3;
 
 // The icon of the view's balloon tip.
 constexpr int IDI_BALLOON_TIP = 133;
@@ -237,11 +232,9 @@ public:
     HCURSOR m_hCursorComment = nullptr;
     HCURSOR m_hCursorInsert = nullptr;
 
-    // ---- hit tests and selection (VetlaViewSelection.cpp) ----
-    CBlockObj* SelectedBlockAt(int x, int y) const;
-    CBlockObj* SelectedBlockPinsAt(int x, int y) const;
-    CConnectLineObj* SelectedLineAt(int x, int y) const;
-    CBlockComment* SelectedCommentAt(int x, int y) const;
+    // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
+    CDiagramSelection& Selection() { return m_selection; }
+    const CDiagramSelection& Selection() const { return m_selection; }
     // The pin of the block under the point, -1 when none (inputs first, each in index order).
     int PinAt(const CBlockObj* pBlock, int x, int y) const;
     // A ladder document's power rail when the point lies on it (its rectangle widened by 7
@@ -249,12 +242,6 @@ public:
     CBlockObj* PowerBusAt(int x, int y) const;
     // A left press in select mode: what it selects and the edit mode of the drag it starts.
     int PressInSelectMode(int x, int y, UINT nFlags);
-    void ClearSelection(BYTE nWhat);
-    BOOL IsBlockSelected(const CBlockObj* pBlock, BOOL bByNumber) const;
-    BOOL IsLineSelected(const CConnectLineObj* pLine) const;
-    BOOL IsCommentSelected(const CBlockComment* pComment) const;
-    void UpdateBandSelection();
-    void SelectLinesOfBlock(CBlockObj* pBlock);
     // pKey: the arrow key (VK_LEFT .. VK_DOWN) that moves the selection, null for the mouse.
     // Selected wires without a moved end have their segments dragged: the segment under the
     // mouse in mode 4 (m_nDragSegment, m_nDragSegmentDir), else those the route's shape offers
@@ -421,12 +408,6 @@ public:
     std::optional<CPoint> m_ptPasteAnchor;
     int m_nPasteRepeat = 0;
     CBlockComment* m_pCurComment = nullptr;
-    // The selection: each object once, its selected flag set while it is listed.
-    CObList m_selBlocks;
-    CObList m_selLines;
-    CObList m_selComments;
-    // The rubber band in document coordinates; the second corner follows the mouse.
-    CRect m_rcBand;
     // The wire segment dragged in mode 4 and its direction (0 vertical, 1 horizontal, -1 end).
     int m_nDragSegment = 0;
     int m_nDragSegmentDir = 0;
@@ -560,6 +541,8 @@ private:
     void DrawImage(CDC* pDC);
     void ShowAsPrinted();
 
+    // Follows the view's document pointer.
+    CDiagramSelection m_selection{m_pDocument};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;

@@ -26,9 +26,7 @@ void CVetlaView::GoToBlock(int nNumber)
     const float fZoom = GetZoom();
     CenterOnPoint(CPoint(int(float(pBlock->m_ptPos.x) * fZoom), int(float(pBlock->m_ptPos.y) * fZoom)));
     m_pCurBlock = nullptr;
-    ClearSelection(SELECTION_ALL);
-    pBlock->m_bSelected = 1;
-    m_selBlocks.AddTail(pBlock);
+    m_selection.Only(pBlock);
     InvalidateAll();
 }
 

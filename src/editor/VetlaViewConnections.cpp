@@ -135,9 +135,9 @@ void CVetlaView::KeepSelectionOnPage(int x, int y)
     const int w = m_pDocument->m_rcExtent.Width();
     const int h = m_pDocument->m_rcExtent.Height();
     const bool bLeaves =
-        AnyListed<CBlockObj>(m_selBlocks, [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
-        AnyListed<CConnectLineObj>(m_selLines, [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
-        AnyListed<CBlockComment>(m_selComments, [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
+        AnyListed<CBlockObj>(m_selection.Blocks(), [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
+        AnyListed<CConnectLineObj>(m_selection.Lines(), [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
+        AnyListed<CBlockComment>(m_selection.Comments(), [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
     if (bLeaves)
         MoveSelection(m_ptLastMouse.x - x, m_ptLastMouse.y - y, nullptr);
 }

@@ -157,14 +157,6 @@ void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CP
         doc.m_undo.SaveState(&doc);
 }
 
-// The current wire or connector becomes the only selection.
-template <class T>
-void SelectOnly(CVetlaView& view, CObList& selection, T* pObject)
-{
-    view.ClearSelection(SELECTION_ALL);
-    AddToSelection(selection, pObject);
-}
-
 // ---- cutting every wire that crosses a block ----
 
 // Where the blocks and the wire segments of a diagram lie, in square cells, so that a question
@@ -675,7 +667,7 @@ void CVetlaView::PlaceConnectorFree(CBlockObj* pConnector)
 
 BOOL CVetlaView::IsConnectorPairInSelection(CBlockObj* pConnector)
 {
-    if (!m_pDocument || m_selBlocks.IsEmpty() || !IsConnectorBlock(pConnector))
+    if (!m_pDocument || m_selection.Blocks().IsEmpty() || !IsConnectorBlock(pConnector))
         return FALSE;
     const CBlockObj* pNear = FarBlockOfConnector(*m_pDocument, pConnector);
     const CBlockObj* pFar = FarBlockOfConnector(*m_pDocument, FindPartner(*m_pDocument, pConnector));
@@ -707,7 +699,7 @@ void CVetlaView::SeparateLine()
 
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
-    SelectOnly(*this, m_selLines, pLine);
+    m_selection.Only(pLine);
     DeleteSelection();
 
     for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
@@ -746,7 +738,7 @@ void CVetlaView::JoinConnectorPair()
     m_pCurLine = nullptr;
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
-    SelectOnly(*this, m_selBlocks, pConnector);
+    m_selection.Only(pConnector);
     DeleteSelection();
     LayPairWire(*this, a, b.pBlock, b.pt, b.nPin, TRUE);
     InvalidateAll();
@@ -760,14 +752,14 @@ void CVetlaView::OnWireSeparate()
     const CPoint pt = m_ptContext;
     if (CConnectLineObj* pLine = doc.LineAtPoint(pt.x, pt.y)) {
         if (IsPowerBusLine(doc, pLine)) {
-            RemoveFromSelection(m_selLines, pLine);
+            m_selection.Remove(pLine);
             InvalidateAll();
             return;
         }
         m_pCurBlock = nullptr;
         m_pCurComment = nullptr;
         m_pCurLine = pLine;
-        SelectOnly(*this, m_selLines, pLine);
+        m_selection.Only(pLine);
         if (IsConnectorBlock(pLine->m_pEndBlock))
             JoinConnectorPair();
         else
@@ -778,7 +770,7 @@ void CVetlaView::OnWireSeparate()
         m_pCurLine = nullptr;
         m_pCurComment = nullptr;
         m_pCurBlock = pBlock;
-        SelectOnly(*this, m_selBlocks, pBlock);
+        m_selection.Only(pBlock);
         if (IsConnectorBlock(pBlock))
             JoinConnectorPair();
         InvalidateAll();
@@ -801,7 +793,7 @@ void CVetlaView::OnGoToPartner()
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
     m_pCurBlock = pPartner;
-    SelectOnly(*this, m_selBlocks, pPartner);
+    m_selection.Only(pPartner);
     InvalidateAll();
 }
 
@@ -833,7 +825,7 @@ int CVetlaView::CutWiresCrossingBlocks()
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
     m_pCurLine = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     CrossingCut(*this).Run();
     InvalidateAll();
     return 0;

@@ -169,7 +169,7 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
 void CVetlaView::DrawEditMarks(CDC* pDC)
 {
     if (m_nEditMode == EDIT_MODE_BAND) {
-        CRect rcBand = m_rcBand;
+        CRect rcBand = m_selection.Band();
         rcBand.NormalizeRect();
         CBrush brush(kBandFrame);
         pDC->FrameRect(rcBand, &brush);

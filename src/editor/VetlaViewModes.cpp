@@ -17,7 +17,7 @@ void CVetlaView::OnConnect()
         if (m_nEditMode == EDIT_MODE_SIMULATE) {
             OnSimulation();
         } else {
-            ClearSelection(SELECTION_ALL);
+            m_selection.Clear(SELECTION_ALL);
             m_pCurBlock = nullptr;
             m_pCurLine = nullptr;
             m_pCurComment = nullptr;
@@ -40,7 +40,7 @@ void CVetlaView::StepUndo(BOOL bRedo)
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     if (m_pDocument) {
         if (bRedo)
             m_pDocument->m_undo.Redo();

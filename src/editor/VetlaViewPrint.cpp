@@ -71,7 +71,7 @@ BOOL CVetlaView::CaptureDiagram()
 // printed, nothing selected.
 void CVetlaView::ShowAsPrinted()
 {
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     if (GetZoom() != 1.0f)
         ZoomTo(1.0f);
     InvalidateAll();

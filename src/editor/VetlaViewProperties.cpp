@@ -276,8 +276,7 @@ void CVetlaView::DeleteCommentBox(CBlockComment* pBox)
 {
     if (POSITION pos = m_pDocument->m_commentList.Find(pBox))
         m_pDocument->m_commentList.RemoveAt(pos);
-    if (POSITION pos = m_selComments.Find(pBox))
-        m_selComments.RemoveAt(pos);
+    m_selection.Remove(pBox);
     delete pBox;
     m_pCurComment = nullptr;
     m_pDocument->SetModifiedFlag(TRUE);

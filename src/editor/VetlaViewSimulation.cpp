@@ -65,7 +65,7 @@ void CVetlaView::EnterSimulation()
     g_pSimulatingView = this;
     m_nEditMode = EDIT_MODE_SIMULATE;
     m_pDocument->m_bSimulating = 1;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     BuildSimulationOrder(*m_pDocument);

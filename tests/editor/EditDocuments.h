@@ -98,13 +98,11 @@ public:
 
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        m_pView->m_selBlocks.AddTail(pBlock);
+        m_pView->Selection().Add(pBlock);
     }
     void Select(CConnectLineObj* pLine)
     {
-        pLine->m_bLineSelected = 1;
-        m_pView->m_selLines.AddTail(pLine);
+        m_pView->Selection().Add(pLine);
     }
 
     int CountType(int nType) const

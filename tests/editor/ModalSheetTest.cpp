@@ -162,7 +162,7 @@ TEST_F(ModalSheetTest, TheSimulationBarsStepBoxKeepsCtrlAAndPassesF3On)
     CString strBox;
     pBox->GetWindowText(strBox);
     EXPECT_EQ(strBox, CString(_T("40")));
-    EXPECT_TRUE(View()->m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
     // F3 still leaves the simulation from the bar.
     RouteKey(WM_KEYDOWN, VK_F3);
     Pump();

@@ -35,8 +35,7 @@ TEST_F(ConsistencyTest, AWiredDiagramHasNoProblems)
     CBlockObj* pQ1 = Block(BT_OUT, 260, 40);
     Wire(pI1, 10, pAnd, 0);
     Wire(pQ1, 0, pAnd, 10);  // drawn from the input end
-    pAnd->m_bSelected = 1;
-    View().m_selBlocks.AddTail(pAnd);
+    View().Selection().Add(pAnd);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
@@ -57,7 +56,8 @@ TEST_F(ConsistencyTest, EachFaultIsReported)
     pOr->m_nNumber = 9007;
     pOther->m_nEndBlock = 9007;
     pAnd->m_bSelected = 1;
-    View().m_selLines.AddTail(pOther);
+    View().Selection().Add(pOther);
+    pOther->m_bLineSelected = 0;
     const std::vector<std::string> problems = DiagramProblems(Doc(), &View());
     EXPECT_TRUE(Mentions(problems, "stores number 9005")) << ::testing::PrintToString(problems);
     EXPECT_TRUE(Mentions(problems, "is not the centre"));
@@ -141,8 +141,7 @@ class PageMarginTest : public WiredDiagram {
 protected:
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View().m_selBlocks.AddTail(pBlock);
+        View().Selection().Add(pBlock);
     }
     // The step of a drag from the last mouse point one unit left (or up) to the current one.
     void StepBack(int dx, int dy)
@@ -194,19 +193,17 @@ TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
     pComment->m_nBoxWidth = 80;
     pComment->m_nBoxHeight = 30;
     Doc().m_commentList.AddTail(pComment);
-    pComment->m_bCommentSelected = 1;
-    View().m_selComments.AddTail(pComment);
+    View().Selection().Add(pComment);
     StepBack(0, -1);
     EXPECT_EQ(pComment->m_nTop, 13);
-    View().ClearSelection(SELECTION_ALL);
+    View().Selection().Clear(SELECTION_ALL);
 
     CBlockObj* pI1 = Block(BT_IN, 40, 200);
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CConnectLineObj* pLine = RoutedWire(pI1, 10, pAnd, 0, {CPoint(100, 218), CPoint(100, 2), CPoint(150, 2),
                                                            CPoint(150, PinCentre(pAnd, 0).y)});
     const CArray<CPoint>& v = pLine->m_arrVertices;
-    pLine->m_bLineSelected = 1;
-    View().m_selLines.AddTail(pLine);
+    View().Selection().Add(pLine);
     View().m_ptLastMouse = CPoint(400, 400);
     View().KeepSelectionOnPage(400, 399);
     EXPECT_EQ(v[2].y, 3) << "a vertex 2 units from the top is moved back";

@@ -18,8 +18,7 @@ class ViewKeysTest : public DiagramWindow {
 protected:
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View()->m_selBlocks.AddTail(pBlock);
+        View()->Selection().Add(pBlock);
     }
     // The next posted message, taken off the queue without dispatching it.
     static std::optional<MSG> TakePosted()

@@ -165,8 +165,8 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
     view.OnSimulation();
     EXPECT_EQ(view.m_nWireState, 0);
     EXPECT_EQ(view.m_nEditMode, EDIT_MODE_SIMULATE);
-    EXPECT_TRUE(view.m_selBlocks.IsEmpty());
-    EXPECT_TRUE(view.m_selLines.IsEmpty());
+    EXPECT_TRUE(view.Selection().Blocks().IsEmpty());
+    EXPECT_TRUE(view.Selection().Lines().IsEmpty());
     EXPECT_EQ(pInput->m_bSelected, 0);
     EXPECT_EQ(m_active.Doc().m_lineList.GetCount(), 0) << "the wire was not finished";
     view.OnSimulation();
