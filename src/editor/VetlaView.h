@@ -14,7 +14,7 @@
 #include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
 #include "editor/BlockTextTable.h"
-#include "editor/CapBitmap.h"
+#include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
 #include "pages/ladder/OpenLadSheets.h"
@@ -427,11 +427,8 @@ public:
     int m_bWireFromInsert = 0;
     int m_bUndoOnWire = 1;
 
-    // ---- printing and page layout (VetlaViewPrint.cpp) ----
-    // Print Setup; on OK its choices are kept for the next picture.
-    BOOL AskPrintSetup();
-    // The whole base drawn at zoom 1, as printed, into m_capBitmap; FALSE when it cannot be.
-    BOOL CaptureDiagram();
+    // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
+    CDiagramPrinting& Printing() { return m_printing; }
     void OnPrintCommand();
     void OnPrintPreviewCommand();
     void OnPrintDirectCommand();
@@ -439,9 +436,6 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    CCapBitmap m_capBitmap;
-    // Print asks for the Print Setup first, except right after a preview's.
-    int m_bAskPrintSetup = 1;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
@@ -539,10 +533,10 @@ private:
     BOOL PrepareMemoryBitmap(const CSize& sizeClient);
     // The page, the diagram and the edit marks, as the view shows them, into the clip box of pDC.
     void DrawImage(CDC* pDC);
-    void ShowAsPrinted();
 
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};
+    CDiagramPrinting m_printing{*this};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;

@@ -92,7 +92,7 @@ protected:
     // What the Print command does once Print Setup has been answered.
     void Print()
     {
-        ASSERT_TRUE(m_active.View().CaptureDiagram());
+        ASSERT_TRUE(m_active.View().Printing().CaptureDiagram());
         ASSERT_TRUE(m_active.View().DoFilePrint());
     }
 
