@@ -131,7 +131,7 @@ int CVetlaView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CDocument* pDoc = CView::m_pDocument;
     m_pDocument = pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CVetlaDoc)) ? static_cast<CVetlaDoc*>(pDoc) : nullptr;
     LoadEditCursors();
-    CreateBalloonTip();
+    m_wireTool.CreateTip();
     return 0;
 }
 
@@ -141,7 +141,7 @@ void CVetlaView::OnInitialUpdate()
         UpdateScrollSizes();
         RebuildMsgTextSlots();
     }
-    LoadBlockText();
+    m_wireTool.LoadTexts();
     CScrollView::OnInitialUpdate();
 }
 
@@ -188,3 +188,9 @@ void CVetlaView::OnUpdateSelection(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nEditMod
 
 // The document saves itself; a simulating view only keeps it from saving a half-run state.
 void CVetlaView::OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nEditMode != EDIT_MODE_SIMULATE); }
+
+BOOL CVetlaView::PreTranslateMessage(MSG* pMsg)
+{
+    m_wireTool.Tip().RelayEvent(pMsg);
+    return CScrollView::PreTranslateMessage(pMsg);
+}

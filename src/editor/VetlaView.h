@@ -11,12 +11,11 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
-#include "editor/BlockTextTable.h"
 #include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
+#include "editor/WireTool.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
 #include "pages/sheet/SheetHost.h"
@@ -25,7 +24,6 @@
 #include "platform/core/Types.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/ScrollView.h"
 
@@ -53,9 +51,6 @@ constexpr int EDIT_MODE_INSERT_COMMENT = 8;
 constexpr int EDIT_MODE_DRAG_COMMENTS = 9;
 constexpr int EDIT_MODE_CUT_JOIN = 13;
 constexpr int EDIT_MODE_SIMULATE = 100;
-
-// The icon of the view's balloon tip.
-constexpr int IDI_BALLOON_TIP = 133;
 
 // How far, in document units right and down, a paste repeated at the same press point lands
 // beyond the one before it.
@@ -144,12 +139,6 @@ public:
     // The page grid over the scroll extent, the base in the background colour and its frame.
     void DrawPageBackground(CDC* pDC);
     void DrawPageFrame(CDC* pDC, const CRect& rcArea);
-    // The wire in progress as a rubber line from its start through its corners to the mouse.
-    void DrawWireRubberBand(CDC* pDC);
-    // One rubber segment along the dominant axis of the step (inverting what lies below, so
-    // that drawing it twice erases it); returns the point reached, ptFrom when the points
-    // are equal.
-    CPoint DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo);
     // What the scan reads of the Simulation bar; a running free simulation when there is none.
     SimBarState GetSimBarState() const;
     // What the blocks may know of this view's simulation and edit as they stand now: the clock
@@ -255,27 +244,11 @@ public:
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
     int CheckDragEnd();
 
-    // ---- wiring (VetlaViewWiring.cpp) ----
-    // The hover check at the mouse: sets m_nHoverVerdict by the wiring rules
-    // (document/WiringRules.h) and shows the pin's label or the reason for a refusal in the
-    // balloon tip.
-    void ShowPinTip(int x, int y, CPoint ptClient);
-    // One click of the wire tool: starts, finishes or abandons a wire.
-    void WireClickAt(int x, int y);
-    void EndConnectMode();
-    // A finished wire without the mouse and without the connection rules.
-    CConnectLineObj* ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
-                                 CBlockObj* pEnd, int nEndPin);
-    // The balloon tip (with its icon and font) made with the window; the block-name and
-    // pin-label table its texts come from, loaded by OnInitialUpdate.
-    void CreateBalloonTip();
-    void LoadBlockText();
+    // ---- the wire tool (WireTool.h) ----
+    CWireTool& WireTool() { return m_wireTool; }
+    const CWireTool& WireTool() const { return m_wireTool; }
     // Every message passes the balloon tip first: a button press hides it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    CBalloonTipWnd m_balloonTip;
-    int m_nTipIcon = IDI_BALLOON_TIP;
-    std::unique_ptr<CFont> m_pTipFont;
-    BlockTextTable m_strBlockText;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
     void KeepSelectionOnPage(int x, int y);
@@ -411,21 +384,12 @@ public:
     // The wire segment dragged in mode 4 and its direction (0 vertical, 1 horizontal, -1 end).
     int m_nDragSegment = 0;
     int m_nDragSegmentDir = 0;
-    int m_nHoverVerdict = HOVER_ALLOWED;
     // What the last right press hit; chooses the context menu.
     int m_bHitBlock = 1;
     int m_bHitLine = 1;
     int m_bHitComment = 1;
     // The block type the palette chose for insert mode.
     int m_nPaletteType = 0;
-    // The wire tool: 0 idle, 1 a wire is started; the wire in progress and its start pin's
-    // centre; whether a press in insert mode started it; whether finishing it takes an undo
-    // snapshot (the connector-pair cut builds its wires without).
-    int m_nWireState = 0;
-    CConnectLineObj m_wireInProgress;
-    CPoint m_ptWireStart;
-    int m_bWireFromInsert = 0;
-    int m_bUndoOnWire = 1;
 
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
@@ -484,7 +448,6 @@ private:
     void ReattachDraggedEnd(CPoint pt);
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
-    void FollowWireEnd(CPoint pt);
     BOOL IsOverPin(CPoint pt) const;
     void DragLine(CPoint pt, CSize step);
     void RightPressInTool(CPoint pt);
@@ -537,6 +500,7 @@ private:
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};
     CDiagramPrinting m_printing{*this};
+    CWireTool m_wireTool{*this};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;

@@ -32,13 +32,13 @@ void CVetlaView::GoToBlock(int nNumber)
 
 void CVetlaView::EndTool()
 {
-    if (m_nWireState > 0 || m_nEditMode == EDIT_MODE_CONNECT)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing() || m_nEditMode == EDIT_MODE_CONNECT)
+        m_wireTool.End();
     else if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
     // A pin's tip asked for by the last hover would otherwise stay up (or still appear) until
     // the mouse moves again, though the tool it belonged to is gone.
-    m_balloonTip.Hide();
+    m_wireTool.Tip().Hide();
     m_nEditMode = EDIT_MODE_SELECT;
     HCURSOR hArrow = AfxLoadStandardCursor(IDC_ARROW);
     if (GetCursor() != hArrow)
@@ -56,8 +56,8 @@ void CVetlaView::OnInsertComments()
     if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
     // A wire half drawn in Connect mode would stay hanging from the mouse over the comments.
-    if (m_nWireState > 0)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing())
+        m_wireTool.End();
     m_nEditMode = EDIT_MODE_INSERT_COMMENT;
     SetCursor(m_hCursorComment);
 }

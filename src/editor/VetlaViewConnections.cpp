@@ -153,12 +153,12 @@ void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
     const LineSide dragged = bDragStart ? StartSide(*pLine) : EndSide(*pLine);
     const LineSide fixed = bDragStart ? EndSide(*pLine) : StartSide(*pLine);
     if (IsRefusedDrop(doc, *pLine, *pTarget, nPin)) {
-        m_nHoverVerdict = HOVER_INCOMPATIBLE;
+        m_wireTool.SetHoverVerdict(HOVER_INCOMPATIBLE);
         return;
     }
     const int nVerdict = CheckConnectionRules(doc, *pLine, *pTarget, nPin);
     if (nVerdict != HOVER_ALLOWED) {
-        m_nHoverVerdict = nVerdict;
+        m_wireTool.SetHoverVerdict(nVerdict);
         return;
     }
 

@@ -139,20 +139,13 @@ void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CP
 {
     CVetlaDoc& doc = *view.m_pDocument;
     const INT_PTR nBefore = doc.m_lineList.GetCount();
-    if (view.m_nWireState != 0)
-        view.EndConnectMode();
-    view.m_nHoverVerdict = HOVER_ALLOWED;
-    view.WireClickAt(far.pt.x, far.pt.y);
-    view.m_bUndoOnWire = bUndo;
-    view.m_nHoverVerdict = HOVER_ALLOWED;
-    view.WireClickAt(ptPin.x, ptPin.y);
-    view.m_bUndoOnWire = 1;
+    view.WireTool().DrawWire(far.pt, ptPin, bUndo);
     if (doc.m_lineList.GetCount() > nBefore)
         return;
-    if (view.m_nWireState != 0)
-        view.EndConnectMode();
+    if (view.WireTool().IsDrawing())
+        view.WireTool().End();
     // The wire still ends on the connector's pin, not on the point pressed at its edge.
-    view.ConnectPins(far.pt, far.pBlock, far.nPin, PinCentreOf(pConnector, nPin, ptPin), pConnector, nPin);
+    view.WireTool().ConnectPins(far.pt, far.pBlock, far.nPin, PinCentreOf(pConnector, nPin, ptPin), pConnector, nPin);
     if (bUndo)
         doc.m_undo.SaveState(&doc);
 }
@@ -805,8 +798,8 @@ void CVetlaView::OnCutJoinConnection()
     }
     if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
-    if (m_nWireState != 0)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing())
+        m_wireTool.End();
     m_nEditMode = EDIT_MODE_CUT_JOIN;
     if (m_hCursorCutJoin)
         SetCursor(m_hCursorCutJoin);

@@ -93,7 +93,7 @@ int CVetlaView::ChooseContextPopup()
 
 void CVetlaView::OnContextMenu(CWnd*, CPoint point)
 {
-    m_balloonTip.Hide();
+    m_wireTool.Tip().Hide();
     RegisterContextMenu();
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENU))

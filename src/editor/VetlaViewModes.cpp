@@ -9,11 +9,11 @@
 void CVetlaView::OnConnect()
 {
     if (m_nEditMode == EDIT_MODE_CONNECT) {
-        EndConnectMode();
+        m_wireTool.End();
         m_nEditMode = EDIT_MODE_SELECT;
     } else {
-        if (m_nWireState > 0)
-            EndConnectMode();
+        if (m_wireTool.IsDrawing())
+            m_wireTool.End();
         if (m_nEditMode == EDIT_MODE_SIMULATE) {
             OnSimulation();
         } else {

@@ -173,7 +173,7 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_CONNECT:
         SetCapture();
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.ClickAt(pt.x, pt.y);
         break;
     case EDIT_MODE_INSERT_COMMENT:
         PressToComment(pt);
@@ -206,9 +206,9 @@ void CVetlaView::PressToInsert(CPoint pt)
     CBlockObj* pPinBlock = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
     const int nPin = PinAt(pPinBlock, pt.x, pt.y);
     if (nPin >= 0 && CanStartWire(*pPinBlock, nPin)) {
-        m_bWireFromInsert = 1;
+        m_wireTool.SetFromInsert();
         SetCapture();
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.ClickAt(pt.x, pt.y);
         return;
     }
     if (m_pDocument->BlockAtPoint(pt.x, pt.y) || m_pDocument->LineAtPoint(pt.x, pt.y))
@@ -370,9 +370,9 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
 void CVetlaView::FinishWireAt(CPoint pt)
 {
     if (m_pDocument->BlockAtPoint(pt.x, pt.y))
-        EndConnectMode();
-    else if (m_nWireState != 0)
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.End();
+    else if (m_wireTool.IsDrawing())
+        m_wireTool.ClickAt(pt.x, pt.y);
 }
 
 void CVetlaView::EndSelectionDrag()
@@ -444,11 +444,11 @@ void CVetlaView::ReattachDraggedEnd(CPoint pt)
         pTarget = PowerBusAt(pt.x, pt.y);
         nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
     }
-    BOOL bRestore = nPin < 0 || m_nHoverVerdict != HOVER_ALLOWED || IsConnectorBlock(pOld);
+    BOOL bRestore = nPin < 0 || m_wireTool.HoverVerdict() != HOVER_ALLOWED || IsConnectorBlock(pOld);
     if (!bRestore && !(pTarget == pOld && nPin == nOldPin)) {
         ReattachLineEnd(pt, pTarget, nPin);
-        if (m_nHoverVerdict != HOVER_ALLOWED) {
-            m_nHoverVerdict = HOVER_ALLOWED;
+        if (m_wireTool.HoverVerdict() != HOVER_ALLOWED) {
+            m_wireTool.SetHoverVerdict(HOVER_ALLOWED);
             bRestore = TRUE;
         } else {
             RefreshJunctionsAtPin(*m_pDocument, pOld, nOldPin);
@@ -511,7 +511,7 @@ void CVetlaView::DoubleClickOnPin(CPoint pt)
     if (nPin < 0)
         return;
     if (m_nEditMode == EDIT_MODE_INSERT || m_nEditMode == EDIT_MODE_CONNECT) {
-        EndConnectMode();
+        m_wireTool.End();
     } else if (m_nEditMode == EDIT_MODE_SELECT && nPin < BLOCK_FIRST_OUTPUT &&
                pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL) {
         pBlock->m_bPinInvert[nPin] = pBlock->m_bPinInvert[nPin] ? 0 : 1;
@@ -542,8 +542,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     const CPoint ptScrolled = point + GetScrollPosition();
     const BOOL bDragging = m_nEditMode == EDIT_MODE_DRAG_BLOCKS || m_nEditMode == EDIT_MODE_DRAG_LINE ||
                            m_nEditMode == EDIT_MODE_DRAG_COMMENTS ||
-                           (m_nEditMode == EDIT_MODE_CONNECT && m_nWireState > 0) ||
-                           (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0);
+                           (m_nEditMode == EDIT_MODE_CONNECT && m_wireTool.IsDrawing()) ||
+                           (m_nEditMode == EDIT_MODE_INSERT && m_wireTool.IsFromInsert() && m_wireTool.IsDrawing());
     AutoScroll(bDragging, ptScrolled.x, ptScrolled.y);
     const double dZoom = GetZoom();
     const CPoint pt(int(ptScrolled.x / dZoom), int(ptScrolled.y / dZoom));
@@ -552,8 +552,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     const BOOL bLeftHeld = (nFlags & MK_LBUTTON) != 0;
     switch (m_nEditMode) {
     case EDIT_MODE_INSERT:
-        if (m_bWireFromInsert && m_nWireState > 0) {
-            FollowWireEnd(pt);
+        if (m_wireTool.IsFromInsert() && m_wireTool.IsDrawing()) {
+            m_wireTool.FollowMouse(pt);
         } else if (m_pDocument->BlockAtPoint(pt.x, pt.y)) {
             ShowCursor(AfxLoadStandardCursor(IDC_ARROW));
             if (bLeftHeld)
@@ -565,8 +565,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_CONNECT:
         ShowCursor(IsOverPin(pt) ? m_hCursorConnectPin : m_hCursorConnect);
-        if (m_nWireState > 0)
-            FollowWireEnd(pt);
+        if (m_wireTool.IsDrawing())
+            m_wireTool.FollowMouse(pt);
         InvalidateAll();
         break;
     case EDIT_MODE_DRAG_BLOCKS:
@@ -599,7 +599,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     default:
         break;
     }
-    ShowPinTip(pt.x, pt.y, point);
+    m_wireTool.ShowPinTip(pt.x, pt.y, point);
     m_ptLastMouse = pt;
     DefaultMouseMove(nFlags, point);
 }
@@ -615,15 +615,6 @@ void CVetlaView::DefaultMouseMove(UINT nFlags, CPoint point)
         ShowMessageBox(_T("The because of this error: ") + strError.Left(kMaxErrorText), _T("ERROR"), MB_ICONHAND);
         e->Delete();
     }
-}
-
-// The wire in progress ends at the mouse: its last vertex and end point follow it.
-void CVetlaView::FollowWireEnd(CPoint pt)
-{
-    CArray<CPoint>& vertices = m_wireInProgress.m_arrVertices;
-    if (vertices.GetSize() > 0)
-        vertices[vertices.GetSize() - 1] = pt;
-    m_wireInProgress.m_ptEnd = pt;
 }
 
 BOOL CVetlaView::IsOverPin(CPoint pt) const
@@ -808,8 +799,8 @@ void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
             m_bHitBlock = 1;
         InvalidateAll();
     } else if (m_nEditMode == EDIT_MODE_CONNECT ||
-               (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0)) {
-        EndConnectMode();
+               (m_nEditMode == EDIT_MODE_INSERT && m_wireTool.IsFromInsert() && m_wireTool.IsDrawing())) {
+        m_wireTool.End();
     }
     CScrollView::OnRButtonUp(nFlags, point);
 }

@@ -60,8 +60,8 @@ void CVetlaView::EnterSimulation()
     if (!m_pDocument)
         return;
     // A wire being drawn is abandoned rather than finished by the simulation's clicks.
-    if (m_nEditMode == EDIT_MODE_CONNECT || m_nWireState > 0)
-        EndConnectMode();
+    if (m_nEditMode == EDIT_MODE_CONNECT || m_wireTool.IsDrawing())
+        m_wireTool.End();
     g_pSimulatingView = this;
     m_nEditMode = EDIT_MODE_SIMULATE;
     m_pDocument->m_bSimulating = 1;

@@ -93,7 +93,7 @@ public:
         const bool bRail = !m_pDoc->m_powerBusList.IsEmpty() && pFrom == Rail();
         const CPoint ptTo = PinCentre(pTo, nToPin);
         const CPoint ptFrom = bRail ? CPoint(pFrom->m_ptPos.x, ptTo.y) : PinCentre(pFrom, nFromPin);
-        return m_pView->ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
+        return m_pView->WireTool().ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
     }
 
     void Select(CBlockObj* pBlock)

@@ -28,7 +28,7 @@ protected:
     }
     CConnectLineObj* Connect(CBlockObj* pFrom, CBlockObj* pTo, int nToPin = 0)
     {
-        return View()->ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
+        return View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
                                    PinCentre(pTo, nToPin), pTo, nToPin);
     }
     static CPoint Middle(const CBlockObj* pBlock)

@@ -123,7 +123,7 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
 {
     std::vector<CConnectLineObj*> lines;
     for (CBlockObj* pTo : {m_pTop, m_pMiddle, m_pBottom})
-        lines.push_back(View().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
+        lines.push_back(View().WireTool().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
     std::vector<std::vector<int>> drawn;
     for (CConnectLineObj* pLine : lines) {
         drawn.push_back(Junctions(pLine));
@@ -231,7 +231,7 @@ protected:
         pLine->m_bEndDrag = 1;
         pLine->m_nDragEnd = bEnd ? 1 : -1;
         View().m_pCurLine = pLine;
-        View().m_nHoverVerdict = HOVER_ALLOWED;
+        View().WireTool().SetHoverVerdict(HOVER_ALLOWED);
     }
     // Drops the dragged side on pin nPin of the block.
     void Drop(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin)
@@ -246,7 +246,7 @@ protected:
         const Bytes before = SaveToBytes(Doc());
         const int nUndo = Doc().m_undo.m_nIndex;
         View().ReattachLineEnd(PinCentre(pTarget, nPin), pTarget, nPin);
-        EXPECT_EQ(View().m_nHoverVerdict, nVerdict);
+        EXPECT_EQ(View().WireTool().HoverVerdict(), nVerdict);
         EXPECT_EQ(SaveToBytes(Doc()), before);
         EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo) << "no snapshot";
         pLine->m_bEndDrag = 0;
@@ -275,7 +275,7 @@ TEST_F(ReattachTest, TheEndMovesToTheNewInput)
 {
     const int nUndo = Doc().m_undo.m_nIndex;
     Drop(m_pLine, true, m_pOr, 1);
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     EXPECT_EQ(m_pLine->m_pEndBlock, m_pOr);
     EXPECT_EQ(m_pLine->m_nEndPin, 1);
     EXPECT_EQ(m_pLine->m_nEndBlock, m_pOr->m_nNumber);
@@ -353,7 +353,7 @@ TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)
     pRung->m_nDragEnd = 1;
     View().m_pCurLine = pRung;
     View().ReattachLineEnd(PinCentre(pB, 0), pB, 0);
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     ASSERT_EQ(pRung->m_arrVertices.GetSize(), 2);
     EXPECT_EQ(pRung->m_ptEnd, PinCentre(pB, 0));
     EXPECT_EQ(pRung->m_ptStart, CPoint(m_pRail->m_ptPos.x, PinCentre(pB, 0).y));

@@ -39,8 +39,8 @@ protected:
     {
         const CPoint pt = PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
         View()->m_nEditMode = EDIT_MODE_CONNECT;
-        View()->WireClickAt(pt.x, pt.y);
-        ASSERT_EQ(View()->m_nWireState, 1);
+        View()->WireTool().ClickAt(pt.x, pt.y);
+        ASSERT_EQ(View()->WireTool().IsDrawing(), TRUE);
     }
     // The balloon tip's delay runs out and its timer is delivered.
     void WaitForTip()
@@ -56,7 +56,7 @@ TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
     Block(BT_AND, 200, 100);
     StartWire(pIn);
     Key(VK_ESCAPE);
-    EXPECT_EQ(View()->m_nWireState, 0);
+    EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
     EXPECT_TRUE(Doc().m_lineList.IsEmpty());
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
@@ -69,7 +69,7 @@ TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
     CBlockObj* pIn = Block(BT_IN, 40, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     const CPoint ptPin = PinCentre(pAnd, 0);
-    CBalloonTipWnd& tip = View()->m_balloonTip;
+    CBalloonTipWnd& tip = View()->WireTool().Tip();
     const struct {
         const char* pszTool;
         std::function<void()> start;
@@ -140,7 +140,7 @@ TEST_F(ViewKeysTest, ArrowsMoveTheSelectionOneUnitAndItsWiresFollow)
     CBlockObj* pIn = Block(BT_IN, 40, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 140);
     CBlockObj* pOther = Block(BT_OR, 400, 140);
-    View()->ConnectPins(PinCentre(pIn, BLOCK_FIRST_OUTPUT), pIn, BLOCK_FIRST_OUTPUT, PinCentre(pAnd, 0), pAnd, 0);
+    View()->WireTool().ConnectPins(PinCentre(pIn, BLOCK_FIRST_OUTPUT), pIn, BLOCK_FIRST_OUTPUT, PinCentre(pAnd, 0), pAnd, 0);
     Select(pAnd);
     Key(VK_RIGHT);
     EXPECT_EQ(pAnd->m_ptPos, CPoint(201, 140));
@@ -195,7 +195,7 @@ TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
             CtrlKey(c.nKey);
         else
             Key(c.nKey);
-        EXPECT_EQ(View()->m_nWireState, 0) << c.nKey;
+        EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE) << c.nKey;
         const std::optional<MSG> msg = TakePosted();
         ASSERT_TRUE(msg) << c.nKey;
         EXPECT_EQ(msg->hwnd, c.bMainWindow ? static_cast<CWnd*>(Frame()) : View()) << c.nKey;

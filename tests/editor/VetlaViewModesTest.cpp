@@ -39,10 +39,11 @@ TEST_F(ModesTest, ConnectNeedsABlockTogglesTheModeAndDropsTheSelection)
     EXPECT_EQ(View().m_pCurBlock, nullptr);
 
     // A wire half drawn when Connect is chosen again is abandoned with the mode.
-    View().m_nWireState = 1;
+    View().WireTool().ClickAt(PinCentre(pAnd, 10).x, PinCentre(pAnd, 10).y);
+    ASSERT_TRUE(View().WireTool().IsDrawing());
     Command(ID_CONNECT);
     EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
-    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 

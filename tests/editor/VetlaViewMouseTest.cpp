@@ -264,13 +264,13 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     V().m_nEditMode = EDIT_MODE_INSERT;
     V().m_nPaletteType = BT_OR;
     Down(PinCentre(pAnd, 0));
-    EXPECT_EQ(V().m_nWireState, 1);
-    EXPECT_EQ(V().m_bWireFromInsert, 1);
+    EXPECT_EQ(V().WireTool().IsDrawing(), TRUE);
+    EXPECT_EQ(V().WireTool().IsFromInsert(), TRUE);
     EXPECT_EQ(CWnd::GetCapture(), &V());
     Move(PinCentre(pIn, BLOCK_FIRST_OUTPUT) + CPoint(0, 1));
     Up(PinCentre(pIn, BLOCK_FIRST_OUTPUT));
     EXPECT_EQ(Doc().m_lineList.GetCount(), 1) << "the wire ends at the input's output pin";
-    EXPECT_EQ(V().m_nWireState, 0);
+    EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
 
@@ -279,7 +279,7 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     Click(PinCentre(pAnd, 0) + CPoint(-1, 0));
     Click(Centre(pAnd));
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
-    EXPECT_EQ(V().m_nWireState, 0);
+    EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
     const int nBefore = Snapshots();
     Click(CPoint(600, 300));
     ASSERT_EQ(Doc().m_blockList.GetCount(), 3);

@@ -159,11 +159,11 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
     view.m_nEditMode = EDIT_MODE_CONNECT;
     CRect pin;
     pInput->GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
-    view.WireClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
-    ASSERT_EQ(view.m_nWireState, 1) << "a wire is being drawn";
+    view.WireTool().ClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
+    ASSERT_EQ(view.WireTool().IsDrawing(), TRUE) << "a wire is being drawn";
 
     view.OnSimulation();
-    EXPECT_EQ(view.m_nWireState, 0);
+    EXPECT_EQ(view.WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(view.m_nEditMode, EDIT_MODE_SIMULATE);
     EXPECT_TRUE(view.Selection().Blocks().IsEmpty());
     EXPECT_TRUE(view.Selection().Lines().IsEmpty());

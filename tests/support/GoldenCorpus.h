@@ -293,7 +293,7 @@ private:
         const CPoint ptTo = PinCentre(pTo, nPin);
         const bool bRail = IsLadder() && pFrom == Rail();
         const CPoint ptFrom = bRail ? CPoint(pFrom->m_ptPos.x, ptTo.y) : PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
-        if (!View().ConnectPins(ptFrom, pFrom, BLOCK_FIRST_OUTPUT, ptTo, pTo, nPin))
+        if (!View().WireTool().ConnectPins(ptFrom, pFrom, BLOCK_FIRST_OUTPUT, ptTo, pTo, nPin))
             return false;
         ++m_report.nWires;
         return true;
