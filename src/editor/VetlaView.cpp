@@ -106,7 +106,7 @@ CVetlaView::~CVetlaView()
     // A modal sheet of this view still running ends with the view.
     if (m_pRunningModal && IsWindow(m_pRunningModal))
         m_pRunningModal->EndDialog(IDCANCEL);
-    CloseValuePopup();
+    m_simulation.CloseValuePopup();
     m_openSheets.CloseAll();
     m_openLadSheets.CloseAll();
     if (g_pSimulatingView == this)
@@ -148,7 +148,7 @@ void CVetlaView::OnInitialUpdate()
 void CVetlaView::PostNcDestroy()
 {
     // The simulation ends before the frame's timer could ask a deleted view to repaint.
-    EndSimulationOnClose();
+    m_simulation.EndOnClose();
     CScrollView::PostNcDestroy();
 }
 

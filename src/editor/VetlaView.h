@@ -15,6 +15,7 @@
 #include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
+#include "editor/SimulationRun.h"
 #include "editor/WireTool.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
@@ -30,7 +31,6 @@
 #include <memory>
 #include <optional>
 
-class CAnalogSliderDlg;
 class CDialog;
 class CBlockComment;
 class CBlockObj;
@@ -152,8 +152,9 @@ public:
     // In a simulation a new size redraws the frame's bars at the next tick.
     void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
-    // The view goes away: a simulation of it ends without touching any window.
-    void EndSimulationOnClose();
+    // The view's side of the run (SimulationRun.h).
+    CSimulationRun& Simulation() { return m_simulation; }
+    const CSimulationRun& Simulation() const { return m_simulation; }
     // Makes an input's simulated settings consistent: the range in order (an automatic range
     // of a digital input 0 .. 9999, of an analog one fitted to the blocks it feeds), the value
     // inside it.
@@ -162,14 +163,9 @@ public:
     // coordinates; VetlaViewMouse.cpp); FALSE when the point is on no block.
     BOOL PressSimulatedInput(CPoint ptDoc);
     void ReleaseSimulatedInput(CPoint ptDoc);
-    // The value popup of an analog or frequency input (AnalogSliderDlg.cpp): opened for pBlock
-    // (nothing when it is open for that block already), placed by the block's position less
-    // the offset; closing destroys it.
-    void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
-    void CloseValuePopup() override;
-    BOOL IsValuePopup(const CWnd* pWnd) const override;
-    CBlockObj* m_pPopupBlock = nullptr;
-    CAnalogSliderDlg* m_pValuePopup = nullptr;
+    // The value popup of the run.
+    void CloseValuePopup() override { m_simulation.CloseValuePopup(); }
+    BOOL IsValuePopup(const CWnd* pWnd) const override { return m_simulation.IsValuePopup(pWnd); }
 
     // ---- block properties (VetlaViewProperties.cpp) ----
     // Block Properties: the current comment box's sheet, then the current block's: modal while
@@ -355,8 +351,6 @@ public:
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
     int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    // The simulated clock copied from the child frame at the start of each scan.
-    SYSTEMTIME m_simClock = {};
     int m_nEditMode = EDIT_MODE_SELECT;
     // Whether the mouse moved with the button held since the last press: a click that moves
     // nothing changes nothing, so the drag's end leaves the modified flag alone.
@@ -486,9 +480,6 @@ private:
     void DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar);
     COLORREF WireColour(const CConnectLineObj& line, const SimBarState& bar) const;
     void DrawEditMarks(CDC* pDC);
-    // Entering and leaving simulation mode (VetlaViewSimulation.cpp).
-    void EnterSimulation();
-    void LeaveSimulation();
     // This view is the frame's active view in the main window (the only one that draws).
     BOOL IsActiveDiagramView() const;
     // The memory bitmap exists and has the client area's size; TRUE when it was made anew and so
@@ -501,6 +492,7 @@ private:
     CDiagramSelection m_selection{m_pDocument};
     CDiagramPrinting m_printing{*this};
     CWireTool m_wireTool{*this};
+    CSimulationRun m_simulation{*this};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;

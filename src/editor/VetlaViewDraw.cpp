@@ -136,7 +136,7 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     }
     const SimBarState bar = GetSimBarState();
     if (pFrame)
-        pFrame->GetSimTime(&m_simClock);
+        pFrame->GetSimTime(&m_simulation.Clock());
     // Block numbers and the list stand still for the scan and the drawing: every input and every
     // wire's source is found by number.
     const CBlockNumberIndex index(*m_pDocument);

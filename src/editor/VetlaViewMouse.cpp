@@ -820,7 +820,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         if (bContact && !IsOperableContact(*pBlock))
             return TRUE;
         if (!bContact && SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
-            OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+            m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
             m_ptLastMouse = ptDoc;
             return TRUE;
         }
@@ -840,7 +840,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         return TRUE;
     }
     if (CAnalogSliderDlg::OpensFor(*this, *pBlock))
-        OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+        m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
     else if (!pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)))
         CloseValuePopup();
     m_ptLastMouse = ptDoc;
@@ -851,7 +851,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
 // and the view takes the mouse and the keys back.
 void CVetlaView::PressBesideBlocks(CPoint ptDoc)
 {
-    if (!m_pValuePopup)
+    if (!m_simulation.ValuePopup())
         return;
     const double dZoom = GetZoom();
     CPoint ptScreen(int(ptDoc.x * dZoom), int(ptDoc.y * dZoom));
@@ -859,11 +859,11 @@ void CVetlaView::PressBesideBlocks(CPoint ptDoc)
     if (m_hWnd)
         ClientToScreen(&ptScreen);
     CRect rcPopup;
-    if (m_pValuePopup->m_hWnd)
-        m_pValuePopup->GetWindowRect(rcPopup);
+    if (m_simulation.ValuePopup()->m_hWnd)
+        m_simulation.ValuePopup()->GetWindowRect(rcPopup);
     if (rcPopup.PtInRect(ptScreen)) {
         ReleaseCaptureOf(this);
-        m_pValuePopup->SetFocus();
+        m_simulation.ValuePopup()->SetFocus();
         return;
     }
     CloseValuePopup();

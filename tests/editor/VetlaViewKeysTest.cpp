@@ -255,12 +255,12 @@ TEST_F(ViewKeysTest, AltClosesTheValuePopup)
 {
     CBlockObj* pIn = Block(BT_ANALOG_IN, 200, 100);
     Command(ID_TOOLS_SIMULATION);
-    View()->OpenValuePopup(pIn, 0, 0);
-    ASSERT_NE(View()->m_pValuePopup, nullptr);
+    View()->Simulation().OpenValuePopup(pIn, 0, 0);
+    ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
     Key(VK_MENU, WM_SYSKEYDOWN, 1);
-    EXPECT_NE(View()->m_pValuePopup, nullptr) << "without the context bit it is not Alt";
+    EXPECT_NE(View()->Simulation().ValuePopup(), nullptr) << "without the context bit it is not Alt";
     Key(VK_MENU, WM_SYSKEYDOWN, 1 | (LPARAM(1) << 29));
-    EXPECT_EQ(View()->m_pValuePopup, nullptr);
+    EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
 }
 
 } // namespace

@@ -352,14 +352,14 @@ TEST_F(MouseEditing, APressOutsideTheWindowClosesTheValuePopupAndChangesNothing)
     CBlockObj* pAnalog = Block(BT_ANALOG_IN, 100, 100);
     StartSimulation();
     Click(Centre(pAnalog));
-    ASSERT_EQ(V().m_pPopupBlock, pAnalog);
+    ASSERT_EQ(V().Simulation().PopupBlock(), pAnalog);
     CRect rcClient;
     V().GetClientRect(rcClient);
     Click(CPoint(rcClient.right + 5, 10));
-    EXPECT_EQ(V().m_pValuePopup, nullptr);
+    EXPECT_EQ(V().Simulation().ValuePopup(), nullptr);
     Click(Centre(pAnalog));
     Click(CPoint(rcClient.right - 5, rcClient.bottom - 5));
-    EXPECT_EQ(V().m_pValuePopup, nullptr) << "a press beside every block closes it too";
+    EXPECT_EQ(V().Simulation().ValuePopup(), nullptr) << "a press beside every block closes it too";
     EXPECT_EQ(CWnd::GetCapture(), nullptr) << "and the release gives the mouse back";
 }
 

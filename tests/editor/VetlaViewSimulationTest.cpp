@@ -185,7 +185,7 @@ TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
     EXPECT_EQ(own.m_nCheck, 1);
     EXPECT_FALSE(SimulationUpdate(other).m_bEnabled);
 
-    m_active.View().EndSimulationOnClose();
+    m_active.View().Simulation().EndOnClose();
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
     EXPECT_TRUE(SimulationUpdate(other).m_bEnabled);
