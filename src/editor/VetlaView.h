@@ -1,7 +1,8 @@
 // CVetlaView: the diagram view of one document, a scroll view in its child frame. It holds what
-// the model relies on: its document, the copy of the simulated clock that a scan steps the
-// blocks against, the edit mode, the current wire, the message-text slot flags and the scroll
-// size. It maps the document to the window under the zoom factor, paints through a memory
+// the model relies on: its document, the edit mode, the current wire, the message-text slot
+// flags and the scroll size, and routes the events to its parts: the selection, the wire tool,
+// the simulation run (with the simulated clock that a scan steps the blocks against) and
+// printing. It maps the document to the window under the zoom factor, paints through a memory
 // bitmap, and in simulation mode every paint is one scan of the blocks in the simulation order
 // (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp). Without a window
 // (headless runs and tests) it is a plain object that is handed a document and a child frame

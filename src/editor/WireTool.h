@@ -43,6 +43,8 @@ public:
     void ClickAt(int x, int y);
     // Two clicks of a wire from one point to another; bUndo: finishing it takes an undo snapshot.
     void DrawWire(CPoint ptFrom, CPoint ptTo, BOOL bUndo);
+    // Whether finishing a wire takes an undo snapshot (by default it does).
+    void SetUndoOnWire(BOOL bUndo) { m_bUndoOnWire = bUndo; }
     // Abandons the wire in progress, hides the tip and lets the mouse go.
     void End();
     // Forgets that a wire is started, leaving the tip and the mouse as they are.
