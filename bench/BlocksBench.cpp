@@ -47,7 +47,7 @@ struct SimulationHost : DiagramHost {
             order.push_back(static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos)));
         view.m_nEditMode = EDIT_MODE_SIMULATE;
         child.m_nSimRunState = SIM_RUN_RUNNING;
-        child.GetSimTime(&view.m_simClock);
+        child.GetSimTime(&view.Simulation().Clock());
     }
 
     // What a tick does before the scan: the clock moves on, one block's output flips so that
@@ -56,7 +56,7 @@ struct SimulationHost : DiagramHost {
     {
         order[std::size_t(nTick % nFlipped)]->m_nPinValue[BLOCK_FIRST_OUTPUT] ^= 1;
         child.AdvanceSimTime();
-        child.GetSimTime(&view.m_simClock);
+        child.GetSimTime(&view.Simulation().Clock());
     }
 
     // One scan as the view's paint runs it.

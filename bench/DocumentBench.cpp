@@ -58,7 +58,7 @@ struct FileDiagram : DiagramHost {
         FitPage(1);
         view.m_nEditMode = EDIT_MODE_SIMULATE;
         child.m_nSimRunState = SIM_RUN_RUNNING;
-        child.GetSimTime(&view.m_simClock);
+        child.GetSimTime(&view.Simulation().Clock());
         bytes.SetLength(0);
         doc.StoreContents(&bytes);
     }
@@ -312,7 +312,7 @@ void BM_ScanAllBlocks(benchmark::State& state)
         // Inputs change between scans, so that the blocks see edges.
         diagram.inputs[std::size_t(nFlip++) % diagram.inputs.size()]->m_nPinValue[BLOCK_FIRST_OUTPUT] ^= 1;
         diagram.child.AdvanceSimTime();
-        diagram.child.GetSimTime(&diagram.view.m_simClock);
+        diagram.child.GetSimTime(&diagram.view.Simulation().Clock());
         ScanDocument(diagram.doc, diagram.view.MakeSimContext());
     }
     state.counters["ns_per_block"] = benchmark::Counter(

@@ -41,13 +41,13 @@ struct EditedDiagram : DiagramHost {
     {
         Build();
         FitPage(2);
-        view.LoadBlockText();
+        view.WireTool().LoadTexts();
         view.m_nEditMode = EDIT_MODE_CONNECT;
     }
 
     void Wire(CBlockObj* pSource, CBlockObj* pDest, int nPin)
     {
-        view.ConnectPins(PinCentre(pSource, BLOCK_FIRST_OUTPUT), pSource, BLOCK_FIRST_OUTPUT,
+        view.WireTool().ConnectPins(PinCentre(pSource, BLOCK_FIRST_OUTPUT), pSource, BLOCK_FIRST_OUTPUT,
                          PinCentre(pDest, nPin), pDest, nPin);
     }
 
@@ -67,9 +67,9 @@ struct EditedDiagram : DiagramHost {
     {
         const CPoint ptFrom = PinCentre(pLastDigital, BLOCK_FIRST_OUTPUT);
         const CPoint ptTo = PinCentre(pTarget, 0);
-        view.WireClickAt(ptFrom.x, ptFrom.y);
-        view.ShowPinTip(ptTo.x, ptTo.y, ptTo);
-        view.WireClickAt(ptTo.x, ptTo.y);
+        view.WireTool().ClickAt(ptFrom.x, ptFrom.y);
+        view.WireTool().ShowPinTip(ptTo.x, ptTo.y, ptTo);
+        view.WireTool().ClickAt(ptTo.x, ptTo.y);
     }
 
     void TakeWireAway()
@@ -129,7 +129,7 @@ BENCHMARK(BM_PinHitUnderTheMouse)->Unit(benchmark::kMicrosecond);
 void BM_WireByTheMouse(benchmark::State& state)
 {
     EditedDiagram& d = Diagram();
-    d.view.m_bUndoOnWire = 0;
+    d.view.WireTool().SetUndoOnWire(FALSE);
     const INT_PTR nWires = d.doc.m_lineList.GetCount();
     for (auto _ : state) {
         d.DrawWire();
@@ -141,7 +141,7 @@ void BM_WireByTheMouse(benchmark::State& state)
         d.TakeWireAway();
         state.ResumeTiming();
     }
-    d.view.m_bUndoOnWire = 1;
+    d.view.WireTool().SetUndoOnWire(TRUE);
     state.counters["wires"] = double(nWires);
 }
 BENCHMARK(BM_WireByTheMouse)->Unit(benchmark::kMicrosecond);
@@ -152,12 +152,12 @@ void BM_HoverCheckWithAWireInProgress(benchmark::State& state)
     EditedDiagram& d = Diagram();
     const CPoint ptFrom = PinCentre(d.pLastDigital, BLOCK_FIRST_OUTPUT);
     const CPoint ptTo = PinCentre(d.pTarget, 0);
-    d.view.WireClickAt(ptFrom.x, ptFrom.y);
+    d.view.WireTool().ClickAt(ptFrom.x, ptFrom.y);
     for (auto _ : state)
-        d.view.ShowPinTip(ptTo.x, ptTo.y, ptTo);
-    if (d.view.m_nHoverVerdict != HOVER_ALLOWED)
+        d.view.WireTool().ShowPinTip(ptTo.x, ptTo.y, ptTo);
+    if (d.view.WireTool().HoverVerdict() != HOVER_ALLOWED)
         state.SkipWithError("the target was refused");
-    d.view.EndConnectMode();
+    d.view.WireTool().End();
 }
 BENCHMARK(BM_HoverCheckWithAWireInProgress)->Unit(benchmark::kMicrosecond);
 

@@ -65,8 +65,8 @@ struct DisplayedTexts : DiagramHost {
         BuildSimulationOrder(doc);
         view.m_nEditMode = EDIT_MODE_SIMULATE;
         child.m_nSimRunState = SIM_RUN_RUNNING;
-        child.GetSimTime(&view.m_simClock);
-        StartSimulationRun(doc, view.m_simClock);
+        child.GetSimTime(&view.Simulation().Clock());
+        StartSimulationRun(doc, view.Simulation().Clock());
         view.OpenMessageTexts();
         pSheet = CAllDisplayMsgTxts::Open(view.m_msgTextDisplay);
         // Every page's window made, as if the user had looked at each.
@@ -85,7 +85,7 @@ struct DisplayedTexts : DiagramHost {
         if (nTick % 2 == 0)
             ToggleSimulatedInput(doc, *pPulse);
         child.AdvanceSimTime();
-        child.GetSimTime(&view.m_simClock);
+        child.GetSimTime(&view.Simulation().Clock());
         ScanDocument(doc, view.MakeSimContext());
         view.OpenMessageTexts();
     }

@@ -57,7 +57,7 @@ void BM_PrintThreeByThreePagesToPdf(benchmark::State& state)
         FillNinePages(host);
         for (auto _ : state) {
             std::filesystem::remove(path);
-            if (!host.view.CaptureDiagram() || !host.view.DoFilePrint() || !std::filesystem::exists(path)) {
+            if (!host.view.Printing().CaptureDiagram() || !host.view.DoFilePrint() || !std::filesystem::exists(path)) {
                 state.SkipWithError("no PDF was written");
                 break;
             }

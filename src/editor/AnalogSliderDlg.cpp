@@ -199,7 +199,7 @@ BOOL CAnalogSliderDlg::PreTranslateMessage(MSG* pMsg)
 {
     const bool bKeyDown = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
     if (bKeyDown && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN || pMsg->wParam == VK_MENU)) {
-        m_pView->CloseValuePopup();   // this object is gone now
+        m_pView->Simulation().CloseValuePopup();   // this object is gone now
         return TRUE;
     }
     if (HandleCommandKey(*pMsg))
@@ -207,49 +207,13 @@ BOOL CAnalogSliderDlg::PreTranslateMessage(MSG* pMsg)
     return CDialog::PreTranslateMessage(pMsg);
 }
 
-void CAnalogSliderDlg::OnOK() { m_pView->CloseValuePopup(); }
+void CAnalogSliderDlg::OnOK() { m_pView->Simulation().CloseValuePopup(); }
 
-void CAnalogSliderDlg::OnCancel() { m_pView->CloseValuePopup(); }
+void CAnalogSliderDlg::OnCancel() { m_pView->Simulation().CloseValuePopup(); }
 
 void CAnalogSliderDlg::PostNcDestroy()
 {
-    if (m_pView->m_pValuePopup == this) {
-        m_pView->m_pValuePopup = nullptr;
-        m_pView->m_pPopupBlock = nullptr;
-    }
+    m_pView->Simulation().OnPopupGone(this);
     if (m_bSelfDeleting)
         delete this;
-}
-
-// ---- the view's side: one popup at a time ----
-
-void CVetlaView::OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY)
-{
-    if (m_pValuePopup && m_pPopupBlock == pBlock)
-        return;
-    CloseValuePopup();
-    auto* pPopup = new CAnalogSliderDlg(this, pBlock, nOffsetX, nOffsetY);
-    m_pValuePopup = pPopup;
-    m_pPopupBlock = pBlock;
-    if (!pPopup->Create()) {
-        // A window that went during its creation has deleted its object once it was set up.
-        m_pValuePopup = nullptr;
-        m_pPopupBlock = nullptr;
-        if (!pPopup->IsSelfDeleting())
-            delete pPopup;
-    }
-}
-
-BOOL CVetlaView::IsValuePopup(const CWnd* pWnd) const { return pWnd && pWnd == m_pValuePopup; }
-
-void CVetlaView::CloseValuePopup()
-{
-    CAnalogSliderDlg* pPopup = m_pValuePopup;
-    if (!pPopup)
-        return;
-    m_pValuePopup = nullptr;
-    m_pPopupBlock = nullptr;
-    pPopup->DestroyWindow();
-    if (CWnd::GetCapture())
-        CWnd::ReleaseCapture();
 }

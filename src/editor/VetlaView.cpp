@@ -106,7 +106,7 @@ CVetlaView::~CVetlaView()
     // A modal sheet of this view still running ends with the view.
     if (m_pRunningModal && IsWindow(m_pRunningModal))
         m_pRunningModal->EndDialog(IDCANCEL);
-    CloseValuePopup();
+    m_simulation.CloseValuePopup();
     m_openSheets.CloseAll();
     m_openLadSheets.CloseAll();
     if (g_pSimulatingView == this)
@@ -131,7 +131,7 @@ int CVetlaView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CDocument* pDoc = CView::m_pDocument;
     m_pDocument = pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CVetlaDoc)) ? static_cast<CVetlaDoc*>(pDoc) : nullptr;
     LoadEditCursors();
-    CreateBalloonTip();
+    m_wireTool.CreateTip();
     return 0;
 }
 
@@ -141,14 +141,14 @@ void CVetlaView::OnInitialUpdate()
         UpdateScrollSizes();
         RebuildMsgTextSlots();
     }
-    LoadBlockText();
+    m_wireTool.LoadTexts();
     CScrollView::OnInitialUpdate();
 }
 
 void CVetlaView::PostNcDestroy()
 {
     // The simulation ends before the frame's timer could ask a deleted view to repaint.
-    EndSimulationOnClose();
+    m_simulation.EndOnClose();
     CScrollView::PostNcDestroy();
 }
 
@@ -188,3 +188,9 @@ void CVetlaView::OnUpdateSelection(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nEditMod
 
 // The document saves itself; a simulating view only keeps it from saving a half-run state.
 void CVetlaView::OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nEditMode != EDIT_MODE_SIMULATE); }
+
+BOOL CVetlaView::PreTranslateMessage(MSG* pMsg)
+{
+    m_wireTool.Tip().RelayEvent(pMsg);
+    return CScrollView::PreTranslateMessage(pMsg);
+}

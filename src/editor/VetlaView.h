@@ -1,7 +1,8 @@
 // CVetlaView: the diagram view of one document, a scroll view in its child frame. It holds what
-// the model relies on: its document, the copy of the simulated clock that a scan steps the
-// blocks against, the edit mode, the current wire, the message-text slot flags and the scroll
-// size. It maps the document to the window under the zoom factor, paints through a memory
+// the model relies on: its document, the edit mode, the current wire, the message-text slot
+// flags and the scroll size, and routes the events to its parts: the selection, the wire tool,
+// the simulation run (with the simulated clock that a scan steps the blocks against) and
+// printing. It maps the document to the window under the zoom factor, paints through a memory
 // bitmap, and in simulation mode every paint is one scan of the blocks in the simulation order
 // (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp). Without a window
 // (headless runs and tests) it is a plain object that is handed a document and a child frame
@@ -11,11 +12,12 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "controls/BalloonTipWnd.h"
 #include "document/WiringRules.h"
-#include "editor/BlockTextTable.h"
-#include "editor/CapBitmap.h"
+#include "editor/DiagramPrinting.h"
+#include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
+#include "editor/SimulationRun.h"
+#include "editor/WireTool.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
 #include "pages/sheet/SheetHost.h"
@@ -24,14 +26,12 @@
 #include "platform/core/Types.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DC.h"
-#include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/ScrollView.h"
 
 #include <memory>
 #include <optional>
 
-class CAnalogSliderDlg;
 class CDialog;
 class CBlockComment;
 class CBlockObj;
@@ -52,15 +52,6 @@ constexpr int EDIT_MODE_INSERT_COMMENT = 8;
 constexpr int EDIT_MODE_DRAG_COMMENTS = 9;
 constexpr int EDIT_MODE_CUT_JOIN = 13;
 constexpr int EDIT_MODE_SIMULATE = 100;
-
-// What ClearSelection clears.
-constexpr BYTE SELECTION_ALL = 0;
-constexpr BYTE SELECTION_LINES = 1;
-constexpr BYTE SELECTION_BLOCKS = 2;
-constexpr BYTE SELECTION_COMMENTS = 3;
-
-// The icon of the view's balloon tip.
-constexpr int IDI_BALLOON_TIP = 133;
 
 // How far, in document units right and down, a paste repeated at the same press point lands
 // beyond the one before it.
@@ -149,12 +140,6 @@ public:
     // The page grid over the scroll extent, the base in the background colour and its frame.
     void DrawPageBackground(CDC* pDC);
     void DrawPageFrame(CDC* pDC, const CRect& rcArea);
-    // The wire in progress as a rubber line from its start through its corners to the mouse.
-    void DrawWireRubberBand(CDC* pDC);
-    // One rubber segment along the dominant axis of the step (inverting what lies below, so
-    // that drawing it twice erases it); returns the point reached, ptFrom when the points
-    // are equal.
-    CPoint DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo);
     // What the scan reads of the Simulation bar; a running free simulation when there is none.
     SimBarState GetSimBarState() const;
     // What the blocks may know of this view's simulation and edit as they stand now: the clock
@@ -168,8 +153,9 @@ public:
     // In a simulation a new size redraws the frame's bars at the next tick.
     void OnSize(UINT nType, int cx, int cy) override;
     void OnUpdateSimulation(CCmdUI* pCmdUI);
-    // The view goes away: a simulation of it ends without touching any window.
-    void EndSimulationOnClose();
+    // The view's side of the run (SimulationRun.h).
+    CSimulationRun& Simulation() { return m_simulation; }
+    const CSimulationRun& Simulation() const { return m_simulation; }
     // Makes an input's simulated settings consistent: the range in order (an automatic range
     // of a digital input 0 .. 9999, of an analog one fitted to the blocks it feeds), the value
     // inside it.
@@ -178,14 +164,9 @@ public:
     // coordinates; VetlaViewMouse.cpp); FALSE when the point is on no block.
     BOOL PressSimulatedInput(CPoint ptDoc);
     void ReleaseSimulatedInput(CPoint ptDoc);
-    // The value popup of an analog or frequency input (AnalogSliderDlg.cpp): opened for pBlock
-    // (nothing when it is open for that block already), placed by the block's position less
-    // the offset; closing destroys it.
-    void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
-    void CloseValuePopup() override;
-    BOOL IsValuePopup(const CWnd* pWnd) const override;
-    CBlockObj* m_pPopupBlock = nullptr;
-    CAnalogSliderDlg* m_pValuePopup = nullptr;
+    // The value popup of the run.
+    void CloseValuePopup() override { m_simulation.CloseValuePopup(); }
+    BOOL IsValuePopup(const CWnd* pWnd) const override { return m_simulation.IsValuePopup(pWnd); }
 
     // ---- block properties (VetlaViewProperties.cpp) ----
     // Block Properties: the current comment box's sheet, then the current block's: modal while
@@ -237,11 +218,9 @@ public:
     HCURSOR m_hCursorComment = nullptr;
     HCURSOR m_hCursorInsert = nullptr;
 
-    // ---- hit tests and selection (VetlaViewSelection.cpp) ----
-    CBlockObj* SelectedBlockAt(int x, int y) const;
-    CBlockObj* SelectedBlockPinsAt(int x, int y) const;
-    CConnectLineObj* SelectedLineAt(int x, int y) const;
-    CBlockComment* SelectedCommentAt(int x, int y) const;
+    // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
+    CDiagramSelection& Selection() { return m_selection; }
+    const CDiagramSelection& Selection() const { return m_selection; }
     // The pin of the block under the point, -1 when none (inputs first, each in index order).
     int PinAt(const CBlockObj* pBlock, int x, int y) const;
     // A ladder document's power rail when the point lies on it (its rectangle widened by 7
@@ -249,12 +228,6 @@ public:
     CBlockObj* PowerBusAt(int x, int y) const;
     // A left press in select mode: what it selects and the edit mode of the drag it starts.
     int PressInSelectMode(int x, int y, UINT nFlags);
-    void ClearSelection(BYTE nWhat);
-    BOOL IsBlockSelected(const CBlockObj* pBlock, BOOL bByNumber) const;
-    BOOL IsLineSelected(const CConnectLineObj* pLine) const;
-    BOOL IsCommentSelected(const CBlockComment* pComment) const;
-    void UpdateBandSelection();
-    void SelectLinesOfBlock(CBlockObj* pBlock);
     // pKey: the arrow key (VK_LEFT .. VK_DOWN) that moves the selection, null for the mouse.
     // Selected wires without a moved end have their segments dragged: the segment under the
     // mouse in mode 4 (m_nDragSegment, m_nDragSegmentDir), else those the route's shape offers
@@ -268,27 +241,11 @@ public:
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
     int CheckDragEnd();
 
-    // ---- wiring (VetlaViewWiring.cpp) ----
-    // The hover check at the mouse: sets m_nHoverVerdict by the wiring rules
-    // (document/WiringRules.h) and shows the pin's label or the reason for a refusal in the
-    // balloon tip.
-    void ShowPinTip(int x, int y, CPoint ptClient);
-    // One click of the wire tool: starts, finishes or abandons a wire.
-    void WireClickAt(int x, int y);
-    void EndConnectMode();
-    // A finished wire without the mouse and without the connection rules.
-    CConnectLineObj* ConnectPins(CPoint ptStart, CBlockObj* pStart, int nStartPin, CPoint ptEnd,
-                                 CBlockObj* pEnd, int nEndPin);
-    // The balloon tip (with its icon and font) made with the window; the block-name and
-    // pin-label table its texts come from, loaded by OnInitialUpdate.
-    void CreateBalloonTip();
-    void LoadBlockText();
+    // ---- the wire tool (WireTool.h) ----
+    CWireTool& WireTool() { return m_wireTool; }
+    const CWireTool& WireTool() const { return m_wireTool; }
     // Every message passes the balloon tip first: a button press hides it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    CBalloonTipWnd m_balloonTip;
-    int m_nTipIcon = IDI_BALLOON_TIP;
-    std::unique_ptr<CFont> m_pTipFont;
-    BlockTextTable m_strBlockText;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
     void KeepSelectionOnPage(int x, int y);
@@ -395,8 +352,6 @@ public:
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
     int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    // The simulated clock copied from the child frame at the start of each scan.
-    SYSTEMTIME m_simClock = {};
     int m_nEditMode = EDIT_MODE_SELECT;
     // Whether the mouse moved with the button held since the last press: a click that moves
     // nothing changes nothing, so the drag's end leaves the modified flag alone.
@@ -421,36 +376,18 @@ public:
     std::optional<CPoint> m_ptPasteAnchor;
     int m_nPasteRepeat = 0;
     CBlockComment* m_pCurComment = nullptr;
-    // The selection: each object once, its selected flag set while it is listed.
-    CObList m_selBlocks;
-    CObList m_selLines;
-    CObList m_selComments;
-    // The rubber band in document coordinates; the second corner follows the mouse.
-    CRect m_rcBand;
     // The wire segment dragged in mode 4 and its direction (0 vertical, 1 horizontal, -1 end).
     int m_nDragSegment = 0;
     int m_nDragSegmentDir = 0;
-    int m_nHoverVerdict = HOVER_ALLOWED;
     // What the last right press hit; chooses the context menu.
     int m_bHitBlock = 1;
     int m_bHitLine = 1;
     int m_bHitComment = 1;
     // The block type the palette chose for insert mode.
     int m_nPaletteType = 0;
-    // The wire tool: 0 idle, 1 a wire is started; the wire in progress and its start pin's
-    // centre; whether a press in insert mode started it; whether finishing it takes an undo
-    // snapshot (the connector-pair cut builds its wires without).
-    int m_nWireState = 0;
-    CConnectLineObj m_wireInProgress;
-    CPoint m_ptWireStart;
-    int m_bWireFromInsert = 0;
-    int m_bUndoOnWire = 1;
 
-    // ---- printing and page layout (VetlaViewPrint.cpp) ----
-    // Print Setup; on OK its choices are kept for the next picture.
-    BOOL AskPrintSetup();
-    // The whole base drawn at zoom 1, as printed, into m_capBitmap; FALSE when it cannot be.
-    BOOL CaptureDiagram();
+    // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
+    CDiagramPrinting& Printing() { return m_printing; }
     void OnPrintCommand();
     void OnPrintPreviewCommand();
     void OnPrintDirectCommand();
@@ -458,9 +395,6 @@ public:
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
-    CCapBitmap m_capBitmap;
-    // Print asks for the Print Setup first, except right after a preview's.
-    int m_bAskPrintSetup = 1;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
@@ -509,7 +443,6 @@ private:
     void ReattachDraggedEnd(CPoint pt);
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
-    void FollowWireEnd(CPoint pt);
     BOOL IsOverPin(CPoint pt) const;
     void DragLine(CPoint pt, CSize step);
     void RightPressInTool(CPoint pt);
@@ -548,9 +481,6 @@ private:
     void DrawWires(CDC* pDC, BOOL bScreen, const SimBarState& bar);
     COLORREF WireColour(const CConnectLineObj& line, const SimBarState& bar) const;
     void DrawEditMarks(CDC* pDC);
-    // Entering and leaving simulation mode (VetlaViewSimulation.cpp).
-    void EnterSimulation();
-    void LeaveSimulation();
     // This view is the frame's active view in the main window (the only one that draws).
     BOOL IsActiveDiagramView() const;
     // The memory bitmap exists and has the client area's size; TRUE when it was made anew and so
@@ -558,8 +488,12 @@ private:
     BOOL PrepareMemoryBitmap(const CSize& sizeClient);
     // The page, the diagram and the edit marks, as the view shows them, into the clip box of pDC.
     void DrawImage(CDC* pDC);
-    void ShowAsPrinted();
 
+    // Follows the view's document pointer.
+    CDiagramSelection m_selection{m_pDocument};
+    CDiagramPrinting m_printing{*this};
+    CWireTool m_wireTool{*this};
+    CSimulationRun m_simulation{*this};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;

@@ -25,7 +25,7 @@ void SetFlags(const CObList& list, int T::*pFlag, int nValue)
 bool CanAlign(const CVetlaView& view)
 {
     const CVetlaDoc* pDoc = view.GetDocument();
-    return view.m_selBlocks.GetCount() >= 2 && pDoc && !pDoc->m_bSimulating && !pDoc->m_bEditLock;
+    return view.Selection().Blocks().GetCount() >= 2 && pDoc && !pDoc->m_bSimulating && !pDoc->m_bEditLock;
 }
 
 } // namespace
@@ -38,15 +38,15 @@ void CVetlaView::OnUpdateAlign(CCmdUI* pCmdUI) { pCmdUI->Enable(CanAlign(*this))
 
 void CVetlaView::AlignSelection(int nAxis)
 {
-    if ((nAxis != ALIGN_X && nAxis != ALIGN_Y) || m_selBlocks.IsEmpty())
+    if ((nAxis != ALIGN_X && nAxis != ALIGN_Y) || m_selection.Blocks().IsEmpty())
         return;
-    const auto* pFirst = static_cast<const CBlockObj*>(m_selBlocks.GetHead());
+    const auto* pFirst = static_cast<const CBlockObj*>(m_selection.Blocks().GetHead());
     const int nReference = nAxis == ALIGN_X ? pFirst->m_ptPos.x : pFirst->m_ptPos.y;
     // One object at a time carries the selected flag, so that each move takes only it (and the
     // wire ends at a block) along; the lists stay as they are.
-    SetFlags(m_selLines, &CConnectLineObj::m_bLineSelected, 0);
-    SetFlags(m_selComments, &CBlockComment::m_bCommentSelected, 0);
-    SetFlags(m_selBlocks, &CBlockObj::m_bSelected, 0);
+    SetFlags(m_selection.Lines(), &CConnectLineObj::m_bLineSelected, 0);
+    SetFlags(m_selection.Comments(), &CBlockComment::m_bCommentSelected, 0);
+    SetFlags(m_selection.Blocks(), &CBlockObj::m_bSelected, 0);
     bool bMoved = false;
     const auto moveAlone = [&](int& nSelected, int nCoordinate) {
         const int d = nReference - nCoordinate;
@@ -57,17 +57,17 @@ void CVetlaView::AlignSelection(int nAxis)
         }
         nSelected = 0;
     };
-    for (POSITION pos = m_selBlocks.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(m_selBlocks.GetNext(pos));
+    for (POSITION pos = m_selection.Blocks().GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(m_selection.Blocks().GetNext(pos));
         moveAlone(pBlock->m_bSelected, nAxis == ALIGN_X ? pBlock->m_ptPos.x : pBlock->m_ptPos.y);
     }
-    for (POSITION pos = m_selComments.GetHeadPosition(); pos;) {
-        auto* pComment = static_cast<CBlockComment*>(m_selComments.GetNext(pos));
+    for (POSITION pos = m_selection.Comments().GetHeadPosition(); pos;) {
+        auto* pComment = static_cast<CBlockComment*>(m_selection.Comments().GetNext(pos));
         moveAlone(pComment->m_bCommentSelected, nAxis == ALIGN_X ? pComment->m_nLeft : pComment->m_nTop);
     }
-    SetFlags(m_selLines, &CConnectLineObj::m_bLineSelected, 1);
-    SetFlags(m_selComments, &CBlockComment::m_bCommentSelected, 1);
-    SetFlags(m_selBlocks, &CBlockObj::m_bSelected, 1);
+    SetFlags(m_selection.Lines(), &CConnectLineObj::m_bLineSelected, 1);
+    SetFlags(m_selection.Comments(), &CBlockComment::m_bCommentSelected, 1);
+    SetFlags(m_selection.Blocks(), &CBlockObj::m_bSelected, 1);
     if (!bMoved)
         return;
     InvalidateAll();

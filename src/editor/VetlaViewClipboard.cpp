@@ -35,31 +35,31 @@ namespace {
 void GatherConnectorPairs(CVetlaView& view)
 {
     const CVetlaDoc& doc = *view.m_pDocument;
-    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks)) {
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.Selection().Blocks())) {
         if (!IsConnectorBlock(pBlock) || !pBlock->m_bSelected)
             continue;
         if (!view.IsConnectorPairInSelection(pBlock)) {
-            RemoveFromSelection(view.m_selBlocks, pBlock);
+            view.Selection().Remove(pBlock);
             continue;
         }
         CBlockObj* pPartner = FindPartner(doc, pBlock);
         if (pPartner)
-            AddToSelection(view.m_selBlocks, pPartner);
+            view.Selection().Add(pPartner);
         for (CBlockObj* pConnector : {pBlock, pPartner}) {
             if (CConnectLineObj* pLine = doc.FindLineToConnector(pConnector))
-                AddToSelection(view.m_selLines, pLine);
+                view.Selection().Add(pLine);
         }
     }
-    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.m_selLines)) {
+    for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.Selection().Lines())) {
         CBlockObj* pConnector = pLine->m_pEndBlock;
         if (!IsConnectorBlock(pConnector))
             continue;
         if (!view.IsConnectorPairInSelection(pConnector)) {
-            RemoveFromSelection(view.m_selLines, pLine);
+            view.Selection().Remove(pLine);
             continue;
         }
         if (CConnectLineObj* pPartnerLine = doc.FindLineToConnector(FindPartner(doc, pConnector)))
-            AddToSelection(view.m_selLines, pPartnerLine);
+            view.Selection().Add(pPartnerLine);
     }
 }
 
@@ -215,7 +215,7 @@ PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& content
         DropReferences(*pBlock);
         if (bOtherLanguage)
             pBlock->ReinitPins(&doc);
-        AddToSelection(view.m_selBlocks, pBlock);
+        view.Selection().Add(pBlock);
         if (GetBlockCategory(pBlock->m_nType) == BLOCK_CATEGORY_FUNCTION)
             doc.AddBlock(pBlock);
         else
@@ -287,7 +287,7 @@ void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const 
         CConnectLineObj* pLine = pOwned.release();
         WritePinSources(*pLine);
         doc.AddLine(pLine);
-        AddToSelection(view.m_selLines, pLine);
+        view.Selection().Add(pLine);
         added.push_back(pLine);
     }
     contents.lines.clear();
@@ -303,7 +303,7 @@ void AddPastedComments(CVetlaView& view, DiagramClipboardContents& contents)
     for (auto& pOwned : contents.comments) {
         CBlockComment* pComment = pOwned.release();
         view.m_pDocument->AddComment(pComment);
-        AddToSelection(view.m_selComments, pComment);
+        view.Selection().Add(pComment);
     }
     contents.comments.clear();
 }
@@ -318,15 +318,15 @@ CRect SelectionBounds(const CVetlaView& view)
         bounds.right = std::max<LONG>(bounds.right, r);
         bounds.bottom = std::max<LONG>(bounds.bottom, b);
     };
-    for (const CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks))
+    for (const CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.Selection().Blocks()))
         take(pBlock->m_ptPos.x, pBlock->m_ptPos.y, pBlock->m_ptPos.x + pBlock->m_nWidth,
              pBlock->m_ptPos.y + pBlock->m_nHeight);
-    for (const CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.m_selLines)) {
+    for (const CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(view.Selection().Lines())) {
         for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
             take(pLine->m_arrVertices[i].x, pLine->m_arrVertices[i].y, pLine->m_arrVertices[i].x,
                  pLine->m_arrVertices[i].y);
     }
-    for (const CBlockComment* pComment : ListSnapshot<CBlockComment>(view.m_selComments))
+    for (const CBlockComment* pComment : ListSnapshot<CBlockComment>(view.Selection().Comments()))
         take(pComment->m_nLeft, pComment->m_nTop, pComment->m_nLeft + pComment->m_nBoxWidth,
              pComment->m_nTop + pComment->m_nBoxHeight);
     return bounds;
@@ -376,7 +376,14 @@ void CVetlaView::OnEditCopy()
         return;
     GatherConnectorPairs(*this);
     // A failed transfer leaves the clipboard as it was; the user sees that nothing was copied.
-    WriteDiagramClipboard(m_selBlocks, m_selLines, m_selComments, DescribeSource(*m_pDocument, m_selLines));
+    // The selection lends its lists read only; the writer takes lists of its own.
+    CObList blocks;
+    CObList lines;
+    CObList comments;
+    blocks.AddTail(&m_selection.Blocks());
+    lines.AddTail(&m_selection.Lines());
+    comments.AddTail(&m_selection.Comments());
+    WriteDiagramClipboard(blocks, lines, comments, DescribeSource(*m_pDocument, lines));
     InvalidateAll();
 }
 
@@ -410,7 +417,7 @@ void CVetlaView::OnEditPaste()
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     const PastedBlocks pasted = AddPastedBlocks(*this, contents, source.nDocType != doc.m_nDocType);
     if (bWithWires && !pasted.empty())
         AddPastedLines(*this, contents, pasted);
@@ -436,7 +443,7 @@ CPoint CVetlaView::NextPastePoint()
 
 void CVetlaView::OnUpdateEditCopy(CCmdUI* pCmdUI)
 {
-    const BOOL bSelected = !m_selBlocks.IsEmpty() || !m_selComments.IsEmpty();
+    const BOOL bSelected = !m_selection.Blocks().IsEmpty() || !m_selection.Comments().IsEmpty();
     pCmdUI->Enable(bSelected && m_pDocument && !m_pDocument->m_bSimulating);
 }
 

@@ -26,21 +26,19 @@ void CVetlaView::GoToBlock(int nNumber)
     const float fZoom = GetZoom();
     CenterOnPoint(CPoint(int(float(pBlock->m_ptPos.x) * fZoom), int(float(pBlock->m_ptPos.y) * fZoom)));
     m_pCurBlock = nullptr;
-    ClearSelection(SELECTION_ALL);
-    pBlock->m_bSelected = 1;
-    m_selBlocks.AddTail(pBlock);
+    m_selection.Only(pBlock);
     InvalidateAll();
 }
 
 void CVetlaView::EndTool()
 {
-    if (m_nWireState > 0 || m_nEditMode == EDIT_MODE_CONNECT)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing() || m_nEditMode == EDIT_MODE_CONNECT)
+        m_wireTool.End();
     else if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
     // A pin's tip asked for by the last hover would otherwise stay up (or still appear) until
     // the mouse moves again, though the tool it belonged to is gone.
-    m_balloonTip.Hide();
+    m_wireTool.Tip().Hide();
     m_nEditMode = EDIT_MODE_SELECT;
     HCURSOR hArrow = AfxLoadStandardCursor(IDC_ARROW);
     if (GetCursor() != hArrow)
@@ -58,8 +56,8 @@ void CVetlaView::OnInsertComments()
     if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
     // A wire half drawn in Connect mode would stay hanging from the mouse over the comments.
-    if (m_nWireState > 0)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing())
+        m_wireTool.End();
     m_nEditMode = EDIT_MODE_INSERT_COMMENT;
     SetCursor(m_hCursorComment);
 }

@@ -135,9 +135,9 @@ void CVetlaView::KeepSelectionOnPage(int x, int y)
     const int w = m_pDocument->m_rcExtent.Width();
     const int h = m_pDocument->m_rcExtent.Height();
     const bool bLeaves =
-        AnyListed<CBlockObj>(m_selBlocks, [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
-        AnyListed<CConnectLineObj>(m_selLines, [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
-        AnyListed<CBlockComment>(m_selComments, [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
+        AnyListed<CBlockObj>(m_selection.Blocks(), [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
+        AnyListed<CConnectLineObj>(m_selection.Lines(), [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
+        AnyListed<CBlockComment>(m_selection.Comments(), [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
     if (bLeaves)
         MoveSelection(m_ptLastMouse.x - x, m_ptLastMouse.y - y, nullptr);
 }
@@ -153,12 +153,12 @@ void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)
     const LineSide dragged = bDragStart ? StartSide(*pLine) : EndSide(*pLine);
     const LineSide fixed = bDragStart ? EndSide(*pLine) : StartSide(*pLine);
     if (IsRefusedDrop(doc, *pLine, *pTarget, nPin)) {
-        m_nHoverVerdict = HOVER_INCOMPATIBLE;
+        m_wireTool.SetHoverVerdict(HOVER_INCOMPATIBLE);
         return;
     }
     const int nVerdict = CheckConnectionRules(doc, *pLine, *pTarget, nPin);
     if (nVerdict != HOVER_ALLOWED) {
-        m_nHoverVerdict = nVerdict;
+        m_wireTool.SetHoverVerdict(nVerdict);
         return;
     }
 

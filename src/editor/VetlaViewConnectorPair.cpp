@@ -139,30 +139,15 @@ void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CP
 {
     CVetlaDoc& doc = *view.m_pDocument;
     const INT_PTR nBefore = doc.m_lineList.GetCount();
-    if (view.m_nWireState != 0)
-        view.EndConnectMode();
-    view.m_nHoverVerdict = HOVER_ALLOWED;
-    view.WireClickAt(far.pt.x, far.pt.y);
-    view.m_bUndoOnWire = bUndo;
-    view.m_nHoverVerdict = HOVER_ALLOWED;
-    view.WireClickAt(ptPin.x, ptPin.y);
-    view.m_bUndoOnWire = 1;
+    view.WireTool().DrawWire(far.pt, ptPin, bUndo);
     if (doc.m_lineList.GetCount() > nBefore)
         return;
-    if (view.m_nWireState != 0)
-        view.EndConnectMode();
+    if (view.WireTool().IsDrawing())
+        view.WireTool().End();
     // The wire still ends on the connector's pin, not on the point pressed at its edge.
-    view.ConnectPins(far.pt, far.pBlock, far.nPin, PinCentreOf(pConnector, nPin, ptPin), pConnector, nPin);
+    view.WireTool().ConnectPins(far.pt, far.pBlock, far.nPin, PinCentreOf(pConnector, nPin, ptPin), pConnector, nPin);
     if (bUndo)
         doc.m_undo.SaveState(&doc);
-}
-
-// The current wire or connector becomes the only selection.
-template <class T>
-void SelectOnly(CVetlaView& view, CObList& selection, T* pObject)
-{
-    view.ClearSelection(SELECTION_ALL);
-    AddToSelection(selection, pObject);
 }
 
 // ---- cutting every wire that crosses a block ----
@@ -675,7 +660,7 @@ void CVetlaView::PlaceConnectorFree(CBlockObj* pConnector)
 
 BOOL CVetlaView::IsConnectorPairInSelection(CBlockObj* pConnector)
 {
-    if (!m_pDocument || m_selBlocks.IsEmpty() || !IsConnectorBlock(pConnector))
+    if (!m_pDocument || m_selection.Blocks().IsEmpty() || !IsConnectorBlock(pConnector))
         return FALSE;
     const CBlockObj* pNear = FarBlockOfConnector(*m_pDocument, pConnector);
     const CBlockObj* pFar = FarBlockOfConnector(*m_pDocument, FindPartner(*m_pDocument, pConnector));
@@ -707,7 +692,7 @@ void CVetlaView::SeparateLine()
 
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
-    SelectOnly(*this, m_selLines, pLine);
+    m_selection.Only(pLine);
     DeleteSelection();
 
     for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
@@ -746,7 +731,7 @@ void CVetlaView::JoinConnectorPair()
     m_pCurLine = nullptr;
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
-    SelectOnly(*this, m_selBlocks, pConnector);
+    m_selection.Only(pConnector);
     DeleteSelection();
     LayPairWire(*this, a, b.pBlock, b.pt, b.nPin, TRUE);
     InvalidateAll();
@@ -760,14 +745,14 @@ void CVetlaView::OnWireSeparate()
     const CPoint pt = m_ptContext;
     if (CConnectLineObj* pLine = doc.LineAtPoint(pt.x, pt.y)) {
         if (IsPowerBusLine(doc, pLine)) {
-            RemoveFromSelection(m_selLines, pLine);
+            m_selection.Remove(pLine);
             InvalidateAll();
             return;
         }
         m_pCurBlock = nullptr;
         m_pCurComment = nullptr;
         m_pCurLine = pLine;
-        SelectOnly(*this, m_selLines, pLine);
+        m_selection.Only(pLine);
         if (IsConnectorBlock(pLine->m_pEndBlock))
             JoinConnectorPair();
         else
@@ -778,7 +763,7 @@ void CVetlaView::OnWireSeparate()
         m_pCurLine = nullptr;
         m_pCurComment = nullptr;
         m_pCurBlock = pBlock;
-        SelectOnly(*this, m_selBlocks, pBlock);
+        m_selection.Only(pBlock);
         if (IsConnectorBlock(pBlock))
             JoinConnectorPair();
         InvalidateAll();
@@ -801,7 +786,7 @@ void CVetlaView::OnGoToPartner()
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
     m_pCurBlock = pPartner;
-    SelectOnly(*this, m_selBlocks, pPartner);
+    m_selection.Only(pPartner);
     InvalidateAll();
 }
 
@@ -813,8 +798,8 @@ void CVetlaView::OnCutJoinConnection()
     }
     if (m_nEditMode == EDIT_MODE_SIMULATE)
         OnSimulation();
-    if (m_nWireState != 0)
-        EndConnectMode();
+    if (m_wireTool.IsDrawing())
+        m_wireTool.End();
     m_nEditMode = EDIT_MODE_CUT_JOIN;
     if (m_hCursorCutJoin)
         SetCursor(m_hCursorCutJoin);
@@ -833,7 +818,7 @@ int CVetlaView::CutWiresCrossingBlocks()
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
     m_pCurLine = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     CrossingCut(*this).Run();
     InvalidateAll();
     return 0;

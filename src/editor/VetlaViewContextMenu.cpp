@@ -69,14 +69,14 @@ int CVetlaView::ChooseContextPopup()
 {
     if (!m_bHitBlock && !m_bHitLine && !m_bHitComment)
         return POPUP_EMPTY;
-    if (m_selBlocks.GetCount() + m_selLines.GetCount() + m_selComments.GetCount() >= 2)
+    if (m_selection.Blocks().GetCount() + m_selection.Lines().GetCount() + m_selection.Comments().GetCount() >= 2)
         return POPUP_EDIT_MANY;
     if (m_bHitBlock) {
         if (!m_pCurBlock)
             return -1;
         if (!IsConnectorBlock(m_pCurBlock))
             return POPUP_EDIT;
-        ClearSelection(SELECTION_LINES);
+        m_selection.Clear(SELECTION_LINES);
         m_pCurLine = nullptr;
         return POPUP_CONNECTOR;
     }
@@ -86,14 +86,14 @@ int CVetlaView::ChooseContextPopup()
         return -1;
     if (!IsConnectorBlock(m_pCurLine->m_pEndBlock))
         return POPUP_WIRE;
-    ClearSelection(SELECTION_BLOCKS);
+    m_selection.Clear(SELECTION_BLOCKS);
     m_pCurBlock = nullptr;
     return POPUP_JOIN;
 }
 
 void CVetlaView::OnContextMenu(CWnd*, CPoint point)
 {
-    m_balloonTip.Hide();
+    m_wireTool.Tip().Hide();
     RegisterContextMenu();
     CMenu menu;
     if (!menu.LoadMenu(IDR_CONTEXT_MENU))

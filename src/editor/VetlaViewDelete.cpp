@@ -50,7 +50,7 @@ private:
 void CollectBlocks(const CVetlaView& view, DeleteSet& blocks)
 {
     const CVetlaDoc& doc = *view.m_pDocument;
-    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.m_selBlocks)) {
+    for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.Selection().Blocks())) {
         blocks.Add(pBlock);
         blocks.Add(FindPartner(doc, pBlock));
     }
@@ -121,7 +121,7 @@ void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, c
             OpenPinIfUnused(doc, pBlock, pLine, nPin);
         }
         doc.RemoveLine(pLine);
-        RemoveFromSelection(view.m_selLines, pLine);
+        view.Selection().Remove(pLine);
         if (view.m_pCurLine == pLine)
             view.m_pCurLine = nullptr;
         delete pLine;
@@ -200,7 +200,7 @@ void DeleteBlock(CVetlaView& view, CBlockObj* pBlock)
     CObList& blocks = view.m_pDocument->m_blockList;
     if (POSITION pos = blocks.Find(pBlock))
         blocks.RemoveAt(pos);
-    RemoveFromSelection(view.m_selBlocks, pBlock);
+    view.Selection().Remove(pBlock);
     if (view.m_pCurBlock == pBlock)
         view.m_pCurBlock = nullptr;
     delete pBlock;
@@ -227,16 +227,14 @@ void CVetlaView::DeleteSelection()
     if (bFunctionDeleted)
         RenumberFunctionBlocks(doc);
 
-    for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_selComments)) {
+    for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_selection.Comments())) {
         if (POSITION pos = doc.m_commentList.Find(pComment))
             doc.m_commentList.RemoveAt(pos);
         delete pComment;
     }
-    if (!blocks.Blocks().empty() || !lines.empty() || !m_selComments.IsEmpty())
+    if (!blocks.Blocks().empty() || !lines.empty() || !m_selection.Comments().IsEmpty())
         doc.SetModifiedFlag(TRUE);
-    m_selBlocks.RemoveAll();
-    m_selLines.RemoveAll();
-    m_selComments.RemoveAll();
+    m_selection.Forget();
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
@@ -250,13 +248,13 @@ void CVetlaView::SelectAll()
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList))
-        AddToSelection(m_selBlocks, pBlock);
+        m_selection.Add(pBlock);
     for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList))
-        AddToSelection(m_selLines, pLine);
+        m_selection.Add(pLine);
     for (CBlockComment* pComment : ListSnapshot<CBlockComment>(m_pDocument->m_commentList))
-        AddToSelection(m_selComments, pComment);
+        m_selection.Add(pComment);
     InvalidateAll();
 }
 
@@ -276,7 +274,7 @@ void CVetlaView::OnEditSelectAll()
 
 BOOL CVetlaView::CanDeleteSelection() const
 {
-    const BOOL bSelected = !m_selBlocks.IsEmpty() || !m_selLines.IsEmpty() || !m_selComments.IsEmpty();
+    const BOOL bSelected = !m_selection.Blocks().IsEmpty() || !m_selection.Lines().IsEmpty() || !m_selection.Comments().IsEmpty();
     return bSelected && m_pDocument && !m_pDocument->m_bSimulating;
 }
 

@@ -18,7 +18,6 @@
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/Pen.h"
 
-#include <cstdlib>
 
 namespace {
 
@@ -137,7 +136,7 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
     }
     const SimBarState bar = GetSimBarState();
     if (pFrame)
-        pFrame->GetSimTime(&m_simClock);
+        pFrame->GetSimTime(&m_simulation.Clock());
     // Block numbers and the list stand still for the scan and the drawing: every input and every
     // wire's source is found by number.
     const CBlockNumberIndex index(*m_pDocument);
@@ -169,42 +168,13 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
 void CVetlaView::DrawEditMarks(CDC* pDC)
 {
     if (m_nEditMode == EDIT_MODE_BAND) {
-        CRect rcBand = m_rcBand;
+        CRect rcBand = m_selection.Band();
         rcBand.NormalizeRect();
         CBrush brush(kBandFrame);
         pDC->FrameRect(rcBand, &brush);
-    } else if (m_nEditMode == EDIT_MODE_CONNECT || m_bWireFromInsert) {
-        DrawWireRubberBand(pDC);
+    } else if (m_nEditMode == EDIT_MODE_CONNECT || m_wireTool.IsFromInsert()) {
+        m_wireTool.DrawRubberBand(pDC, m_crWire);
     }
-}
-
-// The wire runs from its start through its corners and turns once more to reach the mouse, so
-// that the line always keeps to the two axes a finished wire uses.
-void CVetlaView::DrawWireRubberBand(CDC* pDC)
-{
-    const CArray<CPoint>& vertices = m_wireInProgress.m_arrVertices;
-    if (m_nWireState == 0 || vertices.GetSize() == 0)
-        return;
-    CPen pen(PS_SOLID, 1, m_crWire);
-    CPen* pOldPen = pDC->SelectObject(&pen);
-    const int nOldRop = pDC->SetROP2(R2_NOTXORPEN);
-    CPoint pt = m_wireInProgress.m_ptStart;
-    for (INT_PTR i = 1; i < vertices.GetSize(); ++i)
-        pt = DrawRubberSegment(pDC, pt, vertices[i]);
-    DrawRubberSegment(pDC, pt, vertices[vertices.GetSize() - 1]);
-    pDC->SetROP2(nOldRop);
-    pDC->SelectObject(pOldPen);
-}
-
-CPoint CVetlaView::DrawRubberSegment(CDC* pDC, CPoint ptFrom, CPoint ptTo)
-{
-    if (ptFrom == ptTo)
-        return ptFrom;
-    const CPoint ptReached = std::abs(ptTo.x - ptFrom.x) > std::abs(ptTo.y - ptFrom.y) ? CPoint(ptTo.x, ptFrom.y)
-                                                                                      : CPoint(ptFrom.x, ptTo.y);
-    pDC->MoveTo(ptFrom);
-    pDC->LineTo(ptReached);
-    return ptReached;
 }
 
 void CVetlaView::DrawBlocks(CDC* pDC, BOOL bScreen, const SimBarState& bar, const CSimContext& sim)

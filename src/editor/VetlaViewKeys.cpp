@@ -65,8 +65,8 @@ void CVetlaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (CanDeleteSelection())
             PostMessage(WM_COMMAND, ID_EDIT_CLEAR);
     } else if (command != std::end(kCommandKeys) && (!command->bCtrl || bCtrl)) {
-        if (m_nWireState > 0)
-            EndConnectMode();
+        if (m_wireTool.IsDrawing())
+            m_wireTool.End();
         CWnd* pTarget = command->bMainWindow ? AfxGetMainWnd() : this;
         if (pTarget && pTarget->m_hWnd)
             pTarget->PostMessage(WM_COMMAND, command->nCommand);

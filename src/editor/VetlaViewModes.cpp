@@ -9,15 +9,15 @@
 void CVetlaView::OnConnect()
 {
     if (m_nEditMode == EDIT_MODE_CONNECT) {
-        EndConnectMode();
+        m_wireTool.End();
         m_nEditMode = EDIT_MODE_SELECT;
     } else {
-        if (m_nWireState > 0)
-            EndConnectMode();
+        if (m_wireTool.IsDrawing())
+            m_wireTool.End();
         if (m_nEditMode == EDIT_MODE_SIMULATE) {
             OnSimulation();
         } else {
-            ClearSelection(SELECTION_ALL);
+            m_selection.Clear(SELECTION_ALL);
             m_pCurBlock = nullptr;
             m_pCurLine = nullptr;
             m_pCurComment = nullptr;
@@ -40,7 +40,7 @@ void CVetlaView::StepUndo(BOOL bRedo)
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     if (m_pDocument) {
         if (bRedo)
             m_pDocument->m_undo.Redo();

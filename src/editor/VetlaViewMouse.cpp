@@ -85,7 +85,7 @@ bool MovedFarEnough(CPoint ptNow, CPoint ptStart)
 }
 
 template <class T, class Fn>
-bool AnyOf(CObList& list, Fn fn)
+bool AnyOf(const CObList& list, Fn fn)
 {
     for (POSITION pos = list.GetHeadPosition(); pos;) {
         if (fn(*static_cast<T*>(list.GetNext(pos))))
@@ -104,15 +104,15 @@ void ReleaseCaptureOf(const CWnd* pWnd)
 // selection, another becomes the only selected object; a miss clears this kind's selection unless
 // bKeepOnMiss. Returns whether the press hit an object of the kind.
 template <class T>
-int RightPressStep(CVetlaView& view, T* pHit, CObList& selection, BYTE nKind, bool bKeepOnMiss)
+int RightPressStep(CVetlaView& view, T* pHit, BYTE nKind, bool bKeepOnMiss)
 {
-    if (pHit && selection.Find(pHit))
+    CDiagramSelection& selection = view.Selection();
+    if (pHit && selection.Contains(pHit))
         return 1;
     if (pHit) {
-        view.ClearSelection(SELECTION_ALL);
-        AddToSelection(selection, pHit);
+        selection.Only(pHit);
     } else if (!bKeepOnMiss) {
-        view.ClearSelection(nKind);
+        selection.Clear(nKind);
     } else {
         return 0;
     }
@@ -173,7 +173,7 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_CONNECT:
         SetCapture();
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.ClickAt(pt.x, pt.y);
         break;
     case EDIT_MODE_INSERT_COMMENT:
         PressToComment(pt);
@@ -206,9 +206,9 @@ void CVetlaView::PressToInsert(CPoint pt)
     CBlockObj* pPinBlock = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
     const int nPin = PinAt(pPinBlock, pt.x, pt.y);
     if (nPin >= 0 && CanStartWire(*pPinBlock, nPin)) {
-        m_bWireFromInsert = 1;
+        m_wireTool.SetFromInsert();
         SetCapture();
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.ClickAt(pt.x, pt.y);
         return;
     }
     if (m_pDocument->BlockAtPoint(pt.x, pt.y) || m_pDocument->LineAtPoint(pt.x, pt.y))
@@ -216,7 +216,7 @@ void CVetlaView::PressToInsert(CPoint pt)
     CBlockObj* pBlock = PlaceNewBlock(m_nPaletteType, &ptPlace);
     if (!pBlock)
         return;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     m_pDocument->AddBlock(pBlock);
     m_pDocument->m_undo.SaveState(m_pDocument);
     m_pCurBlock = nullptr;
@@ -225,7 +225,7 @@ void CVetlaView::PressToInsert(CPoint pt)
     // A contact is of no use until its operand is chosen: it becomes the block the properties
     // command acts on, and the command runs at once.
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
-        ClearSelection(SELECTION_ALL);
+        m_selection.Clear(SELECTION_ALL);
         m_pCurBlock = pBlock;
         if (!RunBlockProperties())
             return;
@@ -251,7 +251,7 @@ void CVetlaView::PressToComment(CPoint pt)
     CBlockComment* pComment = PlaceComment(pt.x, pt.y);
     if (!pComment)
         return;
-    ClearSelection(SELECTION_ALL);
+    m_selection.Clear(SELECTION_ALL);
     m_pDocument->AddComment(pComment);
     m_pDocument->m_undo.SaveState(m_pDocument);
     m_pCurBlock = nullptr;
@@ -295,28 +295,24 @@ void CVetlaView::PressToCutOrJoin(CPoint pt)
                              (pLine->m_pEndBlock && pLine->m_pEndBlock->m_nType == BT_POWERBUS));
         if (bAtBus) {
             // A rung's wire from the power rail is never cut.
-            if (IsLineSelected(pLine)) {
-                pLine->m_bLineSelected = 0;
-                m_selLines.RemoveAt(m_selLines.Find(pLine));
-            }
+            if (m_selection.Contains(pLine))
+                m_selection.Remove(pLine);
             return;
         }
-        ClearSelection(SELECTION_ALL);
+        m_selection.Clear(SELECTION_ALL);
         m_pCurBlock = nullptr;
         m_pCurLine = pLine;
-        pLine->m_bLineSelected = 1;
-        m_selLines.AddTail(pLine);
+        m_selection.Add(pLine);
         if (IsConnectorBlock(pLine->m_pEndBlock))
             JoinConnectorPair();
         else
             SeparateLine();
     } else if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(pt.x, pt.y)) {
-        ClearSelection(SELECTION_ALL);
+        m_selection.Clear(SELECTION_ALL);
         m_pCurLine = nullptr;
         m_pCurComment = nullptr;
         m_pCurBlock = pBlock;
-        pBlock->m_bSelected = 1;
-        m_selBlocks.AddTail(pBlock);
+        m_selection.Add(pBlock);
         if (IsConnectorBlock(pBlock))
             JoinConnectorPair();
         else
@@ -339,7 +335,7 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
             m_pCurBlock->m_bSelected = 0;
             m_pCurBlock = nullptr;
         }
-        ClearSelection(SELECTION_ALL);
+        m_selection.Clear(SELECTION_ALL);
         ReleaseCaptureOf(this);
         FinishWireAt(pt);
         InvalidateAll();
@@ -374,9 +370,9 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
 void CVetlaView::FinishWireAt(CPoint pt)
 {
     if (m_pDocument->BlockAtPoint(pt.x, pt.y))
-        EndConnectMode();
-    else if (m_nWireState != 0)
-        WireClickAt(pt.x, pt.y);
+        m_wireTool.End();
+    else if (m_wireTool.IsDrawing())
+        m_wireTool.ClickAt(pt.x, pt.y);
 }
 
 void CVetlaView::EndSelectionDrag()
@@ -388,8 +384,8 @@ void CVetlaView::EndSelectionDrag()
         m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(this);
     const BOOL bBlocksMoved = AnyOf<CBlockObj>(
-        m_selBlocks, [](const CBlockObj& block) { return MovedFarEnough(block.m_ptPos, block.m_ptDragStart); });
-    const BOOL bCommentsMoved = !bBlocksMoved && AnyOf<CBlockComment>(m_selComments, [](const CBlockComment& c) {
+        m_selection.Blocks(), [](const CBlockObj& block) { return MovedFarEnough(block.m_ptPos, block.m_ptDragStart); });
+    const BOOL bCommentsMoved = !bBlocksMoved && AnyOf<CBlockComment>(m_selection.Comments(), [](const CBlockComment& c) {
         return MovedFarEnough(CPoint(c.m_nLeft, c.m_nTop), c.m_ptDragStart);
     });
     if (bBlocksMoved || bCommentsMoved)
@@ -403,7 +399,7 @@ void CVetlaView::EndLineDrag(CPoint pt)
     if (m_bDragMoved)
         m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(this);
-    if (!m_selLines.IsEmpty() && m_pCurLine) {
+    if (!m_selection.Lines().IsEmpty() && m_pCurLine) {
         if (m_pCurLine->m_bEndDrag)
             ReattachDraggedEnd(pt);
         else
@@ -448,11 +444,11 @@ void CVetlaView::ReattachDraggedEnd(CPoint pt)
         pTarget = PowerBusAt(pt.x, pt.y);
         nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
     }
-    BOOL bRestore = nPin < 0 || m_nHoverVerdict != HOVER_ALLOWED || IsConnectorBlock(pOld);
+    BOOL bRestore = nPin < 0 || m_wireTool.HoverVerdict() != HOVER_ALLOWED || IsConnectorBlock(pOld);
     if (!bRestore && !(pTarget == pOld && nPin == nOldPin)) {
         ReattachLineEnd(pt, pTarget, nPin);
-        if (m_nHoverVerdict != HOVER_ALLOWED) {
-            m_nHoverVerdict = HOVER_ALLOWED;
+        if (m_wireTool.HoverVerdict() != HOVER_ALLOWED) {
+            m_wireTool.SetHoverVerdict(HOVER_ALLOWED);
             bRestore = TRUE;
         } else {
             RefreshJunctionsAtPin(*m_pDocument, pOld, nOldPin);
@@ -482,9 +478,8 @@ void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
             m_pCurBlock = nullptr;
             return;
         }
-        ClearSelection(SELECTION_ALL);
-        m_pCurBlock->m_bSelected = 1;
-        m_selBlocks.AddTail(m_pCurBlock);
+        m_selection.Clear(SELECTION_ALL);
+        m_selection.Add(m_pCurBlock);
     }
     if (m_pCurBlock) {
         ReleaseCaptureOf(this);
@@ -516,7 +511,7 @@ void CVetlaView::DoubleClickOnPin(CPoint pt)
     if (nPin < 0)
         return;
     if (m_nEditMode == EDIT_MODE_INSERT || m_nEditMode == EDIT_MODE_CONNECT) {
-        EndConnectMode();
+        m_wireTool.End();
     } else if (m_nEditMode == EDIT_MODE_SELECT && nPin < BLOCK_FIRST_OUTPUT &&
                pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL) {
         pBlock->m_bPinInvert[nPin] = pBlock->m_bPinInvert[nPin] ? 0 : 1;
@@ -547,8 +542,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     const CPoint ptScrolled = point + GetScrollPosition();
     const BOOL bDragging = m_nEditMode == EDIT_MODE_DRAG_BLOCKS || m_nEditMode == EDIT_MODE_DRAG_LINE ||
                            m_nEditMode == EDIT_MODE_DRAG_COMMENTS ||
-                           (m_nEditMode == EDIT_MODE_CONNECT && m_nWireState > 0) ||
-                           (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0);
+                           (m_nEditMode == EDIT_MODE_CONNECT && m_wireTool.IsDrawing()) ||
+                           (m_nEditMode == EDIT_MODE_INSERT && m_wireTool.IsFromInsert() && m_wireTool.IsDrawing());
     AutoScroll(bDragging, ptScrolled.x, ptScrolled.y);
     const double dZoom = GetZoom();
     const CPoint pt(int(ptScrolled.x / dZoom), int(ptScrolled.y / dZoom));
@@ -557,8 +552,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     const BOOL bLeftHeld = (nFlags & MK_LBUTTON) != 0;
     switch (m_nEditMode) {
     case EDIT_MODE_INSERT:
-        if (m_bWireFromInsert && m_nWireState > 0) {
-            FollowWireEnd(pt);
+        if (m_wireTool.IsFromInsert() && m_wireTool.IsDrawing()) {
+            m_wireTool.FollowMouse(pt);
         } else if (m_pDocument->BlockAtPoint(pt.x, pt.y)) {
             ShowCursor(AfxLoadStandardCursor(IDC_ARROW));
             if (bLeftHeld)
@@ -570,8 +565,8 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_CONNECT:
         ShowCursor(IsOverPin(pt) ? m_hCursorConnectPin : m_hCursorConnect);
-        if (m_nWireState > 0)
-            FollowWireEnd(pt);
+        if (m_wireTool.IsDrawing())
+            m_wireTool.FollowMouse(pt);
         InvalidateAll();
         break;
     case EDIT_MODE_DRAG_BLOCKS:
@@ -591,9 +586,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_BAND:
         if (bLeftHeld) {
-            m_rcBand.right = pt.x;
-            m_rcBand.bottom = pt.y;
-            UpdateBandSelection();
+            m_selection.StretchBand(pt);
             InvalidateAll();
         }
         break;
@@ -606,7 +599,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     default:
         break;
     }
-    ShowPinTip(pt.x, pt.y, point);
+    m_wireTool.ShowPinTip(pt.x, pt.y, point);
     m_ptLastMouse = pt;
     DefaultMouseMove(nFlags, point);
 }
@@ -624,15 +617,6 @@ void CVetlaView::DefaultMouseMove(UINT nFlags, CPoint point)
     }
 }
 
-// The wire in progress ends at the mouse: its last vertex and end point follow it.
-void CVetlaView::FollowWireEnd(CPoint pt)
-{
-    CArray<CPoint>& vertices = m_wireInProgress.m_arrVertices;
-    if (vertices.GetSize() > 0)
-        vertices[vertices.GetSize() - 1] = pt;
-    m_wireInProgress.m_ptEnd = pt;
-}
-
 BOOL CVetlaView::IsOverPin(CPoint pt) const
 {
     if (PinAt(m_pDocument->BlockAtPointWithPins(pt.x, pt.y), pt.x, pt.y) >= 0)
@@ -644,7 +628,7 @@ BOOL CVetlaView::IsOverPin(CPoint pt) const
 // wire's end segment) the whole selection moves.
 void CVetlaView::DragLine(CPoint pt, CSize step)
 {
-    if (m_selLines.IsEmpty() || !m_pCurLine)
+    if (m_selection.Lines().IsEmpty() || !m_pCurLine)
         return;
     if (m_pCurLine->m_bEndDrag) {
         CArray<CPoint>& vertices = m_pCurLine->m_arrVertices;
@@ -653,7 +637,7 @@ void CVetlaView::DragLine(CPoint pt, CSize step)
         InvalidateAll();
         return;
     }
-    if (!IsLineSelected(m_pCurLine))
+    if (!m_selection.Contains(m_pCurLine))
         return;
     // A fast move can leave the segment behind the hit margin: the segment last grabbed goes on
     // following the mouse.
@@ -739,23 +723,23 @@ void CVetlaView::RightPressInTool(CPoint pt)
     if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(pt.x, pt.y)) {
         m_bHitBlock = 1;
         if (!pBlock->m_bSelected) {
-            ClearSelection(SELECTION_ALL);
+            m_selection.Clear(SELECTION_ALL);
             SelectAlone(pBlock);
         }
     } else if (CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y)) {
         m_bHitLine = 1;
         if (!pLine->m_bLineSelected) {
-            ClearSelection(SELECTION_ALL);
+            m_selection.Clear(SELECTION_ALL);
             SelectAlone(pLine);
         }
     } else if (CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y)) {
         m_bHitComment = 1;
         if (!pComment->m_bCommentSelected) {
-            ClearSelection(SELECTION_ALL);
+            m_selection.Clear(SELECTION_ALL);
             SelectAlone(pComment);
         }
     } else {
-        ClearSelection(SELECTION_ALL);
+        m_selection.Clear(SELECTION_ALL);
         m_pCurBlock = nullptr;
         m_pCurLine = nullptr;
     }
@@ -763,19 +747,19 @@ void CVetlaView::RightPressInTool(CPoint pt)
 
 void CVetlaView::SelectAlone(CBlockObj* pBlock)
 {
-    AddToSelection(m_selBlocks, pBlock);
+    m_selection.Add(pBlock);
     SetCurrentObjects(pBlock, nullptr, nullptr);
 }
 
 void CVetlaView::SelectAlone(CConnectLineObj* pLine)
 {
-    AddToSelection(m_selLines, pLine);
+    m_selection.Add(pLine);
     SetCurrentObjects(nullptr, pLine, nullptr);
 }
 
 void CVetlaView::SelectAlone(CBlockComment* pComment)
 {
-    AddToSelection(m_selComments, pComment);
+    m_selection.Add(pComment);
     SetCurrentObjects(nullptr, nullptr, pComment);
 }
 
@@ -794,11 +778,11 @@ void CVetlaView::RightPressSelects(CPoint pt)
     CBlockObj* pBody = m_pDocument->BlockAtPoint(pt.x, pt.y);
     CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y);
     m_pCurLine = pLine;
-    m_bHitLine = RightPressStep(*this, pLine, m_selLines, SELECTION_LINES, !m_selLines.IsEmpty() && pBody);
+    m_bHitLine = RightPressStep(*this, pLine, SELECTION_LINES, !m_selection.Lines().IsEmpty() && pBody);
     m_pCurBlock = pBody;
-    m_bHitBlock = RightPressStep(*this, pBody, m_selBlocks, SELECTION_BLOCKS, pLine != nullptr);
+    m_bHitBlock = RightPressStep(*this, pBody, SELECTION_BLOCKS, pLine != nullptr);
     m_pCurComment = pComment;
-    m_bHitComment = RightPressStep(*this, pComment, m_selComments, SELECTION_COMMENTS, pLine != nullptr);
+    m_bHitComment = RightPressStep(*this, pComment, SELECTION_COMMENTS, pLine != nullptr);
 }
 
 void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
@@ -811,12 +795,12 @@ void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
     if (m_nEditMode == EDIT_MODE_SELECT) {
         if (m_pCurLine && m_pCurLine->m_bEndDrag)
             ReattachDraggedEnd(pt);
-        else if (m_selBlocks.GetCount() == 1 && m_pCurBlock)
+        else if (m_selection.Blocks().GetCount() == 1 && m_pCurBlock)
             m_bHitBlock = 1;
         InvalidateAll();
     } else if (m_nEditMode == EDIT_MODE_CONNECT ||
-               (m_nEditMode == EDIT_MODE_INSERT && m_bWireFromInsert && m_nWireState > 0)) {
-        EndConnectMode();
+               (m_nEditMode == EDIT_MODE_INSERT && m_wireTool.IsFromInsert() && m_wireTool.IsDrawing())) {
+        m_wireTool.End();
     }
     CScrollView::OnRButtonUp(nFlags, point);
 }
@@ -836,7 +820,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         if (bContact && !IsOperableContact(*pBlock))
             return TRUE;
         if (!bContact && SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
-            OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+            m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
             m_ptLastMouse = ptDoc;
             return TRUE;
         }
@@ -856,7 +840,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         return TRUE;
     }
     if (CAnalogSliderDlg::OpensFor(*this, *pBlock))
-        OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
+        m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
     else if (!pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)))
         CloseValuePopup();
     m_ptLastMouse = ptDoc;
@@ -867,7 +851,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
 // and the view takes the mouse and the keys back.
 void CVetlaView::PressBesideBlocks(CPoint ptDoc)
 {
-    if (!m_pValuePopup)
+    if (!m_simulation.ValuePopup())
         return;
     const double dZoom = GetZoom();
     CPoint ptScreen(int(ptDoc.x * dZoom), int(ptDoc.y * dZoom));
@@ -875,11 +859,11 @@ void CVetlaView::PressBesideBlocks(CPoint ptDoc)
     if (m_hWnd)
         ClientToScreen(&ptScreen);
     CRect rcPopup;
-    if (m_pValuePopup->m_hWnd)
-        m_pValuePopup->GetWindowRect(rcPopup);
+    if (m_simulation.ValuePopup()->m_hWnd)
+        m_simulation.ValuePopup()->GetWindowRect(rcPopup);
     if (rcPopup.PtInRect(ptScreen)) {
         ReleaseCaptureOf(this);
-        m_pValuePopup->SetFocus();
+        m_simulation.ValuePopup()->SetFocus();
         return;
     }
     CloseValuePopup();

@@ -131,8 +131,8 @@ void CVetlaView::OnPaletteRefresh()
     if (!bInsert)
         return;
     m_nPaletteType = pHost->GetPaletteTypeCode();
-    if (m_nWireState >= 1) {
-        m_nWireState = 0;
+    if (m_wireTool.IsDrawing()) {
+        m_wireTool.Forget();
         InvalidateAll();
     }
 }

@@ -64,7 +64,7 @@ void CVetlaView::OnBlockProperties() { RunBlockProperties(); }
 
 bool CVetlaView::RunBlockProperties()
 {
-    m_balloonTip.Show(CString(), nullptr);
+    m_wireTool.Tip().Show(CString(), nullptr);
     // A modal sheet may outlive the view (its document closed meanwhile): nothing of it is
     // touched after a sheet that saw it go.
     const std::weak_ptr<int> alive = m_pLifeToken;
@@ -92,7 +92,7 @@ bool CVetlaView::RunBlockProperties()
     }
     if (alive.expired())
         return false;
-    m_balloonTip.Show(CString(), nullptr);
+    m_wireTool.Tip().Show(CString(), nullptr);
     InvalidateAll();
     return true;
 }
@@ -276,8 +276,7 @@ void CVetlaView::DeleteCommentBox(CBlockComment* pBox)
 {
     if (POSITION pos = m_pDocument->m_commentList.Find(pBox))
         m_pDocument->m_commentList.RemoveAt(pos);
-    if (POSITION pos = m_selComments.Find(pBox))
-        m_selComments.RemoveAt(pos);
+    m_selection.Remove(pBox);
     delete pBox;
     m_pCurComment = nullptr;
     m_pDocument->SetModifiedFlag(TRUE);

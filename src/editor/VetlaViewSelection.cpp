@@ -1,7 +1,6 @@
-// What lies under the mouse, the three selection lists and moving what is selected: the hit
-// tests with their pin tolerances, the press of select mode, the rubber band, moving blocks with
-// the wires attached to them, dragging wire segments, and the checks that keep blocks and
-// comments on the base.
+// What lies under the mouse and moving what is selected: the pin hit test with its tolerances,
+// the press of select mode, moving blocks with the wires attached to them, dragging wire
+// segments, and the checks that keep blocks and comments on the base.
 #include "editor/VetlaView.h"
 
 #include <vector>
@@ -30,8 +29,6 @@ constexpr int INPUT_SLACK_RIGHT = 1;
 constexpr int OUTPUT_SLACK_RIGHT = 2;
 constexpr int PIN_SLACK_VERTICAL = 1;
 constexpr int PIN_STUB_SIZE = 5;
-// A selected block's pins reach this far beside its body.
-constexpr int PIN_STUB_REACH = 9;
 // The power rail is thin; a band around it takes the press.
 constexpr int POWER_BUS_REACH = 7;
 
@@ -55,73 +52,6 @@ constexpr int SEGMENT_VERTICAL = 0;
 constexpr int SEGMENT_HORIZONTAL = 1;
 constexpr int SEGMENT_AT_END = -1;
 constexpr int SEGMENT_NONE = -2;
-
-// The selected flag of each kind of object; its list membership changes with it.
-int& SelectedFlag(CBlockObj& block) { return block.m_bSelected; }
-int& SelectedFlag(CConnectLineObj& line) { return line.m_bLineSelected; }
-int& SelectedFlag(CBlockComment& comment) { return comment.m_bCommentSelected; }
-
-// The entries of an object list that are objects of the kind, in list order; null entries and
-// entries of another class are passed over.
-template <class T, class Visit>
-void ForEach(const CObList& list, Visit visit)
-{
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        if (T* pObject = dynamic_cast<T*>(list.GetNext(pos)))
-            visit(*pObject);
-    }
-}
-
-template <class T, class Match>
-T* FindFirst(const CObList& list, Match match)
-{
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        T* pObject = dynamic_cast<T*>(list.GetNext(pos));
-        if (pObject && match(*pObject))
-            return pObject;
-    }
-    return nullptr;
-}
-
-BOOL IsListed(const CObList& list, const CObject* pObject)
-{
-    return pObject && list.Find(const_cast<CObject*>(pObject)) != nullptr;
-}
-
-// Selects or unselects the object: its flag and its one entry in the list.
-template <class T>
-void SetSelected(CObList& list, T* pObject, bool bSelected)
-{
-    if (!pObject)
-        return;
-    SelectedFlag(*pObject) = bSelected ? 1 : 0;
-    if (bSelected) {
-        if (!IsListed(list, pObject))
-            list.AddTail(pObject);
-        return;
-    }
-    while (POSITION pos = list.Find(pObject))
-        list.RemoveAt(pos);
-}
-
-// Toggles the object's selection; TRUE when it is selected afterwards.
-template <class T>
-bool ToggleSelected(CObList& list, T* pObject)
-{
-    const bool bSelected = !IsListed(list, pObject);
-    SetSelected(list, pObject, bSelected);
-    return bSelected;
-}
-
-// Clears the flag of every object of the kind in the document (when there is one) and empties
-// the list.
-template <class T>
-void ClearKind(const CObList* pDocumentList, CObList& selection)
-{
-    if (pDocumentList)
-        ForEach<T>(*pDocumentList, [](T& object) { SelectedFlag(object) = 0; });
-    selection.RemoveAll();
-}
 
 CRect BodyRect(const CBlockObj& block)
 {
@@ -261,21 +191,11 @@ BOOL LiesOnBase(const CRect& base, const CRect& rect)
     return base.PtInRect(rect.TopLeft()) && base.PtInRect(rect.BottomRight());
 }
 
-// The drag starts of every selected block and comment, which the end of the drag may go back
-// to; taken at each press that starts one, so that a drag never restores an older position.
-void SaveDragStarts(CVetlaView& view)
-{
-    ForEach<CBlockObj>(view.m_selBlocks, [](CBlockObj& block) { block.m_ptDragStart = block.m_ptPos; });
-    ForEach<CBlockComment>(view.m_selComments, [](CBlockComment& comment) {
-        comment.m_ptDragStart = CPoint(comment.m_nLeft, comment.m_nTop);
-    });
-}
-
 // A press on a pin at an end of the selected wire starts dragging that end. bFromSelection: the
 // press hit an already selected wire, whose end may also sit on the ladder's power rail.
 void GrabLineEndAt(CVetlaView& view, CConnectLineObj& line, int x, int y, bool bFromSelection)
 {
-    CBlockObj* pBlock = bFromSelection ? view.SelectedBlockPinsAt(x, y) : nullptr;
+    CBlockObj* pBlock = bFromSelection ? view.Selection().BlockPinsAt(x, y) : nullptr;
     if (!pBlock)
         pBlock = view.m_pDocument->BlockAtPointWithPins(x, y);
     int nPin = -1;
@@ -298,7 +218,7 @@ void GrabLineEndAt(CVetlaView& view, CConnectLineObj& line, int x, int y, bool b
 void RefreshJunctionsOfMovedLines(CVetlaView& view)
 {
     std::vector<CConnectLineObj*> moved;
-    ForEach<CConnectLineObj>(view.m_pDocument->m_lineList, [&moved](CConnectLineObj& line) {
+    ForEachListed<CConnectLineObj>(view.m_pDocument->m_lineList, [&moved](CConnectLineObj& line) {
         if (!line.m_bMoved)
             return;
         ResetJunctions(line);
@@ -326,35 +246,6 @@ void MoveVerticalSegment(CVetlaView& view, CConnectLineObj& line, int k, int dx)
 } // namespace
 
 // ---- hit tests ----
-
-CBlockObj* CVetlaView::SelectedBlockAt(int x, int y) const
-{
-    const CPoint point(x, y);
-    return FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) { return BodyRect(block).PtInRect(point); });
-}
-
-CBlockObj* CVetlaView::SelectedBlockPinsAt(int x, int y) const
-{
-    const CPoint point(x, y);
-    return FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) {
-        CRect rect = BodyRect(block);
-        rect.InflateRect(PIN_STUB_REACH, 0);
-        return rect.PtInRect(point);
-    });
-}
-
-CConnectLineObj* CVetlaView::SelectedLineAt(int x, int y) const
-{
-    return FindFirst<CConnectLineObj>(m_selLines, [&](const CConnectLineObj& line) {
-        return line.HitTest(x, y, nullptr, nullptr, nullptr);
-    });
-}
-
-CBlockComment* CVetlaView::SelectedCommentAt(int x, int y) const
-{
-    const CPoint point(x, y);
-    return FindFirst<CBlockComment>(m_selComments, [&](const CBlockComment& comment) { return comment.HitTest(point); });
-}
 
 int CVetlaView::PinAt(const CBlockObj* pBlock, int x, int y) const
 {
@@ -385,7 +276,7 @@ CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
     if (!m_pDocument || !m_pDocument->IsLadder())
         return nullptr;
     const CPoint point(x, y);
-    return FindFirst<CBlockObj>(m_pDocument->m_powerBusList, [&](const CBlockObj& rail) {
+    return FindListed<CBlockObj>(m_pDocument->m_powerBusList, [&](const CBlockObj& rail) {
         CRect rect = BodyRect(rail);
         rect.InflateRect(POWER_BUS_REACH, 0);
         return rect.PtInRect(point);
@@ -400,19 +291,19 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
         return EDIT_MODE_SELECT;
     const bool bToggle = (nFlags & MK_CONTROL) != 0;
 
-    if (CBlockObj* pBlock = SelectedBlockAt(x, y)) {
+    if (CBlockObj* pBlock = m_selection.BlockAt(x, y)) {
         if (bToggle) {
-            SetSelected(m_selBlocks, pBlock, false);
+            m_selection.Remove(pBlock);
             m_pCurBlock = nullptr;
         }
-        SaveDragStarts(*this);
+        m_selection.SaveDragStarts();
         SetCapture();
         return EDIT_MODE_DRAG_BLOCKS;
     }
-    if (CConnectLineObj* pLine = SelectedLineAt(x, y)) {
+    if (CConnectLineObj* pLine = m_selection.LineAt(x, y)) {
         m_pCurLine = pLine;
         if (bToggle) {
-            SetSelected(m_selLines, pLine, false);
+            m_selection.Remove(pLine);
             m_pCurLine = nullptr;
         } else {
             GrabLineEndAt(*this, *pLine, x, y, true);
@@ -420,12 +311,12 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
         SetCapture();
         return EDIT_MODE_DRAG_LINE;
     }
-    if (CBlockComment* pComment = SelectedCommentAt(x, y)) {
+    if (CBlockComment* pComment = m_selection.CommentAt(x, y)) {
         if (bToggle) {
-            SetSelected(m_selComments, pComment, false);
+            m_selection.Remove(pComment);
             m_pCurComment = nullptr;
         }
-        SaveDragStarts(*this);
+        m_selection.SaveDragStarts();
         SetCapture();
         return EDIT_MODE_DRAG_COMMENTS;
     }
@@ -434,15 +325,15 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
         m_pCurComment = nullptr;
         InvalidateAll();
         if (bToggle) {
-            m_pCurBlock = ToggleSelected(m_selBlocks, pBlock) ? pBlock : nullptr;
+            m_pCurBlock = m_selection.Toggle(pBlock) ? pBlock : nullptr;
             return EDIT_MODE_SELECT;
         }
-        if (!IsListed(m_selBlocks, pBlock)) {
-            ClearSelection(SELECTION_ALL);
-            SetSelected(m_selBlocks, pBlock, true);
+        if (!m_selection.Contains(pBlock)) {
+            m_selection.Clear(SELECTION_ALL);
+            m_selection.Add(pBlock);
             m_pCurBlock = pBlock;
         }
-        SaveDragStarts(*this);
+        m_selection.SaveDragStarts();
         SetCapture();
         return EDIT_MODE_DRAG_BLOCKS;
     }
@@ -450,12 +341,12 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
         m_pCurLine = pLine;
         if (bToggle) {
             if (!m_pDocument->BlockAtPointWithPins(x, y))
-                ToggleSelected(m_selLines, pLine);
+                m_selection.Toggle(pLine);
             return EDIT_MODE_SELECT;
         }
-        if (!IsListed(m_selLines, pLine)) {
-            ClearSelection(SELECTION_ALL);
-            SetSelected(m_selLines, pLine, true);
+        if (!m_selection.Contains(pLine)) {
+            m_selection.Clear(SELECTION_ALL);
+            m_selection.Add(pLine);
             m_pCurBlock = nullptr;
         } else {
             GrabLineEndAt(*this, *pLine, x, y, false);
@@ -468,101 +359,25 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
         m_pCurLine = nullptr;
         m_pCurBlock = nullptr;
         if (bToggle) {
-            ToggleSelected(m_selComments, pComment);
+            m_selection.Toggle(pComment);
             return EDIT_MODE_SELECT;
         }
-        if (!IsListed(m_selComments, pComment)) {
-            ClearSelection(SELECTION_ALL);
-            SetSelected(m_selComments, pComment, true);
+        if (!m_selection.Contains(pComment)) {
+            m_selection.Clear(SELECTION_ALL);
+            m_selection.Add(pComment);
         }
-        SaveDragStarts(*this);
+        m_selection.SaveDragStarts();
         SetCapture();
         return EDIT_MODE_DRAG_COMMENTS;
     }
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    ClearSelection(SELECTION_ALL);
-    m_rcBand.SetRect(x, y, x, y);
+    m_selection.Clear(SELECTION_ALL);
+    m_selection.StartBand(CPoint(x, y));
     InvalidateAll();
     SetCapture();
     return EDIT_MODE_BAND;
-}
-
-void CVetlaView::ClearSelection(BYTE nWhat)
-{
-    auto clears = [nWhat](BYTE nKind) { return nWhat == SELECTION_ALL || nWhat == nKind; };
-    CVetlaDoc* pDoc = m_pDocument;
-    if (clears(SELECTION_LINES))
-        ClearKind<CConnectLineObj>(pDoc ? &pDoc->m_lineList : nullptr, m_selLines);
-    if (clears(SELECTION_BLOCKS))
-        ClearKind<CBlockObj>(pDoc ? &pDoc->m_blockList : nullptr, m_selBlocks);
-    if (clears(SELECTION_COMMENTS))
-        ClearKind<CBlockComment>(pDoc ? &pDoc->m_commentList : nullptr, m_selComments);
-}
-
-BOOL CVetlaView::IsBlockSelected(const CBlockObj* pBlock, BOOL bByNumber) const
-{
-    if (!pBlock)
-        return FALSE;
-    if (IsListed(m_selBlocks, pBlock))
-        return TRUE;
-    if (!bByNumber)
-        return FALSE;
-    const int nNumber = pBlock->m_nNumber;
-    return FindFirst<CBlockObj>(m_selBlocks, [nNumber](const CBlockObj& block) { return block.m_nNumber == nNumber; })
-           != nullptr;
-}
-
-BOOL CVetlaView::IsLineSelected(const CConnectLineObj* pLine) const { return IsListed(m_selLines, pLine); }
-
-BOOL CVetlaView::IsCommentSelected(const CBlockComment* pComment) const
-{
-    return IsListed(m_selComments, pComment);
-}
-
-void CVetlaView::UpdateBandSelection()
-{
-    m_selBlocks.RemoveAll();
-    m_selLines.RemoveAll();
-    m_selComments.RemoveAll();
-    if (!m_pDocument)
-        return;
-    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [](CConnectLineObj& line) { line.m_bLineSelected = 0; });
-    CRect band = m_rcBand;
-    band.NormalizeRect();
-    auto inBand = [&band](CRect rect) {
-        rect.NormalizeRect();
-        CRect common;
-        return common.IntersectRect(&rect, &band) != FALSE;
-    };
-    ForEach<CBlockObj>(m_pDocument->m_blockList, [&](CBlockObj& block) {
-        const bool bIn = inBand(BodyRect(block));
-        SetSelected(m_selBlocks, &block, bIn);
-        if (bIn)
-            SelectLinesOfBlock(&block);
-    });
-    ForEach<CBlockComment>(m_pDocument->m_commentList, [&](CBlockComment& comment) {
-        SetSelected(m_selComments, &comment, inBand(comment.GetBoxRect()));
-    });
-}
-
-void CVetlaView::SelectLinesOfBlock(CBlockObj* pBlock)
-{
-    if (!m_pDocument || !pBlock)
-        return;
-    // The other end counts as selected by its listing: while the band rebuilds the selection,
-    // the flags of blocks not yet visited still tell the previous band.
-    ForEach<CConnectLineObj>(m_pDocument->m_lineList, [&](CConnectLineObj& line) {
-        CBlockObj* pOther = nullptr;
-        if (line.m_pStartBlock == pBlock)
-            pOther = line.m_pEndBlock;
-        else if (line.m_pEndBlock == pBlock)
-            pOther = line.m_pStartBlock;
-        else
-            return;
-        SetSelected(m_selLines, &line, IsListed(m_selBlocks, pOther) != FALSE);
-    });
 }
 
 // ---- moving ----
@@ -574,7 +389,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
     CVetlaDoc& doc = *m_pDocument;
     ClearLineMoveMarks(doc);
 
-    ForEach<CBlockObj>(doc.m_blockList, [&](CBlockObj& block) {
+    ForEachListed<CBlockObj>(doc.m_blockList, [&](CBlockObj& block) {
         if (!block.m_bSelected)
             return;
         block.m_ptPos.Offset(dx, dy);
@@ -589,7 +404,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
         }
     });
 
-    ForEach<CConnectLineObj>(doc.m_lineList, [&](CConnectLineObj& line) {
+    ForEachListed<CConnectLineObj>(doc.m_lineList, [&](CConnectLineObj& line) {
         if (!line.m_bLineSelected || line.m_bMoved)
             return;
         line.m_bMoved = 1;
@@ -598,7 +413,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
 
     RefreshJunctionsOfMovedLines(*this);
 
-    ForEach<CBlockComment>(doc.m_commentList, [&](CBlockComment& comment) {
+    ForEachListed<CBlockComment>(doc.m_commentList, [&](CBlockComment& comment) {
         if (!comment.m_bCommentSelected)
             return;
         comment.m_nLeft += dx;
@@ -697,35 +512,35 @@ int CVetlaView::CheckDragEnd()
     if (!m_pDocument)
         return 0;
     const CRect base = m_pDocument->m_rcExtent;
-    const bool bBlocksOff = FindFirst<CBlockObj>(m_selBlocks, [&](const CBlockObj& block) {
+    const bool bBlocksOff = FindListed<CBlockObj>(m_selection.Blocks(), [&](const CBlockObj& block) {
                                 return !LiesOnBase(base, BodyRect(block));
                             }) != nullptr;
     if (bBlocksOff) {
         CObList blocks;
-        blocks.AddTail(&m_selBlocks);
-        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) {
+        blocks.AddTail(&m_selection.Blocks());
+        ForEachListed<CBlockObj>(blocks, [this](CBlockObj& block) {
             block.m_ptPos = block.m_ptDragStart;
             PutLineEndsOnPins(*m_pDocument, block);
         });
         RerouteAllLines(*m_pDocument);
-        ClearSelection(SELECTION_ALL);
-        ForEach<CBlockObj>(blocks, [this](CBlockObj& block) { SetSelected(m_selBlocks, &block, true); });
+        m_selection.Clear(SELECTION_ALL);
+        ForEachListed<CBlockObj>(blocks, [this](CBlockObj& block) { m_selection.Add(&block); });
         ReportOffBase(MB_OK);
         InvalidateAll();
         return 1;
     }
-    const bool bCommentsOff = FindFirst<CBlockComment>(m_selComments, [&](const CBlockComment& comment) {
+    const bool bCommentsOff = FindListed<CBlockComment>(m_selection.Comments(), [&](const CBlockComment& comment) {
                                   return !LiesOnBase(base, comment.GetBoxRect());
                               }) != nullptr;
     if (bCommentsOff) {
         CObList comments;
-        comments.AddTail(&m_selComments);
-        ForEach<CBlockComment>(comments, [](CBlockComment& comment) {
+        comments.AddTail(&m_selection.Comments());
+        ForEachListed<CBlockComment>(comments, [](CBlockComment& comment) {
             comment.m_nLeft = comment.m_ptDragStart.x;
             comment.m_nTop = comment.m_ptDragStart.y;
         });
-        ClearSelection(SELECTION_ALL);
-        ForEach<CBlockComment>(comments, [this](CBlockComment& comment) { SetSelected(m_selComments, &comment, true); });
+        m_selection.Clear(SELECTION_ALL);
+        ForEachListed<CBlockComment>(comments, [this](CBlockComment& comment) { m_selection.Add(&comment); });
         ReportOffBase(MB_OK);
         InvalidateAll();
         return 1;

@@ -1,9 +1,8 @@
-// Entering and leaving the offline simulation: the block list goes into the order in which a
-// scan must step the blocks, and every block gets a defined run-time state.
+// The view's Simulation command, which its run part (SimulationRun.h) carries out, and what
+// the blocks see of the simulation and the edit (the simulation context).
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
-#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "document/AnalogRanges.h"
@@ -18,8 +17,8 @@ void CVetlaView::UpdateSimInputSettings(CBlockObj* pBlock)
 CSimContext CVetlaView::MakeSimContext() const
 {
     CSimContext sim;
-    sim.stScan = m_simClock;
-    sim.stNow = m_simClock;
+    sim.stScan = m_simulation.Clock();
+    sim.stNow = m_simulation.Clock();
     sim.bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
     sim.nRunState = GetSimBarState().nRunState;
     if (CChildFrame* pFrame = GetParentFrame()) {
@@ -42,9 +41,9 @@ CSimContext CVetlaView::MakeSimContext() const
 void CVetlaView::OnSimulation()
 {
     if (m_nEditMode == EDIT_MODE_SIMULATE)
-        LeaveSimulation();
+        m_simulation.Leave();
     else
-        EnterSimulation();
+        m_simulation.Enter();
 }
 
 void CVetlaView::OnUpdateSimulation(CCmdUI* pCmdUI)
@@ -53,40 +52,6 @@ void CVetlaView::OnUpdateSimulation(CCmdUI* pCmdUI)
         m_pDocument && (!m_pDocument->m_blockList.IsEmpty() || !m_pDocument->m_commentList.IsEmpty());
     pCmdUI->Enable(bHasContent && (!g_pSimulatingView || g_pSimulatingView == this));
     pCmdUI->SetCheck(m_nEditMode == EDIT_MODE_SIMULATE);
-}
-
-void CVetlaView::EnterSimulation()
-{
-    if (!m_pDocument)
-        return;
-    // A wire being drawn is abandoned rather than finished by the simulation's clicks.
-    if (m_nEditMode == EDIT_MODE_CONNECT || m_nWireState > 0)
-        EndConnectMode();
-    g_pSimulatingView = this;
-    m_nEditMode = EDIT_MODE_SIMULATE;
-    m_pDocument->m_bSimulating = 1;
-    ClearSelection(SELECTION_ALL);
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
-    BuildSimulationOrder(*m_pDocument);
-    // The clock jumps to the PC's time when the timer starts. The blocks take their start
-    // stamps from the clock as it will run: stamped before the jump, every timer would see
-    // the whole jump as time already passed in the first scan.
-    CChildFrame* pFrame = GetParentFrame();
-    SYSTEMTIME stNow = m_simClock;
-    if (pFrame) {
-        pFrame->StartSimTimer();
-        pFrame->GetSimTime(&stNow);
-    }
-    StartSimulationRun(*m_pDocument, stNow);
-    if (pFrame) {
-        // Without its bar's window the frame's own fields stand for a bar that runs freely.
-        pFrame->m_nSimRunState = SIM_RUN_RUNNING;
-        pFrame->m_nSimStepState = SIM_STEP_NONE;
-        pFrame->CreateSimBars();
-        pFrame->m_bBarsRedrawn = 0;
-    }
-    InvalidateAll();
 }
 
 void CVetlaView::OnSize(UINT nType, int cx, int cy)
@@ -98,38 +63,3 @@ void CVetlaView::OnSize(UINT nType, int cx, int cy)
     }
 }
 
-void CVetlaView::LeaveSimulation()
-{
-    if (m_hWnd)
-        SetFocus();
-    CloseValuePopup();
-    m_openSheets.CloseAll();
-    m_openLadSheets.CloseAll();
-    m_msgTextDisplay.Close();
-    m_nEditMode = EDIT_MODE_SELECT;
-    if (g_pSimulatingView == this)
-        g_pSimulatingView = nullptr;
-    if (CChildFrame* pFrame = GetParentFrame()) {
-        pFrame->StopSimTimer();
-        pFrame->DestroySimBars();
-        pFrame->m_nSimRunState = SIM_RUN_STOPPED;
-    }
-    if (m_pDocument) {
-        m_pDocument->m_bSimulating = 0;
-        EndSimulationRun(*m_pDocument);
-    }
-    InvalidateAll();
-}
-
-void CVetlaView::EndSimulationOnClose()
-{
-    m_openSheets.CloseAll();
-    m_openLadSheets.CloseAll();
-    m_msgTextDisplay.Close();
-    if (m_pDocument && m_pDocument->m_bSimulating) {
-        m_pDocument->m_bSimulating = 0;
-        m_nEditMode = EDIT_MODE_SELECT;
-    }
-    if (g_pSimulatingView == this)
-        g_pSimulatingView = nullptr;
-}

@@ -59,8 +59,8 @@ protected:
     }
     CAnalogSliderDlg& Popup()
     {
-        EXPECT_NE(m_view.m_pValuePopup, nullptr);
-        return *m_view.m_pValuePopup;
+        EXPECT_NE(m_view.Simulation().ValuePopup(), nullptr);
+        return *m_view.Simulation().ValuePopup();
     }
     CString Text(UINT nID)
     {
@@ -100,7 +100,7 @@ TEST_F(AnalogSliderDlgTest, OpensForAnalogInputsFrequencyInputsAndFreeAnalogCont
 TEST_F(AnalogSliderDlgTest, StartsWithTheBlocksRangeAndValueLeftOfTheBlock)
 {
     CBlockAnalogIn* pBlock = AnalogIn(10, 510, 60);
-    m_view.OpenValuePopup(pBlock, 30, 40);
+    m_view.Simulation().OpenValuePopup(pBlock, 30, 40);
     CSliderCtrl* pSlider = Popup().GetSlider();
     ASSERT_NE(pSlider, nullptr);
     EXPECT_EQ(pSlider->GetRangeMin(), 10);
@@ -113,13 +113,13 @@ TEST_F(AnalogSliderDlgTest, StartsWithTheBlocksRangeAndValueLeftOfTheBlock)
     CRect rc;
     Popup().GetWindowRect(rc);
     EXPECT_EQ(rc.TopLeft(), CPoint(200 - 8 * 25 - 30, 100 - 40));
-    EXPECT_EQ(m_view.m_pPopupBlock, pBlock);
+    EXPECT_EQ(m_view.Simulation().PopupBlock(), pBlock);
 }
 
 TEST_F(AnalogSliderDlgTest, MovingTheSliderSetsTheBlockAndTheInputsBar)
 {
     CBlockAnalogIn* pBlock = AnalogIn(0, 1000, 0);
-    m_view.OpenValuePopup(pBlock, 0, 0);
+    m_view.Simulation().OpenValuePopup(pBlock, 0, 0);
     Popup().GetSlider()->UserMove(TB_THUMBTRACK, 725);
     EXPECT_EQ(pBlock->m_nAux[INPUT_SIM_VALUE_AUX], 725);
     EXPECT_EQ(Popup().GetSliderPos(), 725);
@@ -135,7 +135,7 @@ TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)
 {
     auto* pNew = Add(new CBlockAContact, 0);
     pNew->m_nOperand = 4006;
-    m_view.OpenValuePopup(pNew, 0, 0);
+    m_view.Simulation().OpenValuePopup(pNew, 0, 0);
     EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 1000) << "no record: 0 .. 1000";
     Popup().GetSlider()->UserMove(TB_THUMBPOSITION, 300);
     OperandSimRecord record;
@@ -149,7 +149,7 @@ TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)
     auto* pKept = Add(new CBlockAContact, 0, CPoint(400, 100));
     pKept->m_nOperand = 4007;
     m_doc.m_mapOperandSim.SetAt(4007, OperandSimRecord{1, 42, 20, 80, 3});
-    m_view.OpenValuePopup(pKept, 0, 0);
+    m_view.Simulation().OpenValuePopup(pKept, 0, 0);
     EXPECT_EQ(Popup().GetSlider()->GetRangeMin(), 20);
     EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 80);
     EXPECT_EQ(Popup().GetSlider()->GetPos(), 42);
@@ -160,12 +160,12 @@ TEST_F(AnalogSliderDlgTest, OneBlockOnePopupAndAnotherBlockReplacesIt)
 {
     CBlockAnalogIn* pFirst = AnalogIn(0, 100, 5);
     auto* pSecond = Add(new CBlockAnalogIn, 4002, CPoint(400, 100));
-    m_view.OpenValuePopup(pFirst, 0, 0);
-    CAnalogSliderDlg* pPopup = m_view.m_pValuePopup;
-    m_view.OpenValuePopup(pFirst, 0, 0);
-    EXPECT_EQ(m_view.m_pValuePopup, pPopup) << "open for that block already";
-    m_view.OpenValuePopup(pSecond, 0, 0);
-    EXPECT_EQ(m_view.m_pPopupBlock, pSecond);
+    m_view.Simulation().OpenValuePopup(pFirst, 0, 0);
+    CAnalogSliderDlg* pPopup = m_view.Simulation().ValuePopup();
+    m_view.Simulation().OpenValuePopup(pFirst, 0, 0);
+    EXPECT_EQ(m_view.Simulation().ValuePopup(), pPopup) << "open for that block already";
+    m_view.Simulation().OpenValuePopup(pSecond, 0, 0);
+    EXPECT_EQ(m_view.Simulation().PopupBlock(), pSecond);
     EXPECT_EQ(Popup().GetBlock(), pSecond);
 }
 
@@ -173,11 +173,11 @@ TEST_F(AnalogSliderDlgTest, EscapeEnterAndAltCloseIt)
 {
     CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
     for (WPARAM nKey : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN), WPARAM(VK_MENU)}) {
-        m_view.OpenValuePopup(pBlock, 0, 0);
-        MSG msg{m_view.m_pValuePopup->GetSlider(), nKey == VK_MENU ? UINT(WM_SYSKEYDOWN) : UINT(WM_KEYDOWN), nKey, 0, 0, {0, 0}};
-        EXPECT_TRUE(m_view.m_pValuePopup->PreTranslateMessage(&msg)) << nKey;
-        EXPECT_EQ(m_view.m_pValuePopup, nullptr) << nKey;
-        EXPECT_EQ(m_view.m_pPopupBlock, nullptr) << nKey;
+        m_view.Simulation().OpenValuePopup(pBlock, 0, 0);
+        MSG msg{m_view.Simulation().ValuePopup()->GetSlider(), nKey == VK_MENU ? UINT(WM_SYSKEYDOWN) : UINT(WM_KEYDOWN), nKey, 0, 0, {0, 0}};
+        EXPECT_TRUE(m_view.Simulation().ValuePopup()->PreTranslateMessage(&msg)) << nKey;
+        EXPECT_EQ(m_view.Simulation().ValuePopup(), nullptr) << nKey;
+        EXPECT_EQ(m_view.Simulation().PopupBlock(), nullptr) << nKey;
     }
 }
 
@@ -200,7 +200,7 @@ TEST_F(AnalogSliderDlgTest, FileKeysReachTheMainWindowOnlyWithControlHeld)
     CommandRecorder mainWnd;
     ASSERT_TRUE(mainWnd.CreateEx(0, nullptr, _T("Main"), WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
     m_thread.m_pMainWnd = &mainWnd;
-    m_view.OpenValuePopup(AnalogIn(0, 100, 5), 0, 0);
+    m_view.Simulation().OpenValuePopup(AnalogIn(0, 100, 5), 0, 0);
     const struct {
         UINT nMessage;
         WPARAM nKey;
@@ -210,8 +210,8 @@ TEST_F(AnalogSliderDlgTest, FileKeysReachTheMainWindowOnlyWithControlHeld)
                  {WM_CHAR, 15, true, 57601},       {WM_CHAR, 15, false, 0}};
     for (const auto& c : cases) {
         AfxSetKeyState(VK_CONTROL, c.bCtrl);
-        MSG msg{m_view.m_pValuePopup, c.nMessage, c.nKey, 0, 0, {0, 0}};
-        m_view.m_pValuePopup->PreTranslateMessage(&msg);
+        MSG msg{m_view.Simulation().ValuePopup(), c.nMessage, c.nKey, 0, 0, {0, 0}};
+        m_view.Simulation().ValuePopup()->PreTranslateMessage(&msg);
         m_thread.PumpPending();
         const std::vector<UINT> expected = c.nCommand ? std::vector<UINT>{c.nCommand} : std::vector<UINT>{};
         EXPECT_EQ(mainWnd.m_commands, expected) << c.nKey << (c.bCtrl ? " with Ctrl" : "");
@@ -228,12 +228,12 @@ TEST_F(AnalogSliderDlgTest, APressOnTheDiagramOpensOrClosesIt)
     CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
     Add(new CBlockOut, 600, CPoint(400, 100));
     EXPECT_TRUE(m_view.PressSimulatedInput(CPoint(210, 110)));
-    EXPECT_EQ(m_view.m_pPopupBlock, pBlock);
+    EXPECT_EQ(m_view.Simulation().PopupBlock(), pBlock);
     EXPECT_TRUE(m_view.PressSimulatedInput(CPoint(410, 110)));
-    EXPECT_EQ(m_view.m_pValuePopup, nullptr) << "a press on another block closes it";
+    EXPECT_EQ(m_view.Simulation().ValuePopup(), nullptr) << "a press on another block closes it";
     m_view.PressSimulatedInput(CPoint(210, 110));
     EXPECT_FALSE(m_view.PressSimulatedInput(CPoint(5, 5)));
-    EXPECT_EQ(m_view.m_pValuePopup, nullptr) << "and so does a press beside every block";
+    EXPECT_EQ(m_view.Simulation().ValuePopup(), nullptr) << "and so does a press beside every block";
 }
 
 } // namespace

@@ -218,11 +218,11 @@ void CheckSelection(Context& ctx, const char* pszKind, const CObList& selection,
 
 inline void CheckView(Context& ctx, const CVetlaView& view)
 {
-    CheckSelection<CBlockObj>(ctx, "block", view.m_selBlocks, ctx.doc.m_blockList,
+    CheckSelection<CBlockObj>(ctx, "block", view.Selection().Blocks(), ctx.doc.m_blockList,
                               [](const CBlockObj* p) { return p->m_bSelected != 0; });
-    CheckSelection<CConnectLineObj>(ctx, "wire", view.m_selLines, ctx.doc.m_lineList,
+    CheckSelection<CConnectLineObj>(ctx, "wire", view.Selection().Lines(), ctx.doc.m_lineList,
                                     [](const CConnectLineObj* p) { return p->m_bLineSelected != 0; });
-    CheckSelection<CBlockComment>(ctx, "comment", view.m_selComments, ctx.doc.m_commentList,
+    CheckSelection<CBlockComment>(ctx, "comment", view.Selection().Comments(), ctx.doc.m_commentList,
                                   [](const CBlockComment* p) { return p->m_bCommentSelected != 0; });
 }
 

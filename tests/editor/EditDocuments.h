@@ -93,18 +93,16 @@ public:
         const bool bRail = !m_pDoc->m_powerBusList.IsEmpty() && pFrom == Rail();
         const CPoint ptTo = PinCentre(pTo, nToPin);
         const CPoint ptFrom = bRail ? CPoint(pFrom->m_ptPos.x, ptTo.y) : PinCentre(pFrom, nFromPin);
-        return m_pView->ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
+        return m_pView->WireTool().ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
     }
 
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        m_pView->m_selBlocks.AddTail(pBlock);
+        m_pView->Selection().Add(pBlock);
     }
     void Select(CConnectLineObj* pLine)
     {
-        pLine->m_bLineSelected = 1;
-        m_pView->m_selLines.AddTail(pLine);
+        m_pView->Selection().Add(pLine);
     }
 
     int CountType(int nType) const

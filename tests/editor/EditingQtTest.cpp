@@ -204,7 +204,7 @@ TEST_F(EditingQtTest, TheBandAndTheWireInProgressShowWhileTheButtonIsHeld)
     EXPECT_EQ(image.pixelColor(QPoint(ptPin.x + 60, ptPin.y + 20) + Offset()), inverted) << "down to the mouse";
     EXPECT_EQ(image.pixelColor(QPoint(ptPin.x + 30, ptPin.y + 20) + Offset()), base) << "never across";
     Release(ptPin + CPoint(60, 40));
-    EXPECT_EQ(View()->m_nWireState, 0) << "a release on empty ground abandons the wire";
+    EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE) << "a release on empty ground abandons the wire";
     EXPECT_TRUE(Doc().m_lineList.IsEmpty());
     EXPECT_EQ(Paint().pixelColor(QPoint(ptPin.x + 30, ptPin.y) + Offset()), base);
 }

@@ -128,19 +128,19 @@ TEST_F(ModalSheetTest, ActivatingTheMainWindowOrASheetClosesTheValuePopup)
     Command(ID_TOOLS_SIMULATION);
     ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
 
-    View()->OpenValuePopup(pAnalog, 0, 0);
-    ASSERT_NE(View()->m_pValuePopup, nullptr);
-    View()->m_pValuePopup->SetActiveWindow(WA_CLICKACTIVE);
+    View()->Simulation().OpenValuePopup(pAnalog, 0, 0);
+    ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
+    View()->Simulation().ValuePopup()->SetActiveWindow(WA_CLICKACTIVE);
     Frame()->SetActiveWindow(WA_CLICKACTIVE);
-    EXPECT_EQ(View()->m_pValuePopup, nullptr);
+    EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
 
     // A modeless sheet that appears over the popup takes the activation from it.
-    View()->OpenValuePopup(pAnalog, 0, 0);
-    ASSERT_NE(View()->m_pValuePopup, nullptr);
-    View()->m_pValuePopup->SetActiveWindow(WA_CLICKACTIVE);
+    View()->Simulation().OpenValuePopup(pAnalog, 0, 0);
+    ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
+    View()->Simulation().ValuePopup()->SetActiveWindow(WA_CLICKACTIVE);
     View()->m_pCurBlock = pAnd;
     Command(ID_EDIT_BLOCK_PROPERTIES);
-    EXPECT_EQ(View()->m_pValuePopup, nullptr);
+    EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
     Command(ID_TOOLS_SIMULATION);
 }
 
@@ -162,7 +162,7 @@ TEST_F(ModalSheetTest, TheSimulationBarsStepBoxKeepsCtrlAAndPassesF3On)
     CString strBox;
     pBox->GetWindowText(strBox);
     EXPECT_EQ(strBox, CString(_T("40")));
-    EXPECT_TRUE(View()->m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
     // F3 still leaves the simulation from the bar.
     RouteKey(WM_KEYDOWN, VK_F3);
     Pump();

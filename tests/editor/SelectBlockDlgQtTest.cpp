@@ -70,8 +70,8 @@ TEST_F(SelectBlockDlgQtTest, TheNativeListShowsTheNamesAndItsRowsMoveTheView)
     if (const char* pszShot = std::getenv("QARVO_SCREENSHOT_DIR"))
         pDialog->grab().toImage().save(QString::fromUtf8(pszShot) + QStringLiteral("/select-block.png"));
     pList->setCurrentRow(0);
-    ASSERT_EQ(m_active.View().m_selBlocks.GetCount(), 1);
-    EXPECT_EQ(m_active.View().m_selBlocks.GetHead(), pAnd);
+    ASSERT_EQ(m_active.View().Selection().Blocks().GetCount(), 1);
+    EXPECT_EQ(m_active.View().Selection().Blocks().GetHead(), pAnd);
 }
 
 } // namespace

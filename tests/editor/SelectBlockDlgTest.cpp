@@ -154,7 +154,7 @@ protected:
     }
     std::vector<CBlockObj*> Selected()
     {
-        return diagram_consistency::ListOf<CBlockObj>(m_active.View().m_selBlocks);
+        return diagram_consistency::ListOf<CBlockObj>(m_active.View().Selection().Blocks());
     }
 
     ActiveDocument m_active;
@@ -184,7 +184,7 @@ TEST_F(SelectBlockDlgTest, TypingTheStartOfANameGoesToTheFirstBlockWithIt)
         functions.push_back(Add(BT_AND, NUM_FUNCTION_BLOCK + i, {100 + 100 * i, 300 + 50 * i}));
     CBlockObj* pB1 = functions[1];
     CBlockObj* pB10 = functions[10];
-    m_active.View().m_selBlocks.AddTail(pB10);
+    m_active.View().Selection().Add(pB10);
     pB10->m_bSelected = 1;
     m_active.View().m_pCurBlock = pB10;
     Run([&](CDialog& d, CListBox& list) {
@@ -222,7 +222,7 @@ TEST_F(SelectBlockDlgTest, AnEmptyDiagramGivesAnEmptyListAndTypingDoesNothing)
         EXPECT_EQ(list.GetCount(), 0);
         d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("B"));
         EXPECT_EQ(list.GetCurSel(), LB_ERR);
-        EXPECT_TRUE(m_active.View().m_selBlocks.IsEmpty());
+        EXPECT_TRUE(m_active.View().Selection().Blocks().IsEmpty());
     });
 }
 

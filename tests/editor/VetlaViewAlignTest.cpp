@@ -15,13 +15,11 @@ class AlignTest : public WiredDiagram {
 protected:
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View().m_selBlocks.AddTail(pBlock);
+        View().Selection().Add(pBlock);
     }
     void Select(CConnectLineObj* pLine)
     {
-        pLine->m_bLineSelected = 1;
-        View().m_selLines.AddTail(pLine);
+        View().Selection().Add(pLine);
     }
     CBlockComment* SelectedComment(int x, int y)
     {
@@ -31,8 +29,7 @@ protected:
         pComment->m_nBoxWidth = 60;
         pComment->m_nBoxHeight = 20;
         Doc().m_commentList.AddTail(pComment);
-        pComment->m_bCommentSelected = 1;
-        View().m_selComments.AddTail(pComment);
+        View().Selection().Add(pComment);
         return pComment;
     }
     BOOL Enabled(UINT nID)

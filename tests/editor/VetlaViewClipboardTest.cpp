@@ -113,8 +113,8 @@ TEST_F(ClipboardTest, PasteWithinTheDocumentRenumbersAndLandsOnThePressPoint)
     EXPECT_EQ(pAnd->m_nPinSource[0], pIn1->m_nNumber);
     EXPECT_EQ(pAnd->m_nPinSource[1], pIn2->m_nNumber);
     // The pasted objects are the selection; the originals are not.
-    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 3);
-    EXPECT_EQ(d.View().m_selLines.GetCount(), 2);
+    EXPECT_EQ(d.View().Selection().Blocks().GetCount(), 3);
+    EXPECT_EQ(d.View().Selection().Lines().GetCount(), 2);
     EXPECT_FALSE(a.pAnd->m_bSelected);
     EXPECT_TRUE(pAnd->m_bSelected);
     EXPECT_TRUE(d.Doc().m_undo.CanUndo());
@@ -425,23 +425,23 @@ TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
     ASSERT_NE(pFemale, nullptr);
 
     // One side only: the connector stays behind.
-    d.View().ClearSelection(SELECTION_ALL);
+    d.View().Selection().Clear(SELECTION_ALL);
     d.Select(pIn);
     d.Select(pFemale);
     EXPECT_FALSE(d.View().IsConnectorPairInSelection(pFemale));
     d.View().OnEditCopy();
     EXPECT_FALSE(pFemale->m_bSelected);
-    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 1);
+    EXPECT_EQ(d.View().Selection().Blocks().GetCount(), 1);
 
     // Both sides: the pair with both wires.
-    d.View().ClearSelection(SELECTION_ALL);
+    d.View().Selection().Clear(SELECTION_ALL);
     d.Select(pIn);
     d.Select(pOut);
     d.Select(pFemale);
     EXPECT_TRUE(d.View().IsConnectorPairInSelection(pFemale));
     d.View().OnEditCopy();
-    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 4);
-    EXPECT_EQ(d.View().m_selLines.GetCount(), 2);
+    EXPECT_EQ(d.View().Selection().Blocks().GetCount(), 4);
+    EXPECT_EQ(d.View().Selection().Lines().GetCount(), 2);
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 
     // Pasted, the pair stays a pair under new numbers.
@@ -609,7 +609,7 @@ TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
 
     // Select All, Copy, Delete and Paste: the diagram comes back where it was.
     EXPECT_TRUE(send(ID_EDIT_SELECT_ALL));
-    EXPECT_EQ(v.m_selBlocks.GetCount(), 4);
+    EXPECT_EQ(v.Selection().Blocks().GetCount(), 4);
     EXPECT_TRUE(send(ID_EDIT_COPY));
     EXPECT_TRUE(send(ID_EDIT_CLEAR));
     EXPECT_TRUE(d.Blocks().empty());

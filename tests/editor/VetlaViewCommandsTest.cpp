@@ -28,7 +28,7 @@ protected:
     }
     CConnectLineObj* Connect(CBlockObj* pFrom, CBlockObj* pTo, int nToPin = 0)
     {
-        return View()->ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
+        return View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
                                    PinCentre(pTo, nToPin), pTo, nToPin);
     }
     static CPoint Middle(const CBlockObj* pBlock)
@@ -53,7 +53,7 @@ protected:
     }
     std::vector<CBlockObj*> SelectedBlocks() const
     {
-        return diagram_consistency::ListOf<CBlockObj>(View()->m_selBlocks);
+        return diagram_consistency::ListOf<CBlockObj>(View()->Selection().Blocks());
     }
 };
 
@@ -103,8 +103,7 @@ TEST_F(ViewCommandsTest, WithTwoObjectsSelectedARightClickOnEitherOffersCutCopyD
     CBlockObj* pAnd = Block(BT_AND, 300, 300);
     CBlockObj* pOr = Block(BT_OR, 500, 300);
     for (CBlockObj* pBlock : {pAnd, pOr}) {
-        pBlock->m_bSelected = 1;
-        View()->m_selBlocks.AddTail(pBlock);
+        View()->Selection().Add(pBlock);
     }
     for (CBlockObj* pBlock : {pAnd, pOr}) {
         RightClick(Middle(pBlock));
@@ -128,13 +127,12 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     CBlockObj* pIn = Block(BT_IN, 40, 100);
     CBlockObj* pAnd = Block(BT_AND, 500, 300);
     CConnectLineObj* pLine = Connect(pIn, pAnd);
-    View()->ClearSelection(SELECTION_ALL);
-    pLine->m_bLineSelected = 1;
-    View()->m_selLines.AddTail(pLine);
+    View()->Selection().Clear(SELECTION_ALL);
+    View()->Selection().Add(pLine);
     View()->m_pCurLine = pLine;
     View()->SeparateLine();
     ASSERT_EQ(Doc().m_lineList.GetCount(), 2) << "the wire is now a connector pair";
-    View()->ClearSelection(SELECTION_ALL);
+    View()->Selection().Clear(SELECTION_ALL);
     CBlockObj* pMale = nullptr;
     CConnectLineObj* pIntoMale = nullptr;
     for (CConnectLineObj* pWire : diagram_consistency::ListOf<CConnectLineObj>(Doc().m_lineList)) {
@@ -148,12 +146,12 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     RightClick(OnWire(pIntoMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     EXPECT_EQ(View()->m_pCurBlock, nullptr);
-    EXPECT_TRUE(View()->m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
 
     RightClick(Middle(pMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_GOTO_PARTNER, ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     EXPECT_EQ(View()->m_pCurLine, nullptr);
-    EXPECT_TRUE(View()->m_selLines.IsEmpty());
+    EXPECT_TRUE(View()->Selection().Lines().IsEmpty());
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pMale}));
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
 }
@@ -191,8 +189,8 @@ TEST_F(ViewCommandsTest, TheChosenItemArrivesAsACommand)
     Connect(pIn, pAnd);
     m_nPick = ID_EDIT_SELECT_ALL;
     RightClick(CPoint(600, 600));
-    EXPECT_EQ(View()->m_selBlocks.GetCount(), 2);
-    EXPECT_EQ(View()->m_selLines.GetCount(), 1);
+    EXPECT_EQ(View()->Selection().Blocks().GetCount(), 2);
+    EXPECT_EQ(View()->Selection().Lines().GetCount(), 1);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
 
     Command(ID_INSERT_COMMENTS);
@@ -251,8 +249,7 @@ TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)
     View()->SetPageLayout(4, 4);
     CBlockObj* pFar = Block(BT_AND, 2000, 1500);
     CBlockObj* pNear = Block(BT_OR, 40, 40);
-    pNear->m_bSelected = 1;
-    View()->m_selBlocks.AddTail(pNear);
+    View()->Selection().Add(pNear);
     View()->m_pCurBlock = pNear;
     OnDialog([](CDialog& d) { d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("b0")); }, IDCANCEL);
     Command(ID_EDIT_GOTO_BLOCK);

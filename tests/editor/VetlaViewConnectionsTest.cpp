@@ -35,8 +35,7 @@ TEST_F(ConsistencyTest, AWiredDiagramHasNoProblems)
     CBlockObj* pQ1 = Block(BT_OUT, 260, 40);
     Wire(pI1, 10, pAnd, 0);
     Wire(pQ1, 0, pAnd, 10);  // drawn from the input end
-    pAnd->m_bSelected = 1;
-    View().m_selBlocks.AddTail(pAnd);
+    View().Selection().Add(pAnd);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
@@ -57,7 +56,8 @@ TEST_F(ConsistencyTest, EachFaultIsReported)
     pOr->m_nNumber = 9007;
     pOther->m_nEndBlock = 9007;
     pAnd->m_bSelected = 1;
-    View().m_selLines.AddTail(pOther);
+    View().Selection().Add(pOther);
+    pOther->m_bLineSelected = 0;
     const std::vector<std::string> problems = DiagramProblems(Doc(), &View());
     EXPECT_TRUE(Mentions(problems, "stores number 9005")) << ::testing::PrintToString(problems);
     EXPECT_TRUE(Mentions(problems, "is not the centre"));
@@ -123,7 +123,7 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
 {
     std::vector<CConnectLineObj*> lines;
     for (CBlockObj* pTo : {m_pTop, m_pMiddle, m_pBottom})
-        lines.push_back(View().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
+        lines.push_back(View().WireTool().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
     std::vector<std::vector<int>> drawn;
     for (CConnectLineObj* pLine : lines) {
         drawn.push_back(Junctions(pLine));
@@ -141,8 +141,7 @@ class PageMarginTest : public WiredDiagram {
 protected:
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View().m_selBlocks.AddTail(pBlock);
+        View().Selection().Add(pBlock);
     }
     // The step of a drag from the last mouse point one unit left (or up) to the current one.
     void StepBack(int dx, int dy)
@@ -194,19 +193,17 @@ TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
     pComment->m_nBoxWidth = 80;
     pComment->m_nBoxHeight = 30;
     Doc().m_commentList.AddTail(pComment);
-    pComment->m_bCommentSelected = 1;
-    View().m_selComments.AddTail(pComment);
+    View().Selection().Add(pComment);
     StepBack(0, -1);
     EXPECT_EQ(pComment->m_nTop, 13);
-    View().ClearSelection(SELECTION_ALL);
+    View().Selection().Clear(SELECTION_ALL);
 
     CBlockObj* pI1 = Block(BT_IN, 40, 200);
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CConnectLineObj* pLine = RoutedWire(pI1, 10, pAnd, 0, {CPoint(100, 218), CPoint(100, 2), CPoint(150, 2),
                                                            CPoint(150, PinCentre(pAnd, 0).y)});
     const CArray<CPoint>& v = pLine->m_arrVertices;
-    pLine->m_bLineSelected = 1;
-    View().m_selLines.AddTail(pLine);
+    View().Selection().Add(pLine);
     View().m_ptLastMouse = CPoint(400, 400);
     View().KeepSelectionOnPage(400, 399);
     EXPECT_EQ(v[2].y, 3) << "a vertex 2 units from the top is moved back";
@@ -234,7 +231,7 @@ protected:
         pLine->m_bEndDrag = 1;
         pLine->m_nDragEnd = bEnd ? 1 : -1;
         View().m_pCurLine = pLine;
-        View().m_nHoverVerdict = HOVER_ALLOWED;
+        View().WireTool().SetHoverVerdict(HOVER_ALLOWED);
     }
     // Drops the dragged side on pin nPin of the block.
     void Drop(CConnectLineObj* pLine, bool bEnd, CBlockObj* pTarget, int nPin)
@@ -249,7 +246,7 @@ protected:
         const Bytes before = SaveToBytes(Doc());
         const int nUndo = Doc().m_undo.m_nIndex;
         View().ReattachLineEnd(PinCentre(pTarget, nPin), pTarget, nPin);
-        EXPECT_EQ(View().m_nHoverVerdict, nVerdict);
+        EXPECT_EQ(View().WireTool().HoverVerdict(), nVerdict);
         EXPECT_EQ(SaveToBytes(Doc()), before);
         EXPECT_EQ(Doc().m_undo.m_nIndex, nUndo) << "no snapshot";
         pLine->m_bEndDrag = 0;
@@ -278,7 +275,7 @@ TEST_F(ReattachTest, TheEndMovesToTheNewInput)
 {
     const int nUndo = Doc().m_undo.m_nIndex;
     Drop(m_pLine, true, m_pOr, 1);
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     EXPECT_EQ(m_pLine->m_pEndBlock, m_pOr);
     EXPECT_EQ(m_pLine->m_nEndPin, 1);
     EXPECT_EQ(m_pLine->m_nEndBlock, m_pOr->m_nNumber);
@@ -356,7 +353,7 @@ TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)
     pRung->m_nDragEnd = 1;
     View().m_pCurLine = pRung;
     View().ReattachLineEnd(PinCentre(pB, 0), pB, 0);
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     ASSERT_EQ(pRung->m_arrVertices.GetSize(), 2);
     EXPECT_EQ(pRung->m_ptEnd, PinCentre(pB, 0));
     EXPECT_EQ(pRung->m_ptStart, CPoint(m_pRail->m_ptPos.x, PinCentre(pB, 0).y));

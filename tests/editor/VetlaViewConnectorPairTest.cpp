@@ -44,7 +44,7 @@ protected:
 
     static void Separate(EditDocument& d, CConnectLineObj* pLine)
     {
-        d.View().ClearSelection(SELECTION_ALL);
+        d.View().Selection().Clear(SELECTION_ALL);
         d.Select(pLine);
         d.View().m_pCurLine = pLine;
         d.View().SeparateLine();
@@ -217,7 +217,7 @@ TEST_F(ConnectorPairTest, GoToPartnerSelectsThePartner)
     EXPECT_EQ(d.View().m_pCurBlock, pMale);
     EXPECT_TRUE(pMale->m_bSelected);
     EXPECT_FALSE(pFemale->m_bSelected);
-    EXPECT_EQ(d.View().m_selBlocks.GetCount(), 1);
+    EXPECT_EQ(d.View().Selection().Blocks().GetCount(), 1);
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 

@@ -54,7 +54,7 @@ TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
     EXPECT_EQ(pLog->m_arrLogItems[0].nValue1, 9001);
     EXPECT_EQ(pLog->m_arrLogItems[0].strItem, CString(_T("B1")) + strName);
     EXPECT_EQ(pWidget->m_nBlockNumber, 9001);
-    EXPECT_TRUE(d.View().m_selBlocks.IsEmpty());
+    EXPECT_TRUE(d.View().Selection().Blocks().IsEmpty());
     EXPECT_TRUE(d.Doc().m_undo.CanUndo());
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 
@@ -123,7 +123,7 @@ TEST_F(DeleteTest, AConnectorTakesItsPartnerAndThePairsWires)
         ASSERT_EQ(d.Blocks().size(), 4u);
         CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
         ASSERT_NE(pMale, nullptr);
-        d.View().ClearSelection(SELECTION_ALL);
+        d.View().Selection().Clear(SELECTION_ALL);
         if (bByWire)
             d.Select(d.Doc().FindLineToConnector(pMale));
         else
@@ -167,7 +167,7 @@ TEST_F(DeleteTest, UndoBringsTheDeletedDiagramBack)
     const Bytes before = d.Saved();
     d.View().SelectAll();
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
-    EXPECT_EQ(d.View().m_selComments.GetCount(), 1);
+    EXPECT_EQ(d.View().Selection().Comments().GetCount(), 1);
     d.View().OnEditDelete();
     EXPECT_TRUE(d.Blocks().empty());
     EXPECT_TRUE(d.Doc().m_commentList.IsEmpty());

@@ -18,8 +18,7 @@ class ViewKeysTest : public DiagramWindow {
 protected:
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View()->m_selBlocks.AddTail(pBlock);
+        View()->Selection().Add(pBlock);
     }
     // The next posted message, taken off the queue without dispatching it.
     static std::optional<MSG> TakePosted()
@@ -40,8 +39,8 @@ protected:
     {
         const CPoint pt = PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
         View()->m_nEditMode = EDIT_MODE_CONNECT;
-        View()->WireClickAt(pt.x, pt.y);
-        ASSERT_EQ(View()->m_nWireState, 1);
+        View()->WireTool().ClickAt(pt.x, pt.y);
+        ASSERT_EQ(View()->WireTool().IsDrawing(), TRUE);
     }
     // The balloon tip's delay runs out and its timer is delivered.
     void WaitForTip()
@@ -57,7 +56,7 @@ TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
     Block(BT_AND, 200, 100);
     StartWire(pIn);
     Key(VK_ESCAPE);
-    EXPECT_EQ(View()->m_nWireState, 0);
+    EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
     EXPECT_TRUE(Doc().m_lineList.IsEmpty());
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
@@ -70,7 +69,7 @@ TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
     CBlockObj* pIn = Block(BT_IN, 40, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     const CPoint ptPin = PinCentre(pAnd, 0);
-    CBalloonTipWnd& tip = View()->m_balloonTip;
+    CBalloonTipWnd& tip = View()->WireTool().Tip();
     const struct {
         const char* pszTool;
         std::function<void()> start;
@@ -141,7 +140,7 @@ TEST_F(ViewKeysTest, ArrowsMoveTheSelectionOneUnitAndItsWiresFollow)
     CBlockObj* pIn = Block(BT_IN, 40, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 140);
     CBlockObj* pOther = Block(BT_OR, 400, 140);
-    View()->ConnectPins(PinCentre(pIn, BLOCK_FIRST_OUTPUT), pIn, BLOCK_FIRST_OUTPUT, PinCentre(pAnd, 0), pAnd, 0);
+    View()->WireTool().ConnectPins(PinCentre(pIn, BLOCK_FIRST_OUTPUT), pIn, BLOCK_FIRST_OUTPUT, PinCentre(pAnd, 0), pAnd, 0);
     Select(pAnd);
     Key(VK_RIGHT);
     EXPECT_EQ(pAnd->m_ptPos, CPoint(201, 140));
@@ -196,7 +195,7 @@ TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
             CtrlKey(c.nKey);
         else
             Key(c.nKey);
-        EXPECT_EQ(View()->m_nWireState, 0) << c.nKey;
+        EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE) << c.nKey;
         const std::optional<MSG> msg = TakePosted();
         ASSERT_TRUE(msg) << c.nKey;
         EXPECT_EQ(msg->hwnd, c.bMainWindow ? static_cast<CWnd*>(Frame()) : View()) << c.nKey;
@@ -256,12 +255,12 @@ TEST_F(ViewKeysTest, AltClosesTheValuePopup)
 {
     CBlockObj* pIn = Block(BT_ANALOG_IN, 200, 100);
     Command(ID_TOOLS_SIMULATION);
-    View()->OpenValuePopup(pIn, 0, 0);
-    ASSERT_NE(View()->m_pValuePopup, nullptr);
+    View()->Simulation().OpenValuePopup(pIn, 0, 0);
+    ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
     Key(VK_MENU, WM_SYSKEYDOWN, 1);
-    EXPECT_NE(View()->m_pValuePopup, nullptr) << "without the context bit it is not Alt";
+    EXPECT_NE(View()->Simulation().ValuePopup(), nullptr) << "without the context bit it is not Alt";
     Key(VK_MENU, WM_SYSKEYDOWN, 1 | (LPARAM(1) << 29));
-    EXPECT_EQ(View()->m_pValuePopup, nullptr);
+    EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
 }
 
 } // namespace

@@ -29,21 +29,21 @@ TEST_F(ModesTest, ConnectNeedsABlockTogglesTheModeAndDropsTheSelection)
     EXPECT_FALSE(Enabled(ID_CONNECT));
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     ASSERT_TRUE(Enabled(ID_CONNECT));
-    pAnd->m_bSelected = 1;
-    View().m_selBlocks.AddTail(pAnd);
+    View().Selection().Add(pAnd);
     View().m_pCurBlock = pAnd;
 
     Command(ID_CONNECT);
     EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
-    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
     EXPECT_EQ(pAnd->m_bSelected, 0);
     EXPECT_EQ(View().m_pCurBlock, nullptr);
 
     // A wire half drawn when Connect is chosen again is abandoned with the mode.
-    View().m_nWireState = 1;
+    View().WireTool().ClickAt(PinCentre(pAnd, 10).x, PinCentre(pAnd, 10).y);
+    ASSERT_TRUE(View().WireTool().IsDrawing());
     Command(ID_CONNECT);
     EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
-    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
 
@@ -54,15 +54,14 @@ TEST_F(ModesTest, UndoAndRedoStepThroughTheSnapshotsAndForgetTheSelection)
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     Doc().m_undo.SaveState(&Doc());
     const auto after = SaveToBytes(Doc());
-    pAnd->m_bSelected = 1;
-    View().m_selBlocks.AddTail(pAnd);
+    View().Selection().Add(pAnd);
     View().m_pCurBlock = pAnd;
 
     ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
     EXPECT_FALSE(Enabled(ID_EDIT_REDO));
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(SaveToBytes(Doc()), before);
-    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
     EXPECT_EQ(View().m_pCurBlock, nullptr);
 
     ASSERT_TRUE(Enabled(ID_EDIT_REDO));

@@ -110,7 +110,7 @@ protected:
     // The view lets go of the diagram's objects before a reload replaces them.
     void ForgetObjects()
     {
-        V().ClearSelection(SELECTION_ALL);
+        V().Selection().Clear(SELECTION_ALL);
         V().m_pCurBlock = nullptr;
         V().m_pCurLine = nullptr;
         V().m_pCurComment = nullptr;
@@ -264,13 +264,13 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     V().m_nEditMode = EDIT_MODE_INSERT;
     V().m_nPaletteType = BT_OR;
     Down(PinCentre(pAnd, 0));
-    EXPECT_EQ(V().m_nWireState, 1);
-    EXPECT_EQ(V().m_bWireFromInsert, 1);
+    EXPECT_EQ(V().WireTool().IsDrawing(), TRUE);
+    EXPECT_EQ(V().WireTool().IsFromInsert(), TRUE);
     EXPECT_EQ(CWnd::GetCapture(), &V());
     Move(PinCentre(pIn, BLOCK_FIRST_OUTPUT) + CPoint(0, 1));
     Up(PinCentre(pIn, BLOCK_FIRST_OUTPUT));
     EXPECT_EQ(Doc().m_lineList.GetCount(), 1) << "the wire ends at the input's output pin";
-    EXPECT_EQ(V().m_nWireState, 0);
+    EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
 
@@ -279,7 +279,7 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     Click(PinCentre(pAnd, 0) + CPoint(-1, 0));
     Click(Centre(pAnd));
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
-    EXPECT_EQ(V().m_nWireState, 0);
+    EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
     const int nBefore = Snapshots();
     Click(CPoint(600, 300));
     ASSERT_EQ(Doc().m_blockList.GetCount(), 3);
@@ -352,14 +352,14 @@ TEST_F(MouseEditing, APressOutsideTheWindowClosesTheValuePopupAndChangesNothing)
     CBlockObj* pAnalog = Block(BT_ANALOG_IN, 100, 100);
     StartSimulation();
     Click(Centre(pAnalog));
-    ASSERT_EQ(V().m_pPopupBlock, pAnalog);
+    ASSERT_EQ(V().Simulation().PopupBlock(), pAnalog);
     CRect rcClient;
     V().GetClientRect(rcClient);
     Click(CPoint(rcClient.right + 5, 10));
-    EXPECT_EQ(V().m_pValuePopup, nullptr);
+    EXPECT_EQ(V().Simulation().ValuePopup(), nullptr);
     Click(Centre(pAnalog));
     Click(CPoint(rcClient.right - 5, rcClient.bottom - 5));
-    EXPECT_EQ(V().m_pValuePopup, nullptr) << "a press beside every block closes it too";
+    EXPECT_EQ(V().Simulation().ValuePopup(), nullptr) << "a press beside every block closes it too";
     EXPECT_EQ(CWnd::GetCapture(), nullptr) << "and the release gives the mouse back";
 }
 
@@ -517,15 +517,15 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     CBlockObj* pB = Block(BT_OR, 400, 200);
     // A band around both.
     Drag(CPoint(280, 180), CPoint(450, 260));
-    ASSERT_EQ(V().m_selBlocks.GetCount(), 2);
+    ASSERT_EQ(V().Selection().Blocks().GetCount(), 2);
     RightDown(Centre(pA));
     RightUp(Centre(pA));
-    EXPECT_EQ(V().m_selBlocks.GetCount(), 2);
+    EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
     EXPECT_EQ(V().m_bHitBlock, 1);
     EXPECT_EQ(V().m_pCurBlock, pA);
     RightDown(CPoint(700, 330));
     RightUp(CPoint(700, 330));
-    EXPECT_TRUE(V().m_selBlocks.IsEmpty());
+    EXPECT_TRUE(V().Selection().Blocks().IsEmpty());
     EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 0);
     // In a tool mode a right press selects the block alone and leaves the tool on.
     V().m_nEditMode = EDIT_MODE_CONNECT;
@@ -582,7 +582,7 @@ TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
         {"band and move",
          [this] {
              Drag(CPoint(80, 80), CPoint(340, 200));
-             EXPECT_EQ(V().m_selBlocks.GetCount(), 2);
+             EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
              const CPoint pt = Centre(Doc().FindBlockByNumber(NUM_INPUT));
              Drag(pt, pt + CPoint(20, 60));
          }},
@@ -603,7 +603,7 @@ TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
         Block(BT_IN, 100, 250);
         CBlockObj* pAnd = Block(BT_AND, 300, 150);
         Connect(pIn1, BLOCK_FIRST_OUTPUT, pAnd, 0);
-        V().ClearSelection(SELECTION_ALL);
+        V().Selection().Clear(SELECTION_ALL);
         ASSERT_TRUE(Doc().m_undo.SaveState(&Doc()));
         const Bytes before = Saved();
         const int nBefore = Snapshots();

@@ -10,6 +10,7 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/PowerBusObj.h"
+#include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
@@ -453,9 +454,13 @@ TEST_F(PaletteRefresh, ThePointerItemEndsARunningSimulation)
 TEST_F(PaletteRefresh, ABlockItemAbandonsAHalfDrawnWire)
 {
     View().m_nEditMode = EDIT_MODE_CONNECT;
-    View().m_nWireState = 1;
+    CBlockObj* pAnd = AddNew(m_active.Doc(), BT_AND, 200, 100);
+    CRect rcPin;
+    ASSERT_TRUE(GetBlockPinRect(&rcPin, pAnd, 10));
+    View().WireTool().ClickAt(rcPin.CenterPoint().x, rcPin.CenterPoint().y);
+    ASSERT_TRUE(View().WireTool().IsDrawing());
     SendRefresh(1, BT_AND);
-    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(View().m_nEditMode, EDIT_MODE_INSERT);
 }
 

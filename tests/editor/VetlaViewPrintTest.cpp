@@ -87,8 +87,7 @@ protected:
     }
     void SelectBlock(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = TRUE;
-        View()->m_selBlocks.AddTail(pBlock);
+        View()->Selection().Add(pBlock);
     }
 
     PrintBackend m_previous;
@@ -147,7 +146,7 @@ TEST_F(ViewPrintTest, APrintedDiagramIsShownAtZoomOneWithNothingSelected)
     Command(ID_FILE_PRINT);
     EXPECT_EQ(m_pages.pages.size(), 1u);
     EXPECT_FLOAT_EQ(View()->GetZoom(), 1.0f);
-    EXPECT_TRUE(View()->m_selBlocks.IsEmpty());
+    EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
     EXPECT_FALSE(pBlock->m_bSelected);
 }
 
@@ -177,7 +176,7 @@ TEST_F(ViewPrintTest, ACancelledDialogOrAFailingPrinterChangesNothing)
         EXPECT_FLOAT_EQ(View()->GetZoom(), 2.0f) << c.name;
         EXPECT_EQ(View()->GetScrollPosition(), ptScroll) << c.name;
         EXPECT_TRUE(pBlock->m_bSelected) << c.name;
-        EXPECT_EQ(View()->m_selBlocks.GetCount(), 1) << c.name;
+        EXPECT_EQ(View()->Selection().Blocks().GetCount(), 1) << c.name;
         EXPECT_FALSE(Doc().IsModified()) << c.name;
         EXPECT_EQ(m_boxes.Boxes().size(), c.nBoxes) << c.name;
     }

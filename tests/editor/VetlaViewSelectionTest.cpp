@@ -73,29 +73,25 @@ protected:
 
     void Select(CBlockObj* pBlock)
     {
-        pBlock->m_bSelected = 1;
-        View().m_selBlocks.AddTail(pBlock);
+        View().Selection().Add(pBlock);
     }
     void Select(CConnectLineObj* pLine)
     {
-        pLine->m_bLineSelected = 1;
-        View().m_selLines.AddTail(pLine);
+        View().Selection().Add(pLine);
     }
     void Select(CBlockComment* pComment)
     {
-        pComment->m_bCommentSelected = 1;
-        View().m_selComments.AddTail(pComment);
+        View().Selection().Add(pComment);
     }
 
     int Press(CPoint pt, UINT nFlags = 0) { return View().PressInSelectMode(pt.x, pt.y, nFlags); }
 
     void Band(CPoint from, CPoint to)
     {
-        View().m_rcBand.SetRect(from.x, from.y, to.x, to.y);
-        View().UpdateBandSelection();
+        View().Selection().StartBand(from);
+        View().Selection().StretchBand(to);
     }
 
-    BOOL Selected(const CObList& list, const CObject* pObject) { return list.Find(const_cast<CObject*>(pObject)) != nullptr; }
 
     ::testing::AssertionResult Consistent() { return DiagramIsConsistent(Doc(), &View()); }
 
@@ -130,16 +126,16 @@ TEST_F(Selection, SelectedBodiesPinsAndBoxesAreHitHalfOpen)
     };
     for (const Case& c : cases) {
         // Nothing selected: the selection's hit tests find nothing, wherever the point is.
-        EXPECT_EQ(View().SelectedBlockAt(c.pt.x, c.pt.y), nullptr);
-        EXPECT_EQ(View().SelectedCommentAt(c.pt.x, c.pt.y), nullptr);
+        EXPECT_EQ(View().Selection().BlockAt(c.pt.x, c.pt.y), nullptr);
+        EXPECT_EQ(View().Selection().CommentAt(c.pt.x, c.pt.y), nullptr);
     }
     Select(pAnd);
     Select(pComment);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.pt.x << ", " << c.pt.y << ")");
-        EXPECT_EQ(View().SelectedBlockAt(c.pt.x, c.pt.y), c.bBody ? pAnd : nullptr);
-        EXPECT_EQ(View().SelectedBlockPinsAt(c.pt.x, c.pt.y), c.bWithPins ? pAnd : nullptr);
-        EXPECT_EQ(View().SelectedCommentAt(c.pt.x, c.pt.y), c.bComment ? pComment : nullptr);
+        EXPECT_EQ(View().Selection().BlockAt(c.pt.x, c.pt.y), c.bBody ? pAnd : nullptr);
+        EXPECT_EQ(View().Selection().BlockPinsAt(c.pt.x, c.pt.y), c.bWithPins ? pAnd : nullptr);
+        EXPECT_EQ(View().Selection().CommentAt(c.pt.x, c.pt.y), c.bComment ? pComment : nullptr);
     }
 }
 
@@ -150,27 +146,10 @@ TEST_F(Selection, SelectedWireIsHitOnlyOnceSelected)
     CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     ASSERT_EQ(Doc().LineAtPoint(onWire.x, onWire.y), pLine);
-    EXPECT_EQ(View().SelectedLineAt(onWire.x, onWire.y), nullptr);
+    EXPECT_EQ(View().Selection().LineAt(onWire.x, onWire.y), nullptr);
     Select(pLine);
-    EXPECT_EQ(View().SelectedLineAt(onWire.x, onWire.y), pLine);
-    EXPECT_EQ(View().SelectedLineAt(onWire.x, onWire.y + 40), nullptr);
-}
-
-TEST_F(Selection, SelectionWalksPassOverEntriesOfAnotherKind)
-{
-    CBlockObj* pAnd = Block(BT_AND, 100, 100);
-    CBlockComment* pComment = Comment(100, 100);
-    // A comment and a null entry listed among the blocks are neither hit nor touched.
-    View().m_selBlocks.AddTail(pComment);
-    View().m_selBlocks.AddTail(static_cast<CObject*>(nullptr));
-    EXPECT_EQ(View().SelectedBlockAt(110, 110), nullptr);
-    EXPECT_EQ(View().SelectedBlockPinsAt(110, 110), nullptr);
-    EXPECT_FALSE(View().IsBlockSelected(pAnd, TRUE));
-    Select(pAnd);
-    EXPECT_EQ(View().SelectedBlockAt(110, 110), pAnd);
-    View().ClearSelection(SELECTION_ALL);
-    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
-    EXPECT_EQ(pAnd->m_bSelected, 0);
+    EXPECT_EQ(View().Selection().LineAt(onWire.x, onWire.y), pLine);
+    EXPECT_EQ(View().Selection().LineAt(onWire.x, onWire.y + 40), nullptr);
 }
 
 TEST_F(Selection, PinToleranceTakesInputsWideLeftAndOutputsOnlyRight)
@@ -236,10 +215,10 @@ TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
     View().m_pCurComment = pComment;
 
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
-    EXPECT_TRUE(Selected(View().m_selBlocks, pA));
-    EXPECT_EQ(View().m_selBlocks.GetCount(), 1);
-    EXPECT_TRUE(View().m_selLines.IsEmpty());
-    EXPECT_TRUE(View().m_selComments.IsEmpty());
+    EXPECT_TRUE(View().Selection().Contains(pA));
+    EXPECT_EQ(View().Selection().Blocks().GetCount(), 1);
+    EXPECT_TRUE(View().Selection().Lines().IsEmpty());
+    EXPECT_TRUE(View().Selection().Comments().IsEmpty());
     EXPECT_EQ(View().m_pCurBlock, pA);
     EXPECT_EQ(View().m_pCurLine, nullptr);
     EXPECT_EQ(View().m_pCurComment, nullptr);
@@ -256,8 +235,8 @@ TEST_F(Selection, ControlClickOnASelectedBlockDropsItAndStillDragsTheRest)
     View().m_pCurBlock = pA;
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_EQ(pA->m_bSelected, 0);
-    EXPECT_FALSE(Selected(View().m_selBlocks, pA));
-    EXPECT_TRUE(Selected(View().m_selBlocks, pB));
+    EXPECT_FALSE(View().Selection().Contains(pA));
+    EXPECT_TRUE(View().Selection().Contains(pB));
     EXPECT_EQ(View().m_pCurBlock, nullptr);
     EXPECT_TRUE(Consistent());
 }
@@ -268,8 +247,8 @@ TEST_F(Selection, ControlClickOnAnUnselectedBlockAddsItWithoutADrag)
     CBlockObj* pB = Block(BT_AND, 300, 100);
     Select(pB);
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_SELECT);
-    EXPECT_TRUE(Selected(View().m_selBlocks, pA));
-    EXPECT_TRUE(Selected(View().m_selBlocks, pB));
+    EXPECT_TRUE(View().Selection().Contains(pA));
+    EXPECT_TRUE(View().Selection().Contains(pB));
     EXPECT_EQ(View().m_pCurBlock, pA);
     EXPECT_TRUE(Consistent());
 }
@@ -282,9 +261,9 @@ TEST_F(Selection, PressOnEmptySpaceClearsTheSelectionAndStartsABand)
     Select(pComment);
     View().m_pCurBlock = pA;
     EXPECT_EQ(Press({700, 500}), EDIT_MODE_BAND);
-    EXPECT_EQ(View().m_rcBand, CRect(700, 500, 700, 500));
-    EXPECT_TRUE(View().m_selBlocks.IsEmpty());
-    EXPECT_TRUE(View().m_selComments.IsEmpty());
+    EXPECT_EQ(View().Selection().Band(), CRect(700, 500, 700, 500));
+    EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
+    EXPECT_TRUE(View().Selection().Comments().IsEmpty());
     EXPECT_EQ(View().m_pCurBlock, nullptr);
     EXPECT_TRUE(Consistent());
 }
@@ -297,7 +276,7 @@ TEST_F(Selection, PressOnAWireSelectsItAndASecondPressOnItsPinGrabsThatEnd)
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
 
     EXPECT_EQ(Press(onWire), EDIT_MODE_DRAG_LINE);
-    EXPECT_TRUE(Selected(View().m_selLines, pLine));
+    EXPECT_TRUE(View().Selection().Contains(pLine));
     EXPECT_EQ(View().m_pCurLine, pLine);
     EXPECT_EQ(pLine->m_bEndDrag, 0);
     EXPECT_TRUE(Consistent());
@@ -313,7 +292,7 @@ TEST_F(Selection, PressOnAWireSelectsItAndASecondPressOnItsPinGrabsThatEnd)
         EXPECT_EQ(Press(c.pt), EDIT_MODE_DRAG_LINE);
         EXPECT_EQ(pLine->m_bEndDrag, 1);
         EXPECT_EQ(pLine->m_nDragEnd, c.nDragEnd);
-        EXPECT_TRUE(Selected(View().m_selLines, pLine));
+        EXPECT_TRUE(View().Selection().Contains(pLine));
     }
 }
 
@@ -327,7 +306,7 @@ TEST_F(Selection, AWireThatOnlyPassesAPinGrabsNoEnd)
     CConnectLineObj* pLine = RoutedWire(pA, 10, pB, 0,
                                         {CPoint(200, 120), CPoint(200, 300), CPoint(300, 300), CPoint(300, 108)});
     Select(pLine);
-    ASSERT_EQ(View().SelectedLineAt(passed.x, passed.y), pLine);
+    ASSERT_EQ(View().Selection().LineAt(passed.x, passed.y), pLine);
     EXPECT_EQ(Press(passed), EDIT_MODE_DRAG_LINE);
     EXPECT_EQ(pLine->m_bEndDrag, 0);
     EXPECT_EQ(pLine->m_nDragEnd, 0);
@@ -340,15 +319,15 @@ TEST_F(Selection, ControlClickTogglesAWireUnlessABlockIsUnderThePoint)
     CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_SELECT);
-    EXPECT_TRUE(Selected(View().m_selLines, pLine));
+    EXPECT_TRUE(View().Selection().Contains(pLine));
     // A selected wire under Control leaves the selection but the press still drags.
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_DRAG_LINE);
-    EXPECT_FALSE(Selected(View().m_selLines, pLine));
+    EXPECT_FALSE(View().Selection().Contains(pLine));
     EXPECT_EQ(View().m_pCurLine, nullptr);
     // Over the pin stub of a block the Control press changes nothing.
     const CPoint atPin = PinCentre(pB, 0);
     EXPECT_EQ(Press(atPin, MK_CONTROL), EDIT_MODE_SELECT);
-    EXPECT_FALSE(Selected(View().m_selLines, pLine));
+    EXPECT_FALSE(View().Selection().Contains(pLine));
     EXPECT_TRUE(Consistent());
 }
 
@@ -360,10 +339,10 @@ TEST_F(Selection, PressOnACommentSelectsItAndControlTogglesIt)
     EXPECT_EQ(View().m_pCurComment, pFirst);
     EXPECT_EQ(pFirst->m_ptDragStart, CPoint(100, 100));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_SELECT);
-    EXPECT_TRUE(Selected(View().m_selComments, pFirst));
-    EXPECT_TRUE(Selected(View().m_selComments, pSecond));
+    EXPECT_TRUE(View().Selection().Contains(pFirst));
+    EXPECT_TRUE(View().Selection().Contains(pSecond));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_DRAG_COMMENTS);
-    EXPECT_FALSE(Selected(View().m_selComments, pSecond));
+    EXPECT_FALSE(View().Selection().Contains(pSecond));
     EXPECT_EQ(View().m_pCurComment, nullptr);
     EXPECT_TRUE(Consistent());
 }
@@ -374,7 +353,7 @@ TEST_F(Selection, EveryPressThatStartsADragTakesTheDragStartsAfresh)
     CBlockObj* pB = Block(BT_AND, 300, 100);
     CBlockComment* pComment = Comment(500, 100);
     Band({50, 50}, {700, 200});
-    ASSERT_EQ(View().m_selBlocks.GetCount(), 2);
+    ASSERT_EQ(View().Selection().Blocks().GetCount(), 2);
     pA->m_ptDragStart = CPoint(0, 0);
     pB->m_ptDragStart = CPoint(0, 0);
     pComment->m_ptDragStart = CPoint(0, 0);
@@ -406,11 +385,11 @@ TEST_F(Selection, ClearSelectionClearsOnlyTheKindAsked)
     CBlockComment* pComment = Comment(500, 100);
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.nWhat));
-        View().ClearSelection(SELECTION_ALL);
+        View().Selection().Clear(SELECTION_ALL);
         Select(pA);
         Select(pLine);
         Select(pComment);
-        View().ClearSelection(c.nWhat);
+        View().Selection().Clear(c.nWhat);
         EXPECT_EQ(pA->m_bSelected != 0, c.bBlocks);
         EXPECT_EQ(pLine->m_bLineSelected != 0, c.bLines);
         EXPECT_EQ(pComment->m_bCommentSelected != 0, c.bComments);
@@ -424,19 +403,19 @@ TEST_F(Selection, IsSelectedAsksTheListsAndByNumberAnyEntryOfTheNumber)
     CBlockObj* pTwin = Block(BT_AND, 300, 100);
     pTwin->m_nNumber = pA->m_nNumber;
     Select(pA);
-    EXPECT_TRUE(View().IsBlockSelected(pA, FALSE));
-    EXPECT_FALSE(View().IsBlockSelected(pTwin, FALSE));
-    EXPECT_TRUE(View().IsBlockSelected(pTwin, TRUE));
-    EXPECT_FALSE(View().IsBlockSelected(nullptr, TRUE));
+    EXPECT_TRUE(View().Selection().Contains(pA, FALSE));
+    EXPECT_FALSE(View().Selection().Contains(pTwin, FALSE));
+    EXPECT_TRUE(View().Selection().Contains(pTwin, TRUE));
+    EXPECT_FALSE(View().Selection().Contains(nullptr, TRUE));
     CConnectLineObj* pLine = Wire(pA, 10, pTwin, 0);
     CBlockComment* pComment = Comment(500, 100);
-    EXPECT_FALSE(View().IsLineSelected(pLine));
-    EXPECT_FALSE(View().IsCommentSelected(pComment));
+    EXPECT_FALSE(View().Selection().Contains(pLine));
+    EXPECT_FALSE(View().Selection().Contains(pComment));
     Select(pLine);
     Select(pComment);
-    EXPECT_TRUE(View().IsLineSelected(pLine));
-    EXPECT_TRUE(View().IsCommentSelected(pComment));
-    EXPECT_FALSE(View().IsLineSelected(nullptr));
+    EXPECT_TRUE(View().Selection().Contains(pLine));
+    EXPECT_TRUE(View().Selection().Contains(pComment));
+    EXPECT_FALSE(View().Selection().Contains(static_cast<const CConnectLineObj*>(nullptr)));
 }
 
 // ---- rubber band ----
@@ -455,14 +434,14 @@ TEST_F(Selection, BandSelectsTheSameWhicheverWayItIsDrawn)
         {tl, br}, {br, tl}, {CPoint(br.x, tl.y), CPoint(tl.x, br.y)}, {CPoint(tl.x, br.y), CPoint(br.x, tl.y)}};
     for (const auto& [from, to] : bands) {
         SCOPED_TRACE(testing::Message() << "from (" << from.x << ", " << from.y << ")");
-        View().ClearSelection(SELECTION_ALL);
+        View().Selection().Clear(SELECTION_ALL);
         Band(from, to);
         EXPECT_TRUE(pA->m_bSelected && pB->m_bSelected);
         EXPECT_EQ(pOutside->m_bSelected, 0);
-        EXPECT_EQ(View().m_selBlocks.GetCount(), 2);
-        EXPECT_TRUE(Selected(View().m_selLines, pLine));
-        EXPECT_TRUE(Selected(View().m_selComments, pComment));
-        EXPECT_FALSE(Selected(View().m_selComments, pFar));
+        EXPECT_EQ(View().Selection().Blocks().GetCount(), 2);
+        EXPECT_TRUE(View().Selection().Contains(pLine));
+        EXPECT_TRUE(View().Selection().Contains(pComment));
+        EXPECT_FALSE(View().Selection().Contains(pFar));
         EXPECT_TRUE(Consistent());
     }
 }
@@ -533,7 +512,7 @@ TEST_F(Selection, SelectLinesOfBlockFollowsTheOtherEnd)
     Select(pA);
     Select(pB);
     Select(pToC); // C is not selected: the wire to it leaves the selection
-    View().SelectLinesOfBlock(pA);
+    View().Selection().SelectLinesOfBlock(pA);
     EXPECT_TRUE(pToB->m_bLineSelected);
     EXPECT_FALSE(pToC->m_bLineSelected);
     EXPECT_TRUE(Consistent());
@@ -616,8 +595,7 @@ TEST_F(LadderRung, MovingAContactKeepsItsRungFromTheRailHorizontal)
 {
     CBlockObj* pContact = Block(BT_MAKE, 200, 300);
     CConnectLineObj* pRung = Wire(m_pRail, 10, pContact, 0);
-    pContact->m_bSelected = 1;
-    View().m_selBlocks.AddTail(pContact);
+    View().Selection().Add(pContact);
     View().MoveSelection(5, 7, nullptr);
     const CPoint pin = PinCentre(pContact, 0);
     EXPECT_EQ(pRung->m_ptEnd, pin);
@@ -630,8 +608,7 @@ TEST_F(LadderRung, ASelectedRungIsGrabbedAtTheRail)
 {
     CBlockObj* pContact = Block(BT_MAKE, 200, 300);
     CConnectLineObj* pRung = Wire(m_pRail, 10, pContact, 0);
-    pRung->m_bLineSelected = 1;
-    View().m_selLines.AddTail(pRung);
+    View().Selection().Add(pRung);
     const CPoint onRail(m_pRail->m_ptPos.x + 1, pRung->m_ptStart.y);
     EXPECT_EQ(View().PowerBusAt(onRail.x, onRail.y), m_pRail);
     EXPECT_EQ(View().PressInSelectMode(onRail.x, onRail.y, 0), EDIT_MODE_DRAG_LINE);

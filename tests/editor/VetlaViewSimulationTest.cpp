@@ -159,14 +159,14 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
     view.m_nEditMode = EDIT_MODE_CONNECT;
     CRect pin;
     pInput->GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
-    view.WireClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
-    ASSERT_EQ(view.m_nWireState, 1) << "a wire is being drawn";
+    view.WireTool().ClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
+    ASSERT_EQ(view.WireTool().IsDrawing(), TRUE) << "a wire is being drawn";
 
     view.OnSimulation();
-    EXPECT_EQ(view.m_nWireState, 0);
+    EXPECT_EQ(view.WireTool().IsDrawing(), FALSE);
     EXPECT_EQ(view.m_nEditMode, EDIT_MODE_SIMULATE);
-    EXPECT_TRUE(view.m_selBlocks.IsEmpty());
-    EXPECT_TRUE(view.m_selLines.IsEmpty());
+    EXPECT_TRUE(view.Selection().Blocks().IsEmpty());
+    EXPECT_TRUE(view.Selection().Lines().IsEmpty());
     EXPECT_EQ(pInput->m_bSelected, 0);
     EXPECT_EQ(m_active.Doc().m_lineList.GetCount(), 0) << "the wire was not finished";
     view.OnSimulation();
@@ -185,7 +185,7 @@ TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
     EXPECT_EQ(own.m_nCheck, 1);
     EXPECT_FALSE(SimulationUpdate(other).m_bEnabled);
 
-    m_active.View().EndSimulationOnClose();
+    m_active.View().Simulation().EndOnClose();
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
     EXPECT_TRUE(SimulationUpdate(other).m_bEnabled);

@@ -98,7 +98,7 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     CChildFrame& frame = active.Frame();
     const SYSTEMTIME stScan = {2024, 3, 1, 4, 8, 0, 0, 0};
     const SYSTEMTIME stSet = {2024, 3, 1, 4, 9, 30, 0, 0};
-    view.m_simClock = stScan;
+    view.Simulation().Clock() = stScan;
     frame.SetSimTime(&stSet);
     frame.m_nSimRunState = SIM_RUN_SUSPENDED;
     frame.m_nSimStepState = SIM_STEP_STEPPING;

@@ -50,7 +50,7 @@ protected:
         CRect rcTo;
         ASSERT_TRUE(GetBlockPinRect(&rcFrom, pFrom, BLOCK_FIRST_OUTPUT));
         ASSERT_TRUE(GetBlockPinRect(&rcTo, pTo, nToPin));
-        View()->ConnectPins(rcFrom.CenterPoint(), pFrom, BLOCK_FIRST_OUTPUT, rcTo.CenterPoint(), pTo, nToPin);
+        View()->WireTool().ConnectPins(rcFrom.CenterPoint(), pFrom, BLOCK_FIRST_OUTPUT, rcTo.CenterPoint(), pTo, nToPin);
     }
     // A message text enabled by its own input, with the element of parameter nParamId of
     // pValueBlock at line 1, column 1.

@@ -119,7 +119,7 @@ protected:
         CRect rcTo;
         EXPECT_TRUE(GetBlockPinRect(&rcFrom, pFrom, BLOCK_FIRST_OUTPUT));
         EXPECT_TRUE(GetBlockPinRect(&rcTo, pTo, nToPin));
-        return V().ConnectPins(rcFrom.CenterPoint(), pFrom, BLOCK_FIRST_OUTPUT, rcTo.CenterPoint(), pTo, nToPin);
+        return V().WireTool().ConnectPins(rcFrom.CenterPoint(), pFrom, BLOCK_FIRST_OUTPUT, rcTo.CenterPoint(), pTo, nToPin);
     }
 };
 

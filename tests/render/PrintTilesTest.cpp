@@ -92,7 +92,7 @@ protected:
     // What the Print command does once Print Setup has been answered.
     void Print()
     {
-        ASSERT_TRUE(m_active.View().CaptureDiagram());
+        ASSERT_TRUE(m_active.View().Printing().CaptureDiagram());
         ASSERT_TRUE(m_active.View().DoFilePrint());
     }
 
@@ -130,7 +130,7 @@ TEST_F(PrintTiles, AZoomedAndSelectedViewPrintsAtBaseSizeUnselected)
 {
     CVetlaView& view = m_active.View();
     CBlockObj* pBlock = static_cast<CBlockObj*>(m_active.Doc().m_blockList.GetHead());
-    view.m_selBlocks.AddTail(pBlock);
+    view.Selection().Add(pBlock);
     pBlock->m_bSelected = TRUE;
     view.SetZoom(2.0f);
     view.UpdateScrollSizes();

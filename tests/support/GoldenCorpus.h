@@ -293,7 +293,7 @@ private:
         const CPoint ptTo = PinCentre(pTo, nPin);
         const bool bRail = IsLadder() && pFrom == Rail();
         const CPoint ptFrom = bRail ? CPoint(pFrom->m_ptPos.x, ptTo.y) : PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
-        if (!View().ConnectPins(ptFrom, pFrom, BLOCK_FIRST_OUTPUT, ptTo, pTo, nPin))
+        if (!View().WireTool().ConnectPins(ptFrom, pFrom, BLOCK_FIRST_OUTPUT, ptTo, pTo, nPin))
             return false;
         ++m_report.nWires;
         return true;
@@ -567,12 +567,11 @@ private:
             if (!pLine->m_pStartBlock || !pLine->m_pEndBlock || pLine->m_pStartBlock->m_nType == BT_POWERBUS ||
                 pLine->m_pEndBlock->m_nNumber < NUM_FUNCTION_BLOCK)
                 continue;
-            View().ClearSelection(SELECTION_ALL);
-            pLine->m_bLineSelected = 1;
-            View().m_selLines.AddTail(pLine);
+            View().Selection().Clear(SELECTION_ALL);
+            View().Selection().Add(pLine);
             View().m_pCurLine = pLine;
             View().SeparateLine();
-            View().ClearSelection(SELECTION_ALL);
+            View().Selection().Clear(SELECTION_ALL);
             return;
         }
     }

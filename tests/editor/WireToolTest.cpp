@@ -44,20 +44,20 @@ protected:
     explicit WiringTest(int nDocType = DOC_TYPE_FBD) : WiredDiagram(nDocType)
     {
         View().m_nEditMode = EDIT_MODE_CONNECT;
-        View().LoadBlockText();
+        View().WireTool().LoadTexts();
     }
 
-    void Press(CPoint pt) { View().WireClickAt(pt.x, pt.y); }
+    void Press(CPoint pt) { View().WireTool().ClickAt(pt.x, pt.y); }
     // The hover check at the point; the text the tip was asked to show.
     CString Hover(CPoint pt)
     {
-        View().ShowPinTip(pt.x, pt.y, pt);
-        return View().m_balloonTip.GetText();
+        View().WireTool().ShowPinTip(pt.x, pt.y, pt);
+        return View().WireTool().Tip().GetText();
     }
     void Release(CPoint pt)
     {
         Hover(pt);
-        View().WireClickAt(pt.x, pt.y);
+        View().WireTool().ClickAt(pt.x, pt.y);
     }
     // A whole wire by the mouse from pin to pin.
     void Draw(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
@@ -84,8 +84,8 @@ protected:
     void ExpectConsistent() { EXPECT_TRUE(DiagramIsConsistent(Doc(), &View())); }
     void ExpectIdle()
     {
-        EXPECT_EQ(View().m_nWireState, 0);
-        EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+        EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
+        EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     }
 };
 
@@ -104,8 +104,8 @@ TEST_F(WiringTest, AWireFromAnOutputToAnOpenInputJoinsBothPinTablesWithOneSnapsh
     const int nSnapshots = Snapshots();
 
     Press(PinCentre(pIn, 10));
-    EXPECT_EQ(View().m_nWireState, 1);
-    EXPECT_EQ(View().m_ptWireStart, PinCentre(pIn, 10));
+    EXPECT_EQ(View().WireTool().IsDrawing(), TRUE);
+    EXPECT_EQ(View().WireTool().WireInProgress().m_ptStart, PinCentre(pIn, 10));
     EXPECT_EQ(Hover(PinCentre(pAnd, 0)), CString(_T("In1")));
     Release(PinCentre(pAnd, 0));
 
@@ -130,7 +130,7 @@ TEST_F(WiringTest, ReleasingOnTheStartPinAbandonsTheWire)
     Press(PinCentre(pIn, 10));
     // Output to output is refused, but over its own start the tip says nothing.
     EXPECT_EQ(Hover(PinCentre(pIn, 10)), CString());
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_INCOMPATIBLE);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_INCOMPATIBLE);
     Release(PinCentre(pIn, 10));
     EXPECT_EQ(LineCount(), 0);
     EXPECT_EQ(Snapshots(), nSnapshots);
@@ -155,10 +155,10 @@ TEST_F(WiringTest, APressOnAFedInputStartsNothing)
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     Wire(pIn, 10, pAnd, 0);
     Press(PinCentre(pAnd, 0));
-    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     // An open input of the same block may start a wire (drawn from the input side).
     Press(PinCentre(pAnd, 1));
-    EXPECT_EQ(View().m_nWireState, 1);
+    EXPECT_EQ(View().WireTool().IsDrawing(), TRUE);
 }
 
 TEST_F(WiringTest, AWireDrawnFromAnInputToAnOutputIsKeptAsDrawn)
@@ -187,17 +187,17 @@ TEST_F(WiringTest, HoverTextsNameThePinOrTheReasonForARefusal)
 
     Press(PinCentre(pAnd2, 10));
     EXPECT_EQ(Hover(PinCentre(pAnd1, 0)), kIncompatible);   // already fed
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_INCOMPATIBLE);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_INCOMPATIBLE);
     EXPECT_EQ(Hover(PinCentre(pAnd1, 1)), kRecursion);       // AND2 feeds back into AND1
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_RECURSION);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_RECURSION);
     EXPECT_EQ(Hover(PinCentre(pAnd1, 10)), kIncompatible);  // output to output
     EXPECT_EQ(Hover(PinCentre(pIn, 10)), kIncompatible);
     CBlockObj* pAnd3 = Block(BT_AND, 400, 200);
     EXPECT_EQ(Hover(PinCentre(pAnd3, 2)), CString(_T("In3")));
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     // Moving off the pins clears the verdict and the tip.
     EXPECT_EQ(Hover(CPoint(900, 900)), CString());
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
 
     // A release after a refusing hover abandons the wire.
     Release(PinCentre(pAnd1, 1));
@@ -214,7 +214,7 @@ TEST_F(WiringTest, AFeedbackLoopIsRefusedOnRelease)
     EXPECT_EQ(LineCount(), 1);
     // The same loop closed without a hover check first is refused by the release itself.
     Press(PinCentre(pAnd2, 10));
-    View().WireClickAt(PinCentre(pAnd1, 1).x, PinCentre(pAnd1, 1).y);
+    View().WireTool().ClickAt(PinCentre(pAnd1, 1).x, PinCentre(pAnd1, 1).y);
     EXPECT_EQ(LineCount(), 1);
     ExpectIdle();
 }
@@ -289,7 +289,7 @@ TEST_F(WiringTest, ConnectPinsBuildsAWireWithoutRulesOrSnapshot)
     const int nSnapshots = Snapshots();
     // A loop the wire tool would refuse.
     CConnectLineObj* pLine =
-        View().ConnectPins(PinCentre(pAnd2, 10), pAnd2, 10, PinCentre(pAnd1, 1), pAnd1, 1);
+        View().WireTool().ConnectPins(PinCentre(pAnd2, 10), pAnd2, 10, PinCentre(pAnd1, 1), pAnd1, 1);
     ASSERT_NE(pLine, nullptr);
     EXPECT_EQ(LineCount(), 2);
     EXPECT_EQ(pAnd1->m_nPinSource[1], pAnd2->m_nNumber);
@@ -302,9 +302,8 @@ TEST_F(WiringTest, WithoutUndoOnWireTheWireTakesNoSnapshot)
 {
     CBlockObj* pIn = Block(BT_IN, 100, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
-    View().m_bUndoOnWire = 0;
     const int nSnapshots = Snapshots();
-    Draw(pIn, 10, pAnd, 0);
+    View().WireTool().DrawWire(PinCentre(pIn, 10), PinCentre(pAnd, 0), FALSE);
     EXPECT_EQ(LineCount(), 1);
     EXPECT_EQ(Snapshots(), nSnapshots);
 }
@@ -373,7 +372,7 @@ TEST_F(WiringTest, AConnectorIsNeverWiredToItsKindOfPartnerAndShowsNoTip)
     EXPECT_EQ(Hover(PinCentre(pMale, 0)), CString());
     Press(PinCentre(pFemale, 10));
     EXPECT_EQ(Hover(PinCentre(pMale, 0)), CString());
-    EXPECT_EQ(View().m_nHoverVerdict, HOVER_ALLOWED);
+    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     Release(PinCentre(pMale, 0));
     EXPECT_EQ(LineCount(), 0);
     ExpectIdle();
@@ -387,8 +386,8 @@ TEST_F(LadderWiringTest, ARungFromThePowerBusIsOneStraightRun)
     const CPoint ptIn = PinCentre(pMake, 0);
     EXPECT_EQ(Hover(OnRail(300)), CString(_T("Power bus")));
     Press(OnRail(300));
-    EXPECT_EQ(View().m_nWireState, 1);
-    EXPECT_EQ(View().m_wireInProgress.m_pStartBlock, m_pRail);
+    EXPECT_EQ(View().WireTool().IsDrawing(), TRUE);
+    EXPECT_EQ(View().WireTool().WireInProgress().m_pStartBlock, m_pRail);
     Release(ptIn);
     ASSERT_EQ(LineCount(), 1);
     CConnectLineObj* pLine = LastLine();
@@ -449,11 +448,11 @@ TEST_F(LadderWiringTest, AFedAnalogInputStartsNoFurtherWire)
     Draw(pContact, 10, pAout, 0);
     ASSERT_EQ(LineCount(), 1);
     Press(PinCentre(pAout, 0));
-    EXPECT_EQ(View().m_nWireState, 0);
+    EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     // A relay coil's fed input may start one.
     Draw(pContact, 10, pCoil, 0);
     Press(PinCentre(pCoil, 0));
-    EXPECT_EQ(View().m_nWireState, 1);
+    EXPECT_EQ(View().WireTool().IsDrawing(), TRUE);
 }
 
 // ---- the label table ----
@@ -510,7 +509,7 @@ TEST(BlockTextTable, EveryPinThatCanBeWiredHasALabel)
 {
     ActiveDocument active;
     CVetlaView& view = active.View();
-    view.LoadBlockText();
+    view.WireTool().LoadTexts();
     for (int nRow = 0; nRow < BLOCK_TEXT_POWER_BUS_ROW; ++nRow) {
         int nType = 0;
         for (int nCode = 300; nCode < 1000 && !nType; ++nCode) {
@@ -521,7 +520,7 @@ TEST(BlockTextTable, EveryPinThatCanBeWiredHasALabel)
         CBlockObj* pBlock = view.CreateBlockObject(nType);
         for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
             if (pBlock->IsPinUsed(nPin) && pBlock->m_nPinKind[nPin] != PINKIND_NONE) {
-                EXPECT_FALSE(view.m_strBlockText[nRow][nPin].IsEmpty()) << nType << " pin " << nPin;
+                EXPECT_FALSE(view.WireTool().Texts()[nRow][nPin].IsEmpty()) << nType << " pin " << nPin;
             }
         }
         delete pBlock;

@@ -1,0 +1,44 @@
+// CSimulationRun: the diagram view's side of a simulation run: entering it (the simulation
+// order, every block's start state, the frame's step timer and bars) and leaving it (the value
+// popup, the open sheets and the message-text display closed, the timer stopped and the bars
+// gone), the copy of the simulated clock that a scan steps the blocks against, and the value
+// popup of an analog or frequency input, one at a time. The view owns one and hands it the
+// Simulation command and the clicks on simulated inputs.
+#pragma once
+
+#include "platform/core/Types.h"
+
+class CAnalogSliderDlg;
+class CBlockObj;
+class CVetlaView;
+class CWnd;
+
+class CSimulationRun {
+public:
+    explicit CSimulationRun(CVetlaView& view) : m_view(view) {}
+
+    void Enter();
+    void Leave();
+    // The view goes away: the run ends without touching any window.
+    void EndOnClose();
+
+    // The simulated clock as the last scan took it from the child frame.
+    const SYSTEMTIME& Clock() const { return m_simClock; }
+    SYSTEMTIME& Clock() { return m_simClock; }
+
+    // The value popup (AnalogSliderDlg.cpp): opened for pBlock (nothing when it is open for
+    // that block already), placed by the block's position less the offset; closing destroys it.
+    void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
+    void CloseValuePopup();
+    BOOL IsValuePopup(const CWnd* pWnd) const;
+    CAnalogSliderDlg* ValuePopup() const { return m_pValuePopup; }
+    CBlockObj* PopupBlock() const { return m_pPopupBlock; }
+    // The popup's window went by itself: the run forgets it.
+    void OnPopupGone(const CAnalogSliderDlg* pPopup);
+
+private:
+    CVetlaView& m_view;
+    SYSTEMTIME m_simClock = {};
+    CBlockObj* m_pPopupBlock = nullptr;
+    CAnalogSliderDlg* m_pValuePopup = nullptr;
+};
