@@ -24,6 +24,8 @@ protected:
     void SetUp() override
     {
         ResetSerialPortNumbers();
+        // The link's clock runs 30 times as fast: a request left unanswered fails in 100 ms.
+        m_session.SetLinkTimeScale(30);
         m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
         ASSERT_TRUE(m_session.OpenConfiguredPort());
     }
@@ -178,7 +180,6 @@ TEST_F(SimulatedControllerTest, UnknownFunctionGivesAnExceptionReply)
 {
     BYTE frame[16] = {0x00, 0x2B, 0, 0, 0, 0};
     m_modbus.AppendCRC(frame, 6);
-    m_session.SetLinkTimeScale(30);
     DWORD dwError = 0;
     BYTE reply[8];
     WORD wLength = 8;
