@@ -199,22 +199,10 @@ struct RefusalCase {
     const char* pszBox;
 };
 
-class DownloadRefusalTest : public TransferLinkTest, public ::testing::WithParamInterface<RefusalCase> {};
-
-TEST_P(DownloadRefusalTest, NothingIsSent)
+// Diagrams the download refuses before it sends a byte, each with its reason.
+TEST_F(TransferLinkTest, RefusedDownloadsSendNothing)
 {
-    SimulatedController controller;
-    UsePort(controller);
-    CVetlaDoc* pDoc = NewDiagram(0x5188);
-    GetParam().pfnBuild(*pDoc);
-    Run(PLC_OP_DOWNLOAD);
-    EXPECT_TRUE(controller.Requests().empty());
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{GetParam().pszBox});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, DownloadRefusalTest,
-    ::testing::Values(
+    const RefusalCase cases[] = {
         RefusalCase{"Empty", [](CVetlaDoc&) {}, "There is not any Block(s) for DownLoading!"},
         RefusalCase{"UnconnectedBlock",
                     [](CVetlaDoc& doc) {
@@ -249,8 +237,19 @@ INSTANTIATE_TEST_SUITE_P(
                         TransferLinkTest::Wire(doc, TransferLinkTest::Add(doc, BT_IN, NUM_INPUT), pRead, 0);
                         TransferLinkTest::Wire(doc, pRead, TransferLinkTest::Add(doc, BT_OUT, NUM_OUTPUT), 0);
                     },
-                    "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"}),
-    [](const ::testing::TestParamInfo<RefusalCase>& info) { return std::string(info.param.pszName); });
+                    "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"},
+    };
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        SimulatedController controller;
+        UsePort(controller);
+        m_boxes.Clear();
+        c.pfnBuild(*NewDiagram(0x5188));
+        Run(PLC_OP_DOWNLOAD);
+        EXPECT_TRUE(controller.Requests().empty());
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{c.pszBox});
+    }
+}
 
 // A ladder of rungs from the rail: a contact on an input, then contacts on the previous rung's
 // coil, into a coil on an output or a flag.

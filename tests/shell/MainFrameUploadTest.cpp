@@ -104,30 +104,32 @@ struct SizeCase {
     int nTextBytes;
 };
 
-class UploadSizeTest : public UploadTest, public ::testing::WithParamInterface<SizeCase> {};
-
-TEST_P(UploadSizeTest, SizesThatDoNotFitReadNothing)
+// Sizes the image cannot have: the upload ends at its handshake and opens nothing.
+TEST_F(UploadTest, SizesThatDoNotFitReadNothing)
 {
-    SimulatedController controller;
-    controller.SetProgramSize(GetParam().nProgramBytes, GetParam().nTextBytes);
-    UsePort(controller);
-    const int nDocuments = Frame()->m_nOpenDocuments;
-    MarkLog();
-    Run(PLC_OP_UPLOAD);
-    EXPECT_EQ(FunctionCodes(controller), (Bytes{FC_READ_HOLDING_REGISTERS, FC_UPLOAD_START, FC_UPLOAD_END}));
-    EXPECT_EQ(controller.LastEndFlag(), 0);
-    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "UpLoad Fails"}));
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Project Size Error!"});
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    const SizeCase cases[] = {
+        {"BelowBufferZero", 256, 0},
+        {"BeyondTheProgramArea", 10240 + 24576 + 128, 0},
+        {"LargestWord", 0xFF80 * 2, 0},
+        {"TextsNotWhole", 10240 + 128, 1000},
+        {"MoreTextsThanAController", 10240 + 128, 17 * 1280},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        SimulatedController controller;
+        controller.SetProgramSize(c.nProgramBytes, c.nTextBytes);
+        UsePort(controller);
+        const int nDocuments = Frame()->m_nOpenDocuments;
+        m_boxes.Clear();
+        MarkLog();
+        Run(PLC_OP_UPLOAD);
+        EXPECT_EQ(FunctionCodes(controller), (Bytes{FC_READ_HOLDING_REGISTERS, FC_UPLOAD_START, FC_UPLOAD_END}));
+        EXPECT_EQ(controller.LastEndFlag(), 0);
+        EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "UpLoad Fails"}));
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Project Size Error!"});
+        EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, UploadSizeTest,
-                         ::testing::Values(SizeCase{"BelowBufferZero", 256, 0},
-                                           SizeCase{"BeyondTheProgramArea", 10240 + 24576 + 128, 0},
-                                           SizeCase{"LargestWord", 0xFF80 * 2, 0},
-                                           SizeCase{"TextsNotWhole", 10240 + 128, 1000},
-                                           SizeCase{"MoreTextsThanAController", 10240 + 128, 17 * 1280}),
-                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.pszName); });
 
 TEST_F(UploadTest, WrongSlaveAddressIsAFailureNotAPassword)
 {
