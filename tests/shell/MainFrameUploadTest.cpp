@@ -43,45 +43,43 @@ struct PasswordCase {
     const char* pszBox;      // null: none
 };
 
-class UploadPasswordTest : public UploadTest, public ::testing::WithParamInterface<PasswordCase> {};
-
-TEST_P(UploadPasswordTest, ReadsTheProgramOnlyWithTheRightPassword)
+TEST_F(UploadTest, ReadsTheProgramOnlyWithTheRightPassword)
 {
-    const PasswordCase& c = GetParam();
-    SimulatedController controller;
-    DownloadSmallDiagram(controller, true);
-    controller.SetPassword(c.pszStored);
-    int nDialogs = 0;
-    AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
-    CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
-    CDialog::SetDialogHook([&](CDialog& d) {
-        ++nDialogs;
-        answer(d);
-    });
-    const int nDocuments = Frame()->m_nOpenDocuments;
-    MarkLog();
-    Run(PLC_OP_UPLOAD);
-    EXPECT_EQ(nDialogs, c.pszTyped ? 1 : 0);
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + (c.bDocument ? 1 : 0));
-    ASSERT_FALSE(NewLogLines().empty());
-    EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
-    EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
-    EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
-    if (c.bDocument) {
-        // I1, I2, AND, Q1, the message text and the flag it feeds.
-        EXPECT_EQ(BlockCount(ActiveDoc()), 6);
-        EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "75X Series C1.XX");
+    const PasswordCase cases[] = {
+        {"None", "", nullptr, IDOK, true, "It Draws completely!", nullptr},
+        {"Right", "ABC", "ABC", IDOK, true, "It Draws completely!", nullptr},
+        {"Refused", "ABC", "ABD", IDOK, false, "UpLoad Fails", "Wrong password UpLoad Device-->PC failed!"},
+        {"Cancelled", "ABC", "ABC", IDCANCEL, false, "UpLoad Fails", nullptr},
+    };
+    for (const PasswordCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        SimulatedController controller;
+        DownloadSmallDiagram(controller, true);
+        controller.SetPassword(c.pszStored);
+        int nDialogs = 0;
+        AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
+        CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
+        CDialog::SetDialogHook([&](CDialog& d) {
+            ++nDialogs;
+            answer(d);
+        });
+        const int nDocuments = Frame()->m_nOpenDocuments;
+        MarkLog();
+        Run(PLC_OP_UPLOAD);
+        EXPECT_EQ(nDialogs, c.pszTyped ? 1 : 0);
+        EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + (c.bDocument ? 1 : 0));
+        ASSERT_FALSE(NewLogLines().empty());
+        EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
+        EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
+        EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
+        if (c.bDocument) {
+            // I1, I2, AND, Q1, the message text and the flag it feeds.
+            EXPECT_EQ(BlockCount(ActiveDoc()), 6);
+            EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "75X Series C1.XX");
+        }
+        CDialog::SetDialogHook(nullptr);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Passwords, UploadPasswordTest,
-    ::testing::Values(PasswordCase{"None", "", nullptr, IDOK, true, "It Draws completely!", nullptr},
-                      PasswordCase{"Right", "ABC", "ABC", IDOK, true, "It Draws completely!", nullptr},
-                      PasswordCase{"Refused", "ABC", "ABD", IDOK, false, "UpLoad Fails",
-                                   "Wrong password UpLoad Device-->PC failed!"},
-                      PasswordCase{"Cancelled", "ABC", "ABC", IDCANCEL, false, "UpLoad Fails", nullptr}),
-    [](const ::testing::TestParamInfo<PasswordCase>& info) { return std::string(info.param.pszName); });
 
 TEST_F(UploadTest, CancelledPasswordDoesNotSpoilTheNextUpload)
 {
