@@ -130,17 +130,20 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
 
 TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
 {
-    SimulatedController controller;
-    Connect(controller.Path());
     m_session.SetLinkTimeScale(100);
     for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
+        // A controller of its own for each fault: a late reply to one request, sent once the
+        // next fault is set, must not reach the next request.
+        SimulatedController controller;
         controller.SetFault(fault);
+        Connect(controller.Path());
         MarkLog();
         BYTE reply[16];
         DWORD dwError = 0;
         EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
         EXPECT_EQ(dwError, ERR_TIMEOUT);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
+        m_session.ClosePort();
     }
 }
 
