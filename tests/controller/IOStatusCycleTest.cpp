@@ -30,7 +30,7 @@ protected:
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
         m_pLink = std::make_unique<CControllerSession>(*Frame());
-        m_pLink->SetLinkTimeScale(50);
+        m_pLink->SetLinkTimeScale(10);
         m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
         ASSERT_TRUE(m_pLink->OpenPort(115200, 8, 0, 0));
         m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size();

@@ -49,7 +49,7 @@ protected:
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
         m_pLink = std::make_unique<HookedLink>(*Frame());
-        m_pLink->SetLinkTimeScale(50);
+        m_pLink->SetLinkTimeScale(10);
         m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
     }
     void TearDown() override
