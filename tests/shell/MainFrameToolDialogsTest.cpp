@@ -139,13 +139,11 @@ TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
 
 TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
 {
-    // The link's clock runs 50 times as fast: the echo comes after 15 of 30 s, or never
+    // The link's clock runs 30 times as fast: the echo comes after 15 of 30 s, or never
     // within the 3 s of an ordinary request.
-    constexpr int kScale = 50;
-    constexpr int kEchoMs = 15000 / kScale;
     SimulatedController controller;
-    controller.SetReplyDelay(kEchoMs, FC_WRITE_SINGLE_REGISTER);
-    Frame()->Session().SetLinkTimeScale(kScale);
+    controller.SetReplyDelay(500, FC_WRITE_SINGLE_REGISTER);
+    Frame()->Session().SetLinkTimeScale(30);
     Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
     ASSERT_TRUE(Frame()->Session().OpenConfiguredPort());
     const BYTE data[2] = {0, 1};
@@ -160,7 +158,7 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
         EXPECT_EQ(bArrived, nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         EXPECT_EQ(ProgressShown(), nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         if (!bArrived)
-            std::this_thread::sleep_for(std::chrono::milliseconds(kEchoMs));
+            std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
     // The bar shows the last wait before the echo came: up to a read's wait and the machine's
     // delays short of 15 s.
