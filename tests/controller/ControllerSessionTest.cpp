@@ -130,17 +130,20 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
 
 TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
 {
-    SimulatedController controller;
-    Connect(controller.Path());
     m_session.SetLinkTimeScale(100);
     for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
+        // A controller of its own for each fault: a late reply to one request, sent once the
+        // next fault is set, must not reach the next request.
+        SimulatedController controller;
         controller.SetFault(fault);
+        Connect(controller.Path());
         MarkLog();
         BYTE reply[16];
         DWORD dwError = 0;
         EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
         EXPECT_EQ(dwError, ERR_TIMEOUT);
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
+        m_session.ClosePort();
     }
 }
 
@@ -157,29 +160,30 @@ TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
 
 TEST_F(ComPortTest, LongTimeOutsAreHonoured)
 {
-    // The link's clock runs 30 times as fast: 3000 ms are 100 ms, 6000 ms 200 ms, 30000 ms 1 s.
-    // Each echo comes half-way between the short time-out and the long one.
-    constexpr int kScale = 30;
+    // Each echo comes half-way between the short time-out and the long one, on a link clock
+    // that leaves each side of it 50 ms or more: 30 times as fast around the first block's 6 s,
+    // 100 times around a remote module's 30 s.
     SimulatedController controller;
     Connect(controller.Path());
-    m_session.SetLinkTimeScale(kScale);
     Bytes data(128, 0x5A);
     BYTE frame[160];
     const int n = m_session.Protocol().BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
     struct Case {
         int nDelayMs;
         int nTimeoutMs;
+        int nScale;
         BOOL bArrives;
     };
     const Case cases[] = {
-        {4500, FIRST_BLOCK_TIMEOUT_MS, TRUE},
-        {4500, REPLY_TIMEOUT_MS, FALSE},
-        {16500, REMOTE_MODULE_TIMEOUT_MS, TRUE},
-        {16500, REPLY_TIMEOUT_MS, FALSE},
+        {4500, FIRST_BLOCK_TIMEOUT_MS, 30, TRUE},
+        {4500, REPLY_TIMEOUT_MS, 30, FALSE},
+        {16500, REMOTE_MODULE_TIMEOUT_MS, 100, TRUE},
+        {16500, REPLY_TIMEOUT_MS, 100, FALSE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nTimeoutMs);
-        controller.SetReplyDelay(c.nDelayMs / kScale, FC_WRITE_MULTIPLE_REGISTERS);
+        m_session.SetLinkTimeScale(c.nScale);
+        controller.SetReplyDelay(c.nDelayMs / c.nScale, FC_WRITE_MULTIPLE_REGISTERS);
         ASSERT_TRUE(Send(frame, n));
         BYTE reply[8];
         WORD wLength = 8;
@@ -188,7 +192,7 @@ TEST_F(ComPortTest, LongTimeOutsAreHonoured)
         if (!c.bArrives) {
             EXPECT_EQ(dwError, ERR_TIMEOUT);
             // The late echo lands before the next request purges the line.
-            std::this_thread::sleep_for(std::chrono::milliseconds((c.nDelayMs - c.nTimeoutMs) / kScale + 50));
+            std::this_thread::sleep_for(std::chrono::milliseconds((c.nDelayMs - c.nTimeoutMs) / c.nScale + 50));
         }
     }
     EXPECT_EQ(controller.Register(0x8C00), 0x5A5A);

@@ -7,6 +7,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "shell/MainFrame.h"
+#include "support/LogLines.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -49,10 +50,7 @@ protected:
     Lines NewLogLines()
     {
         const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8();
-        Lines lines;
-        std::size_t nStart = m_nLogStart;
-        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
-            lines.push_back(strLog.substr(nStart, nEnd - nStart));
+        const Lines lines = LogLinesFrom(strLog, m_nLogStart);
         m_nLogStart = strLog.size();
         return lines;
     }

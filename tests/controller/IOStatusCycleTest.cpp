@@ -7,6 +7,7 @@
 #include "platform/core/MessageBox.h"
 #include "shell/MainFrame.h"
 #include "controller/ControllerSession.h"
+#include "support/LogLines.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -50,12 +51,7 @@ protected:
     }
     std::vector<std::string> NewLogLines() const
     {
-        const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(m_nLogStart);
-        std::vector<std::string> lines;
-        std::size_t nStart = 0;
-        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
-            lines.push_back(strLog.substr(nStart, nEnd - nStart));
-        return lines;
+        return LogLinesFrom(Frame()->m_wndInfoBar.GetLogText().ToUtf8(), m_nLogStart);
     }
     // The request headers (slave, function, address, count) the controller received.
     std::vector<Bytes> RequestHeaders()

@@ -68,9 +68,12 @@ TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheImagesOwnWordsAndGuards
     EXPECT_EQ((reply[13] << 8) | reply[14], 5184);
     EXPECT_EQ((reply[15] << 8) | reply[16], 640);
 
-    // The program stays closed until the right password came.
+    // The program stays closed until the right password came: the read goes unanswered, on a
+    // link clock 30 times as fast for it.
     const int nRead = m_modbus.BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS);
+    m_session.SetLinkTimeScale(30);
     EXPECT_TRUE(Exchange(frame, nRead, 133).empty());
+    m_session.SetLinkTimeScale(1);
     BYTE typed[8];
     CModBus::MakePasswordBytes(_T("BA"), typed);
     reply = Exchange(frame, m_modbus.BuildPassword(typed, frame), 7);

@@ -52,10 +52,8 @@ protected:
     CBalloonTipWnd m_tip;
 };
 
-TEST_F(BalloonTipTest, TheTipIsAHiddenPopupOwnedByItsWindow)
+TEST_F(BalloonTipTest, TheTipIsHiddenAndOwnedByItsWindow)
 {
-    EXPECT_TRUE(m_tip.GetStyle() & WS_POPUP);
-    EXPECT_FALSE(m_tip.GetStyle() & WS_CHILD);
     EXPECT_EQ(m_tip.GetParent(), &m_owner);
     EXPECT_FALSE(m_tip.IsWindowVisible());
 }

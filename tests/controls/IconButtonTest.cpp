@@ -91,37 +91,33 @@ TEST(EnterSafeButton, SwallowsEnterOnly)
     EXPECT_FALSE(button.PreTranslateMessage(&space));
 }
 
-struct PlacementCase {
-    BYTE percent[4];
-    CSize delta;
-    CSize minimum;
-    CRect expected;
-};
-
-class LayoutPlacementTest : public testing::TestWithParam<PlacementCase> {};
-
-TEST_P(LayoutPlacementTest, MovesEdgesByTheirShareOfTheGrowth)
+TEST(LayoutPlacement, MovesEdgesByTheirShareOfTheGrowth)
 {
-    const PlacementCase& c = GetParam();
-    cdxCDynamicPosition pos;
-    pos.rcFirst = CRect(10, 10, 50, 30);
-    pos.byLeft = c.percent[0];
-    pos.byTop = c.percent[1];
-    pos.byRight = c.percent[2];
-    pos.byBottom = c.percent[3];
-    pos.szMin = c.minimum;
-    cdxCDynamicLayoutInfo info;
-    info.szDelta = c.delta;
-    EXPECT_EQ(cdxCalcNewPosition(pos, info), c.expected);
+    const struct {
+        BYTE percent[4];
+        CSize delta;
+        CSize minimum;
+        CRect expected;
+    } cases[] = {
+        {{0, 0, 100, 0}, CSize(30, 8), CSize(), CRect(10, 10, 80, 30)},
+        {{50, 50, 50, 50}, CSize(33, 7), CSize(), CRect(26, 13, 66, 33)},
+        {{100, 100, 100, 100}, CSize(-5, -5), CSize(), CRect(5, 5, 45, 25)},
+        // Shrunk below the control's width: out of sight, left of the window.
+        {{0, 0, 100, 0}, CSize(-50, 0), CSize(4, 0), CRect(-14, 10, -10, 30)},
+    };
+    for (const auto& c : cases) {
+        cdxCDynamicPosition pos;
+        pos.rcFirst = CRect(10, 10, 50, 30);
+        pos.byLeft = c.percent[0];
+        pos.byTop = c.percent[1];
+        pos.byRight = c.percent[2];
+        pos.byBottom = c.percent[3];
+        pos.szMin = c.minimum;
+        cdxCDynamicLayoutInfo info;
+        info.szDelta = c.delta;
+        EXPECT_EQ(cdxCalcNewPosition(pos, info), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LayoutPlacementTest,
-    testing::Values(PlacementCase{{0, 0, 100, 0}, CSize(30, 8), CSize(), CRect(10, 10, 80, 30)},
-                    PlacementCase{{50, 50, 50, 50}, CSize(33, 7), CSize(), CRect(26, 13, 66, 33)},
-                    PlacementCase{{100, 100, 100, 100}, CSize(-5, -5), CSize(), CRect(5, 5, 45, 25)},
-                    // Shrunk below the control's width: out of sight, left of the window.
-                    PlacementCase{{0, 0, 100, 0}, CSize(-50, 0), CSize(4, 0), CRect(-14, 10, -10, 30)}));
 
 TEST(LayoutModes, ModesGiveTheirPercentages)
 {

@@ -28,69 +28,11 @@ TEST(NumberRange, OutputsUseTheFirstEightOfEachGroupOfSixteen)
     EXPECT_TRUE(pRange->IsAssignable(16));
 }
 
-struct RangeCase {
-    int nType;
-    int nBase;
-    int nSizeOld;
-    int nSizeNew;
-};
-
-class NumberRangeTest : public testing::TestWithParam<RangeCase> {};
-
-TEST_P(NumberRangeTest, HasItsBaseAndSize)
-{
-    const RangeCase& c = GetParam();
-    const NumberRange* pRange = FindNumberRange(c.nType);
-    ASSERT_NE(pRange, nullptr) << c.nType;
-    EXPECT_EQ(pRange->nBase, c.nBase);
-    EXPECT_EQ(pRange->Size(FALSE), c.nSizeOld);
-    EXPECT_EQ(pRange->Size(TRUE), c.nSizeNew);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, NumberRangeTest,
-    testing::Values(RangeCase{601, 1280, 4, 4}, RangeCase{602, 1000, 16, 64}, RangeCase{603, 1870, 1000, 1000},
-                    RangeCase{604, 2900, 1000, 1000}, RangeCase{606, 4800, 128, 128}, RangeCase{607, 1316, 512, 512},
-                    RangeCase{608, 4000, 64, 64}, RangeCase{609, 4230, 32, 32}, RangeCase{610, 4288, 512, 512},
-                    RangeCase{611, 1300, 5, 5}, RangeCase{700, 12000, 2560, 2560}, RangeCase{701, 15000, 2560, 2560},
-                    RangeCase{702, 18000, 2560, 2560}, RangeCase{703, 21000, 768, 768},
-                    RangeCase{704, 21000, 768, 768}, RangeCase{705, 22000, 544, 544},
-                    RangeCase{900, 5000, 1900, 1900}, RangeCase{901, 7000, 1900, 1900},
-                    RangeCase{911, 8950, 1, 1}));
-
 TEST(NumberRange, FunctionBlocksHaveNoRange)
 {
     for (int nType : {300, 400, 413, 800, 879, 951, 0})
         EXPECT_EQ(FindNumberRange(nType), nullptr) << nType;
 }
-
-struct LimitCase {
-    int nType;
-    int nOld;
-    int nNew;
-};
-
-class CapacityLimitTest : public testing::TestWithParam<LimitCase> {};
-
-TEST_P(CapacityLimitTest, LimitsByGeneration)
-{
-    const LimitCase& c = GetParam();
-    const CapacityLimit* pLimit = FindCapacityLimit(c.nType);
-    ASSERT_NE(pLimit, nullptr) << c.nType;
-    EXPECT_EQ(pLimit->Limit(FALSE), c.nOld);
-    EXPECT_EQ(pLimit->Limit(TRUE), c.nNew);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, CapacityLimitTest,
-    testing::Values(LimitCase{600, 128, 128}, LimitCase{602, 16, 64}, LimitCase{603, 1000, 1000},
-                    LimitCase{604, 1000, 1000}, LimitCase{605, 64, 64}, LimitCase{606, 128, 128},
-                    LimitCase{607, 512, 512}, LimitCase{608, 64, 64}, LimitCase{609, 32, 32},
-                    LimitCase{610, 512, 512}, LimitCase{611, 5, 5}, LimitCase{700, 2560, 2560},
-                    LimitCase{701, 2560, 2560}, LimitCase{702, 2560, 2560}, LimitCase{703, 768, 768},
-                    LimitCase{704, 768, 768}, LimitCase{705, 544, 544}, LimitCase{810, 16, 16},
-                    LimitCase{812, 1, 4}, LimitCase{820, 8, 8}, LimitCase{900, 1900, 1900},
-                    LimitCase{901, 1900, 1900}, LimitCase{911, 1, 1}));
 
 TEST(CapacityLimit, TypesWithoutAnEntryHaveNone)
 {

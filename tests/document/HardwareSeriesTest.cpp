@@ -4,32 +4,27 @@
 
 namespace {
 
-struct SeriesCase {
-    WORD wCode;
-    const char* pszName;
-    WORD wFirmware;
-    int nItem;
-};
-
-class HardwareSeriesTest : public testing::TestWithParam<SeriesCase> {};
-
-TEST_P(HardwareSeriesTest, NamesTheSeriesByTheModelByte)
+TEST(HardwareSeries, NamesTheSeriesByTheModelByte)
 {
-    const SeriesCase& c = GetParam();
-    CString strName;
-    WORD wFirmware = 0;
-    EXPECT_EQ(GetHardwareSeries(c.wCode, &strName, &wFirmware), c.nItem);
-    EXPECT_EQ(strName.ToUtf8(), c.pszName);
-    EXPECT_EQ(wFirmware, c.wFirmware);
+    const struct {
+        WORD wCode;
+        const char* pszName;
+        WORD wFirmware;
+        int nItem;
+    } cases[] = {
+        {0x1188, "3X Series B1.XX", 0xB100, 1}, {0x2188, "4X Series B1.XX", 0xB100, 3},
+        {0x5188, "75X Series C1.XX", 0xC100, 5}, {0x5288, "77X Series C1.XX", 0xC100, 7},
+        {0x6188, "8X Series C1.XX", 0xC100, 9}, {0x52FF, "77X Series C1.XX", 0xC100, 7},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.wCode);
+        CString strName;
+        WORD wFirmware = 0;
+        EXPECT_EQ(GetHardwareSeries(c.wCode, &strName, &wFirmware), c.nItem);
+        EXPECT_EQ(strName.ToUtf8(), c.pszName);
+        EXPECT_EQ(wFirmware, c.wFirmware);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(KnownModels, HardwareSeriesTest,
-                         testing::Values(SeriesCase{0x1188, "3X Series B1.XX", 0xB100, 1},
-                                         SeriesCase{0x2188, "4X Series B1.XX", 0xB100, 3},
-                                         SeriesCase{0x5188, "75X Series C1.XX", 0xC100, 5},
-                                         SeriesCase{0x5288, "77X Series C1.XX", 0xC100, 7},
-                                         SeriesCase{0x6188, "8X Series C1.XX", 0xC100, 9},
-                                         SeriesCase{0x52FF, "77X Series C1.XX", 0xC100, 7}));
 
 TEST(HardwareSeries, UnknownModelLeavesBothOutputsAlone)
 {

@@ -400,8 +400,7 @@ TEST_F(AnalogPages, PwmApplyStoresTheOutputAndTheUnitAsOkDoes)
     CBlockAnalog* pPwm = Analog(BT_PWM, 100, 100);
     CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
     StartSimulation();
-    Properties(pPwm);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pPwm->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pPwm);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Select(page, IDC_PWM_OUTPUT, 1);
@@ -438,8 +437,7 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
         ScanDocument(Doc(), V().MakeSimContext());
     };
     scan();
-    Properties(pComp);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pComp->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pComp);
     ASSERT_NE(pSheet, nullptr);
     SetText(*pSheet->m_pMainPage, IDC_RANGE_MAX, _T("2000"));
     Press(*pSheet, ID_APPLY_NOW);
@@ -468,8 +466,7 @@ TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
     CBlockAnalog* pComp = Analog(BT_ATHTRG, 100, 100);
     CBlockAnalog* pSource = Analog(BT_AAMP, 100, 300);
     StartSimulation();
-    Properties(pComp);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pComp->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pComp);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Select(page, IDC_SENSOR, SENSOR_4_20MA);
@@ -592,8 +589,7 @@ TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
     pMux->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     pMux->m_nParam[AMATH_V1_PARAM] = 7;
     StartSimulation();
-    Properties(pMux);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pMux->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pMux);
     ASSERT_NE(pSheet, nullptr);
     Click(*pSheet->m_pMainPage, IDC_AMATH_REF[0]);
     Press(*pSheet, ID_APPLY_NOW);
@@ -607,8 +603,7 @@ TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
     CBlockAnalog* pDog = Analog(BT_AWDOG);
     pDog->m_nValue = 12;
     StartSimulation();
-    Properties(pDog);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pDog->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pDog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     ASSERT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("    12/     0")));

@@ -14,6 +14,7 @@
 #include "pages/blocks/Wifi.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
+#include "support/ComboLines.h"
 
 #include <vector>
 
@@ -22,16 +23,6 @@ namespace {
 class CommPages : public PageFixture {
 protected:
     static CComboBox& List(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
-    static std::vector<CString> Lines(CWnd& page, int nID)
-    {
-        std::vector<CString> lines;
-        for (int i = 0; i < List(page, nID).GetCount(); ++i) {
-            CString str;
-            List(page, nID).GetLBText(i, str);
-            lines.push_back(str);
-        }
-        return lines;
-    }
     static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
     CBlockMR& Modbus(int nType) { return *static_cast<CBlockMR*>(Block(nType)); }
 };
@@ -68,7 +59,7 @@ TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
         List(page, IDC_COMMAND).UserSelect(1);  // 06 Write Single Register
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("1")));
         EXPECT_FALSE(Enabled(page, IDC_COUNT));
-        EXPECT_EQ(Lines(page, IDC_DATA_KIND), (std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}));
+        EXPECT_EQ(ComboLines(page, IDC_DATA_KIND), (std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}));
         List(page, IDC_COMMAND).UserSelect(3);  // 16 Write Multiple Registers
         EXPECT_TRUE(Enabled(page, IDC_COUNT));
         const CPageTips& tips = static_cast<CModbusPropPage&>(page).m_tooltip;

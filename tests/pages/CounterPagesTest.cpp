@@ -179,7 +179,7 @@ TEST_F(CounterPages, RegisterRowsFollowTheType)
     }
     RunOK(Block(BT_CRC16), [&](CWnd& page) {
         EXPECT_EQ(Text(page, IDC_ARR_MODE_LABEL), CString(_T("Type")));
-        EXPECT_EQ(Items(Combo(page, IDC_ARR_MODE)), std::vector<CString>{_T("CRC16")});
+        EXPECT_EQ(ComboLines(Combo(page, IDC_ARR_MODE)), std::vector<CString>{_T("CRC16")});
         EXPECT_EQ(Combo(page, IDC_ARR_MODE).GetCurSel(), 0);
     });
 }

@@ -165,7 +165,7 @@ TEST_F(AstroPage, AStoredPlaceIsFoundByItsNameAndAMissingOneIsUserDefined)
         EXPECT_TRUE(RunOK(pClock, [&](CWnd& page) {
             nShown = Combo(page, IDC_AC_LOCATION).GetCurSel();
             strDegrees = Text(page, IDC_AC_LONG_DEGREE);
-            zones = Items(Combo(page, IDC_AC_ZONE));
+            zones = ComboLines(Combo(page, IDC_AC_ZONE));
         }));
         ASSERT_EQ(zones.size(), size_t(ASTRO_TIME_ZONES));
         EXPECT_EQ(nShown, nIndex) << CString(lpszName).ToUtf8();

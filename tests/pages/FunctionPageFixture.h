@@ -7,6 +7,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "support/ComboLines.h"
 
 class FunctionPageFixture : public SheetFixture {
 protected:
@@ -50,15 +51,5 @@ protected:
     {
         CWnd* pControl = page.GetDlgItem(nID);
         return pControl && pControl->IsWindowVisible();
-    }
-    static std::vector<CString> Items(CComboBox& combo)
-    {
-        std::vector<CString> items;
-        for (int i = 0; i < combo.GetCount(); ++i) {
-            CString str;
-            combo.GetLBText(i, str);
-            items.push_back(str);
-        }
-        return items;
     }
 };

@@ -16,6 +16,7 @@
 #include "pages/program/PropertiesPropSh.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FrameIds.h"
+#include "support/ComboLines.h"
 
 #include <vector>
 
@@ -23,18 +24,6 @@ namespace {
 
 constexpr WORD kOlder = 0x1188;
 constexpr WORD kNewer = 0x5188;
-
-std::vector<CString> Items(CWnd& page, int nID)
-{
-    std::vector<CString> items;
-    auto* pCombo = static_cast<CComboBox*>(page.GetDlgItem(nID));
-    for (int i = 0; pCombo && i < pCombo->GetCount(); ++i) {
-        CString str;
-        pCombo->GetLBText(i, str);
-        items.push_back(str);
-    }
-    return items;
-}
 
 CString Selected(CWnd& page, int nID)
 {
@@ -130,7 +119,7 @@ TEST_F(IoPages, ListsLeaveOutWhatOtherBlocksUseAndEndByGeneration)
     std::vector<CString> numbers;
     CString strSelected;
     Edit(pSecond, [&](CWnd& page, CPropertySheet&) {
-        numbers = Items(page, IDC_IO_NUMBER);
+        numbers = ComboLines(page, IDC_IO_NUMBER);
         strSelected = Selected(page, IDC_IO_NUMBER);
     });
     EXPECT_FALSE(Contains(numbers, _T("I0"))) << "the first block's operand";
@@ -148,7 +137,7 @@ TEST_F(IoPages, ListsLeaveOutWhatOtherBlocksUseAndEndByGeneration)
                           Case{BT_SHIFT, IDC_IO_NUMBER, _T("S0.15")}}) {
         SCOPED_TRACE(c.nType);
         CBlockObj* pBlock = Block(c.nType, 300, 300);
-        Edit(pBlock, [&](CWnd& page, CPropertySheet&) { numbers = Items(page, c.nID); });
+        Edit(pBlock, [&](CWnd& page, CPropertySheet&) { numbers = ComboLines(page, c.nID); });
         ASSERT_FALSE(numbers.empty());
         EXPECT_EQ(numbers.back(), CString(c.lpszLast));
     }
@@ -162,7 +151,7 @@ TEST_F(IoPages, AUnitWhoseOperandsAreAllTakenIsNotOffered)
     CBlockObj* pOwn = Block(BT_IN, 300, 100);
     ASSERT_EQ(pOwn->m_nOperand, 32) << "the older generation numbers the first free input of Ext.1";
     std::vector<CString> units;
-    Edit(pOwn, [&](CWnd& page, CPropertySheet&) { units = Items(page, IDC_IO_UNIT); });
+    Edit(pOwn, [&](CWnd& page, CPropertySheet&) { units = ComboLines(page, IDC_IO_UNIT); });
     ASSERT_FALSE(units.empty());
     EXPECT_EQ(units.front(), CString(_T("Ext.1")));
     EXPECT_EQ(units.size(), 7u);
@@ -234,7 +223,7 @@ TEST_F(IoPages, FlagsNoteM511AndCursorKeysListNothing)
     sheet.AddPage(&page);
     std::vector<CString> numbers{_T("x")};
     CDialog::SetDialogHook([&](CDialog& dlg) {
-        numbers = Items(page, IDC_IO_NUMBER);
+        numbers = ComboLines(page, IDC_IO_NUMBER);
         dlg.EndDialog(IDCANCEL);
     });
     sheet.DoModal();
@@ -391,8 +380,7 @@ TEST_F(SimulationPage, InASimulationTheAnalogSheetHasItsPagesInOrderAndShowsTheF
     CBlockObj* pInput = Block(BT_ANALOG_IN, 60, 100);
     StartSimulation();
     pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
-    Properties(pInput);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pInput->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pInput);
     ASSERT_NE(pSheet, nullptr);
     ASSERT_EQ(pSheet->GetPageCount(), 3);
     EXPECT_TRUE(pSheet->GetPage(0)->IsKindOf(RUNTIME_CLASS(CConstantsIOPar)));
@@ -410,8 +398,7 @@ TEST_F(SimulationPage, AMomentaryBreakSwitchesTheRunningInputAtOnce)
 {
     CBlockObj* pInput = Block(BT_IN, 60, 100);
     StartSimulation();
-    Properties(pInput);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pInput->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pInput);
     ASSERT_NE(pSheet, nullptr);
     ASSERT_TRUE(pSheet->SetActivePage(2));
     CWnd& page = *pSheet->GetPage(2);

@@ -104,7 +104,7 @@ TEST_F(MathPages, MathErrorListsTheMathBlocksAndStoresTheChosenOne)
 {
     CBlockObj* pErr = Block(BT_MATHERR);
     std::vector<CString> items;
-    EXPECT_TRUE(RunOK(pErr, [&](CWnd& page) { items = Items(Combo(page, IDC_MATHERR_BLOCKS)); }));
+    EXPECT_TRUE(RunOK(pErr, [&](CWnd& page) { items = ComboLines(Combo(page, IDC_MATHERR_BLOCKS)); }));
     EXPECT_EQ(items, std::vector<CString>{MATHERR_NO_BLOCK});
     EXPECT_EQ(pErr->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pErr->m_nParam[BLOCK_REF_USED_PARAM], 0);
@@ -180,7 +180,7 @@ TEST_F(MathPages, TheFilterStoresTheIndexOfItsSampleCount)
     CBlockObj* pFilter = Block(BT_AFILTER);
     std::vector<CString> items;
     EXPECT_TRUE(RunOK(pFilter, [&](CWnd& page) {
-        items = Items(Combo(page, IDC_SELECTOR));
+        items = ComboLines(Combo(page, IDC_SELECTOR));
         Combo(page, IDC_SELECTOR).UserSelect(3);
         Type(page, IDC_AMPLIFICATION, _T("12000"));
     }));

@@ -17,11 +17,6 @@ namespace {
 
 class ModelessSheet : public SheetFixture {
 protected:
-    CAllPropertySheet* Open(CBlockObj* pBlock)
-    {
-        Properties(pBlock);
-        return V().m_openSheets.Find(pBlock->m_nNumber);
-    }
     static CWnd& MainPage(CAllPropertySheet& sheet) { return *sheet.m_pMainPage; }
     static int Height(CWnd* pWnd)
     {
@@ -36,15 +31,15 @@ TEST_F(ModelessSheet, OneSheetPerBlockWithItsButtonStrip)
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CBlockObj* pOr = Block(BT_OR, 200, 300);
     StartSimulation();
-    CAllPropertySheet* pSheet = Open(pAnd);
+    CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     EXPECT_TRUE(pSheet->IsModeless());
     for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
         EXPECT_TRUE(pSheet->GetDlgItem(nID)->IsWindowVisible()) << nID;
-    Open(pAnd);
+    OpenSheet(pAnd);
     EXPECT_EQ(V().m_openSheets.GetCount(), 1) << "a second open of the same block is ignored";
     EXPECT_EQ(V().m_openSheets.Find(pAnd->m_nNumber), pSheet);
-    ASSERT_NE(Open(pOr), nullptr);
+    ASSERT_NE(OpenSheet(pOr), nullptr);
     EXPECT_EQ(V().m_openSheets.GetCount(), 2);
     Command(ID_TOOLS_SIMULATION);
     EXPECT_TRUE(V().m_openSheets.IsEmpty()) << "leaving the simulation closes every sheet";
@@ -55,7 +50,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     CBlockObj* pOther = Block(BT_OR, 200, 300);
     StartSimulation();
-    CAllPropertySheet* pSheet = Open(pAnd);
+    CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     // Another block is current while the sheet applies: the sheet's own block changes.
     V().m_pCurBlock = pOther;
@@ -78,7 +73,7 @@ TEST_F(ModelessSheet, ARecordWhoseBlockHasGoneIsDroppedWithoutASnapshot)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     StartSimulation();
-    CAllPropertySheet* pSheet = Open(pAnd);
+    CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     pSheet->m_nBlockNumber = 9999;
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Lost"));
@@ -98,7 +93,7 @@ TEST_F(ModelessSheet, OkAppliesAndClosesButARefusedEntryKeepsTheSheetAndItsEdits
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     StartSimulation();
-    CAllPropertySheet* pSheet = Open(pAnd);
+    CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("TooLongName"));
     const int nBefore = Snapshots();
@@ -120,7 +115,7 @@ TEST_F(ModelessSheet, EscapeAndCancelCloseWithoutApplying)
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     StartSimulation();
     for (bool bEscape : {true, false}) {
-        CAllPropertySheet* pSheet = Open(pAnd);
+        CAllPropertySheet* pSheet = OpenSheet(pAnd);
         ASSERT_NE(pSheet, nullptr);
         SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Never"));
         const int nBefore = Snapshots();
@@ -145,10 +140,10 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
     OnModal([&](CPropertySheet& sheet) { nModalStairsTab = Height(sheet.GetTabControl()); }, IDCANCEL);
     Properties(blocks[2]);
     StartSimulation();
-    CAllPropertySheet* pLogic = Open(blocks[0]);
-    CAllPropertySheet* pCounter = Open(blocks[1]);
-    CAllPropertySheet* pStairs = Open(blocks[2]);
-    CAllPropertySheet* pHigh = Open(blocks[3]);
+    CAllPropertySheet* pLogic = OpenSheet(blocks[0]);
+    CAllPropertySheet* pCounter = OpenSheet(blocks[1]);
+    CAllPropertySheet* pStairs = OpenSheet(blocks[2]);
+    CAllPropertySheet* pHigh = OpenSheet(blocks[3]);
     ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
     // The stairway switch's tabs grow by its row against its own modal sheet; the counter's
     // own page grows by its row, and its tabs with it.
@@ -185,7 +180,7 @@ TEST_F(ModelessSheet, APageKeepsTheValueItWasGivenForReadingWithoutPainting)
 {
     CBlockObj* pAnd = Block(BT_AND, 200, 200);
     StartSimulation();
-    CAllPropertySheet* pSheet = Open(pAnd);
+    CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     pSheet->m_pMainPage->DrawCurrentValue(_T("  17"));
     EXPECT_EQ(pSheet->m_pMainPage->GetCurrentValueText(), CString(_T("  17")));
@@ -247,8 +242,7 @@ TEST_F(AnalogSheet, ApplyOnAComparatorFitsTheInputInTheRunningSimulation)
 {
     const FedComparator d = Build();
     StartSimulation();
-    Properties(d.pComparator);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(d.pComparator->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(d.pComparator);
     ASSERT_NE(pSheet, nullptr);
     d.pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 5000;
     Press(*pSheet, ID_APPLY_NOW);

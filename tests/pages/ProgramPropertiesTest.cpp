@@ -11,6 +11,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/TreeCtrl.h"
+#include "support/ComboLines.h"
 
 #include <unistd.h>
 
@@ -64,17 +65,6 @@ protected:
         return page;
     }
     static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
-    static std::vector<CString> Lines(CWnd& page, int nID)
-    {
-        std::vector<CString> lines;
-        CComboBox& combo = Combo(page, nID);
-        for (int i = 0; i < combo.GetCount(); ++i) {
-            CString str;
-            combo.GetLBText(i, str);
-            lines.push_back(str);
-        }
-        return lines;
-    }
     CString LastBox() const { return m_boxes.Boxes().empty() ? CString() : m_boxes.Boxes().back().text; }
     void UseHardware(WORD wCode)
     {
@@ -357,17 +347,17 @@ TEST_F(ProgramPropertiesTest, ComListsFollowTheGenerationAndTheRole)
     RunProperties(
         [](CPropertiesPropSh& sheet) {
             CPropertyPage& page = Show(sheet, sheet.m_com[0]);
-            EXPECT_EQ(Lines(page, IDC_COM_BAUD).back().ToUtf8(), "921600");
-            EXPECT_EQ(Lines(page, IDC_COM_PROTOCOL).size(), 2u);
+            EXPECT_EQ(ComboLines(page, IDC_COM_BAUD).back().ToUtf8(), "921600");
+            EXPECT_EQ(ComboLines(page, IDC_COM_PROTOCOL).size(), 2u);
             // "Even,7,1" has no RTU line: the first line is taken.
             EXPECT_EQ(Combo(page, IDC_COM_PARITY).GetCurSel(), 0);
             Combo(page, IDC_COM_MODEL).UserSelect(COM_MODEL_MASTER);
-            EXPECT_EQ(Lines(page, IDC_COM_PROTOCOL).back().ToUtf8(), "UDC");
+            EXPECT_EQ(ComboLines(page, IDC_COM_PROTOCOL).back().ToUtf8(), "UDC");
             EXPECT_FALSE(Shown(page, IDC_COM_ADDRESS));
             Combo(page, IDC_COM_PROTOCOL).UserSelect(2);
             EXPECT_FALSE(Shown(page, IDC_COM_DATA_REGISTER));
             Combo(page, IDC_COM_MODEL).UserSelect(COM_MODEL_SLAVE);
-            EXPECT_EQ(Lines(page, IDC_COM_PROTOCOL).size(), 2u);
+            EXPECT_EQ(ComboLines(page, IDC_COM_PROTOCOL).size(), 2u);
             EXPECT_EQ(Combo(page, IDC_COM_PROTOCOL).GetCurSel(), 0);
             SetText(page, IDC_COM_ADDRESS, _T("300"));
             EXPECT_EQ(Text(page, IDC_COM_ADDRESS).ToUtf8(), "255");
@@ -380,9 +370,9 @@ TEST_F(ProgramPropertiesTest, ComListsFollowTheGenerationAndTheRole)
     RunProperties(
         [](CPropertiesPropSh& sheet) {
             CPropertyPage& page = Show(sheet, sheet.m_com[2]);
-            EXPECT_EQ(Lines(page, IDC_COM_BAUD).back().ToUtf8(), "115200");
+            EXPECT_EQ(ComboLines(page, IDC_COM_BAUD).back().ToUtf8(), "115200");
             Combo(page, IDC_COM_MODEL).UserSelect(COM_MODEL_MASTER);
-            EXPECT_EQ(Lines(page, IDC_COM_PROTOCOL).size(), 2u);
+            EXPECT_EQ(ComboLines(page, IDC_COM_PROTOCOL).size(), 2u);
         },
         false);
 }

@@ -11,6 +11,7 @@
 #include "pages/blocks/MiscRelay.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
+#include "support/ComboLines.h"
 
 #include <vector>
 
@@ -22,17 +23,6 @@ constexpr WORD kNewerHardware = 0x5188;
 class RelayMemPages : public PageFixture {
 protected:
     static CComboBox& List(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
-    static std::vector<CString> Lines(CWnd& page, int nID)
-    {
-        std::vector<CString> lines;
-        CComboBox& list = List(page, nID);
-        for (int i = 0; i < list.GetCount(); ++i) {
-            CString str;
-            list.GetLBText(i, str);
-            lines.push_back(str);
-        }
-        return lines;
-    }
     static CString Selected(CWnd& page, int nID)
     {
         CComboBox& list = List(page, nID);
@@ -113,7 +103,7 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
     OnModal(
         [&](CPropertySheet& sheet) {
             CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_EQ(Lines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
+            EXPECT_EQ(ComboLines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
                 << "the one on index 2 keeps its own";
             EXPECT_EQ(Selected(page, IDC_SREG_INDEX), CString(_T("2")));
             List(page, IDC_SREG_INDEX).SetCurSel(2);
@@ -125,10 +115,9 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
     EXPECT_EQ(pTwo->m_nParamEx[SREG_BIT_PARAMEX], 9);
     // The same list in a simulation's sheet.
     StartSimulation();
-    Properties(pTwo);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pTwo->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pTwo);
     ASSERT_NE(pSheet, nullptr);
-    EXPECT_EQ(Lines(*pSheet->m_pMainPage, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}));
+    EXPECT_EQ(ComboLines(*pSheet->m_pMainPage, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}));
     EXPECT_EQ(Selected(*pSheet->m_pMainPage, IDC_SREG_INDEX), CString(_T("3")));
 }
 
@@ -175,8 +164,7 @@ TEST_F(RelayMemPages, ConversionBlocksShowTheirLiveValueInSimulation)
     StartSimulation();
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].nType);
-        Properties(blocks[i]);
-        CAllPropertySheet* pSheet = V().m_openSheets.Find(blocks[i]->m_nNumber);
+        CAllPropertySheet* pSheet = OpenSheet(blocks[i]);
         ASSERT_NE(pSheet, nullptr);
         EXPECT_EQ(pSheet->m_pMainPage->HasCurrentValueBox(), cases[i].lpszShown != nullptr);
         if (!cases[i].lpszShown)
@@ -212,8 +200,8 @@ TEST_F(RelayMemPages, ANewMemoryBlockOpensWithTheDashLinesAndStoresNoSource)
         [&](CPropertySheet& sheet) {
             CPropertyPage& page = *sheet.GetActivePage();
             EXPECT_EQ(Selected(page, IDC_MEM_BLOCK), CString(_T('-'), 51));
-            EXPECT_EQ(Lines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 33)}));
-            for (const CString& line : Lines(page, IDC_MEM_BLOCK)) {
+            EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 33)}));
+            for (const CString& line : ComboLines(page, IDC_MEM_BLOCK)) {
                 CString strOwn;
                 strOwn.Format(_T("B%d["), pMem->m_nNumber - NUM_FUNCTION_BLOCK);
                 EXPECT_NE(line.Find(strOwn), 0) << "the block never offers itself";
@@ -236,7 +224,7 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
             CComboBox& blocks = List(page, IDC_MEM_BLOCK);
             ASSERT_GE(blocks.GetCount(), 2);
             blocks.UserSelect(1);
-            EXPECT_EQ(Lines(page, IDC_MEM_INDEX).size(), 4u);
+            EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX).size(), 4u);
             EXPECT_EQ(List(page, IDC_MEM_INDEX).GetCurSel(), 0);
             List(page, IDC_MEM_INDEX).UserSelect(2);
         },
@@ -248,14 +236,13 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
     EXPECT_EQ(pMem->m_nParam[MEM_VALUE_INDEX_PARAM], 2);
     // Opened again on its source; the dash line takes it away, flag and all, on Apply too.
     StartSimulation();
-    Properties(pMem);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(pMem->m_nNumber);
+    CAllPropertySheet* pSheet = OpenSheet(pMem);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     EXPECT_EQ(List(page, IDC_MEM_BLOCK).GetCurSel(), 1);
     EXPECT_EQ(List(page, IDC_MEM_INDEX).GetCurSel(), 2);
     List(page, IDC_MEM_BLOCK).UserSelect(0);
-    EXPECT_EQ(Lines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 51)}));
+    EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 51)}));
     Press(*pSheet, ID_APPLY_NOW);
     EXPECT_EQ(pMem->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pMem->m_nParam[BLOCK_REF_USED_PARAM], 0);

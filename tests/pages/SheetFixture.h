@@ -59,6 +59,12 @@ protected:
         V().m_pCurBlock = pBlock;
         Command(ID_EDIT_BLOCK_PROPERTIES);
     }
+    // The block's modeless sheet as its Properties command opens it; null when none opened.
+    CAllPropertySheet* OpenSheet(CBlockObj* pBlock)
+    {
+        Properties(pBlock);
+        return V().m_openSheets.Find(pBlock->m_nNumber);
+    }
     void StartSimulation()
     {
         Command(ID_TOOLS_SIMULATION);

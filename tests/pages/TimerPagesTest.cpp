@@ -82,11 +82,6 @@ protected:
     }
     static bool Shown(CWnd& page, int nID) { return page.GetDlgItem(nID) && page.GetDlgItem(nID)->IsWindowVisible(); }
     static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled(); }
-    CAllPropertySheet* OpenModeless(CBlockObj* pBlock)
-    {
-        Properties(pBlock);
-        return V().m_openSheets.Find(pBlock->m_nNumber);
-    }
 };
 
 struct TimeControls {
@@ -249,7 +244,7 @@ TEST_F(TimerPages, PulseCyclesAndTheRandomGeneratorsRetentivity)
     EXPECT_FALSE(bCyclesShown);
     EXPECT_EQ(pRandom->m_nParam[BLOCK_RETENTIVE_PARAM], 1) << "OK leaves the word alone";
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pRandom);
+    CAllPropertySheet* pSheet = OpenSheet(pRandom);
     ASSERT_NE(pSheet, nullptr);
     for (const auto& [word, nValue] : pSheet->BuildApplyRecord().words)
         EXPECT_FALSE(word.array == BlockWordArray::Param && word.nIndex == BLOCK_RETENTIVE_PARAM);
@@ -278,7 +273,7 @@ TEST_F(TimerPages, ClosingAModelessSheetClearsTheConstantBehindAReferenceExceptT
     StartSimulation();
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].nType);
-        CAllPropertySheet* pSheet = OpenModeless(timers[i]);
+        CAllPropertySheet* pSheet = OpenSheet(timers[i]);
         ASSERT_NE(pSheet, nullptr);
         EXPECT_TRUE(Shown(*pSheet->m_pMainPage, int(IDC_TIME1_BLOCK_LIST))) << "the reference shows";
         Press(*pSheet, IDCANCEL);
@@ -298,7 +293,7 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     pGenerator->m_pRefBlock[1] = pCounter;
     pGenerator->m_nRefBlock[1] = pCounter->m_nNumber;
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pGenerator);
+    CAllPropertySheet* pSheet = OpenSheet(pGenerator);
     ASSERT_NE(pSheet, nullptr);
     pGenerator->m_bTiming = 1;
     pGenerator->m_dRunTime = 500.0;
@@ -318,7 +313,7 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     Press(*pSheet, IDCANCEL);
     pGenerator->m_pRefBlock[1] = pCounter;
     pGenerator->m_nParam[BLOCK_REF_USED_PARAM + 1] = 1;
-    pSheet = OpenModeless(pGenerator);
+    pSheet = OpenSheet(pGenerator);
     ASSERT_NE(pSheet, nullptr);
     pSheet->m_nBlockNumber = pOther->m_nNumber + 100;
     pGenerator->m_bTiming = 1;
@@ -336,7 +331,7 @@ TEST_F(TimerPages, ApplyChangesTheSetpointTheNextScanTimesWith)
     pTimer->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
     StartSimulation();
     EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0);
-    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
     Type(*pSheet->m_pMainPage, IDC_TIME1_LOW, _T("50"));
@@ -431,8 +426,8 @@ TEST_F(WeeklyPages, TwoOpenSheetsFollowTheirOwnPulseOutput)
     CBlockObj* pPlain = Block(BT_WT, 200, 300);
     pPulsed->m_nParam[WT_PULSE_PARAM] = 1;
     StartSimulation();
-    CAllPropertySheet* pPulsedSheet = OpenModeless(pPulsed);
-    CAllPropertySheet* pPlainSheet = OpenModeless(pPlain);
+    CAllPropertySheet* pPulsedSheet = OpenSheet(pPulsed);
+    CAllPropertySheet* pPlainSheet = OpenSheet(pPlain);
     ASSERT_TRUE(pPulsedSheet && pPlainSheet);
     CWeeklyCams1* pPulsedCam = Cam(*pPulsedSheet, 0);
     CWeeklyCams1* pPlainCam = Cam(*pPlainSheet, 0);
@@ -452,7 +447,7 @@ TEST_F(WeeklyPages, ApplyWritesDaysAndTimesButKeepsThePulseOutputWord)
     Doc().m_wHardwareCode = kNewerHardware;
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Tick(*pSheet->m_pMainPage, IDC_PULSE_OUTPUT, true);
     CWeeklyCams1* pFirst = Cam(*pSheet, 0);
@@ -842,7 +837,7 @@ TEST_F(SwitchPages, AHandMadeStandardPreWarningComesBackAsTheOption)
         };
         if (c.bSimulate) {
             StartSimulation();
-            CAllPropertySheet* pSheet = OpenModeless(pSwitch);
+            CAllPropertySheet* pSheet = OpenSheet(pSwitch);
             ASSERT_NE(pSheet, nullptr);
             act(*pSheet->m_pMainPage);
             Press(*pSheet, ID_APPLY_NOW);
@@ -911,7 +906,7 @@ TEST_F(SwitchPages, GivingUpAReferenceInASimulationEndsItInTheRunningSwitch)
         const Case& c = cases[i];
         SCOPED_TRACE(testing::Message() << c.nType << " " << c.nButton);
         CBlockTime* pSwitch = switches[i];
-        CAllPropertySheet* pSheet = OpenModeless(pSwitch);
+        CAllPropertySheet* pSheet = OpenSheet(pSwitch);
         ASSERT_NE(pSheet, nullptr);
         pSwitch->m_bTiming = 1;
         if (c.nButton)
@@ -1022,7 +1017,7 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
         pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
         pCounter->m_nOTStart = 999;
         pCounter->m_nOTMinutes = 999;
-        CAllPropertySheet* pSheet = OpenModeless(pCounter);
+        CAllPropertySheet* pSheet = OpenSheet(pCounter);
         ASSERT_NE(pSheet, nullptr);
         CWnd& page = *pSheet->m_pMainPage;
         Type(page, IDC_HC_MI_HOURS, _T("2"));
@@ -1077,7 +1072,7 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
     };
     EXPECT_EQ(outputAt(0), 0);
     EXPECT_EQ(outputAt(500), 0);
-    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
     EXPECT_EQ(outputAt(800), 0);
@@ -1094,7 +1089,7 @@ TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
 {
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     CString strExpected;
     CSimContext sim = V().MakeSimContext();
@@ -1140,7 +1135,7 @@ TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
 {
     CBlockObj* pTimer = Block(BT_DPR);
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pTimer);
+    CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
     ASSERT_NE(pPage, nullptr);

@@ -43,45 +43,43 @@ struct PasswordCase {
     const char* pszBox;      // null: none
 };
 
-class UploadPasswordTest : public UploadTest, public ::testing::WithParamInterface<PasswordCase> {};
-
-TEST_P(UploadPasswordTest, ReadsTheProgramOnlyWithTheRightPassword)
+TEST_F(UploadTest, ReadsTheProgramOnlyWithTheRightPassword)
 {
-    const PasswordCase& c = GetParam();
-    SimulatedController controller;
-    DownloadSmallDiagram(controller, true);
-    controller.SetPassword(c.pszStored);
-    int nDialogs = 0;
-    AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
-    CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
-    CDialog::SetDialogHook([&](CDialog& d) {
-        ++nDialogs;
-        answer(d);
-    });
-    const int nDocuments = Frame()->m_nOpenDocuments;
-    MarkLog();
-    Run(PLC_OP_UPLOAD);
-    EXPECT_EQ(nDialogs, c.pszTyped ? 1 : 0);
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + (c.bDocument ? 1 : 0));
-    ASSERT_FALSE(NewLogLines().empty());
-    EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
-    EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
-    EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
-    if (c.bDocument) {
-        // I1, I2, AND, Q1, the message text and the flag it feeds.
-        EXPECT_EQ(BlockCount(ActiveDoc()), 6);
-        EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "75X Series C1.XX");
+    const PasswordCase cases[] = {
+        {"None", "", nullptr, IDOK, true, "It Draws completely!", nullptr},
+        {"Right", "ABC", "ABC", IDOK, true, "It Draws completely!", nullptr},
+        {"Refused", "ABC", "ABD", IDOK, false, "UpLoad Fails", "Wrong password UpLoad Device-->PC failed!"},
+        {"Cancelled", "ABC", "ABC", IDCANCEL, false, "UpLoad Fails", nullptr},
+    };
+    for (const PasswordCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        SimulatedController controller;
+        DownloadSmallDiagram(controller, true);
+        controller.SetPassword(c.pszStored);
+        int nDialogs = 0;
+        AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
+        CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
+        CDialog::SetDialogHook([&](CDialog& d) {
+            ++nDialogs;
+            answer(d);
+        });
+        const int nDocuments = Frame()->m_nOpenDocuments;
+        MarkLog();
+        Run(PLC_OP_UPLOAD);
+        EXPECT_EQ(nDialogs, c.pszTyped ? 1 : 0);
+        EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + (c.bDocument ? 1 : 0));
+        ASSERT_FALSE(NewLogLines().empty());
+        EXPECT_EQ(NewLogLines().back(), c.pszLastLine);
+        EXPECT_EQ(BoxTexts(), c.pszBox ? std::vector<std::string>{c.pszBox} : std::vector<std::string>{});
+        EXPECT_EQ(controller.LastEndFlag(), c.bDocument ? 1 : 0);
+        if (c.bDocument) {
+            // I1, I2, AND, Q1, the message text and the flag it feeds.
+            EXPECT_EQ(BlockCount(ActiveDoc()), 6);
+            EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "75X Series C1.XX");
+        }
+        CDialog::SetDialogHook(nullptr);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Passwords, UploadPasswordTest,
-    ::testing::Values(PasswordCase{"None", "", nullptr, IDOK, true, "It Draws completely!", nullptr},
-                      PasswordCase{"Right", "ABC", "ABC", IDOK, true, "It Draws completely!", nullptr},
-                      PasswordCase{"Refused", "ABC", "ABD", IDOK, false, "UpLoad Fails",
-                                   "Wrong password UpLoad Device-->PC failed!"},
-                      PasswordCase{"Cancelled", "ABC", "ABC", IDCANCEL, false, "UpLoad Fails", nullptr}),
-    [](const ::testing::TestParamInfo<PasswordCase>& info) { return std::string(info.param.pszName); });
 
 TEST_F(UploadTest, CancelledPasswordDoesNotSpoilTheNextUpload)
 {
@@ -104,30 +102,32 @@ struct SizeCase {
     int nTextBytes;
 };
 
-class UploadSizeTest : public UploadTest, public ::testing::WithParamInterface<SizeCase> {};
-
-TEST_P(UploadSizeTest, SizesThatDoNotFitReadNothing)
+// Sizes the image cannot have: the upload ends at its handshake and opens nothing.
+TEST_F(UploadTest, SizesThatDoNotFitReadNothing)
 {
-    SimulatedController controller;
-    controller.SetProgramSize(GetParam().nProgramBytes, GetParam().nTextBytes);
-    UsePort(controller);
-    const int nDocuments = Frame()->m_nOpenDocuments;
-    MarkLog();
-    Run(PLC_OP_UPLOAD);
-    EXPECT_EQ(FunctionCodes(controller), (Bytes{FC_READ_HOLDING_REGISTERS, FC_UPLOAD_START, FC_UPLOAD_END}));
-    EXPECT_EQ(controller.LastEndFlag(), 0);
-    EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "UpLoad Fails"}));
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Project Size Error!"});
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    const SizeCase cases[] = {
+        {"BelowBufferZero", 256, 0},
+        {"BeyondTheProgramArea", 10240 + 24576 + 128, 0},
+        {"LargestWord", 0xFF80 * 2, 0},
+        {"TextsNotWhole", 10240 + 128, 1000},
+        {"MoreTextsThanAController", 10240 + 128, 17 * 1280},
+    };
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        SimulatedController controller;
+        controller.SetProgramSize(c.nProgramBytes, c.nTextBytes);
+        UsePort(controller);
+        const int nDocuments = Frame()->m_nOpenDocuments;
+        m_boxes.Clear();
+        MarkLog();
+        Run(PLC_OP_UPLOAD);
+        EXPECT_EQ(FunctionCodes(controller), (Bytes{FC_READ_HOLDING_REGISTERS, FC_UPLOAD_START, FC_UPLOAD_END}));
+        EXPECT_EQ(controller.LastEndFlag(), 0);
+        EXPECT_EQ(NewLogLines(), (std::vector<std::string>{"UpLoad Starts...", "UpLoad Fails"}));
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Project Size Error!"});
+        EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, UploadSizeTest,
-                         ::testing::Values(SizeCase{"BelowBufferZero", 256, 0},
-                                           SizeCase{"BeyondTheProgramArea", 10240 + 24576 + 128, 0},
-                                           SizeCase{"LargestWord", 0xFF80 * 2, 0},
-                                           SizeCase{"TextsNotWhole", 10240 + 128, 1000},
-                                           SizeCase{"MoreTextsThanAController", 10240 + 128, 17 * 1280}),
-                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.pszName); });
 
 TEST_F(UploadTest, WrongSlaveAddressIsAFailureNotAPassword)
 {

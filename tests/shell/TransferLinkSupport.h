@@ -18,6 +18,7 @@
 #include "protocol/PlcOperation.h"
 #include "shell/MainFrame.h"
 #include "shell/VetlaApp.h"
+#include "support/LogLines.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -114,12 +115,7 @@ protected:
     // The log lines written since MarkLog.
     std::vector<std::string> NewLogLines() const
     {
-        const std::string strLog = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(m_nLogStart);
-        std::vector<std::string> lines;
-        std::size_t nStart = 0;
-        for (std::size_t nEnd; (nEnd = strLog.find("\r\n", nStart)) != std::string::npos; nStart = nEnd + 2)
-            lines.push_back(strLog.substr(nStart, nEnd - nStart));
-        return lines;
+        return LogLinesFrom(Frame()->m_wndInfoBar.GetLogText().ToUtf8(), m_nLogStart);
     }
     void MarkLog() { m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size(); }
     std::vector<std::string> BoxTexts() const

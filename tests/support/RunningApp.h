@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -48,9 +49,12 @@ public:
         CMessageQueue::Get().Reset();
         if (m_pClock)
             CMessageQueue::Get().SetTickSource(m_pClock);
+        // A parameterised test's name ends in "/<case>", which must not make a folder of its own
+        // that the removal at the end would leave behind.
+        std::string strTest = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(strTest.begin(), strTest.end(), '/', '-');
         m_folder = std::filesystem::temp_directory_path() /
-                   (std::string(pszFolderTag) + "-" + std::to_string(getpid()) + "-" +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                   (std::string(pszFolderTag) + "-" + std::to_string(getpid()) + "-" + strTest);
         std::filesystem::remove_all(m_folder);
         std::filesystem::create_directories(m_folder);
     }

@@ -83,6 +83,12 @@ public:
         m_byFaultFunction = byFunction;
         m_byException = byException;
     }
+    // The fault set spares the first nRequests requests taken (those already taken count).
+    void SetFaultAfter(std::size_t nRequests)
+    {
+        std::lock_guard lock(m_mutex);
+        m_nFaultAfter = nRequests;
+    }
     // Replies to the function code (0: every reply) leave after this many milliseconds.
     void SetReplyDelay(int nMilliseconds, std::uint8_t byFunction = 0)
     {
@@ -317,7 +323,7 @@ private:
             if (n < 4 || Crc(request, n - 2) != std::uint16_t(request[n - 2] | (request[n - 1] << 8)))
                 return;   // a garbled request gets no reply, as on a real line
             const std::uint8_t fc = request[1];
-            if (m_byFaultFunction == 0 || m_byFaultFunction == fc)
+            if ((m_byFaultFunction == 0 || m_byFaultFunction == fc) && m_requests.size() > m_nFaultAfter)
                 fault = m_fault;
             if (m_byDelayFunction == 0 || m_byDelayFunction == fc)
                 nDelayMs = m_nDelayMs;
@@ -536,6 +542,7 @@ private:
     int m_nSilentRegister = -1;
     Fault m_fault = Fault::None;
     std::uint8_t m_byFaultFunction = 0;
+    std::size_t m_nFaultAfter = 0;
     std::uint8_t m_byException = 3;
     int m_nDelayMs = 0;
     std::uint8_t m_byDelayFunction = 0;

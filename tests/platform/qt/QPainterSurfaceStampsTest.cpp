@@ -89,52 +89,49 @@ void PrintTo(const TextCase& c, std::ostream* pOut)
           << (c.bClipped ? " clipped" : "") << (c.bUnderline ? " underlined" : "");
 }
 
-class TextStampsTest : public ::testing::TestWithParam<TextCase> {
-protected:
-    static void SetUpTestSuite() { QtTestApp(); }
-};
-
 // Antialiased glyphs blend with what is under them: over plain grounds and over two colours the
 // stamps serve, over four colours the painter; a clip that cuts a text, opaque text, whose cell
 // is filled first, texts that end in a line break and underlined ones.
-TEST_P(TextStampsTest, LeavesThePaintersPixels)
+TEST(TextStampsTest, LeavesThePaintersPixels)
 {
-    const TextCase& c = GetParam();
-    EXPECT_TRUE(StampedAsPainted(c.ground, [&c](CDC& dc, POINT at) {
-        LOGFONT logFont{};
-        logFont.lfHeight = 15;
-        logFont.lfQuality = c.nQuality;
-        logFont.lfItalic = c.nQuality == ANTIALIASED_QUALITY;
-        logFont.lfUnderline = c.bUnderline;
-        CFont font;
-        font.CreateFontIndirect(&logFont);
-        CFont* pOldFont = dc.SelectObject(&font);
-        dc.SetTextColor(RGB(160, 0, 40));
-        dc.SetBkColor(RGB(255, 255, 0));
-        dc.SetBkMode(c.nBkMode);
-        const std::u16string text = c.pszText;
-        const RECT rcClip{at.x + 4, at.y + 3, at.x + 30, at.y + 40};
-        dc.ExtTextOut(at.x, at.y, c.bClipped ? ETO_CLIPPED : 0, c.bClipped ? &rcClip : nullptr, text.c_str(),
-                      UINT(text.size()), nullptr);
-        dc.SelectObject(pOldFont);
-    }));
+    QtTestApp();
+    const TextCase cases[] = {
+        {u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false},
+        {u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
+        {u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Stripes, false},
+        {u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
+        {u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
+        {u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
+        {u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false},
+        {u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
+        {u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
+        {u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
+        {u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
+        {u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
+        {u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true},
+    };
+    for (const TextCase& c : cases) {
+        EXPECT_TRUE(StampedAsPainted(c.ground, [&c](CDC& dc, POINT at) {
+            LOGFONT logFont{};
+            logFont.lfHeight = 15;
+            logFont.lfQuality = c.nQuality;
+            logFont.lfItalic = c.nQuality == ANTIALIASED_QUALITY;
+            logFont.lfUnderline = c.bUnderline;
+            CFont font;
+            font.CreateFontIndirect(&logFont);
+            CFont* pOldFont = dc.SelectObject(&font);
+            dc.SetTextColor(RGB(160, 0, 40));
+            dc.SetBkColor(RGB(255, 255, 0));
+            dc.SetBkMode(c.nBkMode);
+            const std::u16string text = c.pszText;
+            const RECT rcClip{at.x + 4, at.y + 3, at.x + 30, at.y + 40};
+            dc.ExtTextOut(at.x, at.y, c.bClipped ? ETO_CLIPPED : 0, c.bClipped ? &rcClip : nullptr, text.c_str(),
+                          UINT(text.size()), nullptr);
+            dc.SelectObject(pOldFont);
+        })) << ::testing::PrintToString(c);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grounds, TextStampsTest,
-    ::testing::Values(TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false},
-                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
-                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Stripes, false},
-                      TextCase{u"T1 12.5s", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Rainbow, false},
-                      TextCase{u"Wjg", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, true},
-                      TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Stripes, false},
-                      TextCase{u"Wjg", ANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false},
-                      TextCase{u"Qy", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, true},
-                      TextCase{u"", ANTIALIASED_QUALITY, OPAQUE, Ground::White, false},
-                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, TRANSPARENT, Ground::Grey, false},
-                      TextCase{u"Rem=off\n", ANTIALIASED_QUALITY, OPAQUE, Ground::White, true},
-                      TextCase{u"Out", ANTIALIASED_QUALITY, TRANSPARENT, Ground::White, false, true},
-                      TextCase{u"Out", NONANTIALIASED_QUALITY, OPAQUE, Ground::Grey, false, true}));
 
 // A text over more than one colour is kept where it lies, with the pixels under it: drawn again
 // over the same pixels it is copied, over other pixels or in another colour drawn anew, by the
@@ -189,57 +186,52 @@ struct ShapeCase {
     bool bClipped;
 };
 
-void PrintTo(const ShapeCase& c, std::ostream* pOut) { *pOut << c.pszName; }
-
-class ShapeStampsTest : public ::testing::TestWithParam<ShapeCase> {
-protected:
-    static void SetUpTestSuite() { QtTestApp(); }
-};
-
 // A block's body, a concave outline under both fill rules, a hollow outline, a shape the clip
 // cuts, and the pens and raster operations the stamps leave to the painter.
-TEST_P(ShapeStampsTest, LeavesThePaintersPixels)
+TEST(ShapeStampsTest, LeavesThePaintersPixels)
 {
-    const ShapeCase& c = GetParam();
-    EXPECT_TRUE(StampedAsPainted(Ground::Stripes, [&c](CDC& dc, POINT at) {
-        CPen pen(c.nPenStyle, c.nPenWidth, RGB(200, 0, 0));
-        CBrush brush(RGB(0, 0, 220));
-        CPen* pOldPen = dc.SelectObject(&pen);
-        CBrush* pOldBrush = dc.SelectObject(&brush);
-        if (c.bHollow)
-            dc.SelectStockObject(HOLLOW_BRUSH);
-        dc.SetROP2(c.nRop2);
-        dc.SetPolyFillMode(c.nFillMode);
-        dc.SaveDC();
-        if (c.bClipped)
-            dc.IntersectClipRect(at.x + 5, at.y + 5, at.x + 200, at.y + 200);
-        if (c.bRectangle) {
-            dc.Rectangle(at.x, at.y, at.x + 31, at.y + 23);
-        } else {
-            const POINT star[] = {{at.x, at.y + 10}, {at.x + 40, at.y + 10}, {at.x + 8, at.y + 35},
-                                  {at.x + 20, at.y},  {at.x + 32, at.y + 35}, {at.x + 3, at.y + 12}};
-            dc.Polygon(star, int(std::size(star)));
-        }
-        dc.RestoreDC(-1);
-        dc.SelectObject(pOldBrush);
-        dc.SelectObject(pOldPen);
-    }));
+    QtTestApp();
+    const ShapeCase cases[] = {
+        {"body", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+        {"outlined", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+        {"winding", PS_SOLID, 1, false, R2_COPYPEN, WINDING, false, false},
+        {"hollow", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, false, false},
+        {"black", PS_SOLID, 1, false, R2_BLACK, ALTERNATE, false, false},
+        {"clipped", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, true},
+        {"wide", PS_SOLID, 3, false, R2_COPYPEN, ALTERNATE, false, false},
+        {"dashed", PS_DOT, 1, false, R2_COPYPEN, ALTERNATE, false, false},
+        {"xor", PS_SOLID, 1, false, R2_XORPEN, ALTERNATE, false, false},
+        {"rectangle", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, true, false},
+        {"filled rectangle", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, true, false},
+        {"clipped rectangle", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, true, true},
+    };
+    for (const ShapeCase& c : cases) {
+        EXPECT_TRUE(StampedAsPainted(Ground::Stripes, [&c](CDC& dc, POINT at) {
+            CPen pen(c.nPenStyle, c.nPenWidth, RGB(200, 0, 0));
+            CBrush brush(RGB(0, 0, 220));
+            CPen* pOldPen = dc.SelectObject(&pen);
+            CBrush* pOldBrush = dc.SelectObject(&brush);
+            if (c.bHollow)
+                dc.SelectStockObject(HOLLOW_BRUSH);
+            dc.SetROP2(c.nRop2);
+            dc.SetPolyFillMode(c.nFillMode);
+            dc.SaveDC();
+            if (c.bClipped)
+                dc.IntersectClipRect(at.x + 5, at.y + 5, at.x + 200, at.y + 200);
+            if (c.bRectangle) {
+                dc.Rectangle(at.x, at.y, at.x + 31, at.y + 23);
+            } else {
+                const POINT star[] = {{at.x, at.y + 10}, {at.x + 40, at.y + 10}, {at.x + 8, at.y + 35},
+                                      {at.x + 20, at.y},  {at.x + 32, at.y + 35}, {at.x + 3, at.y + 12}};
+                dc.Polygon(star, int(std::size(star)));
+            }
+            dc.RestoreDC(-1);
+            dc.SelectObject(pOldBrush);
+            dc.SelectObject(pOldPen);
+        })) << c.pszName;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, ShapeStampsTest,
-    ::testing::Values(ShapeCase{"body", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, false, false},
-                      ShapeCase{"outlined", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, false},
-                      ShapeCase{"winding", PS_SOLID, 1, false, R2_COPYPEN, WINDING, false, false},
-                      ShapeCase{"hollow", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, false, false},
-                      ShapeCase{"black", PS_SOLID, 1, false, R2_BLACK, ALTERNATE, false, false},
-                      ShapeCase{"clipped", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, false, true},
-                      ShapeCase{"wide", PS_SOLID, 3, false, R2_COPYPEN, ALTERNATE, false, false},
-                      ShapeCase{"dashed", PS_DOT, 1, false, R2_COPYPEN, ALTERNATE, false, false},
-                      ShapeCase{"xor", PS_SOLID, 1, false, R2_XORPEN, ALTERNATE, false, false},
-                      ShapeCase{"rectangle", PS_SOLID, 1, false, R2_COPYPEN, ALTERNATE, true, false},
-                      ShapeCase{"filled rectangle", PS_NULL, 1, false, R2_COPYPEN, ALTERNATE, true, false},
-                      ShapeCase{"clipped rectangle", PS_SOLID, 1, true, R2_COPYPEN, ALTERNATE, true, true}));
 
 // The round ends and joins of wide pens cover pixels that depend on where they lie, so their
 // stamps serve where they were marked only. Drawn three times at one place in three colours,

@@ -4,7 +4,7 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/Wnd.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -34,14 +34,8 @@ protected:
     }
 };
 
-class QtActivationTest : public ::testing::Test {
+class QtActivationTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void TearDown() override { CMessageQueue::Get().Reset(); }
 };
 

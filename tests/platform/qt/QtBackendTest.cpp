@@ -8,7 +8,7 @@
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -78,15 +78,8 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_MESSAGE(WM_IME_CHAR, OnImeChar)
 END_MESSAGE_MAP()
 
-class QtBackendTest : public ::testing::Test {
+class QtBackendTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
-
     void SetUp() override
     {
         g_events.clear();

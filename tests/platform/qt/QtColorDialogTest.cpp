@@ -5,10 +5,9 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/MessageQueue.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QImage>
-#include <QMouseEvent>
 #include <QApplication>
 #include <QWidget>
 
@@ -18,14 +17,8 @@
 
 namespace {
 
-class QtColorDialogTest : public ::testing::Test {
+class QtColorDialogTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override { InitQtDialogServices(); }
     void TearDown() override
     {
@@ -65,13 +58,7 @@ TEST_F(QtColorDialogTest, SwatchesShowTheirColoursAndAClickPicksOne)
     EXPECT_EQ(Pixel(image, pSample->mapTo(pDialog, pSample->rect().center())), RGB(0, 128, 128));
 
     QWidget* pRed = Widget(IDC_COLOR_BASIC_FIRST + 9);
-    const QPointF ptCentre = QRectF(pRed->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, ptCentre, pRed->mapToGlobal(ptCentre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(pRed, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, ptCentre, pRed->mapToGlobal(ptCentre), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pRed, &release);
+    QtClick(pRed);
     EXPECT_EQ(m_dlg.GetColor(), RGB(255, 0, 0));
     EXPECT_EQ(m_dlg.GetDlgItemInt(int(IDC_COLOR_RED), nullptr, FALSE), 255u);
 }

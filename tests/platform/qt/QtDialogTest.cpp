@@ -13,16 +13,14 @@
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -96,33 +94,8 @@ W* WidgetIn(CWnd* pWnd)
     return pPeer ? pPeer->findChild<W*>() : nullptr;
 }
 
-void Type(QWidget* pWidget, Qt::Key key, const QString& strText)
-{
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, strText);
-    QApplication::sendEvent(pWidget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, strText);
-    QApplication::sendEvent(pWidget, &release);
-}
-
-void Click(QWidget* pWidget)
-{
-    const QPointF center = QRectF(pWidget->rect()).center();
-    QMouseEvent press(QEvent::MouseButtonPress, center, pWidget->mapToGlobal(center), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, center, pWidget->mapToGlobal(center),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &release);
-}
-
-class QtDialogTest : public ::testing::Test {
+class QtDialogTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override
     {
         InitQtDialogServices();
@@ -174,7 +147,7 @@ TEST_F(QtDialogTest, ControlsShowAsRealWidgetsAndUserInputReachesTheirState)
     g_notes.clear();
     ASSERT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_EDIT));
     static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT))->SetSel(2, 2);
-    Type(pLine, Qt::Key_C, QStringLiteral("c"));
+    QtType(pLine, Qt::Key_C, QStringLiteral("c"));
     CString strText;
     dlg.GetDlgItem(IDC_EDIT)->GetWindowText(strText);
     EXPECT_EQ(strText, CString(_T("abc")));
@@ -183,7 +156,7 @@ TEST_F(QtDialogTest, ControlsShowAsRealWidgetsAndUserInputReachesTheirState)
 
     // A click on the check box checks the control and sends BN_CLICKED.
     g_notes.clear();
-    Click(pCheck);
+    QtClick(pCheck);
     EXPECT_EQ(static_cast<CButton*>(dlg.GetDlgItem(IDC_CHECK))->GetCheck(), BST_CHECKED);
     EXPECT_TRUE(pCheck->isChecked());
     EXPECT_EQ(g_notes, (std::vector<std::string>{"clicked"}));
@@ -211,8 +184,8 @@ TEST_F(QtDialogTest, ModalDialogRunsInQtsLoopAndEndsWithEnter)
         // Enter, typed once Qt's loop turns, presses the default button.
         QTimer::singleShot(0, [&d] {
             auto* pLine = WidgetIn<QLineEdit>(d.GetDlgItem(IDC_EDIT));
-            Type(pLine, Qt::Key_X, QStringLiteral("x"));
-            Type(pLine, Qt::Key_Return, QStringLiteral("\r"));
+            QtType(pLine, Qt::Key_X, QStringLiteral("x"));
+            QtType(pLine, Qt::Key_Return, QStringLiteral("\r"));
         });
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);

@@ -9,11 +9,10 @@
 #include "platform/ui/ProgressCtrl.h"
 #include "platform/ui/TreeCtrl.h"
 #include "platform/ui/WinThread.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QDateTimeEdit>
 #include <QImage>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -48,24 +47,8 @@ protected:
     }
 };
 
-void ClickAt(QWidget* pWidget, QPoint point)
-{
-    QMouseEvent press(QEvent::MouseButtonPress, point, pWidget->mapToGlobal(point), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, pWidget->mapToGlobal(point),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &release);
-}
-
-class QtListTreeTest : public ::testing::Test {
+class QtListTreeTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override
     {
         InitQtDialogServices();
@@ -104,7 +87,7 @@ TEST_F(QtListTreeTest, ClickOnAListRowSelectsItAndNotifies)
     m_parent.m_events.clear();
     const QPoint rowOne = pPeer->ClientRect().topLeft() +
                           QPoint(100, CHeaderCtrl::kDefaultHeight + CListCtrl::kRowHeight + 5);
-    ClickAt(pPeer, rowOne);
+    QtClick(pPeer, rowOne);
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 1);
     EXPECT_EQ(m_parent.m_events, (std::vector<std::string>{"changed:1:3", "click:1"}));
 
@@ -117,7 +100,7 @@ TEST_F(QtListTreeTest, ClickOnAListRowSelectsItAndNotifies)
     // Moving the scroll bar moves the rows under the mouse.
     pBar->setValue(2);
     EXPECT_EQ(list.GetTopIndex(), 2);
-    ClickAt(pPeer, rowOne);
+    QtClick(pPeer, rowOne);
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 3);
     list.DestroyWindow();
 }

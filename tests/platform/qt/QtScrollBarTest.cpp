@@ -6,10 +6,9 @@
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -36,26 +35,8 @@ BEGIN_MESSAGE_MAP(CLoggingScrollView, CScrollView)
     ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
-void Click(QWidget* pWidget, QPoint point)
-{
-    const QPointF local(point);
-    QMouseEvent press(QEvent::MouseButtonPress, local, pWidget->mapToGlobal(local), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, pWidget->mapToGlobal(local),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(pWidget, &release);
-}
-
-class QtScrollBarTest : public ::testing::Test {
+class QtScrollBarTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
-
     void SetUp() override
     {
         CMessageQueue::Get().Reset();
@@ -108,7 +89,7 @@ TEST_F(QtScrollBarTest, AClickOnThePageAreaScrollsByAPage)
     QScrollBar* pVert = m_pPeer->ScrollBarWidget(SB_VERT);
     ASSERT_NE(pVert, nullptr);
     // Below the thumb, which sits at the top.
-    Click(pVert, QPoint(kScrollBarThickness / 2, pVert->height() * 3 / 4));
+    QtClick(pVert, QPoint(kScrollBarThickness / 2, pVert->height() * 3 / 4));
     EXPECT_EQ(m_pView->m_codes, (std::vector<UINT>{SB_PAGEDOWN, SB_ENDSCROLL}));
     EXPECT_EQ(m_pView->GetScrollPosition(), CPoint(0, 120));
     EXPECT_EQ(pVert->value(), 120);
