@@ -21,7 +21,7 @@ TEST(ControllerSessionUploadTest, AnUploadCutShortAfterThePasswordDoesNotSpoilTh
         CMessageBoxRecorder boxes;
         RecordingSessionHost host;
         CControllerSession session(host);
-        session.SetLinkTimeScale(100);
+        session.SetLinkTimeScale(20);
         SimulatedController controller;
         controller.SetProgramSize(10240 + 128);
         controller.SetPassword("ABC");
