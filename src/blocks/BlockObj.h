@@ -183,7 +183,6 @@ public:
     int m_bSelected = 0;
     // Editing state, not stored: where the block stood when the current drag started.
     CPoint m_ptDragStart;
-    int m_nAux3 = 0;
     int m_nContactState = 0;
     int m_nAux4[2] = {};
     double m_dCarried = 0.0;
@@ -192,7 +191,6 @@ public:
     // visited flag of the editor's loop checks.
     int m_bLoopFound = 0;
     CBlockObj* m_pTraceTarget = nullptr;
-    int m_nAux5 = 0;
     int m_nSchema = 0;
     CString m_strParamText;
     double m_dParam = 0.0;
