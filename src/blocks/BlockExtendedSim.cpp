@@ -129,7 +129,7 @@ std::vector<BYTE> AnalogFlagBytes(const IBlockDocument& doc, int nStart, int nCo
     for (const CBlockObj* pBlock : doc.FindBlocksInNumberRange(nFirst, nFirst + nCount - 1)) {
         if (nAt >= bytes.size() || !pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)))
             continue;
-        const WORD wValue = WORD(static_cast<const CBlockAnalogFlag*>(pBlock)->m_nAux2);
+        const WORD wValue = WORD(static_cast<const CBlockAnalogFlag*>(pBlock)->m_nHeldValue);
         bytes[nAt++] = BYTE(wValue & 0xFF);
         bytes[nAt++] = BYTE(wValue >> 8);
     }

@@ -179,7 +179,12 @@ public:
     CString m_strComment;
     int m_bShowComment = 1;
     int m_nAux[4] = {};
-    int m_nAux2 = 0;
+    // The analog word an analog input, output or flag holds while simulating: the raw level of
+    // an analog input (and of a ladder contact on one), the signed value that AQ, AM and the
+    // ladder's analog output took at their pin. Not stored. The base keeps it because the
+    // readers of a block's inputs, its array areas and the simulation bars take it from
+    // whichever element feeds them.
+    int m_nHeldValue = 0;
     int m_bSelected = 0;
     // Editing state, not stored: where the block stood when the current drag started.
     CPoint m_ptDragStart;

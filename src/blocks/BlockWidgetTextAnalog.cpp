@@ -183,7 +183,7 @@ CString DetectsZeroDivision(const WidgetTextRequest& r)
 
 CString IOValue(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("%6.1f"), double(r.block.m_nAux2));
+    return WidgetFormat(_T("%6.1f"), double(r.block.m_nHeldValue));
 }
 
 using A = CBlockAnalog;

@@ -448,7 +448,7 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000) << "the input took the new measuring range";
     EXPECT_EQ(pInput->m_nAux[INPUT_SIM_VALUE_AUX], 500);
     EXPECT_EQ(pAnalogIn->m_nShownValue, 500);
-    EXPECT_EQ(pAnalogIn->m_nAux2, 250) << "its raw level is its value on the new scale";
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 250) << "its raw level is its value on the new scale";
     scan();
     EXPECT_EQ(pComp->m_nAx, 500) << "the comparator measures the input's value through its gain";
 
@@ -459,7 +459,7 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     scan();
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MIN_AUX], 2000);
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000);
-    EXPECT_EQ(pAnalogIn->m_nAux2, 0);
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 0);
 }
 
 TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
