@@ -189,7 +189,9 @@ public:
     // Editing state, not stored: where the block stood when the current drag started.
     CPoint m_ptDragStart;
     int m_nContactState = 0;
-    int m_nAux4[2] = {};
+    // Input words 0 and 1 as the message texts of the word, math and special blocks show them
+    // in the editor, where no run gives them. Stored in every block's record, 1 by default.
+    int m_nEditorInput[2] = {};
     double m_dCarried = 0.0;
     double m_dRemaining = 0.0;
     // The loop-trace mark: set by TraceLoop when its walk returns to the start block, and the
