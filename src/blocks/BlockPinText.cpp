@@ -542,7 +542,7 @@ void PinTextBuilder::AddAnalogLines(const CBlockAnalog& a)
         Lines({{0, FirstText()}, {1, strGainSign}, {2, strOffset},
                {3, refOr(0, _T("SP=B%d"), _T("SP=%d"), a.m_nThreshold1)},
                {4, refOr(1, _T("Mq=B%d"), _T("Mq=%d"), a.m_nThreshold2)},
-               {5, Fmt(_T("KC=%5.2f"), a.m_dPiOpt2)}, {6, Fmt(_T("TI=%d:%dm"), a.m_nPiOpt4, a.m_nPiOpt5)},
+               {5, Fmt(_T("KC=%5.2f"), a.m_dPiKC)}, {6, Fmt(_T("TI=%d:%dm"), a.m_nPiTIMinutes, a.m_nPiTISeconds)},
                {7, Fmt(_T("Dir=%s"), a.m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, strPoint}});
         break;
     case BT_PWM:
