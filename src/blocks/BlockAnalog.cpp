@@ -86,7 +86,7 @@ void CBlockAnalog::Serialize(CArchive& ar)
     if (ar.IsStoring()) {
         ar << m_nAnalogOpt1 << m_nAnalogOpt2 << m_nAnalogOpt3 << m_dGain << m_nOffset
            << m_nThreshold1 << m_nThreshold2 << m_nDecimals << m_nAnalogOpt4 << m_nAnalogOpt5;
-        ar << m_nPiOpt1 << m_dPiOpt2 << m_nPiOpt3 << m_nPiOpt4 << m_nPiOpt5 << m_nPwmOpt;
+        ar << m_nPiParamSet << m_dPiKC << m_bPiUseTI << m_nPiTIMinutes << m_nPiTISeconds << m_nPwmOpt;
         return;
     }
     ReadFields(ar, m_nAnalogOpt1, m_nAnalogOpt2, m_nAnalogOpt3, m_dGain, m_nOffset,
@@ -95,7 +95,7 @@ void CBlockAnalog::Serialize(CArchive& ar)
         return;
     if (m_nSchema != 1)
         AfxThrowArchiveException(CArchiveException::badSchema);
-    ReadFields(ar, m_nPiOpt1, m_dPiOpt2, m_nPiOpt3, m_nPiOpt4, m_nPiOpt5, m_nPwmOpt);
+    ReadFields(ar, m_nPiParamSet, m_dPiKC, m_bPiUseTI, m_nPiTIMinutes, m_nPiTISeconds, m_nPwmOpt);
 }
 
 void CBlockAnalog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
@@ -119,11 +119,11 @@ void CBlockAnalog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     // The PI settings belong to the PI controller, the PWM setting to it and the PWM block.
     const BOOL bPI = pDst->IsKindOf(RUNTIME_CLASS(CBlockPI));
     if (bPI) {
-        pAnalog->m_nPiOpt1 = m_nPiOpt1;
-        pAnalog->m_dPiOpt2 = m_dPiOpt2;
-        pAnalog->m_nPiOpt3 = m_nPiOpt3;
-        pAnalog->m_nPiOpt4 = m_nPiOpt4;
-        pAnalog->m_nPiOpt5 = m_nPiOpt5;
+        pAnalog->m_nPiParamSet = m_nPiParamSet;
+        pAnalog->m_dPiKC = m_dPiKC;
+        pAnalog->m_bPiUseTI = m_bPiUseTI;
+        pAnalog->m_nPiTIMinutes = m_nPiTIMinutes;
+        pAnalog->m_nPiTISeconds = m_nPiTISeconds;
     }
     if (bPI || pDst->IsKindOf(RUNTIME_CLASS(CBlockPWM)))
         pAnalog->m_nPwmOpt = m_nPwmOpt;

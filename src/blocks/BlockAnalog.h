@@ -114,11 +114,14 @@ public:
     int m_nRefValue = 0;
     int m_nAx = 0;
     int m_nAy = 0;
-    int m_nPiOpt1 = 0;
-    double m_dPiOpt2 = 0.5;
-    int m_nPiOpt3 = 1;
-    int m_nPiOpt4 = 0;
-    int m_nPiOpt5 = 30;
+    // The PI controller's settings, stored in the full record and copied between PI
+    // controllers: the parameter set, the gain KC, whether the integration time TI is used,
+    // and TI as minutes and seconds.
+    int m_nPiParamSet = 0;
+    double m_dPiKC = 0.5;
+    int m_bPiUseTI = 1;
+    int m_nPiTIMinutes = 0;
+    int m_nPiTISeconds = 30;
     int m_nPwmOpt = 0;
 
 protected:

@@ -179,6 +179,10 @@ public:
     // The output is one bit of the input word; TRUE when the bit number or the word changed
     // since the last step.
     BOOL Simulate(const CSimContext* pSim) override;
+
+    // The bit number and the input word of the last step: run-time state, not stored.
+    int m_nLastBit = 0;
+    int m_nLastWord = 0;
 };
 
 class CBlockUDC : public CBlockObj {

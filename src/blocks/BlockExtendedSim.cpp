@@ -129,7 +129,7 @@ std::vector<BYTE> AnalogFlagBytes(const IBlockDocument& doc, int nStart, int nCo
     for (const CBlockObj* pBlock : doc.FindBlocksInNumberRange(nFirst, nFirst + nCount - 1)) {
         if (nAt >= bytes.size() || !pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalogFlag)))
             continue;
-        const WORD wValue = WORD(static_cast<const CBlockAnalogFlag*>(pBlock)->m_nAux2);
+        const WORD wValue = WORD(static_cast<const CBlockAnalogFlag*>(pBlock)->m_nHeldValue);
         bytes[nAt++] = BYTE(wValue & 0xFF);
         bytes[nAt++] = BYTE(wValue >> 8);
     }
@@ -257,7 +257,6 @@ void CBlockSEG::DrawValue(const CSimContext*, CDC* pDC)
     DrawValueBox(pDC, *this, 5, std::span<const CString>(&strValue, 1));
 }
 
-// The last bit number and word are kept in the run-time words m_nAux5 and m_nAux3.
 BOOL CBlockWORD2BIT::Simulate(const CSimContext*)
 {
     WORD wValue = 0;
@@ -270,9 +269,9 @@ BOOL CBlockWORD2BIT::Simulate(const CSimContext*)
     }
     SetOutputState(*this, GetWordBit(wValue, nBit), InLadderDocument(*this));
     FinishOutputChange(*this);
-    const BOOL bChanged = nBit != m_nAux5 || int(wValue) != m_nAux3;
-    m_nAux5 = nBit;
-    m_nAux3 = wValue;
+    const BOOL bChanged = nBit != m_nLastBit || int(wValue) != m_nLastWord;
+    m_nLastBit = nBit;
+    m_nLastWord = wValue;
     return bChanged;
 }
 

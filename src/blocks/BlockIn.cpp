@@ -145,8 +145,8 @@ void CBlockAnalogIn::DrawValue(const CSimContext*, CDC* pDC)
 {
     CString strLines[2];
     strLines[0].Format(_T("%-6d"), m_nAux[INPUT_SIM_VALUE_AUX]);
-    strLines[1].Format(_T("%-6d"), m_nAux2);
-    DrawValueBox(pDC, *this, 3, {strLines, m_nAux2 >= 0 ? 2u : 1u});
+    strLines[1].Format(_T("%-6d"), m_nHeldValue);
+    DrawValueBox(pDC, *this, 3, {strLines, m_nHeldValue >= 0 ? 2u : 1u});
 }
 
 void CBlockIn::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShownValue); }
@@ -159,5 +159,5 @@ void CBlockAnalogIn::ResetForRun(const SYSTEMTIME&)
         pDoc->RefreshSimInputSettings(*this);
     m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
     m_nShownValue = m_nAux[INPUT_SIM_START_AUX];
-    m_nAux2 = 0;
+    m_nHeldValue = 0;
 }

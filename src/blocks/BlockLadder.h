@@ -129,7 +129,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
 
-    // Keeps its input's value in m_nAux2 as a signed word and marks pin 0 changed when it
+    // Keeps its input's value in m_nHeldValue as a signed word and marks pin 0 changed when it
     // differs from the last.
     BOOL Simulate(const CSimContext* pSim) override;
     // Starts at value 0.

@@ -101,7 +101,7 @@ void CBlockAContact::ResetForRun(const SYSTEMTIME&)
         m_nPinValue[0] = 1;
     if (IBlockDocument* pDoc = GetDocument())
         pDoc->RestartOperandInput(m_nOperand, false);
-    m_nAux2 = 0;
+    m_nHeldValue = 0;
 }
 
 void CBlockInvOut::ResetForRun(const SYSTEMTIME&)
@@ -112,7 +112,7 @@ void CBlockInvOut::ResetForRun(const SYSTEMTIME&)
     }
 }
 
-void CBlockAOutLAD::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }
+void CBlockAOutLAD::ResetForRun(const SYSTEMTIME&) { m_nHeldValue = 0; }
 
 BOOL CBlockMake::Simulate(const CSimContext* pSim)
 {
@@ -179,8 +179,8 @@ BOOL CBlockAOutLAD::Simulate(const CSimContext*)
     WORD wValue = 0;
     GetInputValue(&wValue, 0);
     const int nValue = SHORT(wValue);
-    if (nValue != m_nAux2) {
-        m_nAux2 = nValue;
+    if (nValue != m_nHeldValue) {
+        m_nHeldValue = nValue;
         m_bPinChanged[0] = 1;
     }
     return TRUE;

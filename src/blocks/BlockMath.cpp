@@ -243,7 +243,7 @@ BOOL CBlockARRMXIV::Simulate(const CSimContext*)
     int nFilled = 0;
     for (const CBlockObj* pBlock : pDoc->FindBlocksInNumberRange(nFirst, nLast)) {
         if (nFilled < n && pBlock->IsKindOf(area.pClass))
-            values[std::size_t(nFilled++)] = WrapWord(pBlock->m_nAux2);
+            values[std::size_t(nFilled++)] = WrapWord(pBlock->m_nHeldValue);
     }
     m_dRunTime = Combine(nMode, values.data(), n, SumWidth::Word);
     return TRUE;

@@ -122,8 +122,8 @@ void CBlockObj::InitDefaults(int nType, int nInputs)
     m_nAux[INPUT_SIM_VALUE_AUX] = 0;
     m_nAux[BLOCK_VALUE_MIN_AUX] = 0;
     m_nAux[BLOCK_VALUE_MAX_AUX] = 9999;
-    m_nAux4[0] = 1;
-    m_nAux4[1] = 1;
+    m_nEditorInput[0] = 1;
+    m_nEditorInput[1] = 1;
     m_nType = nType;
     m_nInputs = nInputs;
     m_nOutputs = 1;

@@ -185,20 +185,25 @@ public:
     CString m_strComment;
     int m_bShowComment = 1;
     int m_nAux[4] = {};
-    int m_nAux2 = 0;
+    // The analog word an analog input, output or flag holds while simulating: the raw level of
+    // an analog input (and of a ladder contact on one), the signed value that AQ, AM and the
+    // ladder's analog output took at their pin. Not stored. The base keeps it because the
+    // readers of a block's inputs, its array areas and the simulation bars take it from
+    // whichever element feeds them.
+    int m_nHeldValue = 0;
     int m_bSelected = 0;
     // Editing state, not stored: where the block stood when the current drag started.
     CPoint m_ptDragStart;
-    int m_nAux3 = 0;
     int m_nContactState = 0;
-    int m_nAux4[2] = {};
+    // Input words 0 and 1 as the message texts of the word, math and special blocks show them
+    // in the editor, where no run gives them. Stored in every block's record, 1 by default.
+    int m_nEditorInput[2] = {};
     double m_dCarried = 0.0;
     double m_dRemaining = 0.0;
     // The loop-trace mark: set by TraceLoop when its walk returns to the start block, and the
     // visited flag of the editor's loop checks.
     int m_bLoopFound = 0;
     CBlockObj* m_pTraceTarget = nullptr;
-    int m_nAux5 = 0;
     int m_nSchema = 0;
     CString m_strParamText;
     double m_dParam = 0.0;

@@ -46,7 +46,7 @@ void CBlockObj::SerializeStore(CArchive& ar)
     ar << m_strLabelSuffix;
     ar << m_wProgramBytes;
     ar << m_strComment;
-    ar.WriteFields(WORD(m_nContactState), m_nInputs, m_nOutputs, m_nAux4,
+    ar.WriteFields(WORD(m_nContactState), m_nInputs, m_nOutputs, m_nEditorInput,
                    m_nParam[2], m_nParam[0], m_nParam[1],
                    m_nParam[8], m_nParam[9], m_nParam[10], m_nParam[11], m_nParam[13],
                    m_nParamEx[0], m_nParamEx[1], m_nParamEx[2], m_nParamEx[3], m_nParamEx[4],
@@ -77,7 +77,7 @@ void CBlockObj::SerializeLoad(CArchive& ar)
         m_nOutputs > kMaxPinsPerSide)
         AfxThrowArchiveException(CArchiveException::generic);
 
-    in.Fields(m_nAux4, m_nParam[2], m_nParam[0], m_nParam[1], Slots<8, 4>(m_nParam),
+    in.Fields(m_nEditorInput, m_nParam[2], m_nParam[0], m_nParam[1], Slots<8, 4>(m_nParam),
               m_nParam[13], Slots<0, 10>(m_nParamEx), Slots<11, 3>(m_nParamEx),
               m_nRefBlock[0], m_nParam[14], m_nRefBlock[1], m_nPinSlots, m_nAux);
 

@@ -39,9 +39,9 @@ BOOL TakeAnalogInput(CBlockObj& block)
     WORD wValue = 0;
     block.GetInputValue(&wValue, 0);
     const int nValue = SHORT(wValue);
-    if (nValue == block.m_nAux2)
+    if (nValue == block.m_nHeldValue)
         return FALSE;
-    block.m_nAux2 = nValue;
+    block.m_nHeldValue = nValue;
     return TRUE;
 }
 
@@ -129,6 +129,6 @@ BOOL CBlockAnalogFlag::Simulate(const CSimContext*)
     return TRUE;
 }
 
-void CBlockAnalogOut::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }
+void CBlockAnalogOut::ResetForRun(const SYSTEMTIME&) { m_nHeldValue = 0; }
 
-void CBlockAnalogFlag::ResetForRun(const SYSTEMTIME&) { m_nAux2 = 0; }
+void CBlockAnalogFlag::ResetForRun(const SYSTEMTIME&) { m_nHeldValue = 0; }

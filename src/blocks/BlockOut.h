@@ -37,7 +37,7 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
 };
 
-// AQ and AM keep their current value in m_nAux2, as a signed 16-bit number.
+// AQ and AM keep their current value in m_nHeldValue, as a signed 16-bit number.
 class CBlockAnalogOut : public CBlockObj {
     DECLARE_SERIAL(CBlockAnalogOut)
 

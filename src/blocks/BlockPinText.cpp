@@ -784,7 +784,7 @@ void CBlockPI::WritePinText(PinTextWriter& w) const
     w.Lines({{0, w.FirstText()}, {1, t.strGainSign}, {2, t.strOffset},
              {3, w.AnalogRef(*this, 0, _T("SP=B%d"), _T("SP=%d"), m_nThreshold1)},
              {4, w.AnalogRef(*this, 1, _T("Mq=B%d"), _T("Mq=%d"), m_nThreshold2)},
-             {5, Fmt(_T("KC=%5.2f"), m_dPiOpt2)}, {6, Fmt(_T("TI=%d:%dm"), m_nPiOpt4, m_nPiOpt5)},
+             {5, Fmt(_T("KC=%5.2f"), m_dPiKC)}, {6, Fmt(_T("TI=%d:%dm"), m_nPiTIMinutes, m_nPiTISeconds)},
              {7, Fmt(_T("Dir=%s"), m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, t.strPoint}});
 }
 

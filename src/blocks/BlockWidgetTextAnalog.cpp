@@ -117,7 +117,7 @@ CString RampSpeed(const WidgetTextRequest& r)
 CString ControllerAmplification(const WidgetTextRequest& r)
 {
     const CBlockAnalog* pAnalog = AnalogOf(r);
-    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dPiOpt2) : CString();
+    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dPiKC) : CString();
 }
 
 CString IntegrationTime(const WidgetTextRequest& r)
@@ -125,7 +125,7 @@ CString IntegrationTime(const WidgetTextRequest& r)
     const CBlockAnalog* pAnalog = AnalogOf(r);
     if (!pAnalog)
         return CString();
-    return WidgetFormat(_T("%02d:%02dm"), pAnalog->m_nPiOpt4, pAnalog->m_nPiOpt5);
+    return WidgetFormat(_T("%02d:%02dm"), pAnalog->m_nPiTIMinutes, pAnalog->m_nPiTISeconds);
 }
 
 CString ManualOutput(const WidgetTextRequest& r)
@@ -183,7 +183,7 @@ CString DetectsZeroDivision(const WidgetTextRequest& r)
 
 CString IOValue(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("%6.1f"), double(r.block.m_nAux2));
+    return WidgetFormat(_T("%6.1f"), double(r.block.m_nHeldValue));
 }
 
 using A = CBlockAnalog;

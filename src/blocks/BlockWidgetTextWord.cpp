@@ -32,11 +32,11 @@ static_assert(FIX_DIGITS_PARAM == LOG_BASE_PARAM && QUAD_ROOT_PARAM == LOG_BASE_
 static_assert(ACMXIV_MODE_PARAM == ARRMXIV_MODE_PARAM);
 static_assert(ENCODER_OFF_PARAMEX == PULSE_RATE_PARAMEX);
 
-// Input word 0 or 1: the word at the pin while a simulation runs; in the editor the defaults
-// kept in m_nAux4.
+// Input word 0 or 1: the word at the pin while a simulation runs; in the editor the block's
+// stored editor input.
 int InputWordOf(const WidgetTextRequest& r, int nPin)
 {
-    return r.bSimulating ? InputWord(r.block, nPin) : WrapWord(r.block.m_nAux4[nPin]);
+    return r.bSimulating ? InputWord(r.block, nPin) : WrapWord(r.block.m_nEditorInput[nPin]);
 }
 
 // The binary-code block reads BCD, shown in hexadecimal.

@@ -28,13 +28,13 @@ constexpr int kLastAnalogInputOperand = 4127;
 WORD OperandValue(const CBlockObj& contact)
 {
     if (contact.m_nOperand >= NUM_ANALOG_IN && contact.m_nOperand <= kLastAnalogInputOperand)
-        return WORD(contact.m_nAux2);
+        return WORD(contact.m_nHeldValue);
     const IBlockDocument* pDoc = contact.GetDocument();
     const CBlockObj* pOperand = pDoc ? pDoc->FindBlockByNumber(contact.m_nOperand) : nullptr;
     if (!pOperand)
         return 0;
     if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAOutLAD)))
-        return WORD(pOperand->m_nAux2);
+        return WORD(pOperand->m_nHeldValue);
     if (pOperand->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
         return WORD(static_cast<const CBlockAnalog*>(pOperand)->m_nValue);
     return LowWordOfRunTime(pOperand->m_dRunTime);
@@ -61,7 +61,7 @@ WORD InputValueOf(const CBlockObj& source, InputValueKind kind)
     case InputValueKind::AnalogValue:
         return WORD(static_cast<const CBlockAnalog&>(source).m_nValue);
     case InputValueKind::HeldValue:
-        return WORD(source.m_nAux2);
+        return WORD(source.m_nHeldValue);
     case InputValueKind::Operand:
         return OperandValue(source);
     case InputValueKind::RunTime:

@@ -120,8 +120,8 @@ bool HasSendableValues(const CBlockObj& block)
     case ImageFamily::HoursCounter:
         return HasSendableHours(block);
     case ImageFamily::PiController:
-        return !pAnalog || (IsSendableHundredths(pAnalog->m_dPiOpt2) &&
-                            IsSendableTime(pAnalog->m_nPiOpt4, pAnalog->m_nPiOpt5, 60, kPiTimeMax));
+        return !pAnalog || (IsSendableHundredths(pAnalog->m_dPiKC) &&
+                            IsSendableTime(pAnalog->m_nPiTIMinutes, pAnalog->m_nPiTISeconds, 60, kPiTimeMax));
     default:
         return true;
     }

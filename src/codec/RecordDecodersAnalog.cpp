@@ -190,11 +190,11 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
-        case 76: a.m_dPiOpt2 = r.SignedWord() / 100.0; return true;
+        case 76: a.m_dPiKC = r.SignedWord() / 100.0; return true;
         case 77: {
             const int nSeconds = r.Word() & 0x7FFF;
-            a.m_nPiOpt4 = nSeconds / 60;
-            a.m_nPiOpt5 = nSeconds % 60;
+            a.m_nPiTIMinutes = nSeconds / 60;
+            a.m_nPiTISeconds = nSeconds % 60;
             return true;
         }
         case 78:

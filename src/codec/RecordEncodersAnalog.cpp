@@ -176,8 +176,8 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
-        case 76: w.Word(int(a.m_dPiOpt2 * 100.0)); return true;
-        case 77: w.Word(0x8000 | (a.m_nPiOpt4 * 60 + a.m_nPiOpt5)); return true;
+        case 76: w.Word(int(a.m_dPiKC * 100.0)); return true;
+        case 77: w.Word(0x8000 | (a.m_nPiTIMinutes * 60 + a.m_nPiTISeconds)); return true;
         case 78:
             w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
             w.Byte(0);

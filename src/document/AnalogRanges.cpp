@@ -303,9 +303,9 @@ void UpdateAnalogInput(CVetlaDoc& doc, CBlockObj& block, BOOL bSimulating)
     // The raw level is the value the input passes on to the blocks it feeds (its analog output
     // value), which scale it by their own gain and offset.
     if (sources.empty() || !SourcesAgree(sources))
-        block.m_nAux2 = RawLevel(s.nValue, s.nMin, s.nMax, false);
+        block.m_nHeldValue = RawLevel(s.nValue, s.nMin, s.nMax, false);
     else
-        block.m_nAux2 = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
+        block.m_nHeldValue = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
 }
 
 // The blocks whose output is a value of their own rather than their first input's.

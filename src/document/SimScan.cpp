@@ -89,7 +89,7 @@ std::vector<CBlockObj*> BlocksOf(CObList& list)
     return blocks;
 }
 
-void ResetAnalogOutputValue(CBlockObj& block) { block.m_nAux2 = 0; }
+void ResetAnalogOutputValue(CBlockObj& block) { block.m_nHeldValue = 0; }
 
 // The index of the first input pin that has a wire; kept when there is none.
 void FindFirstInput(CBlockObj& block)

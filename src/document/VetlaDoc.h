@@ -171,6 +171,8 @@ public:
     CObList m_blockList;
     CObList m_lineList;
     CObList m_commentList;
+    // The reserved texts and numbers (and m_nPageReserved) have their places in the project
+    // file: a load keeps what the file holds and a save writes it back; nothing else reads them.
     CString m_strReserved1;
     CString m_strReserved2;
     int m_nReserved1 = 0;

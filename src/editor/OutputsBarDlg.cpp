@@ -95,7 +95,7 @@ void COutputsBarDlg::RefreshOutputs(CBlockObj* pBlock)
         pButton->SetIconId(nIcon);
     } else {
         CString strValue;
-        strValue.Format(_T("%d"), pBlock->m_nAux2);
+        strValue.Format(_T("%d"), pBlock->m_nHeldValue);
         pControl->pWnd->SetWindowText(strValue);
     }
     if (m_hWnd)

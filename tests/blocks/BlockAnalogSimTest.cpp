@@ -122,7 +122,7 @@ TEST_F(AnalogSim, TriggerRulesOfComparatorThresholdAndDifferentialTrigger)
     m_sim.Start();
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         for (const auto& [nInput, nState] : rows[i].steps) {
-            pInput->m_nAux2 = nInput;
+            pInput->m_nHeldValue = nInput;
             m_sim.Scan();
             EXPECT_EQ(SimDriver::State(blocks[i]), nState) << "row " << i << " input " << nInput;
         }
@@ -139,12 +139,12 @@ TEST_F(AnalogSim, WatchdogCapturesTheValueWhenEnabledAndWatchesTheBand)
     pDog->m_nThreshold1 = 10;
     pDog->m_nThreshold2 = 10;
     m_sim.Start();
-    pInput->m_nAux2 = 500;
+    pInput->m_nHeldValue = 500;
     SimDriver::SetInput(pEnable, 1);
     m_sim.Scan();
     EXPECT_EQ(pDog->m_nRefValue, 500);
     for (const auto& [nInput, nState] : {std::pair{510, 0}, {511, 1}, {490, 0}, {489, 1}}) {
-        pInput->m_nAux2 = nInput;
+        pInput->m_nHeldValue = nInput;
         m_sim.Scan();
         EXPECT_EQ(SimDriver::State(pDog), nState) << nInput;
     }

@@ -17,11 +17,11 @@ protected:
 
 void SetPiFields(CBlockAnalog& block)
 {
-    block.m_nPiOpt1 = 7;
-    block.m_dPiOpt2 = 0.75;
-    block.m_nPiOpt3 = 8;
-    block.m_nPiOpt4 = 9;
-    block.m_nPiOpt5 = 10;
+    block.m_nPiParamSet = 7;
+    block.m_dPiKC = 0.75;
+    block.m_bPiUseTI = 8;
+    block.m_nPiTIMinutes = 9;
+    block.m_nPiTISeconds = 10;
     block.m_nPwmOpt = 11;
 }
 
@@ -68,8 +68,8 @@ TEST_F(BlockAnalogTest, SchemaZeroRecordKeepsThePiAndPwmDefaults)
         EXPECT_EQ(pLoaded->m_nSchema, 0);
         EXPECT_EQ(pLoaded->m_nThreshold1, 123);
         EXPECT_EQ(pLoaded->m_nAnalogOpt5, 55);
-        EXPECT_EQ(pLoaded->m_dPiOpt2, 0.5);
-        EXPECT_EQ(pLoaded->m_nPiOpt1, 0);
+        EXPECT_EQ(pLoaded->m_dPiKC, 0.5);
+        EXPECT_EQ(pLoaded->m_nPiParamSet, 0);
         EXPECT_EQ(pLoaded->m_nPwmOpt, nType == BT_PWM ? 4 : 0);
     }
 }
@@ -102,8 +102,8 @@ TEST_F(BlockAnalogTest, OnlyThePiControllerTakesThePiSettingsAndOnlyItAndPwmTheP
         source.CopyTo(&copy, FALSE);
         EXPECT_EQ(copy.m_dGain, 3.0) << c.nType;
         EXPECT_EQ(copy.m_nValue, 0) << "the result is simulation state";
-        EXPECT_EQ(copy.m_dPiOpt2, c.bPi ? 0.75 : 0.5) << c.nType;
-        EXPECT_EQ(copy.m_nPiOpt5, c.bPi ? 10 : 30) << c.nType;
+        EXPECT_EQ(copy.m_dPiKC, c.bPi ? 0.75 : 0.5) << c.nType;
+        EXPECT_EQ(copy.m_nPiTISeconds, c.bPi ? 10 : 30) << c.nType;
         EXPECT_EQ(copy.m_nPwmOpt, c.bPwm ? 11 : nPwmBefore) << c.nType;
     }
 }

@@ -45,7 +45,7 @@ TEST_F(SpecialSim, SegmentDisplayShowsTheCodeOfTheLowDigitWhileEnabled)
     m_sim.Start();
     SimDriver::SetInput(pEnable, 1);
     for (int nDigit = 0; nDigit < 16; ++nDigit) {
-        pWord->m_nAux2 = 0x7F0 + nDigit;
+        pWord->m_nHeldValue = 0x7F0 + nDigit;
         m_sim.Scan();
         EXPECT_EQ(pSegment->m_dRunTime, codes[nDigit]) << nDigit;
     }
@@ -70,11 +70,11 @@ TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
     const Case cases[] = {{false, 1, 0}, {false, 15, 1}, {false, 16, 0}, {false, -1, 0},
                           {true, 20, 1}, {true, -3, 1},  {true, 14, 0}};
     m_sim.Start();
-    pWord->m_nAux2 = 0x8001;  // the start of the run clears the analog inputs' values
+    pWord->m_nHeldValue = 0x8001;  // the start of the run clears the analog inputs' values
     for (const Case& c : cases) {
         pSplit->m_pRefBlock[0] = c.bReference ? pAmp : nullptr;
         pSplit->m_nParam[WORD2BIT_BIT_PARAM] = c.bReference ? 1 : c.nBit;
-        pBitSource->m_nAux2 = c.nBit;
+        pBitSource->m_nHeldValue = c.nBit;
         m_sim.Scan();
         EXPECT_EQ(SimDriver::State(pSplit), c.nState) << c.bReference << " " << c.nBit;
     }
@@ -175,7 +175,7 @@ TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
     m_sim.Start();
     // The start of the run clears the analog inputs' values.
     for (const auto& [pValue, nValue] : values)
-        pValue->m_nAux2 = nValue;
+        pValue->m_nHeldValue = nValue;
     SimDriver::SetInput(pEnable, 1);
     for (const Case& c : cases) {
         pCrc->m_nParamEx[CRC16_START_PARAMEX] = c.nStart;

@@ -77,7 +77,7 @@ TEST_F(InputDraw, AnalogInputShowsItsValueBoxInASimulation)
     m_sim.bSimulating = TRUE;
     CBlockObj* pBlock = Place(BT_ANALOG_IN, NUM_ANALOG_IN);
     pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = 420;
-    pBlock->m_nAux2 = 17;
+    pBlock->m_nHeldValue = 17;
     pBlock->DrawSim(&m_sim, &m_dc);
     const auto fills = OfKind(DrawKind::FillRect);
     ASSERT_FALSE(fills.empty()) << Dump();
@@ -93,7 +93,7 @@ TEST_F(InputDraw, AnalogInputShowsItsValueBoxInASimulation)
     EXPECT_EQ(texts.back(), u"17    ");
 
     m_surface.Clear();
-    pBlock->m_nAux2 = -1;
+    pBlock->m_nHeldValue = -1;
     pBlock->DrawSim(&m_sim, &m_dc);
     EXPECT_EQ(OfKind(DrawKind::FillRect).back()->rect.bottom, yTop + 12) << "one line for a negative value";
     EXPECT_EQ(Texts().back(), u"420   ");

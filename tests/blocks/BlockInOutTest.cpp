@@ -169,8 +169,8 @@ TEST(BlockInOut, AnalogOutputsKeepTheSigned16BitInputValue)
     sim.Start();
     pSource->m_dRunTime = 32768.0;
     sim.Run(25);
-    EXPECT_EQ(pAq->m_nAux2, -32768);
-    EXPECT_EQ(pAm->m_nAux2, -32768);
+    EXPECT_EQ(pAq->m_nHeldValue, -32768);
+    EXPECT_EQ(pAm->m_nHeldValue, -32768);
     ASSERT_EQ(bars.m_outputs.size(), 1u) << "only AQ has a bar";
     EXPECT_EQ(bars.m_outputs[0].bInputChanged, 1);
     EXPECT_EQ(pAq->m_bPinChanged[0], 0);
@@ -179,7 +179,7 @@ TEST(BlockInOut, AnalogOutputsKeepTheSigned16BitInputValue)
     EXPECT_EQ(bars.m_outputs.size(), 1u) << "an unchanged value is not shown again";
     pSource->m_dRunTime = 70000.0;
     sim.Run(25);
-    EXPECT_EQ(pAq->m_nAux2, 70000 - 65536);
+    EXPECT_EQ(pAq->m_nHeldValue, 70000 - 65536);
 }
 
 TEST(BlockInOut, ConstantsKeepTheirLevelInEveryScan)

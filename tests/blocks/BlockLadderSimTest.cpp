@@ -92,7 +92,7 @@ protected:
 
     void RunWith(int nAnalog)
     {
-        m_pAnalog->m_nAux2 = nAnalog;
+        m_pAnalog->m_nHeldValue = nAnalog;
         std::optional<CBlockNumberIndex> index;
         if (GetParam())
             index.emplace(m_sim.Doc());
@@ -157,12 +157,12 @@ TEST_P(LadderRun, RungsFollowTheTriggerThroughContactsCoilsAndAConnectorPair)
 TEST_P(LadderRun, AnalogOutputTakesTheValueAndMarksOnlyChanges)
 {
     RunWith(-40);
-    EXPECT_EQ(m_pOutput->m_nAux2, -40);
+    EXPECT_EQ(m_pOutput->m_nHeldValue, -40);
     m_pOutput->m_bPinChanged[0] = 0;
     RunWith(-40);
     EXPECT_EQ(m_pOutput->m_bPinChanged[0], 0) << "the same value again";
     RunWith(70000);
-    EXPECT_EQ(m_pOutput->m_nAux2, 4464) << "the contact's word, read signed";
+    EXPECT_EQ(m_pOutput->m_nHeldValue, 4464) << "the contact's word, read signed";
     EXPECT_EQ(m_pOutput->m_bPinChanged[0], 1);
 }
 
@@ -242,7 +242,7 @@ TEST(LadderStart, ElementsStartAsTheirOperandsAre)
     auto* pAnalog = sim.Add(new CBlockAContact(BT_ACONTACT), 8956);
     pAnalog->m_nOperand = NUM_ANALOG_IN;
     pAnalog->m_nPinSource[0] = 52;
-    pAnalog->m_nAux2 = 77;
+    pAnalog->m_nHeldValue = 77;
     sim.Doc().m_mapOperandSim.SetAt(NUM_INPUT + 1, OperandSimRecord{0, 40, 5, 90, SIM_INPUT_FREQUENCY});
     sim.Doc().m_mapOperandSim.SetAt(NUM_INPUT, OperandSimRecord{0, 40, 5, 90, SIM_INPUT_SWITCH});
     sim.Doc().m_mapOperandSim.SetAt(NUM_ANALOG_IN, OperandSimRecord{0, 400, 20, 900, SIM_INPUT_SWITCH});
@@ -256,7 +256,7 @@ TEST(LadderStart, ElementsStartAsTheirOperandsAre)
     EXPECT_EQ(pInverted->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pInvertedOnX->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     EXPECT_EQ(pAnalog->m_nPinValue[0], 1);
-    EXPECT_EQ(pAnalog->m_nAux2, 0);
+    EXPECT_EQ(pAnalog->m_nHeldValue, 0);
     OperandSimRecord record;
     sim.Doc().m_mapOperandSim.Lookup(NUM_INPUT + 1, record);
     EXPECT_EQ(record.nValue, 5);

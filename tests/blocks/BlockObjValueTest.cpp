@@ -178,7 +178,7 @@ TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
     auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9001);
     pAnalog->m_nValue = 70000;  // 0x11170: low word 0x1170
     auto* pAi = AddNumbered<CBlockAnalogIn>(active, BT_ANALOG_IN, 4000);
-    pAi->m_nAux2 = -2;
+    pAi->m_nHeldValue = -2;
     auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9002);
     pCounter->m_dRunTime = 65537.9;
 
@@ -202,9 +202,9 @@ TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
     TestDocument active(DOC_TYPE_LAD);
     auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
     auto* pContact = AddNumbered<CBlockAContact>(active, BT_ACONTACT, 18000);
-    pContact->m_nAux2 = 321;
+    pContact->m_nHeldValue = 321;
     auto* pAout = AddNumbered<CBlockAOutLAD>(active, BT_AOUT_LAD, 22000);
-    pAout->m_nAux2 = 55;
+    pAout->m_nHeldValue = 55;
     auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9000);
     pAnalog->m_nValue = 77;
     auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9001);

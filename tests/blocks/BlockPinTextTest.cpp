@@ -233,7 +233,7 @@ const PinTextCase kCases[] = {
          auto& a = As<CBlockAnalog>(b);
          a.m_nParam[0] = 0, a.m_nParam[1] = 0, a.m_dGain = 1.0, a.m_nOffset = 0, a.m_nThreshold1 = 10;
          a.m_pRefBlock[1] = Block(9002);
-         a.m_dPiOpt2 = 0.5, a.m_nPiOpt4 = 0, a.m_nPiOpt5 = 30, a.m_nPwmOpt = 1, a.m_nDecimals = 0;
+         a.m_dPiKC = 0.5, a.m_nPiTIMinutes = 0, a.m_nPiTISeconds = 30, a.m_nPwmOpt = 1, a.m_nDecimals = 0;
      },
      {{0, u"Rem=off\n"}, {1, u"Gain= 1.00+"}, {2, u"Offset=0"}, {3, u"SP=10"}, {4, u"Mq=B2"},
       {5, u"KC= 0.50"}, {6, u"TI=0:30m"}, {7, u"Dir=-"}, {8, u"Point=0"}}, -1},

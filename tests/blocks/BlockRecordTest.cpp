@@ -73,8 +73,8 @@ void FillDistinct(CBlockObj& block)
     block.m_nContactState = 1;
     block.m_nInputs = 4;
     block.m_nOutputs = 1;
-    block.m_nAux4[0] = 5;
-    block.m_nAux4[1] = 6;
+    block.m_nEditorInput[0] = 5;
+    block.m_nEditorInput[1] = 6;
     for (int i = 0; i < 17; ++i)
         block.m_nParam[i] = 100 + i;
     for (int i = 0; i < 15; ++i)

@@ -39,7 +39,7 @@ public:
     // An analog input or flag holds the word nValue, also through the start of a run.
     void HoldWord(CBlockObj* pBlock, int nValue)
     {
-        pBlock->m_nAux2 = nValue;
+        pBlock->m_nHeldValue = nValue;
         m_words[pBlock] = nValue;
     }
 
@@ -94,7 +94,7 @@ private:
         for (auto& [nRef, ref] : m_refs)
             ref.pSource->m_dRunTime = ref.dValue;
         for (auto& [pBlock, nValue] : m_words)
-            pBlock->m_nAux2 = nValue;
+            pBlock->m_nHeldValue = nValue;
     }
 
     struct Ref {

@@ -305,9 +305,9 @@ TEST_F(WidgetTextTest, FieldsSetByHand)
          u"    80 ", u"    80 "},
         {"error detection without a block", BT_MATHERR, 99, 0, false, nullptr, u"----", u"----"},
         {"analog flag value", BT_ANALOG_FLAG, 137, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nAux2 = -42; }, u" -42.0", u" -42.0"},
+         [](CBlockObj& b, WidgetTextTest&) { b.m_nHeldValue = -42; }, u" -42.0", u" -42.0"},
         {"binary code input word in hexadecimal, editor default", BT_BIN, 89, 0, false,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nAux4[0] = 0x11234; }, u"0x1234", u"0x1234"},
+         [](CBlockObj& b, WidgetTextTest&) { b.m_nEditorInput[0] = 0x11234; }, u"0x1234", u"0x1234"},
         {"referenced shift count is held to 1-15", BT_ROL, 118, 1, false,
          [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[0] = t.Source(20); },
          u"15", u"B100"},
@@ -348,9 +348,9 @@ TEST_F(WidgetTextTest, InputWordsAreTheDefaultsInTheEditorAndThePinsInASimulatio
     CBlockObj* pBlock = m_active.Add(CreateBlockForType(BT_GCD, nullptr, nullptr));
     auto* pInput = m_active.Add(new CBlockAnalogIn(BT_ANALOG_IN));
     pInput->m_nNumber = NUM_ANALOG_IN;
-    pInput->m_nAux2 = 40000;
+    pInput->m_nHeldValue = 40000;
     pBlock->m_nPinSource[1] = NUM_ANALOG_IN;
-    pBlock->m_nAux4[1] = 7;
+    pBlock->m_nEditorInput[1] = 7;
     EXPECT_EQ(TextsOf(*pBlock, 90, 1, false).editor, u"7");
     EXPECT_EQ(TextsOf(*pBlock, 90, 1, true).display, u"-25536");
 }

@@ -107,11 +107,11 @@ void FillOwn(CBlockObj& block)
         pAnalog->m_nAnalogOpt4 = 14;
         pAnalog->m_nAnalogOpt5 = 15;
         if (dynamic_cast<CBlockPI*>(&block)) {
-            pAnalog->m_nPiOpt1 = 21;
-            pAnalog->m_dPiOpt2 = 0.25;
-            pAnalog->m_nPiOpt3 = 23;
-            pAnalog->m_nPiOpt4 = 24;
-            pAnalog->m_nPiOpt5 = 25;
+            pAnalog->m_nPiParamSet = 21;
+            pAnalog->m_dPiKC = 0.25;
+            pAnalog->m_bPiUseTI = 23;
+            pAnalog->m_nPiTIMinutes = 24;
+            pAnalog->m_nPiTISeconds = 25;
         }
         if (dynamic_cast<CBlockPI*>(&block) || dynamic_cast<CBlockPWM*>(&block))
             pAnalog->m_nPwmOpt = 9;

@@ -73,7 +73,7 @@ TEST_F(AnalogRanges, AnInputThatFeedsNothing)
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(RangeOf(pIn), std::make_pair(0, 1000));
     EXPECT_EQ(Traced(pIn), std::make_pair(-32767, 32767));
-    EXPECT_EQ(pIn->m_nAux2, 700);
+    EXPECT_EQ(pIn->m_nHeldValue, 700);
 }
 
 TEST_F(AnalogRanges, OneComparatorCutsTheOwnRangeOrReplacesIt)
@@ -112,25 +112,25 @@ TEST_F(AnalogRanges, TheRawLevelFollowsTheSourcesSensor)
     CBlockAnalog* pComp = Comparator(0, 1000, 2);
     Wire(pIn, pComp);
     UpdateSimInputSettings(m_doc, pIn, TRUE);
-    EXPECT_EQ(pIn->m_nAux2, 600) << "4 .. 20 mA";
+    EXPECT_EQ(pIn->m_nHeldValue, 600) << "4 .. 20 mA";
     pComp->m_nAnalogOpt1 = 1;
     UpdateSimInputSettings(m_doc, pIn, TRUE);
-    EXPECT_EQ(pIn->m_nAux2, 500);
-    pIn->m_nAux2 = -1;
+    EXPECT_EQ(pIn->m_nHeldValue, 500);
+    pIn->m_nHeldValue = -1;
     UpdateSimInputSettings(m_doc, pIn, FALSE);
-    EXPECT_EQ(pIn->m_nAux2, -1) << "computed only while simulating";
+    EXPECT_EQ(pIn->m_nHeldValue, -1) << "computed only while simulating";
 }
 
 TEST_F(AnalogRanges, AZeroWidthRangeGivesTheBottomOfTheScale)
 {
     CBlockAnalogIn* pAlone = Input(300, 300, 300);
     UpdateSimInputSettings(m_doc, pAlone, TRUE);
-    EXPECT_EQ(pAlone->m_nAux2, 0);
+    EXPECT_EQ(pAlone->m_nHeldValue, 0);
     CBlockAnalogIn* pIn = Input(0, 0, 40, 1);
     Wire(pIn, Comparator(40, 40, 2));
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(RangeOf(pIn), std::make_pair(40, 40));
-    EXPECT_EQ(pIn->m_nAux2, 200);
+    EXPECT_EQ(pIn->m_nHeldValue, 200);
 }
 
 TEST_F(AnalogRanges, RawLevelRounding)

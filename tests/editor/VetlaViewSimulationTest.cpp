@@ -98,7 +98,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     pFrequency->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
     pFrequency->m_nAux[INPUT_SIM_START_AUX] = 40;
     pFrequency->m_nAux[INPUT_SIM_VALUE_AUX] = 7;
-    pAnalogOut->m_nAux2 = 123;
+    pAnalogOut->m_nHeldValue = 123;
     pTimer->m_dRunTime = 900.0;
     pTimer->m_dCarried = 300.0;
     pTimer->m_bTiming = 1;
@@ -115,7 +115,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pFrequency->m_nAux[INPUT_SIM_VALUE_AUX], 40) << "the default value";
     EXPECT_EQ(pHigh->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
-    EXPECT_EQ(pAnalogOut->m_nAux2, 0);
+    EXPECT_EQ(pAnalogOut->m_nHeldValue, 0);
     EXPECT_EQ(pTimer->m_dRunTime, 0.0);
     EXPECT_EQ(pTimer->m_dCarried, 0.0);
     EXPECT_EQ(pTimer->m_bTiming, 0);

@@ -341,17 +341,17 @@ TEST_F(AnalogPages, PiParameterSetsAndTheIntegrationTime)
         SetText(page, IDC_PI_TI_MINUTES, _T("99"));
         SetText(page, IDC_PI_TI_SECONDS, _T("59"));
     });
-    EXPECT_EQ(pPI->m_nPiOpt1, PI_SET_USER_DEFINED);
-    EXPECT_DOUBLE_EQ(pPI->m_dPiOpt2, 99.99);
-    EXPECT_EQ(pPI->m_nPiOpt3, 0) << "a user-defined 99:59 is stored as TI off";
+    EXPECT_EQ(pPI->m_nPiParamSet, PI_SET_USER_DEFINED);
+    EXPECT_DOUBLE_EQ(pPI->m_dPiKC, 99.99);
+    EXPECT_EQ(pPI->m_bPiUseTI, 0) << "a user-defined 99:59 is stored as TI off";
     EXPECT_EQ(pPI->m_nThreshold1, 20000);
     EXPECT_EQ(pPI->m_nThreshold2, 0);
 
     Edit(pPI, [](CWnd& page) { Select(page, IDC_PI_PARAM_SET, 4); });
-    EXPECT_EQ(pPI->m_nPiOpt1, 4);
-    EXPECT_EQ(pPI->m_nPiOpt3, 1) << "Full level 1 keeps its 99:59 on";
-    EXPECT_EQ(pPI->m_nPiOpt4, 99);
-    EXPECT_EQ(pPI->m_nPiOpt5, 59);
+    EXPECT_EQ(pPI->m_nPiParamSet, 4);
+    EXPECT_EQ(pPI->m_bPiUseTI, 1) << "Full level 1 keeps its 99:59 on";
+    EXPECT_EQ(pPI->m_nPiTIMinutes, 99);
+    EXPECT_EQ(pPI->m_nPiTISeconds, 59);
 }
 
 TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
@@ -446,7 +446,7 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000) << "the input took the new measuring range";
     EXPECT_EQ(pInput->m_nAux[INPUT_SIM_VALUE_AUX], 500);
     EXPECT_EQ(pAnalogIn->m_nShownValue, 500);
-    EXPECT_EQ(pAnalogIn->m_nAux2, 250) << "its raw level is its value on the new scale";
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 250) << "its raw level is its value on the new scale";
     scan();
     EXPECT_EQ(pComp->m_nAx, 500) << "the comparator measures the input's value through its gain";
 
@@ -457,7 +457,7 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     scan();
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MIN_AUX], 2000);
     EXPECT_EQ(pInput->m_nAux[BLOCK_VALUE_MAX_AUX], 2000);
-    EXPECT_EQ(pAnalogIn->m_nAux2, 0);
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 0);
 }
 
 TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)

@@ -37,11 +37,11 @@ TEST_F(AnalogRecordTest, EveryFieldTravelsFromBlockToBlock)
     pFrom->m_nThreshold1 = 123;
     pFrom->m_nThreshold2 = 456;
     pFrom->m_nDecimals = 2;
-    pFrom->m_nPiOpt1 = 6;
-    pFrom->m_dPiOpt2 = 3.5;
-    pFrom->m_nPiOpt3 = 0;
-    pFrom->m_nPiOpt4 = 99;
-    pFrom->m_nPiOpt5 = 59;
+    pFrom->m_nPiParamSet = 6;
+    pFrom->m_dPiKC = 3.5;
+    pFrom->m_bPiUseTI = 0;
+    pFrom->m_nPiTIMinutes = 99;
+    pFrom->m_nPiTISeconds = 59;
     pFrom->m_nPwmOpt = 1;
     pFrom->m_pRefBlock[1] = pRef;
     pFrom->m_nParam[BLOCK_REF_USED_PARAM + 1] = 1;
@@ -58,11 +58,11 @@ TEST_F(AnalogRecordTest, EveryFieldTravelsFromBlockToBlock)
     EXPECT_EQ(pTo->m_nThreshold1, 123);
     EXPECT_EQ(pTo->m_nThreshold2, 456);
     EXPECT_EQ(pTo->m_nDecimals, 2);
-    EXPECT_EQ(pTo->m_nPiOpt1, 6);
-    EXPECT_DOUBLE_EQ(pTo->m_dPiOpt2, 3.5);
-    EXPECT_EQ(pTo->m_nPiOpt3, 0);
-    EXPECT_EQ(pTo->m_nPiOpt4, 99);
-    EXPECT_EQ(pTo->m_nPiOpt5, 59);
+    EXPECT_EQ(pTo->m_nPiParamSet, 6);
+    EXPECT_DOUBLE_EQ(pTo->m_dPiKC, 3.5);
+    EXPECT_EQ(pTo->m_bPiUseTI, 0);
+    EXPECT_EQ(pTo->m_nPiTIMinutes, 99);
+    EXPECT_EQ(pTo->m_nPiTISeconds, 59);
     EXPECT_EQ(pTo->m_nPwmOpt, 1);
     EXPECT_EQ(pTo->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pTo->m_nParam[BLOCK_REF_USED_PARAM], 0);
@@ -76,7 +76,7 @@ TEST_F(AnalogRecordTest, OnlyTheRecordsGroupsAndReferencesAreWritten)
     CBlockAnalog* pRef = Add(BT_AAMP);
     pBlock->m_pRefBlock[2] = pRef;
     pBlock->m_nParam[BLOCK_REF_USED_PARAM + 2] = 1;
-    pBlock->m_dPiOpt2 = 7.0;
+    pBlock->m_dPiKC = 7.0;
     AnalogRecord record;
     record.nGroups = ANALOG_GROUP_LIMITS | ANALOG_GROUP_PWM;
     record.nLimit1 = -20000;
@@ -89,7 +89,7 @@ TEST_F(AnalogRecordTest, OnlyTheRecordsGroupsAndReferencesAreWritten)
     EXPECT_EQ(pBlock->m_nThreshold2, 20000);
     EXPECT_EQ(pBlock->m_nPwmOpt, 3);
     EXPECT_EQ(pBlock->m_nAnalogOpt1, 0) << "no scaling group, no sensor written";
-    EXPECT_DOUBLE_EQ(pBlock->m_dPiOpt2, 7.0) << "no PI group";
+    EXPECT_DOUBLE_EQ(pBlock->m_dPiKC, 7.0) << "no PI group";
     EXPECT_EQ(pBlock->m_pRefBlock[2], pRef) << "only the record's first reference is written";
 }
 

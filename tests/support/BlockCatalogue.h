@@ -91,11 +91,11 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
         AddMember(fields, "Threshold1", &A::m_nThreshold1);
         AddMember(fields, "Threshold2", &A::m_nThreshold2);
         AddMember(fields, "Decimals", &A::m_nDecimals);
-        AddMember(fields, "PiOpt1", &A::m_nPiOpt1);
-        AddMember(fields, "PiOpt2", &A::m_dPiOpt2);
-        AddMember(fields, "PiOpt3", &A::m_nPiOpt3);
-        AddMember(fields, "PiOpt4", &A::m_nPiOpt4);
-        AddMember(fields, "PiOpt5", &A::m_nPiOpt5);
+        AddMember(fields, "PiParamSet", &A::m_nPiParamSet);
+        AddMember(fields, "PiKC", &A::m_dPiKC);
+        AddMember(fields, "PiUseTI", &A::m_bPiUseTI);
+        AddMember(fields, "PiTIMinutes", &A::m_nPiTIMinutes);
+        AddMember(fields, "PiTISeconds", &A::m_nPiTISeconds);
         AddMember(fields, "PwmOpt", &A::m_nPwmOpt);
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockWIFI))) {

@@ -141,8 +141,8 @@ inline std::string TraceLine(int nScan, const CVetlaDoc& doc)
             line << (nPin > 0 ? "," : "i") << pBlock->m_nPinValue[nPin];
         if (const auto* pAnalog = dynamic_cast<const CBlockAnalog*>(pBlock); pAnalog && pAnalog->m_nValue != 0)
             line << " v" << pAnalog->m_nValue;
-        if (pBlock->m_nAux2 != 0)
-            line << " a" << pBlock->m_nAux2;
+        if (pBlock->m_nHeldValue != 0)
+            line << " a" << pBlock->m_nHeldValue;
         if (pBlock->m_dRunTime != 0.0)
             line << " r" << Number(pBlock->m_dRunTime);
         if (!pBlock->m_strTimeText.IsEmpty())

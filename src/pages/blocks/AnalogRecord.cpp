@@ -23,11 +23,11 @@ AnalogRecord ReadAnalogRecord(const CBlockAnalog& block)
     r.nResolution = block.m_nAnalogOpt5;
     r.nLimit1 = block.m_nThreshold1;
     r.nLimit2 = block.m_nThreshold2;
-    r.nParamSet = block.m_nPiOpt1;
-    r.dKC = block.m_dPiOpt2;
-    r.bUseTI = block.m_nPiOpt3;
-    r.nTIMinutes = block.m_nPiOpt4;
-    r.nTISeconds = block.m_nPiOpt5;
+    r.nParamSet = block.m_nPiParamSet;
+    r.dKC = block.m_dPiKC;
+    r.bUseTI = block.m_bPiUseTI;
+    r.nTIMinutes = block.m_nPiTIMinutes;
+    r.nTISeconds = block.m_nPiTISeconds;
     // The PI controller keeps its direction where the PWM block keeps its output.
     r.nDirection = block.m_nPwmOpt;
     r.nFastOutput = block.m_nPwmOpt;
@@ -57,11 +57,11 @@ void WriteAnalogRecord(const AnalogRecord& r, CBlockAnalog& block)
         block.m_nThreshold2 = r.nLimit2;
     }
     if (r.nGroups & ANALOG_GROUP_PI) {
-        block.m_nPiOpt1 = r.nParamSet;
-        block.m_dPiOpt2 = r.dKC;
-        block.m_nPiOpt3 = r.bUseTI;
-        block.m_nPiOpt4 = r.nTIMinutes;
-        block.m_nPiOpt5 = r.nTISeconds;
+        block.m_nPiParamSet = r.nParamSet;
+        block.m_dPiKC = r.dKC;
+        block.m_bPiUseTI = r.bUseTI;
+        block.m_nPiTIMinutes = r.nTIMinutes;
+        block.m_nPiTISeconds = r.nTISeconds;
         block.m_nPwmOpt = r.nDirection;
     }
     if (r.nGroups & ANALOG_GROUP_PWM)
