@@ -3,8 +3,8 @@
 // half of it. Saving into memory, loading from memory, opening (the load as Open and Undo run
 // it: the file read whole, tried on a trial document, then taken over), an undo snapshot and an
 // Undo are each reported as a ratio to a plain copy of as many bytes, measured in the same run
-// (counter x_memcpy). The aims: save and load within 10 times the copy, open and Undo within
-// 20 times. A scan steps every block once in the simulation order.
+// (counter x_memcpy). The budgets: save and load within 15 times the copy, open and Undo within
+// 30 times. A scan steps every block once in the simulation order.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
