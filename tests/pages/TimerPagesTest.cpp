@@ -36,26 +36,6 @@ namespace {
 constexpr WORD kNewerHardware = 0x5188;
 constexpr WORD kOlderHardware = 0x2188;
 
-TEST(TimeValue, TheLowPartIsLimitedByItsBase)
-{
-    struct Case {
-        int nLow;
-        int nBase;
-        int nExpected;
-    };
-    const Case cases[] = {{75, TIME_BASE_SECONDS, 75}, {99, TIME_BASE_SECONDS, 99}, {75, TIME_BASE_HOURS, 59},
-                          {75, TIME_BASE_MINUTES, 59}, {59, TIME_BASE_MINUTES, 59}, {12, TIME_BASE_HOURS, 12}};
-    for (const Case& c : cases)
-        EXPECT_EQ(ClampLowPart(c.nLow, c.nBase), c.nExpected) << c.nLow << " in base " << c.nBase;
-}
-
-TEST(YearlyTimer, TheLastDayOfEachMonth)
-{
-    const int lastDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    for (int nMonth = 1; nMonth <= 12; ++nMonth)
-        EXPECT_EQ(LastDayOfMonth(nMonth), lastDays[nMonth - 1]) << nMonth;
-}
-
 class TimerPages : public SheetFixture {
 protected:
     static CBlockPage& Main(CPropertySheet& sheet) { return *static_cast<CAllPropertySheet&>(sheet).m_pMainPage; }
@@ -617,10 +597,6 @@ TEST_F(TimerPages, AReferenceWordNamesABlockOfTheDocumentOrNone)
     EXPECT_EQ(ReadBlockWord(*pAnd, lastCam), 0) << "a block without cams has none to write";
 }
 
-}  // namespace
-
-namespace {
-
 // ---- the average value and the threshold trigger ----
 
 TEST(AverageValue, SampleBoundsByUnitAndTime)
@@ -745,29 +721,7 @@ TEST_F(TimerPages, TheThresholdTriggersLiveValue)
     EXPECT_EQ(strText, CString(_T("    12/04:56s")));
 }
 
-}  // namespace
-
-namespace {
-
 // ---- the stairway and multi-function switches ----
-
-TEST(SwitchWarning, TheStandardPreWarningOfEachBase)
-{
-    struct Case {
-        int nType;
-        int nBase;
-        int nWarnLow;
-        int nPeriodLow;
-    };
-    const Case cases[] = {{BT_SLS, TIME_BASE_HOURS, 15, 1}, {BT_SLS, TIME_BASE_MINUTES, 15, 1},
-                          {BT_SLS, TIME_BASE_SECONDS, 75, 5}, {BT_MFS, TIME_BASE_SECONDS, 0, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.nType << " " << c.nBase);
-        const WarningPair pair = c.nType == BT_SLS ? StairwayStandardWarning(c.nBase) : NoWarning(c.nBase);
-        EXPECT_EQ(pair.nWarnLow, c.nWarnLow);
-        EXPECT_EQ(pair.nPeriodLow, c.nPeriodLow);
-    }
-}
 
 class SwitchPages : public TimerPages {
 protected:
@@ -937,10 +891,6 @@ TEST_F(SwitchPages, AFlagWithoutAReferencedBlockKeepsTheConstantTime)
     EXPECT_EQ(pSwitch->m_nParam[BLOCK_REF_USED_PARAM], 0);
 }
 
-}  // namespace
-
-namespace {
-
 // ---- the hours counter ----
 
 TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
@@ -1037,10 +987,6 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
     }
 }
 
-}  // namespace
-
-namespace {
-
 // ---- Apply into a running diagram, scanned on a clock of its own ----
 
 SYSTEMTIME ClockAt(int nMs)
@@ -1081,10 +1027,6 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
     EXPECT_EQ(outputAt(2100), 1);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
 {
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_WT));
@@ -1102,10 +1044,6 @@ TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
     EXPECT_EQ(pCam->GetCurrentValueText(), strExpected);
     EXPECT_FALSE(pSheet->m_pMainPage->HasCurrentValueBox()) << "the general page shows none";
 }
-
-}  // namespace
-
-namespace {
 
 // ---- range tips ----
 
@@ -1144,10 +1082,6 @@ TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
     Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
     EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)
 {

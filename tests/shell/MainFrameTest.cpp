@@ -61,9 +61,6 @@ TEST(MainFrame, StatusBarControlsByKindAndPane)
     g_wHardwareCode = wOld;
 }
 
-} // namespace
-
-namespace {
 
 // Data-log items and block lists name a function block by the map the main frame fills.
 TEST(MainFrame, FillsTheBlockNameMap)
@@ -76,52 +73,54 @@ TEST(MainFrame, FillsTheBlockNameMap)
     EXPECT_EQ(g_mapBlockNames.GetCount(), BLOCK_NAME_COUNT);
 }
 
-} // namespace
 
-namespace {
+// The running application, without a document until a test makes one.
+class MainFrameApp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_bShowAtNewFile = 0;
+        ASSERT_TRUE(m_app.Start());
+    }
+    void TearDown() override
+    {
+        m_app.Close();
+        g_bShowAtNewFile = 1;
+        g_wHardwareCode = m_wOldHardware;
+    }
+    static CMainFrame* Frame() { return AfxGetMainFrame(); }
+    static bool Enabled(UINT nID)
+    {
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(Frame(), TRUE);
+        return state.m_bEnabled;
+    }
+
+    const WORD m_wOldHardware = g_wHardwareCode;
+    RunningApp m_app{"main-frame", RunningApp::BackendOfTheRun()};
+};
 
 // The character-set settings belong to the newer controllers and stay put while simulating.
-TEST(MainFrame, MessageTextSettingsOnlyForANewerControllerWhileEditing)
+TEST_F(MainFrameApp, MessageTextSettingsOnlyForANewerControllerWhileEditing)
 {
-    const WORD wOld = g_wHardwareCode;
-    g_bShowAtNewFile = 0;
-    RunningApp app("msgtext-settings", RunningApp::BackendOfTheRun());
-    ASSERT_TRUE(app.Start());
-    CMainFrame* pFrame = AfxGetMainFrame();
-    const auto enabled = [pFrame] {
-        CCmdUI state;
-        state.m_nID = ID_FILE_MSGTEXT_SETTINGS;
-        state.DoUpdate(pFrame, TRUE);
-        return state.m_bEnabled;
-    };
-    EXPECT_FALSE(enabled());
-    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
-    CVetlaView* pView = pFrame->GetActiveView();
+    EXPECT_FALSE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    CVetlaView* pView = Frame()->GetActiveView();
     ASSERT_NE(pView, nullptr);
     g_wHardwareCode = 0x2188;
-    EXPECT_FALSE(enabled());
+    EXPECT_FALSE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
     g_wHardwareCode = 0x5188;
-    EXPECT_TRUE(enabled());
+    EXPECT_TRUE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
     pView->m_nEditMode = EDIT_MODE_SIMULATE;
-    EXPECT_FALSE(enabled());
+    EXPECT_FALSE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
     pView->m_nEditMode = EDIT_MODE_SELECT;
-    app.Close();
-    g_bShowAtNewFile = 1;
-    g_wHardwareCode = wOld;
 }
 
-} // namespace
-
-namespace {
-
 // Undo of a change of controller brings back the old controller everywhere it shows.
-TEST(MainFrame, UndoAndRedoOfAHardwareChangeFollowTheDocument)
+TEST_F(MainFrameApp, UndoAndRedoOfAHardwareChangeFollowTheDocument)
 {
-    const WORD wOld = g_wHardwareCode;
-    g_bShowAtNewFile = 0;
-    RunningApp app("undo-hardware", RunningApp::BackendOfTheRun());
-    ASSERT_TRUE(app.Start());
-    CMainFrame* pFrame = AfxGetMainFrame();
+    CMainFrame* pFrame = Frame();
     pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     ASSERT_NE(pFrame->GetActiveView(), nullptr);
     CVetlaDoc& doc = *pFrame->GetActiveView()->GetDocument();
@@ -142,39 +141,22 @@ TEST(MainFrame, UndoAndRedoOfAHardwareChangeFollowTheDocument)
     pFrame->SendMessage(WM_COMMAND, ID_EDIT_REDO);
     EXPECT_EQ(g_wHardwareCode, 0x2188);
     EXPECT_EQ(pFrame->GetSeriesText().ToUtf8(), "4X Series B1.XX");
-    app.Close();
-    g_bShowAtNewFile = 1;
-    g_wHardwareCode = wOld;
 }
 
-} // namespace
-
-namespace {
-
 // The Edit menu reaches an LCD grid that has the focus, states included.
-TEST(MainFrame, EditMenuGoesToTheFocusedLcdGrid)
+TEST_F(MainFrameApp, EditMenuGoesToTheFocusedLcdGrid)
 {
-    RunningApp app("grid-edit-menu", RunningApp::BackendOfTheRun());
-    ASSERT_TRUE(app.Start());
-    CMainFrame* pFrame = AfxGetMainFrame();
     CGridCtrl grid(5, 25, 1, 1);
-    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 120), pFrame, 4321));
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 120), Frame(), 4321));
     grid.SetFocus();
     ASSERT_EQ(CWnd::GetFocus(), &grid);
-    const auto enabled = [pFrame](UINT nID) {
-        CCmdUI state;
-        state.m_nID = nID;
-        state.DoUpdate(pFrame, TRUE);
-        return bool(state.m_bEnabled);
-    };
     grid.ResetSelectedRange();
-    EXPECT_FALSE(enabled(ID_EDIT_COPY));
-    EXPECT_TRUE(enabled(ID_EDIT_SELECT_ALL));
-    pFrame->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
+    EXPECT_FALSE(Enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(Enabled(ID_EDIT_SELECT_ALL));
+    Frame()->SendMessage(WM_COMMAND, ID_EDIT_SELECT_ALL);
     EXPECT_TRUE(grid.IsCellSelected(4, 24));
-    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(Enabled(ID_EDIT_COPY));
     grid.DestroyWindow();
-    app.Close();
 }
 
 } // namespace
