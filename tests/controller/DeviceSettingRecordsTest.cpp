@@ -1,6 +1,7 @@
-// The byte layouts of the device settings: the clock by model code, the calibration's sign
-// byte, the summer/winter-time record both ways, the WiFi register block and the remote
-// module's image with its text terminators and key password entries.
+// The byte layouts of the device settings beyond the settings session's golden frames: the
+// clock by model code, the calibration's sign byte, the summer/winter-time modes and stored
+// record, the WiFi register block and the remote module's image with its text terminators and
+// key password entries.
 #include "controller/DeviceSettingRecords.h"
 
 #include <gtest/gtest.h>
@@ -42,18 +43,8 @@ TEST(DeviceSettingRecords, ClockRecordFollowsTheModelCode)
     }
 }
 
-TEST(DeviceSettingRecords, ClockRegistersAndCalibrationDecode)
+TEST(DeviceSettingRecords, CalibrationBothWays)
 {
-    const BYTE regs[] = {0x07, 0xEA, 0, 2, 0, 28, 0, 23, 0, 59, 0, 58};
-    DeviceClockValues clock;
-    DecodeClockRegisters(regs, clock);
-    EXPECT_EQ(clock.m_nYear, 2026);
-    EXPECT_EQ(clock.m_nMonth, 2);
-    EXPECT_EQ(clock.m_nDay, 28);
-    EXPECT_EQ(clock.m_nHour, 23);
-    EXPECT_EQ(clock.m_nMinute, 59);
-    EXPECT_EQ(clock.m_nSecond, 58);
-
     struct Case {
         int nValue;
         Bytes record;
@@ -73,18 +64,7 @@ TEST(DeviceSettingRecords, ClockRegistersAndCalibrationDecode)
 
 TEST(DeviceSettingRecords, SummerTimeRecordBothWays)
 {
-    SummerTimeValues us;
-    us.m_bActive = TRUE;
-    us.m_nRule = 2;
-    us.m_nStartMonth = 3;
-    us.m_nStartDay = 8;
-    us.m_nEndMonth = 11;
-    us.m_nEndDay = 1;
-    us.m_nTimeDiff = 60;
     BYTE record[DST_RECORD_SIZE];
-    BuildSummerTimeRecord(us, record);
-    EXPECT_EQ(Bytes(record, record + 12), (Bytes{4, 0, 0, 0, 11, 1, 3, 8, 60, 0, 0, 0}));
-
     struct Case {
         BOOL bActive;
         int nRule;

@@ -51,7 +51,6 @@ namespace {
 
 const std::vector<UINT> kStartPanes = {ID_SEPARATOR, ID_INDICATOR_ZOOM, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                        ID_INDICATOR_SCRL};
-constexpr DWORD kInfoBarExtraStyle = CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
 {
@@ -99,7 +98,6 @@ protected:
         g_mapMenuText.RemoveAll();
         AfxSetFileDialogHandler(m_previousDialog);
     }
-
 
     CString Path(const char* name) const { return m_app.Path(name); }
 
@@ -200,7 +198,6 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     EXPECT_FALSE(infoBar.IsVisible());
     EXPECT_FALSE(Frame()->IsInfoWindowVisible());
     EXPECT_EQ(infoBar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
-    EXPECT_EQ(infoBar.GetBarStyle() & kInfoBarExtraStyle, kInfoBarExtraStyle);
     EXPECT_EQ(Frame()->GetTitle().ToUtf8(), "QARVO Editor");
     // The Run/Stop button is hidden and File New has its drop-down arrow.
     CToolBar& toolBar = Frame()->m_wndToolBar;
