@@ -155,29 +155,6 @@ TEST_F(WidgetDraw, SelectionFrameAndDragOutline)
     EXPECT_TRUE(widget.HitTest(CPoint(4 * kCell - 1, 5)));
 }
 
-TEST_F(WidgetDraw, SeventySixLabelRows)
-{
-    EXPECT_EQ(TypeLabelRows().size(), 76u);
-    struct Expect {
-        int nType;
-        std::u16string first;
-        std::u16string second;
-    };
-    const Expect expected[] = {
-        {400, u"ON-D", u""}, {412, u"*", u"AC"}, {802, u"", u""}, {810, u"Text", u""},
-        {815, u"+=", u"A"}, {823, u"+=", u"E"}, {838, u"&", u"MASK"}, {843, u"=1", u"MASK"},
-        {856, u"CRC", u""}, {872, u"round", u""}, {879, u"QUAD", u""},
-    };
-    for (const Expect& e : expected) {
-        const TypeLabelRow* pRow = FindTypeLabelRow(e.nType);
-        ASSERT_NE(pRow, nullptr) << e.nType;
-        EXPECT_EQ(std::u16string(pRow->pszText ? pRow->pszText : u""), e.first) << e.nType;
-        EXPECT_EQ(std::u16string(pRow->pszSecond ? pRow->pszSecond : u""), e.second) << e.nType;
-    }
-    for (int nType : {830, 831, 847, 808, 600})
-        EXPECT_EQ(FindTypeLabelRow(nType), nullptr) << nType;
-}
-
 TEST_F(WidgetDraw, EveryLabelRowDrawsItsTextsInTheBox)
 {
     const CRect box(1, 1, 24, 35);
