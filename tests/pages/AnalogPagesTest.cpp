@@ -39,15 +39,8 @@ protected:
         OnModal([act](CPropertySheet& sheet) { act(*sheet.GetActivePage()); }, nButton);
         Properties(pBlock);
     }
-    static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
     static void Select(CWnd& page, int nID, int nIndex) { Combo(page, nID).UserSelect(nIndex); }
     static void Click(CWnd& page, int nID) { static_cast<CButton*>(page.GetDlgItem(nID))->Click(); }
-    static bool Shown(CWnd& page, int nID)
-    {
-        CWnd* pControl = page.GetDlgItem(nID);
-        return pControl && pControl->IsWindowVisible();
-    }
-    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
     static CString ItemText(CWnd& page, int nID, int nIndex)
     {
         CString str;
@@ -106,9 +99,9 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("-580")));
         for (int nID : {IDC_RANGE_MIN, IDC_RANGE_MAX, IDC_GAIN, IDC_OFFSET})
             EXPECT_FALSE(Enabled(page, nID)) << nID;
-        EXPECT_TRUE(Shown(page, IDC_FAHRENHEIT));
+        EXPECT_TRUE(Visible(page, IDC_FAHRENHEIT));
         Select(page, IDC_SENSOR, SENSOR_NONE);
-        EXPECT_FALSE(Shown(page, IDC_RANGE_MAX)) << "no sensor, no range";
+        EXPECT_FALSE(Visible(page, IDC_RANGE_MAX)) << "no sensor, no range";
         CRect rcOffset;
         page.GetDlgItem(IDC_OFFSET)->GetWindowRect(rcOffset);
         CRect rcMax;
@@ -157,17 +150,17 @@ TEST_F(AnalogPages, ThresholdRowsByTypeAndGeneration)
         Edit(
             pBlock,
             [&](CWnd& page) {
-                EXPECT_EQ(Shown(page, IDC_LIMIT1), c.pszRow1 != nullptr);
-                EXPECT_EQ(Shown(page, IDC_LIMIT2), c.pszRow2 != nullptr);
+                EXPECT_EQ(Visible(page, IDC_LIMIT1), c.pszRow1 != nullptr);
+                EXPECT_EQ(Visible(page, IDC_LIMIT2), c.pszRow2 != nullptr);
                 if (c.pszRow1) {
                     EXPECT_EQ(Text(page, IDC_LIMIT1_LABEL), CString(c.pszRow1));
                 }
                 if (c.pszRow2) {
                     EXPECT_EQ(Text(page, IDC_LIMIT2_LABEL), CString(c.pszRow2));
                 }
-                EXPECT_EQ(Shown(page, IDC_LIMIT1_REF), c.bReferences);
-                EXPECT_EQ(Shown(page, IDC_RETENTIVE), c.bRetentive);
-                EXPECT_TRUE(Shown(page, IDC_PROTECTION));
+                EXPECT_EQ(Visible(page, IDC_LIMIT1_REF), c.bReferences);
+                EXPECT_EQ(Visible(page, IDC_RETENTIVE), c.bRetentive);
+                EXPECT_TRUE(Visible(page, IDC_PROTECTION));
                 if (c.pszRow2) {
                     SetText(page, IDC_LIMIT2, _T("-5"));
                     EXPECT_EQ(Text(page, IDC_LIMIT2), CString(c.nType == BT_AWDOG ? _T("0") : _T("-5")));
@@ -211,16 +204,16 @@ TEST_F(AnalogPages, AReferenceTickedStoresItsBlockAndUntickedStoresNone)
     Edit(pComp, [](CWnd& page) {
         EXPECT_TRUE(Enabled(page, IDC_LIMIT1_REF));
         Click(page, IDC_LIMIT1_REF);
-        EXPECT_TRUE(Shown(page, int(IDC_LIMIT1_LIST)));
-        EXPECT_FALSE(Shown(page, IDC_LIMIT1));
+        EXPECT_TRUE(Visible(page, int(IDC_LIMIT1_LIST)));
+        EXPECT_FALSE(Visible(page, IDC_LIMIT1));
     });
     EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM], 1);
     EXPECT_EQ(pComp->m_pRefBlock[0], pSource);
     EXPECT_EQ(pComp->m_nThreshold1, 33) << "the constant stays behind the reference";
     Edit(pComp, [](CWnd& page) {
-        EXPECT_TRUE(Shown(page, int(IDC_LIMIT1_LIST)));
+        EXPECT_TRUE(Visible(page, int(IDC_LIMIT1_LIST)));
         Click(page, IDC_LIMIT1_REF);
-        EXPECT_TRUE(Shown(page, IDC_LIMIT1));
+        EXPECT_TRUE(Visible(page, IDC_LIMIT1));
     });
     EXPECT_EQ(pComp->m_nParam[BLOCK_REF_USED_PARAM], 0);
     EXPECT_EQ(pComp->m_pRefBlock[0], nullptr);
@@ -231,7 +224,7 @@ TEST_F(AnalogPages, TheRampClampsItsValues)
     Doc().m_wHardwareCode = kOldModel;
     CBlockAnalog* pRamp = Analog(BT_ARAMP);
     Edit(pRamp, [](CWnd& page) {
-        EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references";
+        EXPECT_FALSE(Visible(page, IDC_LIMIT1_REF)) << "older controllers take no references";
         EXPECT_EQ(ItemText(page, IDC_SENSOR, SENSOR_PT100), CString(_T("PT100")));
         const struct {
             int nID;
@@ -272,7 +265,7 @@ TEST_F(AnalogPages, MathPrioritiesStayAPermutationAndTheMultiplexerHasNone)
     Doc().m_wHardwareCode = kNewModel;
     CBlockAnalog* pMath = Analog(BT_AMATH, 100, 100);
     Edit(pMath, [](CWnd& page) {
-        EXPECT_TRUE(Shown(page, IDC_AMATH_PRIO[0]));
+        EXPECT_TRUE(Visible(page, IDC_AMATH_PRIO[0]));
         EXPECT_FALSE(Enabled(page, IDC_AMATH_REF[0])) << "nothing to reference";
         page.GetDlgItem(IDC_AMATH_PRIO[0])->SetFocus();
         Select(page, IDC_AMATH_PRIO[0], 0);
@@ -291,9 +284,9 @@ TEST_F(AnalogPages, MathPrioritiesStayAPermutationAndTheMultiplexerHasNone)
         pMux,
         [](CWnd& page) {
             EXPECT_EQ(Text(page, IDC_AMATH_CAPTION[1]), CString(_T("V2(S1=0;S2=1)")));
-            EXPECT_FALSE(Shown(page, IDC_AMATH_PRIO[0]));
-            EXPECT_FALSE(Shown(page, IDC_AMATH_OP[2]));
-            EXPECT_FALSE(Shown(page, IDC_AMATH_EN_ZERO));
+            EXPECT_FALSE(Visible(page, IDC_AMATH_PRIO[0]));
+            EXPECT_FALSE(Visible(page, IDC_AMATH_OP[2]));
+            EXPECT_FALSE(Visible(page, IDC_AMATH_EN_ZERO));
             EXPECT_TRUE(Enabled(page, IDC_AMATH_REF[0])) << "the math block may be referenced";
         },
         IDCANCEL);
@@ -382,8 +375,8 @@ TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
         Select(page, IDC_PWM_OUTPUT, PWM_OUTPUT_NONE);
         EXPECT_EQ(ItemText(page, IDC_PWM_TIME_BASE, PWM_THIRD_BASE), CString(_T("Seconds(s:1/100s)")));
         Click(page, IDC_PWM_REF);
-        EXPECT_TRUE(Shown(page, int(IDC_PWM_REF_BLOCK)));
-        EXPECT_FALSE(Shown(page, IDC_PWM_TIME_BASE));
+        EXPECT_TRUE(Visible(page, int(IDC_PWM_REF_BLOCK)));
+        EXPECT_FALSE(Visible(page, IDC_PWM_TIME_BASE));
         Select(page, int(IDC_PWM_REF_UNIT), 2);
     });
     EXPECT_EQ(pPwm->m_nParam[BLOCK_REF_USED_PARAM], 1);
@@ -497,9 +490,9 @@ TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
     CBlockAnalog* pPwm = Analog(BT_PWM, 300, 300);
     Edit(pMux, [](CWnd& page) {
         Click(page, IDC_AMATH_REF[2]);
-        EXPECT_TRUE(Shown(page, int(IDC_AMATH_LIST[2])));
-        EXPECT_FALSE(Shown(page, IDC_AMATH_VALUE[2]));
-        EXPECT_FALSE(Shown(page, IDC_AMATH_SPIN[2]));
+        EXPECT_TRUE(Visible(page, int(IDC_AMATH_LIST[2])));
+        EXPECT_FALSE(Visible(page, IDC_AMATH_VALUE[2]));
+        EXPECT_FALSE(Visible(page, IDC_AMATH_SPIN[2]));
     });
     EXPECT_EQ(pMux->m_nParam[BLOCK_REF_USED_PARAM + 2], 1);
     EXPECT_NE(pMux->m_pRefBlock[2], nullptr);
@@ -509,9 +502,9 @@ TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
 
     pPI->m_nThreshold1 = 640;
     Edit(pPI, [pSource](CWnd& page) {
-        EXPECT_TRUE(Shown(page, IDC_LIMIT1_REF));
+        EXPECT_TRUE(Visible(page, IDC_LIMIT1_REF));
         Click(page, IDC_LIMIT1_REF);
-        EXPECT_FALSE(Shown(page, IDC_LIMIT1));
+        EXPECT_FALSE(Visible(page, IDC_LIMIT1));
         auto& list = Combo(page, int(IDC_LIMIT1_LIST));
         for (int i = 0; i < list.GetCount(); ++i) {
             if (CReferenceRow::NumberOfLine(ItemText(page, int(IDC_LIMIT1_LIST), i)) == pSource->m_nNumber)
@@ -524,7 +517,7 @@ TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
 
     // The PWM's list offers only what the document holds; a reference with nothing chosen is none.
     Edit(pPwm, [](CWnd& page) {
-        EXPECT_TRUE(Shown(page, IDC_PWM_TIME_HIGH));
+        EXPECT_TRUE(Visible(page, IDC_PWM_TIME_HIGH));
         Combo(page, int(IDC_PWM_REF_BLOCK)).ResetContent();
         Click(page, IDC_PWM_REF);
     });
@@ -533,7 +526,7 @@ TEST_F(AnalogPages, ReferencesOfTheMultiplexerPiAndPwm)
 
     Doc().m_wHardwareCode = kOldModel;
     Edit(
-        pPI, [](CWnd& page) { EXPECT_FALSE(Shown(page, IDC_LIMIT1_REF)) << "older controllers take no references"; },
+        pPI, [](CWnd& page) { EXPECT_FALSE(Visible(page, IDC_LIMIT1_REF)) << "older controllers take no references"; },
         IDCANCEL);
 }
 

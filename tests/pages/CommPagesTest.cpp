@@ -22,8 +22,6 @@ namespace {
 
 class CommPages : public PageFixture {
 protected:
-    static CComboBox& List(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
-    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
     CBlockMR& Modbus(int nType) { return *static_cast<CBlockMR*>(Block(nType)); }
 };
 
@@ -56,15 +54,15 @@ TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
 {
     CBlockMR& write = Modbus(BT_MW);
     OnOk([&](CPropertyPage& page) {
-        List(page, IDC_COMMAND).UserSelect(1);  // 06 Write Single Register
+        Combo(page, IDC_COMMAND).UserSelect(1);  // 06 Write Single Register
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("1")));
         EXPECT_FALSE(Enabled(page, IDC_COUNT));
         EXPECT_EQ(ComboLines(page, IDC_DATA_KIND), (std::vector<CString>{_T("AM"), _T("AQ"), _T("AI")}));
-        List(page, IDC_COMMAND).UserSelect(3);  // 16 Write Multiple Registers
+        Combo(page, IDC_COMMAND).UserSelect(3);  // 16 Write Multiple Registers
         EXPECT_TRUE(Enabled(page, IDC_COUNT));
         const CPageTips& tips = static_cast<CModbusPropPage&>(page).m_tooltip;
         EXPECT_EQ(tips.GetText(IDC_COUNT), CString(_T("Number between 1 and 2")));
-        List(page, IDC_DATA_KIND).UserSelect(1);
+        Combo(page, IDC_DATA_KIND).UserSelect(1);
         EXPECT_EQ(tips.GetText(IDC_DATA_NUMBER), CString(_T("Number between 0 and 31")));
         SetText(page, IDC_COUNT, _T("5"));
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("2")));
@@ -96,8 +94,8 @@ TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
         SCOPED_TRACE(testing::Message() << c.nType << " " << c.nCommand);
         CBlockMR& block = Modbus(c.nType);
         OnOk([&](CPropertyPage& page) {
-            List(page, IDC_COMMAND).UserSelect(c.nCommand);
-            List(page, IDC_DATA_KIND).UserSelect(c.nKind);
+            Combo(page, IDC_COMMAND).UserSelect(c.nCommand);
+            Combo(page, IDC_DATA_KIND).UserSelect(c.nKind);
             SetText(page, IDC_DATA_NUMBER, c.lpszNumber);
             SetText(page, IDC_COUNT, c.lpszCount);
             EXPECT_EQ(Text(page, IDC_COUNT), CString(c.lpszCountShown));
@@ -114,7 +112,7 @@ TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
 {
     CBlockMR& write = Modbus(BT_MW);
     OnOk([&](CPropertyPage& page) {
-        List(page, IDC_COMMAND).UserSelect(2);  // 15 Write Multiple Coils
+        Combo(page, IDC_COMMAND).UserSelect(2);  // 15 Write Multiple Coils
         Click(page, IDC_MODE_MANUAL);
         EXPECT_TRUE(Enabled(page, IDC_SETTING_BUTTON));
         EXPECT_FALSE(Enabled(page, IDC_DATA_KIND));
@@ -215,7 +213,7 @@ TEST_F(CommPages, UdcRefusesBadCountsAndCharactersAndClampsNumbers)
     }
     OnOk([&](CPropertyPage& page) {
         SetText(page, IDC_UDC_TX_NUMBER, _T("40"));
-        List(page, IDC_UDC_TX_AREA).UserSelect(1);  // AQ
+        Combo(page, IDC_UDC_TX_AREA).UserSelect(1);  // AQ
         EXPECT_EQ(Text(page, IDC_UDC_TX_NUMBER), CString(_T("31")));
         SetText(page, IDC_UDC_RX_NUMBER, _T("600"));
         EXPECT_EQ(Text(page, IDC_UDC_RX_NUMBER), CString(_T("511")));
@@ -271,16 +269,16 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
     wifi.m_nWifi4 = 5;
     wifi.m_strLabelSuffix = _T("Kept");
     OnOk([&](CPropertyPage& page) {
-        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
-        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCount(), 32);
+        EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
+        EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 32);
         page.SetModified(FALSE);
-        List(page, IDC_WIFI_TYPE).UserSelect(1);
-        EXPECT_EQ(List(page, IDC_WIFI_NUMBER).GetCount(), 16) << "Q0 to Q15";
+        Combo(page, IDC_WIFI_TYPE).UserSelect(1);
+        EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 16) << "Q0 to Q15";
         EXPECT_TRUE(page.IsModified());
         Click(page, IDC_WIFI_VM);
-        EXPECT_EQ(List(page, IDC_WIFI_ID).GetCurSel(), 0) << "a new mode starts at the first lines";
+        EXPECT_EQ(Combo(page, IDC_WIFI_ID).GetCurSel(), 0) << "a new mode starts at the first lines";
         EXPECT_FALSE(Shown(page, IDC_WIFI_TYPE));
-        List(page, IDC_WIFI_NUMBER).UserSelect(30);
+        Combo(page, IDC_WIFI_NUMBER).UserSelect(30);
     });
     Properties(&wifi);
     EXPECT_EQ(wifi.m_nWifi1, WIFI_MODE_VM);
@@ -306,7 +304,7 @@ TEST_F(CommPages, AnAnalogWifiOutputWritesToVamWithoutDiagnostic)
         [&](CPropertySheet& sheet) {
             CPropertyPage& page = *sheet.GetActivePage();
             Click(page, IDC_WIFI_DIAGNOSTIC);
-            EXPECT_EQ(List(page, IDC_WIFI_TYPE).GetCount(), 7);
+            EXPECT_EQ(Combo(page, IDC_WIFI_TYPE).GetCount(), 7);
             EXPECT_EQ(Text(page, IDC_WIFI_TYPE_LABEL), CString(_T("Diagnostic Type")));
             EXPECT_FALSE(Shown(page, IDC_WIFI_NUMBER));
             EXPECT_FALSE(Shown(page, IDC_WIFI_ID));

@@ -38,7 +38,6 @@ protected:
         Properties(pBlock);
         return V().m_openSheets.Find(pBlock->m_nNumber);
     }
-    static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
     static void Click(CWnd& page, int nID) { static_cast<CButton*>(page.GetDlgItem(nID))->Click(); }
     // Text typed with the focus in the edit, as the user types it.
     static void Type(CWnd& page, int nID, LPCTSTR lpszText)
@@ -46,10 +45,5 @@ protected:
         CWnd* pEdit = page.GetDlgItem(nID);
         pEdit->SetFocus();
         pEdit->SetWindowText(lpszText);
-    }
-    static BOOL Visible(CWnd& page, int nID)
-    {
-        CWnd* pControl = page.GetDlgItem(nID);
-        return pControl && pControl->IsWindowVisible();
     }
 };

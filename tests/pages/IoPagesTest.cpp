@@ -25,15 +25,6 @@ namespace {
 constexpr WORD kOlder = 0x1188;
 constexpr WORD kNewer = 0x5188;
 
-CString Selected(CWnd& page, int nID)
-{
-    auto* pCombo = static_cast<CComboBox*>(page.GetDlgItem(nID));
-    CString str;
-    if (pCombo && pCombo->GetCurSel() >= 0)
-        pCombo->GetLBText(pCombo->GetCurSel(), str);
-    return str;
-}
-
 void Choose(CWnd& page, int nID, LPCTSTR lpszText)
 {
     auto* pCombo = static_cast<CComboBox*>(page.GetDlgItem(nID));
@@ -95,7 +86,6 @@ protected:
         SheetFixture::SetUp();
         Doc().m_wHardwareCode = kNewer;
     }
-    static CWnd& MainPage(CPropertySheet& sheet) { return *static_cast<CAllPropertySheet&>(sheet).m_pMainPage; }
     // The main page of the block's modal sheet while act runs, then OK.
     void Edit(CBlockObj* pBlock, std::function<void(CWnd& page, CPropertySheet& sheet)> act, int nButton = IDOK)
     {

@@ -17,7 +17,6 @@ namespace {
 
 class ModelessSheet : public SheetFixture {
 protected:
-    static CWnd& MainPage(CAllPropertySheet& sheet) { return *sheet.m_pMainPage; }
     static int Height(CWnd* pWnd)
     {
         CRect rect;

@@ -64,7 +64,6 @@ protected:
         sheet.SetActivePage(&page);
         return page;
     }
-    static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
     CString LastBox() const { return m_boxes.Boxes().empty() ? CString() : m_boxes.Boxes().back().text; }
     void UseHardware(WORD wCode)
     {

@@ -22,15 +22,6 @@ constexpr WORD kNewerHardware = 0x5188;
 
 class RelayMemPages : public PageFixture {
 protected:
-    static CComboBox& List(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
-    static CString Selected(CWnd& page, int nID)
-    {
-        CComboBox& list = List(page, nID);
-        CString str;
-        if (list.GetCurSel() >= 0)
-            list.GetLBText(list.GetCurSel(), str);
-        return str;
-    }
     CBlockObj* ShiftRegister(int nIndex, int y)
     {
         CBlockObj* pBlock = Block(BT_SREG, 200, y);
@@ -106,8 +97,8 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
             EXPECT_EQ(ComboLines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
                 << "the one on index 2 keeps its own";
             EXPECT_EQ(Selected(page, IDC_SREG_INDEX), CString(_T("2")));
-            List(page, IDC_SREG_INDEX).SetCurSel(2);
-            List(page, IDC_SREG_BIT).SetCurSel(9);
+            Combo(page, IDC_SREG_INDEX).SetCurSel(2);
+            Combo(page, IDC_SREG_BIT).SetCurSel(9);
         },
         IDOK);
     Properties(pTwo);
@@ -125,7 +116,7 @@ TEST_F(RelayMemPages, OnTheOlderGenerationTheIndexStaysAsStored)
 {
     Doc().m_wHardwareCode = kOlderHardware;
     CBlockObj* pReg = ShiftRegister(2, 100);
-    OnModal([&](CPropertySheet& sheet) { List(*sheet.GetActivePage(), IDC_SREG_BIT).SetCurSel(4); }, IDOK);
+    OnModal([&](CPropertySheet& sheet) { Combo(*sheet.GetActivePage(), IDC_SREG_BIT).SetCurSel(4); }, IDOK);
     Properties(pReg);
     EXPECT_EQ(pReg->m_nParamEx[SREG_INDEX_PARAMEX], 2);
     EXPECT_EQ(pReg->m_nParamEx[SREG_BIT_PARAMEX], 4);
@@ -221,12 +212,12 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
     OnModal(
         [&](CPropertySheet& sheet) {
             CPropertyPage& page = *sheet.GetActivePage();
-            CComboBox& blocks = List(page, IDC_MEM_BLOCK);
+            CComboBox& blocks = Combo(page, IDC_MEM_BLOCK);
             ASSERT_GE(blocks.GetCount(), 2);
             blocks.UserSelect(1);
             EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX).size(), 4u);
-            EXPECT_EQ(List(page, IDC_MEM_INDEX).GetCurSel(), 0);
-            List(page, IDC_MEM_INDEX).UserSelect(2);
+            EXPECT_EQ(Combo(page, IDC_MEM_INDEX).GetCurSel(), 0);
+            Combo(page, IDC_MEM_INDEX).UserSelect(2);
         },
         IDOK);
     Properties(pMem);
@@ -239,9 +230,9 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
     CAllPropertySheet* pSheet = OpenSheet(pMem);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
-    EXPECT_EQ(List(page, IDC_MEM_BLOCK).GetCurSel(), 1);
-    EXPECT_EQ(List(page, IDC_MEM_INDEX).GetCurSel(), 2);
-    List(page, IDC_MEM_BLOCK).UserSelect(0);
+    EXPECT_EQ(Combo(page, IDC_MEM_BLOCK).GetCurSel(), 1);
+    EXPECT_EQ(Combo(page, IDC_MEM_INDEX).GetCurSel(), 2);
+    Combo(page, IDC_MEM_BLOCK).UserSelect(0);
     EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 51)}));
     Press(*pSheet, ID_APPLY_NOW);
     EXPECT_EQ(pMem->m_pRefBlock[0], nullptr);

@@ -9,6 +9,7 @@
 #include "editor/VetlaView.h"
 #include "pages/sheet/AllPropertySheet.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/KeyState.h"
 #include "shell/MainFrame.h"
@@ -93,6 +94,23 @@ protected:
             pControl->GetWindowText(str);
         return str;
     }
+    static CBlockPage& MainPage(CPropertySheet& sheet) { return *static_cast<CAllPropertySheet&>(sheet).m_pMainPage; }
+    static CComboBox& Combo(CWnd& page, int nID) { return *static_cast<CComboBox*>(page.GetDlgItem(nID)); }
+    // The line the combo box of that id shows chosen; empty when it has none.
+    static CString Selected(CWnd& page, int nID)
+    {
+        auto* pCombo = static_cast<CComboBox*>(page.GetDlgItem(nID));
+        CString str;
+        if (pCombo && pCombo->GetCurSel() >= 0)
+            pCombo->GetLBText(pCombo->GetCurSel(), str);
+        return str;
+    }
+    static bool Visible(CWnd& page, int nID)
+    {
+        CWnd* pControl = page.GetDlgItem(nID);
+        return pControl && pControl->IsWindowVisible();
+    }
+    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
     // A modeless sheet's button as a click sends it.
     static void Press(CWnd& sheet, int nID)
     {

@@ -38,7 +38,6 @@ constexpr WORD kOlderHardware = 0x2188;
 
 class TimerPages : public SheetFixture {
 protected:
-    static CBlockPage& Main(CPropertySheet& sheet) { return *static_cast<CAllPropertySheet&>(sheet).m_pMainPage; }
     static void Click(CWnd& page, int nID)
     {
         page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(page.GetDlgItem(nID)->GetSafeHwnd()));
@@ -60,8 +59,6 @@ protected:
         ASSERT_NE(pEdit, nullptr) << nID;
         pEdit->UserEdit(lpszText, CString(lpszText).GetLength());
     }
-    static bool Shown(CWnd& page, int nID) { return page.GetDlgItem(nID) && page.GetDlgItem(nID)->IsWindowVisible(); }
-    static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled(); }
 };
 
 struct TimeControls {
@@ -92,7 +89,7 @@ TEST_F(TimerPages, TheLowPartBecomes59WhenHoursOrMinutesAreChosen)
         CString strTyped;
         OnModal(
             [&](CPropertySheet& sheet) {
-                CBlockPage& page = Main(sheet);
+                CBlockPage& page = MainPage(sheet);
                 Choose(page, t.nBase, TIME_BASE_SECONDS);
                 Type(page, t.nLow, _T("75"));
                 EXPECT_EQ(Text(page, t.nLow), CString(_T("75"))) << "hundredths run to 99";
@@ -123,10 +120,10 @@ TEST_F(TimerPages, OkWithAReferenceStoresNoConstantButTheBaseTheFlagAndTheUnit)
         WriteBlockWord(*pTimer, t.pSlot->base, TIME_BASE_MINUTES);
         OnModal(
             [&](CPropertySheet& sheet) {
-                CBlockPage& page = Main(sheet);
+                CBlockPage& page = MainPage(sheet);
                 Click(page, t.nReference);
-                EXPECT_TRUE(Shown(page, int(t.nUnitList)));
-                EXPECT_FALSE(Shown(page, t.nLow));
+                EXPECT_TRUE(Visible(page, int(t.nUnitList)));
+                EXPECT_FALSE(Visible(page, t.nLow));
                 Choose(page, int(t.nUnitList), REF_UNIT_MILLISECONDS);
             },
             IDOK);
@@ -171,8 +168,8 @@ TEST_F(TimerPages, TheReferenceButtonByDocumentGenerationAndType)
         bool bEnabled = false;
         OnModal(
             [&](CPropertySheet& sheet) {
-                bShown = Shown(Main(sheet), c.nButton);
-                bEnabled = Enabled(Main(sheet), c.nButton);
+                bShown = Visible(MainPage(sheet), c.nButton);
+                bEnabled = Enabled(MainPage(sheet), c.nButton);
             },
             IDCANCEL);
         Properties(pTimer);
@@ -193,7 +190,7 @@ TEST_F(TimerPages, AnOlderProjectStoresBothTimesOfATwoTimeTimerWithoutReferences
     }
     bool bConstantsShown = false;
     OnModal([&](CPropertySheet& sheet) {
-        bConstantsShown = Shown(Main(sheet), IDC_TIME1_LOW) && Shown(Main(sheet), IDC_TIME2_LOW);
+        bConstantsShown = Visible(MainPage(sheet), IDC_TIME1_LOW) && Visible(MainPage(sheet), IDC_TIME2_LOW);
     }, IDOK);
     Properties(pTimer);
     EXPECT_TRUE(bConstantsShown);
@@ -207,7 +204,7 @@ TEST_F(TimerPages, AnOlderProjectStoresBothTimesOfATwoTimeTimerWithoutReferences
 TEST_F(TimerPages, PulseCyclesAndTheRandomGeneratorsRetentivity)
 {
     CBlockObj* pRelay = Block(BT_RPR);
-    OnModal([&](CPropertySheet& sheet) { Choose(Main(sheet), IDC_PULSE_CYCLES, 8); }, IDOK);
+    OnModal([&](CPropertySheet& sheet) { Choose(MainPage(sheet), IDC_PULSE_CYCLES, 8); }, IDOK);
     Properties(pRelay);
     EXPECT_EQ(pRelay->m_nParamEx[RPR_PULSES_PARAMEX], 8) << "\"9\" is stored as 8";
 
@@ -216,8 +213,8 @@ TEST_F(TimerPages, PulseCyclesAndTheRandomGeneratorsRetentivity)
     bool bRetentiveShown = true;
     bool bCyclesShown = true;
     OnModal([&](CPropertySheet& sheet) {
-        bRetentiveShown = Shown(Main(sheet), IDC_RETENTIVE);
-        bCyclesShown = Shown(Main(sheet), IDC_PULSE_CYCLES);
+        bRetentiveShown = Visible(MainPage(sheet), IDC_RETENTIVE);
+        bCyclesShown = Visible(MainPage(sheet), IDC_PULSE_CYCLES);
     }, IDOK);
     Properties(pRandom);
     EXPECT_FALSE(bRetentiveShown);
@@ -255,7 +252,7 @@ TEST_F(TimerPages, ClosingAModelessSheetClearsTheConstantBehindAReferenceExceptT
         SCOPED_TRACE(cases[i].nType);
         CAllPropertySheet* pSheet = OpenSheet(timers[i]);
         ASSERT_NE(pSheet, nullptr);
-        EXPECT_TRUE(Shown(*pSheet->m_pMainPage, int(IDC_TIME1_BLOCK_LIST))) << "the reference shows";
+        EXPECT_TRUE(Visible(*pSheet->m_pMainPage, int(IDC_TIME1_BLOCK_LIST))) << "the reference shows";
         Press(*pSheet, IDCANCEL);
         EXPECT_EQ(timers[i]->m_nParam[TIMER_ON_HIGH_PARAM], cases[i].nExpectedHigh);
         EXPECT_EQ(timers[i]->m_nParam[TIMER_ON_BASE_PARAM], cases[i].nExpectedBase);
@@ -286,7 +283,7 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     EXPECT_EQ(pGenerator->m_pRefBlock[1], nullptr);
     EXPECT_EQ(pGenerator->m_nRefBlock[1], -1);
     EXPECT_EQ(pGenerator->m_nParam[BLOCK_REF_USED_PARAM + 1], 0);
-    EXPECT_TRUE(Shown(*pSheet->m_pMainPage, IDC_TIME2_LOW));
+    EXPECT_TRUE(Visible(*pSheet->m_pMainPage, IDC_TIME2_LOW));
 
     // A sheet whose block has gone writes into none.
     auto* pOther = static_cast<CBlockTime*>(Block(BT_APG, 200, 300));
@@ -382,17 +379,17 @@ TEST_F(WeeklyPages, PulseOutputGreysTheOffTimeOfCamsShownAndOfCamsOpenedLater)
             CWeeklyCams1* pFirst = Cam(sheet, 0);
             EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
             sheet.SetActivePage(0);
-            Tick(Main(sheet), IDC_PULSE_OUTPUT, true);
+            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
             EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
             EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_HOUR));
             CWeeklyCams1* pSecond = Cam(sheet, 1);
             EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE)) << "a later page reads the flag";
             sheet.SetActivePage(0);
-            Tick(Main(sheet), IDC_PULSE_OUTPUT, false);
+            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, false);
             EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_HOUR)) << "the off time in use is free again";
             EXPECT_TRUE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE));
             EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_HOUR)) << "its own Disable still holds";
-            Tick(Main(sheet), IDC_PULSE_OUTPUT, true);
+            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
         },
         IDOK);
     Properties(pTimer);
@@ -503,7 +500,7 @@ TEST_F(TimerPages, YearlyDatesAreCheckedAgainstTheirMonth)
         m_boxes.Clear();
         bool bRefused = false;
         CDialog::SetDialogHook([&](CDialog& dlg) {
-            CBlockPage& page = Main(static_cast<CPropertySheet&>(dlg));
+            CBlockPage& page = MainPage(static_cast<CPropertySheet&>(dlg));
             page.SetDlgItemInt(IDC_YT_ON_MONTH, UINT(c.nMonth));
             page.SetDlgItemInt(IDC_YT_ON_DAY, UINT(c.nDay));
             dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -531,7 +528,7 @@ TEST_F(TimerPages, YearlyMonthlyAndPulseOutputGreyTheirEdits)
     CBlockObj* pTimer = Block(BT_YT);
     OnModal(
         [&](CPropertySheet& sheet) {
-            CBlockPage& page = Main(sheet);
+            CBlockPage& page = MainPage(sheet);
             EXPECT_EQ(Text(page, IDC_YT_ON_YEAR), CString(_T("2000")));
             EXPECT_EQ(Text(page, IDC_YT_OFF_YEAR), CString(_T("2099")));
             EXPECT_TRUE(page.IsDlgButtonChecked(IDC_YT_YEARLY));
@@ -562,7 +559,7 @@ TEST_F(TimerPages, AnOlderYearlyTimerHidesTheYearsButCarriesThem)
     OnModal(
         [&](CPropertySheet& sheet) {
             for (int nID : {IDC_YT_ON_YEAR, IDC_YT_OFF_YEAR, IDC_YT_YEARLY, IDC_PULSE_OUTPUT, IDC_YT_ON_YEAR_GROUP})
-                if (Shown(Main(sheet), nID))
+                if (Visible(MainPage(sheet), nID))
                     shown.push_back(nID);
         },
         IDOK);
@@ -644,8 +641,8 @@ TEST_F(TimerPages, TheAveragesTimeAndSamplesFollowTheUnit)
     UINT nHoursChars = 0;
     OnModal(
         [&](CPropertySheet& sheet) {
-            CBlockPage& page = Main(sheet);
-            EXPECT_FALSE(Shown(page, IDC_AVG_REFERENCE));
+            CBlockPage& page = MainPage(sheet);
+            EXPECT_FALSE(Visible(page, IDC_AVG_REFERENCE));
             nDaysChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
             for (const Step& step : steps) {
                 SCOPED_TRACE(testing::Message() << step.nUnit << " " << step.nEdit);
@@ -691,8 +688,8 @@ TEST_F(TimerPages, TheThresholdTriggersGateTimeAndItsReference)
         CString strUnit;
         OnModal(
             [&](CPropertySheet& sheet) {
-                CBlockPage& page = Main(sheet);
-                bShown = Shown(page, IDC_TT_REFERENCE);
+                CBlockPage& page = MainPage(sheet);
+                bShown = Visible(page, IDC_TT_REFERENCE);
                 Type(page, IDC_TT_ON, _T("120"));
                 if (c.bUseReference)
                     Click(page, IDC_TT_REFERENCE);
@@ -748,7 +745,7 @@ TEST_F(SwitchPages, TheStandardOptionSetsThePreWarningOfTheBaseAndGreysIt)
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX] = 2;
         OnModal(
             [&](CPropertySheet& sheet) {
-                CBlockPage& page = Main(sheet);
+                CBlockPage& page = MainPage(sheet);
                 EXPECT_FALSE(page.IsDlgButtonChecked(IDC_SW_STANDARD));
                 EXPECT_TRUE(Enabled(page, IDC_SW_WARN_LOW));
                 Tick(page, IDC_SW_STANDARD, true);
@@ -797,7 +794,7 @@ TEST_F(SwitchPages, AHandMadeStandardPreWarningComesBackAsTheOption)
             Press(*pSheet, ID_APPLY_NOW);
             Command(ID_TOOLS_SIMULATION);
         } else {
-            OnModal([&](CPropertySheet& sheet) { act(Main(sheet)); }, IDOK);
+            OnModal([&](CPropertySheet& sheet) { act(MainPage(sheet)); }, IDOK);
             Properties(pSwitch);
         }
         EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX], 1);
@@ -818,7 +815,7 @@ TEST_F(SwitchPages, ABaseOfHoursOrMinutesClampsTheLowPartsItGoverns)
         std::vector<int> lows;
         OnModal(
             [&](CPropertySheet& sheet) {
-                CBlockPage& page = Main(sheet);
+                CBlockPage& page = MainPage(sheet);
                 Choose(page, IDC_TIME2_BASE, TIME_BASE_MINUTES);
                 for (int nID : {IDC_TIME2_LOW, IDC_SW_WARN_LOW, IDC_SW_PERIOD_LOW})
                     lows.push_back(Low(page, nID));
@@ -883,7 +880,7 @@ TEST_F(SwitchPages, AFlagWithoutAReferencedBlockKeepsTheConstantTime)
     pSwitch->m_nParam[TIMER_ON_HIGH_PARAM] = 2;
     pSwitch->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     bool bConstantShown = false;
-    OnModal([&](CPropertySheet& sheet) { bConstantShown = Shown(Main(sheet), IDC_TIME1_LOW); }, IDOK);
+    OnModal([&](CPropertySheet& sheet) { bConstantShown = Visible(MainPage(sheet), IDC_TIME1_LOW); }, IDOK);
     Properties(pSwitch);
     EXPECT_TRUE(bConstantShown);
     EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_LOW_PARAM], 30);
@@ -909,9 +906,9 @@ TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
     bool bRetentiveFixed = false;
     OnModal(
         [&](CPropertySheet& sheet) {
-            CBlockPage& page = Main(sheet);
+            CBlockPage& page = MainPage(sheet);
             for (int nID : {IDC_HC_MI_HOURS, IDC_HC_MI_MINUTES, IDC_HC_OT_HOURS, IDC_HC_OT_MINUTES, IDC_HC_REFERENCE})
-                if (Shown(page, nID))
+                if (Visible(page, nID))
                     shown.push_back(nID);
             bRetentiveFixed = page.IsDlgButtonChecked(IDC_RETENTIVE) && !Enabled(page, IDC_RETENTIVE);
         },
@@ -931,9 +928,9 @@ TEST_F(TimerPages, TheHoursCountersIntervalFromAReference)
     CString strUnit;
     OnModal(
         [&](CPropertySheet& sheet) {
-            Type(Main(sheet), IDC_HC_OT_HOURS, _T("99999"));
-            Click(Main(sheet), IDC_HC_REFERENCE);
-            strUnit = Text(Main(sheet), IDC_HC_MI_UNIT);
+            Type(MainPage(sheet), IDC_HC_OT_HOURS, _T("99999"));
+            Click(MainPage(sheet), IDC_HC_REFERENCE);
+            strUnit = Text(MainPage(sheet), IDC_HC_MI_UNIT);
         },
         IDOK);
     Properties(pCounter);
@@ -1093,7 +1090,7 @@ TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)
     bool bOffFree = false;
     OnModal(
         [&](CPropertySheet& sheet) {
-            bPulseShown = Shown(Main(sheet), IDC_PULSE_OUTPUT);
+            bPulseShown = Visible(MainPage(sheet), IDC_PULSE_OUTPUT);
             CWeeklyCams1* pCam = Cam(sheet, 0);
             bOffFree = Enabled(*pCam, IDC_CAM_OFF_DISABLE) && Enabled(*pCam, IDC_CAM_OFF_HOUR);
         },
