@@ -6,28 +6,6 @@
 
 namespace {
 
-TEST(NumberRange, InputsUseTheFirstSixteenOfEachGroupOfThirtyTwo)
-{
-    const NumberRange* pRange = FindNumberRange(BT_IN);
-    ASSERT_NE(pRange, nullptr);
-    EXPECT_EQ(pRange->nBase, 100);
-    EXPECT_EQ(pRange->Size(FALSE), 256);
-    EXPECT_TRUE(pRange->IsAssignable(15));
-    EXPECT_FALSE(pRange->IsAssignable(16));
-    EXPECT_FALSE(pRange->IsAssignable(31));
-    EXPECT_TRUE(pRange->IsAssignable(32));
-}
-
-TEST(NumberRange, OutputsUseTheFirstEightOfEachGroupOfSixteen)
-{
-    const NumberRange* pRange = FindNumberRange(BT_OUT);
-    ASSERT_NE(pRange, nullptr);
-    EXPECT_EQ(pRange->nBase, 600);
-    EXPECT_TRUE(pRange->IsAssignable(7));
-    EXPECT_FALSE(pRange->IsAssignable(8));
-    EXPECT_TRUE(pRange->IsAssignable(16));
-}
-
 TEST(NumberRange, FunctionBlocksHaveNoRange)
 {
     for (int nType : {300, 400, 413, 800, 879, 951, 0})
