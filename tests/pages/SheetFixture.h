@@ -10,6 +10,7 @@
 #include "pages/sheet/AllPropertySheet.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/KeyState.h"
 #include "shell/MainFrame.h"
@@ -111,6 +112,26 @@ protected:
         return pControl && pControl->IsWindowVisible();
     }
     static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
+    // The mouse comes to rest at the middle of the control: the cursor goes there, and the move
+    // is returned for whoever watches the control's messages.
+    static MSG MouseRestingOn(CWnd& control)
+    {
+        CRect rect;
+        control.GetClientRect(rect);
+        const CPoint ptClient = rect.CenterPoint();
+        CPoint ptScreen = ptClient;
+        control.ClientToScreen(&ptScreen);
+        SetCursorPos(ptScreen.x, ptScreen.y);
+        return {&control, WM_MOUSEMOVE, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, ptScreen};
+    }
+    // Time passes on the application's clock in steps of 100 ms, its timers running.
+    void Wait(UINT nMilliseconds)
+    {
+        for (UINT n = 0; n < nMilliseconds; n += 100) {
+            m_clock.Advance(100);
+            m_app->PumpPending();
+        }
+    }
     // A modeless sheet's button as a click sends it.
     static void Press(CWnd& sheet, int nID)
     {

@@ -26,7 +26,6 @@
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/TimeValueRow.h"
 #include "platform/ui/ComboBox.h"
-#include "platform/ui/Cursor.h"
 #include "platform/ui/Edit.h"
 
 #include <map>
@@ -1049,19 +1048,9 @@ protected:
     // The text the page's tip shows after the mouse rested on the control.
     CString TipOver(CRangeTipPage& page, int nID)
     {
-        CWnd& control = *page.GetDlgItem(nID);
-        CRect rect;
-        control.GetClientRect(rect);
-        const CPoint ptClient = rect.CenterPoint();
-        CPoint ptScreen = ptClient;
-        control.ClientToScreen(&ptScreen);
-        SetCursorPos(ptScreen.x, ptScreen.y);
-        MSG msg = {&control, WM_MOUSEMOVE, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, ptScreen};
+        MSG msg = MouseRestingOn(*page.GetDlgItem(nID));
         page.PreTranslateMessage(&msg);
-        for (int i = 0; i < 8; ++i) {
-            m_clock.Advance(100);
-            m_app->PumpPending();
-        }
+        Wait(800);
         return page.GetTips().IsTipShown() ? page.GetTips().GetShownText() : CString();
     }
 };

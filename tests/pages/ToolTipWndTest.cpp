@@ -4,7 +4,6 @@
 #include "SheetFixture.h"
 
 #include "pages/controls/ToolTipWnd.h"
-#include "platform/ui/Cursor.h"
 #include "platform/ui/Edit.h"
 
 namespace {
@@ -28,24 +27,10 @@ protected:
         m_owner.DestroyWindow();
         SheetFixture::TearDown();
     }
-    // The mouse comes to rest at the middle of the control.
     void MoveOver(CWnd& control)
     {
-        CRect rect;
-        control.GetClientRect(rect);
-        const CPoint ptClient = rect.CenterPoint();
-        CPoint ptScreen = ptClient;
-        control.ClientToScreen(&ptScreen);
-        SetCursorPos(ptScreen.x, ptScreen.y);
-        MSG msg = {&control, WM_MOUSEMOVE, 0, MAKELPARAM(WORD(ptClient.x), WORD(ptClient.y)), 0, ptScreen};
+        MSG msg = MouseRestingOn(control);
         m_tip.RelayEvent(&msg);
-    }
-    void Wait(UINT nMilliseconds)
-    {
-        for (UINT n = 0; n < nMilliseconds; n += 100) {
-            m_clock.Advance(100);
-            m_app->PumpPending();
-        }
     }
 
     CWnd m_owner;
