@@ -7,7 +7,6 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockTypes.h"
 #include "document/AstroCities.h"
-#include "document/LoggableParams.h"
 #include "pages/blocks/AstroClockPage.h"
 #include "pages/blocks/DataLogPage.h"
 #include "pages/blocks/FunctionPageIds.h"
@@ -25,8 +24,6 @@ TEST(DataLogSources, NumbersOfTheSourceTexts)
         {_T("B12[Counter]"), 9012}, {_T("X1"), -1}, {_T("B"), -1}};
     for (const auto& [lpszSource, nNumber] : cases)
         EXPECT_EQ(CDataLog::SourceNumber(lpszSource), nNumber) << CString(lpszSource).ToUtf8();
-    EXPECT_EQ(LoggableParamIds(BT_ENCODER).size(), 5u);
-    EXPECT_TRUE(LoggableParamIds(BT_WT).empty());
 }
 
 class DataLogPage : public FunctionPageFixture {

@@ -6,7 +6,6 @@
 #include "blocks/BlockExtended.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
-#include "pages/blocks/MemSourceValues.h"
 #include "pages/blocks/MiscBlockIds.h"
 #include "pages/blocks/MiscRelay.h"
 #include "pages/sheet/PageIds.h"
@@ -171,16 +170,6 @@ TEST_F(RelayMemPages, ConversionBlocksShowTheirLiveValueInSimulation)
         }
         EXPECT_TRUE(bShown) << "a control of the page shows the value";
     }
-}
-
-TEST(MemSourceValues, EachSourceTypeOffersItsValues)
-{
-    EXPECT_EQ(MemSourceValueIds(BT_COUNTER), (std::vector<int>{16}));
-    EXPECT_EQ(MemSourceValueIds(BT_MAXMIN), (std::vector<int>{89, 96, 97, 98}));
-    EXPECT_EQ(MemSourceValueIds(BT_ANDM), (std::vector<int>{120, 114}));
-    EXPECT_EQ(MemSourceValueIds(BT_CRC16), (std::vector<int>{129}));
-    EXPECT_TRUE(MemSourceValueIds(BT_AND).empty());
-    EXPECT_TRUE(MemSourceValueIds(BT_MSGTEXT).empty());
 }
 
 TEST_F(RelayMemPages, ANewMemoryBlockOpensWithTheDashLinesAndStoresNoSource)
