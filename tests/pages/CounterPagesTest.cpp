@@ -119,7 +119,7 @@ TEST_F(CounterPages, AnEncoderSourceChangedOnApplyReseedsItsPairFromTheInputs)
     inputs[2]->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     inputs[3]->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     pEncoder->m_nPinValue[3] = 0;
-    CAllPropertySheet* pSheet = OpenModeless(pEncoder);
+    CAllPropertySheet* pSheet = OpenSheet(pEncoder);
     ASSERT_NE(pSheet, nullptr);
     Combo(*pSheet->m_pMainPage, IDC_COUNTER_SOURCE).UserSelect(1);
     Press(*pSheet, ID_APPLY_NOW);
@@ -243,7 +243,7 @@ TEST_F(CounterPages, AMotorsCountReferenceStoresOneHundredOnOkAndTwoHundredFifty
 
     StartSimulation();
     pMotor->m_nParamEx[PULSE_RATE_PARAMEX] = 7;
-    CAllPropertySheet* pSheet = OpenModeless(pMotor);
+    CAllPropertySheet* pSheet = OpenSheet(pMotor);
     ASSERT_NE(pSheet, nullptr);
     Press(*pSheet, ID_APPLY_NOW);
     EXPECT_EQ(pMotor->m_nParamEx[PULSE_RATE_PARAMEX], 250);
@@ -266,7 +266,7 @@ TEST_F(CounterPages, PagesWithALiveValueShowItInTheSimulation)
     StartSimulation();
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].nType);
-        CAllPropertySheet* pSheet = OpenModeless(blocks[i]);
+        CAllPropertySheet* pSheet = OpenSheet(blocks[i]);
         ASSERT_NE(pSheet, nullptr);
         blocks[i]->m_dRunTime = cases[i].dValue;
         V().RefreshPropertyPageValues(blocks[i]);

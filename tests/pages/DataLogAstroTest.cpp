@@ -114,7 +114,7 @@ TEST_F(DataLogPage, ABlockRemovedWhileTheSheetIsOpenIsLeftOutOnApply)
     auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
     CBlockObj* pCounter = Block(BT_COUNTER, 300, 200);
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pLog);
+    CAllPropertySheet* pSheet = OpenSheet(pLog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     AddSource(page, _T("I000-"));

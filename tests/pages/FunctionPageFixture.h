@@ -32,12 +32,6 @@ protected:
         EXPECT_TRUE(bShown) << "the block's sheet opened";
         return bClosed;
     }
-    // The open modeless sheet of a simulated block.
-    CAllPropertySheet* OpenModeless(CBlockObj* pBlock)
-    {
-        Properties(pBlock);
-        return V().m_openSheets.Find(pBlock->m_nNumber);
-    }
     static void Click(CWnd& page, int nID) { static_cast<CButton*>(page.GetDlgItem(nID))->Click(); }
     // Text typed with the focus in the edit, as the user types it.
     static void Type(CWnd& page, int nID, LPCTSTR lpszText)

@@ -132,7 +132,7 @@ TEST_F(MathPages, MathErrorApplyTakesTheFlagFromTheChosenBlock)
     CBlockObj* pErr = Block(BT_MATHERR);
     CBlockObj* pMath = Block(BT_AMATH, 300, 200);
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pErr);
+    CAllPropertySheet* pSheet = OpenSheet(pErr);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     Combo(page, IDC_MATHERR_BLOCKS).UserSelect(1);
@@ -216,7 +216,7 @@ TEST_F(MathPages, ALogarithmWithAReferenceStoresBaseTenOnOkAndKeepsTheFactorOnAp
     pLog->m_nParam[BLOCK_REF_USED_PARAM] = 0;
     pLog->m_nParam[LOG_BASE_PARAM] = 0;
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenModeless(pLog);
+    CAllPropertySheet* pSheet = OpenSheet(pLog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
     SetText(page, IDC_AMPLIFICATION, _T("3.5"));

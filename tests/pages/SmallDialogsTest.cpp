@@ -10,7 +10,6 @@ namespace {
 class SmallDialogs : public SheetFixture {
 protected:
     static void Click(CDialog& dlg, int nID) { dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
-    static BOOL Enabled(CDialog& dlg, int nID) { return dlg.GetDlgItem(nID)->IsWindowEnabled(); }
 };
 
 TEST_F(SmallDialogs, TheBitMaskGoesInAndOutAsFourHexDigits)
