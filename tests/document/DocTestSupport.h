@@ -166,7 +166,7 @@ protected:
 };
 
 // The documents' observer for the lifetime of the object: records what they tell the shell.
-class RecordingObserver : public IDocumentObserver {
+class RecordingObserver final : public IDocumentObserver {
 public:
     RecordingObserver() { SetDocumentObserver(this); }
     ~RecordingObserver() { SetDocumentObserver(nullptr); }

@@ -31,7 +31,7 @@ protected:
     // The comment sheet's text and button; a font dialog on the way takes size and bold.
     void OnCommentSheet(LPCTSTR lpszText, bool bChooseFont, int nButton)
     {
-        CDialog::SetDialogHook([=, this](CDialog& dlg) {
+        CDialog::SetDialogHook([=](CDialog& dlg) {
             if (auto* pFont = dynamic_cast<CFontDialog*>(&dlg)) {
                 SetText(*pFont, IDC_FONT_SIZE, _T("20"));
                 pFont->CheckDlgButton(IDC_FONT_BOLD, 1);

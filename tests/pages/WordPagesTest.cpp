@@ -147,13 +147,14 @@ TEST_F(WordPages, AReferenceReplacesTheParameterAndSwitchingItOffClearsIt)
         EXPECT_EQ(pBlock->m_pRefBlock[0], pSource);
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 1);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], nStored);
+        LPCTSTR pszValue = nType == BT_ANDM ? _T("0003") : _T("3");
         OnModal(
             [&](CPropertySheet& sheet) {
                 CPropertyPage& page = *sheet.GetActivePage();
                 EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST))) << "the page opens on its reference";
                 Click(page, IDC_REFERENCE_BUTTON);
                 EXPECT_TRUE(Shown(page, IDC_PARAM_VALUE));
-                SetText(page, IDC_PARAM_VALUE, nType == BT_ANDM ? _T("0003") : _T("3"));
+                SetText(page, IDC_PARAM_VALUE, pszValue);
             },
             IDOK);
         Properties(pBlock);
