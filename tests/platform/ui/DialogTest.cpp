@@ -82,21 +82,12 @@ protected:
     }
 };
 
-class DialogTest : public WindowTest {
+class DialogTest : public MainWindowTest<CNotifyLog> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         RegisterTestTemplate();
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
-    }
-    void TearDown() override
-    {
-        CDialog::SetDialogHook(nullptr);
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        WindowTest::TearDown();
     }
     CString Text(CWnd* pWnd)
     {
@@ -110,7 +101,6 @@ protected:
         m_thread.RouteMessage(msg);
     }
 
-    CNotifyLog m_main;
     CMessageBoxRecorder m_boxes;
 };
 

@@ -76,22 +76,12 @@ private:
     EventLog& m_log;
 };
 
-class ModalKeysTest : public WindowTest {
+class ModalKeysTest : public MainWindowTest<CAccelMain> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         RegisterKeysTemplate();
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
-    }
-    void TearDown() override
-    {
-        CDialog::SetDialogHook(nullptr);
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        AfxResetKeyState();
-        WindowTest::TearDown();
     }
     // A key as the backend delivers it: the key-down through the filters, then its character
     // unless the key-down was taken.
@@ -112,8 +102,6 @@ protected:
         pWnd->GetWindowText(str);
         return str;
     }
-
-    CAccelMain m_main;
 };
 
 TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNone)

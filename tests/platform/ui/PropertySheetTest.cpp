@@ -62,11 +62,11 @@ BEGIN_MESSAGE_MAP(CTestPage, CPropertyPage)
     ON_MESSAGE(PSM_QUERYSIBLINGS, OnQuerySiblings)
 END_MESSAGE_MAP()
 
-class PropertySheetTest : public WindowTest {
+class PropertySheetTest : public MainWindowTest<CNotifyLog> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         DialogTemplate t;
         t.nID = IDD_PAGE;
         t.strCaption = _T("Page");
@@ -74,8 +74,6 @@ protected:
         t.size = CSize(180, 100);
         t.items = {Item(IDC_FIELD, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(10, 10, 80, 22))};
         AfxRegisterDialogTemplate(t);
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
         g_log.clear();
         m_sheet.AddPage(&m_page0);
         m_sheet.AddPage(&m_page1);
@@ -83,12 +81,9 @@ protected:
     }
     void TearDown() override
     {
-        CDialog::SetDialogHook(nullptr);
         if (IsWindow(&m_sheet))
             m_sheet.DestroyWindow();
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        WindowTest::TearDown();
+        MainWindowTest::TearDown();
     }
     void Key(UINT nVirtKey)
     {
@@ -96,7 +91,6 @@ protected:
         m_thread.RouteMessage(msg);
     }
 
-    CNotifyLog m_main;
     CMessageBoxRecorder m_boxes;
     CPropertySheet m_sheet{_T("Sheet"), nullptr, 0};
     CTestPage m_page0{"p0"};
