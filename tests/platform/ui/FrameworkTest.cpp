@@ -69,14 +69,6 @@ TEST_F(FrameworkTest, MenuItemsAreUpdatedThroughTheRoutingAtIdle)
     EXPECT_FALSE(pMore->GetMenuState(ID_TEST_CHECKED, MF_BYCOMMAND) & MF_CHECKED);
 }
 
-TEST_F(FrameworkTest, ADisabledCommandDoesNothingWhenItArrivesAnyway)
-{
-    StartApp();
-    // No document: the view's command has no handler, the update disables it, nothing runs.
-    EXPECT_FALSE(Command(ID_TEST_VIEW));
-    EXPECT_TRUE(RoutingLog().empty());
-}
-
 TEST_F(FrameworkTest, FileNewMakesDocumentFrameAndViewAndSwitchesTheMenu)
 {
     StartApp();
