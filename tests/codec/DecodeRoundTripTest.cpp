@@ -83,6 +83,15 @@ protected:
         ASSERT_TRUE(encoded.bOk) << encoded.nMessageId;
     }
 
+    // The round trip of a document whose message text is pText: the decoded text.
+    const CBlockMSGTEXT* DecodedText(const CBlockMSGTEXT* pText)
+    {
+        EXPECT_TRUE(Encode().bOk);
+        DecodeAndEncodeAgain();
+        ExpectSameImages();
+        return static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    }
+
     void ExpectSameImages()
     {
         const Bytes first = Concat(Codec());
@@ -216,10 +225,7 @@ TEST_P(RoundTrip, MessageTextCells)
         for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
             pText->m_nMsgSettings[i] = i + 1;
     }
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     for (int nRow = 1; nRow < MSGTEXT_ROWS; ++nRow) {
         for (int nCol = 1; nCol <= (GetParam() ? 24 : 12); ++nCol) {
@@ -286,10 +292,7 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     place(2, 1, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
     // The character under that byte stays a character.
     pText->m_strCells1[3][5] = _T("Q");
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     EXPECT_EQ(DescribeElements(*pDecoded), DescribeElements(*pText));
     EXPECT_EQ(pDecoded->m_strCells1[3][5], CString(_T("Q")));
@@ -328,10 +331,7 @@ TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
     pText->m_strCells1[2][1] = _T("A");
     pText->m_strCells1[2][2] = _T("B");
     pText->m_strCells1[2][12] = _T("Z");
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     ASSERT_EQ(pDecoded->m_arrWidgets1[1].GetSize(), 1);
     const auto* pElement = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[1][0]);
@@ -403,10 +403,7 @@ TEST_P(RoundTrip, ParameterElementsComeBack)
     for (const ShownParameter& s : shown)
         PlaceParameter(*pText, s.nSet, s.nLine, s.nColumn, s.nIndex, s.nNumber ? s.nNumber : pText->m_nNumber,
                        s.nParamId)->m_strCaption = ParameterCaption(s.nParamId);
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     EXPECT_EQ(DescribeParameters(*pDecoded), DescribeParameters(*pText));
     const auto* pShortened = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[GetParam() ? 1 : 2][0]);
