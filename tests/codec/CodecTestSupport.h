@@ -27,6 +27,15 @@ constexpr WORD kOlderHardware = 0x1188;
 constexpr WORD kNewerHardware = 0x5288;
 constexpr SYSTEMTIME kStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
 
+// Buffer 0, then buffer 1, then the message-text area.
+inline Bytes WholeImage(const CVetlaCoreRule& codec)
+{
+    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
+    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
+    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
+    return bytes;
+}
+
 inline int CountTexts(const CVetlaDoc& doc)
 {
     int nTexts = 0;

@@ -18,14 +18,6 @@
 
 namespace {
 
-Bytes Concat(const CVetlaCoreRule& codec)
-{
-    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
-    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
-    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
-    return bytes;
-}
-
 // A space and the number. Appended, not joined with +: a literal joined to a string sets off a
 // false overlap warning in the optimised build.
 void AppendNumber(std::string& str, int nValue)
@@ -94,8 +86,8 @@ protected:
 
     void ExpectSameImages()
     {
-        const Bytes first = Concat(Codec());
-        const Bytes second = Concat(m_again);
+        const Bytes first = WholeImage(Codec());
+        const Bytes second = WholeImage(m_again);
         ASSERT_EQ(first.size(), second.size());
         for (std::size_t i = 0; i < first.size(); ++i)
             ASSERT_EQ(int(first[i]), int(second[i])) << "first difference at byte " << i;
