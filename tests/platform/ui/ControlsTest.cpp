@@ -35,14 +35,11 @@ TEST_F(ControlsTest, EditNotifiesUpdateThenChangeForProgramAndUserText)
     edit.SetSel(2, 2);
     edit.SendMessage(WM_CHAR, '3');
     EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("123")));
+    EXPECT_EQ(WindowText(edit), CString(_T("123")));
     EXPECT_TRUE(edit.GetModify());
     edit.SetSel(0, 1);
     edit.ReplaceSel(_T("9"));
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("923")));
+    EXPECT_EQ(WindowText(edit), CString(_T("923")));
     EXPECT_EQ(edit.GetSel(), DWORD(MAKELONG(1, 1)));
     EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
     // Leaving the edit reports EN_KILLFOCUS.
@@ -58,21 +55,17 @@ TEST_F(ControlsTest, EditLimitReadOnlyAndLines)
     edit.SetLimitText(3);
     for (TCHAR ch : {u'a', u'b', u'c', u'd'})
         edit.SendMessage(WM_CHAR, ch);
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("abc")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abc")));
     EXPECT_EQ(m_boxes.Beeps().size(), 1u);
     EXPECT_NE(std::find(m_owner.m_events.begin(), m_owner.m_events.end(), Cmd(100, EN_MAXTEXT)),
               m_owner.m_events.end());
     // Backspace removes the character before the caret; read-only refuses typing.
     edit.SendMessage(WM_CHAR, VK_BACK);
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
     edit.SetReadOnly(TRUE);
     EXPECT_TRUE(edit.GetStyle() & ES_READONLY);
     edit.SendMessage(WM_CHAR, 'x');
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
 
     CEdit multi;
     ASSERT_TRUE(multi.Create(ES_MULTILINE | ES_WANTRETURN, kControlRect, &m_owner, 101));
@@ -98,15 +91,12 @@ TEST_F(ControlsTest, EditCutCopyPasteThroughTheClipboard)
     edit.SetSel(-1, -1);
     edit.SendMessage(EM_SETSEL, 6, 6);
     edit.Paste();
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T(" worldhello")));
+    EXPECT_EQ(WindowText(edit), CString(_T(" worldhello")));
     // A single-line edit takes only the first line of pasted text.
     CClipboard::SetText(_T("x\r\ny"));
     edit.SetSel(0, -1);
     edit.Paste();
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("x")));
+    EXPECT_EQ(WindowText(edit), CString(_T("x")));
 }
 
 TEST_F(ControlsTest, ComboSearchesPrefixWithoutCaseAndWrapsRound)
@@ -173,9 +163,7 @@ TEST_F(ControlsTest, TypedCharactersEditOnlyAComboWithAnEditField)
     Take();
     for (TCHAR ch : {TCHAR(VK_BACK), TCHAR('1'), TCHAR(VK_ESCAPE)})
         edit.SendMessage(WM_CHAR, WPARAM(ch));
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("/dev/ttyS1")));
+    EXPECT_EQ(WindowText(edit), CString(_T("/dev/ttyS1")));
     EXPECT_EQ(Take(), (EventLog{Cmd(108, CBN_EDITUPDATE), Cmd(108, CBN_EDITCHANGE), Cmd(108, CBN_EDITUPDATE),
                                       Cmd(108, CBN_EDITCHANGE)}));
 
@@ -184,8 +172,7 @@ TEST_F(ControlsTest, TypedCharactersEditOnlyAComboWithAnEditField)
     list.AddString(_T("a"));
     list.SetCurSel(0);
     list.SendMessage(WM_CHAR, WPARAM('b'));
-    list.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("a")));
+    EXPECT_EQ(WindowText(list), CString(_T("a")));
 }
 
 TEST_F(ControlsTest, SortedComboAndListBoxKeepCaseInsensitiveOrder)
@@ -292,9 +279,7 @@ TEST_F(ControlsTest, SpinAsksWithDeltaPosAndWritesItsBuddy)
     EXPECT_EQ(nUpper, 0);
     spin.SetRange32(-5, 3000000);
     spin.SetPos(1022);
-    CString strText;
-    buddy.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("1022")));
+    EXPECT_EQ(WindowText(buddy), CString(_T("1022")));
     // The user's value in the buddy is where the next step starts.
     buddy.SetWindowText(_T("0"));
     spin.UserStep(1);
@@ -303,8 +288,7 @@ TEST_F(ControlsTest, SpinAsksWithDeltaPosAndWritesItsBuddy)
     spin.UserStep(-1);                                        // refused below zero
     EXPECT_EQ(spin.GetPos(), 0);
     EXPECT_EQ(parent.m_deltas, (std::vector<int>{1, -1, -1}));
-    buddy.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("0")));
+    EXPECT_EQ(WindowText(buddy), CString(_T("0")));
     // Positions clamp to the range; thousands separators unless UDS_NOTHOUSANDS.
     spin.SetPos(5000000);
     EXPECT_EQ(spin.GetPos(), 3000000);

@@ -89,12 +89,6 @@ protected:
         MainWindowTest::SetUp();
         RegisterTestTemplate();
     }
-    CString Text(CWnd* pWnd)
-    {
-        CString str;
-        pWnd->GetWindowText(str);
-        return str;
-    }
     void Key(CWnd* pTarget, UINT nVirtKey)
     {
         MSG msg = {pTarget, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
@@ -115,7 +109,7 @@ TEST_F(DialogTest, ModalDialogFromTemplateEndedByOkReadsItsControls)
         EXPECT_EQ(d.GetDlgItem(IDC_KIND), &dlg.m_comboKind);
         EXPECT_EQ(dlg.m_comboKind.GetCount(), 3);
         EXPECT_EQ(dlg.m_comboKind.GetCurSel(), 1);
-        EXPECT_EQ(Text(d.GetDlgItem(IDC_VALUE)), CString(_T("42")));
+        EXPECT_EQ(WindowText(*d.GetDlgItem(IDC_VALUE)), CString(_T("42")));
         EXPECT_EQ(d.GetDlgItem(IDC_CUSTOM)->GetClassName(), CString(_T("SomeGridClass")));
         EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_VALUE));
         d.GetDlgItem(IDC_VALUE)->SetWindowText(_T("77"));
@@ -320,8 +314,8 @@ TEST_F(DialogTest, LoadingFillsEveryKindOfControl)
     dlg.m_bEnable = 1;
     dlg.m_nRadio = 0;
     ASSERT_TRUE(dlg.Create(IDD_TEST, &m_main));
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_VALUE)), CString(_T("-7")));
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_KIND)), CString(_T("Gamma")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_VALUE)), CString(_T("-7")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_KIND)), CString(_T("Gamma")));
     EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_ENABLE), 1u);
     EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_RADIO1, IDC_RADIO2), IDC_RADIO1);
     // DDV_MaxChars limits the edit while loading.
@@ -334,7 +328,7 @@ TEST_F(DialogTest, LoadingFillsEveryKindOfControl)
         DDX_CBString(pDX, IDC_KIND, strKind);
     };
     dlg.UpdateData(FALSE);
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_VALUE)), CString(_T("0.1")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_VALUE)), CString(_T("0.1")));
     EXPECT_EQ(static_cast<CComboBox*>(dlg.GetDlgItem(IDC_KIND))->GetCurSel(), 1);
     dValue = 0;
     EXPECT_TRUE(dlg.UpdateData(TRUE));

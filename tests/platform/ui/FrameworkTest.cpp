@@ -76,9 +76,7 @@ TEST_F(FrameworkTest, FileNewMakesDocumentFrameAndViewAndSwitchesTheMenu)
     ASSERT_NE(pNoDocMenu, nullptr);
     EXPECT_EQ(PopupNamed(pNoDocMenu, _T("&Test")), nullptr);
     m_pApp->OnIdle(0);
-    CString strTitle;
-    MainFrame()->GetWindowText(strTitle);
-    EXPECT_EQ(strTitle, _T("TestApp"));
+    EXPECT_EQ(WindowText(*MainFrame()), _T("TestApp"));
 
     Command(ID_FILE_NEW);
     CMDIChildWnd* pChild = MainFrame()->MDIGetActive();
@@ -94,8 +92,7 @@ TEST_F(FrameworkTest, FileNewMakesDocumentFrameAndViewAndSwitchesTheMenu)
     EXPECT_EQ(pDoc->GetTitle(), _T("Test1"));
     EXPECT_NE(PopupNamed(MainFrame()->GetMenu(), _T("&Test")), nullptr);
     m_pApp->OnIdle(0);
-    MainFrame()->GetWindowText(strTitle);
-    EXPECT_EQ(strTitle, _T("TestApp - Test1"));
+    EXPECT_EQ(WindowText(*MainFrame()), _T("TestApp - Test1"));
 
     Command(ID_FILE_NEW);
     EXPECT_EQ(ActiveDoc(MainFrame())->GetTitle(), _T("Test2"));

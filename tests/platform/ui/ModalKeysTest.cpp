@@ -96,12 +96,6 @@ protected:
         }
         AfxSetKeyState(VK_CONTROL, false);
     }
-    static CString Text(CWnd* pWnd)
-    {
-        CString str;
-        pWnd->GetWindowText(str);
-        return str;
-    }
 };
 
 TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNone)
@@ -115,9 +109,9 @@ TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNo
         pName->SetFocus();
         CtrlKey('A');
         CtrlKey('X');
-        strAfterCut = Text(pName);
+        strAfterCut = WindowText(*pName);
         CtrlKey('Z');
-        strAfterUndo = Text(pName);
+        strAfterUndo = WindowText(*pName);
         // A key that still finds the main window (the view kept the focus) goes nowhere.
         MSG toMain = {&m_main, WM_KEYDOWN, VK_DELETE, 1, 0, {0, 0}};
         EXPECT_TRUE(m_thread.RouteMessage(toMain));
@@ -149,7 +143,7 @@ TEST_F(ModalKeysTest, AModelessDialogsKeysStillReachTheMainWindowButItsEditKeeps
     pName->SetFocus();
     CtrlKey('A');
     CtrlKey('X');
-    EXPECT_EQ(Text(pName), CString(_T("")));
+    EXPECT_EQ(WindowText(*pName), CString(_T("")));
     EXPECT_EQ(m_main.Commands(ID_CUT_BLOCKS), 1);
     CtrlKey('N');
     EXPECT_EQ(m_main.Commands(ID_NEW_FILE), 2);
@@ -186,15 +180,15 @@ TEST_F(ModalKeysTest, TheEditsUndoTakesARunOfTypingBackAsOneStepAndRedoesIt)
     edit.SetSel(2, 2);
     for (TCHAR ch : {TCHAR('c'), TCHAR('d')})
         edit.SendMessage(WM_CHAR, ch);
-    EXPECT_EQ(Text(&edit), CString(_T("abcd")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcd")));
     EXPECT_TRUE(edit.Undo());
-    EXPECT_EQ(Text(&edit), CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
     EXPECT_TRUE(edit.Undo());
-    EXPECT_EQ(Text(&edit), CString(_T("abcd")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcd")));
     // Paste and Shift+Insert; a password box never gives its text away.
     CClipboard::SetText(_T("X"));
     edit.SendMessage(WM_CHAR, 0x16);
-    EXPECT_EQ(Text(&edit), CString(_T("abcdX")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcdX")));
     edit.ModifyStyle(0, ES_PASSWORD);
     edit.SendMessage(WM_CHAR, 0x01);
     edit.SendMessage(WM_CHAR, 0x03);

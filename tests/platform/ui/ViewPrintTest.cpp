@@ -343,13 +343,10 @@ TEST_F(ViewPrintTest, ThePreviewShowsThePagesOfTheJobInAWindowOfItsOwn)
     CDialog::SetDialogHook([&](CDialog& dlg) {
         auto* pPreview = dynamic_cast<CPrintPreviewDlg*>(&dlg);
         ASSERT_NE(pPreview, nullptr);
-        CString strCaption, strPage;
-        dlg.GetWindowText(strCaption);
-        shown.push_back(strCaption.ToUtf8());
+        shown.push_back(WindowText(dlg).ToUtf8());
         for (UINT nButton : {IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_PREV}) {
             dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
-            dlg.GetDlgItemText(int(IDC_PREVIEW_PAGE_TEXT), strPage);
-            shown.push_back(strPage.ToUtf8());
+            shown.push_back(WindowText(*dlg.GetDlgItem(int(IDC_PREVIEW_PAGE_TEXT))).ToUtf8());
         }
         shown.push_back("next:" + std::to_string(dlg.GetDlgItem(int(IDC_PREVIEW_NEXT))->IsWindowEnabled()));
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

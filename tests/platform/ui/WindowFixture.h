@@ -39,3 +39,10 @@ protected:
 using EventLog = std::vector<std::string>;
 
 inline const CRect kRect(10, 20, 110, 70);
+
+inline CString WindowText(const CWnd& wnd)
+{
+    CString str;
+    wnd.GetWindowText(str);
+    return str;
+}
