@@ -4,12 +4,12 @@
 // RecordsCheckedByHand, so that a new recording cannot silently change them.
 // QARVO_RECORD_GOLDEN=1 writes the images anew.
 #include "CodecTestSupport.h"
+#include "support/CorpusReplay.h"
 
 #include "blocks/BlockTypeTable.h"
 
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -17,12 +17,6 @@ namespace {
 std::string GoldenPath(const std::string& strFile)
 {
     return std::string(QARVO_GOLDEN_DIR) + "/" + strFile;
-}
-
-Bytes ReadFile(const std::string& strPath)
-{
-    std::ifstream in(strPath, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 class EveryType : public CodecDiagram, public testing::WithParamInterface<bool> {
@@ -65,7 +59,7 @@ TEST_P(EveryType, MatchesTheKeptImage)
                                                        std::streamsize(image.size()));
         GTEST_SKIP() << "recorded " << strPath;
     }
-    const Bytes kept = ReadFile(strPath);
+    const Bytes kept = corpus_replay::ReadBytes(strPath);
     ASSERT_EQ(kept.size(), image.size());
     for (std::size_t i = 0; i < image.size(); ++i)
         ASSERT_EQ(int(image[i]), int(kept[i])) << "first difference at byte " << i;
