@@ -89,11 +89,6 @@ protected:
         MainWindowTest::SetUp();
         RegisterTestTemplate();
     }
-    void Key(CWnd* pTarget, UINT nVirtKey)
-    {
-        MSG msg = {pTarget, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
-        m_thread.RouteMessage(msg);
-    }
 
     CMessageBoxRecorder m_boxes;
 };
@@ -146,7 +141,7 @@ TEST_F(DialogTest, KeysOfTheDialog)
         CTestDlg dlg;
         CDialog::SetDialogHook([&](CDialog& d) {
             d.GetDlgItem(c.nFocus)->SetFocus();
-            Key(d.GetDlgItem(c.nFocus), c.nKey);
+            KeyDown(d.GetDlgItem(c.nFocus), c.nKey);
         });
         EXPECT_EQ(dlg.DoModal(), c.nResult);
     }
@@ -158,10 +153,10 @@ TEST_F(DialogTest, TabMovesThroughTabStopsAndSkipsDisabledOnes)
     ASSERT_TRUE(dlg.Create(IDD_TEST, &m_main));
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_VALUE));
     dlg.GetDlgItem(IDC_KIND)->EnableWindow(FALSE);
-    Key(CWnd::GetFocus(), VK_TAB);
+    KeyDown(CWnd::GetFocus(), VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_ENABLE));
     AfxSetKeyState(VK_SHIFT, true);
-    Key(CWnd::GetFocus(), VK_TAB);
+    KeyDown(CWnd::GetFocus(), VK_TAB);
     AfxSetKeyState(VK_SHIFT, false);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_VALUE));
     // Wrapping round from the first control backwards reaches the last.
@@ -169,7 +164,7 @@ TEST_F(DialogTest, TabMovesThroughTabStopsAndSkipsDisabledOnes)
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDCANCEL));
     // An arrow moves within the radio group and checks the button it reaches.
     dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_RADIO1));
-    Key(CWnd::GetFocus(), VK_DOWN);
+    KeyDown(CWnd::GetFocus(), VK_DOWN);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_RADIO2));
     EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO2), UINT(BST_CHECKED));
     dlg.DestroyWindow();

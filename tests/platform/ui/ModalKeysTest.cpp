@@ -89,8 +89,7 @@ protected:
     {
         CWnd* pTarget = CWnd::GetFocus();
         AfxSetKeyState(VK_CONTROL, true);
-        MSG down = {pTarget, WM_KEYDOWN, WPARAM(chKey), 1, 0, {0, 0}};
-        if (!m_thread.RouteMessage(down)) {
+        if (!KeyDown(pTarget, UINT(chKey))) {
             MSG ch = {pTarget, WM_CHAR, WPARAM(chKey - 'A' + 1), 1, 0, {0, 0}};
             m_thread.RouteMessage(ch);
         }
@@ -113,8 +112,7 @@ TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNo
         CtrlKey('Z');
         strAfterUndo = WindowText(*pName);
         // A key that still finds the main window (the view kept the focus) goes nowhere.
-        MSG toMain = {&m_main, WM_KEYDOWN, VK_DELETE, 1, 0, {0, 0}};
-        EXPECT_TRUE(m_thread.RouteMessage(toMain));
+        EXPECT_TRUE(KeyDown(&m_main, VK_DELETE));
         d.EndDialog(IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);

@@ -85,11 +85,6 @@ protected:
             m_sheet.DestroyWindow();
         MainWindowTest::TearDown();
     }
-    void Key(UINT nVirtKey)
-    {
-        MSG msg = {CWnd::GetFocus(), WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
-        m_thread.RouteMessage(msg);
-    }
 
     CMessageBoxRecorder m_boxes;
     CPropertySheet m_sheet{_T("Sheet"), nullptr, 0};
@@ -162,7 +157,7 @@ TEST_F(PropertySheetTest, OkWithABadValueStaysOpen)
         m_sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         EXPECT_TRUE(IsWindow(&m_sheet));
         EXPECT_EQ(g_log, (EventLog{"p0:init"}));
-        Key(VK_ESCAPE);
+        KeyDown(CWnd::GetFocus(), VK_ESCAPE);
     });
     EXPECT_EQ(m_sheet.DoModal(), IDCANCEL);
     EXPECT_EQ(g_log, (EventLog{"p0:init", "p0:cancel"}));
