@@ -73,7 +73,6 @@ public:
     SimulatedController& operator=(const SimulatedController&) = delete;
 
     const std::string& Path() const { return m_pty.Path(); }
-    std::uint8_t ModelCode() const { return std::uint8_t(m_wHardwareCode >> 8); }
 
     // ---- switches ----
     // The fault applies to the replies to the function code given (0: to every reply).
