@@ -133,10 +133,13 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
             AddSetting<T>(fields, strCam + "OnOff", [c](T& b) -> auto& { return b.m_bOnDisabled[c]; });
             AddSetting<T>(fields, strCam + "OffOff", [c](T& b) -> auto& { return b.m_bOffDisabled[c]; });
             for (int d = 0; d < 7; ++d)
-                AddSetting<T>(fields, strCam + "Day" + std::to_string(d), [c, d](T& b) -> auto& { return b.m_bDay[c][d]; });
+                AddSetting<T>(fields, strCam + "Day" + std::to_string(d),
+                              [=](T& b) -> auto& { return b.m_bDay[c][d]; });
             for (int k = 0; k < 2; ++k) {
-                AddSetting<T>(fields, strCam + "On" + std::to_string(k), [c, k](T& b) -> auto& { return b.m_nOnTime[c][k]; });
-                AddSetting<T>(fields, strCam + "Off" + std::to_string(k), [c, k](T& b) -> auto& { return b.m_nOffTime[c][k]; });
+                AddSetting<T>(fields, strCam + "On" + std::to_string(k),
+                              [=](T& b) -> auto& { return b.m_nOnTime[c][k]; });
+                AddSetting<T>(fields, strCam + "Off" + std::to_string(k),
+                              [=](T& b) -> auto& { return b.m_nOffTime[c][k]; });
             }
         }
     }

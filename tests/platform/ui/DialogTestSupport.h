@@ -8,7 +8,6 @@
 
 #include <string>
 #include <utility>
-#include <utility>
 #include <vector>
 
 // Logs "command:<id>:<code>" and "notify:<id>:<code>" for what its children report.
