@@ -27,6 +27,12 @@ constexpr WORD kOlderHardware = 0x1188;
 constexpr WORD kNewerHardware = 0x5288;
 constexpr SYSTEMTIME kStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
 
+inline Bytes Cat(Bytes first, const Bytes& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 // Buffer 0, then buffer 1, then the message-text area.
 inline Bytes WholeImage(const CVetlaCoreRule& codec)
 {
