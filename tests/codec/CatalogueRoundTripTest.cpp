@@ -6,9 +6,6 @@
 #include "codec/ImageDecoder.h"
 #include "support/BlockCatalogue.h"
 
-#include "blocks/BlockMSGTEXT.h"
-#include "blocks/ParamTables.h"
-#include "blocks/Widget.h"
 
 namespace {
 
@@ -64,14 +61,7 @@ TEST_F(OlderElementPlace, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
         Block(BT_AND);
     auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
     for (int nColumn : {0, 12}) {
-        auto* pWidget = new CWidget;
-        pWidget->m_nLine = 2;
-        pWidget->m_nColumn = nColumn;
-        pWidget->m_nKind = 2;
-        pWidget->m_nParamId = 2;
-        pWidget->m_nWidth = g_arrParamWidth[2];
-        pWidget->m_nBlockNumber = pText->m_nNumber;
-        pText->m_arrWidgets1[1].Add(pWidget);
+        CWidget* pWidget = PlaceParameter(*pText, 1, 2, nColumn, 2, pText->m_nNumber, 2);
         const EncodeResult result = Encode();
         EXPECT_FALSE(result.bOk) << nColumn;
         EXPECT_NE(result.strMessage.Find(_T("block B30 ")), -1) << nColumn;
@@ -86,13 +76,7 @@ TEST_F(NewerCodecDiagram, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
 {
     Block(BT_AND);
     auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
-    auto* pWidget = new CWidget;
-    pWidget->m_nLine = 3;
-    pWidget->m_nColumn = 0;
-    pWidget->m_nKind = 2;
-    pWidget->m_nWidth = g_arrParamWidth[2];
-    pWidget->m_nBlockNumber = pText->m_nNumber;
-    pText->m_arrWidgets2[2].Add(pWidget);
+    PlaceElement(*pText, 2, 3, 0, 2, pText->m_nNumber, g_arrParamWidth[2]);
     const EncodeResult result = Encode();
     EXPECT_FALSE(result.bOk);
     EXPECT_NE(result.strMessage.Find(_T("block B1 has an element on line 3, column 0")), -1);

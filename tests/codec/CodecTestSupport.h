@@ -4,9 +4,12 @@
 #pragma once
 
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ParamTables.h"
+#include "blocks/Widget.h"
 #include "codec/ImageEncoder.h"
 #include "codec/ImageLayout.h"
 #include "codec/VetlaCoreRule.h"
@@ -15,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <span>
+#include <string>
 #include <vector>
 
 using Bytes = std::vector<BYTE>;
@@ -22,6 +26,67 @@ using Bytes = std::vector<BYTE>;
 constexpr WORD kOlderHardware = 0x1188;
 constexpr WORD kNewerHardware = 0x5288;
 constexpr SYSTEMTIME kStamp = {2026, 3, 0, 14, 9, 26, 53, 0};
+
+inline Bytes Cat(Bytes first, const Bytes& second)
+{
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+// Buffer 0, then buffer 1, then the message-text area.
+inline Bytes WholeImage(const CVetlaCoreRule& codec)
+{
+    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
+    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
+    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
+    return bytes;
+}
+
+inline int CountTexts(const CVetlaDoc& doc)
+{
+    int nTexts = 0;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        nTexts += static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT ? 1 : 0;
+    return nTexts;
+}
+
+// An element of nKind on screen 1 or 2 of a message text, at a line and column, showing block
+// nNumber.
+inline CWidget* PlaceElement(CBlockMSGTEXT& text, int nScreen, int nLine, int nColumn, int nKind, int nNumber,
+                             int nWidth = 8)
+{
+    auto* pWidget = new CWidget;
+    pWidget->m_nLine = nLine;
+    pWidget->m_nColumn = nColumn;
+    pWidget->m_nKind = nKind;
+    pWidget->m_nBlockNumber = nNumber;
+    pWidget->m_nWidth = nWidth;
+    (nScreen == 1 ? text.m_arrWidgets1 : text.m_arrWidgets2)[nLine - 1].Add(pWidget);
+    return pWidget;
+}
+
+// An element showing a parameter, as wide as the parameter-name id makes it.
+inline CWidget* PlaceParameter(CBlockMSGTEXT& text, int nScreen, int nLine, int nColumn, int nKind, int nNumber,
+                               int nParamId)
+{
+    CWidget* pWidget = PlaceElement(text, nScreen, nLine, nColumn, nKind, nNumber, g_arrParamWidth[nParamId]);
+    pWidget->m_nParamId = nParamId;
+    return pWidget;
+}
+
+// A message text's elements, one line each, screen by screen and line by line: the element's
+// list and what describe() tells of it.
+template <class Describe>
+std::string DescribeElements(const CBlockMSGTEXT& text, Describe&& describe)
+{
+    std::string str;
+    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
+        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
+        for (INT_PTR i = 0; i < line.GetSize(); ++i)
+            str += std::to_string(nArray) + ":" + describe(*static_cast<const CWidget*>(line[i])) + "\n";
+    }
+    return str;
+}
 
 class CodecDiagram : public testing::Test {
 protected:
@@ -82,10 +147,7 @@ protected:
     EncodeResult Encode()
     {
         m_codec.m_pDoc = &m_doc;
-        int nTexts = 0;
-        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;)
-            nTexts += static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT ? 1 : 0;
-        EXPECT_TRUE(m_codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, m_doc.IsNewGenerationDoc() ? nTexts : 0));
+        EXPECT_TRUE(m_codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, m_doc.IsNewGenerationDoc() ? CountTexts(m_doc) : 0));
         return BuildProgramImage(m_codec, kStamp);
     }
 

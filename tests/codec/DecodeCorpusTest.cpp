@@ -1,6 +1,7 @@
 // The inputs the decoder's fuzzer found faults with (tests/data/decode-corpus), and the golden
 // images, replayed through the same round trip: each is refused or decodes into a document
 // that saves and opens again, and none may trip a sanitizer.
+#include "support/CorpusReplay.h"
 #include "support/DecodeRoundTrip.h"
 
 #include "blocks/BlockFactory.h"
@@ -8,18 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
-
 namespace {
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST(DecodeCorpus, EveryKeptInputIsRefusedOrReopens)
 {
@@ -27,13 +17,12 @@ TEST(DecodeCorpus, EveryKeptInputIsRefusedOrReopens)
     RegisterMessageTextClasses();
     int nDecoded = 0;
     for (const char* pszDir : {QARVO_DECODE_CORPUS_DIR, QARVO_GOLDEN_DIR}) {
-        for (const auto& entry : std::filesystem::directory_iterator(pszDir)) {
-            if (entry.path().extension() != ".bin")
+        for (const corpus_replay::Input& input : corpus_replay::ReadCorpus(pszDir)) {
+            if (!input.name.ends_with(".bin"))
                 continue;
-            const std::vector<std::uint8_t> bytes = ReadBytes(entry.path());
             int nCause = 0;
-            const auto outcome = decode_round_trip::Run(bytes.data(), bytes.size(), &nCause);
-            EXPECT_NE(outcome, decode_round_trip::Outcome::DoesNotReopen) << entry.path() << ": cause " << nCause;
+            const auto outcome = decode_round_trip::Run(input.bytes.data(), input.bytes.size(), &nCause);
+            EXPECT_NE(outcome, decode_round_trip::Outcome::DoesNotReopen) << input.name << ": cause " << nCause;
             nDecoded += outcome == decode_round_trip::Outcome::Decoded ? 1 : 0;
         }
     }

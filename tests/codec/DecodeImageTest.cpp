@@ -33,12 +33,6 @@ Bytes Repeat(const Bytes& record, int nTimes, Bytes tail = {})
     return bytes;
 }
 
-Bytes Cat(Bytes first, const Bytes& second)
-{
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
-
 class UploadedImage : public testing::Test {
 protected:
     // An upload of these function-block records from a controller with this hardware code.

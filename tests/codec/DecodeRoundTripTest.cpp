@@ -6,13 +6,10 @@
 
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockDataLog.h"
-#include "blocks/BlockMSGTEXT.h"
 #include "blocks/SimContext.h"
-#include "blocks/Widget.h"
 #include "codec/ImageDecoder.h"
 #include "document/SimScan.h"
 #include "blocks/MessageTextClasses.h"
-#include "blocks/ParamTables.h"
 #include "document/ParameterCaption.h"
 #include "platform/core/MemFile.h"
 
@@ -20,22 +17,6 @@
 #include <string>
 
 namespace {
-
-Bytes Concat(const CVetlaCoreRule& codec)
-{
-    Bytes bytes(codec.Image(0).begin(), codec.Image(0).end());
-    bytes.insert(bytes.end(), codec.Image(1).begin(), codec.Image(1).end());
-    bytes.insert(bytes.end(), codec.TextArea().begin(), codec.TextArea().end());
-    return bytes;
-}
-
-int CountTexts(const CVetlaDoc& doc)
-{
-    int nTexts = 0;
-    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
-        nTexts += static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nType == BT_MSGTEXT ? 1 : 0;
-    return nTexts;
-}
 
 // A space and the number. Appended, not joined with +: a literal joined to a string sets off a
 // false overlap warning in the optimised build.
@@ -94,10 +75,19 @@ protected:
         ASSERT_TRUE(encoded.bOk) << encoded.nMessageId;
     }
 
+    // The round trip of a document whose message text is pText: the decoded text.
+    const CBlockMSGTEXT* DecodedText(const CBlockMSGTEXT* pText)
+    {
+        EXPECT_TRUE(Encode().bOk);
+        DecodeAndEncodeAgain();
+        ExpectSameImages();
+        return static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    }
+
     void ExpectSameImages()
     {
-        const Bytes first = Concat(Codec());
-        const Bytes second = Concat(m_again);
+        const Bytes first = WholeImage(Codec());
+        const Bytes second = WholeImage(m_again);
         ASSERT_EQ(first.size(), second.size());
         for (std::size_t i = 0; i < first.size(); ++i)
             ASSERT_EQ(int(first[i]), int(second[i])) << "first difference at byte " << i;
@@ -227,10 +217,7 @@ TEST_P(RoundTrip, MessageTextCells)
         for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
             pText->m_nMsgSettings[i] = i + 1;
     }
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     for (int nRow = 1; nRow < MSGTEXT_ROWS; ++nRow) {
         for (int nCol = 1; nCol <= (GetParam() ? 24 : 12); ++nCol) {
@@ -254,22 +241,16 @@ class ElementRoundTrip : public RoundTrip {};
 
 std::string DescribeElements(const CBlockMSGTEXT& text)
 {
-    std::string str;
-    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
-        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
-        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
-            const auto* p = static_cast<const CWidget*>(line[i]);
-            str += std::to_string(nArray) + ":" + std::to_string(p->m_nLine) + "," + std::to_string(p->m_nColumn) +
-                   " k" + std::to_string(p->m_nKind) + " b" + std::to_string(p->m_nBlockNumber) + " v" +
-                   std::to_string(p->m_nValueIndex) + " " + std::to_string(p->m_nMinValue) + ".." +
-                   std::to_string(p->m_nMaxValue) + " o" + std::to_string(p->m_nOption) + " ";
-            for (const auto& row : p->m_strNames)
-                for (const CString& strCell : row)
-                    str += strCell.IsEmpty() ? '?' : char(strCell[0]);
-            str += "\n";
-        }
-    }
-    return str;
+    return DescribeElements(text, [](const CWidget& w) {
+        std::string str = std::to_string(w.m_nLine) + "," + std::to_string(w.m_nColumn) + " k" +
+                          std::to_string(w.m_nKind) + " b" + std::to_string(w.m_nBlockNumber) + " v" +
+                          std::to_string(w.m_nValueIndex) + " " + std::to_string(w.m_nMinValue) + ".." +
+                          std::to_string(w.m_nMaxValue) + " o" + std::to_string(w.m_nOption) + " ";
+        for (const auto& row : w.m_strNames)
+            for (const CString& strCell : row)
+                str += strCell.IsEmpty() ? '?' : char(strCell[0]);
+        return str;
+    });
 }
 
 // The elements of a newer message text come back with their place, kind, block, value index,
@@ -284,34 +265,26 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     // Flag 301's reference word 0x612C ends in a byte that is also the GBK attribute.
     Point(BT_FLAG, NUM_FLAG + 300);
     auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
-    const auto place = [&](CObArray* pLines, int nLine, int nColumn, int nKind, int nNumber) {
-        auto* pWidget = new CWidget;
-        pWidget->m_nLine = nLine;
-        pWidget->m_nColumn = nColumn;
-        pWidget->m_nKind = nKind;
-        pWidget->m_nBlockNumber = nNumber;
-        pLines[nLine - 1].Add(pWidget);
-        return pWidget;
+    // Widths the decoder gives back from the kind.
+    const auto place = [&](int nScreen, int nLine, int nColumn, int nKind, int nNumber) {
+        return PlaceElement(*pText, nScreen, nLine, nColumn, nKind, nNumber, 0);
     };
-    place(pText->m_arrWidgets1, 1, 3, 1, pTimer->m_nNumber);
-    place(pText->m_arrWidgets1, 2, 1, 0, NUM_ANALOG_IN + 1);
-    place(pText->m_arrWidgets1, 2, 9, 2, pText->m_nNumber);
-    CWidget* pName = place(pText->m_arrWidgets1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
+    place(1, 1, 3, 1, pTimer->m_nNumber);
+    place(1, 2, 1, 0, NUM_ANALOG_IN + 1);
+    place(1, 2, 9, 2, pText->m_nNumber);
+    CWidget* pName = place(1, 3, 2, WIDGET_KIND_IOSTATUSNAME, NUM_FLAG + 300);
     pName->m_strNames[1][1] = _T("O");
     pName->m_strNames[2][1] = _T("I");
-    CWidget* pBar = place(pText->m_arrWidgets2, 3, 14, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
+    CWidget* pBar = place(2, 3, 14, WIDGET_KIND_BARGRAPH, pPi->m_nNumber);
     pBar->m_nValueIndex = 1;
     pBar->m_nMinValue = -10;
     pBar->m_nMaxValue = 100;
     pBar->m_nOption = 4;
-    place(pText->m_arrWidgets2, 2, 13, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
-    place(pText->m_arrWidgets2, 1, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
+    place(2, 2, 13, WIDGET_KIND_SCALETIME, pTimer->m_nNumber)->m_nOption = 2;
+    place(2, 1, 1, WIDGET_KIND_GRAPH, -1)->m_nOption = 3;
     // The character under that byte stays a character.
     pText->m_strCells1[3][5] = _T("Q");
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     EXPECT_EQ(DescribeElements(*pDecoded), DescribeElements(*pText));
     EXPECT_EQ(pDecoded->m_strCells1[3][5], CString(_T("Q")));
@@ -321,17 +294,13 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
     EXPECT_NE(m_decoded.FindBlockByNumber(NUM_FLAG + 300), nullptr);
     // Each kind as wide and tall as its kind makes it, with the id of the value it shows; the
     // state name has its block type's caption.
-    std::string strSizes;
-    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
-        const CObArray& line = const_cast<CBlockMSGTEXT*>(pDecoded)->WidgetArray(nArray);
-        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
-            const auto* p = static_cast<const CWidget*>(line[i]);
-            strSizes += std::to_string(p->m_nKind) + ":" + std::to_string(p->m_nWidth) + "x" +
-                        std::to_string(p->GetRect().Height()) + " id" + std::to_string(p->m_nParamId) + " ";
-        }
-    }
-    EXPECT_EQ(strSizes, "1:7x37 id4 0:4x37 id131 2:8x37 id2 -101:8x37 id134 -104:12x148 id-1 -100:11x37 id-1 "
-                        "-99:4x37 id115 ");
+    EXPECT_EQ(DescribeElements(*pDecoded,
+                               [](const CWidget& w) {
+                                   return std::to_string(w.m_nKind) + ":" + std::to_string(w.m_nWidth) + "x" +
+                                          std::to_string(w.GetRect().Height()) + " id" + std::to_string(w.m_nParamId);
+                               }),
+              "0:1:7x37 id4\n1:0:4x37 id131\n1:2:8x37 id2\n2:-101:8x37 id134\n4:-104:12x148 id-1\n"
+              "5:-100:11x37 id-1\n6:-99:4x37 id115\n");
     const auto* pDecodedName = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[2][0]);
     EXPECT_FALSE(pDecodedName->m_strCaption.IsEmpty());
 }
@@ -350,21 +319,11 @@ class OlderElementRoundTrip : public RoundTrip {};
 TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
 {
     auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
-    auto* pWidget = new CWidget;
-    pWidget->m_nLine = 2;
-    pWidget->m_nColumn = 3;
-    pWidget->m_nKind = 2;
-    pWidget->m_nParamId = 2;
-    pWidget->m_nWidth = g_arrParamWidth[2];
-    pWidget->m_nBlockNumber = pText->m_nNumber;
-    pText->m_arrWidgets1[1].Add(pWidget);
+    PlaceParameter(*pText, 1, 2, 3, 2, pText->m_nNumber, 2);
     pText->m_strCells1[2][1] = _T("A");
     pText->m_strCells1[2][2] = _T("B");
     pText->m_strCells1[2][12] = _T("Z");
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     ASSERT_EQ(pDecoded->m_arrWidgets1[1].GetSize(), 1);
     const auto* pElement = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[1][0]);
@@ -389,20 +348,14 @@ namespace {
 // list it shows, the parameter-name id, the caption and the width.
 std::string DescribeParameters(const CBlockMSGTEXT& text)
 {
-    std::string str;
-    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
-        const CObArray& line = const_cast<CBlockMSGTEXT&>(text).WidgetArray(nArray);
-        for (INT_PTR i = 0; i < line.GetSize(); ++i) {
-            const auto* p = static_cast<const CWidget*>(line[i]);
-            str += std::to_string(nArray) + ":" + std::to_string(p->m_nLine) + "," + std::to_string(p->m_nColumn) +
-                   " k" + std::to_string(p->m_nKind) + " b" + std::to_string(p->m_nBlockNumber) + " id" +
-                   std::to_string(p->m_nParamId) + " w" + std::to_string(p->m_nWidth) + " ";
-            for (TCHAR ch : std::u16string_view(p->m_strCaption))
-                str += char(ch);
-            str += "\n";
-        }
-    }
-    return str;
+    return DescribeElements(text, [](const CWidget& w) {
+        std::string str = std::to_string(w.m_nLine) + "," + std::to_string(w.m_nColumn) + " k" +
+                          std::to_string(w.m_nKind) + " b" + std::to_string(w.m_nBlockNumber) + " id" +
+                          std::to_string(w.m_nParamId) + " w" + std::to_string(w.m_nWidth) + " ";
+        for (TCHAR ch : std::u16string_view(w.m_strCaption))
+            str += char(ch);
+        return str;
+    });
 }
 
 struct ShownParameter {
@@ -439,21 +392,10 @@ TEST_P(RoundTrip, ParameterElementsComeBack)
                  {1, 3, 1, 0, NUM_ANALOG_IN + 1, 131}, {1, 3, 18, 0, NUM_ANALOG_FLAG + 2, 137},
                  {2, 4, 3, 0, nWatchdog, 26}};
     }
-    for (const ShownParameter& s : shown) {
-        auto* pWidget = new CWidget;
-        pWidget->m_nLine = s.nLine;
-        pWidget->m_nColumn = s.nColumn;
-        pWidget->m_nKind = s.nIndex;
-        pWidget->m_nBlockNumber = s.nNumber ? s.nNumber : pText->m_nNumber;
-        pWidget->m_nParamId = s.nParamId;
-        pWidget->m_nWidth = g_arrParamWidth[s.nParamId];
-        pWidget->m_strCaption = ParameterCaption(s.nParamId);
-        (s.nSet == 1 ? pText->m_arrWidgets1 : pText->m_arrWidgets2)[s.nLine - 1].Add(pWidget);
-    }
-    ASSERT_TRUE(Encode().bOk);
-    DecodeAndEncodeAgain();
-    ExpectSameImages();
-    const auto* pDecoded = static_cast<const CBlockMSGTEXT*>(m_decoded.FindBlockByNumber(pText->m_nNumber));
+    for (const ShownParameter& s : shown)
+        PlaceParameter(*pText, s.nSet, s.nLine, s.nColumn, s.nIndex, s.nNumber ? s.nNumber : pText->m_nNumber,
+                       s.nParamId)->m_strCaption = ParameterCaption(s.nParamId);
+    const CBlockMSGTEXT* pDecoded = DecodedText(pText);
     ASSERT_NE(pDecoded, nullptr);
     EXPECT_EQ(DescribeParameters(*pDecoded), DescribeParameters(*pText));
     const auto* pShortened = static_cast<const CWidget*>(pDecoded->m_arrWidgets1[GetParam() ? 1 : 2][0]);

@@ -10,17 +10,6 @@
 
 namespace {
 
-Bytes Repeat(BYTE by, int nCount)
-{
-    return Bytes(std::size_t(nCount), by);
-}
-
-Bytes Concat(Bytes a, const Bytes& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 TEST_F(CodecDiagram, OlderNamesAreLcdCodesPaddedWith5B)
 {
     Block(BT_NOT)->m_strLabelSuffix = _T("PUMP 1.A");
@@ -45,15 +34,15 @@ TEST_F(CodecDiagram, ProgramNameAndPassword)
     Doc().m_settings.strProgramName = _T("Hall");
     Doc().m_settings.strPassword = _T("AB");
     ASSERT_TRUE(Encode().bOk);
-    EXPECT_EQ(SectionBytes("K"), Concat(Bytes{'H', 'a', 'l', 'l'}, Repeat(0xFF, 12)));
-    EXPECT_EQ(SectionBytes("L"), Concat(Bytes{'A', 'B'}, Repeat(0xFF, 14)));
+    EXPECT_EQ(SectionBytes("K"), Cat(Bytes{'H', 'a', 'l', 'l'}, Bytes(12, 0xFF)));
+    EXPECT_EQ(SectionBytes("L"), Cat(Bytes{'A', 'B'}, Bytes(14, 0xFF)));
 }
 
 TEST_F(CodecDiagram, LongPasswordKeepsEightCharacters)
 {
     Doc().m_settings.strPassword = _T("123456789");
     ASSERT_TRUE(Encode().bOk);
-    EXPECT_EQ(SectionBytes("L"), Concat(Bytes{'1', '2', '3', '4', '5', '6', '7', '8'}, Repeat(0xFF, 8)));
+    EXPECT_EQ(SectionBytes("L"), Cat(Bytes{'1', '2', '3', '4', '5', '6', '7', '8'}, Bytes(8, 0xFF)));
 }
 
 TEST_F(CodecDiagram, StampSwapsEachPairOfCharacters)
@@ -77,7 +66,7 @@ TEST_F(CodecDiagram, PortsAreThreeRecordsOfElevenWords)
     EXPECT_EQ(port, (Bytes{0, 0, 0, 0, 7, 0, 3, 0, 0, 0, 1, 0, 0, 0, 0x70, 0x11, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(SectionBytes("CM", 22, 2), (Bytes{1, 0}));
     EXPECT_EQ(SectionBytes("CM", 64, 2), (Bytes{9, 0}));
-    EXPECT_EQ(SectionBytes("CM", 66), Repeat(0xFF, 110));
+    EXPECT_EQ(SectionBytes("CM", 66), Bytes(110, 0xFF));
 }
 
 TEST_F(CodecDiagram, SettingsWordsOfEveryGeneration)
@@ -96,8 +85,8 @@ TEST_F(CodecDiagram, SettingsWordsOfEveryGeneration)
     EXPECT_EQ(SectionBytes("M1"), (Bytes{0x88, 0x11}));
     EXPECT_EQ(SectionBytes("V1"), (Bytes{0x03, 0x02}));
     // The older generation gets none of the newer sections and C keeps its starting contents.
-    EXPECT_EQ(SectionBytes("KV"), Repeat(0xFF, 2));
-    EXPECT_EQ(SectionBytes("RV", 0, 4), Repeat(0xFF, 4));
+    EXPECT_EQ(SectionBytes("KV"), Bytes(2, 0xFF));
+    EXPECT_EQ(SectionBytes("RV", 0, 4), Bytes(4, 0xFF));
     EXPECT_EQ(SectionBytes("C", 0, 2), (Bytes{0xFF, 0x00}));
 }
 
@@ -160,7 +149,7 @@ TEST_F(NewerCodecDiagram, DataLogListsItsItems)
     const int nInputWords = 2 * (pLog->m_nInputs - 1);
     EXPECT_EQ(SectionBytes("DL", 0, 2), (Bytes{0x01, 0x00}));
     EXPECT_EQ(SectionBytes("DL", nInputWords, 4), (Bytes{1, 0, 2, 0}));
-    EXPECT_EQ(SectionBytes("DL", nInputWords + 4, 10), Repeat(0xFF, 10));
+    EXPECT_EQ(SectionBytes("DL", nInputWords + 4, 10), Bytes(10, 0xFF));
     EXPECT_EQ(SectionBytes("DL", nInputWords + 14, 8), (Bytes{0x07, 0x2B, 0x00, 0x20, 0x06, 0xFF, 0x02, 0x00}));
 }
 

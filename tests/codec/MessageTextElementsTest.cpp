@@ -3,8 +3,6 @@
 // and 1152 of the text's 1280-byte block.
 #include "CodecTestSupport.h"
 
-#include "blocks/BlockMSGTEXT.h"
-#include "blocks/Widget.h"
 
 #include <string>
 
@@ -22,14 +20,7 @@ protected:
     // An element of nKind on screen 1 or 2 at a line and column, showing block nNumber.
     CWidget* Place(int nScreen, int nLine, int nColumn, int nKind, int nNumber, int nWidth = 8)
     {
-        auto* pWidget = new CWidget;
-        pWidget->m_nLine = nLine;
-        pWidget->m_nColumn = nColumn;
-        pWidget->m_nKind = nKind;
-        pWidget->m_nBlockNumber = nNumber;
-        pWidget->m_nWidth = nWidth;
-        (nScreen == 1 ? Text()->m_arrWidgets1 : Text()->m_arrWidgets2)[nLine - 1].Add(pWidget);
-        return pWidget;
+        return PlaceElement(*Text(), nScreen, nLine, nColumn, nKind, nNumber, nWidth);
     }
 
     static void Name(CWidget* pWidget, const std::u16string& strOff, const std::u16string& strOn)

@@ -2,8 +2,6 @@
 // double-byte conversions they use.
 #include "CodecTestSupport.h"
 
-#include "blocks/BlockMSGTEXT.h"
-#include "blocks/Widget.h"
 #include "codec/MultiByteText.h"
 
 namespace {
@@ -44,13 +42,8 @@ TEST_F(OlderTexts, ParameterElementNamesItsBlock)
 {
     CBlockObj* pTimer = Block(BT_DPR);
     CBlockMSGTEXT* pText = Text();
-    auto* pWidget = new CWidget;
-    pWidget->m_nKind = 0;
-    pWidget->m_nParamId = 0;  // the on-delay's first entry, as the page places it
-    pWidget->m_nColumn = 3;
-    pWidget->m_nWidth = 4;
-    pWidget->m_nBlockNumber = pTimer->m_nNumber;
-    pText->m_arrWidgets1[0].Add(pWidget);
+    // The on-delay's first entry (id 0), as the page places it.
+    PlaceElement(*pText, 1, 1, 3, 0, pTimer->m_nNumber, 4)->m_nParamId = 0;
     pText->m_strCells1[1][1] = _T("T");
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("C", 0, 8), (Bytes{2, 2, 0x00, 0x00, 0x21, 0x00, 0x00, 'T'}));
@@ -60,19 +53,10 @@ TEST_F(OlderTexts, LineKindFollowsTheParameterId)
 {
     CBlockObj* pTimer = Block(BT_DPR);
     CBlockMSGTEXT* pText = Text();
-    const auto place = [&](int nLine, int nNumber, int nKind, int nParamId) {
-        auto* pWidget = new CWidget;
-        pWidget->m_nKind = nKind;
-        pWidget->m_nParamId = nParamId;
-        pWidget->m_nColumn = 1;
-        pWidget->m_nWidth = 7;
-        pWidget->m_nBlockNumber = nNumber;
-        pText->m_arrWidgets1[nLine].Add(pWidget);
-    };
     // The timer's second entry (id 4), then the message text's own ids 34 and 3.
-    place(0, pTimer->m_nNumber, 1, 4);
-    place(1, pText->m_nNumber, 0, 34);
-    place(2, pText->m_nNumber, 3, 3);
+    PlaceElement(*pText, 1, 1, 1, 1, pTimer->m_nNumber, 7)->m_nParamId = 4;
+    PlaceElement(*pText, 1, 2, 1, 0, pText->m_nNumber, 7)->m_nParamId = 34;
+    PlaceElement(*pText, 1, 3, 1, 3, pText->m_nNumber, 7)->m_nParamId = 3;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(SectionBytes("C", 0, 6), (Bytes{2, 0, 0x00, 0x00, 0x21, 0x01}));
     EXPECT_EQ(SectionBytes("C", 16, 2), (Bytes{3, 0}));

@@ -1,7 +1,7 @@
 // The request frames byte for byte, against frames taken from the controller's own traces.
 #include "protocol/ModBus.h"
 
-#include "protocol/ReplyBuilder.h"
+#include "support/ReplyBuilder.h"
 
 #include <gtest/gtest.h>
 

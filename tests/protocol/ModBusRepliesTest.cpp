@@ -2,7 +2,7 @@
 // random replies of every length that must never make a check read past what was received.
 #include "protocol/ModBus.h"
 
-#include "protocol/ReplyBuilder.h"
+#include "support/ReplyBuilder.h"
 
 #include <gtest/gtest.h>
 

@@ -42,6 +42,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace catalogue {
@@ -55,11 +56,21 @@ struct Field {
     std::function<void(CBlockObj&, double)> set;
 };
 
+// A setting that access(block) reaches, on a block of class Block.
+template <class Block, class Access>
+inline void AddSetting(std::vector<Field>& fields, const std::string& strName, Access access)
+{
+    fields.push_back({strName, [access](CBlockObj& b) { return double(access(static_cast<Block&>(b))); },
+                      [access](CBlockObj& b, double d) {
+                          auto& value = access(static_cast<Block&>(b));
+                          value = std::remove_reference_t<decltype(value)>(d);
+                      }});
+}
+
 template <class T, class Block>
 inline void AddMember(std::vector<Field>& fields, const std::string& strName, T Block::*pMember)
 {
-    fields.push_back({strName, [pMember](CBlockObj& b) { return double(static_cast<Block&>(b).*pMember); },
-                      [pMember](CBlockObj& b, double d) { static_cast<Block&>(b).*pMember = T(d); }});
+    AddSetting<Block>(fields, strName, [pMember](Block& b) -> T& { return b.*pMember; });
 }
 
 // The settings of a block of its class; the references are tried on their own.
@@ -69,15 +80,12 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
     for (int i = 0; i < BLOCK_PARAM_COUNT; ++i) {
         if (i >= BLOCK_REF_USED_PARAM && i < BLOCK_REF_USED_PARAM + BLOCK_REF_COUNT)
             continue;
-        fields.push_back({"P" + std::to_string(i), [i](CBlockObj& b) { return double(b.m_nParam[i]); },
-                          [i](CBlockObj& b, double d) { b.m_nParam[i] = int(d); }});
+        AddSetting<CBlockObj>(fields, "P" + std::to_string(i), [i](CBlockObj& b) -> int& { return b.m_nParam[i]; });
     }
     for (int i = 0; i < BLOCK_PARAMEX_COUNT; ++i)
-        fields.push_back({"X" + std::to_string(i), [i](CBlockObj& b) { return double(b.m_nParamEx[i]); },
-                          [i](CBlockObj& b, double d) { b.m_nParamEx[i] = int(d); }});
+        AddSetting<CBlockObj>(fields, "X" + std::to_string(i), [i](CBlockObj& b) -> int& { return b.m_nParamEx[i]; });
     for (int i = 0; i < 4; ++i)
-        fields.push_back({"Aux" + std::to_string(i), [i](CBlockObj& b) { return double(b.m_nAux[i]); },
-                          [i](CBlockObj& b, double d) { b.m_nAux[i] = int(d); }});
+        AddSetting<CBlockObj>(fields, "Aux" + std::to_string(i), [i](CBlockObj& b) -> int& { return b.m_nAux[i]; });
     AddMember(fields, "dParam", &CBlockObj::m_dParam);
     if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalog))) {
         using A = CBlockAnalog;
@@ -119,31 +127,26 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
         AddMember(fields, "Modbus11", &M::m_nModbus11);
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockTime))) {
+        using T = CBlockTime;
         for (int c = 0; c < TIMER_CAM_COUNT; ++c) {
             const std::string strCam = "Cam" + std::to_string(c);
-            fields.push_back({strCam + "OnOff", [c](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bOnDisabled[c]); },
-                              [c](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_bOnDisabled[c] = int(v); }});
-            fields.push_back({strCam + "OffOff", [c](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bOffDisabled[c]); },
-                              [c](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_bOffDisabled[c] = int(v); }});
+            AddSetting<T>(fields, strCam + "OnOff", [c](T& b) -> auto& { return b.m_bOnDisabled[c]; });
+            AddSetting<T>(fields, strCam + "OffOff", [c](T& b) -> auto& { return b.m_bOffDisabled[c]; });
             for (int d = 0; d < 7; ++d)
-                fields.push_back({strCam + "Day" + std::to_string(d),
-                                  [c, d](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_bDay[c][d]); },
-                                  [c, d](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_bDay[c][d] = int(v); }});
+                AddSetting<T>(fields, strCam + "Day" + std::to_string(d),
+                              [=](T& b) -> auto& { return b.m_bDay[c][d]; });
             for (int k = 0; k < 2; ++k) {
-                fields.push_back({strCam + "On" + std::to_string(k),
-                                  [c, k](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_nOnTime[c][k]); },
-                                  [c, k](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_nOnTime[c][k] = int(v); }});
-                fields.push_back({strCam + "Off" + std::to_string(k),
-                                  [c, k](CBlockObj& b) { return double(static_cast<CBlockTime&>(b).m_nOffTime[c][k]); },
-                                  [c, k](CBlockObj& b, double v) { static_cast<CBlockTime&>(b).m_nOffTime[c][k] = int(v); }});
+                AddSetting<T>(fields, strCam + "On" + std::to_string(k),
+                              [=](T& b) -> auto& { return b.m_nOnTime[c][k]; });
+                AddSetting<T>(fields, strCam + "Off" + std::to_string(k),
+                              [=](T& b) -> auto& { return b.m_nOffTime[c][k]; });
             }
         }
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT))) {
         for (int i = 0; i < MSGTEXT_BLOCK_SETTING_COUNT; ++i)
-            fields.push_back({"MsgSetting" + std::to_string(i),
-                              [i](CBlockObj& b) { return double(static_cast<CBlockMSGTEXT&>(b).m_nMsgSettings[i]); },
-                              [i](CBlockObj& b, double v) { static_cast<CBlockMSGTEXT&>(b).m_nMsgSettings[i] = int(v); }});
+            AddSetting<CBlockMSGTEXT>(fields, "MsgSetting" + std::to_string(i),
+                                      [i](CBlockMSGTEXT& b) -> auto& { return b.m_nMsgSettings[i]; });
     }
     return fields;
 }

@@ -20,6 +20,7 @@
 #pragma once
 
 #include "support/PtyPair.h"
+#include "support/ReplyBuilder.h"
 
 #include <atomic>
 #include <chrono>
@@ -72,7 +73,6 @@ public:
     SimulatedController& operator=(const SimulatedController&) = delete;
 
     const std::string& Path() const { return m_pty.Path(); }
-    std::uint8_t ModelCode() const { return std::uint8_t(m_wHardwareCode >> 8); }
 
     // ---- switches ----
     // The fault applies to the replies to the function code given (0: to every reply).
@@ -193,22 +193,7 @@ public:
         return m_nLastEndFlag;
     }
 
-    static std::uint16_t Crc(const Bytes& bytes, std::size_t n)
-    {
-        unsigned crc = 0xFFFF;
-        for (std::size_t i = 0; i < n; ++i) {
-            crc ^= bytes[i];
-            for (int bit = 0; bit < 8; ++bit)
-                crc = (crc & 1U) ? (crc >> 1) ^ 0xA001U : crc >> 1;
-        }
-        return std::uint16_t(crc);
-    }
-    static void AppendCrc(Bytes& bytes)
-    {
-        const std::uint16_t crc = Crc(bytes, bytes.size());
-        bytes.push_back(std::uint8_t(crc & 0xFF));
-        bytes.push_back(std::uint8_t(crc >> 8));
-    }
+    static void AppendCrc(Bytes& bytes) { bytes = WithCrc(std::move(bytes)); }
 
 private:
     // A pause this long ends a frame whose length the header does not give.
@@ -319,8 +304,7 @@ private:
         {
             std::lock_guard lock(m_mutex);
             m_requests.push_back(request);
-            const std::size_t n = request.size();
-            if (n < 4 || Crc(request, n - 2) != std::uint16_t(request[n - 2] | (request[n - 1] << 8)))
+            if (request.size() < 4 || WithCrc(Bytes(request.begin(), request.end() - 2)) != request)
                 return;   // a garbled request gets no reply, as on a real line
             const std::uint8_t fc = request[1];
             if ((m_byFaultFunction == 0 || m_byFaultFunction == fc) && m_requests.size() > m_nFaultAfter)

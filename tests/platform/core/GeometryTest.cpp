@@ -142,16 +142,6 @@ TEST(Geometry, RectAccessorsAndOffsets)
     EXPECT_TRUE(CRect(1, 1, 1, 1).IsRectEmpty());
 }
 
-TEST(Geometry, RectConvertsToRectPointer)
-{
-    CRect rect(1, 2, 3, 4);
-    RECT* writable = rect;
-    writable->left = 0;
-    const RECT* readable = rect;
-    EXPECT_EQ(readable->left, 0);
-    EXPECT_TRUE(rect.EqualRect(CRect(0, 2, 3, 4)));
-}
-
 TEST(Geometry, PointAndSizeArithmetic)
 {
     const CPoint a(10, 20);

@@ -13,6 +13,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -43,6 +44,22 @@ std::string Hex(COLORREF colour)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "pixel (" << x << "," << y << ") is " << Hex(actual)
                                          << ", expected " << Hex(expected);
+}
+
+struct Pixel {
+    LONG x, y;
+    COLORREF colour;
+};
+
+// Every pixel of the list, each wrong one named.
+::testing::AssertionResult PixelsAre(const COffscreenImage& image, std::initializer_list<Pixel> pixels)
+{
+    std::string strWrong;
+    for (const Pixel& p : pixels) {
+        if (const ::testing::AssertionResult one = PixelIs(image, p.x, p.y, p.colour); !one)
+            strWrong += std::string(one.message()) + "; ";
+    }
+    return strWrong.empty() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << strWrong;
 }
 
 void CreateSceneFont(CFont& font)
@@ -98,28 +115,24 @@ void CheckRecordOnImage(const RecordingSurface::Record& record, const COffscreen
     const CPoint mid = r.CenterPoint();
     switch (record.kind) {
     case Kind::Rectangle:  // an outline: the edges in the pen colour, hollow inside
-        EXPECT_TRUE(PixelIs(image, r.left, mid.y, record.state.pen.crColour));
-        EXPECT_TRUE(PixelIs(image, r.right - 1, mid.y, record.state.pen.crColour));
-        EXPECT_TRUE(PixelIs(image, mid.x, r.top, record.state.pen.crColour));
-        EXPECT_TRUE(PixelIs(image, mid.x, r.bottom - 1, record.state.pen.crColour));
-        EXPECT_TRUE(PixelIs(image, mid.x, mid.y, kWhite));
-        EXPECT_TRUE(PixelIs(image, r.right, mid.y, kWhite));
-        EXPECT_TRUE(PixelIs(image, r.left - 1, mid.y, kWhite));
+        EXPECT_TRUE(PixelsAre(image, {{r.left, mid.y, record.state.pen.crColour},
+                                      {r.right - 1, mid.y, record.state.pen.crColour},
+                                      {mid.x, r.top, record.state.pen.crColour},
+                                      {mid.x, r.bottom - 1, record.state.pen.crColour},
+                                      {mid.x, mid.y, kWhite}, {r.right, mid.y, kWhite}, {r.left - 1, mid.y, kWhite}}));
         break;
     case Kind::Ellipse:  // filled without an outline
-        EXPECT_TRUE(PixelIs(image, mid.x, mid.y, record.state.brush.crColour));
-        EXPECT_TRUE(PixelIs(image, r.left + 1, mid.y, record.state.brush.crColour));
-        EXPECT_TRUE(PixelIs(image, r.left, r.top, kWhite));
-        EXPECT_TRUE(PixelIs(image, r.right, mid.y, kWhite));
+        EXPECT_TRUE(PixelsAre(image, {{mid.x, mid.y, record.state.brush.crColour},
+                                      {r.left + 1, mid.y, record.state.brush.crColour},
+                                      {r.left, r.top, kWhite}, {r.right, mid.y, kWhite}}));
         break;
     case Kind::Polyline: {
         const POINT from = record.points[0];
         const POINT to = record.points[1];
         const LONG x = (from.x + to.x) / 2;
-        for (LONG dy = -1; dy <= 1; ++dy)  // three pixels wide
-            EXPECT_TRUE(PixelIs(image, x, from.y + dy, record.state.pen.crColour));
-        EXPECT_TRUE(PixelIs(image, x, from.y + 3, kWhite));
-        EXPECT_TRUE(PixelIs(image, x, from.y - 3, kWhite));
+        const COLORREF pen = record.state.pen.crColour;  // three pixels wide
+        EXPECT_TRUE(PixelsAre(image, {{x, from.y - 1, pen}, {x, from.y, pen}, {x, from.y + 1, pen},
+                                      {x, from.y + 3, kWhite}, {x, from.y - 3, kWhite}}));
         break;
     }
     case Kind::Text: {
@@ -185,9 +198,8 @@ TEST_F(QPainterSurfaceTest, OnePixelLinesCoverTheirStartButNotTheirEnd)
         image.GetDC().SelectObject(&pen);
         image.GetDC().MoveTo(c.from);
         image.GetDC().LineTo(c.to);
-        EXPECT_TRUE(PixelIs(image, c.first.x, c.first.y, kRed));
-        EXPECT_TRUE(PixelIs(image, c.last.x, c.last.y, kRed));
-        EXPECT_TRUE(PixelIs(image, c.beyond.x, c.beyond.y, kWhite));
+        EXPECT_TRUE(PixelsAre(image, {{c.first.x, c.first.y, kRed}, {c.last.x, c.last.y, kRed},
+                                      {c.beyond.x, c.beyond.y, kWhite}}));
     }
 }
 
@@ -200,34 +212,22 @@ TEST_F(QPainterSurfaceTest, ShapesCoverTheClassicPixels)
     dc.SelectObject(&pen);
     dc.SelectObject(&blue);
     dc.Rectangle(10, 10, 20, 15);  // outline on 10..19 x 10..14, filled inside
-    EXPECT_TRUE(PixelIs(image, 19, 14, kRed));
-    EXPECT_TRUE(PixelIs(image, 15, 12, kBlue));
-    EXPECT_TRUE(PixelIs(image, 20, 12, kWhite));
-    EXPECT_TRUE(PixelIs(image, 15, 15, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{19, 14, kRed}, {15, 12, kBlue}, {20, 12, kWhite}, {15, 15, kWhite}}));
 
     const POINT body[] = {{30, 10}, {30, 20}, {40, 20}, {40, 10}};
     dc.Polygon(body, 4);  // the outline passes through every vertex
-    EXPECT_TRUE(PixelIs(image, 40, 20, kRed));
-    EXPECT_TRUE(PixelIs(image, 35, 15, kBlue));
-    EXPECT_TRUE(PixelIs(image, 41, 15, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{40, 20, kRed}, {35, 15, kBlue}, {41, 15, kWhite}}));
 
     dc.SelectStockObject(NULL_PEN);  // without a pen the fill stops a pixel short
     dc.Rectangle(10, 30, 20, 35);
-    EXPECT_TRUE(PixelIs(image, 10, 30, kBlue));
-    EXPECT_TRUE(PixelIs(image, 18, 33, kBlue));
-    EXPECT_TRUE(PixelIs(image, 19, 33, kWhite));
-    EXPECT_TRUE(PixelIs(image, 15, 34, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{10, 30, kBlue}, {18, 33, kBlue}, {19, 33, kWhite}, {15, 34, kWhite}}));
 
     CPen dotPen(PS_SOLID, 5, kGreen);
     dc.SelectObject(&dotPen);
     dc.MoveTo(45, 45);
     dc.LineTo(45, 45);  // a negation dot
-    EXPECT_TRUE(PixelIs(image, 45, 45, kGreen));
-    EXPECT_TRUE(PixelIs(image, 43, 45, kGreen));
-    EXPECT_TRUE(PixelIs(image, 47, 45, kGreen));
-    EXPECT_TRUE(PixelIs(image, 45, 43, kGreen));
-    EXPECT_TRUE(PixelIs(image, 45, 48, kWhite));
-    EXPECT_TRUE(PixelIs(image, 42, 45, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{45, 45, kGreen}, {43, 45, kGreen}, {47, 45, kGreen}, {45, 43, kGreen},
+                                  {45, 48, kWhite}, {42, 45, kWhite}}));
 }
 
 TEST_F(QPainterSurfaceTest, RasterOperations)
@@ -270,10 +270,7 @@ TEST_F(QPainterSurfaceTest, ClippingAndOpaqueText)
     CDC& dc = image.GetDC();
     dc.IntersectClipRect(10, 10, 20, 20);
     dc.FillSolidRect(0, 0, 60, 40, kBlue);
-    EXPECT_TRUE(PixelIs(image, 10, 10, kBlue));
-    EXPECT_TRUE(PixelIs(image, 19, 19, kBlue));
-    EXPECT_TRUE(PixelIs(image, 20, 15, kWhite));
-    EXPECT_TRUE(PixelIs(image, 9, 15, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{10, 10, kBlue}, {19, 19, kBlue}, {20, 15, kWhite}, {9, 15, kWhite}}));
     dc.SelectClipRgn(nullptr);
 
     CFont font;
@@ -283,8 +280,8 @@ TEST_F(QPainterSurfaceTest, ClippingAndOpaqueText)
     dc.SetBkColor(kRed);
     dc.SetTextColor(kBlack);
     dc.TextOut(30, 5, u"..", 2);
-    EXPECT_TRUE(PixelIs(image, 30, 5, kRed));  // the cell is filled before the text is drawn
-    EXPECT_TRUE(PixelIs(image, 29, 5, kWhite));
+    // The cell is filled before the text is drawn.
+    EXPECT_TRUE(PixelsAre(image, {{30, 5, kRed}, {29, 5, kWhite}}));
 }
 
 TEST_F(QPainterSurfaceTest, FontsFollowTheLogFont)
@@ -354,13 +351,9 @@ TEST_F(QPainterSurfaceTest, BlocksBetweenQtMemoryContexts)
     EXPECT_EQ(memory.GetPixel(3, 5), kBlue);
 
     ASSERT_TRUE(image.GetDC().BitBlt(20, 20, 10, 10, &memory, 0, 0, SRCCOPY));
-    EXPECT_TRUE(PixelIs(image, 20, 20, kRed));
-    EXPECT_TRUE(PixelIs(image, 23, 25, kBlue));
-    EXPECT_TRUE(PixelIs(image, 30, 30, kWhite));
+    EXPECT_TRUE(PixelsAre(image, {{20, 20, kRed}, {23, 25, kBlue}, {30, 30, kWhite}}));
     ASSERT_TRUE(image.GetDC().StretchBlt(0, 0, 20, 20, &memory, 0, 0, 10, 10, SRCCOPY));
-    EXPECT_TRUE(PixelIs(image, 6, 10, kBlue));
-    EXPECT_TRUE(PixelIs(image, 6, 11, kBlue));
-    EXPECT_TRUE(PixelIs(image, 6, 12, kRed));
+    EXPECT_TRUE(PixelsAre(image, {{6, 10, kBlue}, {6, 11, kBlue}, {6, 12, kRed}}));
     memory.SelectObject(pOld);
 }
 
@@ -446,8 +439,8 @@ TEST_F(QPainterSurfaceTest, StateSetByOnePrimitiveDoesNotLeakIntoTheNext)
     dc.SelectObject(&red);
     dc.SelectStockObject(HOLLOW_BRUSH);
     dc.Rectangle(5, 10, 25, 30);
-    EXPECT_TRUE(PixelIs(image, 5, 20, kRed));
-    EXPECT_TRUE(PixelIs(image, 15, 20, kWhite));  // hollow, not the dot's fill
+    // Hollow, not the dot's fill.
+    EXPECT_TRUE(PixelsAre(image, {{5, 20, kRed}, {15, 20, kWhite}}));
 
     dc.SelectObject(pOldFont);
     dc.SelectObject(pOldPen);
@@ -471,10 +464,7 @@ TEST_F(QPainterSurfaceTest, AxisLinesAsFillsMatchStrokedLines)
         for (int x = 0; x < 40; ++x)
             ASSERT_EQ(filled.GetPixel(x, y), stroked.GetPixel(x, y)) << x << "," << y;
     }
-    EXPECT_TRUE(PixelIs(filled, 29, 5, kRed));
-    EXPECT_TRUE(PixelIs(filled, 30, 24, kRed));
-    EXPECT_TRUE(PixelIs(filled, 13, 25, kRed));
-    EXPECT_TRUE(PixelIs(filled, 12, 9, kRed));
+    EXPECT_TRUE(PixelsAre(filled, {{29, 5, kRed}, {30, 24, kRed}, {13, 25, kRed}, {12, 9, kRed}}));
 }
 
 }  // namespace

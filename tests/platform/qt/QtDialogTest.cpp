@@ -12,6 +12,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
+#include "platform/ui/DialogTestSupport.h"
 #include "platform/ui/WndMessageMap.h"
 #include "support/QtTestInput.h"
 
@@ -74,19 +75,6 @@ BEGIN_MESSAGE_MAP(CQtDlg, CDialog)
     ON_BN_CLICKED(IDC_CHECK, OnCheckClicked)
 END_MESSAGE_MAP()
 
-DialogItemTemplate MakeItem(UINT nID, LPCTSTR lpszClass, DWORD dwStyle, CRect rect, LPCTSTR lpszText,
-                            std::vector<CString> items = {})
-{
-    DialogItemTemplate item;
-    item.nID = nID;
-    item.strClass = lpszClass;
-    item.dwStyle = dwStyle | WS_VISIBLE | WS_TABSTOP;
-    item.rect = rect;
-    item.strText = lpszText;
-    item.items = std::move(items);
-    return item;
-}
-
 template <class W>
 W* WidgetIn(CWnd* pWnd)
 {
@@ -105,11 +93,11 @@ protected:
         t.strCaption = _T("Qt dialog");
         t.size = CSize(160, 90);
         t.items = {
-            MakeItem(IDC_EDIT, WC_EDIT, WS_BORDER, CRect(7, 7, 150, 21), _T("")),
-            MakeItem(IDC_COMBO, WC_COMBOBOX, CBS_DROPDOWNLIST, CRect(7, 26, 150, 80), _T(""),
-                     {CString(_T("Red")), CString(_T("Green")), CString(_T("Blue"))}),
-            MakeItem(IDC_CHECK, WC_BUTTON, BS_AUTOCHECKBOX, CRect(7, 45, 150, 57), _T("Enabled")),
-            MakeItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON, CRect(50, 68, 100, 82), _T("OK")),
+            Item(IDC_EDIT, WC_EDIT, WS_BORDER | WS_TABSTOP, CRect(7, 7, 150, 21)),
+            Item(IDC_COMBO, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_TABSTOP, CRect(7, 26, 150, 80), _T(""),
+                 {CString(_T("Red")), CString(_T("Green")), CString(_T("Blue"))}),
+            Item(IDC_CHECK, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, CRect(7, 45, 150, 57), _T("Enabled")),
+            Item(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(50, 68, 100, 82), _T("OK")),
         };
         AfxRegisterDialogTemplate(t);
         g_notes.clear();
@@ -148,9 +136,7 @@ TEST_F(QtDialogTest, ControlsShowAsRealWidgetsAndUserInputReachesTheirState)
     ASSERT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_EDIT));
     static_cast<CEdit*>(dlg.GetDlgItem(IDC_EDIT))->SetSel(2, 2);
     QtType(pLine, Qt::Key_C, QStringLiteral("c"));
-    CString strText;
-    dlg.GetDlgItem(IDC_EDIT)->GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("abc")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_EDIT)), CString(_T("abc")));
     EXPECT_EQ(pLine->text(), QStringLiteral("abc"));
     EXPECT_EQ(g_notes, (std::vector<std::string>{"update", "change"}));
 

@@ -112,6 +112,20 @@ protected:
         ShutdownQtMenus();
         ShutdownQtBackend();
     }
+
+    // The application with its document template and its main frame.
+    static CQtMainFrame* StartApp(CQtApp& app)
+    {
+        app.SetProfilePath(CString::FromUtf8(testing::TempDir() + "qt_frames.ini"));
+        auto* pTemplate = new CMultiDocTemplate(IDR_QT_DOC, RUNTIME_CLASS(CQtDoc), RUNTIME_CLASS(CQtChild),
+                                                RUNTIME_CLASS(CQtView));
+        pTemplate->SetDocStrings(_T("\nQt\nQt\nQt Files (*.qt)\n.qt\nQt.Document\nQt Document"));
+        app.AddDocTemplate(pTemplate);
+        auto* pFrame = new CQtMainFrame;
+        EXPECT_TRUE(pFrame->LoadFrame(IDR_QT_MAIN));
+        app.m_pMainWnd = pFrame;
+        return pFrame;
+    }
 };
 
 }  // namespace
@@ -132,14 +146,7 @@ TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuComman
     AfxRegisterToolBarResource(IDR_QT_MAIN, {16, 15, {ID_FILE_NEW, 0, ID_QT_VIEW}, nullptr});
     g_log.clear();
     CQtApp app;
-    app.SetProfilePath(CString::FromUtf8(testing::TempDir() + "qt_frames.ini"));
-    auto* pTemplate = new CMultiDocTemplate(IDR_QT_DOC, RUNTIME_CLASS(CQtDoc),
-                                            RUNTIME_CLASS(CQtChild), RUNTIME_CLASS(CQtView));
-    pTemplate->SetDocStrings(_T("\nQt\nQt\nQt Files (*.qt)\n.qt\nQt.Document\nQt Document"));
-    app.AddDocTemplate(pTemplate);
-    auto* pFrame = new CQtMainFrame;
-    ASSERT_TRUE(pFrame->LoadFrame(IDR_QT_MAIN));
-    app.m_pMainWnd = pFrame;
+    CQtMainFrame* pFrame = StartApp(app);
     CStatusBar status;
     ASSERT_TRUE(status.Create(pFrame));
     const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS};
@@ -210,14 +217,7 @@ TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
         {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
     });
     CQtApp app;
-    app.SetProfilePath(CString::FromUtf8(testing::TempDir() + "qt_drop.ini"));
-    auto* pTemplate = new CMultiDocTemplate(IDR_QT_DOC, RUNTIME_CLASS(CQtDoc),
-                                            RUNTIME_CLASS(CQtChild), RUNTIME_CLASS(CQtView));
-    pTemplate->SetDocStrings(_T("\nQt\nQt\nQt Files (*.qt)\n.qt\nQt.Document\nQt Document"));
-    app.AddDocTemplate(pTemplate);
-    auto* pFrame = new CQtMainFrame;
-    ASSERT_TRUE(pFrame->LoadFrame(IDR_QT_MAIN));
-    app.m_pMainWnd = pFrame;
+    CQtMainFrame* pFrame = StartApp(app);
     pFrame->ShowWindow(SW_SHOWMAXIMIZED);
     const std::string strPath = testing::TempDir() + "dropped.qt";
     {

@@ -15,79 +15,60 @@ namespace {
 
 const CRect kControlRect(10, 10, 110, 30);
 
-class ControlsTest : public WindowTest {
+class ControlsTest : public OwnedControlsTest<CNotifyLog> {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        CreateParent(m_parent);
-    }
-    void TearDown() override
-    {
-        m_parent.DestroyWindow();
-        WindowTest::TearDown();
-    }
-    EventLog TakeEvents() { return std::exchange(m_parent.m_events, {}); }
     static std::string Cmd(int nID, UINT nCode)
     {
         return "command:" + std::to_string(nID) + ":" + std::to_string(nCode);
     }
 
-    CNotifyLog m_parent;
     CMessageBoxRecorder m_boxes;
 };
 
 TEST_F(ControlsTest, EditNotifiesUpdateThenChangeForProgramAndUserText)
 {
     CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_TABSTOP, kControlRect, &m_parent, 100));
-    TakeEvents();
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_TABSTOP, kControlRect, &m_owner, 100));
+    Take();
     edit.SetWindowText(_T("12"));
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
     edit.SetSel(2, 2);
     edit.SendMessage(WM_CHAR, '3');
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("123")));
+    EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
+    EXPECT_EQ(WindowText(edit), CString(_T("123")));
     EXPECT_TRUE(edit.GetModify());
     edit.SetSel(0, 1);
     edit.ReplaceSel(_T("9"));
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("923")));
+    EXPECT_EQ(WindowText(edit), CString(_T("923")));
     EXPECT_EQ(edit.GetSel(), DWORD(MAKELONG(1, 1)));
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_UPDATE), Cmd(100, EN_CHANGE)}));
     // Leaving the edit reports EN_KILLFOCUS.
     edit.SetFocus();
-    m_parent.SetFocus();
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(100, EN_SETFOCUS), Cmd(100, EN_KILLFOCUS)}));
+    m_owner.SetFocus();
+    EXPECT_EQ(Take(), (EventLog{Cmd(100, EN_SETFOCUS), Cmd(100, EN_KILLFOCUS)}));
 }
 
 TEST_F(ControlsTest, EditLimitReadOnlyAndLines)
 {
     CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, kControlRect, &m_parent, 100));
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, kControlRect, &m_owner, 100));
     edit.SetLimitText(3);
     for (TCHAR ch : {u'a', u'b', u'c', u'd'})
         edit.SendMessage(WM_CHAR, ch);
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("abc")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abc")));
     EXPECT_EQ(m_boxes.Beeps().size(), 1u);
-    EXPECT_NE(std::find(m_parent.m_events.begin(), m_parent.m_events.end(), Cmd(100, EN_MAXTEXT)),
-              m_parent.m_events.end());
+    EXPECT_NE(std::find(m_owner.m_events.begin(), m_owner.m_events.end(), Cmd(100, EN_MAXTEXT)),
+              m_owner.m_events.end());
     // Backspace removes the character before the caret; read-only refuses typing.
     edit.SendMessage(WM_CHAR, VK_BACK);
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
     edit.SetReadOnly(TRUE);
     EXPECT_TRUE(edit.GetStyle() & ES_READONLY);
     edit.SendMessage(WM_CHAR, 'x');
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
 
     CEdit multi;
-    ASSERT_TRUE(multi.Create(ES_MULTILINE | ES_WANTRETURN, kControlRect, &m_parent, 101));
+    ASSERT_TRUE(multi.Create(ES_MULTILINE | ES_WANTRETURN, kControlRect, &m_owner, 101));
     multi.SetWindowText(_T("one\r\ntwo\r\nthree"));
     EXPECT_EQ(multi.GetLineCount(), 3);
     EXPECT_EQ(edit.GetLineCount(), 1);
@@ -100,7 +81,7 @@ TEST_F(ControlsTest, EditLimitReadOnlyAndLines)
 TEST_F(ControlsTest, EditCutCopyPasteThroughTheClipboard)
 {
     CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE, kControlRect, &m_parent, 100));
+    ASSERT_TRUE(edit.Create(WS_VISIBLE, kControlRect, &m_owner, 100));
     edit.SetWindowText(_T("hello world"));
     edit.SetSel(0, 5);
     edit.Cut();
@@ -110,21 +91,18 @@ TEST_F(ControlsTest, EditCutCopyPasteThroughTheClipboard)
     edit.SetSel(-1, -1);
     edit.SendMessage(EM_SETSEL, 6, 6);
     edit.Paste();
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T(" worldhello")));
+    EXPECT_EQ(WindowText(edit), CString(_T(" worldhello")));
     // A single-line edit takes only the first line of pasted text.
     CClipboard::SetText(_T("x\r\ny"));
     edit.SetSel(0, -1);
     edit.Paste();
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("x")));
+    EXPECT_EQ(WindowText(edit), CString(_T("x")));
 }
 
 TEST_F(ControlsTest, ComboSearchesPrefixWithoutCaseAndWrapsRound)
 {
     CComboBox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kControlRect, &m_parent, 102));
+    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, kControlRect, &m_owner, 102));
     for (LPCTSTR s : {_T("Alpha"), _T("beta"), _T("ALPINE"), _T("Gamma")})
         combo.AddString(s);
     struct Case {
@@ -155,15 +133,15 @@ TEST_F(ControlsTest, ComboSearchesPrefixWithoutCaseAndWrapsRound)
 TEST_F(ControlsTest, ComboNotifiesOnlyTheUsersSelection)
 {
     CComboBox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VISIBLE, kControlRect, &m_parent, 104));
+    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | WS_VISIBLE, kControlRect, &m_owner, 104));
     combo.AddString(_T("a"));
     combo.AddString(_T("b"));
     combo.SetItemData(1, 0xBEEF);
-    TakeEvents();
+    Take();
     combo.SetCurSel(0);
-    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_TRUE(Take().empty());
     combo.SendMessage(WM_KEYDOWN, VK_DOWN);
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(104, CBN_SELCHANGE), Cmd(104, CBN_SELENDOK)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(104, CBN_SELCHANGE), Cmd(104, CBN_SELENDOK)}));
     EXPECT_EQ(combo.GetCurSel(), 1);
     EXPECT_EQ(combo.GetItemData(combo.GetCurSel()), DWORD_PTR(0xBEEF));
     // The selection follows insertions and deletions before it.
@@ -179,33 +157,30 @@ TEST_F(ControlsTest, ComboNotifiesOnlyTheUsersSelection)
 TEST_F(ControlsTest, TypedCharactersEditOnlyAComboWithAnEditField)
 {
     CComboBox edit;
-    ASSERT_TRUE(edit.Create(CBS_DROPDOWN | WS_VISIBLE, kControlRect, &m_parent, 108));
+    ASSERT_TRUE(edit.Create(CBS_DROPDOWN | WS_VISIBLE, kControlRect, &m_owner, 108));
     edit.AddString(_T("/dev/ttyS0"));
     edit.SetCurSel(0);
-    TakeEvents();
+    Take();
     for (TCHAR ch : {TCHAR(VK_BACK), TCHAR('1'), TCHAR(VK_ESCAPE)})
         edit.SendMessage(WM_CHAR, WPARAM(ch));
-    CString strText;
-    edit.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("/dev/ttyS1")));
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(108, CBN_EDITUPDATE), Cmd(108, CBN_EDITCHANGE), Cmd(108, CBN_EDITUPDATE),
+    EXPECT_EQ(WindowText(edit), CString(_T("/dev/ttyS1")));
+    EXPECT_EQ(Take(), (EventLog{Cmd(108, CBN_EDITUPDATE), Cmd(108, CBN_EDITCHANGE), Cmd(108, CBN_EDITUPDATE),
                                       Cmd(108, CBN_EDITCHANGE)}));
 
     CComboBox list;
-    ASSERT_TRUE(list.Create(CBS_DROPDOWNLIST | WS_VISIBLE, kControlRect, &m_parent, 109));
+    ASSERT_TRUE(list.Create(CBS_DROPDOWNLIST | WS_VISIBLE, kControlRect, &m_owner, 109));
     list.AddString(_T("a"));
     list.SetCurSel(0);
     list.SendMessage(WM_CHAR, WPARAM('b'));
-    list.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("a")));
+    EXPECT_EQ(WindowText(list), CString(_T("a")));
 }
 
 TEST_F(ControlsTest, SortedComboAndListBoxKeepCaseInsensitiveOrder)
 {
     CComboBox combo;
-    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | CBS_SORT, kControlRect, &m_parent, 105));
+    ASSERT_TRUE(combo.Create(CBS_DROPDOWNLIST | CBS_SORT, kControlRect, &m_owner, 105));
     CListBox list;
-    ASSERT_TRUE(list.Create(LBS_SORT, kControlRect, &m_parent, 106));
+    ASSERT_TRUE(list.Create(LBS_SORT, kControlRect, &m_owner, 106));
     for (LPCTSTR s : {_T("pear"), _T("Apple"), _T("banana")}) {
         combo.AddString(s);
         list.AddString(s);
@@ -220,16 +195,16 @@ TEST_F(ControlsTest, SortedComboAndListBoxKeepCaseInsensitiveOrder)
 TEST_F(ControlsTest, ListBoxNotifiesWithLbsNotify)
 {
     CListBox list;
-    ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VISIBLE, kControlRect, &m_parent, 107));
+    ASSERT_TRUE(list.Create(LBS_NOTIFY | WS_VISIBLE, kControlRect, &m_owner, 107));
     list.AddString(_T("one"));
     list.AddString(_T("two"));
-    TakeEvents();
+    Take();
     list.SetCurSel(0);
-    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_TRUE(Take().empty());
     list.UserDoubleClick(1);
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(107, LBN_SELCHANGE), Cmd(107, LBN_DBLCLK)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(107, LBN_SELCHANGE), Cmd(107, LBN_DBLCLK)}));
     list.SendMessage(WM_KEYDOWN, VK_UP);
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(107, LBN_SELCHANGE)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(107, LBN_SELCHANGE)}));
     EXPECT_EQ(list.FindString(-1, _T("TW")), 1);
     EXPECT_EQ(list.SetTopIndex(1), LB_OKAY);
     EXPECT_EQ(list.GetTopIndex(), 1);
@@ -238,18 +213,18 @@ TEST_F(ControlsTest, ListBoxNotifiesWithLbsNotify)
 TEST_F(ControlsTest, ButtonsClickCheckAndGroupRadios)
 {
     CButton check, radio1, radio2, radio3, other, push;
-    ASSERT_TRUE(check.Create(_T("c"), BS_AUTOCHECKBOX | WS_VISIBLE, kControlRect, &m_parent, 110));
-    radio1.Create(_T("r1"), BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, kControlRect, &m_parent, 111);
-    radio2.Create(_T("r2"), BS_AUTORADIOBUTTON | WS_VISIBLE, kControlRect, &m_parent, 112);
-    radio3.Create(_T("r3"), BS_AUTORADIOBUTTON | WS_VISIBLE, kControlRect, &m_parent, 113);
-    other.Create(_T("o"), BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, kControlRect, &m_parent, 114);
-    push.Create(_T("p"), BS_PUSHBUTTON | WS_VISIBLE, kControlRect, &m_parent, 115);
-    TakeEvents();
+    ASSERT_TRUE(check.Create(_T("c"), BS_AUTOCHECKBOX | WS_VISIBLE, kControlRect, &m_owner, 110));
+    radio1.Create(_T("r1"), BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, kControlRect, &m_owner, 111);
+    radio2.Create(_T("r2"), BS_AUTORADIOBUTTON | WS_VISIBLE, kControlRect, &m_owner, 112);
+    radio3.Create(_T("r3"), BS_AUTORADIOBUTTON | WS_VISIBLE, kControlRect, &m_owner, 113);
+    other.Create(_T("o"), BS_AUTORADIOBUTTON | WS_GROUP | WS_VISIBLE, kControlRect, &m_owner, 114);
+    push.Create(_T("p"), BS_PUSHBUTTON | WS_VISIBLE, kControlRect, &m_owner, 115);
+    Take();
     check.SetCheck(BST_CHECKED);
-    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_TRUE(Take().empty());
     check.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(check.GetCheck(), BST_UNCHECKED);
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(110, BN_CLICKED)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(110, BN_CLICKED)}));
     other.SetCheck(BST_CHECKED);
     radio1.Click();
     radio3.Click();
@@ -257,7 +232,7 @@ TEST_F(ControlsTest, ButtonsClickCheckAndGroupRadios)
     EXPECT_EQ(radio3.GetCheck(), BST_CHECKED);
     EXPECT_EQ(other.GetCheck(), BST_CHECKED);   // another group
     push.SendMessage(WM_KEYUP, VK_SPACE);
-    EXPECT_EQ(TakeEvents(), (EventLog{Cmd(111, BN_CLICKED), Cmd(113, BN_CLICKED), Cmd(115, BN_CLICKED)}));
+    EXPECT_EQ(Take(), (EventLog{Cmd(111, BN_CLICKED), Cmd(113, BN_CLICKED), Cmd(115, BN_CLICKED)}));
     // A push button has no check; BM_SETSTYLE turns it into the default button.
     push.SetCheck(BST_CHECKED);
     EXPECT_EQ(push.GetCheck(), BST_UNCHECKED);
@@ -266,7 +241,7 @@ TEST_F(ControlsTest, ButtonsClickCheckAndGroupRadios)
     // A disabled button does not click.
     push.EnableWindow(FALSE);
     push.Click();
-    EXPECT_TRUE(TakeEvents().empty());
+    EXPECT_TRUE(Take().empty());
 }
 
 // Refuses (answers nonzero) deltas that would go below zero, and logs each request.
@@ -304,9 +279,7 @@ TEST_F(ControlsTest, SpinAsksWithDeltaPosAndWritesItsBuddy)
     EXPECT_EQ(nUpper, 0);
     spin.SetRange32(-5, 3000000);
     spin.SetPos(1022);
-    CString strText;
-    buddy.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("1022")));
+    EXPECT_EQ(WindowText(buddy), CString(_T("1022")));
     // The user's value in the buddy is where the next step starts.
     buddy.SetWindowText(_T("0"));
     spin.UserStep(1);
@@ -315,8 +288,7 @@ TEST_F(ControlsTest, SpinAsksWithDeltaPosAndWritesItsBuddy)
     spin.UserStep(-1);                                        // refused below zero
     EXPECT_EQ(spin.GetPos(), 0);
     EXPECT_EQ(parent.m_deltas, (std::vector<int>{1, -1, -1}));
-    buddy.GetWindowText(strText);
-    EXPECT_EQ(strText, CString(_T("0")));
+    EXPECT_EQ(WindowText(buddy), CString(_T("0")));
     // Positions clamp to the range; thousands separators unless UDS_NOTHOUSANDS.
     spin.SetPos(5000000);
     EXPECT_EQ(spin.GetPos(), 3000000);

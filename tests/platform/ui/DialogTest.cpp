@@ -82,35 +82,14 @@ protected:
     }
 };
 
-class DialogTest : public WindowTest {
+class DialogTest : public MainWindowTest<CNotifyLog> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         RegisterTestTemplate();
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
-    }
-    void TearDown() override
-    {
-        CDialog::SetDialogHook(nullptr);
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        WindowTest::TearDown();
-    }
-    CString Text(CWnd* pWnd)
-    {
-        CString str;
-        pWnd->GetWindowText(str);
-        return str;
-    }
-    void Key(CWnd* pTarget, UINT nVirtKey)
-    {
-        MSG msg = {pTarget, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
-        m_thread.RouteMessage(msg);
     }
 
-    CNotifyLog m_main;
     CMessageBoxRecorder m_boxes;
 };
 
@@ -125,7 +104,7 @@ TEST_F(DialogTest, ModalDialogFromTemplateEndedByOkReadsItsControls)
         EXPECT_EQ(d.GetDlgItem(IDC_KIND), &dlg.m_comboKind);
         EXPECT_EQ(dlg.m_comboKind.GetCount(), 3);
         EXPECT_EQ(dlg.m_comboKind.GetCurSel(), 1);
-        EXPECT_EQ(Text(d.GetDlgItem(IDC_VALUE)), CString(_T("42")));
+        EXPECT_EQ(WindowText(*d.GetDlgItem(IDC_VALUE)), CString(_T("42")));
         EXPECT_EQ(d.GetDlgItem(IDC_CUSTOM)->GetClassName(), CString(_T("SomeGridClass")));
         EXPECT_EQ(CWnd::GetFocus(), d.GetDlgItem(IDC_VALUE));
         d.GetDlgItem(IDC_VALUE)->SetWindowText(_T("77"));
@@ -162,7 +141,7 @@ TEST_F(DialogTest, KeysOfTheDialog)
         CTestDlg dlg;
         CDialog::SetDialogHook([&](CDialog& d) {
             d.GetDlgItem(c.nFocus)->SetFocus();
-            Key(d.GetDlgItem(c.nFocus), c.nKey);
+            KeyDown(d.GetDlgItem(c.nFocus), c.nKey);
         });
         EXPECT_EQ(dlg.DoModal(), c.nResult);
     }
@@ -174,10 +153,10 @@ TEST_F(DialogTest, TabMovesThroughTabStopsAndSkipsDisabledOnes)
     ASSERT_TRUE(dlg.Create(IDD_TEST, &m_main));
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_VALUE));
     dlg.GetDlgItem(IDC_KIND)->EnableWindow(FALSE);
-    Key(CWnd::GetFocus(), VK_TAB);
+    KeyDown(CWnd::GetFocus(), VK_TAB);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_ENABLE));
     AfxSetKeyState(VK_SHIFT, true);
-    Key(CWnd::GetFocus(), VK_TAB);
+    KeyDown(CWnd::GetFocus(), VK_TAB);
     AfxSetKeyState(VK_SHIFT, false);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_VALUE));
     // Wrapping round from the first control backwards reaches the last.
@@ -185,7 +164,7 @@ TEST_F(DialogTest, TabMovesThroughTabStopsAndSkipsDisabledOnes)
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDCANCEL));
     // An arrow moves within the radio group and checks the button it reaches.
     dlg.GotoDlgCtrl(dlg.GetDlgItem(IDC_RADIO1));
-    Key(CWnd::GetFocus(), VK_DOWN);
+    KeyDown(CWnd::GetFocus(), VK_DOWN);
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_RADIO2));
     EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_RADIO2), UINT(BST_CHECKED));
     dlg.DestroyWindow();
@@ -330,8 +309,8 @@ TEST_F(DialogTest, LoadingFillsEveryKindOfControl)
     dlg.m_bEnable = 1;
     dlg.m_nRadio = 0;
     ASSERT_TRUE(dlg.Create(IDD_TEST, &m_main));
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_VALUE)), CString(_T("-7")));
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_KIND)), CString(_T("Gamma")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_VALUE)), CString(_T("-7")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_KIND)), CString(_T("Gamma")));
     EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_ENABLE), 1u);
     EXPECT_EQ(dlg.GetCheckedRadioButton(IDC_RADIO1, IDC_RADIO2), IDC_RADIO1);
     // DDV_MaxChars limits the edit while loading.
@@ -344,7 +323,7 @@ TEST_F(DialogTest, LoadingFillsEveryKindOfControl)
         DDX_CBString(pDX, IDC_KIND, strKind);
     };
     dlg.UpdateData(FALSE);
-    EXPECT_EQ(Text(dlg.GetDlgItem(IDC_VALUE)), CString(_T("0.1")));
+    EXPECT_EQ(WindowText(*dlg.GetDlgItem(IDC_VALUE)), CString(_T("0.1")));
     EXPECT_EQ(static_cast<CComboBox*>(dlg.GetDlgItem(IDC_KIND))->GetCurSel(), 1);
     dValue = 0;
     EXPECT_TRUE(dlg.UpdateData(TRUE));

@@ -50,3 +50,44 @@ inline void CreateParent(CWnd& wnd)
     wnd.CreateEx(0, _T("Parent"), _T("parent"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                  CRect(0, 0, 400, 300), nullptr, 0);
 }
+
+// Controls made in a parent window of the given kind, which logs what they report in m_events.
+template <class Owner>
+class OwnedControlsTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        CreateParent(m_owner);
+    }
+    void TearDown() override
+    {
+        m_owner.DestroyWindow();
+        WindowTest::TearDown();
+    }
+    EventLog Take() { return std::exchange(m_owner.m_events, {}); }
+
+    Owner m_owner;
+};
+
+// Dialogs over the thread's main window, a window of the given kind; a dialog hook a test set
+// is taken away again.
+template <class Main>
+class MainWindowTest : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        CreateParent(m_main);
+        m_thread.m_pMainWnd = &m_main;
+    }
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        m_thread.m_pMainWnd = nullptr;
+        m_main.DestroyWindow();
+        WindowTest::TearDown();
+    }
+
+    Main m_main;
+};

@@ -63,18 +63,8 @@ protected:
     }
 };
 
-class ListCtrlTest : public WindowTest {
+class ListCtrlTest : public OwnedControlsTest<CListOwner> {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        CreateParent(m_owner);
-    }
-    void TearDown() override
-    {
-        m_owner.DestroyWindow();
-        WindowTest::TearDown();
-    }
     void MakeList(CListCtrl& list, DWORD dwStyle, DWORD dwExStyle = LVS_EX_FULLROWSELECT)
     {
         ASSERT_TRUE(list.Create(WS_VISIBLE | LVS_REPORT | dwStyle, kListRect, &m_owner, kListId));
@@ -87,9 +77,6 @@ protected:
             list.SetItemText(i, 1, CString(_T("file")) + list.GetItemText(i, 0));
         m_owner.m_events.clear();
     }
-    EventLog Take() { return std::exchange(m_owner.m_events, {}); }
-
-    CListOwner m_owner;
 };
 
 TEST_F(ListCtrlTest, ColumnsItemsSubitemsAndData)

@@ -139,9 +139,7 @@ TEST_F(MessageMapTest, UnmappedMessagesFallToTheDefault)
     // No map entry: the default handling stores and returns the text, and the unmapped virtual
     // handler is never called.
     m_wnd.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(u"fallback"));
-    CString strText;
-    m_wnd.GetWindowText(strText);
-    EXPECT_EQ(strText, u"fallback");
+    EXPECT_EQ(WindowText(m_wnd), u"fallback");
     EXPECT_EQ(m_wnd.SendMessage(WM_USER + 999), 0);
     EXPECT_EQ(m_wnd.SendMessage(WM_RBUTTONDOWN), 0);
     EXPECT_TRUE(m_wnd.m_log.empty());

@@ -76,22 +76,12 @@ private:
     EventLog& m_log;
 };
 
-class ModalKeysTest : public WindowTest {
+class ModalKeysTest : public MainWindowTest<CAccelMain> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         RegisterKeysTemplate();
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
-    }
-    void TearDown() override
-    {
-        CDialog::SetDialogHook(nullptr);
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        AfxResetKeyState();
-        WindowTest::TearDown();
     }
     // A key as the backend delivers it: the key-down through the filters, then its character
     // unless the key-down was taken.
@@ -99,21 +89,12 @@ protected:
     {
         CWnd* pTarget = CWnd::GetFocus();
         AfxSetKeyState(VK_CONTROL, true);
-        MSG down = {pTarget, WM_KEYDOWN, WPARAM(chKey), 1, 0, {0, 0}};
-        if (!m_thread.RouteMessage(down)) {
+        if (!KeyDown(pTarget, UINT(chKey))) {
             MSG ch = {pTarget, WM_CHAR, WPARAM(chKey - 'A' + 1), 1, 0, {0, 0}};
             m_thread.RouteMessage(ch);
         }
         AfxSetKeyState(VK_CONTROL, false);
     }
-    static CString Text(CWnd* pWnd)
-    {
-        CString str;
-        pWnd->GetWindowText(str);
-        return str;
-    }
-
-    CAccelMain m_main;
 };
 
 TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNone)
@@ -127,12 +108,11 @@ TEST_F(ModalKeysTest, AModalDialogsEditTakesItsEditingKeysAndTheMainWindowSeesNo
         pName->SetFocus();
         CtrlKey('A');
         CtrlKey('X');
-        strAfterCut = Text(pName);
+        strAfterCut = WindowText(*pName);
         CtrlKey('Z');
-        strAfterUndo = Text(pName);
+        strAfterUndo = WindowText(*pName);
         // A key that still finds the main window (the view kept the focus) goes nowhere.
-        MSG toMain = {&m_main, WM_KEYDOWN, VK_DELETE, 1, 0, {0, 0}};
-        EXPECT_TRUE(m_thread.RouteMessage(toMain));
+        EXPECT_TRUE(KeyDown(&m_main, VK_DELETE));
         d.EndDialog(IDOK);
     });
     EXPECT_EQ(dlg.DoModal(), IDOK);
@@ -161,7 +141,7 @@ TEST_F(ModalKeysTest, AModelessDialogsKeysStillReachTheMainWindowButItsEditKeeps
     pName->SetFocus();
     CtrlKey('A');
     CtrlKey('X');
-    EXPECT_EQ(Text(pName), CString(_T("")));
+    EXPECT_EQ(WindowText(*pName), CString(_T("")));
     EXPECT_EQ(m_main.Commands(ID_CUT_BLOCKS), 1);
     CtrlKey('N');
     EXPECT_EQ(m_main.Commands(ID_NEW_FILE), 2);
@@ -198,15 +178,15 @@ TEST_F(ModalKeysTest, TheEditsUndoTakesARunOfTypingBackAsOneStepAndRedoesIt)
     edit.SetSel(2, 2);
     for (TCHAR ch : {TCHAR('c'), TCHAR('d')})
         edit.SendMessage(WM_CHAR, ch);
-    EXPECT_EQ(Text(&edit), CString(_T("abcd")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcd")));
     EXPECT_TRUE(edit.Undo());
-    EXPECT_EQ(Text(&edit), CString(_T("ab")));
+    EXPECT_EQ(WindowText(edit), CString(_T("ab")));
     EXPECT_TRUE(edit.Undo());
-    EXPECT_EQ(Text(&edit), CString(_T("abcd")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcd")));
     // Paste and Shift+Insert; a password box never gives its text away.
     CClipboard::SetText(_T("X"));
     edit.SendMessage(WM_CHAR, 0x16);
-    EXPECT_EQ(Text(&edit), CString(_T("abcdX")));
+    EXPECT_EQ(WindowText(edit), CString(_T("abcdX")));
     edit.ModifyStyle(0, ES_PASSWORD);
     edit.SendMessage(WM_CHAR, 0x01);
     edit.SendMessage(WM_CHAR, 0x03);

@@ -62,11 +62,11 @@ BEGIN_MESSAGE_MAP(CTestPage, CPropertyPage)
     ON_MESSAGE(PSM_QUERYSIBLINGS, OnQuerySiblings)
 END_MESSAGE_MAP()
 
-class PropertySheetTest : public WindowTest {
+class PropertySheetTest : public MainWindowTest<CNotifyLog> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
+        MainWindowTest::SetUp();
         DialogTemplate t;
         t.nID = IDD_PAGE;
         t.strCaption = _T("Page");
@@ -74,8 +74,6 @@ protected:
         t.size = CSize(180, 100);
         t.items = {Item(IDC_FIELD, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(10, 10, 80, 22))};
         AfxRegisterDialogTemplate(t);
-        CreateParent(m_main);
-        m_thread.m_pMainWnd = &m_main;
         g_log.clear();
         m_sheet.AddPage(&m_page0);
         m_sheet.AddPage(&m_page1);
@@ -83,20 +81,11 @@ protected:
     }
     void TearDown() override
     {
-        CDialog::SetDialogHook(nullptr);
         if (IsWindow(&m_sheet))
             m_sheet.DestroyWindow();
-        m_thread.m_pMainWnd = nullptr;
-        m_main.DestroyWindow();
-        WindowTest::TearDown();
-    }
-    void Key(UINT nVirtKey)
-    {
-        MSG msg = {CWnd::GetFocus(), WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
-        m_thread.RouteMessage(msg);
+        MainWindowTest::TearDown();
     }
 
-    CNotifyLog m_main;
     CMessageBoxRecorder m_boxes;
     CPropertySheet m_sheet{_T("Sheet"), nullptr, 0};
     CTestPage m_page0{"p0"};
@@ -168,7 +157,7 @@ TEST_F(PropertySheetTest, OkWithABadValueStaysOpen)
         m_sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         EXPECT_TRUE(IsWindow(&m_sheet));
         EXPECT_EQ(g_log, (EventLog{"p0:init"}));
-        Key(VK_ESCAPE);
+        KeyDown(CWnd::GetFocus(), VK_ESCAPE);
     });
     EXPECT_EQ(m_sheet.DoModal(), IDCANCEL);
     EXPECT_EQ(g_log, (EventLog{"p0:init", "p0:cancel"}));

@@ -32,22 +32,7 @@ protected:
     }
 };
 
-class RangeControlsTest : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        CreateParent(m_owner);
-    }
-    void TearDown() override
-    {
-        m_owner.DestroyWindow();
-        WindowTest::TearDown();
-    }
-    EventLog Take() { return std::exchange(m_owner.m_events, {}); }
-
-    CScrollLog m_owner;
-};
+using RangeControlsTest = OwnedControlsTest<CScrollLog>;
 
 SYSTEMTIME Date(WORD wYear, WORD wMonth, WORD wDay, WORD wHour = 0, WORD wMinute = 0)
 {

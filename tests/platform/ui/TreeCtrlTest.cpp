@@ -43,12 +43,11 @@ protected:
     }
 };
 
-class TreeCtrlTest : public WindowTest {
+class TreeCtrlTest : public OwnedControlsTest<CTreeOwner> {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        CreateParent(m_owner);
+        OwnedControlsTest::SetUp();
         ASSERT_TRUE(m_tree.Create(WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 150, 200), &m_owner, kTreeId));
         // The hardware page's shape: families with one firmware line each.
         int nData = 0;
@@ -60,12 +59,6 @@ protected:
         }
         m_owner.m_events.clear();
     }
-    void TearDown() override
-    {
-        m_owner.DestroyWindow();
-        WindowTest::TearDown();
-    }
-    EventLog Take() { return std::exchange(m_owner.m_events, {}); }
     std::vector<std::string> Siblings(HTREEITEM hFirst) const
     {
         std::vector<std::string> texts;
@@ -74,7 +67,6 @@ protected:
         return texts;
     }
 
-    CTreeOwner m_owner;
     CTreeCtrl m_tree;
 };
 

@@ -66,9 +66,10 @@ private:
     DeviceCaps m_caps = PrinterCaps();
 };
 
+// Its document is "Report".
 class CPrintView : public CView {
 public:
-    explicit CPrintView(Log& log) : m_log(log) {}
+    explicit CPrintView(Log& log) : m_log(log) { SetWindowText(_T("Report")); }
 
     UINT m_nMaxPage = 3;        // 0: unknown, printing stops after m_nLastPage
     UINT m_nLastPage = 2;
@@ -200,7 +201,6 @@ Log Job(const Log& pages, const std::string& strEnd = "enddoc")
 TEST_F(ViewPrintTest, PrintsEveryPageInOrderOnThePrinter)
 {
     CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
     view.OnFilePrint();
 
     EXPECT_EQ(m_log, Job(PageCalls({1, 2, 3})));
@@ -223,39 +223,33 @@ TEST_F(ViewPrintTest, PrintsTheChosenRangeWithinTheDocument)
         m_nChosenFrom = c.nFrom;
         m_nChosenTo = c.nTo;
         CPrintView view(m_log);
-        view.SetWindowText(_T("Report"));
         view.OnFilePrint();
         EXPECT_EQ(m_log, Job(PageCalls(c.pages))) << c.nFrom << ".." << c.nTo;
     }
 }
 
-TEST_F(ViewPrintTest, StopsWhenTheViewEndsAJobOfUnknownLength)
+// A job of unknown length ends where the view stops it, or at a page count the view learns only
+// once the printer is chosen.
+TEST_F(ViewPrintTest, AJobOfUnknownLengthEndsWhereTheViewSays)
 {
-    CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
-    view.m_nMaxPage = 0;
-    view.m_nLastPage = 2;
-    view.OnFilePrint();
-
-    Log expected = PageCalls({1, 2});
-    expected.push_back("prepare:3");
-    Log job = Job(expected);
-    job[0] = "dialog:1-65535";
-    EXPECT_EQ(m_log, job);
-}
-
-TEST_F(ViewPrintTest, APageCountKnownOnlyOnceThePrinterIsChosenIsHonoured)
-{
-    CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
-    view.m_nMaxPage = 0;
-    view.m_nLastPage = 9;
-    view.m_nMaxPageAtBegin = 2;
-    view.OnFilePrint();
-
-    Log job = Job(PageCalls({1, 2}));
-    job[0] = "dialog:1-65535";
-    EXPECT_EQ(m_log, job);
+    Log stopped = PageCalls({1, 2});
+    stopped.push_back("prepare:3");
+    const struct {
+        UINT nLastPage, nMaxPageAtBegin;
+        Log pages;
+    } cases[] = {{2, 0, stopped}, {9, 2, PageCalls({1, 2})}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.nLastPage);
+        m_log.clear();
+        CPrintView view(m_log);
+        view.m_nMaxPage = 0;
+        view.m_nLastPage = c.nLastPage;
+        view.m_nMaxPageAtBegin = c.nMaxPageAtBegin;
+        view.OnFilePrint();
+        Log job = Job(c.pages);
+        job[0] = "dialog:1-65535";
+        EXPECT_EQ(m_log, job);
+    }
 }
 
 TEST_F(ViewPrintTest, CancelInTheDialogPrintsNothing)
@@ -283,7 +277,6 @@ TEST_F(ViewPrintTest, NoPrinterInstalledSaysSoAndPrintsNothing)
 TEST_F(ViewPrintTest, DirectPrintingUsesTheDefaultPrinterWithoutTheDialog)
 {
     CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
     view.m_bDirect = TRUE;
     view.OnFilePrint();
 
@@ -319,7 +312,6 @@ TEST_F(ViewPrintTest, APrinterFailureAbortsTheJobAndSaysSo)
 {
     m_bFailPages = true;
     CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
     view.OnFilePrint();
 
     EXPECT_EQ(m_log, (Log{"dialog:1-3", "begin:printing=1,res=2000x3000", "startdoc:Report",
@@ -333,7 +325,6 @@ TEST_F(ViewPrintTest, APrinterThatCannotFinishTheDocumentIsAFailure)
     // reported as printed.
     m_bFailEnd = true;
     CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
     EXPECT_FALSE(view.DoFilePrint());
     EXPECT_EQ(m_log.back(), "end");
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
@@ -348,18 +339,14 @@ TEST_F(ViewPrintTest, ThePreviewShowsThePagesOfTheJobInAWindowOfItsOwn)
 {
     m_bHasDefault = false;  // the preview does without a printer: A4 at screen resolution
     CPrintView view(m_log);
-    view.SetWindowText(_T("Report"));
     std::vector<std::string> shown;
     CDialog::SetDialogHook([&](CDialog& dlg) {
         auto* pPreview = dynamic_cast<CPrintPreviewDlg*>(&dlg);
         ASSERT_NE(pPreview, nullptr);
-        CString strCaption, strPage;
-        dlg.GetWindowText(strCaption);
-        shown.push_back(strCaption.ToUtf8());
+        shown.push_back(WindowText(dlg).ToUtf8());
         for (UINT nButton : {IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_NEXT, IDC_PREVIEW_PREV}) {
             dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
-            dlg.GetDlgItemText(int(IDC_PREVIEW_PAGE_TEXT), strPage);
-            shown.push_back(strPage.ToUtf8());
+            shown.push_back(WindowText(*dlg.GetDlgItem(int(IDC_PREVIEW_PAGE_TEXT))).ToUtf8());
         }
         shown.push_back("next:" + std::to_string(dlg.GetDlgItem(int(IDC_PREVIEW_NEXT))->IsWindowEnabled()));
         dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

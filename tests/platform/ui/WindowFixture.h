@@ -30,6 +30,12 @@ protected:
         CMessageQueue::Get().SetTickSource(nullptr);
         AfxResetKeyState();
     }
+    // A key-down as the backend delivers it, through the thread's filters: whether one took it.
+    BOOL KeyDown(CWnd* pTarget, UINT nVirtKey)
+    {
+        MSG msg = {pTarget, WM_KEYDOWN, nVirtKey, 1, 0, {0, 0}};
+        return m_thread.RouteMessage(msg);
+    }
 
     CManualTickSource m_clock;
     CWinThread m_thread;
@@ -39,3 +45,10 @@ protected:
 using EventLog = std::vector<std::string>;
 
 inline const CRect kRect(10, 20, 110, 70);
+
+inline CString WindowText(const CWnd& wnd)
+{
+    CString str;
+    wnd.GetWindowText(str);
+    return str;
+}

@@ -319,14 +319,11 @@ TEST_F(WndTest, PreTranslateWalksUpAndAcceleratorsBecomeCommands)
     m_thread.m_hAccelTable = &table;
     top.m_nSwallowKey = VK_F5;
 
-    MSG plain = {&child, WM_KEYDOWN, 'N', 1, 0, {0, 0}};
-    EXPECT_FALSE(m_thread.RouteMessage(plain));
+    EXPECT_FALSE(KeyDown(&child, 'N'));
     AfxSetKeyState(VK_LCONTROL, true);
-    MSG withCtrl = plain;
-    EXPECT_TRUE(m_thread.RouteMessage(withCtrl));
+    EXPECT_TRUE(KeyDown(&child, 'N'));
     AfxSetKeyState(VK_LCONTROL, false);
-    MSG swallowed = {&child, WM_KEYDOWN, VK_F5, 1, 0, {0, 0}};
-    EXPECT_TRUE(m_thread.RouteMessage(swallowed));
+    EXPECT_TRUE(KeyDown(&child, VK_F5));
     EXPECT_EQ(g_events,
               (EventLog{"child:pretranslate", "top:pretranslate", "child:keydown:78",
                         "child:pretranslate", "top:pretranslate", "top:command",

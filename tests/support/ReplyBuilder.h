@@ -2,27 +2,25 @@
 // table-driven form under test).
 #pragma once
 
-#include "platform/core/Types.h"
-
-#include <initializer_list>
+#include <cstdint>
 #include <vector>
 
 // The CRC-16/MODBUS value itself (low byte sent first).
-inline WORD ReferenceCrc(const std::vector<BYTE>& bytes)
+inline std::uint16_t ReferenceCrc(const std::vector<std::uint8_t>& bytes)
 {
     unsigned crc = 0xFFFF;
-    for (BYTE b : bytes) {
+    for (std::uint8_t b : bytes) {
         crc ^= b;
         for (int bit = 0; bit < 8; ++bit)
             crc = (crc & 1U) ? (crc >> 1) ^ 0xA001U : crc >> 1;
     }
-    return WORD(crc);
+    return std::uint16_t(crc);
 }
 
-inline std::vector<BYTE> WithCrc(std::vector<BYTE> bytes)
+inline std::vector<std::uint8_t> WithCrc(std::vector<std::uint8_t> bytes)
 {
-    const WORD crc = ReferenceCrc(bytes);
-    bytes.push_back(BYTE(crc & 0xFF));
-    bytes.push_back(BYTE(crc >> 8));
+    const std::uint16_t crc = ReferenceCrc(bytes);
+    bytes.push_back(std::uint8_t(crc & 0xFF));
+    bytes.push_back(std::uint8_t(crc >> 8));
     return bytes;
 }
