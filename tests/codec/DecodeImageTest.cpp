@@ -321,7 +321,7 @@ TEST_F(DecodeValues, SignedAndUnsignedWords)
     ASSERT_TRUE(Encode().bOk);
     const Bytes records = SectionBytes("J");
     const Bytes kValue = {0x18, 0xFC};
-    EXPECT_NE(std::ranges::search(records, kValue).begin(), records.end());
+    EXPECT_NE(std::search(records.begin(), records.end(), kValue.begin(), kValue.end()), records.end());
     CVetlaDoc doc;
     ASSERT_TRUE(DecodeProgramImage(Codec(), doc).bOk);
     EXPECT_EQ(static_cast<CBlockAnalog*>(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK))->m_nThreshold1, -1000);
