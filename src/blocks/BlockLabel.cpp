@@ -30,7 +30,7 @@ CString IoLabel(const CBlockObj& block, const BlockAddressLabel& address)
     CString strLabel;
     if (address.nDivisor == 0)
         strLabel.Format(_T("%s%d"), address.pszPrefix, r);
-    else if (block.m_nType == BT_SHIFT)
+    else if (address.bDotted)
         strLabel.Format(_T("%s%d.%d"), address.pszPrefix, r / address.nDivisor, r % address.nDivisor);
     else
         strLabel.Format(_T("%s%d%02d"), address.pszPrefix, r / address.nDivisor, r % address.nDivisor);

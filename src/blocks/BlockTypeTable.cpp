@@ -35,6 +35,14 @@ const BlockAddressLabel* AddressLabelOf(int nType)
     return pRow && pRow->address.pszPrefix ? &pRow->address : nullptr;
 }
 
+BlockShortLabel ShortLabelOf(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    if (pRow && pRow->shortLabel.pszPrefix)
+        return pRow->shortLabel;
+    return {_T("B"), false};
+}
+
 namespace {
 
 const WiringKinds& WiringOf(int nType)

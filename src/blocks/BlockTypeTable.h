@@ -226,6 +226,16 @@ struct BlockAddressLabel {
     LPCTSTR pszPrefix = nullptr;
     int nBase = 0;
     int nDivisor = 0;
+    // Module and point read with a dot between them (S1.3) rather than as two digits (I101).
+    bool bDotted = false;
+};
+
+// The short label the document's block lists and reports name a block by: its prefix (I, Low,
+// AQ, L; null: "B", a function block's) and whether the prefix stands alone, without a number
+// (the status constants).
+struct BlockShortLabel {
+    LPCTSTR pszPrefix = nullptr;
+    bool bPrefixOnly = false;
 };
 
 struct BlockTypeRow {
@@ -240,10 +250,14 @@ struct BlockTypeRow {
     BYTE byGenerations = 0;
     BYTE byLanguages = LANG_BOTH;
     BlockPlacement placement;
+    // The text an older-generation document refuses an I/O block of a type it lacks with (its
+    // operand and caption); 0: no such refusal.
+    UINT nOlderRefusalId = 0;
     BlockReferences references;
     WiringKinds wiring;
     UINT nFlags = 0;
     BlockAddressLabel address;
+    BlockShortLabel shortLabel;
     ImageRecord image;
     // The values a data-log block can record of a block of the type (and a memory block can
     // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
@@ -276,6 +290,8 @@ bool IsLadderElementType(int nType);
 bool HasTypeFlag(int nType, UINT nFlag);
 // The address label of an I/O or ladder type; null for every other code.
 const BlockAddressLabel* AddressLabelOf(int nType);
+// The short label of a type; a function block's ("B") for an unknown code.
+BlockShortLabel ShortLabelOf(int nType);
 
 // The wiring kinds of a type (the "other" kinds for an unknown code).
 WireSourceKind SourceKindOf(int nType);

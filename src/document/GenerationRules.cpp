@@ -14,7 +14,6 @@
 namespace {
 
 constexpr UINT IDS_SHIFT_TOO_HIGH = 617;
-constexpr UINT IDS_FKEY_NOT_SUPPORTED = 618;
 constexpr UINT IDS_REFERENCE_NOT_SUPPORTED = 619;
 constexpr UINT IDS_FIRST_SHIFT_REGISTER_ONLY = 622;
 constexpr UINT IDS_BLOCK_NOT_SUPPORTED = 623;
@@ -26,7 +25,6 @@ constexpr UINT IDS_EQUAL_THRESHOLDS = 629;
 constexpr UINT IDS_WHOLE_HOURS = 630;
 constexpr UINT IDS_NO_RICH_TEXT = 644;
 constexpr UINT IDS_IO_TOO_HIGH = 643;
-constexpr UINT IDS_DATALOG_NOT_SUPPORTED = 649;
 
 // The only year range the older yearly timer knows.
 constexpr int OLD_FIRST_YEAR = 2000;
@@ -64,9 +62,18 @@ CString Caption(int nType)
 
 long long FunctionIndex(const CBlockObj& block) { return static_cast<long long>(block.m_nNumber) - NUM_FUNCTION_BLOCK; }
 
-bool IsWifiType(int nType)
+// A type only the newer line with WiFi offers.
+bool IsWifiOnlyType(int nType)
 {
-    return nType == BT_WIFI_IN || nType == BT_WIFI_OUT || nType == BT_WIFI_AI || nType == BT_WIFI_AOUT;
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && (pRow->byGenerations & GEN_NEWER_ONES) == GEN_WIFI;
+}
+
+// The refusal of an I/O block of a type the older generation lacks; 0 for every other type.
+UINT OlderRefusalId(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->nOlderRefusalId : 0;
 }
 
 // The text for a function block of a type the older controllers know whose settings they
@@ -140,10 +147,8 @@ CString OlderGenerationProblem(const CBlockObj& block, const CString& strDeviceN
     const int k = block.m_nOperand;
     const CString strCaption = Caption(nType);
     CString strText;
-    if (nType == BT_FKEY) {
-        strText.Format(IDS_FKEY_NOT_SUPPORTED, k, strCaption);
-    } else if (nType == BT_DATALOG) {
-        strText.Format(IDS_DATALOG_NOT_SUPPORTED, k, strCaption);
+    if (const UINT nRefusalId = OlderRefusalId(nType)) {
+        strText.Format(nRefusalId, k, strCaption);
     } else if (nType == BT_SHIFT && k >= OLD_SHIFT_BITS) {
         strText.Format(IDS_SHIFT_TOO_HIGH, k / OLD_SHIFT_BITS, k % OLD_SHIFT_BITS, strCaption);
     } else if (nType == BT_IN && k % INPUT_GROUP >= OLD_INPUTS_PER_GROUP) {
@@ -175,7 +180,7 @@ CString FirstWifiBlockProblem(const CVetlaDoc& doc)
 {
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         const auto* pBlock = static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos));
-        if (IsWifiType(pBlock->m_nType)) {
+        if (IsWifiOnlyType(pBlock->m_nType)) {
             CString strText;
             strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(*pBlock), Caption(pBlock->m_nType));
             return strText;

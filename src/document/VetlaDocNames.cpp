@@ -25,29 +25,6 @@ struct LabelRow {
     int nBase;
 };
 
-LPCTSTR LabelPrefix(int nType)
-{
-    switch (nType) {
-    case BT_IN: return _T("I");
-    case BT_CURSOR_KEY: return _T("C");
-    case BT_SHIFT: return _T("S");
-    case BT_LOW: return _T("Low");
-    case BT_HIGH: return _T("High");
-    case BT_OUT: return _T("Q");
-    case BT_OPENX: return _T("X");
-    case BT_FLAG: return _T("M");
-    case BT_ANALOG_IN: return _T("AI");
-    case BT_ANALOG_OUT: return _T("AQ");
-    case BT_ANALOG_FLAG: return _T("AM");
-    case BT_FKEY: return _T("F");
-    case BT_MAKE: case BT_BREAK: return _T("I");
-    case BT_ACONTACT: return _T("AI");
-    case BT_RELAY_COIL: case BT_INV_OUT: return _T("Q");
-    case BT_DATALOG: return _T("L");
-    default: return _T("B");
-    }
-}
-
 // An address of module and point: prefix, n / d and n % d in two digits.
 CString ModuleLabel(LPCTSTR pszPrefix, long long n, int nDivisor)
 {
@@ -63,24 +40,21 @@ CString PrefixNumber(LPCTSTR pszPrefix, long long n)
     return str;
 }
 
-// An FBD I/O block is labelled by its operand field, the index of its point.
+// An FBD I/O block is labelled by its operand field, the index of its point. The older
+// generation numbers the points of a dotted address whole.
 CString IoLabel(int nType, int k, BOOL bNewGeneration)
 {
-    switch (nType) {
-    case BT_LOW: case BT_HIGH: return LabelPrefix(nType);
-    case BT_IN: return ModuleLabel(_T("I"), k, 32);
-    case BT_OUT: return ModuleLabel(_T("Q"), k, 16);
-    case BT_ANALOG_IN: return ModuleLabel(_T("AI"), k, 8);
-    case BT_ANALOG_OUT: return ModuleLabel(_T("AQ"), k, 4);
-    case BT_SHIFT: {
-        if (!bNewGeneration)
-            return PrefixNumber(_T("S"), k);
-        CString str;
-        str.Format(_T("S%d.%d"), k / 16, k % 16);
-        return str;
-    }
-    default: return PrefixNumber(LabelPrefix(nType), k);
-    }
+    const BlockShortLabel label = ShortLabelOf(nType);
+    if (label.bPrefixOnly)
+        return label.pszPrefix;
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    if (!pAddress || pAddress->nDivisor == 0 || (pAddress->bDotted && !bNewGeneration))
+        return PrefixNumber(label.pszPrefix, k);
+    if (!pAddress->bDotted)
+        return ModuleLabel(label.pszPrefix, k, pAddress->nDivisor);
+    CString str;
+    str.Format(_T("%s%d.%d"), label.pszPrefix, k / pAddress->nDivisor, k % pAddress->nDivisor);
+    return str;
 }
 
 // A ladder element is labelled by its operand: an address, or the coil or analog output it
@@ -203,9 +177,11 @@ CString CVetlaDoc::GetBlockLabel(CBlockObj* pBlock) const
     const int nType = pBlock->m_nType;
     const int nNumber = pBlock->m_nNumber;
     if (nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST) {
-        if (nType == BT_LOW || nType == BT_HIGH)
-            return LabelPrefix(nType);
-        return PrefixNumber(LabelPrefix(nType), nNumber - (nType == BT_DATALOG ? NUM_DATALOG : NUM_FUNCTION_BLOCK));
+        const BlockShortLabel label = ShortLabelOf(nType);
+        if (label.bPrefixOnly)
+            return label.pszPrefix;
+        const bool bDataLog = BlockFamilyOf(nType) == BlockFamily::DataLog;
+        return PrefixNumber(label.pszPrefix, nNumber - (bDataLog ? NUM_DATALOG : NUM_FUNCTION_BLOCK));
     }
     if (IsLadderElementType(nType))
         return LadderLabel(*pBlock, *this);
