@@ -81,6 +81,10 @@ constexpr UINT S1 = 873;
 constexpr UINT S2 = 874;
 constexpr UINT POWER_BUS_NAME = 875;
 
+// Inputs that take one wire only in a ladder document.
+constexpr WORD ALL_INPUTS = (1u << BLOCK_FIRST_OUTPUT) - 1;
+constexpr WORD INPUT_2 = 1u << 1;
+
 // The values a data-log block can record of a block (and a memory block can keep), as
 // parameter-name ids in list order, for the rows that offer them.
 constexpr int kLogTimer[] = {0};
@@ -334,7 +338,7 @@ constexpr BlockTypeRow kRows[] = {
     {.nType = BT_AOUT_LAD, .family = BlockFamily::LadderOutput, .cls = CLASS(CBlockAOutLAD),
      .pins = {1, 1, {KA, K0, K0, K0}, K0}, .texts = {525, 525, {IN, 0, 0, 0}, 0}, .caption = {u"[Analog output]"},
      .palette = {PaletteGroup::Ladder, 5, u"AQ"}, .byGenerations = GEN_ALL, .byLanguages = LANG_LAD,
-     .placement = {TRUE, 0, 0, 599}, .wiring = {4, {0, 0, 0, 0}, 3, 5}, .address = {u"AQ", NUM_ANALOG_OUT}},
+     .placement = {TRUE, 0, 0, 599}, .wiring = {4, {0, 0, 0, 0}, 3, 5, false, ALL_INPUTS}, .address = {u"AQ", NUM_ANALOG_OUT}},
     // Function blocks.
     {.nType = BT_COUNTER, .family = BlockFamily::Function, .cls = CLASS(CBlockCOUNTER),
      .pins = {4, 1, {KD, KD, KD, KP}, KD}, .texts = {467, 467, {R, CNT, DIR, PAR}, OUT},
@@ -359,33 +363,33 @@ constexpr BlockTypeRow kRows[] = {
      .pins = {3, 1, {KA, KA, KP, K0}, KD}, .texts = {497, 497, {AX, AY, PAR, 0}, OUT},
      .caption = {u"[Analog Comparator]", ChineseCaption::FromStrings, 1614}, .listName = {u"[Analog Comparator]", 19},
      .palette = {PaletteGroup::Misc, 4, u"CMP"}, .byGenerations = GEN_ALL, .placement = {TRUE, 24, 24},
-     .references = {0, 4}, .wiring = {2, {2, 2, 2, 2}, 4, 3},
+     .references = {0, 4}, .wiring = {2, {2, 2, 2, 2}, 4, 3, false, ALL_INPUTS},
      .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x3640, ImageFamily::Analog, 24, 24}, .loggable = kLogAcomp},
     {.nType = BT_ATHTRG, .family = BlockFamily::Function, .cls = CLASS(CBlockATHTRG),
      .pins = {2, 1, {KA, KP, K0, K0}, KD}, .texts = {498, 498, {AX, PAR, 0, 0}, OUT},
      .caption = {u"[Analog threshold trigger]", ChineseCaption::FromStrings, 1615},
      .listName = {u"[Analog Threshold Trigger]", 20}, .palette = {PaletteGroup::Misc, 5, u"ATRG"},
-     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .references = {0, 4}, .wiring = {2, {2, 2, 2, 2}, 4, 3},
+     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .references = {0, 4}, .wiring = {2, {2, 2, 2, 2}, 4, 3, false, ALL_INPUTS},
      .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x3540, ImageFamily::Analog, 16, 16}, .loggable = kLogGain},
     {.nType = BT_AAMP, .family = BlockFamily::Function, .cls = CLASS(CBlockAAMP),
      .pins = {2, 1, {KA, KP, K0, K0}, KA}, .texts = {499, 499, {AX, PAR, 0, 0}, OUT},
      .caption = {u"[Analog Amplifier]", ChineseCaption::FromStrings, 1616}, .listName = {u"[Analog Amplifier]", 21},
      .palette = {PaletteGroup::Misc, 6, u"AMP"}, .byGenerations = GEN_ALL, .placement = {TRUE, 12, 12},
-     .wiring = {1, {2, 2, 2, 2}, 3, 3}, .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
+     .wiring = {1, {2, 2, 2, 2}, 3, 3, false, ALL_INPUTS}, .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x4240, ImageFamily::Analog, 12, 12}, .loggable = kLogGain},
     {.nType = BT_AWDOG, .family = BlockFamily::Function, .cls = CLASS(CBlockAWDOG),
      .pins = {3, 1, {KD, KA, KP, K0}, KD}, .texts = {504, 504, {EN, AX, PAR, 0}, OUT},
      .caption = {u"[Analog watchdog]", ChineseCaption::FromStrings, 1617}, .listName = {u"[Analog Watchdog]", 22},
      .palette = {PaletteGroup::Misc, 7, u"AWD"}, .byGenerations = GEN_ALL, .placement = {TRUE, 20, 20},
-     .references = {0, 4}, .wiring = {2, {1, 2, 0, 0}, 4, 4},
+     .references = {0, 4}, .wiring = {2, {1, 2, 0, 0}, 4, 4, true, INPUT_2},
      .nFlags = BTF_MESSAGE_TEXT_VALUE, .image = {0x3940, ImageFamily::AnalogWatchdog, 20, 20}, .loggable = kLogAwdog},
     {.nType = BT_ADTRG, .family = BlockFamily::Function, .cls = CLASS(CBlockADTRG),
      .pins = {2, 1, {KA, KP, K0, K0}, KD}, .texts = {505, 505, {AX, PAR, 0, 0}, OUT},
      .caption = {u"[Analog differential trigger]", ChineseCaption::FromStrings, 1618},
      .listName = {u"[Analog Differential trigger]", 23}, .palette = {PaletteGroup::Misc, 8, u"ADT"},
-     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .wiring = {2, {2, 2, 2, 2}, 4, 3},
+     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .wiring = {2, {2, 2, 2, 2}, 4, 3, false, ALL_INPUTS},
      .nFlags = BTF_MESSAGE_TEXT_VALUE, .image = {0x3A40, ImageFamily::Analog, 16, 16}, .loggable = kLogAdtrg},
     {.nType = BT_LR, .family = BlockFamily::Function, .cls = CLASS(CBlockLR), .pins = {3, 1, {KD, KD, KP, K0}, KD},
      .texts = {506, 506, {IN1, IN2, PAR, 0}, OUT},
@@ -444,7 +448,7 @@ constexpr BlockTypeRow kRows[] = {
      .texts = {513, 513, {IN1, IN2, AX, PAR}, OUT}, .caption = {u"[PI controller]"},
      .listName = {u"[PI controller]", 26}, .palette = {PaletteGroup::Misc, 11, u"PI"},
      .byGenerations = GEN_NEWER_ONES, .placement = {TRUE, 28, 28}, .references = {0, 4},
-     .wiring = {1, {1, 1, 2, 0}, 5, 4},
+     .wiring = {1, {1, 1, 2, 0}, 5, 4, true},
      .nFlags = BTF_MESSAGE_TEXT_VALUE, .image = {0x43C0, ImageFamily::PiController, 28, 28}, .loggable = kLogPi},
     {.nType = BT_PWM, .family = BlockFamily::Function, .cls = CLASS(CBlockPWM), .pins = {3, 1, {KD, KA, KP, K0}, KA},
      .texts = {514, 514, {IN1, AX, PAR, 0}, OUT}, .caption = {u"[PWM]"}, .listName = {u"[PWM]", 27},
@@ -459,13 +463,13 @@ constexpr BlockTypeRow kRows[] = {
     {.nType = BT_MAXMIN, .family = BlockFamily::Function, .cls = CLASS(CBlockMAXMIN),
      .pins = {4, 1, {KD, KD, KA, KP}, KA}, .texts = {516, 516, {IN1, IN2, AX, PAR}, OUT}, .caption = {u"[Max/Min]"},
      .listName = {u"[Max/Min]", 29}, .palette = {PaletteGroup::Misc, 14, u"MAX"}, .byGenerations = GEN_NEWER_ONES,
-     .placement = {TRUE, 16, 16}, .references = {0, 4}, .wiring = {1, {1, 1, 2, 0}, 5, 4},
+     .placement = {TRUE, 16, 16}, .references = {0, 4}, .wiring = {1, {1, 1, 2, 0}, 5, 4, true},
      .nFlags = BTF_MESSAGE_TEXT_VALUE, .image = {0x4640, ImageFamily::MaxMin, 16, 16}, .loggable = kLogMaxmin},
     {.nType = BT_AVGVAL, .family = BlockFamily::Function, .cls = CLASS(CBlockAVGVAL),
      .pins = {4, 1, {KD, KD, KA, KP}, KA}, .texts = {527, 527, {IN1, IN2, AX, PAR}, OUT},
      .caption = {u"[Average value]"}, .listName = {u"[Average value]", 30},
      .palette = {PaletteGroup::Misc, 15, u"AVG"}, .byGenerations = GEN_NEWER_ONES, .placement = {TRUE, 16, 16},
-     .wiring = {1, {1, 1, 2, 0}, 5, 4},
+     .wiring = {1, {1, 1, 2, 0}, 5, 4, true},
      .nFlags = BTF_MESSAGE_TEXT_VALUE, .image = {0x4540, ImageFamily::Average, 16, 16}, .loggable = kLogAvgval},
     {.nType = BT_MATHERR, .family = BlockFamily::Function, .cls = CLASS(CBlockMATHERR),
      .pins = {3, 1, {KD, KD, KP, K0}, KD}, .texts = {528, 528, {IN1, IN2, PAR, 0}, OUT},

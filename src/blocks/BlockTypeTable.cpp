@@ -1,5 +1,7 @@
 #include "blocks/BlockTypeTable.h"
 
+#include <limits>
+
 BlockFamily BlockFamilyOf(int nType)
 {
     const BlockTypeRow* pRow = FindBlockType(nType);
@@ -72,6 +74,16 @@ int LoopSourceClass(int nType)
 int LoopTargetClass(int nType)
 {
     return WiringOf(nType).nLoopTarget;
+}
+
+bool KindByStartPin(int nType)
+{
+    return WiringOf(nType).bKindByStartPin;
+}
+
+bool RefusesSecondWire(int nType, int nPin)
+{
+    return nPin >= 0 && nPin < std::numeric_limits<WORD>::digits && (WiringOf(nType).wSingleWireInputs >> nPin & 1) != 0;
 }
 
 WORD ImageRecordBytes(int nType, BOOL bNewGeneration)

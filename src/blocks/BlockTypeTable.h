@@ -143,11 +143,16 @@ enum class WireDestKind {
 // source of a wire (0 analog outputs and contacts, 1 and 2 analog and digital function-block
 // outputs, 3 connectors, 4 everything else), as the destination of a wire by pin (pins 0, 1, 2,
 // the others; 4 for no listed kind), and the source and target classes of the FBD loop check.
+// bKindByStartPin: when a connector stands for the block, the pin the wire starts at decides
+// the wire's kind (blocks whose outputs differ in kind). wSingleWireInputs: the inputs (bit k
+// for input k) that take no second wire in a ladder document, where inputs take several.
 struct WiringKinds {
     int nSourceKind = WIRE_OTHER_SOURCE;
     std::array<int, 4> nDestKinds{WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST};
     int nLoopSource = LOOP_DEFAULT_SOURCE;
     int nLoopTarget = LOOP_NO_TARGET;
+    bool bKindByStartPin = false;
+    WORD wSingleWireInputs = 0;
 
     static constexpr int WIRE_OTHER_SOURCE = 4;
     static constexpr int WIRE_OTHER_DEST = 4;
@@ -299,6 +304,9 @@ WireSourceKind SourceKindOf(int nType);
 WireDestKind DestKindOf(int nType, int nPin);
 int LoopSourceClass(int nType);
 int LoopTargetClass(int nType);
+bool KindByStartPin(int nType);
+// Input nPin of the type takes no second wire in a ladder document.
+bool RefusesSecondWire(int nType, int nPin);
 
 // The bytes a block of the type takes in the controller's program memory, which is the length
 // of its record in the program image, by generation. The editor's sizes of the types that differ
