@@ -213,6 +213,59 @@ struct ImageRecord {
     RefFlagLayout refFlags = RefFlagLayout::FourParams;
 };
 
+// The family of rules the in-place parameter editor of the simulation's message-text display
+// edits a type's parameters by: which controls stand for a parameter, how a typed value is
+// checked and where it is written. Types of one family share every rule.
+enum class InPlaceRules : BYTE {
+    None,
+    // Timers: their time setpoints as time pairs.
+    OnDelay,
+    OffDelay,
+    OnOffDelay,
+    WipingRelay,
+    PulsePair,  // the edge-triggered wiping relay and the asynchronous pulse generator
+    RandomGenerator,
+    StairwayLight,
+    MultipleFunctionSwitch,
+    WeeklyTimer,  // the cams' days and times
+    YearlyTimer,  // the dates
+    // Single values.
+    Counter,
+    HoursCounter,
+    ThresholdTrigger,
+    AnalogThreshold,  // the analog comparator, threshold trigger and watchdog
+    AnalogDifferential,
+    AnalogMath,
+    WordShift,
+    WordToBit,
+    RandomValue,
+    WordMask,
+    Modulo,
+    ArrayMaxMin,
+    AcMaxMin,
+    Encoder,
+    SteppingMotor,
+    PulseTrain,
+    Logarithm,
+    RealFunction,  // the functions of a real factor: square root, powers, trigonometry, quadratic
+    Rounding,
+};
+
+// A parameter the in-place editor offers for a type: its parameter-name id (IN_PLACE_ANY_PARAM:
+// every id) and the reference slot that must be free, the parameter not being taken from another
+// block (IN_PLACE_ANY_SLOT: none). The first offer naming an id decides.
+constexpr int IN_PLACE_ANY_PARAM = -1;
+constexpr int IN_PLACE_ANY_SLOT = -1;
+struct InPlaceOffer {
+    int nParamId = IN_PLACE_ANY_PARAM;
+    int nSlot = IN_PLACE_ANY_SLOT;
+};
+
+struct InPlaceEditing {
+    InPlaceRules rules = InPlaceRules::None;
+    std::span<const InPlaceOffer> offers;
+};
+
 // Flags of a row.
 constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
 constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
@@ -267,6 +320,8 @@ struct BlockTypeRow {
     // The values a data-log block can record of a block of the type (and a memory block can
     // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
     std::span<const int> loggable;
+    // What the in-place parameter editor offers of a block of the type; no offers: nothing.
+    InPlaceEditing inPlace;
 };
 
 // Every row, in code order.
