@@ -85,6 +85,16 @@ constexpr UINT POWER_BUS_NAME = 875;
 constexpr WORD ALL_INPUTS = (1u << BLOCK_FIRST_OUTPUT) - 1;
 constexpr WORD INPUT_2 = 1u << 1;
 
+// The operand spaces whose labels the ladder elements take: a contact reads every digital space
+// or every analog one and a function block's output, a coil writes outputs, flags and open
+// connectors, the ladder analog output analog outputs and analog flags.
+constexpr WORD CONTACT_OPERANDS = OPERAND_INPUT | OPERAND_OUTPUT | OPERAND_SHIFT | OPERAND_CURSOR_KEY | OPERAND_FKEY |
+                                  OPERAND_FLAG | OPERAND_LOW | OPERAND_HIGH | OPERAND_FUNCTION_BLOCK;
+constexpr WORD ANALOG_CONTACT_OPERANDS =
+    OPERAND_ANALOG_IN | OPERAND_ANALOG_OUT | OPERAND_ANALOG_FLAG | OPERAND_FUNCTION_BLOCK;
+constexpr WORD COIL_OPERANDS = OPERAND_OUTPUT | OPERAND_FLAG | OPERAND_OPENX;
+constexpr WORD ANALOG_OUTPUT_OPERANDS = OPERAND_ANALOG_OUT | OPERAND_ANALOG_FLAG;
+
 // The values a data-log block can record of a block (and a memory block can keep), as
 // parameter-name ids in list order, for the rows that offer them.
 constexpr int kLogTimer[] = {0};
@@ -356,28 +366,32 @@ constexpr BlockTypeRow kRows[] = {
     {.nType = BT_MAKE, .family = BlockFamily::LadderContact, .cls = CLASS(CBlockMake),
      .pins = {1, 1, {KD, K0, K0, K0}, KD}, .texts = {520, 520, {IN, 0, 0, 0}, OUT}, .caption = {u"[Make contact]"},
      .palette = {PaletteGroup::Ladder, 0, u"NI"}, .byGenerations = GEN_ALL, .byLanguages = LANG_LAD,
-     .placement = {TRUE, 0, 0, 603}, .address = {u"I", NUM_INPUT}, .shortLabel = {u"I"}},
+     .placement = {TRUE, 0, 0, 603}, .address = {u"I", NUM_INPUT, 0, false, CONTACT_OPERANDS}, .shortLabel = {u"I"}},
     {.nType = BT_BREAK, .family = BlockFamily::LadderContact, .cls = CLASS(CBlockBreak),
      .pins = {1, 1, {KD, K0, K0, K0}, KD}, .texts = {521, 521, {IN, 0, 0, 0}, OUT}, .caption = {u"[Break contact]"},
      .palette = {PaletteGroup::Ladder, 1, u"NI", PaletteMark::Negated}, .byGenerations = GEN_ALL,
-     .byLanguages = LANG_LAD, .placement = {TRUE, 0, 0, 606}, .address = {u"I", NUM_INPUT}, .shortLabel = {u"I"}},
+     .byLanguages = LANG_LAD, .placement = {TRUE, 0, 0, 606},
+     .address = {u"I", NUM_INPUT, 0, false, CONTACT_OPERANDS}, .shortLabel = {u"I"}},
     {.nType = BT_ACONTACT, .family = BlockFamily::LadderContact, .cls = CLASS(CBlockAContact),
      .pins = {1, 1, {KD, K0, K0, K0}, KA}, .texts = {522, 522, {IN, 0, 0, 0}, OUT}, .caption = {u"[Analog contact]"},
      .palette = {PaletteGroup::Ladder, 2, u"AI"}, .byGenerations = GEN_ALL, .byLanguages = LANG_LAD,
-     .placement = {TRUE, 0, 0, 616}, .wiring = {0, {4, 4, 4, 4}, 3, 5}, .address = {u"AI", NUM_ANALOG_IN},
+     .placement = {TRUE, 0, 0, 616}, .wiring = {0, {4, 4, 4, 4}, 3, 5},
+     .address = {u"AI", NUM_ANALOG_IN, 0, false, ANALOG_CONTACT_OPERANDS},
      .shortLabel = {u"AI"}},
     {.nType = BT_RELAY_COIL, .family = BlockFamily::LadderOutput, .cls = CLASS(CBlockRelayCoil),
      .pins = {1, 0, {KD, K0, K0, K0}, K0}, .texts = {523, 523, {IN, 0, 0, 0}, 0}, .caption = {u"[Relay coil]"},
      .palette = {PaletteGroup::Ladder, 3, u"NQ"}, .byGenerations = GEN_ALL, .byLanguages = LANG_LAD,
-     .placement = {TRUE, 0, 0, 600}, .address = {u"Q", NUM_OUTPUT}, .shortLabel = {u"Q"}},
+     .placement = {TRUE, 0, 0, 600}, .address = {u"Q", NUM_OUTPUT, 0, false, COIL_OPERANDS}, .shortLabel = {u"Q"}},
     {.nType = BT_INV_OUT, .family = BlockFamily::LadderOutput, .cls = CLASS(CBlockInvOut),
      .pins = {1, 0, {KD, K0, K0, K0}, K0}, .texts = {524, 524, {IN, 0, 0, 0}, 0}, .caption = {u"[Inverted output]"},
      .palette = {PaletteGroup::Ladder, 4, u"NQ", PaletteMark::Negated}, .byGenerations = GEN_ALL,
-     .byLanguages = LANG_LAD, .placement = {TRUE, 0, 0, 600}, .address = {u"Q", NUM_OUTPUT}, .shortLabel = {u"Q"}},
+     .byLanguages = LANG_LAD, .placement = {TRUE, 0, 0, 600},
+     .address = {u"Q", NUM_OUTPUT, 0, false, COIL_OPERANDS}, .shortLabel = {u"Q"}},
     {.nType = BT_AOUT_LAD, .family = BlockFamily::LadderOutput, .cls = CLASS(CBlockAOutLAD),
      .pins = {1, 1, {KA, K0, K0, K0}, K0}, .texts = {525, 525, {IN, 0, 0, 0}, 0}, .caption = {u"[Analog output]"},
      .palette = {PaletteGroup::Ladder, 5, u"AQ"}, .byGenerations = GEN_ALL, .byLanguages = LANG_LAD,
-     .placement = {TRUE, 0, 0, 599}, .wiring = {4, {0, 0, 0, 0}, 3, 5, false, ALL_INPUTS}, .address = {u"AQ", NUM_ANALOG_OUT}},
+     .placement = {TRUE, 0, 0, 599}, .wiring = {4, {0, 0, 0, 0}, 3, 5, false, ALL_INPUTS},
+     .address = {u"AQ", NUM_ANALOG_OUT, 0, false, ANALOG_OUTPUT_OPERANDS}},
     // Function blocks.
     {.nType = BT_COUNTER, .family = BlockFamily::Function, .cls = CLASS(CBlockCOUNTER),
      .pins = {4, 1, {KD, KD, KD, KP}, KD}, .texts = {467, 467, {R, CNT, DIR, PAR}, OUT},
@@ -413,7 +427,8 @@ constexpr BlockTypeRow kRows[] = {
      .pins = {2, 1, {KA, KP, K0, K0}, KD}, .texts = {498, 498, {AX, PAR, 0, 0}, OUT},
      .caption = {u"[Analog threshold trigger]", ChineseCaption::FromStrings, 1615},
      .listName = {u"[Analog Threshold Trigger]", 20}, .palette = {PaletteGroup::Misc, 5, u"ATRG"},
-     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .references = {0, 4}, .wiring = {2, {2, 2, 2, 2}, 4, 3, false, ALL_INPUTS},
+     .byGenerations = GEN_ALL, .placement = {TRUE, 16, 16}, .references = {0, 4},
+     .wiring = {2, {2, 2, 2, 2}, 4, 3, false, ALL_INPUTS},
      .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x3540, ImageFamily::Analog, 16, 16}, .loggable = kLogGain,
      .inPlace = {InPlaceRules::AnalogThreshold, kOfferAnalogThreshold}},
@@ -421,7 +436,8 @@ constexpr BlockTypeRow kRows[] = {
      .pins = {2, 1, {KA, KP, K0, K0}, KA}, .texts = {499, 499, {AX, PAR, 0, 0}, OUT},
      .caption = {u"[Analog Amplifier]", ChineseCaption::FromStrings, 1616}, .listName = {u"[Analog Amplifier]", 21},
      .palette = {PaletteGroup::Misc, 6, u"AMP"}, .byGenerations = GEN_ALL, .placement = {TRUE, 12, 12},
-     .wiring = {1, {2, 2, 2, 2}, 3, 3, false, ALL_INPUTS}, .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
+     .wiring = {1, {2, 2, 2, 2}, 3, 3, false, ALL_INPUTS},
+     .nFlags = BTF_ANALOG_VALUE | BTF_OLDER_REFERENCE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x4240, ImageFamily::Analog, 12, 12}, .loggable = kLogGain},
     {.nType = BT_AWDOG, .family = BlockFamily::Function, .cls = CLASS(CBlockAWDOG),
      .pins = {3, 1, {KD, KA, KP, K0}, KD}, .texts = {504, 504, {EN, AX, PAR, 0}, OUT},

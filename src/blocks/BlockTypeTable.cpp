@@ -45,6 +45,12 @@ BlockShortLabel ShortLabelOf(int nType)
     return {_T("B"), false};
 }
 
+bool TakesOperandLabel(int nType, WORD wSpace)
+{
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    return pAddress && (pAddress->wOperandSpaces & wSpace) != 0;
+}
+
 namespace {
 
 const WiringKinds& WiringOf(int nType)

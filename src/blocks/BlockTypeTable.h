@@ -286,7 +286,25 @@ struct BlockAddressLabel {
     int nDivisor = 0;
     // Module and point read with a dot between them (S1.3) rather than as two digits (I101).
     bool bDotted = false;
+    // The operand spaces (OPERAND_*) whose own label a ladder element takes when its operand
+    // lies in them, instead of its type's address; a contact also when the coil or analog output
+    // its operand names writes into them.
+    WORD wOperandSpaces = 0;
 };
+
+constexpr WORD OPERAND_INPUT = 0x0001;
+constexpr WORD OPERAND_OUTPUT = 0x0002;
+constexpr WORD OPERAND_SHIFT = 0x0004;
+constexpr WORD OPERAND_CURSOR_KEY = 0x0008;
+constexpr WORD OPERAND_FKEY = 0x0010;
+constexpr WORD OPERAND_FLAG = 0x0020;
+constexpr WORD OPERAND_LOW = 0x0040;
+constexpr WORD OPERAND_HIGH = 0x0080;
+constexpr WORD OPERAND_ANALOG_IN = 0x0100;
+constexpr WORD OPERAND_ANALOG_OUT = 0x0200;
+constexpr WORD OPERAND_ANALOG_FLAG = 0x0400;
+constexpr WORD OPERAND_OPENX = 0x0800;
+constexpr WORD OPERAND_FUNCTION_BLOCK = 0x1000;
 
 // The short label the document's block lists and reports name a block by: its prefix (I, Low,
 // AQ, L; null: "B", a function block's) and whether the prefix stands alone, without a number
@@ -352,6 +370,8 @@ bool HasTypeFlag(int nType, UINT nFlag);
 const BlockAddressLabel* AddressLabelOf(int nType);
 // The short label of a type; a function block's ("B") for an unknown code.
 BlockShortLabel ShortLabelOf(int nType);
+// A ladder element of the type takes the label of an operand in the space (OPERAND_*).
+bool TakesOperandLabel(int nType, WORD wSpace);
 
 // The wiring kinds of a type (the "other" kinds for an unknown code).
 WireSourceKind SourceKindOf(int nType);

@@ -9,7 +9,6 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "blocks/TypeCodeList.h"
 #include "document/BlockNameMap.h"
 #include "document/BlockNames.h"
 #include "document/ModelSettings.h"
@@ -67,13 +66,18 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
     if (!pAddress)
         return CString();
     LabelRow row = {pAddress->pszPrefix, pAddress->nBase};
-    auto set = [&row, nType](TypeCodeList types, LabelRow changed) {
-        if (ListsType(types, nType))
+    auto set = [&row, nType](WORD wSpace, LabelRow changed) {
+        if (TakesOperandLabel(nType, wSpace))
             row = changed;
     };
-    auto setPrefix = [&row, nType](TypeCodeList types, LPCTSTR pszPrefix) {
-        if (ListsType(types, nType))
+    auto setPrefix = [&row, nType](WORD wSpace, LPCTSTR pszPrefix) {
+        if (TakesOperandLabel(nType, wSpace))
             row.pszPrefix = pszPrefix;
+    };
+    // Only a contact takes the label of what the coil or analog output its operand names writes.
+    auto setRead = [&set, nType](WORD wSpace, LabelRow changed) {
+        if (IsLadderContactType(nType))
+            set(wSpace, changed);
     };
     int x = element.m_nOperand;
     int nDivisor = 0;
@@ -84,47 +88,47 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
         if (pNamed) {
             x = pNamed->m_nOperand;
             if (bAnalog && x >= NUM_ANALOG_FLAG && x < NUM_OPENX) {
-                set({BT_ACONTACT}, {_T("AM"), NUM_ANALOG_FLAG});
+                setRead(OPERAND_ANALOG_FLAG, {_T("AM"), NUM_ANALOG_FLAG});
             } else if (bAnalog && x >= NUM_ANALOG_OUT && x < 4262) {
-                set({BT_ACONTACT}, {_T("AQ"), NUM_ANALOG_OUT});
+                setRead(OPERAND_ANALOG_OUT, {_T("AQ"), NUM_ANALOG_OUT});
                 nDivisor = 4;
             } else if (!bAnalog && x >= NUM_FLAG && x < 1828) {
-                set({BT_MAKE, BT_BREAK}, {_T("M"), NUM_FLAG});
+                setRead(OPERAND_FLAG, {_T("M"), NUM_FLAG});
             } else if (!bAnalog && x >= NUM_OUTPUT && x <= 727) {
-                set({BT_MAKE, BT_BREAK}, {_T("Q"), NUM_OUTPUT});
+                setRead(OPERAND_OUTPUT, {_T("Q"), NUM_OUTPUT});
                 nDivisor = 16;
             }
         }
     } else if (x >= NUM_FUNCTION_BLOCK) {
-        set({BT_MAKE, BT_BREAK, BT_ACONTACT}, {_T("B"), NUM_FUNCTION_BLOCK});
+        set(OPERAND_FUNCTION_BLOCK, {_T("B"), NUM_FUNCTION_BLOCK});
     } else if (x >= NUM_OPENX) {
-        set({BT_RELAY_COIL, BT_INV_OUT}, {_T("X"), NUM_OPENX});
+        set(OPERAND_OPENX, {_T("X"), NUM_OPENX});
     } else if (x >= NUM_ANALOG_FLAG) {
-        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AM"), NUM_ANALOG_FLAG});
+        set(OPERAND_ANALOG_FLAG, {_T("AM"), NUM_ANALOG_FLAG});
     } else if (x >= NUM_ANALOG_OUT) {
-        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AQ"), NUM_ANALOG_OUT});
+        set(OPERAND_ANALOG_OUT, {_T("AQ"), NUM_ANALOG_OUT});
         nDivisor = 4;
     } else if (x >= NUM_ANALOG_IN) {
-        set({BT_ACONTACT}, {_T("AI"), NUM_ANALOG_IN});
+        set(OPERAND_ANALOG_IN, {_T("AI"), NUM_ANALOG_IN});
         nDivisor = 8;
     } else if (x >= NUM_HIGH) {
-        setPrefix({BT_MAKE, BT_BREAK}, _T("High"));
+        setPrefix(OPERAND_HIGH, _T("High"));
     } else if (x >= NUM_LOW) {
-        setPrefix({BT_MAKE, BT_BREAK}, _T("Low"));
+        setPrefix(OPERAND_LOW, _T("Low"));
     } else if (x >= NUM_FLAG) {
-        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("M"), NUM_FLAG});
+        set(OPERAND_FLAG, {_T("M"), NUM_FLAG});
     } else if (x >= NUM_FKEY) {
         // Function and cursor keys read as they do on an FBD diagram rather than as shift bits.
-        set({BT_MAKE, BT_BREAK}, {_T("F"), NUM_FKEY});
+        set(OPERAND_FKEY, {_T("F"), NUM_FKEY});
     } else if (x >= NUM_CURSOR_KEY) {
-        set({BT_MAKE, BT_BREAK}, {_T("C"), NUM_CURSOR_KEY});
+        set(OPERAND_CURSOR_KEY, {_T("C"), NUM_CURSOR_KEY});
     } else if (x >= NUM_SHIFT) {
-        set({BT_MAKE, BT_BREAK}, {_T("S"), NUM_SHIFT});
+        set(OPERAND_SHIFT, {_T("S"), NUM_SHIFT});
     } else if (x >= NUM_OUTPUT) {
-        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("Q"), NUM_OUTPUT});
+        set(OPERAND_OUTPUT, {_T("Q"), NUM_OUTPUT});
         nDivisor = 16;
     } else if (x >= NUM_INPUT) {
-        set({BT_MAKE, BT_BREAK}, {_T("I"), NUM_INPUT});
+        set(OPERAND_INPUT, {_T("I"), NUM_INPUT});
         nDivisor = 32;
     }
 

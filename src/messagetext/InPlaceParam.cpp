@@ -180,22 +180,32 @@ constexpr std::initializer_list<LPCTSTR> kModes = {_T("Maximum"), _T("Minimum"),
 
 constexpr ValueRow kValueRows[] = {
     {InPlaceRules::Counter, {16}, InPlaceControls::Unsigned, Store::Count, 0, 0, 999999, nullptr, true, {}},
-    {InPlaceRules::Counter, {17}, InPlaceControls::Unsigned, Store::Param, COUNTER_ON_PARAM, 0, 999999, nullptr, false, {}},
-    {InPlaceRules::Counter, {18}, InPlaceControls::Unsigned, Store::ParamEx, COUNTER_OFF_PARAMEX, 0, 999999, nullptr, false, {}},
+    {InPlaceRules::Counter, {17}, InPlaceControls::Unsigned, Store::Param, COUNTER_ON_PARAM, 0, 999999, nullptr,
+     false, {}},
+    {InPlaceRules::Counter, {18}, InPlaceControls::Unsigned, Store::ParamEx, COUNTER_OFF_PARAMEX, 0, 999999,
+     nullptr, false, {}},
     {InPlaceRules::HoursCounter, {19}, InPlaceControls::Unsigned, Store::Param, HCOUNTER_MI_HOURS_PARAM, 0, 1023,
      _T("Please enter an integer between 0 and 1023"), false, {}},
-    {InPlaceRules::ThresholdTrigger, {37}, InPlaceControls::Unsigned, Store::Param, THTRG_ON_PARAM, 0, 9999, nullptr, false, {}},
-    {InPlaceRules::ThresholdTrigger, {38}, InPlaceControls::Unsigned, Store::Param, THTRG_OFF_PARAM, 0, 9999, nullptr, false, {}},
+    {InPlaceRules::ThresholdTrigger, {37}, InPlaceControls::Unsigned, Store::Param, THTRG_ON_PARAM, 0, 9999,
+     nullptr, false, {}},
+    {InPlaceRules::ThresholdTrigger, {38}, InPlaceControls::Unsigned, Store::Param, THTRG_OFF_PARAM, 0, 9999,
+     nullptr, false, {}},
     {InPlaceRules::AnalogThreshold, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000,
      kAnalogRefusal, false, {}},
     {InPlaceRules::AnalogThreshold, {25, 31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000,
      kAnalogRefusal, false, {}},
-    {InPlaceRules::AnalogDifferential, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000, kAnalogRefusal, true, {}},
-    {InPlaceRules::AnalogDifferential, {31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000, kAnalogRefusal, true, {}},
-    {InPlaceRules::AnalogMath, {71}, InPlaceControls::Unsigned, Store::Param, AMATH_V1_PARAM, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {InPlaceRules::AnalogMath, {72}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V2_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {InPlaceRules::AnalogMath, {73}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V3_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {InPlaceRules::AnalogMath, {74}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V4_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
+    {InPlaceRules::AnalogDifferential, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000,
+     kAnalogRefusal, true, {}},
+    {InPlaceRules::AnalogDifferential, {31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000,
+     kAnalogRefusal, true, {}},
+    {InPlaceRules::AnalogMath, {71}, InPlaceControls::Unsigned, Store::Param, AMATH_V1_PARAM, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {72}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V2_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {73}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V3_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {74}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V4_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
     {InPlaceRules::WordShift, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORDOP_OPERAND_PARAM,
      1, 15, _T("Please enter an integer between 1 and 15"), false, {}},
     {InPlaceRules::WordToBit, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORD2BIT_BIT_PARAM, 0, 15,
@@ -206,13 +216,16 @@ constexpr ValueRow kValueRows[] = {
      WORDOP_OPERAND_PARAM, 0, 0xFFFF, kHexRefusal, false, {}},
     {InPlaceRules::Modulo, kWordParamIds, InPlaceControls::Signed, Store::Param, MOD_DIVISOR_PARAM, -32767, 32767,
      kDivisorRefusal, false, {}},
-    {InPlaceRules::ArrayMaxMin, {95}, InPlaceControls::Choice, Store::Param, ARRMXIV_MODE_PARAM, 0, 2, nullptr, false, kModes},
+    {InPlaceRules::ArrayMaxMin, {95}, InPlaceControls::Choice, Store::Param, ARRMXIV_MODE_PARAM, 0, 2, nullptr,
+     false, kModes},
     {InPlaceRules::ArrayMaxMin, {121}, InPlaceControls::Plain, Store::ParamEx, ARRMXIV_COUNT_PARAMEX, 1, 32,
      _T("Please enter an integer between 1 and 32"), false, {}},
-    {InPlaceRules::AcMaxMin, {95}, InPlaceControls::Choice, Store::Param, ACMXIV_MODE_PARAM, 0, 2, nullptr, false, kModes},
+    {InPlaceRules::AcMaxMin, {95}, InPlaceControls::Choice, Store::Param, ACMXIV_MODE_PARAM, 0, 2, nullptr, false,
+     kModes},
     {InPlaceRules::Encoder, {130}, InPlaceControls::Choice, Store::ParamEx, ENCODER_PAIR_PARAMEX, 0, 1, nullptr, false,
      {_T("I0&I1"), _T("I2&I3")}},
-    {InPlaceRules::Encoder, {144}, InPlaceControls::Signed, Store::Count, 0, -999999, 999999, kEncoderRefusal, true, {}},
+    {InPlaceRules::Encoder, {144}, InPlaceControls::Signed, Store::Count, 0, -999999, 999999, kEncoderRefusal, true,
+     {}},
     {InPlaceRules::Encoder, {140}, InPlaceControls::Signed, Store::Param, ENCODER_START_PARAM, -999999, 999999,
      kEncoderRefusal, false, {}},
     {InPlaceRules::Encoder, {141}, InPlaceControls::Signed, Store::Param, ENCODER_ON_PARAM, -999999, 999999,
@@ -230,7 +243,8 @@ constexpr ValueRow kValueRows[] = {
     {InPlaceRules::Logarithm, {122}, InPlaceControls::Choice, Store::Param, LOG_BASE_PARAM, 0, 2, nullptr, false,
      {_T("e"), _T("2"), _T("10")}},
     {InPlaceRules::Logarithm, {123}, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal, false, {}},
-    {InPlaceRules::RealFunction, kWordParamIds, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal, false, {}},
+    {InPlaceRules::RealFunction, kWordParamIds, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal,
+     false, {}},
     {InPlaceRules::Rounding, kWordParamIds, InPlaceControls::Choice, Store::Param, FIX_DIGITS_PARAM, 0, 5, nullptr,
      false, {_T("0"), _T("1"), _T("2"), _T("3"), _T("4"), _T("5")}},
 };
@@ -409,19 +423,20 @@ std::vector<CString> Items(std::initializer_list<LPCTSTR> items)
 
 InPlaceEdit DescribeInPlaceEdit(const CBlockObj& block, int nParamId)
 {
+    const InPlaceRules rules = RulesOf(block);
     InPlaceEdit edit;
-    if (FindTimeRow(RulesOf(block), nParamId)) {
+    if (FindTimeRow(rules, nParamId)) {
         edit.controls = InPlaceControls::TimePair;
         edit.nMax = 99;
         edit.choices = Items({_T("h"), _T("m"), _T("s")});
-    } else if (RulesOf(block) == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId)) {
+    } else if (rules == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId)) {
         edit.controls = ListsParam(kWeekdayIds, nParamId) ? InPlaceControls::WeekdayBoxes : InPlaceControls::CamTime;
         edit.nMax = 99;
-    } else if (RulesOf(block) == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
+    } else if (rules == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
         edit.controls = InPlaceControls::MonthDay;
         edit.nMin = 1;
         edit.nMax = 31;
-    } else if (const ValueRow* pRow = FindValueRow(RulesOf(block), nParamId)) {
+    } else if (const ValueRow* pRow = FindValueRow(rules, nParamId)) {
         edit.controls = pRow->controls;
         edit.nMin = pRow->nMin;
         edit.nMax = pRow->nMax;
@@ -439,13 +454,14 @@ BOOL OffersInPlaceEdit(const CBlockObj& block, int nParamId)
 InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKind)
 {
     auto& block = const_cast<CBlockObj&>(constBlock);
+    const InPlaceRules rules = RulesOf(block);
     InPlaceValue value;
-    if (const TimeRow* pRow = FindTimeRow(RulesOf(block), nParamId)) {
+    if (const TimeRow* pRow = FindTimeRow(rules, nParamId)) {
         const TimeWords words = TimeOf(block, pRow->bSecond);
         value.nFirst = *words.pFirst;
         value.nSecond = *words.pSecond;
         value.nBase = *words.pBase;
-    } else if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && RulesOf(block) == InPlaceRules::WeeklyTimer) {
+    } else if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && rules == InPlaceRules::WeeklyTimer) {
         const int nCam = CamOf(nKind);
         for (int nBox = 0; nBox < 7; ++nBox)
             value.bDays[nBox] = pTimer->m_bDay[nCam][DayOfBox(nBox)] != 0;
@@ -454,11 +470,11 @@ InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKi
         value.bNoTime = (bOn ? pTimer->m_bOnDisabled[nCam] : pTimer->m_bOffDisabled[nCam]) != 0;
         value.nFirst = pTime[0];
         value.nSecond = pTime[1];
-    } else if (RulesOf(block) == InPlaceRules::YearlyTimer) {
+    } else if (rules == InPlaceRules::YearlyTimer) {
         const DateWords date = DateOf(block, nParamId);
         value.nFirst = *date.pMonth;
         value.nSecond = *date.pDay;
-    } else if (const ValueRow* pValueRow = FindValueRow(RulesOf(block), nParamId)) {
+    } else if (const ValueRow* pValueRow = FindValueRow(rules, nParamId)) {
         const double dValue = ReadStore(block, *pValueRow);
         value.nFirst = int(dValue);
         value.dValue = dValue;
@@ -469,11 +485,13 @@ InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKi
 
 InPlaceResult ApplyInPlaceValue(CBlockObj& block, int nParamId, int nKind, const InPlaceValue& value)
 {
-    if (const TimeRow* pRow = FindTimeRow(RulesOf(block), nParamId))
+    const InPlaceRules rules = RulesOf(block);
+    if (const TimeRow* pRow = FindTimeRow(rules, nParamId))
         return ApplyTimePair(block, *pRow, value);
-    if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && RulesOf(block) == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId))
+    auto* pTimer = dynamic_cast<CBlockTime*>(&block);
+    if (pTimer && rules == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId))
         return ApplyWeekly(*pTimer, nParamId, nKind, value);
-    if (RulesOf(block) == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
+    if (rules == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
         InPlaceResult result;
         result.strRefusal = DateRefusal(value.nFirst, value.nSecond);
         if (result.strRefusal.IsEmpty()) {
@@ -484,7 +502,7 @@ InPlaceResult ApplyInPlaceValue(CBlockObj& block, int nParamId, int nKind, const
         }
         return result;
     }
-    if (const ValueRow* pRow = FindValueRow(RulesOf(block), nParamId))
+    if (const ValueRow* pRow = FindValueRow(rules, nParamId))
         return ApplyValueRow(block, *pRow, value);
     return {};
 }
