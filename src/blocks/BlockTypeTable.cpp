@@ -89,7 +89,9 @@ bool KindByStartPin(int nType)
 
 bool RefusesSecondWire(int nType, int nPin)
 {
-    return nPin >= 0 && nPin < std::numeric_limits<WORD>::digits && (WiringOf(nType).wSingleWireInputs >> nPin & 1) != 0;
+    if (nPin < 0 || nPin >= std::numeric_limits<WORD>::digits)
+        return false;
+    return (WiringOf(nType).wSingleWireInputs >> nPin & 1) != 0;
 }
 
 WORD ImageRecordBytes(int nType, BOOL bNewGeneration)

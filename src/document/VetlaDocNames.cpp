@@ -60,7 +60,7 @@ CString IoLabel(int nType, int k, BOOL bNewGeneration)
 // reads back (by block number), in the address space of that element's operand.
 CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
 {
-    // The element's own address, unless its operand's space changes it for the types listed.
+    // The element's own address, unless its operand lies in a space whose label the type takes.
     const int nType = element.m_nType;
     const BlockAddressLabel* pAddress = AddressLabelOf(nType);
     if (!pAddress)
