@@ -290,6 +290,8 @@ struct BlockAddressLabel {
     // lies in them, instead of its type's address; a contact also when the coil or analog output
     // its operand names writes into them.
     WORD wOperandSpaces = 0;
+    // The points of each module the older generation has (the lower ones); 0: every point.
+    int nOlderPoints = 0;
 };
 
 constexpr WORD OPERAND_INPUT = 0x0001;

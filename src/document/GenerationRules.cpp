@@ -30,13 +30,9 @@ constexpr UINT IDS_IO_TOO_HIGH = 643;
 constexpr int OLD_FIRST_YEAR = 2000;
 constexpr int OLD_LAST_YEAR = 2099;
 
-// The older controllers have 16 shift bits, the lower 16 inputs of each group of 32 and the
-// lower 8 outputs of each group of 16.
+// The older controllers have 16 shift bits; of the inputs and outputs they have the lower points
+// of each module that the type's address names.
 constexpr int OLD_SHIFT_BITS = 16;
-constexpr int INPUT_GROUP = 32;
-constexpr int OLD_INPUTS_PER_GROUP = 16;
-constexpr int OUTPUT_GROUP = 16;
-constexpr int OLD_OUTPUTS_PER_GROUP = 8;
 
 // The blocks of the older controllers' palette: the plain logic, the first twelve timers and
 // the older Misc list.
@@ -74,6 +70,14 @@ UINT OlderRefusalId(int nType)
 {
     const BlockTypeRow* pRow = FindBlockType(nType);
     return pRow ? pRow->nOlderRefusalId : 0;
+}
+
+// The address of an I/O type whose modules the older generation has fewer points of; null for
+// every other type.
+const BlockAddressLabel* OlderPointLimit(int nType)
+{
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    return pAddress && pAddress->nOlderPoints > 0 && pAddress->nDivisor > 0 ? pAddress : nullptr;
 }
 
 // The text for a function block of a type the older controllers know whose settings they
@@ -151,10 +155,10 @@ CString OlderGenerationProblem(const CBlockObj& block, const CString& strDeviceN
         strText.Format(nRefusalId, k, strCaption);
     } else if (nType == BT_SHIFT && k >= OLD_SHIFT_BITS) {
         strText.Format(IDS_SHIFT_TOO_HIGH, k / OLD_SHIFT_BITS, k % OLD_SHIFT_BITS, strCaption);
-    } else if (nType == BT_IN && k % INPUT_GROUP >= OLD_INPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("I"), k / INPUT_GROUP, k % INPUT_GROUP, strCaption);
-    } else if (nType == BT_OUT && k % OUTPUT_GROUP >= OLD_OUTPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("Q"), k / OUTPUT_GROUP, k % OUTPUT_GROUP, strCaption);
+    } else if (const BlockAddressLabel* pAddress = OlderPointLimit(nType);
+               pAddress && k % pAddress->nDivisor >= pAddress->nOlderPoints) {
+        strText.Format(IDS_IO_TOO_HIGH, pAddress->pszPrefix, k / pAddress->nDivisor, k % pAddress->nDivisor,
+                       strCaption);
     } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
         strText = FunctionBlockProblem(block, strCaption, strDeviceName);
     } else if ((nType == BT_MAKE || nType == BT_BREAK) && k >= NUM_SHIFT && k < NUM_SHIFT + 4 * OLD_SHIFT_BITS &&

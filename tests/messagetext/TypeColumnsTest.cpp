@@ -3,7 +3,8 @@
 // name and a symbol, a placeable type a caption; a type whose values a message text shows has the
 // label of its element's type box; what the in-place editor offers has rules and reference
 // slots that exist; a function block has the record family of the program image; a dotted
-// address has points to divide by. A new type that lacks one of them fails here.
+// address, or one the older line has fewer points of, has points to divide by. A new type that
+// lacks one of them fails here.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "messagetext/WidgetTypeLabel.h"
@@ -47,8 +48,8 @@ TEST(TypeColumns, EveryRowHasTheColumnsItsKindNeeds)
         if (IsFunctionBlockType(row.nType)) {
             EXPECT_NE(row.image.family, ImageFamily::None) << "a function block without its image record";
         }
-        if (row.address.bDotted) {
-            EXPECT_GT(row.address.nDivisor, 0) << "a dotted address without points to divide by";
+        if (row.address.bDotted || row.address.nOlderPoints > 0) {
+            EXPECT_GT(row.address.nDivisor, row.address.nOlderPoints) << "an address without points to divide by";
         }
         if (row.nOlderRefusalId != 0) {
             EXPECT_FALSE(row.byGenerations & GEN_OLDER) << "a refusal of a type the older line has";
