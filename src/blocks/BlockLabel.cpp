@@ -4,7 +4,6 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/TypeCodeList.h"
 
 namespace {
 
@@ -30,7 +29,7 @@ CString IoLabel(const CBlockObj& block, const BlockAddressLabel& address)
     CString strLabel;
     if (address.nDivisor == 0)
         strLabel.Format(_T("%s%d"), address.pszPrefix, r);
-    else if (block.m_nType == BT_SHIFT)
+    else if (address.bDotted)
         strLabel.Format(_T("%s%d.%d"), address.pszPrefix, r / address.nDivisor, r % address.nDivisor);
     else
         strLabel.Format(_T("%s%d%02d"), address.pszPrefix, r / address.nDivisor, r % address.nDivisor);
@@ -42,7 +41,7 @@ CString IoLabel(const CBlockObj& block, const BlockAddressLabel& address)
 struct OperandRule {
     int nFirst;
     int nLast;
-    TypeCodeList types;
+    WORD wSpace;
     LPCTSTR pszPrefix;
     int nBase;
     int nDivisor;
@@ -50,26 +49,25 @@ struct OperandRule {
 
 // First match from the top.
 constexpr OperandRule kOperandRules[] = {
-    {9000, 20999, {BT_MAKE, BT_BREAK, BT_ACONTACT}, _T("B"), NUM_FUNCTION_BLOCK, 0},
-    {4800, 8999, {BT_RELAY_COIL, BT_INV_OUT}, _T("X"), NUM_OPENX, 0},
-    {4288, 4799, {BT_ACONTACT, BT_AOUT_LAD}, _T("AM"), NUM_ANALOG_FLAG, 0},
-    {4230, 4287, {BT_ACONTACT, BT_AOUT_LAD}, _T("AQ"), NUM_ANALOG_OUT, 4},
-    {4000, 4229, {BT_ACONTACT}, _T("AI"), NUM_ANALOG_IN, 8},
-    {2900, 3999, {BT_MAKE, BT_BREAK}, _T("High"), -1, 0},
-    {1870, 2899, {BT_MAKE, BT_BREAK}, _T("Low"), -1, 0},
-    {1316, 1869, {BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, _T("M"), NUM_FLAG, 0},
-    {1300, 1315, {BT_MAKE, BT_BREAK}, _T("F"), NUM_FKEY, 0},
-    {1000, 1299, {BT_MAKE, BT_BREAK}, _T("S"), NUM_SHIFT, 16},
-    {600, 999, {BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, _T("Q"), NUM_OUTPUT, 16},
-    {100, 599, {BT_MAKE, BT_BREAK}, _T("I"), NUM_INPUT, 32},
+    {9000, 20999, OPERAND_FUNCTION_BLOCK, _T("B"), NUM_FUNCTION_BLOCK, 0},
+    {4800, 8999, OPERAND_OPENX, _T("X"), NUM_OPENX, 0},
+    {4288, 4799, OPERAND_ANALOG_FLAG, _T("AM"), NUM_ANALOG_FLAG, 0},
+    {4230, 4287, OPERAND_ANALOG_OUT, _T("AQ"), NUM_ANALOG_OUT, 4},
+    {4000, 4229, OPERAND_ANALOG_IN, _T("AI"), NUM_ANALOG_IN, 8},
+    {2900, 3999, OPERAND_HIGH, _T("High"), -1, 0},
+    {1870, 2899, OPERAND_LOW, _T("Low"), -1, 0},
+    {1316, 1869, OPERAND_FLAG, _T("M"), NUM_FLAG, 0},
+    {1300, 1315, OPERAND_FKEY, _T("F"), NUM_FKEY, 0},
+    {1000, 1299, OPERAND_SHIFT, _T("S"), NUM_SHIFT, 16},
+    {600, 999, OPERAND_OUTPUT, _T("Q"), NUM_OUTPUT, 16},
+    {100, 599, OPERAND_INPUT, _T("I"), NUM_INPUT, 32},
 };
 
 // The divisor belongs to the operand's range, not to the changed types: a range that changes
 // other types still sets it, as the label rules have always done.
-void ApplyRule(BlockAddressLabel& row, int nType, TypeCodeList types, LPCTSTR pszPrefix, int nBase,
-               int nDivisor)
+void ApplyRule(BlockAddressLabel& row, bool bTakes, LPCTSTR pszPrefix, int nBase, int nDivisor)
 {
-    if (ListsType(types, nType)) {
+    if (bTakes) {
         row.pszPrefix = pszPrefix;
         if (nBase >= 0)
             row.nBase = nBase;
@@ -89,19 +87,21 @@ CString LadderLabel(const CBlockObj& block, const IBlockDocument* pDoc, const Bl
         if (!pElement)
             return CString(row.pszPrefix) + _T("?");
         const bool bAnalog = op >= NUM_AOUT_LAD;
+        // Only a contact takes the label of what the named element writes.
+        const bool bContact = IsLadderContactType(nType);
         op = pElement->m_nOperand;
         if (bAnalog && InRange(op, 4288, 4799))
-            ApplyRule(row, nType, {BT_ACONTACT}, _T("AM"), NUM_ANALOG_FLAG, 0);
+            ApplyRule(row, bContact && TakesOperandLabel(nType, OPERAND_ANALOG_FLAG), _T("AM"), NUM_ANALOG_FLAG, 0);
         else if (bAnalog && InRange(op, 4230, 4261))
-            ApplyRule(row, nType, {BT_ACONTACT}, _T("AQ"), NUM_ANALOG_OUT, 4);
+            ApplyRule(row, bContact && TakesOperandLabel(nType, OPERAND_ANALOG_OUT), _T("AQ"), NUM_ANALOG_OUT, 4);
         else if (!bAnalog && InRange(op, 1316, 1827))
-            ApplyRule(row, nType, {BT_MAKE, BT_BREAK}, _T("M"), NUM_FLAG, 0);
+            ApplyRule(row, bContact && TakesOperandLabel(nType, OPERAND_FLAG), _T("M"), NUM_FLAG, 0);
         else if (!bAnalog && InRange(op, 600, 727))
-            ApplyRule(row, nType, {BT_MAKE, BT_BREAK}, _T("Q"), NUM_OUTPUT, 16);
+            ApplyRule(row, bContact && TakesOperandLabel(nType, OPERAND_OUTPUT), _T("Q"), NUM_OUTPUT, 16);
     } else {
         for (const OperandRule& rule : kOperandRules) {
             if (InRange(op, rule.nFirst, rule.nLast)) {
-                ApplyRule(row, nType, rule.types, rule.pszPrefix, rule.nBase, rule.nDivisor);
+                ApplyRule(row, TakesOperandLabel(nType, rule.wSpace), rule.pszPrefix, rule.nBase, rule.nDivisor);
                 break;
             }
         }

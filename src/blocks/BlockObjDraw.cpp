@@ -122,18 +122,6 @@ bool ShowsPinUnderCursor(const CSimContext* pSim)
     return pSim->pinTool != SimPinTool::None;
 }
 
-// A connected input of these elements takes no second wire, so it is never offered.
-bool RefusesSecondWire(const CBlockObj& block, int nPin)
-{
-    if (block.IsKindOf(RUNTIME_CLASS(CBlockAWDOG)))
-        return nPin == 1;
-    return block.IsKindOf(RUNTIME_CLASS(CBlockACOMP)) ||
-           block.IsKindOf(RUNTIME_CLASS(CBlockATHTRG)) ||
-           block.IsKindOf(RUNTIME_CLASS(CBlockAAMP)) ||
-           block.IsKindOf(RUNTIME_CLASS(CBlockADTRG)) ||
-           block.IsKindOf(RUNTIME_CLASS(CBlockAOutLAD));
-}
-
 bool OffersPin(const CBlockObj& block, int nPin)
 {
     if (nPin >= BLOCK_FIRST_OUTPUT || block.m_nPinSource[nPin] == LINK_OPEN)
@@ -141,7 +129,8 @@ bool OffersPin(const CBlockObj& block, int nPin)
     const IBlockDocument* pDoc = block.GetDocument();
     if (pDoc && !pDoc->IsLadder())
         return false;
-    return !RefusesSecondWire(block, nPin);
+    // A connected input that takes no second wire is never offered.
+    return !RefusesSecondWire(block.m_nType, nPin);
 }
 
 void OutlinePin(const CBlockObj& block, CDC* pDC, int nPin)

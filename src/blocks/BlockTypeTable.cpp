@@ -1,5 +1,7 @@
 #include "blocks/BlockTypeTable.h"
 
+#include <limits>
+
 BlockFamily BlockFamilyOf(int nType)
 {
     const BlockTypeRow* pRow = FindBlockType(nType);
@@ -35,6 +37,20 @@ const BlockAddressLabel* AddressLabelOf(int nType)
     return pRow && pRow->address.pszPrefix ? &pRow->address : nullptr;
 }
 
+BlockShortLabel ShortLabelOf(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    if (pRow && pRow->shortLabel.pszPrefix)
+        return pRow->shortLabel;
+    return {_T("B"), false};
+}
+
+bool TakesOperandLabel(int nType, WORD wSpace)
+{
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    return pAddress && (pAddress->wOperandSpaces & wSpace) != 0;
+}
+
 namespace {
 
 const WiringKinds& WiringOf(int nType)
@@ -64,6 +80,18 @@ int LoopSourceClass(int nType)
 int LoopTargetClass(int nType)
 {
     return WiringOf(nType).nLoopTarget;
+}
+
+bool KindByStartPin(int nType)
+{
+    return WiringOf(nType).bKindByStartPin;
+}
+
+bool RefusesSecondWire(int nType, int nPin)
+{
+    if (nPin < 0 || nPin >= std::numeric_limits<WORD>::digits)
+        return false;
+    return (WiringOf(nType).wSingleWireInputs >> nPin & 1) != 0;
 }
 
 WORD ImageRecordBytes(int nType, BOOL bNewGeneration)

@@ -143,11 +143,16 @@ enum class WireDestKind {
 // source of a wire (0 analog outputs and contacts, 1 and 2 analog and digital function-block
 // outputs, 3 connectors, 4 everything else), as the destination of a wire by pin (pins 0, 1, 2,
 // the others; 4 for no listed kind), and the source and target classes of the FBD loop check.
+// bKindByStartPin: when a connector stands for the block, the pin the wire starts at decides
+// the wire's kind (blocks whose outputs differ in kind). wSingleWireInputs: the inputs (bit k
+// for input k) that take no second wire in a ladder document, where inputs take several.
 struct WiringKinds {
     int nSourceKind = WIRE_OTHER_SOURCE;
     std::array<int, 4> nDestKinds{WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST, WIRE_OTHER_DEST};
     int nLoopSource = LOOP_DEFAULT_SOURCE;
     int nLoopTarget = LOOP_NO_TARGET;
+    bool bKindByStartPin = false;
+    WORD wSingleWireInputs = 0;
 
     static constexpr int WIRE_OTHER_SOURCE = 4;
     static constexpr int WIRE_OTHER_DEST = 4;
@@ -208,6 +213,59 @@ struct ImageRecord {
     RefFlagLayout refFlags = RefFlagLayout::FourParams;
 };
 
+// The family of rules the in-place parameter editor of the simulation's message-text display
+// edits a type's parameters by: which controls stand for a parameter, how a typed value is
+// checked and where it is written. Types of one family share every rule.
+enum class InPlaceRules : BYTE {
+    None,
+    // Timers: their time setpoints as time pairs.
+    OnDelay,
+    OffDelay,
+    OnOffDelay,
+    WipingRelay,
+    PulsePair,  // the edge-triggered wiping relay and the asynchronous pulse generator
+    RandomGenerator,
+    StairwayLight,
+    MultipleFunctionSwitch,
+    WeeklyTimer,  // the cams' days and times
+    YearlyTimer,  // the dates
+    // Single values.
+    Counter,
+    HoursCounter,
+    ThresholdTrigger,
+    AnalogThreshold,  // the analog comparator, threshold trigger and watchdog
+    AnalogDifferential,
+    AnalogMath,
+    WordShift,
+    WordToBit,
+    RandomValue,
+    WordMask,
+    Modulo,
+    ArrayMaxMin,
+    AcMaxMin,
+    Encoder,
+    SteppingMotor,
+    PulseTrain,
+    Logarithm,
+    RealFunction,  // the functions of a real factor: square root, powers, trigonometry, quadratic
+    Rounding,
+};
+
+// A parameter the in-place editor offers for a type: its parameter-name id (IN_PLACE_ANY_PARAM:
+// every id) and the reference slot that must be free, the parameter not being taken from another
+// block (IN_PLACE_ANY_SLOT: none). The first offer naming an id decides.
+constexpr int IN_PLACE_ANY_PARAM = -1;
+constexpr int IN_PLACE_ANY_SLOT = -1;
+struct InPlaceOffer {
+    int nParamId = IN_PLACE_ANY_PARAM;
+    int nSlot = IN_PLACE_ANY_SLOT;
+};
+
+struct InPlaceEditing {
+    InPlaceRules rules = InPlaceRules::None;
+    std::span<const InPlaceOffer> offers;
+};
+
 // Flags of a row.
 constexpr UINT BTF_RUN_TIME_VALUE = 0x01;  // a referencing block reads its run-time value
 constexpr UINT BTF_ANALOG_VALUE = 0x02;    // a referencing block reads its analog value
@@ -226,6 +284,36 @@ struct BlockAddressLabel {
     LPCTSTR pszPrefix = nullptr;
     int nBase = 0;
     int nDivisor = 0;
+    // Module and point read with a dot between them (S1.3) rather than as two digits (I101).
+    bool bDotted = false;
+    // The operand spaces (OPERAND_*) whose own label a ladder element takes when its operand
+    // lies in them, instead of its type's address; a contact also when the coil or analog output
+    // its operand names writes into them.
+    WORD wOperandSpaces = 0;
+    // The points of each module the older generation has (the lower ones); 0: every point.
+    int nOlderPoints = 0;
+};
+
+constexpr WORD OPERAND_INPUT = 0x0001;
+constexpr WORD OPERAND_OUTPUT = 0x0002;
+constexpr WORD OPERAND_SHIFT = 0x0004;
+constexpr WORD OPERAND_CURSOR_KEY = 0x0008;
+constexpr WORD OPERAND_FKEY = 0x0010;
+constexpr WORD OPERAND_FLAG = 0x0020;
+constexpr WORD OPERAND_LOW = 0x0040;
+constexpr WORD OPERAND_HIGH = 0x0080;
+constexpr WORD OPERAND_ANALOG_IN = 0x0100;
+constexpr WORD OPERAND_ANALOG_OUT = 0x0200;
+constexpr WORD OPERAND_ANALOG_FLAG = 0x0400;
+constexpr WORD OPERAND_OPENX = 0x0800;
+constexpr WORD OPERAND_FUNCTION_BLOCK = 0x1000;
+
+// The short label the document's block lists and reports name a block by: its prefix (I, Low,
+// AQ, L; null: "B", a function block's) and whether the prefix stands alone, without a number
+// (the status constants).
+struct BlockShortLabel {
+    LPCTSTR pszPrefix = nullptr;
+    bool bPrefixOnly = false;
 };
 
 struct BlockTypeRow {
@@ -240,14 +328,20 @@ struct BlockTypeRow {
     BYTE byGenerations = 0;
     BYTE byLanguages = LANG_BOTH;
     BlockPlacement placement;
+    // The text an older-generation document refuses an I/O block of a type it lacks with (its
+    // operand and caption); 0: no such refusal.
+    UINT nOlderRefusalId = 0;
     BlockReferences references;
     WiringKinds wiring;
     UINT nFlags = 0;
     BlockAddressLabel address;
+    BlockShortLabel shortLabel;
     ImageRecord image;
     // The values a data-log block can record of a block of the type (and a memory block can
     // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
     std::span<const int> loggable;
+    // What the in-place parameter editor offers of a block of the type; no offers: nothing.
+    InPlaceEditing inPlace;
 };
 
 // Every row, in code order.
@@ -276,6 +370,10 @@ bool IsLadderElementType(int nType);
 bool HasTypeFlag(int nType, UINT nFlag);
 // The address label of an I/O or ladder type; null for every other code.
 const BlockAddressLabel* AddressLabelOf(int nType);
+// The short label of a type; a function block's ("B") for an unknown code.
+BlockShortLabel ShortLabelOf(int nType);
+// A ladder element of the type takes the label of an operand in the space (OPERAND_*).
+bool TakesOperandLabel(int nType, WORD wSpace);
 
 // The wiring kinds of a type (the "other" kinds for an unknown code).
 WireSourceKind SourceKindOf(int nType);
@@ -283,6 +381,9 @@ WireSourceKind SourceKindOf(int nType);
 WireDestKind DestKindOf(int nType, int nPin);
 int LoopSourceClass(int nType);
 int LoopTargetClass(int nType);
+bool KindByStartPin(int nType);
+// Input nPin of the type takes no second wire in a ladder document.
+bool RefusesSecondWire(int nType, int nPin);
 
 // The bytes a block of the type takes in the controller's program memory, which is the length
 // of its record in the program image, by generation. The editor's sizes of the types that differ

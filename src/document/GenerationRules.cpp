@@ -14,7 +14,6 @@
 namespace {
 
 constexpr UINT IDS_SHIFT_TOO_HIGH = 617;
-constexpr UINT IDS_FKEY_NOT_SUPPORTED = 618;
 constexpr UINT IDS_REFERENCE_NOT_SUPPORTED = 619;
 constexpr UINT IDS_FIRST_SHIFT_REGISTER_ONLY = 622;
 constexpr UINT IDS_BLOCK_NOT_SUPPORTED = 623;
@@ -26,19 +25,14 @@ constexpr UINT IDS_EQUAL_THRESHOLDS = 629;
 constexpr UINT IDS_WHOLE_HOURS = 630;
 constexpr UINT IDS_NO_RICH_TEXT = 644;
 constexpr UINT IDS_IO_TOO_HIGH = 643;
-constexpr UINT IDS_DATALOG_NOT_SUPPORTED = 649;
 
 // The only year range the older yearly timer knows.
 constexpr int OLD_FIRST_YEAR = 2000;
 constexpr int OLD_LAST_YEAR = 2099;
 
-// The older controllers have 16 shift bits, the lower 16 inputs of each group of 32 and the
-// lower 8 outputs of each group of 16.
+// The older controllers have 16 shift bits; of the inputs and outputs they have the lower points
+// of each module that the type's address names.
 constexpr int OLD_SHIFT_BITS = 16;
-constexpr int INPUT_GROUP = 32;
-constexpr int OLD_INPUTS_PER_GROUP = 16;
-constexpr int OUTPUT_GROUP = 16;
-constexpr int OLD_OUTPUTS_PER_GROUP = 8;
 
 // The blocks of the older controllers' palette: the plain logic, the first twelve timers and
 // the older Misc list.
@@ -64,9 +58,26 @@ CString Caption(int nType)
 
 long long FunctionIndex(const CBlockObj& block) { return static_cast<long long>(block.m_nNumber) - NUM_FUNCTION_BLOCK; }
 
-bool IsWifiType(int nType)
+// A type only the newer line with WiFi offers.
+bool IsWifiOnlyType(int nType)
 {
-    return nType == BT_WIFI_IN || nType == BT_WIFI_OUT || nType == BT_WIFI_AI || nType == BT_WIFI_AOUT;
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow && (pRow->byGenerations & GEN_NEWER_ONES) == GEN_WIFI;
+}
+
+// The refusal of an I/O block of a type the older generation lacks; 0 for every other type.
+UINT OlderRefusalId(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->nOlderRefusalId : 0;
+}
+
+// The address of an I/O type whose modules the older generation has fewer points of; null for
+// every other type.
+const BlockAddressLabel* OlderPointLimit(int nType)
+{
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    return pAddress && pAddress->nOlderPoints > 0 && pAddress->nDivisor > 0 ? pAddress : nullptr;
 }
 
 // The text for a function block of a type the older controllers know whose settings they
@@ -140,16 +151,14 @@ CString OlderGenerationProblem(const CBlockObj& block, const CString& strDeviceN
     const int k = block.m_nOperand;
     const CString strCaption = Caption(nType);
     CString strText;
-    if (nType == BT_FKEY) {
-        strText.Format(IDS_FKEY_NOT_SUPPORTED, k, strCaption);
-    } else if (nType == BT_DATALOG) {
-        strText.Format(IDS_DATALOG_NOT_SUPPORTED, k, strCaption);
+    if (const UINT nRefusalId = OlderRefusalId(nType)) {
+        strText.Format(nRefusalId, k, strCaption);
     } else if (nType == BT_SHIFT && k >= OLD_SHIFT_BITS) {
         strText.Format(IDS_SHIFT_TOO_HIGH, k / OLD_SHIFT_BITS, k % OLD_SHIFT_BITS, strCaption);
-    } else if (nType == BT_IN && k % INPUT_GROUP >= OLD_INPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("I"), k / INPUT_GROUP, k % INPUT_GROUP, strCaption);
-    } else if (nType == BT_OUT && k % OUTPUT_GROUP >= OLD_OUTPUTS_PER_GROUP) {
-        strText.Format(IDS_IO_TOO_HIGH, _T("Q"), k / OUTPUT_GROUP, k % OUTPUT_GROUP, strCaption);
+    } else if (const BlockAddressLabel* pAddress = OlderPointLimit(nType);
+               pAddress && k % pAddress->nDivisor >= pAddress->nOlderPoints) {
+        strText.Format(IDS_IO_TOO_HIGH, pAddress->pszPrefix, k / pAddress->nDivisor, k % pAddress->nDivisor,
+                       strCaption);
     } else if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
         strText = FunctionBlockProblem(block, strCaption, strDeviceName);
     } else if ((nType == BT_MAKE || nType == BT_BREAK) && k >= NUM_SHIFT && k < NUM_SHIFT + 4 * OLD_SHIFT_BITS &&
@@ -175,7 +184,7 @@ CString FirstWifiBlockProblem(const CVetlaDoc& doc)
 {
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         const auto* pBlock = static_cast<const CBlockObj*>(doc.m_blockList.GetNext(pos));
-        if (IsWifiType(pBlock->m_nType)) {
+        if (IsWifiOnlyType(pBlock->m_nType)) {
             CString strText;
             strText.Format(IDS_BLOCK_NOT_SUPPORTED, FunctionIndex(*pBlock), Caption(pBlock->m_nType));
             return strText;

@@ -9,7 +9,6 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "blocks/TypeCodeList.h"
 #include "document/BlockNameMap.h"
 #include "document/BlockNames.h"
 #include "document/ModelSettings.h"
@@ -24,29 +23,6 @@ struct LabelRow {
     LPCTSTR pszPrefix;
     int nBase;
 };
-
-LPCTSTR LabelPrefix(int nType)
-{
-    switch (nType) {
-    case BT_IN: return _T("I");
-    case BT_CURSOR_KEY: return _T("C");
-    case BT_SHIFT: return _T("S");
-    case BT_LOW: return _T("Low");
-    case BT_HIGH: return _T("High");
-    case BT_OUT: return _T("Q");
-    case BT_OPENX: return _T("X");
-    case BT_FLAG: return _T("M");
-    case BT_ANALOG_IN: return _T("AI");
-    case BT_ANALOG_OUT: return _T("AQ");
-    case BT_ANALOG_FLAG: return _T("AM");
-    case BT_FKEY: return _T("F");
-    case BT_MAKE: case BT_BREAK: return _T("I");
-    case BT_ACONTACT: return _T("AI");
-    case BT_RELAY_COIL: case BT_INV_OUT: return _T("Q");
-    case BT_DATALOG: return _T("L");
-    default: return _T("B");
-    }
-}
 
 // An address of module and point: prefix, n / d and n % d in two digits.
 CString ModuleLabel(LPCTSTR pszPrefix, long long n, int nDivisor)
@@ -63,43 +39,45 @@ CString PrefixNumber(LPCTSTR pszPrefix, long long n)
     return str;
 }
 
-// An FBD I/O block is labelled by its operand field, the index of its point.
+// An FBD I/O block is labelled by its operand field, the index of its point. The older
+// generation numbers the points of a dotted address whole.
 CString IoLabel(int nType, int k, BOOL bNewGeneration)
 {
-    switch (nType) {
-    case BT_LOW: case BT_HIGH: return LabelPrefix(nType);
-    case BT_IN: return ModuleLabel(_T("I"), k, 32);
-    case BT_OUT: return ModuleLabel(_T("Q"), k, 16);
-    case BT_ANALOG_IN: return ModuleLabel(_T("AI"), k, 8);
-    case BT_ANALOG_OUT: return ModuleLabel(_T("AQ"), k, 4);
-    case BT_SHIFT: {
-        if (!bNewGeneration)
-            return PrefixNumber(_T("S"), k);
-        CString str;
-        str.Format(_T("S%d.%d"), k / 16, k % 16);
-        return str;
-    }
-    default: return PrefixNumber(LabelPrefix(nType), k);
-    }
+    const BlockShortLabel label = ShortLabelOf(nType);
+    if (label.bPrefixOnly)
+        return label.pszPrefix;
+    const BlockAddressLabel* pAddress = AddressLabelOf(nType);
+    if (!pAddress || pAddress->nDivisor == 0 || (pAddress->bDotted && !bNewGeneration))
+        return PrefixNumber(label.pszPrefix, k);
+    if (!pAddress->bDotted)
+        return ModuleLabel(label.pszPrefix, k, pAddress->nDivisor);
+    CString str;
+    str.Format(_T("%s%d.%d"), label.pszPrefix, k / pAddress->nDivisor, k % pAddress->nDivisor);
+    return str;
 }
 
 // A ladder element is labelled by its operand: an address, or the coil or analog output it
 // reads back (by block number), in the address space of that element's operand.
 CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
 {
-    // The element's own address, unless its operand's space changes it for the types listed.
+    // The element's own address, unless its operand lies in a space whose label the type takes.
     const int nType = element.m_nType;
     const BlockAddressLabel* pAddress = AddressLabelOf(nType);
     if (!pAddress)
         return CString();
     LabelRow row = {pAddress->pszPrefix, pAddress->nBase};
-    auto set = [&row, nType](TypeCodeList types, LabelRow changed) {
-        if (ListsType(types, nType))
+    auto set = [&row, nType](WORD wSpace, LabelRow changed) {
+        if (TakesOperandLabel(nType, wSpace))
             row = changed;
     };
-    auto setPrefix = [&row, nType](TypeCodeList types, LPCTSTR pszPrefix) {
-        if (ListsType(types, nType))
+    auto setPrefix = [&row, nType](WORD wSpace, LPCTSTR pszPrefix) {
+        if (TakesOperandLabel(nType, wSpace))
             row.pszPrefix = pszPrefix;
+    };
+    // Only a contact takes the label of what the coil or analog output its operand names writes.
+    auto setRead = [&set, nType](WORD wSpace, LabelRow changed) {
+        if (IsLadderContactType(nType))
+            set(wSpace, changed);
     };
     int x = element.m_nOperand;
     int nDivisor = 0;
@@ -110,47 +88,47 @@ CString LadderLabel(const CBlockObj& element, const CVetlaDoc& doc)
         if (pNamed) {
             x = pNamed->m_nOperand;
             if (bAnalog && x >= NUM_ANALOG_FLAG && x < NUM_OPENX) {
-                set({BT_ACONTACT}, {_T("AM"), NUM_ANALOG_FLAG});
+                setRead(OPERAND_ANALOG_FLAG, {_T("AM"), NUM_ANALOG_FLAG});
             } else if (bAnalog && x >= NUM_ANALOG_OUT && x < 4262) {
-                set({BT_ACONTACT}, {_T("AQ"), NUM_ANALOG_OUT});
+                setRead(OPERAND_ANALOG_OUT, {_T("AQ"), NUM_ANALOG_OUT});
                 nDivisor = 4;
             } else if (!bAnalog && x >= NUM_FLAG && x < 1828) {
-                set({BT_MAKE, BT_BREAK}, {_T("M"), NUM_FLAG});
+                setRead(OPERAND_FLAG, {_T("M"), NUM_FLAG});
             } else if (!bAnalog && x >= NUM_OUTPUT && x <= 727) {
-                set({BT_MAKE, BT_BREAK}, {_T("Q"), NUM_OUTPUT});
+                setRead(OPERAND_OUTPUT, {_T("Q"), NUM_OUTPUT});
                 nDivisor = 16;
             }
         }
     } else if (x >= NUM_FUNCTION_BLOCK) {
-        set({BT_MAKE, BT_BREAK, BT_ACONTACT}, {_T("B"), NUM_FUNCTION_BLOCK});
+        set(OPERAND_FUNCTION_BLOCK, {_T("B"), NUM_FUNCTION_BLOCK});
     } else if (x >= NUM_OPENX) {
-        set({BT_RELAY_COIL, BT_INV_OUT}, {_T("X"), NUM_OPENX});
+        set(OPERAND_OPENX, {_T("X"), NUM_OPENX});
     } else if (x >= NUM_ANALOG_FLAG) {
-        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AM"), NUM_ANALOG_FLAG});
+        set(OPERAND_ANALOG_FLAG, {_T("AM"), NUM_ANALOG_FLAG});
     } else if (x >= NUM_ANALOG_OUT) {
-        set({BT_ACONTACT, BT_AOUT_LAD}, {_T("AQ"), NUM_ANALOG_OUT});
+        set(OPERAND_ANALOG_OUT, {_T("AQ"), NUM_ANALOG_OUT});
         nDivisor = 4;
     } else if (x >= NUM_ANALOG_IN) {
-        set({BT_ACONTACT}, {_T("AI"), NUM_ANALOG_IN});
+        set(OPERAND_ANALOG_IN, {_T("AI"), NUM_ANALOG_IN});
         nDivisor = 8;
     } else if (x >= NUM_HIGH) {
-        setPrefix({BT_MAKE, BT_BREAK}, _T("High"));
+        setPrefix(OPERAND_HIGH, _T("High"));
     } else if (x >= NUM_LOW) {
-        setPrefix({BT_MAKE, BT_BREAK}, _T("Low"));
+        setPrefix(OPERAND_LOW, _T("Low"));
     } else if (x >= NUM_FLAG) {
-        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("M"), NUM_FLAG});
+        set(OPERAND_FLAG, {_T("M"), NUM_FLAG});
     } else if (x >= NUM_FKEY) {
         // Function and cursor keys read as they do on an FBD diagram rather than as shift bits.
-        set({BT_MAKE, BT_BREAK}, {_T("F"), NUM_FKEY});
+        set(OPERAND_FKEY, {_T("F"), NUM_FKEY});
     } else if (x >= NUM_CURSOR_KEY) {
-        set({BT_MAKE, BT_BREAK}, {_T("C"), NUM_CURSOR_KEY});
+        set(OPERAND_CURSOR_KEY, {_T("C"), NUM_CURSOR_KEY});
     } else if (x >= NUM_SHIFT) {
-        set({BT_MAKE, BT_BREAK}, {_T("S"), NUM_SHIFT});
+        set(OPERAND_SHIFT, {_T("S"), NUM_SHIFT});
     } else if (x >= NUM_OUTPUT) {
-        set({BT_MAKE, BT_BREAK, BT_RELAY_COIL, BT_INV_OUT}, {_T("Q"), NUM_OUTPUT});
+        set(OPERAND_OUTPUT, {_T("Q"), NUM_OUTPUT});
         nDivisor = 16;
     } else if (x >= NUM_INPUT) {
-        set({BT_MAKE, BT_BREAK}, {_T("I"), NUM_INPUT});
+        set(OPERAND_INPUT, {_T("I"), NUM_INPUT});
         nDivisor = 32;
     }
 
@@ -203,9 +181,11 @@ CString CVetlaDoc::GetBlockLabel(CBlockObj* pBlock) const
     const int nType = pBlock->m_nType;
     const int nNumber = pBlock->m_nNumber;
     if (nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST) {
-        if (nType == BT_LOW || nType == BT_HIGH)
-            return LabelPrefix(nType);
-        return PrefixNumber(LabelPrefix(nType), nNumber - (nType == BT_DATALOG ? NUM_DATALOG : NUM_FUNCTION_BLOCK));
+        const BlockShortLabel label = ShortLabelOf(nType);
+        if (label.bPrefixOnly)
+            return label.pszPrefix;
+        const bool bDataLog = BlockFamilyOf(nType) == BlockFamily::DataLog;
+        return PrefixNumber(label.pszPrefix, nNumber - (bDataLog ? NUM_DATALOG : NUM_FUNCTION_BLOCK));
     }
     if (IsLadderElementType(nType))
         return LadderLabel(*pBlock, *this);

@@ -1,6 +1,7 @@
 #include "document/WiringRules.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/LoopRules.h"
@@ -21,20 +22,6 @@ bool IsFedInput(const CBlockObj& block, int nPin)
     return IsInputPin(nPin) && block.m_nPinSource[nPin] != LINK_OPEN;
 }
 
-// Blocks whose pin decides the kind when a connector stands for them.
-bool TakesPinFromWire(const CBlockObj& block)
-{
-    switch (block.m_nType) {
-    case BT_AWDOG:
-    case BT_PI:
-    case BT_MAXMIN:
-    case BT_AVGVAL:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The wire into the connector that partners pConnector (its number plus nOffset), else null.
 const CConnectLineObj* PartnerWire(const CVetlaDoc& doc, const CBlockObj& connector, int nOffset)
 {
@@ -53,27 +40,9 @@ const CBlockObj& BlockBehindConnector(const CVetlaDoc& doc, const CBlockObj& blo
         pLine = PartnerWire(doc, block, -NUM_FEMALE_OFFSET);
     if (!pLine || !pLine->m_pStartBlock)
         return block;
-    if (IsMale(&block) && pPin && TakesPinFromWire(*pLine->m_pStartBlock))
+    if (IsMale(&block) && pPin && KindByStartPin(pLine->m_pStartBlock->m_nType))
         *pPin = pLine->m_nStartPin;
     return *pLine->m_pStartBlock;
-}
-
-// In a ladder document an input may take several wires; only these inputs refuse to start
-// another one once fed.
-bool RefusesSecondWire(const CBlockObj& block, int nPin)
-{
-    switch (block.m_nType) {
-    case BT_ACOMP:
-    case BT_ATHTRG:
-    case BT_AAMP:
-    case BT_ADTRG:
-    case BT_AOUT_LAD:
-        return true;
-    case BT_AWDOG:
-        return nPin == 1;
-    default:
-        return false;
-    }
 }
 
 bool JoinsPins(const CConnectLineObj& line, const CBlockObj* pA, int nPinA, const CBlockObj* pB, int nPinB)
@@ -180,7 +149,7 @@ int CheckWireInProgress(CVetlaDoc& doc, CConnectLineObj& wire, CBlockObj& target
 
 bool MayStartWire(const CVetlaDoc& doc, const CBlockObj& block, int nPin)
 {
-    return !IsFedInput(block, nPin) || (doc.IsLadder() && !RefusesSecondWire(block, nPin));
+    return !IsFedInput(block, nPin) || (doc.IsLadder() && !RefusesSecondWire(block.m_nType, nPin));
 }
 
 bool IsRefusedWireEnd(CVetlaDoc& doc, CConnectLineObj& wire, CBlockObj& end, int nEndPin)

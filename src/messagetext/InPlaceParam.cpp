@@ -1,6 +1,7 @@
 // The in-place parameter editor's rules, by block type and parameter-name id: which elements a
 // double click may edit, which controls stand for the parameter, and the check and the write of
-// Enter. Every table lists its types by BT_ name.
+// Enter. A type's row names its offers and the family of rules it is edited by; the tables here
+// are keyed by that family.
 #include "messagetext/InPlaceParam.h"
 
 #include "blocks/BlockAnalog.h"
@@ -11,9 +12,9 @@
 #include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
-#include "blocks/TypeCodeList.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,99 +29,58 @@ constexpr bool ListsParam(ParamIdList ids, int nParamId)
     return ids.size() == 0 || std::find(ids.begin(), ids.end(), nParamId) != ids.end();
 }
 
-constexpr int kAnySlot = -1;
 // The word and math blocks address their one parameter by any of these ids.
 constexpr ParamIdList kWordParamIds = {118, 119, 120, 121, 122, 123, 124};
 
-// ---- which elements open the popup: the first row naming the type and the id decides ----
-
-struct OfferRow {
-    TypeCodeList types;
-    ParamIdList params;  // empty: any id
-    int nSlot;           // the reference slot that must be free, or kAnySlot
-};
-
-constexpr OfferRow kOfferRows[] = {
-    {{BT_DPR, BT_PLR}, {4}, 0},
-    {{BT_DDR}, {5}, 0},
-    {{BT_MPLR}, {6}, 0},
-    {{BT_MPLR}, {7}, 1},
-    {{BT_CPG}, {7}, 0},
-    {{BT_RPR, BT_APG}, {40}, 0},
-    {{BT_RPR, BT_APG}, {39}, 1},
-    {{BT_RG}, {10}, 0},
-    {{BT_RG}, {11}, 1},
-    {{BT_SLS}, {5}, 1},
-    {{BT_MFS}, {41}, 1},
-    {{BT_MFS}, {14}, 0},
-    {{BT_WT, BT_YT}, {}, kAnySlot},
-    {{BT_COUNTER}, {17}, 0},
-    {{BT_COUNTER}, {18}, 1},
-    {{BT_COUNTER}, {}, kAnySlot},
-    {{BT_HCOUNTER}, {19}, 0},
-    {{BT_THTRG}, {37, 38}, kAnySlot},
-    {{BT_ACOMP, BT_ATHTRG, BT_AWDOG}, {24, 25, 31}, kAnySlot},
-    {{BT_ADTRG}, {24, 31}, kAnySlot},
-    {{BT_AMATH}, {71}, 0},
-    {{BT_AMATH}, {72}, 1},
-    {{BT_AMATH}, {73}, 2},
-    {{BT_AMATH}, {74}, 3},
-    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_ANDM, BT_ORM, BT_NANDM, BT_NORM, BT_XORM, BT_RAND, BT_WORD2BIT,
-      BT_MOD, BT_REM, BT_SQRT, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC,
-      BT_CSC, BT_QUAD},
-     kWordParamIds,
-     0},
-    {{BT_ARRMXIV, BT_ACMXIV}, {95}, 0},
-    {{BT_ARRMXIV, BT_ACMXIV}, {121}, 1},
-    {{BT_ENCODER}, {141}, 0},
-    {{BT_ENCODER}, {142}, 1},
-    {{BT_ENCODER}, {}, kAnySlot},
-    {{BT_SMC, BT_SMCE}, {127}, 0},
-    {{BT_SMC, BT_SMCE}, {126}, 1},
-    {{BT_PTO, BT_PTOE}, {143}, 0},
-    {{BT_PTO, BT_PTOE}, {138}, 1},
-    {{BT_LOG}, {123}, kAnySlot},
-    {{BT_LOG}, {122}, 0},
-};
+// ---- which elements open the popup: the first offer of the type naming the id decides ----
 
 BOOL DisplayTableOffers(const CBlockObj& block, int nParamId)
 {
-    for (const OfferRow& row : kOfferRows) {
-        if (!ListsType(row.types, block.m_nType) || !ListsParam(row.params, nParamId))
+    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
+    if (!pRow)
+        return FALSE;
+    for (const InPlaceOffer& offer : pRow->inPlace.offers) {
+        if (offer.nParamId != IN_PLACE_ANY_PARAM && offer.nParamId != nParamId)
             continue;
-        return row.nSlot == kAnySlot || block.m_pRefBlock[row.nSlot] == nullptr;
+        return offer.nSlot == IN_PLACE_ANY_SLOT || block.m_pRefBlock[offer.nSlot] == nullptr;
     }
     return FALSE;
+}
+
+InPlaceRules RulesOf(const CBlockObj& block)
+{
+    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
+    return pRow ? pRow->inPlace.rules : InPlaceRules::None;
 }
 
 // ---- the timers' time pairs ----
 
 struct TimeRow {
-    TypeCodeList types;
+    InPlaceRules rules;
     ParamIdList params;  // empty: any id
     bool bSecond;        // the second setpoint (time B) rather than the first
     bool bCurrent;       // the running time follows a new setpoint while the timer is idle
 };
 
 constexpr TimeRow kTimeRows[] = {
-    {{BT_DPR, BT_PLR}, {4}, false, false},
-    {{BT_DDR}, {5}, false, false},
-    {{BT_MPLR}, {6}, false, true},
-    {{BT_MPLR}, {7}, true, true},
-    {{BT_CPG}, {7}, false, true},
-    {{BT_RPR, BT_APG}, {40}, false, true},
-    {{BT_RPR, BT_APG}, {39}, true, true},
-    {{BT_RG}, {10}, false, false},
-    {{BT_RG}, {11}, true, false},
-    {{BT_SLS}, {}, true, true},
-    {{BT_MFS}, {14}, false, true},
-    {{BT_MFS}, {41}, true, true},
+    {InPlaceRules::OnDelay, {4}, false, false},
+    {InPlaceRules::OffDelay, {5}, false, false},
+    {InPlaceRules::OnOffDelay, {6}, false, true},
+    {InPlaceRules::OnOffDelay, {7}, true, true},
+    {InPlaceRules::WipingRelay, {7}, false, true},
+    {InPlaceRules::PulsePair, {40}, false, true},
+    {InPlaceRules::PulsePair, {39}, true, true},
+    {InPlaceRules::RandomGenerator, {10}, false, false},
+    {InPlaceRules::RandomGenerator, {11}, true, false},
+    {InPlaceRules::StairwayLight, {}, true, true},
+    {InPlaceRules::MultipleFunctionSwitch, {14}, false, true},
+    {InPlaceRules::MultipleFunctionSwitch, {41}, true, true},
 };
 
-const TimeRow* FindTimeRow(int nType, int nParamId)
+const TimeRow* FindTimeRow(InPlaceRules rules, int nParamId)
 {
     for (const TimeRow& row : kTimeRows) {
-        if (ListsType(row.types, nType) && ListsParam(row.params, nParamId))
+        if (row.rules == rules && ListsParam(row.params, nParamId))
             return &row;
     }
     return nullptr;
@@ -197,7 +157,7 @@ CString DateRefusal(int nMonth, int nDay)
 enum class Store { Param, ParamEx, Count, Threshold1, Threshold2, Real };
 
 struct ValueRow {
-    TypeCodeList types;
+    InPlaceRules rules;
     ParamIdList params;
     InPlaceControls controls;
     Store store;
@@ -219,67 +179,80 @@ constexpr LPCTSTR kDivisorRefusal = _T("Please enter an integer between -32767 a
 constexpr std::initializer_list<LPCTSTR> kModes = {_T("Maximum"), _T("Minimum"), _T("Average")};
 
 constexpr ValueRow kValueRows[] = {
-    {{BT_COUNTER}, {16}, InPlaceControls::Unsigned, Store::Count, 0, 0, 999999, nullptr, true, {}},
-    {{BT_COUNTER}, {17}, InPlaceControls::Unsigned, Store::Param, COUNTER_ON_PARAM, 0, 999999, nullptr, false, {}},
-    {{BT_COUNTER}, {18}, InPlaceControls::Unsigned, Store::ParamEx, COUNTER_OFF_PARAMEX, 0, 999999, nullptr, false, {}},
-    {{BT_HCOUNTER}, {19}, InPlaceControls::Unsigned, Store::Param, HCOUNTER_MI_HOURS_PARAM, 0, 1023,
+    {InPlaceRules::Counter, {16}, InPlaceControls::Unsigned, Store::Count, 0, 0, 999999, nullptr, true, {}},
+    {InPlaceRules::Counter, {17}, InPlaceControls::Unsigned, Store::Param, COUNTER_ON_PARAM, 0, 999999, nullptr,
+     false, {}},
+    {InPlaceRules::Counter, {18}, InPlaceControls::Unsigned, Store::ParamEx, COUNTER_OFF_PARAMEX, 0, 999999,
+     nullptr, false, {}},
+    {InPlaceRules::HoursCounter, {19}, InPlaceControls::Unsigned, Store::Param, HCOUNTER_MI_HOURS_PARAM, 0, 1023,
      _T("Please enter an integer between 0 and 1023"), false, {}},
-    {{BT_THTRG}, {37}, InPlaceControls::Unsigned, Store::Param, THTRG_ON_PARAM, 0, 9999, nullptr, false, {}},
-    {{BT_THTRG}, {38}, InPlaceControls::Unsigned, Store::Param, THTRG_OFF_PARAM, 0, 9999, nullptr, false, {}},
-    {{BT_ACOMP, BT_ATHTRG, BT_AWDOG}, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000,
+    {InPlaceRules::ThresholdTrigger, {37}, InPlaceControls::Unsigned, Store::Param, THTRG_ON_PARAM, 0, 9999,
+     nullptr, false, {}},
+    {InPlaceRules::ThresholdTrigger, {38}, InPlaceControls::Unsigned, Store::Param, THTRG_OFF_PARAM, 0, 9999,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogThreshold, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000,
      kAnalogRefusal, false, {}},
-    {{BT_ACOMP, BT_ATHTRG, BT_AWDOG}, {25, 31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000,
+    {InPlaceRules::AnalogThreshold, {25, 31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000,
      kAnalogRefusal, false, {}},
-    {{BT_ADTRG}, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000, kAnalogRefusal, true, {}},
-    {{BT_ADTRG}, {31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000, kAnalogRefusal, true, {}},
-    {{BT_AMATH}, {71}, InPlaceControls::Unsigned, Store::Param, AMATH_V1_PARAM, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {{BT_AMATH}, {72}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V2_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {{BT_AMATH}, {73}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V3_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {{BT_AMATH}, {74}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V4_PARAMEX, 0, ANALOG_LIMIT, nullptr, false, {}},
-    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR}, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORDOP_OPERAND_PARAM,
+    {InPlaceRules::AnalogDifferential, {24}, InPlaceControls::Signed, Store::Threshold1, 0, -20000, 20000,
+     kAnalogRefusal, true, {}},
+    {InPlaceRules::AnalogDifferential, {31}, InPlaceControls::Signed, Store::Threshold2, 0, -20000, 20000,
+     kAnalogRefusal, true, {}},
+    {InPlaceRules::AnalogMath, {71}, InPlaceControls::Unsigned, Store::Param, AMATH_V1_PARAM, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {72}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V2_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {73}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V3_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::AnalogMath, {74}, InPlaceControls::Unsigned, Store::ParamEx, AMATH_V4_PARAMEX, 0, ANALOG_LIMIT,
+     nullptr, false, {}},
+    {InPlaceRules::WordShift, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORDOP_OPERAND_PARAM,
      1, 15, _T("Please enter an integer between 1 and 15"), false, {}},
-    {{BT_WORD2BIT}, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORD2BIT_BIT_PARAM, 0, 15,
+    {InPlaceRules::WordToBit, kWordParamIds, InPlaceControls::Unsigned, Store::Param, WORD2BIT_BIT_PARAM, 0, 15,
      _T("Please enter an integer between 0 and 15"), false, {}},
-    {{BT_RAND}, kWordParamIds, InPlaceControls::Unsigned, Store::Param, RAND_RANGE_PARAM, 1, 32767,
+    {InPlaceRules::RandomValue, kWordParamIds, InPlaceControls::Unsigned, Store::Param, RAND_RANGE_PARAM, 1, 32767,
      _T("Please enter an integer between 1 and 32767"), false, {}},
-    {{BT_ANDM, BT_ORM, BT_NANDM, BT_NORM, BT_XORM}, kWordParamIds, InPlaceControls::Hex, Store::Param,
+    {InPlaceRules::WordMask, kWordParamIds, InPlaceControls::Hex, Store::Param,
      WORDOP_OPERAND_PARAM, 0, 0xFFFF, kHexRefusal, false, {}},
-    {{BT_MOD, BT_REM}, kWordParamIds, InPlaceControls::Signed, Store::Param, MOD_DIVISOR_PARAM, -32767, 32767,
+    {InPlaceRules::Modulo, kWordParamIds, InPlaceControls::Signed, Store::Param, MOD_DIVISOR_PARAM, -32767, 32767,
      kDivisorRefusal, false, {}},
-    {{BT_ARRMXIV}, {95}, InPlaceControls::Choice, Store::Param, ARRMXIV_MODE_PARAM, 0, 2, nullptr, false, kModes},
-    {{BT_ARRMXIV}, {121}, InPlaceControls::Plain, Store::ParamEx, ARRMXIV_COUNT_PARAMEX, 1, 32,
+    {InPlaceRules::ArrayMaxMin, {95}, InPlaceControls::Choice, Store::Param, ARRMXIV_MODE_PARAM, 0, 2, nullptr,
+     false, kModes},
+    {InPlaceRules::ArrayMaxMin, {121}, InPlaceControls::Plain, Store::ParamEx, ARRMXIV_COUNT_PARAMEX, 1, 32,
      _T("Please enter an integer between 1 and 32"), false, {}},
-    {{BT_ACMXIV}, {95}, InPlaceControls::Choice, Store::Param, ACMXIV_MODE_PARAM, 0, 2, nullptr, false, kModes},
-    {{BT_ENCODER}, {130}, InPlaceControls::Choice, Store::ParamEx, ENCODER_PAIR_PARAMEX, 0, 1, nullptr, false,
+    {InPlaceRules::AcMaxMin, {95}, InPlaceControls::Choice, Store::Param, ACMXIV_MODE_PARAM, 0, 2, nullptr, false,
+     kModes},
+    {InPlaceRules::Encoder, {130}, InPlaceControls::Choice, Store::ParamEx, ENCODER_PAIR_PARAMEX, 0, 1, nullptr, false,
      {_T("I0&I1"), _T("I2&I3")}},
-    {{BT_ENCODER}, {144}, InPlaceControls::Signed, Store::Count, 0, -999999, 999999, kEncoderRefusal, true, {}},
-    {{BT_ENCODER}, {140}, InPlaceControls::Signed, Store::Param, ENCODER_START_PARAM, -999999, 999999,
+    {InPlaceRules::Encoder, {144}, InPlaceControls::Signed, Store::Count, 0, -999999, 999999, kEncoderRefusal, true,
+     {}},
+    {InPlaceRules::Encoder, {140}, InPlaceControls::Signed, Store::Param, ENCODER_START_PARAM, -999999, 999999,
      kEncoderRefusal, false, {}},
-    {{BT_ENCODER}, {141}, InPlaceControls::Signed, Store::Param, ENCODER_ON_PARAM, -999999, 999999,
+    {InPlaceRules::Encoder, {141}, InPlaceControls::Signed, Store::Param, ENCODER_ON_PARAM, -999999, 999999,
      kEncoderRefusal, false, {}},
-    {{BT_ENCODER}, {142}, InPlaceControls::Signed, Store::ParamEx, ENCODER_OFF_PARAMEX, -999999, 999999,
+    {InPlaceRules::Encoder, {142}, InPlaceControls::Signed, Store::ParamEx, ENCODER_OFF_PARAMEX, -999999, 999999,
      kEncoderRefusal, false, {}},
-    {{BT_SMC, BT_SMCE}, {126}, InPlaceControls::Plain, Store::ParamEx, PULSE_RATE_PARAMEX, 0, 99999999,
+    {InPlaceRules::SteppingMotor, {126}, InPlaceControls::Plain, Store::ParamEx, PULSE_RATE_PARAMEX, 0, 99999999,
      kPulseRefusal, false, {}},
-    {{BT_SMC, BT_SMCE}, {127}, InPlaceControls::Plain, Store::ParamEx, PULSE_LENGTH_PARAMEX, 0, 99999999,
+    {InPlaceRules::SteppingMotor, {127}, InPlaceControls::Plain, Store::ParamEx, PULSE_LENGTH_PARAMEX, 0, 99999999,
      kPulseRefusal, false, {}},
-    {{BT_PTO, BT_PTOE}, {138}, InPlaceControls::Plain, Store::ParamEx, PULSE_RATE_PARAMEX, 0, 99999999,
+    {InPlaceRules::PulseTrain, {138}, InPlaceControls::Plain, Store::ParamEx, PULSE_RATE_PARAMEX, 0, 99999999,
      kPulseRefusal, false, {}},
-    {{BT_PTO, BT_PTOE}, {143}, InPlaceControls::Plain, Store::ParamEx, PULSE_LENGTH_PARAMEX, 0, 99999999,
+    {InPlaceRules::PulseTrain, {143}, InPlaceControls::Plain, Store::ParamEx, PULSE_LENGTH_PARAMEX, 0, 99999999,
      kPulseRefusal, false, {}},
-    {{BT_LOG}, {122}, InPlaceControls::Choice, Store::Param, LOG_BASE_PARAM, 0, 2, nullptr, false,
+    {InPlaceRules::Logarithm, {122}, InPlaceControls::Choice, Store::Param, LOG_BASE_PARAM, 0, 2, nullptr, false,
      {_T("e"), _T("2"), _T("10")}},
-    {{BT_LOG}, {123}, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal, false, {}},
-    {{BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD}, kWordParamIds,
-     InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal, false, {}},
-    {{BT_FIX, BT_ROUND}, kWordParamIds, InPlaceControls::Choice, Store::Param, FIX_DIGITS_PARAM, 0, 5, nullptr,
+    {InPlaceRules::Logarithm, {123}, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal, false, {}},
+    {InPlaceRules::RealFunction, kWordParamIds, InPlaceControls::Real, Store::Real, 0, -10000, 10000, kRealRefusal,
+     false, {}},
+    {InPlaceRules::Rounding, kWordParamIds, InPlaceControls::Choice, Store::Param, FIX_DIGITS_PARAM, 0, 5, nullptr,
      false, {_T("0"), _T("1"), _T("2"), _T("3"), _T("4"), _T("5")}},
 };
 
-const ValueRow* FindValueRow(int nType, int nParamId)
+const ValueRow* FindValueRow(InPlaceRules rules, int nParamId)
 {
     for (const ValueRow& row : kValueRows) {
-        if (ListsType(row.types, nType) && ListsParam(row.params, nParamId))
+        if (row.rules == rules && ListsParam(row.params, nParamId))
             return &row;
     }
     return nullptr;
@@ -375,7 +348,7 @@ InPlaceResult ApplyValueRow(CBlockObj& block, const ValueRow& row, const InPlace
     WriteStore(block, row, dValue);
     result.bWritten = TRUE;
     result.bRefresh = row.bRefresh;
-    if (block.m_nType == BT_HCOUNTER) {
+    if (row.rules == InPlaceRules::HoursCounter) {
         if (auto* pCounter = dynamic_cast<CBlockHCOUNTER*>(&block)) {
             pCounter->m_nMNMinutes = HoursCounterToGo(value.nFirst, pCounter->m_nOTMinutes / 60);
             // The counter's own step takes the new interval as already applied.
@@ -450,19 +423,20 @@ std::vector<CString> Items(std::initializer_list<LPCTSTR> items)
 
 InPlaceEdit DescribeInPlaceEdit(const CBlockObj& block, int nParamId)
 {
+    const InPlaceRules rules = RulesOf(block);
     InPlaceEdit edit;
-    if (FindTimeRow(block.m_nType, nParamId)) {
+    if (FindTimeRow(rules, nParamId)) {
         edit.controls = InPlaceControls::TimePair;
         edit.nMax = 99;
         edit.choices = Items({_T("h"), _T("m"), _T("s")});
-    } else if (block.m_nType == BT_WT && IsWeeklyParam(nParamId)) {
+    } else if (rules == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId)) {
         edit.controls = ListsParam(kWeekdayIds, nParamId) ? InPlaceControls::WeekdayBoxes : InPlaceControls::CamTime;
         edit.nMax = 99;
-    } else if (block.m_nType == BT_YT && (nParamId == 35 || nParamId == 36)) {
+    } else if (rules == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
         edit.controls = InPlaceControls::MonthDay;
         edit.nMin = 1;
         edit.nMax = 31;
-    } else if (const ValueRow* pRow = FindValueRow(block.m_nType, nParamId)) {
+    } else if (const ValueRow* pRow = FindValueRow(rules, nParamId)) {
         edit.controls = pRow->controls;
         edit.nMin = pRow->nMin;
         edit.nMax = pRow->nMax;
@@ -480,13 +454,14 @@ BOOL OffersInPlaceEdit(const CBlockObj& block, int nParamId)
 InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKind)
 {
     auto& block = const_cast<CBlockObj&>(constBlock);
+    const InPlaceRules rules = RulesOf(block);
     InPlaceValue value;
-    if (const TimeRow* pRow = FindTimeRow(block.m_nType, nParamId)) {
+    if (const TimeRow* pRow = FindTimeRow(rules, nParamId)) {
         const TimeWords words = TimeOf(block, pRow->bSecond);
         value.nFirst = *words.pFirst;
         value.nSecond = *words.pSecond;
         value.nBase = *words.pBase;
-    } else if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && block.m_nType == BT_WT) {
+    } else if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && rules == InPlaceRules::WeeklyTimer) {
         const int nCam = CamOf(nKind);
         for (int nBox = 0; nBox < 7; ++nBox)
             value.bDays[nBox] = pTimer->m_bDay[nCam][DayOfBox(nBox)] != 0;
@@ -495,11 +470,11 @@ InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKi
         value.bNoTime = (bOn ? pTimer->m_bOnDisabled[nCam] : pTimer->m_bOffDisabled[nCam]) != 0;
         value.nFirst = pTime[0];
         value.nSecond = pTime[1];
-    } else if (block.m_nType == BT_YT) {
+    } else if (rules == InPlaceRules::YearlyTimer) {
         const DateWords date = DateOf(block, nParamId);
         value.nFirst = *date.pMonth;
         value.nSecond = *date.pDay;
-    } else if (const ValueRow* pValueRow = FindValueRow(block.m_nType, nParamId)) {
+    } else if (const ValueRow* pValueRow = FindValueRow(rules, nParamId)) {
         const double dValue = ReadStore(block, *pValueRow);
         value.nFirst = int(dValue);
         value.dValue = dValue;
@@ -510,11 +485,13 @@ InPlaceValue ReadInPlaceValue(const CBlockObj& constBlock, int nParamId, int nKi
 
 InPlaceResult ApplyInPlaceValue(CBlockObj& block, int nParamId, int nKind, const InPlaceValue& value)
 {
-    if (const TimeRow* pRow = FindTimeRow(block.m_nType, nParamId))
+    const InPlaceRules rules = RulesOf(block);
+    if (const TimeRow* pRow = FindTimeRow(rules, nParamId))
         return ApplyTimePair(block, *pRow, value);
-    if (auto* pTimer = dynamic_cast<CBlockTime*>(&block); pTimer && block.m_nType == BT_WT && IsWeeklyParam(nParamId))
+    auto* pTimer = dynamic_cast<CBlockTime*>(&block);
+    if (pTimer && rules == InPlaceRules::WeeklyTimer && IsWeeklyParam(nParamId))
         return ApplyWeekly(*pTimer, nParamId, nKind, value);
-    if (block.m_nType == BT_YT && (nParamId == 35 || nParamId == 36)) {
+    if (rules == InPlaceRules::YearlyTimer && (nParamId == 35 || nParamId == 36)) {
         InPlaceResult result;
         result.strRefusal = DateRefusal(value.nFirst, value.nSecond);
         if (result.strRefusal.IsEmpty()) {
@@ -525,7 +502,7 @@ InPlaceResult ApplyInPlaceValue(CBlockObj& block, int nParamId, int nKind, const
         }
         return result;
     }
-    if (const ValueRow* pRow = FindValueRow(block.m_nType, nParamId))
+    if (const ValueRow* pRow = FindValueRow(rules, nParamId))
         return ApplyValueRow(block, *pRow, value);
     return {};
 }

@@ -46,7 +46,25 @@ TEST(BlockTypeTable, UnknownCodesHaveNoRowAndTheOtherKinds)
         EXPECT_EQ(LoopSourceClass(nType), WiringKinds::LOOP_DEFAULT_SOURCE) << nType;
         EXPECT_EQ(LoopTargetClass(nType), WiringKinds::LOOP_NO_TARGET) << nType;
         EXPECT_EQ(AddressLabelOf(nType), nullptr) << nType;
+        // An unknown code is labelled as a function block and takes no wiring or operand rule.
+        EXPECT_EQ(CString(ShortLabelOf(nType).pszPrefix), CString(_T("B"))) << nType;
+        EXPECT_FALSE(ShortLabelOf(nType).bPrefixOnly) << nType;
+        EXPECT_FALSE(KindByStartPin(nType)) << nType;
+        EXPECT_FALSE(RefusesSecondWire(nType, 0)) << nType;
+        EXPECT_FALSE(TakesOperandLabel(nType, 0xFFFF)) << nType;
     }
+}
+
+// Only inputs take one wire: an output pin or a pin number beyond the flags' word is never
+// refused, however wide the type's set.
+TEST(BlockTypeTable, SingleWireInputsAreInputsOnly)
+{
+    EXPECT_TRUE(RefusesSecondWire(BT_AOUT_LAD, 0));
+    EXPECT_TRUE(RefusesSecondWire(BT_AOUT_LAD, BLOCK_FIRST_OUTPUT - 1));
+    for (int nPin : {-1, BLOCK_FIRST_OUTPUT, 16, 99})
+        EXPECT_FALSE(RefusesSecondWire(BT_AOUT_LAD, nPin)) << nPin;
+    EXPECT_TRUE(RefusesSecondWire(BT_AWDOG, 1));
+    EXPECT_FALSE(RefusesSecondWire(BT_AWDOG, 0));
 }
 
 // Each row the factory makes gives a block of the row's class and type with the row's pin

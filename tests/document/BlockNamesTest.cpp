@@ -174,7 +174,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelCase{BT_MAKE, 12005, 21000, kNew, u"Q101"}, LabelCase{BT_BREAK, 15001, 21001, kNew, u"M4"},
                     LabelCase{BT_MAKE, 12006, 21999, kNew, u"I21899"}, LabelCase{BT_ACONTACT, 18000, 22000, kNew, u"AM2"},
                     LabelCase{BT_ACONTACT, 18001, 22001, kNew, u"AQ001"}, LabelCase{BT_ACONTACT, 18002, 4009, kNew, u"AI101"},
-                    LabelCase{BT_RELAY_COIL, 21002, 4801, kNew, u"X1"}, LabelCase{BT_INV_OUT, 21003, 605, kNew, u"Q005"},
+                    LabelCase{BT_RELAY_COIL, 21002, 4801, kNew, u"X1"},
+                    LabelCase{BT_RELAY_COIL, 21004, 21000, kNew, u"Q101"}, LabelCase{BT_INV_OUT, 21003, 605, kNew, u"Q005"},
                     LabelCase{BT_AOUT_LAD, 22002, 4230, kNew, u"AQ000"}, LabelCase{BT_AOUT_LAD, 22003, 4300, kNew, u"AM12"}),
     [](const auto& info) {
         return "Type" + std::to_string(info.param.nType) + "Operand" + std::to_string(info.param.nOperand) +

@@ -54,8 +54,26 @@ TEST_F(ProgramSettingsTest, OlderLinesRefuseWhatTheyCannotRun)
     }
     for (int nItem : {5, 7, 9})
         EXPECT_TRUE(HardwareChangeProblem(doc, 5, nItem, _T("C1.XX")).IsEmpty()) << nItem;
+    // Outputs: the lower 8 of each module of 16.
+    CVetlaDoc outputs;
+    MakeHardware(outputs, k75X);
+    AddPoint(outputs, BT_OUT, 600, 7);
+    EXPECT_TRUE(HardwareChangeProblem(outputs, 5, 1, _T("B1.XX")).IsEmpty());
+    AddPoint(outputs, BT_OUT, 600, 24);
+    EXPECT_EQ(HardwareChangeProblem(outputs, 5, 1, _T("B1.XX")).Left(4).ToUtf8(), "Q18 ");
     // An older diagram is never checked: what it holds every line runs.
     EXPECT_TRUE(HardwareChangeProblem(doc, 1, 3, _T("B1.XX")).IsEmpty());
+
+    // Function keys and data logs are refused by their operand, each with a text of its own.
+    const std::pair<int, const char*> lacking[] = {{BT_FKEY, "F2 "}, {BT_DATALOG, "L2"}};
+    for (const auto& [nType, pszLabel] : lacking) {
+        CVetlaDoc other;
+        MakeHardware(other, k75X);
+        AddNew(other, nType)->m_nOperand = 2;
+        const std::string strProblem = HardwareChangeProblem(other, 5, 1, _T("B1.XX")).ToUtf8();
+        EXPECT_EQ(strProblem.rfind(pszLabel, 0), 0u) << strProblem;
+        EXPECT_NE(strProblem.find(": Not supported!"), std::string::npos) << strProblem;
+    }
 }
 
 TEST_F(ProgramSettingsTest, OnlyTheWifiLineRunsWifiBlocks)

@@ -147,7 +147,7 @@ CBlockObj* CAllPropertySheet::FindRunningBlock() const
 
 UINT CAllPropertySheet::GetHelpTopic() const
 {
-    return m_pRow && m_nType != BT_IN && m_pRow->nHelpTopic ? m_pRow->nHelpTopic : kDefaultHelpTopic;
+    return m_pRow && m_pRow->nHelpTopic ? m_pRow->nHelpTopic : kDefaultHelpTopic;
 }
 
 // ---- copying ----

@@ -64,7 +64,7 @@ public:
     // The block a modeless sheet edits in the running simulation; null for a modal sheet or
     // when no block carries the number any more.
     CBlockObj* FindRunningBlock() const;
-    // The help topic of the type (1052 for the types the help has no topic of).
+    // The help topic of the type's registry row (1052, the inputs' topic, for a type without one).
     UINT GetHelpTopic() const;
     // A modeless sheet closes on Escape without applying.
     BOOL PreTranslateMessage(MSG* pMsg) override;
