@@ -116,7 +116,7 @@ protected:
     CBlockObj* PlaceAt(int nType, CPoint pt) const
     {
         ChooseFromPalette(nType);
-        EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT);
+        EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT);
         EXPECT_EQ(View()->m_nPaletteType, nType);
         const INT_PTR nBefore = Doc().m_blockList.GetCount();
         Click(pt);
@@ -154,7 +154,7 @@ TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
     EXPECT_TRUE(m_boxes.Boxes().empty());
 
     Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     auto* pOutWire = static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
     const CPoint ptOnWire = pOutWire->m_arrVertices[pOutWire->m_arrVertices.GetSize() - 1] + CPoint(-8, 0);
     const struct {
@@ -180,7 +180,7 @@ TEST_F(EditingQtTest, TheBandAndTheWireInProgressShowWhileTheButtonIsHeld)
 {
     CBlockObj* pIn = PlaceAt(BT_IN, CPoint(100, 80));
     Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     const QColor base = Paint().pixelColor(QPoint(300, 300) + Offset());
 
     Press(CPoint(300, 250));

@@ -419,7 +419,7 @@ TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
     CBlockObj* pIn = d.Block(BT_IN, 100, 100);
     CBlockObj* pOut = d.Block(BT_OUT, 600, 300);
     CConnectLineObj* pLine = d.Wire(pIn, 10, pOut, 0);
-    d.View().m_pCurLine = pLine;
+    d.View().SetCurrentObjects(nullptr, pLine, nullptr);
     d.View().SeparateLine();
     CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
     ASSERT_NE(pFemale, nullptr);
@@ -624,14 +624,14 @@ TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
     v.m_ptContext = pLine->m_arrVertices[1];
     EXPECT_TRUE(send(ID_WIRE_SEPARATE));
     EXPECT_EQ(d.CountType(BT_FEMALE), 1);
-    v.m_pCurBlock = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    v.SetCurrentObjects(d.Doc().FindBlockByNumber(NUM_FEMALE), nullptr, nullptr);
     EXPECT_TRUE(send(ID_GOTO_PARTNER));
-    EXPECT_EQ(v.m_pCurBlock, d.Doc().FindBlockByNumber(NUM_MALE));
+    EXPECT_EQ(v.CurrentBlock(), d.Doc().FindBlockByNumber(NUM_MALE));
     EXPECT_TRUE(send(ID_WIRE_JOIN));
     EXPECT_EQ(d.CountType(BT_MALE), 0);
     EXPECT_EQ(d.Lines().size(), 3u);
     EXPECT_TRUE(send(ID_CUT_JOIN_CONNECTION));
-    EXPECT_EQ(v.m_nEditMode, EDIT_MODE_CUT_JOIN);
+    EXPECT_EQ(v.EditMode(), EDIT_MODE_CUT_JOIN);
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &v));
 }
 

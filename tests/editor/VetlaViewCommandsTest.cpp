@@ -119,7 +119,7 @@ TEST_F(ViewCommandsTest, ARightClickOnAWireOffersSeparate)
     RightClick(OnWire(pLine));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_SEPARATE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     EXPECT_TRUE(ShownFlags(ID_EDIT_CLEAR) & kOwnerDrawn);
-    EXPECT_EQ(View()->m_pCurLine, pLine);
+    EXPECT_EQ(View()->CurrentLine(), pLine);
 }
 
 TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
@@ -129,7 +129,7 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     CConnectLineObj* pLine = Connect(pIn, pAnd);
     View()->Selection().Clear(SELECTION_ALL);
     View()->Selection().Add(pLine);
-    View()->m_pCurLine = pLine;
+    View()->SetCurrentObjects(nullptr, pLine, nullptr);
     View()->SeparateLine();
     ASSERT_EQ(Doc().m_lineList.GetCount(), 2) << "the wire is now a connector pair";
     View()->Selection().Clear(SELECTION_ALL);
@@ -145,12 +145,12 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
 
     RightClick(OnWire(pIntoMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
-    EXPECT_EQ(View()->m_pCurBlock, nullptr);
+    EXPECT_EQ(View()->CurrentBlock(), nullptr);
     EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
 
     RightClick(Middle(pMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_GOTO_PARTNER, ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
-    EXPECT_EQ(View()->m_pCurLine, nullptr);
+    EXPECT_EQ(View()->CurrentLine(), nullptr);
     EXPECT_TRUE(View()->Selection().Lines().IsEmpty());
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pMale}));
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
@@ -161,7 +161,7 @@ TEST_F(ViewCommandsTest, NoMenuWithoutACurrentObjectOfTheKindHit)
     View()->m_bHitBlock = 1;
     View()->m_bHitLine = 0;
     View()->m_bHitComment = 0;
-    View()->m_pCurBlock = nullptr;
+    View()->SetCurrentObjects(nullptr, nullptr, nullptr);
     View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
     View()->m_bHitBlock = 0;
     View()->m_bHitComment = 1;
@@ -196,7 +196,7 @@ TEST_F(ViewCommandsTest, TheChosenItemArrivesAsACommand)
     Command(ID_INSERT_COMMENTS);
     m_nPick = ID_EDIT_SELECTION;
     RightClick(CPoint(600, 600));
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
 }
 
 TEST_F(ViewCommandsTest, InsertCommentsTwiceReturnsToSelectAndEndsASimulationFirst)
@@ -204,17 +204,17 @@ TEST_F(ViewCommandsTest, InsertCommentsTwiceReturnsToSelectAndEndsASimulationFir
     Block(BT_IN, 40, 100);
     EXPECT_TRUE(State(ID_INSERT_COMMENTS).bEnabled) << "the view's state, not the frame's";
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT_COMMENT);
     EXPECT_EQ(GetCursor(), AfxLoadCursor(232));
     EXPECT_EQ(State(ID_INSERT_COMMENTS).nCheck, 1);
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(State(ID_INSERT_COMMENTS).nCheck, 0);
 
     Command(ID_TOOLS_SIMULATION);
     ASSERT_EQ(g_pSimulatingView, View());
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT_COMMENT);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(Doc().m_bSimulating, 0);
 }
@@ -250,11 +250,11 @@ TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)
     CBlockObj* pFar = Block(BT_AND, 2000, 1500);
     CBlockObj* pNear = Block(BT_OR, 40, 40);
     View()->Selection().Add(pNear);
-    View()->m_pCurBlock = pNear;
+    View()->SetCurrentObjects(pNear, nullptr, nullptr);
     OnDialog([](CDialog& d) { d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("b0")); }, IDCANCEL);
     Command(ID_EDIT_GOTO_BLOCK);
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pFar}));
-    EXPECT_EQ(View()->m_pCurBlock, nullptr);
+    EXPECT_EQ(View()->CurrentBlock(), nullptr);
     CRect rcClient;
     View()->GetClientRect(rcClient);
     const CSize limit = View()->GetScrollLimit();

@@ -433,27 +433,27 @@ protected:
 TEST_F(PaletteRefresh, ABlockItemEntersInsertModeAndTheTabChangeLeavesIt)
 {
     SendRefresh(1, BT_OR);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_INSERT);
     EXPECT_EQ(View().m_nPaletteType, BT_OR);
     SendRefresh(0, 0);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(View().m_nPaletteType, BT_OR) << "the pointer item keeps the last type";
 }
 
 TEST_F(PaletteRefresh, ThePointerItemEndsARunningSimulation)
 {
     View().OnSimulation();
-    ASSERT_EQ(View().m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_SIMULATE);
     ASSERT_EQ(g_pSimulatingView, &View());
     SendRefresh(0, 0);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
 }
 
 TEST_F(PaletteRefresh, ABlockItemAbandonsAHalfDrawnWire)
 {
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    View().OnConnect();
     CBlockObj* pAnd = AddNew(m_active.Doc(), BT_AND, 200, 100);
     CRect rcPin;
     ASSERT_TRUE(GetBlockPinRect(&rcPin, pAnd, 10));
@@ -461,15 +461,15 @@ TEST_F(PaletteRefresh, ABlockItemAbandonsAHalfDrawnWire)
     ASSERT_TRUE(View().WireTool().IsDrawing());
     SendRefresh(1, BT_AND);
     EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_INSERT);
 }
 
 TEST_F(PaletteRefresh, WithoutAPaletteHostNothingChanges)
 {
     m_thread.m_pMainWnd = nullptr;
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    View().OnConnect();
     View().OnPaletteRefresh();
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
+#include "editor/WireDrag.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/Msg.h"
@@ -211,17 +212,16 @@ TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
     Select(pB);
     Select(pLine);
     Select(pComment);
-    View().m_pCurLine = pLine;
-    View().m_pCurComment = pComment;
+    View().SetCurrentObjects(nullptr, pLine, pComment);
 
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_TRUE(View().Selection().Contains(pA));
     EXPECT_EQ(View().Selection().Blocks().GetCount(), 1);
     EXPECT_TRUE(View().Selection().Lines().IsEmpty());
     EXPECT_TRUE(View().Selection().Comments().IsEmpty());
-    EXPECT_EQ(View().m_pCurBlock, pA);
-    EXPECT_EQ(View().m_pCurLine, nullptr);
-    EXPECT_EQ(View().m_pCurComment, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), pA);
+    EXPECT_EQ(View().CurrentLine(), nullptr);
+    EXPECT_EQ(View().CurrentComment(), nullptr);
     EXPECT_EQ(pA->m_ptDragStart, pA->m_ptPos);
     EXPECT_TRUE(Consistent());
 }
@@ -232,12 +232,12 @@ TEST_F(Selection, ControlClickOnASelectedBlockDropsItAndStillDragsTheRest)
     CBlockObj* pB = Block(BT_AND, 300, 100);
     Select(pA);
     Select(pB);
-    View().m_pCurBlock = pA;
+    View().SetCurrentObjects(pA, nullptr, nullptr);
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_EQ(pA->m_bSelected, 0);
     EXPECT_FALSE(View().Selection().Contains(pA));
     EXPECT_TRUE(View().Selection().Contains(pB));
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
@@ -249,7 +249,7 @@ TEST_F(Selection, ControlClickOnAnUnselectedBlockAddsItWithoutADrag)
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pA));
     EXPECT_TRUE(View().Selection().Contains(pB));
-    EXPECT_EQ(View().m_pCurBlock, pA);
+    EXPECT_EQ(View().CurrentBlock(), pA);
     EXPECT_TRUE(Consistent());
 }
 
@@ -259,12 +259,12 @@ TEST_F(Selection, PressOnEmptySpaceClearsTheSelectionAndStartsABand)
     CBlockComment* pComment = Comment(500, 100);
     Select(pA);
     Select(pComment);
-    View().m_pCurBlock = pA;
+    View().SetCurrentObjects(pA, nullptr, nullptr);
     EXPECT_EQ(Press({700, 500}), EDIT_MODE_BAND);
     EXPECT_EQ(View().Selection().Band(), CRect(700, 500, 700, 500));
     EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
     EXPECT_TRUE(View().Selection().Comments().IsEmpty());
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
@@ -277,7 +277,7 @@ TEST_F(Selection, PressOnAWireSelectsItAndASecondPressOnItsPinGrabsThatEnd)
 
     EXPECT_EQ(Press(onWire), EDIT_MODE_DRAG_LINE);
     EXPECT_TRUE(View().Selection().Contains(pLine));
-    EXPECT_EQ(View().m_pCurLine, pLine);
+    EXPECT_EQ(View().CurrentLine(), pLine);
     EXPECT_EQ(pLine->m_bEndDrag, 0);
     EXPECT_TRUE(Consistent());
 
@@ -323,7 +323,7 @@ TEST_F(Selection, ControlClickTogglesAWireUnlessABlockIsUnderThePoint)
     // A selected wire under Control leaves the selection but the press still drags.
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_DRAG_LINE);
     EXPECT_FALSE(View().Selection().Contains(pLine));
-    EXPECT_EQ(View().m_pCurLine, nullptr);
+    EXPECT_EQ(View().CurrentLine(), nullptr);
     // Over the pin stub of a block the Control press changes nothing.
     const CPoint atPin = PinCentre(pB, 0);
     EXPECT_EQ(Press(atPin, MK_CONTROL), EDIT_MODE_SELECT);
@@ -336,14 +336,14 @@ TEST_F(Selection, PressOnACommentSelectsItAndControlTogglesIt)
     CBlockComment* pFirst = Comment(100, 100);
     CBlockComment* pSecond = Comment(300, 100);
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_COMMENTS);
-    EXPECT_EQ(View().m_pCurComment, pFirst);
+    EXPECT_EQ(View().CurrentComment(), pFirst);
     EXPECT_EQ(pFirst->m_ptDragStart, CPoint(100, 100));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pFirst));
     EXPECT_TRUE(View().Selection().Contains(pSecond));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_DRAG_COMMENTS);
     EXPECT_FALSE(View().Selection().Contains(pSecond));
-    EXPECT_EQ(View().m_pCurComment, nullptr);
+    EXPECT_EQ(View().CurrentComment(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
@@ -544,7 +544,6 @@ TEST_F(Selection, MovingOneBlockRelaysOnlyItsEnd)
     CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
     const CPoint endBefore = pLine->m_ptEnd;
     ASSERT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
-    View().m_nEditMode = EDIT_MODE_DRAG_BLOCKS;
     View().MoveSelection(20, 30, nullptr);
     EXPECT_EQ(pLine->m_ptStart, PinCentre(pA, 10));
     EXPECT_EQ(pLine->m_ptEnd, endBefore);
@@ -576,7 +575,6 @@ TEST_F(Selection, SelectedWireBetweenUnselectedBlocksHasItsMiddleDraggedWithTheB
     CBlockObj* pB = Block(BT_AND, 400, 200);
     CConnectLineObj* pLine = Wire(pA, 10, pB, 0); // four vertices
     Select(pLine);
-    View().m_nEditMode = EDIT_MODE_DRAG_BLOCKS;
     const Points before = VerticesOf(pLine);
     View().MoveSelection(12, 0, nullptr);
     Points expected = before;
@@ -699,12 +697,11 @@ TEST_P(DragSegmentTest, MovesTheSegmentsTheCaseNames)
 {
     const SegmentCase& c = GetParam();
     CVetlaView view;
-    view.m_nEditMode = c.nMode;
-    view.m_nDragSegment = c.nSegment;
-    view.m_nDragSegmentDir = c.nDirection;
+    CWireDrag drag(view);
+    drag.Hold(c.nSegment, c.nDirection);
     auto pLine = Route(c.before);
     const UINT nKey = c.nKey;
-    view.DragSegment(c.dx, c.dy, pLine.get(), c.nKey ? &nKey : nullptr);
+    drag.DragSegment(c.dx, c.dy, *pLine, c.nKey ? &nKey : nullptr, c.nMode == EDIT_MODE_DRAG_LINE);
     EXPECT_EQ(VerticesOf(pLine.get()), c.after);
 }
 
@@ -737,12 +734,13 @@ TEST(SegmentAtPinRow, KeepsVerticalSegmentsClearOfThePinsOnTheirRows)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "pins " << c.nStartPin << "/" << c.nEndPin << " x " << c.x);
         CVetlaView view;
-        view.m_nDragSegment = c.nSegment;
+        CWireDrag drag(view);
+        drag.Hold(c.nSegment, 0);
         auto pLine = Route(kFour, c.nStartPin, c.nEndPin);
-        EXPECT_EQ(view.IsSegmentAtPinRow(c.x, 125, pLine.get()), c.bBlocked);
+        EXPECT_EQ(drag.IsSegmentAtPinRow(c.x, pLine.get()), c.bBlocked);
     }
     CVetlaView view;
-    EXPECT_FALSE(view.IsSegmentAtPinRow(0, 0, nullptr));
+    EXPECT_FALSE(CWireDrag(view).IsSegmentAtPinRow(0, nullptr));
 }
 
 // ---- staying on the base ----
@@ -842,8 +840,8 @@ TEST_F(Selection, APressDragAndDropOffTheBaseRestoresWhereThisDragStarted)
     Band({50, 50}, {500, 400});
     // An earlier drag left its start behind.
     pA->m_ptDragStart = CPoint(0, 0);
-    View().m_nEditMode = Press({110, 110});
-    ASSERT_EQ(View().m_nEditMode, EDIT_MODE_DRAG_BLOCKS);
+    Press({110, 110});
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_DRAG_BLOCKS);
     View().MoveSelection(1700, 0, nullptr);
     EXPECT_EQ(View().CheckDragEnd(), 1);
     EXPECT_EQ(pA->m_ptPos, CPoint(100, 100));

@@ -43,7 +43,7 @@ class WiringTest : public WiredDiagram {
 protected:
     explicit WiringTest(int nDocType = DOC_TYPE_FBD) : WiredDiagram(nDocType)
     {
-        View().m_nEditMode = EDIT_MODE_CONNECT;
+        View().OnConnect();
         View().WireTool().LoadTexts();
     }
 
@@ -245,7 +245,7 @@ TEST_F(WiringTest, TheFirstRouteRunsAcrossAtMidWayBeforeTheEndsAreLaid)
     pOut->m_ptPos += CPoint(161, 90) - ptIn;
     ASSERT_EQ(PinCentre(pIn, 10), CPoint(100, 40));
     ASSERT_EQ(PinCentre(pOut, 0), CPoint(161, 90));
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
     Draw(pIn, 10, pOut, 0);
     ASSERT_EQ(LineCount(), 1);
     // Laying the ends keeps a route that already leaves and enters its pins the right way.
@@ -262,7 +262,7 @@ TEST_F(WiringTest, AWireStartedAtABlockThatWasDeletedMeanwhileIsAbandoned)
     Release(PinCentre(pAnd, 0));
     EXPECT_EQ(LineCount(), 0);
     ExpectIdle();
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
     delete pIn;
 }
 

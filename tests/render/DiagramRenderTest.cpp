@@ -125,7 +125,7 @@ TEST_F(DiagramRender, EveryTypeCodeInSimulationColours)
 {
     COffscreenImage image = MakeImage();
     CVetlaView& view = m_active.View();
-    view.m_nEditMode = EDIT_MODE_SIMULATE;
+    view.OnSimulation();
     const CSimContext sim = view.MakeSimContext();
     int nState = 0;
     for (CBlockObj* pBlock : m_blocks) {

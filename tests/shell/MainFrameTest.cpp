@@ -102,9 +102,9 @@ TEST(MainFrame, MessageTextSettingsOnlyForANewerControllerWhileEditing)
     EXPECT_FALSE(enabled());
     g_wHardwareCode = 0x5188;
     EXPECT_TRUE(enabled());
-    pView->m_nEditMode = EDIT_MODE_SIMULATE;
+    pView->OnSimulation();
     EXPECT_FALSE(enabled());
-    pView->m_nEditMode = EDIT_MODE_SELECT;
+    pView->OnSimulation();
     app.Close();
     g_bShowAtNewFile = 1;
     g_wHardwareCode = wOld;
