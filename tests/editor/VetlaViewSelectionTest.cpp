@@ -72,17 +72,23 @@ protected:
         return pComment;
     }
 
-    void Select(CBlockObj* pBlock)
+    template <class T>
+    void Select(T* pObject)
     {
-        View().Selection().Add(pBlock);
+        View().Selection().Add(pObject);
     }
-    void Select(CConnectLineObj* pLine)
+    // Two AND gates, A at (100, 100) and B at (400, y), and the wire from A's output to B's
+    // first input.
+    struct WiredPair {
+        CBlockObj* pA;
+        CBlockObj* pB;
+        CConnectLineObj* pLine;
+    };
+    WiredPair Pair(int y)
     {
-        View().Selection().Add(pLine);
-    }
-    void Select(CBlockComment* pComment)
-    {
-        View().Selection().Add(pComment);
+        CBlockObj* pA = Block(BT_AND, 100, 100);
+        CBlockObj* pB = Block(BT_AND, 400, y);
+        return {pA, pB, Wire(pA, 10, pB, 0)};
     }
 
     int Press(CPoint pt, UINT nFlags = 0) { return View().PressInSelectMode(pt.x, pt.y, nFlags); }
@@ -474,9 +480,7 @@ TEST_F(Selection, BandTouchingAnEdgeDoesNotSelect)
 
 TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(100);
     // The band covers the whole wire and B's pin stub, but not B's body.
     Band({50, 50}, {400, 200});
     EXPECT_TRUE(pA->m_bSelected);
@@ -489,9 +493,7 @@ TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 
 TEST_F(Selection, BandForgetsWhatTheBandBeforeItSelected)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(100);
     Band({390, 50}, {450, 200}); // B alone
     ASSERT_TRUE(pB->m_bSelected);
     // The band moves over to A: B, listed after A, still has its flag when A is looked at.
@@ -522,9 +524,7 @@ TEST_F(Selection, SelectLinesOfBlockFollowsTheOtherEnd)
 
 TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(200);
     Band({50, 50}, {500, 300});
     ASSERT_TRUE(pLine->m_bLineSelected);
     const Points before = VerticesOf(pLine);
@@ -539,9 +539,7 @@ TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 
 TEST_F(Selection, MovingOneBlockRelaysOnlyItsEnd)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(200);
     const CPoint endBefore = pLine->m_ptEnd;
     ASSERT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
     View().MoveSelection(20, 30, nullptr);
@@ -571,9 +569,7 @@ TEST_F(Selection, MovingNothingOrByNothingChangesNothing)
 
 TEST_F(Selection, SelectedWireBetweenUnselectedBlocksHasItsMiddleDraggedWithTheBlocks)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0); // four vertices
+    auto [pA, pB, pLine] = Pair(200); // four vertices
     Select(pLine);
     const Points before = VerticesOf(pLine);
     View().MoveSelection(12, 0, nullptr);
@@ -789,9 +785,7 @@ TEST_F(Selection, CheckPlacementRefusesAPointOffTheBase)
 
 TEST_F(Selection, DragEndingOnTheRightEdgeGoesBack)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 300);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300);
     Select(pA);
     Select(pLine);
     pA->m_ptDragStart = pA->m_ptPos;
@@ -833,9 +827,7 @@ TEST_F(Selection, DragEndingAboveTheBaseGoesBackForCommentsToo)
 
 TEST_F(Selection, APressDragAndDropOffTheBaseRestoresWhereThisDragStarted)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 300);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300);
     const Points route = VerticesOf(pLine);
     Band({50, 50}, {500, 400});
     // An earlier drag left its start behind.
