@@ -77,17 +77,17 @@ protected:
     {
         View().Selection().Add(pObject);
     }
-    // Two AND gates, A at (100, 100) and B at (400, y), and the wire from A's output to B's
+    // Two AND gates, A at (100, 100) and B at (x, y), and the wire from A's output to B's
     // first input.
     struct WiredPair {
         CBlockObj* pA;
         CBlockObj* pB;
         CConnectLineObj* pLine;
     };
-    WiredPair Pair(int y)
+    WiredPair Pair(int x, int y)
     {
         CBlockObj* pA = Block(BT_AND, 100, 100);
-        CBlockObj* pB = Block(BT_AND, 400, y);
+        CBlockObj* pB = Block(BT_AND, x, y);
         return {pA, pB, Wire(pA, 10, pB, 0)};
     }
 
@@ -148,9 +148,7 @@ TEST_F(Selection, SelectedBodiesPinsAndBoxesAreHitHalfOpen)
 
 TEST_F(Selection, SelectedWireIsHitOnlyOnceSelected)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     ASSERT_EQ(Doc().LineAtPoint(onWire.x, onWire.y), pLine);
     EXPECT_EQ(View().Selection().LineAt(onWire.x, onWire.y), nullptr);
@@ -211,9 +209,7 @@ TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
 
 TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     CBlockComment* pComment = Comment(500, 100);
     Select(pB);
     Select(pLine);
@@ -276,9 +272,7 @@ TEST_F(Selection, PressOnEmptySpaceClearsTheSelectionAndStartsABand)
 
 TEST_F(Selection, PressOnAWireSelectsItAndASecondPressOnItsPinGrabsThatEnd)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
 
     EXPECT_EQ(Press(onWire), EDIT_MODE_DRAG_LINE);
@@ -320,9 +314,7 @@ TEST_F(Selection, AWireThatOnlyPassesAPinGrabsNoEnd)
 
 TEST_F(Selection, ControlClickTogglesAWireUnlessABlockIsUnderThePoint)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pLine));
@@ -385,9 +377,7 @@ TEST_F(Selection, ClearSelectionClearsOnlyTheKindAsked)
         {SELECTION_BLOCKS, false, true, true},
         {SELECTION_COMMENTS, true, true, false},
     };
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     CBlockComment* pComment = Comment(500, 100);
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.nWhat));
@@ -480,7 +470,7 @@ TEST_F(Selection, BandTouchingAnEdgeDoesNotSelect)
 
 TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 {
-    auto [pA, pB, pLine] = Pair(100);
+    auto [pA, pB, pLine] = Pair(400, 100);
     // The band covers the whole wire and B's pin stub, but not B's body.
     Band({50, 50}, {400, 200});
     EXPECT_TRUE(pA->m_bSelected);
@@ -493,7 +483,7 @@ TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 
 TEST_F(Selection, BandForgetsWhatTheBandBeforeItSelected)
 {
-    auto [pA, pB, pLine] = Pair(100);
+    auto [pA, pB, pLine] = Pair(400, 100);
     Band({390, 50}, {450, 200}); // B alone
     ASSERT_TRUE(pB->m_bSelected);
     // The band moves over to A: B, listed after A, still has its flag when A is looked at.
@@ -524,7 +514,7 @@ TEST_F(Selection, SelectLinesOfBlockFollowsTheOtherEnd)
 
 TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 {
-    auto [pA, pB, pLine] = Pair(200);
+    auto [pA, pB, pLine] = Pair(400, 200);
     Band({50, 50}, {500, 300});
     ASSERT_TRUE(pLine->m_bLineSelected);
     const Points before = VerticesOf(pLine);
@@ -539,7 +529,7 @@ TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 
 TEST_F(Selection, MovingOneBlockRelaysOnlyItsEnd)
 {
-    auto [pA, pB, pLine] = Pair(200);
+    auto [pA, pB, pLine] = Pair(400, 200);
     const CPoint endBefore = pLine->m_ptEnd;
     ASSERT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
     View().MoveSelection(20, 30, nullptr);
@@ -569,7 +559,7 @@ TEST_F(Selection, MovingNothingOrByNothingChangesNothing)
 
 TEST_F(Selection, SelectedWireBetweenUnselectedBlocksHasItsMiddleDraggedWithTheBlocks)
 {
-    auto [pA, pB, pLine] = Pair(200); // four vertices
+    auto [pA, pB, pLine] = Pair(400, 200); // four vertices
     Select(pLine);
     const Points before = VerticesOf(pLine);
     View().MoveSelection(12, 0, nullptr);
@@ -785,7 +775,7 @@ TEST_F(Selection, CheckPlacementRefusesAPointOffTheBase)
 
 TEST_F(Selection, DragEndingOnTheRightEdgeGoesBack)
 {
-    auto [pA, pB, pLine] = Pair(300);
+    auto [pA, pB, pLine] = Pair(400, 300);
     Select(pA);
     Select(pLine);
     pA->m_ptDragStart = pA->m_ptPos;
@@ -827,7 +817,7 @@ TEST_F(Selection, DragEndingAboveTheBaseGoesBackForCommentsToo)
 
 TEST_F(Selection, APressDragAndDropOffTheBaseRestoresWhereThisDragStarted)
 {
-    auto [pA, pB, pLine] = Pair(300);
+    auto [pA, pB, pLine] = Pair(400, 300);
     const Points route = VerticesOf(pLine);
     Band({50, 50}, {500, 400});
     // An earlier drag left its start behind.
