@@ -14,6 +14,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
+#include "editor/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/MessageBox.h"
@@ -77,13 +78,6 @@ public:
         pBlock->m_ptPos2 = pBlock->m_ptPos;
         m_pDoc->AddBlock(pBlock);
         return pBlock;
-    }
-
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
     }
 
     // A wire laid by the view, from (pFrom, nFromPin) to (pTo, nToPin); the rail's end sits on

@@ -7,6 +7,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
+#include "editor/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
@@ -99,13 +100,6 @@ protected:
             MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
         Release(ptTo);
     }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    }
-
     // A repaint of the view, which in simulation mode is one scan, and what it shows.
     QImage Paint() const
     {

@@ -19,14 +19,6 @@
 
 namespace {
 
-std::string Narrow(const CString& str)
-{
-    std::string out;
-    for (int i = 0; i < str.GetLength(); ++i)
-        out += char(str[i]);
-    return out;
-}
-
 CString Caption(int nType)
 {
     CString strCaption;
@@ -239,7 +231,7 @@ TEST_F(ClipboardTest, LadderElementsIntoAnFbdDocumentAreListedAsUnavailable)
     const CString strText = recorder.Boxes()[0].text;
     EXPECT_EQ(strText, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
                            Caption(BT_RELAY_COIL))
-        << Narrow(strText);
+        << strText.ToUtf8();
     EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONINFORMATION));
     EXPECT_EQ(target.Saved(), before);
 }

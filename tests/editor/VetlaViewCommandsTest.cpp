@@ -20,12 +20,6 @@ namespace {
 
 class ViewCommandsTest : public DiagramWindow {
 protected:
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
-    }
     CConnectLineObj* Connect(CBlockObj* pFrom, CBlockObj* pTo, int nToPin = 0)
     {
         return View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,

@@ -37,8 +37,8 @@ protected:
         w.pIn = d.Block(BT_IN, 100, 100);
         w.pOut = d.Block(BT_OUT, ptOut.x, ptOut.y);
         w.pLine = d.Wire(w.pIn, 10, w.pOut, 0);
-        w.ptOutput = EditDocument::PinCentre(w.pIn, 10);
-        w.ptInput = EditDocument::PinCentre(w.pOut, 0);
+        w.ptOutput = PinCentre(w.pIn, 10);
+        w.ptInput = PinCentre(w.pOut, 0);
         return w;
     }
 
@@ -183,7 +183,7 @@ TEST_F(ConnectorPairTest, SeparateCommandCutsAtThePressPointAndJoinsAPair)
     // On a wire into a connector the same command joins the pair again.
     CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
     ASSERT_NE(pMale, nullptr);
-    const CPoint ptMaleIn = EditDocument::PinCentre(pMale, 0);
+    const CPoint ptMaleIn = PinCentre(pMale, 0);
     d.View().m_ptContext = CPoint(ptMaleIn.x - 6, ptMaleIn.y);
     d.View().OnWireSeparate();
     EXPECT_EQ(d.CountType(BT_FEMALE), 0);

@@ -28,12 +28,6 @@ protected:
             return std::nullopt;
         return msg;
     }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
-    }
     // Starts a wire at the output pin of the block as the wire tool's first click does.
     void StartWire(CBlockObj* pFrom)
     {

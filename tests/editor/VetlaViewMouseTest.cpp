@@ -11,24 +11,20 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
-#include "platform/core/Archive.h"
-#include "platform/core/MemFile.h"
 #include "platform/ui/Cursor.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<BYTE>;
 
 LPARAM At(CPoint pt) { return MAKELPARAM(WORD(SHORT(pt.x)), WORD(SHORT(pt.y))); }
 
@@ -70,13 +66,6 @@ protected:
     }
 
     static CPoint Centre(CBlockObj* pBlock) { return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2); }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "pin " << nPin;
-        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    }
-
     // A wire drawn with the Connect tool from one pin to another.
     CConnectLineObj* Connect(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
     {
@@ -95,21 +84,7 @@ protected:
         Connect(Block(BT_IN, 400, 250), BLOCK_FIRST_OUTPUT, Block(BT_OUT, 500, 250), 0);
     }
 
-    Bytes Saved() const
-    {
-        CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            ar.m_pDocument = &Doc();
-            Doc().Serialize(ar);
-            ar.Close();
-        }
-        const auto nLength = std::size_t(file.GetLength());
-        BYTE* pData = file.Detach();
-        Bytes bytes(pData, pData + nLength);
-        std::free(pData);
-        return bytes;
-    }
+    Bytes Saved() const { return SaveToBytes(Doc()); }
 
     int Snapshots() const { return Doc().m_undo.m_nIndex; }
 

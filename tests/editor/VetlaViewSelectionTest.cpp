@@ -28,14 +28,6 @@ namespace {
 
 using Points = std::vector<CPoint>;
 
-Points VerticesOf(const CConnectLineObj* pLine)
-{
-    Points points;
-    for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
-        points.push_back(pLine->m_arrVertices[i]);
-    return points;
-}
-
 Points Shifted(Points points, int dx, int dy)
 {
     for (CPoint& pt : points)

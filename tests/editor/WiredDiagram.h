@@ -10,6 +10,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "document/VetlaDoc.h"
+#include "editor/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/PtrArray.h"
@@ -46,13 +47,6 @@ protected:
         if (nNumber)
             pBlock->m_nNumber = nNumber;
         return pBlock;
-    }
-
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "block " << pBlock->m_nNumber << " pin " << nPin;
-        return rc.CenterPoint();
     }
 
     // A finished wire from (pFrom, nFromPin) to (pTo, nToPin) routed start, (m, start y),
