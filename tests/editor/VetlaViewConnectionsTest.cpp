@@ -139,10 +139,6 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
 
 class PageMarginTest : public WiredDiagram {
 protected:
-    void Select(CBlockObj* pBlock)
-    {
-        View().Selection().Add(pBlock);
-    }
     // The step of a drag from the last mouse point one unit left (or up) to the current one.
     void StepBack(int dx, int dy)
     {

@@ -53,22 +53,6 @@ const CString kOffBaseText = u"ERROR: Block can not be placed out side of the FB
 
 class Selection : public WiredDiagram {
 protected:
-    CBlockComment* Comment(int x, int y, int w = 60, int h = 20)
-    {
-        auto* pComment = new CBlockComment;
-        pComment->m_nLeft = x;
-        pComment->m_nTop = y;
-        pComment->m_nBoxWidth = w;
-        pComment->m_nBoxHeight = h;
-        Doc().m_commentList.AddTail(pComment);
-        return pComment;
-    }
-
-    template <class T>
-    void Select(T* pObject)
-    {
-        View().Selection().Add(pObject);
-    }
     // Two AND gates, A at (100, 100) and B at (x, y), and the wire from A's output to B's
     // first input.
     struct WiredPair {

@@ -5,6 +5,7 @@
 
 #include "support/ActiveDocument.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -47,6 +48,25 @@ protected:
         if (nNumber)
             pBlock->m_nNumber = nNumber;
         return pBlock;
+    }
+
+    // A comment box of the size at (x, y).
+    CBlockComment* Comment(int x, int y, int w = 60, int h = 20)
+    {
+        auto* pComment = new CBlockComment;
+        pComment->m_nLeft = x;
+        pComment->m_nTop = y;
+        pComment->m_nBoxWidth = w;
+        pComment->m_nBoxHeight = h;
+        Doc().m_commentList.AddTail(pComment);
+        return pComment;
+    }
+
+    template <class T>
+    T* Select(T* pObject)
+    {
+        View().Selection().Add(pObject);
+        return pObject;
     }
 
     // A finished wire from (pFrom, nFromPin) to (pTo, nToPin) routed start, (m, start y),
