@@ -2,11 +2,11 @@
 // the model relies on: its document, the edit mode, the current wire, the message-text slot
 // flags and the scroll size, and routes the events to its parts: the selection, the wire tool,
 // the wire drag, the simulation run (with the simulated clock that a scan steps the blocks
-// against) and printing. It maps the document to the window under the zoom factor, paints through a memory
-// bitmap, and in simulation mode every paint is one scan of the blocks in the simulation order
-// (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp). Without a window
-// (headless runs and tests) it is a plain object that is handed a document and a child frame
-// directly, and a test calls DrawDiagram itself where a paint would.
+// against) and printing. It maps the document to the window under the zoom factor, paints
+// through a memory bitmap, and in simulation mode every paint is one scan of the blocks in the
+// simulation order (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp).
+// Without a window (headless runs and tests) it is a plain object that is handed a document and
+// a child frame directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
 #include "blocks/BlockMSGTEXT.h"
@@ -269,6 +269,8 @@ public:
     // A new block of the type at the point, not yet in the document; null when the program
     // has no room for it (after the refusal message) or the type cannot be placed.
     CBlockObj* PlaceNewBlock(int nType, POINT* pPoint);
+    // The block type the palette chose for insert mode.
+    int PaletteType() const { return m_nPaletteType; }
     // Command ID_PALETTE_REFRESH: the main window's palette selection takes effect. A running
     // simulation ends; the pointer item gives select mode, a block item insert mode for its type
     // (abandoning a half-drawn wire).
@@ -342,6 +344,7 @@ public:
     void OnSelection();
     // Connect mode on and off (VetlaViewModes.cpp).
     void OnConnect();
+    void OnUpdateConnect(CCmdUI* pCmdUI);
     // Lines up the selected blocks and comments with the first selected block: axis 0 gives
     // them its x (a column), axis 1 its y (a row). Wires follow their blocks; one undo
     // snapshot when anything moved.
@@ -352,8 +355,11 @@ public:
     // Insert Comments: the comment tool on (leaving a simulation first) and off again.
     void OnInsertComments();
     void OnUpdateInsertComments(CCmdUI* pCmdUI);
+    // The Wire Colour and Background Colour commands: the colours the diagram is drawn in.
     void OnWireColor();
     void OnBackgroundColor();
+    COLORREF GetWireColour() const { return m_crWire; }
+    COLORREF GetBackgroundColour() const { return m_crBackground; }
     void OnGoToBlock();
     // The device commands post their operation to the main window, which runs it.
     void OnDeviceCommand(UINT nID);
@@ -369,30 +375,19 @@ public:
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
     int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    // Whether the mouse moved with the button held since the last press: a click that moves
-    // nothing changes nothing, so the drag's end leaves the modified flag alone.
-    BOOL m_bDragMoved = FALSE;
     // The mouse position in client (device) coordinates as the view's mouse handling last saw
     // it; the block drawing outlines the pin under it while placing or connecting. Far outside
     // every block until the mouse has moved over the view.
     CPoint m_ptCursor{-32768, -32768};
     CSize m_sizeTotal;
-    COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
-    COLORREF m_crWire = RGB(0, 0, 0);
     // The last mouse position in document coordinates (every press and move writes it).
     CPoint m_ptLastMouse;
     // The last left or right press in document coordinates.
     CPoint m_ptContext;
-    // The press point of the last paste and how many pastes in a row went there: each repeat
-    // lands PASTE_REPEAT_OFFSET further right and down, so that the copies stay visible.
-    std::optional<CPoint> m_ptPasteAnchor;
-    int m_nPasteRepeat = 0;
     // What the last right press hit; chooses the context menu.
     int m_bHitBlock = 1;
     int m_bHitLine = 1;
     int m_bHitComment = 1;
-    // The block type the palette chose for insert mode.
-    int m_nPaletteType = 0;
 
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
@@ -421,7 +416,6 @@ protected:
     void OnUpdateZoomIn(CCmdUI* pCmdUI);
     void OnUpdateZoomOut(CCmdUI* pCmdUI);
     // Undo and Redo (VetlaViewModes.cpp).
-    void OnUpdateConnect(CCmdUI* pCmdUI);
     void OnUndo();
     void OnUpdateUndo(CCmdUI* pCmdUI);
     void OnRedo();
@@ -500,6 +494,17 @@ private:
     CBlockObj* m_pCurBlock = nullptr;
     CConnectLineObj* m_pCurLine = nullptr;
     CBlockComment* m_pCurComment = nullptr;
+    // Whether the mouse moved with the button held since the last press: a click that moves
+    // nothing changes nothing, so the drag's end leaves the modified flag alone.
+    BOOL m_bDragMoved = FALSE;
+    COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
+    COLORREF m_crWire = RGB(0, 0, 0);
+    // The press point of the last paste and how many pastes in a row went there: each repeat
+    // lands PASTE_REPEAT_OFFSET further right and down, so that the copies stay visible.
+    std::optional<CPoint> m_ptPasteAnchor;
+    int m_nPasteRepeat = 0;
+    // The block type the palette chose for insert mode.
+    int m_nPaletteType = 0;
 
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};

@@ -111,7 +111,7 @@ protected:
     {
         ChooseFromPalette(nType);
         EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT);
-        EXPECT_EQ(View()->m_nPaletteType, nType);
+        EXPECT_EQ(View()->PaletteType(), nType);
         const INT_PTR nBefore = Doc().m_blockList.GetCount();
         Click(pt);
         EXPECT_EQ(Doc().m_blockList.GetCount(), nBefore + 1);

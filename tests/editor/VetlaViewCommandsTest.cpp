@@ -226,16 +226,16 @@ TEST_F(ViewCommandsTest, TheColourOptionsShowTheirCaptionAndKeepTheChoiceOnOk)
     Command(ID_OPTIONS_WIRE_COLOR);
     EXPECT_EQ(strCaption.ToUtf8(), "Set the linked line color");
     EXPECT_EQ(crShown, RGB(0, 0, 0));
-    EXPECT_EQ(View()->m_crWire, RGB(255, 0, 0));
+    EXPECT_EQ(View()->GetWireColour(), RGB(255, 0, 0));
 
     Command(ID_OPTIONS_BG_COLOR);
     EXPECT_EQ(strCaption.ToUtf8(), "Set the logic view background color");
     EXPECT_EQ(crShown, VIEW_COLOUR_BACKGROUND);
-    EXPECT_EQ(View()->m_crBackground, RGB(255, 180, 180));
+    EXPECT_EQ(View()->GetBackgroundColour(), RGB(255, 180, 180));
 
     OnDialog([](CDialog& d) { d.SetDlgItemText(int(IDC_COLOR_GREEN), _T("7")); }, IDCANCEL);
     Command(ID_OPTIONS_WIRE_COLOR);
-    EXPECT_EQ(View()->m_crWire, RGB(255, 0, 0)) << "Cancel keeps the colour";
+    EXPECT_EQ(View()->GetWireColour(), RGB(255, 0, 0)) << "Cancel keeps the colour";
 }
 
 TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)

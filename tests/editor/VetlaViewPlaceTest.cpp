@@ -434,10 +434,10 @@ TEST_F(PaletteRefresh, ABlockItemEntersInsertModeAndTheTabChangeLeavesIt)
 {
     SendRefresh(1, BT_OR);
     EXPECT_EQ(View().EditMode(), EDIT_MODE_INSERT);
-    EXPECT_EQ(View().m_nPaletteType, BT_OR);
+    EXPECT_EQ(View().PaletteType(), BT_OR);
     SendRefresh(0, 0);
     EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
-    EXPECT_EQ(View().m_nPaletteType, BT_OR) << "the pointer item keeps the last type";
+    EXPECT_EQ(View().PaletteType(), BT_OR) << "the pointer item keeps the last type";
 }
 
 TEST_F(PaletteRefresh, ThePointerItemEndsARunningSimulation)

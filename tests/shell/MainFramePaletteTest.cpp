@@ -144,7 +144,7 @@ TEST_F(PaletteTest, ASelectionReachesTheActiveViewAsThePaletteRefreshCommand)
     EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OR);
     EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OR);
+    EXPECT_EQ(pView->PaletteType(), BT_OR);
 
     // A tab change's (0, 0) still reaches the view, with a type code of 0: select mode.
     Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
@@ -174,7 +174,7 @@ TEST_F(PaletteTest, AClickOnAPaletteItemPutsTheDiagramIntoInsertMode)
     Page(0)->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
     EXPECT_EQ(Page(0)->m_nSelectedType, BT_AND_EDGE);
     EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_AND_EDGE);
+    EXPECT_EQ(pView->PaletteType(), BT_AND_EDGE);
 }
 
 TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
@@ -300,7 +300,7 @@ TEST_F(PaletteStaleClickTest, PaintedForTheNewerGenerationClickedForTheOlder)
     CVetlaView* pView = ClickPaintedItem(0x5188, 0x2188, BT_OUT);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
     EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pView->PaletteType(), BT_OUT);
     EXPECT_EQ(Page(PALETTE_TAB_IO)->m_nSelectedType, BT_OUT);
     EXPECT_TRUE(NeedsPaint(*Page(PALETTE_TAB_IO)));
 }
@@ -309,7 +309,7 @@ TEST_F(PaletteStaleClickTest, PaintedForTheOlderGenerationClickedForTheNewer)
 {
     CVetlaView* pView = ClickPaintedItem(0x2188, 0x5188, BT_OUT);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pView->PaletteType(), BT_OUT);
 }
 
 // The function key is the newer generation's alone: clicked on a page still showing the newer
@@ -431,7 +431,7 @@ TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
     ASSERT_NE(pNewer, pOlder);
     clickItem(BT_OUT);
     EXPECT_EQ(pNewer->EditMode(), EDIT_MODE_INSERT);
-    EXPECT_EQ(pNewer->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pNewer->PaletteType(), BT_OUT);
     EXPECT_EQ(pOlder->EditMode(), EDIT_MODE_SELECT);
 
     Frame()->MDIActivate(pOlderFrame);
