@@ -90,13 +90,10 @@ public:
         return m_pView->WireTool().ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
     }
 
-    void Select(CBlockObj* pBlock)
+    template <class T>
+    void Select(T* pObject)
     {
-        m_pView->Selection().Add(pBlock);
-    }
-    void Select(CConnectLineObj* pLine)
-    {
-        m_pView->Selection().Add(pLine);
+        m_pView->Selection().Add(pObject);
     }
 
     int CountType(int nType) const

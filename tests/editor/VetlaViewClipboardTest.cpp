@@ -64,6 +64,18 @@ protected:
         }
     }
 
+    // A paste at (300, 300) that the target refuses: the target stays as it was, and the one
+    // message the user was shown is returned.
+    static CMessageBoxRecorder::Box RefusedPaste(EditDocument& target)
+    {
+        const Bytes before = target.Saved();
+        CMessageBoxRecorder recorder;
+        Paste(target, CPoint(300, 300));
+        EXPECT_EQ(target.Saved(), before) << "a refused paste changes nothing";
+        EXPECT_EQ(recorder.Boxes().size(), 1u);
+        return recorder.Boxes().empty() ? CMessageBoxRecorder::Box{} : recorder.Boxes()[0];
+    }
+
     // A contact on the rail feeding a relay coil; the rung's first wire is at the rail.
     static void BuildRung(EditDocument& d, bool bSelectRailWire)
     {
@@ -223,17 +235,11 @@ TEST_F(ClipboardTest, LadderElementsIntoAnFbdDocumentAreListedAsUnavailable)
     EditDocument& target = NewDocument(DOC_TYPE_FBD);
     BuildRung(source, false);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
-    const CString strText = recorder.Boxes()[0].text;
-    EXPECT_EQ(strText, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
-                           Caption(BT_RELAY_COIL))
-        << strText.ToUtf8();
-    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONINFORMATION));
-    EXPECT_EQ(target.Saved(), before);
+    const CMessageBoxRecorder::Box box = RefusedPaste(target);
+    EXPECT_EQ(box.text, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
+                            Caption(BT_RELAY_COIL))
+        << box.text.ToUtf8();
+    EXPECT_EQ(box.type, UINT(MB_ICONINFORMATION));
 }
 
 TEST_F(ClipboardTest, WiresAtThePowerRailAreRefused)
@@ -243,17 +249,8 @@ TEST_F(ClipboardTest, WiresAtThePowerRailAreRefused)
     EditDocument& fbd = NewDocument(DOC_TYPE_FBD);
     BuildRung(source, true);
     source.View().OnEditCopy();
-    const Bytes ladderBefore = ladder.Saved();
-    const Bytes fbdBefore = fbd.Saved();
-
-    CMessageBoxRecorder recorder;
-    Paste(ladder, CPoint(300, 300));
-    Paste(fbd, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 2u);
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_POWER_BUS_LAD));
-    EXPECT_EQ(recorder.Boxes()[1].text, CString(PASTE_POWER_BUS_FBD));
-    EXPECT_EQ(ladder.Saved(), ladderBefore);
-    EXPECT_EQ(fbd.Saved(), fbdBefore);
+    EXPECT_EQ(RefusedPaste(ladder).text, CString(PASTE_POWER_BUS_LAD));
+    EXPECT_EQ(RefusedPaste(fbd).text, CString(PASTE_POWER_BUS_FBD));
 }
 
 TEST_F(ClipboardTest, FunctionBlocksTravelFromFbdToLadderAndBack)
@@ -292,13 +289,9 @@ TEST_F(ClipboardTest, TenFunctionBlocksDoNotFitBeside1020)
     for (int i = 0; i < 1020; ++i)
         target.Block(BT_AND, 100, 100);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(_T("Insufficient Resources to create/paste the blocks.")));
-    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONSTOP));
-    EXPECT_EQ(target.Saved(), before);
+    const CMessageBoxRecorder::Box box = RefusedPaste(target);
+    EXPECT_EQ(box.text, CString(_T("Insufficient Resources to create/paste the blocks.")));
+    EXPECT_EQ(box.type, UINT(MB_ICONSTOP));
 }
 
 // The document the copy came from has closed: what the paste needs came with the data.
@@ -522,15 +515,10 @@ TEST_F(ClipboardTest, NewerBlocksIntoAnOlderControllerAreListed)
     source.Select(pBoolean);
     source.Select(pKey);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
     CString strKey;
     strKey.Format(_T("\nF%d %s : Not supported!"), pKey->m_nOperand, Caption(BT_FKEY));
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_NOT_IN_GENERATION) + _T("\nB0") + Caption(BT_BOOLEAN) +
-                                            _T(" : Not supported!") + strKey);
-    EXPECT_EQ(target.Saved(), before);
+    EXPECT_EQ(RefusedPaste(target).text,
+              CString(PASTE_NOT_IN_GENERATION) + _T("\nB0") + Caption(BT_BOOLEAN) + _T(" : Not supported!") + strKey);
 }
 
 TEST_F(ClipboardTest, YearlyTimerTakesTheTargetGenerationsProgramSize)

@@ -16,10 +16,7 @@ namespace {
 
 class ViewKeysTest : public DiagramWindow {
 protected:
-    void Select(CBlockObj* pBlock)
-    {
-        View()->Selection().Add(pBlock);
-    }
+    void Select(CBlockObj* pBlock) { View()->Selection().Add(pBlock); }
     // The next posted message, taken off the queue without dispatching it.
     static std::optional<MSG> TakePosted()
     {
