@@ -166,13 +166,6 @@ TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
     EXPECT_EQ(pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
 }
 
-TEST_F(PlaceNewBlock, OnlyOneDataLog)
-{
-    ASSERT_NE(PlaceAndAdd(BT_DATALOG), nullptr);
-    EXPECT_EQ(Place(BT_DATALOG), nullptr);
-    EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"All available Data Log Block is in use!"}));
-}
-
 TEST(PlaceNewBlockByGeneration, ShiftRegisters)
 {
     struct Case {
@@ -237,6 +230,7 @@ TEST_F(PlaceNewBlock, KindLimitsRefuseWithTheirTexts)
         const char16_t* pszText;
     };
     const Case cases[] = {
+        {BT_DATALOG, 1, u"All available Data Log Block is in use!"},
         {BT_FKEY, 5, u"All Available TD Function Keys are in use!"},
         {BT_AFILTER, 8, u"All available Analog filter Blocks are in use!"},
         {BT_ANALOG_OUT, 32, u"All available Analog Outputs are in use!"},
