@@ -593,7 +593,7 @@ BOOL CSimulationBarDlg::PreTranslateMessage(MSG* pMsg)
         CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
         switch (pMsg->wParam) {
         case VK_ESCAPE:
-            if (pView && pView->m_nEditMode == EDIT_MODE_SIMULATE)
+            if (pView && pView->EditMode() == EDIT_MODE_SIMULATE)
                 PostCommand(ID_TOOLS_SIMULATION);
             return TRUE;
         case VK_F3:

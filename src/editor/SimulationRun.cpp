@@ -13,7 +13,7 @@ void CSimulationRun::Enter()
     if (!m_view.m_pDocument)
         return;
     // A wire being drawn is abandoned rather than finished by the simulation's clicks.
-    if (m_view.m_nEditMode == EDIT_MODE_CONNECT || m_view.WireTool().IsDrawing())
+    if (m_view.EditMode() == EDIT_MODE_CONNECT || m_view.WireTool().IsDrawing())
         m_view.WireTool().End();
     g_pSimulatingView = &m_view;
     m_view.m_nEditMode = EDIT_MODE_SIMULATE;

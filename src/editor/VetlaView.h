@@ -1,12 +1,12 @@
 // CVetlaView: the diagram view of one document, a scroll view in its child frame. It holds what
 // the model relies on: its document, the edit mode, the current wire, the message-text slot
 // flags and the scroll size, and routes the events to its parts: the selection, the wire tool,
-// the simulation run (with the simulated clock that a scan steps the blocks against) and
-// printing. It maps the document to the window under the zoom factor, paints through a memory
-// bitmap, and in simulation mode every paint is one scan of the blocks in the simulation order
-// (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp). Without a window
-// (headless runs and tests) it is a plain object that is handed a document and a child frame
-// directly, and a test calls DrawDiagram itself where a paint would.
+// the wire drag, the simulation run (with the simulated clock that a scan steps the blocks
+// against) and printing. It maps the document to the window under the zoom factor, paints
+// through a memory bitmap, and in simulation mode every paint is one scan of the blocks in the
+// simulation order (VetlaViewGeometry.cpp, VetlaViewDraw.cpp, VetlaViewSimulation.cpp).
+// Without a window (headless runs and tests) it is a plain object that is handed a document and
+// a child frame directly, and a test calls DrawDiagram itself where a paint would.
 #pragma once
 
 #include "blocks/BlockMSGTEXT.h"
@@ -17,6 +17,7 @@
 #include "editor/DiagramSelection.h"
 #include "editor/MsgTextDisplayLink.h"
 #include "editor/SimulationRun.h"
+#include "editor/WireDrag.h"
 #include "editor/WireTool.h"
 #include "pages/ladder/OpenLadSheets.h"
 #include "pages/sheet/OpenSheets.h"
@@ -92,6 +93,23 @@ public:
     // one it was handed when it has no window, else the frame its window sits in.
     CChildFrame* GetParentFrame() const;
     void SetParentFrame(CChildFrame* pFrame) { m_pParentFrame = pFrame; }
+
+    // The edit mode (EDIT_MODE_*); the commands and the mouse change it.
+    int EditMode() const { return m_nEditMode; }
+    // A tool whose palette changed under it: the edit mode returns to select, nothing else ends.
+    void ResetEditMode() { m_nEditMode = EDIT_MODE_SELECT; }
+    // The objects the user acted on last: the current block is drawn on top of the others, the
+    // current wire is the one being drawn or dragged; null when none.
+    CBlockObj* CurrentBlock() const { return m_pCurBlock; }
+    CConnectLineObj* CurrentLine() const { return m_pCurLine; }
+    CBlockComment* CurrentComment() const { return m_pCurComment; }
+    // What a click on an object makes current.
+    void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
+    // An object that leaves the diagram is current no more.
+    void ForgetObject(const CObject* pObject);
+    // The view lets go of every object of the diagram it holds (the current ones and the
+    // selection), as before a reload replaces them.
+    void ForgetObjects();
 
     // The model's block factory for this view's document: a new, unnumbered and unplaced block
     // of the class for nType; a message-text block claims the lowest free message-text slot.
@@ -226,16 +244,12 @@ public:
     // A ladder document's power rail when the point lies on it (its rectangle widened by 7
     // units left and right), else null.
     CBlockObj* PowerBusAt(int x, int y) const;
-    // A left press in select mode: what it selects and the edit mode of the drag it starts.
+    // A left press in select mode: what it selects, and the edit mode of the drag it starts,
+    // which it enters and returns.
     int PressInSelectMode(int x, int y, UINT nFlags);
     // pKey: the arrow key (VK_LEFT .. VK_DOWN) that moves the selection, null for the mouse.
-    // Selected wires without a moved end have their segments dragged: the segment under the
-    // mouse in mode 4 (m_nDragSegment, m_nDragSegmentDir), else those the route's shape offers
-    // for the key's axis or the step's direction.
+    // Selected wires without a moved end have their segments dragged (WireDrag.h).
     void MoveSelection(int dx, int dy, const UINT* pKey);
-    void DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey);
-    // Segment m_nDragSegment of the wire, moved to x, would come too close to a pin on its row.
-    BOOL IsSegmentAtPinRow(int x, int y, const CConnectLineObj* pLine) const;
     // FALSE (after message 339) when the point is off the base; else TRUE, the point pulled
     // inside the base's margins for the object (null: a block about to be made).
     BOOL CheckPlacement(POINT* pPoint, const CBlockObj* pObject);
@@ -255,6 +269,8 @@ public:
     // A new block of the type at the point, not yet in the document; null when the program
     // has no room for it (after the refusal message) or the type cannot be placed.
     CBlockObj* PlaceNewBlock(int nType, POINT* pPoint);
+    // The block type the palette chose for insert mode.
+    int PaletteType() const { return m_nPaletteType; }
     // Command ID_PALETTE_REFRESH: the main window's palette selection takes effect. A running
     // simulation ends; the pointer item gives select mode, a block item insert mode for its type
     // (abandoning a half-drawn wire).
@@ -325,6 +341,10 @@ public:
     // Selection and Escape: ends the wire tool, else a running simulation, and returns to
     // select mode with the arrow cursor and without the mouse capture.
     void EndTool();
+    void OnSelection();
+    // Connect mode on and off (VetlaViewModes.cpp).
+    void OnConnect();
+    void OnUpdateConnect(CCmdUI* pCmdUI);
     // Lines up the selected blocks and comments with the first selected block: axis 0 gives
     // them its x (a column), axis 1 its y (a row). Wires follow their blocks; one undo
     // snapshot when anything moved.
@@ -335,8 +355,11 @@ public:
     // Insert Comments: the comment tool on (leaving a simulation first) and off again.
     void OnInsertComments();
     void OnUpdateInsertComments(CCmdUI* pCmdUI);
+    // The Wire Colour and Background Colour commands: the colours the diagram is drawn in.
     void OnWireColor();
     void OnBackgroundColor();
+    COLORREF GetWireColour() const { return m_crWire; }
+    COLORREF GetBackgroundColour() const { return m_crBackground; }
     void OnGoToBlock();
     // The device commands post their operation to the main window, which runs it.
     void OnDeviceCommand(UINT nID);
@@ -352,39 +375,19 @@ public:
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
     int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    int m_nEditMode = EDIT_MODE_SELECT;
-    // Whether the mouse moved with the button held since the last press: a click that moves
-    // nothing changes nothing, so the drag's end leaves the modified flag alone.
-    BOOL m_bDragMoved = FALSE;
-    // The wire being drawn or dragged; null when none.
-    CConnectLineObj* m_pCurLine = nullptr;
-    // The block the user acted on last; drawn on top of the others.
-    CBlockObj* m_pCurBlock = nullptr;
     // The mouse position in client (device) coordinates as the view's mouse handling last saw
     // it; the block drawing outlines the pin under it while placing or connecting. Far outside
     // every block until the mouse has moved over the view.
     CPoint m_ptCursor{-32768, -32768};
     CSize m_sizeTotal;
-    COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
-    COLORREF m_crWire = RGB(0, 0, 0);
     // The last mouse position in document coordinates (every press and move writes it).
     CPoint m_ptLastMouse;
     // The last left or right press in document coordinates.
     CPoint m_ptContext;
-    // The press point of the last paste and how many pastes in a row went there: each repeat
-    // lands PASTE_REPEAT_OFFSET further right and down, so that the copies stay visible.
-    std::optional<CPoint> m_ptPasteAnchor;
-    int m_nPasteRepeat = 0;
-    CBlockComment* m_pCurComment = nullptr;
-    // The wire segment dragged in mode 4 and its direction (0 vertical, 1 horizontal, -1 end).
-    int m_nDragSegment = 0;
-    int m_nDragSegmentDir = 0;
     // What the last right press hit; chooses the context menu.
     int m_bHitBlock = 1;
     int m_bHitLine = 1;
     int m_bHitComment = 1;
-    // The block type the palette chose for insert mode.
-    int m_nPaletteType = 0;
 
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
@@ -412,10 +415,7 @@ protected:
     void OnZoomOut();
     void OnUpdateZoomIn(CCmdUI* pCmdUI);
     void OnUpdateZoomOut(CCmdUI* pCmdUI);
-    void OnSelection();
-    // Connect mode on and off, Undo and Redo (VetlaViewModes.cpp).
-    void OnConnect();
-    void OnUpdateConnect(CCmdUI* pCmdUI);
+    // Undo and Redo (VetlaViewModes.cpp).
     void OnUndo();
     void OnUpdateUndo(CCmdUI* pCmdUI);
     void OnRedo();
@@ -433,24 +433,20 @@ private:
     void TakeFocus();
     BOOL IsInClientArea(CPoint point) const;
     void PressToInsert(CPoint pt);
+    int SelectAtPress(int x, int y, UINT nFlags);
     BOOL CanStartWire(const CBlockObj& block, int nPin) const;
     void PressToComment(CPoint pt);
     void PressToCutOrJoin(CPoint pt);
     void FinishWireAt(CPoint pt);
     void EndSelectionDrag();
-    void EndLineDrag(CPoint pt);
-    void TidyMovedLines(BOOL bSelected);
-    void ReattachDraggedEnd(CPoint pt);
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
     BOOL IsOverPin(CPoint pt) const;
-    void DragLine(CPoint pt, CSize step);
     void RightPressInTool(CPoint pt);
     void RightPressSelects(CPoint pt);
     void SelectAlone(CBlockObj* pBlock);
     void SelectAlone(CConnectLineObj* pLine);
     void SelectAlone(CBlockComment* pComment);
-    void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
     void PressBesideBlocks(CPoint ptDoc);
 
     // Block Properties' two kinds of sheet and the comment box's two outcomes. A modal sheet
@@ -489,10 +485,32 @@ private:
     // The page, the diagram and the edit marks, as the view shows them, into the clip box of pDC.
     void DrawImage(CDC* pDC);
 
+    // The parts of the view share its edit state.
+    friend class CDiagramPrinting;
+    friend class CSimulationRun;
+    friend class CWireDrag;
+    friend class CWireTool;
+    int m_nEditMode = EDIT_MODE_SELECT;
+    CBlockObj* m_pCurBlock = nullptr;
+    CConnectLineObj* m_pCurLine = nullptr;
+    CBlockComment* m_pCurComment = nullptr;
+    // Whether the mouse moved with the button held since the last press: a click that moves
+    // nothing changes nothing, so the drag's end leaves the modified flag alone.
+    BOOL m_bDragMoved = FALSE;
+    COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
+    COLORREF m_crWire = RGB(0, 0, 0);
+    // The press point of the last paste and how many pastes in a row went there: each repeat
+    // lands PASTE_REPEAT_OFFSET further right and down, so that the copies stay visible.
+    std::optional<CPoint> m_ptPasteAnchor;
+    int m_nPasteRepeat = 0;
+    // The block type the palette chose for insert mode.
+    int m_nPaletteType = 0;
+
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};
     CDiagramPrinting m_printing{*this};
     CWireTool m_wireTool{*this};
+    CWireDrag m_wireDrag{*this};
     CSimulationRun m_simulation{*this};
     CChildFrame* m_pParentFrame = nullptr;
     // Every paint draws here first and reaches the window in one copy.
@@ -503,6 +521,10 @@ private:
     std::unique_ptr<CBitmap> m_pMemBitmap;
     CSize m_sizeMemBitmap;
 };
+
+// The pin outline the blocks draw for the edit mode: a block being placed, a wire being drawn
+// or a wire's end being dragged (the current wire) asks for it.
+SimPinTool PinToolFor(int nEditMode, const CConnectLineObj* pCurLine);
 
 // The view as a diagram view; null for another kind of view (or none).
 CVetlaView* AsVetlaView(CWnd* pWnd);

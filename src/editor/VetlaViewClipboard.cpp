@@ -414,10 +414,7 @@ void CVetlaView::OnEditPaste()
     if (!AcceptPaste(doc, source, blocks, !contents.lines.empty(), &bWithWires))
         return;
 
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
-    m_pCurComment = nullptr;
-    m_selection.Clear(SELECTION_ALL);
+    ForgetObjects();
     const PastedBlocks pasted = AddPastedBlocks(*this, contents, source.nDocType != doc.m_nDocType);
     if (bWithWires && !pasted.empty())
         AddPastedLines(*this, contents, pasted);

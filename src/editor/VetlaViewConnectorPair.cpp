@@ -329,7 +329,7 @@ public:
             if (!FindLineEnd(*pLine, TRUE, &input) || !FindLineEnd(*pLine, FALSE, &output))
                 continue;
             if (nCut >= nRoom) {
-                m_view.m_nEditMode = EDIT_MODE_SELECT;
+                m_view.ResetEditMode();
                 break;
             }
             Cut(pLine, input, output);
@@ -434,10 +434,10 @@ private:
 
     void Cut(CConnectLineObj* pLine, const LineEnd& input, const LineEnd& output)
     {
-        m_view.m_pCurLine = pLine;
+        m_view.SetCurrentObjects(nullptr, pLine, nullptr);
         std::unique_ptr<CBlockObj> pFemale(m_view.CreateConnector(BT_FEMALE, nullptr));
         std::unique_ptr<CBlockObj> pMale(m_view.CreateConnector(BT_MALE, nullptr));
-        m_view.m_pCurLine = nullptr;
+        m_view.SetCurrentObjects(nullptr, nullptr, nullptr);
         Remove(pLine);
         for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
             PlaceFree(*pConnector);
@@ -815,10 +815,7 @@ int CVetlaView::CutWiresCrossingBlocks()
 {
     if (!m_pDocument)
         return 0;
-    m_pCurBlock = nullptr;
-    m_pCurComment = nullptr;
-    m_pCurLine = nullptr;
-    m_selection.Clear(SELECTION_ALL);
+    ForgetObjects();
     CrossingCut(*this).Run();
     InvalidateAll();
     return 0;

@@ -122,8 +122,7 @@ void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, c
         }
         doc.RemoveLine(pLine);
         view.Selection().Remove(pLine);
-        if (view.m_pCurLine == pLine)
-            view.m_pCurLine = nullptr;
+        view.ForgetObject(pLine);
         delete pLine;
     }
     // Each wire left at such a pin is marked against the others there, and the pin's dots are
@@ -201,8 +200,7 @@ void DeleteBlock(CVetlaView& view, CBlockObj* pBlock)
     if (POSITION pos = blocks.Find(pBlock))
         blocks.RemoveAt(pos);
     view.Selection().Remove(pBlock);
-    if (view.m_pCurBlock == pBlock)
-        view.m_pCurBlock = nullptr;
+    view.ForgetObject(pBlock);
     delete pBlock;
 }
 
@@ -245,10 +243,7 @@ void CVetlaView::SelectAll()
 {
     if (!m_pDocument)
         return;
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
-    m_pCurComment = nullptr;
-    m_selection.Clear(SELECTION_ALL);
+    ForgetObjects();
     for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(m_pDocument->m_blockList))
         m_selection.Add(pBlock);
     for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList))

@@ -17,10 +17,7 @@ void CVetlaView::OnConnect()
         if (m_nEditMode == EDIT_MODE_SIMULATE) {
             OnSimulation();
         } else {
-            m_selection.Clear(SELECTION_ALL);
-            m_pCurBlock = nullptr;
-            m_pCurLine = nullptr;
-            m_pCurComment = nullptr;
+            ForgetObjects();
         }
         m_nEditMode = EDIT_MODE_CONNECT;
         SetCursor(m_hCursorConnect);
@@ -37,10 +34,7 @@ void CVetlaView::OnUpdateConnect(CCmdUI* pCmdUI)
 // The snapshot reloads the whole document: every pointer the view holds into it is stale.
 void CVetlaView::StepUndo(BOOL bRedo)
 {
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
-    m_pCurComment = nullptr;
-    m_selection.Clear(SELECTION_ALL);
+    ForgetObjects();
     if (m_pDocument) {
         if (bRedo)
             m_pDocument->m_undo.Redo();

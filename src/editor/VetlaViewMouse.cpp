@@ -11,9 +11,6 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/Junctions.h"
-#include "document/LineEnds.h"
-#include "document/LineRoute.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
@@ -21,7 +18,6 @@
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MessageBox.h"
-#include "platform/core/PtrArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
@@ -52,10 +48,6 @@ constexpr int kAutoScrollMargin = 10;
 constexpr int kAutoScrollMaxStep = 100;
 // The longest exception text a mouse-move failure report shows.
 constexpr int kMaxErrorText = 255;
-
-// A direction no wire segment has: set when a wire drag starts, so that a move before the first
-// segment hit drags nothing.
-constexpr int kNoSegmentDir = -2;
 
 // The blocks a double click during a simulation only operates: simulated inputs.
 bool IsSimulatedInput(const CBlockObj& block)
@@ -164,9 +156,7 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
     m_bDragMoved = FALSE;
     switch (m_nEditMode) {
     case EDIT_MODE_SELECT:
-        m_nEditMode = PressInSelectMode(pt.x, pt.y, nFlags);
-        if (m_nEditMode == EDIT_MODE_DRAG_LINE)
-            m_nDragSegmentDir = kNoSegmentDir;
+        PressInSelectMode(pt.x, pt.y, nFlags);
         break;
     case EDIT_MODE_INSERT:
         PressToInsert(pt);
@@ -349,7 +339,7 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
         EndSelectionDrag();
         break;
     case EDIT_MODE_DRAG_LINE:
-        EndLineDrag(pt);
+        m_wireDrag.End(pt);
         break;
     case EDIT_MODE_BAND:
         m_nEditMode = EDIT_MODE_SELECT;
@@ -378,7 +368,7 @@ void CVetlaView::FinishWireAt(CPoint pt)
 void CVetlaView::EndSelectionDrag()
 {
     m_nEditMode = EDIT_MODE_SELECT;
-    TidyMovedLines(FALSE);
+    m_wireDrag.TidyMovedLines(FALSE);
     CheckDragEnd();
     if (m_bDragMoved)
         m_pDocument->SetModifiedFlag(TRUE);
@@ -390,80 +380,6 @@ void CVetlaView::EndSelectionDrag()
     });
     if (bBlocksMoved || bCommentsMoved)
         m_pDocument->m_undo.SaveState(m_pDocument);
-    InvalidateAll();
-}
-
-void CVetlaView::EndLineDrag(CPoint pt)
-{
-    m_nEditMode = EDIT_MODE_SELECT;
-    if (m_bDragMoved)
-        m_pDocument->SetModifiedFlag(TRUE);
-    ReleaseCaptureOf(this);
-    if (!m_selection.Lines().IsEmpty() && m_pCurLine) {
-        if (m_pCurLine->m_bEndDrag)
-            ReattachDraggedEnd(pt);
-        else
-            TidyMovedLines(TRUE);
-    }
-    InvalidateAll();
-}
-
-// After a drag: every wire the drag moved (and, with bSelected, every selected wire) is tidied
-// and the junction dots at both of its pins are worked out again.
-void CVetlaView::TidyMovedLines(BOOL bSelected)
-{
-    CPtrArray lines;
-    for (POSITION pos = m_pDocument->m_lineList.GetHeadPosition(); pos;) {
-        auto* pLine = static_cast<CConnectLineObj*>(m_pDocument->m_lineList.GetNext(pos));
-        if (pLine->m_bMoved || (bSelected && pLine->m_bLineSelected))
-            lines.Add(pLine);
-    }
-    for (INT_PTR i = 0; i < lines.GetSize(); ++i)
-        TidyDraggedRoute(*static_cast<CConnectLineObj*>(lines[i]));
-    InvalidateAll();
-    for (INT_PTR i = 0; i < lines.GetSize(); ++i) {
-        auto* pLine = static_cast<CConnectLineObj*>(lines[i]);
-        RefreshJunctionsAtPin(*m_pDocument, pLine->m_pStartBlock, pLine->m_nStartPin);
-        RefreshJunctionsAtPin(*m_pDocument, pLine->m_pEndBlock, pLine->m_nEndPin);
-    }
-    ClearLineMoveMarks(*m_pDocument);
-}
-
-// The dragged end of the current wire is dropped at the point: on a pin that accepts it the
-// wire is re-attached there; anywhere else, or where the connection rules refuse, the end goes
-// back to the pin it came from.
-void CVetlaView::ReattachDraggedEnd(CPoint pt)
-{
-    CConnectLineObj* pLine = m_pCurLine;
-    const BOOL bEnd = pLine->m_nDragEnd == 1;
-    CBlockObj* pOld = bEnd ? pLine->m_pEndBlock : pLine->m_pStartBlock;
-    const int nOldPin = bEnd ? pLine->m_nEndPin : pLine->m_nStartPin;
-    CBlockObj* pTarget = m_pDocument->BlockAtPointWithPins(pt.x, pt.y);
-    int nPin = PinAt(pTarget, pt.x, pt.y);
-    if (!pTarget && m_pDocument->IsLadder()) {
-        pTarget = PowerBusAt(pt.x, pt.y);
-        nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
-    }
-    BOOL bRestore = nPin < 0 || m_wireTool.HoverVerdict() != HOVER_ALLOWED || IsConnectorBlock(pOld);
-    if (!bRestore && !(pTarget == pOld && nPin == nOldPin)) {
-        ReattachLineEnd(pt, pTarget, nPin);
-        if (m_wireTool.HoverVerdict() != HOVER_ALLOWED) {
-            m_wireTool.SetHoverVerdict(HOVER_ALLOWED);
-            bRestore = TRUE;
-        } else {
-            RefreshJunctionsAtPin(*m_pDocument, pOld, nOldPin);
-        }
-    } else {
-        bRestore = TRUE;
-    }
-    if (bRestore && pLine->m_arrVertices.GetSize() > 0) {
-        if (bEnd)
-            pLine->m_arrVertices[pLine->m_arrVertices.GetSize() - 1] = pLine->m_ptEnd;
-        else
-            pLine->m_arrVertices[0] = pLine->m_ptStart;
-    }
-    pLine->m_bEndDrag = 0;
-    pLine->m_nDragEnd = 0;
     InvalidateAll();
 }
 
@@ -581,7 +497,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     case EDIT_MODE_DRAG_LINE:
         if (bLeftHeld) {
             m_bDragMoved = m_bDragMoved || step.cx != 0 || step.cy != 0;
-            DragLine(pt, step);
+            m_wireDrag.Follow(pt, step);
         }
         break;
     case EDIT_MODE_BAND:
@@ -622,40 +538,6 @@ BOOL CVetlaView::IsOverPin(CPoint pt) const
     if (PinAt(m_pDocument->BlockAtPointWithPins(pt.x, pt.y), pt.x, pt.y) >= 0)
         return TRUE;
     return m_pDocument->IsLadder() && PowerBusAt(pt.x, pt.y) != nullptr;
-}
-
-// A drag in mode 4: the dragged end follows the mouse, or the segment under it moves, or (at a
-// wire's end segment) the whole selection moves.
-void CVetlaView::DragLine(CPoint pt, CSize step)
-{
-    if (m_selection.Lines().IsEmpty() || !m_pCurLine)
-        return;
-    if (m_pCurLine->m_bEndDrag) {
-        CArray<CPoint>& vertices = m_pCurLine->m_arrVertices;
-        if (vertices.GetSize() > 0)
-            vertices[m_pCurLine->m_nDragEnd == -1 ? 0 : vertices.GetSize() - 1] = pt;
-        InvalidateAll();
-        return;
-    }
-    if (!m_selection.Contains(m_pCurLine))
-        return;
-    // A fast move can leave the segment behind the hit margin: the segment last grabbed goes on
-    // following the mouse.
-    int nSegment = 0;
-    int nDir = 0;
-    int stepFlags[2] = {step.cx, step.cy};
-    if (m_pCurLine->HitTest(pt.x, pt.y, &nSegment, &nDir, stepFlags)) {
-        m_nDragSegment = nSegment;
-        m_nDragSegmentDir = nDir;
-    }
-    if (m_nDragSegmentDir == 0 || m_nDragSegmentDir == 1)
-        DragSegment(step.cx, step.cy, m_pCurLine, nullptr);
-    else if (m_nDragSegmentDir == -1)
-        MoveSelection(step.cx, step.cy, nullptr);
-    else
-        return;
-    KeepSelectionOnPage(pt.x, pt.y);
-    InvalidateAll();
 }
 
 void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
@@ -763,6 +645,22 @@ void CVetlaView::SelectAlone(CBlockComment* pComment)
     SetCurrentObjects(nullptr, nullptr, pComment);
 }
 
+void CVetlaView::ForgetObjects()
+{
+    m_selection.Clear(SELECTION_ALL);
+    SetCurrentObjects(nullptr, nullptr, nullptr);
+}
+
+void CVetlaView::ForgetObject(const CObject* pObject)
+{
+    if (m_pCurBlock == pObject)
+        m_pCurBlock = nullptr;
+    if (m_pCurLine == pObject)
+        m_pCurLine = nullptr;
+    if (m_pCurComment == pObject)
+        m_pCurComment = nullptr;
+}
+
 void CVetlaView::SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment)
 {
     m_pCurBlock = pBlock;
@@ -794,7 +692,7 @@ void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
     const CPoint pt = ClientToDoc(point);
     if (m_nEditMode == EDIT_MODE_SELECT) {
         if (m_pCurLine && m_pCurLine->m_bEndDrag)
-            ReattachDraggedEnd(pt);
+            m_wireDrag.ReattachDraggedEnd(pt);
         else if (m_selection.Blocks().GetCount() == 1 && m_pCurBlock)
             m_bHitBlock = 1;
         InvalidateAll();

@@ -15,7 +15,6 @@
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
-#include "platform/ui/KeyState.h"
 #include "platform/ui/Msg.h"
 
 namespace {
@@ -37,22 +36,6 @@ constexpr int PLACE_MARGIN = 25;
 constexpr int PLACE_MARGIN_BOTTOM = 50;
 constexpr int PLACE_MARGIN_BOTTOM_BLOCK = 10;
 
-// A vertical segment may not come closer than this to the pin its row leads to.
-constexpr int PIN_ROW_CLEARANCE = 6;
-
-// Route shapes whose segments a block drag or an arrow key moves.
-constexpr INT_PTR ROUTE_FOUR = 4;
-constexpr INT_PTR ROUTE_SIX = 6;
-constexpr int SECOND_SEGMENT = 2;
-constexpr int THIRD_SEGMENT = 3;
-constexpr int FOURTH_SEGMENT = 4;
-
-// Segment directions of the wire hit test.
-constexpr int SEGMENT_VERTICAL = 0;
-constexpr int SEGMENT_HORIZONTAL = 1;
-constexpr int SEGMENT_AT_END = -1;
-constexpr int SEGMENT_NONE = -2;
-
 CRect BodyRect(const CBlockObj& block)
 {
     CRect rect;
@@ -61,17 +44,6 @@ CRect BodyRect(const CBlockObj& block)
 }
 
 BOOL IsSelectedBlock(const CBlockObj* pBlock) { return pBlock && pBlock->m_bSelected; }
-
-// Which end of the wire a press on the block's pin grabs: 1 the end, -1 the start, 0 neither
-// (the wire merely passes the pin). A wire with both ends at the block goes by the pin.
-int WireEndAtPin(const CConnectLineObj& line, const CBlockObj* pBlock, int nPin)
-{
-    const bool bEnd = line.m_pEndBlock == pBlock;
-    const bool bStart = line.m_pStartBlock == pBlock;
-    if (bEnd && bStart)
-        return line.m_nStartPin == nPin && line.m_nEndPin != nPin ? -1 : 1;
-    return bEnd ? 1 : (bStart ? -1 : 0);
-}
 
 // A rung from the power rail stays horizontal: the end at the moved block goes along with it,
 // the end at the rail follows in y only.
@@ -104,71 +76,6 @@ void FollowMovedBlock(CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pB
     doc.MoveLineEnd(&line, end.x + dx, end.y + dy, bStart, LinePinSideOf(nPin));
 }
 
-BOOL IsSegmentIndex(const CConnectLineObj& line, int k) { return k >= 1 && k < line.m_arrVertices.GetSize(); }
-
-// A horizontal segment k moves up or down: its first vertex by dy, its second to the same level.
-void MoveHorizontalSegment(CConnectLineObj& line, int k, int dy)
-{
-    if (!IsSegmentIndex(line, k))
-        return;
-    line.m_arrVertices[k - 1].y += dy;
-    line.m_arrVertices[k].y = line.m_arrVertices[k - 1].y;
-}
-
-void OffsetVertices(CConnectLineObj& line, INT_PTR nFirst, INT_PTR nLast, int dx, int dy)
-{
-    for (INT_PTR i = nFirst; i <= nLast && i < line.m_arrVertices.GetSize(); ++i)
-        line.m_arrVertices[i].Offset(dx, dy);
-}
-
-// Dragging a segment at either end of the wire bends the wire instead of tearing its ends off
-// their pins: a straight wire gets a middle vertex, the inner vertices of the standard routes
-// move with the step.
-void BendAtEnd(CConnectLineObj& line, int dx, int dy)
-{
-    switch (line.m_arrVertices.GetSize()) {
-    case 2: {
-        const CPoint& a = line.m_arrVertices[0];
-        const CPoint& b = line.m_arrVertices[1];
-        line.m_arrVertices.InsertAt(1, CPoint((a.x + b.x) / 2, (a.y + b.y) / 2));
-        break;
-    }
-    case 3:
-        OffsetVertices(line, 1, 1, dx, dy);
-        break;
-    case 4:
-        OffsetVertices(line, 1, 2, dx, dy);
-        break;
-    case 6:
-        OffsetVertices(line, 1, 4, dx, dy);
-        break;
-    default:
-        break;
-    }
-}
-
-// The segment direction an arrow key moves: Up and Down move horizontal segments, Left and
-// Right vertical ones.
-int DirectionOfKey(UINT nKey)
-{
-    if (nKey == UINT(VK_UP) || nKey == UINT(VK_DOWN))
-        return SEGMENT_HORIZONTAL;
-    if (nKey == UINT(VK_LEFT) || nKey == UINT(VK_RIGHT))
-        return SEGMENT_VERTICAL;
-    return SEGMENT_NONE;
-}
-
-// The direction a step of the whole selection gives: a vertical step moves horizontal
-// segments, a horizontal step vertical ones, a slanted step bends the ends.
-int DirectionOfStep(int dx, int dy)
-{
-    if (dx == 0 && dy == 0)
-        return SEGMENT_NONE;
-    if (dx == 0)
-        return SEGMENT_HORIZONTAL;
-    return dy == 0 ? SEGMENT_VERTICAL : SEGMENT_AT_END;
-}
-
 // Clamps a coordinate that lies on the base but outside the inner area onto the inner edge.
 int PullInside(int v, int nBaseLow, int nInnerLow, int nInnerHigh, int nBaseHigh)
 {
@@ -191,29 +98,6 @@ BOOL LiesOnBase(const CRect& base, const CRect& rect)
     return base.PtInRect(rect.TopLeft()) && base.PtInRect(rect.BottomRight());
 }
 
-// A press on a pin at an end of the selected wire starts dragging that end. bFromSelection: the
-// press hit an already selected wire, whose end may also sit on the ladder's power rail.
-void GrabLineEndAt(CVetlaView& view, CConnectLineObj& line, int x, int y, bool bFromSelection)
-{
-    CBlockObj* pBlock = bFromSelection ? view.Selection().BlockPinsAt(x, y) : nullptr;
-    if (!pBlock)
-        pBlock = view.m_pDocument->BlockAtPointWithPins(x, y);
-    int nPin = -1;
-    if (pBlock) {
-        nPin = view.PinAt(pBlock, x, y);
-    } else if (bFromSelection && (pBlock = view.PowerBusAt(x, y)) != nullptr) {
-        // The rail has no stubs: anywhere on it is its one output.
-        nPin = BLOCK_FIRST_OUTPUT;
-    }
-    if (nPin < 0)
-        return;
-    const int nEnd = WireEndAtPin(line, pBlock, nPin);
-    if (nEnd == 0)
-        return;
-    line.m_bEndDrag = 1;
-    line.m_nDragEnd = nEnd;
-}
-
 // Every moved wire gets a fresh junction list, then the dots at its crowded pins again.
 void RefreshJunctionsOfMovedLines(CVetlaView& view)
 {
@@ -226,21 +110,6 @@ void RefreshJunctionsOfMovedLines(CVetlaView& view)
     });
     if (!moved.empty())
         RemarkJunctions(*view.m_pDocument, moved);
-}
-
-// A vertical segment k moves sideways, unless that brings it too close to a pin on its row.
-void MoveVerticalSegment(CVetlaView& view, CConnectLineObj& line, int k, int dx)
-{
-    if (!IsSegmentIndex(line, k))
-        return;
-    CPoint& first = line.m_arrVertices[k - 1];
-    CPoint& second = line.m_arrVertices[k];
-    const int x = first.x + dx;
-    view.m_nDragSegment = k;
-    if (view.IsSegmentAtPinRow(x, (first.y + second.y) / 2, &line))
-        return;
-    first.x = x;
-    second.x = x;
 }
 
 } // namespace
@@ -287,6 +156,14 @@ CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
 
 int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
 {
+    m_nEditMode = SelectAtPress(x, y, nFlags);
+    if (m_nEditMode == EDIT_MODE_DRAG_LINE)
+        m_wireDrag.Begin();
+    return m_nEditMode;
+}
+
+int CVetlaView::SelectAtPress(int x, int y, UINT nFlags)
+{
     if (!m_pDocument)
         return EDIT_MODE_SELECT;
     const bool bToggle = (nFlags & MK_CONTROL) != 0;
@@ -306,7 +183,7 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
             m_selection.Remove(pLine);
             m_pCurLine = nullptr;
         } else {
-            GrabLineEndAt(*this, *pLine, x, y, true);
+            m_wireDrag.GrabEndAt(*pLine, x, y, true);
         }
         SetCapture();
         return EDIT_MODE_DRAG_LINE;
@@ -349,7 +226,7 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
             m_selection.Add(pLine);
             m_pCurBlock = nullptr;
         } else {
-            GrabLineEndAt(*this, *pLine, x, y, false);
+            m_wireDrag.GrabEndAt(*pLine, x, y, false);
         }
         SetCapture();
         return EDIT_MODE_DRAG_LINE;
@@ -408,7 +285,7 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
         if (!line.m_bLineSelected || line.m_bMoved)
             return;
         line.m_bMoved = 1;
-        DragSegment(dx, dy, &line, pKey);
+        m_wireDrag.DragSegment(dx, dy, line, pKey, m_nEditMode == EDIT_MODE_DRAG_LINE);
     });
 
     RefreshJunctionsOfMovedLines(*this);
@@ -420,66 +297,6 @@ void CVetlaView::MoveSelection(int dx, int dy, const UINT* pKey)
         comment.m_nTop += dy;
     });
     InvalidateAll();
-}
-
-void CVetlaView::DragSegment(int dx, int dy, CConnectLineObj* pLine, const UINT* pKey)
-{
-    if (!pLine)
-        return;
-    CConnectLineObj& line = *pLine;
-    // Only the wire drag of mode 4 has a segment of its own under the mouse; a key or a drag of
-    // the whole selection moves the segments the route's shape offers.
-    const bool bByShape = pKey || m_nEditMode != EDIT_MODE_DRAG_LINE;
-    int nDirection = m_nDragSegmentDir;
-    if (pKey)
-        nDirection = DirectionOfKey(*pKey);
-    else if (bByShape)
-        nDirection = DirectionOfStep(dx, dy);
-    const INT_PTR n = line.m_arrVertices.GetSize();
-
-    switch (nDirection) {
-    case SEGMENT_HORIZONTAL:
-        if (!bByShape)
-            MoveHorizontalSegment(line, m_nDragSegment, dy);
-        else if (n == ROUTE_SIX)
-            MoveHorizontalSegment(line, THIRD_SEGMENT, dy);
-        break;
-    case SEGMENT_VERTICAL:
-        if (!bByShape) {
-            MoveVerticalSegment(*this, line, m_nDragSegment, dx);
-        } else if (n == ROUTE_FOUR) {
-            MoveVerticalSegment(*this, line, SECOND_SEGMENT, dx);
-        } else if (n == ROUTE_SIX) {
-            MoveVerticalSegment(*this, line, FOURTH_SEGMENT, dx);
-            MoveVerticalSegment(*this, line, SECOND_SEGMENT, dx);
-        }
-        break;
-    case SEGMENT_AT_END:
-        BendAtEnd(line, dx, dy);
-        break;
-    default:
-        return;
-    }
-    InvalidateAll();
-}
-
-BOOL CVetlaView::IsSegmentAtPinRow(int x, int /*y*/, const CConnectLineObj* pLine) const
-{
-    if (!pLine || !IsSegmentIndex(*pLine, m_nDragSegment))
-        return FALSE;
-    // Too close to a pin whose row the segment reaches: left of an output's clearance, right of
-    // an input's.
-    auto blocked = [x](const CPoint& pin, int nPin) {
-        return nPin >= BLOCK_FIRST_OUTPUT ? x < pin.x + PIN_ROW_CLEARANCE : x > pin.x - PIN_ROW_CLEARANCE;
-    };
-    for (int k : {m_nDragSegment - 1, m_nDragSegment}) {
-        const CPoint& vertex = pLine->m_arrVertices[k];
-        if (vertex.y == pLine->m_ptStart.y && blocked(pLine->m_ptStart, pLine->m_nStartPin))
-            return TRUE;
-        if (vertex.y == pLine->m_ptEnd.y && blocked(pLine->m_ptEnd, pLine->m_nEndPin))
-            return TRUE;
-    }
-    return FALSE;
 }
 
 // ---- staying on the base ----

@@ -14,6 +14,15 @@ void CVetlaView::UpdateSimInputSettings(CBlockObj* pBlock)
         ::UpdateSimInputSettings(*m_pDocument, pBlock, m_nEditMode == EDIT_MODE_SIMULATE);
 }
 
+SimPinTool PinToolFor(int nEditMode, const CConnectLineObj* pCurLine)
+{
+    if (nEditMode == EDIT_MODE_INSERT)
+        return SimPinTool::Placing;
+    if (nEditMode == EDIT_MODE_CONNECT || (nEditMode == EDIT_MODE_DRAG_LINE && pCurLine && pCurLine->m_bEndDrag))
+        return SimPinTool::Wiring;
+    return SimPinTool::None;
+}
+
 CSimContext CVetlaView::MakeSimContext() const
 {
     CSimContext sim;
@@ -29,11 +38,7 @@ CSimContext CVetlaView::MakeSimContext() const
         sim.nStepUnit = pFrame->GetSimStepUnit();
         sim.pBars = pFrame;
     }
-    if (m_nEditMode == EDIT_MODE_INSERT)
-        sim.pinTool = SimPinTool::Placing;
-    else if (m_nEditMode == EDIT_MODE_CONNECT ||
-             (m_nEditMode == EDIT_MODE_DRAG_LINE && m_pCurLine && m_pCurLine->m_bEndDrag))
-        sim.pinTool = SimPinTool::Wiring;
+    sim.pinTool = PinToolFor(m_nEditMode, m_pCurLine);
     sim.ptCursor = m_ptCursor;
     return sim;
 }

@@ -77,10 +77,10 @@ void CWireTool::ShowPinTip(int x, int y, CPoint ptClient)
     // A body counts as a target only on the power rail; off every pin nothing is joined.
     const BOOL bTarget = nPin != -1 && (nPin != BLOCK_TEXT_NAME || bBus);
 
-    const BOOL bDrawing = (m_view.m_nEditMode == EDIT_MODE_CONNECT || m_bFromInsert) && m_nState > 0;
-    CConnectLineObj* pCurLine = m_view.m_pCurLine;
+    const BOOL bDrawing = (m_view.EditMode() == EDIT_MODE_CONNECT || m_bFromInsert) && m_nState > 0;
+    CConnectLineObj* pCurLine = m_view.CurrentLine();
     CConnectLineObj* pDragged =
-        m_view.m_nEditMode == EDIT_MODE_DRAG_LINE && pCurLine && pCurLine->m_bEndDrag ? pCurLine : nullptr;
+        m_view.EditMode() == EDIT_MODE_DRAG_LINE && pCurLine && pCurLine->m_bEndDrag ? pCurLine : nullptr;
     CBlockObj* pStart = m_wire.m_pStartBlock;
     if (bDrawing && bTarget && pStart && (IsPowerBus(pStart) || pDoc->m_blockList.Find(pStart))) {
         m_nHoverVerdict = CheckWireInProgress(*pDoc, m_wire, *pBlock, nPin);

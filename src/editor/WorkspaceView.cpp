@@ -195,7 +195,7 @@ void CWorkspaceView::OnMouseMove(UINT nFlags, CPoint point)
 LRESULT CWorkspaceView::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
 {
     CVetlaView* pView = GetActiveVetlaView();
-    if (pView && pView->m_nEditMode == EDIT_MODE_SIMULATE) {
+    if (pView && pView->EditMode() == EDIT_MODE_SIMULATE) {
         CChildFrame* pFrame = pView->GetParentFrame();
         CSimulationBarDlg* pBar = pFrame ? pFrame->GetSimulationBarDlg() : nullptr;
         // The bar's own filter lets the button go and ends the power failure.

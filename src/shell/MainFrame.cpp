@@ -313,7 +313,7 @@ void CMainFrame::ApplyLanguageChoice(int nChoice)
 void CMainFrame::OnStatusControl()
 {
     const CVetlaView* pView = GetActiveView();
-    if (!pView || pView->m_nEditMode == EDIT_MODE_SIMULATE)
+    if (!pView || pView->EditMode() == EDIT_MODE_SIMULATE)
         return;
     m_nPropertiesStartPage = 1;
     SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);

@@ -100,7 +100,7 @@ void CMainFrame::OnUpdateSimBar(CCmdUI* pCmdUI)
 {
     const CVetlaView* pView = GetActiveView();
     const CControlBar* pBar = SimBarOf(pCmdUI->m_nID);
-    const bool bOffered = pView && pView->m_nEditMode == EDIT_MODE_SIMULATE && pBar && pBar->GetSafeHwnd();
+    const bool bOffered = pView && pView->EditMode() == EDIT_MODE_SIMULATE && pBar && pBar->GetSafeHwnd();
     pCmdUI->Enable(bOffered);
     pCmdUI->SetCheck(bOffered && pBar->IsVisible());
 }
@@ -141,7 +141,7 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
     CVetlaView* pView = GetActiveView();
-    if (!pView || !pView->GetSafeHwnd() || pView->m_nEditMode != EDIT_MODE_SIMULATE)
+    if (!pView || !pView->GetSafeHwnd() || pView->EditMode() != EDIT_MODE_SIMULATE)
         return;
     if (nState != WA_INACTIVE && pWndOther &&
         (pView->IsValuePopup(pWndOther) || dynamic_cast<CPropertySheet*>(pWndOther))) {

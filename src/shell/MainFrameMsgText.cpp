@@ -14,7 +14,7 @@ void CMainFrame::OnUpdateMsgTextSettings(CCmdUI* pCmdUI)
     // simulation reads them: offered only for a newer controller and while editing.
     const CVetlaView* pView = GetActiveView();
     pCmdUI->Enable(pView && pView->GetDocument() && g_wHardwareCode >= 0x5188 &&
-                   pView->m_nEditMode != EDIT_MODE_SIMULATE);
+                   pView->EditMode() != EDIT_MODE_SIMULATE);
 }
 
 void CMainFrame::OnMsgTextSettings()

@@ -38,8 +38,8 @@ void EndStaleInsertModes(const CVetlaView* pActive)
                 if (pView == pActive || !pView->IsKindOf(RUNTIME_CLASS(CVetlaView)))
                     continue;
                 auto* pDiagram = static_cast<CVetlaView*>(pView);
-                if (pDiagram->m_nEditMode == EDIT_MODE_INSERT)
-                    pDiagram->m_nEditMode = EDIT_MODE_SELECT;
+                if (pDiagram->EditMode() == EDIT_MODE_INSERT)
+                    pDiagram->ResetEditMode();
             }
         }
     }

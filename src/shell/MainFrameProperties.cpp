@@ -53,7 +53,7 @@ void CMainFrame::OnFileProperties()
     if (pDoc->m_wHardwareCode != wOldCode) {
         g_wHardwareCode = pDoc->m_wHardwareCode;
         SetSeriesText(pDoc->m_strHardwareName);
-        pView->m_nEditMode = EDIT_MODE_SELECT;
+        pView->ResetEditMode();
         if (m_pWorkBox && m_pWorkBox->GetActiveView())
             m_pWorkBox->GetActiveView()->Invalidate();
     }

@@ -49,7 +49,7 @@ CSimulationBarDlg* ActiveSimulationBar()
 {
     const CMainFrame* pMain = AfxGetMainFrame();
     const CVetlaView* pView = pMain ? pMain->GetActiveView() : nullptr;
-    if (!pView || pView->m_nEditMode != EDIT_MODE_SIMULATE || !pView->GetParentFrame())
+    if (!pView || pView->EditMode() != EDIT_MODE_SIMULATE || !pView->GetParentFrame())
         return nullptr;
     CSimulationBarDlg* pBar = pView->GetParentFrame()->GetSimulationBarDlg();
     return pBar && pBar->GetSafeHwnd() ? pBar : nullptr;

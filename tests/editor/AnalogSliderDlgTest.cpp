@@ -30,12 +30,15 @@ protected:
         WindowTest::SetUp();
         m_doc.m_nDocType = DOC_TYPE_FBD;
         m_view.m_pDocument = &m_doc;
-        m_view.m_nEditMode = EDIT_MODE_SIMULATE;
         m_view.SetParentFrame(&m_frame);
+        m_view.OnSimulation();
+        ASSERT_EQ(m_view.EditMode(), EDIT_MODE_SIMULATE);
     }
     void TearDown() override
     {
         m_view.CloseValuePopup();
+        if (m_view.EditMode() == EDIT_MODE_SIMULATE)
+            m_view.OnSimulation();
         WindowTest::TearDown();
     }
     template <class T>

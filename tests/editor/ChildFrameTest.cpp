@@ -88,36 +88,26 @@ SYSTEMTIME Advance(SYSTEMTIME st, int nTicks)
     return out;
 }
 
-TEST(SimClock, AFullSecondDropsTheRestAndThenAdvancesBy25ms)
+// A full second drops the rest of the second and then advances by 25 ms; the date carries
+// over the day, the month (by the leap years) and the year, the weekday with it.
+TEST(SimClock, TicksCarryThroughTheCalendar)
 {
-    const SYSTEMTIME first = Advance(MakeTime(2024, 3, 2, 5, 10, 0, 0, 990), 1);
-    EXPECT_EQ(first.wSecond, 1);
-    EXPECT_EQ(first.wMilliseconds, 0);
-    const SYSTEMTIME later = Advance(MakeTime(2024, 3, 2, 5, 10, 0, 0, 990), 3);
-    EXPECT_EQ(later.wSecond, 1);
-    EXPECT_EQ(later.wMilliseconds, 50);
-}
-
-TEST(SimClock, CarriesIntoTheNextYear)
-{
-    const SYSTEMTIME st = Advance(MakeTime(2020, 12, 4, 31, 23, 59, 59, 975), 1);
-    EXPECT_EQ(st.wYear, 2021);
-    EXPECT_EQ(st.wMonth, 1);
-    EXPECT_EQ(st.wDay, 1);
-    EXPECT_EQ(st.wHour, 0);
-    EXPECT_EQ(st.wMinute, 0);
-    EXPECT_EQ(st.wSecond, 0);
-    EXPECT_EQ(st.wDayOfWeek, 5);  // 2021-01-01 was a Friday
-}
-
-TEST(SimClock, LeapDayFollowsTheTwentyEighthOfFebruary)
-{
-    const SYSTEMTIME leap = Advance(MakeTime(2024, 2, 3, 28, 23, 59, 59, 975), 1);
-    EXPECT_EQ(leap.wMonth, 2);
-    EXPECT_EQ(leap.wDay, 29);
-    const SYSTEMTIME plain = Advance(MakeTime(2023, 2, 2, 28, 23, 59, 59, 975), 1);
-    EXPECT_EQ(plain.wMonth, 3);
-    EXPECT_EQ(plain.wDay, 1);
+    const struct {
+        SYSTEMTIME start;
+        int nTicks;
+        SYSTEMTIME after;
+    } cases[] = {
+        {MakeTime(2024, 3, 2, 5, 10, 0, 0, 990), 1, MakeTime(2024, 3, 2, 5, 10, 0, 1, 0)},
+        {MakeTime(2024, 3, 2, 5, 10, 0, 0, 990), 3, MakeTime(2024, 3, 2, 5, 10, 0, 1, 50)},
+        {MakeTime(2020, 12, 4, 31, 23, 59, 59, 975), 1, MakeTime(2021, 1, 5, 1, 0, 0, 0, 0)},
+        {MakeTime(2024, 2, 3, 28, 23, 59, 59, 975), 1, MakeTime(2024, 2, 4, 29, 0, 0, 0, 0)},
+        {MakeTime(2023, 2, 2, 28, 23, 59, 59, 975), 1, MakeTime(2023, 3, 3, 1, 0, 0, 0, 0)},
+    };
+    for (const auto& c : cases) {
+        const SYSTEMTIME st = Advance(c.start, c.nTicks);
+        EXPECT_EQ(Format(st, FALSE, SIMTIME_FULL), Format(c.after, FALSE, SIMTIME_FULL));
+        EXPECT_EQ(st.wMilliseconds, c.after.wMilliseconds) << Format(c.after, FALSE, SIMTIME_FULL).ToUtf8();
+    }
 }
 
 TEST(ChildFrame, BecomesTheParentOfItsActiveView)

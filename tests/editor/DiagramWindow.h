@@ -6,6 +6,8 @@
 
 #include "blocks/BlockObj.h"
 #include "document/VetlaDoc.h"
+#include "editor/DiagramPoints.h"
+#include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/String.h"
@@ -95,6 +97,25 @@ protected:
     void Pump() { m_app->PumpPending(); }
     // A command as the menu sends it: to the main frame, which routes it to the active view.
     void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
+    // The edit mode as the user chooses it: the tool's command, or a palette item for insert
+    // mode (its block type in nInsertType); select mode ends whatever tool runs.
+    void EnterMode(int nMode, int nInsertType = 0)
+    {
+        if (View()->EditMode() == nMode && nMode != EDIT_MODE_INSERT)
+            return;
+        static const struct {
+            int nMode;
+            UINT nID;
+        } kTools[] = {{EDIT_MODE_SELECT, ID_EDIT_SELECTION},        {EDIT_MODE_CONNECT, ID_CONNECT},
+                      {EDIT_MODE_CUT_JOIN, ID_CUT_JOIN_CONNECTION}, {EDIT_MODE_INSERT_COMMENT, ID_INSERT_COMMENTS},
+                      {EDIT_MODE_SIMULATE, ID_TOOLS_SIMULATION}};
+        if (nMode == EDIT_MODE_INSERT)
+            Frame()->SendMessage(WM_PALETTE_SELECT, 1, nInsertType);
+        for (const auto& tool : kTools)
+            if (tool.nMode == nMode)
+                Command(tool.nID);
+        ASSERT_EQ(View()->EditMode(), nMode);
+    }
     // The state a menu or toolbar would show for the command, through the frame's routing.
     struct CommandState {
         BOOL bEnabled;

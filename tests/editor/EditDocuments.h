@@ -14,6 +14,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
+#include "editor/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/MessageBox.h"
@@ -79,13 +80,6 @@ public:
         return pBlock;
     }
 
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
-    }
-
     // A wire laid by the view, from (pFrom, nFromPin) to (pTo, nToPin); the rail's end sits on
     // its x at the other end's height.
     CConnectLineObj* Wire(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
@@ -96,13 +90,10 @@ public:
         return m_pView->WireTool().ConnectPins(ptFrom, pFrom, nFromPin, ptTo, pTo, nToPin);
     }
 
-    void Select(CBlockObj* pBlock)
+    template <class T>
+    void Select(T* pObject)
     {
-        m_pView->Selection().Add(pBlock);
-    }
-    void Select(CConnectLineObj* pLine)
-    {
-        m_pView->Selection().Add(pLine);
+        m_pView->Selection().Add(pObject);
     }
 
     int CountType(int nType) const

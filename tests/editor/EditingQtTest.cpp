@@ -7,6 +7,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
+#include "editor/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"
@@ -99,13 +100,6 @@ protected:
             MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
         Release(ptTo);
     }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    }
-
     // A repaint of the view, which in simulation mode is one scan, and what it shows.
     QImage Paint() const
     {
@@ -116,8 +110,8 @@ protected:
     CBlockObj* PlaceAt(int nType, CPoint pt) const
     {
         ChooseFromPalette(nType);
-        EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT);
-        EXPECT_EQ(View()->m_nPaletteType, nType);
+        EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT);
+        EXPECT_EQ(View()->PaletteType(), nType);
         const INT_PTR nBefore = Doc().m_blockList.GetCount();
         Click(pt);
         EXPECT_EQ(Doc().m_blockList.GetCount(), nBefore + 1);
@@ -154,7 +148,7 @@ TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
     EXPECT_TRUE(m_boxes.Boxes().empty());
 
     Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     auto* pOutWire = static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
     const CPoint ptOnWire = pOutWire->m_arrVertices[pOutWire->m_arrVertices.GetSize() - 1] + CPoint(-8, 0);
     const struct {
@@ -180,7 +174,7 @@ TEST_F(EditingQtTest, TheBandAndTheWireInProgressShowWhileTheButtonIsHeld)
 {
     CBlockObj* pIn = PlaceAt(BT_IN, CPoint(100, 80));
     Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     const QColor base = Paint().pixelColor(QPoint(300, 300) + Offset());
 
     Press(CPoint(300, 250));

@@ -34,7 +34,7 @@ protected:
     // Opens the current block's sheet, runs the actions in it and presses the button.
     void RunSheet(CBlockObj* pBlock, const std::function<void(CPropertySheet&)>& actions, UINT nClose = IDOK)
     {
-        View()->m_pCurBlock = pBlock;
+        View()->SetCurrentObjects(pBlock, nullptr, nullptr);
         CDialog::SetDialogHook([actions, nClose](CDialog& d) {
             actions(static_cast<CPropertySheet&>(d));
             d.PostMessage(WM_COMMAND, MAKEWPARAM(nClose, BN_CLICKED), 0);
@@ -93,7 +93,7 @@ TEST_F(ModalSheetTest, CtrlKeysInTheBlockNameEditTheNameAndLeaveTheDiagramAlone)
         EXPECT_EQ(Doc().m_blockList.GetHead(), pAnd);
         EXPECT_EQ(pAnd->m_strLabelSuffix, CString(c.pszName));
         EXPECT_EQ(Doc().m_undo.m_nIndex, nUndoIndex + (c.nClose == IDOK ? 1 : 0));
-        View()->m_pCurBlock = nullptr;
+        View()->SetCurrentObjects(nullptr, nullptr, nullptr);
         Doc().m_blockList.RemoveAll();
         delete pAnd;
     }
@@ -126,7 +126,7 @@ TEST_F(ModalSheetTest, ActivatingTheMainWindowOrASheetClosesTheValuePopup)
     CBlockObj* pAnalog = Block(BT_ANALOG_IN, 200, 100);
     CBlockObj* pAnd = Block(BT_AND, 300, 100);
     Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
 
     View()->Simulation().OpenValuePopup(pAnalog, 0, 0);
     ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
@@ -138,7 +138,7 @@ TEST_F(ModalSheetTest, ActivatingTheMainWindowOrASheetClosesTheValuePopup)
     View()->Simulation().OpenValuePopup(pAnalog, 0, 0);
     ASSERT_NE(View()->Simulation().ValuePopup(), nullptr);
     View()->Simulation().ValuePopup()->SetActiveWindow(WA_CLICKACTIVE);
-    View()->m_pCurBlock = pAnd;
+    View()->SetCurrentObjects(pAnd, nullptr, nullptr);
     Command(ID_EDIT_BLOCK_PROPERTIES);
     EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
     Command(ID_TOOLS_SIMULATION);
@@ -166,7 +166,7 @@ TEST_F(ModalSheetTest, TheSimulationBarsStepBoxKeepsCtrlAAndPassesF3On)
     // F3 still leaves the simulation from the bar.
     RouteKey(WM_KEYDOWN, VK_F3);
     Pump();
-    EXPECT_NE(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_NE(View()->EditMode(), EDIT_MODE_SIMULATE);
 }
 
 }  // namespace

@@ -186,12 +186,12 @@ TEST_F(SelectBlockDlgTest, TypingTheStartOfANameGoesToTheFirstBlockWithIt)
     CBlockObj* pB10 = functions[10];
     m_active.View().Selection().Add(pB10);
     pB10->m_bSelected = 1;
-    m_active.View().m_pCurBlock = pB10;
+    m_active.View().SetCurrentObjects(pB10, nullptr, nullptr);
     Run([&](CDialog& d, CListBox& list) {
         d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("b1"));
         EXPECT_EQ(list.GetCurSel(), 1) << "B1 sorts before B10, after B0";
         EXPECT_EQ(Selected(), (std::vector<CBlockObj*>{pB1}));
-        EXPECT_EQ(m_active.View().m_pCurBlock, nullptr);
+        EXPECT_EQ(m_active.View().CurrentBlock(), nullptr);
         d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("B10"));
         EXPECT_EQ(list.GetCurSel(), 10);
         EXPECT_EQ(Selected(), (std::vector<CBlockObj*>{pB10}));

@@ -25,6 +25,7 @@
 #include "platform/ui/WindowFixture.h"
 #include "shell/MainFrame.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -99,6 +100,19 @@ protected:
         wnd.GetWindowRect(rc);
         return rc;
     }
+    // The frame's client area on the screen, where the bars' window rectangles are.
+    CRect ClientOnScreen() const
+    {
+        CRect rcClient;
+        m_pFrame->GetClientRect(rcClient);
+        m_pFrame->ClientToScreen(rcClient);
+        return rcClient;
+    }
+    // The Inputs, Outputs and Simulation bars in their row's order.
+    std::array<cdxCDynamicBar*, 3> Bars() const
+    {
+        return {m_pFrame->m_pInputsBar, m_pFrame->m_pOutputsBar, m_pFrame->m_pSimulationBar};
+    }
     MSG MouseMsg(CWnd& wnd, UINT message) { return MSG{&wnd, message, MK_LBUTTON, 0, 0, {0, 0}}; }
 
     CVetlaDoc m_doc;
@@ -146,9 +160,7 @@ TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
     const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
     const CRect rcOut = RectOf(*m_pFrame->m_pOutputsBar);
     const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
-    CRect rcClient;
-    m_pFrame->GetClientRect(rcClient);
-    m_pFrame->ClientToScreen(rcClient);
+    const CRect rcClient = ClientOnScreen();
     EXPECT_EQ(rcIn.top, rcOut.top);
     EXPECT_EQ(rcOut.top, rcSim.top);
     EXPECT_EQ(rcIn.right, rcOut.left);
@@ -157,9 +169,7 @@ TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
     EXPECT_EQ(rcSim.right, rcClient.right);
     EXPECT_EQ(std::max({rcIn.bottom, rcOut.bottom, rcSim.bottom}), rcClient.bottom);
     // Every bar is at least as large as its dialog's first size: nothing is clipped.
-    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)}) {
+    for (cdxCDynamicBar* pBar : Bars()) {
         CRect rcInside;
         pBar->GetInsideRect(rcInside);
         EXPECT_GE(rcInside.Width(), pBar->GetBarDlg()->GetMinSize().cx);
@@ -175,16 +185,12 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheFirstSizesShrinksTheBarsToTheirControlsI
     const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);
     const CRect rcOut = RectOf(*m_pFrame->m_pOutputsBar);
     const CRect rcSim = RectOf(*m_pFrame->m_pSimulationBar);
-    CRect rcClient;
-    m_pFrame->GetClientRect(rcClient);
-    m_pFrame->ClientToScreen(rcClient);
+    const CRect rcClient = ClientOnScreen();
     EXPECT_EQ(rcIn.top, rcSim.top);
     EXPECT_EQ(rcIn.right, rcOut.left);
     EXPECT_EQ(rcOut.right, rcSim.left);
     EXPECT_EQ(rcSim.right, rcClient.right);
-    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)})
+    for (cdxCDynamicBar* pBar : Bars())
         EXPECT_GE(RectOf(*pBar).Width(), pBar->CalcContentSize().cx);
     // The Simulation bar's clock is its rightmost control and shows whole.
     const CRect rcClock = RectOf(*Bar().GetDlgItem(IDC_SIM_CLOCK_TEXT));
@@ -194,13 +200,9 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheFirstSizesShrinksTheBarsToTheirControlsI
 TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar)
 {
     StartSimulation(400);
-    CRect rcClient;
-    m_pFrame->GetClientRect(rcClient);
-    m_pFrame->ClientToScreen(rcClient);
+    const CRect rcClient = ClientOnScreen();
     int nContent = 0;
-    for (cdxCDynamicBar* pBar : {static_cast<cdxCDynamicBar*>(m_pFrame->m_pInputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pOutputsBar),
-                                 static_cast<cdxCDynamicBar*>(m_pFrame->m_pSimulationBar)})
+    for (cdxCDynamicBar* pBar : Bars())
         nContent += pBar->CalcContentSize().cx;
     ASSERT_GT(nContent, rcClient.Width());
     const CRect rcIn = RectOf(*m_pFrame->m_pInputsBar);

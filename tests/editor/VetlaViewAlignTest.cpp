@@ -13,25 +13,7 @@ namespace {
 
 class AlignTest : public WiredDiagram {
 protected:
-    void Select(CBlockObj* pBlock)
-    {
-        View().Selection().Add(pBlock);
-    }
-    void Select(CConnectLineObj* pLine)
-    {
-        View().Selection().Add(pLine);
-    }
-    CBlockComment* SelectedComment(int x, int y)
-    {
-        auto* pComment = new CBlockComment;
-        pComment->m_nLeft = x;
-        pComment->m_nTop = y;
-        pComment->m_nBoxWidth = 60;
-        pComment->m_nBoxHeight = 20;
-        Doc().m_commentList.AddTail(pComment);
-        View().Selection().Add(pComment);
-        return pComment;
-    }
+    CBlockComment* SelectedComment(int x, int y) { return Select(Comment(x, y)); }
     BOOL Enabled(UINT nID)
     {
         CCmdUI cmdUI;

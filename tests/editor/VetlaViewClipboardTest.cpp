@@ -19,14 +19,6 @@
 
 namespace {
 
-std::string Narrow(const CString& str)
-{
-    std::string out;
-    for (int i = 0; i < str.GetLength(); ++i)
-        out += char(str[i]);
-    return out;
-}
-
 CString Caption(int nType)
 {
     CString strCaption;
@@ -70,6 +62,18 @@ protected:
             d.Select(pT2);
             d.Select(pLine);
         }
+    }
+
+    // A paste at (300, 300) that the target refuses: the target stays as it was, and the one
+    // message the user was shown is returned.
+    static CMessageBoxRecorder::Box RefusedPaste(EditDocument& target)
+    {
+        const Bytes before = target.Saved();
+        CMessageBoxRecorder recorder;
+        Paste(target, CPoint(300, 300));
+        EXPECT_EQ(target.Saved(), before) << "a refused paste changes nothing";
+        EXPECT_EQ(recorder.Boxes().size(), 1u);
+        return recorder.Boxes().empty() ? CMessageBoxRecorder::Box{} : recorder.Boxes()[0];
     }
 
     // A contact on the rail feeding a relay coil; the rung's first wire is at the rail.
@@ -231,17 +235,11 @@ TEST_F(ClipboardTest, LadderElementsIntoAnFbdDocumentAreListedAsUnavailable)
     EditDocument& target = NewDocument(DOC_TYPE_FBD);
     BuildRung(source, false);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
-    const CString strText = recorder.Boxes()[0].text;
-    EXPECT_EQ(strText, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
-                           Caption(BT_RELAY_COIL))
-        << Narrow(strText);
-    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONINFORMATION));
-    EXPECT_EQ(target.Saved(), before);
+    const CMessageBoxRecorder::Box box = RefusedPaste(target);
+    EXPECT_EQ(box.text, CString(PASTE_NOT_IN_LANGUAGE) + _T("\n-I000") + Caption(BT_MAKE) + _T("\n-Q000") +
+                            Caption(BT_RELAY_COIL))
+        << box.text.ToUtf8();
+    EXPECT_EQ(box.type, UINT(MB_ICONINFORMATION));
 }
 
 TEST_F(ClipboardTest, WiresAtThePowerRailAreRefused)
@@ -251,17 +249,8 @@ TEST_F(ClipboardTest, WiresAtThePowerRailAreRefused)
     EditDocument& fbd = NewDocument(DOC_TYPE_FBD);
     BuildRung(source, true);
     source.View().OnEditCopy();
-    const Bytes ladderBefore = ladder.Saved();
-    const Bytes fbdBefore = fbd.Saved();
-
-    CMessageBoxRecorder recorder;
-    Paste(ladder, CPoint(300, 300));
-    Paste(fbd, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 2u);
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_POWER_BUS_LAD));
-    EXPECT_EQ(recorder.Boxes()[1].text, CString(PASTE_POWER_BUS_FBD));
-    EXPECT_EQ(ladder.Saved(), ladderBefore);
-    EXPECT_EQ(fbd.Saved(), fbdBefore);
+    EXPECT_EQ(RefusedPaste(ladder).text, CString(PASTE_POWER_BUS_LAD));
+    EXPECT_EQ(RefusedPaste(fbd).text, CString(PASTE_POWER_BUS_FBD));
 }
 
 TEST_F(ClipboardTest, FunctionBlocksTravelFromFbdToLadderAndBack)
@@ -300,13 +289,9 @@ TEST_F(ClipboardTest, TenFunctionBlocksDoNotFitBeside1020)
     for (int i = 0; i < 1020; ++i)
         target.Block(BT_AND, 100, 100);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(_T("Insufficient Resources to create/paste the blocks.")));
-    EXPECT_EQ(recorder.Boxes()[0].type, UINT(MB_ICONSTOP));
-    EXPECT_EQ(target.Saved(), before);
+    const CMessageBoxRecorder::Box box = RefusedPaste(target);
+    EXPECT_EQ(box.text, CString(_T("Insufficient Resources to create/paste the blocks.")));
+    EXPECT_EQ(box.type, UINT(MB_ICONSTOP));
 }
 
 // The document the copy came from has closed: what the paste needs came with the data.
@@ -419,7 +404,7 @@ TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
     CBlockObj* pIn = d.Block(BT_IN, 100, 100);
     CBlockObj* pOut = d.Block(BT_OUT, 600, 300);
     CConnectLineObj* pLine = d.Wire(pIn, 10, pOut, 0);
-    d.View().m_pCurLine = pLine;
+    d.View().SetCurrentObjects(nullptr, pLine, nullptr);
     d.View().SeparateLine();
     CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
     ASSERT_NE(pFemale, nullptr);
@@ -530,15 +515,10 @@ TEST_F(ClipboardTest, NewerBlocksIntoAnOlderControllerAreListed)
     source.Select(pBoolean);
     source.Select(pKey);
     source.View().OnEditCopy();
-    const Bytes before = target.Saved();
-    CMessageBoxRecorder recorder;
-    Paste(target, CPoint(300, 300));
-    ASSERT_EQ(recorder.Boxes().size(), 1u);
     CString strKey;
     strKey.Format(_T("\nF%d %s : Not supported!"), pKey->m_nOperand, Caption(BT_FKEY));
-    EXPECT_EQ(recorder.Boxes()[0].text, CString(PASTE_NOT_IN_GENERATION) + _T("\nB0") + Caption(BT_BOOLEAN) +
-                                            _T(" : Not supported!") + strKey);
-    EXPECT_EQ(target.Saved(), before);
+    EXPECT_EQ(RefusedPaste(target).text,
+              CString(PASTE_NOT_IN_GENERATION) + _T("\nB0") + Caption(BT_BOOLEAN) + _T(" : Not supported!") + strKey);
 }
 
 TEST_F(ClipboardTest, YearlyTimerTakesTheTargetGenerationsProgramSize)
@@ -624,14 +604,14 @@ TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
     v.m_ptContext = pLine->m_arrVertices[1];
     EXPECT_TRUE(send(ID_WIRE_SEPARATE));
     EXPECT_EQ(d.CountType(BT_FEMALE), 1);
-    v.m_pCurBlock = d.Doc().FindBlockByNumber(NUM_FEMALE);
+    v.SetCurrentObjects(d.Doc().FindBlockByNumber(NUM_FEMALE), nullptr, nullptr);
     EXPECT_TRUE(send(ID_GOTO_PARTNER));
-    EXPECT_EQ(v.m_pCurBlock, d.Doc().FindBlockByNumber(NUM_MALE));
+    EXPECT_EQ(v.CurrentBlock(), d.Doc().FindBlockByNumber(NUM_MALE));
     EXPECT_TRUE(send(ID_WIRE_JOIN));
     EXPECT_EQ(d.CountType(BT_MALE), 0);
     EXPECT_EQ(d.Lines().size(), 3u);
     EXPECT_TRUE(send(ID_CUT_JOIN_CONNECTION));
-    EXPECT_EQ(v.m_nEditMode, EDIT_MODE_CUT_JOIN);
+    EXPECT_EQ(v.EditMode(), EDIT_MODE_CUT_JOIN);
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &v));
 }
 

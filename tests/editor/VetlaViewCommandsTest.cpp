@@ -20,12 +20,6 @@ namespace {
 
 class ViewCommandsTest : public DiagramWindow {
 protected:
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
-    }
     CConnectLineObj* Connect(CBlockObj* pFrom, CBlockObj* pTo, int nToPin = 0)
     {
         return View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
@@ -119,7 +113,7 @@ TEST_F(ViewCommandsTest, ARightClickOnAWireOffersSeparate)
     RightClick(OnWire(pLine));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_SEPARATE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     EXPECT_TRUE(ShownFlags(ID_EDIT_CLEAR) & kOwnerDrawn);
-    EXPECT_EQ(View()->m_pCurLine, pLine);
+    EXPECT_EQ(View()->CurrentLine(), pLine);
 }
 
 TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
@@ -129,7 +123,7 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     CConnectLineObj* pLine = Connect(pIn, pAnd);
     View()->Selection().Clear(SELECTION_ALL);
     View()->Selection().Add(pLine);
-    View()->m_pCurLine = pLine;
+    View()->SetCurrentObjects(nullptr, pLine, nullptr);
     View()->SeparateLine();
     ASSERT_EQ(Doc().m_lineList.GetCount(), 2) << "the wire is now a connector pair";
     View()->Selection().Clear(SELECTION_ALL);
@@ -145,12 +139,12 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
 
     RightClick(OnWire(pIntoMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
-    EXPECT_EQ(View()->m_pCurBlock, nullptr);
+    EXPECT_EQ(View()->CurrentBlock(), nullptr);
     EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
 
     RightClick(Middle(pMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_GOTO_PARTNER, ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
-    EXPECT_EQ(View()->m_pCurLine, nullptr);
+    EXPECT_EQ(View()->CurrentLine(), nullptr);
     EXPECT_TRUE(View()->Selection().Lines().IsEmpty());
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pMale}));
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
@@ -161,7 +155,7 @@ TEST_F(ViewCommandsTest, NoMenuWithoutACurrentObjectOfTheKindHit)
     View()->m_bHitBlock = 1;
     View()->m_bHitLine = 0;
     View()->m_bHitComment = 0;
-    View()->m_pCurBlock = nullptr;
+    View()->SetCurrentObjects(nullptr, nullptr, nullptr);
     View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
     View()->m_bHitBlock = 0;
     View()->m_bHitComment = 1;
@@ -196,7 +190,7 @@ TEST_F(ViewCommandsTest, TheChosenItemArrivesAsACommand)
     Command(ID_INSERT_COMMENTS);
     m_nPick = ID_EDIT_SELECTION;
     RightClick(CPoint(600, 600));
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
 }
 
 TEST_F(ViewCommandsTest, InsertCommentsTwiceReturnsToSelectAndEndsASimulationFirst)
@@ -204,17 +198,17 @@ TEST_F(ViewCommandsTest, InsertCommentsTwiceReturnsToSelectAndEndsASimulationFir
     Block(BT_IN, 40, 100);
     EXPECT_TRUE(State(ID_INSERT_COMMENTS).bEnabled) << "the view's state, not the frame's";
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT_COMMENT);
     EXPECT_EQ(GetCursor(), AfxLoadCursor(232));
     EXPECT_EQ(State(ID_INSERT_COMMENTS).nCheck, 1);
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(State(ID_INSERT_COMMENTS).nCheck, 0);
 
     Command(ID_TOOLS_SIMULATION);
     ASSERT_EQ(g_pSimulatingView, View());
     Command(ID_INSERT_COMMENTS);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT_COMMENT);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(Doc().m_bSimulating, 0);
 }
@@ -232,16 +226,16 @@ TEST_F(ViewCommandsTest, TheColourOptionsShowTheirCaptionAndKeepTheChoiceOnOk)
     Command(ID_OPTIONS_WIRE_COLOR);
     EXPECT_EQ(strCaption.ToUtf8(), "Set the linked line color");
     EXPECT_EQ(crShown, RGB(0, 0, 0));
-    EXPECT_EQ(View()->m_crWire, RGB(255, 0, 0));
+    EXPECT_EQ(View()->GetWireColour(), RGB(255, 0, 0));
 
     Command(ID_OPTIONS_BG_COLOR);
     EXPECT_EQ(strCaption.ToUtf8(), "Set the logic view background color");
     EXPECT_EQ(crShown, VIEW_COLOUR_BACKGROUND);
-    EXPECT_EQ(View()->m_crBackground, RGB(255, 180, 180));
+    EXPECT_EQ(View()->GetBackgroundColour(), RGB(255, 180, 180));
 
     OnDialog([](CDialog& d) { d.SetDlgItemText(int(IDC_COLOR_GREEN), _T("7")); }, IDCANCEL);
     Command(ID_OPTIONS_WIRE_COLOR);
-    EXPECT_EQ(View()->m_crWire, RGB(255, 0, 0)) << "Cancel keeps the colour";
+    EXPECT_EQ(View()->GetWireColour(), RGB(255, 0, 0)) << "Cancel keeps the colour";
 }
 
 TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)
@@ -250,11 +244,11 @@ TEST_F(ViewCommandsTest, GoToBlockCentresTheChosenBlockAndSelectsItAlone)
     CBlockObj* pFar = Block(BT_AND, 2000, 1500);
     CBlockObj* pNear = Block(BT_OR, 40, 40);
     View()->Selection().Add(pNear);
-    View()->m_pCurBlock = pNear;
+    View()->SetCurrentObjects(pNear, nullptr, nullptr);
     OnDialog([](CDialog& d) { d.SetDlgItemText(int(IDC_SELECT_BLOCK_FIND), _T("b0")); }, IDCANCEL);
     Command(ID_EDIT_GOTO_BLOCK);
     EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pFar}));
-    EXPECT_EQ(View()->m_pCurBlock, nullptr);
+    EXPECT_EQ(View()->CurrentBlock(), nullptr);
     CRect rcClient;
     View()->GetClientRect(rcClient);
     const CSize limit = View()->GetScrollLimit();

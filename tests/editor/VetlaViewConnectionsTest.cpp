@@ -139,10 +139,6 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
 
 class PageMarginTest : public WiredDiagram {
 protected:
-    void Select(CBlockObj* pBlock)
-    {
-        View().Selection().Add(pBlock);
-    }
     // The step of a drag from the last mouse point one unit left (or up) to the current one.
     void StepBack(int dx, int dy)
     {
@@ -230,7 +226,7 @@ protected:
     {
         pLine->m_bEndDrag = 1;
         pLine->m_nDragEnd = bEnd ? 1 : -1;
-        View().m_pCurLine = pLine;
+        View().SetCurrentObjects(nullptr, pLine, nullptr);
         View().WireTool().SetHoverVerdict(HOVER_ALLOWED);
     }
     // Drops the dragged side on pin nPin of the block.
@@ -351,7 +347,7 @@ TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)
     CConnectLineObj* pRung = Wire(m_pRail, 10, pA, 0);
     pRung->m_bEndDrag = 1;
     pRung->m_nDragEnd = 1;
-    View().m_pCurLine = pRung;
+    View().SetCurrentObjects(nullptr, pRung, nullptr);
     View().ReattachLineEnd(PinCentre(pB, 0), pB, 0);
     EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_ALLOWED);
     ASSERT_EQ(pRung->m_arrVertices.GetSize(), 2);

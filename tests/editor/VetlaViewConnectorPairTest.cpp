@@ -37,8 +37,8 @@ protected:
         w.pIn = d.Block(BT_IN, 100, 100);
         w.pOut = d.Block(BT_OUT, ptOut.x, ptOut.y);
         w.pLine = d.Wire(w.pIn, 10, w.pOut, 0);
-        w.ptOutput = EditDocument::PinCentre(w.pIn, 10);
-        w.ptInput = EditDocument::PinCentre(w.pOut, 0);
+        w.ptOutput = PinCentre(w.pIn, 10);
+        w.ptInput = PinCentre(w.pOut, 0);
         return w;
     }
 
@@ -46,7 +46,7 @@ protected:
     {
         d.View().Selection().Clear(SELECTION_ALL);
         d.Select(pLine);
-        d.View().m_pCurLine = pLine;
+        d.View().SetCurrentObjects(nullptr, pLine, nullptr);
         d.View().SeparateLine();
     }
 };
@@ -137,11 +137,11 @@ TEST_F(ConnectorPairTest, WithoutRoomForThePairNothingChanges)
         pMale->m_ptPos = CPoint(1900, 1400);
         d.Doc().m_blockList.AddTail(pMale);
     }
-    d.View().m_nEditMode = EDIT_MODE_CUT_JOIN;
+    d.View().OnCutJoinConnection();
     const Bytes before = d.Saved();
     Separate(d, w.pLine);
     EXPECT_EQ(d.Saved(), before);
-    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(d.View().EditMode(), EDIT_MODE_SELECT);
     ASSERT_EQ(d.Lines().size(), 1u);
     EXPECT_EQ(d.Lines()[0], w.pLine);
 }
@@ -155,8 +155,8 @@ TEST_F(ConnectorPairTest, JoinLeavesOneWireBetweenTheFarPins)
         Separate(d, w.pLine);
         CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
         ASSERT_NE(pFemale, nullptr);
-        d.View().m_pCurLine = bFromWire ? d.Doc().FindLineToConnector(d.Doc().FindBlockByNumber(NUM_MALE)) : nullptr;
-        d.View().m_pCurBlock = bFromWire ? nullptr : pFemale;
+        CConnectLineObj* pToMale = d.Doc().FindLineToConnector(d.Doc().FindBlockByNumber(NUM_MALE));
+        d.View().SetCurrentObjects(bFromWire ? nullptr : pFemale, bFromWire ? pToMale : nullptr, nullptr);
         d.View().JoinConnectorPair();
 
         EXPECT_EQ(d.CountType(BT_MALE) + d.CountType(BT_FEMALE), 0) << bFromWire;
@@ -183,7 +183,7 @@ TEST_F(ConnectorPairTest, SeparateCommandCutsAtThePressPointAndJoinsAPair)
     // On a wire into a connector the same command joins the pair again.
     CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
     ASSERT_NE(pMale, nullptr);
-    const CPoint ptMaleIn = EditDocument::PinCentre(pMale, 0);
+    const CPoint ptMaleIn = PinCentre(pMale, 0);
     d.View().m_ptContext = CPoint(ptMaleIn.x - 6, ptMaleIn.y);
     d.View().OnWireSeparate();
     EXPECT_EQ(d.CountType(BT_FEMALE), 0);
@@ -212,9 +212,9 @@ TEST_F(ConnectorPairTest, GoToPartnerSelectsThePartner)
     Separate(d, w.pLine);
     CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
     CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
-    d.View().m_pCurBlock = pFemale;
+    d.View().SetCurrentObjects(pFemale, nullptr, nullptr);
     d.View().OnGoToPartner();
-    EXPECT_EQ(d.View().m_pCurBlock, pMale);
+    EXPECT_EQ(d.View().CurrentBlock(), pMale);
     EXPECT_TRUE(pMale->m_bSelected);
     EXPECT_FALSE(pFemale->m_bSelected);
     EXPECT_EQ(d.View().Selection().Blocks().GetCount(), 1);
@@ -255,13 +255,13 @@ TEST_F(ConnectorPairTest, CutJoinModeTogglesAndIsOfferedWithWires)
     EXPECT_FALSE(empty.m_bEnabled);
     Build(d);
     d.View().OnCutJoinConnection();
-    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_CUT_JOIN);
+    EXPECT_EQ(d.View().EditMode(), EDIT_MODE_CUT_JOIN);
     CCmdUI ui;
     d.View().OnUpdateCutJoinConnection(&ui);
     EXPECT_TRUE(ui.m_bEnabled);
     EXPECT_EQ(ui.m_nCheck, 1);
     d.View().OnCutJoinConnection();
-    EXPECT_EQ(d.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(d.View().EditMode(), EDIT_MODE_SELECT);
 }
 
 // ---- the cut of an uploaded diagram against separating its wires one by one ----

@@ -118,7 +118,7 @@ TEST_F(DeleteTest, AConnectorTakesItsPartnerAndThePairsWires)
         Activate(d);
         CBlockObj* pIn = d.Block(BT_IN, 100, 100);
         CBlockObj* pOut = d.Block(BT_OUT, 600, 300);
-        d.View().m_pCurLine = d.Wire(pIn, 10, pOut, 0);
+        d.View().SetCurrentObjects(nullptr, d.Wire(pIn, 10, pOut, 0), nullptr);
         d.View().SeparateLine();
         ASSERT_EQ(d.Blocks().size(), 4u);
         CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);

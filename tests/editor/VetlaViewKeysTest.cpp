@@ -16,10 +16,7 @@ namespace {
 
 class ViewKeysTest : public DiagramWindow {
 protected:
-    void Select(CBlockObj* pBlock)
-    {
-        View()->Selection().Add(pBlock);
-    }
+    void Select(CBlockObj* pBlock) { View()->Selection().Add(pBlock); }
     // The next posted message, taken off the queue without dispatching it.
     static std::optional<MSG> TakePosted()
     {
@@ -28,17 +25,11 @@ protected:
             return std::nullopt;
         return msg;
     }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin));
-        return rc.CenterPoint();
-    }
     // Starts a wire at the output pin of the block as the wire tool's first click does.
     void StartWire(CBlockObj* pFrom)
     {
         const CPoint pt = PinCentre(pFrom, BLOCK_FIRST_OUTPUT);
-        View()->m_nEditMode = EDIT_MODE_CONNECT;
+        EnterMode(EDIT_MODE_CONNECT);
         View()->WireTool().ClickAt(pt.x, pt.y);
         ASSERT_EQ(View()->WireTool().IsDrawing(), TRUE);
     }
@@ -57,7 +48,7 @@ TEST_F(ViewKeysTest, EscapeAbandonsAHalfDrawnWireAndReturnsToSelect)
     StartWire(pIn);
     Key(VK_ESCAPE);
     EXPECT_EQ(View()->WireTool().IsDrawing(), FALSE);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     EXPECT_TRUE(Doc().m_lineList.IsEmpty());
     EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
 }
@@ -75,9 +66,9 @@ TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
         std::function<void()> start;
     } tools[] = {
         {"connect, wire in progress", [&] { StartWire(pIn); }},
-        {"connect, no wire", [&] { View()->m_nEditMode = EDIT_MODE_CONNECT; }},
-        {"insert", [&] { View()->m_nEditMode = EDIT_MODE_INSERT; }},
-        {"select", [&] { View()->m_nEditMode = EDIT_MODE_SELECT; }},
+        {"connect, no wire", [&] { EnterMode(EDIT_MODE_CONNECT); }},
+        {"insert", [&] { EnterMode(EDIT_MODE_INSERT, BT_AND); }},
+        {"select", [&] { EnterMode(EDIT_MODE_SELECT); }},
     };
     for (const auto& tool : tools) {
         for (const bool bShown : {true, false}) {
@@ -93,7 +84,7 @@ TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
             EXPECT_FALSE(tip.IsShowPending());
             WaitForTip();
             EXPECT_FALSE(tip.IsWindowVisible()) << "a tip that was waiting shows no more";
-            EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+            EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
         }
     }
 }
@@ -102,11 +93,11 @@ TEST_F(ViewKeysTest, EscapeEndsASimulationAndTheCaptureAndShowsTheArrow)
 {
     Block(BT_IN, 40, 100);
     Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     View()->SetCapture();
     SetCursor(AfxLoadCursor(232));
     Key(VK_ESCAPE);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(Doc().m_bSimulating, 0);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
@@ -203,7 +194,7 @@ TEST_F(ViewKeysTest, FunctionKeysEndAWireAndPostTheirCommands)
         EXPECT_EQ(msg->wParam, c.nCommand);
         EXPECT_FALSE(TakePosted()) << "one command per key";
     }
-    View()->m_nEditMode = EDIT_MODE_SELECT;
+    EnterMode(EDIT_MODE_SELECT);
     Key(VK_F4);
     EXPECT_FALSE(TakePosted()) << "F4 without Ctrl";
 }
@@ -231,19 +222,19 @@ TEST_F(ViewKeysTest, ConnectModeIsOnTheToolsMenu)
     ASSERT_GT(Frame()->GetMenu()->GetMenuString(ID_CONNECT, strCaption, MF_BYCOMMAND), 0);
     EXPECT_EQ(strCaption.ToUtf8(), "Connect\tF5");
     Frame()->SendMessage(WM_COMMAND, ID_CONNECT);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_CONNECT);
 }
 
 TEST_F(ViewKeysTest, PostedKeysTakeEffectWhenTheLoopRunsThem)
 {
     Block(BT_IN, 40, 100);
     Key(VK_F3);
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SELECT) << "posted, not yet run";
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SELECT) << "posted, not yet run";
     Pump();
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     Key(VK_F9);
     Pump();
-    EXPECT_EQ(View()->m_nEditMode, EDIT_MODE_INSERT_COMMENT) << "the simulation ended first";
+    EXPECT_EQ(View()->EditMode(), EDIT_MODE_INSERT_COMMENT) << "the simulation ended first";
     EXPECT_EQ(g_pSimulatingView, nullptr);
     Doc().SetModifiedFlag(FALSE);
     CtrlKey(VK_F4);

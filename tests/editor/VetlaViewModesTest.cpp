@@ -30,19 +30,19 @@ TEST_F(ModesTest, ConnectNeedsABlockTogglesTheModeAndDropsTheSelection)
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
     ASSERT_TRUE(Enabled(ID_CONNECT));
     View().Selection().Add(pAnd);
-    View().m_pCurBlock = pAnd;
+    View().SetCurrentObjects(pAnd, nullptr, nullptr);
 
     Command(ID_CONNECT);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
     EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
     EXPECT_EQ(pAnd->m_bSelected, 0);
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
 
     // A wire half drawn when Connect is chosen again is abandoned with the mode.
     View().WireTool().ClickAt(PinCentre(pAnd, 10).x, PinCentre(pAnd, 10).y);
     ASSERT_TRUE(View().WireTool().IsDrawing());
     Command(ID_CONNECT);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &View()));
 }
@@ -55,14 +55,14 @@ TEST_F(ModesTest, UndoAndRedoStepThroughTheSnapshotsAndForgetTheSelection)
     Doc().m_undo.SaveState(&Doc());
     const auto after = SaveToBytes(Doc());
     View().Selection().Add(pAnd);
-    View().m_pCurBlock = pAnd;
+    View().SetCurrentObjects(pAnd, nullptr, nullptr);
 
     ASSERT_TRUE(Enabled(ID_EDIT_UNDO));
     EXPECT_FALSE(Enabled(ID_EDIT_REDO));
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(SaveToBytes(Doc()), before);
     EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
 
     ASSERT_TRUE(Enabled(ID_EDIT_REDO));
     Command(ID_EDIT_REDO);

@@ -11,24 +11,20 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
-#include "platform/core/Archive.h"
-#include "platform/core/MemFile.h"
 #include "platform/ui/Cursor.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
 namespace {
-
-using Bytes = std::vector<BYTE>;
 
 LPARAM At(CPoint pt) { return MAKELPARAM(WORD(SHORT(pt.x)), WORD(SHORT(pt.y))); }
 
@@ -70,57 +66,33 @@ protected:
     }
 
     static CPoint Centre(CBlockObj* pBlock) { return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2); }
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "pin " << nPin;
-        return CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-    }
-
     // A wire drawn with the Connect tool from one pin to another.
     CConnectLineObj* Connect(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
     {
-        const int nMode = V().m_nEditMode;
-        V().m_nEditMode = EDIT_MODE_CONNECT;
+        const int nMode = V().EditMode();
+        EnterMode(EDIT_MODE_CONNECT);
         const INT_PTR nBefore = Doc().m_lineList.GetCount();
         Drag(PinCentre(pFrom, nFromPin), PinCentre(pTo, nToPin));
-        V().m_nEditMode = nMode;
+        EnterMode(nMode);
         EXPECT_EQ(Doc().m_lineList.GetCount(), nBefore + 1);
         return Doc().m_lineList.IsEmpty() ? nullptr : static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
     }
 
-    Bytes Saved() const
+    // A wire away from the points the tests press: Cut/Join is offered once there is one.
+    void AddWireForCutJoin()
     {
-        CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            ar.m_pDocument = &Doc();
-            Doc().Serialize(ar);
-            ar.Close();
-        }
-        const auto nLength = std::size_t(file.GetLength());
-        BYTE* pData = file.Detach();
-        Bytes bytes(pData, pData + nLength);
-        std::free(pData);
-        return bytes;
+        Connect(Block(BT_IN, 400, 250), BLOCK_FIRST_OUTPUT, Block(BT_OUT, 500, 250), 0);
     }
+
+    Bytes Saved() const { return SaveToBytes(Doc()); }
 
     int Snapshots() const { return Doc().m_undo.m_nIndex; }
-
-    // The view lets go of the diagram's objects before a reload replaces them.
-    void ForgetObjects()
-    {
-        V().Selection().Clear(SELECTION_ALL);
-        V().m_pCurBlock = nullptr;
-        V().m_pCurLine = nullptr;
-        V().m_pCurComment = nullptr;
-    }
 
     // The view's simulation with the bar running freely.
     void StartSimulation()
     {
         Command(ID_TOOLS_SIMULATION);
-        ASSERT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+        ASSERT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
     }
     void SetRunState(int nRunState, int nStepState = SIM_STEP_NONE)
     {
@@ -147,7 +119,8 @@ TEST_F(MouseEditing, ClientPointsBecomeDocumentPointsUnderZoomAndScroll)
         {2.0f, CPoint(40, 20), CPoint(70, 40)},
         {1.0f, CPoint(0, 0), CPoint(100, 60)},
     };
-    V().m_nEditMode = EDIT_MODE_CUT_JOIN;  // a press on nothing there changes nothing else
+    AddWireForCutJoin();
+    EnterMode(EDIT_MODE_CUT_JOIN);  // a press on nothing there changes nothing else
     for (const auto& c : cases) {
         V().SetZoom(c.fZoom);
         V().UpdateScrollSizes();
@@ -180,13 +153,13 @@ TEST_F(MouseEditing, ABlockDragOfTenUnitsTakesAnUndoSnapshotAndOneOfNineDoesNot)
         const int nBefore = Snapshots();
         const CPoint ptFrom = Centre(pBlock);
         Drag(ptFrom, ptFrom + c.step);
-        EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+        EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
         EXPECT_EQ(pBlock->m_ptPos, CPoint(300, 300) + c.step);
         EXPECT_EQ(Snapshots() - nBefore, c.bSnapshot ? 1 : 0) << c.step.cx << ", " << c.step.cy;
         EXPECT_TRUE(Doc().IsModified());
         EXPECT_EQ(CWnd::GetCapture(), nullptr);
         EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
-        ForgetObjects();
+        V().ForgetObjects();
         Doc().m_blockList.RemoveAt(Doc().m_blockList.Find(pBlock));
         delete pBlock;
     }
@@ -221,10 +194,10 @@ TEST_F(MouseEditing, TheRightButtonAbandonsABlockDragWhereItStands)
     const int nBefore = Snapshots();
     const CPoint ptFrom = Centre(pBlock);
     Down(ptFrom);
-    ASSERT_EQ(V().m_nEditMode, EDIT_MODE_DRAG_BLOCKS);
+    ASSERT_EQ(V().EditMode(), EDIT_MODE_DRAG_BLOCKS);
     Move(ptFrom + CPoint(30, 20));
     RightDown(ptFrom + CPoint(30, 20));
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(CWnd::GetCapture(), nullptr) << "the view must not keep the mouse";
     Move(ptFrom + CPoint(60, 40));
     RightUp(ptFrom + CPoint(60, 40));
@@ -261,8 +234,7 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
 {
     CBlockObj* pAnd = Block(BT_AND, 300, 200);
     CBlockObj* pIn = Block(BT_IN, 100, 100);
-    V().m_nEditMode = EDIT_MODE_INSERT;
-    V().m_nPaletteType = BT_OR;
+    EnterMode(EDIT_MODE_INSERT, BT_OR);
     Down(PinCentre(pAnd, 0));
     EXPECT_EQ(V().WireTool().IsDrawing(), TRUE);
     EXPECT_EQ(V().WireTool().IsFromInsert(), TRUE);
@@ -271,7 +243,7 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     Up(PinCentre(pIn, BLOCK_FIRST_OUTPUT));
     EXPECT_EQ(Doc().m_lineList.GetCount(), 1) << "the wire ends at the input's output pin";
     EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_INSERT);
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
 
     // Input 0 is fed now: a press there is no wire start; on the wire or the body it does
@@ -287,17 +259,16 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     EXPECT_EQ(pNew->m_nType, BT_OR);
     EXPECT_EQ(pNew->m_ptPos, CPoint(600 - 12, 300));
     EXPECT_EQ(Snapshots(), nBefore + 1);
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_INSERT);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
 }
 
 TEST_F(MouseEditing, AnInsertPressOffTheBaseEndsInsertMode)
 {
     Doc().m_rcExtent = CRect(0, 0, 400, 300);
-    V().m_nEditMode = EDIT_MODE_INSERT;
-    V().m_nPaletteType = BT_AND;
+    EnterMode(EDIT_MODE_INSERT, BT_AND);
     Click(CPoint(500, 100));
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
     EXPECT_TRUE(Doc().m_blockList.IsEmpty());
     ASSERT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
@@ -384,7 +355,7 @@ TEST_F(MouseEditing, DoubleClickOnADigitalInputPinTogglesItsNegation)
     DoubleClick(ptAnalog);
     Up(ptAnalog);
     EXPECT_EQ(pCompare->m_bPinInvert[0], 0);
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
 }
 
 TEST_F(MouseEditing, AutoScrollStepsTowardsTheBorderAtMostAHundredPixels)
@@ -461,6 +432,7 @@ TEST_F(MouseEditing, ABlockDraggedToTheRightBorderScrollsTheView)
 TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
 {
     CBlockObj* pAnd = Block(BT_AND, 300, 200);
+    AddWireForCutJoin();
     const struct {
         int nMode;
         CPoint pt;
@@ -473,7 +445,7 @@ TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
         {EDIT_MODE_CUT_JOIN, CPoint(600, 300), &CVetlaView::m_hCursorCutJoin},
     };
     for (const auto& c : cases) {
-        V().m_nEditMode = c.nMode;
+        EnterMode(c.nMode, BT_AND);
         Move(c.pt, 0);
         EXPECT_EQ(GetCursor(), V().*c.pCursor) << "mode " << c.nMode;
         ASSERT_NE(GetCursor(), nullptr);
@@ -485,10 +457,10 @@ TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
     EXPECT_EQ(V().m_hCursorCutJoin, AfxLoadCursor(167));
     EXPECT_EQ(V().m_hCursorComment, AfxLoadCursor(232));
     EXPECT_EQ(V().m_hCursorInsert, AfxLoadCursor(4509));
-    V().m_nEditMode = EDIT_MODE_INSERT;
+    EnterMode(EDIT_MODE_INSERT, BT_AND);
     Move(Centre(pAnd), 0);
     EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "over a block body";
-    V().m_nEditMode = EDIT_MODE_CUT_JOIN;
+    EnterMode(EDIT_MODE_CUT_JOIN);
     Move(CPoint(600, 300), 0);
     Move(CPoint(0, 50), 0);
     EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "at the window's edge";
@@ -497,7 +469,7 @@ TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
 TEST_F(MouseEditing, CommentsArePlacedInTheirModeButNotOnABlock)
 {
     CBlockObj* pAnd = Block(BT_AND, 300, 200);
-    V().m_nEditMode = EDIT_MODE_INSERT_COMMENT;
+    EnterMode(EDIT_MODE_INSERT_COMMENT);
     Click(Centre(pAnd));
     EXPECT_TRUE(Doc().m_commentList.IsEmpty());
     const int nBefore = Snapshots();
@@ -508,7 +480,7 @@ TEST_F(MouseEditing, CommentsArePlacedInTheirModeButNotOnABlock)
     EXPECT_GT(pComment->m_nBoxWidth, 0);
     EXPECT_GT(pComment->m_nBoxHeight, 0);
     EXPECT_EQ(Snapshots(), nBefore + 1);
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_INSERT_COMMENT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_INSERT_COMMENT);
 }
 
 TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
@@ -522,16 +494,16 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     RightUp(Centre(pA));
     EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
     EXPECT_EQ(V().m_bHitBlock, 1);
-    EXPECT_EQ(V().m_pCurBlock, pA);
+    EXPECT_EQ(V().CurrentBlock(), pA);
     RightDown(CPoint(700, 330));
     RightUp(CPoint(700, 330));
     EXPECT_TRUE(V().Selection().Blocks().IsEmpty());
     EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 0);
     // In a tool mode a right press selects the block alone and leaves the tool on.
-    V().m_nEditMode = EDIT_MODE_CONNECT;
+    EnterMode(EDIT_MODE_CONNECT);
     RightDown(Centre(pB));
     RightUp(Centre(pB));
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_CONNECT);
     EXPECT_TRUE(pB->m_bSelected);
     EXPECT_EQ(V().m_bHitBlock, 1);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
@@ -564,10 +536,9 @@ TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
     } edits[] = {
         {"place",
          [this] {
-             V().m_nEditMode = EDIT_MODE_INSERT;
-             V().m_nPaletteType = BT_XOR;
+             EnterMode(EDIT_MODE_INSERT, BT_XOR);
              Click(CPoint(600, 320));
-             V().m_nEditMode = EDIT_MODE_SELECT;
+             EnterMode(EDIT_MODE_SELECT);
          }},
         {"wire",
          [this] {
@@ -612,12 +583,12 @@ TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
         const Bytes after = Saved();
         EXPECT_NE(after, before);
         EXPECT_EQ(Snapshots(), nBefore + 1);
-        ForgetObjects();
+        V().ForgetObjects();
         ASSERT_TRUE(Doc().m_undo.Undo());
         EXPECT_EQ(Saved(), before);
         ASSERT_TRUE(Doc().m_undo.Redo());
         EXPECT_EQ(Saved(), after);
-        ForgetObjects();
+        V().ForgetObjects();
         Doc().DeleteContents();
     }
 }

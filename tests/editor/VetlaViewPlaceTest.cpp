@@ -166,13 +166,6 @@ TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
     EXPECT_EQ(pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
 }
 
-TEST_F(PlaceNewBlock, OnlyOneDataLog)
-{
-    ASSERT_NE(PlaceAndAdd(BT_DATALOG), nullptr);
-    EXPECT_EQ(Place(BT_DATALOG), nullptr);
-    EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"All available Data Log Block is in use!"}));
-}
-
 TEST(PlaceNewBlockByGeneration, ShiftRegisters)
 {
     struct Case {
@@ -237,6 +230,7 @@ TEST_F(PlaceNewBlock, KindLimitsRefuseWithTheirTexts)
         const char16_t* pszText;
     };
     const Case cases[] = {
+        {BT_DATALOG, 1, u"All available Data Log Block is in use!"},
         {BT_FKEY, 5, u"All Available TD Function Keys are in use!"},
         {BT_AFILTER, 8, u"All available Analog filter Blocks are in use!"},
         {BT_ANALOG_OUT, 32, u"All available Analog Outputs are in use!"},
@@ -433,27 +427,27 @@ protected:
 TEST_F(PaletteRefresh, ABlockItemEntersInsertModeAndTheTabChangeLeavesIt)
 {
     SendRefresh(1, BT_OR);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_INSERT);
-    EXPECT_EQ(View().m_nPaletteType, BT_OR);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_INSERT);
+    EXPECT_EQ(View().PaletteType(), BT_OR);
     SendRefresh(0, 0);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
-    EXPECT_EQ(View().m_nPaletteType, BT_OR) << "the pointer item keeps the last type";
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
+    EXPECT_EQ(View().PaletteType(), BT_OR) << "the pointer item keeps the last type";
 }
 
 TEST_F(PaletteRefresh, ThePointerItemEndsARunningSimulation)
 {
     View().OnSimulation();
-    ASSERT_EQ(View().m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_SIMULATE);
     ASSERT_EQ(g_pSimulatingView, &View());
     SendRefresh(0, 0);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
 }
 
 TEST_F(PaletteRefresh, ABlockItemAbandonsAHalfDrawnWire)
 {
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    View().OnConnect();
     CBlockObj* pAnd = AddNew(m_active.Doc(), BT_AND, 200, 100);
     CRect rcPin;
     ASSERT_TRUE(GetBlockPinRect(&rcPin, pAnd, 10));
@@ -461,15 +455,15 @@ TEST_F(PaletteRefresh, ABlockItemAbandonsAHalfDrawnWire)
     ASSERT_TRUE(View().WireTool().IsDrawing());
     SendRefresh(1, BT_AND);
     EXPECT_EQ(View().WireTool().IsDrawing(), FALSE);
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_INSERT);
 }
 
 TEST_F(PaletteRefresh, WithoutAPaletteHostNothingChanges)
 {
     m_thread.m_pMainWnd = nullptr;
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    View().OnConnect();
     View().OnPaletteRefresh();
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
 }
 
 } // namespace

@@ -328,7 +328,7 @@ TEST_F(ScanTest, StoppedSimulationDrawsBlackAndStampsTheClock)
     EXPECT_EQ(StrokeColourAt(700), RGB(0, 0, 0));
     View().OnSimulation();
     Paint();
-    EXPECT_EQ(StrokeColourAt(700), View().m_crWire) << "editing colour after the simulation";
+    EXPECT_EQ(StrokeColourAt(700), View().GetWireColour()) << "editing colour after the simulation";
 }
 
 } // namespace

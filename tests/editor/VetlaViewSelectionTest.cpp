@@ -11,6 +11,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
+#include "editor/WireDrag.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/Msg.h"
@@ -26,14 +27,6 @@
 namespace {
 
 using Points = std::vector<CPoint>;
-
-Points VerticesOf(const CConnectLineObj* pLine)
-{
-    Points points;
-    for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
-        points.push_back(pLine->m_arrVertices[i]);
-    return points;
-}
 
 Points Shifted(Points points, int dx, int dy)
 {
@@ -60,28 +53,18 @@ const CString kOffBaseText = u"ERROR: Block can not be placed out side of the FB
 
 class Selection : public WiredDiagram {
 protected:
-    CBlockComment* Comment(int x, int y, int w = 60, int h = 20)
+    // Two AND gates, A at (100, 100) and B at (x, y), and the wire from A's output to B's
+    // first input.
+    struct WiredPair {
+        CBlockObj* pA;
+        CBlockObj* pB;
+        CConnectLineObj* pLine;
+    };
+    WiredPair Pair(int x, int y)
     {
-        auto* pComment = new CBlockComment;
-        pComment->m_nLeft = x;
-        pComment->m_nTop = y;
-        pComment->m_nBoxWidth = w;
-        pComment->m_nBoxHeight = h;
-        Doc().m_commentList.AddTail(pComment);
-        return pComment;
-    }
-
-    void Select(CBlockObj* pBlock)
-    {
-        View().Selection().Add(pBlock);
-    }
-    void Select(CConnectLineObj* pLine)
-    {
-        View().Selection().Add(pLine);
-    }
-    void Select(CBlockComment* pComment)
-    {
-        View().Selection().Add(pComment);
+        CBlockObj* pA = Block(BT_AND, 100, 100);
+        CBlockObj* pB = Block(BT_AND, x, y);
+        return {pA, pB, Wire(pA, 10, pB, 0)};
     }
 
     int Press(CPoint pt, UINT nFlags = 0) { return View().PressInSelectMode(pt.x, pt.y, nFlags); }
@@ -141,9 +124,7 @@ TEST_F(Selection, SelectedBodiesPinsAndBoxesAreHitHalfOpen)
 
 TEST_F(Selection, SelectedWireIsHitOnlyOnceSelected)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     ASSERT_EQ(Doc().LineAtPoint(onWire.x, onWire.y), pLine);
     EXPECT_EQ(View().Selection().LineAt(onWire.x, onWire.y), nullptr);
@@ -204,24 +185,21 @@ TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
 
 TEST_F(Selection, PressOnABlockSelectsItAloneAndStartsABlockDrag)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     CBlockComment* pComment = Comment(500, 100);
     Select(pB);
     Select(pLine);
     Select(pComment);
-    View().m_pCurLine = pLine;
-    View().m_pCurComment = pComment;
+    View().SetCurrentObjects(nullptr, pLine, pComment);
 
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_TRUE(View().Selection().Contains(pA));
     EXPECT_EQ(View().Selection().Blocks().GetCount(), 1);
     EXPECT_TRUE(View().Selection().Lines().IsEmpty());
     EXPECT_TRUE(View().Selection().Comments().IsEmpty());
-    EXPECT_EQ(View().m_pCurBlock, pA);
-    EXPECT_EQ(View().m_pCurLine, nullptr);
-    EXPECT_EQ(View().m_pCurComment, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), pA);
+    EXPECT_EQ(View().CurrentLine(), nullptr);
+    EXPECT_EQ(View().CurrentComment(), nullptr);
     EXPECT_EQ(pA->m_ptDragStart, pA->m_ptPos);
     EXPECT_TRUE(Consistent());
 }
@@ -232,12 +210,12 @@ TEST_F(Selection, ControlClickOnASelectedBlockDropsItAndStillDragsTheRest)
     CBlockObj* pB = Block(BT_AND, 300, 100);
     Select(pA);
     Select(pB);
-    View().m_pCurBlock = pA;
+    View().SetCurrentObjects(pA, nullptr, nullptr);
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_EQ(pA->m_bSelected, 0);
     EXPECT_FALSE(View().Selection().Contains(pA));
     EXPECT_TRUE(View().Selection().Contains(pB));
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
@@ -249,7 +227,7 @@ TEST_F(Selection, ControlClickOnAnUnselectedBlockAddsItWithoutADrag)
     EXPECT_EQ(Press({110, 110}, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pA));
     EXPECT_TRUE(View().Selection().Contains(pB));
-    EXPECT_EQ(View().m_pCurBlock, pA);
+    EXPECT_EQ(View().CurrentBlock(), pA);
     EXPECT_TRUE(Consistent());
 }
 
@@ -259,25 +237,23 @@ TEST_F(Selection, PressOnEmptySpaceClearsTheSelectionAndStartsABand)
     CBlockComment* pComment = Comment(500, 100);
     Select(pA);
     Select(pComment);
-    View().m_pCurBlock = pA;
+    View().SetCurrentObjects(pA, nullptr, nullptr);
     EXPECT_EQ(Press({700, 500}), EDIT_MODE_BAND);
     EXPECT_EQ(View().Selection().Band(), CRect(700, 500, 700, 500));
     EXPECT_TRUE(View().Selection().Blocks().IsEmpty());
     EXPECT_TRUE(View().Selection().Comments().IsEmpty());
-    EXPECT_EQ(View().m_pCurBlock, nullptr);
+    EXPECT_EQ(View().CurrentBlock(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
 TEST_F(Selection, PressOnAWireSelectsItAndASecondPressOnItsPinGrabsThatEnd)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
 
     EXPECT_EQ(Press(onWire), EDIT_MODE_DRAG_LINE);
     EXPECT_TRUE(View().Selection().Contains(pLine));
-    EXPECT_EQ(View().m_pCurLine, pLine);
+    EXPECT_EQ(View().CurrentLine(), pLine);
     EXPECT_EQ(pLine->m_bEndDrag, 0);
     EXPECT_TRUE(Consistent());
 
@@ -314,16 +290,14 @@ TEST_F(Selection, AWireThatOnlyPassesAPinGrabsNoEnd)
 
 TEST_F(Selection, ControlClickTogglesAWireUnlessABlockIsUnderThePoint)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     const CPoint onWire = pLine->m_arrVertices[1] + CPoint(0, -10);
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pLine));
     // A selected wire under Control leaves the selection but the press still drags.
     EXPECT_EQ(Press(onWire, MK_CONTROL), EDIT_MODE_DRAG_LINE);
     EXPECT_FALSE(View().Selection().Contains(pLine));
-    EXPECT_EQ(View().m_pCurLine, nullptr);
+    EXPECT_EQ(View().CurrentLine(), nullptr);
     // Over the pin stub of a block the Control press changes nothing.
     const CPoint atPin = PinCentre(pB, 0);
     EXPECT_EQ(Press(atPin, MK_CONTROL), EDIT_MODE_SELECT);
@@ -336,14 +310,14 @@ TEST_F(Selection, PressOnACommentSelectsItAndControlTogglesIt)
     CBlockComment* pFirst = Comment(100, 100);
     CBlockComment* pSecond = Comment(300, 100);
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_COMMENTS);
-    EXPECT_EQ(View().m_pCurComment, pFirst);
+    EXPECT_EQ(View().CurrentComment(), pFirst);
     EXPECT_EQ(pFirst->m_ptDragStart, CPoint(100, 100));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_SELECT);
     EXPECT_TRUE(View().Selection().Contains(pFirst));
     EXPECT_TRUE(View().Selection().Contains(pSecond));
     EXPECT_EQ(Press({310, 110}, MK_CONTROL), EDIT_MODE_DRAG_COMMENTS);
     EXPECT_FALSE(View().Selection().Contains(pSecond));
-    EXPECT_EQ(View().m_pCurComment, nullptr);
+    EXPECT_EQ(View().CurrentComment(), nullptr);
     EXPECT_TRUE(Consistent());
 }
 
@@ -379,9 +353,7 @@ TEST_F(Selection, ClearSelectionClearsOnlyTheKindAsked)
         {SELECTION_BLOCKS, false, true, true},
         {SELECTION_COMMENTS, true, true, false},
     };
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 300, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(300, 100);
     CBlockComment* pComment = Comment(500, 100);
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.nWhat));
@@ -474,9 +446,7 @@ TEST_F(Selection, BandTouchingAnEdgeDoesNotSelect)
 
 TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 100);
     // The band covers the whole wire and B's pin stub, but not B's body.
     Band({50, 50}, {400, 200});
     EXPECT_TRUE(pA->m_bSelected);
@@ -489,9 +459,7 @@ TEST_F(Selection, BandSelectsAWireOnlyWithBothItsEndBlocks)
 
 TEST_F(Selection, BandForgetsWhatTheBandBeforeItSelected)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 100);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 100);
     Band({390, 50}, {450, 200}); // B alone
     ASSERT_TRUE(pB->m_bSelected);
     // The band moves over to A: B, listed after A, still has its flag when A is looked at.
@@ -522,9 +490,7 @@ TEST_F(Selection, SelectLinesOfBlockFollowsTheOtherEnd)
 
 TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 200);
     Band({50, 50}, {500, 300});
     ASSERT_TRUE(pLine->m_bLineSelected);
     const Points before = VerticesOf(pLine);
@@ -539,12 +505,9 @@ TEST_F(Selection, MovingTwoConnectedBlocksMovesTheirWireWhole)
 
 TEST_F(Selection, MovingOneBlockRelaysOnlyItsEnd)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 200);
     const CPoint endBefore = pLine->m_ptEnd;
     ASSERT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
-    View().m_nEditMode = EDIT_MODE_DRAG_BLOCKS;
     View().MoveSelection(20, 30, nullptr);
     EXPECT_EQ(pLine->m_ptStart, PinCentre(pA, 10));
     EXPECT_EQ(pLine->m_ptEnd, endBefore);
@@ -572,11 +535,8 @@ TEST_F(Selection, MovingNothingOrByNothingChangesNothing)
 
 TEST_F(Selection, SelectedWireBetweenUnselectedBlocksHasItsMiddleDraggedWithTheBlocks)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 200);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0); // four vertices
+    auto [pA, pB, pLine] = Pair(400, 200); // four vertices
     Select(pLine);
-    View().m_nEditMode = EDIT_MODE_DRAG_BLOCKS;
     const Points before = VerticesOf(pLine);
     View().MoveSelection(12, 0, nullptr);
     Points expected = before;
@@ -699,12 +659,11 @@ TEST_P(DragSegmentTest, MovesTheSegmentsTheCaseNames)
 {
     const SegmentCase& c = GetParam();
     CVetlaView view;
-    view.m_nEditMode = c.nMode;
-    view.m_nDragSegment = c.nSegment;
-    view.m_nDragSegmentDir = c.nDirection;
+    CWireDrag drag(view);
+    drag.Hold(c.nSegment, c.nDirection);
     auto pLine = Route(c.before);
     const UINT nKey = c.nKey;
-    view.DragSegment(c.dx, c.dy, pLine.get(), c.nKey ? &nKey : nullptr);
+    drag.DragSegment(c.dx, c.dy, *pLine, c.nKey ? &nKey : nullptr, c.nMode == EDIT_MODE_DRAG_LINE);
     EXPECT_EQ(VerticesOf(pLine.get()), c.after);
 }
 
@@ -737,12 +696,13 @@ TEST(SegmentAtPinRow, KeepsVerticalSegmentsClearOfThePinsOnTheirRows)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "pins " << c.nStartPin << "/" << c.nEndPin << " x " << c.x);
         CVetlaView view;
-        view.m_nDragSegment = c.nSegment;
+        CWireDrag drag(view);
+        drag.Hold(c.nSegment, 0);
         auto pLine = Route(kFour, c.nStartPin, c.nEndPin);
-        EXPECT_EQ(view.IsSegmentAtPinRow(c.x, 125, pLine.get()), c.bBlocked);
+        EXPECT_EQ(drag.IsSegmentAtPinRow(c.x, pLine.get()), c.bBlocked);
     }
     CVetlaView view;
-    EXPECT_FALSE(view.IsSegmentAtPinRow(0, 0, nullptr));
+    EXPECT_FALSE(CWireDrag(view).IsSegmentAtPinRow(0, nullptr));
 }
 
 // ---- staying on the base ----
@@ -791,9 +751,7 @@ TEST_F(Selection, CheckPlacementRefusesAPointOffTheBase)
 
 TEST_F(Selection, DragEndingOnTheRightEdgeGoesBack)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 300);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 300);
     Select(pA);
     Select(pLine);
     pA->m_ptDragStart = pA->m_ptPos;
@@ -835,15 +793,13 @@ TEST_F(Selection, DragEndingAboveTheBaseGoesBackForCommentsToo)
 
 TEST_F(Selection, APressDragAndDropOffTheBaseRestoresWhereThisDragStarted)
 {
-    CBlockObj* pA = Block(BT_AND, 100, 100);
-    CBlockObj* pB = Block(BT_AND, 400, 300);
-    CConnectLineObj* pLine = Wire(pA, 10, pB, 0);
+    auto [pA, pB, pLine] = Pair(400, 300);
     const Points route = VerticesOf(pLine);
     Band({50, 50}, {500, 400});
     // An earlier drag left its start behind.
     pA->m_ptDragStart = CPoint(0, 0);
-    View().m_nEditMode = Press({110, 110});
-    ASSERT_EQ(View().m_nEditMode, EDIT_MODE_DRAG_BLOCKS);
+    Press({110, 110});
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_DRAG_BLOCKS);
     View().MoveSelection(1700, 0, nullptr);
     EXPECT_EQ(View().CheckDragEnd(), 1);
     EXPECT_EQ(pA->m_ptPos, CPoint(100, 100));

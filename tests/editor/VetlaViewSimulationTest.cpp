@@ -108,7 +108,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     m_active.View().OnSimulation();
     SYSTEMTIME stNow = {};
     m_active.Frame().GetSimTime(&stNow);
-    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_EQ(m_active.View().EditMode(), EDIT_MODE_SIMULATE);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 1);
     EXPECT_EQ(g_pSimulatingView, &m_active.View());
     EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
@@ -137,7 +137,7 @@ TEST_F(SimulationMode, LeavingClearsThePinsAndTheSimulatingView)
     pOut->m_bRestartStamp = 1;
 
     m_active.View().OnSimulation();
-    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(m_active.View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
     EXPECT_EQ(g_pSimulatingView, nullptr);
     EXPECT_EQ(pInput->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
@@ -154,9 +154,9 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
     CBlockObj* pInput = Add(BT_IN, NUM_INPUT);
     pInput->m_ptPos = CPoint(100, 100);
     Add(BT_OUT, NUM_OUTPUT)->m_ptPos = CPoint(300, 100);
-    view.PressInSelectMode(pInput->m_ptPos.x + 5, pInput->m_ptPos.y + 5, 0);
+    view.OnConnect();
+    view.Selection().Add(pInput);
     ASSERT_EQ(pInput->m_bSelected, 1);
-    view.m_nEditMode = EDIT_MODE_CONNECT;
     CRect pin;
     pInput->GetPinRect(&pin, BLOCK_FIRST_OUTPUT, 5);
     view.WireTool().ClickAt(pin.CenterPoint().x, pin.CenterPoint().y);
@@ -164,7 +164,7 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
 
     view.OnSimulation();
     EXPECT_EQ(view.WireTool().IsDrawing(), FALSE);
-    EXPECT_EQ(view.m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_EQ(view.EditMode(), EDIT_MODE_SIMULATE);
     EXPECT_TRUE(view.Selection().Blocks().IsEmpty());
     EXPECT_TRUE(view.Selection().Lines().IsEmpty());
     EXPECT_EQ(pInput->m_bSelected, 0);
@@ -204,7 +204,7 @@ TEST_F(SimulationMode, SaveIsDisabledWhileSimulatingAndSelectionLeaves)
     m_active.View().OnSimulation();
     EXPECT_FALSE(saveEnabled());
     m_active.View().OnCmdMsg(32816, CN_COMMAND, nullptr, nullptr);
-    EXPECT_EQ(m_active.View().m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(m_active.View().EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
     EXPECT_TRUE(saveEnabled());
 }

@@ -98,11 +98,11 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     CChildFrame& frame = active.Frame();
     const SYSTEMTIME stScan = {2024, 3, 1, 4, 8, 0, 0, 0};
     const SYSTEMTIME stSet = {2024, 3, 1, 4, 9, 30, 0, 0};
+    view.OnSimulation();
     view.Simulation().Clock() = stScan;
     frame.SetSimTime(&stSet);
     frame.m_nSimRunState = SIM_RUN_SUSPENDED;
     frame.m_nSimStepState = SIM_STEP_STEPPING;
-    view.m_nEditMode = EDIT_MODE_SIMULATE;
     view.m_ptCursor = CPoint(7, 9);
     CSimContext sim = view.MakeSimContext();
     EXPECT_EQ(sim.stScan.wHour, 8);
@@ -114,9 +114,13 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     EXPECT_EQ(sim.ptCursor, CPoint(7, 9));
     EXPECT_EQ(sim.pBars, &frame);
     EXPECT_EQ(sim.pinTool, SimPinTool::None);
+    view.OnSimulation();
+    EXPECT_FALSE(view.MakeSimContext().bSimulating);
+}
 
+TEST(VetlaView, ThePinOutlineFollowsTheToolAndTheDraggedWireEnd)
+{
     CConnectLineObj line;
-    view.m_pCurLine = &line;
     const struct {
         int nMode;
         int bEndDrag;
@@ -125,15 +129,13 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
         {EDIT_MODE_INSERT, 0, SimPinTool::Placing},    {EDIT_MODE_CONNECT, 0, SimPinTool::Wiring},
         {EDIT_MODE_DRAG_LINE, 1, SimPinTool::Wiring},  {EDIT_MODE_DRAG_LINE, 0, SimPinTool::None},
         {EDIT_MODE_SELECT, 0, SimPinTool::None},       {EDIT_MODE_DRAG_BLOCKS, 0, SimPinTool::None},
+        {EDIT_MODE_SIMULATE, 0, SimPinTool::None},
     };
     for (const auto& c : cases) {
-        view.m_nEditMode = c.nMode;
         line.m_bEndDrag = c.bEndDrag;
-        sim = view.MakeSimContext();
-        EXPECT_EQ(sim.pinTool, c.tool) << c.nMode << " " << c.bEndDrag;
-        EXPECT_FALSE(sim.bSimulating);
+        EXPECT_EQ(PinToolFor(c.nMode, &line), c.tool) << c.nMode << " " << c.bEndDrag;
     }
-    view.m_pCurLine = nullptr;
+    EXPECT_EQ(PinToolFor(EDIT_MODE_DRAG_LINE, nullptr), SimPinTool::None);
 }
 
 } // namespace

@@ -21,29 +21,13 @@ namespace {
 const CString kIncompatible = _T("Incompatible connectors!");
 const CString kRecursion = _T("Recursions only allowed via outputs and flags!");
 
-std::vector<CPoint> VerticesOf(const CConnectLineObj* pLine)
-{
-    std::vector<CPoint> points;
-    for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
-        points.push_back(pLine->m_arrVertices[i]);
-    return points;
-}
-
-std::string Narrow(const CString& str)
-{
-    std::string text;
-    for (int i = 0; i < str.GetLength(); ++i)
-        text += char(str[i]);
-    return text;
-}
-
 // The wire tool driven as the mouse handlers drive it: press on a pin, moves over the target
 // (each a hover check), release on it.
 class WiringTest : public WiredDiagram {
 protected:
     explicit WiringTest(int nDocType = DOC_TYPE_FBD) : WiredDiagram(nDocType)
     {
-        View().m_nEditMode = EDIT_MODE_CONNECT;
+        View().OnConnect();
         View().WireTool().LoadTexts();
     }
 
@@ -245,7 +229,7 @@ TEST_F(WiringTest, TheFirstRouteRunsAcrossAtMidWayBeforeTheEndsAreLaid)
     pOut->m_ptPos += CPoint(161, 90) - ptIn;
     ASSERT_EQ(PinCentre(pIn, 10), CPoint(100, 40));
     ASSERT_EQ(PinCentre(pOut, 0), CPoint(161, 90));
-    View().m_nEditMode = EDIT_MODE_CONNECT;
+    ASSERT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
     Draw(pIn, 10, pOut, 0);
     ASSERT_EQ(LineCount(), 1);
     // Laying the ends keeps a route that already leaves and enters its pins the right way.
@@ -262,7 +246,7 @@ TEST_F(WiringTest, AWireStartedAtABlockThatWasDeletedMeanwhileIsAbandoned)
     Release(PinCentre(pAnd, 0));
     EXPECT_EQ(LineCount(), 0);
     ExpectIdle();
-    EXPECT_EQ(View().m_nEditMode, EDIT_MODE_CONNECT);
+    EXPECT_EQ(View().EditMode(), EDIT_MODE_CONNECT);
     delete pIn;
 }
 
@@ -482,14 +466,14 @@ TEST(BlockTextTable, CellsTakeTheirTextsFromTheStringTable)
     // XOR, NOT.
     const char* const logic[] = {"AND", "AND(Edge)", "NAND", "NAND(Edge)", "OR", "NOR", "XOR", "NOT"};
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(Narrow(table[i][BLOCK_TEXT_NAME]), logic[i]);
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_DPR, BLOCK_TEXT_NAME)), "On-Delay(Trg,T)");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_YT, BLOCK_TEXT_NAME)), "Yearly Timer(No)");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_DDR, 1)), "R");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_AND, 3)), "In4");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_AND, 10)), "Out");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_ACOMP, 1)), "Ay");
-    EXPECT_EQ(Narrow(BlockTextOf(table, BT_DATALOG, BLOCK_TEXT_NAME)), "Data Log");
+        EXPECT_EQ(table[i][BLOCK_TEXT_NAME].ToUtf8(), logic[i]);
+    EXPECT_EQ(BlockTextOf(table, BT_DPR, BLOCK_TEXT_NAME).ToUtf8(), "On-Delay(Trg,T)");
+    EXPECT_EQ(BlockTextOf(table, BT_YT, BLOCK_TEXT_NAME).ToUtf8(), "Yearly Timer(No)");
+    EXPECT_EQ(BlockTextOf(table, BT_DDR, 1).ToUtf8(), "R");
+    EXPECT_EQ(BlockTextOf(table, BT_AND, 3).ToUtf8(), "In4");
+    EXPECT_EQ(BlockTextOf(table, BT_AND, 10).ToUtf8(), "Out");
+    EXPECT_EQ(BlockTextOf(table, BT_ACOMP, 1).ToUtf8(), "Ay");
+    EXPECT_EQ(BlockTextOf(table, BT_DATALOG, BLOCK_TEXT_NAME).ToUtf8(), "Data Log");
     // Every kind has a name; no cell beyond the used pins has a text.
     for (int nRow = 0; nRow < BLOCK_TEXT_ROWS; ++nRow) {
         EXPECT_FALSE(table[nRow][BLOCK_TEXT_NAME].IsEmpty()) << nRow;

@@ -5,11 +5,13 @@
 
 #include "support/ActiveDocument.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "document/VetlaDoc.h"
+#include "editor/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/PtrArray.h"
@@ -48,11 +50,23 @@ protected:
         return pBlock;
     }
 
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
+    // A comment box of the size at (x, y).
+    CBlockComment* Comment(int x, int y, int w = 60, int h = 20)
     {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "block " << pBlock->m_nNumber << " pin " << nPin;
-        return rc.CenterPoint();
+        auto* pComment = new CBlockComment;
+        pComment->m_nLeft = x;
+        pComment->m_nTop = y;
+        pComment->m_nBoxWidth = w;
+        pComment->m_nBoxHeight = h;
+        Doc().m_commentList.AddTail(pComment);
+        return pComment;
+    }
+
+    template <class T>
+    T* Select(T* pObject)
+    {
+        View().Selection().Add(pObject);
+        return pObject;
     }
 
     // A finished wire from (pFrom, nFromPin) to (pTo, nToPin) routed start, (m, start y),

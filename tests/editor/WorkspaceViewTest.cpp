@@ -501,7 +501,8 @@ protected:
 
 TEST_F(PaletteBorderRelease, EndsThePowerFailureOfTheSimulatingView)
 {
-    m_view.m_nEditMode = EDIT_MODE_SIMULATE;
+    m_view.OnSimulation();
+    ASSERT_EQ(m_view.EditMode(), EDIT_MODE_SIMULATE);
     PressPower();
     m_palette.SendMessage(WM_NCLBUTTONUP, 0, 0);
     EXPECT_FALSE(Bar().IsPowerPressed());
@@ -509,7 +510,7 @@ TEST_F(PaletteBorderRelease, EndsThePowerFailureOfTheSimulatingView)
 
 TEST_F(PaletteBorderRelease, LeavesTheButtonAloneWhenTheViewDoesNotSimulate)
 {
-    m_view.m_nEditMode = EDIT_MODE_SELECT;
+    ASSERT_EQ(m_view.EditMode(), EDIT_MODE_SELECT);
     PressPower();
     m_palette.SendMessage(WM_NCLBUTTONUP, 0, 0);
     EXPECT_TRUE(Bar().IsPowerPressed());

@@ -82,7 +82,7 @@ protected:
     void Simulate()
     {
         View()->OnSimulation();
-        ASSERT_EQ(View()->m_nEditMode, EDIT_MODE_SIMULATE);
+        ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
         ASSERT_NE(m_pTimer, nullptr);
     }
     // One tick of the simulation: the clock, then the scan of the repaint.

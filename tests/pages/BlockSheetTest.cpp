@@ -155,8 +155,8 @@ TEST_F(BlockSheet, CommentAndBlockBothCurrentOpenTheCommentBoxFirst)
         shown.push_back(strTitle);
         dlg.EndDialog(IDCANCEL);
     });
-    V().m_pCurComment = pBox;
-    Properties(pAnd);
+    V().SetCurrentObjects(pAnd, nullptr, pBox);
+    Command(ID_EDIT_BLOCK_PROPERTIES);
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[0], CString(_T("Property")));
     EXPECT_EQ(shown[1], V().FormatBlockCaption());

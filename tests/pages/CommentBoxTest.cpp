@@ -24,8 +24,7 @@ protected:
     }
     void Edit(CBlockComment* pBox)
     {
-        V().m_pCurBlock = nullptr;
-        V().m_pCurComment = pBox;
+        V().SetCurrentObjects(nullptr, nullptr, pBox);
         Command(ID_EDIT_BLOCK_PROPERTIES);
     }
     // The comment sheet's text and button; a font dialog on the way takes size and bold.
@@ -103,7 +102,7 @@ TEST_F(CommentBox, AnEmptiedBoxIsDeletedAsAStepThatUndoBringsBack)
     OnCommentSheet(_T(""), false, IDOK);
     Edit(pBox);
     EXPECT_TRUE(Doc().m_commentList.IsEmpty());
-    EXPECT_EQ(V().m_pCurComment, nullptr);
+    EXPECT_EQ(V().CurrentComment(), nullptr);
     EXPECT_EQ(Snapshots(), nBefore + 1);
     Command(ID_EDIT_UNDO);
     ASSERT_EQ(Doc().m_commentList.GetCount(), 1) << "Undo stays in step with the deletion";

@@ -318,7 +318,7 @@ TEST_F(LadderSheet, ApplyOfSeveralOpenSheetsWritesEachItsOwnElement)
     ASSERT_NE(pSheetB, nullptr);
     EXPECT_EQ(OpenModeless(pFirst), pSheetA) << "one sheet per element";
     EXPECT_EQ(V().m_openLadSheets.GetCount(), 2);
-    V().m_pCurBlock = pSecond;
+    V().SetCurrentObjects(pSecond, nullptr, nullptr);
     ASSERT_TRUE(pSheetA->SetActivePage(2));
     CWnd& page = *pSheetA->GetPage(2);
     page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIM_FREQUENCY, BN_CLICKED), 0);

@@ -52,7 +52,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
     CAllPropertySheet* pSheet = OpenSheet(pAnd);
     ASSERT_NE(pSheet, nullptr);
     // Another block is current while the sheet applies: the sheet's own block changes.
-    V().m_pCurBlock = pOther;
+    V().SetCurrentObjects(pOther, nullptr, nullptr);
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Door"));
     const int nBefore = Snapshots();
     Doc().SetModifiedFlag(FALSE);
@@ -60,7 +60,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Door")));
     EXPECT_TRUE(pOther->m_strLabelSuffix.IsEmpty());
-    EXPECT_EQ(V().m_pCurBlock, pOther);
+    EXPECT_EQ(V().CurrentBlock(), pOther);
     EXPECT_EQ(Snapshots(), nBefore + 1);
     EXPECT_FALSE(pSheet->m_pMainPage->IsModified());
     Press(*pSheet, ID_APPLY_NOW);
@@ -199,10 +199,10 @@ TEST_F(ModelessSheet, ADoubleClickOpensTheSheetOfAFunctionBlockButNotOfAnInput)
     };
     dblClick(pIn);
     EXPECT_TRUE(V().m_openSheets.IsEmpty());
-    EXPECT_EQ(V().m_pCurBlock, nullptr);
+    EXPECT_EQ(V().CurrentBlock(), nullptr);
     dblClick(pAnd);
     EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
-    EXPECT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
 }
 
 }  // namespace

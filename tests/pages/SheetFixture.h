@@ -58,7 +58,7 @@ protected:
     void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
     void Properties(CBlockObj* pBlock)
     {
-        V().m_pCurBlock = pBlock;
+        V().SetCurrentObjects(pBlock, nullptr, nullptr);
         Command(ID_EDIT_BLOCK_PROPERTIES);
     }
     // The block's modeless sheet as its Properties command opens it; null when none opened.
@@ -70,7 +70,7 @@ protected:
     void StartSimulation()
     {
         Command(ID_TOOLS_SIMULATION);
-        ASSERT_EQ(V().m_nEditMode, EDIT_MODE_SIMULATE);
+        ASSERT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
     }
     // The next modal sheet: act runs once it shows, then the sheet gets the button nButton.
     void OnModal(std::function<void(CPropertySheet&)> act, int nButton)

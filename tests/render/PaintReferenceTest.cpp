@@ -178,12 +178,9 @@ protected:
     // What entering simulation does, on the hand-set clock instead of the PC's.
     void StartSimulation()
     {
+        View().OnSimulation();
         const SYSTEMTIME stStart = FixedClock();
         m_active.Frame().SetSimTime(&stStart);
-        View().m_nEditMode = EDIT_MODE_SIMULATE;
-        Doc().m_bSimulating = 1;
-        m_active.Frame().m_nSimRunState = SIM_RUN_RUNNING;
-        BuildSimulationOrder(Doc());
         StartSimulationRun(Doc(), stStart);
     }
 

@@ -140,14 +140,14 @@ TEST_F(PaletteTest, ASelectionReachesTheActiveViewAsThePaletteRefreshCommand)
     Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
     EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OR);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OR);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->PaletteType(), BT_OR);
 
     // A tab change's (0, 0) still reaches the view, with a type code of 0: select mode.
     Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
     EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, 0);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_SELECT);
 }
 
 TEST_F(PaletteTest, WithoutADocumentTheSelectionIsOnlyKept)
@@ -170,8 +170,8 @@ TEST_F(PaletteTest, AClickOnAPaletteItemPutsTheDiagramIntoInsertMode)
     Page(0)->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptItem));
     Page(0)->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
     EXPECT_EQ(Page(0)->m_nSelectedType, BT_AND_EDGE);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_AND_EDGE);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->PaletteType(), BT_AND_EDGE);
 }
 
 TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
@@ -181,7 +181,7 @@ TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
     CVetlaView* pView = ActiveView();
     ASSERT_NE(pView, nullptr);
     Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
-    ASSERT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    ASSERT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
     Page(2)->m_nSelectedType = 602;
 
     WorkBox().GetTabCtrl().UserSelect(2);
@@ -192,7 +192,7 @@ TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
     EXPECT_FALSE(Page(0)->GetStyle() & WS_VISIBLE);
     EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, 0);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_SELECT);
     // The page now offers the I/O items: its first box is the input.
     WPARAM wParam = 0;
     int nType = 0;
@@ -203,7 +203,7 @@ TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
     // The active tab again: nothing is sent, the view keeps its insert mode.
     Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_OR);
     WorkBox().GetTabCtrl().UserSelect(2);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
     EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
 }
 
@@ -296,8 +296,8 @@ TEST_F(PaletteStaleClickTest, PaintedForTheNewerGenerationClickedForTheOlder)
 {
     CVetlaView* pView = ClickPaintedItem(0x5188, 0x2188, BT_OUT);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_INSERT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
+    EXPECT_EQ(pView->PaletteType(), BT_OUT);
     EXPECT_EQ(Page(PALETTE_TAB_IO)->m_nSelectedType, BT_OUT);
     EXPECT_TRUE(NeedsPaint(*Page(PALETTE_TAB_IO)));
 }
@@ -306,7 +306,7 @@ TEST_F(PaletteStaleClickTest, PaintedForTheOlderGenerationClickedForTheNewer)
 {
     CVetlaView* pView = ClickPaintedItem(0x2188, 0x5188, BT_OUT);
     EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_OUT);
-    EXPECT_EQ(pView->m_nPaletteType, BT_OUT);
+    EXPECT_EQ(pView->PaletteType(), BT_OUT);
 }
 
 // The function key is the newer generation's alone: clicked on a page still showing the newer
@@ -316,7 +316,7 @@ TEST_F(PaletteStaleClickTest, ABlockTheActiveDocumentIsNotOfferedIsNoHit)
 {
     CVetlaView* pView = ClickPaintedItem(0x5188, 0x2188, BT_FKEY);
     EXPECT_EQ(Frame()->m_nPaletteFlag, 0);
-    EXPECT_EQ(pView->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pView->EditMode(), EDIT_MODE_SELECT);
     EXPECT_EQ(Page(PALETTE_TAB_IO)->m_nSelectedType, 0);
     EXPECT_TRUE(NeedsPaint(*Page(PALETTE_TAB_IO)));
     Page(PALETTE_TAB_IO)->UpdateWindow();
@@ -420,16 +420,16 @@ TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
     CVetlaView* pOlder = ActiveView();
     CChildFrame* pOlderFrame = pOlder->GetParentFrame();
     clickItem(BT_OPENX);
-    ASSERT_EQ(pOlder->m_nEditMode, EDIT_MODE_INSERT);
+    ASSERT_EQ(pOlder->EditMode(), EDIT_MODE_INSERT);
 
     g_wHardwareCode = 0x5188;
     Command(ID_FILE_NEW);
     CVetlaView* pNewer = ActiveView();
     ASSERT_NE(pNewer, pOlder);
     clickItem(BT_OUT);
-    EXPECT_EQ(pNewer->m_nEditMode, EDIT_MODE_INSERT);
-    EXPECT_EQ(pNewer->m_nPaletteType, BT_OUT);
-    EXPECT_EQ(pOlder->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pNewer->EditMode(), EDIT_MODE_INSERT);
+    EXPECT_EQ(pNewer->PaletteType(), BT_OUT);
+    EXPECT_EQ(pOlder->EditMode(), EDIT_MODE_SELECT);
 
     Frame()->MDIActivate(pOlderFrame);
     ASSERT_EQ(ActiveView(), pOlder);
@@ -440,12 +440,12 @@ TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
 
     // A tab change returns every diagram to select mode, not only the active one.
     clickItem(BT_OUT);
-    ASSERT_EQ(pOlder->m_nEditMode, EDIT_MODE_INSERT);
+    ASSERT_EQ(pOlder->EditMode(), EDIT_MODE_INSERT);
     Frame()->MDIActivate(pNewer->GetParentFrame());
     clickItem(BT_OUT);
     WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_BSC);
-    EXPECT_EQ(pOlder->m_nEditMode, EDIT_MODE_SELECT);
-    EXPECT_EQ(pNewer->m_nEditMode, EDIT_MODE_SELECT);
+    EXPECT_EQ(pOlder->EditMode(), EDIT_MODE_SELECT);
+    EXPECT_EQ(pNewer->EditMode(), EDIT_MODE_SELECT);
 }
 
 }  // namespace

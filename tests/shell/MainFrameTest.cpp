@@ -112,9 +112,9 @@ TEST_F(MainFrameApp, MessageTextSettingsOnlyForANewerControllerWhileEditing)
     EXPECT_FALSE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
     g_wHardwareCode = 0x5188;
     EXPECT_TRUE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
-    pView->m_nEditMode = EDIT_MODE_SIMULATE;
+    pView->OnSimulation();
     EXPECT_FALSE(Enabled(ID_FILE_MSGTEXT_SETTINGS));
-    pView->m_nEditMode = EDIT_MODE_SELECT;
+    pView->OnSimulation();
 }
 
 // Undo of a change of controller brings back the old controller everywhere it shows.

@@ -322,10 +322,10 @@ TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating
         nShownPage = sheet.GetActiveIndex();
         sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
     });
-    ActiveView()->m_nEditMode = EDIT_MODE_SIMULATE;
+    ActiveView()->OnSimulation();
     ClickSeriesText();
     EXPECT_EQ(nShownPage, -1);
-    ActiveView()->m_nEditMode = EDIT_MODE_SELECT;
+    ActiveView()->OnSimulation();
     ClickSeriesText();
     EXPECT_EQ(nShownPage, CPropertiesPropSh::PAGE_HARDWARE);
     EXPECT_EQ(Frame()->m_nPropertiesStartPage, 0);
@@ -559,7 +559,7 @@ TEST_F(VetlaAppTest, APowerInterruptionLocksTheBarsAndEndsAtAReleaseOverTheLog)
     EXPECT_FALSE(IsSimulationPowerOn()) << "no simulation";
     ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
     Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(ActiveView()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
     CSimulationBarDlg* pBar = ActiveView()->GetParentFrame()->GetSimulationBarDlg();
     ASSERT_TRUE(pBar);
     EXPECT_FALSE(IsSimulationPowerOn());
@@ -640,7 +640,7 @@ TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
     EXPECT_EQ(stateOf(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
     ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
     Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(ActiveView()->m_nEditMode, EDIT_MODE_SIMULATE);
+    ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
     CChildFrame* pChild = Frame()->MDIGetActive();
     const std::pair<UINT, CControlBar*> bars[] = {
         {ID_VIEW_OUTPUTS_BAR, pChild->m_pOutputsBar},

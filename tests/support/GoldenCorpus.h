@@ -107,7 +107,7 @@ public:
     }
     ~GoldenHost()
     {
-        if (m_view.m_nEditMode == EDIT_MODE_SIMULATE)
+        if (m_view.EditMode() == EDIT_MODE_SIMULATE)
             m_view.OnSimulation();
         m_view.m_pDocument = nullptr;
         m_pDoc.reset();
@@ -569,7 +569,7 @@ private:
                 continue;
             View().Selection().Clear(SELECTION_ALL);
             View().Selection().Add(pLine);
-            View().m_pCurLine = pLine;
+            View().SetCurrentObjects(nullptr, pLine, nullptr);
             View().SeparateLine();
             View().Selection().Clear(SELECTION_ALL);
             return;

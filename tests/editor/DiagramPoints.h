@@ -1,0 +1,28 @@
+// Points of a diagram that the editing tests press, hover and compare: the centre of a pin and
+// the route of a wire.
+#pragma once
+
+#include "blocks/BlockObj.h"
+#include "blocks/ConnectLineObj.h"
+#include "document/VetlaDoc.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+// The centre of the pin's stub; a pin without a stub fails the test that asks.
+inline CPoint PinCentre(CBlockObj* pBlock, int nPin)
+{
+    CRect rc;
+    EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "block " << pBlock->m_nNumber << " pin " << nPin;
+    return rc.CenterPoint();
+}
+
+// The wire's vertices in order.
+inline std::vector<CPoint> VerticesOf(const CConnectLineObj* pLine)
+{
+    std::vector<CPoint> points;
+    for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
+        points.push_back(pLine->m_arrVertices[i]);
+    return points;
+}
