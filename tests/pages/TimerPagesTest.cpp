@@ -300,25 +300,6 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     EXPECT_EQ(pGenerator->m_pRefBlock[1], pCounter);
 }
 
-TEST_F(TimerPages, ApplyChangesTheSetpointTheNextScanTimesWith)
-{
-    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR));
-    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1;
-    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
-    StartSimulation();
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0);
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
-    ASSERT_NE(pSheet, nullptr);
-    Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
-    Type(*pSheet->m_pMainPage, IDC_TIME1_LOW, _T("50"));
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0) << "nothing reaches the block before Apply";
-    Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
-    CSimContext sim = V().MakeSimContext();
-    ScanDocument(Doc(), sim);
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
-}
-
 // ---- the weekly timer ----
 
 class WeeklyPages : public TimerPages {
@@ -1017,10 +998,14 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
     CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
+    Type(*pSheet->m_pMainPage, IDC_TIME1_LOW, _T("50"));
     EXPECT_EQ(outputAt(800), 0);
+    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0) << "nothing reaches the block before Apply";
     Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(outputAt(1500), 0) << "past the old second, short of the new two";
-    EXPECT_EQ(outputAt(2100), 1);
+    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
+    EXPECT_EQ(outputAt(1500), 0) << "past the old second, short of the new two and a half";
+    EXPECT_EQ(outputAt(2400), 0);
+    EXPECT_EQ(outputAt(2600), 1);
 }
 
 TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
