@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/Object.h"
 
@@ -33,6 +34,20 @@ void LoadFromBytes(const std::vector<BYTE>& bytes, Load&& load)
     CArchive ar(&file, CArchive::load);
     std::forward<Load>(load)(ar);
     ar.Close();
+}
+
+// The cause of the archive exception that loading the bytes throws, or none.
+template <class Load>
+int LoadCause(const std::vector<BYTE>& bytes, Load&& load)
+{
+    try {
+        LoadFromBytes(bytes, std::forward<Load>(load));
+    } catch (CArchiveException* e) {
+        const int cause = e->m_cause;
+        e->Delete();
+        return cause;
+    }
+    return CArchiveException::none;
 }
 
 // Stored as one int.

@@ -361,13 +361,7 @@ TEST(ObList, FailedLoadKeepsTheObjectsReadBeforeTheFailure)
     bytes.resize(bytes.size() - 2);  // the third object's int is cut short
 
     CObList loaded;
-    try {
-        LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-        FAIL() << "a truncated list loaded";
-    } catch (CArchiveException* e) {
-        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
-        e->Delete();
-    }
+    EXPECT_EQ(LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }), CArchiveException::endOfFile);
     ASSERT_EQ(loaded.GetCount(), 2);
     EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetHead())->m_nValue, 1);
     EXPECT_EQ(static_cast<CCollTestItem*>(loaded.GetTail())->m_nValue, 2);
