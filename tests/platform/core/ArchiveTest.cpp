@@ -9,6 +9,7 @@
 
 #include "platform/core/StringPrinter.h"
 #include "platform/core/StreamTestFile.h"
+#include "ExceptionCause.h"
 
 #include <gtest/gtest.h>
 
@@ -95,18 +96,10 @@ private:
     CArchive m_ar;
 };
 
-// The cause of the CArchiveException the call throws, or none.
 template <class Fn>
 int ArchiveCause(Fn&& fn)
 {
-    try {
-        fn();
-    } catch (CArchiveException* e) {
-        const int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return CArchiveException::none;
+    return ExceptionCause<CArchiveException>(std::forward<Fn>(fn));
 }
 
 // Every test object counts itself, so that a failed load can be shown to leave none behind.

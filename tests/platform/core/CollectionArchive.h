@@ -2,6 +2,7 @@
 // the collection tests store.
 #pragma once
 
+#include "ExceptionCause.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
@@ -40,14 +41,7 @@ void LoadFromBytes(const std::vector<BYTE>& bytes, Load&& load)
 template <class Load>
 int LoadCause(const std::vector<BYTE>& bytes, Load&& load)
 {
-    try {
-        LoadFromBytes(bytes, std::forward<Load>(load));
-    } catch (CArchiveException* e) {
-        const int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return CArchiveException::none;
+    return ExceptionCause<CArchiveException>([&] { LoadFromBytes(bytes, std::forward<Load>(load)); });
 }
 
 // Stored as one int.

@@ -4,6 +4,7 @@
 #include "platform/core/MemFile.h"
 
 #include "platform/core/StringPrinter.h"
+#include "ExceptionCause.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +15,14 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 
-// The cause of the CFileException the call throws, or none.
 template <class Fn>
 int FileCause(Fn&& fn)
 {
-    try {
-        fn();
-    } catch (CFileException* e) {
-        const int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return CFileException::none;
+    return ExceptionCause<CFileException>(std::forward<Fn>(fn));
 }
 
 class FileTest : public ::testing::Test {
