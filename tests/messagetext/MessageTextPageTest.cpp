@@ -81,13 +81,6 @@ protected:
     {
         InsertParam(page, 0, nIndex, nLine, nColumn);
     }
-    // A press, a release and the double click that follows them, at the point of the grid.
-    static void DoubleClick(CLcdCanvas& grid, CPoint point)
-    {
-        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
-        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
-        grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(point));
-    }
     static void TypeAt(CLcdCanvas& grid, int nLine, int nColumn, const std::u16string& text)
     {
         grid.SetFocusCell(CCellID(nLine, nColumn));
@@ -275,7 +268,9 @@ TEST_F(MessageTextPage, AWidenedBarGraphThatWouldOverlapKeepsItsWidth)
                 dlg.SetDlgItemText(IDC_BG_MIN, _T("-5"));
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             };
-            DoubleClick(page.m_grid, CPoint(10, 15));
+            page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(10, 15)));
+            page.m_grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 15)));
+            page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 15)));
             EXPECT_TRUE(Refused());
             EXPECT_EQ(pBar->m_nWidth, 3);
             EXPECT_EQ(pBar->m_nMinValue, -5);
@@ -284,7 +279,7 @@ TEST_F(MessageTextPage, AWidenedBarGraphThatWouldOverlapKeepsItsWidth)
                 dlg.SetDlgItemText(IDC_BG_WIDTH, _T("5"));
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             };
-            DoubleClick(page.m_grid, CPoint(10, 15));
+            page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 15)));
             EXPECT_FALSE(Refused());
             EXPECT_EQ(pBar->m_nWidth, 5);
         },
@@ -322,7 +317,9 @@ TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
                 texts.push_back(strWidth);
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
             };
-            DoubleClick(page.m_grid, CPoint(10, 45));
+            page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
+            page.m_grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 45)));
+            page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CPoint(10, 45)));
             ASSERT_EQ(texts.size(), 4u);
             EXPECT_EQ(texts[0], CString(_T("The MaxValue must be larger than the MinValue.")));
             EXPECT_EQ(texts[1], CString(_T("32767")));
