@@ -36,8 +36,7 @@ protected:
     // Opens the block's modal sheet, runs act on its main page and presses nButton.
     void Edit(CBlockObj* pBlock, std::function<void(CWnd&)> act, int nButton = IDOK)
     {
-        OnModal([act](CPropertySheet& sheet) { act(*sheet.GetActivePage()); }, nButton);
-        Properties(pBlock);
+        EditModal(pBlock, [act](CPropertySheet& sheet) { act(*sheet.GetActivePage()); }, nButton);
     }
     static void Select(CWnd& page, int nID, int nIndex) { Combo(page, nID).UserSelect(nIndex); }
     static void Click(CWnd& page, int nID) { static_cast<CButton*>(page.GetDlgItem(nID))->Click(); }

@@ -59,23 +59,20 @@ TEST_F(BlockSheet, ModalOkWritesTheFieldsAndTakesOneSnapshot)
     CBlockObj* pBool = Block(BT_BOOLEAN);
     pBool->m_nParamEx[BOOLEAN_TABLE_PARAMEX] = 0x50001;  // bits above 15 travel through
     const int nBefore = Snapshots();
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage* pPage = sheet.GetActivePage();
-            ASSERT_NE(pPage, nullptr);
-            EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST))->GetCurSel(), 1);
-            EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5))->GetCurSel(), 0);
-            SetText(*pPage, IDC_BLOCK_NAME, _T("Mixer"));
-            auto* pRow5 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5));
-            pRow5->SetFocus();
-            pRow5->UserSelect(1);
-            auto* pRow0 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST));
-            pRow0->SetFocus();
-            pRow0->UserSelect(0);
-            pPage->CheckDlgButton(IDC_PROTECTION, 1);
-        },
-        IDOK);
-    Properties(pBool);
+    EditModal(pBool, [&](CPropertySheet& sheet) {
+        CPropertyPage* pPage = sheet.GetActivePage();
+        ASSERT_NE(pPage, nullptr);
+        EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST))->GetCurSel(), 1);
+        EXPECT_EQ(static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5))->GetCurSel(), 0);
+        SetText(*pPage, IDC_BLOCK_NAME, _T("Mixer"));
+        auto* pRow5 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST + 5));
+        pRow5->SetFocus();
+        pRow5->UserSelect(1);
+        auto* pRow0 = static_cast<CComboBox*>(pPage->GetDlgItem(IDC_TRUTH_FIRST));
+        pRow0->SetFocus();
+        pRow0->UserSelect(0);
+        pPage->CheckDlgButton(IDC_PROTECTION, 1);
+    }, IDOK);
     EXPECT_EQ(pBool->m_strLabelSuffix, CString(_T("Mixer")));
     EXPECT_EQ(pBool->m_nParamEx[BOOLEAN_TABLE_PARAMEX], 0x50020);
     EXPECT_EQ(pBool->m_nParam[BLOCK_PROTECTION_PARAM], 1);
@@ -85,15 +82,12 @@ TEST_F(BlockSheet, ModalOkWritesTheFieldsAndTakesOneSnapshot)
 TEST_F(BlockSheet, RefusedNameCharacterLeavesTheCursorWhereItWas)
 {
     CBlockObj* pAnd = Block(BT_AND);
-    OnModal(
-        [](CPropertySheet& sheet) {
-            CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
-            pEdit->SetFocus();
-            for (char16_t ch : std::u16string(u"AB\u00fcCD"))
-                pEdit->SendMessage(WM_CHAR, WPARAM(ch), 1);
-        },
-        IDOK);
-    Properties(pAnd);
+    EditModal(pAnd, [](CPropertySheet& sheet) {
+        CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
+        pEdit->SetFocus();
+        for (char16_t ch : std::u16string(u"AB\u00fcCD"))
+            pEdit->SendMessage(WM_CHAR, WPARAM(ch), 1);
+    }, IDOK);
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABCD")));
 }
 
@@ -102,8 +96,7 @@ TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)
     CBlockObj* pAnd = Block(BT_AND);
     const int nBefore = Snapshots();
     Doc().SetModifiedFlag(FALSE);
-    OnModal([](CPropertySheet&) {}, IDOK);
-    Properties(pAnd);
+    EditModal(pAnd, [](CPropertySheet&) {}, IDOK);
     EXPECT_EQ(Snapshots(), nBefore + 1);
     EXPECT_TRUE(Doc().IsModified()) << "closing asks to save what OK wrote";
 }
@@ -114,14 +107,11 @@ TEST_F(BlockSheet, CancelChangesNothing)
     pAnd->m_strComment = _T("first");
     const Bytes before = SaveToBytes(Doc());
     const int nBefore = Snapshots();
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            SetText(*sheet.GetActivePage(), IDC_BLOCK_NAME, _T("Gate"));
-            ASSERT_TRUE(sheet.SetActivePage(1));
-            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("second"));
-        },
-        IDCANCEL);
-    Properties(pAnd);
+    EditModal(pAnd, [&](CPropertySheet& sheet) {
+        SetText(*sheet.GetActivePage(), IDC_BLOCK_NAME, _T("Gate"));
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("second"));
+    }, IDCANCEL);
     EXPECT_EQ(SaveToBytes(Doc()), before);
     EXPECT_EQ(Snapshots(), nBefore);
 }
@@ -167,14 +157,11 @@ TEST_F(BlockSheet, LevelBlocksHaveOnlyTheCommentPageAndOtherKindsNoSheet)
 {
     CBlockObj* pLow = Block(BT_LOW);
     int nPages = -1;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            nPages = sheet.GetPageCount();
-            EXPECT_EQ(static_cast<CAllPropertySheet&>(sheet).GetHelpTopic(), 1080u);
-            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("always off"));
-        },
-        IDOK);
-    Properties(pLow);
+    EditModal(pLow, [&](CPropertySheet& sheet) {
+        nPages = sheet.GetPageCount();
+        EXPECT_EQ(static_cast<CAllPropertySheet&>(sheet).GetHelpTopic(), 1080u);
+        SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("always off"));
+    }, IDOK);
     EXPECT_EQ(nPages, 1);
     EXPECT_EQ(pLow->m_strComment, CString(_T("always off")));
     int nShown = 0;
@@ -205,15 +192,12 @@ TEST_F(BlockSheet, TheNameEditIsDisabledOnceTwoHundredFiftySixBlocksAreNamed)
 TEST_F(BlockSheet, ACharacterOfCode128OrMoreLeavesTheFocusedName)
 {
     CBlockObj* pAnd = Block(BT_AND);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
-            pEdit->SetFocus();
-            pEdit->SetWindowText(CString(u"Ga\u00fcte"));
-            EXPECT_EQ(Text(*sheet.GetActivePage(), IDC_BLOCK_NAME), CString(_T("Gate")));
-        },
-        IDOK);
-    Properties(pAnd);
+    EditModal(pAnd, [&](CPropertySheet& sheet) {
+        CWnd* pEdit = sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
+        pEdit->SetFocus();
+        pEdit->SetWindowText(CString(u"Ga\u00fcte"));
+        EXPECT_EQ(Text(*sheet.GetActivePage(), IDC_BLOCK_NAME), CString(_T("Gate")));
+    }, IDOK);
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Gate")));
 }
 
@@ -236,16 +220,13 @@ TEST_F(BlockSheet, ChineseTabTitlesAndTextsKeepTheTemplateWhereAKeyIsMissing)
     CString strLabel;
     CString strOK;
     CString strCancel;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            for (int i = 0; i < sheet.GetPageCount(); ++i)
-                tabs.push_back(sheet.GetPage(i)->GetTabTitle());
-            strLabel = Text(*sheet.GetActivePage(), IDC_BLOCK_NAME_LABEL);
-            strOK = Text(sheet, IDOK);
-            strCancel = Text(sheet, IDCANCEL);
-        },
-        IDCANCEL);
-    Properties(pAnd);
+    EditModal(pAnd, [&](CPropertySheet& sheet) {
+        for (int i = 0; i < sheet.GetPageCount(); ++i)
+            tabs.push_back(sheet.GetPage(i)->GetTabTitle());
+        strLabel = Text(*sheet.GetActivePage(), IDC_BLOCK_NAME_LABEL);
+        strOK = Text(sheet, IDOK);
+        strCancel = Text(sheet, IDCANCEL);
+    }, IDCANCEL);
     g_bChineseUI = nWasChinese;
     SetPageTextLookup(nullptr);
     EXPECT_EQ(tabs, (std::vector<CString>{texts.at(TEXT_KEY_MAIN_PAGE), CString(_T("Comment"))}));
@@ -260,18 +241,14 @@ TEST_F(BlockSheet, HelpOpensTheTopicOfTheTypeAndIsOffWithoutAHelpFile)
     SetPageHelpHandler([&](UINT nTopic) { topics.push_back(nTopic); });
     CBlockObj* pNand = Block(BT_NAND);
     BOOL bHelpEnabled = FALSE;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled();
-            sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
-        },
-        IDCANCEL);
-    Properties(pNand);
+    EditModal(pNand, [&](CPropertySheet& sheet) {
+        bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled();
+        sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDHELP, BN_CLICKED), 0);
+    }, IDCANCEL);
     SetPageHelpHandler(nullptr);
     EXPECT_TRUE(bHelpEnabled);
     EXPECT_EQ(topics, (std::vector<UINT>{1066}));
-    OnModal([&](CPropertySheet& sheet) { bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled(); }, IDCANCEL);
-    Properties(pNand);
+    EditModal(pNand, [&](CPropertySheet& sheet) { bHelpEnabled = sheet.GetDlgItem(IDHELP)->IsWindowEnabled(); }, IDCANCEL);
     EXPECT_FALSE(bHelpEnabled);
 }
 

@@ -290,27 +290,21 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
 TEST_F(CommPages, AnAnalogWifiOutputWritesToVamWithoutDiagnostic)
 {
     CBlockObj* pOut = Block(BT_WIFI_AOUT);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_EQ(Text(page, IDC_WIFI_VM), CString(_T("VAM")));
-            EXPECT_EQ(Text(page, IDC_WIFI_GROUP), CString(_T("Write value to")));
-            EXPECT_FALSE(Shown(page, IDC_WIFI_DIAGNOSTIC));
-        },
-        IDCANCEL);
-    Properties(pOut);
+    EditModal(pOut, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        EXPECT_EQ(Text(page, IDC_WIFI_VM), CString(_T("VAM")));
+        EXPECT_EQ(Text(page, IDC_WIFI_GROUP), CString(_T("Write value to")));
+        EXPECT_FALSE(Shown(page, IDC_WIFI_DIAGNOSTIC));
+    }, IDCANCEL);
     CBlockObj* pIn = Block(BT_WIFI_IN, 300, 300);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            Click(page, IDC_WIFI_DIAGNOSTIC);
-            EXPECT_EQ(Combo(page, IDC_WIFI_TYPE).GetCount(), 7);
-            EXPECT_EQ(Text(page, IDC_WIFI_TYPE_LABEL), CString(_T("Diagnostic Type")));
-            EXPECT_FALSE(Shown(page, IDC_WIFI_NUMBER));
-            EXPECT_FALSE(Shown(page, IDC_WIFI_ID));
-        },
-        IDCANCEL);
-    Properties(pIn);
+    EditModal(pIn, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        Click(page, IDC_WIFI_DIAGNOSTIC);
+        EXPECT_EQ(Combo(page, IDC_WIFI_TYPE).GetCount(), 7);
+        EXPECT_EQ(Text(page, IDC_WIFI_TYPE_LABEL), CString(_T("Diagnostic Type")));
+        EXPECT_FALSE(Shown(page, IDC_WIFI_NUMBER));
+        EXPECT_FALSE(Shown(page, IDC_WIFI_ID));
+    }, IDCANCEL);
 }
 
 }  // namespace

@@ -89,8 +89,7 @@ protected:
     // The main page of the block's modal sheet while act runs, then OK.
     void Edit(CBlockObj* pBlock, std::function<void(CWnd& page, CPropertySheet& sheet)> act, int nButton = IDOK)
     {
-        OnModal([act](CPropertySheet& sheet) { act(MainPage(sheet), sheet); }, nButton);
-        Properties(pBlock);
+        EditModal(pBlock, [act](CPropertySheet& sheet) { act(MainPage(sheet), sheet); }, nButton);
     }
     CConnectLineObj* Wire(CBlockObj* pFrom, CBlockObj* pTo, int nToPin)
     {
@@ -280,14 +279,11 @@ protected:
     // The simulation page shown, edited by act, then OK.
     void EditSim(CBlockObj* pBlock, std::function<void(CSimulation&)> act)
     {
-        OnModal(
-            [act](CPropertySheet& sheet) {
-                ASSERT_EQ(sheet.GetPageCount(), 3);
-                ASSERT_TRUE(sheet.SetActivePage(2));
-                act(SimPage(sheet));
-            },
-            IDOK);
-        Properties(pBlock);
+        EditModal(pBlock, [act](CPropertySheet& sheet) {
+            ASSERT_EQ(sheet.GetPageCount(), 3);
+            ASSERT_TRUE(sheet.SetActivePage(2));
+            act(SimPage(sheet));
+        }, IDOK);
     }
     static void Click(CWnd& page, int nID)
     {

@@ -125,8 +125,7 @@ TEST_F(LadderSheet, AContactReadsCoilsAndBlocksInOrderAndStoresTheCoil)
     EXPECT_LT(nQ, nM);
     EXPECT_LT(nM, nB3);
     EXPECT_EQ(entries[size_t(nQ)].nOperand, pQCoil->m_nNumber);
-    OnModal([](CPropertySheet& sheet) { Choose(sheet, _T("M12")); }, IDOK);
-    Properties(pContact);
+    EditModal(pContact, [](CPropertySheet& sheet) { Choose(sheet, _T("M12")); }, IDOK);
     EXPECT_EQ(pContact->m_nOperand, pMCoil->m_nNumber) << "the coil's number, not 1328";
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
 }
@@ -145,8 +144,7 @@ TEST_F(LadderSheet, ACoilIsOfferedOnlyAddressesNoOtherElementUses)
     EXPECT_EQ(IndexOf(texts, _T("Q008")), -1);
     EXPECT_EQ(CountPrefix(texts, _T("X")), 128);
     CString strSelected;
-    OnModal([&](CPropertySheet& sheet) { strSelected = SelectedText(sheet); }, IDCANCEL);
-    Properties(pCoil);
+    EditModal(pCoil, [&](CPropertySheet& sheet) { strSelected = SelectedText(sheet); }, IDCANCEL);
     EXPECT_EQ(strSelected.Left(3), CString(_T("M7[")));
 }
 
@@ -180,8 +178,7 @@ TEST_F(LadderSheet, TheSelectionIsTheOperandExactlyOrNothing)
         SCOPED_TRACE(c.nOperand);
         CBlockObj* pContact = Element(BT_MAKE, c.nOperand, 300);
         CString strSelected;
-        OnModal([&](CPropertySheet& sheet) { strSelected = SelectedText(sheet); }, IDOK);
-        Properties(pContact);
+        EditModal(pContact, [&](CPropertySheet& sheet) { strSelected = SelectedText(sheet); }, IDOK);
         EXPECT_EQ(strSelected.Left(CString(c.lpszSelected).GetLength()), CString(c.lpszSelected));
         EXPECT_EQ(strSelected.IsEmpty(), CString(c.lpszSelected).IsEmpty());
         EXPECT_EQ(pContact->m_nOperand, c.nOperand) << "an unchanged OK keeps the operand";
@@ -209,23 +206,20 @@ TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandWithOneUndoSte
     CBlockObj* pContact = Element(BT_MAKE, NUM_INPUT + 2, 100);
     Doc().m_undo.SaveState(&Doc());
     const Bytes before = SaveToBytes(Doc());
-    OnModal(
-        [](CPropertySheet& sheet) {
-            ASSERT_EQ(sheet.GetPageCount(), 3) << "an input operand has its simulation page";
-            ASSERT_TRUE(sheet.SetActivePage(1));
-            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("door"));
-            ASSERT_TRUE(sheet.SetActivePage(2));
-            CPropertyPage& page = *sheet.GetActivePage();
-            page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIM_FREQUENCY, BN_CLICKED), 0);
-            page.CheckDlgButton(IDC_SIM_AUTO_RANGE, 0);
-            SetText(page, IDC_SIM_MIN, _T("500"));
-            SetText(page, IDC_SIM_MAX, _T("100"));
-            SetText(page, IDC_SIM_VALUE, _T("700"));
-            ASSERT_TRUE(sheet.SetActivePage(0));
-            Choose(sheet, _T("I005"));
-        },
-        IDOK);
-    Properties(pContact);
+    EditModal(pContact, [](CPropertySheet& sheet) {
+        ASSERT_EQ(sheet.GetPageCount(), 3) << "an input operand has its simulation page";
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, _T("door"));
+        ASSERT_TRUE(sheet.SetActivePage(2));
+        CPropertyPage& page = *sheet.GetActivePage();
+        page.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SIM_FREQUENCY, BN_CLICKED), 0);
+        page.CheckDlgButton(IDC_SIM_AUTO_RANGE, 0);
+        SetText(page, IDC_SIM_MIN, _T("500"));
+        SetText(page, IDC_SIM_MAX, _T("100"));
+        SetText(page, IDC_SIM_VALUE, _T("700"));
+        ASSERT_TRUE(sheet.SetActivePage(0));
+        Choose(sheet, _T("I005"));
+    }, IDOK);
     CString strComment;
     EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 2, strComment));
     EXPECT_EQ(strComment, CString(_T("door")));
@@ -261,13 +255,10 @@ TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
         CString strText;
         strText.Format(_T("note %d"), ++nComment);
         const INT_PTR nEntries = Doc().m_mapOperandComment.GetCount();
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                ASSERT_TRUE(sheet.SetActivePage(1));
-                SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, strText);
-            },
-            IDOK);
-        Properties(pElement);
+        EditModal(pElement, [&](CPropertySheet& sheet) {
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, strText);
+        }, IDOK);
         CString strStored;
         if (c.nKey < 0) {
             EXPECT_EQ(Doc().m_mapOperandComment.GetCount(), nEntries);

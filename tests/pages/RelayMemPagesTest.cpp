@@ -49,19 +49,16 @@ TEST_F(RelayMemPages, EachTypeShowsItsControls)
         SCOPED_TRACE(c.nType);
         Doc().m_wHardwareCode = c.wHardware;
         CBlockObj* pBlock = Block(c.nType);
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CPropertyPage& page = *sheet.GetActivePage();
-                EXPECT_TRUE(Shown(page, IDC_BLOCK_NAME));
-                EXPECT_EQ(Shown(page, IDC_RETENTIVITY), c.bRetentivity);
-                EXPECT_EQ(Shown(page, IDC_PRIORITY_R), c.bPriority);
-                EXPECT_EQ(Shown(page, IDC_PRIORITY_S), c.bPriority);
-                EXPECT_EQ(Shown(page, IDC_SREG_BIT), c.bBit);
-                EXPECT_EQ(Shown(page, IDC_SREG_BIT_LABEL), c.bBit);
-                EXPECT_EQ(Shown(page, IDC_SREG_INDEX), c.bIndex);
-            },
-            IDCANCEL);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            EXPECT_TRUE(Shown(page, IDC_BLOCK_NAME));
+            EXPECT_EQ(Shown(page, IDC_RETENTIVITY), c.bRetentivity);
+            EXPECT_EQ(Shown(page, IDC_PRIORITY_R), c.bPriority);
+            EXPECT_EQ(Shown(page, IDC_PRIORITY_S), c.bPriority);
+            EXPECT_EQ(Shown(page, IDC_SREG_BIT), c.bBit);
+            EXPECT_EQ(Shown(page, IDC_SREG_BIT_LABEL), c.bBit);
+            EXPECT_EQ(Shown(page, IDC_SREG_INDEX), c.bIndex);
+        }, IDCANCEL);
     }
 }
 
@@ -90,17 +87,14 @@ TEST_F(RelayMemPages, AShiftRegisterIsOfferedTheIndexesNoOtherUses)
     ShiftRegister(0, 100);
     CBlockObj* pTwo = ShiftRegister(2, 200);
     EXPECT_EQ(FreeShiftRegisterIndexes(Doc(), -1, -1), (std::vector<int>{1, 3})) << "for a third register";
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_EQ(ComboLines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
-                << "the one on index 2 keeps its own";
-            EXPECT_EQ(Selected(page, IDC_SREG_INDEX), CString(_T("2")));
-            Combo(page, IDC_SREG_INDEX).SetCurSel(2);
-            Combo(page, IDC_SREG_BIT).SetCurSel(9);
-        },
-        IDOK);
-    Properties(pTwo);
+    EditModal(pTwo, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        EXPECT_EQ(ComboLines(page, IDC_SREG_INDEX), (std::vector<CString>{_T("1"), _T("2"), _T("3")}))
+            << "the one on index 2 keeps its own";
+        EXPECT_EQ(Selected(page, IDC_SREG_INDEX), CString(_T("2")));
+        Combo(page, IDC_SREG_INDEX).SetCurSel(2);
+        Combo(page, IDC_SREG_BIT).SetCurSel(9);
+    }, IDOK);
     EXPECT_EQ(pTwo->m_nParamEx[SREG_INDEX_PARAMEX], 3) << "the line's number, not its place";
     EXPECT_EQ(pTwo->m_nParamEx[SREG_BIT_PARAMEX], 9);
     // The same list in a simulation's sheet.
@@ -115,8 +109,7 @@ TEST_F(RelayMemPages, OnTheOlderGenerationTheIndexStaysAsStored)
 {
     Doc().m_wHardwareCode = kOlderHardware;
     CBlockObj* pReg = ShiftRegister(2, 100);
-    OnModal([&](CPropertySheet& sheet) { Combo(*sheet.GetActivePage(), IDC_SREG_BIT).SetCurSel(4); }, IDOK);
-    Properties(pReg);
+    EditModal(pReg, [&](CPropertySheet& sheet) { Combo(*sheet.GetActivePage(), IDC_SREG_BIT).SetCurSel(4); }, IDOK);
     EXPECT_EQ(pReg->m_nParamEx[SREG_INDEX_PARAMEX], 2);
     EXPECT_EQ(pReg->m_nParamEx[SREG_BIT_PARAMEX], 4);
 }
@@ -125,17 +118,14 @@ TEST_F(RelayMemPages, APulseRelayOpensOnItsPriorityAndAClickMarksThePage)
 {
     CBlockObj* pRelay = Block(BT_PR);
     pRelay->m_nParamEx[PR_SET_WINS_PARAMEX] = 1;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_TRUE(page.IsDlgButtonChecked(IDC_PRIORITY_S));
-            EXPECT_FALSE(page.IsDlgButtonChecked(IDC_PRIORITY_R));
-            page.SetModified(FALSE);
-            Click(page, IDC_PRIORITY_R);
-            EXPECT_TRUE(page.IsModified());
-        },
-        IDOK);
-    Properties(pRelay);
+    EditModal(pRelay, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        EXPECT_TRUE(page.IsDlgButtonChecked(IDC_PRIORITY_S));
+        EXPECT_FALSE(page.IsDlgButtonChecked(IDC_PRIORITY_R));
+        page.SetModified(FALSE);
+        Click(page, IDC_PRIORITY_R);
+        EXPECT_TRUE(page.IsModified());
+    }, IDOK);
     EXPECT_EQ(pRelay->m_nParamEx[PR_SET_WINS_PARAMEX], 0);
 }
 
@@ -176,19 +166,16 @@ TEST_F(RelayMemPages, ANewMemoryBlockOpensWithTheDashLinesAndStoresNoSource)
 {
     CBlockObj* pMem = Block(BT_MEM, 200, 100);
     Block(BT_COUNTER, 200, 200);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_EQ(Selected(page, IDC_MEM_BLOCK), CString(_T('-'), 51));
-            EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 33)}));
-            for (const CString& line : ComboLines(page, IDC_MEM_BLOCK)) {
-                CString strOwn;
-                strOwn.Format(_T("B%d["), pMem->m_nNumber - NUM_FUNCTION_BLOCK);
-                EXPECT_NE(line.Find(strOwn), 0) << "the block never offers itself";
-            }
-        },
-        IDOK);
-    Properties(pMem);
+    EditModal(pMem, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        EXPECT_EQ(Selected(page, IDC_MEM_BLOCK), CString(_T('-'), 51));
+        EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX), (std::vector<CString>{CString(_T('-'), 33)}));
+        for (const CString& line : ComboLines(page, IDC_MEM_BLOCK)) {
+            CString strOwn;
+            strOwn.Format(_T("B%d["), pMem->m_nNumber - NUM_FUNCTION_BLOCK);
+            EXPECT_NE(line.Find(strOwn), 0) << "the block never offers itself";
+        }
+    }, IDOK);
     EXPECT_EQ(pMem->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pMem->m_nParam[BLOCK_REF_USED_PARAM], 0);
     EXPECT_EQ(pMem->m_nParam[MEM_BLOCK_INDEX_PARAM], 0);
@@ -198,18 +185,15 @@ TEST_F(RelayMemPages, ChoosingASourceListsItsValuesAndTheFlagFollowsTheChoice)
 {
     CBlockObj* pMem = Block(BT_MEM, 200, 100);
     CBlockObj* pSource = Block(BT_MAXMIN, 200, 200);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            CComboBox& blocks = Combo(page, IDC_MEM_BLOCK);
-            ASSERT_GE(blocks.GetCount(), 2);
-            blocks.UserSelect(1);
-            EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX).size(), 4u);
-            EXPECT_EQ(Combo(page, IDC_MEM_INDEX).GetCurSel(), 0);
-            Combo(page, IDC_MEM_INDEX).UserSelect(2);
-        },
-        IDOK);
-    Properties(pMem);
+    EditModal(pMem, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        CComboBox& blocks = Combo(page, IDC_MEM_BLOCK);
+        ASSERT_GE(blocks.GetCount(), 2);
+        blocks.UserSelect(1);
+        EXPECT_EQ(ComboLines(page, IDC_MEM_INDEX).size(), 4u);
+        EXPECT_EQ(Combo(page, IDC_MEM_INDEX).GetCurSel(), 0);
+        Combo(page, IDC_MEM_INDEX).UserSelect(2);
+    }, IDOK);
     EXPECT_EQ(pMem->m_pRefBlock[0], pSource);
     EXPECT_EQ(pMem->m_nParam[BLOCK_REF_USED_PARAM], 1);
     EXPECT_EQ(pMem->m_nParam[MEM_BLOCK_INDEX_PARAM], 1);

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 class SheetFixture : public ::testing::Test {
 protected:
@@ -82,6 +83,12 @@ protected:
             sheet.SendMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
         });
     }
+    // Block Properties on the block as a modal sheet: act runs on it, then it gets nButton.
+    void EditModal(CBlockObj* pBlock, std::function<void(CPropertySheet&)> act, int nButton)
+    {
+        OnModal(std::move(act), nButton);
+        Properties(pBlock);
+    }
     static void SetText(CWnd& parent, int nID, LPCTSTR lpszText)
     {
         CWnd* pControl = parent.GetDlgItem(nID);
@@ -132,7 +139,7 @@ protected:
             m_app->PumpPending();
         }
     }
-    // A modeless sheet's button as a click sends it.
+    // A button of a modeless sheet or of a page, as a click sends it.
     static void Press(CWnd& sheet, int nID)
     {
         sheet.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED),

@@ -11,15 +11,12 @@ protected:
     BOOL PressF1In(CBlockObj* pBlock)
     {
         BOOL bTaken = FALSE;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                MSG msg{};
-                msg.message = WM_KEYDOWN;
-                msg.wParam = VK_F1;
-                bTaken = sheet.PreTranslateMessage(&msg);
-            },
-            IDCANCEL);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            MSG msg{};
+            msg.message = WM_KEYDOWN;
+            msg.wParam = VK_F1;
+            bTaken = sheet.PreTranslateMessage(&msg);
+        }, IDCANCEL);
         return bTaken;
     }
 };

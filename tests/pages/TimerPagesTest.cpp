@@ -37,14 +37,10 @@ constexpr WORD kOlderHardware = 0x2188;
 
 class TimerPages : public SheetFixture {
 protected:
-    static void Click(CWnd& page, int nID)
-    {
-        page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), reinterpret_cast<LPARAM>(page.GetDlgItem(nID)->GetSafeHwnd()));
-    }
     static void Tick(CDialog& page, int nID, bool bOn)
     {
         page.CheckDlgButton(nID, bOn ? 1 : 0);
-        Click(page, nID);
+        Press(page, nID);
     }
     static void Choose(CWnd& page, int nID, int nIndex)
     {
@@ -86,19 +82,16 @@ TEST_F(TimerPages, TheLowPartBecomes59WhenHoursOrMinutesAreChosen)
         CBlockObj* pTimer = Block(c.nType);
         CString strAfterBase;
         CString strTyped;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CBlockPage& page = MainPage(sheet);
-                Choose(page, t.nBase, TIME_BASE_SECONDS);
-                Type(page, t.nLow, _T("75"));
-                EXPECT_EQ(Text(page, t.nLow), CString(_T("75"))) << "hundredths run to 99";
-                Choose(page, t.nBase, TIME_BASE_HOURS);
-                strAfterBase = Text(page, t.nLow);
-                Type(page, t.nLow, _T("75"));
-                strTyped = Text(page, t.nLow);
-            },
-            IDOK);
-        Properties(pTimer);
+        EditModal(pTimer, [&](CPropertySheet& sheet) {
+            CBlockPage& page = MainPage(sheet);
+            Choose(page, t.nBase, TIME_BASE_SECONDS);
+            Type(page, t.nLow, _T("75"));
+            EXPECT_EQ(Text(page, t.nLow), CString(_T("75"))) << "hundredths run to 99";
+            Choose(page, t.nBase, TIME_BASE_HOURS);
+            strAfterBase = Text(page, t.nLow);
+            Type(page, t.nLow, _T("75"));
+            strTyped = Text(page, t.nLow);
+        }, IDOK);
         EXPECT_EQ(strAfterBase, CString(_T("59")));
         EXPECT_EQ(strTyped, CString(_T("59")));
         EXPECT_EQ(ReadBlockWord(*pTimer, t.pSlot->low), 59);
@@ -117,16 +110,13 @@ TEST_F(TimerPages, OkWithAReferenceStoresNoConstantButTheBaseTheFlagAndTheUnit)
         WriteBlockWord(*pTimer, t.pSlot->low, 30);
         WriteBlockWord(*pTimer, t.pSlot->high, 5);
         WriteBlockWord(*pTimer, t.pSlot->base, TIME_BASE_MINUTES);
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CBlockPage& page = MainPage(sheet);
-                Click(page, t.nReference);
-                EXPECT_TRUE(Visible(page, int(t.nUnitList)));
-                EXPECT_FALSE(Visible(page, t.nLow));
-                Choose(page, int(t.nUnitList), REF_UNIT_MILLISECONDS);
-            },
-            IDOK);
-        Properties(pTimer);
+        EditModal(pTimer, [&](CPropertySheet& sheet) {
+            CBlockPage& page = MainPage(sheet);
+            Press(page, t.nReference);
+            EXPECT_TRUE(Visible(page, int(t.nUnitList)));
+            EXPECT_FALSE(Visible(page, t.nLow));
+            Choose(page, int(t.nUnitList), REF_UNIT_MILLISECONDS);
+        }, IDOK);
         EXPECT_EQ(ReadBlockWord(*pTimer, t.pSlot->low), 0);
         EXPECT_EQ(ReadBlockWord(*pTimer, t.pSlot->high), 0);
         EXPECT_EQ(ReadBlockWord(*pTimer, t.pSlot->base), TIME_BASE_MINUTES);
@@ -165,13 +155,10 @@ TEST_F(TimerPages, TheReferenceButtonByDocumentGenerationAndType)
         CBlockObj* pTimer = Block(c.nType);
         bool bShown = false;
         bool bEnabled = false;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                bShown = Visible(MainPage(sheet), c.nButton);
-                bEnabled = Enabled(MainPage(sheet), c.nButton);
-            },
-            IDCANCEL);
-        Properties(pTimer);
+        EditModal(pTimer, [&](CPropertySheet& sheet) {
+            bShown = Visible(MainPage(sheet), c.nButton);
+            bEnabled = Enabled(MainPage(sheet), c.nButton);
+        }, IDCANCEL);
         EXPECT_EQ(bShown, c.bShown);
         EXPECT_EQ(bEnabled, c.bEnabled);
     }
@@ -188,10 +175,9 @@ TEST_F(TimerPages, AnOlderProjectStoresBothTimesOfATwoTimeTimerWithoutReferences
         pTimer->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
     }
     bool bConstantsShown = false;
-    OnModal([&](CPropertySheet& sheet) {
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
         bConstantsShown = Visible(MainPage(sheet), IDC_TIME1_LOW) && Visible(MainPage(sheet), IDC_TIME2_LOW);
     }, IDOK);
-    Properties(pTimer);
     EXPECT_TRUE(bConstantsShown);
     for (int k : {0, 1}) {
         EXPECT_EQ(pTimer->m_pRefBlock[k], nullptr) << k;
@@ -203,19 +189,17 @@ TEST_F(TimerPages, AnOlderProjectStoresBothTimesOfATwoTimeTimerWithoutReferences
 TEST_F(TimerPages, PulseCyclesAndTheRandomGeneratorsRetentivity)
 {
     CBlockObj* pRelay = Block(BT_RPR);
-    OnModal([&](CPropertySheet& sheet) { Choose(MainPage(sheet), IDC_PULSE_CYCLES, 8); }, IDOK);
-    Properties(pRelay);
+    EditModal(pRelay, [&](CPropertySheet& sheet) { Choose(MainPage(sheet), IDC_PULSE_CYCLES, 8); }, IDOK);
     EXPECT_EQ(pRelay->m_nParamEx[RPR_PULSES_PARAMEX], 8) << "\"9\" is stored as 8";
 
     CBlockObj* pRandom = Block(BT_RG, 200, 300);
     pRandom->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
     bool bRetentiveShown = true;
     bool bCyclesShown = true;
-    OnModal([&](CPropertySheet& sheet) {
+    EditModal(pRandom, [&](CPropertySheet& sheet) {
         bRetentiveShown = Visible(MainPage(sheet), IDC_RETENTIVE);
         bCyclesShown = Visible(MainPage(sheet), IDC_PULSE_CYCLES);
     }, IDOK);
-    Properties(pRandom);
     EXPECT_FALSE(bRetentiveShown);
     EXPECT_FALSE(bCyclesShown);
     EXPECT_EQ(pRandom->m_nParam[BLOCK_RETENTIVE_PARAM], 1) << "OK leaves the word alone";
@@ -274,7 +258,7 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     pGenerator->m_bTiming = 1;
     pGenerator->m_dRunTime = 500.0;
     Choose(*pSheet->m_pMainPage, IDC_TIME2_BASE, TIME_BASE_MINUTES);
-    Click(*pSheet->m_pMainPage, IDC_TIME2_REFERENCE);
+    Press(*pSheet->m_pMainPage, IDC_TIME2_REFERENCE);
     EXPECT_EQ(pGenerator->m_bTiming, 0);
     EXPECT_EQ(pGenerator->m_dRunTime, 0.0);
     EXPECT_EQ(pGenerator->m_nParamEx[TIMER_OFF_LOW_PARAMEX], 0);
@@ -294,29 +278,10 @@ TEST_F(TimerPages, GivingUpAReferenceOfARunningGeneratorStopsItsTimingAtOnce)
     pSheet->m_nBlockNumber = pOther->m_nNumber + 100;
     pGenerator->m_bTiming = 1;
     pOther->m_bTiming = 1;
-    Click(*pSheet->m_pMainPage, IDC_TIME2_REFERENCE);
+    Press(*pSheet->m_pMainPage, IDC_TIME2_REFERENCE);
     EXPECT_EQ(pGenerator->m_bTiming, 1);
     EXPECT_EQ(pOther->m_bTiming, 1);
     EXPECT_EQ(pGenerator->m_pRefBlock[1], pCounter);
-}
-
-TEST_F(TimerPages, ApplyChangesTheSetpointTheNextScanTimesWith)
-{
-    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR));
-    pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1;
-    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
-    StartSimulation();
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0);
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
-    ASSERT_NE(pSheet, nullptr);
-    Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
-    Type(*pSheet->m_pMainPage, IDC_TIME1_LOW, _T("50"));
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0) << "nothing reaches the block before Apply";
-    Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
-    CSimContext sim = V().MakeSimContext();
-    ScanDocument(Doc(), sim);
-    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
 }
 
 // ---- the weekly timer ----
@@ -342,29 +307,26 @@ TEST_F(WeeklyPages, ANewTimerHasNoDaysAndNoTimesAndItsCamsClampWhileTyping)
                            {IDC_CAM_OFF_HOUR, _T("24"), _T("23")},
                            {IDC_CAM_ON_MINUTE, _T("75"), _T("59")},
                            {IDC_CAM_OFF_MINUTE, _T("123"), _T("12")}};
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            for (int nCam = 0; nCam < TIMER_CAM_COUNT; ++nCam) {
-                SCOPED_TRACE(nCam);
-                CWeeklyCams1* pCam = Cam(sheet, nCam);
-                ASSERT_NE(pCam, nullptr);
-                for (int i = 0; i < WEEK_DAYS; ++i)
-                    EXPECT_FALSE(pCam->IsDlgButtonChecked(IDC_MONDAY + i));
-                EXPECT_TRUE(pCam->IsDlgButtonChecked(IDC_CAM_ON_DISABLE));
-                EXPECT_TRUE(pCam->IsDlgButtonChecked(IDC_CAM_OFF_DISABLE));
-                for (int nEdit : {IDC_CAM_ON_HOUR, IDC_CAM_ON_MINUTE, IDC_CAM_OFF_HOUR, IDC_CAM_OFF_MINUTE}) {
-                    EXPECT_EQ(Text(*pCam, nEdit), CString(_T("0")));
-                    EXPECT_FALSE(Enabled(*pCam, nEdit));
-                }
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
+        for (int nCam = 0; nCam < TIMER_CAM_COUNT; ++nCam) {
+            SCOPED_TRACE(nCam);
+            CWeeklyCams1* pCam = Cam(sheet, nCam);
+            ASSERT_NE(pCam, nullptr);
+            for (int i = 0; i < WEEK_DAYS; ++i)
+                EXPECT_FALSE(pCam->IsDlgButtonChecked(IDC_MONDAY + i));
+            EXPECT_TRUE(pCam->IsDlgButtonChecked(IDC_CAM_ON_DISABLE));
+            EXPECT_TRUE(pCam->IsDlgButtonChecked(IDC_CAM_OFF_DISABLE));
+            for (int nEdit : {IDC_CAM_ON_HOUR, IDC_CAM_ON_MINUTE, IDC_CAM_OFF_HOUR, IDC_CAM_OFF_MINUTE}) {
+                EXPECT_EQ(Text(*pCam, nEdit), CString(_T("0")));
+                EXPECT_FALSE(Enabled(*pCam, nEdit));
             }
-            CWeeklyCams1* pCam = Cam(sheet, 0);
-            for (const Typed& t : typed) {
-                Type(*pCam, t.nID, t.lpszTyped);
-                EXPECT_EQ(Text(*pCam, t.nID), CString(t.lpszShown)) << t.nID;
-            }
-        },
-        IDCANCEL);
-    Properties(pTimer);
+        }
+        CWeeklyCams1* pCam = Cam(sheet, 0);
+        for (const Typed& t : typed) {
+            Type(*pCam, t.nID, t.lpszTyped);
+            EXPECT_EQ(Text(*pCam, t.nID), CString(t.lpszShown)) << t.nID;
+        }
+    }, IDCANCEL);
 }
 
 TEST_F(WeeklyPages, PulseOutputGreysTheOffTimeOfCamsShownAndOfCamsOpenedLater)
@@ -373,25 +335,22 @@ TEST_F(WeeklyPages, PulseOutputGreysTheOffTimeOfCamsShownAndOfCamsOpenedLater)
     CBlockObj* pTimer = Block(BT_WT);
     auto* pCams = static_cast<CBlockTime*>(pTimer);
     pCams->m_bOffDisabled[0] = 0;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CWeeklyCams1* pFirst = Cam(sheet, 0);
-            EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
-            sheet.SetActivePage(0);
-            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
-            EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
-            EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_HOUR));
-            CWeeklyCams1* pSecond = Cam(sheet, 1);
-            EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE)) << "a later page reads the flag";
-            sheet.SetActivePage(0);
-            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, false);
-            EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_HOUR)) << "the off time in use is free again";
-            EXPECT_TRUE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE));
-            EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_HOUR)) << "its own Disable still holds";
-            Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
-        },
-        IDOK);
-    Properties(pTimer);
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
+        CWeeklyCams1* pFirst = Cam(sheet, 0);
+        EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
+        sheet.SetActivePage(0);
+        Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
+        EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_DISABLE));
+        EXPECT_FALSE(Enabled(*pFirst, IDC_CAM_OFF_HOUR));
+        CWeeklyCams1* pSecond = Cam(sheet, 1);
+        EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE)) << "a later page reads the flag";
+        sheet.SetActivePage(0);
+        Tick(MainPage(sheet), IDC_PULSE_OUTPUT, false);
+        EXPECT_TRUE(Enabled(*pFirst, IDC_CAM_OFF_HOUR)) << "the off time in use is free again";
+        EXPECT_TRUE(Enabled(*pSecond, IDC_CAM_OFF_DISABLE));
+        EXPECT_FALSE(Enabled(*pSecond, IDC_CAM_OFF_HOUR)) << "its own Disable still holds";
+        Tick(MainPage(sheet), IDC_PULSE_OUTPUT, true);
+    }, IDOK);
     EXPECT_EQ(pTimer->m_nParam[WT_PULSE_PARAM], 1);
 }
 
@@ -464,11 +423,10 @@ TEST_F(WeeklyPages, FourPagesAndTheCommentWithTheirChineseTitles)
     std::vector<CString> titles[2];
     for (int nChinese : {0, 1}) {
         g_bChineseUI = nChinese;
-        OnModal([&](CPropertySheet& sheet) {
+        EditModal(pTimer, [&](CPropertySheet& sheet) {
             for (int i = 0; i < sheet.GetPageCount(); ++i)
                 titles[nChinese].push_back(sheet.GetPage(i)->GetTabTitle());
         }, IDCANCEL);
-        Properties(pTimer);
     }
     g_bChineseUI = nWasChinese;
     SetPageTextLookup(nullptr);
@@ -525,24 +483,21 @@ TEST_F(TimerPages, YearlyMonthlyAndPulseOutputGreyTheirEdits)
 {
     Doc().m_wHardwareCode = kNewerHardware;
     CBlockObj* pTimer = Block(BT_YT);
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
-            EXPECT_EQ(Text(page, IDC_YT_ON_YEAR), CString(_T("2000")));
-            EXPECT_EQ(Text(page, IDC_YT_OFF_YEAR), CString(_T("2099")));
-            EXPECT_TRUE(page.IsDlgButtonChecked(IDC_YT_YEARLY));
-            Tick(page, IDC_PULSE_OUTPUT, true);
-            EXPECT_FALSE(Enabled(page, IDC_YT_OFF_DAY));
-            EXPECT_FALSE(Enabled(page, IDC_YT_OFF_MONTH));
-            Tick(page, IDC_YT_MONTHLY, true);
-            for (int nID : {IDC_YT_ON_MONTH, IDC_YT_OFF_MONTH, IDC_YT_YEARLY})
-                EXPECT_FALSE(Enabled(page, nID)) << nID;
-            Tick(page, IDC_YT_MONTHLY, false);
-            EXPECT_TRUE(Enabled(page, IDC_YT_OFF_MONTH)) << "clearing Monthly frees the off month";
-            EXPECT_TRUE(Enabled(page, IDC_YT_ON_MONTH));
-        },
-        IDOK);
-    Properties(pTimer);
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
+        CBlockPage& page = MainPage(sheet);
+        EXPECT_EQ(Text(page, IDC_YT_ON_YEAR), CString(_T("2000")));
+        EXPECT_EQ(Text(page, IDC_YT_OFF_YEAR), CString(_T("2099")));
+        EXPECT_TRUE(page.IsDlgButtonChecked(IDC_YT_YEARLY));
+        Tick(page, IDC_PULSE_OUTPUT, true);
+        EXPECT_FALSE(Enabled(page, IDC_YT_OFF_DAY));
+        EXPECT_FALSE(Enabled(page, IDC_YT_OFF_MONTH));
+        Tick(page, IDC_YT_MONTHLY, true);
+        for (int nID : {IDC_YT_ON_MONTH, IDC_YT_OFF_MONTH, IDC_YT_YEARLY})
+            EXPECT_FALSE(Enabled(page, nID)) << nID;
+        Tick(page, IDC_YT_MONTHLY, false);
+        EXPECT_TRUE(Enabled(page, IDC_YT_OFF_MONTH)) << "clearing Monthly frees the off month";
+        EXPECT_TRUE(Enabled(page, IDC_YT_ON_MONTH));
+    }, IDOK);
     EXPECT_EQ(pTimer->m_nParam[YT_PULSE_PARAM], 1);
     EXPECT_EQ(pTimer->m_nParam[YT_MONTHLY_PARAM], 0);
 }
@@ -555,14 +510,11 @@ TEST_F(TimerPages, AnOlderYearlyTimerHidesTheYearsButCarriesThem)
     pTimer->m_nParam[YT_OFF_YEAR_PARAM] = 0;  // never set by the older controllers
     pTimer->m_nParam[YT_PULSE_PARAM] = 1;
     std::vector<int> shown;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            for (int nID : {IDC_YT_ON_YEAR, IDC_YT_OFF_YEAR, IDC_YT_YEARLY, IDC_PULSE_OUTPUT, IDC_YT_ON_YEAR_GROUP})
-                if (Visible(MainPage(sheet), nID))
-                    shown.push_back(nID);
-        },
-        IDOK);
-    Properties(pTimer);
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
+        for (int nID : {IDC_YT_ON_YEAR, IDC_YT_OFF_YEAR, IDC_YT_YEARLY, IDC_PULSE_OUTPUT, IDC_YT_ON_YEAR_GROUP})
+            if (Visible(MainPage(sheet), nID))
+                shown.push_back(nID);
+    }, IDOK);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(m_boxes.Boxes().empty()) << "a hidden year refuses nothing";
     EXPECT_EQ(pTimer->m_nParam[YT_OFF_YEAR_PARAM], 0);
@@ -638,27 +590,24 @@ TEST_F(TimerPages, TheAveragesTimeAndSamplesFollowTheUnit)
     };
     UINT nDaysChars = 0;
     UINT nHoursChars = 0;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
-            EXPECT_FALSE(Visible(page, IDC_AVG_REFERENCE));
-            nDaysChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
-            for (const Step& step : steps) {
-                SCOPED_TRACE(testing::Message() << step.nUnit << " " << step.nEdit);
-                if (step.nUnit >= 0)
-                    Choose(page, IDC_AVG_UNIT, step.nUnit);
-                if (step.lpszTyped)
-                    Type(page, step.nEdit, step.lpszTyped);
-                EXPECT_EQ(Text(page, IDC_AVG_TIME), CString(step.lpszTime));
-                if (step.lpszSamples) {
-                    EXPECT_EQ(Text(page, IDC_AVG_SAMPLES), CString(step.lpszSamples));
-                }
-                if (step.nUnit == AVG_UNIT_HOURS)
-                    nHoursChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
+    EditModal(pAverage, [&](CPropertySheet& sheet) {
+        CBlockPage& page = MainPage(sheet);
+        EXPECT_FALSE(Visible(page, IDC_AVG_REFERENCE));
+        nDaysChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
+        for (const Step& step : steps) {
+            SCOPED_TRACE(testing::Message() << step.nUnit << " " << step.nEdit);
+            if (step.nUnit >= 0)
+                Choose(page, IDC_AVG_UNIT, step.nUnit);
+            if (step.lpszTyped)
+                Type(page, step.nEdit, step.lpszTyped);
+            EXPECT_EQ(Text(page, IDC_AVG_TIME), CString(step.lpszTime));
+            if (step.lpszSamples) {
+                EXPECT_EQ(Text(page, IDC_AVG_SAMPLES), CString(step.lpszSamples));
             }
-        },
-        IDOK);
-    Properties(pAverage);
+            if (step.nUnit == AVG_UNIT_HOURS)
+                nHoursChars = static_cast<CEdit*>(page.GetDlgItem(IDC_AVG_TIME))->GetLimitText();
+        }
+    }, IDOK);
     EXPECT_EQ(nDaysChars, 3u);
     EXPECT_EQ(nHoursChars, 2u);
     EXPECT_EQ(pAverage->m_nParam[AVGVAL_UNIT_PARAM], AVG_UNIT_DAYS);
@@ -685,17 +634,14 @@ TEST_F(TimerPages, TheThresholdTriggersGateTimeAndItsReference)
         pTrigger->m_pRefBlock[0] = c.wHardware == kOlderHardware ? pCounter : nullptr;
         bool bShown = false;
         CString strUnit;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CBlockPage& page = MainPage(sheet);
-                bShown = Visible(page, IDC_TT_REFERENCE);
-                Type(page, IDC_TT_ON, _T("120"));
-                if (c.bUseReference)
-                    Click(page, IDC_TT_REFERENCE);
-                strUnit = Text(page, IDC_TT_UNIT_LABEL);
-            },
-            IDOK);
-        Properties(pTrigger);
+        EditModal(pTrigger, [&](CPropertySheet& sheet) {
+            CBlockPage& page = MainPage(sheet);
+            bShown = Visible(page, IDC_TT_REFERENCE);
+            Type(page, IDC_TT_ON, _T("120"));
+            if (c.bUseReference)
+                Press(page, IDC_TT_REFERENCE);
+            strUnit = Text(page, IDC_TT_UNIT_LABEL);
+        }, IDOK);
         EXPECT_EQ(bShown, c.bButtonShown);
         EXPECT_EQ(strUnit, CString(c.bUseReference ? _T("Milliseconds") : _T("Seconds (s:1/100s)")));
         EXPECT_EQ(pTrigger->m_nParam[THTRG_ON_PARAM], 120);
@@ -742,21 +688,18 @@ TEST_F(SwitchPages, TheStandardOptionSetsThePreWarningOfTheBaseAndGreysIt)
         pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = c.nBase;
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 30;
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX] = 2;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CBlockPage& page = MainPage(sheet);
-                EXPECT_FALSE(page.IsDlgButtonChecked(IDC_SW_STANDARD));
-                EXPECT_TRUE(Enabled(page, IDC_SW_WARN_LOW));
-                Tick(page, IDC_SW_STANDARD, true);
-                EXPECT_EQ(Text(page, IDC_SW_WARN_HIGH), CString(_T("0")));
-                EXPECT_EQ(Text(page, IDC_SW_WARN_LOW), CString(c.lpszWarn));
-                EXPECT_EQ(Text(page, IDC_SW_PERIOD_LOW), CString(c.lpszPeriod));
-                for (int nID : {IDC_SW_WARN_LOW, IDC_SW_WARN_HIGH, IDC_SW_PERIOD_LOW, IDC_SW_PERIOD_HIGH,
-                                IDC_SW_WARN_REFERENCE, IDC_SW_PERIOD_REFERENCE})
-                    EXPECT_FALSE(Enabled(page, nID)) << nID;
-            },
-            IDOK);
-        Properties(pSwitch);
+        EditModal(pSwitch, [&](CPropertySheet& sheet) {
+            CBlockPage& page = MainPage(sheet);
+            EXPECT_FALSE(page.IsDlgButtonChecked(IDC_SW_STANDARD));
+            EXPECT_TRUE(Enabled(page, IDC_SW_WARN_LOW));
+            Tick(page, IDC_SW_STANDARD, true);
+            EXPECT_EQ(Text(page, IDC_SW_WARN_HIGH), CString(_T("0")));
+            EXPECT_EQ(Text(page, IDC_SW_WARN_LOW), CString(c.lpszWarn));
+            EXPECT_EQ(Text(page, IDC_SW_PERIOD_LOW), CString(c.lpszPeriod));
+            for (int nID : {IDC_SW_WARN_LOW, IDC_SW_WARN_HIGH, IDC_SW_PERIOD_LOW, IDC_SW_PERIOD_HIGH,
+                            IDC_SW_WARN_REFERENCE, IDC_SW_PERIOD_REFERENCE})
+                EXPECT_FALSE(Enabled(page, nID)) << nID;
+        }, IDOK);
         EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX], 1);
         EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX], 0);
     }
@@ -793,8 +736,7 @@ TEST_F(SwitchPages, AHandMadeStandardPreWarningComesBackAsTheOption)
             Press(*pSheet, ID_APPLY_NOW);
             Command(ID_TOOLS_SIMULATION);
         } else {
-            OnModal([&](CPropertySheet& sheet) { act(MainPage(sheet)); }, IDOK);
-            Properties(pSwitch);
+            EditModal(pSwitch, [&](CPropertySheet& sheet) { act(MainPage(sheet)); }, IDOK);
         }
         EXPECT_EQ(pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX], 1);
     }
@@ -812,15 +754,12 @@ TEST_F(SwitchPages, ABaseOfHoursOrMinutesClampsTheLowPartsItGoverns)
         pSwitch->m_nParam[TIMER_ON_LOW_PARAM] = 85;
         pSwitch->m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_MINUTES;
         std::vector<int> lows;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CBlockPage& page = MainPage(sheet);
-                Choose(page, IDC_TIME2_BASE, TIME_BASE_MINUTES);
-                for (int nID : {IDC_TIME2_LOW, IDC_SW_WARN_LOW, IDC_SW_PERIOD_LOW})
-                    lows.push_back(Low(page, nID));
-            },
-            IDOK);
-        Properties(pSwitch);
+        EditModal(pSwitch, [&](CPropertySheet& sheet) {
+            CBlockPage& page = MainPage(sheet);
+            Choose(page, IDC_TIME2_BASE, TIME_BASE_MINUTES);
+            for (int nID : {IDC_TIME2_LOW, IDC_SW_WARN_LOW, IDC_SW_PERIOD_LOW})
+                lows.push_back(Low(page, nID));
+        }, IDOK);
         EXPECT_EQ(lows, (std::vector<int>{59, 59, 59}));
         EXPECT_EQ(pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX], TIME_BASE_MINUTES);
         if (nType == BT_MFS) {
@@ -860,7 +799,7 @@ TEST_F(SwitchPages, GivingUpAReferenceInASimulationEndsItInTheRunningSwitch)
         ASSERT_NE(pSheet, nullptr);
         pSwitch->m_bTiming = 1;
         if (c.nButton)
-            Click(*pSheet->m_pMainPage, c.nButton);
+            Press(*pSheet->m_pMainPage, c.nButton);
         else
             Tick(*pSheet->m_pMainPage, IDC_SW_STANDARD, true);
         EXPECT_EQ(pSwitch->m_bTiming, 0);
@@ -879,8 +818,7 @@ TEST_F(SwitchPages, AFlagWithoutAReferencedBlockKeepsTheConstantTime)
     pSwitch->m_nParam[TIMER_ON_HIGH_PARAM] = 2;
     pSwitch->m_nParam[BLOCK_REF_USED_PARAM] = 1;
     bool bConstantShown = false;
-    OnModal([&](CPropertySheet& sheet) { bConstantShown = Visible(MainPage(sheet), IDC_TIME1_LOW); }, IDOK);
-    Properties(pSwitch);
+    EditModal(pSwitch, [&](CPropertySheet& sheet) { bConstantShown = Visible(MainPage(sheet), IDC_TIME1_LOW); }, IDOK);
     EXPECT_TRUE(bConstantShown);
     EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_LOW_PARAM], 30);
     EXPECT_EQ(pSwitch->m_nParam[TIMER_ON_HIGH_PARAM], 2);
@@ -903,16 +841,13 @@ TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
     Doc().m_wHardwareCode = kOlderHardware;
     std::vector<int> shown;
     bool bRetentiveFixed = false;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CBlockPage& page = MainPage(sheet);
-            for (int nID : {IDC_HC_MI_HOURS, IDC_HC_MI_MINUTES, IDC_HC_OT_HOURS, IDC_HC_OT_MINUTES, IDC_HC_REFERENCE})
-                if (Visible(page, nID))
-                    shown.push_back(nID);
-            bRetentiveFixed = page.IsDlgButtonChecked(IDC_RETENTIVE) && !Enabled(page, IDC_RETENTIVE);
-        },
-        IDCANCEL);
-    Properties(pCounter);
+    EditModal(pCounter, [&](CPropertySheet& sheet) {
+        CBlockPage& page = MainPage(sheet);
+        for (int nID : {IDC_HC_MI_HOURS, IDC_HC_MI_MINUTES, IDC_HC_OT_HOURS, IDC_HC_OT_MINUTES, IDC_HC_REFERENCE})
+            if (Visible(page, nID))
+                shown.push_back(nID);
+        bRetentiveFixed = page.IsDlgButtonChecked(IDC_RETENTIVE) && !Enabled(page, IDC_RETENTIVE);
+    }, IDCANCEL);
     EXPECT_EQ(shown, (std::vector<int>{IDC_HC_MI_HOURS, IDC_HC_OT_HOURS}));
     EXPECT_TRUE(bRetentiveFixed);
 }
@@ -925,14 +860,11 @@ TEST_F(TimerPages, TheHoursCountersIntervalFromAReference)
     pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM] = 1200;
     pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30;
     CString strUnit;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            Type(MainPage(sheet), IDC_HC_OT_HOURS, _T("99999"));
-            Click(MainPage(sheet), IDC_HC_REFERENCE);
-            strUnit = Text(MainPage(sheet), IDC_HC_MI_UNIT);
-        },
-        IDOK);
-    Properties(pCounter);
+    EditModal(pCounter, [&](CPropertySheet& sheet) {
+        Type(MainPage(sheet), IDC_HC_OT_HOURS, _T("99999"));
+        Press(MainPage(sheet), IDC_HC_REFERENCE);
+        strUnit = Text(MainPage(sheet), IDC_HC_MI_UNIT);
+    }, IDOK);
     EXPECT_EQ(strUnit, CString(_T("Hours")));
     EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM], 0);
     EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM], 0);
@@ -1017,10 +949,14 @@ TEST_F(TimerPages, ApplyDuringASimulationRetimesTheRunningTimerFromTheNextScan)
     CAllPropertySheet* pSheet = OpenSheet(pTimer);
     ASSERT_NE(pSheet, nullptr);
     Type(*pSheet->m_pMainPage, IDC_TIME1_HIGH, _T("2"));
+    Type(*pSheet->m_pMainPage, IDC_TIME1_LOW, _T("50"));
     EXPECT_EQ(outputAt(800), 0);
+    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 1000.0) << "nothing reaches the block before Apply";
     Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(outputAt(1500), 0) << "past the old second, short of the new two";
-    EXPECT_EQ(outputAt(2100), 1);
+    EXPECT_EQ(pTimer->GetSetpointMs(TRUE), 2500.0);
+    EXPECT_EQ(outputAt(1500), 0) << "past the old second, short of the new two and a half";
+    EXPECT_EQ(outputAt(2400), 0);
+    EXPECT_EQ(outputAt(2600), 1);
 }
 
 TEST_F(WeeklyPages, TheLiveValueShowsOnTheCamPageThatIsActive)
@@ -1077,14 +1013,11 @@ TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)
     static_cast<CBlockTime*>(pTimer)->m_bOffDisabled[0] = 0;
     bool bPulseShown = true;
     bool bOffFree = false;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            bPulseShown = Visible(MainPage(sheet), IDC_PULSE_OUTPUT);
-            CWeeklyCams1* pCam = Cam(sheet, 0);
-            bOffFree = Enabled(*pCam, IDC_CAM_OFF_DISABLE) && Enabled(*pCam, IDC_CAM_OFF_HOUR);
-        },
-        IDOK);
-    Properties(pTimer);
+    EditModal(pTimer, [&](CPropertySheet& sheet) {
+        bPulseShown = Visible(MainPage(sheet), IDC_PULSE_OUTPUT);
+        CWeeklyCams1* pCam = Cam(sheet, 0);
+        bOffFree = Enabled(*pCam, IDC_CAM_OFF_DISABLE) && Enabled(*pCam, IDC_CAM_OFF_HOUR);
+    }, IDOK);
     EXPECT_FALSE(bPulseShown);
     EXPECT_TRUE(bOffFree);
     EXPECT_EQ(pTimer->m_nParam[WT_PULSE_PARAM], 1) << "the hidden word travels as it is";

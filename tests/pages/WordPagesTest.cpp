@@ -49,17 +49,14 @@ TEST_F(WordPages, TheMaskShowsAsFourDigitsAndTypedLettersBecomeCapitals)
 {
     CBlockObj* pMask = Block(BT_ANDM);
     pMask->m_nParam[WORDOP_OPERAND_PARAM] = 0xA5;
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("00A5")));
-            auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(IDC_PARAM_VALUE));
-            pEdit->SetSel(0, -1);
-            Type(page, IDC_PARAM_VALUE, u"1x*b2c");
-            EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("1B2C"))) << "only hexadecimal digits are typed";
-        },
-        IDOK);
-    Properties(pMask);
+    EditModal(pMask, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("00A5")));
+        auto* pEdit = static_cast<CEdit*>(page.GetDlgItem(IDC_PARAM_VALUE));
+        pEdit->SetSel(0, -1);
+        Type(page, IDC_PARAM_VALUE, u"1x*b2c");
+        EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(_T("1B2C"))) << "only hexadecimal digits are typed";
+    }, IDOK);
     EXPECT_EQ(pMask->m_nParam[WORDOP_OPERAND_PARAM], 0x1B2C);
     EXPECT_EQ(pMask->m_strParamText, CString(_T("1B2C")));
 }
@@ -109,16 +106,13 @@ TEST_F(WordPages, NotMaskHidesTheMaskGroupAndKeepsItsWord)
     CBlockObj* pNot = Block(BT_NOTM);
     pNot->m_nParam[WORDOP_OPERAND_PARAM] = 0x1234;
     ReferenceSource();
-    OnModal(
-        [&](CPropertySheet& sheet) {
-            CPropertyPage& page = *sheet.GetActivePage();
-            for (int nID : {IDC_PARAM_GROUP, IDC_PARAM_VALUE, IDC_SETTING_BUTTON, IDC_HEX_LABEL, IDC_REFERENCE_BUTTON})
-                EXPECT_FALSE(Shown(page, nID)) << nID;
-            EXPECT_TRUE(Shown(page, IDC_PROTECT_ACTIVE));
-            page.CheckDlgButton(IDC_PROTECT_ACTIVE, 1);
-        },
-        IDOK);
-    Properties(pNot);
+    EditModal(pNot, [&](CPropertySheet& sheet) {
+        CPropertyPage& page = *sheet.GetActivePage();
+        for (int nID : {IDC_PARAM_GROUP, IDC_PARAM_VALUE, IDC_SETTING_BUTTON, IDC_HEX_LABEL, IDC_REFERENCE_BUTTON})
+            EXPECT_FALSE(Shown(page, nID)) << nID;
+        EXPECT_TRUE(Shown(page, IDC_PROTECT_ACTIVE));
+        page.CheckDlgButton(IDC_PROTECT_ACTIVE, 1);
+    }, IDOK);
     EXPECT_EQ(pNot->m_nParam[WORDOP_OPERAND_PARAM], 0x1234);
     EXPECT_EQ(pNot->m_nParam[BLOCK_PROTECTION_PARAM], 1);
 }
@@ -133,31 +127,25 @@ TEST_F(WordPages, AReferenceReplacesTheParameterAndSwitchingItOffClearsIt)
         SCOPED_TRACE(nType);
         CBlockObj* pBlock = Block(nType);
         pBlock->m_nParam[WORDOP_OPERAND_PARAM] = 3;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CPropertyPage& page = *sheet.GetActivePage();
-                ASSERT_TRUE(page.GetDlgItem(IDC_REFERENCE_BUTTON)->IsWindowEnabled());
-                EXPECT_FALSE(Shown(page, int(IDC_REFERENCE_LIST)));
-                Click(page, IDC_REFERENCE_BUTTON);
-                EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST)));
-                EXPECT_FALSE(Shown(page, IDC_PARAM_VALUE));
-            },
-            IDOK);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            ASSERT_TRUE(page.GetDlgItem(IDC_REFERENCE_BUTTON)->IsWindowEnabled());
+            EXPECT_FALSE(Shown(page, int(IDC_REFERENCE_LIST)));
+            Click(page, IDC_REFERENCE_BUTTON);
+            EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST)));
+            EXPECT_FALSE(Shown(page, IDC_PARAM_VALUE));
+        }, IDOK);
         EXPECT_EQ(pBlock->m_pRefBlock[0], pSource);
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 1);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], nStored);
         LPCTSTR pszValue = nType == BT_ANDM ? _T("0003") : _T("3");
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CPropertyPage& page = *sheet.GetActivePage();
-                EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST))) << "the page opens on its reference";
-                Click(page, IDC_REFERENCE_BUTTON);
-                EXPECT_TRUE(Shown(page, IDC_PARAM_VALUE));
-                SetText(page, IDC_PARAM_VALUE, pszValue);
-            },
-            IDOK);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            EXPECT_TRUE(Shown(page, int(IDC_REFERENCE_LIST))) << "the page opens on its reference";
+            Click(page, IDC_REFERENCE_BUTTON);
+            EXPECT_TRUE(Shown(page, IDC_PARAM_VALUE));
+            SetText(page, IDC_PARAM_VALUE, pszValue);
+        }, IDOK);
         EXPECT_EQ(pBlock->m_pRefBlock[0], nullptr);
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 0);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], 3);
@@ -169,10 +157,9 @@ TEST_F(WordPages, ReferenceIsOffWithoutABlockToReferTo)
     for (int nType : {BT_ORM, BT_ROL}) {
         Command(ID_FILE_NEW);
         CBlockObj* pBlock = Block(nType);
-        OnModal([&](CPropertySheet& sheet) {
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
             EXPECT_FALSE(sheet.GetActivePage()->GetDlgItem(IDC_REFERENCE_BUTTON)->IsWindowEnabled()) << nType;
         }, IDCANCEL);
-        Properties(pBlock);
     }
 }
 
@@ -191,15 +178,12 @@ TEST_F(WordPages, TypedValuesAreClampedToTheRangeOfTheType)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nType);
         CBlockObj* pBlock = Block(c.nType);
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CPropertyPage& page = *sheet.GetActivePage();
-                SetText(page, IDC_PARAM_VALUE, _T(""));
-                Type(page, IDC_PARAM_VALUE, c.keys);
-                EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(c.lpszShown));
-            },
-            IDCANCEL);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            SetText(page, IDC_PARAM_VALUE, _T(""));
+            Type(page, IDC_PARAM_VALUE, c.keys);
+            EXPECT_EQ(Text(page, IDC_PARAM_VALUE), CString(c.lpszShown));
+        }, IDCANCEL);
     }
 }
 
@@ -221,14 +205,11 @@ TEST_F(WordPages, TheSpinStepsWithinTheRangeAndTheHintNamesIt)
         SCOPED_TRACE(c.nType);
         CBlockObj* pBlock = Block(c.nType);
         pBlock->m_nParam[WORDOP_OPERAND_PARAM] = c.nValue;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                auto& page = static_cast<CMaxMin&>(*sheet.GetActivePage());
-                static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_PARAM_SPIN))->UserStep(c.nSteps);
-                EXPECT_EQ(page.m_tooltip.GetText(IDC_PARAM_VALUE), CString(c.lpszHint));
-            },
-            IDOK);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            auto& page = static_cast<CMaxMin&>(*sheet.GetActivePage());
+            static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_PARAM_SPIN))->UserStep(c.nSteps);
+            EXPECT_EQ(page.m_tooltip.GetText(IDC_PARAM_VALUE), CString(c.lpszHint));
+        }, IDOK);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], c.nStored);
     }
 }
@@ -269,18 +250,15 @@ TEST_F(WordPages, EachTypeShowsItsControlsAndWritesItsWords)
         CBlockObj* pBlock = Block(c.nType);
         pBlock->m_nParam[BLOCK_RETENTIVE_PARAM] = 1;
         pBlock->m_nParamEx[MAXMIN_RESET_PARAMEX] = 1;
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                CPropertyPage& page = *sheet.GetActivePage();
-                EXPECT_EQ(Text(page, IDC_PARAM_GROUP), CString(c.lpszGroup));
-                for (int nID : {IDC_MODE_TEXT_FIRST, IDC_MODE_TEXT_FIRST + 3, IDC_RESET_ON_DISABLE, IDC_RETENTIVE})
-                    EXPECT_EQ(Shown(page, nID), c.bMaxMinControls) << nID;
-                page.CheckDlgButton(IDC_PROTECT_ACTIVE, 1);
-                page.CheckDlgButton(IDC_RETENTIVE, 0);
-                page.CheckDlgButton(IDC_RESET_ON_DISABLE, 0);
-            },
-            IDOK);
-        Properties(pBlock);
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CPropertyPage& page = *sheet.GetActivePage();
+            EXPECT_EQ(Text(page, IDC_PARAM_GROUP), CString(c.lpszGroup));
+            for (int nID : {IDC_MODE_TEXT_FIRST, IDC_MODE_TEXT_FIRST + 3, IDC_RESET_ON_DISABLE, IDC_RETENTIVE})
+                EXPECT_EQ(Shown(page, nID), c.bMaxMinControls) << nID;
+            page.CheckDlgButton(IDC_PROTECT_ACTIVE, 1);
+            page.CheckDlgButton(IDC_RETENTIVE, 0);
+            page.CheckDlgButton(IDC_RESET_ON_DISABLE, 0);
+        }, IDOK);
         EXPECT_EQ(pBlock->m_nParam[BLOCK_PROTECTION_PARAM], 1);
         // The random generator has no such checks: its words stay; the others write theirs.
         EXPECT_EQ(pBlock->m_nParam[BLOCK_RETENTIVE_PARAM], c.nType == BT_RAND ? 1 : 0);

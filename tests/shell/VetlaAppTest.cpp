@@ -45,6 +45,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -72,6 +73,16 @@ std::string Utf16Le(const std::string& ascii)
     }
     return bytes;
 }
+
+// Records what an update handler decides.
+class CStateUI : public CCmdUI {
+public:
+    explicit CStateUI(UINT nID) { m_nID = nID; }
+    void Enable(BOOL bOn = TRUE) override { m_nEnabled = bOn; }
+    void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
+    int m_nEnabled = -1;
+    int m_nCheck = -1;
+};
 
 class VetlaAppTest : public ::testing::Test {
 protected:
@@ -120,6 +131,13 @@ protected:
     }
 
     CVetlaView* ActiveView() const { return Frame()->GetActiveView(); }
+    // What the frame's update handlers decide for the command: enabled, checked (-1: unsaid).
+    std::pair<int, int> UiState(UINT nID) const
+    {
+        CStateUI state(nID);
+        Frame()->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        return {state.m_nEnabled, state.m_nCheck};
+    }
     std::vector<UINT> PaneIDs() const
     {
         std::vector<UINT> ids;
@@ -443,41 +461,15 @@ TEST_F(VetlaAppTest, OpenRefusesOtherExtensionsAndOpensTheRest)
               "Ladder Files (*.dld) File(*.dld)|*.dld|All Files(*.*)|*.*||");
 }
 
-TEST_F(VetlaAppTest, ZoomPaneFollowsTheActiveDocument)
-{
-    Start();
-    Command(ID_FILE_NEW);
-    ActiveDoc()->m_fZoom = 1.5f;
-    EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:150%");
-}
-
-// Records what an update handler decides.
-class CStateUI : public CCmdUI {
-public:
-    explicit CStateUI(UINT nID) { m_nID = nID; }
-    void Enable(BOOL bOn = TRUE) override { m_nEnabled = bOn; }
-    void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
-    int m_nEnabled = -1;
-    int m_nCheck = -1;
-};
-
 TEST_F(VetlaAppTest, InformationWindowToggleNeedsADocumentAndLanguageIsAlwaysOn)
 {
     Start();
-    CStateUI info(ID_VIEW_INFO_WINDOW);
-    EXPECT_TRUE(Frame()->OnCmdMsg(ID_VIEW_INFO_WINDOW, CN_UPDATE_COMMAND_UI, &info, nullptr));
-    EXPECT_EQ(info.m_nEnabled, FALSE);
-    CStateUI language(ID_OPTIONS_LANGUAGE);
-    Frame()->OnCmdMsg(ID_OPTIONS_LANGUAGE, CN_UPDATE_COMMAND_UI, &language, nullptr);
-    EXPECT_EQ(language.m_nEnabled, TRUE);
+    EXPECT_EQ(UiState(ID_VIEW_INFO_WINDOW).first, FALSE);
+    EXPECT_EQ(UiState(ID_OPTIONS_LANGUAGE).first, TRUE);
     Command(ID_FILE_NEW);
-    CStateUI withDoc(ID_VIEW_INFO_WINDOW);
-    Frame()->OnCmdMsg(ID_VIEW_INFO_WINDOW, CN_UPDATE_COMMAND_UI, &withDoc, nullptr);
-    EXPECT_EQ(withDoc.m_nEnabled, TRUE);
+    EXPECT_EQ(UiState(ID_VIEW_INFO_WINDOW).first, TRUE);
     // The view's commands that are not built yet stay disabled when no view answers.
-    CStateUI monitor(ID_PLC_MONIT);
-    Frame()->OnCmdMsg(ID_PLC_MONIT, CN_UPDATE_COMMAND_UI, &monitor, nullptr);
-    EXPECT_EQ(monitor.m_nEnabled, FALSE);
+    EXPECT_EQ(UiState(ID_PLC_MONIT).first, FALSE);
 }
 
 // ---- the settings file ----
@@ -613,8 +605,8 @@ TEST_F(VetlaAppTest, ResizingASimulatingViewRedrawsTheBarsAgain)
     EXPECT_EQ(pFrame->m_bBarsRedrawn, 0);
 }
 
-// The status bar names the hardware of the diagram whose window comes to the front.
-TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareInTheStatusBar)
+// The status bar names the hardware and the zoom of the diagram whose window is in front.
+TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareAndZoomInTheStatusBar)
 {
     Start();
     Command(ID_FILE_NEW);
@@ -622,8 +614,11 @@ TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareInTheStatusBar)
     ActiveDoc()->m_strHardwareName = _T("First series");
     Command(ID_FILE_NEW);
     ActiveDoc()->m_strHardwareName = _T("Second series");
+    ActiveDoc()->m_fZoom = 1.5f;
+    EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:150%");
     Frame()->MDIActivate(pFirst);
     EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "First series");
+    EXPECT_EQ(ZoomPane().ToUtf8(), "Zoom:100%");
 }
 
 // View > Outputs, Inputs and Simulation Bar hide and show the simulating diagram's bars; they
@@ -632,12 +627,7 @@ TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
 {
     Start();
     Command(ID_FILE_NEW);
-    const auto stateOf = [this](UINT nID) {
-        CStateUI state(nID);
-        Frame()->OnCmdMsg(nID, CN_UPDATE_COMMAND_UI, &state, nullptr);
-        return std::pair(state.m_nEnabled, state.m_nCheck);
-    };
-    EXPECT_EQ(stateOf(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
+    EXPECT_EQ(UiState(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
     ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
     Command(ID_TOOLS_SIMULATION);
     ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
@@ -649,10 +639,10 @@ TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
     for (const auto& [nID, pBar] : bars) {
         SCOPED_TRACE(nID);
         ASSERT_NE(pBar, nullptr);
-        EXPECT_EQ(stateOf(nID), std::pair(1, 1));
+        EXPECT_EQ(UiState(nID), std::pair(1, 1));
         Command(nID);
         EXPECT_FALSE(pBar->IsVisible());
-        EXPECT_EQ(stateOf(nID), std::pair(1, 0));
+        EXPECT_EQ(UiState(nID), std::pair(1, 0));
         Command(nID);
         EXPECT_TRUE(pBar->IsVisible());
     }

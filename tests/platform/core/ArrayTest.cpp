@@ -222,13 +222,7 @@ TEST(Array, CountBeyondTheDataFailsAtEndOfFile)
     };
     for (const std::vector<BYTE>& bytes : damaged) {
         CArray<double, double> loaded;
-        try {
-            LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-            ADD_FAILURE() << "damaged data loaded";
-        } catch (CArchiveException* e) {
-            EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
-            e->Delete();
-        }
+        EXPECT_EQ(LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }), CArchiveException::endOfFile);
     }
 }
 
@@ -275,13 +269,7 @@ TEST(ObArray, FailedLoadKeepsTheObjectsReadBeforeTheFailure)
     bytes.pop_back();  // the mark's WORD is cut short
 
     CObArray loaded;
-    try {
-        LoadFromBytes(bytes, [&](CArchive& ar) { loaded.Serialize(ar); });
-        FAIL() << "a truncated array loaded";
-    } catch (CArchiveException* e) {
-        EXPECT_EQ(e->m_cause, CArchiveException::endOfFile);
-        e->Delete();
-    }
+    EXPECT_EQ(LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }), CArchiveException::endOfFile);
     ASSERT_EQ(loaded.GetSize(), 2);
     EXPECT_EQ(loaded[1], nullptr);
     delete loaded[0];

@@ -2,7 +2,9 @@
 // the collection tests store.
 #pragma once
 
+#include "ExceptionCause.h"
 #include "platform/core/Archive.h"
+#include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/Object.h"
 
@@ -33,6 +35,13 @@ void LoadFromBytes(const std::vector<BYTE>& bytes, Load&& load)
     CArchive ar(&file, CArchive::load);
     std::forward<Load>(load)(ar);
     ar.Close();
+}
+
+// The cause of the archive exception that loading the bytes throws, or none.
+template <class Load>
+int LoadCause(const std::vector<BYTE>& bytes, Load&& load)
+{
+    return ExceptionCause<CArchiveException>([&] { LoadFromBytes(bytes, std::forward<Load>(load)); });
 }
 
 // Stored as one int.

@@ -96,25 +96,22 @@ void ExpectPrivateFolder(const CString& tempPath)
 
 } // namespace
 
+// The folder is the same every time; one of our own that was left open to others is closed.
 TEST(TempPath, IsAPrivateFolderInTheRuntimeDirectory)
 {
-    ScratchFolder scratch;
-    ScopedEnv runtime("XDG_RUNTIME_DIR", scratch.Path().c_str());
-    const CString tempPath = GetTempPath();
-    ExpectPrivateFolder(tempPath);
-    EXPECT_EQ(tempPath.ToUtf8(), scratch / PrivateName() + "/");
-    EXPECT_EQ(GetTempPath(), tempPath);  // the same folder every time
-}
-
-TEST(TempPath, TightensAnOpenFolderOfOurOwn)
-{
-    ScratchFolder scratch;
-    ASSERT_EQ(mkdir((scratch / PrivateName()).c_str(), 0700), 0);
-    ASSERT_EQ(chmod((scratch / PrivateName()).c_str(), 0777), 0);
-    ScopedEnv runtime("XDG_RUNTIME_DIR", scratch.Path().c_str());
-    const CString tempPath = GetTempPath();
-    EXPECT_EQ(tempPath.ToUtf8(), scratch / PrivateName() + "/");
-    ExpectPrivateFolder(tempPath);
+    for (const bool bLeftOpen : {false, true}) {
+        SCOPED_TRACE(bLeftOpen);
+        ScratchFolder scratch;
+        if (bLeftOpen) {
+            ASSERT_EQ(mkdir((scratch / PrivateName()).c_str(), 0700), 0);
+            ASSERT_EQ(chmod((scratch / PrivateName()).c_str(), 0777), 0);
+        }
+        ScopedEnv runtime("XDG_RUNTIME_DIR", scratch.Path().c_str());
+        const CString tempPath = GetTempPath();
+        ExpectPrivateFolder(tempPath);
+        EXPECT_EQ(tempPath.ToUtf8(), scratch / PrivateName() + "/");
+        EXPECT_EQ(GetTempPath(), tempPath);
+    }
 }
 
 // Whatever stands in the way in the first candidate folder, the next one is used.

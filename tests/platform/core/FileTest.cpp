@@ -4,6 +4,7 @@
 #include "platform/core/MemFile.h"
 
 #include "platform/core/StringPrinter.h"
+#include "ExceptionCause.h"
 
 #include <gtest/gtest.h>
 
@@ -14,21 +15,14 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 namespace {
 
-// The cause of the CFileException the call throws, or none.
 template <class Fn>
 int FileCause(Fn&& fn)
 {
-    try {
-        fn();
-    } catch (CFileException* e) {
-        const int cause = e->m_cause;
-        e->Delete();
-        return cause;
-    }
-    return CFileException::none;
+    return ExceptionCause<CFileException>(std::forward<Fn>(fn));
 }
 
 class FileTest : public ::testing::Test {
@@ -189,22 +183,10 @@ TEST_F(FileTest, ArchiveErrorsNameTheFile)
     }
 }
 
-TEST(FileExceptionTest, ErrnoValuesMapToCauses)
+// The errno values that name a cause are a table; any other is a generic failure.
+TEST(FileExceptionTest, AnErrnoOutsideTheTableIsAGenericFailure)
 {
-    const struct {
-        int nErrno;
-        int cause;
-    } cases[] = {
-        {ENOENT, CFileException::fileNotFound},     {ENOTDIR, CFileException::badPath},
-        {ENAMETOOLONG, CFileException::badPath},    {EMFILE, CFileException::tooManyOpenFiles},
-        {EACCES, CFileException::accessDenied},     {EROFS, CFileException::accessDenied},
-        {EBADF, CFileException::invalidFile},       {ESPIPE, CFileException::badSeek},
-        {EIO, CFileException::hardIO},              {EBUSY, CFileException::sharingViolation},
-        {ENOLCK, CFileException::lockViolation},    {ENOSPC, CFileException::diskFull},
-        {EDQUOT, CFileException::diskFull},         {ECONNRESET, CFileException::generic},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CFileException::ErrnoToException(c.nErrno), c.cause) << c.nErrno;
+    EXPECT_EQ(CFileException::ErrnoToException(ECONNRESET), CFileException::generic);
 }
 
 TEST(FileExceptionTest, MessagesNameTheFileAndFitTheBuffer)
@@ -247,46 +229,50 @@ TEST(MemFileTest, GrowsAsWrittenAndReadsBack)
     EXPECT_TRUE(file.GetFilePath().IsEmpty());
 }
 
-TEST(MemFileTest, WritingPastTheEndFillsTheGapWithZeros)
+// Bytes between the data and a later write or a longer length read as zeros, also where a file
+// cut short still holds its old bytes in its buffer.
+TEST(MemFileTest, GapsReadAsZeros)
 {
-    CMemFile file;
-    file.Write("ab", 2);
-    EXPECT_EQ(file.Seek(3, CFile::end), 5u);
-    file.Write("z", 1);
-    ASSERT_EQ(file.GetLength(), 6u);
-    char buf[6];
-    file.SeekToBegin();
-    file.Read(buf, 6);
-    EXPECT_EQ(std::string(buf, 6), std::string("ab\0\0\0z", 6));
-    EXPECT_EQ(FileCause([&] { file.Seek(-7, CFile::end); }), CFileException::badSeek);
-}
-
-// A file cut short keeps its old bytes in its buffer: a later gap must show zeros, not them.
-TEST(MemFileTest, AGapInACutFileShowsZerosNotItsOldBytes)
-{
-    CMemFile file;
-    file.Write("abcdefgh", 8);
-    file.SetLength(2);
-    file.Seek(5, CFile::begin);
-    file.Write("z", 1);
-    char buf[6];
-    file.SeekToBegin();
-    ASSERT_EQ(file.Read(buf, 6), 6u);
-    EXPECT_EQ(std::string(buf, 6), std::string("ab\0\0\0z", 6));
-}
-
-TEST(MemFileTest, SetLengthCutsAndExtends)
-{
-    CMemFile file;
-    file.Write("abcdef", 6);
-    file.SetLength(2);
-    EXPECT_EQ(file.GetLength(), 2u);
-    EXPECT_EQ(file.GetPosition(), 2u);
-    file.SetLength(4);
-    char buf[4];
-    file.SeekToBegin();
-    EXPECT_EQ(file.Read(buf, 4), 4u);
-    EXPECT_EQ(std::string(buf, 4), std::string("ab\0\0", 4));
+    const struct {
+        const char* pszName;
+        void (*make)(CMemFile&);
+        std::string bytes;
+    } cases[] = {
+        {"written past the end",
+         [](CMemFile& file) {
+             file.Write("ab", 2);
+             EXPECT_EQ(file.Seek(3, CFile::end), 5u);
+             file.Write("z", 1);
+         },
+         std::string("ab\0\0\0z", 6)},
+        {"written past a cut",
+         [](CMemFile& file) {
+             file.Write("abcdefgh", 8);
+             file.SetLength(2);
+             file.Seek(5, CFile::begin);
+             file.Write("z", 1);
+         },
+         std::string("ab\0\0\0z", 6)},
+        {"cut, then made longer",
+         [](CMemFile& file) {
+             file.Write("abcdef", 6);
+             file.SetLength(2);
+             EXPECT_EQ(file.GetPosition(), 2u);
+             file.SetLength(4);
+         },
+         std::string("ab\0\0", 4)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CMemFile file;
+        c.make(file);
+        ASSERT_EQ(file.GetLength(), c.bytes.size());
+        std::string bytes(c.bytes.size(), '?');
+        file.SeekToBegin();
+        EXPECT_EQ(file.Read(bytes.data(), UINT(bytes.size())), bytes.size());
+        EXPECT_EQ(bytes, c.bytes);
+        EXPECT_EQ(FileCause([&] { file.Seek(-7, CFile::end); }), CFileException::badSeek);
+    }
 }
 
 TEST(MemFileTest, DetachHandsOverTheBytes)
