@@ -1,5 +1,7 @@
 #include "BlockObjTest.h"
 
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockLogic.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 
@@ -23,7 +25,8 @@ TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
         {BT_OR, 0},  {BT_NOR, 0},      {BT_XOR, 0},  {BT_DPR, 0},       {BT_COUNTER, 0},
     };
     for (const Case& c : cases) {
-        CBlockObj block(c.nType, 4);
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr, nullptr));
+        CBlockObj& block = *pBlock;
         block.SetInputValue(0, LINK_OPEN);
         EXPECT_EQ(block.m_nPinValue[0], c.nOpen) << c.nType;
         block.m_bPinInvert[1] = 1;
@@ -41,7 +44,8 @@ TEST(BlockObjSim, ReadInputsWalksTheDigitalPinsAndFlagsChanges)
 {
     TestDocument active;
     CBlockObj* pSource = AddBlock(active, BT_IN, 0, 100);
-    CBlockObj* pGate = AddBlock(active, BT_AND, 4, 9000);
+    CBlockObj* pGate = active.Add(new CBlockLogic(BT_AND));
+    pGate->m_nNumber = 9000;
     pGate->m_nPinSource[0] = 100;
     pGate->m_nPinSource[1] = 4000;  // names no block: reads as open
     pGate->m_nPinKind[2] = PINKIND_ANALOG;  // the walk stops here
