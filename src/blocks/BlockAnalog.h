@@ -95,9 +95,10 @@ public:
     // The value, with a second line where the class has one.
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
-    int m_nAnalogOpt1 = 0;
-    int m_nAnalogOpt2 = 0;
-    int m_nAnalogOpt3 = 1000;
+    // The input's sensor kind and measuring range (either bound may be the larger).
+    int m_nSensor = 0;
+    int m_nRangeMin = 0;
+    int m_nRangeMax = 1000;
     double m_dGain = 1.0;
     int m_nOffset = 0;
     // "On" threshold; Delta1 of the watchdog.
@@ -105,8 +106,9 @@ public:
     // "Off" threshold; Delta of the differential trigger, Delta2 of the watchdog.
     int m_nThreshold2 = 0;
     int m_nDecimals = 0;
-    int m_nAnalogOpt4 = 0;
-    int m_nAnalogOpt5 = 1;
+    // The scaling's unit and resolution.
+    int m_nUnit = 0;
+    int m_nResolution = 1;
     // Simulation state: neither stored nor copied.
     int m_nValue = 0;
     int m_nRefValue = 0;

@@ -330,18 +330,18 @@ void PinTextWriter::AnalogValueLines(const CBlockAnalog& a)
 void PinTextWriter::ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[MODBUS_COMMAND_COUNT])
 {
     Indent(14);
-    const int nPort = mr.m_nModbus5;
+    const int nPort = mr.m_nPort;
     const LPCTSTR pszPort = nPort == MODBUS_NO_PORT ? _T("No Setting")
                             : nPort == 0 ? _T("COM0(RS232)")
                             : nPort == 1 ? _T("COM1(RS485)")
                                          : _T("COM2(RS485)");
-    const int nCommand = mr.m_byModbus2;
+    const int nCommand = mr.m_byCommand;
     CString strFunction;
     if (nPort == MODBUS_NO_PORT)
         strFunction = _T("No Setting");
     else if (nCommand < MODBUS_COMMAND_COUNT)
         strFunction = functions[nCommand];
-    Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_byModbus1)}, {1, pszPort}, {2, strFunction}});
+    Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_bySlave)}, {1, pszPort}, {2, strFunction}});
 }
 
 void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock)
@@ -352,7 +352,7 @@ void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock
 
 CString PinTextWriter::WifiStation(const CBlockWIFI& wifi) const
 {
-    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifi2) + 1);
+    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifiId) + 1);
 }
 
 void PinTextWriter::OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nValue)
@@ -560,40 +560,40 @@ void CBlockMATHERR::WritePinText(PinTextWriter& w) const
 
 void CBlockWIFIIn::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("I") : _T("Q"), m_nWifi4));
-    else if (m_nWifi1 == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VM%d"), m_nWifi4));
-    else if (m_nWifi1 == 2)
-        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nWifi3 + 1LL));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("I") : _T("Q"), m_nRemoteNumber));
+    else if (m_nWifiMode == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VM%d"), m_nRemoteNumber));
+    else if (m_nWifiMode == 2)
+        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nRemoteKind + 1LL));
     else
         w.WifiLines(CString(), CString());
 }
 
 void CBlockWIFIOut::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VM%d"), m_nWifi4) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockWIFIAI::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("AI") : _T("AQ"), m_nWifi4));
-    else if (m_nWifi1 == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VAM%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("AI") : _T("AQ"), m_nRemoteNumber));
+    else if (m_nWifiMode == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VAM%d"), m_nRemoteNumber));
     else
         w.WifiLines(CString(), CString());
 }
 
 void CBlockWIFIAOut::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VAM%d"), m_nWifi4) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VAM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockACOMP::WritePinText(PinTextWriter& w) const
