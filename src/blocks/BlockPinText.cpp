@@ -23,12 +23,10 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
-#include "blocks/TypeCodeList.h"
 #include "platform/core/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
-#include <cstddef>
 #include <initializer_list>
 #include <utility>
 
