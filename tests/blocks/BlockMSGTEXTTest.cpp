@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr WORD kOldModel = 0x2188;
-constexpr WORD kNewModel = 0x5188;
 
 class BlockMSGTEXTTest : public testing::Test {
 protected:
@@ -22,7 +20,7 @@ protected:
         RegisterBlockClasses();
         RegisterMessageTextClasses();
     }
-    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewModel; }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewHardware; }
 
     TestDocument m_active;
 };
@@ -63,8 +61,8 @@ TEST_F(BlockMSGTEXTTest, NewMessageTakesTheDefaultCharacterSetOnNewerModels)
         int nDefaultSet;
         int nExpected[3];
     };
-    const Case cases[] = {{kNewModel, 2, {2, 0, 1}}, {kNewModel, 0, {0, 1, 0}},
-                          {kOldModel, 2, {0, 1, 0}}};
+    const Case cases[] = {{kNewHardware, 2, {2, 0, 1}}, {kNewHardware, 0, {0, 1, 0}},
+                          {kOldHardware, 2, {0, 1, 0}}};
     for (const Case& c : cases) {
         m_active.Doc().m_wHardwareCode = c.wModel;
         m_active.Doc().m_nDefaultCharSet = c.nDefaultSet;
@@ -231,9 +229,9 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
 
 TEST_F(BlockMSGTEXTTest, CopyDuplicatesElementsAndTakesWhatTheGenerationShows)
 {
-    for (WORD wModel : {kOldModel, kNewModel}) {
+    for (WORD wModel : {kOldHardware, kNewHardware}) {
         m_active.Doc().m_wHardwareCode = wModel;
-        const bool bNew = wModel == kNewModel;
+        const bool bNew = wModel == kNewHardware;
         CBlockMSGTEXT source(BT_MSGTEXT);
         source.SetDocument(&m_active.Doc());
         source.m_arrWidgets1[1].Add(nullptr);

@@ -9,13 +9,6 @@
 
 namespace {
 
-CBlockObj* AddBlock(TestDocument& active, int nType, int nInputs, int nNumber)
-{
-    auto* pBlock = active.Add(new CBlockObj(nType, nInputs));
-    pBlock->m_nNumber = nNumber;
-    return pBlock;
-}
-
 TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
 {
     struct Case {
@@ -43,9 +36,8 @@ TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
 TEST(BlockObjSim, ReadInputsWalksTheDigitalPinsAndFlagsChanges)
 {
     TestDocument active;
-    CBlockObj* pSource = AddBlock(active, BT_IN, 0, 100);
-    CBlockObj* pGate = active.Add(new CBlockLogic(BT_AND));
-    pGate->m_nNumber = 9000;
+    CBlockObj* pSource = active.Add(new CBlockObj(BT_IN, 0), 100);
+    CBlockObj* pGate = active.Add(new CBlockLogic(BT_AND), 9000);
     pGate->m_nPinSource[0] = 100;
     pGate->m_nPinSource[1] = 4000;  // names no block: reads as open
     pGate->m_nPinKind[2] = PINKIND_ANALOG;  // the walk stops here
@@ -193,7 +185,7 @@ class LoopTrace : public ::testing::Test {
 protected:
     CBlockObj* Block(int nNumber, int nSource)
     {
-        CBlockObj* pBlock = AddBlock(m_active, BT_AND, 2, nNumber);
+        CBlockObj* pBlock = m_active.Add(new CBlockObj(BT_AND, 2), nNumber);
         pBlock->m_nPinSource[0] = nSource;
         pBlock->m_nFirstInput = 0;
         return pBlock;
@@ -222,7 +214,7 @@ TEST_F(LoopTrace, FollowsFurtherInputsOfTheBlocksOnThePath)
 {
     CBlockObj* pA = Block(9000, 9001);
     CBlockObj* pB = Block(9001, 100);  // first input from an input block
-    AddBlock(m_active, BT_IN, 0, 100);
+    m_active.Add(new CBlockObj(BT_IN, 0), 100);
     pB->m_nPinSource[1] = 9000;  // the loop closes through pin 1
     EXPECT_TRUE(Traces(pA));
     pB->m_nPinSource[1] = LINK_PARAM;  // parameter pins are not followed

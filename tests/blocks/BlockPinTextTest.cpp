@@ -417,7 +417,7 @@ protected:
 // context's text colour is restored.
 TEST_F(PinTextDrawing, TimerLinesStandUnderThePin)
 {
-    m_active.Doc().m_wHardwareCode = 0x5188;
+    m_active.Doc().m_wHardwareCode = kNewHardware;
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_DPR, nullptr, nullptr));
     Times(*pBlock);
     pBlock->m_ptPos = CPoint(200, 100);
@@ -447,7 +447,7 @@ TEST_F(PinTextDrawing, GenerationFollowsTheBlocksDocument)
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_YT, nullptr, &m_active.Doc()));
     pBlock->m_nParam[0] = 0;
     for (const auto& [wCode, pszFirst, nTexts] :
-         {std::tuple{WORD(0x5188), u"YY:MM.DD\n", 5}, std::tuple{WORD(0x2188), u"MM.DD\n", 3}}) {
+         {std::tuple{kNewHardware, u"YY:MM.DD\n", 5}, std::tuple{kOldHardware, u"MM.DD\n", 3}}) {
         m_surface.Clear();
         m_active.Doc().m_wHardwareCode = wCode;
         pBlock->DrawPinText(&m_dc, 0, 18, 6, 12);

@@ -41,20 +41,6 @@ void SetRoute(CConnectLineObj& line, std::initializer_list<CPoint> points)
     line.m_ptEnd = *(points.end() - 1);
 }
 
-struct LE {
-    Bytes b;
-    void I32(int v)
-    {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(BYTE(unsigned(v) >> (8 * i)));
-    }
-    void W16(unsigned v)
-    {
-        b.push_back(BYTE(v));
-        b.push_back(BYTE(v >> 8));
-    }
-};
-
 std::size_t CountRecords(const RecordingSurface& surface, RecordingSurface::Kind kind)
 {
     return std::size_t(std::count_if(surface.Records().begin(), surface.Records().end(),
@@ -94,7 +80,7 @@ TEST_F(ConnectLineObjTest, RecordHoldsTwelveIntsAndTwoPointLists)
     line.m_arrJunctions[0] = CPoint(3, 2);
     const Bytes bytes = StoreObject(&line);
 
-    LE e;
+    ByteWriter e;
     for (int v : {1, 2, 3, 2, 100, 9000, 10, 1, 1, 7, 1, -1})
         e.I32(v);
     e.W16(2);

@@ -168,7 +168,7 @@ bool CopiesOwnFields(int nType)
 class FamilyRoundTrip : public testing::TestWithParam<FamilyCase> {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
-    void SetUp() override { m_active.Doc().m_wHardwareCode = 0x5188; }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewHardware; }
 
     TestDocument m_active;
 };
