@@ -14,9 +14,7 @@ constexpr unsigned kEvalAnd = 0x1;
 constexpr unsigned kEvalOr = 0x2;
 constexpr unsigned kEvalXor = 0x4;
 
-// When an edge gate pulses: AND(Edge) when an input change makes all inputs 1, NAND(Edge), its
-// mirror, when an input change ends that.
-enum class GateEdge { None, AllBecameOne, AllStoppedBeingOne };
+using Edge = CBlockLogic::Edge;
 
 // A gate's pins and program size; its combination (an EvalLogic mode) with the value an open
 // input reads; its edge; and whether the slot past its last input marks the end of its pins
@@ -28,19 +26,19 @@ struct GateRow {
     WORD wProgramBytes;
     unsigned nEvalMode;
     int nOpenInput;
-    GateEdge edge;
+    Edge edge;
     bool bEndMarked;
 };
 
 constexpr GateRow kGates[] = {
-    {BT_AND, 4, 0, 12, kEvalAnd, 1, GateEdge::None, true},
-    {BT_AND_EDGE, 4, 0, 12, kEvalAnd, 1, GateEdge::AllBecameOne, true},
-    {BT_NAND, 4, 1, 12, kEvalAnd, 1, GateEdge::None, true},
-    {BT_NAND_EDGE, 4, 1, 12, kEvalAnd, 1, GateEdge::AllStoppedBeingOne, true},
-    {BT_OR, 4, 0, 12, kEvalOr, 0, GateEdge::None, true},
-    {BT_NOR, 4, 1, 12, kEvalOr, 0, GateEdge::None, true},
-    {BT_XOR, 2, 0, 8, kEvalXor, 0, GateEdge::None, true},
-    {BT_NOT, 1, 1, 4, kEvalAnd, 1, GateEdge::None, false},
+    {BT_AND, 4, 0, 12, kEvalAnd, 1, Edge::None, true},
+    {BT_AND_EDGE, 4, 0, 12, kEvalAnd, 1, Edge::AllBecameOne, true},
+    {BT_NAND, 4, 1, 12, kEvalAnd, 1, Edge::None, true},
+    {BT_NAND_EDGE, 4, 1, 12, kEvalAnd, 1, Edge::AllStoppedBeingOne, true},
+    {BT_OR, 4, 0, 12, kEvalOr, 0, Edge::None, true},
+    {BT_NOR, 4, 1, 12, kEvalOr, 0, Edge::None, true},
+    {BT_XOR, 2, 0, 8, kEvalXor, 0, Edge::None, true},
+    {BT_NOT, 1, 1, 4, kEvalAnd, 1, Edge::None, false},
 };
 
 // A code that names no gate (only a caller's mistake) is built and run as a plain AND.
@@ -85,10 +83,10 @@ BOOL CBlockLogic::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
-    const GateEdge edge = GateOf(m_nType).edge;
-    if (edge != GateEdge::None) {
+    const Edge edge = GateEdge();
+    if (edge != Edge::None) {
         // Both edges consume every changed flag.
-        const BOOL bEdge = edge == GateEdge::AllBecameOne ? AnyInputChanged() : IsAndFallingEdge();
+        const BOOL bEdge = edge == Edge::AllBecameOne ? AnyInputChanged() : IsAndFallingEdge();
         ClearInputChanges();
         const int nResult = (EvalGate() && bEdge) ? 1 : 0;
         if (pSim && InLadderDocument(*this) && nResult != nState)
@@ -115,6 +113,21 @@ int CBlockLogic::EvalGate()
 int CBlockLogic::OpenInputValue() const
 {
     return GateOf(m_nType).nOpenInput;
+}
+
+CBlockLogic::Edge CBlockLogic::GateEdge() const
+{
+    return GateOf(m_nType).edge;
+}
+
+bool CBlockLogic::IsNegatedGate() const
+{
+    return GateOf(m_nType).bOutputNegated != 0;
+}
+
+bool CBlockLogic::IsOrGate() const
+{
+    return GateOf(m_nType).nEvalMode == kEvalOr;
 }
 
 BOOL CBlockLogic::AnyInputChanged() const

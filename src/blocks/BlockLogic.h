@@ -23,7 +23,16 @@ public:
     // Set by the block's property page and stored; the step does not read it.
     int m_nLogicAttr = 1;
 
+    // When an edge gate pulses: AND(Edge) when an input change makes all inputs 1, NAND(Edge),
+    // its mirror, when an input change ends that.
+    enum class Edge { None, AllBecameOne, AllStoppedBeingOne };
+
 private:
+    // From the gate's row: its edge, whether its type negates the output (NAND, NOR, NOT, and
+    // NAND(Edge)) and whether it combines as an OR (OR, NOR).
+    Edge GateEdge() const;
+    bool IsNegatedGate() const;
+    bool IsOrGate() const;
     // The gate's plain combination, without its edge.
     int EvalGate();
     BOOL AnyInputChanged() const;
