@@ -184,23 +184,24 @@ TEST_F(BlockMSGTEXTTest, ElementArraysRefuseForeignObjectsAndSharedElements)
 }
 
 // Files of the oldest program hold one array per message: element i is line list i's only
-// element.
-TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
+// element. Here element i names block 9000 + i; the second is null where asked.
+Bytes OldStyleArray(int nCount, bool bSecondNull)
 {
-    const Bytes bytes = StoreWith([&](CArchive& ar) {
+    return StoreWith([&](CArchive& ar) {
         CObArray old;
-        old.Add(NewWidget(9001));
-        old.Add(nullptr);
-        old.Add(NewWidget(9002));
-        for (int i = 3; i < MSGTEXT_WIDGET_ARRAYS; ++i)
-            old.Add(NewWidget(9000 + i));
+        for (int i = 0; i < nCount; ++i)
+            old.Add(bSecondNull && i == 1 ? nullptr : NewWidget(9000 + i));
         old.Serialize(ar);
         for (INT_PTR i = 0; i < old.GetSize(); ++i)
             delete old[i];
     });
+}
+
+TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
+{
     CBlockMSGTEXT text(BT_MSGTEXT);
-    LoadWidgets(bytes, m_active.Doc(), text, true);
-    EXPECT_EQ(BlockNumberAt(text, 0, 0), 9001);
+    LoadWidgets(OldStyleArray(MSGTEXT_WIDGET_ARRAYS, true), m_active.Doc(), text, true);
+    EXPECT_EQ(BlockNumberAt(text, 0, 0), 9000);
     EXPECT_TRUE(text.m_arrWidgets1[1].IsEmpty());
     EXPECT_EQ(BlockNumberAt(text, 2, 0), 9002);
     EXPECT_EQ(BlockNumberAt(text, 7, 0), 9007);
@@ -210,18 +211,9 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
 
 TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
 {
-    const Bytes bytes = StoreWith([&](CArchive& ar) {
-        CObArray old;
-        for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS + 1; ++i)
-            old.Add(NewWidget(9000 + i));
-        old.Serialize(ar);
-        for (INT_PTR i = 0; i < old.GetSize(); ++i)
-            delete old[i];
-    });
     CBlockMSGTEXT text(BT_MSGTEXT);
-    EXPECT_EQ(ArchiveFailure([&] {
-                  LoadWidgets(bytes, m_active.Doc(), text, true);
-              }),
+    const Bytes bytes = OldStyleArray(MSGTEXT_WIDGET_ARRAYS + 1, false);
+    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(bytes, m_active.Doc(), text, true); }),
               CArchiveException::generic);
     for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i)
         EXPECT_TRUE(text.WidgetArray(i).IsEmpty());

@@ -248,7 +248,9 @@ TEST_F(ConnectLineObjTest, HitTestFindsSegmentsAndTheirOrientation)
     EXPECT_FALSE(single.HitTest(0, 0, &nSegment, &nOrientation, nullptr));
 }
 
-TEST_F(ConnectLineObjTest, DraggedStandardRouteIsGrabbedOnlyAtItsMiddleSegment)
+// A dragged standard route is grabbed only at its middle segment; the margin test uses its own
+// margin.
+TEST_F(ConnectLineObjTest, DragAndMarginNarrowTheHitTest)
 {
     CConnectLineObj line;
     SetRoute(line, {{0, 0}, {20, 0}, {20, 30}, {60, 30}, {60, 50}, {80, 50}});
@@ -261,17 +263,10 @@ TEST_F(ConnectLineObjTest, DraggedStandardRouteIsGrabbedOnlyAtItsMiddleSegment)
     flags[0] = 1;
     EXPECT_TRUE(line.HitTest(20, 10, &nSegment, &nOrientation, flags));
     EXPECT_EQ(nSegment, 2);
-}
 
-TEST_F(ConnectLineObjTest, MarginTestUsesItsOwnMargin)
-{
-    CConnectLineObj line;
-    SetRoute(line, {{0, 0}, {0, 40}});
-    int nSegment = 0;
-    int nOrientation = 0;
-    EXPECT_TRUE(line.HitTestMargin(0, 10, &nSegment, &nOrientation, 1));
-    EXPECT_FALSE(line.HitTestMargin(2, 10, &nSegment, &nOrientation, 1));
-    EXPECT_TRUE(line.HitTest(2, 10, &nSegment, &nOrientation, nullptr));
+    EXPECT_TRUE(line.HitTestMargin(20, 10, &nSegment, &nOrientation, 1));
+    EXPECT_FALSE(line.HitTestMargin(22, 10, &nSegment, &nOrientation, 1));
+    EXPECT_TRUE(line.HitTest(22, 10, &nSegment, &nOrientation, nullptr));
 }
 
 TEST_F(ConnectLineObjTest, CopyFromTakesGeometryAndEndsButNotJunctionsOrDragState)
