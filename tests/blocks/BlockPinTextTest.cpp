@@ -1,4 +1,4 @@
-#include "BlockObjTest.h"
+#include "BlockDrawTestSupport.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockFactory.h"
@@ -7,8 +7,6 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -387,29 +385,14 @@ TEST(PinTexts, ExtremeWordsFormatWithoutOverflow)
     EXPECT_EQ(LinesOf(BuildPinText(*pYearly, 0, TRUE))[1].second.substr(0, 12), u"-2147485648:");
 }
 
-class PinTextDrawing : public ::testing::Test {
+// The texts drawn, in drawing order.
+class PinTextDrawing : public BlockDrawTest {
 protected:
-    const RecordingSurface::Record* TextAt(int nLine) const
+    const DrawRecord* TextAt(std::size_t nLine) const
     {
-        int n = 0;
-        for (const auto& r : m_surface.Records()) {
-            if (r.kind == RecordingSurface::Kind::Text && n++ == nLine)
-                return &r;
-        }
-        return nullptr;
+        const auto texts = OfKind(DrawKind::Text);
+        return nLine < texts.size() ? texts[nLine] : nullptr;
     }
-
-    int TextCount() const
-    {
-        int n = 0;
-        for (const auto& r : m_surface.Records())
-            n += r.kind == RecordingSurface::Kind::Text;
-        return n;
-    }
-
-    TestDocument m_active;
-    RecordingSurface m_surface;
-    CDC m_dc{m_surface};
 };
 
 // The stub and the lines in the parameter colour, the first line 3 units above the pin's
@@ -417,22 +400,21 @@ protected:
 // context's text colour is restored.
 TEST_F(PinTextDrawing, TimerLinesStandUnderThePin)
 {
-    m_active.Doc().m_wHardwareCode = kNewHardware;
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_DPR, nullptr, nullptr));
     Times(*pBlock);
     pBlock->m_ptPos = CPoint(200, 100);
     m_dc.SetTextColor(RGB(1, 2, 3));
     pBlock->DrawPinText(&m_dc, 1, 12, 6, 12);
 
-    const auto& stub = m_surface.Records().at(0);
-    ASSERT_EQ(stub.kind, RecordingSurface::Kind::Polyline) << m_surface.Dump();
+    const auto& stub = Records().at(0);
+    ASSERT_EQ(stub.kind, DrawKind::Polyline) << Dump();
     EXPECT_EQ(stub.points.front().x, 195);
     EXPECT_EQ(stub.points.front().y, 124);
     EXPECT_EQ(stub.points.back().x, 200);
     EXPECT_EQ(stub.state.pen.crColour, RGB(64, 128, 64));
 
     const auto* pSecond = TextAt(1);
-    ASSERT_NE(pSecond, nullptr) << m_surface.Dump();
+    ASSERT_NE(pSecond, nullptr) << Dump();
     EXPECT_EQ(pSecond->text, u"05:30s+");
     EXPECT_EQ(pSecond->points.front().x, 200 - 8 * 6);
     EXPECT_EQ(pSecond->points.front().y, 124 + 2 * 12 - 3);
@@ -453,7 +435,7 @@ TEST_F(PinTextDrawing, GenerationFollowsTheBlocksDocument)
         pBlock->DrawPinText(&m_dc, 0, 18, 6, 12);
         ASSERT_NE(TextAt(0), nullptr);
         EXPECT_EQ(TextAt(0)->text, pszFirst);
-        EXPECT_EQ(TextCount(), nTexts) << m_surface.Dump();
+        EXPECT_EQ(OfKind(DrawKind::Text).size(), std::size_t(nTexts)) << Dump();
     }
 }
 
