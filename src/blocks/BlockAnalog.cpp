@@ -84,13 +84,13 @@ void CBlockAnalog::Serialize(CArchive& ar)
 {
     CBlockObj::Serialize(ar);
     if (ar.IsStoring()) {
-        ar << m_nAnalogOpt1 << m_nAnalogOpt2 << m_nAnalogOpt3 << m_dGain << m_nOffset
-           << m_nThreshold1 << m_nThreshold2 << m_nDecimals << m_nAnalogOpt4 << m_nAnalogOpt5;
+        ar << m_nSensor << m_nRangeMin << m_nRangeMax << m_dGain << m_nOffset
+           << m_nThreshold1 << m_nThreshold2 << m_nDecimals << m_nUnit << m_nResolution;
         ar << m_nPiParamSet << m_dPiKC << m_bPiUseTI << m_nPiTIMinutes << m_nPiTISeconds << m_nPwmOpt;
         return;
     }
-    ReadFields(ar, m_nAnalogOpt1, m_nAnalogOpt2, m_nAnalogOpt3, m_dGain, m_nOffset,
-               m_nThreshold1, m_nThreshold2, m_nDecimals, m_nAnalogOpt4, m_nAnalogOpt5);
+    ReadFields(ar, m_nSensor, m_nRangeMin, m_nRangeMax, m_dGain, m_nOffset,
+               m_nThreshold1, m_nThreshold2, m_nDecimals, m_nUnit, m_nResolution);
     if (m_nSchema == 0)
         return;
     if (m_nSchema != 1)
@@ -106,16 +106,16 @@ void CBlockAnalog::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
         return;
     auto* pAnalog = static_cast<CBlockAnalog*>(pDst);
-    pAnalog->m_nAnalogOpt1 = m_nAnalogOpt1;
-    pAnalog->m_nAnalogOpt2 = m_nAnalogOpt2;
-    pAnalog->m_nAnalogOpt3 = m_nAnalogOpt3;
+    pAnalog->m_nSensor = m_nSensor;
+    pAnalog->m_nRangeMin = m_nRangeMin;
+    pAnalog->m_nRangeMax = m_nRangeMax;
     pAnalog->m_dGain = m_dGain;
     pAnalog->m_nOffset = m_nOffset;
     pAnalog->m_nThreshold1 = m_nThreshold1;
     pAnalog->m_nThreshold2 = m_nThreshold2;
     pAnalog->m_nDecimals = m_nDecimals;
-    pAnalog->m_nAnalogOpt4 = m_nAnalogOpt4;
-    pAnalog->m_nAnalogOpt5 = m_nAnalogOpt5;
+    pAnalog->m_nUnit = m_nUnit;
+    pAnalog->m_nResolution = m_nResolution;
     // The PI settings belong to the PI controller, the PWM setting to it and the PWM block.
     const BOOL bPI = pDst->IsKindOf(RUNTIME_CLASS(CBlockPI));
     if (bPI) {

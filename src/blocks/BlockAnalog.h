@@ -1,6 +1,6 @@
-// The analog function blocks (803-807, 815-822): one base class holding the input scaling,
-// thresholds, result values and the PI and PWM settings, and thirteen classes that differ only
-// in their constructors.
+// The analog function blocks: one base class holding the input scaling, thresholds, result
+// values and the PI and PWM settings, and thirteen classes with their own settings, symbol,
+// parameter lines and simulation step.
 #pragma once
 
 #include "blocks/BlockObj.h"
@@ -85,21 +85,20 @@ class CBlockAnalog : public CBlockObj {
 public:
     void Serialize(CArchive& ar) override;
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
-    // One step of whichever analog class the block is; the ramp, PI, PWM, filter, max/min and
-    // average blocks keep their value and state.
+    // The class's step, then the change of its output.
     BOOL Simulate(const CSimContext* pSim) override;
     // Keeps its value and running time.
     void ResetForRun(const SYSTEMTIME& stNow) override;
-    // The step, the block in its state colour (comparator, triggers and watchdog) or black,
-    // then the value box.
+    // The step, the block in its state colour where it shows its state or black, then the
+    // value box.
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
-    // The value; the watchdog adds its reference value, the differential trigger its Off
-    // threshold.
+    // The value, with a second line where the class has one.
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
-    int m_nAnalogOpt1 = 0;
-    int m_nAnalogOpt2 = 0;
-    int m_nAnalogOpt3 = 1000;
+    // The input's sensor kind and measuring range (either bound may be the larger).
+    int m_nSensor = 0;
+    int m_nRangeMin = 0;
+    int m_nRangeMax = 1000;
     double m_dGain = 1.0;
     int m_nOffset = 0;
     // "On" threshold; Delta1 of the watchdog.
@@ -107,8 +106,9 @@ public:
     // "Off" threshold; Delta of the differential trigger, Delta2 of the watchdog.
     int m_nThreshold2 = 0;
     int m_nDecimals = 0;
-    int m_nAnalogOpt4 = 0;
-    int m_nAnalogOpt5 = 1;
+    // The scaling's unit and resolution.
+    int m_nUnit = 0;
+    int m_nResolution = 1;
     // Simulation state: neither stored nor copied.
     int m_nValue = 0;
     int m_nRefValue = 0;
@@ -131,29 +131,20 @@ protected:
     // adds its own settings.
     CBlockAnalog(int nType, int nInputs);
 
-private:
+    // One simulation step; the ramp, PI, PWM, filter, max/min and average blocks keep their
+    // value and state.
+    virtual void Step(const CSimContext*) {}
+    // The body shows the output state rather than black.
+    virtual bool ShowsState() const { return false; }
+    // The second line of the value box; empty: the box has one line.
+    virtual CString SecondValue() const { return CString(); }
+
     int ScaledInput(int nPin) const;
     int Scale(int nValue) const;
     // The current value of reference nRef into nParam when the reference is set.
     void ResolveReference(int nRef, int& nParam);
     // The trigger rule of the comparator and the threshold trigger on nValue.
     int TriggerState(int nValue) const;
-    void StepComparator(const CSimContext* pSim);
-    void StepThresholdTrigger(const CSimContext* pSim);
-    void StepAmplifier(const CSimContext* pSim);
-    void StepWatchdog(const CSimContext* pSim);
-    void StepDifferentialTrigger(const CSimContext* pSim);
-    void StepMultiplexer(const CSimContext* pSim);
-    void StepMath(const CSimContext* pSim);
-    // The amplifier in a feedback loop takes the value of the nearest analog block up its
-    // input-0 chain.
-    int LoopValue() const;
-
-    // The math block's formula and the value it gave at its last evaluation: its inputs mostly
-    // stay the same from one step to the next. Simulation state, neither stored nor copied.
-    AnalogFormulaInputs m_lastFormula{};
-    int m_nLastFormulaValue = 0;
-    bool m_bFormulaEvaluated = false;
 };
 
 class CBlockACOMP : public CBlockAnalog {
@@ -165,6 +156,10 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+    bool ShowsState() const override { return true; }
 };
 
 class CBlockATHTRG : public CBlockAnalog {
@@ -176,6 +171,10 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+    bool ShowsState() const override { return true; }
 };
 
 class CBlockAAMP : public CBlockAnalog {
@@ -187,6 +186,14 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+
+private:
+    // The amplifier in a feedback loop takes the value of the nearest analog block up its
+    // input-0 chain.
+    int LoopValue() const;
 };
 
 class CBlockAWDOG : public CBlockAnalog {
@@ -198,6 +205,12 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+    bool ShowsState() const override { return true; }
+    // The reference value the band is taken around.
+    CString SecondValue() const override;
 };
 
 class CBlockADTRG : public CBlockAnalog {
@@ -209,6 +222,12 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+    bool ShowsState() const override { return true; }
+    // The upper threshold, On plus Delta.
+    CString SecondValue() const override;
 };
 
 class CBlockAMATH : public CBlockAnalog {
@@ -223,6 +242,16 @@ public:
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
+
+private:
+    // The formula and the value it gave at its last evaluation: its inputs mostly stay the
+    // same from one step to the next. Simulation state, neither stored nor copied.
+    AnalogFormulaInputs m_lastFormula{};
+    int m_nLastFormulaValue = 0;
+    bool m_bFormulaEvaluated = false;
 };
 
 class CBlockAMUX : public CBlockAnalog {
@@ -237,6 +266,9 @@ public:
 
     // Starts at value 0.
     void ResetForRun(const SYSTEMTIME& stNow) override;
+
+protected:
+    void Step(const CSimContext* pSim) override;
 };
 
 class CBlockARAMP : public CBlockAnalog {

@@ -1,5 +1,4 @@
-// The analog blocks' simulation step and their drawing during a simulation. All thirteen
-// classes share one step; the type code picks the rule.
+// The analog blocks' simulation steps and their drawing during a simulation.
 #include "blocks/BlockAnalog.h"
 
 #include "blocks/BlockConnector.h"
@@ -22,12 +21,6 @@ double ClampToLimit(double x)
     if (x < -ANALOG_LIMIT)
         return -ANALOG_LIMIT;
     return x;
-}
-
-// The blocks whose body shows their output state; the others are drawn in black.
-bool ShowsState(int nType)
-{
-    return nType == BT_ACOMP || nType == BT_ATHTRG || nType == BT_AWDOG || nType == BT_ADTRG;
 }
 
 }  // namespace
@@ -93,36 +86,12 @@ void CBlockAMUX::ResetForRun(const SYSTEMTIME&) { m_nValue = 0; }
 
 BOOL CBlockAnalog::Simulate(const CSimContext* pSim)
 {
-    switch (m_nType) {
-    case BT_ACOMP:
-        StepComparator(pSim);
-        break;
-    case BT_ATHTRG:
-        StepThresholdTrigger(pSim);
-        break;
-    case BT_AAMP:
-        StepAmplifier(pSim);
-        break;
-    case BT_AWDOG:
-        StepWatchdog(pSim);
-        break;
-    case BT_ADTRG:
-        StepDifferentialTrigger(pSim);
-        break;
-    case BT_AMUX:
-        StepMultiplexer(pSim);
-        break;
-    case BT_AMATH:
-        StepMath(pSim);
-        break;
-    default:
-        break;
-    }
+    Step(pSim);
     FinishOutputChange(*this);
     return TRUE;
 }
 
-void CBlockAnalog::StepComparator(const CSimContext*)
+void CBlockACOMP::Step(const CSimContext*)
 {
     m_nAx = ScaledInput(0);
     m_nAy = ScaledInput(1);
@@ -132,7 +101,7 @@ void CBlockAnalog::StepComparator(const CSimContext*)
     SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepThresholdTrigger(const CSimContext*)
+void CBlockATHTRG::Step(const CSimContext*)
 {
     m_nValue = m_nAx = ScaledInput(0);
     ResolveReference(0, m_nThreshold1);
@@ -140,7 +109,7 @@ void CBlockAnalog::StepThresholdTrigger(const CSimContext*)
     SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepAmplifier(const CSimContext* pSim)
+void CBlockAAMP::Step(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(0);
     if (!pSim || !GetDocument())
@@ -153,7 +122,7 @@ void CBlockAnalog::StepAmplifier(const CSimContext* pSim)
         m_nValue = Scale(SHORT(WORD(LoopValue())));
 }
 
-int CBlockAnalog::LoopValue() const
+int CBlockAAMP::LoopValue() const
 {
     const IBlockDocument* pDoc = GetDocument();
     // The chain may close on itself without passing an analog block: each block is visited
@@ -173,7 +142,7 @@ int CBlockAnalog::LoopValue() const
     return 0;
 }
 
-void CBlockAnalog::StepWatchdog(const CSimContext* pSim)
+void CBlockAWDOG::Step(const CSimContext* pSim)
 {
     m_nValue = m_nAx = ScaledInput(1);
     ReadInputs(pSim);
@@ -194,7 +163,7 @@ void CBlockAnalog::StepWatchdog(const CSimContext* pSim)
     SetOutputState(*this, bInBand ? 0 : 1, InLadderDocument(*this));
 }
 
-void CBlockAnalog::StepDifferentialTrigger(const CSimContext*)
+void CBlockADTRG::Step(const CSimContext*)
 {
     m_nValue = m_nAx = ScaledInput(0);
     const long long nOn = m_nThreshold1;
@@ -210,7 +179,7 @@ void CBlockAnalog::StepDifferentialTrigger(const CSimContext*)
     }
 }
 
-void CBlockAnalog::StepMultiplexer(const CSimContext* pSim)
+void CBlockAMUX::Step(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     if (!m_nPinValue[0]) {
@@ -224,7 +193,7 @@ void CBlockAnalog::StepMultiplexer(const CSimContext* pSim)
     m_nValue = nValues[nPick];
 }
 
-void CBlockAnalog::StepMath(const CSimContext* pSim)
+void CBlockAMATH::Step(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     if (!m_nPinValue[0]) {
@@ -249,7 +218,7 @@ void CBlockAnalog::StepMath(const CSimContext* pSim)
 void CBlockAnalog::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
     DrawSimShowingValue(*this, pSim, pDC,
-                        ShowsState(m_nType) ? SimBodyColour::State : SimBodyColour::Black);
+                        ShowsState() ? SimBodyColour::State : SimBodyColour::Black);
 }
 
 void CBlockAnalog::DrawValue(const CSimContext*, CDC* pDC)
@@ -258,10 +227,20 @@ void CBlockAnalog::DrawValue(const CSimContext*, CDC* pDC)
     constexpr int kHalfWidths = 3;
     CString strLines[2];
     strLines[0].Format(_T("%-6ld"), m_nValue);
-    if (m_nType == BT_ADTRG)
-        strLines[1].Format(_T("%-6d"), (long long)m_nThreshold1 + m_nThreshold2);
-    else if (m_nType == BT_AWDOG)
-        strLines[1].Format(_T("%-6ld"), m_nRefValue);
-    const bool bTwoLines = m_nType == BT_ADTRG || m_nType == BT_AWDOG;
-    DrawValueBox(pDC, *this, kHalfWidths, std::span<const CString>(strLines, bTwoLines ? 2 : 1));
+    strLines[1] = SecondValue();
+    DrawValueBox(pDC, *this, kHalfWidths, std::span<const CString>(strLines, strLines[1].IsEmpty() ? 1 : 2));
+}
+
+CString CBlockAWDOG::SecondValue() const
+{
+    CString str;
+    str.Format(_T("%-6ld"), m_nRefValue);
+    return str;
+}
+
+CString CBlockADTRG::SecondValue() const
+{
+    CString str;
+    str.Format(_T("%-6d"), (long long)m_nThreshold1 + m_nThreshold2);
+    return str;
 }

@@ -14,19 +14,34 @@ constexpr unsigned kEvalAnd = 0x1;
 constexpr unsigned kEvalOr = 0x2;
 constexpr unsigned kEvalXor = 0x4;
 
+using Edge = CBlockLogic::Edge;
+
+// A gate's pins and program size; its combination (an EvalLogic mode) with the value an open
+// input reads; its edge; and whether the slot past its last input marks the end of its pins
+// in the controller program (NOT has no such slot).
 struct GateRow {
     int nType;
     int nInputs;
     int bOutputNegated;
     WORD wProgramBytes;
+    unsigned nEvalMode;
+    int nOpenInput;
+    Edge edge;
+    bool bEndMarked;
 };
 
 constexpr GateRow kGates[] = {
-    {BT_AND, 4, 0, 12},  {BT_AND_EDGE, 4, 0, 12},  {BT_NAND, 4, 1, 12}, {BT_NAND_EDGE, 4, 1, 12},
-    {BT_OR, 4, 0, 12},   {BT_NOR, 4, 1, 12},       {BT_XOR, 2, 0, 8},   {BT_NOT, 1, 1, 4},
+    {BT_AND, 4, 0, 12, kEvalAnd, 1, Edge::None, true},
+    {BT_AND_EDGE, 4, 0, 12, kEvalAnd, 1, Edge::AllBecameOne, true},
+    {BT_NAND, 4, 1, 12, kEvalAnd, 1, Edge::None, true},
+    {BT_NAND_EDGE, 4, 1, 12, kEvalAnd, 1, Edge::AllStoppedBeingOne, true},
+    {BT_OR, 4, 0, 12, kEvalOr, 0, Edge::None, true},
+    {BT_NOR, 4, 1, 12, kEvalOr, 0, Edge::None, true},
+    {BT_XOR, 2, 0, 8, kEvalXor, 0, Edge::None, true},
+    {BT_NOT, 1, 1, 4, kEvalAnd, 1, Edge::None, false},
 };
 
-// A code outside 300-307 (only a caller's mistake) is built as a plain AND.
+// A code that names no gate (only a caller's mistake) is built and run as a plain AND.
 const GateRow& GateOf(int nType)
 {
     for (const GateRow& row : kGates) {
@@ -49,9 +64,7 @@ CBlockLogic::CBlockLogic(int nType) : CBlockObj(nType, GateOf(nType).nInputs)
     const GateRow& gate = GateOf(nType);
     m_bPinInvert[BLOCK_FIRST_OUTPUT] = gate.bOutputNegated;
     m_wProgramBytes = gate.wProgramBytes;
-    // The slot just past the last input marks the end of the gate's pins in the controller
-    // program; NOT has none.
-    if (nType != BT_NOT)
+    if (gate.bEndMarked)
         m_nPinSource[gate.nInputs] = LINK_END;
     m_nCapFlags = 0;
     m_nPinSlots = 0;
@@ -70,10 +83,10 @@ BOOL CBlockLogic::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
     int& nState = m_nPinValue[BLOCK_FIRST_OUTPUT];
-    if (m_nType == BT_AND_EDGE || m_nType == BT_NAND_EDGE) {
-        // AND(Edge) pulses when an input change makes all inputs 1; NAND(Edge) is its mirror
-        // and pulses when an input change ends that. Both consume every changed flag.
-        const BOOL bEdge = m_nType == BT_AND_EDGE ? AnyInputChanged() : IsAndFallingEdge();
+    const Edge edge = GateEdge();
+    if (edge != Edge::None) {
+        // Both edges consume every changed flag.
+        const BOOL bEdge = edge == Edge::AllBecameOne ? AnyInputChanged() : IsAndFallingEdge();
         ClearInputChanges();
         const int nResult = (EvalGate() && bEdge) ? 1 : 0;
         if (pSim && InLadderDocument(*this) && nResult != nState)
@@ -91,21 +104,30 @@ BOOL CBlockLogic::Simulate(const CSimContext* pSim)
 
 int CBlockLogic::EvalGate()
 {
-    switch (m_nType) {
-    case BT_OR:
-    case BT_NOR: {
-        int nResult = 0;
-        return EvalLogic(&nResult, kEvalOr);
-    }
-    case BT_XOR: {
-        int nResult = 0;
-        return EvalLogic(&nResult, kEvalXor);
-    }
-    default: {
-        int nResult = 1;
-        return EvalLogic(&nResult, kEvalAnd);
-    }
-    }
+    const unsigned nMode = GateOf(m_nType).nEvalMode;
+    // An AND starts from 1, an OR or XOR from 0.
+    int nResult = nMode == kEvalAnd ? 1 : 0;
+    return EvalLogic(&nResult, nMode);
+}
+
+int CBlockLogic::OpenInputValue() const
+{
+    return GateOf(m_nType).nOpenInput;
+}
+
+CBlockLogic::Edge CBlockLogic::GateEdge() const
+{
+    return GateOf(m_nType).edge;
+}
+
+bool CBlockLogic::IsNegatedGate() const
+{
+    return GateOf(m_nType).bOutputNegated != 0;
+}
+
+bool CBlockLogic::IsOrGate() const
+{
+    return GateOf(m_nType).nEvalMode == kEvalOr;
 }
 
 BOOL CBlockLogic::AnyInputChanged() const

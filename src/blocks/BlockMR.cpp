@@ -35,22 +35,22 @@ void CBlockMR::Serialize(CArchive& ar)
 {
     CBlockObj::Serialize(ar);
     if (ar.IsStoring()) {
-        ar << m_byModbus1 << m_byModbus2 << m_byModbus3 << m_wModbus6 << m_wModbus7 << m_wModbus8
-           << m_wModbus9 << m_nModbus5 << m_byModbus4 << m_nModbus11 << m_wModbus10
-           << m_strModbus12 << m_strModbus13;
+        ar << m_bySlave << m_byCommand << m_byFunction << m_wRegister << m_wCount << m_wFirstData
+           << m_wSecondData << m_nPort << m_byMode << m_nDataKind << m_wDataNumber
+           << m_strFirstData << m_strSecondData;
         return;
     }
-    ar >> m_byModbus1 >> m_byModbus2 >> m_byModbus3 >> m_wModbus6 >> m_wModbus7 >> m_wModbus8 >>
-        m_wModbus9 >> m_nModbus5 >> m_byModbus4 >> m_nModbus11 >> m_wModbus10 >> m_strModbus12 >>
-        m_strModbus13;
+    ar >> m_bySlave >> m_byCommand >> m_byFunction >> m_wRegister >> m_wCount >> m_wFirstData >>
+        m_wSecondData >> m_nPort >> m_byMode >> m_nDataKind >> m_wDataNumber >> m_strFirstData >>
+        m_strSecondData;
     CheckIndexes();
 }
 
 void CBlockMR::CheckIndexes() const
 {
-    const bool bPortOk = m_nModbus5 >= MODBUS_NO_PORT && m_nModbus5 < COM_PORT_COUNT;
-    const bool bCommandOk = m_byModbus2 < MODBUS_COMMAND_COUNT;
-    const bool bKindOk = m_nModbus11 >= 0 && m_nModbus11 < MODBUS_KIND_COUNT;
+    const bool bPortOk = m_nPort >= MODBUS_NO_PORT && m_nPort < COM_PORT_COUNT;
+    const bool bCommandOk = m_byCommand < MODBUS_COMMAND_COUNT;
+    const bool bKindOk = m_nDataKind >= 0 && m_nDataKind < MODBUS_KIND_COUNT;
     if (!bPortOk || !bCommandOk || !bKindOk)
         AfxThrowArchiveException(CArchiveException::generic);
 }
@@ -63,19 +63,19 @@ void CBlockMR::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockMR)))
         return;
     auto* pModbus = static_cast<CBlockMR*>(pDst);
-    pModbus->m_byModbus1 = m_byModbus1;
-    pModbus->m_byModbus2 = m_byModbus2;
-    pModbus->m_byModbus3 = m_byModbus3;
-    pModbus->m_byModbus4 = m_byModbus4;
-    pModbus->m_nModbus5 = m_nModbus5;
-    pModbus->m_wModbus6 = m_wModbus6;
-    pModbus->m_wModbus7 = m_wModbus7;
-    pModbus->m_wModbus8 = m_wModbus8;
-    pModbus->m_wModbus9 = m_wModbus9;
-    pModbus->m_wModbus10 = m_wModbus10;
-    pModbus->m_nModbus11 = m_nModbus11;
-    pModbus->m_strModbus12 = m_strModbus12;
-    pModbus->m_strModbus13 = m_strModbus13;
+    pModbus->m_bySlave = m_bySlave;
+    pModbus->m_byCommand = m_byCommand;
+    pModbus->m_byFunction = m_byFunction;
+    pModbus->m_byMode = m_byMode;
+    pModbus->m_nPort = m_nPort;
+    pModbus->m_wRegister = m_wRegister;
+    pModbus->m_wCount = m_wCount;
+    pModbus->m_wFirstData = m_wFirstData;
+    pModbus->m_wSecondData = m_wSecondData;
+    pModbus->m_wDataNumber = m_wDataNumber;
+    pModbus->m_nDataKind = m_nDataKind;
+    pModbus->m_strFirstData = m_strFirstData;
+    pModbus->m_strSecondData = m_strSecondData;
 }
 
 BOOL CBlockMR::Simulate(const CSimContext* pSim)

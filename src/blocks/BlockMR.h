@@ -1,4 +1,4 @@
-// The Modbus master blocks: 813 Modbus Read and 814 Modbus Write. Each holds one Modbus
+// The Modbus master blocks, Modbus Read and Modbus Write. Each holds one Modbus
 // transaction that the controller sends on one of its serial ports to a slave.
 #pragma once
 
@@ -30,19 +30,22 @@ public:
     // The output follows input 0 while input 1 is off, and is off while input 1 is on.
     BOOL Simulate(const CSimContext* pSim) override;
 
-    BYTE m_byModbus1 = 1;    // slave address
-    BYTE m_byModbus2 = 0;    // command index
-    BYTE m_byModbus3 = 0;    // function code
-    BYTE m_byModbus4 = 0;    // writing mode: 0 auto, 1 manual
-    int m_nModbus5 = 0;      // port: COM0 .. COM2, or MODBUS_NO_PORT
-    WORD m_wModbus6 = 0;     // register address
-    WORD m_wModbus7 = 1;     // count
-    WORD m_wModbus8 = 0;     // data address, or first data word
-    WORD m_wModbus9 = 0;
-    WORD m_wModbus10 = 0;
-    int m_nModbus11 = 0;     // data kind index
-    CString m_strModbus12 = _T("0");
-    CString m_strModbus13 = _T("0");
+    BYTE m_bySlave = 1;          // slave address
+    BYTE m_byCommand = 0;        // command index
+    BYTE m_byFunction = 0;       // function code
+    BYTE m_byMode = 0;           // writing mode: 0 auto, 1 manual
+    int m_nPort = 0;             // port: COM0 .. COM2, or MODBUS_NO_PORT
+    WORD m_wRegister = 0;        // register address
+    WORD m_wCount = 1;           // count
+    // The data address in the kind's area, or in manual writing the first and second data
+    // words.
+    WORD m_wFirstData = 0;
+    WORD m_wSecondData = 0;
+    WORD m_wDataNumber = 0;      // the data block's number within its kind
+    int m_nDataKind = 0;         // data kind index
+    // The manual data words as typed, in hex digits.
+    CString m_strFirstData = _T("0");
+    CString m_strSecondData = _T("0");
 
 private:
     void CheckIndexes() const;

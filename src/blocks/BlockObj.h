@@ -92,6 +92,8 @@ public:
     // for: the soft key's here, as it has no class of its own; a class with parameter lines
     // writes its own.
     virtual void WritePinText(PinTextWriter& w) const;
+    // What an open input reads: 0, unless the class has another neutral value.
+    virtual int OpenInputValue() const { return 0; }
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;

@@ -26,22 +26,6 @@ CBlockObj* FindInDocument(const IBlockDocument* pDoc, int nNumber)
     return pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
 }
 
-// AND, NAND, AND(Edge), NAND(Edge) and NOT treat an open input as 1 so that it never decides
-// the gate; every other block reads it as 0.
-int OpenInputDefault(int nType)
-{
-    switch (nType) {
-    case BT_AND:
-    case BT_AND_EDGE:
-    case BT_NAND:
-    case BT_NAND_EDGE:
-    case BT_NOT:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
 }  // namespace
 
 BOOL CBlockObj::IsPaused() const
@@ -110,7 +94,7 @@ void CBlockObj::SetInputValue(int nPin, int nValue)
     if (nPin < 0 || nPin >= BLOCK_PIN_COUNT)
         return;
     if (nValue == LINK_OPEN)
-        nValue = OpenInputDefault(m_nType);
+        nValue = OpenInputValue();
     m_nPinValue[nPin] = nValue ^ m_bPinInvert[nPin];
 }
 

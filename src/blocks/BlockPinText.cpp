@@ -23,12 +23,10 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
-#include "blocks/TypeCodeList.h"
 #include "platform/core/StringArray.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
-#include <cstddef>
 #include <initializer_list>
 #include <utility>
 
@@ -74,48 +72,15 @@ CString WithSign(const CString& strParam, LPCTSTR pszSign)
     return strParam.IsEmpty() ? CString() : strParam + pszSign;
 }
 
-// Parameter 1 or 2 of the newer generation where it shows a count, a value or a mode rather than
-// a time: its line while it is taken from another block (null: none) and while it is stored,
-// from its slot (null: the type's own text).
-struct ParamLine {
-    TypeCodeList types;
-    LPCTSTR pszRef;
-    LPCTSTR pszValue;
-    bool bParamEx;
-    int nSlot;
-};
-
-constexpr ParamLine kFirstParamLines[] = {
-    {{BT_COUNTER}, _T("On=B%d"), _T("On=%d"), false, COUNTER_ON_PARAM},
-    {{BT_ENCODER}, _T("On=B%d"), _T("On=%d"), false, ENCODER_ON_PARAM},
-    {{BT_HCOUNTER}, _T("MI=B%dh"), nullptr, false, 0},
-    {{BT_THTRG}, nullptr, nullptr, false, 0},
-    {{BT_AMATH, BT_AMUX}, _T("V1=B%d"), _T("V1=%d"), false, AMATH_V1_PARAM},
-    {{BT_ARRMXIV, BT_ACMXIV}, _T("Mode=B%d"), nullptr, false, 0},
-    {{BT_RAND}, _T("Base=B%d"), _T("Base=%d"), false, RAND_RANGE_PARAM},
-    {{BT_LOG}, _T("Base=B%d"), nullptr, false, 0},
-    {{BT_SMCE}, _T("Steps=B%d"), _T("Steps=%d"), true, PULSE_LENGTH_PARAMEX},
-    {{BT_PTOE}, _T("Number=B%d"), _T("Number=%d"), true, PULSE_LENGTH_PARAMEX},
-};
-
-constexpr ParamLine kSecondParamLines[] = {
-    {{BT_COUNTER}, _T("Off=B%d"), _T("Off=%d"), true, COUNTER_OFF_PARAMEX},
-    {{BT_ENCODER}, _T("Off=B%d"), _T("Off=%d"), true, ENCODER_OFF_PARAMEX},
-    {{BT_AMATH, BT_AMUX}, _T("V2=B%d"), _T("V2=%d"), true, AMATH_V2_PARAMEX},
-    {{BT_ARRMXIV}, _T("Count=B%d"), _T("Count=%d"), true, ARRMXIV_COUNT_PARAMEX},
-    {{BT_SMC, BT_SMCE}, _T("Speed=B%d"), _T("Speed=%d"), true, PULSE_RATE_PARAMEX},
-    {{BT_PTO, BT_PTOE}, _T("Pulse Width=B%d"), _T("Pulse Width=%d"), true, PULSE_RATE_PARAMEX},
-};
-
-template <std::size_t N>
-const ParamLine* FindParamLine(const ParamLine (&lines)[N], int nType)
+// The statistic the array blocks take: the largest, the smallest or the mean value.
+LPCTSTR ArrayMode(int nMode)
 {
-    for (const ParamLine& line : lines) {
-        if (ListsType(line.types, nType))
-            return &line;
-    }
-    return nullptr;
+    return nMode == 0 ? _T("MAX") : nMode == 1 ? _T("MIN") : _T("AVG");
 }
+
+// The encoder keeps its on and off values where the up/down counter does, so both show them
+// with the counter's lines.
+static_assert(ENCODER_ON_PARAM == COUNTER_ON_PARAM && ENCODER_OFF_PARAMEX == COUNTER_OFF_PARAMEX);
 
 // A block with several parameter pins shows its lines once, at the last of them.
 bool ShowsLinesAt(const BlockTypeRow& row, int nPin)
@@ -138,7 +103,7 @@ bool ShowsLinesAt(const BlockTypeRow& row, int nPin)
 class PinTextWriter {
 public:
     PinTextWriter(const CBlockObj& block, BOOL bNewGeneration)
-        : m_b(block), m_nType(block.m_nType), m_bNew(bNewGeneration)
+        : m_b(block), m_bNew(bNewGeneration)
     {
     }
 
@@ -162,13 +127,33 @@ public:
     }
 
     LPCTSTR Sign() const { return Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T("-"); }
-    CString FirstText() const;
+    // The retentivity line; a type with texts of its own in this place passes them.
+    CString Retentivity(LPCTSTR pszOff = _T("Rem=off\n"), LPCTSTR pszOn = _T("Rem=on\n")) const
+    {
+        return Param(BLOCK_RETENTIVE_PARAM) == 0 ? pszOff : pszOn;
+    }
+    // Parameter i while it is taken from another block (its display number in pszRef), else its
+    // stored text.
+    CString RefOr(int i, LPCTSTR pszRef, const CString& strStored) const
+    {
+        return IsReferenced(i) ? Ref(i, pszRef) : strStored;
+    }
+    CString RefOr(int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) const
+    {
+        return RefOr(i, pszRef, Fmt(pszValue, nValue));
+    }
     CString Date(int nYear, int nMonth, int nDay) const;
-    CString P1() const { return m_bNew ? P1New() : P1Old(); }
-    CString P2() const { return m_bNew ? P2New() : P2Old(); }
-    // The older generation shows no later parameter while parameter 1 is referenced.
-    CString P3() const { return m_bNew ? P3New() : IsReferenced(0) ? CString() : WarnTime(OlderWarnUnit()); }
-    CString P4() const { return m_bNew ? P4New() : IsReferenced(0) ? CString() : WarnLength(OlderWarnUnit()); }
+    // Parameter 1 and 2 as times: a referenced block read in its unit, else the stored time.
+    // The older generation knows no reference for parameter 2 and shows no later parameter
+    // while parameter 1 is referenced.
+    CString FirstTime(const CString& strStored) const { return IsReferenced(0) ? TimeRef(0) : strStored; }
+    CString SecondTime(const CString& strStored) const;
+    // A timer's parameters: its on and off times, then the staircase's warning time and the
+    // length of its warning, read in the time base of parameter iBase (0 or 1).
+    CString P1() const { return FirstTime(OnTime()); }
+    CString P2() const { return SecondTime(OffTime()); }
+    CString P3(int iBase) const;
+    CString P4(int iBase) const;
 
     // The texts of the analog blocks' own settings.
     struct AnalogTexts {
@@ -198,13 +183,13 @@ public:
         m_layout.nGap = nGap;
     }
 
-    // The lines that several types share: a timer's, with or without its first text before
+    // The lines that several types share: a timer's, with or without its retentivity before
     // parameter 1 and the later lines after it; the up/down counter's and the encoder's; the
     // analog math blocks' values; a Modbus block's with the names of its functions; a WiFi
     // block's; a count, mask or base beside the word and math blocks (its display number
     // while it is taken from another block); the math functions' amplification; the step
     // motor's and the pulse train's, with the pulse count of the extended kinds.
-    void TimerLines(bool bFirstText, std::initializer_list<CString> later);
+    void TimerLines(bool bRetentivity, std::initializer_list<CString> later);
     void CounterLines();
     void AnalogValueLines(const CBlockAnalog& a);
     void ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[MODBUS_COMMAND_COUNT]);
@@ -215,78 +200,59 @@ public:
     void PulseTrainLines(bool bPulseCount);
 
 private:
-    CString GateTime() const;
-    // A timer's on and off times and the hours counter's operating time, as stored.
+    // A timer's on and off times as stored.
     CString OnTime() const;
     CString OffTime() const;
-    CString OperatingTime() const;
-    // The staircase's warning time and the length of its warning, in the unit given.
-    CString WarnTime(LPCTSTR pszUnit) const;
-    CString WarnLength(LPCTSTR pszUnit) const;
-    // Parameter 1 or 2 (index 0 or 1) supplies the time base of the later times.
+    CString TimeRef(int i) const;
+    // The unit of the times that parameter i (0 or 1) supplies, stored or referenced.
+    LPCTSTR StoredUnit(int i) const;
     LPCTSTR TimeBaseUnit(int i) const;
-    CString ParamLineText(const ParamLine& line, int i) const;
-    // The stored parameter 1 of the types whose line is no value of one slot.
-    CString OwnFirstValue() const;
-    CString P1New() const;
-    CString P2New() const;
-    CString P3New() const;
-    CString P4New() const;
-    CString P1Old() const;
-    CString P2Old() const;
-    LPCTSTR OlderWarnUnit() const;
+    // A warning time of parameter i from the stored high and low words.
+    CString WarnTime(int i, int iBase, int nHighSlot, int nLowSlot) const;
 
     const CBlockObj& m_b;
-    const int m_nType;
     const bool m_bNew;
     PinTextLayout m_layout;
 };
 
-CString PinTextWriter::FirstText() const
-{
-    if (m_nType == BT_THTRG)
-        return GateTime();
-    if (Param(BLOCK_RETENTIVE_PARAM) == 0) {
-        if (m_nType == BT_YT)
-            return m_bNew ? _T("YY:MM.DD\n") : _T("MM.DD\n");
-        return _T("Rem=off\n");
-    }
-    if (m_nType == BT_HCOUNTER)
-        return ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX) == 0 ? _T("Q->0=R+En") : _T("Q->0=R");
-    return _T("Rem=on\n");
-}
-
-CString PinTextWriter::GateTime() const
-{
-    if (IsReferenced(0))
-        return Ref(0, _T("G_T=B%dms"));
-    return Fmt(_T("G_T=%02d:%02ds"), ParamEx(THTRG_GATE_SECONDS_PARAMEX), ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX));
-}
-
 CString PinTextWriter::OnTime() const
 {
-    return TimeText(Param(TIMER_ON_HIGH_PARAM), Param(TIMER_ON_LOW_PARAM), PlainUnit(Param(TIMER_ON_BASE_PARAM)));
+    return TimeText(Param(TIMER_ON_HIGH_PARAM), Param(TIMER_ON_LOW_PARAM), StoredUnit(0));
 }
 
 CString PinTextWriter::OffTime() const
 {
-    return TimeText(ParamEx(TIMER_OFF_HIGH_PARAMEX), ParamEx(TIMER_OFF_LOW_PARAMEX),
-                    PlainUnit(ParamEx(TIMER_OFF_BASE_PARAMEX)));
+    return TimeText(ParamEx(TIMER_OFF_HIGH_PARAMEX), ParamEx(TIMER_OFF_LOW_PARAMEX), StoredUnit(1));
 }
 
-CString PinTextWriter::OperatingTime() const
+CString PinTextWriter::TimeRef(int i) const
 {
-    return Fmt(_T("OT=%dh%2dm"), ParamEx(HCOUNTER_OT_HOURS_PARAMEX), ParamEx(HCOUNTER_OT_MINUTES_PARAMEX));
+    return Ref(i, _T("B%d%s"), ReferencedUnit(Param(i == 0 ? TIMER_ON_REF_UNIT_PARAM : TIMER_OFF_REF_UNIT_PARAM)));
 }
 
-CString PinTextWriter::WarnTime(LPCTSTR pszUnit) const
+CString PinTextWriter::SecondTime(const CString& strStored) const
 {
-    return TimeText(ParamEx(STAIRCASE_WARN_TIME_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_TIME_LOW_PARAMEX), pszUnit);
+    if (!m_bNew)
+        return IsReferenced(0) ? CString() : strStored;
+    return IsReferenced(1) ? TimeRef(1) : strStored;
 }
 
-CString PinTextWriter::WarnLength(LPCTSTR pszUnit) const
+CString PinTextWriter::P3(int iBase) const
 {
-    return TimeText(ParamEx(STAIRCASE_WARN_LENGTH_HIGH_PARAMEX), ParamEx(STAIRCASE_WARN_LENGTH_LOW_PARAMEX), pszUnit);
+    return WarnTime(2, iBase, STAIRCASE_WARN_TIME_HIGH_PARAMEX, STAIRCASE_WARN_TIME_LOW_PARAMEX);
+}
+
+CString PinTextWriter::P4(int iBase) const
+{
+    return WarnTime(3, iBase, STAIRCASE_WARN_LENGTH_HIGH_PARAMEX, STAIRCASE_WARN_LENGTH_LOW_PARAMEX);
+}
+
+CString PinTextWriter::WarnTime(int i, int iBase, int nHighSlot, int nLowSlot) const
+{
+    if (!m_bNew)
+        return IsReferenced(0) ? CString() : TimeText(ParamEx(nHighSlot), ParamEx(nLowSlot), StoredUnit(iBase));
+    const LPCTSTR pszUnit = TimeBaseUnit(iBase);
+    return IsReferenced(i) ? Ref(i, _T("B%d%s"), pszUnit) : TimeText(ParamEx(nHighSlot), ParamEx(nLowSlot), pszUnit);
 }
 
 CString PinTextWriter::Date(int nYear, int nMonth, int nDay) const
@@ -300,117 +266,23 @@ CString PinTextWriter::Date(int nYear, int nMonth, int nDay) const
     return bNoMonth ? Fmt(_T("**.%02d"), nDay) : Fmt(_T("%02d.%02d"), nMonth, nDay);
 }
 
+LPCTSTR PinTextWriter::StoredUnit(int i) const
+{
+    return PlainUnit(i == 0 ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
+}
+
 LPCTSTR PinTextWriter::TimeBaseUnit(int i) const
 {
     if (m_b.m_pRefBlock[i])
         return ReferencedUnit(Param(i == 0 ? TIMER_ON_REF_UNIT_PARAM : TIMER_OFF_REF_UNIT_PARAM));
-    return PlainUnit(i == 0 ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
+    return StoredUnit(i);
 }
 
-CString PinTextWriter::ParamLineText(const ParamLine& line, int i) const
-{
-    if (IsReferenced(i))
-        return line.pszRef ? Ref(i, line.pszRef) : CString();
-    if (!line.pszValue)
-        return OwnFirstValue();
-    return Fmt(line.pszValue, line.bParamEx ? ParamEx(line.nSlot) : Param(line.nSlot));
-}
-
-CString PinTextWriter::OwnFirstValue() const
-{
-    switch (m_nType) {
-    case BT_HCOUNTER:
-        return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
-    case BT_ARRMXIV:
-    case BT_ACMXIV: {
-        const int nMode = Param(ARRMXIV_MODE_PARAM);
-        const LPCTSTR pszMode = nMode == 0 ? _T("MAX") : nMode == 1 ? _T("MIN") : _T("AVG");
-        return Fmt(m_nType == BT_ARRMXIV ? _T("Mode=%s") : _T("Mode=%s(Ax,Ay)"), pszMode);
-    }
-    case BT_LOG: {
-        const int nBase = Param(LOG_BASE_PARAM);
-        return Fmt(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"));
-    }
-    default:  // the threshold trigger: its gate time stands in the first text
-        return CString();
-    }
-}
-
-CString PinTextWriter::P1New() const
-{
-    if (const ParamLine* pLine = FindParamLine(kFirstParamLines, m_nType))
-        return ParamLineText(*pLine, 0);
-    return IsReferenced(0) ? Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM))) : OnTime();
-}
-
-CString PinTextWriter::P2New() const
-{
-    if (const ParamLine* pLine = FindParamLine(kSecondParamLines, m_nType))
-        return ParamLineText(*pLine, 1);
-    if (IsReferenced(1))
-        return Ref(1, _T("B%d%s"), ReferencedUnit(Param(TIMER_OFF_REF_UNIT_PARAM)));
-    return m_nType == BT_HCOUNTER ? OperatingTime() : OffTime();
-}
-
-CString PinTextWriter::P3New() const
-{
-    if (m_nType == BT_SLS || m_nType == BT_MFS) {
-        const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
-        return IsReferenced(2) ? Ref(2, _T("B%d%s"), pszUnit) : WarnTime(pszUnit);
-    }
-    if (m_nType == BT_AMATH || m_nType == BT_AMUX)
-        return IsReferenced(2) ? Ref(2, _T("V3=B%d")) : Fmt(_T("V3=%d"), ParamEx(AMATH_V3_PARAMEX));
-    return CString();
-}
-
-CString PinTextWriter::P4New() const
-{
-    if (m_nType == BT_SLS || m_nType == BT_MFS) {
-        const LPCTSTR pszUnit = TimeBaseUnit(m_nType == BT_SLS ? 0 : 1);
-        return IsReferenced(3) ? Ref(3, _T("B%d%s"), pszUnit) : WarnLength(pszUnit);
-    }
-    if (m_nType == BT_AMATH || m_nType == BT_AMUX)
-        return IsReferenced(3) ? Ref(3, _T("V4=B%d")) : Fmt(_T("V4=%d"), ParamEx(AMATH_V4_PARAMEX));
-    return CString();
-}
-
-// The older generation knows references for parameter 1 only (and the counter's off value);
-// with parameter 1 referenced the later parameters are not shown.
-CString PinTextWriter::P1Old() const
-{
-    const bool bCounter = m_nType == BT_COUNTER || m_nType == BT_ENCODER;
-    if (IsReferenced(0))
-        return bCounter ? Ref(0, _T("On=B%d")) : Ref(0, _T("B%d%s"), ReferencedUnit(Param(TIMER_ON_REF_UNIT_PARAM)));
-    if (bCounter)
-        return Fmt(_T("On=%d"), Param(COUNTER_ON_PARAM));
-    if (m_nType == BT_HCOUNTER)
-        return Fmt(_T("MI=%dh%2dm"), Param(HCOUNTER_MI_HOURS_PARAM), Param(HCOUNTER_MI_MINUTES_PARAM));
-    if (m_nType == BT_THTRG)
-        return CString();
-    return OnTime();
-}
-
-CString PinTextWriter::P2Old() const
-{
-    if (m_nType == BT_COUNTER || m_nType == BT_ENCODER)
-        return IsReferenced(1) ? Ref(1, _T("Off=B%d")) : Fmt(_T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX));
-    if (IsReferenced(0))
-        return CString();
-    if (m_nType == BT_HCOUNTER)
-        return OperatingTime();
-    return OffTime();
-}
-
-LPCTSTR PinTextWriter::OlderWarnUnit() const
-{
-    return PlainUnit(m_nType == BT_SLS ? Param(TIMER_ON_BASE_PARAM) : ParamEx(TIMER_OFF_BASE_PARAMEX));
-}
-
-void PinTextWriter::TimerLines(bool bFirstText, std::initializer_list<CString> later)
+void PinTextWriter::TimerLines(bool bRetentivity, std::initializer_list<CString> later)
 {
     int k = 1;
-    if (bFirstText)
-        Line(k++, FirstText());
+    if (bRetentivity)
+        Line(k++, Retentivity());
     Line(k++, WithSign(P1(), Sign()));
     for (const CString& str : later)
         Line(k++, str);
@@ -419,7 +291,9 @@ void PinTextWriter::TimerLines(bool bFirstText, std::initializer_list<CString> l
 void PinTextWriter::CounterLines()
 {
     Indent(10);
-    Lines({{1, FirstText()}, {2, WithSign(P1(), Sign())}, {3, P2()}});
+    Lines({{1, Retentivity()},
+           {2, WithSign(RefOr(0, _T("On=B%d"), _T("On=%d"), Param(COUNTER_ON_PARAM)), Sign())},
+           {3, RefOr(1, _T("Off=B%d"), _T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX))}});
     if (m_bNew)
         Line(4, Fmt(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
 }
@@ -444,26 +318,28 @@ CString PinTextWriter::AnalogRef(const CBlockAnalog& a, int i, LPCTSTR pszRef, L
 
 void PinTextWriter::AnalogValueLines(const CBlockAnalog& a)
 {
-    const CString strP1 = WithSign(P1(), Sign());
+    const CString strP1 = WithSign(RefOr(0, _T("V1=B%d"), _T("V1=%d"), Param(AMATH_V1_PARAM)), Sign());
     Measure(strP1, kAnalogGap);
-    Lines({{1, strP1}, {2, P2()}, {3, P3()}, {4, P4()}, {5, Analog(a).strPoint}});
+    Lines({{1, strP1}, {2, RefOr(1, _T("V2=B%d"), _T("V2=%d"), ParamEx(AMATH_V2_PARAMEX))},
+           {3, RefOr(2, _T("V3=B%d"), _T("V3=%d"), ParamEx(AMATH_V3_PARAMEX))},
+           {4, RefOr(3, _T("V4=B%d"), _T("V4=%d"), ParamEx(AMATH_V4_PARAMEX))}, {5, Analog(a).strPoint}});
 }
 
 void PinTextWriter::ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[MODBUS_COMMAND_COUNT])
 {
     Indent(14);
-    const int nPort = mr.m_nModbus5;
+    const int nPort = mr.m_nPort;
     const LPCTSTR pszPort = nPort == MODBUS_NO_PORT ? _T("No Setting")
                             : nPort == 0 ? _T("COM0(RS232)")
                             : nPort == 1 ? _T("COM1(RS485)")
                                          : _T("COM2(RS485)");
-    const int nCommand = mr.m_byModbus2;
+    const int nCommand = mr.m_byCommand;
     CString strFunction;
     if (nPort == MODBUS_NO_PORT)
         strFunction = _T("No Setting");
     else if (nCommand < MODBUS_COMMAND_COUNT)
         strFunction = functions[nCommand];
-    Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_byModbus1)}, {1, pszPort}, {2, strFunction}});
+    Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_bySlave)}, {1, pszPort}, {2, strFunction}});
 }
 
 void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock)
@@ -474,12 +350,12 @@ void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock
 
 CString PinTextWriter::WifiStation(const CBlockWIFI& wifi) const
 {
-    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifi2) + 1);
+    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifiId) + 1);
 }
 
 void PinTextWriter::OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nValue)
 {
-    Line(k, IsReferenced(0) ? Ref(0, pszRef) : Fmt(pszValue, nValue));
+    Line(k, RefOr(0, pszRef, pszValue, nValue));
 }
 
 void PinTextWriter::AmpLine(int k)
@@ -495,7 +371,7 @@ void CBlockObj::WritePinText(PinTextWriter& w) const
     const CString strMode = w.ParamEx(SOFTKEY_MOMENTARY_PARAMEX) != 0
                                 ? CString(_T("Momentary"))
                                 : Fmt(_T("Switch=%s"), w.ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
-    w.Lines({{1, w.FirstText()}, {2, strMode + w.Sign()}});
+    w.Lines({{1, w.Retentivity()}, {2, strMode + w.Sign()}});
 }
 
 void CBlockDPR::WritePinText(PinTextWriter& w) const
@@ -540,19 +416,19 @@ void CBlockRG::WritePinText(PinTextWriter& w) const
 
 void CBlockSLS::WritePinText(PinTextWriter& w) const
 {
-    w.TimerLines(true, {w.P3(), w.P4()});
+    w.TimerLines(true, {w.P3(0), w.P4(0)});
 }
 
 void CBlockMFS::WritePinText(PinTextWriter& w) const
 {
-    w.TimerLines(true, {w.P2(), w.P3(), w.P4()});
+    w.TimerLines(true, {w.P2(), w.P3(1), w.P4(1)});
 }
 
 void CBlockSW::WritePinText(PinTextWriter& w) const
 {
     static constexpr LPCTSTR kBase[] = {_T("h"), _T("m"), _T("s")};
     const int n = w.Param(SW_BASE_PARAM);
-    w.Lines({{1, w.FirstText()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + w.Sign()}});
+    w.Lines({{1, w.Retentivity()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + w.Sign()}});
 }
 
 void CBlockWT::WritePinText(PinTextWriter& w) const
@@ -576,7 +452,7 @@ void CBlockWT::WritePinText(PinTextWriter& w) const
 void CBlockYT::WritePinText(PinTextWriter& w) const
 {
     w.Indent(9);
-    w.Lines({{1, w.FirstText()},
+    w.Lines({{1, w.Retentivity(w.IsNew() ? _T("YY:MM.DD\n") : _T("MM.DD\n"))},
              {2, w.Date(w.Param(YT_ON_YEAR_PARAM), w.Param(YT_ON_MONTH_PARAM), w.Param(YT_ON_DAY_PARAM)) + w.Sign()},
              {3, w.Date(w.Param(YT_OFF_YEAR_PARAM), w.ParamEx(YT_OFF_MONTH_PARAMEX), w.ParamEx(YT_OFF_DAY_PARAMEX))}});
     if (w.IsNew()) {
@@ -614,13 +490,21 @@ void CBlockENCODER::WritePinText(PinTextWriter& w) const
 
 void CBlockHCOUNTER::WritePinText(PinTextWriter& w) const
 {
+    // The newer generation reads a referenced interval in hours, the older one in its unit.
+    const CString strInterval =
+        Fmt(_T("MI=%dh%2dm"), w.Param(HCOUNTER_MI_HOURS_PARAM), w.Param(HCOUNTER_MI_MINUTES_PARAM));
+    const CString strP1 = w.IsNew() ? w.RefOr(0, _T("MI=B%dh"), strInterval) : w.FirstTime(strInterval);
+    const CString strP2 =
+        w.SecondTime(Fmt(_T("OT=%dh%2dm"), w.ParamEx(HCOUNTER_OT_HOURS_PARAMEX), w.ParamEx(HCOUNTER_OT_MINUTES_PARAMEX)));
+    const LPCTSTR pszRetained = w.ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX) == 0 ? _T("Q->0=R+En") : _T("Q->0=R");
     w.Indent(12);
-    w.Lines({{1, WithSign(w.P1(), w.Sign())}, {2, w.P2()}, {3, w.FirstText()}});
+    w.Lines({{1, WithSign(strP1, w.Sign())}, {2, strP2}, {3, w.Retentivity(_T("Rem=off\n"), pszRetained)}});
 }
 
 void CBlockTHTRG::WritePinText(PinTextWriter& w) const
 {
-    const CString strGate = w.FirstText();
+    const CString strGate = w.RefOr(0, _T("G_T=B%dms"), Fmt(_T("G_T=%02d:%02ds"), w.ParamEx(THTRG_GATE_SECONDS_PARAMEX),
+                                                            w.ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX)));
     w.Measure(strGate, kThresholdTriggerGap);
     w.Lines({{1, Fmt(_T("ON=%d"), w.Param(THTRG_ON_PARAM)) + w.Sign()}, {2, Fmt(_T("OFF=%d"), w.Param(THTRG_OFF_PARAM))},
              {3, strGate}});
@@ -628,12 +512,12 @@ void CBlockTHTRG::WritePinText(PinTextWriter& w) const
 
 void CBlockLR::WritePinText(PinTextWriter& w) const
 {
-    w.Line(1, w.FirstText());
+    w.Line(1, w.Retentivity());
 }
 
 void CBlockPR::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, w.ParamEx(PR_SET_WINS_PARAMEX) == 0 ? _T("SR") : _T("RS")}, {2, w.FirstText()}});
+    w.Lines({{1, w.ParamEx(PR_SET_WINS_PARAMEX) == 0 ? _T("SR") : _T("RS")}, {2, w.Retentivity()}});
 }
 
 void CBlockMSGTEXT::WritePinText(PinTextWriter& w) const
@@ -644,7 +528,7 @@ void CBlockMSGTEXT::WritePinText(PinTextWriter& w) const
 
 void CBlockSREG::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, Fmt(_T("Q=S%d.%d"), w.ParamEx(SREG_INDEX_PARAMEX), w.ParamEx(SREG_BIT_PARAMEX))}, {2, w.FirstText()}});
+    w.Lines({{1, Fmt(_T("Q=S%d.%d"), w.ParamEx(SREG_INDEX_PARAMEX), w.ParamEx(SREG_BIT_PARAMEX))}, {2, w.Retentivity()}});
 }
 
 void CBlockMR::WritePinText(PinTextWriter& w) const
@@ -665,7 +549,7 @@ void CBlockMW::WritePinText(PinTextWriter& w) const
 
 void CBlockMATHERR::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, w.FirstText()},
+    w.Lines({{1, w.Retentivity()},
              {2, w.IsReferenced(0) ? w.Ref(0, _T("Source = B%d%s"), w.Sign()) : Fmt(_T("Source = null%s"), w.Sign())},
              {3, Fmt(_T("Zero div = %s"), w.Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
              {4, Fmt(_T("Overflow = %s"), w.Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
@@ -674,40 +558,40 @@ void CBlockMATHERR::WritePinText(PinTextWriter& w) const
 
 void CBlockWIFIIn::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("I") : _T("Q"), m_nWifi4));
-    else if (m_nWifi1 == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VM%d"), m_nWifi4));
-    else if (m_nWifi1 == 2)
-        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nWifi3 + 1LL));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("I") : _T("Q"), m_nRemoteNumber));
+    else if (m_nWifiMode == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VM%d"), m_nRemoteNumber));
+    else if (m_nWifiMode == 2)
+        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nRemoteKind + 1LL));
     else
         w.WifiLines(CString(), CString());
 }
 
 void CBlockWIFIOut::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VM%d"), m_nWifi4) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockWIFIAI::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nWifi3 == 0 ? _T("AI") : _T("AQ"), m_nWifi4));
-    else if (m_nWifi1 == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifi2), Fmt(_T("Block : VAM%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("AI") : _T("AQ"), m_nRemoteNumber));
+    else if (m_nWifiMode == 1)
+        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VAM%d"), m_nRemoteNumber));
     else
         w.WifiLines(CString(), CString());
 }
 
 void CBlockWIFIAOut::WritePinText(PinTextWriter& w) const
 {
-    if (m_nWifi1 == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nWifi4));
+    if (m_nWifiMode == 0)
+        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifi1 == 1 ? Fmt(_T("Block : VAM%d"), m_nWifi4) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VAM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockACOMP::WritePinText(PinTextWriter& w) const
@@ -781,7 +665,7 @@ void CBlockPI::WritePinText(PinTextWriter& w) const
 {
     const PinTextWriter::AnalogTexts t = w.Analog(*this);
     w.Measure(t.strGainSign, kAnalogGap);
-    w.Lines({{0, w.FirstText()}, {1, t.strGainSign}, {2, t.strOffset},
+    w.Lines({{0, w.Retentivity()}, {1, t.strGainSign}, {2, t.strOffset},
              {3, w.AnalogRef(*this, 0, _T("SP=B%d"), _T("SP=%d"), m_nThreshold1)},
              {4, w.AnalogRef(*this, 1, _T("Mq=B%d"), _T("Mq=%d"), m_nThreshold2)},
              {5, Fmt(_T("KC=%5.2f"), m_dPiKC)}, {6, Fmt(_T("TI=%d:%dm"), m_nPiTIMinutes, m_nPiTISeconds)},
@@ -806,8 +690,8 @@ void CBlockAFILTER::WritePinText(PinTextWriter& w) const
 
 void CBlockMAXMIN::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, w.FirstText()},
-             {2, w.IsReferenced(0) ? w.Ref(0, _T("Mode = B%d")) : Fmt(_T("Mode = %d"), w.Param(MAXMIN_MODE_PARAM))},
+    w.Lines({{1, w.Retentivity()},
+             {2, w.RefOr(0, _T("Mode = B%d"), _T("Mode = %d"), w.Param(MAXMIN_MODE_PARAM))},
              {3, Fmt(_T("ResetMaxMin = %s"), w.ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
 }
 
@@ -815,7 +699,7 @@ void CBlockAVGVAL::WritePinText(PinTextWriter& w) const
 {
     static constexpr LPCTSTR kUnit[] = {_T("d"), _T("h"), _T("m")};
     const int n = w.Param(AVGVAL_UNIT_PARAM);
-    w.Lines({{1, w.FirstText()},
+    w.Lines({{1, w.Retentivity()},
              {2, Fmt(_T("ST = %d%s"), w.Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
              {3, Fmt(_T("SN = %d"), w.Param(AVGVAL_SAMPLES_PARAM))}});
 }
@@ -825,21 +709,21 @@ void CBlockARRMXIV::WritePinText(PinTextWriter& w) const
     static constexpr LPCTSTR kSource[] = {_T("AM"), _T("AQ")};
     w.Indent(10);
     const int n = w.Param(ARRMXIV_AREA_PARAM);
-    w.Lines({{1, w.P1()},
+    w.Lines({{1, w.RefOr(0, _T("Mode=B%d"), Fmt(_T("Mode=%s"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM))))},
              {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), w.ParamEx(ARRMXIV_FIRST_PARAMEX))},
-             {3, w.P2()}});
+             {3, w.RefOr(1, _T("Count=B%d"), _T("Count=%d"), w.ParamEx(ARRMXIV_COUNT_PARAMEX))}});
 }
 
 void CBlockACMXIV::WritePinText(PinTextWriter& w) const
 {
     w.Indent(10);
-    w.Line(3, w.P1());
+    w.Line(3, w.RefOr(0, _T("Mode=B%d"), Fmt(_T("Mode=%s(Ax,Ay)"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM)))));
 }
 
 void CBlockRAND::WritePinText(PinTextWriter& w) const
 {
     w.Indent(10);
-    w.Line(1, w.P1());
+    w.Line(1, w.RefOr(0, _T("Base=B%d"), _T("Base=%d"), w.Param(RAND_RANGE_PARAM)));
 }
 
 void PinTextWriter::StepMotorLines(bool bPulseCount)
@@ -848,17 +732,19 @@ void PinTextWriter::StepMotorLines(bool bPulseCount)
     Indent(10);
     const int n = Param(SMC_MODE_PARAM);
     Lines({{1, Fmt(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
-           {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))}, {3, P2()}});
+           {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))},
+           {3, RefOr(1, _T("Speed=B%d"), _T("Speed=%d"), ParamEx(PULSE_RATE_PARAMEX))}});
     if (bPulseCount)
-        Line(4, P1());
+        Line(4, RefOr(0, _T("Steps=B%d"), _T("Steps=%d"), ParamEx(PULSE_LENGTH_PARAMEX)));
 }
 
 void PinTextWriter::PulseTrainLines(bool bPulseCount)
 {
     Indent(10);
-    Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))}, {3, P2()}});
+    Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))},
+           {3, RefOr(1, _T("Pulse Width=B%d"), _T("Pulse Width=%d"), ParamEx(PULSE_RATE_PARAMEX))}});
     if (bPulseCount)
-        Line(4, P1());
+        Line(4, RefOr(0, _T("Number=B%d"), _T("Number=%d"), ParamEx(PULSE_LENGTH_PARAMEX)));
 }
 
 void CBlockSMC::WritePinText(PinTextWriter& w) const
@@ -929,8 +815,9 @@ void CBlockFactorFn::WritePinText(PinTextWriter& w) const
 
 void CBlockLOG::WritePinText(PinTextWriter& w) const
 {
+    const int nBase = w.Param(LOG_BASE_PARAM);
     w.Indent(10);
-    w.Line(2, w.P1());
+    w.Line(2, w.RefOr(0, _T("Base=B%d"), Fmt(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"))));
     w.AmpLine(3);
 }
 

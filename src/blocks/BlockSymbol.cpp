@@ -104,11 +104,12 @@ void CBlockLogic::DrawSymbol(CDC* pDC) const
     const int tx = x + (m_nWidth - cx) / 2;
     const int ty = m_ptPos.y + (m_nHeight - cy) / 2;
 
-    if (m_nType == BT_AND_EDGE || m_nType == BT_NAND_EDGE) {
+    const Edge edge = GateEdge();
+    if (edge != Edge::None) {
         // Arrow and text share a field twice the text's width.
         const int ex = x + (m_nWidth - 2 * cx) / 2;
         pDC->TextOut(ex + cx, ty, strText);
-        if (m_nType == BT_AND_EDGE) {
+        if (edge == Edge::AllBecameOne) {
             const POINT top = {ex + 2 * cx / 3, ty};
             Stroke(pDC, {top, {ex + 2 * cx / 3, ty + 2 * cy / 3}});
             Spokes(pDC, top, {{ex + cx / 3, ty + cy / 3}, {ex + cx, ty + cy / 3}});
@@ -121,10 +122,10 @@ void CBlockLogic::DrawSymbol(CDC* pDC) const
         return;
     }
     pDC->TextOut(tx, ty, strText);
-    if (m_nType == BT_NAND || m_nType == BT_NOR || m_nType == BT_NOT)
+    if (IsNegatedGate())
         Stroke(pDC, {{tx, ty - 1}, {tx + cx, ty - 1}});
     // The half line under ">1" makes it read as greater-or-equal.
-    if (m_nType == BT_OR || m_nType == BT_NOR)
+    if (IsOrGate())
         Stroke(pDC, {{tx, ty + cy}, {tx + cx / 2, ty + cy}});
 }
 

@@ -29,9 +29,9 @@ void CBlockWIFI::Serialize(CArchive& ar)
 {
     CBlockObj::Serialize(ar);
     if (ar.IsStoring())
-        ar << m_nWifi1 << m_nWifi2 << m_nWifi3 << m_nWifi4;
+        ar << m_nWifiMode << m_nWifiId << m_nRemoteKind << m_nRemoteNumber;
     else
-        ar >> m_nWifi1 >> m_nWifi2 >> m_nWifi3 >> m_nWifi4;
+        ar >> m_nWifiMode >> m_nWifiId >> m_nRemoteKind >> m_nRemoteNumber;
 }
 
 // The write blocks send their input away and have no output pin.

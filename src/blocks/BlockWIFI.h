@@ -1,4 +1,4 @@
-// The WiFi blocks (824-827): one remote digital or analog point each, named by four settings
+// The WiFi blocks: one remote digital or analog point each, named by four settings
 // of the WiFi page (mode, WiFi id, block type and block number, all list indexes).
 #pragma once
 
@@ -11,10 +11,13 @@ public:
     // Common record, then the four settings.
     void Serialize(CArchive& ar) override;
 
-    int m_nWifi1 = 0;
-    int m_nWifi2 = 0;
-    int m_nWifi3 = 0;
-    int m_nWifi4 = 0;
+    // The mode (0 a station's block, 1 a virtual memory of a WiFi id, 2 the diagnostic), the
+    // WiFi id, and the remote block's kind and number; the diagnostic keeps in the kind the id
+    // whose communication status it shows.
+    int m_nWifiMode = 0;
+    int m_nWifiId = 0;
+    int m_nRemoteKind = 0;
+    int m_nRemoteNumber = 0;
 
 protected:
     CBlockWIFI() = default;

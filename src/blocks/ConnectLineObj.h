@@ -82,7 +82,6 @@ public:
     int m_bEndDrag = 0;
     // 1 the end block is dragged, -1 the start block, 0 none.
     int m_nDragEnd = 0;
-    int m_nLineRuntime2[4] = {};
 
 private:
     // In a ladder document, the power rail stands in for a missing start, else a missing end.

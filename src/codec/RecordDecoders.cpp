@@ -369,28 +369,28 @@ void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
-            mr.m_byModbus1 = BYTE(r.Byte());
-            mr.m_byModbus2 = BYTE(r.Byte());
+            mr.m_bySlave = BYTE(r.Byte());
+            mr.m_byCommand = BYTE(r.Byte());
             return true;
         case 57: {
             const int nCycle = r.Word();
             block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
             return true;
         }
-        case 82: mr.m_wModbus6 = WORD(r.Word()); return true;
-        case 83: mr.m_wModbus7 = WORD(r.Word()); return true;
-        case 84: mr.m_wModbus8 = WORD(r.Word()); return true;
-        case 85: mr.m_wModbus9 = WORD(r.Word()); return true;
+        case 82: mr.m_wRegister = WORD(r.Word()); return true;
+        case 83: mr.m_wCount = WORD(r.Word()); return true;
+        case 84: mr.m_wFirstData = WORD(r.Word()); return true;
+        case 85: mr.m_wSecondData = WORD(r.Word()); return true;
         case 86:
-            mr.m_nModbus11 = r.Byte();
-            mr.m_byModbus3 = BYTE(r.Byte());
+            mr.m_nDataKind = r.Byte();
+            mr.m_byFunction = BYTE(r.Byte());
             return true;
         default:
             return false;
         }
     });
     // The command and data kind index the block's own lists; a project could not hold others.
-    if (mr.m_byModbus2 >= MODBUS_COMMAND_COUNT || mr.m_nModbus11 >= MODBUS_KIND_COUNT)
+    if (mr.m_byCommand >= MODBUS_COMMAND_COUNT || mr.m_nDataKind >= MODBUS_KIND_COUNT)
         ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
 }
 
@@ -549,15 +549,15 @@ void DecodeWifi(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     auto& wifi = static_cast<CBlockWIFI&>(block);
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM: wifi.m_nWifi1 = r.Byte(); return true;
+        case LINK_PARAM: wifi.m_nWifiMode = r.Byte(); return true;
         case 98: {
             const int nChannel = r.Byte();
-            if (wifi.m_nWifi1 <= 1)
-                wifi.m_nWifi2 = wifi.m_nWifi1 == 0 ? nChannel - 1 : nChannel;
+            if (wifi.m_nWifiMode <= 1)
+                wifi.m_nWifiId = wifi.m_nWifiMode == 0 ? nChannel - 1 : nChannel;
             return true;
         }
-        case 99: wifi.m_nWifi3 = r.Byte(); return true;
-        case 100: wifi.m_nWifi4 = r.Byte(); return true;
+        case 99: wifi.m_nRemoteKind = r.Byte(); return true;
+        case 100: wifi.m_nRemoteNumber = r.Byte(); return true;
         case 101:
         case 58: r.Skip(1); return true;
         default: return false;

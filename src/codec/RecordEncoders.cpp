@@ -364,21 +364,21 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     WalkSlots(ctx, block, w, w.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
-            w.Byte(mr.m_byModbus1);
-            w.Byte(mr.m_byModbus2);
+            w.Byte(mr.m_bySlave);
+            w.Byte(mr.m_byCommand);
             return true;
         case 57: {
             const int nCycle = block.m_nParam[MODBUS_CYCLE_PARAM];
             w.Word(nCycle == 0 ? 0xFFFF : nCycle);
             return true;
         }
-        case 82: w.Word(mr.m_wModbus6); return true;
-        case 83: w.Word(mr.m_wModbus7); return true;
-        case 84: w.Word(mr.m_wModbus8); return true;
-        case 85: w.Word(mr.m_wModbus9); return true;
+        case 82: w.Word(mr.m_wRegister); return true;
+        case 83: w.Word(mr.m_wCount); return true;
+        case 84: w.Word(mr.m_wFirstData); return true;
+        case 85: w.Word(mr.m_wSecondData); return true;
         case 86:
-            w.Byte(mr.m_nModbus11);
-            w.Byte(mr.m_byModbus3);
+            w.Byte(mr.m_nDataKind);
+            w.Byte(mr.m_byFunction);
             return true;
         default:
             return false;
@@ -531,14 +531,14 @@ void EncodeEncoder(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 void EncodeWifi(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const auto& wifi = static_cast<const CBlockWIFI&>(block);
-    const int nMode = wifi.m_nWifi1;
+    const int nMode = wifi.m_nWifiMode;
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Byte(nMode); return true;
-        case 98: w.Byte(nMode == 0 ? wifi.m_nWifi2 + 1 : nMode == 1 ? wifi.m_nWifi2 : 1); return true;
-        case 99: w.Byte(wifi.m_nWifi3); return true;
-        case 100: w.Byte(wifi.m_nWifi4); return true;
-        case 101: w.Byte(nMode == 2 ? wifi.m_nWifi3 + 1 : 0); return true;
+        case 98: w.Byte(nMode == 0 ? wifi.m_nWifiId + 1 : nMode == 1 ? wifi.m_nWifiId : 1); return true;
+        case 99: w.Byte(wifi.m_nRemoteKind); return true;
+        case 100: w.Byte(wifi.m_nRemoteNumber); return true;
+        case 101: w.Byte(nMode == 2 ? wifi.m_nRemoteKind + 1 : 0); return true;
         case 58: w.Byte(0); return true;
         default: return false;
         }

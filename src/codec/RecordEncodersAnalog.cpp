@@ -182,8 +182,8 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
             w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
             w.Byte(0);
             return true;
-        case 89: w.Word(a.m_nAnalogOpt1); return true;
-        case 79: w.Word(a.m_nAnalogOpt3); return true;
+        case 89: w.Word(a.m_nSensor); return true;
+        case 79: w.Word(a.m_nRangeMax); return true;
         default: return WriteAnalogRole(ctx, a, w, nRole);
         }
     });
@@ -201,10 +201,10 @@ void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 89: w.Word(a.m_nThreshold1); return true;
         case 79: w.Word(a.m_nThreshold2); return true;
         case 95:
-            w.Byte(a.m_nAnalogOpt2);
+            w.Byte(a.m_nRangeMin);
             w.Byte((a.m_nPwmOpt + 1) % 5);
             return true;
-        case 96: w.Word(a.m_nAnalogOpt4); return true;
+        case 96: w.Word(a.m_nUnit); return true;
         case 74:
             w.Word(a.m_nDecimals);
             w.Zeros(2);

@@ -129,7 +129,7 @@ const CBlockMR* ModbusBlockWithoutMaster(const CVetlaDoc& doc)
         const auto* pModbus = dynamic_cast<const CBlockMR*>(&block);
         if (pFound || !pModbus)
             return;
-        const int nPort = pModbus->m_nModbus5;
+        const int nPort = pModbus->m_nPort;
         if (nPort < 0 || nPort >= COM_PORT_COUNT || doc.m_settings.com[nPort].nModel != kModbusMasterMode)
             pFound = pModbus;
     });

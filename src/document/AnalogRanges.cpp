@@ -164,8 +164,8 @@ private:
 
 bool SameRange(const CBlockAnalog* a, const CBlockAnalog* b)
 {
-    return a->m_nAnalogOpt2 == b->m_nAnalogOpt2 && a->m_nAnalogOpt3 == b->m_nAnalogOpt3 &&
-           a->m_nAnalogOpt1 == b->m_nAnalogOpt1;
+    return a->m_nRangeMin == b->m_nRangeMin && a->m_nRangeMax == b->m_nRangeMax &&
+           a->m_nSensor == b->m_nSensor;
 }
 
 bool SourcesAgree(const std::vector<CBlockAnalog*>& sources)
@@ -288,8 +288,8 @@ void UpdateAnalogInput(CVetlaDoc& doc, CBlockObj& block, BOOL bSimulating)
     int rmin = 0;
     int rmax = 0;
     if (!sources.empty()) {
-        rmin = std::min(sources.front()->m_nAnalogOpt2, sources.front()->m_nAnalogOpt3);
-        rmax = std::max(sources.front()->m_nAnalogOpt2, sources.front()->m_nAnalogOpt3);
+        rmin = std::min(sources.front()->m_nRangeMin, sources.front()->m_nRangeMax);
+        rmax = std::max(sources.front()->m_nRangeMin, sources.front()->m_nRangeMax);
     }
     const Range range = FitToSources(s, sources, rmin, rmax);
     s.nMin = range.nMin;
@@ -305,7 +305,7 @@ void UpdateAnalogInput(CVetlaDoc& doc, CBlockObj& block, BOOL bSimulating)
     if (sources.empty() || !SourcesAgree(sources))
         block.m_nHeldValue = RawLevel(s.nValue, s.nMin, s.nMax, false);
     else
-        block.m_nHeldValue = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nAnalogOpt1 == kSensor4To20mA);
+        block.m_nHeldValue = RawLevel(s.nValue, rmin, rmax, sources.front()->m_nSensor == kSensor4To20mA);
 }
 
 // The blocks whose output is a value of their own rather than their first input's.
@@ -381,8 +381,8 @@ void GetAnalogRange(const CVetlaDoc& doc, CBlockObj* pBlock, int* pMax, int* pMi
         *pMax = ANALOG_RANGE_OPEN;
         return;
     }
-    *pMin = std::min(sources.front()->m_nAnalogOpt2, sources.front()->m_nAnalogOpt3);
-    *pMax = std::max(sources.front()->m_nAnalogOpt2, sources.front()->m_nAnalogOpt3);
+    *pMin = std::min(sources.front()->m_nRangeMin, sources.front()->m_nRangeMax);
+    *pMax = std::max(sources.front()->m_nRangeMin, sources.front()->m_nRangeMax);
 }
 
 void UpdateSimInputSettings(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating)

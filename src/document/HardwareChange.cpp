@@ -36,7 +36,7 @@ void AdaptForOlder(CVetlaDoc& doc)
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
         if (pBlock->m_nType == BT_MR)
-            static_cast<CBlockMR*>(pBlock)->m_nModbus11 = 0;
+            static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
     }
     for (ComPortSettings& com : doc.m_settings.com) {
         if (com.nBaudIndex >= 10)
@@ -58,11 +58,11 @@ void AdaptForNewer(CVetlaDoc& doc)
             if (pBlock->m_nPinSource[MW_DATA_PIN] != MW_DATA_ROLE) {
                 pBlock->m_nPinSource[MW_DATA_PIN] = MW_DATA_ROLE;
                 pBlock->m_nPinSource[MW_END_PIN] = LINK_END;
-                static_cast<CBlockMR*>(pBlock)->m_nModbus11 = 0;
+                static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
             }
             break;
         case BT_MR:
-            static_cast<CBlockMR*>(pBlock)->m_nModbus11 = 0;
+            static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
             break;
         case BT_YT:
             pBlock->m_nParam[YT_PULSE_PARAM] = 0;

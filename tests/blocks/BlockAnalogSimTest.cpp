@@ -59,11 +59,6 @@ TEST(AnalogFormula, OperatorsBindByRankAndBracketsThenLeftToRight)
 
 class AnalogSim : public testing::Test {
 protected:
-    CBlockAnalogIn* AddAnalogIn(int nNumber)
-    {
-        return m_sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), nNumber);
-    }
-    CBlockIn* AddInput(int nNumber) { return m_sim.Add(new CBlockIn(BT_IN), nNumber); }
     // A math block enabled by pEnable: V1-V4, operators 1-3 (0 "+", 1 "-", 2 "*", 3 "/") and
     // the operators' priorities.
     CBlockAMATH* AddMath(CBlockIn* pEnable, const std::array<int, 4>& operands,
@@ -108,7 +103,7 @@ TEST_F(AnalogSim, TriggerRulesOfComparatorThresholdAndDifferentialTrigger)
         {BT_ADTRG, 100, 20, {{99, 0}, {100, 1}, {119, 1}, {120, 0}}},
         {BT_ADTRG, kIntMax, kIntMax, {{100, 0}}},  // On + Delta beyond 32 bits
     };
-    auto* pInput = AddAnalogIn(4000);
+    auto* pInput = m_sim.AddAnalogIn(4000);
     int nNumber = 9000;
     std::vector<CBlockAnalog*> blocks;
     for (const Row& row : rows) {
@@ -131,8 +126,8 @@ TEST_F(AnalogSim, TriggerRulesOfComparatorThresholdAndDifferentialTrigger)
 
 TEST_F(AnalogSim, WatchdogCapturesTheValueWhenEnabledAndWatchesTheBand)
 {
-    auto* pEnable = AddInput(100);
-    auto* pInput = AddAnalogIn(4000);
+    auto* pEnable = m_sim.AddInput(100);
+    auto* pInput = m_sim.AddAnalogIn(4000);
     auto* pDog = m_sim.Add(new CBlockAWDOG(BT_AWDOG), 9000);
     SimDriver::Connect(pEnable, pDog, 0);
     SimDriver::Connect(pInput, pDog, 1);
@@ -157,8 +152,8 @@ TEST_F(AnalogSim, WatchdogCapturesTheValueWhenEnabledAndWatchesTheBand)
 
 TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
 {
-    auto* pEnable = AddInput(100);
-    auto* pS2 = AddInput(102);
+    auto* pEnable = m_sim.AddInput(100);
+    auto* pS2 = m_sim.AddInput(102);
     auto* pMux = m_sim.Add(new CBlockAMUX(BT_AMUX), 9000);
     SimDriver::Connect(pEnable, pMux, 0);
     SimDriver::Connect(pS2, pMux, 2);
@@ -183,7 +178,7 @@ TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
 // operator or a priority between steps gives the new formula's value.
 TEST_F(AnalogSim, MathBlockFollowsEveryChangeOfItsFormula)
 {
-    auto* pEnable = AddInput(100);
+    auto* pEnable = m_sim.AddInput(100);
     auto* pMath = AddMath(pEnable, {6, 2, 0, 0}, {0, 0, 0}, {0, 0, 0});
     m_sim.Start();
     SimDriver::SetInput(pEnable, 1);

@@ -28,16 +28,16 @@ void SetPiFields(CBlockAnalog& block)
 TEST_F(BlockAnalogTest, AnalogRecordFollowsTheCommonRecordInItsOrder)
 {
     CBlockAAMP block(BT_AAMP);
-    block.m_nAnalogOpt1 = 1;
-    block.m_nAnalogOpt2 = 2;
-    block.m_nAnalogOpt3 = 3;
+    block.m_nSensor = 1;
+    block.m_nRangeMin = 2;
+    block.m_nRangeMax = 3;
     block.m_dGain = -1.5;
     block.m_nOffset = 5;
     block.m_nThreshold1 = 6;
     block.m_nThreshold2 = 7;
     block.m_nDecimals = 3;
-    block.m_nAnalogOpt4 = 9;
-    block.m_nAnalogOpt5 = 10;
+    block.m_nUnit = 9;
+    block.m_nResolution = 10;
     SetPiFields(block);
     const Bytes bytes = StoreObject(&block);
     // Ten items of 4 bytes but the 8-byte gain, then six PI/PWM items with one 8-byte double.
@@ -60,14 +60,14 @@ TEST_F(BlockAnalogTest, SchemaZeroRecordKeepsThePiAndPwmDefaults)
         std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr, nullptr));
         auto& analog = static_cast<CBlockAnalog&>(*pBlock);
         analog.m_nThreshold1 = 123;
-        analog.m_nAnalogOpt5 = 55;
+        analog.m_nResolution = 55;
         SetPiFields(analog);
         const Bytes schema0 = ToSchema0(StoreObject(pBlock.get()), pBlock.get(), 28);
         auto pLoaded = LoadObjectAs<CBlockAnalog>(schema0, &m_active.Doc());
         ASSERT_TRUE(pLoaded) << nType;
         EXPECT_EQ(pLoaded->m_nSchema, 0);
         EXPECT_EQ(pLoaded->m_nThreshold1, 123);
-        EXPECT_EQ(pLoaded->m_nAnalogOpt5, 55);
+        EXPECT_EQ(pLoaded->m_nResolution, 55);
         EXPECT_EQ(pLoaded->m_dPiKC, 0.5);
         EXPECT_EQ(pLoaded->m_nPiParamSet, 0);
         EXPECT_EQ(pLoaded->m_nPwmOpt, nType == BT_PWM ? 4 : 0);

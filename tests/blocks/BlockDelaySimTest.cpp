@@ -8,107 +8,62 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 namespace {
-
-constexpr int kNone = -1;  // no input change in a beat
-constexpr int kTrg = 0;
-constexpr int kR = 1;
-
-// Setpoint parts: time base, high part, low part.
-struct Time {
-    int nBase;
-    int nHigh;
-    int nLow;
-};
-
-void SetOn(CBlockObj& block, Time t)
-{
-    block.m_nParam[TIMER_ON_BASE_PARAM] = t.nBase;
-    block.m_nParam[TIMER_ON_HIGH_PARAM] = t.nHigh;
-    block.m_nParam[TIMER_ON_LOW_PARAM] = t.nLow;
-}
-
-void SetOff(CBlockObj& block, Time t)
-{
-    block.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = t.nBase;
-    block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = t.nHigh;
-    block.m_nParamEx[TIMER_OFF_LOW_PARAMEX] = t.nLow;
-}
 
 constexpr Time kOneSecond = {1, 0, 1};
 constexpr Time kTwoSeconds = {1, 0, 2};
 constexpr Time kThreeSeconds = {1, 0, 3};
 constexpr Time kHalfSecond = {2, 0, 50};
 
-CBlockTime* NewDelay(int nType)
-{
-    switch (nType) {
-    case BT_DPR: return new CBlockDPR(nType);
-    case BT_DDR: return new CBlockDDR(nType);
-    case BT_MPLR: return new CBlockMPLR(nType);
-    case BT_PLR: return new CBlockPLR(nType);
-    case BT_CPG: return new CBlockCPG(nType);
-    default: return new CBlockRPR(nType);
-    }
-}
-
-struct DelayScript {
-    const char* pszName;
-    int nType;
-    std::function<void(CBlockTime&)> setup;
-    std::vector<ScriptBeat> beats;
-};
-
-const DelayScript kScripts[] = {
+const TimerScript kScripts[] = {
     {"on-delay switches in the first scan past T, not at T", BT_DPR,
-     [](CBlockTime& b) { SetOn(b, kThreeSeconds); },
+     [](CBlockObj& b) { SetOn(b, kThreeSeconds); },
      {{1000, kTrg, 1, 0}, {4000, kNone, 0, 0}, {4025, kNone, 0, 1}, {9000, kNone, 0, 1},
       {9000, kTrg, 0, 0}}},
     {"on-delay: Trg falling before T starts the next edge from 0", BT_DPR,
-     [](CBlockTime& b) { SetOn(b, kThreeSeconds); },
+     [](CBlockObj& b) { SetOn(b, kThreeSeconds); },
      {{0, kTrg, 1, 0}, {2000, kTrg, 0, 0}, {2500, kTrg, 1, 0}, {5500, kNone, 0, 0},
       {5525, kNone, 0, 1}}},
     {"off-delay times T from the falling edge", BT_DDR,
-     [](CBlockTime& b) { SetOn(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kTwoSeconds); },
      {{0, kTrg, 1, 1}, {1000, kTrg, 0, 1}, {3000, kNone, 0, 1}, {3025, kNone, 0, 0}}},
     {"off-delay: R holds 0 whatever Trg does; release takes the Trg level", BT_DDR,
-     [](CBlockTime& b) { SetOn(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kTwoSeconds); },
      {{0, kTrg, 1, 1}, {500, kR, 1, 0}, {600, kTrg, 0, 0}, {700, kTrg, 1, 0}, {1000, kR, 0, 1},
       {1500, kTrg, 0, 1}, {3500, kNone, 0, 1}, {3525, kNone, 0, 0}}},
     {"off-delay: R released while Trg is 0 leaves 0", BT_DDR,
-     [](CBlockTime& b) { SetOn(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kTwoSeconds); },
      {{0, kR, 1, 0}, {100, kR, 0, 0}, {3000, kNone, 0, 0}}},
     {"on-/off-delay: TH on, TL off", BT_MPLR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
      {{0, kTrg, 1, 0}, {1000, kNone, 0, 0}, {1025, kNone, 0, 1}, {3000, kTrg, 0, 1},
       {5000, kNone, 0, 1}, {5025, kNone, 0, 0}}},
     {"on-/off-delay: Trg falling before TH gives no pulse", BT_MPLR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
      {{0, kTrg, 1, 0}, {500, kTrg, 0, 0}, {4000, kNone, 0, 0}}},
     {"on-/off-delay: a new trigger cuts the OFF delay off", BT_MPLR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); SetOff(b, kTwoSeconds); },
      {{0, kTrg, 1, 0}, {1025, kNone, 0, 1}, {2000, kTrg, 0, 1}, {3000, kTrg, 1, 0},
       {4000, kNone, 0, 0}, {4025, kNone, 0, 1}}},
     {"retentive on-delay: a one-scan pulse switches on after T until R", BT_PLR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); },
      {{100, kTrg, 1, 0}, {100, kTrg, 0, 0}, {1100, kNone, 0, 0}, {1125, kNone, 0, 1},
       {5000, kNone, 0, 1}, {5000, kR, 1, 0}, {5100, kR, 0, 0}, {7000, kNone, 0, 0}}},
     {"retentive on-delay: R during the interval ends it", BT_PLR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); },
      {{0, kTrg, 1, 0}, {0, kTrg, 0, 0}, {500, kR, 1, 0}, {600, kR, 0, 0}, {3000, kNone, 0, 0}}},
     {"wiping relay: Trg held longer than T gives one pulse of T", BT_CPG,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); },
      {{0, kTrg, 1, 1}, {1000, kNone, 0, 1}, {1025, kNone, 0, 0}, {3000, kNone, 0, 0},
       {3000, kTrg, 0, 0}, {3100, kTrg, 1, 1}, {3500, kTrg, 0, 0}, {5000, kNone, 0, 0}}},
     {"edge triggered wiping relay: pulse total 0 gives one pulse after TL", BT_RPR,
-     [](CBlockTime& b) { SetOn(b, kOneSecond); SetOff(b, kHalfSecond); },
+     [](CBlockObj& b) { SetOn(b, kOneSecond); SetOff(b, kHalfSecond); },
      {{0, kTrg, 1, 0}, {500, kNone, 0, 0}, {525, kNone, 0, 1}, {1525, kNone, 0, 1},
       {1550, kNone, 0, 0}, {6000, kNone, 0, 0}}},
     {"edge triggered wiping relay: pulse total 1 gives two pulses", BT_RPR,
-     [](CBlockTime& b) {
+     [](CBlockObj& b) {
          SetOn(b, kOneSecond);
          SetOff(b, kHalfSecond);
          b.m_nParamEx[RPR_PULSES_PARAMEX] = 1;
@@ -116,29 +71,22 @@ const DelayScript kScripts[] = {
      {{0, kTrg, 1, 0}, {525, kNone, 0, 1}, {1550, kNone, 0, 0}, {2050, kNone, 0, 0},
       {2075, kNone, 0, 1}, {3075, kNone, 0, 1}, {3100, kNone, 0, 0}, {8000, kNone, 0, 0}}},
     {"edge triggered wiping relay: R ends the pulses; a falling Trg does not", BT_RPR,
-     [](CBlockTime& b) {
+     [](CBlockObj& b) {
          SetOn(b, kOneSecond);
          SetOff(b, kHalfSecond);
          b.m_nParamEx[RPR_PULSES_PARAMEX] = 5;
      },
      {{0, kTrg, 1, 0}, {300, kTrg, 0, 0}, {600, kNone, 0, 1}, {700, kR, 1, 0},
       {900, kR, 0, 0}, {4000, kNone, 0, 0}}},
-    {"edge triggered wiping relay with TL and TH 0 stays 0", BT_RPR, [](CBlockTime&) {},
+    {"edge triggered wiping relay with TL and TH 0 stays 0", BT_RPR, [](CBlockObj&) {},
      {{0, kTrg, 1, 0}, {100, kNone, 0, 0}, {2000, kNone, 0, 0}}},
 };
 
 TEST(DelayTimers, Scripts)
 {
-    for (const DelayScript& script : kScripts) {
+    for (const TimerScript& script : kScripts) {
         SCOPED_TRACE(script.pszName);
-        SimDriver sim;
-        CBlockTime* pTimer = sim.Add(NewDelay(script.nType), NUM_FUNCTION_BLOCK);
-        script.setup(*pTimer);
-        sim.FeedPin(pTimer, kTrg);
-        if (pTimer->m_nPinSource[kR] != LINK_PARAM)
-            sim.FeedPin(pTimer, kR);
-        sim.Start();
-        EXPECT_EQ(sim.Play(pTimer, script.beats), SimDriver::Expected(script.beats));
+        EXPECT_EQ(PlayScript(script), SimDriver::Expected(script.beats));
     }
 }
 

@@ -22,8 +22,6 @@ using DrawKind = RecordingSurface::Kind;
 constexpr COLORREF kTestRed = RGB(255, 0, 0);
 constexpr COLORREF kTestBlue = RGB(0, 0, 255);
 constexpr COLORREF kTestBlack = RGB(0, 0, 0);
-constexpr WORD kNewHardware = 0x5188;
-constexpr WORD kOldHardware = 0x2188;
 
 // A block at (100, 100) in a document of the given type and hardware.
 class BlockDrawTest : public ::testing::Test {

@@ -17,11 +17,6 @@ namespace {
 
 class SpecialSim : public testing::Test {
 protected:
-    CBlockIn* AddInput(int nNumber) { return m_sim.Add(new CBlockIn(BT_IN), nNumber); }
-    CBlockAnalogIn* AddAnalogIn(int nNumber)
-    {
-        return m_sim.Add(new CBlockAnalogIn(BT_ANALOG_IN), nNumber);
-    }
     void Press(CBlockIn* pInput)
     {
         SimDriver::SetInput(pInput, 1);
@@ -37,8 +32,8 @@ TEST_F(SpecialSim, SegmentDisplayShowsTheCodeOfTheLowDigitWhileEnabled)
 {
     const BYTE codes[16] = {0x3F, 0x06, 0x5B, 0x4F, 0x66, 0x6D, 0x7D, 0x07,
                             0x7F, 0x67, 0x77, 0x7C, 0x39, 0x5E, 0x79, 0x71};
-    auto* pEnable = AddInput(100);
-    auto* pWord = AddAnalogIn(4000);
+    auto* pEnable = m_sim.AddInput(100);
+    auto* pWord = m_sim.AddAnalogIn(4000);
     auto* pSegment = m_sim.Add(new CBlockSEG(BT_SEG), 9000);
     SimDriver::Connect(pEnable, pSegment, 0);
     SimDriver::Connect(pWord, pSegment, 1);
@@ -56,8 +51,8 @@ TEST_F(SpecialSim, SegmentDisplayShowsTheCodeOfTheLowDigitWhileEnabled)
 
 TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
 {
-    auto* pWord = AddAnalogIn(4000);
-    auto* pBitSource = AddAnalogIn(4001);
+    auto* pWord = m_sim.AddAnalogIn(4000);
+    auto* pBitSource = m_sim.AddAnalogIn(4001);
     auto* pAmp = m_sim.Add(new CBlockAAMP(BT_AAMP), 9000);
     SimDriver::Connect(pBitSource, pAmp, 0);
     auto* pSplit = m_sim.Add(new CBlockWORD2BIT(BT_WORD2BIT), 9001);
@@ -83,8 +78,8 @@ TEST_F(SpecialSim, WordToBitTakesItsBitFromTheParameterOrAClampedReference)
 // The motor runs 0.005 x 250 x 100 = 125 ms, the pulse train 0.02 x 50 x 100 = 100 ms.
 TEST_F(SpecialSim, EdgeRunsStartOnARisingInputAndStopAtTheirLimitOrOnStop)
 {
-    auto* pStart = AddInput(100);
-    auto* pStop = AddInput(101);
+    auto* pStart = m_sim.AddInput(100);
+    auto* pStop = m_sim.AddInput(101);
     auto* pMotor = m_sim.Add(new CBlockSMCE(BT_SMCE), 9000);
     auto* pPulses = m_sim.Add(new CBlockPTOE(BT_PTOE), 9001);
     for (CBlockObj* pBlock : std::initializer_list<CBlockObj*>{pMotor, pPulses}) {
@@ -115,9 +110,9 @@ TEST_F(SpecialSim, EdgeRunsStartOnARisingInputAndStopAtTheirLimitOrOnStop)
 
 TEST_F(SpecialSim, EncoderCountsCoincidentPulsesAndSwitchesWithHysteresis)
 {
-    auto* pA = AddInput(100);
-    auto* pB = AddInput(101);
-    auto* pReset = AddInput(104);
+    auto* pA = m_sim.AddInput(100);
+    auto* pB = m_sim.AddInput(101);
+    auto* pReset = m_sim.AddInput(104);
     auto* pEncoder = m_sim.Add(new CBlockENCODER(BT_ENCODER), 9000);
     SimDriver::Connect(pReset, pEncoder, 0);
     pEncoder->m_nParam[ENCODER_ON_PARAM] = 10;
@@ -141,14 +136,14 @@ TEST_F(SpecialSim, EncoderCountsCoincidentPulsesAndSwitchesWithHysteresis)
 
 TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
 {
-    auto* pEnable = AddInput(100);
+    auto* pEnable = m_sim.AddInput(100);
     auto* pCrc = m_sim.Add(new CBlockCRC16(BT_CRC16), 9000);
     SimDriver::Connect(pEnable, pCrc, 0);
     int nSource = 4000;
     std::vector<std::pair<CBlockObj*, int>> values;
     for (const auto& [nNumber, nValue] :
          {std::pair{4290, 0x1234}, {4289, 0x00AB}, {4799, 0x0102}, {4798, 0x0304}}) {
-        auto* pValue = AddAnalogIn(nSource++);
+        auto* pValue = m_sim.AddAnalogIn(nSource++);
         values.emplace_back(pValue, nValue);
         auto* pFlag = m_sim.Add(new CBlockAnalogFlag(BT_ANALOG_FLAG), nNumber);
         SimDriver::Connect(pValue, pFlag, 0);

@@ -230,7 +230,7 @@ TEST(BlockFamily, FactorTextAndCountDefaults)
 TEST(BlockFamily, ShiftRegisterTakesTheFirstFreeIndex)
 {
     TestDocument active;
-    active.Doc().m_wHardwareCode = 0x5188;
+    active.Doc().m_wHardwareCode = kNewHardware;
     for (int nIndex : {0, 1, 3}) {
         auto* pRegister = active.Add(CreateBlockForType(BT_SREG, nullptr, nullptr));
         pRegister->m_nParamEx[SREG_INDEX_PARAMEX] = nIndex;
@@ -240,7 +240,7 @@ TEST(BlockFamily, ShiftRegisterTakesTheFirstFreeIndex)
     EXPECT_EQ(CreateFor(active, BT_SREG)->m_nParamEx[SREG_INDEX_PARAMEX], 0) << "all four taken";
 
     TestDocument older;
-    older.Doc().m_wHardwareCode = 0x2188;
+    older.Doc().m_wHardwareCode = kOldHardware;
     older.Add(CreateBlockForType(BT_SREG, nullptr, nullptr))->m_nParamEx[SREG_INDEX_PARAMEX] = 0;
     EXPECT_EQ(CreateFor(older, BT_SREG)->m_nParamEx[SREG_INDEX_PARAMEX], 0) << "the older generation has one register";
 }
@@ -450,7 +450,7 @@ void FillCopied(CBlockObj& block, unsigned nExtras, CBlockObj* pReference)
 TEST(BlockFamily, CopyIntoANewBlockOfTheClassReproducesTheRecord)
 {
     TestDocument active;
-    active.Doc().m_wHardwareCode = 0x5188;
+    active.Doc().m_wHardwareCode = kNewHardware;
     CBlockObj reference(300, 4);
     reference.m_nNumber = 9001;
     for (const FamilyRow& row : kFamilies) {
@@ -466,7 +466,7 @@ TEST(BlockFamily, CopyIntoANewBlockOfTheClassReproducesTheRecord)
 TEST(BlockFamily, OlderGenerationCopiesLeaveTheNewerFieldsAlone)
 {
     TestDocument active;
-    active.Doc().m_wHardwareCode = 0x2188;
+    active.Doc().m_wHardwareCode = kOldHardware;
     auto pSource = CreateFor(active, BT_WT);
     auto pCopy = Create(BT_WT);
     FillCopied(*pSource, ExtrasOf(BT_WT), nullptr);

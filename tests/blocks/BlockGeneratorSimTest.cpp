@@ -8,27 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace {
-
-constexpr int kNone = -1;
-constexpr int kTrg = 0;  // En of the generators
-constexpr int kR = 1;    // Inv of the pulse generator
-
-void SetOn(CBlockObj& block, int nBase, int nHigh, int nLow)
-{
-    block.m_nParam[TIMER_ON_BASE_PARAM] = nBase;
-    block.m_nParam[TIMER_ON_HIGH_PARAM] = nHigh;
-    block.m_nParam[TIMER_ON_LOW_PARAM] = nLow;
-}
-
-void SetOff(CBlockObj& block, int nBase, int nHigh, int nLow)
-{
-    block.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = nBase;
-    block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = nHigh;
-    block.m_nParamEx[TIMER_OFF_LOW_PARAMEX] = nLow;
-}
 
 // Warning time T! and warning length T!L, in the base of the OFF setpoint.
 void SetWarning(CBlockObj& block, int nWarnHigh, int nWarnLow, int nLengthHigh, int nLengthLow)
@@ -39,45 +20,28 @@ void SetWarning(CBlockObj& block, int nWarnHigh, int nWarnLow, int nLengthHigh, 
     block.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = nLengthLow;
 }
 
-CBlockTime* NewGenerator(int nType)
+void OneTwoSeconds(CBlockObj& b)
 {
-    switch (nType) {
-    case BT_APG: return new CBlockAPG(nType);
-    case BT_RG: return new CBlockRG(nType);
-    case BT_SLS: return new CBlockSLS(nType);
-    default: return new CBlockMFS(nType);
-    }
-}
-
-struct GeneratorScript {
-    const char* pszName;
-    int nType;
-    std::function<void(CBlockTime&)> setup;
-    std::vector<ScriptBeat> beats;
-};
-
-void OneTwoSeconds(CBlockTime& b)
-{
-    SetOn(b, 1, 0, 1);
-    SetOff(b, 1, 0, 2);
+    SetOn(b, {1, 0, 1});
+    SetOff(b, {1, 0, 2});
 }
 
 // Stairway switch: T = 60 s, T! = 15 s, T!L = 1 s.
-void Staircase(CBlockTime& b)
+void Staircase(CBlockObj& b)
 {
-    SetOff(b, 1, 1, 0);
+    SetOff(b, {1, 1, 0});
     SetWarning(b, 0, 15, 0, 1);
 }
 
 // Multiple function switch: TH = 2 s, T = 10 s, T! = 3 s, T!L = 1 s.
-void MultiSwitch(CBlockTime& b)
+void MultiSwitch(CBlockObj& b)
 {
-    SetOn(b, 1, 0, 2);
-    SetOff(b, 1, 0, 10);
+    SetOn(b, {1, 0, 2});
+    SetOff(b, {1, 0, 10});
     SetWarning(b, 0, 3, 0, 1);
 }
 
-const GeneratorScript kScripts[] = {
+const TimerScript kScripts[] = {
     {"pulse generator: NOT Inv for TH, then Inv for TL", BT_APG, OneTwoSeconds,
      {{0, kTrg, 1, 0}, {25, kNone, 0, 1}, {1000, kNone, 0, 1}, {1025, kNone, 0, 0},
       {3025, kNone, 0, 0}, {3050, kNone, 0, 1}, {4050, kNone, 0, 1}, {4075, kNone, 0, 0},
@@ -86,9 +50,9 @@ const GeneratorScript kScripts[] = {
      {{0, kR, 1, 0}, {0, kTrg, 1, 0}, {25, kNone, 0, 0}, {1025, kNone, 0, 1},
       {3025, kNone, 0, 1}, {3050, kNone, 0, 0}}},
     {"pulse generator without TH starts in the second phase", BT_APG,
-     [](CBlockTime& b) { SetOff(b, 1, 0, 1); },
+     [](CBlockObj& b) { SetOff(b, {1, 0, 1}); },
      {{0, kTrg, 1, 0}, {500, kNone, 0, 0}, {1025, kNone, 0, 1}, {1050, kNone, 0, 0}}},
-    {"pulse generator without times is NOT Inv while enabled", BT_APG, [](CBlockTime&) {},
+    {"pulse generator without times is NOT Inv while enabled", BT_APG, [](CBlockObj&) {},
      {{0, kTrg, 1, 0}, {25, kNone, 0, 1}, {5000, kNone, 0, 1}, {5000, kR, 1, 0},
       {5000, kTrg, 0, 0}}},
     {"stairway switch: warning off at T - T!, back after T!L, off at T", BT_SLS, Staircase,
@@ -99,8 +63,8 @@ const GeneratorScript kScripts[] = {
      {{0, kTrg, 1, 1}, {0, kTrg, 0, 1}, {30000, kTrg, 1, 1}, {30000, kTrg, 0, 1},
       {60025, kNone, 0, 1}, {75000, kNone, 0, 1}, {75025, kNone, 0, 0}, {90025, kNone, 0, 0}}},
     {"stairway switch: T! longer than T blinks at once", BT_SLS,
-     [](CBlockTime& b) {
-         SetOff(b, 1, 0, 10);
+     [](CBlockObj& b) {
+         SetOff(b, {1, 0, 10});
          SetWarning(b, 0, 20, 0, 1);
      },
      {{0, kTrg, 1, 1}, {0, kTrg, 0, 0}, {975, kNone, 0, 0}, {1000, kNone, 0, 1},
@@ -132,16 +96,9 @@ const GeneratorScript kScripts[] = {
 
 TEST(Generators, Scripts)
 {
-    for (const GeneratorScript& script : kScripts) {
+    for (const TimerScript& script : kScripts) {
         SCOPED_TRACE(script.pszName);
-        SimDriver sim;
-        CBlockTime* pBlock = sim.Add(NewGenerator(script.nType), NUM_FUNCTION_BLOCK);
-        script.setup(*pBlock);
-        sim.FeedPin(pBlock, kTrg);
-        if (pBlock->m_nPinSource[kR] != LINK_PARAM)
-            sim.FeedPin(pBlock, kR);
-        sim.Start();
-        EXPECT_EQ(sim.Play(pBlock, script.beats), SimDriver::Expected(script.beats));
+        EXPECT_EQ(PlayScript(script), SimDriver::Expected(script.beats));
     }
 }
 
@@ -166,8 +123,8 @@ protected:
 // comes on in the first scan at or past the drawn delay.
 TEST_F(RandomGenerator, SwitchesOnWithinTheDrawnDelay)
 {
-    SetOn(*m_pGen, 1, 1, 0);
-    SetOff(*m_pGen, 1, 1, 0);
+    SetOn(*m_pGen, {1, 1, 0});
+    SetOff(*m_pGen, {1, 1, 0});
     m_sim.Start();
     for (unsigned nSeed : {1u, 7u, 4242u}) {
         SCOPED_TRACE(nSeed);
@@ -190,7 +147,7 @@ TEST_F(RandomGenerator, SwitchesOnWithinTheDrawnDelay)
 
 TEST_F(RandomGenerator, EnFallingBeforeTheDelayDropsTheSwitchOn)
 {
-    SetOn(*m_pGen, 1, 1, 0);
+    SetOn(*m_pGen, {1, 1, 0});
     m_sim.Start();
     // A seed whose first draw is a delay of a second or more.
     unsigned nSeed = 1;

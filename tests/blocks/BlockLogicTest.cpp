@@ -93,16 +93,13 @@ std::vector<int> EdgeGateRun(int nType, std::initializer_list<std::pair<int, int
     return states;
 }
 
-TEST(BlockLogic, AndEdgePulsesForOneScanWhenTheLastInputRises)
+// AND(Edge) gives one scan at 1 when an input change makes all inputs 1; NAND(Edge), its
+// mirror, when an input change ends "all inputs 1", and 0 in scans without such a change,
+// however long the AND stays 0.
+TEST(BlockLogic, EdgeGatesPulseForOneScan)
 {
     EXPECT_EQ(EdgeGateRun(BT_AND_EDGE, {{0, 0}, {1, 0}, {1, 1}, {1, 1}, {1, 1}, {1, 0}, {1, 1}}),
               (std::vector<int>{0, 0, 1, 0, 0, 0, 1}));
-}
-
-// NAND(Edge) is the mirror of AND(Edge): one scan at 1 when an input change ends "all inputs
-// 1", and 0 in scans without such a change, however long the AND stays 0.
-TEST(BlockLogic, NandEdgePulsesForOneScanWhenTheAndFalls)
-{
     EXPECT_EQ(EdgeGateRun(BT_NAND_EDGE,
                           {{0, 0}, {0, 0}, {1, 1}, {1, 0}, {1, 0}, {0, 0}, {1, 1}, {0, 0}, {0, 0}}),
               (std::vector<int>{0, 0, 0, 1, 0, 0, 0, 1, 0}));

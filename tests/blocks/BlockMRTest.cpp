@@ -19,19 +19,19 @@ protected:
 TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)
 {
     CBlockMR block(BT_MR);
-    block.m_byModbus1 = 0x11;
-    block.m_byModbus2 = 2;
-    block.m_byModbus3 = 0x03;
-    block.m_byModbus4 = 1;
-    block.m_nModbus5 = 2;
-    block.m_wModbus6 = 0x1234;
-    block.m_wModbus7 = 0x0020;
-    block.m_wModbus8 = 0x0254;
-    block.m_wModbus9 = 0xBEEF;
-    block.m_wModbus10 = 0x0007;
-    block.m_nModbus11 = 1;
-    block.m_strModbus12 = _T("A");
-    block.m_strModbus13 = _T("BC");
+    block.m_bySlave = 0x11;
+    block.m_byCommand = 2;
+    block.m_byFunction = 0x03;
+    block.m_byMode = 1;
+    block.m_nPort = 2;
+    block.m_wRegister = 0x1234;
+    block.m_wCount = 0x0020;
+    block.m_wFirstData = 0x0254;
+    block.m_wSecondData = 0xBEEF;
+    block.m_wDataNumber = 0x0007;
+    block.m_nDataKind = 1;
+    block.m_strFirstData = _T("A");
+    block.m_strSecondData = _T("BC");
     const Bytes bytes = StoreObject(&block);
     const std::size_t n = ClassHeaderLength(&block) + kCommonShortLength + kCommonTailLength;
     const Bytes tail(bytes.begin() + std::ptrdiff_t(n), bytes.end());
@@ -46,8 +46,8 @@ TEST_F(BlockMRTest, ModbusFieldsAreStoredInTheirMixedOrderAndWidths)
     EXPECT_EQ(tail, expected);
     auto pLoaded = LoadObjectAs<CBlockMR>(bytes, &m_active.Doc());
     ASSERT_TRUE(pLoaded);
-    EXPECT_EQ(pLoaded->m_wModbus9, 0xBEEF);
-    EXPECT_EQ(pLoaded->m_strModbus13, _T("BC"));
+    EXPECT_EQ(pLoaded->m_wSecondData, 0xBEEF);
+    EXPECT_EQ(pLoaded->m_strSecondData, _T("BC"));
 }
 
 // The port indexes the project's three COM settings or is "No Setting" (-1), the command the
@@ -66,9 +66,9 @@ TEST_F(BlockMRTest, StoredIndexesOutsideTheirListsAreRefused)
     };
     for (const Case& c : cases) {
         CBlockMW block(BT_MW);
-        block.m_nModbus5 = c.nPort;
-        block.m_byModbus2 = c.byCommand;
-        block.m_nModbus11 = c.nKind;
+        block.m_nPort = c.nPort;
+        block.m_byCommand = c.byCommand;
+        block.m_nDataKind = c.nKind;
         const Bytes bytes = StoreObject(&block);
         const int nCause = ArchiveFailure([&] { LoadObjectAs<CBlockMR>(bytes, &m_active.Doc()); });
         EXPECT_EQ(nCause, c.bAccepted ? -1 : CArchiveException::generic)

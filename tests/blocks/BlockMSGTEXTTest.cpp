@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr WORD kOldModel = 0x2188;
-constexpr WORD kNewModel = 0x5188;
 
 class BlockMSGTEXTTest : public testing::Test {
 protected:
@@ -22,7 +20,7 @@ protected:
         RegisterBlockClasses();
         RegisterMessageTextClasses();
     }
-    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewModel; }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewHardware; }
 
     TestDocument m_active;
 };
@@ -63,8 +61,8 @@ TEST_F(BlockMSGTEXTTest, NewMessageTakesTheDefaultCharacterSetOnNewerModels)
         int nDefaultSet;
         int nExpected[3];
     };
-    const Case cases[] = {{kNewModel, 2, {2, 0, 1}}, {kNewModel, 0, {0, 1, 0}},
-                          {kOldModel, 2, {0, 1, 0}}};
+    const Case cases[] = {{kNewHardware, 2, {2, 0, 1}}, {kNewHardware, 0, {0, 1, 0}},
+                          {kOldHardware, 2, {0, 1, 0}}};
     for (const Case& c : cases) {
         m_active.Doc().m_wHardwareCode = c.wModel;
         m_active.Doc().m_nDefaultCharSet = c.nDefaultSet;
@@ -186,23 +184,24 @@ TEST_F(BlockMSGTEXTTest, ElementArraysRefuseForeignObjectsAndSharedElements)
 }
 
 // Files of the oldest program hold one array per message: element i is line list i's only
-// element.
-TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
+// element. Here element i names block 9000 + i; the second is null where asked.
+Bytes OldStyleArray(int nCount, bool bSecondNull)
 {
-    const Bytes bytes = StoreWith([&](CArchive& ar) {
+    return StoreWith([&](CArchive& ar) {
         CObArray old;
-        old.Add(NewWidget(9001));
-        old.Add(nullptr);
-        old.Add(NewWidget(9002));
-        for (int i = 3; i < MSGTEXT_WIDGET_ARRAYS; ++i)
-            old.Add(NewWidget(9000 + i));
+        for (int i = 0; i < nCount; ++i)
+            old.Add(bSecondNull && i == 1 ? nullptr : NewWidget(9000 + i));
         old.Serialize(ar);
         for (INT_PTR i = 0; i < old.GetSize(); ++i)
             delete old[i];
     });
+}
+
+TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
+{
     CBlockMSGTEXT text(BT_MSGTEXT);
-    LoadWidgets(bytes, m_active.Doc(), text, true);
-    EXPECT_EQ(BlockNumberAt(text, 0, 0), 9001);
+    LoadWidgets(OldStyleArray(MSGTEXT_WIDGET_ARRAYS, true), m_active.Doc(), text, true);
+    EXPECT_EQ(BlockNumberAt(text, 0, 0), 9000);
     EXPECT_TRUE(text.m_arrWidgets1[1].IsEmpty());
     EXPECT_EQ(BlockNumberAt(text, 2, 0), 9002);
     EXPECT_EQ(BlockNumberAt(text, 7, 0), 9007);
@@ -212,18 +211,9 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
 
 TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
 {
-    const Bytes bytes = StoreWith([&](CArchive& ar) {
-        CObArray old;
-        for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS + 1; ++i)
-            old.Add(NewWidget(9000 + i));
-        old.Serialize(ar);
-        for (INT_PTR i = 0; i < old.GetSize(); ++i)
-            delete old[i];
-    });
     CBlockMSGTEXT text(BT_MSGTEXT);
-    EXPECT_EQ(ArchiveFailure([&] {
-                  LoadWidgets(bytes, m_active.Doc(), text, true);
-              }),
+    const Bytes bytes = OldStyleArray(MSGTEXT_WIDGET_ARRAYS + 1, false);
+    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(bytes, m_active.Doc(), text, true); }),
               CArchiveException::generic);
     for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i)
         EXPECT_TRUE(text.WidgetArray(i).IsEmpty());
@@ -231,9 +221,9 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
 
 TEST_F(BlockMSGTEXTTest, CopyDuplicatesElementsAndTakesWhatTheGenerationShows)
 {
-    for (WORD wModel : {kOldModel, kNewModel}) {
+    for (WORD wModel : {kOldHardware, kNewHardware}) {
         m_active.Doc().m_wHardwareCode = wModel;
-        const bool bNew = wModel == kNewModel;
+        const bool bNew = wModel == kNewHardware;
         CBlockMSGTEXT source(BT_MSGTEXT);
         source.SetDocument(&m_active.Doc());
         source.m_arrWidgets1[1].Add(nullptr);

@@ -189,32 +189,6 @@ TEST(BlockObjCore, UndefinedCodesGetNoPinKinds)
     EXPECT_EQ(PinKindOf(300, 20), 0);
 }
 
-TEST(BlockObjCore, LadderKeepsOutputKindsOnlyForContactsAndFemale)
-{
-    struct Case {
-        int nType, nInputs, nFbd, nLad;
-    } cases[] = {
-        {BT_IN, 0, 1, 0},       {BT_MAKE, 1, 1, 1},      {BT_BREAK, 1, 1, 1},
-        {BT_ACONTACT, 1, 2, 2}, {BT_FEMALE, 0, 1, 1},    {BT_AND, 4, 1, 0},
-        {BT_ANALOG_IN, 0, 2, 0}, {BT_RELAY_COIL, 1, 0, 0},
-    };
-    for (const Case& c : cases) {
-        {
-            TestDocument fbd(DOC_TYPE_FBD);
-            CBlockObj block(c.nType, c.nInputs);
-            block.InitForDocument(&fbd.Doc());
-            EXPECT_EQ(block.m_nPinKind[10], c.nFbd) << c.nType;
-        }
-        TestDocument lad(DOC_TYPE_LAD);
-        CBlockObj block(c.nType, c.nInputs);
-        block.InitForDocument(&lad.Doc());
-        EXPECT_EQ(block.m_nPinKind[10], c.nLad) << c.nType;
-        if (c.nInputs > 0) {
-            EXPECT_EQ(block.m_nPinKind[0], PinKindOf(c.nType, 0)) << "inputs keep their kinds";
-        }
-    }
-}
-
 TEST(BlockObjCore, ReinitPinsReloadsTheKindsOfTheUsedPins)
 {
     CBlockObj block(BT_IN, 0);

@@ -1,18 +1,13 @@
 #include "BlockObjTest.h"
 
+#include "blocks/BlockFactory.h"
+#include "blocks/BlockLogic.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-CBlockObj* AddBlock(TestDocument& active, int nType, int nInputs, int nNumber)
-{
-    auto* pBlock = active.Add(new CBlockObj(nType, nInputs));
-    pBlock->m_nNumber = nNumber;
-    return pBlock;
-}
 
 TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
 {
@@ -23,7 +18,8 @@ TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
         {BT_OR, 0},  {BT_NOR, 0},      {BT_XOR, 0},  {BT_DPR, 0},       {BT_COUNTER, 0},
     };
     for (const Case& c : cases) {
-        CBlockObj block(c.nType, 4);
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr, nullptr));
+        CBlockObj& block = *pBlock;
         block.SetInputValue(0, LINK_OPEN);
         EXPECT_EQ(block.m_nPinValue[0], c.nOpen) << c.nType;
         block.m_bPinInvert[1] = 1;
@@ -40,8 +36,8 @@ TEST(BlockObjSim, OpenInputsReadAsTheGateNeutralValue)
 TEST(BlockObjSim, ReadInputsWalksTheDigitalPinsAndFlagsChanges)
 {
     TestDocument active;
-    CBlockObj* pSource = AddBlock(active, BT_IN, 0, 100);
-    CBlockObj* pGate = AddBlock(active, BT_AND, 4, 9000);
+    CBlockObj* pSource = active.Add(new CBlockObj(BT_IN, 0), 100);
+    CBlockObj* pGate = active.Add(new CBlockLogic(BT_AND), 9000);
     pGate->m_nPinSource[0] = 100;
     pGate->m_nPinSource[1] = 4000;  // names no block: reads as open
     pGate->m_nPinKind[2] = PINKIND_ANALOG;  // the walk stops here
@@ -189,7 +185,7 @@ class LoopTrace : public ::testing::Test {
 protected:
     CBlockObj* Block(int nNumber, int nSource)
     {
-        CBlockObj* pBlock = AddBlock(m_active, BT_AND, 2, nNumber);
+        CBlockObj* pBlock = m_active.Add(new CBlockObj(BT_AND, 2), nNumber);
         pBlock->m_nPinSource[0] = nSource;
         pBlock->m_nFirstInput = 0;
         return pBlock;
@@ -218,7 +214,7 @@ TEST_F(LoopTrace, FollowsFurtherInputsOfTheBlocksOnThePath)
 {
     CBlockObj* pA = Block(9000, 9001);
     CBlockObj* pB = Block(9001, 100);  // first input from an input block
-    AddBlock(m_active, BT_IN, 0, 100);
+    m_active.Add(new CBlockObj(BT_IN, 0), 100);
     pB->m_nPinSource[1] = 9000;  // the loop closes through pin 1
     EXPECT_TRUE(Traces(pA));
     pB->m_nPinSource[1] = LINK_PARAM;  // parameter pins are not followed

@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,13 @@ public:
         m_pDoc->m_blockList.AddTail(pBlock);
         return pBlock;
     }
+    // The same under the given number.
+    template <class T>
+    T* Add(T* pBlock, int nNumber)
+    {
+        pBlock->m_nNumber = nNumber;
+        return Add(pBlock);
+    }
 
 private:
     std::unique_ptr<CVetlaDoc> m_pDoc;
@@ -49,13 +57,17 @@ private:
 
 using Bytes = std::vector<BYTE>;
 
-// The bytes of one object record (class header and the object's own record).
-inline Bytes StoreObject(const CObject* pObject)
+// Hardware codes of a newer- and an older-generation controller.
+constexpr WORD kNewHardware = 0x5188;
+constexpr WORD kOldHardware = 0x2188;
+
+// Bytes written by fn on a storing archive.
+inline Bytes StoreWith(const std::function<void(CArchive&)>& fn)
 {
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        ar.WriteObject(pObject);
+        fn(ar);
         ar.Close();
     }
     const auto nLength = std::size_t(file.GetLength());
@@ -63,6 +75,12 @@ inline Bytes StoreObject(const CObject* pObject)
     Bytes bytes(pData, pData + nLength);
     std::free(pData);
     return bytes;
+}
+
+// The bytes of one object record (class header and the object's own record).
+inline Bytes StoreObject(const CObject* pObject)
+{
+    return StoreWith([pObject](CArchive& ar) { ar.WriteObject(pObject); });
 }
 
 // Reads one object record back; throws what the archive throws.

@@ -17,14 +17,6 @@
 
 namespace {
 
-template <class T>
-T* AddNumbered(TestDocument& active, int nType, int nNumber)
-{
-    T* pBlock = active.Add(new T(nType));
-    pBlock->m_nNumber = nNumber;
-    return pBlock;
-}
-
 CString FormatOf(CBlockObj& block, const CSimContext* pSim = nullptr)
 {
     CString strOut(_T("unchanged"));
@@ -175,11 +167,11 @@ TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
 {
     TestDocument active;
     auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
-    auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9001);
+    auto* pAnalog = active.Add(new CBlockAAMP(BT_AAMP), 9001);
     pAnalog->m_nValue = 70000;  // 0x11170: low word 0x1170
-    auto* pAi = AddNumbered<CBlockAnalogIn>(active, BT_ANALOG_IN, 4000);
+    auto* pAi = active.Add(new CBlockAnalogIn(BT_ANALOG_IN), 4000);
     pAi->m_nHeldValue = -2;
-    auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9002);
+    auto* pCounter = active.Add(new CBlockCOUNTER(BT_COUNTER), 9002);
     pCounter->m_dRunTime = 65537.9;
 
     struct Case {
@@ -201,13 +193,13 @@ TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
 {
     TestDocument active(DOC_TYPE_LAD);
     auto* pReader = active.Add(new CBlockObj(BT_SOFTKEY, 4));
-    auto* pContact = AddNumbered<CBlockAContact>(active, BT_ACONTACT, 18000);
+    auto* pContact = active.Add(new CBlockAContact(BT_ACONTACT), 18000);
     pContact->m_nHeldValue = 321;
-    auto* pAout = AddNumbered<CBlockAOutLAD>(active, BT_AOUT_LAD, 22000);
+    auto* pAout = active.Add(new CBlockAOutLAD(BT_AOUT_LAD), 22000);
     pAout->m_nHeldValue = 55;
-    auto* pAnalog = AddNumbered<CBlockAAMP>(active, BT_AAMP, 9000);
+    auto* pAnalog = active.Add(new CBlockAAMP(BT_AAMP), 9000);
     pAnalog->m_nValue = 77;
-    auto* pCounter = AddNumbered<CBlockCOUNTER>(active, BT_COUNTER, 9001);
+    auto* pCounter = active.Add(new CBlockCOUNTER(BT_COUNTER), 9001);
     pCounter->m_dRunTime = 12.7;
     pReader->m_nPinSource[0] = 18000;
 
@@ -226,10 +218,10 @@ TEST(BlockObjValue, GetInputValueOfAnAnalogContactFollowsItsOperand)
 TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
 {
     TestDocument active(DOC_TYPE_LAD);
-    auto* pCoil = AddNumbered<CBlockRelayCoil>(active, BT_RELAY_COIL, 21000);
-    auto* pMake = AddNumbered<CBlockMake>(active, BT_MAKE, 12000);
-    auto* pBreak = AddNumbered<CBlockBreak>(active, BT_BREAK, 15000);
-    auto* pOther = AddNumbered<CBlockMake>(active, BT_MAKE, 12001);
+    auto* pCoil = active.Add(new CBlockRelayCoil(BT_RELAY_COIL), 21000);
+    auto* pMake = active.Add(new CBlockMake(BT_MAKE), 12000);
+    auto* pBreak = active.Add(new CBlockBreak(BT_BREAK), 15000);
+    auto* pOther = active.Add(new CBlockMake(BT_MAKE), 12001);
     pMake->m_nOperand = 21000;
     pBreak->m_nOperand = 21000;
     pOther->m_nOperand = 100;
@@ -259,8 +251,8 @@ TEST(BlockObjValue, LoopTraceCrossesACutWire)
     TestDocument active;
     auto* pA = active.Add(new CBlockObj(BT_AND, 2));
     pA->m_nNumber = 9000;
-    auto* pMale = AddNumbered<CBlockMale>(active, BT_MALE, 5000);
-    auto* pFemale = AddNumbered<CBlockFemale>(active, BT_FEMALE, 7000);
+    auto* pMale = active.Add(new CBlockMale(BT_MALE), 5000);
+    auto* pFemale = active.Add(new CBlockFemale(BT_FEMALE), 7000);
     (void)pFemale;
     pA->m_nPinSource[0] = 7000;
     pA->m_nFirstInput = 0;
@@ -330,7 +322,7 @@ TEST(BlockObjValue, FormulaTextEndsAtAnUnknownOperator)
 TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
 {
     TestDocument active;
-    active.Doc().m_wHardwareCode = 0x5188;
+    active.Doc().m_wHardwareCode = kNewHardware;
     CBlockAMATH src(BT_AMATH);
     src.SetDocument(&active.Doc());
     CBlockObj ref(BT_SOFTKEY, 4);
@@ -353,7 +345,7 @@ TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
     src.CopyTo(&plain, FALSE);
     EXPECT_EQ(plain.m_nParam[BLOCK_REF_USED_PARAM + 2], 0);
 
-    active.Doc().m_wHardwareCode = 0x2188;  // older generation: none of them
+    active.Doc().m_wHardwareCode = kOldHardware;  // older generation: none of them
     CBlockAMATH old(BT_AMATH);
     src.CopyTo(&old, FALSE);
     EXPECT_EQ(old.m_nParam[BLOCK_REF_USED_PARAM + 2], 0);

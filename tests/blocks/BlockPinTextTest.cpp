@@ -1,4 +1,4 @@
-#include "BlockObjTest.h"
+#include "BlockDrawTestSupport.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockFactory.h"
@@ -7,8 +7,6 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -190,6 +188,9 @@ const PinTextCase kCases[] = {
     {"HoursCounterReferenced", BT_HCOUNTER, TRUE,
      [](CBlockObj& b) { Times(b); b.m_nParam[0] = 1, b.m_nParamEx[4] = 1; Refer(b, 0, Block(9009)); },
      {{1, u"MI=B9h+"}, {2, u"OT=1h15m"}, {3, u"Q->0=R"}}, 12},
+    {"HoursCounterOldReferencedInItsUnitHidesOperatingTime", BT_HCOUNTER, FALSE,
+     [](CBlockObj& b) { Times(b); b.m_nParam[11] = 1; Refer(b, 0, Block(9009)); },
+     {{1, u"B9s+"}, {2, u""}, {3, u"Rem=off\n"}}, 12},
     {"ThresholdTriggerGateTime", BT_THTRG, TRUE,
      [](CBlockObj& b) { Times(b); b.m_nParam[9] = 50, b.m_nParam[8] = 20, b.m_nParamEx[1] = 1, b.m_nParamEx[0] = 0; },
      {{1, u"ON=50+"}, {2, u"OFF=20"}, {3, u"G_T=01:00s"}}, -1},
@@ -258,24 +259,24 @@ const PinTextCase kCases[] = {
      [](CBlockObj& b) { b.m_nParam[0] = 0, b.m_nParam[1] = 1, b.m_nParam[8] = 0, b.m_nParamEx[4] = 1; },
      {{1, u"Rem=off\n"}, {2, u"Source = null-"}, {3, u"Zero div = Y"}, {4, u"Overflow = N"}, {5, u"Auto Rst = Y"}}},
     {"ModbusWithoutPort", BT_MR, TRUE,
-     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_byModbus1 = 7, m.m_nModbus5 = -1, m.m_byModbus2 = 2; },
+     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_bySlave = 7, m.m_nPort = -1, m.m_byCommand = 2; },
      {{0, u"Slave Addr=  7"}, {1, u"No Setting"}, {2, u"No Setting"}}, 14},
     {"ModbusReadOnRs485", BT_MR, FALSE,
-     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_byModbus1 = 247, m.m_nModbus5 = 1, m.m_byModbus2 = 2; },
+     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_bySlave = 247, m.m_nPort = 1, m.m_byCommand = 2; },
      {{0, u"Slave Addr=247"}, {1, u"COM1(RS485)"}, {2, u"03 Read Holding Registers(4x)"}}, 14},
     {"ModbusWriteOnThirdPort", BT_MW, TRUE,
-     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_byModbus1 = 1, m.m_nModbus5 = 2, m.m_byModbus2 = 3; },
+     [](CBlockObj& b) { auto& m = As<CBlockMR>(b); m.m_bySlave = 1, m.m_nPort = 2, m.m_byCommand = 3; },
      {{0, u"Slave Addr=  1"}, {1, u"COM2(RS485)"}, {2, u"16 Write Multiple Registers"}}, 14},
     {"WifiDigitalReadStation", BT_WIFI_IN, TRUE,
-     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifi1 = 0, w.m_nWifi2 = 0, w.m_nWifi3 = 1, w.m_nWifi4 = 3; },
+     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifiMode = 0, w.m_nWifiId = 0, w.m_nRemoteKind = 1, w.m_nRemoteNumber = 3; },
      {{1, u"Station : WiFi ID1"}, {2, u"Block : Q3"}}, 16},
     {"WifiDigitalReadDiagnostic", BT_WIFI_IN, TRUE,
-     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifi1 = 2, w.m_nWifi3 = 0; },
+     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifiMode = 2, w.m_nRemoteKind = 0; },
      {{1, u"Diagnostic"}, {2, u"WiFi ID1 communication status"}}, 16},
     {"WifiDigitalWriteVirtual", BT_WIFI_OUT, TRUE,
-     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifi1 = 1, w.m_nWifi2 = 2, w.m_nWifi4 = 4; },
+     [](CBlockObj& b) { auto& w = As<CBlockWIFI>(b); w.m_nWifiMode = 1, w.m_nWifiId = 2, w.m_nRemoteNumber = 4; },
      {{1, u""}, {2, u"Block : VM4"}}, 16},
-    {"WifiUnknownModeEmptyLines", BT_WIFI_AOUT, TRUE, [](CBlockObj& b) { As<CBlockWIFI>(b).m_nWifi1 = 2; },
+    {"WifiUnknownModeEmptyLines", BT_WIFI_AOUT, TRUE, [](CBlockObj& b) { As<CBlockWIFI>(b).m_nWifiMode = 2; },
      {{1, u""}, {2, u""}}, 16},
     {"RotateCountReferenced", BT_ROL, TRUE, [](CBlockObj& b) { Refer(b, 0, Block(9011)); }, {{2, u"NbR = B11"}}},
     {"MaskInHex", BT_ANDM, TRUE, [](CBlockObj& b) { b.m_nParam[9] = 255; }, {{3, u"Mask = 0x00FF"}}},
@@ -289,6 +290,9 @@ const PinTextCase kCases[] = {
     {"DataArrayAverage", BT_ARRMXIV, TRUE,
      [](CBlockObj& b) { b.m_nParam[9] = 2, b.m_nParam[8] = 2, b.m_nParamEx[0] = 5, b.m_nParamEx[1] = 3; },
      {{1, u"Mode=AVG"}, {2, u"Data=AI5"}, {3, u"Count=3"}}, 10},
+    {"ArrayCompareModeReferenced", BT_ACMXIV, TRUE, [](CBlockObj& b) { Refer(b, 0, Block(9006)); },
+     {{3, u"Mode=B6"}}, 10},
+    {"ArrayCompareMode", BT_ACMXIV, TRUE, [](CBlockObj& b) { b.m_nParam[9] = 1; }, {{3, u"Mode=MIN(Ax,Ay)"}}, 10},
     {"SteppingMotorEdge", BT_SMCE, TRUE,
      [](CBlockObj& b) { b.m_nParam[9] = 2, b.m_nParam[8] = 1, b.m_nParamEx[1] = 100, b.m_nParamEx[6] = 200; },
      {{1, u"Mode=2 steps"}, {2, u"Pin=Q4~Q7"}, {3, u"Speed=100"}, {4, u"Steps=200"}}, 10},
@@ -381,29 +385,14 @@ TEST(PinTexts, ExtremeWordsFormatWithoutOverflow)
     EXPECT_EQ(LinesOf(BuildPinText(*pYearly, 0, TRUE))[1].second.substr(0, 12), u"-2147485648:");
 }
 
-class PinTextDrawing : public ::testing::Test {
+// The texts drawn, in drawing order.
+class PinTextDrawing : public BlockDrawTest {
 protected:
-    const RecordingSurface::Record* TextAt(int nLine) const
+    const DrawRecord* TextAt(std::size_t nLine) const
     {
-        int n = 0;
-        for (const auto& r : m_surface.Records()) {
-            if (r.kind == RecordingSurface::Kind::Text && n++ == nLine)
-                return &r;
-        }
-        return nullptr;
+        const auto texts = OfKind(DrawKind::Text);
+        return nLine < texts.size() ? texts[nLine] : nullptr;
     }
-
-    int TextCount() const
-    {
-        int n = 0;
-        for (const auto& r : m_surface.Records())
-            n += r.kind == RecordingSurface::Kind::Text;
-        return n;
-    }
-
-    TestDocument m_active;
-    RecordingSurface m_surface;
-    CDC m_dc{m_surface};
 };
 
 // The stub and the lines in the parameter colour, the first line 3 units above the pin's
@@ -411,22 +400,21 @@ protected:
 // context's text colour is restored.
 TEST_F(PinTextDrawing, TimerLinesStandUnderThePin)
 {
-    m_active.Doc().m_wHardwareCode = 0x5188;
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_DPR, nullptr, nullptr));
     Times(*pBlock);
     pBlock->m_ptPos = CPoint(200, 100);
     m_dc.SetTextColor(RGB(1, 2, 3));
     pBlock->DrawPinText(&m_dc, 1, 12, 6, 12);
 
-    const auto& stub = m_surface.Records().at(0);
-    ASSERT_EQ(stub.kind, RecordingSurface::Kind::Polyline) << m_surface.Dump();
+    const auto& stub = Records().at(0);
+    ASSERT_EQ(stub.kind, DrawKind::Polyline) << Dump();
     EXPECT_EQ(stub.points.front().x, 195);
     EXPECT_EQ(stub.points.front().y, 124);
     EXPECT_EQ(stub.points.back().x, 200);
     EXPECT_EQ(stub.state.pen.crColour, RGB(64, 128, 64));
 
     const auto* pSecond = TextAt(1);
-    ASSERT_NE(pSecond, nullptr) << m_surface.Dump();
+    ASSERT_NE(pSecond, nullptr) << Dump();
     EXPECT_EQ(pSecond->text, u"05:30s+");
     EXPECT_EQ(pSecond->points.front().x, 200 - 8 * 6);
     EXPECT_EQ(pSecond->points.front().y, 124 + 2 * 12 - 3);
@@ -441,13 +429,13 @@ TEST_F(PinTextDrawing, GenerationFollowsTheBlocksDocument)
     std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(BT_YT, nullptr, &m_active.Doc()));
     pBlock->m_nParam[0] = 0;
     for (const auto& [wCode, pszFirst, nTexts] :
-         {std::tuple{WORD(0x5188), u"YY:MM.DD\n", 5}, std::tuple{WORD(0x2188), u"MM.DD\n", 3}}) {
+         {std::tuple{kNewHardware, u"YY:MM.DD\n", 5}, std::tuple{kOldHardware, u"MM.DD\n", 3}}) {
         m_surface.Clear();
         m_active.Doc().m_wHardwareCode = wCode;
         pBlock->DrawPinText(&m_dc, 0, 18, 6, 12);
         ASSERT_NE(TextAt(0), nullptr);
         EXPECT_EQ(TextAt(0)->text, pszFirst);
-        EXPECT_EQ(TextCount(), nTexts) << m_surface.Dump();
+        EXPECT_EQ(OfKind(DrawKind::Text).size(), std::size_t(nTexts)) << Dump();
     }
 }
 

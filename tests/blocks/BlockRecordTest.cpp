@@ -1,4 +1,4 @@
-#include "BlockObjTest.h"
+#include "RecordTestSupport.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockTypeTable.h"
@@ -21,35 +21,6 @@ public:
     explicit CRecordTestBlock(int nType) : CBlockObj(nType, 4) {}
 };
 IMPLEMENT_SERIAL(CRecordTestBlock, CBlockObj, VERSIONABLE_SCHEMA | 1)
-
-// Little-endian bytes in the archive's encoding, built independently of CArchive.
-struct ByteWriter {
-    Bytes b;
-    void I32(int v)
-    {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(BYTE(unsigned(v) >> (8 * i)));
-    }
-    void W16(unsigned v)
-    {
-        b.push_back(BYTE(v));
-        b.push_back(BYTE(v >> 8));
-    }
-    void Str(const std::u16string& s)  // shorter than 255 units
-    {
-        b.push_back(0xFF);
-        W16(0xFFFE);
-        b.push_back(BYTE(s.size()));
-        for (char16_t c : s)
-            W16(c);
-    }
-    void F64(double d)
-    {
-        BYTE raw[8];
-        std::memcpy(raw, &d, 8);
-        b.insert(b.end(), raw, raw + 8);
-    }
-};
 
 void FillDistinct(CBlockObj& block)
 {

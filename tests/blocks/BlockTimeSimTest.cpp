@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr int kTrg = 0;
-
 // ON setpoint 3 s on an On-Delay fed by an input, the run started.
 class OnDelayRun : public ::testing::Test {
 protected:

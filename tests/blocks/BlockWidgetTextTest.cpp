@@ -31,7 +31,7 @@ class WidgetTextTest : public testing::Test {
 public:
     WidgetTextTest()
     {
-        m_active.Doc().m_wHardwareCode = 0x5188;
+        m_active.Doc().m_wHardwareCode = kNewHardware;
         // Monday 4 March 2024, 08:05:07.
         const SYSTEMTIME st = {2024, 3, 1, 4, 8, 5, 7, 0};
         m_active.SetClock(st);

@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -31,22 +30,6 @@ TEST(BlockWord, OperationsKeepTheLow16BitsAsSigned)
     };
     for (const auto& c : cases)
         EXPECT_EQ(WordOperation(c.nType, c.w, c.n), c.nExpected) << c.nType << " by " << c.n;
-}
-
-// The shifts and the masks are the codes their predicates list, and no code between or beside
-// them.
-TEST(BlockWord, ShiftAndMaskTypesAreTheListedCodesOnly)
-{
-    std::vector<int> shifts;
-    std::vector<int> masks;
-    for (int nType = -5; nType <= 1100; ++nType) {
-        if (IsShiftType(nType))
-            shifts.push_back(nType);
-        if (IsMaskType(nType))
-            masks.push_back(nType);
-    }
-    EXPECT_EQ(shifts, (std::vector<int>{BT_ROL, BT_ROR, BT_SHL, BT_SHR}));
-    EXPECT_EQ(masks, (std::vector<int>{BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM}));
 }
 
 // The word blocks, BCD and BIN stepped with an input word and, where given, a referenced

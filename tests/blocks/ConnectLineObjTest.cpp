@@ -41,20 +41,6 @@ void SetRoute(CConnectLineObj& line, std::initializer_list<CPoint> points)
     line.m_ptEnd = *(points.end() - 1);
 }
 
-struct LE {
-    Bytes b;
-    void I32(int v)
-    {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(BYTE(unsigned(v) >> (8 * i)));
-    }
-    void W16(unsigned v)
-    {
-        b.push_back(BYTE(v));
-        b.push_back(BYTE(v >> 8));
-    }
-};
-
 std::size_t CountRecords(const RecordingSurface& surface, RecordingSurface::Kind kind)
 {
     return std::size_t(std::count_if(surface.Records().begin(), surface.Records().end(),
@@ -94,7 +80,7 @@ TEST_F(ConnectLineObjTest, RecordHoldsTwelveIntsAndTwoPointLists)
     line.m_arrJunctions[0] = CPoint(3, 2);
     const Bytes bytes = StoreObject(&line);
 
-    LE e;
+    ByteWriter e;
     for (int v : {1, 2, 3, 2, 100, 9000, 10, 1, 1, 7, 1, -1})
         e.I32(v);
     e.W16(2);
@@ -262,7 +248,9 @@ TEST_F(ConnectLineObjTest, HitTestFindsSegmentsAndTheirOrientation)
     EXPECT_FALSE(single.HitTest(0, 0, &nSegment, &nOrientation, nullptr));
 }
 
-TEST_F(ConnectLineObjTest, DraggedStandardRouteIsGrabbedOnlyAtItsMiddleSegment)
+// A dragged standard route is grabbed only at its middle segment; the margin test uses its own
+// margin.
+TEST_F(ConnectLineObjTest, DragAndMarginNarrowTheHitTest)
 {
     CConnectLineObj line;
     SetRoute(line, {{0, 0}, {20, 0}, {20, 30}, {60, 30}, {60, 50}, {80, 50}});
@@ -275,17 +263,10 @@ TEST_F(ConnectLineObjTest, DraggedStandardRouteIsGrabbedOnlyAtItsMiddleSegment)
     flags[0] = 1;
     EXPECT_TRUE(line.HitTest(20, 10, &nSegment, &nOrientation, flags));
     EXPECT_EQ(nSegment, 2);
-}
 
-TEST_F(ConnectLineObjTest, MarginTestUsesItsOwnMargin)
-{
-    CConnectLineObj line;
-    SetRoute(line, {{0, 0}, {0, 40}});
-    int nSegment = 0;
-    int nOrientation = 0;
-    EXPECT_TRUE(line.HitTestMargin(0, 10, &nSegment, &nOrientation, 1));
-    EXPECT_FALSE(line.HitTestMargin(2, 10, &nSegment, &nOrientation, 1));
-    EXPECT_TRUE(line.HitTest(2, 10, &nSegment, &nOrientation, nullptr));
+    EXPECT_TRUE(line.HitTestMargin(20, 10, &nSegment, &nOrientation, 1));
+    EXPECT_FALSE(line.HitTestMargin(22, 10, &nSegment, &nOrientation, 1));
+    EXPECT_TRUE(line.HitTest(22, 10, &nSegment, &nOrientation, nullptr));
 }
 
 TEST_F(ConnectLineObjTest, CopyFromTakesGeometryAndEndsButNotJunctionsOrDragState)

@@ -96,16 +96,16 @@ void FillCommon(CBlockObj& block)
 void FillOwn(CBlockObj& block)
 {
     if (auto* pAnalog = dynamic_cast<CBlockAnalog*>(&block)) {
-        pAnalog->m_nAnalogOpt1 = 11;
-        pAnalog->m_nAnalogOpt2 = 12;
-        pAnalog->m_nAnalogOpt3 = 13;
+        pAnalog->m_nSensor = 11;
+        pAnalog->m_nRangeMin = 12;
+        pAnalog->m_nRangeMax = 13;
         pAnalog->m_dGain = 2.5;
         pAnalog->m_nOffset = -7;
         pAnalog->m_nThreshold1 = 300;
         pAnalog->m_nThreshold2 = -300;
         pAnalog->m_nDecimals = 2;
-        pAnalog->m_nAnalogOpt4 = 14;
-        pAnalog->m_nAnalogOpt5 = 15;
+        pAnalog->m_nUnit = 14;
+        pAnalog->m_nResolution = 15;
         if (dynamic_cast<CBlockPI*>(&block)) {
             pAnalog->m_nPiParamSet = 21;
             pAnalog->m_dPiKC = 0.25;
@@ -117,25 +117,25 @@ void FillOwn(CBlockObj& block)
             pAnalog->m_nPwmOpt = 9;
     }
     if (auto* pWifi = dynamic_cast<CBlockWIFI*>(&block)) {
-        pWifi->m_nWifi1 = 1;
-        pWifi->m_nWifi2 = 2;
-        pWifi->m_nWifi3 = 3;
-        pWifi->m_nWifi4 = 4;
+        pWifi->m_nWifiMode = 1;
+        pWifi->m_nWifiId = 2;
+        pWifi->m_nRemoteKind = 3;
+        pWifi->m_nRemoteNumber = 4;
     }
     if (auto* pModbus = dynamic_cast<CBlockMR*>(&block)) {
-        pModbus->m_byModbus1 = 17;
-        pModbus->m_byModbus2 = 3;
-        pModbus->m_byModbus3 = 16;
-        pModbus->m_byModbus4 = 1;
-        pModbus->m_nModbus5 = 2;
-        pModbus->m_wModbus6 = 40001;
-        pModbus->m_wModbus7 = 2;
-        pModbus->m_wModbus8 = 596;
-        pModbus->m_wModbus9 = 0xABCD;
-        pModbus->m_wModbus10 = 5;
-        pModbus->m_nModbus11 = 1;
-        pModbus->m_strModbus12 = _T("FFFF");
-        pModbus->m_strModbus13 = _T("FF");
+        pModbus->m_bySlave = 17;
+        pModbus->m_byCommand = 3;
+        pModbus->m_byFunction = 16;
+        pModbus->m_byMode = 1;
+        pModbus->m_nPort = 2;
+        pModbus->m_wRegister = 40001;
+        pModbus->m_wCount = 2;
+        pModbus->m_wFirstData = 596;
+        pModbus->m_wSecondData = 0xABCD;
+        pModbus->m_wDataNumber = 5;
+        pModbus->m_nDataKind = 1;
+        pModbus->m_strFirstData = _T("FFFF");
+        pModbus->m_strSecondData = _T("FF");
     }
     if (auto* pLog = dynamic_cast<CBlockDataLog*>(&block)) {
         pLog->m_arrLogItems.SetSize(2);
@@ -168,7 +168,7 @@ bool CopiesOwnFields(int nType)
 class FamilyRoundTrip : public testing::TestWithParam<FamilyCase> {
 protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
-    void SetUp() override { m_active.Doc().m_wHardwareCode = 0x5188; }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewHardware; }
 
     TestDocument m_active;
 };

@@ -10,22 +10,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
-
-// Bytes written by fn on a storing archive.
-inline Bytes StoreWith(const std::function<void(CArchive&)>& fn)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        fn(ar);
-        ar.Close();
-    }
-    const auto nLength = std::size_t(file.GetLength());
-    BYTE* pData = file.Detach();
-    Bytes bytes(pData, pData + nLength);
-    std::free(pData);
-    return bytes;
-}
+#include <string>
 
 // Runs fn on a loading archive over bytes whose document is pDoc (may be null).
 inline void LoadWith(const Bytes& bytes, CVetlaDoc* pDoc, const std::function<void(CArchive&)>& fn)
@@ -62,6 +47,35 @@ inline int ArchiveFailure(const std::function<void()>& fn)
     }
     return -1;
 }
+
+// Little-endian bytes in the archive's encoding, built independently of CArchive.
+struct ByteWriter {
+    Bytes b;
+    void I32(int v)
+    {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(BYTE(unsigned(v) >> (8 * i)));
+    }
+    void W16(unsigned v)
+    {
+        b.push_back(BYTE(v));
+        b.push_back(BYTE(v >> 8));
+    }
+    void Str(const std::u16string& s)  // shorter than 255 units
+    {
+        b.push_back(0xFF);
+        W16(0xFFFE);
+        b.push_back(BYTE(s.size()));
+        for (char16_t c : s)
+            W16(c);
+    }
+    void F64(double d)
+    {
+        BYTE raw[8];
+        std::memcpy(raw, &d, 8);
+        b.insert(b.end(), raw, raw + 8);
+    }
+};
 
 inline int ReadI32(const Bytes& bytes, std::size_t nOffset)
 {

@@ -6,12 +6,15 @@
 
 #include "BlockObjTest.h"
 
+#include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
+#include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "document/SimScan.h"
 
+#include <functional>
 #include <map>
 #include <utility>
 #include <vector>
@@ -44,9 +47,12 @@ public:
     template <class T>
     T* Add(T* pBlock, int nNumber)
     {
-        pBlock->m_nNumber = nNumber;
-        return m_doc.Add(pBlock);
+        return m_doc.Add(pBlock, nNumber);
     }
+
+    // An input block (I) and an analog input (AI) under the given numbers.
+    CBlockIn* AddInput(int nNumber) { return Add(new CBlockIn(BT_IN), nNumber); }
+    CBlockAnalogIn* AddAnalogIn(int nNumber) { return Add(new CBlockAnalogIn(BT_ANALOG_IN), nNumber); }
 
     // Wires the output of pSource to input pin nPin of pDest.
     static void Connect(const CBlockObj* pSource, CBlockObj* pDest, int nPin)
@@ -191,3 +197,53 @@ private:
     SYSTEMTIME m_stRunStart = {};
     std::map<std::pair<const CBlockObj*, int>, CBlockObj*> m_feeds;
 };
+
+// The timers' script inputs: no change in a beat, the trigger (En) and the reset (Inv of the
+// pulse generator).
+constexpr int kNone = -1;
+constexpr int kTrg = 0;
+constexpr int kR = 1;
+
+// A timer's setpoint: time base, high part and low part.
+struct Time {
+    int nBase;
+    int nHigh;
+    int nLow;
+};
+
+inline void SetOn(CBlockObj& block, Time t)
+{
+    block.m_nParam[TIMER_ON_BASE_PARAM] = t.nBase;
+    block.m_nParam[TIMER_ON_HIGH_PARAM] = t.nHigh;
+    block.m_nParam[TIMER_ON_LOW_PARAM] = t.nLow;
+}
+
+inline void SetOff(CBlockObj& block, Time t)
+{
+    block.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = t.nBase;
+    block.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = t.nHigh;
+    block.m_nParamEx[TIMER_OFF_LOW_PARAMEX] = t.nLow;
+}
+
+// A script for a new timer of the type: its setup, then the beats played against it with its
+// trigger and, unless that pin takes a parameter, its reset fed by input blocks.
+struct TimerScript {
+    const char* pszName;
+    int nType;
+    std::function<void(CBlockObj&)> setup;
+    std::vector<ScriptBeat> beats;
+};
+
+// The states the timer had after each beat, to compare with SimDriver::Expected.
+inline std::vector<int> PlayScript(const TimerScript& script)
+{
+    SimDriver sim;
+    CBlockObj* pTimer = sim.Add(CreateBlockForType(script.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
+    script.setup(*pTimer);
+    sim.FeedPin(pTimer, kTrg);
+    if (pTimer->m_nPinSource[kR] != LINK_PARAM)
+        sim.FeedPin(pTimer, kR);
+    sim.Start();
+    return sim.Play(pTimer, script.beats);
+}
+

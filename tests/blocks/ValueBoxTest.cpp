@@ -1,16 +1,15 @@
 // The value boxes of the counter, relay, word and math families: box width by class, one line
 // per value, and the texts' formats.
-#include "BlockObjTest.h"
+#include "BlockDrawTestSupport.h"
 
-#include "blocks/BlockFactory.h"
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockTypes.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,7 +21,9 @@ struct BoxCase {
     std::vector<std::u16string> lines;
 };
 
-TEST(ValueBox, WidthAndTextsByClass)
+class ValueBox : public BlockDrawTest {};
+
+TEST_F(ValueBox, WidthAndTextsByClass)
 {
     const BoxCase cases[] = {
         {BT_COUNTER, 42, 139, {u"    42"}},
@@ -39,31 +40,51 @@ TEST(ValueBox, WidthAndTextsByClass)
         {BT_POW2, 0.5, 165, {u"0"}},
         {BT_QUAD, -4, 165, {u"-4"}},
     };
-    TestDocument active;
     for (const BoxCase& c : cases) {
         std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(c.nType, nullptr, nullptr));
         pBlock->m_ptPos = CPoint(100, 100);
         pBlock->m_nWidth = 26;
         pBlock->m_nHeight = 36;
         pBlock->m_dRunTime = c.dValue;
-        RecordingSurface surface;
-        CDC dc(surface);
-        pBlock->DrawValue(&active.Sim(), &dc);
+        m_surface.Clear();
+        pBlock->DrawValue(&m_active.Sim(), &m_dc);
         std::vector<std::u16string> texts;
+        for (const DrawRecord* pText : OfKind(DrawKind::Text))
+            texts.push_back(pText->text);
         std::vector<RECT> boxes;
-        for (const auto& record : surface.Records()) {
-            if (record.kind == RecordingSurface::Kind::Text)
-                texts.push_back(record.text);
-            if (record.kind == RecordingSurface::Kind::FillRect)
-                boxes.push_back(record.rect);
-        }
-        EXPECT_EQ(texts, c.lines) << c.nType << "\n" << surface.Dump();
+        for (const DrawRecord* pBox : OfKind(DrawKind::FillRect))
+            boxes.push_back(pBox->rect);
+        EXPECT_EQ(texts, c.lines) << c.nType << "\n" << Dump();
         ASSERT_EQ(boxes.size(), 1u) << c.nType;
         EXPECT_EQ(boxes[0].left, 100);
         EXPECT_EQ(boxes[0].right, c.nRight) << c.nType;
         EXPECT_EQ(boxes[0].top, 138);
         const int nLines = c.lines.empty() ? 1 : int(c.lines.size());
         EXPECT_EQ(boxes[0].bottom, 138 + 12 * nLines) << c.nType;
+    }
+}
+
+// The differential trigger adds its upper threshold (On plus Delta), the watchdog the value its
+// band is taken around; the comparator shows its value alone.
+TEST_F(ValueBox, AnalogBlocksAddTheirSecondValue)
+{
+    for (const auto& [nType, pszSecond] :
+         {std::pair{BT_ADTRG, u"-15   "}, std::pair{BT_AWDOG, u"42    "}, std::pair{BT_ACOMP, u""}}) {
+        std::unique_ptr<CBlockObj> pBlock(CreateBlockForType(nType, nullptr, nullptr));
+        auto& analog = dynamic_cast<CBlockAnalog&>(*pBlock);
+        analog.m_nValue = 7;
+        analog.m_nThreshold1 = 5;
+        analog.m_nThreshold2 = -20;
+        analog.m_nRefValue = 42;
+        m_surface.Clear();
+        analog.DrawValue(&m_active.Sim(), &m_dc);
+        std::vector<std::u16string> texts;
+        for (const DrawRecord* pText : OfKind(DrawKind::Text))
+            texts.push_back(pText->text);
+        std::vector<std::u16string> expected = {u"7     "};
+        if (*pszSecond)
+            expected.emplace_back(pszSecond);
+        EXPECT_EQ(texts, expected) << nType;
     }
 }
 

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr WORD kOldModel = 0x2188;
-constexpr WORD kNewModel = 0x5188;
 // A parameter id whose table width is 5 cells.
 constexpr int kFiveCellParam = 19;
 
@@ -25,7 +23,7 @@ protected:
         RegisterBlockClasses();
         RegisterMessageTextClasses();
     }
-    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewModel; }
+    void SetUp() override { m_active.Doc().m_wHardwareCode = kNewHardware; }
 
     std::unique_ptr<CWidget> RoundTrip(const CWidget& widget)
     {
@@ -47,23 +45,6 @@ CWidget ParameterElement(int nColumn)
     return widget;
 }
 
-struct LE {
-    Bytes b;
-    void I32(int v)
-    {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(BYTE(unsigned(v) >> (8 * i)));
-    }
-    void Str(const std::u16string& s)
-    {
-        b.insert(b.end(), {0xFF, 0xFE, 0xFF, BYTE(s.size())});
-        for (char16_t c : s) {
-            b.push_back(BYTE(c));
-            b.push_back(BYTE(c >> 8));
-        }
-    }
-};
-
 TEST_F(WidgetTest, RecordHasTheElementLayout)
 {
     CWidget widget(1, 2, 3, 4, RGB(128, 128, 255));
@@ -81,7 +62,7 @@ TEST_F(WidgetTest, RecordHasTheElementLayout)
     widget.m_nOption = 6;
     const Bytes bytes = StoreObject(&widget);
 
-    LE e;
+    ByteWriter e;
     for (int v : {1, 2, 4, 6, int(RGB(128, 128, 255)), 1, 5, 9002, 26})
         e.I32(v);
     e.Str(u"Ax");
@@ -154,13 +135,13 @@ TEST_F(WidgetTest, OlderModelsFitParameterElementsToTheirTableWidth)
     };
     const Case cases[] = {
         // Passing column 12 by one cell: moved one cell left.
-        {kOldModel, 1, 9, 8, CRect(90, 20, 140, 36), 5},
+        {kOldHardware, 1, 9, 8, CRect(90, 20, 140, 36), 5},
         // Still ending by column 12: grows to the right.
-        {kOldModel, 1, 8, 8, CRect(100, 20, 150, 36), 5},
+        {kOldHardware, 1, 8, 8, CRect(100, 20, 150, 36), 5},
         // Newer models keep whatever the element says.
-        {kNewModel, 1, 9, 9, CRect(100, 20, 140, 36), 4},
+        {kNewHardware, 1, 9, 9, CRect(100, 20, 140, 36), 4},
         // Special kinds have widths of their own.
-        {kOldModel, WIDGET_KIND_BARGRAPH, 9, 9, CRect(100, 20, 140, 36), 4},
+        {kOldHardware, WIDGET_KIND_BARGRAPH, 9, 9, CRect(100, 20, 140, 36), 4},
     };
     for (const Case& c : cases) {
         m_active.Doc().m_wHardwareCode = c.wModel;
@@ -176,7 +157,7 @@ TEST_F(WidgetTest, OlderModelsFitParameterElementsToTheirTableWidth)
 
 TEST_F(WidgetTest, ZeroWidthElementThatNeedsARefitIsRefused)
 {
-    m_active.Doc().m_wHardwareCode = kOldModel;
+    m_active.Doc().m_wHardwareCode = kOldHardware;
     CWidget widget = ParameterElement(3);
     widget.m_nWidth = 0;
     const Bytes bytes = StoreObject(&widget);
@@ -217,7 +198,7 @@ TEST_F(WidgetTest, DamagedPlacementsAreRefused)
         {1, 3, 12, WIDGET_KIND_GRAPH, true},
         {2, 3, 12, WIDGET_KIND_GRAPH, false},
     };
-    for (const WORD wModel : {kOldModel, kNewModel}) {
+    for (const WORD wModel : {kOldHardware, kNewHardware}) {
         m_active.Doc().m_wHardwareCode = wModel;
         for (const Case& c : cases) {
             CWidget widget = ParameterElement(c.nColumn);

@@ -340,8 +340,8 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
         CVetlaDoc source;
         CBlockMR* pModbus = static_cast<CBlockMR*>(CreateBlockForType(BT_MR, nullptr, &source));
         source.AddBlock(pModbus);
-        pModbus->m_byModbus2 = BYTE(nCommand);
-        pModbus->m_nModbus11 = nKind;
+        pModbus->m_byCommand = BYTE(nCommand);
+        pModbus->m_nDataKind = nKind;
         CVetlaCoreRule codec;
         codec.m_pDoc = &source;
         ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));

@@ -24,9 +24,9 @@ protected:
     CBlockAnalog* Comparator(int nMin, int nMax, int nSensor = 0)
     {
         auto* pComp = static_cast<CBlockAnalog*>(Add(BT_ACOMP));
-        pComp->m_nAnalogOpt1 = nSensor;
-        pComp->m_nAnalogOpt2 = nMin;
-        pComp->m_nAnalogOpt3 = nMax;
+        pComp->m_nSensor = nSensor;
+        pComp->m_nRangeMin = nMin;
+        pComp->m_nRangeMax = nMax;
         return pComp;
     }
     // A wire from the output of one block to an input of another.
@@ -98,7 +98,7 @@ TEST_F(AnalogRanges, TwoAgreeingComparatorsPinTheRangeAndDisagreeingOnesLeaveIt)
     Wire(pIn, pSecond);
     UpdateSimInputSettings(m_doc, pIn, FALSE);
     EXPECT_EQ(RangeOf(pIn), std::make_pair(1000, 1000));
-    pSecond->m_nAnalogOpt3 = 500;
+    pSecond->m_nRangeMax = 500;
     pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = 2000;
     pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = 5000;
     UpdateSimInputSettings(m_doc, pIn, FALSE);
@@ -113,7 +113,7 @@ TEST_F(AnalogRanges, TheRawLevelFollowsTheSourcesSensor)
     Wire(pIn, pComp);
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(pIn->m_nHeldValue, 600) << "4 .. 20 mA";
-    pComp->m_nAnalogOpt1 = 1;
+    pComp->m_nSensor = 1;
     UpdateSimInputSettings(m_doc, pIn, TRUE);
     EXPECT_EQ(pIn->m_nHeldValue, 500);
     pIn->m_nHeldValue = -1;

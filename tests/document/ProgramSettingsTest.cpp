@@ -99,14 +99,14 @@ TEST_F(ProgramSettingsTest, HardwareChangeAdaptsBlocksAndPortsToTheGeneration)
     doc.m_settings.com[0].nBaudIndex = 12;
     doc.m_settings.com[1].nBaudIndex = 9;
     auto* pRead = static_cast<CBlockMR*>(AddNew(doc, BT_MR));
-    pRead->m_nModbus11 = 2;
+    pRead->m_nDataKind = 2;
     ApplyHardwareChange(doc, k3X);
     EXPECT_EQ(doc.m_wHardwareCode, k3X);
     EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
     EXPECT_EQ(doc.m_strHardwareName.ToUtf8(), "3X Series B1.XX");
     EXPECT_EQ(doc.m_settings.com[0].nBaudIndex, COM_BAUD_9600);
     EXPECT_EQ(doc.m_settings.com[1].nBaudIndex, 9);
-    EXPECT_EQ(pRead->m_nModbus11, 0);
+    EXPECT_EQ(pRead->m_nDataKind, 0);
 
     auto* pWatchdog = static_cast<CBlockAnalog*>(AddNew(doc, BT_AWDOG));
     pWatchdog->m_nThreshold1 = 5;

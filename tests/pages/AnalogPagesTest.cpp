@@ -82,8 +82,8 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1006"))) << "the spin steps its box";
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.01"))) << "the gain is derived from the range";
     });
-    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_0_10V);
-    EXPECT_EQ(pComp->m_nAnalogOpt3, 1010) << "OK settled the rounded gain back into the range";
+    EXPECT_EQ(pComp->m_nSensor, SENSOR_0_10V);
+    EXPECT_EQ(pComp->m_nRangeMax, 1010) << "OK settled the rounded gain back into the range";
     EXPECT_DOUBLE_EQ(pComp->m_dGain, 1.01);
     EXPECT_EQ(pComp->m_nDecimals, 3);
 
@@ -107,9 +107,9 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         page.GetDlgItem(IDC_RANGE_MAX)->GetWindowRect(rcMax);
         EXPECT_EQ(rcOffset, rcMax) << "the offset moved into the maximum's place";
     });
-    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_NONE);
-    EXPECT_EQ(pComp->m_nAnalogOpt4, 1);
-    EXPECT_EQ(pComp->m_nAnalogOpt5, 1);
+    EXPECT_EQ(pComp->m_nSensor, SENSOR_NONE);
+    EXPECT_EQ(pComp->m_nUnit, 1);
+    EXPECT_EQ(pComp->m_nResolution, 1);
 
     // A gain x 100 outside its range fails with the standard prompt and keeps the sheet open.
     bool bStillOpen = false;
@@ -243,7 +243,7 @@ TEST_F(AnalogPages, TheRampClampsItsValues)
         SetText(page, IDC_RAMP_SPEED, _T("250"));
     });
     EXPECT_DOUBLE_EQ(pRamp->m_dGain, 2.0);
-    EXPECT_EQ(pRamp->m_nAnalogOpt3, 2000);
+    EXPECT_EQ(pRamp->m_nRangeMax, 2000);
     EXPECT_EQ(pRamp->m_nParam[ARAMP_SPEED_PARAM], 250);
     EXPECT_EQ(pRamp->m_nParamEx[ARAMP_START_STOP_PARAMEX], 0);
     EXPECT_EQ(pRamp->m_nParamEx[ARAMP_MAX_OUTPUT_PARAMEX], -10000);
@@ -364,7 +364,7 @@ TEST_F(AnalogPages, PwmTimeBaseOutputAndReference)
         EXPECT_EQ(Text(page, IDC_LIMIT1), CString(_T("-20000")));
         SetText(page, IDC_RANGE_MAX, _T("1006"));
     });
-    EXPECT_EQ(pPwm->m_nAnalogOpt3, 1010) << "the PWM's OK settles the scaling as the other pages do";
+    EXPECT_EQ(pPwm->m_nRangeMax, 1010) << "the PWM's OK settles the scaling as the other pages do";
     EXPECT_EQ(pPwm->m_nPwmOpt, 2);
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_LOW_PARAM], 59);
     EXPECT_EQ(pPwm->m_nParam[TIMER_ON_BASE_PARAM], 1);
@@ -467,12 +467,12 @@ TEST_F(AnalogPages, ComparatorApplySettlesAndWritesWhatOkWrites)
     Click(page, IDC_LIMIT2_REF);
     SetText(page, IDC_DECIMALS, _T("1"));
     Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(pComp->m_nAnalogOpt1, SENSOR_4_20MA);
+    EXPECT_EQ(pComp->m_nSensor, SENSOR_4_20MA);
     // 807 over 800 readings gives 1.00875, rounded to 1.01; the range follows the gain.
     EXPECT_DOUBLE_EQ(pComp->m_dGain, 1.01);
     EXPECT_EQ(pComp->m_nOffset, -203);
-    EXPECT_EQ(pComp->m_nAnalogOpt3, 807);
-    EXPECT_EQ(pComp->m_nAnalogOpt2, -1);
+    EXPECT_EQ(pComp->m_nRangeMax, 807);
+    EXPECT_EQ(pComp->m_nRangeMin, -1);
     EXPECT_EQ(pComp->m_nThreshold1, -150);
     EXPECT_EQ(pComp->m_nDecimals, 1);
     EXPECT_EQ(pComp->m_pRefBlock[1], pSource);

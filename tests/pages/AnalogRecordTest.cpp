@@ -27,13 +27,13 @@ TEST_F(AnalogRecordTest, EveryFieldTravelsFromBlockToBlock)
 {
     CBlockAnalog* pFrom = Add(BT_PI);
     CBlockAnalog* pRef = Add(BT_AAMP);
-    pFrom->m_nAnalogOpt1 = 2;
-    pFrom->m_nAnalogOpt2 = -5;
-    pFrom->m_nAnalogOpt3 = 795;
+    pFrom->m_nSensor = 2;
+    pFrom->m_nRangeMin = -5;
+    pFrom->m_nRangeMax = 795;
     pFrom->m_dGain = 1.0;
     pFrom->m_nOffset = -205;
-    pFrom->m_nAnalogOpt4 = 1;
-    pFrom->m_nAnalogOpt5 = 0;
+    pFrom->m_nUnit = 1;
+    pFrom->m_nResolution = 0;
     pFrom->m_nThreshold1 = 123;
     pFrom->m_nThreshold2 = 456;
     pFrom->m_nDecimals = 2;
@@ -49,12 +49,12 @@ TEST_F(AnalogRecordTest, EveryFieldTravelsFromBlockToBlock)
     CBlockAnalog* pTo = Add(BT_PI);
     AnalogRecord record = ReadAnalogRecord(*pFrom);
     WriteAnalogRecord(record, *pTo);
-    EXPECT_EQ(pTo->m_nAnalogOpt1, 2);
-    EXPECT_EQ(pTo->m_nAnalogOpt2, -5);
-    EXPECT_EQ(pTo->m_nAnalogOpt3, 795);
+    EXPECT_EQ(pTo->m_nSensor, 2);
+    EXPECT_EQ(pTo->m_nRangeMin, -5);
+    EXPECT_EQ(pTo->m_nRangeMax, 795);
     EXPECT_EQ(pTo->m_nOffset, -205);
-    EXPECT_EQ(pTo->m_nAnalogOpt4, 1);
-    EXPECT_EQ(pTo->m_nAnalogOpt5, 0);
+    EXPECT_EQ(pTo->m_nUnit, 1);
+    EXPECT_EQ(pTo->m_nResolution, 0);
     EXPECT_EQ(pTo->m_nThreshold1, 123);
     EXPECT_EQ(pTo->m_nThreshold2, 456);
     EXPECT_EQ(pTo->m_nDecimals, 2);
@@ -88,7 +88,7 @@ TEST_F(AnalogRecordTest, OnlyTheRecordsGroupsAndReferencesAreWritten)
     EXPECT_EQ(pBlock->m_nThreshold1, -20000);
     EXPECT_EQ(pBlock->m_nThreshold2, 20000);
     EXPECT_EQ(pBlock->m_nPwmOpt, 3);
-    EXPECT_EQ(pBlock->m_nAnalogOpt1, 0) << "no scaling group, no sensor written";
+    EXPECT_EQ(pBlock->m_nSensor, 0) << "no scaling group, no sensor written";
     EXPECT_DOUBLE_EQ(pBlock->m_dPiKC, 7.0) << "no PI group";
     EXPECT_EQ(pBlock->m_pRefBlock[2], pRef) << "only the record's first reference is written";
 }

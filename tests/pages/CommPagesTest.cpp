@@ -68,9 +68,9 @@ TEST_F(CommPages, ASingleWriteForcesCountOneAndAMultipleOneAllowsItsRange)
         EXPECT_EQ(Text(page, IDC_COUNT), CString(_T("2")));
     });
     Properties(&write);
-    EXPECT_EQ(write.m_byModbus3, 16);
-    EXPECT_EQ(write.m_byModbus2, 3);
-    EXPECT_EQ(write.m_wModbus7, 2);
+    EXPECT_EQ(write.m_byFunction, 16);
+    EXPECT_EQ(write.m_byCommand, 3);
+    EXPECT_EQ(write.m_wCount, 2);
 }
 
 TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
@@ -102,9 +102,9 @@ TEST_F(CommPages, AutoAddressesFollowKindAndNumberAndCountsAreClamped)
             EXPECT_EQ(Enabled(page, IDC_MODE_AUTO), c.nType == BT_MW) << "a read block has no writing mode";
         });
         Properties(&block);
-        EXPECT_EQ(block.m_wModbus8, c.wAddress);
-        EXPECT_EQ(block.m_wModbus9, 0);
-        EXPECT_EQ(block.m_nModbus11, c.nKind);
+        EXPECT_EQ(block.m_wFirstData, c.wAddress);
+        EXPECT_EQ(block.m_wSecondData, 0);
+        EXPECT_EQ(block.m_nDataKind, c.nKind);
     }
 }
 
@@ -121,15 +121,15 @@ TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
         SetText(page, IDC_DATA_SECOND, _T("FF"));
     });
     Properties(&write);
-    EXPECT_EQ(write.m_byModbus4, 1);
-    EXPECT_EQ(write.m_wModbus8, 0xFFFF);
-    EXPECT_EQ(write.m_wModbus9, 0x0F);
-    EXPECT_EQ(write.m_strModbus12, CString(_T("FFFF")));
+    EXPECT_EQ(write.m_byMode, 1);
+    EXPECT_EQ(write.m_wFirstData, 0xFFFF);
+    EXPECT_EQ(write.m_wSecondData, 0x0F);
+    EXPECT_EQ(write.m_strFirstData, CString(_T("FFFF")));
     m_boxes.Clear();
     OnOk([&](CPropertyPage& page) { SetText(page, IDC_DATA_SECOND, _T("0x1")); });
     Properties(&write);
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(write.m_strModbus13, CString(_T("FF"))) << "the refused text stored nothing";
+    EXPECT_EQ(write.m_strSecondData, CString(_T("FF"))) << "the refused text stored nothing";
 }
 
 TEST_F(CommPages, TheCoilDialogOffersTheCoilsTheCommandWrites)
@@ -263,10 +263,10 @@ TEST(WifiLists, EachTypeAndModeListsItsPoints)
 TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
 {
     auto& wifi = *static_cast<CBlockWIFI*>(Block(BT_WIFI_IN));
-    wifi.m_nWifi1 = WIFI_MODE_STATION;
-    wifi.m_nWifi2 = 3;
-    wifi.m_nWifi3 = 0;
-    wifi.m_nWifi4 = 5;
+    wifi.m_nWifiMode = WIFI_MODE_STATION;
+    wifi.m_nWifiId = 3;
+    wifi.m_nRemoteKind = 0;
+    wifi.m_nRemoteNumber = 5;
     wifi.m_strLabelSuffix = _T("Kept");
     OnOk([&](CPropertyPage& page) {
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
@@ -281,9 +281,9 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
         Combo(page, IDC_WIFI_NUMBER).UserSelect(30);
     });
     Properties(&wifi);
-    EXPECT_EQ(wifi.m_nWifi1, WIFI_MODE_VM);
-    EXPECT_EQ(wifi.m_nWifi2, 0);
-    EXPECT_EQ(wifi.m_nWifi4, 30);
+    EXPECT_EQ(wifi.m_nWifiMode, WIFI_MODE_VM);
+    EXPECT_EQ(wifi.m_nWifiId, 0);
+    EXPECT_EQ(wifi.m_nRemoteNumber, 30);
     EXPECT_EQ(wifi.m_strLabelSuffix, CString(_T("Kept")));
 }
 

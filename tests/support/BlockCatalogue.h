@@ -89,11 +89,11 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
     AddMember(fields, "dParam", &CBlockObj::m_dParam);
     if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalog))) {
         using A = CBlockAnalog;
-        AddMember(fields, "AnalogOpt1", &A::m_nAnalogOpt1);
-        AddMember(fields, "AnalogOpt2", &A::m_nAnalogOpt2);
-        AddMember(fields, "AnalogOpt3", &A::m_nAnalogOpt3);
-        AddMember(fields, "AnalogOpt4", &A::m_nAnalogOpt4);
-        AddMember(fields, "AnalogOpt5", &A::m_nAnalogOpt5);
+        AddMember(fields, "Sensor", &A::m_nSensor);
+        AddMember(fields, "RangeMin", &A::m_nRangeMin);
+        AddMember(fields, "RangeMax", &A::m_nRangeMax);
+        AddMember(fields, "Unit", &A::m_nUnit);
+        AddMember(fields, "Resolution", &A::m_nResolution);
         AddMember(fields, "Gain", &A::m_dGain);
         AddMember(fields, "Offset", &A::m_nOffset);
         AddMember(fields, "Threshold1", &A::m_nThreshold1);
@@ -107,24 +107,24 @@ inline std::vector<Field> FieldsOf(CBlockObj& block)
         AddMember(fields, "PwmOpt", &A::m_nPwmOpt);
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockWIFI))) {
-        AddMember(fields, "Wifi1", &CBlockWIFI::m_nWifi1);
-        AddMember(fields, "Wifi2", &CBlockWIFI::m_nWifi2);
-        AddMember(fields, "Wifi3", &CBlockWIFI::m_nWifi3);
-        AddMember(fields, "Wifi4", &CBlockWIFI::m_nWifi4);
+        AddMember(fields, "WifiMode", &CBlockWIFI::m_nWifiMode);
+        AddMember(fields, "WifiId", &CBlockWIFI::m_nWifiId);
+        AddMember(fields, "RemoteKind", &CBlockWIFI::m_nRemoteKind);
+        AddMember(fields, "RemoteNumber", &CBlockWIFI::m_nRemoteNumber);
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockMR))) {
         using M = CBlockMR;
-        AddMember(fields, "Modbus1", &M::m_byModbus1);
-        AddMember(fields, "Modbus2", &M::m_byModbus2);
-        AddMember(fields, "Modbus3", &M::m_byModbus3);
-        AddMember(fields, "Modbus4", &M::m_byModbus4);
-        AddMember(fields, "Modbus5", &M::m_nModbus5);
-        AddMember(fields, "Modbus6", &M::m_wModbus6);
-        AddMember(fields, "Modbus7", &M::m_wModbus7);
-        AddMember(fields, "Modbus8", &M::m_wModbus8);
-        AddMember(fields, "Modbus9", &M::m_wModbus9);
-        AddMember(fields, "Modbus10", &M::m_wModbus10);
-        AddMember(fields, "Modbus11", &M::m_nModbus11);
+        AddMember(fields, "Slave", &M::m_bySlave);
+        AddMember(fields, "Command", &M::m_byCommand);
+        AddMember(fields, "Function", &M::m_byFunction);
+        AddMember(fields, "Mode", &M::m_byMode);
+        AddMember(fields, "Port", &M::m_nPort);
+        AddMember(fields, "Register", &M::m_wRegister);
+        AddMember(fields, "Count", &M::m_wCount);
+        AddMember(fields, "FirstData", &M::m_wFirstData);
+        AddMember(fields, "SecondData", &M::m_wSecondData);
+        AddMember(fields, "DataNumber", &M::m_wDataNumber);
+        AddMember(fields, "DataKind", &M::m_nDataKind);
     }
     if (block.IsKindOf(RUNTIME_CLASS(CBlockTime))) {
         using T = CBlockTime;

@@ -14,13 +14,13 @@ AnalogRecord ReadAnalogRecord(const CBlockAnalog& block)
         r.refs[i].nBlockNumber = pRef ? pRef->m_nNumber : -1;
     }
     r.nDecimals = block.m_nDecimals;
-    r.nSensor = block.m_nAnalogOpt1;
-    r.nRangeMin = block.m_nAnalogOpt2;
-    r.nRangeMax = block.m_nAnalogOpt3;
+    r.nSensor = block.m_nSensor;
+    r.nRangeMin = block.m_nRangeMin;
+    r.nRangeMax = block.m_nRangeMax;
     r.dGain = block.m_dGain;
     r.nOffset = block.m_nOffset;
-    r.nUnit = block.m_nAnalogOpt4;
-    r.nResolution = block.m_nAnalogOpt5;
+    r.nUnit = block.m_nUnit;
+    r.nResolution = block.m_nResolution;
     r.nLimit1 = block.m_nThreshold1;
     r.nLimit2 = block.m_nThreshold2;
     r.nParamSet = block.m_nPiParamSet;
@@ -44,13 +44,13 @@ void WriteAnalogRecord(const AnalogRecord& r, CBlockAnalog& block)
     }
     block.m_nDecimals = r.nDecimals;
     if (r.nGroups & ANALOG_GROUP_SCALING) {
-        block.m_nAnalogOpt1 = r.nSensor;
-        block.m_nAnalogOpt2 = r.nRangeMin;
-        block.m_nAnalogOpt3 = r.nRangeMax;
+        block.m_nSensor = r.nSensor;
+        block.m_nRangeMin = r.nRangeMin;
+        block.m_nRangeMax = r.nRangeMax;
         block.m_dGain = r.dGain;
         block.m_nOffset = r.nOffset;
-        block.m_nAnalogOpt4 = r.nUnit;
-        block.m_nAnalogOpt5 = r.nResolution;
+        block.m_nUnit = r.nUnit;
+        block.m_nResolution = r.nResolution;
     }
     if (r.nGroups & ANALOG_GROUP_LIMITS) {
         block.m_nThreshold1 = r.nLimit1;

@@ -35,19 +35,19 @@ void CModbusPropPage::CopyFromBlock(const CBlockObj& block)
     const auto* pModbus = dynamic_cast<const CBlockMR*>(&block);
     if (!pModbus)
         return;
-    m_nSlave = pModbus->m_byModbus1;
-    m_nCommand = pModbus->m_byModbus2;
-    m_byFunction = pModbus->m_byModbus3;
-    m_nMode = pModbus->m_byModbus4;
-    m_nPort = pModbus->m_nModbus5;
-    m_nRegister = pModbus->m_wModbus6;
-    m_nCount = pModbus->m_wModbus7;
-    m_wDataAddress = pModbus->m_wModbus8;
-    m_wDataAddress2 = pModbus->m_wModbus9;
-    m_nDataNumber = pModbus->m_wModbus10;
-    m_nKind = pModbus->m_nModbus11;
-    m_strData = pModbus->m_strModbus12;
-    m_strData2 = pModbus->m_strModbus13;
+    m_nSlave = pModbus->m_bySlave;
+    m_nCommand = pModbus->m_byCommand;
+    m_byFunction = pModbus->m_byFunction;
+    m_nMode = pModbus->m_byMode;
+    m_nPort = pModbus->m_nPort;
+    m_nRegister = pModbus->m_wRegister;
+    m_nCount = pModbus->m_wCount;
+    m_wDataAddress = pModbus->m_wFirstData;
+    m_wDataAddress2 = pModbus->m_wSecondData;
+    m_nDataNumber = pModbus->m_wDataNumber;
+    m_nKind = pModbus->m_nDataKind;
+    m_strData = pModbus->m_strFirstData;
+    m_strData2 = pModbus->m_strSecondData;
 }
 
 BOOL CModbusPropPage::OnInitDialog()
@@ -314,18 +314,18 @@ BlockWrite CModbusPropPage::MakeBlockWrite(BOOL) const
         auto* pModbus = dynamic_cast<CBlockMR*>(&block);
         if (!pModbus)
             return;
-        pModbus->m_byModbus1 = BYTE(v.nSlave);
-        pModbus->m_byModbus2 = BYTE(v.nCommand);
-        pModbus->m_byModbus3 = BYTE(v.nFunction);
-        pModbus->m_byModbus4 = BYTE(v.nMode);
-        pModbus->m_nModbus5 = v.nPort;
-        pModbus->m_wModbus6 = WORD(v.nRegister);
-        pModbus->m_wModbus7 = WORD(v.nCount);
-        pModbus->m_wModbus8 = WORD(v.nAddress);
-        pModbus->m_wModbus9 = WORD(v.nAddress2);
-        pModbus->m_wModbus10 = WORD(v.nNumber);
-        pModbus->m_nModbus11 = v.nKind;
-        pModbus->m_strModbus12 = v.strData;
-        pModbus->m_strModbus13 = v.strData2;
+        pModbus->m_bySlave = BYTE(v.nSlave);
+        pModbus->m_byCommand = BYTE(v.nCommand);
+        pModbus->m_byFunction = BYTE(v.nFunction);
+        pModbus->m_byMode = BYTE(v.nMode);
+        pModbus->m_nPort = v.nPort;
+        pModbus->m_wRegister = WORD(v.nRegister);
+        pModbus->m_wCount = WORD(v.nCount);
+        pModbus->m_wFirstData = WORD(v.nAddress);
+        pModbus->m_wSecondData = WORD(v.nAddress2);
+        pModbus->m_wDataNumber = WORD(v.nNumber);
+        pModbus->m_nDataKind = v.nKind;
+        pModbus->m_strFirstData = v.strData;
+        pModbus->m_strSecondData = v.strData2;
     };
 }

@@ -79,10 +79,10 @@ CWIFI::CWIFI(int nType) : CBlockPage(IDD_WIFI, nType) { RegisterMiscBlockTemplat
 void CWIFI::CopyFromBlock(const CBlockObj& block)
 {
     if (const auto* pWifi = dynamic_cast<const CBlockWIFI*>(&block)) {
-        m_nMode = pWifi->m_nWifi1;
-        m_nWifiId = pWifi->m_nWifi2;
-        m_nBlockType = pWifi->m_nWifi3;
-        m_nBlockNumber = pWifi->m_nWifi4;
+        m_nMode = pWifi->m_nWifiMode;
+        m_nWifiId = pWifi->m_nWifiId;
+        m_nBlockType = pWifi->m_nRemoteKind;
+        m_nBlockNumber = pWifi->m_nRemoteNumber;
     }
 }
 
@@ -91,10 +91,10 @@ BlockWrite CWIFI::MakeBlockWrite(BOOL) const
     const int values[] = {m_nMode, m_nWifiId, m_nBlockType, m_nBlockNumber};
     return [mode = values[0], id = values[1], type = values[2], number = values[3]](CBlockObj& block) {
         if (auto* pWifi = dynamic_cast<CBlockWIFI*>(&block)) {
-            pWifi->m_nWifi1 = mode;
-            pWifi->m_nWifi2 = id;
-            pWifi->m_nWifi3 = type;
-            pWifi->m_nWifi4 = number;
+            pWifi->m_nWifiMode = mode;
+            pWifi->m_nWifiId = id;
+            pWifi->m_nRemoteKind = type;
+            pWifi->m_nRemoteNumber = number;
         }
     };
 }
