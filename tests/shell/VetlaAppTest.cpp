@@ -3,7 +3,6 @@
 // information window, the Close All question, the zoom pane and the language setting.
 #include "shell/VetlaApp.h"
 
-#include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
@@ -19,10 +18,6 @@
 #include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/KeyState.h"
-#include "platform/ui/MessageQueue.h"
-#include "platform/qt/QtBackend.h"
-#include "platform/qt/QtMenus.h"
-#include "platform/ui/NativeWindow.h"
 #include "shell/StatusBitmapButton.h"
 #include "shell/StatusLabel.h"
 #include "shell/ChineseTables.h"
@@ -35,16 +30,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <memory>
 #include <set>
 #include <string>
-#include <string_view>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -131,6 +122,15 @@ protected:
     }
 
     CVetlaView* ActiveView() const { return Frame()->GetActiveView(); }
+    // A new diagram holding one AND block, simulating.
+    void SimulateANewDiagram()
+    {
+        Start();
+        Command(ID_FILE_NEW);
+        ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
+        Command(ID_TOOLS_SIMULATION);
+        ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
+    }
     // What the frame's update handlers decide for the command: enabled, checked (-1: unsaid).
     std::pair<int, int> UiState(UINT nID) const
     {
@@ -363,6 +363,10 @@ TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
     Command(ID_FILE_NEW_LAD);
     CVetlaDoc* pLadder = ActiveDoc();
     Command(ID_FILE_NEW);  // unmodified: not listed
+    // Nothing modified yet: nothing is asked.
+    RunCloseAll([](CDialog&) { ADD_FAILURE() << "Close All with nothing modified"; });
+    EXPECT_TRUE(m_app->SaveAllModified());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     pFirst->SetModifiedFlag(TRUE);
     pLadder->SetModifiedFlag(TRUE);
     const std::vector<CString> expectedRows = {pFirst->GetTitle(), pLadder->GetTitle()};
@@ -401,17 +405,6 @@ TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)
     EXPECT_TRUE(ActiveDoc()->IsModified());
     EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);
-}
-
-TEST_F(VetlaAppTest, ClosingWithoutModifiedDocumentsAsksNothing)
-{
-    Start();
-    Command(ID_FILE_NEW);
-    int nDialogs = 0;
-    RunCloseAll([&](CDialog&) { ++nDialogs; });
-    EXPECT_TRUE(m_app->SaveAllModified());
-    EXPECT_EQ(nDialogs, 0);
-    EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 TEST_F(VetlaAppTest, SaveAsWritesAFileThatOpenReadsBackEqual)
@@ -470,6 +463,9 @@ TEST_F(VetlaAppTest, InformationWindowToggleNeedsADocumentAndLanguageIsAlwaysOn)
     EXPECT_EQ(UiState(ID_VIEW_INFO_WINDOW).first, TRUE);
     // The view's commands that are not built yet stay disabled when no view answers.
     EXPECT_EQ(UiState(ID_PLC_MONIT).first, FALSE);
+    // Not simulating: no simulation bar is offered and the power is off.
+    EXPECT_EQ(UiState(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
+    EXPECT_FALSE(IsSimulationPowerOn());
 }
 
 // ---- the settings file ----
@@ -546,12 +542,7 @@ TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)
 // release over the information window's caption ends the interruption.
 TEST_F(VetlaAppTest, APowerInterruptionLocksTheBarsAndEndsAtAReleaseOverTheLog)
 {
-    Start();
-    Command(ID_FILE_NEW);
-    EXPECT_FALSE(IsSimulationPowerOn()) << "no simulation";
-    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
-    Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
+    SimulateANewDiagram();
     CSimulationBarDlg* pBar = ActiveView()->GetParentFrame()->GetSimulationBarDlg();
     ASSERT_TRUE(pBar);
     EXPECT_FALSE(IsSimulationPowerOn());
@@ -625,12 +616,7 @@ TEST_F(VetlaAppTest, ActivatingADiagramShowsItsHardwareAndZoomInTheStatusBar)
 // are offered only while it simulates.
 TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
 {
-    Start();
-    Command(ID_FILE_NEW);
-    EXPECT_EQ(UiState(ID_VIEW_OUTPUTS_BAR), std::pair(0, 0));
-    ActiveDoc()->AddBlock(ActiveView()->CreateBlockObject(BT_AND));
-    Command(ID_TOOLS_SIMULATION);
-    ASSERT_EQ(ActiveView()->EditMode(), EDIT_MODE_SIMULATE);
+    SimulateANewDiagram();
     CChildFrame* pChild = Frame()->MDIGetActive();
     const std::pair<UINT, CControlBar*> bars[] = {
         {ID_VIEW_OUTPUTS_BAR, pChild->m_pOutputsBar},
