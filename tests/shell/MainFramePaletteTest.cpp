@@ -4,7 +4,6 @@
 // when the active document's kind changes, and the bar's sizing border within the main frame.
 #include "shell/MainFrame.h"
 
-#include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
@@ -13,11 +12,8 @@
 #include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
-#include "platform/qt/QtBackend.h"
-#include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
-#include "platform/ui/NativeWindow.h"
 #include "platform/ui/ProfileFile.h"
 #include "platform/ui/WindowPlacement.h"
 #include "shell/Resource.h"
@@ -30,12 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <memory>
 #include <string>
-#include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -70,6 +61,19 @@ protected:
     static CWorkspaceView* Page(int nTab) { return static_cast<CWorkspaceView*>(WorkBox().GetView(nTab)); }
     static void Command(UINT nID) { Frame()->SendMessage(WM_COMMAND, nID); }
     static CVetlaView* ActiveView() { return Frame()->GetActiveView(); }
+    static void Click(CWnd& wnd, CPoint pt)
+    {
+        wnd.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
+        wnd.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(pt));
+    }
+    // The centre of the box in which the page shows the block type.
+    static CPoint ItemPoint(const CWorkspaceView& page, int nType)
+    {
+        const std::vector<UINT> items = page.GetItems();
+        const auto it = std::find(items.begin(), items.end(), UINT(nType));
+        EXPECT_NE(it, items.end()) << nType;
+        return CWorkspaceView::ItemBox(int(it - items.begin())).CenterPoint();
+    }
     static std::vector<std::string> TabTitles()
     {
         std::vector<std::string> titles;
@@ -131,7 +135,12 @@ TEST_F(PaletteTest, AnOlderGenerationAtStartGivesFourTabs)
 
 TEST_F(PaletteTest, ASelectionReachesTheActiveViewAsThePaletteRefreshCommand)
 {
+    // Without a document the selection is only kept.
     Start();
+    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_AND);
+    EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
+    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_AND);
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     Command(ID_FILE_NEW);
     CVetlaView* pView = ActiveView();
     ASSERT_NE(pView, nullptr);
@@ -150,15 +159,6 @@ TEST_F(PaletteTest, ASelectionReachesTheActiveViewAsThePaletteRefreshCommand)
     EXPECT_EQ(pView->EditMode(), EDIT_MODE_SELECT);
 }
 
-TEST_F(PaletteTest, WithoutADocumentTheSelectionIsOnlyKept)
-{
-    Start();
-    Frame()->SendMessage(WM_PALETTE_SELECT, 1, BT_AND);
-    EXPECT_EQ(Frame()->m_nPaletteFlag, 1);
-    EXPECT_EQ(Frame()->m_nPaletteTypeCode, BT_AND);
-    EXPECT_TRUE(m_boxes.Boxes().empty());
-}
-
 TEST_F(PaletteTest, AClickOnAPaletteItemPutsTheDiagramIntoInsertMode)
 {
     Start();
@@ -167,8 +167,7 @@ TEST_F(PaletteTest, AClickOnAPaletteItemPutsTheDiagramIntoInsertMode)
     ASSERT_NE(pView, nullptr);
     // The second item of the BSC page, in its client coordinates (the page is not scrolled).
     const CPoint ptItem = CWorkspaceView::ItemBox(1).CenterPoint();
-    Page(0)->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptItem));
-    Page(0)->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
+    Click(*Page(0), ptItem);
     EXPECT_EQ(Page(0)->m_nSelectedType, BT_AND_EDGE);
     EXPECT_EQ(pView->EditMode(), EDIT_MODE_INSERT);
     EXPECT_EQ(pView->PaletteType(), BT_AND_EDGE);
@@ -277,17 +276,13 @@ protected:
         Command(ID_FILE_NEW);
         Idle();
         page.UpdateWindow();
-        const std::vector<UINT> painted = page.GetItems();
-        const auto it = std::find(painted.begin(), painted.end(), UINT(nType));
-        EXPECT_NE(it, painted.end());
-        const CPoint ptItem = CWorkspaceView::ItemBox(int(it - painted.begin())).CenterPoint();
+        const CPoint ptItem = ItemPoint(page, nType);
 
         g_wHardwareCode = wActive;
         Command(ID_FILE_NEW);
         EXPECT_EQ(ActiveView()->GetDocument()->m_wHardwareCode, wActive);
         EXPECT_FALSE(page.ShowsCurrentItems());
-        page.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptItem));
-        page.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptItem));
+        Click(page, ptItem);
         return ActiveView();
     }
 };
@@ -348,9 +343,8 @@ TEST_F(PaletteTest, TheWidthDraggedComesBackAtTheNextStart)
 {
     Start();
     CWorkBoxBar& bar = WorkBox();
-    const CPoint pt = bar.GetBorderRect().CenterPoint();
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
-    bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(pt + CSize(70, 0)));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(bar.GetBorderRect().CenterPoint()));
+    bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(bar.GetBorderRect().CenterPoint() + CSize(70, 0)));
     ASSERT_EQ(bar.m_sizeVert.cx, 230);
     m_app.Close();
 
@@ -408,14 +402,7 @@ TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
     Start();
     WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
     CWorkspaceView& page = *Page(PALETTE_TAB_IO);
-    const auto clickItem = [&page](int nType) {
-        const std::vector<UINT> items = page.GetItems();
-        const auto it = std::find(items.begin(), items.end(), UINT(nType));
-        ASSERT_NE(it, items.end());
-        const CPoint pt = CWorkspaceView::ItemBox(int(it - items.begin())).CenterPoint();
-        page.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(pt));
-        page.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(pt));
-    };
+    const auto clickItem = [&page](int nType) { Click(page, ItemPoint(page, nType)); };
     Command(ID_FILE_NEW);
     CVetlaView* pOlder = ActiveView();
     CChildFrame* pOlderFrame = pOlder->GetParentFrame();
@@ -434,8 +421,7 @@ TEST_F(PaletteTest, ASelectionForOneDiagramLeavesNoOtherInsertingAnEarlierOne)
     Frame()->MDIActivate(pOlderFrame);
     ASSERT_EQ(ActiveView(), pOlder);
     const CPoint ptDiagram(200, 150);
-    pOlder->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(ptDiagram));
-    pOlder->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(ptDiagram));
+    Click(*pOlder, ptDiagram);
     EXPECT_TRUE(pOlder->GetDocument()->m_blockList.IsEmpty());
 
     // A tab change returns every diagram to select mode, not only the active one.
