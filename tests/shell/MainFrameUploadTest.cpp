@@ -11,21 +11,23 @@ namespace {
 
 class UploadTest : public TransferLinkTest {
 protected:
-    // Downloads the small diagram of the generation to the controller and closes its document.
-    void DownloadSmallDiagram(SimulatedController& controller, bool bText)
+    // Downloads the small diagram, with its password, to the controller and closes its document.
+    void DownloadSmallDiagram(SimulatedController& controller, bool bText, LPCTSTR pszPassword = _T(""))
     {
         UsePort(controller);
-        SmallDiagram(0x5188, bText);
+        SmallDiagram(0x5188, bText)->m_settings.strPassword = pszPassword;
         Run(PLC_OP_DOWNLOAD);
         ASSERT_EQ(controller.LastEndFlag(), 1);
         ActiveDoc()->SetModifiedFlag(FALSE);
         Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
         m_boxes.Clear();
     }
-    // The password dialog answers with the text typed and the button.
-    void AnswerPassword(const CString& strTyped, int nButton)
+    // The password dialog answers with the text typed and the button, counting its showings.
+    void AnswerPassword(const CString& strTyped, int nButton, int* pnDialogs = nullptr)
     {
         CDialog::SetDialogHook([=](CDialog& d) {
+            if (pnDialogs)
+                ++*pnDialogs;
             static_cast<CPasswordDlg&>(d).m_wndPassword.UserEdit(strTyped, strTyped.GetLength());
             d.PostMessage(WM_COMMAND, MAKEWPARAM(nButton, BN_CLICKED), 0);
         });
@@ -57,12 +59,7 @@ TEST_F(UploadTest, ReadsTheProgramOnlyWithTheRightPassword)
         DownloadSmallDiagram(controller, true);
         controller.SetPassword(c.pszStored);
         int nDialogs = 0;
-        AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton);
-        CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
-        CDialog::SetDialogHook([&](CDialog& d) {
-            ++nDialogs;
-            answer(d);
-        });
+        AnswerPassword(CString::FromUtf8(c.pszTyped ? c.pszTyped : ""), c.nButton, &nDialogs);
         const int nDocuments = Frame()->m_nOpenDocuments;
         MarkLog();
         Run(PLC_OP_UPLOAD);
@@ -192,25 +189,14 @@ TEST_F(UploadTest, EmptyControllerSaysSo)
 TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
 {
     SimulatedController controller;
-    UsePort(controller);
-    SmallDiagram(0x5188, false)->m_settings.strPassword = _T("QRS");
-    Run(PLC_OP_DOWNLOAD);
-    ASSERT_EQ(controller.LastEndFlag(), 1);
-    ActiveDoc()->SetModifiedFlag(FALSE);
-    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    DownloadSmallDiagram(controller, false, _T("QRS"));
     int nDialogs = 0;
-    AnswerPassword(_T("QRS"), IDOK);
-    CDialog::DialogHook answer = CDialog::SetDialogHook(nullptr);
-    CDialog::SetDialogHook([&](CDialog& d) {
-        ++nDialogs;
-        answer(d);
-    });
+    AnswerPassword(_T("QRS"), IDOK, &nDialogs);
     Run(PLC_OP_UPLOAD);
     EXPECT_EQ(nDialogs, 1);
     ASSERT_EQ(BlockCount(ActiveDoc()), 4);
     EXPECT_EQ(ActiveDoc()->m_settings.strPassword, CString(_T("QRS")));
 
-    m_boxes.Clear();
     m_boxes.QueueAnswer(IDYES);
     Run(PLC_OP_CLEAR_PROGRAM);
     ASSERT_EQ(controller.LastEndFlag(), 1);
