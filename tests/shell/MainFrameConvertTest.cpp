@@ -1,11 +1,8 @@
 // "Convert to FBD" through the running application: a ladder document converted into a new FBD
 // document of its own that the diagram consistency check accepts, with the ladder's settings and
 // without its Properties sheet; a ladder the program's limits refuse opens nothing.
-#include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/ConnectLineObj.h"
-#include "blocks/PowerBusObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
 #include "editor/VetlaView.h"
@@ -14,6 +11,7 @@
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
 #include "support/RunningApp.h"
+#include "TransferLinkSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +28,6 @@ protected:
         ASSERT_NE(ActiveDoc(), nullptr);
         ASSERT_TRUE(ActiveDoc()->IsLadder());
         m_pLadder = ActiveDoc();
-        if (m_pLadder->m_powerBusList.IsEmpty())
-            m_pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
     }
     void TearDown() override
     {
@@ -55,49 +51,13 @@ protected:
         return state.m_bEnabled;
     }
 
-    // A ladder element numbered after the others of its range, fed from the block (the rail
-    // when null) by a wire.
-    CBlockObj* Element(int nType, int nFirstNumber, int nOperand, const CBlockObj* pFeed)
-    {
-        CBlockObj* pElement = CreateBlockForType(nType, nullptr, m_pLadder);
-        pElement->m_nNumber = nFirstNumber + m_nElements++;
-        pElement->m_nOperand = nOperand;
-        pElement->m_ptPos = CPoint(40 * m_nElements, 40);
-        m_pLadder->m_blockList.AddTail(pElement);
-        auto* pLine = new CConnectLineObj;
-        pLine->m_pDoc = m_pLadder;
-        pLine->m_pStartBlock = pFeed ? const_cast<CBlockObj*>(pFeed)
-                                     : static_cast<CBlockObj*>(m_pLadder->m_powerBusList.GetHead());
-        pLine->m_nStartBlock = pFeed ? pFeed->m_nNumber : NUM_POWERBUS;
-        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
-        pLine->m_pEndBlock = pElement;
-        pLine->m_nEndBlock = pElement->m_nNumber;
-        pLine->m_nEndPin = 0;
-        m_pLadder->m_lineList.AddTail(pLine);
-        pElement->m_nPinSource[0] = pLine->m_nStartBlock;
-        return pElement;
-    }
-
-    // Rungs of nContacts contacts in series (inputs, then the previous rung's coil) into flags.
-    void AddRungs(int nRungs, int nContacts)
-    {
-        const CBlockObj* pPrevious = nullptr;
-        for (int i = 0; i < nRungs; ++i) {
-            const CBlockObj* pFeed = Element(BT_MAKE, NUM_MAKE, NUM_INPUT + i % 16, nullptr);
-            for (int k = 1; k < nContacts; ++k)
-                pFeed = Element(BT_BREAK, NUM_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_INPUT + k, pFeed);
-            pPrevious = Element(BT_RELAY_COIL, NUM_COIL, i % 2 ? NUM_OUTPUT + i / 2 : NUM_FLAG + i / 2, pFeed);
-        }
-    }
-
     RunningApp m_app{"qarvo-convert", RunningApp::BackendOfTheRun()};
     CVetlaDoc* m_pLadder = nullptr;
-    int m_nElements = 0;
 };
 
 TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
 {
-    AddRungs(12, 3);
+    LadderOfRungs(m_pLadder, 12, 3);
     m_pLadder->m_settings.strProject[PROJECT_NAME] = _T("Pump station");
     m_pLadder->m_settings.bShowAtNewFile = 0;
     g_bShowAtNewFile = 1;
@@ -137,7 +97,7 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
 
 TEST_F(MainFrameConvertTest, ALadderBeyondTheLimitsIsRefusedAndOpensNothing)
 {
-    AddRungs(400, 8);
+    LadderOfRungs(m_pLadder, 400, 8);
     CMessageBoxRecorder boxes;
     Command(ID_FILE_LAD_TO_FBD);
     EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);

@@ -2,7 +2,6 @@
 // their order for both generations and the image the controller then holds, the progress
 // arithmetic, and the ways a download stops: a wrong controller, a changed byte, a late echo,
 // a diagram the pre-check or the encoder refuses, a ladder.
-#include "blocks/PowerBusObj.h"
 #include "document/LogoBitmap.h"
 #include "controller/TransferSupport.h"
 #include "support/ActiveDocument.h"
@@ -251,36 +250,11 @@ TEST_F(TransferLinkTest, RefusedDownloadsSendNothing)
     }
 }
 
-// A ladder of rungs from the rail: a contact on an input, then contacts on the previous rung's
-// coil, into a coil on an output or a flag.
-CVetlaDoc* LadderOfRungs(TransferLinkTest& test, CVetlaDoc* pLadder, int nRungs, int nContacts)
-{
-    if (pLadder->m_powerBusList.IsEmpty())
-        pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
-    CBlockObj* pRail = static_cast<CBlockObj*>(pLadder->m_powerBusList.GetHead());
-    int nElements = 0;
-    const auto element = [&](int nType, int nFirstNumber, int nOperand, CBlockObj* pFeed) {
-        // Numbered one after the other: more elements than a controller holds may be the point.
-        CBlockObj* pElement = test.Add(*pLadder, nType, nFirstNumber + nElements++);
-        pElement->m_nOperand = nOperand;
-        test.Wire(*pLadder, pFeed, pElement, 0);
-        return pElement;
-    };
-    const CBlockObj* pPrevious = nullptr;
-    for (int i = 0; i < nRungs; ++i) {
-        CBlockObj* pFeed = element(BT_MAKE, NUM_MAKE, NUM_INPUT + i % 16, pRail);
-        for (int k = 1; k < nContacts; ++k)
-            pFeed = element(BT_BREAK, NUM_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_INPUT + k, pFeed);
-        pPrevious = element(BT_RELAY_COIL, NUM_COIL, i % 2 ? NUM_FLAG + i / 2 : NUM_OUTPUT + i / 2, pFeed);
-    }
-    return pLadder;
-}
-
 TEST_F(TransferLinkTest, LadderGoesDownAsItsConvertedDiagramWhichThenCloses)
 {
     SimulatedController controller;
     UsePort(controller);
-    CVetlaDoc* pLadder = LadderOfRungs(*this, NewDiagram(0x5188, DOC_TYPE_LAD), 1, 1);
+    CVetlaDoc* pLadder = LadderOfRungs(NewDiagram(0x5188, DOC_TYPE_LAD), 1, 1);
     ASSERT_TRUE(pLadder->IsLadder());
     const int nDocuments = Frame()->m_nOpenDocuments;
     Run(PLC_OP_DOWNLOAD);
@@ -295,7 +269,7 @@ TEST_F(TransferLinkTest, LadderTheConversionRefusesSendsNothing)
 {
     SimulatedController controller;
     UsePort(controller);
-    CVetlaDoc* pLadder = LadderOfRungs(*this, NewDiagram(0x5188, DOC_TYPE_LAD), 400, 8);
+    CVetlaDoc* pLadder = LadderOfRungs(NewDiagram(0x5188, DOC_TYPE_LAD), 400, 8);
     const int nBlocks = int(pLadder->m_blockList.GetCount());
     const int nDocuments = Frame()->m_nOpenDocuments;
     Run(PLC_OP_DOWNLOAD);

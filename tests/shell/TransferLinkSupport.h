@@ -6,6 +6,7 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/PowerBusObj.h"
 #include "codec/ImageEncoder.h"
 #include "codec/ImageLayout.h"
 #include "codec/VetlaCoreRule.h"
@@ -149,13 +150,10 @@ protected:
     // The download stamp the controller was sent, read back from its image.
     static SYSTEMTIME StampOf(const Bytes& buffer0)
     {
-        const ImageSection* pId = FindImageSection("ID");
-        std::string str;
-        for (int i = 0; i < 16; i += 2) {
-            // Each word of the stamp is one register, its first character high.
-            str += char(buffer0[std::size_t(pId->nOffset + i)]);
-            str += char(buffer0[std::size_t(pId->nOffset + i + 1)]);
-        }
+        // Each word of the stamp is one register, its first character high: the bytes in wire
+        // order are the text.
+        const auto first = buffer0.begin() + FindImageSection("ID")->nOffset;
+        const std::string str(first, first + 16);
         SYSTEMTIME st{};
         st.wYear = WORD(std::stoi(str.substr(2, 4)));
         st.wMonth = WORD(std::stoi(str.substr(6, 2)));
@@ -189,3 +187,28 @@ protected:
     CMessageBoxRecorder m_boxes;
     std::size_t m_nLogStart = 0;
 };
+
+// A ladder of rungs from the rail: a contact on an input, then contacts on the previous rung's
+// coil, into a coil on an output or a flag.
+inline CVetlaDoc* LadderOfRungs(CVetlaDoc* pLadder, int nRungs, int nContacts)
+{
+    if (pLadder->m_powerBusList.IsEmpty())
+        pLadder->m_powerBusList.AddTail(new CPowerBusObj(BT_POWERBUS));
+    CBlockObj* pRail = static_cast<CBlockObj*>(pLadder->m_powerBusList.GetHead());
+    int nElements = 0;
+    const auto element = [&](int nType, int nFirstNumber, int nOperand, CBlockObj* pFeed) {
+        // Numbered one after the other: more elements than a controller holds may be the point.
+        CBlockObj* pElement = TransferLinkTest::Add(*pLadder, nType, nFirstNumber + nElements++);
+        pElement->m_nOperand = nOperand;
+        TransferLinkTest::Wire(*pLadder, pFeed, pElement, 0);
+        return pElement;
+    };
+    const CBlockObj* pPrevious = nullptr;
+    for (int i = 0; i < nRungs; ++i) {
+        CBlockObj* pFeed = element(BT_MAKE, NUM_MAKE, NUM_INPUT + i % 16, pRail);
+        for (int k = 1; k < nContacts; ++k)
+            pFeed = element(BT_BREAK, NUM_BREAK, pPrevious ? pPrevious->m_nNumber : NUM_INPUT + k, pFeed);
+        pPrevious = element(BT_RELAY_COIL, NUM_COIL, i % 2 ? NUM_FLAG + i / 2 : NUM_OUTPUT + i / 2, pFeed);
+    }
+    return pLadder;
+}
