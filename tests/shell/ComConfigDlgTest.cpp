@@ -7,6 +7,7 @@
 #include "platform/core/MessageBox.h"
 #include "shell/ChineseTables.h"
 #include "shell/MainFrame.h"
+#include "support/ComboLines.h"
 #include "support/RunningApp.h"
 #include "support/SimulatedController.h"
 
@@ -36,22 +37,18 @@ protected:
 
     static CMainFrame* Frame() { return AfxGetMainFrame(); }
     static CComboBox& Ports(CDialog& d) { return static_cast<CComConfigDlg&>(d).m_wndPort; }
-    static std::vector<std::string> Listed(CDialog& d)
-    {
-        std::vector<std::string> paths;
-        for (int i = 0; i < Ports(d).GetCount(); ++i) {
-            CString strPath;
-            Ports(d).GetLBText(i, strPath);
-            paths.push_back(strPath.ToUtf8());
-        }
-        return paths;
-    }
     static std::string Selected(CDialog& d)
     {
         CString strPath;
         if (Ports(d).GetCurSel() >= 0)
             Ports(d).GetLBText(Ports(d).GetCurSel(), strPath);
         return strPath.ToUtf8();
+    }
+    static std::string TextOf(CWnd& wnd)
+    {
+        CString strText;
+        wnd.GetWindowText(strText);
+        return strText.ToUtf8();
     }
     static void Click(CDialog& d, UINT nID) { d.SendMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
     static void ClickLater(CDialog& d, UINT nID) { d.PostMessage(WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), 0); }
@@ -79,14 +76,14 @@ TEST_F(ComConfigDlgTest, PortNamedBeforeIsListedSelectedAndKept)
     PtyPair pty;
     const int nPort = SerialPortNumberOf(CString::FromUtf8(pty.Path()));
     Frame()->Session().SetPortNumber(nPort);
-    std::vector<std::string> listed;
+    std::vector<CString> listed;
     std::string strSelected;
     RunCommand([&](CDialog& d) {
-        listed = Listed(d);
+        listed = ComboLines(Ports(d));
         strSelected = Selected(d);
         ClickLater(d, CComConfigDlg::IDC_CONNECT);
     });
-    EXPECT_NE(std::find(listed.begin(), listed.end(), pty.Path()), listed.end());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), CString::FromUtf8(pty.Path())), listed.end());
     EXPECT_EQ(strSelected, pty.Path());
     EXPECT_EQ(Frame()->Session().GetPortNumber(), nPort);
     EXPECT_TRUE(m_boxes.Boxes().empty());
@@ -152,9 +149,7 @@ TEST_F(ComConfigDlgTest, AutomaticDetectionProbesTheChosenPort)
         const std::size_t nBefore = m_boxes.Boxes().size();
         Click(d, CComConfigDlg::IDC_AUTO_DETECT);
         nBoxesAfterNothing = m_boxes.Boxes().size() - nBefore;
-        CString strText;
-        d.GetDlgItem(CComConfigDlg::IDC_AUTO_DETECT)->GetWindowText(strText);
-        strButtonAfter = strText.ToUtf8();
+        strButtonAfter = TextOf(*d.GetDlgItem(CComConfigDlg::IDC_AUTO_DETECT));
         bEnabledAfter = d.GetDlgItem(CComConfigDlg::IDC_AUTO_DETECT)->IsWindowEnabled();
         ClickLater(d, CComConfigDlg::IDC_CANCEL);
     });
@@ -175,37 +170,22 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
     const int nOld = g_bChineseUI;
     g_bChineseUI = 1;
     InitChineseTexts();
-    std::string strGroup;
-    std::string strCaption;
-    std::string strCancel;
-    std::string strConnect;
-    std::string strDetectAfterProbe;
+    std::vector<std::string> texts;
     PtyPair silent;
     SerialPortNumberOf(CString::FromUtf8(silent.Path()));
     RunCommand([&](CDialog& d) {
         Ports(d).SetCurSel(Ports(d).FindStringExact(-1, CString::FromUtf8(silent.Path())));
         Click(d, CComConfigDlg::IDC_AUTO_DETECT);
-        CString strDetect;
-        d.GetDlgItem(CComConfigDlg::IDC_AUTO_DETECT)->GetWindowText(strDetect);
-        strDetectAfterProbe = strDetect.ToUtf8();
-        CString strText;
-        d.GetDlgItem(CComConfigDlg::IDC_PORT_GROUP)->GetWindowText(strText);
-        strGroup = strText.ToUtf8();
-        d.GetWindowText(strText);
-        strCaption = strText.ToUtf8();
-        d.GetDlgItem(CComConfigDlg::IDC_CANCEL)->GetWindowText(strText);
-        strCancel = strText.ToUtf8();
-        d.GetDlgItem(CComConfigDlg::IDC_CONNECT)->GetWindowText(strText);
-        strConnect = strText.ToUtf8();
+        texts = {TextOf(d)};
+        for (UINT nID : {CComConfigDlg::IDC_PORT_GROUP, CComConfigDlg::IDC_CANCEL, CComConfigDlg::IDC_CONNECT,
+                         CComConfigDlg::IDC_AUTO_DETECT})
+            texts.push_back(TextOf(*d.GetDlgItem(nID)));
         ClickLater(d, CComConfigDlg::IDC_CANCEL);
     });
     g_bChineseUI = nOld;
-    // The command's text names the window; the port group has no Chinese text of its own.
-    EXPECT_EQ(strCaption, "COM配置");
-    EXPECT_EQ(strGroup, "Select Communication Port");
-    EXPECT_EQ(strCancel, "取消");
-    EXPECT_EQ(strConnect, "连接设备");
-    EXPECT_EQ(strDetectAfterProbe, "自动检测");
+    // The command's text names the window; the port group has no Chinese text of its own; the
+    // detection button has its text back after the probe.
+    EXPECT_EQ(texts, (std::vector<std::string>{"COM配置", "Select Communication Port", "取消", "连接设备", "自动检测"}));
 }
 
 }  // namespace
