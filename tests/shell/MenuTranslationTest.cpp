@@ -168,23 +168,21 @@ TEST_F(MenuTranslation, DocumentMenuBehindAMaximisedWindowsMenu)
                    {3015, 57616, 32854, 32813, 32856, 61536}, english);
 }
 
-TEST_F(MenuTranslation, ASecondRewriteChangesNothing)
+// A second rewrite changes nothing, and empty tables leave the English menu.
+TEST_F(MenuTranslation, RewritesWithNothingToTranslateChangeNothing)
 {
     auto pBar = BuildMenu(kDocMenu, true);
     TranslateMenuBar(pBar.get(), TRUE, 0);
     const auto once = Dump(*pBar);
     TranslateMenuBar(pBar.get(), TRUE, 0);
     EXPECT_EQ(Dump(*pBar), once);
-}
 
-TEST_F(MenuTranslation, EmptyTablesLeaveTheEnglishMenu)
-{
     g_mapIdText.RemoveAll();
     g_mapMenuText.RemoveAll();
-    auto pBar = BuildMenu(kDocMenu, true);
-    const auto before = Dump(*pBar);
+    pBar = BuildMenu(kDocMenu, true);
+    const auto english = Dump(*pBar);
     TranslateMenuBar(pBar.get(), TRUE, 0);
-    EXPECT_EQ(Dump(*pBar), before);
+    EXPECT_EQ(Dump(*pBar), english);
 }
 
 TEST_F(MenuTranslation, ItemsKeepTheirCommandsGreyStateAndCheckMarks)
