@@ -205,36 +205,33 @@ TEST_F(TransferLinkTest, RefusedDownloadsSendNothing)
         RefusalCase{"Empty", [](CVetlaDoc&) {}, "There is not any Block(s) for DownLoading!"},
         RefusalCase{"UnconnectedBlock",
                     [](CVetlaDoc& doc) {
-                        CBlockObj* pIn = TransferLinkTest::Add(doc, BT_IN, NUM_INPUT);
-                        TransferLinkTest::Wire(doc, pIn, TransferLinkTest::Add(doc, BT_OUT, NUM_OUTPUT), 0);
-                        TransferLinkTest::Wire(doc, pIn, TransferLinkTest::Add(doc, BT_NOT), 0);
+                        CBlockObj* pIn = Add(doc, BT_IN, NUM_INPUT);
+                        Wire(doc, pIn, Add(doc, BT_OUT, NUM_OUTPUT), 0);
+                        Wire(doc, pIn, Add(doc, BT_NOT), 0);
                     },
                     "Blocks without connection to an Output!"},
         RefusalCase{"NoOutput",
-                    [](CVetlaDoc& doc) {
-                        TransferLinkTest::Wire(doc, TransferLinkTest::Add(doc, BT_IN, NUM_INPUT),
-                                               TransferLinkTest::Add(doc, BT_NOT), 0);
-                    },
+                    [](CVetlaDoc& doc) { Wire(doc, Add(doc, BT_IN, NUM_INPUT), Add(doc, BT_NOT), 0); },
                     "Blocks without connection to an Output!"},
         RefusalCase{"TooManyNames",
                     [](CVetlaDoc& doc) {
-                        CBlockObj* pPrevious = TransferLinkTest::Add(doc, BT_IN, NUM_INPUT);
+                        CBlockObj* pPrevious = Add(doc, BT_IN, NUM_INPUT);
                         for (int i = 0; i < 257; ++i) {
-                            CBlockObj* pNot = TransferLinkTest::Add(doc, BT_NOT);
+                            CBlockObj* pNot = Add(doc, BT_NOT);
                             pNot->m_strLabelSuffix = _T("N");
-                            TransferLinkTest::Wire(doc, pPrevious, pNot, 0);
+                            Wire(doc, pPrevious, pNot, 0);
                             pPrevious = pNot;
                         }
-                        TransferLinkTest::Wire(doc, pPrevious, TransferLinkTest::Add(doc, BT_OUT, NUM_OUTPUT), 0);
+                        Wire(doc, pPrevious, Add(doc, BT_OUT, NUM_OUTPUT), 0);
                     },
                     "Insufficient Resources to create/paste the blocks."},
         RefusalCase{"ModbusWithoutMaster",
                     [](CVetlaDoc& doc) {
                         // COM0, the block's port, is the controller's slave port.
                         doc.m_settings.com[0].nModel = 0;
-                        CBlockObj* pRead = TransferLinkTest::Add(doc, BT_MR);
-                        TransferLinkTest::Wire(doc, TransferLinkTest::Add(doc, BT_IN, NUM_INPUT), pRead, 0);
-                        TransferLinkTest::Wire(doc, pRead, TransferLinkTest::Add(doc, BT_OUT, NUM_OUTPUT), 0);
+                        CBlockObj* pRead = Add(doc, BT_MR);
+                        Wire(doc, Add(doc, BT_IN, NUM_INPUT), pRead, 0);
+                        Wire(doc, pRead, Add(doc, BT_OUT, NUM_OUTPUT), 0);
                     },
                     "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"},
     };
