@@ -167,27 +167,15 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
     Frame()->Session().ClosePort();
 }
 
-struct OperationCase {
-    int nOperation;
-    const char* pszLine;  // null: nothing written
-};
-
 // The operations that need no port: the clock dialog opens without a word to a controller, the
 // others do nothing (the I/O monitor, which opens its own port, has a test of its own).
 TEST_F(ToolDialogsTest, OperationsWithoutAPortAndTheOthersDoNothing)
 {
-    const OperationCase cases[] = {
-        {PLC_OP_CLOCK, nullptr},
-        {PLC_OP_RUNSTOP, nullptr},
-        {PLC_OP_CANCEL, nullptr},
-        {77, nullptr},
-    };
-    for (const OperationCase& c : cases) {
-        const std::string strBefore = Frame()->m_wndInfoBar.GetLogText().ToUtf8();
-        Frame()->SendMessage(WM_PLC_COMMAND, WPARAM(c.nOperation), SETTING_CLOCK_WRITE);
-        const std::string strAdded = Frame()->m_wndInfoBar.GetLogText().ToUtf8().substr(strBefore.size());
-        EXPECT_EQ(strAdded, c.pszLine ? std::string(c.pszLine) + "\r\n" : "") << c.nOperation;
-        EXPECT_EQ(Frame()->m_nOperation, c.nOperation);
+    for (const int nOperation : {int(PLC_OP_CLOCK), int(PLC_OP_RUNSTOP), int(PLC_OP_CANCEL), 77}) {
+        const CString strBefore = Frame()->m_wndInfoBar.GetLogText();
+        Frame()->SendMessage(WM_PLC_COMMAND, WPARAM(nOperation), SETTING_CLOCK_WRITE);
+        EXPECT_EQ(Frame()->m_wndInfoBar.GetLogText(), strBefore) << nOperation;
+        EXPECT_EQ(Frame()->m_nOperation, nOperation);
         EXPECT_FALSE(Frame()->Session().IsPortOpen());
     }
     EXPECT_TRUE(m_boxes.Boxes().empty());
