@@ -175,15 +175,6 @@ TEST_F(UploadTest, DamagedProgramSaysSoAndOpensNoDocument)
     EXPECT_NE(BoxTexts()[0].find("does not know"), std::string::npos) << BoxTexts()[0];
 }
 
-TEST_F(UploadTest, EmptyControllerSaysSo)
-{
-    SimulatedController controller;
-    UsePort(controller);
-    Run(PLC_OP_UPLOAD);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
-    EXPECT_EQ(controller.LastEndFlag(), 0);
-}
-
 // The password a downloaded program carries in its image guards its upload; a clear takes
 // program and password away, and the upload then finds no program.
 TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
@@ -206,6 +197,7 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
     EXPECT_EQ(nDialogs, 1);
     EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
+    EXPECT_EQ(controller.LastEndFlag(), 0);
 }
 
 // At the controller's fastest line rate every reply trickles in over milliseconds.
