@@ -70,23 +70,20 @@ TEST_F(MainFrameDocuments, TheFirstDocumentShowsTheInformationWindowAndTheLastHi
     EXPECT_FALSE(Main().HasStatusButton());
 }
 
-TEST_F(MainFrameDocuments, ALadderDocumentIsMadeOnceWhenTheFrameAsksForIt)
-{
-    Main().m_nNewDocType = DOC_TYPE_LAD;
-    CVetlaDoc ladder;
-    CVetlaDoc next;
-    EXPECT_EQ(ladder.m_nDocType, DOC_TYPE_LAD);
-    EXPECT_EQ(next.m_nDocType, DOC_TYPE_FBD);
-    EXPECT_EQ(Main().m_nNewDocType, DOC_TYPE_FBD);
-}
-
-TEST_F(MainFrameDocuments, ShowAtNewFileFollowsTheApplicationSetting)
+// A new document is a ladder once when the frame asks for it, and takes the application's
+// Properties-at-new-file setting.
+TEST_F(MainFrameDocuments, ANewDocumentTakesTheKindAndSettingTheProgramHolds)
 {
     const int bOld = g_bShowAtNewFile;
     g_bShowAtNewFile = 0;
-    CVetlaDoc doc;
-    EXPECT_EQ(doc.m_settings.bShowAtNewFile, 0);
+    Main().m_nNewDocType = DOC_TYPE_LAD;
+    CVetlaDoc ladder;
+    CVetlaDoc next;
     g_bShowAtNewFile = bOld;
+    EXPECT_EQ(ladder.m_nDocType, DOC_TYPE_LAD);
+    EXPECT_EQ(next.m_nDocType, DOC_TYPE_FBD);
+    EXPECT_EQ(Main().m_nNewDocType, DOC_TYPE_FBD);
+    EXPECT_EQ(ladder.m_settings.bShowAtNewFile, 0);
 }
 
 TEST_F(MainFrameDocuments, OpeningADocumentShowsItsSeries)
