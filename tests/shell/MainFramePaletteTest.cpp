@@ -90,6 +90,19 @@ protected:
     }
     // Idle time, as after every message: the bars update, then what they invalidated is painted.
     void Idle() { m_app->OnIdle(0); }
+    // The tab's page, chosen at a start with the newer generation and painted for a new
+    // document of wHardware.
+    CWorkspaceView& PagePaintedFor(int nTab, WORD wHardware)
+    {
+        g_wHardwareCode = 0x5188;
+        Start();
+        WorkBox().GetTabCtrl().UserSelect(nTab);
+        g_wHardwareCode = wHardware;
+        Command(ID_FILE_NEW);
+        Idle();
+        Page(nTab)->UpdateWindow();
+        return *Page(nTab);
+    }
     static BOOL NeedsPaint(CWnd& wnd)
     {
         CRect rect;
@@ -210,13 +223,7 @@ TEST_F(PaletteTest, ATabChangeSetsThePageAndReturnsTheViewToSelectMode)
 // and only such a page.
 TEST_F(PaletteTest, ThePagesRepaintWhenTheActiveDocumentsListsChange)
 {
-    g_wHardwareCode = 0x5188;
-    Start();
-    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_TMR);
-    CWorkspaceView& page = *Page(PALETTE_TAB_TMR);
-    Command(ID_FILE_NEW);
-    Idle();
-    page.UpdateWindow();
+    CWorkspaceView& page = PagePaintedFor(PALETTE_TAB_TMR, 0x5188);
     ASSERT_FALSE(NeedsPaint(page));
     // Idle time with the same document leaves the page as it is, and so does a controller of
     // the same generation: the timers are the same.
@@ -240,13 +247,7 @@ TEST_F(PaletteTest, ThePagesRepaintWhenTheActiveDocumentsListsChange)
 // of the idle time before.
 TEST_F(PaletteTest, APagePaintedInPassingForAnotherDocumentIsRepaintedAtIdle)
 {
-    g_wHardwareCode = 0x5188;
-    Start();
-    WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
-    CWorkspaceView& page = *Page(PALETTE_TAB_IO);
-    Command(ID_FILE_NEW);
-    Idle();
-    page.UpdateWindow();
+    CWorkspaceView& page = PagePaintedFor(PALETTE_TAB_IO, 0x5188);
     CVetlaDoc* pDoc = ActiveView()->GetDocument();
     pDoc->m_wHardwareCode = 0x2188;
     page.Invalidate(FALSE);
@@ -268,14 +269,7 @@ protected:
     // clicks the box that was painted with nType. The active view, which the click reached.
     CVetlaView* ClickPaintedItem(WORD wPainted, WORD wActive, int nType)
     {
-        g_wHardwareCode = 0x5188;
-        Start();
-        WorkBox().GetTabCtrl().UserSelect(PALETTE_TAB_IO);
-        CWorkspaceView& page = *Page(PALETTE_TAB_IO);
-        g_wHardwareCode = wPainted;
-        Command(ID_FILE_NEW);
-        Idle();
-        page.UpdateWindow();
+        CWorkspaceView& page = PagePaintedFor(PALETTE_TAB_IO, wPainted);
         const CPoint ptItem = ItemPoint(page, nType);
 
         g_wHardwareCode = wActive;
