@@ -1,6 +1,8 @@
 // The simulation's tick, bars and their row, driven by a manual timer (no real time passes):
 // ticks advance the clock only when the UI thread takes them, the Simulation bar's suspend,
 // step and power buttons act on the blocks, and the Inputs and Outputs bars set and follow them.
+#include "editor/SimulationFrame.h"
+
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockIn.h"
@@ -9,20 +11,13 @@
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/SimTime.h"
 #include "controls/IconImages.h"
-#include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
-#include "editor/SimulationBarDlg.h"
-#include "editor/VetlaView.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/PeriodicTimer.h"
-#include "platform/ui/WindowFixture.h"
 #include "shell/MainFrame.h"
 
 #include <array>
@@ -31,77 +26,13 @@
 
 namespace {
 
-constexpr SYSTEMTIME kStart = {2024, 3, 1, 4, 8, 0, 0, 0};  // Monday 4 March 2024 08:00:00
-
-class SimBarTest : public WindowTest {
+class SimBarTest : public SimulationFrameTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        m_previousFactory = AfxSetPeriodicTimerFactory([this] {
-            auto pTimer = std::make_unique<CManualPeriodicTimer>();
-            m_pTimer = pTimer.get();
-            return pTimer;
-        });
-        m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_pFrame))
-            m_pFrame->DestroyWindow();
-        AfxSetPeriodicTimerFactory(m_previousFactory);
-        WindowTest::TearDown();
-    }
-
-    // The block numbered nNumber, added to pDoc or else to the fixture's document.
-    template <class T>
-    T* Add(T* pBlock, int nNumber, CVetlaDoc* pDoc = nullptr)
-    {
-        CVetlaDoc& doc = pDoc ? *pDoc : m_doc;
-        pBlock->m_nNumber = nNumber;
-        pBlock->InitForDocument(&doc);
-        doc.m_blockList.AddTail(pBlock);
-        return pBlock;
-    }
-
-    // A frame of nWidth that shows the view, no simulation started yet.
-    bool CreateFrame(int nWidth = 2400)
-    {
-        m_pFrame = new CChildFrame;
-        if (!m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, nWidth, 600)))
-            return false;
-        m_pFrame->SetActiveView(&m_view);
-        return true;
-    }
-
-    // The frame with its bars and a running timer, the clock at kStart.
-    void StartSimulation(int nWidth = 2400)
-    {
-        ASSERT_TRUE(CreateFrame(nWidth));
-        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
-        m_pFrame->StartSimTimer();
-        ASSERT_NE(m_pTimer, nullptr);
-        SetClock(kStart);
-    }
-    void SetClock(const SYSTEMTIME& st)
-    {
-        m_pFrame->SetSimTime(&st);
-        m_pFrame->m_bClockSet = 0;
-    }
-    // nTicks ticks of the timer, taken by the UI thread.
-    void Tick(int nTicks = 1)
-    {
-        m_pTimer->Fire(nTicks);
-        m_thread.PumpPending();
-    }
     std::int64_t ElapsedMs() const
     {
-        SYSTEMTIME st = {};
-        m_pFrame->GetSimTime(&st);
-        return SystemTimeToMs(&st) - SystemTimeToMs(&kStart);
+        const SYSTEMTIME st = Clock();
+        return SystemTimeToMs(&st) - SystemTimeToMs(&kSimStart);
     }
-    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
     CInputsBarDlg& Inputs() { return *m_pFrame->m_pInputsBar->GetDlg(); }
     COutputsBarDlg& Outputs() { return *m_pFrame->m_pOutputsBar->GetDlg(); }
     static CRect RectOf(const CWnd& wnd)
@@ -145,11 +76,6 @@ protected:
         m_view.OnDraw(m_pDC.get());
     }
 
-    CVetlaDoc m_doc;
-    CVetlaView m_view;
-    CChildFrame* m_pFrame = nullptr;
-    CManualPeriodicTimer* m_pTimer = nullptr;
-    PeriodicTimerFactory m_previousFactory;
     RecordingSurface m_surface{SIZE{1200, 800}};
     std::unique_ptr<CDC> m_pDC;
 };
@@ -179,11 +105,11 @@ TEST_F(SimBarTest, TicksPostedBeforeStopAndTicksAfterItDoNothing)
 TEST_F(SimBarTest, ATickWithoutTheSimulationBarDoesNothing)
 {
     CChildFrame frame;
-    frame.SetSimTime(&kStart);
+    frame.SetSimTime(&kSimStart);
     frame.OnSimTick();
     SYSTEMTIME st = {};
     frame.GetSimTime(&st);
-    EXPECT_EQ(SystemTimeToMs(&st), SystemTimeToMs(&kStart));
+    EXPECT_EQ(SystemTimeToMs(&st), SystemTimeToMs(&kSimStart));
 }
 
 TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
@@ -358,7 +284,7 @@ TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
     pTimer->m_dRunTime = 3000.0;
     Bar().OnSuspend();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
-    pTimer->m_stPause = kStart;   // the first suspended scan's stamp
+    pTimer->m_stPause = kSimStart;   // the first suspended scan's stamp
     Tick(400);                     // 10 s of pause
     Bar().OnSuspend();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_RUNNING);
@@ -372,7 +298,7 @@ TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
 TEST_F(SimBarTest, SettingTheClockKeepsTheJumpForTheNextScan)
 {
     StartSimulation();
-    SYSTEMTIME stLater = kStart;
+    SYSTEMTIME stLater = kSimStart;
     stLater.wHour = 9;
     m_pFrame->SetSimTime(&stLater);
     SYSTEMTIME stPrev = {};
