@@ -183,13 +183,7 @@ TEST_F(PageMarginTest, EachKindOfObjectIsHeldInsideThePage)
 
 TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
 {
-    auto* pComment = new CBlockComment;
-    pComment->m_nLeft = 300;
-    pComment->m_nTop = 12;
-    pComment->m_nBoxWidth = 80;
-    pComment->m_nBoxHeight = 30;
-    Doc().m_commentList.AddTail(pComment);
-    View().Selection().Add(pComment);
+    CBlockComment* pComment = Select(Comment(300, 12, 80, 30));
     StepBack(0, -1);
     EXPECT_EQ(pComment->m_nTop, 13);
     View().Selection().Clear(SELECTION_ALL);
