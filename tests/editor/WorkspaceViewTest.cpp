@@ -2,6 +2,7 @@
 // symbol boxes, the click that selects a type for the main window, the cursor, and the drawing
 // (boxes, highlight frame, symbols and names) through the recording surface.
 #include "support/ActiveDocument.h"
+#include "editor/SimulationFrame.h"
 
 #include "blocks/BlockTypes.h"
 #include "editor/ActiveDiagram.h"
@@ -460,17 +461,13 @@ TEST(PaletteRedraw, ActivatingADiagramRepaintsThePalettePages)
 
 // A release on the palette's border while the Simulation bar's Power button is held ends the
 // simulated power failure of the simulating view; otherwise the button stays held.
-class PaletteBorderRelease : public ::testing::Test {
+class PaletteBorderRelease : public SimulationFrameTest {
 protected:
     void SetUp() override
     {
-        AfxSetWindowBackend(nullptr);
-        CMessageQueue::Get().Reset();
+        SimulationFrameTest::SetUp();
         AfxSetMainFrame(&m_main);
-        m_view.m_pDocument = &m_doc;
-        m_pFrame = new CChildFrame;
-        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
-        m_pFrame->SetActiveView(&m_view);
+        ASSERT_TRUE(CreateFrame());
         ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
         m_main.MDIActivate(m_pFrame);
     }
@@ -480,10 +477,9 @@ protected:
         if (IsWindow(m_pFrame))
             m_pFrame->DestroyWindow();
         AfxSetMainFrame(nullptr);
-        CMessageQueue::Get().Reset();
+        SimulationFrameTest::TearDown();
     }
 
-    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
     void PressPower()
     {
         MSG down{Bar().GetDlgItem(IDC_SIM_POWER), WM_LBUTTONDOWN, MK_LBUTTON, 0, 0, {0, 0}};
@@ -491,11 +487,7 @@ protected:
         ASSERT_TRUE(Bar().IsPowerPressed());
     }
 
-    CWinThread m_thread;
     CMainFrame m_main;
-    CVetlaDoc m_doc;
-    CVetlaView m_view;
-    CChildFrame* m_pFrame = nullptr;
     CWorkspaceView m_palette;
 };
 
