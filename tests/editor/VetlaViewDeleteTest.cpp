@@ -178,17 +178,16 @@ TEST_F(DeleteTest, UndoBringsTheDeletedDiagramBack)
 TEST_F(DeleteTest, SelectAllIsOfferedForMoreThanConnectors)
 {
     EditDocument& d = NewDocument();
-    CCmdUI ui;
-    d.View().OnUpdateEditSelectAll(&ui);
-    EXPECT_FALSE(ui.m_bEnabled);
+    const auto offered = [&d] {
+        CCmdUI ui;
+        d.View().OnUpdateEditSelectAll(&ui);
+        return ui.m_bEnabled;
+    };
+    EXPECT_FALSE(offered());
     d.Doc().m_blockList.AddTail(d.View().CreateConnector(BT_MALE, nullptr));
-    CCmdUI connectorsOnly;
-    d.View().OnUpdateEditSelectAll(&connectorsOnly);
-    EXPECT_FALSE(connectorsOnly.m_bEnabled);
+    EXPECT_FALSE(offered()) << "connectors only";
     d.Doc().AddComment(new CBlockComment);
-    CCmdUI withComment;
-    d.View().OnUpdateEditSelectAll(&withComment);
-    EXPECT_TRUE(withComment.m_bEnabled);
+    EXPECT_TRUE(offered());
 }
 
 } // namespace
