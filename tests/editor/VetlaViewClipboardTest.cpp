@@ -199,7 +199,7 @@ TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
     CBlockObj* pDown = source.Block(BT_AND, 300, 200);
     source.Wire(pIn, 10, pUp, 0);
     CConnectLineObj* pLine = source.Wire(pIn, 10, pDown, 0);
-    ASSERT_FALSE(WiredJunctions(pLine).empty());
+    ASSERT_FALSE(JunctionsOf(pLine).empty());
     Copy(source, pIn, pDown, pLine);
     // Pasted where the copy stood: the pasted objects are not moved.
     CPoint ptTopLeft = pIn->m_ptPos;
@@ -210,7 +210,7 @@ TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
     Paste(target, ptTopLeft);
     ASSERT_EQ(target.Lines().size(), 1u);
     EXPECT_EQ(target.Lines()[0]->m_arrVertices[0], pLine->m_arrVertices[0]);
-    EXPECT_TRUE(WiredJunctions(target.Lines()[0]).empty());
+    EXPECT_TRUE(JunctionsOf(target.Lines()[0]).empty());
 }
 
 TEST_F(ClipboardTest, FbdWiresIntoALadderDocumentAskFirst)

@@ -126,13 +126,13 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
         lines.push_back(View().WireTool().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
     std::vector<std::vector<int>> drawn;
     for (CConnectLineObj* pLine : lines) {
-        drawn.push_back(Junctions(pLine));
+        drawn.push_back(JunctionsOf(pLine));
         ResetJunctions(pLine);
     }
     ASSERT_NE(drawn, std::vector<std::vector<int>>(3));
     MarkJunctionsOfWires(lines);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(Junctions(lines[i]), drawn[i]) << i;
+        EXPECT_EQ(JunctionsOf(lines[i]), drawn[i]) << i;
 }
 
 // ---- the page margins of a moved selection ----

@@ -251,7 +251,7 @@ TEST_F(WiringTest, ASecondWireFromOneOutputGetsAJunctionDotWhereTheyPart)
     ASSERT_EQ(LineCount(), 2);
     int nDots = 0;
     for (POSITION pos = Doc().m_lineList.GetHeadPosition(); pos;)
-        nDots += int(Junctions(static_cast<CConnectLineObj*>(Doc().m_lineList.GetNext(pos))).size());
+        nDots += int(JunctionsOf(static_cast<CConnectLineObj*>(Doc().m_lineList.GetNext(pos))).size());
     EXPECT_EQ(nDots, 1);
     ExpectConsistent();
 }

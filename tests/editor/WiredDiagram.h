@@ -137,16 +137,6 @@ protected:
             pLine->m_arrJunctions.Add(CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION));
     }
 
-    // The vertex indexes of the wire that carry a junction dot.
-    static std::vector<int> Junctions(const CConnectLineObj* pLine)
-    {
-        std::vector<int> marked;
-        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i)
-            if (pLine->IsJunction(i))
-                marked.push_back(int(i));
-        return marked;
-    }
-
     ActiveDocument m_active;
     CBlockObj* m_pRail = nullptr;
 };
