@@ -1,5 +1,4 @@
 #include "editor/ChildFrame.h"
-#include "editor/VetlaView.h"
 
 #include <gtest/gtest.h>
 
@@ -47,17 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{MakeTime(2024, 3, 2, 5, 23, 59, 0), FALSE, SIMTIME_CLOCK, "11:59:00 PM"},
                     FormatCase{MakeTime(2024, 3, 2, 5, 13, 0, 0), FALSE, SIMTIME_FULL,
                                "Tuesday, March 5, 2024 1:0:0 PM"},
-                    FormatCase{MakeTime(1999, 12, 5, 31, 23, 59, 59), FALSE, SIMTIME_DIGITS, "991231235959"}));
-
-TEST(FormatSimTime, UnknownModeLeavesTheTextEmpty)
-{
-    EXPECT_TRUE(Format(MakeTime(2024, 3, 2, 5, 8, 7, 6), FALSE, 4).IsEmpty());
-}
-
-TEST(FormatSimTime, ImpossibleDayAndMonthGiveEmptyNames)
-{
-    EXPECT_EQ(Format(MakeTime(2024, 13, 9, 5, 8, 7, 6), FALSE, SIMTIME_FULL).ToUtf8(), ",  5, 2024 8:7:6 AM");
-}
+                    FormatCase{MakeTime(1999, 12, 5, 31, 23, 59, 59), FALSE, SIMTIME_DIGITS, "991231235959"},
+                    // An unknown mode leaves the text empty; an impossible day and month give empty names.
+                    FormatCase{MakeTime(2024, 3, 2, 5, 8, 7, 6), FALSE, 4, ""},
+                    FormatCase{MakeTime(2024, 13, 9, 5, 8, 7, 6), FALSE, SIMTIME_FULL, ",  5, 2024 8:7:6 AM"}));
 
 TEST(SimClock, SetSimTimeKeepsThePreviousClockAndFlagsTheJump)
 {
@@ -108,15 +100,6 @@ TEST(SimClock, TicksCarryThroughTheCalendar)
         EXPECT_EQ(Format(st, FALSE, SIMTIME_FULL), Format(c.after, FALSE, SIMTIME_FULL));
         EXPECT_EQ(st.wMilliseconds, c.after.wMilliseconds) << Format(c.after, FALSE, SIMTIME_FULL).ToUtf8();
     }
-}
-
-TEST(ChildFrame, BecomesTheParentOfItsActiveView)
-{
-    CChildFrame frame;
-    CVetlaView view;
-    frame.SetActiveView(&view);
-    EXPECT_EQ(frame.GetActiveView(), &view);
-    EXPECT_EQ(view.GetParentFrame(), &frame);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Points of a diagram that the editing tests press, hover and compare: the centre of a pin and
-// the route of a wire.
+// Points of a diagram that the editing tests press, hover and compare: the centre of a pin, the
+// route of a wire and its junction dots.
 #pragma once
 
 #include "blocks/BlockObj.h"
@@ -25,4 +25,15 @@ inline std::vector<CPoint> VerticesOf(const CConnectLineObj* pLine)
     for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
         points.push_back(pLine->m_arrVertices[i]);
     return points;
+}
+
+// The vertex indexes of the wire that carry a junction dot.
+inline std::vector<int> JunctionsOf(const CConnectLineObj* pLine)
+{
+    std::vector<int> marked;
+    for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i) {
+        if (pLine->IsJunction(i))
+            marked.push_back(int(i));
+    }
+    return marked;
 }

@@ -31,17 +31,6 @@ constexpr WORD HW_OLDER = 0x1188;
 constexpr WORD FIRMWARE_NEWER = 0xC100;
 constexpr WORD FIRMWARE_OLDER = 0xB100;
 
-// The vertex indexes of the wire that carry a junction dot.
-inline std::vector<int> WiredJunctions(const CConnectLineObj* pLine)
-{
-    std::vector<int> marked;
-    for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i) {
-        if (pLine->IsJunction(i))
-            marked.push_back(int(i));
-    }
-    return marked;
-}
-
 class EditDocument {
 public:
     EditDocument(int nDocType, WORD wHardwareCode)

@@ -60,20 +60,21 @@ protected:
     void ChooseFromPalette(int nType) const { Frame()->SendMessage(WM_PALETTE_SELECT, 1, nType); }
 
     // Where the client area starts in the view's widget (inside the window's border).
-    CPoint ClientOffset() const
+    static CPoint ClientOffset(const CWnd& view)
     {
         CRect rcWindow;
-        View()->GetWindowRect(rcWindow);
+        view.GetWindowRect(rcWindow);
         CPoint ptClient(0, 0);
-        View()->ClientToScreen(&ptClient);
+        view.ClientToScreen(&ptClient);
         return CPoint(ptClient.x - rcWindow.left, ptClient.y - rcWindow.top);
     }
-
-    QPoint Offset() const
+    CPoint ClientOffset() const { return ClientOffset(*View()); }
+    static QPoint Offset(const CWnd& view)
     {
-        const CPoint pt = ClientOffset();
+        const CPoint pt = ClientOffset(view);
         return QPoint(pt.x, pt.y);
     }
+    QPoint Offset() const { return Offset(*View()); }
 
     // A mouse event at a client point, as Qt delivers it to the view's widget.
     void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held) const
@@ -221,11 +222,7 @@ TEST_F(EditingQtTest, ADiagramBehindTheActiveOneShowsItsPictureWhenTiled)
     ASSERT_NE(Frame()->GetActiveView(), pFirst);
     CRect rcClient;
     pFirst->GetClientRect(rcClient);
-    CRect rcWindow;
-    pFirst->GetWindowRect(rcWindow);
-    CPoint ptClient(0, 0);
-    pFirst->ClientToScreen(&ptClient);
-    const QPoint offset(ptClient.x - rcWindow.left, ptClient.y - rcWindow.top);
+    const QPoint offset = Offset(*pFirst);
     pFirstWidget->repaint();
     const QImage image = pFirstWidget->grab().toImage();
     EXPECT_EQ(image.pixelColor(QPoint(ptBody.x, ptBody.y) + offset), body) << "the AND's body";

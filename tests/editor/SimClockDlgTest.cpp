@@ -2,18 +2,11 @@
 // it starts at the frame's clock, Apply and OK set the clock (and raise the jump flag that makes
 // the next scan move the timers), Cancel leaves it, the date stays within 2000 to 2099, and
 // "Apply values immediately" sets the clock on every picker change and outlives the dialog.
-#include "blocks/SimTime.h"
-#include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
+#include "editor/SimulationFrame.h"
+
 #include "editor/SimClockDlg.h"
-#include "editor/SimulationBarDlg.h"
-#include "editor/VetlaView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DateTimeCtrl.h"
-#include "platform/ui/PeriodicTimer.h"
-#include "platform/ui/WindowFixture.h"
-
-#include <memory>
 
 namespace {
 
@@ -21,31 +14,14 @@ constexpr SYSTEMTIME kStart = {2024, 3, 2, 5, 8, 7, 6, 0};  // Tuesday 5 March 2
 
 std::int64_t Ms(const SYSTEMTIME& st) { return SystemTimeToMs(&st); }
 
-class SimClockDlgTest : public WindowTest {
+class SimClockDlgTest : public SimulationFrameTest {
 protected:
     void SetUp() override
     {
-        WindowTest::SetUp();
-        m_previousFactory = AfxSetPeriodicTimerFactory([] { return std::make_unique<CManualPeriodicTimer>(); });
-        m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
-        m_pFrame = new CChildFrame;
-        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
-        m_pFrame->SetActiveView(&m_view);
-        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
-        m_pFrame->StartSimTimer();
-        m_pFrame->SetSimTime(&kStart);
-        m_pFrame->m_bClockSet = 0;
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_pFrame))
-            m_pFrame->DestroyWindow();
-        AfxSetPeriodicTimerFactory(m_previousFactory);
-        WindowTest::TearDown();
+        SimulationFrameTest::SetUp();
+        StartSimulation(2400, kStart);
     }
 
-    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
     CButton& SetClockButton() { return *static_cast<CButton*>(Bar().GetDlgItem(IDC_SIM_SET_CLOCK)); }
     // Clicks the Set date/time button and returns the dialog it opened.
     CSimClockDlg& Open()
@@ -60,18 +36,7 @@ protected:
         return *static_cast<CDateTimeCtrl*>(dlg.GetDlgItem(int(nID)));
     }
     static void ClickItem(CSimClockDlg& dlg, UINT nID) { static_cast<CButton*>(dlg.GetDlgItem(int(nID)))->Click(); }
-    SYSTEMTIME Clock() const
-    {
-        SYSTEMTIME st = {};
-        m_pFrame->GetSimTime(&st);
-        return st;
-    }
     BOOL IsOpen() { return Bar().GetClockDlg() && Bar().GetClockDlg()->m_hWnd; }
-
-    CVetlaDoc m_doc;
-    CVetlaView m_view;
-    CChildFrame* m_pFrame = nullptr;
-    PeriodicTimerFactory m_previousFactory;
 };
 
 TEST_F(SimClockDlgTest, OpensAtTheSimulatedClockWithItsRangeAndText)

@@ -1,6 +1,8 @@
 // The simulation's tick, bars and their row, driven by a manual timer (no real time passes):
 // ticks advance the clock only when the UI thread takes them, the Simulation bar's suspend,
 // step and power buttons act on the blocks, and the Inputs and Outputs bars set and follow them.
+#include "editor/SimulationFrame.h"
+
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockIn.h"
@@ -9,20 +11,13 @@
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/SimTime.h"
 #include "controls/IconImages.h"
-#include "document/VetlaDoc.h"
-#include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
-#include "editor/SimulationBarDlg.h"
-#include "editor/VetlaView.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
-#include "platform/ui/PeriodicTimer.h"
-#include "platform/ui/WindowFixture.h"
 #include "shell/MainFrame.h"
 
 #include <array>
@@ -31,67 +26,13 @@
 
 namespace {
 
-constexpr SYSTEMTIME kStart = {2024, 3, 1, 4, 8, 0, 0, 0};  // Monday 4 March 2024 08:00:00
-
-class SimBarTest : public WindowTest {
+class SimBarTest : public SimulationFrameTest {
 protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        m_previousFactory = AfxSetPeriodicTimerFactory([this] {
-            auto pTimer = std::make_unique<CManualPeriodicTimer>();
-            m_pTimer = pTimer.get();
-            return pTimer;
-        });
-        m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
-    }
-    void TearDown() override
-    {
-        if (IsWindow(m_pFrame))
-            m_pFrame->DestroyWindow();
-        AfxSetPeriodicTimerFactory(m_previousFactory);
-        WindowTest::TearDown();
-    }
-
-    template <class T>
-    T* Add(T* pBlock, int nNumber)
-    {
-        pBlock->m_nNumber = nNumber;
-        pBlock->InitForDocument(&m_doc);
-        m_doc.m_blockList.AddTail(pBlock);
-        return pBlock;
-    }
-
-    // The frame with its bars and a running timer, the clock at kStart.
-    void StartSimulation(int nWidth = 2400)
-    {
-        m_pFrame = new CChildFrame;
-        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, nWidth, 600)));
-        m_pFrame->SetActiveView(&m_view);
-        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
-        m_pFrame->StartSimTimer();
-        ASSERT_NE(m_pTimer, nullptr);
-        SetClock(kStart);
-    }
-    void SetClock(const SYSTEMTIME& st)
-    {
-        m_pFrame->SetSimTime(&st);
-        m_pFrame->m_bClockSet = 0;
-    }
-    // nTicks ticks of the timer, taken by the UI thread.
-    void Tick(int nTicks = 1)
-    {
-        m_pTimer->Fire(nTicks);
-        m_thread.PumpPending();
-    }
     std::int64_t ElapsedMs() const
     {
-        SYSTEMTIME st = {};
-        m_pFrame->GetSimTime(&st);
-        return SystemTimeToMs(&st) - SystemTimeToMs(&kStart);
+        const SYSTEMTIME st = Clock();
+        return SystemTimeToMs(&st) - SystemTimeToMs(&kSimStart);
     }
-    CSimulationBarDlg& Bar() { return *m_pFrame->GetSimulationBarDlg(); }
     CInputsBarDlg& Inputs() { return *m_pFrame->m_pInputsBar->GetDlg(); }
     COutputsBarDlg& Outputs() { return *m_pFrame->m_pOutputsBar->GetDlg(); }
     static CRect RectOf(const CWnd& wnd)
@@ -113,13 +54,30 @@ protected:
     {
         return {m_pFrame->m_pInputsBar, m_pFrame->m_pOutputsBar, m_pFrame->m_pSimulationBar};
     }
-    MSG MouseMsg(CWnd& wnd, UINT message) { return MSG{&wnd, message, MK_LBUTTON, 0, 0, {0, 0}}; }
+    // A left-button message routed to wnd as the message loop would.
+    static void Mouse(CWnd& wnd, UINT message)
+    {
+        MSG msg{&wnd, message, MK_LBUTTON, 0, 0, {0, 0}};
+        AfxGetThread()->RouteMessage(msg);
+    }
+    // nTicks ticks, the view painted after each one as its window would be.
+    void TickAndPaint(int nTicks = 1)
+    {
+        for (int i = 0; i < nTicks; ++i) {
+            Tick();
+            Paint();
+        }
+    }
+    void Paint()
+    {
+        if (!m_pDC)
+            m_pDC = std::make_unique<CDC>(m_surface);
+        m_surface.Clear();
+        m_view.OnDraw(m_pDC.get());
+    }
 
-    CVetlaDoc m_doc;
-    CVetlaView m_view;
-    CChildFrame* m_pFrame = nullptr;
-    CManualPeriodicTimer* m_pTimer = nullptr;
-    PeriodicTimerFactory m_previousFactory;
+    RecordingSurface m_surface{SIZE{1200, 800}};
+    std::unique_ptr<CDC> m_pDC;
 };
 
 TEST_F(SimBarTest, TickAdvancesTheClockOnlyWhenTheUiThreadTakesIt)
@@ -147,11 +105,11 @@ TEST_F(SimBarTest, TicksPostedBeforeStopAndTicksAfterItDoNothing)
 TEST_F(SimBarTest, ATickWithoutTheSimulationBarDoesNothing)
 {
     CChildFrame frame;
-    frame.SetSimTime(&kStart);
+    frame.SetSimTime(&kSimStart);
     frame.OnSimTick();
     SYSTEMTIME st = {};
     frame.GetSimTime(&st);
-    EXPECT_EQ(SystemTimeToMs(&st), SystemTimeToMs(&kStart));
+    EXPECT_EQ(SystemTimeToMs(&st), SystemTimeToMs(&kSimStart));
 }
 
 TEST_F(SimBarTest, BarsLieInOneRowAtTheBottomInputsOutputsSimulation)
@@ -326,7 +284,7 @@ TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
     pTimer->m_dRunTime = 3000.0;
     Bar().OnSuspend();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
-    pTimer->m_stPause = kStart;   // the first suspended scan's stamp
+    pTimer->m_stPause = kSimStart;   // the first suspended scan's stamp
     Tick(400);                     // 10 s of pause
     Bar().OnSuspend();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_RUNNING);
@@ -340,7 +298,7 @@ TEST_F(SimBarTest, SuspendAndResumeMoveTheStampsByThePause)
 TEST_F(SimBarTest, SettingTheClockKeepsTheJumpForTheNextScan)
 {
     StartSimulation();
-    SYSTEMTIME stLater = kStart;
+    SYSTEMTIME stLater = kSimStart;
     stLater.wHour = 9;
     m_pFrame->SetSimTime(&stLater);
     SYSTEMTIME stPrev = {};
@@ -418,14 +376,12 @@ TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
     pOut->m_nPinValue[0] = 1;
     pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    MSG down = MouseMsg(*pPower, WM_LBUTTONDOWN);
-    AfxGetThread()->RouteMessage(down);
+    Mouse(*pPower, WM_LBUTTONDOWN);
     EXPECT_TRUE(Bar().IsPowerPressed());
     EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     EXPECT_EQ(pOut->m_nPinValue[0], 0);
     EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
-    MSG up = MouseMsg(*pPower, WM_LBUTTONUP);
-    AfxGetThread()->RouteMessage(up);
+    Mouse(*pPower, WM_LBUTTONUP);
     EXPECT_FALSE(Bar().IsPowerPressed());
     EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pOut->m_nPinValue[0], 1);
@@ -442,11 +398,9 @@ TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveT
     pPlain->m_dRunTime = 500.0;
     pRetentive->m_dRunTime = 700.0;
     CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    MSG down = MouseMsg(*pPower, WM_LBUTTONDOWN);
-    AfxGetThread()->RouteMessage(down);
+    Mouse(*pPower, WM_LBUTTONDOWN);
     EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_STOPPED);
-    MSG up = MouseMsg(*pPower, WM_LBUTTONUP);
-    AfxGetThread()->RouteMessage(up);
+    Mouse(*pPower, WM_LBUTTONUP);
     EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_RUNNING);
     EXPECT_DOUBLE_EQ(pPlain->m_dRunTime, 0.0);
     EXPECT_DOUBLE_EQ(pRetentive->m_dCarried, 700.0);
@@ -497,11 +451,9 @@ TEST_F(SimBarTest, MomentaryBreakInputIsOnUntilPressed)
     pBreak->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_BREAK;
     StartSimulation();
     CWnd* pButton = Inputs().FindControl(101)->pWnd;
-    MSG down = MouseMsg(*pButton, WM_LBUTTONDOWN);
-    AfxGetThread()->RouteMessage(down);
+    Mouse(*pButton, WM_LBUTTONDOWN);
     EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
-    MSG up = MouseMsg(*pButton, WM_LBUTTONUP);
-    AfxGetThread()->RouteMessage(up);
+    Mouse(*pButton, WM_LBUTTONUP);
     EXPECT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
 }
 
@@ -565,9 +517,7 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     pCounter->m_nParam[COUNTER_ON_PARAM] = 3;
     pCounter->m_nParamEx[COUNTER_OFF_PARAMEX] = 3;
 
-    m_pFrame = new CChildFrame;
-    ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
-    m_pFrame->SetActiveView(&m_view);
+    ASSERT_TRUE(CreateFrame());
     // The blocks find their sources through the main frame's active view, as in the program.
     CMainFrame mainFrame;
     AfxSetMainFrame(&mainFrame);
@@ -584,8 +534,6 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     ASSERT_NE(m_pTimer, nullptr);
     ASSERT_NE(m_pFrame->m_pInputsBar, nullptr);
 
-    RecordingSurface surface(SIZE{1200, 800});
-    CDC dc(surface);
     SYSTEMTIME stStart = {};
     m_pFrame->GetSimTime(&stStart);
     auto elapsed = [&] {
@@ -594,16 +542,12 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
         return SystemTimeToMs(&st) - SystemTimeToMs(&stStart);
     };
     auto runTo = [&](std::int64_t nMs) {
-        while (elapsed() < nMs) {
-            Tick();
-            surface.Clear();
-            m_view.OnDraw(&dc);
-        }
+        while (elapsed() < nMs)
+            TickAndPaint();
     };
     auto press = [&](int nInput) {
         static_cast<CButton*>(Inputs().FindControl(nInput)->pWnd)->Click();
-        surface.Clear();
-        m_view.OnDraw(&dc);
+        Paint();
     };
     auto state = [](const CBlockObj* pBlock) { return pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]; };
 
@@ -644,47 +588,30 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         CVetlaDoc doc;
         doc.m_nDocType = DOC_TYPE_FBD;
         m_view.m_pDocument = &doc;
-        auto add = [&doc](CBlockObj* pBlock, int nNumber) {
-            pBlock->m_nNumber = nNumber;
-            pBlock->InitForDocument(&doc);
-            doc.m_blockList.AddTail(pBlock);
-            return pBlock;
-        };
-        CBlockObj* pI1 = add(new CBlockIn(BT_IN), 100);
-        CBlockObj* pTimer = add(new CBlockDPR(BT_DPR), 9000);
-        CBlockObj* pQ1 = add(new CBlockOut(BT_OUT), 600);
+        CBlockObj* pI1 = Add(new CBlockIn(BT_IN), 100, &doc);
+        CBlockObj* pTimer = Add(new CBlockDPR(BT_DPR), 9000, &doc);
+        CBlockObj* pQ1 = Add(new CBlockOut(BT_OUT), 600, &doc);
         pTimer->m_nPinSource[0] = pI1->m_nNumber;
         pQ1->m_nPinSource[0] = pTimer->m_nNumber;
         pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds.hundredths, 00.00
 
-        m_pFrame = new CChildFrame;
-        ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
-        m_pFrame->SetActiveView(&m_view);
+        ASSERT_TRUE(CreateFrame());
         CMainFrame mainFrame;
         AfxSetMainFrame(&mainFrame);
         mainFrame.MDIActivate(m_pFrame);
         m_view.OnSimulation();
-        RecordingSurface surface(SIZE{1200, 800});
-        CDC dc(surface);
-        auto scanTicks = [&](int nTicks) {
-            for (int i = 0; i < nTicks; ++i) {
-                Tick();
-                surface.Clear();
-                m_view.OnDraw(&dc);
-            }
-        };
-        scanTicks(4);
+        TickAndPaint(4);
         if (before == Before::Suspended)
             Bar().OnSuspend();
         else if (before == Before::Stopped)
             Bar().OnStop();
         static_cast<CButton*>(Inputs().FindControl(100)->pWnd)->Click();
-        scanTicks(2);
+        TickAndPaint(2);
         if (bStepping) {
             Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("3"));
             Bar().OnStep();
         }
-        scanTicks(6);
+        TickAndPaint(6);
         EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
         EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
         m_view.OnSimulation();
@@ -703,19 +630,12 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
     CVetlaDoc doc;
     doc.m_nDocType = DOC_TYPE_LAD;
     m_view.m_pDocument = &doc;
-    auto add = [&doc](CBlockObj* pBlock, int nNumber, CPoint pt) {
-        pBlock->m_nNumber = nNumber;
-        pBlock->m_ptPos = pt;
-        pBlock->m_nOperand = 100;
-        pBlock->InitForDocument(&doc);
-        doc.m_blockList.AddTail(pBlock);
-        return pBlock;
-    };
-    CBlockObj* pMake = add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, CPoint(100, 100));
-    CBlockObj* pBreak = add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, CPoint(300, 100));
-    m_pFrame = new CChildFrame;
-    ASSERT_TRUE(m_pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600)));
-    m_pFrame->SetActiveView(&m_view);
+    CBlockObj* pMake = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, &doc);
+    CBlockObj* pBreak = Add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, &doc);
+    pMake->m_ptPos = CPoint(100, 100);
+    pBreak->m_ptPos = CPoint(300, 100);
+    pMake->m_nOperand = pBreak->m_nOperand = 100;
+    ASSERT_TRUE(CreateFrame());
     m_view.OnSimulation();
     const SimBarControl* pControl = Inputs().FindControl(100);
     ASSERT_NE(pControl, nullptr);

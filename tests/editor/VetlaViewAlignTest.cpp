@@ -4,7 +4,6 @@
 #include "editor/WiredDiagram.h"
 
 #include "blocks/BlockComment.h"
-#include "platform/core/CmdTarget.h"
 #include "shell/Resource.h"
 
 #include <vector>
@@ -14,15 +13,6 @@ namespace {
 class AlignTest : public WiredDiagram {
 protected:
     CBlockComment* SelectedComment(int x, int y) { return Select(Comment(x, y)); }
-    BOOL Enabled(UINT nID)
-    {
-        CCmdUI cmdUI;
-        cmdUI.m_nID = nID;
-        cmdUI.DoUpdate(&View(), FALSE);
-        return cmdUI.m_bEnabled;
-    }
-    // As a menu item sends it: a disabled command does nothing.
-    void Command(UINT nID) { View().SendMessage(WM_COMMAND, nID); }
     static bool IsOrthogonal(const CConnectLineObj* pLine)
     {
         for (INT_PTR i = 1; i < pLine->m_arrVertices.GetSize(); ++i) {

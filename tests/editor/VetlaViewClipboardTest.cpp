@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <initializer_list>
 #include <string>
 
 namespace {
@@ -64,6 +65,28 @@ protected:
         }
     }
 
+    // The objects selected in d and copied.
+    template <class... T>
+    static void Copy(EditDocument& d, T*... pObjects)
+    {
+        (d.Select(pObjects), ...);
+        d.View().OnEditCopy();
+    }
+
+    // Data put under the diagram's format as any program may put it.
+    static void PutOnClipboard(std::initializer_list<CObject*> blockObjects,
+                               std::initializer_list<CObject*> lineObjects = {})
+    {
+        CObList blocks;
+        CObList lines;
+        CObList none;
+        for (CObject* pObject : blockObjects)
+            blocks.AddTail(pObject);
+        for (CObject* pObject : lineObjects)
+            lines.AddTail(pObject);
+        CClipboard::SetData(RegisterDiagramClipboardFormats(), StoreDiagramObjects(blocks, lines, none));
+    }
+
     // A paste at (300, 300) that the target refuses: the target stays as it was, and the one
     // message the user was shown is returned.
     static CMessageBoxRecorder::Box RefusedPaste(EditDocument& target)
@@ -95,11 +118,7 @@ TEST_F(ClipboardTest, PasteWithinTheDocumentRenumbersAndLandsOnThePressPoint)
 {
     EditDocument& d = NewDocument();
     const AndDiagram a = BuildAnd(d);
-    for (CBlockObj* pBlock : {a.pIn1, a.pIn2, a.pAnd})
-        d.Select(pBlock);
-    d.Select(a.pWire1);
-    d.Select(a.pWire2);
-    d.View().OnEditCopy();
+    Copy(d, a.pIn1, a.pIn2, a.pAnd, a.pWire1, a.pWire2);
     Paste(d, CPoint(600, 400));
 
     ASSERT_EQ(d.Blocks().size(), 7u);
@@ -131,8 +150,7 @@ TEST_F(ClipboardTest, RepeatedPastesAtOnePointDoNotPileUp)
 {
     EditDocument& d = NewDocument();
     const AndDiagram a = BuildAnd(d);
-    d.Select(a.pAnd);
-    d.View().OnEditCopy();
+    Copy(d, a.pAnd);
     std::vector<CPoint> landed;
     for (int i = 0; i < 3; ++i) {
         Paste(d, CPoint(600, 400));
@@ -154,11 +172,7 @@ TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
     EditDocument& target = NewDocument();
     const AndDiagram a = BuildAnd(source);
     target.Block(BT_DPR, 500, 500);
-    for (CBlockObj* pBlock : {a.pIn1, a.pIn2, a.pAnd, a.pOut})
-        source.Select(pBlock);
-    for (CConnectLineObj* pLine : {a.pWire1, a.pWire2, a.pWireOut})
-        source.Select(pLine);
-    source.View().OnEditCopy();
+    Copy(source, a.pIn1, a.pIn2, a.pAnd, a.pOut, a.pWire1, a.pWire2, a.pWireOut);
     Paste(target, CPoint(300, 300));
 
     ASSERT_EQ(target.Blocks().size(), 5u);
@@ -185,11 +199,8 @@ TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
     CBlockObj* pDown = source.Block(BT_AND, 300, 200);
     source.Wire(pIn, 10, pUp, 0);
     CConnectLineObj* pLine = source.Wire(pIn, 10, pDown, 0);
-    ASSERT_FALSE(WiredJunctions(pLine).empty());
-    source.Select(pIn);
-    source.Select(pDown);
-    source.Select(pLine);
-    source.View().OnEditCopy();
+    ASSERT_FALSE(JunctionsOf(pLine).empty());
+    Copy(source, pIn, pDown, pLine);
     // Pasted where the copy stood: the pasted objects are not moved.
     CPoint ptTopLeft = pIn->m_ptPos;
     for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i) {
@@ -199,7 +210,7 @@ TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
     Paste(target, ptTopLeft);
     ASSERT_EQ(target.Lines().size(), 1u);
     EXPECT_EQ(target.Lines()[0]->m_arrVertices[0], pLine->m_arrVertices[0]);
-    EXPECT_TRUE(WiredJunctions(target.Lines()[0]).empty());
+    EXPECT_TRUE(JunctionsOf(target.Lines()[0]).empty());
 }
 
 TEST_F(ClipboardTest, FbdWiresIntoALadderDocumentAskFirst)
@@ -259,8 +270,7 @@ TEST_F(ClipboardTest, FunctionBlocksTravelFromFbdToLadderAndBack)
     EditDocument& ladder = NewDocument(DOC_TYPE_LAD);
     CBlockObj* pTimer = fbd.Block(BT_DPR, 200, 200);
     pTimer->m_strLabelSuffix = _T("T1");
-    fbd.Select(pTimer);
-    fbd.View().OnEditCopy();
+    Copy(fbd, pTimer);
     CMessageBoxRecorder recorder;
     Paste(ladder, CPoint(400, 300));
     ASSERT_EQ(ladder.CountType(BT_DPR), 1);
@@ -327,18 +337,14 @@ TEST_F(ClipboardTest, DamagedClipboardDataPastesNothing)
     EditDocument& d = NewDocument();
     d.Block(BT_AND, 100, 100);
     const Bytes before = d.Saved();
-    const UINT nFormat = RegisterDiagramClipboardFormats();
     CMessageBoxRecorder recorder;
 
-    CClipboard::SetData(nFormat, {0x03, 0x00, 0xFF, 0xFF, 0x01});
+    CClipboard::SetData(RegisterDiagramClipboardFormats(), {0x03, 0x00, 0xFF, 0xFF, 0x01});
     Paste(d, CPoint(300, 300));
 
     // A comment where the blocks belong.
     CBlockComment comment;
-    CObList blocks;
-    CObList none;
-    blocks.AddTail(&comment);
-    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, none, none));
+    PutOnClipboard({&comment});
     Paste(d, CPoint(300, 300));
 
     EXPECT_TRUE(recorder.Boxes().empty());
@@ -354,28 +360,21 @@ TEST_F(ClipboardTest, ElementsOutsideTheDiagramPasteNothing)
     const AndDiagram a = BuildAnd(source);
     target.Block(BT_AND, 100, 100);
     const Bytes before = target.Saved();
-    const UINT nFormat = RegisterDiagramClipboardFormats();
-    CObList blocks;
-    CObList lines;
-    CObList none;
-    for (CBlockObj* pBlock : {a.pIn1, a.pAnd})
-        blocks.AddTail(pBlock);
-    lines.AddTail(a.pWire1);
 
     a.pAnd->m_ptPos.x = INT_MAX - 10;
-    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    PutOnClipboard({a.pIn1, a.pAnd}, {a.pWire1});
     Paste(target, CPoint(300, 300));
     EXPECT_EQ(target.Saved(), before);
 
     a.pAnd->m_ptPos.x = 200;
     a.pWire1->m_arrVertices[1].x = -2147483000;
-    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    PutOnClipboard({a.pIn1, a.pAnd}, {a.pWire1});
     Paste(target, CPoint(300, 300));
     EXPECT_EQ(target.Saved(), before);
 
     // Far, but inside: pasted, and the document opens again.
     a.pWire1->m_arrVertices[1].x = 200000;
-    CClipboard::SetData(nFormat, StoreDiagramObjects(blocks, lines, none));
+    PutOnClipboard({a.pIn1, a.pAnd}, {a.pWire1});
     Paste(target, CPoint(300, 300));
     EXPECT_EQ(target.CountType(BT_AND), 2);
     CVetlaDoc reopened;
@@ -390,10 +389,7 @@ TEST_F(ClipboardTest, ValuesNoFileMayHoldPasteNothing)
     CBlockObj* pTimer = source.Block(BT_DPR, 100, 100);
     pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1000000;
     const Bytes before = target.Saved();
-    CObList blocks;
-    CObList none;
-    blocks.AddTail(pTimer);
-    CClipboard::SetData(RegisterDiagramClipboardFormats(), StoreDiagramObjects(blocks, none, none));
+    PutOnClipboard({pTimer});
     Paste(target, CPoint(300, 300));
     EXPECT_EQ(target.Saved(), before);
 }
@@ -453,9 +449,7 @@ TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
     pLog->m_nParam[DATALOG_COUNT_PARAM] = 1;
     for (int i = 0; i < 3; ++i)
         target.Block(BT_AND, 100, 100 + 50 * i);
-    source.Select(pLogged);
-    source.Select(pLog);
-    source.View().OnEditCopy();
+    Copy(source, pLogged, pLog);
     Paste(target, CPoint(400, 400));
 
     auto* pPastedLog = static_cast<CBlockDataLog*>(target.Doc().FindBlockByNumber(NUM_DATALOG));
@@ -481,8 +475,7 @@ TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
     EditDocument& d = NewDocument();
     CBlockObj* pText = d.Block(BT_MSGTEXT, 100, 100);
     ASSERT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 0);
-    d.Select(pText);
-    d.View().OnEditCopy();
+    Copy(d, pText);
     Paste(d, CPoint(300, 300));
     CBlockObj* pPasted = d.Blocks().back();
     EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
@@ -496,8 +489,7 @@ TEST_F(ClipboardTest, AGroupBeyondTheBaseAddsPages)
     EditDocument& source = NewDocument();
     EditDocument& target = NewDocument();
     CBlockObj* pFar = source.Block(BT_AND, 2075, 100);
-    source.Select(pFar);
-    source.View().OnEditCopy();
+    Copy(source, pFar);
     Paste(target, CPoint(0, 0));
     ASSERT_EQ(target.Blocks().size(), 1u);
     EXPECT_EQ(target.Blocks()[0]->m_ptPos, CPoint(2075, 100));
@@ -512,9 +504,7 @@ TEST_F(ClipboardTest, NewerBlocksIntoAnOlderControllerAreListed)
     EditDocument& target = NewDocument(DOC_TYPE_FBD, HW_OLDER);
     CBlockObj* pBoolean = source.Block(BT_BOOLEAN, 100, 100);
     CBlockObj* pKey = source.Block(BT_FKEY, 100, 200);
-    source.Select(pBoolean);
-    source.Select(pKey);
-    source.View().OnEditCopy();
+    Copy(source, pBoolean, pKey);
     CString strKey;
     strKey.Format(_T("\nF%d %s : Not supported!"), pKey->m_nOperand, Caption(BT_FKEY));
     EXPECT_EQ(RefusedPaste(target).text,
@@ -527,8 +517,7 @@ TEST_F(ClipboardTest, YearlyTimerTakesTheTargetGenerationsProgramSize)
     EditDocument& target = NewDocument(DOC_TYPE_FBD, HW_OLDER);
     CBlockObj* pYearly = source.Block(BT_YT, 100, 100);
     pYearly->m_wProgramBytes = 14;
-    source.Select(pYearly);
-    source.View().OnEditCopy();
+    Copy(source, pYearly);
     Paste(target, CPoint(300, 300));
     ASSERT_EQ(target.Blocks().size(), 1u);
     EXPECT_EQ(target.Blocks()[0]->m_wProgramBytes, 8);

@@ -67,29 +67,24 @@ TEST_F(ViewCommandsTest, ARightClickOnEmptySpaceOffersSelectionPasteAndSelectAll
     EXPECT_EQ(m_ptPopup, ptScreen);
 }
 
-TEST_F(ViewCommandsTest, ARightClickOnABlockOffersPropertiesAndTheEditCommands)
+TEST_F(ViewCommandsTest, ARightClickOnABlockOrACommentOffersPropertiesAndTheEditCommands)
 {
     CBlockObj* pAnd = Block(BT_AND, 300, 300);
-    RightClick(Middle(pAnd));
-    EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_EDIT_BLOCK_PROPERTIES, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR,
-                                                  ID_EDIT_SELECT_ALL}));
-    for (UINT nID : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR})
-        EXPECT_TRUE(ShownFlags(nID) & kOwnerDrawn) << nID;
-    EXPECT_FALSE(ShownFlags(ID_EDIT_BLOCK_PROPERTIES) & kOwnerDrawn);
-    EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pAnd}));
-}
-
-TEST_F(ViewCommandsTest, ARightClickOnACommentOffersTheEditCommands)
-{
     auto* pComment = new CBlockComment;
     pComment->m_nLeft = 100;
     pComment->m_nTop = 100;
     pComment->m_nBoxWidth = 80;
     pComment->m_nBoxHeight = 30;
     Doc().AddComment(pComment);
-    RightClick(CPoint(120, 110));
-    EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_EDIT_BLOCK_PROPERTIES, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR,
-                                                  ID_EDIT_SELECT_ALL}));
+    for (const CPoint pt : {CPoint(120, 110), Middle(pAnd)}) {
+        RightClick(pt);
+        EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_EDIT_BLOCK_PROPERTIES, ID_EDIT_CUT, ID_EDIT_COPY,
+                                                      ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
+        for (UINT nID : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR})
+            EXPECT_TRUE(ShownFlags(nID) & kOwnerDrawn) << nID;
+        EXPECT_FALSE(ShownFlags(ID_EDIT_BLOCK_PROPERTIES) & kOwnerDrawn);
+    }
+    EXPECT_EQ(SelectedBlocks(), (std::vector<CBlockObj*>{pAnd}));
 }
 
 TEST_F(ViewCommandsTest, WithTwoObjectsSelectedARightClickOnEitherOffersCutCopyDelete)
@@ -127,15 +122,10 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     View()->SeparateLine();
     ASSERT_EQ(Doc().m_lineList.GetCount(), 2) << "the wire is now a connector pair";
     View()->Selection().Clear(SELECTION_ALL);
-    CBlockObj* pMale = nullptr;
-    CConnectLineObj* pIntoMale = nullptr;
-    for (CConnectLineObj* pWire : diagram_consistency::ListOf<CConnectLineObj>(Doc().m_lineList)) {
-        if (pWire->m_pEndBlock && pWire->m_pEndBlock->m_nType == BT_MALE) {
-            pMale = pWire->m_pEndBlock;
-            pIntoMale = pWire;
-        }
-    }
+    CBlockObj* pMale = Doc().FindBlockByNumber(NUM_MALE);
     ASSERT_NE(pMale, nullptr);
+    CConnectLineObj* pIntoMale = Doc().FindLineToConnector(pMale);
+    ASSERT_NE(pIntoMale, nullptr);
 
     RightClick(OnWire(pIntoMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
@@ -152,17 +142,12 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
 
 TEST_F(ViewCommandsTest, NoMenuWithoutACurrentObjectOfTheKindHit)
 {
-    View()->m_bHitBlock = 1;
-    View()->m_bHitLine = 0;
-    View()->m_bHitComment = 0;
     View()->SetCurrentObjects(nullptr, nullptr, nullptr);
-    View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
-    View()->m_bHitBlock = 0;
-    View()->m_bHitComment = 1;
-    View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
-    View()->m_bHitComment = 0;
-    View()->m_bHitLine = 1;
-    View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
+    for (int CVetlaView::*pHit : {&CVetlaView::m_bHitBlock, &CVetlaView::m_bHitLine, &CVetlaView::m_bHitComment}) {
+        View()->m_bHitBlock = View()->m_bHitLine = View()->m_bHitComment = 0;
+        View()->*pHit = 1;
+        View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
+    }
     EXPECT_EQ(m_nPopups, 0);
 }
 

@@ -126,13 +126,13 @@ TEST_F(JunctionTest, WiresMarkedInOneGoGetTheDotsOfDrawingThemInTurn)
         lines.push_back(View().WireTool().ConnectPins(m_pOut, m_pSource, 10, PinCentre(pTo, 0), pTo, 0));
     std::vector<std::vector<int>> drawn;
     for (CConnectLineObj* pLine : lines) {
-        drawn.push_back(Junctions(pLine));
+        drawn.push_back(JunctionsOf(pLine));
         ResetJunctions(pLine);
     }
     ASSERT_NE(drawn, std::vector<std::vector<int>>(3));
     MarkJunctionsOfWires(lines);
     for (std::size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(Junctions(lines[i]), drawn[i]) << i;
+        EXPECT_EQ(JunctionsOf(lines[i]), drawn[i]) << i;
 }
 
 // ---- the page margins of a moved selection ----
@@ -183,13 +183,7 @@ TEST_F(PageMarginTest, EachKindOfObjectIsHeldInsideThePage)
 
 TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
 {
-    auto* pComment = new CBlockComment;
-    pComment->m_nLeft = 300;
-    pComment->m_nTop = 12;
-    pComment->m_nBoxWidth = 80;
-    pComment->m_nBoxHeight = 30;
-    Doc().m_commentList.AddTail(pComment);
-    View().Selection().Add(pComment);
+    CBlockComment* pComment = Select(Comment(300, 12, 80, 30));
     StepBack(0, -1);
     EXPECT_EQ(pComment->m_nTop, 13);
     View().Selection().Clear(SELECTION_ALL);
@@ -256,15 +250,20 @@ protected:
     CConnectLineObj* m_pLine;
 };
 
-TEST_F(ReattachTest, DroppingOnAnInputAlreadyFedChangesNothing)
+// Each refused drop shows its verdict and leaves the document as it was.
+TEST_F(ReattachTest, RefusedDropsChangeNothing)
 {
-    ExpectRefused(m_pLine, true, m_pAnd, 1, HOVER_INCOMPATIBLE);
-}
-
-TEST_F(ReattachTest, OutputToOutputAndInputToInputAreRefused)
-{
-    ExpectRefused(m_pLine, true, m_pOr, 10, HOVER_INCOMPATIBLE);
-    ExpectRefused(m_pLine, false, m_pOr, 0, HOVER_INCOMPATIBLE);
+    CBlockObj* pAnd2 = Block(BT_AND, 350, 40);
+    Wire(m_pAnd, 10, pAnd2, 0);
+    CConnectLineObj* pBack = Wire(m_pOr, 10, m_pAnd, 2);
+    CBlockObj* pMale = Block(BT_MALE, 120, 300);
+    CBlockObj* pFemale = Block(BT_FEMALE, 40, 300, pMale->m_nNumber + NUM_FEMALE_OFFSET);
+    CConnectLineObj* pIntoMale = Wire(m_pOr, 10, pMale, 0);
+    ExpectRefused(m_pLine, true, m_pAnd, 1, HOVER_INCOMPATIBLE);       // an input already fed
+    ExpectRefused(m_pLine, true, m_pOr, 10, HOVER_INCOMPATIBLE);       // output to output
+    ExpectRefused(m_pLine, false, m_pOr, 0, HOVER_INCOMPATIBLE);       // input to input
+    ExpectRefused(pBack, false, pAnd2, 10, HOVER_RECURSION);           // a loop
+    ExpectRefused(pIntoMale, false, pFemale, 10, HOVER_INCOMPATIBLE);  // into a Male from a Female
 }
 
 TEST_F(ReattachTest, TheEndMovesToTheNewInput)
@@ -316,22 +315,6 @@ TEST_F(ReattachTest, JunctionDotsFollowTheMovedWire)
             EXPECT_GE(CountLinesAtPoint(&Doc(), pLeft->m_arrVertices[i].x, pLeft->m_arrVertices[i].y), 2);
         }
     }
-}
-
-TEST_F(ReattachTest, ALoopIsRefusedWithTheRecursionVerdict)
-{
-    CBlockObj* pAnd2 = Block(BT_AND, 350, 40);
-    Wire(m_pAnd, 10, pAnd2, 0);
-    CConnectLineObj* pBack = Wire(m_pOr, 10, m_pAnd, 2);
-    ExpectRefused(pBack, false, pAnd2, 10, HOVER_RECURSION);
-}
-
-TEST_F(ReattachTest, AWireIntoAMaleCannotStartAtAFemale)
-{
-    CBlockObj* pMale = Block(BT_MALE, 120, 300);
-    CBlockObj* pFemale = Block(BT_FEMALE, 40, 300, pMale->m_nNumber + NUM_FEMALE_OFFSET);
-    CConnectLineObj* pIntoMale = Wire(m_pOr, 10, pMale, 0);
-    ExpectRefused(pIntoMale, false, pFemale, 10, HOVER_INCOMPATIBLE);
 }
 
 class LadderReattachTest : public WiredDiagram {

@@ -358,9 +358,9 @@ std::string Describe(EditDocument& d)
     return out.str();
 }
 
-class CrossingCutTest : public ConnectorPairTest,
-                        public ::testing::WithParamInterface<std::pair<const char*, std::function<void(CVetlaDoc&)>>> {
-};
+using NamedProgram = std::pair<const char*, std::function<void(CVetlaDoc&)>>;
+
+class CrossingCutTest : public ConnectorPairTest, public ::testing::WithParamInterface<NamedProgram> {};
 
 TEST_P(CrossingCutTest, GivesTheWiresOfSeparatingEachCrossingWireInTurn)
 {
@@ -385,12 +385,9 @@ TEST_P(CrossingCutTest, GivesTheWiresOfSeparatingEachCrossingWireInTurn)
     EXPECT_TRUE(DiagramIsConsistent(separated.Doc(), &separated.View()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    UploadedPrograms, CrossingCutTest,
-    ::testing::Values(std::pair<const char*, std::function<void(CVetlaDoc&)>>{"FanOut", [](CVetlaDoc& doc) {
-                          BuildFanOut(doc, 30);
-                      }},
-                      std::pair<const char*, std::function<void(CVetlaDoc&)>>{"EighthOfLargest", BuildEighthOfLargest}),
-    [](const auto& info) { return std::string(info.param.first); });
+INSTANTIATE_TEST_SUITE_P(UploadedPrograms, CrossingCutTest,
+                         ::testing::Values(NamedProgram{"FanOut", [](CVetlaDoc& doc) { BuildFanOut(doc, 30); }},
+                                           NamedProgram{"EighthOfLargest", BuildEighthOfLargest}),
+                         [](const auto& info) { return std::string(info.param.first); });
 
 } // namespace

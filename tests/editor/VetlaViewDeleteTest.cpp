@@ -76,7 +76,7 @@ TEST_F(DeleteTest, AnInputLeftWithoutWiresIsOpenAgain)
     CBlockObj* pOr = d.Block(BT_OR, 300, 300);
     CConnectLineObj* pToAnd = d.Wire(pIn, 10, pAnd, 0);
     d.Wire(pIn, 10, pOr, 1);
-    ASSERT_FALSE(WiredJunctions(pToAnd).empty() && WiredJunctions(d.Lines()[1]).empty());
+    ASSERT_FALSE(JunctionsOf(pToAnd).empty() && JunctionsOf(d.Lines()[1]).empty());
 
     d.Select(pToAnd);
     d.View().OnEditDelete();
@@ -84,7 +84,7 @@ TEST_F(DeleteTest, AnInputLeftWithoutWiresIsOpenAgain)
     // The output still feeds the OR; the remaining wire has no dot left.
     EXPECT_EQ(pIn->m_nPinSource[10], pOr->m_nNumber);
     ASSERT_EQ(d.Lines().size(), 1u);
-    EXPECT_TRUE(WiredJunctions(d.Lines()[0]).empty());
+    EXPECT_TRUE(JunctionsOf(d.Lines()[0]).empty());
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 
     d.Select(d.Lines()[0]);
@@ -178,17 +178,16 @@ TEST_F(DeleteTest, UndoBringsTheDeletedDiagramBack)
 TEST_F(DeleteTest, SelectAllIsOfferedForMoreThanConnectors)
 {
     EditDocument& d = NewDocument();
-    CCmdUI ui;
-    d.View().OnUpdateEditSelectAll(&ui);
-    EXPECT_FALSE(ui.m_bEnabled);
+    const auto offered = [&d] {
+        CCmdUI ui;
+        d.View().OnUpdateEditSelectAll(&ui);
+        return ui.m_bEnabled;
+    };
+    EXPECT_FALSE(offered());
     d.Doc().m_blockList.AddTail(d.View().CreateConnector(BT_MALE, nullptr));
-    CCmdUI connectorsOnly;
-    d.View().OnUpdateEditSelectAll(&connectorsOnly);
-    EXPECT_FALSE(connectorsOnly.m_bEnabled);
+    EXPECT_FALSE(offered()) << "connectors only";
     d.Doc().AddComment(new CBlockComment);
-    CCmdUI withComment;
-    d.View().OnUpdateEditSelectAll(&withComment);
-    EXPECT_TRUE(withComment.m_bEnabled);
+    EXPECT_TRUE(offered());
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "document/DocTestSupport.h"
 
-#include "platform/core/CmdTarget.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 #include "platform/ui/FrameIds.h"
@@ -12,17 +11,7 @@
 
 namespace {
 
-class ModesTest : public WiredDiagram {
-protected:
-    BOOL Enabled(UINT nID)
-    {
-        CCmdUI cmdUI;
-        cmdUI.m_nID = nID;
-        cmdUI.DoUpdate(&View(), FALSE);
-        return cmdUI.m_bEnabled;
-    }
-    void Command(UINT nID) { View().SendMessage(WM_COMMAND, nID); }
-};
+using ModesTest = WiredDiagram;
 
 TEST_F(ModesTest, ConnectNeedsABlockTogglesTheModeAndDropsTheSelection)
 {

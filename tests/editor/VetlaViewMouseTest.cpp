@@ -48,12 +48,23 @@ protected:
     void Down(CPoint pt, UINT nFlags = MK_LBUTTON) { V().SendMessage(WM_LBUTTONDOWN, nFlags, At(pt)); }
     void Move(CPoint pt, UINT nFlags = MK_LBUTTON) { V().SendMessage(WM_MOUSEMOVE, nFlags, At(pt)); }
     void Up(CPoint pt) { V().SendMessage(WM_LBUTTONUP, 0, At(pt)); }
-    void DoubleClick(CPoint pt) { V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(pt)); }
     void RightDown(CPoint pt) { V().SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(pt)); }
     void RightUp(CPoint pt) { V().SendMessage(WM_RBUTTONUP, 0, At(pt)); }
     void Click(CPoint pt)
     {
         Down(pt);
+        Up(pt);
+    }
+    void RightClick(CPoint pt)
+    {
+        RightDown(pt);
+        RightUp(pt);
+    }
+    // What a hand's double click sends: a click, the double-click press and its release.
+    void DoubleClick(CPoint pt)
+    {
+        Click(pt);
+        V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(pt));
         Up(pt);
     }
     // Press, a few moves on the way and the release, as a hand drags.
@@ -65,6 +76,11 @@ protected:
         Up(ptTo);
     }
 
+    static CPoint MiddleOfSecondSegment(const CConnectLineObj* pLine)
+    {
+        return CPoint((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
+                      (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
+    }
     static CPoint Centre(CBlockObj* pBlock) { return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2); }
     // A wire drawn with the Connect tool from one pin to another.
     CConnectLineObj* Connect(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
@@ -172,8 +188,7 @@ TEST_F(MouseEditing, AClickOnABlockOrAWireLeavesTheDocumentUnmodified)
     CBlockObj* pOut = Block(BT_OUT, 400, 250);
     CConnectLineObj* pLine = Connect(pIn, BLOCK_FIRST_OUTPUT, pOut, 0);
     ASSERT_NE(pLine, nullptr);
-    const CPoint ptMiddle((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
-                          (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
+    const CPoint ptMiddle = MiddleOfSecondSegment(pLine);
     Doc().SetModifiedFlag(FALSE);
     Click(Centre(pOut));
     EXPECT_TRUE(pOut->m_bSelected);
@@ -215,8 +230,7 @@ TEST_F(MouseEditing, DraggingAWireSegmentMarksTheDocumentModifiedWithoutASnapsho
     CConnectLineObj* pLine = Connect(pIn, BLOCK_FIRST_OUTPUT, pOut, 0);
     ASSERT_NE(pLine, nullptr);
     ASSERT_EQ(pLine->m_arrVertices.GetSize(), 4);
-    const CPoint ptMiddle((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
-                          (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
+    const CPoint ptMiddle = MiddleOfSecondSegment(pLine);
     Click(ptMiddle);  // selects the wire
     ASSERT_TRUE(pLine->m_bLineSelected);
     Doc().SetModifiedFlag(FALSE);
@@ -341,19 +355,13 @@ TEST_F(MouseEditing, DoubleClickOnADigitalInputPinTogglesItsNegation)
     ASSERT_EQ(pAnd->m_nPinKind[0], PINKIND_DIGITAL);
     ASSERT_EQ(pCompare->m_nPinKind[0], PINKIND_ANALOG);
     const CPoint ptPin = PinCentre(pAnd, 0);
-    Click(ptPin);
     DoubleClick(ptPin);
-    Up(ptPin);
     EXPECT_EQ(pAnd->m_bPinInvert[0], 1);
     EXPECT_TRUE(Doc().IsModified());
-    Click(ptPin);
     DoubleClick(ptPin);
-    Up(ptPin);
     EXPECT_EQ(pAnd->m_bPinInvert[0], 0);
     const CPoint ptAnalog = PinCentre(pCompare, 0);
-    Click(ptAnalog);
     DoubleClick(ptAnalog);
-    Up(ptAnalog);
     EXPECT_EQ(pCompare->m_bPinInvert[0], 0);
     EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
 }
@@ -490,19 +498,16 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     // A band around both.
     Drag(CPoint(280, 180), CPoint(450, 260));
     ASSERT_EQ(V().Selection().Blocks().GetCount(), 2);
-    RightDown(Centre(pA));
-    RightUp(Centre(pA));
+    RightClick(Centre(pA));
     EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
     EXPECT_EQ(V().m_bHitBlock, 1);
     EXPECT_EQ(V().CurrentBlock(), pA);
-    RightDown(CPoint(700, 330));
-    RightUp(CPoint(700, 330));
+    RightClick(CPoint(700, 330));
     EXPECT_TRUE(V().Selection().Blocks().IsEmpty());
     EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 0);
     // In a tool mode a right press selects the block alone and leaves the tool on.
     EnterMode(EDIT_MODE_CONNECT);
-    RightDown(Centre(pB));
-    RightUp(Centre(pB));
+    RightClick(Centre(pB));
     EXPECT_EQ(V().EditMode(), EDIT_MODE_CONNECT);
     EXPECT_TRUE(pB->m_bSelected);
     EXPECT_EQ(V().m_bHitBlock, 1);
@@ -516,12 +521,7 @@ TEST_F(MouseEditing, APressInTheDiagramTakesTheKeyboard)
     for (const bool bRight : {false, true}) {
         Frame()->SetFocus();
         ASSERT_NE(CWnd::GetFocus(), &V());
-        if (bRight) {
-            RightDown(CPoint(500, 300));
-            RightUp(CPoint(500, 300));
-        } else {
-            Click(CPoint(500, 300));
-        }
+        bRight ? RightClick(CPoint(500, 300)) : Click(CPoint(500, 300));
         EXPECT_EQ(CWnd::GetFocus(), &V()) << (bRight ? "right" : "left");
     }
 }

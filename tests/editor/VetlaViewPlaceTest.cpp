@@ -24,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -110,9 +111,8 @@ TEST_F(PlaceNewBlock, ProgramMemoryRefusesAtTheLimitItself)
     m_boxes.Clear();
 
     static_cast<CBlockObj*>(Doc().m_blockList.GetHead())->m_wProgramBytes = 24563;
-    CBlockObj* pBlock = Place(BT_AND);
+    const std::unique_ptr<CBlockObj> pBlock(Place(BT_AND));
     ASSERT_NE(pBlock, nullptr);
-    delete pBlock;
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
@@ -121,10 +121,9 @@ TEST_F(PlaceNewBlock, RotateAndQuadraticPassWheneverMemoryIsBelowTheLimit)
 {
     AddFunctionBlocks(1, 24575);
     for (int nType : {BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_QUAD}) {
-        CBlockObj* pBlock = Place(nType);
+        const std::unique_ptr<CBlockObj> pBlock(Place(nType));
         ASSERT_NE(pBlock, nullptr) << nType;
         EXPECT_GT(pBlock->m_wProgramBytes, 0) << "the block itself carries its size";
-        delete pBlock;
     }
     EXPECT_EQ(Place(BT_NOT), nullptr);
     static_cast<CBlockObj*>(Doc().m_blockList.GetHead())->m_wProgramBytes = 24576;
@@ -206,22 +205,14 @@ TEST_F(PlaceNewBlock, GenerationSizesFollowTheDocumentNotTheActiveOne)
             doc.m_wHardwareCode = wHardware;
             CVetlaView view(&doc);
             POINT pt{100, 100};
-            CBlockObj* pBlock = view.PlaceNewBlock(c.nType, &pt);
+            const std::unique_ptr<CBlockObj> pBlock(view.PlaceNewBlock(c.nType, &pt));
             ASSERT_NE(pBlock, nullptr);
             EXPECT_EQ(pBlock->m_wProgramBytes, wHardware == kOlderHardware ? c.wOlder : c.wNewer) << c.nType;
-            delete pBlock;
         }
     }
 }
 
-TEST_F(PlaceNewBlock, CursorKeyIsAlwaysRefused)
-{
-    EXPECT_EQ(Place(BT_CURSOR_KEY), nullptr);
-    EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"All available Cursors are in use!"}));
-    EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
-}
-
-// A full kind shows its own text; the document stays as it was.
+// A full kind shows its own text; the document stays as it was. The cursor key is always full.
 TEST_F(PlaceNewBlock, KindLimitsRefuseWithTheirTexts)
 {
     struct Case {
@@ -230,6 +221,7 @@ TEST_F(PlaceNewBlock, KindLimitsRefuseWithTheirTexts)
         const char16_t* pszText;
     };
     const Case cases[] = {
+        {BT_CURSOR_KEY, 0, u"All available Cursors are in use!"},
         {BT_DATALOG, 1, u"All available Data Log Block is in use!"},
         {BT_FKEY, 5, u"All Available TD Function Keys are in use!"},
         {BT_AFILTER, 8, u"All available Analog filter Blocks are in use!"},
@@ -241,7 +233,8 @@ TEST_F(PlaceNewBlock, KindLimitsRefuseWithTheirTexts)
         const INT_PTR nBlocks = Doc().m_blockList.GetCount();
         m_boxes.Clear();
         EXPECT_EQ(Place(c.nType), nullptr);
-        EXPECT_EQ(Messages(), (std::vector<std::u16string>{c.pszText}));
+        ASSERT_EQ(Messages(), (std::vector<std::u16string>{c.pszText}));
+        EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, UINT(MB_ICONSTOP));
         EXPECT_EQ(Doc().m_blockList.GetCount(), nBlocks);
     }
 }
@@ -261,22 +254,20 @@ TEST_F(PlaceNewBlock, SizeComesFromTheInputCount)
     };
     for (const Case& c : {Case{BT_AND, 40}, Case{BT_COUNTER, 40}, Case{BT_XOR, 36}, Case{BT_NOT, 36},
                           Case{BT_IN, 36}, Case{BT_DDR, 36}}) {
-        CBlockObj* pBlock = Place(c.nType);
+        const std::unique_ptr<CBlockObj> pBlock(Place(c.nType));
         ASSERT_NE(pBlock, nullptr);
         EXPECT_EQ(pBlock->m_nWidth, 25);
         EXPECT_EQ(pBlock->m_nHeight, c.nHeight) << c.nType;
-        delete pBlock;
     }
 }
 
 TEST_F(PlaceNewBlock, AnFbdBlockStandsUnderTheClickEvenAtTheLeftEdge)
 {
     for (POINT pt : {POINT{0, 0}, POINT{5, 7}, POINT{300, 250}}) {
-        CBlockObj* pBlock = Place(BT_AND, pt.x, pt.y);
+        const std::unique_ptr<CBlockObj> pBlock(Place(BT_AND, pt.x, pt.y));
         ASSERT_NE(pBlock, nullptr);
         EXPECT_EQ(pBlock->m_ptPos, CPoint(pt.x - 12, pt.y));
         EXPECT_EQ(pBlock->m_ptPos2, pBlock->m_ptPos);
-        delete pBlock;
     }
 }
 
@@ -303,10 +294,9 @@ TEST_F(PlaceInLadder, ABlockClickedNearTheRailStandsBesideIt)
     };
     for (const Case& c : {Case{r - 40, r + 7}, Case{r + 17, r + 7}, Case{r + 18, r + 6}, Case{r + 19, r + 7},
                           Case{r + 100, r + 88}}) {
-        CBlockObj* pBlock = Place(BT_MAKE, c.x, 55);
+        const std::unique_ptr<CBlockObj> pBlock(Place(BT_MAKE, c.x, 55));
         ASSERT_NE(pBlock, nullptr);
         EXPECT_EQ(pBlock->m_ptPos, CPoint(c.nLeft, 55)) << "click at R + " << c.x - r;
-        delete pBlock;
     }
 }
 
@@ -374,12 +364,11 @@ TEST(PlacementProgramBytes, AgreesWithTheClassesExceptWhereTheCheckCountsOtherwi
             if (!IsFunctionBlockType(nType) || !IsPlaceableType(nType))
                 continue;
             POINT pt{100, 100};
-            CBlockObj* pBlock = active.View().PlaceNewBlock(nType, &pt);
+            const std::unique_ptr<CBlockObj> pBlock(active.View().PlaceNewBlock(nType, &pt));
             ASSERT_NE(pBlock, nullptr) << nType;
             const auto found = counted.find(nType);
             const WORD wExpected = found != counted.end() ? found->second : pBlock->m_wProgramBytes;
             EXPECT_EQ(PlacementProgramBytes(nType, IsNewGeneration(wHardware)), wExpected) << nType;
-            delete pBlock;
         }
     }
 }

@@ -19,7 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <tuple>
 
 namespace {
 
@@ -185,42 +184,6 @@ TEST_F(ScanTest, SampleDiagramGivesItsOutputsAtTheirTimes)
 
     Click(pI1);
     EXPECT_EQ(State(pQ1), 0) << "the trigger fell";
-}
-
-// The sample stored as a project file beside the test (view-sample.dfb), for a person to open
-// in the program; it must load back with its blocks and wires.
-TEST_F(ScanTest, SampleDiagramStoresAsAProjectFile)
-{
-    auto* pI1 = Place(new CBlockIn(BT_IN), NUM_INPUT, 0, 0);
-    auto* pI2 = Place(new CBlockIn(BT_IN), NUM_INPUT + 1, 0, 1);
-    auto* pAnd = Place(new CBlockLogic(BT_AND), NUM_FUNCTION_BLOCK, 1, 0);
-    auto* pTimer = Place(new CBlockDPR(BT_DPR), NUM_FUNCTION_BLOCK + 1, 2, 0);
-    auto* pQ1 = Place(new CBlockOut(BT_OUT), NUM_OUTPUT, 3, 0);
-    using Link = std::tuple<CBlockObj*, CBlockObj*, int>;
-    for (auto [pFrom, pTo, nPin] : {Link{pI1, pAnd, 0}, Link{pI2, pAnd, 1}, Link{pAnd, pTimer, kTrg}, Link{pTimer, pQ1, 0}}) {
-        Connect(pFrom, pTo, nPin);
-        CRect rcFrom;
-        CRect rcTo;
-        pFrom->GetPinRect(&rcFrom, BLOCK_FIRST_OUTPUT, 5);
-        pTo->GetPinRect(&rcTo, nPin, 5);
-        const CPoint ptFrom(rcFrom.right, rcFrom.CenterPoint().y);
-        const CPoint ptTo(rcTo.left, rcTo.CenterPoint().y);
-        CConnectLineObj* pLine = Wire(pFrom, BLOCK_FIRST_OUTPUT, pTo, nPin, ptFrom.y);
-        pLine->m_ptStart = ptFrom;
-        pLine->m_ptEnd = ptTo;
-        pLine->m_arrVertices.RemoveAll();
-        pLine->m_arrVertices.Add(ptFrom);
-        pLine->m_arrVertices.Add(CPoint((ptFrom.x + ptTo.x) / 2, ptFrom.y));
-        pLine->m_arrVertices.Add(CPoint((ptFrom.x + ptTo.x) / 2, ptTo.y));
-        pLine->m_arrVertices.Add(ptTo);
-    }
-    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;
-    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 2;
-    ASSERT_TRUE(Doc().OnSaveDocument(_T("view-sample.dfb")));
-    CVetlaDoc loaded;
-    ASSERT_TRUE(loaded.OnOpenDocument(_T("view-sample.dfb")));
-    EXPECT_EQ(loaded.m_blockList.GetCount(), 5);
-    EXPECT_EQ(loaded.m_lineList.GetCount(), 4);
 }
 
 TEST_F(ScanTest, ClicksToggleInputsOnlyWhileRunningFreely)

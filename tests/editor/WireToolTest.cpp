@@ -107,28 +107,19 @@ TEST_F(WiringTest, AWireFromAnOutputToAnOpenInputJoinsBothPinTablesWithOneSnapsh
     ExpectConsistent();
 }
 
-TEST_F(WiringTest, ReleasingOnTheStartPinAbandonsTheWire)
-{
-    CBlockObj* pIn = Block(BT_IN, 100, 100);
-    const int nSnapshots = Snapshots();
-    Press(PinCentre(pIn, 10));
-    // Output to output is refused, but over its own start the tip says nothing.
-    EXPECT_EQ(Hover(PinCentre(pIn, 10)), CString());
-    EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_INCOMPATIBLE);
-    Release(PinCentre(pIn, 10));
-    EXPECT_EQ(LineCount(), 0);
-    EXPECT_EQ(Snapshots(), nSnapshots);
-    ExpectIdle();
-}
-
-TEST_F(WiringTest, ReleasingOnABodyOrOnEmptySpaceAbandonsTheWire)
+TEST_F(WiringTest, ReleasingOnTheStartPinABodyOrEmptySpaceAbandonsTheWire)
 {
     CBlockObj* pIn = Block(BT_IN, 100, 100);
     CBlockObj* pAnd = Block(BT_AND, 200, 100);
-    for (CPoint pt : {CPoint(pAnd->m_ptPos.x + 12, pAnd->m_ptPos.y + 18), CPoint(600, 600)}) {
+    const int nSnapshots = Snapshots();
+    for (CPoint pt : {PinCentre(pIn, 10), CPoint(pAnd->m_ptPos.x + 12, pAnd->m_ptPos.y + 18), CPoint(600, 600)}) {
         Press(PinCentre(pIn, 10));
+        // Output to output is refused, but over its own start the tip says nothing.
+        EXPECT_EQ(Hover(PinCentre(pIn, 10)), CString());
+        EXPECT_EQ(View().WireTool().HoverVerdict(), HOVER_INCOMPATIBLE);
         Release(pt);
         EXPECT_EQ(LineCount(), 0);
+        EXPECT_EQ(Snapshots(), nSnapshots);
         ExpectIdle();
     }
 }
@@ -260,7 +251,7 @@ TEST_F(WiringTest, ASecondWireFromOneOutputGetsAJunctionDotWhereTheyPart)
     ASSERT_EQ(LineCount(), 2);
     int nDots = 0;
     for (POSITION pos = Doc().m_lineList.GetHeadPosition(); pos;)
-        nDots += int(Junctions(static_cast<CConnectLineObj*>(Doc().m_lineList.GetNext(pos))).size());
+        nDots += int(JunctionsOf(static_cast<CConnectLineObj*>(Doc().m_lineList.GetNext(pos))).size());
     EXPECT_EQ(nDots, 1);
     ExpectConsistent();
 }
@@ -441,15 +432,11 @@ TEST_F(LadderWiringTest, AFedAnalogInputStartsNoFurtherWire)
 
 // ---- the label table ----
 
-TEST(BlockTextTable, RowsFollowTheTypeCodeRunsAndCodesWithoutARowHaveNone)
+// Which row holds which type is the block-type table's order; the power bus's constant and the
+// lookup must reach it, and codes without a row have none.
+TEST(BlockTextTable, ThePowerBusIsTheLastRowAndCodesWithoutARowHaveNone)
 {
-    const std::pair<int, int> rows[] = {
-        {BT_AND, 0}, {BT_NOT, 7}, {BT_DPR, 8}, {BT_SW, 21}, {BT_IN, 22}, {BT_FKEY, 33},
-        {BT_MAKE, 34}, {BT_AOUT_LAD, 39}, {BT_COUNTER, 40}, {BT_WIFI_AOUT, 67}, {BT_BOOLEAN, 68},
-        {BT_CRC16, 94}, {BT_ODD, 95}, {BT_QUAD, 114}, {BT_DATALOG, 115}, {BT_POWERBUS, 116},
-    };
-    for (auto [nType, nRow] : rows)
-        EXPECT_EQ(BlockTextRow(nType), nRow) << nType;
+    EXPECT_EQ(BlockTextRow(BT_POWERBUS), BLOCK_TEXT_POWER_BUS_ROW);
     for (int nType : {BT_MALE, BT_FEMALE, 0, -1, 299, 308, 399, 414, 599, 612, 706, 828, 829, 857, 880, 899,
                       910, 912, 950, 952, 100000})
         EXPECT_EQ(BlockTextRow(nType), -1) << nType;

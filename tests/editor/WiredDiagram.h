@@ -13,6 +13,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/DiagramPoints.h"
 #include "editor/VetlaView.h"
+#include "platform/core/CmdTarget.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/PtrArray.h"
 
@@ -49,6 +50,17 @@ protected:
             pBlock->m_nNumber = nNumber;
         return pBlock;
     }
+
+    // Whether the view offers the command, as a menu asks before it opens.
+    BOOL Enabled(UINT nID)
+    {
+        CCmdUI cmdUI;
+        cmdUI.m_nID = nID;
+        cmdUI.DoUpdate(&View(), FALSE);
+        return cmdUI.m_bEnabled;
+    }
+    // As a menu item sends it: a disabled command does nothing.
+    void Command(UINT nID) { View().SendMessage(WM_COMMAND, nID); }
 
     // A comment box of the size at (x, y).
     CBlockComment* Comment(int x, int y, int w = 60, int h = 20)
@@ -123,16 +135,6 @@ protected:
         pLine->m_arrJunctions.RemoveAll();
         for (INT_PTR i = 0; i < pLine->m_arrVertices.GetSize(); ++i)
             pLine->m_arrJunctions.Add(CPoint(LINE_NO_JUNCTION, LINE_NO_JUNCTION));
-    }
-
-    // The vertex indexes of the wire that carry a junction dot.
-    static std::vector<int> Junctions(const CConnectLineObj* pLine)
-    {
-        std::vector<int> marked;
-        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i)
-            if (pLine->IsJunction(i))
-                marked.push_back(int(i));
-        return marked;
     }
 
     ActiveDocument m_active;
