@@ -7,6 +7,7 @@
 #include "blocks/MessageTextClasses.h"
 #include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
+#include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -86,6 +88,23 @@ inline std::size_t FindText(const Bytes& bytes, std::string_view text, std::size
 {
     const auto it = std::search(bytes.begin() + std::ptrdiff_t(nFrom), bytes.end(), text.begin(), text.end());
     return it == bytes.end() ? std::string_view::npos : std::size_t(it - bytes.begin());
+}
+
+// The records of the objects as an archive writes them one after another, the first one's
+// class by name and later ones of the same class by tag.
+inline Bytes ObjectRecords(std::initializer_list<CObject*> objects)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        for (CObject* pOb : objects)
+            ar.WriteObject(pOb);
+        ar.Close();
+    }
+    Bytes record(std::size_t(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(record.data(), UINT(record.size()));
+    return record;
 }
 
 // Expected file bytes, written independently of the archive.
