@@ -63,28 +63,6 @@ TEST_F(BlockNames, EveryCatalogueTypeHasItsCaptionAndDisplayName)
     }
 }
 
-TEST_F(BlockNames, CaptionsAndDisplayNamesKeepTheirTexts)
-{
-    CVetlaDoc doc;
-    const std::pair<int, std::u16string> captions[] = {
-        {300, u"[AND]"},         {303, u"[NAND(Edge)]"},           {404, u"[Wiping relay(pulse output)]"},
-        {609, u"[Analog output]"}, {705, u"[Analog output]"},      {823, u"[Mathematical instruction error detection]"},
-        {869, u"[2's n power]"}, {911, u"[Data Log]"},             {999, u"<none>"},
-    };
-    for (const auto& [nType, caption] : captions)
-        EXPECT_EQ(Caption(nType), caption) << nType;
-
-    const std::pair<UINT, std::u16string> names[] = {
-        {450, u"AND"}, {457, u"NOR"}, {555, u"2's nth power"}, {578, u"CRC16"},
-        {636, u"Data Log"}, {645, u"WiFi Digital Read"}, {648, u"WiFi Analog Write"},
-    };
-    for (const auto& [nId, name] : names) {
-        CString str;
-        str.LoadString(nId);
-        EXPECT_EQ(Text(str), name) << nId;
-    }
-}
-
 // The Chinese interface renames the WiFi blocks, leaves the cursor and soft keys as they were
 // and takes the block names from the string table, keeping the English caption for a name the
 // table lacks rather than showing empty brackets.
@@ -107,18 +85,12 @@ TEST_F(BlockNames, ChineseCaptions)
     EXPECT_EQ(Caption(BT_CURSOR_KEY), u"[Cursor Key]");
 }
 
-TEST_F(BlockNames, ParameterNamesKeepTheirIds)
+// Every user of the names fills them first: a second fill must not add a second copy.
+TEST_F(BlockNames, ParameterNamesAreFilledOnce)
 {
     CVetlaDoc::InitParameterNames();
     CVetlaDoc::InitParameterNames();
-    ASSERT_EQ(g_arrParameterNames.GetSize(), PARAMETER_NAME_COUNT);
-    const std::pair<int, std::u16string> names[] = {
-        {0, u"Current Time"}, {34, u"Current Time"}, {65, u"MI-hour:miniute"}, {77, u"Time Zone(E+;W-)"},
-        {112, u"Intergration time(TI)"}, {130, u"Source"}, {131, u""}, {137, u""}, {138, u"Pulse Width"},
-        {144, u"Counter"},
-    };
-    for (const auto& [i, name] : names)
-        EXPECT_EQ(Text(g_arrParameterNames[i]), name) << i;
+    EXPECT_EQ(g_arrParameterNames.GetSize(), PARAMETER_NAME_COUNT);
 }
 
 struct LabelCase {
@@ -142,17 +114,13 @@ TEST_P(BlockLabels, AddressOfTheBlock)
         pBlock->m_nNumber = nNumber;
         pBlock->m_nOperand = nOperand;
         doc.m_blockList.AddTail(pBlock);
+        return pBlock;
     };
     addNamed(BT_RELAY_COIL, 21000, 617);
     addNamed(BT_RELAY_COIL, 21001, 1320);
     addNamed(BT_AOUT_LAD, 22000, 4290);
     addNamed(BT_AOUT_LAD, 22001, 4231);
-
-    CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, nullptr);
-    pBlock->m_nNumber = c.nNumber;
-    pBlock->m_nOperand = c.nOperand;
-    doc.m_blockList.AddTail(pBlock);
-    EXPECT_EQ(Text(doc.GetBlockLabel(pBlock)), c.label);
+    EXPECT_EQ(Text(doc.GetBlockLabel(addNamed(c.nType, c.nNumber, c.nOperand))), c.label);
 }
 
 constexpr WORD kNew = 0x5188;
@@ -219,23 +187,19 @@ protected:
     CVetlaDoc m_doc;
 };
 
-TEST_F(BlockChoices, ReferencesOfTheOlderGenerationAreCountersAndAnalogBlocks)
+// The older generation offers the counters and analog blocks, the newer what the capability
+// flags allow; neither offers the block asking.
+TEST_F(BlockChoices, ReferencesByGeneration)
 {
-    m_doc.m_wHardwareCode = kOld;
-    FakeList combo;
-    m_doc.FillReferenceCombo(-1, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B0[Up/Down Counter]", u"B2"}));
-    combo.items.clear();
-    m_doc.FillReferenceCombo(9000, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B2"}));
-}
-
-TEST_F(BlockChoices, ReferencesOfTheNewerGenerationFollowTheCapability)
-{
-    m_doc.m_wHardwareCode = kNew;
-    FakeList combo;
-    m_doc.FillReferenceCombo(9003, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B0[Up/Down Counter]"}));
+    const auto offered = [this](WORD wCode, int nAsking) {
+        m_doc.m_wHardwareCode = wCode;
+        FakeList combo;
+        m_doc.FillReferenceCombo(nAsking, &combo);
+        return combo.items;
+    };
+    EXPECT_EQ(offered(kOld, -1), (std::vector<std::u16string>{u"B0[Up/Down Counter]", u"B2"}));
+    EXPECT_EQ(offered(kOld, 9000), (std::vector<std::u16string>{u"B2"}));
+    EXPECT_EQ(offered(kNew, 9003), (std::vector<std::u16string>{u"B0[Up/Down Counter]"}));
 }
 
 TEST_F(BlockChoices, ValueBlocksInBothGenerations)
