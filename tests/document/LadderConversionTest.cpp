@@ -303,21 +303,12 @@ TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
     EXPECT_GT(fbd.m_nPagesDown * fbd.m_sizeScreen.cy, nBottom);
     EXPECT_GT(fbd.m_nPagesAcross * fbd.m_sizeScreen.cx, nRight);
 
+    // Loaded again it is the same diagram, byte for byte.
+    const Bytes saved = SaveToBytes(fbd);
     CVetlaDoc loaded;
-    LoadFromBytes(loaded, SaveToBytes(fbd));
-    EXPECT_EQ(loaded.m_nDocType, DOC_TYPE_FBD);
-    ASSERT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
-    EXPECT_EQ(loaded.m_lineList.GetCount(), fbd.m_lineList.GetCount());
-    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
-        const auto* pBlock = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
-        const CBlockObj* pLoaded = loaded.FindBlockByNumber(pBlock->m_nNumber);
-        ASSERT_NE(pLoaded, nullptr) << pBlock->m_nNumber;
-        EXPECT_EQ(pLoaded->m_nType, pBlock->m_nType);
-        for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-            EXPECT_EQ(pLoaded->m_nPinSource[nPin], pBlock->m_nPinSource[nPin]) << pBlock->m_nNumber << ":" << nPin;
-            EXPECT_EQ(pLoaded->m_bPinInvert[nPin], pBlock->m_bPinInvert[nPin]) << pBlock->m_nNumber << ":" << nPin;
-        }
-    }
+    LoadFromBytes(loaded, saved);
+    EXPECT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
+    EXPECT_EQ(SaveToBytes(loaded), saved);
 }
 
 TEST_F(LadderConversionTest, WiresFromOneSourcePartWithJunctionDots)
