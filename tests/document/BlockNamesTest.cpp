@@ -1,7 +1,7 @@
 #include "DocTestSupport.h"
+#include "RuleDiagram.h"
 
 #include "blocks/BlockComment.h"
-#include "blocks/BlockConnector.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -216,39 +216,17 @@ TEST_F(BlockChoices, ValueBlocksInBothGenerations)
     m_doc.FillReferenceCombo(-1, static_cast<FakeList*>(nullptr));
 }
 
-class ElementLookups : public DocTest {
-protected:
-    CConnectLineObj* AddLine(CBlockObj* pStart, int nStartPin, CBlockObj* pEnd, int nEndPin)
-    {
-        auto* pLine = new CConnectLineObj;
-        pLine->m_pStartBlock = pStart;
-        pLine->m_nStartPin = nStartPin;
-        pLine->m_pEndBlock = pEnd;
-        pLine->m_nEndPin = nEndPin;
-        m_doc.m_lineList.AddTail(pLine);
-        return pLine;
-    }
-    template <class T>
-    T* Block()
-    {
-        T* pBlock = new T;
-        m_doc.m_blockList.AddTail(pBlock);
-        return pBlock;
-    }
-
-    CVetlaDoc m_doc;
-};
+using ElementLookups = RuleDiagram;
 
 TEST_F(ElementLookups, WireIntoAConnector)
 {
-    CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
-    CBlockObj* pGate = AddNew(m_doc, BT_AND);
-    auto* pMale = Block<CBlockMale>();
-    auto* pFemale = Block<CBlockFemale>();
+    CBlockObj* pSource = Block(BT_COUNTER);
+    CBlockObj* pGate = Block(BT_AND);
+    auto [pMale, pFemale] = ConnectorPair();
     EXPECT_EQ(m_doc.FindLineToConnector(pMale), nullptr);
-    AddLine(pSource, 10, pGate, 0);
-    AddLine(pFemale, 10, pGate, 1);
-    CConnectLineObj* pIntoMale = AddLine(pSource, 10, pMale, 0);
+    Wire(pSource, 10, pGate, 0);
+    Wire(pFemale, 10, pGate, 1);
+    CConnectLineObj* pIntoMale = Wire(pSource, 10, pMale, 0);
     EXPECT_EQ(m_doc.FindLineToConnector(pMale), pIntoMale);
     EXPECT_EQ(m_doc.FindLineToConnector(pFemale), nullptr);
     EXPECT_EQ(m_doc.FindLineToConnector(pGate), nullptr);
@@ -259,8 +237,8 @@ TEST_F(ElementLookups, WireIntoAConnector)
 // offered pin already, in either direction; it does not count itself.
 TEST_F(ElementLookups, DuplicateWires)
 {
-    CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
-    CBlockObj* pGate = AddNew(m_doc, BT_AND);
+    CBlockObj* pSource = Block(BT_COUNTER);
+    CBlockObj* pGate = Block(BT_AND);
     CConnectLineObj drawn;
     drawn.m_pStartBlock = pSource;
     drawn.m_nStartPin = 10;
@@ -269,7 +247,7 @@ TEST_F(ElementLookups, DuplicateWires)
     drawn.m_nDragEnd = 1;
     EXPECT_FALSE(m_doc.IsDuplicateLine(&drawn, pGate, 0));
 
-    CConnectLineObj* pExisting = AddLine(pSource, 10, pGate, 0);
+    CConnectLineObj* pExisting = Wire(pSource, 10, pGate, 0);
     EXPECT_TRUE(m_doc.IsDuplicateLine(&drawn, pGate, 0));
     EXPECT_FALSE(m_doc.IsDuplicateLine(&drawn, pGate, 1));
     drawn.m_nDragEnd = -1;
