@@ -10,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -54,27 +55,23 @@ Bytes SampleBytes(BOOL bLadder)
     return SaveToBytes(doc);
 }
 
+// The two samples, and one block of every type in each generation.
 TEST_F(DocDamageTest, SamplesLoadAndSaveToTheSameBytes)
 {
-    for (BOOL bLadder : {FALSE, TRUE}) {
-        const Bytes bytes = SampleBytes(bLadder);
-        CVetlaDoc doc;
-        LoadFromBytes(doc, bytes);
-        EXPECT_EQ(SaveToBytes(doc), bytes) << bLadder;
-    }
-}
-
-TEST_F(DocDamageTest, EveryBlockTypeRoundTrips)
-{
-    for (WORD wCode : {WORD(0x2188), WORD(0x5288)}) {
+    for (const auto& [bLadder, bEveryType, wCode] :
+         {std::tuple(FALSE, FALSE, WORD(0x5188)), std::tuple(TRUE, FALSE, WORD(0x5188)),
+          std::tuple(FALSE, TRUE, WORD(0x2188)), std::tuple(FALSE, TRUE, WORD(0x5288))}) {
         HardwareCodeScope hw(wCode);
         CVetlaDoc doc;
-        FillFbdSample(doc, TRUE);
+        if (bLadder)
+            FillLadSample(doc);
+        else
+            FillFbdSample(doc, bEveryType);
         const Bytes bytes = SaveToBytes(doc);
         CVetlaDoc loaded;
         LoadFromBytes(loaded, bytes);
-        EXPECT_EQ(CountBlocks(loaded), CountBlocks(doc));
-        EXPECT_EQ(SaveToBytes(loaded), bytes) << wCode;
+        EXPECT_EQ(CountBlocks(loaded), CountBlocks(doc)) << bLadder << bEveryType << wCode;
+        EXPECT_EQ(SaveToBytes(loaded), bytes) << bLadder << bEveryType << wCode;
     }
 }
 
