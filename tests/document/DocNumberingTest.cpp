@@ -5,8 +5,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/TypeCodeList.h"
 
-#include <climits>
-#include <cstdint>
 #include <set>
 #include <vector>
 
@@ -279,31 +277,6 @@ TEST_F(DocLookupTest, NumberIndexAnswersLikeTheListWhileItLives)
         EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), nullptr);
     }
     EXPECT_EQ(m_doc.FindBlockByNumber(pLater->m_nNumber), pLater);
-}
-
-// The index is a hash table: numbers that land on the same slots (multiples of a power of two,
-// negative ones, runs) must still each find their own block, and an absent number none.
-TEST_F(DocLookupTest, NumberIndexFindsEveryNumberAmongCollidingOnes)
-{
-    std::vector<int> numbers = {-5, -1, 0, 1, 2, 3, INT32_MAX, INT32_MIN};
-    for (int k = 1; k <= 64; ++k) {
-        numbers.push_back(k << 12);
-        numbers.push_back(k << 20);
-        numbers.push_back(9000 + k);
-    }
-    for (int nNumber : numbers)
-        AddNumbered(BT_AND, nNumber);
-    std::vector<CBlockObj*> fromList;
-    for (int nNumber : numbers)
-        fromList.push_back(m_doc.FindBlockByNumber(nNumber));
-    CBlockNumberIndex index(m_doc);
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
-        ASSERT_NE(fromList[i], nullptr);
-        EXPECT_EQ(m_doc.FindBlockByNumber(numbers[i]), fromList[i]) << numbers[i];
-    }
-    for (int nAbsent : {-2, 4, 9000, 9065, 65 << 12, 65 << 20, INT32_MAX - 1})
-        EXPECT_EQ(m_doc.FindBlockByNumber(nAbsent), nullptr) << nAbsent;
-    EXPECT_EQ(m_doc.FindBlocksInNumberRange(9001, 9064).size(), 64u);
 }
 
 TEST_F(DocLookupTest, LadderRailIsFoundFirst)
