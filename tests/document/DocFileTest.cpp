@@ -228,7 +228,9 @@ TEST_F(DocOpenTest, OpeningAFileWithOldPinKindsReinitialisesThemOnce)
     EXPECT_EQ(SaveToBytes(doc)[2], 'U');
 }
 
-TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
+// The message names the file; the document, its objects, the global hardware and its undo
+// history stay, and the shell hears of no series.
+TEST_F(DocOpenTest, ADamagedOrMissingFileIsReportedAndChangesNothing)
 {
     {
         CVetlaDoc doc;
@@ -244,28 +246,19 @@ TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
     const Bytes before = SaveToBytes(doc);
     const auto objects = ElementObjects(doc);
     const WORD wHardware = g_wHardwareCode;
-    EXPECT_FALSE(doc.OnOpenDocument(m_strPath));
-    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_NE(m_boxes.Boxes()[0].text.Find(m_strPath), -1)
-        << "the message names the file: " << m_boxes.Boxes()[0].text.ToUtf8();
-    EXPECT_EQ(ElementObjects(doc), objects);
-    EXPECT_EQ(SaveToBytes(doc), before);
-    EXPECT_EQ(g_wHardwareCode, wHardware);
+    for (const CString& strPath : {m_strPath, m_strPath + _T(".missing")}) {
+        SCOPED_TRACE(strPath.ToUtf8());
+        m_boxes.Clear();
+        EXPECT_FALSE(doc.OnOpenDocument(strPath));
+        ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+        EXPECT_NE(m_boxes.Boxes()[0].text.Find(strPath), -1) << m_boxes.Boxes()[0].text.ToUtf8();
+        EXPECT_EQ(ElementObjects(doc), objects);
+        EXPECT_EQ(SaveToBytes(doc), before);
+        EXPECT_EQ(g_wHardwareCode, wHardware);
+        EXPECT_FALSE(doc.m_undo.CanUndo());
+    }
     EXPECT_EQ(shell.OpenDocuments(), 1);
-    EXPECT_TRUE(shell.m_series.empty()) << "a failed open shows no series";
-}
-
-TEST_F(DocOpenTest, AMissingFileIsReportedAndChangesNothing)
-{
-    CVetlaDoc doc;
-    AddNew(doc, BT_AND);
-    const Bytes before = SaveToBytes(doc);
-    const auto objects = ElementObjects(doc);
-    EXPECT_FALSE(doc.OnOpenDocument(m_strPath + _T(".missing")));
-    EXPECT_EQ(ElementObjects(doc), objects);
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(SaveToBytes(doc), before);
-    EXPECT_FALSE(doc.m_undo.CanUndo());
+    EXPECT_TRUE(shell.m_series.empty());
 }
 
 // A block whose reference k points at a block object numbered nNumber, which need not be in
