@@ -26,7 +26,10 @@ protected:
         return pComp;
     }
     // A wire from the output of one block to an input of another.
-    void Wire(CBlockObj* pFrom, CBlockObj* pTo, int nPin = 0) { RuleDiagram::Wire(pFrom, BLOCK_FIRST_OUTPUT, pTo, nPin); }
+    void Wire(CBlockObj* pFrom, CBlockObj* pTo, int nPin = 0)
+    {
+        RuleDiagram::Wire(pFrom, BLOCK_FIRST_OUTPUT, pTo, nPin);
+    }
     CBlockAnalogIn* Input(int nMin, int nMax, int nValue, int nAuto = 0)
     {
         auto* pIn = static_cast<CBlockAnalogIn*>(Block(BT_ANALOG_IN));

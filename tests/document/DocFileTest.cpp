@@ -288,7 +288,8 @@ TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
     LoadFromBytes(loaded, bytes);
     auto* pLoadedTimer = static_cast<CBlockObj*>(loaded.m_blockList.GetHead());
     // Per reference: the block it points at and whether it is marked used.
-    const std::pair<CBlockObj*, int> expected[] = {{loaded.FindBlockByNumber(9001), 1}, {nullptr, 0}, {nullptr, 1}, {nullptr, 0}};
+    const std::pair<CBlockObj*, int> expected[] = {
+        {loaded.FindBlockByNumber(9001), 1}, {nullptr, 0}, {nullptr, 1}, {nullptr, 0}};
     for (int k = 0; k < 4; ++k) {
         EXPECT_EQ(pLoadedTimer->m_pRefBlock[k], expected[k].first) << k;
         EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + k], expected[k].second) << k;
@@ -407,7 +408,8 @@ Bytes OldStyleMessageTextFile(const std::vector<CWidget*>& widgets)
 
 TEST_F(DocFileTest, OldStyleElementArrayFillsOneListPerElement)
 {
-    const Bytes bytes = OldStyleMessageTextFile({NewWidget(9000, 1), nullptr, nullptr, nullptr, nullptr, NewWidget(9000, 2)});
+    const Bytes bytes =
+        OldStyleMessageTextFile({NewWidget(9000, 1), nullptr, nullptr, nullptr, nullptr, NewWidget(9000, 2)});
 
     CVetlaDoc loaded;
     LoadFromBytes(loaded, bytes);
