@@ -116,7 +116,7 @@ protected:
     Bytes m_opened;
 };
 
-TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpening)
+TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpeningAndTheFirstEditUndoesToIt)
 {
     Open();
     EXPECT_FALSE(m_undo.CanUndo());
@@ -124,11 +124,7 @@ TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpening)
     EXPECT_FALSE(m_undo.Undo());
     EXPECT_EQ(SaveToBytes(m_doc), m_opened);
     EXPECT_TRUE(m_boxes.Boxes().empty());
-}
 
-TEST_F(UndoAfterOpenTest, UndoOfTheFirstEditReturnsToTheOpenedDiagram)
-{
-    Open();
     AddNew(m_doc, BT_NOR, 500, 500);
     const Bytes edited = Snapshot(2);
     ASSERT_TRUE(m_undo.CanUndo());
