@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -32,19 +30,6 @@ Route RouteOf(const CConnectLineObj& line)
     for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i)
         route.emplace_back(line.m_arrVertices[i].x, line.m_arrVertices[i].y);
     return route;
-}
-
-std::string Show(const Route& route)
-{
-    std::string s;
-    for (const auto& [x, y] : route) {
-        s += '(';
-        s += std::to_string(x);
-        s += ',';
-        s += std::to_string(y);
-        s += ')';
-    }
-    return s;
 }
 
 bool IsOrthogonal(const Route& route)
@@ -98,7 +83,7 @@ TEST(LineRouteTest, MovedEndsDragTheirRoute)
         if (c.before.empty())
             line.m_arrVertices.RemoveAll();
         doc.MoveLineEnd(&line, c.x, c.y, c.bStart, c.nPinSide);
-        EXPECT_EQ(Show(RouteOf(line)), Show(c.after)) << c.pszName;
+        EXPECT_EQ(RouteOf(line), c.after) << c.pszName;
         const CPoint moved = c.bStart ? line.m_ptStart : line.m_ptEnd;
         EXPECT_EQ(moved, CPoint(c.x, c.y)) << c.pszName;
     }
@@ -117,7 +102,7 @@ TEST(LineRouteTest, NullWireIsIgnored)
     doc.SimplifyLine(nullptr);
     AddLineEndStub(nullptr, TRUE, LINE_PIN_SIDE_INPUT);
     RerouteLine(nullptr);
-    EXPECT_EQ(Show(RouteOf(*pLine)), Show(route));
+    EXPECT_EQ(RouteOf(*pLine), route);
     EXPECT_EQ(pLine->m_ptStart, CPoint(0, 0));
     EXPECT_EQ(pLine->m_ptEnd, CPoint(100, 30));
     EXPECT_FALSE(doc.IsModified());
@@ -130,7 +115,7 @@ TEST(LineRouteTest, StubOnAStraightWireKeepsTheFarEnd)
     Lay(line, {{100, 0}, {0, 0}});
     AddLineEndStub(&line, TRUE, LINE_PIN_SIDE_OUTPUT);
     const Route route = RouteOf(line);
-    EXPECT_EQ(Show(route), Show({{100, 0}, {110, 0}, {110, 50}, {0, 50}, {0, 0}}));
+    EXPECT_EQ(route, (Route{{100, 0}, {110, 0}, {110, 50}, {0, 50}, {0, 0}}));
     EXPECT_TRUE(IsOrthogonal(route));
 }
 
@@ -156,7 +141,7 @@ TEST(LineRouteTest, SimplifyDropsStraightRunsAndCutsLongRoutes)
         CConnectLineObj line;
         Lay(line, c.before, 10, 10);
         doc.SimplifyLine(&line);
-        EXPECT_EQ(Show(RouteOf(line)), Show(c.after)) << c.pszName;
+        EXPECT_EQ(RouteOf(line), c.after) << c.pszName;
         EXPECT_TRUE(IsOrthogonal(RouteOf(line))) << c.pszName;
     }
 }
@@ -214,7 +199,7 @@ TEST(LineRouteTest, FreshRoutes)
         CConnectLineObj line;
         Lay(line, c.ends, c.nStartPin, c.nEndPin);
         RerouteLine(&line);
-        EXPECT_EQ(Show(RouteOf(line)), Show(c.after)) << c.pszName;
+        EXPECT_EQ(RouteOf(line), c.after) << c.pszName;
     }
 }
 
@@ -275,7 +260,7 @@ TEST(LineRouteTest, DraggedWiresAreTidied)
         for (const CPoint& pt : c.expected)
             expected.emplace_back(pt.x, pt.y);
         expected.emplace_back(c.e.x, c.e.y);
-        EXPECT_EQ(Show(RouteOf(line)), Show(expected));
+        EXPECT_EQ(RouteOf(line), expected);
     }
 }
 
@@ -287,7 +272,7 @@ TEST(LineRouteTest, OffsetMovesTheWholeWire)
     for (const CPoint& pt : {CPoint(100, 100), CPoint(200, 100), CPoint(200, 150), CPoint(300, 150)})
         line.m_arrVertices.Add(pt);
     OffsetLine(line, 1, 2);
-    EXPECT_EQ(Show(RouteOf(line)), Show({{101, 102}, {201, 102}, {201, 152}, {301, 152}}));
+    EXPECT_EQ(RouteOf(line), (Route{{101, 102}, {201, 102}, {201, 152}, {301, 152}}));
     EXPECT_EQ(line.m_ptStart, CPoint(101, 102));
     EXPECT_EQ(line.m_ptEnd, CPoint(301, 152));
 }
