@@ -26,18 +26,6 @@ std::u16string Caption(int nType)
     return g_mapBlockCaption.Lookup(nType, str) ? Text(str) : u"<none>";
 }
 
-// Sets the interface-language switch for a test and puts the old value back.
-class ChineseScope {
-public:
-    explicit ChineseScope(int bChinese) : m_bOld(g_bChineseUI) { g_bChineseUI = bChinese; }
-    ~ChineseScope() { g_bChineseUI = m_bOld; }
-    ChineseScope(const ChineseScope&) = delete;
-    ChineseScope& operator=(const ChineseScope&) = delete;
-
-private:
-    int m_bOld;
-};
-
 using BlockNames = DocTest;
 
 // Every type of the catalogue but the two halves of a cut wire has a caption, and every
@@ -70,7 +58,7 @@ TEST_F(BlockNames, ChineseCaptions)
 {
     g_mapBlockCaption.SetAt(BT_CURSOR_KEY, _T("[kept]"));
     {
-        ChineseScope chinese(1);
+        GlobalScope chinese(g_bChineseUI, 1);
         CVetlaDoc::InitBlockCaptions();
         EXPECT_EQ(Caption(BT_WIFI_IN), u"[WIFI Input]");
         EXPECT_EQ(Caption(BT_WIFI_AOUT), u"[WIFI Analog Output]");

@@ -183,12 +183,7 @@ protected:
     void SetUp() override { m_strPath = UniqueTempPath(_T("open.dfb")); }
     void TearDown() override { DeleteFile(m_strPath); }
 
-    void Write(const Bytes& bytes)
-    {
-        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), UINT(bytes.size()));
-        file.Close();
-    }
+    void Write(const Bytes& bytes) { WriteFileBytes(m_strPath, bytes); }
 
     CString m_strPath;
 };

@@ -60,13 +60,7 @@ protected:
             return TRUE;
         });
     }
-    Bytes FileBytes() const
-    {
-        CFile file(m_strPath, CFile::modeRead);
-        Bytes bytes(std::size_t(file.GetLength()));
-        file.Read(bytes.data(), UINT(bytes.size()));
-        return bytes;
-    }
+    Bytes FileBytes() const { return ReadFileBytes(m_strPath); }
 
     CString m_strFolder;
     CString m_strPath;

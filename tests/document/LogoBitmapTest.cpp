@@ -156,11 +156,7 @@ TEST(LogoBitmap, FuzzedFilesAreReadSafely)
 TEST_F(DocTest, LogoFilesOnDiskAreReadOrReportedMissing)
 {
     const CString strPath = UniqueTempPath(_T("logo.bmp"));
-    const Bytes good = MakeLogoFile(kWhite, kBlack, Corners);
-    {
-        CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(good.data(), UINT(good.size()));
-    }
+    WriteFileBytes(strPath, MakeLogoFile(kWhite, kBlack, Corners));
     Image image{};
     EXPECT_EQ(LoadLogoBitmap(strPath, image.data()), LogoLoad::Ok);
     EXPECT_TRUE(Bit(image, 63, 107));

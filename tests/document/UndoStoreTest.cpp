@@ -7,15 +7,6 @@
 
 namespace {
 
-Bytes ReadFileBytes(const CString& strPath)
-{
-    CFile file(strPath, CFile::modeRead);
-    Bytes bytes(std::size_t(file.GetLength()));
-    if (!bytes.empty())
-        file.Read(bytes.data(), UINT(bytes.size()));
-    return bytes;
-}
-
 class UndoStoreTest : public DocTest {
 protected:
     // Snapshot n of the edit history: the document with its program name set to "S<n>".
@@ -100,9 +91,7 @@ protected:
         CVetlaDoc source;
         FillFbdSample(source, FALSE);
         m_opened = SaveToBytes(source);
-        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(m_opened.data(), UINT(m_opened.size()));
-        file.Close();
+        WriteFileBytes(m_strPath, m_opened);
     }
     void TearDown() override { DeleteFile(m_strPath); }
 
@@ -223,11 +212,8 @@ TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
     Snapshot(1);
     Snapshot(2);
     ASSERT_TRUE(m_undo.Undo());
-    {
-        const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
-        CFile file(m_undo.GetSnapshotPath(2), CFile::modeCreate | CFile::modeWrite);
-        file.Write(full.data(), UINT(full.size() / 2));
-    }
+    const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
+    WriteFileBytes(m_undo.GetSnapshotPath(2), full, full.size() / 2);
     ExpectReportedAndUnchanged([this] { return m_undo.Redo(); });
 }
 
