@@ -135,10 +135,9 @@ TEST_F(DocNumberingTest, LowAndHighLevelsAndMakeAndBreakContactsAreCountedApart)
     EXPECT_FALSE(m_doc.HasRoomForBlock(BT_BREAK, &request));
 }
 
-class LadderNumberingTest : public DocTest {
+class LadderNumberingTest : public DocNumberingTest {
 protected:
     LadderNumberingTest() { m_doc.m_nDocType = DOC_TYPE_LAD; }
-    CVetlaDoc m_doc;
 };
 
 TEST_F(LadderNumberingTest, CoilsTakeOutputsThenFlagsThenOpenConnectors)
@@ -182,7 +181,7 @@ TEST_F(LadderNumberingTest, AnalogOutputsMoveOnToAnalogFlags)
     EXPECT_EQ(request.nOutCount[2], 77);
 }
 
-class PasteNumberingTest : public DocTest {
+class PasteNumberingTest : public DocNumberingTest {
 protected:
     CBlockObj* Paste(int nType, int nNumber)
     {
@@ -191,7 +190,6 @@ protected:
         m_doc.AddPastedBlock(pBlock);
         return pBlock;
     }
-    CVetlaDoc m_doc;
 };
 
 TEST_F(PasteNumberingTest, InputsKeepAFreeNumberAndLoseTheirAttribute)
