@@ -67,8 +67,12 @@ TEST_F(UndoStoreTest, ThirtyOneSnapshotsFillFilesZeroToThirty)
     EXPECT_TRUE(m_undo.CanRedo());
 }
 
+// Before any snapshot there is nothing to undo or redo.
 TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
 {
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_FALSE(m_undo.Redo());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     AddNew(m_doc, BT_AND);
     AddNew(m_doc, BT_IN);
     const Bytes first = Snapshot(1);
@@ -235,13 +239,6 @@ TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
     // Back to the state before the failed edit: index 0, the empty diagram.
     EXPECT_TRUE(m_undo.Undo());
     EXPECT_EQ(Name().ToUtf8(), "EDIT");
-}
-
-TEST_F(UndoStoreTest, UndoWithoutAnySnapshotDoesNothing)
-{
-    EXPECT_FALSE(m_undo.Undo());
-    EXPECT_FALSE(m_undo.Redo());
-    EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 TEST_F(UndoStoreTest, LadderUndoKeepsOneRailAndReplacesTheOperandMaps)
