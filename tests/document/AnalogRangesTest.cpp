@@ -1,6 +1,8 @@
 // Analog value ranges on diagrams built in memory: the sources traced downstream of an analog
 // input, the range they agree on, the input's normalised settings and raw level, the upstream
 // walk after a function block changed, and the feedback loops that used to never end a walk.
+#include "RuleDiagram.h"
+
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
@@ -13,17 +15,11 @@
 
 namespace {
 
-class AnalogRanges : public ::testing::Test {
+class AnalogRanges : public RuleDiagram {
 protected:
-    CBlockObj* Add(int nType)
-    {
-        CBlockObj* pBlock = CreateBlockForType(nType, m_slots, &m_doc);
-        m_doc.AddBlock(pBlock);
-        return pBlock;
-    }
     CBlockAnalog* Comparator(int nMin, int nMax, int nSensor = 0)
     {
-        auto* pComp = static_cast<CBlockAnalog*>(Add(BT_ACOMP));
+        auto* pComp = static_cast<CBlockAnalog*>(Block(BT_ACOMP));
         pComp->m_nSensor = nSensor;
         pComp->m_nRangeMin = nMin;
         pComp->m_nRangeMax = nMax;
@@ -32,19 +28,11 @@ protected:
     // A wire from the output of one block to an input of another.
     void Wire(CBlockObj* pFrom, CBlockObj* pTo, int nPin = 0)
     {
-        auto* pLine = new CConnectLineObj;
-        pLine->m_pStartBlock = pFrom;
-        pLine->m_nStartBlock = pFrom->m_nNumber;
-        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
-        pLine->m_pEndBlock = pTo;
-        pLine->m_nEndBlock = pTo->m_nNumber;
-        pLine->m_nEndPin = nPin;
-        pTo->m_nPinSource[nPin] = pFrom->m_nNumber;
-        m_doc.m_lineList.AddTail(pLine);
+        RuleDiagram::Wire(pFrom, BLOCK_FIRST_OUTPUT, pTo, nPin);
     }
     CBlockAnalogIn* Input(int nMin, int nMax, int nValue, int nAuto = 0)
     {
-        auto* pIn = static_cast<CBlockAnalogIn*>(Add(BT_ANALOG_IN));
+        auto* pIn = static_cast<CBlockAnalogIn*>(Block(BT_ANALOG_IN));
         pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = nAuto;
         pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = nMin;
         pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = nMax;
@@ -62,9 +50,6 @@ protected:
         GetAnalogRange(m_doc, p, &nMax, &nMin);
         return {nMin, nMax};
     }
-
-    CVetlaDoc m_doc;
-    int m_slots[16] = {};
 };
 
 TEST_F(AnalogRanges, AnInputThatFeedsNothing)
@@ -145,7 +130,7 @@ TEST_F(AnalogRanges, RawLevelRounding)
 
 TEST_F(AnalogRanges, ADigitalInputsRangeIsOrderedAndTheValueClamped)
 {
-    CBlockObj* pIn = Add(BT_IN);
+    CBlockObj* pIn = Block(BT_IN);
     pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 0;
     pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = 80;
     pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = 20;
@@ -163,8 +148,8 @@ TEST_F(AnalogRanges, ADigitalInputsRangeIsOrderedAndTheValueClamped)
 TEST_F(AnalogRanges, AFeedbackLoopEndsTheTrace)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 0, 1);
-    CBlockObj* pFlag1 = Add(BT_ANALOG_FLAG);
-    CBlockObj* pFlag2 = Add(BT_ANALOG_FLAG);
+    CBlockObj* pFlag1 = Block(BT_ANALOG_FLAG);
+    CBlockObj* pFlag2 = Block(BT_ANALOG_FLAG);
     CBlockAnalog* pComp = Comparator(100, 900);
     Wire(pIn, pFlag1);
     Wire(pFlag1, pFlag2);
@@ -182,8 +167,8 @@ TEST_F(AnalogRanges, AFeedbackLoopEndsTheTrace)
 TEST_F(AnalogRanges, AFlagLoopEndsTheUpstreamWalk)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 5000, 1);
-    CBlockObj* pFlag1 = Add(BT_ANALOG_FLAG);
-    CBlockObj* pFlag2 = Add(BT_ANALOG_FLAG);
+    CBlockObj* pFlag1 = Block(BT_ANALOG_FLAG);
+    CBlockObj* pFlag2 = Block(BT_ANALOG_FLAG);
     CBlockAnalog* pComp = Comparator(0, 1000);
     pFlag1->m_nPinSource[0] = pFlag2->m_nNumber;
     pFlag2->m_nPinSource[0] = pFlag1->m_nNumber;
@@ -196,8 +181,8 @@ TEST_F(AnalogRanges, AFlagLoopEndsTheUpstreamWalk)
 TEST_F(AnalogRanges, TheUpstreamWalkCrossesAConnectorPairButStopsAtAnAmplifier)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 5000, 1);
-    CBlockObj* pMale = Add(BT_MALE);
-    CBlockObj* pFemale = Add(BT_FEMALE);
+    CBlockObj* pMale = Block(BT_MALE);
+    CBlockObj* pFemale = Block(BT_FEMALE);
     pFemale->m_nNumber = pMale->m_nNumber + 2000;
     pMale->m_nPinSource[0] = pIn->m_nNumber;
     CBlockAnalog* pComp = Comparator(0, 1000);
@@ -207,7 +192,7 @@ TEST_F(AnalogRanges, TheUpstreamWalkCrossesAConnectorPairButStopsAtAnAmplifier)
     EXPECT_EQ(pIn->m_nAux[INPUT_SIM_VALUE_AUX], 1000);
 
     CBlockAnalogIn* pBehind = Input(0, 0, 5000, 1);
-    CBlockObj* pAmp = Add(BT_AAMP);
+    CBlockObj* pAmp = Block(BT_AAMP);
     pAmp->m_nPinSource[0] = pBehind->m_nNumber;
     CBlockAnalog* pSecond = Comparator(0, 1000);
     pSecond->m_nPinSource[0] = pAmp->m_nNumber;

@@ -1,7 +1,7 @@
 #include "DocTestSupport.h"
+#include "RuleDiagram.h"
 
 #include "blocks/BlockComment.h"
-#include "blocks/BlockConnector.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -25,18 +25,6 @@ std::u16string Caption(int nType)
     CString str;
     return g_mapBlockCaption.Lookup(nType, str) ? Text(str) : u"<none>";
 }
-
-// Sets the interface-language switch for a test and puts the old value back.
-class ChineseScope {
-public:
-    explicit ChineseScope(int bChinese) : m_bOld(g_bChineseUI) { g_bChineseUI = bChinese; }
-    ~ChineseScope() { g_bChineseUI = m_bOld; }
-    ChineseScope(const ChineseScope&) = delete;
-    ChineseScope& operator=(const ChineseScope&) = delete;
-
-private:
-    int m_bOld;
-};
 
 using BlockNames = DocTest;
 
@@ -63,28 +51,6 @@ TEST_F(BlockNames, EveryCatalogueTypeHasItsCaptionAndDisplayName)
     }
 }
 
-TEST_F(BlockNames, CaptionsAndDisplayNamesKeepTheirTexts)
-{
-    CVetlaDoc doc;
-    const std::pair<int, std::u16string> captions[] = {
-        {300, u"[AND]"},         {303, u"[NAND(Edge)]"},           {404, u"[Wiping relay(pulse output)]"},
-        {609, u"[Analog output]"}, {705, u"[Analog output]"},      {823, u"[Mathematical instruction error detection]"},
-        {869, u"[2's n power]"}, {911, u"[Data Log]"},             {999, u"<none>"},
-    };
-    for (const auto& [nType, caption] : captions)
-        EXPECT_EQ(Caption(nType), caption) << nType;
-
-    const std::pair<UINT, std::u16string> names[] = {
-        {450, u"AND"}, {457, u"NOR"}, {555, u"2's nth power"}, {578, u"CRC16"},
-        {636, u"Data Log"}, {645, u"WiFi Digital Read"}, {648, u"WiFi Analog Write"},
-    };
-    for (const auto& [nId, name] : names) {
-        CString str;
-        str.LoadString(nId);
-        EXPECT_EQ(Text(str), name) << nId;
-    }
-}
-
 // The Chinese interface renames the WiFi blocks, leaves the cursor and soft keys as they were
 // and takes the block names from the string table, keeping the English caption for a name the
 // table lacks rather than showing empty brackets.
@@ -92,7 +58,7 @@ TEST_F(BlockNames, ChineseCaptions)
 {
     g_mapBlockCaption.SetAt(BT_CURSOR_KEY, _T("[kept]"));
     {
-        ChineseScope chinese(1);
+        GlobalScope chinese(g_bChineseUI, 1);
         CVetlaDoc::InitBlockCaptions();
         EXPECT_EQ(Caption(BT_WIFI_IN), u"[WIFI Input]");
         EXPECT_EQ(Caption(BT_WIFI_AOUT), u"[WIFI Analog Output]");
@@ -107,18 +73,12 @@ TEST_F(BlockNames, ChineseCaptions)
     EXPECT_EQ(Caption(BT_CURSOR_KEY), u"[Cursor Key]");
 }
 
-TEST_F(BlockNames, ParameterNamesKeepTheirIds)
+// Every user of the names fills them first: a second fill must not add a second copy.
+TEST_F(BlockNames, ParameterNamesAreFilledOnce)
 {
     CVetlaDoc::InitParameterNames();
     CVetlaDoc::InitParameterNames();
-    ASSERT_EQ(g_arrParameterNames.GetSize(), PARAMETER_NAME_COUNT);
-    const std::pair<int, std::u16string> names[] = {
-        {0, u"Current Time"}, {34, u"Current Time"}, {65, u"MI-hour:miniute"}, {77, u"Time Zone(E+;W-)"},
-        {112, u"Intergration time(TI)"}, {130, u"Source"}, {131, u""}, {137, u""}, {138, u"Pulse Width"},
-        {144, u"Counter"},
-    };
-    for (const auto& [i, name] : names)
-        EXPECT_EQ(Text(g_arrParameterNames[i]), name) << i;
+    EXPECT_EQ(g_arrParameterNames.GetSize(), PARAMETER_NAME_COUNT);
 }
 
 struct LabelCase {
@@ -142,17 +102,13 @@ TEST_P(BlockLabels, AddressOfTheBlock)
         pBlock->m_nNumber = nNumber;
         pBlock->m_nOperand = nOperand;
         doc.m_blockList.AddTail(pBlock);
+        return pBlock;
     };
     addNamed(BT_RELAY_COIL, 21000, 617);
     addNamed(BT_RELAY_COIL, 21001, 1320);
     addNamed(BT_AOUT_LAD, 22000, 4290);
     addNamed(BT_AOUT_LAD, 22001, 4231);
-
-    CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, nullptr);
-    pBlock->m_nNumber = c.nNumber;
-    pBlock->m_nOperand = c.nOperand;
-    doc.m_blockList.AddTail(pBlock);
-    EXPECT_EQ(Text(doc.GetBlockLabel(pBlock)), c.label);
+    EXPECT_EQ(Text(doc.GetBlockLabel(addNamed(c.nType, c.nNumber, c.nOperand))), c.label);
 }
 
 constexpr WORD kNew = 0x5188;
@@ -219,23 +175,19 @@ protected:
     CVetlaDoc m_doc;
 };
 
-TEST_F(BlockChoices, ReferencesOfTheOlderGenerationAreCountersAndAnalogBlocks)
+// The older generation offers the counters and analog blocks, the newer what the capability
+// flags allow; neither offers the block asking.
+TEST_F(BlockChoices, ReferencesByGeneration)
 {
-    m_doc.m_wHardwareCode = kOld;
-    FakeList combo;
-    m_doc.FillReferenceCombo(-1, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B0[Up/Down Counter]", u"B2"}));
-    combo.items.clear();
-    m_doc.FillReferenceCombo(9000, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B2"}));
-}
-
-TEST_F(BlockChoices, ReferencesOfTheNewerGenerationFollowTheCapability)
-{
-    m_doc.m_wHardwareCode = kNew;
-    FakeList combo;
-    m_doc.FillReferenceCombo(9003, &combo);
-    EXPECT_EQ(combo.items, (std::vector<std::u16string>{u"B0[Up/Down Counter]"}));
+    const auto offered = [this](WORD wCode, int nAsking) {
+        m_doc.m_wHardwareCode = wCode;
+        FakeList combo;
+        m_doc.FillReferenceCombo(nAsking, &combo);
+        return combo.items;
+    };
+    EXPECT_EQ(offered(kOld, -1), (std::vector<std::u16string>{u"B0[Up/Down Counter]", u"B2"}));
+    EXPECT_EQ(offered(kOld, 9000), (std::vector<std::u16string>{u"B2"}));
+    EXPECT_EQ(offered(kNew, 9003), (std::vector<std::u16string>{u"B0[Up/Down Counter]"}));
 }
 
 TEST_F(BlockChoices, ValueBlocksInBothGenerations)
@@ -252,39 +204,17 @@ TEST_F(BlockChoices, ValueBlocksInBothGenerations)
     m_doc.FillReferenceCombo(-1, static_cast<FakeList*>(nullptr));
 }
 
-class ElementLookups : public DocTest {
-protected:
-    CConnectLineObj* AddLine(CBlockObj* pStart, int nStartPin, CBlockObj* pEnd, int nEndPin)
-    {
-        auto* pLine = new CConnectLineObj;
-        pLine->m_pStartBlock = pStart;
-        pLine->m_nStartPin = nStartPin;
-        pLine->m_pEndBlock = pEnd;
-        pLine->m_nEndPin = nEndPin;
-        m_doc.m_lineList.AddTail(pLine);
-        return pLine;
-    }
-    template <class T>
-    T* Block()
-    {
-        T* pBlock = new T;
-        m_doc.m_blockList.AddTail(pBlock);
-        return pBlock;
-    }
-
-    CVetlaDoc m_doc;
-};
+using ElementLookups = RuleDiagram;
 
 TEST_F(ElementLookups, WireIntoAConnector)
 {
-    CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
-    CBlockObj* pGate = AddNew(m_doc, BT_AND);
-    auto* pMale = Block<CBlockMale>();
-    auto* pFemale = Block<CBlockFemale>();
+    CBlockObj* pSource = Block(BT_COUNTER);
+    CBlockObj* pGate = Block(BT_AND);
+    auto [pMale, pFemale] = ConnectorPair();
     EXPECT_EQ(m_doc.FindLineToConnector(pMale), nullptr);
-    AddLine(pSource, 10, pGate, 0);
-    AddLine(pFemale, 10, pGate, 1);
-    CConnectLineObj* pIntoMale = AddLine(pSource, 10, pMale, 0);
+    Wire(pSource, 10, pGate, 0);
+    Wire(pFemale, 10, pGate, 1);
+    CConnectLineObj* pIntoMale = Wire(pSource, 10, pMale, 0);
     EXPECT_EQ(m_doc.FindLineToConnector(pMale), pIntoMale);
     EXPECT_EQ(m_doc.FindLineToConnector(pFemale), nullptr);
     EXPECT_EQ(m_doc.FindLineToConnector(pGate), nullptr);
@@ -295,8 +225,8 @@ TEST_F(ElementLookups, WireIntoAConnector)
 // offered pin already, in either direction; it does not count itself.
 TEST_F(ElementLookups, DuplicateWires)
 {
-    CBlockObj* pSource = AddNew(m_doc, BT_COUNTER);
-    CBlockObj* pGate = AddNew(m_doc, BT_AND);
+    CBlockObj* pSource = Block(BT_COUNTER);
+    CBlockObj* pGate = Block(BT_AND);
     CConnectLineObj drawn;
     drawn.m_pStartBlock = pSource;
     drawn.m_nStartPin = 10;
@@ -305,7 +235,7 @@ TEST_F(ElementLookups, DuplicateWires)
     drawn.m_nDragEnd = 1;
     EXPECT_FALSE(m_doc.IsDuplicateLine(&drawn, pGate, 0));
 
-    CConnectLineObj* pExisting = AddLine(pSource, 10, pGate, 0);
+    CConnectLineObj* pExisting = Wire(pSource, 10, pGate, 0);
     EXPECT_TRUE(m_doc.IsDuplicateLine(&drawn, pGate, 0));
     EXPECT_FALSE(m_doc.IsDuplicateLine(&drawn, pGate, 1));
     drawn.m_nDragEnd = -1;

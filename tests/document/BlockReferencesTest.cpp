@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -107,13 +108,10 @@ TEST_F(ReferenceTest, DeletingTheSourceResetsTheWordsItFed)
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM + c.k], 0);
         EXPECT_EQ(pBlock->m_pRefBlock[kOther], pOther) << "a reference to another block stays";
         for (W w : kAllWords) {
-            int nExpected = kMark;
-            for (const auto& [word, nValue] : c.resets)
-                if (word == w)
-                    nExpected = nValue;
-            EXPECT_EQ(WordOf(pBlock, w), nExpected) << "word " << int(w);
+            const auto reset = std::find_if(c.resets.begin(), c.resets.end(), [w](const auto& r) { return r.first == w; });
+            EXPECT_EQ(WordOf(pBlock, w), reset == c.resets.end() ? kMark : reset->second) << "word " << int(w);
         }
-        for (const auto& [word, nValue] : c.resets)
+        for (const auto& [word, nValue] : c.resets)  // the analog thresholds too
             EXPECT_EQ(WordOf(pBlock, word), nValue) << "word " << int(word);
     }
 }

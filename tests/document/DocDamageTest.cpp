@@ -10,6 +10,7 @@
 #include <cmath>
 #include <functional>
 #include <random>
+#include <tuple>
 
 namespace {
 
@@ -54,27 +55,23 @@ Bytes SampleBytes(BOOL bLadder)
     return SaveToBytes(doc);
 }
 
+// The two samples, and one block of every type in each generation.
 TEST_F(DocDamageTest, SamplesLoadAndSaveToTheSameBytes)
 {
-    for (BOOL bLadder : {FALSE, TRUE}) {
-        const Bytes bytes = SampleBytes(bLadder);
-        CVetlaDoc doc;
-        LoadFromBytes(doc, bytes);
-        EXPECT_EQ(SaveToBytes(doc), bytes) << bLadder;
-    }
-}
-
-TEST_F(DocDamageTest, EveryBlockTypeRoundTrips)
-{
-    for (WORD wCode : {WORD(0x2188), WORD(0x5288)}) {
+    for (const auto& [bLadder, bEveryType, wCode] :
+         {std::tuple(FALSE, FALSE, WORD(0x5188)), std::tuple(TRUE, FALSE, WORD(0x5188)),
+          std::tuple(FALSE, TRUE, WORD(0x2188)), std::tuple(FALSE, TRUE, WORD(0x5288))}) {
         HardwareCodeScope hw(wCode);
         CVetlaDoc doc;
-        FillFbdSample(doc, TRUE);
+        if (bLadder)
+            FillLadSample(doc);
+        else
+            FillFbdSample(doc, bEveryType);
         const Bytes bytes = SaveToBytes(doc);
         CVetlaDoc loaded;
         LoadFromBytes(loaded, bytes);
-        EXPECT_EQ(CountBlocks(loaded), CountBlocks(doc));
-        EXPECT_EQ(SaveToBytes(loaded), bytes) << wCode;
+        EXPECT_EQ(CountBlocks(loaded), CountBlocks(doc)) << bLadder << bEveryType << wCode;
+        EXPECT_EQ(SaveToBytes(loaded), bytes) << bLadder << bEveryType << wCode;
     }
 }
 
@@ -267,46 +264,11 @@ Bytes BlockListWithExtra(const Bytes& extra, WORD wCount)
     return bytes;
 }
 
-TEST_F(DocDamageTest, ABlockNamedTwiceIsRefusedWithoutDoubleOwnership)
-{
-    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra({0x02, 0x00}, 2)), CArchiveException::generic);
-    EXPECT_EQ(SaveToBytes(m_target), m_before);
-}
-
-TEST_F(DocDamageTest, ANullBlockIsRefused)
-{
-    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra({0x00, 0x00}, 2)), CArchiveException::generic);
-    EXPECT_EQ(SaveToBytes(m_target), m_before);
-}
-
-// The records of the objects as an archive writes them one after another, the first one's
-// class by name and later ones of the same class by tag.
-Bytes ObjectRecords(std::initializer_list<CObject*> objects)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        for (CObject* pOb : objects)
-            ar.WriteObject(pOb);
-        ar.Close();
-    }
-    Bytes record(std::size_t(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(record.data(), UINT(record.size()));
-    return record;
-}
-
-TEST_F(DocDamageTest, AnElementOfTheWrongClassIsRefused)
-{
-    CBlockComment comment;
-    EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(ObjectRecords({&comment}), 2)),
-              CArchiveException::generic);
-    EXPECT_EQ(SaveToBytes(m_target), m_before);
-}
-
-// A wire or a message-text element names blocks by number; read inside the block list after a
-// null or a comment, it must not look the number up in a list that holds them.
-TEST_F(DocDamageTest, AWireOrElementAfterANonBlockInTheBlockListIsRefused)
+// Entries after the block record that are not new blocks: the block named again (without it
+// being owned twice), a null, an object of the wrong class; and a wire or a message-text element,
+// which name blocks by number, read after a null or a comment: such a one must not look the
+// number up in a list that holds them.
+TEST_F(DocDamageTest, BlockListEntriesThatAreNotNewBlocksAreRefused)
 {
     CBlockComment comment;
     CConnectLineObj wire;
@@ -314,14 +276,22 @@ TEST_F(DocDamageTest, AWireOrElementAfterANonBlockInTheBlockListIsRefused)
     CWidget widget;
     widget.m_nBlockNumber = 5;
     const Bytes nullEntry = {0x00, 0x00};
-    for (const Bytes& extra : {nullEntry, ObjectRecords({&comment})}) {
-        for (CObject* pNamer : std::initializer_list<CObject*>{&wire, &widget}) {
-            Bytes records = extra;
-            const Bytes namer = ObjectRecords({pNamer});
-            records.insert(records.end(), namer.begin(), namer.end());
-            EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(records, 3)), CArchiveException::generic);
-            EXPECT_EQ(SaveToBytes(m_target), m_before);
-        }
+    const Bytes commentRecord = ObjectRecords({&comment});
+    const auto then = [](Bytes first, CObject* pNamer) {
+        const Bytes namer = ObjectRecords({pNamer});
+        first.insert(first.end(), namer.begin(), namer.end());
+        return first;
+    };
+    const std::pair<Bytes, WORD> cases[] = {
+        {{0x02, 0x00}, 2}, {nullEntry, 2}, {commentRecord, 2},
+        {then(nullEntry, &wire), 3}, {then(nullEntry, &widget), 3},
+        {then(commentRecord, &wire), 3}, {then(commentRecord, &widget), 3},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(LoadFailureCause(m_target, BlockListWithExtra(cases[i].first, cases[i].second)),
+                  CArchiveException::generic);
+        EXPECT_EQ(SaveToBytes(m_target), m_before);
     }
 }
 
@@ -411,8 +381,6 @@ TEST_F(DocDamageTest, BytesAfterTheLastRecordFailTheLoad)
         EXPECT_EQ(SaveToBytes(m_target), m_before);
     }
 }
-
-
 
 CBlockObj* FirstBlock(CVetlaDoc& doc) { return static_cast<CBlockObj*>(doc.m_blockList.GetHead()); }
 CConnectLineObj* FirstLine(CVetlaDoc& doc) { return static_cast<CConnectLineObj*>(doc.m_lineList.GetHead()); }

@@ -9,6 +9,8 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/ObArray.h"
 
+#include <tuple>
+
 namespace {
 
 WORD WordAt(const Bytes& bytes, std::size_t nOffset) { return WORD(bytes.at(nOffset) | (bytes.at(nOffset + 1) << 8)); }
@@ -56,26 +58,20 @@ constexpr std::size_t OFFSET_HARDWARE = 422;
 
 class DocFileTest : public DocTest {};
 
-TEST_F(DocFileTest, NewFbdDocumentOfTheNewerGeneration)
+// The older generation has no newer settings.
+TEST_F(DocFileTest, NewFbdDocumentOfEachGeneration)
 {
-    HardwareCodeScope hw(0x5188);
-    CVetlaDoc doc;
-    ByteWriter expected = ExpectedHead(DOC_TYPE_FBD);
-    AppendHardware(expected, 0x5188, 0xC100, "75X Series C1.XX");
-    expected.Word(0).Word(0);
-    const Bytes bytes = SaveToBytes(doc);
-    EXPECT_EQ(bytes, expected.Get());
-    EXPECT_EQ(WordAt(bytes, OFFSET_HARDWARE), 0x5188);
-}
-
-TEST_F(DocFileTest, NewFbdDocumentOfTheOlderGenerationHasNoNewerSettings)
-{
-    HardwareCodeScope hw(0x2188);
-    CVetlaDoc doc;
-    ByteWriter expected = ExpectedHead(DOC_TYPE_FBD);
-    AppendHardware(expected, 0x2188, 0xB100, "4X Series B1.XX");
-    expected.Word(0).Word(0);
-    EXPECT_EQ(SaveToBytes(doc), expected.Get());
+    for (const auto& [wCode, wFirmware, pszName] : {std::tuple(WORD(0x5188), WORD(0xC100), "75X Series C1.XX"),
+                                                     std::tuple(WORD(0x2188), WORD(0xB100), "4X Series B1.XX")}) {
+        HardwareCodeScope hw(wCode);
+        CVetlaDoc doc;
+        ByteWriter expected = ExpectedHead(DOC_TYPE_FBD);
+        AppendHardware(expected, wCode, wFirmware, pszName);
+        expected.Word(0).Word(0);
+        const Bytes bytes = SaveToBytes(doc);
+        EXPECT_EQ(bytes, expected.Get()) << wCode;
+        EXPECT_EQ(WordAt(bytes, OFFSET_HARDWARE), wCode);
+    }
 }
 
 TEST_F(DocFileTest, NewLadDocumentWritesTheMapsBeforeTheHardwareAndTheRailBeforeTheWires)
@@ -88,22 +84,12 @@ TEST_F(DocFileTest, NewLadDocumentWritesTheMapsBeforeTheHardwareAndTheRailBefore
     auto* pRail = new CPowerBusObj(BT_POWERBUS);
     doc.m_powerBusList.AddTail(pRail);
 
-    CMemFile railFile;
-    {
-        CArchive ar(&railFile, CArchive::store);
-        ar.WriteObject(pRail);
-        ar.Close();
-    }
-    Bytes railRecord(std::size_t(railFile.GetLength()));
-    railFile.SeekToBegin();
-    railFile.Read(railRecord.data(), UINT(railRecord.size()));
-
     ByteWriter expected = ExpectedHead(DOC_TYPE_LAD);
     expected.Word(1).Int(100).Str("Start");
     expected.Word(1).Int(100).Int(1).Int(2).Int(3).Int(4).Int(5);
     AppendHardware(expected, 0x6188, 0xC100, "8X Series C1.XX");
     expected.Word(0).Word(1);
-    for (BYTE b : railRecord)
+    for (BYTE b : ObjectRecords({pRail}))
         expected.Byte(b);
     expected.Word(0);
     EXPECT_EQ(SaveToBytes(doc), expected.Get());
@@ -197,12 +183,7 @@ protected:
     void SetUp() override { m_strPath = UniqueTempPath(_T("open.dfb")); }
     void TearDown() override { DeleteFile(m_strPath); }
 
-    void Write(const Bytes& bytes)
-    {
-        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(bytes.data(), UINT(bytes.size()));
-        file.Close();
-    }
+    void Write(const Bytes& bytes) { WriteFileBytes(m_strPath, bytes); }
 
     CString m_strPath;
 };
@@ -242,7 +223,9 @@ TEST_F(DocOpenTest, OpeningAFileWithOldPinKindsReinitialisesThemOnce)
     EXPECT_EQ(SaveToBytes(doc)[2], 'U');
 }
 
-TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
+// The message names the file; the document, its objects, the global hardware and its undo
+// history stay, and the shell hears of no series.
+TEST_F(DocOpenTest, ADamagedOrMissingFileIsReportedAndChangesNothing)
 {
     {
         CVetlaDoc doc;
@@ -258,28 +241,19 @@ TEST_F(DocOpenTest, ADamagedFileIsReportedAndChangesNothing)
     const Bytes before = SaveToBytes(doc);
     const auto objects = ElementObjects(doc);
     const WORD wHardware = g_wHardwareCode;
-    EXPECT_FALSE(doc.OnOpenDocument(m_strPath));
-    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_NE(m_boxes.Boxes()[0].text.Find(m_strPath), -1)
-        << "the message names the file: " << m_boxes.Boxes()[0].text.ToUtf8();
-    EXPECT_EQ(ElementObjects(doc), objects);
-    EXPECT_EQ(SaveToBytes(doc), before);
-    EXPECT_EQ(g_wHardwareCode, wHardware);
+    for (const CString& strPath : {m_strPath, m_strPath + _T(".missing")}) {
+        SCOPED_TRACE(strPath.ToUtf8());
+        m_boxes.Clear();
+        EXPECT_FALSE(doc.OnOpenDocument(strPath));
+        ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+        EXPECT_NE(m_boxes.Boxes()[0].text.Find(strPath), -1) << m_boxes.Boxes()[0].text.ToUtf8();
+        EXPECT_EQ(ElementObjects(doc), objects);
+        EXPECT_EQ(SaveToBytes(doc), before);
+        EXPECT_EQ(g_wHardwareCode, wHardware);
+        EXPECT_FALSE(doc.m_undo.CanUndo());
+    }
     EXPECT_EQ(shell.OpenDocuments(), 1);
-    EXPECT_TRUE(shell.m_series.empty()) << "a failed open shows no series";
-}
-
-TEST_F(DocOpenTest, AMissingFileIsReportedAndChangesNothing)
-{
-    CVetlaDoc doc;
-    AddNew(doc, BT_AND);
-    const Bytes before = SaveToBytes(doc);
-    const auto objects = ElementObjects(doc);
-    EXPECT_FALSE(doc.OnOpenDocument(m_strPath + _T(".missing")));
-    EXPECT_EQ(ElementObjects(doc), objects);
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(SaveToBytes(doc), before);
-    EXPECT_FALSE(doc.m_undo.CanUndo());
+    EXPECT_TRUE(shell.m_series.empty());
 }
 
 // A block whose reference k points at a block object numbered nNumber, which need not be in
@@ -308,14 +282,13 @@ TEST_F(DocFileTest, ReferencesBelow9000ClearAndMissingBlocksResolveToNull)
     CVetlaDoc loaded;
     LoadFromBytes(loaded, bytes);
     auto* pLoadedTimer = static_cast<CBlockObj*>(loaded.m_blockList.GetHead());
-    EXPECT_EQ(pLoadedTimer->m_pRefBlock[0], loaded.FindBlockByNumber(9001));
-    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM], 1);
-    EXPECT_EQ(pLoadedTimer->m_pRefBlock[1], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 1], 0);
-    EXPECT_EQ(pLoadedTimer->m_pRefBlock[2], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 2], 1);
-    EXPECT_EQ(pLoadedTimer->m_pRefBlock[3], nullptr);
-    EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + 3], 0);
+    // Per reference: the block it points at and whether it is marked used.
+    const std::pair<CBlockObj*, int> expected[] = {
+        {loaded.FindBlockByNumber(9001), 1}, {nullptr, 0}, {nullptr, 1}, {nullptr, 0}};
+    for (int k = 0; k < 4; ++k) {
+        EXPECT_EQ(pLoadedTimer->m_pRefBlock[k], expected[k].first) << k;
+        EXPECT_EQ(pLoadedTimer->m_nParam[BLOCK_REF_USED_PARAM + k], expected[k].second) << k;
+    }
 }
 
 TEST_F(DocFileTest, OlderGenerationResolvesOnlyTheReferencesItSupports)
@@ -399,8 +372,12 @@ TEST_F(DocFileTest, MessageTextElementArraysFollowTheWires)
 
 // An old file: no hardware section and one element array per message-text block. The array is
 // written after the file's two blocks, so that its class and object indexes continue theirs.
-Bytes OldStyleMessageTextFile(CObArray& elements)
+// Takes the elements (and frees them).
+Bytes OldStyleMessageTextFile(const std::vector<CWidget*>& widgets)
 {
+    CObArray elements;
+    for (CWidget* pWidget : widgets)
+        elements.Add(pWidget);
     HardwareCodeScope hw(0x2188);
     CVetlaDoc doc;
     AddNew(doc, BT_AND);
@@ -419,21 +396,15 @@ Bytes OldStyleMessageTextFile(CObArray& elements)
     bytes.resize(nOld + std::size_t(file.GetLength()) - nBlocks);
     file.Seek(LONGLONG(nBlocks), CFile::begin);
     file.Read(bytes.data() + nOld, UINT(bytes.size() - nOld));
+    for (CWidget* pWidget : widgets)
+        delete pWidget;
     return bytes;
 }
 
 TEST_F(DocFileTest, OldStyleElementArrayFillsOneListPerElement)
 {
-    CObArray elements;
-    elements.Add(NewWidget(9000, 1));
-    elements.Add(nullptr);
-    elements.Add(nullptr);
-    elements.Add(nullptr);
-    elements.Add(nullptr);
-    elements.Add(NewWidget(9000, 2));
-    const Bytes bytes = OldStyleMessageTextFile(elements);
-    for (INT_PTR i = 0; i < elements.GetSize(); ++i)
-        delete elements[i];
+    const Bytes bytes =
+        OldStyleMessageTextFile({NewWidget(9000, 1), nullptr, nullptr, nullptr, nullptr, NewWidget(9000, 2)});
 
     CVetlaDoc loaded;
     LoadFromBytes(loaded, bytes);
@@ -446,12 +417,10 @@ TEST_F(DocFileTest, OldStyleElementArrayFillsOneListPerElement)
 
 TEST_F(DocFileTest, OldStyleElementArrayLongerThanEightIsRefused)
 {
-    CObArray elements;
+    std::vector<CWidget*> widgets;
     for (int i = 0; i < 9; ++i)
-        elements.Add(NewWidget(9000, i));
-    const Bytes bytes = OldStyleMessageTextFile(elements);
-    for (INT_PTR i = 0; i < elements.GetSize(); ++i)
-        delete elements[i];
+        widgets.push_back(NewWidget(9000, i));
+    const Bytes bytes = OldStyleMessageTextFile(widgets);
 
     CVetlaDoc loaded;
     AddNew(loaded, BT_OR);

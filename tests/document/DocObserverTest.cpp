@@ -1,23 +1,9 @@
-// What a document tells the shell through its observer, and a document without any shell.
+// What a document tells the shell through its observer, and one that outlives its observer.
 #include "DocTestSupport.h"
 
 #include "platform/core/FileSystem.h"
 
 namespace {
-
-TEST(DocWithoutFrame, ShowsPropertiesAtNewFileAndTakesTheGlobalHardware)
-{
-    HardwareCodeScope hw(0x2188);
-    CVetlaDoc doc;
-    EXPECT_EQ(doc.m_settings.bShowAtNewFile, 1);
-    EXPECT_EQ(doc.m_wHardwareCode, 0x2188);
-    EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
-    EXPECT_EQ(doc.m_strHardwareName.ToUtf8(), "4X Series B1.XX");
-    EXPECT_EQ(doc.m_rcExtent.right, 1024);
-    EXPECT_EQ(doc.m_rcExtent.bottom, 768);
-    EXPECT_EQ(doc.m_byFormatHeader[2], 'U');
-    EXPECT_EQ(doc.m_byFormatHeader[3], 0xAA);
-}
 
 class DocObserverTest : public DocTest {
 protected:

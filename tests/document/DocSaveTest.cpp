@@ -50,19 +50,25 @@ protected:
         }
         return files;
     }
-    Bytes FileBytes() const
+    // The file dialog answers with the path, recording what it was asked with.
+    void AnswerDialogWith(const CString& strAnswer)
     {
-        CFile file(m_strPath, CFile::modeRead);
-        Bytes bytes(std::size_t(file.GetLength()));
-        file.Read(bytes.data(), UINT(bytes.size()));
-        return bytes;
+        CDocument::SetPromptFileName([this, strAnswer](CString& strName, UINT nTitleId, DWORD, BOOL, CDocument*) {
+            m_strProposed = strName;
+            m_nDialogTitle = nTitleId;
+            strName = strAnswer;
+            return TRUE;
+        });
     }
+    Bytes FileBytes() const { return ReadFileBytes(m_strPath); }
 
     CString m_strFolder;
     CString m_strPath;
+    CString m_strProposed;
+    UINT m_nDialogTitle = 0;
 };
 
-TEST_F(DocSaveTest, SaveWritesTheDocumentAndNothingElse)
+TEST_F(DocSaveTest, SaveWritesTheDocumentAndNothingElseAndOpenReadsIt)
 {
     CVetlaDoc doc;
     FillFbdSample(doc, FALSE);
@@ -71,6 +77,9 @@ TEST_F(DocSaveTest, SaveWritesTheDocumentAndNothingElse)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(FileBytes(), SaveToBytes(doc));
     EXPECT_EQ(FilesInFolder().size(), 1u);
+    CVetlaDoc opened;
+    ASSERT_TRUE(opened.OnOpenDocument(m_strPath));
+    EXPECT_EQ(SaveToBytes(opened), SaveToBytes(doc));
 }
 
 TEST_F(DocSaveTest, AFailedSaveKeepsTheExistingFileAndLeavesNoTemporaryFile)
@@ -112,39 +121,25 @@ TEST_F(DocSaveTest, AFailedSaveNamesTheSystemsReason)
     RemoveDirectory(strPath);
 }
 
-TEST_F(DocSaveTest, OpenReadsWhatSaveWrote)
-{
-    CVetlaDoc doc;
-    FillFbdSample(doc, FALSE);
-    ASSERT_TRUE(doc.OnSaveDocument(m_strPath));
-    CVetlaDoc opened;
-    ASSERT_TRUE(opened.OnOpenDocument(m_strPath));
-    EXPECT_EQ(SaveToBytes(opened), SaveToBytes(doc));
-}
-
-TEST_F(DocSaveTest, SaveAsWithoutAFileDialogSavesNothing)
+// Without a file dialog, or with one cancelled, Save As saves nothing.
+TEST_F(DocSaveTest, SaveAsWithoutAFileDialogOrCancelledSavesNothing)
 {
     CVetlaDoc doc;
     EXPECT_FALSE(doc.DoSave(nullptr));
+    CDocument::SetPromptFileName([](CString&, UINT, DWORD, BOOL, CDocument*) { return FALSE; });
+    EXPECT_FALSE(doc.DoFileSave());
     EXPECT_TRUE(FilesInFolder().empty());
 }
 
 TEST_F(DocSaveTest, SaveAsProposesTheCutTitleWithTheDocumentTypesExtension)
 {
-    CString strProposed;
-    UINT nTitle = 0;
-    CDocument::SetPromptFileName([&](CString& strName, UINT nTitleId, DWORD, BOOL, CDocument*) {
-        strProposed = strName;
-        nTitle = nTitleId;
-        strName = m_strPath;
-        return TRUE;
-    });
+    AnswerDialogWith(m_strPath);
     CVetlaDoc doc;
     doc.m_nDocType = DOC_TYPE_LAD;
     doc.SetTitle(_T("Line 2#north"));
     ASSERT_TRUE(doc.DoSave(nullptr));
-    EXPECT_EQ(strProposed.ToUtf8(), "Line.dld");
-    EXPECT_EQ(nTitle, AFX_IDS_SAVEFILE);
+    EXPECT_EQ(m_strProposed.ToUtf8(), "Line.dld");
+    EXPECT_EQ(m_nDialogTitle, AFX_IDS_SAVEFILE);
     EXPECT_EQ(doc.GetPathName(), m_strPath);
     EXPECT_EQ(doc.GetTitle().ToUtf8(), "plan.dfb");
     EXPECT_EQ(FileBytes(), SaveToBytes(doc));
@@ -152,25 +147,17 @@ TEST_F(DocSaveTest, SaveAsProposesTheCutTitleWithTheDocumentTypesExtension)
     CVetlaDoc fbd;
     fbd.SetTitle(_T("Main;v2"));
     ASSERT_TRUE(fbd.DoSave(nullptr));
-    EXPECT_EQ(strProposed.ToUtf8(), "Main.dfb");
+    EXPECT_EQ(m_strProposed.ToUtf8(), "Main.dfb");
 }
 
 TEST_F(DocSaveTest, SaveACopyKeepsThePathAndAskingStartsFromIt)
 {
-    CString strProposed;
-    UINT nTitle = 0;
-    const CString strCopy = m_strFolder + _T("/copy.dfb");
-    CDocument::SetPromptFileName([&](CString& strName, UINT nTitleId, DWORD, BOOL, CDocument*) {
-        strProposed = strName;
-        nTitle = nTitleId;
-        strName = strCopy;
-        return TRUE;
-    });
+    AnswerDialogWith(m_strFolder + _T("/copy.dfb"));
     CVetlaDoc doc;
     doc.SetPathName(m_strPath);
     ASSERT_TRUE(doc.DoSave(nullptr, FALSE));
-    EXPECT_EQ(strProposed, m_strPath);
-    EXPECT_EQ(nTitle, AFX_IDS_SAVEFILECOPY);
+    EXPECT_EQ(m_strProposed, m_strPath);
+    EXPECT_EQ(m_nDialogTitle, AFX_IDS_SAVEFILECOPY);
     EXPECT_EQ(doc.GetPathName(), m_strPath);
     EXPECT_EQ(FilesInFolder().size(), 1u);
 }
@@ -185,14 +172,6 @@ TEST_F(DocSaveTest, SaveUsesThePathWithoutAsking)
     doc.SetPathName(m_strPath);
     ASSERT_TRUE(doc.DoFileSave());
     EXPECT_EQ(FileBytes(), SaveToBytes(doc));
-}
-
-TEST_F(DocSaveTest, CancelledSaveAsSavesNothing)
-{
-    CDocument::SetPromptFileName([](CString&, UINT, DWORD, BOOL, CDocument*) { return FALSE; });
-    CVetlaDoc doc;
-    EXPECT_FALSE(doc.DoFileSave());
-    EXPECT_TRUE(FilesInFolder().empty());
 }
 
 TEST_F(DocSaveTest, NewDocumentEmptiesTheContentsAndThePath)

@@ -7,14 +7,18 @@
 #include "blocks/MessageTextClasses.h"
 #include "document/DocumentObserver.h"
 #include "document/VetlaDoc.h"
+#include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
+#include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/MessageBox.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -88,6 +92,23 @@ inline std::size_t FindText(const Bytes& bytes, std::string_view text, std::size
     return it == bytes.end() ? std::string_view::npos : std::size_t(it - bytes.begin());
 }
 
+// The records of the objects as an archive writes them one after another, the first one's
+// class by name and later ones of the same class by tag.
+inline Bytes ObjectRecords(std::initializer_list<CObject*> objects)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        for (CObject* pOb : objects)
+            ar.WriteObject(pOb);
+        ar.Close();
+    }
+    Bytes record(std::size_t(file.GetLength()));
+    file.SeekToBegin();
+    file.Read(record.data(), UINT(record.size()));
+    return record;
+}
+
 // Expected file bytes, written independently of the archive.
 class ByteWriter {
 public:
@@ -131,6 +152,22 @@ private:
     Bytes m_bytes;
 };
 
+inline Bytes ReadFileBytes(const CString& strPath)
+{
+    CFile file(strPath, CFile::modeRead);
+    Bytes bytes(std::size_t(file.GetLength()));
+    if (!bytes.empty())
+        file.Read(bytes.data(), UINT(bytes.size()));
+    return bytes;
+}
+
+// Replaces the file with the first nCount bytes (all when -1).
+inline void WriteFileBytes(const CString& strPath, const Bytes& bytes, std::size_t nCount = std::size_t(-1))
+{
+    CFile file(strPath, CFile::modeCreate | CFile::modeWrite);
+    file.Write(bytes.data(), UINT(std::min(nCount, bytes.size())));
+}
+
 // A path in the user's temporary folder that no other test process uses: ctest runs the tests
 // of this program in parallel processes.
 inline CString UniqueTempPath(LPCTSTR pszName)
@@ -140,16 +177,23 @@ inline CString UniqueTempPath(LPCTSTR pszName)
     return strPath;
 }
 
-// Sets g_wHardwareCode for a test and puts the old value back.
-class HardwareCodeScope {
+// Sets a global setting for a test and puts the old value back.
+template <class T>
+class GlobalScope {
 public:
-    explicit HardwareCodeScope(WORD wCode) : m_wOld(g_wHardwareCode) { g_wHardwareCode = wCode; }
-    ~HardwareCodeScope() { g_wHardwareCode = m_wOld; }
-    HardwareCodeScope(const HardwareCodeScope&) = delete;
-    HardwareCodeScope& operator=(const HardwareCodeScope&) = delete;
+    GlobalScope(T& global, T value) : m_global(global), m_old(global) { global = value; }
+    ~GlobalScope() { m_global = m_old; }
+    GlobalScope(const GlobalScope&) = delete;
+    GlobalScope& operator=(const GlobalScope&) = delete;
 
 private:
-    WORD m_wOld;
+    T& m_global;
+    T m_old;
+};
+
+class HardwareCodeScope : public GlobalScope<WORD> {
+public:
+    explicit HardwareCodeScope(WORD wCode) : GlobalScope(g_wHardwareCode, wCode) {}
 };
 
 // Every test of the folder: the classes are registered for loading and message boxes are

@@ -46,12 +46,18 @@ protected:
         return *m_fbds.back();
     }
 
+    // The block of the number; a block of no type, after a failure, when there is none.
+    static const CBlockObj& Found(const CVetlaDoc& doc, int nNumber)
+    {
+        const CBlockObj* pBlock = doc.FindBlockByNumber(nNumber);
+        EXPECT_NE(pBlock, nullptr) << "block " << nNumber;
+        static CBlockObj s_none;
+        return pBlock ? *pBlock : s_none;
+    }
+
     static const CBlockObj& Source(const CVetlaDoc& doc, const CBlockObj& block, int nPin)
     {
-        const CBlockObj* pSource = doc.FindBlockByNumber(block.m_nPinSource[nPin]);
-        EXPECT_NE(pSource, nullptr) << "block " << block.m_nNumber << " pin " << nPin;
-        static CBlockObj s_none;
-        return pSource ? *pSource : s_none;
+        return Found(doc, block.m_nPinSource[nPin]);
     }
 
     std::vector<std::unique_ptr<CVetlaDoc>> m_fbds;
@@ -65,19 +71,15 @@ TEST_F(LadderConversionTest, EdgeCases)
         const CBlockObj* pContact = ladder.Element(BT_MAKE, 100, {});
         ladder.Element(BT_RELAY_COIL, 600, {pContact});
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj* pQ = fbd.FindBlockByNumber(600);
-        ASSERT_NE(pQ, nullptr);
-        EXPECT_EQ(pQ->m_nType, BT_OUT);
-        EXPECT_EQ(Source(fbd, *pQ, 0).m_nType, BT_LOW);
+        EXPECT_EQ(Found(fbd, 600).m_nType, BT_OUT);
+        EXPECT_EQ(Source(fbd, Found(fbd, 600), 0).m_nType, BT_LOW);
     }
     // An inverted output fed by the rail becomes an output fed by a NOT fed by a hi constant.
     {
         LadderSample ladder;
         ladder.Element(BT_INV_OUT, 601, {RAIL});
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj* pQ = fbd.FindBlockByNumber(601);
-        ASSERT_NE(pQ, nullptr);
-        const CBlockObj& gate = Source(fbd, *pQ, 0);
+        const CBlockObj& gate = Source(fbd, Found(fbd, 601), 0);
         EXPECT_EQ(gate.m_nType, BT_NOT);
         EXPECT_EQ(Source(fbd, gate, 0).m_nType, BT_HIGH);
     }
@@ -89,11 +91,10 @@ TEST_F(LadderConversionTest, EdgeCases)
         CBlockObj* pTimer = ladder.Function(BT_DPR);
         ladder.Feed(pTimer, 0, {pBreak});
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj* pCopy = fbd.FindBlockByNumber(pTimer->m_nNumber);
-        ASSERT_NE(pCopy, nullptr);
-        EXPECT_EQ(pCopy->m_nType, BT_DPR);
-        EXPECT_EQ(pCopy->m_bPinInvert[0], 1);
-        const CBlockObj& input = Source(fbd, *pCopy, 0);
+        const CBlockObj& copy = Found(fbd, pTimer->m_nNumber);
+        EXPECT_EQ(copy.m_nType, BT_DPR);
+        EXPECT_EQ(copy.m_bPinInvert[0], 1);
+        const CBlockObj& input = Source(fbd, copy, 0);
         EXPECT_EQ(input.m_nType, BT_IN);
         EXPECT_EQ(input.m_nNumber, 102);
         EXPECT_EQ(input.m_nOperand, 2);
@@ -107,10 +108,8 @@ TEST_F(LadderConversionTest, EdgeCases)
         CBlockObj* pTimer = ladder.Function(BT_DPR);
         ladder.Feed(pTimer, 0, {RAIL});
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj* pQ = fbd.FindBlockByNumber(602);
-        ASSERT_NE(pQ, nullptr);
-        EXPECT_EQ(pQ->m_nPinSource[0], 103);
-        EXPECT_EQ(Source(fbd, *fbd.FindBlockByNumber(pTimer->m_nNumber), 0).m_nType, BT_HIGH);
+        EXPECT_EQ(Found(fbd, 602).m_nPinSource[0], 103);
+        EXPECT_EQ(Source(fbd, Found(fbd, pTimer->m_nNumber), 0).m_nType, BT_HIGH);
         EXPECT_EQ(CountOfType(fbd, BT_MALE) + CountOfType(fbd, BT_FEMALE), 0);
     }
     // A contact on an output no coil drives, or on a function block that is not there, reads 0
@@ -121,13 +120,13 @@ TEST_F(LadderConversionTest, EdgeCases)
         const CBlockObj* pOnOutput = ladder.Element(BT_MAKE, 605, {ladder.Element(BT_MAKE, 100, {RAIL})});
         ladder.Element(BT_RELAY_COIL, 1317, {ladder.Element(BT_MAKE, 9123, {pOnOutput})});
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj& gate = Source(fbd, *fbd.FindBlockByNumber(1317), 0);
+        const CBlockObj& gate = Source(fbd, Found(fbd, 1317), 0);
         ASSERT_EQ(gate.m_nType, BT_AND);
         std::set<int> types;
         for (int nPin = 0; nPin < 3; ++nPin)
             types.insert(Source(fbd, gate, nPin).m_nType);
         EXPECT_EQ(types, (std::set<int>{BT_IN, BT_OUT, BT_LOW}));
-        EXPECT_EQ(fbd.FindBlockByNumber(605)->m_nPinSource[0], LINK_OPEN);
+        EXPECT_EQ(Found(fbd, 605).m_nPinSource[0], LINK_OPEN);
     }
     // Six parallel branches into one coil: an OR of four branches, then an OR of that one and
     // the other two.
@@ -138,10 +137,8 @@ TEST_F(LadderConversionTest, EdgeCases)
             branches.push_back(ladder.Element(BT_MAKE, 100 + i, {RAIL}));
         ladder.Element(BT_RELAY_COIL, 1316, branches);
         CVetlaDoc& fbd = Convert(ladder);
-        const CBlockObj* pM = fbd.FindBlockByNumber(1316);
-        ASSERT_NE(pM, nullptr);
-        EXPECT_EQ(pM->m_nType, BT_FLAG);
-        const CBlockObj& last = Source(fbd, *pM, 0);
+        EXPECT_EQ(Found(fbd, 1316).m_nType, BT_FLAG);
+        const CBlockObj& last = Source(fbd, Found(fbd, 1316), 0);
         ASSERT_EQ(last.m_nType, BT_OR);
         const CBlockObj& first = Source(fbd, last, 0);
         ASSERT_EQ(first.m_nType, BT_OR);
@@ -214,9 +211,7 @@ TEST_F(LadderConversionTest, LargeLaddersConvertOrAreRefusedWhole)
         EXPECT_EQ(CountOfType(fbd, BT_AND), 512);
         EXPECT_EQ(CountOfType(fbd, BT_FLAG), 512);
         EXPECT_EQ(CountOfType(fbd, BT_ANALOG_OUT), 32);
-        const CBlockObj* pAq = fbd.FindBlockByNumber(NUM_ANALOG_OUT);
-        ASSERT_NE(pAq, nullptr);
-        EXPECT_EQ(Source(fbd, *pAq, 0).m_nType, BT_ANALOG_IN);
+        EXPECT_EQ(Source(fbd, Found(fbd, NUM_ANALOG_OUT), 0).m_nType, BT_ANALOG_IN);
         EXPECT_EQ(fbd.m_lineList.GetCount(), 512 * 3 + 32);
     }
     // One rung of 2000 contacts in series: a chain of 667 ANDs, walked without recursion.
@@ -282,8 +277,7 @@ TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
         EXPECT_EQ(pBlock->m_ptPos.y % CONVERTED_ROW_HEIGHT, 0);
         nRight = std::max(nRight, int(pBlock->m_ptPos.x));
     }
-    ASSERT_NE(fbd.FindBlockByNumber(NUM_OUTPUT), nullptr);
-    EXPECT_EQ(fbd.FindBlockByNumber(NUM_OUTPUT)->m_ptPos.x, nRight);
+    EXPECT_EQ(Found(fbd, NUM_OUTPUT).m_ptPos.x, nRight);
     for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
         const auto* pGate = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
         if (pGate->m_nType != BT_AND && pGate->m_nType != BT_OR && pGate->m_nType != BT_NOT)
@@ -303,21 +297,12 @@ TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
     EXPECT_GT(fbd.m_nPagesDown * fbd.m_sizeScreen.cy, nBottom);
     EXPECT_GT(fbd.m_nPagesAcross * fbd.m_sizeScreen.cx, nRight);
 
+    // Loaded again it is the same diagram, byte for byte.
+    const Bytes saved = SaveToBytes(fbd);
     CVetlaDoc loaded;
-    LoadFromBytes(loaded, SaveToBytes(fbd));
-    EXPECT_EQ(loaded.m_nDocType, DOC_TYPE_FBD);
-    ASSERT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
-    EXPECT_EQ(loaded.m_lineList.GetCount(), fbd.m_lineList.GetCount());
-    for (POSITION pos = fbd.m_blockList.GetHeadPosition(); pos;) {
-        const auto* pBlock = static_cast<const CBlockObj*>(fbd.m_blockList.GetNext(pos));
-        const CBlockObj* pLoaded = loaded.FindBlockByNumber(pBlock->m_nNumber);
-        ASSERT_NE(pLoaded, nullptr) << pBlock->m_nNumber;
-        EXPECT_EQ(pLoaded->m_nType, pBlock->m_nType);
-        for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-            EXPECT_EQ(pLoaded->m_nPinSource[nPin], pBlock->m_nPinSource[nPin]) << pBlock->m_nNumber << ":" << nPin;
-            EXPECT_EQ(pLoaded->m_bPinInvert[nPin], pBlock->m_bPinInvert[nPin]) << pBlock->m_nNumber << ":" << nPin;
-        }
-    }
+    LoadFromBytes(loaded, saved);
+    EXPECT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
+    EXPECT_EQ(SaveToBytes(loaded), saved);
 }
 
 TEST_F(LadderConversionTest, WiresFromOneSourcePartWithJunctionDots)
@@ -372,11 +357,8 @@ TEST_F(LadderConversionTest, CopiedBlocksPointAtTheConvertedDiagram)
     addWidget(0, nullptr, -104);                   // names no block: kept
 
     CVetlaDoc& fbd = Convert(ladder);
-    const CBlockObj* pFirstCopy = fbd.FindBlockByNumber(pFirst->m_nNumber);
-    const CBlockObj* pSecondCopy = fbd.FindBlockByNumber(pSecond->m_nNumber);
-    ASSERT_NE(pFirstCopy, nullptr);
-    ASSERT_NE(pSecondCopy, nullptr);
-    EXPECT_EQ(pSecondCopy->m_pRefBlock[0], pFirstCopy);
+    const CBlockObj* pFirstCopy = &Found(fbd, pFirst->m_nNumber);
+    EXPECT_EQ(Found(fbd, pSecond->m_nNumber).m_pRefBlock[0], pFirstCopy);
     const auto* pLogCopy = dynamic_cast<const CBlockDataLog*>(fbd.FindBlockByNumber(NUM_DATALOG));
     ASSERT_NE(pLogCopy, nullptr);
     ASSERT_EQ(pLogCopy->m_arrLogItems.GetSize(), 1);

@@ -30,7 +30,6 @@ TEST_F(LineEndsTest, WiresAtAPinInListOrderByPointer)
     EXPECT_EQ(LinesAtPin(Doc(), pOr, 10).size(), 0u);
 }
 
-
 TEST_F(LineEndsTest, WiresOfABlockAndConnectedPins)
 {
     CBlockObj* pIn = Block(BT_IN);

@@ -58,30 +58,25 @@ TEST_F(FbdLoopRule, ALoopThroughAnOutputOrAFlagIsAllowed)
     }
 }
 
-// The pair is crossed as the wire it stands for, however the wire at the Female was drawn.
+// The pair is crossed as the wire it stands for, however the wire at the Female was drawn; a
+// pair without its Male's wire closes no loop.
 TEST_F(FbdLoopRule, ALoopThroughAConnectorPairIsFound)
 {
-    for (bool bFromConsumer : {true, false}) {
+    for (const auto& [bFromConsumer, bPartnerWired] :
+         {std::pair(true, true), std::pair(false, true), std::pair(true, false)}) {
         CBlockObj* pAnd1 = Block(BT_AND);
         CBlockObj* pAnd2 = Block(BT_AND);
         auto [pMale, pFemale] = ConnectorPair();
-        Wire(pAnd1, 10, pMale, 0);
+        if (bPartnerWired)
+            Wire(pAnd1, 10, pMale, 0);
         if (bFromConsumer)
             Wire(pAnd2, 0, pFemale, 10);
         else
             Wire(pFemale, 10, pAnd2, 0);
-        EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 1) << bFromConsumer;
-        EXPECT_EQ(Verdict(pAnd1, 1, pAnd2, 10), 1) << bFromConsumer;
+        const int nLoop = bPartnerWired ? 1 : 0;
+        EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), nLoop) << bFromConsumer << bPartnerWired;
+        EXPECT_EQ(Verdict(pAnd1, 1, pAnd2, 10), nLoop) << bFromConsumer << bPartnerWired;
     }
-}
-
-TEST_F(FbdLoopRule, APairWithoutItsPartnersWireClosesNoLoop)
-{
-    CBlockObj* pAnd1 = Block(BT_AND);
-    CBlockObj* pAnd2 = Block(BT_AND);
-    CBlockObj* pFemale = ConnectorPair().second;
-    Wire(pAnd2, 0, pFemale, 10);
-    EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 0);
 }
 
 // A diagram that already holds a cycle (loaded or pasted) ends the search, with or without a
@@ -216,25 +211,20 @@ TEST_F(LadLoopCheck, AWireBackToAnEarlierContactIsALoop)
     EXPECT_EQ(Verdict(Wire(pB, 10, pA, 0)), 1);
 }
 
+// A wire back through a connector pair is a loop; a Female without its partner's wire leads
+// nowhere.
 TEST_F(LadLoopCheck, AWireBackThroughAConnectorPairIsALoop)
 {
-    CBlockObj* pA = Block(BT_MAKE);
-    CBlockObj* pB = Block(BT_MAKE);
-    auto [pMale, pFemale] = ConnectorPair();
-    Wire(m_pRail, 10, pA, 0);
-    Wire(pA, 10, pMale, 0);
-    Wire(pB, 0, pFemale, 10);
-    EXPECT_EQ(Verdict(Wire(pB, 10, pA, 0)), 1);
-}
-
-TEST_F(LadLoopCheck, AFemaleWithoutItsPartnersWireLeadsNowhere)
-{
-    CBlockObj* pA = Block(BT_MAKE);
-    CBlockObj* pB = Block(BT_MAKE);
-    CBlockObj* pFemale = ConnectorPair().second;
-    Wire(m_pRail, 10, pA, 0);
-    Wire(pB, 0, pFemale, 10);
-    EXPECT_EQ(Verdict(Wire(pB, 10, pA, 0)), 0);
+    for (bool bPartnerWired : {true, false}) {
+        CBlockObj* pA = Block(BT_MAKE);
+        CBlockObj* pB = Block(BT_MAKE);
+        auto [pMale, pFemale] = ConnectorPair();
+        Wire(m_pRail, 10, pA, 0);
+        if (bPartnerWired)
+            Wire(pA, 10, pMale, 0);
+        Wire(pB, 0, pFemale, 10);
+        EXPECT_EQ(Verdict(Wire(pB, 10, pA, 0)), bPartnerWired ? 1 : 0);
+    }
 }
 
 // A function block ends its rung; a contact of its own in the rung that feeds it reads its

@@ -53,11 +53,9 @@ TEST_F(SimMessageTexts, PagesGoByPriorityAndEqualPrioritiesKeepTheDocumentOrder)
 
 TEST_F(SimMessageTexts, TitlesAreTheSlotAndASlotOutsideTheTableIsNoIndex)
 {
-    EXPECT_EQ(MessageTextPageTitle(0), CString(_T("0")));
-    EXPECT_EQ(MessageTextPageTitle(15), CString(_T("15")));
-    EXPECT_EQ(MessageTextPageTitle(-1), CString(_T("-")));
-    EXPECT_EQ(MessageTextPageTitle(16), CString(_T("-")));
-    EXPECT_EQ(MessageTextPageTitle(9000), CString(_T("-")));
+    for (const auto& [nSlot, pszTitle] : {std::pair(0, "0"), std::pair(15, "15"), std::pair(-1, "-"),
+                                          std::pair(16, "-"), std::pair(9000, "-")})
+        EXPECT_EQ(MessageTextPageTitle(nSlot).ToUtf8(), pszTitle) << nSlot;
 }
 
 TEST_F(SimMessageTexts, TheHigherOfTwoActiveMessagesIsShownAndTheLowerTakesOverWhenItGoes)

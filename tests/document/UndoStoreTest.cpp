@@ -7,15 +7,6 @@
 
 namespace {
 
-Bytes ReadFileBytes(const CString& strPath)
-{
-    CFile file(strPath, CFile::modeRead);
-    Bytes bytes(std::size_t(file.GetLength()));
-    if (!bytes.empty())
-        file.Read(bytes.data(), UINT(bytes.size()));
-    return bytes;
-}
-
 class UndoStoreTest : public DocTest {
 protected:
     // Snapshot n of the edit history: the document with its program name set to "S<n>".
@@ -34,6 +25,21 @@ protected:
     // process running at the same time.
     void BlockSnapshot(int n) { ASSERT_TRUE(CreateDirectory(m_undo.GetSnapshotPath(n))); }
     void UnblockSnapshot(int n) { ASSERT_TRUE(RemoveDirectory(m_undo.GetSnapshotPath(n))); }
+
+    // A step that fails (Undo or Redo of a snapshot made unreadable) is reported once and
+    // leaves the document, its very objects and the position in the history as they were.
+    template <class Step>
+    void ExpectReportedAndUnchanged(Step step)
+    {
+        const Bytes current = SaveToBytes(m_doc);
+        const auto objects = ElementObjects(m_doc);
+        const int nIndex = m_undo.m_nIndex;
+        EXPECT_FALSE(step());
+        EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+        EXPECT_EQ(m_undo.m_nIndex, nIndex);
+        EXPECT_EQ(SaveToBytes(m_doc), current);
+        EXPECT_EQ(ElementObjects(m_doc), objects);
+    }
 
     CVetlaDoc m_doc;
     CUndoStore& m_undo = m_doc.m_undo;
@@ -61,8 +67,12 @@ TEST_F(UndoStoreTest, ThirtyOneSnapshotsFillFilesZeroToThirty)
     EXPECT_TRUE(m_undo.CanRedo());
 }
 
+// Before any snapshot there is nothing to undo or redo.
 TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
 {
+    EXPECT_FALSE(m_undo.Undo());
+    EXPECT_FALSE(m_undo.Redo());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
     AddNew(m_doc, BT_AND);
     AddNew(m_doc, BT_IN);
     const Bytes first = Snapshot(1);
@@ -85,9 +95,7 @@ protected:
         CVetlaDoc source;
         FillFbdSample(source, FALSE);
         m_opened = SaveToBytes(source);
-        CFile file(m_strPath, CFile::modeCreate | CFile::modeWrite);
-        file.Write(m_opened.data(), UINT(m_opened.size()));
-        file.Close();
+        WriteFileBytes(m_strPath, m_opened);
     }
     void TearDown() override { DeleteFile(m_strPath); }
 
@@ -101,7 +109,7 @@ protected:
     Bytes m_opened;
 };
 
-TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpening)
+TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpeningAndTheFirstEditUndoesToIt)
 {
     Open();
     EXPECT_FALSE(m_undo.CanUndo());
@@ -109,11 +117,7 @@ TEST_F(UndoAfterOpenTest, NothingToUndoRightAfterOpening)
     EXPECT_FALSE(m_undo.Undo());
     EXPECT_EQ(SaveToBytes(m_doc), m_opened);
     EXPECT_TRUE(m_boxes.Boxes().empty());
-}
 
-TEST_F(UndoAfterOpenTest, UndoOfTheFirstEditReturnsToTheOpenedDiagram)
-{
-    Open();
     AddNew(m_doc, BT_NOR, 500, 500);
     const Bytes edited = Snapshot(2);
     ASSERT_TRUE(m_undo.CanUndo());
@@ -166,18 +170,6 @@ TEST_F(UndoAfterOpenTest, AnUnwrittenOpenedStateIsNeverReloaded)
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
 }
 
-TEST_F(UndoStoreTest, UndoAndRedoRestoreExactlyWhatWasSaved)
-{
-    FillFbdSample(m_doc, FALSE);
-    const Bytes first = Snapshot(1);
-    AddNew(m_doc, BT_NOR, 500, 500);
-    const Bytes second = Snapshot(2);
-    ASSERT_TRUE(m_undo.Undo());
-    EXPECT_EQ(SaveToBytes(m_doc), first);
-    ASSERT_TRUE(m_undo.Redo());
-    EXPECT_EQ(SaveToBytes(m_doc), second);
-}
-
 // Snapshots are composed in memory kept from one to the next: each file holds its own bytes
 // only, whatever the snapshot before it left there.
 TEST_F(UndoStoreTest, EverySnapshotFileHoldsExactlyItsOwnState)
@@ -214,14 +206,8 @@ TEST_F(UndoStoreTest, AMissingSnapshotIsReportedAndChangesNothing)
     Snapshot(1);
     Snapshot(2);
     AddNew(m_doc, BT_AND);
-    const Bytes current = SaveToBytes(m_doc);
-    const auto objects = ElementObjects(m_doc);
     ASSERT_TRUE(DeleteFile(m_undo.GetSnapshotPath(1)));
-    EXPECT_FALSE(m_undo.Undo());
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(m_undo.m_nIndex, 2);
-    EXPECT_EQ(SaveToBytes(m_doc), current);
-    EXPECT_EQ(ElementObjects(m_doc), objects);
+    ExpectReportedAndUnchanged([this] { return m_undo.Undo(); });
 }
 
 TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
@@ -230,18 +216,9 @@ TEST_F(UndoStoreTest, ADamagedSnapshotIsReportedAndChangesNothing)
     Snapshot(1);
     Snapshot(2);
     ASSERT_TRUE(m_undo.Undo());
-    const Bytes current = SaveToBytes(m_doc);
-    const auto objects = ElementObjects(m_doc);
-    {
-        const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
-        CFile file(m_undo.GetSnapshotPath(2), CFile::modeCreate | CFile::modeWrite);
-        file.Write(full.data(), UINT(full.size() / 2));
-    }
-    EXPECT_FALSE(m_undo.Redo());
-    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(m_undo.m_nIndex, 1);
-    EXPECT_EQ(SaveToBytes(m_doc), current);
-    EXPECT_EQ(ElementObjects(m_doc), objects);
+    const Bytes full = ReadFileBytes(m_undo.GetSnapshotPath(2));
+    WriteFileBytes(m_undo.GetSnapshotPath(2), full, full.size() / 2);
+    ExpectReportedAndUnchanged([this] { return m_undo.Redo(); });
 }
 
 TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
@@ -262,13 +239,6 @@ TEST_F(UndoStoreTest, AFailedSnapshotIsReportedAndNeverReloaded)
     // Back to the state before the failed edit: index 0, the empty diagram.
     EXPECT_TRUE(m_undo.Undo());
     EXPECT_EQ(Name().ToUtf8(), "EDIT");
-}
-
-TEST_F(UndoStoreTest, UndoWithoutAnySnapshotDoesNothing)
-{
-    EXPECT_FALSE(m_undo.Undo());
-    EXPECT_FALSE(m_undo.Redo());
-    EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
 TEST_F(UndoStoreTest, LadderUndoKeepsOneRailAndReplacesTheOperandMaps)

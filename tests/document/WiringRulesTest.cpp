@@ -273,17 +273,6 @@ TEST_F(WiringRulesTest, TheStartOfAWireIntoAConnectorIsNotDroppedOnItsPartner)
 
 // ---- role codes ----
 
-TEST(LinkRoles, RoleCodesRunFromTheEndMarkerToTheLastRoleThatStandsOnAnInput)
-{
-    EXPECT_FALSE(IsRoleCode(LINK_OPEN));
-    EXPECT_TRUE(IsRoleCode(LINK_END));
-    EXPECT_TRUE(IsRoleCode(LINK_PARAM));
-    EXPECT_TRUE(IsRoleCode(LINK_ROLE_CODE_LAST));
-    EXPECT_FALSE(IsRoleCode(LINK_ROLE_CODE_LAST + 1));
-    EXPECT_FALSE(IsRoleCode(NUM_INPUT));
-    EXPECT_FALSE(IsRoleCode(LINK_OUTPUT));
-}
-
 // The rules and walks read only LINK_END .. LINK_ROLE_CODE_LAST as roles: a pin that can be
 // wired holds the open code or such a role, and a parameter role above that range stands only
 // on a pin that is never wired.
