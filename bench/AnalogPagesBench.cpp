@@ -21,7 +21,7 @@ struct AnalogHost : DiagramHost {
         for (int i = 0; i < 200; ++i)
             Place(types[i % 8]);
         FitPage(1);
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
     }
     CBlockObj* First(int nType)
     {

@@ -45,7 +45,7 @@ struct SimulationHost : DiagramHost {
     {
         for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
             order.push_back(static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos)));
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
         child.m_nSimRunState = SIM_RUN_RUNNING;
         child.GetSimTime(&view.Simulation().Clock());
     }

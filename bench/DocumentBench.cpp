@@ -56,7 +56,7 @@ struct FileDiagram : DiagramHost {
                      .inputs;
         Place(BT_DATALOG);
         FitPage(1);
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
         child.m_nSimRunState = SIM_RUN_RUNNING;
         child.GetSimTime(&view.Simulation().Clock());
         bytes.SetLength(0);

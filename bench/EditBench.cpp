@@ -42,7 +42,7 @@ struct EditedDiagram : DiagramHost {
         Build();
         FitPage(2);
         view.WireTool().LoadTexts();
-        view.m_nEditMode = EDIT_MODE_CONNECT;
+        view.OnConnect();
     }
 
     void Wire(CBlockObj* pSource, CBlockObj* pDest, int nPin)

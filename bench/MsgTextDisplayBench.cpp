@@ -63,7 +63,7 @@ struct DisplayedTexts : DiagramHost {
             }
         }
         BuildSimulationOrder(doc);
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
         child.m_nSimRunState = SIM_RUN_RUNNING;
         child.GetSimTime(&view.Simulation().Clock());
         StartSimulationRun(doc, view.Simulation().Clock());

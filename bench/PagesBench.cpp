@@ -26,7 +26,7 @@ struct SheetHost : DiagramHost {
         for (int i = 0; i < 200; ++i)
             Place(i % 2 ? BT_BOOLEAN : BT_COUNTER);
         FitPage(1);
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
     }
     CAllPropertySheet* Open(CBlockObj* pBlock)
     {
@@ -136,7 +136,7 @@ struct LadderHost : DiagramHost {
                 Place(BT_AND);
         }
         FitPage(1);
-        view.m_nEditMode = EDIT_MODE_SIMULATE;
+        view.OnSimulation();
     }
 };
 
