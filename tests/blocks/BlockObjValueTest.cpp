@@ -2,7 +2,6 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
-#include "blocks/BlockConnector.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockGenerator.h"
@@ -234,25 +233,6 @@ TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
     EXPECT_EQ(pMake->m_nPinValue[10], 0);
     EXPECT_EQ(pBreak->m_nContactState, 1);
     EXPECT_EQ(pBreak->m_nPinValue[10], 1);
-}
-
-TEST(BlockObjValue, LoopTraceCrossesACutWire)
-{
-    TestDocument active;
-    auto* pA = active.Add(new CBlockObj(BT_AND, 2));
-    pA->m_nNumber = 9000;
-    auto* pMale = active.Add(new CBlockMale(BT_MALE), 5000);
-    auto* pFemale = active.Add(new CBlockFemale(BT_FEMALE), 7000);
-    (void)pFemale;
-    pA->m_nPinSource[0] = 7000;
-    pA->m_nFirstInput = 0;
-    pMale->m_nPinSource[0] = 9000;
-    pMale->m_nFirstInput = 0;
-    pA->m_bLoopFound = 0;
-    pA->m_pTraceTarget = pA;
-    int nDepth = 0;
-    pA->TraceLoop(&active.Sim(), pA, 0, &nDepth);
-    EXPECT_EQ(pA->m_bLoopFound, 1);
 }
 
 TEST(BlockObjValue, FormulaTextBracketsByPriority)
