@@ -1,7 +1,7 @@
 // The block classes of the I/O, logic, timer, counter, relay, word and math families, table by
 // table over their type codes: the class and constructor settings of a new block, the record
 // with each class's own fields, and the copy a block makes of itself.
-#include "BlockObjTest.h"
+#include "RecordTestSupport.h"
 
 #include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
@@ -311,6 +311,7 @@ TEST(BlockFamily, RecordsCarryTheOwnFieldsAndRoundTrip)
         }
         if (auto* pLogic = dynamic_cast<CBlockLogic*>(pBlockLoaded)) {
             EXPECT_EQ(pLogic->m_nLogicAttr, 7);
+            EXPECT_EQ(ReadI32(stored, stored.size() - 4), 7) << "the attribute ends the record";
         }
         if (auto* pTimer = dynamic_cast<CBlockTime*>(pBlockLoaded)) {
             EXPECT_EQ(pTimer->m_bDay[1][3], 1);

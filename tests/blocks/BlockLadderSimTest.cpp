@@ -28,17 +28,23 @@ namespace {
 
 using Kind = RecordingSurface::Kind;
 
-// A wire from the output of pSource to input nPin of pDest, as the view records it.
-void AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
+// A wire from pin nStartPin of pStart to pin nEndPin of pEnd, as the view records it.
+void AddLine(CVetlaDoc& doc, CBlockObj* pStart, int nStartPin, CBlockObj* pEnd, int nEndPin)
 {
     auto* pLine = new CConnectLineObj;
-    pLine->m_nStartBlock = pSource->m_nNumber;
-    pLine->m_pStartBlock = pSource;
-    pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
-    pLine->m_nEndBlock = pDest->m_nNumber;
-    pLine->m_pEndBlock = pDest;
-    pLine->m_nEndPin = nPin;
+    pLine->m_nStartBlock = pStart->m_nNumber;
+    pLine->m_pStartBlock = pStart;
+    pLine->m_nStartPin = nStartPin;
+    pLine->m_nEndBlock = pEnd->m_nNumber;
+    pLine->m_pEndBlock = pEnd;
+    pLine->m_nEndPin = nEndPin;
     doc.AddLine(pLine);
+}
+
+// A wire from the output of pSource to input nPin of pDest, connected for the simulation.
+void AddWire(CVetlaDoc& doc, CBlockObj* pSource, CBlockObj* pDest, int nPin)
+{
+    AddLine(doc, pSource, BLOCK_FIRST_OUTPUT, pDest, nPin);
     SimDriver::Connect(pSource, pDest, nPin);
 }
 
@@ -187,14 +193,7 @@ TEST_P(LadderParallel, CoilIsOnWhileAnyBranchIs)
     for (CBlockObj* pReader : std::initializer_list<CBlockObj*>{pCoil, pInverted}) {
         AddWire(sim.Doc(), branches[0], pReader, 0);
         AddWire(sim.Doc(), branches[1], pReader, 0);
-        auto* pBackwards = new CConnectLineObj;
-        pBackwards->m_nStartBlock = pReader->m_nNumber;
-        pBackwards->m_pStartBlock = pReader;
-        pBackwards->m_nStartPin = 0;
-        pBackwards->m_nEndBlock = branches[2]->m_nNumber;
-        pBackwards->m_pEndBlock = branches[2];
-        pBackwards->m_nEndPin = BLOCK_FIRST_OUTPUT;
-        sim.Doc().AddLine(pBackwards);
+        AddLine(sim.Doc(), pReader, 0, branches[2], BLOCK_FIRST_OUTPUT);
         SimDriver::Connect(branches[0], pReader, 0);
     }
     sim.Start();
@@ -351,13 +350,7 @@ TEST_F(LadderDraw, ConnectorsDrawTheirShapeAndNameTheFarSideOfTheirPartner)
     auto* pFemale = Place<CBlockFemale>(BT_FEMALE, 7000);
     AddWire(m_sim.Doc(), pSource, pMale, 0);
     // The wire from the female was drawn starting at the target's input pin 2.
-    auto* pLine = new CConnectLineObj;
-    pLine->m_nStartBlock = pTarget->m_nNumber;
-    pLine->m_pStartBlock = pTarget;
-    pLine->m_nStartPin = 2;
-    pLine->m_nEndBlock = pFemale->m_nNumber;
-    pLine->m_pEndBlock = pFemale;
-    m_sim.Doc().AddLine(pLine);
+    AddLine(m_sim.Doc(), pTarget, 2, pFemale, 0);
 
     pFemale->Draw(&m_sim.Sim(), &m_dc, TRUE, RGB(0, 0, 0));
     const auto& female = m_surface.Records();

@@ -1,5 +1,6 @@
 #include "BlockObjTest.h"
 
+#include "blocks/BlockConnector.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockTypes.h"
@@ -219,6 +220,17 @@ TEST_F(LoopTrace, FollowsFurtherInputsOfTheBlocksOnThePath)
     EXPECT_TRUE(Traces(pA));
     pB->m_nPinSource[1] = LINK_PARAM;  // parameter pins are not followed
     EXPECT_FALSE(Traces(pA));
+}
+
+// The walk crosses from a female connector to what feeds its male partner.
+TEST_F(LoopTrace, CrossesACutWire)
+{
+    CBlockObj* pA = Block(9000, 7000);
+    auto* pMale = m_active.Add(new CBlockMale(BT_MALE), 5000);
+    m_active.Add(new CBlockFemale(BT_FEMALE), 7000);
+    pMale->m_nPinSource[0] = 9000;
+    pMale->m_nFirstInput = 0;
+    EXPECT_TRUE(Traces(pA));
 }
 
 TEST_F(LoopTrace, EndsAtMissingSourcesAndUnconnectedBlocks)

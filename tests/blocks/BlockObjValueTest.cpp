@@ -2,7 +2,6 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
-#include "blocks/BlockConnector.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockGenerator.h"
@@ -91,76 +90,66 @@ TEST(BlockObjValue, ClockTimersShowTheSimulatedDate)
     EXPECT_EQ(FormatOf(weekly, &active.Sim()), CString(_T("Tuesday, March 5, 2024 8:7:6 AM")));
 }
 
+// The value a plain block reads from pSource; -1 when the reader leaves it unchanged.
+double ValueOf(CBlockObj* pSource)
+{
+    CBlockObj reader(BT_SOFTKEY, 4);
+    double dOut = -1.0;
+    reader.GetValueAsDouble(pSource, &dOut);
+    return dOut;
+}
+
 TEST(BlockObjValue, GetValueAsDoubleByClass)
 {
-    double dOut = -1.0;
-    CBlockObj reader(BT_SOFTKEY, 4);
-
     CBlockDPR timer(BT_DPR);
     timer.m_nParam[TIMER_ON_BASE_PARAM] = 2;
     timer.m_dRunTime = 1234.0;
-    reader.GetValueAsDouble(&timer, &dOut);
-    EXPECT_DOUBLE_EQ(dOut, 123.4);
+    EXPECT_DOUBLE_EQ(ValueOf(&timer), 123.4);
 
     CBlockACOMP comparator(BT_ACOMP);
     comparator.m_nValue = -250;
-    reader.GetValueAsDouble(&comparator, &dOut);
-    EXPECT_EQ(dOut, -250.0);
+    EXPECT_EQ(ValueOf(&comparator), -250.0);
 
     CBlockCOUNTER counter(BT_COUNTER);
     counter.m_dRunTime = 42.0;
-    reader.GetValueAsDouble(&counter, &dOut);
-    EXPECT_EQ(dOut, 42.0);
+    EXPECT_EQ(ValueOf(&counter), 42.0);
 
     CBlockTHTRG trigger(BT_THTRG);
     trigger.m_nMeasured = 17;
-    reader.GetValueAsDouble(&trigger, &dOut);
-    EXPECT_EQ(dOut, 17.0);
+    EXPECT_EQ(ValueOf(&trigger), 17.0);
 
-    dOut = -1.0;
     CBlockIn input(BT_IN);  // no value: out unchanged
-    reader.GetValueAsDouble(&input, &dOut);
-    EXPECT_EQ(dOut, -1.0);
-    reader.GetValueAsDouble(nullptr, &dOut);
-    EXPECT_EQ(dOut, -1.0);
+    EXPECT_EQ(ValueOf(&input), -1.0);
+    EXPECT_EQ(ValueOf(nullptr), -1.0);
 
     CBlockPWM pwm(BT_PWM);  // an analog block without a readable value
     pwm.m_nValue = 5;
-    reader.GetValueAsDouble(&pwm, &dOut);
-    EXPECT_EQ(dOut, -1.0);
+    EXPECT_EQ(ValueOf(&pwm), -1.0);
 }
 
 TEST(BlockObjValue, GetValueAsDoubleReadsTimersInThePhaseBase)
 {
-    CBlockObj reader(BT_SOFTKEY, 4);
-    double dOut = 0.0;
     CBlockMPLR onOff(BT_MPLR);
     onOff.m_nParam[TIMER_ON_BASE_PARAM] = 1;
     onOff.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     onOff.m_dRunTime = 2000.0;
     onOff.m_nPinValue[0] = 1;
-    reader.GetValueAsDouble(&onOff, &dOut);
-    EXPECT_EQ(dOut, 2.0);
+    EXPECT_EQ(ValueOf(&onOff), 2.0);
     onOff.m_nPinValue[0] = 0;
-    reader.GetValueAsDouble(&onOff, &dOut);
-    EXPECT_EQ(dOut, 200.0);
+    EXPECT_EQ(ValueOf(&onOff), 200.0);
 
     CBlockRPR wiping(BT_RPR);
     wiping.m_nParam[TIMER_ON_BASE_PARAM] = 1;
     wiping.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 2;
     wiping.m_dRunTime = 3000.0;
     wiping.m_bTiming = 1;  // active, output low: the OFF base
-    reader.GetValueAsDouble(&wiping, &dOut);
-    EXPECT_EQ(dOut, 300.0);
+    EXPECT_EQ(ValueOf(&wiping), 300.0);
     wiping.m_nPinValue[10] = 1;
-    reader.GetValueAsDouble(&wiping, &dOut);
-    EXPECT_EQ(dOut, 3.0);
+    EXPECT_EQ(ValueOf(&wiping), 3.0);
 
-    dOut = -1.0;
     CBlockDPR broken(BT_DPR);
     broken.m_nParam[TIMER_ON_BASE_PARAM] = 9;  // no such base: not read past the table
-    reader.GetValueAsDouble(&broken, &dOut);
-    EXPECT_EQ(dOut, -1.0);
+    EXPECT_EQ(ValueOf(&broken), -1.0);
 }
 
 TEST(BlockObjValue, GetInputValueTakesTheSourcesWord)
@@ -244,25 +233,6 @@ TEST(BlockObjValue, UpdateLadderContactsFollowsTheCoil)
     EXPECT_EQ(pMake->m_nPinValue[10], 0);
     EXPECT_EQ(pBreak->m_nContactState, 1);
     EXPECT_EQ(pBreak->m_nPinValue[10], 1);
-}
-
-TEST(BlockObjValue, LoopTraceCrossesACutWire)
-{
-    TestDocument active;
-    auto* pA = active.Add(new CBlockObj(BT_AND, 2));
-    pA->m_nNumber = 9000;
-    auto* pMale = active.Add(new CBlockMale(BT_MALE), 5000);
-    auto* pFemale = active.Add(new CBlockFemale(BT_FEMALE), 7000);
-    (void)pFemale;
-    pA->m_nPinSource[0] = 7000;
-    pA->m_nFirstInput = 0;
-    pMale->m_nPinSource[0] = 9000;
-    pMale->m_nFirstInput = 0;
-    pA->m_bLoopFound = 0;
-    pA->m_pTraceTarget = pA;
-    int nDepth = 0;
-    pA->TraceLoop(&active.Sim(), pA, 0, &nDepth);
-    EXPECT_EQ(pA->m_bLoopFound, 1);
 }
 
 TEST(BlockObjValue, FormulaTextBracketsByPriority)

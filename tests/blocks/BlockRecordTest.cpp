@@ -102,17 +102,10 @@ Bytes RecordOf(const Bytes& object, const CObject* pObject)
     return Bytes(object.begin() + std::ptrdiff_t(ClassHeaderLength(pObject)), object.end());
 }
 
-// The archive error a load ends with; 0 when it succeeds.
+// The archive error a load ends with; -1 when it succeeds.
 int LoadCause(const Bytes& bytes)
 {
-    try {
-        LoadObject(bytes);
-    } catch (CArchiveException* e) {
-        const int nCause = e->m_cause;
-        e->Delete();
-        return nCause;
-    }
-    return 0;
+    return ArchiveFailure([&] { LoadObject(bytes); });
 }
 
 TEST(BlockRecord, FullRecordIsByteExact)

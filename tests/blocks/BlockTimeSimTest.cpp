@@ -1,14 +1,13 @@
 // The timer base in a simulation: setpoints from parameters and references, the strict time-up
 // rule, pause and resume, clock changes, stepping by cycles, the re-stamp rule and the value
 // box.
+#include "BlockDrawTestSupport.h"
 #include "SimDriver.h"
 
 #include "blocks/BlockClock.h"
 #include "blocks/BlockDelay.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockTypes.h"
-#include "platform/gdi/DC.h"
-#include "platform/gdi/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -197,49 +196,36 @@ TEST(TimerSetpoints, UpdateSetpointFromAReference)
     EXPECT_DOUBLE_EQ(timer.m_dRunTime, 125.0);
 }
 
-using Kind = RecordingSurface::Kind;
-
-class TimerValueBox : public ::testing::Test {
+// A timer's value box, drawn for a timer placed at (100, 100) with a 30 x 40 body.
+class TimerValueBox : public BlockDrawTest {
 protected:
-    void Place(CBlockObj& block)
+    static void Position(CBlockObj& block)
     {
         block.m_ptPos = CPoint(100, 100);
         block.m_nWidth = 30;
         block.m_nHeight = 40;
     }
-    std::vector<RecordingSurface::Record> Find(Kind kind) const
-    {
-        std::vector<RecordingSurface::Record> found;
-        std::copy_if(m_surface.Records().begin(), m_surface.Records().end(),
-                     std::back_inserter(found),
-                     [kind](const RecordingSurface::Record& r) { return r.kind == kind; });
-        return found;
-    }
-
-    TestDocument m_active;
-    RecordingSurface m_surface;
-    CDC m_dc{m_surface};
 };
 
 // 1.5 block widths wide from 2 to 14 below the block, the running time in the timer's base.
 TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
 {
     CBlockDPR timer(BT_DPR);
-    Place(timer);
+    Position(timer);
     timer.m_nParam[TIMER_ON_BASE_PARAM] = 1;
     timer.m_dRunTime = 125000.0;
     timer.DrawValue(&m_active.Sim(), &m_dc);
-    const auto fills = Find(Kind::FillRect);
+    const auto fills = OfKind(DrawKind::FillRect);
     ASSERT_EQ(fills.size(), 1u) << m_surface.Dump();
-    EXPECT_EQ(fills[0].colour, RGB(255, 255, 204));
-    EXPECT_EQ(CRect(fills[0].rect), CRect(100, 142, 145, 154));
-    const auto texts = Find(Kind::Text);
+    EXPECT_EQ(fills[0]->colour, RGB(255, 255, 204));
+    EXPECT_EQ(CRect(fills[0]->rect), CRect(100, 142, 145, 154));
+    const auto texts = OfKind(DrawKind::Text);
     ASSERT_EQ(texts.size(), 1u) << m_surface.Dump();
-    EXPECT_EQ(texts[0].text, u"02:05m");
-    EXPECT_EQ(texts[0].points[0].x, 100);
-    EXPECT_EQ(texts[0].points[0].y, 142);
-    EXPECT_EQ(texts[0].state.font.lfHeight, 12);
-    EXPECT_EQ(texts[0].state.font.lfWidth, 6);
+    EXPECT_EQ(texts[0]->text, u"02:05m");
+    EXPECT_EQ(texts[0]->points[0].x, 100);
+    EXPECT_EQ(texts[0]->points[0].y, 142);
+    EXPECT_EQ(texts[0]->state.font.lfHeight, 12);
+    EXPECT_EQ(texts[0]->state.font.lfWidth, 6);
 }
 
 // The weekly timer draws no value box; the yearly timer shows the simulated date.
@@ -249,18 +235,18 @@ TEST_F(TimerValueBox, ClockTimers)
     m_active.SetClock(stDay);
     m_active.Sim().bSimulating = TRUE;
     CBlockWT weekly(BT_WT);
-    Place(weekly);
+    Position(weekly);
     weekly.DrawSim(&m_active.Sim(), &m_dc);
-    for (const auto& fill : Find(Kind::FillRect))
-        EXPECT_NE(fill.colour, RGB(255, 255, 204)) << m_surface.Dump();
+    for (const DrawRecord* pFill : OfKind(DrawKind::FillRect))
+        EXPECT_NE(pFill->colour, RGB(255, 255, 204)) << m_surface.Dump();
 
     m_surface.Clear();
     CBlockYT yearly(BT_YT);
-    Place(yearly);
+    Position(yearly);
     yearly.DrawSim(&m_active.Sim(), &m_dc);
-    const auto texts = Find(Kind::Text);
+    const auto texts = OfKind(DrawKind::Text);
     EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                            [](const auto& r) { return r.text == u"March 4, 2024"; }))
+                            [](const DrawRecord* p) { return p->text == u"March 4, 2024"; }))
         << m_surface.Dump();
 }
 
