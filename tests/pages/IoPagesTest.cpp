@@ -404,7 +404,7 @@ TEST_F(SimulationPage, AMomentaryBreakSwitchesTheRunningInputAtOnce)
     EXPECT_EQ(pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX], SIM_INPUT_FREQUENCY);
 }
 
-TEST_F(SimulationPage, ApplyRenumbersFlatKindsAndTitlesTheSheet)
+TEST_F(SimulationPage, ApplyRenumbersTheBlockAndTitlesItsSheet)
 {
     struct Case {
         int nType;
@@ -417,6 +417,7 @@ TEST_F(SimulationPage, ApplyRenumbersFlatKindsAndTitlesTheSheet)
         {BT_FKEY, _T("F3"), NUM_FKEY + 3, _T("F3[TD Function key]")},
         {BT_SHIFT, _T("S2.1"), NUM_SHIFT + 33, _T("S2.1[Shift register bit]")},
         {BT_ANALOG_FLAG, _T("AM40"), NUM_ANALOG_FLAG + 40, _T("AM40[Analog flag]")},
+        {BT_IN, _T("I7"), 107, _T("I007[Input]")},
     };
     std::vector<CBlockObj*> blocks;
     for (const Case& c : cases)
@@ -432,26 +433,13 @@ TEST_F(SimulationPage, ApplyRenumbersFlatKindsAndTitlesTheSheet)
         Choose(*pSheet->m_pMainPage, IDC_IO_NUMBER, c.lpszChoice);
         Press(*pSheet, ID_APPLY_NOW);
         EXPECT_EQ(blocks[i]->m_nNumber, c.nNumber);
+        EXPECT_EQ(V().m_openSheets.Find(c.nNumber), pSheet) << "the open sheet follows its block";
         EXPECT_EQ(pSheet->GetTitle(), CString(c.lpszTitle));
+        Press(*pSheet, ID_APPLY_NOW);
+        EXPECT_EQ(blocks[i]->m_nNumber, c.nNumber) << "a second Apply keeps the number";
         Press(*pSheet, IDOK);
         EXPECT_FALSE(V().m_openSheets.IsOpenFor(c.nNumber)) << "OK closed the sheet";
     }
-}
-
-TEST_F(SimulationPage, ApplyOfARenumberedInputKeepsItsSheetAndBars)
-{
-    CBlockObj* pInput = Block(BT_IN, 60, 100);
-    StartSimulation();
-    Properties(pInput);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(100);
-    ASSERT_NE(pSheet, nullptr);
-    Choose(*pSheet->m_pMainPage, IDC_IO_NUMBER, _T("I7"));
-    Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(pInput->m_nNumber, 107);
-    EXPECT_EQ(V().m_openSheets.Find(107), pSheet) << "the open sheet follows its block";
-    EXPECT_EQ(pSheet->GetTitle(), CString(_T("I007[Input]")));
-    Press(*pSheet, ID_APPLY_NOW);
-    EXPECT_EQ(pInput->m_nNumber, 107);
 }
 
 }  // namespace

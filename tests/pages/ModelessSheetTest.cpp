@@ -166,12 +166,8 @@ TEST_F(ModelessSheet, TheLiveValueIsFormattedByTypeAfterEachScan)
     StartSimulation();
     pCounter->m_dRunTime = 42.9;
     pBcd->m_dRunTime = 0x12345;
-    CSimContext sim = V().MakeSimContext();
-    CString strText;
-    ASSERT_TRUE(FindBlockPageRow(BT_COUNTER)->pfnLiveValue(*pCounter, sim, strText));
-    EXPECT_EQ(strText, CString(_T("    42")));
-    ASSERT_TRUE(FindBlockPageRow(BT_BCD)->pfnLiveValue(*pBcd, sim, strText));
-    EXPECT_EQ(strText, CString(_T("0x2345")));
+    EXPECT_EQ(LiveValue(*pCounter), CString(_T("    42")));
+    EXPECT_EQ(LiveValue(*pBcd), CString(_T("0x2345")));
     EXPECT_EQ(FindBlockPageRow(BT_AND)->pfnLiveValue, nullptr) << "logic gates show no value";
 }
 

@@ -241,36 +241,36 @@ TEST_F(ProgramPropertiesTest, PasswordAndNameTakeOnlyTheirCharacters)
 
 TEST_F(ProgramPropertiesTest, PasswordChangesNeedTheCurrentOne)
 {
-    // No password yet: typing a new one twice sets it.
-    EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
-        CPropertyPage& page = Show(sheet, sheet.m_parameter);
-        SetText(page, IDC_NEW_PASSWORD, _T("ABC"));
-        SetText(page, IDC_REPEAT_PASSWORD, _T("ABC"));
-    }));
-    EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), "ABC");
-
-    EXPECT_FALSE(RunProperties([](CPropertiesPropSh& sheet) {
-        CPropertyPage& page = Show(sheet, sheet.m_parameter);
-        EXPECT_TRUE(page.GetDlgItem(IDC_CURRENT_PASSWORD)->IsWindowEnabled());
-        SetText(page, IDC_CURRENT_PASSWORD, _T("ABD"));
-        SetText(page, IDC_NEW_PASSWORD, _T("XY"));
-        SetText(page, IDC_REPEAT_PASSWORD, _T("XY"));
-    }));
-    EXPECT_EQ(LastBox(), CString(PARAMETER_OLD_PASSWORD_WRONG));
-    EXPECT_FALSE(RunProperties([](CPropertiesPropSh& sheet) {
-        CPropertyPage& page = Show(sheet, sheet.m_parameter);
-        SetText(page, IDC_CURRENT_PASSWORD, _T("ABC"));
-        SetText(page, IDC_NEW_PASSWORD, _T("XY"));
-        SetText(page, IDC_REPEAT_PASSWORD, _T("XZ"));
-    }));
-    EXPECT_EQ(LastBox(), CString(PARAMETER_PASSWORDS_DIFFER));
-    EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), "ABC");
-
-    // The right current password with empty new ones clears it.
-    EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
-        SetText(Show(sheet, sheet.m_parameter), IDC_CURRENT_PASSWORD, _T("ABC"));
-    }));
-    EXPECT_TRUE(Doc().m_settings.strPassword.IsEmpty());
+    struct Case {
+        LPCTSTR lpszCurrent;  // null: no password yet, the box is greyed
+        LPCTSTR lpszNew;
+        LPCTSTR lpszRepeat;
+        LPCTSTR lpszRefusal;  // null: accepted
+        const char* pszStored;
+    };
+    const Case cases[] = {
+        {nullptr, _T("ABC"), _T("ABC"), nullptr, "ABC"},
+        {_T("ABD"), _T("XY"), _T("XY"), PARAMETER_OLD_PASSWORD_WRONG, "ABC"},
+        {_T("ABC"), _T("XY"), _T("XZ"), PARAMETER_PASSWORDS_DIFFER, "ABC"},
+        // The right current password with empty new ones clears it.
+        {_T("ABC"), _T(""), _T(""), nullptr, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << CString(c.lpszCurrent).ToUtf8() << " " << CString(c.lpszNew).ToUtf8());
+        const bool bOk = RunProperties([&](CPropertiesPropSh& sheet) {
+            CPropertyPage& page = Show(sheet, sheet.m_parameter);
+            EXPECT_EQ(page.GetDlgItem(IDC_CURRENT_PASSWORD)->IsWindowEnabled() != FALSE, c.lpszCurrent != nullptr);
+            if (c.lpszCurrent)
+                SetText(page, IDC_CURRENT_PASSWORD, c.lpszCurrent);
+            SetText(page, IDC_NEW_PASSWORD, c.lpszNew);
+            SetText(page, IDC_REPEAT_PASSWORD, c.lpszRepeat);
+        });
+        EXPECT_EQ(bOk, c.lpszRefusal == nullptr);
+        if (c.lpszRefusal) {
+            EXPECT_EQ(LastBox(), CString(c.lpszRefusal));
+        }
+        EXPECT_EQ(Doc().m_settings.strPassword.ToUtf8(), c.pszStored);
+    }
 }
 
 TEST_F(ProgramPropertiesTest, AnalogOutputsFollowTheGenerationAndTheirRange)

@@ -8,6 +8,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "pages/sheet/AllPropertySheet.h"
+#include "pages/sheet/BlockPageRegistry.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Cursor.h"
@@ -119,6 +120,13 @@ protected:
         return pControl && pControl->IsWindowVisible();
     }
     static bool Enabled(CWnd& page, int nID) { return page.GetDlgItem(nID)->IsWindowEnabled() != FALSE; }
+    // The value the block's sheet shows while the diagram runs; a type that shows none fails.
+    CString LiveValue(CBlockObj& block)
+    {
+        CString strText;
+        EXPECT_TRUE(FindBlockPageRow(block.m_nType)->pfnLiveValue(block, V().MakeSimContext(), strText)) << block.m_nType;
+        return strText;
+    }
     // The mouse comes to rest at the middle of the control: the cursor goes there, and the move
     // is returned for whoever watches the control's messages.
     static MSG MouseRestingOn(CWnd& control)

@@ -21,7 +21,6 @@
 #include "pages/blocks/WeeklyCams1.h"
 #include "pages/blocks/WeeklyGeneral.h"
 #include "pages/blocks/YearlyTimer.h"
-#include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/TimeValueRow.h"
@@ -657,10 +656,7 @@ TEST_F(TimerPages, TheThresholdTriggersLiveValue)
     auto* pTrigger = static_cast<CBlockTHTRG*>(Block(BT_THTRG));
     pTrigger->m_nMeasured = 12;
     pTrigger->m_dRunTime = 4567.0;
-    CSimContext sim = V().MakeSimContext();
-    CString strText;
-    ASSERT_TRUE(FindBlockPageRow(BT_THTRG)->pfnLiveValue(*pTrigger, sim, strText));
-    EXPECT_EQ(strText, CString(_T("    12/04:56s")));
+    EXPECT_EQ(LiveValue(*pTrigger), CString(_T("    12/04:56s")));
 }
 
 // ---- the stairway and multi-function switches ----
@@ -833,10 +829,7 @@ TEST_F(TimerPages, TheHoursCountersLiveValueAndItsOlderForm)
     pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM] = 12;
     pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 5;
     pCounter->m_nMNMinutes = 725;
-    CSimContext sim = V().MakeSimContext();
-    CString strText;
-    ASSERT_TRUE(FindBlockPageRow(BT_HCOUNTER)->pfnLiveValue(*pCounter, sim, strText));
-    EXPECT_EQ(strText, CString(_T("MI=  12h 5m/MN=   12h 5m/OT=    0h 0m")));
+    EXPECT_EQ(LiveValue(*pCounter), CString(_T("MI=  12h 5m/MN=   12h 5m/OT=    0h 0m")));
 
     Doc().m_wHardwareCode = kOlderHardware;
     std::vector<int> shown;
