@@ -328,10 +328,6 @@ TEST_F(DecodeValues, SignedAndUnsignedWords)
     EXPECT_EQ(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1)->m_nParam[THTRG_ON_PARAM], 64536);
 }
 
-} // namespace
-
-namespace {
-
 // A Modbus block whose command or data kind is past its lists could not be saved and opened
 // again: the image is refused as damaged.
 TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
@@ -354,10 +350,6 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
     }
 }
 
-} // namespace
-
-namespace {
-
 // More rows than a page holds grow the sheet down to hold them all.
 TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
 {
@@ -378,10 +370,6 @@ TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
     EXPECT_EQ(m_doc.m_lineList.GetCount(), 64);
 }
 
-} // namespace
-
-namespace {
-
 // The decoded links drive the simulation: switching I1 on switches Q1, which it feeds.
 TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
 {
@@ -399,10 +387,6 @@ TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
     EndSimulationRun(m_doc);
 }
 
-} // namespace
-
-namespace {
-
 // A state name whose label lies past the screen's label area is a damaged text, not a read
 // into the next screen's labels or past the block.
 TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
@@ -413,10 +397,6 @@ TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
     EXPECT_EQ(result.error, DecodeError::TextPastArea);
     EXPECT_TRUE(m_doc.m_blockList.IsEmpty());
 }
-
-} // namespace
-
-namespace {
 
 // An element showing a parameter that the per-type table lacks, a drawn element of no kind or
 // width, or one that would run past the LCD's last column or line, is a damaged setting of its
