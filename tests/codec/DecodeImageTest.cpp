@@ -33,15 +33,21 @@ Bytes Repeat(const Bytes& record, int nTimes, Bytes tail = {})
     return bytes;
 }
 
+// Puts into the codec an upload of these function-block records from a controller with this
+// hardware code.
+void LoadUpload(CVetlaCoreRule& codec, const Bytes& records, WORD wHardware, int nTexts)
+{
+    codec.m_nImageSize1 = int(records.size());
+    ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, nTexts));
+    std::ranges::copy(records, codec.Image(1).begin());
+    std::ranges::copy(Bytes{BYTE(wHardware & 0xFF), BYTE(wHardware >> 8)}, codec.Section("M1").begin());
+}
+
 class UploadedImage : public testing::Test {
 protected:
-    // An upload of these function-block records from a controller with this hardware code.
     void Upload(const Bytes& records, WORD wHardware = kOlderHardware, int nTexts = 0)
     {
-        m_codec.m_nImageSize1 = int(records.size());
-        ASSERT_TRUE(m_codec.AllocImageBuffers(CODEC_MODE_UPLOAD, nTexts));
-        std::ranges::copy(records, m_codec.Image(1).begin());
-        Put("M1", 0, {BYTE(wHardware & 0xFF), BYTE(wHardware >> 8)});
+        LoadUpload(m_codec, records, wHardware, nTexts);
     }
 
     void Put(const char* pszSection, int nOffset, const Bytes& bytes)
@@ -265,10 +271,7 @@ TEST_F(UploadedImage, DamagedImagesAreRefusedWhole)
     };
     for (const Case& c : kCases) {
         CVetlaCoreRule codec;
-        codec.m_nImageSize1 = int(c.records.size());
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, c.nTexts));
-        std::ranges::copy(c.records, codec.Image(1).begin());
-        std::ranges::copy(Bytes{BYTE(c.wHardware), BYTE(c.wHardware >> 8)}, codec.Section("M1").begin());
+        ASSERT_NO_FATAL_FAILURE(LoadUpload(codec, c.records, c.wHardware, c.nTexts));
         std::ranges::copy(Bytes{'A', 'B', 0xFF}, codec.Section("K").begin());
         std::ranges::copy(Bytes{0x00, 0x00}, codec.Section("E").begin());
         CVetlaDoc doc;
@@ -427,10 +430,7 @@ TEST(UploadedParameterElements, ThoseTheTableCannotPlaceAreRefused)
     for (const Case& c : kCases) {
         const bool bNewer = c.wHardware == kNewerHardware;
         CVetlaCoreRule codec;
-        codec.m_nImageSize1 = int(kTextRecord.size());
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, bNewer ? 1 : 0));
-        std::ranges::copy(kTextRecord, codec.Image(1).begin());
-        std::ranges::copy(Bytes{BYTE(c.wHardware), BYTE(c.wHardware >> 8)}, codec.Section("M1").begin());
+        ASSERT_NO_FATAL_FAILURE(LoadUpload(codec, kTextRecord, c.wHardware, bNewer ? 1 : 0));
         std::ranges::copy(c.element, (bNewer ? codec.TextArea() : codec.Section("C")).begin() + c.nAt);
         CVetlaDoc doc;
         const DecodeResult result = DecodeProgramImage(codec, doc);
