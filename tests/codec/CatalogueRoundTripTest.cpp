@@ -45,10 +45,6 @@ TEST_P(CatalogueRoundTrip, EveryTypeWithItsSettingsComesBack)
 INSTANTIATE_TEST_SUITE_P(Generations, CatalogueRoundTrip, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Newer" : "Older"; });
 
-} // namespace
-
-namespace {
-
 class OlderElementPlace : public CodecDiagram {};
 
 // The older image names an element's column in one byte, column less 1, and the upload reads it

@@ -33,15 +33,21 @@ Bytes Repeat(const Bytes& record, int nTimes, Bytes tail = {})
     return bytes;
 }
 
+// Puts into the codec an upload of these function-block records from a controller with this
+// hardware code.
+void LoadUpload(CVetlaCoreRule& codec, const Bytes& records, WORD wHardware, int nTexts)
+{
+    codec.m_nImageSize1 = int(records.size());
+    ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, nTexts));
+    std::ranges::copy(records, codec.Image(1).begin());
+    std::ranges::copy(Bytes{BYTE(wHardware & 0xFF), BYTE(wHardware >> 8)}, codec.Section("M1").begin());
+}
+
 class UploadedImage : public testing::Test {
 protected:
-    // An upload of these function-block records from a controller with this hardware code.
     void Upload(const Bytes& records, WORD wHardware = kOlderHardware, int nTexts = 0)
     {
-        m_codec.m_nImageSize1 = int(records.size());
-        ASSERT_TRUE(m_codec.AllocImageBuffers(CODEC_MODE_UPLOAD, nTexts));
-        std::ranges::copy(records, m_codec.Image(1).begin());
-        Put("M1", 0, {BYTE(wHardware & 0xFF), BYTE(wHardware >> 8)});
+        LoadUpload(m_codec, records, wHardware, nTexts);
     }
 
     void Put(const char* pszSection, int nOffset, const Bytes& bytes)
@@ -265,10 +271,7 @@ TEST_F(UploadedImage, DamagedImagesAreRefusedWhole)
     };
     for (const Case& c : kCases) {
         CVetlaCoreRule codec;
-        codec.m_nImageSize1 = int(c.records.size());
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, c.nTexts));
-        std::ranges::copy(c.records, codec.Image(1).begin());
-        std::ranges::copy(Bytes{BYTE(c.wHardware), BYTE(c.wHardware >> 8)}, codec.Section("M1").begin());
+        ASSERT_NO_FATAL_FAILURE(LoadUpload(codec, c.records, c.wHardware, c.nTexts));
         std::ranges::copy(Bytes{'A', 'B', 0xFF}, codec.Section("K").begin());
         std::ranges::copy(Bytes{0x00, 0x00}, codec.Section("E").begin());
         CVetlaDoc doc;
@@ -328,10 +331,6 @@ TEST_F(DecodeValues, SignedAndUnsignedWords)
     EXPECT_EQ(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK + 1)->m_nParam[THTRG_ON_PARAM], 64536);
 }
 
-} // namespace
-
-namespace {
-
 // A Modbus block whose command or data kind is past its lists could not be saved and opened
 // again: the image is refused as damaged.
 TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
@@ -354,10 +353,6 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
     }
 }
 
-} // namespace
-
-namespace {
-
 // More rows than a page holds grow the sheet down to hold them all.
 TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
 {
@@ -378,10 +373,6 @@ TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
     EXPECT_EQ(m_doc.m_lineList.GetCount(), 64);
 }
 
-} // namespace
-
-namespace {
-
 // The decoded links drive the simulation: switching I1 on switches Q1, which it feeds.
 TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
 {
@@ -399,10 +390,6 @@ TEST_F(UploadedImage, DecodedLinksDriveTheSimulation)
     EndSimulationRun(m_doc);
 }
 
-} // namespace
-
-namespace {
-
 // A state name whose label lies past the screen's label area is a damaged text, not a read
 // into the next screen's labels or past the block.
 TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
@@ -413,10 +400,6 @@ TEST_F(UploadedImage, AStateNameLabelPastItsAreaIsRefused)
     EXPECT_EQ(result.error, DecodeError::TextPastArea);
     EXPECT_TRUE(m_doc.m_blockList.IsEmpty());
 }
-
-} // namespace
-
-namespace {
 
 // An element showing a parameter that the per-type table lacks, a drawn element of no kind or
 // width, or one that would run past the LCD's last column or line, is a damaged setting of its
@@ -447,10 +430,7 @@ TEST(UploadedParameterElements, ThoseTheTableCannotPlaceAreRefused)
     for (const Case& c : kCases) {
         const bool bNewer = c.wHardware == kNewerHardware;
         CVetlaCoreRule codec;
-        codec.m_nImageSize1 = int(kTextRecord.size());
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_UPLOAD, bNewer ? 1 : 0));
-        std::ranges::copy(kTextRecord, codec.Image(1).begin());
-        std::ranges::copy(Bytes{BYTE(c.wHardware), BYTE(c.wHardware >> 8)}, codec.Section("M1").begin());
+        ASSERT_NO_FATAL_FAILURE(LoadUpload(codec, kTextRecord, c.wHardware, bNewer ? 1 : 0));
         std::ranges::copy(c.element, (bNewer ? codec.TextArea() : codec.Section("C")).begin() + c.nAt);
         CVetlaDoc doc;
         const DecodeResult result = DecodeProgramImage(codec, doc);

@@ -195,10 +195,6 @@ TEST_P(RoundTrip, DecodedDocumentIsANormalDocument)
 INSTANTIATE_TEST_SUITE_P(Generations, RoundTrip, testing::Values(false, true),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "Newer" : "Older"; });
 
-} // namespace
-
-namespace {
-
 // Message texts come back cell for cell: LCD codes on the older controllers; on the newer ones
 // single characters, the LCD symbols and double-byte characters of code pages 936 and 950,
 // with the screens' settings.
@@ -232,10 +228,6 @@ TEST_P(RoundTrip, MessageTextCells)
                                std::begin(pDecoded->m_nMsgSettings)));
     }
 }
-
-} // namespace
-
-namespace {
 
 class ElementRoundTrip : public RoundTrip {};
 
@@ -308,10 +300,6 @@ TEST_P(ElementRoundTrip, NewerElementsComeBack)
 INSTANTIATE_TEST_SUITE_P(Generations, ElementRoundTrip, testing::Values(true),
                          [](const testing::TestParamInfo<bool>&) { return "Newer"; });
 
-} // namespace
-
-namespace {
-
 class OlderElementRoundTrip : public RoundTrip {};
 
 // On the older controllers a line showing one of the message text's own parameters comes back
@@ -339,10 +327,6 @@ TEST_P(OlderElementRoundTrip, OwnParameterLinesComeBack)
 
 INSTANTIATE_TEST_SUITE_P(Generations, OlderElementRoundTrip, testing::Values(false),
                          [](const testing::TestParamInfo<bool>&) { return "Older"; });
-
-} // namespace
-
-namespace {
 
 // What a parameter element is to its user: where it stands, the block and the entry of its
 // list it shows, the parameter-name id, the caption and the width.

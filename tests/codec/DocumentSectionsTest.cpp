@@ -153,17 +153,13 @@ TEST_F(NewerCodecDiagram, DataLogListsItsItems)
     EXPECT_EQ(SectionBytes("DL", nInputWords + 14, 8), (Bytes{0x07, 0x2B, 0x00, 0x20, 0x06, 0xFF, 0x02, 0x00}));
 }
 
+// The little-endian 32-bit words of the bytes added up; of four bytes, the word they hold.
 std::uint32_t Sum(std::span<const BYTE> bytes)
 {
     std::uint32_t nSum = 0;
     for (std::size_t i = 0; i < bytes.size(); i += 4)
         nSum += std::uint32_t(bytes[i] | bytes[i + 1] << 8 | bytes[i + 2] << 16) | std::uint32_t(bytes[i + 3]) << 24;
     return nSum;
-}
-
-std::uint32_t Long(const Bytes& b)
-{
-    return std::uint32_t(b[0] | b[1] << 8 | b[2] << 16) | std::uint32_t(b[3]) << 24;
 }
 
 TEST_F(CodecDiagram, ChecksumCoversTheImageAndTheErasedRest)
@@ -173,7 +169,7 @@ TEST_F(CodecDiagram, ChecksumCoversTheImageAndTheErasedRest)
     WriteImageChecksums(Codec(), FALSE);
     const std::uint32_t nExpected = Sum(Codec().Image(0).subspan(1024)) + Sum(Codec().Image(1)) +
                                     std::uint32_t((24576 - 128) / 4) * 0xFFFFFFFFu;
-    EXPECT_EQ(Long(SectionBytes("LC", 1016, 4)), nExpected);
+    EXPECT_EQ(Sum(SectionBytes("LC", 1016, 4)), nExpected);
     EXPECT_EQ(SectionBytes("LC", 1010, 2), (Bytes{0, 0}));
 }
 
@@ -184,7 +180,7 @@ TEST_F(NewerCodecDiagram, ChecksumOfTheTextArea)
     ASSERT_TRUE(Encode().bOk);
     WriteImageChecksums(Codec(), TRUE);
     EXPECT_EQ(SectionBytes("LC", 1010, 2), (Bytes{0x00, 0x05}));  // 2 x 1280 / 2 words
-    EXPECT_EQ(Long(SectionBytes("LC", 1012, 4)), Sum(Codec().TextArea()));
+    EXPECT_EQ(Sum(SectionBytes("LC", 1012, 4)), Sum(Codec().TextArea()));
 }
 
 } // namespace

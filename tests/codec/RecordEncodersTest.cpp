@@ -197,10 +197,6 @@ TEST_F(Records, CounterWritesThirtyTwoBitThresholds)
                                     0x07, 0x00, 0x00, 0x00, 0x00, 0x80, 0, 0, 0, 0, 0, 0}));
 }
 
-} // namespace
-
-namespace {
-
 class UdcAreas : public NewerCodecDiagram {
 protected:
     CBlockObj* Udc(int nTxKind, int nTxNumber, int nRxKind, int nRxNumber)

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,12 +48,20 @@ protected:
         DWORD dwError = 0;
         return m_session.SendFrame(pFrame, n, &dwError);
     }
+    // The device information read into m_reply: whether it came, and the error it left.
+    std::pair<bool, DWORD> ReadInfo()
+    {
+        DWORD dwError = 99;
+        const bool bOk = m_session.ReadDeviceInfo(m_reply, int(sizeof m_reply), &dwError);
+        return {bOk, dwError};
+    }
     std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
     void MarkLog() { m_host.MarkLog(); }
 
     RecordingSessionHost m_host;
     CControllerSession m_session{m_host};
     CMessageBoxRecorder m_boxes;
+    BYTE m_reply[32] = {};
 };
 
 TEST_F(ComPortTest, DeviceInformationGivesTheModelCode)
@@ -60,11 +69,8 @@ TEST_F(ComPortTest, DeviceInformationGivesTheModelCode)
     SimulatedController controller(0x5188, 0xC100);
     Connect(controller.Path());
     EXPECT_TRUE(m_session.IsPortOpen());
-    BYTE reply[32];
-    DWORD dwError = 99;
-    ASSERT_TRUE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-    EXPECT_EQ(dwError, PLC_RESULT_OK);
-    EXPECT_EQ(reply[3], 0x51);
+    ASSERT_EQ(ReadInfo(), std::pair(true, DWORD(PLC_RESULT_OK)));
+    EXPECT_EQ(m_reply[3], 0x51);
     ASSERT_FALSE(controller.Requests().empty());
     EXPECT_EQ(controller.Requests().front(), (Bytes{0x00, 0x03, 0x00, 0xD2, 0x00, 0x03, 0xA4, 0x23}));
     m_session.ClosePort();
@@ -77,12 +83,10 @@ TEST_F(ComPortTest, DeviceInformationThatFailsItsCheckIsLogged)
     controller.SetFault(Fault::WrongSlave);
     Connect(controller.Path());
     MarkLog();
-    BYTE reply[16];
-    DWORD dwError = 0;
-    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-    EXPECT_EQ(dwError, PLC_RESULT_DEVICE_ID);
+    EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(PLC_RESULT_DEVICE_ID)));
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Device ID Error!"});
-    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, 10, &dwError));
+    DWORD dwError = 0;
+    EXPECT_FALSE(m_session.ReadDeviceInfo(m_reply, 10, &dwError));
 }
 
 TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
@@ -119,12 +123,9 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
     Connect(controller.Path());
     m_session.SetLinkTimeScale(100);
     MarkLog();
-    BYTE reply[16];
-    DWORD dwError = 0;
     const Clock::time_point start = Clock::now();
-    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
+    EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_EXCEPTION_REPLY)));
     EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 100);
-    EXPECT_EQ(dwError, ERR_EXCEPTION_REPLY);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Exception Code : No=3->ILLIGAL DATA VALUE,Please Check!"});
 }
 
@@ -138,10 +139,7 @@ TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
         controller.SetFault(fault);
         Connect(controller.Path());
         MarkLog();
-        BYTE reply[16];
-        DWORD dwError = 0;
-        EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-        EXPECT_EQ(dwError, ERR_TIMEOUT);
+        EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_TIMEOUT)));
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
         m_session.ClosePort();
     }
@@ -152,10 +150,8 @@ TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
     SimulatedController controller;
     controller.SetFault(Fault::InPieces);
     Connect(controller.Path());
-    BYTE reply[16];
-    DWORD dwError = 0;
-    EXPECT_TRUE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-    EXPECT_EQ(reply[3], 0x51);
+    EXPECT_TRUE(ReadInfo().first);
+    EXPECT_EQ(m_reply[3], 0x51);
 }
 
 TEST_F(ComPortTest, LongTimeOutsAreHonoured)
@@ -206,10 +202,7 @@ TEST_F(ComPortTest, TheWaitEndsAtTheTimeOut)
     Connect(controller.Path());
     m_session.SetLinkTimeScale(200);
     controller.SetReplyDelay(80, FC_READ_HOLDING_REGISTERS);
-    BYTE reply[16];
-    DWORD dwError = 0;
-    EXPECT_FALSE(m_session.ReadDeviceInfo(reply, int(sizeof reply), &dwError));
-    EXPECT_EQ(dwError, ERR_TIMEOUT);
+    EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_TIMEOUT)));
 }
 
 TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)

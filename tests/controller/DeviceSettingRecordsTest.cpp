@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -112,16 +113,12 @@ TEST(DeviceSettingRecords, WifiRegistersRoundTripAndCutTexts)
     values.m_nAddressMode = 1;
     values.m_nTxPower = 12;
     const WifiRegisters regs = BuildWifiRegisters(values);
-    EXPECT_EQ(regs[0], 3);
-    EXPECT_EQ(regs[33], 'S');
-    EXPECT_EQ(regs[34], 'p');
-    EXPECT_EQ(regs[97], 'p');
-    EXPECT_EQ(regs[98], 11);
-    EXPECT_EQ(regs[102], 7);
-    EXPECT_EQ(regs[106], 0);
-    EXPECT_EQ(regs[108], 65535);
-    EXPECT_EQ(regs[111], 0);
-    EXPECT_EQ(regs[112], 12);
+    // Register and value: the mode, the SSID's last character, the password's first and last,
+    // channel, address, ID, port and power.
+    const std::pair<std::size_t, int> kRegisters[] = {{0, 3},   {33, 'S'}, {34, 'p'},     {97, 'p'},  {98, 11},
+                                                      {102, 7}, {106, 0},  {108, 65535}, {111, 0}, {112, 12}};
+    for (const auto& [k, nValue] : kRegisters)
+        EXPECT_EQ(regs[k], nValue) << "register " << k;
 
     // The block as read: the written registers, then the module's MAC text.
     Bytes data(2 * WIFI_READ_REGISTERS, 0);
@@ -163,16 +160,11 @@ TEST(DeviceSettingRecords, RemoteImageFieldsAndTerminators)
     values.m_strKeyPassword = _T("123");
     RemoteWifiImage image;
     ASSERT_TRUE(BuildRemoteImage(values, image));
-    EXPECT_EQ(image[31], 's');
-    EXPECT_EQ(image[32], 0x0A);
-    EXPECT_EQ(image[33], 'w');
-    EXPECT_EQ(image[97], 0x0A);
-    EXPECT_EQ(image[98], 7);
-    EXPECT_EQ(image[99], 12);
-    EXPECT_EQ(image[114], 0x0F);
-    EXPECT_EQ(image[115], 0x27);
-    EXPECT_EQ(image[118], 600 & 0xFF);
-    EXPECT_EQ(image[119], 600 >> 8);
+    // Byte and value: the texts and their terminators, ID, power, LED time, sleep time.
+    const std::pair<std::size_t, int> kBytes[] = {{31, 's'}, {32, 0x0A},   {33, 'w'},    {97, 0x0A},        {98, 7},
+                                                  {99, 12},  {114, 0x0F}, {115, 0x27}, {118, 600 & 0xFF}, {119, 600 >> 8}};
+    for (const auto& [k, nValue] : kBytes)
+        EXPECT_EQ(image[k], nValue) << "byte " << k;
     // Key "123": the flagged entries 8000 0001, 8000 0002, 8000 0004 and the end entry
     // 0000 000A, each a 32-bit value stored low byte first.
     const Bytes key(image.begin() + 120, image.begin() + 136);

@@ -145,10 +145,6 @@ TEST_F(GridPaint, DeleteRemovesSelectedElementsExceptInTheDisplay)
     EXPECT_EQ(Grid().m_pSelectedWidget, nullptr);
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(GridPaint, SortColumnHeaderShowsItsDirection)
 {
     Grid().SetRowHeight(0, kCellHeight);

@@ -59,6 +59,14 @@ protected:
         });
         Properties(m_pText);
     }
+    // Edit on the page of the controllers that have two character sets.
+    void EditNew(const std::function<void(CMessageTexts_New&)>& act, int nButton)
+    {
+        Edit([this, &act](CMessageTexts& page) {
+            ASSERT_TRUE(m_bNewPage);
+            act(static_cast<CMessageTexts_New&>(page));
+        }, nButton);
+    }
     static void Notify(CWnd& page, int nID, UINT nCode)
     {
         page.SendMessage(WM_COMMAND, MAKEWPARAM(nID, nCode), reinterpret_cast<LPARAM>(page.GetDlgItem(nID)->GetSafeHwnd()));
@@ -138,9 +146,8 @@ TEST_F(MessageTextPage, OkWritesTextAndElementsBackWithOneSnapshot)
 TEST_F(MessageTextPage, CancelLeavesTheSavedBytesAsTheyWere)
 {
     // A message text with an element of each set, so that the page has lists to copy.
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             InsertCounterParam(page, 0, 1, 10);
             page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
             page.OnEnableCharSet(1);
@@ -190,9 +197,8 @@ TEST_F(MessageTextPage, ParametersFollowThePlacementRules)
 
 TEST_F(MessageTextPage, LimitsCountTheShownSetOnly)
 {
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             // The scope and pointer commands are pictures.
             EXPECT_EQ(static_cast<CIconButton*>(page.GetDlgItem(IDC_MT_SCOPE))->GetShownIcon(), IDI_SCOPE);
             EXPECT_EQ(static_cast<CIconButton*>(page.GetDlgItem(IDC_MT_POINTER))->GetShownIcon(), IDI_POINTER);
@@ -234,9 +240,8 @@ TEST_F(MessageTextPage, LimitsCountTheShownSetOnly)
 
 TEST_F(MessageTextPage, DisablingTheHiddenSetKeepsTheShownEdits)
 {
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
             page.OnEnableCharSet(1);
             TypeAt(page.m_grid, 1, 1, u"abc");
@@ -256,9 +261,8 @@ TEST_F(MessageTextPage, DisablingTheHiddenSetKeepsTheShownEdits)
 
 TEST_F(MessageTextPage, AWidenedBarGraphThatWouldOverlapKeepsItsWidth)
 {
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             page.m_grid.SetFocusCell(CCellID(1, 1));
             CWidget* pBar = page.PlaceBarGraph(m_pCounter->m_nNumber, 0, 3, WIDGET_KIND_BARGRAPH);
             ASSERT_NE(pBar, nullptr);
@@ -288,9 +292,8 @@ TEST_F(MessageTextPage, AWidenedBarGraphThatWouldOverlapKeepsItsWidth)
 
 TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
 {
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             page.m_grid.SetFocusCell(CCellID(2, 1));
             CWidget* pBar = page.PlaceBarGraph(m_pCounter->m_nNumber, 0, 4, WIDGET_KIND_BARGRAPH);
             ASSERT_NE(pBar, nullptr);
@@ -478,9 +481,8 @@ TEST_F(MessageTextPage, TheOlderPageKeepsSet2AndDropsElementsWithoutABlock)
 
 TEST_F(MessageTextPage, SpecialCharactersGoWhereACharacterMay)
 {
-    Edit(
-        [](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [](CMessageTexts_New& page) {
             page.m_grid.SetFocusCell(CCellID(1, 1));
             page.ShowSpecialCharPalette();
             page.ShowSpecialCharPalette();
@@ -509,9 +511,8 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
 {
     Block(BT_IN, 100, 100);
     CBlockObj* pSecondInput = Block(BT_IN, 100, 300);
-    Edit(
-        [&](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [&](CMessageTexts_New& page) {
             m_onDialog = [](CDialog& dlg) {
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_GRAPH_FIRST + 29, BN_CLICKED), 0);
                 dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
@@ -554,9 +555,8 @@ CString EncoderEntry(const CBlockObj& encoder)
 TEST_F(MessageTextPage, ElementsWithoutAWidthOrAnActualValueAreRefused)
 {
     CBlockObj* pEncoder = Block(BT_ENCODER, 200, 400);
-    Edit(
-        [&](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [&](CMessageTexts_New& page) {
             // An I/O point without a block in a diagram would have no width.
             page.m_grid.SetFocusCell(CCellID(1, 1));
             EXPECT_EQ(page.PlaceIOStatusName(133), nullptr);
@@ -679,9 +679,8 @@ TEST_F(MessageTextPage, APriorityTakenByThePageIsNotGivenAgain)
 
 TEST_F(MessageTextPage, DisablingTheShownSetShowsTheOtherAndEmptiesIt)
 {
-    Edit(
-        [this](CMessageTexts& base) {
-            auto& page = static_cast<CMessageTexts_New&>(base);
+    EditNew(
+        [this](CMessageTexts_New& page) {
             page.CheckDlgButton(IDC_MT_ENABLE_SET2, 1);
             page.OnEnableCharSet(1);
             TypeAt(page.m_grid, 1, 1, u"one");

@@ -85,6 +85,13 @@ protected:
         ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
         ASSERT_NE(m_pTimer, nullptr);
     }
+    // The simulation started and the first message switched on: the sheet is open.
+    void ShowFirstMessage()
+    {
+        ASSERT_NO_FATAL_FAILURE(Simulate());
+        Toggle(m_enables[0]);
+        ASSERT_NE(Sheet(), nullptr);
+    }
     // One tick of the simulation: the clock, then the scan of the repaint.
     void Tick(int nTicks = 1)
     {
@@ -165,7 +172,7 @@ TEST_F(MsgTxtDisplayTest, TheSheetOpensOnAMessageAndShowsTheHighestActivePage)
 {
     CBlockMSGTEXT* p3 = Message(3, 20);
     CBlockMSGTEXT* p7 = Message(7, 120);
-    Simulate();
+    ASSERT_NO_FATAL_FAILURE(Simulate());
     Tick();
     EXPECT_EQ(Sheet(), nullptr);
     Toggle(m_enables[0]);
@@ -194,9 +201,7 @@ TEST_F(MsgTxtDisplayTest, ACountingCounterShowsEachNewValueAtTheNextRedraw)
     Wire(pPulse, pCounter, 1);
     Message(2, 20, pCounter, 16);
     g_bShowMsgTextDetails = FALSE;
-    Simulate();
-    Toggle(m_enables[0]);
-    ASSERT_NE(Sheet(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFirstMessage());
     CMsgTxtDisplay& page = *ShownPage();
     for (int nCount = 1; nCount <= 3; ++nCount) {
         Toggle(pPulse);
@@ -231,9 +236,7 @@ TEST_F(MsgTxtDisplayTest, ThePageIsACopyOfSet1ThatKeepsIndexesAndFitsTheDisplays
     pGraph->m_nWidth = 4;
     pGraph->m_nKind = WIDGET_KIND_GRAPH;
     pText->m_arrWidgets1[2].Add(pGraph);
-    Simulate();
-    Toggle(m_enables[0]);
-    ASSERT_NE(Sheet(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFirstMessage());
     CMsgTxtDisplay& page = *ShownPage();
     CLcdCanvas& grid = page.m_grid;
     EXPECT_EQ(grid.GetColumnCount(), MSGTEXT_OLD_COLUMNS);
@@ -257,9 +260,7 @@ TEST_F(MsgTxtDisplayTest, DetailsClosesAPopupFirstAndEnterMovesTheFocus)
 {
     CBlockObj* pCounter = Block(BT_COUNTER, 120, 250);
     Message(1, 20, pCounter, 16);
-    Simulate();
-    Toggle(m_enables[0]);
-    ASSERT_NE(Sheet(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFirstMessage());
     CMsgTxtDisplay& page = *ShownPage();
     const BOOL bBefore = g_bShowMsgTextDetails;
     DoubleClick(ShownElement());
@@ -283,9 +284,7 @@ TEST_F(MsgTxtDisplayTest, ThePopupAppliesOnEnterAndOnAPressOutsideAndDropsOnEsc)
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_MPLR, 120, 350));
     CBlockMSGTEXT* pText = Message(1, 20, pCounter, 16);
     AddElement(*pText, 1, *pTimer, 6, 1, 6);
-    Simulate();
-    Toggle(m_enables[0]);
-    ASSERT_NE(Sheet(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ShowFirstMessage());
 
     DoubleClick(ShownElement());
     ASSERT_NE(Popup(), nullptr);

@@ -241,11 +241,16 @@ protected:
             result = AfxDragOverAndDrop(Grid(), data, dwKeys, drop, allowed);
             return result;
         });
+        PressMoveRelease(nRow, nCol);
+        return result;
+    }
+    // Presses on the cell and moves with the button down far enough to start a drag.
+    void PressMoveRelease(int nRow, int nCol)
+    {
         const CPoint start = CellPoint(nRow, nCol);
         Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
         Grid().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
         Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
-        return result;
     }
     int Count() const
     {
@@ -343,10 +348,7 @@ TEST_F(WidgetDrag, ADraggedElementShowsItsOutlineWithinTheLastColumn)
         EXPECT_TRUE(Grid().GetDragOutline().IsRectEmpty());
         return AfxDragOverAndDrop(Grid(), data, 0, CellPoint(2, 3), allowed);
     });
-    const CPoint start = CellPoint(1, 1);
-    Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
-    Grid().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
-    Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+    PressMoveRelease(1, 1);
     // Four columns from column 23 would pass 24: the outline ends at the last column.
     EXPECT_EQ(rcSeen, SpanRect(Grid(), WidgetSpan{2, 21, 1, 4}));
     EXPECT_TRUE(Grid().GetDragOutline().IsRectEmpty());
@@ -381,10 +383,7 @@ TEST_F(WidgetDrag, SelectedTextDragsOutAndMovesOrCopies)
                 return DROPEFFECT(DROPEFFECT_MOVE);
             return AfxDragOverAndDrop(Grid(), data, c.dwKeys, CellPoint(c.drop.x, c.drop.y), allowed);
         });
-        const CPoint start = CellPoint(1, 1);
-        Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
-        Grid().SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
-        Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+        PressMoveRelease(1, 1);
         EXPECT_EQ(strDragged, CString(_T("a\tb")));
         EXPECT_EQ(Text(1, 1) + Text(1, 2), c.pszSource);
         EXPECT_EQ(Text(3, 3) + Text(3, 4), c.pszTarget);
@@ -394,9 +393,7 @@ TEST_F(WidgetDrag, SelectedTextDragsOutAndMovesOrCopies)
 TEST_F(WidgetDrag, AClickOnTheSelectionWithoutMovingClearsIt)
 {
     Grid().SetSelectedRange(CCellRange(1, 1, 1, 3));
-    const CPoint start = CellPoint(1, 2);
-    Grid().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
-    Grid().SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+    Press(1, 2);
     EXPECT_FALSE(Grid().GetSelectedCellRange().IsValid());
 }
 
