@@ -46,15 +46,15 @@ TEST_F(JunctionTest, WiresThatRunTogetherGetOneDotWhereTheyPart)
     ASSERT_GT(topPin.y, m_pOut.y);
     ASSERT_GT(bottomPin.y, topPin.y);
     UpdateJunctionsAtPin(Doc(), *pShort, m_pSource, 10, FALSE);
-    EXPECT_EQ(Junctions(pShort), std::vector<int>{2});
+    EXPECT_EQ(JunctionsOf(pShort), std::vector<int>{2});
     EXPECT_EQ(pShort->m_arrJunctions[2], pShort->m_arrVertices[2]);
-    EXPECT_TRUE(Junctions(pLong).empty());
+    EXPECT_TRUE(JunctionsOf(pLong).empty());
 
     // Seen from the other wire the dot lands on the same vertex.
     ResetJunctions(*pShort);
     UpdateJunctionsAtPin(Doc(), *pLong, m_pSource, 10, FALSE);
-    EXPECT_EQ(Junctions(pShort), std::vector<int>{2});
-    EXPECT_TRUE(Junctions(pLong).empty());
+    EXPECT_EQ(JunctionsOf(pShort), std::vector<int>{2});
+    EXPECT_TRUE(JunctionsOf(pLong).empty());
 }
 
 TEST_F(JunctionTest, WiresLeavingInOppositeDirectionsGetTheDotAtTheSharedVertex)
@@ -62,8 +62,8 @@ TEST_F(JunctionTest, WiresLeavingInOppositeDirectionsGetTheDotAtTheSharedVertex)
     CConnectLineObj* pUp = From(m_pTop, 0, {At(30, 0), CPoint(m_pOut.x + 30, PinCentre(m_pTop, 0).y)});
     CConnectLineObj* pDown = From(m_pBottom, 0, {At(30, 0), CPoint(m_pOut.x + 30, PinCentre(m_pBottom, 0).y)});
     UpdateJunctionsAtPin(Doc(), *pUp, m_pSource, 10, FALSE);
-    EXPECT_EQ(Junctions(pUp), std::vector<int>{1});
-    EXPECT_TRUE(Junctions(pDown).empty());
+    EXPECT_EQ(JunctionsOf(pUp), std::vector<int>{1});
+    EXPECT_TRUE(JunctionsOf(pDown).empty());
 }
 
 // Equal first segments mark nothing on their own; the wires meet at their ends only.
@@ -74,8 +74,8 @@ TEST_F(JunctionTest, EqualFirstSegmentsGetNoDot)
     CConnectLineObj* pB = From(m_pBottom, 0, {shared, CPoint(shared.x + 20, shared.y),
                                               CPoint(shared.x + 20, PinCentre(m_pBottom, 0).y)});
     UpdateJunctionsAtPin(Doc(), *pA, m_pSource, 10, FALSE);
-    EXPECT_TRUE(Junctions(pA).empty());
-    EXPECT_TRUE(Junctions(pB).empty());
+    EXPECT_TRUE(JunctionsOf(pA).empty());
+    EXPECT_TRUE(JunctionsOf(pB).empty());
 }
 
 // With refresh a dot where no other wire passes any more goes; a short junction list grows
@@ -88,8 +88,8 @@ TEST_F(JunctionTest, RefreshClearsDotsNoOtherWirePasses)
     pDown->m_arrJunctions.Add(CPoint(1, 1));  // a stale dot on vertex 1 of the lower wire
     pDown->m_arrJunctions.Add(CPoint(2, 2));  // and on vertex 2, where it runs alone
     UpdateJunctionsAtPin(Doc(), *pUp, m_pSource, 10, TRUE);
-    EXPECT_EQ(Junctions(pUp), std::vector<int>{1});
-    EXPECT_EQ(Junctions(pDown), std::vector<int>{1}) << "both wires pass vertex 1";
+    EXPECT_EQ(JunctionsOf(pUp), std::vector<int>{1});
+    EXPECT_EQ(JunctionsOf(pDown), std::vector<int>{1}) << "both wires pass vertex 1";
     EXPECT_EQ(pDown->m_arrJunctions[1], pDown->m_arrVertices[1]) << "rewritten from the vertex";
     EXPECT_EQ(pDown->m_arrJunctions.GetSize(), pDown->m_arrVertices.GetSize());
 }

@@ -11,6 +11,7 @@
 #include "blocks/PowerBusObj.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
+#include "support/DiagramPoints.h"
 
 #include <gtest/gtest.h>
 
@@ -37,13 +38,6 @@ protected:
         pBlock->m_ptPos = pBlock->m_ptPos2 = CPoint(x, y);
         m_doc.AddBlock(pBlock);
         return pBlock;
-    }
-
-    static CPoint PinCentre(CBlockObj* pBlock, int nPin)
-    {
-        CRect rc;
-        EXPECT_TRUE(GetBlockPinRect(&rc, pBlock, nPin)) << "block " << pBlock->m_nNumber << " pin " << nPin;
-        return rc.CenterPoint();
     }
 
     // A Male and its Female, numbered as a pair.
@@ -91,16 +85,6 @@ protected:
         pLine->m_arrVertices.Add(pLine->m_ptEnd);
         ResetJunctions(*pLine);
         return pLine;
-    }
-
-    // The vertex indexes of the wire that carry a junction dot.
-    static std::vector<int> Junctions(const CConnectLineObj* pLine)
-    {
-        std::vector<int> marked;
-        for (INT_PTR i = 0; i < pLine->m_arrJunctions.GetSize(); ++i)
-            if (pLine->IsJunction(i))
-                marked.push_back(int(i));
-        return marked;
     }
 
     // A wire in progress from the pin, as the wire tool holds it before its second click.

@@ -6,7 +6,7 @@
 
 #include "blocks/BlockObj.h"
 #include "document/VetlaDoc.h"
-#include "editor/DiagramPoints.h"
+#include "support/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"

@@ -14,7 +14,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
-#include "editor/DiagramPoints.h"
+#include "support/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/Geometry.h"
 #include "platform/core/MessageBox.h"

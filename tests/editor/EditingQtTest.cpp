@@ -7,7 +7,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
-#include "editor/DiagramPoints.h"
+#include "support/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "platform/core/MessageBox.h"

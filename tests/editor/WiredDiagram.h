@@ -11,7 +11,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/PowerBusObj.h"
 #include "document/VetlaDoc.h"
-#include "editor/DiagramPoints.h"
+#include "support/DiagramPoints.h"
 #include "editor/VetlaView.h"
 #include "platform/core/CmdTarget.h"
 #include "platform/core/Geometry.h"

@@ -1,14 +1,12 @@
 // A 24 x 4 LCD with Latin text, a Chinese word, a parameter and a bar graph, painted with Qt
 // into lcd-details.png (the editor's style) and lcd-display.png (as the controller's LCD shows
-// it) in the test's working directory for a person to look at, and every block-type label
-// at three times its size into lcd-type-labels.png. The checks here are that the
+// it) in the test's working directory for a person to look at. The checks here are that the
 // painting runs, the images are written, and a Chinese glyph spreads over both of its cells.
 #include "GridTestSupport.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/Widget.h"
-#include "messagetext/WidgetTypeLabel.h"
 #include "platform/qt/OffscreenImage.h"
 #include "support/QtTestApp.h"
 
@@ -108,32 +106,6 @@ TEST_F(LcdRender, ChineseGlyphFillsItsDoubleCell)
     EXPECT_GE(nRight - nLeft + 1, kCellWidth * 2 * 3 / 4) << nLeft << ".." << nRight;
     // It reaches into the right half, over that cell's background.
     EXPECT_GT(nRight, 8 * kCellWidth + kCellWidth / 2);
-}
-
-TEST(LcdTypeLabels, SheetOfEveryLabelIsWritten)
-{
-    QtTestApp();
-    constexpr int kPerRow = 19;
-    constexpr int kBoxW = 25;
-    constexpr int kBoxH = 36;
-    constexpr int kScale = 3;
-    COffscreenImage small(kPerRow * (kBoxW + 4), 4 * (kBoxH + 4));
-    int nIndex = 0;
-    for (const TypeLabelRow& row : TypeLabelRows()) {
-        const int x = (nIndex % kPerRow) * (kBoxW + 4);
-        const int y = (nIndex / kPerRow) * (kBoxH + 4);
-        CRect box(x, y, x + kBoxW, y + kBoxH);
-        box.DeflateRect(1, 1);
-        small.GetDC().FillSolidRect(&box, RGB(245, 217, 129));
-        DrawTypeLabel(small.GetDC(), box, row.nType);
-        ++nIndex;
-    }
-    COffscreenImage sheet(small.Width() * kScale, small.Height() * kScale);
-    for (int y = 0; y < sheet.Height(); ++y)
-        for (int x = 0; x < sheet.Width(); ++x)
-            sheet.GetDC().SetPixel(x, y, small.GetPixel(x / kScale, y / kScale));
-    std::filesystem::remove(std::filesystem::path(u"lcd-type-labels.png"));
-    ASSERT_TRUE(sheet.SavePng(u"lcd-type-labels.png"));
 }
 
 }  // namespace

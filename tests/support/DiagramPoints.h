@@ -1,4 +1,4 @@
-// Points of a diagram that the editing tests press, hover and compare: the centre of a pin, the
+// Points of a diagram that the editing and document tests press, hover and compare: the centre of a pin, the
 // route of a wire and its junction dots.
 #pragma once
 
