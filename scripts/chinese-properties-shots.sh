@@ -17,7 +17,7 @@ xvfb_session :96
 unset XDG_RUNTIME_DIR
 export TMPDIR=$work/tmp
 mkdir -p "$TMPDIR"
-settings=$TMPDIR/qarvo-$(id -u)/QarvoProperty/DruvoEditor.ini
+settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 start() {
