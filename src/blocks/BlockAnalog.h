@@ -205,6 +205,10 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // The older line has one threshold for both directions: unequal ones are refused, and the
+    // newer line starts from the second.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
+    void AdaptToNewerLine() override;
 
 protected:
     void Step(const CSimContext* pSim) override;

@@ -53,6 +53,9 @@ public:
 
     // The common copy, then the whole cam table.
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
+
+    // A pulse output.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
 };
 
 class CBlockYT : public CBlockTime {
@@ -68,6 +71,11 @@ public:
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
     BOOL Simulate(const CSimContext* pSim) override;
+
+    // A year range other than the older line's only one, the yearly mode off, or a pulse
+    // output; the newer line sets them to what the older line did.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
+    void AdaptToNewerLine() override;
 };
 
 // Its location and times are edited, stored and sent with the program; its output does not

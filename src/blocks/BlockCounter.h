@@ -39,6 +39,8 @@ public:
     void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
+    // A start value other than 0.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
 
     // Set in a counting scan when the threshold of the counting direction comes from a block.
     int m_bRefThreshold = 0;
@@ -64,6 +66,8 @@ public:
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // The three value lines: MI, MN and OT as hours and minutes.
     void FormatValueLines(CString lines[3]) const;
+    // Minutes in the interval or the operating time: the older line counts whole hours.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
 
     int m_nRefValue = 0;        // the remaining time last derived from the parameters
     int m_nMNMinutes = 0;       // MN: time to the next maintenance

@@ -64,6 +64,8 @@ public:
 
     // The block alone: a shift-register bit has no state label.
     void DrawStateLabel(const CSimContext* pSim, CDC* pDC) override;
+    // Its operand.
+    int ShiftBitRead() const override { return m_nOperand; }
 };
 
 class CBlockAnalogIn : public CBlockObj {

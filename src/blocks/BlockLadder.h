@@ -66,6 +66,8 @@ public:
     // The frame of a contact: stubs, the body in the colour of the contact's own state during
     // a simulation, the symbol, the operand label just above the body, the comment.
     void Draw(const CSimContext* pSim, CDC* pDC, BOOL bFlag, COLORREF crColor) override;
+    // The bit its operand names when that lies among the shift register bits.
+    int ShiftBitRead() const override;
 };
 
 class CBlockBreak : public CBlockMake {

@@ -29,6 +29,9 @@ public:
     void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
     // The output follows input 0 while input 1 is off, and is off while input 1 is on.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Either line starts the read block at the first data kind.
+    void AdaptToOlderLine() override;
+    void AdaptToNewerLine() override;
 
     BYTE m_bySlave = 1;          // slave address
     BYTE m_byCommand = 0;        // command index
@@ -60,4 +63,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // The older line keeps the write block as it is; the newer line gives pins 8 and 9 their
+    // fixed roles, starting at the first data kind when they had others.
+    void AdaptToOlderLine() override;
+    void AdaptToNewerLine() override;
 };

@@ -54,6 +54,8 @@ public:
     // The output follows the enable input; a message that waits for its acknowledgement stays
     // on after the enable input goes off.
     BOOL Simulate(const CSimContext* pSim) override;
+    // Always: the older line takes no rich text.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
 
     // The eight element arrays of the project file, set 1 then set 2, each as an array of
     // CWidget records (null entries allowed). A load replaces the block's elements; an element

@@ -94,6 +94,17 @@ public:
     virtual void WritePinText(PinTextWriter& w) const;
     // What an open input reads: 0, unless the class has another neutral value.
     virtual int OpenInputValue() const { return 0; }
+    // The older controller line (BlockOlderLine.cpp). What it cannot follow of the block's
+    // settings, as the text that says so, with nIndex the block's number among the function
+    // blocks; empty when it can, as for every class without such a setting.
+    virtual CString OlderLineProblem(long long nIndex, const CString& strCaption) const;
+    // A document moved to the older or the newer line: the settings the line cannot keep fall
+    // back to ones it can; nothing changes in a class without such settings.
+    virtual void AdaptToOlderLine() {}
+    virtual void AdaptToNewerLine() {}
+    // The shift register bit the block reads, counted over all registers (the older line has
+    // the first register's only); -1 for a block that reads none.
+    virtual int ShiftBitRead() const { return -1; }
 
     // Non-virtual operations.
     BOOL GetRect(CRect* pRect) const;

@@ -64,6 +64,9 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
     // The register starts empty; the running time is kept.
     void ResetForRun(const SYSTEMTIME& stNow) override;
+    // A register other than the first, which the newer line takes too.
+    CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
+    void AdaptToNewerLine() override;
 
     WORD m_wShiftReg = 0;  // run-time only
 };

@@ -12,6 +12,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "document/VetlaDoc.h"
@@ -66,7 +67,8 @@ struct ReferenceRow {
 const Resets kTimerFirst = {{Word::P3, 0}, {Word::P1, 0}, {Word::P0, 0}, {Word::P2, kSecondsBase}};
 
 // Tested in this order; the first row whose classes match applies. The counter row and the
-// timer row (last) also serve the older generation.
+// timer row (last) also serve the older generation, whose type rows say how many references
+// they cover there.
 const std::vector<ReferenceRow>& ReferenceRows()
 {
     static const std::vector<ReferenceRow> rows = {
@@ -110,24 +112,24 @@ bool IsClockTimer(const CBlockObj& block)
            block.IsKindOf(RUNTIME_CLASS(CBlockAC)) || block.IsKindOf(RUNTIME_CLASS(CBlockSW));
 }
 
-// The row of a block and how many of its references the row covers. The older generation
-// keeps references only on the on- and off-delay and pulse timers (one) and the counter (two);
-// its other blocks have no row.
+// How many of a block's references the reference table covers: on the newer generation all,
+// on the older the ones its type carries there (none on most types).
+int CoveredReferenceCount(const CBlockObj& block, BOOL bNewGeneration)
+{
+    if (bNewGeneration)
+        return BLOCK_REF_COUNT;
+    const BlockTypeRow* pType = FindBlockType(block.m_nType);
+    return pType ? pType->references.nOlder : 0;
+}
+
+// The row of a block and how many of its references the row covers; the older generation
+// takes the same row as the newer for the references it keeps.
 const ReferenceRow* FindReferenceRow(const CBlockObj& block, BOOL bNewGeneration, int* pRefCount)
 {
-    const std::vector<ReferenceRow>& rows = ReferenceRows();
-    if (!bNewGeneration) {
-        *pRefCount = block.m_nType == BT_COUNTER ? 2 : 1;
-        if (block.m_nType == BT_COUNTER)
-            return &rows.front();
-        if (block.m_nType == BT_DPR || block.m_nType == BT_DDR || block.m_nType == BT_PLR)
-            return &rows.back();
+    *pRefCount = CoveredReferenceCount(block, bNewGeneration);
+    if (*pRefCount == 0 || IsClockTimer(block))
         return nullptr;
-    }
-    *pRefCount = BLOCK_REF_COUNT;
-    if (IsClockTimer(block))
-        return nullptr;
-    for (const ReferenceRow& row : rows)
+    for (const ReferenceRow& row : ReferenceRows())
         if (row.Matches(block))
             return &row;
     return nullptr;

@@ -1,10 +1,6 @@
 #include "document/HardwareChange.h"
 
-#include "blocks/BlockAnalog.h"
-#include "blocks/BlockClock.h"
-#include "blocks/BlockMR.h"
-#include "blocks/BlockRelay.h"
-#include "blocks/BlockTypes.h"
+#include "blocks/BlockObj.h"
 #include "document/GenerationRules.h"
 #include "document/HardwareSeries.h"
 #include "document/VetlaDoc.h"
@@ -21,22 +17,12 @@ constexpr int FIRST_NEWER_FAMILY = 4;
 constexpr int WIFI_LINE = 7;
 constexpr WORD FIRST_NEWER_CODE = 0x5188;
 
-// The Modbus write block's fixed roles of pins 8 and 9 on the newer generation.
-constexpr int MW_DATA_PIN = 8;
-constexpr int MW_END_PIN = 9;
-constexpr int MW_DATA_ROLE = 57;
-
-constexpr int OLD_FIRST_YEAR = 2000;
-constexpr int OLD_LAST_YEAR = 2099;
-
 bool IsNewerLine(int nItem) { return nItem >= FIRST_NEWER_FAMILY; }
 
 void AdaptForOlder(CVetlaDoc& doc)
 {
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-        if (pBlock->m_nType == BT_MR)
-            static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
+        static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->AdaptToOlderLine();
     }
     for (ComPortSettings& com : doc.m_settings.com) {
         if (com.nBaudIndex >= 10)
@@ -47,35 +33,7 @@ void AdaptForOlder(CVetlaDoc& doc)
 void AdaptForNewer(CVetlaDoc& doc)
 {
     for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-        switch (pBlock->m_nType) {
-        case BT_AWDOG: {
-            auto* pWatchdog = static_cast<CBlockAnalog*>(pBlock);
-            pWatchdog->m_nThreshold1 = pWatchdog->m_nThreshold2;
-            break;
-        }
-        case BT_MW:
-            if (pBlock->m_nPinSource[MW_DATA_PIN] != MW_DATA_ROLE) {
-                pBlock->m_nPinSource[MW_DATA_PIN] = MW_DATA_ROLE;
-                pBlock->m_nPinSource[MW_END_PIN] = LINK_END;
-                static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
-            }
-            break;
-        case BT_MR:
-            static_cast<CBlockMR*>(pBlock)->m_nDataKind = 0;
-            break;
-        case BT_YT:
-            pBlock->m_nParam[YT_PULSE_PARAM] = 0;
-            pBlock->m_nParam[YT_YEARLY_PARAM] = 1;
-            pBlock->m_nParam[YT_OFF_YEAR_PARAM] = OLD_LAST_YEAR;
-            pBlock->m_nParam[YT_ON_YEAR_PARAM] = OLD_FIRST_YEAR;
-            break;
-        case BT_SREG:
-            pBlock->m_nParamEx[SREG_INDEX_PARAMEX] = 0;
-            break;
-        default:
-            break;
-        }
+        static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->AdaptToNewerLine();
     }
 }
 

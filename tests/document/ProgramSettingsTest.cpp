@@ -4,12 +4,15 @@
 #include "DocTestSupport.h"
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 #include "document/BlockNames.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -73,6 +76,29 @@ TEST_F(ProgramSettingsTest, OlderLinesRefuseWhatTheyCannotRun)
         const std::string strProblem = HardwareChangeProblem(other, 5, 1, _T("B1.XX")).ToUtf8();
         EXPECT_EQ(strProblem.rfind(pszLabel, 0), 0u) << strProblem;
         EXPECT_NE(strProblem.find(": Not supported!"), std::string::npos) << strProblem;
+    }
+}
+
+// Each block setting the older line cannot follow is refused with its own text.
+TEST_F(ProgramSettingsTest, OlderLinesRefuseBlockSettingsTheyCannotFollow)
+{
+    using Set = std::function<void(CBlockObj&)>;
+    const std::tuple<int, Set, const char*> cases[] = {
+        {BT_WT, [](CBlockObj& b) { b.m_nParam[WT_PULSE_PARAM] = 1; }, "pulse function"},
+        {BT_YT, [](CBlockObj& b) { b.m_nParam[YT_ON_YEAR_PARAM] = 2010; }, "Year range"},
+        {BT_COUNTER, [](CBlockObj& b) { b.m_nParam[COUNTER_START_PARAM] = 5; }, "start value"},
+        {BT_HCOUNTER, [](CBlockObj& b) { b.m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30; }, "to hours"},
+        {BT_AWDOG, [](CBlockObj& b) { static_cast<CBlockAnalog&>(b).m_nThreshold1 = 5; }, "must be equal"},
+        {BT_SREG, [](CBlockObj& b) { b.m_nParamEx[SREG_INDEX_PARAMEX] = 2; }, "first shift register"},
+        {BT_MSGTEXT, [](CBlockObj&) {}, "Rich Text"},
+        {BT_MAKE, [](CBlockObj& b) { b.m_nOperand = NUM_SHIFT + 17; }, "S1.1 "},
+    };
+    for (const auto& [nType, set, pszText] : cases) {
+        CVetlaDoc doc;
+        MakeHardware(doc, k75X);
+        set(*AddNew(doc, nType));
+        const std::string strProblem = HardwareChangeProblem(doc, 5, 1, _T("B1.XX")).ToUtf8();
+        EXPECT_NE(strProblem.find(pszText), std::string::npos) << nType << ": " << strProblem;
     }
 }
 
