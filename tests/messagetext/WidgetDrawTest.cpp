@@ -1,6 +1,7 @@
 // Element drawing in both styles and the block-type labels, read from a recording surface.
 #include "messagetext/WidgetDraw.h"
 #include "messagetext/WidgetTypeLabel.h"
+#include "messagetext/WidgetTypePictogram.h"
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
@@ -212,6 +213,18 @@ TEST(TypePictogram, SegmentsEllipsesAndArcsAreDrawn)
     } expected[] = {{400, {6, 0, 0}}, {406, {20, 0, 0}}, {413, {7, 1, 0}}, {806, {8, 0, 2}}, {408, {0, 0, 0}}};
     for (const auto& e : expected)
         EXPECT_EQ(CountShapes(e.nType), e.count) << e.nType;
+}
+
+// A shape short of the points its kind needs is left out; the shapes after it are drawn.
+TEST(TypePictogram, ShapeShortOfPointsIsLeftOut)
+{
+    const POINT corners[] = {{1, 1}, {8, 8}};
+    const PictogramShape shapes[] = {{PictogramShape::ArcClockwise, corners}, {PictogramShape::Lines, corners}};
+    RecordingSurface surface{SIZE{100, 100}};
+    CDC dc(surface);
+    DrawPictogram(dc, CRect(1, 1, 24, 35), shapes);
+    ASSERT_EQ(surface.Records().size(), 1u);
+    EXPECT_EQ(surface.Records()[0].kind, RecordingSurface::Kind::Polyline);
 }
 
 TEST(TypePictogram, ThresholdTriggersShareTheirDrawing)
