@@ -45,6 +45,12 @@ BlockShortLabel ShortLabelOf(int nType)
     return {_T("B"), false};
 }
 
+TypeBoxLabel TypeBoxLabelOf(int nType)
+{
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    return pRow ? pRow->typeBox : TypeBoxLabel{};
+}
+
 bool TakesOperandLabel(int nType, WORD wSpace)
 {
     const BlockAddressLabel* pAddress = AddressLabelOf(nType);

@@ -6,6 +6,7 @@
 // row and its class.
 #pragma once
 
+#include "blocks/TypeBoxLabel.h"
 #include "platform/core/Object.h"
 #include "platform/core/Types.h"
 
@@ -341,7 +342,8 @@ struct BlockTypeRow {
     // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
     std::span<const int> loggable;
     // What the in-place parameter editor offers of a block of the type; no offers: nothing.
-    InPlaceEditing inPlace;
+    InPlaceEditing inPlace;    // What the type box of a message-text element that reads a block of the type shows.
+    TypeBoxLabel typeBox;
 };
 
 // Every row, in code order.
@@ -372,6 +374,8 @@ bool HasTypeFlag(int nType, UINT nFlag);
 const BlockAddressLabel* AddressLabelOf(int nType);
 // The short label of a type; a function block's ("B") for an unknown code.
 BlockShortLabel ShortLabelOf(int nType);
+// The type-box label of a type; an empty one for an unknown code.
+TypeBoxLabel TypeBoxLabelOf(int nType);
 // A ladder element of the type takes the label of an operand in the space (OPERAND_*).
 bool TakesOperandLabel(int nType, WORD wSpace);
 

@@ -1,13 +1,12 @@
 // Every row of the block-type table against what the code takes for granted of a type: a type
 // that a function diagram's palette places opens a sheet with a help topic; a palette entry has a
 // name and a symbol, a placeable type a caption; a type whose values a message text shows has the
-// label of its element's type box; what the in-place editor offers has rules and reference
-// slots that exist; a function block has the record family of the program image; a dotted
-// address, or one the older line has fewer points of, has points to divide by. A new type that
-// lacks one of them fails here.
+// label of its element's type box, a second label text a first, a pictogram's shapes their
+// points; what the in-place editor offers has rules and reference slots that exist; a function
+// block has the record family of the program image; a dotted address, or one the older line has
+// fewer points of, has points to divide by. A new type that lacks one of them fails here.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
-#include "messagetext/WidgetTypeLabel.h"
 #include "pages/sheet/BlockPageRegistry.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +35,11 @@ TEST(TypeColumns, EveryRowHasTheColumnsItsKindNeeds)
             EXPECT_NE(row.caption.pszEnglish, nullptr) << "a placeable type without a caption";
         }
         if (row.nFlags & BTF_MESSAGE_TEXT_VALUE) {
-            EXPECT_NE(FindTypeLabelRow(row.nType), nullptr) << "a message-text type without its label";
+            EXPECT_FALSE(row.typeBox.IsEmpty()) << "a message-text type without its label";
         }
+        EXPECT_TRUE(row.typeBox.pszText || !row.typeBox.pszSecond) << "a second label text without a first";
+        for (const PictogramShape& shape : row.typeBox.pictogram)
+            EXPECT_GE(shape.points.size(), PictogramShapePoints(shape.kind)) << "a pictogram shape without its points";
         EXPECT_EQ(row.inPlace.offers.empty(), row.inPlace.rules == InPlaceRules::None)
             << "in-place offers without rules, or rules without offers";
         for (const InPlaceOffer& offer : row.inPlace.offers) {

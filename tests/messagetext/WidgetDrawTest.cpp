@@ -5,6 +5,7 @@
 
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
@@ -158,7 +159,7 @@ TEST_F(WidgetDraw, SelectionFrameAndDragOutline)
 TEST_F(WidgetDraw, EveryLabelRowDrawsItsTextsInTheBox)
 {
     const CRect box(1, 1, 24, 35);
-    for (const TypeLabelRow& row : TypeLabelRows()) {
+    for (const BlockTypeRow& row : BlockTypeRows()) {
         m_surface.Clear();
         CDC dc(m_surface);
         DrawTypeLabel(dc, box, row.nType);
@@ -172,10 +173,10 @@ TEST_F(WidgetDraw, EveryLabelRowDrawsItsTextsInTheBox)
             EXPECT_LT(record.points[0].y, box.bottom) << row.nType;
         }
         std::vector<std::u16string> expected;
-        if (row.pszText)
-            expected.emplace_back(row.pszText);
-        if (row.pszSecond)
-            expected.emplace_back(row.pszSecond);
+        if (row.typeBox.pszText)
+            expected.emplace_back(row.typeBox.pszText);
+        if (row.typeBox.pszSecond)
+            expected.emplace_back(row.typeBox.pszSecond);
         EXPECT_EQ(texts, expected) << row.nType;
     }
 }
@@ -214,10 +215,22 @@ TEST(TypePictogram, SegmentsEllipsesAndArcsAreDrawn)
         EXPECT_EQ(CountShapes(e.nType), e.count) << e.nType;
 }
 
+// A shape short of the points its kind needs is left out; the shapes after it are drawn.
+TEST(TypePictogram, ShapeShortOfPointsIsLeftOut)
+{
+    const POINT corners[] = {{1, 1}, {8, 8}};
+    const PictogramShape shapes[] = {{PictogramShape::ArcClockwise, corners}, {PictogramShape::Lines, corners}};
+    RecordingSurface surface{SIZE{100, 100}};
+    CDC dc(surface);
+    DrawPictogram(dc, CRect(1, 1, 24, 35), shapes);
+    ASSERT_EQ(surface.Records().size(), 1u);
+    EXPECT_EQ(surface.Records()[0].kind, RecordingSurface::Kind::Polyline);
+}
+
 TEST(TypePictogram, ThresholdTriggersShareTheirDrawing)
 {
-    EXPECT_EQ(PictogramOf(802).data(), PictogramOf(804).data());
-    EXPECT_TRUE(PictogramOf(830).empty());
+    EXPECT_EQ(TypeBoxLabelOf(802).pictogram.data(), TypeBoxLabelOf(804).pictogram.data());
+    EXPECT_TRUE(TypeBoxLabelOf(830).pictogram.empty());
 }
 
 }  // namespace
