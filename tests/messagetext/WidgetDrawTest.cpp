@@ -227,10 +227,4 @@ TEST(TypePictogram, ShapeShortOfPointsIsLeftOut)
     EXPECT_EQ(surface.Records()[0].kind, RecordingSurface::Kind::Polyline);
 }
 
-TEST(TypePictogram, ThresholdTriggersShareTheirDrawing)
-{
-    EXPECT_EQ(TypeBoxLabelOf(802).pictogram.data(), TypeBoxLabelOf(804).pictogram.data());
-    EXPECT_TRUE(TypeBoxLabelOf(830).pictogram.empty());
-}
-
 }  // namespace
