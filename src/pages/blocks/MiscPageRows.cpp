@@ -109,7 +109,7 @@ const SheetPage kModbusPage = {
 };
 
 const SheetPage kWifiPage = {.pfnCreatePage = CreatePage<CWIFI>};
-const SheetPage kMessageTextPage = {.pfnCreateDocumentPage = CreateMessageTextPage};
+const SheetPage kMessageTextPage = {.pfnCreateDocumentPage = CreateMessageTextPage, .bFitsLowScreen = true};
 
 const SheetTypeRow kRows[] = {
     {BT_LR, &kMiscRelayPage, 1053},

@@ -20,6 +20,8 @@
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/LiveValues.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/SheetHooks.h"
+#include "pages/sheet/TimeValueRow.h"
 
 #include <type_traits>
 #include <utility>
@@ -56,6 +58,19 @@ std::vector<PageBinding> SpecialFunPar2Bindings(bool bRetentive, bool bPulses)
     AddTimeBindings<P, &P::m_time2>(bindings, TIME_SLOT_2);
     return bindings;
 }
+
+// A delay whose sheet a simulation closes keeps a plain constant time behind the reference it
+// takes its time from.
+void ClearTimeBehindReference(CBlockObj& block)
+{
+    if (!block.m_nParam[BLOCK_REF_USED_PARAM])
+        return;
+    block.m_nParam[TIMER_ON_LOW_PARAM] = 0;
+    block.m_nParam[TIMER_ON_HIGH_PARAM] = 0;
+    block.m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
+}
+
+const SheetHooks kDelayHooks = {.pfnClosedModeless = ClearTimeBehindReference};
 
 const std::vector<ControlTextKey> kOneTimeTexts = {
     {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVE, IDC_RETENTIVE},
@@ -238,14 +253,19 @@ const std::vector<ControlTextKey> kHoursCounterTexts = {
     {IDC_HC_MI_GROUP, IDC_HC_MI_GROUP},           {IDC_HC_OT_GROUP, IDC_HC_OT_GROUP},
     {IDC_HC_OT_UNIT, IDC_HC_OT_UNIT},             {IDC_HC_OUTPUT_NOT_ZERO, IDC_HC_OUTPUT_NOT_ZERO}};
 
-const SheetPage kOneTimePage = {
+const SheetPage kDelayPage = {.pfnCreatePage = CreatePage<CSpecialFunPar>,
+                              .bindings = SpecialFunParBindings(),
+                              .textKeys = kOneTimeTexts,
+                              .pHooks = &kDelayHooks};
+// The wiping relay keeps its constant time when its sheet closes.
+const SheetPage kWipingRelayPage = {
     .pfnCreatePage = CreatePage<CSpecialFunPar>, .bindings = SpecialFunParBindings(), .textKeys = kOneTimeTexts};
 const SheetPage kTwoTimePage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
                                 .bindings = SpecialFunPar2Bindings(true, false),
                                 .textKeys = kTwoTimeTexts};
-const SheetPage kPulseRelayPage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
-                                   .bindings = SpecialFunPar2Bindings(true, true),
-                                   .textKeys = kTwoTimeTexts};
+const SheetPage kEdgeWipingRelayPage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
+                                        .bindings = SpecialFunPar2Bindings(true, true),
+                                        .textKeys = kTwoTimeTexts};
 const SheetPage kRandomGeneratorPage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
                                         .bindings = SpecialFunPar2Bindings(false, false),
                                         .textKeys = kTwoTimeTexts};
@@ -278,12 +298,12 @@ const SheetPage kHoursCounterPage = {.pfnCreatePage = CreatePage<CHoursCounter>,
                                      .textKeys = kHoursCounterTexts};
 
 const SheetTypeRow kRows[] = {
-    {BT_DPR, &kOneTimePage, 1075, 30, KeptTimeLiveValue},
-    {BT_DDR, &kOneTimePage, 1073, 30, KeptTimeLiveValue},
+    {BT_DPR, &kDelayPage, 1075, 30, KeptTimeLiveValue},
+    {BT_DDR, &kDelayPage, 1073, 30, KeptTimeLiveValue},
     {BT_MPLR, &kTwoTimePage, 1074, 30, TimeLiveValue},
-    {BT_PLR, &kOneTimePage, 1092, 30, KeptTimeLiveValue},
-    {BT_CPG, &kOneTimePage, 1103, 30, KeptTimeLiveValue},
-    {BT_RPR, &kPulseRelayPage, 1043, 30, TimeLiveValue},
+    {BT_PLR, &kDelayPage, 1092, 30, KeptTimeLiveValue},
+    {BT_CPG, &kWipingRelayPage, 1103, 30, KeptTimeLiveValue},
+    {BT_RPR, &kEdgeWipingRelayPage, 1043, 30, TimeLiveValue},
     {BT_APG, &kTwoTimePage, 1034, 30, TimeLiveValue},
     {BT_RG, &kRandomGeneratorPage, 1089, 30, TimeLiveValue},
     {BT_SLS, &kStairwayPage, 1002, 50, TimeLiveValue},

@@ -92,6 +92,9 @@ struct SheetPage {
     const SheetHooks* pHooks = nullptr;
     // The key of the main page's Chinese tab title; 0 for the usual one.
     WORD nMainTitleKey = 0;
+    // A sheet that a newer controller's document makes taller than a low screen moves its
+    // buttons to a column at its right, where they can still be reached.
+    bool bFitsLowScreen = false;
 };
 
 // One type's sheet as its family's page-row file lists it.
