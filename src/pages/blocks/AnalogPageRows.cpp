@@ -9,14 +9,9 @@
 #include "pages/blocks/PI.h"
 #include "pages/blocks/PWM.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/LiveValues.h"
 
 namespace {
-
-template <class TPage>
-CBlockPage* CreatePage(int nType)
-{
-    return new TPage(nType);
-}
 
 template <class TPage, int TPage::*Member>
 PageBinding Bind(BlockWordArray array, int nIndex)
@@ -131,54 +126,47 @@ BOOL DifferentialValue(CBlockObj& block, const CSimContext&, CString& strText)
     return TRUE;
 }
 
+const SheetPage kComparatorPage = {
+    .pfnCreatePage = CreatePage<CAnalogComparator>, .bindings = kComparatorBindings, .textKeys = AnalogTexts()};
+
+// The amplifier's rows keep the template's "On" and "Off".
+std::vector<ControlTextKey> AmplifierTexts()
+{
+    std::vector<ControlTextKey> keys = AnalogTexts();
+    keys.insert(keys.end(), {{IDC_LIMIT1_LABEL, TEXT_KEY_LIMIT_ON}, {IDC_LIMIT2_LABEL, TEXT_KEY_LIMIT_OFF}});
+    return keys;
+}
+
+const SheetPage kAmplifierPage = {
+    .pfnCreatePage = CreatePage<CAnalogComparator>, .bindings = kComparatorBindings, .textKeys = AmplifierTexts()};
+const SheetPage kMathPage = {
+    .pfnCreatePage = CreatePage<CAMathMux>, .bindings = MathBindings(), .textKeys = MathTexts()};
+const SheetPage kMuxPage = {.pfnCreatePage = CreatePage<CAMathMux>, .bindings = kMuxBindings, .textKeys = MathTexts()};
+const SheetPage kRampPage = {.pfnCreatePage = CreatePage<CARAMP>, .bindings = kRampBindings, .textKeys = AnalogTexts()};
+
+std::vector<ControlTextKey> PITexts()
+{
+    std::vector<ControlTextKey> keys = AnalogTexts(false);
+    keys.push_back({IDC_PI_TI_UNIT, TEXT_KEY_MINUTES_SECONDS});
+    return keys;
+}
+
+const SheetPage kPIPage = {.pfnCreatePage = CreatePage<CPI>, .bindings = kPIBindings, .textKeys = PITexts()};
+const SheetPage kPWMPage = {.pfnCreatePage = CreatePage<CPWM>, .bindings = kPWMBindings, .textKeys = AnalogTexts()};
+
+const SheetTypeRow kRows[] = {
+    {BT_ACOMP, &kComparatorPage, 1020, 30, AnalogLiveValue},
+    {BT_ATHTRG, &kComparatorPage, 1027, 30, AnalogLiveValue},
+    {BT_AAMP, &kAmplifierPage, 1019, 30, AnalogLiveValue},
+    {BT_AWDOG, &kComparatorPage, 1028, 30, WatchdogValue},
+    {BT_ADTRG, &kComparatorPage, 1021, 30, DifferentialValue},
+    {BT_AMATH, &kMathPage, 1057, 30, AnalogLiveValue},
+    {BT_AMUX, &kMuxPage, 1024, 30, AnalogLiveValue},
+    {BT_ARAMP, &kRampPage, 1026, 30, AnalogLiveValue},
+    {BT_PI, &kPIPage, 1081, 30, AnalogLiveValue},
+    {BT_PWM, &kPWMPage, 1086, 30, AnalogLiveValue},
+};
+
 }  // namespace
 
-void BindAnalogPage(BlockPageRow& row)
-{
-    switch (row.nType) {
-    case BT_ACOMP:
-    case BT_ATHTRG:
-    case BT_AAMP:
-    case BT_AWDOG:
-    case BT_ADTRG:
-        row.pfnCreatePage = CreatePage<CAnalogComparator>;
-        row.bindings = kComparatorBindings;
-        row.textKeys = AnalogTexts();
-        // The amplifier's rows keep the template's "On" and "Off".
-        if (row.nType == BT_AAMP)
-            row.textKeys.insert(row.textKeys.end(), {{IDC_LIMIT1_LABEL, TEXT_KEY_LIMIT_ON}, {IDC_LIMIT2_LABEL, TEXT_KEY_LIMIT_OFF}});
-        if (row.nType == BT_AWDOG)
-            row.pfnLiveValue = WatchdogValue;
-        else if (row.nType == BT_ADTRG)
-            row.pfnLiveValue = DifferentialValue;
-        break;
-    case BT_AMATH:
-        row.pfnCreatePage = CreatePage<CAMathMux>;
-        row.bindings = MathBindings();
-        row.textKeys = MathTexts();
-        break;
-    case BT_AMUX:
-        row.pfnCreatePage = CreatePage<CAMathMux>;
-        row.bindings = kMuxBindings;
-        row.textKeys = MathTexts();
-        break;
-    case BT_ARAMP:
-        row.pfnCreatePage = CreatePage<CARAMP>;
-        row.bindings = kRampBindings;
-        row.textKeys = AnalogTexts();
-        break;
-    case BT_PI:
-        row.pfnCreatePage = CreatePage<CPI>;
-        row.bindings = kPIBindings;
-        row.textKeys = AnalogTexts(false);
-        row.textKeys.push_back({IDC_PI_TI_UNIT, TEXT_KEY_MINUTES_SECONDS});
-        break;
-    case BT_PWM:
-        row.pfnCreatePage = CreatePage<CPWM>;
-        row.bindings = kPWMBindings;
-        row.textKeys = AnalogTexts();
-        break;
-    default:
-        break;
-    }
-}
+std::span<const SheetTypeRow> AnalogPageRows() { return kRows; }

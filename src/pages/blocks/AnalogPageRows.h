@@ -1,9 +1,9 @@
-// The registry rows of the analog blocks' pages: their page, the generic words their pages
-// bind and the live values the watchdog and the differential trigger show.
+// The sheets of the analog blocks with a page of their own: their pages, the generic words the
+// pages bind and the live values.
 #pragma once
 
-struct BlockPageRow;
+#include <span>
 
-// Fills the row's page, bindings and live value when its type is an analog block with a page
-// of its own; other rows are left as they are.
-void BindAnalogPage(BlockPageRow& row);
+struct SheetTypeRow;
+
+std::span<const SheetTypeRow> AnalogPageRows();

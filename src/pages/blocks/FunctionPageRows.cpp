@@ -10,34 +10,10 @@
 #include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/UpDownCounterPage.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/LiveValues.h"
 #include "pages/sheet/PageIds.h"
 
-#include <initializer_list>
-
 namespace {
-
-template <class TPage>
-CBlockPage* Create(int nType)
-{
-    return new TPage(nType);
-}
-
-struct FunctionPage {
-    std::initializer_list<int> types;
-    CBlockPage* (*pfnCreatePage)(int nType);
-};
-
-const FunctionPage kPages[] = {
-    {{BT_DATALOG}, Create<CDataLog>},
-    {{BT_AC}, Create<CAstroClock>},
-    {{BT_ARRMXIV, BT_ACMXIV, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_CRC16}, Create<CARRMXIV>},
-    {{BT_QUAD}, Create<CQUAD>},
-    {{BT_MATHERR}, Create<CMathErr>},
-    {{BT_SW, BT_AFILTER, BT_LOG, BT_SQRT, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC,
-      BT_CSC},
-     Create<CStopWatch>},
-    {{BT_COUNTER, BT_ENCODER}, Create<CUpDownCounter>},
-};
 
 // The counter's controls are captioned by the texts under their own ids.
 const std::vector<ControlTextKey> kCounterTexts = {
@@ -61,23 +37,46 @@ const std::vector<ControlTextKey> kDataLogTexts = {{IDC_LOG_BLOCK_LABEL, TEXT_KE
 const std::vector<ControlTextKey> kRegisterRangeTexts = {{IDC_ARR_AREA_LABEL, TEXT_KEY_DATA_ADDRESS},
                                                          {IDC_ARR_COUNT_LABEL, TEXT_KEY_COUNT}};
 
+const SheetPage kDataLogPage = {.pfnCreatePage = CreatePage<CDataLog>, .textKeys = kDataLogTexts};
+const SheetPage kAstroClockPage = {.pfnCreatePage = CreatePage<CAstroClock>};
+const SheetPage kRegisterRangePage = {.pfnCreatePage = CreatePage<CARRMXIV>, .textKeys = kRegisterRangeTexts};
+// The motor and pulse blocks name the register rows otherwise.
+const SheetPage kMotorPulsePage = {.pfnCreatePage = CreatePage<CARRMXIV>};
+const SheetPage kQuadPage = {.pfnCreatePage = CreatePage<CQUAD>};
+const SheetPage kMathErrPage = {.pfnCreatePage = CreatePage<CMathErr>};
+const SheetPage kStopWatchPage = {.pfnCreatePage = CreatePage<CStopWatch>};
+const SheetPage kCounterPage = {.pfnCreatePage = CreatePage<CUpDownCounter>, .textKeys = kCounterTexts};
+
+const SheetTypeRow kRows[] = {
+    {BT_SW, &kStopWatchPage, 1001, 30, TimeLiveValue},
+    {BT_AC, &kAstroClockPage, 1033, 30, TimeLiveValue},
+    {BT_COUNTER, &kCounterPage, 1101, 30, WordLiveValue<kWordRight6>},
+    {BT_AFILTER, &kStopWatchPage, 1022, 30, AnalogLiveValue},
+    {BT_MATHERR, &kMathErrPage, 1056, 30, TimeLiveValue},
+    {BT_ARRMXIV, &kRegisterRangePage, 1032, 30, WordLiveValue<kWordPlain>},
+    {BT_ACMXIV, &kRegisterRangePage, 1018, 30, WordLiveValue<kWordPlain>},
+    {BT_ENCODER, &kCounterPage, 1044, 30, WordLiveValue<kWordRight6>},
+    {BT_SMC, &kMotorPulsePage, 1003},
+    {BT_SMCE, &kMotorPulsePage, 1004},
+    {BT_PTO, &kMotorPulsePage, 1083},
+    {BT_PTOE, &kMotorPulsePage, 1084},
+    {BT_CRC16, &kRegisterRangePage, 1040, 30, WordLiveValue<kWordHex4, 0xFFFF>},
+    {BT_LOG, &kStopWatchPage, 1055, 30, WordLiveValue<kWordPlain>},
+    {BT_SQRT, &kStopWatchPage, 1005, 30, WordLiveValue<kWordPlain>},
+    {BT_POW2, &kStopWatchPage, 1082, 30, WordLiveValue<kWordPlain>},
+    {BT_EXP, &kStopWatchPage, 1046, 30, WordLiveValue<kWordPlain>},
+    {BT_FIX, &kStopWatchPage, 1047, 30, WordLiveValue<kWordPlain>},
+    {BT_ROUND, &kStopWatchPage, 1095, 30, WordLiveValue<kWordPlain>},
+    {BT_SIN, &kStopWatchPage, 1006, 30, WordLiveValue<kWordPlain>},
+    {BT_COS, &kStopWatchPage, 1038, 30, WordLiveValue<kWordPlain>},
+    {BT_TAN, &kStopWatchPage, 1000, 30, WordLiveValue<kWordPlain>},
+    {BT_COT, &kStopWatchPage, 1039, 30, WordLiveValue<kWordPlain>},
+    {BT_SEC, &kStopWatchPage, 1096, 30, WordLiveValue<kWordPlain>},
+    {BT_CSC, &kStopWatchPage, 1041, 30, WordLiveValue<kWordPlain>},
+    {BT_QUAD, &kQuadPage, 1087, 30, WordLiveValue<kWordPlain>},
+    {BT_DATALOG, &kDataLogPage, 1042},
+};
+
 }  // namespace
 
-bool BindFunctionPage(BlockPageRow& row)
-{
-    for (const FunctionPage& page : kPages) {
-        for (int nType : page.types) {
-            if (nType == row.nType) {
-                row.pfnCreatePage = page.pfnCreatePage;
-                if (nType == BT_COUNTER || nType == BT_ENCODER)
-                    row.textKeys = kCounterTexts;
-                else if (nType == BT_DATALOG)
-                    row.textKeys = kDataLogTexts;
-                else if (nType == BT_ARRMXIV || nType == BT_ACMXIV || nType == BT_CRC16)
-                    row.textKeys = kRegisterRangeTexts;
-                return true;
-            }
-        }
-    }
-    return false;
-}
+std::span<const SheetTypeRow> FunctionPageRows() { return kRows; }

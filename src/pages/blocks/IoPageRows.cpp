@@ -19,13 +19,14 @@ namespace {
 
 constexpr int kLastHighSpeedInput = 3;
 
-template <class TPage>
-CBlockPage* CreatePage(int nType)
+// The operand page with the unit list for the types whose operands come in units.
+CBlockPage* CreateOperandPage(int nType)
 {
-    return new TPage(nType);
+    const IoOperandKind* pKind = FindIoOperandKind(nType);
+    if (pKind && pKind->IsModular())
+        return new CConstantsIOPar(nType);
+    return new CConstantsPar(nType);
 }
-
-BOOL HasSimulationPage(int nType) { return nType == BT_IN || nType == BT_ANALOG_IN || nType == BT_FKEY; }
 
 CVetlaDoc* DocumentOf(const CAllPropertySheet& sheet)
 {
@@ -191,6 +192,27 @@ void WriteRecord(const SheetApplyRecord& record, CBlockObj& block, ISheetHost& h
 
 const SheetHooks kIoHooks = {CopyIn, CopyBack, BuildRecord, WriteRecord};
 
+const SheetPage kOperandPage = {.pfnCreatePage = CreateOperandPage, .pHooks = &kIoHooks};
+const SheetPage kSimulatedOperandPage = {
+    .pfnCreatePage = CreateOperandPage,
+    .extraPages = {{CreateSimulationPage, TEXT_KEY_SIMULATION_PAGE, false, true}},
+    .pHooks = &kIoHooks,
+};
+
+const SheetTypeRow kRows[] = {
+    {BT_IN, &kSimulatedOperandPage, 1052},
+    {BT_SHIFT, &kOperandPage, 1010},
+    {BT_LOW, nullptr, 1080},
+    {BT_HIGH, nullptr, 1080},
+    {BT_OUT, &kOperandPage, 1079},
+    {BT_OPENX, &kOperandPage, 1076},
+    {BT_FLAG, &kOperandPage, 1048},
+    {BT_ANALOG_IN, &kSimulatedOperandPage, 1023},
+    {BT_ANALOG_OUT, &kOperandPage, 1025},
+    {BT_ANALOG_FLAG, &kOperandPage, 1048},
+    {BT_FKEY, &kSimulatedOperandPage, 1049},
+};
+
 }  // namespace
 
 BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CString& strUnit)
@@ -209,13 +231,4 @@ BOOL ApplyIoOperandChoice(CBlockObj& block, const CString& strNumber, const CStr
     return block.m_nNumber != nOldNumber;
 }
 
-void AddIoPageRow(BlockPageRow& row)
-{
-    const IoOperandKind* pKind = FindIoOperandKind(row.nType);
-    if (!pKind)
-        return;
-    row.pfnCreatePage = pKind->IsModular() ? CreatePage<CConstantsIOPar> : CreatePage<CConstantsPar>;
-    if (HasSimulationPage(row.nType))
-        row.extraPages.push_back({CreateSimulationPage, TEXT_KEY_SIMULATION_PAGE, false, true});
-    row.pHooks = &kIoHooks;
-}
+std::span<const SheetTypeRow> IoPageRows() { return kRows; }

@@ -1,15 +1,17 @@
-// The registry rows of the connector blocks: their operand page, for inputs, function keys and
-// analog inputs the simulation page after the comment page, and what OK and Apply do beyond the
-// page's words (the operand and block number from the chosen texts, the simulated input).
+// The sheets of the connector blocks: their operand page, for inputs, function keys and analog
+// inputs the simulation page after the comment page, and what OK and Apply do beyond the page's
+// words (the operand and block number from the chosen texts, the simulated input). The fixed
+// levels have the comment page only.
 #pragma once
 
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
-struct BlockPageRow;
+#include <span>
 
-// Fills the row of a connector type (600 .. 611 but the fixed levels); other rows stay.
-void AddIoPageRow(BlockPageRow& row);
+struct SheetTypeRow;
+
+std::span<const SheetTypeRow> IoPageRows();
 
 class CBlockObj;
 class ISheetHost;

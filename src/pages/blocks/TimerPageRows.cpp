@@ -18,18 +18,15 @@
 #include "pages/blocks/WeeklyGeneral.h"
 #include "pages/blocks/YearlyTimer.h"
 #include "pages/sheet/BlockPageRegistry.h"
+#include "pages/sheet/LiveValues.h"
 #include "pages/sheet/PageIds.h"
+#include "pages/sheet/SheetHooks.h"
+#include "pages/sheet/TimeValueRow.h"
 
 #include <type_traits>
 #include <utility>
 
 namespace {
-
-template <class TPage>
-CBlockPage* CreatePage(int nType)
-{
-    return new TPage(nType);
-}
 
 constexpr BlockWord Param(int nIndex) { return {BlockWordArray::Param, nIndex}; }
 constexpr BlockWord ParamEx(int nIndex) { return {BlockWordArray::ParamEx, nIndex}; }
@@ -48,19 +45,32 @@ std::vector<PageBinding> SpecialFunParBindings()
 }
 
 // The random generator has no Retentivity; only the edge triggered wiping relay counts pulses.
-std::vector<PageBinding> SpecialFunPar2Bindings(int nType)
+std::vector<PageBinding> SpecialFunPar2Bindings(bool bRetentive, bool bPulses)
 {
     using P = CSpecialFunPar2;
     std::vector<PageBinding> bindings = {
         {Param(BLOCK_PROTECTION_PARAM), &PageMember<P, &P::m_bProtection>, WRITE_ON_BOTH}};
-    if (nType != BT_RG)
+    if (bRetentive)
         bindings.push_back({Param(BLOCK_RETENTIVE_PARAM), &PageMember<P, &P::m_bRetentive>, WRITE_ON_BOTH});
-    if (nType == BT_RPR)
+    if (bPulses)
         bindings.push_back({ParamEx(RPR_PULSES_PARAMEX), &PageMember<P, &P::m_nPulseCycles>, WRITE_ON_BOTH});
     AddTimeBindings<P, &P::m_time1>(bindings, TIME_SLOT_1);
     AddTimeBindings<P, &P::m_time2>(bindings, TIME_SLOT_2);
     return bindings;
 }
+
+// A delay whose sheet a simulation closes keeps a plain constant time behind the reference it
+// takes its time from.
+void ClearTimeBehindReference(CBlockObj& block)
+{
+    if (!block.m_nParam[BLOCK_REF_USED_PARAM])
+        return;
+    block.m_nParam[TIMER_ON_LOW_PARAM] = 0;
+    block.m_nParam[TIMER_ON_HIGH_PARAM] = 0;
+    block.m_nParam[TIMER_ON_BASE_PARAM] = TIME_BASE_SECONDS;
+}
+
+const SheetHooks kDelayHooks = {.pfnClosedModeless = ClearTimeBehindReference};
 
 const std::vector<ControlTextKey> kOneTimeTexts = {
     {IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL}, {IDC_RETENTIVE, IDC_RETENTIVE},
@@ -243,72 +253,68 @@ const std::vector<ControlTextKey> kHoursCounterTexts = {
     {IDC_HC_MI_GROUP, IDC_HC_MI_GROUP},           {IDC_HC_OT_GROUP, IDC_HC_OT_GROUP},
     {IDC_HC_OT_UNIT, IDC_HC_OT_UNIT},             {IDC_HC_OUTPUT_NOT_ZERO, IDC_HC_OUTPUT_NOT_ZERO}};
 
+const SheetPage kDelayPage = {.pfnCreatePage = CreatePage<CSpecialFunPar>,
+                              .bindings = SpecialFunParBindings(),
+                              .textKeys = kOneTimeTexts,
+                              .pHooks = &kDelayHooks};
+// The wiping relay keeps its constant time when its sheet closes.
+const SheetPage kWipingRelayPage = {
+    .pfnCreatePage = CreatePage<CSpecialFunPar>, .bindings = SpecialFunParBindings(), .textKeys = kOneTimeTexts};
+const SheetPage kTwoTimePage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
+                                .bindings = SpecialFunPar2Bindings(true, false),
+                                .textKeys = kTwoTimeTexts};
+const SheetPage kEdgeWipingRelayPage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
+                                        .bindings = SpecialFunPar2Bindings(true, true),
+                                        .textKeys = kTwoTimeTexts};
+const SheetPage kRandomGeneratorPage = {.pfnCreatePage = CreatePage<CSpecialFunPar2>,
+                                        .bindings = SpecialFunPar2Bindings(false, false),
+                                        .textKeys = kTwoTimeTexts};
+const SheetPage kStairwayPage = {.pfnCreatePage = CreatePage<CSpecialPar3>,
+                                 .bindings = SwitchBindings<CSpecialPar3>(),
+                                 .pfnAfterWrite = MarkStandardWarning,
+                                 .textKeys = kStairwayTexts};
+const SheetPage kMultiFunctionPage = {.pfnCreatePage = CreatePage<CSpecialPar4>,
+                                      .bindings = SwitchBindings<CSpecialPar4>(),
+                                      .pfnAfterWrite = MarkStandardWarning,
+                                      .textKeys = kMultiFunctionTexts};
+const SheetPage kWeeklyPage = {.pfnCreatePage = CreatePage<CWeeklyGeneral>,
+                               .bindings = WeeklyBindings(),
+                               .extraPages = CamPages(),
+                               .textKeys = kNameAndProtectionTexts,
+                               .nMainTitleKey = TEXT_KEY_WEEKLY_GENERAL};
+const SheetPage kYearlyPage = {
+    .pfnCreatePage = CreatePage<CYearlyTimer>, .bindings = YearlyBindings(), .textKeys = kYearlyTexts};
+const SheetPage kAvgvalPage = {.pfnCreatePage = CreatePage<CAVGVAL>,
+                               .bindings = AvgvalBindings(),
+                               .textKeys = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
+                                            {IDC_AVG_PROTECTION, IDC_PROTECTION},
+                                            {IDC_AVG_RETENTIVE, IDC_RETENTIVE},
+                                            {IDC_AVG_REFERENCE, IDC_TIME1_REFERENCE}}};
+const SheetPage kThresholdPage = {.pfnCreatePage = CreatePage<CThresholdTrigger>,
+                                  .bindings = ThresholdTriggerBindings(),
+                                  .textKeys = kThresholdTexts};
+const SheetPage kHoursCounterPage = {.pfnCreatePage = CreatePage<CHoursCounter>,
+                                     .bindings = HoursCounterBindings(),
+                                     .textKeys = kHoursCounterTexts};
+
+const SheetTypeRow kRows[] = {
+    {BT_DPR, &kDelayPage, 1075, 30, KeptTimeLiveValue},
+    {BT_DDR, &kDelayPage, 1073, 30, KeptTimeLiveValue},
+    {BT_MPLR, &kTwoTimePage, 1074, 30, TimeLiveValue},
+    {BT_PLR, &kDelayPage, 1092, 30, KeptTimeLiveValue},
+    {BT_CPG, &kWipingRelayPage, 1103, 30, KeptTimeLiveValue},
+    {BT_RPR, &kEdgeWipingRelayPage, 1043, 30, TimeLiveValue},
+    {BT_APG, &kTwoTimePage, 1034, 30, TimeLiveValue},
+    {BT_RG, &kRandomGeneratorPage, 1089, 30, TimeLiveValue},
+    {BT_SLS, &kStairwayPage, 1002, 50, TimeLiveValue},
+    {BT_MFS, &kMultiFunctionPage, 1064, 50, TimeLiveValue},
+    {BT_WT, &kWeeklyPage, 1110, 30, TimeLiveValue},
+    {BT_YT, &kYearlyPage, 1107, 30, TimeLiveValue},
+    {BT_HCOUNTER, &kHoursCounterPage, 1051, 30, HoursCounterValue},
+    {BT_THTRG, &kThresholdPage, 1099, 30, ThresholdTriggerValue},
+    {BT_AVGVAL, &kAvgvalPage, 1035, 30, AnalogLiveValue},
+};
+
 }  // namespace
 
-void AddTimerPages(BlockPageRow& row)
-{
-    switch (row.nType) {
-    case BT_DPR:
-    case BT_DDR:
-    case BT_PLR:
-    case BT_CPG:
-        row.pfnCreatePage = CreatePage<CSpecialFunPar>;
-        row.bindings = SpecialFunParBindings();
-        row.textKeys = kOneTimeTexts;
-        break;
-    case BT_MPLR:
-    case BT_RPR:
-    case BT_APG:
-    case BT_RG:
-        row.pfnCreatePage = CreatePage<CSpecialFunPar2>;
-        row.bindings = SpecialFunPar2Bindings(row.nType);
-        row.textKeys = kTwoTimeTexts;
-        break;
-    case BT_SLS:
-        row.pfnCreatePage = CreatePage<CSpecialPar3>;
-        row.bindings = SwitchBindings<CSpecialPar3>();
-        row.pfnAfterWrite = MarkStandardWarning;
-        row.textKeys = kStairwayTexts;
-        break;
-    case BT_MFS:
-        row.pfnCreatePage = CreatePage<CSpecialPar4>;
-        row.bindings = SwitchBindings<CSpecialPar4>();
-        row.pfnAfterWrite = MarkStandardWarning;
-        row.textKeys = kMultiFunctionTexts;
-        break;
-    case BT_WT:
-        row.pfnCreatePage = CreatePage<CWeeklyGeneral>;
-        row.nMainTitleKey = TEXT_KEY_WEEKLY_GENERAL;
-        row.extraPages = CamPages();
-        row.bindings = WeeklyBindings();
-        row.textKeys = kNameAndProtectionTexts;
-        break;
-    case BT_YT:
-        row.pfnCreatePage = CreatePage<CYearlyTimer>;
-        row.bindings = YearlyBindings();
-        row.textKeys = kYearlyTexts;
-        break;
-    case BT_AVGVAL:
-        row.pfnCreatePage = CreatePage<CAVGVAL>;
-        row.bindings = AvgvalBindings();
-        row.textKeys = {{IDC_BLOCK_NAME_LABEL, IDC_BLOCK_NAME_LABEL},
-                        {IDC_AVG_PROTECTION, IDC_PROTECTION},
-                        {IDC_AVG_RETENTIVE, IDC_RETENTIVE},
-                        {IDC_AVG_REFERENCE, IDC_TIME1_REFERENCE}};
-        break;
-    case BT_THTRG:
-        row.pfnCreatePage = CreatePage<CThresholdTrigger>;
-        row.bindings = ThresholdTriggerBindings();
-        row.pfnLiveValue = ThresholdTriggerValue;
-        row.textKeys = kThresholdTexts;
-        break;
-    case BT_HCOUNTER:
-        row.pfnCreatePage = CreatePage<CHoursCounter>;
-        row.bindings = HoursCounterBindings();
-        row.pfnLiveValue = HoursCounterValue;
-        row.textKeys = kHoursCounterTexts;
-        break;
-    default:
-        break;
-    }
-}
+std::span<const SheetTypeRow> TimerPageRows() { return kRows; }

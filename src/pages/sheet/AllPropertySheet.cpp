@@ -1,8 +1,6 @@
 #include "pages/sheet/AllPropertySheet.h"
 
 #include "blocks/BlockObj.h"
-#include "blocks/BlockTime.h"
-#include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
 #include "blocks/BlockTypeTable.h"
 #include "pages/ladder/LadderApply.h"
@@ -32,8 +30,6 @@ namespace {
 constexpr UINT kDefaultHelpTopic = 1052;
 constexpr int kButtonGap = 6;
 constexpr int kSheetMargin = 7;
-// The time base "Seconds(s:1/100s)".
-constexpr int kTimeBaseSeconds = 2;
 
 // The sheet's buttons from right to left.
 constexpr int kStripButtons[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, IDOK};
@@ -348,7 +344,7 @@ void CAllPropertySheet::FitButtonStrip()
 void CAllPropertySheet::FitLowScreen(int nScreenHeight)
 {
     const CVetlaDoc* pDoc = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
-    if (m_nType != BT_MSGTEXT || !pDoc || !pDoc->IsNewGenerationDoc() || nScreenHeight <= 0)
+    if (!m_pRow || !m_pRow->bFitsLowScreen || !pDoc || !pDoc->IsNewGenerationDoc() || nScreenHeight <= 0)
         return;
     CRect rcSheet;
     GetWindowRect(rcSheet);
@@ -428,15 +424,10 @@ void CAllPropertySheet::PostNcDestroy()
     CBlockSheetBase::PostNcDestroy();
     if (!m_bModeless)
         return;
-    // A timer that took its first time from a reference keeps a plain constant time behind it.
-    if (m_nType == BT_DPR || m_nType == BT_DDR || m_nType == BT_PLR) {
+    if (m_pRow && m_pRow->pHooks && m_pRow->pHooks->pfnClosedModeless) {
         CVetlaDoc* pDoc = m_pHost ? m_pHost->GetSheetDocument() : nullptr;
-        CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr;
-        if (pBlock && pBlock->m_nParam[BLOCK_REF_USED_PARAM]) {
-            pBlock->m_nParam[TIMER_ON_LOW_PARAM] = 0;
-            pBlock->m_nParam[TIMER_ON_HIGH_PARAM] = 0;
-            pBlock->m_nParam[TIMER_ON_BASE_PARAM] = kTimeBaseSeconds;
-        }
+        if (CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(m_nBlockNumber) : nullptr)
+            m_pRow->pHooks->pfnClosedModeless(*pBlock);
     }
     if (m_pHost)
         m_pHost->OnSheetDestroyed(this);

@@ -2,7 +2,8 @@
 // everything the sheet, the Block Properties command, Apply and the live values need of the
 // type: the main page's factory, the bindings of block words to page members (and whether OK
 // and Apply write them back), the live-value formatter, the layout growth in simulation, the
-// help topic and the keys of the Chinese control texts. A page for a new type is one row.
+// help topic and the keys of the Chinese control texts. Each family of pages lists its types,
+// one row each, in its page-row file (pages/blocks/*PageRows.cpp); the registry gathers them.
 #pragma once
 
 #include "pages/sheet/PageTexts.h"
@@ -61,32 +62,59 @@ int& PageMember(CBlockPage& page)
     return static_cast<TPage&>(page).*Member;
 }
 
+// The factory of a page class, for the rows' page columns.
+template <class TPage>
+CBlockPage* CreatePage(int nType)
+{
+    return new TPage(nType);
+}
+
 // What follows a write of the sheet's values into the block (OK or Apply) beyond the block.
 using AfterWriteHook = void (*)(CVetlaDoc& doc, CBlockObj* pBlock, BOOL bSimulating);
 
 // The text of the block's live value in its open sheet; FALSE draws nothing.
 using LiveValueFormatter = BOOL (*)(CBlockObj& block, const CSimContext& sim, CString& strText);
 
-struct BlockPageRow {
-    int nType = 0;
-    UINT nHelpTopic = 0;
-    // Pixels the sheet, its tabs and its main page grow by in simulation for the value box.
-    int nGrowth = 0;
-    // The main page for the type; null for a sheet with the comment page only.
+// What the types that share a page have alike: the page, its bindings and texts, and what the
+// sheet does beyond them.
+struct SheetPage {
+    // The main page; null for a sheet with the comment page only.
     CBlockPage* (*pfnCreatePage)(int nType) = nullptr;
     // A main page that depends on the document (the controller generation), used when
     // pfnCreatePage is null; it may give none.
     CBlockPage* (*pfnCreateDocumentPage)(int nType, const CVetlaDoc* pDoc) = nullptr;
-    std::vector<PageBinding> bindings;
+    std::vector<PageBinding> bindings = {};
     // Pages between the main page and the comment page, in tab order.
-    std::vector<ExtraPageRow> extraPages;
-    LiveValueFormatter pfnLiveValue = nullptr;
+    std::vector<ExtraPageRow> extraPages = {};
     AfterWriteHook pfnAfterWrite = nullptr;
-    std::vector<ControlTextKey> textKeys;
+    std::vector<ControlTextKey> textKeys = {};
     // What the sheet does beyond the bindings; null for none.
     const SheetHooks* pHooks = nullptr;
     // The key of the main page's Chinese tab title; 0 for the usual one.
     WORD nMainTitleKey = 0;
+    // A sheet that a newer controller's document makes taller than a low screen moves its
+    // buttons to a column at its right, where they can still be reached.
+    bool bFitsLowScreen = false;
+};
+
+// One type's sheet as its family's page-row file lists it.
+struct SheetTypeRow {
+    int nType = 0;
+    // Null for a sheet with the comment page only.
+    const SheetPage* pPage = nullptr;
+    UINT nHelpTopic = 0;
+    // Pixels the sheet, its tabs and its main page grow by in simulation for the value box; 0
+    // for the types whose pages show no live value.
+    int nGrowth = 0;
+    LiveValueFormatter pfnLiveValue = nullptr;
+};
+
+// A type's row: its page with the shared texts added, and its own columns.
+struct BlockPageRow : SheetPage {
+    int nType = 0;
+    UINT nHelpTopic = 0;
+    int nGrowth = 0;
+    LiveValueFormatter pfnLiveValue = nullptr;
 };
 
 // The row of the type code; null for a type that gets no sheet (ladder elements, the cursor

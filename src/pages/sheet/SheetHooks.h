@@ -1,6 +1,7 @@
 // What a type's sheet does beyond copying its bound words: the operand pages turn list texts
 // into an operand and a block number, the simulation page normalises its values and drives
-// the running input. Each hook may be null.
+// the running input, a delay clears the constant time behind its reference once a simulation's
+// sheet of it closes. Each hook may be null.
 #pragma once
 
 class CAllPropertySheet;
@@ -17,4 +18,6 @@ struct SheetHooks {
     void (*pfnBuildRecord)(CAllPropertySheet& sheet, SheetApplyRecord& record) = nullptr;
     // Apply, the view's half: the record into the running block, after the bound words.
     void (*pfnWriteRecord)(const SheetApplyRecord& record, CBlockObj& block, ISheetHost& host) = nullptr;
+    // A simulation's sheet closed: the block as the run goes on without it.
+    void (*pfnClosedModeless)(CBlockObj& block) = nullptr;
 };
