@@ -15,6 +15,7 @@
 #include "document/WiringRules.h"
 #include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
+#include "editor/EditCursors.h"
 #include "editor/MsgTextDisplayLink.h"
 #include "editor/SimulationRun.h"
 #include "editor/WireDrag.h"
@@ -67,6 +68,14 @@ constexpr COLORREF SIM_COLOUR_ON = RGB(255, 0, 0);
 constexpr COLORREF SIM_COLOUR_OFF = RGB(0, 0, 255);
 constexpr COLORREF VIEW_COLOUR_OUTSIDE = RGB(128, 128, 128);
 constexpr COLORREF VIEW_COLOUR_BACKGROUND = RGB(180, 180, 180);
+
+// What a right press hit: a block, a wire, a comment box (1) or not (0). Before the first
+// press every kind counts as hit.
+struct ContextHits {
+    int bBlock = 1;
+    int bLine = 1;
+    int bComment = 1;
+};
 
 // What a scan reads of the Simulation bar: its run state (SIM_RUN_*), whether the simulated
 // supply is on and whether the Power button is held.
@@ -227,14 +236,21 @@ public:
     // corner at the point pulled inside the base; null (after message 339) off the base. Not
     // yet in the document.
     CBlockComment* PlaceComment(int x, int y);
-    // The cursors of the edit modes: Connect over a pin and elsewhere, Cut/Join, Insert
-    // Comments, inserting a block. Loaded when the window is created.
-    void LoadEditCursors();
-    HCURSOR m_hCursorConnectPin = nullptr;
-    HCURSOR m_hCursorConnect = nullptr;
-    HCURSOR m_hCursorCutJoin = nullptr;
-    HCURSOR m_hCursorComment = nullptr;
-    HCURSOR m_hCursorInsert = nullptr;
+    // The pointer's look in the edit tools (EditCursors.h).
+    const CEditCursors& Cursors() const { return m_cursors; }
+    // The mouse position in client (device) coordinates as the view's mouse handling last saw
+    // it; far outside every block until the mouse has moved over the view.
+    CPoint CursorPoint() const { return m_ptCursor; }
+    // The last mouse position in document coordinates (every press and move writes it), and the
+    // last left or right press, where the context menu's commands and Paste act.
+    CPoint LastMousePoint() const { return m_ptLastMouse; }
+    CPoint ContextPoint() const { return m_ptContext; }
+    // Both points as a press at the document point leaves them, for commands given without
+    // the mouse.
+    void SetPressPoint(CPoint ptDoc);
+    // What the last right press hit; it chooses the context menu.
+    const ContextHits& ContextMenuHits() const { return m_hits; }
+    void SetContextMenuHits(const ContextHits& hits) { m_hits = hits; }
 
     // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
     CDiagramSelection& Selection() { return m_selection; }
@@ -302,7 +318,7 @@ public:
     // The Cut/Join Connection mode on and off.
     void OnCutJoinConnection();
     void OnUpdateCutJoinConnection(CCmdUI* pCmdUI);
-    // Context-menu commands at m_ptContext: cut the wire there into a connector pair (or join
+    // Context-menu commands at the context point: cut the wire there into a connector pair (or join
     // the pair it ends at), join the current pair, select the current connector's partner.
     void OnWireSeparate();
     void OnWireJoin();
@@ -375,19 +391,7 @@ public:
     // same object once the window exists; a windowless view has only this one.
     CVetlaDoc* m_pDocument = nullptr;
     int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    // The mouse position in client (device) coordinates as the view's mouse handling last saw
-    // it; the block drawing outlines the pin under it while placing or connecting. Far outside
-    // every block until the mouse has moved over the view.
-    CPoint m_ptCursor{-32768, -32768};
     CSize m_sizeTotal;
-    // The last mouse position in document coordinates (every press and move writes it).
-    CPoint m_ptLastMouse;
-    // The last left or right press in document coordinates.
-    CPoint m_ptContext;
-    // What the last right press hit; chooses the context menu.
-    int m_bHitBlock = 1;
-    int m_bHitLine = 1;
-    int m_bHitComment = 1;
 
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
@@ -505,6 +509,12 @@ private:
     int m_nPasteRepeat = 0;
     // The block type the palette chose for insert mode.
     int m_nPaletteType = 0;
+    // The block drawing outlines the pin under the cursor point while placing or connecting.
+    CPoint m_ptCursor{-32768, -32768};
+    CPoint m_ptLastMouse;
+    CPoint m_ptContext;
+    ContextHits m_hits;
+    CEditCursors m_cursors;
 
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};

@@ -348,7 +348,7 @@ void PlacePastedGroup(CVetlaView& view, CPoint ptTopLeft)
         !IsDiagramCoord(bounds.bottom + dy))
         return;
     view.MoveSelection(int(dx), int(dy), nullptr);
-    view.KeepSelectionOnPage(int(view.m_ptLastMouse.x + dx), int(view.m_ptLastMouse.y + dy));
+    view.KeepSelectionOnPage(int(view.LastMousePoint().x + dx), int(view.LastMousePoint().y + dy));
 }
 
 // Pages are added across and down until the base holds the pasted group.

@@ -801,8 +801,8 @@ void CVetlaView::OnCutJoinConnection()
     if (m_wireTool.IsDrawing())
         m_wireTool.End();
     m_nEditMode = EDIT_MODE_CUT_JOIN;
-    if (m_hCursorCutJoin)
-        SetCursor(m_hCursorCutJoin);
+    if (HCURSOR hCursor = m_cursors.Get(EditCursor::CutJoin))
+        SetCursor(hCursor);
 }
 
 void CVetlaView::OnUpdateCutJoinConnection(CCmdUI* pCmdUI)

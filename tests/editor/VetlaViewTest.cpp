@@ -90,7 +90,6 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     frame.SetSimTime(&stSet);
     frame.m_nSimRunState = SIM_RUN_SUSPENDED;
     frame.m_nSimStepState = SIM_STEP_STEPPING;
-    view.m_ptCursor = CPoint(7, 9);
     CSimContext sim = view.MakeSimContext();
     EXPECT_EQ(sim.stScan.wHour, 8);
     EXPECT_EQ(sim.stNow.wMinute, 30);
@@ -98,7 +97,6 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     EXPECT_EQ(sim.nRunState, SIM_RUN_SUSPENDED);
     EXPECT_EQ(sim.nStepState, SIM_STEP_STEPPING);
     EXPECT_TRUE(sim.bSimulating);
-    EXPECT_EQ(sim.ptCursor, CPoint(7, 9));
     EXPECT_EQ(sim.pBars, &frame);
     EXPECT_EQ(sim.pinTool, SimPinTool::None);
     view.OnSimulation();
