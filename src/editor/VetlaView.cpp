@@ -152,12 +152,6 @@ void CVetlaView::PostNcDestroy()
     CScrollView::PostNcDestroy();
 }
 
-void CVetlaView::SetScrollSizes(int nMapMode, CSize sizeTotal)
-{
-    m_sizeTotal = sizeTotal;
-    CScrollView::SetScrollSizes(nMapMode, sizeTotal);
-}
-
 void CVetlaView::InvalidateAll()
 {
     if (m_hWnd)

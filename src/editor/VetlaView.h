@@ -98,6 +98,8 @@ public:
     CVetlaView& operator=(const CVetlaView&) = delete;
 
     CVetlaDoc* GetDocument() const { return m_pDocument; }
+    // A view without a window is handed its document directly.
+    void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
     // The child frame that holds the view (its simulated clock and simulation bar state): the
     // one it was handed when it has no window, else the frame its window sits in.
     CChildFrame* GetParentFrame() const;
@@ -124,10 +126,12 @@ public:
     // of the class for nType; a message-text block claims the lowest free message-text slot.
     CBlockObj* CreateBlockObject(int nType);
 
-    // The scroll extent the window shows; m_sizeTotal keeps it for the model.
-    void SetScrollSizes(int nMapMode, CSize sizeTotal);
     // Marks the slots of the document's message-text blocks as taken and all others as free.
     void RebuildMsgTextSlots();
+    // Whether a message-text block of the document holds the slot (0 .. MSGTEXT_SLOT_COUNT - 1).
+    bool IsMsgTextSlotUsed(int nSlot) const { return m_bMsgTextUsed[nSlot] != 0; }
+    // A pasted message text takes its slot, a deleted one frees it.
+    void MarkMsgTextSlot(int nSlot, bool bUsed) { m_bMsgTextUsed[nSlot] = bUsed ? 1 : 0; }
 
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
@@ -145,7 +149,7 @@ public:
     // MM_ISOTROPIC with 100 logical units to round(zoom x 100) device pixels; the viewport
     // origin stays. Returns the previous map mode.
     int ApplyZoomMapping(CDC* pDC) const;
-    // m_sizeTotal from the base rectangle and the zoom, and the scroll sizes from it.
+    // The scroll extent from the base rectangle and the zoom.
     void UpdateScrollSizes();
     // The middle of the window in scrolled device pixels.
     CPoint GetViewCentre() const;
@@ -208,8 +212,9 @@ public:
     // The block's live value into its open sheet.
     void RefreshPropertyPageValues(CBlockObj* pBlock);
 
-    // The modeless sheets of the simulation.
-    COpenSheets m_openSheets;
+    // The modeless sheets of the simulation, block sheets and ladder element sheets.
+    COpenSheets& OpenSheets() { return m_openSheets; }
+    COpenLadSheets& OpenLadSheets() { return m_openLadSheets; }
     // ISheetHost.
     CVetlaDoc* GetSheetDocument() const override { return m_pDocument; }
     BOOL IsSheetSimulating() const override { return m_nEditMode == EDIT_MODE_SIMULATE; }
@@ -220,10 +225,8 @@ public:
     void OnBlockRenumbered(CBlockObj& block, int nOldNumber) override;
     void OnSimInputChanged(CBlockObj& block) override;
     void DropMsgTextRefs(int nNumber) override;
-    // The modeless ladder element sheets of the simulation.
-    COpenLadSheets m_openLadSheets;
     // The simulation's "Message texts" display; its pass runs after every scan and click.
-    CMsgTextDisplayLink m_msgTextDisplay{*this};
+    CMsgTextDisplayLink& MsgTextDisplay() { return m_msgTextDisplay; }
     void OpenMessageTexts() { m_msgTextDisplay.OpenMessageTexts(); }
     // The current comment box's sheet, modal in every mode: OK with a text changes the box (the
     // drawing grows to hold it), OK with no text deletes it; either takes one undo snapshot.
@@ -387,12 +390,6 @@ public:
     void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnContextMenu(CWnd* pWnd, CPoint point) override;
 
-    // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
-    // same object once the window exists; a windowless view has only this one.
-    CVetlaDoc* m_pDocument = nullptr;
-    int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    CSize m_sizeTotal;
-
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
     void OnPrintCommand();
@@ -494,6 +491,11 @@ private:
     friend class CSimulationRun;
     friend class CWireDrag;
     friend class CWireTool;
+    // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
+    // same object once the window exists; a windowless view has only this one.
+    CVetlaDoc* m_pDocument = nullptr;
+    // 1 for each message-text slot a block of the document holds.
+    int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
     int m_nEditMode = EDIT_MODE_SELECT;
     CBlockObj* m_pCurBlock = nullptr;
     CConnectLineObj* m_pCurLine = nullptr;
@@ -523,6 +525,9 @@ private:
     CWireDrag m_wireDrag{*this};
     CSimulationRun m_simulation{*this};
     CChildFrame* m_pParentFrame = nullptr;
+    COpenSheets m_openSheets;
+    COpenLadSheets m_openLadSheets;
+    CMsgTextDisplayLink m_msgTextDisplay{*this};
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;
     // Blocks outside the painted area draw here, where nothing is painted: what a block keeps

@@ -537,8 +537,9 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
     CRect rcVisible;
     GetClientRect(rcVisible);
     rcVisible.OffsetRect(GetScrollPosition());
-    const int dx = AutoScrollStep(x, rcVisible.left, rcVisible.right, m_sizeTotal.cx);
-    const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, m_sizeTotal.cy);
+    const CSize extent = GetTotalSize();
+    const int dx = AutoScrollStep(x, rcVisible.left, rcVisible.right, extent.cx);
+    const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, extent.cy);
     if (dx == 0 && dy == 0)
         return;
     const CPoint ptBefore = GetScrollPosition();

@@ -479,7 +479,7 @@ TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
     Paste(d, CPoint(300, 300));
     CBlockObj* pPasted = d.Blocks().back();
     EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
-    EXPECT_EQ(d.View().m_bMsgTextUsed[1], 1);
+    EXPECT_TRUE(d.View().IsMsgTextSlotUsed(1));
 }
 
 // At the press point (0, 0) the group would leave the page: it stays where it was copied, and

@@ -376,7 +376,7 @@ TEST_F(MouseEditing, AutoScrollStepsTowardsTheBorderAtMostAHundredPixels)
 {
     CRect rcClient;
     V().GetClientRect(rcClient);
-    const CSize total = V().m_sizeTotal;
+    const CSize total = V().GetTotalSize();
     const int nLimitX = total.cx - rcClient.Width();
     ASSERT_GT(nLimitX, 150);
     // The pointer moves against every scroll, by what the view really scrolled.

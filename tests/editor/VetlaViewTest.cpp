@@ -67,10 +67,10 @@ TEST(VetlaView, CreatesBlocksForItsDocumentThroughItsSlots)
 {
     ActiveDocument active(DOC_TYPE_LAD);
     CVetlaView& view = active.View();
-    view.m_bMsgTextUsed[0] = 1;
+    view.MarkMsgTextSlot(0, true);
     std::unique_ptr<CBlockObj> pText(view.CreateBlockObject(BT_MSGTEXT));
     EXPECT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
-    EXPECT_EQ(view.m_bMsgTextUsed[1], 1);
+    EXPECT_TRUE(view.IsMsgTextSlotUsed(1));
     EXPECT_EQ(pText->GetDocument(), &active.Doc());
     std::unique_ptr<CBlockObj> pGate(view.CreateBlockObject(BT_AND));
     EXPECT_EQ(pGate->m_nPinKind[BLOCK_FIRST_OUTPUT], PINKIND_NONE) << "a gate ends its rung";
