@@ -241,9 +241,6 @@ public:
     CBlockComment* PlaceComment(int x, int y);
     // The pointer's look in the edit tools (EditCursors.h).
     const CEditCursors& Cursors() const { return m_cursors; }
-    // The mouse position in client (device) coordinates as the view's mouse handling last saw
-    // it; far outside every block until the mouse has moved over the view.
-    CPoint CursorPoint() const { return m_ptCursor; }
     // The last mouse position in document coordinates (every press and move writes it), and the
     // last left or right press, where the context menu's commands and Paste act.
     CPoint LastMousePoint() const { return m_ptLastMouse; }
@@ -511,7 +508,9 @@ private:
     int m_nPasteRepeat = 0;
     // The block type the palette chose for insert mode.
     int m_nPaletteType = 0;
-    // The block drawing outlines the pin under the cursor point while placing or connecting.
+    // The mouse position in client (device) coordinates as the view's mouse handling last saw
+    // it; the block drawing outlines the pin under it while placing or connecting. Far outside
+    // every block until the mouse has moved over the view.
     CPoint m_ptCursor{-32768, -32768};
     CPoint m_ptLastMouse;
     CPoint m_ptContext;
