@@ -43,7 +43,7 @@ struct AnalogHost : DiagramHost {
         }
         for (int i = pSheet->GetPageCount() - 1; i >= 0; --i)
             pSheet->SetActivePage(i);
-        view.m_openSheets.Add(pSheet);
+        view.OpenSheets().Add(pSheet);
         benchmark::DoNotOptimize(pSheet);
         pSheet->DestroyWindow();
     }

@@ -26,7 +26,7 @@ struct DiagramHost {
         AfxSetMainFrame(&frame);
         child.SetActiveView(&view);
         frame.MDIActivate(&child);
-        view.m_pDocument = &doc;
+        view.SetDocument(&doc);
     }
     ~DiagramHost()
     {

@@ -68,7 +68,7 @@ struct DisplayedTexts : DiagramHost {
         child.GetSimTime(&view.Simulation().Clock());
         StartSimulationRun(doc, view.Simulation().Clock());
         view.OpenMessageTexts();
-        pSheet = CAllDisplayMsgTxts::Open(view.m_msgTextDisplay);
+        pSheet = CAllDisplayMsgTxts::Open(view.MsgTextDisplay());
         // Every page's window made, as if the user had looked at each.
         for (int i = 0; pSheet && i < pSheet->GetPageCount(); ++i)
             pSheet->SetActivePage(i);

@@ -40,7 +40,7 @@ struct SheetHost : DiagramHost {
         // Every page made, as a user who looks at each tab.
         for (int i = pSheet->GetPageCount() - 1; i >= 0; --i)
             pSheet->SetActivePage(i);
-        view.m_openSheets.Add(pSheet);
+        view.OpenSheets().Add(pSheet);
         return pSheet;
     }
 };
@@ -109,7 +109,7 @@ void BM_LiveValuesOfTenSheets(benchmark::State& state)
     const LiveValueFormatter pfnCounter = FindBlockPageRow(BT_COUNTER)->pfnLiveValue;
     int nScan = 0;
     for (auto _ : state) {
-        host.view.m_openSheets.RefreshAll(host.doc, sim);
+        host.view.OpenSheets().RefreshAll(host.doc, sim);
         for (std::size_t i = 0; i < sheets.size(); ++i) {
             counters[i]->m_dRunTime = ++nScan;
             CString strText;
@@ -117,7 +117,7 @@ void BM_LiveValuesOfTenSheets(benchmark::State& state)
             sheets[i]->m_pMainPage->DrawCurrentValue(strText);
         }
     }
-    host.view.m_openSheets.CloseAll();
+    host.view.OpenSheets().CloseAll();
 }
 BENCHMARK(BM_LiveValuesOfTenSheets)->Unit(benchmark::kMicrosecond);
 
@@ -154,7 +154,7 @@ void BM_OpenLadderContactSheet(benchmark::State& state)
         }
         for (int i = pSheet->GetPageCount() - 1; i >= 0; --i)
             pSheet->SetActivePage(i);
-        host.view.m_openLadSheets.Add(pSheet);
+        host.view.OpenLadSheets().Add(pSheet);
         benchmark::DoNotOptimize(pSheet->m_pLadPage->GetEntries().size());
         pSheet->DestroyWindow();
     }

@@ -25,7 +25,7 @@ void BM_SimClockAgainstWallClock(benchmark::State& state)
     CWinThread thread;
     CVetlaDoc doc;
     CVetlaView view;
-    view.m_pDocument = &doc;
+    view.SetDocument(&doc);
     auto* pFrame = new CChildFrame;
     pFrame->CFrameWnd::Create(nullptr, _T("Diagram"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 2400, 600));
     pFrame->SetActiveView(&view);

@@ -144,7 +144,7 @@ void RunUpload(benchmark::State& state, const UploadedImage& image)
         CVetlaCoreRule codec;
         image.Fill(codec);
         auto pDoc = std::make_unique<CVetlaDoc>();
-        view.m_pDocument = pDoc.get();
+        view.SetDocument(pDoc.get());
         view.UpdateScrollSizes();
         state.ResumeTiming();
         const auto tStart = ThreadMs();
@@ -165,7 +165,7 @@ void RunUpload(benchmark::State& state, const UploadedImage& image)
         state.counters["blocks"] = double(pDoc->m_blockList.GetCount());
         state.counters["wires"] = double(pDoc->m_lineList.GetCount());
         state.counters["pairs"] = double(CountConnectors(*pDoc));
-        view.m_pDocument = nullptr;
+        view.SetDocument(nullptr);
         pDoc.reset();
         state.ResumeTiming();
     }

@@ -130,7 +130,7 @@ int CVetlaView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // The creation context has just made the view one of its document's views.
     CDocument* pDoc = CView::m_pDocument;
     m_pDocument = pDoc && pDoc->IsKindOf(RUNTIME_CLASS(CVetlaDoc)) ? static_cast<CVetlaDoc*>(pDoc) : nullptr;
-    LoadEditCursors();
+    m_cursors.Load();
     m_wireTool.CreateTip();
     return 0;
 }
@@ -150,12 +150,6 @@ void CVetlaView::PostNcDestroy()
     // The simulation ends before the frame's timer could ask a deleted view to repaint.
     m_simulation.EndOnClose();
     CScrollView::PostNcDestroy();
-}
-
-void CVetlaView::SetScrollSizes(int nMapMode, CSize sizeTotal)
-{
-    m_sizeTotal = sizeTotal;
-    CScrollView::SetScrollSizes(nMapMode, sizeTotal);
 }
 
 void CVetlaView::InvalidateAll()

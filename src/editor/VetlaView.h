@@ -15,6 +15,7 @@
 #include "document/WiringRules.h"
 #include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
+#include "editor/EditCursors.h"
 #include "editor/MsgTextDisplayLink.h"
 #include "editor/SimulationRun.h"
 #include "editor/WireDrag.h"
@@ -68,6 +69,14 @@ constexpr COLORREF SIM_COLOUR_OFF = RGB(0, 0, 255);
 constexpr COLORREF VIEW_COLOUR_OUTSIDE = RGB(128, 128, 128);
 constexpr COLORREF VIEW_COLOUR_BACKGROUND = RGB(180, 180, 180);
 
+// What a right press hit: a block, a wire, a comment box (1) or not (0). Before the first
+// press every kind counts as hit.
+struct ContextHits {
+    int bBlock = 1;
+    int bLine = 1;
+    int bComment = 1;
+};
+
 // What a scan reads of the Simulation bar: its run state (SIM_RUN_*), whether the simulated
 // supply is on and whether the Power button is held.
 struct SimBarState {
@@ -89,6 +98,8 @@ public:
     CVetlaView& operator=(const CVetlaView&) = delete;
 
     CVetlaDoc* GetDocument() const { return m_pDocument; }
+    // A view without a window is handed its document directly.
+    void SetDocument(CVetlaDoc* pDoc) { m_pDocument = pDoc; }
     // The child frame that holds the view (its simulated clock and simulation bar state): the
     // one it was handed when it has no window, else the frame its window sits in.
     CChildFrame* GetParentFrame() const;
@@ -115,10 +126,12 @@ public:
     // of the class for nType; a message-text block claims the lowest free message-text slot.
     CBlockObj* CreateBlockObject(int nType);
 
-    // The scroll extent the window shows; m_sizeTotal keeps it for the model.
-    void SetScrollSizes(int nMapMode, CSize sizeTotal);
     // Marks the slots of the document's message-text blocks as taken and all others as free.
     void RebuildMsgTextSlots();
+    // Whether a message-text block of the document holds the slot (0 .. MSGTEXT_SLOT_COUNT - 1).
+    bool IsMsgTextSlotUsed(int nSlot) const { return m_bMsgTextUsed[nSlot] != 0; }
+    // A pasted message text takes its slot, a deleted one frees it.
+    void MarkMsgTextSlot(int nSlot, bool bUsed) { m_bMsgTextUsed[nSlot] = bUsed ? 1 : 0; }
 
     void OnDraw(CDC* pDC) override;
     void OnInitialUpdate() override;
@@ -136,7 +149,7 @@ public:
     // MM_ISOTROPIC with 100 logical units to round(zoom x 100) device pixels; the viewport
     // origin stays. Returns the previous map mode.
     int ApplyZoomMapping(CDC* pDC) const;
-    // m_sizeTotal from the base rectangle and the zoom, and the scroll sizes from it.
+    // The scroll extent from the base rectangle and the zoom.
     void UpdateScrollSizes();
     // The middle of the window in scrolled device pixels.
     CPoint GetViewCentre() const;
@@ -199,8 +212,9 @@ public:
     // The block's live value into its open sheet.
     void RefreshPropertyPageValues(CBlockObj* pBlock);
 
-    // The modeless sheets of the simulation.
-    COpenSheets m_openSheets;
+    // The modeless sheets of the simulation, block sheets and ladder element sheets.
+    COpenSheets& OpenSheets() { return m_openSheets; }
+    COpenLadSheets& OpenLadSheets() { return m_openLadSheets; }
     // ISheetHost.
     CVetlaDoc* GetSheetDocument() const override { return m_pDocument; }
     BOOL IsSheetSimulating() const override { return m_nEditMode == EDIT_MODE_SIMULATE; }
@@ -211,10 +225,8 @@ public:
     void OnBlockRenumbered(CBlockObj& block, int nOldNumber) override;
     void OnSimInputChanged(CBlockObj& block) override;
     void DropMsgTextRefs(int nNumber) override;
-    // The modeless ladder element sheets of the simulation.
-    COpenLadSheets m_openLadSheets;
     // The simulation's "Message texts" display; its pass runs after every scan and click.
-    CMsgTextDisplayLink m_msgTextDisplay{*this};
+    CMsgTextDisplayLink& MsgTextDisplay() { return m_msgTextDisplay; }
     void OpenMessageTexts() { m_msgTextDisplay.OpenMessageTexts(); }
     // The current comment box's sheet, modal in every mode: OK with a text changes the box (the
     // drawing grows to hold it), OK with no text deletes it; either takes one undo snapshot.
@@ -227,14 +239,18 @@ public:
     // corner at the point pulled inside the base; null (after message 339) off the base. Not
     // yet in the document.
     CBlockComment* PlaceComment(int x, int y);
-    // The cursors of the edit modes: Connect over a pin and elsewhere, Cut/Join, Insert
-    // Comments, inserting a block. Loaded when the window is created.
-    void LoadEditCursors();
-    HCURSOR m_hCursorConnectPin = nullptr;
-    HCURSOR m_hCursorConnect = nullptr;
-    HCURSOR m_hCursorCutJoin = nullptr;
-    HCURSOR m_hCursorComment = nullptr;
-    HCURSOR m_hCursorInsert = nullptr;
+    // The pointer's look in the edit tools (EditCursors.h).
+    const CEditCursors& Cursors() const { return m_cursors; }
+    // The last mouse position in document coordinates (every press and move writes it), and the
+    // last left or right press, where the context menu's commands and Paste act.
+    CPoint LastMousePoint() const { return m_ptLastMouse; }
+    CPoint ContextPoint() const { return m_ptContext; }
+    // Both points as a press at the document point leaves them, for commands given without
+    // the mouse.
+    void SetPressPoint(CPoint ptDoc);
+    // What the last right press hit; it chooses the context menu.
+    const ContextHits& ContextMenuHits() const { return m_hits; }
+    void SetContextMenuHits(const ContextHits& hits) { m_hits = hits; }
 
     // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
     CDiagramSelection& Selection() { return m_selection; }
@@ -302,7 +318,7 @@ public:
     // The Cut/Join Connection mode on and off.
     void OnCutJoinConnection();
     void OnUpdateCutJoinConnection(CCmdUI* pCmdUI);
-    // Context-menu commands at m_ptContext: cut the wire there into a connector pair (or join
+    // Context-menu commands at the context point: cut the wire there into a connector pair (or join
     // the pair it ends at), join the current pair, select the current connector's partner.
     void OnWireSeparate();
     void OnWireJoin();
@@ -370,24 +386,6 @@ public:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnContextMenu(CWnd* pWnd, CPoint point) override;
-
-    // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
-    // same object once the window exists; a windowless view has only this one.
-    CVetlaDoc* m_pDocument = nullptr;
-    int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
-    // The mouse position in client (device) coordinates as the view's mouse handling last saw
-    // it; the block drawing outlines the pin under it while placing or connecting. Far outside
-    // every block until the mouse has moved over the view.
-    CPoint m_ptCursor{-32768, -32768};
-    CSize m_sizeTotal;
-    // The last mouse position in document coordinates (every press and move writes it).
-    CPoint m_ptLastMouse;
-    // The last left or right press in document coordinates.
-    CPoint m_ptContext;
-    // What the last right press hit; chooses the context menu.
-    int m_bHitBlock = 1;
-    int m_bHitLine = 1;
-    int m_bHitComment = 1;
 
     // ---- printing (DiagramPrinting.h) and page layout (VetlaViewPrint.cpp) ----
     CDiagramPrinting& Printing() { return m_printing; }
@@ -490,6 +488,11 @@ private:
     friend class CSimulationRun;
     friend class CWireDrag;
     friend class CWireTool;
+    // The document as its own class. The layer's document pointer (CView::m_pDocument) is the
+    // same object once the window exists; a windowless view has only this one.
+    CVetlaDoc* m_pDocument = nullptr;
+    // 1 for each message-text slot a block of the document holds.
+    int m_bMsgTextUsed[MSGTEXT_SLOT_COUNT] = {};
     int m_nEditMode = EDIT_MODE_SELECT;
     CBlockObj* m_pCurBlock = nullptr;
     CConnectLineObj* m_pCurLine = nullptr;
@@ -505,6 +508,14 @@ private:
     int m_nPasteRepeat = 0;
     // The block type the palette chose for insert mode.
     int m_nPaletteType = 0;
+    // The mouse position in client (device) coordinates as the view's mouse handling last saw
+    // it; the block drawing outlines the pin under it while placing or connecting. Far outside
+    // every block until the mouse has moved over the view.
+    CPoint m_ptCursor{-32768, -32768};
+    CPoint m_ptLastMouse;
+    CPoint m_ptContext;
+    ContextHits m_hits;
+    CEditCursors m_cursors;
 
     // Follows the view's document pointer.
     CDiagramSelection m_selection{m_pDocument};
@@ -513,6 +524,9 @@ private:
     CWireDrag m_wireDrag{*this};
     CSimulationRun m_simulation{*this};
     CChildFrame* m_pParentFrame = nullptr;
+    COpenSheets m_openSheets;
+    COpenLadSheets m_openLadSheets;
+    CMsgTextDisplayLink m_msgTextDisplay{*this};
     // Every paint draws here first and reaches the window in one copy.
     CDC m_memDC;
     // Blocks outside the painted area draw here, where nothing is painted: what a block keeps

@@ -34,7 +34,7 @@ namespace {
 // when the blocks at both far sides go along: a pasted pair stands for a wire between them.
 void GatherConnectorPairs(CVetlaView& view)
 {
-    const CVetlaDoc& doc = *view.m_pDocument;
+    const CVetlaDoc& doc = *view.GetDocument();
     for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.Selection().Blocks())) {
         if (!IsConnectorBlock(pBlock) || !pBlock->m_bSelected)
             continue;
@@ -126,7 +126,7 @@ BOOL AcceptPaste(const CVetlaDoc& doc, const CopySource& source, std::span<CBloc
 void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
 {
     BOOL bHeld[MSGTEXT_SLOT_COUNT] = {};
-    const CObList& blocks = view.m_pDocument->m_blockList;
+    const CObList& blocks = view.GetDocument()->m_blockList;
     for (POSITION pos = blocks.GetHeadPosition(); pos;) {
         const auto* pOther = static_cast<const CBlockObj*>(blocks.GetNext(pos));
         const int nSlot = pOther->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
@@ -139,7 +139,7 @@ void ClaimMessageTextSlot(CVetlaView& view, CBlockObj& block)
         nSlot = pFree == std::end(bHeld) ? MSGTEXT_NO_SLOT : int(pFree - std::begin(bHeld));
     }
     if (nSlot != MSGTEXT_NO_SLOT)
-        view.m_bMsgTextUsed[nSlot] = 1;
+        view.MarkMsgTextSlot(nSlot, true);
 }
 
 // The references a block was copied with name blocks of its source: its parameters take their
@@ -193,7 +193,7 @@ void RelinkDataLog(CBlockDataLog& log, const CVetlaDoc& doc, const PastedBlocks&
 // state is read by contacts).
 PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& contents, BOOL bOtherLanguage)
 {
-    CVetlaDoc& doc = *view.m_pDocument;
+    CVetlaDoc& doc = *view.GetDocument();
     PastedBlocks byOldNumber;
     for (const auto& pBlock : contents.blocks)
         byOldNumber.emplace(pBlock->m_nNumber, pBlock.get());
@@ -271,7 +271,7 @@ BOOL AttachPastedLine(CVetlaDoc& doc, CConnectLineObj& line, const PastedBlocks&
 
 void AddPastedLines(CVetlaView& view, DiagramClipboardContents& contents, const PastedBlocks& pasted)
 {
-    CVetlaDoc& doc = *view.m_pDocument;
+    CVetlaDoc& doc = *view.GetDocument();
     // An FBD input takes one wire; damaged data offering a second is not followed.
     std::set<std::pair<const CBlockObj*, int>> fedInputs;
     std::vector<CConnectLineObj*> added;
@@ -302,7 +302,7 @@ void AddPastedComments(CVetlaView& view, DiagramClipboardContents& contents)
 {
     for (auto& pOwned : contents.comments) {
         CBlockComment* pComment = pOwned.release();
-        view.m_pDocument->AddComment(pComment);
+        view.GetDocument()->AddComment(pComment);
         view.Selection().Add(pComment);
     }
     contents.comments.clear();
@@ -348,13 +348,13 @@ void PlacePastedGroup(CVetlaView& view, CPoint ptTopLeft)
         !IsDiagramCoord(bounds.bottom + dy))
         return;
     view.MoveSelection(int(dx), int(dy), nullptr);
-    view.KeepSelectionOnPage(int(view.m_ptLastMouse.x + dx), int(view.m_ptLastMouse.y + dy));
+    view.KeepSelectionOnPage(int(view.LastMousePoint().x + dx), int(view.LastMousePoint().y + dy));
 }
 
 // Pages are added across and down until the base holds the pasted group.
 void GrowPagesForSelection(CVetlaView& view)
 {
-    const CVetlaDoc& doc = *view.m_pDocument;
+    const CVetlaDoc& doc = *view.GetDocument();
     const CRect bounds = SelectionBounds(view);
     const int nPageWidth = doc.m_sizeScreen.cx;
     const int nPageHeight = doc.m_sizeScreen.cy;

@@ -59,7 +59,7 @@ void CVetlaView::OnInsertComments()
     if (m_wireTool.IsDrawing())
         m_wireTool.End();
     m_nEditMode = EDIT_MODE_INSERT_COMMENT;
-    SetCursor(m_hCursorComment);
+    SetCursor(m_cursors.Get(EditCursor::Comment));
 }
 
 void CVetlaView::OnUpdateInsertComments(CCmdUI* pCmdUI)

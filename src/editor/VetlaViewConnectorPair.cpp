@@ -137,7 +137,7 @@ CPoint PinCentreOf(CBlockObj* pBlock, int nPin, CPoint ptElse)
 // still refuse it, it is laid without them.
 void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin, BOOL bUndo)
 {
-    CVetlaDoc& doc = *view.m_pDocument;
+    CVetlaDoc& doc = *view.GetDocument();
     const INT_PTR nBefore = doc.m_lineList.GetCount();
     view.WireTool().DrawWire(far.pt, ptPin, bUndo);
     if (doc.m_lineList.GetCount() > nBefore)
@@ -305,7 +305,7 @@ class CrossingCut {
     static constexpr int kMaxConnectorRoom = 1 << 16;
 
 public:
-    explicit CrossingCut(CVetlaView& view) : m_view(view), m_doc(*view.m_pDocument)
+    explicit CrossingCut(CVetlaView& view) : m_view(view), m_doc(*view.GetDocument())
     {
         for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;)
             AddBlock(static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos)));
@@ -404,7 +404,7 @@ private:
     {
         CRect rc = BlockRect(connector);
         rc.OffsetRect(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
-        const CSize& extent = m_view.m_sizeTotal;
+        const CSize extent = m_view.GetTotalSize();
         if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
             rc.bottom >= extent.cy)
             return true;
@@ -623,8 +623,9 @@ BOOL CVetlaView::OffsetCollides(CBlockObj* pBlock, POINT* pOffset)
     CRect rc = BlockRect(*pBlock);
     rc.OffsetRect(SEARCH_STEP * pOffset->x, SEARCH_STEP * pOffset->y);
     // The extent is the scroll size, in view units, as the search has always measured it.
-    if (rc.left <= 0 || rc.top <= 0 || rc.left >= m_sizeTotal.cx || rc.right >= m_sizeTotal.cx ||
-        rc.top >= m_sizeTotal.cy || rc.bottom >= m_sizeTotal.cy)
+    const CSize extent = GetTotalSize();
+    if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
+        rc.bottom >= extent.cy)
         return TRUE;
     if (!m_pDocument)
         return FALSE;
@@ -801,8 +802,8 @@ void CVetlaView::OnCutJoinConnection()
     if (m_wireTool.IsDrawing())
         m_wireTool.End();
     m_nEditMode = EDIT_MODE_CUT_JOIN;
-    if (m_hCursorCutJoin)
-        SetCursor(m_hCursorCutJoin);
+    if (HCURSOR hCursor = m_cursors.Get(EditCursor::CutJoin))
+        SetCursor(hCursor);
 }
 
 void CVetlaView::OnUpdateCutJoinConnection(CCmdUI* pCmdUI)

@@ -67,11 +67,11 @@ void MakeOwnerDrawn(CMenu& popup)
 
 int CVetlaView::ChooseContextPopup()
 {
-    if (!m_bHitBlock && !m_bHitLine && !m_bHitComment)
+    if (!m_hits.bBlock && !m_hits.bLine && !m_hits.bComment)
         return POPUP_EMPTY;
     if (m_selection.Blocks().GetCount() + m_selection.Lines().GetCount() + m_selection.Comments().GetCount() >= 2)
         return POPUP_EDIT_MANY;
-    if (m_bHitBlock) {
+    if (m_hits.bBlock) {
         if (!m_pCurBlock)
             return -1;
         if (!IsConnectorBlock(m_pCurBlock))
@@ -80,7 +80,7 @@ int CVetlaView::ChooseContextPopup()
         m_pCurLine = nullptr;
         return POPUP_CONNECTOR;
     }
-    if (m_bHitComment)
+    if (m_hits.bComment)
         return m_pCurComment ? POPUP_EDIT : -1;
     if (!m_pCurLine)
         return -1;

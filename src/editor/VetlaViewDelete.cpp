@@ -49,7 +49,7 @@ private:
 // that read a deleted block.
 void CollectBlocks(const CVetlaView& view, DeleteSet& blocks)
 {
-    const CVetlaDoc& doc = *view.m_pDocument;
+    const CVetlaDoc& doc = *view.GetDocument();
     for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(view.Selection().Blocks())) {
         blocks.Add(pBlock);
         blocks.Add(FindPartner(doc, pBlock));
@@ -72,7 +72,7 @@ void CollectBlocks(const CVetlaView& view, DeleteSet& blocks)
 // (and so the partner's wire) with it, until nothing more joins.
 std::vector<CConnectLineObj*> CollectLines(const CVetlaView& view, DeleteSet& blocks)
 {
-    const CVetlaDoc& doc = *view.m_pDocument;
+    const CVetlaDoc& doc = *view.GetDocument();
     std::vector<CConnectLineObj*> lines;
     std::set<const CConnectLineObj*> taken;
     for (bool bGrew = true; bGrew;) {
@@ -109,7 +109,7 @@ void OpenPinIfUnused(CVetlaDoc& doc, CBlockObj* pBlock, const CConnectLineObj* p
 
 void DeleteLines(CVetlaView& view, const std::vector<CConnectLineObj*>& lines, const DeleteSet& blocks)
 {
-    CVetlaDoc& doc = *view.m_pDocument;
+    CVetlaDoc& doc = *view.GetDocument();
     // The pins a deleted wire leaves on blocks that stay: the dots of the wires there change.
     std::set<std::pair<CBlockObj*, int>> pins;
     for (CConnectLineObj* pLine : lines) {
@@ -173,7 +173,7 @@ int CountWithOperand(const CVetlaDoc& doc, int nOperand)
 // Clears what refers to the block before it goes; TRUE for a function block.
 BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
 {
-    CVetlaDoc& doc = *view.m_pDocument;
+    CVetlaDoc& doc = *view.GetDocument();
     const int nType = pBlock->m_nType;
     BOOL bFunction = FALSE;
     if (GetBlockCategory(nType) == BLOCK_CATEGORY_FUNCTION) {
@@ -190,13 +190,13 @@ BOOL ReleaseBlock(CVetlaView& view, CBlockObj* pBlock)
     ForgetMsgTextBlock(doc, pBlock);
     const int nSlot = pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX];
     if (nType == BT_MSGTEXT && nSlot >= 0 && nSlot < MSGTEXT_SLOT_COUNT)
-        view.m_bMsgTextUsed[nSlot] = 0;
+        view.MarkMsgTextSlot(nSlot, false);
     return bFunction;
 }
 
 void DeleteBlock(CVetlaView& view, CBlockObj* pBlock)
 {
-    CObList& blocks = view.m_pDocument->m_blockList;
+    CObList& blocks = view.GetDocument()->m_blockList;
     if (POSITION pos = blocks.Find(pBlock))
         blocks.RemoveAt(pos);
     view.Selection().Remove(pBlock);

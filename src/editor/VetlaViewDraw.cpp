@@ -75,15 +75,16 @@ SimBarState CVetlaView::GetSimBarState() const
 void CVetlaView::DrawPageBackground(CDC* pDC)
 {
     const CSize sizePage = m_pDocument->m_sizeScreen;
+    const CSize extent = GetTotalSize();
     CPen pen(PS_SOLID, 1, kPageLine);
     CPen* pOldPen = pDC->SelectObject(&pen);
-    for (int x = sizePage.cx; sizePage.cx > 0 && x < m_sizeTotal.cx; x += sizePage.cx) {
+    for (int x = sizePage.cx; sizePage.cx > 0 && x < extent.cx; x += sizePage.cx) {
         pDC->MoveTo(x, 0);
-        pDC->LineTo(x, m_sizeTotal.cy);
+        pDC->LineTo(x, extent.cy);
     }
-    for (int y = sizePage.cy; sizePage.cy > 0 && y < m_sizeTotal.cy; y += sizePage.cy) {
+    for (int y = sizePage.cy; sizePage.cy > 0 && y < extent.cy; y += sizePage.cy) {
         pDC->MoveTo(0, y);
-        pDC->LineTo(m_sizeTotal.cx, y);
+        pDC->LineTo(extent.cx, y);
     }
     pDC->SelectObject(pOldPen);
     pDC->FillSolidRect(m_pDocument->m_rcExtent, m_crBackground);
@@ -94,7 +95,7 @@ void CVetlaView::DrawPageBackground(CDC* pDC)
         auto* pRail = new CPowerBusObj(BT_POWERBUS);
         pRail->InitForDocument(m_pDocument);
         pRail->m_nWidth = 4;
-        pRail->m_nHeight = m_sizeTotal.cy - 4;
+        pRail->m_nHeight = extent.cy - 4;
         m_pDocument->m_powerBusList.AddTail(pRail);
     }
     static_cast<CBlockObj*>(m_pDocument->m_powerBusList.GetHead())->Draw(nullptr, pDC, FALSE, kBlack);

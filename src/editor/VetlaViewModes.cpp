@@ -20,7 +20,7 @@ void CVetlaView::OnConnect()
             ForgetObjects();
         }
         m_nEditMode = EDIT_MODE_CONNECT;
-        SetCursor(m_hCursorConnect);
+        SetCursor(m_cursors.Get(EditCursor::Connect));
     }
     InvalidateAll();
 }

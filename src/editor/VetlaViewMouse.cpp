@@ -27,13 +27,6 @@
 
 namespace {
 
-// The editing cursors' resource ids; the backend gives each its look.
-constexpr UINT IDC_CONNECT_PIN = 192;   // Connect mode, over a pin: the wire hooks on here
-constexpr UINT IDC_CONNECT = 191;       // Connect mode elsewhere
-constexpr UINT IDC_CUT_JOIN = 167;
-constexpr UINT IDC_INSERT_COMMENT = 232;
-constexpr UINT IDC_INSERT_BLOCK = 4509;
-
 void ShowCursor(HCURSOR hCursor)
 {
     if (hCursor && GetCursor() != hCursor)
@@ -114,13 +107,10 @@ int RightPressStep(CVetlaView& view, T* pHit, BYTE nKind, bool bKeepOnMiss)
 
 } // namespace
 
-void CVetlaView::LoadEditCursors()
+void CVetlaView::SetPressPoint(CPoint ptDoc)
 {
-    m_hCursorConnectPin = AfxLoadCursor(IDC_CONNECT_PIN);
-    m_hCursorConnect = AfxLoadCursor(IDC_CONNECT);
-    m_hCursorCutJoin = AfxLoadCursor(IDC_CUT_JOIN);
-    m_hCursorComment = AfxLoadCursor(IDC_INSERT_COMMENT);
-    m_hCursorInsert = AfxLoadCursor(IDC_INSERT_BLOCK);
+    m_ptContext = ptDoc;
+    m_ptLastMouse = ptDoc;
 }
 
 // A press in the diagram makes it the window the keys go to (after a palette click they went
@@ -475,12 +465,12 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
             if (bLeftHeld)
                 MoveSelection(step.cx, step.cy, nullptr);
         } else {
-            ShowCursor(m_hCursorInsert);
+            ShowCursor(m_cursors.Get(EditCursor::Insert));
         }
         InvalidateAll();
         break;
     case EDIT_MODE_CONNECT:
-        ShowCursor(IsOverPin(pt) ? m_hCursorConnectPin : m_hCursorConnect);
+        ShowCursor(m_cursors.Get(IsOverPin(pt) ? EditCursor::ConnectPin : EditCursor::Connect));
         if (m_wireTool.IsDrawing())
             m_wireTool.FollowMouse(pt);
         InvalidateAll();
@@ -507,10 +497,10 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         }
         break;
     case EDIT_MODE_INSERT_COMMENT:
-        ShowCursor(m_hCursorComment);
+        ShowCursor(m_cursors.Get(EditCursor::Comment));
         break;
     case EDIT_MODE_CUT_JOIN:
-        ShowCursor(m_hCursorCutJoin);
+        ShowCursor(m_cursors.Get(EditCursor::CutJoin));
         break;
     default:
         break;
@@ -547,8 +537,9 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
     CRect rcVisible;
     GetClientRect(rcVisible);
     rcVisible.OffsetRect(GetScrollPosition());
-    const int dx = AutoScrollStep(x, rcVisible.left, rcVisible.right, m_sizeTotal.cx);
-    const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, m_sizeTotal.cy);
+    const CSize extent = GetTotalSize();
+    const int dx = AutoScrollStep(x, rcVisible.left, rcVisible.right, extent.cx);
+    const int dy = AutoScrollStep(y, rcVisible.top, rcVisible.bottom, extent.cy);
     if (dx == 0 && dy == 0)
         return;
     const CPoint ptBefore = GetScrollPosition();
@@ -584,7 +575,7 @@ void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
         // The drag stops where it stands. The left button still holds the capture, which would
         // keep every later mouse message of the program in this view.
         m_nEditMode = EDIT_MODE_SELECT;
-        m_bHitBlock = m_bHitLine = m_bHitComment = 0;
+        m_hits = ContextHits{0, 0, 0};
         ReleaseCaptureOf(this);
         m_pDocument->SetModifiedFlag(TRUE);
         InvalidateAll();
@@ -601,21 +592,21 @@ void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
 // A right press in a tool mode picks the block, wire or comment under it for the context menu.
 void CVetlaView::RightPressInTool(CPoint pt)
 {
-    m_bHitBlock = m_bHitLine = m_bHitComment = 0;
+    m_hits = ContextHits{0, 0, 0};
     if (CBlockObj* pBlock = m_pDocument->BlockAtPoint(pt.x, pt.y)) {
-        m_bHitBlock = 1;
+        m_hits.bBlock = 1;
         if (!pBlock->m_bSelected) {
             m_selection.Clear(SELECTION_ALL);
             SelectAlone(pBlock);
         }
     } else if (CConnectLineObj* pLine = m_pDocument->LineAtPoint(pt.x, pt.y)) {
-        m_bHitLine = 1;
+        m_hits.bLine = 1;
         if (!pLine->m_bLineSelected) {
             m_selection.Clear(SELECTION_ALL);
             SelectAlone(pLine);
         }
     } else if (CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y)) {
-        m_bHitComment = 1;
+        m_hits.bComment = 1;
         if (!pComment->m_bCommentSelected) {
             m_selection.Clear(SELECTION_ALL);
             SelectAlone(pComment);
@@ -676,11 +667,11 @@ void CVetlaView::RightPressSelects(CPoint pt)
     CBlockObj* pBody = m_pDocument->BlockAtPoint(pt.x, pt.y);
     CBlockComment* pComment = m_pDocument->CommentAtPoint(pt.x, pt.y);
     m_pCurLine = pLine;
-    m_bHitLine = RightPressStep(*this, pLine, SELECTION_LINES, !m_selection.Lines().IsEmpty() && pBody);
+    m_hits.bLine = RightPressStep(*this, pLine, SELECTION_LINES, !m_selection.Lines().IsEmpty() && pBody);
     m_pCurBlock = pBody;
-    m_bHitBlock = RightPressStep(*this, pBody, SELECTION_BLOCKS, pLine != nullptr);
+    m_hits.bBlock = RightPressStep(*this, pBody, SELECTION_BLOCKS, pLine != nullptr);
     m_pCurComment = pComment;
-    m_bHitComment = RightPressStep(*this, pComment, SELECTION_COMMENTS, pLine != nullptr);
+    m_hits.bComment = RightPressStep(*this, pComment, SELECTION_COMMENTS, pLine != nullptr);
 }
 
 void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
@@ -694,7 +685,7 @@ void CVetlaView::OnRButtonUp(UINT nFlags, CPoint point)
         if (m_pCurLine && m_pCurLine->m_bEndDrag)
             m_wireDrag.ReattachDraggedEnd(pt);
         else if (m_selection.Blocks().GetCount() == 1 && m_pCurBlock)
-            m_bHitBlock = 1;
+            m_hits.bBlock = 1;
         InvalidateAll();
     } else if (m_nEditMode == EDIT_MODE_CONNECT ||
                (m_nEditMode == EDIT_MODE_INSERT && m_wireTool.IsFromInsert() && m_wireTool.IsDrawing())) {

@@ -102,14 +102,14 @@ BOOL LiesOnBase(const CRect& base, const CRect& rect)
 void RefreshJunctionsOfMovedLines(CVetlaView& view)
 {
     std::vector<CConnectLineObj*> moved;
-    ForEachListed<CConnectLineObj>(view.m_pDocument->m_lineList, [&moved](CConnectLineObj& line) {
+    ForEachListed<CConnectLineObj>(view.GetDocument()->m_lineList, [&moved](CConnectLineObj& line) {
         if (!line.m_bMoved)
             return;
         ResetJunctions(line);
         moved.push_back(&line);
     });
     if (!moved.empty())
-        RemarkJunctions(*view.m_pDocument, moved);
+        RemarkJunctions(*view.GetDocument(), moved);
 }
 
 } // namespace

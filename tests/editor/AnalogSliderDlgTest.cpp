@@ -29,7 +29,7 @@ protected:
     {
         WindowTest::SetUp();
         m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
+        m_view.SetDocument(&m_doc);
         m_view.SetParentFrame(&m_frame);
         m_view.OnSimulation();
         ASSERT_EQ(m_view.EditMode(), EDIT_MODE_SIMULATE);

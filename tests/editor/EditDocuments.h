@@ -150,8 +150,7 @@ protected:
     // Copy in one document, paste in another with its top-left at the point.
     static void Paste(EditDocument& doc, CPoint ptAt)
     {
-        doc.View().m_ptContext = ptAt;
-        doc.View().m_ptLastMouse = ptAt;
+        doc.View().SetPressPoint(ptAt);
         doc.View().OnEditPaste();
     }
 

@@ -35,7 +35,7 @@ protected:
         // The controls' native views, as the program has them.
         InitQtDialogServices();
         m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
+        m_view.SetDocument(&m_doc);
         for (int nNumber : {100, 101})
             AddBlock(new CBlockIn(BT_IN), nNumber);
         AddBlock(new CBlockOut(BT_OUT), 601);

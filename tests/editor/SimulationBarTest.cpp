@@ -587,7 +587,7 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         SCOPED_TRACE(int(before));
         CVetlaDoc doc;
         doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &doc;
+        m_view.SetDocument(&doc);
         CBlockObj* pI1 = Add(new CBlockIn(BT_IN), 100, &doc);
         CBlockObj* pTimer = Add(new CBlockDPR(BT_DPR), 9000, &doc);
         CBlockObj* pQ1 = Add(new CBlockOut(BT_OUT), 600, &doc);
@@ -619,7 +619,7 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         m_pFrame = nullptr;
         mainFrame.MDIActivate(nullptr);
         AfxSetMainFrame(nullptr);
-        m_view.m_pDocument = &m_doc;
+        m_view.SetDocument(&m_doc);
     }
 }
 
@@ -629,7 +629,7 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
 {
     CVetlaDoc doc;
     doc.m_nDocType = DOC_TYPE_LAD;
-    m_view.m_pDocument = &doc;
+    m_view.SetDocument(&doc);
     CBlockObj* pMake = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, &doc);
     CBlockObj* pBreak = Add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, &doc);
     pMake->m_ptPos = CPoint(100, 100);
@@ -657,5 +657,5 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
     m_view.OnSimulation();
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
-    m_view.m_pDocument = &m_doc;
+    m_view.SetDocument(&m_doc);
 }

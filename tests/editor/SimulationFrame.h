@@ -25,7 +25,7 @@ protected:
             return pTimer;
         });
         m_doc.m_nDocType = DOC_TYPE_FBD;
-        m_view.m_pDocument = &m_doc;
+        m_view.SetDocument(&m_doc);
     }
     void TearDown() override
     {

@@ -479,7 +479,7 @@ TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
     Paste(d, CPoint(300, 300));
     CBlockObj* pPasted = d.Blocks().back();
     EXPECT_EQ(pPasted->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
-    EXPECT_EQ(d.View().m_bMsgTextUsed[1], 1);
+    EXPECT_TRUE(d.View().IsMsgTextSlotUsed(1));
 }
 
 // At the press point (0, 0) the group would leave the page: it stays where it was copied, and
@@ -582,7 +582,7 @@ TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
     EXPECT_TRUE(send(ID_EDIT_COPY));
     EXPECT_TRUE(send(ID_EDIT_CLEAR));
     EXPECT_TRUE(d.Blocks().empty());
-    v.m_ptContext = ptFirst;
+    v.SetPressPoint(ptFirst);
     EXPECT_TRUE(send(ID_EDIT_PASTE));
     EXPECT_EQ(d.Blocks().size(), 4u);
     ASSERT_EQ(d.Lines().size(), 3u);
@@ -590,7 +590,7 @@ TEST_F(ClipboardTest, EditCommandsAreRoutedToTheView)
 
     // Separate at a point of the AND's output wire, Go To Partner, Join.
     CConnectLineObj* pLine = d.Lines()[2];
-    v.m_ptContext = pLine->m_arrVertices[1];
+    v.SetPressPoint(pLine->m_arrVertices[1]);
     EXPECT_TRUE(send(ID_WIRE_SEPARATE));
     EXPECT_EQ(d.CountType(BT_FEMALE), 1);
     v.SetCurrentObjects(d.Doc().FindBlockByNumber(NUM_FEMALE), nullptr, nullptr);

@@ -143,9 +143,10 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
 TEST_F(ViewCommandsTest, NoMenuWithoutACurrentObjectOfTheKindHit)
 {
     View()->SetCurrentObjects(nullptr, nullptr, nullptr);
-    for (int CVetlaView::*pHit : {&CVetlaView::m_bHitBlock, &CVetlaView::m_bHitLine, &CVetlaView::m_bHitComment}) {
-        View()->m_bHitBlock = View()->m_bHitLine = View()->m_bHitComment = 0;
-        View()->*pHit = 1;
+    for (int ContextHits::*pHit : {&ContextHits::bBlock, &ContextHits::bLine, &ContextHits::bComment}) {
+        ContextHits hits{0, 0, 0};
+        hits.*pHit = 1;
+        View()->SetContextMenuHits(hits);
         View()->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(View()), MAKELPARAM(10, 10));
     }
     EXPECT_EQ(m_nPopups, 0);

@@ -142,7 +142,7 @@ protected:
     // The step of a drag from the last mouse point one unit left (or up) to the current one.
     void StepBack(int dx, int dy)
     {
-        View().m_ptLastMouse = CPoint(400, 400);
+        View().SetPressPoint(CPoint(400, 400));
         View().KeepSelectionOnPage(400 + dx, 400 + dy);
     }
 };
@@ -194,7 +194,7 @@ TEST_F(PageMarginTest, CommentsAndWiresAreHeldInsideThePage)
                                                            CPoint(150, PinCentre(pAnd, 0).y)});
     const CArray<CPoint>& v = pLine->m_arrVertices;
     View().Selection().Add(pLine);
-    View().m_ptLastMouse = CPoint(400, 400);
+    View().SetPressPoint(CPoint(400, 400));
     View().KeepSelectionOnPage(400, 399);
     EXPECT_EQ(v[2].y, 3) << "a vertex 2 units from the top is moved back";
     View().KeepSelectionOnPage(400, 399);

@@ -175,7 +175,7 @@ TEST_F(ConnectorPairTest, SeparateCommandCutsAtThePressPointAndJoinsAPair)
     EditDocument& d = NewDocument();
     const Wired w = Build(d);
     // A point on the wire's horizontal run at I1's height.
-    d.View().m_ptContext = CPoint(w.ptOutput.x + 40, w.ptOutput.y);
+    d.View().SetPressPoint(CPoint(w.ptOutput.x + 40, w.ptOutput.y));
     d.View().OnWireSeparate();
     EXPECT_EQ(d.CountType(BT_FEMALE), 1);
     EXPECT_EQ(d.Lines().size(), 2u);
@@ -184,7 +184,7 @@ TEST_F(ConnectorPairTest, SeparateCommandCutsAtThePressPointAndJoinsAPair)
     CBlockObj* pMale = d.Doc().FindBlockByNumber(NUM_MALE);
     ASSERT_NE(pMale, nullptr);
     const CPoint ptMaleIn = PinCentre(pMale, 0);
-    d.View().m_ptContext = CPoint(ptMaleIn.x - 6, ptMaleIn.y);
+    d.View().SetPressPoint(CPoint(ptMaleIn.x - 6, ptMaleIn.y));
     d.View().OnWireSeparate();
     EXPECT_EQ(d.CountType(BT_FEMALE), 0);
     EXPECT_EQ(d.Lines().size(), 1u);
@@ -198,7 +198,7 @@ TEST_F(ConnectorPairTest, ARungAtThePowerRailIsOnlyUnselected)
     CConnectLineObj* pRung = d.Wire(d.Rail(), 10, pContact, 0);
     d.Select(pRung);
     const Bytes before = d.Saved();
-    d.View().m_ptContext = CPoint((pRung->m_ptStart.x + pRung->m_ptEnd.x) / 2, pRung->m_ptEnd.y);
+    d.View().SetPressPoint(CPoint((pRung->m_ptStart.x + pRung->m_ptEnd.x) / 2, pRung->m_ptEnd.y));
     d.View().OnWireSeparate();
     EXPECT_EQ(d.Saved(), before);
     EXPECT_FALSE(pRung->m_bLineSelected);

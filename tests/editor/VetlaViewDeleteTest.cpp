@@ -145,14 +145,13 @@ TEST_F(DeleteTest, ReferencesAndMessageTextSlotsAreReleased)
     pTimer->m_pRefBlock[0] = pCounter;
     pTimer->m_nRefBlock[0] = pCounter->m_nNumber;
     pTimer->m_nParam[BLOCK_REF_USED_PARAM] = 1;
-    d.View().m_bMsgTextUsed[0] = 1;
     d.Select(pCounter);
     d.Select(pText);
     d.View().OnEditDelete();
     EXPECT_EQ(pTimer->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pTimer->m_nParam[BLOCK_REF_USED_PARAM], 0);
     EXPECT_EQ(pTimer->m_nNumber, 9000);
-    EXPECT_EQ(d.View().m_bMsgTextUsed[0], 0);
+    EXPECT_FALSE(d.View().IsMsgTextSlotUsed(0));
 }
 
 TEST_F(DeleteTest, UndoBringsTheDeletedDiagramBack)

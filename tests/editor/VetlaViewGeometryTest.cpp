@@ -71,11 +71,11 @@ TEST_F(ViewGeometry, PageLayoutSetsTheBaseAndTheZoomedExtent)
     EXPECT_EQ(m_doc.m_nPagesAcross, 2);
     EXPECT_EQ(m_doc.m_nPagesDown, 3);
     EXPECT_TRUE(m_doc.IsModified());
-    EXPECT_EQ(m_view.m_sizeTotal, CSize(3072, 3456));
+    EXPECT_EQ(m_view.GetTotalSize(), CSize(3072, 3456));
     EXPECT_EQ(m_view.GetTotalSize(), CSize(3072, 3456));
 
     m_view.ZoomTo(0.75f);
-    EXPECT_EQ(m_view.m_sizeTotal, CSize(1536, 1728));
+    EXPECT_EQ(m_view.GetTotalSize(), CSize(1536, 1728));
     m_view.SetPageLayout(0, 1);
     EXPECT_EQ(m_doc.m_nPagesAcross, 2) << "no page count below one";
 }

@@ -43,6 +43,12 @@ protected:
     }
 
     CVetlaView& V() const { return *View(); }
+    // How many kinds of object the last right press hit.
+    int HitKinds() const
+    {
+        const ContextHits& hits = V().ContextMenuHits();
+        return hits.bBlock + hits.bLine + hits.bComment;
+    }
 
     // Mouse messages at client points, the left button held from the press to the release.
     void Down(CPoint pt, UINT nFlags = MK_LBUTTON) { V().SendMessage(WM_LBUTTONDOWN, nFlags, At(pt)); }
@@ -143,12 +149,12 @@ TEST_F(MouseEditing, ClientPointsBecomeDocumentPointsUnderZoomAndScroll)
         V().ScrollToPosition(c.ptScroll);
         ASSERT_EQ(V().GetScrollPosition(), c.ptScroll);
         Down(CPoint(100, 60));
-        EXPECT_EQ(V().m_ptContext, c.ptDoc) << "left press at zoom " << c.fZoom;
-        EXPECT_EQ(V().m_ptLastMouse, c.ptDoc);
+        EXPECT_EQ(V().ContextPoint(), c.ptDoc) << "left press at zoom " << c.fZoom;
+        EXPECT_EQ(V().LastMousePoint(), c.ptDoc);
         Up(CPoint(100, 60));
-        V().m_ptContext = CPoint();
+        V().SetPressPoint(CPoint());
         RightDown(CPoint(100, 60));
-        EXPECT_EQ(V().m_ptContext, c.ptDoc) << "right press at zoom " << c.fZoom;
+        EXPECT_EQ(V().ContextPoint(), c.ptDoc) << "right press at zoom " << c.fZoom;
         RightUp(CPoint(100, 60));
     }
 }
@@ -219,7 +225,7 @@ TEST_F(MouseEditing, TheRightButtonAbandonsABlockDragWhereItStands)
     Up(ptFrom + CPoint(60, 40));
     EXPECT_EQ(pBlock->m_ptPos, CPoint(330, 320));
     EXPECT_EQ(Snapshots(), nBefore);
-    EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 1) << "the release in select mode";
+    EXPECT_EQ(HitKinds(), 1) << "the release in select mode";
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
 }
 
@@ -299,16 +305,16 @@ TEST_F(MouseEditing, ASwitchInputTogglesOnlyWhileTheSimulationRunsFreely)
     } refused[] = {{SIM_RUN_STOPPED, SIM_STEP_NONE}, {SIM_RUN_SUSPENDED, SIM_STEP_NONE}, {SIM_RUN_RUNNING, SIM_STEP_STEPPING}};
     for (const auto& r : refused) {
         SetRunState(r.nRunState, r.nStepState);
-        V().m_ptLastMouse = CPoint(-1, -1);
+        V().SetPressPoint(CPoint(-1, -1));
         Click(pt);
         EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0) << r.nRunState << "/" << r.nStepState;
-        EXPECT_EQ(V().m_ptLastMouse, CPoint(-1, -1)) << "a refused press leaves the last point";
+        EXPECT_EQ(V().LastMousePoint(), CPoint(-1, -1)) << "a refused press leaves the last point";
     }
     SetRunState(SIM_RUN_RUNNING, SIM_STEP_ENABLED);
     Click(pt);
     EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pSwitch->m_nPinValue[0], 1);
-    EXPECT_EQ(V().m_ptLastMouse, pt);
+    EXPECT_EQ(V().LastMousePoint(), pt);
     Click(pt);
     EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
 }
@@ -370,7 +376,7 @@ TEST_F(MouseEditing, AutoScrollStepsTowardsTheBorderAtMostAHundredPixels)
 {
     CRect rcClient;
     V().GetClientRect(rcClient);
-    const CSize total = V().m_sizeTotal;
+    const CSize total = V().GetTotalSize();
     const int nLimitX = total.cx - rcClient.Width();
     ASSERT_GT(nLimitX, 150);
     // The pointer moves against every scroll, by what the view really scrolled.
@@ -444,27 +450,28 @@ TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
     const struct {
         int nMode;
         CPoint pt;
-        HCURSOR CVetlaView::*pCursor;
+        EditCursor kind;
     } cases[] = {
-        {EDIT_MODE_CONNECT, PinCentre(pAnd, 0), &CVetlaView::m_hCursorConnectPin},
-        {EDIT_MODE_CONNECT, CPoint(600, 300), &CVetlaView::m_hCursorConnect},
-        {EDIT_MODE_INSERT, CPoint(600, 300), &CVetlaView::m_hCursorInsert},
-        {EDIT_MODE_INSERT_COMMENT, CPoint(600, 300), &CVetlaView::m_hCursorComment},
-        {EDIT_MODE_CUT_JOIN, CPoint(600, 300), &CVetlaView::m_hCursorCutJoin},
+        {EDIT_MODE_CONNECT, PinCentre(pAnd, 0), EditCursor::ConnectPin},
+        {EDIT_MODE_CONNECT, CPoint(600, 300), EditCursor::Connect},
+        {EDIT_MODE_INSERT, CPoint(600, 300), EditCursor::Insert},
+        {EDIT_MODE_INSERT_COMMENT, CPoint(600, 300), EditCursor::Comment},
+        {EDIT_MODE_CUT_JOIN, CPoint(600, 300), EditCursor::CutJoin},
     };
     for (const auto& c : cases) {
         EnterMode(c.nMode, BT_AND);
         Move(c.pt, 0);
-        EXPECT_EQ(GetCursor(), V().*c.pCursor) << "mode " << c.nMode;
+        EXPECT_EQ(GetCursor(), V().Cursors().Get(c.kind)) << "mode " << c.nMode;
+        EXPECT_EQ(V().MakeSimContext().ptCursor, c.pt) << "the blocks see the mouse";
         ASSERT_NE(GetCursor(), nullptr);
         EXPECT_NE(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
     }
     // The program's cursor resources, whose look the backend chooses.
-    EXPECT_EQ(V().m_hCursorConnectPin, AfxLoadCursor(192));
-    EXPECT_EQ(V().m_hCursorConnect, AfxLoadCursor(191));
-    EXPECT_EQ(V().m_hCursorCutJoin, AfxLoadCursor(167));
-    EXPECT_EQ(V().m_hCursorComment, AfxLoadCursor(232));
-    EXPECT_EQ(V().m_hCursorInsert, AfxLoadCursor(4509));
+    EXPECT_EQ(V().Cursors().Get(EditCursor::ConnectPin), AfxLoadCursor(192));
+    EXPECT_EQ(V().Cursors().Get(EditCursor::Connect), AfxLoadCursor(191));
+    EXPECT_EQ(V().Cursors().Get(EditCursor::CutJoin), AfxLoadCursor(167));
+    EXPECT_EQ(V().Cursors().Get(EditCursor::Comment), AfxLoadCursor(232));
+    EXPECT_EQ(V().Cursors().Get(EditCursor::Insert), AfxLoadCursor(4509));
     EnterMode(EDIT_MODE_INSERT, BT_AND);
     Move(Centre(pAnd), 0);
     EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "over a block body";
@@ -500,17 +507,17 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     ASSERT_EQ(V().Selection().Blocks().GetCount(), 2);
     RightClick(Centre(pA));
     EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
-    EXPECT_EQ(V().m_bHitBlock, 1);
+    EXPECT_EQ(V().ContextMenuHits().bBlock, 1);
     EXPECT_EQ(V().CurrentBlock(), pA);
     RightClick(CPoint(700, 330));
     EXPECT_TRUE(V().Selection().Blocks().IsEmpty());
-    EXPECT_EQ(V().m_bHitBlock + V().m_bHitLine + V().m_bHitComment, 0);
+    EXPECT_EQ(HitKinds(), 0);
     // In a tool mode a right press selects the block alone and leaves the tool on.
     EnterMode(EDIT_MODE_CONNECT);
     RightClick(Centre(pB));
     EXPECT_EQ(V().EditMode(), EDIT_MODE_CONNECT);
     EXPECT_TRUE(pB->m_bSelected);
-    EXPECT_EQ(V().m_bHitBlock, 1);
+    EXPECT_EQ(V().ContextMenuHits().bBlock, 1);
     EXPECT_TRUE(DiagramIsConsistent(Doc(), &V()));
 }
 

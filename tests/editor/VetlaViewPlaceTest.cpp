@@ -141,7 +141,7 @@ TEST_F(PlaceNewBlock, MemoryRefusalOfAKindWithItsOwnTextShowsBoth)
     EXPECT_EQ(Place(BT_MSGTEXT), nullptr);
     EXPECT_EQ(Messages(), (std::vector<std::u16string>{u"Insufficient Resources to create/paste the blocks.",
                                                        u"All available Message Text Blocks are in use!"}));
-    EXPECT_EQ(View().m_bMsgTextUsed[0], 0) << "a refused message text claims no number";
+    EXPECT_FALSE(View().IsMsgTextSlotUsed(0)) << "a refused message text claims no number";
 }
 
 TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
@@ -159,7 +159,7 @@ TEST_F(PlaceNewBlock, SixteenMessageTextsTakeTheLowestFreeNumbers)
     // Number 3 goes; the next text takes it again.
     Doc().m_blockList.RemoveAt(Doc().m_blockList.Find(texts[3]));
     delete texts[3];
-    View().m_bMsgTextUsed[3] = 0;
+    View().RebuildMsgTextSlots();
     CBlockObj* pBlock = PlaceAndAdd(BT_MSGTEXT);
     ASSERT_NE(pBlock, nullptr);
     EXPECT_EQ(pBlock->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);

@@ -67,10 +67,10 @@ TEST(VetlaView, CreatesBlocksForItsDocumentThroughItsSlots)
 {
     ActiveDocument active(DOC_TYPE_LAD);
     CVetlaView& view = active.View();
-    view.m_bMsgTextUsed[0] = 1;
+    view.MarkMsgTextSlot(0, true);
     std::unique_ptr<CBlockObj> pText(view.CreateBlockObject(BT_MSGTEXT));
     EXPECT_EQ(pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 1);
-    EXPECT_EQ(view.m_bMsgTextUsed[1], 1);
+    EXPECT_TRUE(view.IsMsgTextSlotUsed(1));
     EXPECT_EQ(pText->GetDocument(), &active.Doc());
     std::unique_ptr<CBlockObj> pGate(view.CreateBlockObject(BT_AND));
     EXPECT_EQ(pGate->m_nPinKind[BLOCK_FIRST_OUTPUT], PINKIND_NONE) << "a gate ends its rung";
@@ -90,7 +90,6 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     frame.SetSimTime(&stSet);
     frame.m_nSimRunState = SIM_RUN_SUSPENDED;
     frame.m_nSimStepState = SIM_STEP_STEPPING;
-    view.m_ptCursor = CPoint(7, 9);
     CSimContext sim = view.MakeSimContext();
     EXPECT_EQ(sim.stScan.wHour, 8);
     EXPECT_EQ(sim.stNow.wMinute, 30);
@@ -98,7 +97,6 @@ TEST(VetlaView, SimulationContextFollowsTheFrameAndTheEdit)
     EXPECT_EQ(sim.nRunState, SIM_RUN_SUSPENDED);
     EXPECT_EQ(sim.nStepState, SIM_STEP_STEPPING);
     EXPECT_TRUE(sim.bSimulating);
-    EXPECT_EQ(sim.ptCursor, CPoint(7, 9));
     EXPECT_EQ(sim.pBars, &frame);
     EXPECT_EQ(sim.pinTool, SimPinTool::None);
     view.OnSimulation();

@@ -587,7 +587,7 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     m_pText->m_strCells1[1][1] = _T("S");
     StartSimulation();
     Properties(m_pText);
-    CAllPropertySheet* pSheet = V().m_openSheets.Find(m_pText->m_nNumber);
+    CAllPropertySheet* pSheet = V().OpenSheets().Find(m_pText->m_nNumber);
     ASSERT_NE(pSheet, nullptr);
     auto* pPage = dynamic_cast<CMessageTexts*>(pSheet->m_pMainPage);
     ASSERT_NE(pPage, nullptr);
@@ -601,13 +601,13 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     m_pText->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     const int nBefore = Snapshots();
     Press(*pSheet, ID_APPLY_NOW);
-    ASSERT_EQ(V().m_openSheets.Find(m_pText->m_nNumber), pSheet);
+    ASSERT_EQ(V().OpenSheets().Find(m_pText->m_nNumber), pSheet);
     EXPECT_EQ(m_pText->m_strCells1[1][1] + m_pText->m_strCells1[1][2], CString(_T("Sx")));
     ASSERT_EQ(m_pText->m_arrWidgets1[1].GetSize(), 1);
     EXPECT_EQ(WidgetOf(m_pText->m_arrWidgets1[1], 0)->m_nBlockNumber, m_pCounter->m_nNumber);
     EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX], 3);
-    EXPECT_TRUE(V().m_bMsgTextUsed[3]);
-    EXPECT_FALSE(V().m_bMsgTextUsed[0]);
+    EXPECT_TRUE(V().IsMsgTextSlotUsed(3));
+    EXPECT_FALSE(V().IsMsgTextSlotUsed(0));
     EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX], 1);
     EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1);
     EXPECT_EQ(m_pText->m_nParam[BLOCK_PROTECTION_PARAM], 1);
@@ -616,7 +616,7 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     pPage->CheckDlgButton(IDC_MT_ACKNOWLEDGE, 0);
     TypeAt(pPage->m_grid, 1, 3, u"y");
     Press(*pSheet, IDOK);
-    EXPECT_EQ(V().m_openSheets.Find(m_pText->m_nNumber), nullptr);
+    EXPECT_EQ(V().OpenSheets().Find(m_pText->m_nNumber), nullptr);
     EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 0);
     EXPECT_EQ(m_pText->m_strCells1[1][3], CString(_T("y")));
 }

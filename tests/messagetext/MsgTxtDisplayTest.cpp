@@ -108,7 +108,7 @@ protected:
     }
     CAllDisplayMsgTxts* Sheet() const
     {
-        return static_cast<CAllDisplayMsgTxts*>(View()->m_msgTextDisplay.GetDisplay());
+        return static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     }
     CMsgTxtDisplay* ShownPage() const { return Sheet()->GetDisplayPage(Sheet()->GetActiveIndex()); }
     // Everything the page's grid writes when it is drawn, text after text.

@@ -428,17 +428,17 @@ TEST_F(SimulationPage, ApplyRenumbersTheBlockAndTitlesItsSheet)
         SCOPED_TRACE(c.nType);
         const int nOld = blocks[i]->m_nNumber;
         Properties(blocks[i]);
-        CAllPropertySheet* pSheet = V().m_openSheets.Find(nOld);
+        CAllPropertySheet* pSheet = V().OpenSheets().Find(nOld);
         ASSERT_NE(pSheet, nullptr);
         Choose(*pSheet->m_pMainPage, IDC_IO_NUMBER, c.lpszChoice);
         Press(*pSheet, ID_APPLY_NOW);
         EXPECT_EQ(blocks[i]->m_nNumber, c.nNumber);
-        EXPECT_EQ(V().m_openSheets.Find(c.nNumber), pSheet) << "the open sheet follows its block";
+        EXPECT_EQ(V().OpenSheets().Find(c.nNumber), pSheet) << "the open sheet follows its block";
         EXPECT_EQ(pSheet->GetTitle(), CString(c.lpszTitle));
         Press(*pSheet, ID_APPLY_NOW);
         EXPECT_EQ(blocks[i]->m_nNumber, c.nNumber) << "a second Apply keeps the number";
         Press(*pSheet, IDOK);
-        EXPECT_FALSE(V().m_openSheets.IsOpenFor(c.nNumber)) << "OK closed the sheet";
+        EXPECT_FALSE(V().OpenSheets().IsOpenFor(c.nNumber)) << "OK closed the sheet";
     }
 }
 

@@ -83,7 +83,7 @@ protected:
     CPropShLadIO* OpenModeless(CBlockObj* pElement)
     {
         Properties(pElement);
-        return V().m_openLadSheets.Find(pElement->m_nNumber);
+        return V().OpenLadSheets().Find(pElement->m_nNumber);
     }
 };
 
@@ -308,7 +308,7 @@ TEST_F(LadderSheet, ApplyOfSeveralOpenSheetsWritesEachItsOwnElement)
     ASSERT_NE(pSheetA, nullptr);
     ASSERT_NE(pSheetB, nullptr);
     EXPECT_EQ(OpenModeless(pFirst), pSheetA) << "one sheet per element";
-    EXPECT_EQ(V().m_openLadSheets.GetCount(), 2);
+    EXPECT_EQ(V().OpenLadSheets().GetCount(), 2);
     V().SetCurrentObjects(pSecond, nullptr, nullptr);
     ASSERT_TRUE(pSheetA->SetActivePage(2));
     CWnd& page = *pSheetA->GetPage(2);
@@ -323,7 +323,7 @@ TEST_F(LadderSheet, ApplyOfSeveralOpenSheetsWritesEachItsOwnElement)
     EXPECT_FALSE(Doc().m_mapOperandSim.Lookup(NUM_INPUT + 1, record)) << "the selected element is not the target";
     EXPECT_EQ(Text(page, IDC_SIM_MAX), CString(_T("9999")));
     Command(ID_TOOLS_SIMULATION);
-    EXPECT_EQ(V().m_openLadSheets.GetCount(), 0) << "leaving the simulation closes the ladder sheets";
+    EXPECT_EQ(V().OpenLadSheets().GetCount(), 0) << "leaving the simulation closes the ladder sheets";
 }
 
 TEST_F(LadderSheet, ADoubleClickOpensTheElementsSheetModalOrModeless)
@@ -344,7 +344,7 @@ TEST_F(LadderSheet, ADoubleClickOpensTheElementsSheetModalOrModeless)
     EXPECT_EQ(nShown, 1);
     StartSimulation();
     dblClick();
-    CPropShLadIO* pSheet = V().m_openLadSheets.Find(pCoil->m_nNumber);
+    CPropShLadIO* pSheet = V().OpenLadSheets().Find(pCoil->m_nNumber);
     ASSERT_NE(pSheet, nullptr);
     EXPECT_TRUE(pSheet->IsModeless());
     for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW})
@@ -360,7 +360,7 @@ TEST_F(LadderSheet, AnAnalogContactWithoutSourcesGetsAThousandInAutomaticRange)
     ASSERT_NE(pSheet, nullptr);
     ASSERT_EQ(pSheet->GetPageCount(), 3);
     Press(*pSheet, IDOK);
-    EXPECT_EQ(V().m_openLadSheets.GetCount(), 0);
+    EXPECT_EQ(V().OpenLadSheets().GetCount(), 0);
     OperandSimRecord record;
     ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(NUM_ANALOG_IN + 2, record));
     EXPECT_EQ(record.nMin, 0);

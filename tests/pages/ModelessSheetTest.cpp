@@ -36,12 +36,12 @@ TEST_F(ModelessSheet, OneSheetPerBlockWithItsButtonStrip)
     for (int nID : {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP})
         EXPECT_TRUE(pSheet->GetDlgItem(nID)->IsWindowVisible()) << nID;
     OpenSheet(pAnd);
-    EXPECT_EQ(V().m_openSheets.GetCount(), 1) << "a second open of the same block is ignored";
-    EXPECT_EQ(V().m_openSheets.Find(pAnd->m_nNumber), pSheet);
+    EXPECT_EQ(V().OpenSheets().GetCount(), 1) << "a second open of the same block is ignored";
+    EXPECT_EQ(V().OpenSheets().Find(pAnd->m_nNumber), pSheet);
     ASSERT_NE(OpenSheet(pOr), nullptr);
-    EXPECT_EQ(V().m_openSheets.GetCount(), 2);
+    EXPECT_EQ(V().OpenSheets().GetCount(), 2);
     Command(ID_TOOLS_SIMULATION);
-    EXPECT_TRUE(V().m_openSheets.IsEmpty()) << "leaving the simulation closes every sheet";
+    EXPECT_TRUE(V().OpenSheets().IsEmpty()) << "leaving the simulation closes every sheet";
 }
 
 TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
@@ -65,7 +65,7 @@ TEST_F(ModelessSheet, ApplyWritesTheRunningBlockByItsNumberWithOneSnapshot)
     EXPECT_FALSE(pSheet->m_pMainPage->IsModified());
     Press(*pSheet, ID_APPLY_NOW);
     EXPECT_EQ(Snapshots(), nBefore + 2) << "every Apply is a snapshot, changed or not";
-    EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_TRUE(V().OpenSheets().IsOpenFor(pAnd->m_nNumber));
 }
 
 TEST_F(ModelessSheet, ARecordWhoseBlockHasGoneIsDroppedWithoutASnapshot)
@@ -97,14 +97,14 @@ TEST_F(ModelessSheet, OkAppliesAndClosesButARefusedEntryKeepsTheSheetAndItsEdits
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("TooLongName"));
     const int nBefore = Snapshots();
     Press(*pSheet, IDOK);
-    ASSERT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    ASSERT_TRUE(V().OpenSheets().IsOpenFor(pAnd->m_nNumber));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(Text(MainPage(*pSheet), IDC_BLOCK_NAME), CString(_T("TooLongName")));
     EXPECT_EQ(Snapshots(), nBefore);
     EXPECT_TRUE(pAnd->m_strLabelSuffix.IsEmpty());
     SetText(MainPage(*pSheet), IDC_BLOCK_NAME, _T("Short"));
     Press(*pSheet, IDOK);
-    EXPECT_FALSE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_FALSE(V().OpenSheets().IsOpenFor(pAnd->m_nNumber));
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("Short")));
     EXPECT_EQ(Snapshots(), nBefore + 1);
 }
@@ -124,7 +124,7 @@ TEST_F(ModelessSheet, EscapeAndCancelCloseWithoutApplying)
         } else {
             Press(*pSheet, IDCANCEL);
         }
-        EXPECT_FALSE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+        EXPECT_FALSE(V().OpenSheets().IsOpenFor(pAnd->m_nNumber));
         EXPECT_TRUE(pAnd->m_strLabelSuffix.IsEmpty());
         EXPECT_EQ(Snapshots(), nBefore);
     }
@@ -194,10 +194,10 @@ TEST_F(ModelessSheet, ADoubleClickOpensTheSheetOfAFunctionBlockButNotOfAnInput)
         V().SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(WORD(pt.x), WORD(pt.y)));
     };
     dblClick(pIn);
-    EXPECT_TRUE(V().m_openSheets.IsEmpty());
+    EXPECT_TRUE(V().OpenSheets().IsEmpty());
     EXPECT_EQ(V().CurrentBlock(), nullptr);
     dblClick(pAnd);
-    EXPECT_TRUE(V().m_openSheets.IsOpenFor(pAnd->m_nNumber));
+    EXPECT_TRUE(V().OpenSheets().IsOpenFor(pAnd->m_nNumber));
     EXPECT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
 }
 

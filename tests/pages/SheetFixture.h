@@ -67,7 +67,7 @@ protected:
     CAllPropertySheet* OpenSheet(CBlockObj* pBlock)
     {
         Properties(pBlock);
-        return V().m_openSheets.Find(pBlock->m_nNumber);
+        return V().OpenSheets().Find(pBlock->m_nNumber);
     }
     void StartSimulation()
     {

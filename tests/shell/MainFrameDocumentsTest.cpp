@@ -31,7 +31,7 @@ public:
     ActiveFrame(const ActiveFrame&) = delete;
     ActiveFrame& operator=(const ActiveFrame&) = delete;
 
-    void Show(CVetlaDoc* pDoc) { m_view.m_pDocument = pDoc; }
+    void Show(CVetlaDoc* pDoc) { m_view.SetDocument(pDoc); }
     CMainFrame& Main() { return m_frame; }
     CVetlaView& View() { return m_view; }
 
@@ -121,19 +121,19 @@ TEST_F(MainFrameDocuments, UndoGivesTheViewTheMessageTextSlotsAndExtentOfTheRelo
     CVetlaDoc doc;
     m_frame.Show(&doc);
     doc.m_undo.SaveState(&doc);
-    CBlockObj* pText = CreateBlockForType(BT_MSGTEXT, m_frame.View().m_bMsgTextUsed, &doc);
+    CBlockObj* pText = m_frame.View().CreateBlockObject(BT_MSGTEXT);
     doc.AddBlock(pText);
-    EXPECT_EQ(m_frame.View().m_bMsgTextUsed[0], 1);
+    EXPECT_TRUE(m_frame.View().IsMsgTextSlotUsed(0));
     pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX] = 3;
     doc.m_rcExtent = CRect(0, 0, 2048, 1536);
     doc.m_undo.SaveState(&doc);
     ASSERT_TRUE(doc.m_undo.Undo());
-    EXPECT_EQ(m_frame.View().m_bMsgTextUsed[0], 0);
-    EXPECT_EQ(m_frame.View().m_bMsgTextUsed[3], 0);
+    EXPECT_FALSE(m_frame.View().IsMsgTextSlotUsed(0));
+    EXPECT_FALSE(m_frame.View().IsMsgTextSlotUsed(3));
     ASSERT_TRUE(doc.m_undo.Redo());
-    EXPECT_EQ(m_frame.View().m_bMsgTextUsed[3], 1);
-    EXPECT_EQ(m_frame.View().m_sizeTotal.cx, 2048);
-    EXPECT_EQ(m_frame.View().m_sizeTotal.cy, 1536);
+    EXPECT_TRUE(m_frame.View().IsMsgTextSlotUsed(3));
+    EXPECT_EQ(m_frame.View().GetTotalSize().cx, 2048);
+    EXPECT_EQ(m_frame.View().GetTotalSize().cy, 1536);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ public:
         AfxSetMainFrame(&m_frame);
         m_pDoc = std::make_unique<CVetlaDoc>();
         m_pDoc->m_nDocType = nDocType;
-        m_view.m_pDocument = m_pDoc.get();
+        m_view.SetDocument(m_pDoc.get());
         m_child.SetActiveView(&m_view);
         m_frame.MDIActivate(&m_child);
     }

@@ -109,7 +109,7 @@ public:
     {
         if (m_view.EditMode() == EDIT_MODE_SIMULATE)
             m_view.OnSimulation();
-        m_view.m_pDocument = nullptr;
+        m_view.SetDocument(nullptr);
         m_pDoc.reset();
         m_child.SetActiveView(nullptr);
         m_frame.MDIActivate(nullptr);
@@ -161,9 +161,9 @@ public:
 private:
     void Attach(std::unique_ptr<CVetlaDoc> pDoc)
     {
-        m_view.m_pDocument = nullptr;
+        m_view.SetDocument(nullptr);
         m_pDoc = std::move(pDoc);
-        m_view.m_pDocument = m_pDoc.get();
+        m_view.SetDocument(m_pDoc.get());
     }
 
     WORD m_wOldHardware;

@@ -51,8 +51,7 @@ inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
                             std::vector<BYTE>(pData + 1, pData + 1 + kSourceBytes));
     DiagramClipboardContents probe;
     const bool bReadable = LoadDiagramObjects(diagram, probe);
-    view.m_ptContext = CPoint(300, 300);
-    view.m_ptLastMouse = view.m_ptContext;
+    view.SetPressPoint(CPoint(300, 300));
     view.OnEditPaste();
     CClipboard::Empty();
 
