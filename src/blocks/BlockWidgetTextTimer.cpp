@@ -1,7 +1,7 @@
-// Message-text element texts of the delay timers, generators and switches (400-409), the
-// stopwatch's times and the PWM block's period: their setpoints and their running and remaining
-// times. A time is two fields "%02d:%02d" in a time base; the editor names the base in words,
-// the LCD with its unit letter. A setpoint taken from another block shows that block's number
+// Message-text element texts of the delay timers, generators and switches, the stopwatch's times
+// and the PWM block's period: their setpoints and their running and remaining times. A time is
+// two fields "%02d:%02d" in a time base; the editor names the base in words, the LCD with its
+// unit letter. A setpoint taken from another block shows that block's number
 // on the LCD and its value, split in the reference's unit, in the editor.
 #include "blocks/BlockWidgetText.h"
 
@@ -195,48 +195,75 @@ CString SwitchLeft(const WidgetTextRequest& r)
     return RemainingText(r, bOn ? OnBase(r) : OffBase(r));
 }
 
-constexpr WidgetTextRow kRows[] = {
-    {{BT_DPR, BT_DDR}, 0, RunOn},
-    {{BT_DPR, BT_DDR}, 4, T1},
-    {{BT_DPR, BT_DDR}, 5, T1},
-    {{BT_DPR, BT_DDR}, 50, LeftOn},
-    {{BT_PLR}, 0, RunOn},
-    {{BT_PLR}, 4, T1},
-    {{BT_PLR}, 5, T1},
-    {{BT_PLR}, 50, LeftOn},
-    {{BT_MPLR}, 0, RunPhase},
-    {{BT_MPLR}, 50, LeftPhase},
-    {{BT_MPLR}, 6, T1},
-    {{BT_MPLR}, 7, T2},
-    {{BT_CPG}, 0, RunOn},
-    {{BT_CPG}, 50, LeftOn},
-    {{BT_CPG}, 7, T1},
-    {{BT_RPR, BT_APG}, 0, RunPhase},
-    {{BT_RPR, BT_APG}, 50, LeftPhase},
-    {{BT_RPR, BT_APG}, 39, T2},
-    {{BT_RPR, BT_APG}, 40, T1},
-    {{BT_RG}, 10, T1},
-    {{BT_RG}, 11, T2},
-    {{BT_RG}, 50, RandomDelayText},
-    {{BT_SLS}, 0, RunOff},
-    {{BT_SLS}, 5, T2},
-    {{BT_SLS, BT_MFS}, 12, T3},
-    {{BT_SLS, BT_MFS}, 13, T4},
-    {{BT_SLS}, 50, LeftOff},
-    {{BT_MFS}, 0, SwitchRun},
-    {{BT_MFS}, 14, T1},
-    {{BT_MFS}, 41, T2},
-    {{BT_MFS}, 50, SwitchLeft},
-    {{BT_SW}, 81, StopwatchTime},
-    {{BT_SW}, 82, StopwatchTime},
-    {{BT_SW}, 83, StopwatchTime},
-    // The PWM block's period is a time setpoint like a timer's ON time.
-    {{BT_PWM}, 116, T1},
+// The on-delay, the off-delay and the wiping relay.
+constexpr WidgetTextRow kDelay[] = {
+    {0, RunOn},
+    {4, T1},
+    {5, T1},
+    {50, LeftOn},
+};
+
+constexpr WidgetTextRow kOnOffDelay[] = {
+    {0, RunPhase},
+    {50, LeftPhase},
+    {6, T1},
+    {7, T2},
+};
+
+constexpr WidgetTextRow kClockPulse[] = {
+    {0, RunOn},
+    {50, LeftOn},
+    {7, T1},
+};
+
+// The wiping relay with pulse output and the asynchronous pulse generator.
+constexpr WidgetTextRow kPulsePair[] = {
+    {0, RunPhase},
+    {50, LeftPhase},
+    {39, T2},
+    {40, T1},
+};
+
+constexpr WidgetTextRow kRandom[] = {
+    {10, T1},
+    {11, T2},
+    {50, RandomDelayText},
+};
+
+constexpr WidgetTextRow kStairway[] = {
+    {0, RunOff},
+    {5, T2},
+    {12, T3},
+    {13, T4},
+    {50, LeftOff},
+};
+
+constexpr WidgetTextRow kMultipleFunction[] = {
+    {0, SwitchRun},
+    {14, T1},
+    {41, T2},
+    {12, T3},
+    {13, T4},
+    {50, SwitchLeft},
 };
 
 }  // namespace
 
-std::span<const WidgetTextRow> TimerWidgetTextRows()
+CString WidgetStopwatchTime(const WidgetTextRequest& req)
 {
-    return kRows;
+    return StopwatchTime(req);
 }
+
+// The PWM block's period is a time setpoint like a timer's ON time.
+CString WidgetOnTimeSetpoint(const WidgetTextRequest& req)
+{
+    return T1(req);
+}
+
+std::span<const WidgetTextRow> DelayWidgetTexts() { return kDelay; }
+std::span<const WidgetTextRow> OnOffDelayWidgetTexts() { return kOnOffDelay; }
+std::span<const WidgetTextRow> ClockPulseWidgetTexts() { return kClockPulse; }
+std::span<const WidgetTextRow> PulsePairWidgetTexts() { return kPulsePair; }
+std::span<const WidgetTextRow> RandomWidgetTexts() { return kRandom; }
+std::span<const WidgetTextRow> StairwayWidgetTexts() { return kStairway; }
+std::span<const WidgetTextRow> MultipleFunctionWidgetTexts() { return kMultipleFunction; }
