@@ -908,7 +908,7 @@ constexpr BlockTypeRow kRows[] = {
      .references = {0, 4}, .wiring = {1, {2, 2, 2, 2}, 3, 3}, .nFlags = BTF_RUN_TIME_VALUE | BTF_MESSAGE_TEXT_VALUE,
      .image = {0x4940, ImageFamily::Math, 12, 12}, .loggable = kLogLog,
      .inPlace = {InPlaceRules::Logarithm, kOfferLog},
-     .widgetTexts = MathWidgetTexts,
+     .widgetTexts = LogarithmWidgetTexts,
      .typeBox = Label(u"LOG", Sans(12, 5, FW_NORMAL))},
     {.nType = BT_SQRT, .family = BlockFamily::Function, .cls = CLASS(CBlockSQRT),
      .pins = {2, 1, {KA, KP, K0, K0}, KA}, .texts = {551, 551, {AX, PAR, 0, 0}, OUT}, .caption = {u"[Square root]"},

@@ -74,6 +74,7 @@ std::span<const WidgetTextRow> ArrayMaxMinWidgetTexts();
 std::span<const WidgetTextRow> AcMaxMinWidgetTexts();
 std::span<const WidgetTextRow> WordParamWidgetTexts();
 std::span<const WidgetTextRow> MathWidgetTexts();
+std::span<const WidgetTextRow> LogarithmWidgetTexts();
 std::span<const WidgetTextRow> EncoderWidgetTexts();
 std::span<const WidgetTextRow> SteppingMotorWidgetTexts();
 std::span<const WidgetTextRow> EdgeSteppingMotorWidgetTexts();

@@ -5,7 +5,6 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockRelay.h"
-#include "blocks/BlockTypes.h"
 
 #include <algorithm>
 

@@ -6,7 +6,6 @@
 #include "blocks/BlockClock.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "platform/core/Runtime.h"

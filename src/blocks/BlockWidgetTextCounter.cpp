@@ -3,7 +3,6 @@
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockCounter.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
 
 #include <limits>

@@ -8,7 +8,6 @@
 #include "blocks/BlockFunction.h"
 #include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "blocks/BlockWordValue.h"
 #include "blocks/ValueBox.h"
@@ -39,15 +38,12 @@ int InputWordOf(const WidgetTextRequest& r, int nPin)
     return r.bSimulating ? InputWord(r.block, nPin) : WrapWord(r.block.m_nEditorInput[nPin]);
 }
 
-// The binary-code block reads BCD, shown in hexadecimal.
-CString InputText(const WidgetTextRequest& r, int nPin)
-{
-    const int nWord = InputWordOf(r, nPin);
-    return r.block.m_nType == BT_BIN ? WidgetHexWord(nWord) : WidgetDecimal(nWord);
-}
+template <int nPin>
+CString Input(const WidgetTextRequest& r) { return WidgetDecimal(InputWordOf(r, nPin)); }
 
-CString InputA(const WidgetTextRequest& r) { return InputText(r, 0); }
-CString InputB(const WidgetTextRequest& r) { return InputText(r, 1); }
+// The binary-code block reads BCD, shown in hexadecimal.
+template <int nPin>
+CString BcdInput(const WidgetTextRequest& r) { return WidgetHexWord(InputWordOf(r, nPin)); }
 
 int CurrentValue(const WidgetTextRequest& r)
 {
@@ -79,13 +75,15 @@ CString BaseOfLogarithm(int nBase)
     return nBase == 0 ? CString(_T("e")) : nBase == 1 ? CString(_T("2")) : CString(_T("10"));
 }
 
-// The logarithm names its base; the fixed-point blocks count decimal places.
-CString Base10(const WidgetTextRequest& r)
+CString BaseText(const WidgetTextRequest& r, CString (*pFormat)(int nValue))
 {
-    const auto pFormat = r.block.m_nType == BT_LOG ? BaseOfLogarithm : WidgetDecimal;
     return WidgetParamText(r, 0, r.block.m_nParam[LOG_BASE_PARAM], -kWordLimit, kWordLimit,
                            pFormat);
 }
+
+// The logarithm names its base; the fixed-point blocks count decimal places.
+CString LogarithmBase(const WidgetTextRequest& r) { return BaseText(r, BaseOfLogarithm); }
+CString Base10(const WidgetTextRequest& r) { return BaseText(r, WidgetDecimal); }
 
 CString Amplification(const WidgetTextRequest& r)
 {
@@ -142,8 +140,12 @@ CString Cycle(const WidgetTextRequest& r)
 // Every word, math and special block shows its input words and, but for the BCD converter and
 // the segment decoder, its value as a number.
 constexpr WidgetTextRow kInputs[] = {
-    {89, InputA},
-    {90, InputB},
+    {89, Input<0>},
+    {90, Input<1>},
+};
+constexpr WidgetTextRow kBcdInputs[] = {
+    {89, BcdInput<0>},
+    {90, BcdInput<1>},
 };
 constexpr WidgetTextRow kValue[] = {{114, Value}};
 constexpr WidgetTextRow kHexValue[] = {{114, ValueHexWord}};
@@ -164,6 +166,10 @@ constexpr WidgetTextRow kMathOwn[] = {
     {122, Base10},
     {123, Amplification},
 };
+constexpr WidgetTextRow kLogarithmOwn[] = {
+    {122, LogarithmBase},
+    {123, Amplification},
+};
 constexpr WidgetTextRow kEncoderOwn[] = {
     {144, Value},
     {140, EncoderStart},
@@ -179,7 +185,7 @@ constexpr WidgetTextRow kBit[] = {{124, Param9<0, 15>}};
 constexpr WidgetTextRow kCycle[] = {{128, Cycle}};
 constexpr WidgetTextRow kChecksum[] = {{129, ValueHexWord}};
 
-constexpr auto kBin = JoinWidgetTexts(kInputs, kValue);
+constexpr auto kBin = JoinWidgetTexts(kBcdInputs, kValue);
 constexpr auto kBcd = JoinWidgetTexts(kInputs, kHexValue);
 constexpr auto kShift = JoinWidgetTexts(kInputs, kValue, kShiftCounts);
 constexpr auto kMasking = JoinWidgetTexts(kInputs, kValue, kMask);
@@ -187,6 +193,7 @@ constexpr auto kArrayMaxMin = JoinWidgetTexts(kInputs, kValue, kMode, kArrayCoun
 constexpr auto kAcMaxMin = JoinWidgetTexts(kInputs, kValue, kMode);
 constexpr auto kWordParam = JoinWidgetTexts(kInputs, kValue, kParam);
 constexpr auto kMath = JoinWidgetTexts(kInputs, kValue, kMathOwn);
+constexpr auto kLogarithm = JoinWidgetTexts(kInputs, kValue, kLogarithmOwn);
 constexpr auto kEncoder = JoinWidgetTexts(kInputs, kValue, kParam, kEncoderOwn);
 constexpr auto kSteppingMotor = JoinWidgetTexts(kInputs, kValue, kParam, kSteps);
 constexpr auto kEdgeSteppingMotor = JoinWidgetTexts(kInputs, kValue, kParam, kSteps, kStepLength);
@@ -207,6 +214,7 @@ std::span<const WidgetTextRow> ArrayMaxMinWidgetTexts() { return kArrayMaxMin; }
 std::span<const WidgetTextRow> AcMaxMinWidgetTexts() { return kAcMaxMin; }
 std::span<const WidgetTextRow> WordParamWidgetTexts() { return kWordParam; }
 std::span<const WidgetTextRow> MathWidgetTexts() { return kMath; }
+std::span<const WidgetTextRow> LogarithmWidgetTexts() { return kLogarithm; }
 std::span<const WidgetTextRow> EncoderWidgetTexts() { return kEncoder; }
 std::span<const WidgetTextRow> SteppingMotorWidgetTexts() { return kSteppingMotor; }
 std::span<const WidgetTextRow> EdgeSteppingMotorWidgetTexts() { return kEdgeSteppingMotor; }
