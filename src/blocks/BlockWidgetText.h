@@ -37,7 +37,8 @@ struct WidgetTextRow {
 std::span<const WidgetTextRow> DelayWidgetTexts();
 std::span<const WidgetTextRow> OnOffDelayWidgetTexts();
 std::span<const WidgetTextRow> ClockPulseWidgetTexts();
-std::span<const WidgetTextRow> PulsePairWidgetTexts();
+std::span<const WidgetTextRow> PulseRelayWidgetTexts();
+std::span<const WidgetTextRow> PulseGeneratorWidgetTexts();
 std::span<const WidgetTextRow> RandomWidgetTexts();
 std::span<const WidgetTextRow> StairwayWidgetTexts();
 std::span<const WidgetTextRow> MultipleFunctionWidgetTexts();
