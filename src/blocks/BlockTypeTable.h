@@ -16,6 +16,7 @@
 #include <vector>
 
 class CBlockObj;
+struct WidgetTextRow;
 
 // What a type is, as the numbering, the paste and the drawing sort blocks.
 enum class BlockFamily : BYTE {
@@ -342,7 +343,11 @@ struct BlockTypeRow {
     // keep), as parameter-name ids (g_arrParameterNames) in list order; empty: none.
     std::span<const int> loggable;
     // What the in-place parameter editor offers of a block of the type; no offers: nothing.
-    InPlaceEditing inPlace;    // What the type box of a message-text element that reads a block of the type shows.
+    InPlaceEditing inPlace;
+    // The texts message-text elements show for the parameters of a block of the type
+    // (blocks/BlockWidgetText.h); null: none.
+    std::span<const WidgetTextRow> (*widgetTexts)() = nullptr;
+    // What the type box of a message-text element that reads a block of the type shows.
     TypeBoxLabel typeBox;
 };
 

@@ -6,13 +6,13 @@
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWordValue.h"
 #include "blocks/SimContext.h"
 #include "blocks/Widget.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 namespace {
 
@@ -70,15 +70,13 @@ void CBlockObj::GetWidgetValueText(const CSimContext* pSim, CString* pOut, int n
 
 const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId)
 {
-    for (auto rows : {TimerWidgetTextRows(), ClockWidgetTextRows(), CounterWidgetTextRows(),
-                      AnalogWidgetTextRows(), WordWidgetTextRows()}) {
-        const auto it = std::find_if(rows.begin(), rows.end(), [&](const WidgetTextRow& row) {
-            return row.nParamId == nParamId && ListsType(row.types, nType);
-        });
-        if (it != rows.end())
-            return &*it;
-    }
-    return nullptr;
+    const BlockTypeRow* pType = FindBlockType(nType);
+    if (!pType || !pType->widgetTexts)
+        return nullptr;
+    const auto rows = pType->widgetTexts();
+    const auto it = std::find_if(rows.begin(), rows.end(),
+                                 [&](const WidgetTextRow& row) { return row.nParamId == nParamId; });
+    return it != rows.end() ? &*it : nullptr;
 }
 
 CString WidgetBlockNumber(const CBlockObj& block)

@@ -1,14 +1,16 @@
 // The texts that message-text elements show for a block's parameters and values: the editor's
 // text (long time-base words, placeholders of the graphic elements) and the simulated LCD's text
 // (short unit letters, "B" numbers for parameters taken from another block). The families keep
-// their texts in tables of their own (BlockWidgetText*.cpp); CBlockObj::GetWidgetText and
-// CBlockObj::GetWidgetValueText look the block's type and parameter id up in them.
+// their texts in lists of their own (BlockWidgetText*.cpp), which the block-type rows name;
+// CBlockObj::GetWidgetText and CBlockObj::GetWidgetValueText look the parameter id up in the
+// list of the block's row.
 #pragma once
 
-#include "blocks/TypeCodeList.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <array>
+#include <cstddef>
 #include <span>
 
 class CBlockObj;
@@ -24,24 +26,87 @@ struct WidgetTextRequest {
     BOOL bSimulating; // the view runs a simulation
 };
 
-// The text of one parameter id of the block types a row lists.
+// The text of one parameter id. A type's row in the block-type table names the function that
+// gives its list (widgetTexts); types that show the same texts share one list.
 struct WidgetTextRow {
-    TypeCodeList types;
-    int nParamId;
-    CString (*pText)(const WidgetTextRequest& req);
+    int nParamId = 0;
+    CString (*pText)(const WidgetTextRequest& req) = nullptr;
 };
 
-// Each family's rows.
-std::span<const WidgetTextRow> TimerWidgetTextRows();
-std::span<const WidgetTextRow> ClockWidgetTextRows();
-std::span<const WidgetTextRow> CounterWidgetTextRows();
-std::span<const WidgetTextRow> AnalogWidgetTextRows();
-std::span<const WidgetTextRow> WordWidgetTextRows();
+// The lists, by the family file that keeps them.
+std::span<const WidgetTextRow> DelayWidgetTexts();
+std::span<const WidgetTextRow> OnOffDelayWidgetTexts();
+std::span<const WidgetTextRow> ClockPulseWidgetTexts();
+std::span<const WidgetTextRow> PulseRelayWidgetTexts();
+std::span<const WidgetTextRow> PulseGeneratorWidgetTexts();
+std::span<const WidgetTextRow> RandomWidgetTexts();
+std::span<const WidgetTextRow> StairwayWidgetTexts();
+std::span<const WidgetTextRow> MultipleFunctionWidgetTexts();
 
-// The first row for a type and id in any family, null when none lists them.
+std::span<const WidgetTextRow> WeeklyTimerWidgetTexts();
+std::span<const WidgetTextRow> YearlyTimerWidgetTexts();
+std::span<const WidgetTextRow> AstroClockWidgetTexts();
+std::span<const WidgetTextRow> StopwatchWidgetTexts();
+std::span<const WidgetTextRow> MessageTextWidgetTexts();
+
+std::span<const WidgetTextRow> CounterWidgetTexts();
+std::span<const WidgetTextRow> HoursCounterWidgetTexts();
+std::span<const WidgetTextRow> ThresholdTriggerWidgetTexts();
+
+std::span<const WidgetTextRow> ComparingWidgetTexts();
+std::span<const WidgetTextRow> AnalogWatchdogWidgetTexts();
+std::span<const WidgetTextRow> DifferentialTriggerWidgetTexts();
+std::span<const WidgetTextRow> AnalogOperandWidgetTexts();
+std::span<const WidgetTextRow> AnalogRampWidgetTexts();
+std::span<const WidgetTextRow> PiControllerWidgetTexts();
+std::span<const WidgetTextRow> PwmWidgetTexts();
+std::span<const WidgetTextRow> AnalogFilterWidgetTexts();
+std::span<const WidgetTextRow> MaxMinWidgetTexts();
+std::span<const WidgetTextRow> AverageWidgetTexts();
+std::span<const WidgetTextRow> MathErrorWidgetTexts();
+std::span<const WidgetTextRow> AnalogInputWidgetTexts();
+std::span<const WidgetTextRow> AnalogFlagWidgetTexts();
+
+std::span<const WidgetTextRow> BinWidgetTexts();
+std::span<const WidgetTextRow> BcdWidgetTexts();
+std::span<const WidgetTextRow> ShiftWidgetTexts();
+std::span<const WidgetTextRow> MaskWidgetTexts();
+std::span<const WidgetTextRow> ArrayMaxMinWidgetTexts();
+std::span<const WidgetTextRow> AcMaxMinWidgetTexts();
+std::span<const WidgetTextRow> WordParamWidgetTexts();
+std::span<const WidgetTextRow> MathWidgetTexts();
+std::span<const WidgetTextRow> LogarithmWidgetTexts();
+std::span<const WidgetTextRow> EncoderWidgetTexts();
+std::span<const WidgetTextRow> SteppingMotorWidgetTexts();
+std::span<const WidgetTextRow> EdgeSteppingMotorWidgetTexts();
+std::span<const WidgetTextRow> PulseTrainWidgetTexts();
+std::span<const WidgetTextRow> EdgePulseTrainWidgetTexts();
+std::span<const WidgetTextRow> SegmentWidgetTexts();
+std::span<const WidgetTextRow> WordToBitWidgetTexts();
+std::span<const WidgetTextRow> UpDownCycleWidgetTexts();
+std::span<const WidgetTextRow> CrcWidgetTexts();
+
+// The row of a type and id in the type's list, null when it has none.
 const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId);
 
 // Helpers shared by the families.
+
+// One list of the rows of several, for types that share part of their texts.
+template <std::size_t... Counts>
+constexpr auto JoinWidgetTexts(const WidgetTextRow (&... lists)[Counts])
+{
+    std::array<WidgetTextRow, (Counts + ...)> joined{};
+    std::size_t nAt = 0;
+    for (std::span<const WidgetTextRow> list : {std::span<const WidgetTextRow>(lists)...}) {
+        for (const WidgetTextRow& row : list)
+            joined[nAt++] = row;
+    }
+    return joined;
+}
+
+// Times the timer family gives the stopwatch and the PWM block (its period).
+CString WidgetStopwatchTime(const WidgetTextRequest& req);
+CString WidgetOnTimeSetpoint(const WidgetTextRequest& req);
 
 template <class... Args>
 CString WidgetFormat(LPCTSTR pszFormat, const Args&... args)

@@ -1,11 +1,10 @@
-// Message-text element texts of the analog blocks (803-823) and of the analog input and flag
-// values (608, 610). Analog values are shown with the block's decimal places: the stored
+// Message-text element texts of the analog blocks and of the analog input and flag values.
+// Analog values are shown with the block's decimal places: the stored
 // integer divided by 10 to the power m_nDecimals.
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockRelay.h"
-#include "blocks/BlockTypes.h"
 
 #include <algorithm>
 
@@ -188,74 +187,129 @@ CString IOValue(const WidgetTextRequest& r)
 
 using A = CBlockAnalog;
 
-// The comparator-like blocks.
-constexpr TypeCodeList kComparingTypes = {BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_AWDOG, BT_ADTRG};
-
-// Earlier rows win: the watchdog's and the differential trigger's own meanings come before the
-// rows that the comparator-like blocks share.
-constexpr WidgetTextRow kRows[] = {
-    {{BT_AWDOG}, 31, Threshold<&A::m_nThreshold2, 1>},
-    {{BT_AWDOG}, 68, Threshold<&A::m_nThreshold1, 0>},
-    {{BT_AWDOG}, 69, Threshold<&A::m_nThreshold2, 1>},
-    {{BT_AWDOG}, 32, Field<&A::m_nRefValue>},
-    {{BT_ADTRG}, 24, Field<&A::m_nThreshold1>},
-    {{BT_ADTRG}, 31, Field<&A::m_nThreshold2>},
-    {{BT_ADTRG}, 25, DifferentialOff},
-    {kComparingTypes, 24, Threshold<&A::m_nThreshold1, 0>},
-    {kComparingTypes, 25, Threshold<&A::m_nThreshold2, 1>},
-    {kComparingTypes, 26, Gain},
-    {kComparingTypes, 27, Offset},
-    {kComparingTypes, 28, Field<&A::m_nAx>},
-    {kComparingTypes, 29, Field<&A::m_nAy>},
-    {kComparingTypes, 30, Field<&A::m_nValue>},
-    {{BT_AMATH, BT_AMUX}, 70, Whole<&A::m_nValue>},
-    {{BT_AMATH, BT_AMUX}, 71, Operand<0>},
-    {{BT_AMATH, BT_AMUX}, 72, Operand<1>},
-    {{BT_AMATH, BT_AMUX}, 73, Operand<2>},
-    {{BT_AMATH, BT_AMUX}, 74, Operand<3>},
-    {{BT_AMATH, BT_AMUX}, 84, Operand<0>},
-    {{BT_AMATH, BT_AMUX}, 85, Operand<1>},
-    {{BT_AMATH, BT_AMUX}, 86, Operand<2>},
-    {{BT_AMATH, BT_AMUX}, 87, Operand<3>},
-    {{BT_ARAMP, BT_PI, BT_PWM}, 26, Gain},
-    {{BT_ARAMP, BT_PI, BT_PWM}, 27, Offset},
-    {{BT_ARAMP}, 102, Field<&A::m_nValue>},
-    {{BT_ARAMP}, 103, Threshold<&A::m_nThreshold1, 0>},
-    {{BT_ARAMP}, 104, Threshold<&A::m_nThreshold2, 1>},
-    {{BT_ARAMP}, 105, RampMaximum},
-    {{BT_ARAMP}, 106, RampStartStop},
-    {{BT_ARAMP}, 107, RampSpeed},
-    {{BT_PI}, 108, Field<&A::m_nRangeMin>},
-    {{BT_PI}, 109, Field<&A::m_nRangeMax>},
-    {{BT_PI}, 110, Threshold<&A::m_nThreshold1, 0>},
-    {{BT_PI}, 111, ControllerAmplification},
-    {{BT_PI}, 112, IntegrationTime},
-    {{BT_PI}, 113, ManualOutput},
-    {{BT_PI}, 114, Field<&A::m_nValue>},
-    {{BT_PI}, 115, Field<&A::m_nAx>},
-    {{BT_PWM}, 117, Field<&A::m_nAx>},
-    {{BT_AFILTER}, 88, SampleCount},
-    {{BT_AFILTER, BT_MAXMIN}, 89, Whole<&A::m_nAx>},
-    {{BT_AFILTER, BT_MAXMIN}, 98, Whole<&A::m_nValue>},
-    {{BT_MAXMIN}, 95, Mode},
-    // Max/Min keeps its minimum and maximum in the analog base's second input and captured
-    // reference fields.
-    {{BT_MAXMIN}, 96, Whole<&A::m_nAy>},
-    {{BT_MAXMIN}, 97, Whole<&A::m_nRefValue>},
-    {{BT_AVGVAL}, 91, SamplingTime},
-    {{BT_AVGVAL}, 92, AverageSamples},
-    {{BT_AVGVAL}, 93, Whole<&A::m_nAx>},
-    {{BT_AVGVAL}, 94, Whole<&A::m_nValue>},
-    {{BT_MATHERR}, 99, WatchedBlock},
-    {{BT_MATHERR}, 100, DetectsOverflow},
-    {{BT_MATHERR}, 101, DetectsZeroDivision},
-    {{BT_ANALOG_IN}, 131, IOValue},
-    {{BT_ANALOG_FLAG}, 137, IOValue},
+// The comparator-like blocks' thresholds, and their gain, offset, inputs and value.
+constexpr WidgetTextRow kComparingLimits[] = {
+    {24, Threshold<&A::m_nThreshold1, 0>},
+    {25, Threshold<&A::m_nThreshold2, 1>},
 };
+
+constexpr WidgetTextRow kComparingScaled[] = {
+    {26, Gain},
+    {27, Offset},
+    {28, Field<&A::m_nAx>},
+    {29, Field<&A::m_nAy>},
+    {30, Field<&A::m_nValue>},
+};
+
+// The analog comparator, threshold trigger and amplifier.
+constexpr auto kComparing = JoinWidgetTexts(kComparingLimits, kComparingScaled);
+
+constexpr WidgetTextRow kWatchdogOwn[] = {
+    {31, Threshold<&A::m_nThreshold2, 1>},
+    {68, Threshold<&A::m_nThreshold1, 0>},
+    {69, Threshold<&A::m_nThreshold2, 1>},
+    {32, Field<&A::m_nRefValue>},
+};
+constexpr auto kWatchdog = JoinWidgetTexts(kWatchdogOwn, kComparingLimits, kComparingScaled);
+
+// The differential trigger reads its thresholds as they stand.
+constexpr WidgetTextRow kDifferentialOwn[] = {
+    {24, Field<&A::m_nThreshold1>},
+    {31, Field<&A::m_nThreshold2>},
+    {25, DifferentialOff},
+};
+constexpr auto kDifferential = JoinWidgetTexts(kDifferentialOwn, kComparingScaled);
+
+// The analog math and the analog multiplexer.
+constexpr WidgetTextRow kOperands[] = {
+    {70, Whole<&A::m_nValue>},
+    {71, Operand<0>},
+    {72, Operand<1>},
+    {73, Operand<2>},
+    {74, Operand<3>},
+    {84, Operand<0>},
+    {85, Operand<1>},
+    {86, Operand<2>},
+    {87, Operand<3>},
+};
+
+constexpr WidgetTextRow kGainOffset[] = {
+    {26, Gain},
+    {27, Offset},
+};
+
+constexpr WidgetTextRow kRampOwn[] = {
+    {102, Field<&A::m_nValue>},
+    {103, Threshold<&A::m_nThreshold1, 0>},
+    {104, Threshold<&A::m_nThreshold2, 1>},
+    {105, RampMaximum},
+    {106, RampStartStop},
+    {107, RampSpeed},
+};
+constexpr auto kRamp = JoinWidgetTexts(kGainOffset, kRampOwn);
+
+constexpr WidgetTextRow kPiOwn[] = {
+    {108, Field<&A::m_nRangeMin>},
+    {109, Field<&A::m_nRangeMax>},
+    {110, Threshold<&A::m_nThreshold1, 0>},
+    {111, ControllerAmplification},
+    {112, IntegrationTime},
+    {113, ManualOutput},
+    {114, Field<&A::m_nValue>},
+    {115, Field<&A::m_nAx>},
+};
+constexpr auto kPi = JoinWidgetTexts(kGainOffset, kPiOwn);
+
+constexpr WidgetTextRow kPwmOwn[] = {
+    {117, Field<&A::m_nAx>},
+    {116, WidgetOnTimeSetpoint},
+};
+constexpr auto kPwm = JoinWidgetTexts(kGainOffset, kPwmOwn);
+
+constexpr WidgetTextRow kFilter[] = {
+    {88, SampleCount},
+    {89, Whole<&A::m_nAx>},
+    {98, Whole<&A::m_nValue>},
+};
+
+// Max/Min keeps its minimum and maximum in the analog base's second input and captured
+// reference fields.
+constexpr WidgetTextRow kMaxMin[] = {
+    {89, Whole<&A::m_nAx>},
+    {98, Whole<&A::m_nValue>},
+    {95, Mode},
+    {96, Whole<&A::m_nAy>},
+    {97, Whole<&A::m_nRefValue>},
+};
+
+constexpr WidgetTextRow kAverage[] = {
+    {91, SamplingTime},
+    {92, AverageSamples},
+    {93, Whole<&A::m_nAx>},
+    {94, Whole<&A::m_nValue>},
+};
+
+constexpr WidgetTextRow kMathError[] = {
+    {99, WatchedBlock},
+    {100, DetectsOverflow},
+    {101, DetectsZeroDivision},
+};
+
+constexpr WidgetTextRow kAnalogInput[] = {{131, IOValue}};
+constexpr WidgetTextRow kAnalogFlag[] = {{137, IOValue}};
 
 }  // namespace
 
-std::span<const WidgetTextRow> AnalogWidgetTextRows()
-{
-    return kRows;
-}
+std::span<const WidgetTextRow> ComparingWidgetTexts() { return kComparing; }
+std::span<const WidgetTextRow> AnalogWatchdogWidgetTexts() { return kWatchdog; }
+std::span<const WidgetTextRow> DifferentialTriggerWidgetTexts() { return kDifferential; }
+std::span<const WidgetTextRow> AnalogOperandWidgetTexts() { return kOperands; }
+std::span<const WidgetTextRow> AnalogRampWidgetTexts() { return kRamp; }
+std::span<const WidgetTextRow> PiControllerWidgetTexts() { return kPi; }
+std::span<const WidgetTextRow> PwmWidgetTexts() { return kPwm; }
+std::span<const WidgetTextRow> AnalogFilterWidgetTexts() { return kFilter; }
+std::span<const WidgetTextRow> MaxMinWidgetTexts() { return kMaxMin; }
+std::span<const WidgetTextRow> AverageWidgetTexts() { return kAverage; }
+std::span<const WidgetTextRow> MathErrorWidgetTexts() { return kMathError; }
+std::span<const WidgetTextRow> AnalogInputWidgetTexts() { return kAnalogInput; }
+std::span<const WidgetTextRow> AnalogFlagWidgetTexts() { return kAnalogFlag; }

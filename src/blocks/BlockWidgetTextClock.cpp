@@ -1,12 +1,11 @@
 // Message-text element texts of the clock blocks (weekly and yearly timer, astronomical clock,
-// stopwatch, 410-413) and of the message-text block's own time and date fields (810). The
-// current time comes from the simulated clock while a simulation runs, else from the PC.
+// stopwatch) and of the message-text block's own time and date fields. The current time comes
+// from the simulated clock while a simulation runs, else from the PC.
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockClock.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
 #include "platform/core/Runtime.h"
@@ -185,33 +184,49 @@ CString EnableText(const WidgetTextRequest& req, int nField)
 CString EnableTime(const WidgetTextRequest& r) { return EnableText(r, 0); }
 CString EnableDate(const WidgetTextRequest& r) { return EnableText(r, 1); }
 
-constexpr WidgetTextRow kRows[] = {
-    {{BT_WT}, 15, WeekdaysText},
-    {{BT_WT}, 44, WeekdaysText},
-    {{BT_WT}, 47, WeekdaysText},
-    {{BT_WT}, 42, CamOn},
-    {{BT_WT}, 45, CamOn},
-    {{BT_WT}, 48, CamOn},
-    {{BT_WT}, 43, CamOff},
-    {{BT_WT}, 46, CamOff},
-    {{BT_WT}, 49, CamOff},
-    {{BT_YT}, 35, OnDate},
-    {{BT_YT}, 36, OffDate},
-    {{BT_AC}, 75, Longitude},
-    {{BT_AC}, 76, Latitude},
-    {{BT_AC}, 77, TimeZone},
-    {{BT_AC}, 78, SunTime},
-    {{BT_AC}, 79, SunTime},
-    {{BT_SW}, 80, StopwatchBase},
-    {{BT_MSGTEXT}, 34, CurrentTimeText},
-    {{BT_MSGTEXT}, 1, CurrentDateText},
-    {{BT_MSGTEXT}, 2, EnableTime},
-    {{BT_MSGTEXT}, 3, EnableDate},
+constexpr WidgetTextRow kWeekly[] = {
+    {15, WeekdaysText},
+    {44, WeekdaysText},
+    {47, WeekdaysText},
+    {42, CamOn},
+    {45, CamOn},
+    {48, CamOn},
+    {43, CamOff},
+    {46, CamOff},
+    {49, CamOff},
+};
+
+constexpr WidgetTextRow kYearly[] = {
+    {35, OnDate},
+    {36, OffDate},
+};
+
+constexpr WidgetTextRow kAstro[] = {
+    {75, Longitude},
+    {76, Latitude},
+    {77, TimeZone},
+    {78, SunTime},
+    {79, SunTime},
+};
+
+constexpr WidgetTextRow kStopwatch[] = {
+    {80, StopwatchBase},
+    {81, WidgetStopwatchTime},
+    {82, WidgetStopwatchTime},
+    {83, WidgetStopwatchTime},
+};
+
+constexpr WidgetTextRow kMessage[] = {
+    {34, CurrentTimeText},
+    {1, CurrentDateText},
+    {2, EnableTime},
+    {3, EnableDate},
 };
 
 }  // namespace
 
-std::span<const WidgetTextRow> ClockWidgetTextRows()
-{
-    return kRows;
-}
+std::span<const WidgetTextRow> WeeklyTimerWidgetTexts() { return kWeekly; }
+std::span<const WidgetTextRow> YearlyTimerWidgetTexts() { return kYearly; }
+std::span<const WidgetTextRow> AstroClockWidgetTexts() { return kAstro; }
+std::span<const WidgetTextRow> StopwatchWidgetTexts() { return kStopwatch; }
+std::span<const WidgetTextRow> MessageTextWidgetTexts() { return kMessage; }

@@ -1,9 +1,8 @@
-// Message-text element texts of the counting blocks: the up/down counter (800), the hours
-// counter (801) and the threshold trigger (802).
+// Message-text element texts of the counting blocks: the up/down counter, the hours counter and
+// the threshold trigger.
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockCounter.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/ValueBox.h"
 
 #include <limits>
@@ -123,26 +122,31 @@ CString GateTime(const WidgetTextRequest& r)
     return WidgetFormat(_T("%02d:%02d %s"), nSec, nHund, WidgetEditorBaseWord(2));
 }
 
-constexpr WidgetTextRow kRows[] = {
-    {{BT_COUNTER}, 16, Count},
-    {{BT_COUNTER}, 17, OnThreshold},
-    {{BT_COUNTER}, 18, OffThreshold},
-    {{BT_COUNTER}, 64, StartValue},
-    {{BT_HCOUNTER}, 19, IntervalHours},
-    {{BT_HCOUNTER}, 20, ToGoHours},
-    {{BT_HCOUNTER}, 21, TotalHours},
-    {{BT_HCOUNTER}, 65, IntervalHM},
-    {{BT_HCOUNTER}, 66, ToGoHM},
-    {{BT_HCOUNTER}, 67, TotalHM},
-    {{BT_THTRG}, 22, Frequency},
-    {{BT_THTRG}, 37, TriggerOn},
-    {{BT_THTRG}, 38, TriggerOff},
-    {{BT_THTRG}, 23, GateTime},
+constexpr WidgetTextRow kCounter[] = {
+    {16, Count},
+    {17, OnThreshold},
+    {18, OffThreshold},
+    {64, StartValue},
+};
+
+constexpr WidgetTextRow kHoursCounter[] = {
+    {19, IntervalHours},
+    {20, ToGoHours},
+    {21, TotalHours},
+    {65, IntervalHM},
+    {66, ToGoHM},
+    {67, TotalHM},
+};
+
+constexpr WidgetTextRow kThresholdTrigger[] = {
+    {22, Frequency},
+    {37, TriggerOn},
+    {38, TriggerOff},
+    {23, GateTime},
 };
 
 }  // namespace
 
-std::span<const WidgetTextRow> CounterWidgetTextRows()
-{
-    return kRows;
-}
+std::span<const WidgetTextRow> CounterWidgetTexts() { return kCounter; }
+std::span<const WidgetTextRow> HoursCounterWidgetTexts() { return kHoursCounter; }
+std::span<const WidgetTextRow> ThresholdTriggerWidgetTexts() { return kThresholdTrigger; }

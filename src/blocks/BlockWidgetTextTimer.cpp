@@ -1,14 +1,13 @@
-// Message-text element texts of the delay timers, generators and switches (400-409), the
-// stopwatch's times and the PWM block's period: their setpoints and their running and remaining
-// times. A time is two fields "%02d:%02d" in a time base; the editor names the base in words,
-// the LCD with its unit letter. A setpoint taken from another block shows that block's number
+// Message-text element texts of the delay timers, generators and switches, the stopwatch's times
+// and the PWM block's period: their setpoints and their running and remaining times. A time is
+// two fields "%02d:%02d" in a time base; the editor names the base in words, the LCD with its
+// unit letter. A setpoint taken from another block shows that block's number
 // on the LCD and its value, split in the reference's unit, in the editor.
 #include "blocks/BlockWidgetText.h"
 
 #include "blocks/BlockClock.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockTime.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 
 namespace {
@@ -113,35 +112,32 @@ CString RunTimeText(const WidgetTextRequest& req, int nBase)
 }
 
 // The time still to go exists only while the timer times an interval in a simulation; a
-// stopped timer shows 00:00.
-CString RemainingText(const WidgetTextRequest& req, int nBase)
+// stopped timer shows 00:00. bWorkTimes: a set m_nWork[0] means it still times too (not for the
+// wiping relay with pulse output, which keeps its phase there).
+CString RemainingText(const WidgetTextRequest& req, int nBase, bool bWorkTimes)
 {
     const auto* pTimer = dynamic_cast<const CBlockTime*>(&req.block);
     bool bRuns = false;
-    if (pTimer && req.bSimulating && pTimer->m_dRunTime != 0.0) {
-        const bool bSecondCounts = pTimer->m_nType != BT_RPR && pTimer->m_nType != BT_RG;
-        bRuns = pTimer->m_bTiming || (bSecondCounts && pTimer->m_nWork[0]);
-    }
+    if (pTimer && req.bSimulating && pTimer->m_dRunTime != 0.0)
+        bRuns = pTimer->m_bTiming || (bWorkTimes && pTimer->m_nWork[0]);
     return MsText(req, bRuns ? req.block.m_dRemaining : 0.0, nBase);
 }
 
 // The timers whose running time belongs to the ON or the OFF setpoint by their phase: the
-// On-/Off-Delay is in its OFF phase while it times the OFF delay or has done it; the wiping
-// relay with pulse output, the pulse and the random generator keep their phase in their second
-// working field.
-bool InOffPhase(const WidgetTextRequest& req)
+// On-/Off-Delay is in its OFF phase while it times the OFF delay or has done it (bBothWords:
+// either of m_nWork[0] and m_nWork[1] is set); the wiping relay with pulse output, the pulse and
+// the random generator keep their phase in m_nWork[0].
+bool InOffPhase(const WidgetTextRequest& req, bool bBothWords)
 {
     const auto* pTimer = dynamic_cast<const CBlockTime*>(&req.block);
     if (!pTimer)
         return false;
-    if (pTimer->m_nType == BT_MPLR)
-        return pTimer->m_nWork[0] != 0 || pTimer->m_nWork[1] != 0;
-    return pTimer->m_nWork[0] != 0;
+    return pTimer->m_nWork[0] != 0 || (bBothWords && pTimer->m_nWork[1] != 0);
 }
 
-int PhaseBase(const WidgetTextRequest& req)
+int PhaseBase(const WidgetTextRequest& req, bool bBothWords)
 {
-    return InOffPhase(req) ? OffBase(req) : OnBase(req);
+    return InOffPhase(req, bBothWords) ? OffBase(req) : OnBase(req);
 }
 
 int SwitchPhase(const WidgetTextRequest& req)
@@ -156,7 +152,7 @@ CString RandomDelayText(const WidgetTextRequest& req)
     const auto* pRandom = dynamic_cast<const CBlockRG*>(&req.block);
     if (!pRandom)
         return CString();
-    const bool bOff = InOffPhase(req);
+    const bool bOff = InOffPhase(req, false);
     const int nSec = bOff ? pRandom->m_nOffDelaySec : pRandom->m_nOnDelaySec;
     const int nHund = bOff ? pRandom->m_nOffDelayHund : pRandom->m_nOnDelayHund;
     return MsText(req, (100.0 * nSec + nHund) * 10.0, bOff ? OffBase(req) : OnBase(req));
@@ -168,10 +164,20 @@ CString T3(const WidgetTextRequest& r) { return TimeParamText(r, Time3(r.block))
 CString T4(const WidgetTextRequest& r) { return TimeParamText(r, Time4(r.block)); }
 CString RunOn(const WidgetTextRequest& r) { return RunTimeText(r, OnBase(r)); }
 CString RunOff(const WidgetTextRequest& r) { return RunTimeText(r, OffBase(r)); }
-CString RunPhase(const WidgetTextRequest& r) { return RunTimeText(r, PhaseBase(r)); }
-CString LeftOn(const WidgetTextRequest& r) { return RemainingText(r, OnBase(r)); }
-CString LeftOff(const WidgetTextRequest& r) { return RemainingText(r, OffBase(r)); }
-CString LeftPhase(const WidgetTextRequest& r) { return RemainingText(r, PhaseBase(r)); }
+CString LeftOn(const WidgetTextRequest& r) { return RemainingText(r, OnBase(r), true); }
+CString LeftOff(const WidgetTextRequest& r) { return RemainingText(r, OffBase(r), true); }
+
+template <bool bBothWords>
+CString RunPhase(const WidgetTextRequest& r)
+{
+    return RunTimeText(r, PhaseBase(r, bBothWords));
+}
+
+template <bool bBothWords, bool bWorkTimes>
+CString LeftPhase(const WidgetTextRequest& r)
+{
+    return RemainingText(r, PhaseBase(r, bBothWords), bWorkTimes);
+}
 
 // The multiple function switch times the staircase (phases 0, 2, 4) in the OFF base and the
 // press and permanent light (1, 3) in the ON base; its time to go is in the ON base in phases
@@ -192,51 +198,85 @@ CString SwitchLeft(const WidgetTextRequest& r)
 {
     const int nPhase = SwitchPhase(r);
     const bool bOn = nPhase == MFS_OFF || nPhase == MFS_PRESSED || nPhase == MFS_PERMANENT;
-    return RemainingText(r, bOn ? OnBase(r) : OffBase(r));
+    return RemainingText(r, bOn ? OnBase(r) : OffBase(r), true);
 }
 
-constexpr WidgetTextRow kRows[] = {
-    {{BT_DPR, BT_DDR}, 0, RunOn},
-    {{BT_DPR, BT_DDR}, 4, T1},
-    {{BT_DPR, BT_DDR}, 5, T1},
-    {{BT_DPR, BT_DDR}, 50, LeftOn},
-    {{BT_PLR}, 0, RunOn},
-    {{BT_PLR}, 4, T1},
-    {{BT_PLR}, 5, T1},
-    {{BT_PLR}, 50, LeftOn},
-    {{BT_MPLR}, 0, RunPhase},
-    {{BT_MPLR}, 50, LeftPhase},
-    {{BT_MPLR}, 6, T1},
-    {{BT_MPLR}, 7, T2},
-    {{BT_CPG}, 0, RunOn},
-    {{BT_CPG}, 50, LeftOn},
-    {{BT_CPG}, 7, T1},
-    {{BT_RPR, BT_APG}, 0, RunPhase},
-    {{BT_RPR, BT_APG}, 50, LeftPhase},
-    {{BT_RPR, BT_APG}, 39, T2},
-    {{BT_RPR, BT_APG}, 40, T1},
-    {{BT_RG}, 10, T1},
-    {{BT_RG}, 11, T2},
-    {{BT_RG}, 50, RandomDelayText},
-    {{BT_SLS}, 0, RunOff},
-    {{BT_SLS}, 5, T2},
-    {{BT_SLS, BT_MFS}, 12, T3},
-    {{BT_SLS, BT_MFS}, 13, T4},
-    {{BT_SLS}, 50, LeftOff},
-    {{BT_MFS}, 0, SwitchRun},
-    {{BT_MFS}, 14, T1},
-    {{BT_MFS}, 41, T2},
-    {{BT_MFS}, 50, SwitchLeft},
-    {{BT_SW}, 81, StopwatchTime},
-    {{BT_SW}, 82, StopwatchTime},
-    {{BT_SW}, 83, StopwatchTime},
-    // The PWM block's period is a time setpoint like a timer's ON time.
-    {{BT_PWM}, 116, T1},
+// The on-delay, the off-delay and the wiping relay.
+constexpr WidgetTextRow kDelay[] = {
+    {0, RunOn},
+    {4, T1},
+    {5, T1},
+    {50, LeftOn},
+};
+
+constexpr WidgetTextRow kOnOffDelay[] = {
+    {0, RunPhase<true>},
+    {50, LeftPhase<true, true>},
+    {6, T1},
+    {7, T2},
+};
+
+constexpr WidgetTextRow kClockPulse[] = {
+    {0, RunOn},
+    {50, LeftOn},
+    {7, T1},
+};
+
+constexpr WidgetTextRow kPulseRelay[] = {
+    {0, RunPhase<false>},
+    {50, LeftPhase<false, false>},
+    {39, T2},
+    {40, T1},
+};
+
+constexpr WidgetTextRow kPulseGenerator[] = {
+    {0, RunPhase<false>},
+    {50, LeftPhase<false, true>},
+    {39, T2},
+    {40, T1},
+};
+
+constexpr WidgetTextRow kRandom[] = {
+    {10, T1},
+    {11, T2},
+    {50, RandomDelayText},
+};
+
+constexpr WidgetTextRow kStairway[] = {
+    {0, RunOff},
+    {5, T2},
+    {12, T3},
+    {13, T4},
+    {50, LeftOff},
+};
+
+constexpr WidgetTextRow kMultipleFunction[] = {
+    {0, SwitchRun},
+    {14, T1},
+    {41, T2},
+    {12, T3},
+    {13, T4},
+    {50, SwitchLeft},
 };
 
 }  // namespace
 
-std::span<const WidgetTextRow> TimerWidgetTextRows()
+CString WidgetStopwatchTime(const WidgetTextRequest& req)
 {
-    return kRows;
+    return StopwatchTime(req);
 }
+
+// The PWM block's period is a time setpoint like a timer's ON time.
+CString WidgetOnTimeSetpoint(const WidgetTextRequest& req)
+{
+    return T1(req);
+}
+
+std::span<const WidgetTextRow> DelayWidgetTexts() { return kDelay; }
+std::span<const WidgetTextRow> OnOffDelayWidgetTexts() { return kOnOffDelay; }
+std::span<const WidgetTextRow> ClockPulseWidgetTexts() { return kClockPulse; }
+std::span<const WidgetTextRow> PulseRelayWidgetTexts() { return kPulseRelay; }
+std::span<const WidgetTextRow> PulseGeneratorWidgetTexts() { return kPulseGenerator; }
+std::span<const WidgetTextRow> RandomWidgetTexts() { return kRandom; }
+std::span<const WidgetTextRow> StairwayWidgetTexts() { return kStairway; }
+std::span<const WidgetTextRow> MultipleFunctionWidgetTexts() { return kMultipleFunction; }

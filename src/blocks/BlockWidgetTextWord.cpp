@@ -1,4 +1,4 @@
-// Message-text element texts of the word, math and special blocks (832-879): their input words,
+// Message-text element texts of the word, math and special blocks: their input words,
 // their current value (m_dRunTime) and the count, mask, base or limit they work with. A
 // parameter taken from another block shows the block's number on the LCD and its value, held to
 // the parameter's range, in the editor.
@@ -8,7 +8,6 @@
 #include "blocks/BlockFunction.h"
 #include "blocks/BlockMath.h"
 #include "blocks/BlockObj.h"
-#include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
 #include "blocks/BlockWordValue.h"
 #include "blocks/ValueBox.h"
@@ -39,15 +38,12 @@ int InputWordOf(const WidgetTextRequest& r, int nPin)
     return r.bSimulating ? InputWord(r.block, nPin) : WrapWord(r.block.m_nEditorInput[nPin]);
 }
 
-// The binary-code block reads BCD, shown in hexadecimal.
-CString InputText(const WidgetTextRequest& r, int nPin)
-{
-    const int nWord = InputWordOf(r, nPin);
-    return r.block.m_nType == BT_BIN ? WidgetHexWord(nWord) : WidgetDecimal(nWord);
-}
+template <int nPin>
+CString Input(const WidgetTextRequest& r) { return WidgetDecimal(InputWordOf(r, nPin)); }
 
-CString InputA(const WidgetTextRequest& r) { return InputText(r, 0); }
-CString InputB(const WidgetTextRequest& r) { return InputText(r, 1); }
+// The binary-code block reads BCD, shown in hexadecimal.
+template <int nPin>
+CString BcdInput(const WidgetTextRequest& r) { return WidgetHexWord(InputWordOf(r, nPin)); }
 
 int CurrentValue(const WidgetTextRequest& r)
 {
@@ -79,13 +75,15 @@ CString BaseOfLogarithm(int nBase)
     return nBase == 0 ? CString(_T("e")) : nBase == 1 ? CString(_T("2")) : CString(_T("10"));
 }
 
-// The logarithm names its base; the fixed-point blocks count decimal places.
-CString Base10(const WidgetTextRequest& r)
+CString BaseText(const WidgetTextRequest& r, CString (*pFormat)(int nValue))
 {
-    const auto pFormat = r.block.m_nType == BT_LOG ? BaseOfLogarithm : WidgetDecimal;
     return WidgetParamText(r, 0, r.block.m_nParam[LOG_BASE_PARAM], -kWordLimit, kWordLimit,
                            pFormat);
 }
+
+// The logarithm names its base; the fixed-point blocks count decimal places.
+CString LogarithmBase(const WidgetTextRequest& r) { return BaseText(r, BaseOfLogarithm); }
+CString Base10(const WidgetTextRequest& r) { return BaseText(r, WidgetDecimal); }
 
 CString Amplification(const WidgetTextRequest& r)
 {
@@ -139,50 +137,90 @@ CString Cycle(const WidgetTextRequest& r)
     return WidgetDecimal(r.block.m_nParam[UDC_CYCLE_PARAM]);
 }
 
-// The word, math and special blocks, and the math functions among them that have a base and an
-// amplification.
-constexpr TypeCodeList kWordTypes = {
-    BT_BCD, BT_BIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM,
-    BT_ARRMXIV, BT_ACMXIV, BT_RAND, BT_MEM, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG,
-    BT_WORD2BIT, BT_UDC, BT_CRC16, BT_ODD, BT_EVEN, BT_MOD, BT_REM, BT_LOG, BT_SQRT, BT_ABS, BT_GCD,
-    BT_LCM, BT_POW2, BT_EXP, BT_FIX, BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD};
-constexpr TypeCodeList kMathTypes = {BT_LOG, BT_SQRT, BT_ABS, BT_GCD, BT_LCM, BT_POW2, BT_EXP, BT_FIX,
-                                     BT_ROUND, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD};
-
-// Earlier rows win: the special meanings of 114 and 122 come before the shared ones.
-constexpr WidgetTextRow kRows[] = {
-    {kWordTypes, 89, InputA},
-    {kWordTypes, 90, InputB},
-    {{BT_BCD}, 114, ValueHexWord},
-    {{BT_SEG}, 114, SegmentPattern},
-    {kWordTypes, 114, Value},
-    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR}, 118, Param9<1, 15>},
-    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR}, 119, Param9<1, 15>},
-    {{BT_ANDM, BT_ORM, BT_NOTM, BT_NANDM, BT_NORM, BT_XORM}, 120, Mask},
-    {kMathTypes, 122, Base10},
-    {{BT_RAND, BT_MEM, BT_ENCODER, BT_SMC, BT_SMCE, BT_PTO, BT_PTOE, BT_SEG, BT_WORD2BIT, BT_UDC, BT_CRC16,
-      BT_ODD, BT_EVEN, BT_MOD, BT_REM},
-     122, Param9<-kWordLimit, kWordLimit>},
-    {kMathTypes, 123, Amplification},
-    {{BT_WORD2BIT}, 124, Param9<0, 15>},
-    {{BT_ARRMXIV, BT_ACMXIV}, 95, Mode},
-    {{BT_ARRMXIV}, 121, ArrayCount},
-    {{BT_ENCODER}, 144, Value},
-    {{BT_ENCODER}, 140, EncoderStart},
-    {{BT_ENCODER}, 130, EncoderSource},
-    {{BT_ENCODER}, 141, Param9<-kEncoderLimit, kEncoderLimit>},
-    {{BT_ENCODER}, 142, PulseEx1<-kEncoderLimit, kEncoderLimit>},
-    {{BT_SMC, BT_SMCE}, 126, PulseEx1<0, kPulseLimit>},
-    {{BT_SMCE}, 127, PulseEx6},
-    {{BT_PTO, BT_PTOE}, 138, PulseEx1<0, kPulseLimit>},
-    {{BT_PTOE}, 143, PulseEx6},
-    {{BT_UDC}, 128, Cycle},
-    {{BT_CRC16}, 129, ValueHexWord},
+// Every word, math and special block shows its input words and, but for the BCD converter and
+// the segment decoder, its value as a number.
+constexpr WidgetTextRow kInputs[] = {
+    {89, Input<0>},
+    {90, Input<1>},
 };
+constexpr WidgetTextRow kBcdInputs[] = {
+    {89, BcdInput<0>},
+    {90, BcdInput<1>},
+};
+constexpr WidgetTextRow kValue[] = {{114, Value}};
+constexpr WidgetTextRow kHexValue[] = {{114, ValueHexWord}};
+constexpr WidgetTextRow kSegmentValue[] = {{114, SegmentPattern}};
+
+// The parameter word of the blocks that take one.
+constexpr WidgetTextRow kParam[] = {{122, Param9<-kWordLimit, kWordLimit>}};
+
+constexpr WidgetTextRow kShiftCounts[] = {
+    {118, Param9<1, 15>},
+    {119, Param9<1, 15>},
+};
+constexpr WidgetTextRow kMask[] = {{120, Mask}};
+constexpr WidgetTextRow kMode[] = {{95, Mode}};
+constexpr WidgetTextRow kArrayCount[] = {{121, ArrayCount}};
+// The math functions' base and amplification.
+constexpr WidgetTextRow kMathOwn[] = {
+    {122, Base10},
+    {123, Amplification},
+};
+constexpr WidgetTextRow kLogarithmOwn[] = {
+    {122, LogarithmBase},
+    {123, Amplification},
+};
+constexpr WidgetTextRow kEncoderOwn[] = {
+    {144, Value},
+    {140, EncoderStart},
+    {130, EncoderSource},
+    {141, Param9<-kEncoderLimit, kEncoderLimit>},
+    {142, PulseEx1<-kEncoderLimit, kEncoderLimit>},
+};
+constexpr WidgetTextRow kSteps[] = {{126, PulseEx1<0, kPulseLimit>}};
+constexpr WidgetTextRow kStepLength[] = {{127, PulseEx6}};
+constexpr WidgetTextRow kPulses[] = {{138, PulseEx1<0, kPulseLimit>}};
+constexpr WidgetTextRow kPulseLength[] = {{143, PulseEx6}};
+constexpr WidgetTextRow kBit[] = {{124, Param9<0, 15>}};
+constexpr WidgetTextRow kCycle[] = {{128, Cycle}};
+constexpr WidgetTextRow kChecksum[] = {{129, ValueHexWord}};
+
+constexpr auto kBin = JoinWidgetTexts(kBcdInputs, kValue);
+constexpr auto kBcd = JoinWidgetTexts(kInputs, kHexValue);
+constexpr auto kShift = JoinWidgetTexts(kInputs, kValue, kShiftCounts);
+constexpr auto kMasking = JoinWidgetTexts(kInputs, kValue, kMask);
+constexpr auto kArrayMaxMin = JoinWidgetTexts(kInputs, kValue, kMode, kArrayCount);
+constexpr auto kAcMaxMin = JoinWidgetTexts(kInputs, kValue, kMode);
+constexpr auto kWordParam = JoinWidgetTexts(kInputs, kValue, kParam);
+constexpr auto kMath = JoinWidgetTexts(kInputs, kValue, kMathOwn);
+constexpr auto kLogarithm = JoinWidgetTexts(kInputs, kValue, kLogarithmOwn);
+constexpr auto kEncoder = JoinWidgetTexts(kInputs, kValue, kParam, kEncoderOwn);
+constexpr auto kSteppingMotor = JoinWidgetTexts(kInputs, kValue, kParam, kSteps);
+constexpr auto kEdgeSteppingMotor = JoinWidgetTexts(kInputs, kValue, kParam, kSteps, kStepLength);
+constexpr auto kPulseTrain = JoinWidgetTexts(kInputs, kValue, kParam, kPulses);
+constexpr auto kEdgePulseTrain = JoinWidgetTexts(kInputs, kValue, kParam, kPulses, kPulseLength);
+constexpr auto kSegment = JoinWidgetTexts(kInputs, kSegmentValue, kParam);
+constexpr auto kWordToBit = JoinWidgetTexts(kInputs, kValue, kParam, kBit);
+constexpr auto kUpDownCycle = JoinWidgetTexts(kInputs, kValue, kParam, kCycle);
+constexpr auto kCrc = JoinWidgetTexts(kInputs, kValue, kParam, kChecksum);
 
 }  // namespace
 
-std::span<const WidgetTextRow> WordWidgetTextRows()
-{
-    return kRows;
-}
+std::span<const WidgetTextRow> BinWidgetTexts() { return kBin; }
+std::span<const WidgetTextRow> BcdWidgetTexts() { return kBcd; }
+std::span<const WidgetTextRow> ShiftWidgetTexts() { return kShift; }
+std::span<const WidgetTextRow> MaskWidgetTexts() { return kMasking; }
+std::span<const WidgetTextRow> ArrayMaxMinWidgetTexts() { return kArrayMaxMin; }
+std::span<const WidgetTextRow> AcMaxMinWidgetTexts() { return kAcMaxMin; }
+std::span<const WidgetTextRow> WordParamWidgetTexts() { return kWordParam; }
+std::span<const WidgetTextRow> MathWidgetTexts() { return kMath; }
+std::span<const WidgetTextRow> LogarithmWidgetTexts() { return kLogarithm; }
+std::span<const WidgetTextRow> EncoderWidgetTexts() { return kEncoder; }
+std::span<const WidgetTextRow> SteppingMotorWidgetTexts() { return kSteppingMotor; }
+std::span<const WidgetTextRow> EdgeSteppingMotorWidgetTexts() { return kEdgeSteppingMotor; }
+std::span<const WidgetTextRow> PulseTrainWidgetTexts() { return kPulseTrain; }
+std::span<const WidgetTextRow> EdgePulseTrainWidgetTexts() { return kEdgePulseTrain; }
+std::span<const WidgetTextRow> SegmentWidgetTexts() { return kSegment; }
+std::span<const WidgetTextRow> WordToBitWidgetTexts() { return kWordToBit; }
+std::span<const WidgetTextRow> UpDownCycleWidgetTexts() { return kUpDownCycle; }
+std::span<const WidgetTextRow> CrcWidgetTexts() { return kCrc; }

@@ -1,10 +1,10 @@
-// Every row of the block-type table against what the code takes for granted of a type: a type
-// that a function diagram's palette places opens a sheet with a help topic; a palette entry has a
-// name and a symbol, a placeable type a caption; a type whose values a message text shows has the
-// label of its element's type box, a second label text a first, a pictogram's shapes their
-// points; what the in-place editor offers has rules and reference slots that exist; a function
-// block has the record family of the program image; a dotted address, or one the older line has
-// fewer points of, has points to divide by. A new type that lacks one of them fails here.
+// Every row of the block-type table against what the code takes for granted of a type: a type that
+// a function diagram's palette places opens a sheet with a help topic; a palette entry has a name
+// and a symbol, a placeable type a caption; a type whose values a message text shows has the label
+// of its element's type box and its element texts, a second label text a first, a pictogram's
+// shapes their points; what the in-place editor offers has rules and reference slots that exist; a
+// function block has the record family of the program image; a dotted address, or one the older
+// line has fewer points of, has points to divide by. A new type that lacks one of them fails here.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "pages/sheet/BlockPageRegistry.h"
@@ -36,6 +36,7 @@ TEST(TypeColumns, EveryRowHasTheColumnsItsKindNeeds)
         }
         if (row.nFlags & BTF_MESSAGE_TEXT_VALUE) {
             EXPECT_FALSE(row.typeBox.IsEmpty()) << "a message-text type without its label";
+            EXPECT_NE(row.widgetTexts, nullptr) << "a message-text type without its element texts";
         }
         EXPECT_TRUE(row.typeBox.pszText || !row.typeBox.pszSecond) << "a second label text without a first";
         for (const PictogramShape& shape : row.typeBox.pictogram)
