@@ -12,6 +12,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/SimScan.h"
+#include "document/PinHits.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
@@ -527,7 +528,7 @@ BOOL CVetlaView::IsOverPin(CPoint pt) const
 {
     if (PinAt(m_pDocument->BlockAtPointWithPins(pt.x, pt.y), pt.x, pt.y) >= 0)
         return TRUE;
-    return m_pDocument->IsLadder() && PowerBusAt(pt.x, pt.y) != nullptr;
+    return m_pDocument->IsLadder() && PowerBusAt(*m_pDocument, pt.x, pt.y) != nullptr;
 }
 
 void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
