@@ -58,3 +58,8 @@ CBlockObj* PowerBusAt(const CVetlaDoc& doc, int x, int y)
     }
     return nullptr;
 }
+
+bool IsOnWireEnd(const CVetlaDoc& doc, int x, int y)
+{
+    return PinAt(doc.BlockAtPointWithPins(x, y), x, y) >= 0 || PowerBusAt(doc, x, y) != nullptr;
+}

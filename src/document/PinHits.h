@@ -11,3 +11,6 @@ int PinAt(const CBlockObj* pBlock, int x, int y);
 // A ladder document's power rail when the point lies on it (its rectangle widened by 7 units
 // left and right), else null.
 CBlockObj* PowerBusAt(const CVetlaDoc& doc, int x, int y);
+// A pin of the block under the point, or a ladder document's power rail, lies under it: where
+// a wire may end.
+bool IsOnWireEnd(const CVetlaDoc& doc, int x, int y);

@@ -434,7 +434,6 @@ private:
     void EndSelectionDrag();
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
-    BOOL IsOverPin(CPoint pt) const;
     void RightPressInTool(CPoint pt);
     void RightPressSelects(CPoint pt);
     void SelectAlone(CBlockObj* pBlock);
