@@ -255,11 +255,6 @@ public:
     // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
     CDiagramSelection& Selection() { return m_selection; }
     const CDiagramSelection& Selection() const { return m_selection; }
-    // The pin of the block under the point, -1 when none (inputs first, each in index order).
-    int PinAt(const CBlockObj* pBlock, int x, int y) const;
-    // A ladder document's power rail when the point lies on it (its rectangle widened by 7
-    // units left and right), else null.
-    CBlockObj* PowerBusAt(int x, int y) const;
     // A left press in select mode: what it selects, and the edit mode of the drag it starts,
     // which it enters and returns.
     int PressInSelectMode(int x, int y, UINT nFlags);
@@ -439,7 +434,6 @@ private:
     void EndSelectionDrag();
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
-    BOOL IsOverPin(CPoint pt) const;
     void RightPressInTool(CPoint pt);
     void RightPressSelects(CPoint pt);
     void SelectAlone(CBlockObj* pBlock);

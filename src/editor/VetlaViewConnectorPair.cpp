@@ -9,6 +9,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
+#include "document/PinHits.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "document/WireKinds.h"
@@ -462,7 +463,7 @@ private:
             if (rc.PtInRect(pt) && (!pFirst || m_order.at(pCandidate) < m_order.at(pFirst)))
                 pFirst = pCandidate;
         });
-        return pFirst == pBlock && m_view.PinAt(pBlock, pt.x, pt.y) == nPin;
+        return pFirst == pBlock && PinAt(pBlock, pt.x, pt.y) == nPin;
     }
 
     // The wire goes as Delete takes it: a pin left without wires is open again.

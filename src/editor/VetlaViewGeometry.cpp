@@ -4,6 +4,7 @@
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
+#include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 #include "platform/ui/PaintDC.h"
 
@@ -112,13 +113,8 @@ CPoint CVetlaView::ClientToDoc(CPoint ptClient) const
 
 void CVetlaView::SetPageLayout(int nAcross, int nDown)
 {
-    if (!m_pDocument || nAcross < 1 || nDown < 1)
+    if (!m_pDocument || !SetPagesOfBase(*m_pDocument, nAcross, nDown))
         return;
-    m_pDocument->m_rcExtent.right = nAcross * m_pDocument->m_sizeScreen.cx;
-    m_pDocument->m_rcExtent.bottom = nDown * m_pDocument->m_sizeScreen.cy;
-    m_pDocument->m_nPagesAcross = nAcross;
-    m_pDocument->m_nPagesDown = nDown;
-    m_pDocument->SetModifiedFlag(TRUE);
     UpdateScrollSizes();
     InvalidateAll();
 }

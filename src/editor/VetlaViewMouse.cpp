@@ -12,6 +12,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/SimScan.h"
+#include "document/PinHits.h"
 #include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
@@ -470,7 +471,7 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
         InvalidateAll();
         break;
     case EDIT_MODE_CONNECT:
-        ShowCursor(m_cursors.Get(IsOverPin(pt) ? EditCursor::ConnectPin : EditCursor::Connect));
+        ShowCursor(m_cursors.Get(IsOnWireEnd(*m_pDocument, pt.x, pt.y) ? EditCursor::ConnectPin : EditCursor::Connect));
         if (m_wireTool.IsDrawing())
             m_wireTool.FollowMouse(pt);
         InvalidateAll();
@@ -521,13 +522,6 @@ void CVetlaView::DefaultMouseMove(UINT nFlags, CPoint point)
         ShowMessageBox(_T("The because of this error: ") + strError.Left(kMaxErrorText), _T("ERROR"), MB_ICONHAND);
         e->Delete();
     }
-}
-
-BOOL CVetlaView::IsOverPin(CPoint pt) const
-{
-    if (PinAt(m_pDocument->BlockAtPointWithPins(pt.x, pt.y), pt.x, pt.y) >= 0)
-        return TRUE;
-    return m_pDocument->IsLadder() && PowerBusAt(pt.x, pt.y) != nullptr;
 }
 
 void CVetlaView::AutoScroll(BOOL bActive, int x, int y)

@@ -1,6 +1,5 @@
-// What lies under the mouse and moving what is selected: the pin hit test with its tolerances,
-// the press of select mode, moving blocks with the wires attached to them, dragging wire
-// segments, and the checks that keep blocks and comments on the base.
+// Moving what is selected: the press of select mode, moving blocks with the wires attached to
+// them, dragging wire segments, and the checks that keep blocks and comments on the base.
 #include "editor/VetlaView.h"
 
 #include <vector>
@@ -12,6 +11,7 @@
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
+#include "document/PinHits.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
@@ -20,16 +20,6 @@
 namespace {
 
 constexpr UINT IDS_PLACED_OFF_BASE = 339;
-
-// Pin stubs are tested with a little slack: an input is reached from its wire's side and a
-// little into the body, an output only from outside the body.
-constexpr int INPUT_SLACK_LEFT = 2;
-constexpr int INPUT_SLACK_RIGHT = 1;
-constexpr int OUTPUT_SLACK_RIGHT = 2;
-constexpr int PIN_SLACK_VERTICAL = 1;
-constexpr int PIN_STUB_SIZE = 5;
-// The power rail is thin; a band around it takes the press.
-constexpr int POWER_BUS_REACH = 7;
 
 // The margins a placement is pulled into when no block size is known yet.
 constexpr int PLACE_MARGIN = 25;
@@ -113,44 +103,6 @@ void RefreshJunctionsOfMovedLines(CVetlaView& view)
 }
 
 } // namespace
-
-// ---- hit tests ----
-
-int CVetlaView::PinAt(const CBlockObj* pBlock, int x, int y) const
-{
-    if (!pBlock)
-        return -1;
-    const CPoint point(x, y);
-    // A pin of kind 0 has no stub to hit.
-    auto hits = [&](int nPin, int nLeft, int nRight) {
-        CRect stub;
-        if (pBlock->m_nPinKind[nPin] == PINKIND_NONE || !pBlock->GetPinRect(&stub, nPin, PIN_STUB_SIZE))
-            return false;
-        stub.InflateRect(nLeft, PIN_SLACK_VERTICAL, nRight, PIN_SLACK_VERTICAL);
-        return stub.PtInRect(point) != FALSE;
-    };
-    for (int i = 0; i < pBlock->m_nInputs && i < BLOCK_FIRST_OUTPUT; ++i) {
-        if (hits(i, INPUT_SLACK_LEFT, INPUT_SLACK_RIGHT))
-            return i;
-    }
-    for (int i = BLOCK_FIRST_OUTPUT; i < BLOCK_FIRST_OUTPUT + pBlock->m_nOutputs && i < BLOCK_PIN_COUNT; ++i) {
-        if (hits(i, 0, OUTPUT_SLACK_RIGHT))
-            return i;
-    }
-    return -1;
-}
-
-CBlockObj* CVetlaView::PowerBusAt(int x, int y) const
-{
-    if (!m_pDocument || !m_pDocument->IsLadder())
-        return nullptr;
-    const CPoint point(x, y);
-    return FindListed<CBlockObj>(m_pDocument->m_powerBusList, [&](const CBlockObj& rail) {
-        CRect rect = BodyRect(rail);
-        rect.InflateRect(POWER_BUS_REACH, 0);
-        return rect.PtInRect(point);
-    });
-}
 
 // ---- selection ----
 

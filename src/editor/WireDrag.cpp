@@ -9,6 +9,7 @@
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
+#include "document/PinHits.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "platform/core/PtrArray.h"
@@ -123,8 +124,8 @@ void CWireDrag::GrabEndAt(CConnectLineObj& line, int x, int y, bool bFromSelecti
         pBlock = m_view.m_pDocument->BlockAtPointWithPins(x, y);
     int nPin = -1;
     if (pBlock) {
-        nPin = m_view.PinAt(pBlock, x, y);
-    } else if (bFromSelection && (pBlock = m_view.PowerBusAt(x, y)) != nullptr) {
+        nPin = PinAt(pBlock, x, y);
+    } else if (bFromSelection && (pBlock = PowerBusAt(*m_view.m_pDocument, x, y)) != nullptr) {
         // The rail has no stubs: anywhere on it is its one output.
         nPin = BLOCK_FIRST_OUTPUT;
     }
@@ -212,9 +213,9 @@ void CWireDrag::ReattachDraggedEnd(CPoint pt)
     CBlockObj* pOld = bEnd ? pLine->m_pEndBlock : pLine->m_pStartBlock;
     const int nOldPin = bEnd ? pLine->m_nEndPin : pLine->m_nStartPin;
     CBlockObj* pTarget = doc.BlockAtPointWithPins(pt.x, pt.y);
-    int nPin = m_view.PinAt(pTarget, pt.x, pt.y);
+    int nPin = PinAt(pTarget, pt.x, pt.y);
     if (!pTarget && doc.IsLadder()) {
-        pTarget = m_view.PowerBusAt(pt.x, pt.y);
+        pTarget = PowerBusAt(*m_view.m_pDocument, pt.x, pt.y);
         nPin = pTarget ? BLOCK_FIRST_OUTPUT : -1;
     }
     BOOL bRestore = nPin < 0 || wireTool.HoverVerdict() != HOVER_ALLOWED || IsConnectorBlock(pOld);

@@ -7,6 +7,7 @@
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
+#include "document/PinHits.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
@@ -65,7 +66,7 @@ void CWireTool::ShowPinTip(int x, int y, CPoint ptClient)
         return;
     CBlockObj* pBlock = pDoc->BlockAtPointWithPins(x, y);
     if (!pBlock && pDoc->IsLadder())
-        pBlock = m_view.PowerBusAt(x, y);
+        pBlock = PowerBusAt(*m_view.m_pDocument, x, y);
     const int nRow = pBlock ? BlockTextRow(pBlock->m_nType) : -1;
     if (nRow < 0) {
         m_balloonTip.Show(CString(), nullptr);
@@ -133,7 +134,7 @@ CWireTool::StartResult CWireTool::Start(int x, int y)
     CVetlaDoc& doc = *m_view.m_pDocument;
     CBlockObj* pBlock = doc.BlockAtPointWithPins(x, y);
     if (!pBlock && doc.IsLadder()) {
-        if (CBlockObj* pBus = m_view.PowerBusAt(x, y)) {
+        if (CBlockObj* pBus = PowerBusAt(*m_view.m_pDocument, x, y)) {
             // A rung starts at the rail, level with the click.
             m_wire.m_ptStart = m_wire.m_ptEnd = CPoint(pBus->m_ptPos.x, y);
             RouteTwoPoints(m_wire);
@@ -145,7 +146,7 @@ CWireTool::StartResult CWireTool::Start(int x, int y)
             return StartResult::Started;
         }
     }
-    const int nPin = m_view.PinAt(pBlock, x, y);
+    const int nPin = PinAt(pBlock, x, y);
     if (!pBlock || nPin < 0)
         return StartResult::Refused;
     if (!MayStartWire(doc, *pBlock, nPin))
@@ -197,7 +198,7 @@ void CWireTool::Finish(int x, int y)
     CBlockObj* pStart = m_wire.m_pStartBlock;
     CBlockObj* pEnd = doc.BlockAtPointWithPins(x, y);
     int nEndPin = -1;
-    if (!pEnd && bLadder && (pEnd = m_view.PowerBusAt(x, y)) != nullptr)
+    if (!pEnd && bLadder && (pEnd = PowerBusAt(*m_view.m_pDocument, x, y)) != nullptr)
         nEndPin = BLOCK_FIRST_OUTPUT;
     const BOOL bStartAlive = pStart && (IsPowerBus(pStart) || doc.m_blockList.Find(pStart));
     if (!pEnd || !bStartAlive) {
@@ -211,7 +212,7 @@ void CWireTool::Finish(int x, int y)
         return;
     }
     if (!IsPowerBus(pEnd))
-        nEndPin = m_view.PinAt(pEnd, x, y);
+        nEndPin = PinAt(pEnd, x, y);
     if (nEndPin < 0 || IsRefusedWireEnd(doc, m_wire, *pEnd, nEndPin)) {
         End();
         return;

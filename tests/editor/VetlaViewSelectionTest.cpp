@@ -9,6 +9,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/PinHits.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
 #include "editor/WireDrag.h"
@@ -157,16 +158,16 @@ TEST_F(Selection, PinToleranceTakesInputsWideLeftAndOutputsOnlyRight)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "(" << c.pt.x << ", " << c.pt.y << ")");
-        EXPECT_EQ(View().PinAt(pAnd, c.pt.x, c.pt.y), c.nPin);
+        EXPECT_EQ(PinAt(pAnd, c.pt.x, c.pt.y), c.nPin);
     }
     // A point where the input stub reaches into the body is the body too.
     EXPECT_EQ(Doc().BlockAtPoint(in0.right - 1, y0), pAnd);
-    EXPECT_EQ(View().PinAt(nullptr, x0, y0), -1);
+    EXPECT_EQ(PinAt(nullptr, x0, y0), -1);
     // A pin of kind 0 has no stub.
     const CPoint centre1 = PinCentre(pAnd, 1);
-    EXPECT_EQ(View().PinAt(pAnd, centre1.x, centre1.y), 1);
+    EXPECT_EQ(PinAt(pAnd, centre1.x, centre1.y), 1);
     pAnd->m_nPinKind[1] = PINKIND_NONE;
-    EXPECT_EQ(View().PinAt(pAnd, centre1.x, centre1.y), -1);
+    EXPECT_EQ(PinAt(pAnd, centre1.x, centre1.y), -1);
 }
 
 TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
@@ -177,8 +178,8 @@ TEST_F(Selection, PinTestTakesInputsBeforeOutputs)
     ASSERT_EQ(in.y, PinCentre(pNarrow, 10).y);
     CRect out;
     GetBlockPinRect(&out, pNarrow, 10);
-    EXPECT_EQ(View().PinAt(pNarrow, out.left, in.y), 0);
-    EXPECT_EQ(View().PinAt(pNarrow, out.right, in.y), 10);
+    EXPECT_EQ(PinAt(pNarrow, out.left, in.y), 0);
+    EXPECT_EQ(PinAt(pNarrow, out.right, in.y), 10);
 }
 
 // ---- press in select mode ----
@@ -570,7 +571,7 @@ TEST_F(LadderRung, ASelectedRungIsGrabbedAtTheRail)
     CConnectLineObj* pRung = Wire(m_pRail, 10, pContact, 0);
     View().Selection().Add(pRung);
     const CPoint onRail(m_pRail->m_ptPos.x + 1, pRung->m_ptStart.y);
-    EXPECT_EQ(View().PowerBusAt(onRail.x, onRail.y), m_pRail);
+    EXPECT_EQ(PowerBusAt(Doc(), onRail.x, onRail.y), m_pRail);
     EXPECT_EQ(View().PressInSelectMode(onRail.x, onRail.y, 0), EDIT_MODE_DRAG_LINE);
     EXPECT_EQ(pRung->m_bEndDrag, 1);
     EXPECT_EQ(pRung->m_nDragEnd, -1);
@@ -581,15 +582,15 @@ TEST_F(LadderRung, PowerBusIsHitSevenUnitsBesideItsRectangle)
     CRect rail;
     m_pRail->GetRect(&rail);
     const int y = rail.top + 100;
-    EXPECT_EQ(View().PowerBusAt(rail.left - 7, y), m_pRail);
-    EXPECT_EQ(View().PowerBusAt(rail.left - 8, y), nullptr);
-    EXPECT_EQ(View().PowerBusAt(rail.right + 6, y), m_pRail);
-    EXPECT_EQ(View().PowerBusAt(rail.right + 7, y), nullptr);
+    EXPECT_EQ(PowerBusAt(Doc(), rail.left - 7, y), m_pRail);
+    EXPECT_EQ(PowerBusAt(Doc(), rail.left - 8, y), nullptr);
+    EXPECT_EQ(PowerBusAt(Doc(), rail.right + 6, y), m_pRail);
+    EXPECT_EQ(PowerBusAt(Doc(), rail.right + 7, y), nullptr);
 }
 
 TEST_F(Selection, FunctionBlockDiagramHasNoPowerBusToHit)
 {
-    EXPECT_EQ(View().PowerBusAt(26, 200), nullptr);
+    EXPECT_EQ(PowerBusAt(Doc(), 26, 200), nullptr);
 }
 
 // ---- dragging wire segments ----
