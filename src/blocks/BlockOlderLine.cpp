@@ -34,31 +34,23 @@ constexpr int MW_DATA_PIN = 8;
 constexpr int MW_END_PIN = 9;
 constexpr int MW_DATA_ROLE = 57;
 
-template <typename... Args>
-CString Text(UINT nId, const Args&... args)
-{
-    CString strText;
-    strText.Format(nId, args...);
-    return strText;
-}
-
 } // namespace
 
 CString CBlockObj::OlderLineProblem(long long /*nIndex*/, const CString& /*strCaption*/) const { return CString(); }
 
 CString CBlockWT::OlderLineProblem(long long nIndex, const CString& /*strCaption*/) const
 {
-    return m_nParam[WT_PULSE_PARAM] ? Text(IDS_NO_PULSE, nIndex) : CString();
+    return m_nParam[WT_PULSE_PARAM] ? Formatted(IDS_NO_PULSE, nIndex) : CString();
 }
 
 CString CBlockYT::OlderLineProblem(long long nIndex, const CString& /*strCaption*/) const
 {
     if (m_nParam[YT_ON_YEAR_PARAM] != OLD_FIRST_YEAR || m_nParam[YT_OFF_YEAR_PARAM] != OLD_LAST_YEAR)
-        return Text(IDS_NO_YEAR_RANGE, nIndex, OLD_FIRST_YEAR, OLD_LAST_YEAR);
+        return Formatted(IDS_NO_YEAR_RANGE, nIndex, OLD_FIRST_YEAR, OLD_LAST_YEAR);
     if (!m_nParam[YT_YEARLY_PARAM])
-        return Text(IDS_YEARLY_MODE_ONLY, nIndex);
+        return Formatted(IDS_YEARLY_MODE_ONLY, nIndex);
     if (m_nParam[YT_PULSE_PARAM])
-        return Text(IDS_NO_PULSE, nIndex);
+        return Formatted(IDS_NO_PULSE, nIndex);
     return CString();
 }
 
@@ -72,26 +64,26 @@ void CBlockYT::AdaptToNewerLine()
 
 CString CBlockCOUNTER::OlderLineProblem(long long nIndex, const CString& strCaption) const
 {
-    return m_nParam[COUNTER_START_PARAM] != 0 ? Text(IDS_START_VALUE, nIndex, strCaption) : CString();
+    return m_nParam[COUNTER_START_PARAM] != 0 ? Formatted(IDS_START_VALUE, nIndex, strCaption) : CString();
 }
 
 CString CBlockHCOUNTER::OlderLineProblem(long long nIndex, const CString& strCaption) const
 {
     return m_nParam[HCOUNTER_MI_MINUTES_PARAM] > 0 || m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] > 0
-               ? Text(IDS_WHOLE_HOURS, nIndex, strCaption)
+               ? Formatted(IDS_WHOLE_HOURS, nIndex, strCaption)
                : CString();
 }
 
 CString CBlockAWDOG::OlderLineProblem(long long nIndex, const CString& strCaption) const
 {
-    return m_nThreshold1 != m_nThreshold2 ? Text(IDS_EQUAL_THRESHOLDS, nIndex, strCaption) : CString();
+    return m_nThreshold1 != m_nThreshold2 ? Formatted(IDS_EQUAL_THRESHOLDS, nIndex, strCaption) : CString();
 }
 
 void CBlockAWDOG::AdaptToNewerLine() { m_nThreshold1 = m_nThreshold2; }
 
 CString CBlockSREG::OlderLineProblem(long long nIndex, const CString& strCaption) const
 {
-    return m_nParamEx[SREG_INDEX_PARAMEX] != 0 ? Text(IDS_FIRST_SHIFT_REGISTER_ONLY, nIndex, strCaption)
+    return m_nParamEx[SREG_INDEX_PARAMEX] != 0 ? Formatted(IDS_FIRST_SHIFT_REGISTER_ONLY, nIndex, strCaption)
                                                : CString();
 }
 
@@ -99,7 +91,7 @@ void CBlockSREG::AdaptToNewerLine() { m_nParamEx[SREG_INDEX_PARAMEX] = 0; }
 
 CString CBlockMSGTEXT::OlderLineProblem(long long nIndex, const CString& strCaption) const
 {
-    return Text(IDS_NO_RICH_TEXT, nIndex, strCaption);
+    return Formatted(IDS_NO_RICH_TEXT, nIndex, strCaption);
 }
 
 void CBlockMR::AdaptToOlderLine() { m_nDataKind = 0; }

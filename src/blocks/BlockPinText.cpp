@@ -41,14 +41,6 @@ constexpr int kThresholdTriggerGap = 5;
 constexpr int SOFTKEY_MOMENTARY_PARAMEX = 12;
 constexpr int SOFTKEY_SWITCH_OFF_PARAMEX = 13;
 
-template <class... Args>
-CString Fmt(LPCTSTR pszFormat, const Args&... args)
-{
-    CString str;
-    str.Format(pszFormat, args...);
-    return str;
-}
-
 // The unit letter of a time given by its time base: 0 hours, 1 minutes, else seconds.
 LPCTSTR PlainUnit(int nBase)
 {
@@ -63,7 +55,7 @@ LPCTSTR ReferencedUnit(int nUnit)
 
 CString TimeText(int nHigh, int nLow, LPCTSTR pszUnit)
 {
-    return Fmt(_T("%02d:%02d%s"), nHigh, nLow, pszUnit);
+    return Formatted(_T("%02d:%02d%s"), nHigh, nLow, pszUnit);
 }
 
 // A line made of a parameter text and the sign stays empty with its parameter.
@@ -123,7 +115,7 @@ public:
         const CBlockObj* pRef = m_b.m_pRefBlock[i];
         if (!pRef)
             return CString();
-        return Fmt(pszFormat, pRef->m_nNumber - kDisplayNumberBase, rest...);
+        return Formatted(pszFormat, pRef->m_nNumber - kDisplayNumberBase, rest...);
     }
 
     LPCTSTR Sign() const { return Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T("-"); }
@@ -140,7 +132,7 @@ public:
     }
     CString RefOr(int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) const
     {
-        return RefOr(i, pszRef, Fmt(pszValue, nValue));
+        return RefOr(i, pszRef, Formatted(pszValue, nValue));
     }
     CString Date(int nYear, int nMonth, int nDay) const;
     // Parameter 1 and 2 as times: a referenced block read in its unit, else the stored time.
@@ -260,10 +252,10 @@ CString PinTextWriter::Date(int nYear, int nMonth, int nDay) const
     const bool bNoMonth = Param(YT_MONTHLY_PARAM) != 0;
     const long long nShortYear = nYear - 2000LL;
     if (m_bNew) {
-        return bNoMonth ? Fmt(_T("%02d:**.%02d"), nShortYear, nDay)
-                        : Fmt(_T("%02d:%02d.%02d"), nShortYear, nMonth, nDay);
+        return bNoMonth ? Formatted(_T("%02d:**.%02d"), nShortYear, nDay)
+                        : Formatted(_T("%02d:%02d.%02d"), nShortYear, nMonth, nDay);
     }
-    return bNoMonth ? Fmt(_T("**.%02d"), nDay) : Fmt(_T("%02d.%02d"), nMonth, nDay);
+    return bNoMonth ? Formatted(_T("**.%02d"), nDay) : Formatted(_T("%02d.%02d"), nMonth, nDay);
 }
 
 LPCTSTR PinTextWriter::StoredUnit(int i) const
@@ -295,7 +287,7 @@ void PinTextWriter::CounterLines()
            {2, WithSign(RefOr(0, _T("On=B%d"), _T("On=%d"), Param(COUNTER_ON_PARAM)), Sign())},
            {3, RefOr(1, _T("Off=B%d"), _T("Off=%d"), ParamEx(COUNTER_OFF_PARAMEX))}});
     if (m_bNew)
-        Line(4, Fmt(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
+        Line(4, Formatted(_T("Start=%d\n"), Param(COUNTER_START_PARAM)));
 }
 
 PinTextWriter::AnalogTexts PinTextWriter::Analog(const CBlockAnalog& a) const
@@ -303,17 +295,17 @@ PinTextWriter::AnalogTexts PinTextWriter::Analog(const CBlockAnalog& a) const
     AnalogTexts t;
     t.strOn = AnalogRef(a, 0, _T("On=B%d"), _T("On=%d"), a.m_nThreshold1);
     t.strOff = AnalogRef(a, 1, _T("Off=B%d"), _T("Off=%d"), a.m_nThreshold2);
-    t.strGain = Fmt(_T("Gain=%5.2f"), a.m_dGain);
+    t.strGain = Formatted(_T("Gain=%5.2f"), a.m_dGain);
     t.strGainSign = t.strGain + Sign();
-    t.strOffset = Fmt(_T("Offset=%d"), a.m_nOffset);
-    t.strPoint = Fmt(_T("Point=%d"), a.m_nDecimals);
+    t.strOffset = Formatted(_T("Offset=%d"), a.m_nOffset);
+    t.strPoint = Formatted(_T("Point=%d"), a.m_nDecimals);
     return t;
 }
 
 CString PinTextWriter::AnalogRef(const CBlockAnalog& a, int i, LPCTSTR pszRef, LPCTSTR pszValue, int nValue) const
 {
     // The analog blocks' own references are known by their resolved blocks alone.
-    return a.m_pRefBlock[i] ? Ref(i, pszRef) : Fmt(pszValue, nValue);
+    return a.m_pRefBlock[i] ? Ref(i, pszRef) : Formatted(pszValue, nValue);
 }
 
 void PinTextWriter::AnalogValueLines(const CBlockAnalog& a)
@@ -339,7 +331,7 @@ void PinTextWriter::ModbusLines(const CBlockMR& mr, const LPCTSTR (&functions)[M
         strFunction = _T("No Setting");
     else if (nCommand < MODBUS_COMMAND_COUNT)
         strFunction = functions[nCommand];
-    Lines({{0, Fmt(_T("Slave Addr=%3d"), mr.m_bySlave)}, {1, pszPort}, {2, strFunction}});
+    Lines({{0, Formatted(_T("Slave Addr=%3d"), mr.m_bySlave)}, {1, pszPort}, {2, strFunction}});
 }
 
 void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock)
@@ -350,7 +342,7 @@ void PinTextWriter::WifiLines(const CString& strStation, const CString& strBlock
 
 CString PinTextWriter::WifiStation(const CBlockWIFI& wifi) const
 {
-    return Fmt(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifiId) + 1);
+    return Formatted(_T("Station : WiFi ID%d"), static_cast<long long>(wifi.m_nWifiId) + 1);
 }
 
 void PinTextWriter::OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nValue)
@@ -360,7 +352,7 @@ void PinTextWriter::OperandLine(int k, LPCTSTR pszRef, LPCTSTR pszValue, int nVa
 
 void PinTextWriter::AmpLine(int k)
 {
-    Line(k, Fmt(_T("Amp=%5.2f"), m_b.m_dParam));
+    Line(k, Formatted(_T("Amp=%5.2f"), m_b.m_dParam));
 }
 
 void CBlockObj::WritePinText(PinTextWriter& w) const
@@ -370,7 +362,8 @@ void CBlockObj::WritePinText(PinTextWriter& w) const
         return;
     const CString strMode = w.ParamEx(SOFTKEY_MOMENTARY_PARAMEX) != 0
                                 ? CString(_T("Momentary"))
-                                : Fmt(_T("Switch=%s"), w.ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
+                                : Formatted(_T("Switch=%s"),
+                                            w.ParamEx(SOFTKEY_SWITCH_OFF_PARAMEX) == 0 ? _T("On") : _T("Off"));
     w.Lines({{1, w.Retentivity()}, {2, strMode + w.Sign()}});
 }
 
@@ -406,7 +399,7 @@ void CBlockAPG::WritePinText(PinTextWriter& w) const
 
 void CBlockRPR::WritePinText(PinTextWriter& w) const
 {
-    w.TimerLines(true, {w.P2(), Fmt(_T("%d"), w.ParamEx(RPR_PULSES_PARAMEX) + 1LL)});
+    w.TimerLines(true, {w.P2(), Formatted(_T("%d"), w.ParamEx(RPR_PULSES_PARAMEX) + 1LL)});
 }
 
 void CBlockRG::WritePinText(PinTextWriter& w) const
@@ -428,7 +421,7 @@ void CBlockSW::WritePinText(PinTextWriter& w) const
 {
     static constexpr LPCTSTR kBase[] = {_T("h"), _T("m"), _T("s")};
     const int n = w.Param(SW_BASE_PARAM);
-    w.Lines({{1, w.Retentivity()}, {2, Fmt(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + w.Sign()}});
+    w.Lines({{1, w.Retentivity()}, {2, Formatted(_T("TB = %s"), n >= 0 && n <= 2 ? kBase[n] : _T("ms")) + w.Sign()}});
 }
 
 void CBlockWT::WritePinText(PinTextWriter& w) const
@@ -441,7 +434,7 @@ void CBlockWT::WritePinText(PinTextWriter& w) const
             strDays += m_bDay[cam][d] == 1 ? kDayLetters[d] : _T('-');
         const bool bNoDay = strDays == _T("-------");
         auto time = [&](const int (&hm)[2], int bUnset) {
-            return bNoDay || bUnset ? CString(_T("--:--")) : Fmt(_T("%02d:%02dh"), hm[0], hm[1]);
+            return bNoDay || bUnset ? CString(_T("--:--")) : Formatted(_T("%02d:%02dh"), hm[0], hm[1]);
         };
         const int k = 1 + 3 * cam;
         w.Lines({{k, strDays}, {k + 1, time(m_nOnTime[cam], m_bOnDisabled[cam])},
@@ -456,8 +449,8 @@ void CBlockYT::WritePinText(PinTextWriter& w) const
              {2, w.Date(w.Param(YT_ON_YEAR_PARAM), w.Param(YT_ON_MONTH_PARAM), w.Param(YT_ON_DAY_PARAM)) + w.Sign()},
              {3, w.Date(w.Param(YT_OFF_YEAR_PARAM), w.ParamEx(YT_OFF_MONTH_PARAMEX), w.ParamEx(YT_OFF_DAY_PARAMEX))}});
     if (w.IsNew()) {
-        w.Lines({{4, Fmt(_T("Yearly=%s\n"), w.Param(YT_YEARLY_PARAM) == 1 ? _T("Y") : _T("N"))},
-                 {5, Fmt(_T("Pulse=%s\n"), w.Param(YT_PULSE_PARAM) == 1 ? _T("Y") : _T("N"))}});
+        w.Lines({{4, Formatted(_T("Yearly=%s\n"), w.Param(YT_YEARLY_PARAM) == 1 ? _T("Y") : _T("N"))},
+                 {5, Formatted(_T("Pulse=%s\n"), w.Param(YT_PULSE_PARAM) == 1 ? _T("Y") : _T("N"))}});
     }
 }
 
@@ -467,13 +460,13 @@ void CBlockAC::WritePinText(PinTextWriter& w) const
     w.Indent(11);
     const int nZoneWord = w.ParamEx(AC_TIME_ZONE_PARAMEX);
     const long long nZone = nZoneWord > 12 ? 12LL - nZoneWord : nZoneWord;
-    w.Lines({{1, Fmt(_T("Lot:%s%d.%d'%d\"%s"), w.Param(AC_LONGITUDE_WEST_PARAM) == 0 ? _T("E") : _T("W"),
+    w.Lines({{1, Formatted(_T("Lot:%s%d.%d'%d\"%s"), w.Param(AC_LONGITUDE_WEST_PARAM) == 0 ? _T("E") : _T("W"),
                      w.ParamEx(AC_LONGITUDE_DEGREES_PARAMEX), w.ParamEx(AC_LONGITUDE_MINUTES_PARAMEX),
                      w.ParamEx(AC_LONGITUDE_SECONDS_PARAMEX), w.Param(BLOCK_PROTECTION_PARAM) == 0 ? _T("+") : _T(""))},
-             {2, Fmt(_T("Lat:%s%d.%d'%d\""), w.Param(AC_LATITUDE_SOUTH_PARAM) == 0 ? _T("N") : _T("S"),
+             {2, Formatted(_T("Lat:%s%d.%d'%d\""), w.Param(AC_LATITUDE_SOUTH_PARAM) == 0 ? _T("N") : _T("S"),
                      w.ParamEx(AC_LATITUDE_DEGREES_PARAMEX), w.ParamEx(AC_LATITUDE_MINUTES_PARAMEX),
                      w.ParamEx(AC_LATITUDE_SECONDS_PARAMEX))},
-             {3, Fmt(_T("TZ:%d"), nZone)}});
+             {3, Formatted(_T("TZ:%d"), nZone)}});
 }
 
 void CBlockCOUNTER::WritePinText(PinTextWriter& w) const
@@ -485,17 +478,18 @@ void CBlockENCODER::WritePinText(PinTextWriter& w) const
 {
     w.CounterLines();
     if (w.IsNew())
-        w.Line(5, Fmt(_T("Source=%s\n"), w.ParamEx(ENCODER_PAIR_PARAMEX) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
+        w.Line(5, Formatted(_T("Source=%s\n"), w.ParamEx(ENCODER_PAIR_PARAMEX) == 0 ? _T("I0 & I1") : _T("I2 & I3")));
 }
 
 void CBlockHCOUNTER::WritePinText(PinTextWriter& w) const
 {
     // The newer generation reads a referenced interval in hours, the older one in its unit.
     const CString strInterval =
-        Fmt(_T("MI=%dh%2dm"), w.Param(HCOUNTER_MI_HOURS_PARAM), w.Param(HCOUNTER_MI_MINUTES_PARAM));
+        Formatted(_T("MI=%dh%2dm"), w.Param(HCOUNTER_MI_HOURS_PARAM), w.Param(HCOUNTER_MI_MINUTES_PARAM));
     const CString strP1 = w.IsNew() ? w.RefOr(0, _T("MI=B%dh"), strInterval) : w.FirstTime(strInterval);
     const CString strP2 =
-        w.SecondTime(Fmt(_T("OT=%dh%2dm"), w.ParamEx(HCOUNTER_OT_HOURS_PARAMEX), w.ParamEx(HCOUNTER_OT_MINUTES_PARAMEX)));
+        w.SecondTime(
+            Formatted(_T("OT=%dh%2dm"), w.ParamEx(HCOUNTER_OT_HOURS_PARAMEX), w.ParamEx(HCOUNTER_OT_MINUTES_PARAMEX)));
     const LPCTSTR pszRetained = w.ParamEx(HCOUNTER_RETAIN_OUTPUT_PARAMEX) == 0 ? _T("Q->0=R+En") : _T("Q->0=R");
     w.Indent(12);
     w.Lines({{1, WithSign(strP1, w.Sign())}, {2, strP2}, {3, w.Retentivity(_T("Rem=off\n"), pszRetained)}});
@@ -503,10 +497,12 @@ void CBlockHCOUNTER::WritePinText(PinTextWriter& w) const
 
 void CBlockTHTRG::WritePinText(PinTextWriter& w) const
 {
-    const CString strGate = w.RefOr(0, _T("G_T=B%dms"), Fmt(_T("G_T=%02d:%02ds"), w.ParamEx(THTRG_GATE_SECONDS_PARAMEX),
-                                                            w.ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX)));
+    const CString strGate = w.RefOr(0, _T("G_T=B%dms"),
+                                    Formatted(_T("G_T=%02d:%02ds"), w.ParamEx(THTRG_GATE_SECONDS_PARAMEX),
+                                              w.ParamEx(THTRG_GATE_HUNDREDTHS_PARAMEX)));
     w.Measure(strGate, kThresholdTriggerGap);
-    w.Lines({{1, Fmt(_T("ON=%d"), w.Param(THTRG_ON_PARAM)) + w.Sign()}, {2, Fmt(_T("OFF=%d"), w.Param(THTRG_OFF_PARAM))},
+    w.Lines({{1, Formatted(_T("ON=%d"), w.Param(THTRG_ON_PARAM)) + w.Sign()},
+             {2, Formatted(_T("OFF=%d"), w.Param(THTRG_OFF_PARAM))},
              {3, strGate}});
 }
 
@@ -522,13 +518,14 @@ void CBlockPR::WritePinText(PinTextWriter& w) const
 
 void CBlockMSGTEXT::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, Fmt(_T("Prio=%d"), w.ParamEx(MSGTEXT_SLOT_PARAMEX))},
-             {2, Fmt(_T("Quit=%s"), w.ParamEx(MSGTEXT_ACK_PARAMEX) == 1 ? _T("On") : _T("Off"))}});
+    w.Lines({{1, Formatted(_T("Prio=%d"), w.ParamEx(MSGTEXT_SLOT_PARAMEX))},
+             {2, Formatted(_T("Quit=%s"), w.ParamEx(MSGTEXT_ACK_PARAMEX) == 1 ? _T("On") : _T("Off"))}});
 }
 
 void CBlockSREG::WritePinText(PinTextWriter& w) const
 {
-    w.Lines({{1, Fmt(_T("Q=S%d.%d"), w.ParamEx(SREG_INDEX_PARAMEX), w.ParamEx(SREG_BIT_PARAMEX))}, {2, w.Retentivity()}});
+    w.Lines({{1, Formatted(_T("Q=S%d.%d"), w.ParamEx(SREG_INDEX_PARAMEX), w.ParamEx(SREG_BIT_PARAMEX))},
+             {2, w.Retentivity()}});
 }
 
 void CBlockMR::WritePinText(PinTextWriter& w) const
@@ -550,20 +547,21 @@ void CBlockMW::WritePinText(PinTextWriter& w) const
 void CBlockMATHERR::WritePinText(PinTextWriter& w) const
 {
     w.Lines({{1, w.Retentivity()},
-             {2, w.IsReferenced(0) ? w.Ref(0, _T("Source = B%d%s"), w.Sign()) : Fmt(_T("Source = null%s"), w.Sign())},
-             {3, Fmt(_T("Zero div = %s"), w.Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
-             {4, Fmt(_T("Overflow = %s"), w.Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
-             {5, Fmt(_T("Auto Rst = %s"), w.ParamEx(MATHERR_AUTO_RESET_PARAMEX) != 0 ? _T("Y") : _T("N"))}});
+             {2, w.IsReferenced(0) ? w.Ref(0, _T("Source = B%d%s"), w.Sign()) : Formatted(_T("Source = null%s"), w.Sign())},
+             {3, Formatted(_T("Zero div = %s"), w.Param(MATHERR_ERROR_PARAM) == 1 ? _T("N") : _T("Y"))},
+             {4, Formatted(_T("Overflow = %s"), w.Param(MATHERR_ERROR_PARAM) == 0 ? _T("N") : _T("Y"))},
+             {5, Formatted(_T("Auto Rst = %s"), w.ParamEx(MATHERR_AUTO_RESET_PARAMEX) != 0 ? _T("Y") : _T("N"))}});
 }
 
 void CBlockWIFIIn::WritePinText(PinTextWriter& w) const
 {
     if (m_nWifiMode == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("I") : _T("Q"), m_nRemoteNumber));
+        w.WifiLines(w.WifiStation(*this),
+                    Formatted(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("I") : _T("Q"), m_nRemoteNumber));
     else if (m_nWifiMode == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VM%d"), m_nRemoteNumber));
+        w.WifiLines(Formatted(_T("WiFi ID%d"), m_nWifiId), Formatted(_T("Block : VM%d"), m_nRemoteNumber));
     else if (m_nWifiMode == 2)
-        w.WifiLines(_T("Diagnostic"), Fmt(_T("WiFi ID%d communication status"), m_nRemoteKind + 1LL));
+        w.WifiLines(_T("Diagnostic"), Formatted(_T("WiFi ID%d communication status"), m_nRemoteKind + 1LL));
     else
         w.WifiLines(CString(), CString());
 }
@@ -571,17 +569,18 @@ void CBlockWIFIIn::WritePinText(PinTextWriter& w) const
 void CBlockWIFIOut::WritePinText(PinTextWriter& w) const
 {
     if (m_nWifiMode == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : Q%d"), m_nRemoteNumber));
+        w.WifiLines(w.WifiStation(*this), Formatted(_T("Block : Q%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VM%d"), m_nRemoteNumber) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Formatted(_T("Block : VM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockWIFIAI::WritePinText(PinTextWriter& w) const
 {
     if (m_nWifiMode == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("AI") : _T("AQ"), m_nRemoteNumber));
+        w.WifiLines(w.WifiStation(*this),
+                    Formatted(_T("Block : %s%d"), m_nRemoteKind == 0 ? _T("AI") : _T("AQ"), m_nRemoteNumber));
     else if (m_nWifiMode == 1)
-        w.WifiLines(Fmt(_T("WiFi ID%d"), m_nWifiId), Fmt(_T("Block : VAM%d"), m_nRemoteNumber));
+        w.WifiLines(Formatted(_T("WiFi ID%d"), m_nWifiId), Formatted(_T("Block : VAM%d"), m_nRemoteNumber));
     else
         w.WifiLines(CString(), CString());
 }
@@ -589,9 +588,9 @@ void CBlockWIFIAI::WritePinText(PinTextWriter& w) const
 void CBlockWIFIAOut::WritePinText(PinTextWriter& w) const
 {
     if (m_nWifiMode == 0)
-        w.WifiLines(w.WifiStation(*this), Fmt(_T("Block : AQ%d"), m_nRemoteNumber));
+        w.WifiLines(w.WifiStation(*this), Formatted(_T("Block : AQ%d"), m_nRemoteNumber));
     else
-        w.WifiLines(CString(), m_nWifiMode == 1 ? Fmt(_T("Block : VAM%d"), m_nRemoteNumber) : CString());
+        w.WifiLines(CString(), m_nWifiMode == 1 ? Formatted(_T("Block : VAM%d"), m_nRemoteNumber) : CString());
 }
 
 void CBlockACOMP::WritePinText(PinTextWriter& w) const
@@ -620,9 +619,9 @@ void CBlockAWDOG::WritePinText(PinTextWriter& w) const
     const PinTextWriter::AnalogTexts t = w.Analog(*this);
     // The older generation keeps one threshold for both directions.
     const CString strTh1 = w.IsNew() ? w.AnalogRef(*this, 0, _T("Threshold 1=B%d+"), _T("Threshold 1=%d+"), m_nThreshold1)
-                                     : Fmt(_T("Threshold 1=%d+"), m_nThreshold2);
+                                     : Formatted(_T("Threshold 1=%d+"), m_nThreshold2);
     const CString strTh2 = w.IsNew() ? w.AnalogRef(*this, 1, _T("Threshold 2=B%d"), _T("Threshold 2=%d"), m_nThreshold2)
-                                     : Fmt(_T("Threshold 2=%d"), m_nThreshold2);
+                                     : Formatted(_T("Threshold 2=%d"), m_nThreshold2);
     w.Measure(strTh2, kAnalogGap);
     w.Lines({{1, strTh1}, {2, strTh2}, {3, t.strGain}, {4, t.strOffset}, {5, t.strPoint}});
 }
@@ -631,8 +630,8 @@ void CBlockADTRG::WritePinText(PinTextWriter& w) const
 {
     const PinTextWriter::AnalogTexts t = w.Analog(*this);
     w.Measure(t.strGain, kAnalogGap);
-    w.Lines({{1, t.strGain}, {2, t.strOffset}, {3, Fmt(_T("On=%d"), m_nThreshold1)},
-             {4, Fmt(_T("Delta=%d"), m_nThreshold2)}});
+    w.Lines({{1, t.strGain}, {2, t.strOffset}, {3, Formatted(_T("On=%d"), m_nThreshold1)},
+             {4, Formatted(_T("Delta=%d"), m_nThreshold2)}});
 }
 
 void CBlockAMUX::WritePinText(PinTextWriter& w) const
@@ -654,9 +653,9 @@ void CBlockARAMP::WritePinText(PinTextWriter& w) const
     const PinTextWriter::AnalogTexts t = w.Analog(*this);
     w.Measure(t.strGainSign, kAnalogGap);
     w.Lines({{0, t.strGainSign}, {1, t.strOffset}, {2, t.strPoint},
-             {3, Fmt(_T("Rate=%d"), w.Param(ARAMP_SPEED_PARAM)) + w.Sign()},
-             {4, Fmt(_T("maxL=%d"), w.ParamEx(ARAMP_MAX_OUTPUT_PARAMEX))},
-             {5, Fmt(_T("StSp=%d"), w.ParamEx(ARAMP_START_STOP_PARAMEX))},
+             {3, Formatted(_T("Rate=%d"), w.Param(ARAMP_SPEED_PARAM)) + w.Sign()},
+             {4, Formatted(_T("maxL=%d"), w.ParamEx(ARAMP_MAX_OUTPUT_PARAMEX))},
+             {5, Formatted(_T("StSp=%d"), w.ParamEx(ARAMP_START_STOP_PARAMEX))},
              {6, w.AnalogRef(*this, 0, _T("L1=B%d"), _T("L1=%d"), m_nThreshold1)},
              {7, w.AnalogRef(*this, 1, _T("L2=B%d"), _T("L2=%d"), m_nThreshold2)}});
 }
@@ -668,15 +667,15 @@ void CBlockPI::WritePinText(PinTextWriter& w) const
     w.Lines({{0, w.Retentivity()}, {1, t.strGainSign}, {2, t.strOffset},
              {3, w.AnalogRef(*this, 0, _T("SP=B%d"), _T("SP=%d"), m_nThreshold1)},
              {4, w.AnalogRef(*this, 1, _T("Mq=B%d"), _T("Mq=%d"), m_nThreshold2)},
-             {5, Fmt(_T("KC=%5.2f"), m_dPiKC)}, {6, Fmt(_T("TI=%d:%dm"), m_nPiTIMinutes, m_nPiTISeconds)},
-             {7, Fmt(_T("Dir=%s"), m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, t.strPoint}});
+             {5, Formatted(_T("KC=%5.2f"), m_dPiKC)}, {6, Formatted(_T("TI=%d:%dm"), m_nPiTIMinutes, m_nPiTISeconds)},
+             {7, Formatted(_T("Dir=%s"), m_nPwmOpt == 0 ? _T("+") : _T("-"))}, {8, t.strPoint}});
 }
 
 void CBlockPWM::WritePinText(PinTextWriter& w) const
 {
     w.Indent(15);
-    w.Lines({{0, Fmt(_T("RangeMax=%d"), m_nThreshold2)}, {1, Fmt(_T("RangeMin=%d"), m_nThreshold1)},
-             {2, (m_nPwmOpt == 4 ? CString(_T("Out=Disable")) : Fmt(_T("Out=Q%d"), m_nPwmOpt)) + w.Sign()},
+    w.Lines({{0, Formatted(_T("RangeMax=%d"), m_nThreshold2)}, {1, Formatted(_T("RangeMin=%d"), m_nThreshold1)},
+             {2, (m_nPwmOpt == 4 ? CString(_T("Out=Disable")) : Formatted(_T("Out=Q%d"), m_nPwmOpt)) + w.Sign()},
              {3, WithSign(w.P1(), w.Sign())}});
 }
 
@@ -685,14 +684,14 @@ void CBlockAFILTER::WritePinText(PinTextWriter& w) const
     // The sample count doubles per step from 8; a step outside what an int holds is cut.
     const int nSamples = w.Param(AFILTER_SAMPLES_PARAM);
     const int nShift = nSamples < 0 ? 0 : nSamples > 27 ? 27 : nSamples;
-    w.Line(1, Fmt(_T("SN = %d"), 8 << nShift));
+    w.Line(1, Formatted(_T("SN = %d"), 8 << nShift));
 }
 
 void CBlockMAXMIN::WritePinText(PinTextWriter& w) const
 {
     w.Lines({{1, w.Retentivity()},
              {2, w.RefOr(0, _T("Mode = B%d"), _T("Mode = %d"), w.Param(MAXMIN_MODE_PARAM))},
-             {3, Fmt(_T("ResetMaxMin = %s"), w.ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
+             {3, Formatted(_T("ResetMaxMin = %s"), w.ParamEx(MAXMIN_RESET_PARAMEX) != 0 ? _T("true") : _T("false"))}});
 }
 
 void CBlockAVGVAL::WritePinText(PinTextWriter& w) const
@@ -700,8 +699,8 @@ void CBlockAVGVAL::WritePinText(PinTextWriter& w) const
     static constexpr LPCTSTR kUnit[] = {_T("d"), _T("h"), _T("m")};
     const int n = w.Param(AVGVAL_UNIT_PARAM);
     w.Lines({{1, w.Retentivity()},
-             {2, Fmt(_T("ST = %d%s"), w.Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
-             {3, Fmt(_T("SN = %d"), w.Param(AVGVAL_SAMPLES_PARAM))}});
+             {2, Formatted(_T("ST = %d%s"), w.Param(AVGVAL_TIME_PARAM), n >= 0 && n <= 2 ? kUnit[n] : _T("s"))},
+             {3, Formatted(_T("SN = %d"), w.Param(AVGVAL_SAMPLES_PARAM))}});
 }
 
 void CBlockARRMXIV::WritePinText(PinTextWriter& w) const
@@ -709,15 +708,15 @@ void CBlockARRMXIV::WritePinText(PinTextWriter& w) const
     static constexpr LPCTSTR kSource[] = {_T("AM"), _T("AQ")};
     w.Indent(10);
     const int n = w.Param(ARRMXIV_AREA_PARAM);
-    w.Lines({{1, w.RefOr(0, _T("Mode=B%d"), Fmt(_T("Mode=%s"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM))))},
-             {2, Fmt(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), w.ParamEx(ARRMXIV_FIRST_PARAMEX))},
+    w.Lines({{1, w.RefOr(0, _T("Mode=B%d"), Formatted(_T("Mode=%s"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM))))},
+             {2, Formatted(_T("Data=%s%d"), n == 0 || n == 1 ? kSource[n] : _T("AI"), w.ParamEx(ARRMXIV_FIRST_PARAMEX))},
              {3, w.RefOr(1, _T("Count=B%d"), _T("Count=%d"), w.ParamEx(ARRMXIV_COUNT_PARAMEX))}});
 }
 
 void CBlockACMXIV::WritePinText(PinTextWriter& w) const
 {
     w.Indent(10);
-    w.Line(3, w.RefOr(0, _T("Mode=B%d"), Fmt(_T("Mode=%s(Ax,Ay)"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM)))));
+    w.Line(3, w.RefOr(0, _T("Mode=B%d"), Formatted(_T("Mode=%s(Ax,Ay)"), ArrayMode(w.Param(ARRMXIV_MODE_PARAM)))));
 }
 
 void CBlockRAND::WritePinText(PinTextWriter& w) const
@@ -731,8 +730,8 @@ void PinTextWriter::StepMotorLines(bool bPulseCount)
     static constexpr LPCTSTR kStep[] = {_T("0.5 step"), _T("1 step")};
     Indent(10);
     const int n = Param(SMC_MODE_PARAM);
-    Lines({{1, Fmt(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
-           {2, Fmt(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))},
+    Lines({{1, Formatted(_T("Mode=%s"), n == 0 || n == 1 ? kStep[n] : _T("2 steps"))},
+           {2, Formatted(_T("Pin=%s"), Param(SMC_PINS_PARAM) == 0 ? _T("Q0~Q3") : _T("Q4~Q7"))},
            {3, RefOr(1, _T("Speed=B%d"), _T("Speed=%d"), ParamEx(PULSE_RATE_PARAMEX))}});
     if (bPulseCount)
         Line(4, RefOr(0, _T("Steps=B%d"), _T("Steps=%d"), ParamEx(PULSE_LENGTH_PARAMEX)));
@@ -741,7 +740,7 @@ void PinTextWriter::StepMotorLines(bool bPulseCount)
 void PinTextWriter::PulseTrainLines(bool bPulseCount)
 {
     Indent(10);
-    Lines({{2, Fmt(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))},
+    Lines({{2, Formatted(_T("Pin=Q%d"), Param(PTO_PIN_PARAM))},
            {3, RefOr(1, _T("Pulse Width=B%d"), _T("Pulse Width=%d"), ParamEx(PULSE_RATE_PARAMEX))}});
     if (bPulseCount)
         Line(4, RefOr(0, _T("Number=B%d"), _T("Number=%d"), ParamEx(PULSE_LENGTH_PARAMEX)));
@@ -770,8 +769,8 @@ void CBlockPTOE::WritePinText(PinTextWriter& w) const
 void CBlockCRC16::WritePinText(PinTextWriter& w) const
 {
     w.Indent(10);
-    w.Lines({{3, Fmt(_T("Start Address=AM%d"), w.ParamEx(CRC16_START_PARAMEX))},
-             {4, Fmt(_T("Count=%d"), w.ParamEx(CRC16_COUNT_PARAMEX))}});
+    w.Lines({{3, Formatted(_T("Start Address=AM%d"), w.ParamEx(CRC16_START_PARAMEX))},
+             {4, Formatted(_T("Count=%d"), w.ParamEx(CRC16_COUNT_PARAMEX))}});
 }
 
 void CBlockWordOp::WritePinText(PinTextWriter& w) const
@@ -817,16 +816,16 @@ void CBlockLOG::WritePinText(PinTextWriter& w) const
 {
     const int nBase = w.Param(LOG_BASE_PARAM);
     w.Indent(10);
-    w.Line(2, w.RefOr(0, _T("Base=B%d"), Fmt(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"))));
+    w.Line(2, w.RefOr(0, _T("Base=B%d"), Formatted(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"))));
     w.AmpLine(3);
 }
 
 void CBlockQUAD::WritePinText(PinTextWriter& w) const
 {
     w.Indent(9);
-    w.Lines({{1, Fmt(_T("A=%d"), w.Param(QUAD_A_PARAM))}, {2, Fmt(_T("B=%d"), w.ParamEx(QUAD_B_PARAMEX))},
-             {3, Fmt(_T("C=%d"), w.ParamEx(QUAD_C_PARAMEX))}, {4, Fmt(_T("Dir= %d"), w.Param(QUAD_ROOT_PARAM))},
-             {5, Fmt(_T("Amp= %5.2f"), m_dParam)}});
+    w.Lines({{1, Formatted(_T("A=%d"), w.Param(QUAD_A_PARAM))}, {2, Formatted(_T("B=%d"), w.ParamEx(QUAD_B_PARAMEX))},
+             {3, Formatted(_T("C=%d"), w.ParamEx(QUAD_C_PARAMEX))}, {4, Formatted(_T("Dir= %d"), w.Param(QUAD_ROOT_PARAM))},
+             {5, Formatted(_T("Amp= %5.2f"), m_dParam)}});
 }
 
 PinTextLayout BuildPinText(const CBlockObj& block, int nPin, BOOL bNewGeneration)

@@ -81,7 +81,7 @@ const WidgetTextRow* FindWidgetTextRow(int nType, int nParamId)
 
 CString WidgetBlockNumber(const CBlockObj& block)
 {
-    return WidgetFormat(_T("B%d"), (long long)block.m_nNumber - NUM_FUNCTION_BLOCK);
+    return Formatted(_T("B%d"), (long long)block.m_nNumber - NUM_FUNCTION_BLOCK);
 }
 
 int WidgetParamValue(const WidgetTextRequest& req, int nRef, int nStored, int nLow, int nHigh)
@@ -107,10 +107,10 @@ LPCTSTR WidgetEditorBaseWord(int nBase)
 
 CString WidgetDecimal(int nValue)
 {
-    return WidgetFormat(_T("%d"), nValue);
+    return Formatted(_T("%d"), nValue);
 }
 
 CString WidgetHexWord(int nValue)
 {
-    return WidgetFormat(_T("0x%04X"), unsigned(nValue) & 0xFFFFu);
+    return Formatted(_T("0x%04X"), unsigned(nValue) & 0xFFFFu);
 }

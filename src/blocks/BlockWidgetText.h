@@ -108,14 +108,6 @@ constexpr auto JoinWidgetTexts(const WidgetTextRow (&... lists)[Counts])
 CString WidgetStopwatchTime(const WidgetTextRequest& req);
 CString WidgetOnTimeSetpoint(const WidgetTextRequest& req);
 
-template <class... Args>
-CString WidgetFormat(LPCTSTR pszFormat, const Args&... args)
-{
-    CString str;
-    str.Format(pszFormat, args...);
-    return str;
-}
-
 // "B%d": a function block by its display number.
 CString WidgetBlockNumber(const CBlockObj& block);
 

@@ -26,7 +26,7 @@ const CBlockAnalog* AnalogOf(const WidgetTextRequest& r)
 CString Scaled(const CBlockAnalog& a, long long nValue, const ScaledFormats& formats)
 {
     const int nDecimals = std::clamp(a.m_nDecimals, 0, kMaxDecimals);
-    return WidgetFormat(formats[nDecimals], double(nValue) / kPowersOfTen[nDecimals]);
+    return Formatted(formats[nDecimals], double(nValue) / kPowersOfTen[nDecimals]);
 }
 
 // A stored analog field, scaled; pField names the field of the analog base.
@@ -64,13 +64,13 @@ CString DifferentialOff(const WidgetTextRequest& r)
 CString Gain(const WidgetTextRequest& r)
 {
     const CBlockAnalog* pAnalog = AnalogOf(r);
-    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dGain) : CString();
+    return pAnalog ? Formatted(_T("%5.2f"), pAnalog->m_dGain) : CString();
 }
 
 CString Offset(const WidgetTextRequest& r)
 {
     const CBlockAnalog* pAnalog = AnalogOf(r);
-    return pAnalog ? WidgetFormat(_T("%6d"), pAnalog->m_nOffset) : CString();
+    return pAnalog ? Formatted(_T("%6d"), pAnalog->m_nOffset) : CString();
 }
 
 // A whole number from the analog base: the filter's, Max/Min's and the average's values, the
@@ -116,7 +116,7 @@ CString RampSpeed(const WidgetTextRequest& r)
 CString ControllerAmplification(const WidgetTextRequest& r)
 {
     const CBlockAnalog* pAnalog = AnalogOf(r);
-    return pAnalog ? WidgetFormat(_T("%5.2f"), pAnalog->m_dPiKC) : CString();
+    return pAnalog ? Formatted(_T("%5.2f"), pAnalog->m_dPiKC) : CString();
 }
 
 CString IntegrationTime(const WidgetTextRequest& r)
@@ -124,7 +124,7 @@ CString IntegrationTime(const WidgetTextRequest& r)
     const CBlockAnalog* pAnalog = AnalogOf(r);
     if (!pAnalog)
         return CString();
-    return WidgetFormat(_T("%02d:%02dm"), pAnalog->m_nPiTIMinutes, pAnalog->m_nPiTISeconds);
+    return Formatted(_T("%02d:%02dm"), pAnalog->m_nPiTIMinutes, pAnalog->m_nPiTISeconds);
 }
 
 CString ManualOutput(const WidgetTextRequest& r)
@@ -154,7 +154,7 @@ CString SamplingTime(const WidgetTextRequest& r)
     static constexpr LPCTSTR kUnits[] = {_T("d"), _T("h"), _T("m")};
     const int nUnit = r.block.m_nParam[AVGVAL_UNIT_PARAM];
     const LPCTSTR pszUnit = nUnit >= 0 && nUnit <= 2 ? kUnits[nUnit] : _T("s");
-    return WidgetFormat(_T("%d%s"), r.block.m_nParam[AVGVAL_TIME_PARAM], pszUnit);
+    return Formatted(_T("%d%s"), r.block.m_nParam[AVGVAL_TIME_PARAM], pszUnit);
 }
 
 CString AverageSamples(const WidgetTextRequest& r)
@@ -182,7 +182,7 @@ CString DetectsZeroDivision(const WidgetTextRequest& r)
 
 CString IOValue(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("%6.1f"), double(r.block.m_nHeldValue));
+    return Formatted(_T("%6.1f"), double(r.block.m_nHeldValue));
 }
 
 using A = CBlockAnalog;

@@ -48,7 +48,7 @@ CString CamTimeText(const WidgetTextRequest& req, bool bOn)
         return CString();
     const int nCam = CamOfElement(req);
     const int(&hm)[2] = bOn ? pTimer->m_nOnTime[nCam] : pTimer->m_nOffTime[nCam];
-    return WidgetFormat(req.bDisplay ? _T("%02d:%02d") : _T("%02d:%02d Hours"), hm[0], hm[1]);
+    return Formatted(req.bDisplay ? _T("%02d:%02d") : _T("%02d:%02d Hours"), hm[0], hm[1]);
 }
 
 CString CamOn(const WidgetTextRequest& r) { return CamTimeText(r, true); }
@@ -58,8 +58,8 @@ CString CamOff(const WidgetTextRequest& r) { return CamTimeText(r, false); }
 CString DateText(const WidgetTextRequest& req, int nMonth, int nDay)
 {
     CString str = req.block.m_nParam[YT_MONTHLY_PARAM]
-                      ? WidgetFormat(_T("**.%02d "), nDay)
-                      : WidgetFormat(_T("%02d.%02d "), nMonth, nDay);
+                      ? Formatted(_T("**.%02d "), nDay)
+                      : Formatted(_T("%02d.%02d "), nMonth, nDay);
     if (!req.bDisplay)
         str += _T("Day.Month");
     return str;
@@ -85,12 +85,12 @@ CString AngleText(const WidgetTextRequest& req, bool bLongitude)
     const CBlockObj& b = req.block;
     constexpr LPCTSTR kFormat = _T("%s%d.%d'%d\"");
     if (bLongitude) {
-        return WidgetFormat(kFormat, b.m_nParam[AC_LONGITUDE_WEST_PARAM] == 0 ? _T("E") : _T("W"),
+        return Formatted(kFormat, b.m_nParam[AC_LONGITUDE_WEST_PARAM] == 0 ? _T("E") : _T("W"),
                             b.m_nParamEx[AC_LONGITUDE_DEGREES_PARAMEX],
                             b.m_nParamEx[AC_LONGITUDE_MINUTES_PARAMEX],
                             b.m_nParamEx[AC_LONGITUDE_SECONDS_PARAMEX]);
     }
-    return WidgetFormat(kFormat, b.m_nParam[AC_LATITUDE_SOUTH_PARAM] == 0 ? _T("N") : _T("S"),
+    return Formatted(kFormat, b.m_nParam[AC_LATITUDE_SOUTH_PARAM] == 0 ? _T("N") : _T("S"),
                         b.m_nParamEx[AC_LATITUDE_DEGREES_PARAMEX],
                         b.m_nParamEx[AC_LATITUDE_MINUTES_PARAMEX],
                         b.m_nParamEx[AC_LATITUDE_SECONDS_PARAMEX]);
@@ -104,15 +104,15 @@ CString TimeZone(const WidgetTextRequest& r)
 {
     const int nStored = r.block.m_nParamEx[AC_TIME_ZONE_PARAMEX];
     const long long nZone = nStored > 12 ? 12LL - nStored : nStored;
-    return WidgetFormat(r.bDisplay ? _T("%2d") : _T("%d"), nZone);
+    return Formatted(r.bDisplay ? _T("%2d") : _T("%d"), nZone);
 }
 
 // No operation computes sunrise or sunset: the clock shows zero hours and minutes.
 CString SunTime(const WidgetTextRequest& r)
 {
     if (r.bDisplay)
-        return WidgetFormat(_T("%02d:%02dh"), 0, 0);
-    return WidgetFormat(_T("00:00 %s"), WidgetEditorBaseWord(0));
+        return Formatted(_T("%02d:%02dh"), 0, 0);
+    return Formatted(_T("00:00 %s"), WidgetEditorBaseWord(0));
 }
 
 CString StopwatchBase(const WidgetTextRequest& r)
@@ -136,7 +136,7 @@ SYSTEMTIME CurrentTime(const WidgetTextRequest& req)
 CString ClockText(const SYSTEMTIME& st)
 {
     const int nHour12 = st.wHour % 12 == 0 ? 12 : st.wHour % 12;
-    return WidgetFormat(_T("%s %02d:%02d:%02d"), st.wHour < 12 ? _T("AM") : _T("PM"), nHour12,
+    return Formatted(_T("%s %02d:%02d:%02d"), st.wHour < 12 ? _T("AM") : _T("PM"), nHour12,
                         int(st.wMinute), int(st.wSecond));
 }
 
@@ -144,13 +144,13 @@ CString ClockText(const SYSTEMTIME& st)
 CString LcdClockText(const SYSTEMTIME& st)
 {
     const CString strDay = CString(g_astrDayNames[st.wDayOfWeek % 7]).Left(2);
-    return WidgetFormat(_T("%s %02d:%02d"), strDay, int(st.wHour), int(st.wMinute));
+    return Formatted(_T("%s %02d:%02d"), strDay, int(st.wHour), int(st.wMinute));
 }
 
 // "%Y-%m-%d".
 CString DateOfDay(const SYSTEMTIME& st)
 {
-    return WidgetFormat(_T("%04d-%02d-%02d"), int(st.wYear), int(st.wMonth), int(st.wDay));
+    return Formatted(_T("%04d-%02d-%02d"), int(st.wYear), int(st.wMonth), int(st.wDay));
 }
 
 CString CurrentTimeText(const WidgetTextRequest& r)

@@ -47,19 +47,19 @@ HoursCounts CountsOf(const WidgetTextRequest& r)
 
 CString HoursMinutes(const WidgetTextRequest& r, long long nHours, long long nMinutes)
 {
-    return WidgetFormat(r.bDisplay ? _T("%dh:%dm") : _T("%d:%d Hours(h:m)"), nHours, nMinutes);
+    return Formatted(r.bDisplay ? _T("%dh:%dm") : _T("%d:%d Hours(h:m)"), nHours, nMinutes);
 }
 
 // A time to go that has begun an hour counts as that hour.
 CString ToGoHours(const WidgetTextRequest& r)
 {
     const long long n = CountsOf(r).nToGo;
-    return WidgetFormat(_T("%ld"), n >= 0 ? (n + 59) / 60 : n / 60);
+    return Formatted(_T("%ld"), n >= 0 ? (n + 59) / 60 : n / 60);
 }
 
 CString TotalHours(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("%ld"), CountsOf(r).nTotal / 60);
+    return Formatted(_T("%ld"), CountsOf(r).nTotal / 60);
 }
 
 CString MinutesAsHM(const WidgetTextRequest& r, long long nMinutes)
@@ -118,8 +118,8 @@ CString GateTime(const WidgetTextRequest& r)
         nHund = nMs % 1000 / 10;
     }
     if (r.bDisplay)
-        return WidgetFormat(_T("%02d:%02dms"), nSec, nHund);
-    return WidgetFormat(_T("%02d:%02d %s"), nSec, nHund, WidgetEditorBaseWord(2));
+        return Formatted(_T("%02d:%02dms"), nSec, nHund);
+    return Formatted(_T("%02d:%02d %s"), nSec, nHund, WidgetEditorBaseWord(2));
 }
 
 constexpr WidgetTextRow kCounter[] = {

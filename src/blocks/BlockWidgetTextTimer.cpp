@@ -26,8 +26,8 @@ LPCTSTR ReferencedUnitLetter(int nUnit)
 CString TimeFields(const WidgetTextRequest& req, int nHigh, int nLow, int nBase)
 {
     if (req.bDisplay)
-        return WidgetFormat(_T("%02d:%02d%s"), nHigh, nLow, BaseLetter(nBase));
-    return WidgetFormat(_T("%02d:%02d %s"), nHigh, nLow, WidgetEditorBaseWord(nBase));
+        return Formatted(_T("%02d:%02d%s"), nHigh, nLow, BaseLetter(nBase));
+    return Formatted(_T("%02d:%02d %s"), nHigh, nLow, WidgetEditorBaseWord(nBase));
 }
 
 // A time setpoint: its two parameter fields and their base, and the block reference (with the

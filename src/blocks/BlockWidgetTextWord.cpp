@@ -54,7 +54,7 @@ CString Value(const WidgetTextRequest& r) { return WidgetDecimal(CurrentValue(r)
 CString ValueHexWord(const WidgetTextRequest& r) { return WidgetHexWord(CurrentValue(r)); }
 CString SegmentPattern(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("0x%02X"), unsigned(CurrentValue(r)) & 0xFFu);
+    return Formatted(_T("0x%02X"), unsigned(CurrentValue(r)) & 0xFFu);
 }
 
 template <int nLow, int nHigh>
@@ -87,7 +87,7 @@ CString Base10(const WidgetTextRequest& r) { return BaseText(r, WidgetDecimal); 
 
 CString Amplification(const WidgetTextRequest& r)
 {
-    return WidgetFormat(_T("%.2f"), r.block.m_dParam);
+    return Formatted(_T("%.2f"), r.block.m_dParam);
 }
 
 CString ModeName(int nMode)

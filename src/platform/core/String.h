@@ -271,3 +271,13 @@ struct std::hash<CString> {
         return std::hash<std::u16string_view>{}(s.View());
     }
 };
+
+// A formatted text as one expression (CString::Format's arguments: a format text or string id,
+// then the values), for code that builds a text to return or pass on.
+template <class Format, class... Args>
+CString Formatted(Format format, const Args&... args)
+{
+    CString str;
+    str.Format(format, args...);
+    return str;
+}
