@@ -334,12 +334,6 @@ public:
     // Replaces the current connector pair (the current wire's end connector or the current
     // block) and its two wires by one wire between the two far pins.
     void JoinConnectorPair();
-    // A new connector of the type (a plain 4-input block for another code) beside the current
-    // wire's end, not in the document; pWireEnd receives that end's point.
-    CBlockObj* CreateConnector(int nType, POINT* pWireEnd);
-    void PlaceConnectorFree(CBlockObj* pConnector);
-    BOOL OffsetCollides(CBlockObj* pBlock, POINT* pOffset);
-    void LookupSearchOffset(CBlockObj* pConnector, POINT* pOffset, BYTE nIndex);
     // Cuts every wire that crosses a block into a connector pair (after an upload or the
     // ladder conversion). Returns 0.
     int CutWiresCrossingBlocks();

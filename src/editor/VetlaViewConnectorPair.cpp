@@ -8,6 +8,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/ConnectorSearch.h"
 #include "document/Junctions.h"
 #include "document/PinHits.h"
 #include "document/StraightWire.h"
@@ -18,105 +19,14 @@
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <memory>
 #include <set>
 #include <unordered_map>
 #include <unordered_set>
-#include <utility>
 #include <vector>
 
 namespace {
-
-constexpr int CONNECTOR_WIDTH = 15;
-constexpr int CONNECTOR_HEIGHT = 10;
-// A Female stands this far left of the input it feeds, a Male this far right of the output
-// that drives it, both raised to centre their pin on the wire's row.
-constexpr int FEMALE_GAP = 35;
-constexpr int MALE_GAP = 20;
-constexpr int CONNECTOR_RAISE = 5;
-constexpr int SEARCH_STEP = 20;
-constexpr int SEARCH_OFFSET_COUNT = 136;
-
-// The outward search around a connector's first spot, in grid steps: the spot itself, then
-// eight rings, each ring k the cells (dx, -k), (dx, +k) for dx = 0 .. k-2, then (k-1, -j),
-// (k-1, +j) for j = 1 .. k, then (k, 0), which the last ring leaves out. Males search to the
-// right; a Female takes dx negated and searches to the left.
-using SearchOffsets = std::array<std::pair<int, int>, SEARCH_OFFSET_COUNT>;
-
-constexpr SearchOffsets BuildSearchOffsets()
-{
-    SearchOffsets offsets{};
-    std::size_t i = 1;
-    for (int k = 1; k <= 8; ++k) {
-        for (int dx = 0; dx <= k - 2; ++dx) {
-            offsets[i++] = {dx, -k};
-            offsets[i++] = {dx, k};
-        }
-        for (int j = 1; j <= k; ++j) {
-            offsets[i++] = {k - 1, -j};
-            offsets[i++] = {k - 1, j};
-        }
-        if (k < 8)
-            offsets[i++] = {k, 0};
-    }
-    return offsets;
-}
-
-constexpr SearchOffsets kSearchOffsets = BuildSearchOffsets();
-static_assert(kSearchOffsets[3] == std::pair(1, 0) && kSearchOffsets[10] == std::pair(2, 0) &&
-              kSearchOffsets[SEARCH_OFFSET_COUNT - 1] == std::pair(7, 8));
-
-// One end of a wire: its block, pin and point.
-struct LineEnd {
-    CBlockObj* pBlock = nullptr;
-    int nPin = -1;
-    CPoint pt;
-};
-
-// The wire's end on an input pin (bInput) or on an output pin; FALSE when it has none.
-BOOL FindLineEnd(const CConnectLineObj& line, BOOL bInput, LineEnd* pEnd)
-{
-    const auto isWanted = [bInput](int nPin) { return (nPin < BLOCK_FIRST_OUTPUT) == bool(bInput); };
-    if (isWanted(line.m_nStartPin))
-        *pEnd = {line.m_pStartBlock, line.m_nStartPin, line.m_ptStart};
-    else if (isWanted(line.m_nEndPin))
-        *pEnd = {line.m_pEndBlock, line.m_nEndPin, line.m_ptEnd};
-    else
-        return FALSE;
-    return TRUE;
-}
-
-// The rectangle a wire segment takes: 2 units to each side of its run.
-CRect SegmentRect(const CPoint& a, const CPoint& b)
-{
-    CRect rc(a.x, a.y, b.x, b.y);
-    rc.NormalizeRect();
-    if (a.x == b.x)
-        rc.InflateRect(2, 0);
-    else if (a.y == b.y)
-        rc.InflateRect(0, 2);
-    else
-        rc.InflateRect(2, 2);
-    return rc;
-}
-
-BOOL LineTouches(const CConnectLineObj& line, const CRect& rc)
-{
-    for (INT_PTR i = 1; i < line.m_arrVertices.GetSize(); ++i) {
-        CRect rcCommon;
-        const CRect rcSegment = SegmentRect(line.m_arrVertices[i - 1], line.m_arrVertices[i]);
-        if (rcCommon.IntersectRect(&rcSegment, &rc))
-            return TRUE;
-    }
-    return FALSE;
-}
-
-CRect BlockRect(const CBlockObj& block)
-{
-    return CRect(block.m_ptPos.x, block.m_ptPos.y, block.m_ptPos.x + block.m_nWidth, block.m_ptPos.y + block.m_nHeight);
-}
 
 // A wire at a connector is already half of a pair.
 BOOL IsPairHalf(const CConnectLineObj& line)
@@ -136,7 +46,7 @@ CPoint PinCentreOf(CBlockObj* pBlock, int nPin, CPoint ptElse)
 // Draws one wire of a pair with the wire tool, from the far pin to the connector's pin, as a
 // hand-drawn wire is drawn. The wire only replaces one the rules allowed, so should the tool
 // still refuse it, it is laid without them.
-void LayPairWire(CVetlaView& view, const LineEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin, BOOL bUndo)
+void LayPairWire(CVetlaView& view, const WireEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin, BOOL bUndo)
 {
     CVetlaDoc& doc = *view.GetDocument();
     const INT_PTR nBefore = doc.m_lineList.GetCount();
@@ -325,9 +235,9 @@ public:
         for (CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_doc.m_lineList)) {
             if (IsPowerBusLine(m_doc, pLine) || IsPairHalf(*pLine) || !Crosses(*pLine))
                 continue;
-            LineEnd input;
-            LineEnd output;
-            if (!FindLineEnd(*pLine, TRUE, &input) || !FindLineEnd(*pLine, FALSE, &output))
+            WireEnd input;
+            WireEnd output;
+            if (!FindWireEnd(*pLine, true, &input) || !FindWireEnd(*pLine, false, &output))
                 continue;
             if (nCut >= nRoom) {
                 m_view.ResetEditMode();
@@ -404,7 +314,7 @@ private:
     bool Collides(const CBlockObj& connector, POINT offset) const
     {
         CRect rc = BlockRect(connector);
-        rc.OffsetRect(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
+        rc.OffsetRect(CONNECTOR_SEARCH_STEP * offset.x, CONNECTOR_SEARCH_STEP * offset.y);
         const CSize extent = m_view.GetTotalSize();
         if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
             rc.bottom >= extent.cy)
@@ -423,22 +333,20 @@ private:
     {
         POINT offset = {0, 0};
         bool bFree = !Collides(connector, offset);
-        for (int i = 1; !bFree && i < SEARCH_OFFSET_COUNT; ++i) {
-            m_view.LookupSearchOffset(&connector, &offset, BYTE(i));
+        for (int i = 1; !bFree && i < CONNECTOR_SEARCH_SPOTS; ++i) {
+            offset = ConnectorSearchOffset(&connector, i);
             bFree = !Collides(connector, offset);
         }
         if (!bFree)
             offset = {0, 0};
-        connector.m_ptPos.Offset(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
+        connector.m_ptPos.Offset(CONNECTOR_SEARCH_STEP * offset.x, CONNECTOR_SEARCH_STEP * offset.y);
         connector.m_ptPos2 = connector.m_ptPos;
     }
 
-    void Cut(CConnectLineObj* pLine, const LineEnd& input, const LineEnd& output)
+    void Cut(CConnectLineObj* pLine, const WireEnd& input, const WireEnd& output)
     {
-        m_view.SetCurrentObjects(nullptr, pLine, nullptr);
-        std::unique_ptr<CBlockObj> pFemale(m_view.CreateConnector(BT_FEMALE, nullptr));
-        std::unique_ptr<CBlockObj> pMale(m_view.CreateConnector(BT_MALE, nullptr));
-        m_view.SetCurrentObjects(nullptr, nullptr, nullptr);
+        std::unique_ptr<CBlockObj> pFemale(NewConnector(m_doc, BT_FEMALE, pLine, nullptr));
+        std::unique_ptr<CBlockObj> pMale(NewConnector(m_doc, BT_MALE, pLine, nullptr));
         Remove(pLine);
         for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
             PlaceFree(*pConnector);
@@ -491,7 +399,7 @@ private:
     // take the press or the release (another block or pin under the point, such as a connector
     // placed close to another, or pins of kinds that do not fit), the wire is laid without it
     // from the far end's point, and always to this connector's pin.
-    void Lay(const LineEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin)
+    void Lay(const WireEnd& far, CBlockObj* pConnector, CPoint ptPin, int nPin)
     {
         const bool bTool = ToolFinds(far.pt, far.pBlock, far.nPin) && ToolFinds(ptPin, pConnector, nPin) &&
                            KindsFit(*far.pBlock, far.nPin, *pConnector, nPin);
@@ -589,77 +497,6 @@ private:
 
 } // namespace
 
-CBlockObj* CVetlaView::CreateConnector(int nType, POINT* pWireEnd)
-{
-    CBlockObj* pConnector = nType == BT_FEMALE ? new CBlockFemale(BT_FEMALE)
-                            : nType == BT_MALE ? static_cast<CBlockObj*>(new CBlockMale(BT_MALE))
-                                               : new CBlockObj(nType, 4);
-    pConnector->InitForDocument(m_pDocument);
-    pConnector->m_nWidth = CONNECTOR_WIDTH;
-    pConnector->m_nHeight = CONNECTOR_HEIGHT;
-    LineEnd end;
-    const BOOL bFemale = nType == BT_FEMALE;
-    if ((bFemale || nType == BT_MALE) && m_pCurLine && FindLineEnd(*m_pCurLine, bFemale, &end)) {
-        pConnector->m_ptPos = CPoint(end.pt.x + (bFemale ? -FEMALE_GAP : MALE_GAP), end.pt.y - CONNECTOR_RAISE);
-        if (pWireEnd)
-            *pWireEnd = end.pt;
-    }
-    pConnector->m_ptPos2 = pConnector->m_ptPos;
-    return pConnector;
-}
-
-void CVetlaView::LookupSearchOffset(CBlockObj* pConnector, POINT* pOffset, BYTE nIndex)
-{
-    if (nIndex >= SEARCH_OFFSET_COUNT) {
-        *pOffset = {0, 0};
-        return;
-    }
-    const auto [dx, dy] = kSearchOffsets[nIndex];
-    const BOOL bFemale = pConnector && pConnector->IsKindOf(RUNTIME_CLASS(CBlockFemale));
-    *pOffset = {bFemale ? -dx : dx, dy};
-}
-
-BOOL CVetlaView::OffsetCollides(CBlockObj* pBlock, POINT* pOffset)
-{
-    CRect rc = BlockRect(*pBlock);
-    rc.OffsetRect(SEARCH_STEP * pOffset->x, SEARCH_STEP * pOffset->y);
-    // The extent is the scroll size, in view units, as the search has always measured it.
-    const CSize extent = GetTotalSize();
-    if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
-        rc.bottom >= extent.cy)
-        return TRUE;
-    if (!m_pDocument)
-        return FALSE;
-    for (const CBlockObj* pOther : ListSnapshot<CBlockObj>(m_pDocument->m_blockList)) {
-        CRect rcOther = BlockRect(*pOther);
-        const int nSide = IsConnectorBlock(pOther) ? 2 : 5;
-        rcOther.InflateRect(nSide, 5, nSide, 0);
-        CRect rcCommon;
-        if (rcCommon.IntersectRect(&rc, &rcOther))
-            return TRUE;
-    }
-    for (const CConnectLineObj* pLine : ListSnapshot<CConnectLineObj>(m_pDocument->m_lineList)) {
-        if (pLine->m_arrVertices.GetSize() >= 2 && LineTouches(*pLine, rc))
-            return TRUE;
-    }
-    return FALSE;
-}
-
-void CVetlaView::PlaceConnectorFree(CBlockObj* pConnector)
-{
-    POINT offset = {0, 0};
-    BOOL bFree = !OffsetCollides(pConnector, &offset);
-    for (int i = 1; !bFree && i < SEARCH_OFFSET_COUNT; ++i) {
-        LookupSearchOffset(pConnector, &offset, BYTE(i));
-        bFree = !OffsetCollides(pConnector, &offset);
-    }
-    // Without a free spot the connector stays where it was made.
-    if (!bFree)
-        offset = {0, 0};
-    pConnector->m_ptPos.Offset(SEARCH_STEP * offset.x, SEARCH_STEP * offset.y);
-    pConnector->m_ptPos2 = pConnector->m_ptPos;
-}
-
 BOOL CVetlaView::IsConnectorPairInSelection(CBlockObj* pConnector)
 {
     if (!m_pDocument || m_selection.Blocks().IsEmpty() || !IsConnectorBlock(pConnector))
@@ -675,10 +512,10 @@ void CVetlaView::SeparateLine()
         return;
     CVetlaDoc& doc = *m_pDocument;
     CConnectLineObj* pLine = m_pCurLine;
-    LineEnd input;
-    LineEnd output;
-    if (IsPowerBusLine(doc, pLine) || IsPairHalf(*pLine) || !FindLineEnd(*pLine, TRUE, &input) ||
-        !FindLineEnd(*pLine, FALSE, &output))
+    WireEnd input;
+    WireEnd output;
+    if (IsPowerBusLine(doc, pLine) || IsPairHalf(*pLine) || !FindWireEnd(*pLine, true, &input) ||
+        !FindWireEnd(*pLine, false, &output))
         return;
     // The room is checked before the wire goes, so that a refusal changes nothing.
     if (!doc.HasRoomForBlock(BT_FEMALE, nullptr) || !doc.HasRoomForBlock(BT_MALE, nullptr)) {
@@ -689,8 +526,8 @@ void CVetlaView::SeparateLine()
     }
     POINT ptFemaleEnd = {};
     POINT ptMaleEnd = {};
-    std::unique_ptr<CBlockObj> pFemale(CreateConnector(BT_FEMALE, &ptFemaleEnd));
-    std::unique_ptr<CBlockObj> pMale(CreateConnector(BT_MALE, &ptMaleEnd));
+    std::unique_ptr<CBlockObj> pFemale(NewConnector(doc, BT_FEMALE, pLine, &ptFemaleEnd));
+    std::unique_ptr<CBlockObj> pMale(NewConnector(doc, BT_MALE, pLine, &ptMaleEnd));
 
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;
@@ -698,7 +535,7 @@ void CVetlaView::SeparateLine()
     DeleteSelection();
 
     for (CBlockObj* pConnector : {pFemale.get(), pMale.get()}) {
-        PlaceConnectorFree(pConnector);
+        PlaceConnectorFree(doc, *pConnector, GetTotalSize());
         doc.AddBlock(pConnector);
     }
     CBlockObj* pF = pFemale.release();
@@ -728,8 +565,8 @@ void CVetlaView::JoinConnectorPair()
     // A pair missing a wire stands for no wire that could be drawn again.
     if (!pPartner || !pNear || !pFar)
         return;
-    const LineEnd a = {pNear->m_pStartBlock, pNear->m_nStartPin, pNear->m_ptStart};
-    const LineEnd b = {pFar->m_pStartBlock, pFar->m_nStartPin, pFar->m_ptStart};
+    const WireEnd a = {pNear->m_pStartBlock, pNear->m_nStartPin, pNear->m_ptStart};
+    const WireEnd b = {pFar->m_pStartBlock, pFar->m_nStartPin, pFar->m_ptStart};
     m_pCurLine = nullptr;
     m_pCurBlock = nullptr;
     m_pCurComment = nullptr;

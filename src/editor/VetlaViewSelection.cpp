@@ -12,6 +12,7 @@
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
 #include "document/PinHits.h"
+#include "document/Placement.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "platform/core/MessageBox.h"
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr UINT IDS_PLACED_OFF_BASE = 339;
-
-// The margins a placement is pulled into when no block size is known yet.
-constexpr int PLACE_MARGIN = 25;
-constexpr int PLACE_MARGIN_BOTTOM = 50;
-constexpr int PLACE_MARGIN_BOTTOM_BLOCK = 10;
 
 CRect BodyRect(const CBlockObj& block)
 {
@@ -64,16 +60,6 @@ void FollowMovedBlock(CVetlaDoc& doc, CConnectLineObj& line, const CBlockObj* pB
     const CPoint end = bStart ? line.m_ptStart : line.m_ptEnd;
     const int nPin = bStart ? line.m_nStartPin : line.m_nEndPin;
     doc.MoveLineEnd(&line, end.x + dx, end.y + dy, bStart, LinePinSideOf(nPin));
-}
-
-// Clamps a coordinate that lies on the base but outside the inner area onto the inner edge.
-int PullInside(int v, int nBaseLow, int nInnerLow, int nInnerHigh, int nBaseHigh)
-{
-    if (v >= nBaseLow && v < nInnerLow)
-        return nInnerLow;
-    if (v >= nInnerHigh && v < nBaseHigh)
-        return nInnerHigh;
-    return v;
 }
 
 void ReportOffBase(UINT nType)
@@ -257,22 +243,10 @@ BOOL CVetlaView::CheckPlacement(POINT* pPoint, const CBlockObj* pObject)
 {
     if (!pPoint || !m_pDocument)
         return FALSE;
-    const CRect base = m_pDocument->m_rcExtent;
-    if (!base.PtInRect(*pPoint)) {
+    if (!PullOntoBase(*m_pDocument, *pPoint, pObject)) {
         ReportOffBase(MB_ICONSTOP);
         return FALSE;
     }
-    CRect inner(base.left + PLACE_MARGIN, base.top + PLACE_MARGIN, base.right - PLACE_MARGIN,
-                base.bottom - PLACE_MARGIN_BOTTOM);
-    if (pObject) {
-        const int w = pObject->m_nWidth;
-        const int h = pObject->m_nHeight;
-        inner.SetRect(base.left + w / 2, base.top + h, base.right - w, base.bottom - PLACE_MARGIN_BOTTOM_BLOCK - h);
-    }
-    if (inner.PtInRect(*pPoint))
-        return TRUE;
-    pPoint->x = PullInside(pPoint->x, base.left, inner.left, inner.right, base.right);
-    pPoint->y = PullInside(pPoint->y, base.top, inner.top, inner.bottom, base.bottom);
     return TRUE;
 }
 

@@ -4,6 +4,7 @@
 #include "codec/ImageDecoder.h"
 #include "codec/ImageEncoder.h"
 #include "codec/VetlaCoreRule.h"
+#include "document/ConnectorSearch.h"
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
 #include "support/DecodeRoundTrip.h"
@@ -54,21 +55,19 @@ protected:
 TEST_F(ConnectorPairTest, SearchOrderRunsOutwardInRings)
 {
     EditDocument& d = NewDocument();
-    std::unique_ptr<CBlockObj> pMale(d.View().CreateConnector(BT_MALE, nullptr));
-    std::unique_ptr<CBlockObj> pFemale(d.View().CreateConnector(BT_FEMALE, nullptr));
+    std::unique_ptr<CBlockObj> pMale(NewConnector(d.Doc(), BT_MALE, nullptr, nullptr));
+    std::unique_ptr<CBlockObj> pFemale(NewConnector(d.Doc(), BT_FEMALE, nullptr, nullptr));
     const std::vector<std::pair<int, int>> expected = {{0, 0},  {0, -1}, {0, 1},  {1, 0},  {0, -2}, {0, 2},
                                                        {1, -1}, {1, 1},  {1, -2}, {1, 2},  {2, 0}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        POINT offset = {};
-        d.View().LookupSearchOffset(pMale.get(), &offset, BYTE(i));
+        POINT offset = ConnectorSearchOffset(pMale.get(), int(i));
         EXPECT_EQ(std::pair(int(offset.x), int(offset.y)), expected[i]) << i;
-        d.View().LookupSearchOffset(pFemale.get(), &offset, BYTE(i));
+        offset = ConnectorSearchOffset(pFemale.get(), int(i));
         EXPECT_EQ(std::pair(int(offset.x), int(offset.y)), std::pair(-expected[i].first, expected[i].second)) << i;
     }
-    POINT last = {};
-    d.View().LookupSearchOffset(pMale.get(), &last, 135);
+    POINT last = ConnectorSearchOffset(pMale.get(), 135);
     EXPECT_EQ(std::pair(int(last.x), int(last.y)), std::pair(7, 8));
-    d.View().LookupSearchOffset(pMale.get(), &last, 136);
+    last = ConnectorSearchOffset(pMale.get(), 136);
     EXPECT_EQ(std::pair(int(last.x), int(last.y)), std::pair(0, 0));
 }
 
@@ -133,7 +132,7 @@ TEST_F(ConnectorPairTest, WithoutRoomForThePairNothingChanges)
     EditDocument& d = NewDocument();
     const Wired w = Build(d);
     for (int i = 0; i < 1900; ++i) {
-        CBlockObj* pMale = d.View().CreateConnector(BT_MALE, nullptr);
+        CBlockObj* pMale = NewConnector(d.Doc(), BT_MALE, nullptr, nullptr);
         pMale->m_ptPos = CPoint(1900, 1400);
         d.Doc().m_blockList.AddTail(pMale);
     }

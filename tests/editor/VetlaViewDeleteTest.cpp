@@ -4,6 +4,7 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/Widget.h"
+#include "document/ConnectorSearch.h"
 #include "platform/core/CmdTarget.h"
 
 #include <gtest/gtest.h>
@@ -183,7 +184,7 @@ TEST_F(DeleteTest, SelectAllIsOfferedForMoreThanConnectors)
         return ui.m_bEnabled;
     };
     EXPECT_FALSE(offered());
-    d.Doc().m_blockList.AddTail(d.View().CreateConnector(BT_MALE, nullptr));
+    d.Doc().m_blockList.AddTail(NewConnector(d.Doc(), BT_MALE, nullptr, nullptr));
     EXPECT_FALSE(offered()) << "connectors only";
     d.Doc().AddComment(new CBlockComment);
     EXPECT_TRUE(offered());
