@@ -15,6 +15,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/MessageTextClasses.h"
+#include "document/PinHits.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -118,7 +119,7 @@ void BM_PinHitUnderTheMouse(benchmark::State& state)
     int nPin = -1;
     for (auto _ : state) {
         CBlockObj* pBlock = d.doc.BlockAtPointWithPins(pt.x, pt.y);
-        nPin = d.view.PinAt(pBlock, pt.x, pt.y);
+        nPin = PinAt(pBlock, pt.x, pt.y);
         benchmark::DoNotOptimize(nPin);
     }
     if (nPin != 0)
