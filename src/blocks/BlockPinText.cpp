@@ -816,7 +816,8 @@ void CBlockLOG::WritePinText(PinTextWriter& w) const
 {
     const int nBase = w.Param(LOG_BASE_PARAM);
     w.Indent(10);
-    w.Line(2, w.RefOr(0, _T("Base=B%d"), Formatted(_T("Base=%s"), nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10"))));
+    const LPCTSTR pszBase = nBase == 0 ? _T("e") : nBase == 1 ? _T("2") : _T("10");
+    w.Line(2, w.RefOr(0, _T("Base=B%d"), Formatted(_T("Base=%s"), pszBase)));
     w.AmpLine(3);
 }
 

@@ -31,7 +31,8 @@ CRect SegmentRect(const CPoint& a, const CPoint& b);
 // The block's body, from its position and size.
 CRect BlockRect(const CBlockObj& block);
 
-// A new connector of the type (BT_FEMALE or BT_MALE; a plain 4-input block for another code) made for the document, not yet added to it.
+// A new connector of the type (BT_FEMALE or BT_MALE; a plain 4-input block for another code)
+// made for the document, not yet added to it.
 // Given the wire it cuts, it stands beside that wire's input (a Female) or output (a Male) and
 // pWireEnd, when given, receives that end's point.
 CBlockObj* NewConnector(CVetlaDoc& doc, int nType, const CConnectLineObj* pWire, POINT* pWireEnd);
