@@ -1,8 +1,8 @@
 // Device->PC through the running application against the simulated controller: a program read
 // into a new document (with and without its password), a refused and a cancelled password, the
-// sizes the controller announces checked before anything is read, a wrong slave address, an
-// empty program, the data log's items through their sheet, the history of the uploaded
-// document, and a program that goes down, up and down again unchanged.
+// sizes the controller announces checked before anything is read, a wrong slave address, a
+// program without function blocks, the data log's items through their sheet, the history of the
+// uploaded document, and a program that goes down, up and down again unchanged.
 #include "blocks/BlockDataLog.h"
 #include "controller/PasswordDlg.h"
 #include "controller/TransferSupport.h"
@@ -197,20 +197,44 @@ TEST_F(UploadTest, WrongSlaveAddressIsAFailureNotAPassword)
     EXPECT_EQ(controller.LastEndFlag(), 0);
 }
 
-TEST_F(UploadTest, ProgramOfBufferZeroAloneGivesAnEmptyDocument)
+// A controller programmed at its keys may hold buffer 0 alone: outputs wired straight to
+// inputs, no function block. Its wiring and settings are read as for any program.
+TEST_F(UploadTest, ProgramOfBufferZeroAloneKeepsItsWiringAndSettings)
 {
+    CVetlaDoc* pSource = NewDiagram(0x5288);
+    Wire(*pSource, Add(*pSource, BT_IN, NUM_INPUT), Add(*pSource, BT_OUT, NUM_OUTPUT), 0);
+    Wire(*pSource, Add(*pSource, BT_IN, NUM_INPUT + 3), Add(*pSource, BT_FLAG, NUM_FLAG + 2), 0);
+    pSource->m_settings.strProgramName = _T("KEYPAD");
+    pSource->m_settings.nTempHigh = 55;
+    const Bytes buffer0 = EncodedImage(*pSource, SYSTEMTIME{}, 0).buffer0;
+    pSource->SetModifiedFlag(FALSE);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    g_wHardwareCode = 0x5188;
+
     SimulatedController controller;
+    for (std::size_t i = 0; i + 1 < buffer0.size(); i += 2)
+        controller.SetRegister(WORD(IMAGE_REGISTER_BUFFER0 + i / 2), WORD(buffer0[i] << 8 | buffer0[i + 1]));
     controller.SetProgramSize(IMAGE_BUFFER0_BYTES, 0);
     UsePort(controller);
-    const int nDocuments = Frame()->m_nOpenDocuments;
     MarkLog();
     Run(PLC_OP_UPLOAD);
     EXPECT_EQ(controller.LastEndFlag(), 1);
-    EXPECT_EQ(NewLogLines().back(), "UpLoad Succeeds");
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + 1);
-    EXPECT_EQ(BlockCount(ActiveDoc()), 0);
     // 80 reads of buffer 0 between the handshake and the end.
     EXPECT_EQ(FunctionCodes(controller).size(), 2U + 80 + 1);
+    ASSERT_FALSE(NewLogLines().empty());
+    EXPECT_EQ(NewLogLines().back(), "It Draws completely!");
+    CVetlaDoc* pDoc = ActiveDoc();
+    ASSERT_EQ(BlockCount(pDoc), 4);
+    for (const auto& [nInput, nOutput] : {std::pair{NUM_INPUT, NUM_OUTPUT}, std::pair{NUM_INPUT + 3, NUM_FLAG + 2}}) {
+        const CBlockObj* pOutput = pDoc->FindBlockByNumber(nOutput);
+        ASSERT_NE(pOutput, nullptr) << nOutput;
+        EXPECT_EQ(pOutput->m_nPinSource[0], nInput);
+    }
+    EXPECT_EQ(pDoc->m_lineList.GetCount(), 2);
+    EXPECT_EQ(pDoc->m_settings.strProgramName, CString(_T("KEYPAD")));
+    EXPECT_EQ(pDoc->m_settings.nTempHigh, 55);
+    EXPECT_EQ(pDoc->m_wHardwareCode, 0x5288);
+    EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "77X Series C1.XX");
 }
 
 // The uploaded data log names its items as its page does: OK on the unchanged sheet keeps every
