@@ -4,16 +4,18 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "blocks/BlockTypeTable.h"
 #include "codec/DecodeContext.h"
 #include "codec/IoCodes.h"
 #include "codec/RecordReader.h"
+#include "document/BlockNameMap.h"
+#include "document/DataLogTexts.h"
 #include "document/HardwareSeries.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -91,8 +93,9 @@ void DecodeNewerSettings(DecodeContext& ctx)
 constexpr int kFunctionBlockItem = 7;
 constexpr int kDataLogReservedBytes = 10;
 
-// One logged item: a function block's parameter, an I/O operand, or an unused entry.
-DataLogItem ReadLogItem(RecordReader& r)
+// One logged item: a function block's value, an I/O operand, or an unused entry. Its texts are
+// the data-log page's own, which the page reads back as the same block, value and operand.
+DataLogItem ReadLogItem(const DecodeContext& ctx, RecordReader& r)
 {
     const int nKind = r.Word();
     const int nValue = r.Word();
@@ -100,15 +103,20 @@ DataLogItem ReadLogItem(RecordReader& r)
     if ((nKind & 0xFF) == kFunctionBlockItem) {
         item.nValue1 = NUM_FUNCTION_BLOCK + (nValue & 0xFFF);
         item.nValue2 = nValue >> 12;
-        item.strItem.Format(_T("B%03d"), (nValue & 0xFFF) + 1);
+        // The block the image holds decides; the item's own record code names one it lacks.
+        const CBlockObj* pBlock = ctx.Find(item.nValue1);
+        const int nType = pBlock ? pBlock->m_nType : TypeOfRecordCode(BYTE(nKind >> 8));
+        item.strItem = BlockListText(item.nValue1, nType);
+        const std::vector<CString> names = LoggableParamNames(nType);
+        if (std::size_t(item.nValue2) < names.size())
+            item.strParam = names[std::size_t(item.nValue2)];
         return item;
     }
     // An operand: 0xFF, its I/O class, then its index in the class.
     const IoClass* pClass = (nKind & 0xFF00) == 0xFF00 ? FindIoClassByCode(nKind & 0xFF) : nullptr;
-    const BlockAddressLabel* pLabel = pClass ? AddressLabelOf(pClass->nType) : nullptr;
-    if (pLabel && pLabel->pszPrefix && nValue < pClass->nSpan) {
+    if (pClass && nValue < pClass->nSpan) {
         item.nValue1 = pClass->nBase + nValue;
-        item.strItem.Format(_T("%s%d"), pLabel->pszPrefix, nValue + 1);
+        item.strItem = DataLogOperandText(item.nValue1);
     }
     return item;
 }
@@ -141,7 +149,7 @@ void DecodeDataLog(DecodeContext& ctx)
     }
     pLog->m_arrLogItems.SetSize(nCount);
     for (int i = 0; i < nCount; ++i)
-        pLog->m_arrLogItems[i] = ReadLogItem(r);
+        pLog->m_arrLogItems[i] = ReadLogItem(ctx, r);
     pLog->m_nParam[DATALOG_COUNT_PARAM] = nCount;
 }
 

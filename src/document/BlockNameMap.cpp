@@ -1,6 +1,7 @@
 #include "document/BlockNameMap.h"
 
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
 
 #include <algorithm>
 #include <vector>
@@ -19,4 +20,13 @@ void InitBlockNames()
     g_mapBlockNames.InitHashTable(BLOCK_NAME_HASH_SIZE);
     for (const BlockTypeRow* pRow : named)
         g_mapBlockNames.SetAt(pRow->nType, pRow->listName.pszName);
+}
+
+CString BlockListText(int nNumber, int nType)
+{
+    CString strName;
+    g_mapBlockNames.Lookup(nType, strName);
+    CString strText;
+    strText.Format(_T("B%d%s"), static_cast<long long>(nNumber) - NUM_FUNCTION_BLOCK, strName);
+    return strText;
 }

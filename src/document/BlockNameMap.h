@@ -18,3 +18,6 @@ constexpr int BLOCK_NAME_COUNT = 77;
 // Rebuilds g_mapBlockNames from nothing: 91 buckets, the 77 names in the order of their rows'
 // list-name order (the order decides how the map iterates).
 void InitBlockNames();
+
+// "B<n><type name>": the line by which lists name function block 9000 + n of the type.
+CString BlockListText(int nNumber, int nType);

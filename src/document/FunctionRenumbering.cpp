@@ -88,9 +88,5 @@ void RenumberFunctionBlocks(CVetlaDoc& doc)
 
 CString DataLogItemText(const CBlockObj* pBlock)
 {
-    CString strName;
-    g_mapBlockNames.Lookup(pBlock->m_nType, strName);
-    CString strText;
-    strText.Format(_T("B%d%s"), static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK, strName);
-    return strText;
+    return BlockListText(pBlock->m_nNumber, pBlock->m_nType);
 }

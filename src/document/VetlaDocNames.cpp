@@ -211,11 +211,7 @@ void CVetlaDoc::GetBlockChoiceLines(BlockChoice choice, int nExcludeNumber, CStr
             bOffered = HasTypeFlag(nType, BTF_OLDER_REFERENCE);
         if (!bOffered)
             continue;
-        CString strName;
-        g_mapBlockNames.Lookup(nType, strName);
-        CString strLine;
-        strLine.Format(_T("B%d%s"), static_cast<long long>(pBlock->m_nNumber) - NUM_FUNCTION_BLOCK, strName);
-        lines.Add(strLine);
+        lines.Add(BlockListText(pBlock->m_nNumber, nType));
     }
 }
 

@@ -40,7 +40,9 @@ void CMainFrame::OpenUploadedProgram(CVetlaCoreRule& codec)
     g_bShowAtNewFile = bShowAtNewFile;
     CVetlaView* pView = GetActiveView();
     CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
-    if (!pDoc || codec.m_nImageSize1 == 0)
+    // A program without function blocks (buffer 0 alone, as a controller programmed at its keys
+    // may hold) still has its outputs, inputs and settings to read.
+    if (!pDoc)
         return;
     LogMessage(_T("%s"), ResourceString(IDS_DRAWING));
     const DecodeResult decoded = DecodeProgramImage(codec, *pDoc);

@@ -7,6 +7,7 @@
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockTypes.h"
 #include "document/AstroCities.h"
+#include "document/DataLogTexts.h"
 #include "pages/blocks/AstroClockPage.h"
 #include "pages/blocks/DataLogPage.h"
 #include "pages/blocks/FunctionPageIds.h"
@@ -24,6 +25,14 @@ TEST(DataLogSources, NumbersOfTheSourceTexts)
         {_T("B12[Counter]"), 9012}, {_T("X1"), -1}, {_T("B"), -1}};
     for (const auto& [lpszSource, nNumber] : cases)
         EXPECT_EQ(CDataLog::SourceNumber(lpszSource), nNumber) << CString(lpszSource).ToUtf8();
+}
+
+// An uploaded item is named by the text of its number: the page must read that text back as the
+// same number, for every operand source it lists.
+TEST(DataLogSources, EveryOperandSourceIsTheTextOfItsNumber)
+{
+    for (const CString& strSource : DataLogOperandSources())
+        EXPECT_EQ(DataLogOperandText(CDataLog::SourceNumber(strSource)), strSource) << strSource.ToUtf8();
 }
 
 class DataLogPage : public FunctionPageFixture {

@@ -1,11 +1,20 @@
 // Device->PC through the running application against the simulated controller: a program read
 // into a new document (with and without its password), a refused and a cancelled password, the
-// sizes the controller announces checked before anything is read, a wrong slave address, an
-// empty program, the history of the uploaded document, and a program that goes down, up and
-// down again unchanged.
+// sizes the controller announces checked before anything is read, a wrong slave address, a
+// program without function blocks, the data log's items through their sheet, the history of the
+// uploaded document, and a program that goes down, up and down again unchanged.
+#include "blocks/BlockDataLog.h"
 #include "controller/PasswordDlg.h"
 #include "controller/TransferSupport.h"
+#include "editor/CommandIds.h"
+#include "pages/blocks/FunctionPageIds.h"
+#include "pages/sheet/AllPropertySheet.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ListBox.h"
 #include "TransferLinkSupport.h"
+
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -33,6 +42,52 @@ protected:
         });
     }
     static int BlockCount(const CVetlaDoc* pDoc) { return pDoc ? int(pDoc->m_blockList.GetCount()) : -1; }
+
+    // Block Properties on the data log of the active document: act runs on its page, then OK.
+    static void OkOnDataLog(const std::function<void(CWnd&)>& act)
+    {
+        CBlockObj* pLog = ActiveDoc()->FindBlockByNumber(NUM_DATALOG);
+        ASSERT_NE(pLog, nullptr);
+        bool bShown = false;
+        CDialog::SetDialogHook([&](CDialog& d) {
+            bShown = true;
+            act(*static_cast<CAllPropertySheet&>(d).m_pMainPage);
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+        Frame()->GetActiveView()->SetCurrentObjects(pLog, nullptr, nullptr);
+        Frame()->SendMessage(WM_COMMAND, ID_EDIT_BLOCK_PROPERTIES);
+        CDialog::SetDialogHook(nullptr);
+        EXPECT_TRUE(bShown);
+    }
+    // The source whose text starts so, and for a block the parameter in that row of its list,
+    // added on the data-log page.
+    static void AddLogged(CWnd& page, const CString& strPrefix, int nParam = -1)
+    {
+        auto& sources = *static_cast<CListBox*>(page.GetDlgItem(IDC_LOG_SOURCES));
+        int nFound = -1;
+        for (int i = 0; i < sources.GetCount() && nFound < 0; ++i) {
+            CString str;
+            sources.GetText(i, str);
+            if (str.Left(strPrefix.GetLength()) == strPrefix)
+                nFound = i;
+        }
+        ASSERT_GE(nFound, 0) << strPrefix.ToUtf8();
+        sources.UserSelect(nFound);
+        if (nParam >= 0)
+            static_cast<CListBox*>(page.GetDlgItem(IDC_LOG_PARAMS))->UserSelect(nParam);
+        static_cast<CButton*>(page.GetDlgItem(IDC_LOG_ADD))->Click();
+    }
+    using LoggedItem = std::tuple<std::string, std::string, int, int>;
+    static std::vector<LoggedItem> LoggedItems()
+    {
+        std::vector<LoggedItem> items;
+        const auto* pLog = static_cast<const CBlockDataLog*>(ActiveDoc()->FindBlockByNumber(NUM_DATALOG));
+        for (INT_PTR i = 0; pLog && i < pLog->m_arrLogItems.GetSize(); ++i) {
+            const DataLogItem& item = pLog->m_arrLogItems[i];
+            items.emplace_back(item.strItem.ToUtf8(), item.strParam.ToUtf8(), item.nValue1, item.nValue2);
+        }
+        return items;
+    }
 };
 
 struct PasswordCase {
@@ -142,20 +197,86 @@ TEST_F(UploadTest, WrongSlaveAddressIsAFailureNotAPassword)
     EXPECT_EQ(controller.LastEndFlag(), 0);
 }
 
-TEST_F(UploadTest, ProgramOfBufferZeroAloneGivesAnEmptyDocument)
+// A controller programmed at its keys may hold buffer 0 alone: outputs wired straight to
+// inputs, no function block. Its wiring and settings are read as for any program.
+TEST_F(UploadTest, ProgramOfBufferZeroAloneKeepsItsWiringAndSettings)
 {
+    CVetlaDoc* pSource = NewDiagram(0x5288);
+    Wire(*pSource, Add(*pSource, BT_IN, NUM_INPUT), Add(*pSource, BT_OUT, NUM_OUTPUT), 0);
+    Wire(*pSource, Add(*pSource, BT_IN, NUM_INPUT + 3), Add(*pSource, BT_FLAG, NUM_FLAG + 2), 0);
+    pSource->m_settings.strProgramName = _T("KEYPAD");
+    pSource->m_settings.nTempHigh = 55;
+    const Bytes buffer0 = EncodedImage(*pSource, SYSTEMTIME{}, 0).buffer0;
+    pSource->SetModifiedFlag(FALSE);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    g_wHardwareCode = 0x5188;
+
     SimulatedController controller;
+    for (std::size_t i = 0; i + 1 < buffer0.size(); i += 2)
+        controller.SetRegister(WORD(IMAGE_REGISTER_BUFFER0 + i / 2), WORD(buffer0[i] << 8 | buffer0[i + 1]));
     controller.SetProgramSize(IMAGE_BUFFER0_BYTES, 0);
     UsePort(controller);
-    const int nDocuments = Frame()->m_nOpenDocuments;
     MarkLog();
     Run(PLC_OP_UPLOAD);
     EXPECT_EQ(controller.LastEndFlag(), 1);
-    EXPECT_EQ(NewLogLines().back(), "UpLoad Succeeds");
-    EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments + 1);
-    EXPECT_EQ(BlockCount(ActiveDoc()), 0);
     // 80 reads of buffer 0 between the handshake and the end.
     EXPECT_EQ(FunctionCodes(controller).size(), 2U + 80 + 1);
+    ASSERT_FALSE(NewLogLines().empty());
+    EXPECT_EQ(NewLogLines().back(), "It Draws completely!");
+    CVetlaDoc* pDoc = ActiveDoc();
+    ASSERT_EQ(BlockCount(pDoc), 4);
+    for (const auto& [nInput, nOutput] : {std::pair{NUM_INPUT, NUM_OUTPUT}, std::pair{NUM_INPUT + 3, NUM_FLAG + 2}}) {
+        const CBlockObj* pOutput = pDoc->FindBlockByNumber(nOutput);
+        ASSERT_NE(pOutput, nullptr) << nOutput;
+        EXPECT_EQ(pOutput->m_nPinSource[0], nInput);
+    }
+    EXPECT_EQ(pDoc->m_lineList.GetCount(), 2);
+    EXPECT_EQ(pDoc->m_settings.strProgramName, CString(_T("KEYPAD")));
+    EXPECT_EQ(pDoc->m_settings.nTempHigh, 55);
+    EXPECT_EQ(pDoc->m_wHardwareCode, 0x5288);
+    EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "77X Series C1.XX");
+}
+
+// The uploaded data log names its items as its page does: OK on the unchanged sheet keeps every
+// operand range, analog point, block and value.
+TEST_F(UploadTest, DataLogItemsStayWhatTheyWereOnOk)
+{
+    SimulatedController controller;
+    UsePort(controller);
+    CVetlaDoc* pDoc = NewDiagram(0x5188);
+    Add(*pDoc, BT_DATALOG);
+    CBlockObj* pBlocks[] = {Add(*pDoc, BT_DPR), Add(*pDoc, BT_COUNTER), Add(*pDoc, BT_HCOUNTER), Add(*pDoc, BT_ACOMP)};
+    for (int k = 0; k < 4; ++k)
+        Wire(*pDoc, pBlocks[k], Add(*pDoc, BT_FLAG, NUM_FLAG + k), 0);
+    const auto block = [&](int k) {
+        CString str;
+        str.Format(_T("B%d["), pBlocks[k]->m_nNumber - NUM_FUNCTION_BLOCK);
+        return str;
+    };
+    OkOnDataLog([&](CWnd& page) {
+        for (LPCTSTR pszSource : {_T("I100-"), _T("Q008-"), _T("M8-"), _T("AI103"), _T("AQ102"), _T("AM7[")})
+            AddLogged(page, pszSource);
+        AddLogged(page, block(0), 0);
+        AddLogged(page, block(1), 0);
+        // The last values of the hours counter and the comparator first: their places in the
+        // lists are what the image keeps.
+        AddLogged(page, block(2), 3);
+        AddLogged(page, block(2), 1);
+        AddLogged(page, block(3), 2);
+        AddLogged(page, block(3), 0);
+    });
+    const std::vector<LoggedItem> original = LoggedItems();
+    ASSERT_EQ(original.size(), 12U);
+    Run(PLC_OP_DOWNLOAD);
+    ASSERT_EQ(controller.LastEndFlag(), 1) << ::testing::PrintToString(BoxTexts());
+    ActiveDoc()->SetModifiedFlag(FALSE);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+
+    Run(PLC_OP_UPLOAD);
+    ASSERT_NE(ActiveDoc(), nullptr);
+    EXPECT_EQ(LoggedItems(), original);
+    OkOnDataLog([](CWnd&) {});
+    EXPECT_EQ(LoggedItems(), original);
 }
 
 TEST_F(UploadTest, DamagedProgramSaysSoAndOpensNoDocument)

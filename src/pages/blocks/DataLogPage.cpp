@@ -2,8 +2,7 @@
 
 #include "blocks/BlockDataLog.h"
 #include "blocks/BlockTypes.h"
-#include "document/BlockNames.h"
-#include "document/LoggableParams.h"
+#include "document/DataLogTexts.h"
 #include "document/VetlaDoc.h"
 #include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/FunctionTemplates.h"
@@ -42,32 +41,14 @@ DialogTemplate DataLogTemplate()
 
 bool IsBlockSource(const CString& strSource) { return !strSource.IsEmpty() && strSource[0] == u'B'; }
 
-// The parameter-name texts a block type can log, in list order.
-std::vector<CString> LoggableNames(int nType)
-{
-    std::vector<CString> names;
-    for (int nId : LoggableParamIds(nType)) {
-        if (nId >= 0 && nId < g_arrParameterNames.GetSize())
-            names.push_back(g_arrParameterNames[nId]);
-    }
-    return names;
-}
-
 int ParamIndex(int nType, const CString& strParam)
 {
-    const std::vector<CString> names = LoggableNames(nType);
+    const std::vector<CString> names = LoggableParamNames(nType);
     for (size_t i = 0; i < names.size(); ++i) {
         if (names[i] == strParam)
             return int(i);
     }
     return 0;
-}
-
-CString Caption(int nType)
-{
-    CString strCaption;
-    g_mapBlockCaption.Lookup(nType, strCaption);
-    return strCaption;
 }
 
 }  // namespace
@@ -176,36 +157,8 @@ void CDataLog::FillSources()
 {
     CListBox* pList = Sources();
     pList->ResetContent();
-    CString strLine;
-    const CString strAI = Caption(BT_ANALOG_IN);
-    for (int n = 0; n < 64; ++n) {
-        strLine.Format(_T("AI%d%02d%s"), n / 8, n % 8, LPCTSTR(strAI));
-        pList->AddString(strLine);
-    }
-    const CString strAM = Caption(BT_ANALOG_FLAG);
-    for (int n = 0; n < 512; ++n) {
-        strLine.Format(_T("AM%d%s"), n, LPCTSTR(strAM));
-        pList->AddString(strLine);
-    }
-    const CString strAQ = Caption(BT_ANALOG_OUT);
-    for (int n = 0; n < 32; ++n) {
-        strLine.Format(_T("AQ%d%02d%s"), n / 4, n % 4, LPCTSTR(strAQ));
-        pList->AddString(strLine);
-    }
-    for (int n = 0; n < 32; ++n) {
-        const int nFirst = (n % 4) * 8;
-        strLine.Format(_T("I%d%02d-I%d%02d"), n / 4, nFirst, n / 4, nFirst + 7);
-        pList->AddString(strLine);
-    }
-    for (int k = 0; k < 64; ++k) {
-        strLine.Format(_T("M%d-M%d"), 8 * k, 8 * k + 7);
-        pList->AddString(strLine);
-    }
-    for (int n = 0; n < 16; ++n) {
-        const int nFirst = (n % 2) * 8;
-        strLine.Format(_T("Q%d%02d-Q%d%02d"), n / 2, nFirst, n / 2, nFirst + 7);
-        pList->AddString(strLine);
-    }
+    for (const CString& strSource : DataLogOperandSources())
+        pList->AddString(strSource);
     if (m_pDocument)
         m_pDocument->FillValueBlockList(m_nBlockNumber, pList);
 }
@@ -263,7 +216,7 @@ void CDataLog::OnSelectSource()
     const CBlockObj* pBlock = m_pDocument->FindBlockByNumber(SourceNumber(strSource));
     if (!pBlock)
         return;
-    for (const CString& strName : LoggableNames(pBlock->m_nType)) {
+    for (const CString& strName : LoggableParamNames(pBlock->m_nType)) {
         if (!IsLogged(strSource, strName))
             Params()->AddString(strName);
     }
