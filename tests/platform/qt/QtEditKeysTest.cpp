@@ -18,33 +18,7 @@
 
 namespace {
 
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    const char16_t* text;   // what Qt gives the key on X11
-};
-
-constexpr Key kDelete{Qt::Key_Delete, Qt::NoModifier, u"\x7f"};
-constexpr Key kBackspace{Qt::Key_Backspace, Qt::NoModifier, u"\b"};
-constexpr Key kHome{Qt::Key_Home, Qt::NoModifier, u""};
-constexpr Key kEnd{Qt::Key_End, Qt::NoModifier, u""};
-constexpr Key kLeft{Qt::Key_Left, Qt::NoModifier, u""};
-constexpr Key kRight{Qt::Key_Right, Qt::NoModifier, u""};
-constexpr Key kUp{Qt::Key_Up, Qt::NoModifier, u""};
-constexpr Key kDown{Qt::Key_Down, Qt::NoModifier, u""};
-constexpr Key kShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
-constexpr Key kShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
-constexpr Key kShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
-constexpr Key kX{Qt::Key_X, Qt::NoModifier, u"x"};
-
-void Press(QWidget* pWidget, const Key& key)
-{
-    const QString strText = QString::fromUtf16(key.text);
-    QKeyEvent press(QEvent::KeyPress, key.key, key.modifiers, strText);
-    QApplication::sendEvent(pWidget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key.key, key.modifiers, strText);
-    QApplication::sendEvent(pWidget, &release);
-}
+constexpr QtKey kX{Qt::Key_X, Qt::NoModifier, u"x"};
 
 class QtEditKeysTest : public QtBackendSuite {
 protected:
@@ -74,31 +48,31 @@ TEST_F(QtEditKeysTest, EditingKeysEditTheTextAndMoveTheCaretOfEveryEdit)
         DWORD dwStyle;
         const char16_t* before;
         int nCaret;
-        std::vector<Key> keys;
+        std::vector<QtKey> keys;
         const char16_t* after;
         int nSelStart;
         int nSelEnd;
     } cases[] = {
-        {kSingle, u"abcd", 2, {kDelete}, u"abd", 2, 2},
-        {kSingle, u"abcd", 2, {kBackspace}, u"acd", 1, 1},
-        {kSingle, u"abcd", 2, {kHome, kDelete}, u"bcd", 0, 0},
-        {kSingle, u"abcd", 2, {kEnd, kBackspace, kX}, u"abcx", 4, 4},
-        {kSingle, u"abcd", 2, {kLeft, kRight, kRight, kDelete}, u"abc", 3, 3},
-        {kSingle, u"abcd", 2, {kShiftHome}, u"abcd", 0, 2},
-        {kSingle, u"abcd", 2, {kShiftEnd, kDelete}, u"ab", 2, 2},
-        {kSingle, u"abcd", 2, {kShiftLeft, kShiftLeft, kDelete}, u"cd", 0, 0},
-        {ES_NUMBER, u"1234", 1, {kDelete, kDelete}, u"14", 1, 1},
+        {kSingle, u"abcd", 2, {kQtDelete}, u"abd", 2, 2},
+        {kSingle, u"abcd", 2, {kQtBackspace}, u"acd", 1, 1},
+        {kSingle, u"abcd", 2, {kQtHome, kQtDelete}, u"bcd", 0, 0},
+        {kSingle, u"abcd", 2, {kQtEnd, kQtBackspace, kX}, u"abcx", 4, 4},
+        {kSingle, u"abcd", 2, {kQtLeft, kQtRight, kQtRight, kQtDelete}, u"abc", 3, 3},
+        {kSingle, u"abcd", 2, {kQtShiftHome}, u"abcd", 0, 2},
+        {kSingle, u"abcd", 2, {kQtShiftEnd, kQtDelete}, u"ab", 2, 2},
+        {kSingle, u"abcd", 2, {kQtShiftLeft, kQtShiftLeft, kQtDelete}, u"cd", 0, 0},
+        {ES_NUMBER, u"1234", 1, {kQtDelete, kQtDelete}, u"14", 1, 1},
         // A line break is one step for the caret, Delete and Backspace.
-        {kMulti, u"ab\r\ncd", 2, {kDelete}, u"abcd", 2, 2},
-        {kMulti, u"ab\r\ncd", 4, {kBackspace}, u"abcd", 2, 2},
-        {kMulti, u"ab\r\ncd", 2, {kRight, kX}, u"ab\r\nxcd", 5, 5},
-        {kMulti, u"ab\r\ncd", 4, {kLeft, kX}, u"abx\r\ncd", 3, 3},
+        {kMulti, u"ab\r\ncd", 2, {kQtDelete}, u"abcd", 2, 2},
+        {kMulti, u"ab\r\ncd", 4, {kQtBackspace}, u"abcd", 2, 2},
+        {kMulti, u"ab\r\ncd", 2, {kQtRight, kX}, u"ab\r\nxcd", 5, 5},
+        {kMulti, u"ab\r\ncd", 4, {kQtLeft, kX}, u"abx\r\ncd", 3, 3},
         // Home, End, Up and Down keep to the lines.
-        {kMulti, u"ab\r\ncd", 5, {kHome}, u"ab\r\ncd", 4, 4},
-        {kMulti, u"ab\r\ncd", 1, {kEnd}, u"ab\r\ncd", 2, 2},
-        {kMulti, u"ab\r\ncd", 5, {kUp}, u"ab\r\ncd", 1, 1},
-        {kMulti, u"abc\r\nd", 2, {kDown}, u"abc\r\nd", 6, 6},
-        {kMulti, u"ab\r\ncd", 6, {kShiftHome, kDelete}, u"ab\r\n", 4, 4},
+        {kMulti, u"ab\r\ncd", 5, {kQtHome}, u"ab\r\ncd", 4, 4},
+        {kMulti, u"ab\r\ncd", 1, {kQtEnd}, u"ab\r\ncd", 2, 2},
+        {kMulti, u"ab\r\ncd", 5, {kQtUp}, u"ab\r\ncd", 1, 1},
+        {kMulti, u"abc\r\nd", 2, {kQtDown}, u"abc\r\nd", 6, 6},
+        {kMulti, u"ab\r\ncd", 6, {kQtShiftHome, kQtDelete}, u"ab\r\n", 4, 4},
     };
     for (const auto& c : cases) {
         const std::string strCase = CString(c.before).ToUtf8() + " style " + std::to_string(c.dwStyle) +
@@ -112,8 +86,8 @@ TEST_F(QtEditKeysTest, EditingKeysEditTheTextAndMoveTheCaretOfEveryEdit)
         ASSERT_NE(pPeer, nullptr);
         QWidget* pView = pPeer->focusProxy();
         ASSERT_NE(pView, nullptr);
-        for (const Key& key : c.keys)
-            Press(pView, key);
+        for (const QtKey& key : c.keys)
+            key.TypeInto(pView);
         CString strText;
         edit.GetWindowText(strText);
         EXPECT_EQ(strText, CString(c.after)) << strCase;
@@ -128,17 +102,17 @@ TEST_F(QtEditKeysTest, EditingKeysEditTheTextAndMoveTheCaretOfEveryEdit)
 TEST_F(QtEditKeysTest, TheComboBoxsEditFieldMovesItsCaretAndDeletesWithoutAGlyph)
 {
     const struct {
-        std::vector<Key> keys;
+        std::vector<QtKey> keys;
         const char16_t* after;
         int nCursor;
     } cases[] = {
-        {{kHome, kDelete}, u"dev/ttyS1", 0},
-        {{kHome, kRight, kDelete}, u"/ev/ttyS1", 1},
-        {{kShiftHome, kX}, u"x", 1},
-        {{kLeft, kBackspace}, u"/dev/tty1", 8},
-        {{kEnd, kDelete, kX}, u"/dev/ttyS1x", 11},
+        {{kQtHome, kQtDelete}, u"dev/ttyS1", 0},
+        {{kQtHome, kQtRight, kQtDelete}, u"/ev/ttyS1", 1},
+        {{kQtShiftHome, kX}, u"x", 1},
+        {{kQtLeft, kQtBackspace}, u"/dev/tty1", 8},
+        {{kQtEnd, kQtDelete, kX}, u"/dev/ttyS1x", 11},
         // Up and Down still choose from the list.
-        {{kUp}, u"/dev/ttyS0", 10},
+        {{kQtUp}, u"/dev/ttyS0", 10},
     };
     for (const auto& c : cases) {
         const std::string strCase = CString(c.after).ToUtf8();
@@ -151,8 +125,8 @@ TEST_F(QtEditKeysTest, TheComboBoxsEditFieldMovesItsCaretAndDeletesWithoutAGlyph
         auto* pBox = QtWidgetOf(combo)->findChild<QComboBox*>();
         ASSERT_NE(pBox, nullptr);
         pBox->lineEdit()->end(false);
-        for (const Key& key : c.keys)
-            Press(pBox, key);
+        for (const QtKey& key : c.keys)
+            key.TypeInto(pBox);
         CString strText;
         combo.GetWindowText(strText);
         EXPECT_EQ(strText, CString(c.after)) << strCase;
