@@ -59,6 +59,7 @@ inline constexpr QtKey kQtDown{Qt::Key_Down, Qt::NoModifier, u""};
 inline constexpr QtKey kQtShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
+inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
 
 // The suite's windows are Qt widgets: the backend is set up once for the suite.
 class QtBackendSuite : public ::testing::Test {
