@@ -59,7 +59,7 @@ int LinePosition(const CString& strText, int nPos, int nLines)
     if (nLines < 0) {
         if (nStart == 0)
             return nPos;
-        nTarget = LineStart(strText, nStart - 2);
+        nTarget = LineStart(strText, nStart - 1);
     } else {
         const int nEnd = LineEnd(strText, nPos);
         if (nEnd == strText.GetLength())
