@@ -153,6 +153,18 @@ BOOL CPageLayoutDlg::OnInitDialog()
     return TRUE;
 }
 
+void CPageLayoutDlg::PagesTyped(UINT nID)
+{
+    KeepPagesInRange(nID);
+    BOOL bAcross = FALSE;
+    BOOL bDown = FALSE;
+    const int nAcross = int(GetDlgItemInt(int(IDC_ACROSS), &bAcross, TRUE));
+    const int nDown = int(GetDlgItemInt(int(IDC_DOWN), &bDown, TRUE));
+    // An edit emptied on the way to a new number leaves the picture as it was.
+    if (bAcross && bDown)
+        m_preview.SetPages(nAcross, nDown);
+}
+
 void CPageLayoutDlg::KeepPagesInRange(UINT nID)
 {
     BOOL bNumber = FALSE;

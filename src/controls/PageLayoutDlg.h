@@ -66,12 +66,14 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
-    void OnAcrossUpdate() { KeepPagesInRange(IDC_ACROSS); }
-    void OnDownUpdate() { KeepPagesInRange(IDC_DOWN); }
+    void OnAcrossUpdate() { PagesTyped(IDC_ACROSS); }
+    void OnDownUpdate() { PagesTyped(IDC_DOWN); }
     DECLARE_MESSAGE_MAP()
 
 private:
-    // A number typed below 1 or above the maximum becomes 1 or the maximum at once.
+    // A number typed below 1 or above the maximum becomes 1 or the maximum at once, and the
+    // preview follows the numbers as they are typed.
+    void PagesTyped(UINT nID);
     void KeepPagesInRange(UINT nID);
 
     CPageLayoutPreview m_preview;

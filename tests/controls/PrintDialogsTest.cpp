@@ -9,6 +9,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/ImagePrinter.h"
 #include "platform/gdi/PixelBuffer.h"
+#include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/KeyState.h"
@@ -134,6 +135,31 @@ TEST_F(PrintDialogsTest, ARefusedLayoutClosesWithCancelAndSaysWhy)
         EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), c.text);
         EXPECT_EQ(m_boxes.Boxes()[0].caption.ToUtf8(), "Page Size");
         EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, c.nIcon);
+    }
+}
+
+TEST_F(PrintDialogsTest, ThePageLayoutPictureFollowsTheNumbersAsTheyAreTyped)
+{
+    // Inside the first of three pages across (92..116, 76..92) but left of the one page's grid.
+    const CPoint ptFirstOfThree(96, 86);
+    const struct {
+        LPCTSTR across;
+        COLORREF color;
+    } cases[] = {{_T("3"), RGB(255, 255, 255)}, {_T("1"), RGB(132, 130, 132)}, {_T(""), RGB(132, 130, 132)}};
+    for (const auto& c : cases) {
+        CPageLayoutDlg dlg;
+        dlg.m_nPagesAcross = 1;
+        PixelBuffer pixels(CPageLayoutPreview::kWidth, CPageLayoutPreview::kHeight);
+        Run(dlg, [&](CDialog& d) {
+            Type(d, CPageLayoutDlg::IDC_ACROSS, c.across);
+            RecordingSurface surface(pixels, DeviceCaps{});
+            CDC dc(surface);
+            auto* pPreview = dynamic_cast<CPageLayoutPreview*>(d.GetDlgItem(CPageLayoutDlg::IDC_PREVIEW));
+            ASSERT_NE(pPreview, nullptr);
+            pPreview->Draw(&dc);
+            Post(d, IDCANCEL);
+        });
+        EXPECT_EQ(pixels.GetPixel(ptFirstOfThree.x, ptFirstOfThree.y), c.color) << CString(c.across).ToUtf8();
     }
 }
 

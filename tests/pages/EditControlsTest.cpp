@@ -1,13 +1,16 @@
 // The numeric and masked boxes by keystroke tables: digits, sign, the locale's decimal point,
 // the digit budget, paste, text set by the program, leaving the box, and the "##:##" mask with
-// Backspace.
+// Backspace; on Qt, the editing keys as the widgets deliver them.
 #include "SheetFixture.h"
 
 #include "pages/controls/MaskedEdit.h"
 #include "pages/controls/NumericEdit.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Clipboard.h"
+#include "support/QtTestInput.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -156,6 +159,38 @@ TEST_F(EditControls, ATimeMaskStepsOverItsColonAndBackspaceClearsToZero)
     edit.SetWindowText(_T("1234567"));
     EXPECT_EQ(Text(edit), CString(_T("12:34"))) << "literals put in, the rest cut";
     EXPECT_EQ(edit.GetNumericText(), CString(_T("1234")));
+}
+
+TEST_F(EditControls, EditingKeysFromTheWidgetsKeepTheBoxesWellFormed)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    CIntegerEdit number(9);
+    CMaskedEdit time(_T("##:##"));
+    const struct {
+        CFilterEdit* pEdit;
+        const char16_t* before;
+        std::vector<QtKey> keys;
+        const char16_t* after;
+        int nCaret;
+    } cases[] = {
+        {&number, u"1234", {kQtHome, kQtRight, kQtDelete}, u"134", 1},
+        {&number, u"1234", {kQtEnd, kQtBackspace, kQtBackspace}, u"12", 2},
+        {&number, u"1234", {kQtEnd, kQtShiftHome, kQtDelete}, u"", 0},
+        {&time, u"01:23", {kQtEnd, kQtLeft, kQtDelete}, u"01:2", 4},
+        {&time, u"01:23", {kQtEnd, kQtBackspace}, u"01:20", 4},
+        {&time, u"01:23", {kQtHome, kQtDelete}, u"01:23", 0},
+    };
+    Make(number);
+    Make(time);
+    for (const auto& c : cases) {
+        c.pEdit->SetWindowText(c.before);
+        c.pEdit->SetFocus();
+        for (const QtKey& key : c.keys)
+            key.TypeInto(QtWidgetOf(*c.pEdit));
+        EXPECT_EQ(Text(*c.pEdit), CString(c.after)) << CString(c.before).ToUtf8() << " " << c.keys.size();
+        EXPECT_EQ(Caret(*c.pEdit), c.nCaret) << CString(c.before).ToUtf8() << " " << c.keys.size();
+    }
 }
 
 }  // namespace

@@ -30,13 +30,36 @@ inline void QtClick(QWidget* pWidget)
 }
 
 // A key pressed and let go over the widget.
-inline void QtType(QWidget* pWidget, Qt::Key key, const QString& strText)
+inline void QtType(QWidget* pWidget, Qt::Key key, const QString& strText,
+                   Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, strText);
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, strText);
     QApplication::sendEvent(pWidget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, strText);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, strText);
     QApplication::sendEvent(pWidget, &release);
 }
+
+// A key as Qt gives it on X11 (Delete's text is the DEL character), for tables of keys.
+struct QtKey {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char16_t* text;
+
+    void TypeInto(QWidget* pWidget) const { QtType(pWidget, key, QString::fromUtf16(text), modifiers); }
+};
+
+inline constexpr QtKey kQtDelete{Qt::Key_Delete, Qt::NoModifier, u"\x7f"};
+inline constexpr QtKey kQtBackspace{Qt::Key_Backspace, Qt::NoModifier, u"\b"};
+inline constexpr QtKey kQtHome{Qt::Key_Home, Qt::NoModifier, u""};
+inline constexpr QtKey kQtEnd{Qt::Key_End, Qt::NoModifier, u""};
+inline constexpr QtKey kQtLeft{Qt::Key_Left, Qt::NoModifier, u""};
+inline constexpr QtKey kQtRight{Qt::Key_Right, Qt::NoModifier, u""};
+inline constexpr QtKey kQtUp{Qt::Key_Up, Qt::NoModifier, u""};
+inline constexpr QtKey kQtDown{Qt::Key_Down, Qt::NoModifier, u""};
+inline constexpr QtKey kQtShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
+inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
+inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
+inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
 
 // The suite's windows are Qt widgets: the backend is set up once for the suite.
 class QtBackendSuite : public ::testing::Test {

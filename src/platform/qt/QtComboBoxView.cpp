@@ -1,6 +1,9 @@
 // The combo box's view: a QComboBox (editable for a combo with an edit field). Choosing an item
-// in its list is the user's selection; arrow keys go to the layer, which selects by itself.
+// in its list is the user's selection; Up and Down go to the layer, which selects by itself. The
+// edit field's caret lives in its QLineEdit, so the keys that edit the line stay there and the
+// edited text reaches the layer whole.
 #include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtKeyMap.h"
 
 #include "platform/ui/ComboBox.h"
 
@@ -25,6 +28,10 @@ public:
     }
 
 protected:
+    bool KeepsKey(const QKeyEvent& event) const override
+    {
+        return m_pBox->isEditable() && IsLineEditingKey(event);
+    }
     void Sync() override
     {
         const CStringItemList& items = m_combo.Items();
@@ -36,11 +43,14 @@ protected:
             for (const CStringItemList::Item& item : items.Items())
                 m_pBox->addItem(ToQString(item.strText));
         }
-        m_pBox->setCurrentIndex(m_combo.GetCurSel());
+        if (m_pBox->currentIndex() != m_combo.GetCurSel())
+            m_pBox->setCurrentIndex(m_combo.GetCurSel());
         if (m_pBox->isEditable()) {
+            // Setting the same text again would move the user's caret to the end.
             CString strText;
             m_combo.GetWindowText(strText);
-            m_pBox->setEditText(ToQString(strText));
+            if (FromQString(m_pBox->currentText()) != strText)
+                m_pBox->setEditText(ToQString(strText));
         }
     }
 

@@ -38,8 +38,11 @@ protected:
                                 static_cast<QFocusEvent*>(pEvent)->reason() != Qt::OtherFocusReason;
         if (bClickFocus || bUserFocus)
             m_view.FollowFocus();
-        if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease)
+        if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease) {
+            if (m_view.KeepsKey(*static_cast<QKeyEvent*>(pEvent)))
+                return false;
             return m_view.ForwardKey(pEvent);
+        }
         return false;
     }
 

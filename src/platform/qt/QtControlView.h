@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
+
 class QtControlView : public IControlView {
 public:
     // The widget fills the window's peer and takes the focus the layer gives the peer.
@@ -22,6 +24,10 @@ public:
 protected:
     // Shows the control's state in the widget (its signals are blocked meanwhile).
     virtual void Sync() = 0;
+    // Keys the widget handles itself instead of the layer: those of a native editor whose
+    // editing the layer does not model (the caret in a combo's edit, a date's fields). None by
+    // default.
+    virtual bool KeepsKey(const QKeyEvent&) const { return false; }
     // Sends a Qt key event to the layer instead of the widget: the peer turns it into the
     // layer's key messages for the window with the focus.
     bool ForwardKey(QEvent* pEvent);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/KeyState.h"
 
+#include <QKeyEvent>
 #include <Qt>
 
 namespace {
@@ -57,4 +58,48 @@ UINT VirtualKeyFromQtKey(int nQtKey, bool bKeypad)
             return UINT(pair.nVirtKey);
     }
     return 0;
+}
+
+QString TypedCharacters(const QKeyEvent& event, UINT nVirtKey)
+{
+    const bool bCtrl = event.modifiers().testFlag(Qt::ControlModifier);
+    if (bCtrl && nVirtKey >= 'A' && nVirtKey <= 'Z')
+        return QString(QChar(char16_t(nVirtKey - 'A' + 1)));   // Ctrl+letter: control code
+    // Qt gives Delete the DEL control character as its text; the classic translation gives
+    // Delete no character at all, and no key ever types DEL into a text.
+    QString text = event.text();
+    text.remove(QChar(0x7F));
+    return text;
+}
+
+bool IsLineEditingKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Insert:
+        return true;
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_V:
+    case Qt::Key_X:
+    case Qt::Key_Z:
+    case Qt::Key_Y:
+        if (modifiers & Qt::ControlModifier)
+            return true;
+        break;
+    default:
+        break;
+    }
+    if (modifiers & Qt::ControlModifier)
+        return false;
+    const QString text = event.text();
+    return !text.isEmpty() && text.front() >= QChar(0x20) && text.front() != QChar(0x7F);
 }

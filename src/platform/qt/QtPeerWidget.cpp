@@ -371,11 +371,7 @@ void QtPeerWidget::KeyMessage(QKeyEvent* pEvent, bool bDown)
     }
     if (!IsWindow(pTarget))
         return;
-    const bool bCtrl = pEvent->modifiers().testFlag(Qt::ControlModifier);
-    QString text = pEvent->text();
-    if (bCtrl && nVirtKey >= 'A' && nVirtKey <= 'Z')
-        text = QString(QChar(char16_t(nVirtKey - 'A' + 1)));   // Ctrl+letter: control code
-    for (QChar ch : text) {
+    for (QChar ch : TypedCharacters(*pEvent, nVirtKey)) {
         MSG msg = {pTarget, bAlt ? WM_SYSCHAR : WM_CHAR, ch.unicode(), lParam, MessageTime(),
                    {0, 0}};
         Route(msg);

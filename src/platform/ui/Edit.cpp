@@ -19,6 +19,56 @@ CString FirstLine(const CString& strText)
 
 bool IsDigit(TCHAR ch) { return ch >= '0' && ch <= '9'; }
 
+// Caret steps: a line break ("\r\n") is one step, so the caret never stands inside one.
+bool BreakAt(const CString& strText, int nPos)
+{
+    return nPos >= 0 && nPos + 1 < strText.GetLength() && strText[nPos] == '\r' && strText[nPos + 1] == '\n';
+}
+
+int NextPosition(const CString& strText, int nPos)
+{
+    return std::min(nPos + (BreakAt(strText, nPos) ? 2 : 1), strText.GetLength());
+}
+
+int PreviousPosition(const CString& strText, int nPos)
+{
+    return std::max(nPos - (BreakAt(strText, nPos - 2) ? 2 : 1), 0);
+}
+
+int LineStart(const CString& strText, int nPos)
+{
+    while (nPos > 0 && strText[nPos - 1] != '\n')
+        --nPos;
+    return nPos;
+}
+
+int LineEnd(const CString& strText, int nPos)
+{
+    while (nPos < strText.GetLength() && !BreakAt(strText, nPos))
+        ++nPos;
+    return nPos;
+}
+
+// The caret nLines lines up (negative) or down from nPos in the same column, as far as the
+// target line is long; the first or last line keeps it where it is.
+int LinePosition(const CString& strText, int nPos, int nLines)
+{
+    const int nStart = LineStart(strText, nPos);
+    const int nColumn = nPos - nStart;
+    int nTarget = nStart;
+    if (nLines < 0) {
+        if (nStart == 0)
+            return nPos;
+        nTarget = LineStart(strText, nStart - 1);
+    } else {
+        const int nEnd = LineEnd(strText, nPos);
+        if (nEnd == strText.GetLength())
+            return nPos;
+        nTarget = nEnd + 2;
+    }
+    return std::min(nTarget + nColumn, LineEnd(strText, nTarget));
+}
+
 }  // namespace
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -177,8 +227,8 @@ void CEdit::TypeChar(TCHAR ch)
         return;
     const CString strText = Text();
     if (ch == VK_BACK) {
-        if (m_nSelStart == m_nSelEnd && m_nSelStart > 0)
-            --m_nSelStart;
+        if (m_nSelStart == m_nSelEnd)
+            m_nSelStart = PreviousPosition(strText, m_nSelStart);
         if (m_nSelStart != m_nSelEnd)
             ReplaceSelection(CString(), true);
         return;
@@ -206,8 +256,10 @@ void CEdit::TypeChar(TCHAR ch)
 
 void CEdit::KeyDown(UINT nChar)
 {
-    const int nLength = GetWindowTextLength();
+    const CString strText = Text();
     const bool bShift = GetKeyState(VK_SHIFT) < 0;
+    // Home and End keep to the caret's line in a multi-line edit, unless with Ctrl.
+    const bool bByLine = (GetStyle() & ES_MULTILINE) && GetKeyState(VK_CONTROL) >= 0;
     int nCaret = m_nSelEnd;
     m_bTypingRun = false;
     if (EditingKey(nChar))
@@ -216,22 +268,28 @@ void CEdit::KeyDown(UINT nChar)
     case VK_DELETE:
         if (IsReadOnly())
             return;
-        if (m_nSelStart == m_nSelEnd && m_nSelEnd < nLength)
-            ++m_nSelEnd;
+        if (m_nSelStart == m_nSelEnd)
+            m_nSelEnd = NextPosition(strText, m_nSelEnd);
         if (m_nSelStart != m_nSelEnd)
             ReplaceSelection(CString(), true);
         return;
     case VK_LEFT:
-        nCaret = std::max(nCaret - 1, 0);
+        nCaret = PreviousPosition(strText, nCaret);
         break;
     case VK_RIGHT:
-        nCaret = std::min(nCaret + 1, nLength);
+        nCaret = NextPosition(strText, nCaret);
+        break;
+    case VK_UP:
+    case VK_DOWN:
+        if (!(GetStyle() & ES_MULTILINE))
+            return;
+        nCaret = LinePosition(strText, nCaret, nChar == VK_UP ? -1 : 1);
         break;
     case VK_HOME:
-        nCaret = 0;
+        nCaret = bByLine ? LineStart(strText, nCaret) : 0;
         break;
     case VK_END:
-        nCaret = nLength;
+        nCaret = bByLine ? LineEnd(strText, nCaret) : strText.GetLength();
         break;
     default:
         return;

@@ -1,6 +1,7 @@
 #include "platform/ui/PropertySheet.h"
 
 #include "platform/ui/Button.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/TabCtrl.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WindowPlacement.h"
@@ -126,6 +127,41 @@ BOOL CPropertySheet::SetActivePage(int nPage)
         return FALSE;
     ShowPage(nPage);
     return TRUE;
+}
+
+void CPropertySheet::StepPage(int nStep)
+{
+    const int nCount = GetPageCount();
+    CPropertyPage* pOld = GetPage(m_nActive);
+    if (nCount < 2 || !pOld)
+        return;
+    const bool bFocusOnPage = pOld->IsChild(GetFocus());
+    if (!SetActivePage((m_nActive + nStep + nCount) % nCount))
+        return;
+    CPropertyPage* pNew = GetPage(m_nActive);
+    if (bFocusOnPage && pNew != pOld) {
+        if (CWnd* pFirst = pNew->GetNextDlgTabItem(nullptr))
+            GotoDlgCtrl(pFirst);
+    }
+}
+
+BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0) {
+        const bool bShift = GetKeyState(VK_SHIFT) < 0;
+        int nStep = 0;
+        if (pMsg->wParam == WPARAM(VK_TAB))
+            nStep = bShift ? -1 : 1;
+        else if (pMsg->wParam == WPARAM(VK_NEXT))
+            nStep = 1;
+        else if (pMsg->wParam == WPARAM(VK_PRIOR))
+            nStep = -1;
+        if (nStep != 0) {
+            StepPage(nStep);
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
 }
 
 CRect CPropertySheet::PageRect() const

@@ -6,8 +6,9 @@
 // A page's window is made when its tab is first shown. Leaving a page asks its OnKillActive
 // (UpdateData(TRUE)); a failure refuses the switch. OK first asks the active page, then calls
 // OnApply (so OnOK) of every page whose window exists and ends the sheet with IDOK; Cancel calls
-// their OnReset and ends with IDCANCEL; Esc is Cancel. The program's message map sees every
-// command first; what it leaves is the framework's.
+// their OnReset and ends with IDCANCEL; Esc is Cancel. Ctrl+Tab and Ctrl+Page Down go to the next
+// page, Ctrl+Shift+Tab and Ctrl+Page Up to the previous one, round the ends. The program's message
+// map sees every command first; what it leaves is the framework's.
 #pragma once
 
 #include "platform/ui/PropertyPage.h"
@@ -65,6 +66,9 @@ public:
     void PressCancel();
     BOOL Apply();
 
+    // The page keys, then the dialog's keys.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     BOOL OnInitDialog() override;
     BOOL CreateDialogWindow(CWnd* pParentWnd, BOOL bModal) override;
@@ -76,6 +80,9 @@ protected:
 private:
     void CreateChildren(const CSize& pageSize, BOOL bModal);
     void ShowPage(int nPage);
+    // The page nStep tabs on from the active one, round the ends; a focus left on the old page
+    // moves to the new page's first control.
+    void StepPage(int nStep);
     void UpdateApplyButton();
     CRect PageRect() const;
 
