@@ -3,6 +3,13 @@
 #include "shell/InfoWindowBar.h"
 
 #include "controls/BarFixture.h"
+#include "platform/qt/QtDialogServices.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "shell/MainFrame.h"
+#include "support/RunningApp.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
 
 namespace {
 
@@ -82,4 +89,47 @@ TEST_F(InfoWindowBarTest, AReleaseOverTheCaptionEndsAPowerFailureBeforeTheCloseB
     EXPECT_EQ(g_nPowerReleases, 2);
     EXPECT_FALSE(m_bar.IsVisible());
     CInfoWindowBar::SetPowerReleaseHandler(pfnOld);
+}
+
+// On screen, in the program's own window: after many log lines the newest ones are in view, not
+// below the bottom of the box, whether the box was shown when they came or only later.
+TEST(InfoWindowOnScreen, TheNewestLinesStandInViewAfterManyLines)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    RunningApp app("qarvo-infowindow", RunningApp::Backend::Qt);
+    // The controls' own widgets, as the program has them; gone before the backend.
+    InitQtDialogServices();
+    struct Services {
+        RunningApp& app;
+        ~Services()
+        {
+            app.Close();
+            ShutdownQtDialogServices();
+        }
+    } services{app};
+    ASSERT_TRUE(app.Start());
+    CMainFrame* pFrame = AfxGetMainFrame();
+    QWidget* pPeer = QtWidgetOf(pFrame->m_wndInfoBar.m_wndEdit);
+    auto* pText = pPeer ? pPeer->findChild<QPlainTextEdit*>() : nullptr;
+    ASSERT_NE(pText, nullptr);
+    const auto expectNewestInView = [pText](const QString& strNewest) {
+        QApplication::processEvents();
+        EXPECT_GT(pText->cursorForPosition(QPoint(0, 0)).blockNumber(), 0);
+        // The last line is the empty one after the final line feed.
+        QTextCursor newest(pText->document()->findBlockByNumber(pText->document()->blockCount() - 2));
+        ASSERT_EQ(newest.block().text(), strNewest);
+        EXPECT_GE(pText->cursorRect(newest).top(), 0);
+        EXPECT_LE(pText->cursorRect(newest).bottom(), pText->viewport()->height());
+    };
+
+    for (int i = 0; i < 5; ++i)
+        pFrame->LogMessage(_T("DownLoad Starts...\nDownLoad Succeeds\n"));
+    pFrame->OnViewInfoWindow();
+    ASSERT_TRUE(pFrame->IsInfoWindowVisible());
+    expectNewestInView(QStringLiteral("DownLoad Succeeds"));
+
+    for (int i = 0; i < 5; ++i)
+        pFrame->LogMessage(_T("UpLoad Starts...\nUpLoad Fails\n"));
+    expectNewestInView(QStringLiteral("UpLoad Fails"));
 }

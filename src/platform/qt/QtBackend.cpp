@@ -62,6 +62,28 @@ Qt::CursorShape ShapeOf(HCURSOR hCursor)
     return Qt::ArrowCursor;
 }
 
+// What the window manager makes of a top-level window. A popup without a caption (the value
+// editor laid over an element, a slider under a value) is drawn by the layer alone: no native
+// frame, title or buttons, and no entry of its own in the desktop's task list. A window with an
+// owner (a dialog, a sheet, a floating bar) is a transient one that the window manager keeps
+// above its owner; only such kinds carry the hint to it.
+Qt::WindowFlags TopLevelFlags(const CWnd& wnd)
+{
+    const DWORD dwStyle = wnd.GetStyle();
+    if ((dwStyle & WS_POPUP) && (dwStyle & WS_CAPTION) != WS_CAPTION)
+        return Qt::Tool | Qt::FramelessWindowHint;
+    if (wnd.GetExStyle() & WS_EX_TOOLWINDOW)
+        return Qt::Tool;
+    if (!wnd.GetWindow(GW_OWNER))
+        return Qt::Window;
+    Qt::WindowFlags flags = Qt::Dialog;
+    if (dwStyle & WS_MINIMIZEBOX)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (dwStyle & WS_MAXIMIZEBOX)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
+
 class QtWindowBackend : public IWindowBackend {
 public:
     QtWindowBackend()
@@ -77,9 +99,8 @@ public:
         if ((wnd.GetStyle() & WS_CHILD) && wnd.GetParent()) {
             if (QWidget* pParent = QtWidgetOf(*wnd.GetParent()))
                 pWidget->setParent(pParent);
-        } else if (wnd.GetExStyle() & WS_EX_TOOLWINDOW) {
-            // A floating bar's window: a small utility window the window manager keeps handy.
-            pWidget->setWindowFlag(Qt::Tool);
+        } else {
+            pWidget->setWindowFlags(TopLevelFlags(wnd));
         }
         // Hidden until the layer shows it, even when its parent is shown.
         pWidget->hide();

@@ -7,7 +7,10 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
+
+#include <functional>
 
 QString ToQString(const CString& str) { return QString::fromUtf16(str.GetString(), str.GetLength()); }
 
@@ -35,6 +38,27 @@ int QtPosition(const CString& strLayer, int nLayerPos)
     return nLayerPos - nBreaks;
 }
 
+// A multi-line box that tells when it was shown or resized: Qt's first show brings the caret
+// into view, and a resize may move the top line.
+class LaidOutPlainTextEdit : public QPlainTextEdit {
+public:
+    std::function<void()> m_onLaidOut;
+
+protected:
+    void showEvent(QShowEvent* pEvent) override
+    {
+        QPlainTextEdit::showEvent(pEvent);
+        if (m_onLaidOut)
+            m_onLaidOut();
+    }
+    void resizeEvent(QResizeEvent* pEvent) override
+    {
+        QPlainTextEdit::resizeEvent(pEvent);
+        if (m_onLaidOut)
+            m_onLaidOut();
+    }
+};
+
 class QtEditView : public QtControlView {
 public:
     QtEditView(CEdit& edit, QLineEdit* pLine) : QtControlView(edit, pLine), m_edit(edit), m_pLine(pLine)
@@ -46,8 +70,16 @@ public:
         QObject::connect(pLine, &QLineEdit::selectionChanged, [this] { TakeSelection(); });
         QObject::connect(pLine, &QLineEdit::cursorPositionChanged, [this] { TakeSelection(); });
     }
-    QtEditView(CEdit& edit, QPlainTextEdit* pText) : QtControlView(edit, pText), m_edit(edit), m_pText(pText)
+    QtEditView(CEdit& edit, LaidOutPlainTextEdit* pText) : QtControlView(edit, pText), m_edit(edit), m_pText(pText)
     {
+        // The line the program scrolled to stays at the top until the user scrolls or the caret
+        // moves.
+        pText->m_onLaidOut = [this] {
+            if (m_bHoldsProgramScroll)
+                ScrollToLine(m_nShownFirstLine);
+        };
+        QObject::connect(pText->verticalScrollBar(), &QAbstractSlider::actionTriggered,
+                         [this] { m_bHoldsProgramScroll = false; });
         QObject::connect(pText, &QPlainTextEdit::textChanged, [this] {
             const QString strQt = m_pText->toPlainText();
             QString strLayer = strQt;
@@ -80,18 +112,41 @@ protected:
         } else if (m_pText) {
             QString strQt = ToQString(strText);
             strQt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            if (m_pText->toPlainText() != strQt)
+            const bool bNewText = m_pText->toPlainText() != strQt;
+            if (bNewText)
                 m_pText->setPlainText(strQt);
             m_pText->setReadOnly(bReadOnly);
-            QTextCursor cursor = m_pText->textCursor();
-            cursor.setPosition(QtPosition(strText, nStart));
-            cursor.setPosition(QtPosition(strText, nEnd), QTextCursor::KeepAnchor);
-            m_pText->setTextCursor(cursor);
-            m_pText->ensureCursorVisible();
+            // Setting the caret scrolls to it: it is set only when it moved or the text is new, so
+            // that a scroll by the program (EM_LINESCROLL, or a new text that starts at the top)
+            // keeps its line at the top, wherever the caret is.
+            if (bNewText || nStart != m_nShownStart || nEnd != m_nShownEnd) {
+                QTextCursor cursor = m_pText->textCursor();
+                cursor.setPosition(QtPosition(strText, nStart));
+                cursor.setPosition(QtPosition(strText, nEnd), QTextCursor::KeepAnchor);
+                m_pText->setTextCursor(cursor);
+                m_pText->ensureCursorVisible();
+                m_bHoldsProgramScroll = false;
+            }
+            const int nFirstLine = m_edit.GetFirstVisibleLine();
+            if (nFirstLine != m_nShownFirstLine) {
+                ScrollToLine(nFirstLine);
+                m_bHoldsProgramScroll = true;
+            }
+            m_nShownStart = nStart;
+            m_nShownEnd = nEnd;
+            m_nShownFirstLine = nFirstLine;
         }
     }
 
 private:
+    // The text's line nLine at the top of the box, as far as the box scrolls.
+    void ScrollToLine(int nLine)
+    {
+        const QTextBlock block = m_pText->document()->findBlockByNumber(nLine);
+        if (block.isValid())
+            m_pText->verticalScrollBar()->setValue(block.firstLineNumber());
+    }
+
     void TakeSelection()
     {
         const int nStart = m_pLine->hasSelectedText() ? m_pLine->selectionStart()
@@ -107,6 +162,11 @@ private:
     CEdit& m_edit;
     QLineEdit* m_pLine = nullptr;
     QPlainTextEdit* m_pText = nullptr;
+    // What the box last showed of the edit's state.
+    int m_nShownFirstLine = 0;
+    int m_nShownStart = 0;
+    int m_nShownEnd = 0;
+    bool m_bHoldsProgramScroll = false;
 };
 
 }  // namespace
@@ -114,6 +174,6 @@ private:
 std::unique_ptr<IControlView> MakeQtEditView(CEdit& edit)
 {
     if (edit.GetStyle() & ES_MULTILINE)
-        return std::make_unique<QtEditView>(edit, new QPlainTextEdit);
+        return std::make_unique<QtEditView>(edit, new LaidOutPlainTextEdit);
     return std::make_unique<QtEditView>(edit, new QLineEdit);
 }

@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -455,6 +456,7 @@ void QtNativeWindow::SetVisible(bool bVisible)
         m_pWidget->setVisible(bVisible);
         return;
     }
+    KeepAboveOwner();
     // The layer has already sized a maximised window to the work area; a window manager, where
     // there is one, is told as well so that it keeps the window maximised under its own frame.
     if (wnd.IsZoomed())
@@ -514,10 +516,39 @@ void QtNativeWindow::StackUnder(INativeWindow* pAbove)
     if (!m_pWidget)
         return;
     auto* pAboveWindow = static_cast<QtNativeWindow*>(pAbove);
-    if (pAboveWindow && pAboveWindow->Widget())
+    if (pAboveWindow && pAboveWindow->Widget()) {
         m_pWidget->stackUnder(pAboveWindow->Widget());
-    else
+    } else {
         m_pWidget->raise();
+        if (m_pWidget->isWindow())
+            RaiseOwnedWindows(m_pWidget->Window());
+    }
+}
+
+// An owned window stays above its owner. A window manager keeps it there by the transient hint;
+// without one, nothing would.
+void QtNativeWindow::KeepAboveOwner()
+{
+    CWnd* pOwner = m_pWidget->Window().GetWindow(GW_OWNER);
+    QWidget* pOwnerWidget = pOwner ? QtWidgetOf(*pOwner) : nullptr;
+    if (!pOwnerWidget)
+        return;
+    m_pWidget->winId();
+    pOwnerWidget->winId();
+    m_pWidget->windowHandle()->setTransientParent(pOwnerWidget->windowHandle());
+}
+
+// Raises the shown windows that wnd owns over it, each with its own owned windows over it, in
+// the layer's order among themselves.
+void QtNativeWindow::RaiseOwnedWindows(const CWnd& wnd)
+{
+    for (CWnd* pWnd = wnd.GetWindow(GW_HWNDLAST); pWnd; pWnd = pWnd->GetWindow(GW_HWNDPREV)) {
+        QWidget* pWidget = pWnd->GetWindow(GW_OWNER) == &wnd ? QtWidgetOf(*pWnd) : nullptr;
+        if (pWidget && pWidget->isVisible()) {
+            pWidget->raise();
+            RaiseOwnedWindows(*pWnd);
+        }
+    }
 }
 
 void QtNativeWindow::Invalidate(const RECT& rectClient)

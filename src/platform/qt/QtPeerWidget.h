@@ -98,6 +98,9 @@ public:
     void SetScrollBar(int nBar, const NativeScrollBar& bar) override;
 
 private:
+    void KeepAboveOwner();
+    static void RaiseOwnedWindows(const CWnd& wnd);
+
     QPointer<QtPeerWidget> m_pWidget;
     QRect m_rectWindow;
 };

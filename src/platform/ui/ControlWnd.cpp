@@ -50,6 +50,10 @@ LRESULT CControlWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_SETTEXT: {
         const LRESULT lResult = CWnd::DefWindowProc(message, wParam, lParam);
+        // A control draws its new text at once, also one whose class paints itself (a status
+        // bar's label): no native view shows the text for it.
+        if (PaintsItself())
+            Invalidate();
         StateChanged();
         return lResult;
     }

@@ -91,3 +91,14 @@ TEST_F(ControlViewTest, AControlWhoseClassPaintsItselfGetsNoNativeView)
     button.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(5, 5)));
     EXPECT_EQ(m_parent.m_nClicks, 1);
 }
+
+// The control draws a new text itself, as a native view would show it.
+TEST_F(ControlViewTest, AControlThatPaintsItselfIsPaintedAgainForANewText)
+{
+    CPaintedLabel painted;
+    ASSERT_TRUE(painted.Create(_T("3X Series"), WS_CHILD | WS_VISIBLE, CRect(0, 30, 50, 50), &m_parent, 2));
+    painted.UpdateWindow();
+    ASSERT_FALSE(painted.GetUpdateRect(nullptr));
+    painted.SetWindowText(_T("8X Series"));
+    EXPECT_TRUE(painted.GetUpdateRect(nullptr));
+}
