@@ -1,10 +1,10 @@
 #include "blocks/BlockConnector.h"
 
 #include "blocks/BlockDocument.h"
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
-#include "document/BlockNumberIndex.h"
 #include "platform/gdi/DC.h"
 
 #include <algorithm>

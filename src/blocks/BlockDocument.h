@@ -3,15 +3,17 @@
 // document, so that they reach no more of it than this.
 #pragma once
 
+#include "platform/core/Document.h"
 #include "platform/core/ObList.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
 #include <vector>
 
-class CBlockNumberIndex;
+class CArchive;
 class CBlockObj;
 class CConnectLineObj;
+class IBlockNumberIndex;
 
 class IBlockDocument {
 public:
@@ -30,7 +32,7 @@ public:
     // The blocks numbered nFirst to nLast in list order.
     virtual std::vector<CBlockObj*> FindBlocksInNumberRange(int nFirst, int nLast) const = 0;
     // The index of a scan or a load while one lives, else null.
-    virtual const CBlockNumberIndex* GetNumberIndex() const = 0;
+    virtual const IBlockNumberIndex* GetNumberIndex() const = 0;
     virtual CConnectLineObj* FindLineToConnector(CBlockObj* pConnector) const = 0;
     virtual CString GetBlockLabel(CBlockObj* pBlock) const = 0;
     // The comment of a ladder operand; FALSE for none.
@@ -49,3 +51,13 @@ public:
 protected:
     ~IBlockDocument() = default;
 };
+
+// The kind of document that holds elements, so that an element being loaded can tell whether
+// the archive reads into one.
+class CBlockDocument : public CDocument, public IBlockDocument {
+    DECLARE_DYNAMIC(CBlockDocument)
+};
+
+// The document a loaded block, wire or message-text element belongs to, as the elements see it;
+// null when the archive's document is none or holds no elements.
+IBlockDocument* ArchiveBlockDocument(CArchive& ar);

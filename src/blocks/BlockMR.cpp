@@ -3,7 +3,7 @@
 #include "blocks/BlockSetup.h"
 #include "blocks/BlockStep.h"
 #include "blocks/BlockTypes.h"
-#include "document/ComPortSettings.h"
+#include "blocks/ComPortSettings.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

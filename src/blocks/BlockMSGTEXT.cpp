@@ -6,7 +6,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/Widget.h"
-#include "document/ArchiveDiagram.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"

@@ -10,12 +10,12 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockMath.h"
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockPinKindTable.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
-#include "document/BlockNumberIndex.h"
 #include "platform/core/StringArray.h"
 
 #include <algorithm>

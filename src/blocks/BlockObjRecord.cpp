@@ -3,7 +3,6 @@
 #include "blocks/BlockObj.h"
 
 #include "blocks/BlockDocument.h"
-#include "document/ArchiveDiagram.h"
 
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"

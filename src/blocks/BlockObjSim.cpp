@@ -11,13 +11,13 @@
 #include "blocks/BlockDocument.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockLadder.h"
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/LadderFeed.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
-#include "document/BlockNumberIndex.h"
 
 namespace {
 
@@ -307,7 +307,7 @@ void CBlockObj::UpdateLadderContacts()
         if (pContact->m_nPinValue[0] != 0)
             pContact->m_nPinValue[BLOCK_FIRST_OUTPUT] = bBreak ? nClosed : nState;
     };
-    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
+    if (const IBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
         for (CBlockObj* pContact : pIndex->ContactsOn(m_nNumber))
             update(pContact);
         return;

@@ -1,8 +1,8 @@
 #include "blocks/BlockOut.h"
 
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
-#include "document/BlockNumberIndex.h"
 
 IMPLEMENT_SERIAL(CBlockOut, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockOpenX, CBlockObj, VERSIONABLE_SCHEMA | 1)

@@ -1,9 +1,8 @@
 #include "blocks/ConnectLineObj.h"
 
 #include "blocks/BlockDocument.h"
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockObj.h"
-#include "document/ArchiveDiagram.h"
-#include "document/BlockNumberIndex.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
@@ -129,7 +128,7 @@ void CConnectLineObj::ResolveEnds()
     HangOnRail();
 }
 
-void CConnectLineObj::ResolveEnds(const CBlockNumberIndex& index)
+void CConnectLineObj::ResolveEnds(const IBlockNumberIndex& index)
 {
     m_pStartBlock = index.Find(m_nStartBlock);
     m_pEndBlock = index.Find(m_nEndBlock);

@@ -9,7 +9,7 @@
 #include "platform/core/Object.h"
 #include "platform/core/Types.h"
 
-class CBlockNumberIndex;
+class IBlockNumberIndex;
 class CBlockObj;
 class CDC;
 class CRecordReader;
@@ -40,7 +40,7 @@ public:
     // lists are read and checked.
     void ResolveEnds();
     // The same through the document's number index, which the caller holds.
-    void ResolveEnds(const CBlockNumberIndex& index);
+    void ResolveEnds(const IBlockNumberIndex& index);
 
     // The polyline in the given colour and its junction dots; the last argument is not used.
     void Draw(CDC* pDC, COLORREF crColor, int nUnused);

@@ -1,10 +1,10 @@
 #include "blocks/LadderFeed.h"
 
 #include "blocks/BlockDocument.h"
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
-#include "document/BlockNumberIndex.h"
 
 LadderFeed FeedOfLine(const CConnectLineObj& line)
 {
@@ -36,7 +36,7 @@ int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
     const IBlockDocument* pDoc = reader.GetDocument();
     if (!pDoc || !pDoc->IsLadder())
         return 0;
-    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
+    if (const IBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
         const std::vector<CBlockObj*>* pIndexed = pIndex->ParallelFeeds(&reader, nPin);
         if (!pIndexed)
             return 0;

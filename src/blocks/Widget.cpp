@@ -4,7 +4,6 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
-#include "document/ArchiveDiagram.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 

@@ -7,5 +7,3 @@ CVetlaDoc* ArchiveDiagram(CArchive& ar)
 {
     return static_cast<CVetlaDoc*>(ar.DocumentOfKind(RUNTIME_CLASS(CVetlaDoc)));
 }
-
-IBlockDocument* ArchiveBlockDocument(CArchive& ar) { return ArchiveDiagram(ar); }

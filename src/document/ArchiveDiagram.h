@@ -1,12 +1,9 @@
-// The diagram an archive reads or writes: the document that a loaded block, wire or
-// message-text element belongs to.
+// The diagram an archive reads or writes (the elements ask ArchiveBlockDocument of
+// blocks/BlockDocument.h).
 #pragma once
 
 class CArchive;
 class CVetlaDoc;
-class IBlockDocument;
 
 // Null when the archive's document is none or not a diagram.
 CVetlaDoc* ArchiveDiagram(CArchive& ar);
-// The same document as the elements see it.
-IBlockDocument* ArchiveBlockDocument(CArchive& ar);

@@ -117,31 +117,6 @@ bool BlockNumberTables::Matches(const CVetlaDoc& doc) const
     return k == wires.size();
 }
 
-bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState)
-{
-    if (!pDoc)
-        return false;
-    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex())
-        return pIndex->FindOutput(nNumber, pState);
-    const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber);
-    if (!pSource)
-        return false;
-    *pState = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
-    return true;
-}
-
-void FindInputValue(const IBlockDocument* pDoc, int nNumber, WORD* pValue)
-{
-    if (!pDoc)
-        return;
-    if (const CBlockNumberIndex* pIndex = pDoc->GetNumberIndex()) {
-        pIndex->FindValue(nNumber, pValue);
-        return;
-    }
-    if (const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber))
-        *pValue = InputValueOf(*pSource, InputValueKindOf(*pSource));
-}
-
 CBlockNumberIndex::CBlockNumberIndex(CVetlaDoc& doc) : m_doc(doc), m_pPrevious(doc.m_pNumberIndex), m_bKept(true)
 {
     if (doc.m_pKeptNumberTables && doc.m_pKeptNumberTables->Matches(doc))

@@ -10,6 +10,7 @@
 // of the lists), so that a running simulation does not rebuild it at every step.
 #pragma once
 
+#include "blocks/BlockNumberLookup.h"
 #include "blocks/InputValue.h"
 #include "blocks/LadderFeed.h"
 #include "platform/core/Types.h"
@@ -26,14 +27,6 @@
 class CBlockObj;
 class CConnectLineObj;
 class CVetlaDoc;
-class IBlockDocument;
-
-// The output state that a wire from block nNumber carries in pDoc; false when pDoc is null or
-// holds no block of that number.
-bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState);
-// The analog value that a wire from block nNumber carries in pDoc (see InputValue.h), likewise;
-// *pValue stays as it was when there is no such block.
-void FindInputValue(const IBlockDocument* pDoc, int nNumber, WORD* pValue);
 
 // What an index holds, and what it was made of so that a later scan can tell whether it still
 // holds.
@@ -77,7 +70,7 @@ struct BlockNumberTables {
     std::map<std::pair<const CBlockObj*, int>, std::vector<CBlockObj*>> parallelFeeds;
 };
 
-class CBlockNumberIndex {
+class CBlockNumberIndex final : public IBlockNumberIndex {
 public:
     // Indexes the document's blocks as they stand (or takes over the index the document kept
     // from its last scan, when that still holds): the first block of each number, the ladder
@@ -98,12 +91,9 @@ public:
     CBlockNumberIndex(const CBlockNumberIndex&) = delete;
     CBlockNumberIndex& operator=(const CBlockNumberIndex&) = delete;
 
-    CBlockObj* Find(int nNumber) const;
-    // The output state that a wire from block nNumber carries; false when no block has the
-    // number.
-    bool FindOutput(int nNumber, int* pState) const;
-    // The analog value that a wire from block nNumber carries.
-    void FindValue(int nNumber, WORD* pValue) const;
+    CBlockObj* Find(int nNumber) const override;
+    bool FindOutput(int nNumber, int* pState) const override;
+    void FindValue(int nNumber, WORD* pValue) const override;
 
     // The scan steps the blocks in list order from the index's array of them.
     std::size_t BlockCount() const { return m_pTables->entries.size(); }
@@ -111,12 +101,8 @@ public:
     // The blocks numbered nFirst to nLast (the first of each number), in the order they stand
     // in the block list: a few lookups instead of a walk of the whole list.
     std::vector<CBlockObj*> FindInNumberRange(int nFirst, int nLast) const;
-    // The make and break contacts (and kinds of them) that read nOperand, in list order.
-    const std::vector<CBlockObj*>& ContactsOn(int nOperand) const;
-    // In a ladder document, the blocks at the far end of every wire into input nPin of pBlock
-    // when more than one wire ends there (parallel branches of a rung); NULL for a pin with
-    // one wire or none, which reads its pin source alone.
-    const std::vector<CBlockObj*>* ParallelFeeds(const CBlockObj* pBlock, int nPin) const;
+    const std::vector<CBlockObj*>& ContactsOn(int nOperand) const override;
+    const std::vector<CBlockObj*>* ParallelFeeds(const CBlockObj* pBlock, int nPin) const override;
 
 private:
     // Null for none, and for a number outside the numbering's space.

@@ -4,7 +4,7 @@
 // can tell whether anything changed.
 #pragma once
 
-#include "document/ComPortSettings.h"
+#include "blocks/ComPortSettings.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 

@@ -11,7 +11,7 @@
 
 #include <algorithm>
 
-IMPLEMENT_DYNCREATE(CVetlaDoc, CDocument)
+IMPLEMENT_DYNCREATE(CVetlaDoc, CBlockDocument)
 
 namespace {
 

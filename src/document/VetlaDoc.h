@@ -61,7 +61,7 @@ struct BlockRoomRequest {
     int nOutCount[3] = {};
 };
 
-class CVetlaDoc : public CDocument, public IBlockDocument {
+class CVetlaDoc : public CBlockDocument {
     DECLARE_DYNCREATE(CVetlaDoc)
 
 public:

@@ -4,7 +4,7 @@
 // settings are set and hidden; UDC is a master's protocol of the newer controllers.
 #pragma once
 
-#include "document/ComPortSettings.h"
+#include "blocks/ComPortSettings.h"
 #include "pages/program/ProgramPage.h"
 
 class CComboBox;
