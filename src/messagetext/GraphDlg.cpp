@@ -1,7 +1,6 @@
 #include "messagetext/GraphDlg.h"
 
 #include "messagetext/DialogTexts.h"
-#include "messagetext/MessageTextIds.h"
 
 IMPLEMENT_DYNAMIC(CGraphDlg, CDialog)
 
@@ -11,18 +10,22 @@ BOOL CGraphDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     TranslateDialogButtons(*this);
+    for (int i = 0; i < GRAPH_COUNT; ++i) {
+        m_btnGraphs[i].SubclassDlgItem(UINT(IDC_GRAPH_FIRST + i), this);
+        m_btnGraphs[i].SetFlat(FALSE);
+        m_btnGraphs[i].SetGraph(i);
+    }
+    m_btnPreview.SubclassDlgItem(IDC_GRAPH_PREVIEW, this);
+    m_btnPreview.SetFlat(FALSE);
     const bool bKnown = m_bEdit && m_nGraph >= 0 && m_nGraph < GRAPH_COUNT;
     Select(IDC_GRAPH_FIRST + (bKnown ? m_nGraph : 0));
     return TRUE;
 }
 
-// The preview shows the chosen graph's number: the graphs' pictures are drawn by the element.
 void CGraphDlg::Select(int nID)
 {
     m_nSelectedId = nID;
-    CString strText;
-    strText.Format(_T("%d"), nID - IDC_GRAPH_FIRST + 1);
-    GetDlgItem(IDC_GRAPH_PREVIEW)->SetWindowText(strText);
+    m_btnPreview.SetGraph(nID - IDC_GRAPH_FIRST);
 }
 
 void CGraphDlg::OnOK()

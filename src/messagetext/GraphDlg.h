@@ -1,7 +1,9 @@
-// CGraphDlg ("Graph"): one of the 30 predefined graphs for a graph element, a button each and
-// a larger preview of the current choice.
+// CGraphDlg ("Graph"): one of the 30 predefined graphs for a graph element, each a button
+// with its picture, and a larger preview of the current choice.
 #pragma once
 
+#include "messagetext/GraphButton.h"
+#include "messagetext/MessageTextIds.h"
 #include "platform/ui/Dialog.h"
 
 class CGraphDlg : public CDialog {
@@ -22,4 +24,7 @@ protected:
 
 private:
     void Select(int nID);
+
+    CGraphButton m_btnGraphs[GRAPH_COUNT];
+    CGraphButton m_btnPreview;
 };

@@ -171,11 +171,9 @@ DialogTemplate Graph()
     for (int i = 0; i < GRAPH_COUNT; ++i) {
         const int x = 8 + 24 * (i % 6);
         const int y = 8 + 22 * (i / 6);
-        CString strText;
-        strText.Format(_T("%d"), i + 1);
-        t.items.push_back(DialogItem(UINT(IDC_GRAPH_FIRST + i), WC_BUTTON, kPush, CRect(x, y, x + 22, y + 20), strText));
+        t.items.push_back(DialogItem(UINT(IDC_GRAPH_FIRST + i), WC_BUTTON, kPush, CRect(x, y, x + 22, y + 20)));
     }
-    t.items.push_back(DialogItem(IDC_GRAPH_PREVIEW, WC_BUTTON, BS_PUSHBUTTON, CRect(160, 8, 240, 80), _T("1")));
+    t.items.push_back(DialogItem(IDC_GRAPH_PREVIEW, WC_BUTTON, BS_PUSHBUTTON, CRect(160, 8, 240, 80)));
     AddOkCancel(t, 134, 138);
     return t;
 }

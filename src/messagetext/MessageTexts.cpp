@@ -1,5 +1,6 @@
 #include "messagetext/MessageTexts.h"
 
+#include "blocks/BlockLabel.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
@@ -326,11 +327,11 @@ void CMessageTexts::FillBlockList()
         const auto* pBlock = static_cast<const CBlockObj*>(pDoc->m_blockList.GetNext(pos));
         if (!ListsBlock(*pBlock))
             continue;
-        CString strName;
-        g_mapBlockNames.Lookup(pBlock->m_nType, strName);
-        CString strEntry;
-        strEntry.Format(_T("B%d%s"), pBlock->m_nNumber - NUM_FUNCTION_BLOCK, strName);
-        pBlocks->AddString(strEntry);
+        // The block as the diagram labels it, with the name the user gave it ("B12 Pump"),
+        // then its type's name.
+        CString strTypeName;
+        g_mapBlockNames.Lookup(pBlock->m_nType, strTypeName);
+        pBlocks->AddString(FormatBlockLabel(*pBlock, pDoc) + strTypeName);
     }
 }
 

@@ -29,6 +29,21 @@ void ForEachWidget(const CLcdCanvas& grid, TFn fn)
     }
 }
 
+// A cell's rectangle, also of a cell past the grid's last line or column: the LCD's cells are
+// all of one size, so such a cell continues the last one. An element of a text longer than the
+// grid shows (the simulation display shows 12 of 24 columns) so lies where the editor puts it,
+// and the grid's window cuts it at its edge.
+CRect CellRect(const CLcdCanvas& grid, int nRow, int nCol)
+{
+    const int nShownRow = std::min(nRow, grid.GetRowCount() - 1);
+    const int nShownCol = std::min(nCol, grid.GetColumnCount() - 1);
+    CRect rect;
+    grid.GetCellRect(nShownRow, nShownCol, &rect);
+    rect.OffsetRect((nCol - nShownCol) * grid.GetColumnWidth(nShownCol),
+                    (nRow - nShownRow) * grid.GetRowHeight(nShownRow));
+    return rect;
+}
+
 }  // namespace
 
 WidgetSpan SpanOfWidget(const CWidget& widget)
@@ -38,10 +53,8 @@ WidgetSpan SpanOfWidget(const CWidget& widget)
 
 CRect SpanRect(const CLcdCanvas& grid, const WidgetSpan& span)
 {
-    CRect first;
-    CRect last;
-    grid.GetCellRect(span.nLine, span.nColumn, &first);
-    grid.GetCellRect(span.LastLine(), span.LastColumn(), &last);
+    const CRect first = CellRect(grid, span.nLine, span.nColumn);
+    const CRect last = CellRect(grid, span.LastLine(), span.LastColumn());
     // The grid's cell rectangles end on their last pixel; an element's ends past it.
     return CRect(first.left, first.top, last.right + 1, last.bottom + 1);
 }

@@ -195,6 +195,30 @@ TEST_F(MessageTextPage, ParametersFollowThePlacementRules)
     EXPECT_EQ(m_pText->m_arrWidgets1[2].GetSize(), 2);
 }
 
+TEST_F(MessageTextPage, TheBlockListNamesTheBlocksByTheUsersNames)
+{
+    m_pTrigger->m_strLabelSuffix = _T("Pump");
+    Edit(
+        [this](CMessageTexts& page) {
+            auto* pBlocks = static_cast<CListBox*>(page.GetDlgItem(IDC_MT_BLOCK_LIST));
+            ASSERT_EQ(pBlocks->GetCount(), 2);
+            CString strUnnamed;
+            CString strNamed;
+            pBlocks->GetText(0, strUnnamed);
+            pBlocks->GetText(1, strNamed);
+            CString strNumber;
+            strNumber.Format(_T("B%d["), m_pCounter->m_nNumber - NUM_FUNCTION_BLOCK);
+            EXPECT_EQ(strUnnamed.Left(strNumber.GetLength()), strNumber);
+            strNumber.Format(_T("B%d Pump["), m_pTrigger->m_nNumber - NUM_FUNCTION_BLOCK);
+            EXPECT_EQ(strNamed.Left(strNumber.GetLength()), strNumber);
+            // The named entry still stands for its block.
+            InsertParam(page, 1, 0, 1, 1);
+            ASSERT_NE(page.m_grid.m_pSelectedWidget, nullptr);
+            EXPECT_EQ(page.m_grid.m_pSelectedWidget->m_pBlock, m_pTrigger);
+        },
+        IDCANCEL);
+}
+
 TEST_F(MessageTextPage, LimitsCountTheShownSetOnly)
 {
     EditNew(

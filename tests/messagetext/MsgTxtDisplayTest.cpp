@@ -21,6 +21,7 @@
 #include "platform/ui/PeriodicTimer.h"
 #include "platform/ui/WinThread.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -254,6 +255,38 @@ TEST_F(MsgTxtDisplayTest, ThePageIsACopyOfSet1ThatKeepsIndexesAndFitsTheDisplays
     EXPECT_EQ(pText->m_arrWidgets1[2].GetAt(0), pGraph);
     EXPECT_EQ(pText->m_arrWidgets1[1].GetAt(1), pElement);
     EXPECT_EQ(pElement->m_rect, CRect(0, 0, 7, 9));
+}
+
+TEST_F(MsgTxtDisplayTest, AnElementRunningPastTheShownColumnsLiesWhereTheEditorPutsIt)
+{
+    // Four Chinese characters on line 2 of a 24-column text, then a value in columns 9-14.
+    CBlockObj* pCounter = Block(BT_COUNTER, 120, 250);
+    pCounter->m_dRunTime = 123456;
+    CBlockMSGTEXT* pText = Message(1, 20);
+    for (int c = 1; c <= 7; c += 2)
+        pText->m_strCells1[2][c] = CString(WCHAR(0x4E2D));
+    AddElement(*pText, 1, *pCounter, 16, 9, 6);
+    g_bShowMsgTextDetails = FALSE;
+    ASSERT_NO_FATAL_FAILURE(ShowFirstMessage());
+    CLcdCanvas& grid = ShownPage()->m_grid;
+    CWidget& shown = ShownElement(1);
+    CRect cell;
+    ASSERT_TRUE(grid.GetCellRect(2, 9, &cell));
+    EXPECT_EQ(shown.m_rect, CRect(cell.left, cell.top, cell.left + 6 * grid.GetColumnWidth(9), cell.bottom + 1));
+    // The value's characters go left to right from its first cell, not back over the text.
+    RecordingSurface surface(SIZE{400, 200});
+    CDC dc(surface);
+    grid.DrawGrid(&dc);
+    std::vector<LONG> xs;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Text)
+            xs.push_back(record.points[0].x);
+    }
+    ASSERT_GE(xs.size(), 6u);
+    EXPECT_GE(xs[xs.size() - 6], cell.left);
+    EXPECT_TRUE(std::is_sorted(xs.end() - 6, xs.end()));
+    DoubleClick(shown);
+    EXPECT_NE(Popup(), nullptr);
 }
 
 TEST_F(MsgTxtDisplayTest, DetailsClosesAPopupFirstAndEnterMovesTheFocus)

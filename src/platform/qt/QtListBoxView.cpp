@@ -6,6 +6,8 @@
 
 #include <QListWidget>
 
+#include <vector>
+
 namespace {
 
 class QtListBoxView : public QtControlView {
@@ -24,23 +26,37 @@ public:
 protected:
     void Sync() override
     {
+        // The rows up to the first changed item stay: a list filled one string at a time gets
+        // one new row per string, not the whole list again each time.
         const CStringItemList& items = m_list.Items();
-        bool bSame = m_pList->count() == items.GetCount();
-        for (int i = 0; bSame && i < items.GetCount(); ++i)
-            bSame = FromQString(m_pList->item(i)->text()) == items.At(i).strText;
-        if (!bSame) {
-            m_pList->clear();
-            for (const CStringItemList::Item& item : items.Items())
-                m_pList->addItem(ToQString(item.strText));
+        const std::size_t nShown = m_shown.size();
+        std::size_t nKept = 0;
+        while (nKept < nShown && int(nKept) < items.GetCount() && m_shown[nKept] == items.At(int(nKept)).strText)
+            ++nKept;
+        for (int nRow = int(nShown) - 1; nRow >= int(nKept); --nRow)
+            delete m_pList->takeItem(nRow);
+        m_shown.resize(nKept);
+        for (int i = int(nKept); i < items.GetCount(); ++i) {
+            m_shown.push_back(items.At(i).strText);
+            m_pList->addItem(ToQString(m_shown.back()));
         }
-        m_pList->setCurrentRow(m_list.GetCurSel());
-        if (QListWidgetItem* pTop = m_pList->item(m_list.GetTopIndex()))
-            m_pList->scrollToItem(pTop, QAbstractItemView::PositionAtTop);
+        if (m_pList->currentRow() != m_list.GetCurSel())
+            m_pList->setCurrentRow(m_list.GetCurSel());
+        // Scrolling lays out every row: only when the top row changed or rows went.
+        if (nKept < nShown || m_nShownTop != m_list.GetTopIndex()) {
+            m_nShownTop = m_list.GetTopIndex();
+            if (QListWidgetItem* pTop = m_pList->item(m_nShownTop))
+                m_pList->scrollToItem(pTop, QAbstractItemView::PositionAtTop);
+        }
     }
 
 private:
     CListBox& m_list;
     QListWidget* m_pList;
+    // The texts of the list widget's rows, in order.
+    std::vector<CString> m_shown;
+    // The list's top index when the rows were last scrolled to it.
+    int m_nShownTop = -1;
 };
 
 }  // namespace

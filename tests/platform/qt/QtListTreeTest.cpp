@@ -4,6 +4,7 @@
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/DateTimeCtrl.h"
+#include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ProgressCtrl.h"
@@ -13,6 +14,7 @@
 
 #include <QDateTimeEdit>
 #include <QImage>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -102,6 +104,37 @@ TEST_F(QtListTreeTest, ClickOnAListRowSelectsItAndNotifies)
     EXPECT_EQ(list.GetTopIndex(), 2);
     QtClick(pPeer, rowOne);
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 3);
+    list.DestroyWindow();
+}
+
+TEST_F(QtListTreeTest, AListBoxShowsItsStringsThroughEveryChange)
+{
+    CListBox list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | WS_VSCROLL, CRect(10, 10, 150, 60), &m_parent, 70));
+    auto* pWidget = QtWidgetOf(list)->findChild<QListWidget*>();
+    ASSERT_NE(pWidget, nullptr);
+    const auto rows = [pWidget] {
+        std::vector<std::string> texts;
+        for (int i = 0; i < pWidget->count(); ++i)
+            texts.push_back(pWidget->item(i)->text().toStdString());
+        return texts;
+    };
+    for (LPCTSTR psz : {_T("B1"), _T("B2"), _T("B3"), _T("B4")})
+        list.AddString(psz);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"B1", "B2", "B3", "B4"}));
+    list.InsertString(1, _T("B9"));
+    list.DeleteString(3);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"B1", "B9", "B2", "B4"}));
+    list.ResetContent();
+    list.AddString(_T("B5"));
+    EXPECT_EQ(rows(), (std::vector<std::string>{"B5"}));
+    // The top index and the selection show as well.
+    for (int i = 0; i < 20; ++i)
+        list.AddString(_T("B6"));
+    list.SetCurSel(14);
+    list.SetTopIndex(5);
+    EXPECT_EQ(pWidget->currentRow(), 14);
+    EXPECT_EQ(pWidget->indexAt(QPoint(2, 2)).row(), 5);
     list.DestroyWindow();
 }
 

@@ -1,0 +1,73 @@
+// The Graph dialog shows the graphs as their pictures: every graph has a picture of its own,
+// each button paints the picture of its number, and the preview the graph clicked last.
+#include "messagetext/GraphDlg.h"
+#include "messagetext/GraphPictures.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "support/QtTestInput.h"
+
+#include <QImage>
+
+#include <set>
+#include <string>
+
+namespace {
+
+std::string PictureRecords(int nGraph)
+{
+    RecordingSurface surface(SIZE{100, 50});
+    CDC dc(surface);
+    DrawGraphPicture(dc, nGraph, CRect(0, 0, 64, 32));
+    return surface.Dump();
+}
+
+TEST(GraphPictures, EveryGraphHasAPictureOfItsOwnAndOtherNumbersNone)
+{
+    std::set<std::string> pictures;
+    for (int i = 0; i < GRAPH_COUNT; ++i)
+        pictures.insert(PictureRecords(i));
+    EXPECT_EQ(pictures.size(), size_t(GRAPH_COUNT));
+    EXPECT_EQ(PictureRecords(GRAPH_COUNT), PictureRecords(-1));
+    EXPECT_EQ(pictures.count(PictureRecords(-1)), 0u);
+}
+
+class GraphDlgTest : public QtBackendSuite {
+protected:
+    static QImage Grab(CDialog& dlg, int nID)
+    {
+        QWidget* pWidget = QtWidgetOf(*dlg.GetDlgItem(nID));
+        QApplication::processEvents();
+        return pWidget->grab().toImage();
+    }
+};
+
+TEST_F(GraphDlgTest, TheButtonsShowTheGraphsAndThePreviewTheOneClicked)
+{
+    CGraphDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_GRAPH));
+    dlg.ShowWindow(SW_SHOW);
+    std::set<size_t> seen;
+    for (int i = 0; i < GRAPH_COUNT; ++i) {
+        const QImage image = Grab(dlg, IDC_GRAPH_FIRST + i);
+        // The picture lies on the LCD's green inside the button's border.
+        EXPECT_EQ(image.pixelColor(4, 4), QColor(85, 157, 85)) << i;
+        seen.insert(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
+    }
+    EXPECT_EQ(seen.size(), size_t(GRAPH_COUNT));
+    const QImage first = Grab(dlg, IDC_GRAPH_PREVIEW);
+    QtClick(QtWidgetOf(*dlg.GetDlgItem(IDC_GRAPH_FIRST + 29)));
+    const QImage clicked = Grab(dlg, IDC_GRAPH_PREVIEW);
+    dlg.DestroyWindow();
+
+    CGraphDlg editing;
+    editing.m_bEdit = TRUE;
+    editing.m_nGraph = 29;
+    ASSERT_TRUE(editing.Create(IDD_GRAPH));
+    editing.ShowWindow(SW_SHOW);
+    EXPECT_NE(clicked, first);
+    EXPECT_EQ(clicked, Grab(editing, IDC_GRAPH_PREVIEW));
+    editing.DestroyWindow();
+}
+
+}  // namespace
