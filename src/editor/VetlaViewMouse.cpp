@@ -140,6 +140,8 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     TakeFocus();
+    // A press ends a run of arrow steps: the next arrow is an undo step of its own.
+    m_nArrowRunState = -1;
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);
@@ -552,6 +554,8 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
 void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
 {
     TakeFocus();
+    // A press ends a run of arrow steps: the next arrow is an undo step of its own.
+    m_nArrowRunState = -1;
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);
