@@ -329,6 +329,13 @@ void QtPeerWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 
 void QtPeerWidget::mouseMoveEvent(QMouseEvent* pEvent) { MouseMessage(pEvent, WM_MOUSEMOVE); }
 
+void QtPeerWidget::leaveEvent(QEvent* pEvent)
+{
+    if (IsWindow(&m_wnd))
+        m_wnd.SendMessage(WM_MOUSELEAVE);
+    QWidget::leaveEvent(pEvent);
+}
+
 void QtPeerWidget::wheelEvent(QWheelEvent* pEvent)
 {
     SetModifierState(pEvent->modifiers());
