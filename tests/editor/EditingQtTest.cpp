@@ -1,8 +1,9 @@
 // Building and running a diagram in the program's window under Qt's offscreen platform, with the
 // mouse as Qt delivers it to the view's widget: I1, I2, an AND and Q1 chosen from the palette and
 // placed, wired from pin to pin, then the simulation run and the inputs clicked, each repaint
-// being a scan whose colours the widget's picture shows. Keys come as Qt delivers them too: a
-// run of arrow presses is one undo step.
+// being a scan whose colours the widget's picture shows. Keys and the wheel come as Qt delivers
+// them too: a run of arrow presses is one undo step, and the wheel turns the window under the
+// pointer.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -25,6 +26,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -119,6 +121,14 @@ protected:
         QKeyEvent release(QEvent::KeyRelease, nKey, modifiers);
         QApplication::sendEvent(m_pWidget, &release);
     }
+    // One notch of the wheel towards the user, over the widget's middle.
+    static void WheelDown(QWidget* pWidget)
+    {
+        const QPointF local(pWidget->width() / 2, pWidget->height() / 2);
+        QWheelEvent wheel(local, pWidget->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pWidget, &wheel);
+    }
     // The position of the last block of the diagram (Undo and Redo make the blocks anew).
     CPoint LastBlockPos() const { return static_cast<CBlockObj*>(Doc().m_blockList.GetTail())->m_ptPos; }
 
@@ -207,6 +217,25 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
+}
+
+// The wheel turns what lies under the pointer: over the palette the palette scrolls, and the
+// diagram, which has the keyboard, stays where it is; over the diagram the diagram scrolls.
+TEST_F(EditingQtTest, TheWheelOverThePaletteScrollsThePaletteNotTheDiagram)
+{
+    Click(CPoint(200, 200));
+    ASSERT_EQ(CWnd::GetFocus(), View());
+    ASSERT_NE(Frame()->m_pWorkBox, nullptr);
+    auto* pPalette = static_cast<CScrollView*>(Frame()->m_pWorkBox->GetActiveView());
+    ASSERT_NE(pPalette, nullptr);
+    ASSERT_GT(pPalette->GetScrollLimit().cy, 0);
+    ASSERT_GT(View()->GetScrollLimit().cy, 0);
+
+    WheelDown(QtWidgetOf(*pPalette));
+    EXPECT_EQ(View()->GetScrollPosition(), CPoint(0, 0));
+    EXPECT_GT(pPalette->GetScrollPosition().y, 0);
+    WheelDown(m_pWidget);
+    EXPECT_GT(View()->GetScrollPosition().y, 0);
 }
 
 // While the mouse is held, the picture shows the edit in progress: the selection band framed in
