@@ -205,10 +205,10 @@ void CVetlaView::PressToInsert(CPoint pt)
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    // A contact is of no use until its operand is chosen: it becomes the block the properties
-    // command acts on, and the command runs at once.
+    // A contact is of no use until its operand is chosen: it becomes the only selected block
+    // and the one the properties command acts on, and the command runs at once.
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
-        m_selection.Clear(SELECTION_ALL);
+        m_selection.Only(pBlock);
         m_pCurBlock = pBlock;
         if (!RunBlockProperties())
             return;
