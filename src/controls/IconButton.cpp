@@ -131,6 +131,8 @@ void CIconButton::SetTooltipText(LPCTSTR lpszText, BOOL bActivate)
     m_strTooltip = bActivate && lpszText ? lpszText : _T("");
 }
 
+CString CIconButton::ToolTipTextAt(CPoint) const { return m_strTooltip; }
+
 LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -146,6 +148,13 @@ LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETDLGCODE:
         return DLGC_BUTTON | (m_bIsDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+    case WM_MOUSELEAVE:
+        // The hover look goes with the pointer; a press keeps its look until its release.
+        if (m_bMouseOnButton) {
+            m_bMouseOnButton = FALSE;
+            Repaint(TRUE);
+        }
+        return 0;
     case WM_LBUTTONDBLCLK:
         // A double click is a second single click.
         return SendMessage(WM_LBUTTONDOWN, wParam, lParam);

@@ -1,9 +1,9 @@
 // CIconButton: the owner-drawn push button with an icon of the simulation bars and the
-// message-text pages. Flat by default, raised under the mouse; the first icon shows while the
-// button is pressed or hovered (in check-box mode: while checked), the second otherwise. In
-// check-box mode every click toggles a checked state. It also remembers an icon id for its
-// owner, which the Inputs and Outputs bars use to know whether a lamp shows ON (204) or OFF
-// (209) without asking the drawing.
+// message-text pages. Flat by default, raised while the pointer is on it (WM_MOUSELEAVE ends
+// that); the first icon shows while the button is pressed or hovered (in check-box mode: while
+// checked), the second otherwise. In check-box mode every click toggles a checked state. It also
+// remembers an icon id for its owner, which the Inputs and Outputs bars use to know whether a
+// lamp shows ON (204) or OFF (209) without asking the drawing.
 #pragma once
 
 #include "platform/ui/Button.h"
@@ -45,9 +45,10 @@ public:
     DWORD SetColor(BYTE byColorIndex, COLORREF crColor, BOOL bRepaint = TRUE);
     COLORREF GetColor(BYTE byColorIndex) const;
     DWORD SetDefaultColors(BOOL bRepaint = TRUE);
-    // The tip shown over the button (kept for the bar's tool tips).
+    // The tip shown while the pointer rests on the button.
     void SetTooltipText(LPCTSTR lpszText, BOOL bActivate = TRUE);
     const CString& GetTooltipText() const { return m_strTooltip; }
+    CString ToolTipTextAt(CPoint ptClient) const override;
     // The remembered icon id; no drawing.
     void SetIconId(int nId) { m_nIconId = nId; }
     int GetIconId() const { return m_nIconId; }

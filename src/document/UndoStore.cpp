@@ -143,15 +143,38 @@ BOOL CUndoStore::SaveState(CDocument* pDoc)
             ShiftRing();
         WriteSnapshot(pDoc, m_strPath);
     });
+    ++m_nStateCount;
     if (!bWritten) {
-        // The snapshot of this index is missing or partial: nothing at or above it may be
-        // reloaded, while Undo still returns to the state before the edit.
-        DeleteFile(m_strPath);
-        m_nTopIndex = std::min(m_nTopIndex, m_nIndex - 1);
+        DropCurrentSnapshot();
         return FALSE;
     }
     m_nTopIndex = m_nIndex;
     return TRUE;
+}
+
+BOOL CUndoStore::ReplaceState(CDocument* pDoc)
+{
+    // Index 0 has no file until the ring first shifted: there is nothing to write over.
+    if (!pDoc || (m_nIndex == 0 && !m_bShifted))
+        return SaveState(pDoc);
+    m_pDoc = pDoc;
+    m_strPath = GetSnapshotPath(m_nIndex);
+    const BOOL bWritten = RunAndReport([&] { WriteSnapshot(pDoc, m_strPath); });
+    ++m_nStateCount;
+    if (!bWritten) {
+        DropCurrentSnapshot();
+        return FALSE;
+    }
+    m_nTopIndex = m_nIndex;
+    return TRUE;
+}
+
+void CUndoStore::DropCurrentSnapshot()
+{
+    // The snapshot of this index is missing or partial: nothing at or above it may be reloaded,
+    // while Undo still returns to the state before the edit.
+    DeleteFile(m_strPath);
+    m_nTopIndex = std::min(m_nTopIndex, m_nIndex - 1);
 }
 
 BOOL CUndoStore::SaveOpenedState(CDocument* pDoc)
@@ -196,6 +219,7 @@ BOOL CUndoStore::Reload(int nIndex)
         CFile file(m_strPath, CFile::modeRead);
         pDoc->LoadContents(&file);
     });
+    ++m_nStateCount;
     if (bLoaded && pDoc->GetObserver())
         pDoc->GetObserver()->OnContentsReloaded(*pDoc);
     return bLoaded;

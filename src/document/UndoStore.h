@@ -28,6 +28,13 @@ public:
 
     // Writes the next snapshot of pDoc; FALSE (reported) when it could not be written.
     BOOL SaveState(CDocument* pDoc);
+    // Writes pDoc over the current snapshot: an edit that goes on where the last snapshot ended,
+    // so that one Undo takes both back. The caller checks with GetStateCount that the current
+    // snapshot is its own; without a written snapshot this is SaveState. FALSE (reported) when
+    // it could not be written: Undo then returns to the state before the edit.
+    BOOL ReplaceState(CDocument* pDoc);
+    // Counts every change of the current snapshot (written, rewritten or reloaded).
+    int GetStateCount() const { return m_nStateCount; }
     // The snapshot of a document as it was read whole (opened from a file): the oldest state
     // it has. Undo goes no further back, where it would reload the empty diagram of index 0
     // over the document read.
@@ -56,6 +63,8 @@ private:
     void CreateFolder();
     void ShiftRing();
     void WriteSnapshot(CDocument* pDoc, const CString& strPath);
+    // A snapshot that could not be written leaves no file: nothing from m_nIndex up reloads.
+    void DropCurrentSnapshot();
     BOOL Reload(int nIndex);
     void DeleteSnapshotFiles() const;
 
@@ -65,6 +74,7 @@ private:
     // The lowest index Undo returns to: 0, or the opened state's index, which moves down with
     // the ring.
     int m_nOldestIndex = 0;
+    int m_nStateCount = 0;
     // The memory a snapshot is composed in, kept for the next one, which mostly has about the
     // same size: a fresh buffer grew by copying and faulted its pages in on every edit.
     std::unique_ptr<CMemFile> m_pImage;

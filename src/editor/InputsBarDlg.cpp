@@ -59,6 +59,14 @@ int ParseValue(const CString& strText)
     return nValue;
 }
 
+// Whether a contact's operand is switched on: a make contact is closed then, a break contact
+// open.
+int OperandState(const CBlockObj& contact)
+{
+    const bool bClosed = contact.m_nContactState != 0;
+    return bClosed != bool(contact.IsKindOf(RUNTIME_CLASS(CBlockBreak))) ? 1 : 0;
+}
+
 int SimInputMode(const CBlockObj* pBlock)
 {
     return pBlock ? pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] : SIM_INPUT_SWITCH;
@@ -263,7 +271,7 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
     if (auto* pButton = dynamic_cast<CIconButton*>(pControl->pWnd)) {
         // A contact's lamp shows its operand's switch, not the power that passes the contact.
         const CBlockObj* pContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) ? FindBlock(nNumber) : nullptr;
-        const int nState = pContact ? pContact->m_nContactState : pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        const int nState = pContact ? OperandState(*pContact) : pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
         const int nIcon = nState == 1 ? IDI_LAMP_ON : IDI_LAMP_OFF;
         if (pButton->GetIconId() != nIcon) {
             pButton->SetIcon(nIcon, 0);

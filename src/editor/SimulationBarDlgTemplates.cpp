@@ -43,8 +43,11 @@ DialogTemplate SimulationBarTemplate()
     items.push_back(unit);
     x += 46;
     items.push_back(DialogControl(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + 24, 18)));
-    items.push_back(DialogControl(IDC_SIM_CLOCK_TEXT, WC_STATIC, WS_VISIBLE | SS_LEFT, CRect(x, 8, x + 50, 18)));
-    return BarTemplate(IDD_SIMULATION_BAR, CSize(235, 24), std::move(items));
+    // The clock's label holds the widest time ("10:58:58 PM") on one line in the dialog font.
+    constexpr int kClockWidth = 60;
+    items.push_back(
+        DialogControl(IDC_SIM_CLOCK_TEXT, WC_STATIC, WS_VISIBLE | SS_LEFT, CRect(x, 8, x + kClockWidth, 18)));
+    return BarTemplate(IDD_SIMULATION_BAR, CSize(x + kClockWidth + 1, 24), std::move(items));
 }
 
 } // namespace

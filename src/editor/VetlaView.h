@@ -273,7 +273,8 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
-    void KeepSelectionOnPage(int x, int y);
+    // TRUE when the selection would have left the page at (x, y) and was moved back.
+    BOOL KeepSelectionOnPage(int x, int y);
     void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
 
     // ---- placing a block (VetlaViewPlace.cpp) ----
@@ -372,6 +373,7 @@ public:
     // The popup of context menu 141 that the last right press chose (by what it hit and what
     // is selected), -1 for no menu; choosing it may drop wires or blocks from the selection.
     int ChooseContextPopup();
+    // Every key but an arrow ends a run of arrow steps, which Undo takes back as one.
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     void OnContextMenu(CWnd* pWnd, CPoint point) override;
@@ -428,6 +430,9 @@ private:
     void EndSelectionDrag();
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
+    // An arrow key's step of the selection (VetlaViewKeys.cpp).
+    void StepSelection(int dx, int dy, UINT nKey);
+    void SaveArrowStep(CVetlaDoc& doc);
     void RightPressInTool(CPoint pt);
     void RightPressSelects(CPoint pt);
     void SelectAlone(CBlockObj* pBlock);
@@ -488,6 +493,10 @@ private:
     // Whether the mouse moved with the button held since the last press: a click that moves
     // nothing changes nothing, so the drag's end leaves the modified flag alone.
     BOOL m_bDragMoved = FALSE;
+    // The undo store's state count after the last arrow step's snapshot while the arrow keys
+    // go on (-1 when no run goes on): the next step rewrites that snapshot when it is still
+    // the current one.
+    int m_nArrowRunState = -1;
     COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
     COLORREF m_crWire = RGB(0, 0, 0);
     // The press point of the last paste and how many pastes in a row went there: each repeat

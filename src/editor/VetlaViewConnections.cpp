@@ -128,10 +128,10 @@ void ReleaseOldPin(const CVetlaDoc& doc, CBlockObj* pBlock, int nPin)
 
 } // namespace
 
-void CVetlaView::KeepSelectionOnPage(int x, int y)
+BOOL CVetlaView::KeepSelectionOnPage(int x, int y)
 {
     if (!m_pDocument)
-        return;
+        return FALSE;
     const int w = m_pDocument->m_rcExtent.Width();
     const int h = m_pDocument->m_rcExtent.Height();
     const bool bLeaves =
@@ -140,6 +140,7 @@ void CVetlaView::KeepSelectionOnPage(int x, int y)
         AnyListed<CBlockComment>(m_selection.Comments(), [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
     if (bLeaves)
         MoveSelection(m_ptLastMouse.x - x, m_ptLastMouse.y - y, nullptr);
+    return bLeaves;
 }
 
 void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)

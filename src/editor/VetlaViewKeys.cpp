@@ -2,6 +2,7 @@
 // frame's accelerators.
 #include "editor/VetlaView.h"
 
+#include "document/VetlaDoc.h"
 #include "editor/CommandIds.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/KeyState.h"
@@ -39,11 +40,40 @@ constexpr UINT KF_ALTDOWN = 0x2000;
 
 } // namespace
 
+void CVetlaView::StepSelection(int dx, int dy, UINT nKey)
+{
+    // The step goes through the drag's move and its check against the page margins, which
+    // moves the selection back when it would leave the base.
+    const CPoint ptNext(m_ptLastMouse.x + dx, m_ptLastMouse.y + dy);
+    const BOOL bAnySelected = !m_selection.IsEmpty();
+    MoveSelection(dx, dy, &nKey);
+    const BOOL bTakenBack = KeepSelectionOnPage(ptNext.x, ptNext.y);
+    m_ptLastMouse = ptNext;
+    if (bAnySelected && !bTakenBack && m_pDocument)
+        SaveArrowStep(*m_pDocument);
+    InvalidateAll();
+}
+
+// A step is an edit like a drag: the diagram is modified, and the steps of one run of arrow
+// presses are one undo step, rewritten at every press while no other snapshot came between.
+void CVetlaView::SaveArrowStep(CVetlaDoc& doc)
+{
+    doc.SetModifiedFlag(TRUE);
+    CUndoStore& undo = doc.m_undo;
+    if (m_nArrowRunState >= 0 && m_nArrowRunState == undo.GetStateCount())
+        undo.ReplaceState(&doc);
+    else
+        undo.SaveState(&doc);
+    m_nArrowRunState = undo.GetStateCount();
+}
+
 void CVetlaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     const bool bCtrl = GetKeyState(VK_CONTROL) < 0;
     const auto arrow = std::ranges::find(kArrowKeys, nChar, &ArrowKey::nKey);
     const auto command = std::ranges::find(kCommandKeys, nChar, &CommandKey::nKey);
+    if (arrow == std::end(kArrowKeys))
+        m_nArrowRunState = -1;
     if (nChar == VK_ESCAPE) {
         EndTool();
         InvalidateAll();
@@ -52,14 +82,7 @@ void CVetlaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     } else if ((nChar == VK_HOME || nChar == VK_END) && bCtrl) {
         SendMessage(WM_VSCROLL, nChar == VK_HOME ? SB_TOP : SB_BOTTOM);
     } else if (arrow != std::end(kArrowKeys)) {
-        // The step goes through the drag's move and its check against the page margins, which
-        // moves the selection back when it would leave the base.
-        const CPoint ptNext(m_ptLastMouse.x + arrow->dx, m_ptLastMouse.y + arrow->dy);
-        UINT nKey = nChar;
-        MoveSelection(arrow->dx, arrow->dy, &nKey);
-        KeepSelectionOnPage(ptNext.x, ptNext.y);
-        m_ptLastMouse = ptNext;
-        InvalidateAll();
+        StepSelection(arrow->dx, arrow->dy, nChar);
     } else if (nChar == VK_DELETE) {
         // The key of Edit > Delete, sent as that command only when the command is offered.
         if (CanDeleteSelection())

@@ -140,6 +140,8 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     }
     TakeFocus();
+    // A press ends a run of arrow steps: the next arrow is an undo step of its own.
+    m_nArrowRunState = -1;
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);
@@ -203,10 +205,10 @@ void CVetlaView::PressToInsert(CPoint pt)
     m_pCurBlock = nullptr;
     m_pCurLine = nullptr;
     m_pCurComment = nullptr;
-    // A contact is of no use until its operand is chosen: it becomes the block the properties
-    // command acts on, and the command runs at once.
+    // A contact is of no use until its operand is chosen: it becomes the only selected block
+    // and the one the properties command acts on, and the command runs at once.
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
-        m_selection.Clear(SELECTION_ALL);
+        m_selection.Only(pBlock);
         m_pCurBlock = pBlock;
         if (!RunBlockProperties())
             return;
@@ -552,6 +554,8 @@ void CVetlaView::AutoScroll(BOOL bActive, int x, int y)
 void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
 {
     TakeFocus();
+    // A press ends a run of arrow steps: the next arrow is an undo step of its own.
+    m_nArrowRunState = -1;
     if (!m_pDocument || m_pDocument->m_bEditLock)
         return;
     const CPoint pt = ClientToDoc(point);

@@ -201,6 +201,33 @@ TEST_F(UndoStoreTest, ASnapshotCutsOffTheRedoStates)
     EXPECT_EQ(Name().ToUtf8(), "S3");
 }
 
+// An edit that goes on rewrites the current snapshot: one Undo takes it all back, Redo brings
+// its last state, also with the ring full (where writing the next snapshot would shift it).
+TEST_F(UndoStoreTest, ARewrittenSnapshotIsOneStepOfTheHistory)
+{
+    for (const int nBefore : {1, 31}) {
+        SCOPED_TRACE(nBefore);
+        Bytes before;
+        for (int n = 1; n <= nBefore; ++n)
+            before = Snapshot(n);
+        Snapshot(100);
+        const int nIndex = m_undo.m_nIndex;
+        for (const LPCTSTR lpszName : {_T("R1"), _T("R2")}) {
+            const int nCount = m_undo.GetStateCount();
+            m_doc.m_settings.strProgramName = lpszName;
+            ASSERT_TRUE(m_undo.ReplaceState(&m_doc));
+            EXPECT_GT(m_undo.GetStateCount(), nCount);
+        }
+        EXPECT_EQ(m_undo.m_nIndex, nIndex);
+        EXPECT_EQ(ReadFileBytes(m_undo.GetSnapshotPath(nIndex - 1)), before) << "the state before stays";
+        ASSERT_TRUE(m_undo.Undo());
+        EXPECT_EQ(Name().ToUtf8(), nBefore == 1 ? "S1" : "S31");
+        ASSERT_TRUE(m_undo.Redo());
+        EXPECT_EQ(Name().ToUtf8(), "R2");
+        EXPECT_FALSE(m_undo.CanRedo());
+    }
+}
+
 TEST_F(UndoStoreTest, AMissingSnapshotIsReportedAndChangesNothing)
 {
     Snapshot(1);

@@ -1,7 +1,9 @@
 // Building and running a diagram in the program's window under Qt's offscreen platform, with the
 // mouse as Qt delivers it to the view's widget: I1, I2, an AND and Q1 chosen from the palette and
 // placed, wired from pin to pin, then the simulation run and the inputs clicked, each repaint
-// being a scan whose colours the widget's picture shows.
+// being a scan whose colours the widget's picture shows. Keys and the wheel come as Qt delivers
+// them too: a run of arrow presses is one undo step, and the wheel turns the window under the
+// pointer.
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -20,8 +22,11 @@
 #include "shell/VetlaApp.h"
 #include "support/RunningApp.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -108,6 +113,25 @@ protected:
         return m_pWidget->grab().toImage();
     }
 
+    // A key pressed and let go, as Qt delivers it to the view's widget.
+    void Key(int nKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QKeyEvent press(QEvent::KeyPress, nKey, modifiers);
+        QApplication::sendEvent(m_pWidget, &press);
+        QKeyEvent release(QEvent::KeyRelease, nKey, modifiers);
+        QApplication::sendEvent(m_pWidget, &release);
+    }
+    // One notch of the wheel towards the user, over the widget's middle.
+    static void WheelDown(QWidget* pWidget)
+    {
+        const QPointF local(pWidget->width() / 2, pWidget->height() / 2);
+        QWheelEvent wheel(local, pWidget->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pWidget, &wheel);
+    }
+    // The position of the last block of the diagram (Undo and Redo make the blocks anew).
+    CPoint LastBlockPos() const { return static_cast<CBlockObj*>(Doc().m_blockList.GetTail())->m_ptPos; }
+
     CBlockObj* PlaceAt(int nType, CPoint pt) const
     {
         ChooseFromPalette(nType);
@@ -166,6 +190,52 @@ TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
 
         EXPECT_EQ(wire, step.nQ1 ? QColor(255, 0, 0) : QColor(0, 0, 255)) << "the AND's wire into Q1";
     }
+}
+
+// Moving the selection with the arrow keys is an edit: the diagram is modified, and one Undo
+// takes back a whole run of presses. A click ends the run; the next presses are a step of their
+// own.
+TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
+{
+    const CPoint ptStart = PlaceAt(BT_AND, CPoint(300, 130))->m_ptPos;
+    Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
+    Click(ptStart + CPoint(12, 18));
+    Doc().SetModifiedFlag(FALSE);
+    for (int i = 0; i < 20; ++i)
+        Key(Qt::Key_Right);
+    EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0));
+    EXPECT_TRUE(Doc().IsModified());
+    Click(LastBlockPos() + CPoint(12, 18));
+    for (int i = 0; i < 3; ++i)
+        Key(Qt::Key_Down);
+    EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 3));
+
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptStart) << "the twenty steps are one";
+    EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
+}
+
+// The wheel turns what lies under the pointer: over the palette the palette scrolls, and the
+// diagram, which has the keyboard, stays where it is; over the diagram the diagram scrolls.
+TEST_F(EditingQtTest, TheWheelOverThePaletteScrollsThePaletteNotTheDiagram)
+{
+    Click(CPoint(200, 200));
+    ASSERT_EQ(CWnd::GetFocus(), View());
+    ASSERT_NE(Frame()->m_pWorkBox, nullptr);
+    auto* pPalette = static_cast<CScrollView*>(Frame()->m_pWorkBox->GetActiveView());
+    ASSERT_NE(pPalette, nullptr);
+    ASSERT_GT(pPalette->GetScrollLimit().cy, 0);
+    ASSERT_GT(View()->GetScrollLimit().cy, 0);
+
+    WheelDown(QtWidgetOf(*pPalette));
+    EXPECT_EQ(View()->GetScrollPosition(), CPoint(0, 0));
+    EXPECT_GT(pPalette->GetScrollPosition().y, 0);
+    WheelDown(m_pWidget);
+    EXPECT_GT(View()->GetScrollPosition().y, 0);
 }
 
 // While the mouse is held, the picture shows the edit in progress: the selection band framed in

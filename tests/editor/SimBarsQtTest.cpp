@@ -3,6 +3,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
+#include "controls/IconButton.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
@@ -15,7 +16,12 @@
 #include "platform/ui/MessageQueue.h"
 #include "support/QtTestApp.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QImage>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -122,6 +128,72 @@ TEST_F(SimBarsQtTest, ALabelShowsTheDialogFaceAroundItsText)
     const QImage image = pWidget->grab().toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(240, 240, 240));
+}
+
+// The pointer on a button raises it (the Power button shows its red icon); leaving the button
+// takes that look away again. Resting on a button shows its tip.
+TEST_F(SimBarsQtTest, AButtonLooksRaisedOnlyWhileThePointerIsOnItAndShowsItsTip)
+{
+    const struct {
+        UINT nID;
+        const char* pszTip;
+    } buttons[] = {
+        {IDC_SIM_POWER, "Power"},
+        {IDC_SIM_START, "Start Simulation"},
+        {IDC_SIM_STOP, "Stop Simulation"},
+        {IDC_SIM_SUSPEND, "Suspend/Resume simulation"},
+        {IDC_SIM_STEP, "Perform Simulation in stepping mode"},
+        {IDC_SIM_SET_CLOCK, "Set date/time-of-day for the simulation"},
+    };
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    for (const auto& b : buttons) {
+        SCOPED_TRACE(b.pszTip);
+        auto* pButton = dynamic_cast<CIconButton*>(bar.GetDlgItem(int(b.nID)));
+        ASSERT_NE(pButton, nullptr);
+        QWidget* pWidget = QtWidgetOf(*pButton);
+        ASSERT_NE(pWidget, nullptr);
+        const QPoint local(pWidget->width() / 2, pWidget->height() / 2);
+        QMouseEvent move(QEvent::MouseMove, local, pWidget->mapToGlobal(local), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(pWidget, &move);
+        // A disabled button (Start while running) takes no mouse, but shows its tip.
+        EXPECT_EQ(pButton->IsHovered(), pButton->IsWindowEnabled());
+        QHelpEvent tip(QEvent::ToolTip, local, pWidget->mapToGlobal(local));
+        QApplication::sendEvent(pWidget, &tip);
+        EXPECT_EQ(QToolTip::text().toStdString(), b.pszTip);
+        QToolTip::hideText();
+
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(pWidget, &leave);
+        EXPECT_FALSE(pButton->IsHovered());
+        if (b.nID == IDC_SIM_POWER) {
+            EXPECT_EQ(pButton->GetShownIcon(), pButton->GetIconOut()) << "the supply is on";
+        }
+    }
+}
+
+// The clock shows the 12-hour time with its AM or PM, all of it on one line of the label.
+TEST_F(SimBarsQtTest, TheClockShowsTheWholeTwelveHourTime)
+{
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    CWnd* pClock = bar.GetDlgItem(IDC_SIM_CLOCK_TEXT);
+    ASSERT_NE(pClock, nullptr);
+    QWidget* pWidget = QtWidgetOf(*pClock);
+    ASSERT_NE(pWidget, nullptr);
+    const struct {
+        WORD wHour, wMinute, wSecond;
+        const char* pszShown;
+    } times[] = {{23, 47, 14, "11:47:14 PM"}, {8, 7, 6, "8:07:06 AM"}, {10, 58, 58, "10:58:58 AM"}};
+    for (const auto& t : times) {
+        const SYSTEMTIME st = {2024, 3, 1, 4, t.wHour, t.wMinute, t.wSecond, 0};
+        m_pFrame->SetSimTime(&st);
+        bar.UpdateClockText();
+        CString strShown;
+        pClock->GetWindowText(strShown);
+        EXPECT_EQ(strShown.ToUtf8(), t.pszShown);
+        const int nWidth = QFontMetrics(pWidget->font()).horizontalAdvance(QString::fromUtf8(t.pszShown));
+        EXPECT_LE(nWidth, pWidget->contentsRect().width()) << t.pszShown;
+    }
 }
 
 }  // namespace

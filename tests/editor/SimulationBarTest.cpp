@@ -659,3 +659,32 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
     m_pFrame = nullptr;
     m_view.SetDocument(&m_doc);
 }
+
+// A break contact is closed while its input is off: the lamp of an input that only a break
+// contact uses shows the input off at the start and on once the bar's click opens the contact.
+TEST_F(SimBarTest, TheLampOfAnInputOnlyABreakContactUsesShowsTheInput)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.SetDocument(&doc);
+    CBlockObj* pBreak = Add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE, &doc);
+    pBreak->m_ptPos = CPoint(100, 100);
+    pBreak->m_nOperand = 101;
+    ASSERT_TRUE(CreateFrame());
+    m_view.OnSimulation();
+    const SimBarControl* pControl = Inputs().FindControl(101);
+    ASSERT_NE(pControl, nullptr);
+    auto* pLamp = static_cast<CIconButton*>(pControl->pWnd);
+    ASSERT_EQ(pBreak->m_nContactState, 1);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF);
+    pLamp->Click();
+    EXPECT_EQ(pBreak->m_nContactState, 0);
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_ON);
+    pLamp->Click();
+    EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF);
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    m_view.SetDocument(&m_doc);
+}

@@ -129,6 +129,42 @@ protected:
     }
 };
 
+class LadderMouseEditing : public MouseEditing {
+protected:
+    LadderMouseEditing() { m_nDocType = DOC_TYPE_LAD; }
+};
+
+// A contact placed from the palette is the only selected block, while its sheet asks for the
+// operand and after it.
+TEST_F(LadderMouseEditing, AContactPlacedFromThePaletteIsTheOnlySelectedBlock)
+{
+    CBlockObj* pCoil = Block(BT_RELAY_COIL, 400, 100);
+    const CObList& selected = V().Selection().Blocks();
+    std::vector<const CObject*> inSheet;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        inSheet.clear();
+        for (POSITION pos = selected.GetHeadPosition(); pos;)
+            inSheet.push_back(selected.GetNext(pos));
+        d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    int y = 60;
+    for (const int nType : {BT_MAKE, BT_BREAK, BT_ACONTACT}) {
+        SCOPED_TRACE(nType);
+        V().Selection().Only(pCoil);
+        EnterMode(EDIT_MODE_INSERT, nType);
+        // The sheet opens on the press: the release comes while it is open, to the sheet.
+        Down(CPoint(200, y += 60));
+        auto* pContact = static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
+        ASSERT_EQ(pContact->m_nType, nType);
+        EXPECT_EQ(inSheet, std::vector<const CObject*>{pContact}) << "while the sheet is open";
+        ASSERT_EQ(selected.GetCount(), 1);
+        EXPECT_EQ(selected.GetHead(), pContact);
+        EXPECT_TRUE(pContact->m_bSelected);
+        EXPECT_FALSE(pCoil->m_bSelected);
+    }
+    CDialog::SetDialogHook(nullptr);
+}
+
 TEST_F(MouseEditing, ClientPointsBecomeDocumentPointsUnderZoomAndScroll)
 {
     const struct {

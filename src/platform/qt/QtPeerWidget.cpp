@@ -330,12 +330,22 @@ void QtPeerWidget::mouseDoubleClickEvent(QMouseEvent* pEvent)
 
 void QtPeerWidget::mouseMoveEvent(QMouseEvent* pEvent) { MouseMessage(pEvent, WM_MOUSEMOVE); }
 
+void QtPeerWidget::leaveEvent(QEvent* pEvent)
+{
+    if (IsWindow(&m_wnd))
+        m_wnd.SendMessage(WM_MOUSELEAVE);
+    QWidget::leaveEvent(pEvent);
+}
+
 void QtPeerWidget::wheelEvent(QWheelEvent* pEvent)
 {
     SetModifierState(pEvent->modifiers());
     SetButtonState(pEvent->buttons());
-    // The wheel turns what has the focus, as on the classic system.
-    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    // The wheel turns what has the focus while the pointer is over it (or over a window inside
+    // it); over another window, that window: the palette beside a diagram that has the keyboard
+    // scrolls the palette, not the diagram.
+    CWnd* pFocus = CWnd::GetFocus();
+    CWnd* pTarget = pFocus && (pFocus == &m_wnd || pFocus->IsChild(&m_wnd)) ? pFocus : &m_wnd;
     const QPoint global = pEvent->globalPosition().toPoint();
     MSG msg = {pTarget, WM_MOUSEWHEEL,
                MAKEWPARAM(WORD(AfxGetMouseKeyFlags()), WORD(SHORT(pEvent->angleDelta().y()))),

@@ -44,6 +44,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
+    // The pointer left the widget: the window gets WM_MOUSELEAVE (every window does, as if it
+    // tracked the pointer; those with no hover look ignore it).
+    void leaveEvent(QEvent* pEvent) override;
     void wheelEvent(QWheelEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
