@@ -1,18 +1,16 @@
 #include "shell/SettingsFile.h"
 
+#include "platform/core/Exception.h"
+#include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 namespace {
 
 CString Utf8ToString(const char* psz) { return CString::FromUtf8(psz); }
-
-std::string NativeName(const CString& strPath) { return strPath.ToUtf8(); }
 
 CString& AstroCityFilePath()
 {
@@ -48,18 +46,34 @@ CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength)
 {
     std::u16string text;
     text.reserve(nLength / 2);
-    for (std::size_t i = 0; i + 1 < nLength; i += 2)
-        text.push_back(char16_t(pBytes[i] | (pBytes[i + 1] << 8)));
+    for (std::size_t i = 0; i + 1 < nLength; i += 2) {
+        const auto ch = char16_t(pBytes[i] | (pBytes[i + 1] << 8));
+        if (ch == 0)
+            break;
+        text.push_back(ch);
+    }
     return CString(std::u16string_view(text));
 }
 
 BOOL ReadChineseSetting(const CString& strPath)
 {
-    std::ifstream file(NativeName(strPath), std::ios::binary);
-    if (!file)
+    CFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeRead, &error)) {
+        // No file is the English default; a file that is there but cannot be opened is told.
+        if (error.m_cause != CFileException::fileNotFound)
+            error.ReportError();
         return FALSE;
-    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    return DecodeUtf16Le(bytes.data(), bytes.size()).Find(_T("zh_CN")) >= 0;
+    }
+    try {
+        std::vector<BYTE> bytes(std::size_t(file.GetLength()));
+        bytes.resize(file.Read(bytes.data(), UINT(bytes.size())));
+        return DecodeUtf16Le(bytes.data(), bytes.size()).Find(_T("zh_CN")) >= 0;
+    } catch (CException* e) {
+        e->ReportError();
+        e->Delete();
+        return FALSE;
+    }
 }
 
 BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReason)

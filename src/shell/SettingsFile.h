@@ -20,10 +20,11 @@ CString GetSettingsFilePath();
 CString GetAstroCityFilePath();
 void SetAstroCityFilePath(const CString& strPath);
 
-// The UTF-16LE text of a file's bytes: length/2 code units, an odd last byte ignored.
+// The UTF-16LE text of a file's bytes up to its first NUL: at most length/2 code units, an odd
+// last byte ignored.
 CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength);
 // Whether the settings file at strPath selects Chinese: FALSE for a missing, empty, unreadable
-// or 8-bit file.
+// or 8-bit file. A file that is there but cannot be read says so in the standard error box.
 BOOL ReadChineseSetting(const CString& strPath);
 // Writes the file anew as the single line for nLanguage, creating its folder when missing. The
 // line goes into a temporary file that then replaces the old one, so a failed write leaves the

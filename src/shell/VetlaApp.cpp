@@ -237,6 +237,9 @@ BOOL CVetlaApp::OnIdle(LONG lCount)
             info.strText = ZoomPaneText();
             CDC dc;
             dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+            // Measured in the font the bar draws its panes in.
+            if (CFont* pFont = pStatusBar->GetFont())
+                dc.SelectObject(pFont);
             info.cxWidth = dc.GetTextExtent(info.strText).cx;
             // Also enables the pane's hosted controls, or disables them with SBPS_DISABLED.
             pStatusBar->SetPaneInfoEx(nIndex, info);

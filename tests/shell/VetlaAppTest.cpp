@@ -201,6 +201,25 @@ protected:
     FileDialogHandler m_previousDialog;
 };
 
+TEST_F(VetlaAppTest, TheZoomPaneIsAsWideAsItsTextInTheBarsFont)
+{
+    Start();
+    CCtrlStatusBar& bar = Frame()->m_wndStatusBar;
+    const int nIndex = bar.CommandToIndex(ID_INDICATOR_ZOOM);
+    const auto width = [&] {
+        m_app->OnIdle(0);
+        PaneInfo info;
+        bar.GetPaneInfoEx(nIndex, info);
+        return info.cxWidth;
+    };
+    const int nPlain = width();
+    CFont font;
+    ASSERT_TRUE(font.CreatePointFont(240, _T("Arial")));
+    bar.SetFont(&font, FALSE);
+    EXPECT_GT(width(), nPlain * 3 / 2);
+    bar.SetFont(nullptr, FALSE);
+}
+
 TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
 {
     g_bShowAtNewFile = 0;
@@ -486,11 +505,23 @@ TEST_F(VetlaAppTest, ChineseExactlyWhenTheUtf16TextHoldsZhCn)
         // An odd length: the last byte is no code unit and is never read as one.
         {"odd length", Utf16Le("zh_CN") + "z", 1},
         {"cut in the middle", Utf16Le("zh_C") + "N", 0},
+        // The text ends at its first NUL.
+        {"after a NUL", Utf16Le("en_US") + std::string(2, '\0') + Utf16Le("zh_CN"), 0},
     };
     for (const auto& c : cases) {
         WriteBytes(m_app.Folder() / "settings.ini", c.bytes);
         EXPECT_EQ(ReadChineseSetting(Path("settings.ini")), c.nChinese) << c.name;
     }
+}
+
+TEST_F(VetlaAppTest, ASettingsFileThatCannotBeReadSaysSoAndGivesEnglish)
+{
+    EXPECT_FALSE(ReadChineseSetting(Path("settings.ini")));
+    EXPECT_TRUE(m_boxes.Boxes().empty());  // no file: no word
+    std::filesystem::create_directory(m_app.Folder() / "settings.ini");
+    EXPECT_FALSE(ReadChineseSetting(Path("settings.ini")));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_GE(m_boxes.Boxes()[0].text.Find(_T("settings.ini")), 0) << m_boxes.Boxes()[0].text.ToUtf8();
 }
 
 TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
