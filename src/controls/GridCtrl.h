@@ -35,11 +35,27 @@ public:
     BOOL SetColumnCount(int nCols);
     BOOL SetFixedRowCount(int nFixedRows);
     BOOL SetFixedColumnCount(int nFixedCols);
+    // In virtual mode one shared cell, filled anew on every call from the data callback or,
+    // without one, from the owner's answer to GVN_GETDISPINFO; it holds until the next call.
     CGridCellBase* GetCell(int nRow, int nCol) const;
+    // A new cell of the grid's cell class for the place, with the default cell's format; none
+    // when the class cannot make one.
+    virtual std::unique_ptr<CGridCellBase> CreateCell(int nRow, int nCol);
+    virtual void DestroyCell(int nRow, int nCol);
+    // The class new cells are made of; FALSE, keeping the old one, for a class that is no cell
+    // or cannot be created.
+    BOOL SetDefaultCellType(CRuntimeClass* pRuntimeClass);
+    // Replaces the cell by one of the class holding the old one's contents.
+    BOOL SetCellType(int nRow, int nCol, CRuntimeClass* pRuntimeClass);
+    // Puts the cell in place (the grid owns it from now on).
+    BOOL SetCell(int nRow, int nCol, std::unique_ptr<CGridCellBase> pCell);
     BOOL IsValid(int nRow, int nCol) const;
     BOOL IsValid(const CCellID& cell) const { return IsValid(cell.row, cell.col); }
     void DeleteAllItems();
 
+    // The item accessors change nothing in virtual mode, where the owner holds the data.
+    // The fields the item's mask names.
+    BOOL SetItem(const GV_ITEM& item);
     BOOL SetItemText(int nRow, int nCol, LPCTSTR pszText);
     // Empty outside the grid.
     CString GetItemText(int nRow, int nCol) const;
@@ -48,10 +64,23 @@ public:
     UINT GetItemState(int nRow, int nCol) const;
     BOOL SetItemBkColour(int nRow, int nCol, COLORREF cr);
     BOOL SetItemFgColour(int nRow, int nCol, COLORREF cr);
+    // A font of the cell's own; null gives it the default cell's again.
+    BOOL SetItemFont(int nRow, int nCol, const LOGFONT* pLogFont);
+    BOOL IsItemEditing(int nRow, int nCol) const;
     CGridDefaultCell* GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) const;
     // The font every cell draws in, whatever font a dialog gives the grid's control; it takes
     // effect when the window is made (or now, when it is there).
     void SetCellFont(const LOGFONT& lf);
+
+    // ---- virtual mode (GridCtrlVirtual.cpp) ----
+    // The owner keeps the cells' data: the grid holds no cells and does not edit. Switching
+    // empties the grid.
+    void SetVirtualMode(BOOL bVirtual);
+    BOOL GetVirtualMode() const { return m_bVirtualMode; }
+    // Where virtual mode takes the texts from instead of asking the owner.
+    void SetCallbackFunc(GRIDCALLBACK pCallback, LPARAM lParam);
+    // Rows inserted (nDelta >= 1) or removed at nRow: the row order follows.
+    virtual void UpdateRowOrder(int nRow, int nDelta);
 
     // ---- geometry (GridCtrlGeometry.cpp) ----
     // -1 outside the grid.
@@ -255,7 +284,12 @@ private:
     friend void WidePairs::Break(CGridCtrl&, int, int);
     void SetWideBits(int nRow, int nCol, UINT nBits);
 
-    std::unique_ptr<CGridCellBase> CreateCell();
+    // The cell the grid holds at the place: none outside the grid or in virtual mode.
+    CGridCellBase* StoredCell(int nRow, int nCol) const;
+    // Makes the place's cell and gives it the fixed bits.
+    void PlaceNewCell(int nRow, int nCol);
+    // A cell of virtual mode filled for the place: focus and fixed bits, the owner's text.
+    void FillVirtualCell(CGridCell& cell, int nRow, int nCol) const;
     void ApplyFixedBits(int nRow, int nCol);
     // Every cell takes the fixed bits of the current counts, and the grid shows them.
     void ReapplyFixedBits();
@@ -276,6 +310,11 @@ private:
     int m_nFixedRows = 0;
     int m_nFixedCols = 0;
     std::vector<std::vector<std::unique_ptr<CGridCellBase>>> m_rows;
+    CRuntimeClass* m_pRtcDefault = RUNTIME_CLASS(CGridCell);
+    BOOL m_bVirtualMode = FALSE;
+    GRIDCALLBACK m_pfnCallback = nullptr;
+    LPARAM m_lParamCallback = 0;
+    mutable CGridCell m_virtualCell;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;
     std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;

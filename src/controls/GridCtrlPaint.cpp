@@ -50,8 +50,9 @@ void CGridCtrl::DrawGrid(CDC* pDC)
 
     auto drawCell = [&](int r, int c) {
         CRect rect;
-        if (GetRowHeight(r) > 0 && GetColumnWidth(c) > 0 && GetCellRect(r, c, &rect))
-            GetCell(r, c)->Draw(pDC, r, c, rect, FALSE);
+        CGridCellBase* pCell = GetCell(r, c);
+        if (pCell && GetRowHeight(r) > 0 && GetColumnWidth(c) > 0 && GetCellRect(r, c, &rect))
+            pCell->Draw(pDC, r, c, rect, FALSE);
     };
     for (int r = 0; r < m_nFixedRows; ++r)
         for (int c = 0; c < m_nFixedCols; ++c)

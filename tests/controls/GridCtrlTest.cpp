@@ -9,6 +9,35 @@
 
 namespace {
 
+// The owner: records the notification codes and answers a text request with "row,col".
+class CGridOwner : public CWnd {
+public:
+    std::vector<int> m_codes;
+
+protected:
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult) override
+    {
+        auto* pHdr = reinterpret_cast<NMHDR*>(lParam);
+        m_codes.push_back(int(pHdr->code));
+        if (int(pHdr->code) == GVN_GETDISPINFO) {
+            GV_ITEM& item = reinterpret_cast<GV_DISPINFO*>(lParam)->item;
+            item.strText.Format(_T("%d,%d"), item.row, item.col);
+        }
+        *pResult = 0;
+        return TRUE;
+    }
+};
+
+// A cell class of its own, counting the cells that go.
+class CCountedCell : public CGridCell {
+    DECLARE_DYNCREATE(CCountedCell)
+
+public:
+    ~CCountedCell() override { ++s_nDestroyed; }
+    static inline int s_nDestroyed = 0;
+};
+IMPLEMENT_DYNCREATE(CCountedCell, CGridCell)
+
 class GridCtrlTest : public WindowTest {
 protected:
     void SetUp() override
@@ -23,7 +52,7 @@ protected:
         WindowTest::TearDown();
     }
 
-    CWnd m_host;
+    CGridOwner m_host;
 };
 
 TEST_F(GridCtrlTest, FewerRowsThanFixedLowerTheFixedCount)
@@ -111,6 +140,95 @@ TEST_F(GridCtrlTest, TakingOverADialogControlKeepsTheCellFont)
     EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetFont()->lfHeight, 17);
     EXPECT_EQ(grid.GetDefaultCell(TRUE, TRUE)->GetFont()->lfHeight, 17);
     EXPECT_NE(grid.SendMessage(WM_GETFONT), 0);
+}
+
+TEST_F(GridCtrlTest, VirtualModeAsksForTextsInTheRowOrder)
+{
+    CGridCtrl grid;
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1003));
+    grid.SetVirtualMode(TRUE);
+    grid.SetRowCount(4);
+    grid.SetColumnCount(2);
+    EXPECT_FALSE(grid.IsEditable());
+    EXPECT_FALSE(grid.SetItemText(1, 1, _T("x")));
+    EXPECT_EQ(grid.GetItemText(2, 1), CString(_T("2,1")));
+    grid.Reorder(3, 0);
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(_T("3,1")));
+    grid.UpdateRowOrder(1, 1);
+    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 1, 4, 2, 3}));
+    grid.UpdateRowOrder(1, -1);
+    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 3, 1, 2}));
+    grid.SetCallbackFunc(
+        [](GV_DISPINFO* pInfo, LPARAM lParam) {
+            pInfo->item.strText.Format(_T("cb%d"), int(lParam));
+            return TRUE;
+        },
+        7);
+    EXPECT_EQ(grid.GetItemText(0, 0), CString(_T("cb7")));
+    // Leaving virtual mode gives an empty grid of cells again.
+    grid.SetVirtualMode(FALSE);
+    grid.SetRowCount(2);
+    grid.SetColumnCount(2);
+    EXPECT_TRUE(grid.SetItemText(1, 1, _T("x")));
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(_T("x")));
+}
+
+TEST_F(GridCtrlTest, CellClassesMakeReplaceAndDestroyCells)
+{
+    CGridCtrl grid(3, 3, 1, 1);
+    grid.SetItemText(1, 1, _T("a"));
+    grid.SetItemFgColour(1, 1, RGB(1, 2, 3));
+    EXPECT_FALSE(grid.SetCellType(1, 1, RUNTIME_CLASS(CGridCellBase)));
+    EXPECT_FALSE(grid.SetDefaultCellType(RUNTIME_CLASS(CObject)));
+    ASSERT_TRUE(grid.SetCellType(1, 1, RUNTIME_CLASS(CCountedCell)));
+    const CGridCellBase* pCell = grid.GetCell(1, 1);
+    EXPECT_TRUE(pCell->IsKindOf(RUNTIME_CLASS(CCountedCell)));
+    EXPECT_EQ(pCell->GetText(), CString(_T("a")));
+    EXPECT_EQ(pCell->GetTextClr(), RGB(1, 2, 3));
+
+    ASSERT_TRUE(grid.SetDefaultCellType(RUNTIME_CLASS(CCountedCell)));
+    grid.SetRowCount(4);
+    EXPECT_TRUE(grid.GetCell(3, 0)->IsKindOf(RUNTIME_CLASS(CCountedCell)));
+    EXPECT_EQ(grid.GetItemState(3, 0), GVIS_FIXED | GVIS_FIXEDCOL);
+    CCountedCell::s_nDestroyed = 0;
+    grid.SetRowCount(3);
+    EXPECT_EQ(CCountedCell::s_nDestroyed, 3);
+
+    auto pPlaced = std::make_unique<CGridCell>();
+    pPlaced->SetText(_T("p"));
+    ASSERT_TRUE(grid.SetCell(2, 2, std::move(pPlaced)));
+    EXPECT_EQ(grid.GetItemText(2, 2), CString(_T("p")));
+    EXPECT_EQ(grid.GetCell(2, 2)->GetGrid(), &grid);
+}
+
+TEST_F(GridCtrlTest, SetItemTakesTheFieldsItsMaskNames)
+{
+    CGridCtrl grid(3, 3, 1, 1);
+    GV_ITEM item;
+    item.row = 1;
+    item.col = 2;
+    item.mask = GVIF_TEXT | GVIF_FGCLR | GVIF_STATE;
+    item.strText = _T("t");
+    item.crFgClr = RGB(9, 9, 9);
+    item.crBkClr = RGB(1, 1, 1);
+    item.nState = GVIS_READONLY;
+    ASSERT_TRUE(grid.SetItem(item));
+    const CGridCellBase* pCell = grid.GetCell(1, 2);
+    EXPECT_EQ(pCell->GetText(), CString(_T("t")));
+    EXPECT_EQ(pCell->GetTextClr(), RGB(9, 9, 9));
+    EXPECT_EQ(pCell->GetBackClr(), grid.GetDefaultCell(FALSE, FALSE)->GetBackClr());
+    EXPECT_FALSE(grid.IsCellEditable(1, 2));
+    item.row = 5;
+    EXPECT_FALSE(grid.SetItem(item));
+
+    LOGFONT lf = *grid.GetDefaultCell(FALSE, FALSE)->GetFont();
+    lf.lfHeight = 33;
+    ASSERT_TRUE(grid.SetItemFont(1, 1, &lf));
+    EXPECT_EQ(grid.GetCell(1, 1)->GetFont()->lfHeight, 33);
+    grid.SetItemFont(1, 1, nullptr);
+    EXPECT_TRUE(grid.GetCell(1, 1)->IsDefaultFont());
+    EXPECT_FALSE(grid.IsItemEditing(1, 1));
+    EXPECT_FALSE(grid.IsItemEditing(7, 1));
 }
 
 }  // namespace
