@@ -95,12 +95,23 @@ public:
     // FALSE for a non-fixed cell scrolled above or left of the view.
     BOOL GetCellOrigin(int nRow, int nCol, LPPOINT pPoint) const;
     BOOL GetCellRect(int nRow, int nCol, LPRECT pRect) const;
+    // From the range's first cell's origin to its last cell's far corner.
+    BOOL GetCellRangeRect(const CCellRange& range, LPRECT pRect) const;
     CCellID GetCellFromPt(CPoint point, BOOL bAllowFixed = TRUE) const;
     CCellID GetTopleftNonFixedCell() const;
     CCellRange GetVisibleNonFixedCellRange(LPRECT pRect = nullptr) const;
+    // The fixed columns' cells of the rows shown.
+    CCellRange GetVisibleFixedCellRange(LPRECT pRect = nullptr) const;
     BOOL IsCellVisible(int nRow, int nCol) const;
     void EnsureVisible(int nRow, int nCol);
     void ResetScrollBars();
+    // Shows or hides SB_HORZ, SB_VERT or SB_BOTH.
+    void EnableScrollBars(int nBar, BOOL bEnable = TRUE);
+    int GetScrollPos32(int nBar, BOOL bGetTrackPos = FALSE) const;
+    BOOL SetScrollPos32(int nBar, int nPos, BOOL bRedraw = TRUE);
+    // Invalidates the cells (one pixel more right and down, where the grid lines are).
+    BOOL InvalidateCellRect(int nRow, int nCol);
+    BOOL InvalidateCellRect(const CCellRange& range);
     // Rows scrolled per wheel notch.
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
 
@@ -301,7 +312,6 @@ private:
     int NextVisibleRow(int nRow, int nStep) const;
     void MoveFocusByKey(UINT nChar, CCellID next);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
-    int ScrollPos(int nBar) const;
     void ResetScrollBarsNow();
     BOOL m_bResettingScrollBars = FALSE;
 

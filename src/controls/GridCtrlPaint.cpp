@@ -18,12 +18,8 @@ BOOL CGridCtrl::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CGridCtrl::RedrawCell(int nRow, int nCol, CDC*)
 {
-    CRect rect;
-    if (m_hWnd && GetCellRect(nRow, nCol, &rect)) {
-        rect.right += 1 + (WidePairs::IsFirst(*this, nRow, nCol) ? GetColumnWidth(nCol + 1) : 0);
-        rect.bottom++;
-        InvalidateRect(&rect, FALSE);
-    }
+    const int nLastCol = WidePairs::IsFirst(*this, nRow, nCol) ? nCol + 1 : nCol;
+    InvalidateCellRect(CCellRange(nRow, nCol, nRow, nLastCol));
 }
 
 void CGridCtrl::DrawGrid(CDC* pDC)

@@ -231,4 +231,37 @@ TEST_F(GridCtrlTest, SetItemTakesTheFieldsItsMaskNames)
     EXPECT_FALSE(grid.IsItemEditing(7, 1));
 }
 
+TEST_F(GridCtrlTest, RangeRectsFixedRangeAndInvalidationFollowTheScrolledView)
+{
+    CGridCtrl grid(20, 6, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &m_host, 1004));
+    for (int r = 0; r < 20; ++r)
+        grid.SetRowHeight(r, 20);
+    for (int c = 0; c < 6; ++c)
+        grid.SetColumnWidth(c, 40);
+    CRect rect;
+    ASSERT_TRUE(grid.GetCellRangeRect(CCellRange(1, 1, 2, 2), &rect));
+    EXPECT_EQ(rect, CRect(40, 20, 119, 59));
+
+    ASSERT_TRUE(grid.SetScrollPos32(SB_VERT, 40));
+    EXPECT_EQ(grid.GetScrollPos32(SB_VERT), 40);
+    EXPECT_EQ(grid.GetTopleftNonFixedCell(), CCellID(3, 1));
+    EXPECT_FALSE(grid.GetCellRangeRect(CCellRange(1, 1, 4, 1), &rect));
+    const CCellRange fixed = grid.GetVisibleFixedCellRange(&rect);
+    EXPECT_EQ(fixed, CCellRange(3, 0, grid.GetVisibleNonFixedCellRange().nMaxRow, 0));
+    EXPECT_EQ(rect.right, 40);
+
+    grid.Validate();
+    ASSERT_TRUE(grid.InvalidateCellRect(3, 2));
+    grid.GetUpdateRect(&rect);
+    EXPECT_EQ(rect, CRect(80, 20, 120, 40));
+    EXPECT_FALSE(grid.InvalidateCellRect(1, 2));
+
+    // A bar shows only while the cells need it.
+    EXPECT_EQ(grid.GetStyle() & (WS_HSCROLL | WS_VSCROLL), DWORD(WS_HSCROLL | WS_VSCROLL));
+    for (int c = 0; c < 6; ++c)
+        grid.SetColumnWidth(c, 20);
+    EXPECT_EQ(grid.GetStyle() & (WS_HSCROLL | WS_VSCROLL), DWORD(WS_VSCROLL));
+}
+
 }  // namespace
