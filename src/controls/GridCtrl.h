@@ -115,6 +115,21 @@ public:
     // Rows scrolled per wheel notch.
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
 
+    // ---- sizing to the contents (GridCtrlAutoSize.cpp) ----
+    // A column as wide as its widest cell, a row as high as its highest; FALSE outside.
+    BOOL AutoSizeColumn(int nCol);
+    BOOL AutoSizeRow(int nRow);
+    // Every column as wide as its widest cell (Ctrl with the keypad's plus).
+    virtual void AutoSizeColumns();
+    void AutoSizeRows();
+    // Every column and row to its contents.
+    void AutoSize();
+    // The client area's room left right of or below the cells, spread equally over the shown
+    // non-fixed columns or rows (the first ones take a pixel more of what does not divide).
+    void ExpandColumnsToFit();
+    void ExpandRowsToFit();
+    void ExpandToFit();
+
     // ---- selection and focus (GridCtrlSelection.cpp) ----
     CCellID GetFocusCell() const { return m_idCurrentCell; }
     CCellID SetFocusCell(CCellID cell);
@@ -185,8 +200,6 @@ public:
     void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
-    // Every column as wide as its widest cell (Ctrl with the keypad's plus).
-    virtual void AutoSizeColumns();
 
     // ---- drag-and-drop (GridCtrlDrag.cpp) ----
     // Moving the mouse with the button down on the selection: the selected text is dragged.

@@ -264,4 +264,35 @@ TEST_F(GridCtrlTest, RangeRectsFixedRangeAndInvalidationFollowTheScrolledView)
     EXPECT_EQ(grid.GetStyle() & (WS_HSCROLL | WS_VSCROLL), DWORD(WS_VSCROLL));
 }
 
+TEST_F(GridCtrlTest, SizingToContentsAndExpandingToTheClientArea)
+{
+    CGridCtrl grid(3, 4, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 301, 200), &m_host, 1005));
+    grid.SetItemText(1, 1, _T("a text far longer than the others"));
+    grid.SetItemText(2, 2, _T("x"));
+    LOGFONT lf = *grid.GetDefaultCell(FALSE, FALSE)->GetFont();
+    lf.lfHeight = 40;
+    grid.SetItemFont(2, 2, &lf);
+    grid.AutoSize();
+    EXPECT_GT(grid.GetColumnWidth(1), grid.GetColumnWidth(2));
+    EXPECT_GT(grid.GetRowHeight(2), grid.GetRowHeight(1));
+
+    for (int c = 0; c < 4; ++c)
+        grid.SetColumnWidth(c, c == 3 ? 0 : 10);
+    for (int r = 0; r < 3; ++r)
+        grid.SetRowHeight(r, 10);
+    grid.ExpandToFit();
+    CRect client;
+    grid.GetClientRect(&client);
+    EXPECT_EQ(grid.GetVirtualWidth(), client.Width());
+    EXPECT_EQ(grid.GetVirtualHeight(), client.Height());
+    EXPECT_EQ(grid.GetColumnWidth(0), 10);
+    EXPECT_EQ(grid.GetColumnWidth(3), 0);
+    EXPECT_LE(std::abs(grid.GetColumnWidth(1) - grid.GetColumnWidth(2)), 1);
+    // No room to spare: nothing shrinks.
+    grid.SetColumnWidth(1, 400);
+    grid.ExpandColumnsToFit();
+    EXPECT_EQ(grid.GetColumnWidth(1), 400);
+}
+
 }  // namespace
