@@ -258,7 +258,7 @@ CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
     if (!IsValid(nRow, nCol))
         return nullptr;
     if (m_bVirtualMode) {
-        FillVirtualCell(m_virtualCell, nRow, nCol);
+        FillVirtualCell(m_virtualCell, nRow, nCol, DataRow(nRow));
         return &m_virtualCell;
     }
     return m_rows[size_t(nRow)][size_t(nCol)].get();

@@ -16,6 +16,9 @@
 #include <memory>
 #include <vector>
 
+// How sorting orders two cells of the sort column: below 0, 0 or above 0.
+using PFNGRIDCOMPARE = int (*)(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+
 class CGridCtrl : public CWnd {
     DECLARE_DYNCREATE(CGridCtrl)
 
@@ -214,7 +217,20 @@ public:
     // ---- header clicks, sorting, row order (GridCtrlHeader.cpp) ----
     virtual void OnFixedRowClick(CCellID& cell);
     virtual void OnFixedColumnClick(CCellID& cell);
-    BOOL SortTextItems(int nCol, BOOL bAscending);
+    // Sorting orders the non-fixed rows by one column's cells (in virtual mode the row order)
+    // and clears the selection and the focus cell; equal cells keep their order.
+    BOOL SortTextItems(int nCol, BOOL bAscending, LPARAM lParam = 0);
+    // By the comparison set with SetCompareFunction (the texts' when none is).
+    BOOL SortItems(int nCol, BOOL bAscending, LPARAM lParam = 0);
+    BOOL SortItems(PFNGRIDCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM lParam = 0);
+    void SetCompareFunction(PFNGRIDCOMPARE pfnCompare) { m_pfnCompare = pfnCompare; }
+    static int CompareCellsText(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    // The texts read as decimal integers.
+    static int CompareCellsNumeric(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    // The cells' grid's comparison, the other way round.
+    static int CompareCellsDescending(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    // The column whose header shows the sort arrow; both headers are redrawn.
+    void SetSortColumn(int nCol);
     int GetSortColumn() const { return m_nSortColumn; }
     BOOL GetSortAscending() const { return m_bAscending; }
     void ResetRowOrder();
@@ -313,7 +329,9 @@ private:
     // Makes the place's cell and gives it the fixed bits.
     void PlaceNewCell(int nRow, int nCol);
     // A cell of virtual mode filled for the place: focus and fixed bits, the owner's text.
-    void FillVirtualCell(CGridCell& cell, int nRow, int nCol) const;
+    // nDataRow is the owner's row (the row order's entry for a shown row).
+    void FillVirtualCell(CGridCell& cell, int nRow, int nCol, int nDataRow) const;
+    int DataRow(int nRow) const;
     void ApplyFixedBits(int nRow, int nCol);
     // Every cell takes the fixed bits of the current counts, and the grid shows them.
     void ReapplyFixedBits();
@@ -357,6 +375,7 @@ private:
     BOOL m_bFixedColumnSelection = TRUE;
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
+    PFNGRIDCOMPARE m_pfnCompare = nullptr;
     int m_nRowsPerWheelNotch = 3;
 
     // The divider mode for a point: over a column divider in the header row, over a row

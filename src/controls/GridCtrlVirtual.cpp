@@ -41,7 +41,12 @@ void CGridCtrl::UpdateRowOrder(int nRow, int nDelta)
             nEntry += nDelta;
 }
 
-void CGridCtrl::FillVirtualCell(CGridCell& cell, int nRow, int nCol) const
+int CGridCtrl::DataRow(int nRow) const
+{
+    return nRow >= 0 && nRow < int(m_arRowOrder.size()) ? m_arRowOrder[size_t(nRow)] : nRow;
+}
+
+void CGridCtrl::FillVirtualCell(CGridCell& cell, int nRow, int nCol, int nDataRow) const
 {
     cell.Reset();
     cell.SetGrid(const_cast<CGridCtrl*>(this));
@@ -56,8 +61,7 @@ void CGridCtrl::FillVirtualCell(CGridCell& cell, int nRow, int nCol) const
     dispInfo.hdr.hwndFrom = m_hWnd;
     dispInfo.hdr.idFrom = m_hWnd ? UINT_PTR(GetDlgCtrlID()) : 0;
     dispInfo.hdr.code = UINT(GVN_GETDISPINFO);
-    // The owner's data row: the row order says which one the grid shows here.
-    dispInfo.item.row = nRow < int(m_arRowOrder.size()) ? m_arRowOrder[size_t(nRow)] : nRow;
+    dispInfo.item.row = nDataRow;
     dispInfo.item.col = nCol;
     dispInfo.item.mask = GVIF_TEXT;
     if (m_pfnCallback) {

@@ -295,4 +295,71 @@ TEST_F(GridCtrlTest, SizingToContentsAndExpandingToTheClientArea)
     EXPECT_EQ(grid.GetColumnWidth(1), 400);
 }
 
+TEST_F(GridCtrlTest, SortingByTextNumbersAndTheOtherWayRound)
+{
+    struct Case {
+        PFNGRIDCOMPARE pfnStored;
+        PFNGRIDCOMPARE pfnSort;
+        BOOL bAscending;
+        std::vector<CString> expected;
+    };
+    const std::vector<Case> cases = {
+        {nullptr, nullptr, TRUE, {_T("-2"), _T("10"), _T("9"), _T("x")}},
+        {nullptr, CGridCtrl::CompareCellsNumeric, TRUE, {_T("-2"), _T("x"), _T("9"), _T("10")}},
+        {nullptr, CGridCtrl::CompareCellsNumeric, FALSE, {_T("10"), _T("9"), _T("x"), _T("-2")}},
+        {CGridCtrl::CompareCellsNumeric, CGridCtrl::CompareCellsDescending, TRUE, {_T("10"), _T("9"), _T("x"), _T("-2")}},
+    };
+    for (const Case& c : cases) {
+        CGridCtrl grid(5, 3, 1, 1);
+        const CString texts[] = {_T("10"), _T("9"), _T("-2"), _T("x")};
+        for (int r = 1; r <= 4; ++r) {
+            grid.SetItemText(r, 1, texts[r - 1]);
+            grid.SetItemText(r, 2, texts[r - 1]);
+        }
+        grid.SetFocusCell(CCellID(2, 2));
+        grid.SetCompareFunction(c.pfnStored);
+        if (c.pfnSort)
+            ASSERT_TRUE(grid.SortItems(c.pfnSort, 1, c.bAscending));
+        else
+            ASSERT_TRUE(grid.SortItems(1, c.bAscending));
+        for (int r = 1; r <= 4; ++r) {
+            EXPECT_EQ(grid.GetItemText(r, 1), c.expected[size_t(r - 1)]) << r;
+            EXPECT_EQ(grid.GetItemText(r, 2), c.expected[size_t(r - 1)]) << r;
+        }
+        EXPECT_FALSE(grid.GetFocusCell().IsValid());
+    }
+
+    // In virtual mode the row order is sorted.
+    CGridCtrl grid;
+    grid.SetVirtualMode(TRUE);
+    grid.SetRowCount(4);
+    grid.SetColumnCount(1);
+    grid.SetFixedRowCount(1);
+    grid.SetCallbackFunc(
+        [](GV_DISPINFO* pInfo, LPARAM) {
+            pInfo->item.strText.Format(_T("%d"), 10 - pInfo->item.row);
+            return TRUE;
+        },
+        0);
+    grid.SetCompareFunction(CGridCtrl::CompareCellsNumeric);
+    ASSERT_TRUE(grid.SortItems(0, TRUE));
+    EXPECT_EQ(grid.GetRowOrder(), (std::vector<int>{0, 3, 2, 1}));
+    EXPECT_EQ(grid.GetItemText(1, 0), CString(_T("7")));
+}
+
+TEST_F(GridCtrlTest, SettingTheSortColumnRedrawsBothHeaders)
+{
+    CGridCtrl grid(3, 4, 1, 0);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1006));
+    for (int c = 0; c < 4; ++c)
+        grid.SetColumnWidth(c, 40);
+    grid.SetRowHeight(0, 20);
+    grid.SetSortColumn(1);
+    grid.Validate();
+    grid.SetSortColumn(3);
+    CRect rect;
+    grid.GetUpdateRect(&rect);
+    EXPECT_EQ(rect, CRect(40, 0, 160, 20));
+}
+
 }  // namespace
