@@ -393,6 +393,36 @@ CGridDefaultCell* CGridCtrl::GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) cons
     return m_cellDefault.get();
 }
 
+void CGridCtrl::SetModified(BOOL bModified, int nRow, int nCol)
+{
+    if (nRow >= 0 || nCol >= 0) {
+        const UINT nState = GetItemState(nRow, nCol);
+        SetItemState(nRow, nCol, bModified ? nState | GVIS_MODIFIED : nState & ~GVIS_MODIFIED);
+        if (bModified)
+            m_bModified = TRUE;
+        return;
+    }
+    m_bModified = bModified;
+    if (!bModified)
+        ClearCellStates(GVIS_MODIFIED);
+}
+
+BOOL CGridCtrl::GetModified(int nRow, int nCol) const
+{
+    if (nRow >= 0 || nCol >= 0)
+        return (GetItemState(nRow, nCol) & GVIS_MODIFIED) != 0;
+    return m_bModified;
+}
+
+void CGridCtrl::SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom, int nGap)
+{
+    PrintMargins& m = m_printMargins;
+    for (auto [nValue, pField] : {std::pair{nHeader, &m.nHeader}, {nFooter, &m.nFooter}, {nLeft, &m.nLeft},
+                                  {nRight, &m.nRight}, {nTop, &m.nTop}, {nBottom, &m.nBottom}, {nGap, &m.nGap}})
+        if (nValue != -1)
+            *pField = nValue;
+}
+
 // ---- the owner ----
 
 LRESULT CGridCtrl::SendMessageToParent(int nRow, int nCol, int nMessage)

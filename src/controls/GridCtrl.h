@@ -101,6 +101,8 @@ public:
     // From the range's first cell's origin to its last cell's far corner.
     BOOL GetCellRangeRect(const CCellRange& range, LPRECT pRect) const;
     CCellID GetCellFromPt(CPoint point, BOOL bAllowFixed = TRUE) const;
+    // The point relative to the cell's origin; (0, 0) for a cell without one.
+    CPoint GetPointClicked(int nRow, int nCol, CPoint point) const;
     CCellID GetTopleftNonFixedCell() const;
     CCellRange GetVisibleNonFixedCellRange(LPRECT pRect = nullptr) const;
     // The fixed columns' cells of the rows shown.
@@ -148,6 +150,26 @@ public:
     void OnSelecting(const CCellID& currentCell);
     // Widens an end cell so that the selection from the start cell cuts no wide cell.
     void ExtendSelectionOverWideChars(CCellID& endCell);
+
+    // A cell's modified bit, or with no cell the grid's own flag (clearing that clears every
+    // cell's bit too).
+    void SetModified(BOOL bModified = TRUE, int nRow = -1, int nCol = -1);
+    BOOL GetModified(int nRow = -1, int nCol = -1) const;
+
+    // The page layout of a printed grid: header and footer, top and bottom in lines, left,
+    // right and the gap in characters.
+    struct PrintMargins {
+        int nHeader = 2;
+        int nFooter = 2;
+        int nLeft = 4;
+        int nRight = 4;
+        int nTop = 1;
+        int nBottom = 1;
+        int nGap = 1;
+    };
+    // -1 keeps a value.
+    void SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom, int nGap);
+    const PrintMargins& GetPrintMarginInfo() const { return m_printMargins; }
 
     // ---- options ----
     void SetGridLines(int nWhichLines) { m_nGridLines = nWhichLines; }
@@ -376,6 +398,8 @@ private:
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
     PFNGRIDCOMPARE m_pfnCompare = nullptr;
+    BOOL m_bModified = FALSE;
+    PrintMargins m_printMargins;
     int m_nRowsPerWheelNotch = 3;
 
     // The divider mode for a point: over a column divider in the header row, over a row

@@ -223,6 +223,14 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixed) const
     return cell;
 }
 
+CPoint CGridCtrl::GetPointClicked(int nRow, int nCol, CPoint point) const
+{
+    POINT origin;
+    if (!GetCellOrigin(nRow, nCol, &origin))
+        return CPoint(0, 0);
+    return CPoint(point.x - origin.x, point.y - origin.y);
+}
+
 CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
 {
     CRect client(0, 0, 0, 0);

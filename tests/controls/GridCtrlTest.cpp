@@ -362,4 +362,27 @@ TEST_F(GridCtrlTest, SettingTheSortColumnRedrawsBothHeaders)
     EXPECT_EQ(rect, CRect(40, 0, 160, 20));
 }
 
+TEST_F(GridCtrlTest, ModifiedMarksPrintMarginsAndClickedPoints)
+{
+    CGridCtrl grid(4, 4, 1, 1);
+    grid.SetModified(TRUE, 2, 2);
+    EXPECT_TRUE(grid.GetModified(2, 2));
+    EXPECT_TRUE(grid.GetModified());
+    grid.SetModified(FALSE);
+    EXPECT_FALSE(grid.GetModified(2, 2));
+    EXPECT_FALSE(grid.GetModified());
+
+    grid.SetPrintMarginInfo(5, -1, 6, -1, -1, 0, -1);
+    const CGridCtrl::PrintMargins& m = grid.GetPrintMarginInfo();
+    EXPECT_EQ(std::vector<int>({m.nHeader, m.nFooter, m.nLeft, m.nRight, m.nTop, m.nBottom, m.nGap}),
+              std::vector<int>({5, 2, 6, 4, 1, 0, 1}));
+
+    for (int i = 0; i < 4; ++i) {
+        grid.SetColumnWidth(i, 40);
+        grid.SetRowHeight(i, 20);
+    }
+    EXPECT_EQ(grid.GetPointClicked(2, 2, CPoint(90, 45)), CPoint(10, 5));
+    EXPECT_EQ(grid.GetPointClicked(9, 2, CPoint(90, 45)), CPoint(0, 0));
+}
+
 }  // namespace
