@@ -116,8 +116,21 @@ void CGridCtrl::DestroyCell(int nRow, int nCol)
 
 void CGridCtrl::PlaceNewCell(int nRow, int nCol)
 {
-    m_rows[size_t(nRow)][size_t(nCol)] = CreateCell(nRow, nCol);
-    ApplyFixedBits(nRow, nCol);
+    auto& pCell = m_rows[size_t(nRow)][size_t(nCol)];
+    pCell = CreateCell(nRow, nCol);
+    // Fixed columns never move in the column order: the stored column is as fixed as the shown.
+    if (pCell)
+        pCell->SetState(pCell->GetState() | FixedBits(nRow, nCol));
+}
+
+DWORD CGridCtrl::FixedBits(int nRow, int nCol) const
+{
+    DWORD nBits = 0;
+    if (nRow < m_nFixedRows)
+        nBits |= GVIS_FIXED | GVIS_FIXEDROW;
+    if (nCol < m_nFixedCols)
+        nBits |= GVIS_FIXED | GVIS_FIXEDCOL;
+    return nBits;
 }
 
 // Only a class whose cells can be made: the grid never holds a place without a cell.
@@ -152,7 +165,7 @@ BOOL CGridCtrl::SetCell(int nRow, int nCol, std::unique_ptr<CGridCellBase> pCell
     if (m_bVirtualMode || !IsValid(nRow, nCol) || !pCell)
         return FALSE;
     pCell->SetGrid(this);
-    m_rows[size_t(nRow)][size_t(nCol)] = std::move(pCell);
+    m_rows[size_t(nRow)][size_t(m_arColOrder[size_t(nCol)])] = std::move(pCell);
     return TRUE;
 }
 
@@ -161,12 +174,7 @@ void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
     CGridCellBase* pCell = GetCell(nRow, nCol);
     if (!pCell)
         return;
-    DWORD nState = pCell->GetState() & ~(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
-    if (nRow < m_nFixedRows)
-        nState |= GVIS_FIXED | GVIS_FIXEDROW;
-    if (nCol < m_nFixedCols)
-        nState |= GVIS_FIXED | GVIS_FIXEDCOL;
-    pCell->SetState(nState);
+    pCell->SetState((pCell->GetState() & ~(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL)) | FixedBits(nRow, nCol));
 }
 
 void CGridCtrl::ReapplyFixedBits()
@@ -217,6 +225,7 @@ BOOL CGridCtrl::SetColumnCount(int nCols)
         for (int c = nOld; c < nCols; ++c)
             PlaceNewCell(r, c);
     }
+    ResetColumnOrder();
     if (nCols < m_nFixedCols)
         m_nFixedCols = nCols;
     if (m_idCurrentCell.col >= nCols)
@@ -261,7 +270,7 @@ CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
         FillVirtualCell(m_virtualCell, nRow, nCol, DataRow(nRow));
         return &m_virtualCell;
     }
-    return m_rows[size_t(nRow)][size_t(nCol)].get();
+    return m_rows[size_t(nRow)][size_t(m_arColOrder[size_t(nCol)])].get();
 }
 
 BOOL CGridCtrl::IsValid(int nRow, int nCol) const
@@ -274,6 +283,7 @@ void CGridCtrl::DeleteAllItems()
     m_rows.clear();
     m_rowHeights.clear();
     m_colWidths.clear();
+    m_arColOrder.clear();
     m_nFixedRows = 0;
     m_nFixedCols = 0;
     m_idCurrentCell = CCellID();

@@ -255,6 +255,14 @@ public:
     void SetSortColumn(int nCol);
     int GetSortColumn() const { return m_nSortColumn; }
     BOOL GetSortAscending() const { return m_bAscending; }
+    // The column order: which stored column each shown column is. Changing the column count
+    // resets it.
+    void ResetColumnOrder();
+    const std::vector<int>& GetColumnOrder() const { return m_arColOrder; }
+    // Moves a non-fixed column to the place of another (a header dragged onto another's).
+    BOOL MoveColumn(int nFrom, int nTo);
+    // Whether a header dragged onto another's moves its column there.
+    void SetColumnReorder(BOOL bReorder) { m_bAllowColumnReorder = bReorder; }
     void ResetRowOrder();
     // Moves row-order entry nFrom to just after entry nTo.
     void Reorder(int nFrom, int nTo);
@@ -284,8 +292,10 @@ public:
         MOUSE_SIZING_ROW = 7,
         MOUSE_OVER_COL_DIVIDE = 8,
         MOUSE_SIZING_COL = 9,
-        MOUSE_PREPARE_DRAG = 10,
-        MOUSE_DRAGGING = 11,
+        // Never entered: a press does not prepare an edit.
+        MOUSE_PREPARE_EDIT = 10,
+        MOUSE_PREPARE_DRAG = 11,
+        MOUSE_DRAGGING = 12,
     };
     // Whether the header dividers resize rows and columns.
     void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
@@ -348,6 +358,8 @@ private:
 
     // The cell the grid holds at the place: none outside the grid or in virtual mode.
     CGridCellBase* StoredCell(int nRow, int nCol) const;
+    // The fixed bits of a place for the fixed counts.
+    DWORD FixedBits(int nRow, int nCol) const;
     // Makes the place's cell and gives it the fixed bits.
     void PlaceNewCell(int nRow, int nCol);
     // A cell of virtual mode filled for the place: focus and fixed bits, the owner's text.
@@ -416,6 +428,10 @@ private:
     CCellID m_idCurrentCell;
     std::vector<CCellID> m_PrevSelection;
     std::vector<int> m_arRowOrder;
+    std::vector<int> m_arColOrder;
+    BOOL m_bAllowColumnReorder = FALSE;
+    // The column whose header is pressed for a column drag; -1 when none.
+    int m_CurCol = -1;
 
     // The cell under a text drag, and the cells a text drag of this grid came from while it runs.
     CCellID m_LastDragOverCell;

@@ -13,7 +13,7 @@ int CGridCtrl::GetColumnWidth(int nCol) const
 {
     if (nCol < 0 || nCol >= GetColumnCount())
         return -1;
-    return int(m_colWidths[size_t(nCol)]);
+    return int(m_colWidths[size_t(m_arColOrder[size_t(nCol)])]);
 }
 
 BOOL CGridCtrl::SetRowHeight(int nRow, int nHeight)
@@ -29,7 +29,7 @@ BOOL CGridCtrl::SetColumnWidth(int nCol, int nWidth)
 {
     if (nCol < 0 || nCol >= GetColumnCount() || nWidth < 0)
         return FALSE;
-    m_colWidths[size_t(nCol)] = UINT(nWidth);
+    m_colWidths[size_t(m_arColOrder[size_t(nCol)])] = UINT(nWidth);
     ResetScrollBars();
     return TRUE;
 }

@@ -106,8 +106,9 @@ BOOL CGridCtrl::SortItems(PFNGRIDCOMPARE pfnCompare, int nCol, BOOL bAscending, 
     std::vector<Row> rows;
     for (int r = m_nFixedRows; r < GetRowCount(); ++r)
         rows.push_back({std::move(m_rows[size_t(r)]), m_rowHeights[size_t(r)]});
+    const size_t nStoredCol = size_t(m_arColOrder[size_t(nCol)]);
     std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-        return before(a.cells[size_t(nCol)].get(), b.cells[size_t(nCol)].get());
+        return before(a.cells[nStoredCol].get(), b.cells[nStoredCol].get());
     });
     for (int r = m_nFixedRows; r < GetRowCount(); ++r) {
         m_rows[size_t(r)] = std::move(rows[size_t(r - m_nFixedRows)].cells);
@@ -124,6 +125,25 @@ void CGridCtrl::SetSortColumn(int nCol)
         InvalidateCellRect(0, nOld);
         InvalidateCellRect(0, nCol);
     }
+}
+
+void CGridCtrl::ResetColumnOrder()
+{
+    m_arColOrder.resize(size_t(GetColumnCount()));
+    for (size_t i = 0; i < m_arColOrder.size(); ++i)
+        m_arColOrder[i] = int(i);
+}
+
+BOOL CGridCtrl::MoveColumn(int nFrom, int nTo)
+{
+    const int nCount = GetColumnCount();
+    if (nFrom < m_nFixedCols || nTo < m_nFixedCols || nFrom >= nCount || nTo >= nCount || nFrom == nTo)
+        return FALSE;
+    const int nStored = m_arColOrder[size_t(nFrom)];
+    m_arColOrder.erase(m_arColOrder.begin() + nFrom);
+    m_arColOrder.insert(m_arColOrder.begin() + nTo, nStored);
+    Refresh();
+    return TRUE;
 }
 
 void CGridCtrl::ResetRowOrder()

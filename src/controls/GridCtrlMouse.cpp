@@ -72,6 +72,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (GetFocus() != this)
         SetFocus();
     m_LeftClickDownCell = GetCellFromPt(point);
+    m_CurCol = -1;
     if (!IsValid(m_LeftClickDownCell))
         return;
     m_bLMouseButtonDown = TRUE;
@@ -122,7 +123,15 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
                 if (IsCellSelected(r, c))
                     m_PrevSelection.emplace_back(r, c);
     }
-    if (m_LeftClickDownCell.row < m_nFixedRows) {
+    if (m_LeftClickDownCell.row < m_nFixedRows && m_bAllowColumnReorder &&
+        m_LeftClickDownCell.col >= m_nFixedCols) {
+        // A move from here drags the column's header (OnMouseMove), a release moves it.
+        ResetSelectedRange();
+        m_MouseMode = MOUSE_PREPARE_DRAG;
+        m_CurCol = m_LeftClickDownCell.col;
+        m_LastMousePoint = point;
+        return;
+    } else if (m_LeftClickDownCell.row < m_nFixedRows) {
         OnFixedRowClick(m_LeftClickDownCell);
     } else if (m_LeftClickDownCell.col < m_nFixedCols) {
         OnFixedColumnClick(m_LeftClickDownCell);
@@ -138,7 +147,10 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     m_LastMousePoint = point;
     if (m_MouseMode == MOUSE_PREPARE_DRAG && m_bLMouseButtonDown && (nFlags & MK_LBUTTON) != 0) {
-        OnBeginDrag(point);
+        if (m_CurCol >= 0)
+            m_MouseMode = MOUSE_DRAGGING;
+        else
+            OnBeginDrag(point);
         return;
     }
     if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
@@ -166,6 +178,13 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
         FinishResize(point);
         m_MouseMode = MOUSE_NOTHING;
         return;
+    }
+    if (m_MouseMode == MOUSE_DRAGGING && m_CurCol >= 0) {
+        // A header dropped on another column's header takes that column's place.
+        const CCellID target = GetCellFromPt(point);
+        if (IsValid(target) && target.row < m_nFixedRows)
+            MoveColumn(m_CurCol, target.col);
+        m_CurCol = -1;
     }
     const bool bWasDown = m_bLMouseButtonDown;
     m_bLMouseButtonDown = FALSE;

@@ -385,4 +385,40 @@ TEST_F(GridCtrlTest, ModifiedMarksPrintMarginsAndClickedPoints)
     EXPECT_EQ(grid.GetPointClicked(9, 2, CPoint(90, 45)), CPoint(0, 0));
 }
 
+TEST_F(GridCtrlTest, DraggingAHeaderOntoAnotherMovesItsColumn)
+{
+    CGridCtrl grid(3, 5, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 400, 200), &m_host, 1007));
+    for (int c = 0; c < 5; ++c) {
+        grid.SetColumnWidth(c, 40 + c);
+        grid.SetItemText(1, c, CString(WCHAR('a' + c)));
+    }
+    for (int r = 0; r < 3; ++r)
+        grid.SetRowHeight(r, 20);
+    auto drag = [&](int xFrom, int xTo) {
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(xFrom, 10)));
+        grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(xTo, 10)));
+        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(xTo, 10)));
+    };
+    // Not allowed: the header press selects its column as before.
+    drag(60, 150);
+    EXPECT_EQ(grid.GetColumnOrder(), (std::vector<int>{0, 1, 2, 3, 4}));
+
+    grid.SetColumnReorder(TRUE);
+    drag(60, 150);
+    EXPECT_EQ(grid.GetColumnOrder(), (std::vector<int>{0, 2, 3, 1, 4}));
+    EXPECT_EQ(grid.GetItemText(1, 3), CString(_T("b")));
+    EXPECT_EQ(grid.GetColumnWidth(3), 41);
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange());
+    // The fixed column stays where it is.
+    drag(60, 10);
+    EXPECT_EQ(grid.GetColumnOrder(), (std::vector<int>{0, 2, 3, 1, 4}));
+    // Sorting reads the shown column.
+    grid.SetItemText(2, 3, _T("0"));
+    grid.SortTextItems(3, TRUE);
+    EXPECT_EQ(grid.GetItemText(1, 3), CString(_T("0")));
+    grid.SetColumnCount(4);
+    EXPECT_EQ(grid.GetColumnOrder(), (std::vector<int>{0, 1, 2, 3}));
+}
+
 }  // namespace
