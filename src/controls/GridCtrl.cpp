@@ -174,7 +174,14 @@ void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
     CGridCellBase* pCell = GetCell(nRow, nCol);
     if (!pCell)
         return;
-    pCell->SetState((pCell->GetState() & ~(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL)) | FixedBits(nRow, nCol));
+    constexpr DWORD kFixedMask = GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL;
+    const DWORD nBits = FixedBits(nRow, nCol);
+    if ((pCell->GetState() & kFixedMask) == nBits)
+        return;
+    pCell->SetState((pCell->GetState() & ~kFixedMask) | nBits);
+    // A cell changing kind takes the colours of its new kind's default cell.
+    pCell->SetTextClr(CLR_DEFAULT);
+    pCell->SetBackClr(CLR_DEFAULT);
 }
 
 void CGridCtrl::ReapplyFixedBits()

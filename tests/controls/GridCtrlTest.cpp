@@ -421,4 +421,21 @@ TEST_F(GridCtrlTest, DraggingAHeaderOntoAnotherMovesItsColumn)
     EXPECT_EQ(grid.GetColumnOrder(), (std::vector<int>{0, 1, 2, 3}));
 }
 
+TEST_F(GridCtrlTest, CellsChangingKindWithTheFixedCountsTakeTheirKindsColours)
+{
+    CGridCtrl grid(4, 4, 1, 1);
+    for (int r = 0; r < 3; ++r)
+        grid.SetItemBkColour(r, 2, RGB(1, 2, 3));
+    grid.SetFixedRowCount(2);
+    // Row 1 became fixed, row 0 stayed fixed, row 2 stayed ordinary.
+    EXPECT_EQ(grid.GetItemState(1, 2) & (GVIS_FIXED | GVIS_FIXEDROW), GVIS_FIXED | GVIS_FIXEDROW);
+    EXPECT_EQ(grid.GetCell(1, 2)->GetBackClr(), grid.GetDefaultCell(TRUE, FALSE)->GetBackClr());
+    EXPECT_EQ(grid.GetCell(0, 2)->GetBackClr(), RGB(1, 2, 3));
+    EXPECT_EQ(grid.GetCell(2, 2)->GetBackClr(), RGB(1, 2, 3));
+    grid.SetItemBkColour(2, 0, RGB(1, 2, 3));
+    grid.SetFixedColumnCount(0);
+    EXPECT_EQ(grid.GetItemState(3, 0) & GVIS_FIXED, 0u);
+    EXPECT_EQ(grid.GetCell(2, 0)->GetBackClr(), grid.GetDefaultCell(FALSE, FALSE)->GetBackClr());
+}
+
 }  // namespace
