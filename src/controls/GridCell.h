@@ -75,6 +75,8 @@ public:
     virtual void OnEndEdit() = 0;
     // The mouse over the cell while no button mode runs; nothing here.
     virtual void OnMouseOver() {}
+    // A click released on the cell, the point relative to its origin; nothing here.
+    virtual void OnClick(CPoint /*pointCellRelative*/) {}
     // The cursor over the cell: the arrow. TRUE when the cell set one.
     virtual BOOL OnSetCursor();
 

@@ -300,6 +300,8 @@ public:
     // Whether the header dividers resize rows and columns.
     void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
     void SetColumnResize(BOOL bResize) { m_bAllowColumnResize = bResize; }
+    // Whether sizing a column or row down to nothing hides it (else it keeps a pixel).
+    void SetResizeMayHide(BOOL bHide) { m_bResizeMayHide = bHide; }
     int GetMouseMode() const { return m_MouseMode; }
     // The timer that scrolls while a selection is dragged out of the window.
     static constexpr UINT_PTR kAutoScrollTimer = 513;
@@ -419,7 +421,16 @@ private:
     int DividerModeAt(CPoint point, int& nIndex) const;
     void FinishResize(CPoint point);
 
+    // The tracking line of a column or row being sized, drawn inverted over the grid.
+    void DrawTrackingLine(CDC* pDC) const;
+    void InvalidateTrackingLine();
+    // The release: the notifications, in the order the owner expects them, and the click.
+    void NotifyRelease();
+
     BOOL m_bAllowRowResize = TRUE;
+    BOOL m_bResizeMayHide = FALSE;
+    CPoint m_LeftClickDownPoint;
+    CPoint m_ptTracking;
     BOOL m_bAllowColumnResize = TRUE;
     int m_nResizeIndex = -1;
     CPoint m_LastMousePoint;

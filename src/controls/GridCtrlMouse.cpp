@@ -46,22 +46,40 @@ int CGridCtrl::DividerModeAt(CPoint point, int& nIndex) const
 
 BOOL CGridCtrl::OnSetCursor(CWnd*, UINT, UINT)
 {
+    if (m_MouseMode == MOUSE_DRAGGING) {
+        ::SetCursor(nullptr);
+        return TRUE;
+    }
     UINT nCursor = IDC_ARROW;
     if (m_MouseMode == MOUSE_OVER_COL_DIVIDE || m_MouseMode == MOUSE_SIZING_COL)
         nCursor = IDC_SIZEWE;
     else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE || m_MouseMode == MOUSE_SIZING_ROW)
         nCursor = IDC_SIZENS;
+    if (nCursor == IDC_ARROW && !m_bVirtualMode) {
+        // Over a cell, the cell's own cursor.
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        const CCellID cell = GetCellFromPt(point);
+        if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+            return pCell->OnSetCursor();
+    }
     ::SetCursor(AfxLoadStandardCursor(nCursor));
     return TRUE;
 }
 
 void CGridCtrl::FinishResize(CPoint point)
 {
+    InvalidateTrackingLine();
+    // A press and release on the divider without moving changes nothing.
+    if (point == m_LeftClickDownPoint)
+        return;
+    const int nLeast = m_bResizeMayHide ? 0 : 1;
     POINT origin;
     if (m_MouseMode == MOUSE_SIZING_COL && GetCellOrigin(0, m_nResizeIndex, &origin))
-        SetColumnWidth(m_nResizeIndex, std::max(1, int(point.x - origin.x)));
+        SetColumnWidth(m_nResizeIndex, std::max(nLeast, int(point.x - origin.x)));
     else if (m_MouseMode == MOUSE_SIZING_ROW && GetCellOrigin(m_nResizeIndex, 0, &origin))
-        SetRowHeight(m_nResizeIndex, std::max(1, int(point.y - origin.y)));
+        SetRowHeight(m_nResizeIndex, std::max(nLeast, int(point.y - origin.y)));
     ResetScrollBars();
     Invalidate();
 }
@@ -72,6 +90,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (GetFocus() != this)
         SetFocus();
     m_LeftClickDownCell = GetCellFromPt(point);
+    m_LeftClickDownPoint = point;
     m_CurCol = -1;
     if (!IsValid(m_LeftClickDownCell))
         return;
@@ -82,6 +101,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         // A press on a header divider sizes that column or row until the release.
         m_MouseMode = nDivider == MOUSE_OVER_COL_DIVIDE ? MOUSE_SIZING_COL : MOUSE_SIZING_ROW;
         m_nResizeIndex = nDivided;
+        m_ptTracking = point;
+        InvalidateTrackingLine();
         SetCapture();
         return;
     }
@@ -156,6 +177,15 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
     if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
         int nDivided = -1;
         m_MouseMode = DividerModeAt(point, nDivided);
+        const CCellID cell = GetCellFromPt(point);
+        if (CGridCellBase* pCell = m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr)
+            pCell->OnMouseOver();
+        return;
+    }
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
+        InvalidateTrackingLine();
+        m_ptTracking = point;
+        InvalidateTrackingLine();
         return;
     }
     if (m_MouseMode != MOUSE_SELECT_CELLS && m_MouseMode != MOUSE_SELECT_ROW && m_MouseMode != MOUSE_SELECT_COL)
@@ -171,14 +201,7 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 
 void CGridCtrl::OnLButtonUp(UINT, CPoint point)
 {
-    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
-        m_bLMouseButtonDown = FALSE;
-        if (GetCapture() == this)
-            ReleaseCapture();
-        FinishResize(point);
-        m_MouseMode = MOUSE_NOTHING;
-        return;
-    }
+    m_LastMousePoint = point;
     if (m_MouseMode == MOUSE_DRAGGING && m_CurCol >= 0) {
         // A header dropped on another column's header takes that column's place.
         const CCellID target = GetCellFromPt(point);
@@ -191,16 +214,36 @@ void CGridCtrl::OnLButtonUp(UINT, CPoint point)
     KillTimer(kAutoScrollTimer);
     if (GetCapture() == this)
         ReleaseCapture();
-    if (bWasDown) {
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
-    }
-    if (bWasDown && m_MouseMode == MOUSE_PREPARE_DRAG && !KeepsSelectionOnRelease())
-        ResetSelectedRange();
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW)
+        FinishResize(point);
+    else if (bWasDown)
+        NotifyRelease();
     m_MouseMode = MOUSE_NOTHING;
+    ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
     if (bWasDown && IsValid(m_LeftClickDownCell) && GetOwner())
         GetOwner()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID()), BN_CLICKED),
                                 reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CGridCtrl::NotifyRelease()
+{
+    auto clickFocusCell = [this] {
+        if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+            pCell->OnClick(GetPointClicked(m_idCurrentCell.row, m_idCurrentCell.col, m_LastMousePoint));
+    };
+    if (m_MouseMode != MOUSE_PREPARE_DRAG) {
+        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        clickFocusCell();
+        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
+        return;
+    }
+    // A press on the selection released without moving: a click that ends the selection.
+    clickFocusCell();
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    if (!KeepsSelectionOnRelease())
+        ResetSelectedRange();
+    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
 }
 
 void CGridCtrl::OnCaptureChanged(CWnd* pWnd)

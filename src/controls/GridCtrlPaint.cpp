@@ -69,6 +69,37 @@ void CGridCtrl::DrawGrid(CDC* pDC)
                 drawCell(r, c);
 
     DrawGridLines(pDC, visible, visRect);
+    DrawTrackingLine(pDC);
+}
+
+void CGridCtrl::DrawTrackingLine(CDC* pDC) const
+{
+    if (m_MouseMode != MOUSE_SIZING_COL && m_MouseMode != MOUSE_SIZING_ROW)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    CPen pen(PS_SOLID, 0, RGB(0, 0, 0));
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    const int nOldRop = pDC->SetROP2(R2_NOT);
+    if (m_MouseMode == MOUSE_SIZING_COL) {
+        pDC->MoveTo(m_ptTracking.x, 0);
+        pDC->LineTo(m_ptTracking.x, client.bottom);
+    } else {
+        pDC->MoveTo(0, m_ptTracking.y);
+        pDC->LineTo(client.right, m_ptTracking.y);
+    }
+    pDC->SetROP2(nOldRop);
+    pDC->SelectObject(pOldPen);
+}
+
+void CGridCtrl::InvalidateTrackingLine()
+{
+    CRect client;
+    GetClientRect(&client);
+    const CRect line = m_MouseMode == MOUSE_SIZING_COL
+                           ? CRect(m_ptTracking.x, 0, m_ptTracking.x + 1, client.bottom)
+                           : CRect(0, m_ptTracking.y, client.right, m_ptTracking.y + 1);
+    InvalidateRect(&line, FALSE);
 }
 
 void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect)

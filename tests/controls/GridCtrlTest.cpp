@@ -2,6 +2,8 @@
 // and the cell font that survives a dialog's control being taken over.
 #include "controls/GridCtrl.h"
 
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowFixture.h"
 
@@ -37,6 +39,23 @@ public:
     static inline int s_nDestroyed = 0;
 };
 IMPLEMENT_DYNCREATE(CCountedCell, CGridCell)
+
+// A cell class counting the mouse over it and its clicks, with a cursor of its own.
+class CHoverCell : public CGridCell {
+    DECLARE_DYNCREATE(CHoverCell)
+
+public:
+    void OnMouseOver() override { ++s_nOver; }
+    void OnClick(CPoint point) override { s_clicks.push_back(point); }
+    BOOL OnSetCursor() override
+    {
+        ::SetCursor(AfxLoadStandardCursor(IDC_HAND));
+        return TRUE;
+    }
+    static inline int s_nOver = 0;
+    static inline std::vector<CPoint> s_clicks;
+};
+IMPLEMENT_DYNCREATE(CHoverCell, CGridCell)
 
 class GridCtrlTest : public WindowTest {
 protected:
@@ -436,6 +455,94 @@ TEST_F(GridCtrlTest, CellsChangingKindWithTheFixedCountsTakeTheirKindsColours)
     grid.SetFixedColumnCount(0);
     EXPECT_EQ(grid.GetItemState(3, 0) & GVIS_FIXED, 0u);
     EXPECT_EQ(grid.GetCell(2, 0)->GetBackClr(), grid.GetDefaultCell(FALSE, FALSE)->GetBackClr());
+}
+
+TEST_F(GridCtrlTest, TheMouseOverCellsReleasesInOrderAndCursors)
+{
+    CGridCtrl grid;
+    ASSERT_TRUE(grid.SetDefaultCellType(RUNTIME_CLASS(CHoverCell)));
+    grid.SetRowCount(4);
+    grid.SetColumnCount(4);
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1008));
+    for (int i = 0; i < 4; ++i) {
+        grid.SetColumnWidth(i, 40);
+        grid.SetRowHeight(i, 20);
+    }
+    CHoverCell::s_nOver = 0;
+    CHoverCell::s_clicks.clear();
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(79, 5)));
+    EXPECT_EQ(CHoverCell::s_nOver, 0);
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(60, 50)));
+    EXPECT_EQ(CHoverCell::s_nOver, 1);
+    CPoint screen(60, 50);
+    grid.ClientToScreen(&screen);
+    ::SetCursorPos(screen.x, screen.y);
+    grid.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_HAND));
+
+    auto click = [&](CPoint point) {
+        m_host.m_codes.clear();
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
+        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
+    };
+    click(CPoint(60, 50));
+    EXPECT_EQ(m_host.m_codes, (std::vector<int>{GVN_SELCHANGING, GVN_SELCHANGED, GVN_CLICK}));
+    EXPECT_EQ(CHoverCell::s_clicks, (std::vector<CPoint>{CPoint(20, 10)}));
+    // A release on the selection without moving ends the selection.
+    grid.m_bAllowDragAndDrop = TRUE;
+    click(CPoint(60, 50));
+    EXPECT_EQ(m_host.m_codes, (std::vector<int>{GVN_CLICK, GVN_SELCHANGING, GVN_SELCHANGED}));
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange());
+
+    // No cursor while a header is dragged.
+    grid.SetColumnReorder(TRUE);
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(60, 5)));
+    grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(100, 5)));
+    grid.SendMessage(WM_SETCURSOR, 0, 0);
+    EXPECT_EQ(GetCursor(), HCURSOR(nullptr));
+    grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(100, 5)));
+    EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW));
+}
+
+TEST_F(GridCtrlTest, SizingDrawsATrackingLineAndSizesOnlyWhenMoved)
+{
+    CGridCtrl grid(4, 4, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1009));
+    for (int i = 0; i < 4; ++i) {
+        grid.SetColumnWidth(i, 40);
+        grid.SetRowHeight(i, 20);
+    }
+    auto trackingLineAt = [&](int x) {
+        RecordingSurface surface(SIZE{300, 200});
+        CDC dc(surface);
+        grid.DrawGrid(&dc);
+        for (const auto& record : surface.Records())
+            if (record.kind == RecordingSurface::Kind::Polyline && record.state.nRop2 == R2_NOT &&
+                record.points.size() == 2 && record.points[0].x == x && record.points[1].x == x)
+                return true;
+        return false;
+    };
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(79, 5)));
+    grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(100, 5)));
+    EXPECT_TRUE(trackingLineAt(100));
+    grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(100, 5)));
+    EXPECT_FALSE(trackingLineAt(100));
+    EXPECT_EQ(grid.GetColumnWidth(1), 60);
+
+    struct Case {
+        BOOL bMayHide;
+        int xRelease;
+        int nWidth;
+    };
+    for (const Case& c : {Case{FALSE, 99, 60}, Case{FALSE, 30, 1}, Case{TRUE, 30, 0}}) {
+        grid.SetColumnWidth(1, 60);
+        grid.SetResizeMayHide(c.bMayHide);
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(99, 5)));
+        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(c.xRelease, 5)));
+        EXPECT_EQ(grid.GetColumnWidth(1), c.nWidth) << c.xRelease;
+    }
 }
 
 }  // namespace
