@@ -8,6 +8,21 @@
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 
+namespace {
+
+// The font a grid's cells draw in unless its owner gives another: the start font, 24 pixels
+// high and 8 wide, in Arial.
+LOGFONT GridFontFrom(LOGFONT lf)
+{
+    lf.lfHeight = 24;
+    lf.lfWidth = 8;
+    const char16_t szFace[] = u"Arial";
+    std::copy(std::begin(szFace), std::end(szFace), lf.lfFaceName);
+    return lf;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
@@ -43,7 +58,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_cellFixedColDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
-      m_lfCell(*m_cellDefault->GetFont()),
+      m_lfCell(GridFontFrom(*m_cellDefault->GetFont())),
       m_crGridBkColour(kColorBtnShadow)
 {
     for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),

@@ -143,4 +143,16 @@ void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& 
     pDC->SelectObject(pOldPen);
 }
 
-LOGFONT CGridCtrl::WideCellFont(CDC&, const CString&, int, const LOGFONT& cellFont) const { return cellFont; }
+LOGFONT CGridCtrl::WideCellFont(CDC&, const CString&, int, const LOGFONT&) const
+{
+    LOGFONT lf{};
+    lf.lfHeight = 20;
+    lf.lfWidth = 16;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfPitchAndFamily = FIXED_PITCH;
+    const char16_t szFace[] = u"Arial";
+    std::copy(std::begin(szFace), std::end(szFace), lf.lfFaceName);
+    return lf;
+}

@@ -545,4 +545,30 @@ TEST_F(GridCtrlTest, SizingDrawsATrackingLineAndSizesOnlyWhenMoved)
     }
 }
 
+TEST_F(GridCtrlTest, CellsAndWideCellsDrawInArialUnlessTheOwnerSaysOtherwise)
+{
+    CGridCtrl grid(2, 4);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1010));
+    const LOGFONT* pFont = grid.GetDefaultCell(FALSE, FALSE)->GetFont();
+    EXPECT_EQ(std::u16string(pFont->lfFaceName), u"Arial");
+    EXPECT_EQ(pFont->lfHeight, 24);
+    EXPECT_EQ(pFont->lfWidth, 8);
+
+    grid.SetItemText(1, 1, CString(WCHAR(0x4E2D)));
+    ASSERT_TRUE(WidePairs::Join(grid, 1, 1));
+    RecordingSurface surface(SIZE{300, 200});
+    CDC dc(surface);
+    grid.DrawGrid(&dc);
+    int nWideTexts = 0;
+    for (const auto& record : surface.Records()) {
+        if (record.kind == RecordingSurface::Kind::Text && record.text == u"\u4E2D") {
+            ++nWideTexts;
+            EXPECT_EQ(std::u16string(record.state.font.lfFaceName), u"Arial");
+            EXPECT_EQ(record.state.font.lfHeight, 20);
+            EXPECT_EQ(record.state.font.lfWidth, 16);
+        }
+    }
+    EXPECT_GT(nWideTexts, 0);
+}
+
 }  // namespace
