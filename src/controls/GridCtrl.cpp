@@ -74,6 +74,9 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+    // The tip's popup is owned by the grid's window: it goes first.
+    if (m_titleTip.GetSafeHwnd())
+        m_titleTip.DestroyWindow();
     if (m_hWnd)
         DestroyWindow();
 }

@@ -8,6 +8,7 @@
 
 #include "controls/GridCell.h"
 #include "controls/GridDropTarget.h"
+#include "controls/GridTitleTip.h"
 #include "controls/GridTypes.h"
 #include "controls/WidePairs.h"
 
@@ -301,6 +302,12 @@ public:
     // Whether the header dividers resize rows and columns.
     void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
     void SetColumnResize(BOOL bResize) { m_bAllowColumnResize = bResize; }
+    // Title tips: with the mouse over a cell too narrow for its text, the whole text shows in a
+    // tip over the cell, in the tip colours (CLR_DEFAULT: the cell's own). Off until switched on.
+    void EnableTitleTips(BOOL bEnable = TRUE);
+    void SetTitleTipBackClr(COLORREF clr = CLR_DEFAULT) { m_crTTipBackClr = clr; }
+    void SetTitleTipTextClr(COLORREF clr = CLR_DEFAULT) { m_crTTipTextClr = clr; }
+    const CGridTitleTip& GetTitleTip() const { return m_titleTip; }
     // Whether sizing a column or row down to nothing hides it (else it keeps a pixel).
     void SetResizeMayHide(BOOL bHide) { m_bResizeMayHide = bHide; }
     int GetMouseMode() const { return m_MouseMode; }
@@ -427,6 +434,13 @@ private:
     void InvalidateTrackingLine();
     // The release: the notifications, in the order the owner expects them, and the click.
     void NotifyRelease();
+
+    // Shows the title tip over the cell at the point when its text is cut, else hides it.
+    void UpdateTitleTip(CPoint point);
+    BOOL m_bTitleTips = FALSE;
+    COLORREF m_crTTipBackClr = CLR_DEFAULT;
+    COLORREF m_crTTipTextClr = CLR_DEFAULT;
+    CGridTitleTip m_titleTip;
 
     BOOL m_bAllowRowResize = TRUE;
     BOOL m_bResizeMayHide = FALSE;

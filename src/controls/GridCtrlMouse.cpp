@@ -3,6 +3,7 @@
 // the header's dividers size columns and rows.
 #include "controls/GridCtrl.h"
 
+#include "platform/gdi/DC.h"
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
@@ -84,11 +85,44 @@ void CGridCtrl::FinishResize(CPoint point)
     Invalidate();
 }
 
+void CGridCtrl::EnableTitleTips(BOOL bEnable)
+{
+    m_bTitleTips = bEnable;
+    if (!bEnable)
+        m_titleTip.Hide();
+}
+
+void CGridCtrl::UpdateTitleTip(CPoint point)
+{
+    const CCellID cell = GetCellFromPt(point);
+    const CGridCellBase* pCell = m_bTitleTips && m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr;
+    CRect rect;
+    // A wide cell's text has the room of two cells; it is not measured against one.
+    if (!pCell || pCell->IsWideFirst() || pCell->GetText().IsEmpty() || !GetCellRect(cell.row, cell.col, &rect)) {
+        m_titleTip.Hide();
+        return;
+    }
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const CSize extent = pCell->GetTextExtent(pCell->GetText(), &dc);
+    if (extent.cx <= rect.Width() + 1) {
+        m_titleTip.Hide();
+        return;
+    }
+    rect.right = rect.left + extent.cx;
+    rect.bottom++;
+    ClientToScreen(&rect);
+    m_titleTip.Show(this, rect, pCell->GetText(), *pCell->GetFont(),
+                    m_crTTipTextClr == CLR_DEFAULT ? pCell->GetTextClr() : m_crTTipTextClr,
+                    m_crTTipBackClr == CLR_DEFAULT ? pCell->GetBackClr() : m_crTTipBackClr);
+}
+
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     // Typing goes where the user clicked.
     if (GetFocus() != this)
         SetFocus();
+    m_titleTip.Hide();
     m_LeftClickDownCell = GetCellFromPt(point);
     m_LeftClickDownPoint = point;
     m_CurCol = -1;
@@ -180,6 +214,7 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
         const CCellID cell = GetCellFromPt(point);
         if (CGridCellBase* pCell = m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr)
             pCell->OnMouseOver();
+        UpdateTitleTip(point);
         return;
     }
     if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {

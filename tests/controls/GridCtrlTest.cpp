@@ -571,4 +571,35 @@ TEST_F(GridCtrlTest, CellsAndWideCellsDrawInArialUnlessTheOwnerSaysOtherwise)
     EXPECT_GT(nWideTexts, 0);
 }
 
+TEST_F(GridCtrlTest, TitleTipsShowCutTextsInTheTipColours)
+{
+    CGridCtrl grid(3, 3, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1011));
+    for (int i = 0; i < 3; ++i) {
+        grid.SetColumnWidth(i, 40);
+        grid.SetRowHeight(i, 30);
+    }
+    grid.SetItemText(1, 1, _T("a text far wider than its cell"));
+    grid.SetItemFgColour(1, 1, RGB(0, 0, 200));
+    grid.SetItemText(1, 2, _T("a"));
+    const CPoint overCut(60, 45);
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(overCut));
+    EXPECT_FALSE(grid.GetTitleTip().IsShown());
+
+    grid.EnableTitleTips();
+    grid.SetTitleTipBackClr(RGB(255, 255, 0));
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(overCut));
+    const CGridTitleTip& tip = grid.GetTitleTip();
+    ASSERT_TRUE(tip.IsShown());
+    EXPECT_EQ(tip.GetText(), grid.GetItemText(1, 1));
+    EXPECT_EQ(tip.GetBackClr(), RGB(255, 255, 0));
+    EXPECT_EQ(tip.GetTextClr(), RGB(0, 0, 200));
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(CPoint(100, 45)));
+    EXPECT_FALSE(tip.IsShown());
+    grid.SendMessage(WM_MOUSEMOVE, 0, MakePointLParam(overCut));
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(overCut));
+    EXPECT_FALSE(tip.IsShown());
+    grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(overCut));
+}
+
 }  // namespace
