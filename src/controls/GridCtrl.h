@@ -12,6 +12,7 @@
 #include "controls/GridTypes.h"
 #include "controls/WidePairs.h"
 
+#include "platform/ui/NativeWindow.h"
 #include "platform/ui/Wnd.h"
 
 #include <memory>
@@ -118,7 +119,7 @@ public:
     // Invalidates the cells (one pixel more right and down, where the grid lines are).
     BOOL InvalidateCellRect(int nRow, int nCol);
     BOOL InvalidateCellRect(const CCellRange& range);
-    // Rows scrolled per wheel notch.
+    // Rows scrolled per wheel notch: the desktop's setting when the grid was made.
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
 
     // ---- sizing to the contents (GridCtrlAutoSize.cpp) ----
@@ -422,7 +423,7 @@ private:
     PFNGRIDCOMPARE m_pfnCompare = nullptr;
     BOOL m_bModified = FALSE;
     PrintMargins m_printMargins;
-    int m_nRowsPerWheelNotch = 3;
+    int m_nRowsPerWheelNotch = int(AfxGetWheelScrollLines());
 
     // The divider mode for a point: over a column divider in the header row, over a row
     // divider in the header column, else nothing; the divided row or column in nIndex.

@@ -57,6 +57,19 @@ public:
 };
 IMPLEMENT_DYNCREATE(CHoverCell, CGridCell)
 
+// A desktop whose wheel notch scrolls five rows.
+class CFiveLineDesktop : public IWindowBackend {
+public:
+    std::unique_ptr<INativeWindow> CreatePeer(CWnd&) override { return nullptr; }
+    void Wake() override {}
+    int RunLoop(CWinThread&) override { return 0; }
+    void SetCursor(HCURSOR) override {}
+    CPoint GetCursorPos() const override { return CPoint(); }
+    void SetCursorPos(CPoint) override {}
+    CRect GetWorkArea() const override { return CRect(); }
+    UINT GetWheelScrollLines() const override { return 5; }
+};
+
 class GridCtrlTest : public WindowTest {
 protected:
     void SetUp() override
@@ -600,6 +613,22 @@ TEST_F(GridCtrlTest, TitleTipsShowCutTextsInTheTipColours)
     grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(overCut));
     EXPECT_FALSE(tip.IsShown());
     grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(overCut));
+}
+
+TEST_F(GridCtrlTest, AWheelNotchScrollsTheDesktopsRows)
+{
+    CFiveLineDesktop desktop;
+    AfxSetWindowBackend(&desktop);
+    CGridCtrl grid(30, 2, 1, 1);
+    AfxSetWindowBackend(nullptr);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 200, 100), &m_host, 1012));
+    CMessageQueue::Get().Reset();
+    grid.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-120)), 0);
+    int nLines = 0;
+    MSG msg;
+    while (CMessageQueue::Get().Take(msg))
+        nLines += msg.message == WM_VSCROLL && LOWORD(msg.wParam) == SB_LINEDOWN ? 1 : 0;
+    EXPECT_EQ(nLines, 5);
 }
 
 }  // namespace
