@@ -186,7 +186,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         m_CurCol = m_LeftClickDownCell.col;
         m_LastMousePoint = point;
         return;
-    } else if (m_LeftClickDownCell.row < m_nFixedRows) {
+    }
+    if (m_LeftClickDownCell.row < m_nFixedRows) {
         OnFixedRowClick(m_LeftClickDownCell);
     } else if (m_LeftClickDownCell.col < m_nFixedCols) {
         OnFixedColumnClick(m_LeftClickDownCell);
