@@ -1,5 +1,6 @@
 // CGridCtrl: a grid window of cells with fixed header rows and columns, selection, scrolling,
-// typing, the text clipboard and text drag-and-drop. A cell may be wide, taking the room of
+// typing, the text clipboard and text drag-and-drop, sorting, sizing to the contents, a column
+// order, title tips and a virtual mode in which the owner keeps the cells' data. A cell may be wide, taking the room of
 // its right neighbour as well (WidePairs.h); keys, the mouse, the selection and painting treat
 // the two as one cell. What the cells mean and what lies over them is the business of the
 // classes built on it (the LCD canvas of the message texts, the I/O status table); they adjust
