@@ -449,7 +449,8 @@ BOOL CGridCtrl::GetModified(int nRow, int nCol) const
     return m_bModified;
 }
 
-void CGridCtrl::SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom, int nGap)
+void CGridCtrl::SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom,
+                                   int nGap)
 {
     PrintMargins& m = m_printMargins;
     for (auto [nValue, pField] : {std::pair{nHeader, &m.nHeader}, {nFooter, &m.nFooter}, {nLeft, &m.nLeft},

@@ -1,10 +1,11 @@
 // CGridCtrl: a grid window of cells with fixed header rows and columns, selection, scrolling,
 // typing, the text clipboard and text drag-and-drop, sorting, sizing to the contents, a column
-// order, title tips and a virtual mode in which the owner keeps the cells' data. A cell may be wide, taking the room of
-// its right neighbour as well (WidePairs.h); keys, the mouse, the selection and painting treat
-// the two as one cell. What the cells mean and what lies over them is the business of the
-// classes built on it (the LCD canvas of the message texts, the I/O status table); they adjust
-// typing, pasting, copying, pressing and drawing through the virtual functions below.
+// order, title tips and a virtual mode in which the owner keeps the cells' data. A cell may be
+// wide, taking the room of its right neighbour as well (WidePairs.h); keys, the mouse, the
+// selection and painting treat the two as one cell. What the cells mean and what lies over them
+// is the business of the classes built on it (the LCD canvas of the message texts, the I/O
+// status table); they adjust typing, pasting, copying, pressing and drawing through the virtual
+// functions below.
 #pragma once
 
 #include "controls/GridCell.h"
@@ -253,7 +254,8 @@ public:
     // The texts read as decimal integers.
     static int CompareCellsNumeric(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
     // The cells' grid's comparison, the other way round.
-    static int CompareCellsDescending(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    static int CompareCellsDescending(const CGridCellBase* pCell1, const CGridCellBase* pCell2,
+                                      LPARAM lParam);
     // The column whose header shows the sort arrow; both headers are redrawn.
     void SetSortColumn(int nCol);
     int GetSortColumn() const { return m_nSortColumn; }

@@ -91,12 +91,12 @@ BOOL CGridCtrl::SortItems(PFNGRIDCOMPARE pfnCompare, int nCol, BOOL bAscending, 
         // Two cells of its own: the shared one holds only one text at a time.
         CGridCell cell1;
         CGridCell cell2;
-        std::stable_sort(m_arRowOrder.begin() + std::min<std::ptrdiff_t>(m_nFixedRows, std::ssize(m_arRowOrder)),
-                         m_arRowOrder.end(), [&](int nRow1, int nRow2) {
-                             FillVirtualCell(cell1, nRow1, nCol, nRow1);
-                             FillVirtualCell(cell2, nRow2, nCol, nRow2);
-                             return before(&cell1, &cell2);
-                         });
+        const auto first = m_arRowOrder.begin() + std::min<std::ptrdiff_t>(m_nFixedRows, std::ssize(m_arRowOrder));
+        std::stable_sort(first, m_arRowOrder.end(), [&](int nRow1, int nRow2) {
+            FillVirtualCell(cell1, nRow1, nCol, nRow1);
+            FillVirtualCell(cell2, nRow2, nCol, nRow2);
+            return before(&cell1, &cell2);
+        });
         return TRUE;
     }
     struct Row {

@@ -95,10 +95,12 @@ void CGridCtrl::EnableTitleTips(BOOL bEnable)
 void CGridCtrl::UpdateTitleTip(CPoint point)
 {
     const CCellID cell = GetCellFromPt(point);
-    const CGridCellBase* pCell = m_bTitleTips && m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr;
+    const CGridCellBase* pCell =
+        m_bTitleTips && m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr;
     CRect rect;
     // A wide cell's text has the room of two cells; it is not measured against one.
-    if (!pCell || pCell->IsWideFirst() || pCell->GetText().IsEmpty() || !GetCellRect(cell.row, cell.col, &rect)) {
+    if (!pCell || pCell->IsWideFirst() || pCell->GetText().IsEmpty() ||
+        !GetCellRect(cell.row, cell.col, &rect)) {
         m_titleTip.Hide();
         return;
     }

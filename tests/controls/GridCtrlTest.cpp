@@ -339,7 +339,8 @@ TEST_F(GridCtrlTest, SortingByTextNumbersAndTheOtherWayRound)
         {nullptr, nullptr, TRUE, {_T("-2"), _T("10"), _T("9"), _T("x")}},
         {nullptr, CGridCtrl::CompareCellsNumeric, TRUE, {_T("-2"), _T("x"), _T("9"), _T("10")}},
         {nullptr, CGridCtrl::CompareCellsNumeric, FALSE, {_T("10"), _T("9"), _T("x"), _T("-2")}},
-        {CGridCtrl::CompareCellsNumeric, CGridCtrl::CompareCellsDescending, TRUE, {_T("10"), _T("9"), _T("x"), _T("-2")}},
+        {CGridCtrl::CompareCellsNumeric, CGridCtrl::CompareCellsDescending, TRUE,
+         {_T("10"), _T("9"), _T("x"), _T("-2")}},
     };
     for (const Case& c : cases) {
         CGridCtrl grid(5, 3, 1, 1);
