@@ -6,6 +6,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
+#include "platform/ui/Cursor.h"
 
 IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
 IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
@@ -67,6 +68,25 @@ const CGridDefaultCell* CGridCellBase::GetDefaultCell() const
     if (!pGrid)
         return nullptr;
     return pGrid->GetDefaultCell(IsFixedRow(), IsFixedCol());
+}
+
+void CGridCellBase::Assign(const CGridCellBase& other)
+{
+    SetGrid(other.GetGrid());
+    SetText(other.GetText());
+    SetData(other.GetData());
+    SetState(other.GetState());
+    SetFormat(other.GetFormat());
+    SetTextClr(other.GetTextClr());
+    SetBackClr(other.GetBackClr());
+    SetFont(other.IsDefaultFont() ? nullptr : other.GetFont());
+    SetMargin(other.GetMargin());
+}
+
+BOOL CGridCellBase::OnSetCursor()
+{
+    ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
+    return TRUE;
 }
 
 CSize CGridCellBase::GetTextExtent(const CString& strText, CDC* pDC) const

@@ -51,8 +51,14 @@ public:
     bool IsDropHighlighted() const { return (GetState() & GVIS_DROPHILITED) != 0; }
     bool IsWideFirst() const { return (GetState() & CELLSTATE_WIDE_FIRST) != 0; }
     bool IsWideSecond() const { return (GetState() & CELLSTATE_WIDE_SECOND) != 0; }
+    bool IsModified() const { return (GetState() & GVIS_MODIFIED) != 0; }
     virtual bool IsEditing() const = 0;
+    // Whether the cell takes its font from the default cell.
+    virtual bool IsDefaultFont() const = 0;
 
+    // Takes over another cell's grid, text, data, state, format, colours, font (none when the
+    // other uses the default font) and margin, each through this cell's setters.
+    void Assign(const CGridCellBase& other);
     virtual void Reset() = 0;
 
     // Draws the cell in rect; FALSE when it cannot (no grid, no default cell, empty rect).
@@ -67,6 +73,12 @@ public:
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
     virtual BOOL ValidateEdit(LPCTSTR) { return TRUE; }
     virtual void OnEndEdit() = 0;
+    // The mouse over the cell while no button mode runs; nothing here.
+    virtual void OnMouseOver() {}
+    // A click released on the cell, the point relative to its origin; nothing here.
+    virtual void OnClick(CPoint /*pointCellRelative*/) {}
+    // The cursor over the cell: the arrow. TRUE when the cell set one.
+    virtual BOOL OnSetCursor();
 
 protected:
     DWORD m_nState = 0;
@@ -97,6 +109,7 @@ public:
     UINT GetMargin() const override;
     CGridCtrl* GetGrid() const override { return m_pGrid; }
     bool IsEditing() const override { return m_bEditing; }
+    bool IsDefaultFont() const override { return !m_pLogFont; }
 
     void Reset() override;
     BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) override;

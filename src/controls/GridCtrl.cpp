@@ -8,6 +8,21 @@
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
 
+namespace {
+
+// The font a grid's cells draw in unless its owner gives another: the start font, 24 pixels
+// high and 8 wide, in Arial.
+LOGFONT GridFontFrom(LOGFONT lf)
+{
+    lf.lfHeight = 24;
+    lf.lfWidth = 8;
+    const char16_t szFace[] = u"Arial";
+    std::copy(std::begin(szFace), std::end(szFace), lf.lfFaceName);
+    return lf;
+}
+
+}  // namespace
+
 BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_CREATE()
     ON_WM_PAINT()
@@ -43,7 +58,7 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_cellFixedColDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
-      m_lfCell(*m_cellDefault->GetFont()),
+      m_lfCell(GridFontFrom(*m_cellDefault->GetFont())),
       m_crGridBkColour(kColorBtnShadow)
 {
     for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
@@ -59,6 +74,9 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
 
 CGridCtrl::~CGridCtrl()
 {
+    // The tip's popup is owned by the grid's window: it goes first.
+    if (m_titleTip.GetSafeHwnd())
+        m_titleTip.DestroyWindow();
     if (m_hWnd)
         DestroyWindow();
 }
@@ -96,11 +114,77 @@ void CGridCtrl::ApplyCellFont()
 
 // ---- counts and cells ----
 
-std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell()
+std::unique_ptr<CGridCellBase> CGridCtrl::CreateCell(int nRow, int nCol)
 {
-    auto pCell = std::make_unique<CGridCell>();
+    if (!m_pRtcDefault || !m_pRtcDefault->IsDerivedFrom(RUNTIME_CLASS(CGridCellBase)))
+        return nullptr;
+    std::unique_ptr<CGridCellBase> pCell(static_cast<CGridCellBase*>(m_pRtcDefault->CreateObject()));
+    if (!pCell)
+        return nullptr;
     pCell->SetGrid(this);
+    pCell->SetFormat(GetDefaultCell(nRow < m_nFixedRows, nCol < m_nFixedCols)->GetFormat());
     return pCell;
+}
+
+void CGridCtrl::DestroyCell(int nRow, int nCol)
+{
+    if (nRow >= 0 && nRow < int(m_rows.size()) && nCol >= 0 && nCol < int(m_rows[size_t(nRow)].size()))
+        m_rows[size_t(nRow)][size_t(nCol)].reset();
+}
+
+void CGridCtrl::PlaceNewCell(int nRow, int nCol)
+{
+    auto& pCell = m_rows[size_t(nRow)][size_t(nCol)];
+    pCell = CreateCell(nRow, nCol);
+    // Fixed columns never move in the column order: the stored column is as fixed as the shown.
+    if (pCell)
+        pCell->SetState(pCell->GetState() | FixedBits(nRow, nCol));
+}
+
+DWORD CGridCtrl::FixedBits(int nRow, int nCol) const
+{
+    DWORD nBits = 0;
+    if (nRow < m_nFixedRows)
+        nBits |= GVIS_FIXED | GVIS_FIXEDROW;
+    if (nCol < m_nFixedCols)
+        nBits |= GVIS_FIXED | GVIS_FIXEDCOL;
+    return nBits;
+}
+
+// Only a class whose cells can be made: the grid never holds a place without a cell.
+static bool MakesCells(CRuntimeClass* pRuntimeClass)
+{
+    return pRuntimeClass && pRuntimeClass->m_pfnCreateObject &&
+           pRuntimeClass->IsDerivedFrom(RUNTIME_CLASS(CGridCellBase));
+}
+
+BOOL CGridCtrl::SetDefaultCellType(CRuntimeClass* pRuntimeClass)
+{
+    if (!MakesCells(pRuntimeClass))
+        return FALSE;
+    m_pRtcDefault = pRuntimeClass;
+    return TRUE;
+}
+
+BOOL CGridCtrl::SetCellType(int nRow, int nCol, CRuntimeClass* pRuntimeClass)
+{
+    if (m_bVirtualMode || !IsValid(nRow, nCol) || !MakesCells(pRuntimeClass))
+        return FALSE;
+    std::unique_ptr<CGridCellBase> pNew(static_cast<CGridCellBase*>(pRuntimeClass->CreateObject()));
+    if (!pNew)
+        return FALSE;
+    if (const CGridCellBase* pOld = GetCell(nRow, nCol))
+        pNew->Assign(*pOld);
+    return SetCell(nRow, nCol, std::move(pNew));
+}
+
+BOOL CGridCtrl::SetCell(int nRow, int nCol, std::unique_ptr<CGridCellBase> pCell)
+{
+    if (m_bVirtualMode || !IsValid(nRow, nCol) || !pCell)
+        return FALSE;
+    pCell->SetGrid(this);
+    m_rows[size_t(nRow)][size_t(m_arColOrder[size_t(nCol)])] = std::move(pCell);
+    return TRUE;
 }
 
 void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
@@ -108,12 +192,14 @@ void CGridCtrl::ApplyFixedBits(int nRow, int nCol)
     CGridCellBase* pCell = GetCell(nRow, nCol);
     if (!pCell)
         return;
-    DWORD nState = pCell->GetState() & ~(GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL);
-    if (nRow < m_nFixedRows)
-        nState |= GVIS_FIXED | GVIS_FIXEDROW;
-    if (nCol < m_nFixedCols)
-        nState |= GVIS_FIXED | GVIS_FIXEDCOL;
-    pCell->SetState(nState);
+    constexpr DWORD kFixedMask = GVIS_FIXED | GVIS_FIXEDROW | GVIS_FIXEDCOL;
+    const DWORD nBits = FixedBits(nRow, nCol);
+    if ((pCell->GetState() & kFixedMask) == nBits)
+        return;
+    pCell->SetState((pCell->GetState() & ~kFixedMask) | nBits);
+    // A cell changing kind takes the colours of its new kind's default cell.
+    pCell->SetTextClr(CLR_DEFAULT);
+    pCell->SetBackClr(CLR_DEFAULT);
 }
 
 void CGridCtrl::ReapplyFixedBits()
@@ -129,14 +215,18 @@ BOOL CGridCtrl::SetRowCount(int nRows)
     if (nRows < 0)
         return FALSE;
     const int nOld = GetRowCount();
+    for (int r = nRows; r < nOld; ++r)
+        for (int c = 0; c < int(m_rows[size_t(r)].size()); ++c)
+            DestroyCell(r, c);
     m_rows.resize(size_t(nRows));
     m_rowHeights.resize(size_t(nRows), UINT(m_cellDefault->GetHeight()));
     for (int r = nOld; r < nRows; ++r) {
         m_rows[size_t(r)].clear();
-        for (int c = 0; c < GetColumnCount(); ++c) {
-            m_rows[size_t(r)].push_back(CreateCell());
-            ApplyFixedBits(r, c);
-        }
+        if (m_bVirtualMode)
+            continue;
+        m_rows[size_t(r)].resize(size_t(GetColumnCount()));
+        for (int c = 0; c < GetColumnCount(); ++c)
+            PlaceNewCell(r, c);
     }
     if (nRows < m_nFixedRows)
         m_nFixedRows = nRows;
@@ -152,15 +242,15 @@ BOOL CGridCtrl::SetColumnCount(int nCols)
     if (nCols < 0)
         return FALSE;
     m_colWidths.resize(size_t(nCols), UINT(m_cellDefault->GetWidth()));
-    for (int r = 0; r < GetRowCount(); ++r) {
-        auto& row = m_rows[size_t(r)];
-        const int nOld = int(row.size());
-        row.resize(size_t(nCols));
-        for (int c = nOld; c < nCols; ++c) {
-            row[size_t(c)] = CreateCell();
-            ApplyFixedBits(r, c);
-        }
+    for (int r = 0; r < GetRowCount() && !m_bVirtualMode; ++r) {
+        const int nOld = int(m_rows[size_t(r)].size());
+        for (int c = nCols; c < nOld; ++c)
+            DestroyCell(r, c);
+        m_rows[size_t(r)].resize(size_t(nCols));
+        for (int c = nOld; c < nCols; ++c)
+            PlaceNewCell(r, c);
     }
+    ResetColumnOrder();
     if (nCols < m_nFixedCols)
         m_nFixedCols = nCols;
     if (m_idCurrentCell.col >= nCols)
@@ -201,7 +291,11 @@ CGridCellBase* CGridCtrl::GetCell(int nRow, int nCol) const
 {
     if (!IsValid(nRow, nCol))
         return nullptr;
-    return m_rows[size_t(nRow)][size_t(nCol)].get();
+    if (m_bVirtualMode) {
+        FillVirtualCell(m_virtualCell, nRow, nCol, DataRow(nRow));
+        return &m_virtualCell;
+    }
+    return m_rows[size_t(nRow)][size_t(m_arColOrder[size_t(nCol)])].get();
 }
 
 BOOL CGridCtrl::IsValid(int nRow, int nCol) const
@@ -214,6 +308,7 @@ void CGridCtrl::DeleteAllItems()
     m_rows.clear();
     m_rowHeights.clear();
     m_colWidths.clear();
+    m_arColOrder.clear();
     m_nFixedRows = 0;
     m_nFixedCols = 0;
     m_idCurrentCell = CCellID();
@@ -223,9 +318,38 @@ void CGridCtrl::DeleteAllItems()
     ResetScrollBars();
 }
 
+CGridCellBase* CGridCtrl::StoredCell(int nRow, int nCol) const
+{
+    return m_bVirtualMode ? nullptr : GetCell(nRow, nCol);
+}
+
+BOOL CGridCtrl::SetItem(const GV_ITEM& item)
+{
+    CGridCellBase* pCell = StoredCell(item.row, item.col);
+    if (!pCell)
+        return FALSE;
+    if (item.mask & GVIF_TEXT)
+        pCell->SetText(item.strText);
+    if (item.mask & GVIF_PARAM)
+        pCell->SetData(item.lParam);
+    if (item.mask & GVIF_STATE)
+        SetItemState(item.row, item.col, item.nState);
+    if (item.mask & GVIF_FORMAT)
+        pCell->SetFormat(item.nFormat);
+    if (item.mask & GVIF_BKCLR)
+        pCell->SetBackClr(item.crBkClr);
+    if (item.mask & GVIF_FGCLR)
+        pCell->SetTextClr(item.crFgClr);
+    if (item.mask & GVIF_FONT)
+        pCell->SetFont(&item.lfFont);
+    if (item.mask & GVIF_MARGIN)
+        pCell->SetMargin(item.nMargin);
+    return TRUE;
+}
+
 BOOL CGridCtrl::SetItemText(int nRow, int nCol, LPCTSTR pszText)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
     if (!pCell)
         return FALSE;
     pCell->SetText(pszText);
@@ -240,7 +364,7 @@ CString CGridCtrl::GetItemText(int nRow, int nCol) const
 
 BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT nState)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
     if (!pCell)
         return FALSE;
     const DWORD nWide = pCell->GetState() & CELLSTATE_WIDE_MASK;
@@ -256,13 +380,13 @@ UINT CGridCtrl::GetItemState(int nRow, int nCol) const
 
 void CGridCtrl::SetWideBits(int nRow, int nCol, UINT nBits)
 {
-    if (CGridCellBase* pCell = GetCell(nRow, nCol))
+    if (CGridCellBase* pCell = StoredCell(nRow, nCol))
         pCell->SetState((pCell->GetState() & ~CELLSTATE_WIDE_MASK) | (nBits & CELLSTATE_WIDE_MASK));
 }
 
 BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
     if (!pCell)
         return FALSE;
     pCell->SetBackClr(cr);
@@ -271,11 +395,26 @@ BOOL CGridCtrl::SetItemBkColour(int nRow, int nCol, COLORREF cr)
 
 BOOL CGridCtrl::SetItemFgColour(int nRow, int nCol, COLORREF cr)
 {
-    CGridCellBase* pCell = GetCell(nRow, nCol);
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
     if (!pCell)
         return FALSE;
     pCell->SetTextClr(cr);
     return TRUE;
+}
+
+BOOL CGridCtrl::SetItemFont(int nRow, int nCol, const LOGFONT* pLogFont)
+{
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetFont(pLogFont);
+    return TRUE;
+}
+
+BOOL CGridCtrl::IsItemEditing(int nRow, int nCol) const
+{
+    const CGridCellBase* pCell = StoredCell(nRow, nCol);
+    return pCell && pCell->IsEditing();
 }
 
 CGridDefaultCell* CGridCtrl::GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) const
@@ -287,6 +426,37 @@ CGridDefaultCell* CGridCtrl::GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) cons
     if (bFixedCol)
         return m_cellFixedColDef.get();
     return m_cellDefault.get();
+}
+
+void CGridCtrl::SetModified(BOOL bModified, int nRow, int nCol)
+{
+    if (nRow >= 0 || nCol >= 0) {
+        const UINT nState = GetItemState(nRow, nCol);
+        SetItemState(nRow, nCol, bModified ? nState | GVIS_MODIFIED : nState & ~GVIS_MODIFIED);
+        if (bModified)
+            m_bModified = TRUE;
+        return;
+    }
+    m_bModified = bModified;
+    if (!bModified)
+        ClearCellStates(GVIS_MODIFIED);
+}
+
+BOOL CGridCtrl::GetModified(int nRow, int nCol) const
+{
+    if (nRow >= 0 || nCol >= 0)
+        return (GetItemState(nRow, nCol) & GVIS_MODIFIED) != 0;
+    return m_bModified;
+}
+
+void CGridCtrl::SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom,
+                                   int nGap)
+{
+    PrintMargins& m = m_printMargins;
+    for (auto [nValue, pField] : {std::pair{nHeader, &m.nHeader}, {nFooter, &m.nFooter}, {nLeft, &m.nLeft},
+                                  {nRight, &m.nRight}, {nTop, &m.nTop}, {nBottom, &m.nBottom}, {nGap, &m.nGap}})
+        if (nValue != -1)
+            *pField = nValue;
 }
 
 // ---- the owner ----

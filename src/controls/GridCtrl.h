@@ -1,20 +1,27 @@
 // CGridCtrl: a grid window of cells with fixed header rows and columns, selection, scrolling,
-// typing, the text clipboard and text drag-and-drop. A cell may be wide, taking the room of
-// its right neighbour as well (WidePairs.h); keys, the mouse, the selection and painting treat
-// the two as one cell. What the cells mean and what lies over them is the business of the
-// classes built on it (the LCD canvas of the message texts, the I/O status table); they adjust
-// typing, pasting, copying, pressing and drawing through the virtual functions below.
+// typing, the text clipboard and text drag-and-drop, sorting, sizing to the contents, a column
+// order, title tips and a virtual mode in which the owner keeps the cells' data. A cell may be
+// wide, taking the room of its right neighbour as well (WidePairs.h); keys, the mouse, the
+// selection and painting treat the two as one cell. What the cells mean and what lies over them
+// is the business of the classes built on it (the LCD canvas of the message texts, the I/O
+// status table); they adjust typing, pasting, copying, pressing and drawing through the virtual
+// functions below.
 #pragma once
 
 #include "controls/GridCell.h"
 #include "controls/GridDropTarget.h"
+#include "controls/GridTitleTip.h"
 #include "controls/GridTypes.h"
 #include "controls/WidePairs.h"
 
+#include "platform/ui/NativeWindow.h"
 #include "platform/ui/Wnd.h"
 
 #include <memory>
 #include <vector>
+
+// How sorting orders two cells of the sort column: below 0, 0 or above 0.
+using PFNGRIDCOMPARE = int (*)(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
 
 class CGridCtrl : public CWnd {
     DECLARE_DYNCREATE(CGridCtrl)
@@ -35,11 +42,27 @@ public:
     BOOL SetColumnCount(int nCols);
     BOOL SetFixedRowCount(int nFixedRows);
     BOOL SetFixedColumnCount(int nFixedCols);
+    // In virtual mode one shared cell, filled anew on every call from the data callback or,
+    // without one, from the owner's answer to GVN_GETDISPINFO; it holds until the next call.
     CGridCellBase* GetCell(int nRow, int nCol) const;
+    // A new cell of the grid's cell class for the place, with the default cell's format; none
+    // when the class cannot make one.
+    virtual std::unique_ptr<CGridCellBase> CreateCell(int nRow, int nCol);
+    virtual void DestroyCell(int nRow, int nCol);
+    // The class new cells are made of; FALSE, keeping the old one, for a class that is no cell
+    // or cannot be created.
+    BOOL SetDefaultCellType(CRuntimeClass* pRuntimeClass);
+    // Replaces the cell by one of the class holding the old one's contents.
+    BOOL SetCellType(int nRow, int nCol, CRuntimeClass* pRuntimeClass);
+    // Puts the cell in place (the grid owns it from now on).
+    BOOL SetCell(int nRow, int nCol, std::unique_ptr<CGridCellBase> pCell);
     BOOL IsValid(int nRow, int nCol) const;
     BOOL IsValid(const CCellID& cell) const { return IsValid(cell.row, cell.col); }
     void DeleteAllItems();
 
+    // The item accessors change nothing in virtual mode, where the owner holds the data.
+    // The fields the item's mask names.
+    BOOL SetItem(const GV_ITEM& item);
     BOOL SetItemText(int nRow, int nCol, LPCTSTR pszText);
     // Empty outside the grid.
     CString GetItemText(int nRow, int nCol) const;
@@ -48,10 +71,23 @@ public:
     UINT GetItemState(int nRow, int nCol) const;
     BOOL SetItemBkColour(int nRow, int nCol, COLORREF cr);
     BOOL SetItemFgColour(int nRow, int nCol, COLORREF cr);
+    // A font of the cell's own; null gives it the default cell's again.
+    BOOL SetItemFont(int nRow, int nCol, const LOGFONT* pLogFont);
+    BOOL IsItemEditing(int nRow, int nCol) const;
     CGridDefaultCell* GetDefaultCell(BOOL bFixedRow, BOOL bFixedCol) const;
     // The font every cell draws in, whatever font a dialog gives the grid's control; it takes
     // effect when the window is made (or now, when it is there).
     void SetCellFont(const LOGFONT& lf);
+
+    // ---- virtual mode (GridCtrlVirtual.cpp) ----
+    // The owner keeps the cells' data: the grid holds no cells and does not edit. Switching
+    // empties the grid.
+    void SetVirtualMode(BOOL bVirtual);
+    BOOL GetVirtualMode() const { return m_bVirtualMode; }
+    // Where virtual mode takes the texts from instead of asking the owner.
+    void SetCallbackFunc(GRIDCALLBACK pCallback, LPARAM lParam);
+    // Rows inserted (nDelta >= 1) or removed at nRow: the row order follows.
+    virtual void UpdateRowOrder(int nRow, int nDelta);
 
     // ---- geometry (GridCtrlGeometry.cpp) ----
     // -1 outside the grid.
@@ -66,14 +102,42 @@ public:
     // FALSE for a non-fixed cell scrolled above or left of the view.
     BOOL GetCellOrigin(int nRow, int nCol, LPPOINT pPoint) const;
     BOOL GetCellRect(int nRow, int nCol, LPRECT pRect) const;
+    // From the range's first cell's origin to its last cell's far corner.
+    BOOL GetCellRangeRect(const CCellRange& range, LPRECT pRect) const;
     CCellID GetCellFromPt(CPoint point, BOOL bAllowFixed = TRUE) const;
+    // The point relative to the cell's origin; (0, 0) for a cell without one.
+    CPoint GetPointClicked(int nRow, int nCol, CPoint point) const;
     CCellID GetTopleftNonFixedCell() const;
     CCellRange GetVisibleNonFixedCellRange(LPRECT pRect = nullptr) const;
+    // The fixed columns' cells of the rows shown.
+    CCellRange GetVisibleFixedCellRange(LPRECT pRect = nullptr) const;
     BOOL IsCellVisible(int nRow, int nCol) const;
     void EnsureVisible(int nRow, int nCol);
     void ResetScrollBars();
-    // Rows scrolled per wheel notch.
+    // Shows or hides SB_HORZ, SB_VERT or SB_BOTH.
+    void EnableScrollBars(int nBar, BOOL bEnable = TRUE);
+    int GetScrollPos32(int nBar, BOOL bGetTrackPos = FALSE) const;
+    BOOL SetScrollPos32(int nBar, int nPos, BOOL bRedraw = TRUE);
+    // Invalidates the cells (one pixel more right and down, where the grid lines are).
+    BOOL InvalidateCellRect(int nRow, int nCol);
+    BOOL InvalidateCellRect(const CCellRange& range);
+    // Rows scrolled per wheel notch: the desktop's setting when the grid was made.
     int GetWheelScrollLines() const { return m_nRowsPerWheelNotch; }
+
+    // ---- sizing to the contents (GridCtrlAutoSize.cpp) ----
+    // A column as wide as its widest cell, a row as high as its highest; FALSE outside.
+    BOOL AutoSizeColumn(int nCol);
+    BOOL AutoSizeRow(int nRow);
+    // Every column as wide as its widest cell (Ctrl with the keypad's plus).
+    virtual void AutoSizeColumns();
+    void AutoSizeRows();
+    // Every column and row to its contents.
+    void AutoSize();
+    // The client area's room left right of or below the cells, spread equally over the shown
+    // non-fixed columns or rows (the first ones take a pixel more of what does not divide).
+    void ExpandColumnsToFit();
+    void ExpandRowsToFit();
+    void ExpandToFit();
 
     // ---- selection and focus (GridCtrlSelection.cpp) ----
     CCellID GetFocusCell() const { return m_idCurrentCell; }
@@ -90,6 +154,26 @@ public:
     void OnSelecting(const CCellID& currentCell);
     // Widens an end cell so that the selection from the start cell cuts no wide cell.
     void ExtendSelectionOverWideChars(CCellID& endCell);
+
+    // A cell's modified bit, or with no cell the grid's own flag (clearing that clears every
+    // cell's bit too).
+    void SetModified(BOOL bModified = TRUE, int nRow = -1, int nCol = -1);
+    BOOL GetModified(int nRow = -1, int nCol = -1) const;
+
+    // The page layout of a printed grid: header and footer, top and bottom in lines, left,
+    // right and the gap in characters.
+    struct PrintMargins {
+        int nHeader = 2;
+        int nFooter = 2;
+        int nLeft = 4;
+        int nRight = 4;
+        int nTop = 1;
+        int nBottom = 1;
+        int nGap = 1;
+    };
+    // -1 keeps a value.
+    void SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom, int nGap);
+    const PrintMargins& GetPrintMarginInfo() const { return m_printMargins; }
 
     // ---- options ----
     void SetGridLines(int nWhichLines) { m_nGridLines = nWhichLines; }
@@ -145,8 +229,6 @@ public:
     void OnUpdateEditCut(CCmdUI* pCmdUI);
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
     void OnUpdateEditSelectAll(CCmdUI* pCmdUI);
-    // Every column as wide as its widest cell (Ctrl with the keypad's plus).
-    virtual void AutoSizeColumns();
 
     // ---- drag-and-drop (GridCtrlDrag.cpp) ----
     // Moving the mouse with the button down on the selection: the selected text is dragged.
@@ -161,9 +243,31 @@ public:
     // ---- header clicks, sorting, row order (GridCtrlHeader.cpp) ----
     virtual void OnFixedRowClick(CCellID& cell);
     virtual void OnFixedColumnClick(CCellID& cell);
-    BOOL SortTextItems(int nCol, BOOL bAscending);
+    // Sorting orders the non-fixed rows by one column's cells (in virtual mode the row order)
+    // and clears the selection and the focus cell; equal cells keep their order.
+    BOOL SortTextItems(int nCol, BOOL bAscending, LPARAM lParam = 0);
+    // By the comparison set with SetCompareFunction (the texts' when none is).
+    BOOL SortItems(int nCol, BOOL bAscending, LPARAM lParam = 0);
+    BOOL SortItems(PFNGRIDCOMPARE pfnCompare, int nCol, BOOL bAscending, LPARAM lParam = 0);
+    void SetCompareFunction(PFNGRIDCOMPARE pfnCompare) { m_pfnCompare = pfnCompare; }
+    static int CompareCellsText(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    // The texts read as decimal integers.
+    static int CompareCellsNumeric(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
+    // The cells' grid's comparison, the other way round.
+    static int CompareCellsDescending(const CGridCellBase* pCell1, const CGridCellBase* pCell2,
+                                      LPARAM lParam);
+    // The column whose header shows the sort arrow; both headers are redrawn.
+    void SetSortColumn(int nCol);
     int GetSortColumn() const { return m_nSortColumn; }
     BOOL GetSortAscending() const { return m_bAscending; }
+    // The column order: which stored column each shown column is. Changing the column count
+    // resets it.
+    void ResetColumnOrder();
+    const std::vector<int>& GetColumnOrder() const { return m_arColOrder; }
+    // Moves a non-fixed column to the place of another (a header dragged onto another's).
+    BOOL MoveColumn(int nFrom, int nTo);
+    // Whether a header dragged onto another's moves its column there.
+    void SetColumnReorder(BOOL bReorder) { m_bAllowColumnReorder = bReorder; }
     void ResetRowOrder();
     // Moves row-order entry nFrom to just after entry nTo.
     void Reorder(int nFrom, int nTo);
@@ -173,7 +277,8 @@ public:
     virtual void DrawGrid(CDC* pDC);
     void RedrawCell(int nRow, int nCol, CDC* pDC = nullptr);
     void Refresh() { Invalidate(); }
-    // The font a wide cell's text draws in over its two cells, nWidth wide: the cell's own.
+    // The font a wide cell's text draws in over its two cells, nWidth wide: a fixed-pitch Arial
+    // 20 pixels high and 16 wide.
     virtual LOGFONT WideCellFont(CDC& dc, const CString& strText, int nWidth, const LOGFONT& cellFont) const;
 
     // WM_NOTIFY with the cell to the owner; its reply, 0 when there is no owner.
@@ -193,12 +298,22 @@ public:
         MOUSE_SIZING_ROW = 7,
         MOUSE_OVER_COL_DIVIDE = 8,
         MOUSE_SIZING_COL = 9,
-        MOUSE_PREPARE_DRAG = 10,
-        MOUSE_DRAGGING = 11,
+        // Never entered: a press does not prepare an edit.
+        MOUSE_PREPARE_EDIT = 10,
+        MOUSE_PREPARE_DRAG = 11,
+        MOUSE_DRAGGING = 12,
     };
     // Whether the header dividers resize rows and columns.
     void SetRowResize(BOOL bResize) { m_bAllowRowResize = bResize; }
     void SetColumnResize(BOOL bResize) { m_bAllowColumnResize = bResize; }
+    // Title tips: with the mouse over a cell too narrow for its text, the whole text shows in a
+    // tip over the cell, in the tip colours (CLR_DEFAULT: the cell's own). Off until switched on.
+    void EnableTitleTips(BOOL bEnable = TRUE);
+    void SetTitleTipBackClr(COLORREF clr = CLR_DEFAULT) { m_crTTipBackClr = clr; }
+    void SetTitleTipTextClr(COLORREF clr = CLR_DEFAULT) { m_crTTipTextClr = clr; }
+    const CGridTitleTip& GetTitleTip() const { return m_titleTip; }
+    // Whether sizing a column or row down to nothing hides it (else it keeps a pixel).
+    void SetResizeMayHide(BOOL bHide) { m_bResizeMayHide = bHide; }
     int GetMouseMode() const { return m_MouseMode; }
     // The timer that scrolls while a selection is dragged out of the window.
     static constexpr UINT_PTR kAutoScrollTimer = 513;
@@ -255,7 +370,16 @@ private:
     friend void WidePairs::Break(CGridCtrl&, int, int);
     void SetWideBits(int nRow, int nCol, UINT nBits);
 
-    std::unique_ptr<CGridCellBase> CreateCell();
+    // The cell the grid holds at the place: none outside the grid or in virtual mode.
+    CGridCellBase* StoredCell(int nRow, int nCol) const;
+    // The fixed bits of a place for the fixed counts.
+    DWORD FixedBits(int nRow, int nCol) const;
+    // Makes the place's cell and gives it the fixed bits.
+    void PlaceNewCell(int nRow, int nCol);
+    // A cell of virtual mode filled for the place: focus and fixed bits, the owner's text.
+    // nDataRow is the owner's row (the row order's entry for a shown row).
+    void FillVirtualCell(CGridCell& cell, int nRow, int nCol, int nDataRow) const;
+    int DataRow(int nRow) const;
     void ApplyFixedBits(int nRow, int nCol);
     // Every cell takes the fixed bits of the current counts, and the grid shows them.
     void ReapplyFixedBits();
@@ -267,7 +391,6 @@ private:
     int NextVisibleRow(int nRow, int nStep) const;
     void MoveFocusByKey(UINT nChar, CCellID next);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
-    int ScrollPos(int nBar) const;
     void ResetScrollBarsNow();
     BOOL m_bResettingScrollBars = FALSE;
 
@@ -276,6 +399,11 @@ private:
     int m_nFixedRows = 0;
     int m_nFixedCols = 0;
     std::vector<std::vector<std::unique_ptr<CGridCellBase>>> m_rows;
+    CRuntimeClass* m_pRtcDefault = RUNTIME_CLASS(CGridCell);
+    BOOL m_bVirtualMode = FALSE;
+    GRIDCALLBACK m_pfnCallback = nullptr;
+    LPARAM m_lParamCallback = 0;
+    mutable CGridCell m_virtualCell;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;
     std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;
@@ -295,14 +423,33 @@ private:
     BOOL m_bFixedColumnSelection = TRUE;
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
-    int m_nRowsPerWheelNotch = 3;
+    PFNGRIDCOMPARE m_pfnCompare = nullptr;
+    BOOL m_bModified = FALSE;
+    PrintMargins m_printMargins;
+    int m_nRowsPerWheelNotch = int(AfxGetWheelScrollLines());
 
     // The divider mode for a point: over a column divider in the header row, over a row
     // divider in the header column, else nothing; the divided row or column in nIndex.
     int DividerModeAt(CPoint point, int& nIndex) const;
     void FinishResize(CPoint point);
 
+    // The tracking line of a column or row being sized, drawn inverted over the grid.
+    void DrawTrackingLine(CDC* pDC) const;
+    void InvalidateTrackingLine();
+    // The release: the notifications, in the order the owner expects them, and the click.
+    void NotifyRelease();
+
+    // Shows the title tip over the cell at the point when its text is cut, else hides it.
+    void UpdateTitleTip(CPoint point);
+    BOOL m_bTitleTips = FALSE;
+    COLORREF m_crTTipBackClr = CLR_DEFAULT;
+    COLORREF m_crTTipTextClr = CLR_DEFAULT;
+    CGridTitleTip m_titleTip;
+
     BOOL m_bAllowRowResize = TRUE;
+    BOOL m_bResizeMayHide = FALSE;
+    CPoint m_LeftClickDownPoint;
+    CPoint m_ptTracking;
     BOOL m_bAllowColumnResize = TRUE;
     int m_nResizeIndex = -1;
     CPoint m_LastMousePoint;
@@ -311,6 +458,10 @@ private:
     CCellID m_idCurrentCell;
     std::vector<CCellID> m_PrevSelection;
     std::vector<int> m_arRowOrder;
+    std::vector<int> m_arColOrder;
+    BOOL m_bAllowColumnReorder = FALSE;
+    // The column whose header is pressed for a column drag; -1 when none.
+    int m_CurCol = -1;
 
     // The cell under a text drag, and the cells a text drag of this grid came from while it runs.
     CCellID m_LastDragOverCell;

@@ -51,21 +51,6 @@ void CGridCtrl::OnUpdateEditPaste(CCmdUI* pCmdUI)
 // Cells may always be selected in this grid.
 void CGridCtrl::OnUpdateEditSelectAll(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
 
-void CGridCtrl::AutoSizeColumns()
-{
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    for (int nCol = 0; nCol < GetColumnCount(); ++nCol) {
-        int nWidth = 0;
-        for (int nRow = 0; nRow < GetRowCount(); ++nRow) {
-            if (const CGridCellBase* pCell = GetCell(nRow, nCol))
-                nWidth = std::max(nWidth, int(pCell->GetCellExtent(&dc).cx));
-        }
-        SetColumnWidth(nCol, nWidth);
-    }
-    ResetScrollBars();
-}
-
 void CGridCtrl::OnEditSelectAll()
 {
     SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);

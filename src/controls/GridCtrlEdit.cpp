@@ -48,7 +48,7 @@ BOOL CGridCtrl::OnEndEditCell(int nRow, int nCol, CString str)
         pCell->SetText(str);
         bAccepted = ValidateEdit(nRow, nCol, str) && SendMessageToParent(nRow, nCol, GVN_ENDLABELEDIT) >= 0;
         if (bAccepted) {
-            SetItemState(nRow, nCol, GetItemState(nRow, nCol) | GVIS_MODIFIED);
+            SetModified(TRUE, nRow, nCol);
             RedrawCell(nRow, nCol);
         } else {
             pCell->SetText(strOld);

@@ -13,7 +13,7 @@ int CGridCtrl::GetColumnWidth(int nCol) const
 {
     if (nCol < 0 || nCol >= GetColumnCount())
         return -1;
-    return int(m_colWidths[size_t(nCol)]);
+    return int(m_colWidths[size_t(m_arColOrder[size_t(nCol)])]);
 }
 
 BOOL CGridCtrl::SetRowHeight(int nRow, int nHeight)
@@ -29,7 +29,7 @@ BOOL CGridCtrl::SetColumnWidth(int nCol, int nWidth)
 {
     if (nCol < 0 || nCol >= GetColumnCount() || nWidth < 0)
         return FALSE;
-    m_colWidths[size_t(nCol)] = UINT(nWidth);
+    m_colWidths[size_t(m_arColOrder[size_t(nCol)])] = UINT(nWidth);
     ResetScrollBars();
     return TRUE;
 }
@@ -66,17 +66,40 @@ int CGridCtrl::GetVirtualWidth() const
     return nWidth;
 }
 
-int CGridCtrl::ScrollPos(int nBar) const { return m_hWnd ? GetScrollPos(nBar) : 0; }
+int CGridCtrl::GetScrollPos32(int nBar, BOOL bGetTrackPos) const
+{
+    SCROLLINFO si{sizeof(SCROLLINFO), 0, 0, 0, 0, 0, 0};
+    const UINT nMask = bGetTrackPos ? SIF_TRACKPOS : SIF_POS;
+    if (!m_hWnd || !GetScrollInfo(nBar, &si, nMask))
+        return 0;
+    return bGetTrackPos ? si.nTrackPos : si.nPos;
+}
+
+BOOL CGridCtrl::SetScrollPos32(int nBar, int nPos, BOOL bRedraw)
+{
+    if (!m_hWnd)
+        return FALSE;
+    SCROLLINFO si{sizeof(SCROLLINFO), SIF_POS, 0, 0, 0, nPos, 0};
+    SetScrollInfo(nBar, &si, bRedraw);
+    return TRUE;
+}
+
+void CGridCtrl::EnableScrollBars(int nBar, BOOL bEnable)
+{
+    if (!m_hWnd)
+        return;
+    ShowScrollBar(UINT(nBar), bEnable);
+}
 
 CCellID CGridCtrl::GetTopleftNonFixedCell() const
 {
     CCellID cell(m_nFixedRows, m_nFixedCols);
     int nRight = 0;
-    const int nHorz = ScrollPos(SB_HORZ);
+    const int nHorz = GetScrollPos32(SB_HORZ);
     while (cell.col < GetColumnCount() - 1 && nRight + GetColumnWidth(cell.col) <= nHorz)
         nRight += GetColumnWidth(cell.col++);
     int nBottom = 0;
-    const int nVert = ScrollPos(SB_VERT);
+    const int nVert = GetScrollPos32(SB_VERT);
     while (cell.row < GetRowCount() - 1 && nBottom + GetRowHeight(cell.row) <= nVert)
         nBottom += GetRowHeight(cell.row++);
     return cell;
@@ -119,6 +142,33 @@ BOOL CGridCtrl::GetCellRect(int nRow, int nCol, LPRECT pRect) const
     pRect->top = origin.y;
     pRect->right = origin.x + GetColumnWidth(nCol) - 1;
     pRect->bottom = origin.y + GetRowHeight(nRow) - 1;
+    return TRUE;
+}
+
+BOOL CGridCtrl::GetCellRangeRect(const CCellRange& range, LPRECT pRect) const
+{
+    CRect first;
+    CRect last;
+    if (!range.IsValid() || !GetCellRect(range.nMinRow, range.nMinCol, &first) ||
+        !GetCellRect(range.nMaxRow, range.nMaxCol, &last))
+        return FALSE;
+    *pRect = CRect(first.left, first.top, last.right, last.bottom);
+    return TRUE;
+}
+
+BOOL CGridCtrl::InvalidateCellRect(int nRow, int nCol)
+{
+    return InvalidateCellRect(CCellRange(nRow, nCol, nRow, nCol));
+}
+
+BOOL CGridCtrl::InvalidateCellRect(const CCellRange& range)
+{
+    CRect rect;
+    if (!m_hWnd || !GetCellRangeRect(range, &rect))
+        return FALSE;
+    rect.right++;
+    rect.bottom++;
+    InvalidateRect(&rect, FALSE);
     return TRUE;
 }
 
@@ -173,6 +223,14 @@ CCellID CGridCtrl::GetCellFromPt(CPoint point, BOOL bAllowFixed) const
     return cell;
 }
 
+CPoint CGridCtrl::GetPointClicked(int nRow, int nCol, CPoint point) const
+{
+    POINT origin;
+    if (!GetCellOrigin(nRow, nCol, &origin))
+        return CPoint(0, 0);
+    return CPoint(point.x - origin.x, point.y - origin.y);
+}
+
 CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
 {
     CRect client(0, 0, 0, 0);
@@ -201,6 +259,18 @@ CCellRange CGridCtrl::GetVisibleNonFixedCellRange(LPRECT pRect) const
         pRect->bottom = nBottom;
     }
     return CCellRange(topLeft.row, topLeft.col, nMaxRow, nMaxCol);
+}
+
+CCellRange CGridCtrl::GetVisibleFixedCellRange(LPRECT pRect) const
+{
+    CRect visible;
+    const CCellRange range = GetVisibleNonFixedCellRange(&visible);
+    if (pRect) {
+        pRect->left = pRect->top = 0;
+        pRect->right = GetFixedColumnWidth();
+        pRect->bottom = visible.bottom;
+    }
+    return CCellRange(range.nMinRow, 0, range.nMaxRow, m_nFixedCols - 1);
 }
 
 BOOL CGridCtrl::IsCellVisible(int nRow, int nCol) const
@@ -261,8 +331,8 @@ void CGridCtrl::ResetScrollBarsNow()
     const int nViewWidth = std::max(0, int(client.Width()) - GetFixedColumnWidth());
     const bool bVert = nScrollHeight > nViewHeight;
     const bool bHorz = nScrollWidth > nViewWidth;
-    ShowScrollBar(SB_VERT, bVert);
-    ShowScrollBar(SB_HORZ, bHorz);
+    EnableScrollBars(SB_VERT, bVert);
+    EnableScrollBars(SB_HORZ, bHorz);
     SCROLLINFO si{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
     if (bVert) {
         si.nMax = nScrollHeight - 1;
@@ -285,7 +355,7 @@ void CGridCtrl::OnSize(UINT nType, int cx, int cy)
 
 void CGridCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
-    const int nOld = GetScrollPos(SB_VERT);
+    const int nOld = GetScrollPos32(SB_VERT);
     const CCellID topLeft = GetTopleftNonFixedCell();
     int nNew = nOld;
     switch (nSBCode) {
@@ -303,13 +373,14 @@ void CGridCtrl::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     case SB_BOTTOM: nNew = GetVirtualHeight(); break;
     default: return;
     }
-    if (SetScrollPos(SB_VERT, std::max(0, nNew)) != GetScrollPos(SB_VERT))
+    SetScrollPos32(SB_VERT, std::max(0, nNew));
+    if (GetScrollPos32(SB_VERT) != nOld)
         Invalidate();
 }
 
 void CGridCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
-    const int nOld = GetScrollPos(SB_HORZ);
+    const int nOld = GetScrollPos32(SB_HORZ);
     const CCellID topLeft = GetTopleftNonFixedCell();
     int nNew = nOld;
     switch (nSBCode) {
@@ -327,7 +398,8 @@ void CGridCtrl::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     case SB_RIGHT: nNew = GetVirtualWidth(); break;
     default: return;
     }
-    if (SetScrollPos(SB_HORZ, std::max(0, nNew)) != GetScrollPos(SB_HORZ))
+    SetScrollPos32(SB_HORZ, std::max(0, nNew));
+    if (GetScrollPos32(SB_HORZ) != nOld)
         Invalidate();
 }
 

@@ -3,6 +3,7 @@
 // the header's dividers size columns and rows.
 #include "controls/GridCtrl.h"
 
+#include "platform/gdi/DC.h"
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
@@ -46,24 +47,76 @@ int CGridCtrl::DividerModeAt(CPoint point, int& nIndex) const
 
 BOOL CGridCtrl::OnSetCursor(CWnd*, UINT, UINT)
 {
+    if (m_MouseMode == MOUSE_DRAGGING) {
+        ::SetCursor(nullptr);
+        return TRUE;
+    }
     UINT nCursor = IDC_ARROW;
     if (m_MouseMode == MOUSE_OVER_COL_DIVIDE || m_MouseMode == MOUSE_SIZING_COL)
         nCursor = IDC_SIZEWE;
     else if (m_MouseMode == MOUSE_OVER_ROW_DIVIDE || m_MouseMode == MOUSE_SIZING_ROW)
         nCursor = IDC_SIZENS;
+    if (nCursor == IDC_ARROW && !m_bVirtualMode) {
+        // Over a cell, the cell's own cursor.
+        CPoint point;
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
+        const CCellID cell = GetCellFromPt(point);
+        if (CGridCellBase* pCell = GetCell(cell.row, cell.col))
+            return pCell->OnSetCursor();
+    }
     ::SetCursor(AfxLoadStandardCursor(nCursor));
     return TRUE;
 }
 
 void CGridCtrl::FinishResize(CPoint point)
 {
+    InvalidateTrackingLine();
+    // A press and release on the divider without moving changes nothing.
+    if (point == m_LeftClickDownPoint)
+        return;
+    const int nLeast = m_bResizeMayHide ? 0 : 1;
     POINT origin;
     if (m_MouseMode == MOUSE_SIZING_COL && GetCellOrigin(0, m_nResizeIndex, &origin))
-        SetColumnWidth(m_nResizeIndex, std::max(1, int(point.x - origin.x)));
+        SetColumnWidth(m_nResizeIndex, std::max(nLeast, int(point.x - origin.x)));
     else if (m_MouseMode == MOUSE_SIZING_ROW && GetCellOrigin(m_nResizeIndex, 0, &origin))
-        SetRowHeight(m_nResizeIndex, std::max(1, int(point.y - origin.y)));
+        SetRowHeight(m_nResizeIndex, std::max(nLeast, int(point.y - origin.y)));
     ResetScrollBars();
     Invalidate();
+}
+
+void CGridCtrl::EnableTitleTips(BOOL bEnable)
+{
+    m_bTitleTips = bEnable;
+    if (!bEnable)
+        m_titleTip.Hide();
+}
+
+void CGridCtrl::UpdateTitleTip(CPoint point)
+{
+    const CCellID cell = GetCellFromPt(point);
+    const CGridCellBase* pCell =
+        m_bTitleTips && m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr;
+    CRect rect;
+    // A wide cell's text has the room of two cells; it is not measured against one.
+    if (!pCell || pCell->IsWideFirst() || pCell->GetText().IsEmpty() ||
+        !GetCellRect(cell.row, cell.col, &rect)) {
+        m_titleTip.Hide();
+        return;
+    }
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    const CSize extent = pCell->GetTextExtent(pCell->GetText(), &dc);
+    if (extent.cx <= rect.Width() + 1) {
+        m_titleTip.Hide();
+        return;
+    }
+    rect.right = rect.left + extent.cx;
+    rect.bottom++;
+    ClientToScreen(&rect);
+    m_titleTip.Show(this, rect, pCell->GetText(), *pCell->GetFont(),
+                    m_crTTipTextClr == CLR_DEFAULT ? pCell->GetTextClr() : m_crTTipTextClr,
+                    m_crTTipBackClr == CLR_DEFAULT ? pCell->GetBackClr() : m_crTTipBackClr);
 }
 
 void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
@@ -71,7 +124,10 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     // Typing goes where the user clicked.
     if (GetFocus() != this)
         SetFocus();
+    m_titleTip.Hide();
     m_LeftClickDownCell = GetCellFromPt(point);
+    m_LeftClickDownPoint = point;
+    m_CurCol = -1;
     if (!IsValid(m_LeftClickDownCell))
         return;
     m_bLMouseButtonDown = TRUE;
@@ -81,6 +137,8 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
         // A press on a header divider sizes that column or row until the release.
         m_MouseMode = nDivider == MOUSE_OVER_COL_DIVIDE ? MOUSE_SIZING_COL : MOUSE_SIZING_ROW;
         m_nResizeIndex = nDivided;
+        m_ptTracking = point;
+        InvalidateTrackingLine();
         SetCapture();
         return;
     }
@@ -122,6 +180,15 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
                 if (IsCellSelected(r, c))
                     m_PrevSelection.emplace_back(r, c);
     }
+    if (m_LeftClickDownCell.row < m_nFixedRows && m_bAllowColumnReorder &&
+        m_LeftClickDownCell.col >= m_nFixedCols) {
+        // A move from here drags the column's header (OnMouseMove), a release moves it.
+        ResetSelectedRange();
+        m_MouseMode = MOUSE_PREPARE_DRAG;
+        m_CurCol = m_LeftClickDownCell.col;
+        m_LastMousePoint = point;
+        return;
+    }
     if (m_LeftClickDownCell.row < m_nFixedRows) {
         OnFixedRowClick(m_LeftClickDownCell);
     } else if (m_LeftClickDownCell.col < m_nFixedCols) {
@@ -138,12 +205,25 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 {
     m_LastMousePoint = point;
     if (m_MouseMode == MOUSE_PREPARE_DRAG && m_bLMouseButtonDown && (nFlags & MK_LBUTTON) != 0) {
-        OnBeginDrag(point);
+        if (m_CurCol >= 0)
+            m_MouseMode = MOUSE_DRAGGING;
+        else
+            OnBeginDrag(point);
         return;
     }
     if (!m_bLMouseButtonDown || (nFlags & MK_LBUTTON) == 0) {
         int nDivided = -1;
         m_MouseMode = DividerModeAt(point, nDivided);
+        const CCellID cell = GetCellFromPt(point);
+        if (CGridCellBase* pCell = m_MouseMode == MOUSE_NOTHING ? GetCell(cell.row, cell.col) : nullptr)
+            pCell->OnMouseOver();
+        UpdateTitleTip(point);
+        return;
+    }
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
+        InvalidateTrackingLine();
+        m_ptTracking = point;
+        InvalidateTrackingLine();
         return;
     }
     if (m_MouseMode != MOUSE_SELECT_CELLS && m_MouseMode != MOUSE_SELECT_ROW && m_MouseMode != MOUSE_SELECT_COL)
@@ -159,29 +239,49 @@ void CGridCtrl::OnMouseMove(UINT nFlags, CPoint point)
 
 void CGridCtrl::OnLButtonUp(UINT, CPoint point)
 {
-    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW) {
-        m_bLMouseButtonDown = FALSE;
-        if (GetCapture() == this)
-            ReleaseCapture();
-        FinishResize(point);
-        m_MouseMode = MOUSE_NOTHING;
-        return;
+    m_LastMousePoint = point;
+    if (m_MouseMode == MOUSE_DRAGGING && m_CurCol >= 0) {
+        // A header dropped on another column's header takes that column's place.
+        const CCellID target = GetCellFromPt(point);
+        if (IsValid(target) && target.row < m_nFixedRows)
+            MoveColumn(m_CurCol, target.col);
+        m_CurCol = -1;
     }
     const bool bWasDown = m_bLMouseButtonDown;
     m_bLMouseButtonDown = FALSE;
     KillTimer(kAutoScrollTimer);
     if (GetCapture() == this)
         ReleaseCapture();
-    if (bWasDown) {
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
-    }
-    if (bWasDown && m_MouseMode == MOUSE_PREPARE_DRAG && !KeepsSelectionOnRelease())
-        ResetSelectedRange();
+    if (m_MouseMode == MOUSE_SIZING_COL || m_MouseMode == MOUSE_SIZING_ROW)
+        FinishResize(point);
+    else if (bWasDown)
+        NotifyRelease();
     m_MouseMode = MOUSE_NOTHING;
+    ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
     if (bWasDown && IsValid(m_LeftClickDownCell) && GetOwner())
         GetOwner()->SendMessage(WM_COMMAND, MAKEWPARAM(WORD(GetDlgCtrlID()), BN_CLICKED),
                                 reinterpret_cast<LPARAM>(m_hWnd));
+}
+
+void CGridCtrl::NotifyRelease()
+{
+    auto clickFocusCell = [this] {
+        if (CGridCellBase* pCell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+            pCell->OnClick(GetPointClicked(m_idCurrentCell.row, m_idCurrentCell.col, m_LastMousePoint));
+    };
+    if (m_MouseMode != MOUSE_PREPARE_DRAG) {
+        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
+        clickFocusCell();
+        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
+        return;
+    }
+    // A press on the selection released without moving: a click that ends the selection.
+    clickFocusCell();
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
+    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
+    if (!KeepsSelectionOnRelease())
+        ResetSelectedRange();
+    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
 }
 
 void CGridCtrl::OnCaptureChanged(CWnd* pWnd)

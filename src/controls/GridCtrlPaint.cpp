@@ -18,12 +18,8 @@ BOOL CGridCtrl::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CGridCtrl::RedrawCell(int nRow, int nCol, CDC*)
 {
-    CRect rect;
-    if (m_hWnd && GetCellRect(nRow, nCol, &rect)) {
-        rect.right += 1 + (WidePairs::IsFirst(*this, nRow, nCol) ? GetColumnWidth(nCol + 1) : 0);
-        rect.bottom++;
-        InvalidateRect(&rect, FALSE);
-    }
+    const int nLastCol = WidePairs::IsFirst(*this, nRow, nCol) ? nCol + 1 : nCol;
+    InvalidateCellRect(CCellRange(nRow, nCol, nRow, nLastCol));
 }
 
 void CGridCtrl::DrawGrid(CDC* pDC)
@@ -50,8 +46,9 @@ void CGridCtrl::DrawGrid(CDC* pDC)
 
     auto drawCell = [&](int r, int c) {
         CRect rect;
-        if (GetRowHeight(r) > 0 && GetColumnWidth(c) > 0 && GetCellRect(r, c, &rect))
-            GetCell(r, c)->Draw(pDC, r, c, rect, FALSE);
+        CGridCellBase* pCell = GetCell(r, c);
+        if (pCell && GetRowHeight(r) > 0 && GetColumnWidth(c) > 0 && GetCellRect(r, c, &rect))
+            pCell->Draw(pDC, r, c, rect, FALSE);
     };
     for (int r = 0; r < m_nFixedRows; ++r)
         for (int c = 0; c < m_nFixedCols; ++c)
@@ -72,6 +69,37 @@ void CGridCtrl::DrawGrid(CDC* pDC)
                 drawCell(r, c);
 
     DrawGridLines(pDC, visible, visRect);
+    DrawTrackingLine(pDC);
+}
+
+void CGridCtrl::DrawTrackingLine(CDC* pDC) const
+{
+    if (m_MouseMode != MOUSE_SIZING_COL && m_MouseMode != MOUSE_SIZING_ROW)
+        return;
+    CRect client;
+    GetClientRect(&client);
+    CPen pen(PS_SOLID, 0, RGB(0, 0, 0));
+    CPen* pOldPen = pDC->SelectObject(&pen);
+    const int nOldRop = pDC->SetROP2(R2_NOT);
+    if (m_MouseMode == MOUSE_SIZING_COL) {
+        pDC->MoveTo(m_ptTracking.x, 0);
+        pDC->LineTo(m_ptTracking.x, client.bottom);
+    } else {
+        pDC->MoveTo(0, m_ptTracking.y);
+        pDC->LineTo(client.right, m_ptTracking.y);
+    }
+    pDC->SetROP2(nOldRop);
+    pDC->SelectObject(pOldPen);
+}
+
+void CGridCtrl::InvalidateTrackingLine()
+{
+    CRect client;
+    GetClientRect(&client);
+    const CRect line = m_MouseMode == MOUSE_SIZING_COL
+                           ? CRect(m_ptTracking.x, 0, m_ptTracking.x + 1, client.bottom)
+                           : CRect(0, m_ptTracking.y, client.right, m_ptTracking.y + 1);
+    InvalidateRect(&line, FALSE);
 }
 
 void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect)
@@ -115,4 +143,16 @@ void CGridCtrl::DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& 
     pDC->SelectObject(pOldPen);
 }
 
-LOGFONT CGridCtrl::WideCellFont(CDC&, const CString&, int, const LOGFONT& cellFont) const { return cellFont; }
+LOGFONT CGridCtrl::WideCellFont(CDC&, const CString&, int, const LOGFONT&) const
+{
+    LOGFONT lf{};
+    lf.lfHeight = 20;
+    lf.lfWidth = 16;
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfOutPrecision = OUT_TT_PRECIS;
+    lf.lfPitchAndFamily = FIXED_PITCH;
+    const char16_t szFace[] = u"Arial";
+    std::copy(std::begin(szFace), std::end(szFace), lf.lfFaceName);
+    return lf;
+}

@@ -2,6 +2,7 @@
 // bits, the notifications the grid sends its owner, and the record they carry.
 #pragma once
 
+#include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/Msg.h"
 
@@ -29,6 +30,8 @@ constexpr int GVN_SELCHANGED = -101;
 constexpr int GVN_BEGINDRAG = -109;
 constexpr int GVN_BEGINLABELEDIT = -175;
 constexpr int GVN_ENDLABELEDIT = -176;
+// Asks the owner of a grid in virtual mode for a cell's text (GV_DISPINFO).
+constexpr int GVN_GETDISPINFO = -177;
 
 // The grid lines drawn.
 constexpr int GVL_NONE = 0;
@@ -41,6 +44,38 @@ struct NM_GRIDVIEW {
     int iRow;
     int iColumn;
 };
+
+// Which fields of a GV_ITEM count.
+constexpr UINT GVIF_TEXT = 0x0001;
+constexpr UINT GVIF_PARAM = 0x0004;
+constexpr UINT GVIF_STATE = 0x0008;
+constexpr UINT GVIF_BKCLR = 0x0010;
+constexpr UINT GVIF_FGCLR = 0x0020;
+constexpr UINT GVIF_FORMAT = 0x0040;
+constexpr UINT GVIF_FONT = 0x0080;
+constexpr UINT GVIF_MARGIN = 0x0200;
+
+// One cell's fields, those named by the mask.
+struct GV_ITEM {
+    int row = -1;
+    int col = -1;
+    UINT mask = 0;
+    UINT nState = 0;
+    UINT nFormat = 0;
+    COLORREF crBkClr = CLR_DEFAULT;
+    COLORREF crFgClr = CLR_DEFAULT;
+    LPARAM lParam = 0;
+    LOGFONT lfFont{};
+    UINT nMargin = 0;
+    CString strText;
+};
+
+// The record of GVN_GETDISPINFO and of the virtual mode's data callback.
+struct GV_DISPINFO {
+    NMHDR hdr{};
+    GV_ITEM item;
+};
+using GRIDCALLBACK = BOOL (*)(GV_DISPINFO* pDispInfo, LPARAM lParam);
 
 struct CCellID {
     int row = -1;

@@ -11,6 +11,7 @@
 #include <QCursor>
 #include <QEventLoop>
 #include <QScreen>
+#include <QStyleHints>
 #include <QTimer>
 
 #include <atomic>
@@ -140,6 +141,12 @@ public:
     }
 
     void SetCursorPos(CPoint ptScreen) override { QCursor::setPos(ptScreen.x, ptScreen.y); }
+
+    UINT GetWheelScrollLines() const override
+    {
+        const int nLines = QGuiApplication::styleHints()->wheelScrollLines();
+        return nLines > 0 ? UINT(nLines) : 3;
+    }
 
     CRect GetWorkArea() const override
     {

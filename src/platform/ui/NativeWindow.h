@@ -74,9 +74,13 @@ public:
     // The part of the primary screen that top-level windows may cover (without the desktop's
     // panels), in screen coordinates: what a maximised top-level window fills.
     virtual CRect GetWorkArea() const = 0;
+    // The rows one notch of the mouse wheel scrolls, as the desktop is set.
+    virtual UINT GetWheelScrollLines() const { return 3; }
 };
 
 // The application installs its backend once at start-up, before the first window is created;
 // null removes it. The backend is not owned.
 void AfxSetWindowBackend(IWindowBackend* pBackend);
 IWindowBackend* AfxGetWindowBackend();
+// The desktop's rows per wheel notch; 3 without a backend.
+UINT AfxGetWheelScrollLines();

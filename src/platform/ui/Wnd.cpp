@@ -38,6 +38,12 @@ IWindowBackend*& Backend()
 void AfxSetWindowBackend(IWindowBackend* pBackend) { Backend() = pBackend; }
 IWindowBackend* AfxGetWindowBackend() { return Backend(); }
 
+UINT AfxGetWheelScrollLines()
+{
+    const IWindowBackend* pBackend = Backend();
+    return pBackend ? pBackend->GetWheelScrollLines() : 3;
+}
+
 CWnd::CWnd() = default;
 
 CWnd::~CWnd()
