@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Prints a diagram to a PDF file from the real program under a virtual X screen (Xvfb, 1280 x 800)
 # with xdotool as the user, and checks and shows the result: the sample diagram gets a page
-# layout of 3 x 2 pages (View > Page Layout), Print Preview shows its pages after Print Setup,
-# and the preview's Print... goes through the system's print dialog to a PDF file. pdfinfo must
-# count six pages; page 1 (as a PNG) and the dialogs are left as pictures to look at.
-#   scripts/print-shots.sh [program] [folder for the pictures]
+# layout of 3 x 2 pages (View > Page Layout) and is zoomed out to 25 %, Print Preview shows its
+# pages after Print Setup (and again in a larger window), and the preview's Print... goes through
+# the system's print dialog to a PDF file. pdfinfo must count six pages, drawn as lines and text
+# (pdfimages finds no pictures in them), and the zoom must still be 25 % afterwards; page 1 (as a
+# PNG at 200 dpi) and the dialogs are left as pictures to look at.
+#   scripts/print-shots.sh [program] [folder for the pictures]   (QARVO_DISPLAY: the X display)
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
 out=${2:-/tmp/qarvo-print-shots}
 . "$top/scripts/xvfb-session.sh"
-xvfb_session :105
+xvfb_session "${QARVO_DISPLAY:-:105}"
 
-for tool in pdfinfo pdftoppm xdotool import; do
+for tool in pdfinfo pdftoppm pdfimages xdotool import; do
   command -v "$tool" >/dev/null || { echo "print-shots: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
 done
 
@@ -35,6 +37,9 @@ shot page-layout-dialog
 xdotool type 3; xdotool key Tab; xdotool type 2; sleep 0.5
 shot page-layout-typed
 xdotool key Return; sleep 1
+# Zoom Out three times: 25 %.
+for _ in 1 2 3; do click 364 32; done
+shot zoomed-out
 
 # File > Print Preview: Print Setup first, then the preview window with its pages.
 click 20 8 0.7
@@ -44,6 +49,12 @@ xdotool key Return; sleep 2
 shot print-preview
 click 463 173 1
 shot print-preview-page2
+# A larger preview window shows a larger page, drawn anew.
+preview=$(xdotool search --name "Print Preview" | head -1)
+eval "$(xdotool getwindowgeometry --shell "$preview")"
+xdotool windowmove "$preview" 20 20 windowsize "$preview" 1200 760; sleep 1.5
+shot print-preview-larger
+xdotool windowsize "$preview" "$WIDTH" "$HEIGHT" windowmove "$preview" "$X" "$Y"; sleep 1
 # The preview's Print... prints without asking for the Print Setup again: the system's print
 # dialog comes next, which prints to a PDF file in the working folder when no printer exists.
 click 382 173 2.5
@@ -57,12 +68,15 @@ if [ -z "$pdf" ]; then
   exit 1
 fi
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
-echo "print-shots: $(basename "$pdf") has $pages pages"
-pdftoppm -png -r 60 -f 1 -l 1 "$pdf" "$out/print-page"
+pictures=$(pdfimages -list "$pdf" | tail -n +3 | wc -l)
+echo "print-shots: $(basename "$pdf") has $pages pages and $pictures pictures"
+pdftoppm -png -r 200 -f 1 -l 1 "$pdf" "$out/print-page"
 cp "$pdf" "$out/printed.pdf"
+shot after-print
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
-if [ "$pages" != 6 ]; then
-  echo "print-shots: expected 6 pages" >&2
+if [ "$pages" != 6 ] || [ "$pictures" != 0 ]; then
+  echo "print-shots: expected 6 pages of lines and text" >&2
   exit 1
 fi
+echo "print-shots: look at zoomed-out.png and after-print.png: both at Zoom:25%"
 echo "print-shots: pictures in $out"

@@ -7,6 +7,8 @@
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintInfo.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace {
@@ -28,67 +30,26 @@ BOOL CDiagramPrinting::AskSetup()
     CPrintSetupDlg dlg(m_view.m_hWnd ? &m_view : nullptr);
     if (dlg.DoModal() != IDOK)
         return FALSE;
-    m_picture.KeepSetup(dlg);
+    m_setup = PrintSetupChoices{dlg.m_bLandscape, dlg.m_nPageSize, dlg.m_nScaleMode, dlg.m_dScale};
     return TRUE;
 }
 
-// The picture is drawn on a context of its own that counts as a printer's, so selected objects
-// come out unselected without touching the selection.
-BOOL CDiagramPrinting::CaptureDiagram()
-{
-    CVetlaDoc* pDoc = m_view.GetDocument();
-    if (!pDoc)
-        return FALSE;
-    const CRect& rcBase = pDoc->m_rcExtent;
-    const CSize sizeBase(rcBase.right, rcBase.bottom);
-    CDC memDC;
-    memDC.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(&memDC, sizeBase.cx, sizeBase.cy)) {
-        m_picture.Capture(nullptr, CRect());
-        return FALSE;
-    }
-    CBitmap* pOld = memDC.SelectObject(&bitmap);
-    memDC.FillSolidRect(0, 0, sizeBase.cx, sizeBase.cy, RGB(255, 255, 255));
-    // Drawn as for a printer: no selection marks, no edit in progress, every block drawn.
-    memDC.m_bPrinting = TRUE;
-    if (pDoc->IsLadder() && !pDoc->m_powerBusList.IsEmpty())
-        static_cast<CBlockObj*>(pDoc->m_powerBusList.GetHead())->Draw(nullptr, &memDC, FALSE, RGB(0, 0, 0));
-    CBlockObj* pCurBlock = std::exchange(m_view.m_pCurBlock, nullptr);
-    m_view.DrawDiagram(&memDC, FALSE);
-    m_view.m_pCurBlock = pCurBlock;
-    memDC.m_bPrinting = FALSE;
-    const BOOL bCaptured = m_picture.Capture(&memDC, CRect(CPoint(0, 0), sizeBase));
-    memDC.SelectObject(pOld);
-    return bCaptured;
-}
-
-BOOL CDiagramPrinting::CaptureOrTell()
-{
-    if (CaptureDiagram())
-        return TRUE;
-    AfxMessageBox(_T("The diagram is too large to be printed."), MB_OK | MB_ICONEXCLAMATION);
-    return FALSE;
-}
-
-void CDiagramPrinting::ShowAsPrinted()
+void CDiagramPrinting::AfterJob()
 {
     m_view.Selection().Clear(SELECTION_ALL);
-    if (m_view.GetZoom() != 1.0f)
-        m_view.ZoomTo(1.0f);
     m_view.InvalidateAll();
 }
 
 void CDiagramPrinting::Preview()
 {
-    if (!AskSetup() || !CaptureOrTell())
+    if (!AskSetup())
         return;
     // Printing from the preview does not ask again; once the preview is closed, Print asks.
     m_bAskSetup = 0;
     const BOOL bShown = m_view.DoFilePrintPreview();
     m_bAskSetup = 1;
     if (bShown)
-        ShowAsPrinted();
+        AfterJob();
 }
 
 void CDiagramPrinting::Print()
@@ -99,14 +60,14 @@ void CDiagramPrinting::Print()
         m_bAskSetup = 1;
     else if (!AskSetup())
         return;
-    if (CaptureOrTell() && m_view.DoFilePrint())
-        ShowAsPrinted();
+    if (m_view.DoFilePrint())
+        AfterJob();
 }
 
 void CDiagramPrinting::PrintDirect()
 {
-    if (CaptureDiagram() && m_view.DoFilePrint())
-        ShowAsPrinted();
+    if (m_view.DoFilePrint())
+        AfterJob();
 }
 
 void CDiagramPrinting::BeginPrinting(CPrintInfo* pInfo)
@@ -116,17 +77,59 @@ void CDiagramPrinting::BeginPrinting(CPrintInfo* pInfo)
         return;
     pInfo->SetMinPage(1);
     pInfo->SetMaxPage(UINT(pDoc->m_nPagesAcross * pDoc->m_nPagesDown));
-    m_picture.m_nPagesAcross = pDoc->m_nPagesAcross;
-    m_picture.m_nPagesDown = pDoc->m_nPagesDown;
+    m_nPagesAcross = pDoc->m_nPagesAcross;
+    m_nPagesDown = pDoc->m_nPagesDown;
 }
 
+CRect CDiagramPrinting::TileRect(CSize sizeBase, int nAcross, int nDown, UINT nPage)
+{
+    nAcross = std::max(1, nAcross);
+    nDown = std::max(1, nDown);
+    const int nTileWidth = sizeBase.cx / nAcross;
+    const int nTileHeight = sizeBase.cy / nDown;
+    const int nIndex = std::clamp(int(nPage) - 1, 0, nAcross * nDown - 1);
+    const int x = (nIndex % nAcross) * nTileWidth;
+    const int y = (nIndex / nAcross) * nTileHeight;
+    return CRect(x, y, x + nTileWidth, y + nTileHeight);
+}
+
+CRect CDiagramPrinting::FitTile(CSize sizeTile, CSize sizeArea)
+{
+    if (sizeTile.cx <= 0 || sizeTile.cy <= 0 || sizeArea.cx <= 0 || sizeArea.cy <= 0)
+        return CRect();
+    // The limiting side fills the area; the other keeps the tile's proportion.
+    CSize size(sizeArea.cx, int(std::int64_t(sizeArea.cx) * sizeTile.cy / sizeTile.cx));
+    if (size.cy > sizeArea.cy)
+        size = CSize(int(std::int64_t(sizeArea.cy) * sizeTile.cx / sizeTile.cy), sizeArea.cy);
+    const CPoint ptTopLeft((sizeArea.cx - size.cx) / 2, (sizeArea.cy - size.cy) / 2);
+    return CRect(ptTopLeft, size);
+}
+
+// The tile is drawn as the view draws it, through a mapping from the base onto the page, so
+// lines and text come out at the printer's resolution. The context counts as a printer's, so
+// selected objects come out unselected without touching the selection.
 void CDiagramPrinting::PrintPage(CDC* pDC, const CPrintInfo* pInfo)
 {
-    // The tile covers the printable area in device pixels, whatever mapping the loop left.
+    CVetlaDoc* pDoc = m_view.GetDocument();
+    if (!pDC || !pInfo || !pDoc)
+        return;
+    const CRect& rcBase = pDoc->m_rcExtent;
+    const CRect rcTile = TileRect(CSize(rcBase.right, rcBase.bottom), m_nPagesAcross, m_nPagesDown, pInfo->m_nCurPage);
+    const CRect rcOnPage = FitTile(rcTile.Size(), CSize(pDC->GetDeviceCaps(HORZRES), pDC->GetDeviceCaps(VERTRES)));
+    if (rcOnPage.IsRectEmpty())
+        return;
     const int nSaved = pDC->SaveDC();
-    pDC->SetMapMode(MM_TEXT);
-    pDC->SetWindowOrg(0, 0);
-    pDC->SetViewportOrg(0, 0);
-    m_picture.PrintPage(pDC, CRect(0, 0, m_picture.m_nCapWidth, m_picture.m_nCapHeight), pInfo);
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowOrg(rcTile.TopLeft());
+    pDC->SetWindowExt(rcTile.Size());
+    pDC->SetViewportOrg(rcOnPage.TopLeft());
+    pDC->SetViewportExt(rcOnPage.Size());
+    pDC->IntersectClipRect(rcTile);
+    if (pDoc->IsLadder() && !pDoc->m_powerBusList.IsEmpty())
+        static_cast<CBlockObj*>(pDoc->m_powerBusList.GetHead())->Draw(nullptr, pDC, FALSE, RGB(0, 0, 0));
+    // No edit in progress is printed.
+    CBlockObj* pCurBlock = std::exchange(m_view.m_pCurBlock, nullptr);
+    m_view.DrawDiagram(pDC, FALSE);
+    m_view.m_pCurBlock = pCurBlock;
     pDC->RestoreDC(nSaved);
 }

@@ -103,7 +103,9 @@ TEST_F(DeviceOperationsTest, DialogsOpenOnlyAfterAGoodRead)
     CString strDiff;
     Frame()->m_dlgSummerTime.GetDlgItemText(int(CSummerTimeDlg::IDC_DIFFERENCE), strDiff);
     EXPECT_EQ(strDiff, CString(_T("60")));
-    // Opened again while still open: it shows what the new read brought.
+    // Opened again while still open: it shows what the new read brought (a freely adjustable
+    // rule: its own difference).
+    controller.SetMemory(SimulatedController::kDstAddress, {1});
     controller.SetMemory(SimulatedController::kDstAddress + 10, {120});
     EXPECT_TRUE(Run(PLC_OP_SUMMER_TIME));
     NewLogLines();

@@ -1,7 +1,7 @@
 // Printing from the diagram window: Print Setup asked once per print (not again when the
-// preview's Print follows it), the pages of the page layout, what a cancelled dialog or a
-// failing printer leaves (nothing changed), the missing printer, and the Page Layout command
-// with the diagram's own limits.
+// preview's Print follows it), the pages of the page layout, what a job leaves (the zoom as it
+// was, nothing selected), what a cancelled dialog or a failing printer leaves (nothing changed),
+// the missing printer, and the Page Layout command with the diagram's own limits.
 #include "DiagramWindow.h"
 
 #include "blocks/ConnectLineObj.h"
@@ -138,16 +138,21 @@ TEST_F(ViewPrintTest, PrintSetupIsAskedOnceForAPreviewAndItsPrint)
     EXPECT_EQ(m_shown, (std::vector<std::string>{"setup", "preview:2", "setup"}));
 }
 
-TEST_F(ViewPrintTest, APrintedDiagramIsShownAtZoomOneWithNothingSelected)
+TEST_F(ViewPrintTest, APrintedOrPreviewedDiagramKeepsItsZoomWithNothingSelected)
 {
-    CBlockObj* pBlock = Block(BT_AND, 100, 100);
-    SelectBlock(pBlock);
-    View()->ZoomTo(2.0f);
-    Command(ID_FILE_PRINT);
-    EXPECT_EQ(m_pages.pages.size(), 1u);
-    EXPECT_FLOAT_EQ(View()->GetZoom(), 1.0f);
-    EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
-    EXPECT_FALSE(pBlock->m_bSelected);
+    View()->SetPageLayout(2, 2);
+    for (UINT nCommand : {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW}) {
+        CBlockObj* pBlock = Block(BT_AND, 100, 100);
+        SelectBlock(pBlock);
+        View()->ZoomTo(0.25f);
+        const CPoint ptScroll = View()->GetScrollPosition();
+        Command(nCommand);
+        EXPECT_FLOAT_EQ(View()->GetZoom(), 0.25f) << nCommand;
+        EXPECT_EQ(View()->GetScrollPosition(), ptScroll) << nCommand;
+        EXPECT_TRUE(View()->Selection().Blocks().IsEmpty()) << nCommand;
+        EXPECT_FALSE(pBlock->m_bSelected) << nCommand;
+    }
+    EXPECT_EQ(m_shown, (std::vector<std::string>{"setup", "setup", "preview:4"}));
 }
 
 TEST_F(ViewPrintTest, ACancelledDialogOrAFailingPrinterChangesNothing)

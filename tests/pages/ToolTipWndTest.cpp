@@ -1,9 +1,12 @@
 // The pages' tooltip window under a hand-driven clock and mouse: the delay before it shows, the
 // five seconds it stays, the move to another control, the two-part text a click turns over,
-// keys and clicks that hide it, tools removed, and the tip kept inside the screen.
+// keys and clicks that hide it, tools removed, a hidden control's tip kept off the control that
+// took its place, and the tip kept inside the screen.
 #include "SheetFixture.h"
 
 #include "pages/controls/ToolTipWnd.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
 
 namespace {
@@ -95,6 +98,34 @@ TEST_F(ToolTip, ADisabledControlShowsItsTipAndRemovingATakesTheFirstOfTwins)
     MoveOver(m_first);
     Wait(500);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("twin")));
+}
+
+// A list put in place of a value box (which is hidden, its tip still registered) shows no tip of
+// the box's; a group box made before the control it surrounds does not hide the control's tip.
+TEST_F(ToolTip, AHiddenControlsTipStaysOffTheControlInItsPlace)
+{
+    CComboBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST, CRect(10, 10, 110, 30), &m_owner, 1003));
+    m_first.ShowWindow(SW_HIDE);
+    MoveOver(list);
+    Wait(1000);
+    EXPECT_FALSE(m_tip.IsTipShown());
+
+    CButton frame;
+    ASSERT_TRUE(frame.Create(_T("Frame"), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(5, 90, 150, 140), &m_owner, 1004));
+    CEdit framed;
+    ASSERT_TRUE(framed.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 105, 110, 125), &m_owner, 1005));
+    m_tip.AddTool(&framed, _T("framed"));
+    MoveOver(framed);
+    Wait(500);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("framed")));
+
+    // The box shown again in the list's place has its tip back.
+    list.ShowWindow(SW_HIDE);
+    m_first.ShowWindow(SW_SHOW);
+    MoveOver(m_first);
+    Wait(500);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("0 .. 100")));
 }
 
 TEST(ToolTipPosition, KeptInsideTheScreenAndAboveTheControlAtTheBottom)

@@ -4,9 +4,11 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/gdi/Pen.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/NativeWindow.h"
 #include "platform/ui/PaintDC.h"
+#include "platform/ui/Static.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WndMessageMap.h"
 
@@ -50,6 +52,35 @@ bool IsHidingMessage(UINT message)
     default:
         return IsNonClientPress(message) || (message >= WM_KEYFIRST && message <= WM_KEYLAST);
     }
+}
+
+// A text or a group box lets the mouse through to what lies below it.
+bool LetsMouseThrough(const CWnd& wnd)
+{
+    if (wnd.GetClassName().CompareNoCase(WC_STATIC) == 0)
+        return (wnd.GetStyle() & SS_NOTIFY) == 0;
+    return wnd.GetClassName().CompareNoCase(WC_BUTTON) == 0 && (wnd.GetStyle() & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+bool Covers(const CWnd& wnd, CPoint ptScreen)
+{
+    CRect rect;
+    wnd.GetWindowRect(rect);
+    return rect.PtInRect(ptScreen) != FALSE;
+}
+
+// The control the mouse is over among the parent's descendants: shown, enabled and not letting
+// the mouse through; the innermost one.
+CWnd* ShownControlAt(const CWnd& parent, CPoint ptScreen)
+{
+    for (CWnd* pChild = parent.GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        if ((pChild->GetStyle() & WS_VISIBLE) && pChild->IsWindowEnabled() && !LetsMouseThrough(*pChild) &&
+            Covers(*pChild, ptScreen)) {
+            CWnd* pInner = ShownControlAt(*pChild, ptScreen);
+            return pInner ? pInner : pChild;
+        }
+    }
+    return nullptr;
 }
 
 CPoint MouseNow()
@@ -137,14 +168,21 @@ CRect CToolTipWnd::PositionRect(CPoint pt, CSize size, const CRect& rcScreen, co
 
 // ---- the mouse ----
 
+// Over a shown control only its own tool (or one of a window around it) counts, so a hidden
+// control's tip never shows over the control that took its place. Elsewhere (over the owner, a
+// text, a group box, a disabled control) the first tool whose area holds the point counts.
 int CToolTipWnd::ToolAt(CPoint ptScreen) const
 {
     if (!m_pOwner || !IsWindow(m_pOwner))
         return -1;
     CPoint pt = ptScreen;
     m_pOwner->ScreenToClient(&pt);
+    const CWnd* pShown = ShownControlAt(*m_pOwner, ptScreen);
     for (std::size_t i = 0; i < m_tools.size(); ++i) {
-        if (m_tools[i].rect.PtInRect(pt))
+        const Tool& tool = m_tools[i];
+        if (!tool.rect.PtInRect(pt))
+            continue;
+        if (!pShown || tool.pWnd == pShown || tool.pWnd->IsChild(pShown))
             return int(i);
     }
     return -1;

@@ -9,6 +9,7 @@
 #include "platform/ui/Static.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 
@@ -17,11 +18,13 @@ IMPLEMENT_DYNAMIC(CPreviewPage, CWnd)
 BEGIN_MESSAGE_MAP(CPreviewPage, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
+    ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 IMPLEMENT_DYNAMIC(CPrintPreviewDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CPrintPreviewDlg, CDialog)
+    ON_WM_SIZE()
     ON_BN_CLICKED(IDC_PREVIEW_NEXT, OnNextPage)
     ON_BN_CLICKED(IDC_PREVIEW_PREV, OnPrevPage)
     ON_BN_CLICKED(IDC_PREVIEW_PRINT, OnPrintButton)
@@ -41,6 +44,8 @@ void RegisterPreviewTemplate()
     dlg.nID = IDD_PRINT_PREVIEW;
     dlg.strCaption = _T("Print Preview");
     dlg.size = CSize(400, 300);
+    // A larger window shows a larger page.
+    dlg.dwStyle |= WS_THICKFRAME;
     dlg.items = {
         DialogItem(IDC_PREVIEW_PRINT, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(4, 4, 54, 18), _T("&Print...")),
         DialogItem(IDC_PREVIEW_NEXT, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(58, 4, 108, 18), _T("&Next Page")),
@@ -54,16 +59,16 @@ void RegisterPreviewTemplate()
 
 }  // namespace
 
-void CPreviewPage::SetPage(const PixelBuffer* pPage)
+void CPreviewPage::SetPaper(CSize sizePaper, PreviewPageDrawer drawPage)
 {
-    m_bitmap.DeleteObject();
-    m_sizePage = CSize(0, 0);
-    if (pPage) {
-        m_bitmap.CreateFromPixels(*pPage);
-        m_sizePage = CSize(pPage->Width(), pPage->Height());
-    }
-    if (m_hWnd)
-        Invalidate(FALSE);
+    m_sizePaper = sizePaper;
+    m_drawPage = std::move(drawPage);
+}
+
+void CPreviewPage::SetPage(UINT nPage)
+{
+    m_nPage = nPage;
+    UpdatePicture();
 }
 
 CRect CPreviewPage::FitPage(const CRect& rcClient, CSize sizePage)
@@ -84,6 +89,40 @@ CRect CPreviewPage::FitPage(const CRect& rcClient, CSize sizePage)
     return CRect(nLeft, nTop, nLeft + nWidth, nTop + nHeight);
 }
 
+CRect CPreviewPage::PageRect() const
+{
+    CRect rcClient;
+    GetClientRect(rcClient);
+    return FitPage(rcClient, m_sizePaper);
+}
+
+void CPreviewPage::UpdatePicture()
+{
+    const CSize sizePage = m_nPage ? PageRect().Size() : CSize(0, 0);
+    if (m_nPage == m_nDrawnPage && sizePage == m_sizePicture)
+        return;
+    m_bitmap.DeleteObject();
+    m_sizePicture = CSize(0, 0);
+    m_nDrawnPage = 0;
+    if (sizePage.cx > 0 && sizePage.cy > 0 && m_drawPage) {
+        PixelBuffer picture(sizePage.cx, sizePage.cy);
+        if (m_drawPage(m_nPage, sizePage, picture)) {
+            m_bitmap.CreateFromPixels(picture);
+            m_sizePicture = sizePage;
+            m_nDrawnPage = m_nPage;
+        }
+    }
+    if (m_hWnd)
+        Invalidate(FALSE);
+}
+
+void CPreviewPage::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    UpdatePicture();
+    Invalidate(FALSE);
+}
+
 void CPreviewPage::OnPaint()
 {
     CPaintDC dc(this);
@@ -92,13 +131,12 @@ void CPreviewPage::OnPaint()
     dc.FillSolidRect(rcClient, kDeskColour);
     if (!m_bitmap.GetSafeHandle())
         return;
-    const CRect rcPage = FitPage(rcClient, m_sizePage);
+    // The picture was drawn at the size the page shows in.
+    const CRect rcPage(PageRect().TopLeft(), m_sizePicture);
     CDC memDC;
     memDC.CreateCompatibleDC(&dc);
     CBitmap* pOld = memDC.SelectObject(&m_bitmap);
-    dc.SetStretchBltMode(HALFTONE);
-    dc.StretchBlt(rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(), &memDC, 0, 0, m_sizePage.cx,
-                  m_sizePage.cy, SRCCOPY);
+    dc.BitBlt(rcPage.left, rcPage.top, rcPage.Width(), rcPage.Height(), &memDC, 0, 0, SRCCOPY);
     memDC.SelectObject(pOld);
     dc.Draw3dRect(rcPage.left - 1, rcPage.top - 1, rcPage.Width() + 2, rcPage.Height() + 2, RGB(0, 0, 0),
                   RGB(0, 0, 0));
@@ -106,8 +144,13 @@ void CPreviewPage::OnPaint()
 
 BOOL CPreviewPage::OnEraseBkgnd(CDC*) { return TRUE; }
 
-CPrintPreviewDlg::CPrintPreviewDlg(ImagePages pages, const CString& strTitle, CWnd* pParentWnd)
-    : CDialog(IDD_PRINT_PREVIEW, pParentWnd), m_pages(std::move(pages)), m_strTitle(strTitle)
+CPrintPreviewDlg::CPrintPreviewDlg(PreviewPageDrawer drawPage, UINT nPages, CSize sizePaper, const CString& strTitle,
+                                   CWnd* pParentWnd)
+    : CDialog(IDD_PRINT_PREVIEW, pParentWnd),
+      m_drawPage(std::move(drawPage)),
+      m_nPages(nPages),
+      m_sizePaper(sizePaper),
+      m_strTitle(strTitle)
 {
     RegisterPreviewTemplate();
 }
@@ -123,14 +166,34 @@ BOOL CPrintPreviewDlg::OnInitDialog()
     CDialog::OnInitDialog();
     if (!m_strTitle.IsEmpty())
         SetWindowText(m_strTitle + _T(" - Print Preview"));
-    ShowPage(m_pages.pages.empty() ? 0 : 1);
+    CRect rcClient, rcArea;
+    GetClientRect(rcClient);
+    m_pageArea.GetWindowRect(rcArea);
+    ScreenToClient(rcArea);
+    m_sizeAreaMargin = CSize(rcClient.right - rcArea.right, rcClient.bottom - rcArea.bottom);
+    m_pageArea.SetPaper(m_sizePaper, m_drawPage);
+    ShowPage(m_nPages == 0 ? 0 : 1);
     return TRUE;
+}
+
+// The page area takes whatever the window grows or shrinks by.
+void CPrintPreviewDlg::OnSize(UINT nType, int cx, int cy)
+{
+    CDialog::OnSize(nType, cx, cy);
+    if (!m_pageArea.m_hWnd)
+        return;
+    CRect rcArea;
+    m_pageArea.GetWindowRect(rcArea);
+    ScreenToClient(rcArea);
+    rcArea.right = std::max(rcArea.left, cx - m_sizeAreaMargin.cx);
+    rcArea.bottom = std::max(rcArea.top, cy - m_sizeAreaMargin.cy);
+    m_pageArea.MoveWindow(rcArea);
 }
 
 void CPrintPreviewDlg::ShowPage(UINT nPage)
 {
     m_nCurPage = nPage;
-    m_pageArea.SetPage(nPage ? &m_pages.pages[nPage - 1] : nullptr);
+    m_pageArea.SetPage(nPage);
     CString strText;
     if (nPage)
         strText.Format(_T("Page %u of %u"), nPage, GetPageCount());

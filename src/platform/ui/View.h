@@ -8,6 +8,7 @@
 
 class CDocument;
 class CFrameWnd;
+class PixelBuffer;
 struct CPrintInfo;
 
 class CView : public CWnd {
@@ -43,8 +44,9 @@ public:
     // TRUE when the job was printed; FALSE when cancelled or when the printer failed (the user
     // has been told).
     BOOL DoFilePrint();
-    // The print preview (ID_FILE_PRINT_PREVIEW): the same job drawn into pictures of the page,
-    // shown in a window of their own; its "Print..." sends ID_FILE_PRINT to the view.
+    // The print preview (ID_FILE_PRINT_PREVIEW): the same job shown in a window of its own, each
+    // page drawn into a picture of the size it shows in as it is shown (the page count must be
+    // known once OnBeginPrinting has run); its "Print..." sends ID_FILE_PRINT to the view.
     void OnFilePrintPreview() { DoFilePrintPreview(); }
     // TRUE when the preview was shown.
     BOOL DoFilePrintPreview();
@@ -62,6 +64,15 @@ protected:
     // One job on a prepared printer context: begin, the pages of the range, end.
     enum class PrintJobResult { Printed, NotStarted, Failed };
     PrintJobResult RunPrintJob(CDC& dcPrint, CPrintInfo& printInfo);
+
+private:
+    // The current page of the job: OnPrepareDC, then OnPrint between StartPage and EndPage.
+    enum class PageResult { Printed, Stopped, Failed };
+    PageResult PrintOnePage(CDC& dcPrint, CPrintInfo& printInfo);
+    // The current page of a preview into a picture of that size at that resolution.
+    BOOL DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, int nDpi, PixelBuffer& picture);
+
+protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;

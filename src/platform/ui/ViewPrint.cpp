@@ -11,6 +11,7 @@
 #include "platform/ui/View.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -20,25 +21,28 @@ bool IsDirectPrint()
     return pMsg && pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
 }
 
-// The preview draws its pages at screen resolution: a printer's own would make pictures of a
-// hundred million pixels and more.
+// Without a printer the preview shows A4, at screen resolution, in the orientation of the
+// printer settings.
 constexpr int kPreviewDpi = 96;
-// A4 at that resolution, for a preview without a printer to take the page from.
 constexpr int kA4ShortSide = 794;
 constexpr int kA4LongSide = 1123;
 
-// The preview's page: the default printer's printable area at the preview's resolution, else A4
-// in the orientation of the printer settings.
-CSize PreviewPageSize(CPrintDialog& dlg)
+// The paper the preview shows: the printable area of the default printer (its pixels at its
+// resolution) or A4.
+struct PreviewPaper {
+    CSize size;
+    int nDpi;
+};
+
+PreviewPaper PreviewPaperOf(CPrintDialog& dlg)
 {
     CDC dcPrinter;
-    if (dlg.HasPrinter() && dlg.CreatePrinterDC(dcPrinter)) {
-        const int nDpi = std::max(1, dcPrinter.GetDeviceCaps(LOGPIXELSX));
-        return CSize(std::max(1, dcPrinter.GetDeviceCaps(HORZRES) * kPreviewDpi / nDpi),
-                     std::max(1, dcPrinter.GetDeviceCaps(VERTRES) * kPreviewDpi / nDpi));
-    }
-    return AfxGetPrinterSettings().bLandscape ? CSize(kA4LongSide, kA4ShortSide)
-                                              : CSize(kA4ShortSide, kA4LongSide);
+    if (dlg.HasPrinter() && dlg.CreatePrinterDC(dcPrinter))
+        return PreviewPaper{CSize(std::max(1, dcPrinter.GetDeviceCaps(HORZRES)), std::max(1, dcPrinter.GetDeviceCaps(VERTRES))),
+                            std::max(1, dcPrinter.GetDeviceCaps(LOGPIXELSX))};
+    const CSize sizeA4 = AfxGetPrinterSettings().bLandscape ? CSize(kA4LongSide, kA4ShortSide)
+                                                             : CSize(kA4ShortSide, kA4LongSide);
+    return PreviewPaper{sizeA4, kPreviewDpi};
 }
 
 CString JobTitle(const CView& view)
@@ -109,18 +113,55 @@ BOOL CView::DoFilePrintPreview()
     printInfo.m_bPreview = TRUE;
     if (!OnPreparePrinting(&printInfo))
         return FALSE;
-    const CSize sizePage = PreviewPageSize(*printInfo.m_pPD);
-    ImagePages pages;
-    CDC dcPreview;
-    dcPreview.CreatePrinterDC(std::make_unique<CImagePrinter>(sizePage.cx, sizePage.cy, kPreviewDpi, pages));
-    if (RunPrintJob(dcPreview, printInfo) != PrintJobResult::Printed) {
-        AfxMessageBox(_T("The print preview could not be made."), MB_OK | MB_ICONEXCLAMATION);
-        return FALSE;
-    }
-    CPrintPreviewDlg dlg(std::move(pages), JobTitle(*this), m_hWnd ? GetParentFrame() : nullptr);
-    if (dlg.DoModal() == INT_PTR(ID_FILE_PRINT))
+    const PreviewPaper paper = PreviewPaperOf(*printInfo.m_pPD);
+    // The job begins on a context of the paper; each page is drawn when the preview shows it.
+    ImagePages noPages;
+    CDC dcPaper;
+    dcPaper.CreatePrinterDC(std::make_unique<CImagePrinter>(paper.size.cx, paper.size.cy, paper.nDpi, noPages));
+    OnBeginPrinting(&dcPaper, &printInfo);
+    const UINT nFirstPage = printInfo.GetFromPage();
+    const UINT nPages = printInfo.GetToPage() >= nFirstPage ? printInfo.GetToPage() - nFirstPage + 1 : 0;
+    const PreviewPageDrawer drawPage = [&](UINT nPage, CSize sizePicture, PixelBuffer& picture) {
+        printInfo.m_nCurPage = nFirstPage + nPage - 1;
+        const int nDpi = std::max(1, int(std::int64_t(paper.nDpi) * sizePicture.cx / paper.size.cx));
+        return DrawPreviewPage(printInfo, sizePicture, nDpi, picture);
+    };
+    CPrintPreviewDlg dlg(drawPage, nPages, paper.size, JobTitle(*this), m_hWnd ? GetParentFrame() : nullptr);
+    const INT_PTR nResult = dlg.DoModal();
+    OnEndPrinting(&dcPaper, &printInfo);
+    if (nResult == INT_PTR(ID_FILE_PRINT))
         SendMessage(WM_COMMAND, ID_FILE_PRINT);
     return TRUE;
+}
+
+BOOL CView::DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, int nDpi, PixelBuffer& picture)
+{
+    ImagePages pages;
+    CDC dcPreview;
+    dcPreview.CreatePrinterDC(std::make_unique<CImagePrinter>(sizePicture.cx, sizePicture.cy, nDpi, pages));
+    if (dcPreview.StartDoc(JobTitle(*this)) == SP_ERROR)
+        return FALSE;
+    if (PrintOnePage(dcPreview, printInfo) != PageResult::Printed) {
+        dcPreview.AbortDoc();
+        return FALSE;
+    }
+    if (dcPreview.EndDoc() == SP_ERROR || pages.pages.empty())
+        return FALSE;
+    picture = std::move(pages.pages.front());
+    return TRUE;
+}
+
+CView::PageResult CView::PrintOnePage(CDC& dcPrint, CPrintInfo& printInfo)
+{
+    OnPrepareDC(&dcPrint, &printInfo);
+    if (!printInfo.m_bContinuePrinting)
+        return PageResult::Stopped;
+    printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+    dcPrint.DPtoLP(&printInfo.m_rectDraw);
+    if (dcPrint.StartPage() == SP_ERROR)
+        return PageResult::Failed;
+    OnPrint(&dcPrint, &printInfo);
+    return dcPrint.EndPage() == SP_ERROR ? PageResult::Failed : PageResult::Printed;
 }
 
 CView::PrintJobResult CView::RunPrintJob(CDC& dcPrint, CPrintInfo& printInfo)
@@ -133,25 +174,11 @@ CView::PrintJobResult CView::RunPrintJob(CDC& dcPrint, CPrintInfo& printInfo)
 
     const UINT nFirstPage = printInfo.GetFromPage();
     const UINT nLastPage = printInfo.GetToPage();
-    bool bError = false;
-    for (printInfo.m_nCurPage = nFirstPage; printInfo.m_nCurPage <= nLastPage;
-         ++printInfo.m_nCurPage) {
-        OnPrepareDC(&dcPrint, &printInfo);
-        if (!printInfo.m_bContinuePrinting)
-            break;
-        printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
-                                     dcPrint.GetDeviceCaps(VERTRES));
-        dcPrint.DPtoLP(&printInfo.m_rectDraw);
-        if (dcPrint.StartPage() == SP_ERROR) {
-            bError = true;
-            break;
-        }
-        OnPrint(&dcPrint, &printInfo);
-        if (dcPrint.EndPage() == SP_ERROR) {
-            bError = true;
-            break;
-        }
-    }
+    PageResult result = PageResult::Printed;
+    for (printInfo.m_nCurPage = nFirstPage; printInfo.m_nCurPage <= nLastPage && result == PageResult::Printed;
+         ++printInfo.m_nCurPage)
+        result = PrintOnePage(dcPrint, printInfo);
+    bool bError = result == PageResult::Failed;
     if (bError)
         dcPrint.AbortDoc();
     else if (dcPrint.EndDoc() == SP_ERROR)

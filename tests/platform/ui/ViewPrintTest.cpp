@@ -335,7 +335,7 @@ TEST_F(ViewPrintTest, APrinterThatCannotFinishTheDocumentIsAFailure)
     EXPECT_TRUE(m_boxes.Boxes().empty());
 }
 
-TEST_F(ViewPrintTest, ThePreviewShowsThePagesOfTheJobInAWindowOfItsOwn)
+TEST_F(ViewPrintTest, ThePreviewDrawsEachPageAsItShowsItInAWindowOfItsOwn)
 {
     m_bHasDefault = false;  // the preview does without a printer: A4 at screen resolution
     CPrintView view(m_log);
@@ -354,12 +354,41 @@ TEST_F(ViewPrintTest, ThePreviewShowsThePagesOfTheJobInAWindowOfItsOwn)
     EXPECT_TRUE(view.DoFilePrintPreview());
     CDialog::SetDialogHook(nullptr);
 
-    // No print dialog, no printed page: the pages went into pictures.
-    EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "draw"), 3);
-    EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "dialog:1-3"), 0);
+    // No print dialog (no default printer either); the job begins on the paper (A4 upright),
+    // then each page shown is drawn into a picture of its own; it ends when the preview closes.
+    Log expected{"default", "begin:printing=1,res=794x1123"};
+    for (int nPage : {1, 2, 3, 2})
+        expected.insert(expected.end(), {"prepare:" + std::to_string(nPage), "draw"});
+    expected.push_back("end");
+    EXPECT_EQ(m_log, expected);
     EXPECT_EQ(shown, (std::vector<std::string>{"Report - Print Preview", "Page 2 of 3", "Page 3 of 3",
                                                "Page 3 of 3", "Page 2 of 3", "next:1"}));
     EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+// A larger window shows a larger page, drawn anew at its new size rather than stretched.
+TEST_F(ViewPrintTest, AResizedPreviewDrawsItsPageAtTheNewSize)
+{
+    m_bHasDefault = false;
+    CPrintView view(m_log);
+    std::vector<CSize> sizes;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        const CPreviewPage& page = static_cast<CPrintPreviewDlg&>(dlg).GetPageArea();
+        sizes.push_back(page.GetPictureSize());
+        CRect rcWindow;
+        dlg.GetWindowRect(rcWindow);
+        dlg.MoveWindow(rcWindow.left, rcWindow.top, rcWindow.Width() * 2, rcWindow.Height() * 2);
+        sizes.push_back(page.GetPictureSize());
+        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_TRUE(view.DoFilePrintPreview());
+    CDialog::SetDialogHook(nullptr);
+
+    ASSERT_EQ(sizes.size(), 2u);
+    EXPECT_GT(sizes[1].cy, sizes[0].cy * 3 / 2);
+    // A4 upright: 794 x 1123, to within a pixel's rounding.
+    EXPECT_NEAR(double(sizes[1].cx) / sizes[1].cy, 794.0 / 1123.0, 0.01);
+    EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "draw"), 2);
 }
 
 TEST(PrintPreviewPageTest, ThePageFillsTheDeskInItsOwnProportion)
