@@ -190,7 +190,8 @@ public:
     // wherever the focus is; F1 alone opens nothing.
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
-    BOOL ToolTipText(UINT nID, CString& strText) const;
+    // The transfer buttons' tips also stand in the status bar's message pane.
+    BOOL ToolTipText(UINT nID, CString& strText);
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
     // MainFrameToolDialogs.cpp); the session runs the transfers, CDeviceOperations the device
     // settings and the I/O monitor ----
