@@ -27,6 +27,7 @@
 #include "editor/PaletteHost.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
+#include "platform/ui/DrawItem.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ToolBar.h"
 #include "shell/CtrlStatusBar.h"
@@ -190,7 +191,8 @@ public:
     // wherever the focus is; F1 alone opens nothing.
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
-    BOOL ToolTipText(UINT nID, CString& strText) const;
+    // The transfer buttons' tips also stand in the status bar's message pane.
+    BOOL ToolTipText(UINT nID, CString& strText);
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
     // MainFrameToolDialogs.cpp); the session runs the transfers, CDeviceOperations the device
     // settings and the I/O monitor ----
@@ -243,6 +245,10 @@ protected:
     // A click on the status bar's button or series text: the Properties sheet on its hardware
     // page, unless the active view simulates.
     void OnStatusControl();
+    // Cut, Copy, Paste and Delete of the diagram's context menu: the command's picture and its
+    // caption, highlighted while selected, greyed while disabled and, whatever their state, while
+    // the active diagram simulates (MainFrameEditItems.cpp).
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pItem);
     // Keeps the palette's selection and hands it to the active diagram view as ID_PALETTE_REFRESH;
     // returns what that command returned.
     LRESULT OnPaletteSelect(WPARAM wParam, LPARAM lParam);
@@ -262,6 +268,7 @@ private:
     void SaveBarStates();
     // The FBD/LAD menu under the File New button's arrow.
     void ShowNewMenu(const RECT& rcButton);
+    BOOL IsActiveDocumentSimulating() const;
 
     // What the documents asked of the bars while the frame has no window.
     struct Headless {

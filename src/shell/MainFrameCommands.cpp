@@ -174,12 +174,18 @@ void CMainFrame::InvalidatePaletteTabs()
 
 // ---- toolbar tips ----
 
-// The transfer buttons' tips name their shortcut, and the Simulation button says why it cannot
-// be pressed while another diagram simulates; the other buttons keep their captions.
-BOOL CMainFrame::ToolTipText(UINT nID, CString& strText) const
+// The transfer buttons' tips name their shortcut, and the message pane repeats it; the
+// Simulation button says why it cannot be pressed while another diagram simulates; the other
+// buttons keep their captions.
+BOOL CMainFrame::ToolTipText(UINT nID, CString& strText)
 {
-    if (nID == ID_PLC_DOWNLOAD || nID == ID_PLC_UPLOAD)
-        return strText.LoadString(nID);
+    if (nID == ID_PLC_DOWNLOAD || nID == ID_PLC_UPLOAD) {
+        if (!strText.LoadString(nID))
+            return FALSE;
+        if (m_wndStatusBar.GetSafeHwnd())
+            m_wndStatusBar.SetPaneText(0, strText);
+        return TRUE;
+    }
     if (nID == ID_TOOLS_SIMULATION && g_pSimulatingView && g_pSimulatingView != GetActiveView())
         return strText.LoadString(IDS_TWO_SIMULATIONS);
     return FALSE;

@@ -2,6 +2,7 @@
 
 #include "shell/Resource.h"
 
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/ToolBarGlyphs.h"
 
 namespace {
@@ -58,10 +59,17 @@ constexpr ToolStroke kZoomOut[] = {
     {Polyline, Ink, Ink, 1, 2, {{3, 6}, {9, 6}}},
 };
 
+// A red cross: the diagram menu's Delete, which has no stock picture.
+constexpr ToolStroke kDelete[] = {
+    {Polyline, Red, Red, 2, 2, {{3, 2}, {12, 12}}},
+    {Polyline, Red, Red, 2, 2, {{12, 2}, {3, 12}}},
+};
+
 }  // namespace
 
 void RegisterToolBarIcons()
 {
+    AfxRegisterToolGlyph(ID_EDIT_CLEAR, kDelete);
     AfxRegisterToolGlyph(ID_PLC_DOWNLOAD, kDownload);
     AfxRegisterToolGlyph(ID_PLC_UPLOAD, kUpload);
     AfxRegisterToolGlyph(ID_PLC_RUNSTOP, kRunStop);

@@ -8,12 +8,22 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "controls/GridCtrl.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/PixelBuffer.h"
+#include "platform/gdi/RecordingSurface.h"
+#include "platform/qt/QPainterSurface.h"
+#include "platform/ui/DrawItem.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/SysColors.h"
 #include "shell/Resource.h"
 #include "shell/VetlaApp.h"
+#include "support/QtTestApp.h"
 #include "support/RunningApp.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
+#include <string>
 
 namespace {
 
@@ -160,3 +170,96 @@ TEST_F(MainFrameApp, EditMenuGoesToTheFocusedLcdGrid)
 }
 
 } // namespace
+
+// Records what is drawn on it, while the pictures copied onto it are painted for real.
+class PaintedPicturesSurface : public RecordingSurface {
+public:
+    using RecordingSurface::RecordingSurface;
+    BitmapSurfaceMaker GetBitmapSurfaceMaker() const override { return &QPainterSurface::ForPixels; }
+};
+
+// The diagram menu's Cut, Copy, Paste and Delete as the frame draws them: each with a picture of
+// its own, centred at the left, and its caption after it in the colours of its state; greyed and
+// never highlighted while disabled or while the diagram simulates. The context's colours are left
+// as they were.
+TEST_F(MainFrameApp, DrawsTheEditItemsOfTheDiagramMenu)
+{
+    QtTestApp();
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    CVetlaView* pView = Frame()->GetActiveView();
+    ASSERT_NE(pView, nullptr);
+    const CRect rectItem(10, 20, 200, 44);
+    const CRect rectPicture(14, 24, 30, 39);
+    struct Drawn {
+        std::vector<RecordingSurface::Record> records;
+        std::string picture;  // the pixels where the picture belongs
+        bool bPictured = false;  // anything there but the menu's colour
+    };
+    const auto draw = [&rectItem, &rectPicture](UINT nID, UINT nState) {
+        PixelBuffer pixels(220, 60);
+        PaintedPicturesSurface surface(pixels, DeviceCaps{});
+        CDC dc;
+        dc.AttachSurface(&surface);
+        dc.SetTextColor(RGB(1, 2, 3));
+        dc.SetBkColor(RGB(4, 5, 6));
+        DRAWITEMSTRUCT item;
+        item.itemID = nID;
+        item.itemState = nState;
+        item.hDC = &dc;
+        item.rcItem = rectItem;
+        Frame()->SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        EXPECT_EQ(dc.GetTextColor(), RGB(1, 2, 3));
+        EXPECT_EQ(dc.GetBkColor(), RGB(4, 5, 6));
+        dc.AttachSurface(nullptr);
+        Drawn drawn{surface.Records(), {}};
+        for (int y = rectPicture.top; y < rectPicture.bottom; ++y) {
+            for (int x = rectPicture.left; x < rectPicture.right; ++x) {
+                drawn.picture += std::to_string(pixels.GetPixel(x, y)) + ' ';
+                drawn.bPictured |= pixels.GetPixel(x, y) != GetSysColor(COLOR_MENU);
+            }
+        }
+        return drawn;
+    };
+    // The item filled, then its caption at its place in the colours given.
+    const auto expectLook = [&rectItem](const Drawn& drawn, const char* pszText, COLORREF crFill, COLORREF crText,
+                                        COLORREF crTextBk) {
+        ASSERT_FALSE(drawn.records.empty());
+        EXPECT_EQ(drawn.records.front().kind, RecordingSurface::Kind::FillRect);
+        EXPECT_EQ(CRect(drawn.records.front().rect), rectItem);
+        EXPECT_EQ(drawn.records.front().colour, crFill);
+        const RecordingSurface::Record& text = drawn.records.back();
+        ASSERT_EQ(text.kind, RecordingSurface::Kind::Text);
+        EXPECT_EQ(CString(text.text).ToUtf8(), pszText);
+        EXPECT_EQ(text.points.front().x, 34);
+        EXPECT_EQ(text.points.front().y, 26);
+        EXPECT_EQ(text.state.crText, crText);
+        EXPECT_EQ(text.state.crBk, crTextBk);
+    };
+    const std::pair<UINT, const char*> items[] = {
+        {ID_EDIT_CUT, "Cut             Ctrl+X"},
+        {ID_EDIT_COPY, "Copy          Ctrl+C"},
+        {ID_EDIT_PASTE, "Paste          Ctrl+V"},
+        {ID_EDIT_CLEAR, "Delete         Delete"},
+    };
+    std::set<std::string> pictures;
+    for (const auto& [nID, pszText] : items) {
+        SCOPED_TRACE(pszText);
+        const Drawn plain = draw(nID, 0);
+        expectLook(plain, pszText, GetSysColor(COLOR_MENU), GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW));
+        EXPECT_TRUE(plain.bPictured);
+        pictures.insert(plain.picture);
+        expectLook(draw(nID, ODS_SELECTED), pszText, GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT),
+                   GetSysColor(COLOR_HIGHLIGHT));
+    }
+    EXPECT_EQ(pictures.size(), std::size(items));
+    expectLook(draw(ID_EDIT_PASTE, ODS_SELECTED | ODS_GRAYED), "Paste          Ctrl+V", GetSysColor(COLOR_MENU),
+               GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOW));
+    // Other items are not the frame's.
+    EXPECT_TRUE(draw(ID_EDIT_SELECT_ALL, ODS_SELECTED).records.empty());
+
+    pView->OnSimulation();
+    ASSERT_TRUE(pView->GetDocument()->m_bSimulating);
+    expectLook(draw(ID_EDIT_COPY, ODS_SELECTED), "Copy          Ctrl+C", GetSysColor(COLOR_MENU),
+               GetSysColor(COLOR_GRAYTEXT), GetSysColor(COLOR_WINDOW));
+    pView->OnSimulation();
+}

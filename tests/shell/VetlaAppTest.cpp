@@ -283,11 +283,16 @@ TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndATip)
     // No document yet: the document menu's commands are named all the same.
     EXPECT_EQ(tipOf(ID_CONNECT), "Connect");
     EXPECT_EQ(tipOf(ID_TOOLS_SIMULATION), "Simulation");
-    // The transfer buttons name their shortcut.
+    // The transfer buttons name their shortcut, in the tip and in the message pane; the other
+    // buttons leave the pane alone.
+    const auto messagePane = [this] { return Frame()->m_wndStatusBar.GetPaneText(0).ToUtf8(); };
     EXPECT_EQ(tipOf(ID_PLC_DOWNLOAD), "PC->Device   Ctrl+D");
+    EXPECT_EQ(messagePane(), "PC->Device   Ctrl+D");
     EXPECT_EQ(tipOf(ID_PLC_UPLOAD), "Device->PC   Ctrl+U");
+    EXPECT_EQ(messagePane(), "Device->PC   Ctrl+U");
     EXPECT_EQ(tipOf(ID_VIEW_ZOOM_OUT), "Zoom Out");
     EXPECT_EQ(tipOf(ID_FILE_OPEN), "Open");
+    EXPECT_EQ(messagePane(), "Device->PC   Ctrl+U");
     EXPECT_EQ(toolBar.ToolTipTextAt(CPoint(-5, -5)).ToUtf8(), "");
 }
 

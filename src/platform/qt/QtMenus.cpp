@@ -1,11 +1,16 @@
 #include "platform/qt/QtMenus.h"
 
 #include "platform/core/Document.h"
-#include "platform/qt/OffscreenImage.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/DisplayDevice.h"
+#include "platform/gdi/Font.h"
+#include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/DrawItem.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/MenuBarWnd.h"
+#include "platform/ui/SysColors.h"
 #include "platform/ui/ToolBarGlyphs.h"
 
 #include <QAction>
@@ -14,13 +19,18 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QIcon>
+#include <QFontInfo>
 #include <QImage>
-#include <QPixmap>
-#include <QStandardPaths>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <QVBoxLayout>
+#include <QWidgetAction>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,28 +47,110 @@ CString FromQString(const QString& str)
                                        std::size_t(str.size())));
 }
 
-// An item its owner draws (the diagram's Cut, Copy, Paste and Delete) shows the picture of its
-// toolbar command beside its caption; Qt menus draw their items themselves.
-QIcon OwnerDrawnIcon(UINT nID)
+// The menu's font as the drawing layer names it, selected into the context an owner draws with.
+LOGFONT LogFontOf(const QFont& font)
 {
-    if (!HasStockToolGlyph(nID))
-        return QIcon();
-    COffscreenImage image(kToolGlyphWidth, kToolGlyphHeight);
-    DrawStockToolGlyph(image.GetDC(), nID, CPoint(0, 0), true);
-    QImage icon(image.Width(), image.Height(), QImage::Format_ARGB32);
-    for (int y = 0; y < image.Height(); ++y) {
-        for (int x = 0; x < image.Width(); ++x) {
-            const COLORREF cr = image.GetPixel(x, y);
-            // The glyphs are drawn on white: the white around them lets the menu show through.
-            icon.setPixel(x, y, cr == RGB(255, 255, 255) ? 0 : qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)));
-        }
-    }
-    return QIcon(QPixmap::fromImage(icon));
+    const QFontInfo info(font);
+    LOGFONT logFont{};
+    logFont.lfHeight = -info.pixelSize();
+    logFont.lfWeight = font.weight();
+    const QString family = info.family().left(LF_FACESIZE - 1);
+    std::copy_n(family.utf16(), family.size(), logFont.lfFaceName);
+    return logFont;
 }
 
-// Fills qMenu with the items of menu; a chosen command is posted to pOwner. Submenus fill
-// themselves each time they open, after the owner has brought their items up to date.
-void FillMenu(QMenu* pQMenu, CMenu& menu, CWnd* pOwner)
+// An item its owner draws: the menu measures it as an item of its own with that caption and room
+// for a picture, and the owner paints it through the drawing layer (WM_DRAWITEM), selected while
+// it is the menu's current item, grayed while disabled. The mouse and the keys stay with the
+// menu, which chooses the item as it chooses any other.
+class OwnerDrawnItem : public QWidget {
+public:
+    OwnerDrawnItem(QAction* pAction, CWnd* pOwner, UINT nID, const QString& caption)
+        : m_pAction(pAction), m_pOwner(pOwner), m_nID(nID), m_caption(caption)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QMenu* pMenu = Menu();
+        QStyleOptionMenuItem option;
+        option.initFrom(pMenu ? static_cast<const QWidget*>(pMenu) : this);
+        option.menuItemType = QStyleOptionMenuItem::Normal;
+        option.text = m_caption;
+        option.maxIconWidth = kToolGlyphWidth;
+        QString label = m_caption.section(u'\t', 0, 0);
+        label.remove(u'&');
+        const QSize contents(option.fontMetrics.horizontalAdvance(label) +
+                                 option.fontMetrics.horizontalAdvance(m_caption.section(u'\t', 1)),
+                             std::max(option.fontMetrics.height(), kToolGlyphHeight));
+        return style()->sizeFromContents(QStyle::CT_MenuItem, &option, contents, pMenu);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!IsWindow(m_pOwner))
+            return;
+        const QMenu* pMenu = Menu();
+        QPainter painter(this);
+        QPainterSurface surface(painter, SIZE{width(), height()}, GetDisplayDevice().caps);
+        CDC dc;
+        dc.AttachSurface(&surface);
+        CFont font;
+        const LOGFONT logFont = LogFontOf(this->font());
+        font.CreateFontIndirect(&logFont);
+        CFont* pOldFont = dc.SelectObject(&font);
+        DRAWITEMSTRUCT item;
+        item.itemID = m_nID;
+        item.itemState = (pMenu && pMenu->activeAction() == m_pAction ? ODS_SELECTED : 0) |
+                         (m_pAction->isEnabled() ? 0 : ODS_GRAYED);
+        item.hDC = &dc;
+        const QRect rectItem = ItemRect();
+        item.rcItem = RECT{rectItem.left(), rectItem.top(), rectItem.right() + 1, rectItem.bottom() + 1};
+        m_pOwner->SendMessage(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        dc.SelectObject(pOldFont);
+        dc.AttachSurface(nullptr);
+    }
+
+private:
+    // The menu shows the item in a widget of its own, a child of the menu.
+    const QMenu* Menu() const { return qobject_cast<const QMenu*>(parentWidget()); }
+
+    // The menu places the widget across its whole width, over the edge it draws around itself:
+    // the edge stays the menu's. Styles that paint the edge with the panel give it no width, but
+    // it is there.
+    QRect ItemRect() const
+    {
+        const QMenu* pMenu = Menu();
+        if (!pMenu)
+            return rect();
+        const int nEdge = std::max(pMenu->style()->pixelMetric(QStyle::PM_MenuPanelWidth, nullptr, pMenu), 1);
+        const QRect rectInside = pMenu->rect().adjusted(nEdge, nEdge, -nEdge, -nEdge);
+        return rect().intersected(rectInside.translated(-pos()));
+    }
+
+    QAction* m_pAction;
+    CWnd* m_pOwner;
+    UINT m_nID;
+    QString m_caption;
+};
+
+QAction* AddOwnerDrawnItem(QMenu* pQMenu, const CMenu::Item& item, CWnd* pOwner)
+{
+    auto* pAction = new QWidgetAction(pQMenu);
+    const QString caption = ToQString(item.strText);
+    pAction->setText(caption);
+    pAction->setDefaultWidget(new OwnerDrawnItem(pAction, pOwner, item.nID, caption));
+    pQMenu->addAction(pAction);
+    return pAction;
+}
+
+// Fills qMenu with the items of menu; pOwner brings the submenus' items up to date before they
+// open and draws the items it owns. A chosen command is posted to pOwner when bPostCommands is
+// set; else the caller reads it from the action that QMenu::exec returns. Submenus fill
+// themselves each time they open.
+void FillMenu(QMenu* pQMenu, CMenu& menu, CWnd* pOwner, bool bPostCommands)
 {
     pQMenu->clear();
     for (UINT i = 0; i < menu.GetMenuItemCount(); ++i) {
@@ -70,22 +162,23 @@ void FillMenu(QMenu* pQMenu, CMenu& menu, CWnd* pOwner)
         if (item.pPopup) {
             QMenu* pSub = pQMenu->addMenu(ToQString(item.strText));
             CMenu* pPopup = item.pPopup.get();
-            QObject::connect(pSub, &QMenu::aboutToShow, pSub, [pSub, pPopup, pOwner, i] {
+            QObject::connect(pSub, &QMenu::aboutToShow, pSub, [pSub, pPopup, pOwner, bPostCommands, i] {
                 if (IsWindow(pOwner))
                     pOwner->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup), i);
-                FillMenu(pSub, *pPopup, pOwner);
+                FillMenu(pSub, *pPopup, pOwner, bPostCommands);
             });
-            FillMenu(pSub, *pPopup, pOwner);
+            FillMenu(pSub, *pPopup, pOwner, bPostCommands);
             pSub->setEnabled(!(item.nFlags & (MF_GRAYED | MF_DISABLED)));
             continue;
         }
-        QAction* pAction = pQMenu->addAction(ToQString(item.strText));
+        QAction* pAction = (item.nFlags & MF_OWNERDRAW) ? AddOwnerDrawnItem(pQMenu, item, pOwner)
+                                                        : pQMenu->addAction(ToQString(item.strText));
         pAction->setEnabled(!(item.nFlags & (MF_GRAYED | MF_DISABLED)));
         pAction->setCheckable((item.nFlags & MF_CHECKED) != 0);
         pAction->setChecked((item.nFlags & MF_CHECKED) != 0);
         pAction->setData(item.nID);
-        if (item.nFlags & MF_OWNERDRAW)
-            pAction->setIcon(OwnerDrawnIcon(item.nID));
+        if (!bPostCommands)
+            continue;
         const UINT nID = item.nID;
         QObject::connect(pAction, &QAction::triggered, pAction, [pOwner, nID] {
             if (IsWindow(pOwner))
@@ -138,18 +231,18 @@ void ShowMenuBar(CMenuBarWnd& bar)
         QObject::connect(pQMenu, &QMenu::aboutToShow, pQMenu, [pQMenu, pPopup, pFrame, i] {
             if (IsWindow(pFrame))
                 pFrame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pPopup), i);
-            FillMenu(pQMenu, *pPopup, pFrame);
+            FillMenu(pQMenu, *pPopup, pFrame, true);
         });
-        FillMenu(pQMenu, *pPopup, pFrame);
+        FillMenu(pQMenu, *pPopup, pFrame, true);
     }
     bar.SetBarHeight(pMenuBar->sizeHint().height());
 }
 
 // The chosen command is returned, not posted: TrackPopupMenu decides where it goes.
-UINT TrackPopup(CMenu& menu, UINT, CPoint ptScreen, CWnd*)
+UINT TrackPopup(CMenu& menu, UINT, CPoint ptScreen, CWnd* pOwner)
 {
     QMenu qMenu;
-    FillMenu(&qMenu, menu, nullptr);
+    FillMenu(&qMenu, menu, pOwner, false);
     QAction* pChosen = qMenu.exec(QPoint(ptScreen.x, ptScreen.y));
     return pChosen ? pChosen->data().toUInt() : 0;
 }
@@ -199,6 +292,33 @@ BOOL RunFileDialog(FileDialogRequest& request)
     return !request.fileNames.empty();
 }
 
+COLORREF ColorRefOf(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+
+// What the program draws into a menu itself takes the colours that Qt's style paints the menus
+// with: the background and the selected item's as a menu drawn off screen shows them, the texts'
+// from the menus' palette.
+void TakeMenuColours()
+{
+    QMenu probe;
+    QAction* pAction = probe.addAction(QStringLiteral("M"));
+    probe.resize(probe.sizeHint());
+    const QRect rectItem = probe.actionGeometry(pAction);
+    const QPoint ptBlank(rectItem.right() - rectItem.width() / 4, rectItem.center().y());
+    const auto colourAtBlank = [&probe, ptBlank] {
+        QImage image(probe.size(), QImage::Format_RGB32);
+        probe.render(&image);
+        return ColorRefOf(image.pixel(ptBlank));
+    };
+    AfxSetSysColor(COLOR_MENU, colourAtBlank());
+    probe.setActiveAction(pAction);
+    AfxSetSysColor(COLOR_HIGHLIGHT, colourAtBlank());
+    const QPalette palette = probe.palette();
+    AfxSetSysColor(COLOR_WINDOW, ColorRefOf(palette.color(QPalette::Base).rgb()));
+    AfxSetSysColor(COLOR_WINDOWTEXT, ColorRefOf(palette.color(QPalette::Text).rgb()));
+    AfxSetSysColor(COLOR_HIGHLIGHTTEXT, ColorRefOf(palette.color(QPalette::HighlightedText).rgb()));
+    AfxSetSysColor(COLOR_GRAYTEXT, ColorRefOf(palette.color(QPalette::Disabled, QPalette::Text).rgb()));
+}
+
 }  // namespace
 
 // "Name|*.a;*.b|" pairs become Qt's "Name (*.a *.b)" lines. A name that shows its patterns
@@ -226,6 +346,7 @@ QMenuBar* QtMenuBarOf(const CMenuBarWnd& bar)
 
 void InitQtMenus()
 {
+    TakeMenuColours();
     AfxSetMenuBarHandler(ShowMenuBar);
     AfxSetTrackPopupMenuHandler(TrackPopup);
     AfxSetFileDialogHandler(RunFileDialog);

@@ -2,7 +2,9 @@
 // built from its CMenu data (rebuilt whenever the data changes), popups opened with
 // TrackPopupMenu become QMenus, and file dialogs QFileDialogs. The menus ask the frame for the
 // items' state (WM_INITMENUPOPUP) before they open and post the chosen command to it as
-// WM_COMMAND. Call after InitQtBackend.
+// WM_COMMAND. Items their owner draws are painted by the owner (WM_DRAWITEM) in the menu's font
+// and, through the layer's system colours, in the colours of the menus Qt draws. Call after
+// InitQtBackend.
 #pragma once
 
 #include "platform/core/String.h"

@@ -7,6 +7,7 @@
 #include "platform/ui/Wnd.h"
 
 class CDC;
+struct DRAWITEMSTRUCT;
 
 #define QARVO_ON_WM(message, memberFxn, Ret, Params, ...)                                        \
     QARVO_MSG_ENTRY(message, 0, 0, 0, nullptr, memberFxn, Ret, Params, __VA_ARGS__)
@@ -83,6 +84,11 @@ class CDC;
 #define ON_WM_CONTEXTMENU()                                                                      \
     QARVO_ON_WM(WM_CONTEXTMENU, OnContextMenu, void, (CWnd*, CPoint), QARVO_WP_WND,              \
                 QARVO_LP_POINT)
+// void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT): an item the window owns asks to be drawn; nIDCtl
+// is 0 for a menu item.
+#define ON_WM_DRAWITEM()                                                                         \
+    QARVO_ON_WM(WM_DRAWITEM, OnDrawItem, void, (int, DRAWITEMSTRUCT*), int(call.wParam),         \
+                reinterpret_cast<DRAWITEMSTRUCT*>(call.lParam))
 #define ON_WM_SETCURSOR()                                                                        \
     QARVO_ON_WM(WM_SETCURSOR, OnSetCursor, BOOL, (CWnd*, UINT, UINT), QARVO_WP_WND,              \
                 UINT(LOWORD(DWORD(call.lParam))), UINT(HIWORD(DWORD(call.lParam))))

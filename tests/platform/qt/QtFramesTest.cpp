@@ -186,14 +186,6 @@ TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuComman
     EXPECT_TRUE(g_log.empty());  // posted: they arrive through the message loop
     app.PumpPending();
     EXPECT_EQ(g_log, (std::vector<std::string>{"main", "view"}));
-    // An item its owner draws shows its command's toolbar picture beside its caption.
-    EXPECT_TRUE(FindAction(pMenuBar, QStringLiteral("&Test"), ID_QT_MAIN)->icon().isNull());
-    pBar->GetMenu()->GetSubMenu(1)->ModifyMenu(ID_QT_VIEW, MF_BYCOMMAND | MF_OWNERDRAW, ID_EDIT_CUT, _T("Cut"));
-    QAction* pCut = FindAction(pMenuBar, QStringLiteral("&Test"), ID_EDIT_CUT);
-    ASSERT_NE(pCut, nullptr);
-    EXPECT_FALSE(pCut->icon().isNull());
-    EXPECT_EQ(pCut->text(), QStringLiteral("Cut"));
-
     // Closing the document brings back the no-document menu, and the empty client area shows
     // the workspace colour.
     pChild->SendMessage(WM_CLOSE);

@@ -1,0 +1,183 @@
+// A popup menu with items their owner draws, on Qt's offscreen platform: the owner paints each
+// such item through the drawing layer, told whether it is selected or grayed, and the menu still
+// takes the keys and the mouse and returns the chosen item. The owner's colours are the menu's.
+#include "platform/gdi/DC.h"
+#include "platform/qt/QtBackend.h"
+#include "platform/qt/QtMenus.h"
+#include "platform/ui/DrawItem.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/SysColors.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/Wnd.h"
+#include "platform/ui/WndMessageMap.h"
+#include "support/QtTestApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+namespace {
+
+constexpr UINT ID_PLAIN = 41101;
+constexpr UINT ID_DRAWN = 41102;
+constexpr UINT ID_DRAWN_OFF = 41103;
+constexpr UINT ID_LAST = 41104;
+
+constexpr COLORREF kSelectedFill = RGB(200, 0, 0);
+constexpr COLORREF kPlainFill = RGB(0, 200, 0);
+constexpr COLORREF kGrayedFill = RGB(0, 0, 200);
+
+// Fills each item it draws with a colour that tells its state, and keeps the last state of each.
+class COwnerWnd : public CWnd {
+public:
+    std::map<UINT, UINT> m_states;
+
+protected:
+    void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT pItem)
+    {
+        EXPECT_EQ(nIDCtl, 0);
+        EXPECT_EQ(pItem->CtlType, ODT_MENU);
+        m_states[pItem->itemID] = pItem->itemState;
+        const COLORREF crFill = (pItem->itemState & ODS_GRAYED)     ? kGrayedFill
+                                : (pItem->itemState & ODS_SELECTED) ? kSelectedFill
+                                                                    : kPlainFill;
+        pItem->hDC->FillSolidRect(&pItem->rcItem, crFill);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
+    ON_WM_DRAWITEM()
+END_MESSAGE_MAP()
+
+QColor QColorOf(COLORREF cr) { return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)); }
+
+class QtOwnerDrawnMenuTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        QtTestApp();
+        InitQtBackend();
+        InitQtMenus();
+    }
+    static void TearDownTestSuite()
+    {
+        ShutdownQtMenus();
+        ShutdownQtBackend();
+    }
+
+    void SetUp() override
+    {
+        CMessageQueue::Get().Reset();
+        ASSERT_TRUE(m_owner.Create(nullptr, u"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200),
+                                   nullptr, 0));
+        ASSERT_TRUE(m_menu.CreatePopupMenu());
+        m_menu.AppendMenu(MF_STRING, ID_PLAIN, _T("Plain"));
+        m_menu.AppendMenu(MF_OWNERDRAW, ID_DRAWN, _T("&Drawn\tCtrl+D"));
+        m_menu.AppendMenu(MF_OWNERDRAW | MF_GRAYED, ID_DRAWN_OFF, _T("Drawn off"));
+        m_menu.AppendMenu(MF_STRING, ID_LAST, _T("Last"));
+    }
+    void TearDown() override { m_owner.DestroyWindow(); }
+
+    // Opens the popup for the owner and runs user while it is open; the command chosen.
+    UINT Track(const std::function<void(QMenu&)>& user)
+    {
+        QTimer::singleShot(0, [&user] {
+            auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            EXPECT_NE(pMenu, nullptr);
+            if (pMenu)
+                user(*pMenu);
+            // A menu the user left open is closed, so that the test goes on.
+            if (QApplication::activePopupWidget())
+                QApplication::activePopupWidget()->close();
+        });
+        return UINT(m_menu.TrackPopupMenu(TPM_RETURNCMD, 20, 20, &m_owner));
+    }
+
+    static QRect ItemRect(QMenu& menu, UINT nID)
+    {
+        for (QAction* pAction : menu.actions()) {
+            if (pAction->data().toUInt() == nID)
+                return menu.actionGeometry(pAction);
+        }
+        ADD_FAILURE() << "no item " << nID;
+        return QRect();
+    }
+
+    static QColor ColourOfItem(QMenu& menu, UINT nID)
+    {
+        const QRect rect = ItemRect(menu, nID);
+        return menu.grab().toImage().pixelColor(rect.center());
+    }
+    // Where an item the menu draws itself shows nothing but its background.
+    static QColor BackgroundOfItem(QMenu& menu, UINT nID)
+    {
+        const QRect rect = ItemRect(menu, nID);
+        return menu.grab().toImage().pixelColor(rect.right() - rect.width() / 4, rect.center().y());
+    }
+
+    static void Key(QMenu& menu, int nKey)
+    {
+        QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &press);
+        QKeyEvent release(QEvent::KeyRelease, nKey, Qt::NoModifier);
+        QApplication::sendEvent(&menu, &release);
+    }
+
+    COwnerWnd m_owner;
+    CMenu m_menu;
+};
+
+}  // namespace
+
+TEST_F(QtOwnerDrawnMenuTest, TheOwnerDrawsItsItemsSelectedAsTheKeysMoveAndEnterChoosesOne)
+{
+    const UINT nChosen = Track([this](QMenu& menu) {
+        EXPECT_EQ(ColourOfItem(menu, ID_DRAWN), QColorOf(kPlainFill));
+        EXPECT_EQ(ColourOfItem(menu, ID_DRAWN_OFF), QColorOf(kGrayedFill));
+        EXPECT_EQ(m_owner.m_states[ID_DRAWN_OFF], ODS_GRAYED);
+        // The items the menu draws itself are not the owner's.
+        EXPECT_FALSE(m_owner.m_states.contains(ID_PLAIN));
+        // The owner draws with the colours the menu has.
+        EXPECT_EQ(BackgroundOfItem(menu, ID_PLAIN), QColorOf(GetSysColor(COLOR_MENU)));
+        Key(menu, Qt::Key_Down);
+        EXPECT_EQ(BackgroundOfItem(menu, ID_PLAIN), QColorOf(GetSysColor(COLOR_HIGHLIGHT)));
+        Key(menu, Qt::Key_Down);
+        EXPECT_EQ(ColourOfItem(menu, ID_DRAWN), QColorOf(kSelectedFill));
+        EXPECT_EQ(m_owner.m_states[ID_DRAWN], ODS_SELECTED);
+        // The grayed item is passed over, as the menu passes over its own disabled items.
+        Key(menu, Qt::Key_Down);
+        EXPECT_EQ(ColourOfItem(menu, ID_DRAWN), QColorOf(kPlainFill));
+        EXPECT_EQ(menu.activeAction()->data().toUInt(), ID_LAST);
+        Key(menu, Qt::Key_Up);
+        Key(menu, Qt::Key_Return);
+    });
+    EXPECT_EQ(nChosen, ID_DRAWN);
+}
+
+TEST_F(QtOwnerDrawnMenuTest, AClickOnAnItemTheOwnerDrawsChoosesIt)
+{
+    const UINT nChosen = Track([](QMenu& menu) {
+        const QPoint point = ItemRect(menu, ID_DRAWN).center();
+        // Delivered where Qt delivers a click at that point.
+        QWidget* pTarget = menu.childAt(point) ? menu.childAt(point) : &menu;
+        const QPointF local = pTarget->mapFrom(&menu, point);
+        const QPointF global = menu.mapToGlobal(point);
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pTarget, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(pTarget, &release);
+    });
+    EXPECT_EQ(nChosen, ID_DRAWN);
+}
