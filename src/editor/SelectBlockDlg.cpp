@@ -200,9 +200,9 @@ void RegisterSelectBlockTemplate()
     dlg.size = CSize(117, 329);
     // There is no help to show: the Help button stays, greyed.
     dlg.items = {
-        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 110, 15), _T("Block Number")),
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 110, 16), _T("Block Number")),
         DialogItem(IDC_SELECT_BLOCK_FIND, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(7, 17, 110, 29)),
-        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 110, 43), _T("Available Blocks")),
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 110, 44), _T("Available Blocks")),
         DialogItem(IDC_SELECT_BLOCK_LIST, WC_LISTBOX, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
              CRect(7, 45, 110, 286)),
         DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 292, 110, 306), _T("OK")),

@@ -1,0 +1,315 @@
+// Every dialog, property page and bar of the program, in English and in Chinese, as the real
+// widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
+// group caption, combo-box line and list line fits its control, every shown control lies
+// inside its window, no two shown controls overlap, and a window's caption fits its title bar.
+// With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
+#include "SheetFixture.h"
+
+#include "blocks/BlockTypeTable.h"
+#include "editor/ChildFrame.h"
+#include "editor/InputsBarDlg.h"
+#include "editor/OutputsBarDlg.h"
+#include "editor/SimulationBarDlg.h"
+#include "messagetext/AIFilterDlg.h"
+#include "messagetext/BarGraphSettingDlg.h"
+#include "messagetext/GraphDlg.h"
+#include "messagetext/IOSN.h"
+#include "messagetext/MsgTextSettingDlg.h"
+#include "messagetext/ScaleTimeDlg.h"
+#include "platform/core/StringTable.h"
+#include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtDialogServices.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/FrameIds.h"
+#include "shell/ChineseTables.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The lists of a diagram's blocks: a block's label and name may be longer than any list is
+// wide, and the list scrolls sideways to show it.
+constexpr int kBlockLists[] = {1120, 1230, 1331};
+
+// Room beside a caption in the title bar: the window's icon and its close button.
+constexpr int kTitleBarRoom = 64;
+// Room a push button keeps between its frame and its text, on each side.
+constexpr int kButtonMargin = 3;
+// Room a group box keeps before its title.
+constexpr int kGroupTitleRoom = 16;
+
+std::string Utf8(const QString& str) { return str.toStdString(); }
+
+// The text as drawn: a mnemonic mark is not, a doubled one is one ampersand.
+QString Drawn(QString str)
+{
+    str.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    str.remove(QLatin1Char('&'));
+    str.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return str;
+}
+
+// The control's own widget inside the layer's peer: the label, button, combo box or list.
+QWidget* Inner(QWidget* pPeer)
+{
+    const auto children = pPeer->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    return children.isEmpty() ? pPeer : children.front();
+}
+
+class TextsFit : public SheetFixture {
+protected:
+    void SetUp() override
+    {
+        if (!RunningApp::OnQt())
+            GTEST_SKIP() << "the real fonts are measured on Qt only";
+        SheetFixture::SetUp();
+        InitQtDialogServices();
+        m_pBoxes = std::make_unique<CMessageBoxRecorder>();
+        if (const char* pszShots = std::getenv("QARVO_TEXT_SHOTS"))
+            m_strShots = QString::fromUtf8(pszShots);
+    }
+    void TearDown() override
+    {
+        if (!RunningApp::OnQt())
+            return;
+        m_pBoxes.reset();
+        ShutdownQtDialogServices();
+        UseLanguage(0);
+        g_wHardwareCode = m_wWasHardware;
+        SheetFixture::TearDown();
+    }
+    static void UseLanguage(int nChinese)
+    {
+        g_bChineseUI = nChinese;
+        SetUiLanguage(nChinese ? UiLanguage::SimplifiedChinese : UiLanguage::English);
+        g_mapIdText.RemoveAll();
+        g_mapMenuText.RemoveAll();
+        if (nChinese)
+            InitChineseTexts();
+        CVetlaDoc::InitBlockCaptions();
+    }
+
+    // Checks the window and, for a dialog inside it (a property page), that dialog as well.
+    void Check(CWnd& window, const std::string& strWhere)
+    {
+        QWidget* pWindow = QtWidgetOf(window);
+        if (!pWindow)
+            return;
+        const std::string strAt = (g_bChineseUI ? "zh " : "en ") + strWhere;
+        ++m_nChecked;
+        if (!m_strShots.isEmpty()) {
+            QString strName = QString::fromStdString(strAt);
+            strName.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
+            pWindow->grab().save(QDir(m_strShots).filePath(strName + QStringLiteral(".png")));
+        }
+        if (window.GetParent() == nullptr || !(window.GetStyle() & WS_CHILD)) {
+            CString strCaption;
+            window.GetWindowText(strCaption);
+            const int nNeed = pWindow->fontMetrics().horizontalAdvance(ToQString(strCaption)) + kTitleBarRoom;
+            if ((window.GetStyle() & WS_CAPTION) == WS_CAPTION && nNeed > pWindow->width())
+                Fault(strAt, "caption \"" + strCaption.ToUtf8() + "\" needs " + std::to_string(nNeed) +
+                                 " of " + std::to_string(pWindow->width()));
+        }
+        struct Shown {
+            QRect rect;
+            std::string strName;
+        };
+        std::vector<Shown> shown;
+        for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+            if (!(pChild->GetStyle() & WS_VISIBLE))
+                continue;
+            QWidget* pPeer = QtWidgetOf(*pChild);
+            if (!pPeer)
+                continue;
+            if (pChild->GetClassName() == CString(WC_DIALOG)) {
+                Check(*pChild, strWhere + " page");
+                continue;
+            }
+            CString strText;
+            pChild->GetWindowText(strText);
+            const std::string strName =
+                "control " + std::to_string(pChild->GetDlgCtrlID()) + " \"" + strText.ToUtf8() + "\"";
+            const QRect rect(pPeer->mapTo(pWindow, QPoint(0, 0)), pPeer->size());
+            if (!pWindow->rect().contains(rect))
+                Fault(strAt, strName + " lies outside its window");
+            QWidget* pInner = Inner(pPeer);
+            if (!std::ranges::count(kBlockLists, pChild->GetDlgCtrlID()))
+                CheckText(pInner, strAt + " " + strName);
+            // A group box surrounds the controls it frames; a label without a text shows nothing.
+            const auto* pLabel = qobject_cast<QLabel*>(pInner);
+            if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
+                continue;
+            for (const Shown& other : shown) {
+                if (other.rect.intersects(rect))
+                    Fault(strAt, strName + " overlaps " + other.strName);
+            }
+            shown.push_back({rect, strName});
+        }
+    }
+
+    void CheckText(QWidget* pWidget, const std::string& strAt)
+    {
+        const QFontMetrics metrics = pWidget->fontMetrics();
+        auto need = [&](const QString& str) { return metrics.horizontalAdvance(Drawn(str)); };
+        auto expectFits = [&](const QString& str, int nNeed, int nRoom) {
+            if (nNeed > nRoom)
+                Fault(strAt, "\"" + Utf8(str) + "\" needs " + std::to_string(nNeed) + " of " + std::to_string(nRoom));
+        };
+        if (auto* pLabel = qobject_cast<QLabel*>(pWidget)) {
+            if (pLabel->text().isEmpty())
+                return;
+            const QRect room = pLabel->contentsRect();
+            const int nFlags = int(pLabel->alignment()) | (pLabel->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect used = metrics.boundingRect(QRect(0, 0, room.width(), 10000), nFlags, Drawn(pLabel->text()));
+            expectFits(pLabel->text(), used.width(), room.width());
+            if (used.height() > room.height())
+                Fault(strAt, "\"" + Utf8(pLabel->text()) + "\" of width " + std::to_string(need(pLabel->text())) +
+                                 " takes " + std::to_string(used.height()) + " lines' height of " +
+                                 std::to_string(room.height()) + " in " + std::to_string(room.width()));
+        } else if (auto* pGroup = qobject_cast<QGroupBox*>(pWidget)) {
+            expectFits(pGroup->title(), need(pGroup->title()) + kGroupTitleRoom, pGroup->width());
+        } else if (qobject_cast<QCheckBox*>(pWidget) || qobject_cast<QRadioButton*>(pWidget)) {
+            auto* pButton = static_cast<QAbstractButton*>(pWidget);
+            const bool bRadio = qobject_cast<QRadioButton*>(pWidget) != nullptr;
+            const QStyle* pStyle = pButton->style();
+            const int nBox = pStyle->pixelMetric(bRadio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth) +
+                             pStyle->pixelMetric(bRadio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+            if (!pButton->text().isEmpty())
+                expectFits(pButton->text(), need(pButton->text()) + nBox, pButton->width());
+        } else if (auto* pPush = qobject_cast<QPushButton*>(pWidget)) {
+            if (!pPush->text().isEmpty())
+                expectFits(pPush->text(), need(pPush->text()) + 2 * kButtonMargin, pPush->width());
+        } else if (auto* pCombo = qobject_cast<QComboBox*>(pWidget)) {
+            QStyleOptionComboBox option;
+            option.initFrom(pCombo);
+            option.editable = pCombo->isEditable();
+            option.frame = true;
+            const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                QStyle::SC_ComboBoxEditField, pCombo);
+            for (int i = 0; i < pCombo->count(); ++i)
+                expectFits(pCombo->itemText(i), metrics.horizontalAdvance(pCombo->itemText(i)), field.width());
+        } else if (auto* pList = qobject_cast<QListWidget*>(pWidget)) {
+            for (int i = 0; i < pList->count(); ++i)
+                expectFits(pList->item(i)->text(), metrics.horizontalAdvance(pList->item(i)->text()),
+                           pList->viewport()->width() - 2 * kButtonMargin);
+        }
+    }
+
+    void Fault(const std::string& strAt, const std::string& strWhat) { m_faults.push_back(strAt + ": " + strWhat); }
+
+    // The next modal dialog: every page of it, if a sheet, checked; then it is cancelled.
+    void CheckNextModal(const std::string& strWhere)
+    {
+        CDialog::SetDialogHook([this, strWhere](CDialog& dlg) {
+            if (auto* pSheet = dynamic_cast<CPropertySheet*>(&dlg)) {
+                for (int i = 0; i < pSheet->GetPageCount(); ++i) {
+                    pSheet->SetActivePage(i);
+                    Check(*pSheet, strWhere + " tab " + std::to_string(i));
+                }
+            } else {
+                Check(dlg, strWhere);
+            }
+            dlg.EndDialog(IDCANCEL);
+        });
+    }
+    void CheckModal(const std::string& strWhere, const std::function<void()>& open)
+    {
+        CheckNextModal(strWhere);
+        open();
+        CDialog::SetDialogHook(nullptr);
+    }
+
+    // Every window of the program in the language now set.
+    void CheckEveryWindow()
+    {
+        for (WORD wHardware : {WORD(0x5288), WORD(0x1188)}) {
+            Doc().m_wHardwareCode = wHardware;
+            g_wHardwareCode = wHardware;
+            const BYTE byFlag = wHardware == 0x1188 ? GEN_OLDER : GEN_WIFI;
+            const std::string strGeneration = wHardware == 0x1188 ? "older " : "newer ";
+            for (const BlockTypeRow& type : BlockTypeRows()) {
+                if (!(type.byGenerations & byFlag) || !(type.byLanguages & LANG_FBD) || !FindBlockPageRow(type.nType))
+                    continue;
+                CBlockObj* pBlock = Block(type.nType);
+                CheckModal(strGeneration + "sheet of type " + std::to_string(type.nType), [&] { Properties(pBlock); });
+            }
+            CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
+        }
+        CheckModal("about", [&] { Command(ID_APP_ABOUT); });
+        CheckModal("select block", [&] { Command(ID_EDIT_GOTO_BLOCK); });
+        CheckModal("COM configuration", [&] { Command(ID_OPTIONS_COM_CONFIG); });
+        CheckModal("message text setting", [&] { CMsgTextSettingDlg(&Doc()).DoModal(); });
+        CheckModal("bar graph", [&] { CBarGraphSettingDlg(&Doc()).DoModal(); });
+        CheckModal("scale time", [&] { CScaleTimeDlg(&Doc()).DoModal(); });
+        CheckModal("graph", [] { CGraphDlg().DoModal(); });
+        CheckModal("I/O status name", [&] { CIOSN(&Doc()).DoModal(); });
+        CheckModal("language", [&] {
+            CAIFilterDlg dlg(&Doc());
+            dlg.m_nMode = AIFILTER_MODE_LANGUAGE;
+            dlg.DoModal();
+        });
+        for (const auto& [kind, pszName] :
+             {std::pair{ToolDialogKind::DeviceClock, "device clock"}, std::pair{ToolDialogKind::SummerTime, "summer time"},
+              std::pair{ToolDialogKind::WifiSetup, "WiFi setup"}, std::pair{ToolDialogKind::RemoteWifiSetup, "remote WiFi"}}) {
+            Frame()->ShowToolDialog(kind);
+            CWnd* pDialog = kind == ToolDialogKind::DeviceClock  ? static_cast<CWnd*>(&Frame()->m_dlgDeviceClock)
+                            : kind == ToolDialogKind::SummerTime ? static_cast<CWnd*>(&Frame()->m_dlgSummerTime)
+                            : kind == ToolDialogKind::WifiSetup  ? static_cast<CWnd*>(&Frame()->m_dlgWifiSetup)
+                                                                 : static_cast<CWnd*>(&Frame()->m_dlgRemoteWifi);
+            if (IsWindow(pDialog)) {
+                Check(*pDialog, pszName);
+                pDialog->DestroyWindow();
+            }
+        }
+        StartSimulation();
+        CChildFrame* pChild = V().GetParentFrame() ? dynamic_cast<CChildFrame*>(V().GetParentFrame()) : nullptr;
+        ASSERT_NE(pChild, nullptr);
+        CSimulationBarDlg* pBar = pChild->GetSimulationBarDlg();
+        ASSERT_NE(pBar, nullptr);
+        Check(*pBar, "simulation bar");
+        Check(*pChild->m_pInputsBar->GetDlg(), "inputs bar");
+        Check(*pChild->m_pOutputsBar->GetDlg(), "outputs bar");
+        static_cast<CButton*>(pBar->GetDlgItem(IDC_SIM_SET_CLOCK))->Click();
+        CSimClockDlg* pClock = pBar->GetClockDlg();
+        ASSERT_TRUE(pClock && IsWindow(pClock));
+        Check(*pClock, "set clock");
+        Command(ID_TOOLS_SIMULATION);
+    }
+
+    WORD m_wWasHardware = g_wHardwareCode;
+    std::unique_ptr<CMessageBoxRecorder> m_pBoxes;
+    QString m_strShots;
+    std::vector<std::string> m_faults;
+    int m_nChecked = 0;
+};
+
+TEST_F(TextsFit, EveryTextFitsItsControlInBothLanguages)
+{
+    for (int nChinese : {0, 1}) {
+        UseLanguage(nChinese);
+        CheckEveryWindow();
+    }
+    EXPECT_GT(m_nChecked, 300);
+    std::string strFaults;
+    for (const std::string& strFault : m_faults)
+        strFaults += strFault + "\n";
+    EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+}
+
+}  // namespace
