@@ -6,6 +6,10 @@
 #include "SheetFixture.h"
 
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
+#include "controller/PasswordDlg.h"
+#include "controls/PageLayoutDlg.h"
+#include "controls/PrintSetupDlg.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
@@ -16,12 +20,15 @@
 #include "messagetext/IOSN.h"
 #include "messagetext/MsgTextSettingDlg.h"
 #include "messagetext/ScaleTimeDlg.h"
+#include "pages/controls/BitMaskDlg.h"
+#include "pages/controls/DateSelectDlg.h"
 #include "platform/core/StringTable.h"
 #include "platform/qt/QtControlViews.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/FrameIds.h"
 #include "shell/ChineseTables.h"
+#include "shell/CloseAllDlg.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -251,6 +258,22 @@ protected:
             }
             CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
         }
+        // The ladder elements' sheets, in a ladder diagram of its own.
+        CMDIChildWnd* pDiagram = Frame()->MDIGetActive();
+        Command(ID_FILE_NEW_LAD);
+        for (const BlockTypeRow& type : BlockTypeRows()) {
+            if (type.byLanguages != LANG_LAD)
+                continue;
+            CBlockObj* pElement = Block(type.nType);
+            CheckModal("ladder sheet of type " + std::to_string(type.nType), [&] { Properties(pElement); });
+        }
+        Frame()->MDIActivate(pDiagram);
+        CheckModal("page layout", [] { CPageLayoutDlg().DoModal(); });
+        CheckModal("print setup", [] { CPrintSetupDlg().DoModal(); });
+        CheckModal("close all", [] { CCloseAllDlg().DoModal(); });
+        CheckModal("password", [] { CPasswordDlg().DoModal(); });
+        CheckModal("bit mask", [] { CBitMaskDlg().DoModal(); });
+        CheckModal("date", [] { CDateSelectDlg().DoModal(); });
         CheckModal("about", [&] { Command(ID_APP_ABOUT); });
         CheckModal("select block", [&] { Command(ID_EDIT_GOTO_BLOCK); });
         CheckModal("COM configuration", [&] { Command(ID_OPTIONS_COM_CONFIG); });
@@ -277,7 +300,15 @@ protected:
                 pDialog->DestroyWindow();
             }
         }
+        CBlockObj* pMessage = Block(BT_MSGTEXT);
         StartSimulation();
+        if (CAllPropertySheet* pSheet = OpenSheet(pMessage)) {
+            for (int i = 0; i < pSheet->GetPageCount(); ++i) {
+                pSheet->SetActivePage(i);
+                Check(*pSheet, "simulated message text tab " + std::to_string(i));
+            }
+            pSheet->DestroyWindow();
+        }
         CChildFrame* pChild = V().GetParentFrame() ? dynamic_cast<CChildFrame*>(V().GetParentFrame()) : nullptr;
         ASSERT_NE(pChild, nullptr);
         CSimulationBarDlg* pBar = pChild->GetSimulationBarDlg();
