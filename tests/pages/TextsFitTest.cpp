@@ -14,6 +14,7 @@
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
+#include "editor/SelectBlockDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "messagetext/AIFilterDlg.h"
 #include "messagetext/BarGraphSettingDlg.h"
@@ -21,8 +22,9 @@
 #include "messagetext/IOSN.h"
 #include "messagetext/MsgTextSettingDlg.h"
 #include "messagetext/ScaleTimeDlg.h"
-#include "pages/controls/BitMaskDlg.h"
+#include "messagetext/MessageTextIds.h"
 #include "pages/blocks/SetCoilStateDlg.h"
+#include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/DateSelectDlg.h"
 #include "platform/core/StringTable.h"
 #include "platform/qt/QtControlViews.h"
@@ -53,9 +55,9 @@
 
 namespace {
 
-// The lists of a diagram's blocks: a block's label and name may be longer than any list is
-// wide, and the list scrolls sideways to show it.
-constexpr int kBlockLists[] = {1120, 1230, 1331};
+// The lists of a diagram's blocks (and the data log's and memory page's, which share their ids):
+// a block's label and name may be longer than any list is wide, and the list scrolls sideways.
+constexpr int kBlockLists[] = {IDC_MT_BLOCK_LIST, int(IDC_SELECT_BLOCK_LIST), IDC_BG_BLOCK};
 
 // Room beside a caption in the title bar: the window's icon and its close button.
 constexpr int kTitleBarRoom = 64;
@@ -128,7 +130,7 @@ protected:
             strName.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
             pWindow->grab().save(QDir(m_strShots).filePath(strName + QStringLiteral(".png")));
         }
-        if (window.GetParent() == nullptr || !(window.GetStyle() & WS_CHILD)) {
+        if (!(window.GetStyle() & WS_CHILD)) {
             CString strCaption;
             window.GetWindowText(strCaption);
             const int nNeed = pWindow->fontMetrics().horizontalAdvance(ToQString(strCaption)) + kTitleBarRoom;
@@ -203,8 +205,10 @@ protected:
             auto* pButton = static_cast<QAbstractButton*>(pWidget);
             const bool bRadio = qobject_cast<QRadioButton*>(pWidget) != nullptr;
             const QStyle* pStyle = pButton->style();
-            const int nBox = pStyle->pixelMetric(bRadio ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth) +
-                             pStyle->pixelMetric(bRadio ? QStyle::PM_RadioButtonLabelSpacing : QStyle::PM_CheckBoxLabelSpacing);
+            const int nBox = bRadio ? pStyle->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                          pStyle->pixelMetric(QStyle::PM_RadioButtonLabelSpacing)
+                                    : pStyle->pixelMetric(QStyle::PM_IndicatorWidth) +
+                                          pStyle->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
             if (!pButton->text().isEmpty())
                 expectFits(pButton->text(), need(pButton->text()) + nBox, pButton->width());
         } else if (auto* pPush = qobject_cast<QPushButton*>(pWidget)) {
@@ -228,8 +232,8 @@ protected:
 
     void Fault(const std::string& strAt, const std::string& strWhat) { m_faults.push_back(strAt + ": " + strWhat); }
 
-    // The next modal dialog: every page of it, if a sheet, checked; then it is cancelled.
-    void CheckNextModal(const std::string& strWhere)
+    // The modal dialog that open shows: every page of it, if a sheet, checked; then cancelled.
+    void CheckModal(const std::string& strWhere, const std::function<void()>& open)
     {
         CDialog::SetDialogHook([this, strWhere](CDialog& dlg) {
             if (auto* pSheet = dynamic_cast<CPropertySheet*>(&dlg)) {
@@ -242,10 +246,6 @@ protected:
             }
             dlg.EndDialog(IDCANCEL);
         });
-    }
-    void CheckModal(const std::string& strWhere, const std::function<void()>& open)
-    {
-        CheckNextModal(strWhere);
         open();
         CDialog::SetDialogHook(nullptr);
     }
@@ -297,29 +297,29 @@ protected:
             dlg.m_nMode = AIFILTER_MODE_LANGUAGE;
             dlg.DoModal();
         });
-        for (const auto& [kind, pszName] :
-             {std::pair{ToolDialogKind::DeviceClock, "device clock"}, std::pair{ToolDialogKind::SummerTime, "summer time"},
-              std::pair{ToolDialogKind::WifiSetup, "WiFi setup"}, std::pair{ToolDialogKind::RemoteWifiSetup, "remote WiFi"}}) {
+        // The device dialogs are modeless: each is checked as it shows, then closed.
+        const std::pair<ToolDialogKind, CWnd*> tools[] = {
+            {ToolDialogKind::DeviceClock, &Frame()->m_dlgDeviceClock},
+            {ToolDialogKind::SummerTime, &Frame()->m_dlgSummerTime},
+            {ToolDialogKind::WifiSetup, &Frame()->m_dlgWifiSetup},
+            {ToolDialogKind::RemoteWifiSetup, &Frame()->m_dlgRemoteWifi},
+        };
+        for (const auto& [kind, pDialog] : tools) {
             Frame()->ShowToolDialog(kind);
-            CWnd* pDialog = kind == ToolDialogKind::DeviceClock  ? static_cast<CWnd*>(&Frame()->m_dlgDeviceClock)
-                            : kind == ToolDialogKind::SummerTime ? static_cast<CWnd*>(&Frame()->m_dlgSummerTime)
-                            : kind == ToolDialogKind::WifiSetup  ? static_cast<CWnd*>(&Frame()->m_dlgWifiSetup)
-                                                                 : static_cast<CWnd*>(&Frame()->m_dlgRemoteWifi);
-            if (IsWindow(pDialog)) {
-                Check(*pDialog, pszName);
-                pDialog->DestroyWindow();
-            }
+            ASSERT_TRUE(IsWindow(pDialog)) << int(kind);
+            Check(*pDialog, "tool dialog " + std::to_string(int(kind)));
+            pDialog->DestroyWindow();
         }
         CBlockObj* pMessage = Block(BT_MSGTEXT);
         StartSimulation();
-        if (CAllPropertySheet* pSheet = OpenSheet(pMessage)) {
-            for (int i = 0; i < pSheet->GetPageCount(); ++i) {
-                pSheet->SetActivePage(i);
-                Check(*pSheet, "simulated message text tab " + std::to_string(i));
-            }
-            pSheet->DestroyWindow();
+        CAllPropertySheet* pSheet = OpenSheet(pMessage);
+        ASSERT_NE(pSheet, nullptr);
+        for (int i = 0; i < pSheet->GetPageCount(); ++i) {
+            pSheet->SetActivePage(i);
+            Check(*pSheet, "simulated message text tab " + std::to_string(i));
         }
-        CChildFrame* pChild = V().GetParentFrame() ? dynamic_cast<CChildFrame*>(V().GetParentFrame()) : nullptr;
+        pSheet->DestroyWindow();
+        auto* pChild = dynamic_cast<CChildFrame*>(V().GetParentFrame());
         ASSERT_NE(pChild, nullptr);
         CSimulationBarDlg* pBar = pChild->GetSimulationBarDlg();
         ASSERT_NE(pBar, nullptr);
