@@ -59,8 +59,9 @@ namespace {
 // a block's label and name may be longer than any list is wide, and the list scrolls sideways.
 constexpr int kBlockLists[] = {IDC_MT_BLOCK_LIST, int(IDC_SELECT_BLOCK_LIST), IDC_BG_BLOCK};
 
-// Room beside a caption in the title bar: the window's icon and its close button.
-constexpr int kTitleBarRoom = 64;
+// Room beside a caption in the title bar: the window's icon and the minimise, maximise and close
+// buttons as a window manager draws them (Openbox's default theme takes about this much).
+constexpr int kTitleBarRoom = 110;
 // Room a push button keeps between its frame and its text, on each side.
 constexpr int kButtonMargin = 3;
 // Room a group box keeps before its title.
