@@ -5,10 +5,12 @@
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "controller/IOStatus.h"
 #include "controller/PasswordDlg.h"
+#include "controls/HColorDialog.h"
 #include "controls/PageLayoutDlg.h"
 #include "controls/PrintSetupDlg.h"
 #include "editor/ChildFrame.h"
@@ -30,6 +32,7 @@
 #include "platform/qt/QtControlViews.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/FontDialog.h"
 #include "platform/ui/FrameIds.h"
 #include "shell/ChineseTables.h"
 #include "shell/CloseAllDlg.h"
@@ -277,6 +280,15 @@ protected:
             CheckModal("ladder sheet of type " + std::to_string(type.nType), [&] { Properties(pElement); });
         }
         Frame()->MDIActivate(pDiagram);
+        V().SendMessage(WM_COMMAND, ID_INSERT_COMMENTS);
+        V().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 40));
+        V().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(40, 40));
+        V().SendMessage(WM_COMMAND, ID_INSERT_COMMENTS);
+        ASSERT_FALSE(Doc().m_commentList.IsEmpty());
+        V().SetCurrentObjects(nullptr, nullptr, static_cast<CBlockComment*>(Doc().m_commentList.GetTail()));
+        CheckModal("comment box", [&] { Command(ID_EDIT_BLOCK_PROPERTIES); });
+        CheckModal("colour", [] { CHColorDialog(CString(_T("Set the logic view background color"))).DoModal(); });
+        CheckModal("font", [] { CFontDialog().DoModal(); });
         CheckModal("page layout", [] { CPageLayoutDlg().DoModal(); });
         CheckModal("print setup", [] { CPrintSetupDlg().DoModal(); });
         CheckModal("close all", [] { CCloseAllDlg().DoModal(); });
