@@ -13,11 +13,13 @@
 #include "controls/HColorDialog.h"
 #include "controls/PageLayoutDlg.h"
 #include "controls/PrintSetupDlg.h"
+#include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "editor/SelectBlockDlg.h"
 #include "editor/SimulationBarDlg.h"
+#include "editor/SimulationRun.h"
 #include "messagetext/AIFilterDlg.h"
 #include "messagetext/BarGraphSettingDlg.h"
 #include "messagetext/GraphDlg.h"
@@ -305,6 +307,7 @@ protected:
         CheckModal("scale time", [&] { CScaleTimeDlg(&Doc()).DoModal(); });
         CheckModal("graph", [] { CGraphDlg().DoModal(); });
         CheckModal("I/O status name", [&] { CIOSN(&Doc()).DoModal(); });
+        CheckModal("AI filter", [&] { CAIFilterDlg(&Doc()).DoModal(); });
         CheckModal("language", [&] {
             CAIFilterDlg dlg(&Doc());
             dlg.m_nMode = AIFILTER_MODE_LANGUAGE;
@@ -324,7 +327,16 @@ protected:
             pDialog->DestroyWindow();
         }
         CBlockObj* pMessage = Block(BT_MSGTEXT);
+        CBlockObj* pAnalog = Block(BT_ANALOG_IN);
         StartSimulation();
+        V().Simulation().OpenValuePopup(pAnalog, 0, 0);
+        CAnalogSliderDlg* pPopup = V().Simulation().ValuePopup();
+        ASSERT_NE(pPopup, nullptr);
+        // The widest range the popup may show.
+        pPopup->SetDlgItemText(IDC_SLIDER_MIN, _T("-32768"));
+        pPopup->SetDlgItemText(IDC_SLIDER_MAX, _T("-32768"));
+        Check(*pPopup, "analog value popup");
+        V().Simulation().CloseValuePopup();
         CAllPropertySheet* pSheet = OpenSheet(pMessage);
         ASSERT_NE(pSheet, nullptr);
         for (int i = 0; i < pSheet->GetPageCount(); ++i) {
