@@ -65,8 +65,8 @@ namespace {
 constexpr int kBlockLists[] = {IDC_MT_BLOCK_LIST, int(IDC_SELECT_BLOCK_LIST), IDC_BG_BLOCK};
 
 // Room beside a caption in the title bar: the window's icon and the minimise, maximise and close
-// buttons as a window manager draws them (Openbox's default theme takes about this much).
-constexpr int kTitleBarRoom = 110;
+// buttons as a window manager draws them, in bold (Openbox's default theme takes about this much).
+constexpr int kTitleBarRoom = 100;
 // Room a push button keeps between its frame and its text, on each side.
 constexpr int kButtonMargin = 3;
 // Room a group box keeps before its title.
@@ -136,10 +136,14 @@ protected:
             strName.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
             pWindow->grab().save(QDir(m_strShots).filePath(strName + QStringLiteral(".png")));
         }
-        if (!(window.GetStyle() & WS_CHILD)) {
+        // A block's sheet is captioned with the block's number and name, which may be longer
+        // than the sheet is wide, as in a list of blocks.
+        if (!(window.GetStyle() & WS_CHILD) && !dynamic_cast<CPropertySheet*>(&window)) {
             CString strCaption;
             window.GetWindowText(strCaption);
-            const int nNeed = pWindow->fontMetrics().horizontalAdvance(ToQString(strCaption)) + kTitleBarRoom;
+            QFont bold = pWindow->font();
+            bold.setBold(true);
+            const int nNeed = QFontMetrics(bold).horizontalAdvance(ToQString(strCaption)) + kTitleBarRoom;
             if ((window.GetStyle() & WS_CAPTION) == WS_CAPTION && nNeed > pWindow->width())
                 Fault(strAt, "caption \"" + strCaption.ToUtf8() + "\" needs " + std::to_string(nNeed) +
                                  " of " + std::to_string(pWindow->width()));

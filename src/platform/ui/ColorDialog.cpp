@@ -45,7 +45,7 @@ void RegisterColorTemplate()
     dlg.nID = IDD_COLOR_DIALOG;
     dlg.strCaption = _T("Color");
     // Wide enough for the captions the program's commands give it.
-    dlg.size = CSize(220, 132);
+    dlg.size = CSize(236, 132);
     dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 6, 149, 15), _T("Basic colors:")));
     for (int i = 0; i < COLOR_BASIC_COUNT; ++i) {
         const int x = 7 + (i % kSwatchColumns) * 18;
@@ -59,8 +59,8 @@ void RegisterColorTemplate()
             DialogItem(kPartIDs[i], WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, CRect(40, y, 70, y + 12)));
     }
     dlg.items.push_back(DialogItem(IDC_COLOR_SAMPLE, kSwatchClass, 0, CRect(85, 54, 149, 98)));
-    dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(109, 111, 159, 125), _T("OK")));
-    dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(163, 111, 213, 125), _T("Cancel")));
+    dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(125, 111, 175, 125), _T("OK")));
+    dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(179, 111, 229, 125), _T("Cancel")));
     AfxRegisterDialogTemplate(std::move(dlg));
 }
 
