@@ -21,12 +21,12 @@ void RegisterPasswordTemplate()
     DialogTemplate dialog;
     dialog.nID = CPasswordDlg::IDD;
     dialog.strCaption = _T("Type your password, and then press ENTER");
-    dialog.size = CSize(200, 62);
+    dialog.size = CSize(264, 62);
     dialog.items = {
         DialogItem(CPasswordDlg::IDC_PASSWORD_LABEL, WC_STATIC, SS_LEFT, CRect(10, 12, 50, 22), _T("Passowrd")),
-        DialogItem(CPasswordDlg::IDC_PASSWORD, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, CRect(55, 10, 190, 24)),
-        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(40, 38, 95, 52), _T("OK")),
-        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(105, 38, 160, 52), _T("Cancel")),
+        DialogItem(CPasswordDlg::IDC_PASSWORD, WC_EDIT, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, CRect(55, 10, 254, 24)),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(72, 38, 127, 52), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(137, 38, 192, 52), _T("Cancel")),
     };
     AfxRegisterDialogTemplate(std::move(dialog));
 }

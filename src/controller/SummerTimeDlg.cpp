@@ -80,7 +80,7 @@ void RegisterSummerTimeTemplate()
                                    _T("Active summertime/wintertime conversion")));
     dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(7, 26, 110, 35), _T("Daylight Saving Time")));
     DialogItemTemplate rule = DialogItem(D::IDC_RULE, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                                         CRect(112, 24, 190, 110));
+                                         CRect(112, 24, 204, 110));
     dlg.items.push_back(rule);
     AddDatePair(dlg, 54, D::IDC_START_MONTH, D::IDC_START_MONTH_SPIN, D::IDC_START_DAY, D::IDC_START_DAY_SPIN,
                 D::IDC_START_PICK);

@@ -73,9 +73,10 @@ void RegisterAnalogSliderTemplate()
     dlg.dwStyle = WS_POPUP | WS_BORDER | WS_VISIBLE | DS_SETFONT;
     dlg.size = CSize(153, 16);
     dlg.items = {
-        DialogItem(IDC_SLIDER_MIN, WC_STATIC, SS_RIGHT, CRect(1, 4, 24, 12)),
-        DialogItem(IDC_SLIDER, TRACKBAR_CLASS, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, CRect(26, 1, 127, 15)),
-        DialogItem(IDC_SLIDER_MAX, WC_STATIC, SS_LEFT, CRect(129, 4, 152, 12)),
+        // Each range text has room for its six characters ("-32768").
+        DialogItem(IDC_SLIDER_MIN, WC_STATIC, SS_RIGHT, CRect(1, 3, 33, 12)),
+        DialogItem(IDC_SLIDER, TRACKBAR_CLASS, WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, CRect(35, 1, 118, 15)),
+        DialogItem(IDC_SLIDER_MAX, WC_STATIC, SS_LEFT, CRect(120, 3, 152, 12)),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }

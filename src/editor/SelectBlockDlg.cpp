@@ -197,17 +197,17 @@ void RegisterSelectBlockTemplate()
     DialogTemplate dlg;
     dlg.nID = IDD_SELECT_BLOCK;
     dlg.strCaption = _T("Select Block");
-    dlg.size = CSize(117, 329);
+    dlg.size = CSize(132, 329);
     // There is no help to show: the Help button stays, greyed.
     dlg.items = {
-        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 110, 15), _T("Block Number")),
-        DialogItem(IDC_SELECT_BLOCK_FIND, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(7, 17, 110, 29)),
-        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 110, 43), _T("Available Blocks")),
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 125, 16), _T("Block Number")),
+        DialogItem(IDC_SELECT_BLOCK_FIND, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, CRect(7, 17, 125, 29)),
+        DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 35, 125, 44), _T("Available Blocks")),
         DialogItem(IDC_SELECT_BLOCK_LIST, WC_LISTBOX, LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER | WS_VSCROLL | WS_TABSTOP,
-             CRect(7, 45, 110, 286)),
-        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 292, 110, 306), _T("OK")),
-        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(7, 310, 56, 324), _T("Cancel")),
-        DialogItem(IDHELP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, CRect(61, 310, 110, 324), _T("Help")),
+             CRect(7, 45, 125, 286)),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(7, 292, 125, 306), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(7, 310, 63, 324), _T("Cancel")),
+        DialogItem(IDHELP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP | WS_DISABLED, CRect(69, 310, 125, 324), _T("Help")),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }

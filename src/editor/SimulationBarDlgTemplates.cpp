@@ -57,8 +57,8 @@ void RegisterSimBarTemplates()
     AfxRegisterDialogTemplate(SimulationBarTemplate());
     AfxRegisterDialogTemplate(BarTemplate(
         IDD_OUTPUTS_BAR, CSize(283, 28),
-        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 28), _T("<<"))}));
+        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 18, 28), _T("<<"))}));
     AfxRegisterDialogTemplate(BarTemplate(
         IDD_INPUTS_BAR, CSize(579, 27),
-        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 12, 27), _T("<<"))}));
+        {DialogControl(IDC_BAR_COLLAPSE, WC_BUTTON, WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 18, 27), _T("<<"))}));
 }

@@ -58,17 +58,17 @@ DialogTemplate Page(UINT nID, CSize size)
 // parameter lists and the Insert button at nListTop.
 void AddCommonRows(DialogTemplate& t, int nListTop, int nInsertLeft)
 {
-    t.items.push_back(Label(_T("Block name"), CRect(10, 9, 50, 19), IDC_BLOCK_NAME_LABEL));
-    t.items.push_back(DialogItem(IDC_BLOCK_NAME, WC_EDIT, kEdit, CRect(52, 7, 110, 19)));
-    t.items.push_back(Label(_T("Priority"), CRect(118, 9, 146, 19), IDC_MT_PRIORITY_LABEL));
-    t.items.push_back(Combo(IDC_MT_PRIORITY, CRect(148, 7, 180, 90)));
-    t.items.push_back(DialogItem(IDC_MT_ACKNOWLEDGE, WC_BUTTON, kCheck, CRect(188, 8, 296, 18), _T("Acknowledge Message")));
-    t.items.push_back(DialogItem(IDC_PROTECTION, WC_BUTTON, kCheck, CRect(300, 8, 380, 18), _T("Protection Active")));
+    t.items.push_back(Label(_T("Block name"), CRect(10, 9, 60, 19), IDC_BLOCK_NAME_LABEL));
+    t.items.push_back(DialogItem(IDC_BLOCK_NAME, WC_EDIT, kEdit, CRect(62, 7, 118, 19)));
+    t.items.push_back(Label(_T("Priority"), CRect(124, 9, 154, 19), IDC_MT_PRIORITY_LABEL));
+    t.items.push_back(Combo(IDC_MT_PRIORITY, CRect(156, 7, 188, 90)));
+    t.items.push_back(DialogItem(IDC_MT_ACKNOWLEDGE, WC_BUTTON, kCheck, CRect(194, 8, 302, 18), _T("Acknowledge Message")));
+    t.items.push_back(DialogItem(IDC_PROTECTION, WC_BUTTON, kCheck, CRect(306, 8, 392, 18), _T("Protection Active")));
     t.items.push_back(Label(_T("Block"), CRect(10, nListTop, 60, nListTop + 10), IDC_MT_BLOCK_LABEL));
     t.items.push_back(DialogItem(IDC_MT_BLOCK_LIST, WC_LISTBOX, kList, CRect(10, nListTop + 11, 120, nListTop + 95)));
     t.items.push_back(Label(_T("Parameter"), CRect(126, nListTop, 200, nListTop + 10), IDC_MT_PARAM_LABEL));
     t.items.push_back(DialogItem(IDC_MT_PARAM_LIST, WC_LISTBOX, kList, CRect(126, nListTop + 11, 236, nListTop + 95)));
-    t.items.push_back(DialogItem(IDC_MT_GENERAL_LIST, WC_LISTBOX, kList, CRect(242, nListTop + 11, 330, nListTop + 95)));
+    t.items.push_back(DialogItem(IDC_MT_GENERAL_LIST, WC_LISTBOX, kList, CRect(242, nListTop + 11, 340, nListTop + 95)));
     t.items.push_back(DialogItem(IDC_MT_INSERT, WC_BUTTON, kPush | WS_DISABLED, CRect(nInsertLeft, nListTop + 11, nInsertLeft + 80, nListTop + 25),
                                  _T("Insert Parameter")));
 }
@@ -76,7 +76,7 @@ void AddCommonRows(DialogTemplate& t, int nListTop, int nInsertLeft)
 DialogTemplate MessageTextsNew()
 {
     DialogTemplate t = Page(IDD_MESSAGE_TEXTS_NEW, CSize(444, 262));
-    AddCommonRows(t, 152, 338);
+    AddCommonRows(t, 152, 346);
     t.items.push_back(DialogItem(IDC_MT_SHOW_SET1, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(10, 24, 186, 34), _T("Character set1: ")));
     t.items.push_back(DialogItem(IDC_MT_SHOW_SET2, WC_BUTTON, kRadio, CRect(236, 24, 392, 34), _T("Character set2: ")));
     t.items.push_back(DialogItem(IDC_MT_ENABLE_SET1, WC_BUTTON, kCheck | WS_GROUP, CRect(188, 24, 232, 34), _T("Enable")));
@@ -89,10 +89,10 @@ DialogTemplate MessageTextsNew()
         CString strText;
         strText.Format(_T("Line%d"), i + 1);
         t.items.push_back(DialogItem(UINT(lineIds[i]), WC_BUTTON, kCheck | (i == 0 ? WS_GROUP : 0),
-                                     CRect(186 + 36 * i, 38, 220 + 36 * i, 48), strText));
+                                     CRect(186 + 38 * i, 38, 222 + 38 * i, 48), strText));
     }
     t.items.push_back(DialogItem(IDC_MT_DETAILS, WC_BUTTON, kCheck, CRect(10, 52, 200, 62), _T("Show message information in details")));
-    t.items.push_back(Label(_T("Message Text"), CRect(10, 64, 80, 72), IDC_MT_TEXT_LABEL));
+    t.items.push_back(Label(_T("Message Text"), CRect(10, 63, 80, 73), IDC_MT_TEXT_LABEL));
     struct Tool {
         int nID;
         LPCTSTR lpszText;
@@ -111,8 +111,8 @@ DialogTemplate MessageTextsNew()
 DialogTemplate MessageTexts()
 {
     DialogTemplate t = Page(IDD_MESSAGE_TEXTS, CSize(430, 222));
-    AddCommonRows(t, 112, 338);
-    t.items.push_back(Label(_T("Message Text"), CRect(10, 24, 80, 32), IDC_MT_TEXT_LABEL));
+    AddCommonRows(t, 112, 346);
+    t.items.push_back(Label(_T("Message Text"), CRect(10, 23, 80, 33), IDC_MT_TEXT_LABEL));
     return t;
 }
 
@@ -144,7 +144,7 @@ DialogTemplate ScaleTime()
     DialogTemplate t = Dialog(IDD_SCALE_TIME, _T("Scale time setting"), CSize(220, 90));
     t.items.push_back(Label(_T("Block:"), CRect(10, 10, 60, 20)));
     t.items.push_back(Combo(IDC_BG_BLOCK, CRect(70, 8, 210, 100)));
-    t.items.push_back(Label(_T("Actual value:"), CRect(10, 28, 60, 38)));
+    t.items.push_back(Label(_T("Actual value:"), CRect(10, 28, 68, 38)));
     t.items.push_back(Combo(IDC_BG_ACTUAL, CRect(70, 26, 210, 100)));
     t.items.push_back(Label(_T("Time base:"), CRect(10, 46, 60, 56)));
     t.items.push_back(Combo(IDC_ST_TIME_BASE, CRect(70, 44, 210, 100)));
@@ -155,10 +155,10 @@ DialogTemplate ScaleTime()
 DialogTemplate IoStatusName()
 {
     DialogTemplate t = Dialog(IDD_IO_STATUS_NAME, _T("I/O status name"), CSize(240, 150));
-    t.items.push_back(Label(_T("Select an input or output:"), CRect(10, 10, 110, 20)));
-    t.items.push_back(Combo(IDC_IOSN_TYPE, CRect(115, 8, 230, 100)));
-    t.items.push_back(Label(_T("Select an I/O:"), CRect(10, 28, 110, 38)));
-    t.items.push_back(Combo(IDC_IOSN_ITEM, CRect(115, 26, 230, 120)));
+    t.items.push_back(Label(_T("Select an input or output:"), CRect(10, 10, 115, 20)));
+    t.items.push_back(Combo(IDC_IOSN_TYPE, CRect(117, 8, 230, 100)));
+    t.items.push_back(Label(_T("Select an I/O:"), CRect(10, 28, 115, 38)));
+    t.items.push_back(Combo(IDC_IOSN_ITEM, CRect(117, 26, 230, 120)));
     t.items.push_back(Label(_T("Input name for status FALSE"), CRect(10, 46, 230, 56)));
     t.items.push_back(Label(_T("Input name for status TRUE"), CRect(10, 100, 230, 110)));
     AddOkCancel(t, 124, 128);
@@ -204,11 +204,11 @@ DialogTemplate MsgTextSetting()
     DialogTemplate t = Dialog(IDD_MSG_TEXT_SETTING, _T("Message Text Setting"), CSize(260, 170));
     const std::vector<CString> sets = {_T("SC"), _T("TC"), _T("Others")};
     t.items.push_back(Label(_T("Character set1"), CRect(10, 10, 70, 20)));
-    t.items.push_back(Combo(IDC_MTS_CHARSET1, CRect(72, 8, 112, 60), sets));
-    t.items.push_back(Label(_T(""), CRect(116, 10, 250, 20), IDC_MTS_LABEL1));
+    t.items.push_back(Combo(IDC_MTS_CHARSET1, CRect(72, 8, 122, 60), sets));
+    t.items.push_back(Label(_T(""), CRect(126, 10, 250, 20), IDC_MTS_LABEL1));
     t.items.push_back(Label(_T("Character set2"), CRect(10, 26, 70, 36)));
-    t.items.push_back(Combo(IDC_MTS_CHARSET2, CRect(72, 24, 112, 76), sets));
-    t.items.push_back(Label(_T(""), CRect(116, 26, 250, 36), IDC_MTS_LABEL2));
+    t.items.push_back(Combo(IDC_MTS_CHARSET2, CRect(72, 24, 122, 76), sets));
+    t.items.push_back(Label(_T(""), CRect(126, 26, 250, 36), IDC_MTS_LABEL2));
     t.items.push_back(Label(_T("Default"), CRect(10, 42, 60, 52)));
     t.items.push_back(DialogItem(IDC_MTS_DEFAULT1, WC_BUTTON, kRadio | WS_GROUP | WS_TABSTOP, CRect(72, 42, 120, 52), _T("CS1")));
     t.items.push_back(DialogItem(IDC_MTS_DEFAULT2, WC_BUTTON, kRadio, CRect(124, 42, 172, 52), _T("CS2")));
@@ -217,7 +217,7 @@ DialogTemplate MsgTextSetting()
     t.items.push_back(Label(_T("Scope time setting"), CRect(10, 78, 110, 88)));
     t.items.push_back(DialogItem(IDC_MTS_SCOPE_TIME, WC_EDIT, kEdit, CRect(112, 76, 160, 88)));
     t.items.push_back(DialogItem(IDC_MTS_SCOPE_SPIN, UPDOWN_CLASS, kSpin, CRect(160, 76, 170, 88)));
-    t.items.push_back(Label(_T("Ticker time character by character (ms)"), CRect(10, 96, 150, 106)));
+    t.items.push_back(Label(_T("Ticker time character by character (ms)"), CRect(10, 91, 150, 109)));
     t.items.push_back(DialogItem(IDC_MTS_TICKER_CHAR, WC_EDIT, kEdit, CRect(152, 94, 200, 106)));
     t.items.push_back(DialogItem(IDC_MTS_TICKER_SPIN, UPDOWN_CLASS, kSpin, CRect(200, 94, 210, 106)));
     t.items.push_back(Label(_T("Ticker time line by line (ms)"), CRect(10, 114, 150, 124)));

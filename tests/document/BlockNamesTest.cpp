@@ -10,6 +10,7 @@
 #include "document/ModelSettings.h"
 #include "platform/core/StringTable.h"
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -63,7 +64,7 @@ TEST_F(BlockNames, ChineseCaptions)
         EXPECT_EQ(Caption(BT_WIFI_IN), u"[WIFI Input]");
         EXPECT_EQ(Caption(BT_WIFI_AOUT), u"[WIFI Analog Output]");
         EXPECT_EQ(Caption(BT_CURSOR_KEY), u"[kept]");
-        EXPECT_EQ(Caption(BT_AND), u"[AND]");
+        EXPECT_EQ(Caption(BT_AND), u"[与]");
         EXPECT_EQ(Caption(BT_QUAD), u"[Quadratic equation]");
     }
     const BlockCaption fromTable{u"[Analog output]", ChineseCaption::FromStrings, 487, nullptr};
@@ -71,6 +72,23 @@ TEST_F(BlockNames, ChineseCaptions)
     EXPECT_EQ(Text(BlockCaptionText(fromTable, FALSE)), u"[Analog output]");
     CVetlaDoc::InitBlockCaptions();
     EXPECT_EQ(Caption(BT_CURSOR_KEY), u"[Cursor Key]");
+}
+
+// Every caption taken from the string table has its Chinese name there: none falls back to the
+// English caption in the Chinese interface.
+TEST_F(BlockNames, EveryBlockNameIdHasAChineseText)
+{
+    int nNames = 0;
+    for (const BlockTypeRow& row : BlockTypeRows()) {
+        if (row.caption.chinese != ChineseCaption::FromStrings)
+            continue;
+        ++nNames;
+        const auto entries = ProgramStringEntries();
+        const auto it = std::ranges::find(entries, row.caption.nChineseId, &StringTableEntry::id);
+        ASSERT_NE(it, entries.end()) << row.caption.nChineseId;
+        EXPECT_NE(it->chinese, nullptr) << row.caption.nChineseId;
+    }
+    EXPECT_EQ(nNames, 47);
 }
 
 // Every user of the names fills them first: a second fill must not add a second copy.

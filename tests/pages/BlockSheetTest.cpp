@@ -174,6 +174,30 @@ TEST_F(BlockSheet, LevelBlocksHaveOnlyTheCommentPageAndOtherKindsNoSheet)
     EXPECT_EQ(nShown, 0);
 }
 
+// The comment fills the page beside a parameter page; alone, it widens but stays on its page.
+TEST_F(BlockSheet, TheCommentEditFillsItsPageWithoutRunningOutOfIt)
+{
+    auto editAndPage = [](CPropertySheet& sheet) {
+        CWnd* pPage = sheet.GetActivePage();
+        CRect rcEdit;
+        pPage->GetDlgItem(IDC_COMMENT_EDIT)->GetWindowRect(rcEdit);
+        pPage->ScreenToClient(rcEdit);
+        CRect rcPage;
+        pPage->GetClientRect(rcPage);
+        return std::pair{rcEdit, rcPage};
+    };
+    EditModal(Block(BT_AND), [&](CPropertySheet& sheet) {
+        CRect rcMain;
+        static_cast<CAllPropertySheet&>(sheet).m_pMainPage->GetWindowRect(rcMain);
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        EXPECT_EQ(editAndPage(sheet).first.Width(), rcMain.Width() - 25);
+    }, IDCANCEL);
+    EditModal(Block(BT_LOW), [&](CPropertySheet& sheet) {
+        const auto [rcEdit, rcPage] = editAndPage(sheet);
+        EXPECT_LE(rcEdit.right, rcPage.right - rcEdit.left);
+    }, IDCANCEL);
+}
+
 TEST_F(BlockSheet, TheNameEditIsDisabledOnceTwoHundredFiftySixBlocksAreNamed)
 {
     for (int i = 0; i < NAMED_BLOCKS_MAX; ++i)

@@ -85,6 +85,8 @@ bool IsCut(CWnd& control, const CString& strText)
     CDC dc;
     if (control.GetFont())
         dc.SelectObject(control.GetFont());
+    else
+        dc.SelectStockObject(DEFAULT_GUI_FONT);
     CRect rect;
     control.GetWindowRect(rect);
     return int(dc.GetTextExtent(strText).cx) + (bButton ? kBoxAllowance : 0) > rect.Width();

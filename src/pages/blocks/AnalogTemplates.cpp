@@ -44,7 +44,7 @@ void AddDecimalsRow(CTemplateBuilder& t, int y)
 {
     t.Label(1351, _T("Decimals in the Message text"), CRect(10, y + 2, 142, y + 12));
     t.SpinEdit(IDC_DECIMALS, IDC_DECIMALS_SPIN, CRect(144, y, 162, y + 12));
-    t.Edit(IDC_DECIMALS_SAMPLE, CRect(178, y, 238, y + 12), ES_READONLY);
+    t.Edit(IDC_DECIMALS_SAMPLE, CRect(176, y, 232, y + 12), ES_READONLY);
 }
 
 // A parameter row: caption, value with spin and, when nRefID is given, its Reference box.
@@ -124,10 +124,10 @@ void PiController()
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 130));
     t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 114, 68, 126));
-    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(84, 115, 136, 125), BS_PUSHLIKE);
+    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(82, 115, 137, 125), BS_PUSHLIKE);
     t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 130));
     t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 114, 208, 126));
-    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(224, 115, 278, 125), BS_PUSHLIKE);
+    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(222, 115, 279, 125), BS_PUSHLIKE);
     t.Label(1296, _T("Parameter set"), CRect(10, 138, 70, 148));
     t.List(IDC_PI_PARAM_SET, CRect(74, 136, 170, 220),
            {_T("Temperature fast"), _T("Temperature slow"), _T("Pressure 1"), _T("Pressure 2"), _T("Full level 1"),

@@ -40,11 +40,11 @@ DialogTemplate QuadTemplate()
                                 _T("R = 1  -->  Output = 0"),
                                 _T("R = 0  -->  Output = x * Amp     ( -32767 ~ 32767 )")};
     for (int i = 0; i < 5; ++i)
-        t.items.push_back(PageLabel(formulas[i], CRect(10, 100 + 16 * i, 225, 110 + 16 * i), UINT(1303 + i)));
-    // The exponents above the formulas.
-    t.items.push_back(PageLabel(_T("2"), CRect(30, 94, 35, 102)));
-    t.items.push_back(PageLabel(_T("2"), CRect(79, 110, 84, 118)));
-    t.items.push_back(PageLabel(_T("2"), CRect(79, 126, 84, 134)));
+        t.items.push_back(PageLabel(formulas[i], CRect(10, 100 + 20 * i, 225, 109 + 20 * i), UINT(1303 + i)));
+    // The exponents above the formulas, over the gap each formula leaves for one.
+    t.items.push_back(PageLabel(_T("2"), CRect(32, 91, 38, 100)));
+    t.items.push_back(PageLabel(_T("2"), CRect(79, 111, 85, 120)));
+    t.items.push_back(PageLabel(_T("2"), CRect(79, 131, 85, 140)));
     return t;
 }
 

@@ -26,15 +26,15 @@ constexpr int kLogBaseTen = 2;
 
 DialogTemplate StopWatchTemplate()
 {
-    DialogTemplate t = ParameterPage(IDD_STOPWATCH, CSize(220, 120));
+    DialogTemplate t = ParameterPage(IDD_STOPWATCH, CSize(236, 120));
     AddBlockNameRow(t);
-    t.items.push_back(PageLabel(_T("Time Base"), CRect(10, 32, 70, 42), UINT(IDC_SELECTOR_LABEL)));
-    t.items.push_back(PageCombo(UINT(IDC_SELECTOR), CRect(74, 30, 150, 100),
+    t.items.push_back(PageLabel(_T("Time Base"), CRect(10, 32, 90, 42), UINT(IDC_SELECTOR_LABEL)));
+    t.items.push_back(PageCombo(UINT(IDC_SELECTOR), CRect(92, 30, 172, 100),
                                 {_T("Hours"), _T("Minutes"), _T("Seconds"), _T("10 milliseconds")}));
-    t.items.push_back(PageCheck(UINT(IDC_REFERENCE), _T("Reference"), CRect(156, 30, 210, 42)));
-    t.items.push_back(PageLabel(_T("Amplification"), CRect(10, 50, 70, 60), UINT(IDC_AMPLIFICATION_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(74, 48, 140, 60)));
-    DialogItemTemplate spin = PageSpin(UINT(IDC_AMPLIFICATION_SPIN), CRect(140, 48, 150, 60));
+    t.items.push_back(PageCheck(UINT(IDC_REFERENCE), _T("Reference"), CRect(176, 30, 230, 42)));
+    t.items.push_back(PageLabel(_T("Amplification"), CRect(10, 50, 90, 60), UINT(IDC_AMPLIFICATION_LABEL)));
+    t.items.push_back(PageEdit(UINT(IDC_AMPLIFICATION), CRect(92, 48, 158, 60)));
+    DialogItemTemplate spin = PageSpin(UINT(IDC_AMPLIFICATION_SPIN), CRect(158, 48, 168, 60));
     spin.dwStyle &= ~UDS_SETBUDDYINT;
     t.items.push_back(spin);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_RETENTIVITY), _T("Retentivity"), CRect(10, 70, 110, 82)));

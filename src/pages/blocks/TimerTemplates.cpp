@@ -74,8 +74,8 @@ void AddTimeRow(DialogTemplate& t, const TimeRowIds& ids, LPCTSTR lpszCaption, i
     SpinEdit(t, ids.nHigh, ids.nHighSpin, 14, y + 14);
     Label(t, _T(":"), CRect(50, y + 16, 54, y + 26), ids.nColon);
     SpinEdit(t, ids.nLow, ids.nLowSpin, 56, y + 14);
-    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(96, y + 14, 186, y + 74));
-    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(190, y + 13, 236, y + 27), _T("Reference"));
+    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(93, y + 14, 188, y + 74));
+    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(191, y + 13, 237, y + 27), _T("Reference"));
 }
 
 constexpr TimeRowIds kTime1 = {IDC_TIME1_GROUP, IDC_TIME1_HIGH, IDC_TIME1_HIGH_SPIN, IDC_TIME1_COLON, IDC_TIME1_LOW,
@@ -224,19 +224,19 @@ DialogTemplate Avgval()
 {
     DialogTemplate t = Page(IDD_AVGVAL, _T("Parameter"), CSize(239, 155));
     AddNameRow(t);
-    Label(t, _T("Sampling time"), CRect(10, 34, 70, 44));
-    SpinEdit(t, IDC_AVG_TIME, IDC_AVG_TIME_SPIN, 76, 32, 30);
-    DialogItemTemplate unit = DialogItem(IDC_AVG_UNIT, WC_COMBOBOX, kListStyle, CRect(122, 32, 182, 92));
+    Label(t, _T("Sampling time"), CRect(10, 34, 90, 44));
+    SpinEdit(t, IDC_AVG_TIME, IDC_AVG_TIME_SPIN, 92, 32, 30);
+    DialogItemTemplate unit = DialogItem(IDC_AVG_UNIT, WC_COMBOBOX, kListStyle, CRect(134, 32, 194, 92));
     unit.items = {_T("Days"), _T("Hours"), _T("Minutes"), _T("Seconds")};
     t.items.push_back(unit);
-    Check(t, IDC_AVG_REFERENCE, _T("Reference"), CRect(122, 48, 182, 60));
-    Label(t, _T("Number of samples"), CRect(10, 66, 70, 76));
-    SpinEdit(t, IDC_AVG_SAMPLES, IDC_AVG_SAMPLES_SPIN, 76, 64, 30);
+    Check(t, IDC_AVG_REFERENCE, _T("Reference"), CRect(134, 48, 194, 60));
+    Label(t, _T("Number of samples"), CRect(10, 66, 90, 76));
+    SpinEdit(t, IDC_AVG_SAMPLES, IDC_AVG_SAMPLES_SPIN, 92, 64, 30);
     Check(t, IDC_AVG_RETENTIVE, _T("Retentivity"), CRect(10, 84, 120, 96));
     Check(t, IDC_AVG_PROTECTION, _T("Protection Active"), CRect(10, 100, 120, 112));
-    Label(t, _T("When Enable=0,the calculation stops and the outputs hold the current value."), CRect(10, 118, 232, 134),
+    Label(t, _T("When Enable=0,the calculation stops and the outputs hold the current value."), CRect(10, 118, 232, 136),
           1281);
-    Label(t, _T("When Reset=1,all actual  values are reset to 0."), CRect(10, 136, 232, 146), 1282);
+    Label(t, _T("When Reset=1,all actual  values are reset to 0."), CRect(10, 138, 232, 148), 1282);
     return t;
 }
 

@@ -4,6 +4,8 @@
 #include "pages/sheet/PageTemplates.h"
 #include "platform/ui/DataExchange.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CComment, CPropertyPage)
 
 CComment::CComment() : CPropertyPage(IDD_COMMENT_PAGE)
@@ -20,8 +22,15 @@ BOOL CComment::OnInitDialog()
         return TRUE;
     CRect rect;
     pEdit->GetWindowRect(rect);
-    const CSize size = m_rcPage.IsRectEmpty() ? CSize(rect.Width() + 120, rect.Height())
-                                              : CSize(m_rcPage.Width() - 25, m_rcPage.Height() - 20);
+    CSize size(m_rcPage.Width() - 25, m_rcPage.Height() - 20);
+    if (m_rcPage.IsRectEmpty()) {
+        // Widened, the edit keeps the margin on its right that it has on its left: wider, it
+        // would run out of the page and hide its right part.
+        CRect rcClient;
+        GetClientRect(rcClient);
+        ScreenToClient(rect);
+        size = CSize(std::min(rect.Width() + 120, rcClient.right - 2 * rect.left), rect.Height());
+    }
     pEdit->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_SHOWWINDOW);
     return TRUE;
 }

@@ -57,7 +57,7 @@ DialogTemplate Boolean()
     AddNameRow(t);
     LPCTSTR heads[] = {_T("Input1"), _T("Input2"), _T("Input3"), _T("Input4"), _T("Output Set")};
     for (int i = 0; i < 5; ++i)
-        t.items.push_back(Label(heads[i], CRect(10 + 40 * i, 32, 48 + 40 * i, 42)));
+        t.items.push_back(Label(heads[i], CRect(10 + 40 * i, 32, i == 4 ? 220 : 48 + 40 * i, 42)));
     for (int k = 0; k < TRUTH_TABLE_ROWS; ++k) {
         const int y = 46 + 17 * k;
         for (int i = 0; i < 4; ++i) {

@@ -40,8 +40,29 @@ bool IsCaptionClass(const CWnd& control)
     return IsButtonClass(control) || control.GetClassName() == CString(WC_STATIC);
 }
 
+// The room right of the control before the next shown control on its row (a group box frames
+// others and stands in nobody's way), or before the right edge of its window's client area.
+int RoomRightOf(CWnd& control, const CRect& rect)
+{
+    CWnd* pParent = control.GetParent();
+    CRect rcParent;
+    pParent->GetClientRect(rcParent);
+    int nRight = rcParent.right;
+    for (CWnd* pOther = pParent->GetWindow(GW_CHILD); pOther; pOther = pOther->GetNextWindow()) {
+        if (pOther == &control || !(pOther->GetStyle() & WS_VISIBLE) ||
+            (IsButtonClass(*pOther) && (pOther->GetStyle() & BS_TYPEMASK) == BS_GROUPBOX))
+            continue;
+        CRect rcOther;
+        pOther->GetWindowRect(rcOther);
+        pParent->ScreenToClient(rcOther);
+        if (rcOther.left >= rect.right && rcOther.top < rect.bottom && rcOther.bottom > rect.top)
+            nRight = std::min(nRight, int(rcOther.left));
+    }
+    return nRight - rect.left;
+}
+
 // Widens the control when its caption is wider than the control, keeping its left edge, up to
-// the right edge of its window's client area.
+// the next control on its row. A control without a font of its own shows the dialogs' font.
 void FitCaption(CWnd& control, const CString& strText)
 {
     CWnd* pParent = control.GetParent();
@@ -51,18 +72,17 @@ void FitCaption(CWnd& control, const CString& strText)
     const bool bBox = IsButtonClass(control) && dwType != BS_PUSHBUTTON && dwType != BS_DEFPUSHBUTTON &&
                       dwType != BS_OWNERDRAW;
     CDC dc;
-    CFont* pOldFont = control.GetFont() ? dc.SelectObject(control.GetFont()) : nullptr;
+    if (control.GetFont())
+        dc.SelectObject(control.GetFont());
+    else
+        dc.SelectStockObject(DEFAULT_GUI_FONT);
     const int nNeeded = int(dc.GetTextExtent(strText).cx) + (bBox ? kBoxAllowance : kTextAllowance);
-    if (pOldFont)
-        dc.SelectObject(pOldFont);
     CRect rect;
     control.GetWindowRect(rect);
     pParent->ScreenToClient(rect);
     if (rect.Width() >= nNeeded)
         return;
-    CRect rcParent;
-    pParent->GetClientRect(rcParent);
-    const int nWidth = std::min(nNeeded, int(rcParent.right - rect.left));
+    const int nWidth = std::min(nNeeded, RoomRightOf(control, rect));
     if (nWidth > rect.Width())
         control.SetWindowPos(nullptr, 0, 0, nWidth, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

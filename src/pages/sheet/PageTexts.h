@@ -28,7 +28,7 @@ struct ControlTextKey {
 // In the Chinese interface, each listed control of the window takes its text; a control whose
 // key has no text keeps the caption it has. Each control is found by its id, so a caption
 // never lands beside another control. A caption that no longer fits its control widens the
-// control to the right, as far as the window's client area allows.
+// control to the right, as far as the next control on its row or the window's client area.
 void TranslateControls(CWnd& window, std::span<const ControlTextKey> keys);
 // The Chinese text of one key, FALSE when there is none (or the interface is English).
 BOOL LookupControlText(const ControlTextKey& key, CString& strText);

@@ -235,10 +235,56 @@ constexpr StringTableEntry kEntries[] = {
     {935, u"You can't run tow simulations at a time! Please close the other then go on.", nullptr},
     {950, u"No printer installed!\n\nSelect the Control Panel printer icon to install a printer.", nullptr},
     {952, u".dld", nullptr},
-    // Chinese names of the on- and off-delay timers, which their property pages show as a
-    // group caption in the Chinese interface.
-    {1579, nullptr, u"接通延时"},
-    {1580, nullptr, u"断开延时"},
+    // Chinese names of the blocks, which sheet captions and block lists show in square brackets
+    // in the Chinese interface (the delay timers' pages also as a group caption); each line
+    // names the English caption it replaces.
+    {1571, nullptr, u"与"}, // AND
+    {1572, nullptr, u"与(边沿)"}, // AND(Edge)
+    {1573, nullptr, u"与非"}, // NAND
+    {1574, nullptr, u"与非(边沿)"}, // NAND(Edge)
+    {1575, nullptr, u"或"}, // OR
+    {1576, nullptr, u"或非"}, // NOR
+    {1577, nullptr, u"异或"}, // XOR
+    {1578, nullptr, u"非"}, // NOT
+    {1579, nullptr, u"接通延时"}, // On-Delay
+    {1580, nullptr, u"断开延时"}, // Off-Delay
+    {1581, nullptr, u"接通/断开延时"}, // On-/Off-Delay
+    {1582, nullptr, u"保持型接通延时"}, // Retentive On-Delay
+    {1583, nullptr, u"单脉冲继电器(脉冲输出)"}, // Wiping relay(pulse output)
+    {1584, nullptr, u"边沿触发单脉冲继电器"}, // Edge trigger wiping relay
+    {1585, nullptr, u"异步脉冲发生器"}, // Asynchronous Pulse Generator
+    {1586, nullptr, u"随机发生器"}, // Random Generator
+    {1587, nullptr, u"楼梯照明开关"}, // Stairway lighting switch
+    {1588, nullptr, u"多功能开关"}, // Multiple function switch
+    {1589, nullptr, u"周定时器"}, // Weekly Timer
+    {1590, nullptr, u"年定时器"}, // Yearly Timer
+    {1591, nullptr, u"天文时钟"}, // Astronomical clock
+    {1592, nullptr, u"秒表"}, // Stopwatch
+    {1593, nullptr, u"输入"}, // Input
+    {1594, nullptr, u"TD功能键"}, // TD Function key
+    {1595, nullptr, u"移位寄存器位"}, // Shift register bit
+    {1596, nullptr, u"状态0(低)"}, // Status 0 (low)
+    {1597, nullptr, u"状态1(高)"}, // Status 1 (high)
+    {1598, nullptr, u"输出"}, // Output
+    {1599, nullptr, u"开路连接器"}, // Open connector
+    {1600, nullptr, u"标志"}, // Flag
+    {1601, nullptr, u"模拟量输入"}, // Analog input
+    {1602, nullptr, u"模拟量输出"}, // Analog output
+    {1603, nullptr, u"模拟量标志"}, // Analog flag
+    {1610, nullptr, u"加/减计数器"}, // Up/Down Counter
+    {1611, nullptr, u"小时计数器"}, // Hours Counter
+    {1612, nullptr, u"阈值触发器"}, // Threshold Trigger
+    {1614, nullptr, u"模拟量比较器"}, // Analog Comparator
+    {1615, nullptr, u"模拟量阈值触发器"}, // Analog threshold trigger
+    {1616, nullptr, u"模拟量放大器"}, // Analog Amplifier
+    {1617, nullptr, u"模拟量监视器"}, // Analog watchdog
+    {1618, nullptr, u"模拟量差值触发器"}, // Analog differential trigger
+    {1626, nullptr, u"锁存继电器"}, // Latching Relay
+    {1627, nullptr, u"脉冲继电器"}, // Pulse Relay
+    {1628, nullptr, u"信息文本"}, // Message texts
+    {1629, nullptr, u"移位寄存器"}, // Shift Register
+    {1631, nullptr, u"Modbus读取"}, // Modbus Read
+    {1632, nullptr, u"Modbus写入"}, // Modbus Write
     {32798, u"Clock Setting/Calibration", nullptr},
     {32806, u"Device->PC   Ctrl+U", nullptr},
     {32807, u"PC->Device   Ctrl+D", nullptr},

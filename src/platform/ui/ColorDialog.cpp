@@ -44,8 +44,9 @@ void RegisterColorTemplate()
     DialogTemplate dlg;
     dlg.nID = IDD_COLOR_DIALOG;
     dlg.strCaption = _T("Color");
-    dlg.size = CSize(156, 132);
-    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 7, 149, 15), _T("Basic colors:")));
+    // Wide enough for the captions the program's commands give it.
+    dlg.size = CSize(236, 132);
+    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 6, 149, 15), _T("Basic colors:")));
     for (int i = 0; i < COLOR_BASIC_COUNT; ++i) {
         const int x = 7 + (i % kSwatchColumns) * 18;
         const int y = 17 + (i / kSwatchColumns) * 16;
@@ -53,13 +54,13 @@ void RegisterColorTemplate()
     }
     for (int i = 0; i < 3; ++i) {
         const int y = 54 + i * 16;
-        dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, y + 2, 37, y + 10), kPartLabels[i]));
+        dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, y + 2, 37, y + 11), kPartLabels[i]));
         dlg.items.push_back(
             DialogItem(kPartIDs[i], WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, CRect(40, y, 70, y + 12)));
     }
     dlg.items.push_back(DialogItem(IDC_COLOR_SAMPLE, kSwatchClass, 0, CRect(85, 54, 149, 98)));
-    dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(45, 111, 95, 125), _T("OK")));
-    dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(99, 111, 149, 125), _T("Cancel")));
+    dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(125, 111, 175, 125), _T("OK")));
+    dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(179, 111, 229, 125), _T("Cancel")));
     AfxRegisterDialogTemplate(std::move(dlg));
 }
 

@@ -34,12 +34,12 @@ void RegisterFontTemplate()
     dlg.nID = IDD_FONT_DIALOG;
     dlg.strCaption = _T("Font");
     dlg.size = CSize(180, 110);
-    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 9, 40, 17), _T("Font:")));
+    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 9, 40, 18), _T("Font:")));
     DialogItemTemplate face =
         DialogItem(IDC_FONT_FACE, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_TABSTOP, CRect(45, 7, 173, 80));
     face.items = CFontDialog::Faces();
     dlg.items.push_back(std::move(face));
-    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 27, 40, 35), _T("Size:")));
+    dlg.items.push_back(DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(7, 27, 40, 36), _T("Size:")));
     dlg.items.push_back(
         DialogItem(IDC_FONT_SIZE, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL, CRect(45, 25, 75, 37)));
     dlg.items.push_back(DialogItem(IDC_FONT_BOLD, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP, CRect(7, 45, 60, 55), _T("Bold")));
