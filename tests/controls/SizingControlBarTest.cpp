@@ -3,7 +3,9 @@
 #include "controls/SizingControlBarCF.h"
 
 #include "BarFixture.h"
+#include "controls/BarColors.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/DisplayDevice.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/MiniDockFrameWnd.h"
 #include "platform/ui/WindowPlacement.h"
@@ -494,6 +496,62 @@ TEST_F(SizingBarTest, AnUprightCaptionTooLongForItsBarEndsInAnEllipsisBeforeTheC
     ASSERT_GE(title.size(), 4u);
     EXPECT_EQ(title.substr(title.size() - 3), u"...");
     EXPECT_EQ(u"Infomation Window"s.substr(0, title.size() - 3), title.substr(0, title.size() - 3));
+}
+
+TEST_F(SizingBarTest, TheCaptionFadesFromItsStartAndItsTitleTakesTheActiveOrInactiveColours)
+{
+    const struct {
+        BOOL bActive;
+        UINT nDockBarID;
+        COLORREF crStart;
+        COLORREF crEnd;
+        COLORREF crTitle;
+        int nEscapement;
+    } cases[] = {
+        {TRUE, AFX_IDW_DOCKBAR_LEFT, kColorActiveCaption, kColorGradientActiveCaption, kColorCaptionText, 0},
+        {FALSE, AFX_IDW_DOCKBAR_BOTTOM, kColorInactiveCaption, kColorGradientInactiveCaption, kColorInactiveCaptionText,
+         900},
+    };
+    for (const auto& c : cases) {
+        CaptionPainter bar;
+        Dock(bar, c.nDockBarID, CSize(200, 200));
+        bar.m_bActive = c.bActive;
+        RecordingSurface surface(SIZE{800, 600});
+        CDC dc(surface);
+        CRect rcClient;
+        bar.GetClientRect(rcClient);
+        bar.NcPaintGripper(&dc, rcClient);
+        std::vector<const RecordingSurface::Record*> bands;
+        const RecordingSurface::Record* pTitle = nullptr;
+        for (const RecordingSurface::Record& record : surface.Records()) {
+            if (record.kind == RecordingSurface::Kind::FillRect)
+                bands.push_back(&record);
+            else if (record.kind == RecordingSurface::Kind::Text && !pTitle)
+                pTitle = &record;
+        }
+        ASSERT_EQ(bands.size(), 64u);
+        EXPECT_EQ(bands.front()->colour, c.crStart);
+        EXPECT_EQ(bands.back()->colour, c.crEnd);
+        // The first band lies where the title begins: the left end, or the bottom of an upright caption.
+        if (c.nEscapement)
+            EXPECT_GT(bands.front()->rect.top, bands.back()->rect.top);
+        else
+            EXPECT_LT(bands.front()->rect.left, bands.back()->rect.left);
+        ASSERT_NE(pTitle, nullptr);
+        EXPECT_EQ(pTitle->state.crText, c.crTitle);
+        EXPECT_EQ(pTitle->state.font.lfEscapement, c.nEscapement);
+        m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
+        bar.DestroyWindow();
+    }
+}
+
+TEST(SizingBarFont, TheCaptionTakesTahomaWhenTheScreenHasItElseArial)
+{
+    SetFontFamilyQuery([](LPCTSTR lpszFace) { return CString(lpszFace) == _T("Tahoma"); });
+    EXPECT_EQ(CSizingControlBarCF().m_sFontFace, CString(_T("Tahoma")));
+    SetFontFamilyQuery([](LPCTSTR) { return false; });
+    EXPECT_EQ(CSizingControlBarCF().m_sFontFace, CString(_T("Arial")));
+    SetFontFamilyQuery(nullptr);
 }
 
 // ---- dragging the bar by its caption ----
