@@ -647,6 +647,20 @@ TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
     m_pFrame->DockControlBar(&bar);
 }
 
+TEST_F(BarDragTest, TheToolWindowOfAFloatingBarIsNoSmallerThanItsMinimumFloatingSize)
+{
+    CSizingControlBarCF bar;
+    bar.m_szMinFloat = CSize(120, 80);
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    DragCaption(bar, CPoint(400, 300));
+    ASSERT_TRUE(bar.IsFloating());
+    CWnd* pMini = bar.GetParent();
+    pMini->SetWindowPos(nullptr, 0, 0, 30, 20, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRectOf(*pMini).Size(), CSize(120, 80));
+    EXPECT_EQ(WindowRectOf(bar).Size(), CSize(120, 80));
+    m_pFrame->DockControlBar(&bar);
+}
+
 TEST_F(BarDragTest, ADoubleClickDocksAFloatingBarAtItsSideAndAnEdgeDocksItThere)
 {
     CSizingControlBarCF bar;

@@ -69,6 +69,8 @@ public:
     // length of that side.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    // The least size the bar takes floating: its tool window cannot be made smaller.
+    virtual CSize GetMinFloatingSize() const { return CSize(0, 0); }
     // Asks pTarget's routing for the state of the bar's items.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     // Whether the bar lies beside the other such bars of its side in one row, each taking its
