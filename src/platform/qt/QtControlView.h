@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMouseEvent;
+
 class QtControlView : public IControlView {
 public:
     // The widget fills the window's peer and takes the focus the layer gives the peer.
@@ -27,6 +29,9 @@ protected:
     bool ForwardKey(QEvent* pEvent);
     // The user focused the widget (a click): the layer's focus follows.
     void FollowFocus();
+    // The mouse moved over the widget: the window's filters (a tip window's relay) see it as
+    // WM_MOUSEMOVE; the widget handles the move itself.
+    void ForwardMouseMove(const QMouseEvent& event);
 
     CWnd& m_wnd;
     QPointer<QWidget> m_pWidget;
