@@ -58,8 +58,9 @@ BOOL cdxCDynamicBarDlg::Create(CWnd* pParentWnd) { return CDialog::Create(m_nIDT
 void cdxCDynamicBarDlg::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
 {
     for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        // Labels carry no id (0) or the shared one of statics (-1, 0xFFFF).
         const int nID = pChild->GetDlgCtrlID();
-        if (nID == 0 || nID == -1)
+        if (nID == 0 || nID == -1 || nID == 0xFFFF)
             continue;
         CControlCmdUI state(*pChild);
         if (OnCmdMsg(UINT(nID), CN_UPDATE_COMMAND_UI, &state, nullptr) || !pTarget)

@@ -3,8 +3,6 @@
 #include "controls/SizeIconCtrl.h"
 #include "platform/ui/Wnd.h"
 
-#include <algorithm>
-
 void cdxModeToPercent(int nMode, BYTE& byNear, BYTE& byFar)
 {
     switch (nMode) {
