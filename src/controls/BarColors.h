@@ -15,4 +15,7 @@ constexpr COLORREF kColorHighlight = RGB(0, 120, 215);
 constexpr COLORREF kColorHighlightText = RGB(255, 255, 255);
 constexpr COLORREF kColorActiveCaption = RGB(153, 180, 209);
 constexpr COLORREF kColorInactiveCaption = RGB(191, 205, 219);
+constexpr COLORREF kColorGradientActiveCaption = RGB(185, 209, 234);
+constexpr COLORREF kColorGradientInactiveCaption = RGB(215, 228, 242);
 constexpr COLORREF kColorCaptionText = RGB(0, 0, 0);
+constexpr COLORREF kColorInactiveCaptionText = RGB(67, 78, 84);

@@ -1,6 +1,8 @@
 #include "controls/DialogBar.h"
 
+#include "platform/ui/Button.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/FrameWnd.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
@@ -17,12 +19,55 @@ BEGIN_MESSAGE_MAP(cdxCDynamicBar, CSizingControlBarCF)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
+namespace {
+
+// The state an update handler gives a dialog control, shown on the control at once.
+class CControlCmdUI : public CCmdUI {
+public:
+    explicit CControlCmdUI(CWnd& control)
+    {
+        m_nID = UINT(control.GetDlgCtrlID());
+        m_pOther = &control;
+    }
+    void Enable(BOOL bOn) override
+    {
+        CCmdUI::Enable(bOn);
+        m_pOther->EnableWindow(bOn);
+    }
+    void SetCheck(int nCheck) override
+    {
+        CCmdUI::SetCheck(nCheck);
+        m_pOther->SendMessage(BM_SETCHECK, WPARAM(nCheck));
+    }
+    void SetText(LPCTSTR lpszText) override
+    {
+        CCmdUI::SetText(lpszText);
+        m_pOther->SetWindowText(lpszText);
+    }
+};
+
+}  // namespace
+
 cdxCDynamicBarDlg::cdxCDynamicBarDlg(UINT nIDTemplate, DWORD dwFreedom, DWORD dwFlags)
     : cdxCDynamicChildDlg(nIDTemplate, nullptr, dwFreedom, dwFlags)
 {
 }
 
 BOOL cdxCDynamicBarDlg::Create(CWnd* pParentWnd) { return CDialog::Create(m_nIDTemplate, pParentWnd); }
+
+void cdxCDynamicBarDlg::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL)
+{
+    for (CWnd* pChild = GetWindow(GW_CHILD); pChild; pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        // Labels carry no id (0) or the shared one of statics (-1, 0xFFFF).
+        const int nID = pChild->GetDlgCtrlID();
+        if (nID == 0 || nID == -1 || nID == 0xFFFF)
+            continue;
+        CControlCmdUI state(*pChild);
+        if (OnCmdMsg(UINT(nID), CN_UPDATE_COMMAND_UI, &state, nullptr) || !pTarget)
+            continue;
+        state.DoUpdate(pTarget, FALSE);
+    }
+}
 
 cdxCDynamicBar::cdxCDynamicBar(cdxCDynamicBarDlg* pDlg) : m_pDlg(pDlg) {}
 
@@ -87,6 +132,13 @@ void cdxCDynamicBar::OnDestroy()
     if (m_pDlg && IsWindow(m_pDlg.get()))
         m_pDlg->DestroyWindow();
     CSizingControlBarCF::OnDestroy();
+}
+
+void cdxCDynamicBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (m_pDlg && IsWindow(m_pDlg.get()))
+        m_pDlg->OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
+    CSizingControlBarCF::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
 
 BOOL cdxCDynamicBar::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -19,6 +19,11 @@ public:
     // The dialog from its template, as a child of the bar.
     virtual BOOL Create(CWnd* pParentWnd);
     using CDialog::Create;
+    // Runs the update handlers of the dialog's controls, the dialog's own first and then those
+    // pTarget's routing reaches, and shows their state on the controls. A control without an
+    // update handler keeps its state whatever bDisableIfNoHndler says: the dialog handles its
+    // controls' commands itself, in ways the routing cannot see.
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
 
 protected:
     void OnOK() override {}
@@ -41,6 +46,7 @@ public:
     CSize CalcContentSize();
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;

@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(cdxCDynamicChildDlg, cdxCDynamicDialog)
 BEGIN_MESSAGE_MAP(cdxCDynamicDialog, CDialog)
     ON_WM_DESTROY()
     ON_WM_SIZE()
+    ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 cdxCDynamicDialog::cdxCDynamicDialog(UINT nIDTemplate, CWnd* pParentWnd, DWORD dwFreedom, DWORD dwFlags)
@@ -43,4 +44,10 @@ void cdxCDynamicDialog::OnSize(UINT nType, int cx, int cy)
     CDialog::OnSize(nType, cx, cy);
     if (nType != SIZE_MINIMIZED && IsStarted())
         Layout();
+}
+
+void cdxCDynamicDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CDialog::OnGetMinMaxInfo(lpMMI);
+    DoOnGetMinMaxInfo(lpMMI);
 }

@@ -33,6 +33,7 @@ protected:
     BOOL OnInitDialog() override;
     void OnDestroy() override;
     void OnSize(UINT nType, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI) override;
     // A named dialog comes back where it was; one never stored is centred and grown a little.
     void OnInitialized() override;
     void OnDestroying() override;

@@ -1,5 +1,6 @@
 #include "controls/ResizableDialogLayout.h"
 
+#include "controls/SizeIconCtrl.h"
 #include "platform/ui/Wnd.h"
 
 void cdxModeToPercent(int nMode, BYTE& byNear, BYTE& byFar)
@@ -64,6 +65,13 @@ CRect ChildRect(CWnd* pControl)
 }
 
 } // namespace
+
+cdxCDynamicLayoutEngine::cdxCDynamicLayoutEngine(DWORD dwFreedom, DWORD dwFlags)
+    : m_dwFreedom(dwFreedom), m_dwFlags(dwFlags)
+{
+}
+
+cdxCDynamicLayoutEngine::~cdxCDynamicLayoutEngine() = default;
 
 CSize cdxCDynamicLayoutEngine::GetCurrentClientSize() const
 {
@@ -171,6 +179,32 @@ void cdxCDynamicLayoutEngine::Layout()
     }
 }
 
+void cdxCDynamicLayoutEngine::RegisterTableControls()
+{
+    for (const cdxCDynamicControlTableEntry* pEntry = GetControlTable();
+         pEntry && pEntry->dwKind != cdxCDynamicControlTableEntry::kEnd; ++pEntry) {
+        BYTE by[4] = {pEntry->by[0], pEntry->by[1], pEntry->by[2], pEntry->by[3]};
+        if (pEntry->dwKind == cdxCDynamicControlTableEntry::kMode) {
+            cdxModeToPercent(pEntry->by[0], by[0], by[2]);
+            cdxModeToPercent(pEntry->by[1], by[1], by[3]);
+        }
+        if (pEntry->nID == 0) {
+            AllControls(by[0], by[1], by[2], by[3], false, false);
+            continue;
+        }
+        CWnd* pControl = m_pWnd->GetDlgItem(int(pEntry->nID));
+        if (!pControl)
+            continue;
+        cdxCDynamicPosition pos;
+        pos.rcFirst = ChildRect(pControl);
+        pos.byLeft = by[0];
+        pos.byTop = by[1];
+        pos.byRight = by[2];
+        pos.byBottom = by[3];
+        AddSzControl(pControl, pos);
+    }
+}
+
 void cdxCDynamicLayoutEngine::DoInitWindow(CWnd* pWnd, CSize szInitial)
 {
     m_pWnd = pWnd;
@@ -178,9 +212,43 @@ void cdxCDynamicLayoutEngine::DoInitWindow(CWnd* pWnd, CSize szInitial)
     m_szInitial = szInitial;
     m_szMin = szInitial;
     const int nBefore = GetControlCount();
+    RegisterTableControls();
+    if (m_dwFlags & flSizeIcon) {
+        auto pIcon = std::make_unique<cdxCSizeIconCtrl>();
+        if (pIcon->Create(pWnd, kSizeIconID)) {
+            cdxCDynamicPosition pos;
+            pos.rcFirst = ChildRect(pIcon.get());
+            pos.byLeft = pos.byTop = pos.byRight = pos.byBottom = 100;
+            AddSzControl(pIcon.get(), pos);
+            pIcon->ShowWindow(SW_SHOW);
+            m_pSizeIcon = std::move(pIcon);
+        }
+    }
     OnInitialized();
     if (GetControlCount() > nBefore)
         Layout();
+}
+
+void cdxCDynamicLayoutEngine::DoOnGetMinMaxInfo(MINMAXINFO* lpMMI) const
+{
+    if (!IsStarted() || !IsWindow(m_pWnd) || !lpMMI)
+        return;
+    CSize szBorder(0, 0);
+    if (!m_pWnd->IsIconic()) {
+        CRect rcWindow, rcClient;
+        m_pWnd->GetWindowRect(rcWindow);
+        m_pWnd->GetClientRect(rcClient);
+        szBorder = CSize(rcWindow.Width() - rcClient.Width(), rcWindow.Height() - rcClient.Height());
+    }
+    lpMMI->ptMinTrackSize = {m_szMin.cx + szBorder.cx, m_szMin.cy + szBorder.cy};
+    const auto limit = [](bool bFree, LONG nMax, LONG nBorder, LONG nMin, LONG& nTrackMax) {
+        if (!bFree)
+            nTrackMax = nMin;
+        else if (nMax > 0)
+            nTrackMax = nMax + nBorder;
+    };
+    limit((m_dwFreedom & fdHoriz) != 0, m_szMax.cx, szBorder.cx, lpMMI->ptMinTrackSize.x, lpMMI->ptMaxTrackSize.x);
+    limit((m_dwFreedom & fdVert) != 0, m_szMax.cy, szBorder.cy, lpMMI->ptMinTrackSize.y, lpMMI->ptMaxTrackSize.y);
 }
 
 void cdxCDynamicLayoutEngine::DoOnDestroy()
@@ -190,4 +258,7 @@ void cdxCDynamicLayoutEngine::DoOnDestroy()
     m_nDisabled = 1;
     m_pWnd = nullptr;
     m_controls.clear();
+    if (m_pSizeIcon && IsWindow(m_pSizeIcon.get()))
+        m_pSizeIcon->DestroyWindow();
+    m_pSizeIcon.reset();
 }

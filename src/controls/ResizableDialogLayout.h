@@ -5,10 +5,13 @@
 #pragma once
 
 #include "platform/core/Geometry.h"
+#include "platform/ui/Msg.h"
 
 #include <map>
+#include <memory>
 
 class CWnd;
+class cdxCSizeIconCtrl;
 
 // One control's record.
 struct cdxCDynamicPosition {
@@ -33,6 +36,20 @@ struct cdxCDynamicLayoutInfo {
 // Per-axis modes that turn into a pair of percentages.
 enum cdxMode { cdxNone = 0, cdxResize = 1, cdxRepos = 2, cdxRelative = 3 };
 
+// One entry of a class's declarative control table, which ends with an entry of kind 0. Kind 1:
+// the bytes are the percentages left, top, right, bottom; kind 2: the horizontal and the
+// vertical mode. Control id 0 stands for every child not registered yet; an id the window has
+// no child for is skipped.
+struct cdxCDynamicControlTableEntry {
+    static constexpr DWORD kEnd = 0;
+    static constexpr DWORD kPercent = 1;
+    static constexpr DWORD kMode = 2;
+
+    DWORD dwKind;
+    UINT nID;
+    BYTE by[4];
+};
+
 // The two percentages (near edge, far edge) of a mode; an unknown mode stays put.
 void cdxModeToPercent(int nMode, BYTE& byNear, BYTE& byFar);
 
@@ -50,9 +67,13 @@ public:
     static constexpr DWORD flSizeIcon = 0x01;
     static constexpr DWORD flAntiFlicker = 0x02;
     static constexpr DWORD flSWPCopyBits = 0x04;
+    // The size grip's control id.
+    static constexpr UINT kSizeIconID = 0xEA20;
 
-    cdxCDynamicLayoutEngine(DWORD dwFreedom = fdAll, DWORD dwFlags = 0) : m_dwFreedom(dwFreedom), m_dwFlags(dwFlags) {}
-    virtual ~cdxCDynamicLayoutEngine() = default;
+    cdxCDynamicLayoutEngine(DWORD dwFreedom = fdAll, DWORD dwFlags = 0);
+    virtual ~cdxCDynamicLayoutEngine();
+    cdxCDynamicLayoutEngine(const cdxCDynamicLayoutEngine&) = delete;
+    cdxCDynamicLayoutEngine& operator=(const cdxCDynamicLayoutEngine&) = delete;
 
     virtual int GetControlCount() const { return int(m_controls.size()); }
     // The client size of the window, (0, 0) without one.
@@ -72,6 +93,10 @@ public:
     bool IsStarted() const { return m_pWnd != nullptr && m_nDisabled < 1; }
     CSize GetInitialSize() const { return m_szInitial; }
     CSize GetMinSize() const { return m_szMin; }
+    // The greatest client size; 0 in a coordinate leaves that axis unlimited.
+    void SetMaxSize(CSize szMax) { m_szMax = szMax; }
+    // The size grip, while the engine runs with flSizeIcon.
+    cdxCSizeIconCtrl* GetSizeIcon() const { return m_pSizeIcon.get(); }
     DWORD GetFreedom() const { return m_dwFreedom; }
     DWORD GetFlags() const { return m_dwFlags; }
     void ModifyFlags(DWORD dwRemove, DWORD dwAdd) { m_dwFlags = (m_dwFlags & ~dwRemove) | dwAdd; }
@@ -84,6 +109,11 @@ protected:
     void DoOnDestroy();
     virtual void OnInitialized() {}
     virtual void OnDestroying() {}
+    // The window's least and greatest track sizes: never below the first client size, never
+    // above the maximum, and fixed along an axis without freedom.
+    void DoOnGetMinMaxInfo(MINMAXINFO* lpMMI) const;
+    // The class's declarative control table; none in the engine.
+    virtual const cdxCDynamicControlTableEntry* GetControlTable() const { return nullptr; }
     virtual cdxCDynamicLayoutInfo DoCreateLayoutInfo() const;
     // The window's scroll position when positions are taken relative to it.
     virtual CPoint GetScrollPos() const { return CPoint(0, 0); }
@@ -98,5 +128,9 @@ protected:
     bool m_bUseScrollPos = false;
 
 private:
+    // Registers the children the control table names.
+    void RegisterTableControls();
+
     std::map<CWnd*, cdxCDynamicPosition> m_controls;
+    std::unique_ptr<cdxCSizeIconCtrl> m_pSizeIcon;
 };

@@ -150,7 +150,9 @@ CSize CSizingControlBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             if (rectRow.IsRectEmpty())
                 m_pDockSite->GetClientRect(rectRow);
             // A frame that has no room yet (still being created) leaves the sizes as they are.
-            const int nLength = bHorz ? rectRow.Width() : rectRow.Height();
+            // A row along the top or bottom starts before the side's start and so has 2 pixels
+            // more; one along the left or right ends 2 pixels short of the side's end.
+            const int nLength = bHorz ? rectRow.Width() + kRowStartShift : rectRow.Height() - 2;
             if (nLength > 0 && NegotiateSpace(nLength, bHorz))
                 AlignControlBars();
         }
@@ -269,7 +271,8 @@ void CSizingControlBar::AlignControlBars()
         return;
     const BOOL bHorz = IsHorzDocked();
     const CRect& rectRow = m_rectDockRow;
-    int nPos = bHorz ? rectRow.left : rectRow.top;
+    const int nTopShift = GetDockBarID() == AFX_IDW_DOCKBAR_TOP ? kRowTopShift : 0;
+    int nPos = bHorz ? rectRow.left - kRowStartShift : rectRow.top;
     for (CControlBar* pBar : row) {
         CRect rect;
         pBar->GetWindowRect(rect);
@@ -277,7 +280,7 @@ void CSizingControlBar::AlignControlBars()
         if (CSizingControlBar* pSizing = AsSizingBar(pBar))
             nLength = std::max(LengthOf(*pSizing, bHorz), MinLengthOf(*pSizing, bHorz));
         if (bHorz)
-            pBar->MoveWindow(nPos, rectRow.top, nLength, rectRow.Height());
+            pBar->MoveWindow(nPos, rectRow.top - nTopShift, nLength, rectRow.Height() + nTopShift);
         else
             pBar->MoveWindow(rectRow.left, nPos, rectRow.Width(), nLength);
         nPos += nLength - 2;

@@ -63,6 +63,7 @@ public:
 
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    CSize GetMinFloatingSize() const override { return m_szMinFloat; }
     BOOL SharesDockRow() const override { return TRUE; }
 
     // Shares nLengthTotal among the bars of the bar's row (horizontal along the top or bottom):

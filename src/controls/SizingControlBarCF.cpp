@@ -2,6 +2,7 @@
 
 #include "controls/BarColors.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/DisplayDevice.h"
 #include "platform/gdi/Font.h"
 #include "platform/ui/WndMessageMap.h"
 
@@ -16,6 +17,7 @@ namespace {
 // The caption's title: 8.5 points at the screen's 96 pixels per inch.
 constexpr int kCaptionFontHeight = 11;
 constexpr int kTitleInset = 3;
+constexpr int kGradientBands = 64;
 
 // The title cut to fit nRoom units along its baseline, with "..." where it was cut.
 CString FitWithEllipsis(CDC* pDC, const CString& strTitle, int nRoom)
@@ -30,9 +32,32 @@ CString FitWithEllipsis(CDC* pDC, const CString& strTitle, int nRoom)
     return CString();
 }
 
+COLORREF Blend(COLORREF crFrom, COLORREF crTo, int nStep, int nSteps)
+{
+    const auto mix = [&](int from, int to) { return from + (to - from) * nStep / nSteps; };
+    return RGB(mix(GetRValue(crFrom), GetRValue(crTo)), mix(GetGValue(crFrom), GetGValue(crTo)),
+               mix(GetBValue(crFrom), GetBValue(crTo)));
+}
+
+// The caption's colour fading toward its gradient colour from the caption's start, where the
+// title begins: the left end of a level caption, the bottom of an upright one.
+void FillGradient(CDC* pDC, const CRect& rc, bool bUpright, COLORREF crFrom, COLORREF crTo)
+{
+    const int nLength = bUpright ? rc.Height() : rc.Width();
+    for (int i = 0; i < kGradientBands; ++i) {
+        const int nStart = nLength * i / kGradientBands;
+        const int nEnd = nLength * (i + 1) / kGradientBands;
+        if (nEnd <= nStart)
+            continue;
+        const CRect rcBand = bUpright ? CRect(rc.left, rc.bottom - nEnd, rc.right, rc.bottom - nStart)
+                                      : CRect(rc.left + nStart, rc.top, rc.left + nEnd, rc.bottom);
+        pDC->FillSolidRect(rcBand, Blend(crFrom, crTo, i, kGradientBands - 1));
+    }
+}
+
 }  // namespace
 
-CSizingControlBarCF::CSizingControlBarCF() : m_sFontFace(_T("Arial")) {}
+CSizingControlBarCF::CSizingControlBarCF() : m_sFontFace(HasFontFamily(_T("Tahoma")) ? _T("Tahoma") : _T("Arial")) {}
 
 void CSizingControlBarCF::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
@@ -57,18 +82,21 @@ void CSizingControlBarCF::NcPaintGripper(CDC* pDC, const CRect&)
     if (!HasGripper())
         return;
     const CRect rcCaption = GetGripperRect();
-    pDC->FillSolidRect(rcCaption, m_bActive ? kColorActiveCaption : kColorInactiveCaption);
+    const BOOL bVertical = IsHorzDocked();
+    if (m_bActive)
+        FillGradient(pDC, rcCaption, bVertical, kColorActiveCaption, kColorGradientActiveCaption);
+    else
+        FillGradient(pDC, rcCaption, bVertical, kColorInactiveCaption, kColorGradientInactiveCaption);
 
     CString strTitle;
     GetWindowText(strTitle);
-    const BOOL bVertical = IsHorzDocked();
     CFont font;
     font.CreateFont(-kCaptionFontHeight, 0, bVertical ? 900 : 0, bVertical ? 900 : 0, FW_NORMAL,
                     FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, m_sFontFace);
     CFont* pOldFont = pDC->SelectObject(&font);
     const int nOldMode = pDC->SetBkMode(TRANSPARENT);
-    const COLORREF crOld = pDC->SetTextColor(kColorCaptionText);
+    const COLORREF crOld = pDC->SetTextColor(m_bActive ? kColorCaptionText : kColorInactiveCaptionText);
     const CRect rcClose = GetCloseButtonRect();
     if (bVertical) {
         // Rotated text starts at its baseline's left end: the caption's bottom, running up, and

@@ -110,12 +110,10 @@ void CSizingControlBarG::DrawCloseButton(CDC* pDC) const
         pDC->Draw3dRect(rect, kColorBtnShadow, kColorBtnHighlight);
     else if (m_bRaised)
         pDC->Draw3dRect(rect, kColorBtnHighlight, kColorBtnShadow);
-    // The cross, drawn as two diagonals inside the square.
+    // The cross, drawn as two diagonals 2 pixels inside the square.
     CPen pen(PS_SOLID, 1, kColorBtnText);
     CPen* pOldPen = pDC->SelectObject(&pen);
-    const int nShift = m_bPushed ? 1 : 0;
-    const CRect rcCross(rect.left + 3 + nShift, rect.top + 3 + nShift, rect.right - 3 + nShift,
-                        rect.bottom - 3 + nShift);
+    const CRect rcCross(rect.left + 2, rect.top + 2, rect.right - 2, rect.bottom - 2);
     pDC->MoveTo(rcCross.left, rcCross.top);
     pDC->LineTo(rcCross.right, rcCross.bottom);
     pDC->MoveTo(rcCross.right - 1, rcCross.top);

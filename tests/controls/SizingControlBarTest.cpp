@@ -3,7 +3,9 @@
 #include "controls/SizingControlBarCF.h"
 
 #include "BarFixture.h"
+#include "controls/BarColors.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/DisplayDevice.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/MiniDockFrameWnd.h"
 #include "platform/ui/WindowPlacement.h"
@@ -117,7 +119,7 @@ TEST_F(SizingBarTest, ADockedBarTakesItsThicknessAlongItsSide)
     m_pFrame->GetClientRect(rcClient);
     const CRect rcBar = WindowRectOf(bottom);
     EXPECT_EQ(rcBar.Height(), 90);
-    EXPECT_EQ(rcBar.Width(), rcClient.Width());
+    EXPECT_EQ(rcBar.Width(), rcClient.Width() + 2);
     EXPECT_EQ(PaneRect().bottom, rcBar.top);
     EXPECT_EQ(bottom.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
     EXPECT_EQ(bottom.m_dwSCBStyle & SCBS_EDGEALL, SCBS_EDGETOP);
@@ -301,16 +303,16 @@ TEST_F(BarRowTest, BarsAtOneSideShareARowUntilTheyNoLongerFit)
     EXPECT_EQ(rc2.Height(), 90);
     EXPECT_EQ(rc1.left, rc0.right - 2);
     EXPECT_EQ(rc2.left, rc1.right - 2);
-    EXPECT_EQ(rc2.right - rc0.left, ClientWidth());
+    EXPECT_EQ(rc2.right - rc0.left, ClientWidth() + 2);
     EXPECT_EQ(PaneRect().top, rc0.bottom);
 
     // 2 + 3 x 198 passes 560: the third bar goes on to a row of its own.
     m_pFrame->MoveWindow(CRect(0, 0, 560, 600));
     ASSERT_LT(ClientWidth(), 2 + 3 * 198);
     EXPECT_TRUE(Bar(2).m_bNewRow);
-    EXPECT_EQ(WindowRectOf(Bar(2)).top, WindowRectOf(Bar(0)).bottom);
-    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), ClientWidth());
-    EXPECT_EQ(WindowRectOf(Bar(1)).right - WindowRectOf(Bar(0)).left, ClientWidth());
+    EXPECT_EQ(WindowRectOf(Bar(2)).top, WindowRectOf(Bar(0)).bottom - 2) << "over the row above's border";
+    EXPECT_EQ(WindowRectOf(Bar(2)).Width(), ClientWidth() + 2);
+    EXPECT_EQ(WindowRectOf(Bar(1)).right - WindowRectOf(Bar(0)).left, ClientWidth() + 2);
 }
 
 TEST_F(BarRowTest, ABarThatAloneDoesNotFitShrinksToItsMinimumLength)
@@ -320,7 +322,37 @@ TEST_F(BarRowTest, ABarThatAloneDoesNotFitShrinksToItsMinimumLength)
     m_pFrame->MoveWindow(CRect(0, 0, 250, 600));
     EXPECT_EQ(Bar(0).m_szHorz.cx, 300);
     m_pFrame->MoveWindow(CRect(0, 0, 500, 600));
-    EXPECT_EQ(WindowRectOf(Bar(0)).Width(), ClientWidth());
+    EXPECT_EQ(WindowRectOf(Bar(0)).Width(), ClientWidth() + 2);
+}
+
+TEST_F(BarRowTest, ARowAlongTheTopOrBottomStartsBeforeTheSideAndOneAlongTheTopLiesHigher)
+{
+    CRect rcClient;
+    m_pFrame->GetClientRect(rcClient);
+    const struct {
+        UINT nDockBarID;
+        CPoint ptFirst;  // the first bar's top-left in the frame's client area
+        CPoint ptEnd;    // the last bar's bottom-right
+    } cases[] = {
+        {AFX_IDW_DOCKBAR_TOP, CPoint(-2, -2), CPoint(rcClient.right, 30)},
+        {AFX_IDW_DOCKBAR_BOTTOM, CPoint(-2, rcClient.bottom - 32), rcClient.BottomRight()},
+        {AFX_IDW_DOCKBAR_LEFT, CPoint(0, 0), CPoint(40, rcClient.bottom - 2)},
+    };
+    for (const auto& c : cases) {
+        DockRow(2, CSize(40, 32), c.nDockBarID);
+        for (auto& pBar : m_bars)
+            pBar->m_szHorz.cy = pBar->m_szVert.cx = 32;
+        m_pFrame->RecalcLayout();
+        CPoint ptOrigin(0, 0);
+        m_pFrame->ClientToScreen(&ptOrigin);
+        EXPECT_EQ(WindowRectOf(Bar(0)).TopLeft() - ptOrigin, CSize(c.ptFirst)) << c.nDockBarID;
+        EXPECT_EQ(WindowRectOf(Bar(1)).BottomRight() - ptOrigin, CSize(c.ptEnd)) << c.nDockBarID;
+        if (c.nDockBarID == AFX_IDW_DOCKBAR_TOP)
+            EXPECT_EQ(PaneRect().top, WindowRectOf(Bar(0)).bottom) << "no gap under a row along the top";
+        for (auto& pBar : m_bars)
+            pBar->DestroyWindow();
+        m_bars.clear();
+    }
 }
 
 TEST_F(BarRowTest, RoomIsHandedOutAPixelAtATimeSkippingBarsThatKeepTheirSize)
@@ -496,6 +528,62 @@ TEST_F(SizingBarTest, AnUprightCaptionTooLongForItsBarEndsInAnEllipsisBeforeTheC
     EXPECT_EQ(u"Infomation Window"s.substr(0, title.size() - 3), title.substr(0, title.size() - 3));
 }
 
+TEST_F(SizingBarTest, TheCaptionFadesFromItsStartAndItsTitleTakesTheActiveOrInactiveColours)
+{
+    const struct {
+        BOOL bActive;
+        UINT nDockBarID;
+        COLORREF crStart;
+        COLORREF crEnd;
+        COLORREF crTitle;
+        int nEscapement;
+    } cases[] = {
+        {TRUE, AFX_IDW_DOCKBAR_LEFT, kColorActiveCaption, kColorGradientActiveCaption, kColorCaptionText, 0},
+        {FALSE, AFX_IDW_DOCKBAR_BOTTOM, kColorInactiveCaption, kColorGradientInactiveCaption, kColorInactiveCaptionText,
+         900},
+    };
+    for (const auto& c : cases) {
+        CaptionPainter bar;
+        Dock(bar, c.nDockBarID, CSize(200, 200));
+        bar.m_bActive = c.bActive;
+        RecordingSurface surface(SIZE{800, 600});
+        CDC dc(surface);
+        CRect rcClient;
+        bar.GetClientRect(rcClient);
+        bar.NcPaintGripper(&dc, rcClient);
+        std::vector<const RecordingSurface::Record*> bands;
+        const RecordingSurface::Record* pTitle = nullptr;
+        for (const RecordingSurface::Record& record : surface.Records()) {
+            if (record.kind == RecordingSurface::Kind::FillRect)
+                bands.push_back(&record);
+            else if (record.kind == RecordingSurface::Kind::Text && !pTitle)
+                pTitle = &record;
+        }
+        ASSERT_EQ(bands.size(), 64u);
+        EXPECT_EQ(bands.front()->colour, c.crStart);
+        EXPECT_EQ(bands.back()->colour, c.crEnd);
+        // The first band lies where the title begins: the left end, or the bottom of an upright caption.
+        if (c.nEscapement)
+            EXPECT_GT(bands.front()->rect.top, bands.back()->rect.top);
+        else
+            EXPECT_LT(bands.front()->rect.left, bands.back()->rect.left);
+        ASSERT_NE(pTitle, nullptr);
+        EXPECT_EQ(pTitle->state.crText, c.crTitle);
+        EXPECT_EQ(pTitle->state.font.lfEscapement, c.nEscapement);
+        m_pFrame->ShowControlBar(&bar, FALSE, FALSE);
+        bar.DestroyWindow();
+    }
+}
+
+TEST(SizingBarFont, TheCaptionTakesTahomaWhenTheScreenHasItElseArial)
+{
+    SetFontFamilyQuery([](LPCTSTR lpszFace) { return CString(lpszFace) == _T("Tahoma"); });
+    EXPECT_EQ(CSizingControlBarCF().m_sFontFace, CString(_T("Tahoma")));
+    SetFontFamilyQuery([](LPCTSTR) { return false; });
+    EXPECT_EQ(CSizingControlBarCF().m_sFontFace, CString(_T("Arial")));
+    SetFontFamilyQuery(nullptr);
+}
+
 // ---- dragging the bar by its caption ----
 
 class BarDragTest : public SizingBarTest {
@@ -556,6 +644,20 @@ TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
     EXPECT_FALSE(pMini->IsWindowVisible());
     m_pFrame->ShowControlBar(&bar, TRUE, FALSE);
     EXPECT_TRUE(pMini->IsWindowVisible());
+    m_pFrame->DockControlBar(&bar);
+}
+
+TEST_F(BarDragTest, TheToolWindowOfAFloatingBarIsNoSmallerThanItsMinimumFloatingSize)
+{
+    CSizingControlBarCF bar;
+    bar.m_szMinFloat = CSize(120, 80);
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    DragCaption(bar, CPoint(400, 300));
+    ASSERT_TRUE(bar.IsFloating());
+    CWnd* pMini = bar.GetParent();
+    pMini->SetWindowPos(nullptr, 0, 0, 30, 20, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(WindowRectOf(*pMini).Size(), CSize(120, 80));
+    EXPECT_EQ(WindowRectOf(bar).Size(), CSize(120, 80));
     m_pFrame->DockControlBar(&bar);
 }
 

@@ -1,15 +1,39 @@
 // The pages' tooltip window under a hand-driven clock and mouse: the delay before it shows, the
 // five seconds it stays, the move to another control, the two-part text a click turns over,
 // keys and clicks that hide it, tools removed, a hidden control's tip kept off the control that
-// took its place, and the tip kept inside the screen.
+// took its place, and the tip kept inside the screen; texts the owner gives when asked, the font,
+// each tool's width and colours, and the focus a click on the tip gives back.
 #include "SheetFixture.h"
 
 #include "pages/controls/ToolTipWnd.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/ToolBar.h"
+
+#include <QImage>
+#include <QWidget>
 
 namespace {
+
+// An owner that answers the tip's text requests with the ids it was asked for.
+class AnsweringOwner : public CWnd {
+public:
+    CString m_strAnswer = _T("asked");
+    std::vector<std::pair<WPARAM, UINT_PTR>> m_requests;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        auto* pInfo = reinterpret_cast<NMTTDISPINFO*>(lParam);
+        if (pInfo->hdr.code != UINT(TTN_NEEDTEXT))
+            return CWnd::OnNotify(wParam, lParam, pResult);
+        m_requests.emplace_back(wParam, pInfo->hdr.idFrom);
+        pInfo->strText = m_strAnswer;
+        return TRUE;
+    }
+};
 
 class ToolTip : public SheetFixture {
 protected:
@@ -36,7 +60,14 @@ protected:
         m_tip.RelayEvent(&msg);
     }
 
-    CWnd m_owner;
+    CSize ShownSize()
+    {
+        CRect rect;
+        m_tip.GetWindowRect(rect);
+        return rect.Size();
+    }
+
+    AnsweringOwner m_owner;
     CEdit m_first;
     CEdit m_second;
     CToolTipWnd m_tip;
@@ -126,6 +157,95 @@ TEST_F(ToolTip, AHiddenControlsTipStaysOffTheControlInItsPlace)
     MoveOver(m_first);
     Wait(500);
     EXPECT_EQ(m_tip.GetShownText(), CString(_T("0 .. 100")));
+}
+
+TEST_F(ToolTip, AToolWithoutTextAsksItsOwnerEachTimeItShows)
+{
+    CEdit third;
+    ASSERT_TRUE(third.Create(WS_CHILD | WS_VISIBLE, CRect(10, 90, 110, 110), &m_owner, 1003));
+    m_tip.AddTool(&third, LPSTR_TEXTCALLBACK, nullptr, 7);
+    MoveOver(third);
+    Wait(500);
+    ASSERT_TRUE(m_tip.IsTipShown());
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("asked")));
+    ASSERT_EQ(m_owner.m_requests.size(), 1U);
+    EXPECT_EQ(m_owner.m_requests[0], std::make_pair(WPARAM(7), UINT_PTR(1003)));
+    m_owner.m_strAnswer = _T("Short\rLong");
+    MoveOver(m_first);
+    MoveOver(third);
+    Wait(500);
+    EXPECT_EQ(m_tip.GetShownText(), CString(_T("  Short"))) << "the answer of the moment";
+    m_owner.m_strAnswer.Empty();
+    MoveOver(m_first);
+    MoveOver(third);
+    Wait(500);
+    EXPECT_FALSE(m_tip.IsTipShown()) << "no answer, no tip";
+}
+
+TEST_F(ToolTip, TheFontSizesTheTipAndTheMessagesSetAndReadIt)
+{
+    MoveOver(m_first);
+    Wait(500);
+    const CSize sizeSystem = ShownSize();
+    LOGFONT big = CToolTipWnd::GetSystemStatusFont();
+    big.lfHeight = -30;
+    CFont font;
+    font.CreateFontIndirect(&big);
+    m_tip.CWnd::SetFont(&font);  // WM_SETFONT
+    EXPECT_FALSE(m_tip.UsesSystemFont());
+    LOGFONT read{};
+    ASSERT_NE(m_tip.GetFont(), nullptr);  // WM_GETFONT
+    m_tip.GetFont()->GetLogFont(&read);
+    EXPECT_EQ(read.lfHeight, -30);
+    MoveOver(m_second);
+    MoveOver(m_first);
+    Wait(500);
+    EXPECT_GT(ShownSize().cy, sizeSystem.cy);
+    EXPECT_GT(ShownSize().cx, sizeSystem.cx);
+    m_tip.SendMessage(WM_SETFONT, 0, TRUE);
+    EXPECT_TRUE(m_tip.UsesSystemFont()) << "a font that cannot be read gives the system's back";
+}
+
+TEST_F(ToolTip, EachToolKeepsTheWidthAndColoursSetWhenItWasAdded)
+{
+    const LPCTSTR pszLong = _T("a text that is much wider than forty pixels");
+    CEdit wide;
+    CEdit narrow;
+    ASSERT_TRUE(wide.Create(WS_CHILD | WS_VISIBLE, CRect(10, 90, 110, 110), &m_owner, 1003));
+    ASSERT_TRUE(narrow.Create(WS_CHILD | WS_VISIBLE, CRect(10, 130, 110, 150), &m_owner, 1004));
+    m_tip.AddTool(&wide, pszLong);
+    m_tip.SetDefaultWidth(40);
+    m_tip.SetDefaultColors(RGB(255, 255, 255), RGB(0, 0, 160));
+    m_tip.AddTool(&narrow, pszLong);
+    const auto backAtCorner = [this] {
+        QWidget* pWidget = QtWidgetOf(m_tip);
+        const QImage image = pWidget ? pWidget->grab().toImage() : QImage();
+        return image.isNull() ? QColor() : image.pixelColor(image.width() - 2, image.height() - 2);
+    };
+    MoveOver(narrow);
+    Wait(500);
+    ASSERT_TRUE(m_tip.IsTipShown());
+    EXPECT_LE(ShownSize().cx, 40 + 2 + 3) << "wrapped at the width, plus the margins";
+    const QColor crNarrow = backAtCorner();
+    MoveOver(wide);
+    Wait(500);
+    EXPECT_GT(ShownSize().cx, 100) << "a tool added before keeps the widest line";
+    if (QtWidgetOf(m_tip)) {
+        EXPECT_EQ(crNarrow, QColor(0, 0, 160));
+        EXPECT_EQ(backAtCorner(), QColor(255, 255, 225)) << "the system's colours";
+    }
+}
+
+TEST_F(ToolTip, AClickOnTheTipGivesTheFocusBack)
+{
+    m_first.SetFocus();
+    MoveOver(m_second);
+    Wait(500);
+    ASSERT_TRUE(m_tip.IsTipShown());
+    m_tip.SetFocus();  // what the click on the popup does to the keyboard
+    m_tip.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, 0);
+    EXPECT_EQ(CWnd::GetFocus(), &m_first);
+    EXPECT_TRUE(m_tip.IsTipShown());
 }
 
 TEST(ToolTipPosition, KeptInsideTheScreenAndAboveTheControlAtTheBottom)

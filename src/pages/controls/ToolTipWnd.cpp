@@ -10,9 +10,11 @@
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/TipWindow.h"
+#include "platform/ui/ToolBar.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CToolTipWnd, CWnd)
 
@@ -20,6 +22,10 @@ BEGIN_MESSAGE_MAP(CToolTipWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_TIMER()
     ON_WM_LBUTTONDOWN()
+    ON_WM_SETFOCUS()
+    ON_MESSAGE(WM_SETFONT, OnSetFontMessage)
+    ON_MESSAGE(WM_GETFONT, OnGetFontMessage)
+    ON_MESSAGE(WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
 namespace {
@@ -83,6 +89,14 @@ CWnd* ShownControlAt(const CWnd& parent, CPoint ptScreen)
     return nullptr;
 }
 
+bool SameFont(const LOGFONT& a, const LOGFONT& b)
+{
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfWeight == b.lfWeight &&
+           a.lfItalic == b.lfItalic && std::memcmp(a.lfFaceName, b.lfFaceName, sizeof(a.lfFaceName)) == 0;
+}
+
+COLORREF OrSystem(COLORREF cr, COLORREF crSystem) { return cr == CToolTipWnd::SYSTEM_COLOR ? crSystem : cr; }
+
 CPoint MouseNow()
 {
     CPoint pt;
@@ -104,10 +118,55 @@ BOOL CToolTipWnd::Create(CWnd* pOwner)
     if (!CreateEx(WS_EX_TOPMOST, nullptr, nullptr, WS_POPUP, CRect(0, 0, 10, 10), pOwner, 0))
         return FALSE;
     AfxMakeTipWindow(*this);
+    SetFont(GetSystemStatusFont(), FALSE);
     return TRUE;
 }
 
-BOOL CToolTipWnd::AddTool(CWnd* pControl, const CString& strText, const RECT* pRect, UINT nID)
+const LOGFONT& CToolTipWnd::GetSystemStatusFont()
+{
+    static const LOGFONT logFont = [] {
+        LOGFONT font{};
+        if (const CGdiObject* pStock = CGdiObject::FromStockObject(DEFAULT_GUI_FONT))
+            static_cast<const CFont*>(pStock)->GetLogFont(&font);
+        return font;
+    }();
+    return logFont;
+}
+
+void CToolTipWnd::SetFont(const LOGFONT& logFont, BOOL bRedraw)
+{
+    m_logFont = logFont;
+    m_bSystemFont = SameFont(logFont, GetSystemStatusFont());
+    m_font.DeleteObject();
+    m_font.CreateFontIndirect(&m_logFont);
+    if (bRedraw && m_hWnd)
+        Invalidate();
+}
+
+LRESULT CToolTipWnd::OnSetFontMessage(WPARAM wParam, LPARAM)
+{
+    LOGFONT logFont;
+    const auto* pFont = reinterpret_cast<const CFont*>(wParam);
+    SetFont(pFont && pFont->GetLogFont(&logFont) ? logFont : GetSystemStatusFont(), TRUE);
+    return 0;
+}
+
+LRESULT CToolTipWnd::OnGetFontMessage(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(&m_font); }
+
+LRESULT CToolTipWnd::OnSettingChange(WPARAM, LPARAM)
+{
+    if (m_bSystemFont)
+        SetFont(GetSystemStatusFont(), TRUE);
+    return 0;
+}
+
+void CToolTipWnd::SetDefaultColors(COLORREF crText, COLORREF crBack)
+{
+    m_crDefaultText = crText;
+    m_crDefaultBack = crBack;
+}
+
+BOOL CToolTipWnd::AddTool(CWnd* pControl, LPCTSTR lpszText, const RECT* pRect, UINT nID)
 {
     if (!pControl || !m_pOwner)
         return FALSE;
@@ -119,7 +178,9 @@ BOOL CToolTipWnd::AddTool(CWnd* pControl, const CString& strText, const RECT* pR
         pControl->GetWindowRect(rect);
     }
     m_pOwner->ScreenToClient(rect);
-    m_tools.push_back({pControl, nID, rect, strText});
+    const bool bAskOwner = lpszText == LPSTR_TEXTCALLBACK;
+    m_tools.push_back({pControl, nID, rect, bAskOwner, bAskOwner || !lpszText ? CString() : CString(lpszText),
+                       m_nDefaultWidth, m_crDefaultText, m_crDefaultBack});
     return TRUE;
 }
 
@@ -261,15 +322,22 @@ void CToolTipWnd::OnTimer(UINT_PTR nIDEvent)
     }
 }
 
-// A click on a two-part tip shows its other part in the same place.
+// A click on a two-part tip shows its other part in the same place; the click does not keep the
+// keyboard from where it was.
 void CToolTipWnd::OnLButtonDown(UINT, CPoint)
 {
-    if (m_nCurrent < 0 || !IsTipShown() || !m_bTwoPart)
+    if (m_nCurrent < 0 || !IsTipShown())
         return;
-    CRect rect;
-    GetWindowRect(rect);
-    ShowAt(rect.TopLeft(), !m_bSecondPart);
+    if (m_bTwoPart) {
+        CRect rect;
+        GetWindowRect(rect);
+        ShowAt(rect.TopLeft(), !m_bSecondPart);
+    }
+    if (m_hWndFocusBefore && IsWindow(m_hWndFocusBefore))
+        m_hWndFocusBefore->SetFocus();
 }
+
+void CToolTipWnd::OnSetFocus(CWnd* pOldWnd) { m_hWndFocusBefore = pOldWnd; }
 
 void CToolTipWnd::StopTimers()
 {
@@ -286,19 +354,34 @@ void CToolTipWnd::Hide()
 
 // ---- showing and painting ----
 
+CString CToolTipWnd::ToolText(const Tool& tool) const
+{
+    if (!tool.bAskOwner)
+        return tool.strText;
+    if (!m_pOwner || !IsWindow(m_pOwner))
+        return CString();
+    NMTTDISPINFO info{};
+    info.hdr.hwndFrom = const_cast<CToolTipWnd*>(this);
+    info.hdr.idFrom = UINT_PTR(tool.pWnd->GetDlgCtrlID());
+    info.hdr.code = UINT(TTN_NEEDTEXT);
+    m_pOwner->SendMessage(WM_NOTIFY, tool.nID, reinterpret_cast<LPARAM>(&info));
+    return info.strText;
+}
+
 void CToolTipWnd::ShowAt(CPoint ptScreen, bool bSecondPart)
 {
-    const CString& strText = m_tools[std::size_t(m_nCurrent)].strText;
+    const Tool& tool = m_tools[std::size_t(m_nCurrent)];
+    const CString strText = ToolText(tool);
     m_bSecondPart = bSecondPart;
     m_bTwoPart = strText.Find('\r') >= 0;
     m_strShown = m_bTwoPart ? CString(kPartIndent) + GetTextLine(strText, bSecondPart ? 1 : 0, '\r') : strText;
     if (m_strShown.IsEmpty())
         return;
     CRect rcControl;
-    m_tools[std::size_t(m_nCurrent)].pWnd->GetWindowRect(rcControl);
+    tool.pWnd->GetWindowRect(rcControl);
     const IWindowBackend* pBackend = AfxGetWindowBackend();
     const CRect rcScreen = pBackend ? pBackend->GetWorkArea() : CRect();
-    const CRect rect = PositionRect(ptScreen, CalcWindowSize(m_strShown), rcScreen, rcControl);
+    const CRect rect = PositionRect(ptScreen, CalcWindowSize(m_strShown, tool.nWidth), rcScreen, rcControl);
     ShowWindow(SW_HIDE);
     SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                  SWP_NOCOPYBITS | SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -306,12 +389,12 @@ void CToolTipWnd::ShowAt(CPoint ptScreen, bool bSecondPart)
     Invalidate(TRUE);
 }
 
-CSize CToolTipWnd::CalcWindowSize(const CString& strText) const
+CSize CToolTipWnd::CalcWindowSize(const CString& strText, int nWrapWidth) const
 {
     CDC dc;
-    CFont* pOldFont = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
-    int nWidth = 0;
-    for (int nStart = 0;;) {
+    CFont* pOldFont = dc.SelectObject(const_cast<CFont*>(&m_font));
+    int nWidth = nWrapWidth;
+    for (int nStart = 0; nWrapWidth == 0;) {
         const int nEnd = strText.Find('\n', nStart);
         const CString strLine = nEnd < 0 ? strText.Mid(nStart) : strText.Mid(nStart, nEnd - nStart);
         nWidth = std::max(nWidth, int(dc.GetTextExtent(strLine).cx));
@@ -331,12 +414,13 @@ void CToolTipWnd::OnPaint()
     CPaintDC dc(this);
     CRect rect;
     GetClientRect(rect);
-    dc.FillSolidRect(rect, kInfoBack);
+    const Tool* pTool = m_nCurrent >= 0 ? &m_tools[std::size_t(m_nCurrent)] : nullptr;
+    dc.FillSolidRect(rect, OrSystem(pTool ? pTool->crBack : SYSTEM_COLOR, kInfoBack));
     CBrush frame(RGB(0, 0, 0));
     dc.FrameRect(rect, &frame);
-    CFont* pOldFont = static_cast<CFont*>(dc.SelectStockObject(DEFAULT_GUI_FONT));
+    CFont* pOldFont = dc.SelectObject(&m_font);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(kInfoText);
+    dc.SetTextColor(OrSystem(pTool ? pTool->crText : SYSTEM_COLOR, kInfoText));
     CRect rcText(rect.left + kMargins.left, rect.top + kMargins.top, rect.right - kMargins.right,
                  rect.bottom - kMargins.bottom);
     dc.DrawText(m_strShown, rcText, kTextFormat);

@@ -4,6 +4,8 @@
 
 namespace {
 
+FontFamilyQuery g_pfnHasFamily = nullptr;
+
 DisplayDevice& Display()
 {
     static DisplayDevice display{DeviceCaps{}, &RecordingSurface::ForPixels};
@@ -18,3 +20,7 @@ void SetDisplayDevice(const DeviceCaps& caps, BitmapSurfaceMaker pMaker)
 {
     Display() = DisplayDevice{caps, pMaker ? pMaker : &RecordingSurface::ForPixels};
 }
+
+void SetFontFamilyQuery(FontFamilyQuery pfnQuery) { g_pfnHasFamily = pfnQuery; }
+
+bool HasFontFamily(LPCTSTR lpszFaceName) { return g_pfnHasFamily && lpszFaceName && g_pfnHasFamily(lpszFaceName); }

@@ -13,3 +13,9 @@ struct DisplayDevice {
 
 const DisplayDevice& GetDisplayDevice();
 void SetDisplayDevice(const DeviceCaps& caps, BitmapSurfaceMaker pMaker);
+
+// Whether the screen's fonts include that family. The window layer installs the answer with the
+// real screen; headless, no family is known.
+using FontFamilyQuery = bool (*)(LPCTSTR lpszFaceName);
+void SetFontFamilyQuery(FontFamilyQuery pfnQuery);
+bool HasFontFamily(LPCTSTR lpszFaceName);

@@ -7,6 +7,7 @@
 #include "platform/qt/PixelFill.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -424,6 +425,7 @@ void QPainterSurface::InstallAsDisplay()
         caps.nVertSizeMm = int(std::lround(pScreen->physicalSize().height()));
     }
     SetDisplayDevice(caps, &ForPixels);
+    SetFontFamilyQuery([](LPCTSTR lpszFaceName) { return QFontDatabase::hasFamily(QString::fromUtf16(lpszFaceName)); });
 }
 
 SIZE QPainterSurface::GetSize() const { return m_pImpl->size; }

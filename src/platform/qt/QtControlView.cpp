@@ -14,11 +14,14 @@
 #include "platform/ui/ProgressCtrl.h"
 #include "platform/ui/SliderCtrl.h"
 #include "platform/ui/TreeCtrl.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/WinThread.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 // Watches the widget for focus changes the user makes and for the keys the view sends to the
@@ -43,6 +46,8 @@ protected:
                 return false;
             return m_view.ForwardKey(pEvent);
         }
+        if (pEvent->type() == QEvent::MouseMove)
+            m_view.ForwardMouseMove(*static_cast<QMouseEvent*>(pEvent));
         return false;
     }
 
@@ -62,6 +67,7 @@ QtControlView::QtControlView(CWnd& wnd, QWidget* pWidget) : m_wnd(wnd), m_pWidge
     m_pFilter = new EventFilter(*this);
     m_pFilter->setParent(pWidget);
     pWidget->installEventFilter(m_pFilter);
+    pWidget->setMouseTracking(true);
 }
 
 QtControlView::~QtControlView() { delete m_pWidget.data(); }
@@ -82,6 +88,19 @@ bool QtControlView::ForwardKey(QEvent* pEvent)
         return false;
     QCoreApplication::sendEvent(pPeer, pEvent);
     return true;
+}
+
+void QtControlView::ForwardMouseMove(const QMouseEvent& event)
+{
+    CWinThread* pThread = AfxGetThread();
+    if (!pThread || !m_pWidget || CWnd::GetCapture())
+        return;
+    const QPoint ptGlobal = m_pWidget->mapToGlobal(event.position().toPoint());
+    CPoint point(ptGlobal.x(), ptGlobal.y());
+    m_wnd.ScreenToClient(&point);
+    MSG msg = {&m_wnd, WM_MOUSEMOVE, AfxGetMouseKeyFlags(), MakePointLParam(point),
+               DWORD(CMessageQueue::Get().Now()), {0, 0}};
+    pThread->RouteMessage(msg);
 }
 
 void QtControlView::FollowFocus()

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 class QKeyEvent;
+class QMouseEvent;
 
 class QtControlView : public IControlView {
 public:
@@ -33,6 +34,9 @@ protected:
     bool ForwardKey(QEvent* pEvent);
     // The user focused the widget (a click): the layer's focus follows.
     void FollowFocus();
+    // The mouse moved over the widget: the window's filters (a tip window's relay) see it as
+    // WM_MOUSEMOVE; the widget handles the move itself.
+    void ForwardMouseMove(const QMouseEvent& event);
 
     CWnd& m_wnd;
     QPointer<QWidget> m_pWidget;

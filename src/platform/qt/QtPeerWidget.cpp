@@ -622,6 +622,15 @@ void QtNativeWindow::SetScrollBar(int nBar, const NativeScrollBar& bar)
         m_pWidget->SetScrollBar(nBar, bar);
 }
 
+void QtNativeWindow::SetSizeLimits(const SIZE& sizeMin, const SIZE& sizeMax)
+{
+    if (!m_pWidget || !m_pWidget->isWindow())
+        return;
+    const auto limit = [](LONG n) { return n >= MINMAXINFO_NO_LIMIT ? QWIDGETSIZE_MAX : int(n); };
+    m_pWidget->setMinimumSize(int(sizeMin.cx), int(sizeMin.cy));
+    m_pWidget->setMaximumSize(limit(sizeMax.cx), limit(sizeMax.cy));
+}
+
 QWidget* QtWidgetOf(const CWnd& wnd)
 {
     auto* pNative = dynamic_cast<QtNativeWindow*>(wnd.GetNativeWindow());

@@ -99,6 +99,7 @@ public:
     DrawingSurface* BeginPaint() override;
     void EndPaint() override;
     void SetScrollBar(int nBar, const NativeScrollBar& bar) override;
+    void SetSizeLimits(const SIZE& sizeMin, const SIZE& sizeMax) override;
 
 private:
     void KeepAboveOwner();

@@ -69,11 +69,17 @@ public:
     // length of that side.
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
     virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    // The least size the bar takes floating: its tool window cannot be made smaller.
+    virtual CSize GetMinFloatingSize() const { return CSize(0, 0); }
     // Asks pTarget's routing for the state of the bar's items.
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
     // Whether the bar lies beside the other such bars of its side in one row, each taking its
     // own length (CalcFixedLayout without stretch), rather than alone along the whole side.
     virtual BOOL SharesDockRow() const { return FALSE; }
+    // Where the bars of a shared row lie: a row along the top or bottom starts this far before
+    // the side's start, and a row along the top this far higher.
+    static constexpr int kRowStartShift = 2;
+    static constexpr int kRowTopShift = 2;
 
     // Bar style (CBRS_ bits); apart from the window style, with which some bits collide.
     DWORD m_dwStyle = 0;

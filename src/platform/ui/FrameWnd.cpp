@@ -685,16 +685,19 @@ void CFrameWnd::LayoutDockRow(size_t nFirst, CRect& rectLeft, std::vector<bool>&
         rectRow.left = std::max(rectLeft.left, rectLeft.right - nThickness);
         rectLeft.right = rectRow.left;
     } else {
-        rectRow.bottom = std::min(rectLeft.bottom, rectLeft.top + nThickness);
+        rectRow.bottom = std::min(rectLeft.bottom, rectLeft.top + nThickness - CControlBar::kRowTopShift);
         rectLeft.top = rectRow.bottom;
     }
-    // Neighbours overlap by 2 pixels, so that their borders read as one line.
-    int nPos = bHorz ? rectRow.left : rectRow.top;
+    // Neighbours overlap by 2 pixels, so that their borders read as one line; a row along the top
+    // or bottom starts 2 pixels before the side (the first bar's outer border lies beyond it),
+    // and one along the top lies 2 pixels higher, its top border over the border above it.
+    const int nTopShift = (dwSide & (CBRS_ALIGN_BOTTOM | CBRS_ORIENT_VERT)) ? 0 : CControlBar::kRowTopShift;
+    int nPos = bHorz ? rectRow.left - CControlBar::kRowStartShift : rectRow.top;
     for (CControlBar* pBar : row) {
         const CSize size = pBar->CalcFixedLayout(FALSE, bHorz);
         pBar->m_rectDockRow = rectRow;
         if (bHorz)
-            pBar->MoveWindow(nPos, rectRow.top, size.cx, rectRow.Height());
+            pBar->MoveWindow(nPos, rectRow.top - nTopShift, size.cx, rectRow.Height() + nTopShift);
         else
             pBar->MoveWindow(rectRow.left, nPos, rectRow.Width(), size.cy);
         nPos += (bHorz ? size.cx : size.cy) - 2;

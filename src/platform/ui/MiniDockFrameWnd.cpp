@@ -4,10 +4,13 @@
 #include "platform/ui/FrameWnd.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CMiniDockFrameWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CWnd)
     ON_WM_SIZE()
+    ON_WM_GETMINMAXINFO()
     ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
@@ -51,6 +54,15 @@ void CMiniDockFrameWnd::OnSize(UINT nType, int cx, int cy)
     m_pBar->CalcDynamicLayout(cx, 0);
     m_pBar->CalcDynamicLayout(cy, LM_LENGTHY);
     m_pBar->MoveWindow(0, 0, cx, cy);
+}
+
+void CMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CWnd::OnGetMinMaxInfo(lpMMI);
+    if (!m_pBar)
+        return;
+    const CSize sizeMin = m_pBar->GetMinFloatingSize();
+    lpMMI->ptMinTrackSize = {std::max(lpMMI->ptMinTrackSize.x, sizeMin.cx), std::max(lpMMI->ptMinTrackSize.y, sizeMin.cy)};
 }
 
 void CMiniDockFrameWnd::OnClose()

@@ -23,6 +23,7 @@ public:
 
 protected:
     void OnSize(UINT nType, int cx, int cy) override;
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI) override;
     void OnClose() override;
     void PostNcDestroy() override;
     DECLARE_MESSAGE_MAP()

@@ -199,6 +199,18 @@ struct NMHDR {
 };
 using LPNMHDR = NMHDR*;
 
+// WM_GETMINMAXINFO: the sizes a window may be given. The layer fills in no limits (0 and
+// MINMAXINFO_NO_LIMIT) before asking the window; only the two track sizes are used.
+constexpr LONG MINMAXINFO_NO_LIMIT = 32767;
+struct MINMAXINFO {
+    POINT ptReserved;
+    POINT ptMaxSize;
+    POINT ptMaxPosition;
+    POINT ptMinTrackSize;
+    POINT ptMaxTrackSize;
+};
+using LPMINMAXINFO = MINMAXINFO*;
+
 // pExtra of OnCmdMsg for a notification.
 struct AFX_NOTIFY {
     LRESULT* pResult;

@@ -55,6 +55,9 @@ public:
     // nBar: SB_HORZ or SB_VERT. The user's actions on the bar come back as WM_HSCROLL and
     // WM_VSCROLL without a sender.
     virtual void SetScrollBar(int nBar, const NativeScrollBar& bar) = 0;
+    // The least and greatest size the user may give a top-level window (MINMAXINFO_NO_LIMIT:
+    // none).
+    virtual void SetSizeLimits(const SIZE& sizeMin, const SIZE& sizeMax) = 0;
 };
 
 class IWindowBackend {

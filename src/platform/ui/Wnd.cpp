@@ -374,6 +374,8 @@ void CWnd::SetVisibleState(bool bVisible)
     } else {
         m_dwStyle |= WS_VISIBLE;
     }
+    if (m_pPeer && bVisible)
+        SyncPeerSizeLimits();
     if (m_pPeer)
         m_pPeer->SetVisible(bVisible);
     if (bVisible)

@@ -296,6 +296,7 @@ protected:
     virtual void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     virtual void OnContextMenu(CWnd* pWnd, CPoint pos);
     virtual BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    virtual void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
 
 public:
     // The tip the mouse resting at ptClient shows; empty for none (the default).
@@ -320,6 +321,10 @@ private:
     void FinishDestroy();
     void SetVisibleState(bool bVisible);
     void SyncPeerGeometry();
+    // The least and greatest size the window takes (WM_GETMINMAXINFO).
+    void GetTrackSizes(CSize& sizeMin, CSize& sizeMax);
+    // A top-level window tells its peer, so that the user cannot size it beyond them either.
+    void SyncPeerSizeLimits();
     void PreparePaint(CDC& dc, PAINTSTRUCT& ps);
     void FinishPaint();
     void BeginPaintOn(CDC& dc, PAINTSTRUCT& ps);

@@ -246,5 +246,6 @@ void CWnd::OnHScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnVScroll(UINT, UINT, CScrollBar*) { Default(); }
 void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return BOOL(Default()); }
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
 
 CString CWnd::ToolTipTextAt(CPoint) const { return CString(); }

@@ -136,8 +136,18 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (!(nFlags & SWP_NOMOVE))
         rectNew.MoveToXY(x, y);
     if (!(nFlags & SWP_NOSIZE)) {
-        rectNew.right = rectNew.left + std::max(cx, 0);
-        rectNew.bottom = rectNew.top + std::max(cy, 0);
+        cx = std::max(cx, 0);
+        cy = std::max(cy, 0);
+        // As the classic system does for windows the user sizes: a top-level or thick-framed
+        // window stays within the sizes it allows.
+        if (!(m_dwStyle & WS_CHILD) || (m_dwStyle & WS_THICKFRAME)) {
+            CSize sizeMin, sizeMax;
+            GetTrackSizes(sizeMin, sizeMax);
+            cx = std::max(std::min(cx, int(sizeMax.cx)), int(sizeMin.cx));
+            cy = std::max(std::min(cy, int(sizeMax.cy)), int(sizeMin.cy));
+        }
+        rectNew.right = rectNew.left + cx;
+        rectNew.bottom = rectNew.top + cy;
     }
     if (!(nFlags & SWP_NOZORDER))
         Restack(pWndInsertAfter);
@@ -184,6 +194,26 @@ void CWnd::Restack(const CWnd* pWndInsertAfter)
 
 void CWnd::SyncPeerGeometry()
 {
-    if (m_pPeer)
-        m_pPeer->SetGeometry(m_rectWindow, ClientInWindow());
+    if (!m_pPeer)
+        return;
+    m_pPeer->SetGeometry(m_rectWindow, ClientInWindow());
+    SyncPeerSizeLimits();
+}
+
+void CWnd::GetTrackSizes(CSize& sizeMin, CSize& sizeMax)
+{
+    MINMAXINFO info{};
+    info.ptMaxTrackSize = {MINMAXINFO_NO_LIMIT, MINMAXINFO_NO_LIMIT};
+    SendMessage(WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    sizeMin = CSize(std::max(info.ptMinTrackSize.x, LONG(0)), std::max(info.ptMinTrackSize.y, LONG(0)));
+    sizeMax = CSize(std::max(info.ptMaxTrackSize.x, sizeMin.cx), std::max(info.ptMaxTrackSize.y, sizeMin.cy));
+}
+
+void CWnd::SyncPeerSizeLimits()
+{
+    if (!m_pPeer || (m_dwStyle & WS_CHILD))
+        return;
+    CSize sizeMin, sizeMax;
+    GetTrackSizes(sizeMin, sizeMax);
+    m_pPeer->SetSizeLimits(sizeMin, sizeMax);
 }

@@ -93,6 +93,10 @@ struct DRAWITEMSTRUCT;
     QARVO_ON_WM(WM_SETCURSOR, OnSetCursor, BOOL, (CWnd*, UINT, UINT), QARVO_WP_WND,              \
                 UINT(LOWORD(DWORD(call.lParam))), UINT(HIWORD(DWORD(call.lParam))))
 
+#define ON_WM_GETMINMAXINFO()                                                                    \
+    QARVO_ON_WM(WM_GETMINMAXINFO, OnGetMinMaxInfo, void, (MINMAXINFO*),                          \
+                reinterpret_cast<MINMAXINFO*>(call.lParam))
+
 // LRESULT fn(WPARAM, LPARAM) for a user message (WM_USER + n) or any other number.
 #define ON_MESSAGE(message, memberFxn)                                                           \
     QARVO_ON_WM(UINT(message), memberFxn, LRESULT, (WPARAM, LPARAM), call.wParam, call.lParam)

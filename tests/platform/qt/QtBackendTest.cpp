@@ -78,6 +78,21 @@ BEGIN_MESSAGE_MAP(CInputWnd, CWnd)
     ON_MESSAGE(WM_IME_CHAR, OnImeChar)
 END_MESSAGE_MAP()
 
+// A top-level window that allows sizes from 150 x 100 to 400 x 300.
+class CLimitedWnd : public CWnd {
+protected:
+    void OnGetMinMaxInfo(MINMAXINFO* lpMMI) override
+    {
+        lpMMI->ptMinTrackSize = {150, 100};
+        lpMMI->ptMaxTrackSize = {400, 300};
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CLimitedWnd, CWnd)
+    ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
 class QtBackendTest : public QtBackendSuite {
 protected:
     void SetUp() override
@@ -110,6 +125,25 @@ TEST_F(QtBackendTest, ACreatedWindowGetsAWidgetThatFollowsIt)
     EXPECT_FALSE(pWidget->isVisible());
     m_child.DestroyWindow();
     EXPECT_EQ(QtWidgetOf(m_child), nullptr);
+}
+
+TEST_F(QtBackendTest, ATopLevelWindowKeepsWithinItsTrackSizesWhoeverSizesIt)
+{
+    CLimitedWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, u"limited", WS_OVERLAPPED | WS_THICKFRAME | WS_VISIBLE, CRect(0, 0, 200, 150),
+                           nullptr, 0));
+    QWidget* pWidget = QtWidgetOf(wnd);
+    ASSERT_NE(pWidget, nullptr);
+    EXPECT_EQ(pWidget->minimumSize(), QSize(150, 100));
+    EXPECT_EQ(pWidget->maximumSize(), QSize(400, 300));
+    CRect rect;
+    wnd.MoveWindow(0, 0, 50, 50);
+    wnd.GetWindowRect(rect);
+    EXPECT_EQ(rect.Size(), CSize(150, 100)) << "the program";
+    pWidget->resize(900, 900);
+    wnd.GetWindowRect(rect);
+    EXPECT_EQ(rect.Size(), CSize(400, 300)) << "the user, through the toolkit";
+    wnd.DestroyWindow();
 }
 
 TEST_F(QtBackendTest, AClickArrivesAsLeftButtonDownInClientCoordinates)

@@ -75,6 +75,20 @@ BEGIN_MESSAGE_MAP(CQtDlg, CDialog)
     ON_BN_CLICKED(IDC_CHECK, OnCheckClicked)
 END_MESSAGE_MAP()
 
+// Sees the messages its controls' widgets pass to the layer.
+class CWatchingDlg : public CQtDlg {
+public:
+    std::vector<MSG> m_moves;
+
+protected:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message == WM_MOUSEMOVE)
+            m_moves.push_back(*pMsg);
+        return CQtDlg::PreTranslateMessage(pMsg);
+    }
+};
+
 template <class W>
 W* WidgetIn(CWnd* pWnd)
 {
@@ -160,6 +174,27 @@ TEST_F(QtDialogTest, ControlsShowAsRealWidgetsAndUserInputReachesTheirState)
     EXPECT_TRUE(dlg.UpdateData(TRUE));
     EXPECT_EQ(dlg.m_strText, CString(_T("abc")));
     EXPECT_EQ(dlg.m_nChoice, 2);
+    dlg.DestroyWindow();
+}
+
+TEST_F(QtDialogTest, TheMouseMovingOverAControlsWidgetReachesTheDialogsFilter)
+{
+    CWatchingDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_QT));
+    dlg.ShowWindow(SW_SHOW);
+    auto* pLine = WidgetIn<QLineEdit>(dlg.GetDlgItem(IDC_EDIT));
+    ASSERT_NE(pLine, nullptr);
+    EXPECT_TRUE(pLine->hasMouseTracking()) << "moves without a button held";
+    const QPointF point(10, 6);
+    QMouseEvent move(QEvent::MouseMove, point, pLine->mapToGlobal(point), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(pLine, &move);
+    ASSERT_EQ(dlg.m_moves.size(), 1u);
+    EXPECT_EQ(dlg.m_moves[0].hwnd, dlg.GetDlgItem(IDC_EDIT));
+    CPoint ptScreen(GET_X_LPARAM(dlg.m_moves[0].lParam), GET_Y_LPARAM(dlg.m_moves[0].lParam));
+    dlg.GetDlgItem(IDC_EDIT)->ClientToScreen(&ptScreen);
+    const QPoint ptGlobal = pLine->mapToGlobal(point.toPoint());
+    EXPECT_EQ(ptScreen, CPoint(ptGlobal.x(), ptGlobal.y()));
     dlg.DestroyWindow();
 }
 
