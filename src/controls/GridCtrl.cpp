@@ -1,9 +1,9 @@
 #include "controls/GridCtrl.h"
 
-#include "controls/BarColors.h"
 #include "platform/gdi/Font.h"
 #include "platform/ui/ControlWnd.h"
 #include "platform/ui/FrameIds.h"
+#include "platform/ui/SysColors.h"
 #include "platform/ui/WndMessageMap.h"
 
 IMPLEMENT_DYNCREATE(CGridCtrl, CWnd)
@@ -37,6 +37,7 @@ BEGIN_MESSAGE_MAP(CGridCtrl, CWnd)
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
     ON_WM_CAPTURECHANGED()
+    ON_WM_SYSCOLORCHANGE()
     ON_WM_TIMER()
     ON_WM_SETCURSOR()
     ON_MESSAGE(WM_IME_CHAR, OnImeChar)
@@ -59,17 +60,43 @@ CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
       m_cellFixedRowDef(std::make_unique<CGridDefaultCell>()),
       m_cellFixedRowColDef(std::make_unique<CGridDefaultCell>()),
       m_lfCell(GridFontFrom(*m_cellDefault->GetFont())),
-      m_crGridBkColour(kColorBtnShadow)
+      m_crGridBkColour(m_sysColours.cr3DShadow)
 {
     for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
                                     m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()}) {
-        pCell->SetTextClr(kColorWindowText);
-        pCell->SetBackClr(pCell == m_cellDefault.get() ? kColorWindow : kColorBtnFace);
+        pCell->SetTextClr(m_sysColours.crWindowText);
+        pCell->SetBackClr(pCell == m_cellDefault.get() ? m_sysColours.crWindow : m_sysColours.cr3DFace);
     }
     SetRowCount(nRows);
     SetColumnCount(nCols);
     SetFixedRowCount(nFixedRows);
     SetFixedColumnCount(nFixedCols);
+}
+
+CGridCtrl::SystemColours CGridCtrl::CurrentSystemColours()
+{
+    return {GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_3DFACE),
+            GetSysColor(COLOR_3DSHADOW)};
+}
+
+// A default cell, or the grid's background, that had the old system colour takes the new one;
+// a colour the owner chose stays.
+void CGridCtrl::OnSysColorChange()
+{
+    CWnd::OnSysColorChange();
+    const SystemColours old = m_sysColours;
+    m_sysColours = CurrentSystemColours();
+    for (CGridDefaultCell* pCell : {m_cellDefault.get(), m_cellFixedColDef.get(),
+                                    m_cellFixedRowDef.get(), m_cellFixedRowColDef.get()}) {
+        if (pCell->GetTextClr() == old.crWindowText)
+            pCell->SetTextClr(m_sysColours.crWindowText);
+        if (pCell->GetBackClr() == old.crWindow)
+            pCell->SetBackClr(m_sysColours.crWindow);
+    }
+    if (m_crGridBkColour == old.cr3DShadow)
+        m_crGridBkColour = m_sysColours.cr3DShadow;
+    if (GetSafeHwnd())
+        Invalidate();
 }
 
 CGridCtrl::~CGridCtrl()

@@ -354,6 +354,7 @@ protected:
     void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar) override;
     void OnCaptureChanged(CWnd* pWnd) override;
     void OnTimer(UINT_PTR nIDEvent) override;
+    void OnSysColorChange() override;
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) override;
     LRESULT OnImeChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
@@ -411,6 +412,16 @@ private:
     LOGFONT m_lfCell{};
     std::unique_ptr<CFont> m_pGridFont;
 
+    // The system colours the grid's defaults were taken from, so that a change of them can
+    // tell which colours were the system's.
+    struct SystemColours {
+        COLORREF crWindowText;
+        COLORREF crWindow;
+        COLORREF cr3DFace;
+        COLORREF cr3DShadow;
+    };
+    static SystemColours CurrentSystemColours();
+    SystemColours m_sysColours = CurrentSystemColours();
     COLORREF m_crGridBkColour;
     COLORREF m_crGridLineColour = RGB(192, 192, 192);
     int m_nGridLines = GVL_BOTH;

@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/SysColors.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/WindowFixture.h"
 
@@ -469,6 +470,40 @@ TEST_F(GridCtrlTest, CellsChangingKindWithTheFixedCountsTakeTheirKindsColours)
     grid.SetFixedColumnCount(0);
     EXPECT_EQ(grid.GetItemState(3, 0) & GVIS_FIXED, 0u);
     EXPECT_EQ(grid.GetCell(2, 0)->GetBackClr(), grid.GetDefaultCell(FALSE, FALSE)->GetBackClr());
+}
+
+TEST_F(GridCtrlTest, ASystemColourChangeReachesOnlyTheColoursThatWereTheSystems)
+{
+    const COLORREF crText = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF crWindow = GetSysColor(COLOR_WINDOW);
+    const COLORREF crShadow = GetSysColor(COLOR_3DSHADOW);
+    CGridCtrl grid(3, 3, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1009));
+    grid.GetDefaultCell(TRUE, FALSE)->SetTextClr(RGB(1, 2, 3));  // the owner's own colour
+    const auto backgroundIs = [&](COLORREF crFill) {
+        RecordingSurface surface(SIZE{300, 200});
+        CDC dc(surface);
+        grid.DrawGrid(&dc);
+        for (const auto& record : surface.Records())
+            if (record.kind == RecordingSurface::Kind::FillRect && record.colour == crFill)
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(backgroundIs(crShadow));
+    AfxSetSysColor(COLOR_WINDOWTEXT, RGB(10, 20, 30));
+    AfxSetSysColor(COLOR_WINDOW, RGB(40, 50, 60));
+    AfxSetSysColor(COLOR_3DSHADOW, RGB(70, 80, 90));
+    grid.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetTextClr(), RGB(10, 20, 30));
+    EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetBackClr(), RGB(40, 50, 60));
+    EXPECT_EQ(grid.GetDefaultCell(TRUE, FALSE)->GetTextClr(), RGB(1, 2, 3));
+    EXPECT_TRUE(backgroundIs(RGB(70, 80, 90)));
+    AfxSetSysColor(COLOR_WINDOWTEXT, crText);
+    AfxSetSysColor(COLOR_WINDOW, crWindow);
+    AfxSetSysColor(COLOR_3DSHADOW, crShadow);
+    grid.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(grid.GetDefaultCell(FALSE, FALSE)->GetBackClr(), crWindow);
+    grid.DestroyWindow();
 }
 
 TEST_F(GridCtrlTest, TheMouseOverCellsReleasesInOrderAndCursors)

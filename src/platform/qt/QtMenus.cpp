@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontInfo>
@@ -31,6 +32,7 @@
 #include <QWidgetAction>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -319,6 +321,29 @@ void TakeMenuColours()
     AfxSetSysColor(COLOR_GRAYTEXT, ColorRefOf(palette.color(QPalette::Disabled, QPalette::Text).rgb()));
 }
 
+// When the desktop's colours change, the layer's system colours follow and every window hears
+// of it, as the windows that took their colours from them at their creation expect.
+class CSystemColourWatch : public QObject {
+public:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        if (pObject == qApp && pEvent->type() == QEvent::ApplicationPaletteChange) {
+            TakeMenuColours();
+            for (CWnd* pWnd : CWnd::GetTopLevelWindows()) {
+                pWnd->SendMessage(WM_SYSCOLORCHANGE);
+                pWnd->SendMessageToDescendants(WM_SYSCOLORCHANGE);
+            }
+        }
+        return false;
+    }
+};
+
+std::unique_ptr<CSystemColourWatch>& SystemColourWatch()
+{
+    static std::unique_ptr<CSystemColourWatch> s_pWatch;
+    return s_pWatch;
+}
+
 }  // namespace
 
 // "Name|*.a;*.b|" pairs become Qt's "Name (*.a *.b)" lines. A name that shows its patterns
@@ -347,6 +372,8 @@ QMenuBar* QtMenuBarOf(const CMenuBarWnd& bar)
 void InitQtMenus()
 {
     TakeMenuColours();
+    SystemColourWatch() = std::make_unique<CSystemColourWatch>();
+    qApp->installEventFilter(SystemColourWatch().get());
     AfxSetMenuBarHandler(ShowMenuBar);
     AfxSetTrackPopupMenuHandler(TrackPopup);
     AfxSetFileDialogHandler(RunFileDialog);
@@ -354,6 +381,7 @@ void InitQtMenus()
 
 void ShutdownQtMenus()
 {
+    SystemColourWatch().reset();
     AfxSetMenuBarHandler(nullptr);
     AfxSetTrackPopupMenuHandler(nullptr);
     AfxSetFileDialogHandler(nullptr);

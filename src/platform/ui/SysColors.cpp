@@ -15,6 +15,8 @@ std::array<COLORREF, kColorCount>& Colors()
         colors[COLOR_WINDOWTEXT] = RGB(0, 0, 0);
         colors[COLOR_HIGHLIGHT] = RGB(0, 120, 215);
         colors[COLOR_HIGHLIGHTTEXT] = RGB(255, 255, 255);
+        colors[COLOR_3DFACE] = RGB(240, 240, 240);
+        colors[COLOR_3DSHADOW] = RGB(160, 160, 160);
         colors[COLOR_GRAYTEXT] = RGB(109, 109, 109);
         return colors;
     }();

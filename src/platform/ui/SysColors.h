@@ -10,6 +10,8 @@ constexpr int COLOR_WINDOW = 5;
 constexpr int COLOR_WINDOWTEXT = 8;
 constexpr int COLOR_HIGHLIGHT = 13;
 constexpr int COLOR_HIGHLIGHTTEXT = 14;
+constexpr int COLOR_3DFACE = 15;
+constexpr int COLOR_3DSHADOW = 16;
 constexpr int COLOR_GRAYTEXT = 17;
 
 // Black for an index the layer does not know.

@@ -276,6 +276,7 @@ protected:
     virtual void OnKillFocus(CWnd* pNewWnd);
     virtual void OnCaptureChanged(CWnd* pWnd);
     virtual void OnCancelMode();
+    virtual void OnSysColorChange();
     virtual void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -226,6 +226,7 @@ void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnSysColorChange() { Default(); }
 void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnChar(UINT, UINT, UINT) { Default(); }

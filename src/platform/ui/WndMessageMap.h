@@ -47,6 +47,7 @@ struct DRAWITEMSTRUCT;
 #define ON_WM_CAPTURECHANGED()                                                                   \
     QARVO_ON_WM(WM_CAPTURECHANGED, OnCaptureChanged, void, (CWnd*), QARVO_LP_WND)
 #define ON_WM_CANCELMODE() QARVO_ON_WM(WM_CANCELMODE, OnCancelMode, void, ())
+#define ON_WM_SYSCOLORCHANGE() QARVO_ON_WM(WM_SYSCOLORCHANGE, OnSysColorChange, void, ())
 #define ON_WM_KEYDOWN() QARVO_ON_WM(WM_KEYDOWN, OnKeyDown, void, (UINT, UINT, UINT), QARVO_KEY_ARGS)
 #define ON_WM_KEYUP() QARVO_ON_WM(WM_KEYUP, OnKeyUp, void, (UINT, UINT, UINT), QARVO_KEY_ARGS)
 #define ON_WM_CHAR() QARVO_ON_WM(WM_CHAR, OnChar, void, (UINT, UINT, UINT), QARVO_KEY_ARGS)

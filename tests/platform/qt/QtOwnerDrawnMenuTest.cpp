@@ -60,6 +60,20 @@ BEGIN_MESSAGE_MAP(COwnerWnd, CWnd)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
+// Counts the system colour changes it hears of.
+class CColourListener : public CWnd {
+public:
+    int m_nChanges = 0;
+
+protected:
+    void OnSysColorChange() override { ++m_nChanges; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourListener, CWnd)
+    ON_WM_SYSCOLORCHANGE()
+END_MESSAGE_MAP()
+
 QColor QColorOf(COLORREF cr) { return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)); }
 
 class QtOwnerDrawnMenuTest : public ::testing::Test {
@@ -180,4 +194,21 @@ TEST_F(QtOwnerDrawnMenuTest, AClickOnAnItemTheOwnerDrawsChoosesIt)
         QApplication::sendEvent(pTarget, &release);
     });
     EXPECT_EQ(nChosen, ID_DRAWN);
+}
+
+TEST_F(QtOwnerDrawnMenuTest, ANewDesktopPaletteChangesTheSystemColoursAndEveryWindowHearsOfIt)
+{
+    CColourListener child;
+    ASSERT_TRUE(child.Create(nullptr, u"child", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_owner, 1));
+    const QPalette original = QApplication::palette();
+    QPalette changed = original;
+    changed.setColor(QPalette::Base, QColor(12, 34, 56));
+    QApplication::setPalette(changed);
+    QApplication::processEvents();
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(12, 34, 56));
+    EXPECT_EQ(child.m_nChanges, 1);
+    QApplication::setPalette(original);
+    QApplication::processEvents();
+    EXPECT_NE(GetSysColor(COLOR_WINDOW), RGB(12, 34, 56));
+    child.DestroyWindow();
 }
