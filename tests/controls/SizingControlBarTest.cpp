@@ -347,8 +347,9 @@ TEST_F(BarRowTest, ARowAlongTheTopOrBottomStartsBeforeTheSideAndOneAlongTheTopLi
         m_pFrame->ClientToScreen(&ptOrigin);
         EXPECT_EQ(WindowRectOf(Bar(0)).TopLeft() - ptOrigin, CSize(c.ptFirst)) << c.nDockBarID;
         EXPECT_EQ(WindowRectOf(Bar(1)).BottomRight() - ptOrigin, CSize(c.ptEnd)) << c.nDockBarID;
-        if (c.nDockBarID == AFX_IDW_DOCKBAR_TOP)
+        if (c.nDockBarID == AFX_IDW_DOCKBAR_TOP) {
             EXPECT_EQ(PaneRect().top, WindowRectOf(Bar(0)).bottom) << "no gap under a row along the top";
+        }
         for (auto& pBar : m_bars)
             pBar->DestroyWindow();
         m_bars.clear();
