@@ -9,7 +9,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
-sim=${2:-$top/build/tests/qarvo-simcontroller}
+sim=${2:-$top/build-test/tests/qarvo-simcontroller}
 out=${3:-/tmp/qarvo-iostatus-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :103
