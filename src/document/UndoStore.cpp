@@ -136,20 +136,8 @@ BOOL CUndoStore::SaveState(CDocument* pDoc)
     if (!pDoc)
         return FALSE;
     m_nIndex = std::min(m_nIndex + 1, UNDO_MAX_INDEX);
-    m_pDoc = pDoc;
-    m_strPath = GetSnapshotPath(m_nIndex);
-    const BOOL bWritten = RunAndReport([&] {
-        if (m_nIndex == UNDO_MAX_INDEX && m_nTopIndex == UNDO_MAX_INDEX)
-            ShiftRing();
-        WriteSnapshot(pDoc, m_strPath);
-    });
-    ++m_nStateCount;
-    if (!bWritten) {
-        DropCurrentSnapshot();
-        return FALSE;
-    }
-    m_nTopIndex = m_nIndex;
-    return TRUE;
+    // A full ring makes room for the new snapshot at its top.
+    return WriteCurrentSnapshot(pDoc, m_nIndex == UNDO_MAX_INDEX && m_nTopIndex == UNDO_MAX_INDEX);
 }
 
 BOOL CUndoStore::ReplaceState(CDocument* pDoc)
@@ -157,9 +145,18 @@ BOOL CUndoStore::ReplaceState(CDocument* pDoc)
     // Index 0 has no file until the ring first shifted: there is nothing to write over.
     if (!pDoc || (m_nIndex == 0 && !m_bShifted))
         return SaveState(pDoc);
+    return WriteCurrentSnapshot(pDoc, false);
+}
+
+BOOL CUndoStore::WriteCurrentSnapshot(CDocument* pDoc, bool bShiftRing)
+{
     m_pDoc = pDoc;
     m_strPath = GetSnapshotPath(m_nIndex);
-    const BOOL bWritten = RunAndReport([&] { WriteSnapshot(pDoc, m_strPath); });
+    const BOOL bWritten = RunAndReport([&] {
+        if (bShiftRing)
+            ShiftRing();
+        WriteSnapshot(pDoc, m_strPath);
+    });
     ++m_nStateCount;
     if (!bWritten) {
         DropCurrentSnapshot();

@@ -63,6 +63,9 @@ private:
     void CreateFolder();
     void ShiftRing();
     void WriteSnapshot(CDocument* pDoc, const CString& strPath);
+    // Writes the document as the snapshot at the current index (shifting a full ring first) and
+    // makes it the top; a failed write is reported and drops it.
+    BOOL WriteCurrentSnapshot(CDocument* pDoc, bool bShiftRing);
     // A snapshot that could not be written leaves no file: nothing from m_nIndex up reloads.
     void DropCurrentSnapshot();
     BOOL Reload(int nIndex);
