@@ -81,8 +81,8 @@ void BM_OpenMessageTextPage(benchmark::State& state)
 }
 BENCHMARK(BM_OpenMessageTextPage)->Unit(benchmark::kMillisecond);
 
-// The same with every window a Qt widget (offscreen), as the program shows it.
-void BM_OpenMessageTextPageAsWidgets(benchmark::State& state)
+// The one Qt application of the benchmarks that show widgets (offscreen).
+void StartQtApplication()
 {
     static int argc = 1;
     static char name[] = "messagetext-bench";
@@ -90,6 +90,12 @@ void BM_OpenMessageTextPageAsWidgets(benchmark::State& state)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication* pApp = new QApplication(argc, argv);
     benchmark::DoNotOptimize(pApp);
+}
+
+// The same with every window a Qt widget (offscreen), as the program shows it.
+void BM_OpenMessageTextPageAsWidgets(benchmark::State& state)
+{
+    StartQtApplication();
     InitQtBackend();
     {
         MessageTextHost host;
@@ -104,12 +110,7 @@ BENCHMARK(BM_OpenMessageTextPageAsWidgets)->Unit(benchmark::kMillisecond);
 // box a list view), as the program shows them.
 void BM_OpenMessageTextPageOfLargestDiagram(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "messagetext-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* pApp = new QApplication(argc, argv);
-    benchmark::DoNotOptimize(pApp);
+    StartQtApplication();
     InitQtBackend();
     InitQtDialogServices();
     {
