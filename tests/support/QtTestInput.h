@@ -3,6 +3,11 @@
 #pragma once
 
 #include "platform/qt/QtBackend.h"
+#include "platform/qt/QtControlView.h"
+#include "platform/ui/KeyState.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinThread.h"
+#include "platform/ui/WindowStyles.h"
 #include "support/QtTestApp.h"
 
 #include <QApplication>
@@ -71,3 +76,26 @@ protected:
     }
     static void TearDownTestSuite() { ShutdownQtBackend(); }
 };
+
+// A suite whose controls are the toolkit's own widgets, in a top window made for each test, with
+// the message queue and the key state fresh.
+class QtControlsSuite : public QtBackendSuite {
+protected:
+    void SetUp() override
+    {
+        InitQtControls();
+        CMessageQueue::Get().Reset();
+        AfxResetKeyState();
+        ASSERT_TRUE(m_top.Create(nullptr, u"top", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 300, 200),
+                                 nullptr, 0));
+    }
+    void TearDown() override
+    {
+        m_top.DestroyWindow();
+        AfxResetKeyState();
+    }
+
+    CWinThread m_thread;
+    CWnd m_top;
+};
+

@@ -15,25 +15,7 @@
 
 namespace {
 
-class QtDateTimeKeysTest : public QtBackendSuite {
-protected:
-    void SetUp() override
-    {
-        InitQtControls();
-        CMessageQueue::Get().Reset();
-        AfxResetKeyState();
-        ASSERT_TRUE(m_top.Create(nullptr, u"top", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 300, 200),
-                                 nullptr, 0));
-    }
-    void TearDown() override
-    {
-        m_top.DestroyWindow();
-        AfxResetKeyState();
-    }
-
-    CWinThread m_thread;
-    CWnd m_top;
-};
+using QtDateTimeKeysTest = QtControlsSuite;
 
 QtKey Digit(char16_t ch)
 {

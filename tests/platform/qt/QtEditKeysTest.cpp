@@ -20,25 +20,7 @@ namespace {
 
 constexpr QtKey kX{Qt::Key_X, Qt::NoModifier, u"x"};
 
-class QtEditKeysTest : public QtBackendSuite {
-protected:
-    void SetUp() override
-    {
-        InitQtControls();
-        CMessageQueue::Get().Reset();
-        AfxResetKeyState();
-        ASSERT_TRUE(m_top.Create(nullptr, u"top", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 300, 200),
-                                 nullptr, 0));
-    }
-    void TearDown() override
-    {
-        m_top.DestroyWindow();
-        AfxResetKeyState();
-    }
-
-    CWinThread m_thread;
-    CWnd m_top;
-};
+using QtEditKeysTest = QtControlsSuite;
 
 TEST_F(QtEditKeysTest, EditingKeysEditTheTextAndMoveTheCaretOfEveryEdit)
 {
