@@ -1,7 +1,6 @@
 #include "controls/GridCtrl.h"
 
 #include "platform/gdi/Font.h"
-#include "platform/ui/ControlWnd.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/WndMessageMap.h"
@@ -520,5 +519,3 @@ LRESULT CGridCtrl::OnSetFont(WPARAM wParam, LPARAM)
 }
 
 LRESULT CGridCtrl::OnGetFont(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_pGridFont.get()); }
-
-LRESULT CGridCtrl::OnGetDlgCode(WPARAM, LPARAM) { return DLGC_WANTARROWS | DLGC_WANTCHARS; }

@@ -188,6 +188,13 @@ public:
     void SetHeaderSort(BOOL bSort) { m_bSortOnClick = bSort; }
     void SetFixedRowSelection(BOOL b) { m_bFixedRowSelection = b; }
     void SetFixedColumnSelection(BOOL b) { m_bFixedColumnSelection = b; }
+    // With this on, Tab and Shift+Tab (without Ctrl) step through the cells instead of the
+    // dialog's controls.
+    void SetHandleTabKey(BOOL bHandle) { m_bHandleTabKey = bHandle; }
+    BOOL GetHandleTabKey() const { return m_bHandleTabKey; }
+    // With this on too, Tab (without Shift) leaves the grid for the next control of its dialog.
+    void SetQuitFocusOnTab(BOOL bQuit) { m_bQuitFocusOnTab = bQuit; }
+    BOOL GetQuitFocusOnTab() const { return m_bQuitFocusOnTab; }
     COLORREF GetGridLineColor() const { return m_crGridLineColour; }
     // Text drops, and the dragging of selected text, only with this on.
     BOOL m_bAllowDragAndDrop = FALSE;
@@ -432,6 +439,8 @@ private:
     BOOL m_bSortOnClick = FALSE;
     BOOL m_bFixedRowSelection = TRUE;
     BOOL m_bFixedColumnSelection = TRUE;
+    BOOL m_bHandleTabKey = FALSE;
+    BOOL m_bQuitFocusOnTab = FALSE;
     BOOL m_bAscending = TRUE;
     int m_nSortColumn = -1;
     PFNGRIDCOMPARE m_pfnCompare = nullptr;

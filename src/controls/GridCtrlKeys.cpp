@@ -3,6 +3,7 @@
 #include "controls/GridCtrl.h"
 
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/ControlWnd.h"
 #include "platform/ui/KeyState.h"
 
 namespace {
@@ -89,6 +90,11 @@ void CGridCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     case VK_RIGHT: next.col = NextVisibleColumn(focus.row, focus.col, +1); break;
     case VK_TAB:
+        if (!bShift && m_bQuitFocusOnTab) {
+            if (CWnd* pParent = GetParent())
+                pParent->SendMessage(WM_NEXTDLGCTL, 0, 0);
+            return;
+        }
         if (bShift) {
             next.col = NextVisibleColumn(focus.row, focus.col, -1);
             if (next.col == focus.col && next.row > m_nFixedRows) {
@@ -153,9 +159,16 @@ void CGridCtrl::TypeCharacter(UINT nChar)
     OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), nChar);
 }
 
+LRESULT CGridCtrl::OnGetDlgCode(WPARAM, LPARAM)
+{
+    // Ctrl+Tab stays the dialog's (a property sheet steps its pages with it).
+    const UINT nTab = m_bHandleTabKey && !IsKeyDown(VK_CONTROL) ? DLGC_WANTTAB : 0;
+    return DLGC_WANTARROWS | DLGC_WANTCHARS | nTab;
+}
+
 void CGridCtrl::OnChar(UINT nChar, UINT, UINT)
 {
-    // The grid does not take Tab for itself; the dialog moves the focus with it.
+    // Tab moves the focus, in the grid or in the dialog; it is never typed into a cell.
     if (nChar == UINT(VK_TAB))
         return;
     TypeCharacter(nChar);

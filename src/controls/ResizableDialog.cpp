@@ -9,6 +9,7 @@ BEGIN_MESSAGE_MAP(cdxCDynamicDialog, CDialog)
     ON_WM_DESTROY()
     ON_WM_SIZE()
     ON_WM_GETMINMAXINFO()
+    ON_MESSAGE(WM_PARENTNOTIFY, OnParentNotify)
 END_MESSAGE_MAP()
 
 cdxCDynamicDialog::cdxCDynamicDialog(UINT nIDTemplate, CWnd* pParentWnd, DWORD dwFreedom, DWORD dwFlags)
@@ -50,4 +51,12 @@ void cdxCDynamicDialog::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 {
     CDialog::OnGetMinMaxInfo(lpMMI);
     DoOnGetMinMaxInfo(lpMMI);
+}
+
+LRESULT cdxCDynamicDialog::OnParentNotify(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = Default();
+    if (LOWORD(DWORD(wParam)) == WM_DESTROY && lParam)
+        RemSzControl(reinterpret_cast<CWnd*>(lParam));
+    return lResult;
 }

@@ -34,6 +34,9 @@ protected:
     void OnDestroy() override;
     void OnSize(UINT nType, int cx, int cy) override;
     void OnGetMinMaxInfo(MINMAXINFO* lpMMI) override;
+    // A destroyed control's record goes with it, so that a control made later at its address
+    // starts without one.
+    LRESULT OnParentNotify(WPARAM wParam, LPARAM lParam);
     // A named dialog comes back where it was; one never stored is centred and grown a little.
     void OnInitialized() override;
     void OnDestroying() override;

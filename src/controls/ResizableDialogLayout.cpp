@@ -86,8 +86,9 @@ bool cdxCDynamicLayoutEngine::AddSzControl(CWnd* pControl, const cdxCDynamicPosi
 {
     if (!m_pWnd || !IsWindow(m_pWnd) || !pControl || !IsWindow(pControl))
         return false;
-    // Records of windows destroyed since are dropped, so a new control made at a freed
-    // address never inherits one.
+    // A control destroyed takes its record along (WM_PARENTNOTIFY); one whose object was
+    // deleted with its window still alive leaves its record, dropped here, so that a new
+    // control made at the freed address never inherits it.
     std::erase_if(m_controls, [](const auto& entry) { return !IsWindow(entry.first); });
     m_controls[pControl] = pos;
     if (bReposNow)

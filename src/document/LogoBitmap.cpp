@@ -89,9 +89,14 @@ LogoLoad ConvertLogoBitmap(std::span<const BYTE> file, BYTE* pOut)
 
 LogoLoad LoadLogoBitmap(const CString& strPath, BYTE* pOut)
 {
-    CFile file;
-    if (strPath.IsEmpty() || !file.Open(strPath, CFile::modeRead | CFile::shareDenyNone))
+    if (strPath.IsEmpty())
         return LogoLoad::CannotOpen;
+    CFile file;
+    CFileException error;
+    if (!file.Open(strPath, CFile::modeRead | CFile::shareDenyNone, &error)) {
+        const bool bMissing = error.m_cause == CFileException::fileNotFound || error.m_cause == CFileException::badPath;
+        return bMissing ? LogoLoad::CannotOpen : LogoLoad::ReadFailed;
+    }
     std::vector<BYTE> bytes;
     try {
         const ULONGLONG nLength = file.GetLength();
@@ -99,10 +104,10 @@ LogoLoad LoadLogoBitmap(const CString& strPath, BYTE* pOut)
             return LogoLoad::BadFormat;
         bytes.resize(size_t(nLength));
         if (file.Read(bytes.data(), UINT(bytes.size())) != bytes.size())
-            return LogoLoad::CannotOpen;
+            return LogoLoad::ReadFailed;
     } catch (CException* e) {
         e->Delete();
-        return LogoLoad::CannotOpen;
+        return LogoLoad::ReadFailed;
     }
     return ConvertLogoBitmap(bytes, pOut);
 }

@@ -18,7 +18,8 @@ constexpr int LOGO_MAX_FILE_SIZE = 64 * 1024;
 
 enum class LogoLoad {
     Ok = 0,          // accepted; the image is filled when one was asked for
-    CannotOpen = 1,  // the file cannot be opened or read
+    CannotOpen = 1,  // there is no such file
+    ReadFailed = 2,  // the file is there but cannot be read (a folder, no permission, an I/O error)
     BadFormat = 3,   // not a 108 x 64, 1-bit, uncompressed BMP, or damaged
 };
 

@@ -80,11 +80,9 @@ void CSimIoBarDlg::Register(const SimBarControl& control)
 
 void CSimIoBarDlg::ClearControls()
 {
-    for (const SimBarControl& control : m_controls) {
-        RemSzControl(control.pWnd);
-        if (control.pLabel)
-            RemSzControl(control.pLabel);
-    }
+    // Their layout records go with their windows.
+    for (const auto& pWnd : m_windows)
+        pWnd->DestroyWindow();
     m_controls.clear();
     m_windows.clear();
     m_nValueControls = 0;

@@ -154,6 +154,22 @@ TEST_F(ResizableDialogTest, TheControlTableRegistersItsControlsAndEveryOtherChil
     dlg.DestroyWindow();
 }
 
+TEST_F(ResizableDialogTest, ADestroyedControlTakesItsRecordAndOneMadeAtItsAddressStartsFresh)
+{
+    cdxCDynamicDialog dlg(kTopTemplate, nullptr);
+    ASSERT_TRUE(dlg.Create(kTopTemplate, nullptr));
+    const CRect rcFirst(10, 40, 50, 60);
+    CButton button;
+    ASSERT_TRUE(button.Create(_T("Late"), WS_CHILD, rcFirst, &dlg, 200));
+    dlg.AddSzControl(&button, cdxRepos, cdxRepos);
+    button.DestroyWindow();
+    EXPECT_EQ(dlg.FindSzControl(&button), nullptr);
+    ASSERT_TRUE(button.Create(_T("Again"), WS_CHILD, rcFirst, &dlg, 200));
+    dlg.MoveWindow(0, 0, kFirstSize.cx + 100, kFirstSize.cy + 50);
+    EXPECT_EQ(ChildRect(dlg, 200), rcFirst);
+    dlg.DestroyWindow();
+}
+
 TEST_F(ResizableDialogTest, UpdateHandlersReachTheControlsOfABarDialog)
 {
     cdxCDynamicBar bar(new HandlerBarDlg);

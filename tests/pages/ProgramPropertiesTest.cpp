@@ -506,6 +506,19 @@ TEST_F(ProgramPropertiesTest, LogoIsTakenFromABmpFileInAnyCase)
         },
         false);
     EXPECT_EQ(LastBox(), LogoNotFoundMessage(strPath));
+
+    // One that is there but cannot be read (a folder; root reads any file) is an open error.
+    const CString strFolder = strPath + _T(".bmp");
+    ASSERT_TRUE(CreateDirectory(strFolder));
+    AfxSetFileDialogHandler([&](FileDialogRequest& request) {
+        request.fileNames = {strFolder};
+        return TRUE;
+    });
+    RunProperties([&](CPropertiesPropSh& sheet) { Click(Show(sheet, sheet.m_startUpBmp), IDC_LOGO_OPEN); }, false);
+    AfxSetFileDialogHandler(previous);
+    RemoveDirectory(strFolder);
+    EXPECT_EQ(LastBox(), CString(_T("Open file error!")));
+    EXPECT_EQ(m_boxes.Boxes().back().type & MB_ICONMASK, MB_ICONSTOP);
 }
 
 } // namespace

@@ -106,6 +106,10 @@ BOOL CStartUpBmp::SetLogoFile(const CString& strPath, const CString& strExtensio
     m_preview.SetImage(nullptr);
     BYTE image[LOGO_IMAGE_SIZE];
     const LogoLoad result = LoadLogoBitmap(strPath, image);
+    if (result == LogoLoad::ReadFailed) {
+        AfxMessageBox(_T("Open file error!"), MB_ICONSTOP);
+        return FALSE;
+    }
     if (result == LogoLoad::BadFormat && strExtension.CompareNoCase(kBmp) == 0) {
         AfxMessageBox(LogoFormatMessage(strPath, FALSE), MB_ICONEXCLAMATION);
         return FALSE;

@@ -269,8 +269,14 @@ BOOL CWnd::DestroyWindow()
     if (!m_hWnd || m_bDestroying)
         return FALSE;
     ReleaseStateOfSubtree();
-    if (!m_pParent)
+    if (!m_pParent) {
         HandOnActivation();
+    } else if (!(m_dwExStyle & WS_EX_NOPARENTNOTIFY) && !m_pParent->m_bDestroying) {
+        // The parent hears of a child going before the child's WM_DESTROY; a parent being
+        // destroyed takes its children along and hears of none.
+        m_pParent->SendMessage(WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, WORD(m_nID)),
+                               reinterpret_cast<LPARAM>(this));
+    }
     if (!m_hWnd || m_bDestroying)
         return TRUE;
     DestroyTree();

@@ -105,8 +105,8 @@ public:
                   int x, int y, int nWidth, int nHeight, HWND hWndParent, UINT nID,
                   LPVOID lpParam = nullptr);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    // WM_DESTROY goes to this window and then down its children (and owned windows); then the
-    // children are gone, each with WM_NCDESTROY and PostNcDestroy, before this window's.
+    // The parent of a child gets WM_PARENTNOTIFY first. WM_DESTROY goes to this window, then down
+    // its children (and owned windows), which go (WM_NCDESTROY, PostNcDestroy) before this one.
     virtual BOOL DestroyWindow();
     // The last call on a destroyed window; windows created with new delete themselves here.
     virtual void PostNcDestroy();
