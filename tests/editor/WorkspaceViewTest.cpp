@@ -5,6 +5,7 @@
 #include "editor/SimulationFrame.h"
 
 #include "blocks/BlockTypes.h"
+#include "document/ModelSettings.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
@@ -401,6 +402,32 @@ TEST_F(WorkspaceViewLadderTest, LadderElementsReadAsInputsAndOutputs)
     }
     // The break contact and the inverted output carry a negation circle.
     EXPECT_EQ(OfKind(Draw(), Kind::Ellipse).size(), 2u);
+}
+
+// The Chinese interface shows the blocks' Chinese names; a block without one keeps its English.
+TEST_F(WorkspaceViewTest, ChineseNamesInTheChineseInterface)
+{
+    struct Case {
+        int nCategory;
+        WORD wHardware;
+        std::size_t nItem;
+        std::u16string name;
+    };
+    const Case cases[] = {
+        {PALETTE_TAB_BSC, 0x5188, 0, u"与"},         {PALETTE_TAB_TMR, 0x2188, 11, u"年定时器"},
+        {PALETTE_TAB_IO, 0x5188, 1, u"TD功能键"},     {PALETTE_TAB_MISC, 0x5288, 0, u"加/减计数器"},
+        {PALETTE_TAB_MISC, 0x5288, 3, u"Mathematical instruction"},
+        {PALETTE_TAB_MISC, 0x5288, 23, u"WiFi Digital Read"},
+        {PALETTE_TAB_AUX, 0x5188, 0, u"Boolean function"},
+    };
+    g_bChineseUI = 1;
+    for (const Case& c : cases) {
+        Doc().m_wHardwareCode = c.wHardware;
+        m_view.m_nCategory = c.nCategory;
+        const auto texts = OfKind(Draw(), Kind::Text);
+        EXPECT_EQ(texts.size() > 2 * c.nItem + 1 ? texts[2 * c.nItem + 1].text : u"", c.name) << c.nCategory;
+    }
+    g_bChineseUI = 0;
 }
 
 // The newer generation's Misc page writes its names level with the lower part of the boxes.
