@@ -102,29 +102,16 @@ QRect FrameOf(QGroupBox* pGroup)
     QStyleOptionGroupBox option;
     option.initFrom(pGroup);
     option.text = pGroup->title();
-    option.lineWidth = 1;
     option.subControls = QStyle::SC_GroupBoxFrame;
     QPainter painter(&image);
     pGroup->style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, pGroup);
     painter.end();
     QRect painted;
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)))
-                painted |= QRect(x, y, 1, 1);
-        }
+        for (int x = 0; x < image.width(); ++x)
+            painted |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
     }
     return painted;
-}
-
-// Whether a rectangle crosses one of the four lines round a frame.
-bool CrossesFrameLine(const QRect& rect, const QRect& frame)
-{
-    const QRect lines[] = {QRect(frame.left(), frame.top(), frame.width(), 1),
-                           QRect(frame.left(), frame.bottom(), frame.width(), 1),
-                           QRect(frame.left(), frame.top(), 1, frame.height()),
-                           QRect(frame.right(), frame.top(), 1, frame.height())};
-    return std::ranges::any_of(lines, [&](const QRect& line) { return line.intersects(rect); });
 }
 
 class TextsFit : public SheetFixture {
@@ -195,10 +182,9 @@ protected:
             std::string strName;
         };
         std::vector<Shown> shown;
-        // The frames of the group boxes and the texts of the labels, in the window's coordinates:
-        // no text may stand on a frame line.
+        // No label may stand on a group box's frame line.
         std::vector<Shown> frames;
-        std::vector<Shown> labelTexts;
+        std::vector<Shown> labels;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
             if (!(pChild->GetStyle() & WS_VISIBLE))
                 continue;
@@ -228,26 +214,19 @@ protected:
             if (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull())
                 continue;
             if (pLabel)
-                labelTexts.push_back({TextRect(*pLabel).translated(pLabel->mapTo(pWindow, QPoint(0, 0))), strName});
+                labels.push_back({rect, strName});
             for (const Shown& other : shown) {
                 if (other.rect.intersects(rect))
                     Fault(strAt, strName + " overlaps " + other.strName);
             }
             shown.push_back({rect, strName});
         }
-        for (const Shown& text : labelTexts) {
+        for (const Shown& label : labels) {
             for (const Shown& frame : frames) {
-                if (CrossesFrameLine(text.rect, frame.rect))
-                    Fault(strAt, text.strName + " stands on the frame line of " + frame.strName);
+                if (label.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(label.rect))
+                    Fault(strAt, label.strName + " stands on the frame line of " + frame.strName);
             }
         }
-    }
-
-    // Where a label's text is drawn, in the label's coordinates.
-    static QRect TextRect(const QLabel& label)
-    {
-        const int nFlags = int(label.alignment()) | (label.wordWrap() ? Qt::TextWordWrap : 0);
-        return label.fontMetrics().boundingRect(label.contentsRect(), nFlags, Drawn(label.text()));
     }
 
     void CheckText(QWidget* pWidget, const std::string& strAt)
