@@ -4,11 +4,13 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
 #include "blocks/SimTime.h"
+#include "blocks/ValueBox.h"
 
 #include <compare>
 #include <cstdint>
 #include <ctime>
 #include <optional>
+#include <span>
 
 namespace {
 
@@ -134,6 +136,17 @@ BOOL CBlockWT::Simulate(const CSimContext* pSim)
     SetState(pSim, latest && !latest->bOff ? 1 : 0);
     EndStep();
     return TRUE;
+}
+
+void CBlockYT::DrawValue(const CSimContext* pSim, CDC* pDC)
+{
+    FormatTime(pSim, m_strTimeText);
+    // On one line the date runs far beyond the block, where the next block's drawing covers
+    // its end ("December 9, 202"); month names hold no space.
+    const int nSpace = m_strTimeText.Find(_T(' '));
+    const CString lines[] = {m_strTimeText.Left(nSpace), m_strTimeText.Mid(nSpace + 1)};
+    const std::span<const CString> shown = nSpace < 0 ? std::span<const CString>(&m_strTimeText, 1) : lines;
+    DrawValueBox(pDC, *this, ValueBoxHalfWidths(pDC, *this, shown, 3), shown);
 }
 
 BOOL CBlockYT::Simulate(const CSimContext* pSim)

@@ -71,6 +71,9 @@ public:
     // 1 from the ON date up to the OFF date of the simulated year (across the year end when
     // the OFF date comes first); with the monthly flag, by the day of the month alone.
     BOOL Simulate(const CSimContext* pSim) override;
+    // The simulated date in the value box: the month on the first line, the day and year on
+    // the second, in a box as wide as they are.
+    void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 
     // A year range other than the older line's only one, the yearly mode off, or a pulse
     // output; the newer line sets them to what the older line did.

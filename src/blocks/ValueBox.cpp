@@ -5,6 +5,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,6 +16,12 @@ constexpr COLORREF kStateOn = RGB(255, 0, 0);
 constexpr COLORREF kStateOff = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr int kBoxGap = 2;
+
+void CreateValueFont(CFont& font)
+{
+    font.CreateFont(VALUE_BOX_LINE_HEIGHT, 6, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET,
+                    OUT_TT_PRECIS, 0, 0, FIXED_PITCH, nullptr);
+}
 
 } // namespace
 
@@ -30,8 +37,7 @@ void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
     pDC->FillRect(&box, &brush);
 
     CFont font;
-    font.CreateFont(VALUE_BOX_LINE_HEIGHT, 6, 0, 0, FW_DONTCARE, 0, 0, 0, DEFAULT_CHARSET,
-                    OUT_TT_PRECIS, 0, 0, FIXED_PITCH, nullptr);
+    CreateValueFont(font);
     CFont* pOldFont = pDC->SelectObject(&font);
     int y = yTop;
     for (const CString& line : lines) {
@@ -39,6 +45,20 @@ void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
         y += VALUE_BOX_LINE_HEIGHT;
     }
     pDC->SelectObject(pOldFont);
+}
+
+int ValueBoxHalfWidths(CDC* pDC, const CBlockObj& block, std::span<const CString> lines, int nAtLeast)
+{
+    CFont font;
+    CreateValueFont(font);
+    CFont* pOldFont = pDC->SelectObject(&font);
+    int nWidest = 0;
+    for (const CString& line : lines)
+        nWidest = std::max(nWidest, int(pDC->GetTextExtent(line).cx));
+    pDC->SelectObject(pOldFont);
+    if (block.m_nWidth <= 0)
+        return nAtLeast;
+    return std::max(nAtLeast, (2 * nWidest + block.m_nWidth - 1) / block.m_nWidth);
 }
 
 void DrawSimShowingValue(CBlockObj& block, const CSimContext* pSim, CDC* pDC, SimBodyColour colour)

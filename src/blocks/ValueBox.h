@@ -20,6 +20,10 @@ constexpr int VALUE_BOX_LINE_HEIGHT = 12;
 void DrawValueBox(CDC* pDC, const CBlockObj& block, int nHalfWidths,
                   std::span<const CString> lines);
 
+// The half block widths (at least nAtLeast) a box needs to hold its widest line in the box's
+// font: for texts that would otherwise run out of the box onto the next block.
+int ValueBoxHalfWidths(CDC* pDC, const CBlockObj& block, std::span<const CString> lines, int nAtLeast);
+
 // Colour of the block body in a simulation paint that shows a value.
 enum class SimBodyColour {
     State,  // red while the output state is 1, else blue

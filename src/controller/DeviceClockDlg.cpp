@@ -45,15 +45,15 @@ void RegisterDeviceClockTemplate()
     DialogTemplate dlg = DeviceTemplate::ModelessDialog(D::IDD, _T("Set Clock"), CSize(250, 150));
     dlg.items = {
         DialogItem(D::IDC_DATE, DATETIMEPICK_CLASS, WS_TABSTOP | WS_GROUP | DTS_SHORTDATEFORMAT, CRect(14, 20, 114, 34)),
-        DialogItem(D::IDC_HOUR, WC_EDIT, kEdit | WS_GROUP, CRect(14, 66, 40, 78)),
-        DialogItem(D::IDC_HOUR_SPIN, UPDOWN_CLASS, kSpin, CRect(40, 66, 50, 78)),
-        DialogItem(D::IDC_MINUTE, WC_EDIT, kEdit | WS_GROUP, CRect(54, 66, 80, 78)),
-        DialogItem(D::IDC_MINUTE_SPIN, UPDOWN_CLASS, kSpin, CRect(80, 66, 90, 78)),
-        DialogItem(D::IDC_SECOND, WC_EDIT, kEdit | WS_GROUP, CRect(94, 66, 120, 78)),
-        DialogItem(D::IDC_SECOND_SPIN, UPDOWN_CLASS, kSpin, CRect(120, 66, 130, 78)),
-        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(14, 54, 50, 63), _T("Hour")),
-        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(54, 54, 90, 63), _T("Minute")),
-        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(94, 54, 130, 63), _T("Second")),
+        DialogItem(D::IDC_HOUR, WC_EDIT, kEdit | WS_GROUP, CRect(14, 68, 40, 80)),
+        DialogItem(D::IDC_HOUR_SPIN, UPDOWN_CLASS, kSpin, CRect(40, 68, 50, 80)),
+        DialogItem(D::IDC_MINUTE, WC_EDIT, kEdit | WS_GROUP, CRect(54, 68, 80, 80)),
+        DialogItem(D::IDC_MINUTE_SPIN, UPDOWN_CLASS, kSpin, CRect(80, 68, 90, 80)),
+        DialogItem(D::IDC_SECOND, WC_EDIT, kEdit | WS_GROUP, CRect(94, 68, 120, 80)),
+        DialogItem(D::IDC_SECOND_SPIN, UPDOWN_CLASS, kSpin, CRect(120, 68, 130, 80)),
+        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(14, 58, 50, 67), _T("Hour")),
+        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(54, 58, 90, 67), _T("Minute")),
+        DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(94, 58, 130, 67), _T("Second")),
         DialogItem(D::IDC_READ, WC_BUTTON, kButton, CRect(140, 10, 240, 24), _T("Read")),
         DialogItem(D::IDC_WRITE, WC_BUTTON, kButton, CRect(140, 28, 240, 42), _T("Write")),
         DialogItem(D::IDC_CURRENT_TIME, WC_BUTTON, kButton, CRect(140, 46, 240, 60), _T("Current Time")),
@@ -66,7 +66,7 @@ void RegisterDeviceClockTemplate()
         DialogItem(D::IDC_SET, WC_BUTTON, kButton, CRect(140, 122, 240, 136), _T("Set")),
         // The frames last, so that they stay below the controls they surround.
         DialogItem(kStatic, WC_BUTTON, BS_GROUPBOX, CRect(7, 7, 130, 42), _T("Date")),
-        DialogItem(kStatic, WC_BUTTON, BS_GROUPBOX, CRect(7, 44, 134, 86), _T("Time")),
+        DialogItem(kStatic, WC_BUTTON, BS_GROUPBOX, CRect(7, 44, 134, 88), _T("Time")),
         DialogItem(D::IDC_CALIBRATION_GROUP, WC_BUTTON, BS_GROUPBOX, CRect(7, 94, 134, 140), _T("Calibration")),
     };
     AfxRegisterDialogTemplate(std::move(dlg));

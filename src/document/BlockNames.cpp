@@ -170,7 +170,7 @@ CString BlockCaptionText(const BlockCaption& caption, BOOL bChinese)
         return caption.pszEnglish;
     switch (caption.chinese) {
     case ChineseCaption::FromStrings: {
-        const LPCTSTR pszName = CStringTable::Program().Lookup(caption.nChineseId, UiLanguage::SimplifiedChinese);
+        const LPCTSTR pszName = ChineseBlockName(caption);
         return pszName ? _T("[") + CString(pszName) + _T("]") : CString(caption.pszEnglish);
     }
     case ChineseCaption::Own:
@@ -181,6 +181,13 @@ CString BlockCaptionText(const BlockCaption& caption, BOOL bChinese)
         break;
     }
     return caption.pszEnglish;
+}
+
+LPCTSTR ChineseBlockName(const BlockCaption& caption)
+{
+    if (caption.chinese != ChineseCaption::FromStrings)
+        return nullptr;
+    return CStringTable::Program().Lookup(caption.nChineseId, UiLanguage::SimplifiedChinese);
 }
 
 std::span<const LPCTSTR> ParameterNameTable()

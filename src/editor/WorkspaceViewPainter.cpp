@@ -6,6 +6,8 @@
 
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "document/BlockNames.h"
+#include "document/ModelSettings.h"
 #include "editor/PaletteTypes.h"
 #include "platform/core/String.h"
 #include "platform/gdi/Brush.h"
@@ -61,10 +63,18 @@ void DrawPins(CDC* pDC, const CRect& box, int nInputs, bool bNegated)
     pDC->LineTo(x + PIN_LENGTH, y);
 }
 
+// The Chinese interface names a block as its sheet caption does; a block without a Chinese
+// name keeps its English one.
 CString ItemName(const BlockTypeRow* pRow)
 {
     CString strName;
-    if (pRow && pRow->texts.nNameId != 0)
+    if (!pRow)
+        return strName;
+    if (g_bChineseUI == 1) {
+        if (const LPCTSTR pszChinese = ChineseBlockName(pRow->caption))
+            return pszChinese;
+    }
+    if (pRow->texts.nNameId != 0)
         strName.LoadString(pRow->texts.nNameId);
     return strName;
 }

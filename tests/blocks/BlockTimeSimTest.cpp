@@ -228,10 +228,11 @@ TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
     EXPECT_EQ(texts[0]->state.font.lfWidth, 6);
 }
 
-// The weekly timer draws no value box; the yearly timer shows the simulated date.
+// The weekly timer draws no value box; the yearly timer shows the whole simulated date, on two
+// lines in a box that holds them.
 TEST_F(TimerValueBox, ClockTimers)
 {
-    const SYSTEMTIME stDay = {2024, 3, 1, 4, 8, 0, 0, 0};
+    const SYSTEMTIME stDay = {2024, 9, 1, 30, 8, 0, 0, 0};
     m_active.SetClock(stDay);
     m_active.Sim().bSimulating = TRUE;
     CBlockWT weekly(BT_WT);
@@ -243,11 +244,13 @@ TEST_F(TimerValueBox, ClockTimers)
     m_surface.Clear();
     CBlockYT yearly(BT_YT);
     Position(yearly);
-    yearly.DrawSim(&m_active.Sim(), &m_dc);
+    yearly.DrawValue(&m_active.Sim(), &m_dc);
     const auto texts = OfKind(DrawKind::Text);
-    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
-                            [](const DrawRecord* p) { return p->text == u"March 4, 2024"; }))
-        << m_surface.Dump();
+    const auto fills = OfKind(DrawKind::FillRect);
+    ASSERT_TRUE(texts.size() == 2 && fills.size() == 1) << m_surface.Dump();
+    EXPECT_EQ(texts[0]->text + u"|" + texts[1]->text, u"September|30, 2024");
+    EXPECT_EQ(CRect(fills[0]->rect), CRect(100, 142, 160, 166)) << "nine letters of 6: four half widths of 30";
+    EXPECT_EQ(yearly.m_strTimeText, CString(_T("September 30, 2024"))) << "as message texts show it";
 }
 
 } // namespace

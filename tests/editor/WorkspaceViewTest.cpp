@@ -5,6 +5,7 @@
 #include "editor/SimulationFrame.h"
 
 #include "blocks/BlockTypes.h"
+#include "document/ModelSettings.h"
 #include "editor/ActiveDiagram.h"
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
@@ -401,6 +402,20 @@ TEST_F(WorkspaceViewLadderTest, LadderElementsReadAsInputsAndOutputs)
     }
     // The break contact and the inverted output carry a negation circle.
     EXPECT_EQ(OfKind(Draw(), Kind::Ellipse).size(), 2u);
+}
+
+// The Chinese interface names the blocks as their sheet captions do; a block without a Chinese
+// name keeps its English one.
+TEST_F(WorkspaceViewTest, ChineseNamesInTheChineseInterface)
+{
+    g_bChineseUI = 1;
+    for (const auto& [nCategory, pszName] :
+         {std::pair{PALETTE_TAB_BSC, u"与"}, std::pair{PALETTE_TAB_IO, u"输入"}, std::pair{PALETTE_TAB_AUX, u"Boolean function"}}) {
+        m_view.m_nCategory = nCategory;
+        const auto texts = OfKind(Draw(), Kind::Text);
+        EXPECT_EQ(texts.size() > 1 ? texts[1].text : u"", pszName) << nCategory;
+    }
+    g_bChineseUI = 0;
 }
 
 // The newer generation's Misc page writes its names level with the lower part of the boxes.

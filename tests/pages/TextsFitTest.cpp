@@ -1,7 +1,8 @@
 // Every dialog, property page and bar of the program, in English and in Chinese, as the real
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
-// inside its window, no two shown controls overlap, and a window's caption fits its title bar.
+// inside its window, no two shown controls overlap, no label's text stands on a group box's
+// frame line, and a window's caption fits its title bar.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
@@ -46,12 +47,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionGroupBox>
 
 #include <algorithm>
 #include <cstdlib>
@@ -88,6 +91,27 @@ QWidget* Inner(QWidget* pPeer)
 {
     const auto children = pPeer->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     return children.isEmpty() ? pPeer : children.front();
+}
+
+// The rectangle a group box's frame lines run round, in the box's coordinates: what the style
+// paints of the frame alone (no title) on a clear picture.
+QRect FrameOf(QGroupBox* pGroup)
+{
+    QImage image(pGroup->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QStyleOptionGroupBox option;
+    option.initFrom(pGroup);
+    option.text = pGroup->title();
+    option.subControls = QStyle::SC_GroupBoxFrame;
+    QPainter painter(&image);
+    pGroup->style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, pGroup);
+    painter.end();
+    QRect painted;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            painted |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
+    }
+    return painted;
 }
 
 class TextsFit : public SheetFixture {
@@ -158,6 +182,9 @@ protected:
             std::string strName;
         };
         std::vector<Shown> shown;
+        // No label may stand on a group box's frame line.
+        std::vector<Shown> frames;
+        std::vector<Shown> labels;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
             if (!(pChild->GetStyle() & WS_VISIBLE))
                 continue;
@@ -180,13 +207,25 @@ protected:
                 CheckText(pInner, strAt + " " + strName);
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
-            if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
+            if (auto* pGroup = qobject_cast<QGroupBox*>(pInner)) {
+                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName});
                 continue;
+            }
+            if (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull())
+                continue;
+            if (pLabel)
+                labels.push_back({rect, strName});
             for (const Shown& other : shown) {
                 if (other.rect.intersects(rect))
                     Fault(strAt, strName + " overlaps " + other.strName);
             }
             shown.push_back({rect, strName});
+        }
+        for (const Shown& label : labels) {
+            for (const Shown& frame : frames) {
+                if (label.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(label.rect))
+                    Fault(strAt, label.strName + " stands on the frame line of " + frame.strName);
+            }
         }
     }
 
