@@ -27,6 +27,7 @@
 #include "support/QtTestApp.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -108,6 +109,10 @@ void ExpectMatchesReference(const COffscreenImage& image, const std::string& nam
         ASSERT_TRUE(drawn.save(QString::fromStdString(reference), "PNG"));
         return;
     }
+    // A drawing change recorded on one text rendering cannot be recorded for the others; such a
+    // machine's folder lacks the new image until it is recorded there, and the check waits.
+    if (reference.rfind(KeyedFolder(), 0) == 0 && !QFile::exists(QString::fromStdString(reference)))
+        GTEST_SKIP() << "no reference " << reference << " for this text rendering yet";
     const QImage expected(QString::fromStdString(reference));
     ASSERT_FALSE(expected.isNull()) << "no reference image " << reference;
     SCOPED_TRACE("reference " + reference);
