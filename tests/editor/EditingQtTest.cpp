@@ -222,23 +222,21 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
 }
 
-// Every edit marks the diagram modified until Undo or Redo reach the saved state again, and is
-// one undo step: a new diagram's first Properties, a contact placed with its operand, Align.
+// Every edit marks the diagram modified until Undo or Redo reach the saved state, and is one
+// undo step: a new diagram's first Properties, Align, a contact placed with its operand.
 TEST_F(EditingQtTest, EditsAskToBeSavedAndCtrlZAndCtrlYTakeExactlyThemBackAndForth)
 {
     CDialog::SetDialogHook([](CDialog& dlg) {
         if (auto* pSheet = dynamic_cast<CPropertiesPropSh*>(&dlg))
             pSheet->m_general.GetDlgItem(IDC_GENERAL_TEXTS[0])->SetWindowText(_T("Anna"));
-        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        dlg.PostMessage(WM_COMMAND, IDOK);
     });
     Frame()->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(Doc().m_settings.strProject[PROJECT_CREATOR].IsEmpty());
     const CPoint ptSecond = (PlaceAt(BT_AND, CPoint(300, 130)), PlaceAt(BT_AND, CPoint(400, 230))->m_ptPos);
     ASSERT_TRUE(Doc().DoSave(m_app.Path("edits.dfb")));
-    const std::pair<int, bool> steps[] = {{Qt::Key_Z, true}, {Qt::Key_Y, false}, {Qt::Key_Z, true},
-                                          {Qt::Key_S, false}, {Qt::Key_Y, true}, {Qt::Key_S, false}};
-    for (const auto& [nKey, bModified] : steps) {
+    for (const auto& [nKey, bModified] : {std::pair{Qt::Key_Z, true}, {Qt::Key_S, false}, {Qt::Key_Y, true}, {Qt::Key_S, false}}) {
         Key(nKey, Qt::ControlModifier);
         EXPECT_EQ(Doc().IsModified(), bModified) << nKey;
     }

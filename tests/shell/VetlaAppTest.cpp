@@ -65,26 +65,6 @@ std::string Utf16Le(const std::string& ascii)
     return bytes;
 }
 
-// The captions of the popup that holds the command, in menu order; empty when none does.
-std::vector<std::string> PopupCaptionsOf(const CMenu& menu, UINT nID)
-{
-    std::vector<std::string> captions;
-    bool bHolds = false;
-    for (const CMenu::Item& item : menu.Items()) {
-        captions.push_back(item.strText.ToUtf8());
-        bHolds = bHolds || item.nID == nID;
-    }
-    if (bHolds)
-        return captions;
-    for (const CMenu::Item& item : menu.Items()) {
-        if (item.pPopup) {
-            if (auto inner = PopupCaptionsOf(*item.pPopup, nID); !inner.empty())
-                return inner;
-        }
-    }
-    return {};
-}
-
 // Records what an update handler decides.
 class CStateUI : public CCmdUI {
 public:
@@ -336,7 +316,6 @@ TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
     pMenu->GetMenuString(ID_PLC_DOWNLOAD, strCaption, MF_BYCOMMAND);
     EXPECT_EQ(strCaption.ToUtf8(), "PC->Device\tCtrl+D");
     EXPECT_EQ(pMenu->GetMenuState(ID_OPTIONS_SELECT_HARDWARE, MF_BYCOMMAND), UINT(-1));
-    EXPECT_EQ(PopupCaptionsOf(*pMenu, ID_ALIGN_VERT), (std::vector<std::string>{"Align Vertically", "Align Horizontally"}));
 }
 
 TEST_F(VetlaAppTest, ClosingTheLastDocumentHidesTheInformationWindowAndTheControls)
@@ -567,9 +546,12 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     ASSERT_TRUE(g_mapIdText.Lookup(WORD(ID_FILE_SAVE), strText));
     EXPECT_EQ(strCaption, strText);
     EXPECT_TRUE(m_app->m_bDocMenusTranslated);
-    // Edit > Align has no Chinese captions: its commands keep their English names.
-    EXPECT_EQ(PopupCaptionsOf(*Frame()->GetMenu(), ID_ALIGN_HORZ),
-              (std::vector<std::string>{"Align Vertically", "Align Horizontally"}));
+    // Edit > Align keeps its English names, vertically first.
+    CMenu* pEdit = Frame()->GetMenu()->GetSubMenu(1);
+    CMenu* pAlign = pEdit->GetSubMenu(int(pEdit->GetMenuItemCount()) - 1);
+    pAlign->GetMenuString(0, strCaption, MF_BYPOSITION);
+    pAlign->GetMenuString(1, strText, MF_BYPOSITION);
+    EXPECT_EQ((strCaption + _T("|") + strText).ToUtf8(), "Align Vertically|Align Horizontally");
 }
 
 TEST_F(VetlaAppTest, LanguageWriteReplacesTheWholeFileWithItsOneLine)
