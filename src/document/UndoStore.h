@@ -46,10 +46,9 @@ public:
     // upload, a conversion): the oldest state it has. Undo goes no further back, where it would
     // reload the empty diagram of index 0 over the document made.
     BOOL SaveOpenedState(CDocument* pDoc);
-    // The current state is what the document's file now holds (saved or opened): the document
-    // is not modified, and Undo and Redo mark it unmodified again when they come back here. A
-    // run of edits that rewrites the current snapshot ends here too, so that the saved state
-    // stays one of its own.
+    // The current state is what the document's file now holds (saved, opened or created): Undo
+    // and Redo mark the document unmodified when they come back here. A run of edits that
+    // rewrites the current snapshot ends here too, so that the saved state stays one of its own.
     void MarkSaved();
     // Reload the previous or next snapshot; on failure the document stays as it was, the
     // failure is reported and the index does not move.
