@@ -94,6 +94,9 @@ BOOL CUndoStore::CanRedo() const { return m_nIndex >= 0 && m_nTopIndex >= 1 && m
 
 void CUndoStore::ShiftRing()
 {
+    // The oldest state drops out, the saved one with it when it is that.
+    if (m_nSavedIndex == 0)
+        m_nSavedIndex = -1;
     for (int n = 0; n < UNDO_MAX_INDEX; ++n) {
         DeleteFile(GetSnapshotPath(n));
         if (!MoveFile(GetSnapshotPath(n + 1), GetSnapshotPath(n)))
@@ -102,6 +105,8 @@ void CUndoStore::ShiftRing()
             m_bShifted = TRUE;
         if (n + 1 == m_nOldestIndex)
             m_nOldestIndex = n;
+        if (n + 1 == m_nSavedIndex)
+            m_nSavedIndex = n;
     }
 }
 
@@ -148,6 +153,11 @@ BOOL CUndoStore::ReplaceState(CDocument* pDoc)
     return WriteCurrentSnapshot(pDoc, false);
 }
 
+BOOL CUndoStore::ContinueState(CDocument* pDoc, int nStateCount)
+{
+    return nStateCount >= 0 && nStateCount == m_nStateCount ? ReplaceState(pDoc) : SaveState(pDoc);
+}
+
 BOOL CUndoStore::WriteCurrentSnapshot(CDocument* pDoc, bool bShiftRing)
 {
     m_pDoc = pDoc;
@@ -158,6 +168,11 @@ BOOL CUndoStore::WriteCurrentSnapshot(CDocument* pDoc, bool bShiftRing)
         WriteSnapshot(pDoc, m_strPath);
     });
     ++m_nStateCount;
+    // The state this index held is given up, and every one above it: the saved one too when
+    // it was among them.
+    if (m_nSavedIndex >= m_nIndex)
+        m_nSavedIndex = -1;
+    pDoc->SetModifiedFlag(TRUE);
     if (!bWritten) {
         DropCurrentSnapshot();
         return FALSE;
@@ -182,6 +197,18 @@ BOOL CUndoStore::SaveOpenedState(CDocument* pDoc)
     return bWritten;
 }
 
+void CUndoStore::MarkSaved()
+{
+    m_nSavedIndex = HasCurrentSnapshot() ? m_nIndex : -1;
+    ++m_nStateCount;
+}
+
+BOOL CUndoStore::HasCurrentSnapshot() const
+{
+    // Index 0 has no file before the ring first shifted; a snapshot that failed left none.
+    return m_pDoc && (m_nIndex > 0 || m_bShifted) && m_nIndex <= m_nTopIndex;
+}
+
 BOOL CUndoStore::Undo()
 {
     if (!m_pDoc || !CanUndo())
@@ -189,6 +216,7 @@ BOOL CUndoStore::Undo()
     if (!Reload(m_nIndex - 1))
         return FALSE;
     --m_nIndex;
+    m_pDoc->SetModifiedFlag(m_nIndex != m_nSavedIndex);
     return TRUE;
 }
 
@@ -199,6 +227,7 @@ BOOL CUndoStore::Redo()
     if (!Reload(m_nIndex + 1))
         return FALSE;
     ++m_nIndex;
+    m_pDoc->SetModifiedFlag(m_nIndex != m_nSavedIndex);
     return TRUE;
 }
 

@@ -1,6 +1,8 @@
 // CUndoStore: undo and redo for one document. It keeps no edit history in memory: every
 // snapshot is the whole document written as a project file into a numbered file of a private
-// folder, and Undo or Redo reloads the neighbouring snapshot into the same document.
+// folder, and Undo or Redo reloads the neighbouring snapshot into the same document. The store
+// knows which of its states the file holds, and keeps the document's modified flag: a new state
+// is a change, and Undo or Redo leave the document modified unless they reach that state.
 #pragma once
 
 #include "platform/core/String.h"
@@ -26,19 +28,28 @@ public:
     CUndoStore(const CUndoStore&) = delete;
     CUndoStore& operator=(const CUndoStore&) = delete;
 
-    // Writes the next snapshot of pDoc; FALSE (reported) when it could not be written.
+    // Writes the next snapshot of pDoc and marks it modified; FALSE (reported) when it could
+    // not be written.
     BOOL SaveState(CDocument* pDoc);
     // Writes pDoc over the current snapshot: an edit that goes on where the last snapshot ended,
     // so that one Undo takes both back. The caller checks with GetStateCount that the current
     // snapshot is its own; without a written snapshot this is SaveState. FALSE (reported) when
     // it could not be written: Undo then returns to the state before the edit.
     BOOL ReplaceState(CDocument* pDoc);
-    // Counts every change of the current snapshot (written, rewritten or reloaded).
+    // An edit that may go on from an earlier one: ReplaceState while the store's state count is
+    // still nStateCount (nothing else came between), else SaveState.
+    BOOL ContinueState(CDocument* pDoc, int nStateCount);
+    // Counts every change of the current snapshot (written, rewritten or reloaded) and every
+    // save of it.
     int GetStateCount() const { return m_nStateCount; }
-    // The snapshot of a document as it was read whole (opened from a file): the oldest state
-    // it has. Undo goes no further back, where it would reload the empty diagram of index 0
-    // over the document read.
+    // The snapshot of a document as it was created or read whole (opened from a file, an
+    // upload, a conversion): the oldest state it has. Undo goes no further back, where it would
+    // reload the empty diagram of index 0 over the document made.
     BOOL SaveOpenedState(CDocument* pDoc);
+    // The current state is what the document's file now holds (saved, opened or created): Undo
+    // and Redo mark the document unmodified when they come back here. A run of edits that
+    // rewrites the current snapshot ends here too, so that the saved state stays one of its own.
+    void MarkSaved();
     // Reload the previous or next snapshot; on failure the document stays as it was, the
     // failure is reported and the index does not move.
     BOOL Undo();
@@ -69,11 +80,16 @@ private:
     // A snapshot that could not be written leaves no file: nothing from m_nIndex up reloads.
     void DropCurrentSnapshot();
     BOOL Reload(int nIndex);
+    // Whether the current index has a snapshot file of its own.
+    BOOL HasCurrentSnapshot() const;
     void DeleteSnapshotFiles() const;
 
     CString m_strFolder;
     // Set once the ring has shifted: from then on index 0 has a file of its own.
     BOOL m_bShifted = FALSE;
+    // The index of the state the file holds; -1 when no snapshot holds it (never saved, or
+    // given up or dropped from the ring since).
+    int m_nSavedIndex = -1;
     // The lowest index Undo returns to: 0, or the opened state's index, which moves down with
     // the ring.
     int m_nOldestIndex = 0;

@@ -136,5 +136,27 @@ BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
     }
 
     m_undo.SaveOpenedState(this);
+    m_undo.MarkSaved();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CVetlaDoc::OnNewDocument()
+{
+    if (!CBlockDocument::OnNewDocument())
+        return FALSE;
+    // Undo of the first edit gives back the diagram as created, settings and pages included,
+    // rather than only emptying the lists.
+    m_undo.SaveOpenedState(this);
+    m_undo.MarkSaved();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
+
+BOOL CVetlaDoc::OnSaveDocument(LPCTSTR lpszPathName)
+{
+    if (!CBlockDocument::OnSaveDocument(lpszPathName))
+        return FALSE;
+    m_undo.MarkSaved();
     return TRUE;
 }

@@ -73,7 +73,12 @@ public:
 
     // Framework document operations.
     void Serialize(CArchive& ar) override;
+    // A new document's history starts with the document as created, an opened one's with the
+    // document as read; both are the state that Undo and Redo find unmodified, and so is the
+    // state that a save writes.
+    BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
+    BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     void DeleteContents() override;
     // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
     CString GetProposedSaveName() const override;

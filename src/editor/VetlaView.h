@@ -497,6 +497,9 @@ private:
     // go on (-1 when no run goes on): the next step rewrites that snapshot when it is still
     // the current one.
     int m_nArrowRunState = -1;
+    // The undo store's state count after a placed contact's snapshot while its sheet, opened at
+    // once, is open (-1 otherwise): the operand chosen there belongs to the placing, one step.
+    int m_nPlacingState = -1;
     COLORREF m_crBackground = VIEW_COLOUR_BACKGROUND;
     COLORREF m_crWire = RGB(0, 0, 0);
     // The press point of the last paste and how many pastes in a row went there: each repeat

@@ -58,13 +58,8 @@ void CVetlaView::StepSelection(int dx, int dy, UINT nKey)
 // presses are one undo step, rewritten at every press while no other snapshot came between.
 void CVetlaView::SaveArrowStep(CVetlaDoc& doc)
 {
-    doc.SetModifiedFlag(TRUE);
-    CUndoStore& undo = doc.m_undo;
-    if (m_nArrowRunState >= 0 && m_nArrowRunState == undo.GetStateCount())
-        undo.ReplaceState(&doc);
-    else
-        undo.SaveState(&doc);
-    m_nArrowRunState = undo.GetStateCount();
+    doc.m_undo.ContinueState(&doc, m_nArrowRunState);
+    m_nArrowRunState = doc.m_undo.GetStateCount();
 }
 
 void CVetlaView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)

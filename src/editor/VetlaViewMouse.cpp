@@ -210,8 +210,10 @@ void CVetlaView::PressToInsert(CPoint pt)
     if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockMake), RUNTIME_CLASS(CBlockAContact)})) {
         m_selection.Only(pBlock);
         m_pCurBlock = pBlock;
+        m_nPlacingState = m_pDocument->m_undo.GetStateCount();
         if (!RunBlockProperties())
             return;
+        m_nPlacingState = -1;
     }
     InvalidateAll();
 }

@@ -169,8 +169,7 @@ void CVetlaView::RunModalLadSheet(CBlockObj& elementShown, const CString& strCap
     if (!pElement)
         return;
     sheet.CopyBack(*pElement);
-    m_pDocument->SetModifiedFlag(TRUE);
-    m_pDocument->m_undo.SaveState(m_pDocument);
+    m_pDocument->m_undo.ContinueState(m_pDocument, std::exchange(m_nPlacingState, -1));
 }
 
 void CVetlaView::OpenModelessLadSheet(CBlockObj& element, const CString& strCaption)

@@ -321,11 +321,16 @@ BOOL CInPlaceParamDlg::ApplyValue(BOOL bApply)
     const InPlaceResult result = ApplyInPlaceValue(*pBlock, m_nParamId, m_nKind, ReadControls());
     if (!result.strRefusal.IsEmpty())
         AfxMessageBox(result.strRefusal, MB_ICONEXCLAMATION);
-    if (result.bWritten && result.bRefresh) {
-        if (ILcdGridHost* pHost = m_pGrid->GetHost())
-            pHost->OnParamWritten(*pBlock);
-    }
-    return result.bWritten;
+    if (!result.bWritten)
+        return FALSE;
+    ILcdGridHost* pHost = m_pGrid->GetHost();
+    if (pHost && result.bRefresh)
+        pHost->OnParamWritten(*pBlock);
+    // The value is the program's as much as a sheet's Apply would make it: saved with the
+    // diagram, and an undo step of its own.
+    if (CVetlaDoc* pDoc = pHost ? pHost->GetGridDocument() : nullptr)
+        pDoc->m_undo.SaveState(pDoc);
+    return TRUE;
 }
 
 BOOL CInPlaceParamDlg::PreTranslateMessage(MSG* pMsg)

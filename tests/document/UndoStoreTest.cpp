@@ -1,5 +1,6 @@
 #include "DocSamples.h"
 
+#include "document/PageLayout.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
 
@@ -82,6 +83,19 @@ TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
     ASSERT_TRUE(m_undo.Redo());
     EXPECT_EQ(SaveToBytes(m_doc), first);
     EXPECT_FALSE(m_undo.CanRedo());
+}
+
+// Undo of a new document's first edit (a paste that added a page) gives back the document as
+// created, pages included, unmodified.
+TEST_F(UndoStoreTest, UndoOfTheFirstEditOfANewDocumentGivesBackTheDocumentAsCreated)
+{
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    const Bytes created = SaveToBytes(m_doc);
+    SetPagesOfBase(m_doc, 1, 2);
+    Snapshot(1);
+    ASSERT_TRUE(m_undo.Undo());
+    EXPECT_EQ(SaveToBytes(m_doc), created);
+    EXPECT_FALSE(m_doc.IsModified());
 }
 
 // An opened document's first snapshot is the diagram as read: nothing comes before it, so

@@ -12,6 +12,8 @@
 #include "support/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
+#include "pages/program/ProgramPageIds.h"
+#include "pages/program/PropertiesPropSh.h"
 #include "platform/core/MessageBox.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
@@ -53,6 +55,7 @@ protected:
 
     void TearDown() override
     {
+        CDialog::SetDialogHook(nullptr);
         m_app.Close();
         g_bShowAtNewFile = m_bShowAtNewFile;
     }
@@ -217,6 +220,39 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
+}
+
+// Every edit marks the diagram modified until Undo or Redo reach the saved state, and is one
+// undo step: a new diagram's first Properties, Align, a contact placed with its operand.
+TEST_F(EditingQtTest, EditsAskToBeSavedAndCtrlZAndCtrlYTakeExactlyThemBackAndForth)
+{
+    CDialog::SetDialogHook([](CDialog& dlg) {
+        if (auto* pSheet = dynamic_cast<CPropertiesPropSh*>(&dlg))
+            pSheet->m_general.GetDlgItem(IDC_GENERAL_TEXTS[0])->SetWindowText(_T("Anna"));
+        dlg.PostMessage(WM_COMMAND, IDOK);
+    });
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_PROPERTIES);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().m_settings.strProject[PROJECT_CREATOR].IsEmpty());
+    const CPoint ptSecond = (PlaceAt(BT_AND, CPoint(300, 130)), PlaceAt(BT_AND, CPoint(400, 230))->m_ptPos);
+    ASSERT_TRUE(Doc().DoSave(m_app.Path("edits.dfb")));
+    for (const auto& [nKey, bModified] : {std::pair{Qt::Key_Z, true}, {Qt::Key_S, false}, {Qt::Key_Y, true}, {Qt::Key_S, false}}) {
+        Key(nKey, Qt::ControlModifier);
+        EXPECT_EQ(Doc().IsModified(), bModified) << nKey;
+    }
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Frame()->SendMessage(WM_COMMAND, ID_ALIGN_VERT);
+    m_boxes.QueueAnswer(IDCANCEL);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u) << "Close asks to save the aligned diagram";
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptSecond);
+    EXPECT_FALSE(Doc().IsModified());
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW_LAD);
+    m_pWidget = QtWidgetOf(*View());
+    PlaceAt(BT_MAKE, CPoint(300, 130));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(Doc().m_blockList.IsEmpty()) << "the contact and its operand are one step";
 }
 
 // The wheel turns what lies under the pointer: over the palette the palette scrolls, and the

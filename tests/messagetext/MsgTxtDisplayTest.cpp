@@ -353,8 +353,11 @@ TEST_F(MsgTxtDisplayTest, ThePopupAppliesOnEnterAndOnAPressOutsideAndDropsOnEsc)
     PopupEdit(IDC_IPP_VALUE2).SetWindowText(_T("30"));
     static_cast<CComboBox*>(Popup()->GetDlgItem(IDC_IPP_LIST))->SetCurSel(1);
     CWidget& counterElement = ShownElement();
+    Doc().SetModifiedFlag(FALSE);
+    const int nHighBefore = pTimer->m_nParam[TIMER_ON_HIGH_PARAM];
     ShownPage()->m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(counterElement));
     EXPECT_EQ(Popup(), nullptr);
+    EXPECT_TRUE(Doc().IsModified()) << "the written time is saved with the diagram";
     EXPECT_EQ(pTimer->m_nParam[TIMER_ON_HIGH_PARAM], 1);
     EXPECT_EQ(pTimer->m_nParam[TIMER_ON_LOW_PARAM], 30);
     EXPECT_EQ(pTimer->m_nParam[TIMER_ON_BASE_PARAM], 1);
@@ -364,6 +367,11 @@ TEST_F(MsgTxtDisplayTest, ThePopupAppliesOnEnterAndOnAPressOutsideAndDropsOnEsc)
     ASSERT_NE(pFirst, nullptr);
     ShownPage()->m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(counterElement));
     EXPECT_EQ(Popup(), pFirst);
+    // Each write is an undo step of its own, which Undo takes back after the simulation.
+    const int nTimer = pTimer->m_nNumber;
+    View()->OnSimulation();
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().FindBlockByNumber(nTimer)->m_nParam[TIMER_ON_HIGH_PARAM], nHighBefore);
 }
 
 }  // namespace

@@ -546,6 +546,12 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     ASSERT_TRUE(g_mapIdText.Lookup(WORD(ID_FILE_SAVE), strText));
     EXPECT_EQ(strCaption, strText);
     EXPECT_TRUE(m_app->m_bDocMenusTranslated);
+    // Edit > Align keeps its English names, vertically first.
+    CMenu* pEdit = Frame()->GetMenu()->GetSubMenu(1);
+    CMenu* pAlign = pEdit->GetSubMenu(int(pEdit->GetMenuItemCount()) - 1);
+    pAlign->GetMenuString(0, strCaption, MF_BYPOSITION);
+    pAlign->GetMenuString(1, strText, MF_BYPOSITION);
+    EXPECT_EQ((strCaption + _T("|") + strText).ToUtf8(), "Align Vertically|Align Horizontally");
 }
 
 TEST_F(VetlaAppTest, LanguageWriteReplacesTheWholeFileWithItsOneLine)

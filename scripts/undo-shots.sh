@@ -1,0 +1,136 @@
+#!/usr/bin/env bash
+# Edits, the save prompt and Undo in the real program under a virtual X screen (Xvfb, 1280 x 800)
+# with xdotool as the user, leaving screenshots for a person to look at: a new diagram's first
+# Properties undone; Edit > Align on a saved diagram, File > Close asking to save, Ctrl+Z taking
+# the alignment back and Close then asking nothing; Ctrl+Z after Ctrl+S asking at Close and
+# Ctrl+Y back to the saved state not asking; a value written by the in-place editor of a running
+# message text asking at Close and taken back by one Ctrl+Z; a ladder contact placed with its
+# sheet gone in one Ctrl+Z; a paste that added a page undone; the Align menu in Chinese. The
+# clicks are screen positions of this window layout.
+#   scripts/undo-shots.sh [program] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+app=${1:-$top/build/src/qarvo-editor}
+out=${2:-/tmp/qarvo-undo-shots}
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :163
+
+# The settings file lives in the program's private temporary folder.
+unset XDG_RUNTIME_DIR
+export TMPDIR=$work/tmp
+mkdir -p "$TMPDIR"
+settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
+
+start() {
+  "$app" "$@" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  sleep 6
+}
+stop() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
+double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
+drag() {
+  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
+  for f in 1 2 3 4; do
+    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
+  done
+  xdotool mouseup 1; sleep 0.4
+}
+away() { xdotool mousemove 900 600; sleep 0.5; }
+key() { xdotool key "$1"; sleep "${2:-1}"; }
+# A new diagram; its Properties sheet ("Show at new file") closed unchanged.
+new_diagram() { key ctrl+n 3; key Escape 1.5; }
+save_as() { key ctrl+s 2; xdotool key ctrl+a; xdotool type "$1"; key Return 2; }
+# Two ANDs from the BSC tab.
+two_ands() { click 33 103 0.4; click 330 150; click 560 300; key Escape 0.3; }
+tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
+
+start
+# The first edit of a new diagram: a creator in File > Properties, OK, Ctrl+Z.
+new_diagram
+click 20 8; click 64 163 2
+xdotool type --delay 100 "Anna"; sleep 0.3; shot 1-properties-typed
+key Return; key ctrl+z
+click 20 8; click 64 163 2; shot 2-properties-after-undo
+key Escape
+
+# Edit > Align on a saved diagram: Close asks; Ctrl+Z brings back the saved diagram, Close asks nothing.
+two_ands
+save_as "$work/two.dfb"
+key ctrl+a 0.3
+click 56 8 0.5; click 84 231; shot 3-align-menu
+click 325 231; away; shot 4-aligned
+key ctrl+F4 1.5; shot 5-close-asks-after-align
+key Escape; key ctrl+z; away; shot 6-align-undone
+key ctrl+F4 1.5; shot 7-closed-unasked
+stop
+
+# Undo after a save: Close asks; Redo back to the saved diagram: Close asks nothing.
+start "$work/two.dfb"
+click 33 103 0.4; click 800 200; key Escape 0.3
+key ctrl+s 1.5; key ctrl+z; away; shot 8-undone-after-save
+key ctrl+F4 1.5; shot 9-close-asks-after-undo
+key Escape; key ctrl+y; key ctrl+F4 1.5; shot 10-redo-to-saved-closes-unasked
+stop
+
+# A message text showing a counter's value, saved; the value written with the in-place editor
+# during the simulation; Close asks, and one Ctrl+Z returns to the saved diagram.
+start
+new_diagram
+tab_left
+click 116 632; click 33 103 0.3
+click 330 150; click 330 300; key Escape 0.3
+click 141 632 0.3; click 95 632 1
+click 33 108 0.4; click 560 300; key Escape 0.3
+for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+click 33 541 0.4; click 560 140
+drag 346 168 545 150
+drag 346 318 545 318
+key Escape 0.3
+double_click 560 160
+click 345 268; xdotool type --delay 120 "Count:"; sleep 0.3
+click 400 406; click 560 406; click 345 298; click 883 408
+click 775 578 1
+save_as "$work/message.dfb"
+click 287 32 1.5; click 330 168 1.5; click 637 330 1
+double_click 594 398 1.5
+xdotool key ctrl+a; xdotool type --delay 120 "42"; sleep 0.3; shot 11-inplace-typed
+key Return; click 287 32 1.5; away
+key ctrl+F4 1.5; shot 12-close-asks-after-inplace-write
+key Escape; key ctrl+z; key ctrl+F4 1.5; shot 13-inplace-undone-closes-unasked
+
+# A ladder contact placed, its sheet opened at once and confirmed: one Ctrl+Z removes it.
+click 30 31 1; click 94 75 3; key Escape 1.5
+tab_left; click 116 632 1
+click 33 103 0.4; click 400 150 2; shot 14-contact-sheet
+key Return; key Escape 0.5; away; shot 15-contact-placed
+key ctrl+z; click 56 8 0.8; shot 16-contact-undone-edit-menu
+key Escape 0.5
+stop
+
+# A paste that widens a new diagram to two pages, undone: one page again (the scroll bar).
+cp "$top/tests/data/golden/fbd-newer-behaviour.dfb" "$work/sample.dfb"
+start "$work/sample.dfb"
+click 700 500 0.5
+key ctrl+a 0.3; key ctrl+c 0.5
+new_diagram
+click 300 400 0.5
+key ctrl+v 2; away; shot 17-pasted-two-pages
+key ctrl+z 1.5; away; shot 18-paste-undone-one-page
+stop
+
+# The Chinese interface: Edit > Align keeps its English items.
+mkdir -p "$(dirname "$settings")"
+printf 'language=zh_CN\n' | iconv -f UTF-8 -t UTF-16LE >"$settings"
+start
+new_diagram
+two_ands
+key ctrl+a 0.3
+click 62 8 0.8; click 104 232; shot 19-zh-align-menu
+click 375 232; away; shot 20-zh-aligned
+stop
+echo "pictures in $out"
