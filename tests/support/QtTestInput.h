@@ -44,6 +44,15 @@ inline void QtType(QWidget* pWidget, Qt::Key key, const QString& strText,
     QApplication::sendEvent(pWidget, &release);
 }
 
+// Digits, the minus sign and the point typed one key at a time.
+inline void QtTypeText(QWidget* pWidget, const char* pszText)
+{
+    for (const char* p = pszText; *p; ++p) {
+        const Qt::Key key = *p == '-' ? Qt::Key_Minus : *p == '.' ? Qt::Key_Period : Qt::Key(Qt::Key_0 + (*p - '0'));
+        QtType(pWidget, key, QString(QChar(*p)));
+    }
+}
+
 // A key as Qt gives it on X11 (Delete's text is the DEL character), for tables of keys.
 struct QtKey {
     Qt::Key key;
@@ -65,6 +74,7 @@ inline constexpr QtKey kQtShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
+inline constexpr QtKey kQtSelectAll{Qt::Key_A, Qt::ControlModifier, u"\x01"};
 
 // The suite's windows are Qt widgets: the backend is set up once for the suite.
 class QtBackendSuite : public ::testing::Test {

@@ -195,9 +195,12 @@ void CEdit::ChangeText(const CString& strText, int nCaret)
     m_nSelStart = m_nSelEnd = std::clamp(nCaret, 0, strText.GetLength());
     m_bModified = TRUE;
     StateChanged();
+    const bool bWasNotifying = m_bNotifyingChange;
+    m_bNotifyingChange = true;
     NotifyCommand(EN_UPDATE);
     if (IsWindow(this))
         NotifyCommand(EN_CHANGE);
+    m_bNotifyingChange = bWasNotifying;
 }
 
 void CEdit::ReplaceSelection(CString strInsert, bool bByUser)
@@ -319,8 +322,16 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_SETTEXT: {
         // Text set by the program is not cut to the limit, and notifies as typing does.
+        const bool bEmptied = GetWindowTextLength() == 0;
         CWnd::DefWindowProc(message, wParam, lParam);
         m_nSelStart = m_nSelEnd = 0;
+        if (m_bNotifyingChange) {
+            // The parent rewrote what was just typed (a value held to its bounds): the caret goes
+            // behind the new text, so that the next digit cannot make another number of it. A
+            // value put into a box the user emptied is selected, so that typing replaces it.
+            m_nSelEnd = GetWindowTextLength();
+            m_nSelStart = bEmptied ? 0 : m_nSelEnd;
+        }
         m_bModified = FALSE;
         m_nFirstLine = 0;
         m_bCanUndo = false;
