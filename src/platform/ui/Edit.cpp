@@ -3,6 +3,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/KeyState.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <algorithm>
 
@@ -284,8 +285,11 @@ void CEdit::KeyDown(UINT nChar)
         break;
     case VK_UP:
     case VK_DOWN:
-        if (!(GetStyle() & ES_MULTILINE))
+        if (!(GetStyle() & ES_MULTILINE)) {
+            if (CSpinButtonCtrl* pSpin = AfxArrowKeysSpinOf(*this))
+                pSpin->UserStep(nChar == VK_UP ? 1 : -1);
             return;
+        }
         nCaret = LinePosition(strText, nCaret, nChar == VK_UP ? -1 : 1);
         break;
     case VK_HOME:
