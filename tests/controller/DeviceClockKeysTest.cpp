@@ -8,6 +8,7 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DateTimeCtrl.h"
 #include "shell/MainFrame.h"
 #include "support/QtTestInput.h"
 #include "support/RunningApp.h"
@@ -98,6 +99,42 @@ TEST_F(DeviceClockKeysTest, TypedNumbersAndArrowKeysInTheTimeFields)
     EXPECT_EQ(clock.m_nMinute, 59);
     EXPECT_EQ(clock.m_nSecond, 0);
     summer.DestroyWindow();
+    clock.DestroyWindow();
+}
+
+TEST_F(DeviceClockKeysTest, TheDateIsSetPartByPart)
+{
+    CDeviceClockDlg& clock = AfxGetMainFrame()->m_dlgDeviceClock;
+    ASSERT_TRUE(clock.Create(AfxGetMainFrame()));
+    auto* pDate = QtWidgetOf(*clock.GetDlgItem(int(CDeviceClockDlg::IDC_DATE)))->findChild<QDateTimeEdit*>();
+    ASSERT_NE(pDate, nullptr);
+    const struct {
+        int nClickAt;   // a character of "dd.MM.yyyy"
+        std::vector<QtKey> keys;
+        const char* typed;
+        const char* sent;   // day.month.year
+    } cases[] = {
+        {0, {}, "07", "7.3.2030"},
+        {4, {}, "07", "9.7.2030"},
+        {8, {}, "2031", "9.3.2031"},
+        {1, {kQtRight}, "11", "9.11.2030"},
+        {9, {kQtSelectAll}, "15.06.2033", "15.6.2033"},
+    };
+    for (const auto& c : cases) {
+        const SYSTEMTIME st = {2030, 3, 6, 9, 0, 0, 0, 0};
+        static_cast<CDateTimeCtrl*>(clock.GetDlgItem(int(CDeviceClockDlg::IDC_DATE)))->SetTime(&st);
+        clock.m_nDay = 9;
+        clock.m_nMonth = 3;
+        clock.m_nYear = 2030;
+        QtClickCharacter(pDate->findChild<QLineEdit*>(), c.nClickAt);
+        for (const QtKey& key : c.keys)
+            key.TypeInto(pDate);
+        QtTypeText(pDate, c.typed);
+        clock.SendMessage(WM_COMMAND, MAKEWPARAM(CDeviceClockDlg::IDC_WRITE, BN_CLICKED), 0);
+        EXPECT_EQ(std::to_string(clock.m_nDay) + "." + std::to_string(clock.m_nMonth) + "." + std::to_string(clock.m_nYear),
+                  c.sent)
+            << c.nClickAt << " " << c.typed << ": " << pDate->text().toStdString();
+    }
     clock.DestroyWindow();
 }
 

@@ -11,7 +11,9 @@
 #include "support/QtTestApp.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -32,6 +34,15 @@ inline void QtClick(QWidget* pWidget, QPointF point)
 inline void QtClick(QWidget* pWidget)
 {
     QtClick(pWidget, QRectF(pWidget->rect()).center());
+}
+
+// A left click on the character nChar of a line box's text.
+inline void QtClickCharacter(QLineEdit* pLine, int nChar)
+{
+    const QFontMetrics metrics = pLine->fontMetrics();
+    const int x = metrics.horizontalAdvance(pLine->text().left(nChar)) +
+                  metrics.horizontalAdvance(pLine->text().mid(nChar, 1)) / 2;
+    QtClick(pLine, QPointF(x + 3, pLine->height() / 2.0));
 }
 
 // A key pressed and let go over the widget.
