@@ -8,15 +8,19 @@
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
+#include "editor/SimClockDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/MessageQueue.h"
+#include "support/QtTestInput.h"
 #include "support/QtTestApp.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
@@ -25,6 +29,8 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -193,6 +199,42 @@ TEST_F(SimBarsQtTest, TheClockShowsTheWholeTwelveHourTime)
         EXPECT_EQ(strShown.ToUtf8(), t.pszShown);
         const int nWidth = QFontMetrics(pWidget->font()).horizontalAdvance(QString::fromUtf8(t.pszShown));
         EXPECT_LE(nWidth, pWidget->contentsRect().width()) << t.pszShown;
+    }
+}
+
+// The Set Clock dialog's date and time are set part by part: a click on a part and digits.
+TEST_F(SimBarsQtTest, TheSetClockPickersTakeAClickedPartsDigits)
+{
+    const struct {
+        UINT nID;
+        int nClickAt;   // a character of "dd.MM.yyyy" or "H:mm:ss"
+        const char* typed;
+        const char* set;   // day.month.year hour:minute:second
+    } cases[] = {
+        {IDC_SIM_CLOCK_DATE, 8, "2031", "5.3.2031 8:7:6"},
+        {IDC_SIM_CLOCK_DATE, 3, "11", "5.11.2024 8:7:6"},
+        {IDC_SIM_CLOCK_TIME, 3, "45", "5.3.2024 8:45:6"},
+        {IDC_SIM_CLOCK_TIME, 0, "17:30", "5.3.2024 17:30:6"},
+    };
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    for (const auto& c : cases) {
+        const SYSTEMTIME stStart = {2024, 3, 2, 5, 8, 7, 6, 0};
+        m_pFrame->SetSimTime(&stStart);
+        static_cast<CButton*>(bar.GetDlgItem(IDC_SIM_SET_CLOCK))->Click();
+        CSimClockDlg* pDlg = bar.GetClockDlg();
+        ASSERT_TRUE(pDlg && pDlg->m_hWnd);
+        auto* pPicker = QtWidgetOf(*pDlg->GetDlgItem(int(c.nID)))->findChild<QDateTimeEdit*>();
+        ASSERT_NE(pPicker, nullptr);
+        QtClickCharacter(pPicker->findChild<QLineEdit*>(), c.nClickAt);
+        QtTypeText(pPicker, c.typed);
+        static_cast<CButton*>(pDlg->GetDlgItem(int(IDC_SIM_CLOCK_APPLY)))->Click();
+        SYSTEMTIME st = {};
+        m_pFrame->GetSimTime(&st);
+        EXPECT_EQ(std::to_string(st.wDay) + "." + std::to_string(st.wMonth) + "." + std::to_string(st.wYear) + " " +
+                      std::to_string(st.wHour) + ":" + std::to_string(st.wMinute) + ":" + std::to_string(st.wSecond),
+                  c.set)
+            << c.nID << " " << c.typed << ": " << pPicker->text().toStdString();
+        static_cast<CButton*>(bar.GetDlgItem(IDC_SIM_SET_CLOCK))->Click();
     }
 }
 
