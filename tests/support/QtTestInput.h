@@ -4,6 +4,7 @@
 
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtControlView.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
@@ -18,6 +19,8 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 // A left click at a point of the widget.
 inline void QtClick(QWidget* pWidget, QPointF point)
@@ -40,9 +43,7 @@ inline void QtClick(QWidget* pWidget)
 inline void QtClickCharacter(QLineEdit* pLine, int nChar)
 {
     const QFontMetrics metrics = pLine->fontMetrics();
-    const int x = metrics.horizontalAdvance(pLine->text().left(nChar)) +
-                  metrics.horizontalAdvance(pLine->text().mid(nChar, 1)) / 2;
-    QtClick(pLine, QPointF(x + 3, pLine->height() / 2.0));
+    QtClick(pLine, QPointF(metrics.horizontalAdvance(pLine->text().left(nChar)) + 5, pLine->height() / 2.0));
 }
 
 // A key pressed and let go over the widget.
@@ -53,15 +54,6 @@ inline void QtType(QWidget* pWidget, Qt::Key key, const QString& strText,
     QApplication::sendEvent(pWidget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, strText);
     QApplication::sendEvent(pWidget, &release);
-}
-
-// Digits, the minus sign and the point typed one key at a time.
-inline void QtTypeText(QWidget* pWidget, const char* pszText)
-{
-    for (const char* p = pszText; *p; ++p) {
-        const Qt::Key key = *p == '-' ? Qt::Key_Minus : *p == '.' ? Qt::Key_Period : Qt::Key(Qt::Key_0 + (*p - '0'));
-        QtType(pWidget, key, QString(QChar(*p)));
-    }
 }
 
 // A key as Qt gives it on X11 (Delete's text is the DEL character), for tables of keys.
@@ -85,7 +77,29 @@ inline constexpr QtKey kQtShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
-inline constexpr QtKey kQtSelectAll{Qt::Key_A, Qt::ControlModifier, u"\x01"};
+
+// Keys typed one at a time: '\b' Backspace, '^' Up, 'v' Down, '<' Left, '>' Right, '*' Ctrl+A;
+// any other character (digits, signs, separators) is its own key.
+inline void QtTypeText(QWidget* pWidget, const char* pszText)
+{
+    static const char kNamed[] = "\b^v<>*";
+    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight, {Qt::Key_A, Qt::ControlModifier, u"\x01"}};
+    for (const char* p = pszText; *p; ++p) {
+        if (const char* pszNamed = std::strchr(kNamed, *p))
+            kNamedKeys[pszNamed - kNamed].TypeInto(pWidget);
+        else
+            QtType(pWidget, Qt::Key(*p), QString(QChar(*p)));
+    }
+}
+
+// A click on the line box behind the layer's edit, Ctrl+A and the text typed over it.
+inline void QtRetype(CWnd& edit, const char* pszText)
+{
+    QLineEdit* pLine = QtWidgetOf(edit)->findChild<QLineEdit*>();
+    QtClick(pLine);
+    QtTypeText(pLine, "*");
+    QtTypeText(pLine, pszText);
+}
 
 // The suite's windows are Qt widgets: the backend is set up once for the suite.
 class QtBackendSuite : public ::testing::Test {
