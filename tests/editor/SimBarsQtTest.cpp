@@ -8,15 +8,19 @@
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
+#include "editor/SimClockDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/MessageQueue.h"
+#include "support/QtTestInput.h"
 #include "support/QtTestApp.h"
 
 #include <QApplication>
+#include <QDateTimeEdit>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
@@ -194,6 +198,23 @@ TEST_F(SimBarsQtTest, TheClockShowsTheWholeTwelveHourTime)
         const int nWidth = QFontMetrics(pWidget->font()).horizontalAdvance(QString::fromUtf8(t.pszShown));
         EXPECT_LE(nWidth, pWidget->contentsRect().width()) << t.pszShown;
     }
+}
+
+// The Set Clock dialog's time is set part by part: a click on the hour and "17:30" typed.
+TEST_F(SimBarsQtTest, TheSetClockTimeTakesAClickedPartsDigits)
+{
+    const SYSTEMTIME stStart = {2024, 3, 2, 5, 8, 7, 6, 0};
+    m_pFrame->SetSimTime(&stStart);
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    static_cast<CButton*>(bar.GetDlgItem(IDC_SIM_SET_CLOCK))->Click();
+    CSimClockDlg* pDlg = bar.GetClockDlg();
+    auto* pPicker = QtWidgetOf(*pDlg->GetDlgItem(int(IDC_SIM_CLOCK_TIME)))->findChild<QDateTimeEdit*>();
+    QtClickCharacter(pPicker->findChild<QLineEdit*>(), 0);
+    QtTypeText(pPicker, "17:30");
+    static_cast<CButton*>(pDlg->GetDlgItem(int(IDC_SIM_CLOCK_APPLY)))->Click();
+    SYSTEMTIME st = {};
+    m_pFrame->GetSimTime(&st);
+    EXPECT_EQ(st.wHour * 100 + st.wMinute, 1730);
 }
 
 }  // namespace

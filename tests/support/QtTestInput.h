@@ -4,6 +4,7 @@
 
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtControlView.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
@@ -11,11 +12,15 @@
 #include "support/QtTestApp.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 // A left click at a point of the widget.
 inline void QtClick(QWidget* pWidget, QPointF point)
@@ -32,6 +37,13 @@ inline void QtClick(QWidget* pWidget, QPointF point)
 inline void QtClick(QWidget* pWidget)
 {
     QtClick(pWidget, QRectF(pWidget->rect()).center());
+}
+
+// A left click on the character nChar of a line box's text.
+inline void QtClickCharacter(QLineEdit* pLine, int nChar)
+{
+    const QFontMetrics metrics = pLine->fontMetrics();
+    QtClick(pLine, QPointF(metrics.horizontalAdvance(pLine->text().left(nChar)) + 5, pLine->height() / 2.0));
 }
 
 // A key pressed and let go over the widget.
@@ -65,6 +77,29 @@ inline constexpr QtKey kQtShiftHome{Qt::Key_Home, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
+
+// Keys typed one at a time: '\b' Backspace, '^' Up, 'v' Down, '<' Left, '>' Right, '*' Ctrl+A;
+// any other character (digits, signs, separators) is its own key.
+inline void QtTypeText(QWidget* pWidget, const char* pszText)
+{
+    static const char kNamed[] = "\b^v<>*";
+    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight, {Qt::Key_A, Qt::ControlModifier, u"\x01"}};
+    for (const char* p = pszText; *p; ++p) {
+        if (const char* pszNamed = std::strchr(kNamed, *p))
+            kNamedKeys[pszNamed - kNamed].TypeInto(pWidget);
+        else
+            QtType(pWidget, Qt::Key(*p), QString(QChar(*p)));
+    }
+}
+
+// A click on the line box behind the layer's edit, Ctrl+A and the text typed over it.
+inline void QtRetype(CWnd& edit, const char* pszText)
+{
+    QLineEdit* pLine = QtWidgetOf(edit)->findChild<QLineEdit*>();
+    QtClick(pLine);
+    QtTypeText(pLine, "*");
+    QtTypeText(pLine, pszText);
+}
 
 // The suite's windows are Qt widgets: the backend is set up once for the suite.
 class QtBackendSuite : public ::testing::Test {

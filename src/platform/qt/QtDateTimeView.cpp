@@ -1,7 +1,9 @@
 // The date/time picker's view: a QDateTimeEdit with the control's range and format; the date
-// or time the user edits becomes the control's (DTN_DATETIMECHANGE). Its fields are edited in
-// the widget: typed digits, the arrows and the keys that edit a line stay there.
+// or time the user edits becomes the control's (DTN_DATETIMECHANGE). Its parts are edited in
+// the widget (QtDateFieldEdit): typed digits, the arrows and the keys that edit a line stay
+// there.
 #include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtDateFieldEdit.h"
 #include "platform/qt/QtKeyMap.h"
 
 #include "platform/ui/DateTimeCtrl.h"
@@ -89,5 +91,5 @@ private:
 
 std::unique_ptr<IControlView> MakeQtDateTimeView(CDateTimeCtrl& picker)
 {
-    return std::make_unique<QtDateTimeView>(picker, new QDateTimeEdit);
+    return std::make_unique<QtDateTimeView>(picker, new QtDateFieldEdit);
 }

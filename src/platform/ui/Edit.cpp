@@ -3,6 +3,7 @@
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/KeyState.h"
+#include "platform/ui/SpinButtonCtrl.h"
 
 #include <algorithm>
 
@@ -195,9 +196,12 @@ void CEdit::ChangeText(const CString& strText, int nCaret)
     m_nSelStart = m_nSelEnd = std::clamp(nCaret, 0, strText.GetLength());
     m_bModified = TRUE;
     StateChanged();
+    const bool bWasNotifying = m_bNotifyingChange;
+    m_bNotifyingChange = true;
     NotifyCommand(EN_UPDATE);
     if (IsWindow(this))
         NotifyCommand(EN_CHANGE);
+    m_bNotifyingChange = bWasNotifying;
 }
 
 void CEdit::ReplaceSelection(CString strInsert, bool bByUser)
@@ -281,8 +285,11 @@ void CEdit::KeyDown(UINT nChar)
         break;
     case VK_UP:
     case VK_DOWN:
-        if (!(GetStyle() & ES_MULTILINE))
+        if (!(GetStyle() & ES_MULTILINE)) {
+            if (CSpinButtonCtrl* pSpin = AfxArrowKeysSpinOf(*this))
+                pSpin->UserStep(nChar == VK_UP ? 1 : -1);
             return;
+        }
         nCaret = LinePosition(strText, nCaret, nChar == VK_UP ? -1 : 1);
         break;
     case VK_HOME:
@@ -319,8 +326,16 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_SETTEXT: {
         // Text set by the program is not cut to the limit, and notifies as typing does.
+        const bool bEmptied = GetWindowTextLength() == 0;
         CWnd::DefWindowProc(message, wParam, lParam);
         m_nSelStart = m_nSelEnd = 0;
+        if (m_bNotifyingChange) {
+            // The parent rewrote what was just typed (a value held to its bounds): the caret goes
+            // behind the new text, so that the next digit cannot make another number of it. A
+            // value put into a box the user emptied is selected, so that typing replaces it.
+            m_nSelEnd = GetWindowTextLength();
+            m_nSelStart = bEmptied ? 0 : m_nSelEnd;
+        }
         m_bModified = FALSE;
         m_nFirstLine = 0;
         m_bCanUndo = false;

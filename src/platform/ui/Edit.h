@@ -1,6 +1,9 @@
 // CEdit: the edit control. Its text, limit, selection, modified flag and read-only state live in
 // the object. Every change of the text, the program's (SetWindowText, ReplaceSel) as well as the
 // user's, sends EN_UPDATE and then EN_CHANGE to the parent, as the window system's edit does.
+// A text the parent sets while it hears of an edit (typing, a paste, ReplaceSel), such as a value
+// held to its bounds, leaves the caret behind it, or is selected where the edit emptied the box:
+// at the start, the next digits typed would make another number of it.
 #pragma once
 
 #include "platform/ui/ControlWnd.h"
@@ -108,4 +111,5 @@ private:
     bool m_bTyping = false;      // the change being made is a typed character
     bool m_bTypingRun = false;   // the undo state was kept at the start of a run of typing
     bool m_bUndoing = false;
+    bool m_bNotifyingChange = false;   // the parent hears of an edit of the text
 };

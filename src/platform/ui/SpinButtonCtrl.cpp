@@ -25,6 +25,18 @@ CString AfxSpinBuddyText(int nPos, bool bThousands)
     return bNegative ? _T("-") + strText : strText;
 }
 
+CSpinButtonCtrl* AfxArrowKeysSpinOf(const CWnd& buddy)
+{
+    const CWnd* pParent = buddy.GetParent();
+    for (CWnd* pChild = pParent ? pParent->GetWindow(GW_CHILD) : nullptr; pChild;
+         pChild = pChild->GetWindow(GW_HWNDNEXT)) {
+        auto* pSpin = dynamic_cast<CSpinButtonCtrl*>(pChild);
+        if (pSpin && pSpin->GetBuddy() == &buddy && (pSpin->GetStyle() & UDS_ARROWKEYS))
+            return pSpin;
+    }
+    return nullptr;
+}
+
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     return CWnd::Create(UPDOWN_CLASS, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID);

@@ -1,5 +1,5 @@
 // The date field's keys as Qt delivers them: typed digits and the arrows edit the date the
-// program reads.
+// program reads, Right stepping from one part to the next.
 #include "platform/qt/QtControlView.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/DateTimeCtrl.h"
@@ -31,7 +31,7 @@ TEST_F(QtDateTimeKeysTest, DigitsAndArrowsEditTheDate)
     } cases[] = {
         {{kQtHome, kQtUp}, "6.1.2020"},
         {{kQtHome, kQtDown, kQtDown}, "3.1.2020"},
-        {{kQtHome, kQtRight, kQtRight, kQtRight, kQtUp}, "5.2.2020"},
+        {{kQtHome, kQtRight, kQtUp}, "5.2.2020"},
         {{kQtHome, kQtShiftRight, kQtShiftRight, Digit(u'1'), Digit(u'7')}, "17.1.2020"},
     };
     for (const auto& c : cases) {

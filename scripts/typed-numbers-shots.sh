@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Numbers typed into fields the program holds to their bounds, and the clock's date typed part by
+# part, in the real program under a virtual X screen (Xvfb, 1280 x 800) with xdotool as the user,
+# against the simulated controller on a pseudo-terminal, leaving screenshots for a person to look
+# at: an analog threshold trigger's On and Off typed far beyond their bounds (the bound stays,
+# the diagram shows what OK stored), and the clock dialog's Minute and Second emptied and typed,
+# Hour stepped with Up, the date's day, month (Right from the day) and year typed, written to the
+# controller and read back. In English, or in Chinese with the language setting zh_CN.
+#   scripts/typed-numbers-shots.sh [en_US|zh_CN] [build folder] [folder for the pictures]
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+language=${1:-en_US}
+build=${2:-$top/build-test}
+app=$build/src/qarvo-editor
+out=${3:-/tmp/qarvo-typed-numbers-shots}
+. "$top/scripts/xvfb-session.sh"
+xvfb_session :103
+
+# The settings file lives in the program's private temporary folder.
+unset XDG_RUNTIME_DIR
+export TMPDIR=$work/tmp
+settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
+mkdir -p "$(dirname "$settings")"
+printf '\xff\xfe' >"$settings"
+printf 'language=%s\r\n' "$language" | iconv -f UTF-8 -t UTF-16LE >>"$settings"
+
+"$build/tests/qarvo-simcontroller" 2188 >"$work/sim.out" &
+sim_pid=$!
+trap 'kill $sim_pid 2>/dev/null || true; xvfb_cleanup' EXIT
+for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
+pty=$(head -1 "$work/sim.out")
+
+"$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+sleep 4
+
+# The menu bar's Options (no diagram open) and Tools (a diagram open) in either language.
+if [ "$language" = zh_CN ]; then options_x=197; tools_x=196; else options_x=155; tools_x=140; fi
+
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.7}"; }
+click_in() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep "${4:-0.5}"; }
+# Empties the field under the pointer's click and types into it.
+retype() { click_in "$1" "$2" "$3"; xdotool key ctrl+a BackSpace; xdotool type --delay 120 -- "$4"; sleep 0.3; }
+
+# Options > COM Configuration: the controller's pseudo-terminal, then "Connect to Devices".
+click $options_x 8; click $((options_x + 45)) 30 1.5
+config=$(xdotool getwindowfocus)
+click_in "$config" 160 45; xdotool key End; xdotool key --repeat 40 BackSpace
+xdotool type --delay 30 "$pty"; sleep 0.5
+click_in "$config" 90 95 1
+# A new diagram; its Properties sheet ("Show at new file") closed unchanged.
+xdotool key ctrl+n; sleep 2
+xdotool key Escape; sleep 1
+
+# The analog threshold trigger from the palette's Misc tab, placed and opened.
+click 141 632 0.3; click 141 632 0.3; click 94 632
+click 33 337 0.5; click 500 300; xdotool key Escape; sleep 0.3
+xdotool mousemove 501 318 click --repeat 2 --delay 80 1; sleep 1.5
+sheet=$(xdotool getwindowfocus)
+retype "$sheet" 223 231 "-99999999999"
+shot threshold-on-minus
+retype "$sheet" 223 231 "3000000"
+retype "$sheet" 223 257 "-99999999999"
+shot threshold-on-off
+xdotool key Return; sleep 1
+shot threshold-stored
+
+# Tools > Clock Setting/Calibration.
+click $tools_x 8; click $((tools_x + 80)) 51 1.5
+clock=$(xdotool getwindowfocus)
+retype "$clock" 95 117 "37"
+retype "$clock" 155 117 "42"
+click_in "$clock" 40 117; xdotool key Up Up; sleep 0.3
+# The date: a click on the day and 07, Right to the month and 11, a click on the year and 2031.
+click_in "$clock" 28 44; xdotool type --delay 120 "07"
+click_in "$clock" 28 44; xdotool key Right; xdotool type --delay 120 "11"
+click_in "$clock" 75 44; xdotool type --delay 120 "2031"; sleep 0.3
+shot clock-typed
+# Write, then Read: the controller's clock back in the fields.
+click_in "$clock" 280 57 2
+click_in "$clock" 280 27 2
+shot clock-read-back
+echo "screenshots in $out"

@@ -1,0 +1,67 @@
+// The clock and summer/winter time dialogs under keys and clicks sent to the Qt widgets behind
+// their fields: numbers typed into fields held to their range, Up and Down stepping a field as
+// its spin does, and the date set part by part.
+#include "controller/DeviceClockDlg.h"
+#include "controller/SummerTimeDlg.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DateTimeCtrl.h"
+#include "shell/MainFrame.h"
+#include "support/QtTestInput.h"
+#include "support/RunningApp.h"
+
+#include <QDateTimeEdit>
+
+#include <string>
+
+namespace {
+
+TEST(DeviceClockKeysTest, FieldsTakeTypedNumbersArrowsAndDateParts)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    RunningApp app("qarvo-clockkeys", RunningApp::Backend::Qt);
+    InitQtControls();
+    ASSERT_TRUE(app.Start());
+    CDeviceClockDlg& clock = AfxGetMainFrame()->m_dlgDeviceClock;
+    CSummerTimeDlg& summer = AfxGetMainFrame()->m_dlgSummerTime;
+    ASSERT_TRUE(clock.Create(AfxGetMainFrame()) && summer.Create(AfxGetMainFrame()));
+    static_cast<CButton*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();
+    static_cast<CComboBox*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_RULE)))->UserSelect(DST_RULE_FREE);
+    using C = CDeviceClockDlg;
+    const struct {
+        CDialog* pDlg;
+        UINT nID;
+        int nClickAt;   // the date's character clicked first
+        const char* typed;
+        const char* sent;   // the field's text; the date Write sends
+    } cases[] = {
+        {&clock, C::IDC_MINUTE, 0, "\b37", "37"}, {&clock, C::IDC_SECOND, 0, "\b42", "42"},
+        {&clock, C::IDC_MINUTE, 0, "759", "59"}, {&clock, C::IDC_HOUR, 0, "\b^^", "2"},
+        {&clock, C::IDC_HOUR, 0, "23v", "22"}, {&summer, CSummerTimeDlg::IDC_START_MONTH, 0, "3^", "4"},
+        {&summer, CSummerTimeDlg::IDC_DIFFERENCE, 0, "180^", "180"},
+        {&clock, C::IDC_DATE, 0, "07", "7.3.2030"}, {&clock, C::IDC_DATE, 4, "07", "9.7.2030"},
+        {&clock, C::IDC_DATE, 8, "2031", "9.3.2031"}, {&clock, C::IDC_DATE, 1, ">11", "9.11.2030"},
+        {&clock, C::IDC_DATE, 8, "<<4.3.2032", "4.3.2032"}, {&clock, C::IDC_DATE, 4, "^", "9.4.2030"},
+        {&clock, C::IDC_DATE, 9, "*15.06.2033", "15.6.2033"},
+    };
+    for (const auto& c : cases) {
+        CWnd& field = *c.pDlg->GetDlgItem(int(c.nID));
+        CString strSent;
+        if (auto* pDate = dynamic_cast<CDateTimeCtrl*>(&field)) {
+            const SYSTEMTIME st = {2030, 3, 6, 9, 0, 0, 0, 0};
+            pDate->SetTime(&st);
+            auto* pEdit = QtWidgetOf(field)->findChild<QDateTimeEdit*>();
+            QtClickCharacter(pEdit->findChild<QLineEdit*>(), c.nClickAt);
+            QtTypeText(pEdit, c.typed);
+            clock.SendMessage(WM_COMMAND, MAKEWPARAM(C::IDC_WRITE, BN_CLICKED), 0);
+            strSent.Format(_T("%d.%d.%d"), clock.m_nDay, clock.m_nMonth, clock.m_nYear);
+        } else {
+            QtRetype(field, c.typed);
+            field.GetWindowText(strSent);
+        }
+        EXPECT_EQ(strSent.ToUtf8(), c.sent) << c.nID << " " << c.typed;
+    }
+}
+
+}  // namespace
