@@ -5,8 +5,10 @@
 # the alignment back and Close then asking nothing; Ctrl+Z after Ctrl+S asking at Close and
 # Ctrl+Y back to the saved state not asking; a value written by the in-place editor of a running
 # message text asking at Close and taken back by one Ctrl+Z; a ladder contact placed with its
-# sheet gone in one Ctrl+Z; a paste that added a page undone; the Align menu in Chinese. The
-# clicks are screen positions of this window layout.
+# sheet gone in one Ctrl+Z; a paste that added a page undone; File > Page Layout and File >
+# Message Text Settings on a saved diagram, each asking at Close and taken back by one Ctrl+Z,
+# in English and in Chinese; the Align menu in Chinese. The clicks are screen positions of this
+# window layout.
 #   scripts/undo-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -48,6 +50,30 @@ save_as() { key ctrl+s 2; xdotool key ctrl+a; xdotool type "$1"; key Return 2; }
 # Two ANDs from the BSC tab.
 two_ands() { click 33 103 0.4; click 330 150; click 560 300; key Escape 0.3; }
 tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
+# A saved newer diagram: View > Page Layout with four pages across, then File > Message Text
+# Settings with CS2 as the default and a scope time of 9. After each OK Close asks to save;
+# Ctrl+Z brings back what the file holds (the dialog opened again shows it) and Close asks
+# nothing. $1: the language's name in the pictures; $2: the View menu's x; $3 $4: its Page
+# Layout item; $5 $6: the File menu's Message Text Settings item.
+dialogs_undone() {
+  cp "$top/tests/data/golden/fbd-newer-behaviour.dfb" "$work/dialogs.dfb"
+  start "$work/dialogs.dfb"
+  click "$2" 8; click "$3" "$4" 1.5
+  xdotool type 4; sleep 0.3; shot "$1-1-layout-typed"
+  key Return 1.5; key ctrl+F4 1.5; shot "$1-2-close-asks-after-layout"
+  key Escape; key ctrl+z 1.5
+  click "$2" 8; click "$3" "$4" 1.5; shot "$1-3-layout-after-undo"
+  key Escape; key ctrl+F4 1.5; shot "$1-4-layout-undone-closed-unasked"
+  key ctrl+o 1.5; xdotool type "$work/dialogs.dfb"; key Return 3
+  click 20 8; click "$5" "$6" 1.5
+  click 637 338 0.4; click 648 395 0.3; xdotool key ctrl+a; xdotool type 9; sleep 0.3
+  shot "$1-5-settings-changed"
+  click 697 513 1.5; key ctrl+F4 1.5; shot "$1-6-close-asks-after-settings"
+  key Escape; key ctrl+z 1.5
+  click 20 8; click "$5" "$6" 1.5; shot "$1-7-settings-after-undo"
+  key Escape; key ctrl+F4 1.5; shot "$1-8-settings-undone-closed-unasked"
+  stop
+}
 
 start
 # The first edit of a new diagram: a creator in File > Properties, OK, Ctrl+Z.
@@ -123,6 +149,8 @@ key ctrl+v 2; away; shot 17-pasted-two-pages
 key ctrl+z 1.5; away; shot 18-paste-undone-one-page
 stop
 
+dialogs_undone en 96 143 207 106 185
+
 # The Chinese interface: Edit > Align keeps its English items.
 mkdir -p "$(dirname "$settings")"
 printf 'language=zh_CN\n' | iconv -f UTF-8 -t UTF-16LE >"$settings"
@@ -133,4 +161,5 @@ key ctrl+a 0.3
 click 62 8 0.8; click 104 232; shot 19-zh-align-menu
 click 375 232; away; shot 20-zh-aligned
 stop
+dialogs_undone zh 140 180 208 75 186
 echo "pictures in $out"

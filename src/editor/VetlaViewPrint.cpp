@@ -34,6 +34,9 @@ void CVetlaView::OnPageLayout()
     dlg.m_nPagesAcross = m_pDocument->m_nPagesAcross;
     dlg.m_nPagesDown = m_pDocument->m_nPagesDown;
     dlg.m_checkFit = [this](int nAcross, int nDown) { return CheckPageLayoutFit(*m_pDocument, nAcross, nDown); };
-    if (dlg.DoModal() == IDOK)
-        SetPageLayout(dlg.m_nPagesAcross, dlg.m_nPagesDown);
+    if (dlg.DoModal() != IDOK)
+        return;
+    SetPageLayout(dlg.m_nPagesAcross, dlg.m_nPagesDown);
+    // The pages are stored with the diagram: a layout is an undo step like any other edit.
+    m_pDocument->m_undo.SaveState(m_pDocument);
 }

@@ -27,9 +27,10 @@ void CMainFrame::OnMsgTextSettings()
     dlg.CopyFromDocument(*pDoc);
     if (dlg.DoModal() != IDOK)
         return;
-    // A changed set has emptied cells too; closing must not lose either silently.
+    // A changed set has emptied cells too: the snapshot marks the diagram modified, so that
+    // closing does not lose either silently, and Undo takes both back at once.
     if (dlg.CopyToDocument(*pDoc))
-        pDoc->SetModifiedFlag(TRUE);
+        pDoc->m_undo.SaveState(pDoc);
     pView->InvalidateAll();
 }
 

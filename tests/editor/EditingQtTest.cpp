@@ -2,16 +2,24 @@
 // mouse as Qt delivers it to the view's widget: I1, I2, an AND and Q1 chosen from the palette and
 // placed, wired from pin to pin, then the simulation run and the inputs clicked, each repaint
 // being a scan whose colours the widget's picture shows. Keys and the wheel come as Qt delivers
-// them too: a run of arrow presses is one undo step, and the wheel turns the window under the
-// pointer.
+// them too: a run of arrow presses is one undo step, a value typed over a running message text
+// is one too, and the wheel turns the window under the pointer.
+#include "blocks/BlockCounter.h"
+#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
 #include "support/DiagramPoints.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
+#include "messagetext/AllDisplayMsgTxts.h"
+#include "messagetext/InPlaceParamDlg.h"
+#include "messagetext/MessageTextLists.h"
+#include "messagetext/MsgTxtDisplay.h"
+#include "messagetext/MsgTxtDisplayIds.h"
 #include "pages/program/ProgramPageIds.h"
 #include "pages/program/PropertiesPropSh.h"
 #include "platform/core/MessageBox.h"
@@ -28,6 +36,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -36,6 +45,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -84,13 +94,15 @@ protected:
     }
     QPoint Offset() const { return Offset(*View()); }
 
-    // A mouse event at a client point, as Qt delivers it to the view's widget.
-    void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held) const
+    // A mouse event at a client point, as Qt delivers it to the widget of the view (or of pWnd).
+    void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held,
+               const CWnd* pWnd = nullptr) const
     {
-        const CPoint ptWidget = pt + ClientOffset();
+        QWidget* pWidget = pWnd ? QtWidgetOf(*pWnd) : m_pWidget;
+        const CPoint ptWidget = pt + ClientOffset(pWnd ? *pWnd : *View());
         const QPointF local(ptWidget.x, ptWidget.y);
-        QMouseEvent event(type, local, m_pWidget->mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(m_pWidget, &event);
+        QMouseEvent event(type, local, pWidget->mapToGlobal(local), button, held, Qt::NoModifier);
+        QApplication::sendEvent(pWidget, &event);
     }
     void Press(CPoint pt) const { Mouse(QEvent::MouseButtonPress, pt, Qt::LeftButton, Qt::LeftButton); }
     void MoveHeld(CPoint pt) const { Mouse(QEvent::MouseMove, pt, Qt::NoButton, Qt::LeftButton); }
@@ -253,6 +265,55 @@ TEST_F(EditingQtTest, EditsAskToBeSavedAndCtrlZAndCtrlYTakeExactlyThemBackAndFor
     PlaceAt(BT_MAKE, CPoint(300, 130));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(Doc().m_blockList.IsEmpty()) << "the contact and its operand are one step";
+}
+
+// A value typed over a running message text's element is saved with the diagram, and one Undo
+// after the simulation takes back that value alone.
+TEST_F(EditingQtTest, AValueTypedOverARunningMessageIsOneUndoStep)
+{
+    CBlockObj* pIn = PlaceAt(BT_IN, CPoint(100, 80));
+    auto* pText = static_cast<CBlockMSGTEXT*>(PlaceAt(BT_MSGTEXT, CPoint(300, 80)));
+    CBlockObj* pCounter = PlaceAt(BT_COUNTER, CPoint(300, 250));
+    DragPinToPin(pIn, BLOCK_FIRST_OUTPUT, pText, 0);
+    auto* pElement = new CWidget(0, 0, 7, 9, RGB(128, 128, 128));
+    std::tie(pElement->m_nLine, pElement->m_nColumn, pElement->m_nWidth, pElement->m_nKind) = std::tuple(1, 1, 6, 0);
+    BindWidgetToValue(pElement, pCounter->m_nNumber, pCounter, 17);  // the counter's on value
+    pText->m_arrWidgets1[0].Add(pElement);
+    const int nCounter = pCounter->m_nNumber;
+    const int nOnBefore = pCounter->m_nParam[COUNTER_ON_PARAM];
+    Doc().m_undo.SaveState(&Doc());  // the element, added by hand, in the saved state
+    ASSERT_TRUE(Doc().DoSave(m_app.Path("message.dfb")));
+
+    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Click(pIn->m_ptPos + CPoint(pIn->m_nWidth / 2, pIn->m_nHeight / 2));
+    Paint();
+    auto* pSheet = static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
+    ASSERT_NE(pSheet, nullptr);
+    CLcdCanvas& grid = pSheet->GetDisplayPage(pSheet->GetActiveIndex())->m_grid;
+    const CPoint ptElement = static_cast<CWidget*>(grid.m_arrWidgets[0].GetAt(0))->m_rect.CenterPoint();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                              QEvent::MouseButtonRelease}) {
+        const bool bHeld = type != QEvent::MouseButtonRelease;
+        Mouse(type, ptElement, Qt::LeftButton, bHeld ? Qt::LeftButton : Qt::NoButton, &grid);
+    }
+    ASSERT_NE(grid.m_pParamPopup, nullptr);
+    // Enter closes the popup: its edit is gone before the key is let go.
+    QPointer<QWidget> pEdit = QtWidgetOf(*grid.m_pParamPopup->GetDlgItem(IDC_IPP_VALUE));
+    for (auto [nKey, text] : {std::pair{Qt::Key_4, "4"}, {Qt::Key_2, "2"}, {Qt::Key_Return, "\r"}}) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent event(type, nKey, Qt::NoModifier, QString::fromLatin1(text));
+            if (pEdit)
+                QApplication::sendEvent(pEdit, &event);
+        }
+    }
+    EXPECT_EQ(grid.m_pParamPopup, nullptr);
+    EXPECT_EQ(pCounter->m_nParam[COUNTER_ON_PARAM], 42);
+    EXPECT_TRUE(Doc().IsModified());
+
+    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().FindBlockByNumber(nCounter)->m_nParam[COUNTER_ON_PARAM], nOnBefore);
+    EXPECT_FALSE(Doc().IsModified()) << "back at the saved diagram";
 }
 
 // The wheel turns what lies under the pointer: over the palette the palette scrolls, and the

@@ -239,6 +239,10 @@ TEST_F(ViewPrintTest, PageLayoutGrowsFreelyAndShrinksOnlyAroundTheDiagram)
             EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), c.box);
         }
     }
+    // Each layout taken is an undo step: Undo gives back the one before the last.
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().m_rcExtent, CRect(0, 0, 10 * sizePage.cx, 10 * sizePage.cy));
+    EXPECT_EQ(Doc().m_nPagesDown, 10);
 }
 
 TEST(PageLayoutFitTest, ASmallerLayoutMustHoldEveryBlockAndWireVertex)

@@ -448,6 +448,7 @@ TEST_F(MsgTextSetting, TheTickerArrowsStepOntoHundreds)
 TEST_F(MsgTextSetting, ChangingSet2EmptiesOnlyPlane2sWideCellsAndMarksTheDocument)
 {
     FillPlanes();
+    Doc().m_undo.SaveState(&Doc());
     Doc().SetModifiedFlag(FALSE);
     m_boxes.QueueAnswer(IDYES);
     Run([](CDialog& dlg) { SelectSet(dlg, IDC_MTS_CHARSET2, 2); });
@@ -456,6 +457,13 @@ TEST_F(MsgTextSetting, ChangingSet2EmptiesOnlyPlane2sWideCellsAndMarksTheDocumen
     EXPECT_EQ(m_pText->m_strCells2[2][1], CString());
     EXPECT_EQ(m_pText->m_strCells2[2][2], CString(_T("b")));
     EXPECT_TRUE(Doc().IsModified());
+    // One Undo gives back the set and the emptied cell together.
+    const int nText = m_pText->m_nNumber;
+    Command(ID_EDIT_UNDO);
+    EXPECT_EQ(Doc().m_nCharSet2, 0);
+    const auto* pText = static_cast<CBlockMSGTEXT*>(Doc().FindBlockByNumber(nText));
+    ASSERT_NE(pText, nullptr);
+    EXPECT_EQ(pText->m_strCells2[2][1], CString(u"\u00e9"));
 }
 
 TEST_F(MsgTextSetting, ARefusedFieldOrANoLosesNothing)
