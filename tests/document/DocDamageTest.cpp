@@ -1,6 +1,7 @@
 #include "DocSamples.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockTime.h"
 
@@ -8,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <random>
 #include <tuple>
@@ -445,6 +447,22 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
     EXPECT_FALSE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 99; }));
     EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000; }));
     EXPECT_TRUE(refused(BT_SLS, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = 1000; }));
+    EXPECT_TRUE(refused(BT_THTRG, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] = INT_MAX; }));
 }
 
 } // namespace
+
+// What the fuzzers found in the golden ladder file: a contact's operand and an on-/off-delay's
+// off time (its high part) that no page offers; the label and the download image computed with
+// them past an int's range.
+TEST_F(DocDamageTest, OperandsAndTimesNoPageOffersAreRefused)
+{
+    const Bytes golden = ReadFileBytes(CString(QARVO_GOLDEN_DIR "/lad-older-catalogue.dld"));
+    CVetlaDoc doc;
+    ASSERT_FALSE(LoadFails(doc, golden));
+    for (const auto& [nOffset, nDamaged] : {std::pair(2947, INT_MIN), std::pair(9216, 858849280)}) {
+        Bytes bytes = golden;
+        std::memcpy(&bytes[std::size_t(nOffset)], &nDamaged, sizeof nDamaged);
+        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << nOffset;
+    }
+}
