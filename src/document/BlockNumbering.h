@@ -49,12 +49,14 @@ constexpr bool IsInNumberSpace(int nNumber)
     return nNumber >= NUMBER_SPACE_FIRST && nNumber < NUMBER_SPACE_END;
 }
 
-// A ladder element's operand names an element by its number (in a ladder diagram) or is the
-// element's index in its own range (in a function-block diagram): a number of the space either
-// way. Its label and lookups compute with it, so an operand outside comes from a damaged file.
-constexpr bool IsSoundOperand(int nType, int nOperand)
+// A block's number lies in the space, and so does a ladder element's operand, which names an
+// element by its number (in a ladder diagram) or is the element's index in its own range (in a
+// function-block diagram). Labels and lookups compute with both, so a block with either outside
+// comes from a damaged file.
+constexpr bool IsSoundNumbering(int nType, int nNumber, int nOperand)
 {
-    return nType < BT_MAKE || nType > BT_AOUT_LAD || IsInNumberSpace(nOperand);
+    const bool bLadder = nType >= BT_MAKE && nType <= BT_AOUT_LAD;
+    return IsInNumberSpace(nNumber) && (!bLadder || IsInNumberSpace(nOperand));
 }
 
 constexpr bool IsFunctionBlockNumber(int nNumber)

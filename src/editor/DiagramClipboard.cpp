@@ -77,13 +77,14 @@ BOOL TakeList(CObList& list, const CRuntimeClass* pClass, std::vector<std::uniqu
 
 bool IsSoundBlock(const CBlockObj& block)
 {
-    return IsInsideDiagram(block) && HasSendableValues(block) && IsSoundOperand(block.m_nType, block.m_nOperand);
+    return IsInsideDiagram(block) && HasSendableValues(block) &&
+           IsSoundNumbering(block.m_nType, block.m_nNumber, block.m_nOperand);
 }
 
 // Any program can put data under the diagram's format, which must hold what a project file
 // may: an element outside the diagram's limits would make the paste compute its pins and
-// offsets past an int's range, and a value the download cannot carry or an operand outside
-// the numbering's space would make the document save to a file that no longer opens.
+// offsets past an int's range, and a value the download cannot carry or a number or operand
+// outside the numbering's space would make the document save to a file that no longer opens.
 BOOL AllSound(CObList (&lists)[3])
 {
     for (CObList& list : lists) {

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <random>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -452,17 +453,23 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
 
 } // namespace
 
-// What the fuzzers found in the golden ladder file: a contact's operand and an on-/off-delay's
-// off time (its high part) that no page offers; the label and the download image computed with
-// them past an int's range.
-TEST_F(DocDamageTest, OperandsAndTimesNoPageOffersAreRefused)
+// What the fuzzers found in the golden files: a contact's operand, an on-/off-delay's off time
+// (its high part) and an input's block number that no page offers; the labels and the download
+// image computed with them past an int's range.
+TEST_F(DocDamageTest, OperandsNumbersAndTimesNoPageOffersAreRefused)
 {
-    const Bytes golden = ReadFileBytes(CString(QARVO_GOLDEN_DIR "/lad-older-catalogue.dld"));
-    CVetlaDoc doc;
-    ASSERT_FALSE(LoadFails(doc, golden));
-    for (const auto& [nOffset, nDamaged] : {std::pair(2947, INT_MIN), std::pair(9216, 858849280)}) {
-        Bytes bytes = golden;
-        std::memcpy(&bytes[std::size_t(nOffset)], &nDamaged, sizeof nDamaged);
-        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << nOffset;
+    const struct {
+        const char* pszFile;
+        std::size_t nOffset;
+        int nDamaged;
+    } kCases[] = {{"lad-older-catalogue.dld", 2947, INT_MIN},
+                  {"lad-older-catalogue.dld", 9216, 858849280},
+                  {"fbd-older-catalogue.dfb", 841, INT_MIN}};
+    for (const auto& c : kCases) {
+        Bytes bytes = ReadFileBytes(CString((std::string(QARVO_GOLDEN_DIR "/") + c.pszFile).c_str()));
+        CVetlaDoc doc;
+        ASSERT_FALSE(LoadFails(doc, bytes)) << c.pszFile;
+        std::memcpy(&bytes[c.nOffset], &c.nDamaged, sizeof c.nDamaged);
+        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << c.pszFile << " " << c.nOffset;
     }
 }
