@@ -148,6 +148,14 @@ TEST_F(Limits, AGainOrATimeBeyondItsField)
     EXPECT_TRUE(Encode().bOk);
 }
 
+// A damaged file can give a block the code of another class; its record would be read as that
+// class's.
+TEST_F(NewerLimits, ABlockOfAnotherClassThanItsCode)
+{
+    Block(BT_PWM)->m_nType = BT_WIFI_IN;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
 // Values of a damaged file that their fields do carry cut, as the controller reads them: no
 // sum, product or conversion of them may pass what its type holds on the way.
 TEST_F(NewerLimits, ExtremeValuesEncodeWithoutOverflow)
