@@ -50,11 +50,11 @@ bool IsPageTime(int nHigh, int nLow, int nBase)
 
 // Time 1 (on), 2 (off), 3 and 4 (the pre-warning time and length of the switches, which are
 // counted in the base of the off time but never cut when it changes), as the timer's record
-// writes them; a time a block reference gives is the reference's, not a value.
+// writes them. The page keeps the constant within its limits (0:00) while a block reference
+// gives the time, and a reference dropped when its block is missing (a paste, a load) puts the
+// constant back in use, so it is checked either way.
 bool IsSendableTimerTime(const CBlockObj& b, int nTime)
 {
-    if (RefUsed(b, nTime - 1))
-        return true;
     switch (nTime) {
     case 1:
         return IsPageTime(b.m_nParam[TIMER_ON_HIGH_PARAM], b.m_nParam[TIMER_ON_LOW_PARAM],

@@ -449,6 +449,11 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
     EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000; }));
     EXPECT_TRUE(refused(BT_SLS, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = 1000; }));
     EXPECT_TRUE(refused(BT_THTRG, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] = INT_MAX; }));
+    // The reference names no block and is dropped: the constant is the time again.
+    EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) {
+        b.m_nParam[BLOCK_REF_USED_PARAM] = 1;
+        b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000;
+    }));
 }
 
 } // namespace
