@@ -3,7 +3,9 @@
 // paint of the window (a screen-sized image at zoom 1). Measured on the controller's largest
 // program (1024 function blocks of every type, 128 inputs, 64 analog inputs, 64 outputs) and on
 // programs where one input feeds 100, 200 or 300 AND gates, which cut as many wires at one
-// output pin. The aim: under 100 ms for each, so that the window never stands still.
+// output pin, and on the images the upload fuzzer kept whose cut once took seconds (thousands of
+// wires down a tall diagram, many of them from one pin). The aim: under 100 ms for each, so that
+// the window never stands still.
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
@@ -16,6 +18,7 @@
 #include "platform/qt/OffscreenImage.h"
 #include "shell/MainFrame.h"
 
+#include "support/CorpusReplay.h"
 #include "support/DecodeRoundTrip.h"
 #include "support/LargestDiagram.h"
 
@@ -26,6 +29,8 @@
 #include <ctime>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -73,6 +78,9 @@ struct UploadedImage {
         bytes.insert(bytes.end(), encoder.Image(1).begin(), encoder.Image(1).end());
         bytes.insert(bytes.end(), encoder.TextArea().begin(), encoder.TextArea().end());
     }
+
+    // An image as the controller sent it.
+    explicit UploadedImage(std::vector<BYTE> image) : bOk(true), bytes(std::move(image)) {}
 
     // The codec as the upload leaves it after reading.
     void Fill(CVetlaCoreRule& codec) const { decode_round_trip::FillCodec(codec, bytes.data(), bytes.size()); }
@@ -192,5 +200,13 @@ void BM_UploadFanOut(benchmark::State& state)
     RunUpload(state, image);
 }
 BENCHMARK(BM_UploadFanOut)->Arg(100)->Arg(200)->Arg(300)->Unit(benchmark::kMillisecond);
+
+void BM_UploadKeptImage(benchmark::State& state, const char* pszName)
+{
+    const UploadedImage image(corpus_replay::ReadBytes(std::string(QARVO_UPLOAD_CORPUS_DIR "/") + pszName));
+    RunUpload(state, image);
+}
+BENCHMARK_CAPTURE(BM_UploadKeptImage, tall, "slow-cut-tall")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_UploadKeptImage, wide, "slow-cut-wide")->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,6 +1,6 @@
 // libFuzzer target of the start-up logo's BMP reader: any bytes are either refused or give a
-// whole 960-byte image, and no read leaves the file (the sanitizers report any). Seeds: a
-// 108 x 64 monochrome BMP, such as the one scripts/properties-shots.sh writes.
+// whole 960-byte image, and no read leaves the file (the sanitizers report any). Seeds:
+// tests/data/logo-corpus (a 108 x 64 monochrome BMP, as scripts/properties-shots.sh writes one).
 #include "document/LogoBitmap.h"
 
 #include <array>

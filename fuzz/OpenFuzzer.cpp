@@ -2,6 +2,7 @@
 // whose saved file opens again. A saved file that does not open, and every sanitizer report, is
 // a finding. (A damaged file whose document saves to bytes that then open to a slightly other
 // document is known and not yet counted: the load's repairs are not all settled in one pass.)
+// Seeds: tests/data/open-corpus.
 #include "support/OpenRoundTrip.h"
 
 #include <cstdio>

@@ -1,6 +1,7 @@
 // libFuzzer target of a file opened and then used (support/OpenSimulateEncode.h): simulated,
 // drawn, converted from ladder and encoded for a download. Every sanitizer report is a finding.
-// Seeds: tests/data/open-corpus and the golden project files tests/data/golden/*.dfb, *.dld.
+// Seeds: tests/data/open-simulate-corpus and the golden project files tests/data/golden/*.dfb,
+// *.dld.
 #include "support/OpenSimulateEncode.h"
 
 #include "blocks/BlockFactory.h"

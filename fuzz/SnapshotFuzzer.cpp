@@ -1,6 +1,6 @@
 // libFuzzer target of Undo's reload of a snapshot (support/SnapshotReload.h): a refused
 // snapshot leaves the document as it was, a reloaded one saves to a file that opens again.
-// Seeds: the golden project files tests/data/golden/*.dfb, *.dld and tests/data/open-corpus.
+// Seeds: tests/data/snapshot-corpus.
 #include "support/SnapshotReload.h"
 
 #include "blocks/MessageTextClasses.h"

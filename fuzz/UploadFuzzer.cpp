@@ -1,7 +1,7 @@
 // libFuzzer target of the upload's end (support/UploadDraw.h): an image decoded into a view's
 // document, the crossing wires cut and the diagram drawn. A decoded document that does not open
-// again, and every sanitizer report, is a finding. Seeds: tests/data/golden/image-*.bin and
-// tests/data/decode-corpus.
+// again, and every sanitizer report, is a finding. Seeds: tests/data/upload-corpus (small
+// programs, and images whose cut once took seconds).
 #include "support/UploadDraw.h"
 
 #include <cstdio>

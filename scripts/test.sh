@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test but the long
 # ones (ctest -L long runs those); then builds the libFuzzer targets with clang in a folder of
-# their own, so that a compile error in one, or in code that only clang refuses, fails the run.
-# The fuzzers themselves are not run here.
+# their own (optimised, with the sanitizers), so that a compile error in one, or in code that
+# only clang refuses, fails the run. The fuzzers themselves are not run here.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/setup.sh" build-test -DCMAKE_BUILD_TYPE=Debug -DQARVO_SANITIZE=ON

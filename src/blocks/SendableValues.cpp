@@ -6,9 +6,12 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -20,6 +23,8 @@ constexpr long long kPiTimeMax = 0x7FFF;
 constexpr long long kCamTimeMax = 0xFFFE;
 // The time bases of a timer: 0 hours:minutes, 1 minutes:seconds, 2 seconds:hundredths.
 constexpr int kSecondsHundredths = 2;
+// Times 1-4 of a timer; a record with more parameter pins writes its last time again.
+constexpr int kTimerTimes = 4;
 
 bool IsSendableScaled(double dValue, double dLeast, double dMost)
 {
@@ -33,33 +38,50 @@ bool RefUsed(const CBlockObj& block, int k) { return block.m_nParam[BLOCK_REF_US
 
 int PerUnit(int nBase) { return nBase >= kSecondsHundredths ? 100 : 60; }
 
-// Time 1 (on), 2 (off), 3 and 4 (a staircase switch's warning time and length), as the timer's
-// record writes them; a time a block reference gives is the reference's, not a value.
+// A time as a timer's page takes it: hours:minutes, minutes:seconds or seconds:hundredths
+// (base 0, 1, 2), each part of two digits and the smaller one below its unit. Every such time
+// fits the time word.
+bool IsPageTime(int nHigh, int nLow, int nBase)
+{
+    constexpr int kMostHigh = 99;
+    return nBase >= 0 && nBase <= kSecondsHundredths && nHigh >= 0 && nHigh <= kMostHigh && nLow >= 0 &&
+           nLow < PerUnit(nBase);
+}
+
+// Time 1 (on), 2 (off), 3 and 4 (the pre-warning time and length of the switches, which are
+// counted in the base of the off time but never cut when it changes), as the timer's record
+// writes them. The page keeps the constant within its limits (0:00) while a block reference
+// gives the time, and a reference dropped when its block is missing (a paste, a load) puts the
+// constant back in use, so it is checked either way.
 bool IsSendableTimerTime(const CBlockObj& b, int nTime)
 {
-    if (RefUsed(b, nTime - 1))
-        return true;
     switch (nTime) {
     case 1:
-        return IsSendableTime(b.m_nParam[TIMER_ON_HIGH_PARAM], b.m_nParam[TIMER_ON_LOW_PARAM],
-                              PerUnit(b.m_nParam[TIMER_ON_BASE_PARAM]), kTimeWordMax);
+        return IsPageTime(b.m_nParam[TIMER_ON_HIGH_PARAM], b.m_nParam[TIMER_ON_LOW_PARAM],
+                          b.m_nParam[TIMER_ON_BASE_PARAM]);
     case 2:
-        return IsSendableTime(b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX], b.m_nParamEx[TIMER_OFF_LOW_PARAMEX],
-                              PerUnit(b.m_nParamEx[TIMER_OFF_BASE_PARAMEX]), kTimeWordMax);
+        return IsPageTime(b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX], b.m_nParamEx[TIMER_OFF_LOW_PARAMEX],
+                          b.m_nParamEx[TIMER_OFF_BASE_PARAMEX]);
     case 3:
-        return IsSendableTime(b.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX],
-                              b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX], 100, kTimeWordMax);
+        return IsPageTime(b.m_nParamEx[STAIRCASE_WARN_TIME_HIGH_PARAMEX],
+                          b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX], kSecondsHundredths);
     default:
-        return IsSendableTime(b.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX],
-                              b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], 100, kTimeWordMax);
+        return IsPageTime(b.m_nParamEx[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX],
+                          b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], kSecondsHundredths);
     }
 }
 
+// The times the record writes, one per parameter pin in order, the stairway switch's from its
+// off time on.
 bool HasSendableTimes(const CBlockObj& b)
 {
-    if (b.IsKindOf(RUNTIME_CLASS(CBlockSLS)))
-        return IsSendableTimerTime(b, 2) && IsSendableTimerTime(b, 3) && IsSendableTimerTime(b, 4);
-    return IsSendableTimerTime(b, 1);
+    const int nParams = int(std::count(std::begin(b.m_nPinSource), std::end(b.m_nPinSource), LINK_PARAM));
+    const int nFirst = b.IsKindOf(RUNTIME_CLASS(CBlockSLS)) ? 2 : 1;
+    for (int nTime = nFirst; nTime < nFirst + nParams && nTime <= kTimerTimes; ++nTime) {
+        if (!IsSendableTimerTime(b, nTime))
+            return false;
+    }
+    return true;
 }
 
 bool HasSendableCams(const CBlockTime& wt)
@@ -119,6 +141,10 @@ bool HasSendableValues(const CBlockObj& block)
         return !block.IsKindOf(RUNTIME_CLASS(CBlockTime)) || HasSendableCams(static_cast<const CBlockTime&>(block));
     case ImageFamily::HoursCounter:
         return HasSendableHours(block);
+    case ImageFamily::ThresholdTrigger:
+        // The gate time in hundredths, whether or not a reference stands for it.
+        return IsSendableTime(block.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX],
+                              block.m_nParamEx[THTRG_GATE_HUNDREDTHS_PARAMEX], 100, kTimeWordMax);
     case ImageFamily::PiController:
         return !pAnalog || (IsSendableHundredths(pAnalog->m_dPiKC) &&
                             IsSendableTime(pAnalog->m_nPiTIMinutes, pAnalog->m_nPiTISeconds, 60, kPiTimeMax));

@@ -89,12 +89,24 @@ WORD BlockHeaderFlags(const CBlockObj& block)
     return WORD(RecordCodeOf(block.m_nType) << 8 | nFlags);
 }
 
+namespace {
+
+// The encoders read a block as the class its code makes; a damaged file can pair a code with
+// another class.
+bool IsOfItsCodesClass(const CBlockObj& block)
+{
+    const BlockTypeRow* pRow = FindBlockType(block.m_nType);
+    return pRow && pRow->cls.pClass == block.GetRuntimeClass();
+}
+
+} // namespace
+
 void EncodeBlockRecord(EncodeContext& ctx, const CBlockObj& block, std::span<BYTE> record)
 {
     const ImageRecord* pRecord = FindImageRecord(block.m_nType);
     FamilyEncoder pfnEncode = pRecord ? EncoderOf(pRecord->family) : nullptr;
     // A value its field cannot carry would reach the controller as another value.
-    if (!pfnEncode || !HasSendableValues(block)) {
+    if (!pfnEncode || !IsOfItsCodesClass(block) || !HasSendableValues(block)) {
         ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
         return;
     }

@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SendableValues.h"
 #include "codec/DecodeContext.h"
 #include "codec/RecordDecoders.h"
 #include "codec/RecordReader.h"
@@ -119,5 +120,9 @@ CBlockObj* DecodeBlockRecord(DecodeContext& ctx, int nType, std::span<const BYTE
     pfnDecode(ctx, *pAdopted, r);
     if (r.Overrun())
         ctx.Fail(DecodeError::RecordPastEnd, ctx.m_nRecord);
+    // A document holds only what a file may (a timer's time as its page takes it): the upload
+    // must save to a file that opens again.
+    else if (!HasSendableValues(*pAdopted))
+        ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
     return pAdopted;
 }

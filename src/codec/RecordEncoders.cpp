@@ -18,6 +18,7 @@
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace record {
 
@@ -32,9 +33,23 @@ bool HasFloatConstant(int nType)
     }
 }
 
+long long Hundredths(double dValue)
+{
+    if (!std::isfinite(dValue))
+        return 0;
+    // Within a long long, and a double exactly.
+    constexpr double kMost = 0x1p62;
+    return static_cast<long long>(std::clamp(dValue * 100.0, -kMost, kMost));
+}
+
+int RefOffset(const CBlockObj& block, int k)
+{
+    return Wrapped(static_cast<long long>(block.m_nRefBlock[k]) - NUM_FUNCTION_BLOCK);
+}
+
 int RefOr(const CBlockObj& block, int k, int nValue)
 {
-    return RefUsed(block, k) ? block.m_nRefBlock[k] - NUM_FUNCTION_BLOCK : nValue;
+    return RefUsed(block, k) ? RefOffset(block, k) : nValue;
 }
 
 namespace {
@@ -76,7 +91,7 @@ int TimeBase(const CBlockObj& b, int nTime)
 // A minute of the day, or 0xFFFF for a switching time that is off.
 int CamTime(const int nTime[2], int bDisabled)
 {
-    return bDisabled ? 0xFFFF : nTime[0] * 60 + nTime[1];
+    return bDisabled ? 0xFFFF : Wrapped(nTime[0] * 60LL + nTime[1]);
 }
 
 } // namespace
@@ -88,8 +103,9 @@ int TimeWord(const CBlockObj& b, int nTime)
     const int nBase = std::clamp(TimeBase(b, nTime), 0, kSecondsHundredths);
     const int nCode = 3 - nBase;
     const int nPerUnit = nBase == kSecondsHundredths ? 100 : 60;
-    const int nValue = nTime <= 4 && RefUsed(b, nTime - 1) ? b.m_nRefBlock[nTime - 1] - NUM_FUNCTION_BLOCK
-                                                           : TimeLow(b, nTime) + TimeHigh(b, nTime) * nPerUnit;
+    const int nValue = nTime <= 4 && RefUsed(b, nTime - 1)
+                           ? RefOffset(b, nTime - 1)
+                           : Wrapped(TimeLow(b, nTime) + static_cast<long long>(TimeHigh(b, nTime)) * nPerUnit);
     return nCode << 14 | (nValue & kTimeValueMask);
 }
 
@@ -261,9 +277,9 @@ void EncodeThresholdTrigger(EncodeContext& ctx, const CBlockObj& block, RecordWr
             return true;
         case 58: {
             const bool bRef = ctx.IsNewGeneration() && RefUsed(block, 0);
-            const int nGate = bRef ? block.m_nRefBlock[0] - NUM_FUNCTION_BLOCK
-                                   : block.m_nParamEx[THTRG_GATE_HUNDREDTHS_PARAMEX] +
-                                         block.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] * 100;
+            const int nGate = bRef ? RefOffset(block, 0)
+                                   : Wrapped(block.m_nParamEx[THTRG_GATE_HUNDREDTHS_PARAMEX] +
+                                             block.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] * 100LL);
             w.Word(1 << 14 | (nGate & kTimeValueMask));
             return true;
         }
@@ -318,7 +334,7 @@ void EncodeMathError(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
-            w.Word(RefUsed(block, 0) ? block.m_nRefBlock[0] - NUM_FUNCTION_BLOCK : 0xFFFF);
+            w.Word(RefUsed(block, 0) ? RefOffset(block, 0) : 0xFFFF);
             return true;
         case 58:
             w.Byte(block.m_nParamEx[MATHERR_AUTO_RESET_PARAMEX]);
@@ -344,7 +360,7 @@ void EncodeMessageTextRecord(EncodeContext& ctx, const CBlockObj& block, RecordW
 {
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int nSlot, int nRole) {
         if (nRole == LINK_PARAM && nSlot == 1)
-            w.Byte(block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] + (block.m_nParamEx[MSGTEXT_ACK_PARAMEX] > 0 ? 128 : 0));
+            w.Byte(Wrapped(block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] + (block.m_nParamEx[MSGTEXT_ACK_PARAMEX] > 0 ? 128LL : 0)));
         else if (nRole == LINK_PARAM)
             w.Byte(ctx.m_nTexts);
         else if (nRole == LINK_END)
@@ -392,7 +408,7 @@ void WriteMathConstant(const CBlockObj& block, RecordWriter& w)
 {
     const int nType = block.m_nType;
     if (HasFloatConstant(nType)) {
-        w.Long(static_cast<long long>(block.m_dParam * 100.0));
+        w.Long(Hundredths(block.m_dParam));
     } else if (nType == BT_SMC || nType == BT_SMCE) {
         w.Word(block.m_nParam[SMC_MODE_PARAM]);
     } else if (nType == BT_PTO || nType == BT_PTOE) {
@@ -431,7 +447,7 @@ void EncodeMath(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 83:
             if (block.m_nType == BT_MEM)
                 w.Word(block.m_pRefBlock[0] || RefUsed(block, 0)
-                           ? block.m_nParam[nKindParam] * 4096 + block.m_nRefBlock[0] - NUM_FUNCTION_BLOCK
+                           ? Wrapped(block.m_nParam[nKindParam] * 4096LL + RefOffset(block, 0))
                            : 0);
             else
                 w.Word(RefOr(block, 1, block.m_nParamEx[ARRMXIV_COUNT_PARAMEX]));
@@ -508,7 +524,7 @@ void EncodeQuad(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 61: w.Word(block.m_nParamEx[QUAD_B_PARAMEX]); return true;
         case 62: w.Word(block.m_nParamEx[QUAD_C_PARAMEX]); return true;
         case 63: w.Word(block.m_nParam[QUAD_ROOT_PARAM]); return true;
-        case 72: w.Long(static_cast<long long>(block.m_dParam * 100.0)); return true;
+        case 72: w.Long(Hundredths(block.m_dParam)); return true;
         default: return false;
         }
     });

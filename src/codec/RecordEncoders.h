@@ -12,8 +12,19 @@ class RecordWriter;
 namespace record {
 
 inline int OwnIndex(const CBlockObj& block);
+// Sums and products of values a file gave may pass an int; a field keeps only their low bits,
+// so they are taken modulo 2^32 (the bits sent are those of the plain sum where it fits).
+constexpr int Wrapped(long long nValue)
+{
+    return int(static_cast<unsigned int>(static_cast<unsigned long long>(nValue)));
+}
+// A value times 100 as the 32-bit field of a floating-point constant takes it: no number gives
+// 0, a value past the field's range its end.
+long long Hundredths(double dValue);
 // The referenced block's offset from 9000 when parameter k is a reference, else nValue.
 int RefOr(const CBlockObj& block, int k, int nValue);
+// The offset from 9000 of the block parameter k refers to.
+int RefOffset(const CBlockObj& block, int k);
 
 // An analog operand chosen by kind (0 AM, 1 AQ, 2 AI): its source code, to be written high
 // byte first; 0xFFFF for a kind or index of no analog point.

@@ -31,7 +31,7 @@ bool WriteAnalogRole(EncodeContext& ctx, const CBlockAnalog& a, RecordWriter& w,
     case 72: w.Word(GainTimes100(a)); return true;
     case 73: w.Word(a.m_nOffset); return true;
     case 74: w.Word(a.m_nDecimals); return true;
-    case 75: w.Word(a.m_nThreshold1 + a.m_nThreshold2); return true;
+    case 75: w.Word(Wrapped(static_cast<long long>(a.m_nThreshold1) + a.m_nThreshold2)); return true;
     default: return false;
     }
 }
@@ -55,7 +55,7 @@ void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         if (nRole != LINK_END)
             return WriteAnalogRole(ctx, a, w, nRole);
         if (nType == BT_ADTRG)
-            w.Word((a.m_nThreshold1 + a.m_nThreshold2) >> 16);
+            w.Word(Wrapped(static_cast<long long>(a.m_nThreshold1) + a.m_nThreshold2) >> 16);
         else
             w.Word(OwnIndex(block) | 0x8000);
         if (nType == BT_ACOMP)
@@ -116,7 +116,7 @@ void EncodeAnalogFilter(EncodeContext& ctx, const CBlockObj& block, RecordWriter
 {
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         if (nRole == LINK_PARAM)
-            w.Byte(block.m_nParam[AFILTER_SAMPLES_PARAM] + 3);
+            w.Byte(Wrapped(block.m_nParam[AFILTER_SAMPLES_PARAM] + 3LL));
         else if (nRole == 94)
             w.Byte(ctx.m_nFilters++);
         else
@@ -131,7 +131,7 @@ void EncodeAverage(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         switch (nRole) {
         case LINK_PARAM: w.Word(block.m_nParam[AVGVAL_SAMPLES_PARAM]); return true;
         case 72:
-            w.Word(block.m_nParam[AVGVAL_TIME_PARAM] * 8 | (4 - block.m_nParam[AVGVAL_UNIT_PARAM]));
+            w.Word(Wrapped(block.m_nParam[AVGVAL_TIME_PARAM] * 8LL) | Wrapped(4LL - block.m_nParam[AVGVAL_UNIT_PARAM]));
             return true;
         case LINK_END: w.Zeros(4); return true;
         default: return false;
@@ -202,7 +202,7 @@ void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 79: w.Word(a.m_nThreshold2); return true;
         case 95:
             w.Byte(a.m_nRangeMin);
-            w.Byte((a.m_nPwmOpt + 1) % 5);
+            w.Byte(Wrapped((a.m_nPwmOpt + 1LL) % 5));
             return true;
         case 96: w.Word(a.m_nUnit); return true;
         case 74:

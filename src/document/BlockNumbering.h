@@ -49,6 +49,16 @@ constexpr bool IsInNumberSpace(int nNumber)
     return nNumber >= NUMBER_SPACE_FIRST && nNumber < NUMBER_SPACE_END;
 }
 
+// A block's number lies in the space, and so does a ladder element's operand, which names an
+// element by its number (in a ladder diagram) or is the element's index in its own range (in a
+// function-block diagram). Labels and lookups compute with both, so a block with either outside
+// comes from a damaged file.
+constexpr bool IsSoundNumbering(int nType, int nNumber, int nOperand)
+{
+    const bool bLadder = nType >= BT_MAKE && nType <= BT_AOUT_LAD;
+    return IsInNumberSpace(nNumber) && (!bLadder || IsInNumberSpace(nOperand));
+}
+
 constexpr bool IsFunctionBlockNumber(int nNumber)
 {
     return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST;

@@ -5,6 +5,7 @@
 #include "document/WiringRules.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdlib>
 #include <functional>
@@ -60,6 +61,133 @@ void MarkPair(const PinWalk& l, const PinWalk& m)
             m.Mark(i);
         else if (std::llabs(dL) < std::llabs(dM))
             l.Mark(i);
+    }
+}
+
+// How a wire leaves the vertex it shares with others: not at all, along one line (up or down,
+// left or right), or slanted, which MarkPair never pairs.
+enum class Step { Zero, Down, Up, Right, Left, Slanted };
+
+Step StepOf(const CPoint& base, const CPoint& pt)
+{
+    if (SamePoint(base, pt))
+        return Step::Zero;
+    if (pt.x == base.x)
+        return pt.y > base.y ? Step::Down : Step::Up;
+    if (pt.y == base.y)
+        return pt.x > base.x ? Step::Right : Step::Left;
+    return Step::Slanted;
+}
+
+// MarkPair's first rule: l marks the shared vertex where the other wire stands still with it
+// or leaves along the same line the other way.
+bool Parts(Step l, Step m)
+{
+    if (l == Step::Slanted || m == Step::Slanted)
+        return false;
+    if (l == Step::Zero || m == Step::Zero)
+        return true;
+    switch (l) {
+    case Step::Down: return m == Step::Up;
+    case Step::Up: return m == Step::Down;
+    case Step::Right: return m == Step::Left;
+    default: return m == Step::Right;
+    }
+}
+
+bool Runs(Step step) { return step != Step::Zero && step != Step::Slanted; }
+
+// One wire of a pin: its walk, whether the caller marks it against the others, its step.
+struct PinWire {
+    PinWalk walk;
+    bool bMarking;
+    Step step = Step::Zero;
+    long long nLength = 0;
+};
+
+// Which pairs of a pin's wires are marked: each later wire against the earlier ones (every pair
+// once), or each marking wire against every other.
+enum class Pairs { LaterOnEarlier, MarkingOnAll };
+
+constexpr std::size_t kSteps = 6;
+
+std::size_t Index(Step step) { return std::size_t(step); }
+
+// The wires of a pin whose vertex i - 1 is the same point, in the pin's order.
+void MarkShared(std::vector<PinWire>& wires, std::span<const std::size_t> shared, INT_PTR i, Pairs pairs)
+{
+    std::array<int, kSteps> nWires{};
+    std::array<long long, kSteps> nLongest{};
+    std::array<long long, kSteps> nLongestMarking{};
+    for (std::size_t k : shared) {
+        PinWire& wire = wires[k];
+        const CPoint& base = wire.walk.At(i - 1);
+        const CPoint& pt = wire.walk.At(i);
+        wire.step = StepOf(base, pt);
+        wire.nLength = std::llabs(static_cast<long long>(pt.x) - base.x) + std::llabs(static_cast<long long>(pt.y) - base.y);
+        const std::size_t s = Index(wire.step);
+        ++nWires[s];
+        nLongest[s] = std::max(nLongest[s], wire.nLength);
+        if (wire.bMarking)
+            nLongestMarking[s] = std::max(nLongestMarking[s], wire.nLength);
+    }
+    // The first rule: against the earlier wires, or against all the others.
+    std::array<int, kSteps> nSeen{};
+    for (std::size_t k : shared) {
+        PinWire& wire = wires[k];
+        const std::size_t own = Index(wire.step);
+        if (pairs == Pairs::LaterOnEarlier || wire.bMarking) {
+            for (std::size_t s = 0; s < kSteps; ++s) {
+                const int nOthers = pairs == Pairs::LaterOnEarlier ? nSeen[s] : nWires[s] - (s == own ? 1 : 0);
+                if (nOthers > 0 && Parts(wire.step, Step(s))) {
+                    wire.walk.Mark(i - 1);
+                    break;
+                }
+            }
+        }
+        ++nSeen[own];
+    }
+    // The second rule: the shorter of two wires that run on together turns off at its end.
+    for (std::size_t k : shared) {
+        const PinWire& wire = wires[k];
+        if (!Runs(wire.step))
+            continue;
+        const bool bAny = pairs == Pairs::LaterOnEarlier || wire.bMarking;
+        if (wire.nLength < (bAny ? nLongest : nLongestMarking)[Index(wire.step)])
+            wire.walk.Mark(i);
+    }
+}
+
+// What MarkPair does for the pairs of one pin's wires, vertex index by vertex index, the wires
+// that share the vertex before the index taken together: the same marks as pair by pair, with
+// work that grows with the wires and not with their pairs (a source that feeds thousands of
+// pins).
+void MarkPinPairs(std::vector<PinWire>& wires, Pairs pairs)
+{
+    INT_PTR nMost = 0;
+    for (const PinWire& wire : wires)
+        nMost = std::max(nMost, wire.walk.Count());
+    std::vector<std::size_t> group;
+    for (INT_PTR i = 1; i < nMost; ++i) {
+        group.clear();
+        for (std::size_t k = 0; k < wires.size(); ++k) {
+            if (wires[k].walk.Count() > i)
+                group.push_back(k);
+        }
+        std::ranges::stable_sort(group, [&](std::size_t a, std::size_t b) {
+            const CPoint& pa = wires[a].walk.At(i - 1);
+            const CPoint& pb = wires[b].walk.At(i - 1);
+            return pa.x != pb.x ? pa.x < pb.x : pa.y < pb.y;
+        });
+        for (auto first = group.begin(); first != group.end();) {
+            const CPoint base = wires[*first].walk.At(i - 1);
+            auto last = std::find_if(first, group.end(), [&](std::size_t k) {
+                return !SamePoint(wires[k].walk.At(i - 1), base);
+            });
+            if (last - first > 1)
+                MarkShared(wires, std::span(first, last), i, pairs);
+            first = last;
+        }
     }
 }
 
@@ -167,18 +295,22 @@ void RefreshJunctions(const CVetlaDoc& doc, std::span<CConnectLineObj* const> li
 
 void MarkJunctionsOfWires(std::span<CConnectLineObj* const> lines)
 {
-    std::unordered_map<PinKey, std::vector<CConnectLineObj*>, PinKeyHash> atPin;
+    std::unordered_map<PinKey, std::vector<PinWire>, PinKeyHash> atPin;
     for (CConnectLineObj* pLine : lines) {
         FitJunctions(*pLine);
         for (const PinKey key : {PinKey{pLine->m_pStartBlock, pLine->m_nStartPin},
                                  PinKey{pLine->m_pEndBlock, pLine->m_nEndPin}}) {
             if (!key.pBlock)
                 continue;
-            std::vector<CConnectLineObj*>& earlier = atPin[key];
-            if (!earlier.empty())
-                MarkJunctionsAtPin(*pLine, key.pBlock, key.nPin, earlier);
-            earlier.push_back(pLine);
+            std::vector<PinWire>& wires = atPin[key];
+            // A wire with both ends at the pin is one wire of it.
+            if (wires.empty() || wires.back().walk.pLine != pLine)
+                wires.push_back({PinWalk{pLine, StartsAt(*pLine, key.pBlock, key.nPin)}, true});
         }
+    }
+    for (auto& [key, wires] : atPin) {
+        if (wires.size() > 1)
+            MarkPinPairs(wires, Pairs::LaterOnEarlier);
     }
 }
 
@@ -190,21 +322,31 @@ void RemarkJunctions(const CVetlaDoc& doc, std::span<CConnectLineObj* const> lin
         atPin[PinKey{pLine->m_pStartBlock, pLine->m_nStartPin}].push_back(pLine);
         atPin[PinKey{pLine->m_pEndBlock, pLine->m_nEndPin}].push_back(pLine);
     }
-    std::vector<CConnectLineObj*> touched;
-    std::unordered_set<const CConnectLineObj*> seen;
+    // The pins of the lines that other wires share, with the lines that are marked there.
+    std::unordered_map<PinKey, std::unordered_set<const CConnectLineObj*>, PinKeyHash> marking;
     for (CConnectLineObj* pLine : lines) {
         FitJunctions(*pLine);
         for (const PinKey key : {PinKey{pLine->m_pStartBlock, pLine->m_nStartPin},
                                  PinKey{pLine->m_pEndBlock, pLine->m_nEndPin}}) {
             const auto it = atPin.find(key);
-            if (!key.pBlock || it == atPin.end() || it->second.size() < 2)
-                continue;
-            MarkJunctionsAtPin(*pLine, key.pBlock, key.nPin, it->second);
-            for (CConnectLineObj* pShared : it->second) {
-                if (seen.insert(pShared).second)
-                    touched.push_back(pShared);
-            }
+            if (key.pBlock && it != atPin.end() && it->second.size() >= 2)
+                marking[key].insert(pLine);
         }
+    }
+    std::vector<CConnectLineObj*> touched;
+    std::unordered_set<const CConnectLineObj*> seen;
+    for (const auto& [key, marked] : marking) {
+        std::vector<PinWire> wires;
+        std::unordered_set<const CConnectLineObj*> taken;
+        for (CConnectLineObj* pShared : atPin.at(key)) {
+            if (!taken.insert(pShared).second)
+                continue;
+            FitJunctions(*pShared);
+            wires.push_back({PinWalk{pShared, StartsAt(*pShared, key.pBlock, key.nPin)}, marked.contains(pShared)});
+            if (seen.insert(pShared).second)
+                touched.push_back(pShared);
+        }
+        MarkPinPairs(wires, Pairs::MarkingOnAll);
     }
     RefreshJunctions(doc, touched);
 }

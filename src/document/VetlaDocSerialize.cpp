@@ -14,6 +14,7 @@
 #include "blocks/SendableValues.h"
 #include "blocks/Widget.h"
 #include "document/ArchiveDiagram.h"
+#include "document/BlockNumbering.h"
 #include "document/HardwareSeries.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Array.h"
@@ -141,9 +142,11 @@ public:
         };
         ReadEach(ar, blocks, RUNTIME_CLASS(CBlockObj), reserve, [&](CObject* pOb, const ClassFacts& facts) {
             auto* pBlock = static_cast<CBlockObj*>(pOb);
-            // A block outside the diagram, or with a value its record cannot carry, is damage:
-            // the view would compute with it past an int's range, the download send it cut.
-            if (!IsInsideDiagram(*pBlock) || !HasSendableValues(*pBlock))
+            // A block outside the diagram, with a value its record cannot carry or with a
+            // number or operand outside the numbering's space, is damage: the view would
+            // compute with it past an int's range, the download send it cut.
+            if (!IsInsideDiagram(*pBlock) || !HasSendableValues(*pBlock) ||
+                !IsSoundNumbering(pBlock->m_nType, pBlock->m_nNumber, pBlock->m_nOperand))
                 ThrowBadFormat();
             bool bPending = facts.bMsgText || (bNewGeneration && facts.bDataLog);
             // Every reference slot is looked at, those beyond the type's count unchanged: a

@@ -5,6 +5,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/DiagramLimits.h"
 #include "blocks/SendableValues.h"
+#include "document/BlockNumbering.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
@@ -74,18 +75,22 @@ BOOL TakeList(CObList& list, const CRuntimeClass* pClass, std::vector<std::uniqu
     return TRUE;
 }
 
+bool IsSoundBlock(const CBlockObj& block)
+{
+    return IsInsideDiagram(block) && HasSendableValues(block) &&
+           IsSoundNumbering(block.m_nType, block.m_nNumber, block.m_nOperand);
+}
+
 // Any program can put data under the diagram's format, which must hold what a project file
 // may: an element outside the diagram's limits would make the paste compute its pins and
-// offsets past an int's range, and a value the download cannot carry would make the document
-// save to a file that no longer opens.
+// offsets past an int's range, and a value the download cannot carry or a number or operand
+// outside the numbering's space would make the document save to a file that no longer opens.
 BOOL AllSound(CObList (&lists)[3])
 {
     for (CObList& list : lists) {
         for (POSITION pos = list.GetHeadPosition(); pos;) {
             const CObject* pObject = list.GetNext(pos);
-            if (pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)) &&
-                (!IsInsideDiagram(*static_cast<const CBlockObj*>(pObject)) ||
-                 !HasSendableValues(*static_cast<const CBlockObj*>(pObject))))
+            if (pObject->IsKindOf(RUNTIME_CLASS(CBlockObj)) && !IsSoundBlock(*static_cast<const CBlockObj*>(pObject)))
                 return FALSE;
             if (pObject->IsKindOf(RUNTIME_CLASS(CConnectLineObj)) &&
                 !IsInsideDiagram(*static_cast<const CConnectLineObj*>(pObject)))

@@ -19,6 +19,7 @@
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
+#include <climits>
 #include <map>
 #include <memory>
 #include <set>
@@ -63,12 +64,58 @@ void LayPairWire(CVetlaView& view, const WireEnd& far, CBlockObj* pConnector, CP
 
 // ---- cutting every wire that crosses a block ----
 
-// Where the blocks and the wire segments of a diagram lie, in square cells, so that a question
-// about a wire or a spot looks at its neighbourhood only. A rectangle too large for the cells
-// (damaged coordinates) is kept aside and looked at by every question.
+// Things that lie along one line of the diagram, each over a span of it, ordered by where the
+// span begins: a question about a span looks only at those that begin within the longest span
+// before it, not at every one.
+template <class T>
+class SpanIndex {
+public:
+    void Add(int nBegin, int nEnd, const T& item)
+    {
+        m_byBegin.emplace(nBegin, Entry{nEnd, item});
+        m_nLongest = std::max(m_nLongest, static_cast<long long>(nEnd) - nBegin);
+    }
+
+    // Whether test(item) holds for an item whose span meets nFrom .. nTo.
+    template <class Test>
+    bool Any(int nFrom, int nTo, Test test) const
+    {
+        const long long nLow = std::max<long long>(INT_MIN, nFrom - m_nLongest);
+        for (auto it = m_byBegin.lower_bound(int(nLow)); it != m_byBegin.end() && it->first <= nTo; ++it) {
+            if (it->second.nEnd >= nFrom && test(it->second.item))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    struct Entry {
+        int nEnd;
+        T item;
+    };
+    std::multimap<int, Entry> m_byBegin;
+    long long m_nLongest = 0;
+};
+
+// Where the blocks and the wire segments of a diagram lie. The blocks are kept by the strips of
+// the diagram they cover, down and across, so that a long segment is compared only with the
+// blocks of the one strip it runs in and of its span; the wire segments by the line they lie on.
+// A block too large for the strips (damaged coordinates) is kept aside and looked at by every
+// question.
 class DiagramGrid {
 public:
-    void AddBlock(const CBlockObj* pBlock) { Add(m_blocks, m_bigBlocks, BlockRect(*pBlock), pBlock); }
+    void AddBlock(const CBlockObj* pBlock)
+    {
+        const CRect rc = BlockRect(*pBlock);
+        if (IsBig(rc)) {
+            m_bigBlocks.push_back(pBlock);
+            return;
+        }
+        for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx)
+            m_columns[cx].Add(rc.top, rc.bottom, pBlock);
+        for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy)
+            m_rows[cy].Add(rc.left, rc.right, pBlock);
+    }
     // A wire is known by the number it was added under: a new wire may take the place in
     // memory of one removed.
     void AddLine(const CConnectLineObj* pLine)
@@ -81,9 +128,9 @@ public:
             const CPoint& b = pLine->m_arrVertices[i];
             const Segment segment{nId, SegmentRect(a, b)};
             if (a.x == b.x)
-                m_vertical[a.x].push_back(segment);
+                m_vertical[a.x].Add(segment.rc.top, segment.rc.bottom, segment);
             else if (a.y == b.y)
-                m_horizontal[a.y].push_back(segment);
+                m_horizontal[a.y].Add(segment.rc.left, segment.rc.right, segment);
             else
                 m_slanted.push_back(segment);
         }
@@ -102,7 +149,20 @@ public:
     {
         CRect rcNear = rc;
         rcNear.InflateRect(nReach, nReach);
-        return Any(m_blocks, m_bigBlocks, rcNear, test);
+        if (std::ranges::any_of(m_bigBlocks, test))
+            return true;
+        // The strips across the rectangle's narrower side.
+        const bool bColumns = CellOf(rcNear.right) - CellOf(rcNear.left) <= CellOf(rcNear.bottom) - CellOf(rcNear.top);
+        const auto& strips = bColumns ? m_columns : m_rows;
+        const long long nLast = bColumns ? CellOf(rcNear.right) : CellOf(rcNear.bottom);
+        const int nFrom = bColumns ? rcNear.top : rcNear.left;
+        const int nTo = bColumns ? rcNear.bottom : rcNear.right;
+        for (auto it = strips.lower_bound(bColumns ? CellOf(rcNear.left) : CellOf(rcNear.top));
+             it != strips.end() && it->first <= nLast; ++it) {
+            if (it->second.Any(nFrom, nTo, test))
+                return true;
+        }
+        return false;
     }
 
     // Every block whose rectangle comes within nReach of rc (a block may be visited twice).
@@ -122,8 +182,9 @@ public:
             CRect rcCommon;
             return m_alive[segment.nId] && rcCommon.IntersectRect(&segment.rc, &rc);
         };
-        const auto anyAt = [&](const Runs& runs, int nFirst, int nLast) {
-            const auto atLine = [&](const std::vector<Segment>& line) { return std::ranges::any_of(line, meets); };
+        // A run's band reaches 2 to each side of its line.
+        const auto anyAt = [&](const Runs& runs, int nFirst, int nLast, int nFrom, int nTo) {
+            const auto atLine = [&](const SpanIndex<Segment>& line) { return line.Any(nFrom, nTo, meets); };
             if (static_cast<long long>(nLast) - nFirst > static_cast<long long>(runs.size()))
                 return std::ranges::any_of(runs, [&](const auto& run) { return atLine(run.second); });
             for (int v = nFirst; v <= nLast; ++v) {
@@ -133,9 +194,9 @@ public:
             }
             return false;
         };
-        // A run's band reaches 2 to each side of its line.
-        return std::ranges::any_of(m_slanted, meets) || anyAt(m_vertical, rc.left - 2, rc.right + 2) ||
-               anyAt(m_horizontal, rc.top - 2, rc.bottom + 2);
+        return std::ranges::any_of(m_slanted, meets) ||
+               anyAt(m_vertical, rc.left - 2, rc.right + 2, rc.top - 2, rc.bottom + 2) ||
+               anyAt(m_horizontal, rc.top - 2, rc.bottom + 2, rc.left - 2, rc.right + 2);
     }
 
 private:
@@ -143,61 +204,22 @@ private:
         std::size_t nId;
         CRect rc;
     };
-    static constexpr int kCell = 64;
-    static constexpr long long kMaxCellsAcross = 4096;
+    // Narrower than the gap between two columns of an uploaded diagram, so that a wire's run
+    // between them finds a strip without blocks.
+    static constexpr int kCell = 16;
+    static constexpr long long kMaxCellsAcross = 16384;
 
     static long long CellOf(int v) { return v >= 0 ? v / kCell : -((-static_cast<long long>(v) + kCell - 1) / kCell); }
-    static long long Key(long long cx, long long cy) { return cx * 0x100000000LL + (cy & 0xFFFFFFFFLL); }
     static bool IsBig(const CRect& rc)
     {
         return CellOf(rc.right) - CellOf(rc.left) > kMaxCellsAcross || CellOf(rc.bottom) - CellOf(rc.top) > kMaxCellsAcross;
     }
 
-    template <class T>
-    using Cells = std::unordered_map<long long, std::vector<T>>;
-
-    template <class T>
-    static void Add(Cells<T>& cells, std::vector<T>& big, const CRect& rc, const T& item)
-    {
-        if (IsBig(rc)) {
-            big.push_back(item);
-            return;
-        }
-        for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx)
-            for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy)
-                cells[Key(cx, cy)].push_back(item);
-    }
-
-    template <class T, class Test>
-    static bool Any(const Cells<T>& cells, const std::vector<T>& big, const CRect& rc, Test test)
-    {
-        for (const T& item : big)
-            if (test(item))
-                return true;
-        if (IsBig(rc)) {
-            for (const auto& [key, items] : cells)
-                for (const T& item : items)
-                    if (test(item))
-                        return true;
-            return false;
-        }
-        for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx) {
-            for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy) {
-                const auto it = cells.find(Key(cx, cy));
-                if (it == cells.end())
-                    continue;
-                for (const T& item : it->second)
-                    if (test(item))
-                        return true;
-            }
-        }
-        return false;
-    }
-
-    Cells<const CBlockObj*> m_blocks;
+    std::map<long long, SpanIndex<const CBlockObj*>> m_columns;
+    std::map<long long, SpanIndex<const CBlockObj*>> m_rows;
     std::vector<const CBlockObj*> m_bigBlocks;
     // The runs of the wires by the line they lie on: vertical ones by x, horizontal ones by y.
-    using Runs = std::unordered_map<int, std::vector<Segment>>;
+    using Runs = std::unordered_map<int, SpanIndex<Segment>>;
     Runs m_vertical;
     Runs m_horizontal;
     std::vector<Segment> m_slanted;

@@ -2,9 +2,11 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockMath.h"
 #include "blocks/BlockTime.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -143,6 +145,34 @@ TEST_F(Limits, AGainOrATimeBeyondItsField)
     pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 40000000;
     ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
     pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 99;
+    EXPECT_TRUE(Encode().bOk);
+}
+
+// A damaged file can give a block the code of another class; its record would be read as that
+// class's.
+TEST_F(NewerLimits, ABlockOfAnotherClassThanItsCode)
+{
+    Block(BT_PWM)->m_nType = BT_WIFI_IN;
+    ExpectRefused(IDS_ENCODE_INTERNAL_ERROR);
+}
+
+// Values of a damaged file that their fields do carry cut, as the controller reads them: no
+// sum, product or conversion of them may pass what its type holds on the way.
+TEST_F(NewerLimits, ExtremeValuesEncodeWithoutOverflow)
+{
+    CBlockObj* pFirst = Block(BT_SQRT);
+    pFirst->m_dParam = 1e300;
+    CBlockObj* pMem = Block(BT_MEM);
+    pMem->m_nParam[ARRMXIV_AREA_PARAM] = INT_MAX;
+    pMem->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pMem->m_nRefBlock[0] = INT_MAX;
+    auto* pTrigger = static_cast<CBlockAnalog*>(Block(BT_ADTRG));
+    pTrigger->m_nThreshold1 = pTrigger->m_nThreshold2 = INT_MAX;
+    Block(BT_AFILTER)->m_nParam[AFILTER_SAMPLES_PARAM] = INT_MAX;
+    Block(BT_AVGVAL)->m_nParam[AVGVAL_TIME_PARAM] = INT_MAX;
+    static_cast<CBlockAnalog*>(Block(BT_PWM))->m_nPwmOpt = INT_MAX;
+    pFirst->m_nParam[BLOCK_REF_USED_PARAM] = 1;
+    pFirst->m_nRefBlock[0] = INT_MIN;
     EXPECT_TRUE(Encode().bOk);
 }
 

@@ -1,6 +1,7 @@
 #include "DocSamples.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockCounter.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockTime.h"
 
@@ -8,8 +9,10 @@
 #include <climits>
 #include <cstdlib>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <random>
+#include <string>
 #include <tuple>
 
 namespace {
@@ -445,6 +448,33 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
     EXPECT_FALSE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 99; }));
     EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) { b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000; }));
     EXPECT_TRUE(refused(BT_SLS, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[TIMER_OFF_HIGH_PARAMEX] = 1000; }));
+    EXPECT_TRUE(refused(BT_THTRG, [](CVetlaDoc&, CBlockObj& b) { b.m_nParamEx[THTRG_GATE_SECONDS_PARAMEX] = INT_MAX; }));
+    // The reference names no block and is dropped: the constant is the time again.
+    EXPECT_TRUE(refused(BT_DPR, [](CVetlaDoc&, CBlockObj& b) {
+        b.m_nParam[BLOCK_REF_USED_PARAM] = 1;
+        b.m_nParam[TIMER_ON_HIGH_PARAM] = 1000000;
+    }));
 }
 
 } // namespace
+
+// What the fuzzers found in the golden files: a contact's operand, an on-/off-delay's off time
+// (its high part) and an input's block number that no page offers; the labels and the download
+// image computed with them past an int's range.
+TEST_F(DocDamageTest, OperandsNumbersAndTimesNoPageOffersAreRefused)
+{
+    const struct {
+        const char* pszFile;
+        std::size_t nOffset;
+        int nDamaged;
+    } kCases[] = {{"lad-older-catalogue.dld", 2947, INT_MIN},
+                  {"lad-older-catalogue.dld", 9216, 858849280},
+                  {"fbd-older-catalogue.dfb", 841, INT_MIN}};
+    for (const auto& c : kCases) {
+        Bytes bytes = ReadFileBytes(CString((std::string(QARVO_GOLDEN_DIR "/") + c.pszFile).c_str()));
+        CVetlaDoc doc;
+        ASSERT_FALSE(LoadFails(doc, bytes)) << c.pszFile;
+        std::memcpy(&bytes[c.nOffset], &c.nDamaged, sizeof c.nDamaged);
+        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << c.pszFile << " " << c.nOffset;
+    }
+}
