@@ -12,6 +12,8 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ListBox.h"
 #include "TransferLinkSupport.h"
+// Qt after the model: its slots keyword would clash with the number index.
+#include "support/QtTestInput.h"
 
 #include <functional>
 #include <tuple>
@@ -319,6 +321,26 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
     EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
     EXPECT_EQ(controller.LastEndFlag(), 0);
+}
+
+// On screen the password dialog opens over the progress window with the keyboard in its field:
+// the password typed at once, and Enter, open the program.
+TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false, _T("ABC"));
+    InitQtControls();
+    CDialog::SetDialogHook([](CDialog&) {
+        QApplication::processEvents();
+        for (const QtKey& key : {QtKey{Qt::Key_A, Qt::ShiftModifier, u"A"}, QtKey{Qt::Key_B, Qt::ShiftModifier, u"B"},
+                                 QtKey{Qt::Key_C, Qt::ShiftModifier, u"C"}, QtKey{Qt::Key_Return, Qt::NoModifier, u"\r"}})
+            key.TypeInto(QApplication::focusWidget());
+    });
+    Run(PLC_OP_UPLOAD);
+    AfxSetControlViewFactory(nullptr);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 4) << ::testing::PrintToString(BoxTexts());
 }
 
 // At the controller's fastest line rate every reply trickles in over milliseconds.
