@@ -12,7 +12,6 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ListBox.h"
 #include "TransferLinkSupport.h"
-// Qt after the model: its slots keyword would clash with the number index.
 #include "support/QtTestInput.h"
 
 #include <functional>
@@ -334,9 +333,8 @@ TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
     InitQtControls();
     CDialog::SetDialogHook([](CDialog&) {
         QApplication::processEvents();
-        for (const QtKey& key : {QtKey{Qt::Key_A, Qt::ShiftModifier, u"A"}, QtKey{Qt::Key_B, Qt::ShiftModifier, u"B"},
-                                 QtKey{Qt::Key_C, Qt::ShiftModifier, u"C"}, QtKey{Qt::Key_Return, Qt::NoModifier, u"\r"}})
-            key.TypeInto(QApplication::focusWidget());
+        for (const QChar ch : QStringLiteral("ABC\r"))
+            QtType(QApplication::focusWidget(), ch == u'\r' ? Qt::Key_Return : Qt::Key(ch.unicode()), ch);
     });
     Run(PLC_OP_UPLOAD);
     AfxSetControlViewFactory(nullptr);
