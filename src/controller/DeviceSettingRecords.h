@@ -65,6 +65,8 @@ constexpr int WIFI_WRITE_REGISTERS = 113;
 constexpr int WIFI_READ_REGISTERS = 119;
 constexpr int WIFI_SSID_MAX = 32;
 constexpr int WIFI_PASSWORD_MAX = 64;
+constexpr UINT WIFI_LOCAL_PORT_DEFAULT = 502;
+constexpr UINT WIFI_REMOTE_PORT_DEFAULT = 200;
 
 struct WifiValues {
     int m_nDeviceMode = 0;  // 0 Server, 1 Station, 2 Groups, 3 Remote, 4 Slave
@@ -75,8 +77,8 @@ struct WifiValues {
     std::array<BYTE, 4> m_ip{192, 168, 1, 1};
     std::array<BYTE, 4> m_mask{255, 255, 255, 0};
     UINT m_nDeviceID = 0;
-    UINT m_nLocalPort = 502;
-    UINT m_nRemotePort = 200;
+    UINT m_nLocalPort = WIFI_LOCAL_PORT_DEFAULT;
+    UINT m_nRemotePort = WIFI_REMOTE_PORT_DEFAULT;
     int m_nAddressMode = 0;  // 0 DHCP, 1 fixed address
     int m_nTxPower = 0;
     CString m_strMac;

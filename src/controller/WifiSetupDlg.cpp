@@ -143,10 +143,8 @@ void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
     CDialog::DoDataExchange(pDX);
     DDX_CBIndex(pDX, int(IDC_CHANNEL), m_nChannel);
     DDX_CBIndex(pDX, int(IDC_TX_POWER), m_nTxPower);
-    DDX_Text(pDX, int(IDC_LOCAL_PORT), m_nLocalPort);
-    DDV_MinMaxUInt(pDX, m_nLocalPort, 1, kMaxPort);
-    DDX_Text(pDX, int(IDC_REMOTE_PORT), m_nRemotePort);
-    DDV_MinMaxUInt(pDX, m_nRemotePort, 1, kMaxPort);
+    ExchangePort(pDX, IDC_LOCAL_PORT, m_nLocalPort, WIFI_LOCAL_PORT_DEFAULT);
+    ExchangePort(pDX, IDC_REMOTE_PORT, m_nRemotePort, WIFI_REMOTE_PORT_DEFAULT);
     DDX_Text(pDX, int(IDC_DEVICE_ID), m_nDeviceID);
     DDX_Text(pDX, int(IDC_PASSWORD), m_strPassword);
     DDV_MaxChars(pDX, m_strPassword, WIFI_PASSWORD_MAX);
@@ -155,6 +153,21 @@ void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, int(IDC_ENCRYPTION), m_bEncryption);
     DDX_CBIndex(pDX, int(IDC_DEVICE_MODE), m_nDeviceMode);
     DDX_Text(pDX, int(IDC_MAC), m_strMac);
+}
+
+// A server's module reads its ports back as 0: OK must not ask the user to mend fields the
+// mode does not show.
+void CWifiSetupDlg::ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort, UINT nDefault)
+{
+    const CWnd* pField = GetDlgItem(int(nID));
+    if (pDX->m_bSaveAndValidate && pField && !(pField->GetStyle() & WS_VISIBLE)) {
+        BOOL bNumber = FALSE;
+        const UINT nValue = GetDlgItemInt(int(nID), &bNumber, FALSE);
+        nPort = bNumber && nValue >= 1 && nValue <= kMaxPort ? nValue : nDefault;
+        return;
+    }
+    DDX_Text(pDX, int(nID), nPort);
+    DDV_MinMaxUInt(pDX, nPort, 1, kMaxPort);
 }
 
 BOOL CWifiSetupDlg::OnInitDialog()

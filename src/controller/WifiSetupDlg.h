@@ -66,6 +66,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A port field the device mode hides is not checked; a value the module cannot use is
+    // written as nDefault.
+    void ExchangePort(CDataExchange* pDX, UINT nID, UINT& nPort, UINT nDefault);
     int SelectedMode() const;
     void ApplyDeviceModeLayout();
     void SetAddressMode(int nMode);

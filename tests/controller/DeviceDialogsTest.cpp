@@ -269,6 +269,20 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     EXPECT_EQ(dlg.m_nAddressMode, 1);
 }
 
+// A server's module reads its ports back as 0: the hidden port fields do not stop OK, and the
+// ports are written as the defaults.
+TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenAsTheDefaults)
+{
+    CWifiSetupDlg& dlg = Frame()->m_dlgWifiSetup;
+    dlg.m_nLocalPort = dlg.m_nRemotePort = 0;
+    ASSERT_TRUE(dlg.Create(Frame()));
+    PostedMasks();
+    Click(dlg, IDOK);
+    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
+    EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(502u, 200u));
+}
+
 TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
 {
     CRemoteWifiDlg& dlg = Frame()->m_dlgRemoteWifi;

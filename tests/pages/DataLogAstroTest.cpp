@@ -14,6 +14,8 @@
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "support/QtTestInput.h"
 
 namespace {
 
@@ -116,6 +118,25 @@ TEST_F(DataLogPage, TheThirtyThirdItemIsRefusedAndRemovalKeepsTheOrder)
     }));
     EXPECT_EQ(left, (std::vector<CString>{_T("M0-M7"), _T("M16-M23"), _T("M32-M39")}));
     EXPECT_EQ(pLog->m_arrLogItems.GetSize(), DATALOG_MAX_ITEMS - 2);
+}
+
+// After Remove the arrow keys go on from the row left selected, and Remove takes the row they
+// reach.
+TEST_F(DataLogPage, OnScreenTheArrowKeysGoOnFromTheRowRemoveLeftSelected)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
+    EXPECT_TRUE(RunOK(pLog, [&](CWnd& page) {
+        for (LPCTSTR lpszSource : {_T("I000"), _T("I008"), _T("I016"), _T("I024")})
+            AddSource(page, lpszSource);
+        Logged(page).SetItemState(1, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        Click(page, IDC_LOG_REMOVE);
+        Logged(page).SetFocus();
+        QtType(QtWidgetOf(Logged(page)), Qt::Key_Down, QString());
+        Click(page, IDC_LOG_REMOVE);
+    }));
+    EXPECT_EQ(pLog->m_arrLogItems[1].strItem.ToUtf8(), "I016-I023");
 }
 
 TEST_F(DataLogPage, ABlockRemovedWhileTheSheetIsOpenIsLeftOutOnApply)

@@ -12,6 +12,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ListBox.h"
 #include "TransferLinkSupport.h"
+#include "support/QtTestInput.h"
 
 #include <functional>
 #include <tuple>
@@ -319,6 +320,25 @@ TEST_F(UploadTest, DownloadedPasswordGuardsTheUploadUntilAClear)
     EXPECT_EQ(Frame()->m_nOpenDocuments, nDocuments);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Device's Program is empty!"});
     EXPECT_EQ(controller.LastEndFlag(), 0);
+}
+
+// On screen the password dialog opens over the progress window with the keyboard in its field:
+// the password typed at once, and Enter, open the program.
+TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    SimulatedController controller;
+    DownloadSmallDiagram(controller, false, _T("ABC"));
+    InitQtControls();
+    CDialog::SetDialogHook([](CDialog&) {
+        QApplication::processEvents();
+        for (const QChar ch : QStringLiteral("ABC\r"))
+            QtType(QApplication::focusWidget(), ch == u'\r' ? Qt::Key_Return : Qt::Key(ch.unicode()), ch);
+    });
+    Run(PLC_OP_UPLOAD);
+    AfxSetControlViewFactory(nullptr);
+    EXPECT_EQ(BlockCount(ActiveDoc()), 4) << ::testing::PrintToString(BoxTexts());
 }
 
 // At the controller's fastest line rate every reply trickles in over milliseconds.

@@ -271,8 +271,9 @@ void CDataLog::OnRemoveItem()
         pItems->DeleteItem(*it);
         m_rows.erase(m_rows.begin() + *it);
     }
+    // The row left selected takes the focus too, so that the arrow keys go on from it.
     if (selected.front() < pItems->GetItemCount())
-        pItems->SetItemState(selected.front(), LVIS_SELECTED, LVIS_SELECTED);
+        pItems->SetItemState(selected.front(), LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     OnSelectSource();
     SetModified(TRUE);
 }

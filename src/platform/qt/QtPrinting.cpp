@@ -146,21 +146,50 @@ void ReadBack(const QPrintDialog& dlg, const QPrinter& printer, PrintDialogSetti
     settings.nCopies = static_cast<WORD>(printer.copyCount());
 }
 
-// Every job starts from the application's printer settings: its orientation, and its printer
-// when that is one of the system's.
+// Hundredths of a millimetre, as the settings keep the margins.
+constexpr double kMarginUnitsPerMm = 100.0;
+
+// The paper of that name among Qt's standard sizes; an invalid size for any other name.
+QPageSize PageSizeNamed(const QString& strName)
+{
+    for (int nId = 0; nId <= int(QPageSize::LastPageSize); ++nId) {
+        const QPageSize size(static_cast<QPageSize::PageSizeId>(nId));
+        if (size.name() == strName)
+            return size;
+    }
+    return QPageSize();
+}
+
+// The page as the application's settings have it: paper, orientation and margins.
+void ApplyPageLayout(QPrinter& printer, const PrinterSettings& settings)
+{
+    if (const QPageSize size = PageSizeNamed(ToQString(settings.strPaperName)); size.isValid())
+        printer.setPageSize(size);
+    printer.setPageOrientation(settings.bLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const CRect& rect = settings.rectMargins;
+    printer.setPageMargins(QMarginsF(rect.left, rect.top, rect.right, rect.bottom) / kMarginUnitsPerMm,
+                           QPageLayout::Millimeter);
+}
+
+// Every job starts from the application's printer settings: its page, and its printer when
+// that is one of the system's.
 void ApplySettings(QPrinter& printer, const PrinterSettings& settings)
 {
     const QString strName = ToQString(settings.strPrinterName);
     if (!strName.isEmpty() && QPrinterInfo::availablePrinterNames().contains(strName))
         printer.setPrinterName(strName);
-    printer.setPageOrientation(settings.bLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    ApplyPageLayout(printer, settings);
 }
 
 void ReadSettings(const QPrinter& printer, PrinterSettings& settings)
 {
+    const QPageLayout layout = printer.pageLayout();
     settings.strPrinterName = FromQString(printer.printerName());
-    settings.strPaperName = FromQString(printer.pageLayout().pageSize().name());
-    settings.bLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+    settings.strPaperName = FromQString(layout.pageSize().name());
+    settings.bLandscape = layout.orientation() == QPageLayout::Landscape;
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter) * kMarginUnitsPerMm;
+    settings.rectMargins = CRect(int(std::lround(margins.left())), int(std::lround(margins.top())),
+                                 int(std::lround(margins.right())), int(std::lround(margins.bottom())));
 }
 
 void ReadDefaults(PrinterSettings& settings)
@@ -171,11 +200,28 @@ void ReadDefaults(PrinterSettings& settings)
     settings.bLandscape = bLandscape;
 }
 
+QtMessageHandler& PreviousMessageHandler()
+{
+    static QtMessageHandler s_pfnPrevious = nullptr;
+    return s_pfnPrevious;
+}
+
+// Qt's page setup says it "cannot be used on non-native printers" when the printer writes a PDF
+// file, the one printer of a machine without a print system, and then sets that printer's page
+// up all the same: the warning would only mislead whoever reads the program's output.
+void DropNonNativePrinterWarning(QtMsgType type, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (!strMessage.contains(QLatin1String("non-native printers")))
+        PreviousMessageHandler()(type, context, strMessage);
+}
+
 bool RunPageSetup(PrinterSettings& settings)
 {
     QPrinter printer(QPrinter::HighResolution);
     ApplySettings(printer, settings);
+    PreviousMessageHandler() = qInstallMessageHandler(DropNonNativePrinterWarning);
     QPageSetupDialog dlg(&printer, QApplication::activeWindow());
+    qInstallMessageHandler(PreviousMessageHandler());
     if (dlg.exec() != QDialog::Accepted)
         return false;
     ReadSettings(printer, settings);
@@ -205,8 +251,7 @@ std::unique_ptr<PrinterDevice> DefaultPrinter(const PrintDialogSettings& setting
         info = printers.front();
     }
     auto pPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    pPrinter->setPageOrientation(AfxGetPrinterSettings().bLandscape ? QPageLayout::Landscape
-                                                                    : QPageLayout::Portrait);
+    ApplyPageLayout(*pPrinter, AfxGetPrinterSettings());
     pPrinter->setCopyCount(settings.nCopies);
     return std::make_unique<QtPrinterDevice>(std::move(pPrinter));
 }

@@ -188,10 +188,11 @@ BOOL CDialog::CreateFromTemplate(const DialogTemplate& dialogTemplate, CWnd* pPa
 
 void CDialog::InitDialogWindow()
 {
-    CWnd* pFirst = GetNextDlgTabItem(nullptr);
-    if (SendMessage(WM_INITDIALOG, WParamFromWnd(pFirst)) && IsWindow(this) && pFirst &&
-        IsWindow(pFirst))
-        GotoDlgCtrl(pFirst);
+    if (!SendMessage(WM_INITDIALOG, WParamFromWnd(GetNextDlgTabItem(nullptr))) || !IsWindow(this))
+        return;
+    // Looked up again: the handler may have replaced the first control (a DDX_Control subclass
+    // makes a new window in its place) or changed the tab order.
+    GotoDlgCtrl(GetNextDlgTabItem(nullptr));
 }
 
 BOOL CDialog::CreateDialogWindow(CWnd* pParentWnd, BOOL bModal)

@@ -33,12 +33,13 @@ struct PrintDialogSettings {
     CWnd* pOwner = nullptr;
 };
 
-// The application's printer settings, what every print job starts from: the printer and paper
-// chosen in the page setup and the orientation of the pages.
+// The application's printer settings, what every print job starts from: the printer, paper and
+// margins chosen in the page setup and the orientation of the pages.
 struct PrinterSettings {
     CString strPrinterName;
     CString strPaperName;
     BOOL bLandscape = FALSE;
+    CRect rectMargins;  // hundredths of a millimetre
 };
 
 struct PrintBackend {

@@ -4,7 +4,10 @@
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintInfo.h"
 #include "platform/ui/View.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
+
+#include <QDoubleSpinBox>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +124,27 @@ TEST_F(QtPrintingTest, APrinterThatCannotStartTheJobIsReported)
 
     EXPECT_FALSE(std::filesystem::exists(m_path));
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
+// The page setup of the PDF printer, a machine's only one without a print system: the top margin
+// typed (20 mm) is what the next opening shows.
+TEST(QtPageSetupTest, ThePdfPrintersPageSetupKeepsTheTypedMargin)
+{
+    QtTestApp();
+    InitQtPrinting();
+    double dShown = 0;
+    for (const char16_t* pszTyped : {u"20\r", u"\x1b"}) {
+        QTimer::singleShot(0, [&, pszTyped] {
+            auto* pTop = QApplication::activeModalWidget()->findChild<QDoubleSpinBox*>("topMargin");
+            dShown = pTop->value();
+            QtType(pTop, Qt::Key_A, QString(), Qt::ControlModifier);
+            for (const QChar ch : QString::fromUtf16(pszTyped))
+                QtType(pTop, ch == u'\r' ? Qt::Key_Return : ch == u'\x1b' ? Qt::Key_Escape : Qt::Key(ch.unicode()), ch);
+        });
+        AfxDoPageSetup();
+    }
+    ShutdownQtPrinting();
+    EXPECT_DOUBLE_EQ(dShown, 20.0);
 }
 
 }  // namespace
