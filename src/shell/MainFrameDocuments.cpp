@@ -49,7 +49,7 @@ void CMainFrame::OnContentsReloaded(CVetlaDoc& doc)
     // Only a view of this document shows what the reload changed.
     if (!pView || pView->GetDocument() != &doc)
         return;
-    pView->SetScrollSizes(MM_TEXT, CSize(doc.m_rcExtent.right, doc.m_rcExtent.bottom));
+    pView->UpdateScrollSizes();
     pView->RebuildMsgTextSlots();
     // A snapshot holds the hardware too: undoing a change of controller brings back the
     // old one, and the palette, the checks and the status bar must follow it.

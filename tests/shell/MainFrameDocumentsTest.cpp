@@ -116,7 +116,7 @@ TEST(MainFrameDocumentsGone, ADocumentOutlivingTheFrameReportsToNoOne)
     pDoc.reset();
 }
 
-TEST_F(MainFrameDocuments, UndoGivesTheViewTheMessageTextSlotsAndExtentOfTheReload)
+TEST_F(MainFrameDocuments, UndoGivesTheViewTheMessageTextSlotsAndZoomedExtentOfTheReload)
 {
     CVetlaDoc doc;
     m_frame.Show(&doc);
@@ -126,14 +126,14 @@ TEST_F(MainFrameDocuments, UndoGivesTheViewTheMessageTextSlotsAndExtentOfTheRelo
     EXPECT_TRUE(m_frame.View().IsMsgTextSlotUsed(0));
     pText->m_nParamEx[MSGTEXT_SLOT_PARAMEX] = 3;
     doc.m_rcExtent = CRect(0, 0, 2048, 1536);
+    m_frame.View().SetZoom(0.5f);
     doc.m_undo.SaveState(&doc);
     ASSERT_TRUE(doc.m_undo.Undo());
     EXPECT_FALSE(m_frame.View().IsMsgTextSlotUsed(0));
     EXPECT_FALSE(m_frame.View().IsMsgTextSlotUsed(3));
     ASSERT_TRUE(doc.m_undo.Redo());
     EXPECT_TRUE(m_frame.View().IsMsgTextSlotUsed(3));
-    EXPECT_EQ(m_frame.View().GetTotalSize().cx, 2048);
-    EXPECT_EQ(m_frame.View().GetTotalSize().cy, 1536);
+    EXPECT_EQ(m_frame.View().GetTotalSize(), CSize(1024, 768));
 }
 
 } // namespace
