@@ -373,11 +373,10 @@ TEST_F(DecodeValues, ATimerTimePastItsPageIsRefused)
         CVetlaDoc doc;
         const DecodeResult result = DecodeProgramImage(codec, doc);
         EXPECT_EQ(result.bOk, nSeconds < 100 * 60) << nSeconds;
-        if (!result.bOk) {
-            EXPECT_EQ(result.error, DecodeError::BadSetting);
-        } else {
+        if (result.bOk)
             EXPECT_EQ(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK)->m_nParam[TIMER_ON_HIGH_PARAM], 99);
-        }
+        else
+            EXPECT_EQ(result.error, DecodeError::BadSetting);
     }
 }
 
