@@ -94,7 +94,7 @@ protected:
     }
     QPoint Offset() const { return Offset(*View()); }
 
-    // A mouse event at a client point, as Qt delivers it to the widget of the view (or of pWnd).
+    // A mouse event at a client point, as Qt delivers it to the view's widget.
     void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held,
                const CWnd* pWnd = nullptr) const
     {

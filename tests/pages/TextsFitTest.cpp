@@ -1,8 +1,8 @@
 // Every dialog, property page and bar of the program, in English and in Chinese, as the real
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
-// inside its window, no two shown controls overlap, no label's text stands on a group box's
-// frame line, and a window's caption fits its title bar.
+// inside its window, no two shown controls overlap, and a window's caption fits its title bar.
+// No label stands on a group box's frame line.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
