@@ -292,7 +292,8 @@ TEST_F(EditingQtTest, AValueTypedOverARunningMessageIsOneUndoStep)
     const CPoint ptElement = static_cast<CWidget*>(grid.m_arrWidgets[0].GetAt(0))->m_rect.CenterPoint();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                               QEvent::MouseButtonRelease})
-        Mouse(type, ptElement, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, &grid);
+        Mouse(type, ptElement, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+              &grid);
     ASSERT_NE(grid.m_pParamPopup, nullptr);
     QtTypeText(QtWidgetOf(*grid.m_pParamPopup->GetDlgItem(IDC_IPP_VALUE)), "42\r");
     EXPECT_EQ(grid.m_pParamPopup, nullptr);

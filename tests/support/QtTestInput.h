@@ -79,8 +79,9 @@ inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
 inline void QtTypeText(QWidget* pWidget, const char* pszText)
 {
     static const char kNamed[] = "\b^v<>*\t\r";
-    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight, {Qt::Key_A, Qt::ControlModifier, u"\x01"},
-                                       {Qt::Key_Tab, Qt::NoModifier, u"\t"}, {Qt::Key_Return, Qt::NoModifier, u"\r"}};
+    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight,
+                                       {Qt::Key_A, Qt::ControlModifier, u"\x01"}, {Qt::Key_Tab, Qt::NoModifier, u"\t"},
+                                       {Qt::Key_Return, Qt::NoModifier, u"\r"}};
     for (const char* p = pszText; *p; ++p) {
         if (const char* pszNamed = std::strchr(kNamed, *p))
             kNamedKeys[pszNamed - kNamed].TypeInto(pWidget);
@@ -94,7 +95,8 @@ inline void QtTypeAtCharacter(CWnd& field, int nChar, const char* pszText)
 {
     auto* pEdit = QtWidgetOf(field)->findChild<QDateTimeEdit*>();
     QLineEdit* pLine = pEdit->findChild<QLineEdit*>();
-    QtClick(pLine, QPointF(pLine->fontMetrics().horizontalAdvance(pLine->text().left(nChar)) + 5, pLine->height() / 2.0));
+    const int nX = pLine->fontMetrics().horizontalAdvance(pLine->text().left(nChar)) + 5;
+    QtClick(pLine, QPointF(nX, pLine->height() / 2.0));
     QtTypeText(pEdit, pszText);
 }
 
