@@ -228,8 +228,7 @@ TEST_F(TimerValueBox, ShowsTheRunningTimeBelowTheBlock)
     EXPECT_EQ(texts[0]->state.font.lfWidth, 6);
 }
 
-// The weekly timer draws no value box; the yearly timer shows the whole simulated date, on two
-// lines in a box that holds them.
+// The weekly timer draws no value box; the yearly timer shows the simulated date.
 TEST_F(TimerValueBox, ClockTimers)
 {
     const SYSTEMTIME stDay = {2024, 9, 1, 30, 8, 0, 0, 0};

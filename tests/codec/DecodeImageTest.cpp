@@ -357,27 +357,21 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
 // could not be saved and opened again: the image is refused as damaged.
 TEST_F(DecodeValues, ATimerTimePastItsPageIsRefused)
 {
+    Doc().m_wHardwareCode = g_wHardwareCode;
+    Block(BT_DPR)->m_nParam[TIMER_ON_BASE_PARAM] = 1;
+    ASSERT_TRUE(Encode().bOk);
     for (const int nSeconds : {99 * 60 + 59, 120 * 60}) {
-        CVetlaDoc source;
-        CBlockObj* pTimer = CreateBlockForType(BT_DPR, nullptr, &source);
-        source.AddBlock(pTimer);
-        pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;
-        CVetlaCoreRule codec;
-        codec.m_pDoc = &source;
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
-        ASSERT_TRUE(BuildProgramImage(codec, kStamp).bOk);
         // The header, the trigger's source, then the time word: minutes:seconds in seconds.
         const int nWord = 2 << 14 | nSeconds;
-        codec.Image(1)[4] = BYTE(nWord);
-        codec.Image(1)[5] = BYTE(nWord >> 8);
+        Codec().Image(1)[4] = BYTE(nWord);
+        Codec().Image(1)[5] = BYTE(nWord >> 8);
         CVetlaDoc doc;
-        const DecodeResult result = DecodeProgramImage(codec, doc);
+        const DecodeResult result = DecodeProgramImage(Codec(), doc);
         EXPECT_EQ(result.bOk, nSeconds < 100 * 60) << nSeconds;
-        if (!result.bOk) {
-            EXPECT_EQ(result.error, DecodeError::BadSetting);
-        } else {
+        if (result.bOk)
             EXPECT_EQ(doc.FindBlockByNumber(NUM_FUNCTION_BLOCK)->m_nParam[TIMER_ON_HIGH_PARAM], 99);
-        }
+        else
+            EXPECT_EQ(result.error, DecodeError::BadSetting);
     }
 }
 

@@ -148,8 +148,7 @@ TEST_F(Limits, AGainOrATimeBeyondItsField)
     EXPECT_TRUE(Encode().bOk);
 }
 
-// A damaged file can give a block the code of another class; its record would be read as that
-// class's.
+// A damaged file's block with another class's code: its record would be read as that class's.
 TEST_F(NewerLimits, ABlockOfAnotherClassThanItsCode)
 {
     Block(BT_PWM)->m_nType = BT_WIFI_IN;

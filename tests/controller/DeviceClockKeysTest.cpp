@@ -1,6 +1,4 @@
-// The clock and summer/winter time dialogs under keys and clicks sent to the Qt widgets behind
-// their fields: numbers typed into fields held to their range, Up and Down stepping a field as
-// its spin does, and the date set part by part.
+// The clock dialogs' fields under the keys and clicks Qt delivers to the widgets behind them.
 #include "controller/DeviceClockDlg.h"
 #include "controller/SummerTimeDlg.h"
 #include "platform/ui/Button.h"
@@ -9,8 +7,6 @@
 #include "shell/MainFrame.h"
 #include "support/QtTestInput.h"
 #include "support/RunningApp.h"
-
-#include <QDateTimeEdit>
 
 #include <string>
 
@@ -29,13 +25,8 @@ TEST(DeviceClockKeysTest, FieldsTakeTypedNumbersArrowsAndDateParts)
     static_cast<CButton*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();
     static_cast<CComboBox*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_RULE)))->UserSelect(DST_RULE_FREE);
     using C = CDeviceClockDlg;
-    const struct {
-        CDialog* pDlg;
-        UINT nID;
-        int nClickAt;   // the date's character clicked first
-        const char* typed;
-        const char* sent;   // the field's text; the date Write sends
-    } cases[] = {
+    // nClickAt: the date's character clicked first; sent: the field's text, or the date Write sends.
+    const struct { CDialog* pDlg; UINT nID; int nClickAt; const char* typed; const char* sent; } cases[] = {
         {&clock, C::IDC_MINUTE, 0, "\b37", "37"}, {&clock, C::IDC_SECOND, 0, "\b42", "42"},
         {&clock, C::IDC_MINUTE, 0, "759", "59"}, {&clock, C::IDC_HOUR, 0, "\b^^", "2"},
         {&clock, C::IDC_HOUR, 0, "23v", "22"}, {&summer, CSummerTimeDlg::IDC_START_MONTH, 0, "3^", "4"},
@@ -51,9 +42,7 @@ TEST(DeviceClockKeysTest, FieldsTakeTypedNumbersArrowsAndDateParts)
         if (auto* pDate = dynamic_cast<CDateTimeCtrl*>(&field)) {
             const SYSTEMTIME st = {2030, 3, 6, 9, 0, 0, 0, 0};
             pDate->SetTime(&st);
-            auto* pEdit = QtWidgetOf(field)->findChild<QDateTimeEdit*>();
-            QtClickCharacter(pEdit->findChild<QLineEdit*>(), c.nClickAt);
-            QtTypeText(pEdit, c.typed);
+            QtTypeAtCharacter(field, c.nClickAt, c.typed);
             clock.SendMessage(WM_COMMAND, MAKEWPARAM(C::IDC_WRITE, BN_CLICKED), 0);
             strSent.Format(_T("%d.%d.%d"), clock.m_nDay, clock.m_nMonth, clock.m_nYear);
         } else {

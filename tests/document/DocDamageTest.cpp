@@ -456,25 +456,20 @@ TEST_F(DocDamageTest, ValuesTheDownloadCannotCarryAreRefused)
     }));
 }
 
-} // namespace
-
 // What the fuzzers found in the golden files: a contact's operand, an on-/off-delay's off time
 // (its high part) and an input's block number that no page offers; the labels and the download
 // image computed with them past an int's range.
 TEST_F(DocDamageTest, OperandsNumbersAndTimesNoPageOffersAreRefused)
 {
-    const struct {
-        const char* pszFile;
-        std::size_t nOffset;
-        int nDamaged;
-    } kCases[] = {{"lad-older-catalogue.dld", 2947, INT_MIN},
-                  {"lad-older-catalogue.dld", 9216, 858849280},
-                  {"fbd-older-catalogue.dfb", 841, INT_MIN}};
-    for (const auto& c : kCases) {
-        Bytes bytes = ReadFileBytes(CString((std::string(QARVO_GOLDEN_DIR "/") + c.pszFile).c_str()));
+    for (const auto& [pszFile, nOffset, nDamaged] : {std::tuple{"lad-older-catalogue.dld", 2947, INT_MIN},
+                                                     {"lad-older-catalogue.dld", 9216, 858849280},
+                                                     {"fbd-older-catalogue.dfb", 841, INT_MIN}}) {
+        Bytes bytes = ReadFileBytes(CString((std::string(QARVO_GOLDEN_DIR "/") + pszFile).c_str()));
         CVetlaDoc doc;
-        ASSERT_FALSE(LoadFails(doc, bytes)) << c.pszFile;
-        std::memcpy(&bytes[c.nOffset], &c.nDamaged, sizeof c.nDamaged);
-        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << c.pszFile << " " << c.nOffset;
+        ASSERT_FALSE(LoadFails(doc, bytes)) << pszFile;
+        std::memcpy(&bytes[nOffset], &nDamaged, sizeof nDamaged);
+        EXPECT_TRUE(LoadExpectingNoHarm(bytes)) << pszFile << " " << nOffset;
     }
 }
+
+} // namespace

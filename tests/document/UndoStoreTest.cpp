@@ -85,8 +85,7 @@ TEST_F(UndoStoreTest, UndoOfTheFirstSnapshotOfANewDocumentEmptiesTheDiagram)
     EXPECT_FALSE(m_undo.CanRedo());
 }
 
-// Undo of a new document's first edit (a paste that added a page) gives back the document as
-// created, pages included, unmodified.
+// The first edit here stands for a paste that added a page.
 TEST_F(UndoStoreTest, UndoOfTheFirstEditOfANewDocumentGivesBackTheDocumentAsCreated)
 {
     ASSERT_TRUE(m_doc.OnNewDocument());

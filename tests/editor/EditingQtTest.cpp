@@ -2,8 +2,8 @@
 // mouse as Qt delivers it to the view's widget: I1, I2, an AND and Q1 chosen from the palette and
 // placed, wired from pin to pin, then the simulation run and the inputs clicked, each repaint
 // being a scan whose colours the widget's picture shows. Keys and the wheel come as Qt delivers
-// them too: a run of arrow presses is one undo step, a value typed over a running message text
-// is one too, and the wheel turns the window under the pointer.
+// them too: a run of arrow presses is one undo step, and the wheel turns the window under the
+// pointer.
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
@@ -13,6 +13,7 @@
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
 #include "support/DiagramPoints.h"
+#include "support/QtTestInput.h"
 #include "editor/PaletteHost.h"
 #include "editor/VetlaView.h"
 #include "messagetext/AllDisplayMsgTxts.h"
@@ -36,7 +37,6 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -94,7 +94,7 @@ protected:
     }
     QPoint Offset() const { return Offset(*View()); }
 
-    // A mouse event at a client point, as Qt delivers it to the widget of the view (or of pWnd).
+    // A mouse event at a client point, as Qt delivers it to the view's widget.
     void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held,
                const CWnd* pWnd = nullptr) const
     {
@@ -234,8 +234,7 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
 }
 
-// Every edit marks the diagram modified until Undo or Redo reach the saved state, and is one
-// undo step: a new diagram's first Properties, Align, a contact placed with its operand.
+// The edits: a new diagram's first Properties, Align, a contact placed with its operand.
 TEST_F(EditingQtTest, EditsAskToBeSavedAndCtrlZAndCtrlYTakeExactlyThemBackAndForth)
 {
     CDialog::SetDialogHook([](CDialog& dlg) {
@@ -292,20 +291,11 @@ TEST_F(EditingQtTest, AValueTypedOverARunningMessageIsOneUndoStep)
     CLcdCanvas& grid = pSheet->GetDisplayPage(pSheet->GetActiveIndex())->m_grid;
     const CPoint ptElement = static_cast<CWidget*>(grid.m_arrWidgets[0].GetAt(0))->m_rect.CenterPoint();
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                              QEvent::MouseButtonRelease}) {
-        const bool bHeld = type != QEvent::MouseButtonRelease;
-        Mouse(type, ptElement, Qt::LeftButton, bHeld ? Qt::LeftButton : Qt::NoButton, &grid);
-    }
+                              QEvent::MouseButtonRelease})
+        Mouse(type, ptElement, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+              &grid);
     ASSERT_NE(grid.m_pParamPopup, nullptr);
-    // Enter closes the popup: its edit is gone before the key is let go.
-    QPointer<QWidget> pEdit = QtWidgetOf(*grid.m_pParamPopup->GetDlgItem(IDC_IPP_VALUE));
-    for (auto [nKey, text] : {std::pair{Qt::Key_4, "4"}, {Qt::Key_2, "2"}, {Qt::Key_Return, "\r"}}) {
-        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
-            QKeyEvent event(type, nKey, Qt::NoModifier, QString::fromLatin1(text));
-            if (pEdit)
-                QApplication::sendEvent(pEdit, &event);
-        }
-    }
+    QtTypeText(QtWidgetOf(*grid.m_pParamPopup->GetDlgItem(IDC_IPP_VALUE)), "42\r");
     EXPECT_EQ(grid.m_pParamPopup, nullptr);
     EXPECT_EQ(pCounter->m_nParam[COUNTER_ON_PARAM], 42);
     EXPECT_TRUE(Doc().IsModified());

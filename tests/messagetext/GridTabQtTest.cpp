@@ -1,5 +1,3 @@
-// Tab as Qt delivers it to a grid on a dialog: kept by a grid that handles Tab, handed on to the
-// dialog's next control by one set to leave on it.
 #include "controls/GridCtrl.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Dialog.h"
@@ -23,10 +21,10 @@ TEST_F(GridTabQtTest, TabStepsThroughTheCellsOrLeavesForTheNextControl)
     grid.SetHandleTabKey(TRUE);
     grid.SetFocus();
     grid.SetFocusCell(CCellID(1, 1));
-    QtType(QtWidgetOf(grid), Qt::Key_Tab, QStringLiteral("\t"));
+    QtTypeText(QtWidgetOf(grid), "\t");
     EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 2));
     grid.SetQuitFocusOnTab(TRUE);
-    QtType(QtWidgetOf(grid), Qt::Key_Tab, QStringLiteral("\t"));
+    QtTypeText(QtWidgetOf(grid), "\t");
     EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(1001));
     dlg.DestroyWindow();
 }

@@ -22,6 +22,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/SpinButtonCtrl.h"
+#include "support/QtTestInput.h"
 
 namespace {
 
@@ -604,6 +605,26 @@ TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
         bTextAboveFrame = bTextAboveFrame || strText == CString(_T("    12/     0"));
     }
     EXPECT_TRUE(bTextAboveFrame);
+}
+
+// Once a box's bound is typed, further digits cannot make another number of it.
+TEST_F(AnalogPages, DigitsTypedAfterTheBoundLeaveTheBound)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
+    const struct { int nType, nID; int CBlockAnalog::*pField; const char* typed; int nStored; } cases[] = {
+        {BT_ATHTRG, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "-99999999999", -20000},
+        {BT_ATHTRG, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "300000", 20000},
+        {BT_AAMP, IDC_OFFSET, &CBlockAnalog::m_nOffset, "-99999999999", -10000},
+        {BT_PI, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "300000", 20000},
+        {BT_PWM, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "-99999999999", -20000},
+    };
+    for (const auto& c : cases) {
+        CBlockAnalog* pBlock = Analog(c.nType);
+        Edit(pBlock, [&](CWnd& page) { QtRetype(*page.GetDlgItem(c.nID), c.typed); });
+        EXPECT_EQ(pBlock->*c.pField, c.nStored) << c.nType << " " << c.typed;
+    }
 }
 
 }  // namespace

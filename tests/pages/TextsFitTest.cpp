@@ -1,8 +1,8 @@
 // Every dialog, property page and bar of the program, in English and in Chinese, as the real
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
-// inside its window, no two shown controls overlap, no label's text stands on a group box's
-// frame line, and a window's caption fits its title bar.
+// inside its window, no two shown controls overlap, and a window's caption fits its title bar.
+// No label stands on a group box's frame line.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
@@ -181,10 +181,7 @@ protected:
             QRect rect;
             std::string strName;
         };
-        std::vector<Shown> shown;
-        // No label may stand on a group box's frame line.
-        std::vector<Shown> frames;
-        std::vector<Shown> labels;
+        std::vector<Shown> shown, frames, labels;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
             if (!(pChild->GetStyle() & WS_VISIBLE))
                 continue;
@@ -207,11 +204,9 @@ protected:
                 CheckText(pInner, strAt + " " + strName);
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
-            if (auto* pGroup = qobject_cast<QGroupBox*>(pInner)) {
+            if (auto* pGroup = qobject_cast<QGroupBox*>(pInner))
                 frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName});
-                continue;
-            }
-            if (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull())
+            if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
             if (pLabel)
                 labels.push_back({rect, strName});

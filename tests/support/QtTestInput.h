@@ -12,10 +12,11 @@
 #include "support/QtTestApp.h"
 
 #include <QApplication>
-#include <QFontMetrics>
+#include <QDateTimeEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -39,21 +40,16 @@ inline void QtClick(QWidget* pWidget)
     QtClick(pWidget, QRectF(pWidget->rect()).center());
 }
 
-// A left click on the character nChar of a line box's text.
-inline void QtClickCharacter(QLineEdit* pLine, int nChar)
-{
-    const QFontMetrics metrics = pLine->fontMetrics();
-    QtClick(pLine, QPointF(metrics.horizontalAdvance(pLine->text().left(nChar)) + 5, pLine->height() / 2.0));
-}
-
 // A key pressed and let go over the widget.
 inline void QtType(QWidget* pWidget, Qt::Key key, const QString& strText,
                    Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
+    const QPointer<QWidget> pAlive(pWidget);
     QKeyEvent press(QEvent::KeyPress, key, modifiers, strText);
     QApplication::sendEvent(pWidget, &press);
     QKeyEvent release(QEvent::KeyRelease, key, modifiers, strText);
-    QApplication::sendEvent(pWidget, &release);
+    if (pAlive)  // a key that closes the widget's window is let go over what lies below
+        QApplication::sendEvent(pWidget, &release);
 }
 
 // A key as Qt gives it on X11 (Delete's text is the DEL character), for tables of keys.
@@ -78,18 +74,30 @@ inline constexpr QtKey kQtShiftEnd{Qt::Key_End, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftLeft{Qt::Key_Left, Qt::ShiftModifier, u""};
 inline constexpr QtKey kQtShiftRight{Qt::Key_Right, Qt::ShiftModifier, u""};
 
-// Keys typed one at a time: '\b' Backspace, '^' Up, 'v' Down, '<' Left, '>' Right, '*' Ctrl+A;
-// any other character (digits, signs, separators) is its own key.
+// Keys typed one at a time: '\b' Backspace, '^' Up, 'v' Down, '<' Left, '>' Right, '*' Ctrl+A,
+// '\t' Tab, '\r' Enter; any other character (digits, signs, separators) is its own key.
 inline void QtTypeText(QWidget* pWidget, const char* pszText)
 {
-    static const char kNamed[] = "\b^v<>*";
-    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight, {Qt::Key_A, Qt::ControlModifier, u"\x01"}};
+    static const char kNamed[] = "\b^v<>*\t\r";
+    static const QtKey kNamedKeys[] = {kQtBackspace, kQtUp, kQtDown, kQtLeft, kQtRight,
+                                       {Qt::Key_A, Qt::ControlModifier, u"\x01"}, {Qt::Key_Tab, Qt::NoModifier, u"\t"},
+                                       {Qt::Key_Return, Qt::NoModifier, u"\r"}};
     for (const char* p = pszText; *p; ++p) {
         if (const char* pszNamed = std::strchr(kNamed, *p))
             kNamedKeys[pszNamed - kNamed].TypeInto(pWidget);
         else
             QtType(pWidget, Qt::Key(*p), QString(QChar(*p)));
     }
+}
+
+// A click on the character nChar of the text of the layer's date or time field, then the keys.
+inline void QtTypeAtCharacter(CWnd& field, int nChar, const char* pszText)
+{
+    auto* pEdit = QtWidgetOf(field)->findChild<QDateTimeEdit*>();
+    QLineEdit* pLine = pEdit->findChild<QLineEdit*>();
+    const int nX = pLine->fontMetrics().horizontalAdvance(pLine->text().left(nChar)) + 5;
+    QtClick(pLine, QPointF(nX, pLine->height() / 2.0));
+    QtTypeText(pEdit, pszText);
 }
 
 // A click on the line box behind the layer's edit, Ctrl+A and the text typed over it.
