@@ -13,11 +13,7 @@ out=${2:-/tmp/qarvo-chinese-properties-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :96
 
-# The settings file lives in the program's private temporary folder.
-unset XDG_RUNTIME_DIR
-export TMPDIR=$work/tmp
-mkdir -p "$TMPDIR"
-settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
+private_settings
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 start() {

@@ -17,9 +17,7 @@ out=${3:-/tmp/qarvo-password-upload-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :97
 
-unset XDG_RUNTIME_DIR
-export TMPDIR=$work/tmp
-settings_dir=$TMPDIR/qarvo-$(id -u)/DruvoProperty
+private_settings
 sim_pid=
 wm_pid=
 trap '[ -n "$sim_pid" ] && kill $sim_pid 2>/dev/null; [ -n "$wm_pid" ] && kill $wm_pid 2>/dev/null; xvfb_cleanup' EXIT
@@ -40,8 +38,7 @@ drag() {
 run() {
   local name=$1 language=$2 options_x=155 parameter_tab=205
   if [ "$language" = zh_CN ]; then options_x=197; parameter_tab=127; fi
-  mkdir -p "$settings_dir"
-  printf 'language=%s\r\n' "$language" | iconv -f UTF-8 -t UTF-16LE >"$settings_dir/DruvoEditor.ini"
+  set_language "$language"
   "$sim" 5188 --password=ABC >"$work/sim.out" 2>&1 &
   sim_pid=$!
   for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done

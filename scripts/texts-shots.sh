@@ -13,11 +13,7 @@ out=${2:-/tmp/qarvo-texts-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :97
 
-# The settings file lives in the program's private temporary folder.
-unset XDG_RUNTIME_DIR
-export TMPDIR=$work/tmp
-settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
-mkdir -p "$(dirname "$settings")"
+private_settings
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2}"; }
@@ -89,8 +85,8 @@ shots_in() {
   stop
 }
 
-printf 'language=en_US\n' | iconv -t UTF-16LE >"$settings"
+set_language en_US
 shots_in en
-printf 'language=zh_CN\n' | iconv -t UTF-16LE >"$settings"
+set_language zh_CN
 shots_in zh
 echo "pictures in $out"

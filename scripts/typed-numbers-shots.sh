@@ -16,13 +16,8 @@ out=${3:-/tmp/qarvo-typed-numbers-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :103
 
-# The settings file lives in the program's private temporary folder.
-unset XDG_RUNTIME_DIR
-export TMPDIR=$work/tmp
-settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
-mkdir -p "$(dirname "$settings")"
-printf '\xff\xfe' >"$settings"
-printf 'language=%s\r\n' "$language" | iconv -f UTF-8 -t UTF-16LE >>"$settings"
+private_settings
+set_language "$language"
 
 "$build/tests/qarvo-simcontroller" 2188 >"$work/sim.out" &
 sim_pid=$!

@@ -17,11 +17,7 @@ out=${2:-/tmp/qarvo-undo-shots}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :163
 
-# The settings file lives in the program's private temporary folder.
-unset XDG_RUNTIME_DIR
-export TMPDIR=$work/tmp
-mkdir -p "$TMPDIR"
-settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
+private_settings
 
 start() {
   "$app" "$@" >"$work/app.log" 2>&1 &
@@ -152,8 +148,7 @@ stop
 dialogs_undone en 96 143 207 106 185
 
 # The Chinese interface: Edit > Align keeps its English items.
-mkdir -p "$(dirname "$settings")"
-printf 'language=zh_CN\n' | iconv -f UTF-8 -t UTF-16LE >"$settings"
+set_language zh_CN
 start
 new_diagram
 two_ands
