@@ -16,14 +16,6 @@ xvfb_session :95
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-1.5}"; }
-# Press on one point, move there in steps with the button held, release.
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.8
-}
 away() { xdotool mousemove 900 300; sleep 0.5; }
 
 "$app" >>"$work/app.log" 2>&1 &
@@ -35,18 +27,18 @@ click 33 103 0.5; click 600 300 1
 xdotool key Escape; sleep 0.5; click 900 500 0.3; xdotool key F3; sleep 3
 away; shot 1-simulation-bars
 # The Outputs bar's caption dragged 150 pixels to the right, along its row: it stays there.
-drag 469 635 619 635
+drag 469 635 619 635 0.8
 away; shot 2-outputs-dragged-along-its-row
 # Dragged beyond the middle of the Simulation bar: the two change places.
-drag 469 635 1150 635
+drag 469 635 1150 635 0.8
 away; shot 3-outputs-dragged-beyond-simulation
 # Dragged up into the diagram it floats; a double click on its caption docks it again at its place.
-drag 846 635 600 400
+drag 846 635 600 400 0.8
 away; shot 4-outputs-floating
 double_click 598 376
 away; shot 5-outputs-docked-again
 # The Information window's caption dragged to the left edge: it docks beside the palette.
-drag 10 720 25 400
+drag 10 720 25 400 0.8
 away; shot 6-information-window-at-the-left
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 echo "pictures in $out"

@@ -16,14 +16,6 @@ xvfb_session :106
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
-# Press on one point, move there in steps with the button held, release.
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.4
-}
 away() { xdotool mousemove 900 600; sleep 0.5; }
 # The palette's tab strip: back to its first tabs; from the I/O tab one step on is Misc.
 tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }

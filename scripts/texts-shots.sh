@@ -17,13 +17,6 @@ private_settings
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2}"; }
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.6; xdotool mousedown 1; sleep 0.4
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.8
-}
 start() {
   cp "$top/tests/data/golden/$1" "$work/$1"
   "$app" "$work/$1" >"$work/app.log" 2>&1 &
@@ -36,7 +29,7 @@ stop() {
   app_pid=
 }
 # The palette's right edge dragged right, so that its names show whole.
-widen_palette() { drag 157 350 330 350; }
+widen_palette() { drag 157 350 330 350 0.8; }
 # A palette tab by its place in the widened tab strip; the strip scrolls to the last tab.
 tab() { click "$1" 632 1; }
 scroll_palette() { xdotool mousemove 150 400; for _ in $(seq "$1"); do xdotool click 5; sleep 0.1; done; sleep 0.8; }

@@ -26,13 +26,6 @@ app_pid=$!
 sleep 4
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.4
-}
 dialog() { xdotool search --name "Communication Configuration" | head -1; }
 click_in() { xdotool mousemove --window "$(dialog)" "$1" "$2" click 1; sleep "${3:-0.5}"; }
 # The box's text emptied and the controller's path typed in its place.

@@ -31,13 +31,6 @@ stop() {
 }
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.4
-}
 away() { xdotool mousemove 900 600; sleep 0.5; }
 key() { xdotool key "$1"; sleep "${2:-1}"; }
 # A new diagram; its Properties sheet ("Show at new file") closed unchanged.

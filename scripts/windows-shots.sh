@@ -16,14 +16,6 @@ xvfb_session :92
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
-# Press on one point, move there in steps with the button held, release.
-drag() {
-  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
-  for f in 1 2 3 4; do
-    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
-  done
-  xdotool mouseup 1; sleep 0.6
-}
 away() { xdotool mousemove 900 600; sleep 0.5; }
 start() {
   "$app" >>"$work/app.log" 2>&1 &
@@ -65,8 +57,8 @@ misc_tab
 click 33 108 0.4; click 560 300; xdotool key Escape; sleep 0.3
 for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
 click 33 541 0.4; click 560 140
-drag 346 168 545 150
-drag 346 318 545 318
+drag 346 168 545 150 0.6
+drag 346 318 545 318 0.6
 xdotool key Escape; sleep 0.3
 double_click 560 160
 click 345 268; xdotool type --delay 120 "Count:"; sleep 0.3
@@ -87,7 +79,7 @@ away; shot 6-cascaded
 click 600 57 1
 away; shot 7-cascaded-back-one-in-front
 # Its caption drags it; a double click there maximises it again.
-drag 600 57 750 137
+drag 600 57 750 137 0.6
 away; shot 8-dragged-by-its-caption
 double_click 750 137 1.5
 away; shot 9-maximised-again
@@ -97,7 +89,7 @@ kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 # palette as wide.
 start
 shot 10-palette-before
-drag 153 300 253 300
+drag 153 300 253 300 0.6
 away; shot 11-palette-dragged
 click 20 8; click 45 99 2
 wait "$app_pid" 2>/dev/null || true; app_pid=

@@ -33,3 +33,13 @@ private_settings() {
   mkdir -p "$(dirname "$settings")"
 }
 set_language() { printf 'language=%s\r\n' "$1" | iconv -f UTF-8 -t UTF-16LE >"$settings"; }
+
+# drag X1 Y1 X2 Y2 [PAUSE]: press on one point, move to the other in steps with the button held,
+# release, and wait PAUSE seconds (0.4) for the program to take it.
+drag() {
+  xdotool mousemove "$1" "$2"; sleep 0.2; xdotool mousedown 1; sleep 0.2
+  for f in 1 2 3 4; do
+    xdotool mousemove $(($1 + ($3 - $1) * f / 4)) $(($2 + ($4 - $2) * f / 4)); sleep 0.15
+  done
+  xdotool mouseup 1; sleep "${5:-0.4}"
+}
