@@ -18,11 +18,6 @@ start() {
   app_pid=$!
   sleep 4
 }
-stop() {
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=
-}
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
 # Press on one point, move there in steps with the button held, release.
 drag() {

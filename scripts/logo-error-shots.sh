@@ -25,11 +25,6 @@ start() {
   app_pid=$!
   sleep 12
 }
-stop() {
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=
-}
 cp "$top/tests/data/golden/fbd-newer-behaviour.dfb" "$work/sample.dfb"
 chmod 666 "$work/sample.dfb"
 head -c 1086 /dev/zero >"$work/locked-logo.bmp"

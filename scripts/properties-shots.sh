@@ -22,11 +22,6 @@ start() {
   app_pid=$!
   sleep 6
 }
-stop() {
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=
-}
 # File > Properties.
 open_sheet() { click 20 8; click 64 163 2; }
 cancel_sheet() { xdotool key Escape; sleep 1; }

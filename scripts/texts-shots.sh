@@ -23,11 +23,6 @@ start() {
   app_pid=$!
   sleep 8
 }
-stop() {
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=
-}
 # The palette's right edge dragged right, so that its names show whole.
 widen_palette() { drag 157 350 330 350 0.8; }
 # A palette tab by its place in the widened tab strip; the strip scrolls to the last tab.

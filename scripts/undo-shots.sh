@@ -24,11 +24,6 @@ start() {
   app_pid=$!
   sleep 6
 }
-stop() {
-  kill "$app_pid"
-  wait "$app_pid" 2>/dev/null || true
-  app_pid=
-}
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.8}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
 away() { xdotool mousemove 900 600; sleep 0.5; }

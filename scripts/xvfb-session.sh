@@ -43,3 +43,10 @@ drag() {
   done
   xdotool mouseup 1; sleep "${5:-0.4}"
 }
+
+# Ends the program a script started in the background (its pid in app_pid).
+stop() {
+  kill "$app_pid"
+  wait "$app_pid" 2>/dev/null || true
+  app_pid=
+}
