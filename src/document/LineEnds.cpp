@@ -4,7 +4,6 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNumbering.h"
-#include "document/LineRoute.h"
 #include "document/VetlaDoc.h"
 
 namespace {
@@ -99,27 +98,7 @@ std::vector<CConnectLineObj*> LinesOfBlock(const CVetlaDoc& doc, const CBlockObj
     return lines;
 }
 
-void PutLineEndsOnPins(const CVetlaDoc& doc, CBlockObj& block)
-{
-    const int nNumber = block.m_nNumber;
-    ForEachLine(doc, [&](CConnectLineObj& line) {
-        CRect stub;
-        if (line.m_nStartBlock == nNumber && GetBlockPinRect(&stub, &block, line.m_nStartPin))
-            line.m_ptStart = stub.CenterPoint();
-        if (line.m_nEndBlock == nNumber && GetBlockPinRect(&stub, &block, line.m_nEndPin))
-            line.m_ptEnd = stub.CenterPoint();
-    });
-}
-
 void ClearLineMoveMarks(const CVetlaDoc& doc)
 {
     ForEachLine(doc, [](CConnectLineObj& line) { line.m_bMoved = 0; });
-}
-
-void RerouteAllLines(CVetlaDoc& doc)
-{
-    ForEachLine(doc, [&doc](CConnectLineObj& line) {
-        doc.MoveLineEnd(&line, line.m_ptStart.x, line.m_ptStart.y, TRUE, LinePinSideOf(line.m_nStartPin));
-        doc.MoveLineEnd(&line, line.m_ptEnd.x, line.m_ptEnd.y, FALSE, LinePinSideOf(line.m_nEndPin));
-    });
 }

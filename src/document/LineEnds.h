@@ -23,10 +23,5 @@ void RenumberLineEnds(CVetlaDoc& doc, int nOldNumber);
 BOOL IsPinConnected(const CVetlaDoc& doc, const CBlockObj* pBlock, const CConnectLineObj* pExcept, int nPin);
 // The wires with an end at the block, in list order.
 std::vector<CConnectLineObj*> LinesOfBlock(const CVetlaDoc& doc, const CBlockObj* pBlock);
-// The ends of the wires at the block (by its number) go back onto the centres of its pins; the
-// routes are left to RerouteAllLines.
-void PutLineEndsOnPins(const CVetlaDoc& doc, CBlockObj& block);
 // The marks a drag leaves on the wires it moved are cleared.
 void ClearLineMoveMarks(const CVetlaDoc& doc);
-// Every wire's route laid again to its two end points, each end with its pin's stub.
-void RerouteAllLines(CVetlaDoc& doc);

@@ -12,6 +12,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
+#include "document/DiagramPlaces.h"
 #include "document/WiringRules.h"
 #include "editor/DiagramPrinting.h"
 #include "editor/DiagramSelection.h"
@@ -428,6 +429,11 @@ private:
     void PressToCutOrJoin(CPoint pt);
     void FinishWireAt(CPoint pt);
     void EndSelectionDrag();
+    // A drag of blocks, comments or wires starts and ends: a drag that changed the diagram is
+    // one undo step (which marks the document modified), one that changed nothing or was put
+    // back leaves none.
+    void StartMove();
+    void FinishMove();
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
     // An arrow key's step of the selection (VetlaViewKeys.cpp).
@@ -490,9 +496,11 @@ private:
     CBlockObj* m_pCurBlock = nullptr;
     CConnectLineObj* m_pCurLine = nullptr;
     CBlockComment* m_pCurComment = nullptr;
-    // Whether the mouse moved with the button held since the last press: a click that moves
-    // nothing changes nothing, so the drag's end leaves the modified flag alone.
-    BOOL m_bDragMoved = FALSE;
+    // Where everything lay when the current drag started, and the undo store's state count
+    // then (-1 when no drag goes on): an edit that took a step of its own during the drag, or
+    // an undo, leaves the drag none.
+    DiagramPlaces m_movePlaces;
+    int m_nMoveState = -1;
     // The undo store's state count after the last arrow step's snapshot while the arrow keys
     // go on (-1 when no run goes on): the next step rewrites that snapshot when it is still
     // the current one.

@@ -24,7 +24,6 @@
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -34,9 +33,6 @@ void ShowCursor(HCURSOR hCursor)
         SetCursor(hCursor);
 }
 
-// Blocks and comments that end a drag this far (in x or y) from where it began are worth an undo
-// step; a shorter drag is taken for a click that slipped.
-constexpr int kDragUndoDistance = 10;
 // A drag scrolls when it comes this close to the window's border, by at most one step per move.
 constexpr int kAutoScrollMargin = 10;
 constexpr int kAutoScrollMaxStep = 100;
@@ -63,21 +59,6 @@ int AutoScrollStep(int v, int nVisibleLow, int nVisibleHigh, int nTotal)
     if (nVisibleLow >= 1 && v <= nVisibleLow + kAutoScrollMargin)
         return -std::min(kAutoScrollMaxStep, nVisibleLow);
     return 0;
-}
-
-bool MovedFarEnough(CPoint ptNow, CPoint ptStart)
-{
-    return std::abs(ptNow.x - ptStart.x) >= kDragUndoDistance || std::abs(ptNow.y - ptStart.y) >= kDragUndoDistance;
-}
-
-template <class T, class Fn>
-bool AnyOf(const CObList& list, Fn fn)
-{
-    for (POSITION pos = list.GetHeadPosition(); pos;) {
-        if (fn(*static_cast<T*>(list.GetNext(pos))))
-            return true;
-    }
-    return false;
 }
 
 void ReleaseCaptureOf(const CWnd* pWnd)
@@ -146,7 +127,6 @@ void CVetlaView::OnLButtonDown(UINT nFlags, CPoint point)
         return;
     const CPoint pt = ClientToDoc(point);
     m_ptContext = pt;
-    m_bDragMoved = FALSE;
     switch (m_nEditMode) {
     case EDIT_MODE_SELECT:
         PressInSelectMode(pt.x, pt.y, nFlags);
@@ -365,17 +345,23 @@ void CVetlaView::EndSelectionDrag()
     m_nEditMode = EDIT_MODE_SELECT;
     m_wireDrag.TidyMovedLines(FALSE);
     CheckDragEnd();
-    if (m_bDragMoved)
-        m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(this);
-    const BOOL bBlocksMoved = AnyOf<CBlockObj>(
-        m_selection.Blocks(), [](const CBlockObj& block) { return MovedFarEnough(block.m_ptPos, block.m_ptDragStart); });
-    const BOOL bCommentsMoved = !bBlocksMoved && AnyOf<CBlockComment>(m_selection.Comments(), [](const CBlockComment& c) {
-        return MovedFarEnough(CPoint(c.m_nLeft, c.m_nTop), c.m_ptDragStart);
-    });
-    if (bBlocksMoved || bCommentsMoved)
-        m_pDocument->m_undo.SaveState(m_pDocument);
+    FinishMove();
     InvalidateAll();
+}
+
+void CVetlaView::StartMove()
+{
+    m_movePlaces = PlacesOf(*m_pDocument);
+    m_nMoveState = m_pDocument->m_undo.GetStateCount();
+}
+
+void CVetlaView::FinishMove()
+{
+    if (m_nMoveState == m_pDocument->m_undo.GetStateCount() && PlacesOf(*m_pDocument) != m_movePlaces)
+        m_pDocument->m_undo.SaveState(m_pDocument);
+    m_movePlaces = {};
+    m_nMoveState = -1;
 }
 
 void CVetlaView::OnLButtonDblClk(UINT nFlags, CPoint point)
@@ -483,17 +469,14 @@ void CVetlaView::OnMouseMove(UINT nFlags, CPoint point)
     case EDIT_MODE_DRAG_BLOCKS:
     case EDIT_MODE_DRAG_COMMENTS:
         if (bLeftHeld) {
-            m_bDragMoved = m_bDragMoved || step.cx != 0 || step.cy != 0;
             MoveSelection(step.cx, step.cy, nullptr);
             KeepSelectionOnPage(pt.x, pt.y);
             InvalidateAll();
         }
         break;
     case EDIT_MODE_DRAG_LINE:
-        if (bLeftHeld) {
-            m_bDragMoved = m_bDragMoved || step.cx != 0 || step.cy != 0;
+        if (bLeftHeld)
             m_wireDrag.Follow(pt, step);
-        }
         break;
     case EDIT_MODE_BAND:
         if (bLeftHeld) {
@@ -577,7 +560,7 @@ void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
         m_nEditMode = EDIT_MODE_SELECT;
         m_hits = ContextHits{0, 0, 0};
         ReleaseCaptureOf(this);
-        m_pDocument->SetModifiedFlag(TRUE);
+        FinishMove();
         InvalidateAll();
         break;
     default:

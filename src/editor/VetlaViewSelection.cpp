@@ -8,6 +8,7 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/DiagramPlaces.h"
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
@@ -97,6 +98,9 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
     m_nEditMode = SelectAtPress(x, y, nFlags);
     if (m_nEditMode == EDIT_MODE_DRAG_LINE)
         m_wireDrag.Begin();
+    if (m_nEditMode == EDIT_MODE_DRAG_BLOCKS || m_nEditMode == EDIT_MODE_DRAG_COMMENTS ||
+        m_nEditMode == EDIT_MODE_DRAG_LINE)
+        StartMove();
     return m_nEditMode;
 }
 
@@ -258,35 +262,30 @@ int CVetlaView::CheckDragEnd()
     const bool bBlocksOff = FindListed<CBlockObj>(m_selection.Blocks(), [&](const CBlockObj& block) {
                                 return !LiesOnBase(base, BodyRect(block));
                             }) != nullptr;
-    if (bBlocksOff) {
-        CObList blocks;
-        blocks.AddTail(&m_selection.Blocks());
-        ForEachListed<CBlockObj>(blocks, [this](CBlockObj& block) {
-            block.m_ptPos = block.m_ptDragStart;
-            PutLineEndsOnPins(*m_pDocument, block);
-        });
-        RerouteAllLines(*m_pDocument);
-        m_selection.Clear(SELECTION_ALL);
+    const bool bCommentsOff = !bBlocksOff && FindListed<CBlockComment>(m_selection.Comments(), [&](const CBlockComment& comment) {
+                                                 return !LiesOnBase(base, comment.GetBoxRect());
+                                             }) != nullptr;
+    if (!bBlocksOff && !bCommentsOff)
+        return 0;
+    // A refused move leaves the diagram as it was: the selection goes back to where the drag
+    // started, and the wires, which followed it, to the routes and dots they had.
+    CObList blocks;
+    CObList comments;
+    blocks.AddTail(&m_selection.Blocks());
+    comments.AddTail(&m_selection.Comments());
+    ForEachListed<CBlockObj>(blocks, [](CBlockObj& block) { block.m_ptPos = block.m_ptDragStart; });
+    ForEachListed<CBlockComment>(comments, [](CBlockComment& comment) {
+        comment.m_nLeft = comment.m_ptDragStart.x;
+        comment.m_nTop = comment.m_ptDragStart.y;
+    });
+    PutBack(*m_pDocument, m_movePlaces);
+    // The kind that was refused stays selected.
+    m_selection.Clear(SELECTION_ALL);
+    if (bBlocksOff)
         ForEachListed<CBlockObj>(blocks, [this](CBlockObj& block) { m_selection.Add(&block); });
-        ReportOffBase(MB_OK);
-        InvalidateAll();
-        return 1;
-    }
-    const bool bCommentsOff = FindListed<CBlockComment>(m_selection.Comments(), [&](const CBlockComment& comment) {
-                                  return !LiesOnBase(base, comment.GetBoxRect());
-                              }) != nullptr;
-    if (bCommentsOff) {
-        CObList comments;
-        comments.AddTail(&m_selection.Comments());
-        ForEachListed<CBlockComment>(comments, [](CBlockComment& comment) {
-            comment.m_nLeft = comment.m_ptDragStart.x;
-            comment.m_nTop = comment.m_ptDragStart.y;
-        });
-        m_selection.Clear(SELECTION_ALL);
+    else
         ForEachListed<CBlockComment>(comments, [this](CBlockComment& comment) { m_selection.Add(&comment); });
-        ReportOffBase(MB_OK);
-        InvalidateAll();
-        return 1;
-    }
-    return 0;
+    ReportOffBase(MB_OK);
+    InvalidateAll();
+    return 1;
 }

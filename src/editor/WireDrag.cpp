@@ -172,8 +172,6 @@ void CWireDrag::Follow(CPoint pt, CSize step)
 void CWireDrag::End(CPoint pt)
 {
     m_view.m_nEditMode = EDIT_MODE_SELECT;
-    if (m_view.m_bDragMoved)
-        m_view.m_pDocument->SetModifiedFlag(TRUE);
     ReleaseCaptureOf(&m_view);
     if (!m_view.Selection().Lines().IsEmpty() && m_view.m_pCurLine) {
         if (m_view.m_pCurLine->m_bEndDrag)
@@ -181,6 +179,7 @@ void CWireDrag::End(CPoint pt)
         else
             TidyMovedLines(TRUE);
     }
+    m_view.FinishMove();
     m_view.InvalidateAll();
 }
 

@@ -101,19 +101,6 @@ TEST_F(LineEndsTest, RefreshingWritesCurrentNumbersAndLeavesTheRailAlone)
     EXPECT_EQ(pAnd->m_nPinSource[1], rail.m_nNumber);
 }
 
-// A block put back where its drag began takes the ends of its wires back onto its pins.
-TEST_F(LineEndsTest, WireEndsGoBackOntoTheMovedBlocksPins)
-{
-    CBlockObj* pIn = Block(BT_IN, 40, 40);
-    CBlockObj* pAnd = Block(BT_AND, 200, 40);
-    CConnectLineObj* pLine = RoutedWire(pIn, 10, pAnd, 0, {});
-    const CPoint ptStart = pLine->m_ptStart;
-    pAnd->m_ptPos.Offset(30, 20);
-    PutLineEndsOnPins(Doc(), *pAnd);
-    EXPECT_EQ(pLine->m_ptEnd, PinCentre(pAnd, 0));
-    EXPECT_EQ(pLine->m_ptStart, ptStart);
-}
-
 TEST_F(LineEndsTest, ClearingMoveMarksLeavesTheLoopMarks)
 {
     CBlockObj* pIn = Block(BT_IN);

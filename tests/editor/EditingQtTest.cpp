@@ -10,6 +10,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/Widget.h"
+#include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramConsistency.h"
 #include "support/DiagramPoints.h"
@@ -147,6 +148,21 @@ protected:
     // The position of the last block of the diagram (Undo and Redo make the blocks anew).
     CPoint LastBlockPos() const { return static_cast<CBlockObj*>(Doc().m_blockList.GetTail())->m_ptPos; }
 
+    // A golden diagram opened as File > Open opens it, its view the one the mouse goes to.
+    void OpenGolden(const char* pszFile)
+    {
+        ASSERT_NE(m_app->OpenDocumentFile(CString::FromUtf8(std::string(QARVO_GOLDEN_DIR "/") + pszFile)), nullptr);
+        m_pWidget = QtWidgetOf(*View());
+    }
+    // Pressed at the point, moved right in two steps and let go.
+    void DragRight(CPoint pt, int nDistance) const
+    {
+        Press(pt);
+        MoveHeld(pt + CPoint(nDistance / 2, 0));
+        MoveHeld(pt + CPoint(nDistance, 0));
+        Release(pt + CPoint(nDistance, 0));
+    }
+
     CBlockObj* PlaceAt(int nType, CPoint pt) const
     {
         ChooseFromPalette(nType);
@@ -232,6 +248,31 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
+}
+
+// A drag of a few pixels is an edit like a long one: one undo step, which Ctrl+Z takes back to
+// the opened diagram. A move the base refuses leaves everything as it was, the wires' routes
+// and junction dots too: nothing to save and nothing to undo.
+TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
+{
+    OpenGolden("fbd-newer-behaviour.dfb");
+    const CPoint ptInput = Doc().BlockAtPoint(90, 58)->m_ptPos;  // I000
+    DragRight(CPoint(90, 58), 8);
+    EXPECT_EQ(Doc().BlockAtPoint(98, 58)->m_ptPos, ptInput + CPoint(8, 0));
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().BlockAtPoint(90, 58)->m_ptPos, ptInput);
+    EXPECT_FALSE(Doc().IsModified());
+
+    OpenGolden("fbd-newer-catalogue.dfb");
+    Doc().m_rcExtent = CRect(0, 0, 1024, 768);  // one page, which the rows of blocks pass
+    const Bytes opened = SaveToBytes(Doc());
+    Key(Qt::Key_A, Qt::ControlModifier);
+    DragRight(CPoint(90, 148), 100);  // on B2
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
+    EXPECT_TRUE(SaveToBytes(Doc()) == opened);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_FALSE(Doc().m_undo.CanUndo());
 }
 
 // The edits: a new diagram's first Properties, Align, a contact placed with its operand.
