@@ -2,7 +2,7 @@
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
 // inside its window, no two shown controls overlap, and a window's caption fits its title bar.
-// No control stands on a group box's frame line.
+// No control stands on a group box's frame line or lies hidden below a group box.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
@@ -116,6 +116,13 @@ QRect FrameOf(QGroupBox* pGroup)
     return painted;
 }
 
+// Whether a sibling widget is painted before the other, which covers it where they meet.
+bool StackedBelow(QWidget* pWidget, QWidget* pOther)
+{
+    const QObjectList& siblings = pWidget->parentWidget()->children();
+    return pWidget->parentWidget() == pOther->parentWidget() && siblings.indexOf(pWidget) < siblings.indexOf(pOther);
+}
+
 class TextsFit : public SheetFixture {
 protected:
     void SetUp() override
@@ -182,6 +189,7 @@ protected:
         struct Shown {
             QRect rect;
             std::string strName;
+            QWidget* pPeer;
         };
         std::vector<Shown> shown, frames;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
@@ -207,19 +215,21 @@ protected:
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
             if (auto* pGroup = qobject_cast<QGroupBox*>(pInner))
-                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName});
+                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName, pPeer});
             if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
             for (const Shown& other : shown) {
                 if (other.rect.intersects(rect))
                     Fault(strAt, strName + " overlaps " + other.strName);
             }
-            shown.push_back({rect, strName});
+            shown.push_back({rect, strName, pPeer});
         }
         for (const Shown& control : shown) {
             for (const Shown& frame : frames) {
                 if (control.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(control.rect))
                     Fault(strAt, control.strName + " stands on the frame line of " + frame.strName);
+                else if (frame.rect.contains(control.rect) && StackedBelow(control.pPeer, frame.pPeer))
+                    Fault(strAt, control.strName + " lies hidden below " + frame.strName);
             }
         }
     }
