@@ -161,7 +161,7 @@ BOOL CView::DoFilePrintPreview()
 BOOL CView::DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, const CRect& rcPrintable, int nDpi,
                             PixelBuffer& picture)
 {
-    if (rcPrintable.IsRectEmpty())
+    if (rcPrintable.IsRectEmpty() || !PixelBuffer::IsValidSize(sizePicture.cx, sizePicture.cy))
         return FALSE;
     ImagePages pages;
     CDC dcPreview;
