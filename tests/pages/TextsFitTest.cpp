@@ -2,7 +2,7 @@
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
 // inside its window, no two shown controls overlap, and a window's caption fits its title bar.
-// No label stands on a group box's frame line.
+// No control stands on a group box's frame line or lies hidden below a group box.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 
@@ -72,6 +72,8 @@ constexpr int kBlockLists[] = {IDC_MT_BLOCK_LIST, int(IDC_SELECT_BLOCK_LIST), ID
 constexpr int kTitleBarRoom = 100;
 // Room a push button keeps between its frame and its text, on each side.
 constexpr int kButtonMargin = 3;
+// Room a closed combo box keeps between its field and the chosen item, on each side.
+constexpr int kComboLabelMargin = 1;
 // Room a group box keeps before its title.
 constexpr int kGroupTitleRoom = 16;
 
@@ -112,6 +114,13 @@ QRect FrameOf(QGroupBox* pGroup)
             painted |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
     }
     return painted;
+}
+
+// Whether a sibling widget is painted before the other, which covers it where they meet.
+bool StackedBelow(QWidget* pWidget, QWidget* pOther)
+{
+    const QObjectList& siblings = pWidget->parentWidget()->children();
+    return pWidget->parentWidget() == pOther->parentWidget() && siblings.indexOf(pWidget) < siblings.indexOf(pOther);
 }
 
 class TextsFit : public SheetFixture {
@@ -180,8 +189,9 @@ protected:
         struct Shown {
             QRect rect;
             std::string strName;
+            QWidget* pPeer;
         };
-        std::vector<Shown> shown, frames, labels;
+        std::vector<Shown> shown, frames;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
             if (!(pChild->GetStyle() & WS_VISIBLE))
                 continue;
@@ -205,21 +215,21 @@ protected:
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
             if (auto* pGroup = qobject_cast<QGroupBox*>(pInner))
-                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName});
+                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName, pPeer});
             if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
-            if (pLabel)
-                labels.push_back({rect, strName});
             for (const Shown& other : shown) {
                 if (other.rect.intersects(rect))
                     Fault(strAt, strName + " overlaps " + other.strName);
             }
-            shown.push_back({rect, strName});
+            shown.push_back({rect, strName, pPeer});
         }
-        for (const Shown& label : labels) {
+        for (const Shown& control : shown) {
             for (const Shown& frame : frames) {
-                if (label.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(label.rect))
-                    Fault(strAt, label.strName + " stands on the frame line of " + frame.strName);
+                if (control.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(control.rect))
+                    Fault(strAt, control.strName + " stands on the frame line of " + frame.strName);
+                else if (frame.rect.contains(control.rect) && StackedBelow(control.pPeer, frame.pPeer))
+                    Fault(strAt, control.strName + " lies hidden below " + frame.strName);
             }
         }
     }
@@ -266,7 +276,8 @@ protected:
             const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
                                                                 QStyle::SC_ComboBoxEditField, pCombo);
             for (int i = 0; i < pCombo->count(); ++i)
-                expectFits(pCombo->itemText(i), metrics.horizontalAdvance(pCombo->itemText(i)), field.width());
+                expectFits(pCombo->itemText(i), metrics.horizontalAdvance(pCombo->itemText(i)),
+                           field.width() - 2 * kComboLabelMargin);
         } else if (auto* pList = qobject_cast<QListWidget*>(pWidget)) {
             for (int i = 0; i < pList->count(); ++i)
                 expectFits(pList->item(i)->text(), metrics.horizontalAdvance(pList->item(i)->text()),

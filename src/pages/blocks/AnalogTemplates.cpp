@@ -122,12 +122,12 @@ void PiController()
     CTemplateBuilder t(IDD_PI, _T("Parameter"), CSize(292, 319));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
-    t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 130));
-    t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 114, 68, 126));
-    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(82, 115, 137, 125), BS_PUSHLIKE);
-    t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 130));
-    t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 114, 208, 126));
-    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(222, 115, 279, 125), BS_PUSHLIKE);
+    t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 132));
+    t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 116, 68, 128));
+    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(82, 117, 137, 127), BS_PUSHLIKE);
+    t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 132));
+    t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 116, 208, 128));
+    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(222, 117, 279, 127), BS_PUSHLIKE);
     t.Label(1296, _T("Parameter set"), CRect(10, 138, 70, 148));
     t.List(IDC_PI_PARAM_SET, CRect(74, 136, 170, 220),
            {_T("Temperature fast"), _T("Temperature slow"), _T("Pressure 1"), _T("Pressure 2"), _T("Full level 1"),
@@ -156,17 +156,17 @@ void Pwm()
     t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
     AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("Range Min:"), IDC_LIMIT1, IDC_LIMIT1_SPIN, 0);
     AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Range Max:"), IDC_LIMIT2, IDC_LIMIT2_SPIN, 0);
-    t.Group(IDC_PWM_TIME_GROUP, _T("Periodic time"), CRect(7, 154, 283, 180));
-    t.SpinEdit(IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, CRect(14, 164, 40, 176));
-    t.Label(IDC_PWM_TIME_COLON, _T(":"), CRect(52, 166, 56, 176));
-    t.SpinEdit(IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, CRect(58, 164, 84, 176));
-    t.List(IDC_PWM_TIME_BASE, CRect(100, 164, 200, 220),
+    t.Group(IDC_PWM_TIME_GROUP, _T("Periodic time"), CRect(7, 154, 283, 184));
+    t.SpinEdit(IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, CRect(14, 167, 40, 179));
+    t.Label(IDC_PWM_TIME_COLON, _T(":"), CRect(52, 169, 56, 179));
+    t.SpinEdit(IDC_PWM_TIME_LOW, IDC_PWM_TIME_LOW_SPIN, CRect(58, 167, 84, 179));
+    t.List(IDC_PWM_TIME_BASE, CRect(100, 167, 200, 223),
            {_T("Hours(h:m)"), _T("Minutes(m:s)"), _T("Seconds(s:1/100s)")});
-    t.Check(IDC_PWM_REF, _T("Reference"), CRect(210, 164, 276, 176), BS_PUSHLIKE);
-    t.Group(IDC_PWM_OUTPUT_GROUP, _T("High Speed Out"), CRect(7, 184, 140, 208));
-    t.List(IDC_PWM_OUTPUT, CRect(14, 193, 80, 260), {_T("Q0"), _T("Q1"), _T("Q2"), _T("Q3"), _T("Disable")});
-    AddDecimalsRow(t, 214);
-    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 234, 100, 244), WS_GROUP);
+    t.Check(IDC_PWM_REF, _T("Reference"), CRect(210, 167, 276, 179), BS_PUSHLIKE);
+    t.Group(IDC_PWM_OUTPUT_GROUP, _T("High Speed Out"), CRect(7, 188, 140, 218));
+    t.List(IDC_PWM_OUTPUT, CRect(14, 201, 80, 268), {_T("Q0"), _T("Q1"), _T("Q2"), _T("Q3"), _T("Disable")});
+    AddDecimalsRow(t, 224);
+    t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(10, 244, 100, 254), WS_GROUP);
     t.Register();
 }
 

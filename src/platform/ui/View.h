@@ -69,8 +69,10 @@ private:
     // The current page of the job: OnPrepareDC, then OnPrint between StartPage and EndPage.
     enum class PageResult { Printed, Stopped, Failed };
     PageResult PrintOnePage(CDC& dcPrint, CPrintInfo& printInfo);
-    // The current page of a preview into a picture of that size at that resolution.
-    BOOL DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, int nDpi, PixelBuffer& picture);
+    // The current page of a preview into a picture of the whole sheet at that size, drawn at that
+    // resolution in the sheet's printable part.
+    BOOL DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, const CRect& rcPrintable, int nDpi,
+                         PixelBuffer& picture);
 
 protected:
 

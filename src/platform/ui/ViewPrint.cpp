@@ -21,28 +21,49 @@ bool IsDirectPrint()
     return pMsg && pMsg->message == WM_COMMAND && LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
 }
 
-// Without a printer the preview shows A4, at screen resolution, in the orientation of the
-// printer settings.
+// Without a printer the preview shows A4, at screen resolution, in the orientation and with the
+// margins of the printer settings.
 constexpr int kPreviewDpi = 96;
 constexpr int kA4ShortSide = 794;
 constexpr int kA4LongSide = 1123;
+constexpr int kMarginUnitsPerInch = 2540;  // the settings keep margins in hundredths of a millimetre
 
-// The paper the preview shows: the printable area of the default printer (its pixels at its
-// resolution) or A4.
+// The paper the preview shows: the whole sheet of the default printer (its pixels at its
+// resolution) or A4, and the part of it the printer draws in.
 struct PreviewPaper {
     CSize size;
+    CRect rcPrintable;
     int nDpi;
 };
 
 PreviewPaper PreviewPaperOf(CPrintDialog& dlg)
 {
     CDC dcPrinter;
-    if (dlg.HasPrinter() && dlg.CreatePrinterDC(dcPrinter))
-        return PreviewPaper{CSize(std::max(1, dcPrinter.GetDeviceCaps(HORZRES)), std::max(1, dcPrinter.GetDeviceCaps(VERTRES))),
-                            std::max(1, dcPrinter.GetDeviceCaps(LOGPIXELSX))};
-    const CSize sizeA4 = AfxGetPrinterSettings().bLandscape ? CSize(kA4LongSide, kA4ShortSide)
-                                                             : CSize(kA4ShortSide, kA4LongSide);
-    return PreviewPaper{sizeA4, kPreviewDpi};
+    if (dlg.HasPrinter() && dlg.CreatePrinterDC(dcPrinter)) {
+        const CSize sizePrintable(std::max(1, dcPrinter.GetDeviceCaps(HORZRES)),
+                                  std::max(1, dcPrinter.GetDeviceCaps(VERTRES)));
+        const CPoint ptOffset(dcPrinter.GetDeviceCaps(PHYSICALOFFSETX), dcPrinter.GetDeviceCaps(PHYSICALOFFSETY));
+        const CSize sizeSheet(std::max(sizePrintable.cx + ptOffset.x, dcPrinter.GetDeviceCaps(PHYSICALWIDTH)),
+                              std::max(sizePrintable.cy + ptOffset.y, dcPrinter.GetDeviceCaps(PHYSICALHEIGHT)));
+        return PreviewPaper{sizeSheet, CRect(ptOffset, sizePrintable), std::max(1, dcPrinter.GetDeviceCaps(LOGPIXELSX))};
+    }
+    const PrinterSettings& settings = AfxGetPrinterSettings();
+    const CSize sizeA4 = settings.bLandscape ? CSize(kA4LongSide, kA4ShortSide) : CSize(kA4ShortSide, kA4LongSide);
+    auto pixels = [](int nMargin) { return int(std::int64_t(std::max(0, nMargin)) * kPreviewDpi / kMarginUnitsPerInch); };
+    CRect rcPrintable(CPoint(0, 0), sizeA4);
+    rcPrintable.DeflateRect(pixels(settings.rectMargins.left), pixels(settings.rectMargins.top),
+                            pixels(settings.rectMargins.right), pixels(settings.rectMargins.bottom));
+    if (rcPrintable.Width() <= 0 || rcPrintable.Height() <= 0)
+        rcPrintable = CRect(CPoint(0, 0), sizeA4);
+    return PreviewPaper{sizeA4, rcPrintable, kPreviewDpi};
+}
+
+// The printable part of a sheet shown in a picture of that size.
+CRect ScaledToPicture(const CRect& rcOnSheet, CSize sizeSheet, CSize sizePicture)
+{
+    auto x = [&](int n) { return int(std::int64_t(n) * sizePicture.cx / sizeSheet.cx); };
+    auto y = [&](int n) { return int(std::int64_t(n) * sizePicture.cy / sizeSheet.cy); };
+    return CRect(x(rcOnSheet.left), y(rcOnSheet.top), x(rcOnSheet.right), y(rcOnSheet.bottom));
 }
 
 CString JobTitle(const CView& view)
@@ -114,17 +135,20 @@ BOOL CView::DoFilePrintPreview()
     if (!OnPreparePrinting(&printInfo))
         return FALSE;
     const PreviewPaper paper = PreviewPaperOf(*printInfo.m_pPD);
-    // The job begins on a context of the paper; each page is drawn when the preview shows it.
+    // The job begins on a context of the printable area; each page is drawn when the preview
+    // shows it, on the whole sheet, where the printer puts it.
     ImagePages noPages;
     CDC dcPaper;
-    dcPaper.CreatePrinterDC(std::make_unique<CImagePrinter>(paper.size.cx, paper.size.cy, paper.nDpi, noPages));
+    dcPaper.CreatePrinterDC(std::make_unique<CImagePrinter>(paper.rcPrintable.Width(), paper.rcPrintable.Height(),
+                                                            paper.nDpi, noPages));
     OnBeginPrinting(&dcPaper, &printInfo);
     const UINT nFirstPage = printInfo.GetFromPage();
     const UINT nPages = printInfo.GetToPage() >= nFirstPage ? printInfo.GetToPage() - nFirstPage + 1 : 0;
     const PreviewPageDrawer drawPage = [&](UINT nPage, CSize sizePicture, PixelBuffer& picture) {
         printInfo.m_nCurPage = nFirstPage + nPage - 1;
         const int nDpi = std::max(1, int(std::int64_t(paper.nDpi) * sizePicture.cx / paper.size.cx));
-        return DrawPreviewPage(printInfo, sizePicture, nDpi, picture);
+        return DrawPreviewPage(printInfo, sizePicture, ScaledToPicture(paper.rcPrintable, paper.size, sizePicture),
+                               nDpi, picture);
     };
     CPrintPreviewDlg dlg(drawPage, nPages, paper.size, JobTitle(*this), m_hWnd ? GetParentFrame() : nullptr);
     const INT_PTR nResult = dlg.DoModal();
@@ -134,11 +158,14 @@ BOOL CView::DoFilePrintPreview()
     return TRUE;
 }
 
-BOOL CView::DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, int nDpi, PixelBuffer& picture)
+BOOL CView::DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, const CRect& rcPrintable, int nDpi,
+                            PixelBuffer& picture)
 {
+    if (rcPrintable.IsRectEmpty() || !PixelBuffer::IsValidSize(sizePicture.cx, sizePicture.cy))
+        return FALSE;
     ImagePages pages;
     CDC dcPreview;
-    dcPreview.CreatePrinterDC(std::make_unique<CImagePrinter>(sizePicture.cx, sizePicture.cy, nDpi, pages));
+    dcPreview.CreatePrinterDC(std::make_unique<CImagePrinter>(rcPrintable.Width(), rcPrintable.Height(), nDpi, pages));
     if (dcPreview.StartDoc(JobTitle(*this)) == SP_ERROR)
         return FALSE;
     if (PrintOnePage(dcPreview, printInfo) != PageResult::Printed) {
@@ -147,7 +174,12 @@ BOOL CView::DrawPreviewPage(CPrintInfo& printInfo, CSize sizePicture, int nDpi, 
     }
     if (dcPreview.EndDoc() == SP_ERROR || pages.pages.empty())
         return FALSE;
-    picture = std::move(pages.pages.front());
+    const PixelBuffer& printed = pages.pages.front();
+    PixelBuffer sheet(sizePicture.cx, sizePicture.cy);
+    const RECT all{0, 0, sizePicture.cx, sizePicture.cy};
+    sheet.Fill(all, all, RGB(255, 255, 255));
+    sheet.Blit(rcPrintable, printed, RECT{0, 0, printed.Width(), printed.Height()}, all);
+    picture = std::move(sheet);
     return TRUE;
 }
 

@@ -391,6 +391,29 @@ TEST_F(ViewPrintTest, AResizedPreviewDrawsItsPageAtTheNewSize)
     EXPECT_EQ(std::count(m_log.begin(), m_log.end(), "draw"), 2);
 }
 
+// The preview shows the whole sheet, the page drawn inside the margins of the page setup as a
+// print puts it: A4 at 96 dpi less 20 mm (75 px) on each side.
+TEST_F(ViewPrintTest, ThePreviewDrawsThePageInsideThePageSetupsMargins)
+{
+    m_bHasDefault = false;
+    const PrinterSettings saved = AfxGetPrinterSettings();
+    AfxGetPrinterSettings().rectMargins = CRect(2000, 2000, 2000, 2000);
+    CPrintView view(m_log);
+    CSize sizePicture;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        sizePicture = static_cast<CPrintPreviewDlg&>(dlg).GetPageArea().GetPictureSize();
+        dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_TRUE(view.DoFilePrintPreview());
+    CDialog::SetDialogHook(nullptr);
+    AfxGetPrinterSettings() = saved;
+
+    ASSERT_GE(m_log.size(), 2u);
+    EXPECT_EQ(m_log[1], "begin:printing=1,res=644x973");
+    EXPECT_NEAR(double(sizePicture.cx) / sizePicture.cy, 794.0 / 1123.0, 0.01);
+    EXPECT_NEAR(double(view.m_rectDrawSeen.Width()) / sizePicture.cx, 644.0 / 794.0, 0.01);
+}
+
 TEST(PrintPreviewPageTest, ThePageFillsTheDeskInItsOwnProportion)
 {
     const struct {
