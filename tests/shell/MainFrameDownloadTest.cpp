@@ -241,6 +241,13 @@ TEST_F(TransferLinkTest, RefusedDownloadsSendNothing)
                         Wire(doc, pRead, Add(doc, BT_OUT, NUM_OUTPUT), 0);
                     },
                     "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"},
+        // The older image has no data-log section.
+        RefusalCase{"DataLogOnAnOlderController",
+                    [](CVetlaDoc& doc) {
+                        doc.m_wHardwareCode = 0x1188;
+                        Wire(doc, Add(doc, BT_IN, NUM_INPUT), Add(doc, BT_DATALOG), 0);
+                    },
+                    "L0[Data Log] : Not supported!"},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.pszName);
