@@ -8,6 +8,7 @@
 #include "codec/ImageLayout.h"
 #include "codec/IoCodes.h"
 #include "codec/RecordWriter.h"
+#include "document/GenerationRules.h"
 #include "document/VetlaDoc.h"
 
 #include <cstdio>
@@ -183,9 +184,15 @@ void EncodeDocumentSections(EncodeContext& ctx, const SYSTEMTIME& stNow)
     RecordWriter(ctx.Section("M2")).Word(doc.m_wHardwareCode2);
     RecordWriter(ctx.Section("V1")).Word(doc.m_wFirmwareWord);
     RecordWriter(ctx.Section("V2")).Word(doc.m_wFirmwareWord2);
-    if (!ctx.IsNewGeneration())
+    const CBlockDataLog* pLog = FirstDataLog(doc);
+    if (!ctx.IsNewGeneration()) {
+        // The older image has no data-log section: the log would be left out unseen, so it is
+        // named as a paste or a change of controller names it.
+        if (pLog)
+            ctx.Fail(OlderGenerationProblem(*pLog, doc.m_strHardwareName));
         return;
+    }
     WriteNewerSettings(ctx);
-    if (const CBlockDataLog* pLog = FirstDataLog(doc))
+    if (pLog)
         WriteDataLog(ctx, *pLog);
 }

@@ -27,7 +27,8 @@ struct EncodeResult {
 // 9000 without a gap, a block whose number or point index the image cannot express, a source that is no block the image can name, or a record that would
 // not fit its block's program size with 604. An older message text's element that the image
 // cannot place where it stands (outside the display's twelve columns) is refused with a text
-// naming the block. A refusal leaves the codec's buffers as they were.
+// naming the block, and so is a data log for the older generation, whose image has no place for
+// it. A refusal leaves the codec's buffers as they were.
 // Buffer 1 takes the size of the records as written (each type's record size by generation).
 EncodeResult BuildProgramImage(CVetlaCoreRule& codec, const SYSTEMTIME& stNow);
 

@@ -144,14 +144,20 @@ int CountMessageTexts(const CVetlaDoc& doc)
 }
 
 // The start-up logo: the project's logo file (inverted when the project asks for it), else an
-// uploaded logo that no logo file replaced.
+// uploaded logo that no logo file replaced. A logo file that is no bitmap the controller can
+// show is named and left out; a name that names no file (a project may hold a company's name
+// there) is left out without a word.
 void PutLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
 {
     constexpr int kLogoFirstByte = 2;
     constexpr int kLogoFlagByte = 1022;
     std::span<BYTE> lc = codec.Section("LC");
     BYTE* pLogo = lc.data() + kLogoFirstByte;
-    if (!doc.m_settings.strLogoFile.IsEmpty() && LoadLogoBitmap(doc.m_settings.strLogoFile, pLogo) == LogoLoad::Ok) {
+    const CString& strFile = doc.m_settings.strLogoFile;
+    const LogoLoad result = strFile.IsEmpty() ? LogoLoad::CannotOpen : LoadLogoBitmap(strFile, pLogo);
+    if (result == LogoLoad::BadFormat)
+        AfxMessageBox(LogoFormatMessage(strFile, TRUE), MB_ICONEXCLAMATION);
+    if (result == LogoLoad::Ok) {
         if (doc.m_settings.bLogoInverse) {
             for (int i = 0; i < LOGO_IMAGE_SIZE; ++i)
                 pLogo[i] = BYTE(~pLogo[i]);

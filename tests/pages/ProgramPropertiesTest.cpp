@@ -495,6 +495,15 @@ TEST_F(ProgramPropertiesTest, LogoIsTakenFromABmpFileInAnyCase)
     EXPECT_EQ(Doc().m_settings.lcd.nContrast, 7);
     CFile::Remove(strPath);
 
+    // A path typed into the box is checked at OK as a chosen file is, not stored unchecked.
+    EXPECT_FALSE(RunProperties([&](CPropertiesPropSh& sheet) {
+        CPropertyPage& page = Show(sheet, sheet.m_startUpBmp);
+        SetText(page, IDC_LOGO_FILE, _T(""));
+        Type(page, IDC_LOGO_FILE, u"typed.bmp");
+    }));
+    EXPECT_EQ(LastBox(), LogoNotFoundMessage(_T("typed.bmp")));
+    EXPECT_EQ(Doc().m_settings.strLogoFile, strPath);
+
     // A file that is gone is named in the refusal; the older controllers have no LCD lists.
     UseHardware(k3X);
     m_boxes.Clear();

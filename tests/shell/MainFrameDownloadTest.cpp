@@ -128,6 +128,13 @@ TEST_F(TransferLinkTest, TheProjectsLogoFileGoesDownConverted)
         // Column 0 of the first page: eight black pixels, lit unless inverted.
         EXPECT_EQ(lc[3], bInverse ? 0x00 : 0xFF);
     }
+    // A file changed since into one of 4 bits a pixel: named, and the download goes on without it.
+    bmp[28] = 4;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    Run(PLC_OP_DOWNLOAD);
+    EXPECT_EQ(controller.LastEndFlag(), 1);
+    EXPECT_EQ(Memory(controller, IMAGE_REGISTER_BUFFER0, 1024)[1023], 0);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{LogoFormatMessage(pDoc->m_settings.strLogoFile, TRUE).ToUtf8()});
     std::filesystem::remove(path);
 }
 
@@ -234,6 +241,13 @@ TEST_F(TransferLinkTest, RefusedDownloadsSendNothing)
                         Wire(doc, pRead, Add(doc, BT_OUT, NUM_OUTPUT), 0);
                     },
                     "Error!, Modbus Block B0's Port Setting Should be Master, Please Check!"},
+        // The older image has no data-log section.
+        RefusalCase{"DataLogOnAnOlderController",
+                    [](CVetlaDoc& doc) {
+                        doc.m_wHardwareCode = 0x1188;
+                        Wire(doc, Add(doc, BT_IN, NUM_INPUT), Add(doc, BT_DATALOG), 0);
+                    },
+                    "L0[Data Log] : Not supported!"},
     };
     for (const RefusalCase& c : cases) {
         SCOPED_TRACE(c.pszName);

@@ -32,6 +32,13 @@ constexpr ControlTextKey kChineseTexts[] = {
 constexpr LPCTSTR kBmp = _T("BMP");
 constexpr int kExtensionLength = 4;
 
+// A path's extension as the page judges it: "BMP" for a path ending in ".bmp" in any case.
+CString LogoExtension(const CString& strPath)
+{
+    CString strExtension = strPath.Right(kExtensionLength);
+    return strExtension.CompareNoCase(_T(".BMP")) == 0 ? CString(kBmp) : strExtension;
+}
+
 }  // namespace
 
 CStartUpBmp::CStartUpBmp() : CProgramPage(IDD_STARTUP_BMP)
@@ -49,12 +56,9 @@ BOOL CStartUpBmp::OnInitDialog()
         m_note.SetWindowText(STARTUP_UPLOADED_LOGO_NOTE);
         m_note.ShowWindow(SW_SHOW);
     }
-    if (!m_strLogoFile.IsEmpty()) {
-        CString strExtension = m_strLogoFile.Right(kExtensionLength);
-        if (strExtension.CompareNoCase(_T(".BMP")) == 0)
-            strExtension = kBmp;
-        SetLogoFile(m_strLogoFile, strExtension);
-    }
+    m_strCheckedLogoFile = m_strLogoFile;
+    if (!m_strLogoFile.IsEmpty())
+        SetLogoFile(m_strLogoFile, LogoExtension(m_strLogoFile));
     m_tips.Set(*this, IDC_LOGO_FILE, kLogoTip);
     FillCombos();
     TranslateControls(*this, kChineseTexts);
@@ -91,6 +95,11 @@ void CStartUpBmp::DoDataExchange(CDataExchange* pDX)
     CProgramPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_LOGO_FILE, m_strLogoFile);
     DDV_MaxChars(pDX, m_strLogoFile, LOGO_PATH_MAX);
+    // A typed path is stored only when it names a logo the controller can show; an empty box
+    // sends no logo.
+    if (pDX->m_bSaveAndValidate && !m_strLogoFile.IsEmpty() && m_strLogoFile != m_strCheckedLogoFile &&
+        !SetLogoFile(m_strLogoFile, LogoExtension(m_strLogoFile)))
+        pDX->Fail();
     DDX_Check(pDX, IDC_LOGO_INVERSE, m_bLogoInverse);
     // The older controllers have no LCD settings: their lists stay empty and say nothing.
     if (!IsNewGeneration())
@@ -120,6 +129,7 @@ BOOL CStartUpBmp::SetLogoFile(const CString& strPath, const CString& strExtensio
     }
     m_preview.SetImage(image);
     SetDlgItemText(IDC_LOGO_FILE, strPath);
+    m_strCheckedLogoFile = strPath;
     return TRUE;
 }
 

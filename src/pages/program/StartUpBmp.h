@@ -42,4 +42,6 @@ private:
 
     CLogoPreview m_preview;
     CLogoNote m_note;
+    // The path the page was given, or the last one it took: the box holding it needs no check.
+    CString m_strCheckedLogoFile;
 };
