@@ -18,35 +18,43 @@
 namespace {
 
 // The LCD's grid in its green, focused on its first cell, in a window of the host.
-std::unique_ptr<CLcdCanvas> MakeLcd(CTestGridHost& host)
-{
-    auto grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
-    EXPECT_TRUE(grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000));
-    grid->SetRowHeight(0, 0);
-    grid->SetColumnWidth(0, 0);
-    for (int r = 1; r <= LCD_LINE_COUNT; ++r) {
-        grid->SetRowHeight(r, kCellHeight);
+class LcdWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QtTestApp();
+        InitQtBackend();
+        doc.m_wHardwareCode = 0x5188;
+        host.m_pDoc = &doc;
+        ASSERT_TRUE(host.Create(nullptr, u"host", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 520, 180), nullptr, 0));
+        grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
+        ASSERT_TRUE(grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000));
+        grid->SetRowHeight(0, 0);
+        grid->SetColumnWidth(0, 0);
+        for (int r = 1; r <= LCD_LINE_COUNT; ++r) {
+            grid->SetRowHeight(r, kCellHeight);
+            for (int c = 1; c <= kLcdColumns; ++c)
+                grid->SetItemBkColour(r, c, RGB(85, 157, 85));
+        }
         for (int c = 1; c <= kLcdColumns; ++c)
-            grid->SetItemBkColour(r, c, RGB(85, 157, 85));
+            grid->SetColumnWidth(c, kCellWidth);
+        grid->SetFocus();
+        grid->SetFocusCell(CCellID(1, 1));
     }
-    for (int c = 1; c <= kLcdColumns; ++c)
-        grid->SetColumnWidth(c, kCellWidth);
-    grid->SetFocus();
-    grid->SetFocusCell(CCellID(1, 1));
-    return grid;
-}
+    void TearDown() override
+    {
+        grid.reset();
+        host.DestroyWindow();
+        ShutdownQtBackend();
+    }
 
-TEST(LcdWindow, TypedAndComposedTextShowsInTheGridsOwnPaint)
-{
-    QtTestApp();
-    InitQtBackend();
     CVetlaDoc doc;
-    doc.m_wHardwareCode = 0x5188;
     CTestGridHost host;
-    host.m_pDoc = &doc;
-    ASSERT_TRUE(host.Create(nullptr, u"host", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 520, 180), nullptr, 0));
-    auto grid = MakeLcd(host);
+    std::unique_ptr<CLcdCanvas> grid;
+};
 
+TEST_F(LcdWindow, TypedAndComposedTextShowsInTheGridsOwnPaint)
+{
     QWidget* pWidget = QtWidgetOf(*grid);
     ASSERT_NE(pWidget, nullptr);
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_H, Qt::NoModifier, QStringLiteral("H"));
@@ -66,22 +74,10 @@ TEST(LcdWindow, TypedAndComposedTextShowsInTheGridsOwnPaint)
     image.save(QStringLiteral("lcd-window.png"));
     // An empty cell of line 3 shows the LCD's green (the client area starts inside a 2-pixel edge).
     EXPECT_EQ(image.pixelColor(2 + 10 * kCellWidth + 10, 2 + 2 * kCellHeight + 15), QColor(85, 157, 85));
-
-    grid.reset();
-    host.DestroyWindow();
-    ShutdownQtBackend();
 }
 
-TEST(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
+TEST_F(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
 {
-    QtTestApp();
-    InitQtBackend();
-    CVetlaDoc doc;
-    doc.m_wHardwareCode = 0x5188;
-    CTestGridHost host;
-    host.m_pDoc = &doc;
-    ASSERT_TRUE(host.Create(nullptr, u"host", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 520, 180), nullptr, 0));
-    auto grid = MakeLcd(host);
     grid->SetItemText(1, 1, _T("H"));
     grid->SetItemText(1, 2, _T("i"));
 
@@ -94,10 +90,6 @@ TEST(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
     EXPECT_EQ(grid->GetItemText(1, 1), CString());
     EXPECT_EQ(grid->GetItemText(1, 2), CString(_T("i")));
     EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
-
-    grid.reset();
-    host.DestroyWindow();
-    ShutdownQtBackend();
 }
 
 }  // namespace
