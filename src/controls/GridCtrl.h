@@ -287,6 +287,11 @@ public:
     // The font a wide cell's text draws in over its two cells, nWidth wide: a fixed-pitch Arial
     // 20 pixels high and 16 wide.
     virtual LOGFONT WideCellFont(CDC& dc, const CString& strText, int nWidth, const LOGFONT& cellFont) const;
+    // The font a cell's single character draws in, nWidth wide: the cell's own.
+    virtual LOGFONT NarrowCellFont(CDC& /*dc*/, const CString& /*strChar*/, int /*nWidth*/, const LOGFONT& cellFont) const
+    {
+        return cellFont;
+    }
 
     // WM_NOTIFY with the cell to the owner; its reply, 0 when there is no owner.
     LRESULT SendMessageToParent(int nRow, int nCol, int nMessage);
