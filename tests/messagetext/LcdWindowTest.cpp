@@ -1,11 +1,13 @@
 // The LCD grid as a real window on the Qt backend: keys and committed input-method text typed
 // into its widget reach the cells, and its own paint shows them; the grabbed window is kept as
-// lcd-window.png in the test's working directory for a person to look at.
+// lcd-window.png in the test's working directory for a person to look at; clicks and keys keep
+// the caret and the selection as the user expects.
 #include "GridTestSupport.h"
 
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
-#include "support/QtTestApp.h"
+#include "platform/ui/Clipboard.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QImage>
@@ -90,6 +92,34 @@ TEST_F(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
     EXPECT_EQ(grid->GetItemText(1, 1), CString());
     EXPECT_EQ(grid->GetItemText(1, 2), CString(_T("i")));
     EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
+}
+
+// Clicks and keys as the message-text page takes them: a second click on a cell, the selection
+// after typing.
+TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretAndTheSelection)
+{
+    grid->m_bAllowDragAndDrop = TRUE;
+    QWidget* pWidget = QtWidgetOf(*grid);
+    const auto click = [&](int nRow, int nCol, const char* pszKeys) {
+        QtClick(pWidget, QPointF(2 + (nCol - 1) * kCellWidth + 10, 2 + (nRow - 1) * kCellHeight + 15));
+        QtTypeText(pWidget, pszKeys);
+    };
+    click(2, 5, "");
+    click(2, 5, "ab");
+    EXPECT_EQ(grid->GetItemText(2, 5) + grid->GetItemText(2, 6), CString(_T("ab")));
+    // Typed into the last column (the caret stays), then a click and Shift+Right twice.
+    click(1, 24, "x");
+    grid->SetItemText(3, 5, _T("B"));
+    click(3, 4, "");
+    kQtShiftRight.TypeInto(pWidget);
+    kQtShiftRight.TypeInto(pWidget);
+    QtType(pWidget, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+    CString strCopied;
+    EXPECT_TRUE(CClipboard::GetText(strCopied) && strCopied == _T("\tB\t"));
+    // Typed and taken back, then Shift+End: from the caret to the end.
+    click(4, 2, "y\b");
+    kQtShiftEnd.TypeInto(pWidget);
+    EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(4, 2, 4, 24));
 }
 
 }  // namespace
