@@ -1,9 +1,10 @@
 // The LCD grid as a real window on the Qt backend: keys and committed input-method text typed
 // into its widget reach the cells, and its own paint shows them; the grabbed window is kept as
 // lcd-window.png in the test's working directory for a person to look at; clicks and keys keep
-// the caret and the selection as the user expects.
+// the caret, the selection and the cells under elements as the user expects.
 #include "GridTestSupport.h"
 
+#include "blocks/Widget.h"
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Clipboard.h"
@@ -95,8 +96,8 @@ TEST_F(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
 }
 
 // Clicks and keys as the message-text page takes them: a second click on a cell, the selection
-// after typing.
-TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretAndTheSelection)
+// after typing, and no typing under an element, whatever line list holds it.
+TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretTheSelectionAndElementCells)
 {
     grid->m_bAllowDragAndDrop = TRUE;
     QWidget* pWidget = QtWidgetOf(*grid);
@@ -120,6 +121,16 @@ TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretAndTheSelection)
     click(4, 2, "y\b");
     kQtShiftEnd.TypeInto(pWidget);
     EXPECT_EQ(grid->GetSelectedCellRange(), CCellRange(4, 2, 4, 24));
+    // An element of columns 10-13 on every line, kept in the next line's list.
+    for (int nLine = 1; nLine <= LCD_LINE_COUNT; ++nLine) {
+        auto* pElement = new CWidget;
+        pElement->m_nLine = nLine;
+        pElement->m_nColumn = 10;
+        pElement->m_nWidth = 4;
+        grid->m_arrWidgets[nLine % LCD_LINE_COUNT].Add(pElement);
+        click(nLine, 11, "QW");
+        EXPECT_EQ(grid->GetItemText(nLine, 11) + grid->GetItemText(nLine, 12), CString()) << nLine;
+    }
 }
 
 }  // namespace
