@@ -96,7 +96,7 @@ TEST_F(LcdWindow, DeleteEmptiesTheCellWithoutTypingIntoIt)
 }
 
 // Clicks and keys as the message-text page takes them: a second click on a cell, the selection
-// after typing, and no typing under an element, whatever line list holds it.
+// after typing, and no typing under an element, whatever line list holds it, placed or not.
 TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretTheSelectionAndElementCells)
 {
     grid->m_bAllowDragAndDrop = TRUE;
@@ -131,6 +131,10 @@ TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretTheSelectionAndElementCells)
         click(nLine, 11, "QW");
         EXPECT_EQ(grid->GetItemText(nLine, 11) + grid->GetItemText(nLine, 12), CString()) << nLine;
     }
+    // One not placed yet, drawn over columns 15-18 of line 1.
+    grid->m_arrWidgets[0].Add(new CWidget(14 * kCellWidth, 0, 4 * kCellWidth, kCellHeight, 0));
+    click(1, 16, "QW");
+    EXPECT_EQ(grid->GetItemText(1, 16) + grid->GetItemText(1, 17), CString());
 }
 
 }  // namespace
