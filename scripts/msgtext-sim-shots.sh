@@ -2,17 +2,21 @@
 # The message texts of a running simulation in the real program under a virtual X screen (Xvfb,
 # 1280 x 800) with xdotool as the user, leaving screenshots for a person to look at: inputs I1
 # and I2, an up/down counter counting I2 and a message text enabled by I1 that shows "Count:"
-# and the counter's value; the simulation started, I1 switched on (the "Message texts" sheet
+# and the counter's value, and on line 3 the ten characters of the special-character bar (each
+# shows as itself in the editor and in the running display); the simulation started, I1 switched on (the "Message texts" sheet
 # opens), the counter counted three times, the sheet in the detailed style, "Details" pressed for
 # the LCD style, the in-place popup opened on the value by a double click, a new count typed and
 # taken with Enter. The clicks are screen positions of this window layout.
-#   scripts/msgtext-sim-shots.sh [program] [folder for the pictures]
+#   scripts/msgtext-sim-shots.sh [program] [folder for the pictures] [en_US | zh_CN]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 app=${1:-$top/build/src/qarvo-editor}
 out=${2:-/tmp/qarvo-msgtext-sim-shots}
+language=${3:-en_US}
 . "$top/scripts/xvfb-session.sh"
 xvfb_session :106
+private_settings
+set_language "$language"
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
@@ -46,6 +50,11 @@ xdotool key Escape; sleep 0.3
 double_click 560 160
 click 345 268; xdotool type --delay 120 "Count:"; sleep 0.3
 click 400 406; click 560 406; click 345 298; click 883 408
+# The bar's characters, one a cell: the cell clicked, the bar opened, a character chosen.
+bar_x=(336 362 387 412 438 464 489 515 540 566)
+for i in $(seq 0 9); do
+  click $((335 + i * 20)) 331 0.4; click 847 263 0.8; click "${bar_x[$i]}" 269 0.6
+done
 shot composed
 click 775 578 1
 away; shot diagram

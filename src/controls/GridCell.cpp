@@ -166,19 +166,21 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
 
     CFont cellFont;
     cellFont.CreateFontIndirect(GetFont());
-    CFont wideFont;
+    CFont fittedFont;
     CFont* pOldFont = pDC->SelectObject(&cellFont);
     const int nMargin = int(GetMargin());
     const CString strText = GetText();
-    if (IsWideFirst()) {
+    if (IsWideFirst())
         rect.right = 2 * rect.right - rect.left;
-        const LOGFONT lf = pGrid->WideCellFont(*pDC, strText, rect.Width() - 2 * nMargin + 1, *GetFont());
-        wideFont.CreateFontIndirect(&lf);
-        pDC->SelectObject(&wideFont);
-    }
     rect.DeflateRect(nMargin, nMargin);
     rect.right++;
     rect.bottom++;
+    if (IsWideFirst() || strText.GetLength() == 1) {
+        const LOGFONT lf = IsWideFirst() ? pGrid->WideCellFont(*pDC, strText, rect.Width(), *GetFont())
+                                         : pGrid->NarrowCellFont(*pDC, strText, rect.Width(), *GetFont());
+        fittedFont.CreateFontIndirect(&lf);
+        pDC->SelectObject(&fittedFont);
+    }
     if (nRow == 0 && nCol == pGrid->GetSortColumn())
         DrawSortArrow(*pDC, rect, pGrid->GetSortAscending());
     if (!strText.IsEmpty())

@@ -287,11 +287,17 @@ public:
     // The font a wide cell's text draws in over its two cells, nWidth wide: a fixed-pitch Arial
     // 20 pixels high and 16 wide.
     virtual LOGFONT WideCellFont(CDC& dc, const CString& strText, int nWidth, const LOGFONT& cellFont) const;
+    // The font a cell's single character draws in, nWidth wide: the cell's own.
+    virtual LOGFONT NarrowCellFont(CDC& /*dc*/, const CString& /*strChar*/, int /*nWidth*/, const LOGFONT& cellFont) const
+    {
+        return cellFont;
+    }
 
     // WM_NOTIFY with the cell to the owner; its reply, 0 when there is no owner.
     LRESULT SendMessageToParent(int nRow, int nCol, int nMessage);
 
-    // A typed character started a cell edit: the next cursor move restarts the selection.
+    // While a typed character is being written: the caret's move past it restarts the
+    // selection even with Shift held for a capital.
     BOOL m_bCharTyped = FALSE;
 
     // Mouse modes.
@@ -398,6 +404,9 @@ private:
     int NextVisibleColumn(int nRow, int nCol, int nStep) const;
     int NextVisibleRow(int nRow, int nStep) const;
     void MoveFocusByKey(UINT nChar, CCellID next);
+    // The selection starts afresh at the cell: the cell alone (both halves of a wide cell, the
+    // row in list mode).
+    void RestartSelectionAt(CCellID cell);
     void DrawGridLines(CDC* pDC, const CCellRange& visible, const CRect& visRect);
     void ResetScrollBarsNow();
     BOOL m_bResettingScrollBars = FALSE;

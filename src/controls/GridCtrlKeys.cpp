@@ -129,24 +129,30 @@ void CGridCtrl::MoveFocusByKey(UINT nChar, CCellID next)
                         nChar == UINT(VK_DOWN) || nChar == UINT(VK_HOME) || nChar == UINT(VK_END);
     const bool bExtend = IsKeyDown(VK_SHIFT) && bArrow && !m_bCharTyped;
     SendMessageToParent(next.row, next.col, GVN_SELCHANGING);
-    CCellRange range;
     if (bExtend) {
         CCellID end = next;
         ExtendSelectionOverWideChars(end);
-        range = CCellRange::Between(m_SelectionStartCell, end);
+        CCellRange range = CCellRange::Between(m_SelectionStartCell, end);
+        if (m_bListMode)
+            range = CCellRange(range.nMinRow, m_nFixedCols, range.nMaxRow, GetColumnCount() - 1);
+        SetSelectedRange(range);
     } else {
-        m_bCharTyped = FALSE;
-        m_SelectionStartCell = next;
-        const int nLast = WidePairs::IsFirst(*this, next.row, next.col) ? next.col + 1 : next.col;
-        range = CCellRange(next.row, next.col, next.row, nLast);
+        RestartSelectionAt(next);
     }
-    if (m_bListMode)
-        range = CCellRange(range.nMinRow, m_nFixedCols, range.nMaxRow, GetColumnCount() - 1);
-    SetSelectedRange(range);
     SetFocusCell(next);
     SendMessageToParent(next.row, next.col, GVN_SELCHANGED);
     EnsureVisible(next.row, next.col);
     m_MouseMode = MOUSE_NOTHING;
+}
+
+void CGridCtrl::RestartSelectionAt(CCellID cell)
+{
+    m_SelectionStartCell = cell;
+    const int nLast = WidePairs::IsFirst(*this, cell.row, cell.col) ? cell.col + 1 : cell.col;
+    CCellRange range(cell.row, cell.col, cell.row, nLast);
+    if (m_bListMode)
+        range = CCellRange(cell.row, m_nFixedCols, cell.row, GetColumnCount() - 1);
+    SetSelectedRange(range);
 }
 
 void CGridCtrl::TypeCharacter(UINT nChar)
@@ -155,8 +161,11 @@ void CGridCtrl::TypeCharacter(UINT nChar)
         return;
     if (!IsValid(m_idCurrentCell))
         return;
+    // Only the move the typing makes itself; the user's next Shift+arrow extends from the
+    // caret again, and nothing of the typing outlives it (a refused character moves nothing).
     m_bCharTyped = TRUE;
     OnEditCell(m_idCurrentCell.row, m_idCurrentCell.col, CPoint(-1, -1), nChar);
+    m_bCharTyped = FALSE;
 }
 
 LRESULT CGridCtrl::OnGetDlgCode(WPARAM, LPARAM)

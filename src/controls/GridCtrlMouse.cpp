@@ -275,11 +275,14 @@ void CGridCtrl::NotifyRelease()
         SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
         return;
     }
-    // A press on the selection released without moving: a click that ends the selection.
+    // A press on the selection released without moving: a click that ends the selection and,
+    // as any click, starts it afresh at the pressed cell, which keeps the caret for typing.
     clickFocusCell();
     SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_CLICK);
     SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);
-    if (!KeepsSelectionOnRelease())
+    if (!KeepsSelectionOnRelease() && IsValid(m_idCurrentCell))
+        RestartSelectionAt(m_idCurrentCell);
+    else if (!KeepsSelectionOnRelease())
         ResetSelectedRange();
     SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, GVN_SELCHANGED);
 }

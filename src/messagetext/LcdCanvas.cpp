@@ -99,6 +99,11 @@ LOGFONT CLcdCanvas::WideCellFont(CDC& dc, const CString& strText, int nWidth, co
     return FitWideGlyphFont(dc, strText, nWidth);
 }
 
+LOGFONT CLcdCanvas::NarrowCellFont(CDC& dc, const CString& strChar, int nWidth, const LOGFONT& cellFont) const
+{
+    return FitGlyphFont(dc, strChar, nWidth, cellFont);
+}
+
 void CLcdCanvas::DrawWidgets(CDC* pDC)
 {
     INT_PTR nCount = 0;

@@ -68,6 +68,9 @@ public:
     void DrawGrid(CDC* pDC) override;
     // A double-width character's glyph fitted to its two cells.
     LOGFONT WideCellFont(CDC& dc, const CString& strText, int nWidth, const LOGFONT& cellFont) const override;
+    // A character's glyph narrowed to its cell when the font (or the fallback font that has
+    // the character) draws it wider, so that it never gives way to an ellipsis.
+    LOGFONT NarrowCellFont(CDC& dc, const CString& strChar, int nWidth, const LOGFONT& cellFont) const override;
 
     // ---- the LCD's elements: list k holds those of line k + 1; the canvas owns them ----
     CWidget* m_pSelectedWidget = nullptr;

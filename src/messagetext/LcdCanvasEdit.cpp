@@ -21,26 +21,27 @@ bool IsSpecialSingleWidth(TCHAR ch)
            std::end(kSpecialSingleWidth);
 }
 
-int LinesOfWidget(const CWidget& widget)
-{
-    if (widget.m_nKind == WIDGET_KIND_GRAPH)
-        return 4;
-    if (widget.m_nKind == WIDGET_KIND_SCOPE || widget.m_nKind == WIDGET_KIND_POINTER)
-        return 3;
-    return 1;
-}
-
 }  // namespace
 
+// Every list is looked at: an element's own line and kind say where it lies, and a project
+// file may keep an element in the list of another line. An element a file holds not placed yet
+// (no line or column) covers the cells it is drawn over.
 BOOL CLcdCanvas::IsCoveredByWidget(int nRow, int nCol) const
 {
-    for (int nLine = 1; nLine <= std::min(nRow, LCD_LINE_COUNT); ++nLine) {
-        const CObArray& list = m_arrWidgets[nLine - 1];
+    CRect cell;
+    const bool bCellShown = GetCellRect(nRow, nCol, &cell) != FALSE;
+    for (const CObArray& list : m_arrWidgets) {
         for (INT_PTR i = 0; i < list.GetSize(); ++i) {
             const auto* pWidget = static_cast<const CWidget*>(list.GetAt(i));
-            if (!pWidget || nCol < pWidget->m_nColumn || nCol > pWidget->m_nColumn + pWidget->m_nWidth - 1)
+            if (!pWidget)
                 continue;
-            if (nRow >= pWidget->m_nLine && nRow < pWidget->m_nLine + LinesOfWidget(*pWidget))
+            if (pWidget->m_nLine < 1 || pWidget->m_nColumn < 1) {
+                if (bCellShown && pWidget->m_rect.PtInRect(cell.CenterPoint()))
+                    return TRUE;
+                continue;
+            }
+            if (nCol >= pWidget->m_nColumn && nCol <= pWidget->m_nColumn + pWidget->m_nWidth - 1 &&
+                nRow >= pWidget->m_nLine && nRow < pWidget->m_nLine + WidgetLineCount(pWidget->m_nKind))
                 return TRUE;
         }
     }

@@ -44,3 +44,17 @@ LOGFONT FitWideGlyphFont(CDC& dc, const CString& strChar, int nTargetWidth)
         lf.lfWidth = std::max(1, int(lf.lfWidth) * nTargetWidth / nMeasured);
     return lf;
 }
+
+LOGFONT FitGlyphFont(CDC& dc, const CString& strChar, int nWidth, const LOGFONT& font)
+{
+    LOGFONT lf = font;
+    CFont measured;
+    if (strChar.IsEmpty() || nWidth <= 0 || lf.lfWidth <= 0 || !measured.CreateFontIndirect(&lf))
+        return lf;
+    CFont* pOld = dc.SelectObject(&measured);
+    const int nMeasured = dc.GetTextExtent(strChar).cx;
+    dc.SelectObject(pOld);
+    if (nMeasured > nWidth)
+        lf.lfWidth = std::max(1, int(lf.lfWidth) * nWidth / nMeasured);
+    return lf;
+}

@@ -20,6 +20,10 @@ LOGFONT WideGlyphFont();
 // That font with its width set so that the character, measured on dc, is as wide as the two
 // cells' text rectangle: fonts differ in how wide they draw a Chinese glyph for a given width.
 LOGFONT FitWideGlyphFont(CDC& dc, const CString& strChar, int nTargetWidth);
+// The font with its width narrowed so that the character, measured on dc, fits nWidth; the font
+// itself when it fits already. A character the face lacks comes from a fallback face, which may
+// draw it wider than a cell (U+2103 in DejaVu Sans).
+LOGFONT FitGlyphFont(CDC& dc, const CString& strChar, int nWidth, const LOGFONT& font);
 // The element drawing's sans-serif texts.
 LOGFONT SansFont(int nHeight, int nWidth, int nWeight);
 // A fixed-pitch font without a face name.

@@ -448,21 +448,6 @@ CWidget* CMessageTexts::PlaceAtAnchor(CWidget* pWidget, int nLines)
     return pWidget;
 }
 
-void CMessageTexts::DropUnplacedWidgets()
-{
-    for (CObArray& list : m_grid.m_arrWidgets) {
-        for (INT_PTR i = list.GetSize() - 1; i >= 0; --i) {
-            const auto* pWidget = static_cast<const CWidget*>(list.GetAt(i));
-            if (!pWidget || pWidget->m_nLine < 1 || pWidget->m_nColumn < 1) {
-                if (m_grid.m_pSelectedWidget == pWidget)
-                    m_grid.m_pSelectedWidget = nullptr;
-                delete pWidget;
-                list.RemoveAt(i);
-            }
-        }
-    }
-}
-
 void CMessageTexts::OnOK()
 {
     CaptureEdits();
@@ -471,7 +456,6 @@ void CMessageTexts::OnOK()
 
 void CMessageTexts::CaptureEdits()
 {
-    DropUnplacedWidgets();
     ReadLcdGrid(m_grid, &m_strPlane1[0][0], MSGTEXT_COLUMNS);
     for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
         DeleteWidgetList(m_widgetsOut[0][nLine]);

@@ -56,7 +56,8 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
-    // The grid's cells and placed elements into the page's copies, as OK and Apply take them.
+    // The grid's cells and elements into the page's copies, as OK and Apply take them; an element
+    // a file holds not placed yet stays as it was.
     virtual void CaptureEdits();
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
@@ -76,8 +77,6 @@ protected:
     // not lie; the grid owns it then. Null when refused (the element is deleted).
     CWidget* PlaceAtAnchor(CWidget* pWidget, int nLines);
     CVetlaDoc* Doc() const { return GetGridDocument(); }
-    // The grid's elements without placement; the cells and elements of the grid into the page.
-    void DropUnplacedWidgets();
     void SetUpGrid();
     // The priority, block and general lists and the Insert button.
     void OnInitDialogLists();

@@ -485,7 +485,6 @@ void CMessageTexts_New::OnOK()
 
 void CMessageTexts_New::CaptureEdits()
 {
-    DropUnplacedWidgets();
     SaveShownSet();
     for (int nSet = 0; nSet < 2; ++nSet) {
         for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {

@@ -539,11 +539,14 @@ TEST_F(GridCtrlTest, TheMouseOverCellsReleasesInOrderAndCursors)
     click(CPoint(60, 50));
     EXPECT_EQ(m_host.m_codes, (std::vector<int>{GVN_SELCHANGING, GVN_SELCHANGED, GVN_CLICK}));
     EXPECT_EQ(CHoverCell::s_clicks, (std::vector<CPoint>{CPoint(20, 10)}));
-    // A release on the selection without moving ends the selection.
+    // A release on the selection without moving ends the selection; it starts again at the
+    // clicked cell, which keeps the focus.
     grid.m_bAllowDragAndDrop = TRUE;
+    grid.SetSelectedRange(CCellRange(1, 1, 2, 2));
     click(CPoint(60, 50));
     EXPECT_EQ(m_host.m_codes, (std::vector<int>{GVN_CLICK, GVN_SELCHANGING, GVN_SELCHANGED}));
-    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange());
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(2, 1, 2, 1));
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(2, 1));
 
     // No cursor while a header is dragged.
     grid.SetColumnReorder(TRUE);

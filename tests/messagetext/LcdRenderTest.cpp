@@ -7,6 +7,8 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/Widget.h"
+#include "messagetext/MessageTextIds.h"
+#include "messagetext/SpecialCharDlg.h"
 #include "platform/qt/OffscreenImage.h"
 #include "support/QtTestApp.h"
 
@@ -106,6 +108,21 @@ TEST_F(LcdRender, ChineseGlyphFillsItsDoubleCell)
     EXPECT_GE(nRight - nLeft + 1, kCellWidth * 2 * 3 / 4) << nLeft << ".." << nRight;
     // It reaches into the right half, over that cell's background.
     EXPECT_GT(nRight, 8 * kCellWidth + kCellWidth / 2);
+}
+
+TEST_F(LcdRender, EverySpecialCharacterShowsItsGlyphNotAnEllipsis)
+{
+    // The palette's ten characters on line 4 from column 5: an ellipsis's dots sit below the
+    // middle of the cell, every glyph reaches above it.
+    for (int i = 0; i < SPECIAL_CHAR_COUNT; ++i)
+        Grid().SetItemText(4, 5 + i, CString(SpecialCharOfButton(i)));
+    COffscreenImage image(kImageWidth, kImageHeight);
+    Render(image, true);
+    for (int i = 0; i < SPECIAL_CHAR_COUNT; ++i) {
+        const auto [nLeft, nRight] = InkColumns(image, CRect((4 + i) * kCellWidth + 1, 3 * kCellHeight + 1,
+                                                             (5 + i) * kCellWidth - 1, 3 * kCellHeight + 14));
+        EXPECT_LE(nLeft, nRight) << "U+" << std::hex << int(SpecialCharOfButton(i));
+    }
 }
 
 }  // namespace

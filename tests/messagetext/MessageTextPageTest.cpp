@@ -170,6 +170,22 @@ TEST_F(MessageTextPage, CancelLeavesTheSavedBytesAsTheyWere)
     EXPECT_EQ(Snapshots(), nBefore);
 }
 
+TEST_F(MessageTextPage, OkWithNothingChangedKeepsAnElementNotPlacedYet)
+{
+    // The counter's value on line 1 and, under it, a file's "Current Time" not placed yet (line
+    // and column -1).
+    Edit([](CMessageTexts& page) { InsertCounterParam(page, 0, 1, 3); }, IDOK);
+    auto* pLoose = new CWidget(40, 0, 160, 30, RGB(128, 128, 128));
+    pLoose->m_nParamId = 34;
+    pLoose->m_pBlock = m_pText;
+    pLoose->m_nBlockNumber = m_pText->m_nNumber;
+    m_pText->m_arrWidgets1[0].Add(pLoose);
+    const Bytes saved = SaveToBytes(Doc());
+    Edit([](CMessageTexts&) {}, IDOK);
+    EXPECT_EQ(m_pText->m_arrWidgets1[0].GetSize(), 2);
+    EXPECT_EQ(SaveToBytes(Doc()), saved);
+}
+
 TEST_F(MessageTextPage, ParametersFollowThePlacementRules)
 {
     Edit(

@@ -390,11 +390,12 @@ TEST_F(WidgetDrag, SelectedTextDragsOutAndMovesOrCopies)
     }
 }
 
-TEST_F(WidgetDrag, AClickOnTheSelectionWithoutMovingClearsIt)
+TEST_F(WidgetDrag, AClickOnTheSelectionWithoutMovingSelectsTheClickedCell)
 {
     Grid().SetSelectedRange(CCellRange(1, 1, 1, 3));
     Press(1, 2);
-    EXPECT_FALSE(Grid().GetSelectedCellRange().IsValid());
+    EXPECT_EQ(Grid().GetSelectedCellRange(), CCellRange(1, 2, 1, 2));
+    EXPECT_EQ(Grid().GetFocusCell(), CCellID(1, 2));
 }
 
 }  // namespace
