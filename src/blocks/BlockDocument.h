@@ -44,8 +44,9 @@ public:
     // At the start of a simulation run, a ladder contact's simulated input starts at its
     // minimum again: always, or (bFrequencyOnly) when it is a frequency input.
     virtual void RestartOperandInput(int nOperand, bool bFrequencyOnly) = 0;
-    // At the start of a run, an analog input takes the simulated range and start value that
-    // the blocks it feeds give it (the document's walk downstream).
+    // At the start of a run, an analog input takes the simulated range that the blocks it
+    // feeds give it (the document's walk downstream), its value held to that range, and the
+    // raw level of that value as what it passes on.
     virtual void RefreshSimInputSettings(CBlockObj& input) = 0;
 
 protected:

@@ -153,11 +153,13 @@ void CBlockIn::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShow
 
 void CBlockFKey::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShownValue); }
 
+// The run starts from the start value, and from the first scan the blocks fed take the level
+// of the value the Inputs bar shows, as they do of a value set during the run.
 void CBlockAnalogIn::ResetForRun(const SYSTEMTIME&)
 {
+    m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
+    m_nHeldValue = 0;
     if (IBlockDocument* pDoc = GetDocument())
         pDoc->RefreshSimInputSettings(*this);
-    m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
-    m_nShownValue = m_nAux[INPUT_SIM_START_AUX];
-    m_nHeldValue = 0;
+    m_nShownValue = m_nAux[INPUT_SIM_VALUE_AUX];
 }

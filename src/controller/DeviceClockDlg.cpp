@@ -92,6 +92,8 @@ void CDeviceClockDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, int(IDC_MINUTE), m_nMinute);
     DDX_Text(pDX, int(IDC_SECOND), m_nSecond);
     DDX_Text(pDX, int(IDC_CALIBRATION), m_nCalibration);
+    // The controller takes the magnitude in 16 bits: a larger one would arrive wrapped.
+    DDV_MinMaxInt(pDX, m_nCalibration, -kCalibrationLimit, kCalibrationLimit);
 }
 
 BOOL CDeviceClockDlg::OnInitDialog()

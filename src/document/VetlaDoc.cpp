@@ -109,7 +109,7 @@ void CVetlaDoc::RestartOperandInput(int nOperand, bool bFrequencyOnly)
     }
 }
 
-void CVetlaDoc::RefreshSimInputSettings(CBlockObj& input) { UpdateSimInputSettings(*this, &input, FALSE); }
+void CVetlaDoc::RefreshSimInputSettings(CBlockObj& input) { UpdateSimInputSettings(*this, &input, TRUE); }
 
 CString CVetlaDoc::GetProposedSaveName() const
 {

@@ -62,12 +62,41 @@ void TranslateCaptionAt(CMenu& menu, int nPos)
     SetCaption(menu, UINT(nPos), MF_BYPOSITION, nID == UINT(-1) ? 0 : nID, strChinese);
 }
 
+// The letter after the caption's access mark ("&&" shows an ampersand); 0 for none.
+TCHAR AccessLetter(const CString& strCaption)
+{
+    for (int i = 0; i + 1 < strCaption.GetLength(); ++i) {
+        if (strCaption[i] != '&')
+            continue;
+        if (strCaption[i + 1] != '&')
+            return strCaption[i + 1];
+        ++i;
+    }
+    return 0;
+}
+
+// A text without an access letter takes the letter of the caption it replaces, in the usual
+// form "COM配置(&C)", ahead of the key's text: the keys that reach the item stay.
+CString WithAccessLetter(const CString& strText, const CString& strCaption)
+{
+    const TCHAR chLetter = AccessLetter(strCaption);
+    if (!chLetter || strText.Find('&') >= 0)
+        return strText;
+    CString strMark(chLetter);
+    strMark.MakeUpper();
+    const int nTab = strText.Find('\t');
+    const int nEnd = nTab < 0 ? strText.GetLength() : nTab;
+    return strText.Left(nEnd) + _T("(&") + strMark + _T(")") + strText.Mid(nEnd);
+}
+
 void TranslateCommand(CMenu& menuBar, UINT nID)
 {
     CString strChinese;
-    if (menuBar.GetMenuState(nID, MF_BYCOMMAND) != UINT(-1) &&
-        g_mapIdText.Lookup(WORD(nID), strChinese))
-        SetCaption(menuBar, nID, MF_BYCOMMAND, nID, strChinese);
+    if (menuBar.GetMenuState(nID, MF_BYCOMMAND) == UINT(-1) || !g_mapIdText.Lookup(WORD(nID), strChinese))
+        return;
+    CString strCaption;
+    menuBar.GetMenuString(nID, strCaption, MF_BYCOMMAND);
+    SetCaption(menuBar, nID, MF_BYCOMMAND, nID, WithAccessLetter(strChinese, strCaption));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The clock dialogs' fields under the keys and clicks Qt delivers to the widgets behind them.
 #include "controller/DeviceClockDlg.h"
 #include "controller/SummerTimeDlg.h"
+#include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DateTimeCtrl.h"
@@ -51,6 +52,11 @@ TEST(DeviceClockKeysTest, FieldsTakeTypedNumbersArrowsAndDateParts)
         }
         EXPECT_EQ(strSent.ToUtf8(), c.sent) << c.nID << " " << c.typed;
     }
+    // Set sends no calibration past -30..30 seconds a week, which would arrive wrapped in 16 bits.
+    CMessageBoxRecorder boxes;
+    QtRetype(*clock.GetDlgItem(int(C::IDC_CALIBRATION)), "300000");
+    clock.SendMessage(WM_COMMAND, MAKEWPARAM(C::IDC_SET, BN_CLICKED), 0);
+    EXPECT_EQ(boxes.Boxes().size(), 1u) << "the range message";
 }
 
 }  // namespace

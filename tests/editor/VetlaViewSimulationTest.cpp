@@ -91,6 +91,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     CBlockObj* pFrequency = Add(BT_IN, NUM_INPUT + 2);
     CBlockObj* pHigh = Add(BT_HIGH, NUM_HIGH);
     CBlockObj* pAnalogOut = Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
+    CBlockObj* pAnalogIn = Add(BT_ANALOG_IN, NUM_ANALOG_IN);
     auto* pTimer = static_cast<CBlockTime*>(Add(BT_DPR, NUM_FUNCTION_BLOCK));
     CBlockObj* pCounter = Add(BT_COUNTER, NUM_FUNCTION_BLOCK + 1);
     CBlockObj* pOut = Add(BT_OUT, NUM_OUTPUT);
@@ -99,6 +100,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     pFrequency->m_nAux[INPUT_SIM_START_AUX] = 40;
     pFrequency->m_nAux[INPUT_SIM_VALUE_AUX] = 7;
     pAnalogOut->m_nHeldValue = 123;
+    pAnalogIn->m_nAux[INPUT_SIM_START_AUX] = 250;
     pTimer->m_dRunTime = 900.0;
     pTimer->m_dCarried = 300.0;
     pTimer->m_bTiming = 1;
@@ -116,6 +118,7 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     EXPECT_EQ(pFrequency->m_nAux[INPUT_SIM_VALUE_AUX], 40) << "the default value";
     EXPECT_EQ(pHigh->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pAnalogOut->m_nHeldValue, 0);
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 250) << "the blocks fed take the value shown from the start";
     EXPECT_EQ(pTimer->m_dRunTime, 0.0);
     EXPECT_EQ(pTimer->m_dCarried, 0.0);
     EXPECT_EQ(pTimer->m_bTiming, 0);

@@ -13,6 +13,7 @@
 #include "pages/sheet/PageTexts.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/TabCtrl.h"
+#include "support/QtTestInput.h"
 
 #include <map>
 #include <string>
@@ -89,6 +90,23 @@ TEST_F(BlockSheet, RefusedNameCharacterLeavesTheCursorWhereItWas)
             pEdit->SendMessage(WM_CHAR, WPARAM(ch), 1);
     }, IDOK);
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABCD")));
+}
+
+// A character the name refuses, typed over a selection, leaves the text and the selection.
+TEST_F(BlockSheet, RefusedNameCharacterTypedOverASelectionLeavesIt)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
+    CBlockObj* pAnd = Block(BT_AND);
+    EditModal(pAnd, [](CPropertySheet& sheet) {
+        CWnd& edit = *sheet.GetActivePage()->GetDlgItem(IDC_BLOCK_NAME);
+        QtRetype(edit, "ABC*");
+        QLineEdit* pLine = QtWidgetOf(edit)->findChild<QLineEdit*>();
+        QtType(pLine, Qt::Key(0x4E2D), QString::fromUtf16(u"\u4e2d"));
+        EXPECT_EQ(pLine->selectedText().toStdString(), "ABC");
+    }, IDOK);
+    EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABC")));
 }
 
 TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)

@@ -40,6 +40,7 @@ protected:
         CDialog::SetDialogHook(nullptr);
         m_app.Close();
         g_bShowAtNewFile = m_bShowAtNewFile;
+        g_wHardwareCode = m_wHardwareCode;
         AfxResetKeyState();
     }
 
@@ -158,5 +159,6 @@ protected:
     RunningApp m_app{"qarvo-pages", RunningApp::BackendOfTheRun(), &m_clock};
     CMessageBoxRecorder m_boxes;
     int m_bShowAtNewFile = 1;
+    const WORD m_wHardwareCode = g_wHardwareCode;  // the global the tests set, put back after each
     CPropertySheet* m_pShownSheet = nullptr;
 };

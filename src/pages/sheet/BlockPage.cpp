@@ -53,7 +53,7 @@ void CBlockPage::DoDataExchange(CDataExchange* pDX)
 BOOL CBlockPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     if (LOWORD(DWORD(wParam)) == IDC_BLOCK_NAME && HIWORD(DWORD(wParam)) == EN_CHANGE) {
-        CNameEdit::OnChange(*this);
+        CNameEdit::OnChange(*this, m_strShownName);
         SetModified(TRUE);
         return TRUE;
     }

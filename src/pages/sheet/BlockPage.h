@@ -58,4 +58,5 @@ protected:
 
 private:
     CValueBox m_valueBox;
+    CString m_strShownName;  // what the name edit held after the last change it kept
 };

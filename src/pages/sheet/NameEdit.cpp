@@ -25,23 +25,56 @@ CString CNameEdit::Filter(const CString& strText)
     return strOut;
 }
 
-void CNameEdit::OnChange(CDialog& page)
+namespace {
+
+// Where an edit changed the text shown into strText: the part [nFrom, nEnd) of the text shown
+// gave way to strText's [nFrom, nInsertEnd).
+struct ReplacedPart {
+    int nFrom;
+    int nEnd;
+    int nInsertEnd;
+};
+
+// A typed character or a paste puts its text before the caret, and the end of the text shown
+// follows the caret; a text set another way replaced all of it.
+ReplacedPart FindReplacedPart(const CString& strShown, const CString& strText, int nCaret)
+{
+    const int nTail = strText.GetLength() - nCaret;
+    if (nTail > strShown.GetLength() || strShown.Right(nTail) != strText.Mid(nCaret))
+        return {0, strShown.GetLength(), strText.GetLength()};
+    ReplacedPart part{0, strShown.GetLength() - nTail, nCaret};
+    while (part.nFrom < part.nEnd && part.nFrom < nCaret && strShown[part.nFrom] == strText[part.nFrom])
+        ++part.nFrom;
+    return part;
+}
+
+}  // namespace
+
+void CNameEdit::OnChange(CDialog& page, CString& strShown)
 {
     auto* pEdit = dynamic_cast<CEdit*>(page.GetDlgItem(IDC_BLOCK_NAME));
-    if (!pEdit || CWnd::GetFocus() != pEdit)
+    if (!pEdit)
         return;
     CString strText;
     pEdit->GetWindowText(strText);
-    const CString strFiltered = Filter(strText);
-    if (strFiltered == strText)
+    if (CWnd::GetFocus() != pEdit || Filter(strText) == strText) {
+        strShown = strText;
         return;
+    }
+    int nStart = 0, nCaret = 0;
+    pEdit->GetSel(nStart, nCaret);
+    const CString strKept = strShown;
+    const ReplacedPart part = FindReplacedPart(strKept, strText, nCaret);
+    const CString strInsert = Filter(strText.Mid(part.nFrom, part.nInsertEnd - part.nFrom));
     // Setting the text puts the cursor at the start; the next key would land before what was
-    // typed. The cursor goes back where it stood, less the characters taken out before it.
-    int nStart = 0, nEnd = 0;
-    pEdit->GetSel(nStart, nEnd);
-    const int nCaret = Filter(strText.Left(nEnd)).GetLength();
-    pEdit->SetWindowText(strFiltered);
-    pEdit->SetSel(nCaret, nCaret);
+    // typed.
+    if (strInsert.IsEmpty()) {
+        pEdit->SetWindowText(strKept);
+        pEdit->SetSel(part.nFrom, part.nEnd);
+        return;
+    }
+    pEdit->SetWindowText(strKept.Left(part.nFrom) + strInsert + strKept.Mid(part.nEnd));
+    pEdit->SetSel(part.nFrom + strInsert.GetLength(), part.nFrom + strInsert.GetLength());
 }
 
 void CNameEdit::Enable(CDialog& page, const CVetlaDoc* pDoc, const CString& strName)

@@ -21,6 +21,12 @@ void SetDisplayDevice(const DeviceCaps& caps, BitmapSurfaceMaker pMaker)
     Display() = DisplayDevice{caps, pMaker ? pMaker : &RecordingSurface::ForPixels};
 }
 
+void ResetDisplayDevice()
+{
+    SetDisplayDevice(DeviceCaps{}, nullptr);
+    SetFontFamilyQuery(nullptr);
+}
+
 void SetFontFamilyQuery(FontFamilyQuery pfnQuery) { g_pfnHasFamily = pfnQuery; }
 
 bool HasFontFamily(LPCTSTR lpszFaceName) { return g_pfnHasFamily && lpszFaceName && g_pfnHasFamily(lpszFaceName); }

@@ -13,6 +13,9 @@ struct DisplayDevice {
 
 const DisplayDevice& GetDisplayDevice();
 void SetDisplayDevice(const DeviceCaps& caps, BitmapSurfaceMaker pMaker);
+// Puts the headless stand-in back, with no font family known: what the real screen installed
+// leaves with the window layer, so that text is measured afterwards as it was before it came.
+void ResetDisplayDevice();
 
 // Whether the screen's fonts include that family. The window layer installs the answer with the
 // real screen; headless, no family is known.

@@ -1,5 +1,6 @@
 #include "platform/qt/QtBackend.h"
 
+#include "platform/gdi/DisplayDevice.h"
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtPeerWidget.h"
@@ -242,6 +243,7 @@ void ShutdownQtBackend()
     CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetDragLoop(nullptr);
     AfxSetWindowBackend(nullptr);
+    ResetDisplayDevice();
     Instance().reset();
     OwnApplication().reset();
 }

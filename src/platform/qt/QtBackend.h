@@ -11,6 +11,7 @@ void InitQtBackend(int& argc, char** argv);
 // Installs the backend (and Qt painting as the drawing layer's display) over an existing
 // application object. Calling it again does nothing.
 void InitQtBackend();
-// Removes the backend, and the application object when InitQtBackend made it; windows still
-// alive keep their widgets until they are destroyed.
+// Removes the backend, and the application object when InitQtBackend made it; the drawing
+// layer's display is the headless one again. Windows still alive keep their widgets until they
+// are destroyed.
 void ShutdownQtBackend();

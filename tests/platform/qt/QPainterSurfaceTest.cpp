@@ -3,6 +3,7 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/qt/OffscreenImage.h"
 #include "platform/qt/QPainterSurface.h"
+#include "platform/qt/QtBackend.h"
 #include "support/QtTestApp.h"
 
 #include <QApplication>
@@ -373,10 +374,10 @@ TEST_F(QPainterSurfaceTest, PaintsOnAPainterItIsGiven)
     EXPECT_EQ(target.pixel(7, 7), qRgb(255, 255, 255));
 }
 
-TEST_F(QPainterSurfaceTest, TheScreenBecomesTheDisplay)
+// The backend's screen is the display while it runs; the headless one is back after it.
+TEST_F(QPainterSurfaceTest, TheScreenIsTheDisplayWhileTheBackendRuns)
 {
-    const DisplayDevice previous = GetDisplayDevice();
-    QPainterSurface::InstallAsDisplay();
+    InitQtBackend();
     EXPECT_EQ(GetDisplayDevice().pMaker, &QPainterSurface::ForPixels);
     CDC display;
     ASSERT_TRUE(display.CreateDC(u"DISPLAY", nullptr, nullptr, nullptr));
@@ -391,7 +392,8 @@ TEST_F(QPainterSurfaceTest, TheScreenBecomesTheDisplay)
     memory.Rectangle(0, 0, 5, 5);
     EXPECT_EQ(memory.GetPixel(0, 2), kBlack);
     memory.DeleteDC();
-    SetDisplayDevice(previous.caps, previous.pMaker);
+    ShutdownQtBackend();
+    EXPECT_EQ(GetDisplayDevice().pMaker, &RecordingSurface::ForPixels);
 }
 
 TEST_F(QPainterSurfaceTest, OffscreenImageEdges)
