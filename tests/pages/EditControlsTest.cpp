@@ -112,9 +112,13 @@ TEST_F(EditControls, PasteIsCutToTheValidText)
     CIntegerEdit edit(4);
     Make(edit);
     CClipboard::Empty();
-    CClipboard::SetText(_T("98x7654"));
+    CClipboard::SetText(_T("9x8"));
     edit.SendMessage(WM_PASTE);
-    EXPECT_EQ(Text(edit), CString(_T("9876"))) << "the letter dropped, the digits cut to four";
+    EXPECT_EQ(Text(edit), CString(_T("98"))) << "the letter dropped";
+    CClipboard::SetText(_T("98x7654"));
+    edit.SendMessage(EM_SETSEL, 0, -1);
+    edit.SendMessage(WM_PASTE);
+    EXPECT_EQ(Text(edit), CString(_T("9999"))) << "past the four digits: the largest number they hold";
 }
 
 TEST_F(EditControls, LeavingTheBoxClampsIntoTheRangeOrReportsIt)

@@ -180,7 +180,8 @@ void CAnalogPage::InitScaling()
 {
     SetSpinRange(IDC_RANGE_MIN_SPIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX);
     SetSpinRange(IDC_RANGE_MAX_SPIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX);
-    SetSpinRange(IDC_GAIN_SPIN, -SCALING_GAIN_X100_LIMIT, SCALING_GAIN_X100_LIMIT);
+    // The gain's own range, in hundredths: the box takes a sign only where the gain may be below zero.
+    SetSpinRange(IDC_GAIN_SPIN, TruncScaled(m_scaling.m_dGainFloor * 100), SCALING_GAIN_X100_LIMIT);
     SetSpinRange(IDC_OFFSET_SPIN, -SCALING_OFFSET_LIMIT, SCALING_OFFSET_LIMIT);
     for (int i = 0; i < kLayoutRows; ++i) {
         CWnd* pRange = GetDlgItem(kRangeIds[i]);

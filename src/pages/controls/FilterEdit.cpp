@@ -64,7 +64,7 @@ LRESULT CFilterEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         int nEnd = 0;
         GetSel(nStart, nEnd);
         CEdit::DefWindowProc(message, wParam, lParam);
-        const CString strValid = GetValidText();
+        const CString strValid = GetValidPaste();
         if (strValid != GetText()) {
             SetWindowText(strValid);
             SetSel(nStart, nEnd);

@@ -16,6 +16,8 @@ public:
     virtual void Redraw();
     // The text the box may hold for its current window text; the base keeps it.
     virtual CString GetValidText() const { return GetText(); }
+    // The text the box may hold after a paste; the valid text unless the behaviour says more.
+    virtual CString GetValidPaste() const { return GetValidText(); }
     // A hook through which a box may refuse a character; none does.
     virtual bool ShouldEnter(TCHAR) const { return true; }
 

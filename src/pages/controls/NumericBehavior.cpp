@@ -83,6 +83,21 @@ CString CNumericBehavior::GetValidText() const
     return InsertSeparators(strOut);
 }
 
+CString CNumericBehavior::GetValidPaste() const
+{
+    const CString strNumber = NormalizeText(m_pEdit->GetText(), false);
+    const bool bSign = !strNumber.IsEmpty() && strNumber[0] == m_chNegative;
+    const int nPoint = strNumber.Find(m_chDecimal);
+    const int nWhole = (nPoint < 0 ? strNumber.GetLength() : nPoint) - (bSign ? 1 : 0);
+    if (nWhole <= m_nMaxWhole)
+        return GetValidText();
+    // Past the whole digits the box holds: its largest number, which its bound takes over.
+    CString strLargest(TCHAR('9'), m_nMaxWhole);
+    if (bSign && AllowsNegative())
+        strLargest.Insert(0, m_chNegative);
+    return InsertSeparators(strLargest);
+}
+
 CString CNumericBehavior::InsertSeparators(const CString& strText) const
 {
     int nPoint = strText.Find(m_chDecimal);
@@ -243,7 +258,9 @@ void CNumericBehavior::OnChar(TCHAR ch)
         }
         return;
     }
-    if (ch == m_chNegative && AllowsNegative()) {
+    // A sign only where the box takes a negative number; elsewhere the digits after a typed
+    // minus build the number they spell.
+    if (ch == m_chNegative && AllowsNegative() && m_pEdit->TakesNegative()) {
         OnSign(nStart, nEnd, strText);
         return;
     }
@@ -320,7 +337,7 @@ void CNumericBehavior::OnDigit(TCHAR ch, int nStart, int nEnd, const CString& st
         if (nAt < strText.GetLength() && strText[nAt] == m_chGroup)
             ++nAt;
         if (nAt < strText.GetLength())
-            Replace(nAt, nAt + 1, CString(ch));
+            Replace(nAt, OverwriteEnd(nAt, nEnd), CString(ch));
         return;
     }
     m_pEdit->PassChar(ch);

@@ -20,6 +20,26 @@ CString FirstLine(const CString& strText)
 
 bool IsDigit(TCHAR ch) { return ch >= '0' && ch <= '9'; }
 
+// The most digits a number box takes from a paste: any more are past every box's bound, and
+// an int holds nine.
+constexpr int kPastedDigitsMax = 9;
+
+// A number as it is typed: spaces around, a sign, digits, one decimal point (either mark) and its
+// digits, each part optional.
+bool IsNumberText(CString strText)
+{
+    strText.Trim();
+    int i = !strText.IsEmpty() && strText[0] == '-' ? 1 : 0;
+    bool bPoint = false;
+    for (; i < strText.GetLength(); ++i) {
+        if ((strText[i] == '.' || strText[i] == ',') && !bPoint)
+            bPoint = true;
+        else if (!IsDigit(strText[i]))
+            return false;
+    }
+    return true;
+}
+
 // Caret steps: a line break ("\r\n") is one step, so the caret never stands inside one.
 bool BreakAt(const CString& strText, int nPos)
 {
@@ -244,7 +264,7 @@ void CEdit::TypeChar(TCHAR ch)
     }
     if (ch < 0x20 && ch != '\t')
         return;
-    if ((GetStyle() & ES_NUMBER) && !IsDigit(ch)) {
+    if (((GetStyle() & ES_NUMBER) && !IsDigit(ch)) || !KeepsNumber(ch)) {
         MessageBeep(MB_OK);
         return;
     }
@@ -256,6 +276,52 @@ void CEdit::TypeChar(TCHAR ch)
     m_bTyping = true;
     ReplaceSelection(strChar, true);
     m_bTyping = false;
+}
+
+bool CEdit::IsNumberBox() const { return (GetStyle() & ES_NUMBER) || AfxSpinOf(*this); }
+
+bool CEdit::TakesNegative() const
+{
+    if (GetStyle() & ES_NUMBER)
+        return false;
+    const CSpinButtonCtrl* pSpin = AfxSpinOf(*this);
+    if (!pSpin)
+        return true;
+    int nLower = 0;
+    int nUpper = 0;
+    pSpin->GetRange32(nLower, nUpper);
+    return std::min(nLower, nUpper) < 0;
+}
+
+bool CEdit::KeepsNumber(TCHAR ch) const
+{
+    if (!IsNumberBox())
+        return true;
+    if (ch == '-' && !TakesNegative())
+        return false;
+    const CString strText = Text();
+    const int nStart = std::min(m_nSelStart, m_nSelEnd);
+    const int nEnd = std::max(m_nSelStart, m_nSelEnd);
+    return !IsNumberText(strText) || IsNumberText(strText.Left(nStart) + ch + strText.Mid(nEnd));
+}
+
+bool CEdit::PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const
+{
+    const CString strText = Text();
+    const int nStart = std::min(m_nSelStart, m_nSelEnd);
+    const int nEnd = std::max(m_nSelStart, m_nSelEnd);
+    CString strNumber = strText.Left(nStart) + FirstLine(strPaste) + strText.Mid(nEnd);
+    strNumber.Trim();
+    if (!IsNumberBox() || !IsNumberText(strNumber))
+        return false;
+    const bool bSign = !strNumber.IsEmpty() && strNumber[0] == '-';
+    const int nPoint = strNumber.FindOneOf(_T(".,"));
+    const int nWhole = (nPoint < 0 ? strNumber.GetLength() : nPoint) - (bSign ? 1 : 0);
+    const int nDigits = int(std::min<long long>(m_nLimit - (bSign ? 1 : 0), kPastedDigitsMax));
+    if (nWhole <= nDigits || nDigits <= 0)
+        return false;
+    strLargest = CString(bSign ? _T("-") : _T("")) + CString(TCHAR('9'), nDigits);
+    return true;
 }
 
 void CEdit::KeyDown(UINT nChar)
@@ -442,8 +508,15 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_PASTE: {
         CString strPaste;
-        if (!IsReadOnly() && CClipboard::GetText(strPaste))
-            ReplaceSelection(strPaste, false);
+        if (IsReadOnly() || !CClipboard::GetText(strPaste))
+            return 0;
+        CString strLargest;
+        if (PastesPastLargestNumber(strPaste, strLargest)) {
+            m_nSelStart = 0;
+            m_nSelEnd = GetWindowTextLength();
+            strPaste = strLargest;
+        }
+        ReplaceSelection(strPaste, false);
         return 0;
     }
     case WM_SETFOCUS:

@@ -71,6 +71,13 @@ public:
     BOOL CanUndo() const { return BOOL(Send(EM_CANUNDO)); }
     void EmptyUndoBuffer() { SendMessage(EM_EMPTYUNDOBUFFER); }
 
+    // A number box (digits only, or an up-down control's buddy) holds a number: a typed
+    // character never makes its number malformed, it takes a sign only where the up-down
+    // control's range reaches below zero, and a number pasted past what the box holds becomes
+    // the largest number it holds, which the box's bound then takes over as when typed.
+    bool IsNumberBox() const;
+    bool TakesNegative() const;
+
     // The user's edit in the native view: the whole new text and the caret after it. Read-only
     // controls refuse it; the limit cuts it; the parent hears EN_UPDATE and EN_CHANGE.
     void UserEdit(const CString& strText, int nCaret);
@@ -89,6 +96,11 @@ private:
     void ReplaceSelection(CString strInsert, bool bByUser);
     void ChangeText(const CString& strText, int nCaret);
     void TypeChar(TCHAR ch);
+    // FALSE when the typed character would make a number box's number malformed.
+    bool KeepsNumber(TCHAR ch) const;
+    // TRUE when the paste would make a number box's number longer than the box holds (or than
+    // nine digits); strLargest is then the largest number it holds, to replace the whole text.
+    bool PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const;
     void KeyDown(UINT nChar);
     // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z as their characters; FALSE for any other.
     bool EditingChar(TCHAR ch);

@@ -25,16 +25,22 @@ CString AfxSpinBuddyText(int nPos, bool bThousands)
     return bNegative ? _T("-") + strText : strText;
 }
 
-CSpinButtonCtrl* AfxArrowKeysSpinOf(const CWnd& buddy)
+CSpinButtonCtrl* AfxSpinOf(const CWnd& buddy)
 {
     const CWnd* pParent = buddy.GetParent();
     for (CWnd* pChild = pParent ? pParent->GetWindow(GW_CHILD) : nullptr; pChild;
          pChild = pChild->GetWindow(GW_HWNDNEXT)) {
         auto* pSpin = dynamic_cast<CSpinButtonCtrl*>(pChild);
-        if (pSpin && pSpin->GetBuddy() == &buddy && (pSpin->GetStyle() & UDS_ARROWKEYS))
+        if (pSpin && pSpin->GetBuddy() == &buddy)
             return pSpin;
     }
     return nullptr;
+}
+
+CSpinButtonCtrl* AfxArrowKeysSpinOf(const CWnd& buddy)
+{
+    CSpinButtonCtrl* pSpin = AfxSpinOf(buddy);
+    return pSpin && (pSpin->GetStyle() & UDS_ARROWKEYS) ? pSpin : nullptr;
 }
 
 BOOL CSpinButtonCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)

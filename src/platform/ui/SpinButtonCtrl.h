@@ -77,6 +77,8 @@ private:
 
 // The text of a buddy integer: digits, with thousands separators unless told otherwise.
 CString AfxSpinBuddyText(int nPos, bool bThousands);
+// The up-down control whose buddy the window is, or null.
+CSpinButtonCtrl* AfxSpinOf(const CWnd& buddy);
 // The up-down control beside the window that takes the window's Up and Down keys as its arrows
 // (UDS_ARROWKEYS, the window its buddy), or null.
 CSpinButtonCtrl* AfxArrowKeysSpinOf(const CWnd& buddy);
