@@ -78,6 +78,10 @@ public:
     // state that a save writes.
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
+    // What Open makes of the contents it has loaded, before anything sees them: the series'
+    // name and firmware word of the hardware code, and the header a save writes, whose marks
+    // promise the hardware section and the current pin kinds.
+    void SettleOpenedContents();
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     void DeleteContents() override;
     // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
