@@ -24,6 +24,15 @@ struct NumberRange {
 // The range a type code is numbered in; null for types numbered as function blocks.
 const NumberRange* FindNumberRange(int nType);
 
+constexpr bool IsCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT; }
+
+// Blocks of nBlockType count toward the limit and the numbering of nLimitType: relay coils and
+// inverted outputs share one limit and one range.
+constexpr bool CountsToward(int nLimitType, int nBlockType)
+{
+    return nBlockType == nLimitType || (IsCoil(nLimitType) && IsCoil(nBlockType));
+}
+
 // An operand table of a ladder document: operands nBase .. nBase + nSize - 1.
 struct OperandTableRange {
     int nBase;

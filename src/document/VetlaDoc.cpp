@@ -122,10 +122,18 @@ BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
         return FALSE;
 
     g_wHardwareCode = m_wHardwareCode;
-    GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
+    SettleOpenedContents();
     if (IDocumentObserver* pObserver = GetObserver())
         pObserver->OnHardwareSeriesChanged(*this);
+    m_undo.SaveOpenedState(this);
+    m_undo.MarkSaved();
+    SetModifiedFlag(FALSE);
+    return TRUE;
+}
 
+void CVetlaDoc::SettleOpenedContents()
+{
+    GetHardwareSeries(m_wHardwareCode, &m_strHardwareName, &m_wFirmwareWord);
     // Written files always carry the hardware section with its AI pair; blocks of a file
     // without the third mark carry the pin kinds of an older table and get the current ones.
     m_byFormatHeader[0] = m_byFormatHeader[1] = FORMAT_MARK;
@@ -134,11 +142,6 @@ BOOL CVetlaDoc::OnOpenDocument(LPCTSTR lpszPathName)
         for (POSITION pos = m_blockList.GetHeadPosition(); pos;)
             static_cast<CBlockObj*>(m_blockList.GetNext(pos))->ReinitPins(this);
     }
-
-    m_undo.SaveOpenedState(this);
-    m_undo.MarkSaved();
-    SetModifiedFlag(FALSE);
-    return TRUE;
 }
 
 BOOL CVetlaDoc::OnNewDocument()

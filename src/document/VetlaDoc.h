@@ -28,6 +28,7 @@ class CBlockMSGTEXT;
 class CBlockObj;
 class CConnectLineObj;
 class IDocumentObserver;
+class RangeNumbering;
 
 // Document types (m_nDocType).
 constexpr int DOC_TYPE_FBD = 1;
@@ -78,6 +79,10 @@ public:
     // state that a save writes.
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
+    // What Open makes of the contents it has loaded, before anything sees them: the series'
+    // name and firmware word of the hardware code, and the header a save writes, whose marks
+    // promise the hardware section and the current pin kinds.
+    void SettleOpenedContents();
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
     void DeleteContents() override;
     // The title cut as the framework does, with ".dfb" or ".dld" by the document type.
@@ -103,6 +108,9 @@ public:
 
     // Block-list services (VetlaDocBlocks.cpp).
     void AddBlock(CBlockObj* pBlock);
+    // AddBlock of a block of the numbering's type, numbered as AddBlock numbers it but without
+    // a walk of the list (a run of additions of one type).
+    void AddBlock(CBlockObj* pBlock, RangeNumbering& numbering);
     void AddPastedBlock(CBlockObj* pBlock);
     CBlockObj* FindBlockByNumber(int nNumber) const final
     {
@@ -261,6 +269,8 @@ private:
     // operand); a full range leaves the block as it was.
     void NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand);
     void NumberPastedConnector(CBlockObj* pBlock);
+    // The block joins the list as this document's.
+    void AppendBlock(CBlockObj* pBlock);
 
     // The shell that was told of this document when it was made; null for none.
     IDocumentObserver* m_pObserver = nullptr;

@@ -8,14 +8,11 @@
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
+#include "document/RangeNumbering.h"
 
-#include <initializer_list>
 #include <vector>
 
 namespace {
-
-constexpr int LAD_CONTACT_OPERAND = NUM_INPUT;
-constexpr int LAD_ACONTACT_OPERAND = NUM_ANALOG_IN;
 
 // Block types that are numbered within a range of their own; every other block is a function
 // block. The cursor key has a range row but is numbered as a function block.
@@ -27,74 +24,7 @@ BOOL KeepsPastedNumber(int nType)
     return IsRangeNumbered(nType) && GetBlockCategory(nType) == BLOCK_CATEGORY_IO;
 }
 
-BOOL IsCoil(int nType) { return nType == BT_RELAY_COIL || nType == BT_INV_OUT; }
 BOOL IsConnector(int nType) { return nType == BT_MALE || nType == BT_FEMALE; }
-
-// Blocks of nBlockType count toward the limit of nLimitType: relay coils and inverted outputs
-// share one limit.
-BOOL CountsToward(int nLimitType, int nBlockType)
-{
-    return nBlockType == nLimitType || (IsCoil(nLimitType) && IsCoil(nBlockType));
-}
-
-// A table of used indexes of one range.
-class UsedTable {
-public:
-    explicit UsedTable(int nSize) : m_used(std::size_t(nSize > 0 ? nSize : 0), false) {}
-
-    // Numbers outside the table (a stored number beyond its range) have no place in it.
-    void MarkNumber(int nNumber, int nBase)
-    {
-        const int i = nNumber - nBase;
-        if (i >= 0 && i < int(m_used.size()))
-            m_used[std::size_t(i)] = true;
-    }
-    void MarkIndex(int i) { MarkNumber(i, 0); }
-    // The lowest free index, -1 when none.
-    int LowestFree() const
-    {
-        for (std::size_t i = 0; i < m_used.size(); ++i) {
-            if (!m_used[i])
-                return int(i);
-        }
-        return -1;
-    }
-
-private:
-    std::vector<bool> m_used;
-};
-
-// The operand tables of a ladder document that coils or analog outputs draw from.
-struct OperandTables {
-    explicit OperandTables(std::initializer_list<OperandTableRange> ranges) : m_ranges(ranges)
-    {
-        for (const OperandTableRange& range : m_ranges)
-            m_tables.emplace_back(range.nSize);
-    }
-    // The operand goes into the highest table whose base it reaches.
-    void Mark(int nOperand)
-    {
-        for (std::size_t i = m_ranges.size(); i-- > 0;) {
-            if (nOperand >= m_ranges[i].nBase) {
-                m_tables[i].MarkNumber(nOperand, m_ranges[i].nBase);
-                return;
-            }
-        }
-    }
-    // The lowest free operand, taking the tables in order; -1 when all are full.
-    int LowestFree() const
-    {
-        for (std::size_t i = 0; i < m_ranges.size(); ++i) {
-            const int j = m_tables[i].LowestFree();
-            if (j >= 0)
-                return m_ranges[i].nBase + j;
-        }
-        return -1;
-    }
-
-    std::vector<OperandTableRange> m_ranges;
-    std::vector<UsedTable> m_tables;
-};
 
 } // namespace
 
@@ -108,6 +38,20 @@ void CVetlaDoc::AddBlock(CBlockObj* pBlock)
         NumberInRange(pBlock, FALSE);
     else
         pBlock->m_nNumber = NUM_FUNCTION_BLOCK + CountFunctionBlocks();
+    AppendBlock(pBlock);
+}
+
+void CVetlaDoc::AddBlock(CBlockObj* pBlock, RangeNumbering& numbering)
+{
+    if (!pBlock)
+        return;
+    numbering.Number(*pBlock, FALSE);
+    numbering.Take(*pBlock);
+    AppendBlock(pBlock);
+}
+
+void CVetlaDoc::AppendBlock(CBlockObj* pBlock)
+{
     pBlock->SetDocument(this);
     m_blockList.AddTail(pBlock);
     SetModifiedFlag(TRUE);
@@ -115,51 +59,7 @@ void CVetlaDoc::AddBlock(CBlockObj* pBlock)
 
 void CVetlaDoc::NumberInRange(CBlockObj* pBlock, BOOL bKeepOperand)
 {
-    const int nType = pBlock->m_nType;
-    const NumberRange* pRange = FindNumberRange(nType);
-    const int nSize = pRange ? pRange->Size(IsNewGenerationDoc()) : 0;
-    const int nBase = pRange ? pRange->nBase : 0;
-
-    UsedTable used(nSize);
-    for (int i = 0; i < nSize; ++i) {
-        if (!pRange->IsAssignable(i))
-            used.MarkIndex(i);
-    }
-    // Coils draw their operands from Q, then M, then X; analog outputs from AQ, then AM.
-    OperandTables coilOperands{OPERANDS_Q, OPERANDS_M, OPERANDS_X};
-    OperandTables analogOperands{OPERANDS_AQ, OPERANDS_AM};
-    for (POSITION pos = m_blockList.GetHeadPosition(); pos;) {
-        const auto* pOther = static_cast<const CBlockObj*>(m_blockList.GetNext(pos));
-        if (!CountsToward(nType, pOther->m_nType))
-            continue;
-        used.MarkNumber(pOther->m_nNumber, nBase);
-        if (IsCoil(nType))
-            coilOperands.Mark(pOther->m_nOperand);
-        else if (nType == BT_AOUT_LAD)
-            analogOperands.Mark(pOther->m_nOperand);
-    }
-
-    const int i = used.LowestFree();
-    if (i < 0)
-        return;
-    pBlock->m_nNumber = nBase + i;
-    if (bKeepOperand)
-        return;
-    if (!IsLadder()) {
-        pBlock->m_nOperand = i;
-        return;
-    }
-    int nOperand = i;
-    if (nType == BT_MAKE || nType == BT_BREAK)
-        nOperand = LAD_CONTACT_OPERAND;
-    else if (nType == BT_ACONTACT)
-        nOperand = LAD_ACONTACT_OPERAND;
-    else if (IsCoil(nType))
-        nOperand = coilOperands.LowestFree();
-    else if (nType == BT_AOUT_LAD)
-        nOperand = analogOperands.LowestFree();
-    if (nOperand >= 0)
-        pBlock->m_nOperand = nOperand;
+    RangeNumbering(*this, pBlock->m_nType).Number(*pBlock, bKeepOperand);
 }
 
 void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
@@ -178,9 +78,7 @@ void CVetlaDoc::AddPastedBlock(CBlockObj* pBlock)
     }
     if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockIn)))
         static_cast<CBlockIn*>(pBlock)->m_bHighSpeed = 0;
-    pBlock->SetDocument(this);
-    m_blockList.AddTail(pBlock);
-    SetModifiedFlag(TRUE);
+    AppendBlock(pBlock);
 }
 
 void CVetlaDoc::NumberPastedConnector(CBlockObj* pBlock)

@@ -4,8 +4,10 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/TypeCodeList.h"
+#include "document/RangeNumbering.h"
 
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -179,6 +181,29 @@ TEST_F(LadderNumberingTest, AnalogOutputsMoveOnToAnalogFlags)
     EXPECT_EQ(request.nOutCount[0], 32);
     EXPECT_EQ(request.nOutCount[1], 1);
     EXPECT_EQ(request.nOutCount[2], 77);
+}
+
+// A run of additions numbered by one kept numbering gets the numbers and operands that adding
+// each block on its own gives, past the filled tables of a range and of the operands.
+TEST_F(DocNumberingTest, AKeptNumberingNumbersAsEachAdditionOnItsOwn)
+{
+    for (const auto& [nType, nCount] : {std::pair{BT_RELAY_COIL, 140}, {BT_AOUT_LAD, 40}, {BT_IN, 20}, {BT_MALE, 5}}) {
+        CVetlaDoc kept;
+        CVetlaDoc alone;
+        for (CVetlaDoc* pDoc : {&kept, &alone}) {
+            pDoc->m_nDocType = DOC_TYPE_LAD;
+            AddNew(*pDoc, nType);
+            AddNew(*pDoc, nType == BT_RELAY_COIL ? BT_INV_OUT : nType);
+        }
+        RangeNumbering numbering(kept, nType);
+        for (int i = 0; i < nCount; ++i) {
+            CBlockObj* pKept = CreateBlockForType(nType, nullptr, nullptr);
+            kept.AddBlock(pKept, numbering);
+            const CBlockObj* pAlone = AddNew(alone, nType);
+            ASSERT_EQ(std::pair(pKept->m_nNumber, pKept->m_nOperand), std::pair(pAlone->m_nNumber, pAlone->m_nOperand))
+                << nType << " #" << i;
+        }
+    }
 }
 
 class PasteNumberingTest : public DocNumberingTest {

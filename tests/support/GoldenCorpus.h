@@ -91,6 +91,26 @@ inline void InitGoldenTables()
     (void)bDone;
 }
 
+// A new, empty document of the kind and controller, two pages of 1024 x 768 across and down, a
+// ladder diagram with its power rail.
+inline void MakeNewDocument(CVetlaDoc& doc, int nDocType, WORD wHardwareCode)
+{
+    doc.m_nDocType = nDocType;
+    doc.m_wHardwareCode = wHardwareCode;
+    GetHardwareSeries(wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
+    doc.m_sizeScreen = {1024, 768};
+    doc.m_nPagesAcross = 2;
+    doc.m_nPagesDown = 2;
+    doc.m_rcExtent = CRect(0, 0, 2048, 1536);
+    if (nDocType == DOC_TYPE_LAD && doc.m_powerBusList.IsEmpty()) {
+        auto* pRail = new CPowerBusObj(BT_POWERBUS);
+        pRail->m_ptPos = CPoint(20, 20);
+        pRail->m_nWidth = 4;
+        pRail->m_nHeight = 1400;
+        doc.m_powerBusList.AddTail(pRail);
+    }
+}
+
 // The application around one document: a main frame, its active child frame and the view of
 // the document, as the program has them when a diagram is edited or simulated. The frame's
 // clock stands at kStartClock.
@@ -119,29 +139,14 @@ public:
     GoldenHost(const GoldenHost&) = delete;
     GoldenHost& operator=(const GoldenHost&) = delete;
 
-    // A new, empty document of the kind and controller, two pages across and down, a ladder
-    // diagram with its power rail.
+    // A new, empty document as MakeNewDocument makes it, in the view.
     CVetlaDoc& NewDocument(int nDocType, WORD wHardwareCode)
     {
         Attach(std::make_unique<CVetlaDoc>());
-        CVetlaDoc& doc = *m_pDoc;
-        doc.m_nDocType = nDocType;
-        doc.m_wHardwareCode = wHardwareCode;
         g_wHardwareCode = wHardwareCode;
-        GetHardwareSeries(wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
-        doc.m_sizeScreen = {1024, 768};
-        doc.m_nPagesAcross = 2;
-        doc.m_nPagesDown = 2;
-        doc.m_rcExtent = CRect(0, 0, 2048, 1536);
-        if (nDocType == DOC_TYPE_LAD && doc.m_powerBusList.IsEmpty()) {
-            auto* pRail = new CPowerBusObj(BT_POWERBUS);
-            pRail->m_ptPos = CPoint(20, 20);
-            pRail->m_nWidth = 4;
-            pRail->m_nHeight = 1400;
-            doc.m_powerBusList.AddTail(pRail);
-        }
+        MakeNewDocument(*m_pDoc, nDocType, wHardwareCode);
         m_view.UpdateScrollSizes();
-        return doc;
+        return *m_pDoc;
     }
 
     // The project file opened as the program opens it; null when it cannot be.

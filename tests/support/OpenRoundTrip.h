@@ -13,7 +13,8 @@
 
 namespace open_round_trip {
 
-// TRUE when the bytes opened; a failure to open is an answer, not an error.
+// TRUE when the bytes opened, and then the document is as File > Open leaves it; a failure to
+// open is an answer, not an error.
 inline BOOL Open(CVetlaDoc& doc, const std::uint8_t* pData, std::size_t nSize)
 {
     CMemFile file;
@@ -26,6 +27,7 @@ inline BOOL Open(CVetlaDoc& doc, const std::uint8_t* pData, std::size_t nSize)
         e->Delete();
         return FALSE;
     }
+    doc.SettleOpenedContents();
     return TRUE;
 }
 

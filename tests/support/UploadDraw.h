@@ -17,13 +17,17 @@ namespace upload_draw {
 
 enum class Outcome { Refused, Drawn, DoesNotReopen };
 
+// The document an image is decoded into: its pages decide the layout, and so which wires cross.
+constexpr int kDocType = DOC_TYPE_FBD;
+constexpr WORD kHardwareCode = 0x5188;
+
 inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
 {
     CMessageBoxRecorder quiet;
     CVetlaCoreRule codec;
     decode_round_trip::FillCodec(codec, pData, nSize);
     golden::GoldenHost host;
-    CVetlaDoc& doc = host.NewDocument(DOC_TYPE_FBD, 0x5188);
+    CVetlaDoc& doc = host.NewDocument(kDocType, kHardwareCode);
     const bool bDecoded = DecodeProgramImage(codec, doc).bOk;
     host.View().CutWiresCrossingBlocks();
     host.View().UpdateScrollSizes();
