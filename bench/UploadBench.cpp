@@ -129,11 +129,10 @@ int CountConnectors(const CVetlaDoc& doc)
     return nCount;
 }
 
-// The decoding, the cut and the first paint, each iteration into a fresh document of a view:
-// as the upload window does it, or as the upload fuzzer's run does (support/UploadDraw.h), into
-// a document of its pages and with the cut made while the view still spans the empty document.
-// There a connector finds no free spot beyond the view and stays on the wires beside it, which
-// are then cut in turn: the fuzzer's slowest inputs cut hundreds of pairs so.
+// The decoding, the cut and the first paint, each iteration into a fresh document of a view, as
+// the upload window does it: the view spans the laid-out diagram before the cut. An image the
+// upload fuzzer kept is decoded as its run does (support/UploadDraw.h), into a document of its
+// pages.
 void RunUpload(benchmark::State& state, const UploadedImage& image, bool bAsFuzzed = false)
 {
     StartApp();
@@ -169,8 +168,7 @@ void RunUpload(benchmark::State& state, const UploadedImage& image, bool bAsFuzz
             break;
         }
         const auto tDecoded = ThreadMs();
-        if (!bAsFuzzed)
-            view.UpdateScrollSizes();
+        view.UpdateScrollSizes();
         view.CutWiresCrossingBlocks();
         const auto tCut = ThreadMs();
         view.OnDraw(&dc);

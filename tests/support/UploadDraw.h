@@ -1,6 +1,7 @@
 // The upload as the program finishes it, for its fuzzer and the replay of the kept inputs: any
 // bytes are taken as an uploaded image (support/DecodeRoundTrip.h) and decoded into the
-// document of a view, the wires that cross blocks are cut, and the diagram is drawn. What was
+// document of a view, the view spans the laid-out diagram, the wires that cross blocks are cut
+// (their connectors look for free spots within the view), and the diagram is drawn. What was
 // decoded must then save to a file that opens again.
 #pragma once
 
@@ -29,8 +30,8 @@ inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
     golden::GoldenHost host;
     CVetlaDoc& doc = host.NewDocument(kDocType, kHardwareCode);
     const bool bDecoded = DecodeProgramImage(codec, doc).bOk;
-    host.View().CutWiresCrossingBlocks();
     host.View().UpdateScrollSizes();
+    host.View().CutWiresCrossingBlocks();
     RecordingSurface surface;
     CDC dc(surface);
     host.View().OnDraw(&dc);
