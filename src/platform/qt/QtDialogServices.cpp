@@ -21,6 +21,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -88,27 +89,42 @@ int ShowQtMessageBox(const CString& strText, const CString& strCaption, UINT nTy
 }
 
 // Publishes the layer's clipboard to Qt's and takes back what other programs put there.
+// Qt keeps one data object for whatever another program puts on the clipboard and refills it
+// at each change, so only the clipboard's change signal tells that there is something new to
+// take: a change the layer's own Publish makes is its own data, which it already holds.
 class QtClipboardMirror : public IClipboardMirror {
 public:
+    QtClipboardMirror()
+    {
+        m_changed = QObject::connect(QApplication::clipboard(), &QClipboard::dataChanged, [this] {
+            if (!m_bPublishing && !QApplication::clipboard()->ownsClipboard())
+                m_bForeign = true;
+        });
+    }
+    ~QtClipboardMirror() override { QObject::disconnect(m_changed); }
+
     void Publish(const ClipboardData& data) override
     {
         // Asking the clipboard here would fetch Qt's old data: the layer's is converted as is.
-        QMimeData* pMime = ToMimeData(data);
-        m_pPublished = pMime;
-        QApplication::clipboard()->setMimeData(pMime);
+        m_bPublishing = true;
+        QApplication::clipboard()->setMimeData(ToMimeData(data));
+        m_bPublishing = false;
+        m_bForeign = false;
     }
 
     std::optional<ClipboardData> Fetch() override
     {
-        const QMimeData* pMime = QApplication::clipboard()->mimeData();
-        if (!pMime || pMime == m_pPublished)
+        const QMimeData* pMime = std::exchange(m_bForeign, false) ? QApplication::clipboard()->mimeData() : nullptr;
+        if (!pMime)
             return std::nullopt;
-        m_pPublished = pMime;
         return FromMimeData(*pMime);
     }
 
 private:
-    const QMimeData* m_pPublished = nullptr;
+    QMetaObject::Connection m_changed;
+    bool m_bPublishing = false;
+    // What another program left before the start is taken at the first fetch.
+    bool m_bForeign = true;
 };
 
 std::unique_ptr<QtClipboardMirror>& Mirror()

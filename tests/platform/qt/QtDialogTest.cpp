@@ -229,6 +229,10 @@ TEST_F(QtDialogTest, ClipboardFormatsReachQtsClipboard)
     ASSERT_TRUE(CClipboard::GetText(strText));
     EXPECT_EQ(strText, CString(_T("outside")));
     EXPECT_FALSE(CClipboard::IsFormatAvailable(nFormat));
+    // And every later text of another program, not only the first.
+    QApplication::clipboard()->setText(QStringLiteral("again"));
+    ASSERT_TRUE(CClipboard::GetText(strText));
+    EXPECT_EQ(strText, CString(_T("again")));
 }
 
 }  // namespace
