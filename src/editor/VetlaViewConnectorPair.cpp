@@ -65,10 +65,6 @@ void LayPairWire(CVetlaView& view, const WireEnd& far, CBlockObj* pConnector, CP
 
 // ---- cutting every wire that crosses a block ----
 
-// The indexes below keep their entries in vectors in the order of their keys rather than in
-// trees: a question reads neighbouring memory, and the cut adds few entries against the many
-// questions of its connector search.
-
 // Things that lie along one line of the diagram, each over a span of it, ordered by where the
 // span begins: a question about a span looks only at those that begin within the longest span
 // before it, not at every one.
@@ -77,9 +73,7 @@ class SpanIndex {
 public:
     void Add(int nBegin, int nEnd, const T& item)
     {
-        const auto at = std::upper_bound(m_byBegin.begin(), m_byBegin.end(), nBegin,
-                                         [](int nKey, const Entry& entry) { return nKey < entry.nBegin; });
-        m_byBegin.insert(at, Entry{nBegin, nEnd, item});
+        m_byBegin.emplace(nBegin, Entry{nEnd, item});
         m_nLongest = std::max(m_nLongest, static_cast<long long>(nEnd) - nBegin);
     }
 
@@ -87,11 +81,9 @@ public:
     template <class Test>
     bool Any(int nFrom, int nTo, Test test) const
     {
-        const int nLow = int(std::max<long long>(INT_MIN, nFrom - m_nLongest));
-        const auto first = std::lower_bound(m_byBegin.begin(), m_byBegin.end(), nLow,
-                                            [](const Entry& entry, int nKey) { return entry.nBegin < nKey; });
-        for (auto it = first; it != m_byBegin.end() && it->nBegin <= nTo; ++it) {
-            if (it->nEnd >= nFrom && test(it->item))
+        const long long nLow = std::max<long long>(INT_MIN, nFrom - m_nLongest);
+        for (auto it = m_byBegin.lower_bound(int(nLow)); it != m_byBegin.end() && it->first <= nTo; ++it) {
+            if (it->second.nEnd >= nFrom && test(it->second.item))
                 return true;
         }
         return false;
@@ -99,62 +91,11 @@ public:
 
 private:
     struct Entry {
-        int nBegin;
         int nEnd;
         T item;
     };
-    std::vector<Entry> m_byBegin;
+    std::multimap<int, Entry> m_byBegin;
     long long m_nLongest = 0;
-};
-
-// Indexes of the lines of the diagram (strips of it, or the lines wires run on) by key.
-template <class Key, class T>
-class LineTable {
-public:
-    T& operator[](Key key)
-    {
-        auto it = Find(key);
-        if (it == m_lines.end() || it->key != key)
-            it = m_lines.insert(it, Line{key, T{}});
-        return it->index;
-    }
-
-    // Whether test(index) holds for a line of nFirst .. nLast.
-    template <class Test>
-    bool Any(Key nFirst, Key nLast, Test test) const
-    {
-        for (auto it = Find(nFirst); it != m_lines.end() && it->key <= nLast; ++it) {
-            if (test(it->index))
-                return true;
-        }
-        return false;
-    }
-
-private:
-    struct Line {
-        Key key;
-        T index;
-    };
-    // The first line at or after the key.
-    auto Find(Key key) const
-    {
-        return std::lower_bound(m_lines.begin(), m_lines.end(), key, [](const Line& line, Key k) { return line.key < k; });
-    }
-    auto Find(Key key)
-    {
-        return std::lower_bound(m_lines.begin(), m_lines.end(), key, [](const Line& line, Key k) { return line.key < k; });
-    }
-    std::vector<Line> m_lines;
-};
-
-// A block of the diagram with its place in the block list, its rectangle and whether it is a
-// connector, none of which the cut changes: the questions read them here rather than from the
-// block.
-struct PlacedBlock {
-    const CBlockObj* pBlock;
-    std::size_t nOrder;
-    CRect rc;
-    bool bConnector;
 };
 
 // Where the blocks and the wire segments of a diagram lie. The blocks are kept by the strips of
@@ -164,17 +105,17 @@ struct PlacedBlock {
 // question.
 class DiagramGrid {
 public:
-    void AddBlock(const PlacedBlock& placed)
+    void AddBlock(const CBlockObj* pBlock)
     {
-        const CRect& rc = placed.rc;
+        const CRect rc = BlockRect(*pBlock);
         if (IsBig(rc)) {
-            m_bigBlocks.push_back(placed);
+            m_bigBlocks.push_back(pBlock);
             return;
         }
         for (long long cx = CellOf(rc.left); cx <= CellOf(rc.right); ++cx)
-            m_columns[cx].Add(rc.top, rc.bottom, placed);
+            m_columns[cx].Add(rc.top, rc.bottom, pBlock);
         for (long long cy = CellOf(rc.top); cy <= CellOf(rc.bottom); ++cy)
-            m_rows[cy].Add(rc.left, rc.right, placed);
+            m_rows[cy].Add(rc.left, rc.right, pBlock);
     }
     // A wire is known by the number it was added under: a new wire may take the place in
     // memory of one removed.
@@ -203,7 +144,7 @@ public:
         }
     }
 
-    // Whether test(placed block) holds for a block whose rectangle comes within nReach of rc.
+    // Whether test(block) holds for a block whose rectangle comes within nReach of rc.
     template <class Test>
     bool AnyBlockNear(const CRect& rc, int nReach, Test test) const
     {
@@ -214,11 +155,25 @@ public:
         // The strips across the rectangle's narrower side.
         const bool bColumns = CellOf(rcNear.right) - CellOf(rcNear.left) <= CellOf(rcNear.bottom) - CellOf(rcNear.top);
         const auto& strips = bColumns ? m_columns : m_rows;
-        const long long nFirst = bColumns ? CellOf(rcNear.left) : CellOf(rcNear.top);
         const long long nLast = bColumns ? CellOf(rcNear.right) : CellOf(rcNear.bottom);
         const int nFrom = bColumns ? rcNear.top : rcNear.left;
         const int nTo = bColumns ? rcNear.bottom : rcNear.right;
-        return strips.Any(nFirst, nLast, [&](const SpanIndex<PlacedBlock>& strip) { return strip.Any(nFrom, nTo, test); });
+        for (auto it = strips.lower_bound(bColumns ? CellOf(rcNear.left) : CellOf(rcNear.top));
+             it != strips.end() && it->first <= nLast; ++it) {
+            if (it->second.Any(nFrom, nTo, test))
+                return true;
+        }
+        return false;
+    }
+
+    // Every block whose rectangle comes within nReach of rc (a block may be visited twice).
+    template <class Visit>
+    void ForEachBlockNear(const CRect& rc, int nReach, Visit visit) const
+    {
+        AnyBlockNear(rc, nReach, [&](const CBlockObj* pBlock) {
+            visit(pBlock);
+            return false;
+        });
     }
 
     // Whether a segment of a wire, as wide as the connector search sees it, meets rc.
@@ -230,7 +185,15 @@ public:
         };
         // A run's band reaches 2 to each side of its line.
         const auto anyAt = [&](const Runs& runs, int nFirst, int nLast, int nFrom, int nTo) {
-            return runs.Any(nFirst, nLast, [&](const SpanIndex<Segment>& line) { return line.Any(nFrom, nTo, meets); });
+            const auto atLine = [&](const SpanIndex<Segment>& line) { return line.Any(nFrom, nTo, meets); };
+            if (static_cast<long long>(nLast) - nFirst > static_cast<long long>(runs.size()))
+                return std::ranges::any_of(runs, [&](const auto& run) { return atLine(run.second); });
+            for (int v = nFirst; v <= nLast; ++v) {
+                const auto it = runs.find(v);
+                if (it != runs.end() && atLine(it->second))
+                    return true;
+            }
+            return false;
         };
         return std::ranges::any_of(m_slanted, meets) ||
                anyAt(m_vertical, rc.left - 2, rc.right + 2, rc.top - 2, rc.bottom + 2) ||
@@ -253,11 +216,11 @@ private:
         return CellOf(rc.right) - CellOf(rc.left) > kMaxCellsAcross || CellOf(rc.bottom) - CellOf(rc.top) > kMaxCellsAcross;
     }
 
-    LineTable<long long, SpanIndex<PlacedBlock>> m_columns;
-    LineTable<long long, SpanIndex<PlacedBlock>> m_rows;
-    std::vector<PlacedBlock> m_bigBlocks;
+    std::map<long long, SpanIndex<const CBlockObj*>> m_columns;
+    std::map<long long, SpanIndex<const CBlockObj*>> m_rows;
+    std::vector<const CBlockObj*> m_bigBlocks;
     // The runs of the wires by the line they lie on: vertical ones by x, horizontal ones by y.
-    using Runs = LineTable<int, SpanIndex<Segment>>;
+    using Runs = std::unordered_map<int, SpanIndex<Segment>>;
     Runs m_vertical;
     Runs m_horizontal;
     std::vector<Segment> m_slanted;
@@ -340,10 +303,8 @@ private:
 
     void AddBlock(CBlockObj* pBlock)
     {
-        const std::size_t nOrder = m_order.size();
-        if (!m_order.emplace(pBlock, nOrder).second)
-            return;
-        m_grid.AddBlock({pBlock, nOrder, BlockRect(*pBlock), IsConnectorBlock(pBlock) != FALSE});
+        m_grid.AddBlock(pBlock);
+        m_order.emplace(pBlock, m_order.size());
         if (IsConnectorBlock(pBlock))
             m_connectors.emplace(pBlock->m_nNumber, pBlock);
     }
@@ -360,8 +321,8 @@ private:
     {
         for (INT_PTR i = 1; i < line.m_arrVertices.GetSize(); ++i) {
             const CRect rcSegment = SegmentRect(line.m_arrVertices[i - 1], line.m_arrVertices[i]);
-            const bool bMeets = m_grid.AnyBlockNear(rcSegment, 5, [&](const PlacedBlock& placed) {
-                CRect rc = placed.rc;
+            const bool bMeets = m_grid.AnyBlockNear(rcSegment, 5, [&](const CBlockObj* pBlock) {
+                CRect rc = BlockRect(*pBlock);
                 rc.InflateRect(2, 5, 2, 0);
                 CRect rcCommon;
                 return rcCommon.IntersectRect(&rcSegment, &rc) != FALSE;
@@ -382,9 +343,9 @@ private:
         if (rc.left <= 0 || rc.top <= 0 || rc.left >= extent.cx || rc.right >= extent.cx || rc.top >= extent.cy ||
             rc.bottom >= extent.cy)
             return true;
-        const bool bBlock = m_grid.AnyBlockNear(rc, 5, [&](const PlacedBlock& other) {
-            CRect rcOther = other.rc;
-            const int nSide = other.bConnector ? 2 : 5;
+        const bool bBlock = m_grid.AnyBlockNear(rc, 5, [&](const CBlockObj* pOther) {
+            CRect rcOther = BlockRect(*pOther);
+            const int nSide = IsConnectorBlock(pOther) ? 2 : 5;
             rcOther.InflateRect(nSide, 5, nSide, 0);
             CRect rcCommon;
             return rcCommon.IntersectRect(&rc, &rcOther) != FALSE;
@@ -423,24 +384,18 @@ private:
     }
 
     // The block the wire tool finds at a point is the first of the list whose rectangle, widened
-    // by the pins' reach, holds it; the pin is the one whose stub takes the point. Only blocks
-    // before this one in the list are looked at closely: the connectors the cut piles up at a
-    // crowded pin come after the diagram's blocks.
+    // by the pins' reach, holds it; the pin is the one whose stub takes the point.
     bool ToolFinds(CPoint pt, const CBlockObj* pBlock, int nPin) const
     {
         constexpr int PIN_STUB_REACH = 9;
-        const auto holds = [&](CRect rc) {
+        const CBlockObj* pFirst = nullptr;
+        m_grid.ForEachBlockNear(CRect(pt.x, pt.y, pt.x, pt.y), PIN_STUB_REACH + 1, [&](const CBlockObj* pCandidate) {
+            CRect rc = BlockRect(*pCandidate);
             rc.InflateRect(PIN_STUB_REACH, 0);
-            return rc.PtInRect(pt) != FALSE;
-        };
-        const auto itOrder = m_order.find(pBlock);
-        if (itOrder == m_order.end() || !holds(BlockRect(*pBlock)))
-            return false;
-        const bool bEarlier = m_grid.AnyBlockNear(CRect(pt.x, pt.y, pt.x, pt.y), PIN_STUB_REACH + 1,
-                                                  [&](const PlacedBlock& candidate) {
-                                                      return candidate.nOrder < itOrder->second && holds(candidate.rc);
-                                                  });
-        return !bEarlier && PinAt(pBlock, pt.x, pt.y) == nPin;
+            if (rc.PtInRect(pt) && (!pFirst || m_order.at(pCandidate) < m_order.at(pFirst)))
+                pFirst = pCandidate;
+        });
+        return pFirst == pBlock && PinAt(pBlock, pt.x, pt.y) == nPin;
     }
 
     // The wire goes as Delete takes it: a pin left without wires is open again.
