@@ -4,8 +4,8 @@
 // program (1024 function blocks of every type, 128 inputs, 64 analog inputs, 64 outputs) and on
 // programs where one input feeds 100, 200 or 300 AND gates, which cut as many wires at one
 // output pin, and on the images the upload fuzzer kept whose cut once took seconds (thousands of
-// wires down a tall diagram, many of them from one pin; hundreds of pairs piled up at crowded
-// pins), run as the fuzzer runs them. The aim: under 100 ms for each, so that the window never
+// wires down a tall diagram, many of them from one pin; a crowded one whose replay cut before
+// the view spanned the diagram), run as the fuzzer runs them. The aim: under 100 ms for each, so that the window never
 // stands still.
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
