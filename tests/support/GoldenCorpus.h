@@ -139,14 +139,16 @@ public:
     GoldenHost(const GoldenHost&) = delete;
     GoldenHost& operator=(const GoldenHost&) = delete;
 
-    // A new, empty document as MakeNewDocument makes it, in the view.
+    // A new, empty document of the kind and controller, two pages across and down, a ladder
+    // diagram with its power rail.
     CVetlaDoc& NewDocument(int nDocType, WORD wHardwareCode)
     {
         Attach(std::make_unique<CVetlaDoc>());
+        CVetlaDoc& doc = *m_pDoc;
         g_wHardwareCode = wHardwareCode;
-        MakeNewDocument(*m_pDoc, nDocType, wHardwareCode);
+        MakeNewDocument(doc, nDocType, wHardwareCode);
         m_view.UpdateScrollSizes();
-        return *m_pDoc;
+        return doc;
     }
 
     // The project file opened as the program opens it; null when it cannot be.
