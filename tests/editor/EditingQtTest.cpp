@@ -244,9 +244,8 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
 }
 
-// A drag of a few pixels is an edit like a long one: one undo step, which Ctrl+Z takes back to
-// the opened diagram. A move the base refuses leaves everything as it was, the wires' routes
-// and junction dots too: nothing to save and nothing to undo.
+// A drag of a few pixels is one undo step like a long one; a move the base refuses leaves
+// everything as it was, the wires' routes and junction dots too.
 TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
 {
     OpenGolden("fbd-newer-behaviour.dfb");

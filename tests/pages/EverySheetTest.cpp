@@ -126,7 +126,6 @@ protected:
 
 TEST_F(EverySheet, OkAndCancelKeepTheDiagramConsistentForEveryTypeOfBothGenerations)
 {
-    const WORD wWasHardware = g_wHardwareCode;
     int nOpened = 0;
     for (const WORD wHardware : {WORD(0x4188), WORD(0x5288)}) {
         Command(ID_FILE_NEW);
@@ -163,7 +162,6 @@ TEST_F(EverySheet, OkAndCancelKeepTheDiagramConsistentForEveryTypeOfBothGenerati
             ExpectStoresAndLoadsBack();
         }
     }
-    g_wHardwareCode = wWasHardware;
     EXPECT_GT(nOpened, 150) << "both generations' catalogues were walked";
 }
 
@@ -194,7 +192,6 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
         }
         EnterAndStore(place);
     }
-    // The clock dialogs send what their boxes hold.
     CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
     ASSERT_TRUE(Frame()->m_dlgDeviceClock.Create(Frame()) && summer.Create(Frame()));
     static_cast<CButton*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();
