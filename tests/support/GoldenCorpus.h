@@ -99,8 +99,7 @@ inline void MakeNewDocument(CVetlaDoc& doc, int nDocType, WORD wHardwareCode)
     doc.m_wHardwareCode = wHardwareCode;
     GetHardwareSeries(wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
     doc.m_sizeScreen = {1024, 768};
-    doc.m_nPagesAcross = 2;
-    doc.m_nPagesDown = 2;
+    doc.m_nPagesAcross = doc.m_nPagesDown = 2;
     doc.m_rcExtent = CRect(0, 0, 2048, 1536);
     if (nDocType == DOC_TYPE_LAD && doc.m_powerBusList.IsEmpty()) {
         auto* pRail = new CPowerBusObj(BT_POWERBUS);
