@@ -119,6 +119,7 @@ TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretTheSelectionAndElementCells)
         key.TypeInto(pWidget);
     CString strCopied;
     EXPECT_TRUE(CClipboard::GetText(strCopied) && strCopied == _T("\tB\t"));
+    CClipboard::Empty();
     // Typed and taken back, then Shift+End: from the caret to the end.
     click(4, 2, "y\b");
     kQtShiftEnd.TypeInto(pWidget);
