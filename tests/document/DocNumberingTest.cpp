@@ -188,8 +188,7 @@ TEST_F(LadderNumberingTest, AnalogOutputsMoveOnToAnalogFlags)
 TEST_F(DocNumberingTest, AKeptNumberingNumbersAsEachAdditionOnItsOwn)
 {
     for (const auto& [nType, nCount] : {std::pair{BT_RELAY_COIL, 140}, {BT_AOUT_LAD, 40}, {BT_IN, 20}, {BT_MALE, 5}}) {
-        CVetlaDoc kept;
-        CVetlaDoc alone;
+        CVetlaDoc kept, alone;
         for (CVetlaDoc* pDoc : {&kept, &alone}) {
             pDoc->m_nDocType = DOC_TYPE_LAD;
             AddNew(*pDoc, nType);

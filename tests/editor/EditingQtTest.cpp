@@ -113,14 +113,16 @@ protected:
         Press(pt);
         Release(pt);
     }
-    void DragPinToPin(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin) const
+    void Drag(CPoint ptFrom, CPoint ptTo) const
     {
-        const CPoint ptFrom = PinCentre(pFrom, nFromPin);
-        const CPoint ptTo = PinCentre(pTo, nToPin);
         Press(ptFrom);
         for (int i = 1; i <= 4; ++i)
             MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
         Release(ptTo);
+    }
+    void DragPinToPin(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin) const
+    {
+        Drag(PinCentre(pFrom, nFromPin), PinCentre(pTo, nToPin));
     }
     // A repaint of the view, which in simulation mode is one scan, and what it shows.
     QImage Paint() const
@@ -153,14 +155,6 @@ protected:
     {
         ASSERT_NE(m_app->OpenDocumentFile(CString::FromUtf8(std::string(QARVO_GOLDEN_DIR "/") + pszFile)), nullptr);
         m_pWidget = QtWidgetOf(*View());
-    }
-    // Pressed at the point, moved right in two steps and let go.
-    void DragRight(CPoint pt, int nDistance) const
-    {
-        Press(pt);
-        MoveHeld(pt + CPoint(nDistance / 2, 0));
-        MoveHeld(pt + CPoint(nDistance, 0));
-        Release(pt + CPoint(nDistance, 0));
     }
 
     CBlockObj* PlaceAt(int nType, CPoint pt) const
@@ -250,14 +244,13 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
 }
 
-// A drag of a few pixels is an edit like a long one: one undo step, which Ctrl+Z takes back to
-// the opened diagram. A move the base refuses leaves everything as it was, the wires' routes
-// and junction dots too: nothing to save and nothing to undo.
+// A drag of a few pixels is one undo step like a long one; a move the base refuses leaves
+// everything as it was, the wires' routes and junction dots too.
 TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
 {
     OpenGolden("fbd-newer-behaviour.dfb");
     const CPoint ptInput = Doc().BlockAtPoint(90, 58)->m_ptPos;  // I000
-    DragRight(CPoint(90, 58), 8);
+    Drag(CPoint(90, 58), CPoint(98, 58));
     EXPECT_EQ(Doc().BlockAtPoint(98, 58)->m_ptPos, ptInput + CPoint(8, 0));
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Doc().BlockAtPoint(90, 58)->m_ptPos, ptInput);
@@ -267,7 +260,7 @@ TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
     Doc().m_rcExtent = CRect(0, 0, 1024, 768);  // one page, which the rows of blocks pass
     const Bytes opened = SaveToBytes(Doc());
     Key(Qt::Key_A, Qt::ControlModifier);
-    DragRight(CPoint(90, 148), 100);  // on B2
+    Drag(CPoint(90, 148), CPoint(190, 148));  // on B2
     ASSERT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
     EXPECT_TRUE(SaveToBytes(Doc()) == opened);

@@ -1,7 +1,6 @@
 // The LCD grid as a real window on the Qt backend: keys and committed input-method text typed
 // into its widget reach the cells, and its own paint shows them; the grabbed window is kept as
-// lcd-window.png in the test's working directory for a person to look at; clicks and keys keep
-// the caret, the selection and the cells under elements as the user expects.
+// lcd-window.png in the test's working directory for a person to look at.
 #include "GridTestSupport.h"
 
 #include "blocks/Widget.h"
@@ -21,34 +20,38 @@
 namespace {
 
 // The LCD's grid in its green, focused on its first cell, in a window of the host.
-class LcdWindow : public ::testing::Test {
+std::unique_ptr<CLcdCanvas> MakeLcd(CTestGridHost& host)
+{
+    auto grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
+    EXPECT_TRUE(grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000));
+    grid->SetRowHeight(0, 0);
+    grid->SetColumnWidth(0, 0);
+    for (int r = 1; r <= LCD_LINE_COUNT; ++r) {
+        grid->SetRowHeight(r, kCellHeight);
+        for (int c = 1; c <= kLcdColumns; ++c)
+            grid->SetItemBkColour(r, c, RGB(85, 157, 85));
+    }
+    for (int c = 1; c <= kLcdColumns; ++c)
+        grid->SetColumnWidth(c, kCellWidth);
+    grid->SetFocus();
+    grid->SetFocusCell(CCellID(1, 1));
+    return grid;
+}
+
+// The grid in a window of the host on the Qt backend, for a diagram of the newer line.
+class LcdWindow : public QtBackendSuite {
 protected:
     void SetUp() override
     {
-        QtTestApp();
-        InitQtBackend();
         doc.m_wHardwareCode = 0x5188;
         host.m_pDoc = &doc;
         ASSERT_TRUE(host.Create(nullptr, u"host", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 520, 180), nullptr, 0));
-        grid = std::make_unique<CLcdCanvas>(LCD_LINE_COUNT + 1, kLcdColumns + 1, 1, 1);
-        ASSERT_TRUE(grid->Create(CRect(0, 0, kLcdColumns * kCellWidth + 8, 4 * kCellHeight + 8), &host, 1000));
-        grid->SetRowHeight(0, 0);
-        grid->SetColumnWidth(0, 0);
-        for (int r = 1; r <= LCD_LINE_COUNT; ++r) {
-            grid->SetRowHeight(r, kCellHeight);
-            for (int c = 1; c <= kLcdColumns; ++c)
-                grid->SetItemBkColour(r, c, RGB(85, 157, 85));
-        }
-        for (int c = 1; c <= kLcdColumns; ++c)
-            grid->SetColumnWidth(c, kCellWidth);
-        grid->SetFocus();
-        grid->SetFocusCell(CCellID(1, 1));
+        grid = MakeLcd(host);
     }
     void TearDown() override
     {
         grid.reset();
         host.DestroyWindow();
-        ShutdownQtBackend();
     }
 
     CVetlaDoc doc;
@@ -112,11 +115,11 @@ TEST_F(LcdWindow, ClicksAndKeysKeepTheCaretTheSelectionAndElementCells)
     click(1, 24, "x");
     grid->SetItemText(3, 5, _T("B"));
     click(3, 4, "");
-    kQtShiftRight.TypeInto(pWidget);
-    kQtShiftRight.TypeInto(pWidget);
-    QtType(pWidget, Qt::Key_C, QStringLiteral("\x03"), Qt::ControlModifier);
+    for (const QtKey& key : {kQtShiftRight, kQtShiftRight, QtKey{Qt::Key_C, Qt::ControlModifier, u"\x03"}})
+        key.TypeInto(pWidget);
     CString strCopied;
     EXPECT_TRUE(CClipboard::GetText(strCopied) && strCopied == _T("\tB\t"));
+    CClipboard::Empty();
     // Typed and taken back, then Shift+End: from the caret to the end.
     click(4, 2, "y\b");
     kQtShiftEnd.TypeInto(pWidget);

@@ -92,7 +92,6 @@ TEST_F(BlockSheet, RefusedNameCharacterLeavesTheCursorWhereItWas)
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABCD")));
 }
 
-// A character the name refuses, typed over a selection, leaves the text and the selection.
 TEST_F(BlockSheet, RefusedNameCharacterTypedOverASelectionLeavesIt)
 {
     if (!RunningApp::OnQt())

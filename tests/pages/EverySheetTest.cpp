@@ -40,8 +40,7 @@ protected:
         EXPECT_EQ(SaveToBytes(copy), bytes);
     }
 
-    // Where a number box is: a page of a block's sheet of that type, or of File > Properties
-    // for type 0.
+    // A number box on a page of the sheet of a block of that type, or of File > Properties (0).
     struct BoxPlace {
         WORD wHardware;
         int nType, nPage, nID;
@@ -56,17 +55,15 @@ protected:
     // The sheet's number boxes not yet walked on a page of the same class.
     void FindNumberBoxes(WORD wHardware, int nType, std::set<std::pair<std::string, int>>& walked, std::vector<BoxPlace>& places)
     {
-        OnModal(
-            [&](CPropertySheet& sheet) {
-                for (int nPage = 0; sheet.SetActivePage(nPage); ++nPage) {
-                    CWnd* pPage = sheet.GetPage(nPage);
-                    for (CWnd* pBox = pPage->GetWindow(GW_CHILD); pBox; pBox = pBox->GetWindow(GW_HWNDNEXT)) {
-                        if (IsNumberBox(*pBox) && walked.insert({pPage->GetRuntimeClass()->m_lpszClassName, pBox->GetDlgCtrlID()}).second)
-                            places.push_back({wHardware, nType, nPage, pBox->GetDlgCtrlID()});
-                    }
+        OnModal([&](CPropertySheet& sheet) {
+            for (int nPage = 0; sheet.SetActivePage(nPage); ++nPage) {
+                CWnd* pPage = sheet.GetPage(nPage);
+                for (CWnd* pBox = pPage->GetWindow(GW_CHILD); pBox; pBox = pBox->GetWindow(GW_HWNDNEXT)) {
+                    if (IsNumberBox(*pBox) && walked.insert({pPage->GetRuntimeClass()->m_lpszClassName, pBox->GetDlgCtrlID()}).second)
+                        places.push_back({wHardware, nType, nPage, pBox->GetDlgCtrlID()});
                 }
-            },
-            IDCANCEL);
+            }
+        }, IDCANCEL);
         OpenSheet(nType);
     }
     // Ctrl+A, then the keys, or the text pasted with Ctrl+V: the number the box shows (NaN: none).
@@ -77,10 +74,8 @@ protected:
             CClipboard::SetText(pszPaste);
             QtType(QtWidgetOf(box)->findChild<QLineEdit*>(), Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
         }
-        CString strText;
-        box.GetWindowText(strText);
         double dValue = 0;
-        return AfxParseDouble(strText.Trim(), dValue) ? dValue : std::nan("");
+        return AfxParseDouble(Text(*box.GetParent(), box.GetDlgCtrlID()).Trim(), dValue) ? dValue : std::nan("");
     }
     // Numbers past the bounds typed and pasted, a minus, a second point, and a short number over
     // the full box: each shows the bound or what was typed. The last shown.
@@ -131,7 +126,6 @@ protected:
 
 TEST_F(EverySheet, OkAndCancelKeepTheDiagramConsistentForEveryTypeOfBothGenerations)
 {
-    const WORD wWasHardware = g_wHardwareCode;
     int nOpened = 0;
     for (const WORD wHardware : {WORD(0x4188), WORD(0x5288)}) {
         Command(ID_FILE_NEW);
@@ -168,7 +162,6 @@ TEST_F(EverySheet, OkAndCancelKeepTheDiagramConsistentForEveryTypeOfBothGenerati
             ExpectStoresAndLoadsBack();
         }
     }
-    g_wHardwareCode = wWasHardware;
     EXPECT_GT(nOpened, 150) << "both generations' catalogues were walked";
 }
 
@@ -176,7 +169,6 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
 {
     if (!RunningApp::OnQt())
         GTEST_SKIP() << "keys and the clipboard through the Qt widgets";
-    const WORD wWasHardware = g_wHardwareCode;
     // The boxes are found before the controls are widgets, which is quicker.
     std::set<std::pair<std::string, int>> walked;
     std::vector<BoxPlace> places;
@@ -200,7 +192,6 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
         }
         EnterAndStore(place);
     }
-    // The clock dialogs send what their boxes hold.
     CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
     ASSERT_TRUE(Frame()->m_dlgDeviceClock.Create(Frame()) && summer.Create(Frame()));
     static_cast<CButton*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();
@@ -211,7 +202,6 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
                 EnterNumbers(*pBox);
         }
     }
-    g_wHardwareCode = wWasHardware;
     CClipboard::Empty();
     EXPECT_GT(places.size(), 80u) << "the number boxes were found";
 }

@@ -99,8 +99,7 @@ inline void MakeNewDocument(CVetlaDoc& doc, int nDocType, WORD wHardwareCode)
     doc.m_wHardwareCode = wHardwareCode;
     GetHardwareSeries(wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
     doc.m_sizeScreen = {1024, 768};
-    doc.m_nPagesAcross = 2;
-    doc.m_nPagesDown = 2;
+    doc.m_nPagesAcross = doc.m_nPagesDown = 2;
     doc.m_rcExtent = CRect(0, 0, 2048, 1536);
     if (nDocType == DOC_TYPE_LAD && doc.m_powerBusList.IsEmpty()) {
         auto* pRail = new CPowerBusObj(BT_POWERBUS);
@@ -139,14 +138,16 @@ public:
     GoldenHost(const GoldenHost&) = delete;
     GoldenHost& operator=(const GoldenHost&) = delete;
 
-    // A new, empty document as MakeNewDocument makes it, in the view.
+    // A new, empty document of the kind and controller, two pages across and down, a ladder
+    // diagram with its power rail.
     CVetlaDoc& NewDocument(int nDocType, WORD wHardwareCode)
     {
         Attach(std::make_unique<CVetlaDoc>());
+        CVetlaDoc& doc = *m_pDoc;
         g_wHardwareCode = wHardwareCode;
-        MakeNewDocument(*m_pDoc, nDocType, wHardwareCode);
+        MakeNewDocument(doc, nDocType, wHardwareCode);
         m_view.UpdateScrollSizes();
-        return *m_pDoc;
+        return doc;
     }
 
     // The project file opened as the program opens it; null when it cannot be.

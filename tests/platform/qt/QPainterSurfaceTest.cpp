@@ -374,7 +374,6 @@ TEST_F(QPainterSurfaceTest, PaintsOnAPainterItIsGiven)
     EXPECT_EQ(target.pixel(7, 7), qRgb(255, 255, 255));
 }
 
-// The backend's screen is the display while it runs; the headless one is back after it.
 TEST_F(QPainterSurfaceTest, TheScreenIsTheDisplayWhileTheBackendRuns)
 {
     InitQtBackend();
