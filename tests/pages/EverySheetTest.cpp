@@ -2,13 +2,18 @@
 // types only the newer controllers offer included, as a diagram changed to an older controller
 // still holds them): the sheet opens, OK writes what the pages hold without a refusal and leaves
 // a diagram that stores and loads back to the same bytes, and Cancel changes nothing at all.
-// Every number box of those sheets, of File > Properties and of the clock dialogs takes numbers
-// past its bounds, a minus, a second point and a paste, and holds what was typed or its bound.
+// Every number box (plain, decimal and hexadecimal) of those sheets, of File > Properties, of the
+// fixed analog output values and of the clock dialogs takes numbers past its bounds, a minus, a
+// second point, a third decimal and a paste, holds what was typed or its bound, and OK stores
+// what it shows once it is left.
 #include "SheetFixture.h"
 
 #include "controller/SummerTimeDlg.h"
 #include "document/UndoStore.h"
+#include "pages/controls/HexTextEdit.h"
 #include "pages/controls/NumericEdit.h"
+#include "pages/program/ProgramPageIds.h"
+#include "pages/program/PropertiesPropSh.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Clipboard.h"
@@ -17,7 +22,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -46,11 +53,16 @@ protected:
         int nType, nPage, nID;
     };
     void OpenSheet(int nType) { nType ? Properties(m_pBlock) : Command(ID_FILE_PROPERTIES); }
+    // A box of the number classes, or a plain one that shows a number when it opens.
     static bool IsNumberBox(CWnd& control)
     {
         auto* pEdit = dynamic_cast<CEdit*>(&control);
+        CString strText;
+        control.GetWindowText(strText);
+        double dValue = 0;
         return pEdit && control.IsWindowVisible() && control.IsWindowEnabled() && !(pEdit->GetStyle() & ES_READONLY) &&
-               (dynamic_cast<CNumericEdit*>(pEdit) || pEdit->IsNumberBox());
+               (dynamic_cast<CNumericEdit*>(pEdit) || dynamic_cast<CHexTextEdit*>(pEdit) || pEdit->IsNumberBox() ||
+                (!strText.Trim().IsEmpty() && AfxParseDouble(strText, dValue)));
     }
     // The sheet's number boxes not yet walked on a page of the same class.
     void FindNumberBoxes(WORD wHardware, int nType, std::set<std::pair<std::string, int>>& walked, std::vector<BoxPlace>& places)
@@ -74,30 +86,44 @@ protected:
             CClipboard::SetText(pszPaste);
             QtType(QtWidgetOf(box)->findChild<QLineEdit*>(), Qt::Key_V, QStringLiteral("\x16"), Qt::ControlModifier);
         }
+        const CString strText = Text(*box.GetParent(), box.GetDlgCtrlID()).Trim();
         double dValue = 0;
-        return AfxParseDouble(Text(*box.GetParent(), box.GetDlgCtrlID()).Trim(), dValue) ? dValue : std::nan("");
+        int nHex = 0;
+        if (dynamic_cast<CHexTextEdit*>(&box))
+            return ParseHexDigits(strText, strText.GetLength(), nHex) && !strText.IsEmpty() ? nHex : std::nan("");
+        return AfxParseDouble(strText, dValue) ? dValue : std::nan("");
     }
-    // Numbers past the bounds typed and pasted, a minus, a second point, and a short number over
-    // the full box: each shows the bound or what was typed. The last shown.
+    // Numbers past the bounds typed and pasted, a minus, a second point, a third decimal and a
+    // short number over the full box: each shows the bound or what was typed, its digits kept
+    // where a sign or point is refused. Last a number with a third decimal, the box left with
+    // Tab: what it shows then.
     static double EnterNumbers(CWnd& box)
     {
         SCOPED_TRACE(testing::Message() << "box " << box.GetDlgCtrlID());
-        const double dHigh = Enter(box, "999999999");
+        const bool bHex = dynamic_cast<CHexTextEdit*>(&box);
+        const double dHigh = Enter(box, bHex ? "FFFFFFFFF" : "999999999");
         EXPECT_EQ(Enter(box, "", u"123456789012345"), dHigh) << "a paste past the bound gives the bound, as typed";
+        // The digits typed, as a whole number: up to the bound, or as many as the box takes.
+        const auto whole = [&](double dShown, const char* pszDigits) {
+            char szShown[16] = "";
+            std::snprintf(szShown, sizeof szShown, bHex ? "%X" : "%d", int(dShown));
+            return (!bHex && dShown == std::min(std::atof(pszDigits), dHigh)) ||
+                   (dShown >= 1 && dShown == std::trunc(dShown) && std::string(pszDigits).starts_with(szShown));
+        };
         const double dLow = Enter(box, "-999999999");
-        EXPECT_TRUE(dLow < 0 || dLow == dHigh) << dLow << ": a minus where no negative is allowed";
+        EXPECT_TRUE(dLow < 0 || whole(dLow, "999999999")) << dLow << ": a minus where no negative is allowed";
         EXPECT_TRUE(dLow >= 0 || Enter(box, "", u"-123456789012345") == dLow) << "a negative paste, as typed";
-        // A whole-number box drops the point, and the digits past its budget.
-        const double dPoint = Enter(box, "35.57");
-        EXPECT_TRUE(dPoint == 35.57 || dPoint == dHigh ||
-                    (dPoint >= 1 && dPoint == std::trunc(dPoint) && std::string("3557").starts_with(std::to_string(int(dPoint)))))
-            << dPoint;
-        const double dShort = Enter(box, "1");
-        EXPECT_EQ(dShort, 1) << "Ctrl+A and a short number over the full box";
-        return dShort;
+        const double dMinus = Enter(box, "-57");
+        EXPECT_TRUE(dLow < 0 ? dMinus == std::max(-57.0, dLow) : whole(dMinus, "57")) << dMinus << ": the minus refused, the digits kept";
+        const double dPoint = Enter(box, "3.5.7");
+        EXPECT_TRUE(dPoint == 3.57 || dPoint == 3.5 || whole(dPoint, "357")) << dPoint << ": 3.5.7";
+        const double dThird = Enter(box, "1.239");
+        EXPECT_TRUE(dThird == 1.239 || dThird == 1.23 || dThird == 1.2 || whole(dThird, "1239")) << dThird << ": 1.239";
+        EXPECT_EQ(Enter(box, "1"), 1) << "Ctrl+A and a short number over the full box";
+        return Enter(box, "0.239\t");
     }
     // The numbers into the box, OK, and what the sheet shows when it opens again; a box that
-    // checks its range at OK may refuse the short number with the range message.
+    // checks its range at OK may refuse the last number with the range message.
     void EnterAndStore(const BoxPlace& place)
     {
         double dStored = 0;
@@ -108,7 +134,7 @@ protected:
             m_boxes.Clear();
             sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             if (!m_boxes.Boxes().empty()) {
-                EXPECT_EQ(m_boxes.Boxes()[0].text.Find(_T("Please enter an integer between")), 0);
+                EXPECT_EQ(m_boxes.Boxes()[0].text.Find(_T("Please enter an integer between")), 0) << m_boxes.Boxes()[0].text.ToUtf8() << Text(*sheet.GetPage(place.nPage), place.nID).ToUtf8();
                 sheet.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
                 dStored = std::nan("");
             }
@@ -116,7 +142,8 @@ protected:
         OpenSheet(place.nType);
         OnModal([&](CPropertySheet& sheet) {
             sheet.SetActivePage(place.nPage);
-            EXPECT_TRUE(std::isnan(dStored) || Enter(*sheet.GetPage(place.nPage)->GetDlgItem(place.nID), "") == dStored);
+            EXPECT_TRUE(std::isnan(dStored) || Enter(*sheet.GetPage(place.nPage)->GetDlgItem(place.nID), "") == dStored)
+                << place.nID << " showed " << dStored;
         }, IDCANCEL);
         OpenSheet(place.nType);
     }
@@ -184,7 +211,7 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
     InitQtControls();
     for (size_t i = 0; i < places.size(); ++i) {
         const BoxPlace& place = places[i];
-        SCOPED_TRACE(testing::Message() << "hardware " << std::hex << place.wHardware << std::dec << " type " << place.nType);
+        SCOPED_TRACE(testing::Message() << "hardware " << std::hex << place.wHardware << std::dec << " type " << place.nType << " box " << place.nID);
         if (i == 0 || place.nType != places[i - 1].nType || place.wHardware != places[i - 1].wHardware) {
             Command(ID_FILE_NEW);
             Doc().m_wHardwareCode = g_wHardwareCode = place.wHardware;
@@ -192,6 +219,29 @@ TEST_F(EverySheet, EveryNumberBoxHoldsWhatWasTypedOrItsBound)
         }
         EnterAndStore(place);
     }
+    // The fixed values of the analog outputs, a dialog of the Parameter page.
+    Command(ID_FILE_NEW);
+    Doc().m_wHardwareCode = g_wHardwareCode = WORD(0x5288);
+    std::vector<double> shown;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        if (auto* pSheet = dynamic_cast<CPropertiesPropSh*>(&dlg)) {
+            pSheet->SetActivePage(&pSheet->m_parameter);
+            if (!pSheet->m_parameter.GetDlgItem(IDC_FIXED_VALUE_BUTTON)->IsWindowEnabled())
+                static_cast<CButton*>(pSheet->m_parameter.GetDlgItem(IDC_KEEP_AQ_VALUES))->Click();
+            static_cast<CButton*>(pSheet->m_parameter.GetDlgItem(IDC_FIXED_VALUE_BUTTON))->Click();
+            pSheet->SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return;
+        }
+        for (CWnd* pBox = dlg.GetWindow(GW_CHILD); pBox; pBox = pBox->GetWindow(GW_HWNDNEXT)) {
+            if (IsNumberBox(*pBox))
+                shown.push_back(EnterNumbers(*pBox));
+        }
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    Command(ID_FILE_PROPERTIES);
+    ASSERT_EQ(shown.size(), std::size(Doc().m_settings.analog.dAqFixedValue));
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(Doc().m_settings.analog.dAqFixedValue[i], shown[i]) << "AQ " << i;
     CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
     ASSERT_TRUE(Frame()->m_dlgDeviceClock.Create(Frame()) && summer.Create(Frame()));
     static_cast<CButton*>(summer.GetDlgItem(int(CSummerTimeDlg::IDC_ACTIVE)))->Click();

@@ -6,6 +6,7 @@
 #include "pages/blocks/FunctionPageIds.h"
 #include "pages/blocks/FunctionTemplates.h"
 #include "pages/blocks/PageReferences.h"
+#include "pages/controls/FilterEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/SheetApplyRecord.h"
 #include "platform/ui/Button.h"
@@ -211,6 +212,8 @@ BOOL CARRMXIV::OnInitDialog()
         m_hints.AddRange(*this, IDC_ARR_COUNT, int(nMin), int(nMax));
     if (HasSteps(m_nType))
         m_hints.AddRange(*this, IDC_ARR_STEPS, 0, int(ARR_MAX_STEPS));
+    // The data address's bound follows its area.
+    HoldPlainEditToRange(GetDlgItem(IDC_ARR_ADDRESS), 0);
     return TRUE;
 }
 

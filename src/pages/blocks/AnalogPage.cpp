@@ -27,6 +27,7 @@ constexpr int kParameterIds[] = {IDC_PARAM_GROUP,  IDC_GAIN_LABEL, IDC_GAIN,    
 // The hints of value boxes.
 constexpr const TCHAR* kIntegerRangeTip = _T("Number between %d and %d");
 constexpr const TCHAR* kDecimalRangeTip = _T("Number between %.2f and %.2f");
+constexpr int kGainDecimals = 2;
 
 CString GainText(double dGain)
 {
@@ -182,6 +183,7 @@ void CAnalogPage::InitScaling()
     SetSpinRange(IDC_RANGE_MAX_SPIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX);
     // The gain's own range, in hundredths: the box takes a sign only where the gain may be below zero.
     SetSpinRange(IDC_GAIN_SPIN, TruncScaled(m_scaling.m_dGainFloor * 100), SCALING_GAIN_X100_LIMIT);
+    static_cast<CEdit*>(GetDlgItem(IDC_GAIN))->LimitDecimals(kGainDecimals);
     SetSpinRange(IDC_OFFSET_SPIN, -SCALING_OFFSET_LIMIT, SCALING_OFFSET_LIMIT);
     for (int i = 0; i < kLayoutRows; ++i) {
         CWnd* pRange = GetDlgItem(kRangeIds[i]);
@@ -303,6 +305,12 @@ BOOL CAnalogPage::OnScalingCommand(int nID, int nCode)
             m_scaling.ResolutionChosen(nID == IDC_RESOLUTION_X01);
         ShowScaling();
         SetModified(TRUE);
+        return TRUE;
+    }
+    // A range end left with a gain the limits cut or rounded shows at once the end that OK
+    // stores, the one the gain allows.
+    if (nCode == EN_KILLFOCUS && (nID == IDC_RANGE_MIN || nID == IDC_RANGE_MAX)) {
+        SettleScaling();
         return TRUE;
     }
     if (nCode != EN_CHANGE)

@@ -2,6 +2,7 @@
 
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
+#include "platform/ui/Edit.h"
 #include "platform/ui/SpinButtonCtrl.h"
 
 #include <algorithm>
@@ -15,6 +16,7 @@ constexpr PIParameterSet kSets[PI_SET_USER_DEFINED] = {
     {0.5, 0, 30}, {1.0, 2, 0}, {3.0, 0, 5}, {1.2, 0, 12}, {1.0, 99, 59}, {0.7, 0, 20},
 };
 constexpr double kKCMax = 99.99;
+constexpr int kKCDecimals = 2;
 // TI switched off is kept as its largest value.
 constexpr int kTIOffMinutes = 99;
 constexpr int kTIOffSeconds = 59;
@@ -84,6 +86,7 @@ BOOL CPI::OnInitDialog()
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
     SetSpinRange(IDC_PI_KC_SPIN, 0, 100);
+    static_cast<CEdit*>(GetDlgItem(IDC_PI_KC))->LimitDecimals(kKCDecimals);
     AddHundredthsTip(IDC_PI_KC, 0, 9999);
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();

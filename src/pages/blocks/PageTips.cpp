@@ -1,5 +1,7 @@
 #include "pages/blocks/PageTips.h"
 
+#include "pages/controls/FilterEdit.h"
+
 namespace {
 
 constexpr LPCTSTR kRangeFormat = _T("Number between %d and %d");
@@ -28,6 +30,7 @@ void CPageTips::SetRange(CWnd& page, int nID, int nMin, int nMax, LPCTSTR lpszMo
     CString strText;
     strText.Format(kRangeFormat, nMin, nMax);
     Set(page, nID, strText + lpszMore);
+    HoldPlainEditToRange(page.GetDlgItem(nID), nMin);
 }
 
 void CPageTips::Relay(const MSG* pMsg)

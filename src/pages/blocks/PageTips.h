@@ -13,7 +13,7 @@ public:
     void Create(CWnd& page);
     // The control's hint, replacing the one it had; nothing for a control the page lacks.
     void Set(CWnd& page, int nID, const CString& strText);
-    // "Number between %d and %d".
+    // "Number between %d and %d"; a plain edit takes what the hint says (HoldPlainEditToRange).
     void SetRange(CWnd& page, int nID, int nMin, int nMax, LPCTSTR lpszMore = _T(""));
     // Every message the page pretranslates.
     void Relay(const MSG* pMsg);

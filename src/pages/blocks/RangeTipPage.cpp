@@ -1,5 +1,6 @@
 #include "pages/blocks/RangeTipPage.h"
 
+#include "pages/controls/FilterEdit.h"
 #include "pages/sheet/TimeValueRow.h"
 
 IMPLEMENT_DYNAMIC(CRangeTipPage, CBlockPage)
@@ -37,6 +38,7 @@ void CRangeTipPage::SetRangeTip(int nID, int nLow, int nHigh)
     CString strText;
     strText.Format(kRangeText, nLow, nHigh);
     SetTip(nID, strText);
+    HoldPlainEditToRange(GetDlgItem(nID), nLow);
 }
 
 void CRangeTipPage::SetTimeTips(const CTimeValueRow& row, int nBase)

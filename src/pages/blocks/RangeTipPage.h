@@ -20,6 +20,7 @@ protected:
     BOOL OnInitDialog() override;
     // The control's tip, replacing the one it had.
     void SetTip(int nID, const CString& strText);
+    // "Number between %d and %d"; a plain edit takes what the tip says (HoldPlainEditToRange).
     void SetRangeTip(int nID, int nLow, int nHigh);
     // The parts of a time: the high part to its largest, the low part to nBase's largest.
     void SetTimeTips(const CTimeValueRow& row, int nBase);

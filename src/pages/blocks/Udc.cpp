@@ -4,6 +4,7 @@
 #include "blocks/BlockObj.h"
 #include "pages/blocks/MiscBlockIds.h"
 #include "pages/blocks/MiscBlockTemplates.h"
+#include "pages/controls/FilterEdit.h"
 #include "pages/sheet/BlockPageRegistry.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/core/MessageBox.h"
@@ -61,6 +62,9 @@ BOOL CUDC::OnInitDialog()
     m_tooltip.SetRange(*this, IDC_CYCLE, 0, kMaxCycle);
     m_tooltip.SetRange(*this, IDC_UDC_TX_WORDS, 1, kMaxWords);
     m_tooltip.SetRange(*this, IDC_UDC_RX_WORDS, 1, kMaxWords);
+    // The register numbers' bounds follow their areas.
+    for (int nID : {IDC_UDC_TX_NUMBER, IDC_UDC_RX_NUMBER})
+        HoldPlainEditToRange(GetDlgItem(nID), 0);
     for (int i = 0; i < kCharacters; ++i) {
         m_editChars[i].SetLimitText(kCharDigits);
         m_tooltip.Set(*this, kCharacterSlots[i].nEditID, kCharRange);

@@ -1,5 +1,6 @@
 #include "pages/blocks/ValueHints.h"
 
+#include "pages/controls/FilterEdit.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/SpinButtonCtrl.h"
@@ -15,6 +16,7 @@ void SetupSpin(CDialog& page, int nSpinID, int nEditID, int nMin, int nMax)
         pEdit->GetWindowText(strText);
     pSpin->SetBuddy(pEdit);
     pSpin->SetRange32(nMin, nMax);
+    HoldPlainEditToRange(pEdit, nMin);
     // The spin starts from the value the edit shows, which keeps its text.
     long long nValue = 0;
     if (AfxParseInteger(strText, nMin, nMax, nValue))
@@ -37,6 +39,7 @@ void CValueHints::AddRange(CDialog& page, int nEditID, int nMin, int nMax)
     CString strText;
     strText.Format(_T("Number between %d and %d"), nMin, nMax);
     Add(page, nEditID, strText);
+    HoldPlainEditToRange(page.GetDlgItem(nEditID), nMin);
 }
 
 void CValueHints::AddRange(CDialog& page, int nEditID, double dMin, double dMax)

@@ -105,3 +105,13 @@ int CEditBehavior::OverwriteEnd(int nStart, int nEnd) const
 {
     return nEnd < m_pEdit->GetWindowTextLength() ? nStart + 1 : nEnd;
 }
+
+void HoldPlainEditToRange(CWnd* pControl, int nMin)
+{
+    auto* pEdit = dynamic_cast<CEdit*>(pControl);
+    if (!pEdit || dynamic_cast<CFilterEdit*>(pEdit))
+        return;
+    pEdit->LimitDecimals(0);
+    if (nMin >= 0)
+        pEdit->ModifyStyle(0, ES_NUMBER);
+}

@@ -62,3 +62,8 @@ protected:
     CFilterEdit* m_pEdit;
     DWORD m_dwFlags = 0;
 };
+
+// A plain edit that its page holds to whole numbers from nMin up takes no decimal point, and
+// digits only when nMin is not below zero, so that a typed minus cannot make another number of
+// the digits after it; the numeric and masked boxes keep their own rules.
+void HoldPlainEditToRange(CWnd* pControl, int nMin);

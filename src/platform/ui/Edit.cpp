@@ -25,16 +25,18 @@ bool IsDigit(TCHAR ch) { return ch >= '0' && ch <= '9'; }
 constexpr int kPastedDigitsMax = 9;
 
 // A number as it is typed: spaces around, a sign, digits, one decimal point (either mark) and its
-// digits, each part optional.
-bool IsNumberText(CString strText)
+// digits, at most nMaxDecimals of them unless that is negative (0: no point), each part optional.
+bool IsNumberText(CString strText, int nMaxDecimals = -1)
 {
     strText.Trim();
     int i = !strText.IsEmpty() && strText[0] == '-' ? 1 : 0;
-    bool bPoint = false;
+    int nDecimals = -1;
     for (; i < strText.GetLength(); ++i) {
-        if ((strText[i] == '.' || strText[i] == ',') && !bPoint)
-            bPoint = true;
+        if ((strText[i] == '.' || strText[i] == ',') && nDecimals < 0 && nMaxDecimals != 0)
+            nDecimals = 0;
         else if (!IsDigit(strText[i]))
+            return false;
+        else if (nDecimals >= 0 && ++nDecimals > nMaxDecimals && nMaxDecimals >= 0)
             return false;
     }
     return true;
@@ -302,7 +304,16 @@ bool CEdit::KeepsNumber(TCHAR ch) const
     const CString strText = Text();
     const int nStart = std::min(m_nSelStart, m_nSelEnd);
     const int nEnd = std::max(m_nSelStart, m_nSelEnd);
-    return !IsNumberText(strText) || IsNumberText(strText.Left(nStart) + ch + strText.Mid(nEnd));
+    return !IsNumberText(strText) || IsNumberText(strText.Left(nStart) + ch + strText.Mid(nEnd), MaxDecimals());
+}
+
+int CEdit::MaxDecimals() const
+{
+    if (m_nMaxDecimals >= 0)
+        return m_nMaxDecimals;
+    // An up-down control that writes whole numbers into its buddy steps a whole number.
+    const CSpinButtonCtrl* pSpin = AfxSpinOf(*this);
+    return pSpin && (pSpin->GetStyle() & UDS_SETBUDDYINT) ? 0 : -1;
 }
 
 bool CEdit::PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const
@@ -547,6 +558,7 @@ void CEdit::CopyStateFrom(CWnd& other)
         m_nSelStart = pEdit->m_nSelStart;
         m_nSelEnd = pEdit->m_nSelEnd;
         m_bModified = pEdit->m_bModified;
+        m_nMaxDecimals = pEdit->m_nMaxDecimals;
         StateChanged();
     }
 }

@@ -77,6 +77,9 @@ public:
     // the largest number it holds, which the box's bound then takes over as when typed.
     bool IsNumberBox() const;
     bool TakesNegative() const;
+    // A number box that holds so many decimals refuses a further digit typed after its point,
+    // which the page would round away.
+    void LimitDecimals(int nPlaces) { m_nMaxDecimals = nPlaces; }
 
     // The user's edit in the native view: the whole new text and the caret after it. Read-only
     // controls refuse it; the limit cuts it; the parent hears EN_UPDATE and EN_CHANGE.
@@ -98,6 +101,8 @@ private:
     void TypeChar(TCHAR ch);
     // FALSE when the typed character would make a number box's number malformed.
     bool KeepsNumber(TCHAR ch) const;
+    // The decimals a number box holds; -1 for any.
+    int MaxDecimals() const;
     // TRUE when the paste would make a number box's number longer than the box holds (or than
     // nine digits); strLargest is then the largest number it holds, to replace the whole text.
     bool PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const;
@@ -111,6 +116,7 @@ private:
     bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
 
     UINT m_nLimit = 0x7FFFFFFE;
+    int m_nMaxDecimals = -1;   // any
     int m_nSelStart = 0;
     int m_nSelEnd = 0;
     int m_nFirstLine = 0;
