@@ -97,7 +97,7 @@ int CVetlaView::PressInSelectMode(int x, int y, UINT nFlags)
 {
     m_nEditMode = SelectAtPress(x, y, nFlags);
     if (m_nEditMode == EDIT_MODE_DRAG_LINE)
-        m_wireDrag.Begin();
+        m_wireDrag.Begin(CPoint(x, y));
     if (m_nEditMode == EDIT_MODE_DRAG_BLOCKS || m_nEditMode == EDIT_MODE_DRAG_COMMENTS ||
         m_nEditMode == EDIT_MODE_DRAG_LINE)
         StartMove();

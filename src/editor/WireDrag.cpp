@@ -117,6 +117,16 @@ void ReleaseCaptureOf(const CWnd* pWnd)
 
 } // namespace
 
+void CWireDrag::Begin(CPoint pt)
+{
+    m_nSegmentDir = NO_SEGMENT_DIRECTION;
+    const CConnectLineObj* pLine = m_view.m_pCurLine;
+    int nSegment = 0;
+    int nDir = 0;
+    if (pLine && pLine->HitTest(pt.x, pt.y, &nSegment, &nDir, nullptr))
+        Hold(nSegment, nDir);
+}
+
 void CWireDrag::GrabEndAt(CConnectLineObj& line, int x, int y, bool bFromSelection)
 {
     CBlockObj* pBlock = bFromSelection ? m_view.Selection().BlockPinsAt(x, y) : nullptr;

@@ -15,8 +15,10 @@ class CWireDrag {
 public:
     explicit CWireDrag(CVetlaView& view) : m_view(view) {}
 
-    // A press grabbed the wire: no segment is held until a move hits one.
-    void Begin() { m_nSegmentDir = NO_SEGMENT_DIRECTION; }
+    // A press at the point grabbed the current wire: the segment under the press is held, so
+    // that it follows however far the first move goes (a mouse often reports its first move
+    // several pixels away, past the segment's hit margin).
+    void Begin(CPoint pt);
     // A press on a pin at an end of the wire starts dragging that end. bFromSelection: the press
     // hit an already selected wire, whose end may also sit on the ladder's power rail.
     void GrabEndAt(CConnectLineObj& line, int x, int y, bool bFromSelection);
@@ -47,7 +49,7 @@ public:
     void TidyMovedLines(BOOL bSelected);
 
 private:
-    // A direction no wire segment has: a move before the first segment hit drags nothing.
+    // A direction no wire segment has: while no segment is held a move drags nothing.
     static constexpr int NO_SEGMENT_DIRECTION = -2;
 
     void MoveVerticalSegment(CConnectLineObj& line, int k, int dx);

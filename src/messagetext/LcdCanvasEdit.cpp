@@ -12,8 +12,10 @@ namespace {
 // The newer controller generation (model byte 0x51 and up) has the extended character sets.
 constexpr int kFirstNewerModel = 0x51;
 
-// Characters at or above U+0080 that the LCD shows in one cell whatever the character set.
-constexpr TCHAR kSpecialSingleWidth[] = {0x20AC, 0x2109, 0x00B0, 0x25BA, 0x25C4, 0x25BC, 0x25B2, 0x00B1};
+// Characters at or above U+0080 that the LCD shows in one cell whatever the character set:
+// the degree sign and every symbol of the special-character buttons.
+constexpr TCHAR kSpecialSingleWidth[] = {0x20AC, 0x2109, 0x00B0, 0x25BA, 0x25C4, 0x25BC,
+                                         0x25B2, 0x00B1, 0x2103, 0x2551, 0x25A0};
 
 bool IsSpecialSingleWidth(TCHAR ch)
 {

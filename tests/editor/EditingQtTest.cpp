@@ -113,11 +113,11 @@ protected:
         Press(pt);
         Release(pt);
     }
-    void Drag(CPoint ptFrom, CPoint ptTo) const
+    void Drag(CPoint ptFrom, CPoint ptTo, int nSteps = 4) const
     {
         Press(ptFrom);
-        for (int i = 1; i <= 4; ++i)
-            MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
+        for (int i = 1; i <= nSteps; ++i)
+            MoveHeld(ptFrom + CPoint((ptTo.x - ptFrom.x) * i / nSteps, (ptTo.y - ptFrom.y) * i / nSteps));
         Release(ptTo);
     }
     void DragPinToPin(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin) const
@@ -255,6 +255,12 @@ TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Doc().BlockAtPoint(90, 58)->m_ptPos, ptInput);
     EXPECT_FALSE(Doc().IsModified());
+    const Bytes undone = SaveToBytes(Doc());
+    Click(CPoint(439, 164));  // selects the wire from I003 to B20 on its vertical segment
+    Drag(CPoint(439, 164), CPoint(447, 164), 1);  // the mouse's first report past the hit margin
+    EXPECT_TRUE(!Doc().LineAtPoint(439, 164) && Doc().LineAtPoint(447, 164) && Doc().IsModified());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(SaveToBytes(Doc()) == undone && !Doc().IsModified());
 
     OpenGolden("fbd-newer-catalogue.dfb");
     Doc().m_rcExtent = CRect(0, 0, 1024, 768);  // one page, which the rows of blocks pass

@@ -50,9 +50,9 @@ TEST_F(GridPaste, ChineseInLastColumnIsRefusedAndPastTheGridDropped)
 TEST_F(GridPaste, OlderModelStopsAtTheFirstWideCharacterButTakesSpecials)
 {
     m_doc.m_wHardwareCode = 0x4188;
-    const TCHAR specials[] = {0x00B0, 0x20AC, 0};
+    const TCHAR specials[] = {0x00B0, 0x20AC, 0x2103, 0x25A0, 0x2551, 0};
     EXPECT_TRUE(Grid().PasteText(CCellID(1, 1), specials, TRUE));
-    EXPECT_EQ(Text(1, 1) + Text(1, 2), "##");
+    EXPECT_EQ(Text(1, 1) + Text(1, 2) + Text(1, 3) + Text(1, 4) + Text(1, 5), "#####");
     const TCHAR text[] = {'a', kChinese, 'b', 0};
     EXPECT_FALSE(Grid().PasteText(CCellID(2, 1), text, TRUE));
     EXPECT_EQ(Text(2, 1) + "|" + Text(2, 2) + "|" + Text(2, 3), "a||");
