@@ -13,8 +13,9 @@ out=${2:-/tmp/qarvo-logo-error-shots}
 xvfb_session :163
 chmod 777 "$work"
 
-# The settings file lives in the program's private temporary folder.
-unset XDG_RUNTIME_DIR
+# The settings file lives in the private home folder's configuration folder, the scratch files
+# in a private temporary folder.
+unset XDG_RUNTIME_DIR XDG_CONFIG_HOME
 export TMPDIR=$work/tmp
 mkdir -m 777 "$TMPDIR"
 

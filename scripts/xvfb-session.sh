@@ -23,13 +23,14 @@ xvfb_cleanup() {
 
 shot() { import -window root "$out/$1.png"; }
 
-# The program keeps its settings file in a folder of its own under the temporary folder: the
-# session's private one, so that `set_language zh_CN` (or en_US) chooses the interface language
-# of the program's next start.
+# The program keeps its settings file in a folder of its own under the user's configuration
+# folder, and its scratch files under the temporary folder: the session's private ones, so that
+# `set_language zh_CN` (or en_US) chooses the interface language of the program's next start.
 private_settings() {
   unset XDG_RUNTIME_DIR
-  export TMPDIR=$work/tmp
-  settings=$TMPDIR/qarvo-$(id -u)/DruvoProperty/DruvoEditor.ini
+  export TMPDIR=$work/tmp XDG_CONFIG_HOME=$work/.config
+  settings=$XDG_CONFIG_HOME/qarvo-editor/DruvoProperty/DruvoEditor.ini
+  mkdir -p "$TMPDIR"
   mkdir -p "$(dirname "$settings")"
 }
 set_language() { printf 'language=%s\r\n' "$1" | iconv -f UTF-8 -t UTF-16LE >"$settings"; }

@@ -158,10 +158,8 @@ void PutLogo(const CVetlaDoc& doc, CVetlaCoreRule& codec)
     if (result == LogoLoad::BadFormat)
         AfxMessageBox(LogoFormatMessage(strFile, TRUE), MB_ICONEXCLAMATION);
     if (result == LogoLoad::Ok) {
-        if (doc.m_settings.bLogoInverse) {
-            for (int i = 0; i < LOGO_IMAGE_SIZE; ++i)
-                pLogo[i] = BYTE(~pLogo[i]);
-        }
+        if (doc.m_settings.bLogoInverse)
+            InvertLogoImage(pLogo);
         lc[kLogoFlagByte] = 1;
         return;
     }

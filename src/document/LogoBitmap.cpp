@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/File.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -74,8 +75,9 @@ LogoLoad ConvertLogoBitmap(std::span<const BYTE> file, BYTE* pOut)
     // A black first palette entry means a set bit is a white pixel; the controller lights set
     // bits, so the image is inverted to light the black ones.
     const bool bInvert = ReadU32(file, layout->nPalette) == 0;
+    std::fill_n(pOut, LOGO_IMAGE_SIZE, BYTE(0));
     for (int nPage = 0; nPage < LOGO_HEIGHT / 8; ++nPage) {
-        for (int nColumn = 0; nColumn < LOGO_PAGE_COLUMNS; ++nColumn) {
+        for (int nColumn = 0; nColumn < LOGO_WIDTH; ++nColumn) {
             BYTE byColumn = 0;
             for (int n = 0; n < 8; ++n) {
                 if (PixelSet(file, *layout, 8 * nPage + n, nColumn))
@@ -85,6 +87,14 @@ LogoLoad ConvertLogoBitmap(std::span<const BYTE> file, BYTE* pOut)
         }
     }
     return LogoLoad::Ok;
+}
+
+void InvertLogoImage(BYTE* pImage)
+{
+    for (int nPage = 0; nPage < LOGO_HEIGHT / 8; ++nPage) {
+        for (int nColumn = 0; nColumn < LOGO_WIDTH; ++nColumn)
+            pImage[LOGO_PAGE_COLUMNS * nPage + nColumn] ^= 0xFF;
+    }
 }
 
 LogoLoad LoadLogoBitmap(const CString& strPath, BYTE* pOut)

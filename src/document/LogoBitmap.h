@@ -26,7 +26,11 @@ enum class LogoLoad {
 // Reads the file's bytes by its header fields, every size and offset checked against the
 // bytes there are; pOut (LOGO_IMAGE_SIZE bytes) may be null to check the file only. A file
 // whose palette entry 0 is black gives the inverted image, so that a black pixel is a lit one.
+// The columns past the picture (108-119 of each page) stay unlit, whatever the rows' padding
+// bits hold.
 LogoLoad ConvertLogoBitmap(std::span<const BYTE> file, BYTE* pOut);
+// The picture shown inversely: its columns inverted, those past it still unlit.
+void InvertLogoImage(BYTE* pImage);
 // The same for a file on disk.
 LogoLoad LoadLogoBitmap(const CString& strPath, BYTE* pOut);
 

@@ -7,11 +7,13 @@
 
 class CVetlaDoc;
 
-// Sends File New (an FBD document) to the application's main window and returns what the
-// command returned; the new document is then the active one. 0 when there is no main window.
-LRESULT SendFileNewToMainFrame();
+// Sends File New (an FBD document) to the application's main window without opening the new
+// document's Properties sheet; the document, then the active one, carries the application's
+// "Show at new file" all the same. Null when no new document opened.
+CVetlaDoc* OpenDocumentWithoutSheet();
 
 // Copies from one document to the other the program settings (those of analog inputs and
 // outputs only from a newer-generation source), the hardware code with its three words and the
-// message-text settings. Not the diagram, the zoom, the uploaded logo or the hardware name.
+// message-text settings. Not the diagram, the zoom, the uploaded logo, the hardware name or
+// "Show at new file", which is the application's.
 void CopyDocumentSettings(CVetlaDoc& to, const CVetlaDoc& from);

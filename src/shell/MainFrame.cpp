@@ -6,6 +6,7 @@
 #include "editor/PaletteTypes.h"
 #include "editor/VetlaView.h"
 #include "messagetext/AIFilterDlg.h"
+#include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/WndMessageMap.h"
@@ -110,14 +111,19 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
     // Rebuilt with every frame, so that each starts from the lists as the program defines them.
     InitPaletteTypeLists();
     InitBlockNames();
-    LoadAstroCities(GetAstroCityFilePath());
+    LoadAstroCities(GetAstroCityFileToRead());
 }
 
 CMainFrame::~CMainFrame()
 {
+    // Places read from an earlier version's folder go to the settings folder; the earlier file
+    // goes once they are safe there, so that places the user removed do not come back from it.
+    const CString strRead = GetAstroCityFileToRead();
     CString strReason;
     if (!SaveAstroCities(GetAstroCityFilePath(), &strReason))
         AfxMessageBox(_T("The astronomical clock's places could not be saved: ") + strReason, MB_ICONSTOP);
+    else if (strRead != GetAstroCityFilePath())
+        DeleteFile(strRead);
     if (g_pMainFrame == this)
         AfxSetMainFrame(nullptr);
 }

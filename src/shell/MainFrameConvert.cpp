@@ -22,13 +22,9 @@ void CMainFrame::OnLadConvertToFbd()
         AfxMessageBox(conversion.GetRefusal(), MB_ICONSTOP);
         return;
     }
-    // The new document opens without its Properties sheet.
-    g_bShowAtNewFile = 0;
-    SendFileNewToMainFrame();
-    g_bShowAtNewFile = pLadder->m_settings.bShowAtNewFile;
+    CVetlaDoc* pFbd = OpenDocumentWithoutSheet();
     CVetlaView* pView = GetActiveView();
-    CVetlaDoc* pFbd = pView ? pView->GetDocument() : nullptr;
-    if (!pFbd || pFbd == pLadder)
+    if (!pFbd || !pView)
         return;
     CopyDocumentSettings(*pFbd, *pLadder);
     conversion.PutInto(*pFbd);

@@ -33,16 +33,11 @@ void CMainFrame::OpenUploadedProgram(CVetlaCoreRule& codec)
         m_nPaneIndex = 2;
         AddStatusBarControl();
     }
-    // The uploaded program opens without its Properties sheet.
-    const int bShowAtNewFile = g_bShowAtNewFile;
-    g_bShowAtNewFile = 0;
-    SendFileNewToMainFrame();
-    g_bShowAtNewFile = bShowAtNewFile;
-    CVetlaView* pView = GetActiveView();
-    CVetlaDoc* pDoc = pView ? pView->GetDocument() : nullptr;
     // A program without function blocks (buffer 0 alone, as a controller programmed at its keys
     // may hold) still has its outputs, inputs and settings to read.
-    if (!pDoc)
+    CVetlaDoc* pDoc = OpenDocumentWithoutSheet();
+    CVetlaView* pView = GetActiveView();
+    if (!pDoc || !pView)
         return;
     LogMessage(_T("%s"), ResourceString(IDS_DRAWING));
     const DecodeResult decoded = DecodeProgramImage(codec, *pDoc);

@@ -3,6 +3,7 @@
 #include "platform/core/Exception.h"
 #include "platform/core/File.h"
 #include "platform/core/FileSystem.h"
+#include "platform/ui/ProfileFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -20,24 +21,30 @@ CString& AstroCityFilePath()
 
 } // namespace
 
-CString GetSettingsFolder()
+CString GetSettingsFolder() { return GetUserConfigFolder() + _T("/qarvo-editor/DruvoProperty"); }
+
+CString GetSettingsFileToRead(LPCTSTR lpszName)
 {
+    const CString strName = CString(_T("/")) + lpszName;
     const CString strTemp = GetTempPath();
-    const CString strFolder = strTemp + _T("DruvoProperty");
-    // Earlier versions of the program kept the same files in a folder of another name: a user
-    // who has only that one goes on reading and writing there, so no choice of language or
-    // astronomical place is lost, and nothing is moved behind the user's back.
-    const CString strEarlier = strTemp + _T("QarvoProperty");
-    if (!PathFileExists(strFolder) && PathFileExists(strEarlier))
-        return strEarlier;
-    return strFolder;
+    const CString folders[] = {GetSettingsFolder(), strTemp + _T("DruvoProperty"), strTemp + _T("QarvoProperty")};
+    for (const CString& strFolder : folders) {
+        if (PathFileExists(strFolder + strName))
+            return strFolder + strName;
+    }
+    return folders[0] + strName;
 }
 
-CString GetSettingsFilePath() { return GetSettingsFolder() + _T("/DruvoEditor.ini"); }
+CString GetSettingsFilePath() { return GetSettingsFolder() + _T("/") + LANGUAGE_FILE_NAME; }
 
 CString GetAstroCityFilePath()
 {
-    return AstroCityFilePath().IsEmpty() ? GetSettingsFolder() + _T("/Astro.Property") : AstroCityFilePath();
+    return AstroCityFilePath().IsEmpty() ? GetSettingsFolder() + _T("/") + ASTRO_CITY_FILE_NAME : AstroCityFilePath();
+}
+
+CString GetAstroCityFileToRead()
+{
+    return AstroCityFilePath().IsEmpty() ? GetSettingsFileToRead(ASTRO_CITY_FILE_NAME) : AstroCityFilePath();
 }
 
 void SetAstroCityFilePath(const CString& strPath) { AstroCityFilePath() = strPath; }

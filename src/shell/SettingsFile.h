@@ -1,6 +1,8 @@
-// The per-user settings folder "<temporary folder>DruvoProperty" (or, where only that exists,
-// the "QarvoProperty" of earlier versions) with the settings file
-// DruvoEditor.ini and the astronomical clock's places (Astro.Property, document/AstroCities.h).
+// The per-user settings folder "DruvoProperty" with the settings file DruvoEditor.ini and the
+// astronomical clock's places (Astro.Property, document/AstroCities.h). It lies in the program's
+// folder of the user's configuration folder, which logging out leaves alone; earlier versions
+// kept it in the user's temporary folder (and before that under the name "QarvoProperty"), where
+// a file not yet written anew is still read.
 // The settings file is UTF-16LE text
 // without byte-order mark, one line "language=zh_CN" or "language=en_US" ending in a line feed.
 // The interface is Chinese exactly when the file's text holds "zh_CN" anywhere; the Language
@@ -13,11 +15,21 @@
 constexpr int LANGUAGE_ENGLISH = 0;
 constexpr int LANGUAGE_CHINESE = 1;
 
-// The folder and the file under the user's temporary folder.
+constexpr const TCHAR* LANGUAGE_FILE_NAME = _T("DruvoEditor.ini");
+constexpr const TCHAR* ASTRO_CITY_FILE_NAME = _T("Astro.Property");
+
+// The folder the settings are written to: <configuration folder>/qarvo-editor/DruvoProperty.
 CString GetSettingsFolder();
+// Where the settings file of that name is read from: the settings folder when it holds the file,
+// else the first earlier folder that does (the temporary folder's "DruvoProperty", then its
+// "QarvoProperty"), else the settings folder.
+CString GetSettingsFileToRead(LPCTSTR lpszName);
+// The language file as it is written.
 CString GetSettingsFilePath();
-// The user places' file of the astronomical clock; tests point it at a folder of their own.
+// The user places' file of the astronomical clock as it is written, and as it is read; tests
+// point both at a file of their own.
 CString GetAstroCityFilePath();
+CString GetAstroCityFileToRead();
 void SetAstroCityFilePath(const CString& strPath);
 
 // The UTF-16LE text of a file's bytes up to its first NUL: at most length/2 code units, an odd

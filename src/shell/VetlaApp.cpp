@@ -69,7 +69,7 @@ void EndSimulationPowerFailure()
         ActiveSimulationBar()->ReleasePower();
 }
 
-CVetlaApp::CVetlaApp() : CVetlaApp(GetSettingsFilePath()) {}
+CVetlaApp::CVetlaApp() : CVetlaApp(GetSettingsFileToRead(LANGUAGE_FILE_NAME)) {}
 
 CVetlaApp::CVetlaApp(const CString& strSettingsPath) : CWinApp(_T("QARVOEditor"))
 {

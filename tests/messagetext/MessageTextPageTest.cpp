@@ -559,6 +559,9 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
 {
     Block(BT_IN, 100, 100);
     CBlockObj* pSecondInput = Block(BT_IN, 100, 300);
+    CString strAnd, strAmplifier;
+    strAnd.Format(_T("B%04d"), Block(BT_AND, 300, 100)->m_nNumber - NUM_FUNCTION_BLOCK);
+    strAmplifier.Format(_T("B%04d"), Block(BT_AAMP, 300, 300)->m_nNumber - NUM_FUNCTION_BLOCK);
     EditNew(
         [&](CMessageTexts_New& page) {
             m_onDialog = [](CDialog& dlg) {
@@ -574,6 +577,13 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
             m_onDialog = [&](CDialog& dlg) {
                 auto& iosn = static_cast<CIOSN&>(dlg);
                 auto* pItems = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_ITEM));
+                // Function block outputs: the AND, not the analog amplifier.
+                static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_TYPE))->SetCurSel(5);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IOSN_TYPE, CBN_SELCHANGE), 0);
+                EXPECT_GE(pItems->FindString(-1, strAnd), 0);
+                EXPECT_EQ(pItems->FindString(-1, strAmplifier), CB_ERR);
+                static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_TYPE))->SetCurSel(0);
+                dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IOSN_TYPE, CBN_SELCHANGE), 0);
                 EXPECT_EQ(pItems->GetCount(), 2);
                 pItems->SetCurSel(1);
                 TypeAt(iosn.m_grid, 1, 1, u"Lo");

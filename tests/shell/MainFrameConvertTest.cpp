@@ -74,11 +74,11 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     // The ladder is as it was.
     EXPECT_EQ(m_pLadder->m_blockList.GetCount(), nLadderBlocks);
     EXPECT_EQ(m_pLadder->m_lineList.GetCount(), nLadderWires);
-    // The new document has the ladder's settings, opened without the Properties sheet, and the
-    // next File New asks as the ladder did.
+    // The new document has the ladder's settings but the application's "Show at new file",
+    // which the conversion leaves as it was.
     EXPECT_EQ(pFbd->m_settings.strProject[PROJECT_NAME], CString(_T("Pump station")));
-    EXPECT_EQ(pFbd->m_settings.bShowAtNewFile, 0);
-    EXPECT_EQ(g_bShowAtNewFile, 0);
+    EXPECT_EQ(pFbd->m_settings.bShowAtNewFile, 1);
+    EXPECT_EQ(g_bShowAtNewFile, 1);
     EXPECT_TRUE(pFbd->IsModified());
     ASSERT_NE(pFbd->FindBlockByNumber(NUM_OUTPUT + 5), nullptr);
     EXPECT_EQ(pFbd->FindBlockByNumber(NUM_OUTPUT + 5)->m_nType, BT_OUT);

@@ -127,6 +127,7 @@ TEST_F(TransferLinkTest, TheProjectsLogoFileGoesDownConverted)
         EXPECT_EQ(lc[1023], 1);
         // Column 0 of the first page: eight black pixels, lit unless inverted.
         EXPECT_EQ(lc[3], bInverse ? 0x00 : 0xFF);
+        EXPECT_EQ(lc[2 + LOGO_WIDTH], 0) << "past the picture: unlit either way";
     }
     // A file changed since into one of 4 bits a pixel: named, and the download goes on without it.
     bmp[28] = 4;

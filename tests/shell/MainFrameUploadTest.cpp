@@ -352,13 +352,22 @@ TEST_F(UploadTest, SlowLineStillUploads)
     EXPECT_EQ(BlockCount(ActiveDoc()), 6);
 }
 
+// The uploaded document opens without its Properties sheet, yet carries "Show at new file".
 TEST_F(UploadTest, UndoRightAfterAnUploadKeepsTheDiagram)
 {
     SimulatedController controller;
     DownloadSmallDiagram(controller, false);
+    g_bShowAtNewFile = 1;
+    int nDialogs = 0;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        ++nDialogs;
+        d.PostMessage(WM_COMMAND, IDCANCEL, 0);
+    });
     Run(PLC_OP_UPLOAD);
     CVetlaDoc* pDoc = ActiveDoc();
     ASSERT_EQ(BlockCount(pDoc), 4);
+    EXPECT_EQ(nDialogs, 0);
+    EXPECT_EQ(pDoc->m_settings.bShowAtNewFile, 1);
     EXPECT_FALSE(pDoc->m_undo.CanUndo());
     Frame()->SendMessage(WM_COMMAND, ID_EDIT_UNDO);
     EXPECT_EQ(BlockCount(ActiveDoc()), 4);

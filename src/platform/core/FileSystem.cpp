@@ -54,6 +54,18 @@ const std::string& RandomPrivateFolder()
     return folder;
 }
 
+// The folder of a path, made with every missing folder above it. FALSE, with errno, on failure.
+BOOL MakeFolderOf(const CString& strPath)
+{
+    const int nSlash = strPath.ReverseFind(PATH_SEPARATOR);
+    if (nSlash <= 0)
+        return TRUE;
+    const CString strFolder = strPath.Left(nSlash);
+    if (PathFileExists(strFolder))
+        return TRUE;
+    return MakeFolderOf(strFolder) && CreateDirectory(strFolder);
+}
+
 } // namespace
 
 CString NativePath(LPCTSTR lpszPath)
@@ -148,9 +160,7 @@ BOOL MoveFile(LPCTSTR lpszExistingPath, LPCTSTR lpszNewPath)
 
 int WriteWholeFile(const CString& strPath, std::string_view bytes)
 {
-    const int nSlash = strPath.ReverseFind(PATH_SEPARATOR);
-    const CString strFolder = nSlash > 0 ? strPath.Left(nSlash) : CString();
-    if (!strFolder.IsEmpty() && !PathFileExists(strFolder) && !CreateDirectory(strFolder))
+    if (!MakeFolderOf(strPath))
         return errno;
     const CString strTemp = strPath + _T(".new");
     {
