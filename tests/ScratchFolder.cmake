@@ -4,3 +4,10 @@
 if(IS_DIRECTORY /dev/shm)
   set(ENV{TMPDIR} /dev/shm)
 endif()
+# The settings the program keeps for its user (language, astronomical places) go to a folder of
+# the tests', never into the configuration folder of whoever runs them.
+if(DEFINED ENV{TMPDIR})
+  set(ENV{XDG_CONFIG_HOME} "$ENV{TMPDIR}/qarvo-tests-config")
+else()
+  set(ENV{XDG_CONFIG_HOME} /tmp/qarvo-tests-config)
+endif()
