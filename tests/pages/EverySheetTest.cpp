@@ -119,6 +119,8 @@ protected:
         EXPECT_TRUE(dPoint == 3.57 || dPoint == 3.5 || whole(dPoint, "357")) << dPoint << ": 3.5.7";
         const double dThird = Enter(box, "1.239");
         EXPECT_TRUE(dThird == 1.239 || dThird == 1.23 || dThird == 1.2 || whole(dThird, "1239")) << dThird << ": 1.239";
+        const double dPasted = Enter(box, "", u"1.239");
+        EXPECT_EQ(dPasted == 1.239, dThird == 1.239) << dPasted << ": 1.239 pasted keeps the decimals typing keeps";
         EXPECT_EQ(Enter(box, "1"), 1) << "Ctrl+A and a short number over the full box";
         return Enter(box, "0.239\t");
     }

@@ -316,7 +316,7 @@ int CEdit::MaxDecimals() const
     return pSpin && (pSpin->GetStyle() & UDS_SETBUDDYINT) ? 0 : -1;
 }
 
-bool CEdit::PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const
+bool CEdit::PastesPastNumber(const CString& strPaste, CString& strOut) const
 {
     const CString strText = Text();
     const int nStart = std::min(m_nSelStart, m_nSelEnd);
@@ -329,9 +329,14 @@ bool CEdit::PastesPastLargestNumber(const CString& strPaste, CString& strLargest
     const int nPoint = strNumber.FindOneOf(_T(".,"));
     const int nWhole = (nPoint < 0 ? strNumber.GetLength() : nPoint) - (bSign ? 1 : 0);
     const int nDigits = int(std::min<long long>(m_nLimit - (bSign ? 1 : 0), kPastedDigitsMax));
-    if (nWhole <= nDigits || nDigits <= 0)
+    if (nWhole > nDigits && nDigits > 0) {
+        strOut = CString(bSign ? _T("-") : _T("")) + CString(TCHAR('9'), nDigits);
+        return true;
+    }
+    const int nDecimals = MaxDecimals();
+    if (nPoint < 0 || nDecimals < 0 || IsNumberText(strNumber, nDecimals))
         return false;
-    strLargest = CString(bSign ? _T("-") : _T("")) + CString(TCHAR('9'), nDigits);
+    strOut = strNumber.Left(nDecimals > 0 ? nPoint + 1 + nDecimals : nPoint);
     return true;
 }
 
@@ -521,11 +526,11 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CString strPaste;
         if (IsReadOnly() || !CClipboard::GetText(strPaste))
             return 0;
-        CString strLargest;
-        if (PastesPastLargestNumber(strPaste, strLargest)) {
+        CString strNumber;
+        if (PastesPastNumber(strPaste, strNumber)) {
             m_nSelStart = 0;
             m_nSelEnd = GetWindowTextLength();
-            strPaste = strLargest;
+            strPaste = strNumber;
         }
         ReplaceSelection(strPaste, false);
         return 0;

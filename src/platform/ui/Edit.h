@@ -104,8 +104,10 @@ private:
     // The decimals a number box holds; -1 for any.
     int MaxDecimals() const;
     // TRUE when the paste would make a number box's number longer than the box holds (or than
-    // nine digits); strLargest is then the largest number it holds, to replace the whole text.
-    bool PastesPastLargestNumber(const CString& strPaste, CString& strLargest) const;
+    // nine digits), or give it more decimals than it holds; strOut is then the text to replace
+    // the whole text: the largest number it holds, or the number cut to its decimals as the limit
+    // cuts a paste, so that the box shows no digit its page would round away.
+    bool PastesPastNumber(const CString& strPaste, CString& strOut) const;
     void KeyDown(UINT nChar);
     // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z as their characters; FALSE for any other.
     bool EditingChar(TCHAR ch);
