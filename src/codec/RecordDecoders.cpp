@@ -160,11 +160,9 @@ void DecodeYearlyTimer(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     } else {
         P[YT_MONTHLY_PARAM] = nOnMonth == 0xFF ? 1 : 0;
     }
-    // Every month: the months are not stored.
-    if (!P[YT_MONTHLY_PARAM]) {
-        P[YT_ON_MONTH_PARAM] = nOnMonth;
-        X[YT_OFF_MONTH_PARAMEX] = nOffMonth;
-    }
+    // Every month: the months are not stored; the page shows January to December.
+    P[YT_ON_MONTH_PARAM] = P[YT_MONTHLY_PARAM] ? 1 : nOnMonth;
+    X[YT_OFF_MONTH_PARAMEX] = P[YT_MONTHLY_PARAM] ? 12 : nOffMonth;
 }
 
 void DecodeAstroClock(DecodeContext&, CBlockObj& block, RecordReader& r)
@@ -363,6 +361,34 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
     });
 }
 
+namespace {
+
+// In Auto mode the data address is the data number plus the start of its kind's area (M 385,
+// Q 257, I 1 for the coil commands; AM 597, AQ 565, AI 501 for the register commands, counted
+// from 1): the number comes back from it. The kind is the record's own; an address below its
+// area's start (a block whose page never set it) is number 0.
+void ReadDataNumber(CBlockMR& mr)
+{
+    constexpr int kCoilStarts[MODBUS_KIND_COUNT] = {385, 257, 1};
+    constexpr int kRegisterStarts[MODBUS_KIND_COUNT] = {597, 565, 501};
+    if (mr.m_nDataKind < 0 || mr.m_nDataKind >= MODBUS_KIND_COUNT)
+        return;
+    const int nStart = (IsModbusCoilFunction(mr.m_byFunction) ? kCoilStarts : kRegisterStarts)[mr.m_nDataKind];
+    mr.m_wDataNumber = WORD(std::max(0, mr.m_wFirstData + 1 - nStart));
+}
+
+// In Manual mode the data words are the data the page shows as hexadecimal texts; a single coil
+// written on is the word 0xFF00, shown as 1.
+void ReadManualData(CBlockMR& mr)
+{
+    constexpr int kCoilOn = 0xFF00;
+    const int nFirst = mr.m_byFunction == 5 && mr.m_wFirstData == kCoilOn ? 1 : mr.m_wFirstData;
+    mr.m_strFirstData.Format(_T("%X"), nFirst);
+    mr.m_strSecondData.Format(_T("%X"), int(mr.m_wSecondData));
+}
+
+} // namespace
+
 void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     auto& mr = static_cast<CBlockMR&>(block);
@@ -383,12 +409,17 @@ void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
         case 85: mr.m_wSecondData = WORD(r.Word()); return true;
         case 86:
             mr.m_nDataKind = r.Byte();
-            mr.m_byFunction = BYTE(r.Byte());
+            mr.m_byMode = r.Byte() ? 1 : 0;
             return true;
         default:
             return false;
         }
     });
+    mr.m_byFunction = ModbusFunctionCode(block.m_nType, mr.m_byCommand);
+    if (mr.m_byMode)
+        ReadManualData(mr);
+    else
+        ReadDataNumber(mr);
     // The command and data kind index the block's own lists; a project could not hold others.
     if (mr.m_byCommand >= MODBUS_COMMAND_COUNT || mr.m_nDataKind >= MODBUS_KIND_COUNT)
         ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
@@ -409,7 +440,13 @@ void ReadMathConstant(CBlockObj& block, RecordReader& r)
         r.Skip(1);
     } else {
         const bool bTenth = nType == BT_LOG || nType == BT_FIX || nType == BT_ROUND;
-        RefOrValue(block, 0, r.Word(), &block.m_nParam[bTenth ? LOG_BASE_PARAM : WORDOP_OPERAND_PARAM]);
+        const int nWord = r.Word();
+        // The divisor of MOD and REM is signed; the other words are not.
+        const bool bSigned = (nType == BT_MOD || nType == BT_REM) && !RefUsed(block, 0);
+        RefOrValue(block, 0, bSigned ? r.Signed(nWord) : nWord, &block.m_nParam[bTenth ? LOG_BASE_PARAM : WORDOP_OPERAND_PARAM]);
+        // The mask's page edits it as the text of its four hexadecimal digits.
+        if (IsMaskType(nType) && nType != BT_NOTM && !RefUsed(block, 0))
+            block.m_strParamText.Format(_T("%04X"), nWord);
     }
 }
 

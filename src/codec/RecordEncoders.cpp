@@ -394,7 +394,7 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 85: w.Word(mr.m_wSecondData); return true;
         case 86:
             w.Byte(mr.m_nDataKind);
-            w.Byte(mr.m_byFunction);
+            w.Byte(mr.m_byMode);
             return true;
         default:
             return false;
