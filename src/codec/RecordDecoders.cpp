@@ -59,6 +59,28 @@ void ReadCamTime(int nWord, int nTime[2], int* pDisabled)
     }
 }
 
+// Whether the stairway's or multi-function switch's pre-warning is the standard one, known once
+// its length, time 4, is read: for the stairway 15 s lasting 1 s, or 0.75 s lasting 0.05 s when
+// it counts in seconds:hundredths; for the multi-function switch none. A referenced pre-warning
+// is no standard one.
+int IsStandardWarning(const CBlockObj& b, int nLengthWord)
+{
+    if (RefUsed(b, 2) || RefUsed(b, 3))
+        return 0;
+    const int* X = b.m_nParamEx;
+    const int nCode = nLengthWord >> 14 & 3;
+    int nWarning = 0;
+    int nLength = 0;
+    if (b.m_nType == BT_SLS && nCode == 0)
+        return 0;
+    if (b.m_nType == BT_SLS) {
+        nWarning = nCode == 1 ? 75 : 15;
+        nLength = nCode == 1 ? 5 : 1;
+    }
+    return X[STAIRCASE_WARN_TIME_HIGH_PARAMEX] == 0 && X[STAIRCASE_WARN_TIME_LOW_PARAMEX] == nWarning &&
+           X[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX] == 0 && X[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] == nLength;
+}
+
 } // namespace
 
 void RefOrValue(CBlockObj& block, int k, int nValue, int* pValue)
@@ -70,7 +92,8 @@ void RefOrValue(CBlockObj& block, int k, int nValue, int* pValue)
 }
 
 // Bits 14-15 the base code (3 hours:minutes, 2 minutes:seconds, 1 seconds:hundredths, 0 taken
-// as seconds:hundredths), bits 0-13 the time in the smaller unit or the referenced offset.
+// as seconds:hundredths), bits 0-13 the time in the smaller unit or the referenced offset. Times
+// 3 and 4 count in their word's base without keeping it.
 void ReadTimeWord(CBlockObj& block, int nTime, int nWord)
 {
     const int nCode = nWord >> 14 & 3;
@@ -83,7 +106,7 @@ void ReadTimeWord(CBlockObj& block, int nTime, int nWord)
         block.m_nRefBlock[nTime - 1] = NUM_FUNCTION_BLOCK + nValue;
         return;
     }
-    const int nPerUnit = (slots.pBase ? nBase : kSecondsHundredths) == kSecondsHundredths ? 100 : 60;
+    const int nPerUnit = nBase == kSecondsHundredths ? 100 : 60;
     *slots.pHigh = nValue / nPerUnit;
     *slots.pLow = nValue % nPerUnit;
 }
@@ -105,9 +128,14 @@ void DecodeTimer(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     bool bIndexRead = false;
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM:
-            ReadTimeWord(block, std::min(nTime++, 4), r.Word());
+        case LINK_PARAM: {
+            const int nItem = std::min(nTime++, 4);
+            const int nWord = r.Word();
+            ReadTimeWord(block, nItem, nWord);
+            if (nItem == 4 && (block.m_nType == BT_SLS || block.m_nType == BT_MFS))
+                block.m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = IsStandardWarning(block, nWord);
             return true;
+        }
         case 58:
             block.m_nParamEx[RPR_PULSES_PARAMEX] = r.Byte() - 1;
             r.Skip(1);

@@ -5,6 +5,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockMath.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
@@ -359,7 +360,7 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
 
 // What an upload rebuilds beside the record's values, one block sent and read back: a signed
 // divisor, the mask as its page shows it, the scaling a "No sensor" sheet gives gain and
-// offset, every month's months and the Modbus data.
+// offset, the stairway's standard pre-warning, every month's months and the Modbus data.
 TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
 {
     using Edit = std::function<void(CBlockObj&)>;
@@ -377,6 +378,18 @@ TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
         analog(b).m_dGain = 0.75;
         analog(b).m_nOffset = 50;
         analog(b).m_nRangeMin = 50;
+    };
+    // The off time's base, the pre-warning and its length, the standard mark left wrong.
+    const auto warning = [](int nBase, int nTime, int nLength, int nStandard) {
+        return [=](CBlockObj& b) {
+            b.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = nBase;
+            b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = nTime;
+            b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = nLength;
+            b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 1 - nStandard;
+        };
+    };
+    const auto standard = [](int nStandard) {
+        return [=](CBlockObj& b) { EXPECT_EQ(b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX], nStandard); };
     };
     const auto data = [&](int nCommand, int nKind, int nWord) {
         return [=](CBlockObj& b) {
@@ -416,6 +429,11 @@ TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
         {kNewerHardware, BT_ARAMP, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
         {kNewerHardware, BT_PI, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
         {kNewerHardware, BT_PWM, gainAndOffset, scaling(0, 50, 800)},
+        {kOlderHardware, BT_SLS, warning(1, 15, 1, 1), standard(1)},
+        {kNewerHardware, BT_SLS, warning(2, 75, 5, 1), standard(1)},
+        {kNewerHardware, BT_SLS, warning(2, 15, 1, 0), standard(0)},
+        {kNewerHardware, BT_MFS, warning(0, 0, 0, 1), standard(1)},
+        {kOlderHardware, BT_MFS, warning(1, 0, 1, 0), standard(0)},
         {kNewerHardware, BT_YT, [](CBlockObj& b) { b.m_nParam[YT_MONTHLY_PARAM] = 1; },
          [](CBlockObj& b) {
              EXPECT_EQ(b.m_nParam[YT_ON_MONTH_PARAM], 1);

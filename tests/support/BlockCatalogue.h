@@ -13,6 +13,7 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockClock.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockExtended.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
@@ -367,7 +368,7 @@ inline Bytes Stored(CBlockObj& block)
 
 
 // What the block's page leaves beside the settings it was given, and an upload rebuilds from
-// them: the mask as its text, the scaling as "No sensor" with the range from gain and offset,
+// them: the mask as its text, the standard pre-warning mark, the scaling as "No sensor" with the range from gain and offset,
 // every month's months, and the Modbus function and data.
 inline void SettleAsThePage(CBlockObj& b)
 {
@@ -378,6 +379,16 @@ inline void SettleAsThePage(CBlockObj& b)
     if (nType == BT_YT && b.m_nParam[YT_MONTHLY_PARAM]) {
         b.m_nParam[YT_ON_MONTH_PARAM] = 1;
         X[YT_OFF_MONTH_PARAMEX] = 12;
+    }
+    if (nType == BT_SLS || nType == BT_MFS) {
+        const bool bSeconds = X[TIMER_OFF_BASE_PARAMEX] == 2;
+        const bool bReferred = b.m_nParam[BLOCK_REF_USED_PARAM + 2] || b.m_nParam[BLOCK_REF_USED_PARAM + 3];
+        const int nWarning = nType == BT_MFS ? 0 : bSeconds ? 75 : 15;
+        const int nLength = nType == BT_MFS ? 0 : bSeconds ? 5 : 1;
+        X[STAIRCASE_STANDARD_PARAMEX] = !bReferred && X[STAIRCASE_WARN_TIME_HIGH_PARAMEX] == 0 &&
+                                        X[STAIRCASE_WARN_TIME_LOW_PARAMEX] == nWarning &&
+                                        X[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX] == 0 &&
+                                        X[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] == nLength;
     }
     const auto links = std::span(b.m_nPinSource);
     const bool bScaled = std::ranges::find(links, 73) != links.end() && nType != BT_AMATH && nType != BT_AMUX;
