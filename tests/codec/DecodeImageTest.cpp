@@ -20,6 +20,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <tuple>
 #include <set>
 #include <utility>
 
@@ -364,95 +366,80 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
 TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
 {
     using Edit = std::function<void(CBlockObj&)>;
-    const auto analog = [](CBlockObj& b) -> CBlockAnalog& { return static_cast<CBlockAnalog&>(b); };
-    const auto modbus = [](CBlockObj& b) -> CBlockMR& { return static_cast<CBlockMR&>(b); };
-    const auto scaling = [&](int nSensor, int nMin, int nMax) {
+    using Show = std::function<std::string(CBlockObj&)>;
+    const auto join = [](std::initializer_list<int> values) {
+        std::string str;
+        for (int n : values)
+            str += std::to_string(n) + " ";
+        return str;
+    };
+    const auto param = [](int i, int n) -> Edit { return [=](CBlockObj& b) { b.m_nParam[i] = n; }; };
+    const Show operand = [&](CBlockObj& b) { return join({b.m_nParam[WORDOP_OPERAND_PARAM]}) + b.m_strParamText.ToUtf8(); };
+    // Gain 0.75 and offset 50 on a sheet whose range starts at the offset.
+    const Edit scale = [](CBlockObj& b) {
+        auto& a = static_cast<CBlockAnalog&>(b);
+        a.m_dGain = 0.75;
+        a.m_nOffset = a.m_nRangeMin = 50;
+    };
+    const Show scaling = [&](CBlockObj& b) {
+        auto& a = static_cast<CBlockAnalog&>(b);
+        return join({a.m_nSensor, a.m_nOffset, a.m_nRangeMin, a.m_nRangeMax});
+    };
+    // The off time's base, the pre-warning and its length; the standard mark left wrong.
+    const auto warning = [](int nBase, int nTime, int nLength, int nWrongMark) -> Edit {
         return [=](CBlockObj& b) {
-            EXPECT_EQ(analog(b).m_nSensor, nSensor);
-            EXPECT_EQ(analog(b).m_nOffset, 50);
-            EXPECT_EQ(analog(b).m_nRangeMin, nMin);
-            EXPECT_EQ(analog(b).m_nRangeMax, nMax);
+            std::tie(b.m_nParamEx[TIMER_OFF_BASE_PARAMEX], b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX],
+                     b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX]) =
+                std::tuple(nBase, nTime, nLength, nWrongMark);
         };
     };
-    const Edit gainAndOffset = [&](CBlockObj& b) {
-        analog(b).m_dGain = 0.75;
-        analog(b).m_nOffset = 50;
-        analog(b).m_nRangeMin = 50;
-    };
-    // The off time's base, the pre-warning and its length, the standard mark left wrong.
-    const auto warning = [](int nBase, int nTime, int nLength, int nStandard) {
+    const Show standard = [&](CBlockObj& b) { return join({b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX]}); };
+    const Show months = [&](CBlockObj& b) { return join({b.m_nParam[YT_ON_MONTH_PARAM], b.m_nParamEx[YT_OFF_MONTH_PARAMEX]}); };
+    // The command, kind and data address; the writing mode goes into the record itself.
+    const auto data = [](int nCommand, int nKind, int nAddress) -> Edit {
         return [=](CBlockObj& b) {
-            b.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = nBase;
-            b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = nTime;
-            b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = nLength;
-            b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 1 - nStandard;
+            auto& m = static_cast<CBlockMR&>(b);
+            std::tie(m.m_byCommand, m.m_nDataKind, m.m_wFirstData, m.m_wSecondData) =
+                std::tuple(BYTE(nCommand), nKind, WORD(nAddress), WORD(1));
         };
     };
-    const auto standard = [](int nStandard) {
-        return [=](CBlockObj& b) { EXPECT_EQ(b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX], nStandard); };
-    };
-    const auto data = [&](int nCommand, int nKind, int nWord) {
-        return [=](CBlockObj& b) {
-            modbus(b).m_byCommand = BYTE(nCommand);
-            modbus(b).m_nDataKind = nKind;
-            modbus(b).m_wFirstData = WORD(nWord);
-            modbus(b).m_wSecondData = 1;
-        };
-    };
-    const auto number = [&](int nKind, int nNumber) {
-        return [=](CBlockObj& b) {
-            EXPECT_EQ(modbus(b).m_byMode, 0);
-            EXPECT_EQ(modbus(b).m_nDataKind, nKind);
-            EXPECT_EQ(modbus(b).m_wDataNumber, nNumber);
-        };
+    const Show modbus = [&](CBlockObj& b) {
+        auto& m = static_cast<CBlockMR&>(b);
+        return join({m.m_byMode, m.m_nDataKind, m.m_wDataNumber}) + m.m_strFirstData.ToUtf8() + " " +
+               m.m_strSecondData.ToUtf8();
     };
     struct Case {
         WORD wHardware;
         int nType;
         Edit set;
-        Edit check;
+        Show show;
+        std::string strExpected;
         int nMode = 0;  // the Modbus record's writing mode
     };
     const Case kCases[] = {
-        {kOlderHardware, BT_MOD, [](CBlockObj& b) { b.m_nParam[MOD_DIVISOR_PARAM] = -3; },
-         [](CBlockObj& b) { EXPECT_EQ(b.m_nParam[MOD_DIVISOR_PARAM], -3); }},
-        {kNewerHardware, BT_REM, [](CBlockObj& b) { b.m_nParam[MOD_DIVISOR_PARAM] = -32768; },
-         [](CBlockObj& b) { EXPECT_EQ(b.m_nParam[MOD_DIVISOR_PARAM], -32768); }},
-        {kOlderHardware, BT_ANDM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0x1234; },
-         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("1234")); }},
-        {kNewerHardware, BT_XORM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0xFFFF; },
-         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("FFFF")); }},
-        {kNewerHardware, BT_NORM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0x8000; },
-         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("8000")); }},
-        {kOlderHardware, BT_ACOMP, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
-        {kNewerHardware, BT_AWDOG, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
-        {kNewerHardware, BT_ARAMP, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
-        {kNewerHardware, BT_PI, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
-        {kNewerHardware, BT_PWM, gainAndOffset, scaling(0, 50, 800)},
-        {kOlderHardware, BT_SLS, warning(1, 15, 1, 1), standard(1)},
-        {kNewerHardware, BT_SLS, warning(2, 75, 5, 1), standard(1)},
-        {kNewerHardware, BT_SLS, warning(2, 15, 1, 0), standard(0)},
-        {kNewerHardware, BT_MFS, warning(0, 0, 0, 1), standard(1)},
-        {kOlderHardware, BT_MFS, warning(1, 0, 1, 0), standard(0)},
-        {kNewerHardware, BT_YT, [](CBlockObj& b) { b.m_nParam[YT_MONTHLY_PARAM] = 1; },
-         [](CBlockObj& b) {
-             EXPECT_EQ(b.m_nParam[YT_ON_MONTH_PARAM], 1);
-             EXPECT_EQ(b.m_nParamEx[YT_OFF_MONTH_PARAMEX], 12);
-         }},
-        {kNewerHardware, BT_MR, data(0, 1, 256 + 5), number(1, 5)},
-        {kNewerHardware, BT_MR, data(2, 0, 596 + 511), number(0, 511)},
-        {kOlderHardware, BT_MW, data(2, 0, 384 + 511), number(0, 511)},
-        {kNewerHardware, BT_MW, data(3, 2, 500 + 63), number(2, 63)},
-        {kNewerHardware, BT_MW, data(3, 0, 0xABCD),
-         [&](CBlockObj& b) {
-             EXPECT_EQ(modbus(b).m_byMode, 1);
-             EXPECT_EQ(modbus(b).m_strFirstData, _T("ABCD"));
-             EXPECT_EQ(modbus(b).m_strSecondData, _T("1"));
-         },
-         1},
+        {kOlderHardware, BT_MOD, param(MOD_DIVISOR_PARAM, -3), operand, "-3 "},
+        {kNewerHardware, BT_REM, param(MOD_DIVISOR_PARAM, -32768), operand, "-32768 "},
+        {kOlderHardware, BT_ANDM, param(WORDOP_OPERAND_PARAM, 0x1234), operand, "4660 1234"},
+        {kNewerHardware, BT_XORM, param(WORDOP_OPERAND_PARAM, 0xFFFF), operand, "65535 FFFF"},
+        {kNewerHardware, BT_NORM, param(WORDOP_OPERAND_PARAM, 0x8000), operand, "32768 8000"},
+        {kOlderHardware, BT_ACOMP, scale, scaling, "4 50 50 800 "},
+        {kNewerHardware, BT_AWDOG, scale, scaling, "4 50 50 800 "},
+        {kNewerHardware, BT_ARAMP, scale, scaling, "4 50 50 800 "},
+        {kNewerHardware, BT_PI, scale, scaling, "4 50 50 800 "},
+        {kNewerHardware, BT_PWM, scale, scaling, "0 50 50 800 "},
+        {kOlderHardware, BT_SLS, warning(1, 15, 1, 0), standard, "1 "},
+        {kNewerHardware, BT_SLS, warning(2, 75, 5, 0), standard, "1 "},
+        {kNewerHardware, BT_SLS, warning(2, 15, 1, 1), standard, "0 "},
+        {kNewerHardware, BT_MFS, warning(0, 0, 0, 0), standard, "1 "},
+        {kOlderHardware, BT_MFS, warning(1, 0, 1, 1), standard, "0 "},
+        {kNewerHardware, BT_YT, param(YT_MONTHLY_PARAM, 1), months, "1 12 "},
+        {kNewerHardware, BT_MR, data(0, 1, 256 + 5), modbus, "0 1 5 0 0"},
+        {kNewerHardware, BT_MR, data(2, 0, 596 + 511), modbus, "0 0 511 0 0"},
+        {kOlderHardware, BT_MW, data(2, 0, 384 + 511), modbus, "0 0 511 0 0"},
+        {kNewerHardware, BT_MW, data(3, 2, 500 + 63), modbus, "0 2 63 0 0"},
+        {kNewerHardware, BT_MW, data(3, 0, 0xABCD), modbus, "1 0 0 ABCD 1", 1},
     };
     for (const Case& c : kCases) {
-        SCOPED_TRACE(testing::Message() << c.nType << " on " << std::hex << c.wHardware);
         CVetlaDoc source;
         source.m_wHardwareCode = c.wHardware;
         CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, &source);
@@ -467,7 +454,7 @@ TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
             codec.Image(1)[17] = BYTE(c.nMode);
         CVetlaDoc doc;
         ASSERT_TRUE(DecodeProgramImage(codec, doc).bOk);
-        c.check(*doc.FindBlockByNumber(NUM_FUNCTION_BLOCK));
+        EXPECT_EQ(c.show(*doc.FindBlockByNumber(NUM_FUNCTION_BLOCK)), c.strExpected) << c.nType << " on " << c.wHardware;
     }
 }
 

@@ -63,24 +63,20 @@ public:
     bool m_bDecoded = false;
 };
 
-// The controller's program memory as registers: buffer 0 but the download stamp and the
-// checksums, buffer 1, and the message-text area.
+// The controller's program memory as registers: buffer 0 but the download stamp (section ID)
+// and the checksums (bytes 1012-1019 of section LC), buffer 1 and the message-text area.
 std::vector<int> ProgramRegisters(SimulatedController& controller)
 {
     const ImageSection* pStamp = FindImageSection("ID");
-    const ImageSection* pCounts = FindImageSection("LC");
-    // The text area's sum (bytes 1012-1015) and the program's sum (1016-1019) in section LC.
-    const auto isChecksum = [&](int nByte) { return nByte >= pCounts->nOffset + 1012 && nByte < pCounts->nOffset + 1020; };
+    const int nSums = FindImageSection("LC")->nOffset + 1012;
     std::vector<int> registers;
     for (int nByte = 0; nByte < IMAGE_BUFFER0_BYTES; nByte += 2) {
-        const bool bStamp = nByte >= pStamp->nOffset && nByte < pStamp->nOffset + pStamp->nSize;
-        if (!bStamp && !isChecksum(nByte))
+        if ((nByte < pStamp->nOffset || nByte >= pStamp->nOffset + pStamp->nSize) && (nByte < nSums || nByte >= nSums + 8))
             registers.push_back(controller.Register(std::uint16_t(SimulatedController::kImageBuffer0 + nByte / 2)));
     }
     for (std::uint32_t r = SimulatedController::kImageBuffer1; r < SimulatedController::kImageEnd; ++r)
         registers.push_back(controller.Register(std::uint16_t(r)));
-    const int nTextWords = controller.Register(SimulatedController::kTextWordsRegister);
-    for (int r = 0; nTextWords != 0xFFFF && r < nTextWords; ++r)
+    for (int r = 0; r < controller.Register(SimulatedController::kTextWordsRegister) % 0xFFFF; ++r)
         registers.push_back(controller.MessageTextRegister(std::uint16_t(r)));
     return registers;
 }
@@ -103,12 +99,6 @@ TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgr
         SimulatedController controller(doc.m_wHardwareCode, doc.m_wFirmwareWord);
         session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
         ASSERT_TRUE(catalogue::Builder(doc, bNewer).Build());
-        // The Modbus blocks send on a port set as master; the upload does not bring the ports.
-        const auto masterPorts = [](CVetlaDoc& d) {
-            for (auto& port : d.m_settings.com)
-                port.nModel = 1;
-        };
-        masterPorts(doc);
         // A sensor of their own, which the upload gives back as "No sensor".
         for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
             auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
@@ -119,18 +109,14 @@ TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgr
         const std::vector<int> sent = ProgramRegisters(controller);
         host.m_strPassword = "QARVO";
         session.RunWithPort([&] { session.Upload(); }, 0);
-        for (const auto& box : boxes.Boxes())
-            ADD_FAILURE() << box.text.ToUtf8();
-        ASSERT_TRUE(host.m_bDecoded) << host.m_nUploadsOpened;
-        masterPorts(host.m_uploaded);
+        EXPECT_TRUE(host.m_bDecoded);
         // The function blocks erased, so that only the second download can bring them back.
         for (std::uint32_t r = SimulatedController::kImageBuffer1; r < SimulatedController::kImageEnd; ++r)
             controller.SetRegister(std::uint16_t(r), 0xFFFF);
         session.RunWithPort([&] { session.Download(host.m_uploaded); }, 0);
         const std::vector<int> again = ProgramRegisters(controller);
-        ASSERT_EQ(sent.size(), again.size());
         const auto [itSent, itAgain] = std::ranges::mismatch(sent, again);
-        EXPECT_EQ(itSent, sent.end()) << "first difference at register " << itSent - sent.begin();
+        EXPECT_TRUE(itSent == sent.end() && itAgain == again.end()) << "first difference at " << itSent - sent.begin();
         for (const auto& box : boxes.Boxes())
             ADD_FAILURE() << box.text.ToUtf8();
         ResetSerialPortNumbers();

@@ -399,17 +399,17 @@ inline void SettleAsThePage(CBlockObj& b)
         a.m_nRangeMax = int(std::lround(a.m_dGain * 1000)) + a.m_nOffset;
     }
     if (b.IsKindOf(RUNTIME_CLASS(CBlockMR))) {
+        // Auto mode's address is the data number (the address given) from its kind's area.
         auto& m = static_cast<CBlockMR&>(b);
+        constexpr int kStarts[2][MODBUS_KIND_COUNT] = {{596, 564, 500}, {384, 256, 0}};
         m.m_byFunction = ModbusFunctionCode(nType, m.m_byCommand);
         m.m_byMode = nType == BT_MW ? m.m_byMode : 0;
-        constexpr int kCoilStarts[] = {384, 256, 0};
-        constexpr int kRegisterStarts[] = {596, 564, 500};
-        const int* pStarts = IsModbusCoilFunction(m.m_byFunction) ? kCoilStarts : kRegisterStarts;
         if (m.m_byMode) {
             m.m_strFirstData.Format(_T("%X"), int(m.m_wFirstData));
             m.m_strSecondData.Format(_T("%X"), int(m.m_wSecondData));
         } else {
-            m.m_wFirstData = WORD(m.m_wDataNumber + pStarts[m.m_nDataKind]);
+            m.m_wDataNumber = m.m_wFirstData;
+            m.m_wFirstData = WORD(m.m_wDataNumber + kStarts[IsModbusCoilFunction(m.m_byFunction)][m.m_nDataKind]);
         }
     }
 }
