@@ -14,6 +14,7 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
+#include "blocks/SendableValues.h"
 #include "codec/IoCodes.h"
 #include "document/VetlaDoc.h"
 
@@ -35,11 +36,9 @@ bool HasFloatConstant(int nType)
 
 long long Hundredths(double dValue)
 {
-    if (!std::isfinite(dValue))
-        return 0;
     // Within a long long, and a double exactly.
     constexpr double kMost = 0x1p62;
-    return static_cast<long long>(std::clamp(dValue * 100.0, -kMost, kMost));
+    return static_cast<long long>(std::clamp(SentHundredths(dValue), -kMost, kMost));
 }
 
 int RefOffset(const CBlockObj& block, int k)

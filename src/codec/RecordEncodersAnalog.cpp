@@ -18,7 +18,7 @@ const CBlockAnalog& Analog(const CBlockObj& block)
 
 int GainTimes100(const CBlockAnalog& a)
 {
-    return int(a.m_dGain * 100.0);
+    return Wrapped(Hundredths(a.m_dGain));
 }
 
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
@@ -176,7 +176,7 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
-        case 76: w.Word(int(a.m_dPiKC * 100.0)); return true;
+        case 76: w.Word(Wrapped(Hundredths(a.m_dPiKC))); return true;
         case 77: w.Word(0x8000 | (a.m_nPiTIMinutes * 60 + a.m_nPiTISeconds)); return true;
         case 78:
             w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
