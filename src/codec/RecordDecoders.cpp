@@ -487,7 +487,7 @@ void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
                   {64, &P[UDC_RX_END_FLAG_PARAM]},        {62, &P[UDC_RX_START_CHARACTER_PARAM]},
                   {60, &P[UDC_TX_START_CHARACTER_PARAM]}, {63, &X[UDC_RX_END_CHARACTER_PARAMEX]},
                   {61, &X[UDC_TX_END_CHARACTER_PARAMEX]}, {59, &X[UDC_RX_START_FLAG_PARAMEX]}};
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, std::max(ParamSlots(block), kUdcRecordSlots), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: X[UDC_PORT_PARAMEX] = r.Word(); return true;
         case 57: {

@@ -495,7 +495,7 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
             ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
         w.WordHighFirst(nCode);
     };
-    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, std::max(ParamSlots(block), kUdcRecordSlots), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;

@@ -18,6 +18,10 @@ constexpr int kTimeValueMask = 0x3FFF;
 // The time base of seconds:hundredths, which times 3 and 4 always count in.
 constexpr int kSecondsHundredths = 2;
 
+// The user-defined communication's record runs to the receive end character in slot 15, one
+// past the slot count its blocks (and the files that hold them) keep.
+constexpr int kUdcRecordSlots = 16;
+
 // Parameter k (0-3) comes from a referenced block.
 inline bool RefUsed(const CBlockObj& block, int k)
 {
