@@ -366,21 +366,29 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
 void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     auto& mr = static_cast<CBlockMR&>(block);
+    const auto readCycle = [&] {
+        const int nCycle = r.Word();
+        block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
+    };
+    // The newer read block's cycle stands in the place of the second data word, which a read
+    // block keeps at 0.
+    const bool bReadCycle = block.m_nType == BT_MR && ctx.IsNewGeneration();
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
             mr.m_bySlave = BYTE(r.Byte());
             mr.m_byCommand = BYTE(r.Byte());
             return true;
-        case 57: {
-            const int nCycle = r.Word();
-            block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
-            return true;
-        }
+        case 57: readCycle(); return true;
         case 82: mr.m_wRegister = WORD(r.Word()); return true;
         case 83: mr.m_wCount = WORD(r.Word()); return true;
         case 84: mr.m_wFirstData = WORD(r.Word()); return true;
-        case 85: mr.m_wSecondData = WORD(r.Word()); return true;
+        case 85:
+            if (bReadCycle)
+                readCycle();
+            else
+                mr.m_wSecondData = WORD(r.Word());
+            return true;
         case 86:
             mr.m_nDataKind = r.Byte();
             mr.m_byFunction = BYTE(r.Byte());

@@ -371,10 +371,17 @@ void EncodeMessageTextRecord(EncodeContext& ctx, const CBlockObj& block, RecordW
 }
 
 // The Modbus transaction: slave address and command, the four words of register address,
-// count and data, the port and data kind, and on a write block the cycle.
+// count and data, the port and data kind, and on the newer line the cycle.
 void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const auto& mr = static_cast<const CBlockMR&>(block);
+    const auto cycle = [&] {
+        const int nCycle = block.m_nParam[MODBUS_CYCLE_PARAM];
+        return nCycle == 0 ? 0xFFFF : nCycle;
+    };
+    // The newer read block's record ends before a cycle item: the cycle takes the place of the
+    // second data word, which a read has no use for.
+    const bool bReadCycle = block.m_nType == BT_MR && ctx.IsNewGeneration();
     // Every item is one word: the newer write block's longer record reaches its cycle (57).
     WalkSlots(ctx, block, w, w.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
@@ -382,15 +389,11 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
             w.Byte(mr.m_bySlave);
             w.Byte(mr.m_byCommand);
             return true;
-        case 57: {
-            const int nCycle = block.m_nParam[MODBUS_CYCLE_PARAM];
-            w.Word(nCycle == 0 ? 0xFFFF : nCycle);
-            return true;
-        }
+        case 57: w.Word(cycle()); return true;
         case 82: w.Word(mr.m_wRegister); return true;
         case 83: w.Word(mr.m_wCount); return true;
         case 84: w.Word(mr.m_wFirstData); return true;
-        case 85: w.Word(mr.m_wSecondData); return true;
+        case 85: w.Word(bReadCycle ? cycle() : mr.m_wSecondData); return true;
         case 86:
             w.Byte(mr.m_nDataKind);
             w.Byte(mr.m_byFunction);
