@@ -217,10 +217,10 @@ void DecodePwm(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
         case 89: a.m_nThreshold1 = r.SignedWord(); return true;
         case 79: a.m_nThreshold2 = r.SignedWord(); return true;
         case 95:
-            a.m_nRangeMin = r.Byte();
+            a.m_nUnit = r.Byte();
             a.m_nPwmOpt = (r.Byte() + 4) % 5;
             return true;
-        case 96: a.m_nUnit = r.SignedWord(); return true;
+        case 96: a.m_nRangeMin = r.SignedWord(); return true;
         case 74:
             a.m_nDecimals = r.Word();
             r.Skip(2);

@@ -190,8 +190,8 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
 }
 
 // The PWM block: its period as a timer's time word (55), the first and second analog
-// parameters (89, 79), its output and mode (95), a further setting word (96) and the 4-byte
-// setting item (74).
+// parameters (89, 79), its unit and mode (95), the range's lower bound, which may be negative,
+// as a word (96) and the 4-byte setting item (74).
 void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
@@ -201,10 +201,10 @@ void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 89: w.Word(a.m_nThreshold1); return true;
         case 79: w.Word(a.m_nThreshold2); return true;
         case 95:
-            w.Byte(a.m_nRangeMin);
+            w.Byte(a.m_nUnit);
             w.Byte(Wrapped((a.m_nPwmOpt + 1LL) % 5));
             return true;
-        case 96: w.Word(a.m_nUnit); return true;
+        case 96: w.Word(a.m_nRangeMin); return true;
         case 74:
             w.Word(a.m_nDecimals);
             w.Zeros(2);
