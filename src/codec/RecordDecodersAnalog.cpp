@@ -189,6 +189,18 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
+        case 74: {
+            // Read after TI (77): "User defined" at 99:59 is TI switched off.
+            constexpr int kUserDefined = 6;
+            constexpr int kOffMinutes = 99;
+            constexpr int kOffSeconds = 59;
+            a.m_nPiParamSet = r.Byte();
+            r.Skip(1);
+            const bool bOff =
+                a.m_nPiParamSet == kUserDefined && a.m_nPiTIMinutes == kOffMinutes && a.m_nPiTISeconds == kOffSeconds;
+            a.m_bPiUseTI = bOff ? 0 : 1;
+            return true;
+        }
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
         case 76: a.m_dPiKC = r.SignedWord() / 100.0; return true;
         case 77: {

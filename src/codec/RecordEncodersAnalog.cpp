@@ -167,14 +167,16 @@ void EncodeAnalogRamp(EncodeContext& ctx, const CBlockObj& block, RecordWriter& 
 }
 
 // The PI controller's own settings: KC times 100 (role 76), TI as minutes and seconds with bit
-// 15 set (77), the direction as the character "+" or "-" (78), the offset's second copy (89)
-// and the scaled offset (79).
+// 15 set (77), the direction as the character "+" or "-" (78), the offset's second copy (89),
+// the scaled offset (79) and the parameter set (74), whose item the other analog blocks give
+// their decimals. TI switched off is "User defined" with TI at 99:59.
 void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
+        case 74: w.Word(a.m_nPiParamSet); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
         case 76: w.Word(Wrapped(Hundredths(a.m_dPiKC))); return true;
         case 77: w.Word(0x8000 | (a.m_nPiTIMinutes * 60 + a.m_nPiTISeconds)); return true;
