@@ -80,20 +80,19 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodeAnalogWatchdog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
-        if (nRole == LINK_PARAM) {
-            if (ctx.IsNewGeneration())
-                RefOrSigned(a, 0, r, &a.m_nThreshold1);
-            else
-                a.m_nThreshold1 = r.SignedWord();
-            return true;
-        }
-        if (nRole == LINK_END) {
-            r.Skip(6);
-            return true;
-        }
-        return ReadAnalogRole(ctx, a, r, nRole);
-    });
+    const bool bNew = ctx.IsNewGeneration();
+    for (int nPin = 0; nPin < kWatchdogInputs; ++nPin)
+        ctx.ReadPinSource(r, block, nPin);
+    if (bNew)
+        RefOrSigned(a, 0, r, &a.m_nThreshold1);
+    else
+        a.m_nThreshold1 = r.SignedWord();
+    // The older line's sum of the thresholds (75) repeats what 55 and 71 gave.
+    for (int nRole : bNew ? kWatchdogNewerRoles : kWatchdogOlderRoles) {
+        if (!ReadAnalogRole(ctx, a, r, nRole))
+            r.Skip(2);
+    }
+    r.Skip(r.Size() - r.Position());
 }
 
 void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)

@@ -64,21 +64,21 @@ void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     });
 }
 
+// The watchdog's items stand in a fixed order by generation, whatever roles its slots were
+// given when its file was written: the enable and analog inputs, Delta1 (the upper threshold),
+// Delta2 (the lower one, the older sheet's only threshold), on the older line their sum, then
+// gain, offset and decimals; its own index ends the record.
 void EncodeAnalogWatchdog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
-        if (nRole == LINK_PARAM) {
-            w.Word(ctx.IsNewGeneration() ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
-            return true;
-        }
-        if (nRole == LINK_END) {
-            w.Word(OwnIndex(block));
-            w.Zeros(4);
-            return true;
-        }
-        return WriteAnalogRole(ctx, a, w, nRole);
-    });
+    const bool bNew = ctx.IsNewGeneration();
+    for (int nPin = 0; nPin < kWatchdogInputs; ++nPin)
+        ctx.WritePinSource(w, block.m_nPinSource[nPin], block.m_bPinInvert[nPin]);
+    w.Word(bNew ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
+    for (int nRole : bNew ? kWatchdogNewerRoles : kWatchdogOlderRoles)
+        WriteAnalogRole(ctx, a, w, nRole);
+    w.Word(OwnIndex(block));
+    w.Zeros(w.Size() - w.Position());
 }
 
 void EncodeAnalogMux(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
