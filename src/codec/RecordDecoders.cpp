@@ -351,7 +351,7 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
             const int nSlotByte = r.Byte();
             const int nSlot = nSlotByte == 0xFF || nSlotByte == 0x7F ? MSGTEXT_NO_SLOT : nSlotByte & 0x7F;
             block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = nSlot < MSGTEXT_SLOT_COUNT ? nSlot : MSGTEXT_NO_SLOT;
-            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0xFF ? 0 : nSlotByte >> 7;
+            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0x7F || (nSlotByte != 0xFF && nSlotByte >> 7) ? 1 : 0;
         } else if (nRole == LINK_PARAM) {
             r.Skip(1);
         } else if (nRole == LINK_END) {
