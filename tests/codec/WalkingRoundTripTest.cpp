@@ -9,249 +9,141 @@
 #include "support/BlockCatalogue.h"
 
 #include <initializer_list>
+#include <sstream>
 
 namespace {
 
 using namespace catalogue;
+using Types = std::initializer_list<int>;
+using Values = std::initializer_list<double>;
 
 enum ValueSet { kMiddle, kLowest, kHighest, kReferences };
 
-// A setting the sheet offers, with its lowest, a middle and its highest value.
+// Settings the sheet offers (names as FieldsOf gives them), with a middle, the lowest and the
+// highest value of each.
 struct Setting {
-    std::initializer_list<int> types;
-    const char* pszField;
-    double dValue[3];
+    Types types;
+    const char* pszFields;
+    Values values[3];
     BYTE byGenerations = GEN_ALL;
-    bool bAllBut = false;  // the setting of every type but those listed
+    bool bAllBut = false;  // every type but those listed
 };
 
 constexpr BYTE kNewer = GEN_NEWER_ONES;
-using Types = std::initializer_list<int>;
-constexpr Types kScaled = {BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_AWDOG, BT_ADTRG, BT_ARAMP, BT_PI, BT_PWM};
-constexpr Types kFloatConstant = {BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD};
-// A time's larger part, smaller part and base (0 hours:minutes, 1 minutes:seconds, 2
-// seconds:hundredths).
-constexpr Types kFirstTime = {BT_DPR, BT_DDR, BT_MPLR, BT_PLR, BT_CPG, BT_RPR, BT_APG, BT_RG, BT_MFS, BT_PWM};
-constexpr Types kSecondTime = {BT_MPLR, BT_RPR, BT_APG, BT_RG, BT_SLS, BT_MFS};
-constexpr Types kWarning = {BT_SLS, BT_MFS};
-constexpr Types kNotRetentive = {BT_WT, BT_YT, BT_AC, BT_HCOUNTER, BT_THTRG, BT_ACOMP, BT_ATHTRG, BT_AAMP,
-                                 BT_ADTRG, BT_MSGTEXT, BT_MR, BT_MW, BT_AMATH, BT_AMUX, BT_ARAMP, BT_PWM,
-                                 BT_AFILTER, BT_WIFI_IN, BT_WIFI_OUT, BT_WIFI_AI, BT_WIFI_AOUT, BT_UDC, BT_QUAD};
-constexpr Types kNotProtected = {BT_LR, BT_PR, BT_SREG, BT_MR, BT_MW, BT_WIFI_IN, BT_WIFI_OUT, BT_WIFI_AI, BT_WIFI_AOUT};
-constexpr Types kShift = {BT_ROL, BT_ROR, BT_SHL, BT_SHR};
 constexpr Types kMask = {BT_ANDM, BT_ORM, BT_NANDM, BT_NORM, BT_XORM};
-constexpr Types kMuxValues = {BT_AMATH, BT_AMUX};
+constexpr Types kScaled = {BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_AWDOG, BT_ADTRG, BT_ARAMP, BT_PI, BT_PWM};
 
 const Setting kSettings[] = {
-    {kNotRetentive, "P0", {1, 0, 1}, GEN_ALL, true},
-    {kNotProtected, "P1", {1, 0, 1}, GEN_ALL, true},
-    {kFirstTime, "P10", {1, 0, 2}},
-    {kFirstTime, "P9", {12, 0, 99}},
-    {kFirstTime, "P8", {30, 0, 99}},
-    {kSecondTime, "X2", {0, 1, 2}},
-    {kSecondTime, "X1", {5, 0, 99}},
-    {kSecondTime, "X0", {45, 0, 99}},
-    {kWarning, "X6", {0, 0, 99}},  // the pre-warning time and length, in seconds:hundredths
-    {kWarning, "X5", {30, 0, 99}},
-    {kWarning, "X8", {0, 0, 99}},
-    {kWarning, "X7", {10, 0, 99}},
-    {{BT_SLS}, "X4", {0, 0, 0}},  // not the standard pre-warning
-    {{BT_MFS}, "X4", {0, 1, 0}},  // the standard pre-warning is none
-    {{BT_RPR}, "X3", {3, 0, 99}},
-    {{BT_WT}, "P3", {1, 0, 1}, kNewer},
-    {{BT_YT}, "P8", {15, 1, 31}},
-    {{BT_YT}, "P9", {3, 1, 12}},
-    {{BT_YT}, "X0", {20, 1, 31}},
-    {{BT_YT}, "X1", {9, 12, 12}},
-    {{BT_YT}, "P2", {0, 1, 0}},  // every month
-    {{BT_YT}, "P6", {2026, 2000, 2099}, kNewer},
-    {{BT_YT}, "P5", {2027, 2000, 2099}, kNewer},
-    {{BT_YT}, "P4", {0, 0, 1}, kNewer},
-    {{BT_YT}, "P3", {1, 0, 1}, kNewer},
-    {{BT_AC}, "P9", {1, 0, 1}},
-    {{BT_AC}, "X1", {116, 0, 180}},
-    {{BT_AC}, "X6", {23, 0, 59}},
-    {{BT_AC}, "X8", {45, 0, 59}},
-    {{BT_AC}, "P8", {1, 0, 1}},
-    {{BT_AC}, "X0", {39, 0, 90}},
-    {{BT_AC}, "X5", {54, 0, 59}},
-    {{BT_AC}, "X7", {27, 0, 59}},
-    {{BT_AC}, "X2", {8, 0, 24}},
-    {{BT_SW}, "P10", {1, 0, 3}},
-    {{BT_COUNTER}, "P9", {500, 0, 999999}},
-    {{BT_COUNTER}, "X1", {250, 0, 999999}},
-    {{BT_COUNTER}, "P7", {17, 0, 999999}, kNewer},
-    {{BT_HCOUNTER}, "P9", {100, 0, 9999}},
-    {{BT_HCOUNTER}, "P8", {30, 0, 59}, kNewer},
-    {{BT_HCOUNTER}, "X1", {1234, 0, 99999}},
-    {{BT_HCOUNTER}, "X0", {15, 0, 59}, kNewer},
-    {{BT_HCOUNTER}, "X4", {1, 0, 1}},
-    {{BT_THTRG}, "P9", {500, 0, 9999}},
-    {{BT_THTRG}, "P8", {250, 0, 9999}},
-    {{BT_THTRG}, "X1", {1, 0, 99}},
-    {{BT_THTRG}, "X0", {50, 0, 99}},
-    {kScaled, "Gain", {0.57, -9.95, 10.0}},
-    {kScaled, "Offset", {50, -10000, 10000}},
-    {kScaled, "Decimals", {2, 0, 3}},
-    {{BT_ACOMP, BT_ATHTRG, BT_ADTRG, BT_ARAMP, BT_PI}, "Threshold1", {250, -20000, 20000}},
-    {{BT_ACOMP, BT_ATHTRG, BT_ADTRG, BT_ARAMP, BT_PI}, "Threshold2", {-1150, -20000, 20000}},
-    {{BT_AWDOG}, "Threshold1", {250, 0, 20000}, kNewer},
-    {{BT_AWDOG}, "Threshold2", {250, 1, 20000}},
-    {{BT_PR}, "X11", {1, 0, 1}},
-    {{BT_SREG}, "X9", {7, 0, 15}},
-    {{BT_SREG}, "X10", {1, 0, 3}, kNewer},
-    {{BT_MSGTEXT}, "X3", {-1, 0, 15}},  // the slot: none, the first, the last
-    {{BT_MSGTEXT}, "X4", {1, 0, 1}},  // waits for an acknowledgement
-    {{BT_MR, BT_MW}, "P10", {500, 1, 9999}, kNewer},  // the cycle
-    {{BT_MR, BT_MW}, "Slave", {5, 0, 255}},
-    {{BT_MR, BT_MW}, "Register", {100, 0, 65535}},
-    // Read: registers into AQ5, coils into M0, registers into AM511.
-    {{BT_MR}, "Command", {2, 0, 3}},
-    {{BT_MR}, "Function", {3, 1, 4}},
-    {{BT_MR}, "Count", {10, 1, 32}},
-    {{BT_MR}, "DataKind", {1, 0, 0}},
-    {{BT_MR}, "DataNumber", {5, 0, 511}},
-    {{BT_MR}, "FirstData", {569, 384, 1107}},
-    // Write: a single register by hand, a single coil from I0, two registers by hand.
-    {{BT_MW}, "Command", {1, 0, 3}},
-    {{BT_MW}, "Function", {6, 5, 16}},
-    {{BT_MW}, "Count", {1, 1, 2}},
-    {{BT_MW}, "Mode", {1, 0, 1}},
-    {{BT_MW}, "DataKind", {0, 2, 0}},
-    {{BT_MW}, "FirstData", {0xABCD, 0, 0x1234}},
-    {{BT_MW}, "SecondData", {0, 0, 0xFFFF}},
-    {kMuxValues, "P9", {100, -32768, 32767}},
-    {kMuxValues, "X1", {-200, -32768, 32767}},
-    {kMuxValues, "X6", {300, -32768, 32767}},
-    {kMuxValues, "X8", {-400, -32768, 32767}},
-    {kMuxValues, "Decimals", {2, 0, 3}},
-    {{BT_AMATH}, "P8", {1, 0, 3}},
-    {{BT_AMATH}, "X0", {2, 0, 3}},
-    {{BT_AMATH}, "X5", {3, 0, 3}},
-    {{BT_AMATH}, "P10", {1, 0, 2}},
-    {{BT_AMATH}, "X2", {2, 0, 2}},
-    {{BT_AMATH}, "X7", {0, 0, 2}},
-    {{BT_AMATH}, "X11", {1, 0, 1}},
-    {{BT_ARAMP}, "P9", {100, 1, 10000}},
-    {{BT_ARAMP}, "X1", {5000, -20000, 20000}},
-    {{BT_ARAMP}, "X6", {10, -20000, 20000}},
-    {{BT_PI}, "PiKC", {1.15, 0.01, 99.99}},
-    {{BT_PI}, "PiParamSet", {3, 0, 6}},
-    {{BT_PI}, "PiTIMinutes", {12, 0, 99}},  // TI switched off: "User defined" at 99:59
-    {{BT_PI}, "PiTISeconds", {30, 0, 59}},
-    {{BT_PI}, "PiUseTI", {1, 1, 0}},
-    {{BT_PI, BT_PWM}, "PwmOpt", {1, 0, 1}},  // the PI's direction, the PWM's setting
-    {{BT_PWM}, "Threshold1", {115, -20000, 20000}},
-    {{BT_PWM}, "Threshold2", {620, -20000, 20000}},
-    {{BT_PWM}, "RangeMin", {50, -58, 1000}},
-    {{BT_AFILTER}, "P10", {2, 0, 5}},
-    {{BT_MAXMIN}, "P9", {1, 0, 3}},
-    {{BT_MAXMIN}, "X4", {1, 0, 1}},
-    {{BT_AVGVAL}, "P8", {100, 1, 32767}},
-    {{BT_AVGVAL}, "P9", {30, 1, 59}},
-    {{BT_AVGVAL}, "P10", {1, 0, 3}},
-    {{BT_MATHERR}, "P8", {1, 0, 2}},
-    {{BT_MATHERR}, "X4", {1, 0, 1}},
-    {{BT_BOOLEAN}, "X10", {0x1234, 0, 0xFFFF}},
-    {kShift, "P9", {5, 0, 15}},
-    {kMask, "P9", {0x1234, 0, 0xFFFF}},
-    {{BT_ACMXIV, BT_RAND, BT_WORD2BIT}, "P9", {7, 0, 15}},
-    {{BT_MOD, BT_REM}, "P9", {-3, -32768, 32767}},
-    {{BT_LOG}, "P10", {1, 0, 2}},
-    {{BT_FIX, BT_ROUND}, "P10", {2, 0, 4}},
-    {{BT_ENCODER}, "P7", {100, -999999, 999999}},
-    {{BT_ENCODER}, "P9", {5000, -999999, 999999}},
-    {{BT_ENCODER}, "X1", {-5000, -999999, 999999}},
-    {{BT_ENCODER}, "X6", {1, 0, 1}},
-    {{BT_SMC, BT_SMCE}, "P9", {1, 0, 1}},
-    {{BT_SMC, BT_SMCE, BT_PTO, BT_PTOE}, "X1", {1000, 0, 99999999}},
-    {{BT_SMCE, BT_PTOE}, "X6", {500, 0, 99999999}},
-    {{BT_PTO, BT_PTOE}, "P8", {1, 0, 1}},
-    {{BT_UDC}, "X2", {1, 0, 2}},  // the port
-    {{BT_UDC}, "P10", {500, 0, 9999}},  // the cycle
-    {{BT_UDC}, "X6", {0, 0, 1}},  // the send area and number (AM, AQ)
-    {{BT_UDC}, "P5", {100, 0, 31}},
-    {{BT_UDC}, "X8", {10, 1, 127}},
-    {{BT_UDC}, "X5", {2, 0, 1}},  // the receive area and number (AI, AM, AQ)
-    {{BT_UDC}, "P6", {63, 0, 31}},
-    {{BT_UDC}, "X7", {20, 1, 127}},
-    {{BT_UDC}, "P4", {1, 0, 1}},  // start and end flags and characters
-    {{BT_UDC}, "P9", {0x02, 0, 0xFF}},
-    {{BT_UDC}, "P2", {1, 0, 1}},
-    {{BT_UDC}, "X1", {0x03, 0, 0xFF}},
-    {{BT_UDC}, "X4", {1, 0, 1}},
-    {{BT_UDC}, "P8", {0x3A, 0, 0xFF}},
-    {{BT_UDC}, "P3", {1, 0, 1}},
-    {{BT_UDC}, "X0", {0x0D, 0x0A, 0xFF}},
-    {{BT_QUAD}, "P9", {3, -32767, 32767}},
-    {{BT_QUAD}, "X1", {-4, -32767, 32767}},
-    {{BT_QUAD}, "X6", {1, -32767, 32767}},
-    {{BT_QUAD}, "P10", {1, 0, 1}},
-    {kFloatConstant, "dParam", {0.57, -9999.95, 10000.0}},
+    {{BT_WT, BT_YT, BT_AC, BT_HCOUNTER, BT_THTRG, BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_ADTRG, BT_MSGTEXT, BT_MR, BT_MW,
+      BT_AMATH, BT_AMUX, BT_ARAMP, BT_PWM, BT_AFILTER, BT_WIFI_IN, BT_WIFI_OUT, BT_WIFI_AI, BT_WIFI_AOUT, BT_UDC,
+      BT_QUAD},
+     "P0", {{1}, {0}, {1}}, GEN_ALL, true},  // retentive
+    {{BT_LR, BT_PR, BT_SREG, BT_MR, BT_MW, BT_WIFI_IN, BT_WIFI_OUT, BT_WIFI_AI, BT_WIFI_AOUT},
+     "P1", {{1}, {0}, {1}}, GEN_ALL, true},  // protection
+    // A time's base (0 hours:minutes, 1 minutes:seconds, 2 seconds:hundredths) and its parts.
+    {{BT_DPR, BT_DDR, BT_MPLR, BT_PLR, BT_CPG, BT_RPR, BT_APG, BT_RG, BT_MFS, BT_PWM},
+     "P10 P9 P8", {{1, 12, 30}, {0, 0, 0}, {2, 99, 99}}},
+    {{BT_MPLR, BT_RPR, BT_APG, BT_RG, BT_SLS, BT_MFS}, "X2 X1 X0", {{0, 5, 45}, {1, 0, 0}, {2, 99, 99}}},
+    // The pre-warning time and length in seconds:hundredths, and whether they are the standard.
+    {{BT_SLS}, "X6 X5 X8 X7 X4", {{0, 30, 0, 10, 0}, {0, 0, 0, 0, 0}, {99, 99, 99, 99, 0}}},
+    {{BT_MFS}, "X6 X5 X8 X7 X4", {{0, 30, 0, 10, 0}, {0, 0, 0, 0, 1}, {99, 99, 99, 99, 0}}},
+    {{BT_RPR}, "X3", {{3}, {0}, {99}}},
+    {{BT_WT}, "P3", {{1}, {0}, {1}}, kNewer},
+    // On and off day and month; every month (whose months the page shows as 1 and 12).
+    {{BT_YT}, "P8 P9 X0 X1 P2", {{15, 3, 20, 9, 0}, {1, 1, 1, 12, 1}, {31, 12, 31, 12, 0}}},
+    {{BT_YT}, "P6 P5 P4 P3", {{2026, 2027, 0, 1}, {2000, 2000, 0, 0}, {2099, 2099, 1, 1}}, kNewer},
+    // West, longitude, south, latitude (degrees, minutes, seconds), time zone.
+    {{BT_AC},
+     "P9 X1 X6 X8 P8 X0 X5 X7 X2",
+     {{1, 116, 23, 45, 1, 39, 54, 27, 8}, {0, 0, 0, 0, 0, 0, 0, 0, 0}, {1, 180, 59, 59, 1, 90, 59, 59, 24}}},
+    {{BT_SW}, "P10", {{1}, {0}, {3}}},
+    {{BT_COUNTER}, "P9 X1", {{500, 250}, {0, 0}, {999999, 999999}}},
+    {{BT_COUNTER}, "P7", {{17}, {0}, {999999}}, kNewer},
+    {{BT_HCOUNTER}, "P9 X1 X4", {{100, 1234, 1}, {0, 0, 0}, {9999, 99999, 1}}},
+    {{BT_HCOUNTER}, "P8 X0", {{30, 15}, {0, 0}, {59, 59}}, kNewer},
+    {{BT_THTRG}, "P9 P8 X1 X0", {{500, 250, 1, 50}, {0, 0, 0, 0}, {9999, 9999, 99, 99}}},
+    {kScaled, "Gain Offset Decimals", {{0.57, 50, 2}, {-9.95, -10000, 0}, {10.0, 10000, 3}}},
+    {{BT_ACOMP, BT_ATHTRG, BT_ADTRG, BT_ARAMP, BT_PI, BT_PWM},
+     "Threshold1 Threshold2", {{250, -1150}, {-20000, -20000}, {20000, 20000}}},
+    {{BT_AWDOG}, "Threshold1", {{250}, {0}, {20000}}, kNewer},  // the older sheet has the second alone
+    {{BT_AWDOG}, "Threshold2", {{250}, {1}, {20000}}},
+    {{BT_PR}, "X11", {{1}, {0}, {1}}},
+    {{BT_SREG}, "X9", {{7}, {0}, {15}}},
+    {{BT_SREG}, "X10", {{1}, {0}, {3}}, kNewer},
+    {{BT_MSGTEXT}, "X3 X4", {{-1, 1}, {0, 0}, {15, 1}}},  // the slot (none, first, last), acknowledged
+    {{BT_MR, BT_MW}, "P10", {{500}, {1}, {9999}}, kNewer},  // the cycle
+    // Reading registers into AQ5, coils into M0, registers into AM511.
+    {{BT_MR},
+     "Slave Register Command Function Count DataKind DataNumber FirstData",
+     {{5, 100, 2, 3, 10, 1, 5, 569}, {0, 0, 0, 1, 1, 0, 0, 384}, {255, 65535, 3, 4, 32, 0, 511, 1107}}},
+    // Writing a register by hand, a single coil from I0, two registers by hand.
+    {{BT_MW},
+     "Slave Register Command Function Count Mode DataKind FirstData SecondData",
+     {{5, 100, 1, 6, 1, 1, 0, 0xABCD, 0}, {0, 0, 0, 5, 1, 0, 2, 0, 0}, {255, 65535, 3, 16, 2, 1, 0, 0x1234, 0xFFFF}}},
+    {{BT_AMATH, BT_AMUX}, "P9 X1 X6 X8 Decimals",
+     {{100, -200, 300, -400, 2}, {-32768, -32768, -32768, -32768, 0}, {32767, 32767, 32767, 32767, 3}}},
+    // Operators, priorities, the value kept while disabled.
+    {{BT_AMATH}, "P8 X0 X5 P10 X2 X7 X11", {{1, 2, 3, 1, 2, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {3, 3, 3, 2, 2, 2, 1}}},
+    {{BT_ARAMP}, "P9 X1 X6", {{100, 5000, 10}, {1, -20000, -20000}, {10000, 20000, 20000}}},
+    // KC, the parameter set, TI (switched off: "User defined" at 99:59), the direction.
+    {{BT_PI},
+     "PiKC PiParamSet PiTIMinutes PiTISeconds PiUseTI PwmOpt",
+     {{1.15, 3, 12, 30, 1, 1}, {0.01, 0, 0, 0, 1, 0}, {99.99, 6, 99, 59, 0, 1}}},
+    {{BT_PWM}, "RangeMin PwmOpt", {{50, 1}, {-58, 0}, {1000, 1}}},
+    {{BT_AFILTER}, "P10", {{2}, {0}, {5}}},
+    {{BT_MAXMIN}, "P9 X4", {{1, 1}, {0, 0}, {3, 1}}},
+    {{BT_AVGVAL}, "P8 P9 P10", {{100, 30, 1}, {1, 1, 0}, {32767, 59, 3}}},
+    {{BT_MATHERR}, "P8 X4", {{1, 1}, {0, 0}, {2, 1}}},
+    {{BT_BOOLEAN}, "X10", {{0x1234}, {0}, {0xFFFF}}},
+    {kMask, "P9", {{0x1234}, {0}, {0xFFFF}}},
+    {{BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_ACMXIV, BT_RAND, BT_WORD2BIT}, "P9", {{5}, {0}, {15}}},
+    {{BT_MOD, BT_REM}, "P9", {{-3}, {-32768}, {32767}}},
+    {{BT_LOG}, "P10", {{1}, {0}, {2}}},
+    {{BT_FIX, BT_ROUND}, "P10", {{2}, {0}, {4}}},
+    {{BT_ENCODER}, "P7 P9 X1 X6", {{100, 5000, -5000, 1}, {-999999, -999999, -999999, 0}, {999999, 999999, 999999, 1}}},
+    {{BT_SMC, BT_SMCE}, "P9", {{1}, {0}, {1}}},
+    {{BT_PTO, BT_PTOE}, "P8", {{1}, {0}, {1}}},
+    {{BT_SMC, BT_SMCE, BT_PTO, BT_PTOE}, "X1", {{1000}, {0}, {99999999}}},  // the rate
+    {{BT_SMCE, BT_PTOE}, "X6", {{500}, {0}, {99999999}}},
+    // Port and cycle; send area, number and words; receive area, number and words; the start and
+    // end flags and characters of sending and receiving.
+    {{BT_UDC},
+     "X2 P10 X6 P5 X8 X5 P6 X7 P4 P9 P2 X1 X4 P8 P3 X0",
+     {{1, 500, 0, 100, 10, 2, 63, 20, 1, 0x02, 1, 0x03, 1, 0x3A, 1, 0x0D},
+      {0, 0, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0x0A},
+      {2, 9999, 1, 31, 127, 1, 31, 127, 1, 0xFF, 1, 0xFF, 1, 0xFF, 1, 0xFF}}},
+    {{BT_QUAD}, "P9 X1 X6 P10", {{3, -4, 1, 1}, {-32767, -32767, -32767, 0}, {32767, 32767, 32767, 1}}},
+    {{BT_SQRT, BT_POW2, BT_EXP, BT_SIN, BT_COS, BT_TAN, BT_COT, BT_SEC, BT_CSC, BT_QUAD},
+     "dParam", {{0.57}, {-9999.95}, {10000.0}}},
 };
 
-// A weekly timer's cams, setting by setting.
-double CamValue(const std::string& strField, int nSet)
-{
-    if (strField.find("Day") != std::string::npos)
-        return nSet == kHighest || (nSet == kMiddle && strField.back() % 2 == 1) ? 1 : 0;
-    if (strField.ends_with("OnOff") || strField.ends_with("OffOff"))
-        return nSet == kLowest && strField.ends_with("OffOff") ? 1 : 0;
-    const bool bHour = strField.back() == '0';
-    const bool bOn = strField[4] == 'n';  // "Cam0On0", "Cam0Off0"
-    switch (nSet) {
-    case kMiddle: return bHour ? (bOn ? 6 : 18) : (bOn ? 30 : 45);
-    case kLowest: return 0;
-    default: return bHour ? 23 : 59;
-    }
-}
-
-// The references a type's sheet offers: those its record has a place for, and those a record
-// must carry whatever the encoder does.
-std::vector<int> SheetReferences(int nType)
-{
-    std::vector<int> refs = ProbeType(nType, kNewerHardware).refs;
-    if (nType == BT_AWDOG)
-        refs = {0, 1};  // its upper and lower threshold
-    return refs;
-}
-
-// What may come back otherwise, each with why.
-struct MayDiffer {
-    int nType;  // 0: every type
+// What may come back otherwise, and why.
+const struct {
+    Types types;  // empty: every type
     const char* pszField;
-};
-const MayDiffer kMayDiffer[] = {
-    {BT_AC, "P10"},  // the astronomical clock's place index: the image holds the coordinates alone
-    {BT_MR, "Port"},  // the Modbus port is a setting of the controller's port, not of the block
-    {BT_MW, "Port"},
-    {0, "Unit"},  // the analog unit and resolution only label the value on the display
-    {0, "Resolution"},
-    {0, "Sensor"},  // the analog mode, which the upload rebuilds from the scaling
-    {0, "RangeMax"},  // the range, which the upload rebuilds from gain and offset; the PWM
-    {BT_ACOMP, "RangeMin"},  // block alone sends its lower bound
-    {BT_ATHTRG, "RangeMin"},
-    {BT_AAMP, "RangeMin"},
-    {BT_AWDOG, "RangeMin"},
-    {BT_ADTRG, "RangeMin"},
-    {BT_ARAMP, "RangeMin"},
-    {BT_PI, "RangeMin"},
-    {BT_PI, "Decimals"},  // the PI controller's role-74 item carries its parameter set instead
-    {BT_LOG, "dParam"},  // the logarithm's factor: its record keeps two zero bytes in its place
-    {BT_YT, "P9"},  // "every month": the months, which the image does not hold
-    {BT_YT, "X1"},
+} kMayDiffer[] = {
+    {{BT_AC}, "P10"},  // the astronomical clock's place index: the image holds its coordinates
+    {{BT_MR, BT_MW}, "Port"},  // the Modbus port is a setting of the controller's port
+    {{}, "Unit"},  // the analog unit and resolution only label the value on the display
+    {{}, "Resolution"},
+    {{}, "Sensor"},  // the analog mode and range, which the upload rebuilds from gain and offset;
+    {{}, "RangeMax"},  // the PWM block alone sends the range's lower bound
+    {{BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_AWDOG, BT_ADTRG, BT_ARAMP, BT_PI}, "RangeMin"},
+    {{BT_PI}, "Decimals"},  // the PI controller's role-74 item carries its parameter set instead
+    {{BT_LOG}, "dParam"},  // the logarithm's factor: its record keeps two zero bytes in its place
 };
 
-bool MayDifferIn(int nType, const std::string& strField)
+bool MayDiffer(int nType, const std::string& strField)
 {
-    return std::ranges::any_of(kMayDiffer, [&](const MayDiffer& m) {
-        return (m.nType == 0 || m.nType == nType) && strField == m.pszField;
+    return std::ranges::any_of(kMayDiffer, [&](const auto& m) {
+        return strField == m.pszField && (m.types.size() == 0 || std::ranges::find(m.types, nType) != m.types.end());
     });
 }
 
 // The values the image does not hold are taken from the original, so that what is left to
-// compare is what must come back: a switched-off cam's time, a comment. (The references' set
-// leaves the constants behind them at their defaults, which the image does not hold either.)
+// compare is what must come back; a weekly timer's switched-off time too ("Cam0On0" is off
+// when "Cam0OnOff" is set), and a comment. (The references' set leaves the constants behind
+// them at their defaults.)
 void TakeWhatMayDiffer(CBlockObj& original, CBlockObj& decoded)
 {
     std::vector<Field> fields = FieldsOf(original);
@@ -259,16 +151,29 @@ void TakeWhatMayDiffer(CBlockObj& original, CBlockObj& decoded)
         return std::ranges::find(fields, strName, &Field::strName)->get(original);
     };
     for (Field& field : fields) {
-        // A weekly timer's switched-off time ("Cam0On0" is off when "Cam0OnOff" is set).
         const std::string& str = field.strName;
         const bool bOffCam = str.starts_with("Cam") && str.find("Day") == std::string::npos &&
                              !str.ends_with("Off") && value(str.substr(0, str.size() - 1) + "Off") != 0;
-        if (MayDifferIn(original.m_nType, str) || bOffCam)
+        if (MayDiffer(original.m_nType, str) || bOffCam)
             field.set(decoded, field.get(original));
     }
-    decoded.m_strComment = original.m_strComment;  // comments: no image section holds them
+    decoded.m_strComment = original.m_strComment;  // no image section holds the comments
     if (original.m_nType == BT_AC)
-        decoded.m_strParamText = original.m_strParamText;  // the astronomical clock's place name
+        decoded.m_strParamText = original.m_strParamText;  // the place name
+}
+
+// A weekly timer's cams: 6:30 to 18:45 on every other day, all at 0:00 with the off times
+// switched off, 23:59 every day.
+double CamValue(const std::string& strField, int nSet)
+{
+    if (strField.find("Day") != std::string::npos)
+        return nSet == kHighest || (nSet == kMiddle && strField.back() % 2 == 1) ? 1 : 0;
+    if (strField.ends_with("Off") && strField.size() > 7)
+        return nSet == kLowest && strField.ends_with("OffOff") ? 1 : 0;
+    const bool bHour = strField.back() == '0';
+    const bool bOn = strField[5] == 'n';  // "Cam0On0", not "Cam0Off0"
+    const double dMiddle = bHour ? (bOn ? 6 : 18) : (bOn ? 30 : 45);
+    return nSet == kMiddle ? dMiddle : nSet == kLowest ? 0 : bHour ? 23 : 59;
 }
 
 // The texts a page writes with the values it shows: a mask's four hexadecimal digits, a Modbus
@@ -281,6 +186,41 @@ void SettleTexts(CBlockObj& block)
         pModbus->m_strFirstData.Format(_T("%X"), int(pModbus->m_wFirstData));
         pModbus->m_strSecondData.Format(_T("%X"), int(pModbus->m_wSecondData));
     }
+}
+
+// Sets a block's settings to one value set; returns how many values it set.
+int SetValues(CBlockObj& block, int nSet, bool bNewer)
+{
+    std::vector<Field> fields = FieldsOf(block);
+    const auto set = [&](const std::string& strName, double dValue) {
+        const auto it = std::ranges::find(fields, strName, &Field::strName);
+        EXPECT_NE(it, fields.end()) << block.m_nType << " " << strName;
+        if (it != fields.end())
+            it->set(block, dValue);
+    };
+    int nValues = 0;
+    for (const Setting& setting : kSettings) {
+        const bool bListed = std::ranges::find(setting.types, block.m_nType) != setting.types.end();
+        if (bListed == setting.bAllBut || !(setting.byGenerations & (bNewer ? GEN_NEWER_ONES : GEN_OLDER)))
+            continue;
+        std::istringstream names(setting.pszFields);
+        auto value = setting.values[nSet].begin();
+        for (std::string strName; names >> strName; ++nValues)
+            set(strName, *value++);
+    }
+    for (const Field& field : block.m_nType == BT_WT ? fields : std::vector<Field>()) {
+        if (field.strName.starts_with("Cam"))
+            set(field.strName, CamValue(field.strName, nSet)), ++nValues;
+    }
+    SettleTexts(block);
+    return nValues;
+}
+
+// The references a type's sheet offers: those its record has a place for, and the watchdog's
+// upper and lower threshold, which a record must carry whatever the encoder does.
+std::vector<int> SheetReferences(int nType)
+{
+    return nType == BT_AWDOG ? std::vector<int>{0, 1} : ProbeType(nType, kNewerHardware).refs;
 }
 
 class WalkingRoundTrip : public CodecDiagram, public testing::WithParamInterface<std::tuple<bool, int>> {
@@ -310,27 +250,13 @@ TEST_P(WalkingRoundTrip, EverySheetValueComesBack)
         if (!IsFunctionBlockType(row.nType) || !(row.byGenerations & (bNewer ? GEN_NEWER_ONES : GEN_OLDER)))
             continue;
         CBlockObj* pBlock = Block(row.nType);
-        std::vector<Field> fields = FieldsOf(*pBlock);
-        for (const Setting& setting : nSet == kReferences ? std::span<const Setting>() : std::span(kSettings)) {
-            const auto it = std::ranges::find(fields, setting.pszField, &Field::strName);
-            const bool bListed = std::ranges::find(setting.types, row.nType) != setting.types.end();
-            if (bListed == setting.bAllBut || it == fields.end() ||
-                !(setting.byGenerations & (bNewer ? GEN_NEWER_ONES : GEN_OLDER)))
-                continue;
-            it->set(*pBlock, setting.dValue[nSet]);
-            ++nValues;
-        }
-        for (Field& field : nSet == kReferences || row.nType != BT_WT ? std::span<Field>() : std::span(fields)) {
-            if (field.strName.starts_with("Cam")) {
-                field.set(*pBlock, CamValue(field.strName, nSet));
-                ++nValues;
-            }
-        }
-        SettleTexts(*pBlock);
+        if (nSet != kReferences)
+            nValues += SetValues(*pBlock, nSet, bNewer);
         for (int k : nSet == kReferences && pPrevious ? SheetReferences(row.nType) : std::vector<int>()) {
             pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
             pBlock->m_nRefBlock[k] = pPrevious->m_nNumber;
             pBlock->m_pRefBlock[k] = pPrevious;
+            ++nValues;
         }
         for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
             if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
