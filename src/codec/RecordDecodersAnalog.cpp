@@ -4,6 +4,7 @@
 
 #include "blocks/BlockAnalog.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace record {
@@ -13,6 +14,18 @@ namespace {
 CBlockAnalog& Analog(CBlockObj& block)
 {
     return static_cast<CBlockAnalog&>(block);
+}
+
+// The offset is kept twice, as itself and as the range's lower end; with the gain read before it
+// it gives the range's upper end, the scaled offset. The gain came as hundredths, so 1000 times
+// it is a whole number. Every member but the PWM block then shows its scaling as "No sensor".
+void KeepOffset(CBlockAnalog& a, int nOffset)
+{
+    a.m_nOffset = nOffset;
+    a.m_nRangeMin = nOffset;
+    a.m_nRangeMax = int(std::lround(a.m_dGain * 1000.0)) + nOffset;
+    if (a.m_nType != BT_PWM)
+        a.m_nSensor = ANALOG_SENSOR_NONE;
 }
 
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
@@ -27,7 +40,7 @@ bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nR
             a.m_nThreshold2 = r.SignedWord();
         return true;
     case 72: a.m_dGain = r.SignedWord() / 100.0; return true;
-    case 73: a.m_nOffset = r.SignedWord(); return true;
+    case 73: KeepOffset(a, r.SignedWord()); return true;
     case 74: a.m_nDecimals = r.Word(); return true;
     default: return false;
     }
@@ -212,7 +225,10 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
             a.m_nPwmOpt = r.Byte() == '+' ? 0 : 1;
             r.Skip(1);
             return true;
-        case 89: a.m_nSensor = r.SignedWord(); return true;
+        case 89:
+            a.m_nOffset = r.SignedWord();
+            a.m_nRangeMin = a.m_nOffset;
+            return true;
         case 79: a.m_nRangeMax = r.SignedWord(); return true;
         default: return ReadAnalogRole(ctx, a, r, nRole);
         }

@@ -55,8 +55,8 @@ namespace {
 
 // The time parameters of the timers: larger and smaller part and the time-base setting (0
 // hours:minutes, 1 minutes:seconds, 2 seconds:hundredths), for a referenced parameter its unit
-// setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and count
-// in seconds:hundredths.
+// setting. Times 3 and 4 (the stairway switch's pre-warning and its length) have no base of
+// their own: they count in the base of time 2, the off time, as their page shows them.
 
 int TimeHigh(const CBlockObj& b, int nTime)
 {
@@ -83,7 +83,7 @@ int TimeBase(const CBlockObj& b, int nTime)
     switch (nTime) {
     case 1: return RefUsed(b, 0) ? b.m_nParam[TIMER_ON_REF_UNIT_PARAM] : b.m_nParam[TIMER_ON_BASE_PARAM];
     case 2: return RefUsed(b, 1) ? b.m_nParam[TIMER_OFF_REF_UNIT_PARAM] : b.m_nParamEx[TIMER_OFF_BASE_PARAMEX];
-    default: return kSecondsHundredths;
+    default: return TimeBase(b, 2);
     }
 }
 
@@ -396,7 +396,7 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 85: w.Word(bReadCycle ? cycle() : mr.m_wSecondData); return true;
         case 86:
             w.Byte(mr.m_nDataKind);
-            w.Byte(mr.m_byFunction);
+            w.Byte(mr.m_byMode);
             return true;
         default:
             return false;

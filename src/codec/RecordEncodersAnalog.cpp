@@ -184,7 +184,7 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
             w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
             w.Byte(0);
             return true;
-        case 89: w.Word(a.m_nSensor); return true;
+        case 89: w.Word(a.m_nOffset); return true;
         case 79: w.Word(a.m_nRangeMax); return true;
         default: return WriteAnalogRole(ctx, a, w, nRole);
         }

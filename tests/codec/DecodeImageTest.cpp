@@ -3,9 +3,13 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockGenerator.h"
+#include "blocks/BlockMath.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
 #include "codec/EncodeContext.h"
@@ -15,6 +19,7 @@
 #include "document/SimScan.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -350,6 +355,119 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
         EXPECT_EQ(result.error, DecodeError::BadSetting) << nCommand << " " << nKind;
         EXPECT_EQ(result.nRecord, 0);
         EXPECT_TRUE(doc.m_blockList.IsEmpty());
+    }
+}
+
+// What an upload rebuilds beside the record's values, one block sent and read back: a signed
+// divisor, the mask as its page shows it, the scaling a "No sensor" sheet gives gain and
+// offset, the stairway's standard pre-warning, every month's months and the Modbus data.
+TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
+{
+    using Edit = std::function<void(CBlockObj&)>;
+    const auto analog = [](CBlockObj& b) -> CBlockAnalog& { return static_cast<CBlockAnalog&>(b); };
+    const auto modbus = [](CBlockObj& b) -> CBlockMR& { return static_cast<CBlockMR&>(b); };
+    const auto scaling = [&](int nSensor, int nMin, int nMax) {
+        return [=](CBlockObj& b) {
+            EXPECT_EQ(analog(b).m_nSensor, nSensor);
+            EXPECT_EQ(analog(b).m_nOffset, 50);
+            EXPECT_EQ(analog(b).m_nRangeMin, nMin);
+            EXPECT_EQ(analog(b).m_nRangeMax, nMax);
+        };
+    };
+    const Edit gainAndOffset = [&](CBlockObj& b) {
+        analog(b).m_dGain = 0.75;
+        analog(b).m_nOffset = 50;
+        analog(b).m_nRangeMin = 50;
+    };
+    // The off time's base, the pre-warning and its length, the standard mark left wrong.
+    const auto warning = [](int nBase, int nTime, int nLength, int nStandard) {
+        return [=](CBlockObj& b) {
+            b.m_nParamEx[TIMER_OFF_BASE_PARAMEX] = nBase;
+            b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = nTime;
+            b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = nLength;
+            b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 1 - nStandard;
+        };
+    };
+    const auto standard = [](int nStandard) {
+        return [=](CBlockObj& b) { EXPECT_EQ(b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX], nStandard); };
+    };
+    const auto data = [&](int nCommand, int nKind, int nWord) {
+        return [=](CBlockObj& b) {
+            modbus(b).m_byCommand = BYTE(nCommand);
+            modbus(b).m_nDataKind = nKind;
+            modbus(b).m_wFirstData = WORD(nWord);
+            modbus(b).m_wSecondData = 1;
+        };
+    };
+    const auto number = [&](int nKind, int nNumber) {
+        return [=](CBlockObj& b) {
+            EXPECT_EQ(modbus(b).m_byMode, 0);
+            EXPECT_EQ(modbus(b).m_nDataKind, nKind);
+            EXPECT_EQ(modbus(b).m_wDataNumber, nNumber);
+        };
+    };
+    struct Case {
+        WORD wHardware;
+        int nType;
+        Edit set;
+        Edit check;
+        int nMode = 0;  // the Modbus record's writing mode
+    };
+    const Case kCases[] = {
+        {kOlderHardware, BT_MOD, [](CBlockObj& b) { b.m_nParam[MOD_DIVISOR_PARAM] = -3; },
+         [](CBlockObj& b) { EXPECT_EQ(b.m_nParam[MOD_DIVISOR_PARAM], -3); }},
+        {kNewerHardware, BT_REM, [](CBlockObj& b) { b.m_nParam[MOD_DIVISOR_PARAM] = -32768; },
+         [](CBlockObj& b) { EXPECT_EQ(b.m_nParam[MOD_DIVISOR_PARAM], -32768); }},
+        {kOlderHardware, BT_ANDM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0x1234; },
+         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("1234")); }},
+        {kNewerHardware, BT_XORM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0xFFFF; },
+         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("FFFF")); }},
+        {kNewerHardware, BT_NORM, [](CBlockObj& b) { b.m_nParam[WORDOP_OPERAND_PARAM] = 0x8000; },
+         [](CBlockObj& b) { EXPECT_EQ(b.m_strParamText, _T("8000")); }},
+        {kOlderHardware, BT_ACOMP, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
+        {kNewerHardware, BT_AWDOG, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
+        {kNewerHardware, BT_ARAMP, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
+        {kNewerHardware, BT_PI, gainAndOffset, scaling(ANALOG_SENSOR_NONE, 50, 800)},
+        {kNewerHardware, BT_PWM, gainAndOffset, scaling(0, 50, 800)},
+        {kOlderHardware, BT_SLS, warning(1, 15, 1, 1), standard(1)},
+        {kNewerHardware, BT_SLS, warning(2, 75, 5, 1), standard(1)},
+        {kNewerHardware, BT_SLS, warning(2, 15, 1, 0), standard(0)},
+        {kNewerHardware, BT_MFS, warning(0, 0, 0, 1), standard(1)},
+        {kOlderHardware, BT_MFS, warning(1, 0, 1, 0), standard(0)},
+        {kNewerHardware, BT_YT, [](CBlockObj& b) { b.m_nParam[YT_MONTHLY_PARAM] = 1; },
+         [](CBlockObj& b) {
+             EXPECT_EQ(b.m_nParam[YT_ON_MONTH_PARAM], 1);
+             EXPECT_EQ(b.m_nParamEx[YT_OFF_MONTH_PARAMEX], 12);
+         }},
+        {kNewerHardware, BT_MR, data(0, 1, 256 + 5), number(1, 5)},
+        {kNewerHardware, BT_MR, data(2, 0, 596 + 511), number(0, 511)},
+        {kOlderHardware, BT_MW, data(2, 0, 384 + 511), number(0, 511)},
+        {kNewerHardware, BT_MW, data(3, 2, 500 + 63), number(2, 63)},
+        {kNewerHardware, BT_MW, data(3, 0, 0xABCD),
+         [&](CBlockObj& b) {
+             EXPECT_EQ(modbus(b).m_byMode, 1);
+             EXPECT_EQ(modbus(b).m_strFirstData, _T("ABCD"));
+             EXPECT_EQ(modbus(b).m_strSecondData, _T("1"));
+         },
+         1},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(testing::Message() << c.nType << " on " << std::hex << c.wHardware);
+        CVetlaDoc source;
+        source.m_wHardwareCode = c.wHardware;
+        CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, &source);
+        source.AddBlock(pBlock);
+        c.set(*pBlock);
+        CVetlaCoreRule codec;
+        codec.m_pDoc = &source;
+        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
+        ASSERT_TRUE(BuildProgramImage(codec, kStamp).bOk);
+        // The writing mode stands in the second byte of the Modbus record's ninth item.
+        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMR)))
+            codec.Image(1)[17] = BYTE(c.nMode);
+        CVetlaDoc doc;
+        ASSERT_TRUE(DecodeProgramImage(codec, doc).bOk);
+        c.check(*doc.FindBlockByNumber(NUM_FUNCTION_BLOCK));
     }
 }
 

@@ -146,9 +146,13 @@ TEST_F(Records, TimeBasesGiveTheirCodes)
     pSecond->m_nParam[TIMER_ON_HIGH_PARAM] = 3;
     pSecond->m_nParam[TIMER_ON_LOW_PARAM] = 7;
     pSecond->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds:hundredths: 307
+    // The stairway's pre-warning and its length count in its off time's base: 0:15 and 0:01.
+    CBlockObj* pStairway = Block(BT_SLS);
+    pStairway->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 1;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(Record(4, 2), (Bytes{0x7D, 0xC0}));
     EXPECT_EQ(Record(12, 2), (Bytes{0x33, 0x41}));
+    EXPECT_EQ(Record(22, 4), (Bytes{0x0F, 0x80, 0x01, 0x80}));
 }
 
 TEST_F(NewerRecords, MathParameterFromAReferenceWritesItsOffset)
