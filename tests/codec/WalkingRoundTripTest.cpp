@@ -85,10 +85,11 @@ const Setting kSettings[] = {
     // Operators, priorities, the value kept while disabled.
     {{BT_AMATH}, "P8 X0 X5 P10 X2 X7 X11", {{1, 2, 3, 1, 2, 0, 1}, {0, 0, 0, 0, 0, 0, 0}, {3, 3, 3, 2, 2, 2, 1}}},
     {{BT_ARAMP}, "P9 X1 X6", {{100, 5000, 10}, {1, -20000, -20000}, {10000, 20000, 20000}}},
-    // KC, the parameter set, TI (switched off: "User defined" at 99:59), the direction.
+    // KC, the parameter set, TI, the direction: the fixed sets 3 and 0 as the page fills them,
+    // "User defined" with TI switched off (at 99:59).
     {{BT_PI},
      "PiKC PiParamSet PiTIMinutes PiTISeconds PiUseTI PwmOpt",
-     {{1.15, 3, 12, 30, 1, 1}, {0.01, 0, 0, 0, 1, 0}, {99.99, 6, 99, 59, 0, 1}}},
+     {{1.2, 3, 0, 12, 1, 0}, {0.5, 0, 0, 30, 1, 0}, {99.99, 6, 99, 59, 0, 1}}},
     {{BT_PWM}, "PwmOpt", {{1}, {0}, {1}}},
     {{BT_AFILTER}, "P10", {{2}, {0}, {5}}},
     {{BT_MAXMIN}, "P9 X4", {{1, 1}, {0, 0}, {3, 1}}},
@@ -268,7 +269,8 @@ TEST_P(WalkingRoundTrip, EverySheetValueComesBack)
     ASSERT_TRUE(DecodeProgramImage(Codec(), decoded).bOk);
     for (POSITION pos = Doc().m_blockList.GetHeadPosition(); pos;) {
         auto* pBlock = static_cast<CBlockObj*>(Doc().m_blockList.GetNext(pos));
-        if (CBlockObj* pOther = decoded.FindBlockByNumber(pBlock->m_nNumber); pOther && pOther->m_nType == pBlock->m_nType)
+        CBlockObj* pOther = decoded.FindBlockByNumber(pBlock->m_nNumber);
+        if (pOther && pOther->m_nType == pBlock->m_nType)
             TakeWhatMayDiffer(*pBlock, *pOther);
     }
     for (const std::string& strDifference : CompareDocuments(Doc(), decoded))
