@@ -377,7 +377,7 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
             const int nSlotByte = r.Byte();
             const int nSlot = nSlotByte == 0xFF || nSlotByte == 0x7F ? MSGTEXT_NO_SLOT : nSlotByte & 0x7F;
             block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = nSlot < MSGTEXT_SLOT_COUNT ? nSlot : MSGTEXT_NO_SLOT;
-            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0xFF ? 0 : nSlotByte >> 7;
+            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0x7F || (nSlotByte != 0xFF && nSlotByte >> 7) ? 1 : 0;
         } else if (nRole == LINK_PARAM) {
             r.Skip(1);
         } else if (nRole == LINK_END) {
@@ -420,21 +420,29 @@ void ReadManualData(CBlockMR& mr)
 void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     auto& mr = static_cast<CBlockMR&>(block);
+    const auto readCycle = [&] {
+        const int nCycle = r.Word();
+        block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
+    };
+    // The newer read block's cycle stands in the place of the second data word, which a read
+    // block keeps at 0.
+    const bool bReadCycle = block.m_nType == BT_MR && ctx.IsNewGeneration();
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
             mr.m_bySlave = BYTE(r.Byte());
             mr.m_byCommand = BYTE(r.Byte());
             return true;
-        case 57: {
-            const int nCycle = r.Word();
-            block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
-            return true;
-        }
+        case 57: readCycle(); return true;
         case 82: mr.m_wRegister = WORD(r.Word()); return true;
         case 83: mr.m_wCount = WORD(r.Word()); return true;
         case 84: mr.m_wFirstData = WORD(r.Word()); return true;
-        case 85: mr.m_wSecondData = WORD(r.Word()); return true;
+        case 85:
+            if (bReadCycle)
+                readCycle();
+            else
+                mr.m_wSecondData = WORD(r.Word());
+            return true;
         case 86:
             mr.m_nDataKind = r.Byte();
             mr.m_byMode = r.Byte() ? 1 : 0;
@@ -552,7 +560,7 @@ void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
                   {64, &P[UDC_RX_END_FLAG_PARAM]},        {62, &P[UDC_RX_START_CHARACTER_PARAM]},
                   {60, &P[UDC_TX_START_CHARACTER_PARAM]}, {63, &X[UDC_RX_END_CHARACTER_PARAMEX]},
                   {61, &X[UDC_TX_END_CHARACTER_PARAMEX]}, {59, &X[UDC_RX_START_FLAG_PARAMEX]}};
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, std::max(ParamSlots(block), kUdcRecordSlots), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: X[UDC_PORT_PARAMEX] = r.Word(); return true;
         case 57: {

@@ -93,20 +93,19 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodeAnalogWatchdog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
-        if (nRole == LINK_PARAM) {
-            if (ctx.IsNewGeneration())
-                RefOrSigned(a, 0, r, &a.m_nThreshold1);
-            else
-                a.m_nThreshold1 = r.SignedWord();
-            return true;
-        }
-        if (nRole == LINK_END) {
-            r.Skip(6);
-            return true;
-        }
-        return ReadAnalogRole(ctx, a, r, nRole);
-    });
+    const bool bNew = ctx.IsNewGeneration();
+    for (int nPin = 0; nPin < kWatchdogInputs; ++nPin)
+        ctx.ReadPinSource(r, block, nPin);
+    if (bNew)
+        RefOrSigned(a, 0, r, &a.m_nThreshold1);
+    else
+        a.m_nThreshold1 = r.SignedWord();
+    // The older line's sum of the thresholds (75) repeats what 55 and 71 gave.
+    for (int nRole : bNew ? kWatchdogNewerRoles : kWatchdogOlderRoles) {
+        if (!ReadAnalogRole(ctx, a, r, nRole))
+            r.Skip(2);
+    }
+    r.Skip(r.Size() - r.Position());
 }
 
 void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
@@ -202,6 +201,18 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
+        case 74: {
+            // Read after TI (77): "User defined" at 99:59 is TI switched off.
+            constexpr int kUserDefined = 6;
+            constexpr int kOffMinutes = 99;
+            constexpr int kOffSeconds = 59;
+            a.m_nPiParamSet = r.Byte();
+            r.Skip(1);
+            const bool bOff =
+                a.m_nPiParamSet == kUserDefined && a.m_nPiTIMinutes == kOffMinutes && a.m_nPiTISeconds == kOffSeconds;
+            a.m_bPiUseTI = bOff ? 0 : 1;
+            return true;
+        }
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
         case 76: a.m_dPiKC = r.SignedWord() / 100.0; return true;
         case 77: {
@@ -233,10 +244,10 @@ void DecodePwm(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
         case 89: a.m_nThreshold1 = r.SignedWord(); return true;
         case 79: a.m_nThreshold2 = r.SignedWord(); return true;
         case 95:
-            a.m_nRangeMin = r.Byte();
+            a.m_nUnit = r.Byte();
             a.m_nPwmOpt = (r.Byte() + 4) % 5;
             return true;
-        case 96: a.m_nUnit = r.SignedWord(); return true;
+        case 96: a.m_nRangeMin = r.SignedWord(); return true;
         case 74:
             a.m_nDecimals = r.Word();
             r.Skip(2);

@@ -169,6 +169,21 @@ TEST_F(NewerRecords, MathParameterFromAReferenceWritesItsOffset)
     EXPECT_EQ(Record(24, 6), (Bytes{0x0F, 0x20, 0xFF, 0xFF, 0x05, 0x00}));
 }
 
+// A value of two decimals goes as the hundredths it shows (0.57 is 56.99.. hundredths as a
+// double); one with more decimals than the box takes is cut toward zero.
+TEST_F(NewerRecords, FloatConstantsSendTheHundredthsTheyShow)
+{
+    const std::pair<double, int> kSent[] = {{0.57, 57}, {-9.95, -995}, {1.15, 115}, {0.579, 57}, {-0.579, -57}};
+    for (const auto& [dValue, nSent] : kSent)
+        Block(BT_SQRT)->m_dParam = dValue;
+    ASSERT_TRUE(Encode().bOk);
+    for (std::size_t i = 0; i < std::size(kSent); ++i) {
+        const Bytes b = Record(int(i) * 12 + 4, 4);  // header, input, then the constant
+        EXPECT_EQ(std::int32_t(b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24), kSent[i].second)
+            << kSent[i].first;
+    }
+}
+
 TEST_F(NewerRecords, PulseBlocksSwapTheirReferenceFlags)
 {
     CBlockObj* pSmc = Block(BT_SMC);
