@@ -8,6 +8,10 @@
 #include <vector>
 
 
+// The "No sensor" entry of the sensor kinds (m_nSensor): the scaling is gain and offset alone,
+// its range from the offset to the offset plus 1000 times the gain.
+constexpr int ANALOG_SENSOR_NONE = 4;
+
 // The largest magnitude an analog value takes; the analog math result may also reach -32768.
 constexpr int ANALOG_LIMIT = 32767;
 

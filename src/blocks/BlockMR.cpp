@@ -18,6 +18,19 @@ constexpr BlockSetup kModbusSetup = {
 
 }  // namespace
 
+BYTE ModbusFunctionCode(int nType, int nCommand)
+{
+    constexpr BYTE kRead[MODBUS_COMMAND_COUNT] = {1, 2, 3, 4};
+    constexpr BYTE kWrite[MODBUS_COMMAND_COUNT] = {5, 6, 15, 16};
+    const int nIndex = nCommand >= 0 && nCommand < MODBUS_COMMAND_COUNT ? nCommand : 0;
+    return (nType == BT_MW ? kWrite : kRead)[nIndex];
+}
+
+bool IsModbusCoilFunction(BYTE byFunction)
+{
+    return byFunction == 1 || byFunction == 2 || byFunction == 5 || byFunction == 15;
+}
+
 IMPLEMENT_SERIAL(CBlockMR, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockMW, CBlockMR, VERSIONABLE_SCHEMA | 1)
 

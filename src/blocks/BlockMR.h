@@ -12,6 +12,11 @@ constexpr int MODBUS_CYCLE_PARAM = 10;
 // The port of a Modbus block that has none set yet ("No Setting").
 constexpr int MODBUS_NO_PORT = -1;
 
+// The function code that command nCommand (0-3) of a read (813) or write (814) block sends.
+BYTE ModbusFunctionCode(int nType, int nCommand);
+// Whether a function code reads or writes coils (bits) rather than registers.
+bool IsModbusCoilFunction(BYTE byFunction);
+
 class CBlockMR : public CBlockObj {
     DECLARE_SERIAL(CBlockMR)
 

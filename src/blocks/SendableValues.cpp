@@ -30,7 +30,7 @@ bool IsSendableScaled(double dValue, double dLeast, double dMost)
 {
     if (!std::isfinite(dValue))
         return false;
-    const double dScaled = std::trunc(dValue * 100.0);
+    const double dScaled = SentHundredths(dValue);
     return dScaled >= dLeast && dScaled <= dMost;
 }
 
@@ -113,6 +113,18 @@ bool HasSendableHours(const CBlockObj& b)
 }
 
 } // namespace
+
+double SentHundredths(double dValue)
+{
+    if (!std::isfinite(dValue))
+        return 0.0;
+    // Far below the hundredth, far above the error of a two-decimal value times 100 (at most a
+    // few units in the last place of numbers up to 2^31).
+    constexpr double kEpsilon = 1e-6;
+    const double dScaled = dValue * 100.0;
+    const double dNearest = std::round(dScaled);
+    return std::abs(dScaled - dNearest) < kEpsilon ? dNearest : std::trunc(dScaled);
+}
 
 bool IsSendableAqFixedValue(double dValue) { return IsSendableScaled(dValue, 0.0, double(kWordMax)); }
 

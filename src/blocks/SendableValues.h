@@ -9,6 +9,10 @@
 
 class CBlockObj;
 
+// A value times 100 as the image sends it: the hundredths a value of two decimals shows (0.57 is
+// 56.999... hundredths as a double, which truncation would send as 56), truncated toward zero
+// for a value with more decimals than the sheet's box takes. A value that is no number gives 0.
+double SentHundredths(double dValue);
 // An analog output's fixed value in volts, sent as hundredths in an unsigned word.
 bool IsSendableAqFixedValue(double dValue);
 // A factor sent times 100 in a signed word (an analog gain, a PI controller's KC).

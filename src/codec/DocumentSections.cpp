@@ -83,7 +83,7 @@ void WriteNewerSettings(EncodeContext& ctx)
             ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
             return;
         }
-        fv.Word(int(dValue * 100.0));
+        fv.Word(int(SentHundredths(dValue)));
     }
     // Words 0-2 carry display integers the controller keeps for the tool and never reads back:
     // the logo's inversion, the scope time and the ticker's line time.

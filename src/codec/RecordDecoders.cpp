@@ -59,6 +59,28 @@ void ReadCamTime(int nWord, int nTime[2], int* pDisabled)
     }
 }
 
+// Whether the stairway's or multi-function switch's pre-warning is the standard one, known once
+// its length, time 4, is read: for the stairway 15 s lasting 1 s, or 0.75 s lasting 0.05 s when
+// it counts in seconds:hundredths; for the multi-function switch none. A referenced pre-warning
+// is no standard one.
+int IsStandardWarning(const CBlockObj& b, int nLengthWord)
+{
+    if (RefUsed(b, 2) || RefUsed(b, 3))
+        return 0;
+    const int* X = b.m_nParamEx;
+    const int nCode = nLengthWord >> 14 & 3;
+    int nWarning = 0;
+    int nLength = 0;
+    if (b.m_nType == BT_SLS && nCode == 0)
+        return 0;
+    if (b.m_nType == BT_SLS) {
+        nWarning = nCode == 1 ? 75 : 15;
+        nLength = nCode == 1 ? 5 : 1;
+    }
+    return X[STAIRCASE_WARN_TIME_HIGH_PARAMEX] == 0 && X[STAIRCASE_WARN_TIME_LOW_PARAMEX] == nWarning &&
+           X[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX] == 0 && X[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] == nLength;
+}
+
 } // namespace
 
 void RefOrValue(CBlockObj& block, int k, int nValue, int* pValue)
@@ -70,7 +92,8 @@ void RefOrValue(CBlockObj& block, int k, int nValue, int* pValue)
 }
 
 // Bits 14-15 the base code (3 hours:minutes, 2 minutes:seconds, 1 seconds:hundredths, 0 taken
-// as seconds:hundredths), bits 0-13 the time in the smaller unit or the referenced offset.
+// as seconds:hundredths), bits 0-13 the time in the smaller unit or the referenced offset. Times
+// 3 and 4 count in their word's base without keeping it.
 void ReadTimeWord(CBlockObj& block, int nTime, int nWord)
 {
     const int nCode = nWord >> 14 & 3;
@@ -83,7 +106,7 @@ void ReadTimeWord(CBlockObj& block, int nTime, int nWord)
         block.m_nRefBlock[nTime - 1] = NUM_FUNCTION_BLOCK + nValue;
         return;
     }
-    const int nPerUnit = (slots.pBase ? nBase : kSecondsHundredths) == kSecondsHundredths ? 100 : 60;
+    const int nPerUnit = nBase == kSecondsHundredths ? 100 : 60;
     *slots.pHigh = nValue / nPerUnit;
     *slots.pLow = nValue % nPerUnit;
 }
@@ -105,9 +128,14 @@ void DecodeTimer(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     bool bIndexRead = false;
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
-        case LINK_PARAM:
-            ReadTimeWord(block, std::min(nTime++, 4), r.Word());
+        case LINK_PARAM: {
+            const int nItem = std::min(nTime++, 4);
+            const int nWord = r.Word();
+            ReadTimeWord(block, nItem, nWord);
+            if (nItem == 4 && (block.m_nType == BT_SLS || block.m_nType == BT_MFS))
+                block.m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = IsStandardWarning(block, nWord);
             return true;
+        }
         case 58:
             block.m_nParamEx[RPR_PULSES_PARAMEX] = r.Byte() - 1;
             r.Skip(1);
@@ -160,11 +188,9 @@ void DecodeYearlyTimer(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     } else {
         P[YT_MONTHLY_PARAM] = nOnMonth == 0xFF ? 1 : 0;
     }
-    // Every month: the months are not stored.
-    if (!P[YT_MONTHLY_PARAM]) {
-        P[YT_ON_MONTH_PARAM] = nOnMonth;
-        X[YT_OFF_MONTH_PARAMEX] = nOffMonth;
-    }
+    // Every month: the months are not stored; the page shows January to December.
+    P[YT_ON_MONTH_PARAM] = P[YT_MONTHLY_PARAM] ? 1 : nOnMonth;
+    X[YT_OFF_MONTH_PARAMEX] = P[YT_MONTHLY_PARAM] ? 12 : nOffMonth;
 }
 
 void DecodeAstroClock(DecodeContext&, CBlockObj& block, RecordReader& r)
@@ -351,7 +377,7 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
             const int nSlotByte = r.Byte();
             const int nSlot = nSlotByte == 0xFF || nSlotByte == 0x7F ? MSGTEXT_NO_SLOT : nSlotByte & 0x7F;
             block.m_nParamEx[MSGTEXT_SLOT_PARAMEX] = nSlot < MSGTEXT_SLOT_COUNT ? nSlot : MSGTEXT_NO_SLOT;
-            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0xFF ? 0 : nSlotByte >> 7;
+            block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nSlotByte == 0x7F || (nSlotByte != 0xFF && nSlotByte >> 7) ? 1 : 0;
         } else if (nRole == LINK_PARAM) {
             r.Skip(1);
         } else if (nRole == LINK_END) {
@@ -363,32 +389,73 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
     });
 }
 
+namespace {
+
+// In Auto mode the data address is the data number plus the start of its kind's area (M 385,
+// Q 257, I 1 for the coil commands; AM 597, AQ 565, AI 501 for the register commands, counted
+// from 1): the number comes back from it. The kind is the record's own; an address below its
+// area's start (a block whose page never set it) is number 0.
+void ReadDataNumber(CBlockMR& mr)
+{
+    constexpr int kCoilStarts[MODBUS_KIND_COUNT] = {385, 257, 1};
+    constexpr int kRegisterStarts[MODBUS_KIND_COUNT] = {597, 565, 501};
+    if (mr.m_nDataKind < 0 || mr.m_nDataKind >= MODBUS_KIND_COUNT)
+        return;
+    const int nStart = (IsModbusCoilFunction(mr.m_byFunction) ? kCoilStarts : kRegisterStarts)[mr.m_nDataKind];
+    mr.m_wDataNumber = WORD(std::max(0, mr.m_wFirstData + 1 - nStart));
+}
+
+// In Manual mode the data words are the data the page shows as hexadecimal texts; a single coil
+// written on is the word 0xFF00, shown as 1.
+void ReadManualData(CBlockMR& mr)
+{
+    constexpr int kCoilOn = 0xFF00;
+    const int nFirst = mr.m_byFunction == 5 && mr.m_wFirstData == kCoilOn ? 1 : mr.m_wFirstData;
+    mr.m_strFirstData.Format(_T("%X"), nFirst);
+    mr.m_strSecondData.Format(_T("%X"), int(mr.m_wSecondData));
+}
+
+} // namespace
+
 void DecodeModbus(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     auto& mr = static_cast<CBlockMR&>(block);
+    const auto readCycle = [&] {
+        const int nCycle = r.Word();
+        block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
+    };
+    // The newer read block's cycle stands in the place of the second data word, which a read
+    // block keeps at 0.
+    const bool bReadCycle = block.m_nType == BT_MR && ctx.IsNewGeneration();
     ReadSlots(ctx, block, r, r.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM:
             mr.m_bySlave = BYTE(r.Byte());
             mr.m_byCommand = BYTE(r.Byte());
             return true;
-        case 57: {
-            const int nCycle = r.Word();
-            block.m_nParam[MODBUS_CYCLE_PARAM] = nCycle == kNoValue ? 0 : nCycle;
-            return true;
-        }
+        case 57: readCycle(); return true;
         case 82: mr.m_wRegister = WORD(r.Word()); return true;
         case 83: mr.m_wCount = WORD(r.Word()); return true;
         case 84: mr.m_wFirstData = WORD(r.Word()); return true;
-        case 85: mr.m_wSecondData = WORD(r.Word()); return true;
+        case 85:
+            if (bReadCycle)
+                readCycle();
+            else
+                mr.m_wSecondData = WORD(r.Word());
+            return true;
         case 86:
             mr.m_nDataKind = r.Byte();
-            mr.m_byFunction = BYTE(r.Byte());
+            mr.m_byMode = r.Byte() ? 1 : 0;
             return true;
         default:
             return false;
         }
     });
+    mr.m_byFunction = ModbusFunctionCode(block.m_nType, mr.m_byCommand);
+    if (mr.m_byMode)
+        ReadManualData(mr);
+    else
+        ReadDataNumber(mr);
     // The command and data kind index the block's own lists; a project could not hold others.
     if (mr.m_byCommand >= MODBUS_COMMAND_COUNT || mr.m_nDataKind >= MODBUS_KIND_COUNT)
         ctx.Fail(DecodeError::BadSetting, ctx.m_nRecord);
@@ -409,7 +476,13 @@ void ReadMathConstant(CBlockObj& block, RecordReader& r)
         r.Skip(1);
     } else {
         const bool bTenth = nType == BT_LOG || nType == BT_FIX || nType == BT_ROUND;
-        RefOrValue(block, 0, r.Word(), &block.m_nParam[bTenth ? LOG_BASE_PARAM : WORDOP_OPERAND_PARAM]);
+        const int nWord = r.Word();
+        // The divisor of MOD and REM is signed; the other words are not.
+        const bool bSigned = (nType == BT_MOD || nType == BT_REM) && !RefUsed(block, 0);
+        RefOrValue(block, 0, bSigned ? r.Signed(nWord) : nWord, &block.m_nParam[bTenth ? LOG_BASE_PARAM : WORDOP_OPERAND_PARAM]);
+        // The mask's page edits it as the text of its four hexadecimal digits.
+        if (IsMaskType(nType) && nType != BT_NOTM && !RefUsed(block, 0))
+            block.m_strParamText.Format(_T("%04X"), nWord);
     }
 }
 
@@ -487,7 +560,7 @@ void DecodeUdc(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
                   {64, &P[UDC_RX_END_FLAG_PARAM]},        {62, &P[UDC_RX_START_CHARACTER_PARAM]},
                   {60, &P[UDC_TX_START_CHARACTER_PARAM]}, {63, &X[UDC_RX_END_CHARACTER_PARAMEX]},
                   {61, &X[UDC_TX_END_CHARACTER_PARAMEX]}, {59, &X[UDC_RX_START_FLAG_PARAMEX]}};
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
+    ReadSlots(ctx, block, r, std::max(ParamSlots(block), kUdcRecordSlots), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: X[UDC_PORT_PARAMEX] = r.Word(); return true;
         case 57: {

@@ -4,6 +4,7 @@
 
 #include "blocks/BlockAnalog.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace record {
@@ -13,6 +14,18 @@ namespace {
 CBlockAnalog& Analog(CBlockObj& block)
 {
     return static_cast<CBlockAnalog&>(block);
+}
+
+// The offset is kept twice, as itself and as the range's lower end; with the gain read before it
+// it gives the range's upper end, the scaled offset. The gain came as hundredths, so 1000 times
+// it is a whole number. Every member but the PWM block then shows its scaling as "No sensor".
+void KeepOffset(CBlockAnalog& a, int nOffset)
+{
+    a.m_nOffset = nOffset;
+    a.m_nRangeMin = nOffset;
+    a.m_nRangeMax = int(std::lround(a.m_dGain * 1000.0)) + nOffset;
+    if (a.m_nType != BT_PWM)
+        a.m_nSensor = ANALOG_SENSOR_NONE;
 }
 
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
@@ -27,7 +40,7 @@ bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nR
             a.m_nThreshold2 = r.SignedWord();
         return true;
     case 72: a.m_dGain = r.SignedWord() / 100.0; return true;
-    case 73: a.m_nOffset = r.SignedWord(); return true;
+    case 73: KeepOffset(a, r.SignedWord()); return true;
     case 74: a.m_nDecimals = r.Word(); return true;
     default: return false;
     }
@@ -80,20 +93,19 @@ void DecodeAnalog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 void DecodeAnalogWatchdog(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
 {
     CBlockAnalog& a = Analog(block);
-    ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
-        if (nRole == LINK_PARAM) {
-            if (ctx.IsNewGeneration())
-                RefOrSigned(a, 0, r, &a.m_nThreshold1);
-            else
-                a.m_nThreshold1 = r.SignedWord();
-            return true;
-        }
-        if (nRole == LINK_END) {
-            r.Skip(6);
-            return true;
-        }
-        return ReadAnalogRole(ctx, a, r, nRole);
-    });
+    const bool bNew = ctx.IsNewGeneration();
+    for (int nPin = 0; nPin < kWatchdogInputs; ++nPin)
+        ctx.ReadPinSource(r, block, nPin);
+    if (bNew)
+        RefOrSigned(a, 0, r, &a.m_nThreshold1);
+    else
+        a.m_nThreshold1 = r.SignedWord();
+    // The older line's sum of the thresholds (75) repeats what 55 and 71 gave.
+    for (int nRole : bNew ? kWatchdogNewerRoles : kWatchdogOlderRoles) {
+        if (!ReadAnalogRole(ctx, a, r, nRole))
+            r.Skip(2);
+    }
+    r.Skip(r.Size() - r.Position());
 }
 
 void DecodeAnalogMux(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
@@ -189,6 +201,18 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
     ReadSlots(ctx, block, r, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: RefOrSigned(a, 0, r, &a.m_nThreshold1); return true;
+        case 74: {
+            // Read after TI (77): "User defined" at 99:59 is TI switched off.
+            constexpr int kUserDefined = 6;
+            constexpr int kOffMinutes = 99;
+            constexpr int kOffSeconds = 59;
+            a.m_nPiParamSet = r.Byte();
+            r.Skip(1);
+            const bool bOff =
+                a.m_nPiParamSet == kUserDefined && a.m_nPiTIMinutes == kOffMinutes && a.m_nPiTISeconds == kOffSeconds;
+            a.m_bPiUseTI = bOff ? 0 : 1;
+            return true;
+        }
         case 71: RefOrSigned(a, 1, r, &a.m_nThreshold2); return true;
         case 76: a.m_dPiKC = r.SignedWord() / 100.0; return true;
         case 77: {
@@ -201,7 +225,10 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
             a.m_nPwmOpt = r.Byte() == '+' ? 0 : 1;
             r.Skip(1);
             return true;
-        case 89: a.m_nSensor = r.SignedWord(); return true;
+        case 89:
+            a.m_nOffset = r.SignedWord();
+            a.m_nRangeMin = a.m_nOffset;
+            return true;
         case 79: a.m_nRangeMax = r.SignedWord(); return true;
         default: return ReadAnalogRole(ctx, a, r, nRole);
         }
@@ -217,10 +244,10 @@ void DecodePwm(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
         case 89: a.m_nThreshold1 = r.SignedWord(); return true;
         case 79: a.m_nThreshold2 = r.SignedWord(); return true;
         case 95:
-            a.m_nRangeMin = r.Byte();
+            a.m_nUnit = r.Byte();
             a.m_nPwmOpt = (r.Byte() + 4) % 5;
             return true;
-        case 96: a.m_nUnit = r.SignedWord(); return true;
+        case 96: a.m_nRangeMin = r.SignedWord(); return true;
         case 74:
             a.m_nDecimals = r.Word();
             r.Skip(2);

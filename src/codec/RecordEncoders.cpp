@@ -14,6 +14,7 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/BlockWord.h"
+#include "blocks/SendableValues.h"
 #include "codec/IoCodes.h"
 #include "document/VetlaDoc.h"
 
@@ -35,11 +36,9 @@ bool HasFloatConstant(int nType)
 
 long long Hundredths(double dValue)
 {
-    if (!std::isfinite(dValue))
-        return 0;
     // Within a long long, and a double exactly.
     constexpr double kMost = 0x1p62;
-    return static_cast<long long>(std::clamp(dValue * 100.0, -kMost, kMost));
+    return static_cast<long long>(std::clamp(SentHundredths(dValue), -kMost, kMost));
 }
 
 int RefOffset(const CBlockObj& block, int k)
@@ -56,8 +55,8 @@ namespace {
 
 // The time parameters of the timers: larger and smaller part and the time-base setting (0
 // hours:minutes, 1 minutes:seconds, 2 seconds:hundredths), for a referenced parameter its unit
-// setting. Times 3 and 4 (the stairway switch's pre-warning) have no base of their own and count
-// in seconds:hundredths.
+// setting. Times 3 and 4 (the stairway switch's pre-warning and its length) have no base of
+// their own: they count in the base of time 2, the off time, as their page shows them.
 
 int TimeHigh(const CBlockObj& b, int nTime)
 {
@@ -84,7 +83,7 @@ int TimeBase(const CBlockObj& b, int nTime)
     switch (nTime) {
     case 1: return RefUsed(b, 0) ? b.m_nParam[TIMER_ON_REF_UNIT_PARAM] : b.m_nParam[TIMER_ON_BASE_PARAM];
     case 2: return RefUsed(b, 1) ? b.m_nParam[TIMER_OFF_REF_UNIT_PARAM] : b.m_nParamEx[TIMER_OFF_BASE_PARAMEX];
-    default: return kSecondsHundredths;
+    default: return TimeBase(b, 2);
     }
 }
 
@@ -372,10 +371,17 @@ void EncodeMessageTextRecord(EncodeContext& ctx, const CBlockObj& block, RecordW
 }
 
 // The Modbus transaction: slave address and command, the four words of register address,
-// count and data, the port and data kind, and on a write block the cycle.
+// count and data, the port and data kind, and on the newer line the cycle.
 void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const auto& mr = static_cast<const CBlockMR&>(block);
+    const auto cycle = [&] {
+        const int nCycle = block.m_nParam[MODBUS_CYCLE_PARAM];
+        return nCycle == 0 ? 0xFFFF : nCycle;
+    };
+    // The newer read block's record ends before a cycle item: the cycle takes the place of the
+    // second data word, which a read has no use for.
+    const bool bReadCycle = block.m_nType == BT_MR && ctx.IsNewGeneration();
     // Every item is one word: the newer write block's longer record reaches its cycle (57).
     WalkSlots(ctx, block, w, w.Size() / 2 - 1, [&](int, int nRole) {
         switch (nRole) {
@@ -383,18 +389,14 @@ void EncodeModbus(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
             w.Byte(mr.m_bySlave);
             w.Byte(mr.m_byCommand);
             return true;
-        case 57: {
-            const int nCycle = block.m_nParam[MODBUS_CYCLE_PARAM];
-            w.Word(nCycle == 0 ? 0xFFFF : nCycle);
-            return true;
-        }
+        case 57: w.Word(cycle()); return true;
         case 82: w.Word(mr.m_wRegister); return true;
         case 83: w.Word(mr.m_wCount); return true;
         case 84: w.Word(mr.m_wFirstData); return true;
-        case 85: w.Word(mr.m_wSecondData); return true;
+        case 85: w.Word(bReadCycle ? cycle() : mr.m_wSecondData); return true;
         case 86:
             w.Byte(mr.m_nDataKind);
-            w.Byte(mr.m_byFunction);
+            w.Byte(mr.m_byMode);
             return true;
         default:
             return false;
@@ -496,7 +498,7 @@ void EncodeUdc(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
             ctx.Fail(IDS_ENCODE_INTERNAL_ERROR);
         w.WordHighFirst(nCode);
     };
-    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
+    WalkSlots(ctx, block, w, std::max(ParamSlots(block), kUdcRecordSlots), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(X[UDC_PORT_PARAMEX]); return true;
         case 57: w.Word(P[UDC_CYCLE_PARAM] == 0 ? 0xFFFF : P[UDC_CYCLE_PARAM]); return true;

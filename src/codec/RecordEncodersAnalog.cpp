@@ -18,7 +18,7 @@ const CBlockAnalog& Analog(const CBlockObj& block)
 
 int GainTimes100(const CBlockAnalog& a)
 {
-    return int(a.m_dGain * 100.0);
+    return Wrapped(Hundredths(a.m_dGain));
 }
 
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
@@ -64,21 +64,21 @@ void EncodeAnalog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
     });
 }
 
+// The watchdog's items stand in a fixed order by generation, whatever roles its slots were
+// given when its file was written: the enable and analog inputs, Delta1 (the upper threshold),
+// Delta2 (the lower one, the older sheet's only threshold), on the older line their sum, then
+// gain, offset and decimals; its own index ends the record.
 void EncodeAnalogWatchdog(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
-    WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
-        if (nRole == LINK_PARAM) {
-            w.Word(ctx.IsNewGeneration() ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
-            return true;
-        }
-        if (nRole == LINK_END) {
-            w.Word(OwnIndex(block));
-            w.Zeros(4);
-            return true;
-        }
-        return WriteAnalogRole(ctx, a, w, nRole);
-    });
+    const bool bNew = ctx.IsNewGeneration();
+    for (int nPin = 0; nPin < kWatchdogInputs; ++nPin)
+        ctx.WritePinSource(w, block.m_nPinSource[nPin], block.m_bPinInvert[nPin]);
+    w.Word(bNew ? RefOr(a, 0, a.m_nThreshold1) : a.m_nThreshold1);
+    for (int nRole : bNew ? kWatchdogNewerRoles : kWatchdogOlderRoles)
+        WriteAnalogRole(ctx, a, w, nRole);
+    w.Word(OwnIndex(block));
+    w.Zeros(w.Size() - w.Position());
 }
 
 void EncodeAnalogMux(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
@@ -167,22 +167,24 @@ void EncodeAnalogRamp(EncodeContext& ctx, const CBlockObj& block, RecordWriter& 
 }
 
 // The PI controller's own settings: KC times 100 (role 76), TI as minutes and seconds with bit
-// 15 set (77), the direction as the character "+" or "-" (78), the offset's second copy (89)
-// and the scaled offset (79).
+// 15 set (77), the direction as the character "+" or "-" (78), the offset's second copy (89),
+// the scaled offset (79) and the parameter set (74), whose item the other analog blocks give
+// their decimals. TI switched off is "User defined" with TI at 99:59.
 void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
     WalkSlots(ctx, block, w, ParamSlots(block), [&](int, int nRole) {
         switch (nRole) {
         case LINK_PARAM: w.Word(RefOr(a, 0, a.m_nThreshold1)); return true;
+        case 74: w.Word(a.m_nPiParamSet); return true;
         case 71: w.Word(RefOr(a, 1, a.m_nThreshold2)); return true;
-        case 76: w.Word(int(a.m_dPiKC * 100.0)); return true;
+        case 76: w.Word(Wrapped(Hundredths(a.m_dPiKC))); return true;
         case 77: w.Word(0x8000 | (a.m_nPiTIMinutes * 60 + a.m_nPiTISeconds)); return true;
         case 78:
             w.Byte(a.m_nPwmOpt == 0 ? '+' : '-');
             w.Byte(0);
             return true;
-        case 89: w.Word(a.m_nSensor); return true;
+        case 89: w.Word(a.m_nOffset); return true;
         case 79: w.Word(a.m_nRangeMax); return true;
         default: return WriteAnalogRole(ctx, a, w, nRole);
         }
@@ -190,8 +192,8 @@ void EncodePiController(EncodeContext& ctx, const CBlockObj& block, RecordWriter
 }
 
 // The PWM block: its period as a timer's time word (55), the first and second analog
-// parameters (89, 79), its output and mode (95), a further setting word (96) and the 4-byte
-// setting item (74).
+// parameters (89, 79), its unit and mode (95), the range's lower bound, which may be negative,
+// as a word (96) and the 4-byte setting item (74).
 void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
 {
     const CBlockAnalog& a = Analog(block);
@@ -201,10 +203,10 @@ void EncodePwm(EncodeContext& ctx, const CBlockObj& block, RecordWriter& w)
         case 89: w.Word(a.m_nThreshold1); return true;
         case 79: w.Word(a.m_nThreshold2); return true;
         case 95:
-            w.Byte(a.m_nRangeMin);
+            w.Byte(a.m_nUnit);
             w.Byte(Wrapped((a.m_nPwmOpt + 1LL) % 5));
             return true;
-        case 96: w.Word(a.m_nUnit); return true;
+        case 96: w.Word(a.m_nRangeMin); return true;
         case 74:
             w.Word(a.m_nDecimals);
             w.Zeros(2);

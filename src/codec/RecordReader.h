@@ -33,7 +33,8 @@ public:
         return nHigh << 8 | Byte();
     }
     // A word as a 16-bit two's-complement value.
-    int SignedWord() { return std::int16_t(std::uint16_t(Word())); }
+    int SignedWord() { return Signed(Word()); }
+    static int Signed(int nWord) { return std::int16_t(std::uint16_t(nWord)); }
     // Four bytes, low first, as a 32-bit two's-complement value.
     int Long()
     {

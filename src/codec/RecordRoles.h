@@ -7,6 +7,7 @@
 #include "blocks/BlockObj.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace record {
 
@@ -17,6 +18,15 @@ constexpr int SOFTKEY_STATE_PARAMEX = 12;
 constexpr int kTimeValueMask = 0x3FFF;
 // The time base of seconds:hundredths, which times 3 and 4 always count in.
 constexpr int kSecondsHundredths = 2;
+
+// The user-defined communication's record runs to the receive end character in slot 15, one
+// past the slot count its blocks (and the files that hold them) keep.
+constexpr int kUdcRecordSlots = 16;
+
+// The analog watchdog's record: its two inputs, the role-55 threshold, then these roles.
+constexpr int kWatchdogInputs = 2;
+constexpr std::initializer_list<int> kWatchdogNewerRoles = {71, 72, 73, 74};
+constexpr std::initializer_list<int> kWatchdogOlderRoles = {71, 75, 72, 73, 74};
 
 // Parameter k (0-3) comes from a referenced block.
 inline bool RefUsed(const CBlockObj& block, int k)

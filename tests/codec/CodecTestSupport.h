@@ -6,6 +6,7 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ParamTables.h"
@@ -129,6 +130,10 @@ protected:
             if (!IsFunctionBlockType(row.nType) || !(row.byGenerations & byGeneration))
                 continue;
             CBlockObj* pBlock = Block(row.nType);
+            // The stairway's preset pre-warning, 0.15 s in its preset seconds:hundredths, is no
+            // standard one.
+            if (row.nType == BT_SLS)
+                pBlock->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
             for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
                     Feed(pInput, pBlock, nPin, nPin == 1);

@@ -98,6 +98,7 @@ TEST_F(NewerCodecDiagram, NewerSettingsFillCKvQtFvAndRv)
     Doc().m_settings.analog.bKeepAqValues = 0;
     Doc().m_settings.analog.byAqRangeType[1] = 3;
     Doc().m_settings.analog.dAqFixedValue[0] = 2.5;
+    Doc().m_settings.analog.dAqFixedValue[1] = 0.57;  // the hundredths shown, not 56.99.. truncated
     Doc().m_settings.lcd.nLanguage = 1;
     Doc().m_settings.lcd.nContrast = 4;
     Doc().m_settings.analog.nAiRangeType[1] = 2;
@@ -105,7 +106,7 @@ TEST_F(NewerCodecDiagram, NewerSettingsFillCKvQtFvAndRv)
     EXPECT_EQ(SectionBytes("C", 0, 10), (Bytes{0x90, 0x01, 0x2C, 0x01, 1, 0, 0, 0, 0, 0}));
     EXPECT_EQ(SectionBytes("KV"), (Bytes{0, 0}));
     EXPECT_EQ(SectionBytes("QT", 0, 2), (Bytes{0, 3}));
-    EXPECT_EQ(SectionBytes("FV", 0, 4), (Bytes{250, 0, 0, 0}));
+    EXPECT_EQ(SectionBytes("FV", 0, 4), (Bytes{250, 0, 57, 0}));
     EXPECT_EQ(SectionBytes("RV", 6, 12), (Bytes{1, 0, 44, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 2}));
 }
 

@@ -146,9 +146,13 @@ TEST_F(Records, TimeBasesGiveTheirCodes)
     pSecond->m_nParam[TIMER_ON_HIGH_PARAM] = 3;
     pSecond->m_nParam[TIMER_ON_LOW_PARAM] = 7;
     pSecond->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds:hundredths: 307
+    // The stairway's pre-warning and its length count in its off time's base: 0:15 and 0:01.
+    CBlockObj* pStairway = Block(BT_SLS);
+    pStairway->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 1;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(Record(4, 2), (Bytes{0x7D, 0xC0}));
     EXPECT_EQ(Record(12, 2), (Bytes{0x33, 0x41}));
+    EXPECT_EQ(Record(22, 4), (Bytes{0x0F, 0x80, 0x01, 0x80}));
 }
 
 TEST_F(NewerRecords, MathParameterFromAReferenceWritesItsOffset)
@@ -163,6 +167,21 @@ TEST_F(NewerRecords, MathParameterFromAReferenceWritesItsOffset)
     ASSERT_TRUE(Encode().bOk);
     // Bit 5 of the flags: parameter 1 is a reference, whose offset replaces the constant 3.
     EXPECT_EQ(Record(24, 6), (Bytes{0x0F, 0x20, 0xFF, 0xFF, 0x05, 0x00}));
+}
+
+// A value of two decimals goes as the hundredths it shows (0.57 is 56.99.. hundredths as a
+// double); one with more decimals than the box takes is cut toward zero.
+TEST_F(NewerRecords, FloatConstantsSendTheHundredthsTheyShow)
+{
+    const std::pair<double, int> kSent[] = {{0.57, 57}, {-9.95, -995}, {1.15, 115}, {0.579, 57}, {-0.579, -57}};
+    for (const auto& [dValue, nSent] : kSent)
+        Block(BT_SQRT)->m_dParam = dValue;
+    ASSERT_TRUE(Encode().bOk);
+    for (std::size_t i = 0; i < std::size(kSent); ++i) {
+        const Bytes b = Record(int(i) * 12 + 4, 4);  // header, input, then the constant
+        EXPECT_EQ(std::int32_t(b[0] | b[1] << 8 | b[2] << 16 | std::uint32_t(b[3]) << 24), kSent[i].second)
+            << kSent[i].first;
+    }
 }
 
 TEST_F(NewerRecords, PulseBlocksSwapTheirReferenceFlags)

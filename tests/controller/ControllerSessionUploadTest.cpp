@@ -1,13 +1,21 @@
 // The controller session's upload without a window, against the simulated controller on a
-// pseudo-terminal: what one upload leaves behind for the next.
+// pseudo-terminal: what one upload leaves behind for the next, and what a program uploaded and
+// sent again leaves in the controller.
 #include "controller/ControllerSession.h"
 
+#include "codec/ImageDecoder.h"
+#include "codec/ImageLayout.h"
 #include "controller/RecordingSessionHost.h"
+#include "controller/TransferSupport.h"
+#include "document/HardwareSeries.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
+#include "support/BlockCatalogue.h"
 #include "support/SimulatedController.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -36,6 +44,81 @@ TEST(ControllerSessionUploadTest, AnUploadCutShortAfterThePasswordDoesNotSpoilTh
         controller.SetPassword("");
         session.RunWithPort([&] { session.Upload(); }, 0);
         EXPECT_EQ(host.m_nUploadsOpened, 1);
+        ResetSerialPortNumbers();
+    }
+}
+
+// A host that opens the uploaded program as the main window does: decoded into its document.
+class DecodingHost : public RecordingSessionHost {
+public:
+    void OpenUploadedProgram(CVetlaCoreRule& codec) override
+    {
+        for (int i = 0; i < 2; ++i)
+            SwapImageWords(codec.Wire(i), codec.Image(i));
+        SwapImageWords(codec.WireTextArea(), codec.TextArea());
+        m_bDecoded = DecodeProgramImage(codec, m_uploaded).bOk;
+    }
+
+    CVetlaDoc m_uploaded;
+    bool m_bDecoded = false;
+};
+
+// The controller's program memory as registers: buffer 0 but the download stamp (section ID)
+// and the checksums (bytes 1012-1019 of section LC), buffer 1 and the message-text area.
+std::vector<int> ProgramRegisters(SimulatedController& controller)
+{
+    const ImageSection* pStamp = FindImageSection("ID");
+    const int nSums = FindImageSection("LC")->nOffset + 1012;
+    std::vector<int> registers;
+    for (int nByte = 0; nByte < IMAGE_BUFFER0_BYTES; nByte += 2) {
+        if ((nByte < pStamp->nOffset || nByte >= pStamp->nOffset + pStamp->nSize) && (nByte < nSums || nByte >= nSums + 8))
+            registers.push_back(controller.Register(std::uint16_t(SimulatedController::kImageBuffer0 + nByte / 2)));
+    }
+    for (std::uint32_t r = SimulatedController::kImageBuffer1; r < SimulatedController::kImageEnd; ++r)
+        registers.push_back(controller.Register(std::uint16_t(r)));
+    for (int r = 0; r < controller.Register(SimulatedController::kTextWordsRegister) % 0xFFFF; ++r)
+        registers.push_back(controller.MessageTextRegister(std::uint16_t(r)));
+    return registers;
+}
+
+// The block catalogue of each generation (every type with settings off their defaults)
+// downloaded, uploaded and the upload sent again: the controller holds the same program but
+// for the download stamp and the checksums.
+TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgram)
+{
+    for (const bool bNewer : {false, true}) {
+        SCOPED_TRACE(bNewer ? "newer" : "older");
+        ResetSerialPortNumbers();
+        CMessageBoxRecorder boxes;
+        DecodingHost host;
+        CControllerSession session(host);
+        session.SetLinkTimeScale(20);
+        CVetlaDoc doc;
+        doc.m_wHardwareCode = bNewer ? 0x5288 : 0x1188;
+        GetHardwareSeries(doc.m_wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
+        SimulatedController controller(doc.m_wHardwareCode, doc.m_wFirmwareWord);
+        session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        ASSERT_TRUE(catalogue::Builder(doc, bNewer).Build());
+        // A sensor of their own, which the upload gives back as "No sensor".
+        for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+            auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+            if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
+                static_cast<CBlockAnalog*>(pBlock)->m_nSensor = 2;
+        }
+        session.RunWithPort([&] { session.Download(doc); }, 0);
+        const std::vector<int> sent = ProgramRegisters(controller);
+        host.m_strPassword = "QARVO";
+        session.RunWithPort([&] { session.Upload(); }, 0);
+        EXPECT_TRUE(host.m_bDecoded);
+        // The function blocks erased, so that only the second download can bring them back.
+        for (std::uint32_t r = SimulatedController::kImageBuffer1; r < SimulatedController::kImageEnd; ++r)
+            controller.SetRegister(std::uint16_t(r), 0xFFFF);
+        session.RunWithPort([&] { session.Download(host.m_uploaded); }, 0);
+        const std::vector<int> again = ProgramRegisters(controller);
+        const auto [itSent, itAgain] = std::ranges::mismatch(sent, again);
+        EXPECT_TRUE(itSent == sent.end() && itAgain == again.end()) << "first difference at " << itSent - sent.begin();
+        for (const auto& box : boxes.Boxes())
+            ADD_FAILURE() << box.text.ToUtf8();
         ResetSerialPortNumbers();
     }
 }

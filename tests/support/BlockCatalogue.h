@@ -12,6 +12,8 @@
 #pragma once
 
 #include "blocks/BlockAnalog.h"
+#include "blocks/BlockClock.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockExtended.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
@@ -22,6 +24,7 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
+#include "blocks/BlockWord.h"
 #include "blocks/ParamTables.h"
 #include "blocks/Widget.h"
 #include "codec/EncodeContext.h"
@@ -41,6 +44,7 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -363,6 +367,53 @@ inline Bytes Stored(CBlockObj& block)
 }
 
 
+// What the block's page leaves beside the settings it was given, and an upload rebuilds from
+// them: the mask as its text, the standard pre-warning mark, the scaling as "No sensor" with the range from gain and offset,
+// every month's months, and the Modbus function and data.
+inline void SettleAsThePage(CBlockObj& b)
+{
+    int* X = b.m_nParamEx;
+    const int nType = b.m_nType;
+    if (IsMaskType(nType) && nType != BT_NOTM && !b.m_nParam[BLOCK_REF_USED_PARAM])
+        b.m_strParamText.Format(_T("%04X"), b.m_nParam[WORDOP_OPERAND_PARAM] & 0xFFFF);
+    if (nType == BT_YT && b.m_nParam[YT_MONTHLY_PARAM]) {
+        b.m_nParam[YT_ON_MONTH_PARAM] = 1;
+        X[YT_OFF_MONTH_PARAMEX] = 12;
+    }
+    if (nType == BT_SLS || nType == BT_MFS) {
+        const bool bSeconds = X[TIMER_OFF_BASE_PARAMEX] == 2;
+        const bool bReferred = b.m_nParam[BLOCK_REF_USED_PARAM + 2] || b.m_nParam[BLOCK_REF_USED_PARAM + 3];
+        const int nWarning = nType == BT_MFS ? 0 : bSeconds ? 75 : 15;
+        const int nLength = nType == BT_MFS ? 0 : bSeconds ? 5 : 1;
+        X[STAIRCASE_STANDARD_PARAMEX] = !bReferred && X[STAIRCASE_WARN_TIME_HIGH_PARAMEX] == 0 &&
+                                        X[STAIRCASE_WARN_TIME_LOW_PARAMEX] == nWarning &&
+                                        X[STAIRCASE_WARN_LENGTH_HIGH_PARAMEX] == 0 &&
+                                        X[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] == nLength;
+    }
+    const auto links = std::span(b.m_nPinSource);
+    const bool bScaled = std::ranges::find(links, 73) != links.end() && nType != BT_AMATH && nType != BT_AMUX;
+    if (b.IsKindOf(RUNTIME_CLASS(CBlockAnalog)) && bScaled) {
+        auto& a = static_cast<CBlockAnalog&>(b);
+        a.m_nSensor = nType == BT_PWM ? a.m_nSensor : ANALOG_SENSOR_NONE;
+        a.m_nRangeMin = a.m_nOffset;
+        a.m_nRangeMax = int(std::lround(a.m_dGain * 1000)) + a.m_nOffset;
+    }
+    if (b.IsKindOf(RUNTIME_CLASS(CBlockMR))) {
+        // Auto mode's address is the data number (the address given) from its kind's area.
+        auto& m = static_cast<CBlockMR&>(b);
+        constexpr int kStarts[2][MODBUS_KIND_COUNT] = {{596, 564, 500}, {384, 256, 0}};
+        m.m_byFunction = ModbusFunctionCode(nType, m.m_byCommand);
+        m.m_byMode = nType == BT_MW ? m.m_byMode : 0;
+        if (m.m_byMode) {
+            m.m_strFirstData.Format(_T("%X"), int(m.m_wFirstData));
+            m.m_strSecondData.Format(_T("%X"), int(m.m_wSecondData));
+        } else {
+            m.m_wDataNumber = m.m_wFirstData;
+            m.m_wFirstData = WORD(m.m_wDataNumber + kStarts[IsModbusCoilFunction(m.m_byFunction)][m.m_nDataKind]);
+        }
+    }
+}
+
 // Builds the catalogue into an empty document of the generation's hardware code; the probes of
 // the types, by type, for what was set.
 class Builder {
@@ -387,6 +438,7 @@ public:
                 CBlockObj* pBlock = Add(row.nType);
                 if (g < probe.groups.size())
                     Apply(*pBlock, probe.groups[g]);
+                SettleAsThePage(*pBlock);
                 FeedInputs(pBlock);
                 pBlock->m_strLabelSuffix.Format(_T("N%d"), pBlock->m_nNumber - NUM_FUNCTION_BLOCK);
                 blocks.push_back(pBlock);
@@ -404,6 +456,7 @@ public:
                 pReferring->m_nRefBlock[k] = pReferring->m_nNumber - 1 - k;
                 pReferring->m_pRefBlock[k] = m_doc.FindBlockByNumber(pReferring->m_nRefBlock[k]);
             }
+            SettleAsThePage(*pReferring);
             FeedInputs(pReferring);
             blocks.push_back(pReferring);
         }
