@@ -17,8 +17,6 @@ using Types = std::initializer_list<int>;
 
 enum ValueSet { kMiddle, kLowest, kHighest, kReferences };
 
-bool Lists(Types types, int nType) { return std::ranges::find(types, nType) != types.end(); }
-
 // Settings the sheet offers (names as FieldsOf gives them, "+" before those of the newer line
 // alone), with a middle, the lowest and the highest value of each.
 struct Setting {
@@ -119,17 +117,15 @@ const Setting kSettings[] = {
      "dParam", {{0.57}, {-9999.95}, {10000.0}}},
 };
 
-// What may come back otherwise (empty types: every type), and why.
-const struct {
-    Types types;
-    const char* pszField;
-} kMayDiffer[] = {
-    {{BT_AC}, "P10"},  // the astronomical clock's place index: the image holds its coordinates
-    {{BT_MR, BT_MW}, "Port"},  // the Modbus port is a setting of the controller's port
-    {{}, "Unit"},  // the analog unit and resolution only label the value on the display
-    {{}, "Resolution"},
-    {{BT_PI}, "Decimals"},  // the PI controller's role-74 item carries its parameter set instead
-    {{BT_LOG}, "dParam"},  // the logarithm's factor: its record keeps two zero bytes in its place
+// What may come back otherwise (of type 0: of every type), and why.
+const std::pair<int, const char*> kMayDiffer[] = {
+    {BT_AC, "P10"},  // the astronomical clock's place index: the image holds its coordinates
+    {BT_MR, "Port"},  // the Modbus port is a setting of the controller's port
+    {BT_MW, "Port"},
+    {0, "Unit"},  // the analog unit and resolution only label the value on the display
+    {0, "Resolution"},
+    {BT_PI, "Decimals"},  // the PI controller's role-74 item carries its parameter set instead
+    {BT_LOG, "dParam"},  // the logarithm's factor: its record keeps two zero bytes in its place
 };
 
 // The values the image does not hold, taken from the original: what is left to compare is what
@@ -137,9 +133,9 @@ const struct {
 void TakeWhatMayDiffer(CBlockObj& original, CBlockObj& decoded)
 {
     std::vector<Field> fields = FieldsOf(original);
-    for (const auto& [types, pszField] : kMayDiffer) {
+    for (const auto& [nType, pszField] : kMayDiffer) {
         const auto it = std::ranges::find(fields, pszField, &Field::strName);
-        if (it != fields.end() && (types.size() == 0 || Lists(types, original.m_nType)))
+        if (it != fields.end() && (nType == 0 || nType == original.m_nType))
             it->set(decoded, it->get(original));
     }
     decoded.m_strComment = original.m_strComment;  // no image section holds the comments
@@ -152,7 +148,7 @@ void SetValues(CBlockObj& block, int nSet, bool bNewer)
 {
     std::vector<Field> fields = FieldsOf(block);
     for (const Setting& setting : kSettings) {
-        if (Lists(setting.types, block.m_nType) == setting.bAllBut)
+        if ((std::ranges::find(setting.types, block.m_nType) != setting.types.end()) == setting.bAllBut)
             continue;
         std::istringstream names(setting.pszFields);
         auto value = setting.values[nSet].begin();
