@@ -3,13 +3,9 @@
 #include "CodecTestSupport.h"
 
 #include "blocks/BlockAnalog.h"
-#include "blocks/BlockClock.h"
 #include "blocks/BlockCounter.h"
-#include "blocks/BlockGenerator.h"
-#include "blocks/BlockMath.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
-#include "blocks/BlockWord.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/SimContext.h"
 #include "codec/EncodeContext.h"
@@ -19,9 +15,6 @@
 #include "document/SimScan.h"
 
 #include <algorithm>
-#include <functional>
-#include <string>
-#include <tuple>
 #include <set>
 #include <utility>
 
@@ -357,104 +350,6 @@ TEST_F(DecodeValues, AModbusSettingPastItsListIsRefused)
         EXPECT_EQ(result.error, DecodeError::BadSetting) << nCommand << " " << nKind;
         EXPECT_EQ(result.nRecord, 0);
         EXPECT_TRUE(doc.m_blockList.IsEmpty());
-    }
-}
-
-// What an upload rebuilds beside the record's values, one block sent and read back: a signed
-// divisor, the mask as its page shows it, the scaling a "No sensor" sheet gives gain and
-// offset, the stairway's standard pre-warning, every month's months and the Modbus data.
-TEST(UploadRebuilds, WhatTheSheetShowsBesideTheRecordsValues)
-{
-    using Edit = std::function<void(CBlockObj&)>;
-    using Show = std::function<std::string(CBlockObj&)>;
-    const auto join = [](std::initializer_list<int> values) {
-        std::string str;
-        for (int n : values)
-            str += std::to_string(n) + " ";
-        return str;
-    };
-    const auto param = [](int i, int n) -> Edit { return [=](CBlockObj& b) { b.m_nParam[i] = n; }; };
-    const Show operand = [&](CBlockObj& b) { return join({b.m_nParam[WORDOP_OPERAND_PARAM]}) + b.m_strParamText.ToUtf8(); };
-    // Gain 0.75 and offset 50 on a sheet whose range starts at the offset.
-    const Edit scale = [](CBlockObj& b) {
-        auto& a = static_cast<CBlockAnalog&>(b);
-        a.m_dGain = 0.75;
-        a.m_nOffset = a.m_nRangeMin = 50;
-    };
-    const Show scaling = [&](CBlockObj& b) {
-        auto& a = static_cast<CBlockAnalog&>(b);
-        return join({a.m_nSensor, a.m_nOffset, a.m_nRangeMin, a.m_nRangeMax});
-    };
-    // The off time's base, the pre-warning and its length; the standard mark left wrong.
-    const auto warning = [](int nBase, int nTime, int nLength, int nWrongMark) -> Edit {
-        return [=](CBlockObj& b) {
-            std::tie(b.m_nParamEx[TIMER_OFF_BASE_PARAMEX], b.m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX],
-                     b.m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX], b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX]) =
-                std::tuple(nBase, nTime, nLength, nWrongMark);
-        };
-    };
-    const Show standard = [&](CBlockObj& b) { return join({b.m_nParamEx[STAIRCASE_STANDARD_PARAMEX]}); };
-    const Show months = [&](CBlockObj& b) { return join({b.m_nParam[YT_ON_MONTH_PARAM], b.m_nParamEx[YT_OFF_MONTH_PARAMEX]}); };
-    // The command, kind and data address; the writing mode goes into the record itself.
-    const auto data = [](int nCommand, int nKind, int nAddress) -> Edit {
-        return [=](CBlockObj& b) {
-            auto& m = static_cast<CBlockMR&>(b);
-            std::tie(m.m_byCommand, m.m_nDataKind, m.m_wFirstData, m.m_wSecondData) =
-                std::tuple(BYTE(nCommand), nKind, WORD(nAddress), WORD(1));
-        };
-    };
-    const Show modbus = [&](CBlockObj& b) {
-        auto& m = static_cast<CBlockMR&>(b);
-        return join({m.m_byMode, m.m_nDataKind, m.m_wDataNumber}) + m.m_strFirstData.ToUtf8() + " " +
-               m.m_strSecondData.ToUtf8();
-    };
-    struct Case {
-        WORD wHardware;
-        int nType;
-        Edit set;
-        Show show;
-        std::string strExpected;
-        int nMode = 0;  // the Modbus record's writing mode
-    };
-    const Case kCases[] = {
-        {kOlderHardware, BT_MOD, param(MOD_DIVISOR_PARAM, -3), operand, "-3 "},
-        {kNewerHardware, BT_REM, param(MOD_DIVISOR_PARAM, -32768), operand, "-32768 "},
-        {kOlderHardware, BT_ANDM, param(WORDOP_OPERAND_PARAM, 0x1234), operand, "4660 1234"},
-        {kNewerHardware, BT_XORM, param(WORDOP_OPERAND_PARAM, 0xFFFF), operand, "65535 FFFF"},
-        {kNewerHardware, BT_NORM, param(WORDOP_OPERAND_PARAM, 0x8000), operand, "32768 8000"},
-        {kOlderHardware, BT_ACOMP, scale, scaling, "4 50 50 800 "},
-        {kNewerHardware, BT_AWDOG, scale, scaling, "4 50 50 800 "},
-        {kNewerHardware, BT_ARAMP, scale, scaling, "4 50 50 800 "},
-        {kNewerHardware, BT_PI, scale, scaling, "4 50 50 800 "},
-        {kNewerHardware, BT_PWM, scale, scaling, "0 50 50 800 "},
-        {kOlderHardware, BT_SLS, warning(1, 15, 1, 0), standard, "1 "},
-        {kNewerHardware, BT_SLS, warning(2, 75, 5, 0), standard, "1 "},
-        {kNewerHardware, BT_SLS, warning(2, 15, 1, 1), standard, "0 "},
-        {kNewerHardware, BT_MFS, warning(0, 0, 0, 0), standard, "1 "},
-        {kOlderHardware, BT_MFS, warning(1, 0, 1, 1), standard, "0 "},
-        {kNewerHardware, BT_YT, param(YT_MONTHLY_PARAM, 1), months, "1 12 "},
-        {kNewerHardware, BT_MR, data(0, 1, 256 + 5), modbus, "0 1 5 0 0"},
-        {kNewerHardware, BT_MR, data(2, 0, 596 + 511), modbus, "0 0 511 0 0"},
-        {kOlderHardware, BT_MW, data(2, 0, 384 + 511), modbus, "0 0 511 0 0"},
-        {kNewerHardware, BT_MW, data(3, 2, 500 + 63), modbus, "0 2 63 0 0"},
-        {kNewerHardware, BT_MW, data(3, 0, 0xABCD), modbus, "1 0 0 ABCD 1", 1},
-    };
-    for (const Case& c : kCases) {
-        CVetlaDoc source;
-        source.m_wHardwareCode = c.wHardware;
-        CBlockObj* pBlock = CreateBlockForType(c.nType, nullptr, &source);
-        source.AddBlock(pBlock);
-        c.set(*pBlock);
-        CVetlaCoreRule codec;
-        codec.m_pDoc = &source;
-        ASSERT_TRUE(codec.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
-        ASSERT_TRUE(BuildProgramImage(codec, kStamp).bOk);
-        // The writing mode stands in the second byte of the Modbus record's ninth item.
-        if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMR)))
-            codec.Image(1)[17] = BYTE(c.nMode);
-        CVetlaDoc doc;
-        ASSERT_TRUE(DecodeProgramImage(codec, doc).bOk);
-        EXPECT_EQ(c.show(*doc.FindBlockByNumber(NUM_FUNCTION_BLOCK)), c.strExpected) << c.nType << " on " << c.wHardware;
     }
 }
 

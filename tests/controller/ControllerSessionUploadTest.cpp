@@ -49,8 +49,7 @@ TEST(ControllerSessionUploadTest, AnUploadCutShortAfterThePasswordDoesNotSpoilTh
 }
 
 // A host that opens the uploaded program as the main window does: decoded into its document.
-class DecodingHost : public RecordingSessionHost {
-public:
+struct DecodingHost : RecordingSessionHost {
     void OpenUploadedProgram(CVetlaCoreRule& codec) override
     {
         for (int i = 0; i < 2; ++i)
@@ -58,32 +57,30 @@ public:
         SwapImageWords(codec.WireTextArea(), codec.TextArea());
         m_bDecoded = DecodeProgramImage(codec, m_uploaded).bOk;
     }
-
     CVetlaDoc m_uploaded;
     bool m_bDecoded = false;
 };
 
-// The controller's program memory as registers: buffer 0 but the download stamp (section ID)
-// and the checksums (bytes 1012-1019 of section LC), buffer 1 and the message-text area.
+// The controller's program memory as registers, but for the download stamp (section ID) and the
+// checksums (bytes 1012-1019 of section LC); then the message-text area.
 std::vector<int> ProgramRegisters(SimulatedController& controller)
 {
     const ImageSection* pStamp = FindImageSection("ID");
     const int nSums = FindImageSection("LC")->nOffset + 1012;
     std::vector<int> registers;
-    for (int nByte = 0; nByte < IMAGE_BUFFER0_BYTES; nByte += 2) {
+    for (std::uint32_t r = SimulatedController::kImageBuffer0; r < SimulatedController::kImageEnd; ++r) {
+        const int nByte = int(r - SimulatedController::kImageBuffer0) * 2;
         if ((nByte < pStamp->nOffset || nByte >= pStamp->nOffset + pStamp->nSize) && (nByte < nSums || nByte >= nSums + 8))
-            registers.push_back(controller.Register(std::uint16_t(SimulatedController::kImageBuffer0 + nByte / 2)));
+            registers.push_back(controller.Register(std::uint16_t(r)));
     }
-    for (std::uint32_t r = SimulatedController::kImageBuffer1; r < SimulatedController::kImageEnd; ++r)
-        registers.push_back(controller.Register(std::uint16_t(r)));
     for (int r = 0; r < controller.Register(SimulatedController::kTextWordsRegister) % 0xFFFF; ++r)
         registers.push_back(controller.MessageTextRegister(std::uint16_t(r)));
     return registers;
 }
 
-// The block catalogue of each generation (every type with settings off their defaults)
-// downloaded, uploaded and the upload sent again: the controller holds the same program but
-// for the download stamp and the checksums.
+// The block catalogue of each generation (every type with settings off their defaults, the
+// analog blocks with a sensor the upload gives back as "No sensor") downloaded, uploaded and the
+// upload sent again: the controller holds the same program but for the stamp and the checksums.
 TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgram)
 {
     for (const bool bNewer : {false, true}) {
@@ -99,11 +96,9 @@ TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgr
         SimulatedController controller(doc.m_wHardwareCode, doc.m_wFirmwareWord);
         session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
         ASSERT_TRUE(catalogue::Builder(doc, bNewer).Build());
-        // A sensor of their own, which the upload gives back as "No sensor".
         for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
-            auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
-            if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockAnalog)))
-                static_cast<CBlockAnalog*>(pBlock)->m_nSensor = 2;
+            if (auto* pAnalog = dynamic_cast<CBlockAnalog*>(static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))))
+                pAnalog->m_nSensor = 2;
         }
         session.RunWithPort([&] { session.Download(doc); }, 0);
         const std::vector<int> sent = ProgramRegisters(controller);
@@ -115,8 +110,7 @@ TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgr
             controller.SetRegister(std::uint16_t(r), 0xFFFF);
         session.RunWithPort([&] { session.Download(host.m_uploaded); }, 0);
         const std::vector<int> again = ProgramRegisters(controller);
-        const auto [itSent, itAgain] = std::ranges::mismatch(sent, again);
-        EXPECT_TRUE(itSent == sent.end() && itAgain == again.end()) << "first difference at " << itSent - sent.begin();
+        EXPECT_TRUE(sent == again) << "first difference at " << std::ranges::mismatch(sent, again).in1 - sent.begin();
         for (const auto& box : boxes.Boxes())
             ADD_FAILURE() << box.text.ToUtf8();
         ResetSerialPortNumbers();
