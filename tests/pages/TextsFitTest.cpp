@@ -416,7 +416,8 @@ protected:
             const std::string strGeneration = wHardware == 0x1188 ? "older " : "newer ";
             for (const auto& [pType, pBlock] : blocks) {
                 if (pType->byGenerations & byFlag)
-                    CheckModal(strGeneration + "sheet of type " + std::to_string(pType->nType), [&] { Properties(pBlock); });
+                    CheckModal(strGeneration + "sheet of type " + std::to_string(pType->nType),
+                               [&, pSheetBlock = pBlock] { Properties(pSheetBlock); });
             }
             CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
         }
