@@ -3,8 +3,7 @@
 // group caption, combo-box line and list line fits its control, every shown control lies
 // inside its window, no two shown controls overlap, and a window's caption fits its title bar.
 // Every control keeps 2 px from a group box's frame lines and none lies hidden below a group box;
-// a list made to stand in for another control (a reference) is measured while hidden as well.
-// A property sheet shows each of its tabs whole, clear of the tab bar's scroll arrows.
+// a list of blocks too long for any room takes all there is. A tab bar shows its tabs whole.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
 #include "support/QtTestInput.h"
@@ -106,10 +105,7 @@ QWidget* Inner(QWidget* pPeer)
 
 // A group box's frame lines, in the box's coordinates: the outer rectangle of what the style
 // paints of the frame alone (no title) on a clear picture, and the room inside the lines.
-struct FrameLines {
-    QRect outer;
-    QRect inner;
-};
+struct FrameLines { QRect outer, inner; };
 FrameLines FrameOf(QGroupBox* pGroup)
 {
     QImage image(pGroup->size(), QImage::Format_ARGB32_Premultiplied);
@@ -126,19 +122,14 @@ FrameLines FrameOf(QGroupBox* pGroup)
         for (int x = 0; x < image.width(); ++x)
             painted |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
     }
-    // The lines' width on each side, counted inwards along the middle row and column: the pixels
-    // at least half as opaque as the outermost one (a style may shade the inside faintly).
-    const QPoint middle = painted.center();
-    auto line = [&](QPoint at, QPoint step) {
-        const int nEdge = qAlpha(image.pixel(at));
-        int n = 0;
-        for (; painted.contains(at) && 2 * qAlpha(image.pixel(at)) >= nEdge; at += step)
-            ++n;
-        return n;
-    };
-    const QMargins lines(line({painted.left(), middle.y()}, {1, 0}), line({middle.x(), painted.top()}, {0, 1}),
-                         line({painted.right(), middle.y()}, {-1, 0}), line({middle.x(), painted.bottom()}, {0, -1}));
-    return {painted, painted.marginsRemoved(lines)};
+    // The lines' width, counted inwards along the middle row: the pixels at least half as opaque
+    // as the outermost one (a style may shade the inside faintly).
+    QPoint at(painted.left(), painted.center().y());
+    const int nEdge = qAlpha(image.pixel(at));
+    int n = 0;
+    for (; painted.contains(at) && 2 * qAlpha(image.pixel(at)) >= nEdge; at.rx()++)
+        ++n;
+    return {painted, painted.adjusted(n, n, -n, -n)};
 }
 
 // Whether a sibling widget is painted before the other, which covers it where they meet.
@@ -236,14 +227,15 @@ protected:
             if (!pWindow->rect().contains(rect) && !bCutByScreen)
                 Fault(strAt, strName + " lies outside its window");
             QWidget* pInner = Inner(pPeer);
-            if (!std::ranges::count(kBlockLists, pChild->GetDlgCtrlID()) && !HasNoRoomBeside(window, *pChild))
+            if (!std::ranges::count(kBlockLists, pChild->GetDlgCtrlID()) &&
+                !(qobject_cast<QComboBox*>(pInner) && HasNoRoomBeside(window, *pChild)))
                 CheckText(pInner, strAt + " " + strName);
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
             if (auto* pGroup = qobject_cast<QGroupBox*>(pInner)) {
-                const FrameLines frame = FrameOf(pGroup);
+                const FrameLines lines = FrameOf(pGroup);
                 const QPoint at = pGroup->mapTo(pWindow, QPoint(0, 0));
-                frames.push_back({{frame.outer.translated(at), frame.inner.translated(at)}, {rect, strName, pPeer}});
+                frames.push_back({{lines.outer.translated(at), lines.inner.translated(at)}, {rect, strName, pPeer}});
             }
             if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
@@ -265,8 +257,7 @@ protected:
         }
     }
 
-    // nWidth: the control's width, when not the widget's.
-    void CheckText(QWidget* pWidget, const std::string& strAt, int nWidth = -1)
+    void CheckText(QWidget* pWidget, const std::string& strAt)
     {
         const QFontMetrics metrics = pWidget->fontMetrics();
         auto need = [&](const QString& str) { return metrics.horizontalAdvance(Drawn(str)); };
@@ -303,7 +294,6 @@ protected:
         } else if (auto* pCombo = qobject_cast<QComboBox*>(pWidget)) {
             QStyleOptionComboBox option;
             option.initFrom(pCombo);
-            option.rect.setWidth(nWidth < 0 ? pCombo->width() : nWidth);
             option.editable = pCombo->isEditable();
             option.frame = true;
             const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
@@ -322,41 +312,31 @@ protected:
     // edge: a list with no room left may cut lines too long for any room (a reference's blocks).
     static bool HasNoRoomBeside(CWnd& window, CWnd& list)
     {
-        if (!qobject_cast<QComboBox*>(Inner(QtWidgetOf(list))))
-            return false;
-        auto rectOf = [&](CWnd& wnd) {
-            CRect rect;
-            wnd.GetWindowRect(rect);
-            window.ScreenToClient(rect);
-            return rect;
-        };
-        const CRect rectList = rectOf(list);
-        CRect rectWindow;
-        window.GetClientRect(rectWindow);
-        int nRoom = rectWindow.right;
+        const QRect rectList = QtWidgetOf(list)->geometry();
+        int nRoom = QtWidgetOf(window)->width();
         for (CWnd* pOther = window.GetWindow(GW_CHILD); pOther; pOther = pOther->GetNextWindow()) {
-            if (!(pOther->GetStyle() & WS_VISIBLE))
+            QWidget* pOtherPeer = QtWidgetOf(*pOther);
+            if (!pOtherPeer || !(pOther->GetStyle() & WS_VISIBLE))
                 continue;
-            const CRect rect = rectOf(*pOther);
-            const bool bGroup = qobject_cast<QGroupBox*>(Inner(QtWidgetOf(*pOther))) != nullptr;
-            if (bGroup && rect.left < rectList.left && rect.right >= rectList.right && rect.top < rectList.top)
-                nRoom = std::min(nRoom, int(rect.right));
-            else if (!bGroup && rect.left >= rectList.right - 1 && rect.top < rectList.bottom && rect.bottom > rectList.top)
-                nRoom = std::min(nRoom, int(rect.left));
+            const QRect rect = pOtherPeer->geometry();
+            const bool bGroup = qobject_cast<QGroupBox*>(Inner(pOtherPeer)) != nullptr;
+            if (bGroup && rect.left() < rectList.left() && rect.right() >= rectList.right())
+                nRoom = std::min(nRoom, rect.right());
+            else if (!bGroup && rect.left() > rectList.right() - 1 && rect.top() <= rectList.bottom() &&
+                     rect.bottom() >= rectList.top())
+                nRoom = std::min(nRoom, rect.left());
         }
         constexpr int kSlack = 8;
-        return nRoom - rectList.right <= kSlack;
+        return nRoom - rectList.right() <= kSlack;
     }
 
     // Every Reference box of the page ticked with the mouse: the lists of blocks show.
     static void UseReferences(CWnd& page)
     {
         for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
-            CString strText;
-            pChild->GetWindowText(strText);
             auto* pBox = qobject_cast<QAbstractButton*>(Inner(QtWidgetOf(*pChild)));
-            const bool bReference = strText == _T("Reference") || strText == CString(u"引用");
-            if (bReference && pBox && pBox->isVisible() && pBox->isEnabled() && !pBox->isChecked())
+            if (pBox && (pBox->text() == u"Reference" || pBox->text() == u"引用") && pBox->isVisible() &&
+                pBox->isEnabled() && !pBox->isChecked())
                 QtClick(pBox);
         }
     }
@@ -405,10 +385,9 @@ protected:
     {
         // Every block first, so that each sheet's reference lists hold all the blocks they may.
         std::vector<std::pair<const BlockTypeRow*, CBlockObj*>> blocks;
-        for (const BlockTypeRow& type : BlockTypeRows()) {
+        for (const BlockTypeRow& type : BlockTypeRows())
             if ((type.byLanguages & LANG_FBD) && FindBlockPageRow(type.nType))
                 blocks.emplace_back(&type, Block(type.nType));
-        }
         for (WORD wHardware : {WORD(0x5288), WORD(0x1188)}) {
             Doc().m_wHardwareCode = wHardware;
             g_wHardwareCode = wHardware;
@@ -425,9 +404,8 @@ protected:
         Frame()->m_nPropertiesStartPage = 2;
         CheckModal("program properties on the Parameter page", [&] { Command(ID_FILE_PROPERTIES); });
         double fixedValues[PROGRAM_AQ_COUNT] = {};
-        BYTE rangeTypes[PROGRAM_AQ_COUNT] = {};
         CheckModal("fixed values", [&] { CFixedValueDlg(fixedValues).DoModal(); });
-        CheckModal("value range types", [&] { CValueRangeTypeDlg(rangeTypes).DoModal(); });
+        CheckModal("value range types", [] { BYTE types[PROGRAM_AQ_COUNT] = {}; CValueRangeTypeDlg(types).DoModal(); });
         // The ladder elements' sheets, in a ladder diagram of its own.
         CMDIChildWnd* pDiagram = Frame()->MDIGetActive();
         Command(ID_FILE_NEW_LAD);
@@ -482,8 +460,8 @@ protected:
             Check(*pDialog, "tool dialog " + std::to_string(int(kind)));
             // The WiFi modes Remote and Slave show the address and port controls.
             for (int nMode : {3, 4}) {
-                if (kind == ToolDialogKind::WifiSetup) {
-                    static_cast<CComboBox*>(pDialog->GetDlgItem(CWifiSetupDlg::IDC_DEVICE_MODE))->UserSelect(nMode);
+                if (auto* pMode = static_cast<CComboBox*>(pDialog->GetDlgItem(CWifiSetupDlg::IDC_DEVICE_MODE))) {
+                    pMode->UserSelect(nMode);
                     Check(*pDialog, "WiFi setup in mode " + std::to_string(nMode));
                 }
             }

@@ -87,6 +87,7 @@ void WidenShownLists(CDialog& page)
         const CRect rect = RectOn(page, *pList);
         const int nRight = std::min(int(rect.left) + ListWidthNeeded(*pList), RoomRight(page, *pList));
         if (nRight > rect.right)
-            pList->SetWindowPos(nullptr, 0, 0, nRight - rect.left, rect.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pList->SetWindowPos(nullptr, 0, 0, nRight - rect.left, rect.Height(),
+                                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
