@@ -25,10 +25,13 @@ start() {
 # File > Properties.
 open_sheet() { click 20 8; click 64 163 2; }
 cancel_sheet() { xdotool key Escape; sleep 1; }
-# The tab strip shows the first six tabs; its right arrow scrolls to the last ones.
-last_tabs() { for _ in 1 2 3 4 5 6; do sclick 452 20 0.2; done; }
-# A selected tab scrolls the strip back, so each of the last tabs is reached from its end.
-last_tab() { last_tabs; sclick "$1" 20; }
+# The tab strip shows the tabs that fit whole around the chosen one; its arrows pick the tab
+# before or after it. A tab by its number: the first one, then the right arrow that many times.
+last_tab() {
+  for _ in 1 2 3 4 5 6 7 8; do sclick 432 20 0.2; done
+  for ((i = 0; i < $1; i++)); do sclick 450 20 0.2; done
+  sleep 0.6
+}
 
 # A 108 x 64 logo: a black frame and diagonal on white (palette black, white).
 python3 - "$work/logo.bmp" <<'PY'
@@ -50,7 +53,7 @@ PY
 start "$top/tests/data/golden/fbd-newer-behaviour.dfb"
 # The logo file typed in, taken with OK, shows in its preview when the sheet opens again.
 open_sheet
-last_tab 300
+last_tab 7
 sclick 240 59; xdotool type --delay 20 "$work/logo.bmp"; sleep 0.5
 sclick 261 478 1.5
 open_sheet
@@ -60,12 +63,12 @@ sclick 205 20; shot newer-3-parameter
 sclick 45 293; sclick 143 318 1.5; shot newer-3-parameter-fixed-values
 xdotool key Escape; sleep 1
 sclick 282 20; shot newer-4-protect
-last_tab 102; shot newer-5-com0
-last_tab 161; shot newer-6-com1
+last_tab 4; shot newer-5-com0
+last_tab 5; shot newer-6-com1
 sclick 243 76; xdotool key Down Down Return; sleep 1; shot newer-6-com1-text-panel
-last_tab 222; shot newer-7-com2
-last_tab 300; shot newer-8-lcd-setting
-last_tab 388; shot newer-9-hardware
+last_tab 6; shot newer-7-com2
+last_tab 7; shot newer-8-lcd-setting
+last_tab 8; shot newer-9-hardware
 sclick 95 87 1; shot newer-9-hardware-refused
 cancel_sheet
 stop
@@ -73,8 +76,8 @@ stop
 start "$top/tests/data/golden/fbd-older-behaviour.dfb"
 open_sheet
 sclick 205 20; shot older-3-parameter
-last_tab 300; shot older-8-lcd-setting
-last_tab 388; shot older-9-hardware
+last_tab 7; shot older-8-lcd-setting
+last_tab 8; shot older-9-hardware
 cancel_sheet
 stop
 echo "pictures in $out"

@@ -65,7 +65,7 @@ void RegisterIOStatusTemplate()
         DialogItem(IDOK, WC_BUTTON, kPush, CRect(kLeft, 215, 505, 229), _T("Close")),
         DialogItem(CIOStatus::IDC_HELP_BUTTON, WC_BUTTON, kPush, CRect(515, 215, kRight, 229), _T("Help")),
         // Last, so that the frame stays below the buttons it surrounds.
-        DialogItem(UINT(-1), WC_BUTTON, BS_GROUPBOX, CRect(kLeft, 126, kRight, 172), _T("Show")),
+        DialogItem(UINT(-1), WC_BUTTON, BS_GROUPBOX, CRect(kLeft, 126, kRight, 175), _T("Show")),
     };
     AfxRegisterDialogTemplate(std::move(t));
 }

@@ -82,12 +82,12 @@ void RegisterSummerTimeTemplate()
     DialogItemTemplate rule = DialogItem(D::IDC_RULE, WC_COMBOBOX, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
                                          CRect(112, 24, 204, 110));
     dlg.items.push_back(rule);
-    AddDatePair(dlg, 54, D::IDC_START_MONTH, D::IDC_START_MONTH_SPIN, D::IDC_START_DAY, D::IDC_START_DAY_SPIN,
+    AddDatePair(dlg, 56, D::IDC_START_MONTH, D::IDC_START_MONTH_SPIN, D::IDC_START_DAY, D::IDC_START_DAY_SPIN,
                 D::IDC_START_PICK);
-    AddDatePair(dlg, 90, D::IDC_END_MONTH, D::IDC_END_MONTH_SPIN, D::IDC_END_DAY, D::IDC_END_DAY_SPIN, D::IDC_END_PICK);
-    dlg.items.push_back(DialogItem(D::IDC_DIFFERENCE, WC_EDIT, kEdit, CRect(16, 126, 50, 138)));
-    dlg.items.push_back(DialogItem(D::IDC_DIFFERENCE_SPIN, UPDOWN_CLASS, kSpin, CRect(50, 126, 60, 138)));
-    dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(64, 128, 110, 137), _T("Minutes")));
+    AddDatePair(dlg, 92, D::IDC_END_MONTH, D::IDC_END_MONTH_SPIN, D::IDC_END_DAY, D::IDC_END_DAY_SPIN, D::IDC_END_PICK);
+    dlg.items.push_back(DialogItem(D::IDC_DIFFERENCE, WC_EDIT, kEdit, CRect(16, 128, 50, 140)));
+    dlg.items.push_back(DialogItem(D::IDC_DIFFERENCE_SPIN, UPDOWN_CLASS, kSpin, CRect(50, 128, 60, 140)));
+    dlg.items.push_back(DialogItem(kStatic, WC_STATIC, SS_LEFT, CRect(64, 130, 110, 139), _T("Minutes")));
     dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, WS_TABSTOP | BS_DEFPUSHBUTTON, CRect(180, 44, 232, 58), _T("OK")));
     dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, kButton, CRect(180, 62, 232, 76), _T("Cancel")));
     dlg.items.push_back(DialogItem(D::IDC_HELP_BUTTON, WC_BUTTON, kButton, CRect(180, 80, 232, 94), _T("Help")));

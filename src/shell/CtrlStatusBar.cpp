@@ -107,7 +107,14 @@ BOOL CCtrlStatusBar::SetPaneInfoEx(int nIndex, const PaneInfo& info)
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return FALSE;
+    UINT nOldID = 0;
+    UINT nOldStyle = 0;
+    int cxOldWidth = 0;
+    GetPaneInfo(nIndex, nOldID, nOldStyle, cxOldWidth);
     SetPaneInfo(nIndex, info.nID, info.nStyle, info.cxWidth);
+    // A pane of another width moves the panes beside it, and their controls with them.
+    if (info.cxWidth != cxOldWidth)
+        PositionControls();
     for (const PaneControl& control : m_controls) {
         if (control.nPaneID == info.nID && IsWindow(control.hWnd))
             control.hWnd->EnableWindow((info.nStyle & SBPS_DISABLED) == 0);

@@ -2,15 +2,18 @@
 // widgets show them with the machine's fonts (Qt's offscreen platform): each label, button,
 // group caption, combo-box line and list line fits its control, every shown control lies
 // inside its window, no two shown controls overlap, and a window's caption fits its title bar.
-// No control stands on a group box's frame line or lies hidden below a group box.
+// Every control keeps 2 px from a group box's frame lines and none lies hidden below a group box;
+// a list of blocks too long for any room takes all there is. A tab bar shows its tabs whole.
 // With QARVO_TEXT_SHOTS naming a folder, a picture of every window checked is left there.
 #include "SheetFixture.h"
+#include "support/QtTestInput.h"
 
 #include "blocks/BlockComment.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "controller/IOStatus.h"
 #include "controller/PasswordDlg.h"
+#include "controller/WifiSetupDlg.h"
 #include "controls/HColorDialog.h"
 #include "controls/PageLayoutDlg.h"
 #include "controls/PrintSetupDlg.h"
@@ -28,6 +31,7 @@
 #include "messagetext/MsgTextSettingDlg.h"
 #include "messagetext/ScaleTimeDlg.h"
 #include "messagetext/MessageTextIds.h"
+#include "pages/program/AnalogOutputDlgs.h"
 #include "pages/blocks/SetCoilStateDlg.h"
 #include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/DateSelectDlg.h"
@@ -55,6 +59,8 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cstdlib>
@@ -76,6 +82,8 @@ constexpr int kButtonMargin = 3;
 constexpr int kComboLabelMargin = 1;
 // Room a group box keeps before its title.
 constexpr int kGroupTitleRoom = 16;
+// Room between a group box's frame lines and any control.
+constexpr int kFrameRoom = 2;
 
 std::string Utf8(const QString& str) { return str.toStdString(); }
 
@@ -95,9 +103,10 @@ QWidget* Inner(QWidget* pPeer)
     return children.isEmpty() ? pPeer : children.front();
 }
 
-// The rectangle a group box's frame lines run round, in the box's coordinates: what the style
-// paints of the frame alone (no title) on a clear picture.
-QRect FrameOf(QGroupBox* pGroup)
+// A group box's frame lines, in the box's coordinates: the outer rectangle of what the style
+// paints of the frame alone (no title) on a clear picture, and the room inside the lines.
+struct FrameLines { QRect outer, inner; };
+FrameLines FrameOf(QGroupBox* pGroup)
 {
     QImage image(pGroup->size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -113,7 +122,14 @@ QRect FrameOf(QGroupBox* pGroup)
         for (int x = 0; x < image.width(); ++x)
             painted |= qAlpha(image.pixel(x, y)) ? QRect(x, y, 1, 1) : QRect();
     }
-    return painted;
+    // The lines' width, counted inwards along the middle row: the pixels at least half as opaque
+    // as the outermost one (a style may shade the inside faintly).
+    QPoint at(painted.left(), painted.center().y());
+    const int nEdge = qAlpha(image.pixel(at));
+    int n = 0;
+    for (; painted.contains(at) && 2 * qAlpha(image.pixel(at)) >= nEdge; at.rx()++)
+        ++n;
+    return {painted, painted.adjusted(n, n, -n, -n)};
 }
 
 // Whether a sibling widget is painted before the other, which covers it where they meet.
@@ -191,13 +207,14 @@ protected:
             std::string strName;
             QWidget* pPeer;
         };
-        std::vector<Shown> shown, frames;
+        std::vector<Shown> shown;
+        std::vector<std::pair<FrameLines, Shown>> frames;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
-            if (!(pChild->GetStyle() & WS_VISIBLE))
-                continue;
             QWidget* pPeer = QtWidgetOf(*pChild);
-            if (!pPeer)
+            if (!pPeer || !(pChild->GetStyle() & WS_VISIBLE))
                 continue;
+            if (auto* pTab = pPeer->findChild<QTabBar*>())
+                CheckTabs(pTab, strAt);
             if (pChild->GetClassName() == CString(WC_DIALOG)) {
                 Check(*pChild, strWhere + " page");
                 continue;
@@ -210,12 +227,16 @@ protected:
             if (!pWindow->rect().contains(rect) && !bCutByScreen)
                 Fault(strAt, strName + " lies outside its window");
             QWidget* pInner = Inner(pPeer);
-            if (!std::ranges::count(kBlockLists, pChild->GetDlgCtrlID()))
+            if (!std::ranges::count(kBlockLists, pChild->GetDlgCtrlID()) &&
+                !(qobject_cast<QComboBox*>(pInner) && HasNoRoomBeside(window, *pChild)))
                 CheckText(pInner, strAt + " " + strName);
             // A group box surrounds the controls it frames; a label without a text shows nothing.
             const auto* pLabel = qobject_cast<QLabel*>(pInner);
-            if (auto* pGroup = qobject_cast<QGroupBox*>(pInner))
-                frames.push_back({FrameOf(pGroup).translated(pGroup->mapTo(pWindow, QPoint(0, 0))), strName, pPeer});
+            if (auto* pGroup = qobject_cast<QGroupBox*>(pInner)) {
+                const FrameLines lines = FrameOf(pGroup);
+                const QPoint at = pGroup->mapTo(pWindow, QPoint(0, 0));
+                frames.push_back({{lines.outer.translated(at), lines.inner.translated(at)}, {rect, strName, pPeer}});
+            }
             if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
             for (const Shown& other : shown) {
@@ -225,10 +246,12 @@ protected:
             shown.push_back({rect, strName, pPeer});
         }
         for (const Shown& control : shown) {
-            for (const Shown& frame : frames) {
-                if (control.rect.intersects(frame.rect) && !frame.rect.adjusted(1, 1, -1, -1).contains(control.rect))
-                    Fault(strAt, control.strName + " stands on the frame line of " + frame.strName);
-                else if (frame.rect.contains(control.rect) && StackedBelow(control.pPeer, frame.pPeer))
+            for (const auto& [lines, frame] : frames) {
+                const QMargins room(kFrameRoom, kFrameRoom, kFrameRoom, kFrameRoom);
+                const bool bInside = lines.inner.marginsRemoved(room).contains(control.rect);
+                if (control.rect.intersects(lines.outer.marginsAdded(room)) && !bInside)
+                    Fault(strAt, control.strName + " stands within 2 px of the frame line of " + frame.strName);
+                else if (bInside && StackedBelow(control.pPeer, frame.pPeer))
                     Fault(strAt, control.strName + " lies hidden below " + frame.strName);
             }
         }
@@ -285,15 +308,67 @@ protected:
         }
     }
 
+    // Whether a list reaches what shows beside it on its row, the frame around it or the window's
+    // edge: a list with no room left may cut lines too long for any room (a reference's blocks).
+    static bool HasNoRoomBeside(CWnd& window, CWnd& list)
+    {
+        const QRect rectList = QtWidgetOf(list)->geometry();
+        int nRoom = QtWidgetOf(window)->width();
+        for (CWnd* pOther = window.GetWindow(GW_CHILD); pOther; pOther = pOther->GetNextWindow()) {
+            QWidget* pOtherPeer = QtWidgetOf(*pOther);
+            if (!pOtherPeer || !(pOther->GetStyle() & WS_VISIBLE))
+                continue;
+            const QRect rect = pOtherPeer->geometry();
+            const bool bGroup = qobject_cast<QGroupBox*>(Inner(pOtherPeer)) != nullptr;
+            if (bGroup && rect.left() < rectList.left() && rect.right() >= rectList.right())
+                nRoom = std::min(nRoom, rect.right());
+            else if (!bGroup && rect.left() > rectList.right() - 1 && rect.top() <= rectList.bottom() &&
+                     rect.bottom() >= rectList.top())
+                nRoom = std::min(nRoom, rect.left());
+        }
+        constexpr int kSlack = 8;
+        return nRoom - rectList.right() <= kSlack;
+    }
+
+    // Every Reference box of the page ticked with the mouse: the lists of blocks show.
+    static void UseReferences(CWnd& page)
+    {
+        for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+            auto* pBox = qobject_cast<QAbstractButton*>(Inner(QtWidgetOf(*pChild)));
+            if (pBox && (pBox->text() == u"Reference" || pBox->text() == u"引用") && pBox->isVisible() &&
+                pBox->isEnabled() && !pBox->isChecked())
+                QtClick(pBox);
+        }
+    }
+
+    // Each tab the bar shows lies whole in the bar, clear of its scroll arrows.
+    void CheckTabs(QTabBar* pBar, const std::string& strAt)
+    {
+        QRect room = pBar->rect();
+        for (QToolButton* pArrow : pBar->findChildren<QToolButton*>()) {
+            if (pArrow->isVisible())
+                room.setRight(std::min(room.right(), pArrow->x() - 1));
+        }
+        if (pBar->height() == 0)
+            Fault(strAt, "the tab bar has no height");
+        for (int i = 0; i < pBar->count(); ++i) {
+            const QRect tab = pBar->tabRect(i);
+            if (pBar->isTabVisible(i) && tab.intersects(room) && !room.contains(tab))
+                Fault(strAt, "tab \"" + Utf8(pBar->tabText(i)) + "\" shows cut");
+        }
+    }
+
     void Fault(const std::string& strAt, const std::string& strWhat) { m_faults.push_back(strAt + ": " + strWhat); }
 
     // The modal dialog that open shows: every page of it, if a sheet, checked; then cancelled.
     void CheckModal(const std::string& strWhere, const std::function<void()>& open)
     {
         CDialog::SetDialogHook([this, strWhere](CDialog& dlg) {
+            QCoreApplication::processEvents();
             if (auto* pSheet = dynamic_cast<CPropertySheet*>(&dlg)) {
                 for (int i = 0; i < pSheet->GetPageCount(); ++i) {
                     pSheet->SetActivePage(i);
+                    UseReferences(*pSheet->GetActivePage());
                     Check(*pSheet, strWhere + " tab " + std::to_string(i));
                 }
             } else {
@@ -308,19 +383,29 @@ protected:
     // Every window of the program in the language now set.
     void CheckEveryWindow()
     {
+        // Every block first, so that each sheet's reference lists hold all the blocks they may.
+        std::vector<std::pair<const BlockTypeRow*, CBlockObj*>> blocks;
+        for (const BlockTypeRow& type : BlockTypeRows())
+            if ((type.byLanguages & LANG_FBD) && FindBlockPageRow(type.nType))
+                blocks.emplace_back(&type, Block(type.nType));
         for (WORD wHardware : {WORD(0x5288), WORD(0x1188)}) {
             Doc().m_wHardwareCode = wHardware;
             g_wHardwareCode = wHardware;
             const BYTE byFlag = wHardware == 0x1188 ? GEN_OLDER : GEN_WIFI;
             const std::string strGeneration = wHardware == 0x1188 ? "older " : "newer ";
-            for (const BlockTypeRow& type : BlockTypeRows()) {
-                if (!(type.byGenerations & byFlag) || !(type.byLanguages & LANG_FBD) || !FindBlockPageRow(type.nType))
-                    continue;
-                CBlockObj* pBlock = Block(type.nType);
-                CheckModal(strGeneration + "sheet of type " + std::to_string(type.nType), [&] { Properties(pBlock); });
+            for (const auto& [pType, pBlock] : blocks) {
+                if (pType->byGenerations & byFlag)
+                    CheckModal(strGeneration + "sheet of type " + std::to_string(pType->nType),
+                               [&, pSheetBlock = pBlock] { Properties(pSheetBlock); });
             }
             CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
         }
+        // As an analog output's sheet opens it: on the Parameter page.
+        Frame()->m_nPropertiesStartPage = 2;
+        CheckModal("program properties on the Parameter page", [&] { Command(ID_FILE_PROPERTIES); });
+        double fixedValues[PROGRAM_AQ_COUNT] = {};
+        CheckModal("fixed values", [&] { CFixedValueDlg(fixedValues).DoModal(); });
+        CheckModal("value range types", [] { BYTE types[PROGRAM_AQ_COUNT] = {}; CValueRangeTypeDlg(types).DoModal(); });
         // The ladder elements' sheets, in a ladder diagram of its own.
         CMDIChildWnd* pDiagram = Frame()->MDIGetActive();
         Command(ID_FILE_NEW_LAD);
@@ -373,6 +458,13 @@ protected:
             Frame()->ShowToolDialog(kind);
             ASSERT_TRUE(IsWindow(pDialog)) << int(kind);
             Check(*pDialog, "tool dialog " + std::to_string(int(kind)));
+            // The WiFi modes Remote and Slave show the address and port controls.
+            for (int nMode : {3, 4}) {
+                if (auto* pMode = static_cast<CComboBox*>(pDialog->GetDlgItem(CWifiSetupDlg::IDC_DEVICE_MODE))) {
+                    pMode->UserSelect(nMode);
+                    Check(*pDialog, "WiFi setup in mode " + std::to_string(nMode));
+                }
+            }
             pDialog->DestroyWindow();
         }
         CBlockObj* pMessage = Block(BT_MSGTEXT);

@@ -119,6 +119,13 @@ TEST_F(StatusBarTest, HostedWindowsStayOverTheirPanesAndFollowTheirState)
     EXPECT_EQ(PlaceOf(&label), ExpectedPlace(ID_INDICATOR_NUM));
     m_pFrame->MoveWindow(0, 0, 1000, 500);
     EXPECT_EQ(PlaceOf(&label), ExpectedPlace(ID_INDICATOR_NUM));
+    // So does a pane after it that grows (the zoom pane takes its text's width when idle).
+    const int nLast = m_bar.GetCount() - 1;
+    PaneInfo wider;
+    m_bar.GetPaneInfoEx(nLast, wider);
+    wider.cxWidth += 100;
+    m_bar.SetPaneInfoEx(nLast, wider);
+    EXPECT_EQ(PlaceOf(&label), ExpectedPlace(ID_INDICATOR_NUM));
 
     PaneInfo info;
     const int nIndex = m_bar.CommandToIndex(ID_INDICATOR_NUM);

@@ -21,23 +21,23 @@ void AddScalingGroup(CTemplateBuilder& t, int y, LPCTSTR lpszTemperature)
     t.List(IDC_SENSOR, CRect(165, 8, 282, 90),
            {_T("0 ... 10 V"), _T("0 ... 20 mA"), _T("4 ... 20 mA"), lpszTemperature, _T("No sensor")});
     t.Group(IDC_RANGE_GROUP, _T("Measurement Range"), CRect(7, y, 140, y + 44));
-    t.Label(IDC_RANGE_MIN_LABEL, _T("Minimum"), CRect(12, y + 14, 58, y + 24));
-    t.SpinEdit(IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, CRect(60, y + 12, 114, y + 24));
+    t.Label(IDC_RANGE_MIN_LABEL, _T("Minimum"), CRect(12, y + 16, 58, y + 26));
+    t.SpinEdit(IDC_RANGE_MIN, IDC_RANGE_MIN_SPIN, CRect(60, y + 14, 114, y + 26));
     t.Label(IDC_RANGE_MAX_LABEL, _T("Maximum"), CRect(12, y + 30, 58, y + 40));
     t.SpinEdit(IDC_RANGE_MAX, IDC_RANGE_MAX_SPIN, CRect(60, y + 28, 114, y + 40));
     t.Group(IDC_PARAM_GROUP, _T("Parameter"), CRect(147, y, 283, y + 44));
-    t.Label(IDC_GAIN_LABEL, _T("Gain"), CRect(154, y + 14, 188, y + 24));
-    t.SpinEdit(IDC_GAIN, IDC_GAIN_SPIN, CRect(192, y + 12, 246, y + 24), false);
+    t.Label(IDC_GAIN_LABEL, _T("Gain"), CRect(154, y + 16, 188, y + 26));
+    t.SpinEdit(IDC_GAIN, IDC_GAIN_SPIN, CRect(192, y + 14, 246, y + 26), false);
     t.Label(IDC_OFFSET_LABEL, _T("Offset"), CRect(154, y + 30, 188, y + 40));
     t.SpinEdit(IDC_OFFSET, IDC_OFFSET_SPIN, CRect(192, y + 28, 246, y + 40));
     // The gain in hundredths, kept beside the gain for the range check of OK.
-    t.HiddenEdit(IDC_GAIN_X100, CRect(260, y + 12, 280, y + 24));
+    t.HiddenEdit(IDC_GAIN_X100, CRect(260, y + 14, 280, y + 26));
     t.HiddenGroup(IDC_UNIT_GROUP, _T("Unit"), CRect(7, y + 46, 140, y + 70));
-    t.Radio(IDC_CELSIUS, _T("Celsius"), CRect(14, y + 56, 70, y + 66), true, false);
-    t.Radio(IDC_FAHRENHEIT, _T("Farenheit"), CRect(74, y + 56, 136, y + 66), false, false);
+    t.Radio(IDC_CELSIUS, _T("Celsius"), CRect(14, y + 58, 70, y + 68), true, false);
+    t.Radio(IDC_FAHRENHEIT, _T("Farenheit"), CRect(74, y + 58, 136, y + 68), false, false);
     t.HiddenGroup(IDC_RESOLUTION_GROUP, _T("Resolution"), CRect(147, y + 46, 283, y + 70));
-    t.Radio(IDC_RESOLUTION_X1, _T("x 1"), CRect(154, y + 56, 200, y + 66), true, false);
-    t.Radio(IDC_RESOLUTION_X01, _T("x 0.1"), CRect(206, y + 56, 260, y + 66), false, false);
+    t.Radio(IDC_RESOLUTION_X1, _T("x 1"), CRect(154, y + 58, 200, y + 68), true, false);
+    t.Radio(IDC_RESOLUTION_X01, _T("x 0.1"), CRect(206, y + 58, 260, y + 68), false, false);
 }
 
 void AddDecimalsRow(CTemplateBuilder& t, int y)
@@ -62,8 +62,8 @@ void AnalogComparator()
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
-    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("On"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
-    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Off"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
+    AddLimitRow(t, 118, IDC_LIMIT1_LABEL, _T("On"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
+    AddLimitRow(t, 134, IDC_LIMIT2_LABEL, _T("Off"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
     AddDecimalsRow(t, 158);
     t.Check(IDC_RETENTIVE, _T("Retentivity"), CRect(10, 178, 100, 188), WS_GROUP);
     t.Check(IDC_PROTECTION, _T("Protection Active"), CRect(110, 178, 200, 188));
@@ -76,8 +76,8 @@ void AnalogRamp()
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100"));
     t.Group(IDC_LIMIT_GROUP, _T(""), CRect(7, 104, 283, 150));
-    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("Level1(L1)"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
-    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Level2(L2)"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
+    AddLimitRow(t, 118, IDC_LIMIT1_LABEL, _T("Level1(L1)"), IDC_LIMIT1, IDC_LIMIT1_SPIN, IDC_LIMIT1_REF);
+    AddLimitRow(t, 134, IDC_LIMIT2_LABEL, _T("Level2(L2)"), IDC_LIMIT2, IDC_LIMIT2_SPIN, IDC_LIMIT2_REF);
     t.Label(-1, _T("Speed of change"), CRect(10, 160, 96, 170));
     t.SpinEdit(IDC_RAMP_SPEED, IDC_RAMP_SPEED_SPIN, CRect(100, 158, 154, 170));
     t.Label(-1, _T("Steps/second"), CRect(170, 160, 240, 170));
@@ -122,12 +122,12 @@ void PiController()
     CTemplateBuilder t(IDD_PI, _T("Parameter"), CSize(292, 319));
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
-    t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 132));
-    t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 116, 68, 128));
-    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(82, 117, 137, 127), BS_PUSHLIKE);
-    t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 132));
-    t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 116, 208, 128));
-    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(222, 117, 279, 127), BS_PUSHLIKE);
+    t.Group(IDC_LIMIT_GROUP, _T("Set value(SP)"), CRect(7, 104, 140, 134));
+    t.SpinEdit(IDC_LIMIT1, IDC_LIMIT1_SPIN, CRect(14, 118, 68, 130));
+    t.Check(IDC_LIMIT1_REF, _T("Reference"), CRect(82, 119, 137, 129), BS_PUSHLIKE);
+    t.Group(IDC_PI_MQ_GROUP, _T("Manual output(Mq)"), CRect(147, 104, 283, 134));
+    t.SpinEdit(IDC_LIMIT2, IDC_LIMIT2_SPIN, CRect(154, 118, 208, 130));
+    t.Check(IDC_LIMIT2_REF, _T("Reference"), CRect(222, 119, 279, 129), BS_PUSHLIKE);
     t.Label(1296, _T("Parameter set"), CRect(10, 138, 70, 148));
     t.List(IDC_PI_PARAM_SET, CRect(74, 136, 170, 220),
            {_T("Temperature fast"), _T("Temperature slow"), _T("Pressure 1"), _T("Pressure 2"), _T("Full level 1"),
@@ -154,8 +154,8 @@ void Pwm()
     AddNameRow(t);
     AddScalingGroup(t, 28, _T("PT100/PT1000"));
     t.Group(IDC_LIMIT_GROUP, _T("Threshold"), CRect(7, 104, 283, 150));
-    AddLimitRow(t, 116, IDC_LIMIT1_LABEL, _T("Range Min:"), IDC_LIMIT1, IDC_LIMIT1_SPIN, 0);
-    AddLimitRow(t, 132, IDC_LIMIT2_LABEL, _T("Range Max:"), IDC_LIMIT2, IDC_LIMIT2_SPIN, 0);
+    AddLimitRow(t, 118, IDC_LIMIT1_LABEL, _T("Range Min:"), IDC_LIMIT1, IDC_LIMIT1_SPIN, 0);
+    AddLimitRow(t, 134, IDC_LIMIT2_LABEL, _T("Range Max:"), IDC_LIMIT2, IDC_LIMIT2_SPIN, 0);
     t.Group(IDC_PWM_TIME_GROUP, _T("Periodic time"), CRect(7, 154, 283, 184));
     t.SpinEdit(IDC_PWM_TIME_HIGH, IDC_PWM_TIME_HIGH_SPIN, CRect(14, 167, 40, 179));
     t.Label(IDC_PWM_TIME_COLON, _T(":"), CRect(52, 169, 56, 179));

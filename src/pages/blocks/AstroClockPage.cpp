@@ -64,7 +64,7 @@ DialogTemplate AstroClockTemplate()
     t.items.push_back(zone);
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(10, 152, 120, 164)));
     // The frame comes after what it holds, which so stays in front of it.
-    t.items.push_back(PageGroup(_T("Location Info"), CRect(6, 28, 234, 146), 1007));
+    t.items.push_back(PageGroup(_T("Location Info"), CRect(6, 26, 234, 146), 1007));
     return t;
 }
 

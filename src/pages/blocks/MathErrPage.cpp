@@ -30,7 +30,7 @@ DialogTemplate MathErrTemplate()
     for (int i = 0; i < kErrorKinds; ++i) {
         DialogItemTemplate radio = DialogItem(UINT(IDC_MATHERR_ZERO_DIVISION + i), WC_BUTTON,
                                               BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0),
-                                              CRect(18, 74 + 12 * i, 190, 84 + 12 * i), kinds[i]);
+                                              CRect(18, 76 + 12 * i, 190, 86 + 12 * i), kinds[i]);
         t.items.push_back(radio);
     }
     DialogItemTemplate reset = PageCheck(UINT(IDC_MATHERR_AUTO_RESET), _T("Automatically reset"), CRect(10, 120, 120, 132));
@@ -39,7 +39,7 @@ DialogTemplate MathErrTemplate()
     t.items.push_back(PageCheck(UINT(IDC_PAGE_RETENTIVITY), _T("Retentivity"), CRect(10, 136, 120, 148)));
     t.items.push_back(PageCheck(UINT(IDC_PAGE_PROTECTION), _T("Protection Active"), CRect(10, 152, 120, 164)));
     // Frames come after what they hold, which so stays in front of them.
-    t.items.push_back(PageGroup(_T("Error to be detected"), CRect(10, 62, 200, 112)));
+    t.items.push_back(PageGroup(_T("Error to be detected"), CRect(10, 62, 200, 114)));
     return t;
 }
 

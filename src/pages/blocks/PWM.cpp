@@ -1,5 +1,6 @@
 #include "pages/blocks/PWM.h"
 
+#include "pages/sheet/ListRoom.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 
@@ -97,8 +98,11 @@ void CPWM::CreateRefUnitCombo()
         delete pUnits;
         return;
     }
+    // Where the base list stands in the tab order, which keeps it in front of the frame.
+    pUnits->SetWindowPos(pBase, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (LPCTSTR lpszUnit : {_T("Minutes"), _T("Seconds"), _T("MilliSeconds")})
         pUnits->AddString(lpszUnit);
+    NarrowListToLines(*pUnits);
 }
 
 // A referenced block stands in for the whole time value with its base; its unit shows.

@@ -27,24 +27,24 @@ constexpr int kFirstInputNumber = 100;
 
 DialogTemplate CounterTemplate()
 {
-    DialogTemplate t = ParameterPage(IDD_UPDOWN_COUNTER, CSize(220, 164));
+    DialogTemplate t = ParameterPage(IDD_UPDOWN_COUNTER, CSize(220, 168));
     AddBlockNameRow(t);
     t.items.push_back(PageEdit(UINT(IDC_COUNTER_ON), CRect(18, 38, 100, 50)));
     t.items.push_back(PageSpin(UINT(IDC_COUNTER_ON_SPIN), CRect(100, 38, 110, 50)));
-    t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_ON), _T("Reference"), CRect(130, 38, 200, 50)));
-    t.items.push_back(PageEdit(UINT(IDC_COUNTER_OFF), CRect(18, 68, 100, 80)));
-    t.items.push_back(PageSpin(UINT(IDC_COUNTER_OFF_SPIN), CRect(100, 68, 110, 80)));
-    t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_OFF), _T("Reference"), CRect(130, 68, 200, 80)));
-    t.items.push_back(PageLabel(_T("Start Value:"), CRect(10, 94, 60, 104), UINT(IDC_COUNTER_START_LABEL)));
-    t.items.push_back(PageEdit(UINT(IDC_COUNTER_START), CRect(64, 92, 120, 104)));
-    t.items.push_back(PageSpin(UINT(IDC_COUNTER_START_SPIN), CRect(120, 92, 130, 104)));
-    t.items.push_back(PageLabel(_T("Source:"), CRect(10, 110, 60, 120), UINT(IDC_COUNTER_SOURCE_LABEL)));
-    t.items.push_back(PageCombo(UINT(IDC_COUNTER_SOURCE), CRect(64, 108, 130, 150), {_T("I0 & I1"), _T("I2 & I3")}));
-    t.items.push_back(PageCheck(UINT(IDC_RETENTIVITY), _T("Retentivity"), CRect(10, 128, 100, 140)));
-    t.items.push_back(PageCheck(UINT(IDC_PROTECTION), _T("Protection Active"), CRect(10, 144, 100, 156)));
+    t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_ON), _T("Reference"), CRect(146, 38, 206, 50)));
+    t.items.push_back(PageEdit(UINT(IDC_COUNTER_OFF), CRect(18, 72, 100, 84)));
+    t.items.push_back(PageSpin(UINT(IDC_COUNTER_OFF_SPIN), CRect(100, 72, 110, 84)));
+    t.items.push_back(PageCheck(UINT(IDC_COUNTER_REF_OFF), _T("Reference"), CRect(146, 72, 206, 84)));
+    t.items.push_back(PageLabel(_T("Start Value:"), CRect(10, 98, 60, 108), UINT(IDC_COUNTER_START_LABEL)));
+    t.items.push_back(PageEdit(UINT(IDC_COUNTER_START), CRect(64, 96, 120, 108)));
+    t.items.push_back(PageSpin(UINT(IDC_COUNTER_START_SPIN), CRect(120, 96, 130, 108)));
+    t.items.push_back(PageLabel(_T("Source:"), CRect(10, 114, 60, 124), UINT(IDC_COUNTER_SOURCE_LABEL)));
+    t.items.push_back(PageCombo(UINT(IDC_COUNTER_SOURCE), CRect(64, 112, 130, 154), {_T("I0 & I1"), _T("I2 & I3")}));
+    t.items.push_back(PageCheck(UINT(IDC_RETENTIVITY), _T("Retentivity"), CRect(10, 132, 100, 144)));
+    t.items.push_back(PageCheck(UINT(IDC_PROTECTION), _T("Protection Active"), CRect(10, 148, 100, 160)));
     // Frames come after what they hold, which so stays in front of them.
-    t.items.push_back(PageGroup(_T("On Threshold"), CRect(10, 26, 210, 56), UINT(IDC_COUNTER_ON_GROUP)));
-    t.items.push_back(PageGroup(_T("Off Threshold"), CRect(10, 56, 210, 86), UINT(IDC_COUNTER_OFF_GROUP)));
+    t.items.push_back(PageGroup(_T("On Threshold"), CRect(10, 24, 210, 56), UINT(IDC_COUNTER_ON_GROUP)));
+    t.items.push_back(PageGroup(_T("Off Threshold"), CRect(10, 58, 210, 90), UINT(IDC_COUNTER_OFF_GROUP)));
     return t;
 }
 

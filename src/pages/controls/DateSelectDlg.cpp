@@ -22,10 +22,10 @@ void RegisterDateTemplate()
     DialogTemplate t;
     t.nID = IDD_DATE_SELECT;
     t.strCaption = _T("Date Selection");
-    t.size = CSize(202, 162);
+    t.size = CSize(202, 166);
     for (int m = 1; m <= kMonths; ++m) {
         const int x = 10 + ((m - 1) % 6) * 31;
-        const int y = 15 + ((m - 1) / 6) * 13;
+        const int y = 17 + ((m - 1) / 6) * 13;
         CString strText;
         strText.Format(_T("%d"), m);
         t.items.push_back(DialogItem(UINT(IDC_MONTH_FIRST + m - 1), WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP,
@@ -33,17 +33,17 @@ void RegisterDateTemplate()
     }
     for (int d = 1; d <= kDays; ++d) {
         const int x = 10 + ((d - 1) % 7) * 26;
-        const int y = 60 + ((d - 1) / 7) * 15;
+        const int y = 64 + ((d - 1) / 7) * 15;
         CString strText;
         strText.Format(_T("%d"), d);
         t.items.push_back(DialogItem(UINT(IDC_DAY_FIRST + d - 1), WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP,
                                      CRect(x, y, x + 23, y + 13), strText));
     }
     // The frames last, so that they stay below the buttons they surround.
-    t.items.push_back(DialogItem(0xFFFF, WC_BUTTON, BS_GROUPBOX, CRect(5, 3, 197, 44), _T("Month")));
-    t.items.push_back(DialogItem(0xFFFF, WC_BUTTON, BS_GROUPBOX, CRect(5, 47, 197, 138), _T("Day")));
-    t.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(91, 143, 141, 157), _T("OK")));
-    t.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(147, 143, 197, 157), _T("Cancel")));
+    t.items.push_back(DialogItem(0xFFFF, WC_BUTTON, BS_GROUPBOX, CRect(5, 3, 197, 47), _T("Month")));
+    t.items.push_back(DialogItem(0xFFFF, WC_BUTTON, BS_GROUPBOX, CRect(5, 50, 197, 142), _T("Day")));
+    t.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(91, 147, 141, 161), _T("OK")));
+    t.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(147, 147, 197, 161), _T("Cancel")));
     AfxRegisterDialogTemplate(std::move(t));
 }
 

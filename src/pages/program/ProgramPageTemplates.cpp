@@ -116,21 +116,21 @@ void Parameter()
 {
     const std::vector<CString> ranges = {_T("0-20 mA / 0-10V"), _T("4-20 mA")};
     Builder(IDD_PARAMETER, _T("Parameter"), CSize(300, 262))
-        .Label(IDC_REDUNDANCY_LABEL, _T("Redundancy mode"), CRect(20, 22, 100, 32))
-        .List(IDC_REDUNDANCY, CRect(104, 20, 170, 80), {_T("None"), _T("Master"), _T("Slave")})
-        .Label(IDC_SYNC_TIME_LABEL, _T("Synchronizing time"), CRect(20, 40, 100, 50))
-        .Edit(IDC_SYNC_TIME, CRect(104, 38, 170, 50))
-        .Label(IDC_SYNC_UNIT, _T("ms"), CRect(174, 40, 190, 50))
-        .Label(IDC_PROGRAM_NAME_LABEL, _T("Program name"), CRect(20, 74, 110, 84))
-        .Edit(IDC_PROGRAM_NAME, CRect(114, 72, 190, 84))
-        .Label(IDC_CURRENT_PASSWORD_LABEL, _T("Current password"), CRect(20, 90, 110, 100))
-        .Edit(IDC_CURRENT_PASSWORD, CRect(114, 88, 190, 100), ES_PASSWORD)
-        .Label(IDC_NEW_PASSWORD_LABEL, _T("New password"), CRect(20, 106, 110, 116))
-        .Edit(IDC_NEW_PASSWORD, CRect(114, 104, 190, 116), ES_PASSWORD)
+        .Label(IDC_REDUNDANCY_LABEL, _T("Redundancy mode"), CRect(20, 24, 100, 34))
+        .List(IDC_REDUNDANCY, CRect(104, 22, 170, 82), {_T("None"), _T("Master"), _T("Slave")})
+        .Label(IDC_SYNC_TIME_LABEL, _T("Synchronizing time"), CRect(20, 41, 100, 51))
+        .Edit(IDC_SYNC_TIME, CRect(104, 39, 170, 51))
+        .Label(IDC_SYNC_UNIT, _T("ms"), CRect(174, 41, 190, 51))
+        .Label(IDC_PROGRAM_NAME_LABEL, _T("Program name"), CRect(20, 76, 110, 86))
+        .Edit(IDC_PROGRAM_NAME, CRect(114, 74, 190, 86))
+        .Label(IDC_CURRENT_PASSWORD_LABEL, _T("Current password"), CRect(20, 92, 110, 102))
+        .Edit(IDC_CURRENT_PASSWORD, CRect(114, 90, 190, 102), ES_PASSWORD)
+        .Label(IDC_NEW_PASSWORD_LABEL, _T("New password"), CRect(20, 107, 110, 117))
+        .Edit(IDC_NEW_PASSWORD, CRect(114, 105, 190, 117), ES_PASSWORD)
         .Label(IDC_REPEAT_PASSWORD_LABEL, _T("Repeat new password"), CRect(20, 122, 110, 132))
         .Edit(IDC_REPEAT_PASSWORD, CRect(114, 120, 190, 132), ES_PASSWORD)
-        .Check(IDC_KEEP_AQ_VALUES, _T("All outputs keep the last values"), CRect(20, 154, 200, 166))
-        .Push(IDC_FIXED_VALUE_BUTTON, _T("Fixed value of all output AQs"), CRect(20, 169, 160, 183))
+        .Check(IDC_KEEP_AQ_VALUES, _T("All outputs keep the last values"), CRect(20, 156, 200, 168))
+        .Push(IDC_FIXED_VALUE_BUTTON, _T("Fixed value of all output AQs"), CRect(20, 171, 160, 185))
         .Push(IDC_VALUE_RANGE_BUTTON, _T("Value range type"), CRect(20, 205, 130, 219))
         .Label(IDC_AI0_LABEL, _T("AI0"), CRect(20, 242, 36, 252))
         .List(IDC_AI0_RANGE, CRect(38, 240, 146, 283), ranges)
@@ -215,7 +215,7 @@ void AnalogOutputDialog(UINT nID, LPCTSTR lpszCaption, int nFirstID, bool bCombo
 {
     static constexpr LPCTSTR kUnits[] = {_T("Main"),  _T("Ext.1"), _T("Ext.2"), _T("Ext.3"),
                                          _T("Ext.4"), _T("Ext.5"), _T("Ext.6"), _T("Ext.7")};
-    const int nCellWidth = bCombos ? 76 : 40;
+    const int nCellWidth = bCombos ? 86 : 40;
     const int nWidth = 44 + 4 * (nCellWidth + 4) + 6;
     Builder b(nID, lpszCaption, CSize(nWidth, 196),
               WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);

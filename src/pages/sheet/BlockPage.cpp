@@ -1,5 +1,6 @@
 #include "pages/sheet/BlockPage.h"
 
+#include "pages/sheet/ListRoom.h"
 #include "pages/sheet/NameEdit.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTemplates.h"
@@ -48,6 +49,14 @@ void CBlockPage::DoDataExchange(CDataExchange* pDX)
         return;
     DDX_Text(pDX, IDC_BLOCK_NAME, m_strName);
     DDV_MaxChars(pDX, m_strName, BLOCK_NAME_MAX_CHARS);
+}
+
+LRESULT CBlockPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CPropertyPage::WindowProc(message, wParam, lParam);
+    if ((message == WM_INITDIALOG || message == WM_COMMAND) && IsWindow(this))
+        WidenShownLists(*this);
+    return lResult;
 }
 
 BOOL CBlockPage::OnCommand(WPARAM wParam, LPARAM lParam)

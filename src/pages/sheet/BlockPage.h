@@ -48,6 +48,9 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // Once the page has set itself up or answered a control, the lists it shows take the room
+    // their lines need (a reference's list of blocks).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void PostNcDestroy() override;
     // Pages with a live value make the box in the strip the sheet added.
     virtual BOOL ShowsCurrentValue() const { return FALSE; }

@@ -2,6 +2,7 @@
 
 #include "blocks/BlockTime.h"
 #include "document/VetlaDoc.h"
+#include "pages/sheet/ListRoom.h"
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/ReferenceRow.h"
 #include "pages/sheet/SpinRange.h"
@@ -129,7 +130,7 @@ void CTimeValueRow::Create(CDialog& page, const CVetlaDoc* pDoc, int nOwnNumber,
     Show(page);
 }
 
-// The unit list stands over the base list, a tenth of its width further right.
+// The unit list stands over the base list, at its right end.
 CComboBox* CTimeValueRow::MakeUnitList(CDialog& page)
 {
     CComboBox* pCombo = MakeList(page, m_ids.nBase, m_ids.nBase, m_ids.nUnitCombo, kUnitDropHeight);
@@ -140,6 +141,8 @@ CComboBox* CTimeValueRow::MakeUnitList(CDialog& page)
     page.ScreenToClient(rect);
     pCombo->MoveWindow(rect.left + rect.Width() / 10, rect.top, rect.Width() - rect.Width() / 10, rect.Height());
     FillList(*pCombo, kUnitTexts);
+    // The block list beside it takes what its lines leave.
+    NarrowListToLines(*pCombo);
     pCombo->SetCurSel(m_nRefUnit);
     return pCombo;
 }

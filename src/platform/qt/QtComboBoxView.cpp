@@ -98,7 +98,22 @@ protected:
         }
     }
 
+    int WidthToShow(const CString& strText) const override
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(m_pBox);
+        option.editable = m_pBox->isEditable();
+        option.frame = true;
+        const QRect field =
+            m_pBox->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, m_pBox);
+        const int nAround = m_pBox->width() - field.width() + 2 * kTextMargin;
+        return m_pBox->fontMetrics().horizontalAdvance(ToQString(strText)) + nAround;
+    }
+
 private:
+    // Room the chosen item keeps from the field's edges, on each side.
+    static constexpr int kTextMargin = 1;
+
     CComboBox& m_combo;
     QComboBox* m_pBox;
 };

@@ -1,64 +1,161 @@
-// The tab control's view: a QTabBar over the control's area. A tab the user picks is asked for
-// (TCN_SELCHANGING may refuse it); the bar then shows whatever the control decided.
+// The tab control's view: a QTabBar along one edge of the control's area. A tab the user picks is
+// asked for (TCN_SELCHANGING may refuse it); the bar then shows whatever the control decided.
+// Tabs that do not all fit show as a run of whole tabs holding the chosen one, with two arrows
+// beside them that pick the tab before or after it (Qt's own scroll arrows would cover the last
+// tab shown).
 #include "platform/qt/QtControlViews.h"
 
 #include "platform/ui/TabCtrl.h"
 
 #include <QTabBar>
-#include <QVBoxLayout>
+#include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
+// The bar, the arrows and the room between them, laid out whenever the strip changes size. The
+// bar holds only the run of tabs it shows; a bar that never shows holds all of them to measure.
+class TabStrip : public QWidget {
+public:
+    explicit TabStrip(bool bBottom) : m_bBottom(bBottom), m_pBar(new Bar(this)), m_pAll(new Bar(this))
+    {
+        m_pAll->hide();
+        m_pBar->setFocusPolicy(Qt::NoFocus);
+        for (Bar* pBar : {m_pBar, m_pAll}) {
+            pBar->setUsesScrollButtons(false);
+            pBar->setElideMode(Qt::ElideNone);
+            pBar->setExpanding(false);
+            pBar->setShape(bBottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
+        }
+        for (QToolButton*& pArrow : m_pArrows) {
+            pArrow = new QToolButton(this);
+            pArrow->setFocusPolicy(Qt::NoFocus);
+            pArrow->setAutoRaise(true);
+            pArrow->hide();
+        }
+        m_pArrows[0]->setArrowType(Qt::LeftArrow);
+        m_pArrows[1]->setArrowType(Qt::RightArrow);
+    }
+
+    QTabBar* TabBar() const { return m_pBar; }
+    QToolButton* Arrow(int nStep) const { return m_pArrows[nStep > 0 ? 1 : 0]; }
+    // The index among all tabs of a tab of the bar.
+    int TabOf(int nBarIndex) const { return nBarIndex < 0 ? nBarIndex : m_nFirst + nBarIndex; }
+
+    // The tabs' texts and the chosen one.
+    void SetTabs(const QStringList& texts, int nCurrent)
+    {
+        while (m_pAll->count() > texts.size())
+            m_pAll->removeTab(m_pAll->count() - 1);
+        for (int i = 0; i < texts.size(); ++i) {
+            if (i < m_pAll->count())
+                m_pAll->setTabText(i, texts[i]);
+            else
+                m_pAll->addTab(texts[i]);
+        }
+        m_nCurrent = nCurrent;
+        ShowTabs();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { ShowTabs(); }
+
+private:
+    class Bar : public QTabBar {
+    public:
+        using QTabBar::QTabBar;
+        int TabWidth(int nIndex) const { return tabSizeHint(nIndex).width(); }
+    };
+
+    static int ArrowWidth(int nHeight) { return nHeight * 3 / 4; }
+    int RunWidth(int nFrom, int nTo) const
+    {
+        int nWidth = 0;
+        for (int i = nFrom; i <= nTo; ++i)
+            nWidth += m_pAll->TabWidth(i);
+        return nWidth;
+    }
+
+    // The run of whole tabs that holds the chosen one, starting where the last run started when
+    // it still can; the arrows show when some tabs are left out.
+    void ShowTabs()
+    {
+        const QSignalBlocker blocker(m_pBar);
+        const int nCount = m_pAll->count();
+        const int nCurrent = std::clamp(m_nCurrent, 0, std::max(0, nCount - 1));
+        const int nHeight = m_pAll->sizeHint().height();
+        const bool bArrows = nCount > 0 && RunWidth(0, nCount - 1) > width();
+        const int nRoom = bArrows ? width() - 2 * ArrowWidth(nHeight) : width();
+        m_nFirst = bArrows ? std::min(m_nFirst, nCurrent) : 0;
+        while (m_nFirst < nCurrent && RunWidth(m_nFirst, nCurrent) > nRoom)
+            ++m_nFirst;
+        int nLast = std::min(nCurrent, nCount - 1);
+        while (nLast + 1 < nCount && RunWidth(m_nFirst, nLast + 1) <= nRoom)
+            ++nLast;
+        while (m_nFirst > 0 && RunWidth(m_nFirst - 1, nLast) <= nRoom)
+            --m_nFirst;
+        while (m_pBar->count() > 0)
+            m_pBar->removeTab(0);
+        for (int i = m_nFirst; i <= nLast; ++i)
+            m_pBar->addTab(m_pAll->tabText(i));
+        m_pBar->setCurrentIndex(m_nCurrent < 0 ? -1 : nCurrent - m_nFirst);
+        const int y = m_bBottom ? height() - nHeight : 0;
+        m_pBar->setGeometry(0, y, nRoom, nHeight);
+        for (int i = 0; i < 2; ++i) {
+            m_pArrows[i]->setGeometry(nRoom + i * ArrowWidth(nHeight), y, ArrowWidth(nHeight), nHeight);
+            m_pArrows[i]->setVisible(bArrows);
+        }
+        m_pArrows[0]->setEnabled(nCurrent > 0);
+        m_pArrows[1]->setEnabled(nCurrent + 1 < nCount);
+    }
+
+    bool m_bBottom;
+    Bar* m_pBar;
+    Bar* m_pAll;
+    QToolButton* m_pArrows[2] = {nullptr, nullptr};
+    int m_nFirst = 0;
+    int m_nCurrent = -1;
+};
+
 class QtTabView : public QtControlView {
 public:
-    QtTabView(CTabCtrl& tab, QWidget* pHost, QTabBar* pBar) : QtControlView(tab, pHost), m_tab(tab), m_pBar(pBar)
+    QtTabView(CTabCtrl& tab, TabStrip* pStrip) : QtControlView(tab, pStrip), m_tab(tab), m_pStrip(pStrip)
     {
-        QObject::connect(pBar, &QTabBar::currentChanged, [this](int nIndex) {
-            if (nIndex != m_tab.GetCurSel())
+        QObject::connect(pStrip->TabBar(), &QTabBar::currentChanged, [this](int nBarIndex) {
+            const int nIndex = m_pStrip->TabOf(nBarIndex);
+            if (nIndex >= 0 && nIndex != m_tab.GetCurSel())
                 m_tab.UserSelect(nIndex);
             Refresh();
         });
+        for (int nStep : {-1, 1}) {
+            QObject::connect(pStrip->Arrow(nStep), &QToolButton::clicked, [this, nStep] {
+                const int nIndex = m_tab.GetCurSel() + nStep;
+                if (nIndex >= 0 && nIndex < m_tab.GetItemCount())
+                    m_tab.UserSelect(nIndex);
+                Refresh();
+            });
+        }
     }
 
 protected:
     void Sync() override
     {
-        const QSignalBlocker blocker(m_pBar);
-        while (m_pBar->count() > m_tab.GetItemCount())
-            m_pBar->removeTab(m_pBar->count() - 1);
-        for (int i = 0; i < m_tab.GetItemCount(); ++i) {
-            const QString strText = ToQString(m_tab.GetItem(i)->strText);
-            if (i < m_pBar->count())
-                m_pBar->setTabText(i, strText);
-            else
-                m_pBar->addTab(strText);
-        }
-        m_pBar->setShape((m_tab.GetStyle() & TCS_BOTTOM) ? QTabBar::RoundedSouth : QTabBar::RoundedNorth);
-        m_pBar->setCurrentIndex(m_tab.GetCurSel());
+        QStringList texts;
+        for (int i = 0; i < m_tab.GetItemCount(); ++i)
+            texts.append(ToQString(m_tab.GetItem(i)->strText));
+        m_pStrip->SetTabs(texts, m_tab.GetCurSel());
     }
 
 private:
     CTabCtrl& m_tab;
-    QTabBar* m_pBar;
+    TabStrip* m_pStrip;
 };
 
 }  // namespace
 
 std::unique_ptr<IControlView> MakeQtTabView(CTabCtrl& tab)
 {
-    // The bar lies along one edge; the pages show in the rest of the control's area.
-    auto* pHost = new QWidget;
-    auto* pLayout = new QVBoxLayout(pHost);
-    pLayout->setContentsMargins(0, 0, 0, 0);
-    auto* pBar = new QTabBar(pHost);
-    pBar->setFocusPolicy(Qt::NoFocus);
-    if (tab.GetStyle() & TCS_BOTTOM) {
-        pLayout->addStretch();
-        pLayout->addWidget(pBar);
-    } else {
-        pLayout->addWidget(pBar);
-        pLayout->addStretch();
-    }
-    pHost->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    return std::make_unique<QtTabView>(tab, pHost, pBar);
+    auto* pStrip = new TabStrip((tab.GetStyle() & TCS_BOTTOM) != 0);
+    return std::make_unique<QtTabView>(tab, pStrip);
 }

@@ -16,6 +16,9 @@ public:
     virtual ~IControlView() = default;
     // The control's state changed: show it again.
     virtual void Refresh() = 0;
+    // The width the control needs to show the text whole (a closed list: with its frame and
+    // arrow); 0 when the view cannot tell.
+    virtual int WidthToShow(const CString&) const { return 0; }
 };
 
 // The window classes of the standard controls, as templates name them.
