@@ -7,10 +7,13 @@
 
 namespace {
 
-constexpr ModbusKind kCoilReadKinds[] = {{_T("M"), 511, 384}, {_T("Q"), 127, 256}};
-constexpr ModbusKind kRegisterReadKinds[] = {{_T("AM"), 511, 596}, {_T("AQ"), 31, 564}};
-constexpr ModbusKind kCoilWriteKinds[] = {{_T("M"), 511, 384}, {_T("Q"), 127, 256}, {_T("I"), 255, 0}};
-constexpr ModbusKind kRegisterWriteKinds[] = {{_T("AM"), 511, 596}, {_T("AQ"), 31, 564}, {_T("AI"), 63, 500}};
+constexpr const int* kCoil = MODBUS_COIL_OFFSETS;
+constexpr const int* kRegister = MODBUS_REGISTER_OFFSETS;
+constexpr ModbusKind kCoilReadKinds[] = {{_T("M"), 511, kCoil[0]}, {_T("Q"), 127, kCoil[1]}};
+constexpr ModbusKind kRegisterReadKinds[] = {{_T("AM"), 511, kRegister[0]}, {_T("AQ"), 31, kRegister[1]}};
+constexpr ModbusKind kCoilWriteKinds[] = {{_T("M"), 511, kCoil[0]}, {_T("Q"), 127, kCoil[1]}, {_T("I"), 255, kCoil[2]}};
+constexpr ModbusKind kRegisterWriteKinds[] = {
+    {_T("AM"), 511, kRegister[0]}, {_T("AQ"), 31, kRegister[1]}, {_T("AI"), 63, kRegister[2]}};
 
 const ModbusCommand kReadCommands[] = {
     {_T("01 Read Coils(0x)"), 1, true, false, 128, kCoilReadKinds},
