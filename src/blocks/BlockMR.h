@@ -16,6 +16,10 @@ constexpr int MODBUS_NO_PORT = -1;
 BYTE ModbusFunctionCode(int nType, int nCommand);
 // Whether a function code reads or writes coils (bits) rather than registers.
 bool IsModbusCoilFunction(BYTE byFunction);
+// In Auto mode the data address is the data number plus its kind's offset: M, Q, I for the
+// coil commands, AM, AQ, AI for the register commands.
+constexpr int MODBUS_COIL_OFFSETS[MODBUS_KIND_COUNT] = {384, 256, 0};
+constexpr int MODBUS_REGISTER_OFFSETS[MODBUS_KIND_COUNT] = {596, 564, 500};
 
 class CBlockMR : public CBlockObj {
     DECLARE_SERIAL(CBlockMR)

@@ -391,18 +391,14 @@ void DecodeMessageTextRecord(DecodeContext& ctx, CBlockObj& block, RecordReader&
 
 namespace {
 
-// In Auto mode the data address is the data number plus the start of its kind's area (M 385,
-// Q 257, I 1 for the coil commands; AM 597, AQ 565, AI 501 for the register commands, counted
-// from 1): the number comes back from it. The kind is the record's own; an address below its
-// area's start (a block whose page never set it) is number 0.
+// In Auto mode the data number comes back from the data address. The kind is the record's own;
+// an address below its kind's offset (a block whose page never set it) is number 0.
 void ReadDataNumber(CBlockMR& mr)
 {
-    constexpr int kCoilStarts[MODBUS_KIND_COUNT] = {385, 257, 1};
-    constexpr int kRegisterStarts[MODBUS_KIND_COUNT] = {597, 565, 501};
     if (mr.m_nDataKind < 0 || mr.m_nDataKind >= MODBUS_KIND_COUNT)
         return;
-    const int nStart = (IsModbusCoilFunction(mr.m_byFunction) ? kCoilStarts : kRegisterStarts)[mr.m_nDataKind];
-    mr.m_wDataNumber = WORD(std::max(0, mr.m_wFirstData + 1 - nStart));
+    const int* pOffsets = IsModbusCoilFunction(mr.m_byFunction) ? MODBUS_COIL_OFFSETS : MODBUS_REGISTER_OFFSETS;
+    mr.m_wDataNumber = WORD(std::max(0, mr.m_wFirstData - pOffsets[mr.m_nDataKind]));
 }
 
 // In Manual mode the data words are the data the page shows as hexadecimal texts; a single coil

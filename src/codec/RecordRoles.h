@@ -16,7 +16,7 @@ namespace record {
 constexpr int SOFTKEY_STATE_PARAMEX = 12;
 // A time word: bits 14-15 the base code, bits 0-13 the time in the smaller unit.
 constexpr int kTimeValueMask = 0x3FFF;
-// The time base of seconds:hundredths, which times 3 and 4 always count in.
+// The time-base setting of seconds:hundredths, which a time word's base code 0 is taken as too.
 constexpr int kSecondsHundredths = 2;
 
 // The user-defined communication's record runs to the receive end character in slot 15, one

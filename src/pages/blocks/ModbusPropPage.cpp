@@ -233,7 +233,7 @@ void CModbusPropPage::DoDataExchange(CDataExchange* pDX)
 void CModbusPropPage::SaveFunctionAndAddress()
 {
     const ModbusCommand& command = Command();
-    m_byFunction = command.byFunction;
+    m_byFunction = ModbusFunctionCode(m_nType, m_nCommand);
     // A read block always reads into the kind's area: its mode cannot be chosen.
     if (m_nMode != kModeManual || !IsWriteBlock()) {
         m_wDataAddress = WORD(m_nDataNumber + GetModbusKind(command, m_nKind).nOffset);

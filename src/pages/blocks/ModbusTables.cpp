@@ -7,22 +7,25 @@
 
 namespace {
 
-constexpr ModbusKind kCoilReadKinds[] = {{_T("M"), 511, 384}, {_T("Q"), 127, 256}};
-constexpr ModbusKind kRegisterReadKinds[] = {{_T("AM"), 511, 596}, {_T("AQ"), 31, 564}};
-constexpr ModbusKind kCoilWriteKinds[] = {{_T("M"), 511, 384}, {_T("Q"), 127, 256}, {_T("I"), 255, 0}};
-constexpr ModbusKind kRegisterWriteKinds[] = {{_T("AM"), 511, 596}, {_T("AQ"), 31, 564}, {_T("AI"), 63, 500}};
+constexpr const int* kCoil = MODBUS_COIL_OFFSETS;
+constexpr const int* kRegister = MODBUS_REGISTER_OFFSETS;
+constexpr ModbusKind kCoilReadKinds[] = {{_T("M"), 511, kCoil[0]}, {_T("Q"), 127, kCoil[1]}};
+constexpr ModbusKind kRegisterReadKinds[] = {{_T("AM"), 511, kRegister[0]}, {_T("AQ"), 31, kRegister[1]}};
+constexpr ModbusKind kCoilWriteKinds[] = {{_T("M"), 511, kCoil[0]}, {_T("Q"), 127, kCoil[1]}, {_T("I"), 255, kCoil[2]}};
+constexpr ModbusKind kRegisterWriteKinds[] = {
+    {_T("AM"), 511, kRegister[0]}, {_T("AQ"), 31, kRegister[1]}, {_T("AI"), 63, kRegister[2]}};
 
 const ModbusCommand kReadCommands[] = {
-    {_T("01 Read Coils(0x)"), 1, true, false, 128, kCoilReadKinds},
-    {_T("02 Read Discrete Input(1x)"), 2, true, false, 128, kCoilReadKinds},
-    {_T("03 Read Holding Registers(4x)"), 3, false, false, 32, kRegisterReadKinds},
-    {_T("04 Read Input Registers(3x)"), 4, false, false, 32, kRegisterReadKinds},
+    {_T("01 Read Coils(0x)"), true, false, 128, kCoilReadKinds},
+    {_T("02 Read Discrete Input(1x)"), true, false, 128, kCoilReadKinds},
+    {_T("03 Read Holding Registers(4x)"), false, false, 32, kRegisterReadKinds},
+    {_T("04 Read Input Registers(3x)"), false, false, 32, kRegisterReadKinds},
 };
 const ModbusCommand kWriteCommands[] = {
-    {_T("05 Write Single Coil"), 5, true, true, 1, kCoilWriteKinds},
-    {_T("06 Write Single Register"), 6, false, true, 1, kRegisterWriteKinds},
-    {_T("15 Write Multiple Coils"), 15, true, false, 32, kCoilWriteKinds},
-    {_T("16 Write Multiple Registers"), 16, false, false, 2, kRegisterWriteKinds},
+    {_T("05 Write Single Coil"), true, true, 1, kCoilWriteKinds},
+    {_T("06 Write Single Register"), false, true, 1, kRegisterWriteKinds},
+    {_T("15 Write Multiple Coils"), true, false, 32, kCoilWriteKinds},
+    {_T("16 Write Multiple Registers"), false, false, 2, kRegisterWriteKinds},
 };
 constexpr int kCommands = MODBUS_COMMAND_COUNT;
 static_assert(std::size(kReadCommands) == kCommands && std::size(kWriteCommands) == kCommands);
@@ -47,7 +50,7 @@ const ModbusCommand& GetModbusCommand(int nType, int nIndex)
 int ModbusCommandIndex(int nType, BYTE byFunction)
 {
     for (int i = 0; i < kCommands; ++i) {
-        if (Commands(nType)[i].byFunction == byFunction)
+        if (ModbusFunctionCode(nType, i) == byFunction)
             return i;
     }
     return -1;

@@ -1,5 +1,6 @@
-// What the Modbus page offers per block type and command: the command lines with their function
-// codes, the data kinds with their largest number and the Auto data address, and the count.
+// What the Modbus page offers per block type and command: the command lines (their function
+// codes are the block's, ModbusFunctionCode), the data kinds with their largest number and the
+// Auto data address, and the count.
 #pragma once
 
 #include "platform/core/Types.h"
@@ -15,7 +16,6 @@ struct ModbusKind {
 
 struct ModbusCommand {
     LPCTSTR lpszText;
-    BYTE byFunction;
     // Coils or registers: the kind list changes with the family.
     bool bCoils;
     // Single commands (05, 06) write one item: the count is 1 and cannot be edited.
