@@ -24,6 +24,8 @@ constexpr int BLOCK_FIRST_OUTPUT = 10;
 constexpr int BLOCK_PARAM_COUNT = 17;
 constexpr int BLOCK_PARAMEX_COUNT = 15;
 constexpr int BLOCK_REF_COUNT = 4;
+// The capability bit of a function block whose output is an analog value (m_nCapFlags).
+constexpr BYTE CAP_ANALOG_VALUE = 0x20;
 
 // Named slots of the generic words m_nParam, m_nParamEx and m_nAux. The words stay arrays, as
 // the block record stores them; each family names the slots it uses in its own header as

@@ -25,9 +25,6 @@ struct IoType {
 };
 
 constexpr int kBlockOutputIndex = 5;
-// The capability bit that keeps a function block (the analog-valued ones among them) out of
-// the function-block outputs a status name may watch.
-constexpr BYTE CAP_NO_STATUS_NAME = 0x20;
 const IoType kIoTypes[] = {
     {_T("Digital Inputs"), BT_IN, 100, 355},
     {_T("Digital Outputs"), BT_OUT, 600, 727},
@@ -174,7 +171,7 @@ void CIOSN::OnSelchangeIOType()
         const int nNumber = PointNumber(*m_pDoc, *pBlock);
         bool bListed = false;
         if (nIndex == kBlockOutputIndex)
-            bListed = IsFunctionBlockType(pBlock->m_nType) && !(pBlock->m_nCapFlags & CAP_NO_STATUS_NAME);
+            bListed = IsFunctionBlockType(pBlock->m_nType) && !(pBlock->m_nCapFlags & CAP_ANALOG_VALUE);
         else if (m_pDoc->IsLadder())
             bListed = TypeIndexOfNumber(nNumber) == nIndex;
         else

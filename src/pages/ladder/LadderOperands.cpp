@@ -24,8 +24,6 @@ constexpr int kShiftGroupsOld = 1;
 constexpr int kShiftGroupsNew = 4;
 constexpr int kFlags = 512;
 constexpr int kOpenConnectors = 128;
-// Function blocks whose value is analog carry this capability bit.
-constexpr BYTE kAnalogValue = 0x20;
 
 // Digital inputs I and function keys F; analog inputs AI.
 constexpr int kLastDigitalInput = 355;
@@ -179,7 +177,7 @@ private:
             }
         }
         for (const CBlockObj* pBlock : m_blocks) {
-            if (IsFunctionBlock(*pBlock) && !(pBlock->m_nCapFlags & kAnalogValue))
+            if (IsFunctionBlock(*pBlock) && !(pBlock->m_nCapFlags & CAP_ANALOG_VALUE))
                 sorted.push_back(BlockEntry(*pBlock));
         }
         AddSorted(std::move(sorted));
@@ -200,7 +198,7 @@ private:
                     sorted.push_back(FlatEntry(_T("AM"), nAddress, NUM_ANALOG_FLAG, Caption(BT_ANALOG_FLAG),
                                                pBlock->m_nNumber));
                 addresses.insert(nAddress);
-            } else if (IsFunctionBlock(*pBlock) && (pBlock->m_nCapFlags & kAnalogValue)) {
+            } else if (IsFunctionBlock(*pBlock) && (pBlock->m_nCapFlags & CAP_ANALOG_VALUE)) {
                 sorted.push_back(BlockEntry(*pBlock));
             }
         }
