@@ -140,9 +140,12 @@ BOOL CUndoStore::SaveState(CDocument* pDoc)
 {
     if (!pDoc)
         return FALSE;
+    // A full ring makes room for the new snapshot at its top. After an Undo the index is below
+    // the top: the new snapshot takes the place of the undone state, which is given up like
+    // every state above the current one.
+    const bool bShiftRing = m_nIndex == UNDO_MAX_INDEX && m_nTopIndex == UNDO_MAX_INDEX;
     m_nIndex = std::min(m_nIndex + 1, UNDO_MAX_INDEX);
-    // A full ring makes room for the new snapshot at its top.
-    return WriteCurrentSnapshot(pDoc, m_nIndex == UNDO_MAX_INDEX && m_nTopIndex == UNDO_MAX_INDEX);
+    return WriteCurrentSnapshot(pDoc, bShiftRing);
 }
 
 BOOL CUndoStore::ReplaceState(CDocument* pDoc)

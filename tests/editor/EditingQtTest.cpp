@@ -274,6 +274,34 @@ TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
     EXPECT_FALSE(Doc().m_undo.CanUndo());
 }
 
+// After an Undo the next edit takes the undone one's place, also in a full history: Undo of that
+// edit goes back to where the first Undo had left the diagram.
+TEST_F(EditingQtTest, AnUndoneEditStaysUndoneWhenTheHistoryIsFull)
+{
+    OpenGolden("lad-newer-behaviour.dld");
+    for (int i = 0; i < UNDO_MAX_INDEX; ++i)  // some thirty edits since the diagram was opened
+        ASSERT_TRUE(Doc().m_undo.SaveState(&Doc()));
+    const auto centre = [](const CBlockObj* pBlock) {
+        return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
+    };
+    const CPoint ptFirst = centre(static_cast<CBlockObj*>(Doc().m_blockList.GetHead()));
+    const CPoint ptLast = centre(static_cast<CBlockObj*>(Doc().m_blockList.GetTail()));
+    const INT_PTR nBlocks = Doc().m_blockList.GetCount();
+    Click(ptFirst);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_GT(Doc().m_blockList.GetCount(), nBlocks);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    const Bytes undone = SaveToBytes(Doc());
+    Click(ptLast);
+    Key(Qt::Key_Delete);  // posts Edit > Delete
+    m_app->PumpPending();
+    ASSERT_LT(Doc().m_blockList.GetCount(), nBlocks);
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Doc().m_blockList.GetCount(), nBlocks) << "the paste stays undone";
+    EXPECT_TRUE(SaveToBytes(Doc()) == undone);
+}
+
 // The edits: a new diagram's first Properties, Align, a contact placed with its operand.
 TEST_F(EditingQtTest, EditsAskToBeSavedAndCtrlZAndCtrlYTakeExactlyThemBackAndForth)
 {
