@@ -174,7 +174,13 @@ void CVetlaView::PressToInsert(CPoint pt)
         m_wireTool.ClickAt(pt.x, pt.y);
         return;
     }
-    if (m_pDocument->BlockAtPoint(pt.x, pt.y) || m_pDocument->LineAtPoint(pt.x, pt.y))
+    // A press on a block body may drag the selection, which is an edit like a drag in select
+    // mode; a press on a wire does nothing.
+    if (m_pDocument->BlockAtPoint(pt.x, pt.y)) {
+        StartMove();
+        return;
+    }
+    if (m_pDocument->LineAtPoint(pt.x, pt.y))
         return;
     CBlockObj* pBlock = PlaceNewBlock(m_nPaletteType, &ptPlace);
     if (!pBlock)
@@ -296,6 +302,7 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
     const CPoint pt = ClientToDoc(point);
     switch (m_nEditMode) {
     case EDIT_MODE_INSERT:
+        FinishMove();
         if (m_pCurBlock) {
             m_pCurBlock->m_bSelected = 0;
             m_pCurBlock = nullptr;

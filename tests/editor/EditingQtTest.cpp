@@ -274,6 +274,29 @@ TEST_F(EditingQtTest, EveryMoveIsOneUndoStepAndARefusedMoveChangesNothing)
     EXPECT_FALSE(Doc().m_undo.CanUndo());
 }
 
+// With a palette block chosen, a press on a block drags the selection: the move is an edit like
+// any other, one undo step that Close asks to save.
+TEST_F(EditingQtTest, ABlockDraggedWhileInsertingIsOneUndoStepThatCloseAsksToSave)
+{
+    OpenGolden("fbd-newer-behaviour.dfb");
+    const CBlockObj* pOutput = Doc().FindBlockByNumber(NUM_OUTPUT);
+    ASSERT_NE(pOutput, nullptr);
+    const CPoint ptStart = pOutput->m_ptPos;
+    const CPoint ptOn = ptStart + CPoint(pOutput->m_nWidth / 2, pOutput->m_nHeight / 2);
+    const Bytes opened = SaveToBytes(Doc());
+    Click(ptOn);
+    ChooseFromPalette(BT_AND);
+    Drag(ptOn, ptOn + CPoint(60, 0), 30);  // the block stays under the mouse as it follows
+    EXPECT_EQ(Doc().FindBlockByNumber(NUM_OUTPUT)->m_ptPos, ptStart + CPoint(60, 0));
+    EXPECT_TRUE(Doc().m_undo.CanUndo());
+    m_boxes.QueueAnswer(IDCANCEL);
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u) << "Close asks to save the move";
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(SaveToBytes(Doc()) == opened);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
 // After an Undo the next edit takes the undone one's place, also in a full history: Undo of that
 // edit goes back to where the first Undo had left the diagram.
 TEST_F(EditingQtTest, AnUndoneEditStaysUndoneWhenTheHistoryIsFull)
