@@ -295,7 +295,8 @@ public:
     // ---- clipboard, delete and connector pairs (VetlaViewClipboard.cpp, VetlaViewDelete.cpp,
     // VetlaViewConnectorPair.cpp) ----
     // Copy puts the selection on the clipboard (a connector only with its partner and both of
-    // their wires, when the blocks at both far ends are selected too); Cut is Copy and Delete.
+    // their wires, when the blocks at both far ends are selected too); Cut is Copy and Delete,
+    // and deletes nothing when the selection could not be put on the clipboard.
     // Paste adds the clipboard's blocks, wires and comments, renumbered, at the last press
     // point, after the compatibility and capacity checks (a refusal changes nothing).
     void OnEditCopy();
@@ -419,6 +420,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // Puts the selection on the clipboard; FALSE when it could not be stored.
+    BOOL CopySelection();
     // Mouse editing by mode (VetlaViewMouse.cpp).
     void TakeFocus();
     BOOL IsInClientArea(CPoint point) const;

@@ -370,12 +370,11 @@ void GrowPagesForSelection(CVetlaView& view)
 
 } // namespace
 
-void CVetlaView::OnEditCopy()
+BOOL CVetlaView::CopySelection()
 {
     if (!m_pDocument)
-        return;
+        return FALSE;
     GatherConnectorPairs(*this);
-    // A failed transfer leaves the clipboard as it was; the user sees that nothing was copied.
     // The selection lends its lists read only; the writer takes lists of its own.
     CObList blocks;
     CObList lines;
@@ -383,13 +382,24 @@ void CVetlaView::OnEditCopy()
     blocks.AddTail(&m_selection.Blocks());
     lines.AddTail(&m_selection.Lines());
     comments.AddTail(&m_selection.Comments());
-    WriteDiagramClipboard(blocks, lines, comments, DescribeSource(*m_pDocument, lines));
+    const BOOL bWritten = WriteDiagramClipboard(blocks, lines, comments, DescribeSource(*m_pDocument, lines));
     InvalidateAll();
+    return bWritten;
 }
 
+// A failed Copy leaves the clipboard as it was, and the user finds nothing new to paste.
+void CVetlaView::OnEditCopy() { CopySelection(); }
+
+// The cut objects are deleted only once the clipboard holds them: a failed write would lose
+// them.
 void CVetlaView::OnEditCut()
 {
-    OnEditCopy();
+    if (!m_pDocument)
+        return;
+    if (!CopySelection()) {
+        AfxMessageBox(_T("The selection could not be put on the clipboard. Nothing was cut."), MB_ICONSTOP);
+        return;
+    }
     OnEditDelete();
 }
 

@@ -20,6 +20,12 @@
 
 namespace {
 
+// A comment box of a kind with no stored form: the clipboard cannot hold it.
+class CUnstorableComment : public CBlockComment {
+    DECLARE_DYNAMIC(CUnstorableComment)
+};
+IMPLEMENT_DYNAMIC(CUnstorableComment, CBlockComment)
+
 CString Caption(int nType)
 {
     CString strCaption;
@@ -560,6 +566,32 @@ TEST_F(ClipboardTest, CutCopiesThenDeletes)
     EXPECT_EQ(d.CountType(BT_AND), 1);
     EXPECT_EQ(d.Doc().FindBlockByNumber(9000)->m_ptPos, CPoint(500, 500));
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+// Cut deletes only what the clipboard took: when the selection could not be written, it stays
+// and the user is told; the clipboard keeps what it held.
+TEST_F(ClipboardTest, ACutTheClipboardCouldNotTakeDeletesNothing)
+{
+    EditDocument& d = NewDocument();
+    const AndDiagram a = BuildAnd(d);
+    d.Select(a.pIn1);
+    d.View().OnEditCopy();
+    std::vector<BYTE> held;
+    ASSERT_TRUE(CClipboard::GetData(RegisterDiagramClipboardFormats(), held));
+    auto* pComment = new CUnstorableComment;
+    d.Doc().AddComment(pComment);
+    d.Select(a.pAnd);
+    d.Select(pComment);
+    CMessageBoxRecorder boxes;
+    d.View().OnEditCut();
+    EXPECT_EQ(d.Blocks().size(), 4u);
+    EXPECT_EQ(d.Lines().size(), 3u);
+    EXPECT_EQ(d.Doc().m_commentList.GetCount(), 1);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, CString(_T("The selection could not be put on the clipboard. Nothing was cut.")));
+    std::vector<BYTE> after;
+    ASSERT_TRUE(CClipboard::GetData(RegisterDiagramClipboardFormats(), after));
+    EXPECT_EQ(after, held);
 }
 
 // The edit commands reach the view through its command routing, as menus and keys send them.
