@@ -34,6 +34,20 @@ void CBlockWIFI::Serialize(CArchive& ar)
         ar >> m_nWifiMode >> m_nWifiId >> m_nRemoteKind >> m_nRemoteNumber;
 }
 
+void CBlockWIFI::CopyTo(CBlockObj* pDst, BOOL bGeometry)
+{
+    if (!pDst)
+        return;
+    CBlockObj::CopyTo(pDst, bGeometry);
+    if (!pDst->IsKindOf(RUNTIME_CLASS(CBlockWIFI)))
+        return;
+    auto* pWifi = static_cast<CBlockWIFI*>(pDst);
+    pWifi->m_nWifiMode = m_nWifiMode;
+    pWifi->m_nWifiId = m_nWifiId;
+    pWifi->m_nRemoteKind = m_nRemoteKind;
+    pWifi->m_nRemoteNumber = m_nRemoteNumber;
+}
+
 // The write blocks send their input away and have no output pin.
 CBlockWIFIOut::CBlockWIFIOut()
 {

@@ -10,6 +10,8 @@ class CBlockWIFI : public CBlockObj {
 public:
     // Common record, then the four settings.
     void Serialize(CArchive& ar) override;
+    // The common fields, then the four settings, into another WiFi block.
+    void CopyTo(CBlockObj* pDst, BOOL bGeometry) override;
 
     // The mode (0 a station's block, 1 a virtual memory of a WiFi id, 2 the diagnostic), the
     // WiFi id, and the remote block's kind and number; the diagnostic keeps in the kind the id

@@ -158,12 +158,8 @@ void Fill(CBlockObj& block)
     FillOwn(block);
 }
 
-// The WiFi settings and the data-log items are edited on their own pages and are not part of a
-// block copy.
-bool CopiesOwnFields(int nType)
-{
-    return nType != BT_DATALOG && (nType < BT_WIFI_IN || nType > BT_WIFI_AOUT);
-}
+// The data-log items are not part of a block copy: whoever copies a data log copies them.
+bool CopiesOwnFields(int nType) { return nType != BT_DATALOG; }
 
 class FamilyRoundTrip : public testing::TestWithParam<FamilyCase> {
 protected:

@@ -10,6 +10,7 @@
 #include "blocks/Widget.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/BlockWIFI.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNumbering.h"
 #include "document/LadderLayout.h"
@@ -426,6 +427,30 @@ void BuildRandomLadder(LadderSample& ladder, int nRungs, std::mt19937& random)
             }
             operands.push_back(pBlock->m_nNumber);
         }
+    }
+}
+
+// The WiFi blocks' four settings come along with the blocks, as the Modbus blocks' do.
+TEST_F(LadderConversionTest, WifiBlocksKeepTheirSettings)
+{
+    LadderSample ladder;
+    std::vector<const CBlockWIFI*> sources;
+    for (const int nType : {BT_WIFI_IN, BT_WIFI_OUT, BT_WIFI_AI, BT_WIFI_AOUT}) {
+        auto* pWifi = dynamic_cast<CBlockWIFI*>(ladder.Function(nType));
+        ASSERT_NE(pWifi, nullptr) << nType;
+        pWifi->m_nWifiMode = 1;
+        pWifi->m_nWifiId = 7;
+        pWifi->m_nRemoteKind = 1;
+        pWifi->m_nRemoteNumber = 5;
+        sources.push_back(pWifi);
+    }
+    const CVetlaDoc& fbd = Convert(ladder);
+    for (const CBlockWIFI* pSource : sources) {
+        const auto* pCopy = dynamic_cast<const CBlockWIFI*>(&Found(fbd, pSource->m_nNumber));
+        ASSERT_NE(pCopy, nullptr) << pSource->m_nType;
+        EXPECT_EQ(std::vector({pCopy->m_nWifiMode, pCopy->m_nWifiId, pCopy->m_nRemoteKind, pCopy->m_nRemoteNumber}),
+                  std::vector({1, 7, 1, 5}))
+            << pSource->m_nType;
     }
 }
 
