@@ -233,7 +233,8 @@ TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandWithOneUndoSte
 }
 
 // A coil's comment used to be dropped on OK; it lives under its address, where the diagram
-// draws it from and where a contact reading the coil finds it.
+// draws it from and where a contact reading the coil finds it. A contact reading a function
+// block shows and edits that block's own comment.
 TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
 {
     CBlockObj* pCoil = Element(BT_RELAY_COIL, NUM_FLAG + 5, 100);
@@ -241,7 +242,7 @@ TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
     struct Case {
         int nType;
         int nOperand;
-        int nKey;  // -1: kept nowhere
+        int nKey;  // -1: the function block's own comment
     };
     const Case cases[] = {
         {BT_MAKE, NUM_INPUT + 3, NUM_INPUT + 3},      {BT_RELAY_COIL, NUM_FLAG + 5, NUM_FLAG + 5},
@@ -262,9 +263,10 @@ TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
         CString strStored;
         if (c.nKey < 0) {
             EXPECT_EQ(Doc().m_mapOperandComment.GetCount(), nEntries);
-            continue;
+            strStored = pAnd->m_strComment;
+        } else {
+            EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(c.nKey, strStored));
         }
-        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(c.nKey, strStored));
         EXPECT_EQ(strStored, strText);
         CString strShown;
         OnModal([&](CPropertySheet& sheet) { strShown = static_cast<CPropShLadIO&>(sheet).m_pageComment.m_strComment; },

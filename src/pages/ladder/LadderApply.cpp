@@ -7,6 +7,7 @@
 #include "document/VetlaDoc.h"
 #include "pages/ladder/LadderOperands.h"
 #include "document/AnalogRanges.h"
+#include "document/BlockNumbering.h"
 #include "pages/sheet/SheetApplyRecord.h"
 #include "pages/sheet/SheetHost.h"
 
@@ -52,10 +53,18 @@ void FollowLadderInputMode(CBlockObj& element, int nMode)
     element.m_nParamEx[INPUT_SIM_MODE_PARAMEX] = nMode;
 }
 
+// A contact that reads a function block shows the block's own comment: the sheet edits that.
+CBlockObj* CommentedFunctionBlock(const CVetlaDoc& doc, int nOperand)
+{
+    return IsFunctionBlockNumber(nOperand) ? doc.FindBlockByNumber(nOperand) : nullptr;
+}
+
 }  // namespace
 
 CString ReadLadderComment(const CVetlaDoc& doc, int nOperand)
 {
+    if (const CBlockObj* pBlock = CommentedFunctionBlock(doc, nOperand))
+        return pBlock->m_strComment;
     CString strComment;
     const int nKey = LadderCommentOperand(doc, nOperand);
     if (nKey >= 0)
@@ -65,6 +74,10 @@ CString ReadLadderComment(const CVetlaDoc& doc, int nOperand)
 
 void StoreLadderComment(CVetlaDoc& doc, int nOperand, const CString& strComment)
 {
+    if (CBlockObj* pBlock = CommentedFunctionBlock(doc, nOperand)) {
+        pBlock->m_strComment = strComment;
+        return;
+    }
     const int nKey = LadderCommentOperand(doc, nOperand);
     if (nKey >= 0)
         doc.m_mapOperandComment.SetAt(nKey, strComment);

@@ -12,8 +12,8 @@ class CVetlaDoc;
 class ISheetHost;
 struct SheetApplyRecord;
 
-// The operand's comment, under the operand LadderCommentOperand names; nothing for a function
-// block's operand.
+// The operand's comment, under the operand LadderCommentOperand names; a function block's
+// operand has the block's own comment.
 CString ReadLadderComment(const CVetlaDoc& doc, int nOperand);
 void StoreLadderComment(CVetlaDoc& doc, int nOperand, const CString& strComment);
 
