@@ -221,7 +221,8 @@ TEST_F(LadderSheet, OkKeepsCommentAndSimulatedInputUnderTheOperandWithOneUndoSte
         Choose(sheet, _T("I005"));
     }, IDOK);
     CString strComment;
-    EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 2, strComment));
+    EXPECT_FALSE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 2, strComment));
+    EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(NUM_INPUT + 5, strComment)) << "the operand chosen";
     EXPECT_EQ(strComment, CString(_T("door")));
     OperandSimRecord record;
     ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(NUM_INPUT + 2, record));
@@ -273,6 +274,54 @@ TEST_F(LadderSheet, CommentsLiveUnderTheOperandTheDiagramDrawsThemFrom)
                 IDCANCEL);
         Properties(pElement);
         EXPECT_EQ(strShown, strText) << "the sheet opens with the comment it stored";
+    }
+}
+
+// The comment belongs to the operand the sheet chose, in the editor and with OK during a
+// simulation; a comment left as it opened leaves the chosen operand's own comment as it was.
+TEST_F(LadderSheet, TheCommentGoesToTheOperandTheSheetChose)
+{
+    struct Case {
+        bool bSimulating;
+        int nFirst;        // the coil's operand as placed
+        LPCTSTR lpszTyped; // chosen with "Pump" typed
+        int nTyped;
+        LPCTSTR lpszKept;  // chosen next, the comment page left alone
+        int nKept;
+    };
+    const Case cases[] = {{false, NUM_OUTPUT, _T("Q003"), NUM_OUTPUT + 3, _T("Q005"), NUM_OUTPUT + 5},
+                          {true, NUM_OUTPUT + 1, _T("Q002"), NUM_OUTPUT + 2, _T("Q006"), NUM_OUTPUT + 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bSimulating);
+        const int nTyped = c.nTyped;
+        const int nKept = c.nKept;
+        Doc().m_mapOperandComment.SetAt(nKept, _T("Valve"));
+        CBlockObj* pCoil = Element(BT_RELAY_COIL, c.nFirst, c.bSimulating ? 300 : 100);
+        if (c.bSimulating)
+            StartSimulation();
+        for (const auto& [lpszOperand, lpszComment] : {std::pair{c.lpszTyped, _T("Pump")}, {c.lpszKept, nullptr}}) {
+            const auto fill = [&](CPropertySheet& sheet) {
+                Choose(sheet, lpszOperand);
+                ASSERT_TRUE(sheet.SetActivePage(1));
+                if (lpszComment)
+                    SetText(*sheet.GetActivePage(), IDC_COMMENT_EDIT, lpszComment);
+            };
+            if (c.bSimulating) {
+                CPropShLadIO* pSheet = OpenModeless(pCoil);
+                ASSERT_NE(pSheet, nullptr);
+                fill(*pSheet);
+                Press(*pSheet, IDOK);
+            } else {
+                EditModal(pCoil, fill, IDOK);
+            }
+        }
+        if (c.bSimulating)
+            Command(ID_TOOLS_SIMULATION);
+        EXPECT_EQ(pCoil->m_nOperand, nKept);
+        CString strComment;
+        EXPECT_FALSE(Doc().m_mapOperandComment.Lookup(c.nFirst, strComment));
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(nTyped, strComment) && strComment == _T("Pump"));
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(nKept, strComment) && strComment == _T("Valve"));
     }
 }
 

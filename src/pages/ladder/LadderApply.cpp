@@ -134,7 +134,6 @@ BOOL WriteLadderApplyRecord(const SheetApplyRecord& record, CBlockObj& element, 
     if (!pDoc || !IsLadderElementType(element.m_nType))
         return FALSE;
     const int nOperand = element.m_nOperand;
-    StoreLadderComment(*pDoc, nOperand, record.strComment);
     bool bModeChanged = false;
     if (record.bHasSim && IsLadderSimulatedInput(nOperand)) {
         pDoc->m_mapOperandSim.SetAt(nOperand, ToOperandRecord(record.sim));
@@ -144,6 +143,8 @@ BOOL WriteLadderApplyRecord(const SheetApplyRecord& record, CBlockObj& element, 
         }
     }
     const BOOL bOperandChanged = SetLadderOperand(element, record.nOperand, host);
+    // The comment is the one of the operand the sheet chose.
+    StoreLadderComment(*pDoc, element.m_nOperand, record.strComment);
     if ((bOperandChanged || bModeChanged) && host.IsSheetSimulating())
         host.OnSimInputChanged(element);
     return TRUE;

@@ -28,5 +28,6 @@ SimInputValues FitLadderAnalogInput(const CVetlaDoc& doc, CBlockObj& element, Si
 // texts. TRUE when the operand changed.
 BOOL SetLadderOperand(CBlockObj& element, int nOperand, ISheetHost& host);
 
-// The record of a ladder sheet into its element and the document's maps.
+// The record of a ladder sheet into its element and the document's maps; the comment goes to
+// the operand the record sets.
 BOOL WriteLadderApplyRecord(const SheetApplyRecord& record, CBlockObj& element, ISheetHost& host);

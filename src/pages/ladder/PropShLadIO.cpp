@@ -45,6 +45,7 @@ void CPropShLadIO::CopyIn(const CBlockObj& element)
     if (!pDoc)
         return;
     m_pageComment.m_strComment = ReadLadderComment(*pDoc, element.m_nOperand);
+    m_strShownComment = m_pageComment.m_strComment;
     if (m_pSimPage)
         m_pSimPage->SetValues(ReadLadderSimInput(*pDoc, element.m_nType, element.m_nOperand, m_pSimPage->m_nMode));
 }
@@ -64,10 +65,19 @@ void CPropShLadIO::CopyBack(CBlockObj& element)
     CVetlaDoc* pDoc = GetDocument();
     if (!pDoc || !m_pHost)
         return;
-    StoreLadderComment(*pDoc, element.m_nOperand, m_pageComment.m_strComment);
-    if (m_pSimPage && IsLadderSimulatedInput(element.m_nOperand))
-        pDoc->m_mapOperandSim.SetAt(element.m_nOperand, ToOperandRecord(NormalisedSimValues(element)));
+    const int nOldOperand = element.m_nOperand;
+    if (m_pSimPage && IsLadderSimulatedInput(nOldOperand))
+        pDoc->m_mapOperandSim.SetAt(nOldOperand, ToOperandRecord(NormalisedSimValues(element)));
+    const CString strComment = ChosenOperandComment(*pDoc, nOldOperand, m_pLadPage->m_nOperand);
     SetLadderOperand(element, m_pLadPage->m_nOperand, *m_pHost);
+    StoreLadderComment(*pDoc, element.m_nOperand, strComment);
+}
+
+CString CPropShLadIO::ChosenOperandComment(const CVetlaDoc& doc, int nOldOperand, int nNewOperand) const
+{
+    if (nNewOperand != nOldOperand && m_pageComment.m_strComment == m_strShownComment)
+        return ReadLadderComment(doc, nNewOperand);
+    return m_pageComment.m_strComment;
 }
 
 BOOL CPropShLadIO::OnApplyNow()
@@ -83,7 +93,6 @@ BOOL CPropShLadIO::OnApplyNow()
     SheetApplyRecord record;
     record.nType = m_nType;
     record.nBlockNumber = m_nElementNumber;
-    record.strComment = m_pageComment.m_strComment;
     if (m_pSimPage && IsLadderSimulatedInput(pElement->m_nOperand)) {
         const SimInputValues values = NormalisedSimValues(*pElement);
         m_pSimPage->ShowValues(values);
@@ -96,13 +105,24 @@ BOOL CPropShLadIO::OnApplyNow()
     }
     m_pLadPage->SaveSelectedOperand();
     record.nOperand = m_pLadPage->m_nOperand;
+    record.strComment = ChosenOperandComment(*pDoc, pElement->m_nOperand, record.nOperand);
     const BOOL bWritten = m_pHost->ApplySheetValues(record);
+    if (bWritten)
+        ShowComment(record.strComment);
     SetPagesModified(FALSE);
     if (pActive && IsWindow(pActive))
         pActive->SetFocus();
     if (bWritten)
         pDoc->m_undo.SaveState(pDoc);
     return TRUE;
+}
+
+void CPropShLadIO::ShowComment(const CString& strComment)
+{
+    m_pageComment.m_strComment = strComment;
+    m_strShownComment = strComment;
+    if (IsWindow(&m_pageComment))
+        m_pageComment.UpdateData(FALSE);
 }
 
 void CPropShLadIO::SetPagesModified(BOOL bModified)

@@ -38,8 +38,8 @@ public:
 
     // The element's operand, its comment and its simulated input into the pages.
     void CopyIn(const CBlockObj& element);
-    // Modal OK: the comment and the simulated input under the operand the element had, then the
-    // new operand into the element.
+    // Modal OK: the simulated input under the operand the element had, the new operand into the
+    // element, and the comment under that operand.
     void CopyBack(CBlockObj& element);
     // Apply: the values checked, normalised and sent to the view; one undo snapshot when the
     // element took them. FALSE when a value was refused and nothing was sent.
@@ -55,6 +55,15 @@ private:
     SimInputValues NormalisedSimValues(const CBlockObj& element) const;
     CVetlaDoc* GetDocument() const;
     void SetPagesModified(BOOL bModified);
+    // The comment to keep under the operand the element takes: the page's text, unless the
+    // operand changed and the text is still the one the old operand had, which would otherwise
+    // overwrite the new operand's own.
+    CString ChosenOperandComment(const CVetlaDoc& doc, int nOldOperand, int nNewOperand) const;
+    // The comment page shows the comment of the operand the element now has.
+    void ShowComment(const CString& strComment);
+
+    // The comment page's text as the sheet last showed the element's operand.
+    CString m_strShownComment;
 
     ISheetHost* m_pHost;
 };
