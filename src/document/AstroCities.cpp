@@ -138,3 +138,20 @@ BOOL SaveAstroCities(const CString& strFilePath, CString* pReason)
         return fail(nError);
     return TRUE;
 }
+
+namespace {
+
+CString& AstroCityStore()
+{
+    static CString s_strFilePath;
+    return s_strFilePath;
+}
+
+}  // namespace
+
+void SetAstroCityStore(const CString& strFilePath) { AstroCityStore() = strFilePath; }
+
+BOOL StoreAstroCities(CString* pReason)
+{
+    return AstroCityStore().IsEmpty() || SaveAstroCities(AstroCityStore(), pReason);
+}

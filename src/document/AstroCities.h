@@ -56,3 +56,12 @@ void LoadAstroCities(const CString& strFilePath);
 // replaces the old one, so a failed write leaves the old places as they were. FALSE on failure,
 // with the system's reason in *pReason.
 BOOL SaveAstroCities(const CString& strFilePath, CString* pReason);
+
+// The file the user places are kept in while the program runs, named by the program when it
+// reads them; empty (the start) keeps them in memory alone.
+void SetAstroCityStore(const CString& strFilePath);
+// Writes the user places into that file at once, so that a saved place outlives a program that
+// ends without closing; TRUE, writing nothing, when no file is named.
+BOOL StoreAstroCities(CString* pReason);
+// What the user is told when the places could not be written, before the system's reason.
+constexpr LPCTSTR ASTRO_SAVE_FAILED = _T("The astronomical clock's places could not be saved: ");

@@ -111,19 +111,22 @@ CMainFrame::CMainFrame() : m_nLanguage(g_bChineseUI)
     // Rebuilt with every frame, so that each starts from the lists as the program defines them.
     InitPaletteTypeLists();
     InitBlockNames();
-    LoadAstroCities(GetAstroCityFileToRead());
+    m_strAstroCitiesRead = GetAstroCityFileToRead();
+    LoadAstroCities(m_strAstroCitiesRead);
+    // A place the user saves is written at once, into the settings folder.
+    SetAstroCityStore(GetAstroCityFilePath());
 }
 
 CMainFrame::~CMainFrame()
 {
+    SetAstroCityStore(CString());
     // Places read from an earlier version's folder go to the settings folder; the earlier file
     // goes once they are safe there, so that places the user removed do not come back from it.
-    const CString strRead = GetAstroCityFileToRead();
     CString strReason;
     if (!SaveAstroCities(GetAstroCityFilePath(), &strReason))
-        AfxMessageBox(_T("The astronomical clock's places could not be saved: ") + strReason, MB_ICONSTOP);
-    else if (strRead != GetAstroCityFilePath())
-        DeleteFile(strRead);
+        AfxMessageBox(ASTRO_SAVE_FAILED + strReason, MB_ICONSTOP);
+    else if (m_strAstroCitiesRead != GetAstroCityFilePath())
+        DeleteFile(m_strAstroCitiesRead);
     if (g_pMainFrame == this)
         AfxSetMainFrame(nullptr);
 }

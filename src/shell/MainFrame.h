@@ -292,6 +292,10 @@ private:
     // The device settings, WiFi and I/O-monitor operations on the session and the frame's
     // device dialogs.
     CDeviceOperations DeviceOperations();
+
+    // The file the astronomical clock's places were read from: an earlier version's goes once
+    // they are written into the settings folder.
+    CString m_strAstroCitiesRead;
 };
 
 // The application's main window; null when there is none (headless runs without a frame). The

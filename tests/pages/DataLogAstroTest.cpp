@@ -227,6 +227,23 @@ TEST_F(AstroPage, SavingRefusesDuplicatesWithoutRegardToCase)
     EXPECT_EQ(g_astroCities.back().name, CString(_T("Germany - Berlin North")));
 }
 
+// A place is in the places' file as soon as Save says so: a program that is ended without
+// closing keeps it.
+TEST_F(AstroPage, ASavedPlaceIsInTheFileAtOnce)
+{
+    const CString strFile = m_app.Path("Astro.Property");
+    SetAstroCityStore(strFile);
+    CBlockObj* pClock = Block(BT_AC);
+    std::vector<AstroCity> places;
+    RunOK(pClock, [&](CWnd& page) {
+        SaveAs(page, _T("Home"));
+        const Bytes bytes = ReadFileBytes(strFile);
+        places = ParseAstroCityFile(bytes.data(), bytes.size());
+    }, IDCANCEL);
+    ASSERT_EQ(places.size(), 1u);
+    EXPECT_EQ(places[0].name, CString(_T("Home")));
+}
+
 TEST_F(AstroPage, APositionBeyondItsMaximumIsSavedAsTheMaximum)
 {
     CBlockObj* pClock = Block(BT_AC);

@@ -332,7 +332,13 @@ void CAstroClock::OnSaveLocation()
         pCombo->SetCurSel(pCombo->AddString(strName));
         LoadFields(city, FALSE);
     }
-    AfxMessageBox(kSaved, MB_OK);
+    // The place is kept in the list either way; a failed write is tried again when the
+    // program ends.
+    CString strReason;
+    if (StoreAstroCities(&strReason))
+        AfxMessageBox(kSaved, MB_OK);
+    else
+        AfxMessageBox(ASTRO_SAVE_FAILED + strReason, MB_ICONSTOP);
     ShowLocation(FALSE);
     SetModified(TRUE);
 }
