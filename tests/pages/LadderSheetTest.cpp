@@ -293,9 +293,7 @@ TEST_F(LadderSheet, TheCommentGoesToTheOperandTheSheetChose)
                           {true, NUM_OUTPUT + 1, _T("Q002"), NUM_OUTPUT + 2, _T("Q006"), NUM_OUTPUT + 6}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bSimulating);
-        const int nTyped = c.nTyped;
-        const int nKept = c.nKept;
-        Doc().m_mapOperandComment.SetAt(nKept, _T("Valve"));
+        Doc().m_mapOperandComment.SetAt(c.nKept, _T("Valve"));
         CBlockObj* pCoil = Element(BT_RELAY_COIL, c.nFirst, c.bSimulating ? 300 : 100);
         if (c.bSimulating)
             StartSimulation();
@@ -317,11 +315,11 @@ TEST_F(LadderSheet, TheCommentGoesToTheOperandTheSheetChose)
         }
         if (c.bSimulating)
             Command(ID_TOOLS_SIMULATION);
-        EXPECT_EQ(pCoil->m_nOperand, nKept);
+        EXPECT_EQ(pCoil->m_nOperand, c.nKept);
         CString strComment;
         EXPECT_FALSE(Doc().m_mapOperandComment.Lookup(c.nFirst, strComment));
-        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(nTyped, strComment) && strComment == _T("Pump"));
-        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(nKept, strComment) && strComment == _T("Valve"));
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(c.nTyped, strComment) && strComment == _T("Pump"));
+        EXPECT_TRUE(Doc().m_mapOperandComment.Lookup(c.nKept, strComment) && strComment == _T("Valve"));
     }
 }
 
