@@ -310,6 +310,7 @@ protected:
 
     // Whether a list reaches what shows beside it on its row, the frame around it or the window's
     // edge: a list with no room left may cut lines too long for any room (a reference's blocks).
+    // A check box beside it leaves the room its box and text do not take.
     static bool HasNoRoomBeside(CWnd& window, CWnd& list)
     {
         const QRect rectList = QtWidgetOf(list)->geometry();
@@ -324,10 +325,23 @@ protected:
                 nRoom = std::min(nRoom, rect.right());
             else if (!bGroup && rect.left() > rectList.right() - 1 && rect.top() <= rectList.bottom() &&
                      rect.bottom() >= rectList.top())
-                nRoom = std::min(nRoom, rect.left());
+                nRoom = std::min(nRoom, rect.left() + UnusedWidth(Inner(pOtherPeer)));
         }
         constexpr int kSlack = 8;
         return nRoom - rectList.right() <= kSlack;
+    }
+
+    // The width a check box's box and text leave at its left.
+    static int UnusedWidth(QWidget* pWidget)
+    {
+        auto* pBox = qobject_cast<QCheckBox*>(pWidget);
+        if (!pBox)
+            return 0;
+        const QStyle* pStyle = pBox->style();
+        const int nNeed = pStyle->pixelMetric(QStyle::PM_IndicatorWidth) +
+                          pStyle->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) +
+                          pBox->fontMetrics().horizontalAdvance(pBox->text());
+        return std::max(0, pBox->width() - nNeed);
     }
 
     // Every Reference box of the page ticked with the mouse: the lists of blocks show.
