@@ -35,6 +35,7 @@
 #include "pages/blocks/SetCoilStateDlg.h"
 #include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/DateSelectDlg.h"
+#include "pages/blocks/FunctionPageIds.h"
 #include "platform/core/StringTable.h"
 #include "platform/qt/QtControlViews.h"
 #include "platform/qt/QtDialogServices.h"
@@ -414,6 +415,19 @@ protected:
             }
             CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
         }
+        // The pulse train's hint after a pulse width is typed, as long as it gets.
+        Doc().m_wHardwareCode = g_wHardwareCode = 0x5288;
+        const auto pulses = std::ranges::find(blocks, BT_PTO, [](const auto& block) { return block.first->nType; });
+        ASSERT_NE(pulses, blocks.end());
+        CBlockObj* pPulses = pulses->second;
+        CDialog::SetDialogHook([this](CDialog& dlg) {
+            auto& sheet = static_cast<CPropertySheet&>(dlg);
+            QtRetype(*sheet.GetActivePage()->GetDlgItem(IDC_ARR_COUNT), "57");
+            Check(sheet, "pulse train with a pulse width typed");
+            dlg.EndDialog(IDCANCEL);
+        });
+        Properties(pPulses);
+        CDialog::SetDialogHook(nullptr);
         // As an analog output's sheet opens it: on the Parameter page.
         Frame()->m_nPropertiesStartPage = 2;
         CheckModal("program properties on the Parameter page", [&] { Command(ID_FILE_PROPERTIES); });
