@@ -66,7 +66,8 @@ enum class ChineseCaption {
 };
 
 // The caption in square brackets that sheet captions, block lists and paste reports show;
-// pszEnglish null: the kind has none.
+// pszEnglish null: the kind has none. nChineseId is the string of the type's Chinese name,
+// which the palette shows in the Chinese interface whatever the caption does there.
 struct BlockCaption {
     LPCTSTR pszEnglish = nullptr;
     ChineseCaption chinese = ChineseCaption::English;

@@ -4,7 +4,10 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/DisplayDevice.h"
 #include "platform/gdi/Font.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/WndMessageMap.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CSizingControlBarCF, CSizingControlBarG)
 
@@ -75,6 +78,32 @@ LRESULT CSizingControlBarCF::OnSetText(WPARAM, LPARAM)
     const LRESULT lResult = Default();
     Invalidate();
     return lResult;
+}
+
+// Docked at the top or bottom, the title runs up the caption between the bar's borders, the
+// edge toward the frame's middle and the close button: a new bar starts thick enough to show
+// it whole when it asks so. The user may make it thinner; the title then ends in "...".
+void CSizingControlBarCF::FitThicknessToTitle()
+{
+    CString strTitle;
+    GetWindowText(strTitle);
+    CDC dc;
+    dc.CreateDC(_T("DISPLAY"), nullptr, nullptr, nullptr);
+    CFont font;
+    font.CreateFont(-kCaptionFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, m_sFontFace);
+    CFont* pOldFont = dc.SelectObject(&font);
+    const int nTitle = dc.GetTextExtent(strTitle).cx;
+    dc.SelectObject(pOldFont);
+
+    const DWORD dwOldStyle = m_dwSCBStyle;
+    m_dwSCBStyle |= SCBS_SHOWEDGES | SCBS_EDGETOP;
+    constexpr int kProbe = 1000;
+    CRect rcInside(0, 0, kProbe, kProbe);
+    NcCalcClient(rcInside, AFX_IDW_DOCKBAR_BOTTOM);
+    m_dwSCBStyle = dwOldStyle;
+    const int nRoom = rcInside.bottom - kTitleInset - (m_ptCloseOrigin.y + kCloseButtonSize + kTitleInset);
+    m_szHorz.cy = std::max(m_szHorz.cy, nTitle + kProbe - nRoom);
 }
 
 void CSizingControlBarCF::NcPaintGripper(CDC* pDC, const CRect&)

@@ -21,5 +21,7 @@ public:
 protected:
     void NcPaintGripper(CDC* pDC, const CRect& rcClient) override;
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    // Makes the bar's thickness along the top or bottom enough for its whole title.
+    void FitThicknessToTitle();
     DECLARE_MESSAGE_MAP()
 };

@@ -185,7 +185,7 @@ CString BlockCaptionText(const BlockCaption& caption, BOOL bChinese)
 
 LPCTSTR ChineseBlockName(const BlockCaption& caption)
 {
-    if (caption.chinese != ChineseCaption::FromStrings)
+    if (caption.nChineseId == 0)
         return nullptr;
     return CStringTable::Program().Lookup(caption.nChineseId, UiLanguage::SimplifiedChinese);
 }

@@ -25,8 +25,8 @@ extern CStringArray g_arrParameterNames;
 // table); empty for a caption that the Chinese interface does not write. A Chinese block name
 // missing from the string table gives the English caption rather than empty brackets.
 CString BlockCaptionText(const BlockCaption& caption, BOOL bChinese);
-// The Chinese block name behind a caption that takes one from the string table, without the
-// brackets; nullptr where the type has no Chinese name.
+// The type's Chinese block name from the string table, without the brackets; nullptr where
+// the type has none.
 LPCTSTR ChineseBlockName(const BlockCaption& caption);
 
 // The names in id order.

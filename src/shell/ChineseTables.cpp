@@ -106,6 +106,7 @@ constexpr ChineseTextPair kIdTexts[] = {
     {1025, u"Protection Active", u"保护激活"},
     {1026, u"Output is not 0,If En=0", u"En=0时输出不为0"},
     {1068, u"Acknowledge Message", u"确认信息"},
+    {1075, u"Select Communication Port", u"选择通讯端口"},
     {1080, u"Reference", kReference},
     {1083, u"Measurement Range", u"测量范围"},
     {1084, u"Parameter", u"参数"},

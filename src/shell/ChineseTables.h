@@ -18,7 +18,7 @@ extern CMap<WORD, WORD, CString, LPCTSTR> g_mapIdText;
 
 constexpr UINT MENU_TEXT_HASH_SIZE = 13;
 constexpr UINT ID_TEXT_HASH_SIZE = 241;
-constexpr int ID_TEXT_COUNT = 207;
+constexpr int ID_TEXT_COUNT = 208;
 // Every Chinese text fits a 32-unit buffer with its terminator.
 constexpr int CHINESE_TEXT_MAX_LENGTH = 31;
 

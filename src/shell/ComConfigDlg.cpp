@@ -33,6 +33,7 @@ constexpr struct {
     {CComConfigDlg::IDC_CONNECT, 1224},
     {CComConfigDlg::IDC_CANCEL, 2},
     {CComConfigDlg::IDC_HELP_BUTTON, 9},
+    {CComConfigDlg::IDC_PORT_GROUP, 1075},
 };
 
 void RegisterComConfigTemplate()
@@ -85,8 +86,7 @@ BOOL CComConfigDlg::OnInitDialog()
     return TRUE;
 }
 
-// The Options command's text is the window's caption; the port group keeps its English title,
-// which the text table has no text of.
+// The Options command's text is the window's caption.
 void CComConfigDlg::TranslateTexts()
 {
     CString strCaption;

@@ -39,6 +39,7 @@ int CInfoWindowBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CSizingControlBarCF::OnCreate(lpCreateStruct) == -1)
         return -1;
+    FitThicknessToTitle();
     // Edges drawn, and the edit box always fills the bar.
     m_dwSCBStyle = (m_dwSCBStyle & ~SCBS_EDGEALL) | SCBS_SHOWEDGES | SCBS_SIZECHILD;
     UpdateEdges();

@@ -52,13 +52,13 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
 {
     CBlockAnalog* pComp = Analog(BT_ACOMP);
     Edit(pComp, [](CWnd& page) {
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.00")));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.00")));
         Select(page, IDC_SENSOR, SENSOR_4_20MA);
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.25")));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.25")));
         EXPECT_EQ(Text(page, IDC_RANGE_MIN), CString(_T("0")));
         EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("-250")));
         Select(page, IDC_SENSOR, SENSOR_0_10V);
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.00")));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.00")));
         EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("0")));
         SetText(page, IDC_GAIN, _T("12"));
         EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("10.00"))) << "typing beyond the limit is cut";
@@ -72,7 +72,7 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         SetText(page, IDC_GAIN, _T("1"));
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1000")));
         static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_GAIN_SPIN))->UserStep(1);
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.10"))) << "the spin steps the gain by a tenth";
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.10"))) << "the spin steps the gain by a tenth";
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100")));
         CWnd* pMax = page.GetDlgItem(IDC_RANGE_MAX);
         pMax->SetFocus();
@@ -80,7 +80,7 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1100"))) << "a whole-number box takes no letter";
         static_cast<CSpinButtonCtrl*>(page.GetDlgItem(IDC_RANGE_MAX_SPIN))->UserStep(-94);
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("1006"))) << "the spin steps its box";
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 1.01"))) << "the gain is derived from the range";
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("1.01"))) << "the gain is derived from the range";
     });
     EXPECT_EQ(pComp->m_nSensor, SENSOR_0_10V);
     EXPECT_EQ(pComp->m_nRangeMax, 1010) << "OK settled the rounded gain back into the range";
@@ -93,7 +93,7 @@ TEST_F(AnalogPages, TheScalingGroupFollowsTheRulesAndOkStoresTheSettledValues)
         Select(page, IDC_SENSOR, SENSOR_PT100);
         EXPECT_EQ(Text(page, IDC_RANGE_MIN), CString(_T("-580")));
         EXPECT_EQ(Text(page, IDC_RANGE_MAX), CString(_T("3920")));
-        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T(" 4.50")));
+        EXPECT_EQ(Text(page, IDC_GAIN), CString(_T("4.50")));
         EXPECT_EQ(Text(page, IDC_GAIN_X100), CString(_T("450")));
         EXPECT_EQ(Text(page, IDC_OFFSET), CString(_T("-580")));
         for (int nID : {IDC_RANGE_MIN, IDC_RANGE_MAX, IDC_GAIN, IDC_OFFSET})
@@ -226,7 +226,7 @@ TEST_F(AnalogPages, TheRampClampsItsValues)
             const TCHAR* pszTyped;
             const TCHAR* pszShown;
         } cases[] = {
-            {IDC_GAIN, _T("-0.5"), _T(" 0.00")},        {IDC_GAIN, _T("11"), _T("10.00")},
+            {IDC_GAIN, _T("-0.5"), _T("0.00")},        {IDC_GAIN, _T("11"), _T("10.00")},
             {IDC_RAMP_SPEED, _T("0"), _T("1")},          {IDC_RAMP_SPEED, _T("20000"), _T("10000")},
             {IDC_RAMP_START_STOP, _T("-3"), _T("0")},    {IDC_RAMP_MAX_OUTPUT, _T("-20000"), _T("-10000")},
             {IDC_LIMIT1, _T("25000"), _T("20000")},      {IDC_LIMIT2, _T("-10001"), _T("-10000")},

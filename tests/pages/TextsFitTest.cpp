@@ -35,6 +35,7 @@
 #include "pages/blocks/SetCoilStateDlg.h"
 #include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/DateSelectDlg.h"
+#include "pages/blocks/FunctionPageIds.h"
 #include "platform/core/StringTable.h"
 #include "platform/qt/QtControlViews.h"
 #include "platform/qt/QtDialogServices.h"
@@ -310,6 +311,7 @@ protected:
 
     // Whether a list reaches what shows beside it on its row, the frame around it or the window's
     // edge: a list with no room left may cut lines too long for any room (a reference's blocks).
+    // A check box beside it leaves the room its box and text do not take.
     static bool HasNoRoomBeside(CWnd& window, CWnd& list)
     {
         const QRect rectList = QtWidgetOf(list)->geometry();
@@ -324,10 +326,23 @@ protected:
                 nRoom = std::min(nRoom, rect.right());
             else if (!bGroup && rect.left() > rectList.right() - 1 && rect.top() <= rectList.bottom() &&
                      rect.bottom() >= rectList.top())
-                nRoom = std::min(nRoom, rect.left());
+                nRoom = std::min(nRoom, rect.left() + UnusedWidth(Inner(pOtherPeer)));
         }
         constexpr int kSlack = 8;
         return nRoom - rectList.right() <= kSlack;
+    }
+
+    // The width a check box's box and text leave at its left.
+    static int UnusedWidth(QWidget* pWidget)
+    {
+        auto* pBox = qobject_cast<QCheckBox*>(pWidget);
+        if (!pBox)
+            return 0;
+        const QStyle* pStyle = pBox->style();
+        const int nNeed = pStyle->pixelMetric(QStyle::PM_IndicatorWidth) +
+                          pStyle->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) +
+                          pBox->fontMetrics().horizontalAdvance(pBox->text());
+        return std::max(0, pBox->width() - nNeed);
     }
 
     // Every Reference box of the page ticked with the mouse: the lists of blocks show.
@@ -400,6 +415,19 @@ protected:
             }
             CheckModal(strGeneration + "program properties", [&] { Command(ID_FILE_PROPERTIES); });
         }
+        // The pulse train's hint after a pulse width is typed, as long as it gets.
+        Doc().m_wHardwareCode = g_wHardwareCode = 0x5288;
+        const auto pulses = std::ranges::find(blocks, BT_PTO, [](const auto& block) { return block.first->nType; });
+        ASSERT_NE(pulses, blocks.end());
+        CBlockObj* pPulses = pulses->second;
+        CDialog::SetDialogHook([this](CDialog& dlg) {
+            auto& sheet = static_cast<CPropertySheet&>(dlg);
+            QtRetype(*sheet.GetActivePage()->GetDlgItem(IDC_ARR_COUNT), "57");
+            Check(sheet, "pulse train with a pulse width typed");
+            dlg.EndDialog(IDCANCEL);
+        });
+        Properties(pPulses);
+        CDialog::SetDialogHook(nullptr);
         // As an analog output's sheet opens it: on the Parameter page.
         Frame()->m_nPropertiesStartPage = 2;
         CheckModal("program properties on the Parameter page", [&] { Command(ID_FILE_PROPERTIES); });

@@ -183,9 +183,9 @@ TEST_F(ComConfigDlgTest, ChineseInterfaceTranslatesItsButtons)
         ClickLater(d, CComConfigDlg::IDC_CANCEL);
     });
     g_bChineseUI = nOld;
-    // The command's text names the window; the port group has no Chinese text of its own; the
-    // detection button has its text back after the probe.
-    EXPECT_EQ(texts, (std::vector<std::string>{"COM配置", "Select Communication Port", "取消", "连接设备", "自动检测"}));
+    // The command's text names the window; the detection button has its text back after the
+    // probe.
+    EXPECT_EQ(texts, (std::vector<std::string>{"COM配置", "选择通讯端口", "取消", "连接设备", "自动检测"}));
 }
 
 }  // namespace

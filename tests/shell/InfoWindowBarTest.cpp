@@ -3,6 +3,8 @@
 #include "shell/InfoWindowBar.h"
 
 #include "controls/BarFixture.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "shell/MainFrame.h"
@@ -12,6 +14,24 @@
 #include <QTextBlock>
 
 namespace {
+
+// The bar whose caption the test paints as the bar's frame painting does.
+class PaintedInfoBar : public CInfoWindowBar {
+public:
+    std::u16string PaintedTitle()
+    {
+        RecordingSurface surface(SIZE{800, 600});
+        CDC dc(surface);
+        CRect rcClient;
+        GetClientRect(rcClient);
+        NcPaintGripper(&dc, rcClient);
+        for (const RecordingSurface::Record& record : surface.Records()) {
+            if (record.kind == RecordingSurface::Kind::Text)
+                return record.text;
+        }
+        return {};
+    }
+};
 
 class InfoWindowBarTest : public BarTest {
 protected:
@@ -24,7 +44,7 @@ protected:
         m_pFrame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_BOTTOM);
         m_pFrame->ShowControlBar(&m_bar, FALSE, FALSE);
     }
-    CInfoWindowBar m_bar;
+    PaintedInfoBar m_bar;
 };
 
 int g_nPowerReleases = 0;
@@ -45,6 +65,21 @@ TEST_F(InfoWindowBarTest, TheEditFillsTheBarAndTakesTheUsersTyping)
     m_bar.ScreenToClient(rcEdit);
     EXPECT_EQ(rcEdit, rcInside);
     EXPECT_GT(rcEdit.Height(), 50);
+}
+
+// The bar starts thick enough for its title, whatever the screen's font makes of it.
+TEST_F(InfoWindowBarTest, TheCaptionShowsTheWholeTitle)
+{
+    m_pFrame->ShowControlBar(&m_bar, TRUE, FALSE);
+    EXPECT_EQ(m_bar.PaintedTitle(), u"Infomation Window");
+
+    m_pFrame->ShowControlBar(&m_bar, FALSE, FALSE);
+    const std::u16string strLong = u"Infomation Window of the controller link, twice as long";
+    PaintedInfoBar bar;
+    ASSERT_TRUE(bar.Create(strLong.c_str(), m_pFrame, CInfoWindowBar::kID + 1, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_BOTTOM);
+    EXPECT_EQ(bar.PaintedTitle(), strLong);
 }
 
 TEST_F(InfoWindowBarTest, LogLinesAreAppendedAndTheLastOnesScrolledToTheTop)

@@ -45,7 +45,8 @@ DialogTemplate ARRMXIVTemplate()
     t.items.push_back(PageEdit(UINT(IDC_ARR_ADDRESS), CRect(120, 48, 186, 60)));
     t.items.push_back(PageLabel(_T("Count"), CRect(10, 68, 66, 78), UINT(IDC_ARR_COUNT_LABEL)));
     t.items.push_back(PageEdit(UINT(IDC_ARR_COUNT), CRect(70, 66, 116, 78)));
-    t.items.push_back(PageLabel(_T("(60 rpm)"), CRect(120, 68, 224, 78), UINT(IDC_ARR_SPEED_TEXT)));
+    // Two lines high: a pulse train's frequency and pulse time break after the frequency.
+    t.items.push_back(PageLabel(_T("(60 rpm)"), CRect(120, 66, 224, 84), UINT(IDC_ARR_SPEED_TEXT)));
     t.items.push_back(PageCheck(UINT(IDC_REFERENCE2), _T("Reference"), CRect(228, 66, 282, 78)));
     t.items.push_back(PageLabel(_T("(0.025ms/step)"), CRect(120, 50, 224, 60), UINT(IDC_ARR_STEP_TIME)));
     t.items.push_back(PageLabel(_T("Steps"), CRect(10, 86, 66, 96), UINT(IDC_ARR_STEPS_LABEL)));

@@ -29,10 +29,11 @@ constexpr const TCHAR* kIntegerRangeTip = _T("Number between %d and %d");
 constexpr const TCHAR* kDecimalRangeTip = _T("Number between %.2f and %.2f");
 constexpr int kGainDecimals = 2;
 
+// Two decimals and no padding: the box holds the number alone, as a copy takes it.
 CString GainText(double dGain)
 {
     CString str;
-    str.Format(_T("%5.2f"), dGain);
+    str.Format(_T("%.2f"), dGain);
     return str;
 }
 

@@ -28,6 +28,11 @@ bool IsGroupBox(const CWnd& wnd)
     return wnd.GetClassName() == CString(WC_BUTTON) && (wnd.GetStyle() & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
+bool IsBesideOnItsRow(const CRect& rectList, const CRect& rect)
+{
+    return rect.left >= rectList.right - 1 && rect.top < rectList.bottom && rect.bottom > rectList.top;
+}
+
 // The right edge the list may reach: the first control shown on its row to its right, the
 // frame it stands in, the page's edge.
 int RoomRight(const CDialog& page, const CComboBox& list)
@@ -44,11 +49,31 @@ int RoomRight(const CDialog& page, const CComboBox& list)
             if (rect.left < rectList.left && rect.right >= rectList.right && rect.top < rectList.top &&
                 rect.bottom > rectList.bottom)
                 nRight = std::min(nRight, int(rect.right) - kFrameRoom);
-        } else if (rect.left >= rectList.right - 1 && rect.top < rectList.bottom && rect.bottom > rectList.top) {
+        } else if (IsBesideOnItsRow(rectList, rect)) {
             nRight = std::min(nRight, int(rect.left) - kGap);
         }
     }
     return nRight;
+}
+
+// A check box beside the list wider than its box and text ("Reference" in Chinese is two
+// characters) gives the list the rest, keeping its right edge.
+void NarrowCheckBoxesBeside(const CDialog& page, const CComboBox& list)
+{
+    const CRect rectList = RectOn(page, list);
+    for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+        auto* pBox = dynamic_cast<CButton*>(pChild);
+        if (!pBox || !pBox->IsCheckBox() || !IsShown(*pBox) || !pBox->GetView())
+            continue;
+        const CRect rect = RectOn(page, *pBox);
+        if (!IsBesideOnItsRow(rectList, rect))
+            continue;
+        CString strText;
+        pBox->GetWindowText(strText);
+        const int nNeed = pBox->GetView()->WidthToShow(strText);
+        if (nNeed > 0 && nNeed < rect.Width())
+            pBox->MoveWindow(rect.right - nNeed, rect.top, nNeed, rect.Height());
+    }
 }
 
 }  // namespace
@@ -85,7 +110,10 @@ void WidenShownLists(CDialog& page)
         if (!pList || !IsShown(*pList))
             continue;
         const CRect rect = RectOn(page, *pList);
-        const int nRight = std::min(int(rect.left) + ListWidthNeeded(*pList), RoomRight(page, *pList));
+        const int nNeedRight = int(rect.left) + ListWidthNeeded(*pList);
+        if (nNeedRight > RoomRight(page, *pList))
+            NarrowCheckBoxesBeside(page, *pList);
+        const int nRight = std::min(nNeedRight, RoomRight(page, *pList));
         if (nRight > rect.right)
             pList->SetWindowPos(nullptr, 0, 0, nRight - rect.left, rect.Height(),
                                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

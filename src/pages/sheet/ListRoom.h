@@ -1,7 +1,7 @@
 // The room the drop-down lists of a page take on their rows. A list whose longest line does not
 // fit its field (the blocks a reference may name) grows to the right, up to the first control
-// shown beside it, the frame around it or the page's edge; a list beside it that needs less
-// than its width (a reference's time unit) gives up the rest.
+// shown beside it, the frame around it or the page's edge; a list or a check box beside it that
+// needs less than its width (a reference's time unit, a short "Reference") gives up the rest.
 #pragma once
 
 class CComboBox;

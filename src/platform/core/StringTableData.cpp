@@ -271,20 +271,83 @@ constexpr StringTableEntry kEntries[] = {
     {1601, nullptr, u"模拟量输入"}, // Analog input
     {1602, nullptr, u"模拟量输出"}, // Analog output
     {1603, nullptr, u"模拟量标志"}, // Analog flag
+    {1604, nullptr, u"常开触点"}, // Make contact
+    {1605, nullptr, u"常闭触点"}, // Break contact
+    {1606, nullptr, u"模拟量触点"}, // Analog contact
+    {1607, nullptr, u"继电器线圈"}, // Relay coil
+    {1608, nullptr, u"取反输出"}, // Inverted output
+    {1609, nullptr, u"模拟量输出"}, // Analog output
     {1610, nullptr, u"加/减计数器"}, // Up/Down Counter
     {1611, nullptr, u"小时计数器"}, // Hours Counter
     {1612, nullptr, u"阈值触发器"}, // Threshold Trigger
+    {1613, nullptr, u"数学运算指令"}, // Mathematic instruction
     {1614, nullptr, u"模拟量比较器"}, // Analog Comparator
     {1615, nullptr, u"模拟量阈值触发器"}, // Analog threshold trigger
     {1616, nullptr, u"模拟量放大器"}, // Analog Amplifier
     {1617, nullptr, u"模拟量监视器"}, // Analog watchdog
     {1618, nullptr, u"模拟量差值触发器"}, // Analog differential trigger
+    {1619, nullptr, u"模拟量多路选择器"}, // Analog Multiplexer
+    {1620, nullptr, u"模拟量斜坡"}, // Analog Ramp
+    {1621, nullptr, u"PI控制器"}, // PI controller
+    {1622, nullptr, u"脉宽调制"}, // PWM
+    {1623, nullptr, u"模拟量滤波器"}, // Analog filter
+    {1624, nullptr, u"最大值/最小值"}, // Max/Min
+    {1625, nullptr, u"平均值"}, // Average value
     {1626, nullptr, u"锁存继电器"}, // Latching Relay
     {1627, nullptr, u"脉冲继电器"}, // Pulse Relay
     {1628, nullptr, u"信息文本"}, // Message texts
     {1629, nullptr, u"移位寄存器"}, // Shift Register
+    {1630, nullptr, u"数学运算错误检测"}, // Mathematical instruction error detection
     {1631, nullptr, u"Modbus读取"}, // Modbus Read
     {1632, nullptr, u"Modbus写入"}, // Modbus Write
+    {1633, nullptr, u"布尔函数"}, // Boolean function
+    {1634, nullptr, u"日期时间触发"}, // Trigger date time
+    {1635, nullptr, u"BCD码"}, // Binary-Coded Decimal
+    {1636, nullptr, u"二进制码"}, // Binary Code
+    {1637, nullptr, u"循环左移"}, // Left Rotation
+    {1638, nullptr, u"循环右移"}, // Right Rotation
+    {1639, nullptr, u"左移"}, // Left Shift
+    {1640, nullptr, u"右移"}, // Right Shift
+    {1641, nullptr, u"与掩码"}, // AND MASK
+    {1642, nullptr, u"或掩码"}, // OR MASK
+    {1643, nullptr, u"非掩码"}, // NOT MASK
+    {1644, nullptr, u"与非掩码"}, // NAND MASK
+    {1645, nullptr, u"或非掩码"}, // NOR MASK
+    {1646, nullptr, u"异或掩码"}, // XOR MASK
+    {1647, nullptr, u"数组最大/最小/平均值"}, // Data array Max/Min/Avg
+    {1648, nullptr, u"数据最大/最小/平均值"}, // Data Max/Min/Avg
+    {1649, nullptr, u"随机数"}, // RAND
+    {1650, nullptr, u"存储器"}, // MEM
+    {1651, nullptr, u"编码器"}, // Encoder
+    {1652, nullptr, u"步进电机控制"}, // Stepping Motor Control
+    {1653, nullptr, u"步进电机控制(边沿)"}, // Stepping Motor Control(Edge)
+    {1654, nullptr, u"脉冲串输出"}, // Pulse Train Output
+    {1655, nullptr, u"脉冲串输出(边沿)"}, // Pulse Train Output(Edge)
+    {1656, nullptr, u"数码管显示"}, // Segment Display
+    {1657, nullptr, u"字转位"}, // Word to Bit
+    {1658, nullptr, u"自定义通讯"}, // UDC Communication
+    {1659, nullptr, u"CRC16校验"}, // CRC16
+    {1660, nullptr, u"奇数"}, // Odd Number
+    {1661, nullptr, u"偶数"}, // Even Number
+    {1662, nullptr, u"取模"}, // Modulo
+    {1663, nullptr, u"取余"}, // Remainder
+    {1664, nullptr, u"对数"}, // Logarithm
+    {1665, nullptr, u"平方根"}, // Square root
+    {1666, nullptr, u"绝对值"}, // Absolute value
+    {1667, nullptr, u"最大公约数"}, // GCD
+    {1668, nullptr, u"最小公倍数"}, // LCM
+    {1669, nullptr, u"2的n次幂"}, // 2's n power
+    {1670, nullptr, u"e的n次幂"}, // e's n power
+    {1671, nullptr, u"定点运算"}, // Fixed-point arithmetic
+    {1672, nullptr, u"四舍五入"}, // Round-off
+    {1673, nullptr, u"正弦函数"}, // Sine function
+    {1674, nullptr, u"余弦函数"}, // Cosine function
+    {1675, nullptr, u"正切函数"}, // Tangent function
+    {1676, nullptr, u"余切函数"}, // Cotangent function
+    {1677, nullptr, u"正割函数"}, // Secant function
+    {1678, nullptr, u"余割函数"}, // Cosecant function
+    {1679, nullptr, u"二次方程"}, // Quadratic equation
+    {1680, nullptr, u"数据记录"}, // Data Log
     {32798, u"Clock Setting/Calibration", nullptr},
     {32806, u"Device->PC   Ctrl+U", nullptr},
     {32807, u"PC->Device   Ctrl+D", nullptr},

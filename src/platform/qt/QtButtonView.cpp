@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 
 #include <memory>
 
@@ -30,6 +31,17 @@ public:
     ~QtButtonView() override { *m_pAlive = false; }
     QtButtonView(const QtButtonView&) = delete;
     QtButtonView& operator=(const QtButtonView&) = delete;
+
+    // A check box: its box, the gap after it and the text.
+    int WidthToShow(const CString& strText) const override
+    {
+        auto* pCheck = qobject_cast<QCheckBox*>(m_pWidget.data());
+        if (!pCheck)
+            return 0;
+        const QStyle* pStyle = pCheck->style();
+        return pStyle->pixelMetric(QStyle::PM_IndicatorWidth) + pStyle->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) +
+               pCheck->fontMetrics().horizontalAdvance(ToQString(strText));
+    }
 
 protected:
     void Sync() override
