@@ -984,18 +984,25 @@ protected:
     }
 };
 
+// The timer's time and the multi-function switch's TL, which has a base of its own.
 TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
 {
-    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* blocks[] = {Block(BT_DPR, 100, 100), Block(BT_MFS, 100, 300)};
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
-    ASSERT_NE(pSheet, nullptr);
-    auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
-    ASSERT_NE(pPage, nullptr);
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_HIGH), CString(_T("Number between 0 and 99")));
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
-    Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
+    for (CBlockObj* pBlock : blocks) {
+        SCOPED_TRACE(pBlock->m_nType);
+        CAllPropertySheet* pSheet = OpenSheet(pBlock);
+        ASSERT_NE(pSheet, nullptr);
+        auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
+        ASSERT_NE(pPage, nullptr);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_HIGH), CString(_T("Number between 0 and 99")));
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
+        Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
+        Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_SECONDS);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
+        Press(*pSheet, IDCANCEL);
+    }
 }
 
 TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)
