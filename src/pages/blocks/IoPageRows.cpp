@@ -211,6 +211,8 @@ const SheetTypeRow kRows[] = {
     {BT_ANALOG_OUT, &kOperandPage, 1025},
     {BT_ANALOG_FLAG, &kOperandPage, 1048},
     {BT_FKEY, &kSimulatedOperandPage, 1049},
+    // No operand to choose: the list stays empty, but the name and the comment can be edited.
+    {BT_CURSOR_KEY, &kOperandPage, 1052},
 };
 
 }  // namespace
