@@ -40,6 +40,16 @@ std::size_t FindUnit(const std::string& bytes, const std::string& unit, std::siz
     return std::string::npos;
 }
 
+// Where the text that DecodeUtf16Le reads of the bytes ends: at the first NUL code unit, or at
+// the last whole one.
+std::size_t TextEnd(const std::string& bytes)
+{
+    std::size_t nEnd = 0;
+    while (nEnd + 1 < bytes.size() && (bytes[nEnd] != 0 || bytes[nEnd + 1] != 0))
+        nEnd += 2;
+    return nEnd;
+}
+
 // The whole file; a missing file is empty. 0, or the errno value of the failure.
 int ReadFileBytes(const CString& strPath, std::string& bytes)
 {
@@ -139,13 +149,15 @@ BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReaso
     strLine.Format(_T("language=%s\n"), nLanguage == LANGUAGE_CHINESE ? _T("zh_CN") : _T("en_US"));
     const std::string line = Utf16LeBytes(strLine);
     // The old language line gives way to the new one and what follows it stays; a file without
-    // one keeps its text behind the new line.
-    const std::size_t nStart = FindUnit(bytes, Utf16LeBytes(_T("language=")), 0);
+    // one keeps its text behind the new line. Only the text a read sees counts, the bytes up to
+    // the first NUL: what lies behind it stays as it is.
+    const std::string text = bytes.substr(0, TextEnd(bytes));
+    const std::size_t nStart = FindUnit(text, Utf16LeBytes(_T("language=")), 0);
     if (nStart == std::string::npos) {
         bytes.insert(0, line);
     } else {
-        const std::size_t nBreak = FindUnit(bytes, Utf16LeBytes(_T("\n")), nStart);
-        const std::size_t nEnd = nBreak == std::string::npos ? bytes.size() : nBreak + 2;
+        const std::size_t nBreak = FindUnit(text, Utf16LeBytes(_T("\n")), nStart);
+        const std::size_t nEnd = nBreak == std::string::npos ? text.size() : nBreak + 2;
         bytes.replace(nStart, nEnd - nStart, line);
     }
     if (const int nError = WriteWholeFile(strPath, bytes))

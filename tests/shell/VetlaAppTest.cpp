@@ -577,6 +577,11 @@ TEST_F(VetlaAppTest, LanguageWriteReplacesItsLineAndKeepsWhatFollows)
         EXPECT_EQ(ReadBytes(file), Utf16Le(c.after)) << (c.before ? c.before : "none");
         EXPECT_TRUE(ReadChineseSetting(strPath));
     }
+    // A read's text ends at a NUL: a language line behind it is no line of the text's and stays.
+    const std::string nul(2, '\0');
+    WriteBytes(file, Utf16Le("keep\n") + nul + Utf16Le("language=en_US\n"));
+    ASSERT_TRUE(WriteLanguageSetting(strPath, LANGUAGE_CHINESE, nullptr));
+    EXPECT_EQ(ReadBytes(file), Utf16Le("language=zh_CN\nkeep\n") + nul + Utf16Le("language=en_US\n"));
 }
 
 TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)
