@@ -72,8 +72,7 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
-    // The older line keeps the write block as it is; the newer line gives pins 8 and 9 their
-    // fixed roles, starting at the first data kind when they had others.
-    void AdaptToOlderLine() override;
+    // The older line starts it at the first data kind as it does the read block; the newer line
+    // gives pins 8 and 9 their fixed roles, starting at the first data kind when they had others.
     void AdaptToNewerLine() override;
 };

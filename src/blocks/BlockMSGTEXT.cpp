@@ -10,6 +10,8 @@
 #include "platform/core/Exception.h"
 #include "platform/core/FieldRun.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CBlockMSGTEXT, CBlockObj, VERSIONABLE_SCHEMA | 1)
 
 namespace {
@@ -21,32 +23,19 @@ constexpr BlockSetup kMsgTextSetup = {
     .words = {{{BlockWord::ParamEx, MSGTEXT_ACK_PARAMEX, 0},
                {BlockWord::ParamEx, MSGTEXT_SLOT_PARAMEX, MSGTEXT_NO_SLOT}}}};
 
-// TRUE when pWidget (not null) already belongs to a list of pBlock.
-bool ListsHold(CBlockMSGTEXT& block, const CObject* pWidget)
-{
-    for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
-        const CObArray& arr = block.WidgetArray(nArray);
-        for (INT_PTR i = 0; i < arr.GetSize(); ++i) {
-            if (arr[i] == pWidget)
-                return true;
-        }
-    }
-    return false;
-}
-
 // An archive hands out an object read before when a record refers back to it. A widget is
 // owned by exactly one list, so such a record in the element arrays is damage: adopting the
 // element twice would delete it twice.
 void CheckNotOwned(CArchive& ar, CBlockMSGTEXT& self, const CObject* pWidget)
 {
-    bool bOwned = ListsHold(self, pWidget);
+    bool bOwned = self.HoldsWidget(pWidget);
     IBlockDocument* pDoc = bOwned ? nullptr : ArchiveBlockDocument(ar);
     if (pDoc) {
         const CObList& blocks = pDoc->Blocks();
         for (POSITION pos = blocks.GetHeadPosition(); pos && !bOwned;) {
             CObject* pBlock = blocks.GetNext(pos);
             if (pBlock != &self && pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMSGTEXT)))
-                bOwned = ListsHold(*static_cast<CBlockMSGTEXT*>(pBlock), pWidget);
+                bOwned = static_cast<const CBlockMSGTEXT*>(pBlock)->HoldsWidget(pWidget);
         }
     }
     if (bOwned)
@@ -157,6 +146,19 @@ CObArray& CBlockMSGTEXT::WidgetArray(int nArray)
     return nArray < MSGTEXT_LINES ? m_arrWidgets1[nArray] : m_arrWidgets2[nArray - MSGTEXT_LINES];
 }
 
+bool CBlockMSGTEXT::HoldsWidget(const CObject* pWidget) const
+{
+    for (const CObArray* pSet : {m_arrWidgets1, m_arrWidgets2}) {
+        for (int nLine = 0; nLine < MSGTEXT_LINES; ++nLine) {
+            for (INT_PTR i = 0; i < pSet[nLine].GetSize(); ++i) {
+                if (pSet[nLine][i] == pWidget)
+                    return true;
+            }
+        }
+    }
+    return std::ranges::any_of(m_cutWidgets, [pWidget](const auto& pCut) { return pCut.get() == pWidget; });
+}
+
 void CBlockMSGTEXT::DeleteWidgets()
 {
     for (int nArray = 0; nArray < MSGTEXT_WIDGET_ARRAYS; ++nArray) {
@@ -255,11 +257,14 @@ void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
 {
     DeleteWidgets();
     const auto nCount = ar.ReadCount();
-    if (nCount > MSGTEXT_WIDGET_ARRAYS)
-        AfxThrowArchiveException(CArchiveException::generic);
-    for (int nArray = 0; nArray < int(nCount); ++nArray) {
-        if (CObject* pWidget = ReadWidget(ar, *this))
-            WidgetArray(nArray).Add(pWidget);
+    for (DWORD_PTR i = 0; i < nCount; ++i) {
+        CObject* pWidget = ReadWidget(ar, *this);
+        if (!pWidget)
+            continue;
+        if (i < MSGTEXT_WIDGET_ARRAYS)
+            WidgetArray(int(i)).Add(pWidget);
+        else
+            m_cutWidgets.emplace_back(pWidget);
     }
 }
 

@@ -5,6 +5,9 @@
 #include "blocks/BlockObj.h"
 #include "platform/core/ObArray.h"
 
+#include <memory>
+#include <vector>
+
 class CWidget;
 
 constexpr int MSGTEXT_ROWS = 5;
@@ -64,8 +67,10 @@ public:
     void SerializeWidgets(CArchive& ar);
     // The single element array of old project files: its element i, when not null, becomes
     // the only element of list i (set 1's four lists, then set 2's). An array longer than the
-    // eight lists is refused with the archive's generic error.
+    // eight lists is cut there.
     void LoadOldStyleWidgets(CArchive& ar);
+    // TRUE when pWidget (not null) is one of the block's elements or one cut from its load.
+    bool HoldsWidget(const CObject* pWidget) const;
 
     // List nArray of the eight (0-3 set 1, 4-7 set 2).
     CObArray& WidgetArray(int nArray);
@@ -82,6 +87,11 @@ public:
     int m_nMsgSettings[MSGTEXT_BLOCK_SETTING_COUNT] = {};
 
 private:
+    // Elements past the eighth of an old-style array. The archive that read them could still
+    // hand them to a later record of a damaged file, so they live as long as the block and
+    // count as held: such a record is refused rather than given a deleted element.
+    std::vector<std::unique_ptr<CObject>> m_cutWidgets;
+
     void InitCells();
     void InitSettings();
     void CheckSlot() const;

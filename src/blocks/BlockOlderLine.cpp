@@ -98,8 +98,6 @@ void CBlockMR::AdaptToOlderLine() { m_nDataKind = 0; }
 
 void CBlockMR::AdaptToNewerLine() { m_nDataKind = 0; }
 
-void CBlockMW::AdaptToOlderLine() {}
-
 void CBlockMW::AdaptToNewerLine()
 {
     if (m_nPinSource[MW_DATA_PIN] != MW_DATA_ROLE) {

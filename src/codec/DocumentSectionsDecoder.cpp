@@ -93,9 +93,39 @@ void DecodeNewerSettings(DecodeContext& ctx)
 constexpr int kFunctionBlockItem = 7;
 constexpr int kDataLogReservedBytes = 10;
 
+// The analog operands a data log records, named by their operand alone.
+struct AnalogLogName {
+    int nType;
+    LPCTSTR pszPrefix;
+    int nPerUnit;  // 0: numbered without units
+};
+constexpr AnalogLogName kAnalogLogNames[] = {
+    {BT_ANALOG_IN, _T("AI"), 8}, {BT_ANALOG_OUT, _T("AQ"), 4}, {BT_ANALOG_FLAG, _T("AM"), 0}};
+
+// An uploaded operand the data-log page lists: an analog one as "AI001", "AQ103" or "AM7",
+// followed by the comment the document keeps for the operand where it has one; a range of
+// eight as the page names it.
+CString LogOperandText(const CVetlaDoc& doc, const IoClass& ioClass, int nNumber)
+{
+    const CString strListed = DataLogOperandText(nNumber);
+    const auto* pAnalog = std::ranges::find(kAnalogLogNames, ioClass.nType, &AnalogLogName::nType);
+    if (strListed.IsEmpty() || pAnalog == std::end(kAnalogLogNames))
+        return strListed;
+    CString strComment;
+    doc.LookupOperandComment(nNumber, strComment);
+    const int nIndex = nNumber - ioClass.nBase;
+    CString strText;
+    if (pAnalog->nPerUnit)
+        strText.Format(_T("%s%d%02d%s"), pAnalog->pszPrefix, nIndex / pAnalog->nPerUnit, nIndex % pAnalog->nPerUnit,
+                       LPCTSTR(strComment));
+    else
+        strText.Format(_T("%s%d%s"), pAnalog->pszPrefix, nIndex, LPCTSTR(strComment));
+    return strText;
+}
+
 // One logged item: a function block's value, an I/O operand, or an unused entry. Its texts are
 // the data-log page's own, which the page reads back as the same block, value and operand.
-DataLogItem ReadLogItem(const DecodeContext& ctx, RecordReader& r)
+DataLogItem ReadLogItem(DecodeContext& ctx, RecordReader& r)
 {
     const int nKind = r.Word();
     const int nValue = r.Word();
@@ -116,7 +146,7 @@ DataLogItem ReadLogItem(const DecodeContext& ctx, RecordReader& r)
     const IoClass* pClass = (nKind & 0xFF00) == 0xFF00 ? FindIoClassByCode(nKind & 0xFF) : nullptr;
     if (pClass && nValue < pClass->nSpan) {
         item.nValue1 = pClass->nBase + nValue;
-        item.strItem = DataLogOperandText(item.nValue1);
+        item.strItem = LogOperandText(ctx.Doc(), *pClass, item.nValue1);
     }
     return item;
 }

@@ -258,7 +258,7 @@ void DecodeWifiRegisters(const BYTE* pData, WifiValues& values)
 
 bool IsValidKeyPassword(const CString& strKey)
 {
-    if (strKey.IsEmpty() || strKey.GetLength() > REMOTE_KEY_DIGITS_MAX)
+    if (strKey.GetLength() > REMOTE_KEY_DIGITS_MAX)
         return false;
     for (int i = 0; i < strKey.GetLength(); ++i) {
         if (strKey.GetAt(i) < '1' || strKey.GetAt(i) > '6')

@@ -111,8 +111,8 @@ struct RemoteWifiValues {
 };
 
 using RemoteWifiImage = std::array<BYTE, REMOTE_IMAGE_SIZE>;
-// Whether the key password is one the module can take: 1 to 6 digits, each 1..6. Anything else
-// would shift a bit out of its word.
+// Whether the key password is one the module can take: at most 6 digits, each 1..6 (an empty
+// key is the end entry alone). Anything else would shift a bit out of its word.
 bool IsValidKeyPassword(const CString& strKey);
 // The image; FALSE (image zeroed) when the key password is not valid.
 BOOL BuildRemoteImage(const RemoteWifiValues& values, RemoteWifiImage& image);

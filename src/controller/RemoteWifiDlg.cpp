@@ -142,8 +142,8 @@ void CRemoteWifiDlg::OnOK()
         Refuse(IDC_SSID, kSsidEmptyMessage, MB_ICONEXCLAMATION);
         return;
     }
-    // The module takes a key of 1 to 6 digits 1..6 only; the filter keeps out other digits, but
-    // an emptied field would send a key with no digit at all.
+    // The module takes a key of at most 6 digits 1..6 (none at all too): the filter keeps out
+    // other digits as they are typed, this check what came into the field another way.
     if (!IsValidKeyPassword(m_strKeyPassword)) {
         Refuse(IDC_KEY_PASSWORD, kKeyCharsMessage, MB_ICONEXCLAMATION);
         return;

@@ -39,17 +39,6 @@ constexpr LPCTSTR kRules[DST_RULE_COUNT] = {_T("EU"),       _T("UK"),          _
                                             _T("Australia"), _T("Tasmania"), _T("New Zealand"),
                                             _T("Freely adjustable")};
 
-// The dates a fixed rule changes the clocks on, as the dialog shows them (the first day its
-// Sunday can fall on), and the hour it moves them by.
-constexpr CSummerTimeDlg::Dates kRuleDates[DST_RULE_FREE] = {
-    {3, 25, 10, 25, 60},  // EU: last Sunday of March to last Sunday of October
-    {3, 25, 10, 25, 60},  // UK: the same Sundays
-    {3, 8, 11, 1, 60},    // US: second Sunday of March to first Sunday of November
-    {10, 1, 4, 1, 60},    // Australia: first Sunday of October to first Sunday of April
-    {10, 1, 4, 1, 60},    // Tasmania: the same Sundays
-    {9, 24, 4, 1, 60},    // New Zealand: last Sunday of September to first Sunday of April
-};
-
 // The controls that only the freely adjustable rule uses.
 constexpr UINT kRuleDateControls[] = {
     CSummerTimeDlg::IDC_START_MONTH, CSummerTimeDlg::IDC_START_MONTH_SPIN, CSummerTimeDlg::IDC_START_DAY,
@@ -154,8 +143,6 @@ BOOL CSummerTimeDlg::OnInitDialog()
         if (auto* pEdit = dynamic_cast<CEdit*>(GetDlgItem(int(nID))))
             pEdit->LimitText(nID == IDC_DIFFERENCE ? 3 : 2);
     }
-    m_freeDates = Dates{m_nStartMonth, m_nStartDay, m_nEndMonth, m_nEndDay, m_nTimeDiff};
-    ShowRuleDates();
     UpdateEnabledState();
     return TRUE;
 }
@@ -177,29 +164,12 @@ void CSummerTimeDlg::UpdateEnabledState()
     }
 }
 
+// The fields keep what was read or typed: a fixed rule's dates are the controller's to apply.
 void CSummerTimeDlg::OnRuleChange()
 {
-    // What was typed for the freely adjustable rule comes back when it is chosen again.
-    if (m_nRule == DST_RULE_FREE)
-        m_freeDates = Dates{FieldValue(IDC_START_MONTH), FieldValue(IDC_START_DAY), FieldValue(IDC_END_MONTH),
-                            FieldValue(IDC_END_DAY), FieldValue(IDC_DIFFERENCE)};
     if (auto* pRule = dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_RULE))))
         m_nRule = pRule->GetCurSel();
-    ShowRuleDates();
     UpdateEnabledState();
-}
-
-// A fixed rule shows its own dates and difference, whatever the record held: the controller
-// applies the rule's.
-void CSummerTimeDlg::ShowRuleDates()
-{
-    const Dates& dates = m_nRule >= 0 && m_nRule < DST_RULE_FREE ? kRuleDates[m_nRule] : m_freeDates;
-    // Each month before its day, so that the day is checked against its own month.
-    SetField(IDC_START_MONTH, dates.nStartMonth);
-    SetField(IDC_START_DAY, dates.nStartDay);
-    SetField(IDC_END_MONTH, dates.nEndMonth);
-    SetField(IDC_END_DAY, dates.nEndDay);
-    SetField(IDC_DIFFERENCE, dates.nDifference);
 }
 
 int CSummerTimeDlg::FieldValue(UINT nID) const

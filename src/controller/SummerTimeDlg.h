@@ -1,7 +1,7 @@
 // CSummerTimeDlg: the modeless "SummerTime/WinterTime" dialog (template 211). It opens after
 // the controller's rule was read into this object's values; OK posts the write. The dates and
-// the difference can be edited only for the freely adjustable rule; a fixed rule shows its own
-// (the controller applies them) and they travel with it.
+// the difference can be edited only for the freely adjustable rule; with a fixed rule they show
+// what was read or kept, disabled, and travel with it unchanged.
 #pragma once
 
 #include "controller/DeviceSettingRecords.h"
@@ -28,11 +28,6 @@ public:
     static constexpr UINT IDC_END_PICK = 1323;
     static constexpr UINT IDC_HELP_BUTTON = 9;
     static constexpr int kMaxDifference = 180;
-
-    // Start and end (month and day) and the difference in minutes.
-    struct Dates {
-        int nStartMonth, nStartDay, nEndMonth, nEndDay, nDifference;
-    };
 
     CSummerTimeDlg();
 
@@ -66,10 +61,6 @@ private:
     void ClampMonth(UINT nMonthID, UINT nDayID);
     void ClampDay(UINT nMonthID, UINT nDayID);
     void UpdateEnabledState();
-    void ShowRuleDates();
     void PickDates(BOOL bStart);
     void SetupSpin(UINT nID, int nLower, int nUpper, int nPos);
-
-    // What the freely adjustable rule shows while another rule is chosen.
-    Dates m_freeDates{};
 };

@@ -4,9 +4,9 @@
 // kept it in the user's temporary folder (and before that under the name "QarvoProperty"), where
 // a file not yet written anew is still read.
 // The settings file is UTF-16LE text
-// without byte-order mark, one line "language=zh_CN" or "language=en_US" ending in a line feed.
+// without byte-order mark; its line "language=zh_CN" or "language=en_US" ends in a line feed.
 // The interface is Chinese exactly when the file's text holds "zh_CN" anywhere; the Language
-// command rewrites the file and the choice takes effect at the next start.
+// command rewrites that line and the choice takes effect at the next start.
 #pragma once
 
 #include "platform/core/String.h"
@@ -38,7 +38,9 @@ CString DecodeUtf16Le(const BYTE* pBytes, std::size_t nLength);
 // Whether the settings file at strPath selects Chinese: FALSE for a missing, empty, unreadable
 // or 8-bit file. A file that is there but cannot be read says so in the standard error box.
 BOOL ReadChineseSetting(const CString& strPath);
-// Writes the file anew as the single line for nLanguage, creating its folder when missing. The
-// line goes into a temporary file that then replaces the old one, so a failed write leaves the
-// old file as it was. FALSE on failure, with the system's reason in *pReason.
+// Writes the line for nLanguage in place of the file's language line, keeping everything else the
+// file holds; a file without one (or none at all) gets it first. The folder is made when missing.
+// The text goes into a temporary file that then replaces the old one, so a failed write leaves
+// the old file as it was, and a file that cannot be read is not written. FALSE on failure, with
+// the system's reason in *pReason.
 BOOL WriteLanguageSetting(const CString& strPath, int nLanguage, CString* pReason);

@@ -209,14 +209,26 @@ TEST_F(BlockMSGTEXTTest, OldStyleArrayFillsOneListPerElement)
         EXPECT_LE(text.WidgetArray(i).GetSize(), 1);
 }
 
-TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsRefused)
+TEST_F(BlockMSGTEXTTest, OldStyleArrayLongerThanTheEightListsIsCutThere)
 {
     CBlockMSGTEXT text(BT_MSGTEXT);
-    const Bytes bytes = OldStyleArray(MSGTEXT_WIDGET_ARRAYS + 1, false);
-    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(bytes, m_active.Doc(), text, true); }),
-              CArchiveException::generic);
-    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i)
-        EXPECT_TRUE(text.WidgetArray(i).IsEmpty());
+    LoadWidgets(OldStyleArray(MSGTEXT_WIDGET_ARRAYS + 2, false), m_active.Doc(), text, true);
+    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+        ASSERT_EQ(text.WidgetArray(i).GetSize(), 1) << i;
+        EXPECT_EQ(BlockNumberAt(text, i, 0), 9000 + i);
+    }
+    // A damaged array that names a cut element twice is refused, the element freed once.
+    const Bytes twice = StoreWith([](CArchive& ar) {
+        CObArray old;
+        for (int i = 0; i <= MSGTEXT_WIDGET_ARRAYS; ++i)
+            old.Add(NewWidget(9000 + i));
+        old.Add(old[MSGTEXT_WIDGET_ARRAYS]);
+        old.Serialize(ar);
+        for (int i = 0; i <= MSGTEXT_WIDGET_ARRAYS; ++i)
+            delete old[i];
+    });
+    CBlockMSGTEXT damaged(BT_MSGTEXT);
+    EXPECT_EQ(ArchiveFailure([&] { LoadWidgets(twice, m_active.Doc(), damaged, true); }), CArchiveException::badIndex);
 }
 
 TEST_F(BlockMSGTEXTTest, CopyDuplicatesElementsAndTakesWhatTheGenerationShows)

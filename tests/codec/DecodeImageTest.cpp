@@ -4,6 +4,7 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockDataLog.h"
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTime.h"
 #include "blocks/ConnectLineObj.h"
@@ -300,6 +301,24 @@ TEST_F(UploadedImage, DataLogBoundsAndItems)
     const DecodeResult result = DecodeProgramImage(m_codec, doc);
     EXPECT_EQ(result.error, DecodeError::DataLogDamaged);
     EXPECT_TRUE(doc.m_blockList.IsEmpty());
+}
+
+// An uploaded analog operand is named by the operand and the comment the document keeps for
+// it, not by its type's caption; ranges of eight keep the data-log page's names.
+TEST_F(UploadedImage, DataLogOperandsAreNamedByTheirOperandAndComment)
+{
+    CVetlaDoc::InitBlockCaptions();
+    Upload(kAndRecord, kNewerHardware);
+    Put("DL", 0, {0xFF, 0xFF, 0x00, 0x00, 0x04, 0x00});
+    Put("DL", 16, {0x08, 0xFF, 0x01, 0x00, 0x09, 0xFF, 0x07, 0x00, 0x0A, 0xFF, 0x07, 0x00, 0x05, 0xFF, 0x08, 0x00});
+    m_doc.m_mapOperandComment.SetAt(NUM_ANALOG_FLAG + 7, _T("Level"));
+    ASSERT_TRUE(Decode().bOk);
+    const auto* pLog = static_cast<const CBlockDataLog*>(Block(NUM_DATALOG));
+    ASSERT_NE(pLog, nullptr);
+    std::vector<std::string> names;
+    for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i)
+        names.push_back(pLog->m_arrLogItems[i].strItem.ToUtf8());
+    EXPECT_EQ(names, (std::vector<std::string>{"AI001", "AQ103", "AM7Level", "Q008-Q015"}));
 }
 
 // An uploaded length beyond the buffer reads only the buffer.

@@ -211,10 +211,19 @@ TEST(DeviceSettingRecords, SleepIndexFromAnyStoredTime)
 }
 
 // A key password holding 0, 7 or more than six digits would shift a bit out of its word: such a
-// key is refused before anything is built, and a stored list gives only digits 1..6.
+// key is refused before anything is built, and a stored list gives only digits 1..6. An empty
+// key is the end entry alone.
 TEST(DeviceSettingRecords, KeyPasswordOnlyDigitsOneToSix)
 {
-    for (LPCTSTR psz : {_T(""), _T("0"), _T("17"), _T("1234561"), _T("12a")}) {
+    RemoteWifiValues empty;
+    empty.m_strKeyPassword.Empty();
+    RemoteWifiImage image{};
+    ASSERT_TRUE(BuildRemoteImage(empty, image));
+    RemoteWifiValues emptyRead;
+    emptyRead.m_strKeyPassword = _T("1");
+    DecodeRemoteImage(image, emptyRead);
+    EXPECT_TRUE(emptyRead.m_strKeyPassword.IsEmpty());
+    for (LPCTSTR psz : {_T("0"), _T("17"), _T("1234561"), _T("12a")}) {
         RemoteWifiValues values;
         values.m_strKeyPassword = psz;
         RemoteWifiImage image;

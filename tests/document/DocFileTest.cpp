@@ -415,7 +415,7 @@ TEST_F(DocFileTest, OldStyleElementArrayFillsOneListPerElement)
     EXPECT_EQ(static_cast<CWidget*>(pText->m_arrWidgets2[1][0])->m_nKind, 2);
 }
 
-TEST_F(DocFileTest, OldStyleElementArrayLongerThanEightIsRefused)
+TEST_F(DocFileTest, OldStyleElementArrayLongerThanEightIsCutAtEight)
 {
     std::vector<CWidget*> widgets;
     for (int i = 0; i < 9; ++i)
@@ -423,10 +423,13 @@ TEST_F(DocFileTest, OldStyleElementArrayLongerThanEightIsRefused)
     const Bytes bytes = OldStyleMessageTextFile(widgets);
 
     CVetlaDoc loaded;
-    AddNew(loaded, BT_OR);
-    const Bytes before = SaveToBytes(loaded);
-    EXPECT_TRUE(LoadFails(loaded, bytes));
-    EXPECT_EQ(SaveToBytes(loaded), before);
+    LoadFromBytes(loaded, bytes);
+    auto* pText = static_cast<CBlockMSGTEXT*>(loaded.FindBlockByNumber(9001));
+    ASSERT_NE(pText, nullptr);
+    for (int i = 0; i < MSGTEXT_WIDGET_ARRAYS; ++i) {
+        ASSERT_EQ(pText->WidgetArray(i).GetSize(), 1) << i;
+        EXPECT_EQ(static_cast<CWidget*>(pText->WidgetArray(i)[0])->m_nKind, i);
+    }
 }
 
 } // namespace

@@ -126,6 +126,8 @@ TEST_F(ProgramSettingsTest, HardwareChangeAdaptsBlocksAndPortsToTheGeneration)
     doc.m_settings.com[1].nBaudIndex = 9;
     auto* pRead = static_cast<CBlockMR*>(AddNew(doc, BT_MR));
     pRead->m_nDataKind = 2;
+    auto* pOlderWrite = static_cast<CBlockMW*>(AddNew(doc, BT_MW));
+    pOlderWrite->m_nDataKind = 3;
     ApplyHardwareChange(doc, k3X);
     EXPECT_EQ(doc.m_wHardwareCode, k3X);
     EXPECT_EQ(doc.m_wFirmwareWord, 0xB100);
@@ -133,6 +135,7 @@ TEST_F(ProgramSettingsTest, HardwareChangeAdaptsBlocksAndPortsToTheGeneration)
     EXPECT_EQ(doc.m_settings.com[0].nBaudIndex, COM_BAUD_9600);
     EXPECT_EQ(doc.m_settings.com[1].nBaudIndex, 9);
     EXPECT_EQ(pRead->m_nDataKind, 0);
+    EXPECT_EQ(pOlderWrite->m_nDataKind, 0) << "the write block is a read block too";
 
     auto* pWatchdog = static_cast<CBlockAnalog*>(AddNew(doc, BT_AWDOG));
     pWatchdog->m_nThreshold1 = 5;

@@ -607,7 +607,8 @@ TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
     EXPECT_TRUE(bTextAboveFrame);
 }
 
-// Once a box's bound is typed, further digits cannot make another number of it.
+// Once a box's bound is typed, further digits cannot make another number of it; a minus typed
+// into the watchdog's threshold makes it its bound 0.
 TEST_F(AnalogPages, DigitsTypedAfterTheBoundLeaveTheBound)
 {
     if (!RunningApp::OnQt())
@@ -619,6 +620,7 @@ TEST_F(AnalogPages, DigitsTypedAfterTheBoundLeaveTheBound)
         {BT_AAMP, IDC_OFFSET, &CBlockAnalog::m_nOffset, "-99999999999", -10000},
         {BT_PI, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "300000", 20000},
         {BT_PWM, IDC_LIMIT1, &CBlockAnalog::m_nThreshold1, "-99999999999", -20000},
+        {BT_AWDOG, IDC_LIMIT2, &CBlockAnalog::m_nThreshold2, "-5", 0},
     };
     for (const auto& c : cases) {
         CBlockAnalog* pBlock = Analog(c.nType);

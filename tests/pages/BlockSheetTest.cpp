@@ -29,7 +29,7 @@ TEST(BlockPageRegistry, EveryRowIsFoundByItsTypeAndNoOther)
                                [](const BlockPageRow& a, const BlockPageRow& b) { return a.nType < b.nType; }));
     for (const BlockPageRow& row : rows)
         EXPECT_EQ(FindBlockPageRow(row.nType), &row) << row.nType;
-    for (int nType : {BT_CURSOR_KEY, BT_SOFTKEY, BT_MALE, BT_FEMALE, BT_MAKE, BT_AOUT_LAD, BT_POWERBUS, 0})
+    for (int nType : {BT_SOFTKEY, BT_MALE, BT_FEMALE, BT_MAKE, BT_AOUT_LAD, BT_POWERBUS, 0})
         EXPECT_EQ(FindBlockPageRow(nType), nullptr) << nType;
 }
 
@@ -186,8 +186,7 @@ TEST_F(BlockSheet, LevelBlocksHaveOnlyTheCommentPageAndOtherKindsNoSheet)
         ++nShown;
         dlg.EndDialog(IDCANCEL);
     });
-    for (int nType : {BT_CURSOR_KEY, BT_SOFTKEY})
-        Properties(Block(nType));
+    Properties(Block(BT_SOFTKEY));
     EXPECT_EQ(nShown, 0);
 }
 

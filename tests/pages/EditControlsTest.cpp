@@ -197,4 +197,27 @@ TEST_F(EditControls, EditingKeysFromTheWidgetsKeepTheBoxesWellFormed)
     }
 }
 
+TEST_F(EditControls, ASecondPointTypedTakesTheCaretToTheDecimals)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    CNumericEdit edit(9, 4);
+    Make(edit);
+    edit.SetLocaleMarks('-', '.', ',');
+    const struct {
+        const char* keys;
+        const char16_t* after;
+        int nCaret;
+    } cases[] = {
+        {"3.5.7", u"3.75", 3},
+        {"12.34<<<<>.", u"12.34", 3},
+        {"12.34<<<<>.5", u"12.534", 4},
+    };
+    for (const auto& c : cases) {
+        QtRetype(edit, c.keys);
+        EXPECT_EQ(Text(edit), CString(c.after)) << c.keys;
+        EXPECT_EQ(Caret(edit), c.nCaret) << c.keys;
+    }
+}
+
 }  // namespace

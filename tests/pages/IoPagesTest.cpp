@@ -205,18 +205,13 @@ TEST_F(IoPages, FlagsNoteM511AndCursorKeysListNothing)
     Edit(pFlag, [&](CWnd& page, CPropertySheet&) { strNote = static_cast<CConstantsPar&>(page).GetNoteText(); });
     EXPECT_EQ(strNote, CString(_T("M511 = Message Character Set Flag")));
 
-    // A cursor key gets no sheet from the command; its page, shown alone, lists nothing.
-    CPropertySheet sheet(_T("Cursor"));
-    CConstantsPar page(BT_CURSOR_KEY);
-    page.m_pDocument = &Doc();
-    sheet.AddPage(&page);
+    // A cursor key, as a file or an upload brings one, opens with an empty list; OK keeps it.
+    CBlockObj* pKey = Block(BT_CURSOR_KEY, 60, 200);
+    const int nNumber = pKey->m_nNumber;
     std::vector<CString> numbers{_T("x")};
-    CDialog::SetDialogHook([&](CDialog& dlg) {
-        numbers = ComboLines(page, IDC_IO_NUMBER);
-        dlg.EndDialog(IDCANCEL);
-    });
-    sheet.DoModal();
+    Edit(pKey, [&](CWnd& page, CPropertySheet&) { numbers = ComboLines(page, IDC_IO_NUMBER); });
     EXPECT_TRUE(numbers.empty());
+    EXPECT_EQ(pKey->m_nNumber, nNumber);
 }
 
 TEST_F(IoPages, AnOperandTakenMeanwhileOrUnparsedKeepsTheBlock)

@@ -101,29 +101,6 @@ TEST_F(ProgramPropertiesTest, OkWritesTheDocumentMarksItModifiedAndTakesOneSnaps
     EXPECT_EQ(Snapshots(), nSnapshots + 1);
 }
 
-TEST_F(ProgramPropertiesTest, CancelChangesNothingEvenAfterTheAnalogOutputDialogs)
-{
-    Doc().SetModifiedFlag(FALSE);
-    const Bytes before = SaveToBytes(Doc());
-    bool bDialogShown = false;
-    m_nested = [&](CDialog& dlg) {
-        bDialogShown = true;
-        dlg.GetDlgItem(IDC_FIXED_VALUE_FIRST)->SetWindowText(_T("4.5"));
-        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    };
-    RunProperties(
-        [](CPropertiesPropSh& sheet) {
-            SetText(Show(sheet, sheet.m_general), IDC_GENERAL_TEXTS[0], _T("Changed"));
-            CPropertyPage& page = Show(sheet, sheet.m_parameter);
-            Click(page, IDC_KEEP_AQ_VALUES);
-            Click(page, IDC_FIXED_VALUE_BUTTON);
-        },
-        false);
-    EXPECT_TRUE(bDialogShown);
-    EXPECT_EQ(SaveToBytes(Doc()), before);
-    EXPECT_FALSE(Doc().IsModified());
-}
-
 TEST_F(ProgramPropertiesTest, StatusClickOpensTheHardwarePageOnce)
 {
     int nFirstShown = -1;
@@ -306,6 +283,36 @@ TEST_F(ProgramPropertiesTest, AnalogOutputsFollowTheGenerationAndTheirRange)
                 EXPECT_FALSE(Shown(page, nID)) << nID;
         },
         false);
+}
+
+// Cancel drops what the sheet's pages hold, but not what the two dialogs wrote on their OK.
+TEST_F(ProgramPropertiesTest, TheAnalogOutputDialogsWriteTheDocumentWhateverClosesTheSheet)
+{
+    m_nested = [](CDialog& dlg) {
+        if (dynamic_cast<CFixedValueDlg*>(&dlg))
+            SetText(dlg, IDC_FIXED_VALUE_FIRST + 3, _T("7.5"));
+        else
+            Combo(dlg, IDC_RANGE_TYPE_FIRST + 2).UserSelect(1);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    };
+    Doc().SetModifiedFlag(FALSE);
+    const int nSnapshots = Snapshots();
+    RunProperties(
+        [](CPropertiesPropSh& sheet) {
+            SetText(Show(sheet, sheet.m_general), IDC_GENERAL_TEXTS[0], _T("Changed"));
+            CPropertyPage& page = Show(sheet, sheet.m_parameter);
+            Click(page, IDC_KEEP_AQ_VALUES);
+            Click(page, IDC_FIXED_VALUE_BUTTON);
+            Click(page, IDC_VALUE_RANGE_BUTTON);
+        },
+        false);
+    EXPECT_TRUE(Doc().m_settings.strProject[PROJECT_CREATOR].IsEmpty());
+    const AnalogSettings& analog = Doc().m_settings.analog;
+    EXPECT_EQ(analog.dAqFixedValue[3], 7.5);
+    EXPECT_EQ(analog.byAqRangeType[2], 1);
+    EXPECT_EQ(analog.bKeepAqValues, 1) << "the check is the sheet's OK's to write";
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Snapshots(), nSnapshots + 2);
 }
 
 // ---- COM ----

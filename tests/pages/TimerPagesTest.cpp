@@ -12,6 +12,8 @@
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "document/SimScan.h"
+#include "editor/ChildFrame.h"
+#include "editor/SimulationBarDlg.h"
 #include "pages/blocks/AVGVAL.h"
 #include "pages/blocks/HoursCounter.h"
 #include "pages/blocks/RangeTipPage.h"
@@ -908,6 +910,36 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
     }
 }
 
+// The Simulation bar's Stop: Apply takes the hours the page shows and re-seeds no count.
+TEST_F(TimerPages, ApplyWithTheRunStoppedTakesOnlyTheHours)
+{
+    auto* pCounter = static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER));
+    StartSimulation();
+    CAllPropertySheet* pSheet = OpenSheet(pCounter);
+    ASSERT_NE(pSheet, nullptr);
+    CSimulationBarDlg* pBar = V().GetParentFrame()->GetSimulationBarDlg();
+    ASSERT_NE(pBar, nullptr);
+    pBar->OnStop();
+    // The view's paint after the click.
+    pSheet->RefreshValue(*pCounter, V().MakeSimContext());
+    pCounter->m_nMNMinutes = 7;
+    pCounter->m_nOTStart = 999;
+    pCounter->m_nOTMinutes = 999;
+    CWnd& page = *pSheet->m_pMainPage;
+    Type(page, IDC_HC_MI_HOURS, _T("2"));
+    Type(page, IDC_HC_MI_MINUTES, _T("30"));
+    Type(page, IDC_HC_OT_HOURS, _T("5"));
+    Type(page, IDC_HC_OT_MINUTES, _T("10"));
+    Press(*pSheet, ID_APPLY_NOW);
+    EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_HOURS_PARAM], 2);
+    EXPECT_EQ(pCounter->m_nParam[HCOUNTER_MI_MINUTES_PARAM], 30);
+    EXPECT_EQ(pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX], 5);
+    EXPECT_EQ(pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX], 10);
+    EXPECT_EQ(pCounter->m_nMNMinutes, 7);
+    EXPECT_EQ(pCounter->m_nOTStart, 999);
+    EXPECT_EQ(pCounter->m_nOTMinutes, 999);
+}
+
 // ---- Apply into a running diagram, scanned on a clock of its own ----
 
 SYSTEMTIME ClockAt(int nMs)
@@ -984,18 +1016,25 @@ protected:
     }
 };
 
+// The timer's time and the multi-function switch's TL, which has a base of its own.
 TEST_F(RangeTips, TheLowPartsTipFollowsItsBase)
 {
-    CBlockObj* pTimer = Block(BT_DPR);
+    CBlockObj* blocks[] = {Block(BT_DPR, 100, 100), Block(BT_MFS, 100, 300)};
     StartSimulation();
-    CAllPropertySheet* pSheet = OpenSheet(pTimer);
-    ASSERT_NE(pSheet, nullptr);
-    auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
-    ASSERT_NE(pPage, nullptr);
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_HIGH), CString(_T("Number between 0 and 99")));
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
-    Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
-    EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
+    for (CBlockObj* pBlock : blocks) {
+        SCOPED_TRACE(pBlock->m_nType);
+        CAllPropertySheet* pSheet = OpenSheet(pBlock);
+        ASSERT_NE(pSheet, nullptr);
+        auto* pPage = dynamic_cast<CRangeTipPage*>(pSheet->m_pMainPage);
+        ASSERT_NE(pPage, nullptr);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_HIGH), CString(_T("Number between 0 and 99")));
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
+        Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_MINUTES);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 59")));
+        Choose(*pPage, IDC_TIME1_BASE, TIME_BASE_SECONDS);
+        EXPECT_EQ(TipOver(*pPage, IDC_TIME1_LOW), CString(_T("Number between 0 and 99")));
+        Press(*pSheet, IDCANCEL);
+    }
 }
 
 TEST_F(WeeklyPages, AnOlderProjectHasNoPulseOutputAndItsCamsIgnoreTheWord)

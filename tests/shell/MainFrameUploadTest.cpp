@@ -238,8 +238,9 @@ TEST_F(UploadTest, ProgramOfBufferZeroAloneKeepsItsWiringAndSettings)
     EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "77X Series C1.XX");
 }
 
-// The uploaded data log names its items as its page does: OK on the unchanged sheet keeps every
-// operand range, analog point, block and value.
+// The uploaded data log names its items as its page does, but for the analog points, which carry
+// their operand without the type's caption: OK on the unchanged sheet keeps every operand range,
+// analog point, block and value.
 TEST_F(UploadTest, DataLogItemsStayWhatTheyWereOnOk)
 {
     SimulatedController controller;
@@ -273,11 +274,17 @@ TEST_F(UploadTest, DataLogItemsStayWhatTheyWereOnOk)
     ActiveDoc()->SetModifiedFlag(FALSE);
     Frame()->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
 
+    std::vector<LoggedItem> uploaded = original;
+    for (LoggedItem& item : uploaded) {
+        std::string& strItem = std::get<0>(item);
+        if (strItem.starts_with("A"))
+            strItem = strItem.substr(0, strItem.find('['));
+    }
     Run(PLC_OP_UPLOAD);
     ASSERT_NE(ActiveDoc(), nullptr);
-    EXPECT_EQ(LoggedItems(), original);
+    EXPECT_EQ(LoggedItems(), uploaded);
     OkOnDataLog([](CWnd&) {});
-    EXPECT_EQ(LoggedItems(), original);
+    EXPECT_EQ(LoggedItems(), uploaded);
 }
 
 TEST_F(UploadTest, DamagedProgramSaysSoAndOpensNoDocument)

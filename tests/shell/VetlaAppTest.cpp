@@ -554,15 +554,34 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     EXPECT_EQ((strCaption + _T("|") + strText).ToUtf8(), "Align Vertically|Align Horizontally");
 }
 
-TEST_F(VetlaAppTest, LanguageWriteReplacesTheWholeFileWithItsOneLine)
+TEST_F(VetlaAppTest, LanguageWriteReplacesItsLineAndKeepsWhatFollows)
 {
     const std::filesystem::path file = m_app.Folder() / "sub" / "DruvoEditor.ini";
     const CString strPath = CString::FromUtf8(file.string());
-    ASSERT_TRUE(WriteLanguageSetting(strPath, LANGUAGE_ENGLISH, nullptr));
-    WriteBytes(file, Utf16Le("language=en_US\nlanguage=en_US\ntrailing text that stays no more"));
+    const struct {
+        const char* before;  // null: no file
+        const char* after;
+    } cases[] = {
+        {nullptr, "language=zh_CN\n"},
+        {"", "language=zh_CN\n"},
+        {"language=en_US\nlanguage=en_US\ntrailing text", "language=zh_CN\nlanguage=en_US\ntrailing text"},
+        {"first=1\nlanguage=english\nlast=2", "first=1\nlanguage=zh_CN\nlast=2"},
+        {"first=1\nlanguage=en_US", "first=1\nlanguage=zh_CN\n"},
+        {"no line of its own\n", "language=zh_CN\nno line of its own\n"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(file);
+        if (c.before)
+            WriteBytes(file, Utf16Le(c.before));
+        ASSERT_TRUE(WriteLanguageSetting(strPath, LANGUAGE_CHINESE, nullptr)) << (c.before ? c.before : "none");
+        EXPECT_EQ(ReadBytes(file), Utf16Le(c.after)) << (c.before ? c.before : "none");
+        EXPECT_TRUE(ReadChineseSetting(strPath));
+    }
+    // A read's text ends at a NUL: a language line behind it is no line of the text's and stays.
+    const std::string nul(2, '\0');
+    WriteBytes(file, Utf16Le("keep\n") + nul + Utf16Le("language=en_US\n"));
     ASSERT_TRUE(WriteLanguageSetting(strPath, LANGUAGE_CHINESE, nullptr));
-    EXPECT_EQ(ReadBytes(file), Utf16Le("language=zh_CN\n"));
-    EXPECT_TRUE(ReadChineseSetting(strPath));
+    EXPECT_EQ(ReadBytes(file), Utf16Le("language=zh_CN\nkeep\n") + nul + Utf16Le("language=en_US\n"));
 }
 
 TEST_F(VetlaAppTest, AFailedLanguageWriteKeepsTheOldSettingAndSaysSo)

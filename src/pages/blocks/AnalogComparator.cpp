@@ -50,6 +50,10 @@ void CAnalogComparator::ExchangeFields(CDataExchange* pDX)
 BOOL CAnalogComparator::OnInitDialog()
 {
     CAnalogPage::OnInitDialog();
+    // The spins run over both signs for every type, so that the watchdog's boxes take a typed
+    // minus too; the clamp then makes a negative delta 0.
+    SetSpinRange(IDC_LIMIT1_SPIN, -kThresholdLimit, kThresholdLimit);
+    SetSpinRange(IDC_LIMIT2_SPIN, -kThresholdLimit, kThresholdLimit);
     CreateLimitRows();
     SetUpGenerationControls();
     ShowThresholdLabels();

@@ -3,6 +3,7 @@
 #include "blocks/BlockCounter.h"
 #include "document/VetlaDoc.h"
 #include "pages/blocks/TimerPageIds.h"
+#include "pages/sheet/AllPropertySheet.h"
 #include "pages/sheet/PageIds.h"
 #include "pages/sheet/PageTexts.h"
 #include "pages/sheet/SpinRange.h"
@@ -50,7 +51,10 @@ void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block
 {
     auto* pCounter = dynamic_cast<CBlockHCOUNTER*>(&block);
     int* w = block.m_nParamEx;
-    if (pCounter) {
+    if (!apply.bRunUnderWay) {
+        // A stopped run has no counts to re-seed: the hours are taken as they stand.
+        w[HCOUNTER_OT_HOURS_PARAMEX] = apply.nOTHours;
+    } else if (pCounter) {
         pCounter->m_nMNMinutes = apply.bReferenced ? pCounter->m_nRefValue : apply.nMIMinutes + apply.nMIHours * 60;
         if (block.m_nPinValue[kResetPin]) {
             w[HCOUNTER_OT_HOURS_PARAMEX] = 0;
@@ -70,8 +74,9 @@ BlockWrite CHoursCounter::MakeBlockWrite(BOOL bApply) const
 {
     if (!bApply)
         return {};
+    const auto* pSheet = dynamic_cast<const CAllPropertySheet*>(GetSheet());
     const HoursCounterApply apply = {m_interval.m_nHigh, m_interval.m_nLow, m_interval.m_nRefBlock >= 0, m_nOTHours,
-                                     m_nOTMinutes};
+                                     m_nOTMinutes, !pSheet || pSheet->IsRunUnderWay()};
     return [apply](CBlockObj& block) { ApplyToRunningHoursCounter(apply, block); };
 }
 

@@ -47,8 +47,11 @@ struct HoursCounterApply {
     BOOL bReferenced;
     int nOTHours;
     int nOTMinutes;
+    // The simulation's run is under way; a stopped run takes only the hours.
+    BOOL bRunUnderWay;
 };
-// The interval re-seeds the time to the next maintenance; the operating time's hours are taken
-// only while the counter is neither counting (En) nor held in reset, which starts it from
-// nothing, and a counting period keeps the start it began with.
+// In a run under way the interval re-seeds the time to the next maintenance; the operating
+// time's hours are taken only while the counter is neither counting (En) nor held in reset,
+// which starts it from nothing, and a counting period keeps the start it began with. A stopped
+// run takes the operating time's hours as they stand and re-seeds nothing.
 void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block);

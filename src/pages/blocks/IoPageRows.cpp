@@ -201,6 +201,8 @@ const SheetPage kSimulatedOperandPage = {
 
 const SheetTypeRow kRows[] = {
     {BT_IN, &kSimulatedOperandPage, 1052},
+    // No operand to choose: the list stays empty, but the name and the comment can be edited.
+    {BT_CURSOR_KEY, &kOperandPage, 1052},
     {BT_SHIFT, &kOperandPage, 1010},
     {BT_LOW, nullptr, 1080},
     {BT_HIGH, nullptr, 1080},

@@ -172,14 +172,17 @@ BOOL CSpecialPar3::OnCommand(WPARAM wParam, LPARAM lParam)
             continue;
         if (notice == CTimeValueRow::Notice::ReferenceOff)
             GiveUpInRunningBlock(r, *row.pSlot);
-        const bool bGoverning = &r == &m_off && (notice != CTimeValueRow::Notice::Changed || r.m_nBase != nOldBase ||
-                                                 r.m_nRefUnit != nOldUnit);
+        const bool bBaseChanged = r.m_nBase != nOldBase || r.m_nRefUnit != nOldUnit;
+        const bool bGoverning = &r == &m_off && (notice != CTimeValueRow::Notice::Changed || bBaseChanged);
         if (bGoverning || notice != CTimeValueRow::Notice::Changed) {
             SetTips();
             ShowUnitLabels();
             ClampLowParts();
             if (RedoesStandardOnChange() && m_bStandard)
                 ApplyStandardState();
+        } else if (bBaseChanged) {
+            // TL's low part is read in TL's own base: its hint follows it.
+            SetTips();
         }
         SetModified(TRUE);
         return TRUE;

@@ -264,13 +264,15 @@ void CNumericBehavior::OnChar(TCHAR ch)
         OnSign(nStart, nEnd, strText);
         return;
     }
-    // A second point is refused where the caret is, so that the digits after it go there too.
+    // A second point takes the caret to the decimals: the user typing it means to go on there.
     if (ch == m_chDecimal && m_nMaxDecimals >= 1) {
         const int nPoint = strText.Find(m_chDecimal);
         if (nPoint < 0 || (nPoint >= nStart && nPoint < nEnd)) {
             const int nSeparators = CountSeparators(strText);
             m_pEdit->PassChar(ch);
             AdjustSeparators(nSeparators);
+        } else {
+            m_pEdit->SetSel(nPoint + 1, nPoint + 1);
         }
         return;
     }

@@ -1,7 +1,7 @@
 // The two dialogs of the Parameter page for the 32 analog outputs of the newer controllers
 // (AQ0-AQ3 of the main unit and of each of the seven extensions): the value each output takes
-// in STOP ("Fixed value", 0 to 10 V) and each output's value range type. Both edit the
-// sheet's copy of the settings, which reaches the document only with the sheet's OK.
+// in STOP ("Fixed value", 0 to 10 V) and each output's value range type. Both edit the values
+// they are given; their OK puts them there, and the Parameter page writes them on.
 #pragma once
 
 #include "document/ProgramSettings.h"

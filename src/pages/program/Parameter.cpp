@@ -1,5 +1,6 @@
 #include "pages/program/Parameter.h"
 
+#include "document/VetlaDoc.h"
 #include "pages/program/AnalogOutputDlgs.h"
 #include "pages/program/ProgramPageIds.h"
 #include "pages/sheet/PageTexts.h"
@@ -7,6 +8,8 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CParameter, CProgramPage)
 
@@ -166,13 +169,32 @@ void CParameter::OnKeepLastValues()
 void CParameter::OnFixedValue()
 {
     CFixedValueDlg dlg(m_dAqFixedValue, this);
-    dlg.DoModal();
+    if (dlg.DoModal() == IDOK)
+        WriteAnalogOutputs();
 }
 
 void CParameter::OnValueRangeType()
 {
     CValueRangeTypeDlg dlg(m_byAqRangeType, this);
-    dlg.DoModal();
+    if (dlg.DoModal() == IDOK)
+        WriteAnalogOutputs();
+}
+
+// What the two dialogs confirmed is the document's at once, whichever button later closes the
+// sheet: it is marked changed and kept for Undo like any other edit.
+void CParameter::WriteAnalogOutputs()
+{
+    CVetlaDoc* pDoc = EditedDocument();
+    if (!pDoc)
+        return;
+    AnalogSettings& analog = pDoc->m_settings.analog;
+    if (std::ranges::equal(analog.dAqFixedValue, m_dAqFixedValue) &&
+        std::ranges::equal(analog.byAqRangeType, m_byAqRangeType))
+        return;
+    std::ranges::copy(m_dAqFixedValue, analog.dAqFixedValue);
+    std::ranges::copy(m_byAqRangeType, analog.byAqRangeType);
+    pDoc->SetModifiedFlag(TRUE);
+    pDoc->m_undo.SaveState(pDoc);
 }
 
 void CParameter::OnOK()

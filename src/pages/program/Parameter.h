@@ -28,7 +28,8 @@ public:
     int m_nAiRangeType[2] = {};
     // The password the program has now, which the current-password box must match.
     CString m_strStoredPassword;
-    // The analog outputs' STOP behaviour of the sheet's copy of the settings.
+    // The analog outputs' STOP behaviour of the sheet's copy of the settings; the two dialogs'
+    // values are written into the document as well when they are confirmed.
     int m_bKeepAqValues = 1;
     double m_dAqFixedValue[PROGRAM_AQ_COUNT] = {};
     BYTE m_byAqRangeType[PROGRAM_AQ_COUNT] = {};
@@ -50,4 +51,5 @@ private:
     void OnKeepLastValues();
     void OnFixedValue();
     void OnValueRangeType();
+    void WriteAnalogOutputs();
 };

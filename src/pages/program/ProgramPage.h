@@ -22,7 +22,7 @@ public:
 
     // The document the sheet edits: its generation decides what the pages offer, and the
     // hardware page checks its blocks. Set by the sheet before any window is made.
-    void SetDocument(const CVetlaDoc* pDoc) { m_pDoc = pDoc; }
+    void SetDocument(CVetlaDoc* pDoc) { m_pDoc = pDoc; }
     const CVetlaDoc* GetDocument() const { return m_pDoc; }
 
 protected:
@@ -34,8 +34,11 @@ protected:
     // The edit's integer value, clamped into nMin..nMax and written back when it was outside.
     void ClampEditValue(int nID, int nMin, int nMax);
 
+    // The document for what a page writes at once, before the sheet is closed.
+    CVetlaDoc* EditedDocument() const { return m_pDoc; }
+
     CPageTips m_tips;
 
 private:
-    const CVetlaDoc* m_pDoc = nullptr;
+    CVetlaDoc* m_pDoc = nullptr;
 };

@@ -42,7 +42,7 @@ void CPropertiesPropSh::TranslateTitles()
     }
 }
 
-void CPropertiesPropSh::CopyFromDocument(const CVetlaDoc& doc)
+void CPropertiesPropSh::CopyFromDocument(CVetlaDoc& doc)
 {
     for (int i = 0; i < PAGE_COUNT; ++i) {
         if (auto* pPage = dynamic_cast<CProgramPage*>(GetPage(i)))

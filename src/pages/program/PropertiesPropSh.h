@@ -30,8 +30,9 @@ public:
     CPropertiesPropSh(LPCTSTR lpszCaption, CWnd* pParentWnd = nullptr, UINT nFirstPage = PAGE_GENERAL);
 
     // The document whose settings are edited: its generation decides what the pages offer and
-    // the Hardware page checks its blocks. Its values are copied in as well.
-    void CopyFromDocument(const CVetlaDoc& doc);
+    // the Hardware page checks its blocks, and the analog outputs' dialogs write it at once. Its
+    // values are copied in as well.
+    void CopyFromDocument(CVetlaDoc& doc);
     // The settings as the pages hold them, on top of what they were copied from.
     ProgramSettings GetSettings() const;
     // The hardware the Hardware page holds.

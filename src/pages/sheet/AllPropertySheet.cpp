@@ -247,6 +247,7 @@ BOOL CAllPropertySheet::OnApplyNow()
 
 void CAllPropertySheet::RefreshValue(CBlockObj& block, const CSimContext& sim)
 {
+    m_nRunState = sim.nRunState;
     if (!m_pMainPage || !m_pRow->pfnLiveValue || GetActivePage() == &m_pageComment)
         return;
     // An extra page that shows shows the value (the weekly timer's cams).

@@ -6,6 +6,7 @@
 // itself when its window goes.
 #pragma once
 
+#include "blocks/SimContext.h"
 #include "pages/sheet/BlockSheetBase.h"
 #include "pages/sheet/CommentPage.h"
 #include "pages/sheet/SheetApplyRecord.h"
@@ -61,6 +62,9 @@ public:
     BOOL OnApplyNow() override;
     // The live value of the block into the main page (nothing while the comment page shows).
     void RefreshValue(CBlockObj& block, const CSimContext& sim);
+    // Whether the simulation's run, as the view last refreshed the sheet, is under way (running
+    // or suspended) rather than stopped.
+    BOOL IsRunUnderWay() const { return m_nRunState != SIM_RUN_STOPPED; }
     // The block a modeless sheet edits in the running simulation; null for a modal sheet or
     // when no block carries the number any more.
     CBlockObj* FindRunningBlock() const;
@@ -104,4 +108,5 @@ private:
     CString m_strMainTitle;
     CString m_strCommentTitle;
     std::vector<CString> m_extraTitles;
+    int m_nRunState = SIM_RUN_RUNNING;
 };
