@@ -148,13 +148,26 @@ QAction* AddOwnerDrawnItem(QMenu* pQMenu, const CMenu::Item& item, CWnd* pOwner)
     return pAction;
 }
 
+// Empties a menu bar or menu. Its clear deletes the actions but not the submenus that addMenu
+// made as its children, which would pile up with every refill: they go first, with theirs.
+template <class Menu>
+void ClearMenu(Menu* pMenu)
+{
+    const QList<QAction*> actions = pMenu->actions();
+    for (QAction* pAction : actions) {
+        if (QMenu* pSub = pAction->menu(); pSub && pSub->parent() == pMenu)
+            delete pSub;
+    }
+    pMenu->clear();
+}
+
 // Fills qMenu with the items of menu; pOwner brings the submenus' items up to date before they
 // open and draws the items it owns. A chosen command is posted to pOwner when bPostCommands is
 // set; else the caller reads it from the action that QMenu::exec returns. Submenus fill
 // themselves each time they open.
 void FillMenu(QMenu* pQMenu, CMenu& menu, CWnd* pOwner, bool bPostCommands)
 {
-    pQMenu->clear();
+    ClearMenu(pQMenu);
     for (UINT i = 0; i < menu.GetMenuItemCount(); ++i) {
         const CMenu::Item& item = menu.Items()[i];
         if (item.nFlags & MF_SEPARATOR) {
@@ -212,7 +225,7 @@ void ShowMenuBar(CMenuBarWnd& bar)
         pLayout->setContentsMargins(0, 0, 0, 0);
         pLayout->addWidget(pMenuBar);
     }
-    pMenuBar->clear();
+    ClearMenu(pMenuBar);
     CMenu* pMenu = bar.GetMenu();
     CWnd* pFrame = bar.GetParent();
     if (!pMenu)

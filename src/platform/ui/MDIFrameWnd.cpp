@@ -22,6 +22,27 @@ namespace {
 
 constexpr COLORREF kAppWorkspaceColour = RGB(171, 171, 171);
 
+bool IsWindowListItem(const CMenu::Item& item)
+{
+    return !item.pPopup && item.nID >= AFX_IDM_FIRST_MDICHILD;
+}
+
+// Whether the menu's document entries are those items, in their order, checked and captioned
+// alike.
+bool ShowsWindowList(const CMenu& menu, const std::vector<CMenu::Item>& items)
+{
+    std::vector<const CMenu::Item*> shown;
+    for (const CMenu::Item& item : menu.Items()) {
+        if (IsWindowListItem(item))
+            shown.push_back(&item);
+    }
+    return std::equal(shown.begin(), shown.end(), items.begin(), items.end(),
+                      [](const CMenu::Item* pShown, const CMenu::Item& item) {
+                          return pShown->nID == item.nID && pShown->nFlags == item.nFlags &&
+                                 pShown->strText == item.strText;
+                      });
+}
+
 // The MDI client area: keeps its maximised document frames filling it, and shows the
 // application workspace colour while no document covers it.
 class CMDIClientWnd : public CWnd {
@@ -201,13 +222,37 @@ void CMDIFrameWnd::OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu
     CFrameWnd::OnInitMenuPopup(pPopupMenu, nIndex, bSysMenu);
 }
 
+std::vector<CMenu::Item> CMDIFrameWnd::WindowListItems() const
+{
+    std::vector<CMDIChildWnd*> children = GetMDIChildren();
+    std::sort(children.begin(), children.end(), [](CMDIChildWnd* a, CMDIChildWnd* b) {
+        return a->GetDlgCtrlID() < b->GetDlgCtrlID();
+    });
+    std::vector<CMenu::Item> items;
+    int nNumber = 1;
+    for (CMDIChildWnd* pChild : children) {
+        CString strTitle;
+        pChild->GetWindowText(strTitle);
+        CMenu::Item& item = items.emplace_back();
+        item.nFlags = pChild == m_pActiveChild ? MF_CHECKED : 0;
+        item.nID = UINT(pChild->GetDlgCtrlID());
+        item.strText.Format(_T("&%d %s"), nNumber++, strTitle);
+    }
+    return items;
+}
+
 void CMDIFrameWnd::FillWindowList(CMenu* pPopupMenu)
 {
+    // Asked for at every idle pass: a list that is right already is left alone, as any change
+    // to the menu has a native menu bar rebuilt.
+    const std::vector<CMenu::Item> wanted = WindowListItems();
+    if (ShowsWindowList(*pPopupMenu, wanted))
+        return;
+
     // Take out the list of the last time, with the separator before it.
     bool bHadList = false;
     for (int i = int(pPopupMenu->GetMenuItemCount()) - 1; i >= 0; --i) {
-        const UINT nID = pPopupMenu->GetMenuItemID(i);
-        if (nID >= AFX_IDM_FIRST_MDICHILD && nID != UINT(-1)) {
+        if (IsWindowListItem(pPopupMenu->Items()[std::size_t(i)])) {
             pPopupMenu->RemoveMenu(UINT(i), MF_BYPOSITION);
             bHadList = true;
         }
@@ -217,22 +262,11 @@ void CMDIFrameWnd::FillWindowList(CMenu* pPopupMenu)
         (pPopupMenu->GetMenuState(nCount - 1, MF_BYPOSITION) & MF_SEPARATOR))
         pPopupMenu->RemoveMenu(nCount - 1, MF_BYPOSITION);
 
-    std::vector<CMDIChildWnd*> children = GetMDIChildren();
-    std::sort(children.begin(), children.end(), [](CMDIChildWnd* a, CMDIChildWnd* b) {
-        return a->GetDlgCtrlID() < b->GetDlgCtrlID();
-    });
-    if (children.empty())
+    if (wanted.empty())
         return;
     pPopupMenu->AppendMenu(MF_SEPARATOR);
-    int nNumber = 1;
-    for (CMDIChildWnd* pChild : children) {
-        CString strTitle;
-        pChild->GetWindowText(strTitle);
-        CString strItem;
-        strItem.Format(_T("&%d %s"), nNumber++, strTitle);
-        pPopupMenu->AppendMenu(MF_STRING | (pChild == m_pActiveChild ? MF_CHECKED : 0),
-                               UINT(pChild->GetDlgCtrlID()), strItem);
-    }
+    for (const CMenu::Item& item : wanted)
+        pPopupMenu->AppendMenu(MF_STRING | item.nFlags, item.nID, item.strText);
 }
 
 void CMDIFrameWnd::OnWindowListItem(UINT nID)

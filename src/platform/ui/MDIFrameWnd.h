@@ -57,6 +57,8 @@ protected:
 private:
     // The Window menu lists the open documents after its own items.
     void FillWindowList(CMenu* pPopupMenu);
+    // The entries the list has for the open documents, in the order of their frames' ids.
+    std::vector<CMenu::Item> WindowListItems() const;
 
     CWnd* m_pMDIClient = nullptr;
     CMDIChildWnd* m_pActiveChild = nullptr;

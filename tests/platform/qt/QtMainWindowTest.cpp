@@ -13,9 +13,11 @@
 #include "platform/ui/WinApp.h"
 #include "platform/ui/WndMessageMap.h"
 #include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QWindow>
@@ -158,6 +160,40 @@ TEST_F(QtMainWindowTest, TheMenuBarIsVisibleAndLaidOutAboveTheToolBar)
     ASSERT_EQ(pMenuBar->actions().size(), 2);
     EXPECT_EQ(pMenuBar->actions()[0]->text(), QStringLiteral("&File"));
     EXPECT_GT(pMenuBar->actionGeometry(pMenuBar->actions()[1]).right(), 0);
+}
+
+// Each change to the menu shows it anew, and a menu fills itself anew each time it opens: the
+// menus of the time before go, with their submenus.
+TEST_F(QtMainWindowTest, AMenuShownAnewLeavesNoMenusOfTheTimeBeforeBehind)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    CMenu* pFile = m_pFrame->GetMenu()->GetSubMenu(0);
+    auto* pRecent = new CMenu;
+    pRecent->CreatePopupMenu();
+    pRecent->AppendMenu(MF_STRING, ID_QT_SHORTCUT + 1, _T("&1 first"));
+    pFile->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(pRecent), _T("&Recent"));
+    auto* pStrip = static_cast<CMenuBarWnd*>(m_pFrame->GetDlgItem(AFX_IDW_MENU_BAR));
+    pStrip->SyncIfChanged();
+    QMenuBar* pMenuBar = QtMenuBarOf(*pStrip);
+    ASSERT_NE(pMenuBar, nullptr);
+    const qsizetype nMenus = pMenuBar->findChildren<QMenu*>().size();
+    const qsizetype nWidgets = QApplication::allWidgets().size();
+
+    for (int i = 0; i < 20; ++i) {
+        CString strCaption;
+        strCaption.Format(_T("&New %d"), i);
+        pFile->ModifyMenu(0, MF_BYPOSITION | MF_STRING, ID_QT_SHORTCUT, strCaption);
+        pStrip->SyncIfChanged();
+        QAction* pFileAction = pMenuBar->actions()[0];
+        QtClick(pMenuBar, QRectF(pMenuBar->actionGeometry(pFileAction)).center());
+        QMenu* pFileMenu = pFileAction->menu();
+        ASSERT_TRUE(pFileMenu->isVisible());
+        EXPECT_EQ(pFileMenu->actions()[0]->text(), QStringLiteral("&New %1").arg(i));
+        QtType(pFileMenu, Qt::Key_Escape, QString());
+        ASSERT_FALSE(pFileMenu->isVisible());
+    }
+    EXPECT_EQ(pMenuBar->findChildren<QMenu*>().size(), nMenus);
+    EXPECT_EQ(QApplication::allWidgets().size(), nWidgets);
 }
 
 TEST_F(QtMainWindowTest, CtrlNTypedIntoTheWindowReachesTheAcceleratorTableAsWmCommand)

@@ -232,8 +232,20 @@ TEST_F(FrameworkTest, TheWindowMenuListsTheDocumentsAndActivatesThem)
     pWindow->GetMenuString(2, str, MF_BYPOSITION);
     EXPECT_EQ(str, _T("&1 Test1"));
     EXPECT_TRUE(pWindow->GetMenuState(3, MF_BYPOSITION) & MF_CHECKED);
+    // Asked again at every idle pass, a list that is right already leaves the menu unchanged.
+    const unsigned nRevision = MainFrame()->GetMenu()->GetRevision();
+    for (int i = 0; i < 3; ++i) {
+        m_pApp->OnIdle(0);
+        MainFrame()->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pWindow), 2);
+    }
+    EXPECT_EQ(MainFrame()->GetMenu()->GetRevision(), nRevision);
+
     Command(pWindow->GetMenuItemID(2));
     EXPECT_EQ(ActiveDoc(MainFrame()), pFirst);
+    m_pApp->OnIdle(0);
+    ASSERT_EQ(pWindow->GetMenuItemCount(), 4u);
+    EXPECT_TRUE(pWindow->GetMenuState(2, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_FALSE(pWindow->GetMenuState(3, MF_BYPOSITION) & MF_CHECKED);
 }
 
 TEST_F(FrameworkTest, CommandLineOpensAFileOrNothing)
