@@ -16,6 +16,7 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinThread.h"
 #include "support/QtTestInput.h"
 #include "support/QtTestApp.h"
 
@@ -173,6 +174,22 @@ TEST_F(SimBarsQtTest, AButtonLooksRaisedOnlyWhileThePointerIsOnItAndShowsItsTip)
             EXPECT_EQ(pButton->GetShownIcon(), pButton->GetIconOut()) << "the supply is on";
         }
     }
+}
+
+// A click on Power (pressed and let go) gives the mouse back: the next click on the Inputs bar
+// switches its input.
+TEST_F(SimBarsQtTest, AClickOnPowerLeavesTheMouseToTheOtherControls)
+{
+    CWinThread thread;  // the bar's filter sees the clicks first, as in the program
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    QtClick(QtWidgetOf(*bar.GetDlgItem(IDC_SIM_POWER)));
+    EXPECT_FALSE(bar.IsPowerPressed());
+    EXPECT_EQ(bar.m_nSimRunState, SIM_RUN_RUNNING) << "the supply is back";
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    const SimBarControl* pLamp = m_pFrame->m_pInputsBar->GetDlg()->FindControl(100);
+    ASSERT_NE(pLamp, nullptr);
+    QtClick(QtWidgetOf(*pLamp->pWnd));
+    EXPECT_EQ(m_doc.FindBlockByNumber(100)->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
 }
 
 // The clock shows the 12-hour time with its AM or PM, all of it on one line of the label.
