@@ -498,12 +498,12 @@ void CSimulationBarDlg::PressPower()
         for (CBlockObj* pBlock : BlocksOf(GetDocument())) {
             if (IsOneOf<CBlockAnalogIn, CBlockAnalogOut, CBlockFlag>(pBlock))
                 continue;
-            std::array<double, BLOCK_PIN_COUNT> saved = {};
-            for (int nPin = 0; nPin < pBlock->m_nInputs && pBlock->m_nPinSource[nPin] != 55; ++nPin) {
+            std::array<std::optional<double>, BLOCK_PIN_COUNT> saved;
+            for (int nPin = 0; nPin < pBlock->m_nInputs && pBlock->m_nPinSource[nPin] != LINK_PARAM; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == 0)
                     continue;
                 saved[size_t(nPin)] = pBlock->m_nPinValue[nPin];
-                pBlock->SetInputValue(nPin, pBlock->m_nPinSource[nPin] == 52 ? 52 : 0);
+                pBlock->SetInputValue(nPin, pBlock->m_nPinSource[nPin] == LINK_OPEN ? LINK_OPEN : 0);
             }
             for (int nPin = BLOCK_FIRST_OUTPUT; nPin < BLOCK_FIRST_OUTPUT + pBlock->m_nOutputs; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == 0)
@@ -536,10 +536,11 @@ void CSimulationBarDlg::UpdatePowerState()
         m_nSimStarted = 0;
         m_nSimStepState = m_nSavedStepState;
         UpdateStepControls();
+        // Only the pins the press saved and cleared get their values back.
         for (auto& [pBlock, saved] : m_savedPins) {
             for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
-                if (pBlock->m_nPinKind[nPin] != 0 && (nPin >= BLOCK_FIRST_OUTPUT || pBlock->m_nPinSource[nPin] != 55))
-                    pBlock->m_nPinValue[nPin] = int(saved[size_t(nPin)]);
+                if (saved[size_t(nPin)])
+                    pBlock->m_nPinValue[nPin] = int(*saved[size_t(nPin)]);
             }
         }
         m_savedPins.clear();

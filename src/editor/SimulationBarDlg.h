@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -111,8 +112,9 @@ private:
     CIconButton m_btnSuspend;
     CIconButton m_btnStep;
     CIconButton m_btnSetClock;
-    // Saved pin values of a stopped simulation's power press, per block and pin.
-    std::vector<std::pair<CBlockObj*, std::array<double, 20>>> m_savedPins;
+    // Saved pin values of a stopped simulation's power press, per block and pin; a pin the
+    // press left alone has none.
+    std::vector<std::pair<CBlockObj*, std::array<std::optional<double>, 20>>> m_savedPins;
     std::unique_ptr<CSimClockDlg> m_pClockDlg;
     // "Apply values immediately" of the Set Clock dialog, kept across its openings.
     int m_bApplyClockImmediately = 0;

@@ -389,6 +389,28 @@ TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
     EXPECT_EQ(Bar().m_nSimStarted, 0);
 }
 
+// The press of a stopped simulation saves and clears the input pins up to the first parameter
+// pin; its release gives back exactly those, and leaves the pins past it as they were.
+TEST_F(SimBarTest, PowerLetGoInAStoppedSimulationRestoresOnlyThePinsItCleared)
+{
+    auto* pIn = Add(new CBlockIn(BT_IN), 100);
+    auto* pAnd = Add(new CBlockLogic(BT_AND), 9000);
+    pAnd->m_nPinSource[0] = pIn->m_nNumber;
+    pAnd->m_nPinSource[1] = LINK_PARAM;
+    pAnd->m_nPinSource[2] = pIn->m_nNumber;
+    StartSimulation();
+    Bar().OnStop();
+    pAnd->m_nPinValue[0] = 1;
+    pAnd->m_nPinValue[2] = 1;
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    Mouse(*pPower, WM_LBUTTONDOWN);
+    EXPECT_EQ(pAnd->m_nPinValue[0], 0);
+    EXPECT_EQ(pAnd->m_nPinValue[2], 1) << "past the parameter pin";
+    Mouse(*pPower, WM_LBUTTONUP);
+    EXPECT_EQ(pAnd->m_nPinValue[0], 1);
+    EXPECT_EQ(pAnd->m_nPinValue[2], 1);
+}
+
 TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
 {
     auto* pPlain = Add(new CBlockDPR(BT_DPR), 9000);
