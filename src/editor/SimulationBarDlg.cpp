@@ -301,6 +301,10 @@ void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
             pBlock->m_nPinValue[nPin] = 0;
     }
     pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    // The contacts that name the block follow its reset output, as they follow it in a scan:
+    // a seal-in contact left closed would switch its coil on again by itself.
+    if (pDoc && pDoc->IsLadder())
+        pBlock->UpdateLadderContacts();
 }
 
 void CSimulationBarDlg::OnSuspend()

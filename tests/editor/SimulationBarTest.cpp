@@ -11,7 +11,10 @@
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
 #include "controls/IconImages.h"
+#include "document/SimScan.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "platform/gdi/DC.h"
@@ -409,6 +412,60 @@ TEST_F(SimBarTest, PowerLetGoInAStoppedSimulationRestoresOnlyThePinsItCleared)
     Mouse(*pPower, WM_LBUTTONUP);
     EXPECT_EQ(pAnd->m_nPinValue[0], 1);
     EXPECT_EQ(pAnd->m_nPinValue[2], 1);
+}
+
+// Motor start and stop: I0 latches Q0 through Q0's own contact. A power failure drops the
+// non-retentive coil, and it stays off when the supply returns with I0 off.
+TEST_F(SimBarTest, APowerFailureDropsALadderSealIn)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.SetDocument(&doc);
+    auto* pRail = new CPowerBusObj(BT_POWERBUS);
+    doc.m_powerBusList.AddTail(pRail);
+    CBlockObj* pStart = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, &doc);
+    CBlockObj* pSeal = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE + 1, &doc);
+    CBlockObj* pCoil = Add(CreateBlockForType(BT_RELAY_COIL, nullptr, &doc), 21000, &doc);
+    pStart->m_nOperand = 100;
+    pSeal->m_nOperand = pCoil->m_nNumber;
+    pCoil->m_nOperand = 600;
+    pStart->m_nPinSource[0] = pSeal->m_nPinSource[0] = pRail->m_nNumber;
+    pCoil->m_nPinSource[0] = pStart->m_nNumber;
+    for (CBlockObj* pBranch : {pStart, pSeal}) {
+        auto* pLine = new CConnectLineObj;
+        pLine->m_nStartBlock = pBranch->m_nNumber;
+        pLine->m_pStartBlock = pBranch;
+        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+        pLine->m_nEndBlock = pCoil->m_nNumber;
+        pLine->m_pEndBlock = pCoil;
+        pLine->m_nEndPin = 0;
+        doc.AddLine(pLine);
+    }
+    ASSERT_TRUE(CreateFrame());
+    CMainFrame mainFrame;
+    AfxSetMainFrame(&mainFrame);
+    mainFrame.MDIActivate(m_pFrame);
+    m_view.OnSimulation();
+    TickAndPaint(2);
+    for (int i = 0; i < 2; ++i) {
+        ToggleSimulatedInput(doc, *pStart);
+        TickAndPaint(2);
+    }
+    ASSERT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 1) << "sealed in";
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    Mouse(*pPower, WM_LBUTTONDOWN);
+    TickAndPaint(48);
+    Mouse(*pPower, WM_LBUTTONUP);
+    TickAndPaint(4);
+    EXPECT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pSeal->m_nContactState, 0);
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    mainFrame.MDIActivate(nullptr);
+    AfxSetMainFrame(nullptr);
+    m_view.SetDocument(&m_doc);
 }
 
 TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
