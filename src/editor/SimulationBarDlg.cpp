@@ -423,7 +423,16 @@ void CSimulationBarDlg::StepCyclesTick(CChildFrame* pFrame)
     CString strCount;
     strCount.Format(_T("%d"), std::max(m_nStepCount, 1));
     SetDlgItemText(IDC_SIM_STEP_COUNTER, strCount);
-    AnimateAndFinishStep();
+    AnimateStep();
+}
+
+// The last cycle or span that a step counts is scanned at the view's next paint, which must
+// find the run going: a step ends only after that scan, or a timer due at its end would stay
+// off until the run went on.
+void CSimulationBarDlg::OnScanned()
+{
+    if (m_nSimStepState == SIM_STEP_STEPPING)
+        EndStepWhenCounted();
 }
 
 void CSimulationBarDlg::UpdateStepTimeText(CChildFrame*, BOOL bInitial)
@@ -455,10 +464,10 @@ void CSimulationBarDlg::UpdateStepTimeText(CChildFrame*, BOOL bInitial)
     }
     if (!strCounter.IsEmpty())
         SetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    AnimateAndFinishStep();
+    AnimateStep();
 }
 
-void CSimulationBarDlg::AnimateAndFinishStep()
+void CSimulationBarDlg::AnimateStep()
 {
     const SYSTEMTIME stNow = Clock();
     if (MsBetween(stNow, m_stAnimation) >= kAnimationMs) {
@@ -468,6 +477,10 @@ void CSimulationBarDlg::AnimateAndFinishStep()
         ++m_nAnimationFrame;
         m_stAnimation = stNow;
     }
+}
+
+void CSimulationBarDlg::EndStepWhenCounted()
+{
     if (m_nStepCount == 0) {
         m_nSimStepState = SIM_STEP_ENABLED;
         UpdateStepControls();

@@ -331,6 +331,8 @@ TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends
     }
     EXPECT_EQ(counters, (std::vector<std::string>{"2", "1", "1"}));
     EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_RUNNING) << "until the view has scanned the last cycle";
+    Bar().OnScanned();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
     EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_ENABLED);
     Tick(4);
@@ -766,4 +768,37 @@ TEST_F(SimBarTest, TheLampOfAnInputOnlyABreakContactUsesShowsTheInput)
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
     m_view.SetDocument(&m_doc);
+}
+
+// An on-delay of 1 s triggered while suspended and stepped 101 cycles passes its time in the
+// last cycle: that cycle is scanned before the step ends, and the delay switches.
+TEST_F(SimBarTest, TheLastSteppedCycleIsScannedBeforeTheStepEnds)
+{
+    CBlockObj* pI3 = Add(new CBlockIn(BT_IN), 103);
+    CBlockObj* pTimer = Add(new CBlockDPR(BT_DPR), 9000);
+    pTimer->m_nPinSource[0] = pI3->m_nNumber;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;  // minutes:seconds
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 1;   // 00:01
+    ASSERT_TRUE(CreateFrame());
+    CMainFrame mainFrame;
+    AfxSetMainFrame(&mainFrame);
+    mainFrame.MDIActivate(m_pFrame);
+    m_view.OnSimulation();
+    TickAndPaint(4);
+    Bar().OnSuspend();
+    static_cast<CButton*>(Inputs().FindControl(103)->pWnd)->Click();
+    TickAndPaint(2);
+    Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("101"));
+    Bar().OnStep();
+    for (int i = 0; i < 110 && Bar().m_nSimStepState == SIM_STEP_STEPPING; ++i)
+        TickAndPaint();
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
+    EXPECT_DOUBLE_EQ(static_cast<CBlockTime*>(pTimer)->m_dRunTime, 1000.0) << "held to the setpoint";
+    EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    mainFrame.MDIActivate(nullptr);
+    AfxSetMainFrame(nullptr);
 }
