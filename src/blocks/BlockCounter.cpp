@@ -157,6 +157,8 @@ void CBlockHCOUNTER::ResetForRun(const SYSTEMTIME& stNow)
     m_nOTStart = nOT;
     m_nOTMinutes = nOT;
     m_nMNMinutes = m_nParam[HCOUNTER_MI_HOURS_PARAM] * 60 + m_nParam[HCOUNTER_MI_MINUTES_PARAM];
+    // Nothing derived in an earlier run counts: the first scan derives the time to go afresh.
+    m_nRefValue = 0;
     RestartTiming(stNow);
     m_stCountStart = stNow;
 }

@@ -8,6 +8,8 @@
 #include "platform/core/Archive.h"
 #include "platform/gdi/DC.h"
 
+#include <algorithm>
+
 IMPLEMENT_SERIAL(CBlockIn, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockFKey, CBlockObj, VERSIONABLE_SCHEMA | 1)
 IMPLEMENT_SERIAL(CBlockShift, CBlockObj, VERSIONABLE_SCHEMA | 1)
@@ -153,13 +155,22 @@ void CBlockIn::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShow
 
 void CBlockFKey::ResetForRun(const SYSTEMTIME&) { ResetDigitalInput(*this, m_nShownValue); }
 
-// The run starts from the start value, and from the first scan the blocks fed take the level
-// of the value the Inputs bar shows, as they do of a value set during the run.
+int AnalogSimDefault(const CBlockObj& block)
+{
+    const auto [nMin, nMax] = std::minmax(block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX]);
+    return std::clamp(ANALOG_SIM_DEFAULT_VALUE, nMin, nMax);
+}
+
+// The run starts from the default value, fitted into the range that the document fits to the
+// blocks fed; from the first scan those take the level of the value the Inputs bar shows, as
+// they do of a value set during the run.
 void CBlockAnalogIn::ResetForRun(const SYSTEMTIME&)
 {
-    m_nAux[INPUT_SIM_VALUE_AUX] = m_nAux[INPUT_SIM_START_AUX];
+    m_nAux[INPUT_SIM_VALUE_AUX] = ANALOG_SIM_DEFAULT_VALUE;
     m_nHeldValue = 0;
     if (IBlockDocument* pDoc = GetDocument())
         pDoc->RefreshSimInputSettings(*this);
+    else
+        m_nAux[INPUT_SIM_VALUE_AUX] = AnalogSimDefault(*this);
     m_nShownValue = m_nAux[INPUT_SIM_VALUE_AUX];
 }

@@ -7,13 +7,18 @@
 #include "blocks/BlockObj.h"
 
 // The simulated input of I, F, AI and the analog contacts: the mode of I and F (SimInputMode),
-// the value a run starts with and the current value (a frequency in Hz, an analog level); the
-// range offered is BLOCK_VALUE_MIN_AUX .. BLOCK_VALUE_MAX_AUX.
+// the value a frequency input's run starts with and the current value (a frequency in Hz, an
+// analog level); the range offered is BLOCK_VALUE_MIN_AUX .. BLOCK_VALUE_MAX_AUX.
 constexpr int INPUT_SIM_MODE_PARAMEX = 12;
 constexpr int INPUT_SIM_START_AUX = 0;
 constexpr int INPUT_SIM_VALUE_AUX = 1;
 // The "Automatic Range Of Values" flag of the simulated input (1 by default).
 constexpr int INPUT_SIM_AUTO_RANGE_PARAMEX = 13;
+// The simulated value of an analog input or analog contact when no run drives it: a run starts
+// there and a run's end goes back there, fitted into the input's range. No page sets it, so a
+// ladder's analog contact, which starts at its minimum, and its converted input agree.
+constexpr int ANALOG_SIM_DEFAULT_VALUE = 0;
+int AnalogSimDefault(const CBlockObj& block);
 
 // The simulated-input modes.
 constexpr int SIM_INPUT_SWITCH = 0;

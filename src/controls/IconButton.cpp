@@ -218,7 +218,14 @@ void CIconButton::Unhover()
 
 void CIconButton::OnKillFocus(CWnd*) { Unhover(); }
 
-void CIconButton::OnCancelMode() { Unhover(); }
+// Cancelling ends a press wholly: the button gives the mouse back, or every later click of the
+// program would still come to it.
+void CIconButton::OnCancelMode()
+{
+    Unhover();
+    if (GetCapture() == this)
+        ReleaseCapture();
+}
 
 int CIconButton::StateColorIndex() const
 {

@@ -113,7 +113,7 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
                                      block.m_nOperand >= NUM_ANALOG_IN && block.m_nOperand < NUM_ANALOG_IN + 128;
     if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || bAnalogContactInput) {
         ResetAnalogOutputValue(block);
-        block.m_nAux[INPUT_SIM_VALUE_AUX] = block.m_nAux[INPUT_SIM_START_AUX];
+        block.m_nAux[INPUT_SIM_VALUE_AUX] = AnalogSimDefault(block);
     }
     if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block))
         pMessage->m_bAwaitingAck = 0;

@@ -118,6 +118,14 @@ CAnalogSliderDlg::ValueRange CAnalogSliderDlg::RangeOf(const CVetlaView& view, c
             block.m_nAux[INPUT_SIM_VALUE_AUX]};
 }
 
+void CAnalogSliderDlg::StoreOperandValue(CVetlaDoc& doc, int nOperand, int nValue)
+{
+    OperandSimRecord record{kRecordKindInput, 0, kContactMin, kContactMax, SIM_INPUT_FREQUENCY};
+    doc.m_mapOperandSim.Lookup(nOperand, record);
+    record.nValue = nValue;
+    doc.m_mapOperandSim.SetAt(nOperand, record);
+}
+
 CSliderCtrl* CAnalogSliderDlg::GetSlider() const { return dynamic_cast<CSliderCtrl*>(GetDlgItem(IDC_SLIDER)); }
 
 BOOL CAnalogSliderDlg::OnInitDialog()
@@ -158,12 +166,8 @@ void CAnalogSliderDlg::StoreValue(int nValue)
     const bool bOperandRecord = m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)) ||
                                 (m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) &&
                                  m_pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY);
-    if (bOperandRecord && pDoc) {
-        OperandSimRecord record{kRecordKindInput, 0, kContactMin, kContactMax, SIM_INPUT_FREQUENCY};
-        pDoc->m_mapOperandSim.Lookup(m_pBlock->m_nOperand, record);
-        record.nValue = nValue;
-        pDoc->m_mapOperandSim.SetAt(m_pBlock->m_nOperand, record);
-    }
+    if (bOperandRecord && pDoc)
+        StoreOperandValue(*pDoc, m_pBlock->m_nOperand, nValue);
     m_nSliderPos = nValue;
     m_pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
     m_pView->UpdateSimInputSettings(m_pBlock);

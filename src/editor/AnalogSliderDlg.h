@@ -8,6 +8,7 @@
 
 class CBlockObj;
 class CSliderCtrl;
+class CVetlaDoc;
 class CVetlaView;
 
 constexpr UINT IDD_ANALOG_SLIDER = 103;
@@ -35,6 +36,9 @@ public:
         int nValue;
     };
     static ValueRange RangeOf(const CVetlaView& view, const CBlockObj& block);
+    // The simulated-input record of a ladder operand takes nValue as its current value; an
+    // operand without one gets the record the popup offers (0 .. 1000, frequency).
+    static void StoreOperandValue(CVetlaDoc& doc, int nOperand, int nValue);
 
     CBlockObj* GetBlock() const { return m_pBlock; }
     CSliderCtrl* GetSlider() const;

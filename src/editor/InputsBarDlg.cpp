@@ -7,6 +7,7 @@
 #include "controls/IconImages.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
+#include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/Edit.h"
@@ -128,21 +129,30 @@ CVetlaDoc* CInputsBarDlg::GetDocument() const
     return pView ? pView->GetDocument() : nullptr;
 }
 
-// In a ladder diagram a digital input or function key is no block of its own: the first make
-// or break contact on that operand stands for all of them, as it does when the bar is built.
+// In a ladder diagram an input is no block of its own: the first contact on that operand (a make
+// or break contact, or an analog contact for an analog input) stands for all of them, as it
+// does when the bar is built.
 CBlockObj* CInputsBarDlg::FindBlock(int nNumber) const
 {
     CVetlaDoc* pDoc = GetDocument();
     if (!pDoc)
         return nullptr;
-    if (!pDoc->IsLadder() || IsAnalog(nNumber))
+    if (!pDoc->IsLadder())
         return pDoc->FindBlockByNumber(nNumber);
-    for (POSITION pos = pDoc->m_blockList.GetHeadPosition(); pos;) {
-        CBlockObj* pBlock = AsBlock(pDoc->m_blockList.GetNext(pos));
-        if (pBlock && pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) && pBlock->m_nOperand == nNumber)
-            return pBlock;
+    const std::vector<CBlockObj*> contacts = ContactsOn(*pDoc, nNumber);
+    return contacts.empty() ? nullptr : contacts.front();
+}
+
+std::vector<CBlockObj*> CInputsBarDlg::ContactsOn(CVetlaDoc& doc, int nNumber)
+{
+    const CRuntimeClass* pClass = IsAnalog(nNumber) ? RUNTIME_CLASS(CBlockAContact) : RUNTIME_CLASS(CBlockMake);
+    std::vector<CBlockObj*> contacts;
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        CBlockObj* pBlock = AsBlock(doc.m_blockList.GetNext(pos));
+        if (pBlock && pBlock->IsKindOf(pClass) && pBlock->m_nOperand == nNumber)
+            contacts.push_back(pBlock);
     }
-    return nullptr;
+    return contacts;
 }
 
 void CInputsBarDlg::RebuildControls()
@@ -244,6 +254,11 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
     CString strText;
     control.pWnd->GetWindowText(strText);
     const int nValue = ParseValue(strText);
+    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
+        SetAnalogOperand(pBlock->m_nOperand, nValue);
+        RefreshInputs(pBlock);
+        return;
+    }
     if (nValue == pBlock->m_nAux[INPUT_SIM_VALUE_AUX])
         return;
     pBlock->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
@@ -256,6 +271,26 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
     // A value typed past the input's range is held to it, as the page and the slider hold it.
     if (CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr)
         pView->UpdateSimInputSettings(pBlock);
+}
+
+// A ladder's analog input is its operand: the operand's record and every analog contact on it
+// take the value, each held to its range and passing it on as the slider's value does.
+void CInputsBarDlg::SetAnalogOperand(int nOperand, int nValue)
+{
+    CVetlaDoc* pDoc = GetDocument();
+    CVetlaView* pView = m_pFrame->GetActiveView();
+    if (!pDoc || !pView)
+        return;
+    OperandSimRecord record;
+    if (pDoc->m_mapOperandSim.Lookup(nOperand, record) && record.nValue == nValue)
+        return;
+    CAnalogSliderDlg::StoreOperandValue(*pDoc, nOperand, nValue);
+    for (CBlockObj* pContact : ContactsOn(*pDoc, nOperand)) {
+        pContact->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
+        pView->UpdateSimInputSettings(pContact);
+    }
+    if (pView->m_hWnd)
+        pView->Invalidate(FALSE);
 }
 
 void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)

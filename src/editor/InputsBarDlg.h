@@ -42,6 +42,10 @@ private:
     // A momentary input's press (bDown) or release; FALSE when the control is no such button.
     BOOL PressMomentary(CWnd* pWnd, BOOL bDown);
     CBlockObj* FindBlock(int nNumber) const;
+    // The contacts of a ladder document on input nNumber: its analog contacts for an analog
+    // input, else its make and break contacts.
+    static std::vector<CBlockObj*> ContactsOn(CVetlaDoc& doc, int nNumber);
+    void SetAnalogOperand(int nOperand, int nValue);
     CVetlaDoc* GetDocument() const;
     void Redraw();
 

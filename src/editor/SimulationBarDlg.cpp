@@ -301,6 +301,10 @@ void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
             pBlock->m_nPinValue[nPin] = 0;
     }
     pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    // The contacts that name the block follow its reset output, as they follow it in a scan:
+    // a seal-in contact left closed would switch its coil on again by itself.
+    if (pDoc && pDoc->IsLadder())
+        pBlock->UpdateLadderContacts();
 }
 
 void CSimulationBarDlg::OnSuspend()
@@ -419,7 +423,16 @@ void CSimulationBarDlg::StepCyclesTick(CChildFrame* pFrame)
     CString strCount;
     strCount.Format(_T("%d"), std::max(m_nStepCount, 1));
     SetDlgItemText(IDC_SIM_STEP_COUNTER, strCount);
-    AnimateAndFinishStep();
+    AnimateStep();
+}
+
+// The last cycle or span that a step counts is scanned at the view's next paint, which must
+// find the run going: a step ends only after that scan, or a timer due at its end would stay
+// off until the run went on.
+void CSimulationBarDlg::OnScanned()
+{
+    if (m_nSimStepState == SIM_STEP_STEPPING)
+        EndStepWhenCounted();
 }
 
 void CSimulationBarDlg::UpdateStepTimeText(CChildFrame*, BOOL bInitial)
@@ -451,10 +464,10 @@ void CSimulationBarDlg::UpdateStepTimeText(CChildFrame*, BOOL bInitial)
     }
     if (!strCounter.IsEmpty())
         SetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    AnimateAndFinishStep();
+    AnimateStep();
 }
 
-void CSimulationBarDlg::AnimateAndFinishStep()
+void CSimulationBarDlg::AnimateStep()
 {
     const SYSTEMTIME stNow = Clock();
     if (MsBetween(stNow, m_stAnimation) >= kAnimationMs) {
@@ -464,6 +477,10 @@ void CSimulationBarDlg::AnimateAndFinishStep()
         ++m_nAnimationFrame;
         m_stAnimation = stNow;
     }
+}
+
+void CSimulationBarDlg::EndStepWhenCounted()
+{
     if (m_nStepCount == 0) {
         m_nSimStepState = SIM_STEP_ENABLED;
         UpdateStepControls();
@@ -498,12 +515,12 @@ void CSimulationBarDlg::PressPower()
         for (CBlockObj* pBlock : BlocksOf(GetDocument())) {
             if (IsOneOf<CBlockAnalogIn, CBlockAnalogOut, CBlockFlag>(pBlock))
                 continue;
-            std::array<double, BLOCK_PIN_COUNT> saved = {};
-            for (int nPin = 0; nPin < pBlock->m_nInputs && pBlock->m_nPinSource[nPin] != 55; ++nPin) {
+            std::array<std::optional<double>, BLOCK_PIN_COUNT> saved;
+            for (int nPin = 0; nPin < pBlock->m_nInputs && pBlock->m_nPinSource[nPin] != LINK_PARAM; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == 0)
                     continue;
                 saved[size_t(nPin)] = pBlock->m_nPinValue[nPin];
-                pBlock->SetInputValue(nPin, pBlock->m_nPinSource[nPin] == 52 ? 52 : 0);
+                pBlock->SetInputValue(nPin, pBlock->m_nPinSource[nPin] == LINK_OPEN ? LINK_OPEN : 0);
             }
             for (int nPin = BLOCK_FIRST_OUTPUT; nPin < BLOCK_FIRST_OUTPUT + pBlock->m_nOutputs; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == 0)
@@ -536,10 +553,11 @@ void CSimulationBarDlg::UpdatePowerState()
         m_nSimStarted = 0;
         m_nSimStepState = m_nSavedStepState;
         UpdateStepControls();
+        // Only the pins the press saved and cleared get their values back.
         for (auto& [pBlock, saved] : m_savedPins) {
             for (int nPin = 0; nPin < BLOCK_PIN_COUNT; ++nPin) {
-                if (pBlock->m_nPinKind[nPin] != 0 && (nPin >= BLOCK_FIRST_OUTPUT || pBlock->m_nPinSource[nPin] != 55))
-                    pBlock->m_nPinValue[nPin] = int(saved[size_t(nPin)]);
+                if (saved[size_t(nPin)])
+                    pBlock->m_nPinValue[nPin] = int(*saved[size_t(nPin)]);
             }
         }
         m_savedPins.clear();

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,8 @@ public:
     // ---- from the tick and the scan ----
     // One cycle of stepping by cycles (the tick, unit "Cycles", stepping).
     void StepCyclesTick(CChildFrame* pFrame);
+    // The view has scanned the diagram: a step whose amount has run out ends.
+    void OnScanned();
     // Counts a time-unit step down (each scan, unit not "Cycles"); bInitial shows the start.
     void UpdateStepTimeText(CChildFrame* pFrame, BOOL bInitial);
     void UpdateClockText();
@@ -99,7 +102,10 @@ private:
     // Shows or hides the step counter; the controls right of it move by its width.
     void ShowCounter(BOOL bShow);
     void SetButtonIcon(CIconButton& button, int nIcon);
-    void AnimateAndFinishStep();
+    // The Step button's next picture, at most every 300 ms of the clock.
+    void AnimateStep();
+    // A step whose amount is counted down ends: the run is suspended.
+    void EndStepWhenCounted();
     void UpdateButtons();
     // Posts a command to the frame's view (or, with bMain, to the main window).
     void PostCommand(UINT nID, BOOL bMain = FALSE) const;
@@ -111,8 +117,9 @@ private:
     CIconButton m_btnSuspend;
     CIconButton m_btnStep;
     CIconButton m_btnSetClock;
-    // Saved pin values of a stopped simulation's power press, per block and pin.
-    std::vector<std::pair<CBlockObj*, std::array<double, 20>>> m_savedPins;
+    // Saved pin values of a stopped simulation's power press, per block and pin; a pin the
+    // press left alone has none.
+    std::vector<std::pair<CBlockObj*, std::array<std::optional<double>, 20>>> m_savedPins;
     std::unique_ptr<CSimClockDlg> m_pClockDlg;
     // "Apply values immediately" of the Set Clock dialog, kept across its openings.
     int m_bApplyClockImmediately = 0;

@@ -148,6 +148,8 @@ void CVetlaView::DrawDiagram(CDC* pDC, BOOL bScreen)
         OpenMessageTexts();
         if (pFrame)
             pFrame->m_bClockSet = 0;
+        if (pBar)
+            pBar->OnScanned();
     }
     DrawBlocks(pDC, bScreen, bar, sim);
     DrawWires(pDC, bScreen, bar);

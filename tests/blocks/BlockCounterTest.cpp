@@ -121,6 +121,19 @@ TEST_F(HoursCounter, ARunStartsFromTheStoredTimes)
     EXPECT_EQ(Counter().m_nMNMinutes, 90);
 }
 
+// MI 1:30 with OT 5:10 leaves 0:50 to go, in the first run and in every run after it.
+TEST_F(HoursCounter, EveryRunDerivesTheTimeToGoAfresh)
+{
+    Counter().m_nParam[HCOUNTER_MI_MINUTES_PARAM] = 30;
+    Counter().m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 5;
+    Counter().m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 10;
+    for (int nRun = 1; nRun <= 2; ++nRun) {
+        m_rig.Sim().Start();
+        m_rig.Scan({0, 1, 0});
+        EXPECT_EQ(Counter().m_nMNMinutes, 50) << "run " << nRun;
+    }
+}
+
 TEST_F(HoursCounter, ReferencedIntervalIsHeldTo9999Hours)
 {
     m_rig.SetReference(0, 20000.0);

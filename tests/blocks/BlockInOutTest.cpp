@@ -129,6 +129,25 @@ TEST(BlockInOut, FrequencyInputRefreshesOnlyWhenItsValueChanges)
     EXPECT_EQ(pIn->m_nShownValue, 60);
 }
 
+// Whatever the last run or the stored words left, a run starts an analog input at 0 fitted
+// into its range.
+TEST(BlockInOut, AnalogInputStartsAtZeroFittedIntoItsRange)
+{
+    const struct {
+        int nAuto, nMin, nMax, nStart;
+    } cases[] = {{1, 0, 1000, 0}, {0, 200, 1000, 200}, {0, -500, -100, -100}, {0, -300, 300, 0}};
+    for (const auto& c : cases) {
+        SimDriver sim;
+        CBlockAnalogIn* pIn = sim.AddAnalogIn(NUM_ANALOG_IN);
+        pIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = c.nAuto;
+        pIn->m_nAux[BLOCK_VALUE_MIN_AUX] = c.nMin;
+        pIn->m_nAux[BLOCK_VALUE_MAX_AUX] = c.nMax;
+        pIn->m_nAux[INPUT_SIM_VALUE_AUX] = 700;
+        sim.Start();
+        EXPECT_EQ(pIn->m_nAux[INPUT_SIM_VALUE_AUX], c.nStart) << c.nMin << ".." << c.nMax;
+    }
+}
+
 // The value the bar writes together with the shown value is not echoed back.
 TEST(BlockInOut, AnalogInputEchoesOnlyValuesTheBarDidNotWrite)
 {

@@ -1,5 +1,6 @@
 // The simulation bars under Qt's offscreen platform: every control a bar's dialog holds, from
 // its template or made at run time, is a shown widget of some size lying inside its bar.
+#include "blocks/BlockFactory.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinThread.h"
 #include "support/QtTestInput.h"
 #include "support/QtTestApp.h"
 
@@ -173,6 +175,46 @@ TEST_F(SimBarsQtTest, AButtonLooksRaisedOnlyWhileThePointerIsOnItAndShowsItsTip)
             EXPECT_EQ(pButton->GetShownIcon(), pButton->GetIconOut()) << "the supply is on";
         }
     }
+}
+
+// A click on Power (pressed and let go) gives the mouse back: the next click on the Inputs bar
+// switches its input.
+TEST_F(SimBarsQtTest, AClickOnPowerLeavesTheMouseToTheOtherControls)
+{
+    CWinThread thread;  // the bar's filter sees the clicks first, as in the program
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    QtClick(QtWidgetOf(*bar.GetDlgItem(IDC_SIM_POWER)));
+    EXPECT_FALSE(bar.IsPowerPressed());
+    EXPECT_EQ(bar.m_nSimRunState, SIM_RUN_RUNNING) << "the supply is back";
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    const SimBarControl* pLamp = m_pFrame->m_pInputsBar->GetDlg()->FindControl(100);
+    ASSERT_NE(pLamp, nullptr);
+    QtClick(QtWidgetOf(*pLamp->pWnd));
+    EXPECT_EQ(m_doc.FindBlockByNumber(100)->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+}
+
+// In a ladder the analog input AI0 is operand 4000: a value typed into its edit reaches every
+// analog contact on the operand and the operand's record.
+TEST_F(SimBarsQtTest, ALadderAnalogValueTypedInTheBarDrivesItsContacts)
+{
+    m_doc.m_nDocType = DOC_TYPE_LAD;
+    CBlockObj* contacts[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        contacts[i] = CreateBlockForType(BT_ACONTACT, nullptr, &m_doc);
+        AddBlock(contacts[i], 18000 + i);
+        contacts[i]->m_nOperand = 4000;
+    }
+    CWinThread thread;
+    CInputsBarDlg& inputs = *m_pFrame->m_pInputsBar->GetDlg();
+    inputs.RebuildControls();
+    const SimBarControl* pEdit = inputs.FindControl(4000);
+    ASSERT_NE(pEdit, nullptr);
+    QtRetype(*pEdit->pWnd, "700");
+    for (const CBlockObj* pContact : contacts)
+        EXPECT_EQ(pContact->m_nAux[INPUT_SIM_VALUE_AUX], 700);
+    OperandSimRecord record;
+    ASSERT_TRUE(m_doc.m_mapOperandSim.Lookup(4000, record));
+    EXPECT_EQ(record.nValue, 700);
 }
 
 // The clock shows the 12-hour time with its AM or PM, all of it on one line of the label.

@@ -11,7 +11,10 @@
 #include "blocks/BlockLogic.h"
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/ConnectLineObj.h"
+#include "blocks/PowerBusObj.h"
 #include "controls/IconImages.h"
+#include "document/SimScan.h"
 #include "editor/InputsBarDlg.h"
 #include "editor/OutputsBarDlg.h"
 #include "platform/gdi/DC.h"
@@ -328,6 +331,8 @@ TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends
     }
     EXPECT_EQ(counters, (std::vector<std::string>{"2", "1", "1"}));
     EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_RUNNING) << "until the view has scanned the last cycle";
+    Bar().OnScanned();
     EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
     EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_ENABLED);
     Tick(4);
@@ -387,6 +392,82 @@ TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
     EXPECT_EQ(pOut->m_nPinValue[0], 1);
     EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(Bar().m_nSimStarted, 0);
+}
+
+// The press of a stopped simulation saves and clears the input pins up to the first parameter
+// pin; its release gives back exactly those, and leaves the pins past it as they were.
+TEST_F(SimBarTest, PowerLetGoInAStoppedSimulationRestoresOnlyThePinsItCleared)
+{
+    auto* pIn = Add(new CBlockIn(BT_IN), 100);
+    auto* pAnd = Add(new CBlockLogic(BT_AND), 9000);
+    pAnd->m_nPinSource[0] = pIn->m_nNumber;
+    pAnd->m_nPinSource[1] = LINK_PARAM;
+    pAnd->m_nPinSource[2] = pIn->m_nNumber;
+    StartSimulation();
+    Bar().OnStop();
+    pAnd->m_nPinValue[0] = 1;
+    pAnd->m_nPinValue[2] = 1;
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    Mouse(*pPower, WM_LBUTTONDOWN);
+    EXPECT_EQ(pAnd->m_nPinValue[0], 0);
+    EXPECT_EQ(pAnd->m_nPinValue[2], 1) << "past the parameter pin";
+    Mouse(*pPower, WM_LBUTTONUP);
+    EXPECT_EQ(pAnd->m_nPinValue[0], 1);
+    EXPECT_EQ(pAnd->m_nPinValue[2], 1);
+}
+
+// Motor start and stop: I0 latches Q0 through Q0's own contact. A power failure drops the
+// non-retentive coil, and it stays off when the supply returns with I0 off.
+TEST_F(SimBarTest, APowerFailureDropsALadderSealIn)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.SetDocument(&doc);
+    auto* pRail = new CPowerBusObj(BT_POWERBUS);
+    doc.m_powerBusList.AddTail(pRail);
+    CBlockObj* pStart = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, &doc);
+    CBlockObj* pSeal = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE + 1, &doc);
+    CBlockObj* pCoil = Add(CreateBlockForType(BT_RELAY_COIL, nullptr, &doc), 21000, &doc);
+    pStart->m_nOperand = 100;
+    pSeal->m_nOperand = pCoil->m_nNumber;
+    pCoil->m_nOperand = 600;
+    pStart->m_nPinSource[0] = pSeal->m_nPinSource[0] = pRail->m_nNumber;
+    pCoil->m_nPinSource[0] = pStart->m_nNumber;
+    for (CBlockObj* pBranch : {pStart, pSeal}) {
+        auto* pLine = new CConnectLineObj;
+        pLine->m_nStartBlock = pBranch->m_nNumber;
+        pLine->m_pStartBlock = pBranch;
+        pLine->m_nStartPin = BLOCK_FIRST_OUTPUT;
+        pLine->m_nEndBlock = pCoil->m_nNumber;
+        pLine->m_pEndBlock = pCoil;
+        pLine->m_nEndPin = 0;
+        doc.AddLine(pLine);
+    }
+    ASSERT_TRUE(CreateFrame());
+    CMainFrame mainFrame;
+    AfxSetMainFrame(&mainFrame);
+    mainFrame.MDIActivate(m_pFrame);
+    m_view.OnSimulation();
+    TickAndPaint(2);
+    for (int i = 0; i < 2; ++i) {
+        ToggleSimulatedInput(doc, *pStart);
+        TickAndPaint(2);
+    }
+    ASSERT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 1) << "sealed in";
+    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
+    Mouse(*pPower, WM_LBUTTONDOWN);
+    TickAndPaint(48);
+    Mouse(*pPower, WM_LBUTTONUP);
+    TickAndPaint(4);
+    EXPECT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
+    EXPECT_EQ(pSeal->m_nContactState, 0);
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    mainFrame.MDIActivate(nullptr);
+    AfxSetMainFrame(nullptr);
+    m_view.SetDocument(&m_doc);
 }
 
 TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
@@ -687,4 +768,37 @@ TEST_F(SimBarTest, TheLampOfAnInputOnlyABreakContactUsesShowsTheInput)
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
     m_view.SetDocument(&m_doc);
+}
+
+// An on-delay of 1 s triggered while suspended and stepped 101 cycles passes its time in the
+// last cycle: that cycle is scanned before the step ends, and the delay switches.
+TEST_F(SimBarTest, TheLastSteppedCycleIsScannedBeforeTheStepEnds)
+{
+    CBlockObj* pI3 = Add(new CBlockIn(BT_IN), 103);
+    CBlockObj* pTimer = Add(new CBlockDPR(BT_DPR), 9000);
+    pTimer->m_nPinSource[0] = pI3->m_nNumber;
+    pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;  // minutes:seconds
+    pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 1;   // 00:01
+    ASSERT_TRUE(CreateFrame());
+    CMainFrame mainFrame;
+    AfxSetMainFrame(&mainFrame);
+    mainFrame.MDIActivate(m_pFrame);
+    m_view.OnSimulation();
+    TickAndPaint(4);
+    Bar().OnSuspend();
+    static_cast<CButton*>(Inputs().FindControl(103)->pWnd)->Click();
+    TickAndPaint(2);
+    Bar().SetDlgItemText(IDC_SIM_STEP_CYCLES, _T("101"));
+    Bar().OnStep();
+    for (int i = 0; i < 110 && Bar().m_nSimStepState == SIM_STEP_STEPPING; ++i)
+        TickAndPaint();
+    EXPECT_EQ(Bar().m_nSimRunState, SIM_RUN_SUSPENDED);
+    EXPECT_DOUBLE_EQ(static_cast<CBlockTime*>(pTimer)->m_dRunTime, 1000.0) << "held to the setpoint";
+    EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    mainFrame.MDIActivate(nullptr);
+    AfxSetMainFrame(nullptr);
 }

@@ -100,7 +100,9 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     pFrequency->m_nAux[INPUT_SIM_START_AUX] = 40;
     pFrequency->m_nAux[INPUT_SIM_VALUE_AUX] = 7;
     pAnalogOut->m_nHeldValue = 123;
-    pAnalogIn->m_nAux[INPUT_SIM_START_AUX] = 250;
+    pAnalogIn->m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX] = 0;
+    pAnalogIn->m_nAux[BLOCK_VALUE_MIN_AUX] = -1000;
+    pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX] = 250;
     pTimer->m_dRunTime = 900.0;
     pTimer->m_dCarried = 300.0;
     pTimer->m_bTiming = 1;
@@ -118,7 +120,8 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
     EXPECT_EQ(pFrequency->m_nAux[INPUT_SIM_VALUE_AUX], 40) << "the default value";
     EXPECT_EQ(pHigh->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pAnalogOut->m_nHeldValue, 0);
-    EXPECT_EQ(pAnalogIn->m_nHeldValue, 250) << "the blocks fed take the value shown from the start";
+    EXPECT_EQ(pAnalogIn->m_nAux[INPUT_SIM_VALUE_AUX], 0) << "the default value";
+    EXPECT_EQ(pAnalogIn->m_nHeldValue, 500) << "the blocks fed take the value shown from the start";
     EXPECT_EQ(pTimer->m_dRunTime, 0.0);
     EXPECT_EQ(pTimer->m_dCarried, 0.0);
     EXPECT_EQ(pTimer->m_bTiming, 0);

@@ -416,9 +416,8 @@ TEST_F(AnalogPages, ApplyRescalesTheFeedingInputOnTheNextScan)
     pComp->m_nPinSource[0] = pInput->m_nNumber;
     // Automatic range: the input takes the measuring range of the block it feeds.
     pInput->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = 1;
-    pInput->m_nAux[INPUT_SIM_START_AUX] = 500;
-    pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 500;
     StartSimulation();
+    pInput->m_nAux[INPUT_SIM_VALUE_AUX] = 500;
     auto* pAnalogIn = static_cast<CBlockAnalogIn*>(pInput);
     const auto scan = [&] {
         m_clock.Advance(25);
