@@ -1,9 +1,12 @@
 // Saving keeps what the user's file was: Ctrl+S on a file made read-only behind the program's
 // back says so and leaves it, a private file stays private, Save As onto a symbolic link writes
-// the file the link names, a name as long as the file system allows is saved.
+// the file the link names, a name as long as the file system allows is saved; and the start
+// removes the undo snapshots of runs that ended without removing their own.
 #include "document/DocTestSupport.h"
+#include "document/UndoStore.h"
 #include "document/VetlaDoc.h"
 #include "editor/VetlaView.h"
+#include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "shell/MainFrame.h"
@@ -15,7 +18,10 @@
 
 #include <climits>
 #include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -95,6 +101,20 @@ TEST_F(SavingTest, SaveAsWritesTheFileALinkNamesAndTakesTheLongestNames)
     }
     EXPECT_TRUE(fs::is_symlink(strLink.ToUtf8()));
     EXPECT_EQ(ReadFileBytes(strTarget), SaveToBytes(doc));
+}
+
+// A run ended by a signal (as at logout) leaves its undo snapshots behind; a store still
+// running, of this run or another, keeps its own.
+TEST_F(SavingTest, TheStartRemovesTheSnapshotsOfEndedRunsAndKeepsThoseInUse)
+{
+    // Named by the test's process: the program's tests run in parallel.
+    const fs::path ended = fs::path(GetTempPath().ToUtf8()) / ("NorviTemp." + std::to_string(getpid()));
+    fs::create_directories(ended);
+    std::ofstream(ended / "001.tmp.1") << "snapshot";
+    const CUndoStore running;
+    ASSERT_TRUE(m_app.Start());
+    EXPECT_FALSE(fs::exists(ended));
+    EXPECT_TRUE(PathFileExists(running.GetFolder()));
 }
 
 } // namespace
