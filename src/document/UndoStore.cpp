@@ -5,7 +5,9 @@
 #include "document/VetlaDoc.h"
 #include "platform/core/Exception.h"
 #include "platform/core/File.h"
+#include "platform/core/FileFind.h"
 #include "platform/core/FileSystem.h"
+#include "platform/core/FolderLock.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/Runtime.h"
 #include "platform/gdi/GdiTypes.h"
@@ -21,6 +23,8 @@ constexpr int SNAPSHOT_BUFFER_SIZE = 4096;
 constexpr UINT SNAPSHOT_GROW_BYTES = 256 * 1024;
 // How many suffixes a new store tries before it gives up on a folder of its own.
 constexpr int FOLDER_ATTEMPTS = 1000;
+// The snapshot folder's name before its suffix.
+constexpr LPCTSTR SNAPSHOT_FOLDER_NAME = _T("NorviTemp");
 
 } // namespace
 
@@ -62,17 +66,44 @@ void CUndoStore::CreateFolder()
     // The folder belongs to this store alone: a folder of the same name, whoever made it, is
     // never shared; the suffix moves on until a new folder is made.
     for (int nAttempt = 0; nAttempt < FOLDER_ATTEMPTS; ++nAttempt) {
-        const CString strFolder = m_strTempDir + _T("NorviTemp") + m_strSuffix;
+        const CString strFolder = m_strTempDir + SNAPSHOT_FOLDER_NAME + m_strSuffix;
         if (CreateDirectory(strFolder)) {
-            m_strFolder = strFolder;
-            return;
-        }
-        if (errno != EEXIST)
+            // Held from the start, the folder is never taken for one of a run that has ended;
+            // one removed before it could be held was taken so, and the suffix moves on. On a
+            // file system without locks it stays unheld: no start removes what it cannot hold.
+            if (m_folderLock.Acquire(strFolder) || errno != ENOENT) {
+                m_strFolder = strFolder;
+                return;
+            }
+        } else if (errno != EEXIST) {
             CFileException::ThrowErrno(errno, strFolder);
+        }
         const int nNext = _wtoi(m_strSuffix.Mid(1)) + 1;
         m_strSuffix.Format(_T(".%d"), nNext);
     }
     AfxThrowFileException(CFileException::directoryFull, -1, m_strTempDir);
+}
+
+void CUndoStore::RemoveAbandonedFolders()
+{
+    const CString strTempDir = GetTempPath();
+    if (strTempDir.IsEmpty())
+        return;
+    CFileFind folders;
+    BOOL bMore = folders.FindFile(strTempDir + SNAPSHOT_FOLDER_NAME + _T(".*"));
+    while (bMore) {
+        bMore = folders.FindNextFile();
+        CFolderLock lock;
+        if (!folders.IsDirectory() || !lock.TryAcquire(folders.GetFilePath()))
+            continue;
+        CFileFind files;
+        BOOL bMoreFiles = files.FindFile(folders.GetFilePath() + PATH_SEPARATOR + _T("*"));
+        while (bMoreFiles) {
+            bMoreFiles = files.FindNextFile();
+            DeleteFile(files.GetFilePath());
+        }
+        RemoveDirectory(folders.GetFilePath());
+    }
 }
 
 CString CUndoStore::GetSnapshotPath(int n) const

@@ -5,6 +5,7 @@
 // is a change, and Undo or Redo leave the document modified unless they reach that state.
 #pragma once
 
+#include "platform/core/FolderLock.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
@@ -24,6 +25,11 @@ public:
     explicit CUndoStore(BOOL bWithFolder = TRUE);
     // Deletes the snapshot files it wrote and its folder.
     ~CUndoStore();
+
+    // Removes the snapshot folders that runs which have ended left in the temporary folder (a
+    // run ended by a signal or a crash cannot remove its own); a folder a running store holds,
+    // of this or another process, stays.
+    static void RemoveAbandonedFolders();
 
     CUndoStore(const CUndoStore&) = delete;
     CUndoStore& operator=(const CUndoStore&) = delete;
@@ -85,6 +91,8 @@ private:
     void DeleteSnapshotFiles() const;
 
     CString m_strFolder;
+    // Held while the store lives: the folder is in use.
+    CFolderLock m_folderLock;
     // Set once the ring has shifted: from then on index 0 has a file of its own.
     BOOL m_bShifted = FALSE;
     // The index of the state the file holds; -1 when no snapshot holds it (never saved, or

@@ -1,5 +1,6 @@
 #include "shell/VetlaApp.h"
 
+#include "document/UndoStore.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramClipboard.h"
@@ -111,6 +112,8 @@ BOOL CVetlaApp::InitInstance()
     if (nSlash < 0)
         return FALSE;
     m_strAppFolder = strModule.Left(nSlash + 1);
+    // A run ended by a signal (as at logout) could not remove its undo snapshots.
+    CUndoStore::RemoveAbandonedFolders();
 
     if (GetProfilePath().IsEmpty())
         SetRegistryKey(kRegistryKey);

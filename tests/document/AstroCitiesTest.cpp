@@ -161,8 +161,8 @@ TEST_F(AstroCityFile, UserPlacesSurviveASaveAndLoadAfterTheBuiltInOnes)
 TEST_F(AstroCityFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
 {
     WriteBytes(FormatAstroCityFile({kHome}));
-    // The temporary file's place is taken by a folder: the new text cannot be written.
-    std::filesystem::create_directories(m_strPath.ToUtf8() + ".new");
+    // Made read-only, the file cannot be written, not even by the superuser.
+    std::filesystem::permissions(m_strPath.ToUtf8(), std::filesystem::perms::owner_read);
     g_astroCities.push_back(kHome);
     g_astroCities.push_back(kHome);
     CString strReason;

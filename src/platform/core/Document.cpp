@@ -8,17 +8,15 @@
 #include "platform/core/MessageBox.h"
 #include "platform/core/ObjectArena.h"
 #include "platform/core/Position.h"
+#include "platform/core/SafeFileWrite.h"
 #include "platform/core/StringTable.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <exception>
 #include <memory>
 #include <new>
-
-#include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
@@ -91,20 +89,7 @@ FileImage ReadRemaining(CFile* pFile)
     }
 }
 
-// A name beside strPath that no file has yet: the temporary file of a save is renamed over
-// the target only once it is complete, and a rename works only within one file system.
-CString TemporaryNameBeside(const CString& strPath)
-{
-    static unsigned s_nCounter = 0;
-    CString strTemp;
-    do {
-        strTemp.Format(_T("%s.~%d-%u.tmp"), strPath, int(getpid()), ++s_nCounter);
-    } while (PathFileExists(strTemp));
-    return strTemp;
-}
-
-// The user knows the file by the name they chose: an archive names none, and a save's file
-// error names the temporary file the save writes first.
+// The user knows the file by the name they chose: an archive names none.
 void NameUserFile(CException* e, const CString& strUserPath)
 {
     if (strUserPath.IsEmpty())
@@ -297,50 +282,26 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
 {
     const CString strPath(lpszPathName);
+    // The document is composed whole before the file is touched: a document that cannot be
+    // written leaves the file as it was.
+    CMemFile image;
+    if (!RunAndReport([&] { StoreContents(&image); }, strPath))
+        return FALSE;
+    image.SeekToBegin();
+    std::size_t nBytes = 0;
+    const BYTE* pBytes = image.ReadInPlace(nBytes);
     // A failure the system reported is told in the system's words: the file being written is
     // never "not found", whatever the cause the error number stands for among file errors.
-    int nOsError = 0;
-    const BOOL bRan = RunAndReport(
-        [&] {
-            try {
-                WriteThroughTemporary(strPath);
-            } catch (CFileException* e) {
-                if (e->m_lOsError <= 0)
-                    throw;
-                nOsError = int(e->m_lOsError);
-                e->Delete();
-            }
-        },
-        strPath);
-    if (bRan && nOsError != 0) {
+    if (const int nError = WriteFileSafely(strPath, {reinterpret_cast<const char*>(pBytes), nBytes})) {
         CString strText;
-        const CString strReason = CString::FromUtf8(std::strerror(nOsError));
+        const CString strReason = CString::FromUtf8(std::strerror(nError));
         const LPCTSTR args[] = {strPath.GetString(), strReason.GetString()};
         AfxFormatStrings(strText, _T("%1 could not be saved: %2."), args);
         AfxMessageBox(strText, MB_ICONEXCLAMATION);
         return FALSE;
     }
-    if (!bRan)
-        return FALSE;
     SetModifiedFlag(FALSE);
     return TRUE;
-}
-
-void CDocument::WriteThroughTemporary(const CString& strPath)
-{
-    const CString strTemp = TemporaryNameBeside(strPath);
-    try {
-        CFile file(strTemp, CFile::modeCreate | CFile::modeWrite);
-        StoreContents(&file);
-        file.Flush();
-        file.Close();
-        if (!MoveFile(strTemp, strPath))
-            CFileException::ThrowErrno(errno, strPath);
-    } catch (...) {
-        // Only the file this save created goes; the target keeps its old content.
-        DeleteFile(strTemp);
-        throw;
-    }
 }
 
 CString CDocument::GetProposedSaveName() const

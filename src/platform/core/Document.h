@@ -1,7 +1,7 @@
 // CDocument: the framework's document: its modified flag, path name and title, and the file
 // operations new, open and save. Opening and saving are safe against bad files and failing
-// disks: a load that fails leaves the contents as they were, and a save writes a temporary
-// file beside the target and renames it over the target only when it is complete.
+// disks: a load that fails leaves the contents as they were, and a save writes the file through
+// WriteFileSafely, which replaces it only when complete and keeps what the file was.
 #pragma once
 
 #include "platform/core/CmdTarget.h"
@@ -78,8 +78,8 @@ public:
     // Reads the file into the document. A file that cannot be opened or read, or whose content
     // is bad, is reported through its exception and leaves the document as it was.
     virtual BOOL OnOpenDocument(LPCTSTR lpszPathName);
-    // Writes the document to the path through a temporary file in the same folder; a failure
-    // is reported, leaves the existing file untouched and removes the temporary file.
+    // Writes the document to the path (WriteFileSafely); a failure is reported and leaves the
+    // existing file untouched. A file its user may not write is not replaced.
     virtual BOOL OnSaveDocument(LPCTSTR lpszPathName);
     // Save (a path given) or Save As (null or empty: the user is asked for a name, starting
     // from the document's path). FALSE when cancelled, when no name can be asked for, or when
@@ -150,7 +150,6 @@ protected:
 
 private:
     void LoadFrom(CFile* pFile);
-    void WriteThroughTemporary(const CString& strPath);
 
     CString m_strTitle;
     CString m_strPathName;

@@ -1,9 +1,10 @@
 #include "platform/core/FileSystem.h"
 
+#include "platform/core/SafeFileWrite.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -162,24 +163,5 @@ int WriteWholeFile(const CString& strPath, std::string_view bytes)
 {
     if (!MakeFolderOf(strPath))
         return errno;
-    const CString strTemp = strPath + _T(".new");
-    {
-        std::ofstream file(strTemp.ToUtf8(), std::ios::binary | std::ios::trunc);
-        if (!file)
-            return errno ? errno : EIO;
-        file.write(bytes.data(), std::streamsize(bytes.size()));
-        file.flush();
-        if (!file) {
-            const int nError = errno ? errno : EIO;
-            file.close();
-            DeleteFile(strTemp);
-            return nError;
-        }
-    }
-    if (!MoveFile(strTemp, strPath)) {
-        const int nError = errno;
-        DeleteFile(strTemp);
-        return nError;
-    }
-    return 0;
+    return WriteFileSafely(strPath, bytes);
 }

@@ -48,6 +48,6 @@ BOOL DeleteFile(LPCTSTR lpszPath);
 // Renames within one file system, replacing a file that has the new name.
 BOOL MoveFile(LPCTSTR lpszExistingPath, LPCTSTR lpszNewPath);
 // Writes the bytes as the whole file at the path, making its folder (and the folders above it)
-// when missing. They go to a file beside it first, which replaces the old file only once
-// complete, so a failed write leaves the old file as it was. 0, or the errno value of the failure.
+// when missing, and the file as WriteFileSafely does: a failed write leaves the old file as it
+// was, and the file keeps its permissions. 0, or the errno value of the failure.
 int WriteWholeFile(const CString& strPath, std::string_view bytes);

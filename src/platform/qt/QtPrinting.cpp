@@ -1,10 +1,14 @@
 #include "platform/qt/QtPrinting.h"
 
+#include "platform/core/FileSystem.h"
+#include "platform/core/SafeFileWrite.h"
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtControlViews.h"
 #include "platform/ui/PrintDialog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -13,6 +17,7 @@
 #include <QPrinterInfo>
 
 #include <cmath>
+#include <cstddef>
 
 namespace {
 
@@ -56,8 +61,11 @@ public:
     DrawingSurface* StartDoc(const CString& strDocName) override
     {
         m_pPrinter->setDocName(ToQString(strDocName));
-        if (!m_painter.begin(m_pPrinter.get()))
+        DraftPdfFile();
+        if (!m_painter.begin(m_pPrinter.get())) {
+            DropPdfDraft();
             return nullptr;
+        }
         m_nPages = 0;
         m_pSurface = std::make_unique<QPainterSurface>(m_painter, SIZE{m_caps.nHorzRes, m_caps.nVertRes},
                                                        m_caps);
@@ -74,21 +82,66 @@ public:
             return true;
         }
         m_pSurface.reset();
-        return m_painter.end();
+        if (!m_painter.end()) {
+            DropPdfDraft();
+            return false;
+        }
+        return DeliverPdfFile();
     }
     void AbortDoc() override
     {
         m_pSurface.reset();
         m_pPrinter->abort();
         m_painter.end();
+        DropPdfDraft();
     }
 
 private:
+    // A PDF file is printed as a draft in the user's temporary folder and written over the chosen
+    // file only when complete, as every file the user sees is written (WriteFileSafely): a job
+    // that fails leaves the file as it was, and the file keeps its permissions and links.
+    void DraftPdfFile()
+    {
+        static int s_nDrafts = 0;
+        const CString strTemp = GetTempPath();
+        m_strPdfFile = m_pPrinter->outputFileName();
+        if (m_strPdfFile.isEmpty() || strTemp.IsEmpty())
+            return;
+        m_strPdfDraft = ToQString(strTemp) + QStringLiteral("print-%1-%2.pdf")
+                                                 .arg(QCoreApplication::applicationPid())
+                                                 .arg(++s_nDrafts);
+        m_pPrinter->setOutputFileName(m_strPdfDraft);
+    }
+    bool DeliverPdfFile()
+    {
+        if (m_strPdfDraft.isEmpty())
+            return true;
+        QFile draft(m_strPdfDraft);
+        const bool bRead = draft.open(QIODevice::ReadOnly);
+        const QByteArray bytes = draft.readAll();
+        const bool bDelivered = bRead && draft.error() == QFileDevice::NoError &&
+                                WriteFileSafely(FromQString(m_strPdfFile),
+                                                {bytes.constData(), std::size_t(bytes.size())}) == 0;
+        DropPdfDraft();
+        return bDelivered;
+    }
+    void DropPdfDraft()
+    {
+        if (m_strPdfDraft.isEmpty())
+            return;
+        QFile::remove(m_strPdfDraft);
+        m_strPdfDraft.clear();
+        m_pPrinter->setOutputFileName(m_strPdfFile);
+    }
+
     std::unique_ptr<QPrinter> m_pPrinter;
     DeviceCaps m_caps;
     QPainter m_painter;
     std::unique_ptr<QPainterSurface> m_pSurface;
     int m_nPages = 0;
+    // The file chosen to print into, and the draft printed first; empty for a printer.
+    QString m_strPdfFile;
+    QString m_strPdfDraft;
 };
 
 QAbstractPrintDialog::PrintRange RangeOf(DWORD dwFlags)

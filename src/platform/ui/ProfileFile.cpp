@@ -3,7 +3,6 @@
 #include "platform/core/FileSystem.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -133,37 +132,11 @@ BOOL CProfileFile::Save() const
 {
     if (m_strPath.IsEmpty())
         return FALSE;
-    const int nSlash = m_strPath.ReverseFind(PATH_SEPARATOR);
-    if (nSlash > 0) {
-        // Each missing folder of the path, outermost first.
-        for (int i = 1; i <= nSlash; ++i) {
-            if (i == nSlash || m_strPath[i] == PATH_SEPARATOR) {
-                const CString strFolder = m_strPath.Left(i);
-                if (!PathFileExists(strFolder))
-                    CreateDirectory(strFolder);
-            }
-        }
-    }
     std::ostringstream text;
     for (const Section& section : m_sections) {
         text << '[' << section.strName.ToUtf8() << "]\n";
         for (const Entry& entry : section.entries)
             text << entry.strKey.ToUtf8() << '=' << entry.strValue.ToUtf8() << '\n';
     }
-    const std::string strTemp = m_strPath.ToUtf8() + ".tmp";
-    {
-        std::ofstream file(strTemp, std::ios::binary | std::ios::trunc);
-        file << text.str();
-        file.flush();
-        if (!file) {
-            file.close();
-            std::remove(strTemp.c_str());
-            return FALSE;
-        }
-    }
-    if (std::rename(strTemp.c_str(), m_strPath.ToUtf8().c_str()) != 0) {
-        std::remove(strTemp.c_str());
-        return FALSE;
-    }
-    return TRUE;
+    return WriteWholeFile(m_strPath, text.str()) == 0;
 }

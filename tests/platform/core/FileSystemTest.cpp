@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -210,6 +212,29 @@ TEST(FileSystem, ReadOnlyAttributeFollowsTheOwnersWritePermission)
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
     EXPECT_TRUE(SetFileAttributes(Path(file), FILE_ATTRIBUTE_NORMAL));
     EXPECT_EQ(GetFileAttributes(Path(file)), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A whole-file write keeps the file's permissions, owner and group (the superuser may set any),
+// leaves no temporary file beside it, and replaces only plain files, never a pipe or a device.
+TEST(FileSystem, WholeFileWritesKeepTheOwnerAndReplaceOnlyPlainFiles)
+{
+    ScratchFolder scratch;
+    const std::string file = scratch / "Astro.Property";
+    Touch(file);
+    ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+    const bool bGivenAway = chown(file.c_str(), 65534, 65534) == 0;
+    EXPECT_EQ(WriteWholeFile(Path(file), "new"), 0);
+    struct stat st {};
+    ASSERT_EQ(stat(file.c_str(), &st), 0);
+    EXPECT_EQ(st.st_size, 3);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_uid, bGivenAway ? 65534u : geteuid());
+    EXPECT_EQ(st.st_gid, bGivenAway ? 65534u : getegid());
+    EXPECT_EQ(std::distance(fs::directory_iterator(scratch.Path()), {}), 1);
+
+    ASSERT_EQ(mkfifo((scratch / "pipe").c_str(), 0600), 0);
+    EXPECT_EQ(WriteWholeFile(Path(scratch / "pipe"), "new"), EINVAL);
+    EXPECT_TRUE(fs::is_fifo(scratch / "pipe"));
 }
 
 TEST(FileSystem, NamesAreUtf8ForTheSystem)

@@ -126,6 +126,27 @@ TEST_F(QtPrintingTest, APrinterThatCannotStartTheJobIsReported)
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
 }
 
+// A PDF file printed over an old one is written as a saved file is: through a link to the file
+// the link names, keeping its permissions; a read-only one is left as it was, and the job fails.
+TEST_F(QtPrintingTest, PrintingOverAFileKeepsWhatTheFileWas)
+{
+    namespace fs = std::filesystem;
+    const fs::path target = m_path.string() + ".target";
+    std::ofstream(target) << "old";
+    fs::create_symlink(target, m_path);
+    for (const fs::perms mode : {fs::perms(0444), fs::perms(0600)}) {
+        fs::permissions(target, mode);
+        CPagesView view;
+        view.OnFilePrint();
+        EXPECT_TRUE(fs::is_symlink(m_path));
+        EXPECT_EQ(fs::status(target).permissions(), mode);
+        EXPECT_EQ(ReadFile(target).rfind("%PDF", 0), mode == fs::perms(0600) ? 0u : std::string::npos);
+        EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    }
+    EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(), "The printer failed; the document was not printed.");
+    fs::remove(target);
+}
+
 // The page setup of the PDF printer, a machine's only one without a print system: the top margin
 // typed (20 mm) is what the next opening shows.
 TEST(QtPageSetupTest, ThePdfPrintersPageSetupKeepsTheTypedMargin)

@@ -1,0 +1,120 @@
+// Saving keeps what the user's file was: Ctrl+S on a file made read-only behind the program's
+// back says so and leaves it, a private file stays private, Save As onto a symbolic link writes
+// the file the link names, a name as long as the file system allows is saved; and the start
+// removes the undo snapshots of runs that ended without removing their own.
+#include "document/DocTestSupport.h"
+#include "document/UndoStore.h"
+#include "document/VetlaDoc.h"
+#include "editor/VetlaView.h"
+#include "platform/core/FileSystem.h"
+#include "platform/core/MessageBox.h"
+#include "platform/ui/FileDialogRequest.h"
+#include "shell/MainFrame.h"
+#include "shell/Resource.h"
+#include "support/QtTestInput.h"
+#include "support/RunningApp.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SavingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_bShowAtNewFile = 0;
+        m_previousDialog = AfxSetFileDialogHandler([this](FileDialogRequest& request) {
+            request.strFileName = m_strAnswer;
+            return TRUE;
+        });
+    }
+    void TearDown() override
+    {
+        m_app.Close();
+        g_bShowAtNewFile = 1;
+        AfxSetFileDialogHandler(m_previousDialog);
+        AfxResetKeyState();
+    }
+
+    // A new diagram with one block in it.
+    CVetlaDoc& NewDiagram()
+    {
+        EXPECT_TRUE(m_app.Start());
+        AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+        CVetlaDoc& doc = *AfxGetMainFrame()->GetActiveView()->GetDocument();
+        AddNew(doc, BT_AND);
+        return doc;
+    }
+    void CtrlS() const { QtType(QtWidgetOf(*AfxGetMainFrame()->GetActiveView()), Qt::Key_S, {}, Qt::ControlModifier); }
+
+    RunningApp m_app{"qarvo-saving", RunningApp::Backend::Qt};
+    CMessageBoxRecorder m_boxes;
+    CString m_strAnswer;
+    FileDialogHandler m_previousDialog;
+};
+
+TEST_F(SavingTest, CtrlSLeavesAReadOnlyFileAndKeepsAPrivateOnePrivate)
+{
+    CVetlaDoc& doc = NewDiagram();
+    const CString strPath = m_app.Path("plan.dfb");
+    ASSERT_TRUE(doc.DoSave(strPath));
+    const Bytes saved = ReadFileBytes(strPath);
+
+    fs::permissions(strPath.ToUtf8(), fs::perms(0444));
+    AddNew(doc, BT_OR);
+    CtrlS();
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, strPath + _T(" could not be saved: Permission denied."));
+    EXPECT_EQ(ReadFileBytes(strPath), saved);
+    EXPECT_EQ(fs::status(strPath.ToUtf8()).permissions(), fs::perms(0444));
+    EXPECT_TRUE(doc.IsModified());
+
+    fs::permissions(strPath.ToUtf8(), fs::perms(0600));
+    CtrlS();
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(ReadFileBytes(strPath), SaveToBytes(doc));
+    EXPECT_EQ(fs::status(strPath.ToUtf8()).permissions(), fs::perms(0600));
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(SavingTest, SaveAsWritesTheFileALinkNamesAndTakesTheLongestNames)
+{
+    CVetlaDoc& doc = NewDiagram();
+    const CString strTarget = m_app.Path("plan.dfb");
+    const CString strLink = m_app.Path("link.dfb");
+    fs::create_symlink(strTarget.ToUtf8(), strLink.ToUtf8());
+    for (const CString& strName : {strLink, m_app.Path(std::string(NAME_MAX - 4, 'p').append(".dfb").c_str())}) {
+        m_strAnswer = strName;
+        AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS);
+        EXPECT_TRUE(m_boxes.Boxes().empty()) << m_boxes.Boxes()[0].text.ToUtf8();
+        EXPECT_EQ(doc.GetPathName(), strName);
+        EXPECT_EQ(ReadFileBytes(strName), SaveToBytes(doc));
+    }
+    EXPECT_TRUE(fs::is_symlink(strLink.ToUtf8()));
+    EXPECT_EQ(ReadFileBytes(strTarget), SaveToBytes(doc));
+}
+
+// A run ended by a signal (as at logout) leaves its undo snapshots behind; a store still
+// running, of this run or another, keeps its own.
+TEST_F(SavingTest, TheStartRemovesTheSnapshotsOfEndedRunsAndKeepsThoseInUse)
+{
+    // Named by the test's process: the program's tests run in parallel.
+    const fs::path ended = fs::path(GetTempPath().ToUtf8()) / ("NorviTemp." + std::to_string(getpid()));
+    fs::create_directories(ended);
+    std::ofstream(ended / "001.tmp.1") << "snapshot";
+    const CUndoStore running;
+    ASSERT_TRUE(m_app.Start());
+    EXPECT_FALSE(fs::exists(ended));
+    EXPECT_TRUE(PathFileExists(running.GetFolder()));
+}
+
+} // namespace
