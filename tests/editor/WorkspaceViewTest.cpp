@@ -404,13 +404,14 @@ TEST_F(WorkspaceViewLadderTest, LadderElementsReadAsInputsAndOutputs)
     EXPECT_EQ(OfKind(Draw(), Kind::Ellipse).size(), 2u);
 }
 
-// The Chinese interface names the blocks as their sheet captions do; a block without a Chinese
-// name keeps its English one.
+// The Chinese interface names every block in Chinese, also those whose sheet captions stay
+// English.
 TEST_F(WorkspaceViewTest, ChineseNamesInTheChineseInterface)
 {
     g_bChineseUI = 1;
     for (const auto& [nCategory, pszName] :
-         {std::pair{PALETTE_TAB_BSC, u"与"}, std::pair{PALETTE_TAB_IO, u"输入"}, std::pair{PALETTE_TAB_AUX, u"Boolean function"}}) {
+         {std::pair{PALETTE_TAB_BSC, u"与"}, std::pair{PALETTE_TAB_IO, u"输入"}, std::pair{PALETTE_TAB_AUX, u"布尔函数"},
+          std::pair{PALETTE_TAB_MATH, u"奇数"}, std::pair{PALETTE_TAB_PROFILE, u"数据记录"}}) {
         m_view.m_nCategory = nCategory;
         const auto texts = OfKind(Draw(), Kind::Text);
         EXPECT_EQ(texts.size() > 1 ? texts[1].text : u"", pszName) << nCategory;

@@ -214,7 +214,9 @@ TEST_F(EditControls, ASecondPointTypedTakesTheCaretToTheDecimals)
         {"12.34<<<<>.5", u"12.534", 4},
     };
     for (const auto& c : cases) {
-        QtRetype(edit, c.keys);
+        edit.SetWindowText(_T(""));
+        edit.SetFocus();
+        QtTypeText(QtWidgetOf(edit), c.keys);
         EXPECT_EQ(Text(edit), CString(c.after)) << c.keys;
         EXPECT_EQ(Caret(edit), c.nCaret) << c.keys;
     }
