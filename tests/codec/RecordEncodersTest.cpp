@@ -149,8 +149,6 @@ TEST_F(Records, TimeBasesGiveTheirCodes)
     // The stairway's pre-warning and its length count in its off time's base: 0:15 and 0:01.
     CBlockObj* pStairway = Block(BT_SLS);
     pStairway->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = 1;
-    pStairway->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 15;
-    pStairway->m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = 1;
     ASSERT_TRUE(Encode().bOk);
     EXPECT_EQ(Record(4, 2), (Bytes{0x7D, 0xC0}));
     EXPECT_EQ(Record(12, 2), (Bytes{0x33, 0x41}));

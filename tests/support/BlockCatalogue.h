@@ -190,8 +190,7 @@ struct Carried {
 };
 
 // Values for settings whose default stands at the end of their range, where one more would be
-// a setting the block cannot have: the stairway's standard pre-warning in seconds:hundredths
-// lies past the 59 a low part may hold in the other bases.
+// a setting the block cannot have.
 struct KnownValue {
     int nType;
     const char* pszField;
@@ -199,8 +198,6 @@ struct KnownValue {
 };
 inline constexpr KnownValue kKnownValues[] = {
     {BT_PWM, "PwmOpt", 2},
-    {BT_SLS, "X5", 30},
-    {BT_SLS, "X7", 10},
 };
 
 // The settings of a type that its image carries, each tried alone on a block numbered 9000, in
