@@ -13,10 +13,13 @@ constexpr std::array<BlockSetup, 4> kGeneratorSetups = {{
      .links = {{{2, LINK_PARAM}, {3, LINK_PARAM}, {4, LINK_END}}}},
     {.nType = BT_RG, .nInputs = 2, .wProgramBytes = 12, .nCapFlags = 0x06,
      .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_END}, {4, LINK_END}}}},
-    // T (the OFF setpoint) in minutes:seconds, a warning 15 s before the end lasting 1 s.
+    // T (the OFF setpoint) in minutes:seconds, as the ON base its texts show it in, with the
+    // standard pre-warning of that base that the preset standard-values flag promises: 15 s
+    // before the end, lasting 1 s.
     {.nType = BT_SLS, .nInputs = 2, .wProgramBytes = 12,
      .links = {{{1, LINK_PARAM}, {2, LINK_PARAM}, {3, LINK_PARAM}, {4, LINK_END}}},
      .words = {{{BlockWord::Param, TIMER_ON_BASE_PARAM, 1},
+                {BlockWord::ParamEx, TIMER_OFF_BASE_PARAMEX, 1},
                 {BlockWord::ParamEx, STAIRCASE_WARN_TIME_LOW_PARAMEX, 15},
                 {BlockWord::ParamEx, STAIRCASE_WARN_LENGTH_LOW_PARAMEX, 1}}}},
     {.nType = BT_MFS, .nInputs = 3, .wProgramBytes = 16,

@@ -42,6 +42,9 @@ CBlockMR::CBlockMR()
 CBlockMR::CBlockMR(int nType) : CBlockObj(nType, kModbusSetup.nInputs)
 {
     ApplyBlockSetup(*this, kModbusSetup);
+    // A new block's first command reads or writes coils from the first data kind, M, at number
+    // 0: its data address is that of M0, as its page shows and sends it.
+    m_wFirstData = WORD(MODBUS_COIL_OFFSETS[0]);
 }
 
 void CBlockMR::Serialize(CArchive& ar)

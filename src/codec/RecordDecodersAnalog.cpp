@@ -16,16 +16,22 @@ CBlockAnalog& Analog(CBlockObj& block)
     return static_cast<CBlockAnalog&>(block);
 }
 
-// The offset is kept twice, as itself and as the range's lower end; with the gain read before it
-// it gives the range's upper end, the scaled offset. The gain came as hundredths, so 1000 times
-// it is a whole number. Every member but the PWM block then shows its scaling as "No sensor".
+// The offset is kept twice, as itself and as the range's lower end. Every member but the PWM
+// block then shows its scaling as "No sensor".
 void KeepOffset(CBlockAnalog& a, int nOffset)
 {
     a.m_nOffset = nOffset;
     a.m_nRangeMin = nOffset;
-    a.m_nRangeMax = int(std::lround(a.m_dGain * 1000.0)) + nOffset;
     if (a.m_nType != BT_PWM)
         a.m_nSensor = ANALOG_SENSOR_NONE;
+}
+
+// A record without the range's upper end: with the gain read before the offset it gives that
+// end, the scaled offset. The gain came as hundredths, so 1000 times it is a whole number.
+void KeepOffsetAndScale(CBlockAnalog& a, int nOffset)
+{
+    KeepOffset(a, nOffset);
+    a.m_nRangeMax = int(std::lround(a.m_dGain * 1000.0)) + nOffset;
 }
 
 // Roles every analog member writes the same way; FALSE for a role that is the member's own.
@@ -40,7 +46,7 @@ bool ReadAnalogRole(DecodeContext& ctx, CBlockAnalog& a, RecordReader& r, int nR
             a.m_nThreshold2 = r.SignedWord();
         return true;
     case 72: a.m_dGain = r.SignedWord() / 100.0; return true;
-    case 73: KeepOffset(a, r.SignedWord()); return true;
+    case 73: KeepOffsetAndScale(a, r.SignedWord()); return true;
     case 74: a.m_nDecimals = r.Word(); return true;
     default: return false;
     }
@@ -229,7 +235,9 @@ void DecodePiController(DecodeContext& ctx, CBlockObj& block, RecordReader& r)
             a.m_nOffset = r.SignedWord();
             a.m_nRangeMin = a.m_nOffset;
             return true;
+        // The range's upper end travels as itself: the offset after it leaves it as sent.
         case 79: a.m_nRangeMax = r.SignedWord(); return true;
+        case 73: KeepOffset(a, r.SignedWord()); return true;
         default: return ReadAnalogRole(ctx, a, r, nRole);
         }
     });

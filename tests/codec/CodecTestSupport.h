@@ -130,10 +130,6 @@ protected:
             if (!IsFunctionBlockType(row.nType) || !(row.byGenerations & byGeneration))
                 continue;
             CBlockObj* pBlock = Block(row.nType);
-            // The stairway's preset pre-warning, 0.15 s in its preset seconds:hundredths, is no
-            // standard one.
-            if (row.nType == BT_SLS)
-                pBlock->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
             for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
                 if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
                     Feed(pInput, pBlock, nPin, nPin == 1);

@@ -4,6 +4,7 @@
 // decoded document is a normal one: it saves and loads, undoes, simulates and downloads again.
 #include "CodecTestSupport.h"
 
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockDataLog.h"
 #include "blocks/SimContext.h"
@@ -155,6 +156,29 @@ TEST_P(RoundTrip, NamesReferencesAndSettingsComeBack)
         EXPECT_EQ(pLog->m_arrLogItems[0].nSpare, m_decoded.FindBlockByNumber(pTimer->m_nNumber));
         EXPECT_EQ(pLog->m_arrLogItems[1].nValue1, NUM_OUTPUT + 1);
     }
+}
+
+// The PI controller sends its range's upper end as it stands, and the upload keeps it as sent,
+// whatever gain and offset stand beside it (the comparators rebuild it from those two instead).
+TEST_F(NewerCodecDiagram, PiRangeComesBackAsSent)
+{
+    auto* pPi = static_cast<CBlockAnalog*>(Block(BT_PI));
+    pPi->m_dGain = 1.0;
+    pPi->m_nOffset = 220;
+    pPi->m_nRangeMin = 0;
+    pPi->m_nRangeMax = 1000;
+    ASSERT_TRUE(Encode().bOk);
+    CVetlaDoc uploaded;
+    ASSERT_TRUE(DecodeProgramImage(Codec(), uploaded).bOk);
+    const auto* pBack = static_cast<const CBlockAnalog*>(uploaded.FindBlockByNumber(pPi->m_nNumber));
+    ASSERT_NE(pBack, nullptr);
+    EXPECT_EQ(pBack->m_nRangeMax, 1000);
+    EXPECT_EQ(pBack->m_nOffset, 220);
+    CVetlaCoreRule again;
+    again.m_pDoc = &uploaded;
+    ASSERT_TRUE(again.AllocImageBuffers(CODEC_MODE_DOWNLOAD, 0));
+    ASSERT_TRUE(BuildProgramImage(again, kStamp).bOk);
+    EXPECT_EQ(WholeImage(again), WholeImage(Codec()));
 }
 
 // The decoded document saves, loads into an equal graph, takes an undo step back to itself,

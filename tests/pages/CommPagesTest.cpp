@@ -15,6 +15,7 @@
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
 #include "support/ComboLines.h"
+#include "support/QtTestInput.h"
 
 #include <vector>
 
@@ -129,7 +130,35 @@ TEST_F(CommPages, ManualCoilWritesStoreTheDataWordsAndRefuseWhatIsNoHex)
     OnOk([&](CPropertyPage& page) { SetText(page, IDC_DATA_SECOND, _T("0x1")); });
     Properties(&write);
     EXPECT_EQ(m_boxes.Boxes().size(), 1u);
-    EXPECT_EQ(write.m_strSecondData, CString(_T("FF"))) << "the refused text stored nothing";
+    EXPECT_EQ(write.m_strSecondData, CString(_T("F"))) << "the refused text stored nothing, the kept bits stay";
+}
+
+// A single coil keeps one bit of what was typed: OK leaves the box showing that bit, as the
+// controller gets it and an upload shows it.
+TEST_F(CommPages, ManualDataBoxesShowWhatTheCommandKeeps)
+{
+    if (RunningApp::OnQt())
+        InitQtControls();
+    CBlockMR& write = Modbus(BT_MW);
+    OnOk([&](CPropertyPage& page) {
+        Combo(page, IDC_COMMAND).UserSelect(0);  // 05 Write Single Coil
+        Click(page, IDC_MODE_MANUAL);
+        if (RunningApp::OnQt()) {
+            QtRetype(*page.GetDlgItem(IDC_DATA_FIRST), "ABCD");
+        } else {
+            SetText(page, IDC_DATA_FIRST, _T(""));
+            Type(page, IDC_DATA_FIRST, u"ABCD");
+        }
+        EXPECT_EQ(Text(page, IDC_DATA_FIRST), CString(_T("ABCD")));
+    });
+    Properties(&write);
+    EXPECT_EQ(write.m_wFirstData, 1);
+    EXPECT_EQ(write.m_strFirstData, CString(_T("1")));
+    EXPECT_EQ(write.m_strSecondData, CString(_T("0")));
+    CString strShown;
+    OnOk([&](CPropertyPage& page) { strShown = Text(page, IDC_DATA_FIRST); });
+    Properties(&write);
+    EXPECT_EQ(strShown, CString(_T("1")));
 }
 
 TEST_F(CommPages, TheCoilDialogOffersTheCoilsTheCommandWrites)

@@ -746,6 +746,7 @@ TEST_F(SwitchPages, ABaseOfHoursOrMinutesClampsTheLowPartsItGoverns)
         SCOPED_TRACE(nType);
         CBlockObj* pSwitch = Block(nType);
         pSwitch->m_nParamEx[STAIRCASE_STANDARD_PARAMEX] = 0;
+        pSwitch->m_nParamEx[TIMER_OFF_BASE_PARAMEX] = TIME_BASE_SECONDS;
         pSwitch->m_nParamEx[TIMER_OFF_LOW_PARAMEX] = 80;
         pSwitch->m_nParamEx[STAIRCASE_WARN_TIME_LOW_PARAMEX] = 90;
         pSwitch->m_nParamEx[STAIRCASE_WARN_LENGTH_LOW_PARAMEX] = 70;

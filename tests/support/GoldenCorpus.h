@@ -24,6 +24,7 @@
 #include "blocks/MessageTextClasses.h"
 #include "blocks/PowerBusObj.h"
 #include "blocks/Widget.h"
+#include "codec/ParameterElement.h"
 #include "document/BlockNameMap.h"
 #include "document/HardwareSeries.h"
 #include "document/VetlaDoc.h"
@@ -76,14 +77,15 @@ inline std::string FileName(const CorpusEntry& entry)
     return std::string(entry.pszName) + (entry.nDocType == DOC_TYPE_LAD ? ".dld" : ".dfb");
 }
 
-// Once per process: the classes a load creates by name, the caption and name tables, the
-// palette lists.
+// Once per process: the classes a load creates by name, the caption and name tables (the
+// parameter names give the message-text elements their captions), the palette lists.
 inline void InitGoldenTables()
 {
     static const bool bDone = [] {
         RegisterBlockClasses();
         RegisterMessageTextClasses();
         CVetlaDoc::InitBlockCaptions();
+        CVetlaDoc::InitParameterNames();
         InitBlockNames();
         InitPaletteTypeLists();
         return true;
@@ -506,35 +508,42 @@ private:
         }
     }
 
-    void AddWidget(CObArray& line, const CBlockObj* pBlock, int nKind, int nLine, int nColumn, LPCTSTR pszCaption)
+    // An element as the message-text editor places it: on a line (1 to 4) and from a column
+    // (1 on), the display's own, showing entry nKind of the block's parameter list with that
+    // entry's id, caption and width.
+    void AddWidget(CBlockMSGTEXT& text, int nScreen, const CBlockObj* pBlock, int nKind, int nLine, int nColumn)
     {
+        const auto entry = pBlock ? FindParameterEntry(pBlock->m_nType, nKind, IsNewer()) : std::nullopt;
+        if (!entry)
+            return;
         auto* pWidget = new CWidget(nColumn * 8, nLine * 16, 40, 16, RGB(0, 0, 255));
-        pWidget->m_nBlockNumber = pBlock ? pBlock->m_nNumber : -1;
+        pWidget->m_nBlockNumber = pBlock->m_nNumber;
         pWidget->m_pBlock = const_cast<CBlockObj*>(pBlock);
         pWidget->m_nKind = nKind;
-        pWidget->m_nParamId = 0;
         pWidget->m_nLine = nLine;
         pWidget->m_nColumn = nColumn;
-        pWidget->m_nWidth = 5;
-        pWidget->m_strCaption = pszCaption;
+        ApplyParameterEntry(*pWidget, *entry);
         pWidget->m_pDoc = &m_doc;
-        line.Add(pWidget);
+        (nScreen == 1 ? text.m_arrWidgets1 : text.m_arrWidgets2)[nLine - 1].Add(pWidget);
     }
 
+    // Text and elements where the editor lets a user put them: cells and elements from line 1
+    // and column 1 (row and column 0 are the grid's headings), one element a line, no text
+    // under an element.
     void AddMessageText()
     {
         auto* pText = dynamic_cast<CBlockMSGTEXT*>(FirstOfType(BT_MSGTEXT));
         if (!pText)
             return;
-        pText->m_strCells1[0][0] = _T("H");
-        pText->m_strCells1[0][1] = _T("i");
-        pText->m_strCells1[2][3] = _T("T");
-        AddWidget(pText->m_arrWidgets1[0], FirstOfType(BT_DPR), 0, 0, 4, _T("T"));
-        AddWidget(pText->m_arrWidgets1[1], FirstOfType(BT_COUNTER), 1, 1, 0, _T("Cnt"));
-        AddWidget(pText->m_arrWidgets1[1], FirstOfType(BT_AAMP), 2, 1, 7, _T("Amp"));
+        pText->m_strCells1[1][1] = _T("H");
+        pText->m_strCells1[1][2] = _T("i");
+        pText->m_strCells1[3][4] = _T("T");
+        AddWidget(*pText, 1, FirstOfType(BT_DPR), 0, 1, 5);
+        AddWidget(*pText, 1, FirstOfType(BT_COUNTER), 1, 2, 1);
+        AddWidget(*pText, 1, FirstOfType(BT_AAMP), 2, 4, 1);
         if (IsNewer()) {
-            pText->m_strCells2[1][2] = _T("x");
-            AddWidget(pText->m_arrWidgets2[2], FirstOfType(BT_AMATH), 2, 2, 1, _T("Sum"));
+            pText->m_strCells2[2][3] = _T("x");
+            AddWidget(*pText, 2, FirstOfType(BT_AMATH), 2, 3, 2);
         }
     }
 

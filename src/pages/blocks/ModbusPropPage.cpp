@@ -11,6 +11,7 @@
 #include "platform/ui/DataExchange.h"
 
 #include <algorithm>
+#include <tuple>
 
 IMPLEMENT_DYNAMIC(CModbusPropPage, CBlockPage)
 
@@ -247,6 +248,16 @@ void CModbusPropPage::SaveFunctionAndAddress()
     const ModbusDataWords words = ManualDataWords(m_byFunction, m_nCount, nFirst, nSecond);
     m_wDataAddress = words.wFirst;
     m_wDataAddress2 = words.wSecond;
+    // The command keeps only the data it sends (a count of coils keeps that many bits): the
+    // boxes show what was kept, not what was typed.
+    for (auto [pEdit, pText, wKept] : {std::tuple{&m_editData, &m_strData, m_wDataAddress},
+                                        std::tuple{&m_editData2, &m_strData2, m_wDataAddress2}}) {
+        CString strKept;
+        strKept.Format(_T("%X"), int(wKept));
+        if (strKept != *pText)
+            pEdit->SetWindowText(strKept);
+        *pText = strKept;
+    }
 }
 
 BOOL CModbusPropPage::OnCommand(WPARAM wParam, LPARAM lParam)
