@@ -61,8 +61,6 @@ class CMainFrame : public CMDIFrameWnd,
 public:
     // The palette bar's control id.
     static constexpr UINT kWorkBoxID = 101;
-    // The profile name of the bars' sizes ("<name>-SCBar-<id>").
-    static constexpr LPCTSTR kBarProfileName = _T("MainFrame");
 
     // Reads the astronomical clock's user places from their file after the built-in ones.
     CMainFrame();
@@ -263,9 +261,6 @@ private:
     // and Profile when g_wHardwareCode is of the newer generation. FALSE when the bar or one of
     // its pages could not be made.
     BOOL CreatePaletteBar();
-    // The information window's and the palette's sizes from the profile, and back into it.
-    void LoadBarStates();
-    void SaveBarStates();
     // The FBD/LAD menu under the File New button's arrow.
     void ShowNewMenu(const RECT& rcButton);
     BOOL IsActiveDocumentSimulating() const;
