@@ -165,8 +165,10 @@ TEST_F(TabBarTest, TheFirstViewIsShownAndTheOthersWaitHiddenAndDisabled)
         EXPECT_TRUE(HiddenAndDisabled(Bar().GetView(i)));
         EXPECT_EQ(Bar().GetView(i)->GetParent(), &Bar());
     }
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->strText, CString(kTitles[i]));
+        EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->strTip, CString(kTitles[i]));
+    }
     EXPECT_EQ(Bar().GetView(-1), nullptr);
     EXPECT_EQ(Bar().GetView(4), nullptr);
     // The views lie above the tab control, whose display area they cover.

@@ -43,9 +43,10 @@ public:
     // The index among all tabs of a tab of the bar.
     int TabOf(int nBarIndex) const { return nBarIndex < 0 ? nBarIndex : m_nFirst + nBarIndex; }
 
-    // The tabs' texts and the chosen one.
-    void SetTabs(const QStringList& texts, int nCurrent)
+    // The tabs' texts, their tips and the chosen one.
+    void SetTabs(const QStringList& texts, const QStringList& tips, int nCurrent)
     {
+        m_tips = tips;
         while (m_pAll->count() > texts.size())
             m_pAll->removeTab(m_pAll->count() - 1);
         for (int i = 0; i < texts.size(); ++i) {
@@ -97,8 +98,10 @@ private:
             --m_nFirst;
         while (m_pBar->count() > 0)
             m_pBar->removeTab(0);
-        for (int i = m_nFirst; i <= nLast; ++i)
-            m_pBar->addTab(m_pAll->tabText(i));
+        for (int i = m_nFirst; i <= nLast; ++i) {
+            const int nBarIndex = m_pBar->addTab(m_pAll->tabText(i));
+            m_pBar->setTabToolTip(nBarIndex, m_tips.value(i));
+        }
         m_pBar->setCurrentIndex(m_nCurrent < 0 ? -1 : nCurrent - m_nFirst);
         const int y = m_bBottom ? height() - nHeight : 0;
         m_pBar->setGeometry(0, y, nRoom, nHeight);
@@ -116,6 +119,7 @@ private:
     QToolButton* m_pArrows[2] = {nullptr, nullptr};
     int m_nFirst = 0;
     int m_nCurrent = -1;
+    QStringList m_tips;
 };
 
 class QtTabView : public QtControlView {
@@ -142,9 +146,13 @@ protected:
     void Sync() override
     {
         QStringList texts;
-        for (int i = 0; i < m_tab.GetItemCount(); ++i)
+        QStringList tips;
+        const bool bTips = (m_tab.GetStyle() & TCS_TOOLTIPS) != 0;
+        for (int i = 0; i < m_tab.GetItemCount(); ++i) {
             texts.append(ToQString(m_tab.GetItem(i)->strText));
-        m_pStrip->SetTabs(texts, m_tab.GetCurSel());
+            tips.append(bTips ? ToQString(m_tab.GetItem(i)->strTip) : QString());
+        }
+        m_pStrip->SetTabs(texts, tips, m_tab.GetCurSel());
     }
 
 private:

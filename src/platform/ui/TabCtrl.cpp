@@ -13,7 +13,7 @@ LONG CTabCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
 {
     if (nItem < 0 || nItem > GetItemCount())
         return -1;
-    m_items.insert(m_items.begin() + nItem, Item{CString(lpszItem), nImage, 0});
+    m_items.insert(m_items.begin() + nItem, Item{CString(lpszItem), nImage, 0, CString()});
     if (m_nCurSel >= nItem)
         ++m_nCurSel;
     else if (m_nCurSel < 0)
@@ -53,6 +53,15 @@ BOOL CTabCtrl::SetItemText(int nItem, LPCTSTR lpszText)
     if (!GetItem(nItem))
         return FALSE;
     m_items[std::size_t(nItem)].strText = lpszText;
+    StateChanged();
+    return TRUE;
+}
+
+BOOL CTabCtrl::SetItemTip(int nItem, LPCTSTR lpszTip)
+{
+    if (!GetItem(nItem))
+        return FALSE;
+    m_items[std::size_t(nItem)].strTip = lpszTip;
     StateChanged();
     return TRUE;
 }
