@@ -56,7 +56,7 @@ void RegisterPageLayoutTemplate()
         DialogItem(CPageLayoutDlg::IDC_DOWN, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
                    CRect(183, 51, 243, 63)),
         DialogItem(CPageLayoutDlg::IDC_USE_AS_DEFAULT, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP,
-                   CRect(183, 67, 248, 77), _T("Use As Default")),
+                   CRect(7, 120, 120, 130), _T("Use As Default")),
         DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(183, 82, 243, 96), _T("OK")),
         DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(183, 100, 243, 114), _T("Cancel")),
         // Help has no action.
