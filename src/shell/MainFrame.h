@@ -28,6 +28,7 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/DrawItem.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ToolBar.h"
 #include "shell/CtrlStatusBar.h"
@@ -158,6 +159,7 @@ public:
     // The palette bar once it is docked; null when it could not be made.
     CWorkBoxBar* m_pWorkBox = nullptr;
     CWorkBoxBar m_wndWorkBox;
+    CImageList m_imlWorkBoxTabs;
 
     // ---- the controller session: what it shows (MainFrameTransfer.cpp) ----
     // The session on the controller link: its port, protocol object and transfers.

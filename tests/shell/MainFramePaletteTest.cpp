@@ -13,6 +13,7 @@
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ProfileFile.h"
 #include "platform/ui/WindowPlacement.h"
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -354,6 +356,25 @@ TEST_F(PaletteTest, TheWidthDraggedLastsForTheRunOnly)
     Start();
     EXPECT_EQ(WorkBox().m_sizeVert.cx, nStartWidth);
     EXPECT_EQ(WindowRectOf(WorkBox()).Width(), nStartWidth);
+}
+
+// The tabs show pictures 16 pixels wide, a different one each.
+TEST_F(PaletteTest, TheTabsHaveAPictureEach)
+{
+    Start();
+    const CImageList* pImages = WorkBox().GetTabCtrl().GetImageList();
+    ASSERT_NE(pImages, nullptr);
+    EXPECT_EQ(pImages->GetImageSize(), CSize(16, 16));
+    ASSERT_EQ(pImages->GetImageCount(), int(kAllTabs.size()));
+    std::set<std::vector<COLORREF>> pictures;
+    for (int i = 0; i < pImages->GetImageCount(); ++i) {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back(pImages->GetImagePixel(i, x, y));
+        pictures.insert(pixels);
+    }
+    EXPECT_EQ(pictures.size(), kAllTabs.size());
 }
 
 TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)

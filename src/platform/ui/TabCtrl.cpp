@@ -92,8 +92,9 @@ void CTabCtrl::AdjustRect(BOOL bLarger, LPRECT lpRect) const
 
 CImageList* CTabCtrl::SetImageList(CImageList* pImageList)
 {
+    CImageList* pPrevious = std::exchange(m_pImageList, pImageList);
     StateChanged();
-    return std::exchange(m_pImageList, pImageList);
+    return pPrevious;
 }
 
 void CTabCtrl::UserSelect(int nItem)
