@@ -4,7 +4,9 @@
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/SpinButtonCtrl.h"
 #include "platform/ui/WndMessageMap.h"
@@ -25,6 +27,12 @@ BEGIN_MESSAGE_MAP(CIOStatus, CDialog)
     ON_BN_CLICKED(CIOStatus::IDC_HELP_BUTTON, OnHelpButton)
     ON_WM_TIMER()
     ON_WM_SIZE()
+    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_COPY, OnEditCommand)
+    ON_COMMAND_RANGE(ID_EDIT_CUT, ID_EDIT_CUT, OnEditCommand)
+    ON_COMMAND_RANGE(ID_EDIT_PASTE, ID_EDIT_PASTE, OnEditCommand)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_COPY, OnUpdateEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_CUT, OnUpdateEditCopy)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_PASTE, OnUpdatePaste)
 END_MESSAGE_MAP()
 
 namespace {
@@ -107,6 +115,8 @@ BOOL CIOStatus::OnInitDialog()
     FillParityList();
     FillPortList();
     AddTips();
+    if (m_sizeGrip.Create(this, IDC_SIZE_GRIP))
+        m_sizeGrip.ShowWindow(SW_SHOW);
     return TRUE;
 }
 
@@ -373,6 +383,8 @@ void CIOStatus::OnSize(UINT nType, int cx, int cy)
     CDialog::OnSize(nType, cx, cy);
     if (cx <= 1 || cy <= 1 || m_sizeWindow.cx == 0)
         return;
+    if (m_sizeGrip.m_hWnd)
+        m_sizeGrip.ShowWindow(nType == SIZE_MAXIMIZED ? SW_HIDE : SW_SHOW);
     CRect rect;
     GetWindowRect(rect);
     const int dx = rect.Width() - m_sizeWindow.cx;
@@ -396,9 +408,20 @@ void CIOStatus::MoveChildren(int dx, int dy)
                 rect.InflateRect(0, 0, dx, dy);
             else
                 rect.OffsetRect(dx, dy);
+        } else if (nID == int(IDC_SIZE_GRIP)) {
+            rect.OffsetRect(dx, dy);
         } else {
             rect.OffsetRect(dx, 0);
         }
         pChild->MoveWindow(rect);
     }
 }
+
+// ---- the edit commands ----
+
+void CIOStatus::OnEditCommand(UINT nID) { m_grid.SendMessage(WM_COMMAND, nID); }
+
+// Copy and Cut need at least one selected cell, Paste text on the clipboard.
+void CIOStatus::OnUpdateEditCopy(CCmdUI* pCmdUI) { pCmdUI->Enable(m_grid.GetSelectedCellRange().IsValid()); }
+
+void CIOStatus::OnUpdatePaste(CCmdUI* pCmdUI) { pCmdUI->Enable(IsClipboardFormatAvailable(CF_UNICODETEXT)); }

@@ -8,6 +8,7 @@
 
 #include "controller/IOStatusCycle.h"
 #include "controller/IOStatusGrid.h"
+#include "controls/SizeIconCtrl.h"
 #include "pages/controls/ToolTipWnd.h"
 #include "platform/core/Geometry.h"
 #include "platform/ui/Dialog.h"
@@ -20,6 +21,7 @@ class CIOStatus : public CDialog {
 public:
     enum { IDD = 258 };
     static constexpr UINT IDC_GRID = 1123;
+    static constexpr UINT IDC_SIZE_GRIP = 1126;
     static constexpr UINT IDC_DEVICE_ADDRESS = 1170;
     static constexpr UINT IDC_POLL_DELAY = 1171;
     static constexpr UINT IDC_PARITY = 1210;
@@ -65,6 +67,10 @@ protected:
     void OnDeviceAddressUpdate();
     void OnPollDelayUpdate();
     void OnHelpButton() {}
+    // Copy, Cut and Paste act on the table.
+    void OnEditCommand(UINT nID);
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnUpdatePaste(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 
@@ -81,11 +87,13 @@ private:
     void ShowPolling(BOOL bPolling);
     void ClampEdit(UINT nID, int nLow, int nHigh);
     int ReadEdit(UINT nID, int nLow, int nHigh) const;
-    // The table grows with the dialog; every other control keeps its distance to the right edge.
+    // The table grows with the dialog, the size grip keeps to the bottom-right corner; every other
+    // control keeps its distance to the right edge.
     void MoveChildren(int dx, int dy);
 
     IControllerLink& m_link;
     CToolTipWnd m_tips;
+    cdxCSizeIconCtrl m_sizeGrip;
     CSize m_sizeWindow;
     BOOL m_bPolling = FALSE;
     BOOL m_bInCycle = FALSE;

@@ -32,7 +32,8 @@ void RegisterIOStatusTemplate()
     t.nID = CIOStatus::IDD;
     t.strCaption = _T("I/O Status Overview");
     t.dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | DS_MODALFRAME | DS_SETFONT;
-    t.size = CSize(600, 236);
+    // The size grip has the strip below the buttons to itself.
+    t.size = CSize(600, 246);
     t.items = {
         DialogItem(CIOStatus::IDC_GRID, _T("MFCGridCtrl"), WS_TABSTOP | WS_BORDER, CRect(7, 7, 420, 229)),
         Label(_T("ComPort"), CRect(kLeft, 9, 470, 18)),

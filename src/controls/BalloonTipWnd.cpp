@@ -5,6 +5,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
@@ -15,7 +16,11 @@
 
 namespace {
 
-constexpr UINT_PTR kShowTimer = 1;
+constexpr UINT_PTR kShowTimer = 100;
+// While the tip shows, this timer looks whether the cursor still rests on the anchor: the mouse
+// may leave the view without the view seeing another move (onto a bar, another window).
+constexpr UINT_PTR kWatchTimer = 101;
+constexpr UINT kWatchPeriod = 500;
 // The window, scroll-bar and window-text colours of the classic scheme.
 constexpr COLORREF kTipBack = RGB(255, 255, 255);
 constexpr COLORREF kTipBand = RGB(200, 200, 200);
@@ -104,21 +109,12 @@ void CBalloonTipWnd::Show(const CString& strText, const POINT* pScreenPoint)
         Hide();
         return;
     }
-    const CPoint ptAnchor = pScreenPoint ? CPoint(*pScreenPoint) : m_ptLastMouse;
-    if (m_hWnd && IsWindowVisible()) {
-        // A tip already in view follows at once, unless nothing changed.
-        if (strText != m_strText || ptAnchor != m_ptAnchor) {
-            m_strText = strText;
-            m_ptAnchor = ptAnchor;
-            ShowNow();
-        }
-        return;
-    }
     m_strText = strText;
-    m_ptAnchor = ptAnchor;
+    m_ptAnchor = pScreenPoint ? CPoint(*pScreenPoint) : m_ptLastMouse;
     if (!m_hWnd)
         return;
-    // Every new request restarts the delay: the tip waits for the mouse to rest.
+    // Every request restarts the delay, also while the tip shows: the tip waits for the mouse to
+    // rest before it moves to the new place or text.
     SetTimer(kShowTimer, SHOW_DELAY, nullptr);
     m_bPending = TRUE;
 }
@@ -126,6 +122,7 @@ void CBalloonTipWnd::Show(const CString& strText, const POINT* pScreenPoint)
 void CBalloonTipWnd::Hide()
 {
     StopPending();
+    StopWatching();
     m_pShownTool = nullptr;
     if (m_hWnd && IsWindowVisible())
         ShowWindow(SW_HIDE);
@@ -217,13 +214,18 @@ void CBalloonTipWnd::OnCancelMode()
 
 void CBalloonTipWnd::OnTimer(UINT_PTR nIDEvent)
 {
-    if (nIDEvent != kShowTimer) {
+    if (nIDEvent == kShowTimer) {
+        StopPending();
+        if (!m_strText.IsEmpty())
+            ShowNow();
+    } else if (nIDEvent == kWatchTimer) {
+        CPoint ptCursor;
+        ::GetCursorPos(&ptCursor);
+        if (ptCursor != m_ptAnchor)
+            Hide();
+    } else {
         CWnd::OnTimer(nIDEvent);
-        return;
     }
-    StopPending();
-    if (!m_strText.IsEmpty())
-        ShowNow();
 }
 
 void CBalloonTipWnd::OnPaint()
@@ -278,6 +280,8 @@ void CBalloonTipWnd::ShowNow()
     AfxSetTipShape(*this, BalloonOutline(sizeBox));
     ShowWindow(SW_SHOWNA);
     Invalidate(TRUE);
+    SetTimer(kWatchTimer, kWatchPeriod, nullptr);
+    m_bWatching = TRUE;
 }
 
 void CBalloonTipWnd::StopPending()
@@ -285,6 +289,13 @@ void CBalloonTipWnd::StopPending()
     if (m_bPending && m_hWnd)
         KillTimer(kShowTimer);
     m_bPending = FALSE;
+}
+
+void CBalloonTipWnd::StopWatching()
+{
+    if (m_bWatching && m_hWnd)
+        KillTimer(kWatchTimer);
+    m_bWatching = FALSE;
 }
 
 const CBalloonTipWnd::Tool* CBalloonTipWnd::FindTool(const CWnd* pWnd) const

@@ -1,9 +1,10 @@
 // CBalloonTipWnd: a speech balloon with an optional icon and a block of text whose stem points at
 // a screen point, as the diagram view shows pin labels and the reasons a wire would be refused.
 // A tip that is asked for appears after a short delay, so that the mouse sweeping over pins
-// does not make it flicker; while it shows, a new text or place takes effect at once. Windows registered with a
-// text of their own get that text when the relay sees the mouse move over them; a button press
-// hides the tip, and so does WM_CANCELMODE (a menu or another window opening).
+// does not make it flicker; a new text or place while it shows waits for the same delay. A shown
+// tip goes away once the cursor no longer rests on its anchor. Windows registered with a text of
+// their own get that text when the relay sees the mouse move over them; a button press hides the
+// tip, and so does WM_CANCELMODE (a menu or another window opening).
 #pragma once
 
 #include "platform/core/String.h"
@@ -20,7 +21,7 @@ class CBalloonTipWnd : public CWnd {
 
 public:
     // Milliseconds between asking for a hidden tip and its appearing.
-    static constexpr UINT SHOW_DELAY = 400;
+    static constexpr UINT SHOW_DELAY = 500;
 
     CBalloonTipWnd() = default;
     ~CBalloonTipWnd() override;
@@ -39,7 +40,7 @@ public:
 
     // An empty text hides the tip and stops a pending show. Otherwise the tip takes the text
     // and shows with the tip of its stem on the screen point (null: where the relay last saw
-    // the mouse): at once when it shows already, else after SHOW_DELAY.
+    // the mouse) after SHOW_DELAY; a shown tip stays where it is until then.
     void Show(const CString& strText, const POINT* pScreenPoint);
     void Hide();
 
@@ -80,6 +81,7 @@ private:
     void ShowNow();
     void DrawBalloon(CDC& dc, const std::vector<CPoint>& outline) const;
     void StopPending();
+    void StopWatching();
     const Tool* FindTool(const CWnd* pWnd) const;
 
     CString m_strText;
@@ -88,6 +90,7 @@ private:
     int m_nIconId = 0;
     CFont* m_pFont = nullptr;
     BOOL m_bPending = FALSE;
+    BOOL m_bWatching = FALSE;
     // The registered window whose text the tip shows, null when the owner asked for it.
     const CWnd* m_pShownTool = nullptr;
     std::vector<Tool> m_tools;

@@ -1,7 +1,7 @@
 // The sizes of a docking bar in the user profile: the section "<name>-SCBar-<id>" holds the
 // size along the top or bottom, along the left or right and floating, as the integer values
-// sizeHorzCX/CY, sizeVertCX/CY and sizeFloatCX/CY. The frame reads them when its bars are made
-// and writes them when it goes, so that a width the user dragged comes back at the next start.
+// sizeHorzCX/CY, sizeVertCX/CY and sizeFloatCX/CY. The program's own frames keep their bars'
+// sizes for the run only and do not use it.
 //
 // The profile is a file the user can edit or damage: a value read back is held between the
 // bar's minimum and the size of the screen, so that no bar comes back negative, vanishing or

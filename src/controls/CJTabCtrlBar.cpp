@@ -110,6 +110,7 @@ BOOL CCJTabCtrlBar::AddView(LPCTSTR lpszTitle, CRuntimeClass* pViewClass, CCreat
     }
     const int nTab = GetViewCount() - 1;
     m_tabctrl.InsertItem(nTab, strTitle, nTab);
+    m_tabctrl.SetItemTip(nTab, strTitle);
     LayoutContent();
     return TRUE;
 }

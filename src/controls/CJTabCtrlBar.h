@@ -46,6 +46,8 @@ public:
     int GetViewCount() const { return int(m_views.size()); }
     CString GetViewTitle(int nView) const;
     CTabCtrl& GetTabCtrl() { return m_tabctrl; }
+    // The pictures of the tabs (tab n shows image n); not owned. Returns the list before.
+    CImageList* SetTabImageList(CImageList* pImageList) { return m_tabctrl.SetImageList(pImageList); }
 
 protected:
     // The user chose tab nTab, whose view pView is now the active one.

@@ -160,7 +160,14 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
     }
 
     if (IsFixed() && pGrid->GetGridLines() != GVL_NONE) {
-        pDC->Draw3dRect(rect, kColorBtnHighlight, kColorBtnShadow);
+        // The headings of the focus cell's row and column look pressed in, pointing at it.
+        const CCellID focus = pGrid->GetFocusCell();
+        const bool bPointsAtFocus = pGrid->GetTrackFocusCell() && pGrid->IsValid(focus) &&
+                                    ((IsFixedCol() && focus.row == nRow) || (IsFixedRow() && focus.col == nCol));
+        if (bPointsAtFocus)
+            pDC->Draw3dRect(rect, kColorBtnShadow, kColorBtnHighlight);
+        else
+            pDC->Draw3dRect(rect, kColorBtnHighlight, kColorBtnShadow);
         rect.DeflateRect(1, 1);
     }
 

@@ -168,8 +168,13 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
             m_LastMousePoint = point;
             return;
         }
+    } else if (bFixed) {
+        SetFocusCell(CCellID());
     } else {
-        SetFocusCell(bFixed ? CCellID() : m_LeftClickDownCell);
+        // A Shift press may leave the pressed end on a right half: the focus still takes the
+        // character's left half, where typing goes.
+        const CCellID& cell = m_LeftClickDownCell;
+        SetFocusCell(WidePairs::IsSecond(*this, cell.row, cell.col) ? CCellID(cell.row, cell.col - 1) : cell);
     }
     SetCapture();
     SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);

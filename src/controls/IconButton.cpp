@@ -2,6 +2,9 @@
 
 #include "controls/BarColors.h"
 #include "controls/IconImages.h"
+#include "platform/gdi/Brush.h"
+#include "platform/gdi/Pen.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/WndMessageMap.h"
 
@@ -14,13 +17,29 @@ BEGIN_MESSAGE_MAP(CIconButton, CButton)
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONUP()
+    ON_WM_SETFOCUS()
     ON_WM_KILLFOCUS()
     ON_WM_CANCELMODE()
+    ON_WM_ENABLE()
+    ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr int kImageOrigin = 3;
+// The focus rectangle of the standard look lies this far inside the button's edge.
+constexpr int kFocusInset = 3;
+constexpr UINT kCaptionFormat = DT_CENTER | DT_WORDBREAK;
+
+void DrawFocusRectangle(CDC& dc, const CRect& rect)
+{
+    CPen pen(PS_DOT, 1, kColorBtnText);
+    CPen* pOldPen = dc.SelectObject(&pen);
+    CGdiObject* pOldBrush = dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(rect);
+    dc.SelectObject(pOldBrush);
+    dc.SelectObject(pOldPen);
+}
 
 } // namespace
 
@@ -216,7 +235,43 @@ void CIconButton::Unhover()
     }
 }
 
-void CIconButton::OnKillFocus(CWnd*) { Unhover(); }
+void CIconButton::OnSetFocus(CWnd* pOldWnd)
+{
+    CButton::OnSetFocus(pOldWnd);
+    Repaint(TRUE);
+}
+
+void CIconButton::OnKillFocus(CWnd* pNewWnd)
+{
+    // Disabling a focused window takes the focus from it before WM_ENABLE arrives.
+    m_bFocusTakenByDisable = !pNewWnd && !IsWindowEnabled();
+    Unhover();
+    Repaint(TRUE);
+}
+
+// A disabled button cannot keep the keyboard: the focus goes on to the next control of the tab
+// order, or to the parent when there is none.
+void CIconButton::OnEnable(BOOL bEnable)
+{
+    CButton::OnEnable(bEnable);
+    if (!bEnable) {
+        CWnd* pParent = GetParent();
+        if ((GetFocus() == this || m_bFocusTakenByDisable) && pParent) {
+            auto* pDialog = dynamic_cast<CDialog*>(pParent);
+            CWnd* pNext = pDialog ? pDialog->GetNextDlgTabItem(this) : nullptr;
+            (pNext && pNext != this ? pNext : pParent)->SetFocus();
+        }
+        m_bFocusTakenByDisable = FALSE;
+        Unhover();
+    }
+    Repaint(TRUE);
+}
+
+void CIconButton::OnSysColorChange()
+{
+    CButton::OnSysColorChange();
+    SetDefaultColors(TRUE);
+}
 
 // Cancelling ends a press wholly: the button gives the mouse back, or every later click of the
 // program would still come to it.
@@ -302,17 +357,21 @@ void CIconButton::DrawTheText(CDC* pDC, const CString& strTitle, const CRect& rc
     if (bPressed && !m_bIsCheckBox)
         rc.OffsetRect(m_ptPressedOffset.x, m_ptPressedOffset.y);
     pDC->SetBkMode(TRANSPARENT);
-    const UINT nFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    // The caption wraps at words and its lines stand centred in the caption's room.
+    CRect rcText = rc;
+    pDC->DrawText(strTitle, rcText, kCaptionFormat | DT_CALCRECT);
+    rcText.OffsetRect(rc.left - rcText.left + (rc.Width() - rcText.Width()) / 2,
+                      rc.top - rcText.top + (rc.Height() - rcText.Height()) / 2);
     if (bDisabled) {
-        CRect rcEmboss = rc;
+        CRect rcEmboss = rcText;
         rcEmboss.OffsetRect(1, 1);
         pDC->SetTextColor(kColorBtnHighlight);
-        pDC->DrawText(strTitle, rcEmboss, nFormat);
+        pDC->DrawText(strTitle, rcEmboss, kCaptionFormat);
         pDC->SetTextColor(kColorBtnShadow);
     } else {
         pDC->SetTextColor(m_crColors[StateColorIndex() + 1]);
     }
-    pDC->DrawText(strTitle, rc, nFormat);
+    pDC->DrawText(strTitle, rcText, kCaptionFormat);
 }
 
 void CIconButton::OnPaint()
@@ -322,7 +381,15 @@ void CIconButton::OnPaint()
     GetClientRect(rcItem);
     const BOOL bPressed = m_bIsPressed || (m_bIsCheckBox && m_nCheck);
     const BOOL bDisabled = !IsWindowEnabled();
+    const BOOL bFocused = GetFocus() == this;
     OnDrawBackground(&dc, rcItem);
+    const CRect rcEdge = rcItem;
+    if (!m_bIsFlat && (bFocused || m_bIsDefault)) {
+        // The standard look marks the button that Enter or Space would press.
+        CBrush black(RGB(0, 0, 0));
+        dc.FrameRect(rcItem, &black);
+        rcItem.DeflateRect(1, 1);
+    }
     OnDrawBorder(&dc, rcItem);
     CString strTitle;
     GetWindowText(strTitle);
@@ -330,4 +397,9 @@ void CIconButton::OnPaint()
     DrawTheIcon(&dc, !strTitle.IsEmpty(), rcItem, rcCaption, bPressed, bDisabled);
     if (!strTitle.IsEmpty())
         DrawTheText(&dc, strTitle, rcCaption, bPressed, bDisabled);
+    if (!m_bIsFlat && bFocused) {
+        CRect rcFocus = rcEdge;
+        rcFocus.DeflateRect(kFocusInset, kFocusInset);
+        DrawFocusRectangle(dc, rcFocus);
+    }
 }

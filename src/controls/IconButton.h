@@ -65,8 +65,12 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
+    void OnSetFocus(CWnd* pOldWnd) override;
     void OnKillFocus(CWnd* pNewWnd) override;
     void OnCancelMode() override;
+    void OnEnable(BOOL bEnable) override;
+    // New system colours give the six colours their defaults again.
+    void OnSysColorChange() override;
     void CopyStateFrom(CWnd& other) override;
     DECLARE_MESSAGE_MAP()
 
@@ -87,6 +91,7 @@ private:
     BOOL m_bIsDefault = FALSE;
     BOOL m_bIsPressed = FALSE;
     BOOL m_bMouseOnButton = FALSE;
+    BOOL m_bFocusTakenByDisable = FALSE;
     int m_nCheck = 0;
     BYTE m_byAlign = ST_ALIGN_HORIZ;
     CPoint m_ptPressedOffset{1, 1};

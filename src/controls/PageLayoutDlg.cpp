@@ -46,7 +46,7 @@ void RegisterPageLayoutTemplate()
     DialogTemplate dlg;
     dlg.nID = CPageLayoutDlg::IDD;
     dlg.strCaption = _T("Page Layout");
-    dlg.size = CSize(250, 122);
+    dlg.size = CSize(250, 139);
     dlg.items = {
         DialogItem(CPageLayoutDlg::IDC_PREVIEW, kPreviewClass, 0, CRect(7, 7, 176, 114)),
         DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(183, 9, 243, 18), _T("Horizontal")),
@@ -55,8 +55,13 @@ void RegisterPageLayoutTemplate()
         DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(183, 40, 243, 49), _T("Vertical")),
         DialogItem(CPageLayoutDlg::IDC_DOWN, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_NUMBER | ES_AUTOHSCROLL,
                    CRect(183, 51, 243, 63)),
-        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(183, 86, 243, 100), _T("OK")),
-        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(183, 104, 243, 118), _T("Cancel")),
+        DialogItem(CPageLayoutDlg::IDC_USE_AS_DEFAULT, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP,
+                   CRect(7, 120, 120, 130), _T("Use As Default")),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(183, 82, 243, 96), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(183, 100, 243, 114), _T("Cancel")),
+        // Help has no action.
+        DialogItem(CPageLayoutDlg::IDC_HELP_BUTTON, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(183, 118, 243, 132),
+                   _T("Help")),
     };
     AfxRegisterDialogTemplate(std::move(dlg));
 }
@@ -141,6 +146,7 @@ void CPageLayoutDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nPagesAcross, 1, PAGE_LAYOUT_MAX_PAGES);
     DDX_Text(pDX, IDC_DOWN, m_nPagesDown);
     DDV_MinMaxInt(pDX, m_nPagesDown, 1, PAGE_LAYOUT_MAX_PAGES);
+    DDX_Check(pDX, IDC_USE_AS_DEFAULT, m_bUseAsDefault);
 }
 
 BOOL CPageLayoutDlg::OnInitDialog()
@@ -151,18 +157,6 @@ BOOL CPageLayoutDlg::OnInitDialog()
     // The picture shows the layout the dialog was opened with.
     m_preview.SetPages(m_nPagesAcross, m_nPagesDown);
     return TRUE;
-}
-
-void CPageLayoutDlg::PagesTyped(UINT nID)
-{
-    KeepPagesInRange(nID);
-    BOOL bAcross = FALSE;
-    BOOL bDown = FALSE;
-    const int nAcross = int(GetDlgItemInt(int(IDC_ACROSS), &bAcross, TRUE));
-    const int nDown = int(GetDlgItemInt(int(IDC_DOWN), &bDown, TRUE));
-    // An edit emptied on the way to a new number leaves the picture as it was.
-    if (bAcross && bDown)
-        m_preview.SetPages(nAcross, nDown);
 }
 
 void CPageLayoutDlg::KeepPagesInRange(UINT nID)

@@ -54,9 +54,12 @@ public:
     static constexpr UINT IDC_PREVIEW = 1005;
     static constexpr UINT IDC_ACROSS = 3500;
     static constexpr UINT IDC_DOWN = 3502;
+    static constexpr UINT IDC_USE_AS_DEFAULT = 1004;
+    static constexpr UINT IDC_HELP_BUTTON = 9;
 
     explicit CPageLayoutDlg(CWnd* pParentWnd = nullptr);
 
+    int m_bUseAsDefault = FALSE;
     int m_nPagesAcross = 1;
     int m_nPagesDown = 1;
     // The diagram's check of a new layout; without one (no diagram open) every layout is taken.
@@ -66,14 +69,13 @@ protected:
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
-    void OnAcrossUpdate() { PagesTyped(IDC_ACROSS); }
-    void OnDownUpdate() { PagesTyped(IDC_DOWN); }
+    void OnAcrossUpdate() { KeepPagesInRange(IDC_ACROSS); }
+    void OnDownUpdate() { KeepPagesInRange(IDC_DOWN); }
     DECLARE_MESSAGE_MAP()
 
 private:
-    // A number typed below 1 or above the maximum becomes 1 or the maximum at once, and the
-    // preview follows the numbers as they are typed.
-    void PagesTyped(UINT nID);
+    // A number typed below 1 or above the maximum becomes 1 or the maximum at once; the preview
+    // keeps showing the numbers the dialog was opened with.
     void KeepPagesInRange(UINT nID);
 
     CPageLayoutPreview m_preview;

@@ -65,13 +65,16 @@ void RegisterPrintSetupTemplate()
         DialogItem(CPrintSetupDlg::IDC_SCALING, WC_BUTTON, kRadio, CRect(104, 94, 160, 106), _T("Scaling")),
         DialogItem(CPrintSetupDlg::IDC_FACTOR, WC_EDIT, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
                    CRect(164, 93, 210, 105)),
-        // Printing the block parameters after the program is not built: the choice is shown
-        // greyed rather than taken and ignored.
-        DialogItem(CPrintSetupDlg::IDC_PRINT_PARAMETERS, WC_BUTTON,
-                   BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP | WS_DISABLED, CRect(104, 120, 300, 132),
-                   _T("Print Blocks parameters after Program")),
-        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(188, 142, 238, 156), _T("OK")),
-        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(246, 142, 296, 156), _T("Cancel")),
+        // The choice is kept for the caller; the printed pages do not change with it.
+        DialogItem(CPrintSetupDlg::IDC_PRINT_PARAMETERS, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
+                   CRect(104, 120, 300, 132), _T("Print Blocks parameters after Program")),
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(152, 142, 197, 156), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(202, 142, 247, 156), _T("Cancel")),
+        // Neither has an action.
+        DialogItem(CPrintSetupDlg::IDC_TITLE_BLOCK, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(97, 142, 147, 156),
+                   _T("TitleBlock")),
+        DialogItem(CPrintSetupDlg::IDC_HELP_BUTTON, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP,
+                   CRect(252, 142, 297, 156), _T("Help")),
         DialogItem(CPrintSetupDlg::IDC_SETUP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(246, 19, 296, 33),
                    _T("Setup...")),
         DialogItem(0xFFFF, WC_STATIC, SS_LEFT, CRect(14, 19, 60, 29), _T("Printer:")),

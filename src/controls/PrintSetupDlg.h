@@ -36,6 +36,8 @@ public:
     static constexpr UINT IDC_PRINT_PARAMETERS = 1058;
     static constexpr UINT IDC_PRINTER_NAME = 1056;
     static constexpr UINT IDC_PAPER_NAME = 1057;
+    static constexpr UINT IDC_TITLE_BLOCK = 1060;
+    static constexpr UINT IDC_HELP_BUTTON = 9;
 
     explicit CPrintSetupDlg(CWnd* pParentWnd = nullptr);
 

@@ -505,7 +505,9 @@ void CSizingControlBar::OnNcLButtonUp(UINT, CPoint) {}
 
 void CSizingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    if (IsFloating() && m_pDockSite && HitTest(point) == HTCAPTION) {
+    // Anywhere in a floating bar but its close button docks it again; a docked bar stays.
+    const UINT nHit = HitTest(point);
+    if (IsFloating() && m_pDockSite && (nHit == HTCLIENT || nHit == HTCAPTION)) {
         m_pDockSite->DockControlBar(this);
         return;
     }

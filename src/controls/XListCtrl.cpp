@@ -3,6 +3,7 @@
 #include "controls/BarColors.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
 #include <utility>
 
 const UINT WM_XLISTCTRL_CHECKBOX_CLICKED =
@@ -95,6 +96,37 @@ BOOL CXListCtrl::SetCheckbox(int nItem, int nSubItem, int nCheckedState)
     return TRUE;
 }
 
+BOOL CXListCtrl::SetProgress(int nItem, int nSubItem, BOOL bShowProgressText, LPCTSTR lpszProgressText)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell)
+        return FALSE;
+    pCell->bProgress = TRUE;
+    pCell->nProgressPercent = 0;
+    pCell->bShowProgressMessage = bShowProgressText;
+    pCell->strProgressText = lpszProgressText ? CString(lpszProgressText) : CString();
+    Update(nItem);
+    return TRUE;
+}
+
+BOOL CXListCtrl::UpdateProgress(int nItem, int nSubItem, int nPercent)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell || !pCell->bProgress)
+        return FALSE;
+    pCell->nProgressPercent = std::clamp(nPercent, 0, 100);
+    Update(nItem);
+    return TRUE;
+}
+
+void CXListCtrl::DeleteProgress(int nItem, int nSubItem)
+{
+    if (XCell* pCell = CellOf(nItem, nSubItem); pCell && pCell->bProgress) {
+        pCell->bProgress = FALSE;
+        Update(nItem);
+    }
+}
+
 int CXListCtrl::GetCheckbox(int nItem, int nSubItem) const
 {
     const XCell* pCell = GetCell(nItem, nSubItem);
@@ -157,6 +189,13 @@ int CXListCtrl::CellToolHitTest(CPoint point, CString& strTip) const
         return -1;
     strTip = pCell->strToolTip.Left(kMaxToolTip);
     return hit.iSubItem + hit.iItem * 1000 + 1;
+}
+
+CString CXListCtrl::ToolTipTextAt(CPoint ptClient) const
+{
+    CString strTip;
+    CellToolHitTest(ptClient, strTip);
+    return strTip;
 }
 
 // ---- selection ----

@@ -34,6 +34,12 @@ public:
         COLORREF crText = 0;
         COLORREF crBackground = 0;
         CString strToolTip;
+        // A progress cell shows a bar filled to its percent instead of its text, with its
+        // message (the percent when it has none) on it.
+        BOOL bProgress = FALSE;
+        int nProgressPercent = 0;
+        CString strProgressText;
+        BOOL bShowProgressMessage = TRUE;
         DWORD dwItemData = 0;
     };
     static constexpr LPCTSTR kEmptyText = _T("There are no items to show in this view.");
@@ -67,6 +73,15 @@ public:
     // The cell under the point as a tool: its id column + row * 1000 + 1 and its tip; -1 where
     // there is no cell or the cell has no tip.
     int CellToolHitTest(CPoint point, CString& strTip) const;
+    // The tip of the cell under the mouse.
+    CString ToolTipTextAt(CPoint ptClient) const override;
+
+    // Makes the cell a progress cell at 0 percent; FALSE for a cell that does not exist.
+    BOOL SetProgress(int nItem, int nSubItem, BOOL bShowProgressText = TRUE, LPCTSTR lpszProgressText = nullptr);
+    // The percent (held to 0..100) of a progress cell; FALSE for any other cell.
+    BOOL UpdateProgress(int nItem, int nSubItem, int nPercent);
+    // The cell shows its text again.
+    void DeleteProgress(int nItem, int nSubItem);
 
     // Selects and focuses the row.
     BOOL SetCurSel(int nItem);
@@ -98,6 +113,7 @@ private:
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& cd);
     void DrawCell(CDC& dc, int nItem, int nSubItem, CRect rect);
     void DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) const;
+    void DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const;
     void DrawEmptyText(CDC& dc);
 
     CXHeaderCtrl m_HeaderCtrl;

@@ -59,6 +59,10 @@ void CXListCtrl::DrawCell(CDC& dc, int nItem, int nSubItem, CRect rect)
         crBackground = kColorHighlight;
     }
     dc.FillSolidRect(rect, crBackground);
+    if (pCell && pCell->bProgress) {
+        DrawProgress(dc, *pCell, rect);
+        return;
+    }
     const CString strText = GetItemText(nItem, nSubItem);
     CRect rectText = rect;
     if (nCheck >= 0) {
@@ -102,6 +106,30 @@ void CXListCtrl::DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) cons
         dc.LineTo(x + 7, y - 3 + i);
     }
     dc.SelectObject(pOldPen);
+}
+
+// A framed bar inside the cell, its left part in the highlight colour up to the percent, and the
+// message centred on it.
+void CXListCtrl::DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const
+{
+    CRect rectBar = rect;
+    rectBar.DeflateRect(1, 1);
+    if (rectBar.IsRectEmpty())
+        return;
+    dc.Draw3dRect(rectBar, kColorBtnShadow, kColorBtnHighlight);
+    CRect rectInside = rectBar;
+    rectInside.DeflateRect(1, 1);
+    CRect rectDone = rectInside;
+    rectDone.right = rectInside.left + rectInside.Width() * cell.nProgressPercent / 100;
+    dc.FillSolidRect(rectDone, kColorHighlight);
+    if (!cell.bShowProgressMessage)
+        return;
+    CString strText = cell.strProgressText;
+    if (strText.IsEmpty())
+        strText.Format(_T("%d%%"), cell.nProgressPercent);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(kColorWindowText);
+    dc.DrawText(strText, rectInside, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void CXListCtrl::DrawEmptyText(CDC& dc)

@@ -12,7 +12,10 @@ constexpr UINT ID_VIEW_ZOOM_IN = 6020;
 constexpr UINT ID_VIEW_ZOOM_OUT = 6021;
 constexpr UINT ID_VIEW_PAGE_LAYOUT = 6022;
 constexpr UINT ID_EDIT_GOTO_BLOCK = 32709;
+// Save All Files answers with a note only; Add System Time Page is reserved and does nothing.
+constexpr UINT ID_FILE_SAVE_ALL = 32777;
 constexpr UINT ID_CUT_JOIN_CONNECTION = 32780;
+constexpr UINT ID_ADD_SYSTEM_TIME_PAGE = 32786;
 constexpr UINT ID_WIRE_JOIN = 32787;
 constexpr UINT ID_EDIT_SELECTION = 32790;
 constexpr UINT ID_PLC_RUNSTOP = 32794;

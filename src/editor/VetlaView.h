@@ -369,6 +369,9 @@ public:
     COLORREF GetWireColour() const { return m_crWire; }
     COLORREF GetBackgroundColour() const { return m_crBackground; }
     void OnGoToBlock();
+    void OnSaveAllFiles();
+    void OnAddSystemTimePage();
+    void OnUpdateAddSystemTimePage(CCmdUI* pCmdUI);
     // The device commands post their operation to the main window, which runs it.
     void OnDeviceCommand(UINT nID);
     void OnUpdateDeviceCommand(CCmdUI* pCmdUI);

@@ -1,5 +1,6 @@
 // The view's smaller commands: Go To Block, Selection (and Escape), Insert Comments, the wire
-// and background colours, and the state of the transfer commands.
+// and background colours, Save All Files, Add System Time Page, and the state of the transfer
+// commands.
 #include "editor/VetlaView.h"
 
 #include "blocks/BlockObj.h"
@@ -8,6 +9,7 @@
 #include "editor/DeviceCommands.h"
 #include "editor/SelectBlockDlg.h"
 #include "platform/core/CmdTarget.h"
+#include "platform/core/MessageBox.h"
 #include "platform/ui/Cursor.h"
 
 namespace {
@@ -101,6 +103,17 @@ void CVetlaView::OnGoToBlock()
 {
     CSelectBlockDlg dlg(m_hWnd ? this : nullptr);
     dlg.DoModal();
+}
+
+// Saving every open diagram at once is not offered: the command only says what it is.
+void CVetlaView::OnSaveAllFiles() { AfxMessageBox(_T("Save All Files!"), MB_OK); }
+
+// Reserved for a page of the controller's system time; it has no action yet.
+void CVetlaView::OnAddSystemTimePage() {}
+
+void CVetlaView::OnUpdateAddSystemTimePage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_pDocument && !m_pDocument->m_blockList.IsEmpty());
 }
 
 void CVetlaView::OnDeviceCommand(UINT nID) { PostDeviceCommand(nID); }

@@ -172,7 +172,6 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 // port open. The device dialogs' windows go before the frame they belong to.
 void CMainFrame::OnDestroy()
 {
-    SaveBarStates();
     CMDIFrameWnd::OnDestroy();
     m_session.ClosePort();
     for (CDialog* pDialog : std::initializer_list<CDialog*>{&m_dlgDeviceClock, &m_dlgSummerTime, &m_dlgWifiSetup,
@@ -197,29 +196,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     ShowControlBar(&m_wndInfoBar, FALSE, FALSE);
     // The program runs on without a palette rather than not at all.
     CreatePaletteBar();
-    LoadBarStates();
     m_hAccelTable = &ShellAccelerators();
     m_nOpenDocuments = 0;
     // A simulated power interruption holds the bars and ends at a release over the log's frame.
     CSizingControlBarG::SetCloseLockQuery(&IsSimulationPowerOn);
     CInfoWindowBar::SetPowerReleaseHandler(&EndSimulationPowerFailure);
     return 0;
-}
-
-// The widths and heights the user dragged the bars to come back at the next start.
-void CMainFrame::LoadBarStates()
-{
-    m_wndInfoBar.LoadState(kBarProfileName);
-    if (m_wndWorkBox.GetSafeHwnd())
-        m_wndWorkBox.LoadState(kBarProfileName);
-}
-
-void CMainFrame::SaveBarStates()
-{
-    if (m_wndInfoBar.GetSafeHwnd())
-        m_wndInfoBar.SaveState(kBarProfileName);
-    if (m_wndWorkBox.GetSafeHwnd())
-        m_wndWorkBox.SaveState(kBarProfileName);
 }
 
 BOOL CMainFrame::CreateStatusBar()

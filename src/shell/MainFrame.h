@@ -28,6 +28,7 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 #include "platform/ui/DrawItem.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/ToolBar.h"
 #include "shell/CtrlStatusBar.h"
@@ -61,8 +62,6 @@ class CMainFrame : public CMDIFrameWnd,
 public:
     // The palette bar's control id.
     static constexpr UINT kWorkBoxID = 101;
-    // The profile name of the bars' sizes ("<name>-SCBar-<id>").
-    static constexpr LPCTSTR kBarProfileName = _T("MainFrame");
 
     // Reads the astronomical clock's user places from their file after the built-in ones.
     CMainFrame();
@@ -160,6 +159,7 @@ public:
     // The palette bar once it is docked; null when it could not be made.
     CWorkBoxBar* m_pWorkBox = nullptr;
     CWorkBoxBar m_wndWorkBox;
+    CImageList m_imlWorkBoxTabs;
 
     // ---- the controller session: what it shows (MainFrameTransfer.cpp) ----
     // The session on the controller link: its port, protocol object and transfers.
@@ -263,9 +263,6 @@ private:
     // and Profile when g_wHardwareCode is of the newer generation. FALSE when the bar or one of
     // its pages could not be made.
     BOOL CreatePaletteBar();
-    // The information window's and the palette's sizes from the profile, and back into it.
-    void LoadBarStates();
-    void SaveBarStates();
     // The FBD/LAD menu under the File New button's arrow.
     void ShowNewMenu(const RECT& rcButton);
     BOOL IsActiveDocumentSimulating() const;

@@ -9,6 +9,7 @@
 #include "platform/core/Document.h"
 #include "platform/ui/DocTemplate.h"
 #include "platform/ui/WinApp.h"
+#include "shell/PaletteTabImages.h"
 
 namespace {
 
@@ -51,6 +52,8 @@ BOOL CMainFrame::CreatePaletteBar()
 {
     if (!m_wndWorkBox.Create(this, kWorkBoxID, _T("WorkBox"), kWorkBoxSize, WS_CHILD | WS_VISIBLE | CBRS_TOP))
         return FALSE;
+    if (m_imlWorkBoxTabs.IsCreated() || MakePaletteTabImages(m_imlWorkBoxTabs))
+        m_wndWorkBox.SetTabImageList(&m_imlWorkBoxTabs);
     // The tab set follows the controller at start-up and stays for the run.
     const int nTabs = IsNewGeneration(g_wHardwareCode) ? int(std::size(kPaletteTabs)) : kOlderGenerationTabs;
     for (int i = 0; i < nTabs; ++i) {

@@ -7,7 +7,9 @@
 #include "blocks/BlockObj.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
@@ -274,6 +276,55 @@ TEST_F(IOStatusDlgTest, ClosingWhileACycleWaitsClosesThePortAfterThatExchange)
     EXPECT_FALSE(d.IsWindowVisible());
     EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
     EXPECT_TRUE(m_boxes.Boxes().empty());
+}
+
+// The size grip keeps to the bottom-right corner and hides while the window is maximised; Copy,
+// Cut and Paste act on the table, Copy and Cut with a cell selected, Paste with text to paste.
+TEST_F(IOStatusDlgTest, TheSizeGripKeepsToTheCornerAndTheEditCommandsReachTheTable)
+{
+    CIOStatus& d = Open();
+    CWnd* pGrip = d.GetDlgItem(CIOStatus::IDC_SIZE_GRIP);
+    ASSERT_NE(pGrip, nullptr);
+    EXPECT_TRUE(pGrip->IsWindowVisible());
+    const auto gripInClient = [&] {
+        CRect rect;
+        pGrip->GetWindowRect(rect);
+        d.ScreenToClient(rect);
+        return rect;
+    };
+    CRect rcClient;
+    d.GetClientRect(rcClient);
+    EXPECT_EQ(gripInClient().BottomRight(), rcClient.BottomRight());
+    CRect rcWindow;
+    d.GetWindowRect(rcWindow);
+    d.SetWindowPos(nullptr, 0, 0, rcWindow.Width() + 40, rcWindow.Height() + 30, SWP_NOMOVE | SWP_NOZORDER);
+    d.GetClientRect(rcClient);
+    EXPECT_EQ(gripInClient().BottomRight(), rcClient.BottomRight());
+    d.SendMessage(WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(rcClient.Width(), rcClient.Height()));
+    EXPECT_FALSE(pGrip->IsWindowVisible());
+    d.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rcClient.Width(), rcClient.Height()));
+    EXPECT_TRUE(pGrip->IsWindowVisible());
+
+    const auto enabled = [&d](UINT nID) {
+        CCmdUI state;
+        state.m_nID = nID;
+        state.DoUpdate(&d, TRUE);
+        return state.m_bEnabled;
+    };
+    CClipboard::Empty();
+    d.m_grid.ResetSelectedRange();
+    EXPECT_FALSE(enabled(ID_EDIT_COPY));
+    EXPECT_FALSE(enabled(ID_EDIT_CUT));
+    EXPECT_FALSE(enabled(ID_EDIT_PASTE));
+    d.m_grid.SetItemText(1, 1, _T("1"));
+    d.m_grid.SetSelectedRange(CCellRange(1, 1, 1, 1));
+    EXPECT_TRUE(enabled(ID_EDIT_COPY));
+    EXPECT_TRUE(enabled(ID_EDIT_CUT));
+    d.SendMessage(WM_COMMAND, ID_EDIT_COPY);
+    CString strText;
+    ASSERT_TRUE(CClipboard::GetText(strText));
+    EXPECT_EQ(strText.ToUtf8().substr(0, 1), "1");
+    EXPECT_TRUE(enabled(ID_EDIT_PASTE));
 }
 
 }  // namespace

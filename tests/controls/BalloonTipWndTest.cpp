@@ -4,6 +4,7 @@
 
 #include "controls/IconImages.h"
 #include "platform/gdi/Font.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
 
@@ -89,7 +90,7 @@ TEST_F(BalloonTipTest, EachRequestWhileHiddenRestartsTheDelay)
     EXPECT_EQ(m_tip.GetText(), CString(_T("In2")));
 }
 
-TEST_F(BalloonTipTest, AShownTipFollowsAtOnceAndAnEmptyTextHidesIt)
+TEST_F(BalloonTipTest, AShowWhileShownWaitsForTheDelayAndAnEmptyTextHidesIt)
 {
     const CPoint pt(300, 200);
     m_tip.Show(_T("In1"), &pt);
@@ -97,7 +98,14 @@ TEST_F(BalloonTipTest, AShownTipFollowsAtOnceAndAnEmptyTextHidesIt)
     CRect before;
     m_tip.GetWindowRect(before);
     const CPoint ptMoved(340, 260);
+    ::SetCursorPos(ptMoved.x, ptMoved.y);
     m_tip.Show(_T("Incompatible connectors!"), &ptMoved);
+    EXPECT_TRUE(m_tip.IsShowPending());
+    Wait(CBalloonTipWnd::SHOW_DELAY - 1);
+    CRect waiting;
+    m_tip.GetWindowRect(waiting);
+    EXPECT_EQ(waiting, before);
+    Wait(1);
     EXPECT_FALSE(m_tip.IsShowPending());
     CRect after;
     m_tip.GetWindowRect(after);
@@ -113,6 +121,30 @@ TEST_F(BalloonTipTest, AShownTipFollowsAtOnceAndAnEmptyTextHidesIt)
     m_tip.Show(CString(), &pt);
     EXPECT_FALSE(m_tip.IsShowPending());
     Wait(2 * CBalloonTipWnd::SHOW_DELAY);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+}
+
+// The mouse may leave the view for a bar or another window without the view seeing it: the shown
+// tip looks every half second whether the cursor still rests on its anchor.
+TEST_F(BalloonTipTest, AShownTipGoesOnceTheCursorLeavesItsAnchor)
+{
+    const CPoint pt(300, 200);
+    ::SetCursorPos(pt.x, pt.y);
+    m_tip.Show(_T("Input"), &pt);
+    Wait(499);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    Wait(1);
+    ASSERT_TRUE(m_tip.IsWindowVisible());
+    Wait(1500);
+    EXPECT_TRUE(m_tip.IsWindowVisible());
+    ::SetCursorPos(pt.x, pt.y + 40);
+    Wait(499);
+    EXPECT_TRUE(m_tip.IsWindowVisible());
+    Wait(1);
+    EXPECT_FALSE(m_tip.IsWindowVisible());
+    // Once hidden it stays hidden when the cursor comes back.
+    ::SetCursorPos(pt.x, pt.y);
+    Wait(1000);
     EXPECT_FALSE(m_tip.IsWindowVisible());
 }
 

@@ -1,6 +1,7 @@
 // The tabbed control bar in a frame: its frame and content tables, one view per tab with only the
 // selected one shown and enabled, the user's tab changes, and sizing by its one border.
 #include "controls/CJTabCtrlBar.h"
+#include "platform/ui/ImageList.h"
 
 #include "BarFixture.h"
 #include "platform/ui/View.h"
@@ -165,12 +166,27 @@ TEST_F(TabBarTest, TheFirstViewIsShownAndTheOthersWaitHiddenAndDisabled)
         EXPECT_TRUE(HiddenAndDisabled(Bar().GetView(i)));
         EXPECT_EQ(Bar().GetView(i)->GetParent(), &Bar());
     }
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->strText, CString(kTitles[i]));
+        EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->strTip, CString(kTitles[i]));
+    }
     EXPECT_EQ(Bar().GetView(-1), nullptr);
     EXPECT_EQ(Bar().GetView(4), nullptr);
     // The views lie above the tab control, whose display area they cover.
     EXPECT_EQ(Bar().GetWindow(GW_CHILD), Bar().GetView(0));
+}
+
+TEST_F(TabBarTest, TheTabImageListIsTheTabControlsAndTheOldOneComesBack)
+{
+    CreateBar();
+    CImageList first;
+    CImageList second;
+    EXPECT_EQ(Bar().SetTabImageList(&first), nullptr);
+    EXPECT_EQ(Bar().GetTabCtrl().GetImageList(), &first);
+    EXPECT_EQ(Bar().SetTabImageList(&second), &first);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Bar().GetTabCtrl().GetItem(i)->nImage, i);
+    Bar().SetTabImageList(nullptr);
 }
 
 TEST_F(TabBarTest, ATitleKeepsFifteenCharacters)

@@ -68,6 +68,19 @@ TEST_F(IconButtonTest, IconIdIsOnlyRememberedAndUnknownIconsCountAsNone)
     EXPECT_FALSE(IsKnownIconImage(12345));
 }
 
+TEST_F(IconButtonTest, NewSystemColoursResetTheButtonsColours)
+{
+    CIconButton button;
+    ASSERT_TRUE(button.Create(_T("I1"), WS_VISIBLE | BS_PUSHBUTTON, CRect(0, 0, 27, 40), &m_parent, 600));
+    const COLORREF crFace = button.GetColor(CIconButton::BTNST_COLOR_BK_IN);
+    const COLORREF crText = button.GetColor(CIconButton::BTNST_COLOR_FG_IN);
+    button.SetColor(CIconButton::BTNST_COLOR_BK_IN, RGB(1, 2, 3));
+    button.SetColor(CIconButton::BTNST_COLOR_FG_FOCUS, RGB(4, 5, 6));
+    button.SendMessage(WM_SYSCOLORCHANGE);
+    EXPECT_EQ(button.GetColor(CIconButton::BTNST_COLOR_BK_IN), crFace);
+    EXPECT_EQ(button.GetColor(CIconButton::BTNST_COLOR_FG_FOCUS), crText);
+}
+
 TEST(IconButtonColors, OffsetKeepsThePartsApartAndRefusesBadArguments)
 {
     CIconButton button;

@@ -138,17 +138,18 @@ TEST_F(PrintDialogsTest, ARefusedLayoutClosesWithCancelAndSaysWhy)
     }
 }
 
-TEST_F(PrintDialogsTest, ThePageLayoutPictureFollowsTheNumbersAsTheyAreTyped)
+TEST_F(PrintDialogsTest, ThePageLayoutPictureKeepsTheNumbersItWasOpenedWith)
 {
     // Inside the first of three pages across (92..116, 76..92) but left of the one page's grid.
     const CPoint ptFirstOfThree(96, 86);
     const struct {
+        int nOpened;
         LPCTSTR across;
         COLORREF color;
-    } cases[] = {{_T("3"), RGB(255, 255, 255)}, {_T("1"), RGB(132, 130, 132)}, {_T(""), RGB(132, 130, 132)}};
+    } cases[] = {{1, _T("3"), RGB(132, 130, 132)}, {3, _T("1"), RGB(255, 255, 255)}, {3, _T(""), RGB(255, 255, 255)}};
     for (const auto& c : cases) {
         CPageLayoutDlg dlg;
-        dlg.m_nPagesAcross = 1;
+        dlg.m_nPagesAcross = c.nOpened;
         PixelBuffer pixels(CPageLayoutPreview::kWidth, CPageLayoutPreview::kHeight);
         Run(dlg, [&](CDialog& d) {
             Type(d, CPageLayoutDlg::IDC_ACROSS, c.across);
@@ -161,6 +162,34 @@ TEST_F(PrintDialogsTest, ThePageLayoutPictureFollowsTheNumbersAsTheyAreTyped)
         });
         EXPECT_EQ(pixels.GetPixel(ptFirstOfThree.x, ptFirstOfThree.y), c.color) << CString(c.across).ToUtf8();
     }
+}
+
+// Use As Default and Print Blocks parameters are taken on OK; TitleBlock and Help do nothing.
+TEST_F(PrintDialogsTest, TheCheckBoxesAreTakenAndTheButtonsWithoutActionLeaveTheDialogOpen)
+{
+    CPageLayoutDlg layout;
+    EXPECT_EQ(Run(layout,
+                  [](CDialog& d) {
+                      Click(d, CPageLayoutDlg::IDC_HELP_BUTTON);
+                      EXPECT_TRUE(d.IsWindowVisible());
+                      d.CheckDlgButton(int(CPageLayoutDlg::IDC_USE_AS_DEFAULT), BST_CHECKED);
+                      Post(d, IDOK);
+                  }),
+              IDOK);
+    EXPECT_TRUE(layout.m_bUseAsDefault);
+
+    CPrintSetupDlg setup;
+    EXPECT_EQ(Run(setup,
+                  [](CDialog& d) {
+                      for (UINT nID : {CPrintSetupDlg::IDC_TITLE_BLOCK, CPrintSetupDlg::IDC_HELP_BUTTON})
+                          Click(d, nID);
+                      EXPECT_TRUE(d.IsWindowVisible());
+                      ASSERT_TRUE(d.GetDlgItem(int(CPrintSetupDlg::IDC_PRINT_PARAMETERS))->IsWindowEnabled());
+                      d.CheckDlgButton(int(CPrintSetupDlg::IDC_PRINT_PARAMETERS), BST_CHECKED);
+                      Post(d, IDOK);
+                  }),
+              IDOK);
+    EXPECT_TRUE(setup.m_bPrintParameters);
 }
 
 TEST_F(PrintDialogsTest, ThePageLayoutPictureNumbersThePagesRowByRow)

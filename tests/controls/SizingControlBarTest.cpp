@@ -667,13 +667,20 @@ TEST_F(BarDragTest, ADoubleClickDocksAFloatingBarAtItsSideAndAnEdgeDocksItThere)
     CSizingControlBarCF bar;
     Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
     const CRect rcPaneDocked = PaneRect();
-    DragCaption(bar, CPoint(400, 300));
-    ASSERT_TRUE(bar.IsFloating());
-    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CaptionPoint(bar)));
-    EXPECT_FALSE(bar.IsFloating());
-    EXPECT_EQ(bar.GetParent(), m_pFrame);
-    EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
-    EXPECT_EQ(PaneRect(), rcPaneDocked);
+    // On the caption or anywhere in the client area below it.
+    for (const bool bCaption : {true, false}) {
+        DragCaption(bar, CPoint(400, 300));
+        ASSERT_TRUE(bar.IsFloating());
+        CRect rcInside;
+        bar.GetInsideRect(rcInside);
+        const CPoint pt = bCaption ? CaptionPoint(bar) : CPoint(rcInside.CenterPoint().x, rcInside.bottom - 3);
+        ASSERT_EQ(bar.HitTest(pt), UINT(bCaption ? HTCAPTION : HTCLIENT));
+        bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(pt));
+        EXPECT_FALSE(bar.IsFloating()) << bCaption;
+        EXPECT_EQ(bar.GetParent(), m_pFrame);
+        EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+        EXPECT_EQ(PaneRect(), rcPaneDocked);
+    }
 
     DragCaption(bar, CPoint(10, 300));
     EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_LEFT));

@@ -209,6 +209,9 @@ TEST_F(XListCtrlTest, CellTipsAnswerWithTheirToolId)
     EXPECT_EQ(m_list.CellToolHitTest(CellPoint(2, 1), strTip), 1 + 2 * 1000 + 1);
     EXPECT_EQ(strTip.GetLength(), CXListCtrl::kMaxToolTip);
     EXPECT_EQ(m_list.CellToolHitTest(CPoint(250, 30), strTip), -1);  // beyond the columns
+    // The mouse resting on a cell shows its tip.
+    EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(2, 1)), CString(_T('x'), CXListCtrl::kMaxToolTip));
+    EXPECT_TRUE(m_list.ToolTipTextAt(CellPoint(1, 1)).IsEmpty());
 }
 
 class XListCtrlPaintTest : public XListCtrlTest {
@@ -231,6 +234,31 @@ protected:
     PixelBuffer m_pixels{300, 200};
     std::vector<RecordingSurface::Record> m_surfaceRecords;
 };
+
+// A progress cell shows a bar filled to its percent with the percent or its message on it;
+// only a progress cell takes a percent, and the cell shows its text again when it stops.
+TEST_F(XListCtrlPaintTest, AProgressCellShowsABarFilledToItsPercent)
+{
+    AddRows(2);
+    EXPECT_FALSE(m_list.UpdateProgress(0, 1, 50));
+    EXPECT_FALSE(m_list.SetProgress(2, 1));
+    ASSERT_TRUE(m_list.SetProgress(0, 1));
+    ASSERT_TRUE(m_list.UpdateProgress(0, 1, 50));
+    EXPECT_EQ(Paint(), u"50%|b");
+    // Column 1 starts at 60 and is 100 wide: the inside of the bar runs from 62 to 158.
+    const int y = CHeaderCtrl::kDefaultHeight + CListCtrl::kRowHeight / 2;
+    EXPECT_EQ(m_pixels.GetPixel(64, y), kColorHighlight);
+    EXPECT_EQ(m_pixels.GetPixel(150, y), kColorWindow);
+    m_list.UpdateProgress(0, 1, 250);
+    EXPECT_EQ(m_list.GetCell(0, 1)->nProgressPercent, 100);
+    ASSERT_TRUE(m_list.SetProgress(1, 1, TRUE, _T("Saving")));
+    EXPECT_EQ(Paint(), u"100%|Saving");
+    ASSERT_TRUE(m_list.SetProgress(1, 1, FALSE));
+    EXPECT_EQ(Paint(), u"100%");
+    m_list.DeleteProgress(0, 1);
+    m_list.DeleteProgress(1, 1);
+    EXPECT_EQ(Paint(), u"a|b");
+}
 
 TEST_F(XListCtrlPaintTest, EmptyListSaysSoUnderItsHeader)
 {

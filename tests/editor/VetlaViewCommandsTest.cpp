@@ -281,4 +281,21 @@ TEST_F(ViewCommandsTest, TheTransferCommandsPostTheirOperationToTheMainWindow)
     EXPECT_TRUE(State(ID_OPTIONS_WIRE_COLOR).bEnabled);
 }
 
+TEST_F(ViewCommandsTest, SaveAllFilesOnlySaysSoAndAddSystemTimePageWantsBlocks)
+{
+    EXPECT_FALSE(State(ID_ADD_SYSTEM_TIME_PAGE).bEnabled);
+    Command(ID_FILE_SAVE_ALL);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1U);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("Save All Files!")));
+    EXPECT_EQ(m_boxes.Boxes()[0].type & 0xF, UINT(MB_OK));
+    EXPECT_FALSE(Doc().IsModified());
+
+    Block(BT_AND, 300, 300);
+    EXPECT_TRUE(State(ID_ADD_SYSTEM_TIME_PAGE).bEnabled);
+    const INT_PTR nBlocks = Doc().m_blockList.GetCount();
+    Command(ID_ADD_SYSTEM_TIME_PAGE);
+    EXPECT_EQ(Doc().m_blockList.GetCount(), nBlocks);
+    EXPECT_EQ(m_boxes.Boxes().size(), 1U);
+}
+
 } // namespace

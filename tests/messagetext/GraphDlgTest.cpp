@@ -70,4 +70,37 @@ TEST_F(GraphDlgTest, TheButtonsShowTheGraphsAndThePreviewTheOneClicked)
     editing.DestroyWindow();
 }
 
+// The graph buttons have the standard look: the one Tab reaches shows a black frame and a dotted
+// focus rectangle three pixels inside its edge; disabling it hands the focus on.
+TEST_F(GraphDlgTest, TabShowsTheFocusOnAGraphButtonAndDisablingItMovesTheFocusOn)
+{
+    CWinThread thread;  // keys pass the dialog's own handling first
+    CGraphDlg dlg;
+    ASSERT_TRUE(dlg.Create(IDD_GRAPH));
+    dlg.ShowWindow(SW_SHOW);
+    CWnd* pFirst = dlg.GetDlgItem(IDC_GRAPH_FIRST);
+    CWnd* pSecond = dlg.GetDlgItem(IDC_GRAPH_FIRST + 1);
+    ASSERT_EQ(dlg.GetNextDlgTabItem(pFirst), pSecond);
+    dlg.GotoDlgCtrl(pFirst);
+    // Black pixels down the column of the focus rectangle's left side.
+    const auto focusDots = [&](int nID) {
+        const QImage image = Grab(dlg, nID);
+        int n = 0;
+        for (int y = 3; y < image.height() - 3; ++y)
+            n += image.pixelColor(3, y) == QColor(0, 0, 0) ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(focusDots(IDC_GRAPH_FIRST), 0);
+    QWidget* pFocus = QtWidgetOf(*pFirst);
+    QtTypeText(pFocus->focusProxy() ? pFocus->focusProxy() : pFocus, "\t");
+    ASSERT_EQ(CWnd::GetFocus(), pSecond);
+    EXPECT_EQ(focusDots(IDC_GRAPH_FIRST), 0);
+    EXPECT_GT(focusDots(IDC_GRAPH_FIRST + 1), 0);
+    EXPECT_EQ(Grab(dlg, IDC_GRAPH_FIRST + 1).pixelColor(0, 10), QColor(0, 0, 0));
+
+    pSecond->EnableWindow(FALSE);
+    EXPECT_EQ(CWnd::GetFocus(), dlg.GetDlgItem(IDC_GRAPH_FIRST + 2));
+    dlg.DestroyWindow();
+}
+
 }  // namespace

@@ -166,4 +166,39 @@ TEST_F(GridPaint, SortColumnHeaderShowsItsDirection)
     EXPECT_EQ(down.first, down.second);   // the top edge first
 }
 
+// The headings of the focus cell's row and column are drawn pressed in (the dark line at the top
+// and left) while the grid tracks its focus cell; the other headings stand out.
+TEST_F(GridPaint, TheHeadingsOfTheFocusCellLookPressedIn)
+{
+    Grid().SetRowHeight(0, kCellHeight);
+    Grid().SetColumnWidth(0, kCellWidth);
+    Focus(2, 5);
+    // The colour of the heading's top edge.
+    auto topEdge = [&](int nRow, int nCol) {
+        CRect rect;
+        Grid().GetCellRect(nRow, nCol, rect);
+        for (const auto& record : Paint()) {
+            if (record.kind == RecordingSurface::Kind::FillRect && record.rect.left == rect.left &&
+                record.rect.top == rect.top && record.rect.bottom == rect.top + 1)
+                return record.colour;
+        }
+        return COLORREF(-1);
+    };
+    const COLORREF crDark = RGB(160, 160, 160);
+    const COLORREF crLight = RGB(255, 255, 255);
+    const struct {
+        BOOL bTrack;
+        int nRow;
+        int nCol;
+        COLORREF crTop;
+    } cases[] = {
+        {TRUE, 0, 5, crDark},  {TRUE, 2, 0, crDark},  {TRUE, 0, 4, crLight},
+        {TRUE, 3, 0, crLight}, {FALSE, 0, 5, crLight}, {FALSE, 2, 0, crLight},
+    };
+    for (const auto& c : cases) {
+        Grid().SetTrackFocusCell(c.bTrack);
+        EXPECT_EQ(topEdge(c.nRow, c.nCol), c.crTop) << c.bTrack << " " << c.nRow << "," << c.nCol;
+    }
+}
+
 }  // namespace

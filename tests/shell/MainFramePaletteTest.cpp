@@ -13,6 +13,7 @@
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/ProfileFile.h"
 #include "platform/ui/WindowPlacement.h"
@@ -26,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -333,39 +335,46 @@ TEST_F(PaletteTest, TheBorderHoldsTheBarWithinTheFramesWidthPlusItsOwn)
     }
 }
 
-TEST_F(PaletteTest, TheWidthDraggedComesBackAtTheNextStart)
+// The bars' sizes last for the run only: a width dragged, or one a profile holds, is not taken
+// at the next start.
+TEST_F(PaletteTest, TheWidthDraggedLastsForTheRunOnly)
 {
     Start();
     CWorkBoxBar& bar = WorkBox();
+    const int nStartWidth = bar.m_sizeVert.cx;
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(bar.GetBorderRect().CenterPoint()));
     bar.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(bar.GetBorderRect().CenterPoint() + CSize(70, 0)));
-    ASSERT_EQ(bar.m_sizeVert.cx, 230);
+    ASSERT_EQ(bar.m_sizeVert.cx, nStartWidth + 70);
     m_app.Close();
 
-    Start();
-    EXPECT_EQ(WorkBox().m_sizeVert.cx, 230);
-    EXPECT_EQ(WindowRectOf(WorkBox()).Width(), 230);
-}
-
-TEST_F(PaletteTest, ADamagedProfileGivesTheBarsNoNegativeOrHugeSize)
-{
-    Start();
-    m_app.Close();
     CProfileFile profile;
     profile.Open(m_app.Path("profile.ini"));
     const CString strPalette = CString(_T("MainFrame-SCBar-101"));
-    const CString strInfo = CString(_T("MainFrame-SCBar-59427"));
-    profile.WriteInt(strPalette, _T("sizeVertCX"), -400);
-    profile.WriteInt(strPalette, _T("sizeHorzCY"), 2000000000);
-    profile.WriteInt(strInfo, _T("sizeHorzCY"), 99999999);
-    profile.WriteInt(strInfo, _T("sizeFloatCX"), -2147483647);
+    EXPECT_EQ(profile.GetInt(strPalette, _T("sizeVertCX"), -1), -1);
+    profile.WriteInt(strPalette, _T("sizeVertCX"), nStartWidth + 50);
 
     Start();
-    const CRect rcScreen = AfxGetScreenArea();
-    EXPECT_EQ(WorkBox().m_sizeVert.cx, 32);
-    EXPECT_EQ(WorkBox().m_sizeHorz.cy, rcScreen.Height());
-    EXPECT_EQ(Frame()->m_wndInfoBar.m_szHorz.cy, rcScreen.Height());
-    EXPECT_EQ(Frame()->m_wndInfoBar.m_szFloat.cx, 37);
+    EXPECT_EQ(WorkBox().m_sizeVert.cx, nStartWidth);
+    EXPECT_EQ(WindowRectOf(WorkBox()).Width(), nStartWidth);
+}
+
+// The tabs show pictures 16 pixels wide, a different one each.
+TEST_F(PaletteTest, TheTabsHaveAPictureEach)
+{
+    Start();
+    const CImageList* pImages = WorkBox().GetTabCtrl().GetImageList();
+    ASSERT_NE(pImages, nullptr);
+    EXPECT_EQ(pImages->GetImageSize(), CSize(16, 16));
+    ASSERT_EQ(pImages->GetImageCount(), int(kAllTabs.size()));
+    std::set<std::vector<COLORREF>> pictures;
+    for (int i = 0; i < pImages->GetImageCount(); ++i) {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                pixels.push_back(pImages->GetImagePixel(i, x, y));
+        pictures.insert(pixels);
+    }
+    EXPECT_EQ(pictures.size(), kAllTabs.size());
 }
 
 TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)

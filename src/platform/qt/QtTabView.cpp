@@ -5,8 +5,12 @@
 // tab shown).
 #include "platform/qt/QtControlViews.h"
 
+#include "platform/ui/ImageList.h"
 #include "platform/ui/TabCtrl.h"
 
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -43,9 +47,11 @@ public:
     // The index among all tabs of a tab of the bar.
     int TabOf(int nBarIndex) const { return nBarIndex < 0 ? nBarIndex : m_nFirst + nBarIndex; }
 
-    // The tabs' texts and the chosen one.
-    void SetTabs(const QStringList& texts, int nCurrent)
+    // The tabs' texts, their tips and pictures, and the chosen one.
+    void SetTabs(const QStringList& texts, const QStringList& tips, const QList<QIcon>& icons, int nCurrent)
     {
+        m_tips = tips;
+        m_icons = icons;
         while (m_pAll->count() > texts.size())
             m_pAll->removeTab(m_pAll->count() - 1);
         for (int i = 0; i < texts.size(); ++i) {
@@ -53,6 +59,8 @@ public:
                 m_pAll->setTabText(i, texts[i]);
             else
                 m_pAll->addTab(texts[i]);
+            // The hidden bar measures the tabs with their pictures.
+            m_pAll->setTabIcon(i, m_icons.value(i));
         }
         m_nCurrent = nCurrent;
         ShowTabs();
@@ -97,8 +105,10 @@ private:
             --m_nFirst;
         while (m_pBar->count() > 0)
             m_pBar->removeTab(0);
-        for (int i = m_nFirst; i <= nLast; ++i)
-            m_pBar->addTab(m_pAll->tabText(i));
+        for (int i = m_nFirst; i <= nLast; ++i) {
+            const int nBarIndex = m_pBar->addTab(m_icons.value(i), m_pAll->tabText(i));
+            m_pBar->setTabToolTip(nBarIndex, m_tips.value(i));
+        }
         m_pBar->setCurrentIndex(m_nCurrent < 0 ? -1 : nCurrent - m_nFirst);
         const int y = m_bBottom ? height() - nHeight : 0;
         m_pBar->setGeometry(0, y, nRoom, nHeight);
@@ -116,7 +126,25 @@ private:
     QToolButton* m_pArrows[2] = {nullptr, nullptr};
     int m_nFirst = 0;
     int m_nCurrent = -1;
+    QStringList m_tips;
+    QList<QIcon> m_icons;
 };
+
+// An image of the list as a picture with its transparent pixels; none for an index outside it.
+QIcon IconOf(const CImageList* pImages, int nImage)
+{
+    if (!pImages || nImage < 0 || nImage >= pImages->GetImageCount())
+        return QIcon();
+    const CSize size = pImages->GetImageSize();
+    QImage image(size.cx, size.cy, QImage::Format_ARGB32);
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            const COLORREF cr = pImages->GetImagePixel(nImage, x, y);
+            image.setPixel(x, y, cr == CLR_NONE ? qRgba(0, 0, 0, 0) : qRgb(GetRValue(cr), GetGValue(cr), GetBValue(cr)));
+        }
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
 
 class QtTabView : public QtControlView {
 public:
@@ -142,9 +170,16 @@ protected:
     void Sync() override
     {
         QStringList texts;
-        for (int i = 0; i < m_tab.GetItemCount(); ++i)
-            texts.append(ToQString(m_tab.GetItem(i)->strText));
-        m_pStrip->SetTabs(texts, m_tab.GetCurSel());
+        QStringList tips;
+        QList<QIcon> icons;
+        const bool bTips = (m_tab.GetStyle() & TCS_TOOLTIPS) != 0;
+        for (int i = 0; i < m_tab.GetItemCount(); ++i) {
+            const CTabCtrl::Item* pItem = m_tab.GetItem(i);
+            texts.append(ToQString(pItem->strText));
+            tips.append(bTips ? ToQString(pItem->strTip) : QString());
+            icons.append(IconOf(m_tab.GetImageList(), pItem->nImage));
+        }
+        m_pStrip->SetTabs(texts, tips, icons, m_tab.GetCurSel());
     }
 
 private:

@@ -13,7 +13,7 @@ LONG CTabCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
 {
     if (nItem < 0 || nItem > GetItemCount())
         return -1;
-    m_items.insert(m_items.begin() + nItem, Item{CString(lpszItem), nImage, 0});
+    m_items.insert(m_items.begin() + nItem, Item{CString(lpszItem), nImage, 0, CString()});
     if (m_nCurSel >= nItem)
         ++m_nCurSel;
     else if (m_nCurSel < 0)
@@ -57,6 +57,15 @@ BOOL CTabCtrl::SetItemText(int nItem, LPCTSTR lpszText)
     return TRUE;
 }
 
+BOOL CTabCtrl::SetItemTip(int nItem, LPCTSTR lpszTip)
+{
+    if (!GetItem(nItem))
+        return FALSE;
+    m_items[std::size_t(nItem)].strTip = lpszTip;
+    StateChanged();
+    return TRUE;
+}
+
 int CTabCtrl::SetCurSel(int nItem)
 {
     if (!GetItem(nItem))
@@ -83,8 +92,9 @@ void CTabCtrl::AdjustRect(BOOL bLarger, LPRECT lpRect) const
 
 CImageList* CTabCtrl::SetImageList(CImageList* pImageList)
 {
+    CImageList* pPrevious = std::exchange(m_pImageList, pImageList);
     StateChanged();
-    return std::exchange(m_pImageList, pImageList);
+    return pPrevious;
 }
 
 void CTabCtrl::UserSelect(int nItem)

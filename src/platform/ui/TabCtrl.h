@@ -30,6 +30,8 @@ public:
         CString strText;
         int nImage = -1;
         LPARAM lParam = 0;
+        // Shown while the mouse rests on the tab, with TCS_TOOLTIPS; empty for none.
+        CString strTip;
     };
 
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
@@ -41,6 +43,7 @@ public:
     int GetItemCount() const { return int(m_items.size()); }
     const Item* GetItem(int nItem) const;
     BOOL SetItemText(int nItem, LPCTSTR lpszText);
+    BOOL SetItemTip(int nItem, LPCTSTR lpszTip);
     int GetCurSel() const { return m_nCurSel; }
     // Returns the previous selection; -1 for a bad index (nothing changes).
     int SetCurSel(int nItem);

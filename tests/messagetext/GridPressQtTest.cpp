@@ -1,0 +1,51 @@
+// Presses on a grid as Qt delivers them, around double-width characters.
+#include "controls/GridCtrl.h"
+#include "controls/WidePairs.h"
+#include "support/QtTestInput.h"
+
+namespace {
+
+using GridPressQtTest = QtControlsSuite;
+
+// A left press and release in the middle of a cell, with the modifiers held.
+void QtPressCell(CGridCtrl& grid, int nRow, int nCol, Qt::KeyboardModifiers modifiers)
+{
+    CRect rect;
+    ASSERT_TRUE(grid.GetCellRect(nRow, nCol, rect));
+    QWidget* pWidget = QtWidgetOf(grid);
+    const QPointF point(rect.CenterPoint().x, rect.CenterPoint().y);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, point, pWidget->mapToGlobal(point), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, modifiers);
+        QApplication::sendEvent(pWidget, &event);
+    }
+}
+
+// Whichever half of a character the press lands on, with or without Shift, the focus takes the
+// left half and the selection holds both.
+TEST_F(GridPressQtTest, APressOnARightHalfFocusesItsLeftHalf)
+{
+    CGridCtrl grid(2, 10, 1, 1);
+    ASSERT_TRUE(grid.Create(CRect(5, 5, 290, 100), &m_top, 1002));
+    grid.SetItemText(1, 5, _T("\x4E2D"));
+    ASSERT_TRUE(WidePairs::Join(grid, 1, 5));
+    const struct {
+        int nStart;
+        int nPressed;
+        Qt::KeyboardModifiers modifiers;
+        CCellRange selected;
+    } cases[] = {
+        {2, 6, Qt::ShiftModifier, CCellRange(1, 2, 1, 6)},
+        {2, 6, Qt::NoModifier, CCellRange(1, 5, 1, 6)},
+        {8, 6, Qt::ShiftModifier, CCellRange(1, 5, 1, 8)},
+    };
+    for (const auto& c : cases) {
+        QtPressCell(grid, 1, c.nStart, Qt::NoModifier);
+        QtPressCell(grid, 1, c.nPressed, c.modifiers);
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 5)) << c.nStart;
+        EXPECT_EQ(grid.GetSelectedCellRange(), c.selected) << c.nStart;
+    }
+    grid.DestroyWindow();
+}
+
+}  // namespace
