@@ -28,12 +28,7 @@ class ConnectorPairScan : public RuleDiagram, public testing::WithParamInterface
 public:
     using RuleDiagram::Block;
 
-    ConnectorPairScan()
-    {
-        RegisterBlockClasses();
-        m_sim.bSimulating = TRUE;
-        m_sim.nRunState = SIM_RUN_RUNNING;
-    }
+    ConnectorPairScan();
 
     // Output pin 10 of pFrom into input nPin of pTo, drawn or cut as the upload cuts it: the
     // source wired into a Male, the Female wired on to the input.
@@ -69,12 +64,20 @@ private:
 // A diagram built with the link under test, run through its script, gives one value per step.
 struct PairCase {
     const char* pszName;
+    int nDocType;
     std::function<std::vector<int>(ConnectorPairScan&, Link)> run;
     std::vector<int> expected;
 };
 
+ConnectorPairScan::ConnectorPairScan() : RuleDiagram(std::get<0>(GetParam()).nDocType)
+{
+    RegisterBlockClasses();
+    m_sim.bSimulating = TRUE;
+    m_sim.nRunState = SIM_RUN_RUNNING;
+}
+
 const PairCase kCases[] = {
-    {"NotSwitchesInTheScanOfItsInput",
+    {"NotSwitchesInTheScanOfItsInput", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
          CBlockObj* pIn = t.Block(BT_IN);
          CBlockObj* pNot = t.Block(BT_NOT);
@@ -90,7 +93,7 @@ const PairCase kCases[] = {
          return states;
      },
      {1, 0, 1, 0}},
-    {"XorOfAnInputWithItselfNeverPulses",
+    {"XorOfAnInputWithItselfNeverPulses", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
          CBlockObj* pIn = t.Block(BT_IN);
          CBlockObj* pXor = t.Block(BT_XOR);
@@ -109,7 +112,7 @@ const PairCase kCases[] = {
          return counts;
      },
      {0, 0, 0, 0}},
-    {"AnAnalogValueCrossesThePair",
+    {"AnAnalogValueCrossesThePair", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
          CBlockObj* pIn = t.Block(BT_ANALOG_IN);
          CBlockObj* pOut = t.Block(BT_ANALOG_OUT);
@@ -120,6 +123,24 @@ const PairCase kCases[] = {
          return std::vector<int>{pOut->m_nHeldValue};
      },
      {500}},
+    // A ladder input with parallel branches is on while any branch is, one through the pair.
+    {"ALadderBranchThroughThePairSwitchesWithItsSource", DOC_TYPE_LAD,
+     [](ConnectorPairScan& t, Link link) {
+         CBlockObj* pOff = t.Block(BT_IN);
+         CBlockObj* pIn = t.Block(BT_IN);
+         CBlockObj* pCoil = t.Block(BT_RELAY_COIL);
+         t.Join(pOff, pCoil, 0, Link::Wire);
+         t.Join(pIn, pCoil, 0, link);
+         t.Start();
+         t.Scan();
+         std::vector<int> states;
+         for (int i = 0; i < 3; ++i) {
+             t.Toggle(pIn);
+             states.push_back(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT]);
+         }
+         return states;
+     },
+     {1, 0, 1}},
 };
 
 void PrintTo(const PairCase& pairCase, std::ostream* pOut) { *pOut << pairCase.pszName; }
