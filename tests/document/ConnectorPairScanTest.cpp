@@ -6,6 +6,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimContext.h"
+#include "document/AnalogRanges.h"
 #include "document/SimScan.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,12 @@ public:
         StartSimulationRun(m_doc, m_sim.stScan);
     }
     void Scan() { ScanDocument(m_doc, m_sim); }
+    // The value popup of an analog input moved to nValue.
+    void SetAnalog(CBlockObj* pInput, int nValue)
+    {
+        pInput->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
+        UpdateSimInputSettings(m_doc, pInput, TRUE);
+    }
     void Toggle(CBlockObj* pInput)
     {
         ToggleSimulatedInput(m_doc, *pInput);
@@ -116,9 +123,9 @@ const PairCase kCases[] = {
      [](ConnectorPairScan& t, Link link) {
          CBlockObj* pIn = t.Block(BT_ANALOG_IN);
          CBlockObj* pOut = t.Block(BT_ANALOG_OUT);
-         pIn->m_nAux[INPUT_SIM_START_AUX] = 500;
          t.Join(pIn, pOut, 0, link);
          t.Start();
+         t.SetAnalog(pIn, 500);
          t.Scan();
          return std::vector<int>{pOut->m_nHeldValue};
      },
