@@ -3,6 +3,7 @@
 #pragma once
 
 #include "blocks/BlockObj.h"
+#include "blocks/BlockTypes.h"
 
 class CBlockMale : public CBlockObj {
     DECLARE_SERIAL(CBlockMale)
@@ -37,3 +38,23 @@ public:
     // The green box with a notch on its left side.
     void DrawShape(CDC* pDC, BOOL bFlag) const;
 };
+
+// A chain of pairs longer than this (only a pair wired into itself makes one) ends the walk.
+constexpr int kMaxConnectorPairHops = 1024;
+
+// The block whose state and value a wire from pSource carries. A pair stands for the wire it
+// cut, as the program image names it: a Female carries what feeds its Male's input, across any
+// further pairs. A pair without its Male or without a source, and a pair wired into itself, leave
+// pSource (the Female carries its own state). find(n) finds block number n.
+template <class Find>
+CBlockObj* WireSourceAcrossPairs(CBlockObj* pSource, Find find)
+{
+    CBlockObj* pBlock = pSource;
+    for (int nHop = 0; pBlock && pBlock->m_nType == BT_FEMALE; ++nHop) {
+        const CBlockObj* pMale = find(pBlock->m_nNumber - NUM_FEMALE_OFFSET);
+        if (nHop == kMaxConnectorPairHops || !pMale || pMale->m_nType != BT_MALE || pMale->m_nPinSource[0] < NUM_INPUT)
+            return pSource;
+        pBlock = find(pMale->m_nPinSource[0]);
+    }
+    return pBlock ? pBlock : pSource;
+}

@@ -1,8 +1,20 @@
 #include "blocks/BlockNumberLookup.h"
 
+#include "blocks/BlockConnector.h"
 #include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/InputValue.h"
+
+namespace {
+
+// The block whose output a wire from block nNumber carries, a connector pair followed to what
+// feeds it.
+const CBlockObj* WireSourceBehind(const IBlockDocument& doc, int nNumber)
+{
+    return WireSourceAcrossPairs(doc.FindBlockByNumber(nNumber), [&doc](int n) { return doc.FindBlockByNumber(n); });
+}
+
+} // namespace
 
 bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState)
 {
@@ -10,7 +22,7 @@ bool FindOutputState(const IBlockDocument* pDoc, int nNumber, int* pState)
         return false;
     if (const IBlockNumberIndex* pIndex = pDoc->GetNumberIndex())
         return pIndex->FindOutput(nNumber, pState);
-    const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber);
+    const CBlockObj* pSource = WireSourceBehind(*pDoc, nNumber);
     if (!pSource)
         return false;
     *pState = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
@@ -25,6 +37,6 @@ void FindInputValue(const IBlockDocument* pDoc, int nNumber, WORD* pValue)
         pIndex->FindValue(nNumber, pValue);
         return;
     }
-    if (const CBlockObj* pSource = pDoc->FindBlockByNumber(nNumber))
+    if (const CBlockObj* pSource = WireSourceBehind(*pDoc, nNumber))
         *pValue = InputValueOf(*pSource, InputValueKindOf(*pSource));
 }

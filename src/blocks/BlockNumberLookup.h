@@ -13,10 +13,10 @@ class IBlockDocument;
 class IBlockNumberIndex {
 public:
     virtual CBlockObj* Find(int nNumber) const = 0;
-    // The output state that a wire from block nNumber carries; false when no block has the
-    // number.
+    // The output state that a wire from block nNumber carries (for a Female, that of the block
+    // that feeds its pair); false when no block has the number.
     virtual bool FindOutput(int nNumber, int* pState) const = 0;
-    // The analog value that a wire from block nNumber carries.
+    // The analog value that a wire from block nNumber carries, across a pair likewise.
     virtual void FindValue(int nNumber, WORD* pValue) const = 0;
     // The make and break contacts (and kinds of them) that read nOperand, in list order.
     virtual const std::vector<CBlockObj*>& ContactsOn(int nOperand) const = 0;

@@ -1,5 +1,6 @@
 #include "blocks/LadderFeed.h"
 
+#include "blocks/BlockConnector.h"
 #include "blocks/BlockDocument.h"
 #include "blocks/BlockNumberLookup.h"
 #include "blocks/BlockObj.h"
@@ -19,10 +20,13 @@ LadderFeed FeedOfLine(const CConnectLineObj& line)
 
 namespace {
 
-int AnyOn(const std::vector<CBlockObj*>& feeds)
+// A branch that comes through a connector pair is on while the block that feeds the pair is.
+int AnyOn(const IBlockDocument& doc, const std::vector<CBlockObj*>& feeds)
 {
-    for (const CBlockObj* pFeed : feeds) {
-        if (pFeed->m_nPinValue[BLOCK_FIRST_OUTPUT] != 0)
+    for (CBlockObj* pFeed : feeds) {
+        const CBlockObj* pSource =
+            WireSourceAcrossPairs(pFeed, [&doc](int nNumber) { return doc.FindBlockByNumber(nNumber); });
+        if (pSource->m_nPinValue[BLOCK_FIRST_OUTPUT] != 0)
             return 1;
     }
     return 0;
@@ -41,7 +45,7 @@ int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
         if (!pIndexed)
             return 0;
         *pFeeds = int(pIndexed->size());
-        return AnyOn(*pIndexed);
+        return AnyOn(*pDoc, *pIndexed);
     }
     std::vector<CBlockObj*> feeds;
     for (POSITION pos = pDoc->Lines().GetHeadPosition(); pos;) {
@@ -52,5 +56,5 @@ int ReadParallelFeeds(const CBlockObj& reader, int nPin, int* pFeeds)
     if (feeds.size() < 2)
         return 0;
     *pFeeds = int(feeds.size());
-    return AnyOn(feeds);
+    return AnyOn(*pDoc, feeds);
 }

@@ -1,5 +1,6 @@
 #include "document/BlockNumberIndex.h"
 
+#include "blocks/BlockConnector.h"
 #include "blocks/BlockLadder.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
@@ -35,7 +36,7 @@ void Place(BlockNumberTables& tables, int nNumber, CBlockObj* pBlock, int nPlace
     if (slot != BlockNumberTables::kNone)
         return;
     slot = std::int32_t(tables.found.size());
-    tables.found.push_back({pBlock, nPlace, valueKind});
+    tables.found.push_back({pBlock, nPlace, valueKind, pBlock->m_nType == BT_FEMALE});
 }
 
 void StartTables(BlockNumberTables& tables, const CVetlaDoc& doc, std::size_t nBlocks)
@@ -161,9 +162,18 @@ CBlockObj* CBlockNumberIndex::Find(int nNumber) const
     return pFound ? pFound->pBlock : nullptr;
 }
 
+CBlockObj* CBlockNumberIndex::FindWireSource(int nNumber) const
+{
+    const BlockNumberTables::Found* pFound = Lookup(nNumber);
+    // Most sources are no Female: the flag answers without a look at the block.
+    if (pFound && !pFound->bFemale)
+        return pFound->pBlock;
+    return WireSourceAcrossPairs(pFound ? pFound->pBlock : Find(nNumber), [this](int n) { return Find(n); });
+}
+
 bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
 {
-    const CBlockObj* pSource = Find(nNumber);
+    const CBlockObj* pSource = FindWireSource(nNumber);
     if (!pSource)
         return false;
     *pState = pSource->m_nPinValue[BLOCK_FIRST_OUTPUT];
@@ -172,17 +182,14 @@ bool CBlockNumberIndex::FindOutput(int nNumber, int* pState) const
 
 void CBlockNumberIndex::FindValue(int nNumber, WORD* pValue) const
 {
-    if (!IsInNumberSpace(nNumber)) {
-        if (const CBlockObj* pSource = m_doc.FindBlockInList(nNumber))
-            *pValue = InputValueOf(*pSource, InputValueKindOf(*pSource));
-        return;
-    }
     const BlockNumberTables::Found* pFound = Lookup(nNumber);
-    if (!pFound)
+    const CBlockObj* pSource = FindWireSource(nNumber);
+    if (!pSource)
         return;
-    const CBlockObj& source = *pFound->pBlock;
-    // A load's index does not know the kinds of its blocks.
-    *pValue = InputValueOf(source, m_bKept ? pFound->valueKind : InputValueKindOf(source));
+    // A load's index does not know the kinds of its blocks, nor the number the kind of the
+    // block behind a pair.
+    const bool bKnown = m_bKept && pFound && pFound->pBlock == pSource;
+    *pValue = InputValueOf(*pSource, bKnown ? pFound->valueKind : InputValueKindOf(*pSource));
 }
 
 std::vector<CBlockObj*> CBlockNumberIndex::FindInNumberRange(int nFirst, int nLast) const

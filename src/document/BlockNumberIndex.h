@@ -38,11 +38,13 @@ struct BlockNumberTables {
         int nNumber;
     };
     // What a number finds: the first block of the number (or the rail), its place in the list
-    // (kRail for the rail) and what a wire from it carries as an analog value.
+    // (kRail for the rail), what a wire from it carries as an analog value, and whether it is
+    // a Female, whose wires carry what feeds its pair.
     struct Found {
         CBlockObj* pBlock;
         int nPlace;
         InputValueKind valueKind;
+        bool bFemale;
     };
     struct Wire {
         const CConnectLineObj* pLine;
@@ -107,6 +109,9 @@ public:
 private:
     // Null for none, and for a number outside the numbering's space.
     const BlockNumberTables::Found* Lookup(int nNumber) const;
+    // The block whose output a wire from block nNumber carries: the block, or across a
+    // connector pair the block that feeds it; null when no block has the number.
+    CBlockObj* FindWireSource(int nNumber) const;
 
     CVetlaDoc& m_doc;
     const CBlockNumberIndex* m_pPrevious;
