@@ -6,6 +6,7 @@
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/Cursor.h"
+#include "platform/ui/ImageList.h"
 #include "platform/ui/WindowFixture.h"
 
 #include <gtest/gtest.h>
@@ -156,6 +157,28 @@ TEST_F(GridCtrlTest, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
     const CCellRange released = tall.GetSelectedCellRange();
     tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
     EXPECT_EQ(tall.GetSelectedCellRange(), released);
+}
+
+TEST_F(GridCtrlTest, TheDragImageIsTheFocusCellWithItsHotSpotAtTheCorner)
+{
+    CGridCtrl grid(4, 4, 1, 1);
+    CPoint ptHotSpot(-1, -1);
+    grid.SetFocusCell(CCellID(2, 2));
+    EXPECT_EQ(grid.CreateDragImage(&ptHotSpot), nullptr);  // no window yet
+
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1000));
+    grid.SetColumnWidth(2, 37);
+    grid.SetRowHeight(2, 21);
+    grid.SetItemText(2, 2, _T("X"));
+    grid.SetFocusCell(CCellID(2, 2));
+    const std::unique_ptr<CImageList> pImage = grid.CreateDragImage(&ptHotSpot);
+    ASSERT_NE(pImage, nullptr);
+    EXPECT_EQ(pImage->GetImageCount(), 1);
+    EXPECT_EQ(pImage->GetImageSize(), CSize(37, 21));
+    EXPECT_EQ(ptHotSpot, CPoint(0, 0));
+
+    grid.SetFocusCell(CCellID(-1, -1));
+    EXPECT_EQ(grid.CreateDragImage(&ptHotSpot), nullptr);
 }
 
 TEST_F(GridCtrlTest, TakingOverADialogControlKeepsTheCellFont)
