@@ -5,11 +5,15 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kTextMargin = 2;
 constexpr int kCheckboxIndent = 9;
 constexpr int kEmptyTextGap = 10;
+constexpr int kArrowHalfWidth = 3;
+constexpr int kProgressInset = 2;
 constexpr COLORREF kColorDarkShadow = RGB(105, 105, 105);
 constexpr COLORREF kColorLight = RGB(227, 227, 227);
 
@@ -59,8 +63,16 @@ void CXListCtrl::DrawCell(CDC& dc, int nItem, int nSubItem, CRect rect)
         crBackground = kColorHighlight;
     }
     dc.FillSolidRect(rect, crBackground);
+    if (pCell && pCell->bProgress) {
+        DrawProgress(dc, *pCell, rect);
+        return;
+    }
     const CString strText = GetItemText(nItem, nSubItem);
     CRect rectText = rect;
+    if (CRect rectButton; GetComboButtonRect(nItem, nSubItem, rectButton)) {
+        DrawComboButton(dc, rectButton, m_bComboIsClicked && nItem == m_nComboItem && nSubItem == m_nComboSubItem);
+        rectText.right = rectButton.left;
+    }
     if (nCheck >= 0) {
         const int nSize = rect.Height() - 1;
         CRect rectBox(rect.left + kCheckboxIndent, rect.top, rect.left + kCheckboxIndent + nSize,
@@ -102,6 +114,66 @@ void CXListCtrl::DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) cons
         dc.LineTo(x + 7, y - 3 + i);
     }
     dc.SelectObject(pOldPen);
+}
+
+CRect CXListCtrl::CellRect(int nItem, int nSubItem) const
+{
+    CRect rect;
+    if (!GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect))
+        return CRect(0, 0, 0, 0);
+    if (CRect rectNext; nSubItem == 0 && GetColumnCount() > 1 && GetSubItemRect(nItem, 1, LVIR_BOUNDS, rectNext))
+        rect.right = rectNext.left;
+    return rect;
+}
+
+void CXListCtrl::DrawComboButton(CDC& dc, const CRect& rectButton, BOOL bPressed) const
+{
+    dc.FillSolidRect(rectButton, kColorBtnFace);
+    if (bPressed)
+        dc.Draw3dRect(rectButton, kColorBtnShadow, kColorBtnHighlight);
+    else
+        dc.Draw3dRect(rectButton, kColorBtnHighlight, kColorDarkShadow);
+    // A small arrow pointing down, one pixel lower while pressed.
+    CPen pen(PS_SOLID, 1, kColorWindowText);
+    CPen* pOldPen = dc.SelectObject(&pen);
+    const CPoint ptCentre = rectButton.CenterPoint() + CSize(bPressed ? 1 : 0, bPressed ? 1 : 0);
+    for (int i = 0; i < kArrowHalfWidth + 1; ++i) {
+        dc.MoveTo(ptCentre.x - kArrowHalfWidth + i, ptCentre.y - 1 + i);
+        dc.LineTo(ptCentre.x + kArrowHalfWidth - i + 1, ptCentre.y - 1 + i);
+    }
+    dc.SelectObject(pOldPen);
+}
+
+void CXListCtrl::DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const
+{
+    CRect rectBar = rect;
+    rectBar.DeflateRect(kProgressInset, kProgressInset);
+    if (rectBar.IsRectEmpty())
+        return;
+    dc.Draw3dRect(rectBar, kColorBtnShadow, kColorBtnHighlight);
+    CRect rectFill = rectBar;
+    rectFill.DeflateRect(1, 1);
+    rectFill.right = rectFill.left + rectFill.Width() * cell.nProgressPercent / 100;
+    if (rectFill.right > rectFill.left)
+        dc.FillSolidRect(rectFill, kColorHighlight);
+    if (!cell.bShowProgressMessage)
+        return;
+    CString strText = cell.strProgressText;
+    if (strText.IsEmpty())
+        strText.Format(_T("%d%%"), cell.nProgressPercent);
+    // The text is light over the filled part of the bar and dark over the rest.
+    dc.SetBkMode(TRANSPARENT);
+    const CRect rectEmpty(rectFill.right, rectFill.top, rectBar.right - 1, rectFill.bottom);
+    for (const auto& [rectPart, crText] : {std::pair{rectFill, kColorHighlightText}, {rectEmpty, kColorWindowText}}) {
+        if (rectPart.IsRectEmpty())
+            continue;
+        const int nSaved = dc.SaveDC();
+        dc.IntersectClipRect(rectPart);
+        dc.SetTextColor(crText);
+        CRect rectText = rectBar;
+        dc.DrawText(strText, rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        dc.RestoreDC(nSaved);
+    }
 }
 
 void CXListCtrl::DrawEmptyText(CDC& dc)

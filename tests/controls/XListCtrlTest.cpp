@@ -4,10 +4,13 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/PixelBuffer.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/WindowFixture.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,12 +27,15 @@ CPoint CellPoint(int nItem, int nCol)
 class CListParent : public CWnd {
 public:
     EventLog m_events;
+    EventLog m_combos;  // the combo selections
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_XLISTCTRL_CHECKBOX_CLICKED)
             m_events.push_back("checked:" + std::to_string(wParam) + ":" + std::to_string(lParam));
+        if (message == WM_XLISTCTRL_COMBO_SELECTION)
+            m_combos.push_back("combo:" + std::to_string(wParam) + ":" + std::to_string(lParam));
         return CWnd::WindowProc(message, wParam, lParam);
     }
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override
@@ -209,6 +215,145 @@ TEST_F(XListCtrlTest, CellTipsAnswerWithTheirToolId)
     EXPECT_EQ(m_list.CellToolHitTest(CellPoint(2, 1), strTip), 1 + 2 * 1000 + 1);
     EXPECT_EQ(strTip.GetLength(), CXListCtrl::kMaxToolTip);
     EXPECT_EQ(m_list.CellToolHitTest(CPoint(250, 30), strTip), -1);  // beyond the columns
+    // The mouse resting over the cell shows its tip.
+    EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(2, 1)), CString(_T('x'), CXListCtrl::kMaxToolTip));
+    EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(1, 1)), CString());
+}
+
+// A combo cell in row 0, column 1 holding "two" of "one", "two", "three".
+class XListComboTest : public XListCtrlTest {
+protected:
+    void SetUp() override
+    {
+        XListCtrlTest::SetUp();
+        AddRows(2);
+        ASSERT_TRUE(m_list.SetComboBox(0, 1, TRUE, {_T("one"), _T("two"), _T("three")}));
+        m_list.SetItemText(0, 1, _T("two"));
+        ::SetCursorPos(-1000, -1000);  // away from the drop-down list
+    }
+    CXComboList* Open()
+    {
+        CRect rectButton;
+        EXPECT_TRUE(m_list.GetComboButtonRect(0, 1, rectButton));
+        Click(rectButton.CenterPoint());
+        return m_list.GetComboList();
+    }
+    // Lets the test clock run and delivers the timers that fell due.
+    void Wait(UINT nMilliseconds)
+    {
+        m_clock.Advance(nMilliseconds);
+        m_thread.PumpPending();
+    }
+    void Key(CXComboList* pList, UINT nKey)
+    {
+        pList->SendMessage(WM_KEYDOWN, nKey, 1);
+        Wait(CXListCtrl::kComboDelay);
+    }
+    CString Text() const { return m_list.GetComboText(0, 1); }
+    EventLog Combos() { return std::exchange(m_parent.m_combos, {}); }
+};
+
+TEST_F(XListComboTest, TheDropButtonOpensTheStringsUnderTheCell)
+{
+    CRect rectButton;
+    ASSERT_TRUE(m_list.GetComboButtonRect(0, 1, rectButton));
+    EXPECT_EQ(rectButton, CRect(160 - CListCtrl::kRowHeight, rectButton.top, 160, rectButton.top + CListCtrl::kRowHeight));
+    Click(CellPoint(0, 1));  // beside the button
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+
+    CXComboList* pList = Open();
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("two")));
+    CRect rectList;
+    pList->GetWindowRect(rectList);
+    CRect rectCell(60, rectButton.top, 160, rectButton.bottom);
+    m_list.ClientToScreen(rectCell);
+    EXPECT_EQ(rectList, CRect(rectCell.left, rectCell.bottom, rectCell.right,
+                              rectCell.bottom + 10 * CListCtrl::kRowHeight - 2));
+    EXPECT_EQ(CWnd::GetFocus(), pList);
+    EXPECT_EQ(m_list.GetCurSel(), 0);
+    // The button again closes it.
+    Click(rectButton.CenterPoint());
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+}
+
+TEST_F(XListComboTest, KeysMoveTheSelectionAndTheListActsAfterItsDelay)
+{
+    struct Case {
+        const char* name;
+        std::vector<UINT> keys;
+        const TCHAR* pszText;
+        bool bOpen;
+        EventLog events;
+    };
+    const Case cases[] = {
+        {"a navigation key shows the text and stays open", {VK_DOWN}, _T("three"), true, {}},
+        {"letters find the next item starting with them", {'O', 'T'}, _T("two"), true, {}},
+        {"Home and End", {VK_END, VK_HOME}, _T("one"), true, {}},
+        {"Enter takes the text and tells the parent", {VK_UP, VK_RETURN}, _T("one"), false, {"combo:0:1"}},
+        {"Escape puts the earlier text back", {VK_DOWN, VK_ESCAPE}, _T("two"), false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_list.SetItemText(0, 1, _T("two"));
+        CXComboList* pList = Open();
+        ASSERT_NE(pList, nullptr);
+        for (UINT nKey : c.keys)
+            Key(pList, nKey);
+        EXPECT_EQ(Text(), CString(c.pszText));
+        EXPECT_EQ(m_list.GetComboList() != nullptr, c.bOpen);
+        EXPECT_EQ(Combos(), c.events);
+        Click(CPoint(250, 150));  // below the rows: closes what is still open
+    }
+}
+
+TEST_F(XListComboTest, DeletingARowClosesTheDropDownListAndLeavesTheOthers)
+{
+    Key(Open(), VK_DOWN);
+    ASSERT_TRUE(m_list.DeleteItem(0));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(m_list.GetItemText(0, 1), CString(_T("b")));
+}
+
+TEST_F(XListComboTest, TheMouseSelectsWhatItRestsOnAndTheReleaseTakesIt)
+{
+    CXComboList* pList = Open();
+    CPoint point(10, CListCtrl::kRowHeight * 2 + 3);  // over "three"
+    pList->ClientToScreen(&point);
+    ::SetCursorPos(point.x, point.y);
+    Wait(CXComboList::kHoverInterval);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("three")));
+    EXPECT_EQ(Text(), CString(_T("two")));
+    // A key's choice stays while the mouse rests there.
+    Key(pList, VK_UP);
+    Wait(CXComboList::kHoverInterval);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("two")));
+    pList->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 3)));
+    Wait(CXListCtrl::kComboDelay - 1);
+    EXPECT_EQ(Text(), CString(_T("two")));  // not before the delay ends
+    Wait(1);
+    EXPECT_EQ(Text(), CString(_T("one")));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Combos(), EventLog({"combo:0:1"}));
+}
+
+TEST_F(XListComboTest, LeavingTheDropDownListOrPressingElsewherePutsTheTextBack)
+{
+    CXComboList* pList = Open();
+    Key(pList, VK_DOWN);
+    m_parent.SetFocus();
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Text(), CString(_T("two")));
+
+    Key(Open(), VK_UP);
+    Click(CellPoint(1, 1));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Text(), CString(_T("two")));
+    EXPECT_EQ(m_list.GetCurSel(), 1);
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(Combos(), EventLog());
 }
 
 class XListCtrlPaintTest : public XListCtrlTest {
@@ -231,6 +376,29 @@ protected:
     PixelBuffer m_pixels{300, 200};
     std::vector<RecordingSurface::Record> m_surfaceRecords;
 };
+
+TEST_F(XListCtrlPaintTest, ProgressCellsShowTheirPercentOrTheirText)
+{
+    AddRows(2);
+    ASSERT_TRUE(m_list.SetProgress(0, 1));
+    EXPECT_TRUE(m_list.UpdateProgress(0, 1, 40));
+    EXPECT_EQ(Paint(), u"40%|40%|b");  // the bar instead of the cell's text "a", its text light and dark
+    // A bar 40 % filled: the highlight reaches 40 % into the bar and no further.
+    const int y = CHeaderCtrl::kDefaultHeight + CListCtrl::kRowHeight / 2;
+    EXPECT_EQ(m_pixels.GetPixel(64, y), kColorHighlight);
+    EXPECT_NE(m_pixels.GetPixel(110, y), kColorHighlight);
+
+    EXPECT_TRUE(m_list.UpdateProgress(0, 1, 150));
+    EXPECT_EQ(Paint(), u"100%|b");
+    ASSERT_TRUE(m_list.SetProgress(0, 1, TRUE, _T("Copying")));
+    EXPECT_EQ(Paint(), u"Copying|b");
+    ASSERT_TRUE(m_list.SetProgress(0, 1, FALSE));
+    EXPECT_EQ(Paint(), u"b");
+    EXPECT_TRUE(m_list.DeleteProgress(0, 1));
+    EXPECT_EQ(Paint(), u"a|b");
+    EXPECT_FALSE(m_list.UpdateProgress(0, 1, 10));  // no progress cell any more
+    EXPECT_FALSE(m_list.SetProgress(2, 1));
+}
 
 TEST_F(XListCtrlPaintTest, EmptyListSaysSoUnderItsHeader)
 {
