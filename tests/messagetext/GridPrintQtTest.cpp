@@ -123,6 +123,15 @@ TEST_F(GridPrintQtTest, PrintsEveryLineOnceOverSeveralNumberedPages)
     EXPECT_NE(pages.back().find(LineName(kLines)), std::string::npos);
 }
 
+TEST_F(GridPrintQtTest, ARowTallerThanAPagePrintsAloneOnItsPage)
+{
+    m_grid.SetRowHeight(5, 400);  // some 330 units of a page hold rows
+    Print();
+    const std::string strText = PdfText(m_path);
+    for (const char* pszLine : {"L04", "L05", "L06"})
+        EXPECT_NE(strText.find(pszLine), std::string::npos) << pszLine;
+}
+
 TEST_F(GridPrintQtTest, WysiwygPagesSplitTheColumnsToo)
 {
     m_grid.SetWysiwygPrinting(TRUE);
