@@ -2,6 +2,7 @@
 
 #include "controls/BarColors.h"
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/PaintDC.h"
@@ -126,6 +127,7 @@ void CXComboList::OnPaint()
     CRect client;
     GetClientRect(&client);
     dc.FillSolidRect(&client, kColorWindow);
+    CFont* pOldFont = GetFont() ? dc.SelectObject(GetFont()) : nullptr;
     dc.SetBkMode(TRANSPARENT);
     for (int nItem = m_nTop; nItem < int(m_strings.size()) && (nItem - m_nTop) * m_nItemHeight < client.bottom;
          ++nItem) {
@@ -138,6 +140,8 @@ void CXComboList::OnPaint()
         dc.DrawText(m_strings[std::size_t(nItem)], &rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     dc.Draw3dRect(&client, kColorBtnShadow, kColorBtnShadow);
+    if (pOldFont)
+        dc.SelectObject(pOldFont);
 }
 
 void CXComboList::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)

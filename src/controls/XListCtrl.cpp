@@ -251,6 +251,9 @@ void CXListCtrl::OpenComboList(int nItem, int nSubItem)
     if (!m_pListBox->Open(rectList, pCell->comboStrings, rectCell.Height(), nSel)) {
         m_pListBox.reset();
         m_bComboIsClicked = FALSE;
+    } else {
+        // The drop-down list shows its strings as the list shows its cells.
+        m_pListBox->SetFont(GetFont());
     }
     Update(nItem);
 }

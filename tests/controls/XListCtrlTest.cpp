@@ -2,6 +2,7 @@
 #include "controls/XListCtrl.h"
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
 #include "platform/gdi/PixelBuffer.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/Cursor.h"
@@ -261,9 +262,13 @@ TEST_F(XListComboTest, TheDropButtonOpensTheStringsUnderTheCell)
     Click(CellPoint(0, 1));  // beside the button
     EXPECT_EQ(m_list.GetComboList(), nullptr);
 
+    CFont font;
+    font.CreatePointFont(90, _T("Arial"));
+    m_list.SetFont(&font);
     CXComboList* pList = Open();
     ASSERT_NE(pList, nullptr);
     EXPECT_EQ(pList->GetSelectedText(), CString(_T("two")));
+    EXPECT_EQ(pList->GetFont(), &font);
     CRect rectList;
     pList->GetWindowRect(rectList);
     CRect rectCell(60, rectButton.top, 160, rectButton.bottom);
@@ -275,6 +280,7 @@ TEST_F(XListComboTest, TheDropButtonOpensTheStringsUnderTheCell)
     // The button again closes it.
     Click(rectButton.CenterPoint());
     EXPECT_EQ(m_list.GetComboList(), nullptr);
+    m_list.SetFont(nullptr, FALSE);  // the font goes before the list
 }
 
 TEST_F(XListComboTest, KeysMoveTheSelectionAndTheListActsAfterItsDelay)
