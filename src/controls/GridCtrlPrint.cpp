@@ -27,21 +27,45 @@ int MulDivNonZero(int nNumber, int nNumerator, int nDenominator)
     return nDenominator == 0 ? nNumber : int(std::int64_t(nNumber) * nNumerator / nDenominator);
 }
 
-// The pages rows (or columns) nFirst up to nEnd take, each page filled until the next one would
-// overflow it.
+// Rows (or columns) fill a page while they fit; one that would overflow a page holding others
+// starts the next, and one larger than a page has a page of its own.
+bool StartsNewPage(int nFilled, int nSize, int nPageSize)
+{
+    return nFilled > 0 && nFilled + nSize > nPageSize;
+}
+
+// The pages rows (or columns) nFirst up to nEnd take.
 template <class SizeOf>
 int CountPages(int nFirst, int nEnd, int nPageSize, SizeOf sizeOf)
 {
     int nPages = 1;
-    int nTotal = 0;
-    for (int n = nFirst; n < nEnd; ++n) {
-        nTotal += sizeOf(n);
-        if (nTotal > nPageSize) {
+    for (int n = nFirst, nFilled = 0; n < nEnd; ++n) {
+        const int nSize = sizeOf(n);
+        if (StartsNewPage(nFilled, nSize, nPageSize)) {
             ++nPages;
-            nTotal = sizeOf(n);
+            nFilled = 0;
         }
+        nFilled += nSize;
     }
     return nPages;
+}
+
+// The first row (or column) of page nPage (from 1); nEnd when there is no such page.
+template <class SizeOf>
+int FirstOfPage(int nFirst, int nEnd, int nPageSize, int nPage, SizeOf sizeOf)
+{
+    if (nPage <= 1)
+        return nFirst;
+    for (int n = nFirst, nFilled = 0, nOnPage = 1; n < nEnd; ++n) {
+        const int nSize = sizeOf(n);
+        if (StartsNewPage(nFilled, nSize, nPageSize)) {
+            if (++nOnPage == nPage)
+                return n;
+            nFilled = 0;
+        }
+        nFilled += nSize;
+    }
+    return nEnd;
 }
 
 // The current date and time in the locale's own form.
@@ -126,30 +150,12 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     // (n - 1) % multiplier + 1.
     const int nPageIndex = std::max(0, int(pInfo->m_nCurPage) - 1);
     const int nRowPage = nPageIndex / layout.nPageMultiplier + 1;
-    const int nColumnPage = nPageIndex % layout.nPageMultiplier;
+    const int nColumnPage = nPageIndex % layout.nPageMultiplier + 1;
 
-    layout.nCurrPrintRow = GetFixedRowCount();
-    int nTotalRowHeight = 0;
-    for (int nPage = 1; layout.nCurrPrintRow < GetRowCount() && nPage < nRowPage; ++layout.nCurrPrintRow) {
-        nTotalRowHeight += GetRowHeight(layout.nCurrPrintRow);
-        if (nTotalRowHeight > layout.nPageHeight) {
-            if (++nPage == nRowPage)
-                break;
-            nTotalRowHeight = GetRowHeight(layout.nCurrPrintRow);
-        }
-    }
-
-    layout.nPrintColumn = GetFixedColumnCount();
-    for (int nSkipped = 0; nSkipped < nColumnPage; ++nSkipped) {
-        int nTotalColumnWidth = 0;
-        for (int nCol = layout.nPrintColumn; nCol < GetColumnCount(); ++nCol) {
-            nTotalColumnWidth += GetColumnWidth(nCol);
-            if (nTotalColumnWidth > layout.nPageWidth) {
-                layout.nPrintColumn = nCol;
-                break;
-            }
-        }
-    }
+    layout.nCurrPrintRow = FirstOfPage(GetFixedRowCount(), GetRowCount(), layout.nPageHeight, nRowPage,
+                                       [this](int nRow) { return GetRowHeight(nRow); });
+    layout.nPrintColumn = FirstOfPage(GetFixedColumnCount(), GetColumnCount(), layout.nPageWidth, nColumnPage,
+                                      [this](int nCol) { return GetColumnWidth(nCol); });
 
     PrintRowButtons(pDC, pInfo);
     const int nFixedWidth = GetFixedColumnWidth();
@@ -173,8 +179,9 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
     for (BOOL bFirstRow = TRUE; layout.nCurrPrintRow < GetRowCount(); ++layout.nCurrPrintRow, bFirstRow = FALSE) {
         rect.top = rect.bottom + 1;
         rect.bottom = rect.top + GetRowHeight(layout.nCurrPrintRow) - 1;
-        // A row taller than the page still prints, alone on its page, rather than nowhere.
-        if (rect.bottom > layout.nPageHeight && !bFirstRow)
+        // The page ends where the counting of the pages ended it; a row taller than the page
+        // still prints, alone on its page, rather than nowhere.
+        if (rect.bottom >= layout.nPageHeight && !bFirstRow)
             break;
         // The row's fixed cells go in the room left of the page's columns, so that every page
         // shows which rows it holds.
@@ -187,7 +194,7 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
         for (int nCol = layout.nPrintColumn; nCol < GetColumnCount(); ++nCol) {
             rect.left = rect.right + 1;
             rect.right = rect.left + GetColumnWidth(nCol) - 1;
-            if (rect.right > layout.nPageWidth)
+            if (rect.right >= layout.nPageWidth && nCol > layout.nPrintColumn)
                 break;
             PrintCellWithLines(pDC, layout.nCurrPrintRow, nCol, rect, nCol == 0);
         }
@@ -226,7 +233,7 @@ void CGridCtrl::PrintFixedRowCells(int nStartColumn, int nStopColumn, int& nRow,
     for (int nCol = nStartColumn; nCol < nStopColumn; ++nCol) {
         rect.left = rect.right + 1;
         rect.right = rect.left + GetColumnWidth(nCol) - 1;
-        if (rect.right > m_print.nPageWidth)
+        if (rect.right >= m_print.nPageWidth && nCol > nStartColumn)
             break;
         PrintCellWithLines(pDC, nRow, nCol, rect, bFirst);
         if (m_nGridLines == GVL_BOTH || m_nGridLines == GVL_VERT)

@@ -258,7 +258,8 @@ TEST_F(XListComboTest, TheDropButtonOpensTheStringsUnderTheCell)
 {
     CRect rectButton;
     ASSERT_TRUE(m_list.GetComboButtonRect(0, 1, rectButton));
-    EXPECT_EQ(rectButton, CRect(160 - CListCtrl::kRowHeight, rectButton.top, 160, rectButton.top + CListCtrl::kRowHeight));
+    EXPECT_EQ(rectButton,
+              CRect(160 - CListCtrl::kRowHeight, rectButton.top, 160, rectButton.top + CListCtrl::kRowHeight));
     Click(CellPoint(0, 1));  // beside the button
     EXPECT_EQ(m_list.GetComboList(), nullptr);
 
