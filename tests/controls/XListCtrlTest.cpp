@@ -314,6 +314,35 @@ TEST_F(XListComboTest, KeysMoveTheSelectionAndTheListActsAfterItsDelay)
     }
 }
 
+TEST_F(XListComboTest, TheScrollBarScrollsWithoutChoosing)
+{
+    std::vector<CString> strings;
+    for (TCHAR ch = 'a'; ch <= 'z'; ++ch)
+        strings.push_back(CString(ch));
+    m_list.SetComboBox(0, 1, TRUE, strings);
+    CXComboList* pList = Open();
+    const CRect bar = pList->ScrollBarRect();
+    ASSERT_EQ(bar.Width(), CXComboList::kScrollBarWidth);
+    auto press = [&](CPoint point) {
+        pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
+        pList->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
+        Wait(CXListCtrl::kComboDelay);
+    };
+    press(CPoint(bar.left + 5, bar.bottom - 5));  // the down arrow
+    EXPECT_EQ(pList->GetTopIndex(), 1);
+    press(CPoint(bar.left + 5, bar.bottom - CXComboList::kScrollBarWidth - 2));  // the track below the thumb
+    EXPECT_EQ(pList->GetTopIndex(), 1 + 9);  // a page of the nine rows shown
+    EXPECT_EQ(m_list.GetComboList(), pList);
+    EXPECT_EQ(Text(), CString(_T("two")));
+    press(CPoint(10, 3));  // the top row shown
+    EXPECT_EQ(Text(), CString(_T("k")));
+    // The thumb dragged down past the bar shows the last rows.
+    pList = Open();
+    pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(bar.left + 5, bar.top + 40)));
+    pList->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(bar.left + 5, bar.bottom + 40)));
+    EXPECT_EQ(pList->GetTopIndex(), 26 - 9);
+}
+
 TEST_F(XListComboTest, DeletingARowClosesTheDropDownListAndLeavesTheOthers)
 {
     Key(Open(), VK_DOWN);
