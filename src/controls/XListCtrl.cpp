@@ -101,6 +101,37 @@ BOOL CXListCtrl::SetCheckbox(int nItem, int nSubItem, int nCheckedState)
     return TRUE;
 }
 
+BOOL CXListCtrl::SetProgress(int nItem, int nSubItem, BOOL bShowProgressText, LPCTSTR lpszProgressText)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell)
+        return FALSE;
+    pCell->bProgress = TRUE;
+    pCell->nProgressPercent = 0;
+    pCell->bShowProgressMessage = bShowProgressText;
+    pCell->strProgressText = lpszProgressText ? CString(lpszProgressText) : CString();
+    Update(nItem);
+    return TRUE;
+}
+
+BOOL CXListCtrl::UpdateProgress(int nItem, int nSubItem, int nPercent)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell || !pCell->bProgress)
+        return FALSE;
+    pCell->nProgressPercent = std::clamp(nPercent, 0, 100);
+    Update(nItem);
+    return TRUE;
+}
+
+void CXListCtrl::DeleteProgress(int nItem, int nSubItem)
+{
+    if (XCell* pCell = CellOf(nItem, nSubItem); pCell && pCell->bProgress) {
+        pCell->bProgress = FALSE;
+        Update(nItem);
+    }
+}
+
 int CXListCtrl::GetCheckbox(int nItem, int nSubItem) const
 {
     const XCell* pCell = GetCell(nItem, nSubItem);
@@ -168,10 +199,11 @@ int CXListCtrl::CellToolHitTest(CPoint point, CString& strTip) const
 CString CXListCtrl::ToolTipTextAt(CPoint ptClient) const
 {
     CString strTip;
-    return CellToolHitTest(ptClient, strTip) >= 0 ? strTip : CString();
+    CellToolHitTest(ptClient, strTip);
+    return strTip;
 }
 
-// ---- combo and progress cells ----
+// ---- combo cells ----
 
 BOOL CXListCtrl::SetComboBox(int nItem, int nSubItem, BOOL bEnableCombo, const std::vector<CString>& strings,
                              int nComboListHeight, int nInitialComboSel)
@@ -197,39 +229,6 @@ BOOL CXListCtrl::GetComboButtonRect(int nItem, int nSubItem, CRect& rect) const
     const CRect rectCell = CellRect(nItem, nSubItem);
     rect.SetRect(std::max(rectCell.left, rectCell.right - rectCell.Height()), rectCell.top, rectCell.right,
                  rectCell.bottom);
-    return TRUE;
-}
-
-BOOL CXListCtrl::SetProgress(int nItem, int nSubItem, BOOL bShowProgressText, LPCTSTR lpszProgressText)
-{
-    XCell* pCell = CellOf(nItem, nSubItem);
-    if (!pCell)
-        return FALSE;
-    pCell->bProgress = TRUE;
-    pCell->nProgressPercent = 0;
-    pCell->bShowProgressMessage = bShowProgressText;
-    pCell->strProgressText = lpszProgressText ? CString(lpszProgressText) : CString();
-    Update(nItem);
-    return TRUE;
-}
-
-BOOL CXListCtrl::UpdateProgress(int nItem, int nSubItem, int nPercent)
-{
-    XCell* pCell = CellOf(nItem, nSubItem);
-    if (!pCell || !pCell->bProgress)
-        return FALSE;
-    pCell->nProgressPercent = std::clamp(nPercent, 0, 100);
-    Update(nItem);
-    return TRUE;
-}
-
-BOOL CXListCtrl::DeleteProgress(int nItem, int nSubItem)
-{
-    XCell* pCell = CellOf(nItem, nSubItem);
-    if (!pCell)
-        return FALSE;
-    pCell->bProgress = FALSE;
-    Update(nItem);
     return TRUE;
 }
 

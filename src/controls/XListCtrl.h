@@ -14,8 +14,7 @@
 // cell's strings under the cell (XComboList.h). Enter or a click there takes the selected text
 // into the cell and sends WM_XLISTCTRL_COMBO_SELECTION (row, column); a navigation key shows the
 // selected text while the list stays open; Escape, leaving the drop-down list or a click
-// elsewhere in the list puts the earlier text back. A progress cell draws a bar filled to its
-// percent with "%d%%" or a text of its own. A cell's tool-tip text shows over the cell.
+// elsewhere in the list puts the earlier text back.
 #pragma once
 
 #include "controls/XComboList.h"
@@ -45,18 +44,20 @@ public:
         std::vector<CString> comboStrings;
         int nComboListHeight = 10;  // rows the drop-down list shows
         int nInitialComboSel = 0;   // selected when the cell's text is none of the strings
+        // A progress cell shows a bar filled to its percent instead of its text, with its
+        // message (the percent when it has none) on it.
         BOOL bProgress = FALSE;
         int nProgressPercent = 0;
-        CString strProgressText;    // shown instead of the percent when not empty
+        CString strProgressText;
         BOOL bShowProgressMessage = TRUE;
         DWORD dwItemData = 0;
     };
-    // The delay after a report of the drop-down list before the list acts on it.
-    static constexpr UINT_PTR kComboTimer = 0x7C01;
-    static constexpr UINT kComboDelay = 50;
     static constexpr LPCTSTR kEmptyText = _T("There are no items to show in this view.");
     // The tip of a cell is cut to this many characters.
     static constexpr int kMaxToolTip = 80;
+    // The delay after a report of the drop-down list before the list acts on it.
+    static constexpr UINT_PTR kComboTimer = 0x7C01;
+    static constexpr UINT kComboDelay = 50;
 
     CXListCtrl() = default;
     ~CXListCtrl() override;
@@ -85,6 +86,15 @@ public:
     // The cell under the point as a tool: its id column + row * 1000 + 1 and its tip; -1 where
     // there is no cell or the cell has no tip.
     int CellToolHitTest(CPoint point, CString& strTip) const;
+    // The tip of the cell under the mouse.
+    CString ToolTipTextAt(CPoint ptClient) const override;
+
+    // Makes the cell a progress cell at 0 percent; FALSE for a cell that does not exist.
+    BOOL SetProgress(int nItem, int nSubItem, BOOL bShowProgressText = TRUE, LPCTSTR lpszProgressText = nullptr);
+    // The percent (held to 0..100) of a progress cell; FALSE for any other cell.
+    BOOL UpdateProgress(int nItem, int nSubItem, int nPercent);
+    // The cell shows its text again.
+    void DeleteProgress(int nItem, int nSubItem);
 
     // Makes the cell a combo cell offering the strings (or, with bEnableCombo FALSE, a plain
     // cell again). FALSE out of range.
@@ -95,14 +105,6 @@ public:
     CXComboList* GetComboList() const { return m_pListBox.get(); }
     // The drop button of a combo cell: a square as high as the row at the cell's right end.
     BOOL GetComboButtonRect(int nItem, int nSubItem, CRect& rect) const;
-    // Makes the cell a progress cell at 0 %, showing the percent (or the text, when given) unless
-    // bShowProgressText is FALSE. FALSE out of range.
-    BOOL SetProgress(int nItem, int nSubItem, BOOL bShowProgressText = TRUE, LPCTSTR lpszProgressText = nullptr);
-    // The percent, kept within 0 to 100; FALSE for a cell that is no progress cell.
-    BOOL UpdateProgress(int nItem, int nSubItem, int nPercent);
-    // A plain cell again.
-    BOOL DeleteProgress(int nItem, int nSubItem);
-    CString ToolTipTextAt(CPoint ptClient) const override;
 
     // Selects and focuses the row.
     BOOL SetCurSel(int nItem);
@@ -139,11 +141,11 @@ private:
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& cd);
     void DrawCell(CDC& dc, int nItem, int nSubItem, CRect rect);
     void DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) const;
+    void DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const;
     void DrawEmptyText(CDC& dc);
     // The cell's rectangle, column 0's ending where column 1 begins.
     CRect CellRect(int nItem, int nSubItem) const;
     void DrawComboButton(CDC& dc, const CRect& rectButton, BOOL bPressed) const;
-    void DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const;
 
     // The combo cell's drop-down list opens under it, the cell's text kept for an Escape.
     void OpenComboList(int nItem, int nSubItem);

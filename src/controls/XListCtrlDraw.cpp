@@ -5,15 +5,12 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/Pen.h"
 
-#include <utility>
-
 namespace {
 
 constexpr int kTextMargin = 2;
 constexpr int kCheckboxIndent = 9;
 constexpr int kEmptyTextGap = 10;
 constexpr int kArrowHalfWidth = 3;
-constexpr int kProgressInset = 2;
 constexpr COLORREF kColorDarkShadow = RGB(105, 105, 105);
 constexpr COLORREF kColorLight = RGB(227, 227, 227);
 
@@ -144,36 +141,28 @@ void CXListCtrl::DrawComboButton(CDC& dc, const CRect& rectButton, BOOL bPressed
     dc.SelectObject(pOldPen);
 }
 
+// A framed bar inside the cell, its left part in the highlight colour up to the percent, and the
+// message centred on it.
 void CXListCtrl::DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const
 {
     CRect rectBar = rect;
-    rectBar.DeflateRect(kProgressInset, kProgressInset);
+    rectBar.DeflateRect(1, 1);
     if (rectBar.IsRectEmpty())
         return;
     dc.Draw3dRect(rectBar, kColorBtnShadow, kColorBtnHighlight);
-    CRect rectFill = rectBar;
-    rectFill.DeflateRect(1, 1);
-    rectFill.right = rectFill.left + rectFill.Width() * cell.nProgressPercent / 100;
-    if (rectFill.right > rectFill.left)
-        dc.FillSolidRect(rectFill, kColorHighlight);
+    CRect rectInside = rectBar;
+    rectInside.DeflateRect(1, 1);
+    CRect rectDone = rectInside;
+    rectDone.right = rectInside.left + rectInside.Width() * cell.nProgressPercent / 100;
+    dc.FillSolidRect(rectDone, kColorHighlight);
     if (!cell.bShowProgressMessage)
         return;
     CString strText = cell.strProgressText;
     if (strText.IsEmpty())
         strText.Format(_T("%d%%"), cell.nProgressPercent);
-    // The text is light over the filled part of the bar and dark over the rest.
     dc.SetBkMode(TRANSPARENT);
-    const CRect rectEmpty(rectFill.right, rectFill.top, rectBar.right - 1, rectFill.bottom);
-    for (const auto& [rectPart, crText] : {std::pair{rectFill, kColorHighlightText}, {rectEmpty, kColorWindowText}}) {
-        if (rectPart.IsRectEmpty())
-            continue;
-        const int nSaved = dc.SaveDC();
-        dc.IntersectClipRect(rectPart);
-        dc.SetTextColor(crText);
-        CRect rectText = rectBar;
-        dc.DrawText(strText, rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-        dc.RestoreDC(nSaved);
-    }
+    dc.SetTextColor(kColorWindowText);
+    dc.DrawText(strText, rectInside, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
 }
 
 void CXListCtrl::DrawEmptyText(CDC& dc)

@@ -216,9 +216,9 @@ TEST_F(XListCtrlTest, CellTipsAnswerWithTheirToolId)
     EXPECT_EQ(m_list.CellToolHitTest(CellPoint(2, 1), strTip), 1 + 2 * 1000 + 1);
     EXPECT_EQ(strTip.GetLength(), CXListCtrl::kMaxToolTip);
     EXPECT_EQ(m_list.CellToolHitTest(CPoint(250, 30), strTip), -1);  // beyond the columns
-    // The mouse resting over the cell shows its tip.
+    // The mouse resting on a cell shows its tip.
     EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(2, 1)), CString(_T('x'), CXListCtrl::kMaxToolTip));
-    EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(1, 1)), CString());
+    EXPECT_TRUE(m_list.ToolTipTextAt(CellPoint(1, 1)).IsEmpty());
 }
 
 // A combo cell in row 0, column 1 holding "two" of "one", "two", "three".
@@ -413,27 +413,29 @@ protected:
     std::vector<RecordingSurface::Record> m_surfaceRecords;
 };
 
-TEST_F(XListCtrlPaintTest, ProgressCellsShowTheirPercentOrTheirText)
+// A progress cell shows a bar filled to its percent with the percent or its message on it;
+// only a progress cell takes a percent, and the cell shows its text again when it stops.
+TEST_F(XListCtrlPaintTest, AProgressCellShowsABarFilledToItsPercent)
 {
     AddRows(2);
+    EXPECT_FALSE(m_list.UpdateProgress(0, 1, 50));
+    EXPECT_FALSE(m_list.SetProgress(2, 1));
     ASSERT_TRUE(m_list.SetProgress(0, 1));
-    EXPECT_TRUE(m_list.UpdateProgress(0, 1, 40));
-    EXPECT_EQ(Paint(), u"40%|40%|b");  // the bar instead of the cell's text "a", its text light and dark
-    // A bar 40 % filled: the highlight reaches 40 % into the bar and no further.
+    ASSERT_TRUE(m_list.UpdateProgress(0, 1, 50));
+    EXPECT_EQ(Paint(), u"50%|b");
+    // Column 1 starts at 60 and is 100 wide: the inside of the bar runs from 62 to 158.
     const int y = CHeaderCtrl::kDefaultHeight + CListCtrl::kRowHeight / 2;
     EXPECT_EQ(m_pixels.GetPixel(64, y), kColorHighlight);
-    EXPECT_NE(m_pixels.GetPixel(110, y), kColorHighlight);
-
-    EXPECT_TRUE(m_list.UpdateProgress(0, 1, 150));
-    EXPECT_EQ(Paint(), u"100%|b");
-    ASSERT_TRUE(m_list.SetProgress(0, 1, TRUE, _T("Copying")));
-    EXPECT_EQ(Paint(), u"Copying|b");
-    ASSERT_TRUE(m_list.SetProgress(0, 1, FALSE));
-    EXPECT_EQ(Paint(), u"b");
-    EXPECT_TRUE(m_list.DeleteProgress(0, 1));
+    EXPECT_EQ(m_pixels.GetPixel(150, y), kColorWindow);
+    m_list.UpdateProgress(0, 1, 250);
+    EXPECT_EQ(m_list.GetCell(0, 1)->nProgressPercent, 100);
+    ASSERT_TRUE(m_list.SetProgress(1, 1, TRUE, _T("Saving")));
+    EXPECT_EQ(Paint(), u"100%|Saving");
+    ASSERT_TRUE(m_list.SetProgress(1, 1, FALSE));
+    EXPECT_EQ(Paint(), u"100%");
+    m_list.DeleteProgress(0, 1);
+    m_list.DeleteProgress(1, 1);
     EXPECT_EQ(Paint(), u"a|b");
-    EXPECT_FALSE(m_list.UpdateProgress(0, 1, 10));  // no progress cell any more
-    EXPECT_FALSE(m_list.SetProgress(2, 1));
 }
 
 TEST_F(XListCtrlPaintTest, EmptyListSaysSoUnderItsHeader)
