@@ -63,6 +63,10 @@ public:
 
     // Draws the cell in rect; FALSE when it cannot (no grid, no default cell, empty rect).
     virtual BOOL Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBkgnd = TRUE);
+    // Prints the cell in rect: its background (with shaded printing, where the cell has a
+    // colour of its own) and its text, in the cell's font and colours or black with shaded
+    // printing off; a fixed cell with its raised edge. FALSE when it cannot.
+    virtual BOOL PrintCell(CDC* pDC, int nRow, int nCol, CRect rect);
     // The size the text takes in the cell's font with the margin on both sides; the default
     // cell's size for no text or no device context.
     CSize GetTextExtent(const CString& strText, CDC* pDC) const;

@@ -20,6 +20,9 @@
 #include <memory>
 #include <vector>
 
+class CImageList;
+struct CPrintInfo;
+
 // How sorting orders two cells of the sort column: below 0, 0 or above 0.
 using PFNGRIDCOMPARE = int (*)(const CGridCellBase* pCell1, const CGridCellBase* pCell2, LPARAM lParam);
 
@@ -174,6 +177,34 @@ public:
     // -1 keeps a value.
     void SetPrintMarginInfo(int nHeader, int nFooter, int nLeft, int nRight, int nTop, int nBottom, int nGap);
     const PrintMargins& GetPrintMarginInfo() const { return m_printMargins; }
+
+    // ---- printing (GridCtrlPrint.cpp) ----
+    // A print job's steps, as a view's print loop calls them. The job is laid out in logical
+    // units close to the screen's: the grid's width and the margins across the paper, or, in
+    // WYSIWYG mode, the paper as large as the screen shows it (3/4 of it), where columns that do
+    // not fit go on further pages. Each page carries a header (the nearest titled ancestor
+    // window and the application title), the column headings, its rows and a footer ("Page %d
+    // of %d" and the date and time).
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The fixed rows' cells of columns nStartColumn up to nStopColumn on one printed row, right
+    // of rect; a left grid line before the first cell printed while bFirst holds.
+    virtual void PrintFixedRowCells(int nStartColumn, int nStopColumn, int& nRow, CRect& rect, CDC* pDC,
+                                    BOOL& bFirst);
+    virtual void PrintColumnHeadings(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintHeader(CDC* pDC, CPrintInfo* pInfo);
+    virtual void PrintFooter(CDC* pDC, CPrintInfo* pInfo);
+    // Nothing here: room for a printed row header of a class built on the grid.
+    virtual void PrintRowButtons(CDC* /*pDC*/, CPrintInfo* /*pInfo*/) {}
+    void SetWysiwygPrinting(BOOL bWysiwyg) { m_bWysiwygPrinting = bWysiwyg; }
+    BOOL GetWysiwygPrinting() const { return m_bWysiwygPrinting; }
+    // With shaded printing cells print in their own colours, else black on white.
+    void SetShadedPrintOut(BOOL bShaded) { m_bShadedPrintOut = bShaded; }
+    BOOL GetShadedPrintOut() const { return m_bShadedPrintOut; }
+    // An image of the focus cell as the grid draws it, its background transparent, with the hot
+    // spot at its top-left corner; null without a window or when the focus cell is not shown.
+    virtual std::unique_ptr<CImageList> CreateDragImage(CPoint* pHotSpot);
 
     // ---- options ----
     void SetGridLines(int nWhichLines) { m_nGridLines = nWhichLines; }
@@ -455,6 +486,28 @@ private:
     PFNGRIDCOMPARE m_pfnCompare = nullptr;
     BOOL m_bModified = FALSE;
     PrintMargins m_printMargins;
+    BOOL m_bWysiwygPrinting = FALSE;
+    BOOL m_bShadedPrintOut = TRUE;
+    // The layout OnBeginPrinting takes for the job: logical units, and the average character
+    // size of the printer font in them.
+    struct PrintLayout {
+        CSize sizeChar;
+        CSize sizePaper;
+        CSize sizeLogicalPage;
+        int nPageHeight = 0;
+        int nPageWidth = 0;
+        int nPageMultiplier = 1;
+        int nPages = 1;
+        int nCurrPrintRow = 0;
+        int nPrintColumn = 0;
+    };
+    PrintLayout m_print;
+    std::unique_ptr<CFont> m_pPrinterFont;
+    // Prints the cell in rect with the grid lines below and right of it (above it too on row 0,
+    // and left of it with bLeftLine).
+    void PrintCellWithLines(CDC* pDC, int nRow, int nCol, const CRect& rect, BOOL bLeftLine);
+    // The bold version of the printer font, for the header and the footer.
+    LOGFONT PrinterBoldFont() const;
     int m_nRowsPerWheelNotch = int(AfxGetWheelScrollLines());
 
     // The divider mode for a point: over a column divider in the header row, over a row

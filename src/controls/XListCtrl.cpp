@@ -16,6 +16,11 @@ BEGIN_MESSAGE_MAP(CXListCtrl, CListCtrl)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_LBUTTONDOWN()
+    ON_WM_TIMER()
+    ON_REGISTERED_MESSAGE(WM_XCOMBOLIST_VK_RETURN, OnComboReturn)
+    ON_REGISTERED_MESSAGE(WM_XCOMBOLIST_VK_ESCAPE, OnComboEscape)
+    ON_REGISTERED_MESSAGE(WM_XCOMBOLIST_KEYDOWN, OnComboKeyDown)
+    ON_REGISTERED_MESSAGE(WM_XCOMBOLIST_LBUTTONUP, OnComboLButtonUp)
 END_MESSAGE_MAP()
 
 CXListCtrl::~CXListCtrl()
@@ -198,6 +203,133 @@ CString CXListCtrl::ToolTipTextAt(CPoint ptClient) const
     return strTip;
 }
 
+// ---- combo cells ----
+
+BOOL CXListCtrl::SetComboBox(int nItem, int nSubItem, BOOL bEnableCombo, const std::vector<CString>& strings,
+                             int nComboListHeight, int nInitialComboSel)
+{
+    XCell* pCell = CellOf(nItem, nSubItem);
+    if (!pCell)
+        return FALSE;
+    if (!bEnableCombo && m_pListBox && nItem == m_nComboItem && nSubItem == m_nComboSubItem)
+        CloseComboList(TRUE);
+    pCell->bCombo = bEnableCombo;
+    pCell->comboStrings = bEnableCombo ? strings : std::vector<CString>();
+    pCell->nComboListHeight = std::max(1, nComboListHeight);
+    pCell->nInitialComboSel = nInitialComboSel;
+    Update(nItem);
+    return TRUE;
+}
+
+BOOL CXListCtrl::GetComboButtonRect(int nItem, int nSubItem, CRect& rect) const
+{
+    const XCell* pCell = GetCell(nItem, nSubItem);
+    if (!pCell || !pCell->bCombo)
+        return FALSE;
+    const CRect rectCell = CellRect(nItem, nSubItem);
+    rect.SetRect(std::max(rectCell.left, rectCell.right - rectCell.Height()), rectCell.top, rectCell.right,
+                 rectCell.bottom);
+    return TRUE;
+}
+
+void CXListCtrl::OpenComboList(int nItem, int nSubItem)
+{
+    const XCell* pCell = GetCell(nItem, nSubItem);
+    m_nComboItem = nItem;
+    m_nComboSubItem = nSubItem;
+    m_strInitialString = GetItemText(nItem, nSubItem);
+    const auto it = std::find(pCell->comboStrings.begin(), pCell->comboStrings.end(), m_strInitialString);
+    const int nSel = it != pCell->comboStrings.end() ? int(it - pCell->comboStrings.begin()) : pCell->nInitialComboSel;
+    const CRect rectCell = CellRect(nItem, nSubItem);
+    CRect rectList(rectCell.left, rectCell.bottom, rectCell.right,
+                   rectCell.bottom + pCell->nComboListHeight * rectCell.Height() - 2);
+    ClientToScreen(&rectList);
+    m_bComboIsClicked = TRUE;
+    m_comboAction = ComboAction::None;
+    m_pListBox = std::make_unique<CXComboList>(this);
+    if (!m_pListBox->Open(rectList, pCell->comboStrings, rectCell.Height(), nSel)) {
+        m_pListBox.reset();
+        m_bComboIsClicked = FALSE;
+    } else {
+        // The drop-down list shows its strings as the list shows its cells.
+        m_pListBox->SetFont(GetFont());
+    }
+    Update(nItem);
+}
+
+void CXListCtrl::CloseComboList(BOOL bRestore)
+{
+    if (!m_pListBox)
+        return;
+    KillTimer(kComboTimer);
+    m_comboAction = ComboAction::None;
+    // Taken out first: the focus leaving it as it goes reports an Escape that must find it gone.
+    std::unique_ptr<CXComboList> pList = std::move(m_pListBox);
+    if (CWnd::GetFocus() == pList.get())
+        SetFocus();
+    pList->DestroyWindow();
+    m_bComboIsClicked = FALSE;
+    if (bRestore)
+        CListCtrl::SetItemText(m_nComboItem, m_nComboSubItem, m_strInitialString);
+    Update(m_nComboItem);
+}
+
+void CXListCtrl::SendToParent(UINT nMessage, int nItem, int nSubItem)
+{
+    if (CWnd* pTarget = GetParent() ? GetParent() : GetOwner())
+        pTarget->SendMessage(nMessage, WPARAM(nItem), LPARAM(nSubItem));
+}
+
+LRESULT CXListCtrl::ScheduleComboAction(ComboAction action)
+{
+    // The drop-down list reports from inside its own handlers: it is closed only after them.
+    if (m_pListBox) {
+        m_comboAction = action;
+        SetTimer(kComboTimer, kComboDelay, nullptr);
+    }
+    return 0;
+}
+
+LRESULT CXListCtrl::OnComboReturn(WPARAM, LPARAM) { return ScheduleComboAction(ComboAction::Take); }
+
+LRESULT CXListCtrl::OnComboLButtonUp(WPARAM, LPARAM) { return ScheduleComboAction(ComboAction::Take); }
+
+LRESULT CXListCtrl::OnComboEscape(WPARAM, LPARAM) { return ScheduleComboAction(ComboAction::Restore); }
+
+LRESULT CXListCtrl::OnComboKeyDown(WPARAM, LPARAM) { return ScheduleComboAction(ComboAction::Show); }
+
+void CXListCtrl::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kComboTimer) {
+        CListCtrl::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(kComboTimer);
+    if (!m_pListBox)
+        return;
+    const CString strSelected = m_pListBox->GetSelectedText();
+    switch (std::exchange(m_comboAction, ComboAction::None)) {
+    case ComboAction::Take: {
+        const int nItem = m_nComboItem;
+        const int nSubItem = m_nComboSubItem;
+        if (!strSelected.IsEmpty())
+            CListCtrl::SetItemText(nItem, nSubItem, strSelected);
+        CloseComboList(FALSE);
+        SendToParent(WM_XLISTCTRL_COMBO_SELECTION, nItem, nSubItem);
+        break;
+    }
+    case ComboAction::Restore:
+        CloseComboList(TRUE);
+        break;
+    case ComboAction::Show:
+        if (!strSelected.IsEmpty())
+            CListCtrl::SetItemText(m_nComboItem, m_nComboSubItem, strSelected);
+        break;
+    case ComboAction::None:
+        break;
+    }
+}
+
 // ---- selection ----
 
 BOOL CXListCtrl::SetCurSel(int nItem)
@@ -255,9 +387,12 @@ BOOL CXListCtrl::OnReflectNotify(NMHDR* pNMHDR, LRESULT* pResult)
         *pResult = OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR));
         return TRUE;
     case LVN_DELETEITEM:
+        // The rows below move up: an open drop-down list would no longer know its cell.
+        CloseComboList(FALSE);
         m_records.erase(reinterpret_cast<NMLISTVIEW*>(pNMHDR)->lParam);
         return FALSE;
     case LVN_DELETEALLITEMS:
+        CloseComboList(FALSE);
         m_records.clear();
         return FALSE;
     case LVN_COLUMNCLICK:
@@ -286,6 +421,10 @@ int CXListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CXListCtrl::OnDestroy()
 {
+    if (m_pListBox) {
+        KillTimer(kComboTimer);
+        std::exchange(m_pListBox, nullptr)->DestroyWindow();
+    }
     m_records.clear();
     CListCtrl::OnDestroy();
 }
@@ -294,23 +433,31 @@ void CXListCtrl::OnLButtonDown(UINT nFlags, CPoint point)
 {
     LVHITTESTINFO hit = {point, 0, -1, -1};
     SubItemHitTest(&hit);
+    bool bOpenCombo = false;
     if (hit.iItem >= 0) {
         const XCell* pFirst = GetCell(hit.iItem, 0);
         if (!pFirst || !pFirst->bEnabled)
             return;
-        if (XCell* pCell = CellOf(hit.iItem, hit.iSubItem); pCell && pCell->nCheckedState >= 0) {
+        XCell* pCell = CellOf(hit.iItem, hit.iSubItem);
+        if (pCell && pCell->nCheckedState >= 0) {
             pCell->nCheckedState = pCell->nCheckedState ? 0 : 1;
             Update(hit.iItem);
             StateChanged();
-            CWnd* pTarget = GetParent() ? GetParent() : GetOwner();
-            if (pTarget)
-                pTarget->SendMessage(WM_XLISTCTRL_CHECKBOX_CLICKED, WPARAM(hit.iItem),
-                                     LPARAM(hit.iSubItem));
+            SendToParent(WM_XLISTCTRL_CHECKBOX_CLICKED, hit.iItem, hit.iSubItem);
             // The parent may have closed the list.
             if (!IsWindow(this))
                 return;
             UpdateHeaderCheckbox(hit.iSubItem);
         }
+        CRect rectButton;
+        bOpenCombo = GetComboButtonRect(hit.iItem, hit.iSubItem, rectButton) && rectButton.PtInRect(point);
     }
+    // Any press closes an open drop-down list; one on the drop button of its own cell only that.
+    if (m_pListBox && hit.iItem == m_nComboItem && hit.iSubItem == m_nComboSubItem)
+        bOpenCombo = false;
+    CloseComboList(TRUE);
     CListCtrl::OnLButtonDown(nFlags, point);
+    // Opened after the selection, which moves the focus to the list.
+    if (bOpenCombo && IsWindow(this))
+        OpenComboList(hit.iItem, hit.iSubItem);
 }

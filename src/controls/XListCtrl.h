@@ -9,8 +9,15 @@
 // column whose header item has image 1 or 2 has a check box in its header (XHeaderCtrl.h) that
 // shows whether every row's box in the column is checked, and that sets them all when clicked.
 // An empty list says so under its header.
+//
+// A combo cell shows a drop button at its right end; pressing it opens a drop-down list of the
+// cell's strings under the cell (XComboList.h). Enter or a click there takes the selected text
+// into the cell and sends WM_XLISTCTRL_COMBO_SELECTION (row, column); a navigation key shows the
+// selected text while the list stays open; Escape, leaving the drop-down list or a click
+// elsewhere in the list puts the earlier text back.
 #pragma once
 
+#include "controls/XComboList.h"
 #include "controls/XHeaderCtrl.h"
 #include "platform/ui/ListCtrl.h"
 
@@ -20,7 +27,6 @@
 
 // Registered when the program starts; both carry (row, column).
 extern const UINT WM_XLISTCTRL_CHECKBOX_CLICKED;
-// Reserved for combo cells, which this list does not offer: nothing sends it yet.
 extern const UINT WM_XLISTCTRL_COMBO_SELECTION;
 
 class CXListCtrl : public CListCtrl {
@@ -34,6 +40,10 @@ public:
         COLORREF crText = 0;
         COLORREF crBackground = 0;
         CString strToolTip;
+        BOOL bCombo = FALSE;
+        std::vector<CString> comboStrings;
+        int nComboListHeight = 10;  // rows the drop-down list shows
+        int nInitialComboSel = 0;   // selected when the cell's text is none of the strings
         // A progress cell shows a bar filled to its percent instead of its text, with its
         // message (the percent when it has none) on it.
         BOOL bProgress = FALSE;
@@ -45,6 +55,9 @@ public:
     static constexpr LPCTSTR kEmptyText = _T("There are no items to show in this view.");
     // The tip of a cell is cut to this many characters.
     static constexpr int kMaxToolTip = 80;
+    // The delay after a report of the drop-down list before the list acts on it.
+    static constexpr UINT_PTR kComboTimer = 0x7C01;
+    static constexpr UINT kComboDelay = 50;
 
     CXListCtrl() = default;
     ~CXListCtrl() override;
@@ -83,6 +96,16 @@ public:
     // The cell shows its text again.
     void DeleteProgress(int nItem, int nSubItem);
 
+    // Makes the cell a combo cell offering the strings (or, with bEnableCombo FALSE, a plain
+    // cell again). FALSE out of range.
+    BOOL SetComboBox(int nItem, int nSubItem, BOOL bEnableCombo, const std::vector<CString>& strings,
+                     int nComboListHeight = 10, int nInitialComboSel = 0);
+    CString GetComboText(int nItem, int nSubItem) const { return GetItemText(nItem, nSubItem); }
+    // The open drop-down list, null when none is.
+    CXComboList* GetComboList() const { return m_pListBox.get(); }
+    // The drop button of a combo cell: a square as high as the row at the cell's right end.
+    BOOL GetComboButtonRect(int nItem, int nSubItem, CRect& rect) const;
+
     // Selects and focuses the row.
     BOOL SetCurSel(int nItem);
     // The first selected row, or -1.
@@ -98,6 +121,11 @@ protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    LRESULT OnComboReturn(WPARAM, LPARAM);
+    LRESULT OnComboEscape(WPARAM, LPARAM);
+    LRESULT OnComboKeyDown(WPARAM, LPARAM);
+    LRESULT OnComboLButtonUp(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -115,8 +143,27 @@ private:
     void DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) const;
     void DrawProgress(CDC& dc, const XCell& cell, const CRect& rect) const;
     void DrawEmptyText(CDC& dc);
+    // The cell's rectangle, column 0's ending where column 1 begins.
+    CRect CellRect(int nItem, int nSubItem) const;
+    void DrawComboButton(CDC& dc, const CRect& rectButton, BOOL bPressed) const;
+
+    // The combo cell's drop-down list opens under it, the cell's text kept for an Escape.
+    void OpenComboList(int nItem, int nSubItem);
+    // Closes it; bRestore puts the earlier text back.
+    void CloseComboList(BOOL bRestore);
+    void SendToParent(UINT nMessage, int nItem, int nSubItem);
+    // What the list does when the delay after the drop-down list's report ends.
+    enum class ComboAction { None, Take, Restore, Show };
+    LRESULT ScheduleComboAction(ComboAction action);
 
     CXHeaderCtrl m_HeaderCtrl;
     // The records of every row, by the row's item data.
     std::unordered_map<LPARAM, std::unique_ptr<CellRow>> m_records;
+
+    BOOL m_bComboIsClicked = FALSE;
+    int m_nComboItem = -1;
+    int m_nComboSubItem = -1;
+    std::unique_ptr<CXComboList> m_pListBox;
+    CString m_strInitialString;
+    ComboAction m_comboAction = ComboAction::None;
 };

@@ -10,6 +10,7 @@ namespace {
 constexpr int kTextMargin = 2;
 constexpr int kCheckboxIndent = 9;
 constexpr int kEmptyTextGap = 10;
+constexpr int kArrowHalfWidth = 3;
 constexpr COLORREF kColorDarkShadow = RGB(105, 105, 105);
 constexpr COLORREF kColorLight = RGB(227, 227, 227);
 
@@ -65,6 +66,10 @@ void CXListCtrl::DrawCell(CDC& dc, int nItem, int nSubItem, CRect rect)
     }
     const CString strText = GetItemText(nItem, nSubItem);
     CRect rectText = rect;
+    if (CRect rectButton; GetComboButtonRect(nItem, nSubItem, rectButton)) {
+        DrawComboButton(dc, rectButton, m_bComboIsClicked && nItem == m_nComboItem && nSubItem == m_nComboSubItem);
+        rectText.right = rectButton.left;
+    }
     if (nCheck >= 0) {
         const int nSize = rect.Height() - 1;
         CRect rectBox(rect.left + kCheckboxIndent, rect.top, rect.left + kCheckboxIndent + nSize,
@@ -104,6 +109,34 @@ void CXListCtrl::DrawCheckbox(CDC& dc, const CRect& rectBox, BOOL bChecked) cons
         dc.MoveTo(x, y + i);
         dc.LineTo(x + 2, y + 2 + i);
         dc.LineTo(x + 7, y - 3 + i);
+    }
+    dc.SelectObject(pOldPen);
+}
+
+CRect CXListCtrl::CellRect(int nItem, int nSubItem) const
+{
+    CRect rect;
+    if (!GetSubItemRect(nItem, nSubItem, LVIR_BOUNDS, rect))
+        return CRect(0, 0, 0, 0);
+    if (CRect rectNext; nSubItem == 0 && GetColumnCount() > 1 && GetSubItemRect(nItem, 1, LVIR_BOUNDS, rectNext))
+        rect.right = rectNext.left;
+    return rect;
+}
+
+void CXListCtrl::DrawComboButton(CDC& dc, const CRect& rectButton, BOOL bPressed) const
+{
+    dc.FillSolidRect(rectButton, kColorBtnFace);
+    if (bPressed)
+        dc.Draw3dRect(rectButton, kColorBtnShadow, kColorBtnHighlight);
+    else
+        dc.Draw3dRect(rectButton, kColorBtnHighlight, kColorDarkShadow);
+    // A small arrow pointing down, one pixel lower while pressed.
+    CPen pen(PS_SOLID, 1, kColorWindowText);
+    CPen* pOldPen = dc.SelectObject(&pen);
+    const CPoint ptCentre = rectButton.CenterPoint() + CSize(bPressed ? 1 : 0, bPressed ? 1 : 0);
+    for (int i = 0; i < kArrowHalfWidth + 1; ++i) {
+        dc.MoveTo(ptCentre.x - kArrowHalfWidth + i, ptCentre.y - 1 + i);
+        dc.LineTo(ptCentre.x + kArrowHalfWidth - i + 1, ptCentre.y - 1 + i);
     }
     dc.SelectObject(pOldPen);
 }

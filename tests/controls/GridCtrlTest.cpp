@@ -3,12 +3,17 @@
 #include "controls/GridCtrl.h"
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/ImagePrinter.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/Cursor.h"
+#include "platform/ui/ImageList.h"
+#include "platform/ui/PrintInfo.h"
 #include "platform/ui/WindowFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -57,6 +62,20 @@ public:
     static inline std::vector<CPoint> s_clicks;
 };
 IMPLEMENT_DYNCREATE(CHoverCell, CGridCell)
+
+// A cell class counting how often each row's cells are printed.
+class CPrintCountCell : public CGridCell {
+    DECLARE_DYNCREATE(CPrintCountCell)
+
+public:
+    BOOL PrintCell(CDC* pDC, int nRow, int nCol, CRect rect) override
+    {
+        ++s_printed[nRow];
+        return CGridCell::PrintCell(pDC, nRow, nCol, rect);
+    }
+    static inline std::map<int, int> s_printed;
+};
+IMPLEMENT_DYNCREATE(CPrintCountCell, CGridCell)
 
 // A desktop whose wheel notch scrolls five rows.
 class CFiveLineDesktop : public IWindowBackend {
@@ -156,6 +175,55 @@ TEST_F(GridCtrlTest, DraggingASelectionBelowTheWindowScrollsAndExtendsIt)
     const CCellRange released = tall.GetSelectedCellRange();
     tall.SendMessage(WM_TIMER, CGridCtrl::kAutoScrollTimer, 0);
     EXPECT_EQ(tall.GetSelectedCellRange(), released);
+}
+
+TEST_F(GridCtrlTest, TheDragImageIsTheFocusCellWithItsHotSpotAtTheCorner)
+{
+    CGridCtrl grid(4, 4, 1, 1);
+    CPoint ptHotSpot(-1, -1);
+    grid.SetFocusCell(CCellID(2, 2));
+    EXPECT_EQ(grid.CreateDragImage(&ptHotSpot), nullptr);  // no window yet
+
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1000));
+    grid.SetColumnWidth(2, 37);
+    grid.SetRowHeight(2, 21);
+    grid.SetItemText(2, 2, _T("X"));
+    grid.SetFocusCell(CCellID(2, 2));
+    const std::unique_ptr<CImageList> pImage = grid.CreateDragImage(&ptHotSpot);
+    ASSERT_NE(pImage, nullptr);
+    EXPECT_EQ(pImage->GetImageCount(), 1);
+    EXPECT_EQ(pImage->GetImageSize(), CSize(37, 21));
+    EXPECT_EQ(ptHotSpot, CPoint(0, 0));
+
+    grid.SetFocusCell(CCellID(-1, -1));
+    EXPECT_EQ(grid.CreateDragImage(&ptHotSpot), nullptr);
+}
+
+// Rows one pixel high end a page exactly where it is full, with any page size.
+TEST_F(GridCtrlTest, PrintedPagesHoldEveryRowOnce)
+{
+    CGridCtrl grid(0, 2, 0, 1);
+    ASSERT_TRUE(grid.SetDefaultCellType(RUNTIME_CLASS(CPrintCountCell)));
+    grid.SetRowCount(400);
+    for (int nRow = 0; nRow < 400; ++nRow)
+        grid.SetRowHeight(nRow, 1);
+    ImagePages pages;
+    CDC dc;
+    ASSERT_TRUE(dc.CreatePrinterDC(std::make_unique<CImagePrinter>(800, 1100, 96, pages)));
+    CPrintInfo info;
+    grid.OnBeginPrinting(&dc, &info);
+    ASSERT_GT(dc.StartDoc(_T("grid")), 0);
+    CPrintCountCell::s_printed.clear();
+    for (info.m_nCurPage = 1; info.m_nCurPage <= info.GetMaxPage(); ++info.m_nCurPage) {
+        dc.StartPage();
+        grid.OnPrint(&dc, &info);
+        dc.EndPage();
+    }
+    dc.EndDoc();
+    grid.OnEndPrinting(&dc, &info);
+    EXPECT_GT(info.GetMaxPage(), 2u);
+    for (int nRow = 0; nRow < 400; ++nRow)
+        ASSERT_EQ(CPrintCountCell::s_printed[nRow], 2) << nRow;  // the row's fixed and plain cell
 }
 
 TEST_F(GridCtrlTest, TakingOverADialogControlKeepsTheCellFont)

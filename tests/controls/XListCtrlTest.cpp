@@ -2,12 +2,16 @@
 #include "controls/XListCtrl.h"
 
 #include "platform/gdi/DC.h"
+#include "platform/gdi/Font.h"
 #include "platform/gdi/PixelBuffer.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/ImageList.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/WindowFixture.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,12 +28,15 @@ CPoint CellPoint(int nItem, int nCol)
 class CListParent : public CWnd {
 public:
     EventLog m_events;
+    EventLog m_combos;  // the combo selections
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_XLISTCTRL_CHECKBOX_CLICKED)
             m_events.push_back("checked:" + std::to_string(wParam) + ":" + std::to_string(lParam));
+        if (message == WM_XLISTCTRL_COMBO_SELECTION)
+            m_combos.push_back("combo:" + std::to_string(wParam) + ":" + std::to_string(lParam));
         return CWnd::WindowProc(message, wParam, lParam);
     }
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT*) override
@@ -212,6 +219,177 @@ TEST_F(XListCtrlTest, CellTipsAnswerWithTheirToolId)
     // The mouse resting on a cell shows its tip.
     EXPECT_EQ(m_list.ToolTipTextAt(CellPoint(2, 1)), CString(_T('x'), CXListCtrl::kMaxToolTip));
     EXPECT_TRUE(m_list.ToolTipTextAt(CellPoint(1, 1)).IsEmpty());
+}
+
+// A combo cell in row 0, column 1 holding "two" of "one", "two", "three".
+class XListComboTest : public XListCtrlTest {
+protected:
+    void SetUp() override
+    {
+        XListCtrlTest::SetUp();
+        AddRows(2);
+        ASSERT_TRUE(m_list.SetComboBox(0, 1, TRUE, {_T("one"), _T("two"), _T("three")}));
+        m_list.SetItemText(0, 1, _T("two"));
+        ::SetCursorPos(-1000, -1000);  // away from the drop-down list
+    }
+    CXComboList* Open()
+    {
+        CRect rectButton;
+        EXPECT_TRUE(m_list.GetComboButtonRect(0, 1, rectButton));
+        Click(rectButton.CenterPoint());
+        return m_list.GetComboList();
+    }
+    // Lets the test clock run and delivers the timers that fell due.
+    void Wait(UINT nMilliseconds)
+    {
+        m_clock.Advance(nMilliseconds);
+        m_thread.PumpPending();
+    }
+    void Key(CXComboList* pList, UINT nKey)
+    {
+        pList->SendMessage(WM_KEYDOWN, nKey, 1);
+        Wait(CXListCtrl::kComboDelay);
+    }
+    CString Text() const { return m_list.GetComboText(0, 1); }
+    EventLog Combos() { return std::exchange(m_parent.m_combos, {}); }
+};
+
+TEST_F(XListComboTest, TheDropButtonOpensTheStringsUnderTheCell)
+{
+    CRect rectButton;
+    ASSERT_TRUE(m_list.GetComboButtonRect(0, 1, rectButton));
+    EXPECT_EQ(rectButton,
+              CRect(160 - CListCtrl::kRowHeight, rectButton.top, 160, rectButton.top + CListCtrl::kRowHeight));
+    Click(CellPoint(0, 1));  // beside the button
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+
+    CFont font;
+    font.CreatePointFont(90, _T("Arial"));
+    m_list.SetFont(&font);
+    CXComboList* pList = Open();
+    ASSERT_NE(pList, nullptr);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("two")));
+    EXPECT_EQ(pList->GetFont(), &font);
+    CRect rectList;
+    pList->GetWindowRect(rectList);
+    CRect rectCell(60, rectButton.top, 160, rectButton.bottom);
+    m_list.ClientToScreen(rectCell);
+    EXPECT_EQ(rectList, CRect(rectCell.left, rectCell.bottom, rectCell.right,
+                              rectCell.bottom + 10 * CListCtrl::kRowHeight - 2));
+    EXPECT_EQ(CWnd::GetFocus(), pList);
+    EXPECT_EQ(m_list.GetCurSel(), 0);
+    // The button again closes it.
+    Click(rectButton.CenterPoint());
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    m_list.SetFont(nullptr, FALSE);  // the font goes before the list
+}
+
+TEST_F(XListComboTest, KeysMoveTheSelectionAndTheListActsAfterItsDelay)
+{
+    struct Case {
+        const char* name;
+        std::vector<UINT> keys;
+        const TCHAR* pszText;
+        bool bOpen;
+        EventLog events;
+    };
+    const Case cases[] = {
+        {"a navigation key shows the text and stays open", {VK_DOWN}, _T("three"), true, {}},
+        {"letters find the next item starting with them", {'O', 'T'}, _T("two"), true, {}},
+        {"Home and End", {VK_END, VK_HOME}, _T("one"), true, {}},
+        {"Enter takes the text and tells the parent", {VK_UP, VK_RETURN}, _T("one"), false, {"combo:0:1"}},
+        {"Escape puts the earlier text back", {VK_DOWN, VK_ESCAPE}, _T("two"), false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_list.SetItemText(0, 1, _T("two"));
+        CXComboList* pList = Open();
+        ASSERT_NE(pList, nullptr);
+        for (UINT nKey : c.keys)
+            Key(pList, nKey);
+        EXPECT_EQ(Text(), CString(c.pszText));
+        EXPECT_EQ(m_list.GetComboList() != nullptr, c.bOpen);
+        EXPECT_EQ(Combos(), c.events);
+        Click(CPoint(250, 150));  // below the rows: closes what is still open
+    }
+}
+
+TEST_F(XListComboTest, TheScrollBarScrollsWithoutChoosing)
+{
+    std::vector<CString> strings;
+    for (TCHAR ch = 'a'; ch <= 'z'; ++ch)
+        strings.push_back(CString(ch));
+    m_list.SetComboBox(0, 1, TRUE, strings);
+    CXComboList* pList = Open();
+    const CRect bar = pList->ScrollBarRect();
+    ASSERT_EQ(bar.Width(), CXComboList::kScrollBarWidth);
+    auto press = [&](CPoint point) {
+        pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(point));
+        pList->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(point));
+        Wait(CXListCtrl::kComboDelay);
+    };
+    press(CPoint(bar.left + 5, bar.bottom - 5));  // the down arrow
+    EXPECT_EQ(pList->GetTopIndex(), 1);
+    press(CPoint(bar.left + 5, bar.bottom - CXComboList::kScrollBarWidth - 2));  // the track below the thumb
+    EXPECT_EQ(pList->GetTopIndex(), 1 + 9);  // a page of the nine rows shown
+    EXPECT_EQ(m_list.GetComboList(), pList);
+    EXPECT_EQ(Text(), CString(_T("two")));
+    press(CPoint(10, 3));  // the top row shown
+    EXPECT_EQ(Text(), CString(_T("k")));
+    // The thumb dragged down past the bar shows the last rows.
+    pList = Open();
+    pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(CPoint(bar.left + 5, bar.top + 40)));
+    pList->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(CPoint(bar.left + 5, bar.bottom + 40)));
+    EXPECT_EQ(pList->GetTopIndex(), 26 - 9);
+}
+
+TEST_F(XListComboTest, DeletingARowClosesTheDropDownListAndLeavesTheOthers)
+{
+    Key(Open(), VK_DOWN);
+    ASSERT_TRUE(m_list.DeleteItem(0));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(m_list.GetItemText(0, 1), CString(_T("b")));
+}
+
+TEST_F(XListComboTest, TheMouseSelectsWhatItRestsOnAndTheReleaseTakesIt)
+{
+    CXComboList* pList = Open();
+    CPoint point(10, CListCtrl::kRowHeight * 2 + 3);  // over "three"
+    pList->ClientToScreen(&point);
+    ::SetCursorPos(point.x, point.y);
+    Wait(CXComboList::kHoverInterval);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("three")));
+    EXPECT_EQ(Text(), CString(_T("two")));
+    // A key's choice stays while the mouse rests there.
+    Key(pList, VK_UP);
+    Wait(CXComboList::kHoverInterval);
+    EXPECT_EQ(pList->GetSelectedText(), CString(_T("two")));
+    pList->SendMessage(WM_LBUTTONUP, 0, MakePointLParam(CPoint(10, 3)));
+    Wait(CXListCtrl::kComboDelay - 1);
+    EXPECT_EQ(Text(), CString(_T("two")));  // not before the delay ends
+    Wait(1);
+    EXPECT_EQ(Text(), CString(_T("one")));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Combos(), EventLog({"combo:0:1"}));
+}
+
+TEST_F(XListComboTest, LeavingTheDropDownListOrPressingElsewherePutsTheTextBack)
+{
+    CXComboList* pList = Open();
+    Key(pList, VK_DOWN);
+    m_parent.SetFocus();
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Text(), CString(_T("two")));
+
+    Key(Open(), VK_UP);
+    Click(CellPoint(1, 1));
+    EXPECT_EQ(m_list.GetComboList(), nullptr);
+    EXPECT_EQ(Text(), CString(_T("two")));
+    EXPECT_EQ(m_list.GetCurSel(), 1);
+    Wait(CXListCtrl::kComboDelay);
+    EXPECT_EQ(Combos(), EventLog());
 }
 
 class XListCtrlPaintTest : public XListCtrlTest {

@@ -1,0 +1,146 @@
+// A message-text grid printed through a printer context into a PDF file, read back as text.
+#include "messagetext/LcdCanvas.h"
+
+#include "platform/gdi/DC.h"
+#include "platform/qt/QtPrinting.h"
+#include "platform/ui/PrintInfo.h"
+#include "support/QtTestInput.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr int kLines = 60;
+constexpr int kColumns = 12;
+
+// The PDF's text as pdftotext reads it, pages split by form feeds, blanks left out.
+std::string PdfText(const std::filesystem::path& path)
+{
+    std::string strText;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("pdftotext -layout '" + path.string() + "' -").c_str(), "r"),
+                                               pclose);
+    if (!pipe)
+        return strText;
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
+        strText.append(buffer.data(), n);
+    std::erase(strText, ' ');
+    return strText;
+}
+
+std::string LineName(int nLine)
+{
+    char szName[8];
+    std::snprintf(szName, sizeof szName, "L%02d", nLine);
+    return szName;
+}
+
+class GridPrintQtTest : public QtControlsSuite {
+protected:
+    void SetUp() override
+    {
+        QtControlsSuite::SetUp();
+        m_path = std::filesystem::temp_directory_path() /
+                 ("qarvo-grid-print-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".pdf");
+        std::filesystem::remove(m_path);
+        // The page's frame has no title of its own: the header takes the nearest titled one.
+        ASSERT_TRUE(m_page.Create(nullptr, u"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 290, 190), &m_top, 1));
+        m_top.SetWindowText(_T("Message text 7"));
+        ASSERT_TRUE(m_grid.Create(CRect(0, 0, 280, 180), &m_page, 1000));
+        m_grid.SetRowHeight(0, 0);
+        m_grid.SetColumnWidth(0, 0);
+        for (int nCol = 1; nCol <= kColumns; ++nCol)
+            m_grid.SetColumnWidth(nCol, 20);
+        // Line n spells "Ln" and its number in its first cells, one character a cell.
+        for (int nRow = 1; nRow <= kLines; ++nRow) {
+            m_grid.SetRowHeight(nRow, 30);
+            const CString strLine(LineName(nRow).c_str());
+            for (int i = 0; i < strLine.GetLength(); ++i)
+                m_grid.SetItemText(nRow, i + 1, CString(strLine[i]));
+        }
+    }
+    void TearDown() override
+    {
+        m_grid.DestroyWindow();
+        m_page.DestroyWindow();
+        std::filesystem::remove(m_path);
+        QtControlsSuite::TearDown();
+    }
+
+    // The print job as a view's print loop runs it; the number of pages printed.
+    UINT Print()
+    {
+        CDC dc;
+        EXPECT_TRUE(dc.CreatePrinterDC(MakeQtPdfPrinter(CString(m_path.string().c_str()))));
+        CPrintInfo info;
+        m_grid.OnBeginPrinting(&dc, &info);
+        EXPECT_GT(dc.StartDoc(_T("grid")), 0);
+        UINT nPrinted = 0;
+        for (info.m_nCurPage = 1; info.m_nCurPage <= info.GetMaxPage(); ++info.m_nCurPage, ++nPrinted) {
+            info.m_rectDraw.SetRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
+            dc.StartPage();
+            m_grid.OnPrint(&dc, &info);
+            dc.EndPage();
+        }
+        dc.EndDoc();
+        m_grid.OnEndPrinting(&dc, &info);
+        return nPrinted;
+    }
+
+    CWnd m_page;
+    CLcdCanvas m_grid{kLines + 1, kColumns + 1, 1, 1};
+    std::filesystem::path m_path;
+};
+
+TEST_F(GridPrintQtTest, PrintsEveryLineOnceOverSeveralNumberedPages)
+{
+    const UINT nPages = Print();
+    ASSERT_GE(nPages, 2u);
+    const std::string strText = PdfText(m_path);
+    std::vector<std::string> pages;
+    for (std::size_t nStart = 0, nEnd; (nEnd = strText.find('\f', nStart)) != std::string::npos; nStart = nEnd + 1)
+        pages.push_back(strText.substr(nStart, nEnd - nStart));
+    ASSERT_EQ(pages.size(), nPages);
+    for (UINT nPage = 1; nPage <= nPages; ++nPage) {
+        const std::string& strPage = pages[nPage - 1];
+        EXPECT_NE(strPage.find("Page" + std::to_string(nPage) + "of" + std::to_string(nPages)), std::string::npos);
+        EXPECT_NE(strPage.find("Messagetext7"), std::string::npos);
+        EXPECT_NE(strPage.find("QARVOEditor"), std::string::npos);
+    }
+    // Every line once, in order, the last one on the last page.
+    for (std::size_t nLine = 1, nPos = 0; nLine <= kLines; ++nLine) {
+        const std::string strLine = LineName(int(nLine));
+        nPos = strText.find(strLine, nPos);
+        ASSERT_NE(nPos, std::string::npos) << strLine;
+        EXPECT_EQ(strText.find(strLine, nPos + 1), std::string::npos) << strLine;
+    }
+    EXPECT_NE(pages.back().find(LineName(kLines)), std::string::npos);
+}
+
+TEST_F(GridPrintQtTest, ARowTallerThanAPagePrintsAloneOnItsPage)
+{
+    m_grid.SetRowHeight(5, 400);  // some 330 units of a page hold rows
+    Print();
+    const std::string strText = PdfText(m_path);
+    for (const char* pszLine : {"L04", "L05", "L06"})
+        EXPECT_NE(strText.find(pszLine), std::string::npos) << pszLine;
+}
+
+TEST_F(GridPrintQtTest, WysiwygPagesSplitTheColumnsToo)
+{
+    m_grid.SetWysiwygPrinting(TRUE);
+    for (int nCol = 1; nCol <= kColumns; ++nCol)
+        m_grid.SetColumnWidth(nCol, 200);
+    // Two columns of 200 fit across 3/4 of A4 or Letter at 96 dpi: each page of rows takes six.
+    const UINT nPages = Print();
+    EXPECT_GE(nPages, 12u);
+    EXPECT_EQ(nPages % (kColumns / 2), 0u);
+}
+
+}  // namespace
