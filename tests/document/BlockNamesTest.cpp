@@ -89,8 +89,9 @@ TEST_F(BlockNames, EveryBlockNameIdHasAChineseText)
             ASSERT_NE(it, entries.end()) << row.caption.nChineseId;
             EXPECT_NE(it->chinese, nullptr) << row.caption.nChineseId;
         }
-        if (row.palette.group != PaletteGroup::None && row.caption.chinese != ChineseCaption::Own)
+        if (row.palette.group != PaletteGroup::None && row.caption.chinese != ChineseCaption::Own) {
             EXPECT_NE(ChineseBlockName(row.caption), nullptr) << row.nType;
+        }
     }
     EXPECT_EQ(nCaptions, 47);
 }
