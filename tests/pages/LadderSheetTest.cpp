@@ -297,7 +297,9 @@ TEST_F(LadderSheet, TheCommentGoesToTheOperandTheSheetChose)
         CBlockObj* pCoil = Element(BT_RELAY_COIL, c.nFirst, c.bSimulating ? 300 : 100);
         if (c.bSimulating)
             StartSimulation();
-        for (const auto& [lpszOperand, lpszComment] : {std::pair{c.lpszTyped, _T("Pump")}, {c.lpszKept, nullptr}}) {
+        for (const auto& choice : {std::pair{c.lpszTyped, _T("Pump")}, {c.lpszKept, nullptr}}) {
+            const LPCTSTR lpszOperand = choice.first;
+            const LPCTSTR lpszComment = choice.second;
             const auto fill = [&](CPropertySheet& sheet) {
                 Choose(sheet, lpszOperand);
                 ASSERT_TRUE(sheet.SetActivePage(1));
