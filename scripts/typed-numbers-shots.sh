@@ -4,7 +4,7 @@
 # against the simulated controller on a pseudo-terminal, leaving screenshots for a person to look
 # at: an analog threshold trigger's On and Off typed far beyond their bounds (the bound stays,
 # the diagram shows what OK stored); the new diagram's Properties: COM0's "Delay between polls"
-# Ctrl+A and -123 (123), the fixed value of AQ0 3.5.7 (3.57); an analog amplifier's Maximum
+# Ctrl+A and -123 (123), the fixed value of AQ0 3.5.7 (3.75); an analog amplifier's Maximum
 # Ctrl+A, 20000 and Tab (the end the gain allows) and its gain pasted 1.239 (1.23); the PI
 # controller's KC typed 1.239 (1.23) and pasted 10.0057 (10.00); the AND mask's Mask pasted
 # 12345678901 (FFFF); and the clock dialog's Minute and Second emptied and typed,
