@@ -609,6 +609,9 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     EXPECT_EQ(strCaption, strText);
     Frame()->GetMenu()->GetMenuString(0, strCaption, MF_BYPOSITION);
     EXPECT_EQ(strCaption.ToUtf8(), CString(u"文件(&F)").ToUtf8());
+    // Device->PC takes its string's caption, which has a Chinese form.
+    Frame()->GetMenu()->GetMenuString(ID_PLC_UPLOAD, strCaption, MF_BYCOMMAND);
+    EXPECT_EQ(strCaption.ToUtf8(), "设备->PC\tCtrl+U");
     Command(ID_FILE_NEW);
     Frame()->GetMenu()->GetMenuString(ID_FILE_SAVE, strCaption, MF_BYCOMMAND);
     ASSERT_TRUE(g_mapIdText.Lookup(WORD(ID_FILE_SAVE), strText));
