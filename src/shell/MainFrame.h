@@ -190,8 +190,8 @@ public:
     // The Esc, F3, F5, F9, F11 and Ctrl+F4 keys and Ctrl+U, D, N and O go to the diagram view
     // wherever the focus is; F1 alone opens nothing.
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // The tip of a toolbar button where it is not the button's caption; FALSE for the caption.
-    // The transfer buttons' tips also stand in the status bar's message pane.
+    // The tip of a toolbar button: the tip part of its command string; FALSE for a command
+    // without a string. The transfer buttons' tips also stand in the status bar's message pane.
     BOOL ToolTipText(UINT nID, CString& strText);
     // ---- the transfer operations: WM_PLC_COMMAND and what it runs (MainFrameTransfer.cpp,
     // MainFrameToolDialogs.cpp); the session runs the transfers, CDeviceOperations the device

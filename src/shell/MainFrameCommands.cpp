@@ -174,19 +174,31 @@ void CMainFrame::InvalidatePaletteTabs()
 
 // ---- toolbar tips ----
 
-// The transfer buttons' tips name their shortcut, and the message pane repeats it; the
-// Simulation button says why it cannot be pressed while another diagram simulates; the other
-// buttons keep their captions.
+// A button's tip is the tip part of its command string, the text after the first line feed.
+// The transfer strings have none: their tips are the whole string, naming the shortcut, and the
+// message pane repeats it. The Simulation button says why it cannot be pressed while another
+// diagram simulates. A command without a string gets no answer.
 BOOL CMainFrame::ToolTipText(UINT nID, CString& strText)
 {
+    if (nID == 0) {
+        strText.Empty();
+        return TRUE;
+    }
+    CString strCommand;
+    if (!strCommand.LoadString(nID))
+        return FALSE;
     if (nID == ID_PLC_DOWNLOAD || nID == ID_PLC_UPLOAD) {
-        if (!strText.LoadString(nID))
-            return FALSE;
+        strText = strCommand;
         if (m_wndStatusBar.GetSafeHwnd())
             m_wndStatusBar.SetPaneText(0, strText);
         return TRUE;
     }
     if (nID == ID_TOOLS_SIMULATION && g_pSimulatingView && g_pSimulatingView != GetActiveView())
         return strText.LoadString(IDS_TWO_SIMULATIONS);
-    return FALSE;
+    const int nFeed = strCommand.Find(_T('\n'));
+    strText = nFeed < 0 ? CString() : strCommand.Mid(nFeed + 1);
+    const int nNextFeed = strText.Find(_T('\n'));
+    if (nNextFeed >= 0)
+        strText = strText.Left(nNextFeed);
+    return TRUE;
 }

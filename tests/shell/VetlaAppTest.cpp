@@ -15,6 +15,7 @@
 #include "platform/core/StringTable.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/KeyState.h"
@@ -27,6 +28,10 @@
 #include "shell/Resource.h"
 #include "shell/SettingsFile.h"
 #include "support/RunningApp.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +48,30 @@ namespace {
 
 const std::vector<UINT> kStartPanes = {ID_SEPARATOR, ID_INDICATOR_ZOOM, ID_INDICATOR_CAPS, ID_INDICATOR_NUM,
                                        ID_INDICATOR_SCRL};
+
+// The toolbar's tips in the English and the Chinese interface. Zoom In and Zoom Out have a
+// string without a tip part: no tip. About has no Chinese string: its English tip.
+const struct ToolbarTip {
+    UINT nID;
+    const char* pszEnglish;
+    const char* pszChinese;
+} kToolbarTips[] = {
+    {ID_FILE_NEW, "New", "新建"},
+    {ID_FILE_OPEN, "Open", "打开"},
+    {ID_FILE_SAVE, "Save", "保存"},
+    {ID_EDIT_CUT, "Cut", "剪切"},
+    {ID_EDIT_COPY, "Copy", "复制"},
+    {ID_EDIT_PASTE, "Paste", "粘贴"},
+    {ID_EDIT_UNDO, "Undo", "撤销"},
+    {ID_EDIT_REDO, "Redo", "重做"},
+    {ID_PLC_DOWNLOAD, "PC->Device   Ctrl+D", "PC->设备   Ctrl+D"},
+    {ID_PLC_UPLOAD, "Device->PC   Ctrl+U", "设备->PC   Ctrl+U"},
+    {ID_TOOLS_SIMULATION, "Simulation F3", "仿真 F3"},
+    {ID_CONNECT, "Connect F5", "连接 F5"},
+    {ID_VIEW_ZOOM_IN, "", ""},
+    {ID_VIEW_ZOOM_OUT, "", ""},
+    {ID_APP_ABOUT, "About", "About"},
+};
 
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes)
 {
@@ -122,6 +151,31 @@ protected:
     }
 
     CVetlaView* ActiveView() const { return Frame()->GetActiveView(); }
+    // The tip that the pointer resting on the middle of the toolbar button brings up: the
+    // widget's tool-tip event on Qt, the layer's own tip request on the headless layer.
+    std::string HoverTip(UINT nID) const
+    {
+        CToolBar& toolBar = Frame()->m_wndToolBar;
+        CRect rect;
+        toolBar.GetItemRect(toolBar.CommandToIndex(nID), rect);
+        if (!RunningApp::OnQt())
+            return toolBar.ToolTipTextAt(rect.CenterPoint()).ToUtf8();
+        auto* pWidget = static_cast<QtPeerWidget*>(QtWidgetOf(toolBar));
+        const QPoint ptLocal = pWidget->ClientRect().topLeft() + QPoint(rect.CenterPoint().x, rect.CenterPoint().y);
+        // A hidden tip keeps its text a while: a marker shown first tells "no tip".
+        const QString strMarker = QStringLiteral("(no tip)");
+        QToolTip::showText(pWidget->mapToGlobal(ptLocal), strMarker, pWidget);
+        QHelpEvent tip(QEvent::ToolTip, ptLocal, pWidget->mapToGlobal(ptLocal));
+        QApplication::sendEvent(pWidget, &tip);
+        const QString strTip = QToolTip::text();
+        QToolTip::hideText();
+        return strTip == strMarker ? std::string() : strTip.toStdString();
+    }
+    void ExpectToolbarTips(bool bChinese) const
+    {
+        for (const ToolbarTip& tip : kToolbarTips)
+            EXPECT_EQ(HoverTip(tip.nID), bChinese ? tip.pszChinese : tip.pszEnglish) << tip.nID;
+    }
     // A new diagram holding one AND block, simulating.
     void SimulateANewDiagram()
     {
@@ -243,9 +297,8 @@ TEST_F(VetlaAppTest, StartsWithNoDocumentFivePanesAndFullZoom)
     g_bShowAtNewFile = 1;
 }
 
-// Every button shows a picture of its own, never text, inside its cell; resting the mouse on
-// it names its command as the menu does (the transfer buttons with their shortcut). Connect
-// follows Simulation, as in the Tools menu.
+// Every button shows a picture of its own, never text, inside its cell; the transfer buttons'
+// tips also stand in the message pane. Connect follows Simulation, as in the Tools menu.
 TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndATip)
 {
     Start();
@@ -275,25 +328,40 @@ TEST_F(VetlaAppTest, EveryToolbarButtonHasItsOwnPictureAndATip)
     }
     EXPECT_EQ(int(looks.size()), nButtons);
 
-    const auto tipOf = [&toolBar](UINT nID) {
-        CRect rect;
-        toolBar.GetItemRect(toolBar.CommandToIndex(nID), rect);
-        return toolBar.ToolTipTextAt(rect.CenterPoint()).ToUtf8();
-    };
-    // No document yet: the document menu's commands are named all the same.
-    EXPECT_EQ(tipOf(ID_CONNECT), "Connect");
-    EXPECT_EQ(tipOf(ID_TOOLS_SIMULATION), "Simulation");
     // The transfer buttons name their shortcut, in the tip and in the message pane; the other
     // buttons leave the pane alone.
     const auto messagePane = [this] { return Frame()->m_wndStatusBar.GetPaneText(0).ToUtf8(); };
-    EXPECT_EQ(tipOf(ID_PLC_DOWNLOAD), "PC->Device   Ctrl+D");
+    HoverTip(ID_PLC_DOWNLOAD);
     EXPECT_EQ(messagePane(), "PC->Device   Ctrl+D");
-    EXPECT_EQ(tipOf(ID_PLC_UPLOAD), "Device->PC   Ctrl+U");
+    HoverTip(ID_PLC_UPLOAD);
     EXPECT_EQ(messagePane(), "Device->PC   Ctrl+U");
-    EXPECT_EQ(tipOf(ID_VIEW_ZOOM_OUT), "Zoom Out");
-    EXPECT_EQ(tipOf(ID_FILE_OPEN), "Open");
+    HoverTip(ID_FILE_OPEN);
     EXPECT_EQ(messagePane(), "Device->PC   Ctrl+U");
     EXPECT_EQ(toolBar.ToolTipTextAt(CPoint(-5, -5)).ToUtf8(), "");
+}
+
+// Each button's tip is the tip part of its command string, with or without a document.
+TEST_F(VetlaAppTest, ToolbarTipsAreTheTipPartsOfTheCommandStrings)
+{
+    g_bShowAtNewFile = 0;
+    Start();
+    ExpectToolbarTips(false);
+    Command(ID_FILE_NEW);
+    ExpectToolbarTips(false);
+    g_bShowAtNewFile = 1;
+}
+
+TEST_F(VetlaAppTest, ChineseToolbarTipsAreTheChineseCommandStringsTipParts)
+{
+    g_bShowAtNewFile = 0;
+    WriteBytes(m_app.Folder() / "zh.ini", Utf16Le("language=zh_CN\n"));
+    Start("zh.ini");
+    ExpectToolbarTips(true);
+    Command(ID_FILE_NEW);
+    ExpectToolbarTips(true);
+    HoverTip(ID_PLC_DOWNLOAD);
+    EXPECT_EQ(Frame()->m_wndStatusBar.GetPaneText(0).ToUtf8(), "PC->设备   Ctrl+D");
+    g_bShowAtNewFile = 1;
 }
 
 TEST_F(VetlaAppTest, NewGivesFbdNewLadALadderAndTheNextNewFbdAgain)
@@ -541,6 +609,9 @@ TEST_F(VetlaAppTest, ChineseSettingTranslatesMenusAndTexts)
     EXPECT_EQ(strCaption, strText);
     Frame()->GetMenu()->GetMenuString(0, strCaption, MF_BYPOSITION);
     EXPECT_EQ(strCaption.ToUtf8(), CString(u"文件(&F)").ToUtf8());
+    // Device->PC takes its string's caption, which has a Chinese form.
+    Frame()->GetMenu()->GetMenuString(ID_PLC_UPLOAD, strCaption, MF_BYCOMMAND);
+    EXPECT_EQ(strCaption.ToUtf8(), "设备->PC\tCtrl+U");
     Command(ID_FILE_NEW);
     Frame()->GetMenu()->GetMenuString(ID_FILE_SAVE, strCaption, MF_BYCOMMAND);
     ASSERT_TRUE(g_mapIdText.Lookup(WORD(ID_FILE_SAVE), strText));
@@ -700,7 +771,8 @@ TEST_F(VetlaAppTest, TheSimulationBarsToggleWhileTheDiagramSimulates)
     CString strTip;
     EXPECT_TRUE(Frame()->ToolTipText(ID_TOOLS_SIMULATION, strTip));
     EXPECT_EQ(strTip, CString(_T("You can't run tow simulations at a time! Please close the other then go on.")));
-    EXPECT_FALSE(Frame()->ToolTipText(ID_FILE_OPEN, strTip));
+    EXPECT_TRUE(Frame()->ToolTipText(ID_FILE_OPEN, strTip));
+    EXPECT_EQ(strTip, CString(_T("Open")));
 }
 
 // The diagram's function keys reach it from a docked bar's edit box; typed letters stay there,

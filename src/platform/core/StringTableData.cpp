@@ -348,9 +348,24 @@ constexpr StringTableEntry kEntries[] = {
     {1678, nullptr, u"余割函数"}, // Cosecant function
     {1679, nullptr, u"二次方程"}, // Quadratic equation
     {1680, nullptr, u"数据记录"}, // Data Log
+    // The toolbar's commands: a prompt, then after a line feed the button's tip. The zoom
+    // strings have no tip part; the transfer strings are shown whole.
+    {6020, u"Zoom In", u"放大"},
+    {6021, u"Zoom Out", u"缩小"},
     {32798, u"Clock Setting/Calibration", nullptr},
-    {32806, u"Device->PC   Ctrl+U", nullptr},
-    {32807, u"PC->Device   Ctrl+D", nullptr},
+    {32801, u"Connect\nConnect F5", u"连接\n连接 F5"},
+    {32802, u"Simulation\nSimulation F3", u"仿真\n仿真 F3"},
+    {32806, u"Device->PC   Ctrl+U", u"设备->PC   Ctrl+U"},
+    {32807, u"PC->Device   Ctrl+D", u"PC->设备   Ctrl+D"},
+    {0xE100, u"Create a new document\nNew", u"建立新文档\n新建"},
+    {0xE101, u"Open an existing document\nOpen", u"打开一个现有文档\n打开"},
+    {0xE103, u"Save the active document\nSave", u"保存活动文档\n保存"},
+    {0xE122, u"Copy the selection and put it on the Clipboard\nCopy", u"复制所选内容，并将其放到剪贴板上\n复制"},
+    {0xE123, u"Cut the selection and put it on the Clipboard\nCut", u"剪切所选内容，并将其放到剪贴板上\n剪切"},
+    {0xE125, u"Insert Clipboard contents\nPaste", u"插入剪贴板内容\n粘贴"},
+    {0xE12B, u"Undo the last action\nUndo", u"撤销最后一步操作\n撤销"},
+    {0xE12C, u"Redo the previously undone action\nRedo", u"重做先前撤销的操作\n重做"},
+    {0xE140, u"Display program information, version number and copyright\nAbout", nullptr},
     {0xE6FF, u"   Zoom:100%   ", nullptr},
     {0xE701, u"CAP", nullptr},
     {0xE702, u"NUM", nullptr},
