@@ -3,6 +3,7 @@
 // the flag note, and the simulated input's values through OK and Apply.
 #include "SheetFixture.h"
 
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -17,6 +18,9 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FrameIds.h"
 #include "support/ComboLines.h"
+#include "support/QtTestInput.h"
+
+#include <QAbstractButton>
 
 #include <vector>
 
@@ -354,6 +358,61 @@ TEST_F(SimulationPage, AnAnalogInputHoldsItsEditsToSixteenBits)
     EXPECT_EQ(ReadBlockSimInput(*pInput).nMax, 32767);
     EXPECT_EQ(ReadBlockSimInput(*pInput).nMin, -5);
     EXPECT_EQ(ReadBlockSimInput(*pInput).nValue, 7);
+}
+
+// The analog input's boxes show what OK keeps: a current value past a bound beyond zero as it
+// is typed, one short of a bound when a box is left; a range end when it is left, fitted to the
+// comparator the input feeds; the automatic range when it is ticked. OK keeps what they showed.
+TEST_F(SimulationPage, TheAnalogBoxesShowWhatOkKeeps)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys and clicks through the Qt widgets";
+    InitQtControls();
+    const struct {
+        SimInputValues stored;
+        bool bFeedsComparator;
+        int nBox;
+        const char* typed;
+        int nValue, nMin, nMax;
+    } cases[] = {
+        {{1, 0, 0, 1000, 0}, false, IDC_SIM_VALUE, "1239", 1000, 0, 1000},
+        {{0, 300, -100, 500, 0}, false, IDC_SIM_VALUE, "-7000", -100, -100, 500},
+        {{0, 300, 100, 500, 0}, false, IDC_SIM_VALUE, "250", 250, 100, 500},
+        {{0, 300, 100, 500, 0}, false, IDC_SIM_VALUE, "50\t", 100, 100, 500},
+        {{0, 800, 0, 1000, 0}, false, IDC_SIM_MAX, "500\t", 500, 0, 500},
+        {{0, 300, 100, 500, 0}, true, IDC_SIM_MAX, "2000\t", 300, 100, 600},
+        {{0, 300, 100, 200, 0}, true, IDC_SIM_AUTO_RANGE, "", 300, -600, 600},
+    };
+    CBlockObj* pLone = Block(BT_ANALOG_IN, 60, 100);
+    CBlockObj* pFeeding = Block(BT_ANALOG_IN, 60, 300);
+    auto* pComp = static_cast<CBlockAnalog*>(Block(BT_ACOMP, 200, 300));
+    pComp->m_nRangeMin = -600;
+    pComp->m_nRangeMax = 600;
+    ASSERT_NE(Wire(pFeeding, pComp, 0), nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nBox << " " << c.typed);
+        CBlockObj* pInput = c.bFeedsComparator ? pFeeding : pLone;
+        WriteBlockSimInput(*pInput, c.stored);
+        CString strShown[3];
+        EditSim(pInput, [&](CSimulation& page) {
+            CWnd& box = *page.GetDlgItem(c.nBox);
+            if (c.nBox == IDC_SIM_AUTO_RANGE)
+                QtClick(QtWidgetOf(box)->findChild<QAbstractButton*>());
+            else
+                QtRetype(box, c.typed);
+            for (int i = 0; int nID : {IDC_SIM_VALUE, IDC_SIM_MIN, IDC_SIM_MAX})
+                strShown[i++] = Text(page, nID);
+        });
+        const SimInputValues kept = ReadBlockSimInput(*pInput);
+        const int nKept[] = {kept.nValue, kept.nMin, kept.nMax};
+        const int nExpected[] = {c.nValue, c.nMin, c.nMax};
+        for (int i = 0; i < 3; ++i) {
+            CString strExpected;
+            strExpected.Format(_T("%d"), nExpected[i]);
+            EXPECT_EQ(strShown[i], strExpected) << "box " << i;
+            EXPECT_EQ(nKept[i], nExpected[i]) << "OK keeps, box " << i;
+        }
+    }
 }
 
 TEST_F(SimulationPage, InASimulationTheAnalogSheetHasItsPagesInOrderAndShowsTheFittedRange)

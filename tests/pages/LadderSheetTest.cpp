@@ -13,6 +13,7 @@
 #include "platform/ui/Edit.h"
 #include "platform/ui/FrameIds.h"
 #include "platform/ui/ListBox.h"
+#include "support/QtTestInput.h"
 
 #include <algorithm>
 #include <vector>
@@ -416,6 +417,24 @@ TEST_F(LadderSheet, AnAnalogContactWithoutSourcesGetsAThousandInAutomaticRange)
     ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(NUM_ANALOG_IN + 2, record));
     EXPECT_EQ(record.nMin, 0);
     EXPECT_EQ(record.nMax, 1000);
+}
+
+TEST_F(LadderSheet, AnAnalogContactsValueBoxShowsWhatOkKeeps)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
+    CBlockObj* pContact = Element(BT_ACONTACT, NUM_ANALOG_IN + 2, 100);
+    CString strShown;
+    EditModal(pContact, [&](CPropertySheet& sheet) {
+        ASSERT_TRUE(sheet.SetActivePage(2));
+        QtRetype(*sheet.GetActivePage()->GetDlgItem(IDC_SIM_VALUE), "1239");
+        strShown = Text(*sheet.GetActivePage(), IDC_SIM_VALUE);
+    }, IDOK);
+    EXPECT_EQ(strShown, CString(_T("1000"))) << "no sources: 0 .. 1000";
+    OperandSimRecord record;
+    ASSERT_TRUE(Doc().m_mapOperandSim.Lookup(NUM_ANALOG_IN + 2, record));
+    EXPECT_EQ(record.nValue, 1000);
 }
 
 }  // namespace

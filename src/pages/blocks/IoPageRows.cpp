@@ -33,6 +33,35 @@ CVetlaDoc* DocumentOf(const CAllPropertySheet& sheet)
     return sheet.GetHost() ? sheet.GetHost()->GetSheetDocument() : nullptr;
 }
 
+// A modeless sheet follows its block's renumbering; a modal one has the number in its pages.
+int EditedBlockNumber(const CAllPropertySheet& sheet)
+{
+    return sheet.m_nBlockNumber >= 0 || !sheet.m_pMainPage ? sheet.m_nBlockNumber : sheet.m_pMainPage->m_nBlockNumber;
+}
+
+CBlockObj* AnalogInputNumbered(const CAllPropertySheet& sheet, int nNumber)
+{
+    CVetlaDoc* pDoc = DocumentOf(sheet);
+    CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(nNumber) : nullptr;
+    return pBlock && pBlock->m_nType == BT_ANALOG_IN ? pBlock : nullptr;
+}
+
+// What the analog input would keep of the values, its own left as they are: the fitting of its
+// settings is tried on the block and undone.
+SimInputValues FittedAnalogInput(const CAllPropertySheet& sheet, SimInputValues values)
+{
+    CBlockObj* pBlock = AnalogInputNumbered(sheet, EditedBlockNumber(sheet));
+    if (!pBlock)
+        return values;
+    const SimInputValues kept = ReadBlockSimInput(*pBlock);
+    values.nKind = kept.nKind;
+    WriteBlockSimInput(*pBlock, values);
+    UpdateSimInputSettings(*DocumentOf(sheet), pBlock, FALSE);
+    const SimInputValues fitted = ReadBlockSimInput(*pBlock);
+    WriteBlockSimInput(*pBlock, kept);
+    return fitted;
+}
+
 // ---- opening ----
 
 void CopyIn(const CBlockObj& block, CAllPropertySheet& sheet)
@@ -52,8 +81,10 @@ void CopyIn(const CBlockObj& block, CAllPropertySheet& sheet)
     if (auto* pSim = sheet.FindExtraPage<CSimulation>()) {
         SimInputValues values = ReadBlockSimInput(block);
         // An analog input has no way of operation: its page keeps its own.
-        if (pSim->IsAnalog())
+        if (pSim->IsAnalog()) {
             values.nKind = pSim->m_nMode;
+            pSim->m_fitValues = [&sheet](const SimInputValues& shown) { return FittedAnalogInput(sheet, shown); };
+        }
         pSim->SetValues(values);
         pSim->m_nBlockNumber = block.m_nNumber;
     }
@@ -136,13 +167,12 @@ void CopyBack(const CAllPropertySheet& sheet, CBlockObj& block, ISheetHost& host
 // The analog input takes the four values at once, so that its sources can fit them.
 SimInputValues FitAnalogInput(const CAllPropertySheet& sheet, SimInputValues values)
 {
-    CVetlaDoc* pDoc = DocumentOf(sheet);
-    CBlockObj* pBlock = pDoc ? pDoc->FindBlockByNumber(sheet.m_nBlockNumber) : nullptr;
-    if (!pBlock || pBlock->m_nType != BT_ANALOG_IN)
+    CBlockObj* pBlock = AnalogInputNumbered(sheet, sheet.m_nBlockNumber);
+    if (!pBlock)
         return values;
     values.nKind = pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX];
     WriteBlockSimInput(*pBlock, values);
-    UpdateSimInputSettings(*pDoc, pBlock, sheet.GetHost()->IsSheetSimulating());
+    UpdateSimInputSettings(*DocumentOf(sheet), pBlock, sheet.GetHost()->IsSheetSimulating());
     return ReadBlockSimInput(*pBlock);
 }
 

@@ -60,9 +60,11 @@ void CSimulation::ShowValues(const SimInputValues& values)
     SetValues(values);
     if (!IsWindow(this))
         return;
+    m_bFilling = TRUE;
     SetDlgItemInt(IDC_SIM_VALUE, UINT(m_nCurrent), TRUE);
     SetDlgItemInt(IDC_SIM_MIN, UINT(m_nMin), TRUE);
     SetDlgItemInt(IDC_SIM_MAX, UINT(m_nMax), TRUE);
+    m_bFilling = FALSE;
     m_bValueChanged = 0;
 }
 
@@ -76,7 +78,9 @@ BOOL CSimulation::OnInitDialog()
     m_editValue.SubclassDlgItem(IDC_SIM_VALUE, this);
     m_editMin.SubclassDlgItem(IDC_SIM_MIN, this);
     m_editMax.SubclassDlgItem(IDC_SIM_MAX, this);
+    m_bFilling = TRUE;
     CBlockPage::OnInitDialog();
+    m_bFilling = FALSE;
     m_bValueChanged = 0;
     if (IsAnalog())
         SetUpAnalog();
@@ -213,6 +217,47 @@ void CSimulation::ClampAnalogEdit(int nID)
         SetDlgItemInt(nID, UINT(std::clamp(nValue, -kAnalogLimit, kAnalogLimit)), TRUE);
 }
 
+// A box being emptied or given its sign first holds no number yet.
+BOOL CSimulation::HoldsNumber(int nID) const
+{
+    CString strText;
+    GetDlgItemText(nID, strText);
+    return strText.FindOneOf(_T("0123456789")) >= 0;
+}
+
+SimInputValues CSimulation::ShownValues() const
+{
+    return {IsDlgButtonChecked(IDC_SIM_AUTO_RANGE) != 0, EditNumber(IDC_SIM_VALUE), EditNumber(IDC_SIM_MIN),
+            EditNumber(IDC_SIM_MAX), m_nMode};
+}
+
+void CSimulation::HoldValueInRange(BOOL bTyping)
+{
+    if (!m_fitValues || m_bFilling)
+        return;
+    if (!HoldsNumber(IDC_SIM_VALUE))
+        return;
+    const SimInputValues shown = ShownValues();
+    const SimInputValues kept = m_fitValues(shown);
+    const bool bPastFarBound = (shown.nValue > kept.nMax && kept.nMax > 0) || (shown.nValue < kept.nMin && kept.nMin < 0);
+    if (kept.nValue != shown.nValue && (!bTyping || bPastFarBound))
+        SetDlgItemInt(IDC_SIM_VALUE, UINT(kept.nValue), TRUE);
+}
+
+void CSimulation::HoldRangeAsKept()
+{
+    if (!m_fitValues || m_bFilling)
+        return;
+    const SimInputValues shown = ShownValues();
+    if (!shown.nAuto && (!HoldsNumber(IDC_SIM_MIN) || !HoldsNumber(IDC_SIM_MAX) || shown.nMin > shown.nMax))
+        return;
+    const SimInputValues kept = m_fitValues(shown);
+    if (kept.nMin != shown.nMin)
+        SetDlgItemInt(IDC_SIM_MIN, UINT(kept.nMin), TRUE);
+    if (kept.nMax != shown.nMax)
+        SetDlgItemInt(IDC_SIM_MAX, UINT(kept.nMax), TRUE);
+}
+
 BOOL CSimulation::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     const int nID = LOWORD(DWORD(wParam));
@@ -220,6 +265,15 @@ BOOL CSimulation::OnCommand(WPARAM wParam, LPARAM lParam)
     const bool bValueEdit = nID == IDC_SIM_VALUE || nID == IDC_SIM_MIN || nID == IDC_SIM_MAX;
     if (bValueEdit && nCode == EN_UPDATE) {
         ClampAnalogEdit(nID);
+        if (nID == IDC_SIM_VALUE)
+            HoldValueInRange(TRUE);
+        return TRUE;
+    }
+    // A box left: the range typed there may hold the current value elsewhere.
+    if (bValueEdit && nCode == EN_KILLFOCUS) {
+        if (nID != IDC_SIM_VALUE)
+            HoldRangeAsKept();
+        HoldValueInRange(FALSE);
         return TRUE;
     }
     if (bValueEdit && nCode == EN_CHANGE) {
@@ -238,6 +292,8 @@ BOOL CSimulation::OnCommand(WPARAM wParam, LPARAM lParam)
             SetModified(TRUE);
             m_bAutoRange = IsDlgButtonChecked(IDC_SIM_AUTO_RANGE) != 0;
             UpdateRangeControls(m_bAutoRange);
+            HoldRangeAsKept();
+            HoldValueInRange(FALSE);
             return TRUE;
         }
         for (int i = 0; i < 4; ++i) {

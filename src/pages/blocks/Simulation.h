@@ -10,6 +10,8 @@
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/SimInputValues.h"
 
+#include <functional>
+
 class CSimulation : public CBlockPage {
     DECLARE_DYNAMIC(CSimulation)
 
@@ -26,6 +28,9 @@ public:
     int m_nMax = 0;
     // SIM_INPUT_SWITCH .. SIM_INPUT_FREQUENCY.
     int m_nMode = 3;
+    // The values OK keeps of those the page shows: an analog input's are fitted to its range.
+    // The sheet gives it; without it the current value stays as typed.
+    std::function<SimInputValues(const SimInputValues&)> m_fitValues;
 
     BOOL IsAnalog() const;
     SimInputValues GetValues() const { return {m_bAutoRange, m_nCurrent, m_nMin, m_nMax, m_nMode}; }
@@ -53,13 +58,25 @@ private:
     void OnValueChange();
     // Analog inputs: a number beyond the signed 16 bits in the edit is replaced by the limit.
     void ClampAnalogEdit(int nID);
+    // The automatic range and the three numbers as the boxes show them.
+    SimInputValues ShownValues() const;
+    // The current value's box shows the value OK keeps. While it is typed, only a number past a
+    // bound beyond zero is held to it: more digits take it only further away, while a number
+    // short of a bound may still reach the range.
+    void HoldValueInRange(BOOL bTyping);
+    // The minimum and maximum boxes show the range OK keeps: the automatic one, or the one typed
+    // as it fits the input; a pair typed out of order waits for its other end, and OK orders it.
+    void HoldRangeAsKept();
     void EnableControls(std::initializer_list<int> ids, BOOL bEnable);
     int EditNumber(int nID) const;
+    BOOL HoldsNumber(int nID) const;
 
     CIntegerEdit m_editValue{9};
     CIntegerEdit m_editMin{9};
     CIntegerEdit m_editMax{9};
     CToolTipWnd m_toolTip;
+    // The page itself fills the boxes: what they hold is no user's typing.
+    BOOL m_bFilling = FALSE;
 };
 
 CBlockPage* CreateSimulationPage(int nType);

@@ -29,6 +29,8 @@ CPropShLadIO::CPropShLadIO(const CBlockObj& element, LPCTSTR pszCaption, ISheetH
         m_pSimPage->m_pDocument = GetDocument();
         m_pSimPage->m_bSimulating = m_bModeless;
         m_pSimPage->m_nBlockNumber = element.m_nNumber;
+        if (IsLadderAnalogInput(element.m_nOperand))
+            m_pSimPage->m_fitValues = [this](const SimInputValues& shown) { return FittedSimValues(shown); };
         AddPage(m_pSimPage.get());
     }
 }
@@ -58,6 +60,15 @@ SimInputValues CPropShLadIO::NormalisedSimValues(const CBlockObj& element) const
         return FitLadderAnalogInput(*pDoc, const_cast<CBlockObj&>(element), values);
     NormaliseDigitalSimInput(values);
     return values;
+}
+
+SimInputValues CPropShLadIO::FittedSimValues(const SimInputValues& values) const
+{
+    CVetlaDoc* pDoc = GetDocument();
+    CBlockObj* pElement = pDoc ? pDoc->FindBlockByNumber(m_nElementNumber) : nullptr;
+    if (!pElement || !IsLadderAnalogInput(pElement->m_nOperand))
+        return values;
+    return FitLadderAnalogInput(*pDoc, *pElement, values);
 }
 
 void CPropShLadIO::CopyBack(CBlockObj& element)

@@ -53,6 +53,8 @@ private:
     // The simulation page's values as the operand's kind holds them: a digital input's by the
     // page's rule, an analog input's fitted to the range of its sources.
     SimInputValues NormalisedSimValues(const CBlockObj& element) const;
+    // What OK keeps of the analog contact's values the simulation page shows.
+    SimInputValues FittedSimValues(const SimInputValues& values) const;
     CVetlaDoc* GetDocument() const;
     void SetPagesModified(BOOL bModified);
     // The comment to keep under the operand the element takes: the page's text, unless the
