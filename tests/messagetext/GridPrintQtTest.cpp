@@ -14,6 +14,8 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 constexpr int kLines = 60;
@@ -46,8 +48,10 @@ protected:
     void SetUp() override
     {
         QtControlsSuite::SetUp();
+        // A file of the test's own: ctest runs the tests of this suite side by side.
         m_path = std::filesystem::temp_directory_path() /
-                 ("qarvo-grid-print-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".pdf");
+                 ("qarvo-grid-print-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                  "-" + std::to_string(::getpid()) + ".pdf");
         std::filesystem::remove(m_path);
         // The page's frame has no title of its own: the header takes the nearest titled one.
         ASSERT_TRUE(m_page.Create(nullptr, u"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 290, 190), &m_top, 1));
