@@ -71,6 +71,16 @@ protected:
             Paint();
         }
     }
+    // Ends the run and closes its frame, which the test's main frame held active.
+    void EndRunUnder(CMainFrame& mainFrame)
+    {
+        m_view.OnSimulation();
+        m_pFrame->DestroyWindow();
+        m_pFrame = nullptr;
+        mainFrame.MDIActivate(nullptr);
+        AfxSetMainFrame(nullptr);
+        m_view.SetDocument(&m_doc);
+    }
     void Paint()
     {
         if (!m_pDC)
@@ -462,12 +472,7 @@ TEST_F(SimBarTest, APowerFailureDropsALadderSealIn)
     EXPECT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     EXPECT_EQ(pSeal->m_nContactState, 0);
 
-    m_view.OnSimulation();
-    m_pFrame->DestroyWindow();
-    m_pFrame = nullptr;
-    mainFrame.MDIActivate(nullptr);
-    AfxSetMainFrame(nullptr);
-    m_view.SetDocument(&m_doc);
+    EndRunUnder(mainFrame);
 }
 
 TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
@@ -695,12 +700,7 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         TickAndPaint(6);
         EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
         EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
-        m_view.OnSimulation();
-        m_pFrame->DestroyWindow();
-        m_pFrame = nullptr;
-        mainFrame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
-        m_view.SetDocument(&m_doc);
+        EndRunUnder(mainFrame);
     }
 }
 
@@ -796,9 +796,5 @@ TEST_F(SimBarTest, TheLastSteppedCycleIsScannedBeforeTheStepEnds)
     EXPECT_DOUBLE_EQ(static_cast<CBlockTime*>(pTimer)->m_dRunTime, 1000.0) << "held to the setpoint";
     EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
 
-    m_view.OnSimulation();
-    m_pFrame->DestroyWindow();
-    m_pFrame = nullptr;
-    mainFrame.MDIActivate(nullptr);
-    AfxSetMainFrame(nullptr);
+    EndRunUnder(mainFrame);
 }
