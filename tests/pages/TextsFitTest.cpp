@@ -293,20 +293,25 @@ protected:
             if (!pPush->text().isEmpty())
                 expectFits(pPush->text(), need(pPush->text()) + 2 * kButtonMargin, pPush->width());
         } else if (auto* pCombo = qobject_cast<QComboBox*>(pWidget)) {
-            QStyleOptionComboBox option;
-            option.initFrom(pCombo);
-            option.editable = pCombo->isEditable();
-            option.frame = true;
-            const QRect field = pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                QStyle::SC_ComboBoxEditField, pCombo);
             for (int i = 0; i < pCombo->count(); ++i)
-                expectFits(pCombo->itemText(i), metrics.horizontalAdvance(pCombo->itemText(i)),
-                           field.width() - 2 * kComboLabelMargin);
+                expectFits(pCombo->itemText(i), metrics.horizontalAdvance(pCombo->itemText(i)), FieldRoom(pCombo));
         } else if (auto* pList = qobject_cast<QListWidget*>(pWidget)) {
             for (int i = 0; i < pList->count(); ++i)
                 expectFits(pList->item(i)->text(), metrics.horizontalAdvance(pList->item(i)->text()),
                            pList->viewport()->width() - 2 * kButtonMargin);
         }
+    }
+
+    // The width a combo box's field gives its line.
+    static int FieldRoom(QComboBox* pCombo)
+    {
+        QStyleOptionComboBox option;
+        option.initFrom(pCombo);
+        option.editable = pCombo->isEditable();
+        option.frame = true;
+        const QRect field =
+            pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pCombo);
+        return field.width() - 2 * kComboLabelMargin;
     }
 
     // Whether a list reaches what shows beside it on its row, the frame around it or the window's
@@ -545,6 +550,39 @@ TEST_F(TextsFit, EveryTextFitsItsControlInBothLanguages)
     for (const std::string& strFault : m_faults)
         strFaults += strFault + "\n";
     EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+}
+
+// A timer whose time comes from a block of a long type name shows that block's line whole, on
+// each page with a time row, in both languages.
+TEST_F(TextsFit, ATimeRowShowsTheChosenBlockWhole)
+{
+    CBlockObj* pFixed = Block(BT_FIX);
+    pFixed->m_nNumber = NUM_FUNCTION_BLOCK + 87;
+    Doc().m_wHardwareCode = g_wHardwareCode = 0x5288;
+    for (int nType : {BT_DPR, BT_APG, BT_SLS, BT_MFS}) {
+        CBlockObj* pTimer = Block(nType);
+        for (int nChinese : {0, 1}) {
+            UseLanguage(nChinese);
+            SCOPED_TRACE(testing::Message() << nType << (nChinese ? " zh" : " en"));
+            int nShown = 0;
+            CDialog::SetDialogHook([&](CDialog& dlg) {
+                QCoreApplication::processEvents();
+                CWnd& page = *static_cast<CPropertySheet&>(dlg).GetActivePage();
+                UseReferences(page);
+                for (QComboBox* pList : QtWidgetOf(page)->findChildren<QComboBox*>()) {
+                    if (!pList->isVisible() || !pList->currentText().startsWith(u"B87["))
+                        continue;
+                    ++nShown;
+                    EXPECT_LE(pList->fontMetrics().horizontalAdvance(pList->currentText()), FieldRoom(pList))
+                        << Utf8(pList->currentText());
+                }
+                dlg.EndDialog(IDCANCEL);
+            });
+            Properties(pTimer);
+            CDialog::SetDialogHook(nullptr);
+            EXPECT_GE(nShown, 1);
+        }
+    }
 }
 
 }  // namespace

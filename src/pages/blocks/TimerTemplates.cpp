@@ -67,15 +67,22 @@ struct TimeRowIds {
     UINT nGroup, nHigh, nHighSpin, nColon, nLow, nLowSpin, nBase, nReference;
 };
 
+// The right edge of a time row's group box. A referenced time shows the block list where the
+// edits stand and the unit list at the base list's right end; the base list reaches far enough
+// that a block named by a long type ("B87[Fixed-point arithmetic]") shows whole beside the unit.
+constexpr int kTimeRowRight = 272;
+constexpr int kTimePageWidth = kTimeRowRight + 7;
+
 // "high : low  base  Reference" in a group box whose top is y.
 void AddTimeRow(DialogTemplate& t, const TimeRowIds& ids, LPCTSTR lpszCaption, int y)
 {
-    Group(t, ids.nGroup, lpszCaption, CRect(7, y, 240, y + 34));
+    Group(t, ids.nGroup, lpszCaption, CRect(7, y, kTimeRowRight, y + 34));
     SpinEdit(t, ids.nHigh, ids.nHighSpin, 14, y + 14);
     Label(t, _T(":"), CRect(50, y + 16, 54, y + 26), ids.nColon);
     SpinEdit(t, ids.nLow, ids.nLowSpin, 56, y + 14);
-    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(93, y + 14, 188, y + 74));
-    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(191, y + 13, 237, y + 27), _T("Reference"));
+    Add(t, ids.nBase, WC_COMBOBOX, kListStyle, CRect(93, y + 14, kTimeRowRight - 52, y + 74));
+    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON,
+        CRect(kTimeRowRight - 49, y + 13, kTimeRowRight - 3, y + 27), _T("Reference"));
 }
 
 constexpr TimeRowIds kTime1 = {IDC_TIME1_GROUP, IDC_TIME1_HIGH, IDC_TIME1_HIGH_SPIN, IDC_TIME1_COLON, IDC_TIME1_LOW,
@@ -85,7 +92,7 @@ constexpr TimeRowIds kTime2 = {IDC_TIME2_GROUP, IDC_TIME2_HIGH, IDC_TIME2_HIGH_S
 
 DialogTemplate SpecialFunPar()
 {
-    DialogTemplate t = Page(IDD_SPECIAL_FUN_PAR, _T("Parameter"), CSize(247, 120));
+    DialogTemplate t = Page(IDD_SPECIAL_FUN_PAR, _T("Parameter"), CSize(kTimePageWidth, 120));
     AddNameRow(t);
     AddTimeRow(t, kTime1, _T("On-Delay"), 30);
     Check(t, IDC_RETENTIVE, _T("Retentivity"), CRect(10, 74, 120, 86));
@@ -95,7 +102,7 @@ DialogTemplate SpecialFunPar()
 
 DialogTemplate SpecialFunPar2()
 {
-    DialogTemplate t = Page(IDD_SPECIAL_FUN_PAR2, _T("Parameter"), CSize(247, 160));
+    DialogTemplate t = Page(IDD_SPECIAL_FUN_PAR2, _T("Parameter"), CSize(kTimePageWidth, 160));
     AddNameRow(t);
     AddTimeRow(t, kTime1, _T("Pulse width"), 30);
     AddTimeRow(t, kTime2, _T("Interpulse width"), 68);
@@ -112,12 +119,13 @@ DialogTemplate SpecialFunPar2()
 // A pre-warning value: "high : low  unit  Reference" in a group box whose top is y.
 void AddWarningRow(DialogTemplate& t, const TimeRowIds& ids, UINT nUnitLabel, LPCTSTR lpszCaption, int y)
 {
-    Group(t, ids.nGroup, lpszCaption, CRect(7, y, 240, y + 34));
+    Group(t, ids.nGroup, lpszCaption, CRect(7, y, kTimeRowRight, y + 34));
     SpinEdit(t, ids.nHigh, ids.nHighSpin, 14, y + 14);
     Label(t, _T(":"), CRect(50, y + 16, 54, y + 26), ids.nColon);
     SpinEdit(t, ids.nLow, ids.nLowSpin, 56, y + 14);
-    Label(t, _T(""), CRect(96, y + 16, 186, y + 26), nUnitLabel);
-    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON, CRect(190, y + 13, 236, y + 27), _T("Reference"));
+    Label(t, _T(""), CRect(96, y + 16, kTimeRowRight - 54, y + 26), nUnitLabel);
+    Add(t, ids.nReference, WC_BUTTON, WS_TABSTOP | BS_PUSHBUTTON,
+        CRect(kTimeRowRight - 49, y + 13, kTimeRowRight - 3, y + 27), _T("Reference"));
 }
 
 constexpr TimeRowIds kSwitchOff = {IDC_SW_T_GROUP, IDC_TIME2_HIGH, IDC_TIME2_HIGH_SPIN, IDC_SW_T_COLON, IDC_TIME2_LOW,
@@ -134,7 +142,7 @@ constexpr TimeRowIds kPeriod = {IDC_SW_PERIOD_GROUP, IDC_SW_PERIOD_HIGH, IDC_SW_
 DialogTemplate SwitchPage(UINT nID, bool bLight)
 {
     const int nLight = bLight ? 38 : 0;
-    DialogTemplate t = Page(nID, _T("Parameter"), CSize(247, 218 + nLight));
+    DialogTemplate t = Page(nID, _T("Parameter"), CSize(kTimePageWidth, 218 + nLight));
     AddNameRow(t);
     TimeRowIds off = kSwitchOff;
     off.nGroup = bLight ? IDC_SW_T_GROUP : IDC_SW_TL_GROUP;
