@@ -51,3 +51,12 @@ stop() {
   wait "$app_pid" 2>/dev/null || true
   app_pid=
 }
+
+# palette_tab N: chooses the palette's tab N (0 BSC, 1 TMR, 2 I/O, 3 Misc, 4 Aux, 5 Math,
+# 6 Profile) with the arrows of its tab strip, which pick the tab before or after the chosen
+# one: six steps left reach BSC whatever was chosen, then N steps right.
+palette_tab() {
+  for _ in 1 2 3 4 5 6; do xdotool mousemove 118 613 click 1; sleep 0.2; done
+  for ((i = 0; i < $1; i++)); do xdotool mousemove 139 613 click 1; sleep 0.2; done
+  sleep 0.5
+}
