@@ -50,7 +50,8 @@ void RegisterPrintSetupTemplate()
     dlg.nID = CPrintSetupDlg::IDD;
     dlg.strCaption = _T("Print Setup");
     dlg.size = CSize(310, 163);
-    // The choices come first in the tab order, then OK, so that Enter at the opening means OK.
+    // The choices come first in the tab order, then the buttons. The choices swallow Enter, so
+    // Enter at the opening presses nothing.
     dlg.items = {
         DialogItem(CPrintSetupDlg::IDC_HORIZONTAL, WC_BUTTON, kRadio | WS_GROUP, CRect(14, 64, 86, 76),
                    _T("Horizontal")),
