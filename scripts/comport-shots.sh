@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Communication Configuration dialog in the real program under a virtual X screen (Xvfb,
 # 1280 x 800) with xdotool as the user, leaving screenshots for a person to look at: the dialog
-# as it opens, a pseudo-terminal path typed into it, "Automatic Detection" while it waits for a
-# controller that does not answer (the button shows the path and the window keeps painting), the
-# link-check box after 3 seconds, and the dialog again with the chosen port selected.
+# as it opens, "Automatic Detection" while it waits for a controller that does not answer (the
+# button shows the path and the window keeps painting), the link-check box after 3 seconds, and
+# the dialog again with the chosen port selected.
 #   scripts/comport-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
