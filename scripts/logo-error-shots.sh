@@ -31,12 +31,11 @@ chmod 666 "$work/sample.dfb"
 head -c 1086 /dev/zero >"$work/locked-logo.bmp"
 chmod 600 "$work/locked-logo.bmp"
 
-# File > Properties, the LCD Setting tab (reached after scrolling the tab strip to its end; its
-# place differs with the language), Open, the file typed in, Open, and the box closed.
+# File > Properties, the LCD Setting tab (the eighth: the tab strip's right arrow chooses the
+# next tab, in either language), Open, the file typed in, Open, and the box closed.
 choose_locked_logo() {
   click 20 8 2; click 64 163 4
-  for _ in 1 2 3 4 5 6; do sclick 452 20 0.2; done
-  for x in "$@"; do sclick "$x" 20; done
+  for _ in 1 2 3 4 5 6 7; do sclick 452 20 0.3; done
   shot "$lang-1-lcd-page"
   click 824 209 3
   xdotool type --delay 20 "$work/locked-logo.bmp"; sleep 0.5
@@ -49,7 +48,7 @@ choose_locked_logo() {
 
 lang=en
 start "$work/sample.dfb"
-choose_locked_logo 300
+choose_locked_logo
 stop
 
 # Options > Language: Simple Chinese, OK, and the restart notice; then the same in Chinese.
@@ -59,6 +58,6 @@ click 140 8; click 185 51 1.5
 xdotool key Down; sleep 0.5; xdotool key Return; sleep 1.5; xdotool key Return; sleep 1
 stop
 start "$work/sample.dfb"
-choose_locked_logo 409 344
+choose_locked_logo
 stop
 echo "pictures in $out"
