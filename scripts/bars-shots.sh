@@ -27,13 +27,13 @@ click 33 103 0.5; click 600 300 1
 xdotool key Escape; sleep 0.5; click 900 500 0.3; xdotool key F3; sleep 3
 away; shot 1-simulation-bars
 # The Outputs bar's caption dragged 150 pixels to the right, along its row: it stays there.
-drag 469 635 619 635 0.8
+drag 454 616 604 616 0.8
 away; shot 2-outputs-dragged-along-its-row
 # Dragged beyond the middle of the Simulation bar: the two change places.
-drag 469 635 1150 635 0.8
+drag 454 616 1150 616 0.8
 away; shot 3-outputs-dragged-beyond-simulation
 # Dragged up into the diagram it floats; a double click on its caption docks it again at its place.
-drag 846 635 600 400 0.8
+drag 844 616 600 400 0.8
 away; shot 4-outputs-floating
 double_click 598 376
 away; shot 5-outputs-docked-again

@@ -29,15 +29,11 @@ drag() {
   xdotool mouseup 1; sleep 0.4
 }
 
-# The palette's tab strip (bottom of the WorkBox bar): its scroll arrows and the tabs it shows.
-tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
+# Each of the palette's tabs in turn, chosen with its tab strip's arrows.
 palette_tabs() {
-  tab_left
-  click 30 632 1; shot "palette-$1-BSC"
-  click 76 632 1; shot "palette-$1-TMR"
-  click 116 632 1; shot "palette-$1-IO"
-  for tab in Misc Aux Math Profile; do
-    click 141 632 0.3; click 95 632 1; shot "palette-$1-$tab"
+  local n=0
+  for tab in BSC TMR IO Misc Aux Math Profile; do
+    palette_tab $((n++)); shot "palette-$1-$tab"
   done
 }
 
@@ -49,11 +45,10 @@ xdotool key Escape; sleep 1
 palette_tabs newer
 
 # I1, I2 and Q1 from the I/O tab, the AND from BSC; the insert tool stays on after each click.
-tab_left
-click 116 632; click 33 103 0.3
+palette_tab 2; click 33 103 0.3
 click 330 150; click 330 300
 click 33 333 0.3; click 760 232
-click 12 632; click 33 103 0.3; click 560 222
+palette_tab 0; click 33 103 0.3; click 560 222
 shot placed
 # Resting the mouse on the AND's first input: its balloon, the stem on the pin.
 xdotool mousemove 540 230; sleep 0.3; xdotool mousemove 545 230; sleep 1.2; shot pin-tip

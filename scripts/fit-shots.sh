@@ -39,7 +39,7 @@ series() {
   shot "$1-6-properties-last-tab"
   click 748 630 1
   # The diagram scrolled to AQ000; its first button opens the Properties on the Parameter page.
-  for _ in 1 2 3; do click 1200 646 0.4; done
+  for _ in 1 2 3; do click 1200 628 0.4; done
   double_click 939 284
   click 639 351 2; shot "$1-7-properties-from-aq000"
   click 527 528 2; shot "$1-8-value-range-types"

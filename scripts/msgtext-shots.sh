@@ -15,8 +15,6 @@ xvfb_session :95
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
-# The palette's "Misc" tab, scrolled down to the message text.
-misc_tab() { click 141 632 0.3; click 141 632 0.3; click 95 632 1; }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -26,9 +24,9 @@ xdotool key ctrl+n; sleep 2
 xdotool key Escape; sleep 1
 
 # The up/down counter (top of Misc) and the message text (further down).
-misc_tab
+palette_tab 3
 click 33 108 0.4; click 600 200; xdotool key Escape; sleep 0.3
-for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+for _ in $(seq 1 30); do xdotool mousemove 138 595 click 1; done; sleep 0.5
 click 33 541 0.4; click 400 400; xdotool key Escape; sleep 0.3
 shot placed
 

@@ -33,6 +33,13 @@ drag() {
   done
   xdotool mouseup 1; sleep 0.4
 }
+# palette_tab N measured from the main window's client area: six steps left with the palette
+# strip's arrows reach BSC, then N steps right.
+tab() {
+  for _ in 1 2 3 4 5 6; do at 118 613 0.2; done
+  for ((i = 0; i < $1; i++)); do at 139 613 0.2; done
+  sleep 0.5
+}
 
 # run NAME LANGUAGE: one session against a fresh controller.
 run() {
@@ -67,7 +74,7 @@ run() {
   in_win "$sheet" 261 478 1
 
   # I000 wired to Q000 from the I/O tab of the palette, then PC->Device.
-  xdotool mousemove 116 632 click 1; sleep 0.5
+  tab 2
   at 33 103 0.3; at 330 150
   at 33 333 0.3; at 560 150
   xdotool key Escape; sleep 0.3

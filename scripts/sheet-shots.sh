@@ -25,7 +25,7 @@ xdotool key Escape; sleep 1
 
 # The AND from BSC, the on-delay timer from TMR, a comment box from Tools.
 click 33 103; click 400 200
-click 76 632 1; click 33 103; click 400 350
+palette_tab 1; click 33 103; click 400 350
 xdotool key Escape; sleep 0.5
 insert_comments; click 1000 120; insert_comments
 shot placed

@@ -25,8 +25,13 @@ start() {
 }
 # The palette's right edge dragged right, so that its names show whole.
 widen_palette() { drag 157 350 330 350 0.8; }
-# A palette tab by its place in the widened tab strip; the strip scrolls to the last tab.
-tab() { click "$1" 632 1; }
+# Palette tab N (0 BSC ... 6 Profile) chosen with the arrows of the widened tab strip, which pick
+# the tab before or after the chosen one: six steps left reach BSC, then N steps right.
+tab() {
+  for _ in 1 2 3 4 5 6; do click 293 613 0.2; done
+  for ((i = 0; i < $1; i++)); do click 312 613 0.2; done
+  sleep 0.8
+}
 scroll_palette() { xdotool mousemove 150 400; for _ in $(seq "$1"); do xdotool click 5; sleep 0.1; done; sleep 0.8; }
 
 shots_in() {
@@ -42,16 +47,16 @@ shots_in() {
   double_click 1152 463; shot "$lang-modbus-write-newer"; xdotool key Escape; sleep 1
   # All seven tabs; the long Misc, Aux and Math lists also scrolled down.
   widen_palette
-  tab 30; shot "$lang-palette-newer-1-bsc"
-  tab 77; shot "$lang-palette-newer-2-tmr"
-  tab 120; shot "$lang-palette-newer-3-io"
-  tab 165; shot "$lang-palette-newer-4-misc"
+  tab 0; shot "$lang-palette-newer-1-bsc"
+  tab 1; shot "$lang-palette-newer-2-tmr"
+  tab 2; shot "$lang-palette-newer-3-io"
+  tab 3; shot "$lang-palette-newer-4-misc"
   scroll_palette 15; shot "$lang-palette-newer-4-misc-end"
-  tab 212; shot "$lang-palette-newer-5-aux"
+  tab 4; shot "$lang-palette-newer-5-aux"
   scroll_palette 15; shot "$lang-palette-newer-5-aux-end"
-  tab 260; shot "$lang-palette-newer-6-math"
+  tab 5; shot "$lang-palette-newer-6-math"
   scroll_palette 15; shot "$lang-palette-newer-6-math-end"
-  click 315 632 0.5; click 315 632 0.5; tab 290; shot "$lang-palette-newer-7-profile"
+  tab 6; shot "$lang-palette-newer-7-profile"
   # The simulation (F3): the yearly timer B19 shows the simulated date under itself; the
   # corner of the diagram around it also enlarged.
   click 900 250 0.5; xdotool key F3; sleep 4
@@ -61,14 +66,14 @@ shots_in() {
   stop
   # The older generation: the Modbus blocks (B32, B33) a page to the right, then its four tabs.
   start fbd-older-catalogue.dfb
-  click 1000 645 1
+  click 1000 628 1
   double_click 1047 373; shot "$lang-modbus-read-older"; xdotool key Escape; sleep 1
   double_click 1147 373; shot "$lang-modbus-write-older"; xdotool key Escape; sleep 1
   widen_palette
-  tab 30; shot "$lang-palette-older-1-bsc"
-  tab 77; shot "$lang-palette-older-2-tmr"
-  tab 120; shot "$lang-palette-older-3-io"
-  tab 165; shot "$lang-palette-older-4-misc"
+  tab 0; shot "$lang-palette-older-1-bsc"
+  tab 1; shot "$lang-palette-older-2-tmr"
+  tab 2; shot "$lang-palette-older-3-io"
+  tab 3; shot "$lang-palette-older-4-misc"
   scroll_palette 6; shot "$lang-palette-older-4-misc-end"
   stop
 }
