@@ -14,6 +14,7 @@ IMPLEMENT_DYNAMIC(CSizingControlBar, CControlBar)
 BEGIN_MESSAGE_MAP(CSizingControlBar, CControlBar)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_MOVE()
     ON_WM_SHOWWINDOW()
     ON_WM_PAINT()
     ON_WM_LBUTTONDOWN()
@@ -447,6 +448,14 @@ void CSizingControlBar::OnSize(UINT nType, int cx, int cy)
     CControlBar::OnSize(nType, cx, cy);
     SizeFirstChild();
     Invalidate();
+}
+
+// A bar that floats or docks at another side may keep its size while its caption moves between
+// the left and the top: every move lays the inside out anew.
+void CSizingControlBar::OnMove(int x, int y)
+{
+    CControlBar::OnMove(x, y);
+    SizeFirstChild();
 }
 
 void CSizingControlBar::OnShowWindow(BOOL bShow, UINT nStatus)

@@ -120,6 +120,7 @@ protected:
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnSize(UINT nType, int cx, int cy) override;
+    void OnMove(int x, int y) override;
     void OnShowWindow(BOOL bShow, UINT nStatus) override;
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;

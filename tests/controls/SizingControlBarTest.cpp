@@ -694,6 +694,34 @@ TEST_F(BarDragTest, ADoubleClickDocksAFloatingBarAtItsSideAndAnEdgeDocksItThere)
     EXPECT_FALSE(bar.IsFloating());
 }
 
+// The bar's window keeps its size as it floats or docks at another side, but its caption moves
+// between the left and the top: the child follows the inside every time.
+TEST_F(BarDragTest, TheFirstChildFillsTheInsideAfterEveryChangeOfSide)
+{
+    CSizingControlBarCF bar;
+    Dock(bar, AFX_IDW_DOCKBAR_BOTTOM);
+    bar.m_dwSCBStyle |= SCBS_SIZECHILD;
+    bar.m_szFloat = WindowRectOf(bar).Size();
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(), &bar, 1));
+    auto expectChildFillsInside = [&](const char* pszWhere) {
+        CRect rcInside, rcChild;
+        bar.GetInsideRect(rcInside);
+        child.GetWindowRect(rcChild);
+        bar.ScreenToClient(rcChild);
+        EXPECT_EQ(rcChild, rcInside) << pszWhere;
+    };
+    DragCaption(bar, CPoint(400, 300));
+    ASSERT_TRUE(bar.IsFloating());
+    expectChildFillsInside("floating");
+    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MakePointLParam(CaptionPoint(bar)));
+    ASSERT_FALSE(bar.IsFloating());
+    expectChildFillsInside("docked again");
+    DragCaption(bar, CPoint(10, 300));
+    ASSERT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_LEFT));
+    expectChildFillsInside("docked at the left");
+}
+
 TEST_F(BarDragTest, AFloatingBarThatGoesTakesItsToolWindowWithIt)
 {
     auto pBar = std::make_unique<CSizingControlBarCF>();

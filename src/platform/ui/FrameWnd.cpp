@@ -569,12 +569,14 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint ptScreen)
     if (!pBar || !IsWindow(pBar) || pBar->IsFloating())
         return;
     const CSize size = pBar->CalcDynamicLayout(0, LM_MRUWIDTH);
+    // Floating before the tool window takes it in, so that the bar lays itself out as one.
+    pBar->m_dwStyle |= CBRS_FLOATING;
     auto* pMini = new CMiniDockFrameWnd;
     if (!pMini->Create(pBar, ptScreen, size)) {
+        pBar->m_dwStyle &= ~CBRS_FLOATING;
         delete pMini;
         return;
     }
-    pBar->m_dwStyle |= CBRS_FLOATING;
     if (pBar->IsVisible())
         pMini->ShowWindow(SW_SHOWNOACTIVATE);
     RecalcLayout();
