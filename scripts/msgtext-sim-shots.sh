@@ -3,10 +3,11 @@
 # 1280 x 800) with xdotool as the user, leaving screenshots for a person to look at: inputs I1
 # and I2, an up/down counter counting I2 and a message text enabled by I1 that shows "Count:"
 # and the counter's value, and on line 3 the ten characters of the special-character bar (each
-# shows as itself in the editor and in the running display); the simulation started, I1 switched on (the "Message texts" sheet
-# opens), the counter counted three times, the sheet in the detailed style, "Details" pressed for
-# the LCD style, the in-place popup opened on the value by a double click, a new count typed and
-# taken with Enter. The clicks are screen positions of this window layout.
+# shows as itself in the editor and in the running display); the simulation started, I1 switched
+# on (the "Message texts" sheet opens), the counter counted three times, the sheet in the
+# detailed style, "Details" pressed for the LCD style, the in-place popup opened on the value by
+# a double click, a new count typed and taken with Enter. The clicks are screen positions of this
+# window layout.
 #   scripts/msgtext-sim-shots.sh [program] [folder for the pictures] [en_US | zh_CN]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -21,9 +22,6 @@ set_language "$language"
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-2.5}"; }
 away() { xdotool mousemove 900 600; sleep 0.5; }
-# The palette's tab strip: back to its first tabs; from the I/O tab one step on is Misc.
-tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
-misc_tab() { click 141 632 0.3; click 95 632 1; }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -34,13 +32,12 @@ xdotool key Escape; sleep 1
 
 # I1 and I2 from the I/O tab, the counter and the message text from Misc, wired with the insert
 # tool still on: I1 to the message's enable input, I2 to the counter's count input.
-tab_left
-click 116 632; click 33 103 0.3
+palette_tab 2; click 33 103 0.3
 click 330 150; click 330 300
 xdotool key Escape; sleep 0.3
-misc_tab
+palette_tab 3
 click 33 108 0.4; click 560 300; xdotool key Escape; sleep 0.3
-for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+for _ in $(seq 1 30); do xdotool mousemove 138 595 click 1; done; sleep 0.5
 click 33 541 0.4; click 560 140
 drag 346 168 545 150
 drag 346 318 545 318

@@ -43,11 +43,10 @@ click_in 90 95 1
 xdotool key ctrl+n; sleep 2
 # A new diagram opens its Properties sheet first ("Show at new file"): closed unchanged.
 xdotool key Escape; sleep 1
-for _ in 1 2 3 4 5 6; do click 127 632 0.3; done
-click 116 632; click 33 103 0.3
+palette_tab 2; click 33 103 0.3
 click 330 150; click 330 300
 click 33 333 0.3; click 760 232
-click 12 632; click 33 103 0.3; click 560 222
+palette_tab 0; click 33 103 0.3; click 560 222
 drag 346 168 545 230
 drag 346 318 545 238
 drag 575 242 745 250

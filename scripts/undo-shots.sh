@@ -33,7 +33,6 @@ new_diagram() { key ctrl+n 3; key Escape 1.5; }
 save_as() { key ctrl+s 2; xdotool key ctrl+a; xdotool type "$1"; key Return 2; }
 # Two ANDs from the BSC tab.
 two_ands() { click 33 103 0.4; click 330 150; click 560 300; key Escape 0.3; }
-tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
 # A saved newer diagram: View > Page Layout with four pages across, then File > Message Text
 # Settings with CS2 as the default and a scope time of 9. After each OK Close asks to save;
 # Ctrl+Z brings back what the file holds (the dialog opened again shows it) and Close asks
@@ -91,12 +90,11 @@ stop
 # during the simulation; Close asks, and one Ctrl+Z returns to the saved diagram.
 start
 new_diagram
-tab_left
-click 116 632; click 33 103 0.3
+palette_tab 2; click 33 103 0.3
 click 330 150; click 330 300; key Escape 0.3
-click 141 632 0.3; click 95 632 1
+palette_tab 3
 click 33 108 0.4; click 560 300; key Escape 0.3
-for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+for _ in $(seq 1 30); do xdotool mousemove 138 595 click 1; done; sleep 0.5
 click 33 541 0.4; click 560 140
 drag 346 168 545 150
 drag 346 318 545 318
@@ -115,7 +113,7 @@ key Escape; key ctrl+z; key ctrl+F4 1.5; shot 13-inplace-undone-closes-unasked
 
 # A ladder contact placed, its sheet opened at once and confirmed: one Ctrl+Z removes it.
 click 30 31 1; click 94 75 3; key Escape 1.5
-tab_left; click 116 632 1
+palette_tab 2
 click 33 103 0.4; click 400 150 2; shot 14-contact-sheet
 key Return; key Escape 0.5; away; shot 15-contact-placed
 key ctrl+z; click 56 8 0.8; shot 16-contact-undone-edit-menu

@@ -4,8 +4,9 @@
 # person to look at: the Properties sheet of a new diagram centred over the main window, the
 # Tools menu with the keys of its commands, the Comment dialog centred, the simulation's
 # "Message texts" sheet centred, two diagrams tiled and cascaded, one taken to the front by a
-# click, dragged by its caption and maximised again, and the palette dragged wider, the program ended and started again with the palette
-# as wide. The clicks are screen positions of this window layout.
+# click, dragged by its caption and maximised again, and the palette dragged wider, the program
+# ended and started again with the palette at its first width (bar sizes last for the run only).
+# The clicks are screen positions of this window layout.
 #   scripts/windows-shots.sh [program] [folder for the pictures]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,9 +23,6 @@ start() {
   app_pid=$!
   sleep 6
 }
-# The palette's tab strip: back to its first tabs; from the I/O tab one step on is Misc.
-tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
-misc_tab() { click 141 632 0.3; click 95 632 1; }
 window_menu() { click 254 8; click "$1" "$2" 1.5; }
 
 start
@@ -36,7 +34,8 @@ xdotool key Escape; sleep 1
 # The Tools menu shows the keys of Simulation, Connect and Insert Comments.
 click 140 8 1
 shot 2-tools-menu-keys
-xdotool key Escape; sleep 0.5
+# The first Esc closes the menu, the second leaves the menu bar.
+xdotool key Escape; sleep 0.3; xdotool key Escape; sleep 0.5
 
 # Insert Comments (F9) and a click on the diagram place a comment; a double click on it opens
 # the Comment dialog over the middle.
@@ -49,13 +48,12 @@ xdotool key Escape; sleep 0.5
 
 # A message text enabled by I1 (as in msgtext-sim-shots.sh); the simulation with I1 on opens
 # the "Message texts" sheet, which opens over the middle of the main window.
-tab_left
-click 116 632; click 33 103 0.3
+palette_tab 2; click 33 103 0.3
 click 330 150; click 330 300
 xdotool key Escape; sleep 0.3
-misc_tab
+palette_tab 3
 click 33 108 0.4; click 560 300; xdotool key Escape; sleep 0.3
-for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+for _ in $(seq 1 30); do xdotool mousemove 138 595 click 1; done; sleep 0.5
 click 33 541 0.4; click 560 140
 drag 346 168 545 150 0.6
 drag 346 318 545 318 0.6
@@ -86,7 +84,7 @@ away; shot 9-maximised-again
 kill "$app_pid"; wait "$app_pid" 2>/dev/null || true; app_pid=
 
 # The palette's border dragged 100 pixels to the right; File > Exit; the next start shows the
-# palette as wide.
+# palette at its first width again.
 start
 shot 10-palette-before
 drag 153 300 253 300 0.6
