@@ -54,17 +54,16 @@ configure_port() {
 "$tool" make "$work/older.dfb" older
 convert -size 108x64 xc:white -fill black -draw "rectangle 10,10 60,40" -type bilevel BMP3:"$work/logo.bmp"
 
-# run LANGUAGE OPTIONS-X COM-X COM-CAPTION LCD-TAB-CLICKS...
+# run LANGUAGE OPTIONS-X COM-X COM-CAPTION
 run() {
   lang=$1 opts_x=$2 com_x=$3 com_caption=$4
-  shift 4
   cp "$work/logo.bmp" "$work/logo-$lang.bmp"
   start_sim 5288 C100
   start "$work/newer.dfb"
-  # File > Properties, the LCD Setting tab (reached after scrolling the tab strip to its end).
+  # File > Properties, the LCD Setting tab: the eighth, seven steps of the tab strip's right
+  # arrow from General.
   click 20 8 2; click 64 163 4
-  for _ in 1 2 3 4 5 6; do sclick 452 20 0.2; done
-  for x in "$@"; do sclick "$x" 20; done
+  for _ in 1 2 3 4 5 6 7; do sclick 451 20 0.2; done
   # A path that names no file typed into the box, then OK.
   click 600 209; xdotool key ctrl+a; xdotool type --delay 20 "$work/none.bmp"; sleep 0.5
   xdotool key Return; sleep 2
@@ -86,8 +85,8 @@ run() {
   # The older catalogue and a data log from the palette's last tab, Profile.
   start_sim 1188 B100
   start "$work/older.dfb"
-  for _ in 1 2 3 4 5 6 7 8; do click 141 632 0.3; done
-  click 88 632 0.5; click 33 103 0.5; click 700 590 0.5
+  palette_tab 6
+  click 33 103 0.5; click 700 590 0.5
   xdotool key Escape; xdotool mousemove 900 620; sleep 0.5
   configure_port
   xdotool key ctrl+d; sleep 3
@@ -98,7 +97,7 @@ run() {
 }
 
 set_language en_US
-run en 193 238 "Communication Configuration" 300
+run en 193 238 "Communication Configuration"
 set_language zh_CN
-run zh 251 290 "COM配置" 409 344
+run zh 251 290 "COM配置"
 echo "pictures in $out"

@@ -44,9 +44,10 @@ keys Right Right Right Right shift+End Delete; type_text "ttyACM1"; keys Left Le
 shot 5-com-port
 keys Escape
 
-# A message text block from the Misc tab: "Hello" in its cells, two of them deleted.
-click 141 632 0.3; click 141 632 0.3; click 95 632 1
-for _ in $(seq 1 30); do xdotool mousemove 138 613 click 1; done; sleep 0.5
+# A message text block from the Misc tab (its list scrolled down with the scroll bar's lower
+# arrow): "Hello" in its cells, two of them deleted.
+palette_tab 3
+for _ in $(seq 1 30); do xdotool mousemove 138 595 click 1; done; sleep 0.5
 click 33 541 0.4; click 400 400; xdotool key Escape; sleep 0.3
 xdotool mousemove 400 418 click --repeat 2 --delay 80 1; sleep 2.5
 click 333 268 0.4; xdotool type --delay 120 "Hello"; keys Left Delete Left Left Delete

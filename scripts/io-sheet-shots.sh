@@ -14,7 +14,6 @@ xvfb_session :121
 
 click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.6}"; }
 double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; sleep "${3:-1.5}"; }
-tab_left() { for _ in 1 2 3 4 5 6; do click 127 632 0.3; done; }
 
 "$app" >"$work/app.log" 2>&1 &
 app_pid=$!
@@ -24,19 +23,22 @@ xdotool key ctrl+n; sleep 2
 xdotool key Escape; sleep 1
 
 # An input from the I/O tab; the insert tool ends with Escape.
-tab_left
-click 116 632 1; click 33 103 0.3; click 330 150
+palette_tab 2
+click 33 103 0.3; click 330 150
 xdotool key Escape; sleep 0.5
 shot io-placed
 double_click 331 170; shot io-input-sheet
 click 755 257 1; shot io-input-numbers
 xdotool key Escape; sleep 0.5
-click 745 179 1; shot io-input-simulation
+click 693 179 1; shot io-input-simulation
 click 680 461 1
 
-# File > New > Ladder diagram; a make contact from the I/O tab opens its sheet when placed.
+# File > New > Ladder diagram, its Properties sheet closed unchanged; a make contact from the
+# I/O tab (the third, as in a function block diagram) opens its sheet when placed.
 click 19 8 0.6; click 47 29 1; click 258 51 2
-click 116 632 1; click 33 103 0.3; click 300 120 2; shot lad-contact-sheet
+xdotool key Escape; sleep 1
+palette_tab 2
+click 33 103 0.3; click 300 120 2; shot lad-contact-sheet
 # Typed into the search box, "s2" selects the first entry beginning with S2.
 click 695 591 0.5; xdotool type --delay 150 "s2"; sleep 1; shot lad-contact-search
 

@@ -42,8 +42,9 @@ xdotool windowmove "$(window "$monitor")" 5 60; xdotool windowsize "$(window "$m
 # Connect; a cycle every 3 s.
 click_in 1135 330 4.5
 shot iostatus-points
-# The table scrolled right to the outputs and analog values, two cycles later.
-click_in 895 397 0.3; click_in 895 397 6
+# The table scrolled right to the outputs and analog values (two clicks in its scroll bar right
+# of the handle), two cycles later.
+click_in 895 380 0.3; click_in 895 380 6
 shot iostatus-analog-points
 # Show: Flags, then Analog flags.
 click_in 1031 248 3.5

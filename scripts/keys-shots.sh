@@ -41,7 +41,9 @@ stop() {
 }
 
 # Positions inside the main window and inside the sheet, measured from their client areas (a
-# window manager's frame moves both).
+# window manager's frame moves both). The main window fills the screen with a frame or without,
+# so what lies along its bottom (the palette's tab strip, the Simulation bar) keeps its place on
+# the screen.
 window_at() {
   local id
   id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
@@ -63,8 +65,8 @@ name_box() { in_sheet 145 58 0.4; }
 press_ok() { in_sheet 44 259 1.5; }
 press_cancel() { in_sheet 125 259 1.5; }
 # The Simulation bar's Stop button and step box.
-sim_stop_x=990; sim_stop_y=623
-sim_box_x=1106; sim_box_y=623
+sim_stop_x=976; sim_stop_y=605
+sim_box_x=1092; sim_box_y=605
 
 session() {
   local run=$1
@@ -74,7 +76,7 @@ session() {
   xdotool key Escape; sleep 1
   read -r _ main_y < <(window_at "QARVO Editor")
   # The AND from the BSC tab of the palette; Escape ends the insert tool.
-  click 12 632; at 33 103 0.3
+  palette_tab 0; at 33 103 0.3
   at "$and_x" "$and_y"
   xdotool key Escape; sleep 0.5
   # Named "Pump" first, so that the keys have a text to work on.

@@ -79,7 +79,7 @@ click_in "$props" $com0_x 20; shot com0-delay-stored
 xdotool key Escape; sleep 1
 
 # The analog threshold trigger from the palette's Misc tab, placed and opened.
-click 141 632 0.3; click 141 632 0.3; click 94 632
+palette_tab 3
 click 33 337 0.5; click 500 300; xdotool key Escape; sleep 0.3
 xdotool mousemove 501 318 click --repeat 2 --delay 80 1; sleep 1.5
 sheet=$(xdotool getwindowfocus)
@@ -91,7 +91,8 @@ shot threshold-on-off
 xdotool key Return; sleep 1
 shot threshold-stored
 
-# An analog amplifier and a PI controller from the same tab, the AND mask from the Aux tab.
+# An analog amplifier and a PI controller from the same tab (the list scrolled three steps down
+# with its scroll bar's lower arrow to show the latter), the AND mask from the Aux tab.
 place_open 383 700 300
 sheet=$(xdotool getwindowfocus)
 overtype "$sheet" 138 133 "20000"; xdotool key Tab; sleep 0.5
@@ -99,7 +100,8 @@ shot amplifier-maximum-left
 paste_over "$sheet" 337 107 "1.239"; xdotool key Tab; sleep 0.5
 shot amplifier-gain-pasted
 xdotool key Return; sleep 1
-place_open 608 900 300
+for _ in 1 2 3; do click 138 595 0.2; done
+place_open 569 900 300
 sheet=$(xdotool getwindowfocus)
 # The user-defined parameter set, last in its list, opens KC to typing.
 click_in "$sheet" 191 264; xdotool key End Return; sleep 0.5
@@ -108,7 +110,7 @@ shot pi-kc-typed
 paste_over "$sheet" 258 293 "10.0057"
 shot pi-kc-pasted
 xdotool key Return; sleep 1
-click 141 632 0.3; click 94 632
+palette_tab 4
 place_open 471 500 450
 sheet=$(xdotool getwindowfocus)
 paste_over "$sheet" 75 120 "12345678901"
