@@ -15,7 +15,7 @@ out=${2:-/tmp/qarvo-print-shots}
 xvfb_session "${QARVO_DISPLAY:-:105}"
 
 for tool in pdfinfo pdftoppm pdfimages xdotool import; do
-  command -v "$tool" >/dev/null || { echo "print-shots: $tool is missing (scripts/setup.sh installs it)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "print-shots: $tool is missing (apt-get install poppler-utils xdotool imagemagick)" >&2; exit 1; }
 done
 
 # The sample diagram: a copy, so that the page layout changes nothing in the source tree.
