@@ -152,12 +152,16 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     if (!bFixed && !(bShift && !IsValid(m_SelectionStartCell)))
         WidePairs::WidenPress(*this, m_SelectionStartCell, m_LeftClickDownCell, bShift);
 
-    if (IsCellSelected(m_LeftClickDownCell.row, m_LeftClickDownCell.col)) {
-        SetFocusCell(m_LeftClickDownCell);
+    // A Shift press may leave the pressed end on a right half: the focus still takes the
+    // character's left half, where typing goes.
+    const CCellID& pressed = m_LeftClickDownCell;
+    const CCellID typingCell =
+        WidePairs::IsSecond(*this, pressed.row, pressed.col) ? CCellID(pressed.row, pressed.col - 1) : pressed;
+    if (IsCellSelected(pressed.row, pressed.col)) {
+        SetFocusCell(typingCell);
         if (bCtrl) {
-            SetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col,
-                         GetItemState(m_LeftClickDownCell.row, m_LeftClickDownCell.col) & ~GVIS_SELECTED);
-            RedrawCell(m_LeftClickDownCell.row, m_LeftClickDownCell.col);
+            SetItemState(pressed.row, pressed.col, GetItemState(pressed.row, pressed.col) & ~GVIS_SELECTED);
+            RedrawCell(pressed.row, pressed.col);
             return;
         }
         // A press on the selection may start dragging its text; a release without moving
@@ -171,10 +175,7 @@ void CGridCtrl::OnLButtonDown(UINT nFlags, CPoint point)
     } else if (bFixed) {
         SetFocusCell(CCellID());
     } else {
-        // A Shift press may leave the pressed end on a right half: the focus still takes the
-        // character's left half, where typing goes.
-        const CCellID& cell = m_LeftClickDownCell;
-        SetFocusCell(WidePairs::IsSecond(*this, cell.row, cell.col) ? CCellID(cell.row, cell.col - 1) : cell);
+        SetFocusCell(typingCell);
     }
     SetCapture();
     SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, GVN_SELCHANGING);

@@ -1,7 +1,11 @@
 // Presses on a grid as Qt delivers them, around double-width characters.
+#include "GridTestSupport.h"
+
 #include "controls/GridCtrl.h"
 #include "controls/WidePairs.h"
 #include "support/QtTestInput.h"
+
+#include <QInputMethodEvent>
 
 namespace {
 
@@ -46,6 +50,45 @@ TEST_F(GridPressQtTest, APressOnARightHalfFocusesItsLeftHalf)
         EXPECT_EQ(grid.GetSelectedCellRange(), c.selected) << c.nStart;
     }
     grid.DestroyWindow();
+}
+
+// Shift and a press on the right half of the selected character: the focus stays on its left
+// half, so that what is typed next takes the character as a whole. A Chinese character replaces
+// the pair, a letter passes over it; the character after it stays either way.
+TEST_F(GridPressQtTest, AShiftPressOnASelectedRightHalfTypesOverTheWholeCharacter)
+{
+    CVetlaDoc doc;
+    doc.m_wHardwareCode = 0x5188;
+    CTestGridHost host;
+    host.m_pDoc = &doc;
+    ASSERT_TRUE(host.Create(nullptr, u"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 290, 190), &m_top, 1));
+    const auto typeLetter = [](QWidget* pWidget) { QtType(pWidget, Qt::Key_A, QStringLiteral("a")); };
+    const auto typeChinese = [](QWidget* pWidget) {
+        QInputMethodEvent committed;
+        committed.setCommitString(QString(QChar(kChinese2)));
+        QApplication::sendEvent(pWidget, &committed);
+    };
+    const struct {
+        void (*type)(QWidget*);
+        WCHAR chPair;
+    } cases[] = {{typeLetter, kChinese}, {typeChinese, kChinese2}};
+    for (const auto& c : cases) {
+        CLcdCanvas grid(2, 10, 1, 1);
+        ASSERT_TRUE(grid.Create(CRect(5, 5, 290, 100), &host, 1002));
+        grid.SetItemText(1, 5, CString(kChinese));
+        ASSERT_TRUE(WidePairs::Join(grid, 1, 5));
+        grid.SetItemText(1, 7, _T("x"));
+        QtPressCell(grid, 1, 6, Qt::NoModifier);
+        QtPressCell(grid, 1, 6, Qt::ShiftModifier);
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 5)) << int(c.chPair);
+        c.type(QtWidgetOf(grid));
+        EXPECT_EQ(grid.GetItemText(1, 5), CString(c.chPair));
+        EXPECT_EQ(grid.GetItemText(1, 7), CString(_T("x")));
+        EXPECT_EQ(BrokenPair(grid), "");
+        EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 7));
+        grid.DestroyWindow();
+    }
+    host.DestroyWindow();
 }
 
 }  // namespace
