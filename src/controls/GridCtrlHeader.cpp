@@ -1,6 +1,8 @@
 // Presses on the header cells (sorting, whole rows and columns) and the row order.
 #include "controls/GridCtrl.h"
 
+#include "platform/ui/WaitCursor.h"
+
 #include <algorithm>
 
 void CGridCtrl::OnFixedRowClick(CCellID& cell)
@@ -8,6 +10,8 @@ void CGridCtrl::OnFixedRowClick(CCellID& cell)
     if (!IsValid(cell))
         return;
     if (m_bSortOnClick) {
+        // Sorting a long table takes a while.
+        CWaitCursor wait;
         const BOOL bAscending = cell.col == m_nSortColumn ? !m_bAscending : TRUE;
         SortTextItems(cell.col, bAscending);
         Invalidate();

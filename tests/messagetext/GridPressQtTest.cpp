@@ -3,6 +3,7 @@
 
 #include "controls/GridCtrl.h"
 #include "controls/WidePairs.h"
+#include "platform/ui/Cursor.h"
 #include "support/QtTestInput.h"
 
 #include <QInputMethodEvent>
@@ -89,6 +90,39 @@ TEST_F(GridPressQtTest, AShiftPressOnASelectedRightHalfTypesOverTheWholeCharacte
         grid.DestroyWindow();
     }
     host.DestroyWindow();
+}
+
+// A cell class that notes whether the wait cursor shows while its text is read.
+class CWaitWatchCell : public CGridCell {
+    DECLARE_DYNCREATE(CWaitWatchCell)
+
+public:
+    CString GetText() const override
+    {
+        s_bSawWait = s_bSawWait || ::GetCursor() == AfxLoadStandardCursor(IDC_WAIT);
+        return CGridCell::GetText();
+    }
+    static inline bool s_bSawWait = false;
+};
+IMPLEMENT_DYNCREATE(CWaitWatchCell, CGridCell)
+
+// A click on a column's header sorts the rows by it, with the wait cursor up while it sorts.
+TEST_F(GridPressQtTest, AHeaderClickSortsUnderTheWaitCursor)
+{
+    CGridCtrl grid(0, 2);
+    ASSERT_TRUE(grid.SetDefaultCellType(RUNTIME_CLASS(CWaitWatchCell)));
+    grid.SetRowCount(4);
+    grid.SetFixedRowCount(1);
+    ASSERT_TRUE(grid.Create(CRect(5, 5, 290, 150), &m_top, 1003));
+    grid.SetHeaderSort(TRUE);
+    for (int r = 1; r <= 3; ++r)
+        grid.SetItemText(r, 1, CString(TCHAR('d' - r)));
+    ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
+    CWaitWatchCell::s_bSawWait = false;
+    QtPressCell(grid, 0, 1, Qt::NoModifier);
+    EXPECT_EQ(grid.GetItemText(1, 1), CString(_T("a")));
+    EXPECT_TRUE(CWaitWatchCell::s_bSawWait);
+    grid.DestroyWindow();
 }
 
 }  // namespace
