@@ -158,22 +158,13 @@ void CGridCtrl::OnPrint(CDC* pDC, CPrintInfo* pInfo)
                                       [this](int nCol) { return GetColumnWidth(nCol); });
 
     PrintRowButtons(pDC, pInfo);
+    // The page's columns start at x = 0, its rows (and the headings) keep their fixed cells
+    // left of them.
     const int nFixedWidth = GetFixedColumnWidth();
     pInfo->m_rectDraw.bottom = GetFixedRowHeight();
-    pDC->OffsetWindowOrg(0, GetFixedRowHeight());
-    if (layout.nPrintColumn == GetFixedColumnCount()) {
-        // The first column page prints the fixed corner cells with the headings.
-        layout.nPageWidth += nFixedWidth;
-        layout.nPrintColumn = 0;
-        PrintColumnHeadings(pDC, pInfo);
-        layout.nPageWidth -= nFixedWidth;
-        layout.nPrintColumn = GetFixedColumnCount();
-        pDC->OffsetWindowOrg(-nFixedWidth, -GetFixedRowHeight());
-    } else {
-        pDC->OffsetWindowOrg(-nFixedWidth, 0);
-        PrintColumnHeadings(pDC, pInfo);
-        pDC->OffsetWindowOrg(0, -GetFixedRowHeight());
-    }
+    pDC->OffsetWindowOrg(-nFixedWidth, GetFixedRowHeight());
+    PrintColumnHeadings(pDC, pInfo);
+    pDC->OffsetWindowOrg(0, -GetFixedRowHeight());
 
     CRect rect(0, 0, 0, -1);
     for (BOOL bFirstRow = TRUE; layout.nCurrPrintRow < GetRowCount(); ++layout.nCurrPrintRow, bFirstRow = FALSE) {
@@ -213,15 +204,14 @@ void CGridCtrl::PrintColumnHeadings(CDC* pDC, CPrintInfo*)
 {
     CFont* pOldFont = pDC->SelectObject(m_pPrinterFont.get());
     CRect rect(0, 0, 0, -1);
-    BOOL bFirst = TRUE;
     for (int nRow = 0; nRow < GetFixedRowCount(); ++nRow) {
         rect.top = rect.bottom + 1;
         rect.bottom = rect.top + GetRowHeight(nRow) - 1;
-        rect.right = -1;
-        // A later column page repeats the fixed columns before its own.
-        const BOOL bOriginal = bFirst;
-        PrintFixedRowCells(0, m_print.nPrintColumn, nRow, rect, pDC, bFirst);
-        bFirst = bOriginal;
+        // Every page repeats the fixed columns' headings above the rows' fixed cells, then heads
+        // its own columns.
+        rect.right = -GetFixedColumnWidth() - 1;
+        BOOL bFirst = TRUE;
+        PrintFixedRowCells(0, GetFixedColumnCount(), nRow, rect, pDC, bFirst);
         PrintFixedRowCells(m_print.nPrintColumn, GetColumnCount(), nRow, rect, pDC, bFirst);
     }
     pDC->SelectObject(pOldFont);

@@ -11,7 +11,9 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <regex>
 #include <string>
 
 #include <unistd.h>
@@ -21,25 +23,46 @@ namespace {
 constexpr int kLines = 60;
 constexpr int kColumns = 12;
 
+// What pdftotext makes of the PDF with the option.
+std::string PdfToText(const std::filesystem::path& path, const std::string& strOption)
+{
+    std::string strText;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(
+        popen(("pdftotext " + strOption + " '" + path.string() + "' -").c_str(), "r"), pclose);
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; pipe && (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
+        strText.append(buffer.data(), n);
+    return strText;
+}
+
 // The PDF's text as pdftotext reads it, pages split by form feeds, blanks left out.
 std::string PdfText(const std::filesystem::path& path)
 {
-    std::string strText;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(("pdftotext -layout '" + path.string() + "' -").c_str(), "r"),
-                                               pclose);
-    if (!pipe)
-        return strText;
-    std::array<char, 4096> buffer{};
-    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0;)
-        strText.append(buffer.data(), n);
+    std::string strText = PdfToText(path, "-layout");
     std::erase(strText, ' ');
     return strText;
 }
 
-std::string LineName(int nLine)
+// For each page of the PDF, where each of its words starts across the page.
+std::vector<std::map<std::string, double>> PdfPageWords(const std::filesystem::path& path)
+{
+    const std::string strHtml = PdfToText(path, "-bbox");
+    std::vector<std::map<std::string, double>> pages;
+    static const std::regex kTag(R"re(<page |<word xMin="([0-9.]+)"[^>]*>([^<]*)</word>)re");
+    for (std::sregex_iterator it(strHtml.begin(), strHtml.end(), kTag), end; it != end; ++it) {
+        if (!(*it)[1].matched)
+            pages.emplace_back();
+        else if (!pages.empty())
+            pages.back()[(*it)[2].str()] = std::stod((*it)[1].str());
+    }
+    return pages;
+}
+
+// "L07" for line 7; other letters name headings, cells and row labels alike.
+std::string LineName(int nLine, char chLetter = 'L')
 {
     char szName[8];
-    std::snprintf(szName, sizeof szName, "L%02d", nLine);
+    std::snprintf(szName, sizeof szName, "%c%02d", chLetter, nLine);
     return szName;
 }
 
@@ -145,6 +168,45 @@ TEST_F(GridPrintQtTest, WysiwygPagesSplitTheColumnsToo)
     const UINT nPages = Print();
     EXPECT_GE(nPages, 12u);
     EXPECT_EQ(nPages % (kColumns / 2), 0u);
+}
+
+// With the headings and the row labels shown, a page of the later columns heads its own
+// columns, each heading over its column, and the corner heading stands over the row labels.
+TEST_F(GridPrintQtTest, EachColumnPageHeadsItsOwnColumns)
+{
+    m_grid.SetWysiwygPrinting(TRUE);
+    m_grid.SetRowHeight(0, 30);
+    m_grid.SetColumnWidth(0, 60);
+    m_grid.SetItemText(0, 0, _T("K"));
+    for (int nCol = 1; nCol <= kColumns; ++nCol) {
+        m_grid.SetColumnWidth(nCol, 200);
+        m_grid.SetItemText(0, nCol, CString(LineName(nCol, 'H').c_str()));
+    }
+    for (int nRow = 1; nRow <= kLines; ++nRow) {
+        m_grid.SetItemText(nRow, 0, _T("R"));
+        for (int nCol = 1; nCol <= kColumns; ++nCol)
+            m_grid.SetItemText(nRow, nCol, CString(LineName(nCol, 'C').c_str()));
+    }
+    ASSERT_GE(Print(), 12u);
+    const auto pages = PdfPageWords(m_path);
+    ASSERT_GE(pages.size(), 12u);
+    for (std::size_t nPage = 0; nPage < pages.size(); ++nPage) {
+        const auto& x = pages[nPage];
+        ASSERT_TRUE(x.contains("K") && x.contains("R")) << nPage;
+        // A heading's raised edge moves its text by a unit or so.
+        EXPECT_NEAR(x.at("K"), x.at("R"), 3.0) << nPage;
+        int nColumns = 0;
+        for (int nCol = 1; nCol <= kColumns; ++nCol) {
+            const std::string strHeading = LineName(nCol, 'H');
+            const std::string strCell = LineName(nCol, 'C');
+            ASSERT_EQ(x.contains(strHeading), x.contains(strCell)) << nPage << " " << nCol;
+            if (!x.contains(strCell))
+                continue;
+            EXPECT_NEAR(x.at(strHeading), x.at(strCell), 3.0) << nPage << " " << nCol;
+            ++nColumns;
+        }
+        EXPECT_GT(nColumns, 0) << nPage;
+    }
 }
 
 }  // namespace
