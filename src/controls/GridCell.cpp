@@ -7,6 +7,7 @@
 #include "platform/gdi/Font.h"
 #include "platform/gdi/Pen.h"
 #include "platform/ui/Cursor.h"
+#include "platform/ui/ImageList.h"
 
 IMPLEMENT_DYNAMIC(CGridCellBase, CObject)
 IMPLEMENT_DYNCREATE(CGridCell, CGridCellBase)
@@ -74,6 +75,7 @@ void CGridCellBase::Assign(const CGridCellBase& other)
 {
     SetGrid(other.GetGrid());
     SetText(other.GetText());
+    SetImage(other.GetImage());
     SetData(other.GetData());
     SetState(other.GetState());
     SetFormat(other.GetFormat());
@@ -87,6 +89,22 @@ BOOL CGridCellBase::OnSetCursor()
 {
     ::SetCursor(AfxLoadStandardCursor(IDC_ARROW));
     return TRUE;
+}
+
+int CGridCellBase::ImageRoom() const
+{
+    const CGridCtrl* pGrid = GetGrid();
+    const CImageList* pImages = pGrid ? pGrid->GetImageList() : nullptr;
+    if (!pImages || GetImage() < 0 || GetImage() >= pImages->GetImageCount())
+        return 0;
+    return int(pImages->GetImageSize().cx) + 1 + int(GetMargin());
+}
+
+void CGridCellBase::GetTextRect(CRect& rect) const { rect.left += ImageRoom(); }
+
+CSize CGridCellBase::GetCellExtent(CDC* pDC) const
+{
+    return GetTextExtent(GetText(), pDC) + CSize(ImageRoom(), 0);
 }
 
 CSize CGridCellBase::GetTextExtent(const CString& strText, CDC* pDC) const
@@ -188,8 +206,14 @@ BOOL CGridCellBase::Draw(CDC* pDC, int nRow, int nCol, CRect rect, BOOL bEraseBk
         fittedFont.CreateFontIndirect(&lf);
         pDC->SelectObject(&fittedFont);
     }
+    if (const CImageList* pImages = pGrid->GetImageList(); pImages && GetImage() >= 0) {
+        const CSize sizeImage = pImages->GetImageSize();
+        if (sizeImage.cx <= rect.Width() && sizeImage.cy <= rect.Height())
+            pImages->Draw(pDC, GetImage(), rect.TopLeft(), ILD_NORMAL);
+    }
     if (nRow == 0 && nCol == pGrid->GetSortColumn())
         DrawSortArrow(*pDC, rect, pGrid->GetSortAscending());
+    GetTextRect(rect);
     if (!strText.IsEmpty())
         pDC->DrawText(strText, &rect, GetFormat() | DT_NOPREFIX);
     pDC->SelectObject(pOldFont);
@@ -249,6 +273,7 @@ void CGridCell::Reset()
 {
     m_nState = 0;
     m_strText.Empty();
+    m_nImage = -1;
     m_lParam = 0;
     m_nFormat = DWORD(-1);
     m_crFgClr = CLR_DEFAULT;

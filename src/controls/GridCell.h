@@ -22,6 +22,8 @@ class CGridCellBase : public CObject {
 
 public:
     virtual void SetText(LPCTSTR pszText) = 0;
+    // The index of the cell's image in the grid's image list; -1 for none.
+    virtual void SetImage(int nImage) = 0;
     virtual void SetData(LPARAM lParam) = 0;
     virtual void SetState(DWORD nState) { m_nState = nState; }
     virtual void SetFormat(DWORD nFormat) = 0;
@@ -32,6 +34,7 @@ public:
     virtual void SetGrid(CGridCtrl* pGrid) = 0;
 
     virtual CString GetText() const = 0;
+    virtual int GetImage() const = 0;
     virtual LPARAM GetData() const = 0;
     virtual DWORD GetState() const { return m_nState; }
     virtual DWORD GetFormat() const = 0;
@@ -67,11 +70,15 @@ public:
     // colour of its own) and its text, in the cell's font and colours or black with shaded
     // printing off; a fixed cell with its raised edge. FALSE when it cannot.
     virtual BOOL PrintCell(CDC* pDC, int nRow, int nCol, CRect rect);
+    // Where the text goes in the cell's rectangle: right of the cell's image, when the grid's
+    // image list holds it.
+    virtual void GetTextRect(CRect& rect) const;
     // The size the text takes in the cell's font with the margin on both sides; the default
     // cell's size for no text or no device context.
     CSize GetTextExtent(const CString& strText, CDC* pDC) const;
-    // The size the cell's own text takes: what sizing a column to its contents measures.
-    CSize GetCellExtent(CDC* pDC) const { return GetTextExtent(GetText(), pDC); }
+    // The size the cell's own text and image take: what sizing a column to its contents
+    // measures.
+    CSize GetCellExtent(CDC* pDC) const;
     // Typing reaches the cell here (character 1: an edit started by the mouse); the grid writes
     // the character (CGridCtrl::TypeIntoCell).
     virtual BOOL Edit(int nRow, int nCol, CRect rect, CPoint point, UINT nID, UINT nChar) = 0;
@@ -86,6 +93,11 @@ public:
 
 protected:
     DWORD m_nState = 0;
+
+private:
+    // The room the cell's image takes left of the text (with a pixel and the margin after
+    // it); 0 without one.
+    int ImageRoom() const;
 };
 
 class CGridCell : public CGridCellBase {
@@ -96,6 +108,7 @@ public:
     ~CGridCell() override;
 
     void SetText(LPCTSTR pszText) override { m_strText = pszText; }
+    void SetImage(int nImage) override { m_nImage = nImage; }
     void SetData(LPARAM lParam) override { m_lParam = lParam; }
     void SetFormat(DWORD nFormat) override { m_nFormat = nFormat; }
     void SetTextClr(COLORREF clr) override { m_crFgClr = clr; }
@@ -105,6 +118,7 @@ public:
     void SetGrid(CGridCtrl* pGrid) override { m_pGrid = pGrid; }
 
     CString GetText() const override { return m_strText; }
+    int GetImage() const override { return m_nImage; }
     LPARAM GetData() const override { return m_lParam; }
     DWORD GetFormat() const override;
     COLORREF GetTextClr() const override;
@@ -124,6 +138,7 @@ protected:
 
 private:
     CString m_strText;
+    int m_nImage = -1;
     LPARAM m_lParam = 0;
     COLORREF m_crFgClr = CLR_DEFAULT;
     COLORREF m_crBkClr = CLR_DEFAULT;

@@ -388,6 +388,21 @@ CString CGridCtrl::GetItemText(int nRow, int nCol) const
     return pCell ? pCell->GetText() : CString();
 }
 
+BOOL CGridCtrl::SetItemImage(int nRow, int nCol, int nImage)
+{
+    CGridCellBase* pCell = StoredCell(nRow, nCol);
+    if (!pCell)
+        return FALSE;
+    pCell->SetImage(nImage);
+    return TRUE;
+}
+
+int CGridCtrl::GetItemImage(int nRow, int nCol) const
+{
+    const CGridCellBase* pCell = GetCell(nRow, nCol);
+    return pCell ? pCell->GetImage() : -1;
+}
+
 BOOL CGridCtrl::SetItemState(int nRow, int nCol, UINT nState)
 {
     CGridCellBase* pCell = StoredCell(nRow, nCol);

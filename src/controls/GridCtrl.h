@@ -18,6 +18,7 @@
 #include "platform/ui/Wnd.h"
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CImageList;
@@ -69,6 +70,9 @@ public:
     BOOL SetItemText(int nRow, int nCol, LPCTSTR pszText);
     // Empty outside the grid.
     CString GetItemText(int nRow, int nCol) const;
+    // The cell's image in the image list (SetImageList); -1 for none.
+    BOOL SetItemImage(int nRow, int nCol, int nImage);
+    int GetItemImage(int nRow, int nCol) const;
     // The wide-cell bits are kept as they are: only WidePairs changes them.
     BOOL SetItemState(int nRow, int nCol, UINT nState);
     UINT GetItemState(int nRow, int nCol) const;
@@ -207,6 +211,9 @@ public:
     virtual std::unique_ptr<CImageList> CreateDragImage(CPoint* pHotSpot);
 
     // ---- options ----
+    // The images the cells show at their left (the grid does not own them); the previous list.
+    CImageList* SetImageList(CImageList* pImageList) { return std::exchange(m_pImageList, pImageList); }
+    const CImageList* GetImageList() const { return m_pImageList; }
     void SetGridLines(int nWhichLines) { m_nGridLines = nWhichLines; }
     int GetGridLines() const { return m_nGridLines; }
     void SetEditable(BOOL bEditable) { m_bEditable = bEditable; }
@@ -503,6 +510,7 @@ private:
     };
     PrintLayout m_print;
     std::unique_ptr<CFont> m_pPrinterFont;
+    CImageList* m_pImageList = nullptr;
     // Prints the cell in rect with the grid lines below and right of it (above it too on row 0,
     // and left of it with bLeftLine).
     void PrintCellWithLines(CDC* pDC, int nRow, int nCol, const CRect& rect, BOOL bLeftLine);

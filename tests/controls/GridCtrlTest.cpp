@@ -4,6 +4,7 @@
 
 #include "platform/gdi/DC.h"
 #include "platform/gdi/ImagePrinter.h"
+#include "platform/gdi/PixelBuffer.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/SysColors.h"
 #include "platform/ui/Cursor.h"
@@ -736,6 +737,53 @@ TEST_F(GridCtrlTest, AWheelNotchScrollsTheDesktopsRows)
     while (CMessageQueue::Get().Take(msg))
         nLines += msg.message == WM_VSCROLL && LOWORD(msg.wParam) == SB_LINEDOWN ? 1 : 0;
     EXPECT_EQ(nLines, 5);
+}
+
+// A cell's image sits at its top left inside the margin, its text starts a pixel and a margin
+// after it, and the cell's extent counts that room.
+TEST_F(GridCtrlTest, ACellImageGoesBeforeTheTextAndIntoTheExtent)
+{
+    CGridCtrl grid(2, 2);
+    ASSERT_TRUE(grid.Create(CRect(0, 0, 300, 200), &m_host, 1013));
+    grid.SetColumnWidth(1, 100);
+    grid.SetRowHeight(1, 30);
+    grid.SetItemText(1, 1, _T("A"));
+    PixelBuffer strip(8, 8);
+    strip.Fill(CRect(0, 0, 8, 8), CRect(0, 0, 8, 8), RGB(255, 0, 0));
+    CImageList images;
+    ASSERT_TRUE(images.Create(8, 8, ILC_COLOR24, 1, 1));
+    ASSERT_EQ(images.Add(strip, RGB(0, 255, 0)), 0);
+    grid.SetImageList(&images);
+    CRect cell;
+    ASSERT_TRUE(grid.GetCellRect(1, 1, cell));
+    CGridCellBase* pCell = grid.GetCell(1, 1);
+    const int nMargin = int(pCell->GetMargin());
+    CDC measure;
+    measure.CreateCompatibleDC(nullptr);
+    const CSize textExtent = pCell->GetTextExtent(pCell->GetText(), &measure);
+    for (const int nImage : {-1, 0}) {
+        ASSERT_TRUE(grid.SetItemImage(1, 1, nImage));
+        EXPECT_EQ(grid.GetItemImage(1, 1), nImage);
+        const int nImageRoom = nImage < 0 ? 0 : 8 + 1 + nMargin;
+        RecordingSurface surface(SIZE{300, 200});
+        CDC dc(surface);
+        grid.DrawGrid(&dc);
+        CRect image;
+        LONG xText = -1;
+        for (const auto& record : surface.Records()) {
+            if (record.kind == RecordingSurface::Kind::SetPixel && record.colour == RGB(255, 0, 0))
+                image |= CRect(record.points[0], CSize(1, 1));
+            if (record.kind == RecordingSurface::Kind::Text && record.text == u"A")
+                xText = record.points[0].x;
+        }
+        EXPECT_EQ(image, nImage < 0 ? CRect() : CRect(cell.TopLeft() + CSize(nMargin, nMargin), CSize(8, 8)));
+        EXPECT_EQ(xText, cell.left + nMargin + nImageRoom) << nImage;
+        EXPECT_EQ(pCell->GetCellExtent(&measure), textExtent + CSize(nImageRoom, 0)) << nImage;
+    }
+    // A cell of another class takes the image over.
+    ASSERT_TRUE(grid.SetCellType(1, 1, RUNTIME_CLASS(CCountedCell)));
+    EXPECT_EQ(grid.GetItemImage(1, 1), 0);
+    grid.SetImageList(nullptr);
 }
 
 }  // namespace
