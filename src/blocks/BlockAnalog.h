@@ -145,6 +145,11 @@ protected:
 
     int ScaledInput(int nPin) const;
     int Scale(int nValue) const;
+    // The input's source names no block of the document: the input reads 0.
+    bool IsInputOpen(int nPin) const;
+    // With input nPin open, the value and Ax start a run at what that input gives them, so that
+    // they show it before the first step.
+    void StartFromOpenInput(int nPin);
     // The current value of reference nRef into nParam when the reference is set.
     void ResolveReference(int nRef, int& nParam);
     // The trigger rule of the comparator and the threshold trigger on nValue.
@@ -160,6 +165,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // With both inputs open: Ax and Ay at what an open input gives, the difference 0.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
 protected:
     void Step(const CSimContext* pSim) override;
@@ -175,6 +182,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // From an open Ax, its value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
 protected:
     void Step(const CSimContext* pSim) override;
@@ -190,6 +199,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // From an open Ax, its value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
 protected:
     void Step(const CSimContext* pSim) override;
@@ -209,6 +220,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // From an open Ax, its value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // The older line has one threshold for both directions: unequal ones are refused, and the
     // newer line starts from the second.
     CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
@@ -230,6 +243,8 @@ public:
 
     void DrawSymbol(CDC* pDC) const override;
     void WritePinText(PinTextWriter& w) const override;
+    // From an open Ax, its value.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
 protected:
     void Step(const CSimContext* pSim) override;

@@ -78,7 +78,35 @@ int CBlockAnalog::TriggerState(int nValue) const
     return m_nPinValue[BLOCK_FIRST_OUTPUT];
 }
 
+bool CBlockAnalog::IsInputOpen(int nPin) const
+{
+    const IBlockDocument* pDoc = GetDocument();
+    return !pDoc || !pDoc->FindBlockByNumber(m_nPinSource[nPin]);
+}
+
+void CBlockAnalog::StartFromOpenInput(int nPin)
+{
+    if (IsInputOpen(nPin))
+        m_nValue = m_nAx = Scale(0);
+}
+
 void CBlockAnalog::ResetForRun(const SYSTEMTIME&) {}
+
+void CBlockACOMP::ResetForRun(const SYSTEMTIME&)
+{
+    if (!IsInputOpen(0) || !IsInputOpen(1))
+        return;
+    m_nAx = m_nAy = Scale(0);
+    m_nValue = 0;
+}
+
+void CBlockATHTRG::ResetForRun(const SYSTEMTIME&) { StartFromOpenInput(0); }
+
+void CBlockAAMP::ResetForRun(const SYSTEMTIME&) { StartFromOpenInput(0); }
+
+void CBlockAWDOG::ResetForRun(const SYSTEMTIME&) { StartFromOpenInput(1); }
+
+void CBlockADTRG::ResetForRun(const SYSTEMTIME&) { StartFromOpenInput(0); }
 
 void CBlockAMATH::ResetForRun(const SYSTEMTIME&) { m_nValue = 0; }
 

@@ -7,6 +7,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/TypeCodeList.h"
 #include "blocks/ConnectLineObj.h"
+#include "document/ConnectorPairs.h"
 #include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "document/WiringRules.h"
@@ -28,8 +29,6 @@ constexpr int kSensorFloor = 200;
 // The analog input addresses that a ladder analog contact may read.
 constexpr int kFirstAnalogInput = 4000;
 constexpr int kLastAnalogInput = 4127;
-// A female connector's male partner is numbered this much lower.
-constexpr int kConnectorPairOffset = 2000;
 
 using BlockSet = std::set<const CBlockObj*>;
 
@@ -107,7 +106,16 @@ public:
 
     void Trace(CBlockObj* pBlock)
     {
-        if (!pBlock || !m_seen.insert(pBlock).second || !IsTraced(pBlock))
+        if (!pBlock || !m_seen.insert(pBlock).second)
+            return;
+        // A wire cut into a connector pair, by hand or by an upload's layout, still feeds the
+        // blocks beyond it: the value goes on from the pair's Female.
+        if (pBlock->m_nType == BT_MALE) {
+            if (CBlockObj* pFemale = FindPartner(m_doc, pBlock); pFemale && m_seen.insert(pFemale).second)
+                FollowOutput(pFemale);
+            return;
+        }
+        if (!IsTraced(pBlock))
             return;
         if (auto* pAnalog = dynamic_cast<CBlockAnalog*>(pBlock)) {
             const bool bPasses = PassesThrough(pBlock);
@@ -328,7 +336,7 @@ CBlockObj* WalkUpstream(CVetlaDoc& doc, int nNumber, BOOL bSimulating)
             return nullptr;
         // By type code: the factory makes connectors as plain blocks until a cut or a load.
         if (pBlock->m_nType == BT_FEMALE) {
-            const CBlockObj* pMale = doc.FindBlockByNumber(nNumber - kConnectorPairOffset);
+            const CBlockObj* pMale = FindPartner(doc, pBlock);
             if (!pMale)
                 return nullptr;
             nNumber = pMale->m_nPinSource[0];

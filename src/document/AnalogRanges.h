@@ -18,7 +18,8 @@ class CVetlaDoc;
 constexpr int ANALOG_RANGE_OPEN = 32767;
 
 // The analog function blocks reached first downstream of the block (with bThrough, every one
-// on the paths); a block that is no analog input, output, flag or function block gives none.
+// on the paths), across connector pairs; a block that is no analog input, output, flag or
+// function block gives none.
 std::vector<CBlockAnalog*> TraceAnalogSources(const CVetlaDoc& doc, CBlockObj* pBlock, BOOL bThrough);
 
 // The measuring range the sources of an analog input (or analog contact) agree on; -32767 ..

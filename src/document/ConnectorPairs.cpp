@@ -1,6 +1,6 @@
 #include "document/ConnectorPairs.h"
 
-#include "blocks/BlockConnector.h"
+#include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/BlockNumbering.h"
@@ -14,8 +14,7 @@ BOOL IsConnectorBlock(const CBlockObj* pBlock)
 
 int PartnerNumber(const CBlockObj* pConnector)
 {
-    const BOOL bFemale = pConnector->IsKindOf(RUNTIME_CLASS(CBlockFemale));
-    return pConnector->m_nNumber + (bFemale ? -NUM_FEMALE_OFFSET : NUM_FEMALE_OFFSET);
+    return pConnector->m_nNumber + (pConnector->m_nType == BT_FEMALE ? -NUM_FEMALE_OFFSET : NUM_FEMALE_OFFSET);
 }
 
 CBlockObj* FindPartner(const CVetlaDoc& doc, const CBlockObj* pConnector)

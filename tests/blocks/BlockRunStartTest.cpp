@@ -1,5 +1,7 @@
 // The state each family starts a simulation run in: what differs from "nothing timed", and what
 // a family keeps that the plain reset would clear.
+#include "SimDriver.h"
+
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockFactory.h"
@@ -74,6 +76,36 @@ TEST(BlockRunStart, ContactsStartClosedWhereTheirOperandIsOn)
         pContact->m_nOperand = c.nOperand;
         pContact->ResetForRun(kNow);
         EXPECT_EQ(pContact->m_nContactState, c.nClosed) << c.nType << " on " << c.nOperand;
+    }
+}
+
+// An analog block whose measured input is open (no block has its source's number) starts with
+// what that input gives it, the offset; a wired one keeps its values for its first step.
+TEST(BlockRunStart, AnAnalogBlockStartsFromAnOpenMeasuredInput)
+{
+    constexpr int kKept = 77;
+    constexpr int kNoBlock = 4321;
+    const struct {
+        int nType, nSource0, nSource1;
+        int nValue, nAx, nAy;
+    } cases[] = {
+        {BT_ACOMP, LINK_OPEN, kNoBlock, 0, 150, 150},  {BT_ACOMP, LINK_OPEN, NUM_INPUT, kKept, kKept, kKept},
+        {BT_ATHTRG, LINK_OPEN, LINK_OPEN, 150, 150, kKept}, {BT_AAMP, NUM_INPUT, LINK_OPEN, kKept, kKept, kKept},
+        {BT_AWDOG, NUM_INPUT, LINK_OPEN, 150, 150, kKept}, {BT_AWDOG, LINK_OPEN, NUM_INPUT, kKept, kKept, kKept},
+        {BT_ADTRG, kNoBlock, LINK_OPEN, 150, 150, kKept},  {BT_ARAMP, LINK_OPEN, LINK_OPEN, kKept, kKept, kKept},
+    };
+    for (const auto& c : cases) {
+        SimDriver sim;
+        sim.AddInput(NUM_INPUT);
+        auto* pBlock = sim.Add(static_cast<CBlockAnalog*>(CreateBlockForType(c.nType, nullptr, &sim.Doc())), NUM_FUNCTION_BLOCK);
+        pBlock->m_nOffset = 150;
+        pBlock->m_nPinSource[0] = c.nSource0;
+        pBlock->m_nPinSource[1] = c.nSource1;
+        pBlock->m_nValue = pBlock->m_nAx = pBlock->m_nAy = kKept;
+        pBlock->ResetForRun(kNow);
+        EXPECT_EQ(pBlock->m_nValue, c.nValue) << c.nType << " from " << c.nSource0 << ", " << c.nSource1;
+        EXPECT_EQ(pBlock->m_nAx, c.nAx) << c.nType << " from " << c.nSource0 << ", " << c.nSource1;
+        EXPECT_EQ(pBlock->m_nAy, c.nAy) << c.nType << " from " << c.nSource0 << ", " << c.nSource1;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "codec/CodecTestSupport.h"
 #include "support/GoldenCorpus.h"
 
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockOut.h"
@@ -93,6 +94,23 @@ bool OpenProgram(const std::string& strFile, CVetlaDoc& program)
     return conversion.PutInto(program);
 }
 
+// The golden diagrams set the analog blocks' gain and offset alone, with sensor and measuring
+// range left at their defaults, as no property page leaves them. The image carries gain and
+// offset, which the upload shows as "No sensor" over the range they span; the sent blocks take
+// that reading too, so that a value typed into an input means the same level on both sides.
+void TakeUploadedScaling(CVetlaDoc& program, const CVetlaDoc& upload)
+{
+    for (POSITION pos = upload.m_blockList.GetHeadPosition(); pos;) {
+        const auto* pUploaded = dynamic_cast<const CBlockAnalog*>(static_cast<CObject*>(upload.m_blockList.GetNext(pos)));
+        auto* pSent = pUploaded ? dynamic_cast<CBlockAnalog*>(program.FindBlockByNumber(pUploaded->m_nNumber)) : nullptr;
+        if (!pSent)
+            continue;
+        pSent->m_nSensor = pUploaded->m_nSensor;
+        pSent->m_nRangeMin = pUploaded->m_nRangeMin;
+        pSent->m_nRangeMax = pUploaded->m_nRangeMax;
+    }
+}
+
 // What a side of the comparison shows of its state: the state of every output and flag, and
 // the value of the analog ones, by block number.
 std::map<int, std::pair<int, int>> Shown(const CVetlaDoc& doc)
@@ -149,15 +167,14 @@ public:
             ReleaseSimulatedInput(*pInput);
         }
     }
-    // The value popup moved to nValue, and the level the controller's input would read: the
-    // simulated range an input is fitted to follows the drawn wires, which a golden diagram
-    // does not have, and the level (per mille of that range) must be the same on both sides.
+    // nValue typed into the point's edit of the Inputs bar: the input holds it to the range
+    // fitted to the blocks it feeds and passes on its level in that range.
     void SetAnalog(int nNumber, int nValue)
     {
         for (CBlockObj* pInput : BlocksOf(m_analog, nNumber)) {
             pInput->m_nAux[INPUT_SIM_VALUE_AUX] = nValue;
+            static_cast<CBlockAnalogIn*>(pInput)->m_nShownValue = nValue;
             UpdateSimInputSettings(m_doc, pInput, TRUE);
-            pInput->m_nHeldValue = nValue;
         }
     }
 
@@ -202,6 +219,7 @@ TEST_P(UploadSimulation, TheUploadSimulatesAsTheProgramItCameFrom)
     ASSERT_TRUE(decoded.bOk) << DecodeErrorText(decoded).ToUtf8();
     host.View().UpdateScrollSizes();
     host.View().CutWiresCrossingBlocks();
+    TakeUploadedScaling(program, upload);
 
     Side sent(program);
     Side uploaded(upload);

@@ -5,6 +5,7 @@
 // it moves back, the cursors, and undo after every kind of edit compared through the saved bytes.
 #include "editor/DiagramWindow.h"
 
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockComment.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
@@ -15,8 +16,11 @@
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramConsistency.h"
+#include "editor/InputsBarDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
+#include "platform/gdi/DC.h"
+#include "platform/gdi/RecordingSurface.h"
 #include "platform/ui/Cursor.h"
 
 #include <gtest/gtest.h>
@@ -558,6 +562,48 @@ TEST_F(MouseEditing, APressInTheDiagramTakesTheKeyboard)
         bRight ? RightClick(CPoint(500, 300)) : Click(CPoint(500, 300));
         EXPECT_EQ(CWnd::GetFocus(), &V()) << (bRight ? "right" : "left");
     }
+}
+
+// An analog input's level follows the blocks its wires reach, through a wire cut into a pair
+// as through a drawn one: AI0 feeds an amplifier (gain 2) into a comparator's Ax and the
+// comparator's Ay itself, and 400 typed into the Inputs bar is 800 against 400, over On 300.
+TEST_F(MouseEditing, ATypedAnalogValueLeavesTheSameLevelAfterItsWireIsCutIntoAPair)
+{
+    CBlockObj* pInput = Block(BT_ANALOG_IN, 100, 200);
+    auto* pAmplifier = static_cast<CBlockAnalog*>(Block(BT_AAMP, 250, 100));
+    auto* pComparator = static_cast<CBlockAnalog*>(Block(BT_ACOMP, 400, 200));
+    CBlockObj* pOutput = Block(BT_OUT, 550, 200);
+    pAmplifier->m_nSensor = ANALOG_SENSOR_NONE;
+    pAmplifier->m_dGain = 2.0;
+    pAmplifier->m_nRangeMax = 2000;
+    pComparator->m_nThreshold1 = 300;
+    pComparator->m_nThreshold2 = 200;
+    Connect(pInput, BLOCK_FIRST_OUTPUT, pAmplifier, 0);
+    Connect(pAmplifier, BLOCK_FIRST_OUTPUT, pComparator, 0);
+    CConnectLineObj* pAy = Connect(pInput, BLOCK_FIRST_OUTPUT, pComparator, 1);
+    Connect(pComparator, BLOCK_FIRST_OUTPUT, pOutput, 0);
+    ASSERT_NE(pAy, nullptr);
+
+    Key(VK_F11);
+    Pump();
+    // Near the comparator, past where the two wires from AI0 part.
+    const CPoint ptLast = pAy->m_arrVertices[pAy->m_arrVertices.GetSize() - 1];
+    const CPoint ptBefore = pAy->m_arrVertices[pAy->m_arrVertices.GetSize() - 2];
+    Click(ptBefore + CPoint((ptLast.x - ptBefore.x) * 3 / 4, (ptLast.y - ptBefore.y) * 3 / 4));
+    ASSERT_EQ(Doc().FindBlockByNumber(pComparator->m_nPinSource[1])->m_nType, BT_FEMALE) << "Ay fed by the pair";
+    Key(VK_F3);
+    Pump();
+    ASSERT_EQ(V().EditMode(), EDIT_MODE_SIMULATE);
+    CInputsBarDlg& inputs = *V().GetParentFrame()->m_pInputsBar->GetDlg();
+    const SimBarControl* pEdit = inputs.FindControl(pInput->m_nNumber);
+    ASSERT_NE(pEdit, nullptr);
+    pEdit->pWnd->SetWindowText(_T("400"));
+    inputs.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
+    RecordingSurface surface;
+    CDC dc(surface);
+    V().OnDraw(&dc);
+    EXPECT_EQ(pInput->m_nHeldValue, 400);
+    EXPECT_EQ(pOutput->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
 }
 
 // Each kind of edit is undone to the very bytes the document had before it, and redone to the

@@ -588,8 +588,9 @@ TEST_F(AnalogPages, ApplyOfAnUntickedRowLeavesNoBlockForTheSimulationToRead)
 TEST_F(AnalogPages, TheLiveValueIsAControlAboveItsFrame)
 {
     CBlockAnalog* pDog = Analog(BT_AWDOG);
-    pDog->m_nValue = 12;
+    // Set in the run: a watchdog without its Ax starts the run from the offset.
     StartSimulation();
+    pDog->m_nValue = 12;
     CAllPropertySheet* pSheet = OpenSheet(pDog);
     ASSERT_NE(pSheet, nullptr);
     CWnd& page = *pSheet->m_pMainPage;
