@@ -629,4 +629,27 @@ TEST_F(AnalogPages, DigitsTypedAfterTheBoundLeaveTheBound)
     }
 }
 
+// The gain and KC are numeric boxes: a second point takes the caret to the decimals, a sign
+// goes where the box takes one, and a third whole digit of KC goes behind a point.
+TEST_F(AnalogPages, TheGainAndKcAreNumericBoxes)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
+    const struct { int nType, nID; const char* typed; const TCHAR* pszShown; double dStored; } cases[] = {
+        {BT_AAMP, IDC_GAIN, "-3.5.7", _T("-3.75"), -3.75}, {BT_ARAMP, IDC_GAIN, "-3.5.7", _T("3.75"), 3.75},
+        {BT_PI, IDC_PI_KC, "3.5.7", _T("3.75"), 3.75},      {BT_PI, IDC_PI_KC, "-123", _T("12.3"), 12.3},
+    };
+    for (const auto& c : cases) {
+        CBlockAnalog* pBlock = Analog(c.nType);
+        Edit(pBlock, [&](CWnd& page) {
+            if (c.nID == IDC_PI_KC)
+                Select(page, IDC_PI_PARAM_SET, PI_SET_USER_DEFINED);
+            QtRetype(*page.GetDlgItem(c.nID), c.typed);
+            EXPECT_EQ(Text(page, c.nID), CString(c.pszShown)) << c.nType << " " << c.typed << ": " << Text(page, c.nID).ToUtf8();
+        });
+        EXPECT_DOUBLE_EQ(c.nID == IDC_GAIN ? pBlock->m_dGain : pBlock->m_dPiKC, c.dStored) << c.nType << " " << c.typed;
+    }
+}
+
 }  // namespace

@@ -300,6 +300,7 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
     OnOk([&](CPropertyPage& page) {
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCurSel(), 5);
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 32);
+        EXPECT_TRUE(page.IsModified()) << "the lists filled at opening mark the page";
         page.SetModified(FALSE);
         Combo(page, IDC_WIFI_TYPE).UserSelect(1);
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 16) << "Q0 to Q15";

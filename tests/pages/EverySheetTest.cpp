@@ -5,11 +5,14 @@
 // Every number box (plain, decimal and hexadecimal) of those sheets, of File > Properties, of the
 // fixed analog output values and of the clock dialogs takes numbers past its bounds, a minus, a
 // second point, a third decimal and a paste, holds what was typed or its bound, and OK stores
-// what it shows once it is left.
+// what it shows once it is left; the boxes of the pages that are numeric boxes are no plain edits.
 #include "SheetFixture.h"
 
+#include "blocks/BlockTypes.h"
 #include "controller/SummerTimeDlg.h"
 #include "document/UndoStore.h"
+#include "pages/blocks/AnalogPageIds.h"
+#include "pages/blocks/FunctionPageIds.h"
 #include "pages/controls/HexTextEdit.h"
 #include "pages/controls/NumericEdit.h"
 #include "pages/program/ProgramPageIds.h"
@@ -25,8 +28,28 @@
 #include <cstdio>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
+
+// The max/min page's value box (its ids' header clashes with the analog pages').
+constexpr int kMaxMinValueBox = 1289;
+// The boxes of a main page that are numeric boxes (whole digits, decimals, sign and point under
+// the box's own rules), by the types whose sheets show that page.
+struct NumericBoxes {
+    std::vector<int> types;
+    std::vector<int> ids;
+};
+const NumericBoxes kNumericBoxes[] = {
+    {{BT_ACOMP, BT_ATHTRG, BT_AAMP, BT_AWDOG, BT_ADTRG, BT_PWM},
+     {IDC_GAIN, IDC_LIMIT1, IDC_LIMIT2, IDC_OFFSET, IDC_RANGE_MIN, IDC_RANGE_MAX}},
+    {{BT_ARAMP},
+     {IDC_GAIN, IDC_LIMIT1, IDC_LIMIT2, IDC_OFFSET, IDC_RANGE_MIN, IDC_RANGE_MAX, IDC_RAMP_SPEED,
+      IDC_RAMP_MAX_OUTPUT, IDC_RAMP_START_STOP}},
+    {{BT_PI}, {IDC_GAIN, IDC_PI_KC, IDC_LIMIT1, IDC_LIMIT2, IDC_OFFSET, IDC_RANGE_MIN, IDC_RANGE_MAX}},
+    {{BT_QUAD, BT_LOG}, {IDC_AMPLIFICATION}},
+    {{BT_MAXMIN, BT_ROL, BT_ROR, BT_SHL, BT_SHR, BT_RAND, BT_WORD2BIT, BT_MOD, BT_REM}, {kMaxMinValueBox}},
+};
 
 class EverySheet : public SheetFixture {
 protected:
@@ -68,6 +91,13 @@ protected:
     void FindNumberBoxes(WORD wHardware, int nType, std::set<std::pair<std::string, int>>& walked, std::vector<BoxPlace>& places)
     {
         OnModal([&](CPropertySheet& sheet) {
+            for (const NumericBoxes& numeric : kNumericBoxes) {
+                if (std::ranges::find(numeric.types, nType) == numeric.types.end())
+                    continue;
+                for (int nID : numeric.ids)
+                    EXPECT_TRUE(dynamic_cast<CNumericEdit*>(sheet.GetPage(0)->GetDlgItem(nID)))
+                        << "type " << nType << " box " << nID << " is a numeric box";
+            }
             for (int nPage = 0; sheet.SetActivePage(nPage); ++nPage) {
                 CWnd* pPage = sheet.GetPage(nPage);
                 for (CWnd* pBox = pPage->GetWindow(GW_CHILD); pBox; pBox = pBox->GetWindow(GW_HWNDNEXT)) {

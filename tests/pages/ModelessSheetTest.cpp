@@ -159,6 +159,27 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
     EXPECT_GT(rcOK.top, rcTab.bottom) << "the buttons moved below the grown tabs";
 }
 
+// The multi-function switch's value box sits lower under its page than the timers' boxes.
+TEST_F(ModelessSheet, TheValueBoxOfTheMultiFunctionSwitchSitsLower)
+{
+    const struct { int nType, nTop, nBottom; } cases[] = {{BT_MFS, 0, 50}, {BT_DPR, -20, 30}};
+    CBlockObj* blocks[] = {Block(BT_MFS, 200, 100), Block(BT_DPR, 200, 200)};
+    StartSimulation();
+    for (const auto& c : cases) {
+        CAllPropertySheet* pSheet = OpenSheet(blocks[&c - cases]);
+        ASSERT_NE(pSheet, nullptr);
+        CBlockPage& page = *pSheet->m_pMainPage;
+        const auto* pTemplate = AfxFindDialogTemplate(page.GetTemplateID());
+        CRect rcPage(CPoint(0, 0), pTemplate->size);
+        AfxMapDialogRect(rcPage, pTemplate->nPointSize);
+        CRect rcBox;
+        page.GetDlgItem(IDC_CURRENT_VALUE_BOX)->GetWindowRect(rcBox);
+        page.ScreenToClient(rcBox);
+        EXPECT_EQ(rcBox.top - rcPage.bottom, c.nTop) << c.nType;
+        EXPECT_EQ(rcBox.bottom - rcPage.bottom, c.nBottom) << c.nType;
+    }
+}
+
 TEST_F(ModelessSheet, TheLiveValueIsFormattedByTypeAfterEachScan)
 {
     CBlockObj* pCounter = Block(BT_COUNTER, 200, 200);

@@ -6,6 +6,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWord.h"
+#include "pages/blocks/Mask.h"
 #include "pages/blocks/MaxMin.h"
 #include "pages/blocks/MiscBlockIds.h"
 #include "pages/controls/BitMaskDlg.h"
@@ -150,6 +151,17 @@ TEST_F(WordPages, AReferenceReplacesTheParameterAndSwitchingItOffClearsIt)
         EXPECT_EQ(pBlock->m_nParam[BLOCK_REF_USED_PARAM], 0);
         EXPECT_EQ(pBlock->m_nParam[WORDOP_OPERAND_PARAM], 3);
     }
+}
+
+TEST_F(WordPages, ApplyOfAMaskClearsItsSpareWordButOkKeepsIt)
+{
+    CBlockObj* pMask = Block(BT_ANDM);
+    pMask->m_nParamEx[MASK_SPARE_PARAMEX] = 1;
+    EditModal(pMask, [](CPropertySheet&) {}, IDOK);
+    EXPECT_EQ(pMask->m_nParamEx[MASK_SPARE_PARAMEX], 1);
+    StartSimulation();
+    Press(*OpenSheet(pMask), ID_APPLY_NOW);
+    EXPECT_EQ(pMask->m_nParamEx[MASK_SPARE_PARAMEX], 0);
 }
 
 TEST_F(WordPages, ReferenceIsOffWithoutABlockToReferTo)

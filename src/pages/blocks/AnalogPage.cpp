@@ -27,7 +27,9 @@ constexpr int kParameterIds[] = {IDC_PARAM_GROUP,  IDC_GAIN_LABEL, IDC_GAIN,    
 // The hints of value boxes.
 constexpr const TCHAR* kIntegerRangeTip = _T("Number between %d and %d");
 constexpr const TCHAR* kDecimalRangeTip = _T("Number between %.2f and %.2f");
-constexpr int kGainDecimals = 2;
+// The boxes of hundredths: two whole digits and two decimals.
+constexpr int kHundredthsWhole = 2;
+constexpr int kHundredthsDecimals = 2;
 
 // Two decimals and no padding: the box holds the number alone, as a copy takes it.
 CString GainText(double dGain)
@@ -155,8 +157,8 @@ void CAnalogPage::DoDataExchange(CDataExchange* pDX)
     WritingScope scope(m_bWriting);
     if (pDX->m_bSaveAndValidate)
         m_bWriting = FALSE;
-    if (m_integerBoxes.empty())
-        MakeIntegerBoxes(pDX);
+    if (m_numberBoxes.empty())
+        MakeNumberBoxes(pDX);
     CBlockPage::DoDataExchange(pDX);
     if (GetDlgItem(IDC_PROTECTION))
         DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
@@ -182,9 +184,8 @@ void CAnalogPage::InitScaling()
 {
     SetSpinRange(IDC_RANGE_MIN_SPIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX);
     SetSpinRange(IDC_RANGE_MAX_SPIN, SCALING_RANGE_MIN, SCALING_RANGE_MAX);
-    // The gain's own range, in hundredths: the box takes a sign only where the gain may be below zero.
+    // The gain's own range, in hundredths.
     SetSpinRange(IDC_GAIN_SPIN, TruncScaled(m_scaling.m_dGainFloor * 100), SCALING_GAIN_X100_LIMIT);
-    static_cast<CEdit*>(GetDlgItem(IDC_GAIN))->LimitDecimals(kGainDecimals);
     SetSpinRange(IDC_OFFSET_SPIN, -SCALING_OFFSET_LIMIT, SCALING_OFFSET_LIMIT);
     for (int i = 0; i < kLayoutRows; ++i) {
         CWnd* pRange = GetDlgItem(kRangeIds[i]);
@@ -425,19 +426,40 @@ BOOL CAnalogPage::OnIntegerBoxChanged(int nID)
     return FALSE;
 }
 
-void CAnalogPage::MakeIntegerBoxes(CDataExchange* pDX)
+std::vector<CAnalogPage::HundredthsBox> CAnalogPage::GetHundredthsBoxes() const
+{
+    if (!m_bHasScaling)
+        return {};
+    // The gain takes a sign only where it may be below zero.
+    return {{IDC_GAIN, IDC_GAIN_SPIN, m_scaling.m_dGainFloor < 0, TRUE}};
+}
+
+void CAnalogPage::MakeNumberBoxes(CDataExchange* pDX)
 {
     for (const IntegerBox& box : GetIntegerBoxes()) {
-        if (!GetDlgItem(box.nEditID))
-            continue;
         auto pEdit = std::make_unique<CIntegerEdit>(box.nDigits);
-        DDX_Control(pDX, box.nEditID, *pEdit);
         pEdit->ModifyFlags(NUM_POINT_BEFORE_EXTRA_DIGIT, 0);
-        // The spin's buddy was the window the numeric box replaced.
-        if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(box.nSpinID)))
-            pSpin->SetBuddy(pEdit.get());
-        m_integerBoxes.push_back(std::move(pEdit));
+        AddNumberBox(pDX, std::move(pEdit), box.nEditID, box.nSpinID);
     }
+    for (const HundredthsBox& box : GetHundredthsBoxes()) {
+        // A negative count of whole digits keeps the sign out.
+        auto pEdit = std::make_unique<CNumericEdit>(box.bNegative ? kHundredthsWhole : -kHundredthsWhole,
+                                                    kHundredthsDecimals);
+        if (box.bPointBeforeExtraDigit)
+            pEdit->ModifyFlags(NUM_POINT_BEFORE_EXTRA_DIGIT, 0);
+        AddNumberBox(pDX, std::move(pEdit), box.nEditID, box.nSpinID);
+    }
+}
+
+void CAnalogPage::AddNumberBox(CDataExchange* pDX, std::unique_ptr<CNumericEdit> pEdit, int nEditID, int nSpinID)
+{
+    if (!GetDlgItem(nEditID))
+        return;
+    DDX_Control(pDX, nEditID, *pEdit);
+    // The spin's buddy was the window the numeric box replaced.
+    if (auto* pSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(nSpinID)))
+        pSpin->SetBuddy(pEdit.get());
+    m_numberBoxes.push_back(std::move(pEdit));
 }
 
 // ---- hints ----

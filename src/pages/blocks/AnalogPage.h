@@ -17,7 +17,7 @@
 #include <vector>
 
 class CDataExchange;
-class CIntegerEdit;
+class CNumericEdit;
 
 class CAnalogPage : public CBlockPage {
     DECLARE_DYNAMIC(CAnalogPage)
@@ -99,6 +99,18 @@ protected:
     // spins and hints of the boxes without rules of their own take the box's range.
     virtual std::vector<IntegerBox> GetIntegerBoxes() const;
 
+    // ---- value boxes of two whole digits and two decimals ----
+    struct HundredthsBox {
+        int nEditID;
+        int nSpinID;
+        BOOL bNegative;
+        // A digit typed behind the full whole part goes in behind a point.
+        BOOL bPointBeforeExtraDigit;
+    };
+    // The page's boxes of hundredths; the base gives the scaling group's gain. Their values and
+    // ranges are the page's own rules.
+    virtual std::vector<HundredthsBox> GetHundredthsBoxes() const;
+
     // ---- hints: the valid range of a value box ----
     struct RangeTip {
         int nID;
@@ -141,13 +153,14 @@ private:
     void LayOutForSensor();
 
     // The boxes become numeric boxes before their values go in; their spins keep them as buddies.
-    void MakeIntegerBoxes(CDataExchange* pDX);
+    void MakeNumberBoxes(CDataExchange* pDX);
+    void AddNumberBox(CDataExchange* pDX, std::unique_ptr<CNumericEdit> pEdit, int nEditID, int nSpinID);
     void SetUpIntegerBoxes();
     // EN_CHANGE of a box without rules of its own; FALSE for any other control.
     BOOL OnIntegerBoxChanged(int nID);
 
     BOOL m_bHasScaling;
-    std::vector<std::unique_ptr<CIntegerEdit>> m_integerBoxes;
+    std::vector<std::unique_ptr<CNumericEdit>> m_numberBoxes;
     static constexpr int kLayoutRows = 7;
     CRect m_rcRange[kLayoutRows];
     CRect m_rcParameter[kLayoutRows];

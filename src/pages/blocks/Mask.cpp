@@ -143,13 +143,16 @@ void CMask::OnOK()
     CBlockPage::OnOK();
 }
 
-BlockWrite CMask::MakeBlockWrite(BOOL) const
+BlockWrite CMask::MakeBlockWrite(BOOL bApply) const
 {
-    if (!HasMask())
-        return {};
+    const BOOL bHasMask = HasMask();
     const int nReference = m_reference.m_bUse ? m_reference.m_nBlockNumber : -1;
     const int nMask = nReference >= 0 ? 0 : m_nMask;
     return [=](CBlockObj& block) {
+        if (bApply)
+            block.m_nParamEx[MASK_SPARE_PARAMEX] = 0;
+        if (!bHasMask)
+            return;
         block.m_nParam[WORDOP_OPERAND_PARAM] = nMask;
         // The block keeps the mask as the text the page shows, too.
         block.m_strParamText.Format(_T("%04X"), nMask & 0xFFFF);

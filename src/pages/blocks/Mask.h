@@ -9,6 +9,10 @@
 #include "pages/sheet/BlockPage.h"
 #include "pages/sheet/ReferenceRow.h"
 
+// The word Apply clears: the mask blocks' apply record is the one of the max/min blocks, whose
+// reset flag that word holds; the mask blocks use it for nothing.
+constexpr int MASK_SPARE_PARAMEX = 4;
+
 class CMask : public CBlockPage {
     DECLARE_DYNAMIC(CMask)
 

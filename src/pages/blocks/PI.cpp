@@ -16,7 +16,6 @@ constexpr PIParameterSet kSets[PI_SET_USER_DEFINED] = {
     {0.5, 0, 30}, {1.0, 2, 0}, {3.0, 0, 5}, {1.2, 0, 12}, {1.0, 99, 59}, {0.7, 0, 20},
 };
 constexpr double kKCMax = 99.99;
-constexpr int kKCDecimals = 2;
 // TI switched off is kept as its largest value.
 constexpr int kTIOffMinutes = 99;
 constexpr int kTIOffSeconds = 59;
@@ -54,6 +53,12 @@ void CPI::FillRecord(AnalogRecord& record) const
     FillLimitReferences(record);
 }
 
+// KC takes no sign; the gain's third whole digit is not put behind a point.
+std::vector<CAnalogPage::HundredthsBox> CPI::GetHundredthsBoxes() const
+{
+    return {{IDC_GAIN, IDC_GAIN_SPIN, TRUE, FALSE}, {IDC_PI_KC, IDC_PI_KC_SPIN, FALSE, TRUE}};
+}
+
 std::vector<CAnalogPage::IntegerBox> CPI::GetIntegerBoxes() const
 {
     std::vector<IntegerBox> boxes = CAnalogPage::GetIntegerBoxes();
@@ -86,7 +91,6 @@ BOOL CPI::OnInitDialog()
     CAnalogPage::OnInitDialog();
     CreateLimitRows();
     SetSpinRange(IDC_PI_KC_SPIN, 0, 100);
-    static_cast<CEdit*>(GetDlgItem(IDC_PI_KC))->LimitDecimals(kKCDecimals);
     AddHundredthsTip(IDC_PI_KC, 0, 9999);
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();

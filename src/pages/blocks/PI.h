@@ -41,6 +41,7 @@ protected:
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     void ExchangeFields(CDataExchange* pDX) override;
     std::vector<IntegerBox> GetIntegerBoxes() const override;
+    std::vector<HundredthsBox> GetHundredthsBoxes() const override;
     void ReadRecord(const AnalogRecord& record) override;
     void FillRecord(AnalogRecord& record) const override;
     void PrepareApply() override;

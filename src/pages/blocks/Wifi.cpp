@@ -110,8 +110,8 @@ BOOL CWIFI::OnInitDialog()
         CheckDlgButton(IDC_WIFI_DIAGNOSTIC, 0);
         CheckDlgButton(IDC_WIFI_STATION, 1);
     }
+    // Filling the lists marks the page modified, at opening too: Apply is offered at once.
     RefreshLists();
-    SetModified(FALSE);
     return TRUE;
 }
 
