@@ -380,6 +380,24 @@ TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
     EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
 }
 
+// In seconds the counter first shows the span left after a whole 50 ms slice, five hundredths
+// down.
+TEST_F(SimBarTest, StepSpanInSecondsShowsTheCounterOnlyAfterASlice)
+{
+    StartSimulation();
+    Bar().OnSuspend();
+    static_cast<CComboBox*>(Bar().GetDlgItem(IDC_SIM_STEP_UNIT))->SetCurSel(SIM_STEP_UNIT_SECONDS);
+    Bar().SetDlgItemText(IDC_SIM_STEP_SPAN, _T("00:50"));
+    Bar().OnStep();
+    CString strCounter;
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "");
+    Tick(2);
+    Bar().UpdateStepTimeText(m_pFrame, FALSE);
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "00:45s");
+}
+
 TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
 {
     auto* pIn = Add(new CBlockIn(BT_IN), 100);
