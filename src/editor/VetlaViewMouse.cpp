@@ -50,8 +50,6 @@ bool IsSimulatedInput(const CBlockObj& block)
     return IsOperableContact(block);
 }
 
-int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]; }
-
 // The step along one axis when the point comes near a border of the visible part; 0 when it
 // does not or when there is nothing more to show that way.
 int AutoScrollStep(int v, int nVisibleLow, int nVisibleHigh, int nTotal)
@@ -708,7 +706,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         const BOOL bContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake));
         if (bContact && !IsOperableContact(*pBlock))
             return TRUE;
-        if (SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
+        if (CAnalogSliderDlg::OpensFor(*this, *pBlock)) {
             m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
             m_ptLastMouse = ptDoc;
             return TRUE;

@@ -481,7 +481,7 @@ TEST_F(EditingQtTest, ADiagramBehindTheActiveOneShowsItsPictureWhenTiled)
 
 } // namespace
 
-// In a running ladder a click on a contact whose input runs in frequency mode opens the value
+// In a running ladder a click on a contact whose operand runs in frequency mode opens the value
 // popup; a press the view catches over an open element sheet gives that sheet the keys.
 TEST_F(EditingQtTest, AFrequencyContactOpensTheValuePopupAndAPressOverASheetFocusesIt)
 {
@@ -489,8 +489,9 @@ TEST_F(EditingQtTest, AFrequencyContactOpensTheValuePopupAndAPressOverASheetFocu
     m_pWidget = QtWidgetOf(*View());
     CBlockObj* pContact = View()->CreateBlockObject(BT_MAKE);
     std::tie(pContact->m_ptPos, pContact->m_nOperand) = std::tuple(CPoint(100, 60), NUM_INPUT);
-    pContact->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
     Doc().AddBlock(pContact);
+    // The contact's sheet keeps the mode in its operand's record.
+    Doc().m_mapOperandSim.SetAt(NUM_INPUT, OperandSimRecord{1, 0, 0, 9999, SIM_INPUT_FREQUENCY});
     Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
     const CPoint ptContact = pContact->m_ptPos + CPoint(pContact->m_nWidth / 2, pContact->m_nHeight / 2);
     Click(ptContact);
