@@ -67,7 +67,7 @@ constexpr UINT T = 856;
 constexpr UINT TRG = 857;
 constexpr UINT R = 858;
 constexpr UINT PAR = 859;
-[[maybe_unused]] constexpr UINT S = 860;
+constexpr UINT S = 860;
 constexpr UINT EN = 861;
 constexpr UINT INV = 862;
 constexpr UINT CNT = 863;
@@ -530,12 +530,12 @@ constexpr BlockTypeRow kRows[] = {
      .widgetTexts = DifferentialTriggerWidgetTexts,
      .typeBox = Pictogram(pictogram::kDifferential)},
     {.nType = BT_LR, .family = BlockFamily::Function, .cls = CLASS(CBlockLR), .pins = {3, 1, {KD, KD, KP, K0}, KD},
-     .texts = {506, 506, {IN1, IN2, PAR, 0}, OUT},
+     .texts = {506, 506, {S, R, PAR, 0}, OUT},
      .caption = {u"[Latching Relay]", ChineseCaption::FromStrings, 1626}, .palette = {PaletteGroup::Misc, 16, u"L-R"},
      .byGenerations = GEN_ALL, .placement = {TRUE, 8, 8}, .wiring = {4, {4, 4, 4, 4}, 0, 0},
      .image = {0x2500, ImageFamily::Relay, 8, 8}},
     {.nType = BT_PR, .family = BlockFamily::Function, .cls = CLASS(CBlockPR), .pins = {4, 1, {KD, KD, KD, KP}, KD},
-     .texts = {507, 507, {IN1, IN2, IN3, PAR}, OUT}, .caption = {u"[Pulse Relay]", ChineseCaption::FromStrings, 1627},
+     .texts = {507, 507, {TRG, S, R, PAR}, OUT}, .caption = {u"[Pulse Relay]", ChineseCaption::FromStrings, 1627},
      .palette = {PaletteGroup::Misc, 17, u"P-R"}, .byGenerations = GEN_ALL, .placement = {TRUE, 12, 12},
      .wiring = {4, {4, 4, 4, 4}, 0, 0},
      .image = {0x2300, ImageFamily::Relay, 12, 12}},
@@ -552,7 +552,7 @@ constexpr BlockTypeRow kRows[] = {
      .placement = {FALSE, 8, 8}, .wiring = {4, {4, 4, 4, 4}, 0, 0},
      .image = {0x3740, ImageFamily::Relay, 8, 8}},
     {.nType = BT_SREG, .family = BlockFamily::Function, .cls = CLASS(CBlockSREG),
-     .pins = {4, 1, {KD, KD, KD, KP}, KD}, .texts = {517, 517, {IN1, IN2, IN3, PAR}, OUT},
+     .pins = {4, 1, {KD, KD, KD, KP}, KD}, .texts = {517, 517, {IN, TRG, DIR, PAR}, OUT},
      .caption = {u"[Shift Register]", ChineseCaption::FromStrings, 1629}, .palette = {PaletteGroup::Misc, 19, u">>"},
      .byGenerations = GEN_ALL, .placement = {TRUE, 12, 16, 593}, .wiring = {4, {4, 4, 4, 4}, 0, 0},
      .image = {0x3800, ImageFamily::Relay, 12, 16}},

@@ -51,9 +51,15 @@ constexpr CommandKey kCommandKeys[] = {
     {WM_CHAR, 15, true, 57601, true},    // Ctrl+O
 };
 
-bool IsInputInFrequencyMode(const CBlockObj& block)
+// An input or function key in frequency mode, or a make or break contact whose operand runs in
+// it: a contact's sheet keeps the mode in the operand's record, and the contact carries it
+// itself only once a sheet applied it during a run.
+bool IsInFrequencyMode(const CVetlaDoc* pDoc, const CBlockObj& block)
 {
-    return (block.IsKindOf(RUNTIME_CLASS(CBlockIn)) || block.IsKindOf(RUNTIME_CLASS(CBlockFKey))) &&
+    OperandSimRecord record;
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockMake)) && pDoc && pDoc->m_mapOperandSim.Lookup(block.m_nOperand, record))
+        return record.nMode == SIM_INPUT_FREQUENCY;
+    return IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockMake)}) &&
            block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY;
 }
 
@@ -99,7 +105,7 @@ BOOL CAnalogSliderDlg::Create()
 
 BOOL CAnalogSliderDlg::OpensFor(const CVetlaView& view, const CBlockObj& block)
 {
-    if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || IsInputInFrequencyMode(block))
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockAnalogIn)) || IsInFrequencyMode(view.GetDocument(), block))
         return TRUE;
     // A contact on the operand of an analog input block follows that block instead.
     return block.IsKindOf(RUNTIME_CLASS(CBlockAContact)) && view.GetDocument() &&
@@ -164,8 +170,7 @@ void CAnalogSliderDlg::StoreValue(int nValue)
 {
     CVetlaDoc* pDoc = m_pView->GetDocument();
     const bool bOperandRecord = m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact)) ||
-                                (m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) &&
-                                 m_pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY);
+                                (m_pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) && IsInFrequencyMode(pDoc, *m_pBlock));
     if (bOperandRecord && pDoc)
         StoreOperandValue(*pDoc, m_pBlock->m_nOperand, nValue);
     m_nSliderPos = nValue;

@@ -26,7 +26,8 @@ public:
     BOOL Create();
 
     // Whether a press on pBlock during the simulation opens the popup: an analog input, a
-    // digital input or function key in frequency mode, an analog contact of no analog input.
+    // digital input, function key or make or break contact in frequency mode, an analog
+    // contact of no analog input.
     static BOOL OpensFor(const CVetlaView& view, const CBlockObj& block);
 
     // The range and value the popup shows for pBlock.

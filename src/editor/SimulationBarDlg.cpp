@@ -444,11 +444,11 @@ void CSimulationBarDlg::UpdateStepTimeText(CChildFrame*, BOOL bInitial)
     const std::int64_t nElapsed = MsBetween(stNow, m_stStepStart);
     CString strCounter;
     if (nUnit == SIM_STEP_UNIT_SECONDS) {
-        if (bInitial || (nElapsed >= kSecondsSliceMs && m_nStepCount >= 1)) {
-            if (!bInitial) {
-                m_nStepCount = std::max(0, m_nStepCount - kSecondsSlice);
-                m_stStepStart = stNow;
-            }
+        // Unlike minutes and hours, seconds show nothing at the start: the first text is the
+        // span left after a whole slice.
+        if (nElapsed >= kSecondsSliceMs && m_nStepCount >= 1) {
+            m_nStepCount = std::max(0, m_nStepCount - kSecondsSlice);
+            m_stStepStart = stNow;
             strCounter.Format(_T("%02d:%02ds"), m_nStepCount / 100, m_nStepCount % 100);
         }
     } else {

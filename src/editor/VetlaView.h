@@ -451,6 +451,7 @@ private:
     void SelectAlone(CConnectLineObj* pLine);
     void SelectAlone(CBlockComment* pComment);
     void PressBesideBlocks(CPoint ptDoc);
+    CWnd* SheetAtScreenPoint(CPoint ptScreen) const;
 
     // Block Properties' two kinds of sheet and the comment box's two outcomes. A modal sheet
     // names its block by number: OK writes into the block that carries it then, and says so

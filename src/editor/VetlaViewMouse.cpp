@@ -17,6 +17,8 @@
 #include "editor/AnalogSliderDlg.h"
 #include "editor/ChildFrame.h"
 #include "editor/DiagramEditHelpers.h"
+#include "pages/ladder/PropShLadIO.h"
+#include "pages/sheet/AllPropertySheet.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/DC.h"
@@ -48,8 +50,6 @@ bool IsSimulatedInput(const CBlockObj& block)
     return IsOperableContact(block);
 }
 
-int SimInputMode(const CBlockObj& block) { return block.m_nParamEx[INPUT_SIM_MODE_PARAMEX]; }
-
 // The step along one axis when the point comes near a border of the visible part; 0 when it
 // does not or when there is nothing more to show that way.
 int AutoScrollStep(int v, int nVisibleLow, int nVisibleHigh, int nTotal)
@@ -59,6 +59,14 @@ int AutoScrollStep(int v, int nVisibleLow, int nVisibleHigh, int nTotal)
     if (nVisibleLow >= 1 && v <= nVisibleLow + kAutoScrollMargin)
         return -std::min(kAutoScrollMaxStep, nVisibleLow);
     return 0;
+}
+
+bool ContainsScreenPoint(const CWnd& wnd, CPoint ptScreen)
+{
+    CRect rcWindow;
+    if (wnd.m_hWnd)
+        wnd.GetWindowRect(rcWindow);
+    return rcWindow.PtInRect(ptScreen);
 }
 
 void ReleaseCaptureOf(const CWnd* pWnd)
@@ -698,7 +706,7 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
         const BOOL bContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake));
         if (bContact && !IsOperableContact(*pBlock))
             return TRUE;
-        if (!bContact && SimInputMode(*pBlock) == SIM_INPUT_FREQUENCY) {
+        if (CAnalogSliderDlg::OpensFor(*this, *pBlock)) {
             m_simulation.OpenValuePopup(pBlock, GetScrollPosition().x, GetScrollPosition().y);
             m_ptLastMouse = ptDoc;
             return TRUE;
@@ -726,30 +734,45 @@ BOOL CVetlaView::PressSimulatedInput(CPoint ptDoc)
     return TRUE;
 }
 
-// A press beside every block: on the value popup it goes to the popup; else it closes the popup
-// and the view takes the mouse and the keys back.
+// A press beside every block, which the view sees over another window while it holds the mouse:
+// on the value popup or an open block sheet it goes to that window; else it closes the popup and
+// the view takes the mouse and the keys back.
 void CVetlaView::PressBesideBlocks(CPoint ptDoc)
 {
-    if (!m_simulation.ValuePopup())
-        return;
     const double dZoom = GetZoom();
     CPoint ptScreen(int(ptDoc.x * dZoom), int(ptDoc.y * dZoom));
     ptScreen -= GetScrollPosition();
     if (m_hWnd)
         ClientToScreen(&ptScreen);
-    CRect rcPopup;
-    if (m_simulation.ValuePopup()->m_hWnd)
-        m_simulation.ValuePopup()->GetWindowRect(rcPopup);
-    if (rcPopup.PtInRect(ptScreen)) {
+    CWnd* pTarget = m_simulation.ValuePopup();
+    if (!pTarget || !ContainsScreenPoint(*pTarget, ptScreen))
+        pTarget = SheetAtScreenPoint(ptScreen);
+    if (pTarget) {
         ReleaseCaptureOf(this);
-        m_simulation.ValuePopup()->SetFocus();
+        pTarget->SetFocus();
         return;
     }
+    if (!m_simulation.ValuePopup())
+        return;
     CloseValuePopup();
     if (m_hWnd) {
         SetCapture();
         SetFocus();
     }
+}
+
+// The open sheet, of a block or of a ladder element, whose window holds the screen point.
+CWnd* CVetlaView::SheetAtScreenPoint(CPoint ptScreen) const
+{
+    for (POSITION pos = m_pDocument->m_blockList.GetHeadPosition(); pos;) {
+        const int nNumber = static_cast<const CBlockObj*>(m_pDocument->m_blockList.GetNext(pos))->m_nNumber;
+        for (CWnd* pSheet : {static_cast<CWnd*>(m_openSheets.Find(nNumber)),
+                             static_cast<CWnd*>(m_openLadSheets.Find(nNumber))}) {
+            if (pSheet && ContainsScreenPoint(*pSheet, ptScreen))
+                return pSheet;
+        }
+    }
+    return nullptr;
 }
 
 void CVetlaView::ReleaseSimulatedInput(CPoint ptDoc)

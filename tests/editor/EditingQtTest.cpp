@@ -5,6 +5,7 @@
 // them too: a run of arrow presses is one undo step, and the wheel turns the window under the
 // pointer.
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockIn.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
@@ -22,6 +23,7 @@
 #include "messagetext/MessageTextLists.h"
 #include "messagetext/MsgTxtDisplay.h"
 #include "messagetext/MsgTxtDisplayIds.h"
+#include "pages/ladder/PropShLadIO.h"
 #include "pages/program/ProgramPageIds.h"
 #include "pages/program/PropertiesPropSh.h"
 #include "platform/core/MessageBox.h"
@@ -478,3 +480,34 @@ TEST_F(EditingQtTest, ADiagramBehindTheActiveOneShowsItsPictureWhenTiled)
 }
 
 } // namespace
+
+// In a running ladder a click on a contact whose operand runs in frequency mode (as its sheet
+// keeps it) opens the value popup; a press the view catches over an open sheet focuses that.
+TEST_F(EditingQtTest, AFrequencyContactOpensTheValuePopupAndAPressOverASheetFocusesIt)
+{
+    Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW_LAD);
+    m_pWidget = QtWidgetOf(*View());
+    CBlockObj* pContact = View()->CreateBlockObject(BT_MAKE);
+    std::tie(pContact->m_ptPos, pContact->m_nOperand) = std::tuple(CPoint(100, 60), NUM_INPUT);
+    Doc().AddBlock(pContact);
+    Doc().m_mapOperandSim.SetAt(NUM_INPUT, OperandSimRecord{1, 0, 0, 9999, SIM_INPUT_FREQUENCY});
+    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    const CPoint ptContact = pContact->m_ptPos + CPoint(pContact->m_nWidth / 2, pContact->m_nHeight / 2);
+    Click(ptContact);
+    EXPECT_EQ(View()->Simulation().PopupBlock(), pContact);
+
+    Mouse(QEvent::MouseButtonPress, ptContact, Qt::RightButton, Qt::RightButton);
+    Frame()->SendMessage(WM_COMMAND, ID_EDIT_BLOCK_PROPERTIES);
+    CWnd* pSheet = View()->OpenLadSheets().Find(pContact->m_nNumber);
+    ASSERT_NE(pSheet, nullptr);
+    CRect rcSheet;
+    CRect rcClient;
+    pSheet->GetWindowRect(rcSheet);
+    View()->GetClientRect(rcClient);
+    View()->ClientToScreen(rcClient);
+    rcSheet &= rcClient;
+    CPoint ptOverSheet(rcSheet.right - 10, rcSheet.bottom - 10);
+    View()->ScreenToClient(&ptOverSheet);
+    Press(ptOverSheet);
+    EXPECT_TRUE(CWnd::GetFocus() == pSheet || pSheet->IsChild(CWnd::GetFocus()));
+}

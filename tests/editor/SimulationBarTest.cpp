@@ -363,7 +363,8 @@ TEST_F(SimBarTest, TheClockStaysOnTheBarWhenTheStepCounterAppears)
     EXPECT_LE(RectOf(*pClock).right, RectOf(*m_pFrame->m_pSimulationBar).right);
 }
 
-TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
+// Minutes show the span at once; seconds keep the text until a whole 50 ms slice has gone.
+TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySecondsAndInSecondsBySlices)
 {
     StartSimulation();
     Bar().OnSuspend();
@@ -378,6 +379,16 @@ TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySeconds)
     Bar().UpdateStepTimeText(m_pFrame, FALSE);
     Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
     EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
+    Bar().OnStep();
+    pUnit->SetCurSel(SIM_STEP_UNIT_SECONDS);
+    Bar().SetDlgItemText(IDC_SIM_STEP_SPAN, _T("00:50"));
+    Bar().OnStep();
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
+    Tick(2);
+    Bar().UpdateStepTimeText(m_pFrame, FALSE);
+    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+    EXPECT_EQ(strCounter.ToUtf8(), "00:45s");
 }
 
 TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)

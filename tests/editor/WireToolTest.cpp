@@ -461,6 +461,15 @@ TEST(BlockTextTable, CellsTakeTheirTextsFromTheStringTable)
     EXPECT_EQ(BlockTextOf(table, BT_AND, 10).ToUtf8(), "Out");
     EXPECT_EQ(BlockTextOf(table, BT_ACOMP, 1).ToUtf8(), "Ay");
     EXPECT_EQ(BlockTextOf(table, BT_DATALOG, BLOCK_TEXT_NAME).ToUtf8(), "Data Log");
+    // The relays and the shift register name their pins by what each does.
+    const struct {
+        int nType;
+        const char* labels[4];
+    } named[] = {{BT_LR, {"S", "R", "Par", ""}}, {BT_PR, {"Trg", "S", "R", "Par"}}, {BT_SREG, {"In", "Trg", "Dir", "Par"}}};
+    for (const auto& row : named) {
+        for (int nPin = 0; nPin < 4; ++nPin)
+            EXPECT_EQ(BlockTextOf(table, row.nType, nPin).ToUtf8(), row.labels[nPin]) << row.nType << "/" << nPin;
+    }
     // Every kind has a name; no cell beyond the used pins has a text.
     for (int nRow = 0; nRow < BLOCK_TEXT_ROWS; ++nRow) {
         EXPECT_FALSE(table[nRow][BLOCK_TEXT_NAME].IsEmpty()) << nRow;
