@@ -304,6 +304,7 @@ TEST_F(AnalogPages, PiParameterSetsAndTheIntegrationTime)
 {
     CBlockAnalog* pPI = Analog(BT_PI);
     Edit(pPI, [](CWnd& page) {
+        EXPECT_TRUE(static_cast<CPropertyPage&>(page).IsModified()) << "the set chosen at opening";
         EXPECT_FALSE(Enabled(page, IDC_PI_KC)) << "a fixed set locks KC";
         Select(page, IDC_PI_PARAM_SET, 3);
         EXPECT_EQ(Text(page, IDC_PI_KC), CString(_T("1.20")));

@@ -95,8 +95,6 @@ BOOL CPI::OnInitDialog()
     ShowControls({IDC_LIMIT1_REF, IDC_LIMIT2_REF}, OffersReferences());
     OnLimitReferenceChanged();
     OnParamSetChanged();
-    // Opening is no change of the user's.
-    SetModified(FALSE);
     return TRUE;
 }
 
