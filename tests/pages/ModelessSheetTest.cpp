@@ -160,10 +160,10 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
 }
 
 // The multi-function switch's value box sits lower under its page than the timers' boxes.
-TEST_F(ModelessSheet, TheValueBoxOfTheMultiFunctionSwitchSitsLower)
+TEST_F(ModelessSheet, TheValueBoxesOfTheTwoSwitchesSitLower)
 {
-    const struct { int nType, nTop, nBottom; } cases[] = {{BT_MFS, 0, 50}, {BT_DPR, -20, 30}};
-    CBlockObj* blocks[] = {Block(BT_MFS, 200, 100), Block(BT_DPR, 200, 200)};
+    const struct { int nType, nTop, nBottom; } cases[] = {{BT_MFS, 0, 50}, {BT_SLS, 0, 50}, {BT_DPR, -20, 30}};
+    CBlockObj* blocks[] = {Block(BT_MFS, 200, 100), Block(BT_SLS, 200, 300), Block(BT_DPR, 200, 200)};
     StartSimulation();
     for (const auto& c : cases) {
         CAllPropertySheet* pSheet = OpenSheet(blocks[&c - cases]);

@@ -48,6 +48,9 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnOK() override;
     BOOL ShowsCurrentValue() const override { return TRUE; }
+    // The two switches' value box sits lower in the sheet's taller strip than the other
+    // timers' boxes.
+    ValueBoxFamily GetValueBoxFamily() const override { return ValueBoxFamily::C; }
 
     // The rows with their block words, T first.
     struct Row {

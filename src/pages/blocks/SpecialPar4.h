@@ -16,6 +16,4 @@ protected:
     std::vector<Row> Rows() override;
     bool RedoesStandardOnChange() const override { return false; }
     WarningPair StandardPair(int nBase) const override { return NoWarning(nBase); }
-    // Its value box sits lower in the sheet's taller strip than the other timers' boxes.
-    ValueBoxFamily GetValueBoxFamily() const override { return ValueBoxFamily::C; }
 };
