@@ -9,10 +9,13 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialogRequest.h"
+#include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "support/QtTestInput.h"
 #include "support/RunningApp.h"
+
+#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -101,6 +104,39 @@ TEST_F(SavingTest, SaveAsWritesTheFileALinkNamesAndTakesTheLongestNames)
     }
     EXPECT_TRUE(fs::is_symlink(strLink.ToUtf8()));
     EXPECT_EQ(ReadFileBytes(strTarget), SaveToBytes(doc));
+}
+
+// Closing the program with two changed diagrams: Enter in the Close All question as it opens
+// keeps every row ticked, and the save questions' default answer writes both files.
+TEST_F(SavingTest, EnterInCloseAllOnExitSavesEveryChangedDiagram)
+{
+    CVetlaDoc& first = NewDiagram();
+    AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    CVetlaDoc& second = *AfxGetMainFrame()->GetActiveView()->GetDocument();
+    const CString strFirst = m_app.Path("first.dfb");
+    const CString strSecond = m_app.Path("second.dfb");
+    ASSERT_TRUE(first.DoSave(strFirst));
+    ASSERT_TRUE(second.DoSave(strSecond));
+    AddNew(first, BT_OR);
+    AddNew(second, BT_XOR);
+    bool bAsked = false;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        if (d.GetTemplateID() != CCloseAllDlg::IDD)
+            return;
+        bAsked = true;
+        QApplication::processEvents();
+        QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
+    });
+    const Bytes firstChanged = SaveToBytes(first);
+    const Bytes secondChanged = SaveToBytes(second);
+    AfxGetMainFrame()->SendMessage(WM_CLOSE);
+    CDialog::SetDialogHook(nullptr);
+
+    EXPECT_TRUE(bAsked);
+    EXPECT_EQ(m_boxes.Boxes().size(), 2u) << "each ticked diagram is still asked about";
+    EXPECT_EQ(ReadFileBytes(strFirst), firstChanged);
+    EXPECT_EQ(ReadFileBytes(strSecond), secondChanged);
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
 }
 
 // A run ended by a signal (as at logout) leaves its undo snapshots behind; a store still
