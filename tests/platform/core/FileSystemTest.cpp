@@ -166,6 +166,35 @@ TEST(FileSystem, NativePathTurnsBackslashesIntoSeparators)
     EXPECT_EQ(NativePath(_T("plain")), _T("plain"));
 }
 
+// A relative name is taken in the current folder as the user's shell names it ($PWD, while that
+// is the current folder), and no symbolic link is resolved: the path names what the user named.
+TEST(FileSystem, AbsolutePathNamesTheFileTheUserNamed)
+{
+    ScratchFolder scratch;
+    const std::string root = fs::canonical(scratch.Path()).string();
+    fs::create_directories(root + "/real/sub");
+    fs::create_directory_symlink(root + "/real/sub", root + "/link");
+    const std::string link = root + "/link";
+    const struct {
+        const char* pszCase;
+        std::string pwd, path, expected;
+    } cases[] = {
+        {"the shell's name of the folder", link, "plan.dfb", link + "/plan.dfb"},
+        {"a $PWD of another folder", root, "plan.dfb", root + "/real/sub/plan.dfb"},
+        {"dots and doubled separators", link, "./a//b/../plan.dfb", link + "/a/plan.dfb"},
+        {"up from a link", link, "../plan.dfb", link + "/../plan.dfb"},
+        {"an absolute path", link, "/x/./y/../plan.dfb", "/x/plan.dfb"},
+        {"nothing", link, "", ""},
+    };
+    const fs::path previous = fs::current_path();
+    fs::current_path(link);
+    for (const auto& c : cases) {
+        const ScopedEnv pwd("PWD", c.pwd.c_str());
+        EXPECT_EQ(AbsolutePath(Path(c.path)).ToUtf8(), c.expected) << c.pszCase;
+    }
+    fs::current_path(previous);
+}
+
 TEST(FileSystem, ModuleFileNameIsThisTestProgram)
 {
     const CString path = GetModuleFileName();
