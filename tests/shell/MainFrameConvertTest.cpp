@@ -98,16 +98,6 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     EXPECT_FALSE(ConvertEnabled());
 }
 
-TEST_F(MainFrameConvertTest, ALadderThatShowsItsSheetAtNewFilesHandsThatOn)
-{
-    m_pLadder->m_settings.bShowAtNewFile = 1;
-    g_bShowAtNewFile = 0;
-    Command(ID_FILE_LAD_TO_FBD);
-    ASSERT_NE(ActiveDoc(), m_pLadder);
-    EXPECT_EQ(ActiveDoc()->m_settings.bShowAtNewFile, 1);
-    EXPECT_EQ(g_bShowAtNewFile, 1);
-}
-
 TEST_F(MainFrameConvertTest, ALadderBeyondTheLimitsIsRefusedAndOpensNothing)
 {
     LadderOfRungs(m_pLadder, 400, 8);

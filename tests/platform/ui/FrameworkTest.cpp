@@ -200,26 +200,6 @@ TEST_F(FrameworkTest, RecentFilesKeepNewestFirstWithinTheirSizeAndPersist)
     EXPECT_EQ(m_pApp->GetProfileString(_T("Recent File List"), _T("File2")), TempPath("d.tst"));
 }
 
-// Entries of one name show as much of their folders as tells them apart; a relative entry of an
-// older profile names no one file and is not read.
-TEST_F(FrameworkTest, RecentEntriesOfOneNameShowEnoughOfTheirFolders)
-{
-    StartApp();
-    for (const char* pszPath :
-         {"/plant/pumps/sump.tst", "/plant/old/sump.tst", "/a/dr&in.tst", "/b/x/pumps/sump.tst"})
-        m_pApp->AddToRecentFileList(CString::FromUtf8(pszPath));
-    CRecentFileList* pList = m_pApp->GetRecentFileList();
-    std::vector<CString> texts;
-    for (int i = 0; i < pList->GetCount(); ++i)
-        texts.push_back(pList->GetMenuText(i));
-    EXPECT_EQ(texts, std::vector<CString>({_T("&1 x/pumps/sump.tst"), _T("&2 dr&&in.tst"),
-                                           _T("&3 old/sump.tst"), _T("&4 plant/pumps/sump.tst")}));
-
-    m_pApp->WriteProfileString(_T("Recent File List"), _T("File2"), _T("sump.tst"));
-    m_pApp->LoadStdProfileSettings(4);
-    EXPECT_EQ(m_pApp->GetRecentFileList()->GetCount(), 3);
-}
-
 TEST_F(FrameworkTest, ARecentFileThatNoLongerOpensLeavesTheList)
 {
     StartApp();
