@@ -86,10 +86,15 @@ std::string CurrentFolder()
     return folder;
 }
 
-bool IsSymbolicLink(const std::string& path)
+// Whether a ".." step after the path leads to the path's parent folder: not after a link,
+// where it leads to the parent of the link's target, nor after a ".." kept for that reason.
+bool StepUpLeadsToParent(const std::string& path)
 {
+    if (path.empty())
+        return true;
     struct stat st {};
-    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+    return path.compare(path.rfind('/') + 1, std::string::npos, "..") != 0 &&
+           !(lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
 }
 
 } // namespace
@@ -113,14 +118,10 @@ CString AbsolutePath(const CString& strPath)
         nStart = nEnd + 1;
         if (step.empty() || step == ".")
             continue;
-        const std::size_t nLast = result.rfind('/');
-        // ".." after a link leads to the link target's parent: it stays.
-        if (step == ".." && (result.empty() || (result.compare(nLast + 1, std::string::npos, "..") != 0 &&
-                                                !IsSymbolicLink(result)))) {
-            result.erase(result.empty() ? 0 : nLast);
-            continue;
-        }
-        result.append("/").append(step);
+        if (step == ".." && StepUpLeadsToParent(result))
+            result.erase(result.empty() ? 0 : result.rfind('/'));
+        else
+            result.append("/").append(step);
     }
     return CString::FromUtf8(result.empty() ? "/" : result);
 }
