@@ -44,7 +44,9 @@ CCloseAllDlg::CCloseAllDlg(CWnd* pParent) : CDialog(IDD, pParent) { RegisterClos
 
 BOOL CCloseAllDlg::AddDocument(const CString& strName)
 {
-    m_entries.push_back(Entry{strName, FALSE});
+    if (GetDocumentCount() >= kMaxDocuments)
+        return FALSE;
+    m_entries.push_back(Entry{strName, TRUE});
     return TRUE;
 }
 

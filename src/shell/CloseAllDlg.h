@@ -2,8 +2,7 @@
 // documents. It lists the documents' names, each with a Save box, and a box that ticks or clears
 // them all. The caller adds every candidate, runs the dialog modally and, after OK, saves the
 // documents whose flag is set (in the order they were added) and drops the changes of the rest.
-//
-// There is no limit to the number of documents.
+// Every Save box starts ticked: OK or Enter without a click keeps the user's work.
 #pragma once
 
 #include "controls/XListCtrl.h"
@@ -19,10 +18,12 @@ public:
     enum { IDD = 4537 };
     static constexpr UINT IDC_DOCUMENT_LIST = 1000;
     static constexpr UINT IDC_SELECT_ALL = 1129;
+    static constexpr int kMaxDocuments = 200;
 
     explicit CCloseAllDlg(CWnd* pParent = nullptr);
 
-    // Appends the document with its Save box cleared. Always TRUE: the list takes any number.
+    // Appends the document with its Save box ticked; FALSE, changing nothing, when the list
+    // holds kMaxDocuments already.
     BOOL AddDocument(const CString& strName);
     int GetDocumentCount() const { return int(m_entries.size()); }
     const CString& GetDocumentName(int nIndex) const;
@@ -40,7 +41,7 @@ protected:
 private:
     struct Entry {
         CString strName;
-        BOOL bSave = FALSE;
+        BOOL bSave = TRUE;
     };
 
     void InsertColumns();

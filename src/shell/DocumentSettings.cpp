@@ -40,10 +40,8 @@ void CopyDocumentSettings(CVetlaDoc& to, const CVetlaDoc& from)
 {
     // An older source has no analog settings: the target keeps its own.
     const AnalogSettings analog = from.IsNewGenerationDoc() ? from.m_settings.analog : to.m_settings.analog;
-    const int bShowAtNewFile = to.m_settings.bShowAtNewFile;
     to.m_settings = from.m_settings;
     to.m_settings.analog = analog;
-    to.m_settings.bShowAtNewFile = bShowAtNewFile;
     to.m_wHardwareCode = from.m_wHardwareCode;
     to.m_wHardwareCode2 = from.m_wHardwareCode2;
     to.m_wFirmwareWord = from.m_wFirmwareWord;

@@ -12,8 +12,8 @@ class CVetlaDoc;
 // "Show at new file" all the same. Null when no new document opened.
 CVetlaDoc* OpenDocumentWithoutSheet();
 
-// Copies from one document to the other the program settings (those of analog inputs and
-// outputs only from a newer-generation source), the hardware code with its three words and the
-// message-text settings. Not the diagram, the zoom, the uploaded logo, the hardware name or
-// "Show at new file", which is the application's.
+// Copies from one document to the other the program settings ("Show at new file" among them;
+// those of analog inputs and outputs only from a newer-generation source), the hardware code
+// with its three words and the message-text settings. Not the diagram, the zoom, the uploaded
+// logo or the hardware name.
 void CopyDocumentSettings(CVetlaDoc& to, const CVetlaDoc& from);

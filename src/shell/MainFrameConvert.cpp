@@ -26,7 +26,10 @@ void CMainFrame::OnLadConvertToFbd()
     CVetlaView* pView = GetActiveView();
     if (!pFbd || !pView)
         return;
+    // The converted diagram stands in for the ladder: its "Show at new file" is the ladder's,
+    // and so is the application's from now on.
     CopyDocumentSettings(*pFbd, *pLadder);
+    g_bShowAtNewFile = pLadder->m_settings.bShowAtNewFile;
     conversion.PutInto(*pFbd);
     // The view spans the laid-out diagram before the cut, whose connectors look for free spots
     // within it.

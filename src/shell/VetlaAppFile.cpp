@@ -147,8 +147,12 @@ BOOL CVetlaApp::SaveAllModified()
     const std::vector<CDocument*> modified = ModifiedDocuments(m_pFBDTemplate);
     if (!modified.empty()) {
         CCloseAllDlg dlg(m_pMainWnd);
-        for (const CDocument* pDoc : modified)
-            dlg.AddDocument(pDoc->GetTitle());
+        for (const CDocument* pDoc : modified) {
+            if (!dlg.AddDocument(pDoc->GetTitle())) {
+                AfxMessageBox(_T("There are too much Documents to be Saved!"), MB_ICONSTOP);
+                return FALSE;
+            }
+        }
         if (dlg.DoModal() != IDOK)
             return FALSE;
         // A cleared Save box drops that document's changes without a further question.

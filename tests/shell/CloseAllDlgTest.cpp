@@ -28,11 +28,14 @@ protected:
     }
 
     // Runs the dialog over documents "Doc0" ... with the user's actions, then the closing button.
+    // afterAdding runs once every document is in.
     INT_PTR Run(CCloseAllDlg& dlg, int nDocuments, const std::function<void(CDialog&)>& actions,
-                UINT nClose = IDOK)
+                UINT nClose = IDOK, const std::function<void()>& afterAdding = {})
     {
         for (int i = 0; i < nDocuments; ++i)
             EXPECT_TRUE(dlg.AddDocument(Name(i)));
+        if (afterAdding)
+            afterAdding();
         CDialog::SetDialogHook([&](CDialog& d) {
             actions(d);
             d.PostMessage(WM_COMMAND, MAKEWPARAM(nClose, BN_CLICKED), 0);
@@ -74,10 +77,12 @@ protected:
     CWnd m_main;
 };
 
-TEST_F(CloseAllDlgTest, ListsEveryDocumentWithAClearedSaveBox)
+// Every row starts ticked, so that OK without a click saves the user's work; the table holds
+// 200 documents and refuses the next.
+TEST_F(CloseAllDlgTest, ListsUpTo200DocumentsEachTickedToSave)
 {
     CCloseAllDlg dlg(&m_main);
-    constexpr int kDocuments = 250;  // more than the old table of 200 held
+    constexpr int kDocuments = 200;
     const INT_PTR nResult = Run(dlg, kDocuments, [&](CDialog& d) {
         CString strCaption;
         d.GetWindowText(strCaption);
@@ -85,32 +90,31 @@ TEST_F(CloseAllDlgTest, ListsEveryDocumentWithAClearedSaveBox)
         CXListCtrl& list = List(d);
         ASSERT_EQ(list.GetItemCount(), kDocuments);
         EXPECT_EQ(list.GetColumnCount(), 2);
-        for (int i : {0, 199, 200, kDocuments - 1}) {
-            EXPECT_EQ(list.GetCheckbox(i, 0), 0);
+        for (int i : {0, kDocuments - 1}) {
+            EXPECT_EQ(list.GetCheckbox(i, 0), 1);
             EXPECT_EQ(list.GetItemText(i, 0), CString());
             EXPECT_EQ(list.GetItemText(i, 1), Name(i));
         }
         EXPECT_EQ(d.IsDlgButtonChecked(CCloseAllDlg::IDC_SELECT_ALL), 0u);
-    });
+    }, IDOK, [&] { EXPECT_FALSE(dlg.AddDocument(Name(kDocuments))); });
     EXPECT_EQ(nResult, IDOK);
-    EXPECT_EQ(Flags(dlg), std::vector<BOOL>(kDocuments, FALSE));
+    EXPECT_EQ(dlg.GetDocumentCount(), kDocuments);
+    EXPECT_EQ(Flags(dlg), std::vector<BOOL>(kDocuments, TRUE));
     EXPECT_EQ(dlg.GetDocumentName(kDocuments - 1), Name(kDocuments - 1));
 }
 
-TEST_F(CloseAllDlgTest, OkReturnsTheTickedDocumentsBeyondTheFirst200Too)
+TEST_F(CloseAllDlgTest, OkReturnsTheRowsLeftTicked)
 {
     CCloseAllDlg dlg(&m_main);
-    const INT_PTR nResult = Run(dlg, 205, [&](CDialog& d) {
+    const INT_PTR nResult = Run(dlg, 6, [&](CDialog& d) {
         ClickSave(d, 1);
-        ClickSave(d, 203);
         ClickSave(d, 4);
-        ClickSave(d, 4);  // ticked and cleared again
-        EXPECT_EQ(List(d).GetCheckbox(203, 0), 1);
+        ClickSave(d, 5);
+        ClickSave(d, 5);  // cleared and ticked again
+        EXPECT_EQ(List(d).GetCheckbox(1, 0), 0);
     });
     EXPECT_EQ(nResult, IDOK);
-    std::vector<BOOL> expected(205, FALSE);
-    expected[1] = expected[203] = TRUE;
-    EXPECT_EQ(Flags(dlg), expected);
+    EXPECT_EQ(Flags(dlg), std::vector<BOOL>({TRUE, FALSE, TRUE, TRUE, FALSE, TRUE}));
 }
 
 TEST_F(CloseAllDlgTest, SelectAllTicksAndClearsEveryEntry)

@@ -65,7 +65,10 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     const INT_PTR nLadderWires = m_pLadder->m_lineList.GetCount();
     EXPECT_TRUE(ConvertEnabled());
 
+    // The application's setting asks for the Properties sheet at File New: not here.
+    CDialog::SetDialogHook([](CDialog&) { ADD_FAILURE() << "a dialog opened"; });
     Command(ID_FILE_LAD_TO_FBD);
+    CDialog::SetDialogHook(nullptr);
     CVetlaDoc* pFbd = ActiveDoc();
     ASSERT_NE(pFbd, nullptr);
     ASSERT_NE(pFbd, m_pLadder);
@@ -74,11 +77,11 @@ TEST_F(MainFrameConvertTest, ALadderOpensAsANewFbdDocumentTheCheckAccepts)
     // The ladder is as it was.
     EXPECT_EQ(m_pLadder->m_blockList.GetCount(), nLadderBlocks);
     EXPECT_EQ(m_pLadder->m_lineList.GetCount(), nLadderWires);
-    // The new document has the ladder's settings but the application's "Show at new file",
-    // which the conversion leaves as it was.
+    // The new document has the ladder's settings, "Show at new file" among them, and the
+    // application takes the ladder's choice too.
     EXPECT_EQ(pFbd->m_settings.strProject[PROJECT_NAME], CString(_T("Pump station")));
-    EXPECT_EQ(pFbd->m_settings.bShowAtNewFile, 1);
-    EXPECT_EQ(g_bShowAtNewFile, 1);
+    EXPECT_EQ(pFbd->m_settings.bShowAtNewFile, 0);
+    EXPECT_EQ(g_bShowAtNewFile, 0);
     EXPECT_TRUE(pFbd->IsModified());
     ASSERT_NE(pFbd->FindBlockByNumber(NUM_OUTPUT + 5), nullptr);
     EXPECT_EQ(pFbd->FindBlockByNumber(NUM_OUTPUT + 5)->m_nType, BT_OUT);

@@ -14,12 +14,16 @@
 #include "support/QtTestInput.h"
 #include "support/RunningApp.h"
 
+#include <QApplication>
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <unistd.h>
 
@@ -101,6 +105,30 @@ TEST_F(SavingTest, SaveAsWritesTheFileALinkNamesAndTakesTheLongestNames)
     }
     EXPECT_TRUE(fs::is_symlink(strLink.ToUtf8()));
     EXPECT_EQ(ReadFileBytes(strTarget), SaveToBytes(doc));
+}
+
+// Closing the program with two changed diagrams: Enter in the Close All question as it opens
+// keeps every row ticked, and the save questions' default answer writes both files.
+TEST_F(SavingTest, EnterInCloseAllOnExitSavesEveryChangedDiagram)
+{
+    std::vector<std::pair<CString, Bytes>> changed;
+    for (const char* pszName : {"first.dfb", "second.dfb"}) {
+        CVetlaDoc& doc = changed.empty() ? NewDiagram() : *AfxGetMainFrame()->GetActiveView()->GetDocument();
+        ASSERT_TRUE(doc.DoSave(m_app.Path(pszName)));
+        AddNew(doc, BT_OR);
+        changed.emplace_back(m_app.Path(pszName), SaveToBytes(doc));
+        AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    }
+    CDialog::SetDialogHook([&](CDialog&) {
+        QApplication::processEvents();
+        QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
+    });
+    AfxGetMainFrame()->SendMessage(WM_CLOSE);
+    CDialog::SetDialogHook(nullptr);
+    EXPECT_EQ(m_boxes.Boxes().size(), 2u) << "each ticked diagram is still asked about";
+    for (const auto& [strPath, bytes] : changed)
+        EXPECT_EQ(ReadFileBytes(strPath), bytes);
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
 }
 
 // A run ended by a signal (as at logout) leaves its undo snapshots behind; a store still

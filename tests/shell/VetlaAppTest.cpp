@@ -16,6 +16,7 @@
 #include "platform/gdi/DC.h"
 #include "platform/gdi/RecordingSurface.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/DocTemplate.h"
 #include "platform/ui/ToolBarGlyphs.h"
 #include "platform/ui/FileDialogRequest.h"
 #include "platform/ui/KeyState.h"
@@ -447,7 +448,7 @@ TEST_F(VetlaAppTest, ClickingTheSeriesTextAsksForTheHardwarePageUnlessSimulating
 
 // ---- closing the program with modified documents ----
 
-TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
+TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheOneLeftTicked)
 {
     Start();
     Command(ID_FILE_NEW);
@@ -468,7 +469,7 @@ TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
         CXListCtrl& list = List(d);
         for (int i = 0; i < list.GetItemCount(); ++i)
             rows.push_back(list.GetItemText(i, 1));
-        ClickSave(d, 1);
+        ClickSave(d, 0);
     });
     m_boxes.QueueAnswer(IDYES);
     m_answers = {Path("ladder.dld")};
@@ -484,6 +485,21 @@ TEST_F(VetlaAppTest, CloseAllListsTheModifiedDocumentsAndSavesOnlyTheTickedOne)
     EXPECT_FALSE(ReadBytes(m_app.Folder() / "ladder.dld").empty());
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
     EXPECT_EQ(m_app->GetOpenDocumentCount(), 0);
+}
+
+// The Close All list holds 200 documents: with more modified the program says so and stays.
+TEST_F(VetlaAppTest, MoreThan200ModifiedDocumentsKeepTheProgramOpen)
+{
+    Start();
+    for (int i = 0; i < 201; ++i)
+        m_app->m_pFBDTemplate->CreateNewDocument()->SetModifiedFlag(TRUE);
+    RunCloseAll([](CDialog&) { ADD_FAILURE() << "Close All over more than it can list"; });
+    Frame()->SendMessage(WM_CLOSE);
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("There are too much Documents to be Saved!")));
+    EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, MB_ICONSTOP);
+    EXPECT_TRUE(IsWindow(m_app->m_pMainWnd));
+    EXPECT_EQ(m_app->GetOpenDocumentCount(), 201);
 }
 
 TEST_F(VetlaAppTest, CancelInCloseAllKeepsTheProgramAndItsChanges)

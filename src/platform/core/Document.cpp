@@ -247,7 +247,7 @@ void CDocument::SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)
 {
-    m_strPathName = lpszPathName;
+    m_strPathName = AbsolutePath(lpszPathName);
     const int nSlash = m_strPathName.ReverseFind(PATH_SEPARATOR);
     SetTitle(m_strPathName.Mid(nSlash + 1));
     if (bAddToMRU && WindowOps() && WindowOps()->addToRecentFiles)

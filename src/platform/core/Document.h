@@ -67,7 +67,8 @@ public:
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCTSTR lpszTitle);
     const CString& GetPathName() const { return m_strPathName; }
-    // Sets the path and takes the file name from it as the title.
+    // Sets the path, made absolute (AbsolutePath), and takes the file name from it as the
+    // title: a file named relative to the folder the program started in stays that file.
     virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
 
     virtual BOOL IsModified();

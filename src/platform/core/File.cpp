@@ -1,9 +1,9 @@
 #include "platform/core/File.h"
 
 #include "platform/core/Exception.h"
+#include "platform/core/FileSystem.h"
 
 #include <cerrno>
-#include <climits>
 #include <fcntl.h>
 #include <stdio.h>
 #include <string>
@@ -29,19 +29,6 @@ int OpenFlagsToPosix(UINT nOpenFlags)
             flags |= O_TRUNC;
     }
     return flags;
-}
-
-CString AbsolutePath(const CString& strPath)
-{
-    if (strPath.IsEmpty() || strPath[0] == u'/')
-        return strPath;
-    std::string cwd(PATH_MAX, '\0');
-    if (getcwd(cwd.data(), cwd.size()) == nullptr)
-        return strPath;
-    cwd.resize(cwd.find('\0'));
-    if (cwd.empty() || cwd.back() != '/')
-        cwd += '/';
-    return CString::FromUtf8(cwd) + strPath;
 }
 
 std::string OsPath(LPCTSTR lpszPath)

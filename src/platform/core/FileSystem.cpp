@@ -2,10 +2,13 @@
 
 #include "platform/core/SafeFileWrite.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -67,7 +70,61 @@ BOOL MakeFolderOf(const CString& strPath)
     return MakeFolderOf(strFolder) && CreateDirectory(strFolder);
 }
 
+// The current folder as the user's shell names it: $PWD when it is the current folder (a folder
+// reached through a link keeps the link's name), else the system's own name of it.
+std::string CurrentFolder()
+{
+    const char* pszPwd = std::getenv("PWD");
+    struct stat pwd {}, current {};
+    if (pszPwd && *pszPwd == '/' && stat(pszPwd, &pwd) == 0 && stat(".", &current) == 0 &&
+        pwd.st_dev == current.st_dev && pwd.st_ino == current.st_ino)
+        return pszPwd;
+    std::string folder(PATH_MAX, '\0');
+    if (getcwd(folder.data(), folder.size()) == nullptr)
+        return {};
+    folder.resize(folder.find('\0'));
+    return folder;
+}
+
+// Whether a ".." step after the path leads to the path's parent folder: not after a link,
+// where it leads to the parent of the link's target, nor after a ".." kept for that reason.
+bool StepUpLeadsToParent(const std::string& path)
+{
+    if (path.empty())
+        return true;
+    struct stat st {};
+    return path.compare(path.rfind('/') + 1, std::string::npos, "..") != 0 &&
+           !(lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+}
+
 } // namespace
+
+CString AbsolutePath(const CString& strPath)
+{
+    if (strPath.IsEmpty())
+        return strPath;
+    std::string path = strPath.ToUtf8();
+    if (path.front() != '/') {
+        const std::string folder = CurrentFolder();
+        if (folder.empty())
+            return strPath;
+        path = folder + '/' + path;
+    }
+    // Built step by step, without the root's separator, so that each folder can be looked at.
+    std::string result;
+    for (std::size_t nStart = 0; nStart < path.size();) {
+        const std::size_t nEnd = std::min(path.find('/', nStart), path.size());
+        const std::string_view step(path.data() + nStart, nEnd - nStart);
+        nStart = nEnd + 1;
+        if (step.empty() || step == ".")
+            continue;
+        if (step == ".." && StepUpLeadsToParent(result))
+            result.erase(result.empty() ? 0 : result.rfind('/'));
+        else
+            result.append("/").append(step);
+    }
+    return CString::FromUtf8(result.empty() ? "/" : result);
+}
 
 CString NativePath(LPCTSTR lpszPath)
 {

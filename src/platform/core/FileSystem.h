@@ -14,6 +14,13 @@ constexpr TCHAR PATH_SEPARATOR = u'/';
 // The path with every backslash turned into the platform separator.
 CString NativePath(LPCTSTR lpszPath);
 
+// The path made absolute, as a document keeps it: a relative one is taken in the current folder
+// under the name the user's shell gives it ($PWD, while that is the current folder); "." steps
+// and doubled separators go, and so does "folder/.." where the folder is no symbolic link. No
+// link is resolved, so the path names the file the user named wherever the program runs later.
+// An empty path stays empty, and a relative one too when the current folder is unknown.
+CString AbsolutePath(const CString& strPath);
+
 // The user's private folder for temporary files, ending in a separator: a folder "qarvo-<uid>"
 // in $XDG_RUNTIME_DIR, else in $TMPDIR, else in /tmp, created with mode 0700. A candidate that
 // exists as a symbolic link, as something other than a folder, or owned by another user is

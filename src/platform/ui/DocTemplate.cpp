@@ -1,6 +1,7 @@
 #include "platform/ui/DocTemplate.h"
 
 #include "platform/core/Document.h"
+#include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/core/Position.h"
 #include "platform/ui/CreateContext.h"
@@ -121,7 +122,8 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL b
 CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocument*& rpDocMatch)
 {
     rpDocMatch = nullptr;
-    const CString strPath(lpszPathName);
+    // Documents keep their paths absolute: a relative name finds the one it means.
+    const CString strPath = AbsolutePath(lpszPathName);
     for (CDocument* pDoc : m_docList) {
         if (pDoc->GetPathName() == strPath) {
             rpDocMatch = pDoc;

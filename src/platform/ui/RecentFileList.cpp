@@ -18,7 +18,7 @@ void CRecentFileList::Add(LPCTSTR lpszPathName)
 {
     if (!lpszPathName || !*lpszPathName || m_nSize == 0)
         return;
-    const CString strPath(lpszPathName);
+    const CString strPath = AbsolutePath(lpszPathName);
     std::erase(m_files, strPath);
     m_files.insert(m_files.begin(), strPath);
     if (int(m_files.size()) > m_nSize)
@@ -34,7 +34,11 @@ void CRecentFileList::Remove(int nIndex)
 CString CRecentFileList::GetMenuText(int nIndex) const
 {
     const CString& strPath = m_files[std::size_t(nIndex)];
-    CString strName = strPath.Mid(strPath.ReverseFind(PATH_SEPARATOR) + 1);
+    // Folders are added from the end while another entry ends the same way.
+    int nStart = strPath.ReverseFind(PATH_SEPARATOR);
+    while (nStart > 0 && AnotherEndsWith(nIndex, strPath.Mid(nStart)))
+        nStart = strPath.Left(nStart).ReverseFind(PATH_SEPARATOR);
+    CString strName = strPath.Mid(nStart + 1);
     // A '&' in a file name is shown, not taken as a mnemonic.
     strName.Replace(_T("&"), _T("&&"));
     CString strText;
@@ -73,6 +77,17 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
     pCmdUI->m_bEnableChanged = TRUE;
 }
 
+bool CRecentFileList::AnotherEndsWith(int nIndex, const CString& strEnd) const
+{
+    for (int i = 0; i < GetCount(); ++i) {
+        const CString& strPath = m_files[std::size_t(i)];
+        if (i != nIndex && strPath.GetLength() >= strEnd.GetLength() &&
+            strPath.Right(strEnd.GetLength()) == strEnd)
+            return true;
+    }
+    return false;
+}
+
 bool CRecentFileList::MenuShowsList(const CMenu& menu, UINT nFirst) const
 {
     if (m_files.empty()) {
@@ -98,7 +113,10 @@ void CRecentFileList::ReadList(const CProfileFile& profile)
         CString strEntry;
         strEntry.Format(m_strEntryFormat, i + 1);
         const CString strPath = profile.GetString(m_strSection, strEntry, nullptr);
-        if (!strPath.IsEmpty() && std::find(m_files.begin(), m_files.end(), strPath) == m_files.end())
+        // A relative entry, which older runs wrote for a file named on the command line, names
+        // a file in whatever folder the program starts in: not one to offer.
+        if (!strPath.IsEmpty() && strPath[0] == PATH_SEPARATOR &&
+            std::find(m_files.begin(), m_files.end(), strPath) == m_files.end())
             m_files.push_back(strPath);
     }
 }

@@ -1,6 +1,6 @@
-// CRecentFileList: the most recently used files, newest first, at most a fixed number, each path
-// once. Stored in the user profile as "File1".."Filen" of its section, and shown in the menu
-// where the item of its first command (ID_FILE_MRU_FILE1) stands.
+// CRecentFileList: the most recently used files, newest first, at most a fixed number, each
+// absolute path once. Stored in the user profile as "File1".."Filen" of its section, and shown
+// in the menu where the item of its first command (ID_FILE_MRU_FILE1) stands.
 #pragma once
 
 #include "platform/core/String.h"
@@ -21,10 +21,12 @@ public:
     int GetSize() const { return m_nSize; }
     int GetCount() const { return int(m_files.size()); }
     const CString& operator[](int nIndex) const { return m_files[std::size_t(nIndex)]; }
-    // Puts the path first; an entry already there moves up, the oldest drops off a full list.
+    // Puts the path, made absolute, first; an entry already there moves up, the oldest drops
+    // off a full list.
     virtual void Add(LPCTSTR lpszPathName);
     virtual void Remove(int nIndex);
-    // "&1 name": the menu text of entry nIndex (the file name, without its folder).
+    // "&1 name": the menu text of entry nIndex, the file name, with as many of its folders in
+    // front ("&2 old/sump.dfb") as tell it from other entries of that name.
     CString GetMenuText(int nIndex) const;
     // Replaces the item of pCmdUI (in its menu) by one item per entry, or by the disabled
     // "Recent File" when the list is empty.
@@ -34,6 +36,8 @@ public:
     void WriteList(CProfileFile& profile) const;
 
 private:
+    // Whether an entry other than nIndex ends in strEnd.
+    bool AnotherEndsWith(int nIndex, const CString& strEnd) const;
     // Whether the menu already shows the list from position nFirst on.
     bool MenuShowsList(const CMenu& menu, UINT nFirst) const;
 

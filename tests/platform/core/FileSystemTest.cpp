@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -164,6 +165,31 @@ TEST(FileSystem, NativePathTurnsBackslashesIntoSeparators)
 {
     EXPECT_EQ(NativePath(_T("/tmp/q/\\NorviTemp.1\\001.tmp")), _T("/tmp/q//NorviTemp.1/001.tmp"));
     EXPECT_EQ(NativePath(_T("plain")), _T("plain"));
+}
+
+// A relative name is taken in the current folder as the user's shell names it ($PWD, while that
+// is the current folder), and no symbolic link is resolved: the path names what the user named.
+TEST(FileSystem, AbsolutePathNamesTheFileTheUserNamed)
+{
+    ScratchFolder scratch;
+    const std::string root = fs::canonical(scratch.Path()).string();
+    fs::create_directories(root + "/real/sub");
+    fs::create_directory_symlink(root + "/real/sub", root + "/link");
+    const std::string link = root + "/link";
+    const fs::path previous = fs::current_path();
+    fs::current_path(link);
+    // $PWD, then a path and what it becomes; "up from a link" leads to real/, so it stays.
+    for (const auto& [pwd, path, expected] : std::vector<std::array<std::string, 3>>{
+             {link, "plan.dfb", link + "/plan.dfb"},
+             {root, "plan.dfb", root + "/real/sub/plan.dfb"},
+             {link, "./a//b/../plan.dfb", link + "/a/plan.dfb"},
+             {link, "../plan.dfb", link + "/../plan.dfb"},
+             {link, "/x/./y/../plan.dfb", "/x/plan.dfb"},
+             {link, "", ""}}) {
+        const ScopedEnv scoped("PWD", pwd.c_str());
+        EXPECT_EQ(AbsolutePath(Path(path)).ToUtf8(), expected) << path;
+    }
+    fs::current_path(previous);
 }
 
 TEST(FileSystem, ModuleFileNameIsThisTestProgram)
