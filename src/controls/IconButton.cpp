@@ -180,6 +180,9 @@ LRESULT CIconButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_CLICK:
         if (!IsWindowEnabled())
             return 0;
+        // A click takes the keyboard, and with it the focused look, from the control that had it:
+        // the owner-drawn button gets no focus from its press as a standard one does.
+        SetFocus();
         if (m_bIsCheckBox) {
             m_nCheck = !m_nCheck;
             Repaint(TRUE);

@@ -1,5 +1,5 @@
-// The icon button's check mode, colours and remembered icon id, the Enter-safe button, and the
-// layout engine's placement rule.
+// The icon button's check mode, colours, remembered icon id and focus, the Enter-safe button, and
+// the layout engine's placement rule.
 #include "controls/EnterSafeButton.h"
 #include "controls/IconButton.h"
 #include "controls/IconImages.h"
@@ -7,6 +7,7 @@
 
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WindowFixture.h"
+#include "support/QtTestInput.h"
 
 namespace {
 
@@ -79,6 +80,18 @@ TEST_F(IconButtonTest, NewSystemColoursResetTheButtonsColours)
     button.SendMessage(WM_SYSCOLORCHANGE);
     EXPECT_EQ(button.GetColor(CIconButton::BTNST_COLOR_BK_IN), crFace);
     EXPECT_EQ(button.GetColor(CIconButton::BTNST_COLOR_FG_FOCUS), crText);
+}
+
+// The user's click, as Qt delivers it, takes the focus (and the focused look) to the icon button.
+using IconButtonQtTest = QtControlsSuite;
+
+TEST_F(IconButtonQtTest, AClickGivesTheButtonTheFocus)
+{
+    CIconButton button;
+    ASSERT_TRUE(button.Create(_T("I1"), WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 37, 50), &m_top, 600));
+    m_top.SetFocus();
+    QtClick(QtWidgetOf(button));
+    EXPECT_EQ(CWnd::GetFocus(), &button);
 }
 
 TEST(IconButtonColors, OffsetKeepsThePartsApartAndRefusesBadArguments)
