@@ -110,7 +110,10 @@ void CBalloonTipWnd::Show(const CString& strText, const POINT* pScreenPoint)
         return;
     }
     m_strText = strText;
-    m_ptAnchor = pScreenPoint ? CPoint(*pScreenPoint) : m_ptLastMouse;
+    if (pScreenPoint)
+        m_ptAnchor = *pScreenPoint;
+    else
+        ::GetCursorPos(&m_ptAnchor);
     if (!m_hWnd)
         return;
     // Every request restarts the delay, also while the tip shows: the tip waits for the mouse to
@@ -160,12 +163,14 @@ void CBalloonTipWnd::RelayEvent(const MSG* pMsg)
         return;
     CPoint ptScreen(GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam));
     pMsg->hwnd->ClientToScreen(&ptScreen);
-    m_ptLastMouse = ptScreen;
+    if (ptScreen == m_ptAnchor)
+        return;
+    // The mouse left the anchor: the tip goes at once, before the owner handles the move (and
+    // perhaps asks for a tip at the new place), not when the watch next looks.
     if (const Tool* pTool = FindTool(pMsg->hwnd)) {
         Show(pTool->strText, &ptScreen);
         m_pShownTool = pTool->pWnd;
-    } else if (m_pShownTool) {
-        // The mouse left the registered window whose tip shows.
+    } else {
         Hide();
     }
 }

@@ -2,9 +2,10 @@
 // a screen point, as the diagram view shows pin labels and the reasons a wire would be refused.
 // A tip that is asked for appears after a short delay, so that the mouse sweeping over pins
 // does not make it flicker; a new text or place while it shows waits for the same delay. A shown
-// tip goes away once the cursor no longer rests on its anchor. Windows registered with a text of
-// their own get that text when the relay sees the mouse move over them; a button press hides the
-// tip, and so does WM_CANCELMODE (a menu or another window opening).
+// tip goes away once the cursor no longer rests on its anchor: at once when the relay sees the
+// mouse move off it, else when the watch timer looks. Windows registered with a text of their
+// own get that text when the relay sees the mouse move over them; a button press hides the tip,
+// and so does WM_CANCELMODE (a menu or another window opening).
 #pragma once
 
 #include "platform/core/String.h"
@@ -39,8 +40,8 @@ public:
     CFont* GetTipFont() const { return m_pFont; }
 
     // An empty text hides the tip and stops a pending show. Otherwise the tip takes the text
-    // and shows with the tip of its stem on the screen point (null: where the relay last saw
-    // the mouse) after SHOW_DELAY; a shown tip stays where it is until then.
+    // and shows with the tip of its stem on the screen point (null: the cursor) after
+    // SHOW_DELAY; a shown tip stays where it is until then.
     void Show(const CString& strText, const POINT* pScreenPoint);
     void Hide();
 
@@ -48,9 +49,9 @@ public:
     // the text.
     void AddTool(CWnd* pWnd, const CString& strText);
     void DelTool(CWnd* pWnd);
-    // Every message of the owner's window passes here first: a mouse move over a registered
-    // window shows its text (and over another window ends a registered window's tip), a button
-    // press hides the tip.
+    // Every message of the owner's window passes here first: a mouse move off the anchor shows
+    // the text of a registered window under the mouse, or else hides the tip; a button press
+    // hides the tip.
     void RelayEvent(const MSG* pMsg);
 
     const CString& GetText() const { return m_strText; }
@@ -86,7 +87,6 @@ private:
 
     CString m_strText;
     CPoint m_ptAnchor;
-    CPoint m_ptLastMouse;
     int m_nIconId = 0;
     CFont* m_pFont = nullptr;
     BOOL m_bPending = FALSE;

@@ -7,6 +7,7 @@
 #include "platform/ui/Cursor.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
+#include "support/QtTestInput.h"
 
 #include <gtest/gtest.h>
 
@@ -170,22 +171,19 @@ TEST_F(BalloonTipTest, TheRelayShowsARegisteredWindowsTipAndAPressHidesIt)
     EXPECT_FALSE(m_tip.IsWindowVisible());
 
     // Over a window without a tip of its own, a registered window's tip goes away.
-    m_tip.RelayEvent(&move);
+    MSG moveOn = Message(&tool, WM_MOUSEMOVE, CPoint(6, 5));
+    m_tip.RelayEvent(&moveOn);
     Wait(CBalloonTipWnd::SHOW_DELAY);
     ASSERT_TRUE(m_tip.IsWindowVisible());
     MSG moveOther = Message(&other, WM_MOUSEMOVE, CPoint(5, 5));
     m_tip.RelayEvent(&moveOther);
     EXPECT_FALSE(m_tip.IsWindowVisible());
 
-    // A tip its owner asked for stays while the mouse moves over other windows, and a null
-    // point means where the relay last saw the mouse.
+    // A null point is where the cursor is, wherever the relay saw the mouse last.
+    const CPoint ptCursor(250, 300);
+    ::SetCursorPos(ptCursor.x, ptCursor.y);
     m_tip.Show(_T("Owner's"), nullptr);
-    CPoint ptOther(5, 5);
-    other.ClientToScreen(&ptOther);
-    EXPECT_EQ(m_tip.GetAnchor(), ptOther);
-    Wait(CBalloonTipWnd::SHOW_DELAY);
-    m_tip.RelayEvent(&moveOther);
-    EXPECT_TRUE(m_tip.IsWindowVisible());
+    EXPECT_EQ(m_tip.GetAnchor(), ptCursor);
 
     m_tip.DelTool(&tool);
     m_tip.RelayEvent(&move);
@@ -230,6 +228,46 @@ TEST_F(BalloonTipTest, TheIconAndTheFontSizeTheBox)
     EXPECT_EQ(m_tip.GetTipFont(), &font);
     EXPECT_GT(m_tip.GetBoxSize().cy, sizePlain.cy);
     m_tip.SetTipFont(nullptr);
+}
+
+// The mouse as Qt delivers it to a window that relays it to its tip, as the diagram view does:
+// the tip goes the moment the mouse leaves its anchor (from pin to pin), not when its watch looks.
+class BalloonTipQtTest : public QtControlsSuite {
+protected:
+    void TearDown() override
+    {
+        CMessageQueue::Get().SetTickSource(nullptr);
+        QtControlsSuite::TearDown();
+    }
+    struct CRelayingWnd : CWnd {
+        CBalloonTipWnd tip;
+        BOOL PreTranslateMessage(MSG* pMsg) override
+        {
+            tip.RelayEvent(pMsg);
+            return FALSE;
+        }
+    } m_owner;
+    CManualTickSource m_clock;
+};
+
+TEST_F(BalloonTipQtTest, AMouseMoveOffTheAnchorHidesTheTipAtOnce)
+{
+    CMessageQueue::Get().SetTickSource(&m_clock);
+    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
+    ASSERT_TRUE(m_owner.tip.Create(&m_owner));
+    const auto moveTo = [this](int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(40, y), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(QtWidgetOf(m_owner), &move);
+    };
+    CPoint ptAnchor(40, 60);
+    m_owner.ClientToScreen(&ptAnchor);
+    m_owner.tip.Show(_T("In1"), &ptAnchor);
+    m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
+    m_thread.PumpPending();
+    moveTo(60);
+    EXPECT_TRUE(m_owner.tip.IsWindowVisible()) << "the mouse still rests on the anchor";
+    moveTo(72);
+    EXPECT_FALSE(m_owner.tip.IsWindowVisible());
 }
 
 // The native side learns which windows are tips, and their shape.
