@@ -3,7 +3,7 @@
 IMPLEMENT_DYNAMIC(CHColorDialog, CColorDialog)
 
 CHColorDialog::CHColorDialog(const CString& strCaption, COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : CColorDialog(clrInit, dwFlags, pParentWnd), m_strCaption(strCaption)
+    : CColorDialog(clrInit, dwFlags | CC_SHOWHELP, pParentWnd), m_strCaption(strCaption)
 {
 }
 

@@ -1,5 +1,5 @@
 // CHColorDialog: the colour dialog with a caption of the caller's, which says what the colour is
-// for ("Set the linked line color").
+// for ("Set the linked line color"), and a Help button that does nothing.
 #pragma once
 
 #include "platform/core/String.h"

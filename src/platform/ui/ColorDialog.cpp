@@ -61,6 +61,8 @@ void RegisterColorTemplate()
     dlg.items.push_back(DialogItem(IDC_COLOR_SAMPLE, kSwatchClass, 0, CRect(85, 54, 149, 98)));
     dlg.items.push_back(DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(125, 111, 175, 125), _T("OK")));
     dlg.items.push_back(DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(179, 111, 229, 125), _T("Cancel")));
+    // Shown only for a caller that asks for it (CC_SHOWHELP).
+    dlg.items.push_back(DialogControl(IDC_COLOR_HELP, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(71, 111, 121, 125), _T("Help")));
     AfxRegisterDialogTemplate(std::move(dlg));
 }
 
@@ -88,7 +90,8 @@ BOOL CColorSwatch::OnEraseBkgnd(CDC*) { return TRUE; }
 void CColorSwatch::OnLButtonUp(UINT, CPoint) { NotifyParent(BN_CLICKED); }
 
 CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : CDialog(IDD_COLOR_DIALOG, pParentWnd), m_cr((dwFlags & CC_RGBINIT) ? clrInit : RGB(0, 0, 0))
+    : CDialog(IDD_COLOR_DIALOG, pParentWnd), m_cr((dwFlags & CC_RGBINIT) ? clrInit : RGB(0, 0, 0)),
+      m_bShowHelp((dwFlags & CC_SHOWHELP) != 0)
 {
     RegisterColorTemplate();
 }
@@ -121,6 +124,8 @@ BOOL CColorDialog::OnInitDialog()
         if (auto* pEdit = dynamic_cast<CEdit*>(GetDlgItem(int(nID))))
             pEdit->LimitText(3);
     }
+    if (m_bShowHelp)
+        GetDlgItem(int(IDC_COLOR_HELP))->ShowWindow(SW_SHOW);
     ShowColor();
     return TRUE;
 }

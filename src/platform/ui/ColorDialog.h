@@ -1,16 +1,18 @@
 // CColorDialog: the colour chooser, made from a template of the layer's own so that it looks and
 // behaves the same on every backend: sixteen basic colours to click, the red, green and blue
-// parts as numbers 0 to 255, and a sample of the colour chosen so far. DoModal returns IDOK or
-// IDCANCEL; GetColor gives the chosen colour after OK.
+// parts as numbers 0 to 255, and a sample of the colour chosen so far, with OK, Cancel and, when
+// asked for, Help. DoModal returns IDOK or IDCANCEL; GetColor gives the chosen colour after OK.
 #pragma once
 
 #include "platform/ui/Dialog.h"
 
 #include <array>
 
-// Only CC_RGBINIT has a meaning here: the dialog starts at the given colour (else black).
+// CC_RGBINIT: the dialog starts at the given colour (else black). CC_SHOWHELP: it shows a Help
+// button, which does nothing of its own. CC_FULLOPEN has no meaning here.
 constexpr DWORD CC_RGBINIT = 0x0001;
 constexpr DWORD CC_FULLOPEN = 0x0002;
+constexpr DWORD CC_SHOWHELP = 0x0008;
 
 // The template's id and its controls.
 constexpr UINT IDD_COLOR_DIALOG = 0x7C00;
@@ -20,6 +22,7 @@ constexpr UINT IDC_COLOR_SAMPLE = 0x7C30;
 constexpr UINT IDC_COLOR_RED = 0x7C31;
 constexpr UINT IDC_COLOR_GREEN = 0x7C32;
 constexpr UINT IDC_COLOR_BLUE = 0x7C33;
+constexpr UINT IDC_COLOR_HELP = 0x7C34;
 
 // A rectangle painted in one colour; with an id it reports a click to its parent as BN_CLICKED.
 class CColorSwatch : public CWnd {
@@ -61,6 +64,7 @@ private:
     void ShowColor();
 
     COLORREF m_cr;
+    bool m_bShowHelp;
     // Set while ShowColor writes the numbers, whose change notices must not read them back.
     bool m_bShowing = false;
     CColorSwatch m_basic[COLOR_BASIC_COUNT];

@@ -79,4 +79,16 @@ TEST_F(ColorDialogTest, PartsBeyondTheRangeCountAsTheirLimitAndCancelKeepsNothin
               IDCANCEL);
 }
 
+TEST_F(ColorDialogTest, TheHelpButtonShowsOnlyWhenAskedFor)
+{
+    for (const DWORD dwFlags : {DWORD(0), CC_SHOWHELP}) {
+        CColorDialog dlg(RGB(0, 0, 0), dwFlags);
+        Run(dlg, [dwFlags](CDialog& d) {
+            CWnd* pHelp = d.GetDlgItem(int(IDC_COLOR_HELP));
+            ASSERT_NE(pHelp, nullptr);
+            EXPECT_EQ(pHelp->IsWindowVisible(), dwFlags == CC_SHOWHELP);
+        });
+    }
+}
+
 } // namespace
