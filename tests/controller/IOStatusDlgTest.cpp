@@ -7,6 +7,7 @@
 #include "blocks/BlockObj.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/FrameIds.h"
@@ -304,6 +305,13 @@ TEST_F(IOStatusDlgTest, TheSizeGripKeepsToTheCornerAndTheEditCommandsReachTheTab
     EXPECT_FALSE(pGrip->IsWindowVisible());
     d.SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(rcClient.Width(), rcClient.Height()));
     EXPECT_TRUE(pGrip->IsWindowVisible());
+    // On screen the title bar's button maximises through the window manager, not the program.
+    if (QWidget* pWidget = QtWidgetOf(d)) {
+        pWidget->showMaximized();
+        EXPECT_FALSE(pGrip->IsWindowVisible());
+        pWidget->showNormal();
+        EXPECT_TRUE(pGrip->IsWindowVisible());
+    }
 
     const auto enabled = [&d](UINT nID) {
         CCmdUI state;

@@ -47,6 +47,15 @@ BOOL Route(MSG& msg)
     return bSwallowed;
 }
 
+int ShowStateOf(Qt::WindowStates states)
+{
+    if (states & Qt::WindowMinimized)
+        return SW_SHOWMINIMIZED;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return SW_SHOWMAXIMIZED;
+    return SW_SHOWNORMAL;
+}
+
 void SetModifierState(Qt::KeyboardModifiers modifiers)
 {
     AfxSetKeyState(VK_SHIFT, modifiers.testFlag(Qt::ShiftModifier));
@@ -201,6 +210,10 @@ bool QtPeerWidget::event(QEvent* pEvent)
         ShowToolTip(static_cast<QHelpEvent*>(pEvent));
         return true;
     }
+    // The title bar's buttons maximise, minimise and restore through the window manager: the
+    // layer's state follows what the window shows.
+    if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(&m_wnd))
+        m_wnd.ShowStateChanged(ShowStateOf(windowState()));
     // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
     if (pEvent->type() == QEvent::WindowActivate && isWindow() && IsWindow(&m_wnd) &&
         m_wnd.IsInputEnabled() && CWnd::GetActiveWindow() != &m_wnd)

@@ -141,6 +141,11 @@ public:
     BOOL IsWindowVisible() const;
     BOOL IsZoomed() const { return m_nShowState == SW_SHOWMAXIMIZED; }
     BOOL IsIconic() const { return m_nShowState == SW_SHOWMINIMIZED; }
+    // The backend's report that the window manager maximised, minimised or restored a top-level
+    // window (its title bar's buttons), which no ShowWindow of the program did: nShowState is
+    // SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED or SW_SHOWNORMAL. A change reaches the window as WM_SIZE
+    // with SIZE_MAXIMIZED, SIZE_MINIMIZED or SIZE_RESTORED.
+    void ShowStateChanged(int nShowState);
     // Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const { return (m_dwStyle & WS_DISABLED) == 0; }
@@ -322,6 +327,8 @@ private:
     void FinishDestroy();
     void SetVisibleState(bool bVisible);
     void SyncPeerGeometry();
+    // WM_SIZE with the client area's size, of the kind the window's state gives.
+    void SendSizeMessage();
     // The least and greatest size the window takes (WM_GETMINMAXINFO).
     void GetTrackSizes(CSize& sizeMin, CSize& sizeMax);
     // A top-level window tells its peer, so that the user cannot size it beyond them either.

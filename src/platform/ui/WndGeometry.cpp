@@ -157,10 +157,7 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (bSized || bMoved || (nFlags & SWP_FRAMECHANGED))
         SyncPeerGeometry();
     if (bSized) {
-        const CRect rectClient = ClientInWindow();
-        const UINT nType = IsZoomed() ? SIZE_MAXIMIZED : SIZE_RESTORED;
-        SendMessage(WM_SIZE, nType, MAKELPARAM(WORD(rectClient.Width()),
-                                               WORD(rectClient.Height())));
+        SendSizeMessage();
         if (!(nFlags & SWP_NOREDRAW))
             Invalidate(TRUE);
     }
@@ -171,6 +168,21 @@ BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int c
     if (m_hWnd && (nFlags & SWP_HIDEWINDOW))
         ShowWindow(SW_HIDE);
     return TRUE;
+}
+
+void CWnd::SendSizeMessage()
+{
+    const CRect rectClient = ClientInWindow();
+    const UINT nType = IsZoomed() ? SIZE_MAXIMIZED : IsIconic() ? SIZE_MINIMIZED : SIZE_RESTORED;
+    SendMessage(WM_SIZE, nType, MAKELPARAM(WORD(rectClient.Width()), WORD(rectClient.Height())));
+}
+
+void CWnd::ShowStateChanged(int nShowState)
+{
+    if (!m_hWnd || nShowState == m_nShowState)
+        return;
+    m_nShowState = nShowState;
+    SendSizeMessage();
 }
 
 void CWnd::Restack(const CWnd* pWndInsertAfter)

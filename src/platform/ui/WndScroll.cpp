@@ -123,9 +123,7 @@ void CWnd::SetScrollBarsShown(DWORD dwBars, bool bShow)
     for (int nBar : {SB_HORZ, SB_VERT})
         if ((dwOld ^ m_dwStyle) & ScrollStyleOf(nBar))
             SyncPeerScrollBar(nBar);
-    const CRect rectClient = ClientInWindow();
-    SendMessage(WM_SIZE, IsZoomed() ? SIZE_MAXIMIZED : SIZE_RESTORED,
-                MAKELPARAM(WORD(rectClient.Width()), WORD(rectClient.Height())));
+    SendSizeMessage();
     if (m_hWnd)
         Invalidate(TRUE);
 }

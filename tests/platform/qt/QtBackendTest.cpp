@@ -93,6 +93,17 @@ BEGIN_MESSAGE_MAP(CLimitedWnd, CWnd)
     ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
+// A top-level window that logs the kind of each size message.
+class CSizeLogWnd : public CWnd {
+protected:
+    void OnSize(UINT nType, int, int) override { g_events.push_back("size:" + std::to_string(nType)); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSizeLogWnd, CWnd)
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
 class QtBackendTest : public QtBackendSuite {
 protected:
     void SetUp() override
@@ -143,6 +154,25 @@ TEST_F(QtBackendTest, ATopLevelWindowKeepsWithinItsTrackSizesWhoeverSizesIt)
     pWidget->resize(900, 900);
     wnd.GetWindowRect(rect);
     EXPECT_EQ(rect.Size(), CSize(400, 300)) << "the user, through the toolkit";
+    wnd.DestroyWindow();
+}
+
+// The title bar's buttons act through the window manager, not through ShowWindow: the window's
+// state follows the widget's, and the window hears of it in a size message.
+TEST_F(QtBackendTest, TheWindowManagersMaximiseMinimiseAndRestoreReachTheWindow)
+{
+    CSizeLogWnd wnd;
+    ASSERT_TRUE(wnd.Create(nullptr, u"sized", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200), nullptr, 0));
+    const std::pair<Qt::WindowStates, UINT> cases[] = {{Qt::WindowMaximized, SIZE_MAXIMIZED},
+                                                       {Qt::WindowMinimized | Qt::WindowMaximized, SIZE_MINIMIZED},
+                                                       {Qt::WindowNoState, SIZE_RESTORED}};
+    for (const auto& [states, nType] : cases) {
+        g_events.clear();
+        QtWidgetOf(wnd)->setWindowState(states);
+        EXPECT_EQ(wnd.IsZoomed(), nType == SIZE_MAXIMIZED);
+        EXPECT_EQ(wnd.IsIconic(), nType == SIZE_MINIMIZED);
+        EXPECT_EQ(g_events, std::vector<std::string>{"size:" + std::to_string(nType)});
+    }
     wnd.DestroyWindow();
 }
 
