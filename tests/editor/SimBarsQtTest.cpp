@@ -256,4 +256,67 @@ TEST_F(SimBarsQtTest, TheSetClockTimeTakesAClickedPartsDigits)
     EXPECT_EQ(st.wHour * 100 + st.wMinute, 1730);
 }
 
+// A left-button event of that type at a point of the widget, as Qt delivers it.
+void QtMouse(QWidget* pWidget, QEvent::Type type, QPoint pt)
+{
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, pt, pWidget->mapToGlobal(pt), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &event);
+}
+
+// The Inputs bar's room beside its controls is the bar's own: a press there and a move drag the
+// bar out to float, and a double click there (Qt's press, release, press, double click,
+// release) docks it again. Floating, the bar's caption is its tool window's only title.
+TEST_F(SimBarsQtTest, TheInputsBarIsDraggedAndDockedByTheRoomBesideItsControls)
+{
+    CInputsBar& bar = *m_pFrame->m_pInputsBar;
+    QWidget* pDlg = QtWidgetOf(*bar.GetDlg());
+    ASSERT_NE(pDlg, nullptr);
+    const CRect rcDocked = [&] { CRect rc; bar.GetWindowRect(rc); return rc; }();
+    const int cx = pDlg->width();
+    const int cy = pDlg->height();
+    for (const QPoint ptRoom : {QPoint(cx - 10, cy / 2), QPoint(cx * 2 / 3, 3), QPoint(cx / 2, cy - 3)}) {
+        SCOPED_TRACE(ptRoom.x());
+        ASSERT_EQ(pDlg->childAt(ptRoom), nullptr) << "no control there";
+        QtMouse(pDlg, QEvent::MouseButtonPress, ptRoom);
+        QtMouse(pDlg, QEvent::MouseMove, ptRoom - QPoint(0, 250));
+        QtMouse(pDlg, QEvent::MouseButtonRelease, ptRoom - QPoint(0, 250));
+        ASSERT_TRUE(bar.IsFloating());
+        CWnd* pMini = bar.GetParent();
+        EXPECT_EQ(pMini->GetStyle() & (WS_CAPTION | WS_SYSMENU), 0u);
+        EXPECT_TRUE(QtWidgetOf(*pMini)->windowFlags().testFlag(Qt::FramelessWindowHint));
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+            QtMouse(pDlg, type, ptRoom);
+        EXPECT_FALSE(bar.IsFloating());
+        EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
+        CRect rc;
+        bar.GetWindowRect(rc);
+        EXPECT_EQ(rc, rcDocked);
+    }
+}
+
+// A floating bar's tool window is sized by the thin frame around the bar: here its corner.
+TEST_F(SimBarsQtTest, AFloatingBarIsSizedByTheFrameAroundIt)
+{
+    CInputsBar& bar = *m_pFrame->m_pInputsBar;
+    m_pFrame->FloatControlBar(&bar, CPoint(100, 100));
+    ASSERT_TRUE(bar.IsFloating());
+    CWnd& mini = *bar.GetParent();
+    QWidget* pMini = QtWidgetOf(mini);
+    CRect rcBefore;
+    mini.GetWindowRect(rcBefore);
+    const QPoint ptCorner(pMini->width() - 1, pMini->height() - 1);
+    QtMouse(pMini, QEvent::MouseButtonPress, ptCorner);
+    QtMouse(pMini, QEvent::MouseMove, ptCorner + QPoint(40, 30));
+    QtMouse(pMini, QEvent::MouseButtonRelease, ptCorner + QPoint(40, 30));
+    CRect rc;
+    mini.GetWindowRect(rc);
+    EXPECT_EQ(rc, CRect(rcBefore.TopLeft(), rcBefore.Size() + CSize(40, 30)));
+    CRect rcBar;
+    bar.GetWindowRect(rcBar);
+    EXPECT_EQ(rcBar, CRect(rc.left + kThickFrame, rc.top + kThickFrame, rc.right - kThickFrame, rc.bottom - kThickFrame));
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+}
+
 }  // namespace
