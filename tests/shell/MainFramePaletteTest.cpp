@@ -12,6 +12,7 @@
 #include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
+#include "platform/qt/QtControlView.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/MessageQueue.h"
@@ -22,6 +23,7 @@
 #include "support/RunningApp.h"
 
 #include <QImage>
+#include <QTabBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -394,6 +396,30 @@ TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)
     const CPoint ptBox = CWorkspaceView::ItemBox(0).CenterPoint();
     const QRgb rgb = image.pixel(ptBox.x + 4, ptBox.y + 8);
     EXPECT_EQ(QColor(rgb), QColor(245, 217, 129));
+}
+
+// At its first width (160 pixels) the palette shows several tabs at once, each whole, with its
+// picture and its title.
+TEST_F(PaletteTest, AtItsFirstWidthThePaletteShowsSeveralTabs)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    InitQtControls();
+    g_wHardwareCode = 0x5188;
+    Start();
+    ASSERT_EQ(WindowRectOf(WorkBox()).Width(), 160);
+    QWidget* pStrip = QtWidgetOf(WorkBox().GetTabCtrl());
+    ASSERT_NE(pStrip, nullptr);
+    QTabBar* pShown = nullptr;
+    for (QTabBar* pBar : pStrip->findChildren<QTabBar*>())
+        pShown = pBar->isHidden() ? pShown : pBar;
+    ASSERT_NE(pShown, nullptr);
+    EXPECT_GE(pShown->count(), 3);
+    for (int i = 0; i < pShown->count(); ++i) {
+        EXPECT_EQ(pShown->tabText(i).toStdString(), kAllTabs[std::size_t(i)]);
+        EXPECT_FALSE(pShown->tabIcon(i).isNull()) << i;
+        EXPECT_LE(pShown->tabRect(i).right(), pShown->width()) << i;
+    }
 }
 
 // An older diagram left in insert mode with the open connector, then a new diagram for which the
