@@ -296,6 +296,22 @@ TEST_F(SimBarsQtTest, TheInputsBarIsDraggedAndDockedByTheRoomBesideItsControls)
     }
 }
 
+// A label lets the mouse through as the room around it does: a double click on the Simulation
+// bar's clock docks the floating bar.
+TEST_F(SimBarsQtTest, ADoubleClickOnALabelOfAFloatingBarDocksIt)
+{
+    cdxCDynamicBar& bar = *m_pFrame->m_pSimulationBar;
+    m_pFrame->FloatControlBar(&bar, CPoint(100, 100));
+    ASSERT_TRUE(bar.IsFloating());
+    QWidget* pClock = QtWidgetOf(*m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT));
+    ASSERT_NE(pClock, nullptr);
+    const QPoint pt(pClock->width() / 2, pClock->height() / 2);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
+        QtMouse(pClock, type, pt);
+    EXPECT_FALSE(bar.IsFloating());
+}
+
 // A floating bar's tool window is sized by the thin frame around the bar: here its corner.
 TEST_F(SimBarsQtTest, AFloatingBarIsSizedByTheFrameAroundIt)
 {

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -74,10 +75,10 @@ public:
         if (padding == m_padding)
             return;
         m_padding = padding;
-        delete m_pStyle;
-        m_pStyle = padding.width() < 0 ? nullptr : new PaddedTabStyle(padding, this);
+        PaddedTabStyle* pOld = std::exchange(m_pStyle, padding.width() < 0 ? nullptr : new PaddedTabStyle(padding, this));
         for (Bar* pBar : {m_pBar, m_pAll})
-            pBar->setStyle(m_pStyle ? m_pStyle : style());
+            pBar->setStyle(m_pStyle);
+        delete pOld;
     }
 
     // The tabs' texts, their tips and pictures, and the chosen one.
