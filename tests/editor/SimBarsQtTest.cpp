@@ -264,74 +264,60 @@ void QtMouse(QWidget* pWidget, QEvent::Type type, QPoint pt)
     QApplication::sendEvent(pWidget, &event);
 }
 
-// The Inputs bar's room beside its controls is the bar's own: a press there and a move drag the
-// bar out to float, and a double click there (Qt's press, release, press, double click,
-// release) docks it again. Floating, the bar's caption is its tool window's only title.
-TEST_F(SimBarsQtTest, TheInputsBarIsDraggedAndDockedByTheRoomBesideItsControls)
+// A press, a move by delta and a release; with no move, Qt's double click (press, release,
+// press, double click, release).
+void QtDrag(QWidget* pWidget, QPoint pt, QPoint delta)
 {
-    CInputsBar& bar = *m_pFrame->m_pInputsBar;
-    QWidget* pDlg = QtWidgetOf(*bar.GetDlg());
-    ASSERT_NE(pDlg, nullptr);
-    const CRect rcDocked = [&] { CRect rc; bar.GetWindowRect(rc); return rc; }();
-    const int cx = pDlg->width();
-    const int cy = pDlg->height();
-    for (const QPoint ptRoom : {QPoint(cx - 10, cy / 2), QPoint(cx * 2 / 3, 3), QPoint(cx / 2, cy - 3)}) {
-        SCOPED_TRACE(ptRoom.x());
-        ASSERT_EQ(pDlg->childAt(ptRoom), nullptr) << "no control there";
-        QtMouse(pDlg, QEvent::MouseButtonPress, ptRoom);
-        QtMouse(pDlg, QEvent::MouseMove, ptRoom - QPoint(0, 250));
-        QtMouse(pDlg, QEvent::MouseButtonRelease, ptRoom - QPoint(0, 250));
-        ASSERT_TRUE(bar.IsFloating());
-        CWnd* pMini = bar.GetParent();
-        EXPECT_EQ(pMini->GetStyle() & (WS_CAPTION | WS_SYSMENU), 0u);
-        EXPECT_TRUE(QtWidgetOf(*pMini)->windowFlags().testFlag(Qt::FramelessWindowHint));
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
-                                  QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-            QtMouse(pDlg, type, ptRoom);
-        EXPECT_FALSE(bar.IsFloating());
-        EXPECT_EQ(bar.GetDockBarID(), UINT(AFX_IDW_DOCKBAR_BOTTOM));
-        CRect rc;
-        bar.GetWindowRect(rc);
-        EXPECT_EQ(rc, rcDocked);
-    }
+    QtMouse(pWidget, QEvent::MouseButtonPress, pt);
+    QtMouse(pWidget, QEvent::MouseMove, pt + delta);
+    QtMouse(pWidget, QEvent::MouseButtonRelease, pt + delta);
 }
-
-// A label lets the mouse through as the room around it does: a double click on the Simulation
-// bar's clock docks the floating bar.
-TEST_F(SimBarsQtTest, ADoubleClickOnALabelOfAFloatingBarDocksIt)
+void QtDoubleClick(QWidget* pWidget, QPoint pt)
 {
-    cdxCDynamicBar& bar = *m_pFrame->m_pSimulationBar;
-    m_pFrame->FloatControlBar(&bar, CPoint(100, 100));
-    ASSERT_TRUE(bar.IsFloating());
-    QWidget* pClock = QtWidgetOf(*m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT));
-    ASSERT_NE(pClock, nullptr);
-    const QPoint pt(pClock->width() / 2, pClock->height() / 2);
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
                               QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease})
-        QtMouse(pClock, type, pt);
-    EXPECT_FALSE(bar.IsFloating());
+        QtMouse(pWidget, type, pt);
 }
 
-// A floating bar's tool window is sized by the thin frame around the bar: here its corner.
+CRect RectOf(const CWnd& wnd)
+{
+    CRect rect;
+    wnd.GetWindowRect(rect);
+    return rect;
+}
+
+// The room beside the Inputs bar's controls, and a label, are the bar's own: a press there and a
+// move drag the bar out to float, its caption the tool window's only title, and a double click
+// there docks it again at its place.
+TEST_F(SimBarsQtTest, ABarIsDraggedAndDockedByTheRoomBesideItsControlsAndItsLabels)
+{
+    CInputsBar& inputs = *m_pFrame->m_pInputsBar;
+    QWidget* pDlg = QtWidgetOf(*inputs.GetBarDlg());
+    const CRect rcDocked = RectOf(inputs);
+    for (const QPoint pt : {QPoint(pDlg->width() - 10, pDlg->height() / 2), QPoint(pDlg->width() / 2, pDlg->height() - 3)}) {
+        ASSERT_EQ(pDlg->childAt(pt), nullptr) << "no control there";
+        QtDrag(pDlg, pt, QPoint(0, -250));
+        ASSERT_TRUE(inputs.IsFloating());
+        EXPECT_TRUE(QtWidgetOf(*inputs.GetParent())->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QtDoubleClick(pDlg, pt);
+        EXPECT_EQ(RectOf(inputs), rcDocked);
+    }
+    cdxCDynamicBar& sim = *m_pFrame->m_pSimulationBar;
+    m_pFrame->FloatControlBar(&sim, CPoint(100, 100));
+    QWidget* pClock = QtWidgetOf(*m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT));
+    QtDoubleClick(pClock, QPoint(pClock->width() / 2, pClock->height() / 2));
+    EXPECT_FALSE(sim.IsFloating());
+}
+
+// The thin frame around a floating bar sizes its tool window: here its corner.
 TEST_F(SimBarsQtTest, AFloatingBarIsSizedByTheFrameAroundIt)
 {
     CInputsBar& bar = *m_pFrame->m_pInputsBar;
     m_pFrame->FloatControlBar(&bar, CPoint(100, 100));
-    ASSERT_TRUE(bar.IsFloating());
-    CWnd& mini = *bar.GetParent();
-    QWidget* pMini = QtWidgetOf(mini);
-    CRect rcBefore;
-    mini.GetWindowRect(rcBefore);
-    const QPoint ptCorner(pMini->width() - 1, pMini->height() - 1);
-    QtMouse(pMini, QEvent::MouseButtonPress, ptCorner);
-    QtMouse(pMini, QEvent::MouseMove, ptCorner + QPoint(40, 30));
-    QtMouse(pMini, QEvent::MouseButtonRelease, ptCorner + QPoint(40, 30));
-    CRect rc;
-    mini.GetWindowRect(rc);
-    EXPECT_EQ(rc, CRect(rcBefore.TopLeft(), rcBefore.Size() + CSize(40, 30)));
-    CRect rcBar;
-    bar.GetWindowRect(rcBar);
-    EXPECT_EQ(rcBar, CRect(rc.left + kThickFrame, rc.top + kThickFrame, rc.right - kThickFrame, rc.bottom - kThickFrame));
+    QWidget* pMini = QtWidgetOf(*bar.GetParent());
+    const CRect rcBar = RectOf(bar);
+    QtDrag(pMini, QPoint(pMini->width() - 1, pMini->height() - 1), QPoint(40, 30));
+    EXPECT_EQ(RectOf(bar), CRect(rcBar.TopLeft(), rcBar.Size() + CSize(40, 30)));
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
 }
 

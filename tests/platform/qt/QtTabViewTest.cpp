@@ -75,20 +75,16 @@ TEST_F(QtTabViewTest, AnArrowShowsAtEachEndWhereTabsAreLeftOut)
 {
     CTabCtrl tab;
     ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, CRect(0, 0, 140, 60), &m_top, 1000));
-    tab.SetPadding(CSize(1, 2));
     for (int i = 0; i < 7; ++i)
         tab.InsertItem(i, _T("Tab"));
     QWidget* pStrip = ShownTabBar(tab)->parentWidget();
     const QList<QToolButton*> arrows = pStrip->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     ASSERT_EQ(arrows.size(), 2);
-    auto shown = [&] { return std::pair(arrows[0]->isVisibleTo(pStrip), arrows[1]->isVisibleTo(pStrip)); };
-    EXPECT_EQ(shown(), std::pair(false, true));
+    EXPECT_EQ(std::pair(arrows[0]->isVisibleTo(pStrip), arrows[1]->isVisibleTo(pStrip)), std::pair(false, true));
     QtClick(arrows[1]);
     EXPECT_EQ(tab.GetCurSel(), 1);
     tab.SetCurSel(6);
-    EXPECT_EQ(shown(), std::pair(true, false));
-    ASSERT_NE(ShownTabBar(tab), nullptr);
-    EXPECT_GE(ShownTabBar(tab)->count(), 3);
+    EXPECT_EQ(std::pair(arrows[0]->isVisibleTo(pStrip), arrows[1]->isVisibleTo(pStrip)), std::pair(true, false));
     tab.DestroyWindow();
 }
 
