@@ -36,8 +36,8 @@ drag() {
 # palette_tab N measured from the main window's client area: six steps left with the palette
 # strip's arrows reach BSC, then N steps right.
 tab() {
-  for _ in 1 2 3 4 5 6; do at 118 613 0.2; done
-  for ((i = 0; i < $1; i++)); do at 139 613 0.2; done
+  for _ in 1 2 3 4 5 6; do at 14 613 0.2; done
+  for ((i = 0; i < $1; i++)); do at 145 613 0.2; done
   sleep 0.5
 }
 

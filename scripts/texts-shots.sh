@@ -25,13 +25,16 @@ start() {
 }
 # The palette's right edge dragged right, so that its names show whole.
 widen_palette() { drag 157 350 330 350 0.8; }
-# Palette tab N (0 BSC ... 6 Profile) chosen with the arrows of the widened tab strip, which pick
-# the tab before or after the chosen one: six steps left reach BSC, then N steps right.
+# Palette tab N (0 BSC ... 6 Profile) chosen with the arrows at the ends of the widened tab strip,
+# which pick the tab before or after the chosen one: six steps left reach BSC, then N steps right
+# (as palette_tab does at the palette's first width).
 tab() {
-  for _ in 1 2 3 4 5 6; do click 293 613 0.2; done
-  for ((i = 0; i < $1; i++)); do click 312 613 0.2; done
+  for _ in 1 2 3 4 5 6; do click 14 613 0.2; done
+  for ((i = 0; i < $1; i++)); do click 318 613 0.2; done
   sleep 0.8
 }
+# The older generation's four tabs all show in the widened strip, with no arrows: N is clicked.
+older_tab() { click $((30 + 44 * $1)) 613 0.8; }
 scroll_palette() { xdotool mousemove 150 400; for _ in $(seq "$1"); do xdotool click 5; sleep 0.1; done; sleep 0.8; }
 
 shots_in() {
@@ -70,10 +73,10 @@ shots_in() {
   double_click 1047 373; shot "$lang-modbus-read-older"; xdotool key Escape; sleep 1
   double_click 1147 373; shot "$lang-modbus-write-older"; xdotool key Escape; sleep 1
   widen_palette
-  tab 0; shot "$lang-palette-older-1-bsc"
-  tab 1; shot "$lang-palette-older-2-tmr"
-  tab 2; shot "$lang-palette-older-3-io"
-  tab 3; shot "$lang-palette-older-4-misc"
+  older_tab 0; shot "$lang-palette-older-1-bsc"
+  older_tab 1; shot "$lang-palette-older-2-tmr"
+  older_tab 2; shot "$lang-palette-older-3-io"
+  older_tab 3; shot "$lang-palette-older-4-misc"
   scroll_palette 6; shot "$lang-palette-older-4-misc-end"
   stop
 }

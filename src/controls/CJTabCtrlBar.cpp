@@ -27,6 +27,8 @@ struct TabLayoutRow {
     TabPlacement view;
 };
 
+constexpr CSize kTabPadding(1, 2);
+
 constexpr TabLayoutRow kFloating = {{5, 5, 10, 7}, {8, 8, 16, 34}};
 constexpr TabLayoutRow kHorzDocked = {{17, 5, 25, 17}, {20, 8, 31, 44}};
 constexpr TabLayoutRow kVertDocked = {{5, 20, 17, 31}, {8, 23, 23, 58}};
@@ -57,6 +59,8 @@ int CCJTabCtrlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (m_font.CreateStockObject(DEFAULT_GUI_FONT))
         m_tabctrl.SetFont(&m_font);
+    // Tabs no wider than their pictures and short titles need: several show in a narrow bar.
+    m_tabctrl.SetPadding(kTabPadding);
     return 0;
 }
 

@@ -12,6 +12,7 @@ IMPLEMENT_DYNAMIC(cdxCDynamicBar, CSizingControlBarCF)
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBarDlg, cdxCDynamicChildDlg)
     ON_WM_CLOSE()
+    ON_MESSAGE(WM_NCHITTEST, OnNcHitTest)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(cdxCDynamicBar, CSizingControlBarCF)

@@ -29,6 +29,9 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     void OnClose() override { OnCancel(); }
+    // The room between the controls belongs to the bar: the mouse goes through to it there, so
+    // that a press drags the bar and a double click docks it again.
+    LRESULT OnNcHitTest(WPARAM, LPARAM) { return HTTRANSPARENT; }
     DECLARE_MESSAGE_MAP()
 };
 

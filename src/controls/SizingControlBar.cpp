@@ -488,7 +488,8 @@ void CSizingControlBar::OnLButtonDown(UINT nFlags, CPoint point)
         StartTracking(nHit, point);
         return;
     }
-    if (!m_bTracking && nHit == HTCAPTION && m_pDockSite) {
+    // The caption or gripper, or anywhere in the client area, drags the bar.
+    if (!m_bTracking && (nHit == HTCAPTION || nHit == HTCLIENT) && m_pDockSite) {
         StartDragging(point);
         return;
     }
@@ -514,6 +515,9 @@ void CSizingControlBar::OnNcLButtonUp(UINT, CPoint) {}
 
 void CSizingControlBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    // The double click's own press began a drag: the click is no drag.
+    if (m_bDragging)
+        EndDragging();
     // Anywhere in a floating bar but its close button docks it again; a docked bar stays.
     const UINT nHit = HitTest(point);
     if (IsFloating() && m_pDockSite && (nHit == HTCLIENT || nHit == HTCAPTION)) {
@@ -534,12 +538,17 @@ void CSizingControlBar::StartDragging(CPoint point)
     SetCapture();
 }
 
-BOOL CSizingControlBar::StopDragging(CPoint point)
+void CSizingControlBar::EndDragging()
 {
     // Cleared first: giving up the capture reports the change back here.
     m_bDragging = FALSE;
     if (GetCapture() == this)
         ReleaseCapture();
+}
+
+BOOL CSizingControlBar::StopDragging(CPoint point)
+{
+    EndDragging();
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
     const CSize moved = ptScreen - m_ptDragStart;
@@ -553,11 +562,15 @@ BOOL CSizingControlBar::StopDragging(CPoint point)
         m_pDockSite->DockControlBar(this, DockBarIdOfSide(dwSide), rectDrop);
         return TRUE;
     }
-    const CPoint ptTopLeft(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y);
-    if (IsFloating())
-        GetParent()->SetWindowPos(nullptr, ptTopLeft.x, ptTopLeft.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    else
-        m_pDockSite->FloatControlBar(this, ptTopLeft);
+    if (IsFloating()) {
+        // The tool window goes with the bar, its frame around it.
+        CRect rectFrame;
+        GetParent()->GetWindowRect(rectFrame);
+        rectFrame.OffsetRect(moved);
+        GetParent()->SetWindowPos(nullptr, rectFrame.left, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        m_pDockSite->FloatControlBar(this, CPoint(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y));
+    }
     return TRUE;
 }
 

@@ -7,8 +7,9 @@
 // floating; each is held at its minimum, and they can be stored in and read from the user
 // profile.
 //
-// A bar dragged by its caption or gripper docks at another side of its frame or floats in a tool
-// window of its own; a double click on a floating bar's caption docks it again.
+// A bar dragged by its caption or gripper, or by its client area, docks at another side of its
+// frame or floats in a tool window of its own; a double click anywhere in a floating bar but on
+// its close button docks it again.
 //
 // The window layer has no non-client area, so the bar's own frame (edges, and in the derived
 // classes the gripper or caption and the close button) lies inside its window: NcCalcClient
@@ -125,7 +126,7 @@ protected:
     void OnPaint() override;
     void OnLButtonDown(UINT nFlags, CPoint point) override;
     void OnLButtonUp(UINT nFlags, CPoint point) override;
-    // On the caption or gripper of a floating bar: the bar docks again at its side.
+    // Anywhere in a floating bar but on its close button: the bar docks again at its side.
     void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnRButtonDown(UINT nFlags, CPoint point) override;
@@ -148,11 +149,13 @@ private:
     std::vector<CControlBar*> GetRow() const;
     // Moves the edge between neighbours being tracked to nPos (screen, along the row).
     void TrackRowEdge(int nPos);
-    // Dragging the bar by its caption or gripper: let go near an edge of its frame it docks
+    // Dragging the bar by its caption, gripper or client area: let go near an edge of its frame it docks
     // there, anywhere else it floats (or, floating, moves) with the pressed point under the
     // cursor. A press without a move is no drag: StopDragging then answers FALSE.
     void StartDragging(CPoint point);
     BOOL StopDragging(CPoint point);
+    // Ends a drag where it is, without moving the bar.
+    void EndDragging();
 
     int m_nTrackStartPos = 0;
     int m_nTrackThickness = 0;

@@ -627,15 +627,19 @@ TEST_F(BarDragTest, LetGoInTheMiddleTheBarFloatsThereAndMovesWhenDraggedAgain)
     CWnd* pMini = bar.GetParent();
     ASSERT_TRUE(pMini && pMini->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)));
     EXPECT_TRUE(pMini->IsWindowVisible());
-    EXPECT_EQ(WindowRectOf(*pMini).TopLeft(), CPoint(400 - ptGrip.x, 300 - ptGrip.y)) << "the grip stays under the cursor";
+    EXPECT_EQ(WindowRectOf(bar).TopLeft(), CPoint(400 - ptGrip.x, 300 - ptGrip.y)) << "the grip stays under the cursor";
     EXPECT_EQ(PaneRect(), FullClient()) << "the view takes the room the bar left";
-    EXPECT_EQ(WindowRectOf(bar), WindowRectOf(*pMini)) << "the bar fills its tool window";
+    CRect rcInside;
+    pMini->GetClientRect(rcInside);
+    pMini->ClientToScreen(rcInside);
+    EXPECT_EQ(WindowRectOf(bar), rcInside) << "the bar fills its tool window";
+    EXPECT_EQ(pMini->GetStyle() & WS_CAPTION, 0u) << "the bar's caption is the only title";
 
     const CPoint ptFloatGrip = CaptionPoint(bar);
     DragCaption(bar, CPoint(500, 350));
     EXPECT_TRUE(bar.IsFloating());
     EXPECT_EQ(bar.GetParent(), pMini);
-    EXPECT_EQ(WindowRectOf(*pMini).TopLeft(), CPoint(500 - ptFloatGrip.x, 350 - ptFloatGrip.y));
+    EXPECT_EQ(WindowRectOf(bar).TopLeft(), CPoint(500 - ptFloatGrip.x, 350 - ptFloatGrip.y));
 
     // Floating, the close button hides the tool window with the bar; showing brings both back.
     const CPoint ptClose = bar.GetCloseButtonRect().CenterPoint();
@@ -657,7 +661,7 @@ TEST_F(BarDragTest, TheToolWindowOfAFloatingBarIsNoSmallerThanItsMinimumFloating
     ASSERT_TRUE(bar.IsFloating());
     CWnd* pMini = bar.GetParent();
     pMini->SetWindowPos(nullptr, 0, 0, 30, 20, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(WindowRectOf(*pMini).Size(), CSize(120, 80));
+    EXPECT_EQ(WindowRectOf(*pMini).Size(), CSize(120 + 2 * kThickFrame, 80 + 2 * kThickFrame));
     EXPECT_EQ(WindowRectOf(bar).Size(), CSize(120, 80));
     m_pFrame->DockControlBar(&bar);
 }

@@ -31,6 +31,8 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+
 namespace {
 
 class SimBarsQtTest : public ::testing::Test {
@@ -254,6 +256,54 @@ TEST_F(SimBarsQtTest, TheSetClockTimeTakesAClickedPartsDigits)
     SYSTEMTIME st = {};
     m_pFrame->GetSimTime(&st);
     EXPECT_EQ(st.wHour * 100 + st.wMinute, 1730);
+}
+
+// Qt's left-button events in turn, the presses at pt and the rest at pt + delta.
+void QtMouse(QWidget* pWidget, std::span<const QEvent::Type> types, QPoint pt, QPoint delta = QPoint())
+{
+    for (const QEvent::Type type : types) {
+        const QPoint at = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ? pt : pt + delta;
+        QMouseEvent event(type, at, pWidget->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(pWidget, &event);
+    }
+}
+constexpr QEvent::Type kDrag[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+constexpr QEvent::Type kDoubleClick[] = {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonPress,
+                                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease};
+
+CRect RectOf(const CWnd& wnd)
+{
+    CRect rect;
+    wnd.GetWindowRect(rect);
+    return rect;
+}
+
+// The room beside the Inputs bar's controls, and a label, are the bar's own: a press there and a
+// move drag the bar out to float, its caption the tool window's only title, and a double click
+// there docks it again at its place. The thin frame around the floating bar sizes it.
+TEST_F(SimBarsQtTest, ABarIsDraggedAndDockedByTheRoomBesideItsControlsAndItsLabels)
+{
+    CInputsBar& inputs = *m_pFrame->m_pInputsBar;
+    QWidget* pDlg = QtWidgetOf(*inputs.GetBarDlg());
+    const CRect rcDocked = RectOf(inputs);
+    for (const QPoint pt : {QPoint(pDlg->width() - 10, pDlg->height() / 2), QPoint(pDlg->width() / 2, pDlg->height() - 3)}) {
+        ASSERT_EQ(pDlg->childAt(pt), nullptr) << "no control there";
+        QtMouse(pDlg, kDrag, pt, QPoint(0, -250));
+        ASSERT_TRUE(inputs.IsFloating());
+        EXPECT_TRUE(QtWidgetOf(*inputs.GetParent())->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QtMouse(pDlg, kDoubleClick, pt);
+        EXPECT_EQ(RectOf(inputs), rcDocked);
+    }
+    cdxCDynamicBar& sim = *m_pFrame->m_pSimulationBar;
+    m_pFrame->FloatControlBar(&sim, CPoint(100, 100));
+    const CRect rcFloating = RectOf(sim);
+    QWidget* pMini = QtWidgetOf(*sim.GetParent());
+    QtMouse(pMini, kDrag, QPoint(pMini->width() - 1, pMini->height() - 1), QPoint(40, 30));
+    EXPECT_EQ(RectOf(sim), CRect(rcFloating.TopLeft(), rcFloating.Size() + CSize(40, 30)));
+    QWidget* pClock = QtWidgetOf(*m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT));
+    QtMouse(pClock, kDoubleClick, QPoint(pClock->width() / 2, pClock->height() / 2));
+    EXPECT_FALSE(sim.IsFloating());
 }
 
 }  // namespace

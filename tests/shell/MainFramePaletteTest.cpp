@@ -12,6 +12,7 @@
 #include "editor/VetlaView.h"
 #include "editor/WorkspaceView.h"
 #include "platform/core/MessageBox.h"
+#include "platform/qt/QtControlView.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/ImageList.h"
 #include "platform/ui/MessageQueue.h"
@@ -22,6 +23,7 @@
 #include "support/RunningApp.h"
 
 #include <QImage>
+#include <QTabBar>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -394,6 +396,21 @@ TEST_F(PaletteTest, OnScreenThePageLiesOverTheTabControlAndShowsItsItems)
     const CPoint ptBox = CWorkspaceView::ItemBox(0).CenterPoint();
     const QRgb rgb = image.pixel(ptBox.x + 4, ptBox.y + 8);
     EXPECT_EQ(QColor(rgb), QColor(245, 217, 129));
+}
+
+// At its first width (160 pixels) the palette shows several whole tabs, each with its picture.
+TEST_F(PaletteTest, AtItsFirstWidthThePaletteShowsSeveralTabs)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "needs the Qt backend";
+    InitQtControls();
+    Start();
+    ASSERT_EQ(WindowRectOf(WorkBox()).Width(), 160);
+    // The strip's first tab bar is the one it shows; the other only measures.
+    const QTabBar* pShown = QtWidgetOf(WorkBox().GetTabCtrl())->findChild<QTabBar*>();
+    ASSERT_GE(pShown->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(!pShown->tabIcon(i).isNull() && pShown->tabRect(i).right() < pShown->width()) << i;
 }
 
 // An older diagram left in insert mode with the open connector, then a new diagram for which the

@@ -282,6 +282,10 @@ void QtPeerWidget::MouseMessage(QMouseEvent* pEvent, UINT nMessage)
         m_wnd.ClientToScreen(&point);
         pCapture->ScreenToClient(&point);
         pTarget = pCapture;
+    } else if (IsTransparentAt(point)) {
+        // Left to Qt, which offers the event to the parent's widget next.
+        pEvent->ignore();
+        return;
     }
     if (nMessage == WM_MOUSEMOVE)
         pTarget->SendMessage(WM_SETCURSOR, WParamFromWnd(pTarget),
@@ -291,6 +295,13 @@ void QtPeerWidget::MouseMessage(QMouseEvent* pEvent, UINT nMessage)
     MSG msg = {pTarget, nMessage, AfxGetMouseKeyFlags(), MakePointLParam(point), MessageTime(),
                {0, 0}};
     Route(msg);
+}
+
+bool QtPeerWidget::IsTransparentAt(CPoint ptClient) const
+{
+    CPoint ptScreen = ptClient;
+    m_wnd.ClientToScreen(&ptScreen);
+    return !isWindow() && m_wnd.SendMessage(WM_NCHITTEST, 0, MakePointLParam(ptScreen)) == HTTRANSPARENT;
 }
 
 void QtPeerWidget::mousePressEvent(QMouseEvent* pEvent)

@@ -63,6 +63,8 @@ protected:
 
 private:
     void MouseMessage(QMouseEvent* pEvent, UINT nMessage);
+    // The window answers HTTRANSPARENT at the event's point: the mouse is its parent's there.
+    bool IsTransparentAt(CPoint ptClient) const;
     void KeyMessage(QKeyEvent* pEvent, bool bDown);
     void LayoutScrollBars();
     // Tells the window what the user did to its bar (nPos: the thumb's position).

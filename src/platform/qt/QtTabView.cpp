@@ -1,8 +1,9 @@
 // The tab control's view: a QTabBar along one edge of the control's area. A tab the user picks is
 // asked for (TCN_SELCHANGING may refuse it); the bar then shows whatever the control decided.
-// Tabs that do not all fit show as a run of whole tabs holding the chosen one, with two arrows
-// beside them that pick the tab before or after it (Qt's own scroll arrows would cover the last
-// tab shown).
+// Tabs that do not all fit show as a run of whole tabs holding the chosen one, with an arrow at
+// either end where tabs are left out, which picks the tab before or after the chosen one (Qt's
+// own scroll arrows would cover the last tab shown). A control with its own padding has its tabs
+// measured and drawn with that room around their pictures and titles.
 #include "platform/qt/QtControlViews.h"
 
 #include "platform/ui/ImageList.h"
@@ -11,12 +12,33 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QTabBar>
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
+
+// The look of the application with the tabs' room set: cx at either side of a tab's picture and
+// title, cy above and below them.
+class PaddedTabStyle : public QProxyStyle {
+public:
+    PaddedTabStyle(QSize padding, QObject* pOwner) : m_padding(padding) { setParent(pOwner); }
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* pOption, const QWidget* pWidget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 2 * m_padding.width();
+        if (metric == PM_TabBarTabVSpace)
+            return 2 * m_padding.height();
+        return QProxyStyle::pixelMetric(metric, pOption, pWidget);
+    }
+
+private:
+    QSize m_padding;
+};
 
 // The bar, the arrows and the room between them, laid out whenever the strip changes size. The
 // bar holds only the run of tabs it shows; a bar that never shows holds all of them to measure.
@@ -47,6 +69,18 @@ public:
     // The index among all tabs of a tab of the bar.
     int TabOf(int nBarIndex) const { return nBarIndex < 0 ? nBarIndex : m_nFirst + nBarIndex; }
 
+    // The room around the tabs' pictures and titles; a negative one is the look's own.
+    void SetPadding(QSize padding)
+    {
+        if (padding == m_padding)
+            return;
+        m_padding = padding;
+        PaddedTabStyle* pOld = std::exchange(m_pStyle, padding.width() < 0 ? nullptr : new PaddedTabStyle(padding, this));
+        for (Bar* pBar : {m_pBar, m_pAll})
+            pBar->setStyle(m_pStyle);
+        delete pOld;
+    }
+
     // The tabs' texts, their tips and pictures, and the chosen one.
     void SetTabs(const QStringList& texts, const QStringList& tips, const QList<QIcon>& icons, int nCurrent)
     {
@@ -76,7 +110,7 @@ private:
         int TabWidth(int nIndex) const { return tabSizeHint(nIndex).width(); }
     };
 
-    static int ArrowWidth(int nHeight) { return nHeight * 3 / 4; }
+    static int ArrowWidth(int nHeight) { return nHeight * 3 / 5; }
     int RunWidth(int nFrom, int nTo) const
     {
         int nWidth = 0;
@@ -84,24 +118,29 @@ private:
             nWidth += m_pAll->TabWidth(i);
         return nWidth;
     }
+    // Whether the tabs nFrom to nTo fit beside the arrows of the tabs they leave out.
+    bool RunFits(int nFrom, int nTo, int nArrow) const
+    {
+        const int nArrows = (nFrom > 0 ? nArrow : 0) + (nTo + 1 < m_pAll->count() ? nArrow : 0);
+        return RunWidth(nFrom, nTo) + nArrows <= width();
+    }
 
     // The run of whole tabs that holds the chosen one, starting where the last run started when
-    // it still can; the arrows show when some tabs are left out.
+    // it still can; an arrow shows at the end where tabs are left out.
     void ShowTabs()
     {
         const QSignalBlocker blocker(m_pBar);
         const int nCount = m_pAll->count();
         const int nCurrent = std::clamp(m_nCurrent, 0, std::max(0, nCount - 1));
         const int nHeight = m_pAll->sizeHint().height();
-        const bool bArrows = nCount > 0 && RunWidth(0, nCount - 1) > width();
-        const int nRoom = bArrows ? width() - 2 * ArrowWidth(nHeight) : width();
-        m_nFirst = bArrows ? std::min(m_nFirst, nCurrent) : 0;
-        while (m_nFirst < nCurrent && RunWidth(m_nFirst, nCurrent) > nRoom)
+        const int nArrow = ArrowWidth(nHeight);
+        m_nFirst = std::min(m_nFirst, nCurrent);
+        while (m_nFirst < nCurrent && !RunFits(m_nFirst, nCurrent, nArrow))
             ++m_nFirst;
         int nLast = std::min(nCurrent, nCount - 1);
-        while (nLast + 1 < nCount && RunWidth(m_nFirst, nLast + 1) <= nRoom)
+        while (nLast + 1 < nCount && RunFits(m_nFirst, nLast + 1, nArrow))
             ++nLast;
-        while (m_nFirst > 0 && RunWidth(m_nFirst - 1, nLast) <= nRoom)
+        while (m_nFirst > 0 && RunFits(m_nFirst - 1, nLast, nArrow))
             --m_nFirst;
         while (m_pBar->count() > 0)
             m_pBar->removeTab(0);
@@ -110,20 +149,22 @@ private:
             m_pBar->setTabToolTip(nBarIndex, m_tips.value(i));
         }
         m_pBar->setCurrentIndex(m_nCurrent < 0 ? -1 : nCurrent - m_nFirst);
+        const bool bArrows[2] = {m_nFirst > 0, nLast + 1 < nCount};
         const int y = m_bBottom ? height() - nHeight : 0;
-        m_pBar->setGeometry(0, y, nRoom, nHeight);
+        const int xTabs = bArrows[0] ? nArrow : 0;
+        m_pBar->setGeometry(xTabs, y, width() - xTabs - (bArrows[1] ? nArrow : 0), nHeight);
         for (int i = 0; i < 2; ++i) {
-            m_pArrows[i]->setGeometry(nRoom + i * ArrowWidth(nHeight), y, ArrowWidth(nHeight), nHeight);
-            m_pArrows[i]->setVisible(bArrows);
+            m_pArrows[i]->setGeometry(i ? width() - nArrow : 0, y, nArrow, nHeight);
+            m_pArrows[i]->setVisible(bArrows[i]);
         }
-        m_pArrows[0]->setEnabled(nCurrent > 0);
-        m_pArrows[1]->setEnabled(nCurrent + 1 < nCount);
     }
 
     bool m_bBottom;
     Bar* m_pBar;
     Bar* m_pAll;
     QToolButton* m_pArrows[2] = {nullptr, nullptr};
+    QSize m_padding{-1, -1};
+    PaddedTabStyle* m_pStyle = nullptr;
     int m_nFirst = 0;
     int m_nCurrent = -1;
     QStringList m_tips;
@@ -179,6 +220,8 @@ protected:
             tips.append(bTips ? ToQString(pItem->strTip) : QString());
             icons.append(IconOf(m_tab.GetImageList(), pItem->nImage));
         }
+        const CSize padding = m_tab.GetPadding();
+        m_pStrip->SetPadding(QSize(padding.cx, padding.cy));
         m_pStrip->SetTabs(texts, tips, icons, m_tab.GetCurSel());
     }
 

@@ -135,6 +135,8 @@ constexpr int WHEEL_DELTA = 120;
 
 // Hit-test codes (WM_SETCURSOR, WM_NCHITTEST).
 constexpr int HTERROR = -2;
+// The window lets the mouse through to the window beneath it (its parent).
+constexpr int HTTRANSPARENT = -1;
 constexpr int HTNOWHERE = 0;
 constexpr int HTCLIENT = 1;
 constexpr int HTCAPTION = 2;

@@ -20,6 +20,9 @@ LRESULT CStatic::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETDLGCODE:
         return DLGC_STATIC;
+    case WM_NCHITTEST:
+        // A label that reports no clicks lets the mouse through to the window beneath it.
+        return (GetStyle() & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     default:
         return CControlWnd::DefWindowProc(message, wParam, lParam);
     }

@@ -1,5 +1,5 @@
 // CStatic: a text label (or an icon place). With SS_NOTIFY a click sends STN_CLICKED and a
-// double click STN_DBLCLK to the parent.
+// double click STN_DBLCLK to the parent; without it the mouse goes through to the parent.
 #pragma once
 
 #include "platform/ui/ControlWnd.h"

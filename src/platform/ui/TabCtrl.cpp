@@ -97,6 +97,12 @@ CImageList* CTabCtrl::SetImageList(CImageList* pImageList)
     return pPrevious;
 }
 
+void CTabCtrl::SetPadding(CSize size)
+{
+    m_sizePadding = size;
+    StateChanged();
+}
+
 void CTabCtrl::UserSelect(int nItem)
 {
     if (!GetItem(nItem) || nItem == m_nCurSel)

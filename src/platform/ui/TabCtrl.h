@@ -54,6 +54,10 @@ public:
     void AdjustRect(BOOL bLarger, LPRECT lpRect) const;
     CImageList* SetImageList(CImageList* pImageList);
     CImageList* GetImageList() const { return m_pImageList; }
+    // The room around each tab's picture and title: cx at either side, cy above and below.
+    // (-1, -1), the first value, leaves the look's own room.
+    void SetPadding(CSize size);
+    CSize GetPadding() const { return m_sizePadding; }
     void SetToolTips(CToolTipCtrl* pToolTip) { m_pToolTip = pToolTip; }
     CToolTipCtrl* GetToolTips() const { return m_pToolTip; }
 
@@ -68,4 +72,5 @@ private:
     int m_nCurSel = -1;
     CImageList* m_pImageList = nullptr;
     CToolTipCtrl* m_pToolTip = nullptr;
+    CSize m_sizePadding{-1, -1};
 };

@@ -67,6 +67,8 @@ using LPCSCROLLINFO = const SCROLLINFO*;
 // The width of a vertical bar and the height of a horizontal one, taken from the client area
 // while the bar is shown.
 constexpr int kScrollBarThickness = 16;
+// The sizing frame (WS_THICKFRAME) that the layer draws inside a window's rectangle.
+constexpr int kThickFrame = 3;
 
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)

@@ -165,6 +165,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (m_pParent)
             return m_pParent->SendMessage(message, wParam, lParam);
         return 0;
+    case WM_NCHITTEST:
+        return HTCLIENT;
     case WM_SETCURSOR:
         if (m_pParent && m_pParent->SendMessage(message, wParam, lParam))
             return TRUE;

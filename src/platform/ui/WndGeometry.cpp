@@ -7,7 +7,8 @@
 CRect CWnd::ClientInWindow() const
 {
     // Top-level windows get their frame from the window manager, outside the rectangle the
-    // layer keeps; a child's borders lie inside its window rectangle.
+    // layer keeps; a child's borders lie inside its window rectangle, and so does the sizing
+    // frame of a top-level window without a caption, which the window manager leaves bare.
     int nInset = 0;
     if (m_dwStyle & WS_CHILD) {
         if (m_dwExStyle & WS_EX_CLIENTEDGE)
@@ -15,9 +16,11 @@ CRect CWnd::ClientInWindow() const
         if (m_dwExStyle & WS_EX_STATICEDGE)
             nInset += 1;
         if ((m_dwStyle & WS_DLGFRAME) || (m_dwStyle & WS_THICKFRAME))
-            nInset += 3;
+            nInset += kThickFrame;
         else if (m_dwStyle & WS_BORDER)
             nInset += 1;
+    } else if ((m_dwStyle & WS_THICKFRAME) && (m_dwStyle & WS_CAPTION) != WS_CAPTION) {
+        nInset = kThickFrame;
     }
     CRect rect(0, 0, m_rectWindow.Width(), m_rectWindow.Height());
     rect.DeflateRect(nInset, nInset);

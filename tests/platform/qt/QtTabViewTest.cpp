@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace {
 
@@ -65,6 +66,25 @@ TEST_F(QtTabViewTest, EachTabShowsItsImageOfTheList)
         EXPECT_EQ(image.pixelColor(12, 12).alpha(), 0) << i;
     }
     EXPECT_TRUE(pShown->tabIcon(2).isNull());
+    tab.DestroyWindow();
+}
+
+// Tabs left out of a narrow strip are reached by an arrow at the end where they lie: at the first
+// tab only the right one shows, at the last only the left one.
+TEST_F(QtTabViewTest, AnArrowShowsAtEachEndWhereTabsAreLeftOut)
+{
+    CTabCtrl tab;
+    ASSERT_TRUE(tab.Create(WS_CHILD | WS_VISIBLE | TCS_BOTTOM, CRect(0, 0, 140, 60), &m_top, 1000));
+    for (int i = 0; i < 7; ++i)
+        tab.InsertItem(i, _T("Tab"));
+    QWidget* pStrip = ShownTabBar(tab)->parentWidget();
+    const QList<QToolButton*> arrows = pStrip->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    ASSERT_EQ(arrows.size(), 2);
+    EXPECT_EQ(std::pair(arrows[0]->isVisibleTo(pStrip), arrows[1]->isVisibleTo(pStrip)), std::pair(false, true));
+    QtClick(arrows[1]);
+    EXPECT_EQ(tab.GetCurSel(), 1);
+    tab.SetCurSel(6);
+    EXPECT_EQ(std::pair(arrows[0]->isVisibleTo(pStrip), arrows[1]->isVisibleTo(pStrip)), std::pair(true, false));
     tab.DestroyWindow();
 }
 
