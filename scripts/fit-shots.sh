@@ -33,9 +33,11 @@ series() {
   double_click 851 195; shot "$1-2-on-delay"; xdotool key Escape; sleep 1
   double_click 351 375; shot "$1-3-counter"; xdotool key Escape; sleep 1
   double_click 751 375; shot "$1-4-analog-amplifier"; xdotool key Escape; sleep 1
-  # File > Properties; the right arrow picks the next tab eight times.
+  # File > Properties; the right arrow picks the next tab eight times. It is gone once the last
+  # tab shows (in English before the eighth), so the last tab is clicked itself too.
   click 20 8; click 50 163 2; shot "$1-5-properties"
   for _ in 1 2 3 4 5 6 7 8; do click 856 171 0.4; done
+  click 806 171 0.4
   shot "$1-6-properties-last-tab"
   click 748 630 1
   # The diagram scrolled to AQ000; its first button opens the Properties on the Parameter page.

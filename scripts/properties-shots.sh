@@ -25,11 +25,14 @@ start() {
 # File > Properties.
 open_sheet() { click 20 8; click 64 163 2; }
 cancel_sheet() { xdotool key Escape; sleep 1; }
-# The tab strip shows the tabs that fit whole around the chosen one; its arrows pick the tab
-# before or after it. A tab by its number: the first one, then the right arrow that many times.
+# The tab strip shows the tabs that fit whole around the chosen one, with an arrow at either end
+# where tabs are left out, which picks the tab before or after it. A tab by its number: eight
+# clicks at the left end (the arrow, or the first tab once it shows), then the right arrow that
+# many times; that arrow is gone once the last tab shows, so the last tab is clicked itself.
 last_tab() {
-  for _ in 1 2 3 4 5 6 7 8; do sclick 432 20 0.2; done
-  for ((i = 0; i < $1; i++)); do sclick 450 20 0.2; done
+  for _ in 1 2 3 4 5 6 7 8; do sclick 14 20 0.2; done
+  for ((i = 0; i < $1; i++)); do sclick 452 20 0.2; done
+  if [ "$1" = 8 ]; then sclick 400 20 0.2; fi
   sleep 0.6
 }
 

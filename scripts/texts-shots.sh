@@ -27,11 +27,11 @@ start() {
 widen_palette() { drag 157 350 330 350 0.8; }
 # Palette tab N (0 BSC ... 6 Profile) chosen with the arrows at the ends of the widened tab strip,
 # which pick the tab before or after the chosen one: six steps left reach BSC, then N steps right
-# (as palette_tab does at the palette's first width).
+# (as palette_tab does at the palette's first width), further apart than the double-click time.
 tab() {
-  for _ in 1 2 3 4 5 6; do click 14 613 0.2; done
-  for ((i = 0; i < $1; i++)); do click 318 613 0.2; done
-  sleep 0.8
+  for _ in 1 2 3 4 5 6; do click 14 613 0.6; done
+  for ((i = 0; i < $1; i++)); do click 318 613 0.6; done
+  sleep 0.6
 }
 # The older generation's four tabs all show in the widened strip, with no arrows: N is clicked.
 older_tab() { click $((30 + 44 * $1)) 613 0.8; }

@@ -55,9 +55,10 @@ stop() {
 # palette_tab N: chooses the palette's tab N (0 BSC, 1 TMR, 2 I/O, 3 Misc, 4 Aux, 5 Math,
 # 6 Profile) with the arrows at the ends of its tab strip, which pick the tab before or after the
 # chosen one: six steps left reach BSC whatever was chosen, then N steps right. An end without an
-# arrow shows the first or last tab there, which a click chooses: that is the step too.
+# arrow shows the first or last tab there, which a click chooses: that is the step too. The
+# clicks are further apart than the double-click time, so that each is a click of its own.
 palette_tab() {
-  for _ in 1 2 3 4 5 6; do xdotool mousemove 14 613 click 1; sleep 0.2; done
-  for ((i = 0; i < $1; i++)); do xdotool mousemove 145 613 click 1; sleep 0.2; done
-  sleep 0.5
+  for _ in 1 2 3 4 5 6; do xdotool mousemove 14 613 click 1; sleep 0.6; done
+  for ((i = 0; i < $1; i++)); do xdotool mousemove 145 613 click 1; sleep 0.6; done
+  sleep 0.3
 }
