@@ -33,7 +33,8 @@ tab() {
   for ((i = 0; i < $1; i++)); do click 318 613 0.6; done
   sleep 0.6
 }
-# The older generation's four tabs all show in the widened strip, with no arrows: N is clicked.
+# The palette keeps the seven tabs it was made with; for the older generation its first four
+# (which show in the widened strip, N clicked) list what that generation has.
 older_tab() { click $((30 + 44 * $1)) 613 0.8; }
 scroll_palette() { xdotool mousemove 150 400; for _ in $(seq "$1"); do xdotool click 5; sleep 0.1; done; sleep 0.8; }
 
@@ -67,7 +68,7 @@ shots_in() {
   convert "$out/$lang-simulation-yearly-timer.png" -crop 300x110+580+245 +repage -scale 200% \
     "$out/$lang-simulation-yearly-timer-enlarged.png"
   stop
-  # The older generation: the Modbus blocks (B32, B33) a page to the right, then its four tabs.
+  # The older generation: the Modbus blocks (B32, B33) a page to the right, then its first four tabs.
   start fbd-older-catalogue.dfb
   click 1000 628 1
   double_click 1047 373; shot "$lang-modbus-read-older"; xdotool key Escape; sleep 1
