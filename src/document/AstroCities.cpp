@@ -2,10 +2,14 @@
 
 #include "platform/core/FileSystem.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <optional>
+#include <utility>
 
 std::vector<AstroCity> BuiltInAstroCities()
 {
@@ -109,16 +113,160 @@ std::string FormatAstroCityFile(const std::vector<AstroCity>& places)
     return bytes;
 }
 
+namespace {
+
+// What the places' file held when this program last read or wrote it: the base of the merge.
+struct AstroFileState {
+    CString strPath;
+    std::vector<AstroCity> places;
+};
+
+AstroFileState& LastFileState()
+{
+    static AstroFileState s_state;
+    return s_state;
+}
+
+std::map<int, std::function<void()>>& Listeners()
+{
+    static std::map<int, std::function<void()>> s_listeners;
+    return s_listeners;
+}
+
+void NotifyAstroCitiesChanged()
+{
+    // A listener may end its own or another's subscription while it is told.
+    std::vector<int> ids;
+    for (const auto& [nId, onChange] : Listeners())
+        ids.push_back(nId);
+    for (int nId : ids) {
+        const auto it = Listeners().find(nId);
+        if (it != Listeners().end())
+            it->second();
+    }
+}
+
+// The file's places; nothing when it cannot be opened.
+std::optional<std::vector<AstroCity>> ReadAstroCityFile(const CString& strFilePath)
+{
+    std::ifstream file(strFilePath.ToUtf8(), std::ios::binary);
+    if (!file)
+        return std::nullopt;
+    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    return ParseAstroCityFile(bytes.data(), bytes.size());
+}
+
+std::vector<AstroCity> UserPlaces()
+{
+    if (g_astroCities.size() <= std::size_t(ASTRO_FIRST_USER_CITY))
+        return {};
+    return {g_astroCities.begin() + ASTRO_FIRST_USER_CITY, g_astroCities.end()};
+}
+
+// The last user place named strName exactly, or the list's end.
+std::vector<AstroCity>::iterator FindUserPlace(const CString& strName)
+{
+    const auto first = g_astroCities.begin() + std::min<std::ptrdiff_t>(ASTRO_FIRST_USER_CITY, g_astroCities.size());
+    const auto found = std::find_if(std::make_reverse_iterator(g_astroCities.end()), std::make_reverse_iterator(first),
+                                    [&](const AstroCity& city) { return city.name == strName; });
+    return found.base() == first ? g_astroCities.end() : std::prev(found.base());
+}
+
+bool SameName(const AstroCity& a, const AstroCity& b) { return a.name.CompareNoCase(b.name) == 0; }
+
+} // namespace
+
+int FindAstroCityIgnoringCase(const CString& strName)
+{
+    for (std::size_t i = 0; i < g_astroCities.size(); ++i) {
+        if (g_astroCities[i].name.CompareNoCase(strName) == 0)
+            return int(i);
+    }
+    return -1;
+}
+
+void AddUserAstroCity(const AstroCity& city)
+{
+    g_astroCities.push_back(city);
+    g_astroCities.shrink_to_fit();
+    NotifyAstroCitiesChanged();
+}
+
+BOOL UpdateUserAstroCity(const AstroCity& city)
+{
+    const auto it = FindUserPlace(city.name);
+    if (it == g_astroCities.end())
+        return FALSE;
+    *it = city;
+    NotifyAstroCitiesChanged();
+    return TRUE;
+}
+
+BOOL RemoveUserAstroCity(const CString& strName)
+{
+    const auto it = FindUserPlace(strName);
+    if (it == g_astroCities.end())
+        return FALSE;
+    g_astroCities.erase(it);
+    g_astroCities.shrink_to_fit();
+    NotifyAstroCitiesChanged();
+    return TRUE;
+}
+
+AstroCitiesSubscription::AstroCitiesSubscription(std::function<void()> onChange)
+{
+    static int s_nLastId = 0;
+    m_nId = ++s_nLastId;
+    Listeners().emplace(m_nId, std::move(onChange));
+}
+
+AstroCitiesSubscription::~AstroCitiesSubscription()
+{
+    if (m_nId)
+        Listeners().erase(m_nId);
+}
+
+AstroCitiesSubscription& AstroCitiesSubscription::operator=(AstroCitiesSubscription&& other) noexcept
+{
+    if (this != &other) {
+        if (m_nId)
+            Listeners().erase(m_nId);
+        m_nId = std::exchange(other.m_nId, 0);
+    }
+    return *this;
+}
+
+std::vector<AstroCity> MergeAstroCities(const std::vector<AstroCity>& base, const std::vector<AstroCity>& mine,
+                                        const std::vector<AstroCity>& theirs)
+{
+    const auto contains = [](const std::vector<AstroCity>& places, const AstroCity& city, auto same) {
+        return std::any_of(places.begin(), places.end(), [&](const AstroCity& other) { return same(other, city); });
+    };
+    std::vector<AstroCity> merged = theirs;
+    for (const AstroCity& removed : base) {
+        if (!contains(mine, removed, SameName))
+            std::erase_if(merged, [&](const AstroCity& city) { return SameName(city, removed); });
+    }
+    for (const AstroCity& city : mine) {
+        if (contains(base, city, std::equal_to<AstroCity>()))
+            continue;
+        const auto it = std::find_if(merged.begin(), merged.end(), [&](const AstroCity& other) { return SameName(other, city); });
+        if (it == merged.end())
+            merged.push_back(city);
+        else
+            *it = city;
+    }
+    return merged;
+}
+
 void LoadAstroCities(const CString& strFilePath)
 {
     g_astroCities = BuiltInAstroCities();
-    std::ifstream file(strFilePath.ToUtf8(), std::ios::binary);
-    if (!file)
-        return;
-    const std::vector<BYTE> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    for (AstroCity& city : ParseAstroCityFile(bytes.data(), bytes.size()))
-        g_astroCities.push_back(std::move(city));
+    std::vector<AstroCity> places = ReadAstroCityFile(strFilePath).value_or(std::vector<AstroCity>());
+    g_astroCities.insert(g_astroCities.end(), places.begin(), places.end());
     g_astroCities.shrink_to_fit();
+    LastFileState() = {strFilePath, std::move(places)};
+    NotifyAstroCitiesChanged();
 }
 
 BOOL SaveAstroCities(const CString& strFilePath, CString* pReason)
@@ -128,14 +276,28 @@ BOOL SaveAstroCities(const CString& strFilePath, CString* pReason)
             *pReason = CString::FromUtf8(std::strerror(nError));
         return FALSE;
     };
-    if (g_astroCities.size() <= std::size_t(ASTRO_FIRST_USER_CITY)) {
+    // Nothing was read from another file: every place here is this program's own. A file that
+    // is there but cannot be read tells nothing of what another copy did.
+    const std::vector<AstroCity> base =
+        LastFileState().strPath == strFilePath ? LastFileState().places : std::vector<AstroCity>();
+    const std::vector<AstroCity> theirs = ReadAstroCityFile(strFilePath).value_or(
+        PathFileExists(strFilePath) ? base : std::vector<AstroCity>());
+    const std::vector<AstroCity> mine = UserPlaces();
+    std::vector<AstroCity> merged = MergeAstroCities(base, mine, theirs);
+    if (merged.empty()) {
         if (PathFileExists(strFilePath) && !DeleteFile(strFilePath))
             return fail(errno);
-        return TRUE;
-    }
-    const std::vector<AstroCity> userPlaces(g_astroCities.begin() + ASTRO_FIRST_USER_CITY, g_astroCities.end());
-    if (const int nError = WriteWholeFile(strFilePath, FormatAstroCityFile(userPlaces)))
+    } else if (const int nError = WriteWholeFile(strFilePath, FormatAstroCityFile(merged))) {
         return fail(nError);
+    }
+    LastFileState() = {strFilePath, merged};
+    if (merged != mine) {
+        g_astroCities.erase(g_astroCities.begin() + std::min<std::ptrdiff_t>(ASTRO_FIRST_USER_CITY, g_astroCities.size()),
+                            g_astroCities.end());
+        g_astroCities.insert(g_astroCities.end(), merged.begin(), merged.end());
+        g_astroCities.shrink_to_fit();
+        NotifyAstroCitiesChanged();
+    }
     return TRUE;
 }
 

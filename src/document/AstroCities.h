@@ -7,6 +7,7 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,8 @@ struct AstroCity {
     int latMin = 0;
     int latSec = 0;
     int zone = 0;
+
+    bool operator==(const AstroCity&) const = default;
 };
 
 extern std::vector<AstroCity> g_astroCities;
@@ -48,13 +51,48 @@ std::vector<AstroCity> ParseAstroCityFile(const BYTE* pBytes, std::size_t nLengt
 // The file's bytes for the places; a longer name is cut to the field.
 std::string FormatAstroCityFile(const std::vector<AstroCity>& places);
 
+// The index of the place named strName without regard to letter case (the rule that keeps
+// the names apart); -1 for none.
+int FindAstroCityIgnoringCase(const CString& strName);
+// Edits of the user places, each found by its name (letter case counts) in the one list that
+// every clock page shows; each tells the listeners. Add appends the place; Update gives the
+// user place of city's name city's values, FALSE when there is none; Remove takes the user
+// place out, FALSE when there is none.
+void AddUserAstroCity(const AstroCity& city);
+BOOL UpdateUserAstroCity(const AstroCity& city);
+BOOL RemoveUserAstroCity(const CString& strName);
+
+// Told after every change of the list, for as long as the subscription lives, so that every
+// page that shows the list follows it.
+class AstroCitiesSubscription {
+public:
+    AstroCitiesSubscription() = default;
+    explicit AstroCitiesSubscription(std::function<void()> onChange);
+    ~AstroCitiesSubscription();
+    AstroCitiesSubscription(const AstroCitiesSubscription&) = delete;
+    AstroCitiesSubscription& operator=(const AstroCitiesSubscription&) = delete;
+    AstroCitiesSubscription& operator=(AstroCitiesSubscription&& other) noexcept;
+
+private:
+    int m_nId = 0;
+};
+
+// The places to write when this program's user places (mine) started from what the file held
+// (base) and the file now holds theirs, written meanwhile by another copy of the program:
+// theirs, less the places removed here, with the places added or changed here put in by name
+// (letter case aside), new ones at the end.
+std::vector<AstroCity> MergeAstroCities(const std::vector<AstroCity>& base, const std::vector<AstroCity>& mine,
+                                        const std::vector<AstroCity>& theirs);
+
 // Sets the list to the built-in entries and appends the file's places. A missing, empty or
 // unreadable file leaves the twelve.
 void LoadAstroCities(const CString& strFilePath);
-// Writes the user places (entry 12 on) into the file anew, creating its folder when missing,
-// or deletes the file when there are none. The text goes into a temporary file that then
-// replaces the old one, so a failed write leaves the old places as they were. FALSE on failure,
-// with the system's reason in *pReason.
+// Writes the user places (entry 12 on) into the file, creating its folder when missing, or
+// deletes the file when there are none. The file is read again first and merged with the list
+// (MergeAstroCities), which then holds the places written: another copy of the program may have
+// saved places since this one read it. The text goes into a temporary file that then replaces
+// the old one, so a failed write leaves the old places as they were. FALSE on failure, with the
+// system's reason in *pReason.
 BOOL SaveAstroCities(const CString& strFilePath, CString* pReason);
 
 // The file the user places are kept in while the program runs, named by the program when it

@@ -43,6 +43,10 @@ constexpr BYTE FORMAT_FILL = 0xAA;
 constexpr int AQ_CHANNEL_COUNT = 32;
 constexpr int UPLOADED_LOGO_SIZE = 960;
 constexpr int PAGE_RESERVED_COUNT = 8;
+// The zoom factors the views offer, and the one a new document starts at.
+constexpr float DOC_ZOOM_MIN = 0.25f;
+constexpr float DOC_ZOOM_MAX = 4.0f;
+constexpr float DOC_ZOOM_DEFAULT = 1.0f;
 
 // One simulated-input setting of a ladder operand: stored as its 20 raw bytes.
 struct OperandSimRecord {
@@ -195,7 +199,7 @@ public:
     int m_nDocType = DOC_TYPE_FBD;
     int m_nReserved2 = 0;
     ProgramSettings m_settings;
-    float m_fZoom = 1.0f;
+    float m_fZoom = DOC_ZOOM_DEFAULT;  // DOC_ZOOM_MIN .. DOC_ZOOM_MAX
     int m_bHasUploadedLogo = 0;
     std::unique_ptr<BYTE[]> m_pUploadedLogo;  // UPLOADED_LOGO_SIZE bytes when set
     WORD m_wHardwareCode = 0;

@@ -479,6 +479,10 @@ void CVetlaDoc::SerializeSettings(CArchive& ar)
     SerializeValue(ar, settings.strProgramName);
     SerializeValue(ar, settings.strPassword);
     SerializeValue(ar, m_fZoom);
+    // The views map every point through the zoom and divide by it: a factor they do not offer
+    // (0, negative, huge, not a number) from a damaged or foreign file opens at the default.
+    if (ar.IsLoading() && !(m_fZoom >= DOC_ZOOM_MIN && m_fZoom <= DOC_ZOOM_MAX))
+        m_fZoom = DOC_ZOOM_DEFAULT;
     // The start-up logo's file stands among the project texts.
     for (int i = 0; i < PROJECT_TEXT_COUNT; ++i) {
         if (i == PROJECT_VERSION1)

@@ -10,6 +10,9 @@
 
 #include <cmath>
 
+// A document opens with a zoom within the range the views step through.
+static_assert(VIEW_ZOOM_MIN == DOC_ZOOM_MIN && VIEW_ZOOM_MAX == DOC_ZOOM_MAX);
+
 namespace {
 
 // Every float-to-int conversion of the geometry rounds half away from zero.

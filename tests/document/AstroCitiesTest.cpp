@@ -171,4 +171,37 @@ TEST_F(AstroCityFile, AFailedWriteKeepsTheOldFileAndSaysWhy)
     EXPECT_EQ(ReadBytes(), FormatAstroCityFile({kHome}));
 }
 
+// Two copies of the program share the file: a save reads it again and keeps what the other
+// copy saved since, less what this one removed, with what this one added or changed.
+TEST_F(AstroCityFile, ASaveKeepsWhatAnotherCopySavedMeanwhile)
+{
+    const AstroCity work{_T("Work"), 1, 77, 0, 0, 0, 38, 0, 0, 17};
+    const AstroCity cabin{_T("Cabin"), 0, 116, 0, 0, 1, 12, 0, 0, 20};
+    AstroCity movedWork = work;
+    movedWork.latDeg = 39;
+    AstroCity movedHome = kHome;
+    movedHome.lonDeg = 9;
+    const auto userPlaces = [] {
+        return std::vector<AstroCity>(g_astroCities.begin() + ASTRO_FIRST_USER_CITY, g_astroCities.end());
+    };
+    WriteBytes(FormatAstroCityFile({kHome}));
+    LoadAstroCities(m_strPath);
+    // The other copy saves Work; this one Cabin.
+    WriteBytes(FormatAstroCityFile({kHome, work}));
+    g_astroCities.push_back(cabin);
+    ASSERT_TRUE(SaveAstroCities(m_strPath, nullptr));
+    EXPECT_EQ(ReadBytes(), FormatAstroCityFile({kHome, work, cabin}));
+    EXPECT_EQ(FormatAstroCityFile(userPlaces()), ReadBytes()) << "the list shows what the file holds";
+    // The other copy moves Work and removes Cabin; this one moves Home.
+    WriteBytes(FormatAstroCityFile({kHome, movedWork}));
+    g_astroCities[ASTRO_FIRST_USER_CITY] = movedHome;
+    ASSERT_TRUE(SaveAstroCities(m_strPath, nullptr));
+    EXPECT_EQ(ReadBytes(), FormatAstroCityFile({movedHome, movedWork}));
+    // This copy removes every place it has; the other copy meanwhile saved Cabin again.
+    WriteBytes(FormatAstroCityFile({movedHome, movedWork, cabin}));
+    g_astroCities.resize(ASTRO_FIRST_USER_CITY);
+    ASSERT_TRUE(SaveAstroCities(m_strPath, nullptr));
+    EXPECT_EQ(ReadBytes(), FormatAstroCityFile({cabin}));
+}
+
 } // namespace

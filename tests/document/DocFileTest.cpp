@@ -9,6 +9,7 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/ObArray.h"
 
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -221,6 +222,26 @@ TEST_F(DocOpenTest, OpeningAFileWithOldPinKindsReinitialisesThemOnce)
     auto* pAnd = static_cast<CBlockObj*>(doc.m_blockList.GetHead());
     EXPECT_EQ(pAnd->m_nPinKind[0], PINKIND_DIGITAL);
     EXPECT_EQ(SaveToBytes(doc)[2], 'U');
+}
+
+// A zoom the views do not offer opens at the default; one they offer opens as stored.
+TEST_F(DocOpenTest, AZoomOutsideTheOfferedRangeOpensAtTheDefault)
+{
+    const std::pair<float, float> cases[] = {
+        {0.0f, 1.0f},  {-2.0f, 1.0f}, {1e30f, 1.0f}, {std::numeric_limits<float>::quiet_NaN(), 1.0f},
+        {std::numeric_limits<float>::infinity(), 1.0f}, {0.2f, 1.0f}, {4.5f, 1.0f},
+        {0.25f, 0.25f}, {1.5f, 1.5f}, {4.0f, 4.0f}};
+    for (const auto& [fStored, fOpened] : cases) {
+        SCOPED_TRACE(fStored);
+        {
+            CVetlaDoc doc;
+            doc.m_fZoom = fStored;
+            Write(SaveToBytes(doc));
+        }
+        CVetlaDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(m_strPath));
+        EXPECT_EQ(doc.m_fZoom, fOpened);
+    }
 }
 
 // The message names the file; the document, its objects, the global hardware and its undo

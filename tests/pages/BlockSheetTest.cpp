@@ -108,6 +108,40 @@ TEST_F(BlockSheet, RefusedNameCharacterTypedOverASelectionLeavesIt)
     EXPECT_EQ(pAnd->m_strLabelSuffix, CString(_T("ABC")));
 }
 
+// A name read from a file may hold characters the box refuses: the first key typed into the box
+// takes them all out, on every page with a name box.
+TEST_F(BlockSheet, ANameFromAFileLosesItsRefusedCharactersAtTheFirstKeyOnEveryPage)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
+    int nPages = 0;
+    for (const BlockPageRow& row : GetBlockPageRows()) {
+        SCOPED_TRACE(testing::Message() << "type " << row.nType);
+        CBlockObj* pBlock = Block(row.nType);
+        pBlock->m_strLabelSuffix = CString(u"G\u00fc");
+        bool bHasName = false;
+        EditModal(pBlock, [&](CPropertySheet& sheet) {
+            CBlockPage* pPage = static_cast<CAllPropertySheet&>(sheet).m_pMainPage;
+            CWnd* pEdit = pPage ? pPage->GetDlgItem(IDC_BLOCK_NAME) : nullptr;
+            bHasName = pEdit != nullptr;
+            if (!pEdit)
+                return;
+            QLineEdit* pLine = QtWidgetOf(*pEdit)->findChild<QLineEdit*>();
+            QtClick(pLine);
+            kQtEnd.TypeInto(pLine);
+            QtTypeText(pLine, "x");
+            EXPECT_EQ(pLine->text().toStdString(), "Gx");
+            EXPECT_EQ(pLine->cursorPosition(), 2) << "the caret stays after what was typed";
+        }, IDOK);
+        if (!bHasName)
+            continue;
+        ++nPages;
+        EXPECT_EQ(pBlock->m_strLabelSuffix, CString(_T("Gx")));
+    }
+    EXPECT_GT(nPages, 40);
+}
+
 TEST_F(BlockSheet, ModalOkWithoutChangesStillTakesOneSnapshot)
 {
     CBlockObj* pAnd = Block(BT_AND);

@@ -15,7 +15,10 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "shell/SettingsFile.h"
 #include "support/QtTestInput.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -160,8 +163,11 @@ TEST_F(DataLogPage, ABlockRemovedWhileTheSheetIsOpenIsLeftOutOnApply)
 
 class AstroPage : public FunctionPageFixture {
 protected:
+    // The places' file of this test alone: other test programs running at the same time save
+    // places of their own, which the merge of a save would bring in.
     void SetUp() override
     {
+        SetAstroCityFilePath(m_app.Path("Astro.Property"));
         FunctionPageFixture::SetUp();
         g_astroCities = BuiltInAstroCities();
     }
@@ -169,6 +175,7 @@ protected:
     {
         g_astroCities = BuiltInAstroCities();
         FunctionPageFixture::TearDown();
+        SetAstroCityFilePath(CString());
     }
     static void SaveAs(CWnd& page, LPCTSTR lpszName)
     {
@@ -309,6 +316,66 @@ TEST_F(AstroPage, BuiltInPlacesAreReadOnlyAndUserPlacesUpdateAndGo)
     EXPECT_EQ(pClock->m_nParam[AC_LONGITUDE_WEST_PARAM], 1);
     EXPECT_EQ(pClock->m_nParamEx[AC_LATITUDE_DEGREES_PARAMEX], 40);
     EXPECT_EQ(pClock->m_nParamEx[AC_TIME_ZONE_PARAMEX], 1);
+}
+
+// Two clock sheets open at once in a simulation show the one list: what one saves, updates or
+// removes the other follows, and its buttons act on the place it shows, found by name.
+TEST_F(AstroPage, TwoOpenSheetsFollowTheOneList)
+{
+    const AstroCity home{_T("Home"), 0, 8, 30, 0, 0, 47, 0, 0, 1};
+    const AstroCity work{_T("Work"), 1, 77, 0, 0, 0, 38, 0, 0, 17};
+    g_astroCities.push_back(home);
+    g_astroCities.push_back(work);
+    CBlockObj* pFirst = Block(BT_AC, 200, 100);
+    CBlockObj* pSecond = Block(BT_AC, 200, 300);
+    pFirst->m_strParamText = _T("Home");
+    pSecond->m_strParamText = _T("Work");
+    pSecond->m_nParamEx[AC_LONGITUDE_DEGREES_PARAMEX] = 77;
+    StartSimulation();
+    CAllPropertySheet* pFirstSheet = OpenSheet(pFirst);
+    CAllPropertySheet* pSecondSheet = OpenSheet(pSecond);
+    ASSERT_TRUE(pFirstSheet && pSecondSheet);
+    CWnd& first = MainPage(*pFirstSheet);
+    CWnd& second = MainPage(*pSecondSheet);
+    ASSERT_EQ(Selected(second, IDC_AC_LOCATION), CString(_T("Work")));
+
+    // Home goes in the first: the second still shows Work, now the first user place.
+    Click(first, IDC_AC_REMOVE);
+    EXPECT_EQ(Combo(second, IDC_AC_LOCATION).GetCount(), ASTRO_FIRST_USER_CITY + 1);
+    EXPECT_EQ(Selected(second, IDC_AC_LOCATION), CString(_T("Work")));
+    // Its Update changes Work, and nothing else.
+    SetText(second, IDC_AC_LAT_DEGREE, _T("39"));
+    m_boxes.Clear();
+    Click(second, IDC_AC_SAVE);
+    ASSERT_EQ(g_astroCities.size(), size_t(ASTRO_FIRST_USER_CITY + 1));
+    EXPECT_EQ(g_astroCities.back().name, CString(_T("Work")));
+    EXPECT_EQ(g_astroCities.back().latDeg, 39);
+    EXPECT_EQ(g_astroCities.back().lonDeg, 77);
+
+    // A place saved in one is in the other, and the other cannot save it again.
+    SaveAs(first, _T("Cabin"));
+    EXPECT_EQ(Combo(second, IDC_AC_LOCATION).GetCount(), ASTRO_FIRST_USER_CITY + 2);
+    m_boxes.Clear();
+    SaveAs(second, _T("cabin"));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("This city name already exists.")));
+    EXPECT_EQ(g_astroCities.size(), size_t(ASTRO_FIRST_USER_CITY + 2));
+
+    // The place a sheet shows is removed in the other: it shows "User-defined", whose Save
+    // puts the place back with the values it shows.
+    Combo(second, IDC_AC_LOCATION).UserSelect(ASTRO_FIRST_USER_CITY);
+    Combo(first, IDC_AC_LOCATION).UserSelect(ASTRO_FIRST_USER_CITY);
+    Click(first, IDC_AC_REMOVE);
+    EXPECT_EQ(Combo(first, IDC_AC_LOCATION).GetCurSel(), ASTRO_FIRST_USER_CITY);
+    EXPECT_EQ(Combo(second, IDC_AC_LOCATION).GetCurSel(), 0);
+    EXPECT_EQ(Text(second, IDC_AC_SAVE), CString(_T("Save")));
+    Click(second, IDC_AC_SAVE);
+    ASSERT_EQ(g_astroCities.size(), size_t(ASTRO_FIRST_USER_CITY + 2));
+    const auto itWork = std::ranges::find(g_astroCities, CString(_T("Work")), &AstroCity::name);
+    ASSERT_NE(itWork, g_astroCities.end());
+    EXPECT_EQ(itWork->latDeg, 39);
+    EXPECT_EQ(Selected(second, IDC_AC_LOCATION), CString(_T("Work")));
+    Command(ID_TOOLS_SIMULATION);
 }
 
 }  // namespace

@@ -168,6 +168,12 @@ BOOL CAstroClock::OnInitDialog()
     }
     FillLocationCombo();
     ShowLocation(FALSE);
+    // Another clock page open at the same time (sheets are modeless in a simulation) may
+    // change the list.
+    m_locationsSubscription = AstroCitiesSubscription([this] {
+        if (IsWindow(this))
+            OnLocationsChanged();
+    });
     return TRUE;
 }
 
@@ -198,12 +204,33 @@ void CAstroClock::DoDataExchange(CDataExchange* pDX)
 // The place is found again by its name; the stored index only tells where it stood.
 void CAstroClock::FillLocationCombo()
 {
+    m_nLocation = ListLocations(m_strLocationName);
+}
+
+int CAstroClock::ListLocations(const CString& strName)
+{
     auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_AC_LOCATION));
     pCombo->ResetContent();
     for (const AstroCity& city : g_astroCities)
         pCombo->AddString(city.name);
-    m_nLocation = FindLocation(m_strLocationName);
-    pCombo->SetCurSel(m_nLocation);
+    const int nSelected = FindLocation(strName);
+    pCombo->SetCurSel(nSelected);
+    return nSelected;
+}
+
+void CAstroClock::OnLocationsChanged()
+{
+    ListLocations(SelectedLocationName());
+    ShowLocation(FALSE);
+}
+
+CString CAstroClock::SelectedLocationName() const
+{
+    CString strName;
+    const int nSelected = Selection(IDC_AC_LOCATION);
+    if (nSelected > 0)
+        static_cast<const CComboBox*>(GetDlgItem(IDC_AC_LOCATION))->GetLBText(nSelected, strName);
+    return strName;
 }
 
 int CAstroClock::Selection(int nID) const
@@ -300,6 +327,8 @@ AstroCity CAstroClock::ReadFields(const CString& strName)
     return city;
 }
 
+// Every clock page shows the one list, which may have changed since this page showed it: the
+// place is found there by its name, never by the combo's index.
 void CAstroClock::OnSaveLocation()
 {
     CWnd* pName = GetDlgItem(IDC_AC_LOCATION_NAME);
@@ -311,27 +340,24 @@ void CAstroClock::OnSaveLocation()
         AfxMessageBox(kEnterLocation, MB_ICONHAND);
         return;
     }
-    auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_AC_LOCATION));
-    const int nSelected = pCombo->GetCurSel();
-    const bool bUpdate = nSelected >= ASTRO_FIRST_USER_CITY;
-    if (!bUpdate) {
-        const int nSame = pCombo->FindStringExact(-1, strName);
-        if (nSame != CB_ERR) {
+    if (Selection(IDC_AC_LOCATION) >= ASTRO_FIRST_USER_CITY) {
+        const AstroCity city = ReadFields(SelectedLocationName());
+        if (!UpdateUserAstroCity(city))
+            return;
+        LoadFields(city, FALSE);
+    } else {
+        const int nSame = FindAstroCityIgnoringCase(strName);
+        if (nSame >= 0) {
             AfxMessageBox(nSame == 0 ? kEnterLocation : _T("This city name already exists."), MB_ICONHAND);
             return;
         }
-    }
-    if (bUpdate) {
-        AstroCity& city = g_astroCities[size_t(nSelected)];
-        city = ReadFields(city.name);
-        LoadFields(city, FALSE);
-    } else {
         const AstroCity city = ReadFields(strName);
-        g_astroCities.push_back(city);
-        g_astroCities.shrink_to_fit();
-        pCombo->SetCurSel(pCombo->AddString(strName));
+        AddUserAstroCity(city);
+        Select(IDC_AC_LOCATION, FindLocation(strName));
         LoadFields(city, FALSE);
     }
+    ShowLocation(FALSE);
+    SetModified(TRUE);
     // The place is kept in the list either way; a failed write is tried again when the
     // program ends.
     CString strReason;
@@ -339,21 +365,14 @@ void CAstroClock::OnSaveLocation()
         AfxMessageBox(kSaved, MB_OK);
     else
         AfxMessageBox(ASTRO_SAVE_FAILED + strReason, MB_ICONSTOP);
-    ShowLocation(FALSE);
-    SetModified(TRUE);
 }
 
 // After the last user place, entry 11 is selected and shows its own position.
 void CAstroClock::OnRemoveLocation()
 {
-    const int nSelected = Selection(IDC_AC_LOCATION);
-    if (nSelected < ASTRO_FIRST_USER_CITY || size_t(nSelected) >= g_astroCities.size())
+    if (Selection(IDC_AC_LOCATION) < ASTRO_FIRST_USER_CITY || !RemoveUserAstroCity(SelectedLocationName()))
         return;
-    g_astroCities.erase(g_astroCities.begin() + nSelected);
-    g_astroCities.shrink_to_fit();
-    auto* pCombo = static_cast<CComboBox*>(GetDlgItem(IDC_AC_LOCATION));
-    pCombo->DeleteString(UINT(nSelected));
-    pCombo->SetCurSel(int(g_astroCities.size()) - 1);
+    Select(IDC_AC_LOCATION, int(g_astroCities.size()) - 1);
     ShowLocation(TRUE);
     SetModified(TRUE);
 }

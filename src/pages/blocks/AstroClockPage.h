@@ -48,6 +48,14 @@ protected:
 
 private:
     void FillLocationCombo();
+    // Fills the combo from the list and selects the last place named strName exactly, or entry
+    // 0 when there is none; the index selected.
+    int ListLocations(const CString& strName);
+    // The list changed (here or on another clock page): the combo shows it again and keeps the
+    // place it showed, found by its name.
+    void OnLocationsChanged();
+    // The name of the place the combo shows; empty for "User-defined".
+    CString SelectedLocationName() const;
     void ShowLocation(BOOL bLoadFields);
     void OnSaveLocation();
     void OnRemoveLocation();
@@ -62,4 +70,6 @@ private:
     void Select(int nID, int nIndex);
     void Show(int nID, BOOL bShow);
     void Enable(int nID, BOOL bEnable);
+
+    AstroCitiesSubscription m_locationsSubscription;
 };

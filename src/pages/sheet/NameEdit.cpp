@@ -48,6 +48,12 @@ ReplacedPart FindReplacedPart(const CString& strShown, const CString& strText, i
     return part;
 }
 
+// Where a position of strText falls once the filter has taken out what stands before it.
+int FilteredPosition(const CString& strText, int nPos)
+{
+    return CNameEdit::Filter(strText.Left(nPos)).GetLength();
+}
+
 }  // namespace
 
 void CNameEdit::OnChange(CDialog& page, CString& strShown)
@@ -63,18 +69,21 @@ void CNameEdit::OnChange(CDialog& page, CString& strShown)
     }
     int nStart = 0, nCaret = 0;
     pEdit->GetSel(nStart, nCaret);
-    const CString strKept = strShown;
-    const ReplacedPart part = FindReplacedPart(strKept, strText, nCaret);
-    const CString strInsert = Filter(strText.Mid(part.nFrom, part.nInsertEnd - part.nFrom));
+    const ReplacedPart part = FindReplacedPart(strShown, strText, nCaret);
+    // The whole text is filtered, never only what was typed: a name read from a file may hold
+    // refused characters the box has never filtered. When the edit inserted nothing the box
+    // takes, the text it replaced stays, selected as it was.
+    const bool bKeepReplaced =
+        Filter(strText.Mid(part.nFrom, part.nInsertEnd - part.nFrom)).IsEmpty();
+    const CString strBase = bKeepReplaced ? strShown : strText;
+    const int nSelStart = FilteredPosition(strBase, bKeepReplaced ? part.nFrom : part.nInsertEnd);
+    const int nSelEnd = FilteredPosition(strBase, bKeepReplaced ? part.nEnd : part.nInsertEnd);
+    // The text set notifies again; it passes the filter, so that notice only records it.
+    strShown = Filter(strBase);
+    pEdit->SetWindowText(strShown);
     // Setting the text puts the cursor at the start; the next key would land before what was
     // typed.
-    if (strInsert.IsEmpty()) {
-        pEdit->SetWindowText(strKept);
-        pEdit->SetSel(part.nFrom, part.nEnd);
-        return;
-    }
-    pEdit->SetWindowText(strKept.Left(part.nFrom) + strInsert + strKept.Mid(part.nEnd));
-    pEdit->SetSel(part.nFrom + strInsert.GetLength(), part.nFrom + strInsert.GetLength());
+    pEdit->SetSel(nSelStart, nSelEnd);
 }
 
 void CNameEdit::Enable(CDialog& page, const CVetlaDoc* pDoc, const CString& strName)

@@ -23,8 +23,8 @@ public:
     // The text without its characters of code 128 and above.
     static CString Filter(const CString& strText);
     // EN_CHANGE of the page's name edit. strShown is the text the edit held after the last
-    // change it kept. While the edit has the focus, what an edit inserted loses the characters
-    // Filter drops; when nothing is left of it, the text and its selection stay as they were.
+    // change it kept. While the edit has the focus, the whole text loses the characters Filter
+    // drops; when an edit inserted nothing else, the text it replaced and its selection stay.
     static void OnChange(CDialog& page, CString& strShown);
     // Enables the page's name edit by the rule above.
     static void Enable(CDialog& page, const CVetlaDoc* pDoc, const CString& strName);
