@@ -84,7 +84,6 @@ public:
     void UpdateStepTimeText(CChildFrame* pFrame, BOOL bInitial);
     void UpdateClockText();
     void UpdateStepControls();
-    static void ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc);
     // Every output's lamp or value on the Outputs bar as the blocks now hold it.
     void RefreshOutputsBar() const;
 
