@@ -266,9 +266,17 @@ BOOL CBlockSLS::CheckWarning(const CSimContext* pSim, int nTrg)
     return TRUE;
 }
 
+void CBlockSLS::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockTime::ResetForRun(stNow);
+    m_nWarning = WARNING_NONE;
+}
+
 void CBlockMFS::ResetForRun(const SYSTEMTIME& stNow)
 {
     CBlockTime::ResetForRun(stNow);
+    m_nPhase = MFS_OFF;
+    m_nWarning = WARNING_NONE;
     m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
 }
 

@@ -2,10 +2,12 @@
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLow.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockOut.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "document/VetlaDoc.h"
@@ -73,15 +75,28 @@ void ClearWorkingFields(CBlockObj& block, CVetlaDoc& doc)
         }
         break;
     case BT_MFS:
-        if (pTimer) {
-            if (pTimer->m_nWork[1] == 2)
-                pTimer->m_nWork[1] = 0;
-            pTimer->m_bTiming = 0;
+        // A switch stopped in its staircase time starts the next run off, so that the first
+        // press switches the light on.
+        if (auto* pSwitch = dynamic_cast<CBlockMFS*>(&block)) {
+            if (pSwitch->m_nPhase == MFS_STAIRCASE)
+                pSwitch->m_nPhase = MFS_OFF;
+            pSwitch->m_bTiming = 0;
         }
+        break;
+    case BT_TDT:
+        // The output goes off, and with it the time it captured.
+        block.m_strTimeText.Empty();
         break;
     default:
         break;
     }
+}
+
+// A retentive latching or pulse relay keeps its output: that is the value it keeps, as a
+// retentive counter keeps its count.
+bool KeepsOutput(const CBlockObj& block)
+{
+    return block.m_nParam[BLOCK_RETENTIVE_PARAM] && IsOneOf<CBlockLR, CBlockPR>(block);
 }
 
 } // namespace
@@ -102,7 +117,8 @@ void ResetBlockOnStop(CBlockObj& block, CVetlaDoc& doc)
         if (!IsRoleCode(block.m_nPinSource[nPin]))
             block.m_nPinValue[nPin] = 0;
     }
-    block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
+    if (!KeepsOutput(block))
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
     // The contacts that name the block follow its reset output, as they follow it in a scan:
     // a seal-in contact left closed would switch its coil on again by itself.
     if (doc.IsLadder())
