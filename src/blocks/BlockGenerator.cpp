@@ -64,6 +64,12 @@ double OffPartsSum(const CBlockObj& block)
 
 } // namespace
 
+void CBlockAPG::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockTime::ResetForRun(stNow);
+    m_nStopPhase = 0;
+}
+
 BOOL CBlockAPG::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);

@@ -21,6 +21,8 @@ public:
 
     // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
     BOOL Simulate(const CSimContext* pSim) override;
+    // No phase has ended yet.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     // Written when En falls: 1 when the generator was in its first phase, else 0.
     int m_nStopPhase = 0;

@@ -47,6 +47,9 @@ void RestartCounters(CBlockObj& block, const SYSTEMTIME& stNow)
 void ClearWorkingFields(CBlockObj& block, CVetlaDoc& doc)
 {
     auto* pTimer = dynamic_cast<CBlockTime*>(&block);
+    // The value box of the next start shows the setpoint, as a new run's does.
+    if (pTimer)
+        pTimer->ForgetSetpoint();
     switch (block.m_nType) {
     case BT_SREG:
         for (CBlockObj* pOther : BlocksOf(doc)) {
