@@ -25,6 +25,7 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -211,12 +212,52 @@ TEST_F(SimBarsQtTest, ALadderAnalogValueTypedInTheBarDrivesItsContacts)
     inputs.RebuildControls();
     const SimBarControl* pEdit = inputs.FindControl(4000);
     ASSERT_NE(pEdit, nullptr);
-    QtRetype(*pEdit->pWnd, "700");
+    QtRetype(*pEdit->pWnd, "700\r");
     for (const CBlockObj* pContact : contacts)
         EXPECT_EQ(pContact->m_nAux[INPUT_SIM_VALUE_AUX], 700);
     OperandSimRecord record;
     ASSERT_TRUE(m_doc.m_mapOperandSim.Lookup(4000, record));
     EXPECT_EQ(record.nValue, 700);
+}
+
+// A value typed into the Inputs bar takes effect once typing pauses, on Enter or when the edit
+// loses the focus, never on the way: going from 310 to 280 does not pass through 2 and 28.
+TEST_F(SimBarsQtTest, ATypedAnalogValueTakesEffectWhenTypingPauses)
+{
+    CManualTickSource clock;
+    CMessageQueue::Get().SetTickSource(&clock);
+    auto* pAnalog = new CBlockAnalogIn(BT_ANALOG_IN);
+    AddBlock(pAnalog, 4000);
+    CWinThread thread;
+    CInputsBarDlg& inputs = *m_pFrame->m_pInputsBar->GetDlg();
+    inputs.RebuildControls();
+    const SimBarControl* pEdit = inputs.FindControl(4000);
+    ASSERT_NE(pEdit, nullptr);
+    QLineEdit* pLine = QtWidgetOf(*pEdit->pWnd)->findChild<QLineEdit*>();
+    ASSERT_NE(pLine, nullptr);
+    const auto value = [&] { return pAnalog->m_nAux[INPUT_SIM_VALUE_AUX]; };
+    const auto pause = [&](UINT nMs) {
+        clock.Advance(nMs);
+        thread.PumpPending();
+    };
+    QtRetype(*pEdit->pWnd, "310\r");
+    EXPECT_EQ(value(), 310) << "Enter applies the value at once";
+    QtClick(pLine);
+    QtTypeText(pLine, "*");
+    for (const char* pszKey : {"2", "8", "0"}) {
+        QtTypeText(pLine, pszKey);
+        pause(CInputsBarDlg::TYPING_PAUSE_MS - 100);
+        EXPECT_EQ(value(), 310) << "after " << pszKey;
+    }
+    pause(100);
+    EXPECT_EQ(value(), 280) << "the pause applies the value";
+    QtTypeText(pLine, "*45");
+    EXPECT_EQ(value(), 280);
+    m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_STEP_CYCLES)->SetFocus();
+    EXPECT_EQ(value(), 45) << "the edit losing the focus applies the value";
+    pause(CInputsBarDlg::TYPING_PAUSE_MS);
+    EXPECT_EQ(value(), 45);
+    CMessageQueue::Get().SetTickSource(nullptr);
 }
 
 // The clock shows the 12-hour time with its AM or PM, all of it on one line of the label.
