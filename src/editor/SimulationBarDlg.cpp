@@ -126,6 +126,8 @@ BOOL CSimulationBarDlg::OnInitDialog()
         pUnit->SetCurSel(SIM_STEP_UNIT_CYCLES);
     if (CEdit* pCycles = static_cast<CEdit*>(GetDlgItem(IDC_SIM_STEP_CYCLES)))
         pCycles->SetLimitText(4);
+    if (m_editSpan.SubclassDlgItem(IDC_SIM_STEP_SPAN, this))
+        m_editSpan.SetLimitText(5);
     m_stStepStart = m_stAnimation = m_stClockText = Clock();
     UpdateStepControls();
     UpdateButtons();
