@@ -168,9 +168,10 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheFirstSizesShrinksTheBarsToTheirControlsI
     EXPECT_LE(rcClock.right, rcSim.right);
 }
 
+// A frame too narrow for the three bars in one row, wide enough for the Simulation bar alone.
 TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar)
 {
-    StartSimulation(400);
+    StartSimulation(420);
     const CRect rcClient = ClientOnScreen();
     int nContent = 0;
     for (cdxCDynamicBar* pBar : Bars())
