@@ -12,43 +12,35 @@
 
 namespace {
 
-enum class Again { Reenter, StopStart, PowerFailure };
+// The ways a run goes on anew, as the view and the Simulation bar make it go on.
+struct Again {
+    const char* pszName;
+    void (*pfnRestart)(SimDriver& sim);
+};
 
-const char* Name(Again again)
-{
-    switch (again) {
-    case Again::Reenter:
-        return "left and entered again";
-    case Again::StopStart:
-        return "stopped and started again";
-    default:
-        return "through a power failure";
-    }
-}
+const Again kReenter{"left and entered again", [](SimDriver& sim) {
+                         EndSimulationRun(sim.Doc());
+                         sim.Start();
+                     }};
+const Again kStopStart{"stopped and started again", [](SimDriver& sim) {
+                           StopSimulationRun(sim.Doc());
+                           sim.Sim().nRunState = SIM_RUN_STOPPED;
+                           sim.Scan();
+                           StartAgainSimulationRun(sim.Doc(), sim.Clock());
+                           sim.Sim().nRunState = SIM_RUN_RUNNING;
+                       }};
+// The Power button held while the run goes on, and let go.
+const Again kPowerFailure{"through a power failure", [](SimDriver& sim) {
+                              sim.Sim().nRunState = SIM_RUN_STOPPED;
+                              sim.Scan();
+                              RestoreSupplyAfterPowerFailure(sim.Doc(), sim.Clock());
+                              sim.Sim().nRunState = SIM_RUN_RUNNING;
+                          }};
 
-// The run goes on anew, as the view and the Simulation bar make it go on; a scan follows.
-void RunAgain(SimDriver& sim, Again again)
+// The run goes on anew; a scan follows.
+void RunAgain(SimDriver& sim, const Again& again)
 {
-    switch (again) {
-    case Again::Reenter:
-        EndSimulationRun(sim.Doc());
-        sim.Start();
-        break;
-    case Again::StopStart:
-        StopSimulationRun(sim.Doc());
-        sim.Sim().nRunState = SIM_RUN_STOPPED;
-        sim.Scan();
-        StartAgainSimulationRun(sim.Doc(), sim.Clock());
-        sim.Sim().nRunState = SIM_RUN_RUNNING;
-        break;
-    case Again::PowerFailure:
-        // The Power button held while the run goes on, and let go.
-        sim.Sim().nRunState = SIM_RUN_STOPPED;
-        sim.Scan();
-        RestoreSupplyAfterPowerFailure(sim.Doc(), sim.Clock());
-        sim.Sim().nRunState = SIM_RUN_RUNNING;
-        break;
-    }
+    again.pfnRestart(sim);
     sim.Tick();
     sim.Scan();
 }
@@ -66,7 +58,7 @@ void Press(SimDriver& sim, CBlockObj* pInput)
 // run off: the first press switches the light on.
 TEST(BlockRunAgain, AMultipleFunctionSwitchLeftInItsStaircaseSwitchesOnAtTheFirstPress)
 {
-    for (Again again : {Again::Reenter, Again::StopStart}) {
+    for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
         auto* pSwitch = sim.Add(static_cast<CBlockMFS*>(CreateBlockForType(BT_MFS, nullptr, nullptr)),
                                 NUM_FUNCTION_BLOCK);
@@ -78,18 +70,18 @@ TEST(BlockRunAgain, AMultipleFunctionSwitchLeftInItsStaircaseSwitchesOnAtTheFirs
         ASSERT_EQ(pSwitch->m_nPhase, MFS_STAIRCASE);
         ASSERT_EQ(SimDriver::State(pSwitch), 1);
         RunAgain(sim, again);
-        EXPECT_EQ(SimDriver::State(pSwitch), 0) << Name(again);
+        EXPECT_EQ(SimDriver::State(pSwitch), 0) << again.pszName;
         SimDriver::SetInput(pTrg, 1);
         sim.Tick();
         sim.Scan();
-        EXPECT_EQ(SimDriver::State(pSwitch), 1) << Name(again) << ": the first press switches the light on";
+        EXPECT_EQ(SimDriver::State(pSwitch), 1) << again.pszName << ": the first press switches the light on";
     }
 }
 
 // A trigger date-time block shows no captured time in a new run, until it is triggered again.
 TEST(BlockRunAgain, ATriggerDateTimeShowsNoCapturedTimeInANewRun)
 {
-    for (Again again : {Again::Reenter, Again::StopStart}) {
+    for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
         CBlockObj* pCapture = sim.Add(CreateBlockForType(BT_TDT, nullptr, nullptr), NUM_FUNCTION_BLOCK);
         CBlockObj* pTrg = sim.FeedPin(pCapture, 0);
@@ -97,8 +89,8 @@ TEST(BlockRunAgain, ATriggerDateTimeShowsNoCapturedTimeInANewRun)
         Press(sim, pTrg);
         ASSERT_FALSE(pCapture->m_strTimeText.IsEmpty());
         RunAgain(sim, again);
-        EXPECT_EQ(SimDriver::State(pCapture), 0) << Name(again);
-        EXPECT_TRUE(pCapture->m_strTimeText.IsEmpty()) << Name(again) << ": " << pCapture->m_strTimeText.ToUtf8();
+        EXPECT_EQ(SimDriver::State(pCapture), 0) << again.pszName;
+        EXPECT_TRUE(pCapture->m_strTimeText.IsEmpty()) << again.pszName << ": " << pCapture->m_strTimeText.ToUtf8();
     }
 }
 
@@ -111,7 +103,7 @@ TEST(BlockRunAgain, ARetentiveRelayKeepsItsOutput)
         int nSetPin;
     } relays[] = {{BT_LR, 0}, {BT_PR, 1}};
     for (const auto& relay : relays) {
-        for (Again again : {Again::StopStart, Again::PowerFailure}) {
+        for (const Again& again : {kStopStart, kPowerFailure}) {
             for (int nRetentive : {0, 1}) {
                 SimDriver sim;
                 CBlockObj* pRelay = sim.Add(CreateBlockForType(relay.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
@@ -123,7 +115,7 @@ TEST(BlockRunAgain, ARetentiveRelayKeepsItsOutput)
                 RunAgain(sim, again);
                 sim.Run(100);
                 EXPECT_EQ(SimDriver::State(pRelay), nRetentive)
-                    << relay.nType << (nRetentive ? " retentive " : " ") << Name(again);
+                    << relay.nType << (nRetentive ? " retentive " : " ") << again.pszName;
             }
         }
     }
