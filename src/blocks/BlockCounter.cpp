@@ -290,7 +290,7 @@ void CBlockTHTRG::ResetForRun(const SYSTEMTIME& stNow)
     m_nMeasured = 0;
     m_nPulseCount = 0;
     m_bGateRunning = 0;
-    m_stStart = stNow;
+    RestartTiming(stNow);
 }
 
 BOOL CBlockTHTRG::Simulate(const CSimContext* pSim)

@@ -64,6 +64,12 @@ double OffPartsSum(const CBlockObj& block)
 
 } // namespace
 
+void CBlockAPG::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockTime::ResetForRun(stNow);
+    m_nStopPhase = 0;
+}
+
 BOOL CBlockAPG::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
@@ -266,9 +272,17 @@ BOOL CBlockSLS::CheckWarning(const CSimContext* pSim, int nTrg)
     return TRUE;
 }
 
+void CBlockSLS::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockTime::ResetForRun(stNow);
+    m_nWarning = WARNING_NONE;
+}
+
 void CBlockMFS::ResetForRun(const SYSTEMTIME& stNow)
 {
     CBlockTime::ResetForRun(stNow);
+    m_nPhase = MFS_OFF;
+    m_nWarning = WARNING_NONE;
     m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
 }
 

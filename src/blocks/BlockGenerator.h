@@ -21,6 +21,8 @@ public:
 
     // NOT Inv for TH, then Inv for TL, repeated while En is 1; 0 while En is 0.
     BOOL Simulate(const CSimContext* pSim) override;
+    // No phase has ended yet.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     // Written when En falls: 1 when the generator was in its first phase, else 0.
     int m_nStopPhase = 0;
@@ -86,6 +88,8 @@ public:
                                 double* pWarnLength);
     // TRUE when the warning blink switches the light in this scan.
     BOOL CheckWarning(const CSimContext* pSim, int nTrg);
+    // No warning has started.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
 
     int m_nWarning = WARNING_NONE;
 };
@@ -110,7 +114,7 @@ public:
     // A short press starts the staircase time T (with the warning blink), a press longer
     // than TH gives permanent light, and a press switches the light off again.
     BOOL Simulate(const CSimContext* pSim) override;
-    // The light starts off.
+    // The light starts off, in no phase, with no warning.
     void ResetForRun(const SYSTEMTIME& stNow) override;
     // The staircase warning, measured on the running time alone.
     BOOL CheckWarning(int nTrg);

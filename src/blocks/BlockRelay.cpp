@@ -182,6 +182,12 @@ BOOL CBlockTDT::Simulate(const CSimContext* pSim)
     return TRUE;
 }
 
+void CBlockTDT::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockObj::ResetForRun(stNow);
+    m_strTimeText.Empty();
+}
+
 void CBlockTDT::DrawSim(const CSimContext* pSim, CDC* pDC)
 {
     DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);

@@ -96,7 +96,7 @@ public:
 };
 
 // Captures the simulated date and time of a trigger in m_strTimeText (not stored) and shows it in
-// its value box; the reset input empties it.
+// its value box; the reset input empties it, and so does the start of a run.
 class CBlockTDT : public CBlockObj {
     DECLARE_SERIAL(CBlockTDT)
 
@@ -107,6 +107,8 @@ public:
     void DrawSymbol(CDC* pDC) const override;
 
     BOOL Simulate(const CSimContext* pSim) override;
+    // A new run has captured no time.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
 };

@@ -252,9 +252,19 @@ void CBlockTime::DrawValue(const CSimContext* pSim, CDC* pDC)
     DrawValueBox(pDC, *this, 3, {&m_strTimeText, 1});
 }
 
+void CBlockTime::ForgetSetpoint()
+{
+    m_nCacheHigh = 0;
+    m_nCacheLow = 0;
+    m_nCacheTimeBase = 0;
+    m_dCacheSetpoint = 0.0;
+}
+
 void CBlockTime::ResetForRun(const SYSTEMTIME& stNow)
 {
     RestartTiming(stNow);
+    // A new run shows the setpoint as the first run after a load does.
+    ForgetSetpoint();
     m_dCarried = 0.0;
     m_bTiming = 0;
     std::fill(std::begin(m_nWork), std::end(m_nWork), 0);

@@ -56,6 +56,9 @@ public:
     // Re-reads the ON or OFF setpoint; when it changed, the running time shows the new
     // setpoint with nothing remaining. TRUE when it changed.
     virtual BOOL UpdateSetpoint(BOOL bOn);
+    // The setpoint last read is forgotten, as in a block just loaded: the next UpdateSetpoint
+    // shows the setpoint again.
+    void ForgetSetpoint();
 
     // One counted cycle of stepping by cycles: 10 ms more running time for a timer that is
     // timing (its first working field set or, except for the edge triggered wiping relay and

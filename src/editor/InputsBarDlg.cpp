@@ -11,20 +11,24 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/KeyState.h"
 #include "platform/ui/Static.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CInputsBarDlg, CSimIoBarDlg)
 IMPLEMENT_DYNAMIC(CInputsBar, cdxCDynamicBar)
 
 BEGIN_MESSAGE_MAP(CInputsBarDlg, CSimIoBarDlg)
+    ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr int kValueWidth = 57;
+constexpr UINT_PTR kTypingTimer = 1;
 
 struct InputRange {
     int nFirst;
@@ -157,6 +161,7 @@ std::vector<CBlockObj*> CInputsBarDlg::ContactsOn(CVetlaDoc& doc, int nNumber)
 
 void CInputsBarDlg::RebuildControls()
 {
+    m_typedNumbers.clear();
     ClearControls();
     CVetlaView* pView = m_pFrame ? m_pFrame->GetActiveView() : nullptr;
     if (!m_hWnd || !pView || !pView->GetDocument())
@@ -194,7 +199,9 @@ BOOL CInputsBarDlg::OnCommand(WPARAM wParam, LPARAM lParam)
         if (nCode == BN_CLICKED)
             OnInputButton(*it);
         else if (nCode == EN_UPDATE)
-            OnValueEdit(*it);
+            OnValueTyped(*it);
+        else if (nCode == EN_KILLFOCUS)
+            ApplyTypedValue(*it);
         return TRUE;
     }
     return cdxCDynamicBarDlg::OnCommand(wParam, lParam);
@@ -240,10 +247,52 @@ BOOL CInputsBarDlg::PressMomentary(CWnd* pWnd, BOOL bDown)
 
 BOOL CInputsBarDlg::PreTranslateMessage(MSG* pMsg)
 {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN) {
+        const auto it = std::find_if(m_controls.begin(), m_controls.end(), [pMsg](const SimBarControl& c) {
+            return c.pWnd->m_hWnd == pMsg->hwnd && c.pLabel;
+        });
+        if (it != m_controls.end()) {
+            ApplyTypedValue(*it);
+            return TRUE;
+        }
+    }
     if ((pMsg->message == WM_LBUTTONDOWN || pMsg->message == WM_LBUTTONUP) && pMsg->hwnd &&
         PressMomentary(pMsg->hwnd, pMsg->message == WM_LBUTTONDOWN))
         return TRUE;
     return cdxCDynamicBarDlg::PreTranslateMessage(pMsg);
+}
+
+void CInputsBarDlg::OnValueTyped(const SimBarControl& control)
+{
+    if (std::find(m_typedNumbers.begin(), m_typedNumbers.end(), control.nNumber) == m_typedNumbers.end())
+        m_typedNumbers.push_back(control.nNumber);
+    if (m_hWnd)
+        SetTimer(kTypingTimer, TYPING_PAUSE_MS, nullptr);
+}
+
+void CInputsBarDlg::ApplyTypedValue(const SimBarControl& control)
+{
+    const auto it = std::find(m_typedNumbers.begin(), m_typedNumbers.end(), control.nNumber);
+    if (it == m_typedNumbers.end())
+        return;
+    m_typedNumbers.erase(it);
+    if (m_typedNumbers.empty() && m_hWnd)
+        KillTimer(kTypingTimer);
+    OnValueEdit(control);
+}
+
+void CInputsBarDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kTypingTimer) {
+        CSimIoBarDlg::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(kTypingTimer);
+    const std::vector<int> typed = std::exchange(m_typedNumbers, {});
+    for (int nNumber : typed) {
+        if (const SimBarControl* pControl = FindControl(nNumber))
+            OnValueEdit(*pControl);
+    }
 }
 
 void CInputsBarDlg::OnValueEdit(const SimBarControl& control)

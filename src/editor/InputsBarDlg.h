@@ -30,14 +30,23 @@ public:
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
+    // A value typed into an edit takes effect once typing pauses this long, on Enter, or when
+    // the edit loses the focus: the numbers on the way to it never reach the diagram.
+    static constexpr UINT TYPING_PAUSE_MS = 500;
+
 protected:
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
     DECLARE_MESSAGE_MAP()
 
 private:
     void AddInputControl(int nNumber);
     void OnInputButton(const SimBarControl& control);
+    // The edit's text changed: its value waits for the pause in typing.
+    void OnValueTyped(const SimBarControl& control);
+    // The value waiting in the edit, if any, takes effect now.
+    void ApplyTypedValue(const SimBarControl& control);
     void OnValueEdit(const SimBarControl& control);
     // A momentary input's press (bDown) or release; FALSE when the control is no such button.
     BOOL PressMomentary(CWnd* pWnd, BOOL bDown);
@@ -50,6 +59,8 @@ private:
     void Redraw();
 
     CChildFrame* m_pFrame;
+    // The block numbers of the edits whose typed value has not yet taken effect.
+    std::vector<int> m_typedNumbers;
 };
 
 class CInputsBar : public cdxCDynamicBar {

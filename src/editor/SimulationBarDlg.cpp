@@ -1,16 +1,12 @@
 #include "editor/SimulationBarDlg.h"
 
-#include "blocks/BlockAnalog.h"
-#include "blocks/BlockCounter.h"
 #include "blocks/BlockIn.h"
-#include "blocks/BlockLow.h"
-#include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockOut.h"
-#include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/SimTime.h"
 #include "document/BlockNumbering.h"
 #include "document/SimScan.h"
+#include "document/SimStopStart.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -83,19 +79,6 @@ bool IsOneOf(const CBlockObj* pBlock)
     return ((dynamic_cast<const Classes*>(pBlock) != nullptr) || ...);
 }
 
-// What Start and a returning supply do to the hours counter and the threshold trigger.
-void RestartCounters(CBlockObj* pBlock, const SYSTEMTIME& stNow)
-{
-    if (auto* pHours = dynamic_cast<CBlockHCOUNTER*>(pBlock)) {
-        if (pHours->m_nPinValue[1] == 1 && pHours->m_nPinValue[0] == 0 && pHours->m_nPinValue[2] == 0) {
-            pHours->m_stCountStart = stNow;
-            pHours->m_nOTStart = pHours->m_nOTMinutes;
-        }
-    } else if (auto* pTrigger = dynamic_cast<CBlockTHTRG*>(pBlock)) {
-        pTrigger->m_nPulseCount = 0;
-    }
-}
-
 } // namespace
 
 CSimulationBarDlg::CSimulationBarDlg(CChildFrame* pFrame)
@@ -143,6 +126,8 @@ BOOL CSimulationBarDlg::OnInitDialog()
         pUnit->SetCurSel(SIM_STEP_UNIT_CYCLES);
     if (CEdit* pCycles = static_cast<CEdit*>(GetDlgItem(IDC_SIM_STEP_CYCLES)))
         pCycles->SetLimitText(4);
+    if (m_editSpan.SubclassDlgItem(IDC_SIM_STEP_SPAN, this))
+        m_editSpan.SetLimitText(5);
     m_stStepStart = m_stAnimation = m_stClockText = Clock();
     UpdateStepControls();
     UpdateButtons();
@@ -214,8 +199,8 @@ void CSimulationBarDlg::OnStart()
     ShowCounter(FALSE);
     const SYSTEMTIME stNow = Clock();
     m_stStepStart = stNow;
-    for (CBlockObj* pBlock : BlocksOf(GetDocument()))
-        RestartCounters(pBlock, stNow);
+    if (CVetlaDoc* pDoc = GetDocument())
+        StartAgainSimulationRun(*pDoc, stNow);
 }
 
 void CSimulationBarDlg::OnStop()
@@ -230,11 +215,8 @@ void CSimulationBarDlg::OnStop()
     }
     m_nSimStepState = SIM_STEP_ENABLED;
     UpdateStepControls();
-    CVetlaDoc* pDoc = GetDocument();
-    for (CBlockObj* pBlock : BlocksOf(pDoc)) {
-        if (!IsOneOf<CBlockIn, CBlockAnalogIn, CBlockLow, CBlockShift, CBlockAnalogOut, CBlockAnalogFlag>(pBlock))
-            ResetBlockOnStop(pBlock, pDoc);
-    }
+    if (CVetlaDoc* pDoc = GetDocument())
+        StopSimulationRun(*pDoc);
     RefreshOutputsBar();
 }
 
@@ -245,66 +227,6 @@ void CSimulationBarDlg::RefreshOutputsBar() const
         return;
     for (CBlockObj* pBlock : BlocksOf(GetDocument()))
         m_pFrame->RefreshOutputs(pBlock);
-}
-
-void CSimulationBarDlg::ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc)
-{
-    if (IsOneOf<CBlockAnalog, CBlockMSGTEXT>(pBlock))
-        return;
-    if (pBlock->m_nParam[BLOCK_RETENTIVE_PARAM]) {
-        // A retentive block keeps its time for the next start.
-        pBlock->m_dCarried = pBlock->m_dRunTime;
-    } else {
-        pBlock->m_dRunTime = 0.0;
-        pBlock->m_dCarried = 0.0;
-        auto* pTimer = dynamic_cast<CBlockTime*>(pBlock);
-        switch (pBlock->m_nType) {
-        case BT_SREG:
-            for (CBlockObj* pOther : BlocksOf(pDoc)) {
-                if (dynamic_cast<CBlockShift*>(pOther))
-                    pOther->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-            }
-            break;
-        case BT_DDR: case BT_PLR: case BT_CPG: case BT_SLS:
-            if (pTimer)
-                pTimer->m_bTiming = 0;
-            break;
-        case BT_MPLR: case BT_RPR:
-            if (pTimer)
-                pTimer->m_nWork[0] = 0;
-            break;
-        case BT_APG:
-            if (pTimer) {
-                pTimer->m_bTiming = 0;
-                pTimer->m_nWork[0] = 0;
-            }
-            break;
-        case BT_RG:
-            if (pTimer && !(pBlock->m_nPinValue[0] & 1)) {
-                pBlock->m_dRunTime = 0.0;
-                pTimer->m_bTiming = 0;
-            }
-            break;
-        case BT_MFS:
-            if (pTimer) {
-                if (pTimer->m_nWork[1] == 2)
-                    pTimer->m_nWork[1] = 0;
-                pTimer->m_bTiming = 0;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
-        if (!IsRoleCode(pBlock->m_nPinSource[nPin]))
-            pBlock->m_nPinValue[nPin] = 0;
-    }
-    pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-    // The contacts that name the block follow its reset output, as they follow it in a scan:
-    // a seal-in contact left closed would switch its coil on again by itself.
-    if (pDoc && pDoc->IsLadder())
-        pBlock->UpdateLadderContacts();
 }
 
 void CSimulationBarDlg::OnSuspend()
@@ -568,16 +490,8 @@ void CSimulationBarDlg::UpdatePowerState()
     m_nSimRunState = m_nSavedRunState;
     m_nSimStepState = m_nSavedStepState;
     UpdateStepControls();
-    CVetlaDoc* pDoc = GetDocument();
-    for (CBlockObj* pBlock : BlocksOf(pDoc)) {
-        if (IsOneOf<CBlockIn, CBlockAnalogIn, CBlockLow, CBlockShift, CBlockOpenX, CBlockAnalogOut, CBlockAnalogFlag,
-                    CBlockAnalog, CBlockMSGTEXT>(pBlock))
-            continue;
-        if (IsOneOf<CBlockOut, CBlockFlag>(pBlock))
-            pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
-        RestartCounters(pBlock, stNow);
-        ResetBlockOnStop(pBlock, pDoc);
-    }
+    if (CVetlaDoc* pDoc = GetDocument())
+        RestoreSupplyAfterPowerFailure(*pDoc, stNow);
     RefreshOutputsBar();
 }
 

@@ -8,6 +8,7 @@
 #include "controls/DialogBar.h"
 #include "controls/IconButton.h"
 #include "editor/SimClockDlg.h"
+#include "pages/controls/MaskedEdit.h"
 
 #include <array>
 #include <memory>
@@ -84,7 +85,6 @@ public:
     void UpdateStepTimeText(CChildFrame* pFrame, BOOL bInitial);
     void UpdateClockText();
     void UpdateStepControls();
-    static void ResetBlockOnStop(CBlockObj* pBlock, CVetlaDoc* pDoc);
     // Every output's lamp or value on the Outputs bar as the blocks now hold it.
     void RefreshOutputsBar() const;
 
@@ -117,6 +117,8 @@ private:
     CIconButton m_btnSuspend;
     CIconButton m_btnStep;
     CIconButton m_btnSetClock;
+    // The step span: two pairs of digits, minutes and seconds or hours and minutes.
+    CMaskedEdit m_editSpan{_T("##:##")};
     // Saved pin values of a stopped simulation's power press, per block and pin; a pin the
     // press left alone has none.
     std::vector<std::pair<CBlockObj*, std::array<std::optional<double>, 20>>> m_savedPins;

@@ -33,16 +33,24 @@ DialogTemplate SimulationBarTemplate()
     }
     items.push_back(DialogControl(IDC_SIM_SET_CLOCK, WC_BUTTON, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, CRect(x, 2, x + 16, 22)));
     x += 20;
+    // Each box is as wide as the longest text it takes in the dialog font: four digits of
+    // cycles, a span "88:88", the counter "99:59m"; the clock keeps a gap from the box before it.
+    constexpr int kAmountWidth = 30;
+    constexpr int kCounterWidth = 36;
+    constexpr int kClockGap = 4;
     items.push_back(DialogControl(IDC_SIM_STEP_CYCLES, WC_EDIT, WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_NUMBER,
-                         CRect(x, 6, x + 24, 18), _T("1")));
-    items.push_back(DialogControl(IDC_SIM_STEP_SPAN, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(x, 6, x + 24, 18), _T("01:00")));
-    x += 26;
+                         CRect(x, 6, x + kAmountWidth, 18), _T("1")));
+    items.push_back(DialogControl(IDC_SIM_STEP_SPAN, WC_EDIT, WS_TABSTOP | WS_BORDER, CRect(x, 6, x + kAmountWidth, 18),
+                                  _T("01:00")));
+    x += kAmountWidth + 2;
     DialogItemTemplate unit = DialogControl(IDC_SIM_STEP_UNIT, WC_COMBOBOX, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
                                    CRect(x, 6, x + 44, 60));
     unit.items = {_T("Cycles"), _T("s"), _T("m"), _T("h")};
     items.push_back(unit);
     x += 46;
-    items.push_back(DialogControl(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + 24, 18)));
+    // The counter shows, the clock moves right by the counter's width.
+    items.push_back(DialogControl(IDC_SIM_STEP_COUNTER, WC_STATIC, SS_CENTER, CRect(x, 8, x + kCounterWidth, 18)));
+    x += kClockGap;
     // The clock's label holds the widest time ("10:58:58 PM") on one line in the dialog font.
     constexpr int kClockWidth = 60;
     items.push_back(

@@ -5,6 +5,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockFactory.h"
+#include "blocks/BlockGenerator.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockRelay.h"
@@ -59,6 +60,23 @@ TEST(BlockRunStart, EachFamilyStartsInItsOwnState)
     EXPECT_EQ(pStaircase->m_nPinValue[BLOCK_FIRST_OUTPUT], 0) << "the light starts off";
     EXPECT_EQ(pStaircase->m_dRunTime, 0);
     EXPECT_EQ(pStaircase->m_stStart.wHour, kNow.wHour);
+
+    // Both staircase switches start with no warning, the multiple function switch off.
+    auto* pSwitch = static_cast<CBlockMFS*>(pStaircase.get());
+    pSwitch->m_nPhase = MFS_STAIRCASE;
+    pSwitch->m_nWarning = WARNING_BLINKING;
+    pSwitch->ResetForRun(kNow);
+    EXPECT_EQ(pSwitch->m_nPhase, MFS_OFF);
+    EXPECT_EQ(pSwitch->m_nWarning, WARNING_NONE);
+    auto pStairway = Make(BT_SLS, 0);
+    static_cast<CBlockSLS&>(*pStairway).m_nWarning = WARNING_DONE;
+    pStairway->ResetForRun(kNow);
+    EXPECT_EQ(static_cast<CBlockSLS&>(*pStairway).m_nWarning, WARNING_NONE);
+
+    auto pCapture = Make(BT_TDT, 0);
+    pCapture->m_strTimeText = _T("240304080055");
+    pCapture->ResetForRun(kNow);
+    EXPECT_TRUE(pCapture->m_strTimeText.IsEmpty()) << "a new run has captured no time";
 
     auto pOutput = Make(BT_OUT, 5);
     pOutput->ResetForRun(kNow);

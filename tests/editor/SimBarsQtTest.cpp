@@ -5,6 +5,7 @@
 #include "blocks/BlockOut.h"
 #include "blocks/BlockTypes.h"
 #include "controls/IconButton.h"
+#include "document/ModelSettings.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
@@ -15,7 +16,9 @@
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/core/StringTable.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
 #include "support/QtTestInput.h"
@@ -24,7 +27,12 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHelpEvent>
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QWidget>
@@ -211,12 +219,52 @@ TEST_F(SimBarsQtTest, ALadderAnalogValueTypedInTheBarDrivesItsContacts)
     inputs.RebuildControls();
     const SimBarControl* pEdit = inputs.FindControl(4000);
     ASSERT_NE(pEdit, nullptr);
-    QtRetype(*pEdit->pWnd, "700");
+    QtRetype(*pEdit->pWnd, "700\r");
     for (const CBlockObj* pContact : contacts)
         EXPECT_EQ(pContact->m_nAux[INPUT_SIM_VALUE_AUX], 700);
     OperandSimRecord record;
     ASSERT_TRUE(m_doc.m_mapOperandSim.Lookup(4000, record));
     EXPECT_EQ(record.nValue, 700);
+}
+
+// A value typed into the Inputs bar takes effect once typing pauses, on Enter or when the edit
+// loses the focus, never on the way: going from 310 to 280 does not pass through 2 and 28.
+TEST_F(SimBarsQtTest, ATypedAnalogValueTakesEffectWhenTypingPauses)
+{
+    CManualTickSource clock;
+    CMessageQueue::Get().SetTickSource(&clock);
+    auto* pAnalog = new CBlockAnalogIn(BT_ANALOG_IN);
+    AddBlock(pAnalog, 4000);
+    CWinThread thread;
+    CInputsBarDlg& inputs = *m_pFrame->m_pInputsBar->GetDlg();
+    inputs.RebuildControls();
+    const SimBarControl* pEdit = inputs.FindControl(4000);
+    ASSERT_NE(pEdit, nullptr);
+    QLineEdit* pLine = QtWidgetOf(*pEdit->pWnd)->findChild<QLineEdit*>();
+    ASSERT_NE(pLine, nullptr);
+    const auto value = [&] { return pAnalog->m_nAux[INPUT_SIM_VALUE_AUX]; };
+    const auto pause = [&](UINT nMs) {
+        clock.Advance(nMs);
+        thread.PumpPending();
+    };
+    QtRetype(*pEdit->pWnd, "310\r");
+    EXPECT_EQ(value(), 310) << "Enter applies the value at once";
+    QtClick(pLine);
+    QtTypeText(pLine, "*");
+    for (const char* pszKey : {"2", "8", "0"}) {
+        QtTypeText(pLine, pszKey);
+        pause(CInputsBarDlg::TYPING_PAUSE_MS - 100);
+        EXPECT_EQ(value(), 310) << "after " << pszKey;
+    }
+    pause(100);
+    EXPECT_EQ(value(), 280) << "the pause applies the value";
+    QtTypeText(pLine, "*45");
+    EXPECT_EQ(value(), 280);
+    m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_STEP_CYCLES)->SetFocus();
+    EXPECT_EQ(value(), 45) << "the edit losing the focus applies the value";
+    pause(CInputsBarDlg::TYPING_PAUSE_MS);
+    EXPECT_EQ(value(), 45);
+    CMessageQueue::Get().SetTickSource(nullptr);
 }
 
 // The clock shows the 12-hour time with its AM or PM, all of it on one line of the label.
@@ -241,6 +289,87 @@ TEST_F(SimBarsQtTest, TheClockShowsTheWholeTwelveHourTime)
         const int nWidth = QFontMetrics(pWidget->font()).horizontalAdvance(QString::fromUtf8(t.pszShown));
         EXPECT_LE(nWidth, pWidget->contentsRect().width()) << t.pszShown;
     }
+}
+
+// The step span is two pairs of digits, "##:##": a fifth digit typed has no place, and the span
+// of 12:34 minutes is 754 seconds.
+TEST_F(SimBarsQtTest, TheStepSpanTakesTwoPairsOfDigits)
+{
+    CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+    bar.OnStop();
+    static_cast<CComboBox*>(bar.GetDlgItem(IDC_SIM_STEP_UNIT))->UserSelect(SIM_STEP_UNIT_MINUTES);
+    CWnd* pSpan = bar.GetDlgItem(IDC_SIM_STEP_SPAN);
+    ASSERT_TRUE(pSpan && (pSpan->GetStyle() & WS_VISIBLE));
+    QtRetype(*pSpan, "12345");
+    CString strSpan;
+    pSpan->GetWindowText(strSpan);
+    EXPECT_EQ(strSpan.ToUtf8(), "12:34");
+    bar.OnStep();
+    EXPECT_EQ(bar.m_nStepCount, 12 * 60 + 34);
+}
+
+// Each box of the Simulation bar holds the longest text it may show, in both languages, and the
+// clock keeps a gap from the box before it, with the step counter shown or hidden.
+TEST_F(SimBarsQtTest, EachBoxOfTheSimulationBarHoldsItsLongestText)
+{
+    constexpr int kGap = 4;
+    const auto fitsLine = [](CWnd& edit, const char* pszText) {
+        edit.SetWindowText(CString::FromUtf8(pszText));
+        QLineEdit* pLine = QtWidgetOf(edit)->findChild<QLineEdit*>();
+        // A text wider than the box scrolls: the caret moves less between its ends than the
+        // text is wide.
+        pLine->setCursorPosition(int(pLine->text().length()));
+        const int nEnd = pLine->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        pLine->setCursorPosition(0);
+        const int nStart = pLine->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        const int nFrame = pLine->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, pLine);
+        return nEnd - nStart >= pLine->fontMetrics().horizontalAdvance(pLine->text()) - 1 &&
+               nEnd <= pLine->width() - nFrame;
+    };
+    const auto left = [](CWnd& wnd) { return QtWidgetOf(wnd)->geometry().left(); };
+    const auto right = [](CWnd& wnd) { return QtWidgetOf(wnd)->geometry().right(); };
+    for (int nChinese : {0, 1}) {
+        g_bChineseUI = nChinese;
+        SetUiLanguage(nChinese ? UiLanguage::SimplifiedChinese : UiLanguage::English);
+        m_pFrame->DestroySimBars();
+        ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
+        CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
+        const std::string strLanguage = nChinese ? "zh" : "en";
+        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_CYCLES), "8888")) << strLanguage;
+        auto* pUnit = static_cast<CComboBox*>(bar.GetDlgItem(IDC_SIM_STEP_UNIT));
+        QComboBox* pCombo = QtWidgetOf(*pUnit)->findChild<QComboBox*>();
+        ASSERT_NE(pCombo, nullptr);
+        QStyleOptionComboBox option;
+        option.initFrom(pCombo);
+        option.frame = true;
+        const int nField =
+            pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pCombo).width();
+        for (int i = 0; i < pCombo->count(); ++i)
+            EXPECT_LE(pCombo->fontMetrics().horizontalAdvance(pCombo->itemText(i)) + 2, nField)
+                << strLanguage << " " << pCombo->itemText(i).toStdString();
+        CWnd& clock = *bar.GetDlgItem(IDC_SIM_CLOCK_TEXT);
+        EXPECT_GE(left(clock) - right(*pUnit), kGap) << strLanguage << ": the counter hidden";
+        bar.OnStop();
+        pUnit->UserSelect(SIM_STEP_UNIT_MINUTES);
+        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_SPAN), "88:88")) << strLanguage;
+        bar.OnStep();
+        CWnd& counter = *bar.GetDlgItem(IDC_SIM_STEP_COUNTER);
+        ASSERT_TRUE(counter.GetStyle() & WS_VISIBLE);
+        auto* pLabel = qobject_cast<QLabel*>(QtWidgetOf(counter)->findChild<QLabel*>());
+        if (!pLabel)
+            pLabel = qobject_cast<QLabel*>(QtWidgetOf(counter));
+        ASSERT_NE(pLabel, nullptr);
+        for (const char* pszCount : {"9999", "99:59s", "99:59m", "99:59h"}) {
+            counter.SetWindowText(CString::FromUtf8(pszCount));
+            EXPECT_LE(pLabel->fontMetrics().horizontalAdvance(QString::fromUtf8(pszCount)),
+                      pLabel->contentsRect().width())
+                << strLanguage << " " << pszCount;
+        }
+        EXPECT_GE(left(clock) - right(counter), kGap) << strLanguage << ": the counter shown";
+        EXPECT_GE(left(counter) - right(*pUnit), 0) << strLanguage;
+    }
+    g_bChineseUI = 0;
+    SetUiLanguage(UiLanguage::English);
 }
 
 // The Set Clock dialog's time is set part by part: a click on the hour and "17:30" typed.

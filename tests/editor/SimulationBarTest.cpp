@@ -168,9 +168,10 @@ TEST_F(SimBarTest, AFrameNarrowerThanTheFirstSizesShrinksTheBarsToTheirControlsI
     EXPECT_LE(rcClock.right, rcSim.right);
 }
 
+// A frame too narrow for the three bars in one row, wide enough for the Simulation bar alone.
 TEST_F(SimBarTest, AFrameNarrowerThanTheControlsWrapsTheRowInsteadOfClippingABar)
 {
-    StartSimulation(400);
+    StartSimulation(420);
     const CRect rcClient = ClientOnScreen();
     int nContent = 0;
     for (cdxCDynamicBar* pBar : Bars())
@@ -533,12 +534,14 @@ TEST_F(SimBarTest, InputButtonsAndValueEditsSetTheBlocks)
     ASSERT_NE(pEdit, nullptr);
     pEdit->pWnd->SetWindowText(_T("321"));
     Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
+    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit->pWnd));
     EXPECT_EQ(pAnalog->m_nAux[INPUT_SIM_VALUE_AUX], 321);
     EXPECT_EQ(pAnalog->m_nShownValue, 321);
     pAnalog->m_nAux[BLOCK_VALUE_MIN_AUX] = 0;
     pAnalog->m_nAux[BLOCK_VALUE_MAX_AUX] = 1000;
     pEdit->pWnd->SetWindowText(_T("5000"));
     Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
+    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit->pWnd));
     EXPECT_EQ(pAnalog->m_nAux[INPUT_SIM_VALUE_AUX], 1000) << "held to the input's range";
 }
 

@@ -599,6 +599,7 @@ TEST_F(MouseEditing, ATypedAnalogValueLeavesTheSameLevelAfterItsWireIsCutIntoAPa
     ASSERT_NE(pEdit, nullptr);
     pEdit->pWnd->SetWindowText(_T("400"));
     inputs.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
+    inputs.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit->pWnd));
     RecordingSurface surface;
     CDC dc(surface);
     V().OnDraw(&dc);
