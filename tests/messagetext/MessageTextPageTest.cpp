@@ -21,6 +21,7 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/SpinButtonCtrl.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -667,6 +668,52 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
             EXPECT_EQ(pName->m_strNames[2][1] + pName->m_strNames[2][3], CString(_T("O ")));
         },
         IDOK);
+}
+
+// In a ladder program the I/O points are the operands of contacts and coils, while function
+// blocks keep their own numbers: each function block output is listed by its number, and OK
+// takes every entry the list shows.
+TEST_F(MessageTextPage, InALadderProgramTheIoStatusNamesListFunctionBlocksByNumber)
+{
+    Doc().m_nDocType = DOC_TYPE_LAD;
+    Block(BT_MAKE, 100, 100)->m_nOperand = NUM_INPUT + 33;
+    CBlockObj* pAnd = Block(BT_AND, 300, 100);
+    CString strAnd;
+    strAnd.Format(_T("B%04d"), pAnd->m_nNumber - NUM_FUNCTION_BLOCK);
+    const auto selectType = [](CDialog& dlg, int nIndex) {
+        static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_TYPE))->SetCurSel(nIndex);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IOSN_TYPE, CBN_SELCHANGE), 0);
+    };
+    std::vector<CString> inputs;
+    std::vector<CString> blocks;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        auto* pItems = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_ITEM));
+        const auto entries = [pItems] {
+            std::vector<CString> texts(std::size_t(pItems->GetCount()));
+            for (int i = 0; i < pItems->GetCount(); ++i)
+                pItems->GetLBText(i, texts[std::size_t(i)]);
+            return texts;
+        };
+        selectType(dlg, 0);
+        inputs = entries();
+        selectType(dlg, 5);
+        blocks = entries();
+        pItems->SetCurSel(pItems->FindString(-1, strAnd));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    CIOSN dlg(&Doc());
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(inputs, std::vector<CString>{_T("I101")});
+    ASSERT_FALSE(blocks.empty());
+    for (const CString& strEntry : blocks) {
+        SCOPED_TRACE(strEntry.ToUtf8());
+        const CBlockObj* pBlock = Doc().FindBlockByNumber(IoNumberOfEntry(strEntry));
+        ASSERT_NE(pBlock, nullptr);
+        EXPECT_GE(pBlock->m_nNumber, NUM_FUNCTION_BLOCK);
+    }
+    EXPECT_NE(std::ranges::find_if(blocks, [&](const CString& s) { return s.Left(5) == strAnd; }), blocks.end());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_EQ(dlg.m_nNumber, pAnd->m_nNumber);
 }
 
 CString EncoderEntry(const CBlockObj& encoder)
