@@ -142,6 +142,18 @@ TEST_F(ConnectorPairTest, AFemaleAtTheLeftBorderIsSearchedTheOtherWayOntoTheShee
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 
+// A connector made off the sheet where no spot is free either way still goes onto the sheet.
+TEST_F(ConnectorPairTest, WithNoFreeSpotAConnectorMadeOffTheSheetIsMovedOntoIt)
+{
+    EditDocument& d = NewDocument();
+    d.Block(BT_AND, 5, 5);  // with its margins it takes every spot of a 40 x 40 sheet
+    std::unique_ptr<CBlockObj> pFemale(NewConnector(d.Doc(), BT_FEMALE, nullptr, nullptr));
+    pFemale->m_ptPos = CPoint(-19, 10);
+    PlaceConnectorFree(d.Doc(), *pFemale, CSize(40, 40));
+    EXPECT_EQ(pFemale->m_ptPos, CPoint(1, 10));
+    EXPECT_EQ(pFemale->m_ptPos2, pFemale->m_ptPos);
+}
+
 // Without room for the pair the wire stays: the check comes before anything is removed.
 TEST_F(ConnectorPairTest, WithoutRoomForThePairNothingChanges)
 {
