@@ -66,6 +66,9 @@ void DecodeNewerSettings(DecodeContext& ctx)
     RecordReader c(ctx.Section("C"));
     doc.m_nAiFilter = AiFilterSetting(c.Word());
     doc.m_nTickerCharTime = c.Word();
+    // The line time is the Message Text Setting dialog's character time x 10; the RV word the
+    // download writes for it holds 16 bits and so not every line time.
+    doc.m_nTickerLineTime = doc.m_nTickerCharTime * 10;
     doc.m_nCharSet1 = c.Word();
     doc.m_nCharSet2 = c.Word();
     doc.m_nDefaultCharSet = c.Word();
@@ -80,7 +83,7 @@ void DecodeNewerSettings(DecodeContext& ctx)
     RecordReader rv(ctx.Section("RV"));
     doc.m_settings.bLogoInverse = rv.Word();
     doc.m_nScopeTime = rv.Word();
-    doc.m_nTickerLineTime = rv.Word();
+    rv.Skip(2);
     doc.m_settings.lcd.nLanguage = rv.Byte();
     doc.m_settings.lcd.nLogoTime = rv.Byte();
     doc.m_settings.lcd.nContrast = (rv.Byte() - 32) / 3;

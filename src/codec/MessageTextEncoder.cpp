@@ -37,6 +37,14 @@ const CWidget* FirstElement(const CObArray& line)
     return nullptr;
 }
 
+int ElementCount(const CObArray& line)
+{
+    int nCount = 0;
+    for (int i = 0; i < line.GetSize(); ++i)
+        nCount += line[i] ? 1 : 0;
+    return nCount;
+}
+
 // The line kind follows the element's parameter-name id: the message text's own parameters
 // (ids 34, 1, 2, 3 of its row) are kinds 3-6, an element without a parameter is text, and any
 // other parameter is a block parameter. (The list index would make a block's second, third or
@@ -83,9 +91,24 @@ void RefuseElement(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, con
     ctx.Fail(strMessage);
 }
 
+// An older line names one element: a second one would be dropped by the download and missing
+// after an upload.
+void RefuseCrowdedLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, int nElements)
+{
+    CString strMessage;
+    strMessage.Format(_T("The message text of block %s has %d elements on line %d, where the display shows one. ")
+                      _T("Leave one element on the line, then download again."),
+                      LPCTSTR(ctx.Doc().GetBlockLabel(const_cast<CBlockMSGTEXT*>(&text))), nElements, nLine);
+    ctx.Fail(strMessage);
+}
+
 void EncodeOldLine(EncodeContext& ctx, const CBlockMSGTEXT& text, int nLine, RecordWriter& w)
 {
     const CString* pRow = text.m_strCells1[nLine + 1];
+    if (const int nElements = ElementCount(text.m_arrWidgets1[nLine]); nElements > 1) {
+        RefuseCrowdedLine(ctx, text, nLine + 1, nElements);
+        return;
+    }
     const CWidget* pElement = FirstElement(text.m_arrWidgets1[nLine]);
     const int nStart = w.Position();
     if (!pElement) {

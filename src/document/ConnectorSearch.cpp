@@ -8,7 +8,9 @@
 #include "document/ListWalks.h"
 #include "document/VetlaDoc.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -49,6 +51,48 @@ constexpr SearchOffsets BuildSearchOffsets()
 constexpr SearchOffsets kSearchOffsets = BuildSearchOffsets();
 static_assert(kSearchOffsets[3] == std::pair(1, 0) && kSearchOffsets[10] == std::pair(2, 0) &&
               kSearchOffsets[CONNECTOR_SEARCH_SPOTS - 1] == std::pair(7, 8));
+
+// Males search to the right (1), Females to the left (-1).
+int SearchDirection(const CBlockObj* pConnector)
+{
+    return pConnector && pConnector->IsKindOf(RUNTIME_CLASS(CBlockFemale)) ? -1 : 1;
+}
+
+// The grid steps of spot nIndex with its columns toward nDirection (1 right, -1 left).
+POINT SearchOffsetToward(int nIndex, int nDirection)
+{
+    if (nIndex < 0 || nIndex >= CONNECTOR_SEARCH_SPOTS)
+        return {0, 0};
+    const auto [dx, dy] = kSearchOffsets[nIndex];
+    return {nDirection * dx, dy};
+}
+
+// Whether the rectangle lies inside the area of the given size, off its edges.
+bool InsideArea(const CRect& rc, CSize extent)
+{
+    return rc.left > 0 && rc.top > 0 && rc.right < extent.cx && rc.bottom < extent.cy;
+}
+
+// The first spot of the search toward nDirection where the connector collides with nothing.
+std::optional<POINT> FirstFreeSpot(const CVetlaDoc& doc, const CBlockObj& connector, CSize extent, int nDirection)
+{
+    for (int i = 0; i < CONNECTOR_SEARCH_SPOTS; ++i) {
+        const POINT offset = SearchOffsetToward(i, nDirection);
+        if (!ConnectorCollides(doc, connector, offset, extent))
+            return offset;
+    }
+    return std::nullopt;
+}
+
+// The least move that brings the rectangle inside the area along one axis.
+int MoveInside(int nLow, int nHigh, int nLimit)
+{
+    if (nLow <= 0)
+        return 1 - nLow;
+    if (nHigh >= nLimit)
+        return std::max(nLimit - 1 - nHigh, 1 - nLow);
+    return 0;
+}
 
 bool LineTouches(const CConnectLineObj& line, const CRect& rc)
 {
@@ -114,11 +158,7 @@ CBlockObj* NewConnector(CVetlaDoc& doc, int nType, const CConnectLineObj* pWire,
 
 POINT ConnectorSearchOffset(const CBlockObj* pConnector, int nIndex)
 {
-    if (nIndex < 0 || nIndex >= CONNECTOR_SEARCH_SPOTS)
-        return {0, 0};
-    const auto [dx, dy] = kSearchOffsets[nIndex];
-    const bool bFemale = pConnector && pConnector->IsKindOf(RUNTIME_CLASS(CBlockFemale));
-    return {bFemale ? -dx : dx, dy};
+    return SearchOffsetToward(nIndex, SearchDirection(pConnector));
 }
 
 bool ConnectorCollides(const CVetlaDoc& doc, const CBlockObj& connector, POINT offset, CSize extent)
@@ -145,14 +185,19 @@ bool ConnectorCollides(const CVetlaDoc& doc, const CBlockObj& connector, POINT o
 
 void PlaceConnectorFree(const CVetlaDoc& doc, CBlockObj& connector, CSize extent)
 {
-    POINT offset = {0, 0};
-    bool bFree = !ConnectorCollides(doc, connector, offset, extent);
-    for (int i = 1; !bFree && i < CONNECTOR_SEARCH_SPOTS; ++i) {
-        offset = ConnectorSearchOffset(&connector, i);
-        bFree = !ConnectorCollides(doc, connector, offset, extent);
+    const int nDirection = SearchDirection(&connector);
+    std::optional<POINT> offset = FirstFreeSpot(doc, connector, extent, nDirection);
+    // Beside an input at the sheet's left edge (an output at its right) the first spot and all
+    // those further out lie off the sheet, where the connector could be neither seen nor taken:
+    // the search goes the other way.
+    if (!offset && !InsideArea(BlockRect(connector), extent))
+        offset = FirstFreeSpot(doc, connector, extent, -nDirection);
+    if (offset) {
+        connector.m_ptPos.Offset(CONNECTOR_SEARCH_STEP * offset->x, CONNECTOR_SEARCH_STEP * offset->y);
+    } else {
+        // A sheet without a free spot near the wire: the connector still goes onto the sheet.
+        const CRect rc = BlockRect(connector);
+        connector.m_ptPos.Offset(MoveInside(rc.left, rc.right, extent.cx), MoveInside(rc.top, rc.bottom, extent.cy));
     }
-    if (!bFree)
-        offset = {0, 0};
-    connector.m_ptPos.Offset(CONNECTOR_SEARCH_STEP * offset.x, CONNECTOR_SEARCH_STEP * offset.y);
     connector.m_ptPos2 = connector.m_ptPos;
 }

@@ -45,6 +45,7 @@ POINT ConnectorSearchOffset(const CBlockObj* pConnector, int nIndex);
 // block (widened by 5, a connector by 2, at the sides and on top) or a wire of the document.
 bool ConnectorCollides(const CVetlaDoc& doc, const CBlockObj& connector, POINT offset, CSize extent);
 
-// The connector goes to the first spot of the search where it collides with nothing; without
-// one it stays where it was made.
+// The connector goes to the first spot of the search where it collides with nothing; when there
+// is none and it was made off the sheet, the search goes the other way. Without a free spot it
+// stays where it was made, moved onto the sheet when it was made off it.
 void PlaceConnectorFree(const CVetlaDoc& doc, CBlockObj& connector, CSize extent);

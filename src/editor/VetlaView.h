@@ -274,7 +274,8 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
-    // TRUE when the selection would have left the page at (x, y) and was moved back.
+    // TRUE when the step from the last point to (x, y) took the selection further off the page
+    // and was taken back.
     BOOL KeepSelectionOnPage(int x, int y);
     void ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin);
 

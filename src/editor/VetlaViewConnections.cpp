@@ -9,9 +9,11 @@
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
 #include "document/LineRoute.h"
+#include "document/ListWalks.h"
 #include "document/VetlaDoc.h"
 #include "document/WiringRules.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
 #include <vector>
@@ -20,37 +22,60 @@ namespace {
 
 // ---- the page margins of the selection ----
 
-bool BlockLeavesPage(const CBlockObj& b, int nWidth, int nHeight)
+// The rectangles that must stay inside the page: a block or a comment with its margins, each
+// vertex of a wire with 2 units around it.
+CRect BlockMarginRect(const CBlockObj& b)
 {
     const int nLeftMargin = b.m_nInputs > 0 ? 5 : 4;
     const int nRightMargin = b.m_nOutputs > 0 ? 5 : 4;
-    return b.m_ptPos.x - nLeftMargin < 1 || b.m_ptPos.y - 12 < 1 ||
-           b.m_ptPos.x + b.m_nWidth + nRightMargin >= nWidth || b.m_ptPos.y + b.m_nHeight + 4 >= nHeight;
+    return CRect(b.m_ptPos.x - nLeftMargin, b.m_ptPos.y - 12, b.m_ptPos.x + b.m_nWidth + nRightMargin,
+                 b.m_ptPos.y + b.m_nHeight + 4);
 }
 
-bool LineLeavesPage(const CConnectLineObj& line, int nWidth, int nHeight)
+CRect CommentMarginRect(const CBlockComment& c)
 {
-    for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i) {
-        const CPoint& pt = line.m_arrVertices[i];
-        if (pt.x - 2 < 1 || pt.y - 2 < 1 || pt.x + 2 >= nWidth || pt.y + 2 >= nHeight)
-            return true;
+    return CRect(c.m_nLeft - 4, c.m_nTop - 12, c.m_nLeft + c.m_nBoxWidth + 4, c.m_nTop + c.m_nBoxHeight + 4);
+}
+
+// How far the selection reaches past each margin of the page (0 where it stays inside): the
+// page is the rectangle from 1 to the width and height less 1.
+struct PageOvershoot {
+    int nLeft = 0;
+    int nTop = 0;
+    int nRight = 0;
+    int nBottom = 0;
+
+    void Add(const CRect& rc, int nWidth, int nHeight)
+    {
+        nLeft = std::max(nLeft, 1 - rc.left);
+        nTop = std::max(nTop, 1 - rc.top);
+        nRight = std::max(nRight, rc.right - nWidth + 1);
+        nBottom = std::max(nBottom, rc.bottom - nHeight + 1);
     }
-    return false;
-}
+    // Past some margin by more than before.
+    bool FurtherThan(const PageOvershoot& before) const
+    {
+        return nLeft > before.nLeft || nTop > before.nTop || nRight > before.nRight || nBottom > before.nBottom;
+    }
+};
 
-bool CommentLeavesPage(const CBlockComment& c, int nWidth, int nHeight)
+// The overshoot of the selection moved by (dx, dy) from where it stands.
+PageOvershoot SelectionOvershoot(const CDiagramSelection& selection, int nWidth, int nHeight, int dx, int dy)
 {
-    return c.m_nLeft - 4 < 1 || c.m_nTop - 12 < 1 || c.m_nLeft + c.m_nBoxWidth + 4 >= nWidth ||
-           c.m_nTop + c.m_nBoxHeight + 4 >= nHeight;
-}
-
-template <class T, class Test>
-bool AnyListed(const CObList& list, Test leaves)
-{
-    for (POSITION pos = list.GetHeadPosition(); pos;)
-        if (leaves(*static_cast<const T*>(list.GetNext(pos))))
-            return true;
-    return false;
+    PageOvershoot overshoot;
+    const auto add = [&](CRect rc) {
+        rc.OffsetRect(dx, dy);
+        overshoot.Add(rc, nWidth, nHeight);
+    };
+    ForEachListed<const CBlockObj>(selection.Blocks(), [&](const CBlockObj& b) { add(BlockMarginRect(b)); });
+    ForEachListed<const CConnectLineObj>(selection.Lines(), [&](const CConnectLineObj& line) {
+        for (INT_PTR i = 0; i < line.m_arrVertices.GetSize(); ++i) {
+            const CPoint& pt = line.m_arrVertices[i];
+            add(CRect(pt.x - 2, pt.y - 2, pt.x + 2, pt.y + 2));
+        }
+    });
+    ForEachListed<const CBlockComment>(selection.Comments(), [&](const CBlockComment& c) { add(CommentMarginRect(c)); });
+    return overshoot;
 }
 
 // ---- junction dots ----
@@ -134,13 +159,16 @@ BOOL CVetlaView::KeepSelectionOnPage(int x, int y)
         return FALSE;
     const int w = m_pDocument->m_rcExtent.Width();
     const int h = m_pDocument->m_rcExtent.Height();
-    const bool bLeaves =
-        AnyListed<CBlockObj>(m_selection.Blocks(), [w, h](const CBlockObj& b) { return BlockLeavesPage(b, w, h); }) ||
-        AnyListed<CConnectLineObj>(m_selection.Lines(), [w, h](const CConnectLineObj& l) { return LineLeavesPage(l, w, h); }) ||
-        AnyListed<CBlockComment>(m_selection.Comments(), [w, h](const CBlockComment& c) { return CommentLeavesPage(c, w, h); });
-    if (bLeaves)
-        MoveSelection(m_ptLastMouse.x - x, m_ptLastMouse.y - y, nullptr);
-    return bLeaves;
+    // The step from the last point has been made. It is taken back when it brings the selection
+    // further past a margin of the page; a selection already off the page (a connector put
+    // beside the edge) may still move along it or back onto the page.
+    const int dx = x - m_ptLastMouse.x;
+    const int dy = y - m_ptLastMouse.y;
+    const bool bFurther =
+        SelectionOvershoot(m_selection, w, h, 0, 0).FurtherThan(SelectionOvershoot(m_selection, w, h, -dx, -dy));
+    if (bFurther)
+        MoveSelection(-dx, -dy, nullptr);
+    return bFurther;
 }
 
 void CVetlaView::ReattachLineEnd(CPoint point, CBlockObj* pTarget, int nPin)

@@ -34,10 +34,12 @@ const IoType kIoTypes[] = {
     {_T("Function block output"), NUM_FUNCTION_BLOCK, NUM_FUNCTION_BLOCK, NUM_FUNCTION_BLOCK + 9999},
 };
 
-// The number a point of a block stands for: its operand in a ladder program.
-int PointNumber(const CVetlaDoc& doc, const CBlockObj& block)
+// The number a block stands for in the list of an I/O type: in a ladder program an I/O point
+// is the operand of its contact or coil, while a function block has no operand and is named
+// by its own number, as in a function-block program.
+int PointNumber(const CVetlaDoc& doc, const CBlockObj& block, int nTypeIndex)
 {
-    return doc.IsLadder() ? block.m_nOperand : block.m_nNumber;
+    return doc.IsLadder() && nTypeIndex != kBlockOutputIndex ? block.m_nOperand : block.m_nNumber;
 }
 
 int TypeIndexOfNumber(int nNumber)
@@ -168,7 +170,7 @@ void CIOSN::OnSelchangeIOType()
     pItems->ResetContent();
     for (POSITION pos = m_pDoc->m_blockList.GetHeadPosition(); pos;) {
         const auto* pBlock = static_cast<const CBlockObj*>(m_pDoc->m_blockList.GetNext(pos));
-        const int nNumber = PointNumber(*m_pDoc, *pBlock);
+        const int nNumber = PointNumber(*m_pDoc, *pBlock, nIndex);
         bool bListed = false;
         if (nIndex == kBlockOutputIndex)
             bListed = IsFunctionBlockType(pBlock->m_nType) && !(pBlock->m_nCapFlags & CAP_ANALOG_VALUE);

@@ -24,6 +24,13 @@ void PutInt(std::vector<BYTE>& bytes, std::size_t nAt, DWORD dwValue)
         bytes[nAt + i] = BYTE(dwValue >> (8 * i));
 }
 
+// The older page takes one element a line, as its insert button does: the download has room
+// for no second one.
+bool HostRefusesSpan(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pMoved)
+{
+    return grid.GetHostKind() == LcdGridHostKind::MessageTexts && !LinesHoldNoOtherWidget(grid, span, pMoved);
+}
+
 void RefuseDrop() { AfxMessageBox(_T("Can't insert the selected Object at this position"), MB_ICONEXCLAMATION); }
 
 }  // namespace
@@ -142,7 +149,8 @@ BOOL CLcdCanvas::OnDrop(const COleDataObject& data, DROPEFFECT effect, CPoint po
         return FALSE;
     const CCellID cell = TextCellAt(point);
     const WidgetSpan span{cell.row, cell.col, WidgetLineCount(m_pSelectedWidget->m_nKind), m_pSelectedWidget->m_nWidth};
-    if (!IsValid(cell) || !CanPlaceWidget(*this, span, m_pSelectedWidget)) {
+    if (!IsValid(cell) || !CanPlaceWidget(*this, span, m_pSelectedWidget) ||
+        HostRefusesSpan(*this, span, m_pSelectedWidget)) {
         RefuseDrop();
         return FALSE;
     }

@@ -403,7 +403,7 @@ bool CMessageTexts::AcceptsParameterAt(const WidgetSpan& span) const
 {
     // One element a line, ending by column 12.
     return span.nLine >= 1 && span.nLine <= MSGTEXT_LINES && span.nColumn >= 1 && span.LastColumn() <= m_nColumns &&
-           m_grid.m_arrWidgets[span.nLine - 1].GetSize() == 0;
+           LinesHoldNoOtherWidget(m_grid, span);
 }
 
 void CMessageTexts::OnInsertParameter()

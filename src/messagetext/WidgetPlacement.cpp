@@ -80,6 +80,18 @@ bool CanPlaceWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidge
     return true;
 }
 
+bool LinesHoldNoOtherWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pIgnore)
+{
+    for (int nLine = std::max(span.nLine, 1); nLine <= std::min(span.LastLine(), LCD_LINE_COUNT); ++nLine) {
+        const CObArray& list = grid.m_arrWidgets[nLine - 1];
+        for (INT_PTR i = 0; i < list.GetSize(); ++i) {
+            if (list.GetAt(i) && list.GetAt(i) != pIgnore)
+                return false;
+        }
+    }
+    return true;
+}
+
 void ClearCellsUnder(CLcdCanvas& grid, const CWidget& widget)
 {
     for (int nCol = widget.m_nColumn; nCol < widget.m_nColumn + widget.m_nWidth; ++nCol)

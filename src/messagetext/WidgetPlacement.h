@@ -31,6 +31,9 @@ CRect SpanRect(const CLcdCanvas& grid, const WidgetSpan& span);
 // Whether an element may lie on the span; pIgnore (the element being moved or changed) is not
 // counted as an obstacle.
 bool CanPlaceWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pIgnore = nullptr);
+// The older message-text page shows one element a line: whether the lines of the span hold no
+// element but pIgnore (the element being moved).
+bool LinesHoldNoOtherWidget(const CLcdCanvas& grid, const WidgetSpan& span, const CWidget* pIgnore = nullptr);
 // Appends a new element to the grid's list of its line and selects it; the text under its first
 // line goes (a pair it cuts goes as a whole) and the grid repaints. The grid owns the element.
 void PlaceWidget(CLcdCanvas& grid, CWidget* pWidget);

@@ -4,6 +4,8 @@
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CCloseAllDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CCloseAllDlg, CDialog)
@@ -89,6 +91,9 @@ void CCloseAllDlg::InsertColumns()
 
 BOOL CCloseAllDlg::OnInitDialog()
 {
+    // The select-all box shows what the rows show, so that its first click does what it shows:
+    // with every row ticked it starts ticked, and that click clears them.
+    m_bSelectAll = std::ranges::all_of(m_entries, &Entry::bSave) ? 1 : 0;
     CDialog::OnInitDialog();
     m_List.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_TRACKSELECT);
     InsertColumns();

@@ -2,7 +2,8 @@
 // documents. It lists the documents' names, each with a Save box, and a box that ticks or clears
 // them all. The caller adds every candidate, runs the dialog modally and, after OK, saves the
 // documents whose flag is set (in the order they were added) and drops the changes of the rest.
-// Every Save box starts ticked: OK or Enter without a click keeps the user's work.
+// Every Save box starts ticked: OK or Enter without a click keeps the user's work; the box that
+// ticks or clears them all starts ticked with them.
 #pragma once
 
 #include "controls/XListCtrl.h"

@@ -145,6 +145,7 @@ BOOL CVetlaApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags
 BOOL CVetlaApp::SaveAllModified()
 {
     const std::vector<CDocument*> modified = ModifiedDocuments(m_pFBDTemplate);
+    std::vector<CDocument*> dropped;
     if (!modified.empty()) {
         CCloseAllDlg dlg(m_pMainWnd);
         for (const CDocument* pDoc : modified) {
@@ -158,8 +159,16 @@ BOOL CVetlaApp::SaveAllModified()
         // A cleared Save box drops that document's changes without a further question.
         for (int i = 0; i < int(modified.size()); ++i) {
             if (!dlg.GetSaveFlag(i))
-                modified[std::size_t(i)]->SetModifiedFlag(FALSE);
+                dropped.push_back(modified[std::size_t(i)]);
         }
     }
-    return CWinApp::SaveAllModified();
+    for (CDocument* pDoc : dropped)
+        pDoc->SetModifiedFlag(FALSE);
+    if (CWinApp::SaveAllModified())
+        return TRUE;
+    // A Cancel at a later save question keeps the program open: the dropped changes are only
+    // gone once the exit goes through, so they are offered again at the next one.
+    for (CDocument* pDoc : dropped)
+        pDoc->SetModifiedFlag(TRUE);
+    return FALSE;
 }

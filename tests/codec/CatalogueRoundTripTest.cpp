@@ -67,6 +67,22 @@ TEST_F(OlderElementPlace, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
     }
 }
 
+// An older line names one element: a download that kept the first of two would report success
+// with the second lost. It is refused by the block's label and line until one is left.
+TEST_F(OlderElementPlace, ALineWithASecondElementIsRefusedByTheBlocksLabel)
+{
+    Block(BT_AND);
+    auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
+    PlaceParameter(*pText, 1, 3, 1, 2, pText->m_nNumber, 2);
+    CWidget* pSecond = PlaceParameter(*pText, 1, 3, 10, 1, pText->m_nNumber, 33);
+    const EncodeResult result = Encode();
+    EXPECT_FALSE(result.bOk);
+    EXPECT_NE(result.strMessage.Find(_T("block B1 has 2 elements on line 3")), -1) << result.strMessage.ToUtf8();
+    pText->m_arrWidgets1[2].RemoveAt(1);
+    delete pSecond;
+    EXPECT_TRUE(Encode().bOk);
+}
+
 // A newer screen would leave such an element out of its marks without a word.
 TEST_F(NewerCodecDiagram, ElementOffTheDisplayIsRefusedByTheBlocksLabel)
 {

@@ -181,6 +181,31 @@ TEST_F(NewerCodecDiagram, PiRangeComesBackAsSent)
     EXPECT_EQ(WholeImage(again), WholeImage(Codec()));
 }
 
+// The upload takes the ticker's line time as the character time x 10, as the Message Text
+// Setting dialog gives it, whatever the 16-bit word beside it holds.
+TEST_F(NewerCodecDiagram, TickerLineTimeIsTenCharacterTimes)
+{
+    struct Case {
+        int nCharTime;
+        int nLineTime;  // as the document holds it
+    };
+    const Case cases[] = {
+        {300, 3000},
+        {10000, 100000},  // past 16 bits
+        {500, 1234},      // set apart from the character time by hand
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nLineTime);
+        Doc().m_nTickerCharTime = c.nCharTime;
+        Doc().m_nTickerLineTime = c.nLineTime;
+        ASSERT_TRUE(Encode().bOk);
+        CVetlaDoc uploaded;
+        ASSERT_TRUE(DecodeProgramImage(Codec(), uploaded).bOk);
+        EXPECT_EQ(uploaded.m_nTickerCharTime, c.nCharTime);
+        EXPECT_EQ(uploaded.m_nTickerLineTime, c.nCharTime * 10);
+    }
+}
+
 // The decoded document saves, loads into an equal graph, takes an undo step back to itself,
 // simulates, and downloads again (the round trips above).
 TEST_P(RoundTrip, DecodedDocumentIsANormalDocument)

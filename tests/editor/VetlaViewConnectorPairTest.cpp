@@ -116,14 +116,42 @@ TEST_F(ConnectorPairTest, ATakenSpotMovesTheMaleOneGridStepUp)
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 
-TEST_F(ConnectorPairTest, AFemaleAtTheLeftBorderStaysWhereItWasMade)
+// Beside an input at the sheet's left edge every spot further left is off the sheet, where the
+// Female could be neither seen nor clicked: it is searched to the right instead, onto the sheet
+// and clear of the block it feeds.
+TEST_F(ConnectorPairTest, AFemaleAtTheLeftBorderIsSearchedTheOtherWayOntoTheSheet)
 {
     EditDocument& d = NewDocument();
     const Wired w = Build(d, CPoint(20, 300));
+    ASSERT_LT(w.ptInput.x - 35, 0) << "the Female's first spot is off the sheet";
     Separate(d, w.pLine);
     CBlockObj* pFemale = d.Doc().FindBlockByNumber(NUM_FEMALE);
     ASSERT_NE(pFemale, nullptr);
-    EXPECT_EQ(pFemale->m_ptPos, CPoint(w.ptInput.x - 35, w.ptInput.y - 5));
+    const CRect rc = BlockRect(*pFemale);
+    const CSize extent = d.View().GetTotalSize();
+    EXPECT_GT(rc.left, 0);
+    EXPECT_GT(rc.top, 0);
+    EXPECT_LT(rc.right, extent.cx);
+    EXPECT_LT(rc.bottom, extent.cy);
+    CRect rcCommon;
+    const CRect rcFed = BlockRect(*w.pOut);
+    EXPECT_FALSE(rcCommon.IntersectRect(&rc, &rcFed));
+    const CPoint centre = rc.CenterPoint();
+    EXPECT_EQ(d.Doc().BlockAtPoint(centre.x, centre.y), pFemale) << "it can be clicked";
+    EXPECT_EQ(w.pOut->m_nPinSource[0], NUM_FEMALE);
+    EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
+}
+
+// A connector made off the sheet where no spot is free either way still goes onto the sheet.
+TEST_F(ConnectorPairTest, WithNoFreeSpotAConnectorMadeOffTheSheetIsMovedOntoIt)
+{
+    EditDocument& d = NewDocument();
+    d.Block(BT_AND, 5, 5);  // with its margins it takes every spot of a 40 x 40 sheet
+    std::unique_ptr<CBlockObj> pFemale(NewConnector(d.Doc(), BT_FEMALE, nullptr, nullptr));
+    pFemale->m_ptPos = CPoint(-19, 10);
+    PlaceConnectorFree(d.Doc(), *pFemale, CSize(40, 40));
+    EXPECT_EQ(pFemale->m_ptPos, CPoint(1, 10));
+    EXPECT_EQ(pFemale->m_ptPos2, pFemale->m_ptPos);
 }
 
 // Without room for the pair the wire stays: the check comes before anything is removed.

@@ -160,6 +160,32 @@ TEST_F(ViewKeysTest, AnArrowThatWouldLeaveThePageIsTakenBack)
     EXPECT_EQ(pAnd->m_ptPos, CPoint(7, 140));
 }
 
+// A selection that stands partly off the page already (a connector put beside the left edge by
+// an older version) still moves: a step that takes it no further off goes through.
+TEST_F(ViewKeysTest, ASelectionOffThePageMovesAlongOrBackOntoIt)
+{
+    CBlockObj* pOff = Block(BT_AND, 2, 140);  // its left margin of 5 reaches past the edge
+    CBlockObj* pOn = Block(BT_OR, 200, 140);
+    Select(pOff);
+    Select(pOn);
+    struct Step {
+        UINT nKey;
+        CPoint ptOff;  // where the block off the page is afterwards
+    };
+    const Step steps[] = {
+        {VK_DOWN, CPoint(2, 141)},   // along the edge
+        {VK_UP, CPoint(2, 140)},
+        {VK_LEFT, CPoint(2, 140)},   // further off: taken back
+        {VK_RIGHT, CPoint(3, 140)},  // back toward the page
+        {VK_RIGHT, CPoint(4, 140)},
+    };
+    for (const Step& step : steps) {
+        Key(step.nKey);
+        EXPECT_EQ(pOff->m_ptPos, step.ptOff) << step.nKey;
+        EXPECT_EQ(pOn->m_ptPos - pOff->m_ptPos, CSize(198, 0)) << "the selection moves as one";
+    }
+}
+
 struct CommandKeyCase {
     UINT nKey;
     bool bCtrl;

@@ -17,11 +17,14 @@
 #include "messagetext/MsgTextSettingDlg.h"
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/DragDrop.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/SpinButtonCtrl.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -393,6 +396,70 @@ TEST_F(MessageTextPage, TheOlderPageTakesOneParameterALineEndingByColumn12)
     EXPECT_EQ(m_pText->m_arrWidgets1[1].GetSize(), 0);
 }
 
+// A drag on the older page keeps to its one element a line as the insert button does: the
+// download has room for no second one.
+TEST_F(MessageTextPage, TheOlderPageRefusesADropOfASecondElementOnALine)
+{
+    Doc().m_wHardwareCode = 0x4188;
+    const auto cellPoint = [](CLcdCanvas& grid, int nRow, int nCol) {
+        CRect rect;
+        grid.GetCellRect(nRow, nCol, &rect);
+        return rect.CenterPoint();
+    };
+    // The element at (line, column) pressed, moved with the button down and dropped on a cell.
+    const auto drag = [&](CLcdCanvas& grid, int nLine, int nColumn, int nRow, int nCol) {
+        DROPEFFECT result = DROPEFFECT_NONE;
+        AfxSetDragLoop([&](CWnd&, const ClipboardData& data, DROPEFFECT allowed) {
+            result = AfxDragOverAndDrop(grid, data, 0, cellPoint(grid, nRow, nCol), allowed);
+            return result;
+        });
+        const CPoint start = cellPoint(grid, nLine, nColumn);
+        grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MakePointLParam(start));
+        grid.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MakePointLParam(start + CPoint(3, 0)));
+        grid.SendMessage(WM_LBUTTONUP, 0, MakePointLParam(start));
+        AfxSetDragLoop(nullptr);
+        return result;
+    };
+    Edit(
+        [&](CMessageTexts& page) {
+            InsertCounterParam(page, 0, 1, 7);  // width 6: 7-12
+            InsertCounterParam(page, 0, 2, 1);  // 1-6
+            ASSERT_TRUE(m_boxes.Boxes().empty());
+            struct Case {
+                const char* pszWhat;
+                int nRow, nCol;
+                bool bMoved;
+            };
+            const Case cases[] = {
+                {"beside the element of line 1", 1, 1, false},
+                {"along its own line", 2, 3, true},
+                {"onto a free line", 3, 2, true},
+            };
+            for (const Case& c : cases) {
+                SCOPED_TRACE(c.pszWhat);
+                const CWidget* pDragged = page.m_grid.m_pSelectedWidget;
+                ASSERT_NE(pDragged, nullptr);
+                const int nLine = pDragged->m_nLine;
+                const int nColumn = pDragged->m_nColumn;
+                EXPECT_EQ(drag(page.m_grid, nLine, nColumn, c.nRow, c.nCol) != DROPEFFECT_NONE, c.bMoved);
+                ASSERT_NE(page.m_grid.m_pSelectedWidget, nullptr);
+                EXPECT_EQ(page.m_grid.m_pSelectedWidget->m_nLine, c.bMoved ? c.nRow : nLine);
+                EXPECT_EQ(page.m_grid.m_pSelectedWidget->m_nColumn, c.bMoved ? c.nCol : nColumn);
+                ASSERT_EQ(m_boxes.Boxes().size(), c.bMoved ? 0u : 1u);
+                if (!c.bMoved) {
+                    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("Can't insert the selected Object at this position")));
+                }
+                m_boxes.Clear();
+                EXPECT_EQ(page.m_grid.m_arrWidgets[0].GetSize(), 1);
+            }
+        },
+        IDOK);
+    EXPECT_FALSE(m_bNewPage);
+    const std::vector<INT_PTR> perLine = {m_pText->m_arrWidgets1[0].GetSize(), m_pText->m_arrWidgets1[1].GetSize(),
+                                          m_pText->m_arrWidgets1[2].GetSize()};
+    EXPECT_EQ(perLine, (std::vector<INT_PTR>{1, 0, 1}));
+}
+
 // The Message Text Setting command: the dialog's checks come before any cell is emptied, and a
 // change marks the document modified.
 class MsgTextSetting : public MessageTextPage {
@@ -601,6 +668,52 @@ TEST_F(MessageTextPage, TheGraphPickerAndTheIoStatusNameDialog)
             EXPECT_EQ(pName->m_strNames[2][1] + pName->m_strNames[2][3], CString(_T("O ")));
         },
         IDOK);
+}
+
+// In a ladder program the I/O points are the operands of contacts and coils, while function
+// blocks keep their own numbers: each function block output is listed by its number, and OK
+// takes every entry the list shows.
+TEST_F(MessageTextPage, InALadderProgramTheIoStatusNamesListFunctionBlocksByNumber)
+{
+    Doc().m_nDocType = DOC_TYPE_LAD;
+    Block(BT_MAKE, 100, 100)->m_nOperand = NUM_INPUT + 33;
+    CBlockObj* pAnd = Block(BT_AND, 300, 100);
+    CString strAnd;
+    strAnd.Format(_T("B%04d"), pAnd->m_nNumber - NUM_FUNCTION_BLOCK);
+    const auto selectType = [](CDialog& dlg, int nIndex) {
+        static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_TYPE))->SetCurSel(nIndex);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_IOSN_TYPE, CBN_SELCHANGE), 0);
+    };
+    std::vector<CString> inputs;
+    std::vector<CString> blocks;
+    CDialog::SetDialogHook([&](CDialog& dlg) {
+        auto* pItems = static_cast<CComboBox*>(dlg.GetDlgItem(IDC_IOSN_ITEM));
+        const auto entries = [pItems] {
+            std::vector<CString> texts(std::size_t(pItems->GetCount()));
+            for (int i = 0; i < pItems->GetCount(); ++i)
+                pItems->GetLBText(i, texts[std::size_t(i)]);
+            return texts;
+        };
+        selectType(dlg, 0);
+        inputs = entries();
+        selectType(dlg, 5);
+        blocks = entries();
+        pItems->SetCurSel(pItems->FindString(-1, strAnd));
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    CIOSN dlg(&Doc());
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(inputs, std::vector<CString>{_T("I101")});
+    ASSERT_FALSE(blocks.empty());
+    for (const CString& strEntry : blocks) {
+        SCOPED_TRACE(strEntry.ToUtf8());
+        const CBlockObj* pBlock = Doc().FindBlockByNumber(IoNumberOfEntry(strEntry));
+        ASSERT_NE(pBlock, nullptr);
+        EXPECT_GE(pBlock->m_nNumber, NUM_FUNCTION_BLOCK);
+    }
+    EXPECT_NE(std::ranges::find_if(blocks, [&](const CString& s) { return s.Left(5) == strAnd; }), blocks.end());
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_EQ(dlg.m_nNumber, pAnd->m_nNumber);
 }
 
 CString EncoderEntry(const CBlockObj& encoder)

@@ -77,8 +77,8 @@ protected:
     CWnd m_main;
 };
 
-// Every row starts ticked, so that OK without a click saves the user's work; the table holds
-// 200 documents and refuses the next.
+// Every row starts ticked, so that OK without a click saves the user's work, and the select-all
+// box with them; the table holds 200 documents and refuses the next.
 TEST_F(CloseAllDlgTest, ListsUpTo200DocumentsEachTickedToSave)
 {
     CCloseAllDlg dlg(&m_main);
@@ -95,7 +95,7 @@ TEST_F(CloseAllDlgTest, ListsUpTo200DocumentsEachTickedToSave)
             EXPECT_EQ(list.GetItemText(i, 0), CString());
             EXPECT_EQ(list.GetItemText(i, 1), Name(i));
         }
-        EXPECT_EQ(d.IsDlgButtonChecked(CCloseAllDlg::IDC_SELECT_ALL), 0u);
+        EXPECT_EQ(d.IsDlgButtonChecked(CCloseAllDlg::IDC_SELECT_ALL), UINT(BST_CHECKED));
     }, IDOK, [&] { EXPECT_FALSE(dlg.AddDocument(Name(kDocuments))); });
     EXPECT_EQ(nResult, IDOK);
     EXPECT_EQ(dlg.GetDocumentCount(), kDocuments);
@@ -117,6 +117,7 @@ TEST_F(CloseAllDlgTest, OkReturnsTheRowsLeftTicked)
     EXPECT_EQ(Flags(dlg), std::vector<BOOL>({TRUE, FALSE, TRUE, TRUE, FALSE, TRUE}));
 }
 
+// The select-all box starts as the rows do, all ticked: its first click clears them all.
 TEST_F(CloseAllDlgTest, SelectAllTicksAndClearsEveryEntry)
 {
     struct Case {
@@ -127,9 +128,10 @@ TEST_F(CloseAllDlgTest, SelectAllTicksAndClearsEveryEntry)
         UINT nSelectAllBox;
     };
     const Case cases[] = {
-        {"once ticks all", 1, -1, {TRUE, TRUE, TRUE}, BST_CHECKED},
-        {"twice clears all", 2, -1, {FALSE, FALSE, FALSE}, BST_UNCHECKED},
-        {"a row toggled after it clears that row alone", 1, 1, {TRUE, FALSE, TRUE}, BST_CHECKED},
+        {"once clears all", 1, -1, {FALSE, FALSE, FALSE}, BST_UNCHECKED},
+        {"twice ticks all again", 2, -1, {TRUE, TRUE, TRUE}, BST_CHECKED},
+        {"a row toggled after it ticks that row alone", 1, 1, {FALSE, TRUE, FALSE}, BST_UNCHECKED},
+        {"a row toggled after ticking all clears that row alone", 2, 1, {TRUE, FALSE, TRUE}, BST_CHECKED},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

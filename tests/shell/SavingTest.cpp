@@ -9,6 +9,8 @@
 #include "platform/core/FileSystem.h"
 #include "platform/core/MessageBox.h"
 #include "platform/ui/FileDialogRequest.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "shell/CloseAllDlg.h"
 #include "shell/MainFrame.h"
 #include "shell/Resource.h"
 #include "support/QtTestInput.h"
@@ -21,6 +23,7 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -126,6 +129,66 @@ TEST_F(SavingTest, EnterInCloseAllOnExitSavesEveryChangedDiagram)
     AfxGetMainFrame()->SendMessage(WM_CLOSE);
     CDialog::SetDialogHook(nullptr);
     EXPECT_EQ(m_boxes.Boxes().size(), 2u) << "each ticked diagram is still asked about";
+    for (const auto& [strPath, bytes] : changed)
+        EXPECT_EQ(ReadFileBytes(strPath), bytes);
+    EXPECT_EQ(m_app->m_pMainWnd, nullptr);
+}
+
+// Closing the program: a Save box cleared, then Cancel at the save question of a diagram left
+// ticked. The program stays open with both changes still marked, so the next exit offers both
+// again and saves them.
+TEST_F(SavingTest, ACancelledExitKeepsTheChangesOfTheDiagramsNotToBeSaved)
+{
+    std::vector<std::pair<CString, Bytes>> changed;
+    std::vector<CVetlaDoc*> docs;
+    for (const char* pszName : {"a.dfb", "b.dfb"}) {
+        CVetlaDoc& doc = changed.empty() ? NewDiagram() : *AfxGetMainFrame()->GetActiveView()->GetDocument();
+        ASSERT_TRUE(doc.DoSave(m_app.Path(pszName)));
+        AddNew(doc, BT_OR);
+        changed.emplace_back(m_app.Path(pszName), SaveToBytes(doc));
+        docs.push_back(&doc);
+        AfxGetMainFrame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    }
+    const Bytes savedA = ReadFileBytes(changed[0].first);
+    std::vector<CString> listed;
+    const auto exitWith = [&](const std::function<void(CDialog&)>& clicks) {
+        CDialog::SetDialogHook([&](CDialog& d) {
+            QApplication::processEvents();
+            auto& list = *static_cast<CXListCtrl*>(d.GetDlgItem(CCloseAllDlg::IDC_DOCUMENT_LIST));
+            listed.clear();
+            for (int i = 0; i < list.GetItemCount(); ++i)
+                listed.push_back(list.GetItemText(i, 1));
+            clicks(d);
+            QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
+        });
+        AfxGetMainFrame()->SendMessage(WM_CLOSE);
+        CDialog::SetDialogHook(nullptr);
+    };
+
+    m_boxes.QueueAnswer(IDCANCEL);
+    exitWith([](CDialog& d) {
+        auto& list = *static_cast<CXListCtrl*>(d.GetDlgItem(CCloseAllDlg::IDC_DOCUMENT_LIST));
+        auto* pPeer = qobject_cast<QtPeerWidget*>(QtWidgetOf(list));
+        ASSERT_NE(pPeer, nullptr);
+        CRect rect;
+        ASSERT_TRUE(list.GetSubItemRect(0, 0, LVIR_LABEL, rect));
+        const CPoint center = rect.CenterPoint();
+        QtClick(pPeer, pPeer->ClientRect().topLeft() + QPoint(center.x, center.y));
+        EXPECT_EQ(list.GetCheckbox(0, 0), 0);
+    });
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u) << "only the diagram left ticked is asked about";
+    EXPECT_NE(m_boxes.Boxes()[0].text.Find(_T("b.dfb")), -1) << m_boxes.Boxes()[0].text.ToUtf8();
+    ASSERT_NE(m_app->m_pMainWnd, nullptr);
+    EXPECT_TRUE(docs[0]->IsModified()) << "the change not to be saved is kept while the program stays";
+    EXPECT_TRUE(docs[1]->IsModified());
+    EXPECT_EQ(ReadFileBytes(changed[0].first), savedA);
+
+    const std::vector<CString> titles = {docs[0]->GetTitle(), docs[1]->GetTitle()};
+    m_boxes.QueueAnswer(IDYES);
+    m_boxes.QueueAnswer(IDYES);
+    exitWith([](CDialog&) {});
+    EXPECT_EQ(listed, titles);
+    EXPECT_EQ(m_boxes.Boxes().size(), 3u);
     for (const auto& [strPath, bytes] : changed)
         EXPECT_EQ(ReadFileBytes(strPath), bytes);
     EXPECT_EQ(m_app->m_pMainWnd, nullptr);
