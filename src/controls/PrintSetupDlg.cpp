@@ -3,8 +3,10 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/Static.h"
+#include "platform/ui/WinApp.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <iterator>
@@ -172,7 +174,10 @@ void CPrintSetupDlg::OnSetup()
     if (!UpdateData(TRUE))
         return;
     SetOrientation(m_bLandscape);
-    AfxDoPageSetup();
+    // The application's Page Setup: it says when there is no printer and gives the margins
+    // chosen to the open documents.
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->OnCmdMsg(ID_FILE_PAGE_SETUP, CN_COMMAND, nullptr, nullptr);
     ReadPrinterSettings();
     CheckOrientation();
     Refresh();
