@@ -4,6 +4,7 @@
 
 #include "controls/IconImages.h"
 #include "platform/gdi/Font.h"
+#include "platform/qt/QtTipWindows.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
@@ -268,6 +269,27 @@ TEST_F(BalloonTipQtTest, AMouseMoveOffTheAnchorHidesTheTipAtOnce)
     EXPECT_TRUE(m_owner.tip.IsWindowVisible()) << "the mouse still rests on the anchor";
     moveTo(72);
     EXPECT_FALSE(m_owner.tip.IsWindowVisible());
+}
+
+// A tip goes with its window's top-level window when that is minimised (by the window manager's
+// button or the program), also while the cursor still rests on the anchor.
+TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
+{
+    InitQtTipWindows();
+    CMessageQueue::Get().SetTickSource(&m_clock);
+    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
+    ASSERT_TRUE(m_owner.tip.Create(&m_owner));
+    CPoint ptAnchor(40, 60);
+    m_owner.ClientToScreen(&ptAnchor);
+    m_owner.tip.Show(_T("In1"), &ptAnchor);
+    m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
+    m_thread.PumpPending();
+    QWidget* pTip = QtWidgetOf(m_owner.tip);
+    ASSERT_TRUE(pTip && pTip->isVisible());
+    QtWidgetOf(m_top)->showMinimized();
+    EXPECT_FALSE(pTip->isVisible());
+    EXPECT_FALSE(m_owner.tip.IsWindowVisible());
+    ShutdownQtTipWindows();
 }
 
 // The native side learns which windows are tips, and their shape.
