@@ -303,7 +303,10 @@ TEST_F(BalloonTipQtTest, TheTipIsPaintedAsItShows)
 // button or the program), also while the cursor still rests on the anchor.
 TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
 {
-    InitQtTipWindows();
+    struct TipBackendScope {
+        TipBackendScope() { InitQtTipWindows(); }
+        ~TipBackendScope() { ShutdownQtTipWindows(); }
+    } tipBackend;
     CMessageQueue::Get().SetTickSource(&m_clock);
     ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
     ASSERT_TRUE(m_owner.tip.Create(&m_owner));
@@ -317,7 +320,6 @@ TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
     QtWidgetOf(m_top)->showMinimized();
     EXPECT_FALSE(pTip->isVisible());
     EXPECT_FALSE(m_owner.tip.IsWindowVisible());
-    ShutdownQtTipWindows();
 }
 
 // The native side learns which windows are tips, and their shape.
