@@ -45,7 +45,7 @@ shot zoomed-out
 click 20 8 0.7
 click 72 231 1.5
 shot print-setup
-# Its OK (Enter on the choice that has the focus presses nothing there).
+# Its OK, clicked (Enter presses it as well: the dialog opens with the focus on it).
 click 668 508 2
 shot print-preview
 click 463 173 1

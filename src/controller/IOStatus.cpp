@@ -332,6 +332,9 @@ void CIOStatus::RunCycle()
     const IOStatusView view = GetView();
     CIOStatusCycle cycle(m_link);
     cycle.SetStopRequest([this] { return m_bCloseRequested != FALSE; });
+    cycle.SetClockRead([this](const CIOStatusCycle::Result& clock) {
+        ShowDeviceTime(clock.nHour, clock.nMinute, clock.nSecond);
+    });
     const CIOStatusCycle::Result result = cycle.Run(view, BYTE(m_nDeviceAddress), int(m_nPollDelay));
     m_bInCycle = FALSE;
     if (m_bCloseRequested) {
@@ -339,9 +342,6 @@ void CIOStatus::RunCycle()
         return;
     }
     if (result.bOk) {
-        CString strTime;
-        strTime.Format(_T("%d:%d:%d"), result.nHour, result.nMinute, result.nSecond);
-        SetDlgItemText(IDC_DEVICE_TIME, strTime);
         m_grid.Fill(view, result);
         m_grid.Invalidate();
         m_grid.UpdateWindow();
@@ -354,6 +354,16 @@ void CIOStatus::RunCycle()
     GetDlgItem(IDC_CONNECT)->EnableWindow(TRUE);
     if (!result.bOk)
         AfxMessageBox(IDS_LINK_CHECK);
+}
+
+// The cycle blocks the window until the I/O has come in: the time is drawn at once.
+void CIOStatus::ShowDeviceTime(int nHour, int nMinute, int nSecond)
+{
+    CString strTime;
+    strTime.Format(_T("%d:%d:%d"), nHour, nMinute, nSecond);
+    SetDlgItemText(IDC_DEVICE_TIME, strTime);
+    if (CWnd* pTime = GetDlgItem(IDC_DEVICE_TIME))
+        pTime->UpdateWindow();
 }
 
 // ---- closing ----

@@ -83,6 +83,7 @@ private:
     void Disconnect();
     void Close();
     void RunCycle();
+    void ShowDeviceTime(int nHour, int nMinute, int nSecond);
     // Connected and polling (the settings locked) or not.
     void ShowPolling(BOOL bPolling);
     void ClampEdit(UINT nID, int nLow, int nHigh);

@@ -68,6 +68,8 @@ CIOStatusCycle::Result CIOStatusCycle::Run(IOStatusView view, BYTE byDeviceAddre
     WaitMs(nDelayMs);
     if (!ReadClock(result))
         return result;
+    if (m_onClockRead)
+        m_onClockRead(result);
     WaitMs(nDelayMs);
     for (int nArea : IOStatusAreasOf(view)) {
         if (!ReadArea(nArea, nDelayMs, result))

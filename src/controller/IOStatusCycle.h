@@ -53,6 +53,9 @@ public:
 
     // Asked after every exchange: TRUE ends the cycle there as failed (the dialog is closing).
     void SetStopRequest(std::function<bool()> bStop) { m_bStop = std::move(bStop); }
+    // Told the controller's time as soon as the clock is read, before the I/O areas are asked
+    // for, so that the time shows however the rest of the cycle ends.
+    void SetClockRead(std::function<void(const Result&)> onClockRead) { m_onClockRead = std::move(onClockRead); }
 
     // One cycle; a failure has logged "Read Data Error!" with "TimeOut!" or "Connection Error!".
     Result Run(IOStatusView view, BYTE byDeviceAddress, int nDelayMs);
@@ -67,4 +70,5 @@ private:
 
     IControllerLink& m_link;
     std::function<bool()> m_bStop;
+    std::function<void(const Result&)> m_onClockRead;
 };

@@ -283,8 +283,11 @@ void CBalloonTipWnd::ShowNow()
                            m_ptAnchor.y - sizeBox.cy - STEM_LENGTH + kMarginY);
     SetWindowPos(&wndTopMost, ptTopLeft.x, ptTopLeft.y, sizeBox.cx, sizeBox.cy + STEM_LENGTH, SWP_NOACTIVATE);
     AfxSetTipShape(*this, BalloonOutline(sizeBox));
-    ShowWindow(SW_SHOWNA);
+    // Drawn in the step that shows it: a paint left to the queue lets the tip stand on the
+    // screen as a bare shape while other windows' work runs first.
     Invalidate(TRUE);
+    ShowWindow(SW_SHOWNA);
+    UpdateWindow();
     SetTimer(kWatchTimer, kWatchPeriod, nullptr);
     m_bWatching = TRUE;
 }

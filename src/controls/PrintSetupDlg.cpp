@@ -3,8 +3,10 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
+#include "platform/ui/FrameIds.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/Static.h"
+#include "platform/ui/WinApp.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <iterator>
@@ -50,9 +52,11 @@ void RegisterPrintSetupTemplate()
     dlg.nID = CPrintSetupDlg::IDD;
     dlg.strCaption = _T("Print Setup");
     dlg.size = CSize(310, 163);
-    // The choices come first in the tab order, then the buttons. The choices swallow Enter, so
-    // Enter at the opening presses nothing.
+    // OK comes first in the tab order, so that the dialog opens with the focus on it and Enter
+    // presses it; the choices swallow Enter while they have the focus.
     dlg.items = {
+        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(152, 142, 197, 156), _T("OK")),
+        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(202, 142, 247, 156), _T("Cancel")),
         DialogItem(CPrintSetupDlg::IDC_HORIZONTAL, WC_BUTTON, kRadio | WS_GROUP, CRect(14, 64, 86, 76),
                    _T("Horizontal")),
         DialogItem(CPrintSetupDlg::IDC_VERTICAL, WC_BUTTON, kRadio, CRect(14, 79, 86, 91), _T("Vertical ")),
@@ -69,8 +73,6 @@ void RegisterPrintSetupTemplate()
         // The choice is kept for the caller; the printed pages do not change with it.
         DialogItem(CPrintSetupDlg::IDC_PRINT_PARAMETERS, WC_BUTTON, BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP,
                    CRect(104, 120, 300, 132), _T("Print Blocks parameters after Program")),
-        DialogItem(IDOK, WC_BUTTON, BS_DEFPUSHBUTTON | WS_TABSTOP, CRect(152, 142, 197, 156), _T("OK")),
-        DialogItem(IDCANCEL, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(202, 142, 247, 156), _T("Cancel")),
         // Neither has an action.
         DialogItem(CPrintSetupDlg::IDC_TITLE_BLOCK, WC_BUTTON, BS_PUSHBUTTON | WS_TABSTOP, CRect(97, 142, 147, 156),
                    _T("TitleBlock")),
@@ -172,7 +174,10 @@ void CPrintSetupDlg::OnSetup()
     if (!UpdateData(TRUE))
         return;
     SetOrientation(m_bLandscape);
-    AfxDoPageSetup();
+    // The application's Page Setup: it says when there is no printer and gives the margins
+    // chosen to the open documents.
+    if (CWinApp* pApp = AfxGetApp())
+        pApp->OnCmdMsg(ID_FILE_PAGE_SETUP, CN_COMMAND, nullptr, nullptr);
     ReadPrinterSettings();
     CheckOrientation();
     Refresh();

@@ -183,6 +183,10 @@ public:
     int m_nPageReserved[PAGE_RESERVED_COUNT] = {1, 1, 1, 1, 1, 1, 1, 1};
     int m_bEditLock = 0;
     CRect m_rcExtent;
+    // The margins of the last Page Setup (hundredths of a millimetre), kept twice as the
+    // document has always kept them; the project file does not hold them.
+    CRect m_rcPageMargin;
+    CRect m_rcPrintMargin;
     SIZE m_sizeScreen = {};
     int m_bSimulating = 0;
     CObList m_blockList;

@@ -244,6 +244,28 @@ TEST_F(IOStatusDlgTest, AFailedCycleStopsPollingUntilConnectedAgain)
     EXPECT_EQ(m_pLink->Protocol().m_bySlave, 0);
 }
 
+// The controller's time shows as soon as the clock is read, before the I/O is asked for, and
+// stays when the I/O read after it fails.
+TEST_F(IOStatusDlgTest, TheDeviceTimeShowsOnceTheClockIsReadAlsoWhenTheIoReadFails)
+{
+    m_controller.SetRegister(304, 17);
+    m_controller.SetRegister(305, 4);
+    m_controller.SetRegister(306, 59);
+    m_controller.SetFault(Fault::Exception, FC_READ_DISCRETE_INPUTS);
+    CIOStatus& d = Open();
+    Click(d, CIOStatus::IDC_CONNECT);
+    std::string strWhileReadingInputs;
+    m_pLink->onSend = [&](int nSend) {
+        if (nSend == 2)
+            strWhileReadingInputs = Text(d, CIOStatus::IDC_DEVICE_TIME);
+    };
+    Tick(d);
+    EXPECT_EQ(strWhileReadingInputs, "17:4:59");
+    EXPECT_FALSE(d.IsPolling());
+    EXPECT_EQ(Text(d, CIOStatus::IDC_DEVICE_TIME), "17:4:59");
+    EXPECT_EQ(m_boxes.Boxes().size(), 1u);
+}
+
 TEST_F(IOStatusDlgTest, APortThatDoesNotOpenFailsTheFirstCycle)
 {
     CIOStatus& d = Open();

@@ -4,6 +4,7 @@
 
 #include "controls/IconImages.h"
 #include "platform/gdi/Font.h"
+#include "platform/qt/QtTipWindows.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/TipWindow.h"
 #include "platform/ui/WindowStyles.h"
@@ -267,6 +268,57 @@ TEST_F(BalloonTipQtTest, AMouseMoveOffTheAnchorHidesTheTipAtOnce)
     moveTo(60);
     EXPECT_TRUE(m_owner.tip.IsWindowVisible()) << "the mouse still rests on the anchor";
     moveTo(72);
+    EXPECT_FALSE(m_owner.tip.IsWindowVisible());
+}
+
+// A tip is drawn in the step that shows it: a paint left to the queue would let it stand on the
+// screen unpainted while other windows' work runs first.
+TEST_F(BalloonTipQtTest, TheTipIsPaintedAsItShows)
+{
+    struct CCountingTip : CBalloonTipWnd {
+        int nPaints = 0;
+        bool bVisibleAtFirstPaint = false;
+        void OnPaint() override
+        {
+            if (nPaints++ == 0)
+                bVisibleAtFirstPaint = QtWidgetOf(*this) && QtWidgetOf(*this)->isVisible();
+            CBalloonTipWnd::OnPaint();
+        }
+    } tip;
+    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
+    ASSERT_TRUE(tip.Create(&m_owner));
+    CPoint ptAnchor(40, 60);
+    m_owner.ClientToScreen(&ptAnchor);
+    tip.Show(_T("In1"), &ptAnchor);
+    // The show timer's message, as the queue delivers it; Qt's own events do not run meanwhile.
+    tip.SendMessage(WM_TIMER, 100, 0);
+    ASSERT_TRUE(QtWidgetOf(tip)->isVisible());
+    EXPECT_EQ(tip.nPaints, 1);
+    EXPECT_TRUE(tip.bVisibleAtFirstPaint);
+    EXPECT_FALSE(tip.GetUpdateRect(nullptr));
+    tip.DestroyWindow();
+}
+
+// A tip goes with its window's top-level window when that is minimised (by the window manager's
+// button or the program), also while the cursor still rests on the anchor.
+TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
+{
+    struct TipBackendScope {
+        TipBackendScope() { InitQtTipWindows(); }
+        ~TipBackendScope() { ShutdownQtTipWindows(); }
+    } tipBackend;
+    CMessageQueue::Get().SetTickSource(&m_clock);
+    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
+    ASSERT_TRUE(m_owner.tip.Create(&m_owner));
+    CPoint ptAnchor(40, 60);
+    m_owner.ClientToScreen(&ptAnchor);
+    m_owner.tip.Show(_T("In1"), &ptAnchor);
+    m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
+    m_thread.PumpPending();
+    QWidget* pTip = QtWidgetOf(m_owner.tip);
+    ASSERT_TRUE(pTip && pTip->isVisible());
+    QtWidgetOf(m_top)->showMinimized();
+    EXPECT_FALSE(pTip->isVisible());
     EXPECT_FALSE(m_owner.tip.IsWindowVisible());
 }
 

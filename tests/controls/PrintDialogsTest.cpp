@@ -15,6 +15,11 @@
 #include "platform/ui/KeyState.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/WindowFixture.h"
+#include "platform/qt/QtDialogServices.h"
+#include "support/QtTestInput.h"
+
+#include <QPushButton>
+#include <QTimer>
 
 #include <functional>
 #include <string>
@@ -324,6 +329,58 @@ TEST(ImagePrinterTest, KeepsTheFinishedPagesOfAJobAndNothingOfAnAbortedOne)
     ASSERT_GT(dc.StartPage(), 0);
     dc.AbortDoc();
     EXPECT_EQ(out.pages.size(), 2u);
+}
+
+// Enter, as Qt delivers it to the control with the focus, presses OK, which is drawn as the
+// default button: when the dialog opens and after a click on the check box. A radio button keeps
+// Enter to itself, so the dialog stays open until Escape.
+class PrintSetupQtTest : public QtControlsSuite {
+protected:
+    void SetUp() override
+    {
+        QtControlsSuite::SetUp();
+        InitQtDialogServices();
+    }
+    void TearDown() override
+    {
+        CDialog::SetDialogHook(nullptr);
+        ShutdownQtDialogServices();
+        QtControlsSuite::TearDown();
+    }
+};
+
+TEST_F(PrintSetupQtTest, EnterPressesTheDefaultOk)
+{
+    const struct {
+        const char* name;
+        UINT nClicked;  // 0: nothing
+        INT_PTR nResult;
+    } cases[] = {
+        {"at the opening", 0, IDOK},
+        {"after the check box", CPrintSetupDlg::IDC_PRINT_PARAMETERS, IDOK},
+        {"after a radio button", CPrintSetupDlg::IDC_VERTICAL, IDCANCEL},
+    };
+    for (const auto& c : cases) {
+        CPrintSetupDlg dlg(&m_top);
+        bool bOkDrawnAsDefault = false;
+        CDialog::SetDialogHook([&](CDialog& d) {
+            QTimer::singleShot(0, [&] {
+                auto* pOk = QtWidgetOf(*d.GetDlgItem(IDOK))->findChild<QPushButton*>();
+                bOkDrawnAsDefault = pOk && pOk->isDefault();
+                if (c.nClicked)
+                    QtClick(QtWidgetOf(*d.GetDlgItem(int(c.nClicked)))->focusProxy());
+                CWnd* pFocus = CWnd::GetFocus();
+                ASSERT_NE(pFocus, nullptr);
+                QWidget* pFocusWidget = QtWidgetOf(*pFocus);
+                QtType(pFocusWidget->focusProxy() ? pFocusWidget->focusProxy() : pFocusWidget, Qt::Key_Return,
+                       QStringLiteral("\r"));
+                if (IsWindow(&d))
+                    d.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            });
+        });
+        EXPECT_EQ(dlg.DoModal(), c.nResult) << c.name;
+        EXPECT_TRUE(bOkDrawnAsDefault) << c.name;
+    }
 }
 
 }  // namespace

@@ -198,6 +198,49 @@ TEST_F(ViewPrintTest, WithoutAPrinterPrintSaysSoAndAsksNothing)
     EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, UINT(MB_ICONINFORMATION));
 }
 
+// Setup... in Print Setup is the application's Page Setup: without a printer it says so and
+// shows no dialog; with one, the margins chosen go into every open document.
+TEST_F(ViewPrintTest, PrintSetupsSetupIsTheApplicationsPageSetup)
+{
+    CVetlaDoc& first = Doc();
+    Command(ID_FILE_NEW);
+    ASSERT_NE(&Doc(), &first);
+    const CRect rectChosen(1000, 1500, 2000, 2500);
+    int nPageSetups = 0;
+    AfxSetPrintBackend(PrintBackend{
+        [this] { return m_bInstalled; },
+        nullptr,
+        nullptr,
+        [&](PrinterSettings& settings) {
+            ++nPageSetups;
+            settings.rectMargins = rectChosen;
+            return true;
+        },
+    });
+    for (const bool bInstalled : {false, true}) {
+        m_bInstalled = bInstalled;
+        m_boxes.Clear();
+        CDialog::SetDialogHook([](CDialog& dlg) {
+            dlg.SendMessage(WM_COMMAND, MAKEWPARAM(CPrintSetupDlg::IDC_SETUP, BN_CLICKED), 0);
+            dlg.PostMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        CPrintSetupDlg dlg(View());
+        dlg.DoModal();
+        EXPECT_EQ(nPageSetups, bInstalled ? 1 : 0) << bInstalled;
+        const CRect rectExpected = bInstalled ? rectChosen : CRect();
+        for (CVetlaDoc* pDoc : {&first, &Doc()}) {
+            EXPECT_EQ(pDoc->m_rcPageMargin, rectExpected) << bInstalled;
+            EXPECT_EQ(pDoc->m_rcPrintMargin, rectExpected) << bInstalled;
+        }
+        ASSERT_EQ(m_boxes.Boxes().size(), bInstalled ? 0u : 1u);
+        if (!bInstalled) {
+            EXPECT_EQ(m_boxes.Boxes()[0].text.ToUtf8(),
+                      "No printer installed!\n\nSelect the Control Panel printer icon to install a printer.");
+            EXPECT_EQ(m_boxes.Boxes()[0].type & MB_ICONMASK, UINT(MB_ICONINFORMATION));
+        }
+    }
+}
+
 TEST_F(ViewPrintTest, PrintingDirectPrintsTheDiagramAsItStandsWithoutDialogs)
 {
     View()->SetPageLayout(2, 1);

@@ -4,6 +4,11 @@
 
 #include "pages/controls/BitMaskDlg.h"
 #include "pages/controls/DateSelectDlg.h"
+#include "platform/qt/QtControlView.h"
+#include "platform/qt/QtPeerWidget.h"
+#include "platform/ui/Button.h"
+
+#include <QPushButton>
 
 namespace {
 
@@ -73,6 +78,37 @@ TEST_F(SmallDialogs, FebruaryTakesDay29AwayOnlyWhenAskedTo)
         dlg.DoModal();
         EXPECT_EQ(bDay29, bFeb29) << bFeb29;
         EXPECT_FALSE(bDay30);
+    }
+}
+
+// Every month and every day up to the 30th is drawn as a default button, as the dialog sets them
+// when it opens; the 31st and Cancel keep the plain style. On Qt the widget shows the style.
+TEST_F(SmallDialogs, TheCalendarButtonsAreDrawnAsDefaultButtons)
+{
+    const bool bQt = RunningApp::BackendOfTheRun() == RunningApp::Backend::Qt;
+    if (bQt)
+        InitQtControls();
+    CDateSelectDlg dlg;
+    std::vector<int> plain;
+    std::vector<int> drawnPlain;
+    CDialog::SetDialogHook([&](CDialog& shown) {
+        for (int nID = IDC_MONTH_FIRST; nID <= IDC_DAY_FIRST + 30; ++nID) {
+            auto* pButton = dynamic_cast<CButton*>(shown.GetDlgItem(nID));
+            ASSERT_NE(pButton, nullptr) << nID;
+            if (pButton->ButtonType() != BS_DEFPUSHBUTTON)
+                plain.push_back(nID);
+            QWidget* pWidget = QtWidgetOf(*pButton);
+            if (auto* pPush = pWidget ? pWidget->findChild<QPushButton*>() : nullptr; pPush && !pPush->isDefault())
+                drawnPlain.push_back(nID);
+        }
+        auto* pCancel = dynamic_cast<CButton*>(shown.GetDlgItem(IDCANCEL));
+        EXPECT_EQ(pCancel->ButtonType(), UINT(BS_PUSHBUTTON));
+        Click(shown, IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(plain, std::vector<int>{IDC_DAY_FIRST + 30});
+    if (bQt) {
+        EXPECT_EQ(drawnPlain, std::vector<int>{IDC_DAY_FIRST + 30});
     }
 }
 

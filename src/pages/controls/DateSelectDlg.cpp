@@ -62,6 +62,11 @@ BOOL CDateSelectDlg::OnInitDialog()
     CRect rect;
     GetWindowRect(rect);
     SetWindowPos(nullptr, rect.left, rect.top + kDropBelow, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Every month and every day but the 31st is drawn as a default button.
+    for (int nID = IDC_MONTH_FIRST; nID < IDC_DAY_FIRST + kDays - 1; ++nID) {
+        if (auto* pButton = dynamic_cast<CButton*>(GetDlgItem(nID)))
+            pButton->SetButtonStyle(BS_DEFPUSHBUTTON);
+    }
     Mark(IDC_MONTH_FIRST + Month() - 1, Month(), true);
     Mark(IDC_DAY_FIRST + Day() - 1, Day(), true);
     FillCalendar(Month(), Day());

@@ -20,7 +20,9 @@ namespace {
 // A tip belongs to what the mouse rested on: any other window that opens after it (a menu, a
 // dialog, a message box) would otherwise stand under a tip that no longer means anything. Each
 // tip window is told to cancel its mode, as a window system tells windows when a menu or a
-// modal window takes over, and decides itself how to hide.
+// modal window takes over, and decides itself how to hide. A tip is a window of its own, which
+// the window manager does not know as part of its owner: when the owner's top-level window is
+// minimised, its tips are told the same, so that none stays alone on the desktop.
 class QtTipWindowBackend : public ITipWindowBackend, public QObject {
 public:
     void MakeTipWindow(CWnd& wnd) override
@@ -67,21 +69,31 @@ public:
 protected:
     bool eventFilter(QObject* pObject, QEvent* pEvent) override
     {
-        if (pEvent->type() == QEvent::Show && pObject->isWidgetType()) {
-            const auto* pWidget = static_cast<QWidget*>(pObject);
-            if (pWidget->isWindow() && pWidget->windowType() != Qt::ToolTip)
-                CancelTips();
-        }
+        if (!pObject->isWidgetType())
+            return false;
+        const auto* pWidget = static_cast<QWidget*>(pObject);
+        if (!pWidget->isWindow() || pWidget->windowType() == Qt::ToolTip)
+            return false;
+        if (pEvent->type() == QEvent::Show)
+            CancelTips(nullptr);
+        else if (pEvent->type() == QEvent::WindowStateChange && pWidget->isMinimized())
+            CancelTips(pWidget);
         return false;
     }
 
 private:
-    void CancelTips()
+    // Every tip, or only those whose owner lies in the top-level window pTop.
+    void CancelTips(const QWidget* pTop)
     {
         // Copied: a tip's handler may create or destroy windows.
         const std::vector<QPointer<QWidget>> tips = m_tips;
         for (const QPointer<QWidget>& pTip : tips) {
-            if (auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data()))
+            auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data());
+            if (!pPeer)
+                continue;
+            const CWnd* pOwner = pPeer->Window().GetParent();
+            const QWidget* pOwnerWidget = pOwner ? QtWidgetOf(*pOwner) : nullptr;
+            if (!pTop || (pOwnerWidget && pOwnerWidget->window() == pTop))
                 pPeer->Window().SendMessage(WM_CANCELMODE);
         }
     }
