@@ -1,7 +1,8 @@
-// The refusal box of the message-text display's in-place popup runs a message loop, and the
-// simulation scans on under it: the message may go off (the display closes) or one of higher
-// priority come (the page switches) before the box is answered. Driven through Qt's events as
-// the user types and clicks; the box itself answers after one scan has run under it.
+// The simulation's "Message texts" display with its in-place popup open, driven through Qt's
+// events as the user types, clicks and closes windows. The popup's refusal box runs a message
+// loop, and the simulation scans on under it: the message may go off (the display closes) or
+// one of higher priority come (the page switches) before the box is answered; the box here
+// answers after one scan has run under it.
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
@@ -24,7 +25,9 @@
 #include "support/RunningApp.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -34,7 +37,7 @@
 
 namespace {
 
-class MsgTextBoxQtTest : public ::testing::Test {
+class MsgTextDisplayQtTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -141,7 +144,7 @@ protected:
         return std::find(windows.begin(), windows.end(), pWnd) != windows.end();
     }
 
-    RunningApp m_app{"qarvo-msgtext-box", RunningApp::Backend::Qt};
+    RunningApp m_app{"qarvo-msgtext-display", RunningApp::Backend::Qt};
     int m_bShowAtNewFile = 1;
     MessageBoxHandler m_previousBox;
     std::vector<CString> m_boxes;
@@ -151,7 +154,7 @@ protected:
 // Enter on the refused value, or a press beside the popup's element, shows the refusal; while
 // it is up the message goes off or a higher one comes. The program lives on, the value is not
 // written, and a display that closed under the box is gone once the box is.
-TEST_F(MsgTextBoxQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftAlone)
+TEST_F(MsgTextDisplayQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftAlone)
 {
     const struct {
         bool bEnter;        // else a press on an empty cell beside the element
@@ -194,6 +197,29 @@ TEST_F(MsgTextBoxQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftAlone
         Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
         EXPECT_EQ(Display(), nullptr);
     }
+}
+
+// The window manager's close on the display ends it, and its open popup with it; the next
+// message that comes on opens it anew.
+TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
+{
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
+    CBlockObj* pEnable = Message(1, 20, pTimer);
+    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Switch(pEnable);
+    ASSERT_NE(Display(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
+    const QPointer<QWidget> pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);
+    ASSERT_TRUE(pPopup && pPopup->isVisible());
+    QCloseEvent close;
+    QApplication::sendEvent(QtWidgetOf(*Display()), &close);
+    QApplication::processEvents();
+    EXPECT_EQ(Display(), nullptr);
+    EXPECT_TRUE(!pPopup || !pPopup->isVisible()) << "no popup left alone on the screen";
+    EXPECT_TRUE(m_boxes.empty()) << "closing drops the popup's value";
+    Switch(pEnable);
+    Switch(pEnable);
+    EXPECT_NE(Display(), nullptr);
 }
 
 }  // namespace
