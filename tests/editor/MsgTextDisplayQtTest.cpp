@@ -3,48 +3,34 @@
 // loop, and the simulation scans on under it: the message may go off (the display closes) or
 // one of higher priority come (the page switches) before the box is answered; the box here
 // answers after one scan has run under it.
+#include "SimulationQtWindow.h"
+
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTime.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
-#include "document/SimScan.h"
-#include "document/VetlaDoc.h"
-#include "editor/VetlaView.h"
 #include "messagetext/AllDisplayMsgTxts.h"
 #include "messagetext/InPlaceParamDlg.h"
 #include "messagetext/MessageTextLists.h"
 #include "messagetext/MsgTxtDisplayIds.h"
 #include "platform/core/MessageBox.h"
-#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/ComboBox.h"
-#include "shell/MainFrame.h"
-#include "shell/Resource.h"
-#include "shell/VetlaApp.h"
 #include "support/DiagramPoints.h"
 #include "support/QtTestInput.h"
-#include "support/RunningApp.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QPointer>
-#include <QWidget>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 
 namespace {
 
-class MsgTextDisplayQtTest : public ::testing::Test {
+class MsgTextDisplayQtTest : public SimulationQtWindow {
 protected:
     void SetUp() override
     {
-        m_bShowAtNewFile = std::exchange(g_bShowAtNewFile, 0);
-        ASSERT_TRUE(m_app.Start());
-        Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
-        ASSERT_NE(View(), nullptr);
+        SimulationQtWindow::SetUp();
         // Every box is counted; the one under test lets a scan run before it is answered.
         m_previousBox = SetMessageBoxHandler([this](const CString& strText, const CString&, UINT) {
             m_boxes.push_back(strText);
@@ -56,22 +42,9 @@ protected:
     void TearDown() override
     {
         SetMessageBoxHandler(m_previousBox);
-        m_app.Close();
-        g_bShowAtNewFile = m_bShowAtNewFile;
+        SimulationQtWindow::TearDown();
     }
 
-    CMainFrame* Frame() const { return AfxGetMainFrame(); }
-    CVetlaView* View() const { return Frame()->GetActiveView(); }
-    CVetlaDoc& Doc() const { return *View()->GetDocument(); }
-
-    CBlockObj* Block(int nType, int x, int y) const
-    {
-        CBlockObj* pBlock = View()->CreateBlockObject(nType);
-        pBlock->m_ptPos = CPoint(x, y);
-        pBlock->m_ptPos2 = pBlock->m_ptPos;
-        Doc().AddBlock(pBlock);
-        return pBlock;
-    }
     // A message text of the priority, enabled by an input of its own, with the on-delay of
     // pTimer on line 1.
     CBlockObj* Message(int nPriority, int y, CBlockObj* pTimer) const
@@ -89,45 +62,17 @@ protected:
         pText->m_arrWidgets1[0].Add(pElement);
         return pEnable;
     }
-    // One scan of the simulation, as the view's repaint runs it.
-    void Scan() const
-    {
-        QWidget* pWidget = QtWidgetOf(*View());
-        pWidget->repaint();
-        pWidget->grab();
-    }
-    // The input switched by the running program, then the scan that sees it.
-    void Switch(CBlockObj* pInput) const
-    {
-        ToggleSimulatedInput(Doc(), *pInput);
-        Scan();
-    }
     CAllDisplayMsgTxts* Display() const
     {
         return static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     }
     CLcdCanvas& ShownGrid() const { return Display()->GetDisplayPage(Display()->GetActiveIndex())->m_grid; }
-    static void Mouse(CWnd& wnd, QEvent::Type type, CPoint ptClient)
-    {
-        QWidget* pWidget = QtWidgetOf(wnd);
-        CRect rcWindow;
-        wnd.GetWindowRect(rcWindow);
-        CPoint ptScreen = ptClient;
-        wnd.ClientToScreen(&ptScreen);
-        const QPointF local(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
-        const bool bUp = type == QEvent::MouseButtonRelease;
-        QMouseEvent event(type, local, pWidget->mapToGlobal(local), Qt::LeftButton,
-                          bUp ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(pWidget, &event);
-    }
     // The element's popup opened by a double click, with "75" as seconds of base "m".
     void OpenPopupWithRefusedValue()
     {
         CLcdCanvas& grid = ShownGrid();
         const CPoint pt = static_cast<CWidget*>(grid.m_arrWidgets[0].GetAt(0))->m_rect.CenterPoint();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                                  QEvent::MouseButtonRelease})
-            Mouse(grid, type, pt);
+        DoubleClick(grid, pt);
         ASSERT_NE(grid.m_pParamPopup, nullptr);
         grid.m_pParamPopup->GetDlgItem(IDC_IPP_VALUE2)->SetWindowText(_T("75"));
         static_cast<CComboBox*>(grid.m_pParamPopup->GetDlgItem(IDC_IPP_LIST))->SetCurSel(1);
@@ -144,8 +89,6 @@ protected:
         return std::find(windows.begin(), windows.end(), pWnd) != windows.end();
     }
 
-    RunningApp m_app{"qarvo-msgtext-display", RunningApp::Backend::Qt};
-    int m_bShowAtNewFile = 1;
     MessageBoxHandler m_previousBox;
     std::vector<CString> m_boxes;
     std::function<void()> m_underTheBox;
@@ -167,7 +110,7 @@ TEST_F(MsgTextDisplayQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftA
         CBlockObj* pLow = Message(1, 20, pTimer);
         CBlockObj* pHigh = Message(5, 120, pTimer);
         const int nSecondsBefore = pTimer->m_nParam[TIMER_ON_LOW_PARAM];
-        Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+        Simulate();
         Switch(pLow);
         ASSERT_NE(Display(), nullptr);
         CAllDisplayMsgTxts* pDisplay = Display();
@@ -194,7 +137,7 @@ TEST_F(MsgTextDisplayQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftA
             QApplication::processEvents();
             EXPECT_FALSE(IsTopLevel(pDisplay)) << "the display went once its box had";
         }
-        Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+        Simulate();
         EXPECT_EQ(Display(), nullptr);
     }
 }
@@ -205,7 +148,7 @@ TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
 {
     auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
     CBlockObj* pEnable = Message(1, 20, pTimer);
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Simulate();
     Switch(pEnable);
     ASSERT_NE(Display(), nullptr);
     ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
