@@ -14,6 +14,7 @@
 #include "support/RunningApp.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -86,6 +87,20 @@ protected:
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
                                   QEvent::MouseButtonRelease})
             Mouse(wnd, type, ptClient);
+    }
+
+    // Qt's events until the condition holds: a window manager grants an activation in its own
+    // time. FALSE when two seconds went by without it.
+    template <typename Condition>
+    static bool ProcessEventsUntil(Condition condition)
+    {
+        const QDeadlineTimer deadline(2000);
+        while (!condition()) {
+            if (deadline.hasExpired())
+                return false;
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        return true;
     }
 
     RunningApp m_app{"qarvo-simulation-windows", RunningApp::Backend::Qt};
