@@ -12,6 +12,8 @@
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WndMessageMap.h"
 
+#include <cmath>
+
 IMPLEMENT_DYNAMIC(CAnalogSliderDlg, CDialog)
 
 BEGIN_MESSAGE_MAP(CAnalogSliderDlg, CDialog)
@@ -153,7 +155,11 @@ BOOL CAnalogSliderDlg::OnInitDialog()
 
 void CAnalogSliderDlg::PlaceAtBlock()
 {
-    CPoint pt(m_pBlock->m_ptPos.x - kPlacementWidths * m_pBlock->m_nWidth - m_nOffsetX, m_pBlock->m_ptPos.y - m_nOffsetY);
+    // The block as the view draws it, zoomed and scrolled by the offset; the popup keeps its own
+    // size, so it stands the same pixels to the left of its block at every zoom.
+    const double dZoom = m_pView->GetZoom();
+    CPoint pt(int(std::lround(m_pBlock->m_ptPos.x * dZoom)) - kPlacementWidths * m_pBlock->m_nWidth - m_nOffsetX,
+              int(std::lround(m_pBlock->m_ptPos.y * dZoom)) - m_nOffsetY);
     if (m_pView->m_hWnd)
         m_pView->ClientToScreen(&pt);
     SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

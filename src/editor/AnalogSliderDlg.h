@@ -48,6 +48,8 @@ public:
     bool IsSelfDeleting() const { return m_bSelfDeleting; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Places the popup at its block as the view draws it (again when the main window moved).
+    void PlaceAtBlock();
 
 protected:
     BOOL OnInitDialog() override;
@@ -60,7 +62,6 @@ protected:
 private:
     // The new trackbar position becomes the block's (and an analog contact's record's) value.
     void StoreValue(int nValue);
-    void PlaceAtBlock();
     // Posts nID to the view, or with bMain to the main window.
     void PostCommand(UINT nID, BOOL bMain) const;
     // The command keys of the diagram: leave the simulation and run the command. TRUE when

@@ -97,6 +97,12 @@ void CSimulationRun::OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffset
     }
 }
 
+void CSimulationRun::PlaceValuePopup() const
+{
+    if (m_pValuePopup)
+        m_pValuePopup->PlaceAtBlock();
+}
+
 BOOL CSimulationRun::IsValuePopup(const CWnd* pWnd) const { return pWnd && pWnd == m_pValuePopup; }
 
 void CSimulationRun::OnPopupGone(const CAnalogSliderDlg* pPopup)

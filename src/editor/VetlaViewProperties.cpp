@@ -47,6 +47,15 @@ int PagesToHold(int nPages, int nEdge, int nPageSize)
     return nPageSize > 0 && nEdge > nPageSize ? std::max(nPages, nEdge / nPageSize + 1) : nPages;
 }
 
+// An open modeless sheet asked for again comes to the front and takes the keyboard, as a new
+// one would.
+void BringToFront(CWnd& sheet)
+{
+    sheet.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    sheet.SetActiveWindow();
+    sheet.SetFocus();
+}
+
 }  // namespace
 
 void CVetlaView::OnUpdateBlockProperties(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pCurBlock || m_pCurComment); }
@@ -76,8 +85,15 @@ bool CVetlaView::RunBlockProperties()
     if (!pBlock || !m_pDocument)
         return true;
     const BOOL bSimulating = m_nEditMode == EDIT_MODE_SIMULATE;
-    if (bSimulating && (m_openSheets.IsOpenFor(pBlock->m_nNumber) || m_openLadSheets.Find(pBlock->m_nNumber)))
-        return true;
+    if (bSimulating) {
+        for (CWnd* pOpen : {static_cast<CWnd*>(m_openSheets.Find(pBlock->m_nNumber)),
+                            static_cast<CWnd*>(m_openLadSheets.Find(pBlock->m_nNumber))}) {
+            if (pOpen) {
+                BringToFront(*pOpen);
+                return true;
+            }
+        }
+    }
     if (IsLadderElementType(pBlock->m_nType)) {
         if (bSimulating)
             OpenModelessLadSheet(*pBlock, FormatBlockCaption());

@@ -6,7 +6,6 @@
 #include "messagetext/LcdCanvas.h"
 #include "messagetext/MsgTxtDisplayIds.h"
 #include "pages/controls/NumericEdit.h"
-#include "platform/core/MessageBox.h"
 #include "platform/core/Runtime.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -313,37 +312,20 @@ InPlaceValue CInPlaceParamDlg::ReadControls() const
     return value;
 }
 
-BOOL CInPlaceParamDlg::ApplyValue(BOOL bApply)
+std::optional<InPlaceEntry> CInPlaceParamDlg::ReadEntry() const
 {
-    CBlockObj* pBlock = bApply ? Block() : nullptr;
-    if (!pBlock || m_edit.controls == InPlaceControls::None)
-        return FALSE;
-    const InPlaceResult result = ApplyInPlaceValue(*pBlock, m_nParamId, m_nKind, ReadControls());
-    if (!result.strRefusal.IsEmpty())
-        AfxMessageBox(result.strRefusal, MB_ICONEXCLAMATION);
-    if (!result.bWritten)
-        return FALSE;
-    ILcdGridHost* pHost = m_pGrid->GetHost();
-    if (pHost && result.bRefresh)
-        pHost->OnParamWritten(*pBlock);
-    // The value is the program's as much as a sheet's Apply would make it: saved with the
-    // diagram, and an undo step of its own.
-    if (CVetlaDoc* pDoc = pHost ? pHost->GetGridDocument() : nullptr)
-        pDoc->m_undo.SaveState(pDoc);
-    return TRUE;
+    if (!Block() || m_edit.controls == InPlaceControls::None)
+        return std::nullopt;
+    return InPlaceEntry{m_pWidget->m_nBlockNumber, m_nParamId, m_nKind, ReadControls()};
 }
 
 BOOL CInPlaceParamDlg::PreTranslateMessage(MSG* pMsg)
 {
     const bool bKey = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
-    if (bKey && pMsg->wParam == VK_ESCAPE) {
-        m_pGrid->CloseObjectPopup(FALSE);
-        return TRUE;
-    }
-    if (bKey && pMsg->wParam == VK_RETURN) {
-        // A refused value has been told; the popup closes either way and the block keeps it.
-        ApplyValue(TRUE);
-        m_pGrid->CloseObjectPopup(FALSE);
+    if (bKey && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN)) {
+        // The popup is gone when this returns (and a refusal of Enter's value has been told
+        // under a message loop): nothing of it may be touched after.
+        m_pGrid->CloseObjectPopup(pMsg->wParam == VK_RETURN);
         return TRUE;
     }
     return CDialog::PreTranslateMessage(pMsg);

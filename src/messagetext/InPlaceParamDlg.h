@@ -1,9 +1,9 @@
 // CInPlaceParamDlg: the borderless popup laid over a parameter element of the simulation's
 // message-text display, holding the controls for that block type and parameter (number edits
-// with spins, a list, day boxes) cell by cell over the element's own cells. Enter writes the
-// value into the running block (after its check), Esc drops it; the grid closes it too when
-// another element is pressed (with the value), on "Details", a page change or the page's end
-// (without). It deletes itself when its window goes.
+// with spins, a list, day boxes) cell by cell over the element's own cells. Enter closes it
+// with its value, which the grid then checks and writes into the running block; Esc drops it;
+// the grid closes it too when another element is pressed (with the value), on "Details", a page
+// change or the page's end (without). It deletes itself when its window goes.
 #pragma once
 
 #include "messagetext/InPlaceParam.h"
@@ -11,6 +11,7 @@
 #include "platform/ui/SpinButtonCtrl.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CBlockObj;
@@ -20,6 +21,15 @@ class CEdit;
 class CLcdCanvas;
 class CNumericEdit;
 class CWidget;
+
+// What the popup hands the grid when it closes with its value: the element's block and
+// parameter, and the controls' value.
+struct InPlaceEntry {
+    int nBlockNumber = -1;
+    int nParamId = -1;
+    int nKind = 0;
+    InPlaceValue value;
+};
 
 class CInPlaceParamDlg : public CDialog {
     DECLARE_DYNAMIC(CInPlaceParamDlg)
@@ -31,9 +41,9 @@ public:
     // Opens the popup over the grid's selected element; FALSE when its window could not be made
     // (the caller deletes it then).
     BOOL Open();
-    // With bApply: checks the controls' value and writes it into the element's block, telling
-    // the user when it is refused. TRUE when a value was written.
-    BOOL ApplyValue(BOOL bApply);
+    // The value Enter hands on; empty when the popup has nothing to write (no controls, or the
+    // element's block is gone).
+    std::optional<InPlaceEntry> ReadEntry() const;
     // Lays the popup onto its element again (the sheet moved).
     void MoveOverWidget();
 

@@ -14,6 +14,7 @@
 
 class CInPlaceParamDlg;
 class CWidget;
+struct InPlaceEntry;
 
 // LCD lines of a message text.
 constexpr int LCD_LINE_COUNT = 4;
@@ -83,7 +84,8 @@ public:
     CInPlaceParamDlg* m_pParamPopup = nullptr;
     // Opens the popup over the selected element unless one is open; TRUE when one is open now.
     BOOL ShowObjectPopup();
-    // Closes an open popup, writing its value first with bApply.
+    // Closes an open popup; with bApply its value is then checked and written into its block.
+    // A refused value is told last, in a box whose message loop the scans go on under.
     void CloseObjectPopup(BOOL bApply);
     // A double click in the display: the popup when the selected element's parameter may be
     // changed in place.
@@ -112,6 +114,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // A box of the canvas, its host told while the box's loop runs.
+    int ShowBox(LPCTSTR pszText, UINT nType);
+    // The closed popup's value into its block, the host told of a write, a refusal shown.
+    void WriteEntry(const InPlaceEntry& entry);
     void DeleteWidgets();
     BOOL DeleteSelectedWidgets();
     // The edited element's new settings from its dialog; FALSE when it was cancelled.

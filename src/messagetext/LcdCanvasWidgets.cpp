@@ -203,7 +203,7 @@ BOOL CLcdCanvas::MayCopySelection()
 {
     if (!SelectionTouchesWidget())
         return TRUE;
-    AfxMessageBox(_T("Copy/paste of parameters is not supported."), MB_ICONEXCLAMATION);
+    ShowBox(_T("Copy/paste of parameters is not supported."), MB_ICONEXCLAMATION);
     return FALSE;
 }
 

@@ -31,6 +31,10 @@ public:
     virtual int GetEditedBlockNumber() const { return -1; }
     // The in-place popup wrote a value that an open property sheet of the block should show.
     virtual void OnParamWritten(CBlockObj& /*block*/) {}
+    // A box of the canvas runs its message loop (bRunning), or has ended. The code under the
+    // loop still uses the canvas and its host: a host that may be closed meanwhile (the
+    // simulation display, by the scans that go on) puts that off until the loop has ended.
+    virtual void OnCanvasModalLoop(BOOL /*bRunning*/) {}
 };
 
 // The simulation display's "Details" switch: elements in the detailed style rather than as

@@ -3,6 +3,7 @@
 #include "blocks/Widget.h"
 #include "document/SimMessageTexts.h"
 #include "document/VetlaDoc.h"
+#include "messagetext/AllDisplayMsgTxts.h"
 #include "messagetext/LcdGridSetup.h"
 #include "messagetext/MsgTxtDisplayIds.h"
 #include "messagetext/WidgetPlacement.h"
@@ -26,8 +27,8 @@ constexpr int kDisplayColumns = MSGTEXT_OLD_COLUMNS - 1;
 
 }  // namespace
 
-CMsgTxtDisplay::CMsgTxtDisplay(ISimMessageDisplayHost* pHost)
-    : CPropertyPage(IDD_MSGTXT_DISPLAY), m_pHost(pHost)
+CMsgTxtDisplay::CMsgTxtDisplay(ISimMessageDisplayHost* pHost, CAllDisplayMsgTxts* pSheet)
+    : CPropertyPage(IDD_MSGTXT_DISPLAY), m_pHost(pHost), m_pSheet(pSheet)
 {
     RegisterMsgTxtDisplayTemplates();
 }
@@ -60,6 +61,12 @@ void CMsgTxtDisplay::OnParamWritten(CBlockObj& block)
 {
     if (m_pHost)
         m_pHost->RefreshBlockValues(block);
+}
+
+void CMsgTxtDisplay::OnCanvasModalLoop(BOOL bRunning)
+{
+    if (m_pSheet)
+        m_pSheet->OnPageModalLoop(bRunning);
 }
 
 void CMsgTxtDisplay::SetUpDisplayGrid()

@@ -9,13 +9,14 @@
 #include "messagetext/LcdCanvas.h"
 #include "platform/ui/PropertyPage.h"
 
+class CAllDisplayMsgTxts;
 class ISimMessageDisplayHost;
 
 class CMsgTxtDisplay : public CPropertyPage, public ILcdGridHost {
     DECLARE_DYNAMIC(CMsgTxtDisplay)
 
 public:
-    explicit CMsgTxtDisplay(ISimMessageDisplayHost* pHost = nullptr);
+    explicit CMsgTxtDisplay(ISimMessageDisplayHost* pHost = nullptr, CAllDisplayMsgTxts* pSheet = nullptr);
     ~CMsgTxtDisplay() override;
 
     // The block's number, its first plane's cells (13 columns) and the tab title; set before
@@ -37,6 +38,12 @@ public:
     const CSimContext* GetGridSimContext() const override;
     int GetEditedBlockNumber() const override { return m_nBlockNumber; }
     void OnParamWritten(CBlockObj& block) override;
+    // The sheet holds off its end while a box of the grid is up.
+    void OnCanvasModalLoop(BOOL bRunning) override;
+
+    // The page's host is gone for it (its sheet is closed and waits for a box to go): the page
+    // shows no block from now on.
+    void DetachHost() { m_pHost = nullptr; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -55,4 +62,5 @@ private:
     void CopyElements(const CBlockMSGTEXT& block);
 
     ISimMessageDisplayHost* m_pHost;
+    CAllDisplayMsgTxts* m_pSheet;
 };

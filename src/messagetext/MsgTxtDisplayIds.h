@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/core/Types.h"
+#include "platform/ui/Msg.h"
 
 constexpr UINT IDD_MSGTXT_DISPLAY = 102;
 constexpr UINT IDD_INPLACE_PARAM = 4568;
@@ -29,6 +30,9 @@ constexpr int IDC_IPP_DAY_FIRST = 1049;
 // simulation's 25 ms tick.
 constexpr UINT_PTR MSGTXT_REDRAW_TIMER = 2;
 constexpr UINT MSGTXT_REDRAW_MS = 53;
+
+// Posted to the display sheet to end it once a box of its pages has closed.
+constexpr UINT WM_MTD_END = WM_APP + 0x150;
 
 // Registers the two templates once.
 void RegisterMsgTxtDisplayTemplates();

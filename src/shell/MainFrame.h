@@ -217,6 +217,8 @@ protected:
     // During a simulation: coming back from the value popup or a property sheet closes the
     // popup; any other activation goes on to the view.
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) override;
+    // The value popup of a simulation, a window of its own, keeps to its block.
+    void OnMove(int x, int y) override;
     // View > Outputs, Inputs and Simulation Bar: shown or hidden on the active diagram while it
     // simulates.
     void OnToggleOutputsBar();

@@ -153,6 +153,13 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
         pView->SendMessage(WM_ACTIVATE, pMsg->wParam, pMsg->lParam);
 }
 
+void CMainFrame::OnMove(int x, int y)
+{
+    CMDIFrameWnd::OnMove(x, y);
+    if (CVetlaView* pView = GetActiveView(); pView && pView->GetSafeHwnd())
+        pView->Simulation().PlaceValuePopup();
+}
+
 BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     // The basic and I/O palettes offer other items as documents of another kind come and go.

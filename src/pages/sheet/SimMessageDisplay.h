@@ -24,7 +24,8 @@ public:
     virtual void CloseValuePopup() = 0;
     // The window is the diagram's analog value popup.
     virtual BOOL IsValuePopup(const CWnd* pWnd) const = 0;
-    // The display's window is gone; the display deletes itself right after.
+    // The display is gone for the host: its window destroyed (the display deletes itself right
+    // after), or hidden until a box of its pages has closed, when it never calls the host again.
     virtual void OnDisplayDestroyed() = 0;
 
 protected:
@@ -36,7 +37,8 @@ public:
     // A message came on (MSGTEXT_EVENT_ON) or went off (MSGTEXT_EVENT_OFF): the page to show is
     // chosen again.
     virtual void SelectShownMessagePage(int nBlockNumber, int nEvent) = 0;
-    // Destroys the window; the display tells its host and deletes itself.
+    // Destroys the window; the display tells its host and deletes itself. While a box of one of
+    // its pages is up it hides and tells its host at once, and goes once the box has.
     virtual void DestroyDisplay() = 0;
 
 protected:
