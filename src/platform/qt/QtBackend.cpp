@@ -240,6 +240,9 @@ void InitQtBackend()
 
 void ShutdownQtBackend()
 {
+    // The widgets of windows destroyed since the event loop last ran are freed first.
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetDragLoop(nullptr);
     AfxSetWindowBackend(nullptr);

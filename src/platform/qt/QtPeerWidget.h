@@ -23,7 +23,11 @@ public:
     explicit QtPeerWidget(CWnd& wnd);
     ~QtPeerWidget() override;
 
-    CWnd& Window() const { return m_wnd; }
+    // The window shown; null once the window is gone and the widget waits to be freed.
+    CWnd* Window() const { return m_pWnd; }
+    // The window is gone: the widget hides, lets go of the mouse, handles no more events and is
+    // freed when Qt's event loop next runs.
+    void Detach();
     // The client area inside the widget.
     QRect ClientRect() const { return m_rectClient; }
     void SetClientRect(const QRect& rect);
@@ -71,7 +75,7 @@ private:
     void ScrollMessage(int nBar, UINT nSBCode, int nPos);
     CPoint ClientPointOf(const QPointF& position) const;
 
-    CWnd& m_wnd;
+    CWnd* m_pWnd;
     QRect m_rectClient;
     bool m_bSyncingPaint = false;
     std::unique_ptr<QPainter> m_pPainter;
@@ -79,7 +83,8 @@ private:
     QScrollBar* m_pScrollBars[2] = {nullptr, nullptr};   // children of this widget
 };
 
-// The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first.
+// The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first, and
+// hands it to Qt to free when the window goes.
 class QtNativeWindow : public INativeWindow {
 public:
     explicit QtNativeWindow(CWnd& wnd);
@@ -107,6 +112,7 @@ private:
     void KeepAboveOwner();
     static void RaiseOwnedWindows(const CWnd& wnd);
 
+    CWnd& m_wnd;
     QPointer<QtPeerWidget> m_pWidget;
     QRect m_rectWindow;
 };

@@ -81,8 +81,9 @@ private:
         // Copied: a tip's handler may create or destroy windows.
         const std::vector<QPointer<QWidget>> tips = m_tips;
         for (const QPointer<QWidget>& pTip : tips) {
-            if (auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data()))
-                pPeer->Window().SendMessage(WM_CANCELMODE);
+            auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data());
+            if (pPeer && pPeer->Window())
+                pPeer->Window()->SendMessage(WM_CANCELMODE);
         }
     }
 
