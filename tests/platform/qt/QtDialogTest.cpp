@@ -215,6 +215,10 @@ TEST_F(QtDialogTest, ModalDialogRunsInQtsLoopAndEndsWithEnter)
 
 TEST_F(QtDialogTest, ClipboardFormatsReachQtsClipboard)
 {
+    // On an X display the test program owns whatever it puts on the clipboard: only another
+    // program could play the other program here.
+    if (QtTestOnDesktop())
+        GTEST_SKIP() << "another program's clipboard text needs another X client";
     const UINT nFormat = RegisterClipboardFormat(_T("NorviFAB"));
     CClipboard::Empty();
     CClipboard::SetData(nFormat, {1, 2, 3});
