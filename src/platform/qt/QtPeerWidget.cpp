@@ -4,6 +4,7 @@
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtKeyMap.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
@@ -14,6 +15,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -71,6 +74,18 @@ void SetButtonState(Qt::MouseButtons buttons)
 }
 
 DWORD MessageTime() { return DWORD(CMessageQueue::Get().Now()); }
+
+// A captioned top-level window without a sizing frame (a dialog whose template has none) keeps
+// the size the program gives it; the window manager is told by a least size equal to the
+// greatest, and then offers neither resizing nor maximising.
+bool HasFixedSize(const CWnd& wnd)
+{
+    const DWORD dwStyle = wnd.GetStyle();
+    return !(dwStyle & WS_CHILD) && (dwStyle & WS_CAPTION) == WS_CAPTION && !(dwStyle & WS_THICKFRAME);
+}
+
+// Room a window manager's title bar and borders take around a window.
+constexpr int kFrameRoom = 48;
 
 // A window's own scroll bar. A release of the mouse ends every scroll action, after the drag's
 // final position, as the classic bars report it.
@@ -243,13 +258,44 @@ bool QtPeerWidget::event(QEvent* pEvent)
     }
     // The title bar's buttons maximise, minimise and restore through the window manager: the
     // layer's state follows what the window shows.
-    if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(m_pWnd))
+    if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(m_pWnd)) {
+        const Qt::WindowStates oldStates = static_cast<QWindowStateChangeEvent*>(pEvent)->oldState();
         m_pWnd->ShowStateChanged(ShowStateOf(windowState()));
+        // The window manager's own geometry for the restored window may come before or after
+        // its state change: the window is fitted at each until it fits.
+        m_bFitting = (oldStates & Qt::WindowMaximized) && ShowStateOf(windowState()) == SW_SHOWNORMAL;
+        if (m_bFitting)
+            FitRestored();
+    }
     // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
     if (pEvent->type() == QEvent::WindowActivate && isWindow() && IsWindow(m_pWnd) &&
         m_pWnd->IsInputEnabled() && CWnd::GetActiveWindow() != m_pWnd)
         m_pWnd->SetActiveWindow(WA_ACTIVE);
     return QWidget::event(pEvent);
+}
+
+// A window shown maximised from the start has no smaller geometry of its own for the window
+// manager to restore: it would restore the whole work area, its frame's title bar off the
+// screen. It gets its last normal geometry when that fits the work area inside a frame, else
+// three quarters of the work area, in its middle.
+void QtPeerWidget::FitRestored()
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen)
+        return;
+    const QRect work = pScreen->availableGeometry();
+    if (work.contains(frameGeometry()) && width() < work.width() && height() < work.height()) {
+        m_bFitting = false;
+        return;
+    }
+    QRect rect = m_rectNormal;
+    const QRect roomInFrame = work.adjusted(0, kFrameRoom, 0, 0);
+    if (rect.isEmpty() || !roomInFrame.contains(rect)) {
+        rect = QRect(0, 0, work.width() * 3 / 4, work.height() * 3 / 4);
+        rect.moveCenter(work.center());
+    }
+    // Through the layer, whose geometry the widget follows.
+    m_pWnd->SetWindowPos(nullptr, rect.x(), rect.y(), rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QtPeerWidget::ShowToolTip(QHelpEvent* pEvent)
@@ -475,6 +521,11 @@ void QtPeerWidget::resizeEvent(QResizeEvent*)
 {
     if (!m_pWnd)
         return;
+    if (m_bFitting && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
+        FitRestored();
+        if (m_bFitting)
+            return;  // the layer has placed the window itself
+    }
     // The user resized a top-level window: the layer takes the new size.
     CRect rectWindow;
     m_pWnd->GetWindowRect(rectWindow);
@@ -527,6 +578,11 @@ void QtNativeWindow::SetGeometry(const RECT& rectWindow, const RECT& rectClient)
     if (auto* pParent = qobject_cast<QtPeerWidget*>(m_pWidget->parentWidget()))
         rect.translate(pParent->ClientRect().topLeft());
     m_pWidget->SetClientRect(ToQRect(rectClient));
+    if (m_pWidget->isWindow() && !m_wnd.IsZoomed() && !m_wnd.IsIconic())
+        m_pWidget->SetNormalGeometry(rect);
+    // The size goes first: a fixed window's old limits would hold the new size back.
+    if (m_pWidget->isWindow() && HasFixedSize(m_wnd))
+        m_pWidget->setFixedSize(rect.size());
     m_pWidget->setGeometry(rect);
     m_pWidget->update();
 }
@@ -541,6 +597,10 @@ void QtNativeWindow::SetVisible(bool bVisible)
         return;
     }
     KeepAboveOwner();
+    // A modal dialog blocks the program's other windows in Qt as well: a click on its owner
+    // activates the dialog again, and the window manager keeps it above the owner's windows.
+    if (const auto* pDialog = dynamic_cast<const CDialog*>(&wnd))
+        m_pWidget->setWindowModality(pDialog->IsModal() ? Qt::ApplicationModal : Qt::NonModal);
     // The layer has already sized a maximised window to the work area; a window manager, where
     // there is one, is told as well so that it keeps the window maximised under its own frame.
     if (wnd.IsZoomed())
@@ -698,7 +758,7 @@ void QtNativeWindow::SetScrollBar(int nBar, const NativeScrollBar& bar)
 
 void QtNativeWindow::SetSizeLimits(const SIZE& sizeMin, const SIZE& sizeMax)
 {
-    if (!m_pWidget || !m_pWidget->isWindow())
+    if (!m_pWidget || !m_pWidget->isWindow() || HasFixedSize(m_wnd))
         return;
     const auto limit = [](LONG n) { return n >= MINMAXINFO_NO_LIMIT ? QWIDGETSIZE_MAX : int(n); };
     m_pWidget->setMinimumSize(int(sizeMin.cx), int(sizeMin.cy));

@@ -31,6 +31,9 @@ public:
     // The client area inside the widget.
     QRect ClientRect() const { return m_rectClient; }
     void SetClientRect(const QRect& rect);
+    // The geometry the layer last gave the top-level window while it was neither maximised nor
+    // minimised: what a restore returns to.
+    void SetNormalGeometry(const QRect& rect) { m_rectNormal = rect; }
     // nBar: SB_HORZ or SB_VERT; the bar is made on its first use.
     void SetScrollBar(int nBar, const NativeScrollBar& bar);
     // The bar's widget; null until the window first set it.
@@ -55,6 +58,7 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
     void ShowToolTip(QHelpEvent* pEvent);
+    void FitRestored();
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
@@ -77,6 +81,9 @@ private:
 
     CWnd* m_pWnd;
     QRect m_rectClient;
+    QRect m_rectNormal;
+    // Restored from maximised and not yet fitted to the work area.
+    bool m_bFitting = false;
     bool m_bSyncingPaint = false;
     std::unique_ptr<QPainter> m_pPainter;
     std::unique_ptr<QPainterSurface> m_pSurface;

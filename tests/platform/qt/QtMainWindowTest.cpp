@@ -16,6 +16,7 @@
 #include "support/QtTestInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +24,8 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <vector>
 
@@ -138,6 +141,39 @@ TEST_F(QtMainWindowTest, AMaximisedTopLevelWindowFillsTheScreensWorkArea)
     CRect rectView;
     m_view.GetWindowRect(rectView);
     EXPECT_EQ(rectView.Width(), available.width());
+}
+
+// A window shown maximised from the start and then restored (the title bar's button, through
+// the window manager where there is one) gets a place that fits the work area with a frame
+// around it, not the whole work area with its title bar off the screen.
+TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkArea)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "Qt's offscreen platform reports no maximised state back";
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    QWidget* pWidget = FrameWidget();
+    const auto settle = [](const std::function<bool()>& bDone) {
+        QElapsedTimer timer;
+        timer.start();
+        while (!bDone() && timer.elapsed() < 2000)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        // The window manager's last configure arrives after its state change.
+        for (int i = 0; i < 4; ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+    };
+    settle([pWidget] { return pWidget->isMaximized(); });
+    pWidget->showNormal();
+    settle([this] { return !m_pFrame->IsZoomed(); });
+
+    EXPECT_FALSE(m_pFrame->IsZoomed());
+    const QRect frame = pWidget->frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_LT(pWidget->width(), available.width());
+    EXPECT_LT(pWidget->height(), available.height());
+    CRect rectWindow;
+    m_pFrame->GetWindowRect(rectWindow);
+    EXPECT_EQ(ToQRect(rectWindow).size(), pWidget->size()) << "the layer follows";
 }
 
 TEST_F(QtMainWindowTest, TheMenuBarIsVisibleAndLaidOutAboveTheToolBar)
