@@ -264,7 +264,7 @@ bool QtPeerWidget::event(QEvent* pEvent)
         // The window manager's own geometry for the restored window may come before or after
         // its state change: the window is fitted at each until it fits.
         m_bFitting = (oldStates & Qt::WindowMaximized) && ShowStateOf(windowState()) == SW_SHOWNORMAL;
-        if (m_bFitting)
+        if (m_bFitting && !Fits())
             FitRestored();
     }
     // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
@@ -272,6 +272,14 @@ bool QtPeerWidget::event(QEvent* pEvent)
         m_pWnd->IsInputEnabled() && CWnd::GetActiveWindow() != m_pWnd)
         m_pWnd->SetActiveWindow(WA_ACTIVE);
     return QWidget::event(pEvent);
+}
+
+// The window and its frame lie inside the work area, smaller than it.
+bool QtPeerWidget::Fits() const
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect work = pScreen ? pScreen->availableGeometry() : QRect();
+    return work.contains(frameGeometry()) && width() < work.width() && height() < work.height();
 }
 
 // A window shown maximised from the start has no smaller geometry of its own for the window
@@ -284,7 +292,7 @@ void QtPeerWidget::FitRestored()
     if (!pScreen)
         return;
     const QRect work = pScreen->availableGeometry();
-    if (work.contains(frameGeometry()) && width() < work.width() && height() < work.height()) {
+    if (Fits()) {
         m_bFitting = false;
         return;
     }
@@ -517,11 +525,12 @@ void QtPeerWidget::InputMethodMessage(QInputMethodEvent* pEvent)
 void QtPeerWidget::keyPressEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, true); }
 void QtPeerWidget::keyReleaseEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, false); }
 
-void QtPeerWidget::resizeEvent(QResizeEvent*)
+void QtPeerWidget::resizeEvent(QResizeEvent* pEvent)
 {
     if (!m_pWnd)
         return;
-    if (m_bFitting && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
+    // Only the window system's own geometry tells whether the restored window fits by now.
+    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
         FitRestored();
         if (m_bFitting)
             return;  // the layer has placed the window itself
@@ -534,10 +543,15 @@ void QtPeerWidget::resizeEvent(QResizeEvent*)
                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void QtPeerWidget::moveEvent(QMoveEvent*)
+void QtPeerWidget::moveEvent(QMoveEvent* pEvent)
 {
     if (!m_pWnd)
         return;
+    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
+        FitRestored();
+        if (m_bFitting)
+            return;  // the layer has placed the window itself
+    }
     // The layer's window is the widget's geometry (its own frame is drawn inside); the native
     // frame of a window manager lies outside it, where x() and y() would count it.
     CRect rectWindow;

@@ -58,6 +58,7 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
     void ShowToolTip(QHelpEvent* pEvent);
+    bool Fits() const;
     void FitRestored();
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QThread>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -153,18 +154,28 @@ TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkAr
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
     QWidget* pWidget = FrameWidget();
+    // Events are taken as they come, until the condition holds, and for a while after it.
     const auto settle = [](const std::function<bool()>& bDone) {
         QElapsedTimer timer;
         timer.start();
-        while (!bDone() && timer.elapsed() < 2000)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        // The window manager's last configure arrives after its state change.
-        for (int i = 0; i < 4; ++i)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        qint64 nHeldSince = -1;
+        while (timer.elapsed() < 3000 && (nHeldSince < 0 || timer.elapsed() - nHeldSince < 300)) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+            if (!bDone())
+                nHeldSince = -1;
+            else if (nHeldSince < 0)
+                nHeldSince = timer.elapsed();
+        }
     };
-    settle([pWidget] { return pWidget->isMaximized(); });
+    // Maximised by the window manager, which then frames the window.
+    settle([pWidget] { return pWidget->isMaximized() && pWidget->frameGeometry() != pWidget->geometry(); });
     pWidget->showNormal();
-    settle([this] { return !m_pFrame->IsZoomed(); });
+    // The window manager and the layer may trade a few sizes before the window settles.
+    settle([this, pWidget, available] {
+        return !m_pFrame->IsZoomed() && pWidget->width() < available.width() &&
+               available.contains(pWidget->frameGeometry());
+    });
 
     EXPECT_FALSE(m_pFrame->IsZoomed());
     const QRect frame = pWidget->frameGeometry();
