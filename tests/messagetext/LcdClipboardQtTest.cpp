@@ -48,6 +48,10 @@ protected:
 
 TEST_F(LcdClipboardOnQt, CellTextRoundTripsThroughQtsClipboard)
 {
+    // On an X display the test program owns whatever it puts on the clipboard: only another
+    // program could play the other program here.
+    if (QtTestOnDesktop())
+        GTEST_SKIP() << "another program's clipboard text needs another X client";
     TypeAt(1, 1, u"AB");
     TypeAt(2, 1, u"\u4e2d");
     m_grid->SetSelectedRange(CCellRange(1, 1, 2, 2));

@@ -124,7 +124,9 @@ TEST_F(SavingTest, EnterInCloseAllOnExitSavesEveryChangedDiagram)
     }
     CDialog::SetDialogHook([&](CDialog&) {
         QApplication::processEvents();
-        QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
+        // Where the layer's focus is: on a desktop Qt's own focus follows only once the window
+        // manager has activated the box.
+        QtType(QtWidgetOf(*CWnd::GetFocus()), Qt::Key_Return, QStringLiteral("\r"));
     });
     AfxGetMainFrame()->SendMessage(WM_CLOSE);
     CDialog::SetDialogHook(nullptr);

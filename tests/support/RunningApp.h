@@ -28,11 +28,12 @@ public:
     enum class Backend { Headless, Qt };
 
     // Test programs of the application run twice: on the headless layer and, registered a
-    // second time with QARVO_TEST_BACKEND=qt, with every window a real widget.
+    // second time with QARVO_TEST_BACKEND=qt, with every window a real widget (also with
+    // QARVO_TEST_BACKEND=desktop, on an X display with a window manager).
     static bool OnQt()
     {
         const char* pszBackend = std::getenv("QARVO_TEST_BACKEND");
-        return pszBackend && std::string_view(pszBackend) == "qt";
+        return pszBackend && (std::string_view(pszBackend) == "qt" || std::string_view(pszBackend) == "desktop");
     }
     static Backend BackendOfTheRun() { return OnQt() ? Backend::Qt : Backend::Headless; }
 

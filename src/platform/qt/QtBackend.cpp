@@ -68,7 +68,8 @@ Qt::CursorShape ShapeOf(HCURSOR hCursor)
 // editor laid over an element, a slider under a value) is drawn by the layer alone: no native
 // frame, title or buttons, and no entry of its own in the desktop's task list. A window with an
 // owner (a dialog, a sheet, a floating bar) is a transient one that the window manager keeps
-// above its owner; only such kinds carry the hint to it.
+// above its owner. A captioned window gets the title bar's minimise and maximise buttons only
+// where its styles have them (a dialog's template says so), and always the close button.
 Qt::WindowFlags TopLevelFlags(const CWnd& wnd)
 {
     const DWORD dwStyle = wnd.GetStyle();
@@ -76,9 +77,8 @@ Qt::WindowFlags TopLevelFlags(const CWnd& wnd)
         return Qt::Tool | Qt::FramelessWindowHint;
     if (wnd.GetExStyle() & WS_EX_TOOLWINDOW)
         return Qt::Tool;
-    if (!wnd.GetWindow(GW_OWNER))
-        return Qt::Window;
-    Qt::WindowFlags flags = Qt::Dialog;
+    Qt::WindowFlags flags = wnd.GetWindow(GW_OWNER) ? Qt::Dialog : Qt::Window;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (dwStyle & WS_MINIMIZEBOX)
         flags |= Qt::WindowMinimizeButtonHint;
     if (dwStyle & WS_MAXIMIZEBOX)
@@ -240,6 +240,9 @@ void InitQtBackend()
 
 void ShutdownQtBackend()
 {
+    // The widgets of windows destroyed since the event loop last ran are freed first.
+    if (QCoreApplication::instance())
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetDragLoop(nullptr);
     AfxSetWindowBackend(nullptr);

@@ -20,7 +20,9 @@ public:
     QtButtonView(CButton& button, QWidget* pWidget) : QtControlView(button, pWidget), m_button(button)
     {
         if (auto* pAbstract = qobject_cast<QAbstractButton*>(pWidget)) {
-            QObject::connect(pAbstract, &QAbstractButton::clicked, [this, pAlive = m_pAlive] {
+            QObject::connect(pAbstract, &QAbstractButton::clicked, [this, pAlive = Life()] {
+                if (!*pAlive)
+                    return;
                 m_button.Click();
                 // A click may close the dialog, and this view with its button's window.
                 if (*pAlive)
@@ -28,10 +30,6 @@ public:
             });
         }
     }
-    ~QtButtonView() override { *m_pAlive = false; }
-    QtButtonView(const QtButtonView&) = delete;
-    QtButtonView& operator=(const QtButtonView&) = delete;
-
     // A check box: its box, the gap after it and the text.
     int WidthToShow(const CString& strText) const override
     {
@@ -69,7 +67,6 @@ protected:
 
 private:
     CButton& m_button;
-    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace

@@ -61,13 +61,19 @@ class QtComboBoxView : public QtControlView {
 public:
     QtComboBoxView(CComboBox& combo, QComboBox* pBox) : QtControlView(combo, pBox), m_combo(combo), m_pBox(pBox)
     {
-        QObject::connect(pBox, &QComboBox::activated, [this](int nIndex) {
+        QObject::connect(pBox, &QComboBox::activated, [this, pAlive = Life()](int nIndex) {
+            if (!*pAlive)
+                return;
+            // The choice may close the dialog, and this view with its combo's window.
             m_combo.UserSelect(nIndex);
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
         if (pBox->isEditable()) {
-            QObject::connect(pBox->lineEdit(), &QLineEdit::textEdited,
-                             [this](const QString& strText) { m_combo.UserEditText(FromQString(strText)); });
+            QObject::connect(pBox->lineEdit(), &QLineEdit::textEdited, [this, pAlive = Life()](const QString& strText) {
+                if (*pAlive)
+                    m_combo.UserEditText(FromQString(strText));
+            });
         }
     }
 

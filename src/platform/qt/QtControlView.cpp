@@ -25,34 +25,41 @@
 #include <QSignalBlocker>
 
 // Watches the widget for focus changes the user makes and for the keys the view sends to the
-// layer.
+// layer. It goes with the widget; the view, which may go first (the focus it follows can close
+// the dialog), cuts it off.
 class QtControlView::EventFilter : public QObject {
 public:
-    explicit EventFilter(QtControlView& view) : m_view(view) {}
+    explicit EventFilter(QtControlView& view) : m_pView(&view) {}
+
+    void Detach() { m_pView = nullptr; }
 
 protected:
     bool eventFilter(QObject*, QEvent* pEvent) override
     {
+        if (!m_pView)
+            return false;
         // A click focuses a control that takes the focus by clicks, as on the classic system
         // (and also where the window system gives no focus to an inactive window).
         const bool bClickFocus = pEvent->type() == QEvent::MouseButtonPress &&
-                                 (m_view.m_pWidget->focusPolicy() & Qt::ClickFocus);
+                                 (m_pView->m_pWidget->focusPolicy() & Qt::ClickFocus);
         const bool bUserFocus = pEvent->type() == QEvent::FocusIn &&
                                 static_cast<QFocusEvent*>(pEvent)->reason() != Qt::OtherFocusReason;
         if (bClickFocus || bUserFocus)
-            m_view.FollowFocus();
+            m_pView->FollowFocus();
+        if (!m_pView)
+            return true;
         if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease) {
-            if (m_view.KeepsKey(*static_cast<QKeyEvent*>(pEvent)))
+            if (m_pView->KeepsKey(*static_cast<QKeyEvent*>(pEvent)))
                 return false;
-            return m_view.ForwardKey(pEvent);
+            return m_pView->ForwardKey(pEvent);
         }
         if (pEvent->type() == QEvent::MouseMove)
-            m_view.ForwardMouseMove(*static_cast<QMouseEvent*>(pEvent));
+            m_pView->ForwardMouseMove(*static_cast<QMouseEvent*>(pEvent));
         return false;
     }
 
 private:
-    QtControlView& m_view;
+    QtControlView* m_pView;
 };
 
 QtControlView::QtControlView(CWnd& wnd, QWidget* pWidget) : m_wnd(wnd), m_pWidget(pWidget)
@@ -70,7 +77,17 @@ QtControlView::QtControlView(CWnd& wnd, QWidget* pWidget) : m_wnd(wnd), m_pWidge
     pWidget->setMouseTracking(true);
 }
 
-QtControlView::~QtControlView() { delete m_pWidget.data(); }
+// The widget may be inside one of its own signals (a choice that closed the dialog): it is cut
+// off from the view and freed when Qt is back in its event loop.
+QtControlView::~QtControlView()
+{
+    *m_pAlive = false;
+    if (!m_pWidget)
+        return;
+    m_pFilter->Detach();
+    m_pWidget->hide();
+    m_pWidget->deleteLater();
+}
 
 void QtControlView::Refresh()
 {

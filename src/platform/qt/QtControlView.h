@@ -11,6 +11,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QKeyEvent;
 class QMouseEvent;
 
@@ -38,12 +40,19 @@ protected:
     // WM_MOUSEMOVE; the widget handles the move itself.
     void ForwardMouseMove(const QMouseEvent& event);
 
+    // Whether the view still lives. A handler of the widget's signals holds a copy: the control
+    // it calls may destroy its window (a choice that closes the dialog) and the view with it,
+    // and the widget may signal again before Qt frees it.
+    using LifeToken = std::shared_ptr<const bool>;
+    LifeToken Life() const { return m_pAlive; }
+
     CWnd& m_wnd;
     QPointer<QWidget> m_pWidget;
 
 private:
     class EventFilter;
     EventFilter* m_pFilter = nullptr;
+    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
 
 // Installs the view factory for the standard controls (call once, after InitQtBackend).

@@ -37,9 +37,13 @@ public:
         pEdit->setFocusPolicy(Qt::ClickFocus);
         pEdit->setCalendarPopup(!(picker.GetStyle() & DTS_UPDOWN) &&
                                 (picker.GetStyle() & DTS_TIMEFORMAT) != DTS_TIMEFORMAT);
-        QObject::connect(pEdit, &QDateTimeEdit::dateTimeChanged, [this](const QDateTime& dateTime) {
+        QObject::connect(pEdit, &QDateTimeEdit::dateTimeChanged, [this, pAlive = Life()](const QDateTime& dateTime) {
+            if (!*pAlive)
+                return;
+            // The owner's notification may close the dialog, and this view with the picker's window.
             m_picker.UserSetTime(FromQDateTime(dateTime));
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
     }
 

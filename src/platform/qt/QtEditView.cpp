@@ -63,30 +63,43 @@ class QtEditView : public QtControlView {
 public:
     QtEditView(CEdit& edit, QLineEdit* pLine) : QtControlView(edit, pLine), m_edit(edit), m_pLine(pLine)
     {
-        QObject::connect(pLine, &QLineEdit::textEdited, [this](const QString& strText) {
+        // The owner's change notice may close the dialog, and this view with the edit's window.
+        QObject::connect(pLine, &QLineEdit::textEdited, [this, pAlive = Life()](const QString& strText) {
+            if (!*pAlive)
+                return;
             m_edit.UserEdit(FromQString(strText), m_pLine->cursorPosition());
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
-        QObject::connect(pLine, &QLineEdit::selectionChanged, [this] { TakeSelection(); });
-        QObject::connect(pLine, &QLineEdit::cursorPositionChanged, [this] { TakeSelection(); });
+        const auto takeSelection = [this, pAlive = Life()] {
+            if (*pAlive)
+                TakeSelection();
+        };
+        QObject::connect(pLine, &QLineEdit::selectionChanged, takeSelection);
+        QObject::connect(pLine, &QLineEdit::cursorPositionChanged, takeSelection);
     }
     QtEditView(CEdit& edit, LaidOutPlainTextEdit* pText) : QtControlView(edit, pText), m_edit(edit), m_pText(pText)
     {
         // The line the program scrolled to stays at the top until the user scrolls or the caret
         // moves.
-        pText->m_onLaidOut = [this] {
-            if (m_bHoldsProgramScroll)
+        pText->m_onLaidOut = [this, pAlive = Life()] {
+            if (*pAlive && m_bHoldsProgramScroll)
                 ScrollToLine(m_nShownFirstLine);
         };
-        QObject::connect(pText->verticalScrollBar(), &QAbstractSlider::actionTriggered,
-                         [this] { m_bHoldsProgramScroll = false; });
-        QObject::connect(pText, &QPlainTextEdit::textChanged, [this] {
+        QObject::connect(pText->verticalScrollBar(), &QAbstractSlider::actionTriggered, [this, pAlive = Life()] {
+            if (*pAlive)
+                m_bHoldsProgramScroll = false;
+        });
+        QObject::connect(pText, &QPlainTextEdit::textChanged, [this, pAlive = Life()] {
+            if (!*pAlive)
+                return;
             const QString strQt = m_pText->toPlainText();
             QString strLayer = strQt;
             strLayer.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
             m_edit.UserEdit(FromQString(strLayer),
                             LayerPosition(strQt, m_pText->textCursor().position()));
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
     }
 

@@ -14,12 +14,17 @@ class QtListBoxView : public QtControlView {
 public:
     QtListBoxView(CListBox& list, QListWidget* pList) : QtControlView(list, pList), m_list(list), m_pList(pList)
     {
-        QObject::connect(pList, &QListWidget::currentRowChanged, [this](int nRow) {
+        QObject::connect(pList, &QListWidget::currentRowChanged, [this, pAlive = Life()](int nRow) {
+            if (!*pAlive)
+                return;
+            // The selection may close the dialog, and this view with its list's window.
             m_list.UserSelect(nRow);
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
-        QObject::connect(pList, &QListWidget::itemDoubleClicked, [this](QListWidgetItem* pItem) {
-            m_list.UserDoubleClick(m_pList->row(pItem));
+        QObject::connect(pList, &QListWidget::itemDoubleClicked, [this, pAlive = Life()](QListWidgetItem* pItem) {
+            if (*pAlive)
+                m_list.UserDoubleClick(m_pList->row(pItem));
         });
     }
 

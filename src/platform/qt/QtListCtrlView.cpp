@@ -11,6 +11,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -20,14 +21,24 @@ public:
     {
         m_pBar = new QScrollBar(Qt::Vertical, pPeer);
         m_pBar->setFocusPolicy(Qt::NoFocus);
-        QObject::connect(m_pBar.data(), &QScrollBar::valueChanged, [this](int nTop) {
-            if (m_bSyncing)
+        QObject::connect(m_pBar.data(), &QScrollBar::valueChanged, [this, pAlive = m_pAlive](int nTop) {
+            if (!*pAlive || m_bSyncing)
                 return;
             m_list.Scroll(CSize(0, (nTop - m_list.GetTopIndex()) * CListCtrl::kRowHeight));
         });
         Refresh();
     }
-    ~QtListCtrlView() override { delete m_pBar.data(); }
+    // The bar may be inside its own signal: it is freed when Qt is back in its event loop.
+    ~QtListCtrlView() override
+    {
+        *m_pAlive = false;
+        if (m_pBar) {
+            m_pBar->hide();
+            m_pBar->deleteLater();
+        }
+    }
+    QtListCtrlView(const QtListCtrlView&) = delete;
+    QtListCtrlView& operator=(const QtListCtrlView&) = delete;
 
     void Refresh() override
     {
@@ -56,6 +67,7 @@ private:
     QPointer<QtPeerWidget> m_pPeer;
     QPointer<QScrollBar> m_pBar;
     bool m_bSyncing = false;
+    std::shared_ptr<bool> m_pAlive = std::make_shared<bool>(true);
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtKeyMap.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/KeyState.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
@@ -14,6 +15,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -72,6 +75,18 @@ void SetButtonState(Qt::MouseButtons buttons)
 
 DWORD MessageTime() { return DWORD(CMessageQueue::Get().Now()); }
 
+// A captioned top-level window without a sizing frame (a dialog whose template has none) keeps
+// the size the program gives it; the window manager is told by a least size equal to the
+// greatest, and then offers neither resizing nor maximising.
+bool HasFixedSize(const CWnd& wnd)
+{
+    const DWORD dwStyle = wnd.GetStyle();
+    return !(dwStyle & WS_CHILD) && (dwStyle & WS_CAPTION) == WS_CAPTION && !(dwStyle & WS_THICKFRAME);
+}
+
+// Room a window manager's title bar and borders take around a window.
+constexpr int kFrameRoom = 48;
+
 // A window's own scroll bar. A release of the mouse ends every scroll action, after the drag's
 // final position, as the classic bars report it.
 class PeerScrollBar : public QScrollBar {
@@ -115,7 +130,7 @@ UINT ScrollCodeOf(int nAction)
 
 }  // namespace
 
-QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_wnd(wnd)
+QtPeerWidget::QtPeerWidget(CWnd& wnd) : m_pWnd(&wnd)
 {
     setMouseTracking(true);
     // The layer decides the focus; Qt only follows it.
@@ -132,15 +147,42 @@ CPoint QtPeerWidget::ClientPointOf(const QPointF& position) const
     return CPoint(position.toPoint().x() - m_rectClient.left(), position.toPoint().y() - m_rectClient.top());
 }
 
-void QtPeerWidget::dragEnterEvent(QDragEnterEvent* pEvent) { QtDragMove(m_wnd, *pEvent, ClientPointOf(pEvent->position()), true); }
+void QtPeerWidget::dragEnterEvent(QDragEnterEvent* pEvent)
+{
+    if (m_pWnd)
+        QtDragMove(*m_pWnd, *pEvent, ClientPointOf(pEvent->position()), true);
+}
 
-void QtPeerWidget::dragMoveEvent(QDragMoveEvent* pEvent) { QtDragMove(m_wnd, *pEvent, ClientPointOf(pEvent->position()), false); }
+void QtPeerWidget::dragMoveEvent(QDragMoveEvent* pEvent)
+{
+    if (m_pWnd)
+        QtDragMove(*m_pWnd, *pEvent, ClientPointOf(pEvent->position()), false);
+}
 
-void QtPeerWidget::dragLeaveEvent(QDragLeaveEvent*) { QtDragLeave(m_wnd); }
+void QtPeerWidget::dragLeaveEvent(QDragLeaveEvent*)
+{
+    if (m_pWnd)
+        QtDragLeave(*m_pWnd);
+}
 
-void QtPeerWidget::dropEvent(QDropEvent* pEvent) { QtDrop(m_wnd, *pEvent, ClientPointOf(pEvent->position())); }
+void QtPeerWidget::dropEvent(QDropEvent* pEvent)
+{
+    if (m_pWnd)
+        QtDrop(*m_pWnd, *pEvent, ClientPointOf(pEvent->position()));
+}
 
 QtPeerWidget::~QtPeerWidget() = default;
+
+void QtPeerWidget::Detach()
+{
+    if (!m_pWnd)
+        return;
+    m_pWnd = nullptr;
+    if (QWidget::mouseGrabber() == this)
+        releaseMouse();
+    hide();
+    deleteLater();
+}
 
 DrawingSurface* QtPeerWidget::PaintSurface() const { return m_pSurface.get(); }
 
@@ -188,15 +230,19 @@ void QtPeerWidget::LayoutScrollBars()
 
 void QtPeerWidget::ScrollMessage(int nBar, UINT nSBCode, int nPos)
 {
+    if (!m_pWnd)
+        return;
     if (nSBCode == SB_THUMBTRACK || nSBCode == SB_THUMBPOSITION)
-        m_wnd.SetScrollTrackPos(nBar, nPos);
-    MSG msg = {&m_wnd, UINT(nBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL),
+        m_pWnd->SetScrollTrackPos(nBar, nPos);
+    MSG msg = {m_pWnd, UINT(nBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL),
                MAKEWPARAM(WORD(nSBCode), WORD(nPos)), 0, MessageTime(), {0, 0}};
     Route(msg);
 }
 
 bool QtPeerWidget::event(QEvent* pEvent)
 {
+    if (!m_pWnd)
+        return QWidget::event(pEvent);
     // Tab belongs to the windows (dialogs move the focus themselves), not to Qt's focus chain.
     if (pEvent->type() == QEvent::KeyPress) {
         keyPressEvent(static_cast<QKeyEvent*>(pEvent));
@@ -212,19 +258,58 @@ bool QtPeerWidget::event(QEvent* pEvent)
     }
     // The title bar's buttons maximise, minimise and restore through the window manager: the
     // layer's state follows what the window shows.
-    if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(&m_wnd))
-        m_wnd.ShowStateChanged(ShowStateOf(windowState()));
+    if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(m_pWnd)) {
+        const Qt::WindowStates oldStates = static_cast<QWindowStateChangeEvent*>(pEvent)->oldState();
+        m_pWnd->ShowStateChanged(ShowStateOf(windowState()));
+        // The window manager's own geometry for the restored window may come before or after
+        // its state change: the window is fitted at each until it fits.
+        m_bFitting = (oldStates & Qt::WindowMaximized) && ShowStateOf(windowState()) == SW_SHOWNORMAL;
+        if (m_bFitting && !Fits())
+            FitRestored();
+    }
     // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
-    if (pEvent->type() == QEvent::WindowActivate && isWindow() && IsWindow(&m_wnd) &&
-        m_wnd.IsInputEnabled() && CWnd::GetActiveWindow() != &m_wnd)
-        m_wnd.SetActiveWindow(WA_ACTIVE);
+    if (pEvent->type() == QEvent::WindowActivate && isWindow() && IsWindow(m_pWnd) &&
+        m_pWnd->IsInputEnabled() && CWnd::GetActiveWindow() != m_pWnd)
+        m_pWnd->SetActiveWindow(WA_ACTIVE);
     return QWidget::event(pEvent);
+}
+
+// The window and its frame lie inside the work area, smaller than it.
+bool QtPeerWidget::Fits() const
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect work = pScreen ? pScreen->availableGeometry() : QRect();
+    return work.contains(frameGeometry()) && width() < work.width() && height() < work.height();
+}
+
+// A window shown maximised from the start has no smaller geometry of its own for the window
+// manager to restore: it would restore the whole work area, its frame's title bar off the
+// screen. It gets its last normal geometry when that fits the work area inside a frame, else
+// three quarters of the work area, in its middle.
+void QtPeerWidget::FitRestored()
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pScreen)
+        return;
+    const QRect work = pScreen->availableGeometry();
+    if (Fits()) {
+        m_bFitting = false;
+        return;
+    }
+    QRect rect = m_rectNormal;
+    const QRect roomInFrame = work.adjusted(0, kFrameRoom, 0, 0);
+    if (rect.isEmpty() || !roomInFrame.contains(rect)) {
+        rect = QRect(0, 0, work.width() * 3 / 4, work.height() * 3 / 4);
+        rect.moveCenter(work.center());
+    }
+    // Through the layer, whose geometry the widget follows.
+    m_pWnd->SetWindowPos(nullptr, rect.x(), rect.y(), rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QtPeerWidget::ShowToolTip(QHelpEvent* pEvent)
 {
     const QPoint ptClient = pEvent->pos() - m_rectClient.topLeft();
-    const CString strTip = m_wnd.ToolTipTextAt(CPoint(ptClient.x(), ptClient.y()));
+    const CString strTip = m_pWnd->ToolTipTextAt(CPoint(ptClient.x(), ptClient.y()));
     if (strTip.IsEmpty())
         QToolTip::hideText();
     else
@@ -242,6 +327,8 @@ bool QtPeerWidget::IsAnyPainting() { return s_nPaintsRunning > 0; }
 
 void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
 {
+    if (!m_pWnd)
+        return;
     QPainter painter(this);
     if (m_rectClient != rect()) {
         // The border styles' frame around the client area.
@@ -257,7 +344,7 @@ void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
                            rectDirty.bottom() + 1);
     // Qt keeps no pixels of the area it asks for: the window erases its background there too,
     // or what it does not draw itself would show whatever the painter held before.
-    m_wnd.InvalidateRect(rectUpdate, TRUE);
+    m_pWnd->InvalidateRect(rectUpdate, TRUE);
     m_bSyncingPaint = false;
 
     painter.translate(m_rectClient.topLeft());
@@ -265,21 +352,23 @@ void QtPeerWidget::paintEvent(QPaintEvent* pEvent)
     const SIZE size = {m_rectClient.width(), m_rectClient.height()};
     m_pSurface = std::make_unique<QPainterSurface>(painter, size, GetDisplayDevice().caps);
     ++s_nPaintsRunning;
-    m_wnd.SendMessage(WM_PAINT);
+    m_pWnd->SendMessage(WM_PAINT);
     --s_nPaintsRunning;
     m_pSurface.reset();
 }
 
 void QtPeerWidget::MouseMessage(QMouseEvent* pEvent, UINT nMessage)
 {
+    if (!m_pWnd)
+        return;
     SetModifierState(pEvent->modifiers());
     SetButtonState(pEvent->buttons());
-    CWnd* pTarget = &m_wnd;
+    CWnd* pTarget = m_pWnd;
     CPoint point(pEvent->position().toPoint().x() - m_rectClient.left(),
                  pEvent->position().toPoint().y() - m_rectClient.top());
-    if (CWnd* pCapture = CWnd::GetCapture(); pCapture && pCapture != &m_wnd) {
+    if (CWnd* pCapture = CWnd::GetCapture(); pCapture && pCapture != m_pWnd) {
         // The window holding the capture gets every mouse message, in its own coordinates.
-        m_wnd.ClientToScreen(&point);
+        m_pWnd->ClientToScreen(&point);
         pCapture->ScreenToClient(&point);
         pTarget = pCapture;
     } else if (IsTransparentAt(point)) {
@@ -300,8 +389,8 @@ void QtPeerWidget::MouseMessage(QMouseEvent* pEvent, UINT nMessage)
 bool QtPeerWidget::IsTransparentAt(CPoint ptClient) const
 {
     CPoint ptScreen = ptClient;
-    m_wnd.ClientToScreen(&ptScreen);
-    return !isWindow() && m_wnd.SendMessage(WM_NCHITTEST, 0, MakePointLParam(ptScreen)) == HTTRANSPARENT;
+    m_pWnd->ClientToScreen(&ptScreen);
+    return !isWindow() && m_pWnd->SendMessage(WM_NCHITTEST, 0, MakePointLParam(ptScreen)) == HTTRANSPARENT;
 }
 
 void QtPeerWidget::mousePressEvent(QMouseEvent* pEvent)
@@ -329,10 +418,10 @@ void QtPeerWidget::mouseReleaseEvent(QMouseEvent* pEvent)
         break;
     case Qt::RightButton:
         MouseMessage(pEvent, WM_RBUTTONUP);
-        if (IsWindow(&m_wnd)) {
+        if (m_pWnd && IsWindow(m_pWnd)) {
             // A right-button release asks for the context menu, at the screen position.
             const QPoint global = pEvent->globalPosition().toPoint();
-            m_wnd.SendMessage(WM_CONTEXTMENU, WParamFromWnd(&m_wnd),
+            m_pWnd->SendMessage(WM_CONTEXTMENU, WParamFromWnd(m_pWnd),
                               MAKELPARAM(WORD(global.x()), WORD(global.y())));
         }
         break;
@@ -356,20 +445,22 @@ void QtPeerWidget::mouseMoveEvent(QMouseEvent* pEvent) { MouseMessage(pEvent, WM
 
 void QtPeerWidget::leaveEvent(QEvent* pEvent)
 {
-    if (IsWindow(&m_wnd))
-        m_wnd.SendMessage(WM_MOUSELEAVE);
+    if (m_pWnd && IsWindow(m_pWnd))
+        m_pWnd->SendMessage(WM_MOUSELEAVE);
     QWidget::leaveEvent(pEvent);
 }
 
 void QtPeerWidget::wheelEvent(QWheelEvent* pEvent)
 {
+    if (!m_pWnd)
+        return;
     SetModifierState(pEvent->modifiers());
     SetButtonState(pEvent->buttons());
     // The wheel turns what has the focus while the pointer is over it (or over a window inside
     // it); over another window, that window: the palette beside a diagram that has the keyboard
     // scrolls the palette, not the diagram.
     CWnd* pFocus = CWnd::GetFocus();
-    CWnd* pTarget = pFocus && (pFocus == &m_wnd || pFocus->IsChild(&m_wnd)) ? pFocus : &m_wnd;
+    CWnd* pTarget = pFocus && (pFocus == m_pWnd || pFocus->IsChild(m_pWnd)) ? pFocus : m_pWnd;
     const QPoint global = pEvent->globalPosition().toPoint();
     MSG msg = {pTarget, WM_MOUSEWHEEL,
                MAKEWPARAM(WORD(AfxGetMouseKeyFlags()), WORD(SHORT(pEvent->angleDelta().y()))),
@@ -379,12 +470,14 @@ void QtPeerWidget::wheelEvent(QWheelEvent* pEvent)
 
 void QtPeerWidget::KeyMessage(QKeyEvent* pEvent, bool bDown)
 {
+    if (!m_pWnd)
+        return;
     SetModifierState(pEvent->modifiers());
     const bool bKeypad = pEvent->modifiers().testFlag(Qt::KeypadModifier);
     const UINT nVirtKey = VirtualKeyFromQtKey(pEvent->key(), bKeypad);
     if (nVirtKey)
         AfxSetKeyState(int(nVirtKey), bDown);
-    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : m_pWnd;
     const bool bAlt = pEvent->modifiers().testFlag(Qt::AltModifier);
     // lParam: repeat count 1, the context code (Alt) in bit 29, the previous state in bit 30,
     // the transition in bit 31.
@@ -419,7 +512,7 @@ void QtPeerWidget::KeyMessage(QKeyEvent* pEvent, bool bDown)
 // hands over what the user composed.
 void QtPeerWidget::InputMethodMessage(QInputMethodEvent* pEvent)
 {
-    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : &m_wnd;
+    CWnd* pTarget = CWnd::GetFocus() ? CWnd::GetFocus() : m_pWnd;
     for (QChar ch : pEvent->commitString()) {
         if (!IsWindow(pTarget))
             break;
@@ -432,25 +525,40 @@ void QtPeerWidget::InputMethodMessage(QInputMethodEvent* pEvent)
 void QtPeerWidget::keyPressEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, true); }
 void QtPeerWidget::keyReleaseEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, false); }
 
-void QtPeerWidget::resizeEvent(QResizeEvent*)
+void QtPeerWidget::resizeEvent(QResizeEvent* pEvent)
 {
+    if (!m_pWnd)
+        return;
+    // Only the window system's own geometry tells whether the restored window fits by now.
+    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
+        FitRestored();
+        if (m_bFitting)
+            return;  // the layer has placed the window itself
+    }
     // The user resized a top-level window: the layer takes the new size.
     CRect rectWindow;
-    m_wnd.GetWindowRect(rectWindow);
+    m_pWnd->GetWindowRect(rectWindow);
     if (isWindow() && (rectWindow.Width() != width() || rectWindow.Height() != height()))
-        m_wnd.SetWindowPos(nullptr, 0, 0, width(), height(),
+        m_pWnd->SetWindowPos(nullptr, 0, 0, width(), height(),
                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void QtPeerWidget::moveEvent(QMoveEvent*)
+void QtPeerWidget::moveEvent(QMoveEvent* pEvent)
 {
+    if (!m_pWnd)
+        return;
+    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
+        FitRestored();
+        if (m_bFitting)
+            return;  // the layer has placed the window itself
+    }
     // The layer's window is the widget's geometry (its own frame is drawn inside); the native
     // frame of a window manager lies outside it, where x() and y() would count it.
     CRect rectWindow;
-    m_wnd.GetWindowRect(rectWindow);
+    m_pWnd->GetWindowRect(rectWindow);
     const QPoint pos = geometry().topLeft();
     if (isWindow() && rectWindow.TopLeft() != CPoint(pos.x(), pos.y()))
-        m_wnd.SetWindowPos(nullptr, pos.x(), pos.y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_pWnd->SetWindowPos(nullptr, pos.x(), pos.y(), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void QtPeerWidget::closeEvent(QCloseEvent* pEvent)
@@ -459,15 +567,22 @@ void QtPeerWidget::closeEvent(QCloseEvent* pEvent)
     // A disabled window (the owner of a modal dialog) cannot be closed, as on the classic
     // system: the dialog would be left running on a window that is gone.
     pEvent->ignore();
-    if (m_wnd.IsInputEnabled())
-        m_wnd.SendMessage(WM_CLOSE);
+    if (m_pWnd && m_pWnd->IsInputEnabled())
+        m_pWnd->SendMessage(WM_CLOSE);
 }
 
 // ---- QtNativeWindow ----
 
-QtNativeWindow::QtNativeWindow(CWnd& wnd) : m_pWidget(new QtPeerWidget(wnd)) {}
+QtNativeWindow::QtNativeWindow(CWnd& wnd) : m_wnd(wnd), m_pWidget(new QtPeerWidget(wnd)) {}
 
-QtNativeWindow::~QtNativeWindow() { delete m_pWidget.data(); }
+// Qt may still hold the widget while the window goes (an activation change that runs the
+// window's handlers keeps the old and the new active window in its lists): it is only cut off
+// from the window here and freed when Qt is back in its event loop.
+QtNativeWindow::~QtNativeWindow()
+{
+    if (m_pWidget)
+        m_pWidget->Detach();
+}
 
 void QtNativeWindow::SetGeometry(const RECT& rectWindow, const RECT& rectClient)
 {
@@ -477,6 +592,11 @@ void QtNativeWindow::SetGeometry(const RECT& rectWindow, const RECT& rectClient)
     if (auto* pParent = qobject_cast<QtPeerWidget*>(m_pWidget->parentWidget()))
         rect.translate(pParent->ClientRect().topLeft());
     m_pWidget->SetClientRect(ToQRect(rectClient));
+    if (m_pWidget->isWindow() && !m_wnd.IsZoomed() && !m_wnd.IsIconic())
+        m_pWidget->SetNormalGeometry(rect);
+    // The size goes first: a fixed window's old limits would hold the new size back.
+    if (m_pWidget->isWindow() && HasFixedSize(m_wnd))
+        m_pWidget->setFixedSize(rect.size());
     m_pWidget->setGeometry(rect);
     m_pWidget->update();
 }
@@ -485,12 +605,16 @@ void QtNativeWindow::SetVisible(bool bVisible)
 {
     if (!m_pWidget)
         return;
-    const CWnd& wnd = m_pWidget->Window();
+    const CWnd& wnd = m_wnd;
     if (!bVisible || !m_pWidget->isWindow()) {
         m_pWidget->setVisible(bVisible);
         return;
     }
     KeepAboveOwner();
+    // A modal dialog blocks the program's other windows in Qt as well: a click on its owner
+    // activates the dialog again, and the window manager keeps it above the owner's windows.
+    if (const auto* pDialog = dynamic_cast<const CDialog*>(&wnd))
+        m_pWidget->setWindowModality(pDialog->IsModal() ? Qt::ApplicationModal : Qt::NonModal);
     // The layer has already sized a maximised window to the work area; a window manager, where
     // there is one, is told as well so that it keeps the window maximised under its own frame.
     if (wnd.IsZoomed())
@@ -539,7 +663,7 @@ void QtNativeWindow::SetParent(INativeWindow* pParent)
 {
     if (!m_pWidget)
         return;
-    const bool bVisible = m_pWidget->Window().GetStyle() & WS_VISIBLE;
+    const bool bVisible = m_wnd.GetStyle() & WS_VISIBLE;
     auto* pParentWindow = static_cast<QtNativeWindow*>(pParent);
     m_pWidget->setParent(pParentWindow ? pParentWindow->Widget() : nullptr);
     m_pWidget->setVisible(bVisible);
@@ -555,7 +679,7 @@ void QtNativeWindow::StackUnder(INativeWindow* pAbove)
     } else {
         m_pWidget->raise();
         if (m_pWidget->isWindow())
-            RaiseOwnedWindows(m_pWidget->Window());
+            RaiseOwnedWindows(m_wnd);
     }
 }
 
@@ -563,7 +687,7 @@ void QtNativeWindow::StackUnder(INativeWindow* pAbove)
 // without one, nothing would.
 void QtNativeWindow::KeepAboveOwner()
 {
-    CWnd* pOwner = m_pWidget->Window().GetWindow(GW_OWNER);
+    CWnd* pOwner = m_wnd.GetWindow(GW_OWNER);
     QWidget* pOwnerWidget = pOwner ? QtWidgetOf(*pOwner) : nullptr;
     if (!pOwnerWidget)
         return;
@@ -596,7 +720,7 @@ void QtNativeWindow::UpdateNow()
     if (!m_pWidget)
         return;
     CRect rect;
-    if (!m_pWidget->Window().GetUpdateRect(rect))
+    if (!m_wnd.GetUpdateRect(rect))
         return;
     if (QtPeerWidget::IsAnyPainting()) {
         // A window updated from inside another's paint (a bar refreshed by the simulation scan)
@@ -606,8 +730,8 @@ void QtNativeWindow::UpdateNow()
     }
     m_pWidget->repaint(ToQRect(rect).translated(m_pWidget->ClientRect().topLeft()));
     // Qt may decline to paint (no backing store yet); the layer's paint runs anyway.
-    if (m_pWidget && m_pWidget->Window().GetUpdateRect(nullptr))
-        m_pWidget->Window().SendMessage(WM_PAINT);
+    if (m_pWidget && m_wnd.GetUpdateRect(nullptr))
+        m_wnd.SendMessage(WM_PAINT);
 }
 
 void QtNativeWindow::SetCapture(bool bCapture)
@@ -648,7 +772,7 @@ void QtNativeWindow::SetScrollBar(int nBar, const NativeScrollBar& bar)
 
 void QtNativeWindow::SetSizeLimits(const SIZE& sizeMin, const SIZE& sizeMax)
 {
-    if (!m_pWidget || !m_pWidget->isWindow())
+    if (!m_pWidget || !m_pWidget->isWindow() || HasFixedSize(m_wnd))
         return;
     const auto limit = [](LONG n) { return n >= MINMAXINFO_NO_LIMIT ? QWIDGETSIZE_MAX : int(n); };
     m_pWidget->setMinimumSize(int(sizeMin.cx), int(sizeMin.cy));

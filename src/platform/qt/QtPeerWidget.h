@@ -23,10 +23,17 @@ public:
     explicit QtPeerWidget(CWnd& wnd);
     ~QtPeerWidget() override;
 
-    CWnd& Window() const { return m_wnd; }
+    // The window shown; null once the window is gone and the widget waits to be freed.
+    CWnd* Window() const { return m_pWnd; }
+    // The window is gone: the widget hides, lets go of the mouse, handles no more events and is
+    // freed when Qt's event loop next runs.
+    void Detach();
     // The client area inside the widget.
     QRect ClientRect() const { return m_rectClient; }
     void SetClientRect(const QRect& rect);
+    // The geometry the layer last gave the top-level window while it was neither maximised nor
+    // minimised: what a restore returns to.
+    void SetNormalGeometry(const QRect& rect) { m_rectNormal = rect; }
     // nBar: SB_HORZ or SB_VERT; the bar is made on its first use.
     void SetScrollBar(int nBar, const NativeScrollBar& bar);
     // The bar's widget; null until the window first set it.
@@ -51,6 +58,8 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
     void ShowToolTip(QHelpEvent* pEvent);
+    bool Fits() const;
+    void FitRestored();
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
@@ -71,15 +80,19 @@ private:
     void ScrollMessage(int nBar, UINT nSBCode, int nPos);
     CPoint ClientPointOf(const QPointF& position) const;
 
-    CWnd& m_wnd;
+    CWnd* m_pWnd;
     QRect m_rectClient;
+    QRect m_rectNormal;
+    // Restored from maximised and not yet fitted to the work area.
+    bool m_bFitting = false;
     bool m_bSyncingPaint = false;
     std::unique_ptr<QPainter> m_pPainter;
     std::unique_ptr<QPainterSurface> m_pSurface;
     QScrollBar* m_pScrollBars[2] = {nullptr, nullptr};   // children of this widget
 };
 
-// The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first.
+// The INativeWindow of a window: owns its widget unless Qt deleted it with a parent first, and
+// hands it to Qt to free when the window goes.
 class QtNativeWindow : public INativeWindow {
 public:
     explicit QtNativeWindow(CWnd& wnd);
@@ -107,6 +120,7 @@ private:
     void KeepAboveOwner();
     static void RaiseOwnedWindows(const CWnd& wnd);
 
+    CWnd& m_wnd;
     QPointer<QtPeerWidget> m_pWidget;
     QRect m_rectWindow;
 };

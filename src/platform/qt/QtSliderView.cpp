@@ -14,14 +14,21 @@ public:
     {
         pSlider->setFocusPolicy(Qt::ClickFocus);
         pSlider->setTracking(true);
-        QObject::connect(pSlider, &QSlider::sliderMoved, [this](int nPos) {
-            m_slider.UserMove(TB_THUMBTRACK, nPos);
+        // A move the owner hears of may close its window, and this view with the slider's window.
+        QObject::connect(pSlider, &QSlider::sliderMoved, [this, pAlive = Life()](int nPos) {
+            if (*pAlive)
+                m_slider.UserMove(TB_THUMBTRACK, nPos);
         });
-        QObject::connect(pSlider, &QSlider::sliderReleased, [this] {
+        QObject::connect(pSlider, &QSlider::sliderReleased, [this, pAlive = Life()] {
+            if (!*pAlive)
+                return;
             m_slider.UserMove(TB_THUMBPOSITION, m_pSlider->sliderPosition());
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
-        QObject::connect(pSlider, &QSlider::actionTriggered, [this](int nAction) {
+        QObject::connect(pSlider, &QSlider::actionTriggered, [this, pAlive = Life()](int nAction) {
+            if (!*pAlive)
+                return;
             if (nAction == QAbstractSlider::SliderPageStepAdd)
                 m_slider.UserMove(TB_PAGEDOWN);
             else if (nAction == QAbstractSlider::SliderPageStepSub)
@@ -29,7 +36,8 @@ public:
             else
                 return;
             // The control decided the position; Qt's own step is overridden.
-            m_pSlider->setSliderPosition(m_slider.GetPos());
+            if (*pAlive)
+                m_pSlider->setSliderPosition(m_slider.GetPos());
         });
     }
 

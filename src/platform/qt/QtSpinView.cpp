@@ -24,7 +24,11 @@ public:
             pButton->setFocusPolicy(Qt::NoFocus);
             pButton->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
             pLayout->addWidget(pButton);
-            QObject::connect(pButton, &QToolButton::clicked, [&spin, nStep] { spin.UserStep(nStep); });
+            // A held button repeats its clicks until the widget goes, which may be after the view.
+            QObject::connect(pButton, &QToolButton::clicked, [&spin, nStep, pAlive = Life()] {
+                if (*pAlive)
+                    spin.UserStep(nStep);
+            });
         }
     }
 

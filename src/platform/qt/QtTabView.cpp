@@ -191,18 +191,25 @@ class QtTabView : public QtControlView {
 public:
     QtTabView(CTabCtrl& tab, TabStrip* pStrip) : QtControlView(tab, pStrip), m_tab(tab), m_pStrip(pStrip)
     {
-        QObject::connect(pStrip->TabBar(), &QTabBar::currentChanged, [this](int nBarIndex) {
+        // A tab chosen may close the dialog, and this view with its tab control's window.
+        QObject::connect(pStrip->TabBar(), &QTabBar::currentChanged, [this, pAlive = Life()](int nBarIndex) {
+            if (!*pAlive)
+                return;
             const int nIndex = m_pStrip->TabOf(nBarIndex);
             if (nIndex >= 0 && nIndex != m_tab.GetCurSel())
                 m_tab.UserSelect(nIndex);
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
         for (int nStep : {-1, 1}) {
-            QObject::connect(pStrip->Arrow(nStep), &QToolButton::clicked, [this, nStep] {
+            QObject::connect(pStrip->Arrow(nStep), &QToolButton::clicked, [this, nStep, pAlive = Life()] {
+                if (!*pAlive)
+                    return;
                 const int nIndex = m_tab.GetCurSel() + nStep;
                 if (nIndex >= 0 && nIndex < m_tab.GetItemCount())
                     m_tab.UserSelect(nIndex);
-                Refresh();
+                if (*pAlive)
+                    Refresh();
             });
         }
     }

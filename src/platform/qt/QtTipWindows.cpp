@@ -89,12 +89,12 @@ private:
         const std::vector<QPointer<QWidget>> tips = m_tips;
         for (const QPointer<QWidget>& pTip : tips) {
             auto* pPeer = dynamic_cast<QtPeerWidget*>(pTip.data());
-            if (!pPeer)
+            if (!pPeer || !pPeer->Window())
                 continue;
-            const CWnd* pOwner = pPeer->Window().GetParent();
+            const CWnd* pOwner = pPeer->Window()->GetParent();
             const QWidget* pOwnerWidget = pOwner ? QtWidgetOf(*pOwner) : nullptr;
             if (!pTop || (pOwnerWidget && pOwnerWidget->window() == pTop))
-                pPeer->Window().SendMessage(WM_CANCELMODE);
+                pPeer->Window()->SendMessage(WM_CANCELMODE);
         }
     }
 

@@ -22,25 +22,33 @@ public:
         pWidget->setHeaderHidden(true);
         pWidget->setColumnCount(1);
         pWidget->setFocusPolicy(Qt::ClickFocus);
-        QObject::connect(pWidget, &QTreeWidget::currentItemChanged, [this](QTreeWidgetItem* pItem) {
+        // What the user does to the tree may close the dialog, and this view with the tree's window.
+        QObject::connect(pWidget, &QTreeWidget::currentItemChanged, [this, pAlive = Life()](QTreeWidgetItem* pItem) {
+            if (!*pAlive)
+                return;
             if (pItem && HandleOf(pItem) != m_tree.GetSelectedItem())
                 m_tree.UserSelect(HandleOf(pItem));
-            Refresh();
+            if (*pAlive)
+                Refresh();
         });
-        QObject::connect(pWidget, &QTreeWidget::itemClicked, [this](QTreeWidgetItem* pItem) {
-            m_tree.UserClick(HandleOf(pItem));
+        QObject::connect(pWidget, &QTreeWidget::itemClicked, [this, pAlive = Life()](QTreeWidgetItem* pItem) {
+            if (*pAlive)
+                m_tree.UserClick(HandleOf(pItem));
         });
-        QObject::connect(pWidget, &QTreeWidget::itemDoubleClicked, [this](QTreeWidgetItem* pItem) {
-            m_tree.UserDoubleClick(HandleOf(pItem));
+        QObject::connect(pWidget, &QTreeWidget::itemDoubleClicked, [this, pAlive = Life()](QTreeWidgetItem* pItem) {
+            if (*pAlive)
+                m_tree.UserDoubleClick(HandleOf(pItem));
         });
-        QObject::connect(pWidget, &QTreeWidget::itemExpanded, [this](QTreeWidgetItem* pItem) {
-            m_tree.UserExpand(HandleOf(pItem), true);
-            Refresh();
-        });
-        QObject::connect(pWidget, &QTreeWidget::itemCollapsed, [this](QTreeWidgetItem* pItem) {
-            m_tree.UserExpand(HandleOf(pItem), false);
-            Refresh();
-        });
+        for (const bool bExpand : {true, false}) {
+            const auto signal = bExpand ? &QTreeWidget::itemExpanded : &QTreeWidget::itemCollapsed;
+            QObject::connect(pWidget, signal, [this, bExpand, pAlive = Life()](QTreeWidgetItem* pItem) {
+                if (!*pAlive)
+                    return;
+                m_tree.UserExpand(HandleOf(pItem), bExpand);
+                if (*pAlive)
+                    Refresh();
+            });
+        }
     }
 
 protected:

@@ -213,8 +213,63 @@ TEST_F(QtDialogTest, ModalDialogRunsInQtsLoopAndEndsWithEnter)
     EXPECT_EQ(dlg.m_strText, CString(_T("x")));
 }
 
+// The title bar offers minimising, maximising and resizing only where the template's styles
+// have them; a dialog without a sizing frame keeps its size.
+TEST_F(QtDialogTest, TheTemplatesStylesDecideTheTitleBarsButtonsAndTheSizing)
+{
+    constexpr UINT IDD_QT_SIZABLE = 9302;
+    DialogTemplate sizable;
+    sizable.nID = IDD_QT_SIZABLE;
+    sizable.strCaption = _T("Sizable");
+    sizable.dwStyle |= WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+    sizable.size = CSize(160, 90);
+    AfxRegisterDialogTemplate(sizable);
+    const struct {
+        UINT nTemplate;
+        bool bButtonsAndSizing;
+    } kCases[] = {{IDD_QT, false}, {IDD_QT_SIZABLE, true}};
+    for (const auto& c : kCases) {
+        CQtDlg dlg;
+        ASSERT_TRUE(dlg.Create(c.nTemplate));
+        dlg.ShowWindow(SW_SHOW);
+        const QWidget* pWidget = QtWidgetOf(dlg);
+        ASSERT_NE(pWidget, nullptr);
+        EXPECT_EQ(pWidget->windowFlags().testFlag(Qt::WindowMinimizeButtonHint), c.bButtonsAndSizing) << c.nTemplate;
+        EXPECT_EQ(pWidget->windowFlags().testFlag(Qt::WindowMaximizeButtonHint), c.bButtonsAndSizing) << c.nTemplate;
+        EXPECT_TRUE(pWidget->windowFlags().testFlag(Qt::WindowCloseButtonHint)) << c.nTemplate;
+        EXPECT_EQ(pWidget->minimumSize() != pWidget->maximumSize(), c.bButtonsAndSizing) << c.nTemplate;
+        CRect rect;
+        dlg.GetWindowRect(rect);
+        EXPECT_EQ(pWidget->size(), QSize(rect.Width(), rect.Height())) << c.nTemplate;
+        dlg.DestroyWindow();
+    }
+}
+
+// A modal dialog is modal to Qt as well, which tells the window manager: it keeps the dialog
+// above the program's other windows and gives it the activation when its owner is clicked.
+// Once the dialog is gone nothing stays modal.
+TEST_F(QtDialogTest, AModalDialogIsModalToQtWhileItRuns)
+{
+    QWidget* pModal = nullptr;
+    bool bModal = false;
+    CDialog::SetDialogHook([&](CDialog& d) {
+        pModal = QtWidgetOf(d);
+        bModal = QApplication::activeModalWidget() == pModal;
+        d.EndDialog(IDCANCEL);
+    });
+    CQtDlg dlg;
+    dlg.DoModal();
+    ASSERT_NE(pModal, nullptr);
+    EXPECT_TRUE(bModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
 TEST_F(QtDialogTest, ClipboardFormatsReachQtsClipboard)
 {
+    // On an X display the test program owns whatever it puts on the clipboard: only another
+    // program could play the other program here.
+    if (QtTestOnDesktop())
+        GTEST_SKIP() << "another program's clipboard text needs another X client";
     const UINT nFormat = RegisterClipboardFormat(_T("NorviFAB"));
     CClipboard::Empty();
     CClipboard::SetData(nFormat, {1, 2, 3});

@@ -16,13 +16,17 @@
 #include "support/QtTestInput.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QThread>
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include <vector>
 
@@ -138,6 +142,49 @@ TEST_F(QtMainWindowTest, AMaximisedTopLevelWindowFillsTheScreensWorkArea)
     CRect rectView;
     m_view.GetWindowRect(rectView);
     EXPECT_EQ(rectView.Width(), available.width());
+}
+
+// A window shown maximised from the start and then restored (the title bar's button, through
+// the window manager where there is one) gets a place that fits the work area with a frame
+// around it, not the whole work area with its title bar off the screen.
+TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkArea)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "Qt's offscreen platform reports no maximised state back";
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    QWidget* pWidget = FrameWidget();
+    // Events are taken as they come, until the condition holds, and for a while after it.
+    const auto settle = [](const std::function<bool()>& bDone) {
+        QElapsedTimer timer;
+        timer.start();
+        qint64 nHeldSince = -1;
+        while (timer.elapsed() < 3000 && (nHeldSince < 0 || timer.elapsed() - nHeldSince < 300)) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+            if (!bDone())
+                nHeldSince = -1;
+            else if (nHeldSince < 0)
+                nHeldSince = timer.elapsed();
+        }
+    };
+    // Maximised by the window manager, which then frames the window.
+    settle([pWidget] { return pWidget->isMaximized() && pWidget->frameGeometry() != pWidget->geometry(); });
+    pWidget->showNormal();
+    // The window manager and the layer may trade a few sizes before the window settles.
+    settle([this, pWidget, available] {
+        return !m_pFrame->IsZoomed() && pWidget->width() < available.width() &&
+               available.contains(pWidget->frameGeometry());
+    });
+
+    EXPECT_FALSE(m_pFrame->IsZoomed());
+    const QRect frame = pWidget->frameGeometry();
+    EXPECT_TRUE(available.contains(frame)) << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_LT(pWidget->width(), available.width());
+    EXPECT_LT(pWidget->height(), available.height());
+    CRect rectWindow;
+    m_pFrame->GetWindowRect(rectWindow);
+    EXPECT_EQ(ToQRect(rectWindow).size(), pWidget->size()) << "the layer follows";
 }
 
 TEST_F(QtMainWindowTest, TheMenuBarIsVisibleAndLaidOutAboveTheToolBar)
