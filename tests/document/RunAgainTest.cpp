@@ -4,20 +4,16 @@
 // type through the same outputs and states, scan by scan, as that fresh run does. Where a type
 // keeps a state of the run before on purpose, the table names it.
 #include "DocTestSupport.h"
+#include "ModelSimulator.h"
 
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockGenerator.h"
 #include "blocks/BlockRelay.h"
 #include "blocks/BlockTime.h"
-#include "blocks/SimContext.h"
-#include "blocks/SimTime.h"
-#include "document/AnalogRanges.h"
-#include "document/SimScan.h"
 #include "document/SimStopStart.h"
-#include "platform/gdi/DC.h"
-#include "support/GoldenTrace.h"
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <set>
@@ -27,9 +23,8 @@
 
 namespace {
 
-// Every run of a test enters at this clock, so that the calendar blocks and the captured times
+// Every run enters at golden::kStartClock, so that the calendar blocks and the captured times
 // of a run entered again read what the fresh run reads.
-constexpr SYSTEMTIME kEnterClock = golden::kStartClock;
 constexpr int kScans = 100;
 constexpr int kLeavePoints[] = {23, 58, 97};
 // The first run's changes and the changes both compared runs are fed.
@@ -37,8 +32,6 @@ constexpr unsigned kFirstRunSeed = 7;
 constexpr unsigned kComparedSeed = 11;
 
 enum class Leaving { Leave, StopStart };
-
-const char* Name(Leaving leaving) { return leaving == Leaving::Leave ? "leaving" : "Stop then Start"; }
 
 // The inputs' levels before each scan: each digital input flips now and then, each analog input
 // takes a new value now and then; all start off (and the analog inputs at 0) as a fresh run's do.
@@ -103,38 +96,24 @@ std::string BlockState(const CBlockObj& block, const SYSTEMTIME& stClock)
 // Every block's state after each scan of a run, by block number and type.
 using Trace = std::vector<std::map<std::pair<int, int>, std::string>>;
 
-// A simulation of one document by the model, as the view and the Simulation bar drive it.
-class Simulator {
+// The model's simulation as the view and the Simulation bar drive it.
+class Simulator : public ModelSimulator {
 public:
     explicit Simulator(CVetlaDoc& doc)
-        : m_doc(doc), m_digital(golden::DigitalInputs(doc)), m_analog(golden::AnalogInputs(doc))
+        : ModelSimulator(doc), m_digital(golden::DigitalInputs(doc)), m_analog(golden::AnalogInputs(doc))
     {
     }
 
-    std::size_t DigitalCount() const { return m_digital.size(); }
-    std::size_t AnalogCount() const { return m_analog.size(); }
+    InputScript Script(unsigned nSeed) const { return InputScript(nSeed, m_digital.size(), m_analog.size()); }
 
-    // Entering the simulation at kEnterClock: the blocks reset, one stopped scan that stamps
-    // them, then a free run.
-    void Enter()
-    {
-        m_clock = kEnterClock;
-        BuildSimulationOrder(m_doc);
-        StartSimulationRun(m_doc, m_clock);
-        m_sim.bSimulating = TRUE;
-        m_sim.nRunState = SIM_RUN_STOPPED;
-        Scan();
-        m_sim.nRunState = SIM_RUN_RUNNING;
-    }
-    void Leave() { EndSimulationRun(m_doc); }
-    // Stop, a stopped scan, the clock set back to kEnterClock while stopped (the next stopped
+    // Stop, a stopped scan, the clock set back to the entry's while stopped (the next stopped
     // scan stamps every block with it), and Start.
     void StopThenStart()
     {
         StopSimulationRun(m_doc);
         m_sim.nRunState = SIM_RUN_STOPPED;
         Scan();
-        m_clock = kEnterClock;
+        m_clock = golden::kStartClock;
         Scan();
         StartAgainSimulationRun(m_doc, m_clock);
         m_sim.nRunState = SIM_RUN_RUNNING;
@@ -147,44 +126,33 @@ public:
             if (m_digital[k]->m_nPinValue[BLOCK_FIRST_OUTPUT] != script.digital[size_t(nScan)][k])
                 ToggleSimulatedInput(m_doc, *m_digital[k]);
         }
-        for (std::size_t k = 0; k < m_analog.size(); ++k) {
-            m_analog[k]->m_nAux[INPUT_SIM_VALUE_AUX] = script.analog[size_t(nScan)][k];
-            UpdateSimInputSettings(m_doc, m_analog[k], TRUE);
-        }
-        AdvanceSimClock(&m_clock);
-        Scan();
+        for (std::size_t k = 0; k < m_analog.size(); ++k)
+            SetAnalogInput(*m_analog[k], script.analog[size_t(nScan)][k]);
+        Tick();
     }
 
-    void Record(Trace& trace) const
+    // The compared script played from here: every block's state after each scan. The random
+    // blocks draw from the runtime's generator, not from anything of the run: each compared run
+    // draws the same numbers.
+    Trace Play()
     {
-        auto& states = trace.emplace_back();
-        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
-            const auto* pBlock = static_cast<const CBlockObj*>(m_doc.m_blockList.GetNext(pos));
-            states[{pBlock->m_nNumber, pBlock->m_nType}] = BlockState(*pBlock, m_clock);
+        const InputScript script = Script(kComparedSeed);
+        Trace trace;
+        crt::srand(1);
+        for (int nScan = 0; nScan <= kScans; ++nScan) {
+            Step(script, nScan);
+            auto& states = trace.emplace_back();
+            for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
+                const auto* pBlock = static_cast<const CBlockObj*>(m_doc.m_blockList.GetNext(pos));
+                states[{pBlock->m_nNumber, pBlock->m_nType}] = BlockState(*pBlock, m_clock);
+            }
         }
+        return trace;
     }
 
 private:
-    // The model's scan, then every block drawn as the view draws it (a value box keeps its text).
-    void Scan()
-    {
-        m_sim.stScan = m_sim.stNow = m_clock;
-        ScanDocument(m_doc, m_sim);
-        for (POSITION pos = m_doc.m_blockList.GetHeadPosition(); pos;) {
-            auto* pBlock = static_cast<CBlockObj*>(m_doc.m_blockList.GetNext(pos));
-            if (m_sim.nRunState == SIM_RUN_STOPPED)
-                pBlock->Draw(&m_sim, &m_dc, TRUE, RGB(0, 0, 0));
-            else
-                pBlock->DrawSim(&m_sim, &m_dc);
-        }
-    }
-
-    CVetlaDoc& m_doc;
     std::vector<CBlockObj*> m_digital;
     std::vector<CBlockObj*> m_analog;
-    CSimContext m_sim;
-    SYSTEMTIME m_clock = {};
-    CDC m_dc;
 };
 
 // What a type keeps of a run on purpose, and how the run must have ended for it to keep it: a
@@ -212,76 +180,57 @@ const Kept kKept[] = {
     {BT_ACMXIV, false, "its analog inputs, outputs and flags keep their values through Stop"},
 };
 
-const Kept* KeptBy(int nType, Leaving leaving)
+bool IsKept(int nType, Leaving leaving)
 {
-    for (const Kept& kept : kKept) {
-        if (kept.nType == nType && (leaving == Leaving::StopStart || kept.bAlsoLeaving))
-            return &kept;
-    }
-    return nullptr;
+    return std::ranges::any_of(kKept, [&](const Kept& kept) {
+        return kept.nType == nType && (leaving == Leaving::StopStart || kept.bAlsoLeaving);
+    });
 }
 
-class RunAgain : public DocTest {
-protected:
-    // The catalogue opened from its file. A retentive block keeps its value through Stop and
-    // Start on purpose (its own test shows it); here every block starts each run from nothing.
-    static void OpenCatalogue(CVetlaDoc& doc)
-    {
-        ASSERT_TRUE(doc.OnOpenDocument(CString::FromUtf8(std::string(QARVO_GOLDEN_DIR) + "/fbd-newer-catalogue.dfb")));
-        for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
-            static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nParam[BLOCK_RETENTIVE_PARAM] = 0;
-    }
+// The catalogue opened from its file. A retentive block keeps its value through Stop and Start
+// on purpose (its own test shows it); here every block starts each run from nothing.
+void OpenCatalogue(CVetlaDoc& doc)
+{
+    ASSERT_TRUE(doc.OnOpenDocument(CString::FromUtf8(std::string(QARVO_GOLDEN_DIR) + "/fbd-newer-catalogue.dfb")));
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;)
+        static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))->m_nParam[BLOCK_RETENTIVE_PARAM] = 0;
+}
 
-    // The compared script played from the entry: a trace of kScans scans.
-    Trace Play(Simulator& sim)
-    {
-        const InputScript script(kComparedSeed, sim.DigitalCount(), sim.AnalogCount());
-        Trace trace;
-        // The random blocks draw from the runtime's generator, not from anything of the run:
-        // each compared run draws the same numbers.
-        crt::srand(1);
-        for (int nScan = 0; nScan <= kScans; ++nScan) {
-            sim.Step(script, nScan);
-            sim.Record(trace);
-        }
-        return trace;
-    }
-
-    HardwareCodeScope m_hardware{g_wHardwareCode};
-};
+using RunAgain = DocTest;
 
 TEST_F(RunAgain, EveryTypeRunsAgainAsFromAFreshOpen)
 {
+    HardwareCodeScope hardware(g_wHardwareCode);
     Trace fresh;
     {
         CVetlaDoc doc;
-        OpenCatalogue(doc);
+        ASSERT_NO_FATAL_FAILURE(OpenCatalogue(doc));
         Simulator sim(doc);
         sim.Enter();
-        fresh = Play(sim);
+        fresh = sim.Play();
     }
     std::set<std::string> faults;
     std::set<int> types;
     for (const Leaving leaving : {Leaving::Leave, Leaving::StopStart}) {
         for (const int nLeaveAt : kLeavePoints) {
             CVetlaDoc doc;
-            OpenCatalogue(doc);
+            ASSERT_NO_FATAL_FAILURE(OpenCatalogue(doc));
             Simulator sim(doc);
             sim.Enter();
-            const InputScript first(kFirstRunSeed, sim.DigitalCount(), sim.AnalogCount());
+            const InputScript first = sim.Script(kFirstRunSeed);
             crt::srand(5);
             for (int nScan = 0; nScan < nLeaveAt; ++nScan)
                 sim.Step(first, nScan);
             if (leaving == Leaving::Leave) {
-                sim.Leave();
+                sim.Stop();
                 sim.Enter();
             } else {
                 sim.StopThenStart();
             }
-            const Trace again = Play(sim);
+            const Trace again = sim.Play();
             for (const auto& [key, state0] : fresh.front()) {
                 types.insert(key.second);
-                if (KeptBy(key.second, leaving))
+                if (IsKept(key.second, leaving))
                     continue;
                 for (std::size_t nScan = 0; nScan < fresh.size(); ++nScan) {
                     const std::string& strFresh = fresh[nScan].at(key);
@@ -289,7 +238,8 @@ TEST_F(RunAgain, EveryTypeRunsAgainAsFromAFreshOpen)
                     if (strAgain == strFresh)
                         continue;
                     std::ostringstream fault;
-                    fault << "type " << key.second << " (block " << key.first << ") after " << Name(leaving)
+                    fault << "type " << key.second << " (block " << key.first << ") after "
+                          << (leaving == Leaving::Leave ? "leaving" : "Stop then Start")
                           << " at scan " << nLeaveAt << ", scan " << nScan << ":\n  fresh " << strFresh
                           << "\n  again " << strAgain;
                     faults.insert(fault.str());
