@@ -2,99 +2,47 @@
 // activation handler, inside Qt's own activation change: the popup's widget must outlive that
 // change. Activation goes through Qt (a window manager's, where the tests run on a desktop), as
 // a click on the window gives it.
+#include "SimulationQtWindow.h"
+
 #include "blocks/BlockMSGTEXT.h"
-#include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
-#include "document/VetlaDoc.h"
 #include "editor/AnalogSliderDlg.h"
 #include "editor/PaletteHost.h"
-#include "editor/VetlaView.h"
 #include "messagetext/AllDisplayMsgTxts.h"
 #include "pages/sheet/AllPropertySheet.h"
 #include "platform/core/MessageBox.h"
-#include "platform/qt/QtPeerWidget.h"
-#include "shell/MainFrame.h"
-#include "shell/Resource.h"
-#include "shell/VetlaApp.h"
 #include "support/DiagramPoints.h"
-#include "support/RunningApp.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QMouseEvent>
-#include <QPointer>
-#include <QWidget>
-
-#include <gtest/gtest.h>
-
 
 namespace {
 
-class PopupActivationQtTest : public ::testing::Test {
+class PopupActivationQtTest : public SimulationQtWindow {
 protected:
-    void SetUp() override
-    {
-        m_bShowAtNewFile = g_bShowAtNewFile;
-        g_bShowAtNewFile = 0;
-        ASSERT_TRUE(m_app.Start());
-        Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
-        ASSERT_NE(View(), nullptr);
-    }
-
-    void TearDown() override
-    {
-        m_app.Close();
-        g_bShowAtNewFile = m_bShowAtNewFile;
-    }
-
-    CMainFrame* Frame() const { return AfxGetMainFrame(); }
-    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
-    CVetlaDoc& Doc() const { return *View()->GetDocument(); }
-
     // A block chosen from the palette and placed with a click.
     CBlockObj* Place(int nType, CPoint pt) const
     {
         Frame()->SendMessage(WM_PALETTE_SELECT, 1, nType);
-        Click(pt);
+        Click(*View(), pt);
         return static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
-    }
-
-    // A mouse event at a client point of the view, as Qt delivers it to the view's widget.
-    void Mouse(QEvent::Type type, CPoint pt, Qt::MouseButton button, Qt::MouseButtons held) const
-    {
-        QWidget* pWidget = QtWidgetOf(*View());
-        CPoint ptScreen = pt;
-        View()->ClientToScreen(&ptScreen);
-        CRect rcWindow;
-        View()->GetWindowRect(rcWindow);
-        const QPointF local(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
-        QMouseEvent event(type, local, pWidget->mapToGlobal(local), button, held, Qt::NoModifier);
-        QApplication::sendEvent(pWidget, &event);
-    }
-    void Click(CPoint pt) const
-    {
-        Mouse(QEvent::MouseButtonPress, pt, Qt::LeftButton, Qt::LeftButton);
-        Mouse(QEvent::MouseButtonRelease, pt, Qt::LeftButton, Qt::NoButton);
     }
     // A wire drawn from one pin to another with the mouse held.
     void Wire(CPoint ptFrom, CPoint ptTo) const
     {
-        Mouse(QEvent::MouseButtonPress, ptFrom, Qt::LeftButton, Qt::LeftButton);
+        Mouse(*View(), QEvent::MouseButtonPress, ptFrom);
         for (int i = 1; i <= 4; ++i)
-            Mouse(QEvent::MouseMove, ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4),
-                  Qt::NoButton, Qt::LeftButton);
-        Mouse(QEvent::MouseButtonRelease, ptTo, Qt::LeftButton, Qt::NoButton);
+            Mouse(*View(), QEvent::MouseMove, ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
+        Mouse(*View(), QEvent::MouseButtonRelease, ptTo);
     }
     static CPoint Middle(const CBlockObj* pBlock)
     {
         return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
     }
-
     // Qt makes the widget's window the active one, as it does when the window manager reports
     // a click's activation; what the activation freed is freed next, as the event loop would.
-    static void Activate(QWidget* pWidget)
+    static void Activate(const CWnd& wnd)
     {
-        QApplication::setActiveWindow(pWidget->window());
+        QApplication::setActiveWindow(QtWidgetOf(wnd)->window());
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The window manager's own traffic (mapping, focus) arrives before the next step.
@@ -106,9 +54,7 @@ protected:
             QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
 
-    RunningApp m_app{"qarvo-popup-activation", RunningApp::Backend::Qt};
     CMessageBoxRecorder m_boxes;
-    int m_bShowAtNewFile = 1;
 };
 
 // Each window of a running simulation that closes the value popup when it is activated: the
@@ -122,15 +68,14 @@ TEST_F(PopupActivationQtTest, ActivatingAWindowWithTheValuePopupOpenClosesThePop
     CBlockObj* pAnd = Place(BT_AND, CPoint(300, 250));
     Wire(PinCentre(pIn, BLOCK_FIRST_OUTPUT), PinCentre(pText, 0));
 
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Simulate();
     ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     ASSERT_EQ(Doc().m_lineList.GetCount(), 1);
-    Click(Middle(pIn));
-    QtWidgetOf(*View())->repaint();  // a scan: the message comes on and the display opens
-    QtWidgetOf(*View())->grab();
+    Click(*View(), Middle(pIn));
+    Scan();  // the message comes on and the display opens
     CWnd* pDisplay = static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     ASSERT_NE(pDisplay, nullptr);
-    Mouse(QEvent::MouseButtonPress, Middle(pAnd), Qt::RightButton, Qt::RightButton);
+    Mouse(*View(), QEvent::MouseButtonPress, Middle(pAnd), Qt::RightButton);
     Frame()->SendMessage(WM_COMMAND, ID_EDIT_BLOCK_PROPERTIES);
     CWnd* pSheet = View()->OpenSheets().Find(pAnd->m_nNumber);
     ASSERT_NE(pSheet, nullptr);
@@ -144,19 +89,20 @@ TEST_F(PopupActivationQtTest, ActivatingAWindowWithTheValuePopupOpenClosesThePop
         {"the message-text display", pDisplay},
     };
     for (const auto& window : kWindows) {
+        SCOPED_TRACE(window.pszWindow);
         Settle();
-        Activate(QtWidgetOf(*Frame()));
-        Click(Middle(pAnalog));
+        Activate(*Frame());
+        Click(*View(), Middle(pAnalog));
         CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
-        ASSERT_NE(pPopup, nullptr) << window.pszWindow;
+        ASSERT_NE(pPopup, nullptr);
         Settle();
-        Activate(QtWidgetOf(*pPopup));
-        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup) << window.pszWindow;
+        Activate(*pPopup);
+        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup);
 
-        ASSERT_TRUE(IsWindow(window.pWnd)) << window.pszWindow;
-        Activate(QtWidgetOf(*window.pWnd));
-        EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr) << window.pszWindow;
-        EXPECT_EQ(CWnd::GetActiveWindow(), window.pWnd) << window.pszWindow;
+        ASSERT_TRUE(IsWindow(window.pWnd));
+        Activate(*window.pWnd);
+        EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
+        EXPECT_EQ(CWnd::GetActiveWindow(), window.pWnd);
     }
 }
 

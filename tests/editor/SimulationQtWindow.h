@@ -63,8 +63,9 @@ protected:
         ToggleSimulatedInput(Doc(), *pInput);
         Scan();
     }
-    // A mouse event at a client point of the window, as Qt delivers it to the window's widget.
-    static void Mouse(const CWnd& wnd, QEvent::Type type, CPoint ptClient)
+    // A mouse event at a client point of the window, as Qt delivers it to the window's widget;
+    // a move is made with the left button held.
+    static void Mouse(const CWnd& wnd, QEvent::Type type, CPoint ptClient, Qt::MouseButton button = Qt::LeftButton)
     {
         QWidget* pWidget = QtWidgetOf(wnd);
         CRect rcWindow;
@@ -72,9 +73,9 @@ protected:
         CPoint ptScreen = ptClient;
         wnd.ClientToScreen(&ptScreen);
         const QPointF local(ptScreen.x - rcWindow.left, ptScreen.y - rcWindow.top);
-        const bool bUp = type == QEvent::MouseButtonRelease;
-        QMouseEvent event(type, local, pWidget->mapToGlobal(local), Qt::LeftButton,
-                          bUp ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, local, pWidget->mapToGlobal(local), type == QEvent::MouseMove ? Qt::NoButton : button,
+                          held, Qt::NoModifier);
         QApplication::sendEvent(pWidget, &event);
     }
     static void Click(const CWnd& wnd, CPoint ptClient)
