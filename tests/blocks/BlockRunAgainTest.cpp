@@ -37,21 +37,26 @@ const Again kPowerFailure{"through a power failure", [](SimDriver& sim) {
                               sim.Sim().nRunState = SIM_RUN_RUNNING;
                           }};
 
-// The run goes on anew; a scan follows.
+// The run goes on anew; a tick's scan follows.
 void RunAgain(SimDriver& sim, const Again& again)
 {
     again.pfnRestart(sim);
-    sim.Tick();
-    sim.Scan();
+    sim.Run(SIM_TICK_MS);
 }
 
+// The input pressed and let go, a tick's scan after each.
 void Press(SimDriver& sim, CBlockObj* pInput)
 {
     for (int nLevel : {1, 0}) {
         SimDriver::SetInput(pInput, nLevel);
-        sim.Tick();
-        sim.Scan();
+        sim.Run(SIM_TICK_MS);
     }
+}
+
+template <typename T = CBlockObj>
+T* AddBlock(SimDriver& sim, int nType)
+{
+    return sim.Add(static_cast<T*>(CreateBlockForType(nType, nullptr, nullptr)), NUM_FUNCTION_BLOCK);
 }
 
 // A multiple function switch left in its staircase time, with its light on, starts the next
@@ -60,8 +65,7 @@ TEST(BlockRunAgain, AMultipleFunctionSwitchLeftInItsStaircaseSwitchesOnAtTheFirs
 {
     for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
-        auto* pSwitch = sim.Add(static_cast<CBlockMFS*>(CreateBlockForType(BT_MFS, nullptr, nullptr)),
-                                NUM_FUNCTION_BLOCK);
+        auto* pSwitch = AddBlock<CBlockMFS>(sim, BT_MFS);
         SetOn(*pSwitch, {1, 0, 2});
         SetOff(*pSwitch, {1, 1, 0});
         CBlockObj* pTrg = sim.FeedPin(pSwitch, kTrg);
@@ -72,8 +76,7 @@ TEST(BlockRunAgain, AMultipleFunctionSwitchLeftInItsStaircaseSwitchesOnAtTheFirs
         RunAgain(sim, again);
         EXPECT_EQ(SimDriver::State(pSwitch), 0) << again.pszName;
         SimDriver::SetInput(pTrg, 1);
-        sim.Tick();
-        sim.Scan();
+        sim.Run(SIM_TICK_MS);
         EXPECT_EQ(SimDriver::State(pSwitch), 1) << again.pszName << ": the first press switches the light on";
     }
 }
@@ -83,7 +86,7 @@ TEST(BlockRunAgain, ATriggerDateTimeShowsNoCapturedTimeInANewRun)
 {
     for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
-        CBlockObj* pCapture = sim.Add(CreateBlockForType(BT_TDT, nullptr, nullptr), NUM_FUNCTION_BLOCK);
+        CBlockObj* pCapture = AddBlock(sim, BT_TDT);
         CBlockObj* pTrg = sim.FeedPin(pCapture, 0);
         sim.Start();
         Press(sim, pTrg);
@@ -106,7 +109,7 @@ TEST(BlockRunAgain, ARetentiveRelayKeepsItsOutput)
         for (const Again& again : {kStopStart, kPowerFailure}) {
             for (int nRetentive : {0, 1}) {
                 SimDriver sim;
-                CBlockObj* pRelay = sim.Add(CreateBlockForType(relay.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
+                CBlockObj* pRelay = AddBlock(sim, relay.nType);
                 pRelay->m_nParam[BLOCK_RETENTIVE_PARAM] = nRetentive;
                 CBlockObj* pSet = sim.FeedPin(pRelay, relay.nSetPin);
                 sim.Start();
