@@ -83,11 +83,6 @@ protected:
         const CRect& rect = static_cast<const CWidget*>(grid.m_arrWidgets[0].GetAt(0))->m_rect;
         return rect.CenterPoint() + CPoint(0, 2 * rect.Height());
     }
-    bool IsTopLevel(const CWnd* pWnd) const
-    {
-        const std::vector<CWnd*> windows = CWnd::GetTopLevelWindows();
-        return std::find(windows.begin(), windows.end(), pWnd) != windows.end();
-    }
 
     MessageBoxHandler m_previousBox;
     std::vector<CString> m_boxes;
@@ -135,7 +130,8 @@ TEST_F(MsgTextDisplayQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftA
             EXPECT_EQ(Display(), nullptr);
             m_app->PumpPending();
             QApplication::processEvents();
-            EXPECT_FALSE(IsTopLevel(pDisplay)) << "the display went once its box had";
+            EXPECT_EQ(std::ranges::count(CWnd::GetTopLevelWindows(), static_cast<CWnd*>(pDisplay)), 0)
+                << "the display went once its box had";
         }
         Simulate();
         EXPECT_EQ(Display(), nullptr);

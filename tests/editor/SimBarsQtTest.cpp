@@ -334,8 +334,8 @@ TEST_F(SimBarsQtTest, EachBoxOfTheSimulationBarHoldsItsLongestText)
         m_pFrame->DestroySimBars();
         ASSERT_EQ(m_pFrame->CreateSimBars(), 1);
         CSimulationBarDlg& bar = *m_pFrame->GetSimulationBarDlg();
-        const std::string strLanguage = nChinese ? "zh" : "en";
-        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_CYCLES), "8888")) << strLanguage;
+        SCOPED_TRACE(nChinese ? "zh" : "en");
+        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_CYCLES), "8888"));
         auto* pUnit = static_cast<CComboBox*>(bar.GetDlgItem(IDC_SIM_STEP_UNIT));
         QComboBox* pCombo = QtWidgetOf(*pUnit)->findChild<QComboBox*>();
         ASSERT_NE(pCombo, nullptr);
@@ -346,16 +346,16 @@ TEST_F(SimBarsQtTest, EachBoxOfTheSimulationBarHoldsItsLongestText)
             pCombo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, pCombo).width();
         for (int i = 0; i < pCombo->count(); ++i)
             EXPECT_LE(pCombo->fontMetrics().horizontalAdvance(pCombo->itemText(i)) + 2, nField)
-                << strLanguage << " " << pCombo->itemText(i).toStdString();
+                << pCombo->itemText(i).toStdString();
         CWnd& clock = *bar.GetDlgItem(IDC_SIM_CLOCK_TEXT);
-        EXPECT_GE(left(clock) - right(*pUnit), kGap) << strLanguage << ": the counter hidden";
+        EXPECT_GE(left(clock) - right(*pUnit), kGap) << "the counter hidden";
         bar.OnStop();
         pUnit->UserSelect(SIM_STEP_UNIT_MINUTES);
-        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_SPAN), "88:88")) << strLanguage;
+        EXPECT_TRUE(fitsLine(*bar.GetDlgItem(IDC_SIM_STEP_SPAN), "88:88"));
         bar.OnStep();
         CWnd& counter = *bar.GetDlgItem(IDC_SIM_STEP_COUNTER);
         ASSERT_TRUE(counter.GetStyle() & WS_VISIBLE);
-        auto* pLabel = qobject_cast<QLabel*>(QtWidgetOf(counter)->findChild<QLabel*>());
+        auto* pLabel = QtWidgetOf(counter)->findChild<QLabel*>();
         if (!pLabel)
             pLabel = qobject_cast<QLabel*>(QtWidgetOf(counter));
         ASSERT_NE(pLabel, nullptr);
@@ -363,10 +363,10 @@ TEST_F(SimBarsQtTest, EachBoxOfTheSimulationBarHoldsItsLongestText)
             counter.SetWindowText(CString::FromUtf8(pszCount));
             EXPECT_LE(pLabel->fontMetrics().horizontalAdvance(QString::fromUtf8(pszCount)),
                       pLabel->contentsRect().width())
-                << strLanguage << " " << pszCount;
+                << pszCount;
         }
-        EXPECT_GE(left(clock) - right(counter), kGap) << strLanguage << ": the counter shown";
-        EXPECT_GE(left(counter) - right(*pUnit), 0) << strLanguage;
+        EXPECT_GE(left(clock) - right(counter), kGap) << "the counter shown";
+        EXPECT_GE(left(counter) - right(*pUnit), 0);
     }
     g_bChineseUI = 0;
     SetUiLanguage(UiLanguage::English);
