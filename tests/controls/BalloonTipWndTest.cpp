@@ -249,22 +249,33 @@ protected:
         }
     } m_owner;
     CManualTickSource m_clock;
+
+    // The owner made, and the tip shown at the owner's client point (40, 60).
+    void ShowAtAnchor(CBalloonTipWnd& tip)
+    {
+        ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
+        ASSERT_TRUE(tip.Create(&m_owner));
+        CPoint ptAnchor(40, 60);
+        m_owner.ClientToScreen(&ptAnchor);
+        tip.Show(_T("In1"), &ptAnchor);
+    }
+    // The owner's own tip shown, its delay run out on the queue's clock.
+    void ShowOwnersTip()
+    {
+        CMessageQueue::Get().SetTickSource(&m_clock);
+        ASSERT_NO_FATAL_FAILURE(ShowAtAnchor(m_owner.tip));
+        m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
+        m_thread.PumpPending();
+    }
 };
 
 TEST_F(BalloonTipQtTest, AMouseMoveOffTheAnchorHidesTheTipAtOnce)
 {
-    CMessageQueue::Get().SetTickSource(&m_clock);
-    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
-    ASSERT_TRUE(m_owner.tip.Create(&m_owner));
     const auto moveTo = [this](int y) {
         QMouseEvent move(QEvent::MouseMove, QPointF(40, y), QPointF(), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(QtWidgetOf(m_owner), &move);
     };
-    CPoint ptAnchor(40, 60);
-    m_owner.ClientToScreen(&ptAnchor);
-    m_owner.tip.Show(_T("In1"), &ptAnchor);
-    m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
-    m_thread.PumpPending();
+    ASSERT_NO_FATAL_FAILURE(ShowOwnersTip());
     moveTo(60);
     EXPECT_TRUE(m_owner.tip.IsWindowVisible()) << "the mouse still rests on the anchor";
     moveTo(72);
@@ -285,11 +296,7 @@ TEST_F(BalloonTipQtTest, TheTipIsPaintedAsItShows)
             CBalloonTipWnd::OnPaint();
         }
     } tip;
-    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
-    ASSERT_TRUE(tip.Create(&m_owner));
-    CPoint ptAnchor(40, 60);
-    m_owner.ClientToScreen(&ptAnchor);
-    tip.Show(_T("In1"), &ptAnchor);
+    ASSERT_NO_FATAL_FAILURE(ShowAtAnchor(tip));
     // The show timer's message, as the queue delivers it; Qt's own events do not run meanwhile.
     tip.SendMessage(WM_TIMER, 100, 0);
     ASSERT_TRUE(QtWidgetOf(tip)->isVisible());
@@ -307,14 +314,7 @@ TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
         TipBackendScope() { InitQtTipWindows(); }
         ~TipBackendScope() { ShutdownQtTipWindows(); }
     } tipBackend;
-    CMessageQueue::Get().SetTickSource(&m_clock);
-    ASSERT_TRUE(m_owner.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(10, 10, 250, 150), &m_top, 1));
-    ASSERT_TRUE(m_owner.tip.Create(&m_owner));
-    CPoint ptAnchor(40, 60);
-    m_owner.ClientToScreen(&ptAnchor);
-    m_owner.tip.Show(_T("In1"), &ptAnchor);
-    m_clock.Advance(CBalloonTipWnd::SHOW_DELAY);
-    m_thread.PumpPending();
+    ASSERT_NO_FATAL_FAILURE(ShowOwnersTip());
     QWidget* pTip = QtWidgetOf(m_owner.tip);
     ASSERT_TRUE(pTip && pTip->isVisible());
     QtWidgetOf(m_top)->showMinimized();
