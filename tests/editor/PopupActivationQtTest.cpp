@@ -13,8 +13,6 @@
 #include "platform/core/MessageBox.h"
 #include "support/DiagramPoints.h"
 
-#include <QElapsedTimer>
-
 namespace {
 
 class PopupActivationQtTest : public SimulationQtWindow {
@@ -46,13 +44,7 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // The window manager's own traffic (mapping, focus) arrives before the next step.
-    static void Settle()
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 300)
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
+    static void Settle() { ProcessEventsUntil([] { return false; }, 300); }
 
     CMessageBoxRecorder m_boxes;
 };

@@ -91,11 +91,11 @@ protected:
     }
 
     // Qt's events until the condition holds: a window manager grants an activation in its own
-    // time. FALSE when two seconds went by without it.
+    // time. FALSE when the time (two seconds unless told) went by without it.
     template <typename Condition>
-    static bool ProcessEventsUntil(Condition condition)
+    static bool ProcessEventsUntil(Condition condition, int nMs = 2000)
     {
-        const QDeadlineTimer deadline(2000);
+        const QDeadlineTimer deadline(nMs);
         while (!condition()) {
             if (deadline.hasExpired())
                 return false;
