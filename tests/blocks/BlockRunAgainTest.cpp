@@ -53,19 +53,14 @@ void Press(SimDriver& sim, CBlockObj* pInput)
     }
 }
 
-template <typename T = CBlockObj>
-T* AddBlock(SimDriver& sim, int nType)
-{
-    return sim.Add(static_cast<T*>(CreateBlockForType(nType, nullptr, nullptr)), NUM_FUNCTION_BLOCK);
-}
-
 // A multiple function switch left in its staircase time, with its light on, starts the next
 // run off: the first press switches the light on.
 TEST(BlockRunAgain, AMultipleFunctionSwitchLeftInItsStaircaseSwitchesOnAtTheFirstPress)
 {
     for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
-        auto* pSwitch = AddBlock<CBlockMFS>(sim, BT_MFS);
+        auto* pSwitch = sim.Add(static_cast<CBlockMFS*>(CreateBlockForType(BT_MFS, nullptr, nullptr)),
+                                NUM_FUNCTION_BLOCK);
         SetOn(*pSwitch, {1, 0, 2});
         SetOff(*pSwitch, {1, 1, 0});
         CBlockObj* pTrg = sim.FeedPin(pSwitch, kTrg);
@@ -86,7 +81,7 @@ TEST(BlockRunAgain, ATriggerDateTimeShowsNoCapturedTimeInANewRun)
 {
     for (const Again& again : {kReenter, kStopStart}) {
         SimDriver sim;
-        CBlockObj* pCapture = AddBlock(sim, BT_TDT);
+        CBlockObj* pCapture = sim.Add(CreateBlockForType(BT_TDT, nullptr, nullptr), NUM_FUNCTION_BLOCK);
         CBlockObj* pTrg = sim.FeedPin(pCapture, 0);
         sim.Start();
         Press(sim, pTrg);
@@ -109,7 +104,7 @@ TEST(BlockRunAgain, ARetentiveRelayKeepsItsOutput)
         for (const Again& again : {kStopStart, kPowerFailure}) {
             for (int nRetentive : {0, 1}) {
                 SimDriver sim;
-                CBlockObj* pRelay = AddBlock(sim, relay.nType);
+                CBlockObj* pRelay = sim.Add(CreateBlockForType(relay.nType, nullptr, nullptr), NUM_FUNCTION_BLOCK);
                 pRelay->m_nParam[BLOCK_RETENTIVE_PARAM] = nRetentive;
                 CBlockObj* pSet = sim.FeedPin(pRelay, relay.nSetPin);
                 sim.Start();
