@@ -425,17 +425,16 @@ TEST_F(MessageTextPage, TheOlderPageRefusesADropOfASecondElementOnALine)
             InsertCounterParam(page, 0, 1, 7);  // width 6: 7-12
             InsertCounterParam(page, 0, 2, 1);  // 1-6
             ASSERT_TRUE(m_boxes.Boxes().empty());
-            struct Case {
+            const struct {
                 const char* pszWhat;
                 int nRow, nCol;
                 bool bMoved;
-            };
-            const Case cases[] = {
+            } cases[] = {
                 {"beside the element of line 1", 1, 1, false},
                 {"along its own line", 2, 3, true},
                 {"onto a free line", 3, 2, true},
             };
-            for (const Case& c : cases) {
+            for (const auto& c : cases) {
                 SCOPED_TRACE(c.pszWhat);
                 const CWidget* pDragged = page.m_grid.m_pSelectedWidget;
                 ASSERT_NE(pDragged, nullptr);
@@ -455,9 +454,9 @@ TEST_F(MessageTextPage, TheOlderPageRefusesADropOfASecondElementOnALine)
         },
         IDOK);
     EXPECT_FALSE(m_bNewPage);
-    const std::vector<INT_PTR> perLine = {m_pText->m_arrWidgets1[0].GetSize(), m_pText->m_arrWidgets1[1].GetSize(),
-                                          m_pText->m_arrWidgets1[2].GetSize()};
-    EXPECT_EQ(perLine, (std::vector<INT_PTR>{1, 0, 1}));
+    EXPECT_EQ((std::vector<INT_PTR>{m_pText->m_arrWidgets1[0].GetSize(), m_pText->m_arrWidgets1[1].GetSize(),
+                                    m_pText->m_arrWidgets1[2].GetSize()}),
+              (std::vector<INT_PTR>{1, 0, 1}));
 }
 
 // The Message Text Setting command: the dialog's checks come before any cell is emptied, and a
