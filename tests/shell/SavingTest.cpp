@@ -161,7 +161,7 @@ TEST_F(SavingTest, ACancelledExitKeepsTheChangesOfTheDiagramsNotToBeSaved)
             for (int i = 0; i < list.GetItemCount(); ++i)
                 listed.push_back(list.GetItemText(i, 1));
             clicks(d);
-            QtType(QApplication::focusWidget(), Qt::Key_Return, QStringLiteral("\r"));
+            QtType(QtWidgetOf(*CWnd::GetFocus()), Qt::Key_Return, QStringLiteral("\r"));
         });
         AfxGetMainFrame()->SendMessage(WM_CLOSE);
         CDialog::SetDialogHook(nullptr);
