@@ -14,6 +14,8 @@
 #include "TransferLinkSupport.h"
 #include "support/QtTestInput.h"
 
+#include <QDeadlineTimer>
+
 #include <functional>
 #include <tuple>
 
@@ -339,7 +341,12 @@ TEST_F(UploadTest, OnScreenThePasswordTypedAtOnceOpensTheProgram)
     DownloadSmallDiagram(controller, false, _T("ABC"));
     InitQtControls();
     CDialog::SetDialogHook([](CDialog&) {
-        QApplication::processEvents();
+        // On a desktop the keyboard reaches the dialog once the window manager has activated it.
+        const QDeadlineTimer deadline(3000);
+        do
+            QApplication::processEvents(QEventLoop::AllEvents, 20);
+        while (!QApplication::focusWidget() && !deadline.hasExpired());
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
         for (const QChar ch : QStringLiteral("ABC\r"))
             QtType(QApplication::focusWidget(), ch == u'\r' ? Qt::Key_Return : Qt::Key(ch.unicode()), ch);
     });
