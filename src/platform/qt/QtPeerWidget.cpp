@@ -282,6 +282,16 @@ bool QtPeerWidget::Fits() const
     return work.contains(frameGeometry()) && width() < work.width() && height() < work.height();
 }
 
+// Only the window system's own geometry tells whether the restored window fits by now: at each
+// such move or resize it is fitted again; true when the layer has placed the window itself.
+bool QtPeerWidget::PlacedWhileFitting(const QEvent& event)
+{
+    if (!m_bFitting || !event.spontaneous() || !isWindow() || ShowStateOf(windowState()) != SW_SHOWNORMAL)
+        return false;
+    FitRestored();
+    return m_bFitting;
+}
+
 // A window shown maximised from the start has no smaller geometry of its own for the window
 // manager to restore: it would restore the whole work area, its frame's title bar off the
 // screen. It gets its last normal geometry when that fits the work area inside a frame, else
@@ -527,14 +537,8 @@ void QtPeerWidget::keyReleaseEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, false
 
 void QtPeerWidget::resizeEvent(QResizeEvent* pEvent)
 {
-    if (!m_pWnd)
+    if (!m_pWnd || PlacedWhileFitting(*pEvent))
         return;
-    // Only the window system's own geometry tells whether the restored window fits by now.
-    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
-        FitRestored();
-        if (m_bFitting)
-            return;  // the layer has placed the window itself
-    }
     // The user resized a top-level window: the layer takes the new size.
     CRect rectWindow;
     m_pWnd->GetWindowRect(rectWindow);
@@ -545,13 +549,8 @@ void QtPeerWidget::resizeEvent(QResizeEvent* pEvent)
 
 void QtPeerWidget::moveEvent(QMoveEvent* pEvent)
 {
-    if (!m_pWnd)
+    if (!m_pWnd || PlacedWhileFitting(*pEvent))
         return;
-    if (m_bFitting && pEvent->spontaneous() && isWindow() && ShowStateOf(windowState()) == SW_SHOWNORMAL) {
-        FitRestored();
-        if (m_bFitting)
-            return;  // the layer has placed the window itself
-    }
     // The layer's window is the widget's geometry (its own frame is drawn inside); the native
     // frame of a window manager lies outside it, where x() and y() would count it.
     CRect rectWindow;

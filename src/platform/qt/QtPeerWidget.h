@@ -60,6 +60,7 @@ protected:
     void ShowToolTip(QHelpEvent* pEvent);
     bool Fits() const;
     void FitRestored();
+    bool PlacedWhileFitting(const QEvent& event);
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
