@@ -1,7 +1,8 @@
 // The main window as a user meets it, under Qt's offscreen platform: maximised to the screen's
 // work area, its menu bar above the toolbar, keyboard shortcuts typed anywhere in it reaching the
 // accelerator table and followed by idle-time updates, and areas Qt repaints showing the window's
-// background rather than stale pixels.
+// background rather than stale pixels; on a desktop, restored, maximised, moved and sized by the
+// window manager.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
