@@ -212,20 +212,28 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
         const QRect frame = pWidget->frameGeometry();
         return QRect(frame.topLeft() + QPoint(dx, dy), frame.size() + QSize(dWidth, dHeight));
     };
+    // A restored window stands inside the work area: where it stood before, or fitted there.
     struct Step {
         const char* pszName;
         bool bMaximised;
+        bool bInsideWorkArea;
         std::function<void()> ask;
     };
+    const auto maximise = [pWidget](bool bMaximise) {
+        return [pWidget, bMaximise] { AskWindowManagerToMaximise(*pWidget, bMaximise); };
+    };
+    const auto place = [&](int dx, int dy, int dWidth, int dHeight) {
+        return [&, dx, dy, dWidth, dHeight] { AskWindowManagerToPlace(*pWidget, moved(dx, dy, dWidth, dHeight)); };
+    };
     const Step steps[] = {
-        {"restore", false, [pWidget] { AskWindowManagerToMaximise(*pWidget, false); }},
-        {"maximise again", true, [pWidget] { AskWindowManagerToMaximise(*pWidget, true); }},
-        {"restore again", false, [pWidget] { AskWindowManagerToMaximise(*pWidget, false); }},
-        {"move 400 px, past the screen's edge", false, [&] { AskWindowManagerToPlace(*pWidget, moved(400, 0, 0, 0)); }},
-        {"size", false, [&] { AskWindowManagerToPlace(*pWidget, moved(0, 0, -200, -100)); }},
-        {"move the bottom off the screen", false, [&] { AskWindowManagerToPlace(*pWidget, moved(-200, 250, 0, 0)); }},
-        {"maximise after the move", true, [pWidget] { AskWindowManagerToMaximise(*pWidget, true); }},
-        {"restore after the move", false, [pWidget] { AskWindowManagerToMaximise(*pWidget, false); }},
+        {"restore", false, true, maximise(false)},
+        {"maximise again", true, false, maximise(true)},
+        {"restore again", false, true, maximise(false)},
+        {"move 400 px, past the screen's edge", false, false, place(400, 0, 0, 0)},
+        {"size", false, false, place(0, 0, -200, -100)},
+        {"move the bottom off the screen", false, false, place(-200, 250, 0, 0)},
+        {"maximise after the move", true, false, maximise(true)},
+        {"restore after the move", false, true, maximise(false)},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.pszName);
@@ -234,11 +242,15 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
         Settle([&] { return pWidget->isMaximized() == step.bMaximised && pWidget->geometry() != before; });
 
         ASSERT_EQ(bool(m_pFrame->IsZoomed()), step.bMaximised);
-        // Maximised: across the whole work area (a frame may reach past it).
         const QRect frame = pWidget->frameGeometry();
+        // Maximised: across the whole work area (a frame may reach past it).
         if (step.bMaximised) {
             EXPECT_TRUE(frame.left() <= available.left() && frame.right() >= available.right())
                 << frame.x() << "+" << frame.width();
+        }
+        if (step.bInsideWorkArea) {
+            EXPECT_TRUE(available.contains(frame))
+                << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
         }
         CRect rectWindow;
         m_pFrame->GetWindowRect(rectWindow);
