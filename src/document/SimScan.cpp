@@ -114,8 +114,10 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
         ResetAnalogOutputValue(block);
         block.m_nAux[INPUT_SIM_VALUE_AUX] = AnalogSimDefault(block);
     }
-    if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block))
+    if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block)) {
         pMessage->m_bAwaitingAck = 0;
+        pMessage->m_bShown = 0;
+    }
     for (int nPin = 0; nPin < block.m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         const int nSource = block.m_nPinSource[nPin];
         if (nSource == PIN_SOURCE_END_A || nSource == PIN_SOURCE_END_B)
