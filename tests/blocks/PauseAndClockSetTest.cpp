@@ -21,9 +21,9 @@
 
 namespace {
 
-// The types whose output follows the simulated calendar, so that a clock set moves it on purpose:
-// the weekly and yearly timers switch at dates and times of day, and the time/date capture
-// keeps the clock as it stood at its trigger.
+// The types that show the simulated calendar, which a pause and a clock set move on purpose: the
+// weekly and yearly timers show the date (and switch at dates and times of day), and the
+// time/date capture keeps the clock as it stood at its trigger.
 constexpr TypeCodeList kFollowsTheCalendar = {BT_WT, BT_YT, BT_TDT};
 
 constexpr int kRunMs = 100000;
