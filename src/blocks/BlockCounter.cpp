@@ -163,6 +163,12 @@ void CBlockHCOUNTER::ResetForRun(const SYSTEMTIME& stNow)
     m_stCountStart = stNow;
 }
 
+void CBlockHCOUNTER::ShiftStamps(std::int64_t nMs)
+{
+    CBlockObj::ShiftStamps(nMs);
+    ShiftSystemTime(&m_stCountStart, nMs);
+}
+
 BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
 {
     if (!pSim)

@@ -62,6 +62,8 @@ public:
     BOOL Simulate(const CSimContext* pSim) override;
     // Counts on from the stored operating time, its maintenance interval whole.
     void ResetForRun(const SYSTEMTIME& stNow) override;
+    // The counting period's start moves too: a pause or a clock set is no operating time.
+    void ShiftStamps(std::int64_t nMs) override;
     void DrawSim(const CSimContext* pSim, CDC* pDC) override;
     void DrawValue(const CSimContext* pSim, CDC* pDC) override;
     // The three value lines: MI, MN and OT as hours and minutes.

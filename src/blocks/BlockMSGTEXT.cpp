@@ -268,6 +268,12 @@ void CBlockMSGTEXT::LoadOldStyleWidgets(CArchive& ar)
     }
 }
 
+void CBlockMSGTEXT::ResetForRun(const SYSTEMTIME& stNow)
+{
+    CBlockObj::ResetForRun(stNow);
+    m_bShown = 0;
+}
+
 BOOL CBlockMSGTEXT::Simulate(const CSimContext* pSim)
 {
     ReadInputs(pSim);
@@ -278,8 +284,8 @@ BOOL CBlockMSGTEXT::Simulate(const CSimContext* pSim)
     } else if (nEnable == 1) {
         SetOutputState(*this, 1, InLadderDocument(*this));
         // A message that asks for an acknowledgement is marked as shown.
-        if (m_nParamEx[MSGTEXT_ACK_PARAMEX] && m_nParam[MSGTEXT_SHOWN_PARAM] == 0)
-            m_nParam[MSGTEXT_SHOWN_PARAM] = 1;
+        if (m_nParamEx[MSGTEXT_ACK_PARAMEX])
+            m_bShown = 1;
     } else {
         SetOutputState(*this, m_bAwaitingAck ? 1 : 0, InLadderDocument(*this));
     }

@@ -25,10 +25,8 @@ constexpr int MSGTEXT_SLOT_PARAMEX = 3;
 constexpr int MSGTEXT_NO_SLOT = -1;
 // The message texts a program may hold: the view keeps one taken-flag per slot.
 constexpr int MSGTEXT_SLOT_COUNT = 16;
-// The message asks for an acknowledgement ("Quit"); such a message is marked as shown in the
-// word where other blocks keep their retentivity.
+// The message asks for an acknowledgement ("Quit").
 constexpr int MSGTEXT_ACK_PARAMEX = 4;
-constexpr int MSGTEXT_SHOWN_PARAM = BLOCK_RETENTIVE_PARAM;
 
 class CBlockMSGTEXT : public CBlockObj {
     DECLARE_SERIAL(CBlockMSGTEXT)
@@ -57,6 +55,8 @@ public:
     // The output follows the enable input; a message that waits for its acknowledgement stays
     // on after the enable input goes off.
     BOOL Simulate(const CSimContext* pSim) override;
+    // A run starts with the message not yet shown.
+    void ResetForRun(const SYSTEMTIME& stNow) override;
     // Always: the older line takes no rich text.
     CString OlderLineProblem(long long nIndex, const CString& strCaption) const override;
 
@@ -82,6 +82,10 @@ public:
     CObArray m_arrWidgets1[MSGTEXT_LINES];   // CWidget* or null, owned
     CObArray m_arrWidgets2[MSGTEXT_LINES];   // the same; newer controllers only
     int m_bAwaitingAck = 0;
+    // The run has shown the message while it asks for an acknowledgement, so that it counts as
+    // active from then on. Run-time only: the block's stored words, which go into the file and
+    // the download image, are no place for it (a word of them is the retentive flag).
+    int m_bShown = 0;
     int m_bRefresh[4] = {1, 1, 1, 1};
     CString m_strCached[3];
     int m_nMsgSettings[MSGTEXT_BLOCK_SETTING_COUNT] = {};

@@ -9,6 +9,7 @@
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
 
+#include <cstdint>
 #include <initializer_list>
 
 class CArchive;
@@ -87,6 +88,10 @@ public:
     // The block's state when a simulation run starts at stNow: nothing timed, unless its family
     // starts otherwise.
     virtual void ResetForRun(const SYSTEMTIME& stNow);
+    // Moves every simulated-clock stamp the block measures from by nMs, so that a pause or a
+    // clock the user set neither adds running time nor takes it away: the two reference stamps
+    // here, and a class with a stamp of its own moves that one too.
+    virtual void ShiftStamps(std::int64_t nMs);
     // The symbol inside the body (BlockSymbol*.cpp), black in every mode: an I/O block shows
     // the prefix of its address label; a class with a symbol of its own draws it.
     virtual void DrawSymbol(CDC* pDC) const;

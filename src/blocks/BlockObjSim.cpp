@@ -40,6 +40,12 @@ BOOL CBlockObj::Simulate(const CSimContext*)
 
 void CBlockObj::ResetForRun(const SYSTEMTIME&) { m_dRunTime = 0.0; }
 
+void CBlockObj::ShiftStamps(std::int64_t nMs)
+{
+    ShiftSystemTime(&m_stStart, nMs);
+    ShiftSystemTime(&m_stStart2, nMs);
+}
+
 void CBlockObj::RestartTiming(const SYSTEMTIME& stNow)
 {
     m_dRunTime = 0.0;

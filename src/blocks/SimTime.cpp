@@ -1,6 +1,8 @@
 #include "blocks/SimTime.h"
 
+#include <algorithm>
 #include <chrono>
+#include <climits>
 #include <limits>
 #include <thread>
 
@@ -184,6 +186,15 @@ void AddMsToSystemTime(const SYSTEMTIME* pIn, int nMs, SYSTEMTIME* pOut)
     MakeTimeUtc(&t);
     TmToSystemTime(&t, pOut);
     pOut->wMilliseconds = WORD(total);
+}
+
+void ShiftSystemTime(SYSTEMTIME* pSt, std::int64_t nMs)
+{
+    while (pSt && nMs != 0) {
+        const std::int64_t nStep = std::clamp<std::int64_t>(nMs, INT_MIN, INT_MAX);
+        AddMsToSystemTime(pSt, int(nStep), pSt);
+        nMs -= nStep;
+    }
 }
 
 void WaitMs(int nMs)

@@ -48,6 +48,10 @@ std::int64_t SystemTimeToMs(const SYSTEMTIME* pSt);
 // *pOut := *pIn + nMs, normalised, weekday recomputed.
 void AddMsToSystemTime(const SYSTEMTIME* pIn, int nMs, SYSTEMTIME* pOut);
 
+// *pSt moved by a signed 64-bit span: a clock set months ahead must move a stamp by all of it,
+// while one addition takes only an int of milliseconds (24.8 days).
+void ShiftSystemTime(SYSTEMTIME* pSt, std::int64_t nMs);
+
 // Waits nMs milliseconds on the steady clock (the serial transfer's pause between frames).
 void WaitMs(int nMs);
 

@@ -80,7 +80,7 @@ std::vector<CBlockMSGTEXT*> MessageTextsByPriority(const CVetlaDoc& doc)
 
 BOOL IsMessageTextActive(const CBlockMSGTEXT& block)
 {
-    return block.m_nPinValue[BLOCK_FIRST_OUTPUT] != 0 || block.m_nParam[MSGTEXT_SHOWN_PARAM] != 0;
+    return block.m_nPinValue[BLOCK_FIRST_OUTPUT] != 0 || block.m_bShown != 0;
 }
 
 BOOL AnyMessageTextActive(const CVetlaDoc& doc)
@@ -125,7 +125,7 @@ int ChooseShownMessagePage(const CVetlaDoc& doc, const std::vector<int>& pages, 
         return MessageTextPriority(*pText) == nBestPriority ? PageOf(pages, nBlockNumber) : nActive;
     }
     const bool bShown = nActive >= 0 && nActive < int(pages.size()) && pages[size_t(nActive)] == nBlockNumber;
-    if (nEvent == MSGTEXT_EVENT_OFF && bShown && pText->m_nParam[MSGTEXT_SHOWN_PARAM] == 0)
+    if (nEvent == MSGTEXT_EVENT_OFF && bShown && pText->m_bShown == 0)
         return nBest;
     return nActive;
 }

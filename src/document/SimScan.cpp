@@ -20,7 +20,6 @@
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -115,8 +114,10 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
         ResetAnalogOutputValue(block);
         block.m_nAux[INPUT_SIM_VALUE_AUX] = AnalogSimDefault(block);
     }
-    if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block))
+    if (auto* pMessage = dynamic_cast<CBlockMSGTEXT*>(&block)) {
         pMessage->m_bAwaitingAck = 0;
+        pMessage->m_bShown = 0;
+    }
     for (int nPin = 0; nPin < block.m_nInputs && nPin < BLOCK_FIRST_OUTPUT; ++nPin) {
         const int nSource = block.m_nPinSource[nPin];
         if (nSource == PIN_SOURCE_END_A || nSource == PIN_SOURCE_END_B)
@@ -128,23 +129,6 @@ void ResetAfterRun(CBlockObj& block, BOOL bLadder)
     block.m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
     if (bLadder)
         block.m_nContactState = 0;
-}
-
-// Moves a stamp by a signed 64-bit span: a clock set months ahead must move the timers by all
-// of it, while one addition takes only an int of milliseconds (24.8 days).
-void ShiftStamp(SYSTEMTIME& st, std::int64_t nMs)
-{
-    while (nMs != 0) {
-        const std::int64_t nStep = nMs > INT_MAX ? INT_MAX : nMs < INT_MIN ? INT_MIN : nMs;
-        AddMsToSystemTime(&st, int(nStep), &st);
-        nMs -= nStep;
-    }
-}
-
-void ShiftStamps(CBlockObj& block, std::int64_t nMs)
-{
-    ShiftStamp(block.m_stStart, nMs);
-    ShiftStamp(block.m_stStart2, nMs);
 }
 
 std::int64_t MsBetween(const SYSTEMTIME& stFrom, const SYSTEMTIME& stTo)
@@ -225,6 +209,10 @@ void ResumeSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow)
     for (CBlockObj* pBlock : BlocksOf(doc.m_blockList)) {
         if (GetBlockCategory(pBlock->m_nType) == 0)
             continue;
+        // The pause moves every stamp the block keeps; the reference stamps then count back
+        // from the running time, which stepping by cycles may have moved on without the clock.
+        if (IsFullDate(pBlock->m_stPause))
+            pBlock->ShiftStamps(MsBetween(pBlock->m_stPause, stNow));
         AddMsToSystemTime(&stNow, -int(pBlock->m_dRunTime), &pBlock->m_stStart);
         pBlock->m_stStart2 = pBlock->m_stStart;
         pBlock->m_dCarried = dynamic_cast<CBlockHCOUNTER*>(pBlock) && IsFullDate(pBlock->m_stPause)
@@ -314,10 +302,10 @@ void ScanDocument(CVetlaDoc& doc, const CSimContext& sim)
             if ((block.IsPaused() || nClockJump != 0) &&
                 GetBlockCategory(block.m_nType) == BLOCK_CATEGORY_FUNCTION) {
                 if (block.IsPaused()) {
-                    ShiftStamps(block, MsBetween(block.m_stPause, sim.stScan));
+                    block.ShiftStamps(MsBetween(block.m_stPause, sim.stScan));
                     block.m_stPause = {};
                 } else {
-                    ShiftStamps(block, nClockJump);
+                    block.ShiftStamps(nClockJump);
                 }
             }
             break;

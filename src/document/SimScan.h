@@ -24,8 +24,9 @@ void StartSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
 // inputs back at their default values.
 void EndSimulationRun(CVetlaDoc& doc);
 
-// The Simulation bar's Resume: the running time each function block measured so far stays, its
-// stamps moving up to stNow less that time; an hours counter carries the length of its pause.
+// The Simulation bar's Resume: every stamp a suspended function block keeps moves by the length
+// of its pause, and the running time each measured so far stays, its reference stamps moving up
+// to stNow less that time; an hours counter carries the length of its pause.
 void ResumeSimulationRun(CVetlaDoc& doc, const SYSTEMTIME& stNow);
 
 // One counted cycle of stepping by cycles: every timer that is timing gets 10 ms more running

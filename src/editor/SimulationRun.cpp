@@ -8,9 +8,14 @@
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
 
+BOOL CSimulationRun::IsRunning() const
+{
+    return g_pSimulatingView == &m_view || (m_view.m_pDocument && m_view.m_pDocument->m_bSimulating);
+}
+
 void CSimulationRun::Enter()
 {
-    if (!m_view.m_pDocument)
+    if (!m_view.m_pDocument || IsRunning())
         return;
     // A wire being drawn is abandoned rather than finished by the simulation's clicks.
     if (m_view.EditMode() == EDIT_MODE_CONNECT || m_view.WireTool().IsDrawing())

@@ -17,8 +17,11 @@ class CSimulationRun {
 public:
     explicit CSimulationRun(CVetlaView& view) : m_view(view) {}
 
+    // Nothing when a run is in progress already: entering again would start its blocks over.
     void Enter();
     void Leave();
+    // A run is in progress in this view, whatever its edit mode shows.
+    BOOL IsRunning() const;
     // The view goes away: the run ends without touching any window.
     void EndOnClose();
 

@@ -45,7 +45,7 @@ CSimContext CVetlaView::MakeSimContext() const
 
 void CVetlaView::OnSimulation()
 {
-    if (m_nEditMode == EDIT_MODE_SIMULATE)
+    if (m_nEditMode == EDIT_MODE_SIMULATE || m_simulation.IsRunning())
         m_simulation.Leave();
     else
         m_simulation.Enter();

@@ -103,7 +103,7 @@ void WriteAppliedMessage(const CBlockMSGTEXT& edited, CBlockMSGTEXT& block, int 
 {
     const int nAck = edited.m_nParamEx[MSGTEXT_ACK_PARAMEX];
     if (nAck != block.m_nParamEx[MSGTEXT_ACK_PARAMEX]) {
-        block.m_nParam[MSGTEXT_SHOWN_PARAM] = nAck != 0 && block.m_nPinValue[BLOCK_FIRST_OUTPUT] != 0 ? 1 : 0;
+        block.m_bShown = nAck != 0 && block.m_nPinValue[BLOCK_FIRST_OUTPUT] != 0 ? 1 : 0;
         block.m_nParamEx[MSGTEXT_ACK_PARAMEX] = nAck;
     }
     block.m_nParam[BLOCK_PROTECTION_PARAM] = edited.m_nParam[BLOCK_PROTECTION_PARAM];

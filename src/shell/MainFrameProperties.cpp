@@ -48,6 +48,10 @@ void CMainFrame::OnFileProperties()
     const ProgramSettings settings = sheet.GetSettings();
     g_bShowAtNewFile = settings.bShowAtNewFile;
     const WORD wOldCode = pDoc->m_wHardwareCode;
+    // The blocks adapt to another line and the view edits again: a run under the old line ends
+    // first, as leaving it does, its timer and bars with it.
+    if (sheet.GetHardwareCode() != wOldCode && pView->Simulation().IsRunning())
+        pView->OnSimulation();
     if (!WriteProgramSettings(settings, sheet.GetHardwareCode(), *pDoc))
         return;
     if (pDoc->m_wHardwareCode != wOldCode) {

@@ -296,7 +296,8 @@ TEST_F(BlockMSGTEXTSim, MessageFollowsItsEnableUnlessItAwaitsAcknowledgement)
 {
     m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX] = 1;
     ExpectStates({{1, 0, 1}, {1, 0, 1}, {0, 0, 0}, {0, 0, 0}});
-    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1) << "a message asking for acknowledgement is marked";
+    EXPECT_EQ(m_pText->m_bShown, 1) << "a message asking for acknowledgement is marked";
+    EXPECT_EQ(m_pText->m_nParam[BLOCK_RETENTIVE_PARAM], 0) << "in the run, not in its stored words";
     // Shown and awaiting: the falling enable and the scans after it keep the message on.
     ExpectStates({{1, 0, 1}, {1, 1, 1}, {0, 1, 1}, {0, 1, 1}});
     // Acknowledged: the next scan follows the enable again.

@@ -3,7 +3,9 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/SimContext.h"
 #include "document/SimMessageTexts.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 
 #include <gtest/gtest.h>
@@ -92,12 +94,12 @@ TEST_F(SimMessageTexts, EqualPrioritiesShowTheLaterPageAndAShownAckMessageHoldsI
     Scanned(pSecond, 1, true);
     EXPECT_EQ(Choose(0, pSecond, MSGTEXT_EVENT_ON), 1);
     // A message that waits for its acknowledgement keeps its page when its input goes off.
-    pSecond->m_nParam[MSGTEXT_SHOWN_PARAM] = 1;
+    pSecond->m_bShown = 1;
     Scanned(pSecond, 0, true);
     EXPECT_EQ(Choose(1, pSecond, MSGTEXT_EVENT_OFF), 1);
     // Nothing active at all: the shown page stays.
     Scanned(pFirst, 0, false);
-    pSecond->m_nParam[MSGTEXT_SHOWN_PARAM] = 0;
+    pSecond->m_bShown = 0;
     EXPECT_EQ(Choose(1, pSecond, MSGTEXT_EVENT_OFF), 1);
 }
 
@@ -132,6 +134,30 @@ TEST_F(SimMessageTexts, TheScansChangeNamesTheFirstMessageOnOrElseTheLastOneOff)
     change = TakeMessageTextChange(m_doc);
     EXPECT_EQ(change.pCameOn, nullptr);
     EXPECT_EQ(change.nWentOff, -1);
+}
+
+// A message that asked for acknowledgement in one run is not active in the next while its
+// input stays off: the run's mark goes with the run.
+TEST_F(SimMessageTexts, AMessageShownInOneRunIsNotActiveInTheNext)
+{
+    CBlockObj* pInput = CreateBlockForType(BT_IN, nullptr, &m_doc);
+    m_doc.AddBlock(pInput);
+    pInput->m_nNumber = NUM_INPUT;
+    CBlockMSGTEXT* pText = Text(2);
+    pText->m_nParamEx[MSGTEXT_ACK_PARAMEX] = 1;
+    pText->m_nPinSource[0] = NUM_INPUT;
+    CSimContext sim;
+    sim.stScan = sim.stNow = SYSTEMTIME{2024, 3, 1, 4, 8, 0, 0, 0};
+    StartSimulationRun(m_doc, sim.stScan);
+    pInput->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    ScanDocument(m_doc, sim);
+    ASSERT_TRUE(IsMessageTextActive(*pText));
+    EndSimulationRun(m_doc);
+
+    StartSimulationRun(m_doc, sim.stScan);
+    ScanDocument(m_doc, sim);
+    EXPECT_FALSE(IsMessageTextActive(*pText));
+    EXPECT_FALSE(AnyMessageTextActive(m_doc));
 }
 
 }  // namespace

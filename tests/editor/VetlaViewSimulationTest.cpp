@@ -178,6 +178,24 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
     view.OnSimulation();
 }
 
+// A run in progress is never entered a second time, which would start its blocks over; with the
+// view's mode taken back to select under it, the Simulation command ends the run.
+TEST_F(SimulationMode, ARunningRunIsNotEnteredAgain)
+{
+    auto* pTimer = static_cast<CBlockTime*>(Add(BT_DPR, NUM_FUNCTION_BLOCK));
+    CVetlaView& view = m_active.View();
+    view.OnSimulation();
+    pTimer->m_dRunTime = 900.0;
+    view.Simulation().Enter();
+    EXPECT_EQ(pTimer->m_dRunTime, 900.0);
+
+    view.ResetEditMode();
+    view.OnSimulation();
+    EXPECT_EQ(view.EditMode(), EDIT_MODE_SELECT);
+    EXPECT_EQ(m_active.Doc().m_bSimulating, 0);
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+}
+
 TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
 {
     EXPECT_FALSE(SimulationUpdate(m_active.View()).m_bEnabled) << "nothing to simulate";

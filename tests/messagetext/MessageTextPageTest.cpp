@@ -779,7 +779,7 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     EXPECT_TRUE(V().IsMsgTextSlotUsed(3));
     EXPECT_FALSE(V().IsMsgTextSlotUsed(0));
     EXPECT_EQ(m_pText->m_nParamEx[MSGTEXT_ACK_PARAMEX], 1);
-    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 1);
+    EXPECT_EQ(m_pText->m_bShown, 1);
     EXPECT_EQ(m_pText->m_nParam[BLOCK_PROTECTION_PARAM], 1);
     EXPECT_EQ(Snapshots(), nBefore + 1);
     // Acknowledgement off again: no longer counted as shown; OK writes and closes.
@@ -787,7 +787,7 @@ TEST_F(MessageTextPage, InASimulationApplyWritesTheMessageIntoTheRunningBlock)
     TypeAt(pPage->m_grid, 1, 3, u"y");
     Press(*pSheet, IDOK);
     EXPECT_EQ(V().OpenSheets().Find(m_pText->m_nNumber), nullptr);
-    EXPECT_EQ(m_pText->m_nParam[MSGTEXT_SHOWN_PARAM], 0);
+    EXPECT_EQ(m_pText->m_bShown, 0);
     EXPECT_EQ(m_pText->m_strCells1[1][3], CString(_T("y")));
 }
 

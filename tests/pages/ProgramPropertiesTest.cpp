@@ -3,6 +3,7 @@
 #include "blocks/BlockMR.h"
 #include "blocks/BlockTypes.h"
 #include "document/LogoBitmap.h"
+#include "editor/ChildFrame.h"
 #include "pages/program/AnalogOutputDlgs.h"
 #include "pages/program/ProgramPageIds.h"
 #include "pages/program/PropertiesPropSh.h"
@@ -468,6 +469,35 @@ TEST_F(ProgramPropertiesTest, ChoosingALineChangesTheDocumentOnlyWhenItDiffers)
     EXPECT_EQ(Doc().m_settings.com[0].nBaudIndex, COM_BAUD_9600);
     EXPECT_EQ(Frame()->GetSeriesText().ToUtf8(), "4X Series B1.XX");
     EXPECT_TRUE(Doc().IsModified());
+}
+
+// Another line chosen while the diagram simulates ends the simulation first, as leaving it
+// does: no run goes on under the new line with its timer and bars, and the Simulation command
+// that follows starts a run afresh. The command offers no other way out of a half run.
+TEST_F(ProgramPropertiesTest, ALineChosenWhileSimulatingEndsTheSimulationFirst)
+{
+    UseHardware(k75X);
+    Block(BT_AND);
+    StartSimulation();
+    EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) {
+        CPropertyPage& page = Show(sheet, sheet.m_hardware);
+        auto& tree = *static_cast<CTreeCtrl*>(page.GetDlgItem(IDC_HARDWARE_TREE));
+        tree.UserSelect(FindItem(tree, 7));
+    }));
+    EXPECT_EQ(Doc().m_wHardwareCode, k77X);
+    CChildFrame* pFrame = V().GetParentFrame();
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
+    EXPECT_FALSE(Doc().m_bSimulating);
+    EXPECT_EQ(g_pSimulatingView, nullptr);
+    EXPECT_FALSE(pFrame->IsSimTimerRunning());
+    EXPECT_EQ(pFrame->GetSimulationBarDlg(), nullptr);
+
+    StartSimulation();
+    EXPECT_TRUE(Doc().m_bSimulating);
+    Command(ID_TOOLS_SIMULATION);
+    EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
+    EXPECT_FALSE(Doc().m_bSimulating);
+    EXPECT_FALSE(pFrame->IsSimTimerRunning());
 }
 
 // ---- LCD Setting ----
