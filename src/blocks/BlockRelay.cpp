@@ -12,6 +12,7 @@
 #include "platform/core/ObList.h"
 
 #include <cstdint>
+#include <span>
 
 namespace {
 
@@ -193,7 +194,10 @@ void CBlockTDT::DrawSim(const CSimContext* pSim, CDC* pDC)
     DrawSimShowingValue(*this, pSim, pDC, SimBodyColour::State);
 }
 
+// The box is three block widths, or wider where the screen's fixed-pitch font draws the twelve
+// digits wider than the font asked for.
 void CBlockTDT::DrawValue(const CSimContext*, CDC* pDC)
 {
-    DrawValueBox(pDC, *this, 6, {&m_strTimeText, 1});
+    const std::span<const CString> lines(&m_strTimeText, 1);
+    DrawValueBox(pDC, *this, ValueBoxHalfWidths(pDC, *this, lines, 6), lines);
 }

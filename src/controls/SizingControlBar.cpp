@@ -37,6 +37,9 @@ constexpr int kBorderBottom = 5;
 constexpr int kStretchLength = 32767;
 // How far the mouse moves with the button down before a press on the caption drags the bar.
 constexpr int kDragThreshold = 4;
+// How far inside a floating bar's far edges the mouse is kept when the bar floats shorter than
+// the point it was grabbed by.
+constexpr int kGripInset = 8;
 
 CSize AtLeast(CSize size, CSize sizeMin)
 {
@@ -569,7 +572,13 @@ BOOL CSizingControlBar::StopDragging(CPoint point)
         rectFrame.OffsetRect(moved);
         GetParent()->SetWindowPos(nullptr, rectFrame.left, rectFrame.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
-        m_pDockSite->FloatControlBar(this, CPoint(ptScreen.x - m_ptDragGrip.x, ptScreen.y - m_ptDragGrip.y));
+        // The bar floats at its floating size, which may be far shorter than it lay docked: the
+        // point it was grabbed by stays under the mouse only as far as the floating bar reaches,
+        // and the mouse stays a little inside the bar's far edges.
+        const CSize sizeFloat = CalcDynamicLayout(0, LM_MRUWIDTH);
+        const CPoint ptGrip(std::clamp(m_ptDragGrip.x, 0, std::max(0, int(sizeFloat.cx) - kGripInset)),
+                            std::clamp(m_ptDragGrip.y, 0, std::max(0, int(sizeFloat.cy) - kGripInset)));
+        m_pDockSite->FloatControlBar(this, CPoint(ptScreen.x - ptGrip.x, ptScreen.y - ptGrip.y));
     }
     return TRUE;
 }

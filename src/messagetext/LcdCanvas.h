@@ -125,6 +125,8 @@ private:
     BOOL EditScaleTime(CWidget& widget);
     BOOL EditIoStatusName(CWidget& widget);
     BOOL EditGraph(CWidget& widget);
+    // Whether the edited element still fits over nWidth columns from its first; a refusal shown.
+    BOOL FitsAfterEdit(const CWidget& widget, int nWidth);
     BOOL SelectionTouchesWidget() const;
     // A character of the extended sets: refused unless the host's character set takes it.
     void TypeExtended(CGridCell& cell, int nRow, int nCol, UINT nChar);

@@ -101,6 +101,18 @@ void CLcdCanvas::EditSelectedWidget()
         Invalidate();
 }
 
+// After a settings dialog the element must still fit where it lies, over nWidth columns from its
+// first; a refusal is shown, and the element keeps its place and width.
+BOOL CLcdCanvas::FitsAfterEdit(const CWidget& widget, int nWidth)
+{
+    WidgetSpan span = SpanOfWidget(widget);
+    span.nWidth = nWidth;
+    if (CanPlaceWidget(*this, span, &widget))
+        return TRUE;
+    ShowPlacementRefusal(GetHost() ? GetHost()->GetEditedBlockNumber() : -1);
+    return FALSE;
+}
+
 // A bar graph takes its new width only where it still fits; its other settings stay either way.
 BOOL CLcdCanvas::EditBarGraph(CWidget& widget)
 {
@@ -120,14 +132,10 @@ BOOL CLcdCanvas::EditBarGraph(CWidget& widget)
     widget.m_nMaxValue = dlg.m_nMaxValue;
     if (widget.m_nKind == WIDGET_KIND_SCOPE)
         widget.m_nOption = dlg.m_nWidth;
-    if (widget.m_nKind != WIDGET_KIND_BARGRAPH || dlg.m_nWidth == widget.m_nWidth)
+    if (widget.m_nKind != WIDGET_KIND_BARGRAPH)
         return TRUE;
-    WidgetSpan span = SpanOfWidget(widget);
-    span.nWidth = dlg.m_nWidth;
-    if (!CanPlaceWidget(*this, span, &widget)) {
-        ShowPlacementRefusal(GetHost() ? GetHost()->GetEditedBlockNumber() : -1);
+    if (!FitsAfterEdit(widget, dlg.m_nWidth))
         return TRUE;
-    }
     widget.m_nWidth = dlg.m_nWidth;
     widget.m_nOption = dlg.m_nWidth;
     RefitWidgetRect(*this, widget);
@@ -135,6 +143,7 @@ BOOL CLcdCanvas::EditBarGraph(CWidget& widget)
     return TRUE;
 }
 
+// The scale time keeps its width: the check covers its first column, the emptying all of them.
 BOOL CLcdCanvas::EditScaleTime(CWidget& widget)
 {
     CScaleTimeDlg dlg(GetHost() ? GetHost()->GetGridDocument() : nullptr, GetOwner());
@@ -146,9 +155,12 @@ BOOL CLcdCanvas::EditScaleTime(CWidget& widget)
     widget.m_strCaption = ParameterName(widget.m_nParamId);
     widget.m_nOption = dlg.m_nTimeBase;
     widget.m_nValueIndex = dlg.m_nActualValue;
+    if (FitsAfterEdit(widget, 1))
+        ClearCellsUnder(*this, widget);
     return TRUE;
 }
 
+// The names typed in the dialog are taken only where the element still fits.
 BOOL CLcdCanvas::EditIoStatusName(CWidget& widget)
 {
     CIOSN dlg(GetHost() ? GetHost()->GetGridDocument() : nullptr, GetOwner());
@@ -163,9 +175,12 @@ BOOL CLcdCanvas::EditIoStatusName(CWidget& widget)
     if (widget.m_pBlock)
         g_mapBlockCaption.Lookup(widget.m_pBlock->m_nType, strCaption);
     widget.m_strCaption = strCaption;
+    if (!FitsAfterEdit(widget, widget.m_nWidth))
+        return TRUE;
     for (int r = 1; r < WIDGET_NAME_ROWS; ++r)
         for (int c = 1; c < WIDGET_NAME_COLUMNS; ++c)
             widget.m_strNames[r][c] = dlg.m_strNames[r][c];
+    ClearCellsUnder(*this, widget);
     return TRUE;
 }
 

@@ -21,6 +21,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
+#include "platform/ui/WindowPlacement.h"
 #include "support/QtTestInput.h"
 #include "support/QtTestApp.h"
 
@@ -433,6 +434,27 @@ TEST_F(SimBarsQtTest, ABarIsDraggedAndDockedByTheRoomBesideItsControlsAndItsLabe
     QWidget* pClock = QtWidgetOf(*m_pFrame->GetSimulationBarDlg()->GetDlgItem(IDC_SIM_CLOCK_TEXT));
     QtMouse(pClock, kDoubleClick, QPoint(pClock->width() / 2, pClock->height() / 2));
     EXPECT_FALSE(sim.IsFloating());
+}
+
+// With the other two bars floating the Outputs bar runs the frame's whole width. Grabbed near
+// its far end and let go in the frame's middle, it floats far shorter than it lay: its window
+// lies on the screen, and the mouse still over the bar.
+TEST_F(SimBarsQtTest, ALongBarGrabbedNearItsEndFloatsUnderTheMouseOnTheScreen)
+{
+    m_pFrame->FloatControlBar(m_pFrame->m_pInputsBar, CPoint(100, 100));
+    m_pFrame->FloatControlBar(m_pFrame->m_pSimulationBar, CPoint(100, 300));
+    COutputsBar& outputs = *m_pFrame->m_pOutputsBar;
+    QWidget* pDlg = QtWidgetOf(*outputs.GetBarDlg());
+    ASSERT_GT(RectOf(outputs).Width(), 1000);
+    const QPoint ptGrip(pDlg->width() - 60, pDlg->height() - 3);
+    ASSERT_EQ(pDlg->childAt(ptGrip), nullptr) << "no control there";
+    const CPoint ptDrop = RectOf(*m_pFrame).CenterPoint();
+    QtMouse(pDlg, kDrag, ptGrip, QPoint(ptDrop.x, ptDrop.y) - pDlg->mapToGlobal(ptGrip));
+    ASSERT_TRUE(outputs.IsFloating());
+    const CRect rcScreen = AfxGetScreenArea();
+    const CRect rcWindow = RectOf(*outputs.GetParent());
+    EXPECT_EQ(rcWindow & rcScreen, rcWindow) << "on the screen";
+    EXPECT_TRUE(RectOf(outputs).PtInRect(ptDrop)) << "under the mouse";
 }
 
 }  // namespace

@@ -377,6 +377,70 @@ TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
         IDCANCEL);
 }
 
+// Each element dialog that a double click opens checks again that its element fits where it
+// lies: where it does, a text left under the element (as a file may hold one) goes; where an
+// element of the same line covers its first column, the refusal shows and the element's names
+// are not taken.
+TEST_F(MessageTextPage, EveryElementDialogChecksThePlaceAndEmptiesTheCellsUnderIt)
+{
+    CBlockObj* pInput = Block(BT_IN, 100, 100);
+    const struct {
+        const char* pszKind;
+        std::function<CWidget*(CMessageTexts_New&)> place;
+    } kinds[] = {
+        {"scale time", [this](CMessageTexts_New& page) { return page.PlaceScaleTime(m_pCounter->m_nNumber, 0); }},
+        {"I/O status name", [pInput](CMessageTexts_New& page) { return page.PlaceIOStatusName(pInput->m_nNumber); }},
+        {"bar graph", [this](CMessageTexts_New& page) {
+             return page.PlaceBarGraph(m_pCounter->m_nNumber, 0, 4, WIDGET_KIND_BARGRAPH);
+         }},
+    };
+    for (const auto& kind : kinds) {
+        SCOPED_TRACE(kind.pszKind);
+        EditNew(
+            [&](CMessageTexts_New& page) {
+                page.m_grid.SetFocusCell(CCellID(2, 2));
+                CWidget* pWidget = kind.place(page);
+                ASSERT_NE(pWidget, nullptr);
+                CRect rcCell;
+                page.m_grid.GetCellRect(2, 4, &rcCell);
+                const LPARAM at = MakePointLParam(rcCell.CenterPoint());
+                m_onDialog = [](CDialog& dlg) {
+                    if (auto* pNames = dynamic_cast<CIOSN*>(&dlg))
+                        TypeAt(pNames->m_grid, 1, 1, u"Z");
+                    if (dynamic_cast<CBarGraphSettingDlg*>(&dlg))
+                        dlg.SetDlgItemText(IDC_BG_MAX, _T("100"));
+                    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                };
+                auto doubleClick = [&] {
+                    page.m_grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+                    page.m_grid.SendMessage(WM_LBUTTONUP, 0, at);
+                    page.m_grid.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+                };
+                // An element of the same line over its first column: refused, nothing taken.
+                auto* pOver = new CWidget(0, 0, 10, 10, RGB(128, 128, 128));
+                pOver->m_nLine = 2;
+                pOver->m_nColumn = 2;
+                pOver->m_nWidth = 1;
+                page.m_grid.m_arrWidgets[1].Add(pOver);
+                page.m_grid.SetItemText(2, 3, _T("x"));
+                doubleClick();
+                EXPECT_TRUE(Refused());
+                EXPECT_EQ(page.m_grid.GetItemText(2, 3), CString(_T("x")));
+                EXPECT_NE(pWidget->m_strNames[1][1], CString(_T("Z")));
+                page.m_grid.m_arrWidgets[1].RemoveAt(page.m_grid.m_arrWidgets[1].GetSize() - 1);
+                delete pOver;
+                // Alone on its line it fits: the text under it goes.
+                doubleClick();
+                EXPECT_FALSE(Refused());
+                EXPECT_EQ(page.m_grid.GetItemText(2, 3), CString());
+                if (pWidget->m_nKind == WIDGET_KIND_IOSTATUSNAME) {
+                    EXPECT_EQ(pWidget->m_strNames[1][1], CString(_T("Z")));
+                }
+            },
+            IDCANCEL);
+    }
+}
+
 TEST_F(MessageTextPage, TheOlderPageTakesOneParameterALineEndingByColumn12)
 {
     Doc().m_wHardwareCode = 0x4188;

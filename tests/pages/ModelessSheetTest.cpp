@@ -145,11 +145,12 @@ TEST_F(ModelessSheet, ASheetWithALiveValueGrowsForTheValueBox)
     CAllPropertySheet* pHigh = OpenSheet(blocks[3]);
     ASSERT_TRUE(pLogic && pCounter && pStairs && pHigh);
     // The stairway switch's tabs grow by its row against its own modal sheet; the counter's
-    // own page grows by its row, and its tabs with it.
+    // own page grows by its row, and by the room its box needs below its Protection Active
+    // box, and its tabs with it.
     EXPECT_EQ(Height(pStairs->GetTabControl()) - nModalStairsTab, 50);
     CRect rcTemplate(CPoint(0, 0), AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->size);
     AfxMapDialogRect(rcTemplate, AfxFindDialogTemplate(IDD_UPDOWN_COUNTER)->nPointSize);
-    EXPECT_EQ(Height(pCounter->m_pMainPage) - rcTemplate.Height(), 30);
+    EXPECT_EQ(Height(pCounter->m_pMainPage) - rcTemplate.Height(), 30 + pCounter->m_pMainPage->ValueBoxExtraRoom());
     EXPECT_EQ(Height(pCounter->GetTabControl()) - Height(pCounter->m_pMainPage),
               Height(pHigh->GetTabControl()) - Height(&pHigh->m_pageComment));
     CRect rcOK;

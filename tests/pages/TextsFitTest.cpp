@@ -133,6 +133,18 @@ FrameLines FrameOf(QGroupBox* pGroup)
     return {painted, painted.adjusted(n, n, -n, -n)};
 }
 
+// Where a group box's style draws its title, in the box's coordinates; empty without a title.
+QRect TitleOf(QGroupBox* pGroup)
+{
+    if (pGroup->title().isEmpty())
+        return QRect();
+    QStyleOptionGroupBox option;
+    option.initFrom(pGroup);
+    option.text = pGroup->title();
+    option.subControls = QStyle::SC_GroupBoxLabel;
+    return pGroup->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, pGroup);
+}
+
 // Whether a sibling widget is painted before the other, which covers it where they meet.
 bool StackedBelow(QWidget* pWidget, QWidget* pOther)
 {
@@ -210,6 +222,7 @@ protected:
         };
         std::vector<Shown> shown;
         std::vector<std::pair<FrameLines, Shown>> frames;
+        std::vector<Shown> titles;
         for (CWnd* pChild = window.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
             QWidget* pPeer = QtWidgetOf(*pChild);
             if (!pPeer || !(pChild->GetStyle() & WS_VISIBLE))
@@ -237,6 +250,7 @@ protected:
                 const FrameLines lines = FrameOf(pGroup);
                 const QPoint at = pGroup->mapTo(pWindow, QPoint(0, 0));
                 frames.push_back({{lines.outer.translated(at), lines.inner.translated(at)}, {rect, strName, pPeer}});
+                titles.push_back({TitleOf(pGroup).translated(at), strName + "'s title", pPeer});
             }
             if (qobject_cast<QGroupBox*>(pInner) || (pLabel && pLabel->text().isEmpty() && pLabel->pixmap().isNull()))
                 continue;
@@ -247,6 +261,10 @@ protected:
             shown.push_back({rect, strName, pPeer});
         }
         for (const Shown& control : shown) {
+            for (const Shown& title : titles) {
+                if (title.rect.intersects(control.rect))
+                    Fault(strAt, control.strName + " overlaps " + title.strName);
+            }
             for (const auto& [lines, frame] : frames) {
                 const QMargins room(kFrameRoom, kFrameRoom, kFrameRoom, kFrameRoom);
                 const bool bInside = lines.inner.marginsRemoved(room).contains(control.rect);
@@ -532,6 +550,40 @@ protected:
         Command(ID_TOOLS_SIMULATION);
     }
 
+    // Every block's sheet as the Properties command opens it while the diagram runs, each page
+    // of it, for each generation: the pages with a live value show it in a box of their own.
+    void CheckEverySimulationSheet()
+    {
+        const struct {
+            WORD wHardware;
+            BYTE byGeneration;
+            const char* pszName;
+        } generations[] = {{0x5288, GEN_WIFI, "newer "}, {0x1188, GEN_OLDER, "older "}};
+        for (const auto& generation : generations) {
+            Command(ID_FILE_NEW);
+            Doc().m_wHardwareCode = g_wHardwareCode = generation.wHardware;
+            std::vector<CBlockObj*> blocks;
+            for (const BlockTypeRow& type : BlockTypeRows()) {
+                if ((type.byLanguages & LANG_FBD) && (type.byGenerations & generation.byGeneration) &&
+                    FindBlockPageRow(type.nType) && type.nType != BT_MSGTEXT)
+                    blocks.push_back(Block(type.nType));
+            }
+            StartSimulation();
+            for (CBlockObj* pBlock : blocks) {
+                CAllPropertySheet* pSheet = OpenSheet(pBlock);
+                ASSERT_NE(pSheet, nullptr) << pBlock->m_nType;
+                QCoreApplication::processEvents();
+                for (int i = 0; i < pSheet->GetPageCount(); ++i) {
+                    pSheet->SetActivePage(i);
+                    Check(*pSheet, std::string(generation.pszName) + "simulated sheet of type " +
+                                       std::to_string(pBlock->m_nType) + " tab " + std::to_string(i));
+                }
+                pSheet->DestroyWindow();
+            }
+            Command(ID_TOOLS_SIMULATION);
+        }
+    }
+
     WORD m_wWasHardware = g_wHardwareCode;
     std::unique_ptr<CMessageBoxRecorder> m_pBoxes;
     QString m_strShots;
@@ -546,6 +598,21 @@ TEST_F(TextsFit, EveryTextFitsItsControlInBothLanguages)
         CheckEveryWindow();
     }
     EXPECT_GT(m_nChecked, 300);
+    std::string strFaults;
+    for (const std::string& strFault : m_faults)
+        strFaults += strFault + "\n";
+    EXPECT_TRUE(m_faults.empty()) << m_faults.size() << " faults:\n" << strFaults;
+}
+
+// The sheets the Properties command opens while the diagram runs, in both languages: the box
+// that shows the running value clears the controls above it.
+TEST_F(TextsFit, EverySimulatedSheetFitsInBothLanguages)
+{
+    for (int nChinese : {0, 1}) {
+        UseLanguage(nChinese);
+        CheckEverySimulationSheet();
+    }
+    EXPECT_GT(m_nChecked, 200);
     std::string strFaults;
     for (const std::string& strFault : m_faults)
         strFaults += strFault + "\n";

@@ -17,6 +17,7 @@
 #include "blocks/BlockComment.h"
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
+#include "blocks/BlockRelay.h"
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
@@ -34,6 +35,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -273,6 +275,37 @@ TEST_F(PaintReference, EveryTypeCodeSimulationColours)
         pBlock->DrawValue(&sim, &image.GetDC());
     }
     ExpectMatchesReference(image, "every-type-simulation");
+}
+
+}  // namespace
+
+namespace {
+
+// A date-time trigger that has fired shows its whole 12-digit time inside its value box, in the
+// machine's own font: no dark pixel of the text stands right of the box's fill.
+TEST_F(PaintReference, TheDateTimeTriggersTimeStaysInsideItsBox)
+{
+    CBlockObj* pTrigger = Place(BT_TDT);
+    FitPage();
+    StartSimulation();
+    static_cast<CBlockTDT*>(pTrigger)->m_strTimeText = _T("250303143059");
+    COffscreenImage image = PageImage();
+    const CSimContext sim = View().MakeSimContext();
+    pTrigger->DrawValue(&sim, &image.GetDC());
+    const int yTop = pTrigger->m_ptPos.y + pTrigger->m_nHeight + 2;
+    int nBoxRight = -1;
+    int nTextRight = -1;
+    for (int y = yTop; y < yTop + 12; ++y) {
+        for (int x = pTrigger->m_ptPos.x; x < image.Width(); ++x) {
+            const COLORREF cr = image.GetPixel(x, y);
+            if (cr == RGB(255, 255, 204))
+                nBoxRight = std::max(nBoxRight, x);
+            else if (GetRValue(cr) + GetGValue(cr) + GetBValue(cr) < 3 * 128)
+                nTextRight = std::max(nTextRight, x);
+        }
+    }
+    ASSERT_GT(nTextRight, pTrigger->m_ptPos.x);
+    EXPECT_GE(nBoxRight, nTextRight);
 }
 
 }  // namespace

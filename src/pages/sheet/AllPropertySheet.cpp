@@ -56,6 +56,8 @@ CAllPropertySheet::CAllPropertySheet(int nType, LPCTSTR pszCaption, ISheetHost* 
         m_pMainPage = CreateBlockPage(m_pRow->pfnCreatePage, nType);
     else if (m_pRow && m_pRow->pfnCreateDocumentPage)
         m_pMainPage = AddBlockPage(m_pRow->pfnCreateDocumentPage(nType, m_pHost ? m_pHost->GetSheetDocument() : nullptr));
+    if (m_pMainPage)
+        m_pMainPage->m_bMainPage = TRUE;
     if (m_pRow) {
         // The titles are reserved first: the pages point at them.
         m_extraTitles.resize(m_pRow->extraPages.size());
@@ -267,7 +269,8 @@ BOOL CAllPropertySheet::OnInitDialog()
 {
     const BOOL bResult = CBlockSheetBase::OnInitDialog();
     CreateSheetButtons();
-    ArrangeLayout(m_pRow ? m_pRow->nGrowth : 0);
+    const int nBoxRoom = m_pMainPage && IsWindow(m_pMainPage) ? m_pMainPage->ValueBoxExtraRoom() : 0;
+    ArrangeLayout(m_pRow ? m_pRow->nGrowth + nBoxRoom : 0);
     FitButtonStrip();
     if (const IWindowBackend* pBackend = AfxGetWindowBackend())
         FitLowScreen(pBackend->GetWorkArea().Height());

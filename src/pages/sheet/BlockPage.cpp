@@ -38,8 +38,6 @@ BOOL CBlockPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
     CNameEdit::Enable(*this, m_pDocument, m_strName);
-    if (m_bSimulating && ShowsCurrentValue())
-        m_valueBox.Create(*this, kValueStrip, GetValueBoxFamily());
     return TRUE;
 }
 
@@ -56,6 +54,9 @@ LRESULT CBlockPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     const LRESULT lResult = CPropertyPage::WindowProc(message, wParam, lParam);
     if ((message == WM_INITDIALOG || message == WM_COMMAND) && IsWindow(this))
         WidenShownLists(*this);
+    // The box goes under the controls the page shows once its own set-up has hidden the others.
+    if (message == WM_INITDIALOG && IsWindow(this) && m_bSimulating && ShowsCurrentValue())
+        m_valueBox.Create(*this, kValueStrip, GetValueBoxFamily(), m_bMainPage);
     return lResult;
 }
 

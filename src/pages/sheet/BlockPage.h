@@ -30,11 +30,15 @@ public:
     const CVetlaDoc* m_pDocument = nullptr;
     // Simulating: pages with a live value make its box (set by the sheet).
     BOOL m_bSimulating = FALSE;
+    // The sheet's main page: the sheet grows by the extra room its value box asks for.
+    BOOL m_bMainPage = FALSE;
 
     // The live value's text; the box repaints when it changed.
     void DrawCurrentValue(const CString& strText);
     const CString& GetCurrentValueText() const { return m_valueBox.GetText(); }
     BOOL HasCurrentValueBox() const { return m_valueBox.Exists(); }
+    // The room the value box needs below the sheet's strip for it.
+    int ValueBoxExtraRoom() const { return m_valueBox.ExtraRoom(); }
 
     // What the row's int bindings cannot carry (fields of the block's own class, texts,
     // fractions, reference blocks, item lists): the page copies it from the block as the sheet

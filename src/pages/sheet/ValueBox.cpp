@@ -5,6 +5,8 @@
 #include "platform/ui/Static.h"
 #include "platform/ui/Wnd.h"
 
+#include <algorithm>
+
 namespace {
 
 // An average character of the dialog font: the text starts one character in.
@@ -23,15 +25,39 @@ CRect BoxRect(const CRect& rcPage, int nExtra, ValueBoxFamily family)
     }
 }
 
+// The gap between the page's lowest control and the box's title.
+constexpr int kGapAbove = 2;
+
+// The bottom of the lowest control the page shows; the page's top when it shows none.
+int LowestControlBottom(CWnd& page)
+{
+    int nBottom = 0;
+    for (CWnd* pChild = page.GetWindow(GW_CHILD); pChild; pChild = pChild->GetNextWindow()) {
+        if (!(pChild->GetStyle() & WS_VISIBLE))
+            continue;
+        CRect rect;
+        pChild->GetWindowRect(rect);
+        page.ScreenToClient(rect);
+        nBottom = std::max(nBottom, int(rect.bottom));
+    }
+    return nBottom;
+}
+
 }  // namespace
 
-void CValueBox::Create(CWnd& page, int nExtra, ValueBoxFamily family)
+void CValueBox::Create(CWnd& page, int nExtra, ValueBoxFamily family, bool bMayDrop)
 {
     if (m_pBox)
         return;
     CRect rcPage;
     page.GetClientRect(rcPage);
-    const CRect rcBox = BoxRect(rcPage, nExtra, family);
+    CRect rcBox = BoxRect(rcPage, nExtra, family);
+    // A template whose lowest control stands near its bottom (this system's dialog font takes
+    // more room than the template's units promised) keeps that control clear of the box's title:
+    // the box moves down below it, and the sheet grows by as much (ExtraRoom).
+    if (bMayDrop)
+        m_nExtraRoom = std::max(0, LowestControlBottom(page) + kGapAbove - int(rcBox.top));
+    rcBox.OffsetRect(0, m_nExtraRoom);
     auto* pBox = new CButton;
     pBox->SetAutoDelete(TRUE);
     if (!pBox->Create(_T("Current Parameter Value"), WS_CHILD | WS_VISIBLE | BS_GROUPBOX, rcBox, &page,

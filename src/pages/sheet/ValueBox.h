@@ -20,9 +20,12 @@ public:
     CValueBox(const CValueBox&) = delete;
     CValueBox& operator=(const CValueBox&) = delete;
 
-    // Makes the box in the page's bottom nExtra pixels; nothing when it exists.
-    void Create(CWnd& page, int nExtra, ValueBoxFamily family);
+    // Makes the box in the page's bottom nExtra pixels; nothing when it exists. With bMayDrop (the
+    // sheet grows by ExtraRoom) it stands lower where the page's controls reach into them.
+    void Create(CWnd& page, int nExtra, ValueBoxFamily family, bool bMayDrop);
     BOOL Exists() const { return m_pBox != nullptr; }
+    // How far the box stands below its strip: the page and its sheet grow by as much more.
+    int ExtraRoom() const { return m_nExtraRoom; }
     // The page's window went: the box went with it.
     void Forget()
     {
@@ -37,4 +40,5 @@ private:
     CButton* m_pBox = nullptr;
     CStatic* m_pValue = nullptr;
     CString m_strText;
+    int m_nExtraRoom = 0;
 };

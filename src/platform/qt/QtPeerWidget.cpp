@@ -215,6 +215,15 @@ void QtPeerWidget::SetScrollBar(int nBar, const NativeScrollBar& bar)
     pBar->setValue(bar.nPos);
     pBar->setEnabled(bar.bEnabled);
     pBar->setVisible(bar.bVisible);
+    pBar->raise();
+}
+
+void QtPeerWidget::RaiseScrollBars()
+{
+    for (QScrollBar* pBar : m_pScrollBars) {
+        if (pBar)
+            pBar->raise();
+    }
 }
 
 void QtPeerWidget::LayoutScrollBars()
@@ -687,6 +696,8 @@ void QtNativeWindow::StackUnder(INativeWindow* pAbove)
         if (m_pWidget->isWindow())
             RaiseOwnedWindows(m_wnd);
     }
+    if (auto* pParent = qobject_cast<QtPeerWidget*>(m_pWidget->parentWidget()))
+        pParent->RaiseScrollBars();
 }
 
 // An owned window stays above its owner. A window manager keeps it there by the transient hint;

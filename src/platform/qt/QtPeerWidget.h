@@ -38,6 +38,9 @@ public:
     void SetScrollBar(int nBar, const NativeScrollBar& bar);
     // The bar's widget; null until the window first set it.
     QScrollBar* ScrollBarWidget(int nBar) const { return m_pScrollBars[nBar]; }
+    // The window's bars lie in its frame, above its child windows, which Qt does not clip to the
+    // client area: a child reaching past it (an MDI client's document) would cover them.
+    void RaiseScrollBars();
     DrawingSurface* PaintSurface() const;
     // Invalidations from the layer are ignored while a Qt paint hands its area to the layer.
     bool IsSyncingPaint() const { return m_bSyncingPaint; }

@@ -2,6 +2,7 @@
 
 #include "platform/core/Document.h"
 #include "platform/gdi/DC.h"
+#include "platform/ui/MDIClientWnd.h"
 #include "platform/ui/MDIFrameWnd.h"
 #include "platform/ui/PaintDC.h"
 #include "platform/ui/View.h"
@@ -20,6 +21,8 @@ BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
     ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
     ON_WM_CAPTURECHANGED()
+    ON_WM_SIZE()
+    ON_WM_MOVE()
 END_MESSAGE_MAP()
 
 namespace {
@@ -193,6 +196,24 @@ void CMDIChildWnd::OnLButtonUp(UINT nFlags, CPoint point)
         ReleaseCapture();
     else
         CFrameWnd::OnLButtonUp(nFlags, point);
+}
+
+void CMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CFrameWnd::OnSize(nType, cx, cy);
+    TellClientOfPlace();
+}
+
+void CMDIChildWnd::OnMove(int x, int y)
+{
+    CFrameWnd::OnMove(x, y);
+    TellClientOfPlace();
+}
+
+void CMDIChildWnd::TellClientOfPlace()
+{
+    if (auto* pClient = dynamic_cast<CMDIClientWnd*>(GetParent()))
+        pClient->RecalcChildScroll();
 }
 
 void CMDIChildWnd::OnCaptureChanged(CWnd* pWnd)

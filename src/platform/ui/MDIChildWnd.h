@@ -55,9 +55,13 @@ protected:
     void OnLButtonDblClk(UINT nFlags, CPoint point) override;
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnCaptureChanged(CWnd* pWnd) override;
+    // A move or a change of size or state has the client area's scroll bars follow.
+    void OnSize(UINT nType, int cx, int cy) override;
+    void OnMove(int x, int y) override;
     DECLARE_MESSAGE_MAP()
 
 private:
+    void TellClientOfPlace();
     BOOL IsInCaption(CPoint point) const;
 
     CMDIFrameWnd* m_pMDIFrame = nullptr;

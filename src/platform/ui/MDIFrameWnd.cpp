@@ -1,7 +1,6 @@
 #include "platform/ui/MDIFrameWnd.h"
 
 #include "platform/core/Document.h"
-#include "platform/gdi/DC.h"
 #include "platform/ui/MDIArrange.h"
 #include "platform/ui/MDIChildWnd.h"
 #include "platform/ui/View.h"
@@ -19,8 +18,6 @@ BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
 END_MESSAGE_MAP()
 
 namespace {
-
-constexpr COLORREF kAppWorkspaceColour = RGB(171, 171, 171);
 
 bool IsWindowListItem(const CMenu::Item& item)
 {
@@ -42,33 +39,6 @@ bool ShowsWindowList(const CMenu& menu, const std::vector<CMenu::Item>& items)
                                  pShown->strText == item.strText;
                       });
 }
-
-// The MDI client area: keeps its maximised document frames filling it, and shows the
-// application workspace colour while no document covers it.
-class CMDIClientWnd : public CWnd {
-protected:
-    BOOL OnEraseBkgnd(CDC* pDC) override
-    {
-        CRect rect;
-        GetClientRect(rect);
-        pDC->FillSolidRect(rect, kAppWorkspaceColour);
-        return TRUE;
-    }
-    void OnSize(UINT nType, int cx, int cy) override
-    {
-        CWnd::OnSize(nType, cx, cy);
-        for (CWnd* pChild = GetTopWindow(); pChild; pChild = pChild->GetNextWindow()) {
-            if (pChild->IsZoomed())
-                pChild->MoveWindow(0, 0, cx, cy);
-        }
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CMDIClientWnd, CWnd)
-    ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
-END_MESSAGE_MAP()
 
 bool IsWindowMenu(const CMenu* pMenu)
 {
@@ -176,6 +146,8 @@ void CMDIFrameWnd::MDIMaximize(CWnd* pWnd)
 
 void CMDIFrameWnd::OnChildDestroyed(CMDIChildWnd* pChild)
 {
+    if (m_pMDIClient && m_pMDIClient->GetSafeHwnd())
+        m_pMDIClient->RecalcChildScroll(pChild);
     if (pChild != m_pActiveChild)
         return;
     m_pActiveChild = nullptr;
@@ -291,6 +263,8 @@ void CMDIFrameWnd::OnWindowArrange(UINT nID)
     }
     if (children.empty())
         return;
+    // The documents are placed over the whole area, which then needs no scroll bars.
+    m_pMDIClient->ShowScrollBar(SB_BOTH, FALSE);
     CRect rectClient;
     m_pMDIClient->GetClientRect(rectClient);
     const int nCount = int(children.size());

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/MDIClientWnd.h"
 
 #include <vector>
 
@@ -60,6 +61,6 @@ private:
     // The entries the list has for the open documents, in the order of their frames' ids.
     std::vector<CMenu::Item> WindowListItems() const;
 
-    CWnd* m_pMDIClient = nullptr;
+    CMDIClientWnd* m_pMDIClient = nullptr;
     CMDIChildWnd* m_pActiveChild = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "platform/ui/ControlBar.h"
 #include "platform/ui/FrameWnd.h"
+#include "platform/ui/WindowPlacement.h"
 #include "platform/ui/WndMessageMap.h"
 
 #include <algorithm>
@@ -53,6 +54,8 @@ BOOL CMiniDockFrameWnd::Create(CControlBar* pBar, CPoint ptScreen, CSize sizeCli
     pBar->GetWindowText(strTitle);
     CRect rect(ptScreen, sizeClient);
     rect.InflateRect(kThickFrame, kThickFrame);
+    // Wherever the bar was let go, its window lands where it can be reached again.
+    rect = AfxKeepOnScreen(rect);
     if (!CreateEx(WS_EX_TOOLWINDOW, nullptr, strTitle, WS_POPUP | WS_THICKFRAME, rect,
                   pDockSite->GetTopLevelParent(), 0))
         return FALSE;

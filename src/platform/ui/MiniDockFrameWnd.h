@@ -13,8 +13,8 @@ class CMiniDockFrameWnd : public CWnd {
     DECLARE_DYNAMIC(CMiniDockFrameWnd)
 
 public:
-    // A window whose client area is sizeClient at ptScreen, owned by the bar's frame, titled as
-    // the bar, with the bar moved into it.
+    // A window whose client area is sizeClient at ptScreen, moved onto the screen where it would
+    // reach past it, owned by the bar's frame, titled as the bar, with the bar moved into it.
     BOOL Create(CControlBar* pBar, CPoint ptScreen, CSize sizeClient);
     CControlBar* GetBar() const { return m_pBar; }
     // Gives the bar up (to its frame, which docks it) and destroys the window.

@@ -14,6 +14,7 @@
 #include "platform/ui/View.h"
 #include "platform/ui/WinApp.h"
 #include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -239,6 +241,62 @@ TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
     ASSERT_NE(pChild, nullptr);
     EXPECT_EQ(pChild->GetActiveDocument()->GetPathName(), CString::FromUtf8(strPath));
 
+    app.CloseAllDocuments(TRUE);
+    pFrame->DestroyWindow();
+}
+
+// Documents tiled over a large main window and left at their size when the window shrinks reach
+// past the client area: the area shows scroll bars over its documents, above them, and a click
+// below the thumb brings the lower document's bottom into view. Tiled again, the documents fit
+// and the bars go.
+TEST_F(QtFramesTest, DocumentsReachingPastTheClientAreaAreScrolledIntoView)
+{
+    AfxRegisterMenuResource(IDR_QT_MAIN, {
+        {MF_POPUP | MF_END, 0, _T("&File")},
+        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
+    });
+    AfxRegisterMenuResource(IDR_QT_DOC, {
+        {MF_POPUP | MF_END, 0, _T("&File")},
+        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
+    });
+    CQtApp app;
+    CQtMainFrame* pFrame = StartApp(app);
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    pFrame->MoveWindow(0, 0, 780, 580);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    pFrame->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+    CWnd* pClient = pFrame->GetMDIClient();
+    auto* pPeer = static_cast<QtPeerWidget*>(QtWidgetOf(*pClient));
+    ASSERT_NE(pPeer, nullptr);
+    auto lowestBottom = [&] {
+        int nBottom = 0;
+        for (CMDIChildWnd* pChild : pFrame->GetMDIChildren()) {
+            CRect rect;
+            pChild->GetWindowRect(rect);
+            pClient->ScreenToClient(rect);
+            nBottom = std::max(nBottom, int(rect.bottom));
+        }
+        return nBottom;
+    };
+    auto barShown = [&](int nBar) { return pPeer->ScrollBarWidget(nBar) && pPeer->ScrollBarWidget(nBar)->isVisible(); };
+    EXPECT_FALSE(barShown(SB_VERT));
+
+    pFrame->MoveWindow(0, 0, 780, 380);
+    CRect rcClient;
+    pClient->GetClientRect(rcClient);
+    ASSERT_GT(lowestBottom(), rcClient.bottom);
+    ASSERT_TRUE(barShown(SB_VERT));
+    QScrollBar* pVert = pPeer->ScrollBarWidget(SB_VERT);
+    // Between the thumb, at the top, and the arrow at the bottom.
+    const QPoint ptBelowThumb(pVert->width() / 2, pVert->height() - kScrollBarThickness - 4);
+    EXPECT_EQ(pPeer->childAt(pVert->mapTo(pPeer, ptBelowThumb)), pVert) << "no document covers the bar";
+    QtClick(pVert, ptBelowThumb);
+    EXPECT_EQ(lowestBottom(), rcClient.bottom);
+
+    pFrame->SendMessage(WM_COMMAND, ID_WINDOW_TILE_HORZ);
+    EXPECT_FALSE(barShown(SB_VERT));
+    EXPECT_FALSE(barShown(SB_HORZ));
     app.CloseAllDocuments(TRUE);
     pFrame->DestroyWindow();
 }
