@@ -161,4 +161,34 @@ TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
     EXPECT_NE(Display(), nullptr);
 }
 
+// Esc on the in-place popup hands the activation back to the display that owns it, through Qt
+// as well, so that the window manager does not pick another window (the main window, where the
+// next Esc would end the simulation). The popup is Qt's active window first, as the window
+// manager makes it when it appears.
+TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
+{
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
+    CBlockObj* pEnable = Message(1, 20, pTimer);
+    Simulate();
+    Switch(pEnable);
+    ASSERT_NE(Display(), nullptr);
+    QWidget* pDisplay = QtWidgetOf(*Display());
+    pDisplay->activateWindow();
+    ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
+    ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
+    CInPlaceParamDlg* pPopup = ShownGrid().m_pParamPopup;
+    QWidget* pPopupWidget = QtWidgetOf(*pPopup);
+    pPopupWidget->activateWindow();
+    ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; });
+    ASSERT_EQ(ShownGrid().m_pParamPopup, pPopup);
+    ASSERT_EQ(CWnd::GetFocus()->GetTopLevelParent(), pPopup);
+
+    QtType(QtWidgetOf(*CWnd::GetFocus()), Qt::Key_Escape, QString(QChar(0x1b)));
+    ASSERT_EQ(ShownGrid().m_pParamPopup, nullptr);
+    ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
+    EXPECT_EQ(QApplication::activeWindow(), pDisplay);
+    EXPECT_EQ(CWnd::GetActiveWindow(), Display());
+    EXPECT_TRUE(m_boxes.empty()) << "Esc drops the popup's value";
+}
+
 }  // namespace
