@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth openbox poppler-utils)
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth openbox poppler-utils
+          libxcb1-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -19,12 +19,44 @@
 #include "support/QtTestInput.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QWindow>
+
+#include <xcb/xcb.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 
 namespace {
+
+// Asks the window manager to shade the top-level window (roll it up into its title bar) or to
+// unshade it, as its title bar's menu does.
+void AskWindowManagerToShade(const QWidget& window, bool bShade)
+{
+    xcb_connection_t* pConnection = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    const auto atom = [pConnection](const char* pszName) {
+        xcb_intern_atom_reply_t* pReply = xcb_intern_atom_reply(
+            pConnection, xcb_intern_atom(pConnection, 0, uint16_t(std::strlen(pszName)), pszName), nullptr);
+        const xcb_atom_t result = pReply ? pReply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(pReply);
+        return result;
+    };
+    xcb_client_message_event_t event = {};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = xcb_window_t(window.winId());
+    event.type = atom("_NET_WM_STATE");
+    event.data.data32[0] = bShade ? 1 : 0;  // add or remove
+    event.data.data32[1] = atom("_NET_WM_STATE_SHADED");
+    event.data.data32[3] = 1;  // asked for by an application
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(pConnection)).data->root;
+    xcb_send_event(pConnection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&event));
+    xcb_flush(pConnection);
+}
 
 class MsgTextDisplayQtTest : public SimulationQtWindow {
 protected:
@@ -189,6 +221,29 @@ TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
     EXPECT_EQ(QApplication::activeWindow(), pDisplay);
     EXPECT_EQ(CWnd::GetActiveWindow(), Display());
     EXPECT_TRUE(m_boxes.empty()) << "Esc drops the popup's value";
+}
+
+// The window manager shades the display: its in-place popup, a window of its own, goes out of
+// sight with it rather than float alone, and comes back when the display is unshaded.
+TEST_F(MsgTextDisplayQtTest, ThePopupGoesAndComesBackWithItsShadedDisplay)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "a window manager shades windows";
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
+    CBlockObj* pEnable = Message(1, 20, pTimer);
+    Simulate();
+    Switch(pEnable);
+    ASSERT_NE(Display(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
+    QWidget* pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);
+    ASSERT_TRUE(ProcessEventsUntil([pPopup] { return pPopup->windowHandle()->isExposed(); }));
+
+    AskWindowManagerToShade(*QtWidgetOf(*Display()), true);
+    EXPECT_TRUE(ProcessEventsUntil([pPopup] { return !pPopup->isVisible(); }));
+    ASSERT_NE(ShownGrid().m_pParamPopup, nullptr) << "out of sight, not closed";
+    AskWindowManagerToShade(*QtWidgetOf(*Display()), false);
+    EXPECT_TRUE(ProcessEventsUntil([pPopup] { return pPopup->isVisible(); }));
+    EXPECT_TRUE(m_boxes.empty());
 }
 
 }  // namespace
