@@ -3,9 +3,9 @@
 # Usage: scripts/setup.sh <build-dir> [cmake options...]
 set -euo pipefail
 
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth openbox poppler-utils
-          libxcb1-dev)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config qt6-base-dev libgl-dev libxcb1-dev
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth x11-utils openbox
+          xfwm4 icewm dbus poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -14,7 +14,7 @@ constexpr int PAGE_LAYOUT_MAX_PAGES = 100;
 // What the diagram says to a layout of so many pages across and down.
 enum class PageLayoutFit {
     Fits,
-    BlockOutside,   // a block reaches the right or bottom edge
+    BlockOutside,   // a block or a comment box reaches the right or bottom edge
     WireBelow,      // a wire vertex reaches the bottom edge
     WireRight,      // a wire vertex reaches the right edge
 };

@@ -116,6 +116,8 @@ public:
     // a walk of the list (a run of additions of one type).
     void AddBlock(CBlockObj* pBlock, RangeNumbering& numbering);
     void AddPastedBlock(CBlockObj* pBlock);
+    // A paste begins: connectors pasted alone before pair with none of its blocks.
+    void BeginPaste() { m_mapPastedConnectors.clear(); }
     CBlockObj* FindBlockByNumber(int nNumber) const final
     {
         return m_pNumberIndex ? m_pNumberIndex->Find(nNumber) : FindBlockInList(nNumber);
@@ -286,8 +288,8 @@ private:
     const CBlockNumberIndex* m_pNumberIndex = nullptr;
     // The index of the last scan, for the next one to take over while it still holds.
     std::unique_ptr<BlockNumberTables> m_pKeptNumberTables;
-    // Connectors pasted alone so far: old number -> new number, so that the partner pasted
-    // after it takes the matching number.
+    // Connectors of the current paste still without their partner: old number -> new number,
+    // so that the partner pasted after it takes the matching number.
     std::unordered_map<int, int> m_mapPastedConnectors;
 };
 

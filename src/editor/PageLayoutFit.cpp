@@ -1,5 +1,6 @@
 #include "editor/PageLayoutFit.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/BlockObj.h"
 #include "blocks/ConnectLineObj.h"
 #include "document/VetlaDoc.h"
@@ -24,6 +25,13 @@ PageLayoutFit CheckPageLayoutFit(const CVetlaDoc& doc, int nAcross, int nDown)
             if (pt.x >= nWidth)
                 return PageLayoutFit::WireRight;
         }
+    }
+    // A comment box left off the smaller base could be neither seen nor reached again: it is
+    // refused like a block.
+    for (POSITION pos = doc.m_commentList.GetHeadPosition(); pos;) {
+        const CRect box = static_cast<const CBlockComment*>(doc.m_commentList.GetNext(pos))->GetBoxRect();
+        if (box.right >= nWidth || box.bottom >= nHeight)
+            return PageLayoutFit::BlockOutside;
     }
     return PageLayoutFit::Fits;
 }

@@ -1,5 +1,5 @@
 // Whether a diagram fits a page layout: growing always fits, a smaller layout only when every
-// block and every wire vertex stays inside the smaller drawing area.
+// block, wire vertex and comment box stays inside the smaller drawing area.
 #pragma once
 
 #include "controls/PageLayoutDlg.h"

@@ -186,6 +186,16 @@ void CVetlaView::OnUpdateSelection(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nEditMod
 // The document saves itself; a simulating view only keeps it from saving a half-run state.
 void CVetlaView::OnUpdateFileSave(CCmdUI* pCmdUI) { pCmdUI->Enable(m_nEditMode != EDIT_MODE_SIMULATE); }
 
+// A command given while the button still drags (a key of the menus, the palette, a key that
+// posts a mode command or Close) ends the drag first, as the release would: the command then
+// finds the move finished, and nothing of it is lost or left half done.
+BOOL CVetlaView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nCode == CN_COMMAND && !pHandlerInfo)
+        EndDrag();
+    return CScrollView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 BOOL CVetlaView::PreTranslateMessage(MSG* pMsg)
 {
     m_wireTool.Tip().RelayEvent(pMsg);

@@ -252,6 +252,11 @@ public:
     // What the last right press hit; it chooses the context menu.
     const ContextHits& ContextMenuHits() const { return m_hits; }
     void SetContextMenuHits(const ContextHits& hits) { m_hits = hits; }
+    // A drag left otherwise than by the left button's release (a key, a command, the right
+    // button, the program closing) ends as that release would end it at the last mouse point:
+    // the move stays, goes back when it left the base, and is one undo step. Nothing happens
+    // when no drag goes on.
+    void EndDrag();
 
     // ---- the selection (DiagramSelection.h) and moving it (VetlaViewSelection.cpp) ----
     CDiagramSelection& Selection() { return m_selection; }
@@ -272,6 +277,8 @@ public:
     const CWireTool& WireTool() const { return m_wireTool; }
     // Every message passes the balloon tip first: a button press hides it.
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Every command ends a drag in progress before it is handled (EndDrag).
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // ---- connection upkeep (VetlaViewConnections.cpp) ----
     // TRUE when the step from the last point to (x, y) took the selection further off the page
@@ -437,6 +444,8 @@ private:
     void PressToComment(CPoint pt);
     void PressToCutOrJoin(CPoint pt);
     void FinishWireAt(CPoint pt);
+    // The end of the drag of the edit mode, the left button let go at the document point.
+    void EndDragAt(CPoint pt);
     void EndSelectionDrag();
     // A drag of blocks, comments or wires starts and ends: a drag that changed the diagram is
     // one undo step (which marks the document modified), one that changed nothing or was put

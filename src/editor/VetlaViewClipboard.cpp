@@ -194,6 +194,7 @@ void RelinkDataLog(CBlockDataLog& log, const CVetlaDoc& doc, const PastedBlocks&
 PastedBlocks AddPastedBlocks(CVetlaView& view, DiagramClipboardContents& contents, BOOL bOtherLanguage)
 {
     CVetlaDoc& doc = *view.GetDocument();
+    doc.BeginPaste();
     PastedBlocks byOldNumber;
     for (const auto& pBlock : contents.blocks)
         byOldNumber.emplace(pBlock->m_nNumber, pBlock.get());

@@ -34,6 +34,7 @@ void CVetlaView::GoToBlock(int nNumber)
 
 void CVetlaView::EndTool()
 {
+    EndDrag();
     if (m_wireTool.IsDrawing() || m_nEditMode == EDIT_MODE_CONNECT)
         m_wireTool.End();
     else if (m_nEditMode == EDIT_MODE_SIMULATE)

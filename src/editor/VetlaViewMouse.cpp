@@ -326,15 +326,9 @@ void CVetlaView::OnLButtonUp(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_DRAG_BLOCKS:
     case EDIT_MODE_DRAG_COMMENTS:
-        EndSelectionDrag();
-        break;
     case EDIT_MODE_DRAG_LINE:
-        m_wireDrag.End(pt);
-        break;
     case EDIT_MODE_BAND:
-        m_nEditMode = EDIT_MODE_SELECT;
-        ReleaseCaptureOf(this);
-        InvalidateAll();
+        EndDragAt(pt);
         break;
     case EDIT_MODE_SIMULATE:
         ReleaseSimulatedInput(pt);
@@ -353,6 +347,37 @@ void CVetlaView::FinishWireAt(CPoint pt)
         m_wireTool.End();
     else if (m_wireTool.IsDrawing())
         m_wireTool.ClickAt(pt.x, pt.y);
+}
+
+void CVetlaView::EndDrag()
+{
+    if (m_pDocument)
+        EndDragAt(m_ptLastMouse);
+}
+
+void CVetlaView::EndDragAt(CPoint pt)
+{
+    switch (m_nEditMode) {
+    case EDIT_MODE_DRAG_BLOCKS:
+    case EDIT_MODE_DRAG_COMMENTS:
+        EndSelectionDrag();
+        break;
+    case EDIT_MODE_DRAG_LINE:
+        m_wireDrag.End(pt);
+        break;
+    case EDIT_MODE_BAND:
+        m_nEditMode = EDIT_MODE_SELECT;
+        ReleaseCaptureOf(this);
+        InvalidateAll();
+        break;
+    case EDIT_MODE_INSERT:
+        // A press on a block in insert mode moves the selection until the release; the tool
+        // itself stays.
+        FinishMove();
+        break;
+    default:
+        break;
+    }
 }
 
 void CVetlaView::EndSelectionDrag()
@@ -570,12 +595,10 @@ void CVetlaView::OnRButtonDown(UINT nFlags, CPoint point)
         break;
     case EDIT_MODE_DRAG_BLOCKS:
     case EDIT_MODE_DRAG_LINE:
-        // The drag stops where it stands. The left button still holds the capture, which would
-        // keep every later mouse message of the program in this view.
-        m_nEditMode = EDIT_MODE_SELECT;
+    case EDIT_MODE_DRAG_COMMENTS:
+        // The drag stops where it stands, ended as the left release would end it there.
+        EndDragAt(pt);
         m_hits = ContextHits{0, 0, 0};
-        ReleaseCaptureOf(this);
-        FinishMove();
         InvalidateAll();
         break;
     default:

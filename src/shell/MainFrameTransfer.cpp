@@ -52,6 +52,10 @@ void CMainFrame::OnClose()
         MessageBeep(MB_ICONEXCLAMATION);
         return;
     }
+    // A move still held in the diagram (the window manager's close key comes while the button
+    // drags) is a change the save question must know of.
+    if (CVetlaView* pView = GetActiveView())
+        pView->EndDrag();
     CMDIFrameWnd::OnClose();
 }
 

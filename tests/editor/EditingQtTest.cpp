@@ -13,6 +13,7 @@
 #include "blocks/Widget.h"
 #include "document/DocTestSupport.h"
 #include "document/VetlaDoc.h"
+#include "editor/CommandIds.h"
 #include "editor/DiagramConsistency.h"
 #include "support/DiagramPoints.h"
 #include "support/QtTestInput.h"
@@ -49,6 +50,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -297,6 +299,89 @@ TEST_F(EditingQtTest, ABlockDraggedWhileInsertingIsOneUndoStepThatCloseAsksToSav
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(SaveToBytes(Doc()) == opened);
     EXPECT_FALSE(Doc().IsModified());
+}
+
+// However a drag is left before its release (Escape, F3, the right button, another tool's key,
+// Close), it ends as the release would end it: the move stays and is a change that Close asks to
+// save, and one Undo takes back exactly the move. A move that left the base goes back.
+TEST_F(EditingQtTest, AMoveLeftByAKeyOrTheRightButtonIsKeptAsOneUndoStep)
+{
+    enum Grab { Block, Wire, Comment, BlockWhileInserting };
+    const int kDragMode[] = {EDIT_MODE_DRAG_BLOCKS, EDIT_MODE_DRAG_LINE, EDIT_MODE_DRAG_COMMENTS, EDIT_MODE_INSERT};
+    // A key, or (Qt::Key_unknown) a press of the right button, and the mode it leaves.
+    struct Way {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int nModeAfter;
+    };
+    const Way escape{Qt::Key_Escape, Qt::NoModifier, EDIT_MODE_SELECT};
+    const Way f3{Qt::Key_F3, Qt::NoModifier, EDIT_MODE_SIMULATE};
+    const Way right{Qt::Key_unknown, Qt::NoModifier, EDIT_MODE_SELECT};
+    const Way f9{Qt::Key_F9, Qt::NoModifier, EDIT_MODE_INSERT_COMMENT};
+    const Way close{Qt::Key_F4, Qt::ControlModifier, EDIT_MODE_SELECT};
+    const std::pair<Grab, const Way*> cases[] = {
+        {Block, &escape},   {Block, &f3},   {Block, &right},
+        {Wire, &escape},    {Wire, &f3},    {Wire, &right},
+        {Comment, &escape}, {Comment, &f3}, {Comment, &right}, {Comment, &f9},
+        {BlockWhileInserting, &escape}, {BlockWhileInserting, &f3}, {BlockWhileInserting, &f9},
+        {Block, &close},
+    };
+    const CPoint ptComment(420, 420);  // free ground of the diagram
+    for (const auto& [grab, pWay] : cases) {
+        SCOPED_TRACE(testing::Message() << "grab " << grab << ", key " << pWay->key);
+        OpenGolden("fbd-newer-behaviour.dfb");
+        Frame()->SendMessage(WM_COMMAND, ID_INSERT_COMMENTS);
+        Click(ptComment);
+        Key(Qt::Key_Escape);
+        ASSERT_TRUE(Doc().DoSave(m_app.Path("drag.dfb")));
+        const Bytes before = SaveToBytes(Doc());
+        const CBlockObj* pOutput = Doc().FindBlockByNumber(NUM_OUTPUT);
+        const CPoint ptGrab[] = {CPoint(90, 58) /* I000 */, CPoint(439, 164) /* the wire into B20 */,
+                                 ptComment + CPoint(5, 5), pOutput->m_ptPos + CPoint(pOutput->m_nWidth / 2, 5)};
+        const CPoint ptFrom = ptGrab[grab];
+        if (grab == Wire || grab == BlockWhileInserting)
+            Click(ptFrom);  // selects it
+        if (grab == BlockWhileInserting)
+            ChooseFromPalette(BT_AND);
+        Press(ptFrom);
+        for (int i = 1; i <= 8; ++i)
+            MoveHeld(ptFrom + CPoint(10 * i, 0));
+        ASSERT_EQ(View()->EditMode(), kDragMode[grab]);
+        if (pWay == &close)
+            m_boxes.QueueAnswer(IDCANCEL);
+        if (pWay == &right)
+            Mouse(QEvent::MouseButtonPress, ptFrom + CPoint(80, 0), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+        else
+            Key(pWay->key, pWay->modifiers);
+        m_app->PumpPending();
+        ASSERT_NE(View(), nullptr) << "Close asks to save the move, and Cancel keeps the diagram";
+        EXPECT_EQ(View()->EditMode(), pWay->nModeAfter) << "the drag ends where it stands";
+        Release(ptFrom + CPoint(80, 0));
+        if (pWay == &f3) {
+            Key(Qt::Key_F3);
+            m_app->PumpPending();
+        }
+        EXPECT_EQ(m_boxes.Boxes().size(), pWay == &close ? 1u : 0u);
+        m_boxes.Clear();
+        EXPECT_FALSE(SaveToBytes(Doc()) == before) << "the move stays";
+        EXPECT_TRUE(Doc().IsModified());
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(SaveToBytes(Doc()) == before) << "one Undo takes back the move";
+        EXPECT_FALSE(Doc().IsModified());
+        m_app->CloseAllDocuments(TRUE);
+    }
+
+    OpenGolden("fbd-newer-catalogue.dfb");
+    Doc().m_rcExtent = CRect(0, 0, 1024, 768);  // one page, which the rows of blocks pass
+    const Bytes opened = SaveToBytes(Doc());
+    Key(Qt::Key_A, Qt::ControlModifier);
+    Press(CPoint(90, 148));  // on B2
+    MoveHeld(CPoint(190, 148));
+    Key(Qt::Key_Escape);
+    Release(CPoint(190, 148));
+    ASSERT_EQ(m_boxes.Boxes().size(), 1u);
+    EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
+    EXPECT_TRUE(SaveToBytes(Doc()) == opened && !Doc().IsModified());
 }
 
 // After an Undo the next edit takes the undone one's place, also in a full history: Undo of that

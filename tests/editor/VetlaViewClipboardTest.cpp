@@ -440,6 +440,29 @@ TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 }
 
+// Each paste pairs its own connectors: a Male that came alone in an earlier paste does not
+// take the Female of a later pair, which would leave that pair's Male with another number.
+TEST_F(ClipboardTest, AConnectorPastedAloneDoesNotSplitALaterPair)
+{
+    EditDocument& source = NewDocument();
+    EditDocument& target = NewDocument();
+    CBlockObj* pMale = source.Block(BT_MALE, 100, 100);
+    CBlockObj* pFemale = source.Block(BT_FEMALE, 300, 100);
+    pMale->m_nNumber = NUM_MALE + 3;
+    pFemale->m_nNumber = NUM_FEMALE + 3;
+    PutOnClipboard({pMale});
+    Paste(target, CPoint(100, 100));
+    ASSERT_EQ(target.CountType(BT_MALE), 1);
+
+    PutOnClipboard({pFemale, pMale});
+    Paste(target, CPoint(100, 300));
+    ASSERT_EQ(target.View().Selection().Blocks().GetCount(), 2);
+    const auto* pPastedFemale = static_cast<CBlockObj*>(target.View().Selection().Blocks().GetHead());
+    const auto* pPastedMale = static_cast<CBlockObj*>(target.View().Selection().Blocks().GetTail());
+    ASSERT_EQ(pPastedFemale->m_nType, BT_FEMALE);
+    EXPECT_EQ(pPastedFemale->m_nNumber, pPastedMale->m_nNumber + NUM_FEMALE_OFFSET) << "the pair stays a pair";
+}
+
 TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
 {
     EditDocument& source = NewDocument();

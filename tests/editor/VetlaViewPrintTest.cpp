@@ -4,6 +4,7 @@
 // the missing printer, and the Page Layout command with the diagram's own limits.
 #include "DiagramWindow.h"
 
+#include "blocks/BlockComment.h"
 #include "blocks/ConnectLineObj.h"
 #include "controls/PageLayoutDlg.h"
 #include "controls/PrintSetupDlg.h"
@@ -324,6 +325,34 @@ TEST(PageLayoutFitTest, ASmallerLayoutMustHoldEveryBlockAndWireVertex)
     EXPECT_EQ(CheckPageLayoutFit(doc, 1, 3), PageLayoutFit::BlockOutside);
     doc.m_blockList.RemoveAll();
     doc.m_lineList.RemoveAll();
+}
+
+// A comment box on a page the smaller layout drops could be neither seen nor reached again.
+TEST(PageLayoutFitTest, ASmallerLayoutMustHoldEveryCommentBox)
+{
+    CVetlaDoc doc;
+    doc.m_sizeScreen = {100, 50};
+    doc.m_nPagesAcross = 2;
+    doc.m_nPagesDown = 2;
+    CBlockComment comment;  // on page 4
+    comment.m_nLeft = 120;
+    comment.m_nTop = 60;
+    comment.m_nBoxWidth = 30;
+    comment.m_nBoxHeight = 20;
+    doc.m_commentList.AddTail(&comment);
+
+    const struct {
+        int nAcross, nDown;
+        PageLayoutFit fit;
+    } cases[] = {
+        {2, 2, PageLayoutFit::Fits},
+        {1, 1, PageLayoutFit::BlockOutside},
+        {2, 1, PageLayoutFit::BlockOutside},  // the box's bottom (80) reaches 50
+        {1, 2, PageLayoutFit::BlockOutside},  // its right edge (150) reaches 100
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CheckPageLayoutFit(doc, c.nAcross, c.nDown), c.fit) << c.nAcross << "x" << c.nDown;
+    doc.m_commentList.RemoveAll();
 }
 
 }  // namespace

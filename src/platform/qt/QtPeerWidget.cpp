@@ -261,10 +261,12 @@ bool QtPeerWidget::event(QEvent* pEvent)
     if (pEvent->type() == QEvent::WindowStateChange && isWindow() && IsWindow(m_pWnd)) {
         const Qt::WindowStates oldStates = static_cast<QWindowStateChangeEvent*>(pEvent)->oldState();
         m_pWnd->ShowStateChanged(ShowStateOf(windowState()));
-        // The window manager's own geometry for the restored window may come before or after
-        // its state change: the window is fitted at each until it fits.
-        m_bFitting = (oldStates & Qt::WindowMaximized) && ShowStateOf(windowState()) == SW_SHOWNORMAL;
-        if (m_bFitting && !Fits())
+        const bool bRestored = (oldStates & Qt::WindowMaximized) && ShowStateOf(windowState()) == SW_SHOWNORMAL;
+        // The window manager's own geometry for the restored window comes before its state
+        // change (xfwm4, icewm) or after it (openbox, or when Qt restores the window itself).
+        // A window still at its maximised size awaits it; one as large as the work area has it.
+        m_bAwaitingRestore = bRestored && !Fits() && !IsAsLargeAsWorkArea();
+        if (bRestored && !Fits())
             FitRestored();
     }
     // The user (or the window manager) activated this window: the layer's WM_ACTIVATE follows.
@@ -274,22 +276,25 @@ bool QtPeerWidget::event(QEvent* pEvent)
     return QWidget::event(pEvent);
 }
 
+QRect QtPeerWidget::WorkArea() const
+{
+    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    return pScreen ? pScreen->availableGeometry() : QRect();
+}
+
 // The window and its frame lie inside the work area, smaller than it.
 bool QtPeerWidget::Fits() const
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect work = pScreen ? pScreen->availableGeometry() : QRect();
+    const QRect work = WorkArea();
     return work.contains(frameGeometry()) && width() < work.width() && height() < work.height();
 }
 
-// Only the window system's own geometry tells whether the restored window fits by now: at each
-// such move or resize it is fitted again; true when the layer has placed the window itself.
-bool QtPeerWidget::PlacedWhileFitting(const QEvent& event)
+// The geometry a window manager restores a window to that was shown maximised from the start: the
+// layer had sized it to the whole work area.
+bool QtPeerWidget::IsAsLargeAsWorkArea() const
 {
-    if (!m_bFitting || !event.spontaneous() || !isWindow() || ShowStateOf(windowState()) != SW_SHOWNORMAL)
-        return false;
-    FitRestored();
-    return m_bFitting;
+    const QRect work = WorkArea();
+    return width() >= work.width() && height() >= work.height();
 }
 
 // A window shown maximised from the start has no smaller geometry of its own for the window
@@ -298,14 +303,9 @@ bool QtPeerWidget::PlacedWhileFitting(const QEvent& event)
 // three quarters of the work area, in its middle.
 void QtPeerWidget::FitRestored()
 {
-    const QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!pScreen)
+    const QRect work = WorkArea();
+    if (work.isEmpty())
         return;
-    const QRect work = pScreen->availableGeometry();
-    if (Fits()) {
-        m_bFitting = false;
-        return;
-    }
     QRect rect = m_rectNormal;
     const QRect roomInFrame = work.adjusted(0, kFrameRoom, 0, 0);
     if (rect.isEmpty() || !roomInFrame.contains(rect)) {
@@ -537,19 +537,26 @@ void QtPeerWidget::keyReleaseEvent(QKeyEvent* pEvent) { KeyMessage(pEvent, false
 
 void QtPeerWidget::resizeEvent(QResizeEvent* pEvent)
 {
-    if (!m_pWnd || PlacedWhileFitting(*pEvent))
+    if (!m_pWnd)
         return;
-    // The user resized a top-level window: the layer takes the new size.
+    // The user (or the window manager) resized a top-level window: the layer takes the new size.
     CRect rectWindow;
     m_pWnd->GetWindowRect(rectWindow);
     if (isWindow() && (rectWindow.Width() != width() || rectWindow.Height() != height()))
         m_pWnd->SetWindowPos(nullptr, 0, 0, width(), height(),
                            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The window manager's first size after a restore is its own geometry for the restored
+    // window: fitted when it is the whole work area, kept as it is otherwise.
+    if (m_bAwaitingRestore && pEvent->spontaneous()) {
+        m_bAwaitingRestore = false;
+        if (ShowStateOf(windowState()) == SW_SHOWNORMAL && IsAsLargeAsWorkArea())
+            FitRestored();
+    }
 }
 
-void QtPeerWidget::moveEvent(QMoveEvent* pEvent)
+void QtPeerWidget::moveEvent(QMoveEvent*)
 {
-    if (!m_pWnd || PlacedWhileFitting(*pEvent))
+    if (!m_pWnd)
         return;
     // The layer's window is the widget's geometry (its own frame is drawn inside); the native
     // frame of a window manager lies outside it, where x() and y() would count it.

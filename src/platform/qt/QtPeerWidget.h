@@ -58,9 +58,10 @@ protected:
     void keyPressEvent(QKeyEvent* pEvent) override;
     void InputMethodMessage(QInputMethodEvent* pEvent);
     void ShowToolTip(QHelpEvent* pEvent);
+    QRect WorkArea() const;
     bool Fits() const;
+    bool IsAsLargeAsWorkArea() const;
     void FitRestored();
-    bool PlacedWhileFitting(const QEvent& event);
     void keyReleaseEvent(QKeyEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
     void moveEvent(QMoveEvent* pEvent) override;
@@ -84,8 +85,9 @@ private:
     CWnd* m_pWnd;
     QRect m_rectClient;
     QRect m_rectNormal;
-    // Restored from maximised and not yet fitted to the work area.
-    bool m_bFitting = false;
+    // Restored from maximised and fitted by the layer; the window manager's own geometry for the
+    // restored window has not come yet.
+    bool m_bAwaitingRestore = false;
     bool m_bSyncingPaint = false;
     std::unique_ptr<QPainter> m_pPainter;
     std::unique_ptr<QPainterSurface> m_pSurface;

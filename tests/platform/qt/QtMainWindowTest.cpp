@@ -1,7 +1,8 @@
 // The main window as a user meets it, under Qt's offscreen platform: maximised to the screen's
 // work area, its menu bar above the toolbar, keyboard shortcuts typed anywhere in it reaching the
 // accelerator table and followed by idle-time updates, and areas Qt repaints showing the window's
-// background rather than stale pixels.
+// background rather than stale pixels; on a desktop, restored, maximised, moved and sized by the
+// window manager.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtMenus.h"
 #include "platform/qt/QtPeerWidget.h"
@@ -14,6 +15,7 @@
 #include "platform/ui/WndMessageMap.h"
 #include "support/QtTestApp.h"
 #include "support/QtTestInput.h"
+#include "WindowManagerRequests.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -116,6 +118,28 @@ protected:
 
     QWidget* FrameWidget() const { return QtWidgetOf(*m_pFrame); }
 
+    // Events are taken as they come, until the condition holds, and for a while after it.
+    static void Settle(const std::function<bool()>& bDone)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        qint64 nHeldSince = -1;
+        while (timer.elapsed() < 3000 && (nHeldSince < 0 || timer.elapsed() - nHeldSince < 300)) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+            if (!bDone())
+                nHeldSince = -1;
+            else if (nHeldSince < 0)
+                nHeldSince = timer.elapsed();
+        }
+    }
+    // Maximised by the window manager, which then frames the window.
+    void SettleMaximised() const
+    {
+        QWidget* pWidget = FrameWidget();
+        Settle([pWidget] { return pWidget->isMaximized() && pWidget->frameGeometry() != pWidget->geometry(); });
+    }
+
     CWinApp m_app{_T("QtMainWindow")};
     CShortcutFrame* m_pFrame = nullptr;   // deletes itself with its window
     CToolBar m_toolBar;
@@ -154,25 +178,10 @@ TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkAr
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
     QWidget* pWidget = FrameWidget();
-    // Events are taken as they come, until the condition holds, and for a while after it.
-    const auto settle = [](const std::function<bool()>& bDone) {
-        QElapsedTimer timer;
-        timer.start();
-        qint64 nHeldSince = -1;
-        while (timer.elapsed() < 3000 && (nHeldSince < 0 || timer.elapsed() - nHeldSince < 300)) {
-            QApplication::processEvents();
-            QThread::msleep(10);
-            if (!bDone())
-                nHeldSince = -1;
-            else if (nHeldSince < 0)
-                nHeldSince = timer.elapsed();
-        }
-    };
-    // Maximised by the window manager, which then frames the window.
-    settle([pWidget] { return pWidget->isMaximized() && pWidget->frameGeometry() != pWidget->geometry(); });
+    SettleMaximised();
     pWidget->showNormal();
     // The window manager and the layer may trade a few sizes before the window settles.
-    settle([this, pWidget, available] {
+    Settle([this, pWidget, available] {
         return !m_pFrame->IsZoomed() && pWidget->width() < available.width() &&
                available.contains(pWidget->frameGeometry());
     });
@@ -185,6 +194,75 @@ TEST_F(QtMainWindowTest, RestoringTheMaximisedWindowGivesItAPlaceInsideTheWorkAr
     CRect rectWindow;
     m_pFrame->GetWindowRect(rectWindow);
     EXPECT_EQ(ToQRect(rectWindow).size(), pWidget->size()) << "the layer follows";
+}
+
+// The window manager maximises, restores, moves and sizes the window in an order of its own: one
+// sends the new size before the new state (xfwm4), another after it (openbox). After each step
+// the layer's window is the one on the screen and its layout fills it, so that a popup opens at
+// its place and nothing is cut off or left grey.
+TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndSize)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "a window manager's own order of events is the matter";
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    m_pFrame->ShowWindow(SW_SHOWMAXIMIZED);
+    QWidget* pWidget = FrameWidget();
+    SettleMaximised();
+    const auto moved = [pWidget](int dx, int dy, int dWidth, int dHeight) {
+        const QRect frame = pWidget->frameGeometry();
+        return QRect(frame.topLeft() + QPoint(dx, dy), frame.size() + QSize(dWidth, dHeight));
+    };
+    // A restored window stands inside the work area: where it stood before, or fitted there.
+    struct Step {
+        const char* pszName;
+        bool bMaximised;
+        bool bInsideWorkArea;
+        std::function<void()> ask;
+    };
+    const auto maximise = [pWidget](bool bMaximise) {
+        return [pWidget, bMaximise] { AskWindowManagerToMaximise(*pWidget, bMaximise); };
+    };
+    const auto place = [&](int dx, int dy, int dWidth, int dHeight) {
+        return [&, dx, dy, dWidth, dHeight] { AskWindowManagerToPlace(*pWidget, moved(dx, dy, dWidth, dHeight)); };
+    };
+    const Step steps[] = {
+        {"restore", false, true, maximise(false)},
+        {"maximise again", true, false, maximise(true)},
+        {"restore again", false, true, maximise(false)},
+        {"move 400 px, past the screen's edge", false, false, place(400, 0, 0, 0)},
+        {"size", false, false, place(0, 0, -200, -100)},
+        {"move the bottom off the screen", false, false, place(-200, 250, 0, 0)},
+        {"maximise after the move", true, false, maximise(true)},
+        {"restore after the move", false, true, maximise(false)},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.pszName);
+        const QRect before = pWidget->geometry();
+        step.ask();
+        Settle([&] { return pWidget->isMaximized() == step.bMaximised && pWidget->geometry() != before; });
+
+        ASSERT_EQ(bool(m_pFrame->IsZoomed()), step.bMaximised);
+        const QRect frame = pWidget->frameGeometry();
+        // Maximised: across the whole work area (a frame may reach past it).
+        if (step.bMaximised) {
+            EXPECT_TRUE(frame.left() <= available.left() && frame.right() >= available.right())
+                << frame.x() << "+" << frame.width();
+        }
+        if (step.bInsideWorkArea) {
+            EXPECT_TRUE(available.contains(frame))
+                << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+        }
+        CRect rectWindow;
+        m_pFrame->GetWindowRect(rectWindow);
+        EXPECT_EQ(ToQRect(rectWindow), pWidget->geometry()) << "the layer's window is the one on the screen";
+        // The view reaches to the window's edges, and lies on the screen where the layer says.
+        auto* pView = static_cast<QtPeerWidget*>(QtWidgetOf(m_view));
+        EXPECT_EQ(pView->width(), pWidget->width());
+        EXPECT_EQ(pView->geometry().bottom(), pWidget->height() - 1);
+        CPoint ptOrigin(0, 0);
+        m_view.ClientToScreen(&ptOrigin);
+        EXPECT_EQ(QPoint(ptOrigin.x, ptOrigin.y), pView->mapToGlobal(pView->ClientRect().topLeft()));
+    }
 }
 
 TEST_F(QtMainWindowTest, TheMenuBarIsVisibleAndLaidOutAboveTheToolBar)

@@ -1,0 +1,13 @@
+// What a user asks of the window manager with the title bar (maximise, restore, a drag, a drag of
+// the frame's edge), sent to the window manager as a pager sends it, from outside Qt: the window's
+// new state and geometry then reach the program only as the window manager reports them, in the
+// order it chooses. For desktop runs (an X display with a window manager) only.
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise);
+// frame: the window's frame, title bar included, as it is to stand on the screen.
+void AskWindowManagerToPlace(const QWidget& window, const QRect& frame);
