@@ -63,6 +63,15 @@ void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise)
                          Atom(pConnection, "_NET_WM_STATE_MAXIMIZED_HORZ"), kFromUser});
 }
 
+void AskWindowManagerToShade(const QWidget& window, bool bShade)
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection)
+        return;
+    SendToWindowManager(window, "_NET_WM_STATE",
+                        {bShade ? 1u : 0u, Atom(pConnection, "_NET_WM_STATE_SHADED"), 0, kFromUser});
+}
+
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame)
 {
     // The client's size is asked for; the position, by the north-west gravity, is the frame's.

@@ -9,5 +9,7 @@
 class QWidget;
 
 void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise);
+// Rolled up into its title bar (shaded), or down again.
+void AskWindowManagerToShade(const QWidget& window, bool bShade);
 // frame: the window's frame, title bar included, as it is to stand on the screen.
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame);
