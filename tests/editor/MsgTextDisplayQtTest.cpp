@@ -210,6 +210,8 @@ TEST_F(MsgTextDisplayQtTest, ThePopupGoesAndComesBackWithItsShadedDisplay)
     ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
     QWidget* pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);
     ASSERT_TRUE(ProcessEventsUntil([pPopup] { return pPopup->windowHandle()->isExposed(); }));
+    if (!WindowManagerOffers(*QtWidgetOf(*Display()), "_NET_WM_ACTION_SHADE"))
+        GTEST_SKIP() << "this window manager shades no dialog";
 
     AskWindowManagerToShade(*QtWidgetOf(*Display()), true);
     EXPECT_TRUE(ProcessEventsUntil([pPopup] { return !pPopup->isVisible(); }));
