@@ -211,10 +211,28 @@ BOOL CAnalogSliderDlg::HandleCommandKey(const MSG& msg) const
     return FALSE;
 }
 
+// Alt closes the popup when the Alt chord ends, on its release, not on its press: Alt+F4 is the
+// window manager's, which closes the window that has the keyboard when F4 comes. Closed on the
+// press, the popup would leave the keyboard to the main window by then, and the program would
+// end. Keys typed while Alt is held do nothing here; a release whose press the popup did not
+// see closes nothing.
 BOOL CAnalogSliderDlg::PreTranslateMessage(MSG* pMsg)
 {
     const bool bKeyDown = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN;
-    if (bKeyDown && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN || pMsg->wParam == VK_MENU)) {
+    const bool bKeyUp = pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYUP;
+    if (pMsg->wParam == VK_MENU && (bKeyDown || bKeyUp)) {
+        const bool bChordEnds = bKeyUp && m_bAltHeld;
+        m_bAltHeld = bKeyDown;
+        if (bChordEnds)
+            m_pView->Simulation().CloseValuePopup();   // this object is gone now
+        return TRUE;
+    }
+    // A chord whose release went to another window is over.
+    if (GetKeyState(VK_MENU) >= 0)
+        m_bAltHeld = false;
+    if (m_bAltHeld && (bKeyDown || bKeyUp || pMsg->message == WM_CHAR || pMsg->message == WM_SYSCHAR))
+        return TRUE;
+    if (bKeyDown && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_RETURN)) {
         m_pView->Simulation().CloseValuePopup();   // this object is gone now
         return TRUE;
     }

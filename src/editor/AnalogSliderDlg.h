@@ -76,6 +76,8 @@ private:
     CString m_strMin;
     CString m_strMax;
     bool m_bSelfDeleting = false;
+    // Alt went down over the popup and is still held: its release closes the popup.
+    bool m_bAltHeld = false;
 };
 
 // Registers template 103.

@@ -411,6 +411,8 @@ protected:
     void OnMouseMove(UINT nFlags, CPoint point) override;
     void OnRButtonDown(UINT nFlags, CPoint point) override;
     void OnRButtonUp(UINT nFlags, CPoint point) override;
+    // The scroll keys, the wheel and the scroll bars; a pin's tip goes with the scroll.
+    BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
     void PostNcDestroy() override;
 
     void OnZoomIn();

@@ -122,6 +122,16 @@ void CVetlaView::SetPageLayout(int nAcross, int nDown)
     InvalidateAll();
 }
 
+// A pin's tip points at the place on the screen where the pin was: once the diagram scrolls
+// under the resting mouse, it would point at nothing.
+BOOL CVetlaView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
+{
+    const BOOL bScrolled = CScrollView::OnScrollBy(sizeScroll, bDoScroll);
+    if (bScrolled && bDoScroll)
+        m_wireTool.Tip().Hide();
+    return bScrolled;
+}
+
 void CVetlaView::OnZoomIn() { ZoomTo(ZoomInStep(GetZoom())); }
 
 void CVetlaView::OnZoomOut() { ZoomTo(ZoomOutStep(GetZoom())); }

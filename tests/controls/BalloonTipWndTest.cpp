@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -307,19 +308,33 @@ TEST_F(BalloonTipQtTest, TheTipIsPaintedAsItShows)
 }
 
 // A tip goes with its window's top-level window when that is minimised (by the window manager's
-// button or the program), also while the cursor still rests on the anchor.
-TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimised)
+// button or the program), also while the cursor still rests on the anchor; and when that window
+// moves, since the anchor is a point of the screen that the owner's spot has left.
+TEST_F(BalloonTipQtTest, TheTipGoesWhenItsTopWindowIsMinimisedOrMoved)
 {
     struct TipBackendScope {
         TipBackendScope() { InitQtTipWindows(); }
         ~TipBackendScope() { ShutdownQtTipWindows(); }
     } tipBackend;
-    ASSERT_NO_FATAL_FAILURE(ShowOwnersTip());
-    QWidget* pTip = QtWidgetOf(m_owner.tip);
-    ASSERT_TRUE(pTip && pTip->isVisible());
-    QtWidgetOf(m_top)->showMinimized();
-    EXPECT_FALSE(pTip->isVisible());
-    EXPECT_FALSE(m_owner.tip.IsWindowVisible());
+    const struct {
+        const char* pszChange;
+        std::function<void(QWidget*)> change;
+    } changes[] = {
+        {"minimised", [](QWidget* pTop) { pTop->showMinimized(); }},
+        {"moved", [](QWidget* pTop) { pTop->move(pTop->pos() + QPoint(200, 150)); }},
+    };
+    for (const auto& c : changes) {
+        SCOPED_TRACE(c.pszChange);
+        ASSERT_NO_FATAL_FAILURE(ShowOwnersTip());
+        QWidget* pTip = QtWidgetOf(m_owner.tip);
+        ASSERT_TRUE(pTip && pTip->isVisible());
+        c.change(QtWidgetOf(m_top));
+        EXPECT_FALSE(pTip->isVisible());
+        EXPECT_FALSE(m_owner.tip.IsWindowVisible());
+        m_owner.tip.DestroyWindow();
+        m_owner.DestroyWindow();
+        QtWidgetOf(m_top)->showNormal();
+    }
 }
 
 // The native side learns which windows are tips, and their shape.

@@ -172,15 +172,37 @@ TEST_F(AnalogSliderDlgTest, OneBlockOnePopupAndAnotherBlockReplacesIt)
     EXPECT_EQ(Popup().GetBlock(), pSecond);
 }
 
+// Escape and Enter close the popup when pressed, Alt when let go (Alt+F4 must find the popup
+// still there). A key typed while Alt is held does nothing.
 TEST_F(AnalogSliderDlgTest, EscapeEnterAndAltCloseIt)
 {
     CBlockAnalogIn* pBlock = AnalogIn(0, 100, 5);
-    for (WPARAM nKey : {WPARAM(VK_ESCAPE), WPARAM(VK_RETURN), WPARAM(VK_MENU)}) {
+    const struct {
+        WPARAM nKey;
+        UINT nDown;
+        UINT nUp;
+    } keys[] = {{VK_ESCAPE, WM_KEYDOWN, WM_KEYUP}, {VK_RETURN, WM_KEYDOWN, WM_KEYUP}, {VK_MENU, WM_SYSKEYDOWN, WM_KEYUP},
+                {VK_MENU, WM_KEYDOWN, WM_SYSKEYUP}};
+    for (const auto& key : keys) {
+        SCOPED_TRACE(key.nKey);
         m_view.Simulation().OpenValuePopup(pBlock, 0, 0);
-        MSG msg{m_view.Simulation().ValuePopup()->GetSlider(), nKey == VK_MENU ? UINT(WM_SYSKEYDOWN) : UINT(WM_KEYDOWN), nKey, 0, 0, {0, 0}};
-        EXPECT_TRUE(m_view.Simulation().ValuePopup()->PreTranslateMessage(&msg)) << nKey;
-        EXPECT_EQ(m_view.Simulation().ValuePopup(), nullptr) << nKey;
-        EXPECT_EQ(m_view.Simulation().PopupBlock(), nullptr) << nKey;
+        CWnd* pSlider = m_view.Simulation().ValuePopup()->GetSlider();
+        const bool bAlt = key.nKey == VK_MENU;
+        MSG down{pSlider, key.nDown, key.nKey, 0, 0, {0, 0}};
+        AfxSetKeyState(VK_MENU, bAlt);
+        EXPECT_TRUE(m_view.Simulation().ValuePopup()->PreTranslateMessage(&down));
+        EXPECT_EQ(m_view.Simulation().ValuePopup() != nullptr, bAlt);
+        if (bAlt) {
+            MSG f3{pSlider, WM_SYSKEYDOWN, VK_F3, 0, 0, {0, 0}};
+            EXPECT_TRUE(m_view.Simulation().ValuePopup()->PreTranslateMessage(&f3));
+            m_thread.PumpPending();
+            EXPECT_EQ(m_view.EditMode(), EDIT_MODE_SIMULATE) << "F3 under Alt left the simulation";
+            AfxSetKeyState(VK_MENU, false);
+            MSG up{pSlider, key.nUp, key.nKey, 0, 0, {0, 0}};
+            EXPECT_TRUE(m_view.Simulation().ValuePopup()->PreTranslateMessage(&up));
+        }
+        EXPECT_EQ(m_view.Simulation().ValuePopup(), nullptr);
+        EXPECT_EQ(m_view.Simulation().PopupBlock(), nullptr);
     }
 }
 

@@ -14,12 +14,14 @@
 #include "messagetext/MessageTextLists.h"
 #include "messagetext/MsgTxtDisplayIds.h"
 #include "platform/core/MessageBox.h"
+#include "platform/qt/WindowManagerRequests.h"
 #include "platform/ui/ComboBox.h"
 #include "support/DiagramPoints.h"
 #include "support/QtTestInput.h"
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QWindow>
 
 #include <algorithm>
 #include <functional>
@@ -159,6 +161,64 @@ TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
     Switch(pEnable);
     Switch(pEnable);
     EXPECT_NE(Display(), nullptr);
+}
+
+// Esc on the in-place popup hands the activation back to the display that owns it, through Qt
+// as well, so that the window manager does not pick another window (the main window, where the
+// next Esc would end the simulation). The popup is Qt's active window first, as the window
+// manager makes it when it appears.
+TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
+{
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
+    CBlockObj* pEnable = Message(1, 20, pTimer);
+    Simulate();
+    Switch(pEnable);
+    ASSERT_NE(Display(), nullptr);
+    QWidget* pDisplay = QtWidgetOf(*Display());
+    pDisplay->activateWindow();
+    ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
+    ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
+    CInPlaceParamDlg* pPopup = ShownGrid().m_pParamPopup;
+    QWidget* pPopupWidget = QtWidgetOf(*pPopup);
+    pPopupWidget->activateWindow();
+    ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; });
+    ASSERT_EQ(ShownGrid().m_pParamPopup, pPopup);
+    // The keyboard in the popup, as it opens: a late activation of the window manager's may
+    // have taken it.
+    CWnd* pEdit = pPopup->GetDlgItem(IDC_IPP_VALUE2);
+    pEdit->SetFocus();
+
+    QtType(QtWidgetOf(*pEdit), Qt::Key_Escape, QString(QChar(0x1b)));
+    ASSERT_EQ(ShownGrid().m_pParamPopup, nullptr);
+    ProcessEventsUntil([pDisplay] { return QApplication::activeWindow() == pDisplay; });
+    EXPECT_EQ(QApplication::activeWindow(), pDisplay);
+    EXPECT_EQ(CWnd::GetActiveWindow(), Display());
+    EXPECT_TRUE(m_boxes.empty()) << "Esc drops the popup's value";
+}
+
+// The window manager shades the display: its in-place popup, a window of its own, goes out of
+// sight with it rather than float alone, and comes back when the display is unshaded.
+TEST_F(MsgTextDisplayQtTest, ThePopupGoesAndComesBackWithItsShadedDisplay)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "a window manager shades windows";
+    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
+    CBlockObj* pEnable = Message(1, 20, pTimer);
+    Simulate();
+    Switch(pEnable);
+    ASSERT_NE(Display(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
+    QWidget* pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);
+    ASSERT_TRUE(ProcessEventsUntil([pPopup] { return pPopup->windowHandle()->isExposed(); }));
+    if (!WindowManagerOffers(*QtWidgetOf(*Display()), "_NET_WM_ACTION_SHADE"))
+        GTEST_SKIP() << "this window manager shades no dialog";
+
+    AskWindowManagerToShade(*QtWidgetOf(*Display()), true);
+    EXPECT_TRUE(ProcessEventsUntil([pPopup] { return !pPopup->isVisible(); }));
+    ASSERT_NE(ShownGrid().m_pParamPopup, nullptr) << "out of sight, not closed";
+    AskWindowManagerToShade(*QtWidgetOf(*Display()), false);
+    EXPECT_TRUE(ProcessEventsUntil([pPopup] { return pPopup->isVisible(); }));
+    EXPECT_TRUE(m_boxes.empty());
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include "blocks/BlockTypes.h"
 #include "editor/AnalogSliderDlg.h"
 #include "pages/sheet/AllPropertySheet.h"
+#include "platform/ui/SliderCtrl.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
 
 #include <cmath>
 #include <cstdlib>
@@ -88,6 +92,52 @@ TEST_F(SimulationWindowsQtTest, TheValuePopupStandsAtItsBlockAsDrawn)
         pPopup->GetWindowRect(rcMoved);
         EXPECT_EQ(rcMoved.TopLeft(), rcPopup.TopLeft() + CPoint(40, 30));
         View()->CloseValuePopup();
+    }
+}
+
+// Alt on the value popup closes it when it is let go. Alt+F4 is the window manager's: it closes
+// the window that has the keyboard when F4 comes, which must still be the popup, not the main
+// window (the program would end). The popup is Qt's active window, as the window manager makes it
+// when it appears; the window manager's close is the close event Qt gives its active window.
+TEST_F(SimulationWindowsQtTest, AltClosesTheValuePopupWhenLetGoAndAltF4ClosesThePopupAlone)
+{
+    CBlockObj* pInput = Block(BT_ANALOG_IN, 320, 120);
+    Simulate();
+    QWidget* pMain = QtWidgetOf(*Frame());
+    // To the keyboard's widget; the main window's once the window manager closed the popup.
+    const auto alt = [pMain](QEvent::Type type) {
+        // X reports the modifiers held before the key: none on the press, Alt on the release.
+        QKeyEvent key(type, Qt::Key_Alt, type == QEvent::KeyPress ? Qt::NoModifier : Qt::AltModifier);
+        QWidget* pFocus = QApplication::focusWidget();
+        QApplication::sendEvent(pFocus ? pFocus : pMain, &key);
+    };
+    for (const bool bWindowManagersClose : {false, true}) {
+        SCOPED_TRACE(bWindowManagersClose ? "Alt+F4" : "Alt alone");
+        pMain->activateWindow();
+        ProcessEventsUntil([pMain] { return QApplication::activeWindow() == pMain; });
+        Click(*View(), ClientCentre(*View(), *pInput));
+        CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
+        ASSERT_NE(pPopup, nullptr);
+        QWidget* pPopupWidget = QtWidgetOf(*pPopup);
+        pPopupWidget->activateWindow();
+        ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; });
+        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup);
+        pPopup->GetSlider()->SetFocus();
+
+        alt(QEvent::KeyPress);
+        ProcessEventsUntil([] { return false; }, 300);
+        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup) << "the popup waits for Alt's release";
+        ASSERT_EQ(QApplication::activeWindow(), pPopupWidget) << "the popup keeps the keyboard";
+        if (bWindowManagersClose) {
+            QCloseEvent close;
+            QApplication::sendEvent(QApplication::activeWindow(), &close);
+        }
+        alt(QEvent::KeyRelease);
+        EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
+        EXPECT_TRUE(IsWindow(Frame()));
+        EXPECT_EQ(m_app->GetOpenDocumentCount(), 1);
+        EXPECT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -89,6 +89,35 @@ TEST_F(ViewKeysTest, EscapeHidesThePinTipOfTheToolItEnds)
     }
 }
 
+// A pin's tip points at a place on the screen: once the diagram scrolls under the resting mouse
+// (a scroll key, the wheel, the scroll bar) it points at nothing and goes.
+TEST_F(ViewKeysTest, ScrollingTheDiagramHidesThePinTip)
+{
+    View()->SetPageLayout(1, 6);
+    CBlockObj* pAnd = Block(BT_AND, 200, 100);
+    const CPoint ptPin = PinCentre(pAnd, 0);
+    CBalloonTipWnd& tip = View()->WireTool().Tip();
+    const struct {
+        const char* pszScroll;
+        std::function<void()> scroll;
+    } scrolls[] = {
+        {"Page Down", [this] { Key(VK_NEXT); }},
+        {"the wheel", [this] { View()->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(SHORT(-WHEEL_DELTA))), 0); }},
+        {"the scroll bar", [this] { View()->SendMessage(WM_VSCROLL, SB_LINEDOWN); }},
+    };
+    for (const auto& s : scrolls) {
+        SCOPED_TRACE(s.pszScroll);
+        View()->ScrollToPosition(CPoint(0, 0));
+        View()->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptPin.x, ptPin.y));
+        WaitForTip();
+        ASSERT_TRUE(tip.IsWindowVisible());
+        s.scroll();
+        ASSERT_GT(View()->GetScrollPosition().y, 0);
+        EXPECT_FALSE(tip.IsWindowVisible());
+        EXPECT_FALSE(tip.IsShowPending());
+    }
+}
+
 TEST_F(ViewKeysTest, EscapeEndsASimulationAndTheCaptureAndShowsTheArrow)
 {
     Block(BT_IN, 40, 100);

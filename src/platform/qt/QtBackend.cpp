@@ -4,6 +4,7 @@
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtPeerWidget.h"
+#include "platform/qt/QtShadedOwners.h"
 #include "platform/ui/BusyWait.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
@@ -225,6 +226,7 @@ void InitQtBackend()
     QPainterSurface::InstallAsDisplay();
     Instance() = std::make_unique<QtWindowBackend>();
     AfxSetWindowBackend(Instance().get());
+    WatchShadedOwners();
     AfxSetDragLoop(RunQtDrag);
     CBusyWait::SetBackend(
         [](const std::function<bool()>& bDone) {
@@ -245,6 +247,7 @@ void ShutdownQtBackend()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetDragLoop(nullptr);
+    StopWatchingShadedOwners();
     AfxSetWindowBackend(nullptr);
     ResetDisplayDevice();
     Instance().reset();

@@ -774,6 +774,14 @@ void QtNativeWindow::SetFocus()
         pTop->activateWindow();
 }
 
+// A minimised window is left so: the window manager's activation would restore it.
+void QtNativeWindow::Activate()
+{
+    if (m_pWidget && m_pWidget->isWindow() && m_pWidget->isVisible() && !m_pWidget->isMinimized() &&
+        !m_pWidget->isActiveWindow())
+        m_pWidget->activateWindow();
+}
+
 DrawingSurface* QtNativeWindow::BeginPaint()
 {
     return m_pWidget ? m_pWidget->PaintSurface() : nullptr;

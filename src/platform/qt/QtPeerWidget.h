@@ -117,6 +117,7 @@ public:
     void UpdateNow() override;
     void SetCapture(bool bCapture) override;
     void SetFocus() override;
+    void Activate() override;
     DrawingSurface* BeginPaint() override;
     void EndPaint() override;
     void SetScrollBar(int nBar, const NativeScrollBar& bar) override;

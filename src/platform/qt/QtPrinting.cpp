@@ -4,7 +4,9 @@
 #include "platform/core/SafeFileWrite.h"
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtControlViews.h"
+#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/PrintDialog.h"
+#include "platform/ui/Wnd.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -268,12 +270,23 @@ void DropNonNativePrinterWarning(QtMsgType type, const QMessageLogContext& conte
         PreviousMessageHandler()(type, context, strMessage);
 }
 
+// The window a printing dialog stands over: its owner's top-level window, else the program's
+// active window. Qt's own active window may be none just then (the window manager has not yet
+// handed the activation back after the dialog before), and a dialog without a parent is made
+// transient for the whole application rather than for the window it belongs to.
+QWidget* DialogParent(CWnd* pOwner)
+{
+    const CWnd* pWnd = pOwner && IsWindow(pOwner) ? pOwner->GetTopLevelParent() : CWnd::GetActiveWindow();
+    QWidget* pWidget = pWnd ? QtWidgetOf(*pWnd) : nullptr;
+    return pWidget ? pWidget->window() : QApplication::activeWindow();
+}
+
 bool RunPageSetup(PrinterSettings& settings)
 {
     QPrinter printer(QPrinter::HighResolution);
     ApplySettings(printer, settings);
     PreviousMessageHandler() = qInstallMessageHandler(DropNonNativePrinterWarning);
-    QPageSetupDialog dlg(&printer, QApplication::activeWindow());
+    QPageSetupDialog dlg(&printer, DialogParent(nullptr));
     qInstallMessageHandler(PreviousMessageHandler());
     if (dlg.exec() != QDialog::Accepted)
         return false;
@@ -286,7 +299,7 @@ std::unique_ptr<PrinterDevice> RunDialog(PrintDialogSettings& settings)
     auto pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     ApplySettings(*pPrinter, AfxGetPrinterSettings());
     pPrinter->setCopyCount(settings.nCopies);
-    QPrintDialog dlg(pPrinter.get(), QApplication::activeWindow());
+    QPrintDialog dlg(pPrinter.get(), DialogParent(settings.pOwner));
     SetUpDialog(dlg, settings);
     if (dlg.exec() != QDialog::Accepted)
         return nullptr;

@@ -22,7 +22,8 @@ namespace {
 // tip window is told to cancel its mode, as a window system tells windows when a menu or a
 // modal window takes over, and decides itself how to hide. A tip is a window of its own, which
 // the window manager does not know as part of its owner: when the owner's top-level window is
-// minimised, its tips are told the same, so that none stays alone on the desktop.
+// minimised or moved, its tips are told the same, so that none stays alone on the desktop or
+// points at the place its owner has left.
 class QtTipWindowBackend : public ITipWindowBackend, public QObject {
 public:
     void MakeTipWindow(CWnd& wnd) override
@@ -76,7 +77,8 @@ protected:
             return false;
         if (pEvent->type() == QEvent::Show)
             CancelTips(nullptr);
-        else if (pEvent->type() == QEvent::WindowStateChange && pWidget->isMinimized())
+        else if ((pEvent->type() == QEvent::WindowStateChange && pWidget->isMinimized()) ||
+                 pEvent->type() == QEvent::Move)
             CancelTips(pWidget);
         return false;
     }

@@ -89,9 +89,11 @@ BOOL CColorSwatch::OnEraseBkgnd(CDC*) { return TRUE; }
 
 void CColorSwatch::OnLButtonUp(UINT, CPoint) { NotifyParent(BN_CLICKED); }
 
+// A colour that is not black sets CC_RGBINIT by itself, as the class library's dialog does: a
+// caller that hands over the colour in use means the dialog to start there (and OK without a
+// change to keep it). Black is the start without the flag anyway.
 CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : CDialog(IDD_COLOR_DIALOG, pParentWnd), m_cr((dwFlags & CC_RGBINIT) ? clrInit : RGB(0, 0, 0)),
-      m_bShowHelp((dwFlags & CC_SHOWHELP) != 0)
+    : CDialog(IDD_COLOR_DIALOG, pParentWnd), m_cr(clrInit), m_bShowHelp((dwFlags & CC_SHOWHELP) != 0)
 {
     RegisterColorTemplate();
 }

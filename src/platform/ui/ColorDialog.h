@@ -8,8 +8,9 @@
 
 #include <array>
 
-// CC_RGBINIT: the dialog starts at the given colour (else black). CC_SHOWHELP: it shows a Help
-// button, which does nothing of its own. CC_FULLOPEN has no meaning here.
+// CC_RGBINIT: the dialog starts at the given colour (else black); a colour other than black sets
+// it by itself. CC_SHOWHELP: it shows a Help button, which does nothing of its own. CC_FULLOPEN
+// has no meaning here.
 constexpr DWORD CC_RGBINIT = 0x0001;
 constexpr DWORD CC_FULLOPEN = 0x0002;
 constexpr DWORD CC_SHOWHELP = 0x0008;

@@ -49,6 +49,9 @@ public:
     virtual void UpdateNow() = 0;
     virtual void SetCapture(bool bCapture) = 0;
     virtual void SetFocus() = 0;
+    // The top-level window became the layer's active one while the native side's activation lay
+    // elsewhere (the active window went): the native side is asked to activate it too.
+    virtual void Activate() = 0;
     // The surface of the paint in progress (inside WM_PAINT); null when there is none.
     virtual DrawingSurface* BeginPaint() = 0;
     virtual void EndPaint() = 0;

@@ -61,10 +61,14 @@ void CWnd::HandOnActivation()
     if (ActiveWindow() != this)
         return;
     // The owner takes the activation back, else the main window, as the window system hands it
-    // on; a window that cannot take input takes none.
+    // on; a window that cannot take input takes none. The native side is told as well: a window
+    // manager left to itself gives the activation to a window of its own choosing.
     for (CWnd* pNext : {m_pOwner, AfxGetMainWnd()}) {
         if (pNext != this && IsWindow(pNext) && (pNext->GetStyle() & WS_VISIBLE) && pNext->IsInputEnabled()) {
             pNext->SetActiveWindow(WA_ACTIVE);
+            CWnd* pTop = pNext->GetTopLevelParent();
+            if (ActiveWindow() == pTop && pTop->m_pPeer)
+                pTop->m_pPeer->Activate();
             return;
         }
     }

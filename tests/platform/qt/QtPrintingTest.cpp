@@ -7,6 +7,7 @@
 #include "support/QtTestInput.h"
 
 #include <QDoubleSpinBox>
+#include <QWindow>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -166,6 +167,34 @@ TEST(QtPageSetupTest, ThePdfPrintersPageSetupKeepsTheTypedMargin)
     }
     ShutdownQtPrinting();
     EXPECT_DOUBLE_EQ(dShown, 20.0);
+}
+
+// The print dialog of a window stands over that window's top-level window, whichever window Qt
+// has active just then: the window manager keeps it above the main window, not above the
+// application as a whole.
+class QtPrintDialogTest : public QtControlsSuite {};
+
+TEST_F(QtPrintDialogTest, ThePrintDialogIsTransientForItsOwnersWindow)
+{
+    const PrintBackend previous = AfxSetPrintBackend(PrintBackend{});
+    InitQtPrinting();
+    CWnd owner;
+    ASSERT_TRUE(owner.Create(nullptr, u"owner", WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_top, 1));
+    CWnd other;
+    ASSERT_TRUE(other.Create(nullptr, u"other", WS_OVERLAPPED | WS_VISIBLE, CRect(400, 0, 600, 200), nullptr, 0));
+    QApplication::setActiveWindow(QtWidgetOf(other));
+    QWindow* pTransientParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* pDialog = QApplication::activeModalWidget()) {
+            pTransientParent = pDialog->windowHandle()->transientParent();
+            pDialog->close();
+        }
+    });
+    CPrintDialog dlg(FALSE, 0, &owner);
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(pTransientParent, QtWidgetOf(m_top)->windowHandle());
+    other.DestroyWindow();
+    AfxSetPrintBackend(previous);
 }
 
 }  // namespace

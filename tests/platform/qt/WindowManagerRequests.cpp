@@ -5,6 +5,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
@@ -61,6 +62,34 @@ void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise)
     SendToWindowManager(window, "_NET_WM_STATE",
                         {bMaximise ? 1u : 0u, Atom(pConnection, "_NET_WM_STATE_MAXIMIZED_VERT"),
                          Atom(pConnection, "_NET_WM_STATE_MAXIMIZED_HORZ"), kFromUser});
+}
+
+bool WindowManagerOffers(const QWidget& window, const char* pszAction)
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection)
+        return false;
+    xcb_get_property_reply_t* pReply = xcb_get_property_reply(
+        pConnection,
+        xcb_get_property(pConnection, 0, xcb_window_t(window.winId()), Atom(pConnection, "_NET_WM_ALLOWED_ACTIONS"),
+                         XCB_ATOM_ATOM, 0, 64),
+        nullptr);
+    if (!pReply)
+        return false;
+    const auto* pActions = static_cast<const xcb_atom_t*>(xcb_get_property_value(pReply));
+    const int nActions = xcb_get_property_value_length(pReply) / int(sizeof(xcb_atom_t));
+    const bool bOffered = std::find(pActions, pActions + nActions, Atom(pConnection, pszAction)) != pActions + nActions;
+    std::free(pReply);
+    return bOffered;
+}
+
+void AskWindowManagerToShade(const QWidget& window, bool bShade)
+{
+    xcb_connection_t* pConnection = Connection();
+    if (!pConnection)
+        return;
+    SendToWindowManager(window, "_NET_WM_STATE",
+                        {bShade ? 1u : 0u, Atom(pConnection, "_NET_WM_STATE_SHADED"), 0, kFromUser});
 }
 
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame)

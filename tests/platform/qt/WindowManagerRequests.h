@@ -9,5 +9,9 @@
 class QWidget;
 
 void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise);
+// Whether the window manager offers the action (_NET_WM_ACTION_SHADE, ...) for the window.
+bool WindowManagerOffers(const QWidget& window, const char* pszAction);
+// Rolled up into its title bar (shaded), or down again.
+void AskWindowManagerToShade(const QWidget& window, bool bShade);
 // frame: the window's frame, title bar included, as it is to stand on the screen.
 void AskWindowManagerToPlace(const QWidget& window, const QRect& frame);

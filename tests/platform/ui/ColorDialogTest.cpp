@@ -31,23 +31,27 @@ protected:
     }
 };
 
-TEST_F(ColorDialogTest, StartsAtTheGivenColourOnlyWhenAskedTo)
+// A colour that is not black is the start, with or without CC_RGBINIT: the class library sets
+// the flag itself for it. OK without a change gives the start colour back.
+TEST_F(ColorDialogTest, StartsAtTheGivenColourAndOkKeepsIt)
 {
-    const COLORREF crStart = RGB(10, 200, 30);
-    CColorDialog withInit(crStart, CC_RGBINIT);
-    EXPECT_EQ(Run(withInit,
-                  [&](CDialog& d) {
-                      EXPECT_EQ(Part(d, IDC_COLOR_RED), 10u);
-                      EXPECT_EQ(Part(d, IDC_COLOR_GREEN), 200u);
-                      EXPECT_EQ(Part(d, IDC_COLOR_BLUE), 30u);
-                      EXPECT_EQ(Sample(d), crStart);
-                  }),
-              IDOK);
-    EXPECT_EQ(withInit.GetColor(), crStart);
-
-    CColorDialog withoutInit(crStart, 0);
-    Run(withoutInit, [](CDialog&) {});
-    EXPECT_EQ(withoutInit.GetColor(), RGB(0, 0, 0));
+    const struct {
+        COLORREF crStart;
+        DWORD dwFlags;
+    } cases[] = {{RGB(10, 200, 30), CC_RGBINIT}, {RGB(10, 200, 30), 0}, {RGB(255, 255, 255), 0}, {RGB(0, 0, 0), 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::hex << c.crStart << " flags " << c.dwFlags);
+        CColorDialog dlg(c.crStart, c.dwFlags);
+        EXPECT_EQ(Run(dlg,
+                      [&](CDialog& d) {
+                          EXPECT_EQ(Part(d, IDC_COLOR_RED), GetRValue(c.crStart));
+                          EXPECT_EQ(Part(d, IDC_COLOR_GREEN), GetGValue(c.crStart));
+                          EXPECT_EQ(Part(d, IDC_COLOR_BLUE), GetBValue(c.crStart));
+                          EXPECT_EQ(Sample(d), c.crStart);
+                      }),
+                  IDOK);
+        EXPECT_EQ(dlg.GetColor(), c.crStart);
+    }
 }
 
 TEST_F(ColorDialogTest, ClickedSwatchAndTypedPartsGiveTheColour)
