@@ -880,15 +880,16 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
     // The page's MI 2:30 and OT 5:10 over a block with OT 1:20 and a period started at 999.
     const Case cases[] = {{0, 0, 5, 999}, {1, 0, 1, 80}, {1, 1, 0, 0}, {0, 1, 0, 0}};
     std::vector<CBlockHCOUNTER*> counters;
-    for (size_t i = 0; i < std::size(cases); ++i)
+    for (size_t i = 0; i < std::size(cases); ++i) {
         counters.push_back(static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER, 200, 100 + 80 * int(i))));
+        counters.back()->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
+        counters.back()->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
+    }
     StartSimulation();
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(testing::Message() << c.nEn << " " << c.nReset);
         CBlockHCOUNTER* pCounter = counters[i];
-        pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
-        pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
         pCounter->m_nOTStart = 999;
         pCounter->m_nOTMinutes = 999;
         CAllPropertySheet* pSheet = OpenSheet(pCounter);
