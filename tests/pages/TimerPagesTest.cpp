@@ -942,6 +942,23 @@ TEST_F(TimerPages, ApplyWithTheRunStoppedTakesOnlyTheHours)
     EXPECT_EQ(pCounter->m_nOTMinutes, 999);
 }
 
+// Ral has cleared the run's OT start (1:20 stored): an Apply that leaves the stored start as it
+// was does not bring it back into the run; one that changes it replaces it.
+TEST(HoursCounterApply, OnlyAChangedOTStartGoesIntoTheRun)
+{
+    const struct {
+        int nOTHours;
+        int nRunOT;
+    } cases[] = {{1, 0}, {3, 200}};
+    for (const auto& c : cases) {
+        CBlockHCOUNTER counter(BT_HCOUNTER);
+        counter.m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
+        counter.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
+        ApplyToRunningHoursCounter({2, 0, FALSE, c.nOTHours, 20, TRUE}, counter);
+        EXPECT_EQ(counter.m_nRunOTParam, c.nRunOT) << c.nOTHours;
+    }
+}
+
 // ---- Apply into a running diagram, scanned on a clock of its own ----
 
 SYSTEMTIME ClockAt(int nMs)
