@@ -154,6 +154,7 @@ void CBlockCOUNTER::DrawValue(const CSimContext*, CDC* pDC)
 void CBlockHCOUNTER::ResetForRun(const SYSTEMTIME& stNow)
 {
     const int nOT = m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] * 60 + m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
+    m_nRunOTParam = nOT;
     m_nOTStart = nOT;
     m_nOTMinutes = nOT;
     m_nMNMinutes = m_nParam[HCOUNTER_MI_HOURS_PARAM] * 60 + m_nParam[HCOUNTER_MI_MINUTES_PARAM];
@@ -192,8 +193,7 @@ BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
             nState = 0;
             m_nOTMinutes = 0;
             m_nOTStart = 0;
-            m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 0;
-            m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 0;
+            m_nRunOTParam = 0;
         }
     } else if (bReset) {
         // R restores the time to go as well, so that a new maintenance interval starts.
@@ -224,7 +224,7 @@ BOOL CBlockHCOUNTER::Simulate(const CSimContext* pSim)
 }
 
 // The time to go in minutes as the parameters give it: the interval less the part of it that the
-// OT parameter has used, or the referenced interval in hours, held to 0 .. 9999 hours.
+// run's OT parameter has used, or the referenced interval in hours, held to 0 .. 9999 hours.
 int CBlockHCOUNTER::DerivedInterval()
 {
     double dHours = 0.0;
@@ -234,9 +234,7 @@ int CBlockHCOUNTER::DerivedInterval()
         std::int64_t(m_nParam[HCOUNTER_MI_HOURS_PARAM]) * 60 + m_nParam[HCOUNTER_MI_MINUTES_PARAM];
     if (nMI <= 0)
         return 0;
-    const std::int64_t nOT = std::int64_t(m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX]) * 60 +
-                             m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX];
-    const std::int64_t nDerived = nMI - ((nOT % nMI) + nMI) % nMI;
+    const std::int64_t nDerived = nMI - ((m_nRunOTParam % nMI) + nMI) % nMI;
     return int(std::min<std::int64_t>(nDerived, INT_MAX));
 }
 

@@ -75,6 +75,10 @@ public:
     int m_nMNMinutes = 0;       // MN: time to the next maintenance
     int m_nOTMinutes = 0;       // OT: total operating time
     int m_nOTStart = 0;         // OT when the current counting period started
+    // The OT parameter in minutes as the run sees it: taken from the stored one at the start of
+    // a run, cleared by Ral. Ral must not reach the stored program, which a download or a save
+    // after the run would carry without an undo step.
+    int m_nRunOTParam = 0;
     SYSTEMTIME m_stCountStart = {};  // start of the current counting period
 
     // The time to go, in minutes, that the parameters give (or the referenced interval).

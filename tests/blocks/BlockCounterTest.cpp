@@ -134,6 +134,28 @@ TEST_F(HoursCounter, EveryRunDerivesTheTimeToGoAfresh)
     }
 }
 
+// Ral clears the operating time for the rest of the run as if the stored OT were 0: the whole
+// interval goes again. The stored OT stays, so the next run starts from it once more.
+TEST_F(HoursCounter, RalClearsTheRunsOperatingTimeNotTheStoredOne)
+{
+    Counter().m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 5;
+    Counter().m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 10;
+    m_rig.Sim().Start();
+    After(0, {0, 1, 0});
+    EXPECT_EQ(Counter().m_nMNMinutes, 50);
+    After(0, {0, 1, 1});
+    After(0, {0, 1, 0});
+    EXPECT_EQ(Line(1), CString(_T("MN=    1h 0m")));
+    EXPECT_EQ(Line(2), CString(_T("OT=    0h 0m")));
+    EXPECT_EQ(After(59, {0, 1, 0}), 0);
+    EXPECT_EQ(After(1, {0, 1, 0}), 1) << "the whole interval after Ral";
+    EXPECT_EQ(Counter().m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX], 5);
+    EXPECT_EQ(Counter().m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX], 10);
+    m_rig.Sim().Start();
+    After(0, {0, 1, 0});
+    EXPECT_EQ(Counter().m_nMNMinutes, 50) << "the next run starts from the stored OT";
+}
+
 TEST_F(HoursCounter, ReferencedIntervalIsHeldTo9999Hours)
 {
     m_rig.SetReference(0, 20000.0);

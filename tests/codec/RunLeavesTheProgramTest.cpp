@@ -1,9 +1,11 @@
 // A simulation run leaves the program as it found it. For every function-block type of both
 // generations, a diagram of the block fed by I1 (and AI1), encoded into its download image and
 // saved, then run with I1 switched on, off and on again, encodes and saves to the same bytes.
-// A message text asks for acknowledgement, so that the run shows it as one to acknowledge.
+// A message text asks for acknowledgement, so that the run shows it as one to acknowledge; an
+// hours counter starts from an operating time, which its Ral input (I1 as well) clears in the run.
 #include "CodecTestSupport.h"
 
+#include "blocks/BlockCounter.h"
 #include "document/DocTestSupport.h"
 #include "document/ModelSimulator.h"
 #include "document/SimScan.h"
@@ -55,6 +57,11 @@ CBlockObj* BuildDiagram(CVetlaDoc& doc, int nType)
         add(BT_OUT, NUM_OUTPUT)->m_nPinSource[0] = pBlock->m_nNumber;
     if (nType == BT_MSGTEXT)
         pBlock->m_nParamEx[MSGTEXT_ACK_PARAMEX] = 1;
+    if (nType == BT_HCOUNTER) {
+        pBlock->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 100;
+        // The older controllers count whole hours.
+        pBlock->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = doc.IsNewGenerationDoc() ? 30 : 0;
+    }
     BuildSimulationOrder(doc);
     return pInput;
 }

@@ -880,15 +880,16 @@ TEST_F(TimerPages, ApplyReSeedsTheRunningHoursCounterByItsInputs)
     // The page's MI 2:30 and OT 5:10 over a block with OT 1:20 and a period started at 999.
     const Case cases[] = {{0, 0, 5, 999}, {1, 0, 1, 80}, {1, 1, 0, 0}, {0, 1, 0, 0}};
     std::vector<CBlockHCOUNTER*> counters;
-    for (size_t i = 0; i < std::size(cases); ++i)
+    for (size_t i = 0; i < std::size(cases); ++i) {
         counters.push_back(static_cast<CBlockHCOUNTER*>(Block(BT_HCOUNTER, 200, 100 + 80 * int(i))));
+        counters.back()->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
+        counters.back()->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
+    }
     StartSimulation();
     for (size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE(testing::Message() << c.nEn << " " << c.nReset);
         CBlockHCOUNTER* pCounter = counters[i];
-        pCounter->m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
-        pCounter->m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
         pCounter->m_nOTStart = 999;
         pCounter->m_nOTMinutes = 999;
         CAllPropertySheet* pSheet = OpenSheet(pCounter);
@@ -939,6 +940,23 @@ TEST_F(TimerPages, ApplyWithTheRunStoppedTakesOnlyTheHours)
     EXPECT_EQ(pCounter->m_nMNMinutes, 7);
     EXPECT_EQ(pCounter->m_nOTStart, 999);
     EXPECT_EQ(pCounter->m_nOTMinutes, 999);
+}
+
+// Ral has cleared the run's OT start (1:20 stored): an Apply that leaves the stored start as it
+// was does not bring it back into the run; one that changes it replaces it.
+TEST(HoursCounterApply, OnlyAChangedOTStartGoesIntoTheRun)
+{
+    const struct {
+        int nOTHours;
+        int nRunOT;
+    } cases[] = {{1, 0}, {3, 200}};
+    for (const auto& c : cases) {
+        CBlockHCOUNTER counter(BT_HCOUNTER);
+        counter.m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] = 1;
+        counter.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] = 20;
+        ApplyToRunningHoursCounter({2, 0, FALSE, c.nOTHours, 20, TRUE}, counter);
+        EXPECT_EQ(counter.m_nRunOTParam, c.nRunOT) << c.nOTHours;
+    }
 }
 
 // ---- Apply into a running diagram, scanned on a clock of its own ----

@@ -47,10 +47,20 @@ BOOL HoursCounterValue(CBlockObj& block, const CSimContext&, CString& strText)
     return TRUE;
 }
 
+namespace {
+
+int StoredOTMinutes(const CBlockObj& block)
+{
+    return block.m_nParamEx[HCOUNTER_OT_MINUTES_PARAMEX] + block.m_nParamEx[HCOUNTER_OT_HOURS_PARAMEX] * 60;
+}
+
+}  // namespace
+
 void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block)
 {
     auto* pCounter = dynamic_cast<CBlockHCOUNTER*>(&block);
     int* w = block.m_nParamEx;
+    const int nStoredOT = StoredOTMinutes(block);
     if (!apply.bRunUnderWay) {
         // A stopped run has no counts to re-seed: the hours are taken as they stand.
         w[HCOUNTER_OT_HOURS_PARAMEX] = apply.nOTHours;
@@ -61,13 +71,16 @@ void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block
             pCounter->m_nOTStart = 0;
             pCounter->m_nOTMinutes = 0;
         } else if (block.m_nPinValue[kEnPin]) {
-            pCounter->m_nOTStart = w[HCOUNTER_OT_MINUTES_PARAMEX] + w[HCOUNTER_OT_HOURS_PARAMEX] * 60;
+            pCounter->m_nOTStart = pCounter->m_nRunOTParam;
             pCounter->m_nOTMinutes = pCounter->m_nOTStart;
         } else {
             w[HCOUNTER_OT_HOURS_PARAMEX] = apply.nOTHours;
         }
     }
     w[HCOUNTER_OT_MINUTES_PARAMEX] = apply.nOTMinutes;
+    // A new OT start goes into the run; one left as it was does not bring back what Ral cleared.
+    if (pCounter && StoredOTMinutes(block) != nStoredOT)
+        pCounter->m_nRunOTParam = StoredOTMinutes(block);
 }
 
 BlockWrite CHoursCounter::MakeBlockWrite(BOOL bApply) const

@@ -53,5 +53,6 @@ struct HoursCounterApply {
 // In a run under way the interval re-seeds the time to the next maintenance; the operating
 // time's hours are taken only while the counter is neither counting (En) nor held in reset,
 // which starts it from nothing, and a counting period keeps the start it began with. A stopped
-// run takes the operating time's hours as they stand and re-seeds nothing.
+// run takes the operating time's hours as they stand and re-seeds nothing. A changed OT start
+// also replaces the one the run counts from.
 void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block);
