@@ -16,6 +16,7 @@
 #include "document/ArchiveDiagram.h"
 #include "document/BlockNumbering.h"
 #include "document/HardwareSeries.h"
+#include "document/PageLayout.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Array.h"
 #include "platform/core/Exception.h"
@@ -401,6 +402,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     DocumentLoad load(*this);
     ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
+    SettleLoadedPageLayout(*this);
     load.Read(ar, m_commentList, RUNTIME_CLASS(CBlockComment));
     for (POSITION pos = m_commentList.GetHeadPosition(); pos;) {
         if (!IsInsideDiagram(*static_cast<CBlockComment*>(m_commentList.GetNext(pos))))
