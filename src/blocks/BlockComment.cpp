@@ -17,6 +17,10 @@ IMPLEMENT_SERIAL(CBlockComment, CObject, VERSIONABLE_SCHEMA | 1)
 namespace {
 
 constexpr int kDefaultFontHeight = 12;
+// The tallest font a comment may have, in either sign: a font of 1638 points, the largest that
+// font dialogs offer, on a screen of 96 pixels per inch. The text is rendered at that size, so
+// a damaged height would have every paint render glyphs of millions of pixels.
+constexpr int kMostFontPixels = 2184;
 constexpr COLORREF kBackground = RGB(180, 180, 180);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGripFill = RGB(255, 0, 0);
@@ -68,6 +72,12 @@ void CBlockComment::Serialize(CArchive& ar)
     ar >> lf.lfHeight >> lf.lfWidth >> lf.lfEscapement >> lf.lfOrientation >> lf.lfWeight;
     ar >> lf.lfItalic >> lf.lfUnderline >> lf.lfStrikeOut >> lf.lfCharSet >> lf.lfOutPrecision >>
         lf.lfClipPrecision >> lf.lfQuality >> lf.lfPitchAndFamily;
+    // The font is the box's look alone: one it cannot be drawn in takes the new box's.
+    if (std::abs(static_cast<long long>(lf.lfHeight)) > kMostFontPixels ||
+        std::abs(static_cast<long long>(lf.lfWidth)) > kMostFontPixels) {
+        lf.lfHeight = kDefaultFontHeight;
+        lf.lfWidth = 0;
+    }
     m_nLeft = ptTopLeft.x;
     m_nTop = ptTopLeft.y;
     m_nAuxX = ptAux.x;

@@ -3,6 +3,7 @@
 #include "blocks/BlockDocument.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
+#include "blocks/DiagramLimits.h"
 #include "blocks/ParamTables.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Exception.h"
@@ -92,6 +93,11 @@ int WidgetLineCount(int nKind)
 // last cell included.
 bool CWidget::IsPlausiblePlacement() const
 {
+    // The drawing of the element cuts its pixel rectangle into cells and steps through them.
+    for (const LONG nEdge : {m_rect.left, m_rect.top, m_rect.right, m_rect.bottom}) {
+        if (!IsDiagramCoord(nEdge))
+            return false;
+    }
     if (m_nWidth < 0 || m_nWidth > WIDGET_LCD_COLUMNS || m_nLine < -1 || m_nLine > WIDGET_LCD_LINES || m_nColumn < -1 ||
         m_nColumn > WIDGET_LCD_COLUMNS)
         return false;

@@ -3,6 +3,8 @@
 #include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 
+#include <algorithm>
+#include <bitset>
 #include <cstddef>
 
 namespace {
@@ -100,4 +102,22 @@ WORD GetSpecialProgramBytes(int nType, WORD wHardwareCode)
     if (wOlder == wNewer)
         return 0;
     return wHardwareCode < FIRST_NEW_HARDWARE_CODE ? wOlder : wNewer;
+}
+
+FunctionNumbering CheckFunctionNumbering(std::span<const int> numbers)
+{
+    std::bitset<FUNCTION_BLOCK_LAST - NUM_FUNCTION_BLOCK + 1> used;
+    int nCount = 0;
+    int nHighest = NUM_FUNCTION_BLOCK - 1;
+    for (const int nNumber : numbers) {
+        if (!IsFunctionBlockNumber(nNumber))
+            continue;
+        const std::size_t nIndex = std::size_t(nNumber - NUM_FUNCTION_BLOCK);
+        if (used.test(nIndex))
+            return FunctionNumbering::Twice;
+        used.set(nIndex);
+        ++nCount;
+        nHighest = std::max(nHighest, nNumber);
+    }
+    return nHighest - NUM_FUNCTION_BLOCK + 1 == nCount ? FunctionNumbering::Sound : FunctionNumbering::Gaps;
 }

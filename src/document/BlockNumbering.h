@@ -7,6 +7,8 @@
 #include "blocks/BlockTypes.h"
 #include "platform/core/Types.h"
 
+#include <span>
+
 // One range of block numbers: numbers nBase .. nBase + size - 1. With nGroup set, only the
 // first nUsable numbers of each group of nGroup numbers may be handed out.
 struct NumberRange {
@@ -72,6 +74,12 @@ constexpr bool IsFunctionBlockNumber(int nNumber)
 {
     return nNumber >= NUM_FUNCTION_BLOCK && nNumber <= FUNCTION_BLOCK_LAST;
 }
+
+// What the function blocks' numbers of a diagram are: 9000, 9001, ... each once, as adding and
+// deleting keep them (a new block takes 9000 + their count), with gaps, or with a number used
+// twice. Numbers outside 9000..10999 are not looked at.
+enum class FunctionNumbering { Sound, Gaps, Twice };
+FunctionNumbering CheckFunctionNumbering(std::span<const int> numbers);
 
 // How many blocks of a type a document may hold; null when the type has no limit entry (the
 // document then refuses it).

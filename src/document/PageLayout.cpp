@@ -1,5 +1,6 @@
 #include "document/PageLayout.h"
 
+#include "blocks/DiagramLimits.h"
 #include "document/VetlaDoc.h"
 
 bool SetPagesOfBase(CVetlaDoc& doc, int nAcross, int nDown)
@@ -12,4 +13,24 @@ bool SetPagesOfBase(CVetlaDoc& doc, int nAcross, int nDown)
     doc.m_nPagesDown = nDown;
     doc.SetModifiedFlag(TRUE);
     return true;
+}
+
+bool IsSoundBase(const RECT& rcBase, int nAcross, int nDown)
+{
+    for (const LONG nEdge : {rcBase.left, rcBase.top, rcBase.right, rcBase.bottom}) {
+        if (!IsDiagramCoord(nEdge))
+            return false;
+    }
+    return nAcross >= 1 && nDown >= 1 && rcBase.right - rcBase.left >= nAcross && rcBase.bottom - rcBase.top >= nDown;
+}
+
+void SettleLoadedPageLayout(CVetlaDoc& doc)
+{
+    for (int* pPages : {&doc.m_nPagesAcross, &doc.m_nPagesDown}) {
+        if (!IsLayoutPageCount(*pPages))
+            *pPages = 1;
+    }
+    if (IsSoundBase(doc.m_rcExtent, doc.m_nPagesAcross, doc.m_nPagesDown))
+        return;
+    doc.m_rcExtent = CRect(0, 0, doc.m_nPagesAcross * doc.m_sizeScreen.cx, doc.m_nPagesDown * doc.m_sizeScreen.cy);
 }

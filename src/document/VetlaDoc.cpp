@@ -6,6 +6,7 @@
 #include "blocks/BlockTypes.h"
 #include "document/AnalogRanges.h"
 #include "document/DocumentObserver.h"
+#include "document/FunctionRenumbering.h"
 #include "document/HardwareSeries.h"
 #include "platform/gdi/DC.h"
 
@@ -142,6 +143,14 @@ void CVetlaDoc::SettleOpenedContents()
         for (POSITION pos = m_blockList.GetHeadPosition(); pos;)
             static_cast<CBlockObj*>(m_blockList.GetNext(pos))->ReinitPins(this);
     }
+    // A new function block takes 9000 + their count: with a gap in the numbers it would take
+    // one that a block has already. The numbers close up as after a delete; every link by
+    // number has been resolved by the load and follows its block.
+    std::vector<int> numbers;
+    for (POSITION pos = m_blockList.GetHeadPosition(); pos;)
+        numbers.push_back(static_cast<CBlockObj*>(m_blockList.GetNext(pos))->m_nNumber);
+    if (CheckFunctionNumbering(numbers) == FunctionNumbering::Gaps)
+        RenumberFunctionBlocks(*this);
 }
 
 BOOL CVetlaDoc::OnNewDocument()

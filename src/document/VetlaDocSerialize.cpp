@@ -16,6 +16,7 @@
 #include "document/ArchiveDiagram.h"
 #include "document/BlockNumbering.h"
 #include "document/HardwareSeries.h"
+#include "document/PageLayout.h"
 #include "platform/core/Archive.h"
 #include "platform/core/Array.h"
 #include "platform/core/Exception.h"
@@ -166,6 +167,15 @@ public:
     }
     // The blocks that ReadBlocks noted, in list order.
     const std::vector<CBlockObj*>& PendingBlocks() const { return m_pending; }
+    // The numbers of the blocks read, in list order.
+    std::vector<int> BlockNumbers() const
+    {
+        std::vector<int> numbers;
+        numbers.reserve(m_numbered.size());
+        for (const auto& numbered : m_numbered)
+            numbers.push_back(numbered.nNumber);
+        return numbers;
+    }
 
     // The wires, each resolved as it is read. Their ends are blocks, and every list that can
     // hold a block has been read and checked before the wires, so a wire can find its end
@@ -401,6 +411,7 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     DocumentLoad load(*this);
     ar.EnsureRead(m_byFormatHeader, FORMAT_HEADER_SIZE);
     SerializeSettings(ar);
+    SettleLoadedPageLayout(*this);
     load.Read(ar, m_commentList, RUNTIME_CLASS(CBlockComment));
     for (POSITION pos = m_commentList.GetHeadPosition(); pos;) {
         if (!IsInsideDiagram(*static_cast<CBlockComment*>(m_commentList.GetNext(pos))))
@@ -418,6 +429,10 @@ void CVetlaDoc::LoadFile(CArchive& ar)
     // hardware.
     const BOOL bNew = IsNewGenerationDoc();
     load.ReadBlocks(ar, m_blockList, bNew);
+    // Two function blocks of one number: the wires and references that name it cannot tell
+    // which of them they mean.
+    if (CheckFunctionNumbering(load.BlockNumbers()) == FunctionNumbering::Twice)
+        ThrowBadFormat();
     if (IsLadder()) {
         load.Read(ar, m_powerBusList, RUNTIME_CLASS(CPowerBusObj));
         for (POSITION pos = m_powerBusList.GetHeadPosition(); pos;) {

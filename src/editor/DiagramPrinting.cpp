@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -76,9 +77,15 @@ void CDiagramPrinting::BeginPrinting(CPrintInfo* pInfo)
     if (!pDoc)
         return;
     pInfo->SetMinPage(1);
-    pInfo->SetMaxPage(UINT(pDoc->m_nPagesAcross * pDoc->m_nPagesDown));
+    pInfo->SetMaxPage(PageCount(pDoc->m_nPagesAcross, pDoc->m_nPagesDown));
     m_nPagesAcross = pDoc->m_nPagesAcross;
     m_nPagesDown = pDoc->m_nPagesDown;
+}
+
+UINT CDiagramPrinting::PageCount(int nAcross, int nDown)
+{
+    const std::int64_t nPages = std::int64_t(std::max(1, nAcross)) * std::max(1, nDown);
+    return UINT(std::min<std::int64_t>(nPages, std::numeric_limits<UINT>::max()));
 }
 
 CRect CDiagramPrinting::TileRect(CSize sizeBase, int nAcross, int nDown, UINT nPage)
@@ -87,9 +94,11 @@ CRect CDiagramPrinting::TileRect(CSize sizeBase, int nAcross, int nDown, UINT nP
     nDown = std::max(1, nDown);
     const int nTileWidth = sizeBase.cx / nAcross;
     const int nTileHeight = sizeBase.cy / nDown;
-    const int nIndex = std::clamp(int(nPage) - 1, 0, nAcross * nDown - 1);
-    const int x = (nIndex % nAcross) * nTileWidth;
-    const int y = (nIndex / nAcross) * nTileHeight;
+    // In 64 bits: the page count of a layout need not fit an int.
+    const std::int64_t nLast = std::int64_t(nAcross) * nDown - 1;
+    const std::int64_t nIndex = std::clamp<std::int64_t>(std::int64_t(nPage) - 1, 0, nLast);
+    const int x = int(nIndex % nAcross) * nTileWidth;
+    const int y = int(nIndex / nAcross) * nTileHeight;
     return CRect(x, y, x + nTileWidth, y + nTileHeight);
 }
 

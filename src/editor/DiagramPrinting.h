@@ -39,6 +39,8 @@ public:
     void BeginPrinting(CPrintInfo* pInfo);
     void PrintPage(CDC* pDC, const CPrintInfo* pInfo);
 
+    // How many pages a layout of nAcross x nDown prints (at least one).
+    static UINT PageCount(int nAcross, int nDown);
     // The part of a base of sizeBase printed on page nPage (from 1): the base cut into nAcross x
     // nDown tiles of whole units.
     static CRect TileRect(CSize sizeBase, int nAcross, int nDown, UINT nPage);

@@ -2,10 +2,14 @@
 // printing part (DiagramPrinting.h); the page range and the Page Layout command are the view's.
 #include "editor/VetlaView.h"
 
+#include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 #include "editor/PageLayoutFit.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintInfo.h"
+
+// A file opens with no more pages than the dialog offers.
+static_assert(LAYOUT_PAGES_MAX == PAGE_LAYOUT_MAX_PAGES);
 
 void CVetlaView::OnPrintPreviewCommand() { m_printing.Preview(); }
 
@@ -18,7 +22,7 @@ BOOL CVetlaView::OnPreparePrinting(CPrintInfo* pInfo)
     if (!pInfo->m_bPreview && !CDiagramPrinting::CheckPrinterInstalled())
         return FALSE;
     if (m_pDocument)
-        pInfo->SetMaxPage(UINT(m_pDocument->m_nPagesAcross * m_pDocument->m_nPagesDown));
+        pInfo->SetMaxPage(CDiagramPrinting::PageCount(m_pDocument->m_nPagesAcross, m_pDocument->m_nPagesDown));
     return DoPreparePrinting(pInfo);
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -85,6 +86,31 @@ TEST_F(BlockCommentTest, SchemaZeroFaceNameLoadsToTheSameFace)
     ASSERT_TRUE(pLoaded);
     EXPECT_EQ(FaceName(pLoaded->m_logFont), u"Arial");
     EXPECT_EQ(StoreObject(pLoaded.get()), wide);
+}
+
+// A font taller or wider than any font dialog offers comes from a damaged file: the box opens
+// with the new box's font size, its face and style kept.
+TEST_F(BlockCommentTest, AFontNoDialogOffersOpensAtTheDefaultSize)
+{
+    const struct {
+        LONG nHeight, nWidth;
+        LONG nLoadedHeight, nLoadedWidth;
+    } cases[] = {
+        {-13, 0, -13, 0},      {40, 20, 40, 20},      {-2184, 2184, -2184, 2184},
+        {INT_MIN, 0, 12, 0},   {100000, 0, 12, 0},    {-13, INT_MAX, 12, 0},
+    };
+    for (const auto& c : cases) {
+        CBlockComment comment;
+        comment.m_logFont.lfHeight = c.nHeight;
+        comment.m_logFont.lfWidth = c.nWidth;
+        comment.m_logFont.lfWeight = 700;
+        auto pLoaded = LoadObjectAs<CBlockComment>(StoreObject(&comment), nullptr);
+        ASSERT_TRUE(pLoaded);
+        EXPECT_EQ(pLoaded->m_logFont.lfHeight, c.nLoadedHeight) << c.nHeight << "x" << c.nWidth;
+        EXPECT_EQ(pLoaded->m_logFont.lfWidth, c.nLoadedWidth) << c.nHeight << "x" << c.nWidth;
+        EXPECT_EQ(pLoaded->m_logFont.lfWeight, 700);
+        EXPECT_EQ(FaceName(pLoaded->m_logFont), u"Arial");
+    }
 }
 
 TEST_F(BlockCommentTest, OtherSchemaIsRefused)

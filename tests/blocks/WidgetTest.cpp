@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
 namespace {
@@ -210,6 +211,29 @@ TEST_F(WidgetTest, DamagedPlacementsAreRefused)
             EXPECT_EQ(nFailure, c.bLoads ? -1 : int(CArchiveException::generic))
                 << c.nLine << "," << c.nColumn << " w" << c.nWidth << " k" << c.nKind;
         }
+    }
+}
+
+// The element's pixel rectangle is cut into cells when it is drawn: edges past an int's reach of
+// each other are a damaged file.
+TEST_F(WidgetTest, DamagedRectanglesAreRefused)
+{
+    const struct {
+        CRect rect;
+        bool bLoads;
+    } cases[] = {
+        {{100, 20, 140, 36}, true},
+        {{-8, -8, 0, 0}, true},
+        {{INT_MIN, 20, INT_MAX, 36}, false},
+        {{100, 20, 1 << 20, 36}, false},
+        {{100, -(1 << 20), 140, 36}, false},
+    };
+    for (const auto& c : cases) {
+        CWidget widget = ParameterElement(3);
+        widget.m_rect = c.rect;
+        const Bytes bytes = StoreObject(&widget);
+        const int nFailure = ArchiveFailure([&] { LoadObjectAs<CWidget>(bytes, &m_active.Doc()); });
+        EXPECT_EQ(nFailure, c.bLoads ? -1 : int(CArchiveException::generic)) << c.rect.left << "," << c.rect.right;
     }
 }
 

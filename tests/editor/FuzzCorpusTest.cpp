@@ -1,13 +1,17 @@
 // The inputs the editor's fuzzers kept, replayed through the same runs (tests/support): the
-// diagram's paste from the clipboard and the upload's decoding, cutting and drawing. Each
-// leaves a document that saves to a file that opens again.
+// diagram's paste from the clipboard and the upload's decoding, cutting and drawing, each
+// leaving a document that saves to a file that opens again; and the open corpora opened,
+// painted and previewed.
 #include "support/CorpusReplay.h"
+#include "support/OpenPaint.h"
 #include "support/PasteRoundTrip.h"
 #include "support/UploadDraw.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -33,6 +37,28 @@ TEST(EditorFuzzCorpus, UploadedImagesDrawAndReopen)
         nDrawn += outcome == upload_draw::Outcome::Drawn;
     }
     EXPECT_GT(nDrawn, 0);
+}
+
+// Every file of the open corpora and the golden project files; a file that hung the first paint
+// (open-paint-corpus) among them.
+TEST(EditorFuzzCorpus, OpenedFilesPaintAndPreview)
+{
+    std::vector<corpus_replay::Input> inputs;
+    for (const char* pszCorpus : {"open-paint-corpus", "open-corpus", "open-simulate-corpus"}) {
+        for (auto& input : corpus_replay::ReadCorpus(Corpus(pszCorpus)))
+            inputs.push_back(std::move(input));
+    }
+    for (auto& input : corpus_replay::ReadCorpus(Corpus("golden"))) {
+        const std::string strExtension = std::filesystem::path(input.name).extension().string();
+        if (strExtension == ".dfb" || strExtension == ".dld")
+            inputs.push_back(std::move(input));
+    }
+    int nPainted = 0;
+    for (const auto& input : inputs) {
+        SCOPED_TRACE(input.name);
+        nPainted += open_paint::Run(input.bytes.data(), input.bytes.size()) == open_paint::Outcome::Painted;
+    }
+    EXPECT_GT(nPainted, 8);
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintPreviewDlg.h"
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -287,6 +288,28 @@ TEST_F(ViewPrintTest, PageLayoutGrowsFreelyAndShrinksOnlyAroundTheDiagram)
     Command(ID_EDIT_UNDO);
     EXPECT_EQ(Doc().m_rcExtent, CRect(0, 0, 10 * sizePage.cx, 10 * sizePage.cy));
     EXPECT_EQ(Doc().m_nPagesDown, 10);
+}
+
+// Page counts beyond an int, whatever a layout holds: the count and the tiles are computed
+// without overflow.
+TEST(PrintTilesTest, LayoutsOfMorePagesThanAnIntHoldCountAndTileSoundly)
+{
+    const struct {
+        int nAcross, nDown;
+        UINT nPage;
+        UINT nPages;
+        CRect rcTile;
+    } cases[] = {
+        {2, 2, 4, 4, {1024, 768, 2048, 1536}},
+        {INT_MAX, 2, 5, 2u * INT_MAX, {0, 0, 0, 768}},
+        {INT_MAX, INT_MAX, UINT_MAX, UINT_MAX, {0, 0, 0, 0}},
+        {0, -3, 7, 1, {0, 0, 2048, 1536}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CDiagramPrinting::PageCount(c.nAcross, c.nDown), c.nPages) << c.nAcross << "x" << c.nDown;
+        EXPECT_EQ(CDiagramPrinting::TileRect(CSize(2048, 1536), c.nAcross, c.nDown, c.nPage), c.rcTile)
+            << c.nAcross << "x" << c.nDown;
+    }
 }
 
 TEST(PageLayoutFitTest, ASmallerLayoutMustHoldEveryBlockAndWireVertex)

@@ -55,6 +55,10 @@ int FirstContained(const CString& strText, const LPCTSTR (&parts)[N])
     return -1;
 }
 
+// A file's index (or one of another generation) that the list does not offer starts at a safe
+// line: an index out of the list selected none, and OK stored no line at all.
+int OfferedIndex(int nIndex, int nCount, int nDefault) { return nIndex >= 0 && nIndex < nCount ? nIndex : nDefault; }
+
 template <std::size_t N>
 LPCTSTR Part(const LPCTSTR (&parts)[N], int nIndex)
 {
@@ -114,7 +118,11 @@ BOOL CComSetting::OnInitDialog()
     CComboBox& model = Combo(IDC_COM_MODEL);
     model.DeleteString(COM_MODEL_TEXT_PANEL);
     model.InsertString(COM_MODEL_TEXT_PANEL, kTextPanel);
+    m_nModel = OfferedIndex(m_nModel, model.GetCount(), COM_MODEL_SLAVE);
     model.SetCurSel(m_nModel);
+    CComboBox& dataRegister = Combo(IDC_COM_DATA_REGISTER);
+    m_nDataRegister = OfferedIndex(m_nDataRegister, dataRegister.GetCount(), 0);
+    dataRegister.SetCurSel(m_nDataRegister);
     m_strParityText = ParityTextOfMembers();
     OnProtocolChange();
     OnModelChange();
@@ -139,9 +147,8 @@ void CComSetting::FillLists()
     protocol.AddString(_T("ASC"));
     if (bNewer)
         protocol.AddString(kUdc);
-    // A value the list does not offer (a file of another generation) starts at a safe one.
-    protocol.SetCurSel(m_nProtocol >= 0 && m_nProtocol < protocol.GetCount() ? m_nProtocol : 0);
-    baud.SetCurSel(m_nBaud >= 0 && m_nBaud < nBauds ? m_nBaud : COM_BAUD_9600);
+    protocol.SetCurSel(OfferedIndex(m_nProtocol, protocol.GetCount(), 0));
+    baud.SetCurSel(OfferedIndex(m_nBaud, nBauds, COM_BAUD_9600));
 }
 
 void CComSetting::OnProtocolChange()
