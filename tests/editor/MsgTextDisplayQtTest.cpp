@@ -69,6 +69,14 @@ protected:
         return static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     }
     CLcdCanvas& ShownGrid() const { return Display()->GetDisplayPage(Display()->GetActiveIndex())->m_grid; }
+    // A simulation showing one message with a timer's value; returns the message's enable input.
+    CBlockObj* ShowTimerMessage()
+    {
+        CBlockObj* pEnable = Message(1, 20, static_cast<CBlockTime*>(Block(BT_DPR, 120, 300)));
+        Simulate();
+        Switch(pEnable);
+        return pEnable;
+    }
     // The element's popup opened by a double click, with "75" as seconds of base "m".
     void OpenPopupWithRefusedValue()
     {
@@ -144,10 +152,7 @@ TEST_F(MsgTextDisplayQtTest, TheDisplayClosingOrTurningUnderTheRefusalBoxIsLeftA
 // message that comes on opens it anew.
 TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
 {
-    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
-    CBlockObj* pEnable = Message(1, 20, pTimer);
-    Simulate();
-    Switch(pEnable);
+    CBlockObj* pEnable = ShowTimerMessage();
     ASSERT_NE(Display(), nullptr);
     ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
     const QPointer<QWidget> pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);
@@ -169,10 +174,7 @@ TEST_F(MsgTextDisplayQtTest, TheWindowManagersCloseTakesThePopupAlong)
 // manager makes it when it appears.
 TEST_F(MsgTextDisplayQtTest, EscOnThePopupGivesTheActivationBackToTheDisplay)
 {
-    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
-    CBlockObj* pEnable = Message(1, 20, pTimer);
-    Simulate();
-    Switch(pEnable);
+    ShowTimerMessage();
     ASSERT_NE(Display(), nullptr);
     QWidget* pDisplay = QtWidgetOf(*Display());
     pDisplay->activateWindow();
@@ -202,10 +204,7 @@ TEST_F(MsgTextDisplayQtTest, ThePopupGoesAndComesBackWithItsShadedDisplay)
 {
     if (!QtTestOnDesktop())
         GTEST_SKIP() << "a window manager shades windows";
-    auto* pTimer = static_cast<CBlockTime*>(Block(BT_DPR, 120, 300));
-    CBlockObj* pEnable = Message(1, 20, pTimer);
-    Simulate();
-    Switch(pEnable);
+    ShowTimerMessage();
     ASSERT_NE(Display(), nullptr);
     ASSERT_NO_FATAL_FAILURE(OpenPopupWithRefusedValue());
     QWidget* pPopup = QtWidgetOf(*ShownGrid().m_pParamPopup);

@@ -115,6 +115,17 @@ protected:
         ShutdownQtBackend();
     }
 
+    // Main frame and document menus of File > New alone.
+    static void RegisterFileMenus()
+    {
+        for (UINT nId : {IDR_QT_MAIN, IDR_QT_DOC}) {
+            AfxRegisterMenuResource(nId, {
+                {MF_POPUP | MF_END, 0, _T("&File")},
+                {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
+            });
+        }
+    }
+
     // The application with its document template and its main frame.
     static CQtMainFrame* StartApp(CQtApp& app)
     {
@@ -202,14 +213,7 @@ TEST_F(QtFramesTest, MainFrameWithBarsAndADocumentGetsWidgetsAndNativeMenuComman
 
 TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
 {
-    AfxRegisterMenuResource(IDR_QT_MAIN, {
-        {MF_POPUP | MF_END, 0, _T("&File")},
-        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
-    });
-    AfxRegisterMenuResource(IDR_QT_DOC, {
-        {MF_POPUP | MF_END, 0, _T("&File")},
-        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
-    });
+    RegisterFileMenus();
     CQtApp app;
     CQtMainFrame* pFrame = StartApp(app);
     pFrame->ShowWindow(SW_SHOWMAXIMIZED);
@@ -251,14 +255,7 @@ TEST_F(QtFramesTest, FilesDroppedFromOutsideOpenAsDocuments)
 // and the bars go.
 TEST_F(QtFramesTest, DocumentsReachingPastTheClientAreaAreScrolledIntoView)
 {
-    AfxRegisterMenuResource(IDR_QT_MAIN, {
-        {MF_POPUP | MF_END, 0, _T("&File")},
-        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
-    });
-    AfxRegisterMenuResource(IDR_QT_DOC, {
-        {MF_POPUP | MF_END, 0, _T("&File")},
-        {MF_END, ID_FILE_NEW, _T("&New\tCtrl+N")},
-    });
+    RegisterFileMenus();
     CQtApp app;
     CQtMainFrame* pFrame = StartApp(app);
     pFrame->ShowWindow(SW_SHOWNORMAL);
