@@ -168,9 +168,10 @@ void RestampBlocks(const std::vector<CBlockObj*>& asking, const SYSTEMTIME& stNo
 
 } // namespace
 
-void BuildSimulationOrder(CVetlaDoc& doc)
+std::vector<CBlockObj*> BuildSimulationOrder(CVetlaDoc& doc)
 {
-    std::vector<CBlockObj*> blocks = BlocksOf(doc.m_blockList);
+    const std::vector<CBlockObj*> former = BlocksOf(doc.m_blockList);
+    std::vector<CBlockObj*> blocks = former;
     std::stable_sort(blocks.begin(), blocks.end(), [](const CBlockObj* a, const CBlockObj* b) {
         const SimGroup groupA = GroupOf(*a);
         const SimGroup groupB = GroupOf(*b);
@@ -181,6 +182,20 @@ void BuildSimulationOrder(CVetlaDoc& doc)
     });
     doc.m_blockList.RemoveAll();
     for (CBlockObj* pBlock : blocks)
+        doc.m_blockList.AddTail(pBlock);
+    return former;
+}
+
+void RestoreBlockOrder(CVetlaDoc& doc, const std::vector<CBlockObj*>& order)
+{
+    std::vector<CBlockObj*> listed = BlocksOf(doc.m_blockList);
+    std::vector<CBlockObj*> wanted = order;
+    std::sort(listed.begin(), listed.end());
+    std::sort(wanted.begin(), wanted.end());
+    if (listed != wanted)
+        return;
+    doc.m_blockList.RemoveAll();
+    for (CBlockObj* pBlock : order)
         doc.m_blockList.AddTail(pBlock);
 }
 

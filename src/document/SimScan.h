@@ -6,14 +6,22 @@
 
 #include "platform/core/Types.h"
 
+#include <vector>
+
 class CBlockObj;
 class CVetlaDoc;
 struct CSimContext;
 
 // Re-orders the document's block list into the simulation order: inputs by number, then
 // function blocks, outputs, flags, analog outputs, analog flags, open outputs, male and female
-// connectors, the data log and any other kind, each group keeping its relative order.
-void BuildSimulationOrder(CVetlaDoc& doc);
+// connectors, the data log and any other kind, each group keeping its relative order. Returns
+// the order it found, which the end of the run puts back.
+std::vector<CBlockObj*> BuildSimulationOrder(CVetlaDoc& doc);
+
+// Puts the document's block list back into the order it had before the run, so that a run leaves
+// the saved file and the undo snapshots as they were. A list that no longer holds exactly those
+// blocks keeps its order.
+void RestoreBlockOrder(CVetlaDoc& doc, const std::vector<CBlockObj*>& order);
 
 // What entering the simulation does to the blocks (already in simulation order): the ladder
 // power rail is on, every block finds its first wired input, and every block's run-time state
