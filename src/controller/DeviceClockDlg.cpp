@@ -3,6 +3,7 @@
 #include "controller/DeviceDialogPlacement.h"
 #include "controller/DeviceDialogTemplate.h"
 #include "controller/SettingMask.h"
+#include "platform/core/MessageBox.h"
 #include "platform/core/Runtime.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/DataExchange.h"
@@ -36,6 +37,8 @@ using namespace DeviceTemplate;
 // The controller's clock runs from 2010 to 2036.
 constexpr SYSTEMTIME kFirstDate = {2010, 1, 5, 1, 0, 0, 1, 0};
 constexpr SYSTEMTIME kLastDate = {2036, 12, 3, 31, 23, 59, 59, 0};
+// "The date read from the device (%04d-%02d-%02d) cannot be shown ...".
+constexpr UINT IDS_DATE_NOT_SHOWN = 653;
 
 void RegisterDeviceClockTemplate()
 {
@@ -88,12 +91,26 @@ CDateTimeCtrl* CDeviceClockDlg::DateCtrl() const
 void CDeviceClockDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, int(IDC_HOUR), m_nHour);
-    DDX_Text(pDX, int(IDC_MINUTE), m_nMinute);
-    DDX_Text(pDX, int(IDC_SECOND), m_nSecond);
-    DDX_Text(pDX, int(IDC_CALIBRATION), m_nCalibration);
-    // The controller takes the magnitude in 16 bits: a larger one would arrive wrapped.
-    DDV_MinMaxInt(pDX, m_nCalibration, -kCalibrationLimit, kCalibrationLimit);
+    if (!pDX->m_bSaveAndValidate || m_saving != Fields::Calibration) {
+        DDX_Text(pDX, int(IDC_HOUR), m_nHour);
+        DDX_Text(pDX, int(IDC_MINUTE), m_nMinute);
+        DDX_Text(pDX, int(IDC_SECOND), m_nSecond);
+    }
+    if (!pDX->m_bSaveAndValidate || m_saving != Fields::Time) {
+        DDX_Text(pDX, int(IDC_CALIBRATION), m_nCalibration);
+        // The controller takes the magnitude in 16 bits: a larger one would arrive wrapped.
+        DDV_MinMaxInt(pDX, m_nCalibration, -kCalibrationLimit, kCalibrationLimit);
+    }
+}
+
+// Write sends the clock and Set the calibration: each takes and checks only its own fields, so
+// that a calibration read from the controller outside the range does not stop a clock write.
+BOOL CDeviceClockDlg::SaveFields(Fields fields)
+{
+    m_saving = fields;
+    const BOOL bSaved = UpdateData(TRUE);
+    m_saving = Fields::All;
+    return bSaved;
 }
 
 BOOL CDeviceClockDlg::OnInitDialog()
@@ -150,20 +167,24 @@ void CDeviceClockDlg::ShowReadClock()
 {
     if (!m_hWnd)
         return;
+    // The control shows the date alone. At noon a day at either end of its range lies inside
+    // it, and a time of day the fields hold to their bounds cannot make a date look wrong.
     SYSTEMTIME st = {};
-    GetLocalTime(&st);
     st.wYear = WORD(m_nYear);
     st.wMonth = WORD(m_nMonth);
     st.wDay = WORD(m_nDay);
-    st.wHour = WORD(m_nHour);
-    st.wMinute = WORD(m_nMinute);
-    st.wSecond = WORD(m_nSecond);
-    // The control works the day of the week out of the date; the values take it from there, so
-    // that a later write sends the weekday of the date shown rather than today's.
+    st.wHour = 12;
     CDateTimeCtrl* pDate = DateCtrl();
-    if (pDate && pDate->SetTime(&st) && pDate->GetTime(&st) == GDT_VALID)
-        m_nDayOfWeek = st.wDayOfWeek;
+    CString strRefused;
+    if (pDate && !pDate->SetTime(&st))
+        strRefused.Format(IDS_DATE_NOT_SHOWN, m_nYear, m_nMonth, m_nDay);
+    // The values take the date the control shows, with the day of the week it works out: Write
+    // sends what the dialog shows, also when the controller's date could not be shown.
+    if (pDate && pDate->GetTime(&st) == GDT_VALID)
+        TakeDate(st);
     UpdateData(FALSE);
+    if (!strRefused.IsEmpty())
+        AfxMessageBox(strRefused, MB_ICONEXCLAMATION);
 }
 
 void CDeviceClockDlg::RefreshFields()
@@ -205,7 +226,7 @@ void CDeviceClockDlg::OnRead() { PostSettingsRequest(SETTING_CLOCK_READ); }
 
 void CDeviceClockDlg::OnWrite()
 {
-    if (UpdateData(TRUE))
+    if (SaveFields(Fields::Time))
         PostSettingsRequest(SETTING_CLOCK_WRITE);
 }
 
@@ -213,7 +234,7 @@ void CDeviceClockDlg::OnGet() { PostSettingsRequest(SETTING_CALIB_READ); }
 
 void CDeviceClockDlg::OnSet()
 {
-    if (UpdateData(TRUE))
+    if (SaveFields(Fields::Calibration))
         PostSettingsRequest(SETTING_CALIB_WRITE);
 }
 

@@ -39,8 +39,9 @@ public:
     // Makes the window (it opens showing the PC's time); TRUE when it exists afterwards.
     BOOL Create(CWnd* pParentWnd);
 
-    // After a clock read: the date control shows the read date with the read time of day and
-    // the fields show the values.
+    // After a clock read: the date control shows the read date and the fields the read time of
+    // day. A date the control cannot show (outside its range, or no date at all) is reported,
+    // and the values keep the date the control shows.
     void ShowReadClock();
     // After a calibration read: the fields show the values.
     void RefreshFields();
@@ -70,8 +71,14 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    enum class Fields { All, Time, Calibration };
+
     CDateTimeCtrl* DateCtrl() const;
+    BOOL SaveFields(Fields fields);
     void ClampField(UINT nID, int nLimit);
     void SetupSpin(UINT nID, int nLower, int nUpper, int nPos);
     void TakeDate(const SYSTEMTIME& st);
+
+    // What a save of the data exchange takes: Write and Set each take their own fields.
+    Fields m_saving = Fields::All;
 };

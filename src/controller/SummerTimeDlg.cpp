@@ -157,20 +157,15 @@ void CSummerTimeDlg::SetupSpin(UINT nID, int nLower, int nUpper, int nPos)
 
 void CSummerTimeDlg::UpdateEnabledState()
 {
-    const BOOL bFree = IsDlgButtonChecked(int(IDC_ACTIVE)) == BST_CHECKED && m_nRule == DST_RULE_FREE;
+    const auto* pRule = dynamic_cast<const CComboBox*>(GetDlgItem(int(IDC_RULE)));
+    const int nRule = pRule ? pRule->GetCurSel() : m_nRule;
+    const BOOL bFree = IsDlgButtonChecked(int(IDC_ACTIVE)) == BST_CHECKED && nRule == DST_RULE_FREE;
     for (UINT nID : kRuleDateControls) {
         if (CWnd* pControl = GetDlgItem(int(nID)))
             pControl->EnableWindow(bFree);
     }
 }
 
-// The fields keep what was read or typed: a fixed rule's dates are the controller's to apply.
-void CSummerTimeDlg::OnRuleChange()
-{
-    if (auto* pRule = dynamic_cast<CComboBox*>(GetDlgItem(int(IDC_RULE))))
-        m_nRule = pRule->GetCurSel();
-    UpdateEnabledState();
-}
 
 int CSummerTimeDlg::FieldValue(UINT nID) const
 {

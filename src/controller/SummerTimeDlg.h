@@ -44,7 +44,9 @@ protected:
     void OnCancel() override;
     void RegisterTemplate() override;
     void OnActiveClicked() { UpdateEnabledState(); }
-    void OnRuleChange();
+    // The fields keep what was read or typed: a fixed rule's dates are the controller's to
+    // apply. The rule, as every value, becomes the dialog's at OK only: Cancel keeps the old one.
+    void OnRuleChange() { UpdateEnabledState(); }
     void OnStartPick() { PickDates(TRUE); }
     void OnEndPick() { PickDates(FALSE); }
     void OnStartMonthUpdate() { ClampMonth(IDC_START_MONTH, IDC_START_DAY); }

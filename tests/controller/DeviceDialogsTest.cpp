@@ -1,6 +1,7 @@
 // The device dialogs in the running application, on both backends: the clock fields' clamping,
 // the summer/winter time dates and enabled states, the WiFi dialogs' character filters, device
-// modes and checks, and which settings request each button posts to the main window.
+// modes and checks, which settings request each button posts to the main window, and what a
+// simulated controller receives after it gave values a dialog cannot show.
 #include "controller/DeviceClockDlg.h"
 #include "controller/RemoteWifiDlg.h"
 #include "controller/SettingMask.h"
@@ -11,9 +12,14 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Edit.h"
+#include "platform/comm/SerialPortNames.h"
+#include "platform/ui/DateTimeCtrl.h"
 #include "platform/ui/MessageQueue.h"
+#include "protocol/ModBus.h"
+#include "protocol/PlcOperation.h"
 #include "shell/MainFrame.h"
 #include "support/RunningApp.h"
+#include "support/SimulatedController.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +126,94 @@ TEST_F(DeviceDialogsTest, ClockFieldsClampAndButtonsPost)
     PostedMasks();
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_nCalibration, -7);
+}
+
+// What the controller gives and the dialogs cannot show; what a write sends is what they show.
+TEST_F(DeviceDialogsTest, ControllerValuesTheDialogsCannotShowAreNotSent)
+{
+    ResetSerialPortNumbers();
+    SimulatedController controller(0x5288);
+    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+    const auto sent = [&controller](BYTE byFunction) {
+        std::vector<SimulatedController::Bytes> frames;
+        for (const auto& request : controller.Requests()) {
+            if (request[1] == byFunction)
+                frames.push_back(request);
+        }
+        return frames;
+    };
+    // The clock record's words: day of the week, year, month, day, hour, minute, second.
+    const auto clockWords = [](const SimulatedController::Bytes& frame) {
+        std::vector<int> words;
+        for (std::size_t i = 7; i + 3 < frame.size(); i += 2)
+            words.push_back(frame[i] << 8 | frame[i + 1]);
+        return words;
+    };
+    const auto deliver = [] { AfxGetThread()->PumpPending(); };
+    CDeviceClockDlg& clock = Frame()->m_dlgDeviceClock;
+    ASSERT_TRUE(clock.Create(Frame()));
+    // A calibration that Set refuses leaves the clock's Write alone.
+    controller.SetRegister(263, 45);
+    Click(clock, CDeviceClockDlg::IDC_GET);
+    deliver();
+    EXPECT_EQ(Text(clock, CDeviceClockDlg::IDC_CALIBRATION), "45");
+    struct Case {
+        std::vector<int> read;   // year, month, day, hour, minute, second
+        bool bShown;
+        std::vector<int> written;   // day of the week, year .. second
+    };
+    const Case cases[] = {
+        {{2005, 6, 15, 10, 20, 30}, false, {0, 2030, 6, 9, 10, 20, 30}},
+        {{0, 0, 0, 0, 0, 0}, false, {0, 2030, 6, 9, 0, 0, 0}},
+        {{2026, 2, 29, 1, 2, 3}, false, {0, 2030, 6, 9, 1, 2, 3}},
+        {{2031, 3, 4, 7, 8, 9}, true, {2, 2031, 3, 4, 7, 8, 9}},
+        {{2030, 1, 2, 25, 61, 60}, true, {3, 2030, 1, 2, 23, 59, 59}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.read[0]);
+        dynamic_cast<CDateTimeCtrl*>(clock.GetDlgItem(int(CDeviceClockDlg::IDC_DATE)))
+            ->UserSetTime(SYSTEMTIME{2030, 6, 0, 9, 12, 0, 0, 0});
+        for (std::size_t i = 0; i < 6; ++i)
+            controller.SetRegister(WORD(SimulatedController::kClockRegister + i), WORD(c.read[i]));
+        BoxTexts();
+        Click(clock, CDeviceClockDlg::IDC_READ);
+        deliver();
+        const std::vector<std::string> boxes = BoxTexts();
+        EXPECT_EQ(boxes.empty(), c.bShown);
+        if (!boxes.empty()) {
+            EXPECT_NE(boxes[0].find("cannot be shown"), std::string::npos) << boxes[0];
+        }
+        Click(clock, CDeviceClockDlg::IDC_WRITE);
+        deliver();
+        ASSERT_FALSE(sent(FC_SET_CLOCK).empty());
+        EXPECT_EQ(clockWords(sent(FC_SET_CLOCK).back()), c.written);
+    }
+    Click(clock, CDeviceClockDlg::IDC_SET);
+    deliver();
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter an integer between -30 and 30."});
+    EXPECT_TRUE(sent(FC_SET_CALIBRATION).empty());
+    Click(clock, IDCANCEL);
+    deliver();
+
+    // A rule chosen and cancelled in the summer/winter time dialog: the WiFi write sends the
+    // controller's own rule (EU).
+    controller.SetMemory(SimulatedController::kDstAddress, {2, 0, 10, 0, 25, 0, 3, 0, 28, 0, 60, 0});
+    controller.SetRegister(9162, 'H');
+    Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_WIFI_SETUP, 0);
+    ASSERT_NE(Frame()->m_dlgWifiSetup.GetSafeHwnd(), nullptr);
+    Frame()->SendMessage(WM_PLC_COMMAND, PLC_OP_SUMMER_TIME, 0);
+    CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
+    ASSERT_NE(summer.GetSafeHwnd(), nullptr);
+    Combo(summer, CSummerTimeDlg::IDC_RULE).UserSelect(2);
+    Click(summer, IDCANCEL);
+    deliver();
+    Click(Frame()->m_dlgWifiSetup, IDOK);
+    deliver();
+    ASSERT_FALSE(sent(FC_WRITE_CONFIG).empty());
+    EXPECT_EQ(sent(FC_WRITE_CONFIG).back()[2], 2) << "the mode byte of EU";
+    EXPECT_EQ(summer.m_nRule, 0);
+    Frame()->Session().ClosePort();
+    ResetSerialPortNumbers();
 }
 
 TEST_F(DeviceDialogsTest, SummerTimeDatesAndEnabledState)

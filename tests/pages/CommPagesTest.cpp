@@ -305,6 +305,17 @@ TEST_F(CommPages, WifiModesRefillTheListsAndTheBlockKeepsTheChoice)
         Combo(page, IDC_WIFI_TYPE).UserSelect(1);
         EXPECT_EQ(Combo(page, IDC_WIFI_NUMBER).GetCount(), 16) << "Q0 to Q15";
         EXPECT_TRUE(page.IsModified());
+        // The same mode again keeps what the lists show: ID 5 with the new type's Q0, then Q9.
+        const auto shown = [&page] {
+            return std::vector<int>{Combo(page, IDC_WIFI_ID).GetCurSel(), Combo(page, IDC_WIFI_TYPE).GetCurSel(),
+                                    Combo(page, IDC_WIFI_NUMBER).GetCurSel()};
+        };
+        Combo(page, IDC_WIFI_ID).UserSelect(4);
+        Click(page, IDC_WIFI_STATION);
+        EXPECT_EQ(shown(), (std::vector<int>{4, 1, 0}));
+        Combo(page, IDC_WIFI_NUMBER).UserSelect(9);
+        Click(page, IDC_WIFI_STATION);
+        EXPECT_EQ(shown(), (std::vector<int>{4, 1, 9}));
         Click(page, IDC_WIFI_VM);
         EXPECT_EQ(Combo(page, IDC_WIFI_ID).GetCurSel(), 0) << "a new mode starts at the first lines";
         EXPECT_FALSE(Shown(page, IDC_WIFI_TYPE));

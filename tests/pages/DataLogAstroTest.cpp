@@ -95,6 +95,26 @@ TEST_F(DataLogPage, OkLogsTheSourcesByNumberAndCount)
     EXPECT_EQ(pLog->m_nParam[BLOCK_PROTECTION_PARAM], 1);
 }
 
+// An upload names an analog item by its operand and the operand's comment: the page knows the
+// item by its number (a comment starting with a digit would make another number of the text).
+TEST_F(DataLogPage, AnUploadedItemIsKnownByItsNumber)
+{
+    auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
+    DataLogItem uploaded;
+    uploaded.strItem = _T("AI0013V supply");
+    uploaded.nValue1 = NUM_ANALOG_IN + 1;
+    pLog->m_arrLogItems.Add(uploaded);
+    BOOL bAddOffered = TRUE;
+    EXPECT_TRUE(RunOK(pLog, [&](CWnd& page) {
+        List(page, IDC_LOG_SOURCES).UserSelect(FindSource(page, _T("AI001")));
+        bAddOffered = page.GetDlgItem(IDC_LOG_ADD)->IsWindowEnabled();
+        Click(page, IDC_LOG_ADD);
+    }));
+    EXPECT_FALSE(bAddOffered);
+    ASSERT_EQ(pLog->m_arrLogItems.GetSize(), 1);
+    EXPECT_EQ(pLog->m_arrLogItems[0].nValue1, NUM_ANALOG_IN + 1);
+}
+
 TEST_F(DataLogPage, TheThirtyThirdItemIsRefusedAndRemovalKeepsTheOrder)
 {
     auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));

@@ -4,13 +4,15 @@
 // stopped (SIGTERM or SIGINT).
 //   qarvo-simcontroller [hardware code, hex, default 5188] [firmware version, hex, default C100]
 //                       [--running] [--password=LETTERS] [--baud=RATE] [--delay=MS]
-//                       [--fault=KIND[:FUNCTION[:EXCEPTION]]]
+//                       [--fault=KIND[:FUNCTION[:EXCEPTION]]] [--clock=YYYY-MM-DD[THH:MM:SS]]
 // With --running the controller's inputs, outputs, analog values, flags and clock change twice a
 // second, as those of a controller running a program would. --password puts a program password
 // in its memory, as a downloaded program with one does. --baud makes the line as slow as that
 // rate (115200 for the controller's fastest); --delay holds every reply back. --fault makes the
 // replies to one function code (all with none or 0) misbehave: no-reply, bad-crc,
 // wrong-address, exception (code 3 unless given), short-reply, in-pieces or any-machine.
+// --clock sets the clock's fields as given, also a date no calendar has (2005-06-15 before the
+// clock's range, 0000-00-00 of a clock never set).
 #include "support/SimulatedController.h"
 
 #include <csignal>
@@ -91,6 +93,19 @@ bool ApplyFault(SimulatedController& controller, const char* pszValue)
     return false;
 }
 
+// "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM:SS" into the clock's registers; false for another form.
+bool ApplyClock(SimulatedController& controller, const char* pszValue)
+{
+    int fields[6] = {};
+    const int nRead = std::sscanf(pszValue, "%d-%d-%dT%d:%d:%d", &fields[0], &fields[1], &fields[2], &fields[3],
+                                  &fields[4], &fields[5]);
+    if (nRead != 3 && nRead != 6)
+        return false;
+    for (int i = 0; i < 6; ++i)
+        controller.SetRegister(std::uint16_t(SimulatedController::kClockRegister + i), std::uint16_t(fields[i]));
+    return true;
+}
+
 }   // namespace
 
 int main(int argc, char** argv)
@@ -123,6 +138,11 @@ int main(int argc, char** argv)
             controller.SetLineBaud(std::atoi(pszBaud));
         } else if (const char* pszDelay = OptionValue(pszArgument, "--delay")) {
             controller.SetReplyDelay(std::atoi(pszDelay));
+        } else if (const char* pszClock = OptionValue(pszArgument, "--clock")) {
+            if (!ApplyClock(controller, pszClock)) {
+                std::fprintf(stderr, "unknown clock: %s\n", pszClock);
+                return 2;
+            }
         } else if (const char* pszFault = OptionValue(pszArgument, "--fault")) {
             if (!ApplyFault(controller, pszFault)) {
                 std::fprintf(stderr, "unknown fault: %s\n", pszFault);

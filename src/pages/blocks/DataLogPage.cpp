@@ -14,6 +14,8 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/ListCtrl.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNAMIC(CDataLog, CBlockPage)
 
 namespace {
@@ -40,16 +42,6 @@ DialogTemplate DataLogTemplate()
 }
 
 bool IsBlockSource(const CString& strSource) { return !strSource.IsEmpty() && strSource[0] == u'B'; }
-
-int ParamIndex(int nType, const CString& strParam)
-{
-    const std::vector<CString> names = LoggableParamNames(nType);
-    for (size_t i = 0; i < names.size(); ++i) {
-        if (names[i] == strParam)
-            return int(i);
-    }
-    return 0;
-}
 
 }  // namespace
 
@@ -91,12 +83,12 @@ void CDataLog::BuildLoggedItems(const std::vector<DataLogRow>& rows, CBlockObj& 
         DataLogItem item;
         item.strItem = row.strSource;
         item.strParam = row.strParam;
-        item.nValue1 = SourceNumber(row.strSource);
+        item.nValue1 = row.nNumber;
         if (IsBlockSource(row.strSource)) {
             CBlockObj* pSource = pDoc ? pDoc->FindBlockByNumber(item.nValue1) : nullptr;
             if (!pSource)
                 continue;
-            item.nValue2 = ParamIndex(pSource->m_nType, row.strParam);
+            item.nValue2 = row.nParam;
             item.nSpare = pSource;
         }
         if (pLog->m_arrLogItems.GetSize() < DATALOG_MAX_ITEMS)
@@ -111,8 +103,10 @@ void CDataLog::CopyFromBlock(const CBlockObj& block)
     m_nBlockNumber = block.m_nNumber;
     m_rows.clear();
     if (const auto* pLog = dynamic_cast<const CBlockDataLog*>(&block)) {
-        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i)
-            m_rows.push_back({pLog->m_arrLogItems[i].strItem, pLog->m_arrLogItems[i].strParam});
+        for (INT_PTR i = 0; i < pLog->m_arrLogItems.GetSize(); ++i) {
+            const DataLogItem& item = pLog->m_arrLogItems[i];
+            m_rows.push_back({item.strItem, item.strParam, item.nValue1, item.nValue2});
+        }
     }
 }
 
@@ -188,13 +182,10 @@ CString CDataLog::SelectedSource() const
     return strSource;
 }
 
-bool CDataLog::IsLogged(const CString& strSource, const CString& strParam) const
+bool CDataLog::IsLogged(int nNumber, int nParam) const
 {
-    for (const DataLogRow& row : m_rows) {
-        if (row.strSource == strSource && row.strParam == strParam)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(m_rows,
+                               [&](const DataLogRow& row) { return row.nNumber == nNumber && row.nParam == nParam; });
 }
 
 void CDataLog::UpdateAddButton()
@@ -202,7 +193,7 @@ void CDataLog::UpdateAddButton()
     const CString strSource = SelectedSource();
     if (strSource.IsEmpty())
         return;
-    m_bCanInsert = !IsBlockSource(strSource) && !IsLogged(strSource, CString()) ? 1 : 0;
+    m_bCanInsert = !IsBlockSource(strSource) && !IsLogged(SourceNumber(strSource), 0) ? 1 : 0;
     GetDlgItem(IDC_LOG_ADD)->EnableWindow(m_bCanInsert);
 }
 
@@ -213,12 +204,14 @@ void CDataLog::OnSelectSource()
     const CString strSource = SelectedSource();
     if (!IsBlockSource(strSource) || !m_pDocument)
         return;
-    const CBlockObj* pBlock = m_pDocument->FindBlockByNumber(SourceNumber(strSource));
+    const int nNumber = SourceNumber(strSource);
+    const CBlockObj* pBlock = m_pDocument->FindBlockByNumber(nNumber);
     if (!pBlock)
         return;
-    for (const CString& strName : LoggableParamNames(pBlock->m_nType)) {
-        if (!IsLogged(strSource, strName))
-            Params()->AddString(strName);
+    const std::vector<CString> names = LoggableParamNames(pBlock->m_nType);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (!IsLogged(nNumber, int(i)))
+            Params()->SetItemData(Params()->AddString(names[i]), i);
     }
 }
 
@@ -240,14 +233,14 @@ void CDataLog::OnInsertItem()
         }
         CString strParam;
         Params()->GetText(nParam, strParam);
-        m_rows.push_back({strSource, strParam});
+        m_rows.push_back({strSource, strParam, SourceNumber(strSource), int(Params()->GetItemData(nParam))});
         Params()->DeleteString(UINT(nParam));
         m_bCanInsert = Params()->GetCurSel() >= 0 ? 1 : 0;
     } else {
         // An operand range is logged once.
-        if (IsLogged(strSource, CString()))
+        if (IsLogged(SourceNumber(strSource), 0))
             return;
-        m_rows.push_back({strSource, CString()});
+        m_rows.push_back({strSource, CString(), SourceNumber(strSource)});
         m_bCanInsert = 0;
     }
     const int nRow = int(m_rows.size()) - 1;

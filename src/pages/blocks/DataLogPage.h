@@ -10,9 +10,13 @@
 class CListBox;
 class CListCtrl;
 
+// A row of the item list: its texts as shown, and what it logs by number, never read back from
+// the texts (an upload names an analog operand with its comment, which may begin with a digit).
 struct DataLogRow {
     CString strSource;
     CString strParam;
+    int nNumber = -1;   // the operand or block number
+    int nParam = 0;     // a block's value: its index among the type's loggable values
 };
 
 class CDataLog : public CBlockPage {
@@ -30,8 +34,8 @@ public:
     void CopyToBlock(CBlockObj& block) const override;
     void AddToApplyRecord(SheetApplyRecord& record) override;
 
-    // The operand or block number a source text stands for ("I100-I107" is 132, "B12..." 9012);
-    // -1 for a text of no known kind.
+    // The operand or block number a text of the source list stands for ("I100-I107" is 132,
+    // "B12..." 9012); -1 for a text of no known kind.
     static int SourceNumber(const CString& strSource);
     // The data log's item list from the rows: a function block that is no longer in the
     // block's document is left out.
@@ -49,7 +53,7 @@ private:
     void UpdateAddButton();
     void OnInsertItem();
     void OnRemoveItem();
-    bool IsLogged(const CString& strSource, const CString& strParam) const;
+    bool IsLogged(int nNumber, int nParam) const;
     CString SelectedSource() const;
     CListBox* Sources() const;
     CListBox* Params() const;

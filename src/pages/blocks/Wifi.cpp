@@ -135,7 +135,7 @@ void CWIFI::DoDataExchange(CDataExchange* pDX)
     for (auto [nID, pValue] : {std::pair{IDC_WIFI_ID, &m_nWifiId}, std::pair{IDC_WIFI_TYPE, &m_nBlockType},
                                std::pair{IDC_WIFI_NUMBER, &m_nBlockNumber}}) {
         // A hidden list keeps the first line's index.
-        const int nSel = static_cast<CComboBox*>(GetDlgItem(nID))->GetCurSel();
+        const int nSel = SelectionOf(nID);
         *pValue = nSel >= 0 ? nSel : 0;
     }
 }
@@ -159,6 +159,8 @@ void CWIFI::RefreshLists()
         ->SetWindowText(m_nMode == WIFI_MODE_DIAGNOSTIC ? _T("Diagnostic Type") : _T("Block Type"));
     SetModified(TRUE);
 }
+
+int CWIFI::SelectionOf(int nListID) const { return static_cast<const CComboBox*>(GetDlgItem(nListID))->GetCurSel(); }
 
 void CWIFI::FillList(int nListID, int nLabelID, const std::vector<CString>& lines, int nSel)
 {
@@ -185,16 +187,20 @@ BOOL CWIFI::OnCommand(WPARAM wParam, LPARAM lParam)
         return TRUE;
     case IDC_WIFI_TYPE:
         if (nCode == CBN_SELCHANGE) {
-            m_nBlockType = static_cast<CComboBox*>(GetDlgItem(IDC_WIFI_TYPE))->GetCurSel();
+            m_nBlockType = SelectionOf(IDC_WIFI_TYPE);
+            m_nBlockNumber = 0;
             const WifiLists lists = MakeWifiLists(m_nType, m_nMode, m_nBlockType);
-            FillList(IDC_WIFI_NUMBER, IDC_WIFI_NUMBER_LABEL, lists.numbers, 0);
+            FillList(IDC_WIFI_NUMBER, IDC_WIFI_NUMBER_LABEL, lists.numbers, m_nBlockNumber);
             SetModified(TRUE);
         }
         return TRUE;
     case IDC_WIFI_ID:
     case IDC_WIFI_NUMBER:
-        if (nCode == CBN_SELCHANGE)
+        // The choice is the page's at once: a refill of the same mode selects it again.
+        if (nCode == CBN_SELCHANGE) {
+            (nID == IDC_WIFI_ID ? m_nWifiId : m_nBlockNumber) = SelectionOf(nID);
             SetModified(TRUE);
+        }
         return TRUE;
     default:
         return CBlockPage::OnCommand(wParam, lParam);

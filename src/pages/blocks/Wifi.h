@@ -43,7 +43,9 @@ protected:
 
 private:
     void SetCaptions();
-    // The mode of the checked radio: a new mode starts its lists at their first lines.
+    // The mode of the checked radio: a new mode starts its lists at their first lines, the same
+    // mode selects the choice the lists show.
     void RefreshLists();
     void FillList(int nListID, int nLabelID, const std::vector<CString>& lines, int nSel);
+    int SelectionOf(int nListID) const;
 };

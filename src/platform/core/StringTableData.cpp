@@ -189,6 +189,12 @@ constexpr StringTableEntry kEntries[] = {
     {647, u"WiFi Analog Read", nullptr},
     {648, u"WiFi Analog Write", nullptr},
     {649, u"L%d%s : Not supported!", nullptr},
+    // The clock dialog's report of a device date its date control cannot take.
+    {653,
+     u"The date read from the device (%04d-%02d-%02d) cannot be shown: the clock takes dates from 2010-01-01 to "
+     u"2036-12-31. The dialog keeps the date it shows, and Write sends that date.",
+     u"从设备读取的日期(%04d-%02d-%02d)无法显示：时钟只接受2010-01-01至2036-12-31之间的日期。"
+     u"对话框保留当前显示的日期，写入时发送该日期。"},
     // The diagram view's hover tip: timer names with their inputs, pin labels, the power rail.
     {810, u"On-Delay(Trg,T)", nullptr},
     {811, u"Off-Delay(Trg,R,T)", nullptr},
