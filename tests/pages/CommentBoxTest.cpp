@@ -120,6 +120,12 @@ TEST_F(CommentBox, ABoxPastThePageAddsPagesAcross)
     Edit(pBox);
     EXPECT_EQ(Doc().m_nPagesAcross, 2);
     EXPECT_EQ(Doc().m_nPagesDown, 1);
+    // No more than a hundred pages in all, as the Page Layout dialog allows.
+    V().SetPageLayout(2, 50);
+    pBox->m_nLeft = 2 * nPageWidth - 20;
+    Edit(pBox);
+    EXPECT_EQ(Doc().m_nPagesAcross, 2);
+    EXPECT_EQ(Doc().m_nPagesDown, 50);
 }
 
 }  // namespace
