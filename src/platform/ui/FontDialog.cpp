@@ -1,5 +1,6 @@
 #include "platform/ui/FontDialog.h"
 
+#include "platform/core/FaceName.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/ComboBox.h"
@@ -72,7 +73,7 @@ CFontDialog::CFontDialog(const LOGFONT* lplfInitial, DWORD dwFlags, CDC*, CWnd* 
 
 BOOL CFontDialog::OnInitDialog()
 {
-    m_strFace = m_lf.lfFaceName;
+    m_strFace = CString(FaceNameOf(m_lf));
     if (m_strFace.IsEmpty())
         m_strFace = Faces().front();
     m_nPoints = MulDiv(std::abs(int(m_lf.lfHeight)), kPointsPerInch, kPixelsPerInch);
