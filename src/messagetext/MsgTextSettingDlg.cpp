@@ -129,10 +129,10 @@ BOOL CMsgTextSettingDlg::OnInitDialog()
 void CMsgTextSettingDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_MTS_CHARSET1, m_nCharSet1);
-    DDX_CBIndex(pDX, IDC_MTS_CHARSET2, m_nCharSet2);
+    ExchangeChoice(pDX, IDC_MTS_CHARSET1, m_nCharSet1);
+    ExchangeChoice(pDX, IDC_MTS_CHARSET2, m_nCharSet2);
     DDX_Radio(pDX, IDC_MTS_DEFAULT1, m_nDefaultSet);
-    DDX_CBIndex(pDX, IDC_MTS_FILTER, m_nAnalogFilter);
+    ExchangeChoice(pDX, IDC_MTS_FILTER, m_nAnalogFilter);
     DDX_Text(pDX, IDC_MTS_SCOPE_TIME, m_nScopeTime);
     DDV_MinMaxInt(pDX, m_nScopeTime, kScopeTimeMin, kScopeTimeMax);
     UINT nTickerChar = UINT(m_nTickerChar);
