@@ -88,7 +88,12 @@ BOOL CFontDialog::OnInitDialog()
 
 void CFontDialog::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_CBString(pDX, IDC_FONT_FACE, m_strFace);
+    // A face from a file that the list does not offer shows no selection; an untouched OK keeps
+    // it rather than storing no face at all.
+    CString strFace = m_strFace;
+    DDX_CBString(pDX, IDC_FONT_FACE, strFace);
+    if (!strFace.IsEmpty())
+        m_strFace = strFace;
     DDX_Text(pDX, IDC_FONT_SIZE, m_nPoints);
     DDV_MinMaxInt(pDX, m_nPoints, 1, 72);
     DDX_Check(pDX, IDC_FONT_BOLD, m_bBold);
