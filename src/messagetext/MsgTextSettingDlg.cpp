@@ -120,7 +120,11 @@ BOOL CMsgTextSettingDlg::OnInitDialog()
     auto* pTickerSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_TICKER_SPIN));
     pTickerSpin->SetRange32(kTickerCharMin, kTickerCharMax);
     pTickerSpin->SetPos(m_nTickerChar);
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_SCOPE_SPIN))->SetRange32(kScopeTimeMin, kScopeTimeMax);
+    // Each arrow starts at its box's value: a range set alone puts the arrow's own start (the
+    // least time) into the box, which an untouched OK would store.
+    auto* pScopeSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_SCOPE_SPIN));
+    pScopeSpin->SetRange32(kScopeTimeMin, kScopeTimeMax);
+    pScopeSpin->SetPos(m_nScopeTime);
     UpdateSetLabel(IDC_MTS_CHARSET1, IDC_MTS_LABEL1);
     UpdateSetLabel(IDC_MTS_CHARSET2, IDC_MTS_LABEL2);
     return TRUE;

@@ -658,6 +658,19 @@ TEST_F(MsgTextSetting, ARefusedFieldOrANoLosesNothing)
     EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(Doc().m_nScopeTime, 77);
     EXPECT_TRUE(Doc().IsModified());
+    // Sets and a filter from a file that the lists do not offer: an untouched OK keeps them, and
+    // the scope time, and asks nothing.
+    Doc().m_nCharSet1 = 7;
+    Doc().m_nAiFilter = 9;
+    Doc().SetModifiedFlag(FALSE);
+    m_boxes.Clear();
+    Run([](CDialog&) {});
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_EQ(Doc().m_nCharSet1, 7);
+    EXPECT_EQ(Doc().m_nAiFilter, 9);
+    EXPECT_EQ(m_pText->m_strCells1[1][1], CString(u"\u4e2d"));
+    EXPECT_EQ(Doc().m_nScopeTime, 77);
+    EXPECT_FALSE(Doc().IsModified());
 }
 
 TEST_F(MessageTextPage, TheOlderPageKeepsSet2AndDropsElementsWithoutABlock)
