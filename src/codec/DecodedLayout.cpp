@@ -7,6 +7,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "codec/DecodeContext.h"
 #include "document/Junctions.h"
+#include "document/PageLayout.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 
@@ -100,8 +101,8 @@ public:
         const int nHigh = std::max<int>(extent.cy, m_nRows * kRowStep);
         if (nWide < page.cx && nHigh < page.cy)
             return;
-        const int nAcross = std::max(doc.m_nPagesAcross, nWide / int(page.cx) + 1);
-        const int nDown = std::max(doc.m_nPagesDown, nHigh / int(page.cy) + 1);
+        const auto [nAcross, nDown] =
+            GrownPageCounts(doc.m_nPagesAcross, doc.m_nPagesDown, nWide / int(page.cx) + 1, nHigh / int(page.cy) + 1);
         doc.m_nPagesAcross = nAcross;
         doc.m_nPagesDown = nDown;
         doc.m_rcExtent.right = doc.m_rcExtent.left + nAcross * page.cx;

@@ -90,7 +90,7 @@ void CRemoteWifiDlg::RegisterTemplate() { RegisterRemoteWifiTemplate(); }
 void CRemoteWifiDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, int(IDC_TX_POWER), m_nTxPower);
+    ExchangeChoice(pDX, int(IDC_TX_POWER), m_nTxPower);
     DDX_Text(pDX, int(IDC_MAC), m_strMac);
     DDX_Text(pDX, int(IDC_DEVICE_ID), m_nDeviceID);
     DDV_MinMaxInt(pDX, m_nDeviceID, 1, kDeviceIdMax);
@@ -98,8 +98,8 @@ void CRemoteWifiDlg::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, m_strPassword, WIFI_PASSWORD_MAX);
     DDX_Text(pDX, int(IDC_SSID), m_strSSID);
     DDV_MaxChars(pDX, m_strSSID, WIFI_SSID_MAX);
-    DDX_CBIndex(pDX, int(IDC_MODE), m_nMode);
-    DDX_CBIndex(pDX, int(IDC_SLEEP), m_nSleepMode);
+    ExchangeChoice(pDX, int(IDC_MODE), m_nMode);
+    ExchangeChoice(pDX, int(IDC_SLEEP), m_nSleepMode);
     DDX_Text(pDX, int(IDC_LED_OFF), m_nLedOffTime);
     DDV_MinMaxInt(pDX, m_nLedOffTime, kLedTimeMin, kLedTimeMax);
     DDX_Text(pDX, int(IDC_LED_ON), m_nLedOnTime);

@@ -111,7 +111,7 @@ void CSummerTimeDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
     DDX_Check(pDX, int(IDC_ACTIVE), m_bActive);
-    DDX_CBIndex(pDX, int(IDC_RULE), m_nRule);
+    ExchangeChoice(pDX, int(IDC_RULE), m_nRule);
     DDX_Text(pDX, int(IDC_END_DAY), m_nEndDay);
     DDV_MinMaxInt(pDX, m_nEndDay, 1, 31);
     DDX_Text(pDX, int(IDC_END_MONTH), m_nEndMonth);

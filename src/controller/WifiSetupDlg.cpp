@@ -141,8 +141,8 @@ CString CWifiSetupDlg::FormatAddress(const std::array<BYTE, 4>& bytes)
 void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, int(IDC_CHANNEL), m_nChannel);
-    DDX_CBIndex(pDX, int(IDC_TX_POWER), m_nTxPower);
+    ExchangeChoice(pDX, int(IDC_CHANNEL), m_nChannel);
+    ExchangeChoice(pDX, int(IDC_TX_POWER), m_nTxPower);
     ExchangePort(pDX, IDC_LOCAL_PORT, m_nLocalPort, WIFI_LOCAL_PORT_DEFAULT);
     ExchangePort(pDX, IDC_REMOTE_PORT, m_nRemotePort, WIFI_REMOTE_PORT_DEFAULT);
     DDX_Text(pDX, int(IDC_DEVICE_ID), m_nDeviceID);
@@ -151,7 +151,7 @@ void CWifiSetupDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, int(IDC_SSID), m_strSSID);
     DDV_MaxChars(pDX, m_strSSID, WIFI_SSID_MAX);
     DDX_Check(pDX, int(IDC_ENCRYPTION), m_bEncryption);
-    DDX_CBIndex(pDX, int(IDC_DEVICE_MODE), m_nDeviceMode);
+    ExchangeChoice(pDX, int(IDC_DEVICE_MODE), m_nDeviceMode);
     DDX_Text(pDX, int(IDC_MAC), m_strMac);
 }
 

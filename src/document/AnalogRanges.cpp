@@ -190,10 +190,15 @@ struct SimSettings {
     int nMax;
 };
 
+SimSettings Bounded(const SimSettings& s)
+{
+    return {s.nAuto, BoundedSimValue(s.nValue), BoundedSimValue(s.nMin), BoundedSimValue(s.nMax)};
+}
+
 SimSettings ReadSettings(const CBlockObj& block)
 {
-    return {block.m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX], block.m_nAux[INPUT_SIM_VALUE_AUX],
-            block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX]};
+    return Bounded({block.m_nParamEx[INPUT_SIM_AUTO_RANGE_PARAMEX], block.m_nAux[INPUT_SIM_VALUE_AUX],
+                    block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX]});
 }
 
 void WriteSettings(CBlockObj& block, const SimSettings& s)
@@ -210,7 +215,7 @@ void ReadOperandRecord(const CVetlaDoc& doc, const CBlockObj& block, SimSettings
 {
     OperandSimRecord record;
     if (doc.m_mapOperandSim.Lookup(block.m_nOperand, record))
-        s = {record.nKind, record.nValue, record.nMin, record.nMax};
+        s = Bounded({record.nKind, record.nValue, record.nMin, record.nMax});
 }
 
 void WriteOperandRecord(CVetlaDoc& doc, const CBlockObj& block, const SimSettings& s)
@@ -282,7 +287,7 @@ int RawLevel(int nValue, int lo, int hi, bool b4To20mA)
     const double dFloor = b4To20mA ? kSensorFloor : 0;
     if (hi == lo)
         return int(dFloor);
-    const double x = double(nValue - lo) / double(hi - lo);
+    const double x = (double(nValue) - lo) / (double(hi) - lo);
     return RoundRawLevel(x * dScale + dFloor);
 }
 

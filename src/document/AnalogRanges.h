@@ -8,6 +8,7 @@
 
 #include "platform/core/Types.h"
 
+#include <algorithm>
 #include <vector>
 
 class CBlockAnalog;
@@ -16,6 +17,11 @@ class CVetlaDoc;
 
 // The range GetAnalogRange gives when the sources disagree or there are none.
 constexpr int ANALOG_RANGE_OPEN = 32767;
+
+// A simulated input's value or range end as a file brings it (the block's words or a ladder
+// operand's record), held within what the Simulation page offers, so that the differences the
+// raw level and the value popup take of them stay ints.
+constexpr int BoundedSimValue(int nValue) { return std::clamp(nValue, -ANALOG_RANGE_OPEN, ANALOG_RANGE_OPEN); }
 
 // The analog function blocks reached first downstream of the block (with bThrough, every one
 // on the paths), across connector pairs; a block that is no analog input, output, flag or

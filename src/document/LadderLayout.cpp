@@ -7,9 +7,11 @@
 #include "blocks/ConnectLineObj.h"
 #include "document/Junctions.h"
 #include "document/LineRoute.h"
+#include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 
 #include <algorithm>
+#include <tuple>
 #include <unordered_map>
 #include <vector>
 
@@ -143,8 +145,8 @@ private:
         }
         if (nRight <= page.cx * m_doc.m_nPagesAcross && nBottom <= page.cy * m_doc.m_nPagesDown)
             return;
-        m_doc.m_nPagesAcross = std::max(m_doc.m_nPagesAcross, nRight / int(page.cx) + 1);
-        m_doc.m_nPagesDown = std::max(m_doc.m_nPagesDown, nBottom / int(page.cy) + 1);
+        std::tie(m_doc.m_nPagesAcross, m_doc.m_nPagesDown) =
+            GrownPageCounts(m_doc.m_nPagesAcross, m_doc.m_nPagesDown, nRight / int(page.cx) + 1, nBottom / int(page.cy) + 1);
         m_doc.m_rcExtent.right = m_doc.m_nPagesAcross * page.cx;
         m_doc.m_rcExtent.bottom = m_doc.m_nPagesDown * page.cy;
         m_doc.SetModifiedFlag(TRUE);

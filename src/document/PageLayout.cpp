@@ -3,6 +3,8 @@
 #include "blocks/DiagramLimits.h"
 #include "document/VetlaDoc.h"
 
+#include <algorithm>
+
 bool SetPagesOfBase(CVetlaDoc& doc, int nAcross, int nDown)
 {
     if (nAcross < 1 || nDown < 1)
@@ -30,7 +32,20 @@ void SettleLoadedPageLayout(CVetlaDoc& doc)
         if (!IsLayoutPageCount(*pPages))
             *pPages = 1;
     }
+    if (!IsLayoutPageCounts(doc.m_nPagesAcross, doc.m_nPagesDown)) {
+        doc.m_nPagesAcross = 1;
+        doc.m_nPagesDown = 1;
+    }
     if (IsSoundBase(doc.m_rcExtent, doc.m_nPagesAcross, doc.m_nPagesDown))
         return;
     doc.m_rcExtent = CRect(0, 0, doc.m_nPagesAcross * doc.m_sizeScreen.cx, doc.m_nPagesDown * doc.m_sizeScreen.cy);
+}
+
+std::pair<int, int> GrownPageCounts(int nAcross, int nDown, int nWantAcross, int nWantDown)
+{
+    nAcross = std::max(nAcross, 1);
+    nDown = std::max(nDown, 1);
+    const int nNewAcross = std::max(nAcross, std::min(nWantAcross, LAYOUT_PAGES_MAX / nDown));
+    const int nNewDown = std::max(nDown, std::min(nWantDown, LAYOUT_PAGES_MAX / nNewAcross));
+    return {nNewAcross, nNewDown};
 }

@@ -3,12 +3,27 @@
 
 #include "platform/core/Types.h"
 
+#include <utility>
+
 class CVetlaDoc;
 
-// The most pages a layout has across or down: the Page Layout dialog's limit for each.
+// The most pages a layout has across or down, and in all: the Page Layout dialog's limits. The
+// paint draws a line per page and the print loop prints a page per page.
 constexpr int LAYOUT_PAGES_MAX = 100;
 
 constexpr bool IsLayoutPageCount(int nPages) { return nPages >= 1 && nPages <= LAYOUT_PAGES_MAX; }
+
+// A layout the Page Layout dialog offers: each count within its limit and the product too.
+constexpr bool IsLayoutPageCounts(int nAcross, int nDown)
+{
+    return IsLayoutPageCount(nAcross) && IsLayoutPageCount(nDown) && nAcross * nDown <= LAYOUT_PAGES_MAX;
+}
+
+// The counts a layout of nAcross x nDown pages grows to when what the program places (a paste, an
+// upload's or a conversion's layout, a comment box) reaches nWantAcross x nWantDown: never fewer
+// than it has, and no more in all than the dialog offers, so that what is saved opens as it was
+// saved. Pages across are added first.
+std::pair<int, int> GrownPageCounts(int nAcross, int nDown, int nWantAcross, int nWantDown);
 
 // The base becomes nAcross x nDown pages of the document's page size and the document is
 // modified; false (nothing changed) for fewer than one page either way.
@@ -22,6 +37,7 @@ bool IsSoundBase(const RECT& rcBase, int nAcross, int nDown);
 // The page layout of a loaded file, made one the view and the printing can walk: the paint draws
 // a line per page and the print loop prints a page per page, so that a damaged count would hang
 // them and a damaged base overflow their sums. A count the dialog does not offer takes the default of one
-// page, as a zoom the views do not offer does; a base that is not sound for the counts becomes
+// page, as a zoom the views do not offer does, and counts whose product it does not offer take one
+// page each; a base that is not sound for the counts becomes
 // the one Page Layout makes for them. The document is not marked modified.
 void SettleLoadedPageLayout(CVetlaDoc& doc);

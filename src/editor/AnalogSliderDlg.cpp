@@ -3,6 +3,7 @@
 #include "blocks/BlockAnalog.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
+#include "document/AnalogRanges.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -119,11 +120,11 @@ CAnalogSliderDlg::ValueRange CAnalogSliderDlg::RangeOf(const CVetlaView& view, c
     if (block.IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
         OperandSimRecord record;
         if (view.GetDocument() && view.GetDocument()->m_mapOperandSim.Lookup(block.m_nOperand, record))
-            return {record.nMin, record.nMax, record.nValue};
+            return {BoundedSimValue(record.nMin), BoundedSimValue(record.nMax), BoundedSimValue(record.nValue)};
         return {kContactMin, kContactMax, 0};
     }
-    return {block.m_nAux[BLOCK_VALUE_MIN_AUX], block.m_nAux[BLOCK_VALUE_MAX_AUX],
-            block.m_nAux[INPUT_SIM_VALUE_AUX]};
+    return {BoundedSimValue(block.m_nAux[BLOCK_VALUE_MIN_AUX]), BoundedSimValue(block.m_nAux[BLOCK_VALUE_MAX_AUX]),
+            BoundedSimValue(block.m_nAux[INPUT_SIM_VALUE_AUX])};
 }
 
 void CAnalogSliderDlg::StoreOperandValue(CVetlaDoc& doc, int nOperand, int nValue)

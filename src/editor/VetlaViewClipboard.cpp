@@ -12,6 +12,7 @@
 #include "document/FunctionRenumbering.h"
 #include "document/Junctions.h"
 #include "document/LineEnds.h"
+#include "document/PageLayout.h"
 #include "document/StraightWire.h"
 #include "document/VetlaDoc.h"
 #include "editor/DiagramClipboard.h"
@@ -363,8 +364,8 @@ void GrowPagesForSelection(CVetlaView& view)
         return;
     if (bounds.right <= nPageWidth && bounds.bottom <= nPageHeight)
         return;
-    const int nAcross = std::max(doc.m_nPagesAcross, int(bounds.right / nPageWidth + 1));
-    const int nDown = std::max(doc.m_nPagesDown, int(bounds.bottom / nPageHeight + 1));
+    const auto [nAcross, nDown] = GrownPageCounts(doc.m_nPagesAcross, doc.m_nPagesDown,
+                                                  int(bounds.right / nPageWidth + 1), int(bounds.bottom / nPageHeight + 1));
     if (nAcross != doc.m_nPagesAcross || nDown != doc.m_nPagesDown)
         view.SetPageLayout(nAcross, nDown);
 }

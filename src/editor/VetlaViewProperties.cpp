@@ -12,6 +12,7 @@
 #include "document/BlockNames.h"
 #include "document/LineEnds.h"
 #include "document/MsgTextReferences.h"
+#include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/InputsBarDlg.h"
@@ -310,8 +311,10 @@ void CVetlaView::UpdateCommentBox(CBlockComment& box, const CInsComments& page)
     box.m_logFont = page.m_lf;
     m_pDocument->SetModifiedFlag(TRUE);
     const CSize sizePage = m_pDocument->m_sizeScreen;
-    const int nAcross = PagesToHold(m_pDocument->m_nPagesAcross, box.m_nLeft + box.m_nBoxWidth, sizePage.cx);
-    const int nDown = PagesToHold(m_pDocument->m_nPagesDown, box.m_nTop + box.m_nBoxHeight, sizePage.cy);
+    const auto [nAcross, nDown] = GrownPageCounts(
+        m_pDocument->m_nPagesAcross, m_pDocument->m_nPagesDown,
+        PagesToHold(m_pDocument->m_nPagesAcross, box.m_nLeft + box.m_nBoxWidth, sizePage.cx),
+        PagesToHold(m_pDocument->m_nPagesDown, box.m_nTop + box.m_nBoxHeight, sizePage.cy));
     if (nAcross != m_pDocument->m_nPagesAcross || nDown != m_pDocument->m_nPagesDown)
         SetPageLayout(nAcross, nDown);
 }

@@ -21,8 +21,6 @@ constexpr int kScaleMin = -32768;
 constexpr int kScaleMax = 32767;
 constexpr int kBarWidthMin = 2;
 constexpr int kBarWidthMax = 12;
-constexpr int kScopeTimeMin = 5;
-constexpr int kScopeTimeMax = 50000;
 
 // The number an edit holds, saturated far outside the scale; nullopt for no number.
 std::optional<long long> ParseNumber(const CString& strText)
@@ -89,11 +87,11 @@ void CBarGraphSettingDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_BG_MAX, m_nMaxValue);
     DDX_Text(pDX, IDC_BG_MIN, m_nMinValue);
     DDX_Text(pDX, IDC_BG_WIDTH, m_nWidth);
+    // The scope's time is the diagram's setting, shown in a disabled box: a time from a file
+    // that the settings would refuse must not hold the dialog, which offers no way to mend it.
     if (m_nKind == WIDGET_KIND_BARGRAPH)
         DDV_MinMaxInt(pDX, m_nWidth, kBarWidthMin, kBarWidthMax);
-    else if (m_nKind == WIDGET_KIND_SCOPE)
-        DDV_MinMaxInt(pDX, m_nWidth, kScopeTimeMin, kScopeTimeMax);
-    DDX_CBIndex(pDX, IDC_BG_ACTUAL, m_nActualValue);
+    ExchangeChoice(pDX, IDC_BG_ACTUAL, m_nActualValue);
     if (pDX->m_bSaveAndValidate && m_nMaxValue <= m_nMinValue) {
         AfxMessageBox(_T("The MaxValue must be larger than the MinValue."), MB_ICONINFORMATION);
         pDX->PrepareEditCtrl(IDC_BG_MAX);

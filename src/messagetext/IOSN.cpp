@@ -156,8 +156,8 @@ BOOL CIOSN::OnInitDialog()
 void CIOSN::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_IOSN_TYPE, m_nIOType);
-    DDX_CBIndex(pDX, IDC_IOSN_ITEM, m_nIOItem);
+    ExchangeChoice(pDX, IDC_IOSN_TYPE, m_nIOType);
+    ExchangeChoice(pDX, IDC_IOSN_ITEM, m_nIOItem);
 }
 
 void CIOSN::OnSelchangeIOType()

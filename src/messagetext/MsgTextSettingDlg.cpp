@@ -120,7 +120,11 @@ BOOL CMsgTextSettingDlg::OnInitDialog()
     auto* pTickerSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_TICKER_SPIN));
     pTickerSpin->SetRange32(kTickerCharMin, kTickerCharMax);
     pTickerSpin->SetPos(m_nTickerChar);
-    static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_SCOPE_SPIN))->SetRange32(kScopeTimeMin, kScopeTimeMax);
+    // Each arrow starts at its box's value: a range set alone puts the arrow's own start (the
+    // least time) into the box, which an untouched OK would store.
+    auto* pScopeSpin = static_cast<CSpinButtonCtrl*>(GetDlgItem(IDC_MTS_SCOPE_SPIN));
+    pScopeSpin->SetRange32(kScopeTimeMin, kScopeTimeMax);
+    pScopeSpin->SetPos(m_nScopeTime);
     UpdateSetLabel(IDC_MTS_CHARSET1, IDC_MTS_LABEL1);
     UpdateSetLabel(IDC_MTS_CHARSET2, IDC_MTS_LABEL2);
     return TRUE;
@@ -129,10 +133,10 @@ BOOL CMsgTextSettingDlg::OnInitDialog()
 void CMsgTextSettingDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_MTS_CHARSET1, m_nCharSet1);
-    DDX_CBIndex(pDX, IDC_MTS_CHARSET2, m_nCharSet2);
+    ExchangeChoice(pDX, IDC_MTS_CHARSET1, m_nCharSet1);
+    ExchangeChoice(pDX, IDC_MTS_CHARSET2, m_nCharSet2);
     DDX_Radio(pDX, IDC_MTS_DEFAULT1, m_nDefaultSet);
-    DDX_CBIndex(pDX, IDC_MTS_FILTER, m_nAnalogFilter);
+    ExchangeChoice(pDX, IDC_MTS_FILTER, m_nAnalogFilter);
     DDX_Text(pDX, IDC_MTS_SCOPE_TIME, m_nScopeTime);
     DDV_MinMaxInt(pDX, m_nScopeTime, kScopeTimeMin, kScopeTimeMax);
     UINT nTickerChar = UINT(m_nTickerChar);

@@ -42,8 +42,8 @@ BOOL CScaleTimeDlg::OnInitDialog()
 void CScaleTimeDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_BG_ACTUAL, m_nActualValue);
-    DDX_CBIndex(pDX, IDC_ST_TIME_BASE, m_nTimeBase);
+    ExchangeChoice(pDX, IDC_BG_ACTUAL, m_nActualValue);
+    ExchangeChoice(pDX, IDC_ST_TIME_BASE, m_nTimeBase);
 }
 
 void CScaleTimeDlg::OnOK()

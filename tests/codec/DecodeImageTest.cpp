@@ -412,6 +412,13 @@ TEST_F(UploadedImage, ManyOutputsGrowTheSheet)
     EXPECT_GE(m_doc.m_rcExtent.bottom, nBottom);
     EXPECT_EQ(m_doc.m_rcExtent.bottom, m_doc.m_nPagesDown * m_doc.m_sizeScreen.cy);
     EXPECT_EQ(m_doc.m_lineList.GetCount(), 64);
+    // On small pages the sheet stops at the hundred pages the Page Layout dialog allows.
+    m_doc.DeleteContents();
+    m_doc.m_sizeScreen = CSize(40, 40);
+    m_doc.m_nPagesAcross = m_doc.m_nPagesDown = 1;
+    ASSERT_TRUE(Decode().bOk);
+    EXPECT_LE(m_doc.m_nPagesAcross * m_doc.m_nPagesDown, 100);
+    EXPECT_GT(m_doc.m_nPagesDown, 1);
 }
 
 // The decoded links drive the simulation: switching I1 on switches Q1, which it feeds.

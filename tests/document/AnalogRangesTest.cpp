@@ -59,6 +59,11 @@ TEST_F(AnalogRanges, AnInputThatFeedsNothing)
     EXPECT_EQ(RangeOf(pIn), std::make_pair(0, 1000));
     EXPECT_EQ(Traced(pIn), std::make_pair(-32767, 32767));
     EXPECT_EQ(pIn->m_nHeldValue, 700);
+    // A file's range beyond what the Simulation page offers is held within it.
+    CBlockAnalogIn* pWide = Input(-2000000000, 2000000000, 2000000000);
+    UpdateSimInputSettings(m_doc, pWide, TRUE);
+    EXPECT_EQ(RangeOf(pWide), std::make_pair(-32767, 32767));
+    EXPECT_EQ(pWide->m_nHeldValue, 1000);
 }
 
 TEST_F(AnalogRanges, OneComparatorCutsTheOwnRangeOrReplacesIt)

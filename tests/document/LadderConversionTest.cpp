@@ -38,11 +38,13 @@ protected:
     static void SetUpTestSuite() { RegisterBlockClasses(); }
 
     // The ladder converted into a new FBD document.
-    CVetlaDoc& Convert(LadderSample& ladder)
+    CVetlaDoc& Convert(LadderSample& ladder, CSize sizePage = CSize())
     {
         CLadderConversion conversion(ladder.Doc());
         EXPECT_FALSE(conversion.IsRefused()) << conversion.GetRefusal().ToUtf8();
         m_fbds.push_back(std::make_unique<CVetlaDoc>());
+        if (sizePage.cx > 0)
+            m_fbds.back()->m_sizeScreen = sizePage;
         conversion.PutInto(*m_fbds.back());
         return *m_fbds.back();
     }
@@ -304,6 +306,15 @@ TEST_F(LadderConversionTest, ConvertedDiagramIsLaidOutSavedAndLoaded)
     LoadFromBytes(loaded, saved);
     EXPECT_EQ(loaded.m_blockList.GetCount(), fbd.m_blockList.GetCount());
     EXPECT_EQ(SaveToBytes(loaded), saved);
+
+    // On small pages the sheet stops at the hundred pages the Page Layout dialog allows, and
+    // opens as it was saved.
+    CVetlaDoc& small = Convert(ladder, CSize(20, 20));
+    EXPECT_LE(small.m_nPagesAcross * small.m_nPagesDown, 100);
+    CVetlaDoc reopened;
+    LoadFromBytes(reopened, SaveToBytes(small));
+    EXPECT_EQ(reopened.m_nPagesAcross, small.m_nPagesAcross);
+    EXPECT_EQ(reopened.m_nPagesDown, small.m_nPagesDown);
 }
 
 TEST_F(LadderConversionTest, WiresFromOneSourcePartWithJunctionDots)

@@ -32,7 +32,8 @@ TEST_F(LoadedLayoutTest, AHugePageCountOpensAsOnePage)
     EXPECT_EQ(doc.m_rcExtent, CRect(0, 0, 2048, 1536));
 }
 
-// Each layout as a file holds it, and as it opens. A base too small for its pages or past the
+// Each layout as a file holds it, and as it opens: more than a hundred pages in all, which the
+// Page Layout dialog refuses, opens as one page. A base too small for its pages or past the
 // diagram's limits becomes that many of this screen's pages (kScreenPages).
 TEST_F(LoadedLayoutTest, PageCountsAndBaseOpenWithinTheLayoutsLimits)
 {
@@ -45,7 +46,9 @@ TEST_F(LoadedLayoutTest, PageCountsAndBaseOpenWithinTheLayoutsLimits)
     } layouts[] = {
         {2, 2, {0, 0, 2048, 1536}, 2, 2, {0, 0, 2048, 1536}},
         {3, 1, {0, 0, 3840, 1080}, 3, 1, {0, 0, 3840, 1080}},
-        {100, 100, {0, 0, 102400, 76800}, 100, 100, {0, 0, 102400, 76800}},
+        {10, 10, {0, 0, 10240, 7680}, 10, 10, {0, 0, 10240, 7680}},
+        {100, 100, {0, 0, 102400, 76800}, 1, 1, {0, 0, 102400, 76800}},
+        {60, 2, {0, 0, 61440, 1536}, 1, 1, {0, 0, 61440, 1536}},
         {INT_MAX, 2, {0, 0, 2048, 1536}, 1, 2, {0, 0, 2048, 1536}},
         {0, -5, {0, 0, 1024, 768}, 1, 1, {0, 0, 1024, 768}},
         {101, INT_MIN, {0, 0, 1024, 768}, 1, 1, {0, 0, 1024, 768}},

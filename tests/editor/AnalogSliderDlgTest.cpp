@@ -157,6 +157,13 @@ TEST_F(AnalogSliderDlgTest, AnAnalogContactUsesAndKeepsItsOperandRecord)
     EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 80);
     EXPECT_EQ(Popup().GetSlider()->GetPos(), 42);
     EXPECT_EQ(Text(IDC_SLIDER_MIN), CString(_T("20")));
+    // A file's record beyond what the Simulation page offers is held within it.
+    auto* pWide = Add(new CBlockAContact, 0, CPoint(700, 100));
+    pWide->m_nOperand = 4008;
+    m_doc.m_mapOperandSim.SetAt(4008, OperandSimRecord{1, 0, -2000000000, 2000000000, 3});
+    m_view.Simulation().OpenValuePopup(pWide, 0, 0);
+    EXPECT_EQ(Popup().GetSlider()->GetRangeMin(), -32767);
+    EXPECT_EQ(Popup().GetSlider()->GetRangeMax(), 32767);
 }
 
 TEST_F(AnalogSliderDlgTest, OneBlockOnePopupAndAnotherBlockReplacesIt)

@@ -525,6 +525,12 @@ TEST_F(ClipboardTest, AGroupBeyondTheBaseAddsPages)
     EXPECT_EQ(target.Doc().m_nPagesAcross, 3);
     EXPECT_EQ(target.Doc().m_nPagesDown, 2);
     EXPECT_EQ(target.Doc().m_rcExtent.right, 3 * 1024);
+    // A layout of a hundred pages grows no further: the file would not open as saved.
+    EditDocument& full = NewDocument();
+    full.View().SetPageLayout(1, 100);
+    Paste(full, CPoint(0, 0));
+    EXPECT_EQ(full.Doc().m_nPagesAcross, 1);
+    EXPECT_EQ(full.Doc().m_nPagesDown, 100);
 }
 
 TEST_F(ClipboardTest, NewerBlocksIntoAnOlderControllerAreListed)

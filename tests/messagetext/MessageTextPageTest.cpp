@@ -377,6 +377,27 @@ TEST_F(MessageTextPage, TheBarGraphDialogChecksBeforeItWrites)
         IDCANCEL);
 }
 
+// The scope's time is the diagram's setting, shown and not edited: a file's time the settings
+// would refuse does not hold the scope dialog.
+TEST_F(MessageTextPage, AScopeTimeFromAFileLetsTheScopeDialogClose)
+{
+    Doc().m_nScopeTime = 60000;
+    CBarGraphSettingDlg dlg(&Doc(), nullptr);
+    dlg.m_nKind = WIDGET_KIND_SCOPE;
+    dlg.m_nWidth = Doc().m_nScopeTime;
+    dlg.m_nBlockNumber = m_pCounter->m_nNumber;
+    dlg.m_nMaxValue = 100;
+    CDialog::SetDialogHook([this](CDialog& d) {
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BG_BLOCK, CBN_SELCHANGE), 0);
+        static_cast<CComboBox*>(d.GetDlgItem(IDC_BG_ACTUAL))->SetCurSel(0);
+        d.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        if (!m_boxes.Boxes().empty())
+            d.SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(m_boxes.Boxes().empty()) << m_boxes.Boxes().back().text.ToUtf8();
+}
+
 // Each element dialog that a double click opens checks again that its element fits where it
 // lies: where it does, a text left under the element (as a file may hold one) goes; where an
 // element of the same line covers its first column, the refusal shows and the element's names
@@ -637,6 +658,19 @@ TEST_F(MsgTextSetting, ARefusedFieldOrANoLosesNothing)
     EXPECT_TRUE(m_boxes.Boxes().empty());
     EXPECT_EQ(Doc().m_nScopeTime, 77);
     EXPECT_TRUE(Doc().IsModified());
+    // Sets and a filter from a file that the lists do not offer: an untouched OK keeps them, and
+    // the scope time, and asks nothing.
+    Doc().m_nCharSet1 = 7;
+    Doc().m_nAiFilter = 9;
+    Doc().SetModifiedFlag(FALSE);
+    m_boxes.Clear();
+    Run([](CDialog&) {});
+    EXPECT_TRUE(m_boxes.Boxes().empty());
+    EXPECT_EQ(Doc().m_nCharSet1, 7);
+    EXPECT_EQ(Doc().m_nAiFilter, 9);
+    EXPECT_EQ(m_pText->m_strCells1[1][1], CString(u"\u4e2d"));
+    EXPECT_EQ(Doc().m_nScopeTime, 77);
+    EXPECT_FALSE(Doc().IsModified());
 }
 
 TEST_F(MessageTextPage, TheOlderPageKeepsSet2AndDropsElementsWithoutABlock)

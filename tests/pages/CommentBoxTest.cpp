@@ -6,9 +6,12 @@
 #include "blocks/BlockComment.h"
 #include "pages/sheet/InsComments.h"
 #include "pages/sheet/PageIds.h"
+#include "platform/core/FaceName.h"
 #include "platform/gdi/GdiTypes.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/FontDialog.h"
+
+#include <string>
 
 namespace {
 
@@ -92,6 +95,12 @@ TEST_F(CommentBox, TheFontDialogsChoiceCountsOnlyWithOk)
     Edit(pBox);
     EXPECT_EQ(pBox->m_logFont.lfHeight, MulDiv(20, 96, 72));
     EXPECT_EQ(pBox->m_logFont.lfWeight, FW_BOLD);
+    // A face from a file that the list lacks, all 32 units without an end: read to the array's
+    // end, kept, and stored with its end.
+    for (WCHAR& ch : pBox->m_logFont.lfFaceName)
+        ch = u'A';
+    Edit(pBox);
+    EXPECT_EQ(CString(FaceNameOf(pBox->m_logFont)), CString(std::u16string(LF_FACESIZE - 1, u'A')));
 }
 
 TEST_F(CommentBox, AnEmptiedBoxIsDeletedAsAStepThatUndoBringsBack)
@@ -120,6 +129,12 @@ TEST_F(CommentBox, ABoxPastThePageAddsPagesAcross)
     Edit(pBox);
     EXPECT_EQ(Doc().m_nPagesAcross, 2);
     EXPECT_EQ(Doc().m_nPagesDown, 1);
+    // No more than a hundred pages in all, as the Page Layout dialog allows.
+    V().SetPageLayout(2, 50);
+    pBox->m_nLeft = 2 * nPageWidth - 20;
+    Edit(pBox);
+    EXPECT_EQ(Doc().m_nPagesAcross, 2);
+    EXPECT_EQ(Doc().m_nPagesDown, 50);
 }
 
 }  // namespace

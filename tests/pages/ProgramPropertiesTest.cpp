@@ -97,11 +97,18 @@ TEST_F(ProgramPropertiesTest, OkWritesTheDocumentMarksItModifiedAndTakesOneSnaps
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Snapshots(), nSnapshots + 1);
 
-    // OK without a change leaves the document as it was.
+    // OK without a change leaves the document as it was, even with indexes from a file that
+    // the lists do not offer.
+    UseHardware(k75X);
+    ProgramSettings& settings = Doc().m_settings;
+    settings.nRedundancy = 7;
+    settings.analog.nAiRangeType[1] = 5;
     Doc().SetModifiedFlag(FALSE);
-    EXPECT_TRUE(RunProperties([](CPropertiesPropSh&) {}));
+    EXPECT_TRUE(RunProperties([](CPropertiesPropSh& sheet) { Show(sheet, sheet.m_parameter); }));
     EXPECT_FALSE(Doc().IsModified());
     EXPECT_EQ(Snapshots(), nSnapshots + 1);
+    EXPECT_EQ(settings.nRedundancy, 7);
+    EXPECT_EQ(settings.analog.nAiRangeType[1], 5);
 }
 
 TEST_F(ProgramPropertiesTest, StatusClickOpensTheHardwarePageOnce)

@@ -60,6 +60,20 @@ TEST_F(SmallDialogs, ADayTheMonthLacksHoldsOkBack)
     EXPECT_EQ(dlg.m_nMonth2, 4);
     EXPECT_EQ(dlg.m_nDay2, 30);
     EXPECT_EQ(dlg.m_nMonth1, 1) << "the other pair stays";
+
+    // A month from a file that no button offers, a cleared day box: each starts at the first.
+    CDateSelectDlg damaged;
+    damaged.m_nMonth1 = 13;
+    damaged.m_nDay1 = 0;
+    CString strFirstDay;
+    CDialog::SetDialogHook([&](CDialog& shown) {
+        strFirstDay = Text(shown, IDC_DAY_FIRST);
+        Click(shown, IDOK);
+    });
+    ASSERT_EQ(damaged.DoModal(), IDOK);
+    EXPECT_EQ(strFirstDay, CString(_T("1*")));
+    EXPECT_EQ(damaged.m_nMonth1, 1);
+    EXPECT_EQ(damaged.m_nDay1, 1);
 }
 
 TEST_F(SmallDialogs, FebruaryTakesDay29AwayOnlyWhenAskedTo)

@@ -2,13 +2,18 @@
 // are opened as File > Open opens them (support/OpenRoundTrip.h); when they open, the diagram's
 // view paints them at the file's zoom into an offscreen surface of a window's size, and the
 // first page of the print preview is drawn into a picture, by the steps the preview takes for a
-// page. Values that only the painting or the printing walk (the page layout, the zoom, the
-// elements' places) show here.
+// page. Then a run starts, as F3 starts it, and scans a few hundred cycles; the value popup of
+// every analog input and analog contact opens and closes, and the run ends. Values that only the
+// painting, the printing, a run or the popup walk (the page layout, the zoom, the elements'
+// places, the simulated inputs' ranges) show here.
 #pragma once
 
 #include "support/GoldenCorpus.h"
 #include "support/OpenRoundTrip.h"
 
+#include "blocks/SimTime.h"
+#include "document/SimScan.h"
+#include "editor/AnalogSliderDlg.h"
 #include "platform/core/MessageBox.h"
 #include "platform/gdi/DC.h"
 #include "platform/gdi/ImagePrinter.h"
@@ -63,6 +68,34 @@ inline void PreviewFirstPage(CVetlaView& view)
     dc.EndDoc();
 }
 
+constexpr int kScans = 300;
+
+// A run as F3 starts it: the first scan painted, the others scanned with the clock going on, the
+// value popup of each block that has one opened and closed, the last scan painted.
+inline void SimulateAndOpenPopups(CVetlaView& view)
+{
+    view.OnSimulation();
+    if (view.EditMode() != EDIT_MODE_SIMULATE)
+        return;
+    PaintView(view);
+    CVetlaDoc& doc = *view.GetDocument();
+    CSimContext sim = view.MakeSimContext();
+    for (int nScan = 0; nScan < kScans; ++nScan) {
+        AdvanceSimClock(&sim.stNow);
+        sim.stScan = sim.stNow;
+        ScanDocument(doc, sim);
+    }
+    for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
+        auto* pBlock = static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos));
+        if (CAnalogSliderDlg::OpensFor(view, *pBlock)) {
+            view.Simulation().OpenValuePopup(pBlock, 0, 0);
+            view.CloseValuePopup();
+        }
+    }
+    PaintView(view);
+    view.OnSimulation();
+}
+
 inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
 {
     CMessageBoxRecorder quiet;
@@ -73,6 +106,7 @@ inline Outcome Run(const std::uint8_t* pData, std::size_t nSize)
     g_wHardwareCode = doc.m_wHardwareCode;
     PaintView(host.View());
     PreviewFirstPage(host.View());
+    SimulateAndOpenPopups(host.View());
     return Outcome::Painted;
 }
 

@@ -71,8 +71,8 @@ void CAMathMux::ExchangeFields(CDataExchange* pDX)
     }
     DDX_Radio(pDX, IDC_AMATH_EN_ZERO, m_nEnOffOutput);
     for (int i = 0; i < 3; ++i) {
-        DDX_CBIndex(pDX, IDC_AMATH_OP[i], m_nOperator[i]);
-        DDX_CBIndex(pDX, IDC_AMATH_PRIO[i], m_nPriority[i]);
+        ExchangeChoice(pDX, IDC_AMATH_OP[i], m_nOperator[i]);
+        ExchangeChoice(pDX, IDC_AMATH_PRIO[i], m_nPriority[i]);
     }
 }
 

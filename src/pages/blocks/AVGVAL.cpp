@@ -59,7 +59,7 @@ void CAVGVAL::DoDataExchange(CDataExchange* pDX)
     CBlockPage::DoDataExchange(pDX);
     DDX_Text(pDX, IDC_AVG_SAMPLES, m_nSamples);
     DDX_Text(pDX, IDC_AVG_TIME, m_nSampleTime);
-    DDX_CBIndex(pDX, IDC_AVG_UNIT, m_nSampleUnit);
+    ExchangeChoice(pDX, IDC_AVG_UNIT, m_nSampleUnit);
     m_bAdjusting = FALSE;
 }
 

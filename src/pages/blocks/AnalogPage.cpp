@@ -163,7 +163,7 @@ void CAnalogPage::DoDataExchange(CDataExchange* pDX)
     if (GetDlgItem(IDC_PROTECTION))
         DDX_Check(pDX, IDC_PROTECTION, m_bProtection);
     if (m_bHasScaling) {
-        DDX_CBIndex(pDX, IDC_SENSOR, m_scaling.m_nSensor);
+        ExchangeChoice(pDX, IDC_SENSOR, m_scaling.m_nSensor);
         DDX_Text(pDX, IDC_RANGE_MIN, m_scaling.m_nRangeMin);
         DDX_Text(pDX, IDC_RANGE_MAX, m_scaling.m_nRangeMax);
         DDX_Text(pDX, IDC_GAIN_X100, m_scaling.m_nGainX100);

@@ -3,7 +3,6 @@
 #include "pages/sheet/PageIds.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
-#include "platform/ui/DataExchange.h"
 #include "platform/ui/Edit.h"
 #include "platform/ui/SpinButtonCtrl.h"
 
@@ -68,12 +67,4 @@ void RegisterPageTemplateOnce(UINT nID, DialogTemplate (*pfnBuild)())
     static std::set<UINT> registered;
     if (registered.insert(nID).second)
         AfxRegisterDialogTemplate(pfnBuild());
-}
-
-void ExchangeChoice(CDataExchange* pDX, int nID, int& nIndex)
-{
-    int nChoice = nIndex;
-    DDX_CBIndex(pDX, nID, nChoice);
-    if (nChoice >= 0)
-        nIndex = nChoice;
 }

@@ -19,8 +19,3 @@ DialogItemTemplate PageCombo(UINT nID, CRect rect, std::initializer_list<LPCTSTR
 void AddBlockNameRow(DialogTemplate& t);
 // Registers the template the first time a page of it is made.
 void RegisterPageTemplateOnce(UINT nID, DialogTemplate (*pfnBuild)());
-
-class CDataExchange;
-// DDX_CBIndex, except that a list with nothing selected (a stored index beyond its items, from
-// a file or an upload) leaves the member as it was rather than storing -1.
-void ExchangeChoice(CDataExchange* pDX, int nID, int& nIndex);

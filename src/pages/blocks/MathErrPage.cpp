@@ -135,7 +135,7 @@ void CMathErr::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_PAGE_PROTECTION, m_bProtection);
     DDX_Check(pDX, IDC_PAGE_RETENTIVITY, m_bRetentive);
     if (pDX->m_bSaveAndValidate)
-        DDX_CBIndex(pDX, IDC_MATHERR_BLOCKS, m_nMathBlockIndex);
+        ExchangeChoice(pDX, IDC_MATHERR_BLOCKS, m_nMathBlockIndex);
     DDX_Radio(pDX, IDC_MATHERR_ZERO_DIVISION, m_nErrorKind);
 }
 

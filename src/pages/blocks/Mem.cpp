@@ -92,8 +92,8 @@ void CMEM::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_RETENTIVITY, m_bRetentive);
     // The lists are filled and selected by the source when the page opens.
     if (pDX->m_bSaveAndValidate) {
-        DDX_CBIndex(pDX, IDC_MEM_BLOCK, m_nBlockIndex);
-        DDX_CBIndex(pDX, IDC_MEM_INDEX, m_nValueIndex);
+        ExchangeChoice(pDX, IDC_MEM_BLOCK, m_nBlockIndex);
+        ExchangeChoice(pDX, IDC_MEM_INDEX, m_nValueIndex);
     }
 }
 

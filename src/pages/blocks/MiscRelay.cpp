@@ -100,7 +100,7 @@ void CMiscRelay::DoDataExchange(CDataExchange* pDX)
     if (m_nType == BT_PR)
         DDX_Radio(pDX, IDC_PRIORITY_R, m_nPriority);
     if (m_nType == BT_SREG)
-        DDX_CBIndex(pDX, IDC_SREG_BIT, m_nBit);
+        ExchangeChoice(pDX, IDC_SREG_BIT, m_nBit);
     if (!ShowsIndexList())
         return;
     // The list may skip indexes: its lines, not their places, are the indexes.

@@ -208,14 +208,14 @@ void CModbusPropPage::DoDataExchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nCycle, 0, kMaxCycle);
     DDX_Text(pDX, IDC_SLAVE, m_nSlave);
     DDV_MinMaxInt(pDX, m_nSlave, 0, kMaxSlave);
-    DDX_CBIndex(pDX, IDC_PORT, m_nPort);
+    ExchangeChoice(pDX, IDC_PORT, m_nPort);
     if (pDX->m_bSaveAndValidate)
-        DDX_CBIndex(pDX, IDC_COMMAND, m_nCommand);
+        ExchangeChoice(pDX, IDC_COMMAND, m_nCommand);
     DDX_Text(pDX, IDC_REGISTER, m_nRegister);
     DDV_MinMaxInt(pDX, m_nRegister, 0, kMaxRegister);
     DDX_Text(pDX, IDC_COUNT, m_nCount);
     DDV_MinMaxInt(pDX, m_nCount, 1, Command().nMaxCount);
-    DDX_CBIndex(pDX, IDC_DATA_KIND, m_nKind);
+    ExchangeChoice(pDX, IDC_DATA_KIND, m_nKind);
     DDX_Text(pDX, IDC_DATA_NUMBER, m_nDataNumber);
     DDV_MinMaxInt(pDX, m_nDataNumber, 0, GetModbusKind(Command(), m_nKind).nLast);
     for (auto [nID, pText] : {std::pair{IDC_DATA_FIRST, &m_strData}, std::pair{IDC_DATA_SECOND, &m_strData2}}) {

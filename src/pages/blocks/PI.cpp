@@ -74,7 +74,7 @@ void CPI::ExchangeFields(CDataExchange* pDX)
     DDX_Text(pDX, IDC_LIMIT1, m_nSetpoint);
     DDX_Text(pDX, IDC_LIMIT2, m_nManualOutput);
     DDX_Check(pDX, IDC_RETENTIVE, m_bRetentive);
-    DDX_CBIndex(pDX, IDC_PI_PARAM_SET, m_nParamSet);
+    ExchangeChoice(pDX, IDC_PI_PARAM_SET, m_nParamSet);
     DDX_Text(pDX, IDC_PI_KC, m_dKC);
     if (!pDX->m_bSaveAndValidate)
         PutKC(m_dKC);

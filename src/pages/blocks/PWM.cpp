@@ -60,11 +60,11 @@ void CPWM::ExchangeFields(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_LIMIT1, m_nRangeLow);
     DDX_Text(pDX, IDC_LIMIT2, m_nRangeHigh);
-    DDX_CBIndex(pDX, IDC_PWM_OUTPUT, m_nFastOutput);
+    ExchangeChoice(pDX, IDC_PWM_OUTPUT, m_nFastOutput);
     DDX_Text(pDX, IDC_PWM_TIME_LOW, m_nTimeLow);
     DDX_Text(pDX, IDC_PWM_TIME_HIGH, m_nTimeHigh);
     DDV_MinMaxInt(pDX, m_nTimeHigh, 0, kTwoDigits);
-    DDX_CBIndex(pDX, IDC_PWM_TIME_BASE, m_nTimeBase);
+    ExchangeChoice(pDX, IDC_PWM_TIME_BASE, m_nTimeBase);
 }
 
 BOOL CPWM::OnInitDialog()

@@ -110,7 +110,7 @@ void CSpecialFunPar2::DoDataExchange(CDataExchange* pDX)
     m_time1.Exchange(pDX);
     m_time2.Exchange(pDX);
     if (m_nType == BT_RPR)
-        DDX_CBIndex(pDX, IDC_PULSE_CYCLES, m_nPulseCycles);
+        ExchangeChoice(pDX, IDC_PULSE_CYCLES, m_nPulseCycles);
 }
 
 BOOL CSpecialFunPar2::OnCommand(WPARAM wParam, LPARAM lParam)

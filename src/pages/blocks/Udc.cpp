@@ -88,7 +88,7 @@ void CUDC::EnableCharacters()
 void CUDC::DoDataExchange(CDataExchange* pDX)
 {
     CBlockPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_PORT, m_nPort);
+    ExchangeChoice(pDX, IDC_PORT, m_nPort);
     DDX_Text(pDX, IDC_CYCLE, m_nCycle);
     DDV_MinMaxInt(pDX, m_nCycle, 0, kMaxCycle);
     DDX_Check(pDX, IDC_PROTECTION, m_bProtect);
@@ -96,8 +96,8 @@ void CUDC::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_UDC_TX_END_CHECK, m_bTxEnd);
     DDX_Check(pDX, IDC_UDC_RX_START_CHECK, m_bRxStart);
     DDX_Check(pDX, IDC_UDC_RX_END_CHECK, m_bRxEnd);
-    DDX_CBIndex(pDX, IDC_UDC_RX_AREA, m_nRxArea);
-    DDX_CBIndex(pDX, IDC_UDC_TX_AREA, m_nTxArea);
+    ExchangeChoice(pDX, IDC_UDC_RX_AREA, m_nRxArea);
+    ExchangeChoice(pDX, IDC_UDC_TX_AREA, m_nTxArea);
     DDX_Text(pDX, IDC_UDC_TX_WORDS, m_nTxWords);
     DDV_MinMaxInt(pDX, m_nTxWords, 1, kMaxWords);
     DDX_Text(pDX, IDC_UDC_RX_WORDS, m_nRxWords);

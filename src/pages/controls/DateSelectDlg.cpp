@@ -67,6 +67,12 @@ BOOL CDateSelectDlg::OnInitDialog()
         if (auto* pButton = dynamic_cast<CButton*>(GetDlgItem(nID)))
             pButton->SetButtonStyle(BS_DEFPUSHBUTTON);
     }
+    // A month from a file that no button offers, or a cleared box, starts at the first button,
+    // so that the marks, the calendar and what OK writes back agree.
+    if (Month() < 1 || Month() > kMonths)
+        Month() = 1;
+    if (Day() < 1 || Day() > kDays)
+        Day() = 1;
     Mark(IDC_MONTH_FIRST + Month() - 1, Month(), true);
     Mark(IDC_DAY_FIRST + Day() - 1, Day(), true);
     FillCalendar(Month(), Day());

@@ -91,7 +91,7 @@ void CParameter::InitPasswordEdits()
 void CParameter::DoDataExchange(CDataExchange* pDX)
 {
     CProgramPage::DoDataExchange(pDX);
-    DDX_CBIndex(pDX, IDC_REDUNDANCY, m_nRedundancy);
+    ExchangeChoice(pDX, IDC_REDUNDANCY, m_nRedundancy);
     DDX_Text(pDX, IDC_SYNC_TIME, m_nSyncTime);
     DDV_MinMaxInt(pDX, m_nSyncTime, SYNC_TIME_MIN, SYNC_TIME_MAX);
     DDX_Text(pDX, IDC_CURRENT_PASSWORD, m_strCurrentPassword);
@@ -99,8 +99,8 @@ void CParameter::DoDataExchange(CDataExchange* pDX)
     DDV_MaxChars(pDX, m_strProgramName, PROGRAM_NAME_MAX);
     DDX_Text(pDX, IDC_NEW_PASSWORD, m_strNewPassword);
     DDX_Text(pDX, IDC_REPEAT_PASSWORD, m_strRepeatPassword);
-    DDX_CBIndex(pDX, IDC_AI0_RANGE, m_nAiRangeType[0]);
-    DDX_CBIndex(pDX, IDC_AI1_RANGE, m_nAiRangeType[1]);
+    ExchangeChoice(pDX, IDC_AI0_RANGE, m_nAiRangeType[0]);
+    ExchangeChoice(pDX, IDC_AI1_RANGE, m_nAiRangeType[1]);
     ValidatePasswords(pDX);
 }
 

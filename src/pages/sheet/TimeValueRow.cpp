@@ -222,7 +222,7 @@ void CTimeValueRow::Exchange(CDataExchange* pDX)
     DDV_MinMaxInt(pDX, m_nHigh, 0, m_nHighMax);
     DDX_Text(pDX, m_ids.nLow, m_nLow);
     if (m_ids.nBase)
-        DDX_CBIndex(pDX, m_ids.nBase, m_nBase);
+        ExchangeChoice(pDX, m_ids.nBase, m_nBase);
     if (pDX->m_bSaveAndValidate && m_pUnitCombo && m_pUnitCombo->GetCurSel() >= 0)
         m_nRefUnit = m_pUnitCombo->GetCurSel();
 }

@@ -1,5 +1,6 @@
 #include "platform/gdi/RecordingSurface.h"
 
+#include "platform/core/FaceName.h"
 #include "platform/core/String.h"
 
 #include <cstdlib>
@@ -105,10 +106,7 @@ std::string Rop(int nRop2)
 std::string Font(const LOGFONT& font)
 {
     std::ostringstream out;
-    std::size_t nFace = 0;
-    while (nFace < std::size_t(LF_FACESIZE) && font.lfFaceName[nFace])
-        ++nFace;
-    out << " font=\"" << CString(std::u16string_view(font.lfFaceName, nFace)).ToUtf8() << "\" "
+    out << " font=\"" << CString(FaceNameOf(font)).ToUtf8() << "\" "
         << font.lfHeight << "x" << font.lfWidth << " w" << font.lfWeight;
     if (font.lfItalic)
         out << " italic";

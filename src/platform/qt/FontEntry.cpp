@@ -1,5 +1,7 @@
 #include "platform/qt/FontEntry.h"
 
+#include "platform/core/FaceName.h"
+
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -12,8 +14,8 @@ constexpr int kDefaultCellHeight = 16;
 
 QString FaceName(const LOGFONT& font)
 {
-    const auto* pEnd = std::find(font.lfFaceName, font.lfFaceName + LF_FACESIZE, u'\0');
-    return QString::fromUtf16(font.lfFaceName, pEnd - font.lfFaceName);
+    const std::u16string_view face = FaceNameOf(font);
+    return QString::fromUtf16(face.data(), qsizetype(face.size()));
 }
 
 QFont::StyleHint HintFor(BYTE nPitchAndFamily)

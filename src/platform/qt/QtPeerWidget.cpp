@@ -1,5 +1,6 @@
 #include "platform/qt/QtPeerWidget.h"
 
+#include "platform/core/FaceName.h"
 #include "platform/gdi/DisplayDevice.h"
 #include "platform/qt/QPainterSurface.h"
 #include "platform/qt/QtDragDrop.h"
@@ -663,9 +664,8 @@ void QtNativeWindow::SetFont(const LOGFONT* pLogFont)
         return;
     }
     QFont font;
-    const std::u16string_view face(pLogFont->lfFaceName);
-    if (!face.empty() && face.front() != 0)
-        font.setFamily(QString::fromUtf16(pLogFont->lfFaceName));
+    if (const std::u16string_view face = FaceNameOf(*pLogFont); !face.empty())
+        font.setFamily(QString::fromUtf16(face.data(), qsizetype(face.size())));
     if (pLogFont->lfHeight != 0)
         font.setPixelSize(std::abs(int(pLogFont->lfHeight)));
     font.setWeight(pLogFont->lfWeight >= 600 ? QFont::Bold : QFont::Normal);

@@ -256,6 +256,14 @@ void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
         hWnd->SendMessage(CB_SETCURSEL, WPARAM(index));
 }
 
+void ExchangeChoice(CDataExchange* pDX, int nIDC, int& index)
+{
+    int nChoice = index;
+    DDX_CBIndex(pDX, nIDC, nChoice);
+    if (nChoice >= 0)
+        index = nChoice;
+}
+
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWnd = pDX->PrepareCtrl(nIDC);

@@ -40,6 +40,10 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value);
 // nIDC is the first radio button of a group; value is the index of the checked one, -1 for none.
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value);
 void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index);
+// DDX_CBIndex, except that a list with nothing selected (a stored index beyond its items, from
+// a file, an upload or a controller) leaves the member as it was rather than storing -1, so
+// that an untouched OK changes nothing.
+void ExchangeChoice(CDataExchange* pDX, int nIDC, int& index);
 // Loading selects the first item that begins with the value (a combo with an edit field shows
 // the value itself when none does); saving reads the selected item's (or the field's) text.
 void DDX_CBString(CDataExchange* pDX, int nIDC, CString& value);

@@ -1,5 +1,6 @@
 #include "platform/ui/FontDialog.h"
 
+#include "platform/core/FaceName.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ColorDialog.h"
 #include "platform/ui/ComboBox.h"
@@ -72,7 +73,7 @@ CFontDialog::CFontDialog(const LOGFONT* lplfInitial, DWORD dwFlags, CDC*, CWnd* 
 
 BOOL CFontDialog::OnInitDialog()
 {
-    m_strFace = m_lf.lfFaceName;
+    m_strFace = CString(FaceNameOf(m_lf));
     if (m_strFace.IsEmpty())
         m_strFace = Faces().front();
     m_nPoints = MulDiv(std::abs(int(m_lf.lfHeight)), kPointsPerInch, kPixelsPerInch);
@@ -87,7 +88,12 @@ BOOL CFontDialog::OnInitDialog()
 
 void CFontDialog::DoDataExchange(CDataExchange* pDX)
 {
-    DDX_CBString(pDX, IDC_FONT_FACE, m_strFace);
+    // A face from a file that the list does not offer shows no selection; an untouched OK keeps
+    // it rather than storing no face at all.
+    CString strFace = m_strFace;
+    DDX_CBString(pDX, IDC_FONT_FACE, strFace);
+    if (!strFace.IsEmpty())
+        m_strFace = strFace;
     DDX_Text(pDX, IDC_FONT_SIZE, m_nPoints);
     DDV_MinMaxInt(pDX, m_nPoints, 1, 72);
     DDX_Check(pDX, IDC_FONT_BOLD, m_bBold);
