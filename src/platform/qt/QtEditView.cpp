@@ -1,7 +1,8 @@
 // The edit's view: a QLineEdit, or a QPlainTextEdit for ES_MULTILINE. Keys go to the layer
 // (which edits the text and notifies). A line's context menu and an input method's characters go
 // to the layer too, as the classic edit's do, so that a box that filters its text (a number, a
-// time) keeps its rules on every way in; like the classic edit it takes no drops. Edits that still
+// time) keeps its rules on every way in; like the classic edit it takes no drops and no middle
+// button paste. Edits that still
 // come another way arrive as the user's whole new text.
 #include "platform/qt/QtControlViews.h"
 
@@ -14,6 +15,7 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -158,6 +160,9 @@ protected:
             return true;
         case QEvent::InputMethod:
             return TypeCommitted(static_cast<QInputMethodEvent&>(event));
+        case QEvent::MouseButtonRelease:
+            // The middle button's paste of the X selection: the classic edit has none.
+            return static_cast<QMouseEvent&>(event).button() == Qt::MiddleButton;
         default:
             return false;
         }
