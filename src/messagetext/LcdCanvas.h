@@ -37,6 +37,9 @@ public:
     int GetAcceptedCharClass() const;
     // Whether an element covers the cell.
     BOOL IsCoveredByWidget(int nRow, int nCol) const;
+    // Whether an element covers one of the nColumns cells a character would take from the cell
+    // on (the header row is never covered).
+    BOOL IsCoveredFor(int nRow, int nCol, int nColumns) const;
     void TypeIntoCell(CGridCell& cell, int nRow, int nCol, UINT nChar) override;
 
     // ---- elements and the clipboard (LcdCanvasWidgets.cpp) ----
@@ -92,7 +95,8 @@ public:
     void OpenParamPopupOnSelected();
 
 protected:
-    // No typing onto an element (for an extended character, onto its right neighbour either).
+    // No typing onto an element: neither of the cells a double-width character takes, nor the
+    // one cell any other character takes.
     BOOL RefusesTypingAt(int nRow, int nCol, UINT nChar) const override;
     // A double-width character takes two columns.
     int PastedUnitColumns(const CString& strUnit) const override;

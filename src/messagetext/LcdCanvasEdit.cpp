@@ -63,9 +63,14 @@ int CLcdCanvas::GetAcceptedCharClass() const
     return nSet == 2 ? CHARCLASS_EXTENDED : CHARCLASS_DOUBLE_WIDTH;
 }
 
+BOOL CLcdCanvas::IsCoveredFor(int nRow, int nCol, int nColumns) const
+{
+    return nRow >= 1 && (IsCoveredByWidget(nRow, nCol) || (nColumns > 1 && IsCoveredByWidget(nRow, nCol + 1)));
+}
+
 BOOL CLcdCanvas::RefusesTypingAt(int nRow, int nCol, UINT nChar) const
 {
-    return nRow >= 1 && IsCoveredByWidget(nRow, nChar >= 0x80 ? nCol + 1 : nCol);
+    return IsCoveredFor(nRow, nCol, GetCharClass(nChar) == CHARCLASS_DOUBLE_WIDTH ? 2 : 1);
 }
 
 void CLcdCanvas::TypeIntoCell(CGridCell& cell, int nRow, int nCol, UINT nChar)
@@ -111,7 +116,7 @@ BOOL CLcdCanvas::PlacePastedUnit(int nRow, int nCol, const CString& strUnit, CCe
     strText.Trim();
     const TCHAR chFirst = strText.IsEmpty() ? 0 : strText.GetAt(0);
     const bool bWide = chFirst >= 0x80 && !IsSpecialSingleWidth(chFirst);
-    if (nRow >= 1 && (IsCoveredByWidget(nRow, nCol) || (chFirst >= 0x80 && IsCoveredByWidget(nRow, nCol + 1))))
+    if (IsCoveredFor(nRow, nCol, PastedUnitColumns(strText)))
         return FALSE;
     bool bPair = false;
     if (!bWide) {

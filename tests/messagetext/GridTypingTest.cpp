@@ -183,6 +183,23 @@ TEST_F(GridTyping, CellUnderAnElementTakesNothing)
     Focus(2, 3);
     Type('b');
     EXPECT_EQ(Text(2, 3), "b");
+    // The element's last cell takes no character either; beside it, one that takes one cell
+    // goes in, as a paste places it.
+    PutChinese(2, 6);
+    EXPECT_EQ(Text(2, 6), "");
+    EXPECT_EQ(WideBits(2, 7), 0u);
+    m_doc.m_nCharSet1 = 2;
+    for (const int nCol : {6, 3}) {
+        Focus(2, nCol);
+        Type(kAccented);
+    }
+    EXPECT_EQ(Text(2, 6), "");
+    EXPECT_EQ(Text(2, 3), "#");
+    Focus(2, 3);
+    Type('b');
+    const TCHAR accented[] = {kAccented, 0};
+    EXPECT_TRUE(Grid().PasteText(CCellID(2, 3), accented, TRUE));
+    EXPECT_EQ(Text(2, 3), "#");
 }
 
 TEST_F(GridTyping, EndOfEditNotifiesOnlyOnChangeAndTakesRefusalBack)

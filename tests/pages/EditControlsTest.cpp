@@ -9,6 +9,13 @@
 #include "platform/ui/Clipboard.h"
 #include "support/QtTestInput.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QLineEdit>
+#include <QMenu>
+
 #include <string>
 #include <vector>
 
@@ -118,7 +125,7 @@ TEST_F(EditControls, PasteIsCutToTheValidText)
     CClipboard::SetText(_T("98x7654"));
     edit.SendMessage(EM_SETSEL, 0, -1);
     edit.SendMessage(WM_PASTE);
-    EXPECT_EQ(Text(edit), CString(_T("9999"))) << "past the four digits: the largest number they hold";
+    EXPECT_EQ(Text(edit), CString(_T("9876"))) << "past the four digits: cut to them, as typing them would";
 }
 
 TEST_F(EditControls, LeavingTheBoxClampsIntoTheRangeOrReportsIt)
@@ -169,14 +176,23 @@ TEST_F(EditControls, EditingKeysFromTheWidgetsKeepTheBoxesWellFormed)
 {
     if (!RunningApp::OnQt())
         GTEST_SKIP() << "keys through the Qt widgets";
+    InitQtControls();
     CIntegerEdit number(9);
+    CIntegerEdit five(5);
+    CNumericEdit decimal(2, 2);
+    decimal.SetLocaleMarks('-', '.', ',');
     CMaskedEdit time(_T("##:##"));
+    constexpr QtKey kCut{Qt::Key_X, Qt::ControlModifier, u"\x18"};
+    constexpr QtKey kShiftDelete{Qt::Key_Delete, Qt::ShiftModifier, u"\x7f"};
+    constexpr QtKey kNine{Qt::Key_9, Qt::NoModifier, u"9"};
+    // A cut copies the selection and then removes it as Delete would, or leaves it as Delete does.
     const struct {
         CFilterEdit* pEdit;
         const char16_t* before;
         std::vector<QtKey> keys;
         const char16_t* after;
         int nCaret;
+        const char16_t* clipboard = u"";
     } cases[] = {
         {&number, u"1234", {kQtHome, kQtRight, kQtDelete}, u"134", 1},
         {&number, u"1234", {kQtEnd, kQtBackspace, kQtBackspace}, u"12", 2},
@@ -184,16 +200,78 @@ TEST_F(EditControls, EditingKeysFromTheWidgetsKeepTheBoxesWellFormed)
         {&time, u"01:23", {kQtEnd, kQtLeft, kQtDelete}, u"01:2", 4},
         {&time, u"01:23", {kQtEnd, kQtBackspace}, u"01:20", 4},
         {&time, u"01:23", {kQtHome, kQtDelete}, u"01:23", 0},
+        {&decimal, u"12.34", {kQtHome, kQtRight, kQtRight, kQtShiftRight, kCut}, u"12", 2, u"."},
+        {&decimal, u"12.34", {kQtHome, kQtRight, kQtRight, kQtShiftRight, kShiftDelete}, u"12", 2, u"."},
+        {&time, u"12:34", {kQtHome, kQtRight, kQtShiftRight, kQtShiftRight, kQtShiftRight, kCut}, u"12:34", 4, u"2:3"},
+        {&time, u"12:34", {kQtEnd, kQtShiftLeft, kQtShiftLeft, kShiftDelete}, u"12:", 3, u"34"},
+        {&five, u"-12345", {kQtHome, kNine}, u"-92345", 2},
     };
     Make(number);
+    Make(five);
+    Make(decimal);
     Make(time);
     for (const auto& c : cases) {
+        CClipboard::Empty();
         c.pEdit->SetWindowText(c.before);
         c.pEdit->SetFocus();
         for (const QtKey& key : c.keys)
             key.TypeInto(QtWidgetOf(*c.pEdit));
         EXPECT_EQ(Text(*c.pEdit), CString(c.after)) << CString(c.before).ToUtf8() << " " << c.keys.size();
         EXPECT_EQ(Caret(*c.pEdit), c.nCaret) << CString(c.before).ToUtf8() << " " << c.keys.size();
+        CString strClipboard;
+        CClipboard::GetText(strClipboard);
+        EXPECT_EQ(strClipboard, CString(c.clipboard)) << CString(c.before).ToUtf8() << " " << c.keys.size();
+    }
+}
+
+// The line's own menu and an input method's committed text go through the box's rules as keys do.
+TEST_F(EditControls, TheLinesMenuAndAnInputMethodKeepTheBoxesRules)
+{
+    if (!RunningApp::OnQt())
+        GTEST_SKIP() << "the Qt widgets' menu and input method";
+    InitQtControls();
+    CNumericEdit decimal(2, 2);
+    decimal.SetLocaleMarks('-', '.', ',');
+    CMaskedEdit time(_T("##:##"));
+    Make(decimal);
+    Make(time);
+    const struct {
+        CFilterEdit* pEdit;
+        const char16_t* before;
+        int nStart;
+        int nEnd;
+        const char* menuEntry;   // else the committed text
+        const char16_t* commit;
+        const char16_t* after;
+    } cases[] = {
+        {&decimal, u"12.34", 2, 3, "Cu&t", nullptr, u"12"},
+        {&decimal, u"12.34", 2, 3, "Delete", nullptr, u"12"},
+        {&time, u"12:34", 1, 4, "Cu&t", nullptr, u"12:34"},
+        {&time, u"12:34", 1, 4, "Delete", nullptr, u"12:34"},
+        {&decimal, u"", 0, 0, nullptr, u"1x2.345", u"12.34"},
+        {&time, u"12:34", 0, 0, nullptr, u"9a", u"92:34"},
+    };
+    for (const auto& c : cases) {
+        c.pEdit->SetWindowText(c.before);
+        c.pEdit->SetFocus();
+        c.pEdit->SetSel(c.nStart, c.nEnd);
+        QLineEdit* pLine = QtWidgetOf(*c.pEdit)->findChild<QLineEdit*>();
+        if (c.menuEntry) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), pLine->mapToGlobal(QPoint(5, 5)));
+            QApplication::sendEvent(pLine, &event);
+            auto* pMenu = pLine->findChild<QMenu*>();
+            ASSERT_NE(pMenu, nullptr);
+            for (QAction* pAction : pMenu->actions()) {
+                if (pAction->text().startsWith(QLatin1String(c.menuEntry)))
+                    pAction->trigger();
+            }
+            delete pMenu;
+        } else {
+            QInputMethodEvent event;
+            event.setCommitString(QString::fromUtf16(c.commit));
+            QApplication::sendEvent(pLine, &event);
+        }
+        EXPECT_EQ(Text(*c.pEdit), CString(c.after)) << CString(c.before).ToUtf8() << " " << c.nStart;
     }
 }
 

@@ -22,7 +22,7 @@ void CFilterEdit::Redraw()
 
 void CFilterEdit::PassChar(TCHAR ch) { CEdit::DefWindowProc(WM_CHAR, WPARAM(ch), 1); }
 
-void CFilterEdit::PassKey(UINT nChar) { CEdit::DefWindowProc(WM_KEYDOWN, WPARAM(nChar), 1); }
+void CFilterEdit::PassKey(UINT nChar) { CaretOrDeleteKey(nChar); }
 
 void CFilterEdit::GetSelection(int& nStart, int& nEnd) const { GetSel(nStart, nEnd); }
 
@@ -33,30 +33,27 @@ LRESULT CFilterEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         FilterChar(TCHAR(wParam));
         return 0;
     case WM_KEYDOWN:
-        FilterKeyDown(UINT(wParam));
+        // Shift+Delete and the like come back as the clipboard's messages below.
+        if (!EditingKey(UINT(wParam)))
+            FilterKeyDown(UINT(wParam));
         return 0;
     case WM_KILLFOCUS: {
         const LRESULT lResult = CEdit::DefWindowProc(message, wParam, lParam);
         FilterKillFocus();
         return lResult;
     }
-    case WM_CUT: {
-        int nStart = 0;
-        int nEnd = 0;
-        GetSel(nStart, nEnd);
-        if (nStart != nEnd) {
-            CEdit::DefWindowProc(WM_COPY, 0, 0);
-            ReplaceSel(_T(""), TRUE);
-        }
-        return 0;
-    }
+    case WM_CUT:
     case WM_CLEAR: {
         int nStart = 0;
         int nEnd = 0;
         GetSel(nStart, nEnd);
-        // Through the behaviour's Delete, as a key would.
-        if (nStart != nEnd)
-            SendMessage(WM_KEYDOWN, VK_DELETE, 1);
+        // The selection goes as Delete takes it, by the behaviour's rules: where Delete leaves
+        // the text, so does a cut, which then only copies.
+        if (nStart != nEnd) {
+            if (message == WM_CUT)
+                CEdit::DefWindowProc(WM_COPY, 0, 0);
+            FilterKeyDown(VK_DELETE);
+        }
         return 0;
     }
     case WM_PASTE: {
@@ -64,7 +61,7 @@ LRESULT CFilterEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         int nEnd = 0;
         GetSel(nStart, nEnd);
         CEdit::DefWindowProc(message, wParam, lParam);
-        const CString strValid = GetValidPaste();
+        const CString strValid = GetValidText();
         if (strValid != GetText()) {
             SetWindowText(strValid);
             SetSel(nStart, nEnd);

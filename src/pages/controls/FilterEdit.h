@@ -1,7 +1,8 @@
 // CFilterEdit and CEditBehavior: the two halves of the numeric and masked edit boxes. The edit
 // half owns the window and routes its messages; the behaviour half decides what the text may
-// be. Typed characters and keys go to the behaviour; text that is pasted or set by the program
-// is cut to the behaviour's valid form, so that the box can only ever hold a well-formed value.
+// be. Typed characters and keys go to the behaviour, and so do a cut's and a clear's deletion;
+// text that is pasted or set by the program is cut to the behaviour's valid form, so that the
+// box can only ever hold a well-formed value.
 #pragma once
 
 #include "platform/ui/Edit.h"
@@ -16,8 +17,6 @@ public:
     virtual void Redraw();
     // The text the box may hold for its current window text; the base keeps it.
     virtual CString GetValidText() const { return GetText(); }
-    // The text the box may hold after a paste; the valid text unless the behaviour says more.
-    virtual CString GetValidPaste() const { return GetValidText(); }
     // A hook through which a box may refuse a character; none does.
     virtual bool ShouldEnter(TCHAR) const { return true; }
 

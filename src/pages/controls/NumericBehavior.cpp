@@ -83,21 +83,6 @@ CString CNumericBehavior::GetValidText() const
     return InsertSeparators(strOut);
 }
 
-CString CNumericBehavior::GetValidPaste() const
-{
-    const CString strNumber = NormalizeText(m_pEdit->GetText(), false);
-    const bool bSign = !strNumber.IsEmpty() && strNumber[0] == m_chNegative;
-    const int nPoint = strNumber.Find(m_chDecimal);
-    const int nWhole = (nPoint < 0 ? strNumber.GetLength() : nPoint) - (bSign ? 1 : 0);
-    if (nWhole <= m_nMaxWhole)
-        return GetValidText();
-    // Past the whole digits the box holds: its largest number, which its bound takes over.
-    CString strLargest(TCHAR('9'), m_nMaxWhole);
-    if (bSign && AllowsNegative())
-        strLargest.Insert(0, m_chNegative);
-    return InsertSeparators(strLargest);
-}
-
 CString CNumericBehavior::InsertSeparators(const CString& strText) const
 {
     int nPoint = strText.Find(m_chDecimal);
@@ -334,8 +319,10 @@ void CNumericBehavior::OnDigit(TCHAR ch, int nStart, int nEnd, const CString& st
             ++nWhole;
     }
     if (nWhole >= m_nMaxWhole) {
+        // The digit overwrites the next digit: a sign or group separator at the caret stays,
+        // unless the selection reaches the end and the digit replaces all of it.
         int nAt = nStart;
-        if (nAt < strText.GetLength() && strText[nAt] == m_chGroup)
+        while (nEnd < strText.GetLength() && nAt < strText.GetLength() && !IsDigitChar(strText[nAt]))
             ++nAt;
         if (nAt < strText.GetLength())
             Replace(nAt, OverwriteEnd(nAt, nEnd), CString(ch));

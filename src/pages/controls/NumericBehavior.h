@@ -32,9 +32,6 @@ public:
     CNumericBehavior(CFilterEdit* pEdit, int nMaxWhole, int nMaxDecimals);
 
     CString GetValidText() const override;
-    // The valid text after a paste: a number with more whole digits than the box takes is past
-    // what the box holds and becomes the largest number it holds, not its first digits.
-    CString GetValidPaste() const;
     void OnChar(TCHAR ch) override;
     void OnKeyDown(UINT nChar) override;
     void OnKillFocus() override;

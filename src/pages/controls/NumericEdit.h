@@ -11,7 +11,6 @@ public:
     CNumericEdit(int nMaxWhole, int nMaxDecimals) : CNumericBehavior(this, nMaxWhole, nMaxDecimals) {}
 
     CString GetValidText() const override { return CNumericBehavior::GetValidText(); }
-    CString GetValidPaste() const override { return CNumericBehavior::GetValidPaste(); }
 
 protected:
     void FilterChar(TCHAR ch) override { CNumericBehavior::OnChar(ch); }

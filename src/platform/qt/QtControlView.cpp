@@ -48,6 +48,8 @@ protected:
             m_pView->FollowFocus();
         if (!m_pView)
             return true;
+        if (m_pView->TakesEvent(*pEvent))
+            return true;
         if (pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::KeyRelease) {
             if (m_pView->KeepsKey(*static_cast<QKeyEvent*>(pEvent)))
                 return false;

@@ -31,6 +31,9 @@ protected:
     // editing the layer does not model (the caret in a combo's edit, a date's fields). None by
     // default.
     virtual bool KeepsKey(const QKeyEvent&) const { return false; }
+    // An event the view handles in the widget's stead (TRUE when it did): the ways into a
+    // native editor that would bypass the control's own rules. None by default.
+    virtual bool TakesEvent(QEvent&) { return false; }
     // Sends a Qt key event to the layer instead of the widget: the peer turns it into the
     // layer's key messages for the window with the focus.
     bool ForwardKey(QEvent* pEvent);

@@ -1,11 +1,21 @@
 // The edit's view: a QLineEdit, or a QPlainTextEdit for ES_MULTILINE. Keys go to the layer
-// (which edits the text and notifies); edits that come another way (the context menu's paste, an
-// input method) arrive as the user's whole new text.
+// (which edits the text and notifies). A line's context menu and an input method's characters go
+// to the layer too, as the classic edit's do, so that a box that filters its text (a number, a
+// time) keeps its rules on every way in; like the classic edit it takes no drops and no middle
+// button paste. Edits that still
+// come another way arrive as the user's whole new text.
 #include "platform/qt/QtControlViews.h"
 
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Edit.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -37,6 +47,37 @@ int QtPosition(const CString& strLayer, int nLayerPos)
     }
     return nLayerPos - nBreaks;
 }
+
+// The classic edit's context menu: each entry sends its message to the edit; a null text is a
+// separator.
+struct EditMenuEntry {
+    const char16_t* pszText;
+    UINT nMessage;
+    LPARAM lParam;
+    bool (*pfnEnabled)(const CEdit& edit);
+};
+
+bool IsWritable(const CEdit& edit) { return !(edit.GetStyle() & ES_READONLY); }
+
+bool HasSelection(const CEdit& edit)
+{
+    int nStart = 0, nEnd = 0;
+    edit.GetSel(nStart, nEnd);
+    return nStart != nEnd;
+}
+
+bool CanUndo(const CEdit& edit) { return edit.CanUndo() && IsWritable(edit); }
+bool CanCut(const CEdit& edit) { return HasSelection(edit) && IsWritable(edit); }
+bool CanCopy(const CEdit& edit) { return HasSelection(edit) && !(edit.GetStyle() & ES_PASSWORD); }
+bool CanPaste(const CEdit& edit) { return IsWritable(edit) && CClipboard::IsFormatAvailable(CF_UNICODETEXT); }
+bool HasText(const CEdit& edit) { return edit.GetWindowTextLength() > 0; }
+
+constexpr EditMenuEntry kEditMenu[] = {
+    {u"&Undo\tCtrl+Z", WM_UNDO, 0, CanUndo},    {nullptr, 0, 0, nullptr},
+    {u"Cu&t\tCtrl+X", WM_CUT, 0, CanCut},       {u"&Copy\tCtrl+C", WM_COPY, 0, CanCopy},
+    {u"&Paste\tCtrl+V", WM_PASTE, 0, CanPaste}, {u"Delete", WM_CLEAR, 0, CanCut},
+    {nullptr, 0, 0, nullptr},                   {u"Select All\tCtrl+A", EM_SETSEL, -1, HasText},
+};
 
 // A multi-line box that tells when it was shown or resized: Qt's first show brings the caret
 // into view, and a resize may move the top line.
@@ -104,6 +145,29 @@ public:
     }
 
 protected:
+    bool TakesEvent(QEvent& event) override
+    {
+        if (!m_pLine)
+            return false;
+        switch (event.type()) {
+        case QEvent::ContextMenu:
+            ShowContextMenu(static_cast<QContextMenuEvent&>(event).globalPos());
+            return true;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            event.ignore();
+            return true;
+        case QEvent::InputMethod:
+            return TypeCommitted(static_cast<QInputMethodEvent&>(event));
+        case QEvent::MouseButtonRelease:
+            // The middle button's paste of the X selection: the classic edit has none.
+            return static_cast<QMouseEvent&>(event).button() == Qt::MiddleButton;
+        default:
+            return false;
+        }
+    }
+
     void Sync() override
     {
         CString strText;
@@ -152,6 +216,46 @@ protected:
     }
 
 private:
+    // The menu the classic edit shows, its entries sent to the edit as messages, so that a box
+    // that filters its text applies its rules to them as to its keys.
+    void ShowContextMenu(const QPoint& ptGlobal)
+    {
+        auto* pMenu = new QMenu(m_pLine);
+        pMenu->setAttribute(Qt::WA_DeleteOnClose);
+        for (const EditMenuEntry& entry : kEditMenu) {
+            if (!entry.pszText) {
+                pMenu->addSeparator();
+                continue;
+            }
+            QAction* pAction = pMenu->addAction(QString::fromUtf16(entry.pszText));
+            pAction->setEnabled(entry.pfnEnabled(m_edit));
+            QObject::connect(pAction, &QAction::triggered, [this, &entry, pAlive = Life()] {
+                if (*pAlive)
+                    m_edit.SendMessage(entry.nMessage, 0, entry.lParam);
+            });
+        }
+        pMenu->popup(ptGlobal);
+    }
+
+    // The characters an input method commits are typed into the edit one by one, as its
+    // WM_IME_CHAR becomes WM_CHAR; the composition still shows in the line.
+    bool TypeCommitted(QInputMethodEvent& event)
+    {
+        if (event.commitString().isEmpty())
+            return false;
+        const QString strCommit = event.commitString();
+        QInputMethodEvent composing(event.preeditString(), event.attributes());
+        QCoreApplication::sendEvent(m_pLine, &composing);
+        const LifeToken pAlive = Life();
+        for (QChar ch : strCommit) {
+            if (!*pAlive || !IsWindow(&m_edit))
+                break;
+            m_edit.SendMessage(WM_CHAR, WPARAM(ch.unicode()), 1);
+        }
+        event.accept();
+        return true;
+    }
+
     // The text's line nLine at the top of the box, as far as the box scrolls.
     void ScrollToLine(int nLine)
     {

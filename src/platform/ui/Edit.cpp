@@ -342,14 +342,19 @@ bool CEdit::PastesPastNumber(const CString& strPaste, CString& strOut) const
 
 void CEdit::KeyDown(UINT nChar)
 {
+    m_bTypingRun = false;
+    if (!EditingKey(nChar))
+        CaretOrDeleteKey(nChar);
+}
+
+void CEdit::CaretOrDeleteKey(UINT nChar)
+{
     const CString strText = Text();
     const bool bShift = GetKeyState(VK_SHIFT) < 0;
     // Home and End keep to the caret's line in a multi-line edit, unless with Ctrl.
     const bool bByLine = (GetStyle() & ES_MULTILINE) && GetKeyState(VK_CONTROL) >= 0;
     int nCaret = m_nSelEnd;
     m_bTypingRun = false;
-    if (EditingKey(nChar))
-        return;
     switch (nChar) {
     case VK_DELETE:
         if (IsReadOnly())

@@ -88,6 +88,11 @@ public:
 protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void CopyStateFrom(CWnd& other) override;
+    // Shift+Delete, Ctrl+Insert and Shift+Insert as cut, copy and paste; FALSE for any other key.
+    bool EditingKey(UINT nChar);
+    // A key that moves the caret or deletes, whatever Shift says of the clipboard: Shift+Delete
+    // is a plain Delete here, so that a cut may delete through it.
+    void CaretOrDeleteKey(UINT nChar);
 
 private:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
@@ -111,8 +116,6 @@ private:
     void KeyDown(UINT nChar);
     // Ctrl+A, Ctrl+C, Ctrl+V, Ctrl+X and Ctrl+Z as their characters; FALSE for any other.
     bool EditingChar(TCHAR ch);
-    // Shift+Delete, Ctrl+Insert and Shift+Insert; FALSE for any other key.
-    bool EditingKey(UINT nChar);
     void KeepUndoState();
     BOOL UndoLastChange();
     bool IsReadOnly() const { return (GetStyle() & ES_READONLY) != 0; }
