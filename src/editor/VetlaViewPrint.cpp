@@ -40,6 +40,7 @@ void CVetlaView::OnPageLayout()
     dlg.m_checkFit = [this](int nAcross, int nDown) { return CheckPageLayoutFit(*m_pDocument, nAcross, nDown); };
     if (dlg.DoModal() != IDOK)
         return;
+    ForgetObjects();
     SetPageLayout(dlg.m_nPagesAcross, dlg.m_nPagesDown);
     // The pages are stored with the diagram: a layout is an undo step like any other edit.
     m_pDocument->m_undo.SaveState(m_pDocument);
