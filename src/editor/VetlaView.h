@@ -383,6 +383,9 @@ public:
     COLORREF GetWireColour() const { return m_crWire; }
     COLORREF GetBackgroundColour() const { return m_crBackground; }
     void OnGoToBlock();
+    // Go To Block and Page Layout change the selection or the diagram: not while simulating.
+    void OnUpdateGoToBlock(CCmdUI* pCmdUI);
+    void OnUpdatePageLayout(CCmdUI* pCmdUI);
     void OnSaveAllFiles();
     void OnAddSystemTimePage();
     void OnUpdateAddSystemTimePage(CCmdUI* pCmdUI);

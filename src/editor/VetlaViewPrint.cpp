@@ -5,6 +5,7 @@
 #include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 #include "editor/PageLayoutFit.h"
+#include "platform/core/CmdTarget.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintInfo.h"
 
@@ -29,6 +30,8 @@ BOOL CVetlaView::OnPreparePrinting(CPrintInfo* pInfo)
 void CVetlaView::OnBeginPrinting(CDC*, CPrintInfo* pInfo) { m_printing.BeginPrinting(pInfo); }
 
 void CVetlaView::OnPrint(CDC* pDC, CPrintInfo* pInfo) { m_printing.PrintPage(pDC, pInfo); }
+
+void CVetlaView::OnUpdatePageLayout(CCmdUI* pCmdUI) { pCmdUI->Enable(IsDocumentEditable()); }
 
 void CVetlaView::OnPageLayout()
 {
