@@ -119,9 +119,15 @@ public:
     void SetCurrentObjects(CBlockObj* pBlock, CConnectLineObj* pLine, CBlockComment* pComment);
     // An object that leaves the diagram is current no more.
     void ForgetObject(const CObject* pObject);
-    // The view lets go of every object of the diagram it holds (the current ones and the
-    // selection), as before a reload replaces them.
-    void ForgetObjects();
+    // Every edit that adds, removes or reloads objects of the diagram passes here first: every
+    // view of the document ends its tool in progress (EndToolsInProgress) and lets go of every
+    // object of the diagram it holds, the current ones and the selection, so that nothing of
+    // a view points at what the edit frees. bKeepMarks leaves the objects' selected marks for
+    // an edit that acts on them (Delete).
+    void ForgetObjects(bool bKeepMarks = false);
+    // Every view of the document ends the tool it holds across messages: a drag as its release
+    // would end it, the band, a wire being drawn, the value popup.
+    void EndToolsInProgress();
 
     // The model's block factory for this view's document: a new, unnumbered and unplaced block
     // of the class for nType; a message-text block claims the lowest free message-text slot.
@@ -377,6 +383,9 @@ public:
     COLORREF GetWireColour() const { return m_crWire; }
     COLORREF GetBackgroundColour() const { return m_crBackground; }
     void OnGoToBlock();
+    // Go To Block and Page Layout change the selection or the diagram: not while simulating.
+    void OnUpdateGoToBlock(CCmdUI* pCmdUI);
+    void OnUpdatePageLayout(CCmdUI* pCmdUI);
     void OnSaveAllFiles();
     void OnAddSystemTimePage();
     void OnUpdateAddSystemTimePage(CCmdUI* pCmdUI);
@@ -452,6 +461,8 @@ private:
     // back leaves none.
     void StartMove();
     void FinishMove();
+    // This view's part of EndToolsInProgress.
+    void EndOwnTool();
     void DoubleClickOnPin(CPoint pt);
     void DefaultMouseMove(UINT nFlags, CPoint point);
     // An arrow key's step of the selection (VetlaViewKeys.cpp).

@@ -106,6 +106,8 @@ void CVetlaView::OnGoToBlock()
     dlg.DoModal();
 }
 
+void CVetlaView::OnUpdateGoToBlock(CCmdUI* pCmdUI) { pCmdUI->Enable(m_pDocument && !m_pDocument->m_bSimulating); }
+
 // Saving every open diagram at once is not offered: the command only says what it is.
 void CVetlaView::OnSaveAllFiles() { AfxMessageBox(_T("Save All Files!"), MB_OK); }
 

@@ -12,6 +12,8 @@
 #include "editor/DiagramEditHelpers.h"
 #include "platform/core/CmdTarget.h"
 
+#include <vector>
+
 void CVetlaView::DeleteSelection()
 {
     if (!m_pDocument)
@@ -28,12 +30,10 @@ void CVetlaView::DeleteSelection()
         }
         ForgetObject(&object);
     };
-    DeleteWithDependents(*m_pDocument, ListSnapshot<CBlockObj>(m_selection.Blocks()),
-                         ListSnapshot<CBlockComment>(m_selection.Comments()), release);
-    m_selection.Forget();
-    m_pCurBlock = nullptr;
-    m_pCurLine = nullptr;
-    m_pCurComment = nullptr;
+    const std::vector<CBlockObj*> blocks = ListSnapshot<CBlockObj>(m_selection.Blocks());
+    const std::vector<CBlockComment*> comments = ListSnapshot<CBlockComment>(m_selection.Comments());
+    ForgetObjects(true);
+    DeleteWithDependents(*m_pDocument, blocks, comments, release);
     InvalidateAll();
 }
 

@@ -42,6 +42,9 @@ constexpr UINT KF_ALTDOWN = 0x2000;
 
 void CVetlaView::StepSelection(int dx, int dy, UINT nKey)
 {
+    // A step is an edit, which neither a simulation nor the edit lock allows.
+    if (!IsDocumentEditable())
+        return;
     // The step goes through the drag's move and its check against the page margins, which
     // moves the selection back when it would leave the base.
     const CPoint ptNext(m_ptLastMouse.x + dx, m_ptLastMouse.y + dy);
@@ -49,7 +52,8 @@ void CVetlaView::StepSelection(int dx, int dy, UINT nKey)
     MoveSelection(dx, dy, &nKey);
     const BOOL bTakenBack = KeepSelectionOnPage(ptNext.x, ptNext.y);
     m_ptLastMouse = ptNext;
-    if (bAnySelected && !bTakenBack && m_pDocument)
+    // A step while the mouse drags is part of the drag, whose end takes its one undo step.
+    if (bAnySelected && !bTakenBack && m_pDocument && m_nMoveState < 0)
         SaveArrowStep(*m_pDocument);
     InvalidateAll();
 }

@@ -26,6 +26,7 @@
 #include "platform/ui/Cursor.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -93,6 +94,20 @@ int RightPressStep(CVetlaView& view, T* pHit, BYTE nKind, bool bKeepOnMiss)
     }
     view.InvalidateAll();
     return pHit ? 1 : 0;
+}
+
+// The diagram views of the view's document: the view itself (which a document without windows
+// does not list) and every other one its windows show.
+std::vector<CVetlaView*> ViewsOfDocument(CVetlaView& view)
+{
+    std::vector<CVetlaView*> views{&view};
+    const CVetlaDoc* pDoc = view.GetDocument();
+    for (POSITION pos = pDoc ? pDoc->GetFirstViewPosition() : nullptr; pos;) {
+        CVetlaView* pOther = AsVetlaView(pDoc->GetNextView(pos));
+        if (pOther && pOther != &view)
+            views.push_back(pOther);
+    }
+    return views;
 }
 
 } // namespace
@@ -657,10 +672,31 @@ void CVetlaView::SelectAlone(CBlockComment* pComment)
     SetCurrentObjects(nullptr, nullptr, pComment);
 }
 
-void CVetlaView::ForgetObjects()
+void CVetlaView::ForgetObjects(bool bKeepMarks)
 {
-    m_selection.Clear(SELECTION_ALL);
-    SetCurrentObjects(nullptr, nullptr, nullptr);
+    EndToolsInProgress();
+    for (CVetlaView* pView : ViewsOfDocument(*this)) {
+        // The marks are the objects' own: one view's clear is every view's.
+        if (bKeepMarks || pView != this)
+            pView->m_selection.Forget();
+        else
+            pView->m_selection.Clear(SELECTION_ALL);
+        pView->SetCurrentObjects(nullptr, nullptr, nullptr);
+    }
+}
+
+void CVetlaView::EndToolsInProgress()
+{
+    for (CVetlaView* pView : ViewsOfDocument(*this))
+        pView->EndOwnTool();
+}
+
+void CVetlaView::EndOwnTool()
+{
+    EndDrag();
+    if (m_wireTool.IsDrawing())
+        m_wireTool.End();
+    CloseValuePopup();
 }
 
 void CVetlaView::ForgetObject(const CObject* pObject)

@@ -5,6 +5,7 @@
 #include "document/PageLayout.h"
 #include "document/VetlaDoc.h"
 #include "editor/PageLayoutFit.h"
+#include "platform/core/CmdTarget.h"
 #include "platform/ui/PrintDialog.h"
 #include "platform/ui/PrintInfo.h"
 
@@ -30,6 +31,8 @@ void CVetlaView::OnBeginPrinting(CDC*, CPrintInfo* pInfo) { m_printing.BeginPrin
 
 void CVetlaView::OnPrint(CDC* pDC, CPrintInfo* pInfo) { m_printing.PrintPage(pDC, pInfo); }
 
+void CVetlaView::OnUpdatePageLayout(CCmdUI* pCmdUI) { pCmdUI->Enable(IsDocumentEditable()); }
+
 void CVetlaView::OnPageLayout()
 {
     if (!m_pDocument)
@@ -40,6 +43,7 @@ void CVetlaView::OnPageLayout()
     dlg.m_checkFit = [this](int nAcross, int nDown) { return CheckPageLayoutFit(*m_pDocument, nAcross, nDown); };
     if (dlg.DoModal() != IDOK)
         return;
+    ForgetObjects();
     SetPageLayout(dlg.m_nPagesAcross, dlg.m_nPagesDown);
     // The pages are stored with the diagram: a layout is an undo step like any other edit.
     m_pDocument->m_undo.SaveState(m_pDocument);

@@ -229,6 +229,8 @@ BOOL CVetlaView::ApplySheetValues(const SheetApplyRecord& record)
 
 void CVetlaView::OnBlockRenumbered(CBlockObj& block, int nOldNumber)
 {
+    // A tool started before the sheet would go on with the old number.
+    EndToolsInProgress();
     RenumberLineEnds(*m_pDocument, nOldNumber);
     // An analog output's or open connector's value is shown by no message text.
     if (m_pDocument->IsNewGenerationDoc() && block.m_nType != BT_ANALOG_OUT && block.m_nType != BT_OPENX)
@@ -290,11 +292,10 @@ void CVetlaView::EditCommentBox()
 
 void CVetlaView::DeleteCommentBox(CBlockComment* pBox)
 {
+    ForgetObjects();
     if (POSITION pos = m_pDocument->m_commentList.Find(pBox))
         m_pDocument->m_commentList.RemoveAt(pos);
-    m_selection.Remove(pBox);
     delete pBox;
-    m_pCurComment = nullptr;
     m_pDocument->SetModifiedFlag(TRUE);
     if (m_nEditMode == EDIT_MODE_SIMULATE && m_pDocument->m_commentList.IsEmpty() &&
         m_pDocument->m_blockList.IsEmpty())

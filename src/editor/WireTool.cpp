@@ -23,6 +23,13 @@ const TCHAR kRecursionText[] = _T("Recursions only allowed via outputs and flags
 
 bool IsPowerBus(const CBlockObj* pBlock) { return pBlock && pBlock->m_nType == BT_POWERBUS; }
 
+// The block is one of the diagram's, or its power rail. Only its address is compared: a block
+// the diagram no longer holds is freed, and reading it is not allowed.
+bool IsInDiagram(const CVetlaDoc& doc, CBlockObj* pBlock)
+{
+    return pBlock && (doc.m_blockList.Find(pBlock) || doc.m_powerBusList.Find(pBlock));
+}
+
 // The centre of a pin's stub rectangle; false for a pin without one.
 bool PinCentre(CBlockObj* pBlock, int nPin, CPoint& ptCentre)
 {
@@ -83,7 +90,7 @@ void CWireTool::ShowPinTip(int x, int y, CPoint ptClient)
     CConnectLineObj* pDragged =
         m_view.EditMode() == EDIT_MODE_DRAG_LINE && pCurLine && pCurLine->m_bEndDrag ? pCurLine : nullptr;
     CBlockObj* pStart = m_wire.m_pStartBlock;
-    if (bDrawing && bTarget && pStart && (IsPowerBus(pStart) || pDoc->m_blockList.Find(pStart))) {
+    if (bDrawing && bTarget && IsInDiagram(*pDoc, pStart)) {
         m_nHoverVerdict = CheckWireInProgress(*pDoc, m_wire, *pBlock, nPin);
     } else if (pDragged && bTarget) {
         m_nHoverVerdict = CheckConnectionRules(*pDoc, *pDragged, *pBlock, nRulePin);
@@ -200,8 +207,7 @@ void CWireTool::Finish(int x, int y)
     int nEndPin = -1;
     if (!pEnd && bLadder && (pEnd = PowerBusAt(*m_view.m_pDocument, x, y)) != nullptr)
         nEndPin = BLOCK_FIRST_OUTPUT;
-    const BOOL bStartAlive = pStart && (IsPowerBus(pStart) || doc.m_blockList.Find(pStart));
-    if (!pEnd || !bStartAlive) {
+    if (!pEnd || !IsInDiagram(doc, pStart)) {
         End();
         if (doc.m_blockList.IsEmpty()) {
             m_view.m_nEditMode = EDIT_MODE_SELECT;

@@ -12,6 +12,7 @@
 #include "blocks/ConnectLineObj.h"
 #include "blocks/Widget.h"
 #include "document/DocTestSupport.h"
+#include "document/ListWalks.h"
 #include "document/VetlaDoc.h"
 #include "editor/CommandIds.h"
 #include "editor/DiagramConsistency.h"
@@ -246,6 +247,48 @@ TEST_F(EditingQtTest, ARunOfArrowPressesIsOneUndoStep)
     EXPECT_EQ(Doc().m_blockList.GetCount(), 1);
     Key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0)) << "Redo brings the run's last step";
+
+    // An arrow pressed while the mouse drags is part of the drag, which is one step.
+    const CPoint ptOn = LastBlockPos() + CPoint(12, 18);
+    Press(ptOn);
+    MoveHeld(ptOn + CPoint(10, 0));
+    Key(Qt::Key_Down);
+    MoveHeld(ptOn + CPoint(30, 0));
+    Release(ptOn + CPoint(30, 0));
+    const CPoint ptDragged = LastBlockPos();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptStart + CPoint(20, 0));
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(LastBlockPos(), ptDragged) << "Redo brings the whole drag";
+}
+
+// In a simulation nothing edits the diagram: the arrow keys, Go To Block and Page Layout leave
+// the selected block where it is, the document unmodified and the undo history as it was.
+TEST_F(EditingQtTest, NeitherKeysNorCommandsEditADiagramInASimulation)
+{
+    const CPoint ptStart = PlaceAt(BT_AND, CPoint(300, 130))->m_ptPos;
+    Frame()->SendMessage(WM_PALETTE_SELECT, 0, 0);
+    ASSERT_TRUE(Doc().DoSave(m_app.Path("simulated.dfb")));
+    const int nIndex = Doc().m_undo.m_nIndex;
+    Key(Qt::Key_F3);
+    m_app->PumpPending();
+    ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
+    Mouse(QEvent::MouseButtonPress, ptStart + CPoint(12, 18), Qt::RightButton, Qt::RightButton);
+    ASSERT_EQ(View()->Selection().Blocks().GetCount(), 1);
+    int nDialogs = 0;
+    CDialog::SetDialogHook([&nDialogs](CDialog& dlg) {
+        ++nDialogs;
+        dlg.PostMessage(WM_COMMAND, IDCANCEL);
+    });
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down})
+        Key(key);
+    Key(Qt::Key_G, Qt::ControlModifier);
+    Frame()->SendMessage(WM_COMMAND, ID_VIEW_PAGE_LAYOUT);
+    m_app->PumpPending();
+    EXPECT_EQ(nDialogs, 0) << "Go To Block and Page Layout are not offered";
+    EXPECT_EQ(LastBlockPos(), ptStart);
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Doc().m_undo.m_nIndex, nIndex);
 }
 
 // A drag of a few pixels is one undo step like a long one; a move the base refuses leaves
@@ -382,6 +425,67 @@ TEST_F(EditingQtTest, AMoveLeftByAKeyOrTheRightButtonIsKeptAsOneUndoStep)
     ASSERT_EQ(m_boxes.Boxes().size(), 1u);
     EXPECT_EQ(m_boxes.Boxes()[0].text, CString(_T("ERROR: Block can not be placed out side of the FBD base")));
     EXPECT_TRUE(SaveToBytes(Doc()) == opened && !Doc().IsModified());
+}
+
+// An edit of the diagram's blocks or wires given while the button still holds a tool ends the
+// tool first: nothing the tool held points into the diagram the edit changed, so that the moves
+// and the release after it find nothing freed, and each change is one undo step.
+TEST_F(EditingQtTest, AnEditWhileAToolIsHeldEndsTheToolAndIsOneUndoStep)
+{
+    enum Tool { Wire, BlockDrag, CommentDrag, WireEnd, Band, InsertWire };
+    const int kToolSteps[] = {0, 1, 1, 0, 0, 0};  // what ending the tool changes, in undo steps
+    enum Command { Delete, Cut, Paste, Undo, Redo };
+    const Qt::Key kKeys[] = {Qt::Key_Delete, Qt::Key_X, Qt::Key_V, Qt::Key_Z, Qt::Key_Y};
+    const CPoint ptComment(420, 420);  // free ground of the diagram
+    const CPoint ptInput(90, 59);      // I000, one step down
+    for (int tool = Wire; tool <= InsertWire; ++tool) {
+        for (int command = Delete; command <= Redo; ++command) {
+            SCOPED_TRACE(testing::Message() << "tool " << tool << ", command " << command);
+            OpenGolden("fbd-newer-behaviour.dfb");
+            Frame()->SendMessage(WM_COMMAND, ID_INSERT_COMMENTS);
+            Click(ptComment);
+            Key(Qt::Key_Escape);
+            const CPoint ptWireEnd = Doc().LineAtPoint(439, 164)->m_ptEnd;  // the wire into B20
+            // I000 on the clipboard for Paste, an edit for Undo and one undone for Redo.
+            Click(ptInput);
+            Key(Qt::Key_C, Qt::ControlModifier);
+            Key(Qt::Key_Down);
+            Click(ptInput);
+            Key(Qt::Key_Down);
+            Key(Qt::Key_Z, Qt::ControlModifier);
+            const CPoint ptPin = PinCentre(Doc().BlockAtPoint(ptInput.x, ptInput.y), BLOCK_FIRST_OUTPUT);
+            const CPoint ptFrom[] = {ptPin, ptInput, ptComment + CPoint(5, 5), ptWireEnd, CPoint(20, 30), ptPin};
+            const int nIndex = Doc().m_undo.m_nIndex;
+            if (tool == Wire)
+                Frame()->SendMessage(WM_COMMAND, ID_CONNECT);
+            if (tool == InsertWire)
+                ChooseFromPalette(BT_AND);
+            if (tool == WireEnd)
+                Click(CPoint(439, 164));  // selects the wire
+            // The right button selects the wire's start block in the wire tools.
+            if (tool == Wire || tool == InsertWire)
+                Mouse(QEvent::MouseButtonPress, ptInput, Qt::RightButton, Qt::RightButton);
+            Press(ptFrom[tool]);
+            for (int i = 1; i <= 8; ++i)
+                MoveHeld(ptFrom[tool] + CPoint(10 * i, 5 * i));
+            Key(kKeys[command], command == Delete ? Qt::NoModifier : Qt::ControlModifier);
+            m_app->PumpPending();
+            EXPECT_FALSE(View()->WireTool().IsDrawing());
+            // The mouse goes on over the pins of the diagram as it now is, and is let go on one.
+            CRect rcPin;
+            for (CBlockObj* pBlock : ListSnapshot<CBlockObj>(Doc().m_blockList)) {
+                if (GetBlockPinRect(&rcPin, pBlock, 0))
+                    MoveHeld(rcPin.CenterPoint());
+            }
+            Release(rcPin.CenterPoint());
+            EXPECT_TRUE(DiagramIsConsistent(Doc(), View()));
+            // A wire alone is not copied; a step taken by the tool leaves nothing to redo.
+            const int nSteps = kToolSteps[tool];
+            const int nCommandSteps[] = {1, tool == WireEnd ? 0 : 1, 1, -1, nSteps == 0 ? 1 : 0};
+            EXPECT_EQ(Doc().m_undo.m_nIndex, nIndex + nSteps + nCommandSteps[command]) << "one undo step per change";
+            m_app->CloseAllDocuments(TRUE);
+        }
+    }
 }
 
 // After an Undo the next edit takes the undone one's place, also in a full history: Undo of that
