@@ -252,7 +252,9 @@ private:
             m_clockChanged.wait(lock, [this] { return m_nHeldUntilMs < 0 || m_bStop; });
         } else if (m_nHeldUntilMs >= 0) {
             m_bHoldSeen = true;
-        } else if (!m_bWorking && !Readable(m_pty.ControllerFd()) && !Readable(m_pty.ProgramSideFd())) {
+        } else if (!Readable(m_pty.ControllerFd()) && !m_bWorking && !Readable(m_pty.ProgramSideFd())) {
+            // In this order: a request leaves the controller's side only once it is in hand, and
+            // its reply is on the program's side before the controller's hand is empty again.
             m_nLinkMs += quietMs * kQuietScale;
         }
         return m_nLinkMs;
