@@ -26,6 +26,10 @@ function(qarvo_library name folders)
   endif()
 endfunction()
 
+# Listing a test program's tests starts the whole sanitizer build; on a busy machine that takes
+# far longer than CTest's default of 5 s, and a listing cut short fails the whole run.
+set(QARVO_DISCOVERY_TIMEOUT 120)
+
 function(qarvo_test name folder)
   file(GLOB sources CONFIGURE_DEPENDS
        ${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/tests/${folder}/*.h)
@@ -35,7 +39,7 @@ function(qarvo_test name folder)
   add_executable(${name} ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT ${QARVO_DISCOVERY_TIMEOUT}
                        WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
                                   ENVIRONMENT_MODIFICATION

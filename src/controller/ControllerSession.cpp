@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
 
 namespace {
@@ -142,8 +141,7 @@ BOOL CControllerSession::SendFrame(const BYTE* pBuf, int nLength, DWORD* pdwErro
 
 BOOL CControllerSession::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwError, int nTimeoutMs)
 {
-    using SteadyClock = std::chrono::steady_clock;
-    const SteadyClock::time_point start = SteadyClock::now();
+    const long long nStartMs = m_pClock->NowMs();
     const int nExpected = *pwLength;
     int nTotal = 0;
     ReadResult result;
@@ -160,8 +158,7 @@ BOOL CControllerSession::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwErro
             *pwLength = WORD(kShortHandshake);
             return TRUE;
         }
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(SteadyClock::now() - start);
-        const long long nElapsedMs = elapsed.count() * m_nLinkTimeScale;
+        const long long nElapsedMs = m_pClock->NowMs() - nStartMs;
         // A slow request (a module's reset) shows its waiting as progress.
         if (nTimeoutMs >= kProgressTimeoutMs)
             m_host.SetProgress(2, int(std::min<long long>(nElapsedMs, nTimeoutMs) * 100 / nTimeoutMs));
@@ -169,8 +166,7 @@ BOOL CControllerSession::ReceiveReply(BYTE* pBuf, WORD* pwLength, DWORD* pdwErro
             break;
         // The last read ends with the time-out (on the link's clock), not up to a whole read's
         // wait after it.
-        const long long nLeftMs = (nTimeoutMs - nElapsedMs + m_nLinkTimeScale - 1) / m_nLinkTimeScale;
-        const int nReadMs = int(std::min<long long>(CSerialPort::kReadTimeoutMs, nLeftMs));
+        const int nReadMs = std::min(CSerialPort::kReadTimeoutMs, m_pClock->RealMs(nTimeoutMs - nElapsedMs));
         result = CBusyWait::RunElsewhere<ReadResult>([&] {
             ReadResult r;
             r.nError = m_port.Read(pBuf + nTotal, nExpected - nTotal, &r.nRead, nReadMs);
@@ -217,9 +213,9 @@ void CControllerSession::RunWithPort(const std::function<void()>& operation, int
 
 void CControllerSession::WaitLink(int nMs)
 {
-    const int nScaled = nMs / m_nLinkTimeScale;
-    CBusyWait::RunElsewhere<int>([nScaled] {
-        WaitMs(nScaled);
+    const int nRealMs = m_pClock->RealMs(nMs);
+    CBusyWait::RunElsewhere<int>([nRealMs] {
+        WaitMs(nRealMs);
         return 0;
     });
 }

@@ -9,6 +9,7 @@
 
 #include "controller/ControllerLink.h"
 #include "controller/ControllerSessionHost.h"
+#include "controller/LinkClock.h"
 #include "platform/comm/SerialPort.h"
 #include "platform/core/String.h"
 #include "platform/core/Types.h"
@@ -99,8 +100,11 @@ public:
     static CString PortDisplayName(int nPort);
     // Tests run the link's clock this many times as fast as the steady clock, so that long
     // time-outs pass quickly; the log lines still give the time-outs as asked.
-    void SetLinkTimeScale(int nScale) { m_nLinkTimeScale = nScale > 0 ? nScale : 1; }
-    // The link's pause: repaints go on, the time runs at the link's time scale.
+    void SetLinkTimeScale(int nScale) { m_steadyClock.SetScale(nScale); }
+    // Tests that judge a time-out rule drive the link's clock themselves; nullptr goes back to
+    // the steady clock. The clock must outlive its use here.
+    void SetLinkClock(ILinkClock* pClock) { m_pClock = pClock ? pClock : &m_steadyClock; }
+    // The link's pause: repaints go on, the time runs on the link's clock.
     void WaitLink(int nMs);
 
     // ---- the transfers over the open port (ControllerSessionDownload.cpp,
@@ -142,7 +146,8 @@ private:
     CSerialPort m_port;
     CModBus m_modbus;
     int m_nPort = 0;
-    int m_nLinkTimeScale = 1;
+    CSteadyLinkClock m_steadyClock;
+    ILinkClock* m_pClock = &m_steadyClock;
     // The password dialog's last answer: 1 OK, 2 Cancel, 0 after the controller refused it.
     int m_nPasswordResult = 1;
     // The last upload read the whole program.

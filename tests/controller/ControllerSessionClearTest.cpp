@@ -7,7 +7,7 @@
 #include "controller/TransferSupport.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +22,14 @@ using Fault = SimulatedController::Fault;
 
 class ClearTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ResetSerialPortNumbers(); }
+    void TearDown() override
     {
+        m_session.SetLinkClock(nullptr);
         ResetSerialPortNumbers();
-        // The link's clock runs this many times as fast: the controller's pauses take little.
-        m_session.SetLinkTimeScale(50);
     }
-    void TearDown() override { ResetSerialPortNumbers(); }
 
-    void UsePort(const SimulatedController& controller)
-    {
-        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
-    }
+    void UsePort(SimulatedController& controller) { UseSimulatedController(m_session, controller); }
     // The clear as its command runs it: the port opened, the clear, the port closed.
     void Run()
     {

@@ -7,13 +7,12 @@
 #include "controller/RecordingSessionHost.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -34,13 +33,14 @@ protected:
     void TearDown() override
     {
         m_session.ClosePort();
+        m_session.SetLinkClock(nullptr);
         ResetSerialPortNumbers();
     }
 
-    // Configures the path as the session's port and opens it.
-    void Connect(const std::string& strPath)
+    // Configures the controller's line as the session's port, on its clock, and opens it.
+    void Connect(SimulatedController& controller)
     {
-        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(strPath)));
+        UseSimulatedController(m_session, controller);
         ASSERT_TRUE(m_session.OpenConfiguredPort());
     }
     BOOL Send(const BYTE* pFrame, int n)
@@ -67,7 +67,7 @@ protected:
 TEST_F(ComPortTest, DeviceInformationGivesTheModelCode)
 {
     SimulatedController controller(0x5188, 0xC100);
-    Connect(controller.Path());
+    Connect(controller);
     EXPECT_TRUE(m_session.IsPortOpen());
     ASSERT_EQ(ReadInfo(), std::pair(true, DWORD(PLC_RESULT_OK)));
     EXPECT_EQ(m_reply[3], 0x51);
@@ -81,7 +81,7 @@ TEST_F(ComPortTest, DeviceInformationThatFailsItsCheckIsLogged)
 {
     SimulatedController controller;
     controller.SetFault(Fault::WrongSlave);
-    Connect(controller.Path());
+    Connect(controller);
     MarkLog();
     EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(PLC_RESULT_DEVICE_ID)));
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Device ID Error!"});
@@ -93,7 +93,7 @@ TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
 {
     SimulatedController controller;
     controller.SetFault(Fault::AnyMachineReply, FC_DOWNLOAD_START);
-    Connect(controller.Path());
+    Connect(controller);
     BYTE frame[16];
     ASSERT_TRUE(Send(frame, m_session.Protocol().BuildDownloadStart(frame)));
     BYTE reply[32];
@@ -109,7 +109,7 @@ TEST_F(ComPortTest, ShortHandshakeRepliesCompleteAtOnce)
     // An older controller's upload handshake where the newer form was expected.
     SimulatedController older(0x2188, 0xB100);
     m_session.ClosePort();
-    Connect(older.Path());
+    Connect(older);
     ASSERT_TRUE(Send(frame, m_session.Protocol().BuildUploadStart(frame)));
     wLength = 19;
     ASSERT_TRUE(m_session.ReceiveReply(reply, &wLength, &dwError, REPLY_TIMEOUT_MS));
@@ -120,24 +120,22 @@ TEST_F(ComPortTest, ExceptionReplyFailsAtTheTimeOutWithOneLine)
 {
     SimulatedController controller;
     controller.SetFault(Fault::Exception, FC_READ_HOLDING_REGISTERS, 3);
-    Connect(controller.Path());
-    m_session.SetLinkTimeScale(100);
+    Connect(controller);
     MarkLog();
     const Clock::time_point start = Clock::now();
     EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_EXCEPTION_REPLY)));
-    EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / 100);
+    EXPECT_GE(MsSince(start), REPLY_TIMEOUT_MS / SimulatedController::kQuietScale);
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Exception Code : No=3->ILLIGAL DATA VALUE,Please Check!"});
 }
 
 TEST_F(ComPortTest, SilenceAndRepliesCutShortTimeOut)
 {
-    m_session.SetLinkTimeScale(100);
     for (Fault fault : {Fault::NoReply, Fault::CutShort}) {
         // A controller of its own for each fault: a late reply to one request, sent once the
         // next fault is set, must not reach the next request.
         SimulatedController controller;
         controller.SetFault(fault);
-        Connect(controller.Path());
+        Connect(controller);
         MarkLog();
         EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_TIMEOUT)));
         EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Time Out! Can't Read Data in 3 Seconds, Please check!"});
@@ -149,66 +147,59 @@ TEST_F(ComPortTest, ReplyInPiecesIsAssembled)
 {
     SimulatedController controller;
     controller.SetFault(Fault::InPieces);
-    Connect(controller.Path());
+    Connect(controller);
     EXPECT_TRUE(ReadInfo().first);
     EXPECT_EQ(m_reply[3], 0x51);
 }
 
 TEST_F(ComPortTest, LongTimeOutsAreHonoured)
 {
-    // Each echo comes half-way between the short time-out and the long one, on a link clock
-    // that leaves each side of it 50 ms or more: 30 times as fast around the first block's 6 s,
-    // 100 times around a remote module's 30 s.
+    // Each echo comes half-way between the short time-out and the long one, on the line's
+    // clock: the first block's 6 s, a remote module's 30 s.
     SimulatedController controller;
-    Connect(controller.Path());
+    Connect(controller);
     Bytes data(128, 0x5A);
     BYTE frame[160];
     const int n = m_session.Protocol().BuildWriteMultiple(0x8C00, 64, data.data(), frame, FC_WRITE_MULTIPLE_REGISTERS);
     struct Case {
         int nDelayMs;
         int nTimeoutMs;
-        int nScale;
         BOOL bArrives;
     };
     const Case cases[] = {
-        {4500, FIRST_BLOCK_TIMEOUT_MS, 30, TRUE},
-        {4500, REPLY_TIMEOUT_MS, 30, FALSE},
-        {16500, REMOTE_MODULE_TIMEOUT_MS, 100, TRUE},
-        {16500, REPLY_TIMEOUT_MS, 100, FALSE},
+        {4500, FIRST_BLOCK_TIMEOUT_MS, TRUE},
+        {4500, REPLY_TIMEOUT_MS, FALSE},
+        {16500, REMOTE_MODULE_TIMEOUT_MS, TRUE},
+        {16500, REPLY_TIMEOUT_MS, FALSE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.nTimeoutMs);
-        m_session.SetLinkTimeScale(c.nScale);
-        controller.SetReplyDelay(c.nDelayMs / c.nScale, FC_WRITE_MULTIPLE_REGISTERS);
+        controller.SetReplyDelay(c.nDelayMs, FC_WRITE_MULTIPLE_REGISTERS);
+        // The next request's purge drops a late echo of the one before.
         ASSERT_TRUE(Send(frame, n));
-        BYTE reply[8];
+        BYTE reply[8] = {};
         WORD wLength = 8;
         DWORD dwError = 0;
         EXPECT_EQ(m_session.ReceiveReply(reply, &wLength, &dwError, c.nTimeoutMs), c.bArrives);
-        if (!c.bArrives) {
-            EXPECT_EQ(dwError, ERR_TIMEOUT);
-            // The late echo lands before the next request purges the line.
-            std::this_thread::sleep_for(std::chrono::milliseconds((c.nDelayMs - c.nTimeoutMs) / c.nScale + 50));
-        }
+        EXPECT_EQ(dwError, c.bArrives ? 0 : ERR_TIMEOUT);
+        EXPECT_EQ(reply[1], c.bArrives ? FC_WRITE_MULTIPLE_REGISTERS : 0);
     }
     EXPECT_EQ(controller.Register(0x8C00), 0x5A5A);
 }
 
-// A reply that comes after the time-out is not waited for, however long the port's own read
-// wait: on a link 200 times as fast, the 3 s time-out is 15 ms and the echo comes after 80 ms.
+// A reply that comes after the time-out is not waited for, however little after it.
 TEST_F(ComPortTest, TheWaitEndsAtTheTimeOut)
 {
     SimulatedController controller;
-    Connect(controller.Path());
-    m_session.SetLinkTimeScale(200);
-    controller.SetReplyDelay(80, FC_READ_HOLDING_REGISTERS);
+    Connect(controller);
+    controller.SetReplyDelay(REPLY_TIMEOUT_MS + 100, FC_READ_HOLDING_REGISTERS);
     EXPECT_EQ(ReadInfo(), std::pair(false, DWORD(ERR_TIMEOUT)));
 }
 
 TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
 {
     SimulatedController controller(0x5188);
-    Connect(controller.Path());
+    Connect(controller);
     MarkLog();
     DWORD dwError = 0;
     const BYTE calibration[] = {0, 1, 0, 7};
@@ -250,7 +241,7 @@ TEST_F(ComPortTest, SettingsAreWrittenAndReadBack)
 TEST_F(ComPortTest, ReadAreaRefusesABufferTheReplyWouldOverrun)
 {
     SimulatedController controller;
-    Connect(controller.Path());
+    Connect(controller);
     BYTE area[16];
     DWORD dwError = 0;
     EXPECT_FALSE(m_session.ReadArea(area, int(sizeof area), 12, &dwError, 0x008));
@@ -266,7 +257,8 @@ TEST_F(ComPortTest, ProbeAnswersWhetherAControllerEchoes)
     const int nSilent = SerialPortNumberOf(CString::FromUtf8(silent.Path()));
     const int nMissing = SerialPortNumberOf(_T("/nonexistent/ttyUSB7"));
     m_session.SetPortNumber(0);
-    m_session.SetLinkTimeScale(100);
+    // The silent port's line is quiet on the controller's clock too.
+    m_session.SetLinkClock(&controller.LinkClock());
     DWORD dwError = 0;
     EXPECT_TRUE(m_session.ProbePort(&dwError, 0, nController));
     ASSERT_FALSE(controller.Requests().empty());

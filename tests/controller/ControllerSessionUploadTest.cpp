@@ -11,7 +11,7 @@
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
 #include "support/BlockCatalogue.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +29,10 @@ TEST(ControllerSessionUploadTest, AnUploadCutShortAfterThePasswordDoesNotSpoilTh
         CMessageBoxRecorder boxes;
         RecordingSessionHost host;
         CControllerSession session(host);
-        session.SetLinkTimeScale(20);
         SimulatedController controller;
         controller.SetProgramSize(10240 + 128);
         controller.SetPassword("ABC");
-        session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        UseSimulatedController(session, controller);
         host.m_strPassword = "ABD";
         host.m_nPasswordAnswer = nAnswer;
         controller.SetFault(SimulatedController::Fault::NoReply, FC_UPLOAD_END);
@@ -89,12 +88,11 @@ TEST(ControllerSessionUploadTest, TheCatalogueUploadedAndSentAgainIsTheSameProgr
         CMessageBoxRecorder boxes;
         DecodingHost host;
         CControllerSession session(host);
-        session.SetLinkTimeScale(20);
         CVetlaDoc doc;
         doc.m_wHardwareCode = bNewer ? 0x5288 : 0x1188;
         GetHardwareSeries(doc.m_wHardwareCode, &doc.m_strHardwareName, &doc.m_wFirmwareWord);
         SimulatedController controller(doc.m_wHardwareCode, doc.m_wFirmwareWord);
-        session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        UseSimulatedController(session, controller);
         ASSERT_TRUE(catalogue::Builder(doc, bNewer).Build());
         for (POSITION pos = doc.m_blockList.GetHeadPosition(); pos;) {
             if (auto* pAnalog = dynamic_cast<CBlockAnalog*>(static_cast<CBlockObj*>(doc.m_blockList.GetNext(pos))))

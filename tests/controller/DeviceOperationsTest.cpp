@@ -9,7 +9,7 @@
 #include "shell/MainFrame.h"
 #include "support/LogLines.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +31,7 @@ protected:
     }
     void TearDown() override
     {
+        Frame()->Session().SetLinkClock(nullptr);
         m_app.Close();
         ResetSerialPortNumbers();
     }
@@ -38,7 +39,7 @@ protected:
     static CMainFrame* Frame() { return AfxGetMainFrame(); }
     static void Configure(SimulatedController& controller)
     {
-        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        UseSimulatedController(Frame()->Session(), controller);
     }
     // The operation on the frame's session and device dialogs.
     static BOOL Run(int nOperation, UINT nMask = 0)
@@ -145,7 +146,6 @@ TEST_F(DeviceOperationsTest, RemoteFactoryReset)
 
         // The module answers when its reset is done: the wait is the long one.
         controller.SetSilentRegister(666);
-        Frame()->Session().SetLinkTimeScale(100);
         EXPECT_FALSE(Run(PLC_OP_REMOTE_WIFI_RESET));
         EXPECT_EQ(NewLogLines(), (Lines{"Remote Control WIFI(0x7450) Factory Reset Starts...",
                                         "Time Out! Can't Read Data in 30 Seconds, Please check!",
@@ -154,9 +154,6 @@ TEST_F(DeviceOperationsTest, RemoteFactoryReset)
         EXPECT_FALSE(Frame()->Session().IsPortOpen());
     }
     {
-        // On the link's own clock again: a busy machine must not turn the model read into a
-        // time-out.
-        Frame()->Session().SetLinkTimeScale(1);
         SimulatedController controller(0x5188);
         Configure(controller);
         EXPECT_FALSE(Run(PLC_OP_REMOTE_WIFI_RESET));

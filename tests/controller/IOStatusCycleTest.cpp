@@ -9,7 +9,7 @@
 #include "controller/ControllerSession.h"
 #include "support/LogLines.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +30,7 @@ protected:
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
         m_pLink = std::make_unique<CControllerSession>(*Frame());
-        m_pLink->SetLinkTimeScale(10);
-        m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
+        UseSimulatedController(*m_pLink, m_controller);
         ASSERT_TRUE(m_pLink->OpenPort(115200, 8, 0, 0));
         m_nLogStart = Frame()->m_wndInfoBar.GetLogText().ToUtf8().size();
     }

@@ -16,7 +16,7 @@
 #include "platform/ui/WinThread.h"
 #include "shell/MainFrame.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +52,7 @@ protected:
         ASSERT_TRUE(m_app.Start());
         ASSERT_NE(Frame(), nullptr);
         m_pLink = std::make_unique<HookedLink>(*Frame());
-        m_pLink->SetLinkTimeScale(10);
-        m_pLink->SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
+        UseSimulatedController(*m_pLink, m_controller);
     }
     void TearDown() override
     {

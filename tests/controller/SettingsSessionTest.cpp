@@ -12,7 +12,7 @@
 #include "controller/WifiSetupDlg.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -36,12 +36,13 @@ protected:
     void TearDown() override
     {
         m_session.ClosePort();
+        m_session.SetLinkClock(nullptr);
         ResetSerialPortNumbers();
     }
 
     void Connect(SimulatedController& controller)
     {
-        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+        UseSimulatedController(m_session, controller);
         ASSERT_TRUE(m_session.OpenConfiguredPort());
         m_host.MarkLog();
     }
@@ -287,7 +288,6 @@ TEST_F(SettingsSessionTest, FailuresStopTheRunAtOnce)
         // A register write that gets no echo ends the WiFi write: nothing after it.
         SimulatedController controller(0x5288);
         controller.SetFault(Fault::NoReply, FC_WRITE_SINGLE_REGISTER);
-        m_session.SetLinkTimeScale(30);
         Connect(controller);
         EXPECT_EQ(Settings(SETTING_WIFI_WRITE), SETTINGS_FAILED);
         EXPECT_EQ(FunctionCodes(controller), (std::vector<int>{FC_READ_HOLDING_REGISTERS, FC_WRITE_SINGLE_REGISTER}));

@@ -8,7 +8,7 @@
 #include "controller/RecordingSessionHost.h"
 #include "platform/comm/SerialPortNames.h"
 #include "platform/core/MessageBox.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ protected:
     void SetUp() override
     {
         ResetSerialPortNumbers();
-        m_session.SetPortNumber(SerialPortNumberOf(CString::FromUtf8(m_controller.Path())));
+        UseSimulatedController(m_session, m_controller);
         ASSERT_TRUE(m_session.OpenConfiguredPort());
     }
     void TearDown() override { ResetSerialPortNumbers(); }
@@ -68,12 +68,9 @@ TEST_F(SimulatedControllerTest, UploadHandshakeReportsTheImagesOwnWordsAndGuards
     EXPECT_EQ((reply[13] << 8) | reply[14], 5184);
     EXPECT_EQ((reply[15] << 8) | reply[16], 640);
 
-    // The program stays closed until the right password came: the read goes unanswered, on a
-    // link clock 30 times as fast for it.
+    // The program stays closed until the right password came: the read goes unanswered.
     const int nRead = m_modbus.BuildReadRequest(0x8C00, 64, frame, FC_READ_HOLDING_REGISTERS);
-    m_session.SetLinkTimeScale(30);
     EXPECT_TRUE(Exchange(frame, nRead, 133).empty());
-    m_session.SetLinkTimeScale(1);
     BYTE typed[8];
     CModBus::MakePasswordBytes(_T("BA"), typed);
     reply = Exchange(frame, m_modbus.BuildPassword(typed, frame), 7);
@@ -181,7 +178,6 @@ TEST_F(SimulatedControllerTest, UnknownFunctionGivesAnExceptionReply)
 {
     BYTE frame[16] = {0x00, 0x2B, 0, 0, 0, 0};
     m_modbus.AppendCRC(frame, 6);
-    m_session.SetLinkTimeScale(30);
     DWORD dwError = 0;
     BYTE reply[8];
     WORD wLength = 8;

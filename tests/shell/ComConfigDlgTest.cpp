@@ -9,7 +9,7 @@
 #include "shell/MainFrame.h"
 #include "support/ComboLines.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +31,7 @@ protected:
     void TearDown() override
     {
         CDialog::SetDialogHook(nullptr);
+        Frame()->Session().SetLinkClock(nullptr);
         m_app.Close();
         ResetSerialPortNumbers();
     }
@@ -134,7 +135,8 @@ TEST_F(ComConfigDlgTest, AutomaticDetectionProbesTheChosenPort)
     SimulatedController controller;
     PtyPair silent;
     SerialPortNumberOf(CString::FromUtf8(silent.Path()));
-    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+    // The silent port's line is quiet on the controller's clock too.
+    UseSimulatedController(Frame()->Session(), controller);
     std::string strButtonAfter;
     BOOL bEnabledAfter = FALSE;
     std::size_t nBoxesAfterController = 99;

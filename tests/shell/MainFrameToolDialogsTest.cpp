@@ -6,16 +6,13 @@
 #include "controller/TransferProgressDlg.h"
 #include "platform/core/MessageBox.h"
 #include "protocol/PlcOperation.h"
-#include "platform/comm/SerialPortNames.h"
 #include "shell/MainFrame.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -139,12 +136,11 @@ TEST_F(ToolDialogsTest, PasswordDialogFillsTheBufferOnOkOnly)
 
 TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
 {
-    // The link's clock runs 30 times as fast: the echo comes after 15 of 30 s, or never
-    // within the 3 s of an ordinary request.
+    // On the line's clock the echo comes after 15 of 30 s, or never within the 3 s of an
+    // ordinary request.
     SimulatedController controller;
-    controller.SetReplyDelay(500, FC_WRITE_SINGLE_REGISTER);
-    Frame()->Session().SetLinkTimeScale(30);
-    Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
+    controller.SetReplyDelay(15000, FC_WRITE_SINGLE_REGISTER);
+    UseSimulatedController(Frame()->Session(), controller);
     ASSERT_TRUE(Frame()->Session().OpenConfiguredPort());
     const BYTE data[2] = {0, 1};
     BYTE frame[16];
@@ -157,14 +153,11 @@ TEST_F(ToolDialogsTest, SlowRequestsShowTheirWaitingAsProgress)
         const BOOL bArrived = Frame()->Session().ReceiveReply(reply, &wLength, &dwError, nTimeoutMs);
         EXPECT_EQ(bArrived, nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
         EXPECT_EQ(ProgressShown(), nTimeoutMs == REMOTE_MODULE_TIMEOUT_MS);
-        if (!bArrived)
-            std::this_thread::sleep_for(std::chrono::milliseconds(500));
     }
-    // The bar shows the last wait before the echo came: up to a read's wait and the machine's
-    // delays short of 15 s.
-    EXPECT_GE(Progress().m_wndProgress.GetPos(), 25);
-    EXPECT_LE(Progress().m_wndProgress.GetPos(), 70);
+    // The bar shows the wait when the echo came: 15 of 30 s.
+    EXPECT_EQ(Progress().m_wndProgress.GetPos(), 50);
     Frame()->Session().ClosePort();
+    Frame()->Session().SetLinkClock(nullptr);
 }
 
 // The operations that need no port: the clock dialog opens without a word to a controller, the

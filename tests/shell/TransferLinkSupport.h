@@ -21,7 +21,7 @@
 #include "shell/VetlaApp.h"
 #include "support/LogLines.h"
 #include "support/RunningApp.h"
-#include "support/SimulatedController.h"
+#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -33,19 +33,15 @@ using Fault = SimulatedController::Fault;
 
 class TransferLinkTest : public ::testing::Test {
 protected:
-    // The link's clock runs this many times as fast: the 5 s pause takes 250 ms, and a reply has
-    // 150 ms, room enough on a busy machine.
-    static constexpr int kScale = 20;
-
     void SetUp() override
     {
         ResetSerialPortNumbers();
         ASSERT_TRUE(m_app.Start());
-        Frame()->Session().SetLinkTimeScale(kScale);
     }
     void TearDown() override
     {
         CDialog::SetDialogHook(nullptr);
+        Frame()->Session().SetLinkClock(nullptr);
         g_bShowAtNewFile = 1;
         g_wHardwareCode = 0x5188;
         m_app.Close();
@@ -58,10 +54,8 @@ protected:
         CVetlaView* pView = Frame()->GetActiveView();
         return pView ? pView->GetDocument() : nullptr;
     }
-    static void UsePort(const SimulatedController& controller)
-    {
-        Frame()->Session().SetPortNumber(SerialPortNumberOf(CString::FromUtf8(controller.Path())));
-    }
+    // The controller's line as the port, on the line's clock.
+    static void UsePort(SimulatedController& controller) { UseSimulatedController(Frame()->Session(), controller); }
     // Posts the operation as a command does and lets the frame run it.
     static void Run(int nOperation)
     {

@@ -17,13 +17,19 @@
 //
 // Frames are recognised by their function code's layout; a frame whose length its header does
 // not give ends at a pause on the line, as Modbus RTU frames do.
+//
+// The session under test reads its time-outs on this controller's line clock (LinkClock), so
+// that no test of a time-out rule depends on how fast the threads happen to run.
 #pragma once
 
+#include "controller/LinkClock.h"
 #include "support/PtyPair.h"
 #include "support/ReplyBuilder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -66,7 +72,11 @@ public:
     }
     ~SimulatedController()
     {
-        m_bStop = true;
+        {
+            std::lock_guard lock(m_mutex);
+            m_bStop = true;
+        }
+        m_clockChanged.notify_all();
         m_thread.join();
     }
     SimulatedController(const SimulatedController&) = delete;
@@ -89,7 +99,8 @@ public:
         std::lock_guard lock(m_mutex);
         m_nFaultAfter = nRequests;
     }
-    // Replies to the function code (0: every reply) leave after this many milliseconds.
+    // Replies to the function code (0: every reply) leave after this many milliseconds: on the
+    // line clock once it has been asked for, else on the steady clock.
     void SetReplyDelay(int nMilliseconds, std::uint8_t byFunction = 0)
     {
         std::lock_guard lock(m_mutex);
@@ -195,7 +206,84 @@ public:
 
     static void AppendCrc(Bytes& bytes) { bytes = WithCrc(std::move(bytes)); }
 
+    // ---- the line clock ----
+    // The link's time as this line sees it, for the session under test. While the line is quiet
+    // (no request on its way or in hand, no reply unread) nothing can come any more, and the
+    // clock runs kQuietScale times as fast as the steady clock; while a request or its reply is
+    // on the line it stands, so that a reply is never late however slowly the threads run. A
+    // reply held back by SetReplyDelay leaves when the clock reaches its time, and the clock goes
+    // there at the session's second look after the reply was held: nothing else can happen on
+    // the line meanwhile, and the session has taken the time it waits from.
+    static constexpr int kQuietScale = 100;
+    ILinkClock& LinkClock()
+    {
+        std::lock_guard lock(m_mutex);
+        m_bLineClock = true;
+        return m_lineClock;
+    }
+
 private:
+    class LineClock : public ILinkClock {
+    public:
+        explicit LineClock(SimulatedController& controller) : m_controller(controller) {}
+        long long NowMs() override { return m_controller.LinkNow(); }
+        int RealMs(long long nLinkMs) const override { return int((nLinkMs + kQuietScale - 1) / kQuietScale); }
+
+    private:
+        SimulatedController& m_controller;
+    };
+
+    static bool Readable(int fd)
+    {
+        // A poll takes in what the other side wrote before it: the bytes in flight count.
+        pollfd pfd{fd, POLLIN, 0};
+        return poll(&pfd, 1, 0) > 0 && (pfd.revents & POLLIN);
+    }
+    long long LinkNow()
+    {
+        std::unique_lock lock(m_mutex);
+        const auto now = std::chrono::steady_clock::now();
+        const auto quietMs = std::chrono::duration_cast<std::chrono::milliseconds>(now - m_lastLook).count();
+        m_lastLook = now;
+        if (m_nHeldUntilMs >= 0 && m_bHoldSeen) {
+            m_nLinkMs = std::max(m_nLinkMs, m_nHeldUntilMs);
+            m_bRelease = true;
+            m_clockChanged.notify_all();
+            m_clockChanged.wait(lock, [this] { return m_nHeldUntilMs < 0 || m_bStop; });
+        } else if (m_nHeldUntilMs >= 0) {
+            m_bHoldSeen = true;
+        } else if (!Readable(m_pty.ControllerFd()) && !m_bWorking && !Readable(m_pty.ProgramSideFd())) {
+            // In this order: a request leaves the controller's side only once it is in hand, and
+            // its reply is on the program's side before the controller's hand is empty again.
+            m_nLinkMs += quietMs * kQuietScale;
+        }
+        return m_nLinkMs;
+    }
+    // Waits until the held reply may leave; false when the controller stops first.
+    bool HoldReply(int nDelayMs)
+    {
+        std::unique_lock lock(m_mutex);
+        if (!m_bLineClock) {
+            lock.unlock();
+            std::this_thread::sleep_for(std::chrono::milliseconds(nDelayMs));
+            return true;
+        }
+        m_nHeldUntilMs = m_nLinkMs + nDelayMs;
+        m_bHoldSeen = false;
+        m_clockChanged.wait(lock, [this] { return m_bRelease || m_bStop; });
+        return !m_bStop;
+    }
+    // The held reply has gone (it is readable at the program's side).
+    void EndHold()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_nHeldUntilMs = -1;
+            m_bRelease = false;
+        }
+        m_clockChanged.notify_all();
+    }
+
     // A pause this long ends a frame whose length the header does not give.
     static constexpr int kFrameGapMs = 5;
 
@@ -260,6 +348,8 @@ private:
             pollfd pfd{fd, POLLIN, 0};
             const int nReady = poll(&pfd, 1, pending.empty() ? 20 : kFrameGapMs);
             if (nReady > 0 && (pfd.revents & POLLIN)) {
+                // In hand from before it leaves the line: the line clock stands meanwhile.
+                m_bWorking = true;
                 std::uint8_t chunk[512];
                 const ssize_t n = read(fd, chunk, sizeof chunk);
                 if (n > 0)
@@ -284,6 +374,8 @@ private:
             // A stray byte with nothing after it is line noise.
             if (bPause && pending.size() < 2)
                 pending.clear();
+            // A frame still coming keeps the line busy; after a pause only the program can add.
+            m_bWorking = !pending.empty() && !bPause;
         }
     }
 
@@ -324,12 +416,14 @@ private:
             reply.back() ^= 0x5A;
         if (fault == Fault::CutShort)
             reply.resize(reply.size() - 3);
-        if (nDelayMs > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(nDelayMs));
+        if (nDelayMs > 0 && !HoldReply(nDelayMs))
+            return;
         if (byteTime.count() > 0)
             SendAtLineSpeed(reply, byteTime);
         else
             Send(reply, fault == Fault::InPieces);
+        if (nDelayMs > 0)
+            EndHold();
     }
 
     // The bytes leave as the line carries them: each one when its time has come.
@@ -530,6 +624,18 @@ private:
     std::uint8_t m_byException = 3;
     int m_nDelayMs = 0;
     std::uint8_t m_byDelayFunction = 0;
+    // The line clock (LinkClock): link time, the steady time of the session's last look, a
+    // reply held until a link time (-1: none), whether the session has looked since, and whether
+    // the held reply may go.
+    LineClock m_lineClock{*this};
+    bool m_bLineClock = false;
+    std::atomic<bool> m_bWorking{false};
+    long long m_nLinkMs = 0;
+    std::chrono::steady_clock::time_point m_lastLook = std::chrono::steady_clock::now();
+    long long m_nHeldUntilMs = -1;
+    bool m_bHoldSeen = false;
+    bool m_bRelease = false;
+    std::condition_variable m_clockChanged;
     std::atomic<bool> m_bStop{false};
     std::thread m_thread;
 };
