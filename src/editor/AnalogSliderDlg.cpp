@@ -154,16 +154,50 @@ BOOL CAnalogSliderDlg::OnInitDialog()
     return TRUE;
 }
 
+// Zoomed, and scrolled by the offset.
+CRect CAnalogSliderDlg::DrawnBlock() const
+{
+    const double dZoom = m_pView->GetZoom();
+    const auto zoomed = [dZoom](int n) { return int(std::lround(n * dZoom)); };
+    CRect rect(zoomed(m_pBlock->m_ptPos.x), zoomed(m_pBlock->m_ptPos.y),
+               zoomed(m_pBlock->m_ptPos.x + m_pBlock->m_nWidth), zoomed(m_pBlock->m_ptPos.y + m_pBlock->m_nHeight));
+    rect.OffsetRect(-m_nOffsetX, -m_nOffsetY);
+    return rect;
+}
+
 void CAnalogSliderDlg::PlaceAtBlock()
 {
-    // The block as the view draws it, zoomed and scrolled by the offset; the popup keeps its own
-    // size, so it stands the same pixels to the left of its block at every zoom.
-    const double dZoom = m_pView->GetZoom();
-    CPoint pt(int(std::lround(m_pBlock->m_ptPos.x * dZoom)) - kPlacementWidths * m_pBlock->m_nWidth - m_nOffsetX,
-              int(std::lround(m_pBlock->m_ptPos.y * dZoom)) - m_nOffsetY);
+    // The popup keeps its own size, so it stands the same pixels to the left of its block at
+    // every zoom.
+    CPoint pt = DrawnBlock().TopLeft();
+    pt.x -= kPlacementWidths * m_pBlock->m_nWidth;
     if (m_pView->m_hWnd)
         m_pView->ClientToScreen(&pt);
     SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// What the user sees of the view: its client area, cut by every window around it (a document
+// window partly outside the main window's, the main window made smaller).
+BOOL CAnalogSliderDlg::FollowBlock(CPoint ptScroll)
+{
+    m_nOffsetX = ptScroll.x;
+    m_nOffsetY = ptScroll.y;
+    if (m_pView->m_hWnd) {
+        CRect rcBlock = DrawnBlock();
+        m_pView->ClientToScreen(rcBlock);
+        for (const CWnd* pWnd = m_pView; pWnd && !rcBlock.IsRectEmpty(); pWnd = pWnd->GetParent()) {
+            CRect rcClient;
+            pWnd->GetClientRect(rcClient);
+            pWnd->ClientToScreen(rcClient);
+            rcBlock.IntersectRect(rcBlock, rcClient);
+            if (pWnd->GetStyle() & WS_POPUP)
+                break;
+        }
+        if (rcBlock.IsRectEmpty())
+            return FALSE;
+    }
+    PlaceAtBlock();
+    return TRUE;
 }
 
 LRESULT CAnalogSliderDlg::OnSliderScroll(WPARAM, LPARAM)

@@ -48,8 +48,10 @@ public:
     bool IsSelfDeleting() const { return m_bSelfDeleting; }
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Places the popup at its block as the view draws it (again when the main window moved).
-    void PlaceAtBlock();
+    // The view drew itself anew (scrolled to ptScroll, the main window moved or sized): the popup
+    // goes along with its block. FALSE, and the popup stays where it was, when the block is out of
+    // the user's sight.
+    BOOL FollowBlock(CPoint ptScroll);
 
 protected:
     BOOL OnInitDialog() override;
@@ -67,6 +69,9 @@ private:
     // The command keys of the diagram: leave the simulation and run the command. TRUE when
     // the key was one of them.
     BOOL HandleCommandKey(const MSG& msg) const;
+    // The block as the view draws it, in the view's client coordinates, and the popup placed by it.
+    CRect DrawnBlock() const;
+    void PlaceAtBlock();
 
     CVetlaView* m_pView;
     CBlockObj* m_pBlock;

@@ -106,10 +106,12 @@ void CSimulationRun::OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffset
     }
 }
 
-void CSimulationRun::PlaceValuePopup() const
+// The popup belongs to its block as the user sees it: with the block out of sight it closes, as
+// it does when the mouse leaves the view.
+void CSimulationRun::PlaceValuePopup()
 {
-    if (m_pValuePopup)
-        m_pValuePopup->PlaceAtBlock();
+    if (m_pValuePopup && !m_pValuePopup->FollowBlock(m_view.GetScrollPosition()))
+        CloseValuePopup();
 }
 
 BOOL CSimulationRun::IsValuePopup(const CWnd* pWnd) const { return pWnd && pWnd == m_pValuePopup; }

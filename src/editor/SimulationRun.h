@@ -35,8 +35,9 @@ public:
     // that block already), placed by the block's position less the offset; closing destroys it.
     void OpenValuePopup(CBlockObj* pBlock, int nOffsetX, int nOffsetY);
     void CloseValuePopup();
-    // The main window moved: an open popup goes along with its block.
-    void PlaceValuePopup() const;
+    // The view scrolled, the main window moved or changed its size: an open popup goes along
+    // with its block, or closes when the block went out of sight.
+    void PlaceValuePopup();
     BOOL IsValuePopup(const CWnd* pWnd) const;
     CAnalogSliderDlg* ValuePopup() const { return m_pValuePopup; }
     CBlockObj* PopupBlock() const { return m_pPopupBlock; }

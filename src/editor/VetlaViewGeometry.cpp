@@ -123,12 +123,14 @@ void CVetlaView::SetPageLayout(int nAcross, int nDown)
 }
 
 // A pin's tip points at the place on the screen where the pin was: once the diagram scrolls
-// under the resting mouse, it would point at nothing.
+// under the resting mouse, it would point at nothing. The value popup goes along with its block.
 BOOL CVetlaView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
 {
     const BOOL bScrolled = CScrollView::OnScrollBy(sizeScroll, bDoScroll);
-    if (bScrolled && bDoScroll)
+    if (bScrolled && bDoScroll) {
         m_wireTool.Tip().Hide();
+        m_simulation.PlaceValuePopup();
+    }
     return bScrolled;
 }
 

@@ -29,7 +29,7 @@ LRESULT CAllDisplayMsgTxts::OnActivateMessage(WPARAM wParam, LPARAM lParam)
 {
     const LRESULT lResult = Default();
     CWnd* pOther = WndFromParam(lParam);
-    if (m_pHost && LOWORD(DWORD(wParam)) != WA_INACTIVE && pOther &&
+    if (m_pHost && LOWORD(DWORD(wParam)) != WA_INACTIVE && pOther && pOther->IsWindowVisible() &&
         (m_pHost->IsValuePopup(pOther) || dynamic_cast<CPropertySheet*>(pOther)))
         m_pHost->CloseValuePopup();
     return lResult;

@@ -217,8 +217,10 @@ protected:
     // During a simulation: coming back from the value popup or a property sheet closes the
     // popup; any other activation goes on to the view.
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized) override;
-    // The value popup of a simulation, a window of its own, keeps to its block.
+    // The value popup of a simulation, a window of its own, keeps to its block, or closes when
+    // a smaller window leaves the block out of sight.
     void OnMove(int x, int y) override;
+    void OnSize(UINT nType, int cx, int cy) override;
     // View > Outputs, Inputs and Simulation Bar: shown or hidden on the active diagram while it
     // simulates.
     void OnToggleOutputsBar();
@@ -258,6 +260,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The active view's value popup follows its block.
+    void PlaceValuePopup();
     BOOL CreateStatusBar();
     BOOL CreateToolBar();
     BOOL CreateInfoBar();

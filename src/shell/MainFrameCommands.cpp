@@ -143,7 +143,8 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CVetlaView* pView = GetActiveView();
     if (!pView || !pView->GetSafeHwnd() || pView->EditMode() != EDIT_MODE_SIMULATE)
         return;
-    if (nState != WA_INACTIVE && pWndOther &&
+    // A window that went out of sight (its owner shaded) was not left for this one.
+    if (nState != WA_INACTIVE && pWndOther && pWndOther->IsWindowVisible() &&
         (pView->IsValuePopup(pWndOther) || dynamic_cast<CPropertySheet*>(pWndOther))) {
         pView->CloseValuePopup();
         return;
@@ -156,6 +157,18 @@ void CMainFrame::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 void CMainFrame::OnMove(int x, int y)
 {
     CMDIFrameWnd::OnMove(x, y);
+    PlaceValuePopup();
+}
+
+// After the layout, which sized the document windows and the view to the new size.
+void CMainFrame::OnSize(UINT nType, int cx, int cy)
+{
+    CMDIFrameWnd::OnSize(nType, cx, cy);
+    PlaceValuePopup();
+}
+
+void CMainFrame::PlaceValuePopup()
+{
     if (CVetlaView* pView = GetActiveView(); pView && pView->GetSafeHwnd())
         pView->Simulation().PlaceValuePopup();
 }

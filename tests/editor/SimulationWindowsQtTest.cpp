@@ -1,18 +1,26 @@
 // The windows a simulation opens beside the diagram, as Qt shows them: a block's modeless sheet
-// asked for again, and the analog value popup at its block whatever the zoom and wherever the
-// main window goes.
+// asked for again, and the analog value popup at its block whatever the zoom, wherever the main
+// window goes and however the diagram scrolls, out of sight with its block and with its shaded
+// main window.
 #include "SimulationQtWindow.h"
 
 #include "blocks/BlockTypes.h"
 #include "editor/AnalogSliderDlg.h"
 #include "pages/sheet/AllPropertySheet.h"
+#include "platform/qt/WindowManagerRequests.h"
 #include "platform/ui/SliderCtrl.h"
+#include "support/QtTestApp.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -93,6 +101,137 @@ TEST_F(SimulationWindowsQtTest, TheValuePopupStandsAtItsBlockAsDrawn)
         EXPECT_EQ(rcMoved.TopLeft(), rcPopup.TopLeft() + CPoint(40, 30));
         View()->CloseValuePopup();
     }
+}
+
+// The diagram scrolls under the open popup, by the wheel over the diagram or by its scroll bars:
+// the popup goes along with its block, and closes once the block is out of sight, as it closes
+// when the mouse leaves the view.
+TEST_F(SimulationWindowsQtTest, TheValuePopupFollowsItsBlockWhenTheDiagramScrolls)
+{
+    CBlockObj* pInput = Block(BT_ANALOG_IN, 320, 40);
+    View()->SetPageLayout(2, 2);
+    Simulate();
+    auto* pView = static_cast<QtPeerWidget*>(QtWidgetOf(*View()));
+    const auto wheel = [pView] {
+        const QPointF local = pView->rect().center();
+        QWheelEvent event(local, pView->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pView, &event);
+    };
+    const auto bar = [pView](int nBar, QAbstractSlider::SliderAction action) {
+        return [pView, nBar, action] { pView->ScrollBarWidget(nBar)->triggerAction(action); };
+    };
+    const struct {
+        const char* pszName;
+        std::function<void()> scroll;
+        bool bInSight;
+    } ways[] = {
+        {"a wheel step", wheel, true},
+        {"the vertical bar's arrow", bar(SB_VERT, QAbstractSlider::SliderSingleStepAdd), true},
+        {"the horizontal bar's page", bar(SB_HORZ, QAbstractSlider::SliderPageStepAdd), true},
+        {"the vertical bar to its end", bar(SB_VERT, QAbstractSlider::SliderToMaximum), false},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.pszName);
+        View()->ScrollToPosition(CPoint(0, 0));
+        Click(*View(), ClientCentre(*View(), *pInput));
+        CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
+        ASSERT_NE(pPopup, nullptr);
+        CRect rcBefore;
+        pPopup->GetWindowRect(rcBefore);
+        way.scroll();
+        ASSERT_NE(View()->GetScrollPosition(), CPoint(0, 0)) << "the diagram scrolled";
+        if (!way.bInSight) {
+            EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
+            continue;
+        }
+        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup);
+        CRect rcPopup;
+        pPopup->GetWindowRect(rcPopup);
+        const CPoint ptScroll = View()->GetScrollPosition();
+        EXPECT_EQ(rcPopup.TopLeft(), CPoint(rcBefore.left - ptScroll.x, rcBefore.top - ptScroll.y));
+        View()->CloseValuePopup();
+    }
+}
+
+// The window manager restores the maximised main window, smaller, with the popup open: the popup
+// of a block still in sight goes along with it; the popup of a block the smaller window leaves
+// out of sight closes rather than stay over the desktop.
+TEST_F(SimulationWindowsQtTest, TheValuePopupFollowsOrClosesWhenTheMainWindowIsRestored)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "the window manager restores the window";
+    QWidget* pMain = QtWidgetOf(*Frame());
+    CBlockObj* pNear = Block(BT_ANALOG_IN, 320, 120);
+    CBlockObj* pFar = Block(BT_ANALOG_IN, 320, 200);
+    Simulate();
+    AskWindowManagerToMaximise(*pMain, true);
+    ASSERT_TRUE(ProcessEventsUntil([this] { return Frame()->IsZoomed(); }));
+    ProcessEventsUntil([] { return false; }, 300);
+    // In sight in the maximised window only.
+    CRect rcView;
+    View()->GetClientRect(rcView);
+    pFar->m_ptPos.x = pFar->m_ptPos2.x = rcView.right - 60;
+    const struct {
+        const char* pszName;
+        CBlockObj* pBlock;
+        bool bInSight;
+    } cases[] = {{"near the left edge", pNear, true}, {"near the right edge", pFar, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        AskWindowManagerToMaximise(*pMain, true);
+        ASSERT_TRUE(ProcessEventsUntil([this] { return Frame()->IsZoomed(); }));
+        ProcessEventsUntil([] { return false; }, 300);
+        Click(*View(), ClientCentre(*View(), *c.pBlock));
+        CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
+        ASSERT_NE(pPopup, nullptr);
+
+        AskWindowManagerToMaximise(*pMain, false);
+        ASSERT_TRUE(ProcessEventsUntil([this] { return !Frame()->IsZoomed(); }));
+        ProcessEventsUntil([] { return false; }, 500);
+        View()->GetClientRect(rcView);
+        ASSERT_LT(rcView.right, pFar->m_ptPos.x) << "the restored window is smaller";
+        if (!c.bInSight) {
+            EXPECT_EQ(View()->Simulation().ValuePopup(), nullptr);
+            continue;
+        }
+        ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup);
+        CRect rcPopup;
+        pPopup->GetWindowRect(rcPopup);
+        EXPECT_EQ(rcPopup.top, DrawnOnScreen(*View(), *c.pBlock).top);
+        View()->CloseValuePopup();
+    }
+}
+
+// The window manager shades the main window, rolls it up into its title bar: the popup goes out of
+// sight with it and comes back, still open, when the window is unshaded. A window manager that
+// hands the keyboard back to the main window as the popup goes (xfwm4) must not close it.
+TEST_F(SimulationWindowsQtTest, TheValuePopupGoesAndComesBackWithTheShadedMainWindow)
+{
+    if (!QtTestOnDesktop())
+        GTEST_SKIP() << "a window manager shades windows";
+    CBlockObj* pInput = Block(BT_ANALOG_IN, 320, 120);
+    Simulate();
+    QWidget* pMain = QtWidgetOf(*Frame());
+    if (!WindowManagerOffers(*pMain, "_NET_WM_ACTION_SHADE"))
+        GTEST_SKIP() << "this window manager shades no window";
+    pMain->activateWindow();
+    ASSERT_TRUE(ProcessEventsUntil([pMain] { return QApplication::activeWindow() == pMain; }));
+    Click(*View(), ClientCentre(*View(), *pInput));
+    CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
+    ASSERT_NE(pPopup, nullptr);
+    const QPointer<QWidget> pPopupWidget = QtWidgetOf(*pPopup);
+    pPopupWidget->activateWindow();
+    ASSERT_TRUE(ProcessEventsUntil([pPopupWidget] { return QApplication::activeWindow() == pPopupWidget; }));
+
+    AskWindowManagerToShade(*pMain, true);
+    EXPECT_TRUE(ProcessEventsUntil([pPopupWidget] { return !pPopupWidget || !pPopupWidget->isVisible(); }));
+    // The window manager's own activation after the popup went.
+    ProcessEventsUntil([] { return false; }, 500);
+    ASSERT_EQ(View()->Simulation().ValuePopup(), pPopup) << "out of sight, not closed";
+    AskWindowManagerToShade(*pMain, false);
+    EXPECT_TRUE(ProcessEventsUntil([pPopupWidget] { return pPopupWidget && pPopupWidget->isVisible(); }));
+    EXPECT_EQ(View()->Simulation().ValuePopup(), pPopup);
 }
 
 // Alt on the value popup closes it when it is let go. Alt+F4 is the window manager's: it closes

@@ -5,6 +5,7 @@
 #include "platform/qt/QtDragDrop.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/qt/QtShadedOwners.h"
+#include "platform/qt/QtTaskbarHints.h"
 #include "platform/ui/BusyWait.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
@@ -227,6 +228,7 @@ void InitQtBackend()
     Instance() = std::make_unique<QtWindowBackend>();
     AfxSetWindowBackend(Instance().get());
     WatchShadedOwners();
+    KeepOwnedWindowsOffTheTaskbar();
     AfxSetDragLoop(RunQtDrag);
     CBusyWait::SetBackend(
         [](const std::function<bool()>& bDone) {
@@ -248,6 +250,7 @@ void ShutdownQtBackend()
     CBusyWait::SetBackend(nullptr, nullptr);
     AfxSetDragLoop(nullptr);
     StopWatchingShadedOwners();
+    StopKeepingOwnedWindowsOffTheTaskbar();
     AfxSetWindowBackend(nullptr);
     ResetDisplayDevice();
     Instance().reset();

@@ -87,6 +87,7 @@ bool HasFixedSize(const CWnd& wnd)
 
 // Room a window manager's title bar and borders take around a window.
 constexpr int kFrameRoom = 48;
+constexpr int kBorderRoom = 8;
 
 // A window's own scroll bar. A release of the mouse ends every scroll action, after the drag's
 // final position, as the classic bars report it.
@@ -309,18 +310,31 @@ bool QtPeerWidget::IsAsLargeAsWorkArea() const
 
 // A window shown maximised from the start has no smaller geometry of its own for the window
 // manager to restore: it would restore the whole work area, its frame's title bar off the
-// screen. It gets its last normal geometry when that fits the work area inside a frame, else
-// three quarters of the work area, in its middle.
+// screen. A window whose frame stood partly off the work area (a window manager may clamp a move
+// a few pixels past its edge) is restored there again. Each keeps its size and is moved onto the
+// work area inside its frame; one larger than that gets three quarters of the work area, in its
+// middle. The size is the window manager's own geometry for the restored window where that came
+// already (xfwm4, icewm, which send it before the new state), else the layer's last normal one.
 void QtPeerWidget::FitRestored()
 {
     const QRect work = WorkArea();
     if (work.isEmpty())
         return;
-    QRect rect = m_rectNormal;
-    const QRect roomInFrame = work.adjusted(0, kFrameRoom, 0, 0);
-    if (rect.isEmpty() || !roomInFrame.contains(rect)) {
+    const QRect frame = frameGeometry();
+    const bool bRestoredGeometry = frame != geometry() && !frame.contains(work);
+    QRect rect = bRestoredGeometry ? geometry() : m_rectNormal;
+    // The frame around that geometry, where the window manager drew it already.
+    const QMargins frameRoom = bRestoredGeometry ? QMargins(geometry().left() - frame.left(), geometry().top() - frame.top(),
+                                                            frame.right() - geometry().right(),
+                                                            frame.bottom() - geometry().bottom())
+                                                 : QMargins(kBorderRoom, kFrameRoom, kBorderRoom, kBorderRoom);
+    const QRect room = work.marginsRemoved(frameRoom);
+    if (rect.isEmpty() || rect.width() > room.width() || rect.height() > room.height()) {
         rect = QRect(0, 0, work.width() * 3 / 4, work.height() * 3 / 4);
         rect.moveCenter(work.center());
+    } else {
+        rect.moveTo(std::clamp(rect.left(), room.left(), room.right() + 1 - rect.width()),
+                    std::clamp(rect.top(), room.top(), room.bottom() + 1 - rect.height()));
     }
     // Through the layer, whose geometry the widget follows.
     m_pWnd->SetWindowPos(nullptr, rect.x(), rect.y(), rect.width(), rect.height(), SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,35 +1,18 @@
 #include "platform/qt/QtShadedOwners.h"
 
 #include "platform/qt/QtPeerWidget.h"
-#include "platform/ui/WindowStyles.h"
+#include "platform/qt/QtXcb.h"
 #include "platform/ui/Wnd.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <map>
 #include <memory>
-#include <vector>
 
 namespace {
-
-xcb_atom_t InternAtom(xcb_connection_t* pConnection, const char* pszName)
-{
-    const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(pConnection, 0, uint16_t(std::strlen(pszName)), pszName);
-    xcb_intern_atom_reply_t* pReply = xcb_intern_atom_reply(pConnection, cookie, nullptr);
-    const xcb_atom_t atom = pReply ? pReply->atom : xcb_atom_t(XCB_ATOM_NONE);
-    std::free(pReply);
-    return atom;
-}
 
 // A top-level window without a frame of the window manager's, laid over its owner's content.
 bool IsOverlayPopup(const QWidget& widget)
@@ -65,18 +48,7 @@ public:
 private:
     bool IsShaded(xcb_window_t window) const
     {
-        const xcb_get_property_cookie_t cookie =
-            xcb_get_property(m_pConnection, 0, window, m_atomState, XCB_ATOM_ATOM, 0, 64);
-        xcb_get_property_reply_t* pReply = xcb_get_property_reply(m_pConnection, cookie, nullptr);
-        if (!pReply)
-            return false;
-        const auto* pAtoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(pReply));
-        const int nAtoms = xcb_get_property_value_length(pReply) / int(sizeof(xcb_atom_t));
-        bool bShaded = false;
-        for (int i = 0; i < nAtoms && !bShaded; ++i)
-            bShaded = pAtoms[i] == m_atomShaded;
-        std::free(pReply);
-        return bShaded;
+        return AtomListHolds(m_pConnection, window, m_atomState, m_atomShaded);
     }
 
     static QWindow* TopLevelWindow(xcb_window_t window)
@@ -88,39 +60,25 @@ private:
         return nullptr;
     }
 
+    // Through the layer, which hands the activation of a popup going out of sight on to its
+    // owner and shows again only what went with the owner.
     void Follow(xcb_window_t window)
     {
         QWindow* pOwner = TopLevelWindow(window);
         if (!pOwner)
             return;
-        if (IsShaded(window)) {
-            std::vector<QPointer<QWidget>>& hidden = m_hidden[window];
-            for (QWidget* pWidget : QApplication::topLevelWidgets()) {
-                if (pWidget->isVisible() && IsOverlayPopup(*pWidget) && pWidget->windowHandle() &&
-                    pWidget->windowHandle()->transientParent() == pOwner) {
-                    pWidget->hide();
-                    hidden.emplace_back(pWidget);
-                }
-            }
-            return;
+        const BOOL bOwnerShown = !IsShaded(window);
+        for (QWidget* pWidget : QApplication::topLevelWidgets()) {
+            auto* pPeer = qobject_cast<QtPeerWidget*>(pWidget);
+            if (pPeer && pPeer->Window() && IsOverlayPopup(*pPeer) && pPeer->windowHandle() &&
+                pPeer->windowHandle()->transientParent() == pOwner)
+                pPeer->Window()->ShowWithOwner(bOwnerShown);
         }
-        const auto it = m_hidden.find(window);
-        if (it == m_hidden.end())
-            return;
-        // A popup that the program closed or hid meanwhile stays so.
-        for (const QPointer<QWidget>& pWidget : it->second) {
-            const auto* pPeer = qobject_cast<QtPeerWidget*>(pWidget.data());
-            if (pPeer && pPeer->Window() && (pPeer->Window()->GetStyle() & WS_VISIBLE))
-                pWidget->show();
-        }
-        m_hidden.erase(it);
     }
 
     xcb_connection_t* m_pConnection;
     xcb_atom_t m_atomState;
     xcb_atom_t m_atomShaded;
-    // The popups each shaded owner hid, by the owner's X window.
-    std::map<xcb_window_t, std::vector<QPointer<QWidget>>> m_hidden;
 };
 
 std::unique_ptr<ShadeWatch>& Watch()
@@ -133,10 +91,10 @@ std::unique_ptr<ShadeWatch>& Watch()
 
 void WatchShadedOwners()
 {
-    auto* pX11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (Watch() || !pX11 || !pX11->connection())
+    xcb_connection_t* pConnection = XcbConnection();
+    if (Watch() || !pConnection)
         return;
-    Watch() = std::make_unique<ShadeWatch>(pX11->connection());
+    Watch() = std::make_unique<ShadeWatch>(pConnection);
     qGuiApp->installNativeEventFilter(Watch().get());
 }
 

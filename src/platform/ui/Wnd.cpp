@@ -315,6 +315,7 @@ void CWnd::FinishDestroy()
     m_pPaintDC.reset();
     m_hWnd = nullptr;
     m_bDestroying = false;
+    m_bHiddenWithOwner = false;
     m_rectUpdate.SetRectEmpty();
     m_dwStyle &= ~WS_VISIBLE;
 }
@@ -328,6 +329,8 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     const BOOL bWasVisible = (m_dwStyle & WS_VISIBLE) != 0;
     if (!m_hWnd)
         return bWasVisible;
+    // The program decides again: the owner's coming back shows nothing it hid meanwhile.
+    m_bHiddenWithOwner = false;
     const bool bShow = nCmdShow != SW_HIDE;
     if (bShow && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE) {
         const int nState = (nCmdShow == SW_SHOWMAXIMIZED)                            ? SW_SHOWMAXIMIZED
@@ -358,6 +361,21 @@ BOOL CWnd::ShowWindow(int nCmdShow)
     if (bActivate && m_hWnd && !m_pParent && (m_dwStyle & WS_CAPTION) == WS_CAPTION && IsInputEnabled())
         SetActiveWindow(WA_ACTIVE);
     return bWasVisible;
+}
+
+// Hidden as the program hides it: the activation passes on to the owner, and the owner's
+// handler learns from the popup's state that the user did not turn away from it.
+void CWnd::ShowWithOwner(BOOL bOwnerShown)
+{
+    if (!m_hWnd)
+        return;
+    if (!bOwnerShown && (m_dwStyle & WS_VISIBLE)) {
+        SetVisibleState(false);
+        m_bHiddenWithOwner = true;
+    } else if (bOwnerShown && m_bHiddenWithOwner) {
+        m_bHiddenWithOwner = false;
+        SetVisibleState(true);
+    }
 }
 
 void CWnd::SetVisibleState(bool bVisible)

@@ -148,6 +148,10 @@ public:
     // SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED or SW_SHOWNORMAL. A change reaches the window as WM_SIZE
     // with SIZE_MAXIMIZED, SIZE_MINIMIZED or SIZE_RESTORED.
     void ShowStateChanged(int nShowState);
+    // The backend's report that the window manager took this popup's owner out of sight (shaded
+    // it, rolled it up into its title bar) or brought it back: a shown popup hides with its owner
+    // and comes back with it, unless the program showed or hid it meanwhile.
+    void ShowWithOwner(BOOL bOwnerShown);
     // Returns whether the window was disabled before.
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsWindowEnabled() const { return (m_dwStyle & WS_DISABLED) == 0; }
@@ -373,6 +377,7 @@ private:
     CRect m_rectUpdate;
     BOOL m_bUpdateErase = FALSE;
     bool m_bDestroying = false;
+    bool m_bHiddenWithOwner = false;   // ShowWithOwner hid it; shown again with the owner
     std::unique_ptr<INativeWindow> m_pPeer;
     std::unique_ptr<CDC> m_pPaintDC;
     ScrollBarState m_scrollBars[2];

@@ -212,11 +212,14 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
         const QRect frame = pWidget->frameGeometry();
         return QRect(frame.topLeft() + QPoint(dx, dy), frame.size() + QSize(dWidth, dHeight));
     };
-    // A restored window stands inside the work area: where it stood before, or fitted there.
+    // A restored window stands inside the work area: where it stood before, or moved there. One
+    // that had a size of its own before it was maximised gets it back, even when its frame stood
+    // partly off the work area.
     struct Step {
         const char* pszName;
         bool bMaximised;
         bool bInsideWorkArea;
+        bool bKeepsSize;
         std::function<void()> ask;
     };
     const auto maximise = [pWidget](bool bMaximise) {
@@ -226,15 +229,16 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
         return [&, dx, dy, dWidth, dHeight] { AskWindowManagerToPlace(*pWidget, moved(dx, dy, dWidth, dHeight)); };
     };
     const Step steps[] = {
-        {"restore", false, true, maximise(false)},
-        {"maximise again", true, false, maximise(true)},
-        {"restore again", false, true, maximise(false)},
-        {"move 400 px, past the screen's edge", false, false, place(400, 0, 0, 0)},
-        {"size", false, false, place(0, 0, -200, -100)},
-        {"move the bottom off the screen", false, false, place(-200, 250, 0, 0)},
-        {"maximise after the move", true, false, maximise(true)},
-        {"restore after the move", false, true, maximise(false)},
+        {"restore", false, true, false, maximise(false)},
+        {"maximise again", true, false, false, maximise(true)},
+        {"restore again", false, true, true, maximise(false)},
+        {"move 400 px, past the screen's edge", false, false, false, place(400, 0, 0, 0)},
+        {"size", false, false, false, place(0, 0, -200, -100)},
+        {"move the bottom off the screen", false, false, false, place(-200, 250, 0, 0)},
+        {"maximise after the move", true, false, false, maximise(true)},
+        {"restore after the move", false, true, true, maximise(false)},
     };
+    QSize sizeNormal;
     for (const Step& step : steps) {
         SCOPED_TRACE(step.pszName);
         const QRect before = pWidget->geometry();
@@ -252,6 +256,11 @@ TEST_F(QtMainWindowTest, TheLayerFollowsTheWindowManagersMaximiseRestoreMoveAndS
             EXPECT_TRUE(available.contains(frame))
                 << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
         }
+        if (step.bKeepsSize) {
+            EXPECT_EQ(pWidget->size(), sizeNormal);
+        }
+        if (!step.bMaximised)
+            sizeNormal = pWidget->size();
         CRect rectWindow;
         m_pFrame->GetWindowRect(rectWindow);
         EXPECT_EQ(ToQRect(rectWindow), pWidget->geometry()) << "the layer's window is the one on the screen";

@@ -1,13 +1,17 @@
 // Top-level windows on Qt's offscreen platform as a window manager sees them: an owned window is
-// a transient of its owner's top-level window (a dialog, a sheet, a caption-less popup), a popup
-// without a caption has no native frame, and raising an owner raises what it owns over it.
+// a transient of its owner's top-level window (a dialog, a sheet, a caption-less popup) and, on a
+// desktop, has no entry of its own in the task list, a popup without a caption has no native
+// frame, and raising an owner raises what it owns over it.
 #include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/Wnd.h"
 #include "support/QtTestApp.h"
+#include "WindowManagerRequests.h"
 
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
@@ -87,6 +91,16 @@ TEST_F(QtOwnedWindowsTest, OwnedWindowsAreTransientsOfTheOwnerAndCaptionlessPopu
         ASSERT_NE(pWidget->windowHandle(), nullptr);
         EXPECT_EQ(pWidget->windowHandle()->transientParent(),
                   c.bOwned ? QtWidgetOf(m_frame)->windowHandle() : nullptr);
+        // Each time it is shown: a window manager drops the state of a window it unmapped.
+        for (int nShown = 0; nShown < 2 && QtTestOnDesktop(); ++nShown) {
+            EXPECT_EQ(WindowCarriesState(*pWidget, "_NET_WM_STATE_SKIP_TASKBAR"), c.bOwned) << "shown " << nShown + 1;
+            wnd.ShowWindow(SW_HIDE);
+            // The window manager takes the window back before it appears again.
+            QDeadlineTimer withdrawn(300);
+            while (!withdrawn.hasExpired())
+                QApplication::processEvents(QEventLoop::AllEvents, 20);
+            wnd.ShowWindow(SW_SHOWNA);
+        }
         wnd.DestroyWindow();
     }
 }

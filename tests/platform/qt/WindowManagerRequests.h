@@ -11,6 +11,8 @@ class QWidget;
 void AskWindowManagerToMaximise(const QWidget& window, bool bMaximise);
 // Whether the window manager offers the action (_NET_WM_ACTION_SHADE, ...) for the window.
 bool WindowManagerOffers(const QWidget& window, const char* pszAction);
+// Whether the window's _NET_WM_STATE holds the state (_NET_WM_STATE_SKIP_TASKBAR, ...).
+bool WindowCarriesState(const QWidget& window, const char* pszState);
 // Rolled up into its title bar (shaded), or down again.
 void AskWindowManagerToShade(const QWidget& window, bool bShade);
 // frame: the window's frame, title bar included, as it is to stand on the screen.
