@@ -150,10 +150,12 @@ protected:
     // With input nPin open, the value and Ax start a run at what that input gives them, so that
     // they show it before the first step.
     void StartFromOpenInput(int nPin);
-    // The current value of reference nRef into nParam when the reference is set.
-    void ResolveReference(int nRef, int& nParam);
-    // The trigger rule of the comparator and the threshold trigger on nValue.
-    int TriggerState(int nValue) const;
+    // The current value of reference nRef when the reference is set, else the stored word: a
+    // run reads a referenced value for its steps and leaves the word the user typed as it was.
+    int ReferencedOr(int nRef, int nStored);
+    // The trigger rule of the comparator and the threshold trigger on nValue between the
+    // thresholds nOn and nOff.
+    int TriggerState(int nValue, int nOn, int nOff) const;
 };
 
 class CBlockACOMP : public CBlockAnalog {

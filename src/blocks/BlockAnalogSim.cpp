@@ -55,20 +55,18 @@ int CBlockAnalog::ScaledInput(int nPin) const
     return Scale(SHORT(wValue));
 }
 
-void CBlockAnalog::ResolveReference(int nRef, int& nParam)
+int CBlockAnalog::ReferencedOr(int nRef, int nStored)
 {
     CBlockObj* pRef = m_pRefBlock[nRef];
     if (!pRef)
-        return;
+        return nStored;
     double dValue = 0.0;
     GetValueAsDouble(pRef, &dValue);
-    nParam = ClampAnalogValue(dValue);
+    return ClampAnalogValue(dValue);
 }
 
-int CBlockAnalog::TriggerState(int nValue) const
+int CBlockAnalog::TriggerState(int nValue, int nOn, int nOff) const
 {
-    const int nOn = m_nThreshold1;
-    const int nOff = m_nThreshold2;
     if (nOn < nOff)
         return nValue >= nOn && nValue < nOff ? 1 : 0;
     if (nValue > nOn)
@@ -124,17 +122,17 @@ void CBlockACOMP::Step(const CSimContext*)
     m_nAx = ScaledInput(0);
     m_nAy = ScaledInput(1);
     m_nValue = int(ClampToLimit(double(m_nAx) - double(m_nAy)));
-    ResolveReference(0, m_nThreshold1);
-    ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
+    const int nOn = ReferencedOr(0, m_nThreshold1);
+    const int nOff = ReferencedOr(1, m_nThreshold2);
+    SetOutputState(*this, TriggerState(m_nValue, nOn, nOff), InLadderDocument(*this));
 }
 
 void CBlockATHTRG::Step(const CSimContext*)
 {
     m_nValue = m_nAx = ScaledInput(0);
-    ResolveReference(0, m_nThreshold1);
-    ResolveReference(1, m_nThreshold2);
-    SetOutputState(*this, TriggerState(m_nValue), InLadderDocument(*this));
+    const int nOn = ReferencedOr(0, m_nThreshold1);
+    const int nOff = ReferencedOr(1, m_nThreshold2);
+    SetOutputState(*this, TriggerState(m_nValue, nOn, nOff), InLadderDocument(*this));
 }
 
 void CBlockAAMP::Step(const CSimContext* pSim)
@@ -183,10 +181,8 @@ void CBlockAWDOG::Step(const CSimContext* pSim)
         SetOutputState(*this, 0, InLadderDocument(*this));
         return;
     }
-    ResolveReference(0, m_nThreshold1);
-    ResolveReference(1, m_nThreshold2);
-    const long long nLow = (long long)m_nRefValue - m_nThreshold2;
-    const long long nHigh = (long long)m_nRefValue + m_nThreshold1;
+    const long long nLow = (long long)m_nRefValue - ReferencedOr(1, m_nThreshold2);
+    const long long nHigh = (long long)m_nRefValue + ReferencedOr(0, m_nThreshold1);
     const bool bInBand = m_nValue >= nLow && m_nValue <= nHigh;
     SetOutputState(*this, bInBand ? 0 : 1, InLadderDocument(*this));
 }
@@ -215,10 +211,9 @@ void CBlockAMUX::Step(const CSimContext* pSim)
         return;
     }
     const int nPick = (m_nPinValue[1] ? 2 : 0) + (m_nPinValue[2] ? 1 : 0);
-    int nValues[4] = {m_nParam[AMATH_V1_PARAM], m_nParamEx[AMATH_V2_PARAMEX],
-                      m_nParamEx[AMATH_V3_PARAMEX], m_nParamEx[AMATH_V4_PARAMEX]};
-    ResolveReference(nPick, nValues[nPick]);
-    m_nValue = nValues[nPick];
+    const int nValues[4] = {m_nParam[AMATH_V1_PARAM], m_nParamEx[AMATH_V2_PARAMEX],
+                            m_nParamEx[AMATH_V3_PARAMEX], m_nParamEx[AMATH_V4_PARAMEX]};
+    m_nValue = ReferencedOr(nPick, nValues[nPick]);
 }
 
 void CBlockAMATH::Step(const CSimContext* pSim)
@@ -229,12 +224,10 @@ void CBlockAMATH::Step(const CSimContext* pSim)
             m_nValue = 0;
         return;
     }
-    ResolveReference(0, m_nParam[AMATH_V1_PARAM]);
-    ResolveReference(1, m_nParamEx[AMATH_V2_PARAMEX]);
-    ResolveReference(2, m_nParamEx[AMATH_V3_PARAMEX]);
-    ResolveReference(3, m_nParamEx[AMATH_V4_PARAMEX]);
     // The value is a function of the formula's inputs alone.
-    const AnalogFormulaInputs formula = FormulaInputsOf(*this);
+    AnalogFormulaInputs formula = FormulaInputsOf(*this);
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        formula.nOperand[k] = ReferencedOr(k, formula.nOperand[k]);
     if (!m_bFormulaEvaluated || formula != m_lastFormula) {
         m_nLastFormulaValue = EvaluateAnalogFormula(formula);
         m_lastFormula = formula;

@@ -45,13 +45,12 @@ bool KeepsOutputKindInLadder(int nType)
 
 // What CopyTo carries in addition for the newer controller generation, by destination class.
 enum GenerationFields : unsigned {
-    kRefs2And3 = 0x01,    // the use flags and blocks of references 2 and 3
-    kParam3 = 0x02,       // the weekly timer's pulse output
-    kParam3To6 = 0x04,    // m_nParam 3 .. 6: the yearly timer's, the UDC block's
-    kParam7 = 0x08,       // the start value
-    kParamEx10 = 0x10,    // the register index, the truth table
-    kParamText = 0x20,    // m_strParamText
-    kDoubleParam = 0x40,  // m_dParam
+    kParam3 = 0x01,       // the weekly timer's pulse output
+    kParam3To6 = 0x02,    // m_nParam 3 .. 6: the yearly timer's, the UDC block's
+    kParam7 = 0x04,       // the start value
+    kParamEx10 = 0x08,    // the register index, the truth table
+    kParamText = 0x10,    // m_strParamText
+    kDoubleParam = 0x20,  // m_dParam
 };
 
 // The one word of m_nParamEx that a copy carries on the newer generation only.
@@ -66,8 +65,7 @@ struct GenerationRule {
 };
 
 const GenerationRule kGenerationRules[] = {
-    {RUNTIME_CLASS(CBlockSLS), kRefs2And3},     {RUNTIME_CLASS(CBlockAMATH), kRefs2And3},
-    {RUNTIME_CLASS(CBlockAMUX), kRefs2And3},    {RUNTIME_CLASS(CBlockWT), kParam3},
+    {RUNTIME_CLASS(CBlockWT), kParam3},
     {RUNTIME_CLASS(CBlockYT), kParam3To6},      {RUNTIME_CLASS(CBlockUDC), kParam3To6},
     {RUNTIME_CLASS(CBlockCOUNTER), kParam7},    {RUNTIME_CLASS(CBlockENCODER), kParam7},
     {RUNTIME_CLASS(CBlockSREG), kParamEx10},    {RUNTIME_CLASS(CBlockBoolean), kParamEx10},
@@ -316,12 +314,12 @@ void CBlockObj::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     pDst->m_strText = m_strText;
     pDst->m_nOperand = m_nOperand;
     pDst->m_strLabelSuffix = m_strLabelSuffix;
-    for (int i : {0, 1, 2, 8, 9, 10, 11, 13, 14})
+    // Word 12 is the unit of a referenced off time: a copy without it would read the
+    // referenced value in another unit.
+    for (int i : {0, 1, 2, 8, 9, 10, 11, 12, 13, 14})
         pDst->m_nParam[i] = m_nParam[i];
-    for (int k : {0, 1}) {
-        pDst->m_nRefBlock[k] = m_nRefBlock[k];
-        pDst->m_pRefBlock[k] = m_pRefBlock[k];
-    }
+    for (int k : {0, 1})
+        CopyReference(pDst, k);
     for (int i = 0; i < BLOCK_PARAMEX_COUNT; ++i) {
         if (i != kNewerGenerationParamEx)
             pDst->m_nParamEx[i] = m_nParamEx[i];
@@ -340,14 +338,20 @@ void CBlockObj::CopyTo(CBlockObj* pDst, BOOL bGeometry)
     }
 }
 
+void CBlockObj::CopyReference(CBlockObj* pDst, int k) const
+{
+    pDst->m_nRefBlock[k] = m_nRefBlock[k];
+    pDst->m_pRefBlock[k] = m_pRefBlock[k];
+}
+
 void CBlockObj::CopyGenerationFields(CBlockObj* pDst) const
 {
     const unsigned nFields = GenerationFieldsOf(pDst);
-    if (nFields & kRefs2And3) {
-        pDst->m_nParam[BLOCK_REF_USED_PARAM + 2] = m_nParam[BLOCK_REF_USED_PARAM + 2];
-        pDst->m_nParam[BLOCK_REF_USED_PARAM + 3] = m_nParam[BLOCK_REF_USED_PARAM + 3];
-        pDst->m_pRefBlock[2] = m_pRefBlock[2];
-        pDst->m_pRefBlock[3] = m_pRefBlock[3];
+    // References 2 and 3 go with every class: the number, the flag and the block together, as
+    // the ladder conversion points the copy's references at its own blocks by number.
+    for (int k : {2, 3}) {
+        pDst->m_nParam[BLOCK_REF_USED_PARAM + k] = m_nParam[BLOCK_REF_USED_PARAM + k];
+        CopyReference(pDst, k);
     }
     if (nFields & kParam3)
         pDst->m_nParam[WT_PULSE_PARAM] = m_nParam[WT_PULSE_PARAM];

@@ -239,6 +239,8 @@ private:
     void ApplyLadderOutputKinds();
     void SerializeStore(CArchive& ar);
     void SerializeLoad(CArchive& ar);
+    // Reference k's number and block.
+    void CopyReference(CBlockObj* pDst, int k) const;
     void CopyGenerationFields(CBlockObj* pDst) const;
     int TimeBaseForFormat() const;
 };

@@ -270,6 +270,33 @@ void ToggleSimulatedInput(CVetlaDoc& doc, CBlockObj& block)
     }
 }
 
+int SimulatedInputMode(const CVetlaDoc& doc, const CBlockObj& block)
+{
+    OperandSimRecord record;
+    if (block.IsKindOf(RUNTIME_CLASS(CBlockMake)) && doc.m_mapOperandSim.Lookup(block.m_nOperand, record))
+        return record.nMode;
+    return block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
+}
+
+int ContactOperandState(const CBlockObj& contact)
+{
+    const bool bClosed = contact.m_nContactState != 0;
+    return bClosed != bool(contact.IsKindOf(RUNTIME_CLASS(CBlockBreak))) ? 1 : 0;
+}
+
+BOOL HoldMomentaryInput(CVetlaDoc& doc, CBlockObj& block, BOOL bHeld)
+{
+    const int nMode = SimulatedInputMode(doc, block);
+    if (nMode != SIM_INPUT_PUSH_MAKE && nMode != SIM_INPUT_PUSH_BREAK)
+        return FALSE;
+    const int nOn = (nMode == SIM_INPUT_PUSH_MAKE) == bool(bHeld) ? 1 : 0;
+    if (!block.IsKindOf(RUNTIME_CLASS(CBlockMake)))
+        block.m_nPinValue[BLOCK_FIRST_OUTPUT] = nOn;
+    else if (ContactOperandState(block) != nOn)
+        ToggleSimulatedInput(doc, block);
+    return TRUE;
+}
+
 BOOL ReleaseSimulatedInput(CBlockObj& block)
 {
     if (!IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey)}))

@@ -49,6 +49,20 @@ BOOL IsOperableContact(const CBlockObj& block);
 // contact of its operand follows, one of the other kind (make against break) the other way.
 void ToggleSimulatedInput(CVetlaDoc& doc, CBlockObj& block);
 
+// How a click or a bar button operates a simulated input (SIM_INPUT_...): the operand's record
+// decides for a contact, as the ladder sheet keeps the way of operation per operand; an input
+// block or function key has its own word.
+int SimulatedInputMode(const CVetlaDoc& doc, const CBlockObj& block);
+
+// Whether a contact's operand is switched on: a make contact is closed then, a break contact
+// open.
+int ContactOperandState(const CBlockObj& contact);
+
+// A momentary button held (bHeld) or let go: the input takes the state its mode gives; a
+// contact's operand switches through ToggleSimulatedInput, so that every contact on it follows.
+// FALSE when the input is no momentary button (nothing changed).
+BOOL HoldMomentaryInput(CVetlaDoc& doc, CBlockObj& block, BOOL bHeld);
+
 // The release of a momentary input: a make button goes off, a break button on again. FALSE when
 // the block is no such input (nothing changed).
 BOOL ReleaseSimulatedInput(CBlockObj& block);

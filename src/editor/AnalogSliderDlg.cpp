@@ -4,6 +4,7 @@
 #include "blocks/BlockIn.h"
 #include "blocks/BlockLadder.h"
 #include "document/AnalogRanges.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "editor/ChildFrame.h"
 #include "editor/VetlaView.h"
@@ -59,11 +60,9 @@ constexpr CommandKey kCommandKeys[] = {
 // itself only once a sheet applied it during a run.
 bool IsInFrequencyMode(const CVetlaDoc* pDoc, const CBlockObj& block)
 {
-    OperandSimRecord record;
-    if (block.IsKindOf(RUNTIME_CLASS(CBlockMake)) && pDoc && pDoc->m_mapOperandSim.Lookup(block.m_nOperand, record))
-        return record.nMode == SIM_INPUT_FREQUENCY;
+    const int nMode = pDoc ? SimulatedInputMode(*pDoc, block) : block.m_nParamEx[INPUT_SIM_MODE_PARAMEX];
     return IsAnyOf(block, {RUNTIME_CLASS(CBlockIn), RUNTIME_CLASS(CBlockFKey), RUNTIME_CLASS(CBlockMake)}) &&
-           block.m_nParamEx[INPUT_SIM_MODE_PARAMEX] == SIM_INPUT_FREQUENCY;
+           nMode == SIM_INPUT_FREQUENCY;
 }
 
 CString RangeText(int nValue)

@@ -64,19 +64,6 @@ int ParseValue(const CString& strText)
     return nValue;
 }
 
-// Whether a contact's operand is switched on: a make contact is closed then, a break contact
-// open.
-int OperandState(const CBlockObj& contact)
-{
-    const bool bClosed = contact.m_nContactState != 0;
-    return bClosed != bool(contact.IsKindOf(RUNTIME_CLASS(CBlockBreak))) ? 1 : 0;
-}
-
-int SimInputMode(const CBlockObj* pBlock)
-{
-    return pBlock ? pBlock->m_nParamEx[INPUT_SIM_MODE_PARAMEX] : SIM_INPUT_SWITCH;
-}
-
 } // namespace
 
 CInputsBarDlg::CInputsBarDlg(CChildFrame* pFrame) : CSimIoBarDlg(IDD_INPUTS_BAR, kValueWidth), m_pFrame(pFrame) {}
@@ -133,6 +120,12 @@ CVetlaDoc* CInputsBarDlg::GetDocument() const
     return pView ? pView->GetDocument() : nullptr;
 }
 
+int CInputsBarDlg::InputMode(const CBlockObj* pBlock) const
+{
+    const CVetlaDoc* pDoc = GetDocument();
+    return pBlock && pDoc ? SimulatedInputMode(*pDoc, *pBlock) : SIM_INPUT_SWITCH;
+}
+
 // In a ladder diagram an input is no block of its own: the first contact on that operand (a make
 // or break contact, or an analog contact for an analog input) stands for all of them, as it
 // does when the bar is built.
@@ -178,7 +171,7 @@ void CInputsBarDlg::AddInputControl(int nNumber)
 {
     const CBlockObj* pBlock = FindBlock(nNumber);
     const UINT nID = IsAnalog(nNumber) ? IDC_BAR_ANALOG_INPUT : IsFunctionKey(nNumber) ? IDC_BAR_FKEY : IDC_BAR_INPUT;
-    if (!IsAnalog(nNumber) && SimInputMode(pBlock) != SIM_INPUT_FREQUENCY) {
+    if (!IsAnalog(nNumber) && InputMode(pBlock) != SIM_INPUT_FREQUENCY) {
         AddLampButton(nNumber, InputLabel(nNumber), nID)->SetFlat(TRUE);
         return;
     }
@@ -211,14 +204,13 @@ void CInputsBarDlg::OnInputButton(const SimBarControl& control)
 {
     auto* pButton = dynamic_cast<CIconButton*>(control.pWnd);
     CBlockObj* pBlock = FindBlock(control.nNumber);
-    if (!pButton || !pBlock || SimInputMode(pBlock) != SIM_INPUT_SWITCH)
+    if (!pButton || !pBlock || InputMode(pBlock) != SIM_INPUT_SWITCH)
         return;
     if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake))) {
         // Every contact of the operand switches, as a click on one in the diagram does.
         ToggleSimulatedInput(*GetDocument(), *pBlock);
         RefreshInputs(pBlock);
-        if (CVetlaView* pView = m_pFrame->GetActiveView(); pView && pView->m_hWnd)
-            pView->Invalidate(FALSE);
+        InvalidateView();
         return;
     }
     const int nState = pButton->GetIconId() == IDI_LAMP_OFF ? 1 : 0;
@@ -234,14 +226,11 @@ BOOL CInputsBarDlg::PressMomentary(CWnd* pWnd, BOOL bDown)
                                  [pWnd](const SimBarControl& c) { return c.pWnd == pWnd; });
     auto* pButton = it == m_controls.end() ? nullptr : dynamic_cast<CIconButton*>(it->pWnd);
     CBlockObj* pBlock = pButton ? FindBlock(it->nNumber) : nullptr;
-    const int nMode = SimInputMode(pBlock);
-    if (!pBlock || (nMode != SIM_INPUT_PUSH_MAKE && nMode != SIM_INPUT_PUSH_BREAK))
+    if (!pBlock || !HoldMomentaryInput(*GetDocument(), *pBlock, bDown))
         return FALSE;
-    const int nState = (nMode == SIM_INPUT_PUSH_MAKE) == bool(bDown) ? 1 : 0;
-    pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] = nState;
-    pButton->SetIcon(nState ? IDI_LAMP_ON : IDI_LAMP_OFF, 0);
-    pButton->SetIconId(nState ? IDI_LAMP_ON : IDI_LAMP_OFF);
-    Redraw();
+    RefreshInputs(pBlock);
+    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)))
+        InvalidateView();
     return TRUE;
 }
 
@@ -303,7 +292,8 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
     CString strText;
     control.pWnd->GetWindowText(strText);
     const int nValue = ParseValue(strText);
-    if (pBlock->IsKindOf(RUNTIME_CLASS(CBlockAContact))) {
+    // A contact's value is its operand's, as the value popup keeps it.
+    if (IsAnyOf(*pBlock, {RUNTIME_CLASS(CBlockAContact), RUNTIME_CLASS(CBlockMake)})) {
         SetAnalogOperand(pBlock->m_nOperand, nValue);
         RefreshInputs(pBlock);
         return;
@@ -322,8 +312,9 @@ void CInputsBarDlg::OnValueEdit(const SimBarControl& control)
         pView->UpdateSimInputSettings(pBlock);
 }
 
-// A ladder's analog input is its operand: the operand's record and every analog contact on it
-// take the value, each held to its range and passing it on as the slider's value does.
+// A ladder's analog input, or a digital one in frequency mode, is its operand: the operand's
+// record and every contact on it take the value, each held to its range and passing it on as the
+// slider's value does.
 void CInputsBarDlg::SetAnalogOperand(int nOperand, int nValue)
 {
     CVetlaDoc* pDoc = GetDocument();
@@ -355,7 +346,7 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
     if (auto* pButton = dynamic_cast<CIconButton*>(pControl->pWnd)) {
         // A contact's lamp shows its operand's switch, not the power that passes the contact.
         const CBlockObj* pContact = pBlock->IsKindOf(RUNTIME_CLASS(CBlockMake)) ? FindBlock(nNumber) : nullptr;
-        const int nState = pContact ? OperandState(*pContact) : pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
+        const int nState = pContact ? ContactOperandState(*pContact) : pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
         const int nIcon = nState == 1 ? IDI_LAMP_ON : IDI_LAMP_OFF;
         if (pButton->GetIconId() != nIcon) {
             pButton->SetIcon(nIcon, 0);
@@ -370,6 +361,12 @@ void CInputsBarDlg::RefreshInputs(CBlockObj* pBlock)
             pControl->pWnd->SetWindowText(strValue);
     }
     Redraw();
+}
+
+void CInputsBarDlg::InvalidateView()
+{
+    if (CVetlaView* pView = m_pFrame->GetActiveView(); pView && pView->m_hWnd)
+        pView->Invalidate(FALSE);
 }
 
 void CInputsBarDlg::Redraw()

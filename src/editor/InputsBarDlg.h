@@ -56,6 +56,11 @@ private:
     static std::vector<CBlockObj*> ContactsOn(CVetlaDoc& doc, int nNumber);
     void SetAnalogOperand(int nOperand, int nValue);
     CVetlaDoc* GetDocument() const;
+    // How the input's control operates it, as a click in the diagram would; a switch where the
+    // number names no input.
+    int InputMode(const CBlockObj* pBlock) const;
+    // The diagram shows what a contact's operand did.
+    void InvalidateView();
     void Redraw();
 
     CChildFrame* m_pFrame;

@@ -7,6 +7,7 @@
 #include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
 #include "document/BlockNumbering.h"
+#include "document/SimScan.h"
 #include "document/VetlaDoc.h"
 #include "platform/gdi/Brush.h"
 #include "platform/gdi/DC.h"
@@ -83,6 +84,38 @@ CString SecondLine(CWidget& widget, CVetlaDoc* pDoc, const CSimContext* pSim)
         double dValue = 0;
         pLadder->GetValueAsDouble(nullptr, &dValue);
         str.Format(_T("%6.1f"), double(int(dValue)));
+    }
+    return str;
+}
+
+// The state of the point an I/O status name watches: its block's output, or in a ladder, where
+// the point is an operand, that of the coil that switches it or of a contact that reads it.
+bool IsPointOn(const CWidget& widget, const CVetlaDoc* pDoc)
+{
+    if (widget.m_pBlock)
+        return widget.m_pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT] == 1;
+    if (!pDoc)
+        return false;
+    for (const int nCoilType : {BT_RELAY_COIL, BT_INV_OUT}) {
+        if (const CBlockObj* pCoil = pDoc->FindBlockByOperand(widget.m_nBlockNumber, nCoilType))
+            return pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT] == 1;
+    }
+    for (const int nContactType : {BT_MAKE, BT_BREAK}) {
+        if (const CBlockObj* pContact = pDoc->FindBlockByOperand(widget.m_nBlockNumber, nContactType))
+            return ContactOperandState(*pContact) == 1;
+    }
+    return false;
+}
+
+// What the controller's LCD shows of an I/O status name: the name of its point's state, one
+// character in each of eight cells, a cell without one blank.
+CString StateName(const CWidget& widget, const CVetlaDoc* pDoc)
+{
+    const int nRow = IsPointOn(widget, pDoc) ? 2 : 1;
+    CString str;
+    for (int c = 1; c < WIDGET_NAME_COLUMNS; ++c) {
+        const CString& strCell = widget.m_strNames[nRow][c];
+        str += strCell.IsEmpty() ? CString(_T(" ")) : strCell.Left(1);
     }
     return str;
 }
@@ -167,7 +200,7 @@ void DrawDetails(CWidget& widget, CDC& dc, CVetlaDoc* pDoc, const CSimContext* p
     dc.SelectObject(pOldBrush);
 }
 
-void DrawLcd(CWidget& widget, CDC& dc, const CSimContext* pSim)
+void DrawLcd(CWidget& widget, CDC& dc, const CVetlaDoc* pDoc, const CSimContext* pSim)
 {
     const CRect& r = widget.m_rect;
     if (widget.m_nWidth <= 0)
@@ -179,7 +212,9 @@ void DrawLcd(CWidget& widget, CDC& dc, const CSimContext* pSim)
     CScopedFont font(dc, FixedFont(nHeight - 3, nCell - 3, 0));
     const COLORREF crOldBk = dc.SetBkColor(kLcdGreen);
     CString strValue;
-    if (widget.m_nKind != WIDGET_KIND_GRAPH && widget.m_pBlock)
+    if (widget.m_nKind == WIDGET_KIND_IOSTATUSNAME)
+        strValue = StateName(widget, pDoc);
+    else if (widget.m_nKind != WIDGET_KIND_GRAPH && widget.m_pBlock)
         widget.m_pBlock->GetWidgetValueText(pSim, &strValue, widget.m_nParamId, widget.m_nKind);
     // Right-aligned to the element's cells; a longer value runs on past them.
     CString strShown;
@@ -217,7 +252,7 @@ void DrawWidget(CWidget& widget, CDC& dc, CVetlaDoc* pDoc, const CSimContext* pS
     if (bDetails)
         DrawDetails(widget, dc, pDoc, pSim);
     else
-        DrawLcd(widget, dc, pSim);
+        DrawLcd(widget, dc, pDoc, pSim);
 }
 
 void DrawWidgetSelected(CWidget& widget, CDC& dc, CVetlaDoc* pDoc, const CSimContext* pSim, BOOL bDetails)

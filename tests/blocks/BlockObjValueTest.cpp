@@ -299,6 +299,7 @@ TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
     src.m_nParam[BLOCK_REF_USED_PARAM + 2] = 15;
     src.m_nParam[BLOCK_REF_USED_PARAM + 3] = 16;
     src.m_pRefBlock[2] = &ref;
+    src.m_nRefBlock[2] = 9005;
     src.m_nParamEx[SREG_INDEX_PARAMEX] = 10;
     src.m_strParamText = _T("text");
     src.m_dParam = 2.5;
@@ -308,12 +309,13 @@ TEST(BlockObjValue, CopyToCarriesGenerationFieldsByDestinationClass)
     EXPECT_EQ(math.m_nParam[BLOCK_REF_USED_PARAM + 2], 15);
     EXPECT_EQ(math.m_nParam[BLOCK_REF_USED_PARAM + 3], 16);
     EXPECT_EQ(math.m_pRefBlock[2], &ref);
+    EXPECT_EQ(math.m_nRefBlock[2], 9005) << "the number goes with the block";
     EXPECT_EQ(math.m_nParamEx[SREG_INDEX_PARAMEX], 0) << "not a field of this class";
     EXPECT_TRUE(math.m_strParamText.IsEmpty());
 
     CBlockObj plain(BT_SOFTKEY, 4);
     src.CopyTo(&plain, FALSE);
-    EXPECT_EQ(plain.m_nParam[BLOCK_REF_USED_PARAM + 2], 0);
+    EXPECT_EQ(plain.m_nParam[BLOCK_REF_USED_PARAM + 2], 15) << "references 2 and 3 go with every class";
 
     active.Doc().m_wHardwareCode = kOldHardware;  // older generation: none of them
     CBlockAMATH old(BT_AMATH);

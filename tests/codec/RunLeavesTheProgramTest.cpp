@@ -3,8 +3,11 @@
 // saved, then run with I1 switched on, off and on again, encodes and saves to the same bytes.
 // A message text asks for acknowledgement, so that the run shows it as one to acknowledge; an
 // hours counter starts from an operating time, which its Ral input (I1 as well) clears in the run.
+// Every reference slot the type carries takes its value from an amplifier whose value is none of
+// the typed ones, so that a step that stored what it read would show in the saved file.
 #include "CodecTestSupport.h"
 
+#include "blocks/BlockAnalog.h"
 #include "blocks/BlockCounter.h"
 #include "document/DocTestSupport.h"
 #include "document/ModelSimulator.h"
@@ -17,6 +20,7 @@
 namespace {
 
 constexpr int kTicksPerLevel = 40;
+constexpr int kReferencedValue = 123;
 
 // The download image (both buffers and the message-text area) and the project file.
 struct Program {
@@ -46,7 +50,17 @@ CBlockObj* BuildDiagram(CVetlaDoc& doc, int nType)
     };
     CBlockObj* pInput = add(BT_IN, NUM_INPUT);
     CBlockObj* pAnalog = add(BT_ANALOG_IN, NUM_ANALOG_IN);
+    auto* pReferenced = static_cast<CBlockAnalog*>(add(BT_AAMP, 0));
+    pReferenced->m_nPinSource[0] = pAnalog->m_nNumber;
+    pReferenced->m_nOffset = kReferencedValue;
     CBlockObj* pBlock = add(nType, 0);
+    const BlockTypeRow* pRow = FindBlockType(nType);
+    const int nRefs = doc.IsNewGenerationDoc() ? pRow->references.nNewer : pRow->references.nOlder;
+    for (int k = 0; k < nRefs; ++k) {
+        pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
+        pBlock->m_nRefBlock[k] = pReferenced->m_nNumber;
+        pBlock->m_pRefBlock[k] = pReferenced;
+    }
     for (int nPin = 0; nPin < pBlock->m_nInputs; ++nPin) {
         if (pBlock->m_nPinKind[nPin] == PINKIND_DIGITAL)
             pBlock->m_nPinSource[nPin] = pInput->m_nNumber;

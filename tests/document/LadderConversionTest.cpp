@@ -9,6 +9,7 @@
 #include "blocks/BlockMSGTEXT.h"
 #include "blocks/Widget.h"
 #include "blocks/BlockTime.h"
+#include "blocks/BlockTypeTable.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/BlockWIFI.h"
 #include "blocks/ConnectLineObj.h"
@@ -385,6 +386,43 @@ TEST_F(LadderConversionTest, CopiedBlocksPointAtTheConvertedDiagram)
     EXPECT_EQ(pToInput->m_pBlock, fbd.FindBlockByNumber(100));
     EXPECT_EQ(pToInput->m_pDoc, &fbd);
     EXPECT_EQ(static_cast<const CWidget*>(widgets[1])->m_nKind, -104);
+}
+
+// Every type that takes references keeps each of them through the conversion, a save and an
+// open: each slot names its own counter, and the unit a referenced off time is read in stays.
+TEST_F(LadderConversionTest, EveryReferenceComesAlongThroughSaveAndOpen)
+{
+    constexpr int kOffUnit = 1;
+    LadderSample ladder;
+    ladder.Doc().m_wHardwareCode = 0x5188;
+    std::vector<int> targets;
+    for (int k = 0; k < BLOCK_REF_COUNT; ++k)
+        targets.push_back(ladder.Function(BT_COUNTER)->m_nNumber);
+    std::vector<int> referencing;
+    for (const BlockTypeRow& row : FactoryTypeRows()) {
+        if (!IsFunctionBlockType(row.nType) || !(row.byLanguages & LANG_LAD) || row.references.nNewer == 0)
+            continue;
+        CBlockObj* pBlock = ladder.Function(row.nType);
+        for (int k = 0; k < row.references.nNewer; ++k) {
+            pBlock->m_nParam[BLOCK_REF_USED_PARAM + k] = 1;
+            pBlock->m_nRefBlock[k] = targets[std::size_t(k)];
+            pBlock->m_pRefBlock[k] = ladder.Doc().FindBlockByNumber(targets[std::size_t(k)]);
+        }
+        pBlock->m_nParam[TIMER_OFF_REF_UNIT_PARAM] = kOffUnit;
+        referencing.push_back(pBlock->m_nNumber);
+    }
+    CVetlaDoc loaded;
+    LoadFromBytes(loaded, SaveToBytes(Convert(ladder)));
+    for (const int nNumber : referencing) {
+        const CBlockObj& block = Found(loaded, nNumber);
+        EXPECT_EQ(block.m_nParam[TIMER_OFF_REF_UNIT_PARAM], kOffUnit) << block.m_nType;
+        const int nRefs = FindBlockType(block.m_nType)->references.nNewer;
+        for (int k = 0; k < nRefs; ++k) {
+            EXPECT_NE(block.m_nParam[BLOCK_REF_USED_PARAM + k], 0) << block.m_nType << " slot " << k;
+            EXPECT_EQ(block.m_pRefBlock[k] ? block.m_pRefBlock[k]->m_nNumber : -1, targets[std::size_t(k)])
+                << block.m_nType << " slot " << k;
+        }
+    }
 }
 
 // A random ladder of nRungs rungs: each rung one to three parallel branches of one to three

@@ -755,6 +755,49 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
     m_view.SetDocument(&m_doc);
 }
 
+// The operand's record says how the bar operates a ladder input, as it does for a click in the
+// diagram: a momentary I0 held on the bar switches every contact on it, and I1 in frequency mode
+// is a value edit whose value every contact and the record take.
+TEST_F(SimBarTest, LadderInputsBarFollowsTheOperandRecordForEveryContact)
+{
+    CVetlaDoc doc;
+    doc.m_nDocType = DOC_TYPE_LAD;
+    m_view.SetDocument(&doc);
+    CBlockObj* pMake = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE, &doc);
+    CBlockObj* pBreak = Add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 1, &doc);
+    CBlockObj* pCounted = Add(CreateBlockForType(BT_MAKE, nullptr, &doc), NUM_MAKE + 2, &doc);
+    CBlockObj* pCountedToo = Add(CreateBlockForType(BT_BREAK, nullptr, &doc), NUM_MAKE + 3, &doc);
+    pMake->m_nOperand = pBreak->m_nOperand = 100;
+    pCounted->m_nOperand = pCountedToo->m_nOperand = 101;
+    doc.m_mapOperandSim.SetAt(100, OperandSimRecord{1, 0, 0, 1000, SIM_INPUT_PUSH_MAKE});
+    doc.m_mapOperandSim.SetAt(101, OperandSimRecord{1, 0, 0, 1000, SIM_INPUT_FREQUENCY});
+    ASSERT_TRUE(CreateFrame());
+    m_view.OnSimulation();
+
+    CWnd* pButton = Inputs().FindControl(100)->pWnd;
+    Mouse(*pButton, WM_LBUTTONDOWN);
+    EXPECT_EQ(std::vector({pMake->m_nContactState, pBreak->m_nContactState}), std::vector({1, 0}));
+    EXPECT_EQ(static_cast<CIconButton*>(pButton)->GetIconId(), IDI_LAMP_ON);
+    Mouse(*pButton, WM_LBUTTONUP);
+    EXPECT_EQ(std::vector({pMake->m_nContactState, pBreak->m_nContactState}), std::vector({0, 1}));
+
+    CWnd* pEdit = Inputs().FindControl(101)->pWnd;
+    ASSERT_EQ(dynamic_cast<CIconButton*>(pEdit), nullptr) << "a value edit, not a lamp";
+    pEdit->SetWindowText(_T("42"));
+    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_INPUT, EN_UPDATE), LParamFromWnd(pEdit));
+    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit));
+    OperandSimRecord record;
+    ASSERT_TRUE(doc.m_mapOperandSim.Lookup(101, record));
+    EXPECT_EQ(record.nValue, 42);
+    EXPECT_EQ(std::vector({pCounted->m_nAux[INPUT_SIM_VALUE_AUX], pCountedToo->m_nAux[INPUT_SIM_VALUE_AUX]}),
+              std::vector({42, 42}));
+
+    m_view.OnSimulation();
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    m_view.SetDocument(&m_doc);
+}
+
 // A break contact is closed while its input is off: the lamp of an input that only a break
 // contact uses shows the input off at the start and on once the bar's click opens the contact.
 TEST_F(SimBarTest, TheLampOfAnInputOnlyABreakContactUsesShowsTheInput)

@@ -6,6 +6,7 @@
 #include "blocks/BlockFactory.h"
 #include "blocks/BlockObj.h"
 #include "blocks/BlockTypeTable.h"
+#include "blocks/BlockTypes.h"
 #include "blocks/Widget.h"
 #include "document/VetlaDoc.h"
 #include "platform/gdi/DC.h"
@@ -133,6 +134,39 @@ TEST_F(WidgetDraw, LcdStyleRightAlignsOneCharacterPerCell)
         // The height is B - T + 1 of a rectangle 30 high, less 3.
         EXPECT_EQ(record.state.font.lfHeight, 30 + 1 - 3);
     }
+}
+
+// An I/O status name shows its point's state by name on the LCD, one character in each of eight
+// cells: Q1 through its block, and in a ladder the operand M2 through the coil that switches it.
+TEST_F(WidgetDraw, LcdStyleShowsTheNameOfTheIoPointsState)
+{
+    const auto shown = [this](CWidget& widget) {
+        std::u16string str;
+        for (const auto& text : Texts(widget, FALSE))
+            str += text;
+        return str;
+    };
+    const auto named = [this](int nNumber, CBlockObj* pBlock) -> CWidget& {
+        CWidget& widget = MakeWidget(WIDGET_KIND_IOSTATUSNAME, 8, nNumber, pBlock);
+        for (int c = 1; c < WIDGET_NAME_COLUMNS; ++c) {
+            widget.m_strNames[1][c] = c <= 3 ? CString(_T("OFF")).Mid(c - 1, 1) : CString(_T(" "));
+            widget.m_strNames[2][c] = c <= 2 ? CString(_T("ON")).Mid(c - 1, 1) : CString(_T(" "));
+        }
+        return widget;
+    };
+    CBlockObj* pOutput = AddBlock(BT_OUT, NUM_OUTPUT + 1);
+    CWidget& output = named(NUM_OUTPUT + 1, pOutput);
+    EXPECT_EQ(shown(output), u"OFF     ");
+    pOutput->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    EXPECT_EQ(shown(output), u"ON      ");
+
+    m_doc.m_nDocType = DOC_TYPE_LAD;
+    CBlockObj* pCoil = AddBlock(BT_RELAY_COIL, NUM_COIL);
+    pCoil->m_nOperand = NUM_FLAG + 2;
+    CWidget& flag = named(NUM_FLAG + 2, nullptr);
+    EXPECT_EQ(shown(flag), u"OFF     ");
+    pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
+    EXPECT_EQ(shown(flag), u"ON      ");
 }
 
 TEST_F(WidgetDraw, SelectionFrameAndDragOutline)

@@ -19,8 +19,9 @@ constexpr int kMaxIntervalHours = 9999;
 constexpr int kMaxOperatingHours = 99999;
 constexpr int kOperatingHourChars = 5;
 constexpr int kLastMinute = 59;
-constexpr int kEnPin = 0;
-constexpr int kResetPin = 2;
+// The inputs R (pin 0) and Ral (pin 2) decide what an Apply during a run does to the counts.
+constexpr int kResetPin = 0;
+constexpr int kResetAllPin = 2;
 
 constexpr TimeValueIds kIntervalIds = {IDC_HC_MI_HOURS,   IDC_HC_MI_HOURS_SPIN, IDC_HC_MI_COLON, IDC_HC_MI_MINUTES,
                                        IDC_HC_MI_MINUTES_SPIN, 0,               IDC_HC_REFERENCE, 0,
@@ -66,11 +67,11 @@ void ApplyToRunningHoursCounter(const HoursCounterApply& apply, CBlockObj& block
         w[HCOUNTER_OT_HOURS_PARAMEX] = apply.nOTHours;
     } else if (pCounter) {
         pCounter->m_nMNMinutes = apply.bReferenced ? pCounter->m_nRefValue : apply.nMIMinutes + apply.nMIHours * 60;
-        if (block.m_nPinValue[kResetPin]) {
+        if (block.m_nPinValue[kResetAllPin]) {
             w[HCOUNTER_OT_HOURS_PARAMEX] = 0;
             pCounter->m_nOTStart = 0;
             pCounter->m_nOTMinutes = 0;
-        } else if (block.m_nPinValue[kEnPin]) {
+        } else if (block.m_nPinValue[kResetPin]) {
             pCounter->m_nOTStart = pCounter->m_nRunOTParam;
             pCounter->m_nOTMinutes = pCounter->m_nOTStart;
         } else {
