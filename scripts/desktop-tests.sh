@@ -42,20 +42,29 @@ wm_running() {
   xprop -display ":$1" -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"
 }
 
+# Waits up to a minute for a command to succeed: on a busy machine a screen or a window manager
+# may take many seconds to come up.
+wait_for() {
+  local deadline=$((SECONDS + 60))
+  until "$@"; do
+    ((SECONDS < deadline)) || return 1
+    sleep 0.1
+  done
+}
+
 # Starts one screen and its window manager; adds the display's number once the manager runs.
 start_display() {
   local number_file=$work/display-$1
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   screens+=($!)
-  for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+  wait_for test -s "$number_file" || true
   local number
   number=$(tr -d '\n' <"$number_file")
   [ -n "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
   mkdir "$work/home-$1"
   HOME=$work/home-$1 DISPLAY=":$number" "${wm_command[@]}" >/dev/null 2>&1 &
   managers+=($!)
-  for _ in $(seq 100); do wm_running "$number" && break; sleep 0.1; done
-  wm_running "$number" || { echo "$wm did not start on :$number" >&2; return 1; }
+  wait_for wm_running "$number" || { echo "$wm did not start on :$number" >&2; return 1; }
   DISPLAYS+=("$number")
 }
 
