@@ -58,7 +58,11 @@ protected:
     }
     static BOOL Enabled(CDialog& dlg, UINT nID) { return dlg.GetDlgItem(int(nID))->IsWindowEnabled(); }
     // Opens the dialog's window and drops what was posted before.
-    static bool Open(CDialog& dlg) { return dlg.Create(Frame()) && (PostedMasks(), true); }
+    template <class Dialog>
+    static bool Open(Dialog& dlg)
+    {
+        return dlg.Create(Frame()) && (PostedMasks(), true);
+    }
     // The masks of the settings requests posted since the last call; every other posted
     // message (a dialog's closing) is delivered.
     static std::vector<UINT> PostedMasks()

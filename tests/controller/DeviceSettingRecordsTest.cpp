@@ -94,7 +94,8 @@ TEST(DeviceSettingRecords, WifiRegistersRoundTripAndCutTexts)
 {
     const WifiValues values{.m_nDeviceMode = 3, .m_bEncryption = TRUE, .m_strSSID = CString(TCHAR('S'), 40),
                             .m_strPassword = CString(TCHAR('p'), 64), .m_nChannel = 11, .m_ip = {10, 0, 0, 7},
-                            .m_nDeviceID = 200, .m_nLocalPort = 65535, .m_nAddressMode = 1, .m_nTxPower = 12};
+                            .m_nDeviceID = 200, .m_nLocalPort = 65535, .m_nAddressMode = 1, .m_nTxPower = 12,
+                            .m_strMac = {}};
     const WifiRegisters regs = BuildWifiRegisters(values);
     // Register and value: the mode, the SSID's last character, the password's first and last,
     // channel, address, ID, port and power.
@@ -133,9 +134,9 @@ TEST(DeviceSettingRecords, WifiRegistersRoundTripAndCutTexts)
 
 TEST(DeviceSettingRecords, RemoteImageFieldsAndTerminators)
 {
-    const RemoteWifiValues values{.m_nTxPower = 11, .m_nDeviceID = 7, .m_strPassword = CString(TCHAR('w'), 64),
-                                  .m_strSSID = CString(TCHAR('s'), 32), .m_nSleepMode = 2, .m_nLedOnTime = 9999,
-                                  .m_strKeyPassword = _T("123")};
+    const RemoteWifiValues values{.m_nTxPower = 11, .m_strMac = {}, .m_nDeviceID = 7,
+                                  .m_strPassword = CString(TCHAR('w'), 64), .m_strSSID = CString(TCHAR('s'), 32),
+                                  .m_nSleepMode = 2, .m_nLedOnTime = 9999, .m_strKeyPassword = _T("123")};
     RemoteWifiImage image;
     ASSERT_TRUE(BuildRemoteImage(values, image));
     // Byte and value: the texts and their terminators, ID, power, LED time, sleep time.

@@ -149,7 +149,7 @@ TEST_F(SettingsSessionTest, WifiWriteSendsEveryRegisterThenTheRule)
     SimulatedController controller(0x5288);
     Connect(controller);
     static_cast<WifiValues&>(m_wifiSetup) = {.m_nDeviceMode = 3, .m_strSSID = _T("Plant7"), .m_nDeviceID = 42,
-                                             .m_nTxPower = 5};
+                                             .m_nTxPower = 5, .m_strMac = {}};
     ASSERT_EQ(Settings(SETTING_WIFI_WRITE), SETTINGS_DONE);
     const auto requests = controller.Requests();
     ASSERT_EQ(requests.size(), 1u + 113u + 1u);
@@ -216,7 +216,7 @@ TEST_F(SettingsSessionTest, RemoteImageWrittenAndReadBack)
     SimulatedController controller(0x3288);
     Connect(controller);
     CRemoteWifiDlg& remote = m_remoteWifi;
-    static_cast<RemoteWifiValues&>(remote) = {.m_nDeviceID = 5, .m_strSSID = CString(TCHAR('S'), 32),
+    static_cast<RemoteWifiValues&>(remote) = {.m_strMac = {}, .m_nDeviceID = 5, .m_strSSID = CString(TCHAR('S'), 32),
                                               .m_nSleepMode = 3, .m_strKeyPassword = _T("123")};
     ASSERT_EQ(Settings(SETTING_REMOTE_WIFI_WRITE), SETTINGS_DONE);
     const Bytes write = controller.Requests().back();
