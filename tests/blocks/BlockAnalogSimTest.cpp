@@ -135,8 +135,7 @@ TEST_F(AnalogSim, WatchdogCapturesTheValueWhenEnabledAndWatchesTheBand)
     pDog->m_nThreshold2 = 10;
     m_sim.Start();
     pInput->m_nHeldValue = 500;
-    SimDriver::SetInput(pEnable, 1);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 1);
     EXPECT_EQ(pDog->m_nRefValue, 500);
     for (const auto& [nInput, nState] : {std::pair{510, 0}, {511, 1}, {490, 0}, {489, 1}}) {
         pInput->m_nHeldValue = nInput;
@@ -144,8 +143,7 @@ TEST_F(AnalogSim, WatchdogCapturesTheValueWhenEnabledAndWatchesTheBand)
         EXPECT_EQ(SimDriver::State(pDog), nState) << nInput;
     }
     EXPECT_EQ(pDog->m_nRefValue, 500) << "captured only on a change of the enable input";
-    SimDriver::SetInput(pEnable, 0);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 0);
     EXPECT_EQ(SimDriver::State(pDog), 0);
     EXPECT_EQ(pDog->m_nRefValue, 0);
 }
@@ -164,12 +162,10 @@ TEST_F(AnalogSim, MultiplexerAndMathBlockWorkOnlyWhileEnabled)
     pMath->m_nParamEx[AMATH_KEEP_VALUE_PARAMEX] = 1;
     m_sim.Start();
     SimDriver::SetInput(pEnable, 1);
-    SimDriver::SetInput(pS2, 1);
-    m_sim.Scan();
+    m_sim.Switch(pS2, 1);
     EXPECT_EQ(pMux->m_nValue, 22);
     EXPECT_EQ(pMath->m_nValue, 3);
-    SimDriver::SetInput(pEnable, 0);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 0);
     EXPECT_EQ(pMux->m_nValue, 0);
     EXPECT_EQ(pMath->m_nValue, 3) << "kept: its keep flag is set";
 }
@@ -181,8 +177,7 @@ TEST_F(AnalogSim, MathBlockFollowsEveryChangeOfItsFormula)
     auto* pEnable = m_sim.AddInput(100);
     auto* pMath = AddMath(pEnable, {6, 2, 0, 0}, {0, 0, 0}, {0, 0, 0});
     m_sim.Start();
-    SimDriver::SetInput(pEnable, 1);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 1);
     EXPECT_EQ(pMath->m_nValue, 8) << "6 + 2 + 0 + 0";
     m_sim.Scan();
     EXPECT_EQ(pMath->m_nValue, 8);

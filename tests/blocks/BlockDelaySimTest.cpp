@@ -104,8 +104,7 @@ TEST(DelayTimers, EdgeWipingRelayTakesATriggerWithANegativeReference)
     CBlockObj* pTrigger = sim.FeedPin(pTimer, kTrg);
     sim.FeedPin(pTimer, kR);
     sim.Start();
-    SimDriver::SetInput(pTrigger, 1);
-    sim.Scan();
+    sim.Switch(pTrigger, 1);
     source.m_dRunTime = 1.0;
     sim.Run(2 * SIM_TICK_MS);
     EXPECT_EQ(SimDriver::State(pTimer), 1);
@@ -149,8 +148,7 @@ TEST(DelayTimers, SteppingByCyclesSwitchesLikeRunning)
             CBlockObj* pTrigger = sim.FeedPin(pTimer, kTrg);
             sim.Start();
             sim.Run(100);
-            SimDriver::SetInput(pTrigger, 1);
-            sim.Scan();
+            sim.Switch(pTrigger, 1);
             ASSERT_EQ(SimDriver::State(pTimer), 0) << "not in the scan that triggers";
             // Just past the setpoint, in cycles or in ticks.
             if (bStepping)

@@ -44,8 +44,7 @@ TEST_F(SpecialSim, SegmentDisplayShowsTheCodeOfTheLowDigitWhileEnabled)
         m_sim.Scan();
         EXPECT_EQ(pSegment->m_dRunTime, codes[nDigit]) << nDigit;
     }
-    SimDriver::SetInput(pEnable, 0);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 0);
     EXPECT_EQ(pSegment->m_dRunTime, 0.0);
 }
 
@@ -123,13 +122,11 @@ TEST_F(SpecialSim, EncoderCountsCoincidentPulsesAndSwitchesWithHysteresis)
     for (int nCount = 1; nCount <= 10; ++nCount) {
         SimDriver::SetInput(pB, 1);
         m_sim.Run(50);
-        SimDriver::SetInput(pB, 0);
-        m_sim.Scan();
+        m_sim.Switch(pB, 0);
         EXPECT_EQ(pEncoder->m_dRunTime, nCount);
         EXPECT_EQ(SimDriver::State(pEncoder), nCount < 10 ? 0 : 1) << nCount;
     }
-    SimDriver::SetInput(pReset, 1);
-    m_sim.Scan();
+    m_sim.Switch(pReset, 1);
     EXPECT_EQ(pEncoder->m_dRunTime, 3.0);
     EXPECT_EQ(SimDriver::State(pEncoder), 0);
 }
@@ -181,8 +178,7 @@ TEST_F(SpecialSim, CrcCoversARunOfAnalogFlagsInListOrderWithinTheirArea)
         m_sim.Scan();
         EXPECT_EQ(pCrc->m_dRunTime, c.wExpected) << c.pszName;
     }
-    SimDriver::SetInput(pEnable, 0);
-    m_sim.Scan();
+    m_sim.Switch(pEnable, 0);
     EXPECT_EQ(pCrc->m_dRunTime, 0.0);
 }
 

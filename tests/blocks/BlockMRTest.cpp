@@ -96,8 +96,7 @@ TEST(BlockMRSim, InputOneHoldsTheBlockOffWhateverInputZeroIs)
     sim.Start();
     for (const Case& c : cases) {
         SimDriver::SetInput(pIn0, c.nInput0);
-        SimDriver::SetInput(pIn1, c.nInput1);
-        sim.Scan();
+        sim.Switch(pIn1, c.nInput1);
         EXPECT_EQ(SimDriver::State(pRead), c.nState) << c.nInput0 << c.nInput1;
         EXPECT_EQ(SimDriver::State(pWrite), c.nState) << c.nInput0 << c.nInput1;
     }

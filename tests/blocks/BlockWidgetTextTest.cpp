@@ -52,6 +52,9 @@ public:
         return pSource;
     }
 
+    static CBlockTime& Time(CBlockObj& b) { return dynamic_cast<CBlockTime&>(b); }
+    static CBlockAnalog& Analog(CBlockObj& b) { return dynamic_cast<CBlockAnalog&>(b); }
+
     Texts TextsOf(CBlockObj& block, int nId, int nKind, bool bSimulating)
     {
         m_active.Sim().bSimulating = bSimulating;
@@ -185,65 +188,51 @@ TEST_F(WidgetTextTest, FieldsSetByHand)
 {
     const TextCase cases[] = {
         {"referenced time in base 2 splits by 100", BT_DPR, 4, 1, false,
-         [](CBlockObj& b, WidgetTextTest& t) {
-             b.m_nParam[11] = 2;
-             b.m_pRefBlock[0] = t.Source(1234);
-         },
+         [](auto& b, auto& t) { b.m_nParam[11] = 2; b.m_pRefBlock[0] = t.Source(1234); },
          u"12:34 Seconds(s:1/100s)", u"B100ms"},
         {"referenced time is held to its unit's limit", BT_MPLR, 7, 2, false,
-         [](CBlockObj& b, WidgetTextTest& t) {
-             b.m_nParam[12] = 1;
-             b.m_pRefBlock[1] = t.Source(7000);
-         },
+         [](auto& b, auto& t) { b.m_nParam[12] = 1; b.m_pRefBlock[1] = t.Source(7000); },
          u"99:59 Minutes(m:s)", u"B100s"},
         {"plain setpoint", BT_SLS, 12, 3, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             b.m_nParamEx[2] = 1;
-             b.m_nParamEx[6] = 0;
-             b.m_nParamEx[5] = 15;
-         },
+         [](auto& b, auto&) { b.m_nParamEx[2] = 1; b.m_nParamEx[6] = 0; b.m_nParamEx[5] = 15; },
          u"00:15 Minutes(m:s)", u"00:15m"},
         {"remaining time of a stopped timer", BT_DPR, 50, 2, true,
-         [](CBlockObj& b, WidgetTextTest&) {
-             b.m_nParam[10] = 1;
-             b.m_dRunTime = 5000;
-             b.m_dRemaining = 3000;
-         },
+         [](auto& b, auto&) { b.m_nParam[10] = 1; b.m_dRunTime = 5000; b.m_dRemaining = 3000; },
          u"00:00 Minutes(m:s)", u"00:00m"},
         {"remaining time of a running timer", BT_DPR, 50, 2, true,
-         [](CBlockObj& b, WidgetTextTest&) {
+         [](auto& b, auto&) {
              b.m_nParam[10] = 1;
              b.m_dRunTime = 5000;
              b.m_dRemaining = 65000;
-             dynamic_cast<CBlockTime&>(b).m_bTiming = 1;
+             Time(b).m_bTiming = 1;
          },
          u"01:05 Minutes(m:s)", u"01:05m"},
         {"on/off delay in its off phase times in the off base", BT_MPLR, 0, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) {
+         [](auto& b, auto&) {
              b.m_nParam[10] = 0;
              b.m_nParamEx[2] = 2;
              b.m_dRunTime = 1230;
-             dynamic_cast<CBlockTime&>(b).m_nWork[0] = 1;
+             Time(b).m_nWork[0] = 1;
          },
          u"01:23 Seconds(s:1/100s)", u"01:23s"},
         {"on/off delay that has done its off delay stays in the off base", BT_MPLR, 0, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) {
+         [](auto& b, auto&) {
              b.m_nParam[10] = 0;
              b.m_nParamEx[2] = 2;
              b.m_dRunTime = 1230;
-             dynamic_cast<CBlockTime&>(b).m_nWork[1] = 1;
+             Time(b).m_nWork[1] = 1;
          },
          u"01:23 Seconds(s:1/100s)", u"01:23s"},
         {"pulse relay's phase field is no interval still timed", BT_RPR, 50, 2, true,
-         [](CBlockObj& b, WidgetTextTest&) {
+         [](auto& b, auto&) {
              b.m_nParamEx[2] = 1;
              b.m_dRunTime = 5000;
              b.m_dRemaining = 65000;
-             dynamic_cast<CBlockTime&>(b).m_nWork[0] = 1;
+             Time(b).m_nWork[0] = 1;
          },
          u"00:00 Minutes(m:s)", u"00:00m"},
         {"random generator's drawn off delay", BT_RG, 50, 2, true,
-         [](CBlockObj& b, WidgetTextTest&) {
+         [](auto& b, auto&) {
              b.m_nParamEx[2] = 1;
              auto& rg = dynamic_cast<CBlockRG&>(b);
              rg.m_nWork[0] = 1;
@@ -252,90 +241,61 @@ TEST_F(WidgetTextTest, FieldsSetByHand)
          },
          u"01:15 Minutes(m:s)", u"01:15m"},
         {"weekly timer's second cam, Monday first", BT_WT, 44, 3, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             auto& wt = dynamic_cast<CBlockTime&>(b);
-             wt.m_bDay[1][1] = 1;
-             wt.m_bDay[1][0] = 1;
-             wt.m_bDay[0][2] = 1;
+         [](auto& b, auto&) {
+             Time(b).m_bDay[1][1] = 1;
+             Time(b).m_bDay[1][0] = 1;
+             Time(b).m_bDay[0][2] = 1;
          },
          u"M-----S", u"M-----S"},
         {"weekly timer's third cam's off time", BT_WT, 49, 8, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             auto& wt = dynamic_cast<CBlockTime&>(b);
-             wt.m_nOffTime[2][0] = 17;
-             wt.m_nOffTime[2][1] = 5;
-         },
+         [](auto& b, auto&) { Time(b).m_nOffTime[2][0] = 17; Time(b).m_nOffTime[2][1] = 5; },
          u"17:05 Hours", u"17:05"},
         {"yearly timer with the month wildcard", BT_YT, 36, 1, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             b.m_nParam[2] = 1;
-             b.m_nParamEx[0] = 5;
-         },
+         [](auto& b, auto&) { b.m_nParam[2] = 1; b.m_nParamEx[0] = 5; },
          u"**.05 Day.Month", u"**.05 "},
         {"time zone 13 lies west", BT_AC, 77, 2, false,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nParamEx[2] = 13; }, u"-1", u"-1"},
+         [](auto& b, auto&) { b.m_nParamEx[2] = 13; }, u"-1", u"-1"},
         {"sunrise shows zero", BT_AC, 78, 3, false, nullptr, u"00:00 Hours(h:m)", u"00:00h"},
         {"counter threshold from a block", BT_COUNTER, 17, 1, false,
-         [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[0] = t.Source(2e6); },
-         u"999999", u"B100"},
+         [](auto& b, auto& t) { b.m_pRefBlock[0] = t.Source(2e6); }, u"999999", u"B100"},
         {"hours counter rounds the time to go up", BT_HCOUNTER, 20, 1, true,
-         [](CBlockObj& b, WidgetTextTest&) { dynamic_cast<CBlockHCOUNTER&>(b).m_nMNMinutes = 61; },
-         u"2", u"2"},
+         [](auto& b, auto&) { dynamic_cast<CBlockHCOUNTER&>(b).m_nMNMinutes = 61; }, u"2", u"2"},
         {"hours counter total as hours and minutes", BT_HCOUNTER, 67, 5, true,
-         [](CBlockObj& b, WidgetTextTest&) { dynamic_cast<CBlockHCOUNTER&>(b).m_nOTMinutes = 125; },
+         [](auto& b, auto&) { dynamic_cast<CBlockHCOUNTER&>(b).m_nOTMinutes = 125; },
          u"2:5 Hours(h:m)", u"2h:5m"},
         {"threshold trigger gate", BT_THTRG, 23, 3, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             b.m_nParamEx[1] = 1;
-             b.m_nParamEx[0] = 5;
-         },
+         [](auto& b, auto&) { b.m_nParamEx[1] = 1; b.m_nParamEx[0] = 5; },
          u"01:05 Seconds(s:1/100s)", u"01:05ms"},
         {"analog value with two decimals", BT_ACOMP, 30, 6, true,
-         [](CBlockObj& b, WidgetTextTest&) {
-             auto& a = dynamic_cast<CBlockAnalog&>(b);
-             a.m_nDecimals = 2;
-             a.m_nValue = -12345;
-         },
+         [](auto& b, auto&) { Analog(b).m_nDecimals = 2; Analog(b).m_nValue = -12345; },
          u"-123.45", u"-123.45"},
         {"damaged decimal places are held to 3", BT_ATHTRG, 24, 0, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             auto& a = dynamic_cast<CBlockAnalog&>(b);
-             a.m_nDecimals = 9;
-             a.m_nThreshold1 = 5;
-         },
+         [](auto& b, auto&) { Analog(b).m_nDecimals = 9; Analog(b).m_nThreshold1 = 5; },
          u"  0.005", u"  0.005"},
         {"differential trigger's off is on plus delta", BT_ADTRG, 25, 5, false,
-         [](CBlockObj& b, WidgetTextTest&) {
-             auto& a = dynamic_cast<CBlockAnalog&>(b);
-             a.m_nThreshold1 = 100;
-             a.m_nThreshold2 = -20;
-         },
+         [](auto& b, auto&) { Analog(b).m_nThreshold1 = 100; Analog(b).m_nThreshold2 = -20; },
          u"    80 ", u"    80 "},
         {"error detection without a block", BT_MATHERR, 99, 0, false, nullptr, u"----", u"----"},
         {"analog flag value", BT_ANALOG_FLAG, 137, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nHeldValue = -42; }, u" -42.0", u" -42.0"},
+         [](auto& b, auto&) { b.m_nHeldValue = -42; }, u" -42.0", u" -42.0"},
         {"binary code input word in hexadecimal, editor default", BT_BIN, 89, 0, false,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nEditorInput[0] = 0x11234; }, u"0x1234", u"0x1234"},
+         [](auto& b, auto&) { b.m_nEditorInput[0] = 0x11234; }, u"0x1234", u"0x1234"},
         {"referenced shift count is held to 1-15", BT_ROL, 118, 1, false,
-         [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[0] = t.Source(20); },
-         u"15", u"B100"},
+         [](auto& b, auto& t) { b.m_pRefBlock[0] = t.Source(20); }, u"15", u"B100"},
         {"mask in hexadecimal", BT_XORM, 120, 1, false,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nParam[9] = -1; }, u"0xFFFF", u"0xFFFF"},
+         [](auto& b, auto&) { b.m_nParam[9] = -1; }, u"0xFFFF", u"0xFFFF"},
         {"referenced mode is held to 0-2", BT_ARRMXIV, 95, 0, false,
-         [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[0] = t.Source(7); },
-         u"Average", u"B100"},
+         [](auto& b, auto& t) { b.m_pRefBlock[0] = t.Source(7); }, u"Average", u"B100"},
         {"logarithm's referenced base", BT_LOG, 122, 1, false,
-         [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[0] = t.Source(1); },
-         u"2", u"B100"},
+         [](auto& b, auto& t) { b.m_pRefBlock[0] = t.Source(1); }, u"2", u"B100"},
         {"segment pattern's low byte", BT_SEG, 114, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_dRunTime = 0x167; }, u"0x67", u"0x67"},
+         [](auto& b, auto&) { b.m_dRunTime = 0x167; }, u"0x67", u"0x67"},
         {"CRC in four hex digits", BT_CRC16, 129, 0, true,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_dRunTime = 0x4B37; }, u"0x4B37", u"0x4B37"},
+         [](auto& b, auto&) { b.m_dRunTime = 0x4B37; }, u"0x4B37", u"0x4B37"},
         {"encoder source pair", BT_ENCODER, 130, 2, false,
-         [](CBlockObj& b, WidgetTextTest&) { b.m_nParamEx[6] = 1; }, u"I2&I3", u"I2&I3"},
+         [](auto& b, auto&) { b.m_nParamEx[6] = 1; }, u"I2&I3", u"I2&I3"},
         {"pulse train's referenced pulse width is held below 100000000", BT_PTOE, 138, 0, false,
-         [](CBlockObj& b, WidgetTextTest& t) { b.m_pRefBlock[1] = t.Source(-5); },
-         u"0", u"B100"},
+         [](auto& b, auto& t) { b.m_pRefBlock[1] = t.Source(-5); }, u"0", u"B100"},
         {"message text's current time", BT_MSGTEXT, 34, 0, true, nullptr, u"AM 08:05:07",
          u"Mo 08:05"},
         {"message text's current date", BT_MSGTEXT, 1, 1, true, nullptr, u"2024-03-04",

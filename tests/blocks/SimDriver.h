@@ -102,6 +102,13 @@ public:
         pInput->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 1;
     }
 
+    // SetInput, then one scan.
+    void Switch(CBlockObj* pInput, int nState)
+    {
+        SetInput(pInput, nState);
+        Scan();
+    }
+
     static int State(const CBlockObj* pBlock) { return pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT]; }
 
     // Simulated milliseconds since Start.
@@ -161,8 +168,7 @@ public:
         for (const ScriptBeat& beat : beats) {
             RunTo(beat.nAtMs);
             if (beat.nPin >= 0) {
-                SetInput(m_feeds.at({pBlock, beat.nPin}), beat.nValue);
-                Scan();
+                Switch(m_feeds.at({pBlock, beat.nPin}), beat.nValue);
             }
             states.push_back(State(pBlock));
         }

@@ -1,13 +1,8 @@
 // Clear User Program and Password through a controller session without a window, against the
 // simulated controller: 67 blocks of 0xFF from register 0x8C00 for whatever controller
 // answers, a declined question, and a time-out that ends the clear without its end frame.
-#include "controller/ControllerSession.h"
-
-#include "controller/RecordingSessionHost.h"
+#include "SessionOnSimulatedLine.h"
 #include "controller/TransferSupport.h"
-#include "platform/comm/SerialPortNames.h"
-#include "platform/core/MessageBox.h"
-#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +15,14 @@ namespace {
 using Bytes = std::vector<BYTE>;
 using Fault = SimulatedController::Fault;
 
-class ClearTest : public ::testing::Test {
+class ClearTest : public SessionOnSimulatedLine {
 protected:
-    void SetUp() override { ResetSerialPortNumbers(); }
-    void TearDown() override
-    {
-        m_session.SetLinkClock(nullptr);
-        ResetSerialPortNumbers();
-    }
-
     void UsePort(SimulatedController& controller) { UseSimulatedController(m_session, controller); }
     // The clear as its command runs it: the port opened, the clear, the port closed.
     void Run()
     {
         m_session.RunWithPort([this] { m_session.Clear(); }, 0);
     }
-    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
-    void MarkLog() { m_host.MarkLog(); }
     static Bytes FunctionCodes(SimulatedController& controller)
     {
         Bytes codes;
@@ -55,10 +41,6 @@ protected:
         }
         return bytes;
     }
-
-    CMessageBoxRecorder m_boxes;
-    RecordingSessionHost m_host;
-    CControllerSession m_session{m_host};
 };
 
 TEST_F(ClearTest, WritesSixtySevenBlocksOfFFForAnyController)

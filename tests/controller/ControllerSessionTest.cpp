@@ -2,12 +2,7 @@
 // a window: frames out, replies in with their time-outs and shortened forms, exception replies
 // and silence, the device information, the settings frames, the port probe and the open
 // failures.
-#include "controller/ControllerSession.h"
-
-#include "controller/RecordingSessionHost.h"
-#include "platform/comm/SerialPortNames.h"
-#include "platform/core/MessageBox.h"
-#include "support/SimulatedLink.h"
+#include "SessionOnSimulatedLine.h"
 
 #include <gtest/gtest.h>
 
@@ -27,22 +22,8 @@ long MsSince(Clock::time_point start)
     return long(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
 }
 
-class ComPortTest : public ::testing::Test {
+class ComPortTest : public SessionOnSimulatedLine {
 protected:
-    void SetUp() override { ResetSerialPortNumbers(); }
-    void TearDown() override
-    {
-        m_session.ClosePort();
-        m_session.SetLinkClock(nullptr);
-        ResetSerialPortNumbers();
-    }
-
-    // Configures the controller's line as the session's port, on its clock, and opens it.
-    void Connect(SimulatedController& controller)
-    {
-        UseSimulatedController(m_session, controller);
-        ASSERT_TRUE(m_session.OpenConfiguredPort());
-    }
     BOOL Send(const BYTE* pFrame, int n)
     {
         DWORD dwError = 0;
@@ -55,12 +36,7 @@ protected:
         const bool bOk = m_session.ReadDeviceInfo(m_reply, int(sizeof m_reply), &dwError);
         return {bOk, dwError};
     }
-    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
-    void MarkLog() { m_host.MarkLog(); }
 
-    RecordingSessionHost m_host;
-    CControllerSession m_session{m_host};
-    CMessageBoxRecorder m_boxes;
     BYTE m_reply[32] = {};
 };
 

@@ -50,7 +50,19 @@ protected:
         dlg.GetDlgItemText(int(nID), strText);
         return strText.ToUtf8();
     }
+    // What the field shows after the user typed pszText into it.
+    static std::string Typed(CDialog& dlg, UINT nID, LPCTSTR pszText)
+    {
+        Type(dlg, nID, pszText);
+        return Text(dlg, nID);
+    }
     static BOOL Enabled(CDialog& dlg, UINT nID) { return dlg.GetDlgItem(int(nID))->IsWindowEnabled(); }
+    // Opens the dialog's window and drops what was posted before.
+    template <class Dialog>
+    static bool Open(Dialog& dlg)
+    {
+        return dlg.Create(Frame()) && (PostedMasks(), true);
+    }
     // The masks of the settings requests posted since the last call; every other posted
     // message (a dialog's closing) is delivered.
     static std::vector<UINT> PostedMasks()
@@ -73,6 +85,12 @@ protected:
         m_boxes.Clear();
         return texts;
     }
+    // The boxes a click on OK raised.
+    std::vector<std::string> OkBoxes(CDialog& dlg)
+    {
+        Click(dlg, IDOK);
+        return BoxTexts();
+    }
 
     RunningApp m_app{"qarvo-devdlg", RunningApp::BackendOfTheRun()};
     CMessageBoxRecorder m_boxes;
@@ -81,8 +99,7 @@ protected:
 TEST_F(DeviceDialogsTest, ClockFieldsClampAndButtonsPost)
 {
     CDeviceClockDlg& dlg = Frame()->m_dlgDeviceClock;
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
+    ASSERT_TRUE(Open(dlg));
     struct Case {
         UINT nID;
         LPCTSTR pszTyped;
@@ -91,8 +108,7 @@ TEST_F(DeviceDialogsTest, ClockFieldsClampAndButtonsPost)
     for (const Case& c : {Case{CDeviceClockDlg::IDC_MINUTE, _T("75"), "59"}, Case{CDeviceClockDlg::IDC_HOUR, _T(""), "0"},
                           Case{CDeviceClockDlg::IDC_HOUR, _T("24"), "23"}, Case{CDeviceClockDlg::IDC_SECOND, _T("-3"), "0"},
                           Case{CDeviceClockDlg::IDC_SECOND, _T("59"), "59"}}) {
-        Type(dlg, c.nID, c.pszTyped);
-        EXPECT_EQ(Text(dlg, c.nID), c.pszShown);
+        EXPECT_EQ(Typed(dlg, c.nID, c.pszTyped), c.pszShown);
     }
     Click(dlg, CDeviceClockDlg::IDC_WRITE);
     EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_CLOCK_WRITE});
@@ -149,13 +165,16 @@ TEST_F(DeviceDialogsTest, ControllerValuesTheDialogsCannotShowAreNotSent)
             words.push_back(frame[i] << 8 | frame[i + 1]);
         return words;
     };
-    const auto deliver = [] { AfxGetThread()->PumpPending(); };
+    // A click whose posted request the main window then carries out.
+    const auto press = [](CDialog& dlg, UINT nID) {
+        Click(dlg, nID);
+        AfxGetThread()->PumpPending();
+    };
     CDeviceClockDlg& clock = Frame()->m_dlgDeviceClock;
     ASSERT_TRUE(clock.Create(Frame()));
     // A calibration that Set refuses leaves the clock's Write alone.
     controller.SetRegister(263, 45);
-    Click(clock, CDeviceClockDlg::IDC_GET);
-    deliver();
+    press(clock, CDeviceClockDlg::IDC_GET);
     EXPECT_EQ(Text(clock, CDeviceClockDlg::IDC_CALIBRATION), "45");
     struct Case {
         std::vector<int> read;   // year, month, day, hour, minute, second
@@ -176,24 +195,20 @@ TEST_F(DeviceDialogsTest, ControllerValuesTheDialogsCannotShowAreNotSent)
         for (std::size_t i = 0; i < 6; ++i)
             controller.SetRegister(WORD(SimulatedController::kClockRegister + i), WORD(c.read[i]));
         BoxTexts();
-        Click(clock, CDeviceClockDlg::IDC_READ);
-        deliver();
+        press(clock, CDeviceClockDlg::IDC_READ);
         const std::vector<std::string> boxes = BoxTexts();
         EXPECT_EQ(boxes.empty(), c.bShown);
         if (!boxes.empty()) {
             EXPECT_NE(boxes[0].find("cannot be shown"), std::string::npos) << boxes[0];
         }
-        Click(clock, CDeviceClockDlg::IDC_WRITE);
-        deliver();
+        press(clock, CDeviceClockDlg::IDC_WRITE);
         ASSERT_FALSE(sent(FC_SET_CLOCK).empty());
         EXPECT_EQ(clockWords(sent(FC_SET_CLOCK).back()), c.written);
     }
-    Click(clock, CDeviceClockDlg::IDC_SET);
-    deliver();
+    press(clock, CDeviceClockDlg::IDC_SET);
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter an integer between -30 and 30."});
     EXPECT_TRUE(sent(FC_SET_CALIBRATION).empty());
-    Click(clock, IDCANCEL);
-    deliver();
+    press(clock, IDCANCEL);
 
     // A rule chosen and cancelled in the summer/winter time dialog: the WiFi write sends the
     // controller's own rule (EU).
@@ -205,10 +220,8 @@ TEST_F(DeviceDialogsTest, ControllerValuesTheDialogsCannotShowAreNotSent)
     CSummerTimeDlg& summer = Frame()->m_dlgSummerTime;
     ASSERT_NE(summer.GetSafeHwnd(), nullptr);
     Combo(summer, CSummerTimeDlg::IDC_RULE).UserSelect(2);
-    Click(summer, IDCANCEL);
-    deliver();
-    Click(Frame()->m_dlgWifiSetup, IDOK);
-    deliver();
+    press(summer, IDCANCEL);
+    press(Frame()->m_dlgWifiSetup, IDOK);
     ASSERT_FALSE(sent(FC_WRITE_CONFIG).empty());
     EXPECT_EQ(sent(FC_WRITE_CONFIG).back()[2], 2) << "the mode byte of EU";
     EXPECT_EQ(summer.m_nRule, 0);
@@ -221,22 +234,17 @@ TEST_F(DeviceDialogsTest, SummerTimeDatesAndEnabledState)
     CSummerTimeDlg& dlg = Frame()->m_dlgSummerTime;
     dlg.m_bActive = TRUE;
     dlg.m_nRule = DST_RULE_FREE;
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
+    ASSERT_TRUE(Open(dlg));
     EXPECT_TRUE(Enabled(dlg, CSummerTimeDlg::IDC_START_DAY));
     // The day follows its month as soon as the month is entered, and the other way round.
     Type(dlg, CSummerTimeDlg::IDC_START_DAY, _T("31"));
     Type(dlg, CSummerTimeDlg::IDC_START_MONTH, _T("2"));
     EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_START_DAY), "28");
-    Type(dlg, CSummerTimeDlg::IDC_END_MONTH, _T("13"));
-    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_MONTH), "12");
+    EXPECT_EQ(Typed(dlg, CSummerTimeDlg::IDC_END_MONTH, _T("13")), "12");
     Type(dlg, CSummerTimeDlg::IDC_END_MONTH, _T("4"));
-    Type(dlg, CSummerTimeDlg::IDC_END_DAY, _T("31"));
-    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "30");
-    Type(dlg, CSummerTimeDlg::IDC_END_DAY, _T("0"));
-    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_END_DAY), "1");
-    Type(dlg, CSummerTimeDlg::IDC_DIFFERENCE, _T("200"));
-    EXPECT_EQ(Text(dlg, CSummerTimeDlg::IDC_DIFFERENCE), "180");
+    EXPECT_EQ(Typed(dlg, CSummerTimeDlg::IDC_END_DAY, _T("31")), "30");
+    EXPECT_EQ(Typed(dlg, CSummerTimeDlg::IDC_END_DAY, _T("0")), "1");
+    EXPECT_EQ(Typed(dlg, CSummerTimeDlg::IDC_DIFFERENCE, _T("200")), "180");
 
     // A fixed rule keeps the dates and difference the fields hold, disabled, and they travel.
     const auto shownDates = [&dlg] {
@@ -307,14 +315,12 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     dlg.m_nDeviceID = 9;
     dlg.m_bEncryption = FALSE;
     dlg.m_strPassword = _T("abc");
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
+    ASSERT_TRUE(Open(dlg));
     // Station: 9 is no station's ID.
     EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "1");
     EXPECT_FALSE(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_IP))->IsWindowVisible());
     Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab"));
-    Type(dlg, CWifiSetupDlg::IDC_SSID, _T("ab-c"));
-    EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_SSID), "ab");
+    EXPECT_EQ(Typed(dlg, CWifiSetupDlg::IDC_SSID, _T("ab-c")), "ab");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be A - Z, a - z, and 0 - 9"});
     // The program's own changes are not filtered.
     dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_PASSWORD), _T("x y"));
@@ -322,15 +328,12 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_PASSWORD), _T("abc"));
 
     Type(dlg, CWifiSetupDlg::IDC_DEVICE_ID, _T("9"));
-    Click(dlg, IDOK);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter a Number between 1 and 7"});
+    EXPECT_EQ(OkBoxes(dlg), std::vector<std::string>{"Please enter a Number between 1 and 7"});
     Type(dlg, CWifiSetupDlg::IDC_SSID, _T(""));
-    Click(dlg, IDOK);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Enter 1 numerics or characters at least!"});
+    EXPECT_EQ(OkBoxes(dlg), std::vector<std::string>{"Enter 1 numerics or characters at least!"});
     Type(dlg, CWifiSetupDlg::IDC_SSID, _T("Hall"));
     dynamic_cast<CButton*>(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_ENCRYPTION)))->Click();
-    Click(dlg, IDOK);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Enter 8 numerics or characters at least!"});
+    EXPECT_EQ(OkBoxes(dlg), std::vector<std::string>{"Enter 8 numerics or characters at least!"});
     dynamic_cast<CButton*>(dlg.GetDlgItem(int(CWifiSetupDlg::IDC_ENCRYPTION)))->Click();
     EXPECT_TRUE(PostedMasks().empty());
 
@@ -341,16 +344,14 @@ TEST_F(DeviceDialogsTest, WifiFilterModesAndChecks)
     EXPECT_TRUE(Enabled(dlg, CWifiSetupDlg::IDC_IP));
     dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_IP), _T("10.0.300.1"));
     Type(dlg, CWifiSetupDlg::IDC_DEVICE_ID, _T("200"));
-    Click(dlg, IDOK);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please enter a Number between 0 and 255"});
+    EXPECT_EQ(OkBoxes(dlg), std::vector<std::string>{"Please enter a Number between 0 and 255"});
     dlg.SetDlgItemText(int(CWifiSetupDlg::IDC_IP), _T("10.0.30.1"));
 
     // Server: the ID is 0 and not checked; a short password passes without encryption.
     Combo(dlg, CWifiSetupDlg::IDC_DEVICE_MODE).UserSelect(0);
     EXPECT_EQ(Text(dlg, CWifiSetupDlg::IDC_DEVICE_ID), "0");
     EXPECT_FALSE(Enabled(dlg, CWifiSetupDlg::IDC_DEVICE_ID));
-    Click(dlg, IDOK);
-    EXPECT_TRUE(BoxTexts().empty());
+    EXPECT_TRUE(OkBoxes(dlg).empty());
     EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_nDeviceID, 0u);
@@ -364,10 +365,8 @@ TEST_F(DeviceDialogsTest, WifiHiddenPortsOutOfRangeAreWrittenAsTheDefaults)
 {
     CWifiSetupDlg& dlg = Frame()->m_dlgWifiSetup;
     dlg.m_nLocalPort = dlg.m_nRemotePort = 0;
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
-    Click(dlg, IDOK);
-    EXPECT_TRUE(BoxTexts().empty());
+    ASSERT_TRUE(Open(dlg));
+    EXPECT_TRUE(OkBoxes(dlg).empty());
     EXPECT_EQ(PostedMasks(), std::vector<UINT>{SETTING_WIFI_WRITE});
     EXPECT_EQ(std::make_pair(dlg.m_nLocalPort, dlg.m_nRemotePort), std::make_pair(502u, 200u));
 }
@@ -377,23 +376,19 @@ TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
     CRemoteWifiDlg& dlg = Frame()->m_dlgRemoteWifi;
     dlg.m_nTxPower = -1;
     dlg.m_nSleepMode = 9;
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
+    ASSERT_TRUE(Open(dlg));
     EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_TX_POWER).GetCurSel(), 0);
     EXPECT_EQ(Combo(dlg, CRemoteWifiDlg::IDC_SLEEP).GetCurSel(), 0);
     Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("12"));
-    Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("127"));
-    EXPECT_EQ(Text(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD), "12");
+    EXPECT_EQ(Typed(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("127")), "12");
     EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Every character must be 1 - 6"});
     // OK writes and keeps the window for another write.
     Click(dlg, IDOK);
     Type(dlg, CRemoteWifiDlg::IDC_LED_ON, _T("5"));
-    Click(dlg, IDOK);
-    EXPECT_EQ(BoxTexts().size(), 1u);
+    EXPECT_EQ(OkBoxes(dlg).size(), 1u);
     Type(dlg, CRemoteWifiDlg::IDC_LED_ON, _T("500"));
     Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T(""));
-    Click(dlg, IDOK);
-    EXPECT_TRUE(BoxTexts().empty()) << "an empty key has no character to refuse";
+    EXPECT_TRUE(OkBoxes(dlg).empty()) << "an empty key has no character to refuse";
     EXPECT_TRUE(dlg.m_strKeyPassword.IsEmpty());
     Type(dlg, CRemoteWifiDlg::IDC_KEY_PASSWORD, _T("6"));
     Click(dlg, IDOK);
@@ -410,8 +405,7 @@ TEST_F(DeviceDialogsTest, RemoteWifiKeyFilterAndRepeatedWrites)
     EXPECT_NE(dlg.m_hWnd, nullptr);
     // Closed, then opened again before the queue came round: the new window stays.
     Click(dlg, IDCANCEL);
-    ASSERT_TRUE(dlg.Create(Frame()));
-    PostedMasks();
+    ASSERT_TRUE(Open(dlg));
     EXPECT_TRUE(dlg.IsWindowVisible());
     Click(dlg, IDCANCEL);
     PostedMasks();

@@ -16,15 +16,8 @@ using Bytes = std::vector<BYTE>;
 
 DeviceClockValues SampleClock()
 {
-    DeviceClockValues clock;
-    clock.m_nYear = 2026;
-    clock.m_nMonth = 12;
-    clock.m_nDay = 7;
-    clock.m_nDayOfWeek = 1;
-    clock.m_nHour = 15;
-    clock.m_nMinute = 48;
-    clock.m_nSecond = 30;
-    return clock;
+    return {.m_nYear = 2026, .m_nMonth = 12, .m_nDay = 7, .m_nDayOfWeek = 1, .m_nHour = 15,
+            .m_nMinute = 48, .m_nSecond = 30};
 }
 
 TEST(DeviceSettingRecords, ClockRecordFollowsTheModelCode)
@@ -72,9 +65,7 @@ TEST(DeviceSettingRecords, SummerTimeRecordBothWays)
         BYTE byMode;
     };
     for (const Case& c : {Case{TRUE, 0, 2}, Case{TRUE, 5, 7}, Case{TRUE, 6, 1}, Case{FALSE, 6, 0}, Case{FALSE, 3, 0}}) {
-        SummerTimeValues values;
-        values.m_bActive = c.bActive;
-        values.m_nRule = c.nRule;
+        const SummerTimeValues values{.m_bActive = c.bActive, .m_nRule = c.nRule};
         BuildSummerTimeRecord(values, record);
         EXPECT_EQ(record[0], c.byMode) << "rule " << c.nRule;
     }
@@ -101,17 +92,10 @@ TEST(DeviceSettingRecords, SummerTimeRecordBothWays)
 
 TEST(DeviceSettingRecords, WifiRegistersRoundTripAndCutTexts)
 {
-    WifiValues values;
-    values.m_nDeviceMode = 3;
-    values.m_bEncryption = TRUE;
-    values.m_strSSID = CString(TCHAR('S'), 40);
-    values.m_strPassword = CString(TCHAR('p'), 64);
-    values.m_nChannel = 11;
-    values.m_ip = {10, 0, 0, 7};
-    values.m_nDeviceID = 200;
-    values.m_nLocalPort = 65535;
-    values.m_nAddressMode = 1;
-    values.m_nTxPower = 12;
+    const WifiValues values{.m_nDeviceMode = 3, .m_bEncryption = TRUE, .m_strSSID = CString(TCHAR('S'), 40),
+                            .m_strPassword = CString(TCHAR('p'), 64), .m_nChannel = 11, .m_ip = {10, 0, 0, 7},
+                            .m_nDeviceID = 200, .m_nLocalPort = 65535, .m_nAddressMode = 1, .m_nTxPower = 12,
+                            .m_strMac = {}};
     const WifiRegisters regs = BuildWifiRegisters(values);
     // Register and value: the mode, the SSID's last character, the password's first and last,
     // channel, address, ID, port and power.
@@ -150,14 +134,9 @@ TEST(DeviceSettingRecords, WifiRegistersRoundTripAndCutTexts)
 
 TEST(DeviceSettingRecords, RemoteImageFieldsAndTerminators)
 {
-    RemoteWifiValues values;
-    values.m_strSSID = CString(TCHAR('s'), 32);
-    values.m_strPassword = CString(TCHAR('w'), 64);
-    values.m_nDeviceID = 7;
-    values.m_nTxPower = 11;
-    values.m_nLedOnTime = 9999;
-    values.m_nSleepMode = 2;
-    values.m_strKeyPassword = _T("123");
+    const RemoteWifiValues values{.m_nTxPower = 11, .m_strMac = {}, .m_nDeviceID = 7,
+                                  .m_strPassword = CString(TCHAR('w'), 64), .m_strSSID = CString(TCHAR('s'), 32),
+                                  .m_nSleepMode = 2, .m_nLedOnTime = 9999, .m_strKeyPassword = _T("123")};
     RemoteWifiImage image;
     ASSERT_TRUE(BuildRemoteImage(values, image));
     // Byte and value: the texts and their terminators, ID, power, LED time, sleep time.

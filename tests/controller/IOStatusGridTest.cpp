@@ -5,11 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
 std::string Text(const CGridCtrl& grid, int r, int c) { return grid.GetItemText(r, c).ToUtf8(); }
 COLORREF Fore(const CGridCtrl& grid, int r, int c) { return grid.GetCell(r, c)->GetTextClr(); }
+// The texts of the cells, each given as its row, column and text.
+void ExpectTexts(const CGridCtrl& grid, const std::vector<std::tuple<int, int, std::string>>& cells)
+{
+    for (const auto& [r, c, strText] : cells)
+        EXPECT_EQ(Text(grid, r, c), strText) << "cell " << r << "," << c;
+}
 
 TEST(IOStatusGridTest, EachViewHasItsShapeAndLabels)
 {
@@ -33,8 +41,8 @@ TEST(IOStatusGridTest, EachViewHasItsShapeAndLabels)
         EXPECT_EQ(grid.GetFixedRowCount(), 1);
         EXPECT_EQ(grid.GetFixedColumnCount(), 1);
         EXPECT_FALSE(grid.IsEditable());
-        for (const auto& [r, col, strLabel] : c.labels)
-            EXPECT_EQ(Text(grid, r, col), strLabel) << "view " << int(c.view) << " cell " << r << "," << col;
+        SCOPED_TRACE(int(c.view));
+        ExpectTexts(grid, c.labels);
         EXPECT_EQ(Text(grid, 1, 1), "");
         EXPECT_EQ(Fore(grid, 1, 1), CIOStatusGrid::kValueText);
     }
@@ -61,15 +69,10 @@ TEST(IOStatusGridTest, PointValuesLandInTheirModuleRow)
     result.areas[IOAREA_ANALOG_OUTPUTS][62] = 0xFF;  // Ext 7 AQ3 (register 31)
     result.areas[IOAREA_ANALOG_OUTPUTS][63] = 0xFF;
     grid.Fill(IOStatusView::IoPoints, result);
-    EXPECT_EQ(Text(grid, 1, 1), "1");
+    ExpectTexts(grid, {{1, 1, "1"}, {1, 2, "0"}, {2, 16, "1"}, {8, 33 + 10, "1"}, {2, 50, "4660"},
+                       {8, 60, "65535"}, {8, 59, "0"}});
     EXPECT_EQ(Fore(grid, 1, 1), CIOStatusGrid::kValueText);
-    EXPECT_EQ(Text(grid, 1, 2), "0");
     EXPECT_EQ(Fore(grid, 1, 2), RGB(0, 0, 0));
-    EXPECT_EQ(Text(grid, 2, 16), "1");
-    EXPECT_EQ(Text(grid, 8, 33 + 10), "1");
-    EXPECT_EQ(Text(grid, 2, 50), "4660");
-    EXPECT_EQ(Text(grid, 8, 60), "65535");
-    EXPECT_EQ(Text(grid, 8, 59), "0");
 }
 
 TEST(IOStatusGridTest, FlagsAndAnalogFlagsGoAHundredARow)
@@ -81,17 +84,13 @@ TEST(IOStatusGridTest, FlagsAndAnalogFlagsGoAHundredARow)
     result.areas[IOAREA_FLAGS][250 / 8] = BYTE(1 << (250 % 8));
     result.areas[IOAREA_FLAGS][63] = 0x80;  // flag 511
     grid.Fill(IOStatusView::Flags, result);
-    EXPECT_EQ(Text(grid, 3, 51), "1");
-    EXPECT_EQ(Text(grid, 3, 50), "0");
-    EXPECT_EQ(Text(grid, 6, 12), "1");
-    EXPECT_EQ(Text(grid, 6, 13), "");
+    ExpectTexts(grid, {{3, 51, "1"}, {3, 50, "0"}, {6, 12, "1"}, {6, 13, ""}});
 
     grid.LayOut(IOStatusView::AnalogFlags);
     result.areas[IOAREA_ANALOG_FLAGS].assign(1024, 0);
     result.areas[IOAREA_ANALOG_FLAGS][2 * 250 + 1] = 9;
     grid.Fill(IOStatusView::AnalogFlags, result);
-    EXPECT_EQ(Text(grid, 3, 51), "9");
-    EXPECT_EQ(Text(grid, 6, 12), "0");
+    ExpectTexts(grid, {{3, 51, "9"}, {6, 12, "0"}});
 }
 
 TEST(IOStatusGridTest, ShortAreasFillOnlyWhatCame)
@@ -101,9 +100,7 @@ TEST(IOStatusGridTest, ShortAreasFillOnlyWhatCame)
     CIOStatusCycle::Result result;
     result.areas[IOAREA_ANALOG_INPUTS] = {0x00, 0x05, 0x01};
     grid.Fill(IOStatusView::IoPoints, result);
-    EXPECT_EQ(Text(grid, 1, 49), "5");
-    EXPECT_EQ(Text(grid, 1, 50), "");
-    EXPECT_EQ(Text(grid, 1, 1), "");
+    ExpectTexts(grid, {{1, 49, "5"}, {1, 50, ""}, {1, 1, ""}});
 }
 
 }  // namespace

@@ -4,15 +4,11 @@
 // session and the dialogs' objects work without a window.
 #include "controller/SettingsSession.h"
 
-#include "controller/ControllerSession.h"
+#include "SessionOnSimulatedLine.h"
 #include "controller/DeviceClockDlg.h"
-#include "controller/RecordingSessionHost.h"
 #include "controller/RemoteWifiDlg.h"
 #include "controller/SummerTimeDlg.h"
 #include "controller/WifiSetupDlg.h"
-#include "platform/comm/SerialPortNames.h"
-#include "platform/core/MessageBox.h"
-#include "support/SimulatedLink.h"
 
 #include <gtest/gtest.h>
 
@@ -30,28 +26,18 @@ Bytes WithCrc(Bytes bytes)
     return bytes;
 }
 
-class SettingsSessionTest : public ::testing::Test {
+class SettingsSessionTest : public SessionOnSimulatedLine {
 protected:
-    void SetUp() override { ResetSerialPortNumbers(); }
-    void TearDown() override
-    {
-        m_session.ClosePort();
-        m_session.SetLinkClock(nullptr);
-        ResetSerialPortNumbers();
-    }
-
     void Connect(SimulatedController& controller)
     {
-        UseSimulatedController(m_session, controller);
-        ASSERT_TRUE(m_session.OpenConfiguredPort());
-        m_host.MarkLog();
+        SessionOnSimulatedLine::Connect(controller);
+        MarkLog();
     }
     // One run of the settings operation on the dialogs' objects.
     int Settings(UINT nMask)
     {
         return CSettingsSession(m_session, {m_clock, m_summerTime, m_wifiSetup, m_remoteWifi}, nMask).Run();
     }
-    std::vector<std::string> NewLogLines() const { return m_host.NewLogLines(); }
     // The function codes of the requests the controller received.
     static std::vector<int> FunctionCodes(SimulatedController& controller)
     {
@@ -61,9 +47,6 @@ protected:
         return codes;
     }
 
-    CMessageBoxRecorder m_boxes;
-    RecordingSessionHost m_host;
-    CControllerSession m_session{m_host};
     CDeviceClockDlg m_clock;
     CSummerTimeDlg m_summerTime;
     CWifiSetupDlg m_wifiSetup;
@@ -82,14 +65,8 @@ TEST_F(SettingsSessionTest, ClockWriteTakesTheFormOfTheModel)
     for (const Case& c : {Case{0x5188, fourteen}, Case{0x2188, twelve}, Case{0x1088, {}}}) {
         SimulatedController controller(c.wHardware);
         Connect(controller);
-        CDeviceClockDlg& clock = m_clock;
-        clock.m_nYear = 2026;
-        clock.m_nMonth = 12;
-        clock.m_nDay = 7;
-        clock.m_nDayOfWeek = 1;
-        clock.m_nHour = 16;
-        clock.m_nMinute = 5;
-        clock.m_nSecond = 9;
+        static_cast<DeviceClockValues&>(m_clock) = {.m_nYear = 2026, .m_nMonth = 12, .m_nDay = 7, .m_nDayOfWeek = 1,
+                                                    .m_nHour = 16, .m_nMinute = 5, .m_nSecond = 9};
         EXPECT_EQ(Settings(SETTING_CLOCK_WRITE), SETTINGS_DONE);
         const auto requests = controller.Requests();
         ASSERT_EQ(requests.size(), 2u);
@@ -150,13 +127,8 @@ TEST_F(SettingsSessionTest, SummerTimeWrittenAndReadBack)
     SimulatedController controller(0x5188);
     Connect(controller);
     CSummerTimeDlg& summer = m_summerTime;
-    summer.m_bActive = TRUE;
-    summer.m_nRule = 2;
-    summer.m_nStartMonth = 3;
-    summer.m_nStartDay = 8;
-    summer.m_nEndMonth = 11;
-    summer.m_nEndDay = 1;
-    summer.m_nTimeDiff = 60;
+    static_cast<SummerTimeValues&>(summer) = {.m_bActive = TRUE, .m_nEndDay = 1, .m_nEndMonth = 11, .m_nStartDay = 8,
+                                              .m_nStartMonth = 3, .m_nTimeDiff = 60, .m_nRule = 2};
     ASSERT_EQ(Settings(SETTING_DST_WRITE), SETTINGS_DONE);
     EXPECT_EQ(controller.Requests().back(), WithCrc({0x00, 0xE9, 4, 0, 0, 0, 0x0B, 1, 3, 8, 0x3C, 0, 0, 0}));
     EXPECT_EQ(NewLogLines(), std::vector<std::string>{"Summer/Winter Time Writing Starts..."});
@@ -176,11 +148,8 @@ TEST_F(SettingsSessionTest, WifiWriteSendsEveryRegisterThenTheRule)
 {
     SimulatedController controller(0x5288);
     Connect(controller);
-    CWifiSetupDlg& wifi = m_wifiSetup;
-    wifi.m_nDeviceMode = 3;
-    wifi.m_strSSID = _T("Plant7");
-    wifi.m_nDeviceID = 42;
-    wifi.m_nTxPower = 5;
+    static_cast<WifiValues&>(m_wifiSetup) = {.m_nDeviceMode = 3, .m_strSSID = _T("Plant7"), .m_nDeviceID = 42,
+                                             .m_nTxPower = 5, .m_strMac = {}};
     ASSERT_EQ(Settings(SETTING_WIFI_WRITE), SETTINGS_DONE);
     const auto requests = controller.Requests();
     ASSERT_EQ(requests.size(), 1u + 113u + 1u);
@@ -247,10 +216,8 @@ TEST_F(SettingsSessionTest, RemoteImageWrittenAndReadBack)
     SimulatedController controller(0x3288);
     Connect(controller);
     CRemoteWifiDlg& remote = m_remoteWifi;
-    remote.m_strSSID = CString(TCHAR('S'), 32);
-    remote.m_strKeyPassword = _T("123");
-    remote.m_nDeviceID = 5;
-    remote.m_nSleepMode = 3;
+    static_cast<RemoteWifiValues&>(remote) = {.m_strMac = {}, .m_nDeviceID = 5, .m_strSSID = CString(TCHAR('S'), 32),
+                                              .m_nSleepMode = 3, .m_strKeyPassword = _T("123")};
     ASSERT_EQ(Settings(SETTING_REMOTE_WIFI_WRITE), SETTINGS_DONE);
     const Bytes write = controller.Requests().back();
     ASSERT_EQ(write.size(), 9u + 148u);

@@ -153,8 +153,7 @@ TEST_F(AnalogRanges, ADigitalInputsRangeIsOrderedAndTheValueClamped)
 TEST_F(AnalogRanges, AFeedbackLoopEndsTheTrace)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 0, 1);
-    CBlockObj* pFlag1 = Block(BT_ANALOG_FLAG);
-    CBlockObj* pFlag2 = Block(BT_ANALOG_FLAG);
+    auto [pFlag1, pFlag2] = Blocks(BT_ANALOG_FLAG, BT_ANALOG_FLAG);
     CBlockAnalog* pComp = Comparator(100, 900);
     Wire(pIn, pFlag1);
     Wire(pFlag1, pFlag2);
@@ -172,8 +171,7 @@ TEST_F(AnalogRanges, AFeedbackLoopEndsTheTrace)
 TEST_F(AnalogRanges, AFlagLoopEndsTheUpstreamWalk)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 5000, 1);
-    CBlockObj* pFlag1 = Block(BT_ANALOG_FLAG);
-    CBlockObj* pFlag2 = Block(BT_ANALOG_FLAG);
+    auto [pFlag1, pFlag2] = Blocks(BT_ANALOG_FLAG, BT_ANALOG_FLAG);
     CBlockAnalog* pComp = Comparator(0, 1000);
     pFlag1->m_nPinSource[0] = pFlag2->m_nNumber;
     pFlag2->m_nPinSource[0] = pFlag1->m_nNumber;
@@ -186,8 +184,7 @@ TEST_F(AnalogRanges, AFlagLoopEndsTheUpstreamWalk)
 TEST_F(AnalogRanges, TheUpstreamWalkCrossesAConnectorPairButStopsAtAnAmplifier)
 {
     CBlockAnalogIn* pIn = Input(0, 0, 5000, 1);
-    CBlockObj* pMale = Block(BT_MALE);
-    CBlockObj* pFemale = Block(BT_FEMALE);
+    auto [pMale, pFemale] = Blocks(BT_MALE, BT_FEMALE);
     pFemale->m_nNumber = pMale->m_nNumber + 2000;
     pMale->m_nPinSource[0] = pIn->m_nNumber;
     CBlockAnalog* pComp = Comparator(0, 1000);

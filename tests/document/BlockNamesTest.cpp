@@ -231,8 +231,7 @@ using ElementLookups = RuleDiagram;
 
 TEST_F(ElementLookups, WireIntoAConnector)
 {
-    CBlockObj* pSource = Block(BT_COUNTER);
-    CBlockObj* pGate = Block(BT_AND);
+    auto [pSource, pGate] = Blocks(BT_COUNTER, BT_AND);
     auto [pMale, pFemale] = ConnectorPair();
     EXPECT_EQ(m_doc.FindLineToConnector(pMale), nullptr);
     Wire(pSource, 10, pGate, 0);
@@ -248,8 +247,7 @@ TEST_F(ElementLookups, WireIntoAConnector)
 // offered pin already, in either direction; it does not count itself.
 TEST_F(ElementLookups, DuplicateWires)
 {
-    CBlockObj* pSource = Block(BT_COUNTER);
-    CBlockObj* pGate = Block(BT_AND);
+    auto [pSource, pGate] = Blocks(BT_COUNTER, BT_AND);
     CConnectLineObj drawn;
     drawn.m_pStartBlock = pSource;
     drawn.m_nStartPin = 10;

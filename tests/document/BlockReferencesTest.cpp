@@ -96,8 +96,7 @@ TEST_F(ReferenceTest, DeletingTheSourceResetsTheWordsItFed)
         {BT_ROUND, 0, {{W::P2, 0}}},
         {BT_ARRMXIV, 1, {{W::Q1, 0}}},
     };
-    CBlockObj* pSource = Block(BT_COUNTER);
-    CBlockObj* pOther = Block(BT_COUNTER);
+    auto [pSource, pOther] = Blocks(BT_COUNTER, BT_COUNTER);
     for (const ReferenceCase& c : cases) {
         SCOPED_TRACE("type " + std::to_string(c.nType) + " reference " + std::to_string(c.k));
         CBlockObj* pBlock = Referring(c.nType, c.k, pSource);
@@ -159,8 +158,7 @@ TEST_F(ReferenceTest, OlderGenerationExaminesOnlyTimersAndTheCounter)
 
 TEST_F(ReferenceTest, DataLogDropsEveryItemOfTheDeletedBlock)
 {
-    CBlockObj* pSource = Block(BT_COUNTER);
-    CBlockObj* pKept = Block(BT_COUNTER);
+    auto [pSource, pKept] = Blocks(BT_COUNTER, BT_COUNTER);
     auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
     for (CBlockObj* pItem : {pSource, pKept, pSource}) {
         DataLogItem item;
@@ -200,8 +198,7 @@ protected:
 
 TEST_F(MsgTextRefTest, ElementsGoByNumberOrByBlockAndKeepTheirNumbersCurrent)
 {
-    CBlockObj* pCounter = Block(BT_COUNTER);
-    CBlockObj* pTimer = Block(BT_DPR);
+    auto [pCounter, pTimer] = Blocks(BT_COUNTER, BT_DPR);
     auto* pText = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
     auto* pText2 = static_cast<CBlockMSGTEXT*>(Block(BT_MSGTEXT));
     CWidget* pByNumber = AddWidget(pText, 0, nullptr, 9005);

@@ -28,6 +28,7 @@ void PrintTo(const PairCase& pairCase, std::ostream* pOut);
 class ConnectorPairScan : public RuleDiagram, public testing::WithParamInterface<std::tuple<PairCase, Link>> {
 public:
     using RuleDiagram::Block;
+    using RuleDiagram::Blocks;
 
     ConnectorPairScan();
 
@@ -86,8 +87,7 @@ ConnectorPairScan::ConnectorPairScan() : RuleDiagram(std::get<0>(GetParam()).nDo
 const PairCase kCases[] = {
     {"NotSwitchesInTheScanOfItsInput", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
-         CBlockObj* pIn = t.Block(BT_IN);
-         CBlockObj* pNot = t.Block(BT_NOT);
+         auto [pIn, pNot] = t.Blocks(BT_IN, BT_NOT);
          t.Join(pIn, pNot, 0, link);
          t.Start();
          std::vector<int> states;
@@ -102,9 +102,7 @@ const PairCase kCases[] = {
      {1, 0, 1, 0}},
     {"XorOfAnInputWithItselfNeverPulses", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
-         CBlockObj* pIn = t.Block(BT_IN);
-         CBlockObj* pXor = t.Block(BT_XOR);
-         CBlockObj* pCounter = t.Block(BT_COUNTER);
+         auto [pIn, pXor, pCounter] = t.Blocks(BT_IN, BT_XOR, BT_COUNTER);
          t.Join(pIn, pXor, 0, Link::Wire);
          t.Join(pIn, pXor, 1, link);
          t.Join(pXor, pCounter, 1, Link::Wire);
@@ -121,8 +119,7 @@ const PairCase kCases[] = {
      {0, 0, 0, 0}},
     {"AnAnalogValueCrossesThePair", DOC_TYPE_FBD,
      [](ConnectorPairScan& t, Link link) {
-         CBlockObj* pIn = t.Block(BT_ANALOG_IN);
-         CBlockObj* pOut = t.Block(BT_ANALOG_OUT);
+         auto [pIn, pOut] = t.Blocks(BT_ANALOG_IN, BT_ANALOG_OUT);
          t.Join(pIn, pOut, 0, link);
          t.Start();
          t.SetAnalog(pIn, 500);
@@ -133,9 +130,7 @@ const PairCase kCases[] = {
     // A ladder input with parallel branches is on while any branch is, one through the pair.
     {"ALadderBranchThroughThePairSwitchesWithItsSource", DOC_TYPE_LAD,
      [](ConnectorPairScan& t, Link link) {
-         CBlockObj* pOff = t.Block(BT_IN);
-         CBlockObj* pIn = t.Block(BT_IN);
-         CBlockObj* pCoil = t.Block(BT_RELAY_COIL);
+         auto [pOff, pIn, pCoil] = t.Blocks(BT_IN, BT_IN, BT_RELAY_COIL);
          t.Join(pOff, pCoil, 0, Link::Wire);
          t.Join(pIn, pCoil, 0, link);
          t.Start();

@@ -11,8 +11,7 @@ class ConnectorPairs : public RuleDiagram {};
 TEST_F(ConnectorPairs, EachHalfFindsTheOtherWhateverClassItWasMadeAs)
 {
     const auto [pMale, pFemale] = ConnectorPair();
-    CBlockObj* pPlainMale = Block(BT_MALE);
-    CBlockObj* pPlainFemale = Block(BT_FEMALE);
+    auto [pPlainMale, pPlainFemale] = Blocks(BT_MALE, BT_FEMALE);
     ASSERT_EQ(pPlainFemale->m_nNumber, pPlainMale->m_nNumber + NUM_FEMALE_OFFSET);
     for (const auto& [pOne, pOther] : {std::pair(pPlainMale, pPlainFemale), std::pair(pMale, pFemale)}) {
         EXPECT_EQ(FindPartner(Doc(), pOne), pOther);

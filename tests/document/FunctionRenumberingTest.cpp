@@ -25,9 +25,7 @@ protected:
 
 TEST_F(FunctionRenumberingTest, EverythingThatNamesAFunctionBlockTakesItsNewNumber)
 {
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
-    CBlockObj* pOut = Block(BT_OUT);
+    auto [pAnd, pOr, pOut] = Blocks(BT_AND, BT_OR, BT_OUT);
     CConnectLineObj* pLine = Wire(pOr, 10, pOut, 0);
     auto* pLog = static_cast<CBlockDataLog*>(Block(BT_DATALOG));
     DataLogItem item;
@@ -61,9 +59,7 @@ protected:
 
 TEST_F(LadderRenumberingTest, AContactFollowsTheFunctionBlockItReads)
 {
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
-    CBlockObj* pContact = Block(BT_MAKE);
+    auto [pAnd, pOr, pContact] = Blocks(BT_AND, BT_OR, BT_MAKE);
     pContact->m_nOperand = pOr->m_nNumber;
     CBlockObj* pOther = Block(BT_MAKE);
     pOther->m_nOperand = NUM_FUNCTION_BLOCK + 7;  // no block has it

@@ -15,9 +15,7 @@ using LineEndsTest = RuleDiagram;
 
 TEST_F(LineEndsTest, WiresAtAPinInListOrderByPointer)
 {
-    CBlockObj* pI1 = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
+    auto [pI1, pAnd, pOr] = Blocks(BT_IN, BT_AND, BT_OR);
     CConnectLineObj* pA = Wire(pI1, 10, pAnd, 0);
     Wire(pI1, 10, pOr, 0);
     CConnectLineObj* pC = Wire(pOr, 1, pI1, 10);  // drawn from the input end
@@ -32,9 +30,7 @@ TEST_F(LineEndsTest, WiresAtAPinInListOrderByPointer)
 
 TEST_F(LineEndsTest, WiresOfABlockAndConnectedPins)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOut = Block(BT_OUT);
+    auto [pIn, pAnd, pOut] = Blocks(BT_IN, BT_AND, BT_OUT);
     CConnectLineObj* pA = Wire(pIn, 10, pAnd, 0);
     CConnectLineObj* pB = Wire(pAnd, 10, pOut, 0);
     EXPECT_EQ(LinesOfBlock(Doc(), pAnd), (std::vector<CConnectLineObj*>{pA, pB}));
@@ -48,8 +44,7 @@ TEST_F(LineEndsTest, WiresOfABlockAndConnectedPins)
 
 TEST_F(LineEndsTest, RenumberingAnInputWritesTheNewNumberIntoTheBlocksItFeeds)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
+    auto [pIn, pAnd] = Blocks(BT_IN, BT_AND);
     pIn->m_nNumber = 100;
     CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
     pIn->m_nNumber = 101;
@@ -60,9 +55,7 @@ TEST_F(LineEndsTest, RenumberingAnInputWritesTheNewNumberIntoTheBlocksItFeeds)
 
 TEST_F(LineEndsTest, RenumberingAFunctionBlockWritesItsOwnPinEntryInstead)
 {
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOut = Block(BT_OUT);
-    CBlockObj* pIn = Block(BT_IN);
+    auto [pAnd, pOut, pIn] = Blocks(BT_AND, BT_OUT, BT_IN);
     CConnectLineObj* pOutLine = Wire(pAnd, 10, pOut, 0);
     CConnectLineObj* pInLine = Wire(pIn, 10, pAnd, 0);
     const int nOld = pAnd->m_nNumber;
@@ -78,8 +71,7 @@ TEST_F(LineEndsTest, RenumberingAFunctionBlockWritesItsOwnPinEntryInstead)
 // rung at the ladder's rail writes no pin table of the rail.
 TEST_F(LineEndsTest, RefreshingWritesCurrentNumbersAndLeavesTheRailAlone)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
+    auto [pIn, pAnd] = Blocks(BT_IN, BT_AND);
     CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
     pAnd->m_nNumber += 3;
     pIn->m_nNumber += 1;
@@ -103,8 +95,7 @@ TEST_F(LineEndsTest, RefreshingWritesCurrentNumbersAndLeavesTheRailAlone)
 
 TEST_F(LineEndsTest, ClearingMoveMarksLeavesTheLoopMarks)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
+    auto [pIn, pAnd] = Blocks(BT_IN, BT_AND);
     CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
     pLine->m_bMoved = 1;
     pAnd->m_bLoopFound = 1;

@@ -24,8 +24,7 @@ protected:
 
 TEST_F(FbdLoopRule, DirectFeedbackIsRefusedFromEitherEnd)
 {
-    CBlockObj* pAnd1 = Block(BT_AND);
-    CBlockObj* pAnd2 = Block(BT_AND);
+    auto [pAnd1, pAnd2] = Blocks(BT_AND, BT_AND);
     Wire(pAnd1, 10, pAnd2, 0);
     EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 1);
     EXPECT_EQ(Verdict(pAnd1, 1, pAnd2, 10), 1);
@@ -35,10 +34,7 @@ TEST_F(FbdLoopRule, DirectFeedbackIsRefusedFromEitherEnd)
 
 TEST_F(FbdLoopRule, ALongerLoopIsFoundAndAnUnrelatedWireAllowed)
 {
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
-    CBlockObj* pXor = Block(BT_XOR);
-    CBlockObj* pOther = Block(BT_AND);
+    auto [pAnd, pOr, pXor, pOther] = Blocks(BT_AND, BT_OR, BT_XOR, BT_AND);
     Wire(pAnd, 10, pOr, 1);
     Wire(pOr, 10, pXor, 0);
     EXPECT_EQ(Verdict(pXor, 10, pAnd, 2), 1);
@@ -49,9 +45,7 @@ TEST_F(FbdLoopRule, ALongerLoopIsFoundAndAnUnrelatedWireAllowed)
 TEST_F(FbdLoopRule, ALoopThroughAnOutputOrAFlagIsAllowed)
 {
     for (int nType : {BT_OUT, BT_FLAG, BT_ANALOG_OUT, BT_ANALOG_FLAG}) {
-        CBlockObj* pAnd1 = Block(BT_AND);
-        CBlockObj* pMid = Block(nType);
-        CBlockObj* pAnd2 = Block(BT_AND);
+        auto [pAnd1, pMid, pAnd2] = Blocks(BT_AND, nType, BT_AND);
         Wire(pAnd1, 10, pMid, 0);
         Wire(pMid, 10, pAnd2, 0);
         EXPECT_EQ(Verdict(pAnd2, 10, pAnd1, 0), 0) << nType;
@@ -64,8 +58,7 @@ TEST_F(FbdLoopRule, ALoopThroughAConnectorPairIsFound)
 {
     for (const auto& [bFromConsumer, bPartnerWired] :
          {std::pair(true, true), std::pair(false, true), std::pair(true, false)}) {
-        CBlockObj* pAnd1 = Block(BT_AND);
-        CBlockObj* pAnd2 = Block(BT_AND);
+        auto [pAnd1, pAnd2] = Blocks(BT_AND, BT_AND);
         auto [pMale, pFemale] = ConnectorPair();
         if (bPartnerWired)
             Wire(pAnd1, 10, pMale, 0);
@@ -83,10 +76,7 @@ TEST_F(FbdLoopRule, ALoopThroughAConnectorPairIsFound)
 // loop through the new wire.
 TEST_F(FbdLoopRule, AnExistingCycleEndsTheSearch)
 {
-    CBlockObj* pAnd1 = Block(BT_AND);
-    CBlockObj* pAnd2 = Block(BT_AND);
-    CBlockObj* pAnd3 = Block(BT_AND);
-    CBlockObj* pAnd4 = Block(BT_AND);
+    auto [pAnd1, pAnd2, pAnd3, pAnd4] = Blocks(BT_AND, BT_AND, BT_AND, BT_AND);
     Wire(pAnd1, 10, pAnd2, 0);
     Wire(pAnd2, 10, pAnd1, 0);
     Wire(pAnd2, 10, pAnd3, 0);
@@ -99,9 +89,7 @@ TEST_F(FbdLoopRule, AnExistingCycleEndsTheSearch)
 // across its pair.
 TEST_F(FbdLoopRule, ADraggedWireIsJudgedFromItsFixedEnd)
 {
-    CBlockObj* pAnd1 = Block(BT_AND);
-    CBlockObj* pAnd2 = Block(BT_AND);
-    CBlockObj* pAnd3 = Block(BT_AND);
+    auto [pAnd1, pAnd2, pAnd3] = Blocks(BT_AND, BT_AND, BT_AND);
     Wire(pAnd1, 10, pAnd2, 0);
     CConnectLineObj* pLine = Wire(pAnd3, 10, pAnd1, 1);
     pLine->m_bEndDrag = 1;
@@ -160,9 +148,7 @@ TEST_F(FbdLoopRule, ABlockWiredToItselfIsJudgedByItsOwnClasses)
 
 TEST_F(FbdLoopRule, DistinctInputLinesCountEachBlockBehindTheInputsOnce)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
+    auto [pIn, pAnd, pOr] = Blocks(BT_IN, BT_AND, BT_OR);
     auto [pMale, pFemale] = ConnectorPair();
     CConnectLineObj* pFirst = Wire(pIn, 10, pAnd, 0);
     Wire(pIn, 10, pAnd, 1);
@@ -191,9 +177,7 @@ protected:
 
 TEST_F(LadLoopCheck, ParallelBranchesIntoACoilAreNoLoop)
 {
-    CBlockObj* pA = Block(BT_MAKE);
-    CBlockObj* pB = Block(BT_MAKE);
-    CBlockObj* pCoil = Block(BT_RELAY_COIL);
+    auto [pA, pB, pCoil] = Blocks(BT_MAKE, BT_MAKE, BT_RELAY_COIL);
     Wire(m_pRail, 10, pA, 0);
     Wire(m_pRail, 10, pB, 0);
     Wire(pA, 10, pCoil, 0);
@@ -202,9 +186,7 @@ TEST_F(LadLoopCheck, ParallelBranchesIntoACoilAreNoLoop)
 
 TEST_F(LadLoopCheck, AWireBackToAnEarlierContactIsALoop)
 {
-    CBlockObj* pA = Block(BT_MAKE);
-    CBlockObj* pB = Block(BT_MAKE);
-    CBlockObj* pCoil = Block(BT_RELAY_COIL);
+    auto [pA, pB, pCoil] = Blocks(BT_MAKE, BT_MAKE, BT_RELAY_COIL);
     Wire(m_pRail, 10, pA, 0);
     Wire(pA, 10, pB, 0);
     Wire(pB, 10, pCoil, 0);
@@ -216,8 +198,7 @@ TEST_F(LadLoopCheck, AWireBackToAnEarlierContactIsALoop)
 TEST_F(LadLoopCheck, AWireBackThroughAConnectorPairIsALoop)
 {
     for (bool bPartnerWired : {true, false}) {
-        CBlockObj* pA = Block(BT_MAKE);
-        CBlockObj* pB = Block(BT_MAKE);
+        auto [pA, pB] = Blocks(BT_MAKE, BT_MAKE);
         auto [pMale, pFemale] = ConnectorPair();
         Wire(m_pRail, 10, pA, 0);
         if (bPartnerWired)
@@ -231,11 +212,7 @@ TEST_F(LadLoopCheck, AWireBackThroughAConnectorPairIsALoop)
 // output back into its input, even behind another contact.
 TEST_F(LadLoopCheck, ARungThatFeedsAFunctionBlockThroughItsOwnContactIsALoop)
 {
-    CBlockObj* pTimer = Block(BT_DPR);
-    CBlockObj* pTimer2 = Block(BT_DPR);
-    CBlockObj* pOwn = Block(BT_MAKE);
-    CBlockObj* pOther = Block(BT_MAKE);
-    CBlockObj* pMid = Block(BT_BREAK);
+    auto [pTimer, pTimer2, pOwn, pOther, pMid] = Blocks(BT_DPR, BT_DPR, BT_MAKE, BT_MAKE, BT_BREAK);
     pOwn->m_nOperand = pTimer->m_nNumber;
     pOther->m_nOperand = pTimer2->m_nNumber;
     pMid->m_nOperand = NUM_INPUT;
@@ -249,10 +226,7 @@ TEST_F(LadLoopCheck, ARungThatFeedsAFunctionBlockThroughItsOwnContactIsALoop)
 // A rung that already loops back on itself does not keep the walks going.
 TEST_F(LadLoopCheck, AnExistingLoopEndsTheWalks)
 {
-    CBlockObj* pA = Block(BT_MAKE);
-    CBlockObj* pB = Block(BT_MAKE);
-    CBlockObj* pC = Block(BT_MAKE);
-    CBlockObj* pCoil = Block(BT_RELAY_COIL);
+    auto [pA, pB, pC, pCoil] = Blocks(BT_MAKE, BT_MAKE, BT_MAKE, BT_RELAY_COIL);
     Wire(m_pRail, 10, pA, 0);
     Wire(pA, 10, pB, 0);
     Wire(pB, 10, pA, 0);
@@ -276,8 +250,7 @@ TEST_F(LadLoopCheck, ClearLoopMarksClearsEveryBlockAndEveryRail)
 
 TEST_F(LadLoopCheck, ClearPathMarksClearsTheInputsOfFunctionBlocksOnly)
 {
-    CBlockObj* pTimer = Block(BT_DPR);
-    CBlockObj* pMake = Block(BT_MAKE);
+    auto [pTimer, pMake] = Blocks(BT_DPR, BT_MAKE);
     pTimer->m_bPinChanged[0] = pTimer->m_bPinChanged[9] = pTimer->m_bPinChanged[10] = 1;
     pMake->m_bPinChanged[0] = 1;
     ClearPathMarks(Doc());

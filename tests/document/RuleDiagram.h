@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,12 @@ protected:
         pBlock->m_ptPos = pBlock->m_ptPos2 = CPoint(x, y);
         m_doc.AddBlock(pBlock);
         return pBlock;
+    }
+    // One block of each type, in order: auto [pAnd, pOr] = Blocks(BT_AND, BT_OR).
+    template <class... Types>
+    std::array<CBlockObj*, sizeof...(Types)> Blocks(Types... nTypes)
+    {
+        return {Block(nTypes)...};
     }
 
     // A Male and its Female, numbered as a pair.

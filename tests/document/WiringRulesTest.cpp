@@ -33,9 +33,7 @@ protected:
 
 TEST_F(WiringRulesTest, AnOutputJoinsAnOpenInputButNeverItsOwnSide)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
+    auto [pIn, pAnd, pOr] = Blocks(BT_IN, BT_AND, BT_OR);
     EXPECT_EQ(Verdict(pIn, 10, pAnd, 0), HOVER_ALLOWED);
     EXPECT_EQ(Verdict(pAnd, 1, pIn, 10), HOVER_ALLOWED) << "drawn from the input side";
     EXPECT_EQ(Verdict(pAnd, 0, pOr, 1), HOVER_INCOMPATIBLE) << "input to input";
@@ -48,9 +46,7 @@ TEST_F(WiringRulesTest, AnOutputJoinsAnOpenInputButNeverItsOwnSide)
 // holds a role of its class.
 TEST_F(WiringRulesTest, AFedInputTakesNoSecondWire)
 {
-    CBlockObj* pIn1 = Block(BT_IN);
-    CBlockObj* pIn2 = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
+    auto [pIn1, pIn2, pAnd] = Blocks(BT_IN, BT_IN, BT_AND);
     Wire(pIn1, 10, pAnd, 0);
     EXPECT_EQ(Verdict(pIn2, 10, pAnd, 0), HOVER_INCOMPATIBLE);
     EXPECT_EQ(pAnd->m_nPinSource[4], LINK_END) << "the slot past an AND's inputs";
@@ -59,10 +55,7 @@ TEST_F(WiringRulesTest, AFedInputTakesNoSecondWire)
 
 TEST_F(LadderWiringRulesTest, AFedInputTakesFurtherWiresButARolePinNone)
 {
-    CBlockObj* pMake1 = Block(BT_MAKE);
-    CBlockObj* pMake2 = Block(BT_MAKE);
-    CBlockObj* pCoil = Block(BT_RELAY_COIL);
-    CBlockObj* pAnd = Block(BT_AND);
+    auto [pMake1, pMake2, pCoil, pAnd] = Blocks(BT_MAKE, BT_MAKE, BT_RELAY_COIL, BT_AND);
     Wire(pMake1, 10, pCoil, 0);
     EXPECT_EQ(Verdict(pMake2, 10, pCoil, 0), HOVER_ALLOWED);
     EXPECT_EQ(Verdict(pMake2, 10, pAnd, 3), HOVER_ALLOWED);
@@ -83,8 +76,7 @@ TEST_F(LadderWiringRulesTest, ThePowerRailCountsAsPinTen)
 // are as they were afterwards.
 TEST_F(LadderWiringRulesTest, TheCheckLeavesDocumentWireAndMarksAsTheyWere)
 {
-    CBlockObj* pMake = Block(BT_MAKE);
-    CBlockObj* pTimer = Block(BT_DPR);
+    auto [pMake, pTimer] = Blocks(BT_MAKE, BT_DPR);
     Wire(m_pRail, 10, pMake, 0);
     CConnectLineObj wire;
     StartAt(wire, pMake, 10);
@@ -139,8 +131,7 @@ TEST_F(WiringRulesTest, PinKindsDecideWhichOutputFeedsWhichInput)
 TEST_F(WiringRulesTest, AConnectorPairStandsForTheBlockBehindIt)
 {
     auto [pMale, pFemale] = ConnectorPair();
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pAq = Block(BT_ANALOG_OUT);
+    auto [pAnd, pAq] = Blocks(BT_AND, BT_ANALOG_OUT);
     EXPECT_TRUE(IsPinCompatible(Doc(), *pFemale, *pAnd, 0));
     EXPECT_TRUE(IsPinCompatible(Doc(), *pFemale, *pAq, 0));
     Wire(Block(BT_ANALOG_IN), 10, pMale, 0);
@@ -152,8 +143,7 @@ TEST_F(WiringRulesTest, AConnectorPairStandsForTheBlockBehindIt)
 // analog signal, its En a digital one.
 TEST_F(WiringRulesTest, AMalesFarPinDecidesForTheWatchdogFamily)
 {
-    CBlockObj* pAi = Block(BT_ANALOG_IN);
-    CBlockObj* pIn = Block(BT_IN);
+    auto [pAi, pIn] = Blocks(BT_ANALOG_IN, BT_IN);
     for (int nWatchdogPin : {0, 1}) {
         auto [pMale, pFemale] = ConnectorPair();
         Wire(Block(BT_AWDOG), nWatchdogPin, pFemale, 10);
@@ -219,8 +209,7 @@ TEST_F(WiringRulesTest, AReleaseOnTheOtherConnectorOfAPairIsRefused)
 
 TEST_F(LadderWiringRulesTest, AReleaseOnItsOwnBlockOrRepeatingAWireIsRefused)
 {
-    CBlockObj* pMake = Block(BT_MAKE);
-    CBlockObj* pCoil = Block(BT_RELAY_COIL);
+    auto [pMake, pCoil] = Blocks(BT_MAKE, BT_RELAY_COIL);
     CConnectLineObj wire;
     StartAt(wire, pMake, 10);
     EXPECT_TRUE(IsRefusedWireEnd(Doc(), wire, *pMake, 0));
@@ -246,9 +235,7 @@ TEST_F(LadderWiringRulesTest, NoConnectorsInputEndsAtTheRail)
 
 TEST_F(WiringRulesTest, ADroppedEndIsRefusedOnAFedInputItsOwnSideOrARepeat)
 {
-    CBlockObj* pIn = Block(BT_IN);
-    CBlockObj* pAnd = Block(BT_AND);
-    CBlockObj* pOr = Block(BT_OR);
+    auto [pIn, pAnd, pOr] = Blocks(BT_IN, BT_AND, BT_OR);
     CConnectLineObj* pLine = Wire(pIn, 10, pAnd, 0);
     pLine->m_bEndDrag = 1;
     pLine->m_nDragEnd = 1;  // the end moves; the input's output stays
