@@ -4,22 +4,21 @@
 // being a scan whose colours the widget's picture shows. Keys and the wheel come as Qt delivers
 // them too: a run of arrow presses is one undo step, and the wheel turns the window under the
 // pointer.
+#include "SimulationQtWindow.h"
+
 #include "blocks/BlockCounter.h"
 #include "blocks/BlockIn.h"
 #include "blocks/BlockMSGTEXT.h"
-#include "blocks/BlockObj.h"
 #include "blocks/BlockTypes.h"
 #include "blocks/ConnectLineObj.h"
 #include "blocks/Widget.h"
 #include "document/DocTestSupport.h"
 #include "document/ListWalks.h"
-#include "document/VetlaDoc.h"
 #include "editor/CommandIds.h"
 #include "editor/DiagramConsistency.h"
 #include "support/DiagramPoints.h"
 #include "support/QtTestInput.h"
 #include "editor/PaletteHost.h"
-#include "editor/VetlaView.h"
 #include "messagetext/AllDisplayMsgTxts.h"
 #include "messagetext/InPlaceParamDlg.h"
 #include "messagetext/MessageTextLists.h"
@@ -29,56 +28,31 @@
 #include "pages/program/ProgramPageIds.h"
 #include "pages/program/PropertiesPropSh.h"
 #include "platform/core/MessageBox.h"
-#include "platform/qt/QtBackend.h"
-#include "platform/qt/QtMenus.h"
-#include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
-#include "shell/MainFrame.h"
-#include "shell/Resource.h"
-#include "shell/VetlaApp.h"
-#include "support/RunningApp.h"
 
-#include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QWheelEvent>
-#include <QWidget>
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <utility>
-#include <unistd.h>
 
 namespace {
 
-class EditingQtTest : public ::testing::Test {
+class EditingQtTest : public SimulationQtWindow {
 protected:
     void SetUp() override
     {
-        m_bShowAtNewFile = g_bShowAtNewFile;
-        g_bShowAtNewFile = 0;
-        ASSERT_TRUE(m_app.Start());
-        Frame()->SendMessage(WM_COMMAND, ID_FILE_NEW);
-        ASSERT_NE(View(), nullptr);
+        ASSERT_NO_FATAL_FAILURE(SimulationQtWindow::SetUp());
         m_pWidget = QtWidgetOf(*View());
         ASSERT_NE(m_pWidget, nullptr);
     }
-
     void TearDown() override
     {
         CDialog::SetDialogHook(nullptr);
-        m_app.Close();
-        g_bShowAtNewFile = m_bShowAtNewFile;
+        SimulationQtWindow::TearDown();
     }
-
-    CMainFrame* Frame() const { return AfxGetMainFrame(); }
-    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
-    CVetlaDoc& Doc() const { return *View()->GetDocument(); }
 
     // A palette item as its click reaches the main window.
     void ChooseFromPalette(int nType) const { Frame()->SendMessage(WM_PALETTE_SELECT, 1, nType); }
@@ -173,10 +147,8 @@ protected:
         return static_cast<CBlockObj*>(Doc().m_blockList.GetTail());
     }
 
-    RunningApp m_app{"qarvo-editing", RunningApp::Backend::Qt};
     CMessageBoxRecorder m_boxes;
     QWidget* m_pWidget = nullptr;
-    int m_bShowAtNewFile = 1;
 };
 
 TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
@@ -202,7 +174,7 @@ TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
     EXPECT_EQ(Doc().m_blockList.GetCount(), 4) << "wiring placed nothing";
     EXPECT_TRUE(m_boxes.Boxes().empty());
 
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Simulate();
     ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     auto* pOutWire = static_cast<CConnectLineObj*>(Doc().m_lineList.GetTail());
     const CPoint ptOnWire = pOutWire->m_arrVertices[pOutWire->m_arrVertices.GetSize() - 1] + CPoint(-8, 0);
@@ -211,7 +183,7 @@ TEST_F(EditingQtTest, TwoInputsAnAndAndAnOutputArePlacedWiredAndSimulated)
         int nQ1;
     } steps[] = {{pI1, 0}, {pI2, 1}, {pI1, 0}, {pI1, 1}};
     for (const auto& step : steps) {
-        Click(step.pClicked->m_ptPos + CPoint(step.pClicked->m_nWidth / 2, step.pClicked->m_nHeight / 2));
+        Click(BlockCentre(step.pClicked));
         Paint();
         const QImage image = Paint();
         EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], step.nQ1);
@@ -329,7 +301,7 @@ TEST_F(EditingQtTest, ABlockDraggedWhileInsertingIsOneUndoStepThatCloseAsksToSav
     const CBlockObj* pOutput = Doc().FindBlockByNumber(NUM_OUTPUT);
     ASSERT_NE(pOutput, nullptr);
     const CPoint ptStart = pOutput->m_ptPos;
-    const CPoint ptOn = ptStart + CPoint(pOutput->m_nWidth / 2, pOutput->m_nHeight / 2);
+    const CPoint ptOn = BlockCentre(pOutput);
     const Bytes opened = SaveToBytes(Doc());
     Click(ptOn);
     ChooseFromPalette(BT_AND);
@@ -495,11 +467,8 @@ TEST_F(EditingQtTest, AnUndoneEditStaysUndoneWhenTheHistoryIsFull)
     OpenGolden("lad-newer-behaviour.dld");
     for (int i = 0; i < UNDO_MAX_INDEX; ++i)  // some thirty edits since the diagram was opened
         ASSERT_TRUE(Doc().m_undo.SaveState(&Doc()));
-    const auto centre = [](const CBlockObj* pBlock) {
-        return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
-    };
-    const CPoint ptFirst = centre(static_cast<CBlockObj*>(Doc().m_blockList.GetHead()));
-    const CPoint ptLast = centre(static_cast<CBlockObj*>(Doc().m_blockList.GetTail()));
+    const CPoint ptFirst = BlockCentre(static_cast<CBlockObj*>(Doc().m_blockList.GetHead()));
+    const CPoint ptLast = BlockCentre(static_cast<CBlockObj*>(Doc().m_blockList.GetTail()));
     const INT_PTR nBlocks = Doc().m_blockList.GetCount();
     Click(ptFirst);
     Key(Qt::Key_C, Qt::ControlModifier);
@@ -565,8 +534,8 @@ TEST_F(EditingQtTest, AValueTypedOverARunningMessageIsOneUndoStep)
     Doc().m_undo.SaveState(&Doc());  // the element, added by hand, in the saved state
     ASSERT_TRUE(Doc().DoSave(m_app.Path("message.dfb")));
 
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
-    Click(pIn->m_ptPos + CPoint(pIn->m_nWidth / 2, pIn->m_nHeight / 2));
+    Simulate();
+    Click(BlockCentre(pIn));
     Paint();
     auto* pSheet = static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     ASSERT_NE(pSheet, nullptr);
@@ -582,7 +551,7 @@ TEST_F(EditingQtTest, AValueTypedOverARunningMessageIsOneUndoStep)
     EXPECT_EQ(pCounter->m_nParam[COUNTER_ON_PARAM], 42);
     EXPECT_TRUE(Doc().IsModified());
 
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
+    Simulate();
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Doc().FindBlockByNumber(nCounter)->m_nParam[COUNTER_ON_PARAM], nOnBefore);
     EXPECT_FALSE(Doc().IsModified()) << "back at the saved diagram";
@@ -680,8 +649,8 @@ TEST_F(EditingQtTest, AFrequencyContactOpensTheValuePopupAndAPressOverASheetFocu
     std::tie(pContact->m_ptPos, pContact->m_nOperand) = std::tuple(CPoint(100, 60), NUM_INPUT);
     Doc().AddBlock(pContact);
     Doc().m_mapOperandSim.SetAt(NUM_INPUT, OperandSimRecord{1, 0, 0, 9999, SIM_INPUT_FREQUENCY});
-    Frame()->SendMessage(WM_COMMAND, ID_TOOLS_SIMULATION);
-    const CPoint ptContact = pContact->m_ptPos + CPoint(pContact->m_nWidth / 2, pContact->m_nHeight / 2);
+    Simulate();
+    const CPoint ptContact = BlockCentre(pContact);
     Click(ptContact);
     EXPECT_EQ(View()->Simulation().PopupBlock(), pContact);
 

@@ -100,17 +100,14 @@ TEST_F(PasteChecks, CoilOperandsStayWithinTheirTables)
     EditDocument& d = NewDocument(DOC_TYPE_LAD);
     // 128 coils on outputs Q leave room for coils but not for another Q operand.
     Fill(d.Doc(), BT_RELAY_COIL, 128, 600);
-    std::vector<CBlockObj*> q = {Pasted(BT_INV_OUT, 605)};
-    EXPECT_EQ(CheckPasteCapacity(d.Doc(), q)->strText,
+    EXPECT_EQ(CheckPasteCapacity(d.Doc(), std::vector{Pasted(BT_INV_OUT, 605)})->strText,
               CString(u"All Available Relay Coils/Inverted outputs are in use!"));
-    std::vector<CBlockObj*> m = {Pasted(BT_RELAY_COIL, 1316)};
-    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), m).has_value());
+    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), std::vector{Pasted(BT_RELAY_COIL, 1316)}).has_value());
 
     Fill(d.Doc(), BT_AOUT_LAD, 32, 4230);
-    std::vector<CBlockObj*> aq = {Pasted(BT_AOUT_LAD, 4231)};
-    EXPECT_EQ(CheckPasteCapacity(d.Doc(), aq)->strText, CString(u"All available Analog Outputs are in use!"));
-    std::vector<CBlockObj*> am = {Pasted(BT_AOUT_LAD, 4300)};
-    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), am).has_value());
+    EXPECT_EQ(CheckPasteCapacity(d.Doc(), std::vector{Pasted(BT_AOUT_LAD, 4231)})->strText,
+              CString(u"All available Analog Outputs are in use!"));
+    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), std::vector{Pasted(BT_AOUT_LAD, 4300)}).has_value());
 }
 
 TEST_F(PasteChecks, ProgramLimitsComeFirst)
@@ -124,8 +121,7 @@ TEST_F(PasteChecks, ProgramLimitsComeFirst)
     }
     CBlockObj* pNamed = Pasted(BT_NOT);
     pNamed->m_strLabelSuffix = _T("M");
-    std::vector<CBlockObj*> one = {pNamed};
-    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), one).has_value());
+    EXPECT_FALSE(CheckPasteCapacity(d.Doc(), std::vector{pNamed}).has_value());
     std::vector<CBlockObj*> two = {pNamed, Pasted(BT_NOT)};
     two[1]->m_strLabelSuffix = _T("O");
     EXPECT_EQ(CheckPasteCapacity(d.Doc(), two)->strText, strFull);
@@ -231,8 +227,7 @@ TEST_F(PasteChecks, OlderControllerLimits)
         CBlockObj* pBlock = Pasted(setting.nType);
         pBlock->m_nNumber = 9003;
         setting.set(*pBlock);
-        std::vector<CBlockObj*> one = {pBlock};
-        const CString strList = ListBlocksBeyondGeneration(older.Doc(), newer, one);
+        const CString strList = ListBlocksBeyondGeneration(older.Doc(), newer, std::vector{pBlock});
         EXPECT_EQ(strList, setting.pszLine ? CString(setting.pszLine) : CString())
             << setting.nType << ": " << std::string(strList.View().begin(), strList.View().end());
     }

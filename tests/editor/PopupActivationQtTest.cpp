@@ -32,10 +32,6 @@ protected:
             Mouse(*View(), QEvent::MouseMove, ptFrom + CPoint((ptTo.x - ptFrom.x) * i / 4, (ptTo.y - ptFrom.y) * i / 4));
         Mouse(*View(), QEvent::MouseButtonRelease, ptTo);
     }
-    static CPoint Middle(const CBlockObj* pBlock)
-    {
-        return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
-    }
     // Qt makes the widget's window the active one, as it does when the window manager reports
     // a click's activation; what the activation freed is freed next, as the event loop would.
     static void Activate(const CWnd& wnd)
@@ -63,11 +59,11 @@ TEST_F(PopupActivationQtTest, ActivatingAWindowWithTheValuePopupOpenClosesThePop
     Simulate();
     ASSERT_EQ(View()->EditMode(), EDIT_MODE_SIMULATE);
     ASSERT_EQ(Doc().m_lineList.GetCount(), 1);
-    Click(*View(), Middle(pIn));
+    Click(*View(), BlockCentre(pIn));
     Scan();  // the message comes on and the display opens
     CWnd* pDisplay = static_cast<CAllDisplayMsgTxts*>(View()->MsgTextDisplay().GetDisplay());
     ASSERT_NE(pDisplay, nullptr);
-    Mouse(*View(), QEvent::MouseButtonPress, Middle(pAnd), Qt::RightButton);
+    Mouse(*View(), QEvent::MouseButtonPress, BlockCentre(pAnd), Qt::RightButton);
     Frame()->SendMessage(WM_COMMAND, ID_EDIT_BLOCK_PROPERTIES);
     CWnd* pSheet = View()->OpenSheets().Find(pAnd->m_nNumber);
     ASSERT_NE(pSheet, nullptr);
@@ -84,7 +80,7 @@ TEST_F(PopupActivationQtTest, ActivatingAWindowWithTheValuePopupOpenClosesThePop
         SCOPED_TRACE(window.pszWindow);
         Settle();
         Activate(*Frame());
-        Click(*View(), Middle(pAnalog));
+        Click(*View(), BlockCentre(pAnalog));
         CAnalogSliderDlg* pPopup = View()->Simulation().ValuePopup();
         ASSERT_NE(pPopup, nullptr);
         Settle();

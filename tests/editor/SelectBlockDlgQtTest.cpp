@@ -4,11 +4,10 @@
 
 #include "blocks/BlockTypes.h"
 #include "editor/SelectBlockDlg.h"
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QImage>
 #include <QListWidget>
@@ -19,14 +18,8 @@
 
 namespace {
 
-class SelectBlockDlgQtTest : public ::testing::Test {
+class SelectBlockDlgQtTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override
     {
         InitQtDialogServices();
@@ -39,12 +32,6 @@ protected:
         ShutdownQtDialogServices();
         CMessageQueue::Get().Reset();
     }
-    CBlockObj* Add(int nType, int nNumber)
-    {
-        CBlockObj* pBlock = m_active.View().CreateBlockObject(nType);
-        pBlock->m_nNumber = nNumber;
-        return m_active.Add(pBlock);
-    }
 
     ActiveDocument m_active;
     CSelectBlockDlg m_dlg;
@@ -52,10 +39,10 @@ protected:
 
 TEST_F(SelectBlockDlgQtTest, TheNativeListShowsTheNamesAndItsRowsMoveTheView)
 {
-    Add(BT_OR, 9001);
-    Add(BT_IN, 132);
-    CBlockObj* pAnd = Add(BT_AND, 9000);
-    Add(BT_IN, 131);
+    m_active.Add(BT_OR, 9001);
+    m_active.Add(BT_IN, 132);
+    CBlockObj* pAnd = m_active.Add(BT_AND, 9000);
+    m_active.Add(BT_IN, 131);
     ASSERT_TRUE(m_dlg.Create(IDD_SELECT_BLOCK, nullptr));
     m_dlg.ShowWindow(SW_SHOW);
     QWidget* pDialog = QtWidgetOf(m_dlg);

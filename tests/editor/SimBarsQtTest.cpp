@@ -13,7 +13,6 @@
 #include "editor/SimClockDlg.h"
 #include "editor/SimulationBarDlg.h"
 #include "editor/VetlaView.h"
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtDialogServices.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/core/StringTable.h"
@@ -23,7 +22,6 @@
 #include "platform/ui/WinThread.h"
 #include "platform/ui/WindowPlacement.h"
 #include "support/QtTestInput.h"
-#include "support/QtTestApp.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -44,14 +42,8 @@
 
 namespace {
 
-class SimBarsQtTest : public ::testing::Test {
+class SimBarsQtTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
     void SetUp() override
     {
         // The controls' native views, as the program has them.

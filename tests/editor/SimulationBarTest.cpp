@@ -71,16 +71,43 @@ protected:
             Paint();
         }
     }
-    // Ends the run and closes its frame, which the test's main frame held active.
-    void EndRunUnder(CMainFrame& mainFrame)
+    // The frame, a main frame holding it active as in the program, and the view's run started.
+    void RunUnder(CMainFrame& mainFrame)
+    {
+        ASSERT_TRUE(CreateFrame());
+        AfxSetMainFrame(&mainFrame);
+        mainFrame.MDIActivate(m_pFrame);
+        m_view.OnSimulation();
+    }
+    // Ends the run and closes its frame (which pMainFrame held active), back at the fixture's
+    // document.
+    void EndRun(CMainFrame* pMainFrame = nullptr)
     {
         m_view.OnSimulation();
         m_pFrame->DestroyWindow();
         m_pFrame = nullptr;
-        mainFrame.MDIActivate(nullptr);
-        AfxSetMainFrame(nullptr);
+        if (pMainFrame) {
+            pMainFrame->MDIActivate(nullptr);
+            AfxSetMainFrame(nullptr);
+        }
         m_view.SetDocument(&m_doc);
     }
+    // Text typed into a value edit of the Inputs bar, then the edit left.
+    void TypeInput(CWnd* pEdit, UINT nId, LPCTSTR pszText)
+    {
+        pEdit->SetWindowText(pszText);
+        for (UINT nCode : {EN_UPDATE, EN_KILLFOCUS})
+            Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(nId, nCode), LParamFromWnd(pEdit));
+    }
+    std::string StepCounter()
+    {
+        CString strCounter;
+        Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
+        return strCounter.ToUtf8();
+    }
+    // The power button pressed (WM_LBUTTONDOWN) or let go.
+    void Power(UINT message) { Mouse(*Bar().GetDlgItem(IDC_SIM_POWER), message); }
+    static int LampOf(const SimBarControl* p) { return static_cast<CIconButton*>(p->pWnd)->GetIconId(); }
     void Paint()
     {
         if (!m_pDC)
@@ -333,12 +360,10 @@ TEST_F(SimBarTest, SteppingThreeCyclesAddsTenMillisecondsPerCycleAndThenSuspends
     Bar().OnStep();
     EXPECT_EQ(Bar().m_nSimStepState, SIM_STEP_STEPPING);
     EXPECT_EQ(Bar().m_nStepCount, 3);
-    CString strCounter;
     std::vector<std::string> counters;
     for (int i = 0; i < 3; ++i) {
         Tick();
-        Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-        counters.push_back(strCounter.ToUtf8());
+        counters.push_back(StepCounter());
     }
     EXPECT_EQ(counters, (std::vector<std::string>{"2", "1", "1"}));
     EXPECT_DOUBLE_EQ(pTimer->m_dRunTime, 130.0);
@@ -373,23 +398,18 @@ TEST_F(SimBarTest, StepSpanInMinutesCountsDownFromNinetySecondsAndInSecondsBySli
     pUnit->SetCurSel(SIM_STEP_UNIT_MINUTES);
     Bar().SetDlgItemText(IDC_SIM_STEP_SPAN, _T("01:30"));
     Bar().OnStep();
-    CString strCounter;
-    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    EXPECT_EQ(strCounter.ToUtf8(), "01:30m");
+    EXPECT_EQ(StepCounter(), "01:30m");
     Tick(40);
     Bar().UpdateStepTimeText(m_pFrame, FALSE);
-    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
+    EXPECT_EQ(StepCounter(), "01:29m");
     Bar().OnStep();
     pUnit->SetCurSel(SIM_STEP_UNIT_SECONDS);
     Bar().SetDlgItemText(IDC_SIM_STEP_SPAN, _T("00:50"));
     Bar().OnStep();
-    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    EXPECT_EQ(strCounter.ToUtf8(), "01:29m");
+    EXPECT_EQ(StepCounter(), "01:29m");
     Tick(2);
     Bar().UpdateStepTimeText(m_pFrame, FALSE);
-    Bar().GetDlgItemText(IDC_SIM_STEP_COUNTER, strCounter);
-    EXPECT_EQ(strCounter.ToUtf8(), "00:45s");
+    EXPECT_EQ(StepCounter(), "00:45s");
 }
 
 TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
@@ -402,13 +422,12 @@ TEST_F(SimBarTest, PowerHeldInAStoppedSimulationKeepsAndRestoresThePinValues)
     pIn->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
     pOut->m_nPinValue[0] = 1;
     pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
-    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    Mouse(*pPower, WM_LBUTTONDOWN);
+    Power(WM_LBUTTONDOWN);
     EXPECT_TRUE(Bar().IsPowerPressed());
     EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     EXPECT_EQ(pOut->m_nPinValue[0], 0);
     EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
-    Mouse(*pPower, WM_LBUTTONUP);
+    Power(WM_LBUTTONUP);
     EXPECT_FALSE(Bar().IsPowerPressed());
     EXPECT_EQ(pIn->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     EXPECT_EQ(pOut->m_nPinValue[0], 1);
@@ -429,11 +448,10 @@ TEST_F(SimBarTest, PowerLetGoInAStoppedSimulationRestoresOnlyThePinsItCleared)
     Bar().OnStop();
     pAnd->m_nPinValue[0] = 1;
     pAnd->m_nPinValue[2] = 1;
-    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    Mouse(*pPower, WM_LBUTTONDOWN);
+    Power(WM_LBUTTONDOWN);
     EXPECT_EQ(pAnd->m_nPinValue[0], 0);
     EXPECT_EQ(pAnd->m_nPinValue[2], 1) << "past the parameter pin";
-    Mouse(*pPower, WM_LBUTTONUP);
+    Power(WM_LBUTTONUP);
     EXPECT_EQ(pAnd->m_nPinValue[0], 1);
     EXPECT_EQ(pAnd->m_nPinValue[2], 1);
 }
@@ -465,26 +483,22 @@ TEST_F(SimBarTest, APowerFailureDropsALadderSealIn)
         pLine->m_nEndPin = 0;
         doc.AddLine(pLine);
     }
-    ASSERT_TRUE(CreateFrame());
     CMainFrame mainFrame;
-    AfxSetMainFrame(&mainFrame);
-    mainFrame.MDIActivate(m_pFrame);
-    m_view.OnSimulation();
+    ASSERT_NO_FATAL_FAILURE(RunUnder(mainFrame));
     TickAndPaint(2);
     for (int i = 0; i < 2; ++i) {
         ToggleSimulatedInput(doc, *pStart);
         TickAndPaint(2);
     }
     ASSERT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 1) << "sealed in";
-    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    Mouse(*pPower, WM_LBUTTONDOWN);
+    Power(WM_LBUTTONDOWN);
     TickAndPaint(48);
-    Mouse(*pPower, WM_LBUTTONUP);
+    Power(WM_LBUTTONUP);
     TickAndPaint(4);
     EXPECT_EQ(pCoil->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     EXPECT_EQ(pSeal->m_nContactState, 0);
 
-    EndRunUnder(mainFrame);
+    EndRun(&mainFrame);
 }
 
 TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveTime)
@@ -495,10 +509,9 @@ TEST_F(SimBarTest, PowerHeldWhileRunningStopsAndReleaseRestartsKeepingRetentiveT
     StartSimulation();
     pPlain->m_dRunTime = 500.0;
     pRetentive->m_dRunTime = 700.0;
-    CWnd* pPower = Bar().GetDlgItem(IDC_SIM_POWER);
-    Mouse(*pPower, WM_LBUTTONDOWN);
+    Power(WM_LBUTTONDOWN);
     EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_STOPPED);
-    Mouse(*pPower, WM_LBUTTONUP);
+    Power(WM_LBUTTONUP);
     EXPECT_EQ(m_pFrame->GetSimRunState(), SIM_RUN_RUNNING);
     EXPECT_DOUBLE_EQ(pPlain->m_dRunTime, 0.0);
     EXPECT_DOUBLE_EQ(pRetentive->m_dCarried, 700.0);
@@ -527,21 +540,17 @@ TEST_F(SimBarTest, InputButtonsAndValueEditsSetTheBlocks)
     ASSERT_NE(pButton, nullptr);
     static_cast<CButton*>(pButton->pWnd)->Click();
     EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
-    EXPECT_EQ(static_cast<CIconButton*>(pButton->pWnd)->GetIconId(), IDI_LAMP_ON);
+    EXPECT_EQ(LampOf(pButton), IDI_LAMP_ON);
     static_cast<CButton*>(pButton->pWnd)->Click();
     EXPECT_EQ(pSwitch->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
     const SimBarControl* pEdit = Inputs().FindControl(4000);
     ASSERT_NE(pEdit, nullptr);
-    pEdit->pWnd->SetWindowText(_T("321"));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit->pWnd));
+    TypeInput(pEdit->pWnd, IDC_BAR_ANALOG_INPUT, _T("321"));
     EXPECT_EQ(pAnalog->m_nAux[INPUT_SIM_VALUE_AUX], 321);
     EXPECT_EQ(pAnalog->m_nShownValue, 321);
     pAnalog->m_nAux[BLOCK_VALUE_MIN_AUX] = 0;
     pAnalog->m_nAux[BLOCK_VALUE_MAX_AUX] = 1000;
-    pEdit->pWnd->SetWindowText(_T("5000"));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_UPDATE), LParamFromWnd(pEdit->pWnd));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_ANALOG_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit->pWnd));
+    TypeInput(pEdit->pWnd, IDC_BAR_ANALOG_INPUT, _T("5000"));
     EXPECT_EQ(pAnalog->m_nAux[INPUT_SIM_VALUE_AUX], 1000) << "held to the input's range";
 }
 
@@ -565,13 +574,13 @@ TEST_F(SimBarTest, OutputsBarFollowsTheOutputBlocks)
     m_view.MakeSimContext().RefreshOutputsBar(pOut);
     const SimBarControl* pControl = Outputs().FindControl(601);
     ASSERT_NE(pControl, nullptr);
-    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
+    EXPECT_EQ(LampOf(pControl), IDI_LAMP_ON);
     CString strText;
     pControl->pWnd->GetWindowText(strText);
     EXPECT_EQ(strText.ToUtf8(), "Q1");
     pOut->m_nPinValue[BLOCK_FIRST_OUTPUT] = 0;
     m_view.MakeSimContext().RefreshOutputsBar(pOut);
-    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
+    EXPECT_EQ(LampOf(pControl), IDI_LAMP_OFF);
 }
 
 // Stop resets every output, and the Outputs bar shows it although a stopped run scans nothing.
@@ -586,10 +595,10 @@ TEST_F(SimBarTest, StopPutsOutTheLampsOfTheOutputsItResets)
     pOut->Simulate(&sim);
     const SimBarControl* pControl = Outputs().FindControl(601);
     ASSERT_NE(pControl, nullptr);
-    ASSERT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_ON);
+    ASSERT_EQ(LampOf(pControl), IDI_LAMP_ON);
     Bar().OnStop();
     EXPECT_EQ(pOut->m_nPinValue[BLOCK_FIRST_OUTPUT], 0);
-    EXPECT_EQ(static_cast<CIconButton*>(pControl->pWnd)->GetIconId(), IDI_LAMP_OFF);
+    EXPECT_EQ(LampOf(pControl), IDI_LAMP_OFF);
 }
 
 } // namespace
@@ -617,11 +626,9 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     pCounter->m_nParam[COUNTER_ON_PARAM] = 3;
     pCounter->m_nParamEx[COUNTER_OFF_PARAMEX] = 3;
 
-    ASSERT_TRUE(CreateFrame());
     // The blocks find their sources through the main frame's active view, as in the program.
     CMainFrame mainFrame;
-    AfxSetMainFrame(&mainFrame);
-    mainFrame.MDIActivate(m_pFrame);
+    ASSERT_NO_FATAL_FAILURE(RunUnder(mainFrame));
     struct Deactivate {
         CMainFrame& frame;
         ~Deactivate()
@@ -630,7 +637,6 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
             AfxSetMainFrame(nullptr);
         }
     } deactivate{mainFrame};
-    m_view.OnSimulation();
     ASSERT_NE(m_pTimer, nullptr);
     ASSERT_NE(m_pFrame->m_pInputsBar, nullptr);
 
@@ -661,8 +667,7 @@ TEST_F(SimBarTest, SampleDiagramDrivenFromTheInputsBarSwitchesItsOutputsInTime)
     EXPECT_EQ(state(pQ1), 0) << "not before 2 s";
     runTo(nTriggered + 2050);
     EXPECT_EQ(state(pQ1), 1);
-    EXPECT_EQ(static_cast<CIconButton*>(Outputs().FindControl(600)->pWnd)->GetIconId(), IDI_LAMP_ON)
-        << "the Outputs bar follows Q1";
+    EXPECT_EQ(LampOf(Outputs().FindControl(600)), IDI_LAMP_ON) << "the Outputs bar follows Q1";
 
     for (int i = 0; i < 3; ++i) {
         press(102);
@@ -695,11 +700,8 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         pQ1->m_nPinSource[0] = pTimer->m_nNumber;
         pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 2;  // seconds.hundredths, 00.00
 
-        ASSERT_TRUE(CreateFrame());
         CMainFrame mainFrame;
-        AfxSetMainFrame(&mainFrame);
-        mainFrame.MDIActivate(m_pFrame);
-        m_view.OnSimulation();
+        ASSERT_NO_FATAL_FAILURE(RunUnder(mainFrame));
         TickAndPaint(4);
         if (before == Before::Suspended)
             Bar().OnSuspend();
@@ -714,7 +716,7 @@ TEST_F(SimBarTest, ZeroOnDelaySwitchesWhileSteppingByCycles)
         TickAndPaint(6);
         EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
         EXPECT_EQ(pQ1->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
-        EndRunUnder(mainFrame);
+        EndRun(&mainFrame);
     }
 }
 
@@ -749,10 +751,7 @@ TEST_F(SimBarTest, LadderInputsBarAndContactsFollowEachOther)
     EXPECT_EQ(pBreak->m_nContactState, 1);
     EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF) << "a click in the diagram reaches the bar";
 
-    m_view.OnSimulation();
-    m_pFrame->DestroyWindow();
-    m_pFrame = nullptr;
-    m_view.SetDocument(&m_doc);
+    EndRun();
 }
 
 // The operand's record says how the bar operates a ladder input, as it does for a click in the
@@ -783,19 +782,14 @@ TEST_F(SimBarTest, LadderInputsBarFollowsTheOperandRecordForEveryContact)
 
     CWnd* pEdit = Inputs().FindControl(101)->pWnd;
     ASSERT_EQ(dynamic_cast<CIconButton*>(pEdit), nullptr) << "a value edit, not a lamp";
-    pEdit->SetWindowText(_T("42"));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_INPUT, EN_UPDATE), LParamFromWnd(pEdit));
-    Inputs().SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BAR_INPUT, EN_KILLFOCUS), LParamFromWnd(pEdit));
+    TypeInput(pEdit, IDC_BAR_INPUT, _T("42"));
     OperandSimRecord record;
     ASSERT_TRUE(doc.m_mapOperandSim.Lookup(101, record));
     EXPECT_EQ(record.nValue, 42);
     EXPECT_EQ(std::vector({pCounted->m_nAux[INPUT_SIM_VALUE_AUX], pCountedToo->m_nAux[INPUT_SIM_VALUE_AUX]}),
               std::vector({42, 42}));
 
-    m_view.OnSimulation();
-    m_pFrame->DestroyWindow();
-    m_pFrame = nullptr;
-    m_view.SetDocument(&m_doc);
+    EndRun();
 }
 
 // A break contact is closed while its input is off: the lamp of an input that only a break
@@ -821,10 +815,7 @@ TEST_F(SimBarTest, TheLampOfAnInputOnlyABreakContactUsesShowsTheInput)
     pLamp->Click();
     EXPECT_EQ(pLamp->GetIconId(), IDI_LAMP_OFF);
 
-    m_view.OnSimulation();
-    m_pFrame->DestroyWindow();
-    m_pFrame = nullptr;
-    m_view.SetDocument(&m_doc);
+    EndRun();
 }
 
 // An on-delay of 1 s triggered while suspended and stepped 101 cycles passes its time in the
@@ -836,11 +827,8 @@ TEST_F(SimBarTest, TheLastSteppedCycleIsScannedBeforeTheStepEnds)
     pTimer->m_nPinSource[0] = pI3->m_nNumber;
     pTimer->m_nParam[TIMER_ON_BASE_PARAM] = 1;  // minutes:seconds
     pTimer->m_nParam[TIMER_ON_LOW_PARAM] = 1;   // 00:01
-    ASSERT_TRUE(CreateFrame());
     CMainFrame mainFrame;
-    AfxSetMainFrame(&mainFrame);
-    mainFrame.MDIActivate(m_pFrame);
-    m_view.OnSimulation();
+    ASSERT_NO_FATAL_FAILURE(RunUnder(mainFrame));
     TickAndPaint(4);
     Bar().OnSuspend();
     static_cast<CButton*>(Inputs().FindControl(103)->pWnd)->Click();
@@ -853,5 +841,5 @@ TEST_F(SimBarTest, TheLastSteppedCycleIsScannedBeforeTheStepEnds)
     EXPECT_DOUBLE_EQ(static_cast<CBlockTime*>(pTimer)->m_dRunTime, 1000.0) << "held to the setpoint";
     EXPECT_EQ(pTimer->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
 
-    EndRunUnder(mainFrame);
+    EndRun(&mainFrame);
 }

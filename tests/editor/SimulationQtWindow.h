@@ -38,7 +38,7 @@ protected:
     }
 
     CMainFrame* Frame() const { return AfxGetMainFrame(); }
-    CVetlaView* View() const { return Frame()->GetActiveView(); }
+    CVetlaView* View() const { return Frame() ? Frame()->GetActiveView() : nullptr; }
     CVetlaDoc& Doc() const { return *View()->GetDocument(); }
 
     CBlockObj* Block(int nType, int x, int y) const

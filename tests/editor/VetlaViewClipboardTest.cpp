@@ -17,6 +17,7 @@
 #include <climits>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -35,6 +36,9 @@ CString Caption(int nType)
 
 class ClipboardTest : public EditingTest {
 protected:
+    // A document to copy from, the active one, and one to paste into.
+    std::pair<EditDocument&, EditDocument&> TwoDocuments() { return {NewDocument(), NewDocument()}; }
+
     // I1 and I2 into an AND that drives Q1.
     struct AndDiagram {
         CBlockObj* pIn1;
@@ -174,8 +178,7 @@ TEST_F(ClipboardTest, RepeatedPastesAtOnePointDoNotPileUp)
 
 TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     const AndDiagram a = BuildAnd(source);
     target.Block(BT_DPR, 500, 500);
     Copy(source, a.pIn1, a.pIn2, a.pAnd, a.pOut, a.pWire1, a.pWire2, a.pWireOut);
@@ -198,8 +201,7 @@ TEST_F(ClipboardTest, PasteIntoAnotherDocumentKeepsFreeInputNumbers)
 // it runs alone, even when the paste does not move it.
 TEST_F(ClipboardTest, PastedWiresGetTheirDotsAmongThemselves)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     CBlockObj* pIn = source.Block(BT_IN, 100, 100);
     CBlockObj* pUp = source.Block(BT_AND, 300, 40);
     CBlockObj* pDown = source.Block(BT_AND, 300, 200);
@@ -298,8 +300,7 @@ TEST_F(ClipboardTest, FunctionBlocksTravelFromFbdToLadderAndBack)
 
 TEST_F(ClipboardTest, TenFunctionBlocksDoNotFitBeside1020)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     for (int i = 0; i < 10; ++i)
         source.Select(source.Block(BT_AND, 100 + 40 * i, 100));
     for (int i = 0; i < 1020; ++i)
@@ -361,8 +362,7 @@ TEST_F(ClipboardTest, DamagedClipboardDataPastesNothing)
 // overflowed the pin centres and the paste's offset.
 TEST_F(ClipboardTest, ElementsOutsideTheDiagramPasteNothing)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     const AndDiagram a = BuildAnd(source);
     target.Block(BT_AND, 100, 100);
     const Bytes before = target.Saved();
@@ -390,8 +390,7 @@ TEST_F(ClipboardTest, ElementsOutsideTheDiagramPasteNothing)
 // A value no file may hold: the document would save to a file that does not open again.
 TEST_F(ClipboardTest, ValuesNoFileMayHoldPasteNothing)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     CBlockObj* pTimer = source.Block(BT_DPR, 100, 100);
     pTimer->m_nParam[TIMER_ON_HIGH_PARAM] = 1000000;
     const Bytes before = target.Saved();
@@ -444,8 +443,7 @@ TEST_F(ClipboardTest, CopyTakesAConnectorPairOnlyWithBothSides)
 // take the Female of a later pair, which would leave that pair's Male with another number.
 TEST_F(ClipboardTest, AConnectorPastedAloneDoesNotSplitALaterPair)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     CBlockObj* pMale = source.Block(BT_MALE, 100, 100);
     CBlockObj* pFemale = source.Block(BT_FEMALE, 300, 100);
     pMale->m_nNumber = NUM_MALE + 3;
@@ -465,8 +463,7 @@ TEST_F(ClipboardTest, AConnectorPastedAloneDoesNotSplitALaterPair)
 
 TEST_F(ClipboardTest, PastedDataLogFollowsTheBlocksItLogs)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     source.Block(BT_DPR, 100, 100);
     CBlockObj* pLogged = source.Block(BT_COUNTER, 200, 100);
     auto* pLog = static_cast<CBlockDataLog*>(source.Block(BT_DATALOG, 300, 100));
@@ -515,8 +512,7 @@ TEST_F(ClipboardTest, PastedMessageTextTakesAFreeSlot)
 // the base grows to hold it (a right edge of 2100 on 1024-unit pages: three pages across).
 TEST_F(ClipboardTest, AGroupBeyondTheBaseAddsPages)
 {
-    EditDocument& source = NewDocument();
-    EditDocument& target = NewDocument();
+    auto [source, target] = TwoDocuments();
     CBlockObj* pFar = source.Block(BT_AND, 2075, 100);
     Copy(source, pFar);
     Paste(target, CPoint(0, 0));

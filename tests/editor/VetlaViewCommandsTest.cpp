@@ -25,10 +25,6 @@ protected:
         return View()->WireTool().ConnectPins(PinCentre(pFrom, BLOCK_FIRST_OUTPUT), pFrom, BLOCK_FIRST_OUTPUT,
                                    PinCentre(pTo, nToPin), pTo, nToPin);
     }
-    static CPoint Middle(const CBlockObj* pBlock)
-    {
-        return pBlock->m_ptPos + CSize(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
-    }
     // A point on the wire's middle segment.
     static CPoint OnWire(const CConnectLineObj* pLine)
     {
@@ -76,7 +72,7 @@ TEST_F(ViewCommandsTest, ARightClickOnABlockOrACommentOffersPropertiesAndTheEdit
     pComment->m_nBoxWidth = 80;
     pComment->m_nBoxHeight = 30;
     Doc().AddComment(pComment);
-    for (const CPoint pt : {CPoint(120, 110), Middle(pAnd)}) {
+    for (const CPoint pt : {CPoint(120, 110), BlockCentre(pAnd)}) {
         RightClick(pt);
         EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_EDIT_BLOCK_PROPERTIES, ID_EDIT_CUT, ID_EDIT_COPY,
                                                       ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
@@ -95,7 +91,7 @@ TEST_F(ViewCommandsTest, WithTwoObjectsSelectedARightClickOnEitherOffersCutCopyD
         View()->Selection().Add(pBlock);
     }
     for (CBlockObj* pBlock : {pAnd, pOr}) {
-        RightClick(Middle(pBlock));
+        RightClick(BlockCentre(pBlock));
         EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     }
 }
@@ -132,7 +128,7 @@ TEST_F(ViewCommandsTest, ConnectorPairsOfferJoinAndGoToPartner)
     EXPECT_EQ(View()->CurrentBlock(), nullptr);
     EXPECT_TRUE(View()->Selection().Blocks().IsEmpty());
 
-    RightClick(Middle(pMale));
+    RightClick(BlockCentre(pMale));
     EXPECT_EQ(ShownCommands(), (std::vector<UINT>{ID_GOTO_PARTNER, ID_WIRE_JOIN, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL}));
     EXPECT_EQ(View()->CurrentLine(), nullptr);
     EXPECT_TRUE(View()->Selection().Lines().IsEmpty());

@@ -9,7 +9,6 @@
 #include "document/Junctions.h"
 #include "document/WiringRules.h"
 
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -80,10 +79,7 @@ TEST_F(ConsistencyTest, AWireToABlockGoneFromTheListIsReported)
     delete pI1;
 }
 
-class LadderConsistencyTest : public WiredDiagram {
-protected:
-    LadderConsistencyTest() : WiredDiagram(DOC_TYPE_LAD) {}
-};
+using LadderConsistencyTest = LadderDiagram;
 
 // A ladder input may take several wires; the rail is a wire end of its own.
 TEST_F(LadderConsistencyTest, RungsFromTheRailAndTwoWiresIntoOneInputAreSound)
@@ -317,10 +313,7 @@ TEST_F(ReattachTest, JunctionDotsFollowTheMovedWire)
     }
 }
 
-class LadderReattachTest : public WiredDiagram {
-protected:
-    LadderReattachTest() : WiredDiagram(DOC_TYPE_LAD) {}
-};
+using LadderReattachTest = LadderDiagram;
 
 // A rung dragged to another contact stays a straight run from the rail.
 TEST_F(LadderReattachTest, ARungKeepsItsTwoPointsLevelWithTheNewContact)

@@ -21,6 +21,13 @@ protected:
         static_cast<CBlockMSGTEXT*>(pText)->WidgetArray(0).Add(pWidget);
         return pWidget;
     }
+    // The objects selected in d and deleted as Edit > Delete deletes them.
+    template <class... T>
+    static void Delete(EditDocument& d, T*... pObjects)
+    {
+        (d.Select(pObjects), ...);
+        d.View().OnEditDelete();
+    }
 };
 
 TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
@@ -43,8 +50,7 @@ TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
     CWidget* pWidget = ShowBlock(pText, pCounter);
     ASSERT_EQ(pCounter->m_nNumber, 9002);
 
-    d.Select(pFirst);
-    d.View().OnEditDelete();
+    Delete(d, pFirst);
 
     EXPECT_EQ(pAnd->m_nNumber, 9000);
     EXPECT_EQ(pCounter->m_nNumber, 9001);
@@ -60,8 +66,7 @@ TEST_F(DeleteTest, DeletingAFunctionBlockRenumbersTheRestAndEveryoneFollows)
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 
     // The counter goes: the data log and the message text let go of it.
-    d.Select(pCounter);
-    d.View().OnEditDelete();
+    Delete(d, pCounter);
     EXPECT_EQ(pLog->m_arrLogItems.GetSize(), 0);
     EXPECT_EQ(pLog->m_nParam[DATALOG_COUNT_PARAM], 0);
     EXPECT_EQ(static_cast<CBlockMSGTEXT*>(pText)->WidgetArray(0).GetSize(), 0);
@@ -79,8 +84,7 @@ TEST_F(DeleteTest, AnInputLeftWithoutWiresIsOpenAgain)
     d.Wire(pIn, 10, pOr, 1);
     ASSERT_FALSE(JunctionsOf(pToAnd).empty() && JunctionsOf(d.Lines()[1]).empty());
 
-    d.Select(pToAnd);
-    d.View().OnEditDelete();
+    Delete(d, pToAnd);
     EXPECT_EQ(pAnd->m_nPinSource[0], LINK_OPEN);
     // The output still feeds the OR; the remaining wire has no dot left.
     EXPECT_EQ(pIn->m_nPinSource[10], pOr->m_nNumber);
@@ -88,8 +92,7 @@ TEST_F(DeleteTest, AnInputLeftWithoutWiresIsOpenAgain)
     EXPECT_TRUE(JunctionsOf(d.Lines()[0]).empty());
     EXPECT_TRUE(DiagramIsConsistent(d.Doc(), &d.View()));
 
-    d.Select(d.Lines()[0]);
-    d.View().OnEditDelete();
+    Delete(d, d.Lines()[0]);
     EXPECT_EQ(pOr->m_nPinSource[1], LINK_OPEN);
     EXPECT_EQ(pIn->m_nPinSource[10], LINK_OUTPUT);
 }
@@ -104,8 +107,7 @@ TEST_F(DeleteTest, DeletingACoilTakesTheContactsThatReadIt)
     pReads->m_nOperand = pCoil->m_nNumber;
     pBreak->m_nOperand = pCoil->m_nNumber;
     d.Wire(d.Rail(), 10, pReads, 0);
-    d.Select(pCoil);
-    d.View().OnEditDelete();
+    Delete(d, pCoil);
     ASSERT_EQ(d.Blocks().size(), 1u);
     EXPECT_EQ(d.Blocks()[0], pOther);
     EXPECT_TRUE(d.Lines().empty());
@@ -126,10 +128,9 @@ TEST_F(DeleteTest, AConnectorTakesItsPartnerAndThePairsWires)
         ASSERT_NE(pMale, nullptr);
         d.View().Selection().Clear(SELECTION_ALL);
         if (bByWire)
-            d.Select(d.Doc().FindLineToConnector(pMale));
+            Delete(d, d.Doc().FindLineToConnector(pMale));
         else
-            d.Select(pMale);
-        d.View().OnEditDelete();
+            Delete(d, pMale);
         EXPECT_EQ(d.Blocks().size(), 2u) << bByWire;
         EXPECT_TRUE(d.Lines().empty()) << bByWire;
         EXPECT_EQ(pOut->m_nPinSource[0], LINK_OPEN);
@@ -146,9 +147,7 @@ TEST_F(DeleteTest, ReferencesAndMessageTextSlotsAreReleased)
     pTimer->m_pRefBlock[0] = pCounter;
     pTimer->m_nRefBlock[0] = pCounter->m_nNumber;
     pTimer->m_nParam[BLOCK_REF_USED_PARAM] = 1;
-    d.Select(pCounter);
-    d.Select(pText);
-    d.View().OnEditDelete();
+    Delete(d, pCounter, pText);
     EXPECT_EQ(pTimer->m_pRefBlock[0], nullptr);
     EXPECT_EQ(pTimer->m_nParam[BLOCK_REF_USED_PARAM], 0);
     EXPECT_EQ(pTimer->m_nNumber, 9000);

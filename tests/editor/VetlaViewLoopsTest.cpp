@@ -129,10 +129,8 @@ TEST_F(FbdLoopTest, TheBlockKindsDecideAClosedLoop)
 
 // ---- ladder ----
 
-class LadLoopTest : public WiredDiagram {
+class LadLoopTest : public LadderDiagram {
 protected:
-    LadLoopTest() : WiredDiagram(DOC_TYPE_LAD) {}
-
     // The verdict on a wire just added, as the wire tool asks while the wire is in the list.
     int Verdict(CConnectLineObj* pLine) { return CheckLadLoop(Doc(), *pLine); }
 

@@ -91,7 +91,6 @@ protected:
         return CPoint((pLine->m_arrVertices[1].x + pLine->m_arrVertices[2].x) / 2,
                       (pLine->m_arrVertices[1].y + pLine->m_arrVertices[2].y) / 2);
     }
-    static CPoint Centre(CBlockObj* pBlock) { return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2); }
     // A wire drawn with the Connect tool from one pin to another.
     CConnectLineObj* Connect(CBlockObj* pFrom, int nFromPin, CBlockObj* pTo, int nToPin)
     {
@@ -204,7 +203,7 @@ TEST_F(MouseEditing, EveryBlockDragThatMovesItTakesOneUndoSnapshot)
     for (const CSize step : {CSize(1, 0), CSize(-9, 9), CSize(10, 0), CSize(0, -10)}) {
         CBlockObj* pBlock = Block(BT_AND, 300, 300);
         const int nBefore = Snapshots();
-        const CPoint ptFrom = Centre(pBlock);
+        const CPoint ptFrom = BlockCentre(pBlock);
         Drag(ptFrom, ptFrom + step);
         EXPECT_EQ(V().EditMode(), EDIT_MODE_SELECT);
         EXPECT_EQ(pBlock->m_ptPos, CPoint(300, 300) + step);
@@ -227,16 +226,16 @@ TEST_F(MouseEditing, AClickOnABlockOrAWireLeavesTheDocumentUnmodified)
     ASSERT_NE(pLine, nullptr);
     const CPoint ptMiddle = MiddleOfSecondSegment(pLine);
     Doc().SetModifiedFlag(FALSE);
-    Click(Centre(pOut));
+    Click(BlockCentre(pOut));
     EXPECT_TRUE(pOut->m_bSelected);
-    Down(Centre(pIn));
-    Move(Centre(pIn));
-    Up(Centre(pIn));
+    Down(BlockCentre(pIn));
+    Move(BlockCentre(pIn));
+    Up(BlockCentre(pIn));
     Click(ptMiddle);
     Click(ptMiddle);
     EXPECT_TRUE(pLine->m_bLineSelected);
     EXPECT_FALSE(Doc().IsModified());
-    Drag(Centre(pOut), Centre(pOut) + CPoint(1, 0), 1);
+    Drag(BlockCentre(pOut), BlockCentre(pOut) + CPoint(1, 0), 1);
     EXPECT_TRUE(Doc().IsModified());
 }
 
@@ -244,7 +243,7 @@ TEST_F(MouseEditing, TheRightButtonAbandonsABlockDragWhereItStands)
 {
     CBlockObj* pBlock = Block(BT_AND, 300, 300);
     const int nBefore = Snapshots();
-    const CPoint ptFrom = Centre(pBlock);
+    const CPoint ptFrom = BlockCentre(pBlock);
     Down(ptFrom);
     ASSERT_EQ(V().EditMode(), EDIT_MODE_DRAG_BLOCKS);
     Move(ptFrom + CPoint(30, 20));
@@ -300,7 +299,7 @@ TEST_F(MouseEditing, AnInsertPressOnAnOpenInputStartsAWireAndOnAFedOneOnlyOffThe
     // Input 0 is fed now: a press there is no wire start; on the wire or the body it does
     // nothing, on free ground a block is placed.
     Click(PinCentre(pAnd, 0) + CPoint(-1, 0));
-    Click(Centre(pAnd));
+    Click(BlockCentre(pAnd));
     EXPECT_EQ(Doc().m_blockList.GetCount(), 2);
     EXPECT_EQ(V().WireTool().IsDrawing(), FALSE);
     const int nBefore = Snapshots();
@@ -329,7 +328,7 @@ TEST_F(MouseEditing, ASwitchInputTogglesOnlyWhileTheSimulationRunsFreely)
 {
     CBlockObj* pSwitch = Block(BT_IN, 100, 100);
     StartSimulation();
-    const CPoint pt = Centre(pSwitch);
+    const CPoint pt = BlockCentre(pSwitch);
     const struct {
         int nRunState;
         int nStepState;
@@ -360,10 +359,10 @@ TEST_F(MouseEditing, MomentaryPushButtonsFollowTheButton)
     ASSERT_EQ(pBreak->m_nPinValue[BLOCK_FIRST_OUTPUT], 1);
     for (CBlockObj* pBlock : {pMake, pBreak}) {
         const int nIdle = pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT];
-        Down(Centre(pBlock));
+        Down(BlockCentre(pBlock));
         EXPECT_EQ(pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT], 1 - nIdle) << "pressed";
         pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT] = 0;
-        Up(Centre(pBlock));
+        Up(BlockCentre(pBlock));
         EXPECT_EQ(pBlock->m_nPinValue[BLOCK_FIRST_OUTPUT], nIdle) << "released";
         EXPECT_EQ(pBlock->m_bPinChanged[BLOCK_FIRST_OUTPUT], 1);
     }
@@ -373,13 +372,13 @@ TEST_F(MouseEditing, APressOutsideTheWindowClosesTheValuePopupAndChangesNothing)
 {
     CBlockObj* pAnalog = Block(BT_ANALOG_IN, 100, 100);
     StartSimulation();
-    Click(Centre(pAnalog));
+    Click(BlockCentre(pAnalog));
     ASSERT_EQ(V().Simulation().PopupBlock(), pAnalog);
     CRect rcClient;
     V().GetClientRect(rcClient);
     Click(CPoint(rcClient.right + 5, 10));
     EXPECT_EQ(V().Simulation().ValuePopup(), nullptr);
-    Click(Centre(pAnalog));
+    Click(BlockCentre(pAnalog));
     Click(CPoint(rcClient.right - 5, rcClient.bottom - 5));
     EXPECT_EQ(V().Simulation().ValuePopup(), nullptr) << "a press beside every block closes it too";
     EXPECT_EQ(CWnd::GetCapture(), nullptr) << "and the release gives the mouse back";
@@ -446,7 +445,7 @@ TEST_F(MouseEditing, ABlockDraggedToTheRightBorderScrollsTheView)
     CBlockObj* pBlock = Block(BT_AND, 300, 300);
     CRect rcClient;
     V().GetClientRect(rcClient);
-    const CPoint ptFrom = Centre(pBlock);
+    const CPoint ptFrom = BlockCentre(pBlock);
     Down(ptFrom);
     Move(CPoint(rcClient.right - 20, ptFrom.y));
     EXPECT_EQ(V().GetScrollPosition(), CPoint(0, 0));
@@ -504,7 +503,7 @@ TEST_F(MouseEditing, CursorsShowTheToolUnderTheMouse)
     EXPECT_EQ(V().Cursors().Get(EditCursor::Comment), AfxLoadCursor(232));
     EXPECT_EQ(V().Cursors().Get(EditCursor::Insert), AfxLoadCursor(4509));
     EnterMode(EDIT_MODE_INSERT, BT_AND);
-    Move(Centre(pAnd), 0);
+    Move(BlockCentre(pAnd), 0);
     EXPECT_EQ(GetCursor(), AfxLoadStandardCursor(IDC_ARROW)) << "over a block body";
     EnterMode(EDIT_MODE_CUT_JOIN);
     Move(CPoint(600, 300), 0);
@@ -516,7 +515,7 @@ TEST_F(MouseEditing, CommentsArePlacedInTheirModeButNotOnABlock)
 {
     CBlockObj* pAnd = Block(BT_AND, 300, 200);
     EnterMode(EDIT_MODE_INSERT_COMMENT);
-    Click(Centre(pAnd));
+    Click(BlockCentre(pAnd));
     EXPECT_TRUE(Doc().m_commentList.IsEmpty());
     const int nBefore = Snapshots();
     Click(CPoint(500, 300));
@@ -536,7 +535,7 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     // A band around both.
     Drag(CPoint(280, 180), CPoint(450, 260));
     ASSERT_EQ(V().Selection().Blocks().GetCount(), 2);
-    RightClick(Centre(pA));
+    RightClick(BlockCentre(pA));
     EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
     EXPECT_EQ(V().ContextMenuHits().bBlock, 1);
     EXPECT_EQ(V().CurrentBlock(), pA);
@@ -545,7 +544,7 @@ TEST_F(MouseEditing, ARightPressKeepsASelectionItLiesInAndElseSelectsWhatItHits)
     EXPECT_EQ(HitKinds(), 0);
     // In a tool mode a right press selects the block alone and leaves the tool on.
     EnterMode(EDIT_MODE_CONNECT);
-    RightClick(Centre(pB));
+    RightClick(BlockCentre(pB));
     EXPECT_EQ(V().EditMode(), EDIT_MODE_CONNECT);
     EXPECT_TRUE(pB->m_bSelected);
     EXPECT_EQ(V().ContextMenuHits().bBlock, 1);
@@ -628,14 +627,14 @@ TEST_F(MouseEditing, UndoAfterEachKindOfEditRestoresTheDiagramExactly)
          }},
         {"move",
          [this] {
-             const CPoint pt = Centre(Doc().FindBlockByNumber(NUM_FUNCTION_BLOCK));
+             const CPoint pt = BlockCentre(Doc().FindBlockByNumber(NUM_FUNCTION_BLOCK));
              Drag(pt, pt + CPoint(40, 30));
          }},
         {"band and move",
          [this] {
              Drag(CPoint(80, 80), CPoint(340, 200));
              EXPECT_EQ(V().Selection().Blocks().GetCount(), 2);
-             const CPoint pt = Centre(Doc().FindBlockByNumber(NUM_INPUT));
+             const CPoint pt = BlockCentre(Doc().FindBlockByNumber(NUM_INPUT));
              Drag(pt, pt + CPoint(20, 60));
          }},
         {"reattach",

@@ -76,7 +76,6 @@ protected:
         View().Selection().StretchBand(to);
     }
 
-
     ::testing::AssertionResult Consistent() { return DiagramIsConsistent(Doc(), &View()); }
 
     CMessageBoxRecorder m_boxes;
@@ -329,9 +328,7 @@ TEST_F(Selection, EveryPressThatStartsADragTakesTheDragStartsAfresh)
     CBlockComment* pComment = Comment(500, 100);
     Band({50, 50}, {700, 200});
     ASSERT_EQ(View().Selection().Blocks().GetCount(), 2);
-    pA->m_ptDragStart = CPoint(0, 0);
-    pB->m_ptDragStart = CPoint(0, 0);
-    pComment->m_ptDragStart = CPoint(0, 0);
+    pA->m_ptDragStart = pB->m_ptDragStart = pComment->m_ptDragStart = CPoint(0, 0);
     EXPECT_EQ(Press({110, 110}), EDIT_MODE_DRAG_BLOCKS);
     EXPECT_EQ(pA->m_ptDragStart, CPoint(100, 100));
     EXPECT_EQ(pB->m_ptDragStart, CPoint(300, 100));
@@ -547,10 +544,7 @@ TEST_F(Selection, SelectedWireBetweenUnselectedBlocksHasItsMiddleDraggedWithTheB
     EXPECT_TRUE(Consistent());
 }
 
-class LadderRung : public WiredDiagram {
-protected:
-    LadderRung() : WiredDiagram(DOC_TYPE_LAD) {}
-};
+using LadderRung = LadderDiagram;
 
 TEST_F(LadderRung, MovingAContactKeepsItsRungFromTheRailHorizontal)
 {

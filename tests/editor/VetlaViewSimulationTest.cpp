@@ -40,12 +40,6 @@ CCmdUI SimulationUpdate(CVetlaView& view)
 
 class SimulationMode : public ::testing::Test {
 protected:
-    CBlockObj* Add(int nType, int nNumber)
-    {
-        CBlockObj* pBlock = m_active.View().CreateBlockObject(nType);
-        pBlock->m_nNumber = nNumber;
-        return m_active.Add(pBlock);
-    }
 
     template <class T>
     void AddOfClass(int nType, int nNumber)
@@ -58,21 +52,21 @@ protected:
 
 TEST_F(SimulationMode, OrderPutsInputsByNumberFirstForTheRunAlone)
 {
-    Add(BT_DATALOG, NUM_DATALOG);
-    Add(BT_OUT, NUM_OUTPUT);
+    m_active.Add(BT_DATALOG, NUM_DATALOG);
+    m_active.Add(BT_OUT, NUM_OUTPUT);
     AddOfClass<CBlockFemale>(BT_FEMALE, NUM_FEMALE);
-    Add(BT_AND, NUM_FUNCTION_BLOCK + 1);
-    Add(BT_IN, NUM_INPUT + 2);
-    Add(BT_OPENX, NUM_OPENX);
-    Add(999, 12345);  // a kind that fits no group of the order
-    Add(BT_ANALOG_FLAG, NUM_ANALOG_FLAG);
+    m_active.Add(BT_AND, NUM_FUNCTION_BLOCK + 1);
+    m_active.Add(BT_IN, NUM_INPUT + 2);
+    m_active.Add(BT_OPENX, NUM_OPENX);
+    m_active.Add(999, 12345);  // a kind that fits no group of the order
+    m_active.Add(BT_ANALOG_FLAG, NUM_ANALOG_FLAG);
     AddOfClass<CBlockMale>(BT_MALE, NUM_MALE);
-    Add(BT_FLAG, NUM_FLAG);
-    Add(BT_OR, NUM_FUNCTION_BLOCK);
-    Add(BT_HIGH, NUM_HIGH);
-    Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
-    Add(BT_IN, NUM_INPUT);
-    Add(BT_ANALOG_IN, NUM_ANALOG_IN);
+    m_active.Add(BT_FLAG, NUM_FLAG);
+    m_active.Add(BT_OR, NUM_FUNCTION_BLOCK);
+    m_active.Add(BT_HIGH, NUM_HIGH);
+    m_active.Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
+    m_active.Add(BT_IN, NUM_INPUT);
+    m_active.Add(BT_ANALOG_IN, NUM_ANALOG_IN);
     const std::vector<int> drawn = Numbers(m_active.Doc().m_blockList);
 
     m_active.View().OnSimulation();
@@ -86,15 +80,15 @@ TEST_F(SimulationMode, OrderPutsInputsByNumberFirstForTheRunAlone)
 
 TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
 {
-    CBlockObj* pSwitch = Add(BT_IN, NUM_INPUT);
-    CBlockObj* pBreak = Add(BT_IN, NUM_INPUT + 1);
-    CBlockObj* pFrequency = Add(BT_IN, NUM_INPUT + 2);
-    CBlockObj* pHigh = Add(BT_HIGH, NUM_HIGH);
-    CBlockObj* pAnalogOut = Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
-    CBlockObj* pAnalogIn = Add(BT_ANALOG_IN, NUM_ANALOG_IN);
-    auto* pTimer = static_cast<CBlockTime*>(Add(BT_DPR, NUM_FUNCTION_BLOCK));
-    CBlockObj* pCounter = Add(BT_COUNTER, NUM_FUNCTION_BLOCK + 1);
-    CBlockObj* pOut = Add(BT_OUT, NUM_OUTPUT);
+    CBlockObj* pSwitch = m_active.Add(BT_IN, NUM_INPUT);
+    CBlockObj* pBreak = m_active.Add(BT_IN, NUM_INPUT + 1);
+    CBlockObj* pFrequency = m_active.Add(BT_IN, NUM_INPUT + 2);
+    CBlockObj* pHigh = m_active.Add(BT_HIGH, NUM_HIGH);
+    CBlockObj* pAnalogOut = m_active.Add(BT_ANALOG_OUT, NUM_ANALOG_OUT);
+    CBlockObj* pAnalogIn = m_active.Add(BT_ANALOG_IN, NUM_ANALOG_IN);
+    auto* pTimer = static_cast<CBlockTime*>(m_active.Add(BT_DPR, NUM_FUNCTION_BLOCK));
+    CBlockObj* pCounter = m_active.Add(BT_COUNTER, NUM_FUNCTION_BLOCK + 1);
+    CBlockObj* pOut = m_active.Add(BT_OUT, NUM_OUTPUT);
     pBreak->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_PUSH_BREAK;
     pFrequency->m_nParamEx[INPUT_SIM_MODE_PARAMEX] = SIM_INPUT_FREQUENCY;
     pFrequency->m_nAux[INPUT_SIM_START_AUX] = 40;
@@ -133,8 +127,8 @@ TEST_F(SimulationMode, EnteringResetsEveryBlockToItsStartState)
 
 TEST_F(SimulationMode, LeavingClearsThePinsAndTheSimulatingView)
 {
-    CBlockObj* pInput = Add(BT_IN, NUM_INPUT);
-    CBlockObj* pOut = Add(BT_OUT, NUM_OUTPUT);
+    CBlockObj* pInput = m_active.Add(BT_IN, NUM_INPUT);
+    CBlockObj* pOut = m_active.Add(BT_OUT, NUM_OUTPUT);
     pOut->m_nPinSource[0] = NUM_INPUT;
     m_active.View().OnSimulation();
     pInput->m_nPinValue[BLOCK_FIRST_OUTPUT] = 1;
@@ -157,9 +151,9 @@ TEST_F(SimulationMode, LeavingClearsThePinsAndTheSimulatingView)
 TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
 {
     CVetlaView& view = m_active.View();
-    CBlockObj* pInput = Add(BT_IN, NUM_INPUT);
+    CBlockObj* pInput = m_active.Add(BT_IN, NUM_INPUT);
     pInput->m_ptPos = CPoint(100, 100);
-    Add(BT_OUT, NUM_OUTPUT)->m_ptPos = CPoint(300, 100);
+    m_active.Add(BT_OUT, NUM_OUTPUT)->m_ptPos = CPoint(300, 100);
     view.OnConnect();
     view.Selection().Add(pInput);
     ASSERT_EQ(pInput->m_bSelected, 1);
@@ -182,7 +176,7 @@ TEST_F(SimulationMode, EnteringAbandonsAWireInProgressAndTheSelection)
 // view's mode taken back to select under it, the Simulation command ends the run.
 TEST_F(SimulationMode, ARunningRunIsNotEnteredAgain)
 {
-    auto* pTimer = static_cast<CBlockTime*>(Add(BT_DPR, NUM_FUNCTION_BLOCK));
+    auto* pTimer = static_cast<CBlockTime*>(m_active.Add(BT_DPR, NUM_FUNCTION_BLOCK));
     CVetlaView& view = m_active.View();
     view.OnSimulation();
     pTimer->m_dRunTime = 900.0;
@@ -217,7 +211,7 @@ TEST_F(SimulationMode, OnlyOneViewWithContentMaySimulate)
 
 TEST_F(SimulationMode, SaveIsDisabledWhileSimulatingAndSelectionLeaves)
 {
-    Add(BT_IN, NUM_INPUT);
+    m_active.Add(BT_IN, NUM_INPUT);
     auto saveEnabled = [this] {
         CCmdUI cmdUI;
         cmdUI.m_nID = ID_FILE_SAVE;

@@ -140,3 +140,9 @@ protected:
     ActiveDocument m_active;
     CBlockObj* m_pRail = nullptr;
 };
+
+// The same in a ladder diagram, with its power rail.
+class LadderDiagram : public WiredDiagram {
+protected:
+    LadderDiagram() : WiredDiagram(DOC_TYPE_LAD) {}
+};

@@ -6,12 +6,11 @@
 #include "editor/PaletteHost.h"
 #include "editor/PaletteTypes.h"
 #include "editor/WorkspaceView.h"
-#include "platform/qt/QtBackend.h"
 #include "platform/qt/QtPeerWidget.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinThread.h"
 #include "platform/ui/Wnd.h"
-#include "support/QtTestApp.h"
+#include "support/QtTestInput.h"
 
 #include <QApplication>
 #include <QImage>
@@ -48,15 +47,8 @@ protected:
 
 QColor Colour(COLORREF cr) { return QColor(GetRValue(cr), GetGValue(cr), GetBValue(cr)); }
 
-class WorkspaceViewQtTest : public ::testing::Test {
+class WorkspaceViewQtTest : public QtBackendSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        QtTestApp();
-        InitQtBackend();
-    }
-    static void TearDownTestSuite() { ShutdownQtBackend(); }
-
     void SetUp() override
     {
         CMessageQueue::Get().Reset();

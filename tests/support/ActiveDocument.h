@@ -44,6 +44,13 @@ public:
         m_pDoc->m_blockList.AddTail(pBlock);
         return pBlock;
     }
+    // A block of the type as the view makes it, numbered nNumber and added.
+    CBlockObj* Add(int nType, int nNumber)
+    {
+        CBlockObj* pBlock = m_view.CreateBlockObject(nType);
+        pBlock->m_nNumber = nNumber;
+        return Add(pBlock);
+    }
 
 private:
     CMainFrame m_frame;

@@ -18,6 +18,12 @@ inline CPoint PinCentre(CBlockObj* pBlock, int nPin)
     return rc.CenterPoint();
 }
 
+// The middle of the block's body.
+inline CPoint BlockCentre(const CBlockObj* pBlock)
+{
+    return pBlock->m_ptPos + CPoint(pBlock->m_nWidth / 2, pBlock->m_nHeight / 2);
+}
+
 // The wire's vertices in order.
 inline std::vector<CPoint> VerticesOf(const CConnectLineObj* pLine)
 {
