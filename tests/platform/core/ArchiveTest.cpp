@@ -255,20 +255,9 @@ TEST_F(ArchiveTest, NumbersAreLittleEndianOfTheirOwnWidth)
         ar << POINT{1, -1} << RECT{1, 2, 3, 4};
     });
     const Bytes expected = ByteWriter()
-                               .d(0xFFFFFFFE)
-                               .d(0x01020304)
-                               .w(0xBEEF)
-                               .b({0x7F})
-                               .w(0xFFFD)
-                               .d(0x3FC00000)
-                               .d(0)
-                               .d(0x3FF00000)
-                               .d(1)
-                               .d(0xFFFFFFFF)
-                               .d(1)
-                               .d(2)
-                               .d(3)
-                               .d(4)
+                               .d(0xFFFFFFFE).d(0x01020304).w(0xBEEF).b({0x7F}).w(0xFFFD)
+                               .d(0x3FC00000).d(0).d(0x3FF00000)  // 1.5f, 1.0
+                               .d(1).d(0xFFFFFFFF).d(1).d(2).d(3).d(4)
                                .bytes();
     EXPECT_EQ(bytes, expected);
 
@@ -504,17 +493,11 @@ TEST_F(ArchiveTest, ObjectRecordsShareOneIndexCounterForClassesAndObjects)
         ar << &secondNote;           // class back-reference 3, object 6
     });
     const Bytes expected = ByteWriter()
-                               .newClass(1, "CArcTestItem")
-                               .d(5)
-                               .newClass(2, "CArcTestNote")
+                               .newClass(1, "CArcTestItem").d(5).newClass(2, "CArcTestNote")
                                .b({0xFF}).w(0xFFFE).b({2}).units(u"hi").w(0x0102)
-                               .w(0x8001)
-                               .d(6)
-                               .w(0x0000)
-                               .w(0x0002)
-                               .w(0x0004)
-                               .w(0x8003)
-                               .b({0xFF}).w(0xFFFE).b({0}).w(0)
+                               .w(0x8001).d(6)
+                               .w(0x0000).w(0x0002).w(0x0004)
+                               .w(0x8003).b({0xFF}).w(0xFFFE).b({0}).w(0)
                                .bytes();
     EXPECT_EQ(bytes, expected);
 
@@ -556,11 +539,9 @@ TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
         ar << &item;
     });
     const Bytes tail = ByteWriter()
-                           .w(0x7FFF).d(0x7FFF)
-                           .w(0x0002)
+                           .w(0x7FFF).d(0x7FFF).w(0x0002)
                            .newClass(1, "CArcTestItem").d(9)
-                           .w(0x7FFF).d(0x80008000).d(0)
-                           .w(0x7FFF).d(0x8001)
+                           .w(0x7FFF).d(0x80008000).d(0).w(0x7FFF).d(0x8001)
                            .bytes();
     ASSERT_GT(bytes.size(), tail.size());
     EXPECT_TRUE(std::equal(tail.begin(), tail.end(), bytes.end() - std::ptrdiff_t(tail.size())));
@@ -586,10 +567,8 @@ TEST_F(ArchiveTest, IndexesFrom0x7FFFUseTheDoubleWordEscape)
 TEST_F(ArchiveTest, AVersionableClassReadsAnOlderSchema)
 {
     const Bytes bytes = ByteWriter()
-                            .newClass(1, "CArcTestNote")
-                            .b({0xFF}).w(0xFFFE).b({3}).units(u"old")
-                            .w(0x8001)
-                            .b({0xFF}).w(0xFFFE).b({0})
+                            .newClass(1, "CArcTestNote").b({0xFF}).w(0xFFFE).b({3}).units(u"old")
+                            .w(0x8001).b({0xFF}).w(0xFFFE).b({0})
                             .bytes();
     LoadArchive in(bytes);
     CArcTestNote* pFirst = nullptr;

@@ -1,5 +1,6 @@
 #include "platform/core/FieldRun.h"
 
+#include "CollectionArchive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
 #include "platform/core/StreamTestFile.h"
@@ -12,25 +13,10 @@
 
 namespace {
 
-template <class Write>
-std::vector<BYTE> Stored(Write&& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(std::size_t(file.GetLength()));
-    file.SeekToBegin();
-    file.Read(bytes.data(), UINT(bytes.size()));
-    return bytes;
-}
-
 // The bytes of a record as the archive stores its fields one by one.
 std::vector<BYTE> StoredFields()
 {
-    return Stored([](CArchive& ar) {
+    return StoredBytes([](CArchive& ar) {
         ar << int(-7) << int(11) << int(12) << WORD(0xBEEF) << int(1) << int(2) << int(3)
            << 2.5 << BYTE(9);
     });
@@ -69,16 +55,9 @@ struct StoredFieldValues {
 };
 
 template <class Fn>
-UINT ArchiveCause(Fn&& fn)
+int ArchiveCause(Fn&& fn)
 {
-    try {
-        fn();
-    } catch (CArchiveException* e) {
-        const UINT nCause = UINT(e->m_cause);
-        e->Delete();
-        return nCause;
-    }
-    return UINT(-1);
+    return ExceptionCause<CArchiveException>(std::forward<Fn>(fn));
 }
 
 }  // namespace
@@ -115,7 +94,7 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
     for (int nBufSize : {0, 16, 4096}) {
         Loading loading(bytes, nBufSize);
         StoredFieldValues fields;
-        EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), UINT(CArchiveException::endOfFile))
+        EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), CArchiveException::endOfFile)
             << "buffer " << nBufSize;
         EXPECT_EQ(fields.nFirst, 0);
         EXPECT_EQ(fields.pt.y, 0);
@@ -127,7 +106,7 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
 TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls)
 {
     const CString strLong(_T('y'), 300);
-    const std::vector<BYTE> bytes = Stored([&](CArchive& ar) {
+    const std::vector<BYTE> bytes = StoredBytes([&](CArchive& ar) {
         ar << int(5) << CString() << WORD(7) << CString(_T("Motor")) << strLong;
         ar.WriteCount(2);
         ar << int(1) << int(2) << int(3) << int(4);
@@ -182,7 +161,7 @@ TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls
 // unit may be any, a zero too.
 TEST(RecordReader, OneUnitTextsReplaceAnyText)
 {
-    const std::vector<BYTE> bytes = Stored([](CArchive& ar) {
+    const std::vector<BYTE> bytes = StoredBytes([](CArchive& ar) {
         ar << CString(_T("A")) << CString(_T("B")) << CString(_T("C")) << CString(TCHAR(0), 1);
     });
     Loading in(bytes, 0);
@@ -204,13 +183,13 @@ TEST(RecordReader, OneUnitTextsReplaceAnyText)
 // and takes nothing; a storing archive refuses every read.
 TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
 {
-    const std::vector<BYTE> text = Stored([](CArchive& ar) { ar << CString(_T("Motor")); });
+    const std::vector<BYTE> text = StoredBytes([](CArchive& ar) { ar << CString(_T("Motor")); });
     const std::vector<BYTE> cutText(text.begin(), text.end() - 1);
     for (int nBufSize : {0, 16}) {
         Loading in(cutText, nBufSize);
         CRecordReader reader(in.ar());
         CString str;
-        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
     }
     const std::vector<BYTE> cutEmpty = {0xFF, 0xFE, 0xFF};
     const std::vector<BYTE> cutOneUnit = {0xFF, 0xFE, 0xFF, 0x01, 'W'};
@@ -218,14 +197,14 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
         Loading in(*pBytes, 0);
         CRecordReader reader(in.ar());
         CString str;
-        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::endOfFile));
+        EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
     }
 
-    const std::vector<BYTE> beyond = Stored([](CArchive& ar) {
+    const std::vector<BYTE> beyond = StoredBytes([](CArchive& ar) {
         ar.WriteCount(3);
         ar << int(1) << int(2);
     });
-    const std::vector<BYTE> escaped = Stored([](CArchive& ar) {
+    const std::vector<BYTE> escaped = StoredBytes([](CArchive& ar) {
         ar.WriteCount(0x10000);
         ar << int(1);
     });
@@ -246,7 +225,7 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
     int n = 0;
     CString str;
     std::size_t nCount = 0;
-    EXPECT_EQ(ArchiveCause([&] { reader >> n; }), UINT(CArchiveException::writeOnly));
-    EXPECT_EQ(ArchiveCause([&] { reader >> str; }), UINT(CArchiveException::writeOnly));
+    EXPECT_EQ(ArchiveCause([&] { reader >> n; }), CArchiveException::writeOnly);
+    EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::writeOnly);
     EXPECT_EQ(reader.TakeCountedRun(1, nCount), nullptr);
 }
