@@ -3,11 +3,9 @@
 #include "CollectionArchive.h"
 #include "platform/core/Exception.h"
 #include "platform/core/MemFile.h"
-#include "platform/core/StreamTestFile.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -24,25 +22,6 @@ std::vector<BYTE> StoredFields()
 
 constexpr std::size_t kRunBytes = 4 + 8 + 2 + 12 + 8;
 
-// An archive that loads the bytes in place from a memory file (buffer size 0), or through a
-// buffer of the given size from a file that is not in memory.
-class Loading {
-public:
-    Loading(const std::vector<BYTE>& bytes, int nBufSize)
-        : m_memFile(const_cast<BYTE*>(bytes.data()), UINT(bytes.size())),
-          m_streamFile(bytes.data(), bytes.size()),
-          m_ar(nBufSize == 0 ? static_cast<CFile*>(&m_memFile) : &m_streamFile, CArchive::load,
-               std::max(nBufSize, 16))
-    {
-    }
-    CArchive& ar() { return m_ar; }
-
-private:
-    CMemFile m_memFile;
-    CStreamTestFile m_streamFile;
-    CArchive m_ar;
-};
-
 // The fields of StoredFields, as a record reads them back.
 struct StoredFieldValues {
     int nFirst = 0;
@@ -54,12 +33,6 @@ struct StoredFieldValues {
     void Read(CArchive& ar) { ReadFields(ar, nFirst, pt, AsWord(nWord), values, d); }
 };
 
-template <class Fn>
-int ArchiveCause(Fn&& fn)
-{
-    return ExceptionCause<CArchiveException>(std::forward<Fn>(fn));
-}
-
 }  // namespace
 
 // A run gives back the fields in the order the archive's own operators would, from a buffer
@@ -69,7 +42,7 @@ TEST(FieldRun, FieldsComeBackInStoredOrderWhereverTheBufferEdgeFalls)
 {
     const std::vector<BYTE> bytes = StoredFields();
     for (int nBufSize : {0, 16, 17, 20, 31, 4096}) {
-        Loading loading(bytes, nBufSize);
+        LoadArchive loading(bytes, nBufSize);
         StoredFieldValues fields;
         fields.Read(loading.ar());
         EXPECT_EQ(fields.nFirst, -7);
@@ -92,7 +65,7 @@ TEST(FieldRun, AShortArchiveEndsInEndOfFileAndSetsNoField)
     std::vector<BYTE> bytes = StoredFields();
     bytes.resize(kRunBytes - 1);
     for (int nBufSize : {0, 16, 4096}) {
-        Loading loading(bytes, nBufSize);
+        LoadArchive loading(bytes, nBufSize);
         StoredFieldValues fields;
         EXPECT_EQ(ArchiveCause([&] { fields.Read(loading.ar()); }), CArchiveException::endOfFile)
             << "buffer " << nBufSize;
@@ -115,7 +88,7 @@ TEST(RecordReader, ARecordComesBackAsTheArchiveReadsItWhereverTheBufferEdgeFalls
     });
     for (int nBufSize : {0, 16, 17, 23, 31, 4096}) {
         SCOPED_TRACE(nBufSize);
-        Loading in(bytes, nBufSize);
+        LoadArchive in(bytes, nBufSize);
         int n = 0;
         WORD w = 0;
         CString strEmpty(_T("replaced"));
@@ -164,7 +137,7 @@ TEST(RecordReader, OneUnitTextsReplaceAnyText)
     const std::vector<BYTE> bytes = StoredBytes([](CArchive& ar) {
         ar << CString(_T("A")) << CString(_T("B")) << CString(_T("C")) << CString(TCHAR(0), 1);
     });
-    Loading in(bytes, 0);
+    LoadArchive in(bytes, 0);
     CRecordReader reader(in.ar());
     CString empty;
     CString one(_T("x"));
@@ -186,7 +159,7 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
     const std::vector<BYTE> text = StoredBytes([](CArchive& ar) { ar << CString(_T("Motor")); });
     const std::vector<BYTE> cutText(text.begin(), text.end() - 1);
     for (int nBufSize : {0, 16}) {
-        Loading in(cutText, nBufSize);
+        LoadArchive in(cutText, nBufSize);
         CRecordReader reader(in.ar());
         CString str;
         EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
@@ -194,7 +167,7 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
     const std::vector<BYTE> cutEmpty = {0xFF, 0xFE, 0xFF};
     const std::vector<BYTE> cutOneUnit = {0xFF, 0xFE, 0xFF, 0x01, 'W'};
     for (const std::vector<BYTE>* pBytes : {&cutEmpty, &cutOneUnit}) {
-        Loading in(*pBytes, 0);
+        LoadArchive in(*pBytes, 0);
         CRecordReader reader(in.ar());
         CString str;
         EXPECT_EQ(ArchiveCause([&] { reader >> str; }), CArchiveException::endOfFile);
@@ -209,7 +182,7 @@ TEST(RecordReader, DamagedOrShortDataFailsAsTheArchiveFails)
         ar << int(1);
     });
     for (const std::vector<BYTE>* pBytes : {&beyond, &escaped}) {
-        Loading in(*pBytes, 0);
+        LoadArchive in(*pBytes, 0);
         CRecordReader reader(in.ar());
         std::size_t nCount = 99;
         EXPECT_EQ(reader.TakeCountedRun(sizeof(int), nCount), nullptr);
